@@ -1,0 +1,69 @@
+#include "TestRunner.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QStringList>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct Entry {
+    const char* name;
+    TestRunner::Factory factory;
+};
+
+std::vector<Entry>& registry()
+{
+    static std::vector<Entry> entries;
+    return entries;
+}
+
+} // namespace
+
+int TestRunner::add(const char* name, Factory factory)
+{
+    registry().push_back({name, std::move(factory)});
+    return int(registry().size());
+}
+
+// Runs every registered test class. "-class Name[,Name]" picks some of them;
+// all other arguments go to QtTest (for example a test function name).
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString startDir = QDir::currentPath();
+
+    QStringList only;
+    QStringList args;
+    const QStringList all = app.arguments();
+    for (int i = 0; i < all.size(); ++i) {
+        if (all.at(i) == QLatin1String("-class") && i + 1 < all.size()) {
+            only = all.at(++i).split(QLatin1Char(','));
+            continue;
+        }
+        args << all.at(i);
+    }
+
+    int failedClasses = 0;
+    int ran = 0;
+    for (const Entry& entry : registry()) {
+        if (!only.isEmpty() && !only.contains(QString::fromLatin1(entry.name)))
+            continue;
+        std::unique_ptr<QObject> test(entry.factory());
+        const int failures = QTest::qExec(test.get(), args);
+        QDir::setCurrent(startDir);
+        ++ran;
+        if (failures != 0) {
+            ++failedClasses;
+            std::fprintf(stderr, "FAILED: %s (%d)\n", entry.name, failures);
+        }
+    }
+    std::printf("%d test classes, %d failed\n", ran, failedClasses);
+    return failedClasses == 0 ? 0 : 1;
+}
