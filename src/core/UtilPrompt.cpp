@@ -1,0 +1,84 @@
+#include "core/UtilPrompt.h"
+
+namespace Vexal {
+
+namespace {
+
+PromptHook* installedHook = nullptr;
+
+PromptHook* defaultHook()
+{
+    static PromptHook hook;
+    return &hook;
+}
+
+} // namespace
+
+PromptHook::~PromptHook() = default;
+
+QMessageBox::StandardButton PromptHook::message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                const QString& text, QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QString PromptHook::existingDirectory(QWidget* parent, const QString& caption, const QString& folder,
+                                      QFileDialog::Options options)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, folder, options);
+}
+
+QString PromptHook::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter, QFileDialog::Options options)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter, nullptr, options);
+}
+
+QStringList PromptHook::openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                      const QString& filter, QFileDialog::Options options)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, folder, filter, nullptr, options);
+}
+
+QString PromptHook::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter, QFileDialog::Options options)
+{
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr, options);
+}
+
+PromptHook* UtilPrompt::hook()
+{
+    return installedHook ? installedHook : defaultHook();
+}
+
+void UtilPrompt::setHook(PromptHook* hook)
+{
+    installedHook = hook;
+}
+
+void UtilPrompt::information(QWidget* parent, const QString& title, const QString& text)
+{
+    hook()->message(parent, QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void UtilPrompt::warning(QWidget* parent, const QString& title, const QString& text)
+{
+    hook()->message(parent, QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void UtilPrompt::critical(QWidget* parent, const QString& title, const QString& text)
+{
+    hook()->message(parent, QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+QMessageBox::StandardButton UtilPrompt::question(QWidget* parent, const QString& title, const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
+{
+    return hook()->message(parent, QMessageBox::Question, title, text, buttons, defaultButton);
+}
+
+} // namespace Vexal

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+namespace Vexal {
+
+// Every message box, question box and file dialog of the program goes through
+// one replaceable hook. The default hook shows the ordinary Qt dialogs; tests
+// install their own to answer without a modal loop.
+class PromptHook
+{
+public:
+    virtual ~PromptHook();
+
+    virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                const QString& text, QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton);
+    virtual QString existingDirectory(QWidget* parent, const QString& caption, const QString& folder,
+                                      QFileDialog::Options options);
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter, QFileDialog::Options options);
+    virtual QStringList openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                      const QString& filter, QFileDialog::Options options);
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter, QFileDialog::Options options);
+};
+
+class UtilPrompt
+{
+public:
+    UtilPrompt() = delete;
+
+    // The hook in use; never null.
+    static PromptHook* hook();
+    // Installs a hook (not owned); nullptr restores the default one.
+    static void setHook(PromptHook* hook);
+
+    static void information(QWidget* parent, const QString& title, const QString& text);
+    static void warning(QWidget* parent, const QString& title, const QString& text);
+    static void critical(QWidget* parent, const QString& title, const QString& text);
+    static QMessageBox::StandardButton question(
+        QWidget* parent, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+};
+
+} // namespace Vexal
