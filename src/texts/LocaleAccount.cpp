@@ -1,0 +1,19 @@
+#include "texts/LocaleAccount.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleBase.h"
+#include "texts/LocaleInstance.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleAccount::LocaleAccount(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleAccount
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_ACCOUNT_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

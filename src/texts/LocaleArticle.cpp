@@ -1,0 +1,19 @@
+#include "texts/LocaleArticle.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleBase.h"
+#include "texts/LocaleInstance.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleArticle::LocaleArticle(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleArticle
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_ARTICLE_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

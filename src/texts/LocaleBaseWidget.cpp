@@ -1,0 +1,17 @@
+#include "texts/LocaleBaseWidget.h"
+
+#include "texts/LocaleBase.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleBaseWidget::LocaleBaseWidget(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleBaseWidget
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_BASE_WIDGET_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#include "texts/LocaleBrowser.h"
+
+#include "texts/LocaleBase.h"
+#include "texts/LocaleMenu.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleBrowser::LocaleBrowser(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleBrowser
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_BROWSER_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

@@ -1,0 +1,22 @@
+#include "texts/LocaleDialog.h"
+
+#include "texts/LocaleBase.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleDialog::LocaleDialog(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleDialog
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DIALOG_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+QString LocaleDialog::operationFailedHtml()
+{
+    return QStringLiteral("<span style='color:red;'>%1</span>").arg(LocaleMessage::operationFailed());
+}
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#include "texts/LocaleDirectory.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleBase.h"
+#include "texts/LocaleInstance.h"
+
+namespace Vexal {
+
+LocaleDirectory::LocaleDirectory(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleDirectory
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DIRECTORY_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

@@ -1,0 +1,17 @@
+#include "texts/LocaleExtension.h"
+
+#include "texts/LocaleBase.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleExtension::LocaleExtension(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleExtension
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_EXTENSION_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

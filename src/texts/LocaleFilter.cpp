@@ -1,0 +1,14 @@
+#include "texts/LocaleFilter.h"
+
+namespace Vexal {
+
+LocaleFilter::LocaleFilter(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleFilter
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_FILTER_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

@@ -1,0 +1,79 @@
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleMessage::LocaleMessage(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleMessage
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_MESSAGE_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+static QString number(int value)
+{
+    return QString::number(value, 10);
+}
+
+// One pass: an error text holding a marker cannot capture the query.
+QString LocaleMessage::sqlQueryFailed(const QString& query, const QString& error)
+{
+    return QStringLiteral("SQL Query failed. Error: \"%1\". Query: \"%2\"").arg(error, query);
+}
+
+QString LocaleMessage::cannotOverrideItem(const QString& file, int node, int id)
+{
+    return QStringLiteral("Can't override an existing item. File: %1, node no. %2, ID: %3")
+        .arg(file, number(node), number(id));
+}
+
+QString LocaleMessage::foreignSessionItem(const QString& file, int node, int id)
+{
+    return QStringLiteral("Can't import an item from another session. File: %1, node no. %2, ID: %3")
+        .arg(file, number(node), number(id));
+}
+
+QString LocaleMessage::saveItemFailed(const QString& file, int node, int id, const QString& error)
+{
+    return QStringLiteral("Failed to save an item. File: %1, node no. %2., ID: %3, error: %4")
+        .arg(file, number(node), number(id), error);
+}
+
+QString LocaleMessage::parseFileFailed(const QString& file, const QString& error, int line, int column)
+{
+    return QStringLiteral("Failed to parse a file. File: %1, error: %2, line: %3, column: %4.")
+        .arg(file, error, number(line), number(column));
+}
+
+QString LocaleMessage::parseNodeFailed(const QString& file, int node)
+{
+    return QStringLiteral("Failed to parse the xml node. File: %1, node no. %2.").arg(file, number(node));
+}
+
+QString LocaleMessage::openFileFailed(const QString& file, const QString& error)
+{
+    return QStringLiteral("Failed to open a file. File: %1, error: %2.").arg(file, error);
+}
+
+QString LocaleMessage::invalidAttributeValue(const QString& selector, int pos)
+{
+    return QStringLiteral("Invalid attribute value at pos. %1. Selector: %2").arg(number(pos + 1), selector);
+}
+
+QString LocaleMessage::invalidTagName(const QString& selector, int pos)
+{
+    return QStringLiteral("Invalid tag name at pos. %1. Selector: %2").arg(number(pos + 1), selector);
+}
+
+QString LocaleMessage::invalidOperator(const QString& selector, int pos)
+{
+    return QStringLiteral("Invalid operator at pos. %1. Selector: %2").arg(number(pos + 1), selector);
+}
+
+QString LocaleMessage::invalidCharacter(const QString& selector, int pos)
+{
+    return QStringLiteral("Invalid character at pos. %1. Selector: %2").arg(number(pos + 1), selector);
+}
+
+} // namespace Vexal

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "texts/LocaleTable.h"
+
+#include <QObject>
+#include <QString>
+
+#define TESVAR_LOCALE_MESSAGE_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
+    TEXT(deleteQueryEmpty, "Delete SQL query is empty") \
+    TEXT(updateQueryEmpty, "Update SQL query is empty") \
+    TEXT(insertQueryEmpty, "Insert SQL query is empty") \
+    TEXT(selectQueryEmpty, "Select SQL query is empty") \
+    TEXT(databaseLoadFailed, "The application failed to load a database. See log.txt for more details.") \
+    TEXT(databaseConnectionFailure, "Database connection failure.") \
+    TEXT(resultSetEmpty, "The result set is empty.") \
+    TEXT(activeProjectMissing, "An active project is missing.") \
+    TEXT(activeProjectLoadFailed, "Failed to load and active project. See log.txt for more details.") \
+    TEXT(activeSessionMissing, "An active session is missing.") \
+    TEXT(activeSessionLoadFailed, "Failed to load an active session. See log.txt for more details.") \
+    TEXT(unexpectedError, "Unexpected error occurred. See Error Console for more details.") \
+    TEXT(operationFailed, "Operation failed. See Error Console for more details.") \
+    TEXT(fileMissing, "Specified file is missing") \
+    TEXT(invalidData, "Invalid data") \
+    TEXT(invalidFileName, "Invalid file name") \
+    TEXT(confirmDuplicateArticles, "I am going to duplicate selected article(s). Should I continue?") \
+    TEXT(confirmCloseAllTabs, "I am going to close all tabs. Should I continue?") \
+    TEXT(confirmCloseOtherTabs, "I am going to close other tabs. Should I continue?") \
+    TEXT(confirmManyTabs, "The application may hover on a large number of tabs. Should I continue?") \
+    TEXT(confirmDeleteRecords, "I am going to delete selected record(s). Should I continue?") \
+    TEXT(confirmRestoreDefaultLayout, "I am going to restore default layout. Should I continue?") \
+    TEXT(confirmLoseUnsavedData, "You will lose all unsaved data. Should I continue?") \
+    TEXT(confirmOverrideBody, "The Body is not empty. Do you wish to override it?") \
+    TEXT(confirmOverrideIntro, "The Intro is not empty. Do you wish to override it?") \
+    TEXT(confirmOverrideTitle, "The Title is not empty. Do you wish to override it?") \
+    TEXT(allBookmarksSaved, "All bookmarks have been saved successfully") \
+    TEXT(bookmarkSaved, "The bookmark has been saved successfully") \
+    TEXT(layoutSaved, "The layout has been saved successfully") \
+    TEXT(operationCompleted, "Operation completed successfully") \
+    TEXT(webTabsOnly, "This tool works on web tabs only") \
+    TEXT(cannotCloseTab, "Sorry, I can't close this tab") \
+    TEXT(cannotCloseLockedTab, "Sorry, I can't close locked tab") \
+    TEXT(tabLimitReached, "You've reached the limit of opened tabs. See \"Options\" for more details") \
+    TEXT(sessionLimitReached, "You've reached the limit of opened sessions") \
+    TEXT(zoomLimitReached, "Forget it. I won't zoom more") \
+    TEXT(accountNotFound, "Sorry, I can't find any regular account or active master account") \
+    TEXT(hostNotFound, "Sorry, I can't find this host") \
+    TEXT(requiredItemsMissing, "One or few required items are missing.") \
+    TEXT(homePageMissing, "Address of Home Page is missing.") \
+    TEXT(loginPageMissing, "Address of Login Page is missing.") \
+    TEXT(logoutPageMissing, "Address of Logout Page is missing.") \
+    TEXT(registrationPageMissing, "Address of Registration Page is missing.") \
+    TEXT(userPageMissing, "Address of User Page is missing.") \
+    TEXT(invalidPassword, "Invalid password") \
+    TEXT(selectProperWebsite, "Please, select a proper website") \
+    TEXT(invalidSelectors, "Website template contains invalid selectors. I can't parse them.") \
+    TEXT(htmlFormattingFailed, "Sorry, can't apply HTML formatting to selected text") \
+    TEXT(cannotSpinSelection, "Sorry, can't spin selected text") \
+    TEXT(cannotSpinHtmlTags, "Sorry, can't spin HTML tags") \
+    TEXT(requiredTextNotFound, "Can't find required text") \
+    TEXT(wordExists, "Suggested word already exists.") \
+    TEXT(synonymExists, "Suggested synonym already exists.") \
+    TEXT(toolboxHint, "Type some text and press \"Enter\" button to refresh toolbox.") \
+    TEXT(keywordEditHint, "Press \"Enter\" button to add a new keyword. Select the keyword and press \"Del\" button to remove it.") \
+    TEXT(newNotifications, "You have new notifications. See \"Tools - Notification Console\" menu.") \
+    TEXT(newUpdates, "New updates are available. Please, visit our website and download them.") \
+    TEXT(unreadNotifications, "You have unread notifications. See Notification Console for more details.") \
+    TEXT_ARG(fieldNotFound, field, "Can't find \"%1\" field") \
+    TEXT_ARG(invalidTableName, file, "Invalid database table name. File: %1.") \
+    TEXT_ARG(invalidXmlStructure, file, "Invalid xml structure. File: %1.") \
+    TEXT_ARG(unsupportedHtmlElement, tag, "Specified Html element is not supported. Tag: %1") \
+    TEXT_ARG(incompleteSelector, selector, "Incomplete selector. Selector: %2") \
+    TEXT_ARG(invalidObjectState, object, "Invalid object state. Object: %1") \
+    TEXT_ARG(projectIdEmpty, object, "Project ID is empty. Object: %1") \
+    TEXT_ARG(sessionIdEmpty, object, "Session ID is empty. Object: %1") \
+    TEXT_ARG(databaseFile, path, "Database File: %1") \
+    TEXT_ARG(databaseError, text, "Database Error: %1")
+
+namespace Vexal {
+
+// Message texts: error reports, questions, notices, hints and the formatted
+// error lines of the data layer, the XML exchange and the selector parser.
+class LocaleMessage : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LocaleMessage(QObject* parent = nullptr);
+
+    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
+
+    // Error at %1, query at %2, filled in one pass.
+    static QString sqlQueryFailed(const QString& query, const QString& error);
+    static QString cannotOverrideItem(const QString& file, int node, int id);
+    static QString foreignSessionItem(const QString& file, int node, int id);
+    static QString saveItemFailed(const QString& file, int node, int id, const QString& error);
+    static QString parseFileFailed(const QString& file, const QString& error, int line, int column);
+    static QString parseNodeFailed(const QString& file, int node);
+    static QString openFileFailed(const QString& file, const QString& error);
+    // The selector texts take the zero-based position and show it counted from 1.
+    static QString invalidAttributeValue(const QString& selector, int pos);
+    static QString invalidTagName(const QString& selector, int pos);
+    static QString invalidOperator(const QString& selector, int pos);
+    static QString invalidCharacter(const QString& selector, int pos);
+};
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#include "texts/LocaleRank.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleBase.h"
+#include "texts/LocaleInstance.h"
+
+namespace Vexal {
+
+LocaleRank::LocaleRank(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleRank
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_RANK_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

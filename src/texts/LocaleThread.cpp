@@ -1,0 +1,17 @@
+#include "texts/LocaleThread.h"
+
+#include "texts/LocaleMenu.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleThread::LocaleThread(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleThread
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_THREAD_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

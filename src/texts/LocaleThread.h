@@ -1,0 +1,38 @@
+#pragma once
+
+#include "texts/LocaleTable.h"
+
+#include <QObject>
+#include <QString>
+
+#define TESVAR_LOCALE_THREAD_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
+    TEXT(spin, "Spin") \
+    FORWARD(importData, LocaleMenu, importData) \
+    FORWARD(rebuildIndexes, LocaleMenu, rebuildIndexes) \
+    FORWARD(cleanDatabase, LocaleMenu, cleanDatabase) \
+    FORWARD(backupDatabase, LocaleMenu, backupDatabase) \
+    FORWARD_ARGS(cannotOverrideItem, LocaleMessage, cannotOverrideItem, (const QString& file, int node, int id), (file, node, id)) \
+    FORWARD_ARGS(foreignSessionItem, LocaleMessage, foreignSessionItem, (const QString& file, int node, int id), (file, node, id)) \
+    FORWARD_ARGS(saveItemFailed, LocaleMessage, saveItemFailed, (const QString& file, int node, int id, const QString& error), (file, node, id, error)) \
+    FORWARD_ARGS(parseNodeFailed, LocaleMessage, parseNodeFailed, (const QString& file, int node), (file, node)) \
+    FORWARD_ARGS(invalidTableName, LocaleMessage, invalidTableName, (const QString& file), (file)) \
+    FORWARD_ARGS(invalidXmlStructure, LocaleMessage, invalidXmlStructure, (const QString& file), (file)) \
+    FORWARD_ARGS(parseFileFailed, LocaleMessage, parseFileFailed, (const QString& file, const QString& error, int line, int column), (file, error, line, column)) \
+    FORWARD_ARGS(openFileFailed, LocaleMessage, openFileFailed, (const QString& file, const QString& error), (file, error)) \
+    FORWARD_ARGS(sqlQueryFailed, LocaleMessage, sqlQueryFailed, (const QString& query, const QString& error), (query, error)) \
+    FORWARD_ARGS(invalidObjectState, LocaleMessage, invalidObjectState, (const QString& object), (object)) \
+    FORWARD(invalidFileName, LocaleMessage, invalidFileName)
+
+namespace Vexal {
+
+// Background jobs: titles and messages of the import, export and database jobs.
+class LocaleThread : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LocaleThread(QObject* parent = nullptr);
+
+    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_THREAD_TABLE)
+};
+
+} // namespace Vexal

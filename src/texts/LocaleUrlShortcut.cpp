@@ -1,0 +1,18 @@
+#include "texts/LocaleUrlShortcut.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleBase.h"
+#include "texts/LocaleInstance.h"
+
+namespace Vexal {
+
+LocaleUrlShortcut::LocaleUrlShortcut(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleUrlShortcut
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_URL_SHORTCUT_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

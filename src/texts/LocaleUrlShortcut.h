@@ -1,0 +1,32 @@
+#pragma once
+
+#include "texts/LocaleTable.h"
+
+#include <QObject>
+#include <QString>
+
+#define TESVAR_LOCALE_URL_SHORTCUT_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
+    FORWARD(deleteItem, LocaleBase, deleteItem) \
+    FORWARD(edit, LocaleBase, edit) \
+    FORWARD(add, LocaleBase, add) \
+    FORWARD(comments, LocaleBase, comments) \
+    FORWARD(name, LocaleBase, name) \
+    FORWARD(id, LocaleBase, id) \
+    FORWARD(shortcuts, LocaleInstance, shortcuts) \
+    FORWARD(shortcut, LocaleInstance, shortcut) \
+    FORWARD(urlShortcutTable, DBSql, tableUrlShortcut) \
+    FORWARD(urlShortcutView, DBSql, tableUrlShortcut)
+
+namespace Vexal {
+
+// URL-shortcut journal and table.
+class LocaleUrlShortcut : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LocaleUrlShortcut(QObject* parent = nullptr);
+
+    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_URL_SHORTCUT_TABLE)
+};
+
+} // namespace Vexal

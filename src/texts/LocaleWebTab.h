@@ -1,0 +1,52 @@
+#pragma once
+
+#include "texts/LocaleTable.h"
+
+#include <QObject>
+#include <QString>
+
+#define TESVAR_LOCALE_WEB_TAB_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
+    TEXT(saveImageAs, "Save Image As") \
+    TEXT(copyImageLocation, "Copy Image Location") \
+    TEXT(copyImage, "Copy Image") \
+    TEXT(viewImage, "View Image") \
+    TEXT(saveLinkAs, "Save Link As") \
+    TEXT(copyLinkLocation, "Copy Link Location") \
+    TEXT(bookmarkThisLink, "Bookmark this Link") \
+    TEXT(quickBookmarkThisLink, "Quick Bookmark this Link") \
+    TEXT(openLinkInNewTab, "Open Link in New Tab") \
+    TEXT(google, "Google") \
+    TEXT(failed, "Failed") \
+    TEXT(loading, "Loading...") \
+    FORWARD(copy, LocaleBase, copy) \
+    FORWARD(save, LocaleBase, save) \
+    FORWARD(untitled, LocaleBase, untitled) \
+    FORWARD(load, LocaleMenu, load) \
+    FORWARD(webSearch, LocaleMenu, webSearch) \
+    FORWARD(pageSource, LocaleMenu, pageSource) \
+    FORWARD(selectAll, LocaleMenu, selectAll) \
+    FORWARD(bookmarkThisTab, LocaleMenu, bookmarkThisTab) \
+    FORWARD(quickBookmark, LocaleMenu, quickBookmark) \
+    FORWARD(stop, LocaleMenu, stop) \
+    FORWARD(reload, LocaleMenu, reload) \
+    FORWARD(forward, LocaleMenu, forward) \
+    FORWARD(back, LocaleMenu, back) \
+    FORWARD(operationCompleted, LocaleMessage, operationCompleted) \
+    FORWARD(zoomLimitReached, LocaleMessage, zoomLimitReached) \
+    FORWARD(operationFailed, LocaleMessage, operationFailed) \
+    FORWARD(unexpectedError, LocaleMessage, unexpectedError) \
+    FORWARD_ARGS(invalidObjectState, LocaleMessage, invalidObjectState, (const QString& object), (object))
+
+namespace Vexal {
+
+// Web view context menus and web tab page states.
+class LocaleWebTab : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LocaleWebTab(QObject* parent = nullptr);
+
+    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_WEB_TAB_TABLE)
+};
+
+} // namespace Vexal

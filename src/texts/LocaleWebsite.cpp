@@ -1,0 +1,19 @@
+#include "texts/LocaleWebsite.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleBase.h"
+#include "texts/LocaleInstance.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleWebsite::LocaleWebsite(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleWebsite
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_WEBSITE_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#include "texts/LocaleWidgets.h"
+
+#include "texts/LocaleBase.h"
+#include "texts/LocaleInstance.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleWidgets::LocaleWidgets(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleWidgets
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_WIDGETS_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

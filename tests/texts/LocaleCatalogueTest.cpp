@@ -1,0 +1,244 @@
+#include "TestRunner.h"
+
+#include "texts/LocaleAccount.h"
+#include "texts/LocaleArticle.h"
+#include "texts/LocaleBase.h"
+#include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleBrowser.h"
+#include "texts/LocaleConsole.h"
+#include "texts/LocaleCore.h"
+#include "texts/LocaleDatabase.h"
+#include "texts/LocaleDelegate.h"
+#include "texts/LocaleDialog.h"
+#include "texts/LocaleDirectory.h"
+#include "texts/LocaleExtension.h"
+#include "texts/LocaleFilter.h"
+#include "texts/LocaleFind.h"
+#include "texts/LocaleInstance.h"
+#include "texts/LocaleMenu.h"
+#include "texts/LocaleMessage.h"
+#include "texts/LocaleOptions.h"
+#include "texts/LocaleProject.h"
+#include "texts/LocaleRank.h"
+#include "texts/LocaleSocialBookmark.h"
+#include "texts/LocaleSql.h"
+#include "texts/LocaleThread.h"
+#include "texts/LocaleUrlShortcut.h"
+#include "texts/LocaleWebTab.h"
+#include "texts/LocaleWebsite.h"
+#include "texts/LocaleWidgets.h"
+#include "data/DBSql.h"
+
+#include <QTest>
+
+#include <type_traits>
+#include <utility>
+
+using namespace Vexal;
+
+namespace {
+
+// Distinct sample arguments per position, so that a forward that swaps its
+// arguments gives a different text than its target.
+template <typename T>
+T sample(int index);
+template <>
+QString sample<QString>(int index)
+{
+    return QStringLiteral("s%1-\u00e9%2").arg(index).arg(QStringLiteral("%1"));
+}
+template <>
+int sample<int>(int index)
+{
+    return 10 + index;
+}
+
+template <typename... Ts, std::size_t... I>
+QString callWith(QString (*getter)(Ts...), std::index_sequence<I...>)
+{
+    return getter(sample<std::decay_t<Ts>>(int(I))...);
+}
+
+template <typename... Ts>
+QString callWith(QString (*getter)(Ts...))
+{
+    return callWith(getter, std::index_sequence_for<Ts...>{});
+}
+
+struct Entry
+{
+    QString name;
+    QString text;
+    QString target; // for forwards: the text of the forwarded entry
+    bool forward;
+};
+
+#define ENTRY_TEXT(Getter, Literal) entries.append({prefix + QStringLiteral(#Getter), Cls::Getter(), {}, false});
+#define ENTRY_TEXT_ARG(Getter, Param, Literal) \
+    entries.append({prefix + QStringLiteral(#Getter), callWith(&Cls::Getter), {}, false});
+#define ENTRY_FORWARD(Getter, Target, Member) \
+    entries.append({prefix + QStringLiteral(#Getter), Cls::Getter(), Target::Member(), true});
+#define ENTRY_FORWARD_ARGS(Getter, Target, Member, Params, Args) \
+    entries.append({prefix + QStringLiteral(#Getter), callWith(&Cls::Getter), callWith(&Target::Member), true});
+#define COLLECT(Class, TABLE)                                                     \
+    {                                                                             \
+        using Cls = Class;                                                        \
+        const QString prefix = QStringLiteral(#Class "::");                       \
+        TABLE(ENTRY_TEXT, ENTRY_TEXT_ARG, ENTRY_FORWARD, ENTRY_FORWARD_ARGS)      \
+    }
+
+QList<Entry> allEntries()
+{
+    QList<Entry> entries;
+    COLLECT(LocaleMessage, TESVAR_LOCALE_MESSAGE_TABLE)
+    COLLECT(LocaleSql, TESVAR_LOCALE_SQL_TABLE)
+    COLLECT(LocaleMenu, TESVAR_LOCALE_MENU_TABLE)
+    COLLECT(LocaleInstance, TESVAR_LOCALE_INSTANCE_TABLE)
+    COLLECT(LocaleDialog, TESVAR_LOCALE_DIALOG_TABLE)
+    COLLECT(LocaleBase, TESVAR_LOCALE_BASE_TABLE)
+    COLLECT(LocaleBaseWidget, TESVAR_LOCALE_BASE_WIDGET_TABLE)
+    COLLECT(LocaleAccount, TESVAR_LOCALE_ACCOUNT_TABLE)
+    COLLECT(LocaleRank, TESVAR_LOCALE_RANK_TABLE)
+    COLLECT(LocaleWebsite, TESVAR_LOCALE_WEBSITE_TABLE)
+    COLLECT(LocaleDirectory, TESVAR_LOCALE_DIRECTORY_TABLE)
+    COLLECT(LocaleUrlShortcut, TESVAR_LOCALE_URL_SHORTCUT_TABLE)
+    COLLECT(LocaleSocialBookmark, TESVAR_LOCALE_SOCIAL_BOOKMARK_TABLE)
+    COLLECT(LocaleProject, TESVAR_LOCALE_PROJECT_TABLE)
+    COLLECT(LocaleArticle, TESVAR_LOCALE_ARTICLE_TABLE)
+    COLLECT(LocaleBrowser, TESVAR_LOCALE_BROWSER_TABLE)
+    COLLECT(LocaleConsole, TESVAR_LOCALE_CONSOLE_TABLE)
+    COLLECT(LocaleDatabase, TESVAR_LOCALE_DATABASE_TABLE)
+    COLLECT(LocaleDelegate, TESVAR_LOCALE_DELEGATE_TABLE)
+    COLLECT(LocaleFilter, TESVAR_LOCALE_FILTER_TABLE)
+    COLLECT(LocaleFind, TESVAR_LOCALE_FIND_TABLE)
+    COLLECT(LocaleOptions, TESVAR_LOCALE_OPTIONS_TABLE)
+    COLLECT(LocaleExtension, TESVAR_LOCALE_EXTENSION_TABLE)
+    COLLECT(LocaleWebTab, TESVAR_LOCALE_WEB_TAB_TABLE)
+    COLLECT(LocaleWidgets, TESVAR_LOCALE_WIDGETS_TABLE)
+    COLLECT(LocaleCore, TESVAR_LOCALE_CORE_TABLE)
+    COLLECT(LocaleThread, TESVAR_LOCALE_THREAD_TABLE)
+    return entries;
+}
+
+} // namespace
+
+class LocaleCatalogueTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyEntryHasTextAndForwardsMatchTheirTarget()
+    {
+        const QList<Entry> entries = allEntries();
+        QVERIFY(entries.size() > 1000);
+        for (const Entry& e : entries) {
+            QVERIFY2(!e.text.isEmpty(), qPrintable(e.name));
+            QVERIFY2(!e.text.contains(QChar(0)), qPrintable(e.name));
+            if (e.forward)
+                QVERIFY2(e.text == e.target, qPrintable(e.name));
+        }
+    }
+
+    void menuTexts()
+    {
+        QCOMPARE(LocaleMenu::fileMenu(), QStringLiteral("&File"));
+        QCOMPARE(LocaleMenu::projectsMenu(), QStringLiteral("&Projects"));
+        QCOMPARE(LocaleMenu::seSwAsian(), QStringLiteral("SE & SW Asian"));
+        QCOMPARE(LocaleMenu::bookmarkAllTabs(), QStringLiteral("Bookmark all Tabs"));
+        QCOMPARE(LocaleMenu::checkForNewTemplates(), QStringLiteral("Check for new Templates"));
+        QCOMPARE(LocaleMenu::restoreRecentlyClosedTabsMenu(), QStringLiteral("Restore recently closed tabs Menu"));
+        QCOMPARE(LocaleMenu::registerAccount(), QStringLiteral("Register"));
+        QCOMPARE(LocaleMenu::exportData(), QStringLiteral("Export"));
+        QCOMPARE(LocaleMenu::toolsPlus(), QStringLiteral("Tools ++"));
+        QCOMPARE(LocaleMenu::searchEngines(), LocaleMenu::searchEngineTemplates());
+        QCOMPARE(LocaleMenu::google2(), QStringLiteral("Google"));
+        QCOMPARE(LocaleMenu::exportEverything(), LocaleMenu::everything());
+        QCOMPARE(LocaleMenu::confirmCloseAllTabs(), QStringLiteral("I am going to close all tabs. Should I continue?"));
+        QCOMPARE(LocaleMenu::invalidObjectState(QStringLiteral("DBX")), QStringLiteral("Invalid object state. Object: DBX"));
+    }
+
+    void projectLabelInsertsTheNameOnce()
+    {
+        QCOMPARE(LocaleMenu::projectLabel(QString()), QStringLiteral("<b>Project:</b> "));
+        QCOMPARE(LocaleMenu::projectLabel(QStringLiteral("a%2 %1")), QStringLiteral("<b>Project:</b> a%2 %1"));
+        QCOMPARE(LocaleMenu::projectLabel(QStringLiteral("Caf\u00e9 <i>&")),
+                 QStringLiteral("<b>Project:</b> Caf\u00e9 &lt;i&gt;&amp;"));
+    }
+
+    void instanceAndDialogTexts()
+    {
+        QCOMPARE(LocaleInstance::exportTitle(QString()), QStringLiteral("Export "));
+        QCOMPARE(LocaleInstance::exportTitle(LocaleInstance::history()), QStringLiteral("Export History"));
+        QCOMPARE(LocaleInstance::histories(), QStringLiteral("Histories"));
+        QCOMPARE(LocaleInstance::socialBookmarkTemplate(), QStringLiteral("Social Bookmark Template"));
+        QCOMPARE(LocaleDialog::ok(), QStringLiteral("Ok"));
+        QCOMPARE(LocaleDialog::masterAccountLabel(), LocaleDialog::masterAccount());
+        QCOMPARE(LocaleDialog::working(), QStringLiteral("Working..."));
+        QCOMPARE(LocaleDialog::operationFailedHtml(),
+                 QStringLiteral("<span style='color:red;'>Operation failed. See Error Console for more details.</span>"));
+        QCOMPARE(LocaleDialog::operationCompleted(), QStringLiteral("Operation completed successfully"));
+    }
+
+    void urlPrefixes()
+    {
+        // Every URL field, the URL dialogs' included, starts with the same 11-character prefix.
+        const QString prefix = QStringLiteral("http://www.");
+        QCOMPARE(LocaleBase::urlPrefix(), prefix);
+        for (const QString& p : {LocaleDialog::urlPrefix(), LocaleBaseWidget::urlPrefix(), LocaleAccount::urlPrefix(),
+                                 LocaleWebsite::urlPrefix(), LocaleDirectory::urlPrefix(),
+                                 LocaleSocialBookmark::urlPrefix(), LocaleProject::urlPrefix(),
+                                 LocaleArticle::urlPrefix(), LocaleBrowser::urlPrefix()})
+            QCOMPARE(p, prefix);
+        QCOMPARE(LocaleWebsite::optionalWww(), QStringLiteral("{www.}"));
+    }
+
+    void recordAreaTexts()
+    {
+        QCOMPARE(LocaleRank::rankView(), QStringLiteral("Rank"));
+        QCOMPARE(LocaleWebsite::websiteView(), QStringLiteral("Website"));
+        QCOMPARE(LocaleUrlShortcut::urlShortcutView(), QStringLiteral("UrlShortcut"));
+        QCOMPARE(LocaleProject::projectView(), QStringLiteral("Project"));
+        QCOMPARE(LocaleArticle::synonymTable(), QStringLiteral("Synonym"));
+        QCOMPARE(LocaleArticle::synonymView(), QStringLiteral("Synonym"));
+        QCOMPARE(LocaleAccount::accountView(), QStringLiteral("AccountView"));
+        QCOMPARE(LocaleSocialBookmark::socialBookmarkView(), QStringLiteral("SocialBookmarkView"));
+        QCOMPARE(LocaleAccount::questionNo(QString()), QStringLiteral("Question No "));
+        QCOMPARE(LocaleAccount::questionNo(QStringLiteral("2")), QStringLiteral("Question No 2"));
+        QCOMPARE(LocaleAccount::maleField(), LocaleAccount::male());
+        QCOMPARE(LocaleAccount::accountTab(), QStringLiteral("Account"));
+        QCOMPARE(LocaleArticle::authorsBio(), QStringLiteral("Author's Bio"));
+        QCOMPARE(LocaleArticle::confirmOverrideTitle(), LocaleMessage::confirmOverrideTitle());
+        QCOMPARE(LocaleBase::defaultName(), QStringLiteral("Default"));
+        QCOMPARE(LocaleBase::resizeAllColumns(), QStringLiteral("Resize All Columns"));
+        QCOMPARE(LocaleBaseWidget::whyShareTemplates(), QStringLiteral("Why should I share my templates?"));
+    }
+
+    void browserAndToolTexts()
+    {
+        QCOMPARE(LocaleDelegate::floorAndApartment(3, 5), QStringLiteral("3 floor, apt. 5"));
+        QCOMPARE(LocaleDelegate::floorAndApartment(-1, 12), QStringLiteral("-1 floor, apt. 12"));
+        QCOMPARE(LocaleDelegate::phonePrefix(), QStringLiteral("+1 "));
+        QCOMPARE(LocaleDelegate::fieldNotFound(QStringLiteral("E-mail")), QStringLiteral("Can't find \"E-mail\" field"));
+        QCOMPARE(LocaleConsole::sourceOf(QStringLiteral("http://a/?q=%1")), QStringLiteral("Source of: http://a/?q=%1"));
+        QCOMPARE(LocaleExtension::widgetGuid(), QStringLiteral("{7E5F3798-298F-4088-B49D-887BB5317FE6}"));
+        QCOMPARE(LocaleExtension::tagsSample(), QStringLiteral("Tag1,Tag2,Tag3"));
+        QCOMPARE(LocaleExtension::selectorsHeader(), LocaleExtension::selectors());
+        QCOMPARE(LocaleWidgets::showHidePassword(), QStringLiteral("Show / hide password"));
+        QCOMPARE(LocaleWidgets::typeUndefined(), QStringLiteral("Undefined"));
+        QCOMPARE(LocaleWidgets::keywordEditHint(),
+                 QStringLiteral("Press \"Enter\" button to add a new keyword. Select the keyword and press \"Del\" "
+                                "button to remove it."));
+        QCOMPARE(LocaleBrowser::tabLimitReached(),
+                 QStringLiteral("You've reached the limit of opened tabs. See \"Options\" for more details"));
+        QCOMPARE(LocaleOptions::saveOpenOperations(), QStringLiteral("Save/Open Operations"));
+        QCOMPARE(LocaleFind::with(), QStringLiteral("with"));
+        QCOMPARE(LocaleWebTab::loading(), QStringLiteral("Loading..."));
+        QCOMPARE(LocaleThread::importData(), QStringLiteral("Import"));
+        QCOMPARE(LocaleCore::invalidCharacter(QStringLiteral("a b"), 0),
+                 QStringLiteral("Invalid character at pos. 1. Selector: a b"));
+        QCOMPARE(LocaleCore::incompleteSelector(QStringLiteral("div[")), QStringLiteral("Incomplete selector. Selector: div["));
+        QVERIFY(!LocaleCore::emptyFileName().isEmpty());
+    }
+};
+
+TESVAR_TEST(LocaleCatalogueTest)
+#include "LocaleCatalogueTest.moc"
