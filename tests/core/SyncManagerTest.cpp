@@ -1,0 +1,125 @@
+#include "TestRunner.h"
+
+#include "core/SyncManager.h"
+#include "core/TooltipManager.h"
+
+#include <QAction>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using Vexal::SyncManager;
+using Vexal::TooltipManager;
+
+class SyncManagerTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void actionAndWidgetTogether()
+    {
+        SyncManager sync;
+        QAction action(nullptr);
+        QWidget button;
+        sync.addAction(2, &action);
+        sync.addWidget(2, &button);
+        sync.setEnabled(2, false);
+        QVERIFY(!action.isEnabled());
+        QVERIFY(!button.isEnabled());
+        QVERIFY(!sync.isEnabled(2));
+        sync.setEnabled(2, true);
+        QVERIFY(action.isEnabled());
+        QVERIFY(button.isEnabled());
+        QVERIFY(sync.isEnabled(2));
+    }
+
+    void actionOnlyOrWidgetOnly()
+    {
+        SyncManager sync;
+        QAction action(nullptr);
+        QWidget button;
+        sync.addAction(10, &action);
+        sync.addWidget(1, &button);
+
+        sync.setEnabled(10, false);
+        QVERIFY(!action.isEnabled());
+        QVERIFY(button.isEnabled());
+
+        sync.setEnabled(1, false);
+        QVERIFY(!button.isEnabled());
+        // Only the action is consulted.
+        button.setEnabled(true);
+        QVERIFY(!sync.isEnabled(1));
+        QVERIFY(!sync.isEnabled(99));
+        sync.setEnabled(99, true);
+    }
+
+    void reRegistrationReplaces()
+    {
+        SyncManager sync;
+        QAction first(nullptr);
+        QAction second(nullptr);
+        sync.addAction(3, &first);
+        sync.addAction(3, &second);
+        sync.setEnabled(3, false);
+        QVERIFY(first.isEnabled());
+        QVERIFY(!second.isEnabled());
+        first.setEnabled(false);
+        second.setEnabled(true);
+        QVERIFY(sync.isEnabled(3));
+    }
+
+    void deletedEntriesAreSkipped()
+    {
+        SyncManager sync;
+        auto* action = new QAction(nullptr);
+        auto* button = new QWidget;
+        sync.addAction(11, action);
+        sync.addWidget(11, button);
+        delete action;
+        delete button;
+        sync.setEnabled(11, true);
+        QVERIFY(!sync.isEnabled(11));
+    }
+
+    void toggleMovesTextBetweenTooltipAndText()
+    {
+        QToolBar bar;
+        TooltipManager tooltips;
+        QList<QToolButton*> buttons;
+        for (const QString& text : {QStringLiteral("Add"), QStringLiteral("Edit")}) {
+            auto* button = new QToolButton(&bar);
+            button->setToolTip(text);
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            bar.addWidget(button);
+            tooltips.addButton(button);
+            buttons << button;
+        }
+        tooltips.addButton(nullptr);
+
+        tooltips.toggle();
+        QCOMPARE(buttons[1]->text(), QStringLiteral("Edit"));
+        for (QToolButton* button : buttons) {
+            QVERIFY(button->toolTip().isEmpty());
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        }
+
+        tooltips.toggle();
+        QCOMPARE(buttons[0]->toolTip(), QStringLiteral("Add"));
+        QCOMPARE(buttons[1]->toolTip(), QStringLiteral("Edit"));
+        for (QToolButton* button : buttons) {
+            QVERIFY(button->text().isEmpty());
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        }
+
+        delete buttons.takeFirst();
+        tooltips.toggle();
+        QCOMPARE(buttons[0]->text(), QStringLiteral("Edit"));
+
+        TooltipManager empty;
+        empty.toggle();
+        empty.toggle();
+    }
+};
+
+TESVAR_TEST(SyncManagerTest)
+#include "SyncManagerTest.moc"

@@ -1,0 +1,105 @@
+#include "TestRunner.h"
+
+#include "texts/ConstIcon.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+#include <functional>
+
+using Vexal::ConstIcon;
+
+namespace {
+
+struct IconEntry
+{
+    const char* name;
+    std::function<QPixmap(int)> get;
+    QList<int> sizes;
+    QString stem;
+};
+
+const QList<IconEntry>& iconTable()
+{
+#define ICON_ENTRY(name, prefix, stem, ...) \
+    {#name, &ConstIcon::name, {__VA_ARGS__}, QStringLiteral(":/" prefix "/img/" stem)},
+    static const QList<IconEntry> table{VEXAL_ICON_TABLE(ICON_ENTRY)};
+#undef ICON_ENTRY
+    return table;
+}
+
+QImage argb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+class IconTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyGetterGivesItsSizesOnly()
+    {
+        QCOMPARE(iconTable().size(), 68);
+        const QList<int> probes{-16, 0, 8, 15, 16, 17, 24, 31, 32, 33, 48};
+        for (const IconEntry& entry : iconTable()) {
+            for (int size : probes) {
+                const QPixmap pixmap = entry.get(size);
+                // The one file the tree lacks on purpose: every caller asks for 32.
+                const bool missing = QLatin1String(entry.name) == QLatin1String("filterRed") && size == 16;
+                const bool expected = entry.sizes.contains(size) && !missing;
+                QVERIFY2(pixmap.isNull() != expected,
+                         qPrintable(QStringLiteral("%1(%2)").arg(QLatin1String(entry.name)).arg(size)));
+                if (expected)
+                    QCOMPARE(pixmap.size(), QSize(size, size));
+            }
+        }
+    }
+
+    void picturesAreDistinct()
+    {
+        // A getter naming another getter's file shows up as a duplicate picture.
+        QSet<QByteArray> seen;
+        for (const IconEntry& entry : iconTable()) {
+            const QImage image = argb(entry.get(entry.sizes.last()).toImage());
+            const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), int(image.sizeInBytes()));
+            QVERIFY2(!seen.contains(bytes), entry.name);
+            seen.insert(bytes);
+        }
+    }
+
+    void resourceTree()
+    {
+        QVERIFY(!ConstIcon::appIcon().isNull());
+        QCOMPARE(QImageReader(QStringLiteral(":/root/TesvarBrowser.ico")).format(), QByteArray("ico"));
+        QVERIFY(QFile::exists(QStringLiteral(":/info/img/Error32.png")));
+        QVERIFY(QFile::exists(QStringLiteral(":/edit/img/Add24.png")));
+        QVERIFY(QFile::exists(QStringLiteral(":/websearch/img/Google16.png")));
+        QVERIFY(QFile::exists(QStringLiteral(":/spinner/img/Classic16.png")));
+        // Present although no getter accepts 32.
+        QVERIFY(QFile::exists(QStringLiteral(":/img/img/Separator32.png")));
+        QVERIFY(ConstIcon::separator(32).isNull());
+        QVERIFY(!QFile::exists(QStringLiteral(":/img/img/FilterRed16.png")));
+
+        QCOMPARE(argb(ConstIcon::error(32).toImage()), argb(QImage(QStringLiteral(":/info/img/Error32.png"))));
+        QCOMPARE(argb(ConstIcon::deleteIcon(16).toImage()), argb(QImage(QStringLiteral(":/edit/img/Delete16.png"))));
+        QCOMPARE(argb(ConstIcon::registerIcon(32).toImage()), argb(QImage(QStringLiteral(":/img/img/Register32.png"))));
+        QCOMPARE(argb(ConstIcon::favorites(16).toImage()), argb(QImage(QStringLiteral(":/tree/img/Favorites16.png"))));
+    }
+
+    void edgeSizes()
+    {
+        QCOMPARE(ConstIcon::add(24).size(), QSize(24, 24));
+        QVERIFY(ConstIcon::deleteIcon(24).isNull());
+        QVERIFY(ConstIcon::back(0).isNull());
+        QVERIFY(ConstIcon::back(-16).isNull());
+        QVERIFY(ConstIcon::back(33).isNull());
+        QVERIFY(ConstIcon::favorites(32).isNull());
+        QVERIFY(!ConstIcon::favorites(16).isNull());
+    }
+};
+
+TESVAR_TEST(IconTest)
+#include "IconTest.moc"
