@@ -1,0 +1,175 @@
+#include "core/Convert.h"
+
+#include <QBuffer>
+#include <QStringList>
+#include <QTime>
+
+namespace Vexal {
+
+namespace {
+
+// Splits at "." (empty parts kept) into exactly count integers.
+bool splitInts(const QString& text, int count, int* parts)
+{
+    if (text.isEmpty())
+        return false;
+    const QStringList pieces = text.split(QLatin1Char('.'), Qt::KeepEmptyParts);
+    if (pieces.size() != count)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        bool ok = false;
+        parts[i] = pieces.at(i).toInt(&ok, 10);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool Convert::toBool(const QString& text)
+{
+    static const char* const words[] = {"yes", "y", "true", "1", "checked", "+"};
+    const QString trimmed = text.trimmed();
+    for (const char* word : words) {
+        if (trimmed.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool Convert::equalsIgnoreCase(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool Convert::intTextToBool(const QString& text)
+{
+    return toInt(text) != 0;
+}
+
+int Convert::toInt(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+bool Convert::isInt(const QString& text)
+{
+    bool ok = false;
+    text.toInt(&ok, 10);
+    return !text.isEmpty() && ok;
+}
+
+bool Convert::startsWithUpper(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    const uint first = text.at(0).isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate()
+                           ? QChar::surrogateToUcs4(text.at(0), text.at(1))
+                           : text.at(0).unicode();
+    return QChar::category(first) == QChar::Letter_Uppercase;
+}
+
+QString Convert::capitalize(const QString& text)
+{
+    if (text.isEmpty())
+        return text;
+    const int length = text.at(0).isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate() ? 2 : 1;
+    return text.left(length).toUpper() + text.mid(length);
+}
+
+bool Convert::isIndexToken(const QString& text)
+{
+    return text.startsWith(QLatin1String("xindex"), Qt::CaseInsensitive) && text.contains(QLatin1Char(':'));
+}
+
+int Convert::indexOfToken(const QString& text)
+{
+    const int colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return 0;
+    return toInt(text.mid(colon + 1));
+}
+
+bool Convert::isDate(const QString& text)
+{
+    return toDate(text).isValid();
+}
+
+QDate Convert::toDate(const QString& text)
+{
+    int parts[3];
+    if (!splitInts(text, 3, parts) || !QDate::isValid(parts[0], parts[1], parts[2]))
+        return QDate();
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
+bool Convert::isDateTime(const QString& text)
+{
+    int parts[6];
+    return splitInts(text, 6, parts) && QDate::isValid(parts[0], parts[1], parts[2])
+           && QTime::isValid(parts[3], parts[4], parts[5]);
+}
+
+QDateTime Convert::toDateTime(const QString& text)
+{
+    int parts[6];
+    if (!splitInts(text, 6, parts) || !QDate::isValid(parts[0], parts[1], parts[2])
+        || !QTime::isValid(parts[3], parts[4], parts[5]))
+        return QDateTime();
+    return QDateTime(QDate(parts[0], parts[1], parts[2]), QTime(parts[3], parts[4], parts[5], 0), Qt::LocalTime);
+}
+
+QColor Convert::idToColor(int n)
+{
+    if (n < 1)
+        return QColor(255, 255, 255, 255);
+    // Red is capped at 255 so that the colour stays valid; such a colour reads
+    // back as -1 like every other one beyond the range.
+    return QColor(qMin(n / 2500, 255), (n / 50) % 50, n % 50, 255);
+}
+
+int Convert::colorToId(const QColor& color)
+{
+    if (!color.isValid() || color.red() > 50 || color.green() > 50 || color.blue() > 50)
+        return -1;
+    return color.red() * 2500 + color.green() * 50 + color.blue();
+}
+
+QPixmap Convert::bytesToPixmap(const QByteArray& bytes)
+{
+    QPixmap pixmap;
+    if (!pixmap.loadFromData(bytes))
+        return QPixmap();
+    return pixmap;
+}
+
+QByteArray Convert::pixmapToBytes(const QPixmap& pixmap)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    pixmap.save(&buffer, "PNG");
+    return bytes;
+}
+
+QImage Convert::bytesToImage(const QByteArray& bytes)
+{
+    QImage image;
+    if (!image.loadFromData(bytes))
+        return QImage();
+    return image;
+}
+
+QByteArray Convert::imageToBytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace Vexal

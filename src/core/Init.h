@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+namespace Vexal {
+
+// Start parameters of a new or reloaded tab page. An id of -1 means a new record.
+class Init : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Init(QObject* parent = nullptr);
+    explicit Init(int id, QObject* parent = nullptr);
+    explicit Init(const QUrl& url, QObject* parent = nullptr);
+
+    int id() const { return m_id; }
+    void setId(int value) { m_id = value; }
+    int secondId() const { return m_secondId; }
+    void setSecondId(int value) { m_secondId = value; }
+    QUrl url() const { return m_url; }
+    void setUrl(const QUrl& value) { m_url = value; }
+    QString title() const { return m_title; }
+    void setTitle(const QString& value) { m_title = value; }
+    QString text() const { return m_text; }
+    void setText(const QString& value) { m_text = value; }
+    int type() const { return m_type; }
+    void setType(int value) { m_type = value; }
+
+private:
+    int m_id = -1;
+    int m_secondId = -1;
+    QUrl m_url;
+    QString m_title;
+    QString m_text;
+    int m_type = 0;
+};
+
+} // namespace Vexal

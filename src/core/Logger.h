@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace Vexal {
+
+// The process-wide log: a small UTF-8 file (log.txt in the current folder)
+// for errors, warnings and critical start-up failures, and four lists of
+// numbered HTML lines for the error console. Messages carry the context
+// (class name and action) last set with setContext, unless given explicitly.
+class Logger : public QObject
+{
+    Q_OBJECT
+public:
+    // The log file is removed and started afresh before a write once it has
+    // reached this size in bytes.
+    static constexpr qint64 restartSize = 300 * 1024;
+    // The lists are cleared together once the all list holds this many lines.
+    static constexpr int listLimit = 300;
+
+    static Logger* instance();
+
+    static void setContext(const QString& className, const QString& action);
+    static QString contextClassName();
+    static QString contextAction();
+
+    static void error(const QString& message);
+    static void error(const QString& className, const QString& action, const QString& message);
+    static void warning(const QString& message);
+    static void warning(const QString& className, const QString& action, const QString& message);
+    static void info(const QString& message);
+    static void info(const QString& className, const QString& action, const QString& message);
+    static void critical(const QString& message);
+    static void critical(const QString& className, const QString& action, const QString& message);
+
+    static QStringList errors();
+    static QStringList warnings();
+    static QStringList infos();
+    static QStringList allLines();
+
+    // Clears all four lists; unless forced, only once the all list holds
+    // listLimit lines or more.
+    static void trimLists(bool force);
+
+    // Appends one finished line to the log file.
+    void write(const QString& line);
+
+    // True once the file could not be removed or opened; stays set.
+    static bool isDisabled();
+
+    // For tests only: empties the lists and the context and re-enables the file.
+    static void resetForTests();
+
+private:
+    enum Level { LevelError, LevelWarning, LevelInfo, LevelCritical };
+
+    Logger();
+    void log(Level level, const QString& className, const QString& action, const QString& message);
+    void trimListsLocked(bool force);
+
+    QStringList m_errors;
+    QStringList m_warnings;
+    QStringList m_infos;
+    QStringList m_all;
+    QString m_className;
+    QString m_action;
+    QMutex m_fileMutex;  // guards the file and the disabled flag
+    QMutex m_listMutex;  // guards the lists and the context
+    bool m_disabled = false;
+};
+
+} // namespace Vexal

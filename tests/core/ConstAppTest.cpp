@@ -1,0 +1,113 @@
+#include "TestFolder.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "core/ConstCore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QUrl>
+
+using Vexal::ConstApp;
+using Vexal::ConstCore;
+
+class ConstAppTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pathsFollowCurrentFolder()
+    {
+        TestFolder folder;
+        const QString here = QDir::currentPath();
+        QCOMPARE(ConstApp::currentPath(), here);
+        QCOMPARE(ConstApp::databaseFile(), here + QStringLiteral("/TesvarBrowser.db"));
+        QCOMPARE(ConstApp::logFile(), here + QStringLiteral("/log.txt"));
+        {
+            TestFolder other;
+            QVERIFY(ConstApp::logFile() != here + QStringLiteral("/log.txt"));
+            QCOMPARE(ConstApp::logFile(), QDir::currentPath() + QStringLiteral("/log.txt"));
+        }
+    }
+
+    void foldersAreCreatedOnce()
+    {
+        TestFolder folder;
+        const QString webkit = QDir::currentPath() + QStringLiteral("/webkit");
+        QCOMPARE(ConstApp::webkitFolder(), webkit);
+        QVERIFY(QFileInfo(webkit).isDir());
+        QFile marker(webkit + QStringLiteral("/keep"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        QCOMPARE(ConstApp::webkitFolder(), webkit);
+        QVERIFY(marker.exists());
+
+        QCOMPARE(ConstApp::backupFolder(), QDir::currentPath() + QStringLiteral("/bku"));
+        QVERIFY(QFileInfo(ConstApp::backupFolder()).isDir());
+        QCOMPARE(ConstApp::ensureFolder(QString()), QString());
+    }
+
+    void folderBlockedByFileGivesEmpty()
+    {
+        TestFolder folder;
+        QFile blocker(QDir::currentPath() + QStringLiteral("/bku"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QCOMPARE(ConstApp::backupFolder(), QString());
+        // Only one level is made.
+        QCOMPARE(ConstApp::ensureFolder(folder.file(QStringLiteral("a/b"))), QString());
+    }
+
+    void fixedTexts()
+    {
+        QCOMPARE(ConstApp::driverName(), QStringLiteral("QSQLITE"));
+        QCOMPARE(ConstApp::version(), QStringLiteral("2.0.1"));
+        QCOMPARE(ConstApp::title(), QStringLiteral("Tesvar Web Browser"));
+        const QString about = ConstApp::aboutText();
+        QVERIFY(about.startsWith(QStringLiteral("<p><b>Tesvar Web Browser. Version 2.0.1</b></p><p>Based on Qt ")
+                                 + QString::fromLatin1(qVersion()) + QStringLiteral(", QWebKit ")));
+        QVERIFY(!about.contains(QStringLiteral("%")));
+    }
+
+    void serverAddressIsOverridable()
+    {
+        const QByteArray saved = qgetenv("TESVAR_SERVER_URL");
+        qunsetenv("TESVAR_SERVER_URL");
+        QCOMPARE(ConstApp::homeUrl(), QStringLiteral("http://tesvar-browser.example/index.php"));
+        QCOMPARE(ConstApp::updatesPageUrl(), QStringLiteral("http://tesvar-browser.example/downloads.php#updates"));
+        const QStringList pages = {ConstApp::homeUrl(), ConstApp::updatesUrl(), ConstApp::messagesUrl(),
+                                   ConstApp::templatesUrl(), ConstApp::updatesPageUrl(), ConstApp::helpUrl(),
+                                   ConstApp::termsUrl()};
+        for (const QString& page : pages)
+            QVERIFY2(QUrl(page).isValid() && page.startsWith(QStringLiteral("http://")), qPrintable(page));
+
+        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:8123");
+        QCOMPARE(ConstApp::updatesUrl(), QStringLiteral("http://127.0.0.1:8123/sysupdates.php"));
+        if (saved.isNull())
+            qunsetenv("TESVAR_SERVER_URL");
+        else
+            qputenv("TESVAR_SERVER_URL", saved);
+    }
+
+    void searchTemplates()
+    {
+        const int codes[] = {2, 4, 8, 16, 32};
+        QStringList seen;
+        for (int code : codes) {
+            const QString text = ConstCore::searchTemplate(code);
+            QCOMPARE(text.count(QStringLiteral("%1")), 1);
+            QVERIFY(!text.contains(QStringLiteral("%2")));
+            QVERIFY(QUrl(text.arg(QStringLiteral("words")), QUrl::StrictMode).isValid());
+            QVERIFY(!seen.contains(text));
+            seen << text;
+        }
+        QCOMPARE(ConstCore::searchTemplate(ConstCore::EngineWeb), ConstCore::searchWeb());
+        QCOMPARE(ConstCore::searchTemplate(32), ConstCore::searchEncyclopedia());
+        QVERIFY(ConstCore::searchTemplate(3).isEmpty());
+        QVERIFY(ConstCore::searchTemplate(0).isEmpty());
+    }
+};
+
+TESVAR_TEST(ConstAppTest)
+#include "ConstAppTest.moc"

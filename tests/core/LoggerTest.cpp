@@ -1,0 +1,165 @@
+#include "TestFolder.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+using Vexal::Logger;
+
+class LoggerTest : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray readLog()
+    {
+        QFile file(Vexal::ConstApp::logFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return QByteArray();
+        return file.readAll();
+    }
+
+    static void makeLog(qint64 size)
+    {
+        QFile file(Vexal::ConstApp::logFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(int(size), 'x')), size);
+    }
+
+private slots:
+    void init() { Logger::resetForTests(); }
+    void cleanup() { Logger::resetForTests(); }
+
+    void numbersEachListFromZero()
+    {
+        TestFolder folder;
+        Logger::setContext(QStringLiteral("Vexal::WndMain"), QStringLiteral("Open"));
+        Logger::error(QStringLiteral("first"));
+        QCOMPARE(Logger::errors().value(0),
+                 QStringLiteral("<p><span style=\"font-weight:bold; color:#FF0000;\">0. Error</span>: "
+                                "<span style=\"color:#0000B4;\">Vexal::WndMain.Open</span>: first</p>"));
+        QCOMPARE(Logger::allLines(), Logger::errors());
+
+        Logger::info(QStringLiteral("note"));
+        Logger::error(QStringLiteral("second"));
+        Logger::warning(QStringLiteral("careful"));
+        QCOMPARE(Logger::errors().size(), 2);
+        QVERIFY(Logger::errors().at(1).contains(QStringLiteral(">1. Error<")));
+        QCOMPARE(Logger::infos().size(), 1);
+        QVERIFY(Logger::infos().at(0).contains(QStringLiteral("color:#008200;\">0. Information<")));
+        QCOMPARE(Logger::warnings().size(), 1);
+        QVERIFY(Logger::warnings().at(0).contains(QStringLiteral("color:#C85000;\">0. Warning<")));
+        const QStringList all = Logger::allLines();
+        QCOMPARE(all.size(), 4);
+        QVERIFY(all.at(1).contains(QStringLiteral(">1. Information<")));
+        QVERIFY(all.at(2).contains(QStringLiteral(">2. Error<")));
+        QVERIFY(all.at(3).contains(QStringLiteral(">3. Warning<")));
+    }
+
+    void escapesHtmlAndKeepsMarkers()
+    {
+        TestFolder folder;
+        Logger::error(QStringLiteral("A<B>"), QStringLiteral("Save & Close"),
+                      QStringLiteral("<script>x(\"%1\")</script>"));
+        const QString line = Logger::errors().value(0);
+        QVERIFY(line.contains(QStringLiteral("A&lt;B&gt;.Save &amp; Close</span>: "
+                                             "&lt;script&gt;x(&quot;%1&quot;)&lt;/script&gt;</p>")));
+        QVERIFY(!line.contains(QStringLiteral("<script>")));
+        // The file line stays plain.
+        QVERIFY(readLog().endsWith("A<B>.Save & Close - <script>x(\"%1\")</script>\r\n"));
+    }
+
+    void explicitContextLeavesCurrentOne()
+    {
+        TestFolder folder;
+        Logger::setContext(QStringLiteral("Cls"), QStringLiteral("Act"));
+        Logger::warning(QStringLiteral("Other"), QStringLiteral("Step"), QStringLiteral("m"));
+        QVERIFY(Logger::warnings().value(0).contains(QStringLiteral(">Other.Step</span>")));
+        QCOMPARE(Logger::contextClassName(), QStringLiteral("Cls"));
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Act"));
+    }
+
+    void fileLinesByLevel()
+    {
+        TestFolder folder;
+        Logger::setContext(QStringLiteral("Cls"), QStringLiteral("Act"));
+        Logger::error(QStringLiteral("bad"));
+        Logger::info(QStringLiteral("never in file"));
+        Logger::warning(QStringLiteral("Grüße €"));
+        Logger::critical(QStringLiteral("stop"));
+        // A critical message reaches no list.
+        QCOMPARE(Logger::allLines().size(), 3);
+
+        const QString text = QString::fromUtf8(readLog());
+        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines.at(3).isEmpty());
+        const QString time = QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
+        QVERIFY(QRegularExpression(QStringLiteral("^ERROR %1 Cls\\.Act - bad$").arg(time)).match(lines.at(0)).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^WARNING %1 Cls\\.Act - Grüße €$").arg(time)).match(lines.at(1)).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^CRITICAL %1 Cls\\.Act - stop$").arg(time)).match(lines.at(2)).hasMatch());
+        QVERIFY(!text.contains(QStringLiteral("never in file")));
+    }
+
+    void fileRestartsAtThreshold()
+    {
+        TestFolder folder;
+        makeLog(Logger::restartSize - 1);
+        Logger::error(QStringLiteral("Cls"), QStringLiteral("Act"), QStringLiteral("appended"));
+        QByteArray log = readLog();
+        QVERIFY(log.startsWith("xxx"));
+        QVERIFY(log.endsWith("Cls.Act - appended\r\n"));
+
+        makeLog(Logger::restartSize);
+        Logger::error(QStringLiteral("Cls"), QStringLiteral("Act"), QStringLiteral("fresh"));
+        log = readLog();
+        QVERIFY(log.startsWith("ERROR "));
+        QVERIFY(log.endsWith("Cls.Act - fresh\r\n"));
+        QCOMPARE(log.count('\n'), 1);
+    }
+
+    void listsClearTogetherAtLimit()
+    {
+        TestFolder folder;
+        Logger::warning(QStringLiteral("w"));
+        Logger::trimLists(false);
+        QCOMPARE(Logger::allLines().size(), 1);
+        for (int i = 1; i < Logger::listLimit; ++i)
+            Logger::info(QString::number(i));
+        QCOMPARE(Logger::allLines().size(), Logger::listLimit);
+        QCOMPARE(Logger::warnings().size(), 1);
+
+        Logger::error(QStringLiteral("next"));
+        QCOMPARE(Logger::allLines().size(), 1);
+        QCOMPARE(Logger::infos().size(), 0);
+        QCOMPARE(Logger::warnings().size(), 0);
+        QVERIFY(Logger::errors().value(0).contains(QStringLiteral(">0. Error<")));
+        QVERIFY(Logger::allLines().value(0).contains(QStringLiteral(">0. Error<")));
+
+        Logger::trimLists(true);
+        QVERIFY(Logger::allLines().isEmpty());
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void unwritableFileDisablesForGood()
+    {
+        TestFolder folder;
+        QVERIFY(QDir().mkdir(Vexal::ConstApp::logFile()));
+        Logger::error(QStringLiteral("lost"));
+        QVERIFY(Logger::isDisabled());
+        QCOMPARE(Logger::errors().size(), 1);
+
+        QVERIFY(QDir().rmdir(Vexal::ConstApp::logFile()));
+        Logger::error(QStringLiteral("still lost"));
+        Logger::critical(QStringLiteral("also lost"));
+        QCOMPARE(Logger::errors().size(), 2);
+        QVERIFY(!QFile::exists(Vexal::ConstApp::logFile()));
+    }
+};
+
+TESVAR_TEST(LoggerTest)
+#include "LoggerTest.moc"

@@ -1,0 +1,200 @@
+#include "TestRunner.h"
+
+#include "core/Convert.h"
+#include "core/Init.h"
+#include "core/UserData.h"
+#include "core/Version.h"
+
+#include <QAction>
+#include <QTest>
+
+using Vexal::Convert;
+using Vexal::Version;
+
+class ValueClassesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void versionParse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("plain") << "2.0.1" << true;
+        QTest::newRow("large") << "10.20.300" << true;
+        QTest::newRow("two parts") << "2.0" << false;
+        QTest::newRow("four parts") << "2.0.1.3" << false;
+        QTest::newRow("empty part") << "2..1" << false;
+        QTest::newRow("trailing dot") << "2.0.1." << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dots only") << ".." << false;
+        QTest::newRow("letters") << "2.0.a" << false;
+        QTest::newRow("hex") << "2.0.0x1" << false;
+        QTest::newRow("overflow") << "2.0.99999999999" << false;
+    }
+
+    void versionParse()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QCOMPARE(Version::isValid(text), valid);
+        QObject owner;
+        Version* version = Version::parse(text, &owner);
+        QCOMPARE(version != nullptr, valid);
+        if (version) {
+            QCOMPARE(version->parent(), &owner);
+            QCOMPARE(version->toString(), text);
+        }
+    }
+
+    void versionOrder()
+    {
+        QObject owner;
+        Version* low = Version::parse(QStringLiteral("2.0.1"), &owner);
+        Version* mid = Version::parse(QStringLiteral("2.0.10"), &owner);
+        Version* high = Version::parse(QStringLiteral("2.1.0"), &owner);
+        QVERIFY(low && mid && high);
+        QVERIFY(low->isLess(mid) && mid->isLess(high) && low->isLess(high));
+        QVERIFY(high->isGreater(mid) && !mid->isGreater(high));
+        QVERIFY(!low->isLess(low) && !low->isGreater(low) && low->isEqual(low));
+        Version copy;
+        copy.setMajor(2);
+        copy.setPatch(1);
+        QVERIFY(copy.isEqual(low));
+        QVERIFY(!low->isEqual(nullptr) && !low->isLess(nullptr) && !low->isGreater(nullptr));
+        Version major;
+        major.setMajor(3);
+        QVERIFY(major.isGreater(high));
+    }
+
+    void textConversions()
+    {
+        QVERIFY(Convert::toBool(QStringLiteral("  Checked ")));
+        QVERIFY(Convert::toBool(QStringLiteral("YES")) && Convert::toBool(QStringLiteral("+"))
+                && Convert::toBool(QStringLiteral("1")) && Convert::toBool(QStringLiteral("y")));
+        QVERIFY(!Convert::toBool(QStringLiteral("no")) && !Convert::toBool(QStringLiteral("0"))
+                && !Convert::toBool(QStringLiteral("on")) && !Convert::toBool(QString()));
+
+        QVERIFY(Convert::equalsIgnoreCase(QStringLiteral("Äbc"), QStringLiteral("äBC")));
+        QCOMPARE(Convert::toInt(QStringLiteral("42")), 42);
+        QCOMPARE(Convert::toInt(QStringLiteral("4x")), 0);
+        QVERIFY(Convert::isInt(QStringLiteral("-7")) && !Convert::isInt(QString()) && !Convert::isInt(QStringLiteral("1.5")));
+        QVERIFY(Convert::intTextToBool(QStringLiteral("3")) && !Convert::intTextToBool(QStringLiteral("0"))
+                && !Convert::intTextToBool(QStringLiteral("yes")));
+
+        QVERIFY(Convert::startsWithUpper(QStringLiteral("Élan")) && !Convert::startsWithUpper(QStringLiteral("élan"))
+                && !Convert::startsWithUpper(QStringLiteral("1A")) && !Convert::startsWithUpper(QString()));
+        QCOMPARE(Convert::capitalize(QStringLiteral("élan vital")), QStringLiteral("Élan vital"));
+        QCOMPARE(Convert::capitalize(QString()), QString());
+    }
+
+    void indexTokens()
+    {
+        QVERIFY(Convert::isIndexToken(QStringLiteral("XIndex:3")));
+        QVERIFY(!Convert::isIndexToken(QStringLiteral("xindex3")) && !Convert::isIndexToken(QStringLiteral("index:3")));
+        QCOMPARE(Convert::indexOfToken(QStringLiteral("xindex:12")), 12);
+        QCOMPARE(Convert::indexOfToken(QStringLiteral("xindex:")), 0);
+        QCOMPARE(Convert::indexOfToken(QStringLiteral("xindex:a")), 0);
+        QCOMPARE(Convert::indexOfToken(QStringLiteral("xindex")), 0);
+        QCOMPARE(Convert::indexOfToken(QStringLiteral("a:5:6")), 0);
+    }
+
+    void dates_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("date");
+        QTest::addColumn<bool>("dateTime");
+        QTest::newRow("date") << "2012.2.28" << true << false;
+        QTest::newRow("leap") << "2012.2.29" << true << false;
+        QTest::newRow("no such day") << "2012.2.30" << false << false;
+        QTest::newRow("dash") << "2012-02-28" << false << false;
+        QTest::newRow("short") << "2012.2" << false << false;
+        QTest::newRow("single") << "2012" << false << false;
+        QTest::newRow("empty part") << "2012..1" << false << false;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("date-time") << "2012.2.28.23.59.59" << false << true;
+        QTest::newRow("hour 24") << "2012.2.28.24.0.0" << false << false;
+        QTest::newRow("five parts") << "2012.2.28.10.0" << false << false;
+        QTest::newRow("bad date part") << "2012.13.1.10.0.0" << false << false;
+        QTest::newRow("text") << "a.b.c.d.e.f" << false << false;
+    }
+
+    void dates()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, date);
+        QFETCH(bool, dateTime);
+        QCOMPARE(Convert::isDate(text), date);
+        QCOMPARE(Convert::toDate(text).isValid(), date);
+        QCOMPARE(Convert::isDateTime(text), dateTime);
+        QCOMPARE(Convert::toDateTime(text).isValid(), dateTime);
+    }
+
+    void dateValues()
+    {
+        QCOMPARE(Convert::toDate(QStringLiteral("2012.2.28")), QDate(2012, 2, 28));
+        const QDateTime dt = Convert::toDateTime(QStringLiteral("2012.03.04.10.11.12"));
+        QCOMPARE(dt, QDateTime(QDate(2012, 3, 4), QTime(10, 11, 12), Qt::LocalTime));
+        QCOMPARE(dt.time().msec(), 0);
+        QCOMPARE(dt.timeSpec(), Qt::LocalTime);
+    }
+
+    void colourIds()
+    {
+        for (int n = 1; n < 127500; ++n) {
+            if (Convert::colorToId(Convert::idToColor(n)) != n)
+                QFAIL(qPrintable(QString::number(n)));
+        }
+        QCOMPARE(Convert::colorToId(Convert::idToColor(127500)), -1);
+        QCOMPARE(Convert::idToColor(0), QColor(Qt::white));
+        QCOMPARE(Convert::colorToId(Convert::idToColor(-3)), -1);
+        // Far beyond the range the colour stays valid and still reads back as -1.
+        QVERIFY(Convert::idToColor(2000000000).isValid());
+        QCOMPARE(Convert::colorToId(Convert::idToColor(2000000000)), -1);
+        QCOMPARE(Convert::colorToId(QColor()), -1);
+    }
+
+    void imageBytes()
+    {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(QColor(10, 20, 30));
+        const QByteArray bytes = Convert::pixmapToBytes(pixmap);
+        QVERIFY(bytes.startsWith("\x89PNG"));
+        const QPixmap back = Convert::bytesToPixmap(bytes);
+        QCOMPARE(back.size(), QSize(16, 16));
+        QCOMPARE(back.toImage().pixelColor(5, 5), QColor(10, 20, 30));
+        QVERIFY(Convert::bytesToPixmap(QByteArray("not an image")).isNull());
+        QVERIFY(Convert::bytesToPixmap(bytes.left(20)).isNull());
+        QCOMPARE(Convert::bytesToImage(Convert::imageToBytes(pixmap.toImage())).pixelColor(1, 1), QColor(10, 20, 30));
+        QVERIFY(Convert::bytesToImage(QByteArray()).isNull());
+    }
+
+    void initAndUserData()
+    {
+        const QUrl url(QStringLiteral("http://127.0.0.1/"));
+        Vexal::Init plain;
+        Vexal::Init withId(7);
+        Vexal::Init withUrl(url);
+        QCOMPARE(plain.id(), -1);
+        QCOMPARE(plain.secondId(), -1);
+        QCOMPARE(plain.type(), 0);
+        QVERIFY(plain.url().isEmpty() && plain.title().isEmpty() && plain.text().isEmpty());
+        QCOMPARE(withId.id(), 7);
+        QCOMPARE(withUrl.id(), -1);
+        QCOMPARE(withUrl.url(), url);
+
+        QCOMPARE(Vexal::UserData().value(), -1);
+        QCOMPARE(Vexal::UserData(5).text(), QString());
+        QAction action(nullptr);
+        action.setData(QVariant::fromValue(Vexal::UserData(3, QStringLiteral("three"))));
+        QCOMPARE(action.data().value<Vexal::UserData>(), Vexal::UserData(3, QStringLiteral("three")));
+        QObject object;
+        QVERIFY(!Vexal::UserData::isAttached(&object));
+        QCOMPARE(Vexal::UserData::of(&object).value(), -1);
+        Vexal::UserData::attach(&object, Vexal::UserData(9));
+        QVERIFY(Vexal::UserData::isAttached(&object));
+        QCOMPARE(Vexal::UserData::of(&object).value(), 9);
+    }
+};
+
+TESVAR_TEST(ValueClassesTest)
+#include "ValueClassesTest.moc"
