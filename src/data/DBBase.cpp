@@ -1,0 +1,388 @@
+#include "data/DBBase.h"
+
+#include "data/DBConnection.h"
+#include "data/DBSql.h"
+#include "texts/LocaleSql.h"
+
+#include <QBuffer>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace Vexal {
+
+namespace {
+
+// The name stored when a record is given an empty one.
+QString emptyNameReplacement()
+{
+    return QStringLiteral("Object");
+}
+
+} // namespace
+
+DBBase::DBBase(QObject* parent)
+    : QObject(parent)
+{
+}
+
+DBBase::~DBBase() = default;
+
+QStringList DBBase::commonColumns()
+{
+    return {DBSql::colID(), DBSql::colName(), DBSql::colComments()};
+}
+
+bool DBBase::canLoad(int)
+{
+    return true;
+}
+
+bool DBBase::load(int id)
+{
+    if (!canLoad(id))
+        return false;
+    m_id = id;
+    const QString text = selectText();
+    if (text.isEmpty()) {
+        m_errorText = LocaleSql::selectQueryEmpty();
+        return false;
+    }
+    QSqlQuery query(DBConnection::current());
+    query.setForwardOnly(true);
+    query.exec(text);
+    bool read = false;
+    if (query.next()) {
+        readValues(query);
+        markClean();
+        read = true;
+    }
+    if (query.lastError().isValid()) {
+        m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+        return false;
+    }
+    if (!read) {
+        m_errorText = LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty());
+        return false;
+    }
+    afterLoad();
+    return true;
+}
+
+void DBBase::afterLoad()
+{
+}
+
+bool DBBase::isValid()
+{
+    return true;
+}
+
+bool DBBase::save()
+{
+    if (!isValid())
+        return false;
+    switch (m_state) {
+    case StateNew:
+        return insertRow();
+    case StateModified:
+        return updateRow();
+    case StateDeleted:
+        return deleteRow();
+    default:
+        return true;
+    }
+}
+
+bool DBBase::remove()
+{
+    setState(StateDeleted);
+    return save();
+}
+
+void DBBase::bindValues(QSqlQuery& query)
+{
+    if (m_id >= 0)
+        query.bindValue(DBSql::colID(true), m_id);
+    query.bindValue(DBSql::colName(true), m_name);
+    query.bindValue(DBSql::colComments(true), m_comments);
+}
+
+void DBBase::readValues(const QSqlQuery& query)
+{
+    m_id = query.value(0).toInt();
+    m_name = query.value(1).toString();
+    m_comments = query.value(2).toString();
+}
+
+void DBBase::assign(const DBBase* source)
+{
+    if (!source)
+        return;
+    m_id = source->m_id;
+    setName(source->m_name);
+    setComments(source->m_comments);
+}
+
+DBBase* DBBase::create(QObject* parent) const
+{
+    return new DBBase(parent);
+}
+
+QString DBBase::tableName() const
+{
+    return QString();
+}
+
+QString DBBase::friendlyName() const
+{
+    return QString();
+}
+
+QString DBBase::displayName() const
+{
+    return QString();
+}
+
+QStringList DBBase::columns() const
+{
+    return QStringList();
+}
+
+QString DBBase::columnsText() const
+{
+    return columns().join(QLatin1String(", "));
+}
+
+QString DBBase::bindNamesText() const
+{
+    const QStringList names = columns();
+    if (names.isEmpty())
+        return QString();
+    return QLatin1Char(':') + names.join(QLatin1String(", :"));
+}
+
+bool DBBase::execBound(const QString& text, QVariant* lastInsertId)
+{
+    QSqlQuery query(DBConnection::current());
+    if (query.prepare(text)) {
+        bindValues(query);
+        if (query.exec()) {
+            if (lastInsertId)
+                *lastInsertId = query.lastInsertId();
+            return true;
+        }
+    }
+    m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+    return false;
+}
+
+bool DBBase::insertRow()
+{
+    const QString text = insertText();
+    if (text.isEmpty()) {
+        m_errorText = LocaleSql::insertQueryEmpty();
+        return false;
+    }
+    QVariant newId;
+    if (!execBound(text, &newId))
+        return false;
+    m_id = newId.toInt();
+    markClean();
+    return true;
+}
+
+bool DBBase::updateRow()
+{
+    const QString text = updateText();
+    if (text.isEmpty()) {
+        m_errorText = LocaleSql::updateQueryEmpty();
+        return false;
+    }
+    if (!execBound(text))
+        return false;
+    markClean();
+    return true;
+}
+
+bool DBBase::deleteRow()
+{
+    const QString text = deleteText();
+    if (text.isEmpty()) {
+        m_errorText = LocaleSql::deleteQueryEmpty();
+        return false;
+    }
+    QSqlQuery query(DBConnection::current());
+    if (!query.exec(text)) {
+        m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+        return false;
+    }
+    m_id = -1;
+    setState(StateNew);
+    return true;
+}
+
+QString DBBase::selectText() const
+{
+    if (m_id == -1)
+        return QStringLiteral("SELECT %1 FROM %2;").arg(columnsText(), tableName());
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3=%4;")
+        .arg(columnsText(), tableName(), DBSql::colID(), QString::number(m_id));
+}
+
+QString DBBase::insertText() const
+{
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);").arg(tableName(), columnsText(), bindNamesText());
+}
+
+QString DBBase::updateText() const
+{
+    const QStringList names = columns();
+    QString text = QStringLiteral("UPDATE %1 SET ").arg(tableName());
+    for (int i = 1; i < names.size(); ++i) {
+        const QString& column = names.at(i);
+        if (i + 1 < names.size())
+            text += QString(column + QLatin1String(" = :") + column + QLatin1String(", "));
+        else
+            text += QString(column + QLatin1String(" = :") + column + QLatin1Char(' '));
+    }
+    text += QStringLiteral("WHERE %1 = :%1;").arg(DBSql::colID());
+    return text;
+}
+
+QString DBBase::deleteText() const
+{
+    return QStringLiteral("DELETE FROM %1 WHERE %2=%3;").arg(tableName(), DBSql::colID(), QString::number(m_id));
+}
+
+void DBBase::setState(int operation)
+{
+    switch (operation) {
+    case StateNew:
+        m_state = StateNew;
+        break;
+    case StateClean:
+        if (m_state != StateDeleted)
+            m_state = StateClean;
+        break;
+    case StateModified:
+        if (m_state == StateClean)
+            m_state = StateModified;
+        break;
+    case StateDeleted:
+        m_state = StateDeleted;
+        break;
+    default:
+        break;
+    }
+}
+
+void DBBase::setId(int id)
+{
+    markModified();
+    m_id = id;
+}
+
+void DBBase::setName(const QString& name)
+{
+    markModified();
+    m_name = name.left(nameLimit);
+    if (m_name.isEmpty())
+        m_name = emptyNameReplacement();
+}
+
+void DBBase::setComments(const QString& comments)
+{
+    markModified();
+    m_comments = comments.left(commentsLimit);
+}
+
+void DBBase::setDeleteMark(bool mark)
+{
+    m_deleteMark = mark;
+}
+
+QString DBBase::dateTimeFormat()
+{
+    return QStringLiteral("yyyy-MM-ddThh:mm:ss");
+}
+
+QString DBBase::dateFormat()
+{
+    return QStringLiteral("yyyy-MM-dd");
+}
+
+QVariant DBBase::boolValue(bool value)
+{
+    return QVariant(value ? 1 : 0);
+}
+
+QVariant DBBase::dateValue(const QDate& date)
+{
+    if (!date.isValid())
+        return QVariant(QVariant::String);
+    return QVariant(date.toString(dateFormat()));
+}
+
+QVariant DBBase::dateTimeValue(const QDateTime& dateTime)
+{
+    if (!dateTime.isValid())
+        return QVariant(QVariant::String);
+    return QVariant(dateTime.toString(dateTimeFormat()));
+}
+
+QVariant DBBase::imageValue(const QImage& image)
+{
+    if (image.isNull())
+        return QVariant(QVariant::ByteArray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QVariant(bytes);
+}
+
+bool DBBase::readBool(const QVariant& value)
+{
+    return value.toLongLong() != 0;
+}
+
+QDate DBBase::readDate(const QVariant& value)
+{
+    if (value.isNull())
+        return QDate();
+    if (value.type() == QVariant::Date || value.type() == QVariant::DateTime)
+        return value.toDate();
+    const QString text = value.toString().trimmed();
+    QDate date = QDate::fromString(text.left(10), dateFormat());
+    return date;
+}
+
+QDateTime DBBase::readDateTime(const QVariant& value)
+{
+    if (value.isNull())
+        return QDateTime();
+    if (value.type() == QVariant::DateTime)
+        return value.toDateTime();
+    const QString text = value.toString().trimmed();
+    QDateTime dateTime = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (!dateTime.isValid()) {
+        // Also accept a blank instead of the "T".
+        QString alt = text;
+        if (alt.size() > 10 && alt.at(10) == QLatin1Char(' '))
+            alt[10] = QLatin1Char('T');
+        dateTime = QDateTime::fromString(alt, Qt::ISODateWithMs);
+    }
+    return dateTime;
+}
+
+QImage DBBase::readImage(const QVariant& value)
+{
+    const QByteArray bytes = value.toByteArray();
+    if (bytes.isEmpty())
+        return QImage();
+    QImage image;
+    image.loadFromData(bytes);
+    return image;
+}
+
+} // namespace Vexal

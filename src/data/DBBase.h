@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QSqlQuery;
+
+namespace Vexal {
+
+class DBStateProbe;
+
+// Base of every record: one row of one table, held in memory. A record class
+// supplies its table name, display name, column list, how its fields are bound
+// to and read from a query, how it copies another record, and a factory.
+// The base builds the SQL texts, loads by id, saves by state and removes.
+class DBBase : public QObject
+{
+    Q_OBJECT
+public:
+    // Record states; setState() takes the same numbers as operations.
+    enum State { StateNew = 0, StateClean = 1, StateModified = 2, StateDeleted = 3 };
+
+    // Text limits of the base's setters.
+    static constexpr int nameLimit = 128;
+    static constexpr int commentsLimit = 1024;
+
+    explicit DBBase(QObject* parent = nullptr);
+    ~DBBase() override;
+
+    virtual bool canLoad(int id);
+    virtual bool load(int id);
+    virtual void afterLoad();
+    virtual bool isValid();
+    virtual bool save();
+    virtual bool remove();
+    virtual void bindValues(QSqlQuery& query);
+    virtual void readValues(const QSqlQuery& query);
+    virtual void assign(const DBBase* source);
+    virtual DBBase* create(QObject* parent) const;
+    virtual QString tableName() const;
+    virtual QString friendlyName() const;
+    virtual QString displayName() const;
+    virtual QStringList columns() const;
+    virtual QString columnsText() const;
+    virtual QString bindNamesText() const;
+    virtual bool insertRow();
+    virtual bool updateRow();
+    virtual bool deleteRow();
+    virtual QString selectText() const;
+    virtual QString insertText() const;
+    virtual QString updateText() const;
+    virtual QString deleteText() const;
+
+    int id() const { return m_id; }
+    QString name() const { return m_name; }
+    QString comments() const { return m_comments; }
+    bool deleteMark() const { return m_deleteMark; }
+    QString errorText() const { return m_errorText; }
+
+    void setState(int operation);
+    void markModified() { setState(StateModified); }
+    void markClean() { setState(StateClean); }
+    void markNew() { setState(StateNew); }
+
+    void setId(int id);
+    void setName(const QString& name);
+    void setComments(const QString& comments);
+    void setDeleteMark(bool mark);
+
+    // Stored value forms, shared by every record, list and statement:
+    // booleans as 0/1, dates as "yyyy-MM-dd", date-times as
+    // "yyyy-MM-ddThh:mm:ss" (no milliseconds, no zone), pictures as PNG bytes.
+    // An invalid date, date-time or picture is bound as NULL.
+    static QVariant boolValue(bool value);
+    static QVariant dateValue(const QDate& date);
+    static QVariant dateTimeValue(const QDateTime& dateTime);
+    static QVariant imageValue(const QImage& image);
+    // Readers: non-zero is true; dates and date-times also in Qt's form with
+    // milliseconds; NULL gives an invalid date, time or a null image.
+    static bool readBool(const QVariant& value);
+    static QDate readDate(const QVariant& value);
+    static QDateTime readDateTime(const QVariant& value);
+    static QImage readImage(const QVariant& value);
+    static QString dateTimeFormat();
+    static QString dateFormat();
+
+protected:
+    // "ID", "Name", "Comments": the first columns of every record class.
+    static QStringList commonColumns();
+    int state() const { return m_state; }
+    void setErrorText(const QString& text) { m_errorText = text; }
+    // Prepares, binds (bindValues) and executes; on failure sets the error text.
+    bool execBound(const QString& text, QVariant* lastInsertId = nullptr);
+
+    // Fields, written directly by readValues (no limits, no state change).
+    int m_id = -1;
+    QString m_name;
+    QString m_comments;
+
+private:
+    friend class DBStateProbe;
+
+    int m_state = StateNew;
+    bool m_deleteMark = false;
+    QString m_errorText;
+};
+
+} // namespace Vexal

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QSqlQuery;
+
+namespace Vexal {
+
+class DBBase;
+
+// Base of every list of records: loads the rows of one table that match a
+// condition (one SELECT built from the prototype record, whereText and
+// orderText) and owns them. Values that come from users or pages are never
+// written into whereText: the list writes placeholders (":HostPattern") and
+// binds the values in bindWhere.
+class DBListBase : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DBListBase(QObject* parent = nullptr);
+    ~DBListBase() override;
+
+    virtual QString selectText() const;
+    virtual QString deleteText(const QString& table, const QList<int>& ids) const;
+    virtual QString whereText() const;
+    virtual QString orderText() const;
+    // Binds the placeholders of whereText/orderText; the base binds nothing.
+    virtual void bindWhere(QSqlQuery& query) const;
+
+    // No range check: callers test count() first.
+    DBBase* at(int index) const { return m_records.at(index); }
+    int count() const { return m_records.size(); }
+    QString errorText() const { return m_errorText; }
+    bool contains(int id) const;
+
+    void clear();
+    bool load();
+    bool hasRows();
+    // Prepares and executes a statement (nothing bound).
+    bool exec(const QString& statement);
+    bool deleteRows(const QString& table, const QList<int>& ids);
+    bool saveAll();
+    bool removeAll();
+    void sortByName();
+
+    // Adds a record at the end; the list becomes its parent and owner.
+    void append(DBBase* record);
+
+    DBBase* prototype() const { return m_prototype; }
+    int filterMode() const { return m_filterMode; }
+    const QList<DBBase*>& records() const { return m_records; }
+
+protected:
+    // Takes ownership of the prototype (the list becomes its parent).
+    void setPrototype(DBBase* prototype);
+    void setFilterMode(int mode) { m_filterMode = mode; }
+    void setErrorText(const QString& text) { m_errorText = text; }
+
+private:
+    // Prepares the select, binds the WHERE values, executes; false on failure.
+    bool runSelect(QSqlQuery& query, const QString& text);
+
+    DBBase* m_prototype = nullptr;
+    QList<DBBase*> m_records;
+    QString m_errorText;
+    int m_filterMode = 0;
+};
+
+} // namespace Vexal

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// A row of "Project": the top-level grouping of the user's work. The project
+// whose Active flag is set is the current one.
+class DBProject : public DBBase
+{
+    Q_OBJECT
+public:
+    static constexpr int urlLimit = 1024;
+
+    explicit DBProject(QObject* parent = nullptr);
+
+    bool isActive() const { return m_active; }
+    void setActive(bool active);
+    QString url() const { return m_url; }
+    void setUrl(const QString& url);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+private:
+    bool m_active = false;
+    QString m_url;
+};
+
+} // namespace Vexal

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// Base of the records that belong to a project: "ProjectID" stands at query
+// position 3, and a record without a project (-1) is never written.
+class DBProjectBase : public DBBase
+{
+    Q_OBJECT
+public:
+    explicit DBProjectBase(QObject* parent = nullptr);
+
+    bool isValid() override;
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+
+    int projectId() const { return m_projectId; }
+    void setProjectId(int projectId);
+
+protected:
+    // "ID", "Name", "Comments", "ProjectID".
+    static QStringList projectColumns();
+
+    int m_projectId = -1;
+};
+
+} // namespace Vexal

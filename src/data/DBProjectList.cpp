@@ -1,0 +1,49 @@
+#include "data/DBProjectList.h"
+
+#include "core/ConstApp.h"
+#include "data/DBProject.h"
+#include "data/DBSql.h"
+#include "texts/LocaleBase.h"
+
+namespace Vexal {
+
+DBProjectList::DBProjectList(bool activeOnly, QObject* parent)
+    : DBListBase(parent)
+    , m_activeOnly(activeOnly)
+{
+    setPrototype(new DBProject(this));
+    setFilterMode(1);
+}
+
+DBProjectList::DBProjectList(QObject* parent)
+    : DBListBase(parent)
+    , m_activeOnly(false)
+{
+    setPrototype(new DBProject(this));
+    setFilterMode(0);
+}
+
+QString DBProjectList::whereText() const
+{
+    if (filterMode() == 1 && m_activeOnly)
+        return QStringLiteral("%1 = 1").arg(DBSql::colActive());
+    return DBListBase::whereText();
+}
+
+DBProject* DBProjectList::at(int index) const
+{
+    return qobject_cast<DBProject*>(DBListBase::at(index));
+}
+
+DBProject* DBProjectList::ensureDefault()
+{
+    if (count() > 0)
+        return at(0);
+    auto* project = new DBProject(this);
+    project->setName(LocaleBase::defaultName());
+    project->setUrl(ConstApp::homeUrl());
+    append(project);
+    return project;
+}
+
+} // namespace Vexal

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace Vexal {
+
+// The schema of a new database: one SQL script kept as a resource, used by
+// the start-up (for a database file that does not exist yet) and the tests.
+class DBSchema
+{
+public:
+    DBSchema() = delete;
+
+    // The whole script; empty when the resource is missing.
+    static QString script();
+    // Its statements in order, without comments and separators.
+    static QStringList statements();
+    // Runs the script on an open connection in one transaction. On failure
+    // nothing is left behind and errorText (when given) holds the message.
+    static bool create(QSqlDatabase db, QString* errorText = nullptr);
+};
+
+} // namespace Vexal

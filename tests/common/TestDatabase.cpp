@@ -1,0 +1,83 @@
+#include "TestDatabase.h"
+
+#include "core/ConstApp.h"
+#include "data/DBConnection.h"
+#include "data/DBSchema.h"
+
+#include <QDebug>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString defaultName()
+{
+    return QLatin1String(QSqlDatabase::defaultConnection);
+}
+
+void dropDefaultConnection()
+{
+    if (!QSqlDatabase::contains(defaultName()))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(defaultName(), false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(defaultName());
+}
+
+} // namespace
+
+TestDatabase::TestDatabase()
+{
+    dropDefaultConnection();
+    QSqlDatabase db = QSqlDatabase::addDatabase(Vexal::ConstApp::driverName());
+    db.setDatabaseName(databaseFile());
+    db.setConnectOptions(Vexal::DBConnection::busyTimeoutOption());
+    Vexal::DBConnection::defaultConnectionChanged();
+    if (!db.open()) {
+        m_error = db.lastError().text();
+    } else {
+        m_ok = Vexal::DBSchema::create(db, &m_error);
+    }
+    if (!m_ok)
+        qWarning() << "TestDatabase:" << m_error;
+}
+
+TestDatabase::~TestDatabase()
+{
+    dropDefaultConnection();
+    Vexal::DBConnection::defaultConnectionChanged();
+}
+
+QString TestDatabase::databaseFile() const
+{
+    return m_folder.file(QStringLiteral("TesvarBrowser.db"));
+}
+
+QSqlDatabase TestDatabase::database() const
+{
+    return QSqlDatabase::database(defaultName(), false);
+}
+
+bool TestDatabase::exec(const QString& statement)
+{
+    QSqlQuery query(QSqlDatabase::database(defaultName(), false));
+    if (query.exec(statement))
+        return true;
+    qWarning() << "TestDatabase::exec:" << statement << query.lastError().text();
+    return false;
+}
+
+QVariant TestDatabase::value(const QString& statement)
+{
+    QSqlQuery query(QSqlDatabase::database(defaultName(), false));
+    if (query.exec(statement) && query.next())
+        return query.value(0);
+    return QVariant();
+}
+
+int TestDatabase::rowCount(const QString& table)
+{
+    return value(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(table)).toInt();
+}

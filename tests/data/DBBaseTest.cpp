@@ -1,0 +1,374 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "data/DBProject.h"
+#include "data/DBProjectBase.h"
+#include "data/DBSql.h"
+#include "texts/LocaleSql.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using Vexal::DBBase;
+using Vexal::DBProject;
+using Vexal::DBStateProbe;
+
+namespace {
+
+// A project-owned record over the Account table.
+class OwnedRecord : public Vexal::DBProjectBase
+{
+    Q_OBJECT
+public:
+    using DBProjectBase::DBProjectBase;
+    QString login;
+
+    void bindValues(QSqlQuery& query) override
+    {
+        DBProjectBase::bindValues(query);
+        query.bindValue(Vexal::DBSql::colWebsiteID(true), 0);
+        query.bindValue(Vexal::DBSql::colLogin(true), login);
+        query.bindValue(Vexal::DBSql::colPassword(true), QString());
+    }
+    void readValues(const QSqlQuery& query) override
+    {
+        DBProjectBase::readValues(query);
+        login = query.value(5).toString();
+    }
+    DBBase* create(QObject* parent) const override { return new OwnedRecord(parent); }
+    QString tableName() const override { return Vexal::DBSql::tableAccount(); }
+    QStringList columns() const override
+    {
+        return projectColumns() << Vexal::DBSql::colWebsiteID() << Vexal::DBSql::colLogin()
+                                << Vexal::DBSql::colPassword();
+    }
+};
+
+int stateOf(const DBBase& record)
+{
+    return DBStateProbe::state(&record);
+}
+
+int totalChanges()
+{
+    return TestDatabase::value(QStringLiteral("SELECT total_changes();")).toInt();
+}
+
+// Brings a fresh record into the given state.
+void driveTo(DBBase& record, int state)
+{
+    record.setState(DBBase::StateNew);
+    if (state == DBBase::StateNew)
+        return;
+    record.setState(DBBase::StateClean);
+    if (state == DBBase::StateModified)
+        record.setState(DBBase::StateModified);
+    else if (state == DBBase::StateDeleted)
+        record.setState(DBBase::StateDeleted);
+}
+
+} // namespace
+
+class DBBaseTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void statementTexts()
+    {
+        DBProject project;
+        project.setId(7);
+        QCOMPARE(project.columnsText(), QStringLiteral("ID, Name, Comments, Active, URL"));
+        QCOMPARE(project.bindNamesText(), QStringLiteral(":ID, :Name, :Comments, :Active, :URL"));
+        QCOMPARE(project.selectText(), QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project WHERE ID=7;"));
+        QCOMPARE(project.insertText(),
+                 QStringLiteral("INSERT INTO Project (ID, Name, Comments, Active, URL) VALUES (:ID, :Name, "
+                                ":Comments, :Active, :URL);"));
+        QCOMPARE(project.updateText(), QStringLiteral("UPDATE Project SET Name = :Name, Comments = :Comments, "
+                                                      "Active = :Active, URL = :URL WHERE ID = :ID;"));
+        QCOMPARE(project.deleteText(), QStringLiteral("DELETE FROM Project WHERE ID=7;"));
+        project.setId(-1);
+        QCOMPARE(project.selectText(), QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project;"));
+
+        DBBase bare;
+        QCOMPARE(bare.columnsText(), QString());
+        QCOMPARE(bare.bindNamesText(), QString());
+    }
+
+    void stateTable_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("to");
+        const int table[4][4] = {
+            // from new, clean, modified, deleted
+            {0, 0, 0, 0}, // op 0
+            {1, 1, 1, 3}, // op 1
+            {0, 2, 2, 3}, // op 2
+            {3, 3, 3, 3}, // op 3
+        };
+        for (int op = 0; op < 4; ++op)
+            for (int from = 0; from < 4; ++from)
+                QTest::addRow("op%d-from%d", op, from) << from << op << table[op][from];
+        QTest::addRow("op-1-ignored") << 2 << -1 << 2;
+        QTest::addRow("op4-ignored") << 1 << 4 << 1;
+    }
+
+    void stateTable()
+    {
+        QFETCH(int, from);
+        QFETCH(int, operation);
+        QFETCH(int, to);
+        DBBase record;
+        driveTo(record, from);
+        QCOMPARE(stateOf(record), from);
+        record.setState(operation);
+        QCOMPARE(stateOf(record), to);
+    }
+
+    void settersMarkAndCut()
+    {
+        DBBase record;
+        record.setName(QString());
+        QCOMPARE(record.name(), QStringLiteral("Object"));
+        record.setName(QString(200, QLatin1Char('n')));
+        QCOMPARE(record.name(), QString(128, QLatin1Char('n')));
+        record.setName(QStringLiteral("   "));
+        QCOMPARE(record.name(), QStringLiteral("   "));
+        record.setComments(QString(2000, QLatin1Char('c')));
+        QCOMPARE(record.comments().size(), 1024);
+        QCOMPARE(stateOf(record), int(DBBase::StateNew)); // setters leave a new record new
+
+        record.markClean();
+        record.setDeleteMark(true);
+        QCOMPARE(stateOf(record), int(DBBase::StateClean));
+        record.setComments(QStringLiteral("x"));
+        QCOMPARE(stateOf(record), int(DBBase::StateModified));
+    }
+
+    void assignCopies()
+    {
+        DBProject target;
+        target.markClean();
+        target.assign(nullptr);
+        QCOMPARE(stateOf(target), int(DBBase::StateClean));
+
+        DBProject source;
+        source.setId(5);
+        source.setName(QStringLiteral("Source"));
+        source.setUrl(QStringLiteral("http://example.com/"));
+        source.setActive(true);
+        target.assign(&source);
+        QCOMPARE(target.id(), 5);
+        QCOMPARE(target.name(), QStringLiteral("Source"));
+        QCOMPARE(target.url(), QStringLiteral("http://example.com/"));
+        QVERIFY(target.isActive());
+        QCOMPARE(stateOf(target), int(DBBase::StateModified));
+
+        // From a record of another kind: only id, name and comments.
+        OwnedRecord owned;
+        owned.setProjectId(9);
+        owned.assign(&source);
+        QCOMPARE(owned.projectId(), 9);
+        QCOMPARE(owned.name(), QStringLiteral("Source"));
+        DBProject other;
+        OwnedRecord ownedSource;
+        ownedSource.setName(QString());
+        other.assign(&ownedSource);
+        QCOMPARE(other.name(), QStringLiteral("Object"));
+        QVERIFY(!other.isActive());
+        OwnedRecord ownedTarget;
+        ownedSource.setProjectId(4);
+        ownedTarget.assign(&ownedSource);
+        QCOMPARE(ownedTarget.projectId(), 4);
+    }
+
+    void lifeCycle()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBProject project;
+        project.setName(QStringLiteral("First"));
+        QVERIFY(project.save());
+        QVERIFY(project.id() > 0);
+        QCOMPARE(stateOf(project), int(DBBase::StateClean));
+        const int firstId = project.id();
+
+        // A clean save executes nothing.
+        const int before = totalChanges();
+        QVERIFY(project.save());
+        QCOMPARE(totalChanges(), before);
+
+        project.setUrl(QStringLiteral("http://example.org/"));
+        project.setActive(true);
+        QVERIFY(project.save());
+        QCOMPARE(stateOf(project), int(DBBase::StateClean));
+
+        DBProject loaded;
+        QVERIFY(loaded.load(firstId));
+        QCOMPARE(loaded.name(), QStringLiteral("First"));
+        QCOMPARE(loaded.url(), QStringLiteral("http://example.org/"));
+        QVERIFY(loaded.isActive());
+        QVERIFY(loaded.comments().isEmpty()); // never set: NULL
+        QVERIFY(TestDatabase::value(QStringLiteral("SELECT Comments IS NULL FROM Project;")).toBool());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 1);
+
+        // A second new record gets a different id.
+        DBProject second;
+        QVERIFY(second.save());
+        QVERIFY(second.id() > 0 && second.id() != firstId);
+
+        // A new record with an explicit id is inserted under that id.
+        DBProject explicitId;
+        explicitId.setId(77);
+        QVERIFY(explicitId.save());
+        QCOMPARE(explicitId.id(), 77);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE ID=77;")).toInt(), 1);
+
+        QVERIFY(loaded.remove());
+        QCOMPARE(loaded.id(), -1);
+        QCOMPARE(stateOf(loaded), int(DBBase::StateNew));
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 2);
+
+        // Removing a record that was never stored deletes nothing and succeeds.
+        DBProject never;
+        QVERIFY(never.remove());
+        QCOMPARE(never.id(), -1);
+        QCOMPARE(stateOf(never), int(DBBase::StateNew));
+
+        // Load with -1 reads the first row.
+        DBProject first;
+        QVERIFY(first.load(-1));
+        QVERIFY(first.id() > 0);
+    }
+
+    void readTakesValuesUnchanged()
+    {
+        TestDatabase db;
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Comments, Active, URL) "
+                                                  "VALUES (3, '', NULL, 5, NULL);")));
+        const QString longName(300, QLatin1Char('L'));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (4, '%1', 0);")
+                                       .arg(longName)));
+        DBProject empty;
+        QVERIFY(empty.load(3));
+        QCOMPARE(empty.name(), QString());
+        QVERIFY(empty.isActive()); // non-zero is true
+        QVERIFY(empty.url().isEmpty());
+        DBProject longOne;
+        QVERIFY(longOne.load(4));
+        QCOMPARE(longOne.name(), longName);
+        QVERIFY(!longOne.isActive());
+    }
+
+    void failures()
+    {
+        TestDatabase db;
+        // Loading a missing id: the requested id is kept, the state too.
+        DBProject project;
+        QVERIFY(!project.load(42));
+        QCOMPARE(project.id(), 42);
+        QCOMPARE(stateOf(project), int(DBBase::StateNew));
+        QCOMPARE(project.errorText(),
+                 QStringLiteral("SQL Query failed. Error: \"The result set is empty.\". Query: \"SELECT ID, Name, "
+                                "Comments, Active, URL FROM Project WHERE ID=42;\""));
+
+        // The error text survives a later success.
+        const QString earlier = project.errorText();
+        project.setId(-1);
+        QVERIFY(project.save());
+        QCOMPARE(project.errorText(), earlier);
+
+        // An insert that fails leaves the record new.
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Project;")));
+        DBProject lost;
+        lost.setName(QStringLiteral("Lost"));
+        QVERIFY(!lost.save());
+        QCOMPARE(stateOf(lost), int(DBBase::StateNew));
+        QCOMPARE(lost.id(), -1);
+        QVERIFY(lost.errorText().startsWith(QStringLiteral("SQL Query failed. Error: \"no such table: Project")));
+        QVERIFY(lost.errorText().endsWith(QStringLiteral("Query: \"%1\"").arg(lost.insertText())));
+
+        // Update and delete failures keep the state and the id.
+        project.setName(QStringLiteral("Changed"));
+        QVERIFY(!project.save());
+        QCOMPARE(stateOf(project), int(DBBase::StateModified));
+        const int id = project.id();
+        QVERIFY(!project.remove());
+        QCOMPARE(stateOf(project), int(DBBase::StateDeleted));
+        QCOMPARE(project.id(), id);
+
+        // A record without table or columns.
+        DBBase bare;
+        QVERIFY(!bare.load(1));
+        QVERIFY(bare.errorText().startsWith(QStringLiteral("SQL Query failed.")));
+    }
+
+    void projectOwnedWithoutProject()
+    {
+        TestDatabase db;
+        OwnedRecord record;
+        record.login = QStringLiteral("me");
+        const int before = totalChanges();
+        QVERIFY(!record.save());
+        QCOMPARE(record.errorText(), QStringLiteral("Project ID is empty. Object: OwnedRecord"));
+        QCOMPARE(totalChanges(), before);
+        QCOMPARE(stateOf(record), int(DBBase::StateNew));
+
+        record.setProjectId(0); // only -1 is refused
+        QVERIFY(record.save());
+        OwnedRecord loaded;
+        QVERIFY(loaded.load(record.id()));
+        QCOMPARE(loaded.projectId(), 0);
+        QCOMPARE(loaded.login, QStringLiteral("me"));
+
+        loaded.setProjectId(-1);
+        QVERIFY(!loaded.remove()); // refused, stays deleted
+        QCOMPARE(stateOf(loaded), int(DBBase::StateDeleted));
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableAccount()), 1);
+    }
+
+    void valueForms()
+    {
+        TestDatabase db;
+        const QDateTime when(QDate(2024, 3, 10), QTime(12, 34, 56, 789));
+        QCOMPARE(DBBase::dateTimeValue(when).toString(), QStringLiteral("2024-03-10T12:34:56"));
+        QCOMPARE(DBBase::dateValue(QDate(2024, 3, 1)).toString(), QStringLiteral("2024-03-01"));
+        QVERIFY(DBBase::dateTimeValue(QDateTime()).isNull());
+        QVERIFY(DBBase::dateValue(QDate()).isNull());
+        QCOMPARE(DBBase::boolValue(true).toInt(), 1);
+        QCOMPARE(DBBase::boolValue(false).toInt(), 0);
+
+        QCOMPARE(DBBase::readDateTime(QStringLiteral("2024-03-10T12:34:56")),
+                 QDateTime(QDate(2024, 3, 10), QTime(12, 34, 56)));
+        QCOMPARE(DBBase::readDateTime(QStringLiteral("2024-03-10T12:34:56.000")),
+                 QDateTime(QDate(2024, 3, 10), QTime(12, 34, 56)));
+        QCOMPARE(DBBase::readDateTime(QStringLiteral("2024-03-10 12:34:56")),
+                 QDateTime(QDate(2024, 3, 10), QTime(12, 34, 56)));
+        QVERIFY(!DBBase::readDateTime(QVariant()).isValid());
+        QCOMPARE(DBBase::readDate(QStringLiteral("2024-03-01")), QDate(2024, 3, 1));
+        QVERIFY(!DBBase::readDate(QVariant()).isValid());
+        QVERIFY(DBBase::readBool(7));
+        QVERIFY(!DBBase::readBool(QVariant()));
+
+        // Through the database: stored as text, read back to the second.
+        QSqlQuery query(db.database());
+        QVERIFY(query.prepare(QStringLiteral("INSERT INTO History (Name, CreateDate, Icon) VALUES ('h', :D, :I);")));
+        query.bindValue(QStringLiteral(":D"), DBBase::dateTimeValue(when));
+        QImage image(4, 4, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        query.bindValue(QStringLiteral(":I"), DBBase::imageValue(image));
+        QVERIFY(query.exec());
+        QVERIFY(query.exec(QStringLiteral("SELECT CreateDate, typeof(CreateDate), Icon FROM History;")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("2024-03-10T12:34:56"));
+        QCOMPARE(query.value(1).toString(), QStringLiteral("text"));
+        QCOMPARE(DBBase::readDateTime(query.value(0)), QDateTime(QDate(2024, 3, 10), QTime(12, 34, 56)));
+        const QImage back = DBBase::readImage(query.value(2));
+        QCOMPARE(back.size(), QSize(4, 4));
+        QCOMPARE(back.pixelColor(1, 1), QColor(Qt::red));
+        QVERIFY(DBBase::readImage(QVariant()).isNull());
+    }
+};
+
+TESVAR_TEST(DBBaseTest)
+#include "DBBaseTest.moc"

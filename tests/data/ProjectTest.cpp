@@ -1,0 +1,260 @@
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "data/DBConnection.h"
+#include "data/DBManager.h"
+#include "data/DBProject.h"
+#include "data/DBProjectList.h"
+#include "data/DBSql.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+
+using Vexal::DBManager;
+using Vexal::DBProject;
+using Vexal::DBProjectList;
+
+namespace {
+
+// Removes the default connection that DBManager opens, at scope end.
+struct DefaultConnectionGuard {
+    ~DefaultConnectionGuard()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+        Vexal::DBConnection::defaultConnectionChanged();
+    }
+};
+
+QStringList logLines()
+{
+    QFile file(Vexal::ConstApp::logFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+// The message part of a critical line of the given action.
+QStringList criticalMessages(const QString& action)
+{
+    QStringList messages;
+    const QString marker = QStringLiteral(" Vexal::DBManager.%1 - ").arg(action);
+    for (const QString& line : logLines()) {
+        const int at = line.indexOf(marker);
+        if (line.startsWith(QLatin1String("CRITICAL ")) && at > 0)
+            messages << line.mid(at + marker.size());
+    }
+    return messages;
+}
+
+int activeCount()
+{
+    return TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Active = 1;")).toInt();
+}
+
+} // namespace
+
+class ProjectTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Vexal::Logger::resetForTests(); }
+    void cleanup() { Vexal::Logger::resetForTests(); }
+
+    void recordDefaultsAndLimits()
+    {
+        DBProject project;
+        QCOMPARE(project.url(), Vexal::ConstApp::homeUrl());
+        QVERIFY(!project.isActive());
+        QCOMPARE(project.tableName(), QStringLiteral("Project"));
+        QCOMPARE(project.displayName(), QStringLiteral("Projects"));
+        QCOMPARE(project.columns(), QStringList({"ID", "Name", "Comments", "Active", "URL"}));
+        QCOMPARE(Vexal::DBStateProbe::state(&project), 0);
+
+        project.setUrl(QString(1500, QLatin1Char('u')));
+        QCOMPARE(project.url(), QString(1024, QLatin1Char('u')));
+        QScopedPointer<Vexal::DBBase> made(project.create(nullptr));
+        QVERIFY(qobject_cast<DBProject*>(made.data()));
+    }
+
+    void activeFlagRoundTrip()
+    {
+        TestDatabase db;
+        DBProject project;
+        project.setName(QStringLiteral("P"));
+        project.setActive(true);
+        QVERIFY(project.save());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 1);
+        project.setActive(false);
+        QVERIFY(project.save());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 0);
+        DBProject loaded;
+        QVERIFY(loaded.load(project.id()));
+        QVERIFY(!loaded.isActive());
+    }
+
+    void activeOnlyListAndEnsureDefault_data()
+    {
+        QTest::addColumn<int>("active");
+        QTest::newRow("none active") << 0;
+        QTest::newRow("one active") << 1;
+        QTest::newRow("two active") << 2;
+    }
+
+    void activeOnlyListAndEnsureDefault()
+    {
+        QFETCH(int, active);
+        TestDatabase db;
+        for (int i = 0; i < 3; ++i) {
+            DBProject project;
+            project.setName(QStringLiteral("P%1").arg(i));
+            project.setActive(i < active);
+            QVERIFY(project.save());
+        }
+        DBProjectList list(true);
+        QVERIFY(list.load());
+        QCOMPARE(list.count(), active);
+        DBProjectList all;
+        QVERIFY(all.load());
+        QCOMPARE(all.count(), 3);
+        QVERIFY(all.at(0));
+
+        DBProject* current = list.ensureDefault();
+        QVERIFY(current);
+        if (active == 0) {
+            QCOMPARE(list.count(), 1);
+            QCOMPARE(current->name(), QStringLiteral("Default"));
+            QCOMPARE(current->url(), Vexal::ConstApp::homeUrl());
+            QVERIFY(!current->isActive());
+            QCOMPARE(current->id(), -1);
+            QCOMPARE(Vexal::DBStateProbe::state(current), 0);
+            QCOMPARE(current->parent(), &list);
+            QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 3); // not saved
+        } else {
+            QCOMPARE(current, list.at(0));
+            QCOMPARE(current->name(), QStringLiteral("P0"));
+        }
+    }
+
+    void checkProjectCreatesDefault_data()
+    {
+        QTest::addColumn<int>("inactiveRows");
+        QTest::newRow("empty table") << 0;
+        QTest::newRow("only inactive projects") << 2;
+    }
+
+    void checkProjectCreatesDefault()
+    {
+        QFETCH(int, inactiveRows);
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        for (int i = 0; i < inactiveRows; ++i)
+            QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('Old', 0);")));
+        DBManager manager;
+        QVERIFY(manager.checkProject());
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(criticalMessages(QStringLiteral("Check Project")), QStringList({"An active project is missing."}));
+        QCOMPARE(activeCount(), 1);
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), inactiveRows + 1);
+        DBProjectList list(true);
+        QVERIFY(list.load());
+        QCOMPARE(list.at(0)->name(), QStringLiteral("Default"));
+        QCOMPARE(list.at(0)->url(), Vexal::ConstApp::homeUrl());
+        QVERIFY(list.at(0)->comments().isEmpty());
+    }
+
+    void checkProjectKeepsActiveProjects()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('A', 1), ('B', 1);")));
+        DBManager manager;
+        QVERIFY(manager.checkProject());
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 2);
+        QVERIFY(logLines().isEmpty());
+        QVERIFY(prompt.messages.isEmpty());
+    }
+
+    void checkProjectWithoutSchemaFails()
+    {
+        TestFolder folder;
+        DefaultConnectionGuard guard;
+        ScriptedPrompt prompt;
+        {
+            // An existing empty file is opened as it is, never altered.
+            QFile empty(Vexal::ConstApp::databaseFile());
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+        }
+        DBManager manager;
+        QVERIFY(manager.setupConnection());
+        QVERIFY(prompt.messages.isEmpty());
+        QVERIFY(!manager.checkProject());
+        const QStringList messages = criticalMessages(QStringLiteral("Check Project"));
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages.at(0).startsWith(QStringLiteral("SQL Query failed. Error: \"no such table: Project")));
+        QVERIFY(messages.at(1).startsWith(QStringLiteral("SQL Query failed. Error: \"no such table: Project")));
+        QVERIFY(messages.at(1).contains(QStringLiteral("INSERT INTO Project")));
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Critical);
+        QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
+        QCOMPARE(prompt.messages.at(0).text,
+                 QStringLiteral("Failed to load and active project. See log.txt for more details."));
+        QCOMPARE(QFileInfo(Vexal::ConstApp::databaseFile()).size(), 0);
+    }
+
+    void setupConnectionCreatesMissingDatabase()
+    {
+        TestFolder folder;
+        DefaultConnectionGuard guard;
+        ScriptedPrompt prompt;
+        QVERIFY(!QFile::exists(Vexal::ConstApp::databaseFile()));
+        DBManager manager;
+        QVERIFY(manager.setupConnection());
+        QVERIFY(QSqlDatabase::database().isOpen());
+        QCOMPARE(QSqlDatabase::database().databaseName(), Vexal::ConstApp::databaseFile());
+        QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 32);
+        QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(), 12);
+        QVERIFY(manager.checkProject());
+        QCOMPARE(activeCount(), 1);
+        QVERIFY(prompt.messages.isEmpty());
+
+        // A second start finds the file and leaves it as it is.
+        QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TABLE Extra (ID INTEGER);")));
+        QVERIFY(manager.setupConnection());
+        QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 33);
+        QVERIFY(manager.checkProject());
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
+    }
+
+    void setupConnectionFailure()
+    {
+        TestFolder folder;
+        DefaultConnectionGuard guard;
+        ScriptedPrompt prompt;
+        QVERIFY(QDir().mkdir(Vexal::ConstApp::databaseFile())); // a folder cannot be opened as a database
+        DBManager manager;
+        QVERIFY(!manager.setupConnection());
+        const QStringList messages = criticalMessages(QStringLiteral("Setup Connection"));
+        QCOMPARE(messages.size(), 3);
+        QCOMPARE(messages.at(0), QStringLiteral("Database connection failure."));
+        QVERIFY(messages.at(1).startsWith(QStringLiteral("Database Error: ")));
+        QVERIFY(messages.at(1).size() > QStringLiteral("Database Error: ").size());
+        QCOMPARE(messages.at(2), QStringLiteral("Database File: %1").arg(Vexal::ConstApp::databaseFile()));
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).text,
+                 QStringLiteral("The application failed to load a database. See log.txt for more details."));
+        QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
+    }
+};
+
+TESVAR_TEST(ProjectTest)
+#include "ProjectTest.moc"
