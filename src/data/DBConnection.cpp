@@ -17,6 +17,7 @@ QAtomicInt defaultGeneration;
 struct ThreadConnection {
     QString name;
     int generation = -1;
+    bool watching = false;
 
     void release()
     {
@@ -68,6 +69,13 @@ QSqlDatabase DBConnection::current()
     if (own.name.isEmpty()) {
         own.name = QStringLiteral("tesvar-thread-%1").arg(connectionCounter.fetchAndAddOrdered(1) + 1);
         own.generation = generation;
+        // A job's connection goes when its thread finishes, on that thread,
+        // before any queued receiver of finished() learns that the job ended.
+        if (!own.watching) {
+            own.watching = true;
+            QObject::connect(QThread::currentThread(), &QThread::finished,
+                             [] { releaseThreadConnection(); }, Qt::DirectConnection);
+        }
         // The name-based clone is the thread-safe one.
         QSqlDatabase db =
             QSqlDatabase::cloneDatabase(QLatin1String(QSqlDatabase::defaultConnection), own.name);

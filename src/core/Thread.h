@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QThread>
+
+namespace Vexal {
+
+// Base of the background jobs. A job overrides run() and title(), does all its
+// work inside run() on its own thread, and before run() returns marks itself
+// successful or sets a readable error text. Its database work goes through
+// DBConnection::current(), which gives the job thread a connection of its own;
+// that connection is released when the job ends.
+class Thread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit Thread(QObject* parent = nullptr);
+
+    virtual QString title() const;
+    virtual QString errorText() const;
+    virtual bool isSuccessful() const;
+
+protected:
+    void setSuccessful(bool successful) { m_successful = successful; }
+    void setErrorText(const QString& text) { m_errorText = text; }
+
+private:
+    bool m_successful = false;
+    QString m_errorText;
+};
+
+} // namespace Vexal

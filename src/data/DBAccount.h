@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/DBProjectBase.h"
+
+namespace Vexal {
+
+// One row of "Account": a login of the project on one website. The password
+// is kept in its scrambled, stored form; decryptedPassword gives it in clear.
+class DBAccount : public DBProjectBase
+{
+    Q_OBJECT
+public:
+    static constexpr int loginLimit = 128;
+
+    explicit DBAccount(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    int websiteId() const { return m_websiteId; }
+    QString login() const { return m_login; }
+    // The stored (scrambled) text.
+    QString password() const { return m_password; }
+    // The password in clear; "" when nothing is stored or it cannot be read.
+    QString decryptedPassword() const;
+
+    void setWebsiteId(int websiteId);
+    void setLogin(const QString& login);
+    // Takes the scrambled text; it is stored whole, never cut.
+    void setPassword(const QString& scrambled);
+
+private:
+    int m_websiteId = -1;
+    QString m_login;
+    QString m_password;
+};
+
+} // namespace Vexal

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One column of a table widget's saved layout (table "Column"). The record's
+// name is the SQL name of the model column it describes.
+class DBColumn : public DBBase
+{
+    Q_OBJECT
+public:
+    // Value kinds shared with the filters and the table models.
+    enum Kind {
+        KindText = 0,
+        KindInteger = 1,
+        KindFloat = 2,
+        KindDate = 3,
+        KindDateTime = 4,
+        KindBoolean = 5,
+        KindText2 = 6,
+        KindUnfiltered = 7,
+        KindIcon = 8
+    };
+
+    static constexpr int textLimit = 128;
+
+    explicit DBColumn(QObject* parent = nullptr);
+    // A numbered column made from a seed: it takes the seed's id (-1 counts as
+    // -2) and logical index, and the seed moves on to the next id and index.
+    DBColumn(DBColumn* seed, QObject* parent);
+
+    QString widgetId() const { return m_widgetId; }
+    QString header() const { return m_header; }
+    int visualIndex() const { return m_visualIndex; }
+    int logicalIndex() const { return m_logicalIndex; }
+    int width() const { return m_width; }
+    bool visible() const { return m_visible; }
+    bool visibleInView() const { return m_visibleInView; }
+    bool visibleInFilter() const { return m_visibleInFilter; }
+    int type() const { return m_type; }
+
+    void setWidgetId(const QString& widgetId);
+    void setHeader(const QString& header);
+    void setVisualIndex(int index);
+    void setLogicalIndex(int index);
+    void setWidth(int width);
+    void setType(int type);
+    void setVisible(bool visible);
+    void setVisibleInView(bool visible);
+    void setVisibleInFilter(bool visible);
+
+    // Hides the column from the table, the set-up dialog and the filters,
+    // without marking the record modified.
+    void hideEverywhere();
+
+    static bool isFilterable(int kind);
+    static bool isComparable(int kind);
+    static bool isTextKind(int kind);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QStringList columns() const override;
+
+private:
+    QString m_widgetId;
+    QString m_header;
+    int m_visualIndex = 0;
+    int m_logicalIndex = 0;
+    int m_width = 100;
+    bool m_visible = true;
+    bool m_visibleInView = true;
+    bool m_visibleInFilter = true;
+    int m_type = KindText;
+};
+
+} // namespace Vexal

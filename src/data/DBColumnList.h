@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/DBDefaultColumns.h"
+#include "data/DBListBase.h"
+
+namespace Vexal {
+
+class DBColumn;
+
+// The saved column layout of one table widget: the rows of "Column" whose
+// WidgetID is the widget's identifier. When nothing is saved, the widget asks
+// for its default set, which is built in memory and stored only on save.
+class DBColumnList : public DBListBase
+{
+    Q_OBJECT
+public:
+    explicit DBColumnList(const QString& widgetId, QObject* parent = nullptr);
+
+    QString widgetId() const { return m_widgetId; }
+
+    QString whereText() const override;
+
+    // No range check: the index must be below count().
+    DBColumn* at(int index) const;
+    DBColumn* findById(int id) const;
+    // The logical index of the first column at that visual index; 0 when none.
+    int logicalIndexAt(int visualIndex) const;
+
+    // Appends ID, Name and Comments made from the seed.
+    void addCommonColumns(DBColumn* seed, bool hideName);
+
+    // The default sets; each is called only on an empty list.
+    void addBookmarkColumns();
+    void addProjectColumns();
+    void addHistoryColumns();
+    void addSynonymColumns();
+    void addSpinnedArticleColumns();
+    void addArticleColumns();
+    void addCategoryColumns();
+    void addSocialBookmarkColumns();
+    void addAccountColumns();
+    void addWebsiteColumns();
+    void addMasterAccountColumns();
+    void addSocialBookmarkTemplateColumns();
+    void addRegistrationTemplateColumns();
+    void addLoginTemplateColumns();
+    void addDirectoryTemplateColumns();
+    void addArticleTemplateColumns();
+    void addDirectoryColumns();
+    void addRankColumns();
+    void addUrlShortcutColumns();
+
+private:
+    void addDefaultColumns(DBDefaultColumns::Set which);
+
+    QString m_widgetId;
+};
+
+} // namespace Vexal

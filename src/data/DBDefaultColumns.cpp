@@ -1,0 +1,289 @@
+#include "data/DBDefaultColumns.h"
+
+#include "data/DBColumn.h"
+#include "data/DBSql.h"
+#include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleSql.h"
+
+namespace Vexal {
+
+namespace {
+
+using Column = DBDefaultColumns::Column;
+using ColumnSet = DBDefaultColumns::ColumnSet;
+using NameGetter = DBDefaultColumns::NameGetter;
+using TextGetter = DBDefaultColumns::TextGetter;
+
+constexpr int Text = DBColumn::KindText;
+constexpr int Integer = DBColumn::KindInteger;
+constexpr int Date = DBColumn::KindDate;
+constexpr int DateTime = DBColumn::KindDateTime;
+constexpr int Boolean = DBColumn::KindBoolean;
+constexpr int Icon = DBColumn::KindIcon;
+
+constexpr Column shown(NameGetter name, TextGetter header, int kind = Text,
+                       int width = DBDefaultColumns::defaultWidth)
+{
+    return {name, header, kind, true, width, false};
+}
+
+constexpr Column hidden(NameGetter name, TextGetter header, int kind = Text)
+{
+    return {name, header, kind, false, DBDefaultColumns::defaultWidth, false};
+}
+
+constexpr Column nowhere(NameGetter name, TextGetter header, int kind)
+{
+    return {name, header, kind, false, DBDefaultColumns::defaultWidth, true};
+}
+
+const Column bookmarkColumns[] = {
+    nowhere(&DBSql::colIcon, nullptr, Icon),
+    shown(&DBSql::colTitle, &LocaleSql::colTitle),
+    shown(&DBSql::colURL, &LocaleSql::colUrl),
+    shown(&DBSql::colVisible, &LocaleSql::colVisible, Boolean),
+};
+
+const Column projectColumns[] = {
+    shown(&DBSql::colActive, &LocaleSql::colActive, Boolean),
+    shown(&DBSql::colURL, &LocaleSql::colUrl),
+};
+
+const Column historyColumns[] = {
+    nowhere(&DBSql::colIcon, nullptr, Icon),
+    shown(&DBSql::colTitle, &LocaleSql::colTitle),
+    shown(&DBSql::colURL, &LocaleSql::colUrl),
+    shown(&DBSql::colCreateDate, &LocaleSql::colCreateDate, DateTime),
+};
+
+const Column synonymColumns[] = {
+    hidden(&DBSql::colWordID, &LocaleSql::colWordID, Integer),
+};
+
+const Column spinnedArticleColumns[] = {
+    hidden(&DBSql::colProjectID, &LocaleSql::colProjectID, Integer),
+    shown(&DBSql::colProjectName, &LocaleSql::colProject),
+    hidden(&DBSql::colArticleID, &LocaleSql::colArticleID, Integer),
+    shown(&DBSql::colArticleName, &LocaleSql::colArticle),
+    shown(&DBSql::colSubmitted, &LocaleSql::colSubmitted, Boolean),
+};
+
+const Column articleColumns[] = {
+    hidden(&DBSql::colProjectID, &LocaleSql::colProjectID, Integer),
+    shown(&DBSql::colProjectName, &LocaleSql::colProject),
+    hidden(&DBSql::colCategoryID, &LocaleSql::colCategoryID, Integer),
+    shown(&DBSql::colCategoryName, &LocaleSql::colCategoryName),
+    shown(&DBSql::colTags, &LocaleSql::colTags),
+    shown(&DBSql::colSpun, &LocaleSql::colSpun, Boolean),
+    shown(&DBSql::colSpunCount, &LocaleSql::colSpunArticles, Integer, 150),
+};
+
+const Column categoryColumns[] = {
+    hidden(&DBSql::colMasterID, &LocaleSql::colMasterID, Integer),
+    shown(&DBSql::colMasterName, &LocaleSql::colMaster),
+};
+
+const Column socialBookmarkColumns[] = {
+    hidden(&DBSql::colProjectID, &LocaleSql::colProjectID, Integer),
+    shown(&DBSql::colProjectName, &LocaleSql::colProject),
+    shown(&DBSql::colTitle, &LocaleSql::colTitle),
+    shown(&DBSql::colTags, &LocaleSql::colTags),
+    shown(&DBSql::colURL, &LocaleSql::colUrl),
+    hidden(&DBSql::colDescription, &LocaleSql::colDescription),
+};
+
+const Column accountColumns[] = {
+    hidden(&DBSql::colProjectID, &LocaleSql::colProjectID, Integer),
+    shown(&DBSql::colProjectName, &LocaleSql::colProject),
+    hidden(&DBSql::colWebsiteID, &LocaleSql::colWebsiteID, Integer),
+    shown(&DBSql::colWebsiteName, &LocaleSql::colWebsite),
+    nowhere(&DBSql::colType, &LocaleBaseWidget::type, Integer),
+    shown(&DBSql::colLogin, &LocaleSql::colLogin),
+};
+
+const Column websiteColumns[] = {
+    nowhere(&DBSql::colType, nullptr, Integer),
+    shown(&DBSql::colHost, &LocaleSql::colHost),
+    shown(&DBSql::colHomePage, &LocaleSql::colHomePage),
+    hidden(&DBSql::colLoginPage, &LocaleSql::colLoginPage),
+    hidden(&DBSql::colLogoutPage, &LocaleSql::colLogoutPage),
+    hidden(&DBSql::colRegistrationPage, &LocaleSql::colRegistrationPage),
+    hidden(&DBSql::colUserPage, &LocaleSql::colUserPage),
+    hidden(&DBSql::colEmail, &LocaleSql::colEmail, Boolean),
+    shown(&DBSql::colGPR, &LocaleSql::colGooglePR, Integer),
+    shown(&DBSql::colAPR, &LocaleSql::colAlexaRank, Integer),
+};
+
+const Column masterAccountColumns[] = {
+    shown(&DBSql::colActive, &LocaleSql::colActive, Boolean),
+    hidden(&DBSql::colFirstName, &LocaleSql::colFirstName),
+    hidden(&DBSql::colMiddleName, &LocaleSql::colMiddleName),
+    hidden(&DBSql::colLastName, &LocaleSql::colLastName),
+    hidden(&DBSql::colFullName, &LocaleSql::colFullName),
+    hidden(&DBSql::colScreenName, &LocaleSql::colScreenName),
+    hidden(&DBSql::colGender, &LocaleSql::colMale, Boolean),
+    hidden(&DBSql::colBirthday, &LocaleSql::colBirthday, Date),
+    shown(&DBSql::colLogin, &LocaleSql::colLogin),
+    shown(&DBSql::colEmail, &LocaleSql::colEmail),
+    hidden(&DBSql::colURL, &LocaleSql::colUrl),
+    hidden(&DBSql::colQuestion, &LocaleSql::colSecurityQuestion, Integer),
+    hidden(&DBSql::colAnswer, &LocaleSql::colAnswer),
+    hidden(&DBSql::colCountry, &LocaleSql::colCountry),
+    hidden(&DBSql::colCity, &LocaleSql::colCity),
+    hidden(&DBSql::colProvince, &LocaleSql::colProvince),
+    hidden(&DBSql::colAddress, &LocaleSql::colAddress),
+    hidden(&DBSql::colDetails, &LocaleSql::colDetails),
+    hidden(&DBSql::colZipCode, &LocaleSql::colZipCode),
+    hidden(&DBSql::colPhone, &LocaleSql::colPhone),
+    hidden(&DBSql::colFax, &LocaleSql::colFax),
+};
+
+const Column socialBookmarkTemplateColumns[] = {
+    hidden(&DBSql::colWebsiteID, &LocaleSql::colWebsiteID, Integer),
+    shown(&DBSql::colWebsiteName, &LocaleSql::colWebsite),
+    hidden(&DBSql::colTitle, &LocaleSql::colTitle),
+    hidden(&DBSql::colTags, &LocaleSql::colTags),
+    hidden(&DBSql::colURL, &LocaleSql::colUrl),
+    hidden(&DBSql::colDescription, &LocaleSql::colDescription),
+};
+
+const Column registrationTemplateColumns[] = {
+    hidden(&DBSql::colWebsiteID, &LocaleSql::colWebsiteID, Integer),
+    shown(&DBSql::colWebsiteName, &LocaleSql::colWebsite),
+    nowhere(&DBSql::colType, nullptr, Integer),
+    hidden(&DBSql::colFirstName, &LocaleSql::colFirstName),
+    hidden(&DBSql::colMiddleName, &LocaleSql::colMiddleName),
+    hidden(&DBSql::colLastName, &LocaleSql::colLastName),
+    hidden(&DBSql::colFullName, &LocaleSql::colFullName),
+    hidden(&DBSql::colScreenName, &LocaleSql::colScreenName),
+    hidden(&DBSql::colGender, &LocaleSql::colMale),
+    hidden(&DBSql::colLogin, &LocaleSql::colLogin),
+    hidden(&DBSql::colPassword, &LocaleSql::colPassword),
+    hidden(&DBSql::colRPassword, &LocaleSql::colRepeatPassword),
+    hidden(&DBSql::colEmail, &LocaleSql::colEmail),
+    hidden(&DBSql::colREmail, &LocaleSql::colRepeatEmail),
+    hidden(&DBSql::colURL, &LocaleSql::colUrl),
+    hidden(&DBSql::colQuestion, &LocaleSql::colQuestion),
+    hidden(&DBSql::colAnswer, &LocaleSql::colAnswer),
+    hidden(&DBSql::colCountry, &LocaleSql::colCountry),
+    hidden(&DBSql::colCity, &LocaleSql::colCity),
+    hidden(&DBSql::colProvince, &LocaleSql::colProvince),
+    hidden(&DBSql::colAddress, &LocaleSql::colAddress),
+    hidden(&DBSql::colDetails, &LocaleSql::colDetails),
+    hidden(&DBSql::colZipCode, &LocaleSql::colZipCode),
+    hidden(&DBSql::colPhone, &LocaleSql::colPhone),
+    hidden(&DBSql::colFax, &LocaleSql::colFax),
+    hidden(&DBSql::colAcceptTerms, &LocaleSql::colAcceptTerms),
+    hidden(&DBSql::colRejectEmail, &LocaleSql::colRejectEmail),
+};
+
+const Column loginTemplateColumns[] = {
+    hidden(&DBSql::colWebsiteID, &LocaleSql::colWebsiteID, Integer),
+    shown(&DBSql::colWebsiteName, &LocaleSql::colWebsite),
+    nowhere(&DBSql::colType, nullptr, Integer),
+    hidden(&DBSql::colLogin, &LocaleSql::colLogin),
+    hidden(&DBSql::colPassword, &LocaleSql::colPassword),
+    hidden(&DBSql::colSubmit, &LocaleSql::colSubmit),
+};
+
+const Column directoryTemplateColumns[] = {
+    hidden(&DBSql::colWebsiteID, &LocaleSql::colWebsiteID, Integer),
+    shown(&DBSql::colWebsiteName, &LocaleSql::colWebsite),
+    hidden(&DBSql::colCategory, &LocaleSql::colCategory),
+    hidden(&DBSql::colTitle, &LocaleSql::colTitle),
+    hidden(&DBSql::colTags, &LocaleSql::colTags),
+    hidden(&DBSql::colURL, &LocaleSql::colUrl),
+    hidden(&DBSql::colDescription, &LocaleSql::colDescription),
+    hidden(&DBSql::colUserName, &LocaleSql::colUserName),
+    hidden(&DBSql::colUserEmail, &LocaleSql::colUserEmail),
+    hidden(&DBSql::colRegularLink, &LocaleSql::colRegularLink),
+    hidden(&DBSql::colAcceptTerms, &LocaleSql::colAcceptTerms),
+};
+
+const Column articleTemplateColumns[] = {
+    hidden(&DBSql::colWebsiteID, &LocaleSql::colWebsiteID, Integer),
+    shown(&DBSql::colWebsiteName, &LocaleSql::colWebsite),
+    hidden(&DBSql::colCategory, &LocaleSql::colCategory),
+    hidden(&DBSql::colTitle, &LocaleSql::colTitle),
+    hidden(&DBSql::colTags, &LocaleSql::colTags),
+    hidden(&DBSql::colAuthor, &LocaleSql::colAuthor),
+    hidden(&DBSql::colIntro, &LocaleSql::colIntro),
+    hidden(&DBSql::colBody, &LocaleSql::colBody),
+};
+
+const Column directoryColumns[] = {
+    hidden(&DBSql::colProjectID, &LocaleSql::colProjectID, Integer),
+    shown(&DBSql::colProjectName, &LocaleSql::colProject),
+    hidden(&DBSql::colCategoryID, &LocaleSql::colCategoryID, Integer),
+    shown(&DBSql::colCategoryName, &LocaleSql::colCategoryName),
+    shown(&DBSql::colTitle, &LocaleSql::colTitle),
+    shown(&DBSql::colTags, &LocaleSql::colTags),
+    shown(&DBSql::colURL, &LocaleSql::colUrl),
+    hidden(&DBSql::colDescription, &LocaleSql::colDescription),
+    hidden(&DBSql::colUserName, &LocaleSql::colUserName),
+    hidden(&DBSql::colUserEmail, &LocaleSql::colUserEmail),
+};
+
+const Column rankColumns[] = {
+    shown(&DBSql::colHost, &LocaleSql::colHost),
+    shown(&DBSql::colCreateDate, &LocaleSql::colCreateDate, Date),
+    shown(&DBSql::colGoogle, &LocaleSql::colGooglePR, Integer),
+    shown(&DBSql::colAlexa, &LocaleSql::colAlexaRank, Integer),
+};
+
+const Column urlShortcutColumns[] = {
+    shown(&DBSql::colShortcut, &LocaleSql::colShortcut),
+    shown(&DBSql::colURL, &LocaleSql::colUrl),
+};
+
+template <int N>
+constexpr ColumnSet makeSet(const char* widgetId, TextGetter source, bool hideName,
+                            const Column (&columns)[N])
+{
+    return {widgetId, source, hideName, columns, N};
+}
+
+// In the order of DBDefaultColumns::Set.
+const ColumnSet columnSets[DBDefaultColumns::SetCount] = {
+    makeSet("{1D0E8254-780D-4033-97B5-99CA51FCD81D}", &DBSql::tableBookmark, true, bookmarkColumns),
+    makeSet("{F2231605-5081-42A3-A1EC-2CB8D05B1C15}", &DBSql::tableProject, false, projectColumns),
+    makeSet("{44AF96AE-943F-4113-9C80-78276DC6D171}", &DBSql::tableHistory, true, historyColumns),
+    makeSet("{C86D7943-CD8C-446D-A797-B0CA7C7D60C9}", &DBSql::tableSynonym, false, synonymColumns),
+    makeSet("{2982C49A-6377-421D-B93A-E14E688C992C}", &DBSql::tableSpunArticleView, false,
+            spinnedArticleColumns),
+    makeSet("{88B83EDC-5E23-4B0A-9171-926172684807}", &DBSql::tableArticleView, false, articleColumns),
+    makeSet("{1268EC64-F9B2-421A-8783-D7285452E1F7}", &DBSql::tableCategoryView, false, categoryColumns),
+    makeSet("{26149E7B-4501-4BC9-8847-D1D9D567A4FC}", &DBSql::tableSocialBookmarkView, false,
+            socialBookmarkColumns),
+    makeSet("{A350AE48-5596-11E1-B856-B14B4824019B}", &DBSql::tableAccountView, false, accountColumns),
+    makeSet("{008A354C-20DA-457E-B675-E3FBDB9D0401}", &DBSql::tableWebsite, false, websiteColumns),
+    makeSet("{965124D0-54C8-11E1-BBFC-B8C84824019B}", &DBSql::tableMasterAccountView, false,
+            masterAccountColumns),
+    makeSet("{14C8ABDF-3B51-418F-9FD2-9AF26D45F941}", &DBSql::tableSocialBookmarkTemplateView, false,
+            socialBookmarkTemplateColumns),
+    makeSet("{509847BF-8E9E-47A3-BBDD-FFBDB9029E2B}", &DBSql::tableRegistrationTemplateView, false,
+            registrationTemplateColumns),
+    makeSet("{DE6041D8-C457-4056-9BB9-384238EB7131}", &DBSql::tableLoginTemplateView, false,
+            loginTemplateColumns),
+    makeSet("{1E80A473-C65A-4793-85B8-9B17143CC6AA}", &DBSql::tableDirectoryTemplateView, false,
+            directoryTemplateColumns),
+    makeSet("{8B4F7AF9-3FB1-41F0-AE8A-7D57C7717051}", &DBSql::tableArticleTemplateView, false,
+            articleTemplateColumns),
+    makeSet("{F43378F2-E94A-4D2A-B185-7DBD19D053D8}", &DBSql::tableDirectoryView, false, directoryColumns),
+    makeSet("{9A7C864E-4FCD-43C9-B9F6-1949731C7A62}", &DBSql::tableRank, false, rankColumns),
+    makeSet("{BDBBF885-2669-402D-9177-73DF8546D6A6}", &DBSql::tableUrlShortcut, false, urlShortcutColumns),
+};
+
+} // namespace
+
+const DBDefaultColumns::ColumnSet& DBDefaultColumns::set(Set which)
+{
+    return columnSets[which];
+}
+
+QString DBDefaultColumns::widgetId(Set which)
+{
+    return QLatin1String(columnSets[which].widgetId);
+}
+
+} // namespace Vexal

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// The main window's remembered state: bars, maximised flag, geometry and the
+// search engine of the search bars. Single-row table "GUI".
+class DBGUI : public DBBase
+{
+    Q_OBJECT
+public:
+    explicit DBGUI(QObject* parent = nullptr);
+
+    bool menuBar() const { return m_menuBar; }
+    bool statusBar() const { return m_statusBar; }
+    bool maximized() const { return m_maximized; }
+    int x() const { return m_x; }
+    int y() const { return m_y; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    int webSearch() const { return m_webSearch; }
+
+    void setMenuBar(bool value);
+    void setStatusBar(bool value);
+    void setMaximized(bool value);
+    void setX(int value);
+    void setY(int value);
+    void setWidth(int value);
+    void setHeight(int value);
+    void setWebSearch(int value);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* other) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QStringList columns() const override;
+
+private:
+    bool m_menuBar = true;
+    bool m_statusBar = true;
+    bool m_maximized = true;
+    int m_x = 100;
+    int m_y = 500;
+    int m_width = 600;
+    int m_height = 300;
+    int m_webSearch = 2;
+};
+
+} // namespace Vexal

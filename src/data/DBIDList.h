@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/DBListBase.h"
+
+namespace Vexal {
+
+class DBID;
+
+// The ids of the rows of any table that satisfy a condition. The caller
+// builds the condition (from column names and numbers) and answers for it.
+class DBIDList : public DBListBase
+{
+    Q_OBJECT
+public:
+    DBIDList(const QString& table, const QString& where, QObject* parent = nullptr);
+
+    QString whereText() const override;
+
+    // Null outside the list.
+    DBID* at(int index) const;
+    DBID* findById(int id) const;
+    // The first entry; on an empty list a new DBID that is NOT appended.
+    DBID* firstOrCreate();
+
+    QString condition() const { return m_condition; }
+
+private:
+    QString m_condition;
+};
+
+} // namespace Vexal

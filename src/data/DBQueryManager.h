@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+namespace Vexal {
+
+// Fixed statements that touch many rows at once or need no record: showing
+// and hiding bookmarks, trimming and clearing the history, making one project
+// or master account the active one, and existence tests. Texts from users or
+// pages are always bound, never written into the statement. Made on the
+// stack for one call; errorText tells why a call returned false.
+class DBQueryManager : public QObject
+{
+    Q_OBJECT
+public:
+    // Period codes of clearHistory.
+    enum Period {
+        PeriodLastHour = 0,
+        PeriodLastTwoHours = 1,
+        PeriodLastFourHours = 2,
+        PeriodToday = 3,
+        PeriodEverything = 4,
+        PeriodLastHours = 5
+    };
+
+    explicit DBQueryManager(QObject* parent = nullptr);
+
+    // The text of the last failure; a later success does not clear it.
+    QString errorText() const { return m_errorText; }
+    // Whether the last call failed. A lookup that returns false either found
+    // no row or failed; this tells the two apart.
+    bool lastFailed() const { return m_lastFailed; }
+
+    // Prepares and executes one statement (nothing bound).
+    bool exec(const QString& statement);
+
+    bool setBookmarksVisible(const QList<int>& ids, bool visible);
+    // Deletes the history rows created before the day that lies the given
+    // number of days before today; that day's rows stay.
+    bool deleteHistoryBefore(int days);
+    bool deleteHistoryBefore(int days, const QDate& today);
+    // Deletes the history rows created at or after the period's cutoff and,
+    // when url is not empty, whose URL contains it (ASCII case ignored).
+    bool clearHistory(int period, int hours, const QString& url);
+    bool clearHistory(int period, int hours, const QString& url, const QDateTime& now);
+    // Makes the row the only active one, in one transaction. An id that
+    // names no row changes nothing and fails.
+    bool setActiveProject(int id);
+    bool setActiveMasterAccount(int id);
+
+    bool findAccountId(int websiteId);
+    bool findWordId(const QString& name, int languageId);
+    bool findSynonymId(const QString& name, int wordId);
+    bool exists(int id, const QString& table);
+
+    // The statement texts.
+    static QString bookmarksVisibleText(const QList<int>& ids, bool visible);
+    static QString deleteHistoryBeforeText(int days, const QDate& today);
+    // With the placeholders :CreateDate and, with a url, :URL.
+    static QString clearHistoryText(bool withUrl);
+    // The CreateDate cutoff of a period code as stored text; empty for an
+    // unknown code.
+    static QString clearHistoryCutoff(int period, int hours, const QDateTime& now);
+    static QString findAccountIdText(int websiteId);
+    // With the placeholder :Name.
+    static QString findWordIdText(int languageId);
+    static QString findSynonymIdText(int wordId);
+    static QString existsText(int id, const QString& table);
+
+private:
+    // Prepares, binds and executes; on failure sets the error text.
+    bool run(const QString& text, const QVariantMap& values = QVariantMap(), int* rowsAffected = nullptr);
+    // True when the statement yields a row; a failure sets the error text.
+    bool lookup(const QString& text, const QVariantMap& values = QVariantMap());
+    bool setOnlyActive(const QString& table, int id);
+    void fail(const QString& text);
+
+    QString m_errorText;
+    bool m_lastFailed = false;
+};
+
+} // namespace Vexal

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// What the program remembers without the user editing it: the last folder of
+// the file dialogs and the spintax dialect of each part of the two article
+// editors (2 Extreme, 4 Advance, 8 Classic). Single-row table "Settings".
+class DBSettings : public DBBase
+{
+    Q_OBJECT
+public:
+    // Long enough for deep paths; a cut path would name another folder.
+    static constexpr int lastFolderLimit = 1024;
+
+    explicit DBSettings(QObject* parent = nullptr);
+
+    QString lastFolder() const { return m_lastFolder; }
+    int articleTitle() const { return m_articleTitle; }
+    int articleIntro() const { return m_articleIntro; }
+    int articleBody() const { return m_articleBody; }
+    int spinnerTitle() const { return m_spinnerTitle; }
+    int spinnerIntro() const { return m_spinnerIntro; }
+    int spinnerBody() const { return m_spinnerBody; }
+
+    void setLastFolder(const QString& folder);
+    void setArticleTitle(int mode);
+    void setArticleIntro(int mode);
+    void setArticleBody(int mode);
+    void setSpinnerTitle(int mode);
+    void setSpinnerIntro(int mode);
+    void setSpinnerBody(int mode);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* other) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QStringList columns() const override;
+
+private:
+    QString m_lastFolder;
+    int m_articleTitle = 2;
+    int m_articleIntro = 2;
+    int m_articleBody = 2;
+    int m_spinnerTitle = 2;
+    int m_spinnerIntro = 2;
+    int m_spinnerBody = 2;
+};
+
+} // namespace Vexal

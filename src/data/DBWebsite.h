@@ -1,0 +1,67 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One row of "Website": a site the user works with, its pages and type flags.
+// Host holds the site's hosts, each enclosed in braces ("{example.com}").
+class DBWebsite : public DBBase
+{
+    Q_OBJECT
+public:
+    static constexpr int hostLimit = 128;
+    static constexpr int pageLimit = 1024;
+
+    explicit DBWebsite(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    int type() const { return m_type; }
+    QString host() const { return m_host; }
+    QString homePage() const { return m_homePage; }
+    QString loginPage() const { return m_loginPage; }
+    QString logoutPage() const { return m_logoutPage; }
+    QString registrationPage() const { return m_registrationPage; }
+    QString userPage() const { return m_userPage; }
+    // The site's login name is the e-mail address.
+    bool email() const { return m_email; }
+    int gpr() const { return m_gpr; }
+    int apr() const { return m_apr; }
+
+    void setType(int flags);
+    void setHost(const QString& host);
+    void setHomePage(const QString& url);
+    void setLoginPage(const QString& url);
+    void setLogoutPage(const QString& url);
+    void setRegistrationPage(const QString& url);
+    void setUserPage(const QString& url);
+    void setEmail(bool email);
+    void setGpr(int gpr);
+    void setApr(int apr);
+
+    // The lowest of the type flags 2, 4, ..., 256 set in flags; 0 when none.
+    static int firstType(int flags);
+    // The name of one type flag; "Undefined" for anything else.
+    static QString typeText(int flag);
+
+private:
+    int m_type = 0;
+    QString m_host;
+    QString m_homePage;
+    QString m_loginPage;
+    QString m_logoutPage;
+    QString m_registrationPage;
+    QString m_userPage;
+    bool m_email = false;
+    int m_gpr = 0;
+    int m_apr = 0;
+};
+
+} // namespace Vexal

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/DBListBase.h"
+
+namespace Vexal {
+
+class DBWebsite;
+
+// All websites, the websites of some type flags, or the websites whose Host
+// holds a host (in braces).
+class DBWebsiteList : public DBListBase
+{
+    Q_OBJECT
+public:
+    enum Mode { ModeAll = 0, ModeType = 1, ModeHost = 2 };
+
+    explicit DBWebsiteList(const QString& host, QObject* parent = nullptr);
+    explicit DBWebsiteList(int typeFlags, QObject* parent = nullptr);
+    explicit DBWebsiteList(QObject* parent = nullptr);
+
+    // The host is never written into the text: it is bound as :HostPattern.
+    QString whereText() const override;
+    void bindWhere(QSqlQuery& query) const override;
+
+    // Null outside the list, and when the entry is no website.
+    DBWebsite* at(int index) const;
+    DBWebsite* findById(int id) const;
+    // The first website; on an empty list a new unsaved one with the list's
+    // type flags, appended.
+    DBWebsite* firstOrCreate();
+
+    int typeFlags() const { return m_typeFlags; }
+    QString host() const { return m_host; }
+
+    // The LIKE pattern that finds a host in braces anywhere in Host.
+    static QString hostPattern(const QString& host);
+
+private:
+    int m_typeFlags;
+    QString m_host;
+};
+
+} // namespace Vexal

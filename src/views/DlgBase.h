@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+
+namespace Vexal {
+
+// Base of the program's modal dialogs: program title and icon, a two-column
+// form body, Ok and Cancel at the bottom right. build() stores the dialog's
+// argument, then runs setupWindow() and create(); create() runs the build
+// steps in a fixed order that subclasses rely on. The caller then calls exec().
+class DlgBase : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit DlgBase(QWidget* parent = nullptr);
+
+    void build(QObject* argument);
+
+public slots:
+    // Accepts only when validate() agrees; otherwise the dialog stays open.
+    virtual void slotAccept();
+    virtual void slotReject();
+
+protected:
+    virtual void setupWindow();
+    // createLayout, createBody, createWidgets, createButtonBar, createButtons,
+    // connectWidgets, in this order.
+    virtual void create();
+    virtual void createLayout();
+    virtual void createBody();
+    virtual void createWidgets();
+    virtual void createButtonBar();
+    virtual void createButtons();
+    virtual void connectWidgets();
+    virtual bool validate();
+
+    QString className() const;
+
+    QVBoxLayout* mainLayout = nullptr;
+    QGridLayout* formLayout = nullptr;
+    QWidget* body = nullptr;
+    QHBoxLayout* buttonLayout = nullptr;
+    QWidget* buttonBar = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QObject* argument = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,227 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
+#include "data/DBProject.h"
+#include "data/DBSettings.h"
+#include "data/DBSettingsList.h"
+#include "data/DBSql.h"
+#include "data/DBUrlShortcut.h"
+#include "data/DBUrlShortcutList.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace Vexal;
+
+namespace {
+
+void storeOptions(bool keepLastFolder, const QString& defaultFolder)
+{
+    DBOptions options;
+    options.setKeepLastFolder(keepLastFolder);
+    options.setDefaultFolder(defaultFolder);
+    DBCache::setOptions(&options);
+}
+
+QString storedLastFolder()
+{
+    return TestDatabase::value(QStringLiteral("SELECT LastFolder FROM Settings;")).toString();
+}
+
+void addShortcut(const QString& shortcut, const QString& url)
+{
+    DBUrlShortcut record;
+    record.setName(shortcut);
+    record.setShortcut(shortcut);
+    record.setUrl(url);
+    QVERIFY2(record.save(), qPrintable(record.errorText()));
+}
+
+} // namespace
+
+class CacheTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        DBCache::reset();
+        Logger::resetForTests();
+    }
+
+    void cleanup() { DBCache::reset(); }
+
+    void valuesBeforeAnyCopyIn()
+    {
+        QCOMPARE(DBCache::projectId(), -1);
+        QVERIFY(DBCache::projectName().isEmpty());
+        QVERIFY(DBCache::projectUrl().isEmpty());
+        QCOMPARE(DBCache::homeUrl(), QUrl(ConstApp::homeUrl()));
+        QCOMPARE(DBCache::maxOpenedTabs(), 10);
+        QCOMPARE(DBCache::startup(), 4);
+        QCOMPARE(DBCache::historyPeriod(), 0);
+        QVERIFY(DBCache::warnTabsClosing() && DBCache::focusNewTab() && DBCache::saveHistory());
+        QVERIFY(!DBCache::reloadAllTabs() && !DBCache::crossSessionImport()
+                && !DBCache::overrideOnImport() && !DBCache::blockPopups() && !DBCache::httpProxy());
+        QVERIFY(DBCache::resolveShortcut(QStringLiteral("g")).isEmpty());
+        QCOMPARE(DBCache::lastFolder(), QDir::homePath());
+    }
+
+    void copyIn()
+    {
+        DBCache::setProject(nullptr);
+        DBCache::setOptions(nullptr);
+        QCOMPARE(DBCache::projectId(), -1);
+        QCOMPARE(DBCache::maxOpenedTabs(), 10);
+
+        DBProject project;
+        project.setId(12);
+        project.setName(QStringLiteral("Shop"));
+        project.setUrl(QStringLiteral("http://shop.example/"));
+        DBCache::setProject(&project);
+        QCOMPARE(DBCache::projectId(), 12);
+        QCOMPARE(DBCache::projectName(), QStringLiteral("Shop"));
+        QCOMPARE(DBCache::projectUrl(), QStringLiteral("http://shop.example/"));
+
+        DBOptions options;
+        options.setHomeUrl(QStringLiteral("http://home.example/start"));
+        options.setMaxOpenedTabs(7);
+        options.setStartup(2);
+        options.setHistoryPeriod(14);
+        options.setSaveHistory(false);
+        options.setOverrideOnImport(true);
+        options.setFocusPopups(true);
+        options.setHttpProxy(true);
+        DBCache::setOptions(&options);
+        QCOMPARE(DBCache::homeUrl(), QUrl(QStringLiteral("http://home.example/start")));
+        QCOMPARE(DBCache::maxOpenedTabs(), 7);
+        QCOMPARE(DBCache::startup(), 2);
+        QCOMPARE(DBCache::historyPeriod(), 14);
+        QVERIFY(!DBCache::saveHistory());
+        QVERIFY(DBCache::overrideOnImport());
+        QVERIFY(DBCache::focusPopups());
+        QVERIFY(DBCache::httpProxy());
+        QVERIFY(DBCache::crossSessionImport());
+        QCOMPARE(DBCache::projectId(), 12);
+    }
+
+    void lastFolderWithKeepOff()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        storeOptions(false, QStringLiteral("/srv/default"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
+        DBCache::setLastFolder(QStringLiteral("/srv/chosen"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableSettings()), 0);
+        storeOptions(false, QString());
+        QCOMPARE(DBCache::lastFolder(), QDir::homePath());
+        // Switching the option on later finds nothing remembered.
+        storeOptions(true, QStringLiteral("/srv/default"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
+    }
+
+    void lastFolderWithKeepOn()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        storeOptions(true, QStringLiteral("/srv/default"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
+
+        const QString deep = QStringLiteral("/srv/") + QString(600, QLatin1Char('d'));
+        DBCache::setLastFolder(deep);
+        QCOMPARE(DBCache::lastFolder(), deep);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableSettings()), 1);
+        QCOMPARE(storedLastFolder(), deep);
+
+        // Longer than the Settings row keeps: remembered, the stored one stays.
+        const QString tooDeep = QStringLiteral("/srv/") + QString(1100, QLatin1Char('x'));
+        DBCache::setLastFolder(tooDeep);
+        QCOMPARE(DBCache::lastFolder(), tooDeep);
+        QCOMPARE(storedLastFolder(), deep);
+
+        DBCache::setLastFolder(QStringLiteral("/srv/next"));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableSettings()), 1);
+        DBCache::reset();
+        DBCache::reloadLastFolder();
+        storeOptions(true, QStringLiteral("/srv/default"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/next"));
+    }
+
+    void lastFolderFailuresAreLogged()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        storeOptions(true, QStringLiteral("/srv/default"));
+        DBCache::setLastFolder(QStringLiteral("/srv/before"));
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Settings;")));
+        const int errors = Logger::errors().size();
+        DBCache::setLastFolder(QStringLiteral("/srv/after"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/after"));
+        QCOMPARE(Logger::errors().size(), errors + 1);
+        DBCache::reloadLastFolder();
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/after"));
+        QCOMPARE(Logger::errors().size(), errors + 2);
+    }
+
+    void reloadOptions()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        // An empty table stands for the defaults.
+        QVERIFY(DBCache::reloadOptions());
+        QCOMPARE(DBCache::maxOpenedTabs(), 15);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableOptions()), 0);
+
+        DBOptions options;
+        options.setMaxOpenedTabs(3);
+        options.setSaveHistory(false);
+        QVERIFY(options.save());
+        QVERIFY(DBCache::reloadOptions());
+        QCOMPARE(DBCache::maxOpenedTabs(), 3);
+
+        // A failed reload is logged and the cached options stay.
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Options;")));
+        const int errors = Logger::errors().size();
+        QVERIFY(!DBCache::reloadOptions());
+        QCOMPARE(Logger::errors().size(), errors + 1);
+        QCOMPARE(DBCache::maxOpenedTabs(), 3);
+        QVERIFY(!DBCache::saveHistory());
+    }
+
+    void shortcuts()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBCache::reloadShortcuts();
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 0);
+        DBUrlShortcutList builtIn;
+        builtIn.appendDefaults();
+        QCOMPARE(builtIn.count(), 7);
+        for (int i = 0; i < builtIn.count(); ++i)
+            QCOMPARE(DBCache::resolveShortcut(builtIn.at(i)->shortcut()), builtIn.at(i)->url());
+
+        addShortcut(QStringLiteral("g"), QStringLiteral("http://first.example/"));
+        addShortcut(QStringLiteral("g"), QStringLiteral("http://second.example/"));
+        addShortcut(QStringLiteral("doc s"), QStringLiteral("http://docs.example/"));
+        DBCache::reloadShortcuts();
+        QCOMPARE(DBCache::resolveShortcut(QStringLiteral("g")), QStringLiteral("http://first.example/"));
+        QVERIFY(DBCache::resolveShortcut(QStringLiteral("G")).isEmpty());
+        QVERIFY(DBCache::resolveShortcut(QStringLiteral("doc")).isEmpty());
+        QCOMPARE(DBCache::resolveShortcut(QStringLiteral("doc s")), QStringLiteral("http://docs.example/"));
+
+        // A failed load leaves the built-in set.
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE UrlShortcut;")));
+        const int errors = Logger::errors().size();
+        DBCache::reloadShortcuts();
+        QCOMPARE(Logger::errors().size(), errors + 1);
+        QVERIFY(DBCache::resolveShortcut(QStringLiteral("doc s")).isEmpty());
+    }
+};
+
+TESVAR_TEST(CacheTest)
+#include "CacheTest.moc"

@@ -1,0 +1,281 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "data/DBColumn.h"
+#include "data/DBColumnList.h"
+#include "data/DBDefaultColumns.h"
+#include "data/DBSql.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace Vexal;
+
+namespace {
+
+using AddSet = void (DBColumnList::*)();
+
+// The builders in the order of DBDefaultColumns::Set, with the column count of
+// each set (common columns included).
+struct SetBuilder
+{
+    AddSet add;
+    int count;
+};
+
+const SetBuilder builders[DBDefaultColumns::SetCount] = {
+    {&DBColumnList::addBookmarkColumns, 7},
+    {&DBColumnList::addProjectColumns, 5},
+    {&DBColumnList::addHistoryColumns, 7},
+    {&DBColumnList::addSynonymColumns, 4},
+    {&DBColumnList::addSpinnedArticleColumns, 8},
+    {&DBColumnList::addArticleColumns, 10},
+    {&DBColumnList::addCategoryColumns, 5},
+    {&DBColumnList::addSocialBookmarkColumns, 9},
+    {&DBColumnList::addAccountColumns, 9},
+    {&DBColumnList::addWebsiteColumns, 13},
+    {&DBColumnList::addMasterAccountColumns, 24},
+    {&DBColumnList::addSocialBookmarkTemplateColumns, 9},
+    {&DBColumnList::addRegistrationTemplateColumns, 30},
+    {&DBColumnList::addLoginTemplateColumns, 9},
+    {&DBColumnList::addDirectoryTemplateColumns, 14},
+    {&DBColumnList::addArticleTemplateColumns, 11},
+    {&DBColumnList::addDirectoryColumns, 13},
+    {&DBColumnList::addRankColumns, 7},
+    {&DBColumnList::addUrlShortcutColumns, 5},
+};
+
+DBColumnList* build(DBDefaultColumns::Set which, QObject* parent)
+{
+    auto* list = new DBColumnList(DBDefaultColumns::widgetId(which), parent);
+    (list->*builders[which].add)();
+    return list;
+}
+
+DBColumn* columnNamed(const DBColumnList& list, const QString& name)
+{
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.at(i)->name() == name)
+            return list.at(i);
+    }
+    return nullptr;
+}
+
+QStringList physicalColumns(const QString& tableOrView)
+{
+    QStringList names;
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(QStringLiteral("PRAGMA table_info(%1);").arg(tableOrView));
+    while (query.next())
+        names << query.value(1).toString();
+    return names;
+}
+
+int totalChanges()
+{
+    return TestDatabase::value(QStringLiteral("SELECT total_changes();")).toInt();
+}
+
+} // namespace
+
+class ColumnLayoutTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void seedNumbersColumns()
+    {
+        QObject owner;
+        DBColumn seed;
+        seed.setWidgetId(QStringLiteral("{W}"));
+        DBColumnList list(QStringLiteral("{W}"), &owner);
+        list.addCommonColumns(&seed, true);
+        QCOMPARE(list.count(), 3);
+        for (int i = 0; i < 3; ++i) {
+            DBColumn* column = list.at(i);
+            QCOMPARE(column->id(), -2 - i);
+            QCOMPARE(column->visualIndex(), i);
+            QCOMPARE(column->logicalIndex(), i);
+            QCOMPARE(column->widgetId(), QStringLiteral("{W}"));
+            QCOMPARE(column->width(), 100);
+            QVERIFY(column->visibleInView() && column->visibleInFilter());
+            QVERIFY(!column->visible());
+            QCOMPARE(DBStateProbe::state(column), int(DBBase::StateNew));
+        }
+        QCOMPARE(list.at(0)->name(), QStringLiteral("ID"));
+        QCOMPARE(list.at(0)->type(), int(DBColumn::KindInteger));
+        QCOMPARE(list.at(1)->header(), QStringLiteral("Name"));
+        QCOMPARE(list.at(2)->header(), QStringLiteral("Comments"));
+        QCOMPARE(seed.id(), -5);
+        QCOMPARE(seed.logicalIndex(), 3);
+
+        DBColumnList shown(QStringLiteral("{W}"), &owner);
+        DBColumn freshSeed;
+        shown.addCommonColumns(&freshSeed, false);
+        QVERIFY(shown.at(1)->visible());
+
+        // A seed that already has an id keeps it for the first column.
+        DBColumn stored;
+        stored.setId(40);
+        DBColumn first(&stored, &owner);
+        DBColumn second(&stored, &owner);
+        QCOMPARE(first.id(), 40);
+        QCOMPARE(second.id(), 39);
+        QCOMPARE(stored.id(), 38);
+    }
+
+    void kindTests()
+    {
+        for (int kind = 0; kind <= 8; ++kind) {
+            QCOMPARE(DBColumn::isFilterable(kind), kind != 7 && kind != 8);
+            QCOMPARE(DBColumn::isComparable(kind), kind >= 1 && kind <= 4);
+            QCOMPARE(DBColumn::isTextKind(kind), kind == 0 || kind == 6);
+        }
+    }
+
+    void listQueries()
+    {
+        DBColumnList list(QStringLiteral("{BDBBF885-2669-402D-9177-73DF8546D6A6}"));
+        QCOMPARE(list.whereText(),
+                 QStringLiteral("WidgetID = '{BDBBF885-2669-402D-9177-73DF8546D6A6}'"));
+        QCOMPARE(list.logicalIndexAt(0), 0);
+        list.addUrlShortcutColumns();
+        list.at(3)->setVisualIndex(0);
+        list.at(0)->setVisualIndex(3);
+        QCOMPARE(list.logicalIndexAt(0), 3);
+        QCOMPARE(list.logicalIndexAt(3), 0);
+        QCOMPARE(list.logicalIndexAt(4), 4);
+        QCOMPARE(list.logicalIndexAt(17), 0);
+        QCOMPARE(list.findById(-4), list.at(2));
+        QVERIFY(!list.findById(-1));
+
+        DBColumn column;
+        column.setHeader(QString(200, QLatin1Char('h')));
+        column.setWidgetId(QString(200, QLatin1Char('w')));
+        QCOMPARE(column.header().size(), 128);
+        QCOMPARE(column.widgetId().size(), 128);
+    }
+
+    // Layouts of two widgets are saved in one table and come back apart.
+    void layoutsSaveAndLoadPerWidget()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const QString articles = DBDefaultColumns::widgetId(DBDefaultColumns::Articles);
+        const QString ranks = DBDefaultColumns::widgetId(DBDefaultColumns::Ranks);
+        {
+            QObject owner;
+            for (DBColumnList* list : {build(DBDefaultColumns::Articles, &owner),
+                                       build(DBDefaultColumns::Ranks, &owner)}) {
+                for (int i = 0; i < list->count(); ++i)
+                    list->at(i)->setId(-1);
+                QVERIFY2(list->saveAll(), qPrintable(list->errorText()));
+            }
+        }
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableColumn()), 10 + 7);
+
+        DBColumnList list(articles);
+        QVERIFY2(list.load(), qPrintable(list.errorText()));
+        QCOMPARE(list.count(), 10);
+        for (int i = 0; i < list.count(); ++i) {
+            QVERIFY(list.at(i)->id() > 0);
+            QCOMPARE(list.at(i)->widgetId(), articles);
+            QCOMPARE(list.at(i)->logicalIndex(), i);
+        }
+        const DBColumn* spunCount = list.at(9);
+        QCOMPARE(spunCount->name(), QStringLiteral("SpunCount"));
+        QCOMPARE(spunCount->header(), QStringLiteral("Spun Articles"));
+        QCOMPARE(spunCount->width(), 150);
+        QCOMPARE(spunCount->type(), int(DBColumn::KindInteger));
+        QVERIFY(!list.at(3)->visible());
+        QVERIFY(list.at(3)->visibleInFilter());
+
+        DBColumnList rankList(ranks);
+        QVERIFY(rankList.load());
+        QCOMPARE(rankList.count(), 7);
+        QCOMPARE(rankList.at(4)->type(), int(DBColumn::KindDate));
+
+        // Hiding a stored column everywhere does not mark it: saving writes nothing.
+        const int before = totalChanges();
+        rankList.at(4)->hideEverywhere();
+        QVERIFY(rankList.saveAll());
+        QCOMPARE(totalChanges(), before);
+        rankList.at(4)->setVisibleInView(false);
+        QVERIFY(rankList.saveAll());
+        QCOMPARE(totalChanges(), before + 1);
+
+        DBColumnList unknown(QStringLiteral("{00000000-0000-0000-0000-000000000000}"));
+        QVERIFY(unknown.load());
+        QCOMPARE(unknown.count(), 0);
+    }
+
+    void defaultSets()
+    {
+        QObject owner;
+        for (int which = 0; which < DBDefaultColumns::SetCount; ++which) {
+            const auto set = DBDefaultColumns::Set(which);
+            DBColumnList* list = build(set, &owner);
+            const QString widgetId = DBDefaultColumns::widgetId(set);
+            QCOMPARE(list->count(), builders[which].count);
+            const bool nameHidden = set == DBDefaultColumns::Bookmarks || set == DBDefaultColumns::History;
+            QCOMPARE(list->at(1)->visible(), !nameHidden);
+            QVERIFY(!list->at(0)->visible() && !list->at(2)->visible());
+            QCOMPARE(list->at(3)->id(), -5);
+            for (int i = 0; i < list->count(); ++i) {
+                const DBColumn* column = list->at(i);
+                QCOMPARE(column->id(), -(i + 2));
+                QCOMPARE(column->logicalIndex(), i);
+                QCOMPARE(column->visualIndex(), i);
+                QCOMPARE(column->widgetId(), widgetId);
+                QCOMPARE(column->width(), column->name() == QLatin1String("SpunCount") ? 150 : 100);
+                const bool hiddenEverywhere = column->type() == DBColumn::KindIcon
+                    || (column->name() == QLatin1String("Type"));
+                QCOMPARE(!column->visibleInView(), hiddenEverywhere);
+                QCOMPARE(!column->visibleInFilter(), hiddenEverywhere);
+                if (hiddenEverywhere)
+                    QVERIFY(!column->visible());
+                else
+                    QVERIFY(!column->header().isEmpty());
+            }
+        }
+
+        DBColumnList* accounts = build(DBDefaultColumns::Accounts, &owner);
+        QCOMPARE(columnNamed(*accounts, QStringLiteral("Type"))->header(), QStringLiteral("Type"));
+        DBColumnList* websites = build(DBDefaultColumns::Websites, &owner);
+        QVERIFY(columnNamed(*websites, QStringLiteral("Type"))->header().isEmpty());
+        DBColumnList* masters = build(DBDefaultColumns::MasterAccounts, &owner);
+        DBColumnList* registrations = build(DBDefaultColumns::RegistrationTemplates, &owner);
+        QCOMPARE(columnNamed(*masters, QStringLiteral("Question"))->header(),
+                 QStringLiteral("Security Question"));
+        QCOMPARE(columnNamed(*masters, QStringLiteral("Question"))->type(), 1);
+        QCOMPARE(columnNamed(*registrations, QStringLiteral("Question"))->type(), 0);
+        QCOMPARE(columnNamed(*masters, QStringLiteral("Gender"))->type(), 5);
+        QCOMPARE(columnNamed(*registrations, QStringLiteral("Gender"))->header(), QStringLiteral("Male"));
+        DBColumnList* history = build(DBDefaultColumns::History, &owner);
+        QCOMPARE(columnNamed(*history, QStringLiteral("CreateDate"))->type(), 4);
+    }
+
+    // The table models address columns by position: every column of a default
+    // set must be the column at that position of the table or view its widget reads.
+    void defaultSetsMatchTheSchema()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QObject owner;
+        for (int which = 0; which < DBDefaultColumns::SetCount; ++which) {
+            const auto set = DBDefaultColumns::Set(which);
+            const QString source = DBDefaultColumns::set(set).source();
+            const QStringList physical = physicalColumns(source);
+            DBColumnList* list = build(set, &owner);
+            QVERIFY2(physical.size() == list->count(), qPrintable(source));
+            for (int i = 0; i < list->count(); ++i)
+                QVERIFY2(physical.at(i) == list->at(i)->name(),
+                         qPrintable(QStringLiteral("%1 column %2: %3 expected, %4 found")
+                                        .arg(source)
+                                        .arg(i)
+                                        .arg(list->at(i)->name(), physical.at(i))));
+        }
+    }
+};
+
+TESVAR_TEST(ColumnLayoutTest)
+#include "ColumnLayoutTest.moc"

@@ -1,0 +1,243 @@
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
+#include "data/DBSql.h"
+#include "data/File.h"
+#include "data/UtilFileDialog.h"
+#include "texts/LocaleCore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using Vexal::File;
+
+namespace {
+
+QByteArray rawBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+void putBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
+// Files beyond `limit` bytes cannot be written by this process while it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = limit;
+        m_ok = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_ok = false;
+};
+
+} // namespace
+
+class FileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesUtf8WithoutBomAndKeepsLineEnds()
+    {
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("page.html"));
+        const QString text = QString::fromUtf8("<p>\xce\xa9mega \xe5\xaf\x86\xe7\xa0\x81 \xf0\x9f\x94\x91</p>\nline two\r\nend");
+        File file(path);
+        QVERIFY(file.write(text));
+        QCOMPARE(file.errorText(), QString());
+        QCOMPARE(rawBytes(path), text.toUtf8());
+        QCOMPARE(File(path).read(), text);
+    }
+
+    void emptyTextAndEmptyPathAreRefused()
+    {
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("keep.txt"));
+        putBytes(path, "earlier");
+        File file(path);
+        QVERIFY(!file.write(QString()));
+        QCOMPARE(file.errorText(), Vexal::LocaleCore::invalidData());
+        QCOMPARE(rawBytes(path), QByteArray("earlier"));
+        // A later success keeps the reason of the last failure.
+        QVERIFY(file.write(QStringLiteral("later")));
+        QCOMPARE(file.errorText(), Vexal::LocaleCore::invalidData());
+
+        File noPath;
+        QVERIFY(!noPath.write(QStringLiteral("x")));
+        QCOMPARE(noPath.errorText(), Vexal::LocaleCore::emptyFileName());
+        QCOMPARE(File().read(), QString());
+    }
+
+    void failedWritesReportFailure_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::newRow("directory at the path") << QStringLiteral("taken");
+        QTest::newRow("missing folder") << QStringLiteral("nowhere/out.txt");
+        QTest::newRow("file used as folder") << QStringLiteral("plain.txt/out.txt");
+    }
+    void failedWritesReportFailure()
+    {
+        QFETCH(QString, relative);
+        TestFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken")));
+        putBytes(folder.file(QStringLiteral("plain.txt")), "plain");
+        File file(folder.file(relative));
+        QVERIFY(!file.write(QStringLiteral("text")));
+        QVERIFY(!file.errorText().isEmpty());
+        QVERIFY(QFileInfo(folder.file(QStringLiteral("taken"))).isDir());
+        QCOMPARE(rawBytes(folder.file(QStringLiteral("plain.txt"))), QByteArray("plain"));
+    }
+
+    void writeErrorLeavesTheEarlierFileWhole()
+    {
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("console.html"));
+        const QByteArray earlier("the earlier console");
+        putBytes(path, earlier);
+        File file(path);
+        {
+            FileSizeLimit limit(64 * 1024);
+            QVERIFY(limit.ok());
+            QVERIFY(!file.write(QString(256 * 1024, QLatin1Char('y'))));
+        }
+        QVERIFY(!file.errorText().isEmpty());
+        QCOMPARE(rawBytes(path), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("console.html")});
+        QVERIFY(file.write(QString(256 * 1024, QLatin1Char('y'))));
+        QCOMPARE(rawBytes(path).size(), 256 * 1024);
+    }
+
+    void readFailures()
+    {
+        TestFolder folder;
+        File missing(folder.file(QStringLiteral("missing.txt")));
+        QCOMPARE(missing.read(), QString());
+        QCOMPARE(missing.errorText(), Vexal::LocaleCore::fileMissing());
+
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("dir")));
+        File dir(folder.file(QStringLiteral("dir")));
+        QCOMPARE(dir.read(), QString());
+        QVERIFY(!dir.errorText().isEmpty());
+
+        const QString emptyPath = folder.file(QStringLiteral("empty.txt"));
+        putBytes(emptyPath, QByteArray());
+        File empty(emptyPath);
+        QCOMPARE(empty.read(), QString());
+        QCOMPARE(empty.errorText(), QString());
+    }
+
+    void readsEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9\r\n") << QStringLiteral("caf\u00e9\r\n");
+        QTest::newRow("utf-8 bom") << QByteArray("\xef\xbb\xbf" "caf\xc3\xa9") << QStringLiteral("caf\u00e9");
+        QTest::newRow("utf-16le bom") << QByteArray("\xff\xfe" "c\0a\0f\0\xe9\0", 10) << QStringLiteral("caf\u00e9");
+        QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80") << QStringLiteral("caf\u00e9 \u20ac");
+    }
+    void readsEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("in.txt"));
+        putBytes(path, bytes);
+        QCOMPARE(File(path).read(), text);
+    }
+};
+
+class UtilFileDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Vexal::DBCache::reset(); }
+    void cleanup() { Vexal::DBCache::reset(); }
+
+    void dialogsStartInAndUpdateTheLastFolder()
+    {
+        using Vexal::UtilFileDialog;
+        TestDatabase db;
+        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
+        const QString start = db.folder();
+        Vexal::DBOptions options;
+        options.setKeepLastFolder(true);
+        options.setDefaultFolder(start);
+        Vexal::DBCache::setOptions(&options);
+        const QString stored = QStringLiteral("SELECT %1 FROM %2").arg(Vexal::DBSql::colLastFolder(),
+                                                                        Vexal::DBSql::tableSettings());
+
+        ScriptedPrompt prompt;
+        // Three files chosen for import: the first one's folder is remembered.
+        prompt.files << QStringLiteral("/data/a/one.xml") << QStringLiteral("/data/b/two.xml")
+                     << QStringLiteral("/data/c/three.xml");
+        QCOMPARE(UtilFileDialog::getOpenFileNames(nullptr, UtilFileDialog::filterXml()).size(), 3);
+        QCOMPARE(prompt.folders.last(), start);
+        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/a"));
+        QCOMPARE(TestDatabase::value(stored).toString(), QStringLiteral("/data/a"));
+
+        prompt.files << QStringLiteral("/data/saved/page.html");
+        QCOMPARE(UtilFileDialog::getSaveFileName(nullptr, UtilFileDialog::filterHtml()),
+                 QStringLiteral("/data/saved/page.html"));
+        QCOMPARE(prompt.folders.last(), QStringLiteral("/data/a"));
+        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/saved"));
+
+        prompt.files << QStringLiteral("/data/opened/x.txt");
+        UtilFileDialog::getOpenFileName(nullptr, UtilFileDialog::filterAll());
+        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/opened"));
+
+        prompt.files << QStringLiteral("/data/export");
+        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr), QStringLiteral("/data/export"));
+        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/export"));
+
+        // A form's folder field does not move the last folder.
+        prompt.files << QStringLiteral("/data/field");
+        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr, false), QStringLiteral("/data/field"));
+        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/export"));
+
+        // Cancelling any dialog returns nothing and keeps the folder.
+        QCOMPARE(UtilFileDialog::getOpenFileNames(nullptr, UtilFileDialog::filterXml()), QStringList());
+        QCOMPARE(UtilFileDialog::getOpenFileName(nullptr, UtilFileDialog::filterAll()), QString());
+        QCOMPARE(UtilFileDialog::getSaveFileName(nullptr, UtilFileDialog::filterHtml()), QString());
+        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr), QString());
+        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/export"));
+        QCOMPARE(TestDatabase::value(stored).toString(), QStringLiteral("/data/export"));
+        QCOMPARE(prompt.folders.size(), 9);
+        for (int i = 5; i < 9; ++i)
+            QCOMPARE(prompt.folders.at(i), QStringLiteral("/data/export"));
+    }
+};
+
+TESVAR_TEST(FileTest)
+TESVAR_TEST(UtilFileDialogTest)
+#include "FileTest.moc"

@@ -1,0 +1,267 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "data/DBQueryManager.h"
+#include "data/DBSql.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace Vexal;
+
+namespace {
+
+bool insertRow(const QString& statement, const QVariantList& values)
+{
+    QSqlQuery query(QSqlDatabase::database());
+    if (!query.prepare(statement))
+        return false;
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+bool addHistory(const QString& createDate, const QString& url = QStringLiteral("http://example.com/"))
+{
+    return insertRow(QStringLiteral("INSERT INTO History (Name, URL, CreateDate) VALUES ('h', ?, ?);"),
+                     {url, createDate});
+}
+
+QStringList historyUrls()
+{
+    QStringList urls;
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(QStringLiteral("SELECT URL FROM History ORDER BY URL;"));
+    while (query.next())
+        urls << query.value(0).toString();
+    return urls;
+}
+
+QList<int> activeIds(const QString& table)
+{
+    QList<int> ids;
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(QStringLiteral("SELECT ID FROM %1 WHERE Active = 1 ORDER BY ID;").arg(table));
+    while (query.next())
+        ids << query.value(0).toInt();
+    return ids;
+}
+
+const QDateTime noon(QDate(2024, 3, 10), QTime(12, 0, 0));
+
+} // namespace
+
+class QueryManagerTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void bookmarksVisibleUpdatesExactlyTheIds();
+    void deleteHistoryBeforeKeepsTheBoundaryDay();
+    void clearHistoryByPeriod_data();
+    void clearHistoryByPeriod();
+    void clearHistoryUrlIsALiteralValue();
+    void activeSwitchLeavesExactlyOne();
+    void activeSwitchChangesNothingOnFailure();
+    void lookupsBindTextsAndTellFailures();
+};
+
+void QueryManagerTest::bookmarksVisibleUpdatesExactlyTheIds()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    for (int id : {3, 5, 8, 9})
+        QVERIFY(insertRow(QStringLiteral("INSERT INTO Bookmark (ID, Name, Visible) VALUES (?, 'b', 1);"), {id}));
+
+    QCOMPARE(DBQueryManager::bookmarksVisibleText({3, 8}, false),
+             QStringLiteral("UPDATE Bookmark SET Visible = 0 WHERE ID in (3, 8);"));
+    DBQueryManager manager;
+    QVERIFY2(manager.setBookmarksVisible({3, 8}, false), qPrintable(manager.errorText()));
+    QCOMPARE(TestDatabase::value(QStringLiteral("SELECT group_concat(ID) FROM Bookmark WHERE Visible = 0")).toString(),
+             QStringLiteral("3,8"));
+    QVERIFY(manager.setBookmarksVisible({8}, true));
+    QCOMPARE(TestDatabase::value(QStringLiteral("SELECT group_concat(ID) FROM Bookmark WHERE Visible = 0")).toString(),
+             QStringLiteral("3"));
+}
+
+void QueryManagerTest::deleteHistoryBeforeKeepsTheBoundaryDay()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    QCOMPARE(DBQueryManager::deleteHistoryBeforeText(7, QDate(2024, 3, 10)),
+             QStringLiteral("DELETE FROM History WHERE CreateDate < '2024-03-03';"));
+
+    QVERIFY(addHistory(QStringLiteral("2024-03-02T23:59:59"), QStringLiteral("old")));
+    QVERIFY(addHistory(QStringLiteral("2024-03-02T23:59:59.000"), QStringLiteral("old-ms")));
+    QVERIFY(addHistory(QStringLiteral("2024-03-03T00:00:00"), QStringLiteral("boundary")));
+    QVERIFY(addHistory(QStringLiteral("2024-03-10T09:00:00"), QStringLiteral("today")));
+
+    DBQueryManager manager;
+    QVERIFY(manager.deleteHistoryBefore(7, QDate(2024, 3, 10)));
+    QCOMPARE(historyUrls(), (QStringList{QStringLiteral("boundary"), QStringLiteral("today")}));
+    QVERIFY(manager.deleteHistoryBefore(0, QDate(2024, 3, 10)));
+    QCOMPARE(historyUrls(), QStringList{QStringLiteral("today")});
+}
+
+void QueryManagerTest::clearHistoryByPeriod_data()
+{
+    QTest::addColumn<int>("period");
+    QTest::addColumn<int>("hours");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("last hour") << 0 << 0 << true << QStringLiteral("1,2,3,4,5,6");
+    QTest::newRow("two hours") << 1 << 0 << true << QStringLiteral("1,2,3,4,5");
+    QTest::newRow("four hours") << 2 << 0 << true << QStringLiteral("1,2,3,4");
+    QTest::newRow("today") << 3 << 0 << true << QStringLiteral("1,2");
+    QTest::newRow("everything") << 4 << 0 << true << QStringLiteral("1");
+    QTest::newRow("six hours") << 5 << 6 << true << QStringLiteral("1,2,3");
+    QTest::newRow("unknown") << 9 << 0 << false << QStringLiteral("1,2,3,4,5,6,7,8");
+}
+
+void QueryManagerTest::clearHistoryByPeriod()
+{
+    QFETCH(int, period);
+    QFETCH(int, hours);
+    QFETCH(bool, result);
+    QFETCH(QString, kept);
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    const QStringList dates = {QStringLiteral("2014-03-09T00:00:00"), QStringLiteral("2024-03-09T23:00:00"),
+                               QStringLiteral("2024-03-10T05:59:59"), QStringLiteral("2024-03-10T06:00:00"),
+                               QStringLiteral("2024-03-10T08:30:00"), QStringLiteral("2024-03-10T10:30:00"),
+                               QStringLiteral("2024-03-10T11:00:00.000"), QStringLiteral("2024-03-10T11:30:00")};
+    for (int i = 0; i < dates.size(); ++i)
+        QVERIFY(addHistory(dates.at(i), QString::number(i + 1)));
+
+    DBQueryManager manager;
+    QCOMPARE(manager.clearHistory(period, hours, QString(), noon), result);
+    QCOMPARE(manager.lastFailed(), !result);
+    QCOMPARE(historyUrls().join(QLatin1Char(',')), kept);
+}
+
+void QueryManagerTest::clearHistoryUrlIsALiteralValue()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    const QString today = QStringLiteral("2024-03-10T11:30:00");
+    QVERIFY(addHistory(today, QStringLiteral("http://news.example/a")));
+    QVERIFY(addHistory(today, QStringLiteral("http://NEWS.example/b")));
+    QVERIFY(addHistory(today, QStringLiteral("http://other.example/c'%_@")));
+    QVERIFY(addHistory(today, QStringLiteral("http://other.example/d")));
+    QVERIFY(addHistory(QStringLiteral("2024-03-09T11:30:00"), QStringLiteral("http://news.example/old")));
+
+    DBQueryManager manager;
+    QVERIFY2(manager.clearHistory(DBQueryManager::PeriodToday, 0, QStringLiteral("news"), noon),
+             qPrintable(manager.errorText()));
+    QCOMPARE(historyUrls(), (QStringList{QStringLiteral("http://news.example/old"),
+                                         QStringLiteral("http://other.example/c'%_@"),
+                                         QStringLiteral("http://other.example/d")}));
+
+    // Read as SQL wildcards (or "@" as "%"), this text would match every row.
+    QVERIFY2(manager.clearHistory(DBQueryManager::PeriodToday, 0, QStringLiteral("'%_@"), noon),
+             qPrintable(manager.errorText()));
+    QCOMPARE(historyUrls(),
+             (QStringList{QStringLiteral("http://news.example/old"), QStringLiteral("http://other.example/d")}));
+    QVERIFY(manager.clearHistory(DBQueryManager::PeriodToday, 0, QStringLiteral("x' OR 1=1 --"), noon));
+    QCOMPARE(historyUrls().size(), 2);
+}
+
+void QueryManagerTest::activeSwitchLeavesExactlyOne()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    for (int id : {1, 2, 3}) {
+        QVERIFY(insertRow(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (?, 'p', ?);"), {id, id != 2}));
+        QVERIFY(insertRow(QStringLiteral("INSERT INTO MasterAccount (ID, Name, Active) VALUES (?, 'm', 0);"), {id}));
+    }
+
+    DBQueryManager manager;
+    QVERIFY2(manager.setActiveProject(2), qPrintable(manager.errorText()));
+    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{2});
+    QVERIFY(manager.setActiveProject(2));
+    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{2});
+
+    QVERIFY(manager.setActiveMasterAccount(3));
+    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QList<int>{3});
+
+    // Inside a caller's transaction the switch nests and commits with it.
+    QVERIFY(db.database().transaction());
+    QVERIFY(manager.setActiveProject(1));
+    QVERIFY(db.database().commit());
+    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
+    QVERIFY(!manager.lastFailed());
+}
+
+void QueryManagerTest::activeSwitchChangesNothingOnFailure()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    for (int id : {1, 2, 3}) {
+        QVERIFY(insertRow(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (?, 'p', ?);"), {id, id == 1}));
+        QVERIFY(insertRow(QStringLiteral("INSERT INTO MasterAccount (ID, Name, Active) VALUES (?, 'm', ?);"),
+                          {id, id == 2}));
+    }
+
+    DBQueryManager manager;
+    QVERIFY(!manager.setActiveProject(99));
+    QVERIFY(manager.lastFailed());
+    QVERIFY(manager.errorText().contains(QStringLiteral("The result set is empty.")));
+    QVERIFY(manager.errorText().contains(QStringLiteral("WHERE ID = 99;")));
+    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
+
+    QVERIFY(!manager.setActiveMasterAccount(-1));
+    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QList<int>{2});
+
+    // The second statement fails after the first has cleared every row.
+    QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF Active ON Project "
+                                              "WHEN NEW.ID = 3 AND NEW.Active = 1 "
+                                              "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END;")));
+    QVERIFY(!manager.setActiveProject(3));
+    QVERIFY(manager.errorText().contains(QStringLiteral("refused by trigger")));
+    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
+
+    // The connection is usable afterwards: no savepoint was left open.
+    QVERIFY(manager.setActiveProject(2));
+    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{2});
+    QVERIFY(db.database().transaction());
+    QVERIFY(db.database().rollback());
+}
+
+void QueryManagerTest::lookupsBindTextsAndTellFailures()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    QVERIFY(insertRow(QStringLiteral("INSERT INTO Word (ID, Name, LanguageID) VALUES (7, ?, 1);"),
+                      {QStringLiteral("don't")}));
+    QVERIFY(insertRow(QStringLiteral("INSERT INTO Synonym (Name, WordID) VALUES (?, 7);"), {QStringLiteral("l'eau")}));
+    QVERIFY(insertRow(QStringLiteral("INSERT INTO Account (Name, ProjectID, WebsiteID) VALUES ('a', 1, ?);"), {17}));
+    QVERIFY(insertRow(QStringLiteral("INSERT INTO Website (ID, Name) VALUES (?, 'w');"), {12}));
+
+    DBQueryManager manager;
+    QVERIFY(manager.findWordId(QStringLiteral("don't"), 1));
+    QVERIFY(!manager.findWordId(QStringLiteral("don't"), 2));
+    QVERIFY(!manager.findWordId(QStringLiteral("x' OR '1'='1"), 1));
+    QVERIFY(manager.findSynonymId(QStringLiteral("l'eau"), 7));
+    QVERIFY(!manager.findSynonymId(QStringLiteral("l'eau"), 8));
+    QVERIFY(manager.findAccountId(17));
+    QVERIFY(!manager.findAccountId(18));
+    QVERIFY(!manager.lastFailed());
+    QVERIFY(manager.errorText().isEmpty());
+
+    QCOMPARE(DBQueryManager::existsText(12, DBSql::tableWebsite()),
+             QStringLiteral("SELECT ID FROM Website WHERE ID=12;"));
+    QVERIFY(manager.exists(12, DBSql::tableWebsite()));
+    QVERIFY(!manager.exists(13, DBSql::tableWebsite()));
+    QVERIFY(!manager.lastFailed());
+
+    // A table text that is no table fails (it is never read as "no such row").
+    QVERIFY(!manager.exists(12, QStringLiteral("Website WHERE 1=1 OR ID")));
+    QVERIFY(manager.lastFailed());
+    QVERIFY(manager.errorText().startsWith(QStringLiteral("SQL Query failed. Error: ")));
+    const QString failure = manager.errorText();
+    QVERIFY(manager.exists(12, DBSql::tableWebsite()));
+    QVERIFY(!manager.lastFailed());
+    QCOMPARE(manager.errorText(), failure);
+}
+
+TESVAR_TEST(QueryManagerTest)
+#include "QueryManagerTest.moc"

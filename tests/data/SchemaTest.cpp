@@ -1,0 +1,263 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "data/DBColumn.h"
+#include "data/DBGUI.h"
+#include "data/DBOptions.h"
+#include "data/DBProject.h"
+#include "data/DBProjectBase.h"
+#include "data/DBWebsite.h"
+#include "data/DBAccount.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBCategory.h"
+#include "data/DBDirectory.h"
+#include "data/DBSocialBookmark.h"
+#include "data/DBUrlShortcut.h"
+#include "data/DBUserTable.h"
+#include "data/DBSettings.h"
+#include "data/DBColumn.h"
+#include "data/DBGUI.h"
+#include "data/DBOptions.h"
+#include "data/DBSettings.h"
+#include "data/DBSchema.h"
+#include "data/DBSql.h"
+
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <functional>
+
+using Vexal::DBBase;
+
+namespace {
+
+using RecordFactory = std::function<DBBase*()>;
+
+template <class Record>
+RecordFactory prototypeOf()
+{
+    return [] { return static_cast<DBBase*>(new Record); };
+}
+
+// Every record class, one line each: its columns must be the first columns
+// of its table, in the same order.
+const QList<QPair<const char*, RecordFactory>>& recordClasses()
+{
+    static const QList<QPair<const char*, RecordFactory>> all = {
+        {"DBProject", prototypeOf<Vexal::DBProject>()},
+        {"DBWebsite", prototypeOf<Vexal::DBWebsite>()},
+        {"DBAccount", prototypeOf<Vexal::DBAccount>()},
+        {"DBMasterAccount", prototypeOf<Vexal::DBMasterAccount>()},
+        {"DBCategory", prototypeOf<Vexal::DBCategory>()},
+        {"DBDirectory", prototypeOf<Vexal::DBDirectory>()},
+        {"DBSocialBookmark", prototypeOf<Vexal::DBSocialBookmark>()},
+        {"DBUrlShortcut", prototypeOf<Vexal::DBUrlShortcut>()},
+        {"DBUserTable", prototypeOf<Vexal::DBUserTable>()},
+        {"DBSettings", prototypeOf<Vexal::DBSettings>()},
+        {"DBGUI", prototypeOf<Vexal::DBGUI>()},
+        {"DBOptions", prototypeOf<Vexal::DBOptions>()},
+        {"DBColumn", prototypeOf<Vexal::DBColumn>()},
+        {"DBSettings", prototypeOf<Vexal::DBSettings>()},
+        {"DBGUI", prototypeOf<Vexal::DBGUI>()},
+        {"DBOptions", prototypeOf<Vexal::DBOptions>()},
+        {"DBColumn", prototypeOf<Vexal::DBColumn>()},
+    };
+    return all;
+}
+
+// Physical column order of every table and view.
+const QList<QPair<QString, QString>>& expectedColumns()
+{
+    static const QList<QPair<QString, QString>> all = {
+        {"Account", "ProjectID WebsiteID Login Password"},
+        {"Address", "CountryID Details"},
+        {"Article", "ProjectID CategoryID Title TitleMode Tags Author Intro IntroMode Body BodyMode Spun"},
+        {"ArticleTemplate", "WebsiteID Category Title Tags Author Intro Body"},
+        {"Bookmark", "Icon Title URL Visible"},
+        {"Category", "MasterID"},
+        {"City", "CountryID Province"},
+        {"Column", "WidgetID Header VisualIndex LogicalIndex Width Visible VisibleInView VisibleInFilter Type"},
+        {"Country", "Code"},
+        {"Directory", "ProjectID CategoryID Title Tags URL Description UserName UserEmail"},
+        {"DirectoryTemplate",
+         "WebsiteID Category Title Tags URL Description UserName UserEmail RegularLink AcceptTerms"},
+        {"FirstName", "LanguageID Gender"},
+        {"GUI", "MenuBar StatusBar Maximized X Y Width Height WebSearch"},
+        {"History", "Icon Title URL CreateDate"},
+        {"Language", ""},
+        {"LastName", "LanguageID"},
+        {"LoginTemplate", "WebsiteID Login Password Submit"},
+        {"MasterAccount", "Active FirstName MiddleName LastName FullName ScreenName Gender Birthday Login Password "
+                          "Email URL Question Answer Country City Province Address Details ZipCode Phone Fax"},
+        {"OnlineTool", "URL Line"},
+        {"Options",
+         "Startup HomeURL ShowDownloads CloseDownloads DownloadsFolder AskDownloads KeepLastFolder DefaultFolder "
+         "WarnTabsClosing MaxOpenedTabs ReloadAllTabs FocusNewTab EnableFlash EnableImages EnableJScript "
+         "OverrideOnImport CrossSessionImport BlockPopups FocusPopups IgnoreSSLErrors SaveHistory HistoryPeriod "
+         "SaveDownloadHistory LocationBar HttpProxy HttpLogin HttpPassword HttpAddress HttpPort SocksProxy "
+         "SocksLogin SocksPassword SocksAddress SocksPort FtpProxy FtpLogin FtpPassword FtpAddress FtpPort"},
+        {"Project", "Active URL"},
+        {"Rank", "Host CreateDate Google Alexa"},
+        {"RegistrationTemplate",
+         "WebsiteID FirstName MiddleName LastName FullName ScreenName Gender Login Password RPassword Email REmail "
+         "URL Question Answer Country City Province Address Details ZipCode Phone Fax AcceptTerms RejectEmail"},
+        {"Settings", "LastFolder ArticleTitle ArticleIntro ArticleBody SpinnerTitle SpinnerIntro SpinnerBody"},
+        {"SocialBookmark", "ProjectID Title Tags URL Description"},
+        {"SocialBookmarkTemplate", "WebsiteID Title Tags URL Description"},
+        {"SpunArticle", "ProjectID ArticleID Title TitleFinal TitleMode Intro IntroFinal IntroMode Body BodyFinal "
+                        "BodyMode Submitted"},
+        {"Synonym", "WordID"},
+        {"UrlShortcut", "Shortcut URL"},
+        {"UserTable", "FriendlyName"},
+        {"Website", "Type Host HomePage LoginPage LogoutPage RegistrationPage UserPage Email GPR APR"},
+        {"Word", "LanguageID"},
+        {"AccountView", "ProjectID ProjectName WebsiteID WebsiteName Type Login"},
+        {"ArticleView", "ProjectID ProjectName CategoryID CategoryName Tags Spun SpunCount"},
+        {"SpunArticleView", "ProjectID ProjectName ArticleID ArticleName Submitted"},
+        {"CategoryView", "MasterID MasterName"},
+        {"DirectoryView",
+         "ProjectID ProjectName CategoryID CategoryName Title Tags URL Description UserName UserEmail"},
+        {"SocialBookmarkView", "ProjectID ProjectName Title Tags URL Description"},
+        {"MasterAccountView", "Active FirstName MiddleName LastName FullName ScreenName Gender Birthday Login "
+                              "Email URL Question Answer Country City Province Address Details ZipCode Phone Fax"},
+        {"LoginTemplateView", "WebsiteID WebsiteName Type Login Password Submit"},
+        {"RegistrationTemplateView",
+         "WebsiteID WebsiteName Type FirstName MiddleName LastName FullName ScreenName Gender Login Password "
+         "RPassword Email REmail URL Question Answer Country City Province Address Details ZipCode Phone Fax "
+         "AcceptTerms RejectEmail"},
+        {"DirectoryTemplateView", "WebsiteID WebsiteName Category Title Tags URL Description UserName UserEmail "
+                                  "RegularLink AcceptTerms"},
+        {"SocialBookmarkTemplateView", "WebsiteID WebsiteName Title Tags URL Description"},
+        {"ArticleTemplateView", "WebsiteID WebsiteName Category Title Tags Author Intro Body"},
+    };
+    return all;
+}
+
+QStringList physicalColumns(const QString& table)
+{
+    QStringList names;
+    QSqlQuery query(QSqlDatabase::database());
+    if (query.exec(QStringLiteral("PRAGMA table_info(%1);").arg(table))) {
+        while (query.next())
+            names << query.value(1).toString();
+    }
+    return names;
+}
+
+QStringList schemaObjects(const QString& type)
+{
+    QStringList names;
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = '%1' ORDER BY name;").arg(type));
+    while (query.next())
+        names << query.value(0).toString();
+    return names;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(RecordFactory)
+
+class SchemaTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyTableAndViewInOrder()
+    {
+        TestDatabase db;
+        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
+        QStringList tables;
+        QStringList views;
+#define TESVAR_COLLECT(Name)                                                                                \
+    (QString::fromLatin1(#Name).endsWith(QLatin1String("View")) ? views : tables) << Vexal::DBSql::table##Name();
+        TESVAR_DB_TABLES(TESVAR_COLLECT)
+#undef TESVAR_COLLECT
+        tables.sort();
+        views.sort();
+        QCOMPARE(tables.size(), 32);
+        QCOMPARE(views.size(), 12);
+        QCOMPARE(schemaObjects(QStringLiteral("table")), tables);
+        QCOMPARE(schemaObjects(QStringLiteral("view")), views);
+
+        QCOMPARE(expectedColumns().size(), 44);
+        for (const auto& entry : expectedColumns()) {
+            QStringList expected = {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("Comments")};
+            expected << entry.second.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QCOMPARE(physicalColumns(entry.first), expected);
+        }
+        for (const QString& table : qAsConst(tables))
+            QCOMPARE(TestDatabase::rowCount(table), 0);
+    }
+
+    void recordColumnsMatchTheirTable_data()
+    {
+        QTest::addColumn<RecordFactory>("factory");
+        for (const auto& entry : recordClasses())
+            QTest::newRow(entry.first) << entry.second;
+    }
+
+    void recordColumnsMatchTheirTable()
+    {
+        QFETCH(RecordFactory, factory);
+        TestDatabase db;
+        QScopedPointer<DBBase> record(factory());
+        const QStringList columns = record->columns();
+        QVERIFY(!columns.isEmpty());
+        QCOMPARE(columns.first(), QStringLiteral("ID"));
+        const QStringList physical = physicalColumns(record->tableName());
+        QVERIFY2(!physical.isEmpty(), qPrintable(record->tableName()));
+        QCOMPARE(physical.mid(0, columns.size()), columns);
+
+        // A fresh record inserts, reads back and deletes through its own statements.
+        if (auto* owned = qobject_cast<Vexal::DBProjectBase*>(record.data()))
+            owned->setProjectId(1);
+        QVERIFY2(record->save(), qPrintable(record->errorText()));
+        QVERIFY(record->id() > 0);
+        QScopedPointer<DBBase> loaded(record->create(nullptr));
+        QVERIFY2(loaded->load(record->id()), qPrintable(loaded->errorText()));
+        QVERIFY(loaded->remove());
+        QCOMPARE(TestDatabase::rowCount(record->tableName()), 0);
+    }
+
+    void viewsKeepOrphansAndCount()
+    {
+        TestDatabase db;
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name) VALUES (1, 'P');")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Website (ID, Name, Type) VALUES (2, 'W', 12);")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO Account (ID, Name, ProjectID, WebsiteID, Login) VALUES (1, 'a', 1, 2, 'me'), "
+            "(2, 'orphan', 99, 98, 'x');")));
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountView")), 2);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT ProjectName || WebsiteName || Type FROM AccountView "
+                                                    "WHERE ID = 1;")).toString(),
+                 QStringLiteral("PW12"));
+        QVERIFY(TestDatabase::value(QStringLiteral("SELECT ProjectName FROM AccountView WHERE ID = 2;")).isNull());
+
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (5, 'art', 1), "
+                                                  "(6, 'none', 1);")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO SpunArticle (Name, ProjectID, ArticleID) VALUES "
+                                                  "('s1', 1, 5), ('s2', 1, 5), ('s3', 1, 77);")));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT SpunCount FROM ArticleView WHERE ID = 5;")).toInt(), 2);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT SpunCount FROM ArticleView WHERE ID = 6;")).toInt(), 0);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("SpunArticleView")), 3);
+
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (1, 'Top', -1), "
+                                                  "(2, 'Sub', 1);")));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT MasterName FROM CategoryView WHERE ID = 2;")).toString(),
+                 QStringLiteral("Top"));
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("CategoryView")), 2);
+    }
+
+    void scriptIsWhole()
+    {
+        const QStringList statements = Vexal::DBSchema::statements();
+        QCOMPARE(statements.filter(QRegularExpression(QStringLiteral("^CREATE TABLE "))).size(), 32);
+        QCOMPARE(statements.filter(QRegularExpression(QStringLiteral("^CREATE VIEW "))).size(), 12);
+        for (const QString& statement : statements)
+            QVERIFY2(!statement.contains(QLatin1String("--")), qPrintable(statement));
+    }
+};
+
+TESVAR_TEST(SchemaTest)
+#include "SchemaTest.moc"

@@ -1,0 +1,144 @@
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "shell/UtilGui.h"
+#include "texts/LocaleDialog.h"
+#include "views/DlgBase.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// Records every build step, and what each step could see.
+class RecordingDialog : public Vexal::DlgBase
+{
+    Q_OBJECT
+public:
+    using DlgBase::DlgBase;
+
+    QStringList steps;
+    bool argumentSeenInWidgets = false;
+    bool fieldSeenInConnect = false;
+    bool okSeenInConnect = false;
+    bool allow = true;
+    int validations = 0;
+    QLineEdit* field = nullptr;
+
+    QPushButton* ok() const { return okButton; }
+    QPushButton* cancel() const { return cancelButton; }
+    QGridLayout* form() const { return formLayout; }
+    QObject* arg() const { return argument; }
+
+protected:
+    void setupWindow() override { steps << QStringLiteral("setupWindow"); DlgBase::setupWindow(); }
+    void createLayout() override { steps << QStringLiteral("createLayout"); DlgBase::createLayout(); }
+    void createBody() override { steps << QStringLiteral("createBody"); DlgBase::createBody(); }
+    void createWidgets() override
+    {
+        steps << QStringLiteral("createWidgets");
+        argumentSeenInWidgets = argument != nullptr;
+        field = new QLineEdit(this);
+        Vexal::UtilGui::addRow(formLayout, new QLabel(QStringLiteral("Name"), this), field);
+        Vexal::UtilGui::stretchLastRow(formLayout);
+    }
+    void createButtonBar() override { steps << QStringLiteral("createButtonBar"); DlgBase::createButtonBar(); }
+    void createButtons() override { steps << QStringLiteral("createButtons"); DlgBase::createButtons(); }
+    void connectWidgets() override
+    {
+        steps << QStringLiteral("connectWidgets");
+        fieldSeenInConnect = field != nullptr;
+        okSeenInConnect = okButton != nullptr;
+    }
+    bool validate() override
+    {
+        ++validations;
+        return allow;
+    }
+};
+
+} // namespace
+
+class DlgBaseTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void buildRunsTheStepsInOrder()
+    {
+        RecordingDialog dlg;
+        QObject subject;
+        QVERIFY(dlg.steps.isEmpty()); // the constructor builds nothing
+        dlg.build(&subject);
+        const QStringList expected{QStringLiteral("setupWindow"),  QStringLiteral("createLayout"),
+                                   QStringLiteral("createBody"),   QStringLiteral("createWidgets"),
+                                   QStringLiteral("createButtonBar"), QStringLiteral("createButtons"),
+                                   QStringLiteral("connectWidgets")};
+        QCOMPARE(dlg.steps, expected);
+        QVERIFY(dlg.argumentSeenInWidgets);
+        QVERIFY(dlg.fieldSeenInConnect);
+        QVERIFY(dlg.okSeenInConnect);
+        QCOMPARE(dlg.arg(), &subject);
+        QVERIFY(!dlg.isVisible()); // build does not show
+        QCOMPARE(dlg.windowTitle(), Vexal::ConstApp::title());
+        QVERIFY(!dlg.windowIcon().isNull());
+        QCOMPARE(dlg.ok()->text(), Vexal::LocaleDialog::ok());
+        QCOMPARE(dlg.cancel()->text(), Vexal::LocaleDialog::cancel());
+    }
+
+    void okAcceptsOnlyWhenValid()
+    {
+        RecordingDialog dlg;
+        dlg.build(nullptr);
+        dlg.allow = false;
+        QSignalSpy finished(&dlg, &QDialog::finished);
+        dlg.show();
+        QTest::mouseClick(dlg.ok(), Qt::LeftButton);
+        QCOMPARE(dlg.validations, 1);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(finished.count(), 0);
+
+        dlg.allow = true;
+        QTest::mouseClick(dlg.ok(), Qt::LeftButton);
+        QCOMPARE(dlg.validations, 2);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+
+        dlg.show();
+        QTest::mouseClick(dlg.cancel(), Qt::LeftButton); // no validation
+        QCOMPARE(dlg.validations, 2);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+    }
+
+    void formRowsFollowTheItemCount()
+    {
+        QWidget host;
+        QGridLayout* grid = Vexal::UtilGui::createGridLayout(&host);
+        QCOMPARE(grid->contentsMargins(), QMargins(5, 5, 5, 5));
+        QCOMPARE(grid->spacing(), 5);
+        QLabel* labels[2] = {new QLabel(&host), new QLabel(&host)};
+        QLineEdit* fields[2] = {new QLineEdit(&host), new QLineEdit(&host)};
+        for (int i = 0; i < 2; ++i)
+            Vexal::UtilGui::addRow(grid, labels[i], fields[i]);
+        Vexal::UtilGui::stretchLastRow(grid);
+        for (int i = 0; i < 2; ++i) {
+            int row, column, rowSpan, columnSpan;
+            grid->getItemPosition(grid->indexOf(labels[i]), &row, &column, &rowSpan, &columnSpan);
+            QCOMPARE(row, i);
+            QCOMPARE(column, 0);
+            grid->getItemPosition(grid->indexOf(fields[i]), &row, &column, &rowSpan, &columnSpan);
+            QCOMPARE(row, i);
+            QCOMPARE(column, 1);
+        }
+        QCOMPARE(grid->rowStretch(0), 0);
+        QCOMPARE(grid->rowStretch(1), 0);
+        QCOMPARE(grid->rowStretch(2), 1);
+    }
+};
+
+TESVAR_TEST(DlgBaseTest)
+#include "DlgBaseTest.moc"
