@@ -73,8 +73,9 @@ QSqlDatabase DBConnection::current()
         // before any queued receiver of finished() learns that the job ended.
         if (!own.watching) {
             own.watching = true;
-            QObject::connect(QThread::currentThread(), &QThread::finished,
-                             [] { releaseThreadConnection(); }, Qt::DirectConnection);
+            QThread* thread = QThread::currentThread();
+            QObject::connect(thread, &QThread::finished, thread, [] { releaseThreadConnection(); },
+                             Qt::DirectConnection);
         }
         // The name-based clone is the thread-safe one.
         QSqlDatabase db =
