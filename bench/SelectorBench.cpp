@@ -1,0 +1,96 @@
+#include "automation/SelectorBuilder.h"
+#include "automation/SelectorList.h"
+#include "automation/SelectorLookup.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <QWebElementCollection>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One view for all selector benchmarks: 2,500 rows of a DIV holding a LABEL,
+// a SPAN and an INPUT, 10,000 elements in all.
+QWebView* page10k()
+{
+    static QWebView* view = nullptr;
+    if (view)
+        return view;
+    view = new QWebView;
+    QString html = QStringLiteral("<html><body><form id=\"main\">");
+    for (int i = 0; i < 2500; ++i)
+        html += QStringLiteral("<div><label>Field %1</label><span>*</span><input type=\"text\" name=\"f%1\"></div>")
+                    .arg(i);
+    html += QStringLiteral("</form></body></html>");
+    QEventLoop loop;
+    bool loaded = false;
+    QObject::connect(view->page(), &QWebPage::loadFinished, &loop, [&] {
+        loaded = true;
+        loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    view->setHtml(html, QUrl(QStringLiteral("http://127.0.0.1/")));
+    if (!loaded)
+        loop.exec();
+    return view;
+}
+
+void runSelector(benchmark::State& state, const char* selector, int expected)
+{
+    QWebView* view = page10k();
+    Vexal::SelectorBuilder builder;
+    builder.build(QString::fromLatin1(selector), QString(), QString());
+    Vexal::SelectorLookup lookup(view);
+    for (auto _ : state) {
+        const int found = lookup.find(builder.result()).size();
+        if (found != expected)
+            state.SkipWithError("unexpected number of elements");
+        benchmark::DoNotOptimize(found);
+    }
+}
+
+void runCss(benchmark::State& state, const char* css, int expected)
+{
+    QWebFrame* frame = page10k()->page()->mainFrame();
+    const QString text = QString::fromLatin1(css);
+    for (auto _ : state) {
+        const int found = frame->findAllElements(text).toList().size();
+        if (found != expected)
+            state.SkipWithError("unexpected number of elements");
+        benchmark::DoNotOptimize(found);
+    }
+}
+
+void BM_SelectorAttribute(benchmark::State& state) { runSelector(state, "INPUT[name=\"f2499\"]", 1); }
+void BM_CssAttribute(benchmark::State& state) { runCss(state, "input[name=\"f2499\"]", 1); }
+void BM_SelectorTwoSteps(benchmark::State& state) { runSelector(state, "FORM[id=\"main\"]:XTEXT", 2500); }
+void BM_CssTwoSteps(benchmark::State& state) { runCss(state, "form[id=\"main\"] input[type=\"text\"]", 2500); }
+void BM_SelectorChildren(benchmark::State& state) { runSelector(state, "DIV:XCHILD[XNAME=\"INPUT\"]", 2500); }
+void BM_CssChildren(benchmark::State& state) { runCss(state, "div > input", 2500); }
+void BM_SelectorNext(benchmark::State& state) { runSelector(state, "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", 250); }
+void BM_CssNext(benchmark::State& state) { runCss(state, "label + span + input", 2500); }
+
+void BM_SelectorParse(benchmark::State& state)
+{
+    const QString text = QStringLiteral("FORM[name=\"login\"]:XTEXT[XFIRST=\"0\"||id%%\"user\"]:XPARENT[XNAME=\"DIV\"]");
+    for (auto _ : state) {
+        Vexal::SelectorBuilder builder;
+        builder.build(text, QString(), QString());
+        benchmark::DoNotOptimize(builder.result());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SelectorAttribute)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CssAttribute)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectorTwoSteps)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CssTwoSteps)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectorChildren)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CssChildren)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectorNext)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CssNext)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectorParse)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,274 @@
+#include "TestRunner.h"
+
+#include "automation/SelectorBuilder.h"
+#include "automation/SelectorError.h"
+#include "automation/SelectorList.h"
+#include "automation/SelectorLookup.h"
+#include "automation/SelectorManager.h"
+
+#include <QNetworkRequest>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+
+#include <memory>
+
+using namespace Vexal;
+
+namespace {
+
+// Records form submissions instead of following them.
+class RecordingPage : public QWebPage
+{
+public:
+    using QWebPage::QWebPage;
+    QList<QUrl> submitted;
+
+protected:
+    bool acceptNavigationRequest(QWebFrame* frame, const QNetworkRequest& request, NavigationType type) override
+    {
+        if (type == NavigationTypeFormSubmitted) {
+            submitted << request.url();
+            return false;
+        }
+        return QWebPage::acceptNavigationRequest(frame, request, type);
+    }
+};
+
+const char* const formsPage = R"(<html><body>
+<form id="f1"><input name="q" id="i0"><input name="x" id="i1"></form>
+<form id="f2"><div id="d"><label id="l1"> Email </label><span id="s"><input name="email" id="i2"></span></div><input type="checkbox" name="c" id="i3"></form>
+<input name="email" id="i4"><label id="ru"> Имя </label>
+</body></html>)";
+
+const char* const framesPage = R"(<html><body>
+<iframe id="other" srcdoc="<body><input name='o'></body>"></iframe>
+<iframe id="editor" srcdoc="<body><input name='in'><p>old</p></body>"></iframe>
+<script>
+var f = document.createElement('iframe');
+f.id = 'ad';
+f.setAttribute('srcdoc', '<body>ad</body>');
+document.body.insertBefore(f, document.body.firstChild);
+</script>
+</body></html>)";
+
+const char* const controlsPage = R"(<html><body><script>window.events = 0;</script>
+<form id="login" action="http://127.0.0.1/login" oninput="events++" onchange="events++">
+<input name="user" id="user" value="orig">
+<input name="submit" id="sub" type="submit" value="Go">
+<input type="checkbox" id="box">
+<input type="radio" name="r" id="r1" checked><input type="radio" name="r" id="r2">
+<textarea id="area">orig</textarea>
+<select id="country"><option>France</option><option>Italy</option><option>Spain</option><option>Germany</option></select>
+<select id="letters"><option>a</option><option>b</option></select>
+<div id="plain">x</div>
+</form></body></html>)";
+
+bool load(QWebView& view, const char* html)
+{
+    QSignalSpy spy(view.page(), &QWebPage::loadFinished);
+    view.setHtml(QString::fromUtf8(html), QUrl(QStringLiteral("http://127.0.0.1/")));
+    return spy.count() > 0 || spy.wait(10000);
+}
+
+QWebElement byId(QWebView& view, const QString& id)
+{
+    return view.page()->mainFrame()->findFirstElement(QStringLiteral("#") + id);
+}
+
+QString js(const QWebElement& element, const char* script)
+{
+    QWebElement e = element;
+    return e.evaluateJavaScript(QString::fromLatin1(script)).toString();
+}
+
+} // namespace
+
+class SelectorEngineTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QWebView> m_view;
+
+    // The ids (or tag names for elements without one) the selector finds.
+    QStringList ids(const QString& text)
+    {
+        SelectorBuilder builder;
+        builder.build(text, QString(), QString());
+        if (builder.error())
+            return {builder.error()->text()};
+        SelectorLookup lookup(m_view.get());
+        QStringList out;
+        const QList<QWebElement> found = lookup.find(builder.result());
+        for (const QWebElement& e : found)
+            out << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id")) : e.tagName());
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        m_view.reset(new QWebView);
+    }
+
+    void cleanup()
+    {
+        m_view.reset();
+    }
+
+    void lookup_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* selector, const QStringList& expected) {
+            QTest::newRow(name) << QString::fromUtf8(selector) << expected;
+        };
+        row("two matches", "INPUT[name=\"email\"]", {"i2", "i4"});
+        row("first", "INPUT[XFIRST=\"0\"]", {"i0"});
+        row("first named", "INPUT[name=\"q\"&&XFIRST=\"0\"]", {"i0"});
+        row("first counts all", "INPUT[name=\"x\"&&XFIRST=\"0\"]", {});
+        row("last", "INPUT[XLAST=\"0\"]", {"i4"});
+        row("any", "INPUT[id=\"i4\"||name=\"x\"]", {"i1", "i4"});
+        row("second form", "FORM[XFIRST=\"1\"]:INPUT", {"i2", "i3"});
+        row("first per form", "FORM:INPUT[XFIRST=\"0\"]", {"i0", "i2"});
+        row("input keyword", "XCHECKBOX", {"i3"});
+        row("untyped is no text input", "XTEXT", {});
+        row("duplicates", "INPUT[name!=\"email\"]:XPARENT[XFIRST=\"0\"]", {"f1", "f1", "f2"});
+        row("ancestors", "INPUT[id=\"i2\"]:XPARENT", {"s", "d", "f2", "BODY", "HTML"});
+        row("enclosing form", "INPUT[id=\"i2\"]:XPARENT[XNAME=\"form\"]", {"f2"});
+        row("children", "FORM[id=\"f2\"]:XCHILD", {"d", "i3"});
+        row("last child", "FORM[id=\"f2\"]:XCHILD[XLAST=\"0\"]", {"i3"});
+        row("siblings", "INPUT[id=\"i1\"]:XSIBLING", {"i0", "i1"});
+        row("next", "LABEL[XTRIMMED=\"email\"]:XNEXT", {"s"});
+        row("next input", "LABEL[XTRIMMED=\"Email\"]:XNEXT[XNAME=\"INPUT\"]", {"i2"});
+        row("next is parent", "INPUT[id=\"i2\"]:XNEXT[XNAME=\"FORM\"]", {"f2"});
+        row("next before", "INPUT[id=\"i4\"]:XNEXT[XNAME=\"LABEL\"&&XTEXT%%\"mail\"]", {"l1"});
+        row("next last never", "LABEL[id=\"l1\"]:XNEXT[XLAST=\"0\"]", {});
+        row("next last not", "LABEL[id=\"l1\"]:XNEXT[XLAST!=\"0\"]", {"s"});
+        row("comparisons", "INPUT[name=%\"EM\"&&name%=\"AIL\"&&id%%\"4\"]", {"i4"});
+        row("cyrillic text", "LABEL[XTRIMMED=\"имя\"]", {"ru"});
+        row("nothing first", "BLINK:INPUT", {});
+        row("missing attribute is empty", "FORM[name!=\"x\"&&XFIRST=\"0\"]", {"f1"});
+    }
+
+    void lookup()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QStringList, expected);
+        QVERIFY(load(*m_view, formsPage));
+        QCOMPARE(ids(selector), expected);
+    }
+
+    void frames()
+    {
+        QVERIFY(load(*m_view, framesPage));
+        QWebFrame* main = m_view->page()->mainFrame();
+        QCOMPARE(main->childFrames().size(), 3);
+        QVERIFY(ids(QStringLiteral("INPUT")).isEmpty());
+
+        SelectorBuilder builder;
+        builder.build(QStringLiteral("IFRAME[id=\"editor\"]:INPUT"), QString(), QString());
+        SelectorLookup lookup(m_view.get());
+        const QList<QWebElement> inputs = lookup.find(builder.result());
+        QCOMPARE(inputs.size(), 1);
+        QCOMPARE(inputs.at(0).attribute(QStringLiteral("name")), QStringLiteral("in"));
+
+        // The frame added by script comes first in the document but last
+        // among the child frames: the text must still go to the editor.
+        SelectorManager manager(m_view.get());
+        const QWebElement editor = byId(*m_view, QStringLiteral("editor"));
+        QCOMPARE(SelectorManager::elementType(editor), int(SelectorManager::TypeIframe));
+        manager.setValue(editor, QStringLiteral("a<b>c</b>"));
+        QCOMPARE(manager.frameOf(editor)->findFirstElement(QStringLiteral("body")).toInnerXml(),
+                 QStringLiteral("<p>a<b>c</b></p>"));
+        QCOMPARE(manager.frameOf(byId(*m_view, QStringLiteral("ad")))->toPlainText(), QStringLiteral("ad"));
+        QVERIFY(!manager.frameOf(inputs.at(0)));
+    }
+
+    void writes()
+    {
+        auto* page = new RecordingPage(m_view.get());
+        m_view->setPage(page);
+        QVERIFY(load(*m_view, controlsPage));
+        SelectorManager manager(m_view.get());
+        const auto e = [this](const char* id) { return byId(*m_view, QString::fromLatin1(id)); };
+
+        // A field typed into keeps its live value unless the property is written too.
+        js(e("user"), "this.value='typed'");
+        manager.setValue(e("user"), QStringLiteral("Пётр"));
+        QCOMPARE(js(e("user"), "this.value"), QStringLiteral("Пётр"));
+        QCOMPARE(e("user").attribute(QStringLiteral("value")), QStringLiteral("Пётр"));
+
+        js(e("box"), "this.checked=true");
+        manager.setValue(e("box"), QStringLiteral("no"));
+        QCOMPARE(js(e("box"), "String(this.checked)"), QStringLiteral("false"));
+        manager.setValue(e("box"), QStringLiteral(" 1 "));
+        QCOMPARE(js(e("box"), "String(this.checked)"), QStringLiteral("true"));
+        QCOMPARE(e("box").attribute(QStringLiteral("checked")), QStringLiteral("true"));
+        manager.setValue(e("box"), QString());
+        QVERIFY(!e("box").hasAttribute(QStringLiteral("checked")));
+        QCOMPARE(js(e("box"), "String(this.checked)"), QStringLiteral("false"));
+
+        manager.setValue(e("r2"), QStringLiteral("checked"));
+        QCOMPARE(js(e("r2"), "String(this.checked)"), QStringLiteral("true"));
+        QCOMPARE(js(e("r1"), "String(this.checked)"), QStringLiteral("false"));
+
+        js(e("area"), "this.value='typed'");
+        manager.setValue(e("area"), QStringLiteral("line 1\n<b>line 2</b>"));
+        QCOMPARE(js(e("area"), "this.value"), QStringLiteral("line 1\n<b>line 2</b>"));
+
+        manager.setValue(e("country"), QStringLiteral("XINDEX:3"));
+        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("3"));
+        manager.setValue(e("country"), QStringLiteral("France"));
+        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("3"));
+        manager.selectOption(e("country"), {QStringLiteral("spain")});
+        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("2"));
+        manager.selectOption(e("country"), {QStringLiteral(" italy")});
+        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("2"));
+
+        js(e("letters"), "this.selectedIndex=1");
+        manager.selectOption(e("letters"), {QStringLiteral("b"), QStringLiteral("a")});
+        QCOMPARE(js(e("letters"), "String(this.selectedIndex)"), QStringLiteral("0"));
+
+        manager.setValue(e("plain"), QStringLiteral("y"));
+        QCOMPARE(e("plain").toPlainText(), QStringLiteral("x"));
+        QCOMPARE(js(e("plain"), "String(window.events)"), QStringLiteral("0"));
+
+        // The control named "submit" hides the form's own submit().
+        manager.click(e("login"));
+        QTRY_COMPARE(page->submitted.size(), 1);
+        QCOMPARE(page->submitted.at(0).path(), QStringLiteral("/login"));
+        manager.click(e("sub"));
+        QTRY_COMPARE(page->submitted.size(), 2);
+    }
+
+    void robustness()
+    {
+        QVERIFY(load(*m_view, formsPage));
+        SelectorList empty(QString(), QString(), {});
+        SelectorLookup lookup(m_view.get());
+        QVERIFY(lookup.find(nullptr).isEmpty());
+        QVERIFY(lookup.find(&empty).isEmpty());
+        QVERIFY(SelectorLookup(nullptr).find(&empty).isEmpty());
+
+        SelectorBuilder builder;
+        builder.build(QStringLiteral("INPUT"), QString(), QString());
+        const QWebElement input = byId(*m_view, QStringLiteral("i0"));
+        SelectorManager manager(m_view.get());
+        manager.setValue(QWebElement(), QStringLiteral("x"));
+        manager.click(QWebElement());
+        manager.selectOption(QWebElement(), {QStringLiteral("x")});
+
+        SelectorLookup late(m_view.get());
+        SelectorManager lateManager(m_view.get());
+        m_view.reset();
+        QVERIFY(late.find(builder.result()).isEmpty());
+        lateManager.setValue(input, QStringLiteral("x"));
+    }
+};
+
+TESVAR_TEST(SelectorEngineTest)
+#include "SelectorEngineTest.moc"
