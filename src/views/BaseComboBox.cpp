@@ -1,0 +1,74 @@
+#include "views/BaseComboBox.h"
+
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBBase.h"
+#include "data/DBListBase.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+BaseComboBox::BaseComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+}
+
+void BaseComboBox::fill(DBListBase* list, bool sortByName)
+{
+    clear();
+    if (!list)
+        return;
+    if (!list->load()) {
+        Logger::error(list->errorText());
+        UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
+        return;
+    }
+    if (sortByName)
+        list->sortByName();
+    for (int i = 0; i < list->count(); ++i) {
+        const DBBase* record = list->at(i);
+        addItem(record->name(), record->id());
+    }
+    if (count() > 0)
+        setCurrentIndex(0);
+}
+
+bool BaseComboBox::hasSelection() const
+{
+    return currentIndex() >= 0;
+}
+
+int BaseComboBox::currentId() const
+{
+    const int index = currentIndex();
+    if (index < 0)
+        return -1;
+    return itemData(index, Qt::UserRole).toInt();
+}
+
+void BaseComboBox::setCurrentId(int id)
+{
+    for (int i = 0; i < count(); ++i) {
+        if (itemData(i, Qt::UserRole).toInt() == id) {
+            setCurrentIndex(i);
+            return;
+        }
+    }
+    if (count() > 0)
+        setCurrentIndex(0);
+}
+
+void BaseComboBox::selectPrevious()
+{
+    if (currentIndex() > 0)
+        setCurrentIndex(currentIndex() - 1);
+}
+
+void BaseComboBox::selectNext()
+{
+    const int next = currentIndex() + 1;
+    if (currentIndex() >= 0 && next < count())
+        setCurrentIndex(next);
+}
+
+} // namespace Vexal

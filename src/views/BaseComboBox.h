@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace Vexal {
+
+class DBListBase;
+
+// A chooser of stored records: item text the record's name, item data
+// (Qt::UserRole) its ID. Callers select and read records by ID.
+class BaseComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit BaseComboBox(QWidget* parent = nullptr);
+
+    // Clears the box and fills it from the list after loading it; a load
+    // failure is logged and reported and leaves the box empty. The list stays
+    // the caller's.
+    void fill(DBListBase* list, bool sortByName);
+
+    bool hasSelection() const;
+    // The current record's ID; -1 when nothing is current.
+    int currentId() const;
+    // Selects the item of that ID, or item 0 when none carries it.
+    void setCurrentId(int id);
+    void selectPrevious();
+    void selectNext();
+};
+
+} // namespace Vexal

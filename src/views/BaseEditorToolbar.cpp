@@ -1,0 +1,32 @@
+#include "views/BaseEditorToolbar.h"
+
+#include "texts/ConstIcon.h"
+#include "texts/LocaleBaseWidget.h"
+
+#include <QToolButton>
+
+namespace Vexal {
+
+BaseEditorToolbar::BaseEditorToolbar(SyncManager* syncManager, QWidget* parent)
+    : QWidget(parent)
+    , BaseToolbar(syncManager)
+{
+}
+
+void BaseEditorToolbar::createButtons()
+{
+    QToolButton* button = addButton(ConstIcon::save(32), LocaleBaseWidget::save(), 18);
+    connect(button, &QToolButton::clicked, this, &BaseEditorToolbar::onSave);
+    addSeparator();
+}
+
+void BaseEditorToolbar::createExtraButtons()
+{
+}
+
+void BaseEditorToolbar::createTrailing()
+{
+    addStretch();
+}
+
+} // namespace Vexal

@@ -1,0 +1,162 @@
+#include "TestRunner.h"
+
+#include "core/SyncManager.h"
+#include "texts/ConstIcon.h"
+#include "texts/LocaleBaseWidget.h"
+#include "views/BaseEditorToolbar.h"
+#include "views/BaseJournalToolbar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using Vexal::LocaleBaseWidget;
+
+namespace {
+
+// The bar's layout read back: a button by its text (or tooltip), "|" for a
+// separator, "~" for a stretch.
+QStringList describe(Vexal::BaseToolbar& bar)
+{
+    QStringList items;
+    QHBoxLayout* layout = bar.barLayout();
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (auto* button = qobject_cast<QToolButton*>(item->widget()))
+            items << (button->text().isEmpty() ? button->toolTip() : button->text());
+        else if (qobject_cast<QLabel*>(item->widget()))
+            items << QStringLiteral("|");
+        else if (item->spacerItem())
+            items << QStringLiteral("~");
+    }
+    return items;
+}
+
+QList<QToolButton*> buttons(QWidget& bar)
+{
+    QList<QToolButton*> result;
+    QHBoxLayout* layout = qobject_cast<QHBoxLayout*>(bar.layout());
+    for (int i = 0; i < layout->count(); ++i) {
+        if (auto* button = qobject_cast<QToolButton*>(layout->itemAt(i)->widget()))
+            result << button;
+    }
+    return result;
+}
+
+class SelectToolbar : public Vexal::BaseJournalToolbar
+{
+    Q_OBJECT
+public:
+    using BaseJournalToolbar::BaseJournalToolbar;
+signals:
+    void onSelect();
+
+protected:
+    void createExtraButtons() override
+    {
+        QToolButton* button = addButton(Vexal::ConstIcon::check(32), QStringLiteral("Select"), 40);
+        connect(button, &QToolButton::clicked, this, &SelectToolbar::onSelect);
+        addSeparator();
+    }
+};
+
+} // namespace
+
+class ToolbarTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void journalBarStartsWithOnlyTooltipsEnabled()
+    {
+        Vexal::SyncManager sync;
+        Vexal::BaseJournalToolbar bar(&sync);
+        bar.build();
+        QCOMPARE(bar.barLayout()->contentsMargins(), QMargins(2, 2, 2, 2));
+        QCOMPARE(bar.barLayout()->spacing(), 2);
+        QCOMPARE(describe(bar), QStringList({LocaleBaseWidget::tooltips(), "|", LocaleBaseWidget::add(),
+                                             LocaleBaseWidget::edit(), LocaleBaseWidget::deleteItem(), "|",
+                                             LocaleBaseWidget::filter(), LocaleBaseWidget::remove(), "|",
+                                             LocaleBaseWidget::reload(), "~"}));
+        const QList<QToolButton*> all = buttons(bar);
+        QVERIFY(all.at(0)->isEnabled());
+        for (int i = 1; i < all.size(); ++i)
+            QVERIFY2(!all.at(i)->isEnabled(), qPrintable(all.at(i)->toolTip()));
+        QCOMPARE(all.at(1)->iconSize(), QSize(32, 32));
+        QVERIFY(all.at(1)->autoRaise());
+
+        // Commands go through the sync manager; clicks reach the bar's signals.
+        const int ids[] = {1, 2, 3, 11, 12, 10};
+        const char* signalNames[] = {SIGNAL(onAdd()), SIGNAL(onEdit()), SIGNAL(onDelete()),
+                                     SIGNAL(onFilter()), SIGNAL(onRemoveFilter()), SIGNAL(onReload())};
+        for (int i = 0; i < 6; ++i) {
+            sync.setEnabled(ids[i], true);
+            QVERIFY(all.at(i + 1)->isEnabled());
+            QSignalSpy spy(&bar, signalNames[i]);
+            all.at(i + 1)->click();
+            QCOMPARE(spy.count(), 1);
+        }
+        sync.setEnabled(1, false);
+        QVERIFY(!all.at(1)->isEnabled());
+    }
+
+    void tooltipsToggleOnlyItsOwnBar()
+    {
+        Vexal::SyncManager sync;
+        Vexal::BaseJournalToolbar bar(&sync);
+        Vexal::BaseJournalToolbar other(&sync);
+        bar.build();
+        other.build();
+        QToolButton* add = buttons(bar).at(1);
+        QCOMPARE(add->text(), QString());
+        QCOMPARE(add->toolTip(), LocaleBaseWidget::add());
+
+        buttons(bar).at(0)->click();
+        QCOMPARE(add->text(), LocaleBaseWidget::add());
+        QCOMPARE(add->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QCOMPARE(buttons(other).at(1)->text(), QString());
+        QCOMPARE(buttons(other).at(1)->toolTip(), LocaleBaseWidget::add());
+
+        bar.slotTooltips();
+        for (QToolButton* button : buttons(bar)) {
+            QCOMPARE(button->text(), QString());
+            QVERIFY(!button->toolTip().isEmpty());
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        }
+    }
+
+    void extraButtonsSitBeforeReload()
+    {
+        Vexal::SyncManager sync;
+        SelectToolbar bar(&sync);
+        bar.build();
+        QCOMPARE(describe(bar).mid(7), QStringList({LocaleBaseWidget::remove(), "|", "Select", "|",
+                                                    LocaleBaseWidget::reload(), "~"}));
+        QToolButton* select = buttons(bar).at(6);
+        QVERIFY(!select->isEnabled());
+        sync.setEnabled(40, true);
+        QSignalSpy spy(&bar, &SelectToolbar::onSelect);
+        select->click();
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void editorBarHasSaveOnly()
+    {
+        Vexal::SyncManager sync;
+        Vexal::BaseEditorToolbar bar(&sync);
+        bar.build();
+        QCOMPARE(describe(bar), QStringList({LocaleBaseWidget::save(), "|", "~"}));
+        QToolButton* save = buttons(bar).at(0);
+        QVERIFY(!save->isEnabled());
+        QSignalSpy spy(&bar, &Vexal::BaseEditorToolbar::onSave);
+        save->click();
+        QCOMPARE(spy.count(), 0);
+        sync.setEnabled(18, true);
+        save->click();
+        QCOMPARE(spy.count(), 1);
+    }
+};
+
+TESVAR_TEST(ToolbarTest)
+#include "ToolbarTest.moc"
