@@ -1,0 +1,21 @@
+#pragma once
+
+#include "automation/SmartAttributeLookup.h"
+
+namespace Vexal {
+
+// Attribute lookup of article forms.
+class SmartArticleAttribute : public SmartAttributeLookup
+{
+    Q_OBJECT
+public:
+    explicit SmartArticleAttribute(QObject* parent);
+
+    bool isTitle(const QString& text, int type) override;
+    bool isTags(const QString& text, int type) override;
+    bool isPenName(const QString& text, int type);
+    int classifyElement(SmartElement* control);
+    void classifyElements(QList<SmartElement*>& controls);
+};
+
+} // namespace Vexal

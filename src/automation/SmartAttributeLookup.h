@@ -1,0 +1,29 @@
+#pragma once
+
+#include "automation/SmartTextLookup.h"
+
+namespace Vexal {
+
+class SmartElement;
+
+// Base of the attribute lookups: gives kinds from a control's id and name.
+class SmartAttributeLookup : public SmartTextLookup
+{
+    Q_OBJECT
+public:
+    explicit SmartAttributeLookup(QObject* parent);
+
+    bool isPassword(const QString& text, int type) override;
+    int genderKind(const QString& text, const QString& second, int type) override;
+
+    void log(const QString& title) override;
+
+    // "%1 %2" of the control's id and name.
+    static QString attributeText(const SmartElement* control);
+
+protected:
+    // Description fields; one that mentions a limit is not to be filled.
+    int descriptionKind(const QString& text, int type);
+};
+
+} // namespace Vexal

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "automation/SmartMaster.h"
+
+namespace Vexal {
+
+// Recognises the fields of a directory submission form.
+class SmartDirectory : public SmartMaster
+{
+    Q_OBJECT
+public:
+    explicit SmartDirectory(QObject* parent);
+
+    void analyse(QWebView* view);
+};
+
+} // namespace Vexal

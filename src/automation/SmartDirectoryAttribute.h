@@ -1,0 +1,20 @@
+#pragma once
+
+#include "automation/SmartAttributeLookup.h"
+
+namespace Vexal {
+
+// Attribute lookup of directory forms.
+class SmartDirectoryAttribute : public SmartAttributeLookup
+{
+    Q_OBJECT
+public:
+    explicit SmartDirectoryAttribute(QObject* parent);
+
+    int ownerKind(const QString& text) override;
+    int linkTypeKind(SmartElement* control, const QString& text);
+    int classifyElement(SmartElement* control);
+    void classifyElements(QList<SmartElement*>& controls);
+};
+
+} // namespace Vexal

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QWebElement>
+
+namespace Vexal {
+
+// One form control found by smart recognition: its page element, the
+// container it was assigned to, its HTML type code and its field kind.
+class SmartElement : public QObject
+{
+    Q_OBJECT
+public:
+    // HTML type codes.
+    enum Type {
+        TypeUndef = 0, TypeButton, TypeCheckBox, TypeFile, TypeHidden, TypeImage,
+        TypePassword, TypeRadio, TypeReset, TypeSelect, TypeSubmit, TypeText,
+        TypeTextArea, TypeIFrame
+    };
+    // Field kinds.
+    enum Kind {
+        KindUndef = 0, KindFirstName, KindMiddleName, KindLastName, KindFullName,
+        KindScreenName, KindGenderCombo, KindGenderMale, KindGenderFemale, KindBirthYear,
+        KindBirthMonth, KindBirthDay, KindLogin, KindPassword, KindEmail, KindWebsite,
+        KindQuestion, KindAnswer, KindCountry, KindCity, KindState, KindAddress,
+        KindAddressDetails, KindZipCode, KindPhone, KindFax, KindTerms, KindSpam,
+        KindCaptcha, KindTitle, KindTags, KindDescription, KindCategory, KindFreeUrl,
+        KindSubmit, KindBio, KindIntro, KindBody, KindTrash, KindUser
+    };
+
+    explicit SmartElement(QObject* parent);
+
+    void setElement(const QWebElement& element);
+    const QWebElement& element() const { return m_element; }
+    const QWebElement& form() const { return m_form; }
+    int type() const { return m_type; }
+    int kind() const { return m_kind; }
+    int formNumber() const { return m_formNumber; }
+    bool isVisible() const { return m_visible; }
+
+    void setForm(const QWebElement& form) { m_form = form; }
+    void setKind(int kind) { m_kind = kind; }
+    void setFormNumber(int number) { m_formNumber = number; }
+    void setVisible(bool visible) { m_visible = visible; }
+
+    bool formIsNull() const { return m_form.isNull(); }
+
+    QString typeAttribute() const;
+    QString name() const;
+    QString id() const;
+    QString value() const;
+    bool hasIdOrName() const;
+
+    QString toString() const;
+
+    // The HTML type code of a page element.
+    static int typeOf(const QWebElement& element);
+
+private:
+    QWebElement m_element;
+    QWebElement m_form;
+    int m_type = TypeUndef;
+    int m_kind = KindUndef;
+    int m_formNumber = 0;
+    bool m_visible = true;
+};
+
+} // namespace Vexal

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "automation/SmartLookup.h"
+
+class QWebElement;
+class QWebView;
+
+namespace Vexal {
+
+// Walks the main frame of a page, collects every form control in document
+// order, marks the invisible ones and filters them by HTML type.
+class SmartElementLookup : public SmartLookup
+{
+    Q_OBJECT
+public:
+    explicit SmartElementLookup(QObject* parent);
+
+    void setButton(bool on) { m_accept[1] = on; }
+    void setCheckBox(bool on) { m_accept[2] = on; }
+    void setFile(bool on) { m_accept[3] = on; }
+    void setHidden(bool on) { m_accept[4] = on; }
+    void setImage(bool on) { m_accept[5] = on; }
+    void setPassword(bool on) { m_accept[6] = on; }
+    void setRadio(bool on) { m_accept[7] = on; }
+    void setReset(bool on) { m_accept[8] = on; }
+    void setSelect(bool on) { m_accept[9] = on; }
+    void setSubmit(bool on) { m_accept[10] = on; }
+    void setText(bool on) { m_accept[11] = on; }
+    void setTextArea(bool on) { m_accept[12] = on; }
+    void setIFrame(bool on) { m_accept[13] = on; }
+    void setUnnamed(bool on) { m_unnamed = on; }
+
+    void lookup(QWebView* view, QObject* parent);
+
+    void log(const QString& title) override;
+
+private:
+    void walk(const QWebElement& root, QObject* parent);
+    void filter();
+
+    bool m_accept[14] = {};
+    bool m_unnamed = false;
+};
+
+} // namespace Vexal

@@ -1,0 +1,127 @@
+#include "automation/SmartLabelLookup.h"
+
+#include "automation/ConstSmart.h"
+#include "automation/SmartLabel.h"
+#include "automation/SmartLog.h"
+#include "automation/SmartUtils.h"
+
+#include <vector>
+
+namespace Vexal {
+
+SmartLabelLookup::SmartLabelLookup(QObject* parent)
+    : SmartLookup(parent)
+{
+}
+
+void SmartLabelLookup::lookup(const QWebElement& root, QObject* parent)
+{
+    clear();
+    if (root.isNull()) {
+        SmartLog::instance()->error(QStringLiteral("Root"));
+        return;
+    }
+    collect(root, parent);
+}
+
+void SmartLabelLookup::appendText(const QString& text, bool bold, QObject* parent)
+{
+    auto* label = new SmartLabel(parent);
+    label->setText(text);
+    label->setBold(bold);
+    m_labels.append(label);
+}
+
+// Depth-first in document order with an explicit stack: pending text runs
+// and elements wait on it in reverse order.
+void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
+{
+    std::vector<Part> stack;
+    std::vector<Part> parts;
+    stack.push_back(Part{root, QString(), false, 0});
+    while (!stack.empty()) {
+        const Part part = stack.back();
+        stack.pop_back();
+        if (part.isText) {
+            appendText(part.text, false, parent);
+            continue;
+        }
+        const QWebElement& element = part.element;
+        if (element.isNull())
+            continue;
+        const QString tag = element.tagName();
+        if (SmartUtils::equalsNoCase(tag, ConstSmart::tagScript())
+            || SmartUtils::equalsNoCase(tag, ConstSmart::tagOption()))
+            continue;
+        if (SmartUtils::isDisplayNone(element, false) || SmartUtils::isHidden(element))
+            continue;
+        if (SmartUtils::isControl(element)) {
+            auto* label = new SmartLabel(parent);
+            label->setElement(element);
+            m_labels.append(label);
+            continue;
+        }
+        if (part.depth > maxDepth) {
+            const QWebElementCollection controls = element.findAll(ConstSmart::controlSelector());
+            for (int i = 0; i < controls.count(); ++i) {
+                auto* label = new SmartLabel(parent);
+                label->setElement(controls.at(i));
+                m_labels.append(label);
+            }
+            continue;
+        }
+        if (element.firstChild().isNull()) {
+            const QString text = element.toPlainText().trimmed();
+            if (!text.isEmpty()) {
+                const bool bold = SmartUtils::equalsNoCase(tag, ConstSmart::tagB())
+                    || SmartUtils::equalsNoCase(tag, ConstSmart::tagStrong())
+                    || tag.startsWith(QLatin1Char('h'), Qt::CaseInsensitive);
+                appendText(text, bold, parent);
+            }
+            continue;
+        }
+        parts.clear();
+        splitChildren(element, part.depth + 1, parts);
+        for (auto it = parts.rbegin(); it != parts.rend(); ++it)
+            stack.push_back(std::move(*it));
+    }
+}
+
+// The text between child elements is sliced from the raw markup, so
+// character references and comments stay as they stand. A child whose
+// markup cannot be found in the parent's adds no text and leaves the
+// position where it was.
+void SmartLabelLookup::splitChildren(const QWebElement& element, int depth, std::vector<Part>& parts) const
+{
+    const QString inner = element.toInnerXml();
+    int position = 0;
+    for (QWebElement child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const QString markup = child.toOuterXml();
+        const int found = inner.indexOf(markup, position, Qt::CaseSensitive);
+        if (found > position) {
+            const QString text = inner.mid(position, found - position).trimmed();
+            if (!text.isEmpty())
+                parts.push_back(Part{QWebElement(), text, true, depth});
+        }
+        parts.push_back(Part{child, QString(), false, depth});
+        if (found >= 0)
+            position = found + markup.size();
+    }
+    if (position + 1 < inner.size()) {
+        const QString text = inner.mid(position).trimmed();
+        if (!text.isEmpty())
+            parts.push_back(Part{QWebElement(), text, true, depth});
+    }
+}
+
+void SmartLabelLookup::log(const QString& title)
+{
+    SmartLog* report = SmartLog::instance();
+    if (!report->isEnabled())
+        return;
+    report->newLine();
+    report->writeLine(title);
+    report->writeLabelSection(m_labels, QStringLiteral("Labels"));
+}
+
+} // namespace Vexal

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "automation/SmartLookup.h"
+
+#include <QWebElement>
+
+#include <vector>
+
+namespace Vexal {
+
+// Reads a form as a sequence of label entries in document order: text runs
+// (bold or not) and controls.
+class SmartLabelLookup : public SmartLookup
+{
+    Q_OBJECT
+public:
+    explicit SmartLabelLookup(QObject* parent);
+
+    void lookup(const QWebElement& root, QObject* parent);
+
+    void log(const QString& title) override;
+
+private:
+    struct Part {
+        QWebElement element;
+        QString text;
+        bool isText = false;
+        int depth = 0;
+    };
+
+    // Below this depth under the root the markup is no longer split (each
+    // level copies its whole subtree's markup): only the controls count.
+    static constexpr int maxDepth = 256;
+
+    void collect(const QWebElement& root, QObject* parent);
+    void splitChildren(const QWebElement& element, int depth, std::vector<Part>& parts) const;
+    void appendText(const QString& text, bool bold, QObject* parent);
+};
+
+} // namespace Vexal

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "automation/SmartMaster.h"
+
+namespace Vexal {
+
+// Recognises a login form by its single password field; kinds follow the
+// HTML types.
+class SmartLogin : public SmartMaster
+{
+    Q_OBJECT
+public:
+    explicit SmartLogin(QObject* parent);
+
+    void analyse(QWebView* view);
+
+    bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;
+    void fillDemo(QList<SmartElement*>& list) override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,10 @@
+#include "automation/SmartLoginField.h"
+
+namespace Vexal {
+
+SmartLoginField::SmartLoginField(QObject* parent)
+    : SmartFieldLookup(parent)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace Vexal {
+
+class SmartElement;
+class SmartLabel;
+
+// Base of every recognition lookup: four lists that point to controls and
+// label entries owned elsewhere (emptying a list never deletes them).
+class SmartLookup : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SmartLookup(QObject* parent);
+
+    QList<SmartElement*>& elements() { return m_elements; }
+    QList<SmartElement*>& visibleElements() { return m_visible; }
+    QList<SmartElement*>& filteredElements() { return m_filtered; }
+    QList<SmartLabel*>& labels() { return m_labels; }
+
+    void clear();
+    void addElements(const QList<SmartElement*>& list);
+    void classifyLogin(const QList<SmartElement*>& list);
+
+    virtual void log(const QString& title);
+
+protected:
+    QList<SmartElement*> m_elements;
+    QList<SmartElement*> m_visible;
+    QList<SmartElement*> m_filtered;
+    QList<SmartLabel*> m_labels;
+};
+
+} // namespace Vexal

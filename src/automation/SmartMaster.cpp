@@ -1,0 +1,245 @@
+#include "automation/SmartMaster.h"
+
+#include "automation/SmartElement.h"
+#include "automation/SmartElementLookup.h"
+#include "automation/SmartError.h"
+#include "automation/SmartFormLookup.h"
+#include "automation/SmartLog.h"
+#include "texts/LocaleSmart.h"
+
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+
+namespace Vexal {
+
+using E = SmartElement;
+
+SmartMaster::SmartMaster(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void SmartMaster::setLogEnabled(bool enabled)
+{
+    m_logEnabled = enabled;
+    SmartLog::instance()->setEnabled(enabled);
+}
+
+void SmartMaster::setError(const QString& reason, const QString& message)
+{
+    auto* error = new SmartError(this);
+    error->setReason(reason);
+    error->setMessage(message);
+    m_error = error;
+    SmartLog::instance()->error(reason);
+}
+
+bool SmartMaster::checkView(QWebView* view)
+{
+    return view && view->page() && view->page()->mainFrame();
+}
+
+bool SmartMaster::hasRecognised() const
+{
+    for (const SmartElement* element : m_elements) {
+        const int kind = element->kind();
+        if (kind != E::KindUndef && kind != E::KindTrash && kind != E::KindUser)
+            return true;
+    }
+    return false;
+}
+
+void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
+{
+    // A missing view, page or frame is a failed run like any other, so that
+    // the caller reports it instead of taking an empty list as success.
+    if (!view) {
+        setError(QStringLiteral("View"), LocaleSmart::cannotRecognize());
+        return;
+    }
+    if (!view->page()) {
+        setError(QStringLiteral("Page"), LocaleSmart::cannotRecognize());
+        return;
+    }
+    if (!view->page()->mainFrame()) {
+        setError(QStringLiteral("Frame"), LocaleSmart::cannotRecognize());
+        return;
+    }
+
+    SmartElementLookup walk(nullptr);
+    for (int type : pipeline.types) {
+        switch (type) {
+        case E::TypeButton: walk.setButton(true); break;
+        case E::TypeCheckBox: walk.setCheckBox(true); break;
+        case E::TypeFile: walk.setFile(true); break;
+        case E::TypeHidden: walk.setHidden(true); break;
+        case E::TypeImage: walk.setImage(true); break;
+        case E::TypePassword: walk.setPassword(true); break;
+        case E::TypeRadio: walk.setRadio(true); break;
+        case E::TypeReset: walk.setReset(true); break;
+        case E::TypeSelect: walk.setSelect(true); break;
+        case E::TypeSubmit: walk.setSubmit(true); break;
+        case E::TypeText: walk.setText(true); break;
+        case E::TypeTextArea: walk.setTextArea(true); break;
+        case E::TypeIFrame: walk.setIFrame(true); break;
+        default: break;
+        }
+    }
+    walk.setUnnamed(pipeline.unnamed);
+    walk.lookup(view, this);
+    walk.log(QStringLiteral("ELEMENTS"));
+
+    QList<SmartElement*> found = walk.filteredElements();
+    if (pipeline.unnamed) {
+        for (int i = found.size() - 1; i >= 0; --i) {
+            if (!found.at(i)->hasIdOrName() && found.at(i)->type() != E::TypeSubmit)
+                found.removeAt(i);
+        }
+    }
+
+    SmartFormLookup forms(nullptr);
+    forms.lookup(found);
+    forms.log(QStringLiteral("FORM"));
+
+    if (!(pipeline.skipSmallChoice && forms.elements().size() <= 3)) {
+        if (!selectForm(&forms, pipeline.scoreTypes))
+            return;
+        forms.log(QStringLiteral("FORM"));
+    }
+
+    m_elements = forms.elements();
+    if (m_elements.isEmpty()) {
+        setError(LocaleSmart::emptySelectedForm(), LocaleSmart::cannotRecognize());
+        return;
+    }
+
+    pipeline.classify(m_elements);
+    dedupeKinds(m_elements, pipeline.repeatable);
+
+    SmartLog* report = SmartLog::instance();
+    report->newLine();
+    report->writeLine(QStringLiteral("RESULTING"));
+    report->writeKindSection(m_elements, QStringLiteral("Elements"));
+
+    if (!hasRecognised()) {
+        setError(LocaleSmart::noRecognizedElement(), LocaleSmart::cannotRecognize());
+        return;
+    }
+    if (m_logEnabled)
+        fillDemo(m_elements);
+}
+
+void SmartMaster::collectLabels(QList<SmartElement*>& list, SmartLabelLookup& labels)
+{
+    const QWebElement root = list.isEmpty() ? QWebElement() : list.first()->form();
+    labels.lookup(root, this);
+    labels.log(QStringLiteral("LABELS"));
+}
+
+bool SmartMaster::removeUnplaced(SmartFormLookup* forms, const QString& emptyReason)
+{
+    if (forms->elements().isEmpty()) {
+        setError(LocaleSmart::noVisibleElement(), LocaleSmart::cannotRecognize());
+        return false;
+    }
+    forms->removeForm(0);
+    if (forms->elements().isEmpty()) {
+        setError(emptyReason, LocaleSmart::cannotRecognize());
+        return false;
+    }
+    return true;
+}
+
+bool SmartMaster::selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes)
+{
+    if (!forms)
+        return false;
+    if (!removeUnplaced(forms, LocaleSmart::emptySelectedForm()))
+        return false;
+    if (forms->formCount() == 1)
+        return true;
+    const int best = forms->bestForm(scoreTypes);
+    if (best >= 0)
+        forms->keepForm(best);
+    if (!forms->elements().isEmpty())
+        return true;
+    setError(LocaleSmart::noMainForm(), LocaleSmart::cannotRecognize());
+    return false;
+}
+
+void SmartMaster::dedupeKinds(QList<SmartElement*>& list, QList<int> repeatable)
+{
+    QList<int> seen;
+    for (SmartElement* element : list) {
+        const int kind = element->kind();
+        if (kind == E::KindUndef || repeatable.contains(kind))
+            continue;
+        if (seen.contains(kind))
+            element->setKind(E::KindTrash);
+        else
+            seen.append(kind);
+    }
+}
+
+namespace {
+
+// Sets an attribute and the live property that mirrors it, so that the page
+// shows the value even when a script or the user changed the field before.
+void writeValue(QWebElement element, const QString& value)
+{
+    element.setAttribute(QStringLiteral("value"), value);
+    element.evaluateJavaScript(QStringLiteral("this.value = this.getAttribute('value');"));
+}
+
+void writeChecked(QWebElement element, bool checked)
+{
+    if (checked)
+        element.setAttribute(QStringLiteral("checked"), QStringLiteral("true"));
+    else
+        element.removeAttribute(QStringLiteral("checked"));
+    element.evaluateJavaScript(checked ? QStringLiteral("this.checked = true;")
+                                       : QStringLiteral("this.checked = false;"));
+}
+
+} // namespace
+
+void SmartMaster::fillDemo(QList<SmartElement*>& list)
+{
+    if (!m_logEnabled)
+        return;
+    for (SmartElement* control : list) {
+        const int kind = control->kind();
+        if (kind == E::KindUndef)
+            continue;
+        QWebElement element = control->element();
+        switch (control->type()) {
+        case E::TypeText:
+            writeValue(element, kind == E::KindWebsite ? QStringLiteral("http://www.example.com/")
+                                                       : LocaleSmart::kindName(kind));
+            break;
+        case E::TypePassword:
+            writeValue(element, QStringLiteral("123"));
+            break;
+        case E::TypeCheckBox:
+            writeChecked(element, kind == E::KindTerms);
+            break;
+        case E::TypeRadio:
+            if (kind == E::KindFreeUrl)
+                writeChecked(element, true);
+            break;
+        case E::TypeSelect:
+            element.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(1));
+            break;
+        case E::TypeTextArea:
+            element.setPlainText(LocaleSmart::kindName(kind));
+            element.evaluateJavaScript(QStringLiteral("this.value = this.textContent;"));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace Vexal

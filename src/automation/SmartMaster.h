@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+#include "automation/SmartLabelLookup.h"
+
+class QWebView;
+
+namespace Vexal {
+
+class SmartElement;
+class SmartError;
+class SmartFormLookup;
+
+// Base of the recognisers: runs the pipeline that finds a page's main form
+// and gives each of its controls a field kind. Controls, labels and the
+// error record are children of the recogniser.
+class SmartMaster : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SmartMaster(QObject* parent);
+
+    QList<SmartElement*>& elements() { return m_elements; }
+    SmartError* error() const { return m_error; }
+
+    void setLogEnabled(bool enabled);
+    bool isLogEnabled() const { return m_logEnabled; }
+    void setError(const QString& reason, const QString& message);
+    bool checkView(QWebView* view);
+    bool hasRecognised() const;
+
+    virtual bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes);
+    virtual void dedupeKinds(QList<SmartElement*>& list, QList<int> repeatable);
+    virtual void fillDemo(QList<SmartElement*>& list);
+
+protected:
+    struct Pipeline {
+        QList<int> types;           // HTML types kept by the element filter
+        bool unnamed = false;       // also controls without id and name
+        QList<int> scoreTypes;      // HTML types that score a form
+        QList<int> repeatable;      // kinds that may occur more than once
+        bool skipSmallChoice = false; // no form choice with at most 3 controls
+        // Gives the kinds to the chosen form's controls.
+        std::function<void(QList<SmartElement*>&)> classify;
+    };
+
+    void run(QWebView* view, const Pipeline& pipeline);
+
+    // The attribute pass, the label lookup under the first control's
+    // container and the field pass.
+    template <class Attribute, class Field>
+    void classifyWith(QList<SmartElement*>& list);
+    void collectLabels(QList<SmartElement*>& list, SmartLabelLookup& labels);
+    // Steps shared by every form choice: fails on an empty lookup, then
+    // drops the controls in no numbered form.
+    bool removeUnplaced(SmartFormLookup* forms, const QString& emptyReason);
+
+private:
+
+    QList<SmartElement*> m_elements;
+    SmartError* m_error = nullptr;
+    bool m_logEnabled = false;
+};
+
+
+template <class Attribute, class Field>
+void SmartMaster::classifyWith(QList<SmartElement*>& list)
+{
+    Attribute attributes(nullptr);
+    attributes.classifyElements(list);
+    attributes.log(QStringLiteral("ATTRIBUTES"));
+    SmartLabelLookup labels(nullptr);
+    collectLabels(list, labels);
+    Field fields(nullptr);
+    fields.classifyElements(list, labels.labels());
+}
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "automation/SmartAttributeLookup.h"
+
+namespace Vexal {
+
+// Attribute lookup of registration forms.
+class SmartRegistrationAttribute : public SmartAttributeLookup
+{
+    Q_OBJECT
+public:
+    explicit SmartRegistrationAttribute(QObject* parent);
+
+    int classifyElement(SmartElement* control);
+    void classifyElements(QList<SmartElement*>& controls);
+};
+
+} // namespace Vexal

@@ -1,0 +1,213 @@
+#include "TestRunner.h"
+#include "SmartTestPage.h"
+
+#include "automation/SmartElement.h"
+#include "automation/SmartElementLookup.h"
+#include "automation/SmartLabel.h"
+#include "automation/SmartLog.h"
+#include "texts/LocaleSmart.h"
+
+#include <QtTest>
+
+using namespace Vexal;
+using namespace SmartTestPage;
+
+namespace {
+
+QList<int> typesOf(const QList<SmartElement*>& list)
+{
+    QList<int> types;
+    for (const SmartElement* e : list)
+        types << e->type();
+    return types;
+}
+
+QStringList namesOf(const QList<SmartElement*>& list)
+{
+    QStringList names;
+    for (const SmartElement* e : list)
+        names << (e->id().isEmpty() ? e->name() : e->id());
+    return names;
+}
+
+// Switches the report on for one test and back off afterwards.
+struct ReportOn {
+    ReportOn() { SmartLog::instance()->setEnabled(true); }
+    ~ReportOn() { SmartLog::instance()->setEnabled(false); }
+};
+
+} // namespace
+
+class SmartElementTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typeCodesFollowTagAndTypeAttribute()
+    {
+        QWebView view;
+        QVERIFY(setHtml(view, QStringLiteral(
+            "<body><form>"
+            "<button id='b1'>x</button><button id='b2' type='RESET'>r</button>"
+            "<button id='b3' type='submit'>s</button><button id='b4' type='menu'>m</button>"
+            "<input id='i1' type='button'><input id='i2' type='checkbox'><input id='i3' type='file'>"
+            "<input id='i4' type='hidden'><input id='i5' type='image'><input id='i6' type='password'>"
+            "<input id='i7' type='radio'><input id='i8' type='reset'><input id='i9' type='SUBMIT'>"
+            "<input id='i10' type='email'><input id='i11' type='search'><input id='i12'>"
+            "<select id='s'><option>a</option><option>b</option></select>"
+            "<textarea id='t'></textarea><iframe id='f' src='about:blank'></iframe>"
+            "</form></body>")));
+        QObject owner;
+        SmartElementLookup lookup(nullptr);
+        lookup.lookup(&view, &owner);
+        QCOMPARE(typesOf(lookup.elements()),
+                 (QList<int>{1, 8, 10, 1, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 11, 11, 9, 12, 13}));
+        // Every control is a child of the given owner; options are not collected.
+        QCOMPARE(owner.findChildren<SmartElement*>().size(), 19);
+        QCOMPARE(LocaleSmart::typeName(13), QStringLiteral("IFrame"));
+        QCOMPARE(LocaleSmart::typeName(14), QStringLiteral("Error"));
+        QCOMPARE(LocaleSmart::kindName(8), QStringLiteral("Gender, Famale"));
+        QCOMPARE(LocaleSmart::kindName(39), QStringLiteral("SYS user"));
+        QCOMPARE(LocaleSmart::kindName(-1), QStringLiteral("Error"));
+        QCOMPARE(LocaleSmart::cannotRecognize(), QString::fromUtf8("Sorry, I can\xe2\x80\x99t recognize this page"));
+
+        // A second walk empties the lists but keeps the earlier objects alive.
+        lookup.lookup(&view, &owner);
+        QCOMPARE(lookup.elements().size(), 19);
+        QCOMPARE(owner.findChildren<SmartElement*>().size(), 38);
+    }
+
+    void visibilityAndFilter()
+    {
+        QWebView view;
+        QVERIFY(setHtml(view, QStringLiteral(
+            "<head><style>.gone{display:none} .ghost{visibility:hidden}</style></head><body>"
+            "<div class='gone'><p><input id='a' style='display:block'></p></div>"
+            "<input id='b' style='display:none'>"
+            "<input id='c' class='ghost'>"
+            "<div class='ghost'><input id='d'></div>"
+            "<input id='e' type='hidden'>"
+            "<input type='text'>"
+            "<input id='g' type='checkbox'>"
+            "<textarea name='h'></textarea>"
+            "</body>")));
+        QObject owner;
+        SmartElementLookup lookup(nullptr);
+        lookup.setText(true);
+        lookup.setHidden(true);
+        lookup.setTextArea(true);
+        lookup.lookup(&view, &owner);
+        QCOMPARE(lookup.elements().size(), 8);
+        QCOMPARE(namesOf(lookup.visibleElements()), (QStringList{"d", "", "g", "h"}));
+        QCOMPARE(namesOf(lookup.filteredElements()), (QStringList{"d", "h"}));
+
+        lookup.setUnnamed(true);
+        lookup.setCheckBox(true);
+        lookup.lookup(&view, &owner);
+        QCOMPARE(namesOf(lookup.filteredElements()), (QStringList{"d", "", "g", "h"}));
+    }
+
+    void pagesWithoutBodyGiveEmptyLists()
+    {
+        QObject owner;
+        SmartElementLookup lookup(nullptr);
+        lookup.setText(true);
+        lookup.lookup(nullptr, &owner);
+        QVERIFY(lookup.elements().isEmpty());
+
+        QWebView view;
+        QVERIFY(setHtml(view, QStringLiteral(
+            "<html><frameset cols='50%,50%'><frame src='about:blank'><frame src='about:blank'>"
+            "</frameset></html>")));
+        lookup.lookup(&view, &owner);
+        QVERIFY(lookup.elements().isEmpty());
+        QVERIFY(lookup.visibleElements().isEmpty());
+        QVERIFY(lookup.filteredElements().isEmpty());
+    }
+
+    void classifyLoginFollowsTypes()
+    {
+        QWebView view;
+        QVERIFY(setHtml(view, QStringLiteral(
+            "<body><input name='u'><input type='password' name='p'><input type='checkbox' name='c'>"
+            "<input type='submit' name='s'></body>")));
+        QObject owner;
+        SmartElementLookup walk(nullptr);
+        walk.lookup(&view, &owner);
+        SmartLookup lookup(nullptr);
+        lookup.classifyLogin(walk.elements());
+        QList<int> kinds;
+        for (const SmartElement* e : lookup.elements())
+            kinds << e->kind();
+        QCOMPARE(kinds, (QList<int>{12, 13, 38, 34}));
+    }
+
+    void descriptionsTakeValuesLiterally()
+    {
+        QWebView view;
+        QVERIFY(setHtml(view, QStringLiteral("<body><input type='text' id='%1x' name='%2'></body>")));
+        SmartElement element(nullptr);
+        element.setElement(view.page()->mainFrame()->findFirstElement(QStringLiteral("input")));
+        QCOMPARE(element.toString(), QStringLiteral("<INPUT type='text' id='%1x' name='%2'>"));
+        SmartLabel label(nullptr);
+        label.setText(QStringLiteral("  Please   enter your name, it is used on the certificate "));
+        QCOMPARE(label.wordCount(), 10);
+        QCOMPARE(label.toString(), QStringLiteral("N -> ") + label.text().left(30) + QStringLiteral("..."));
+        label.setBold(true);
+        QVERIFY(label.toString().startsWith(QStringLiteral("B -> ")));
+    }
+
+    void reportSections()
+    {
+        SmartLog* report = SmartLog::instance();
+        QWebView view;
+        QVERIFY(setHtml(view, QStringLiteral(
+            "<body><input name='a'><input id='b' style='display:none'><input></body>")));
+        QObject owner;
+        SmartElementLookup lookup(nullptr);
+        lookup.setText(true);
+
+        // While off nothing is written, whatever the writer.
+        report->setEnabled(false);
+        const QString before = report->text();
+        lookup.lookup(nullptr, &owner);
+        lookup.lookup(&view, &owner);
+        lookup.log(QStringLiteral("ELEMENTS"));
+        report->writeLine(QStringLiteral("x"));
+        report->error(QStringLiteral("x"));
+        QCOMPARE(report->text(), before);
+
+        ReportOn on;
+        int start = report->text().size();
+        lookup.log(QStringLiteral("ELEMENTS"));
+        QCOMPARE(report->text().mid(start),
+                 QStringLiteral("\nELEMENTS\n"
+                                "\n   Elements: 3\n\n"
+                                "OK             <INPUT type='' id='' name='a'>\n"
+                                "HIDDEN         <INPUT type='' id='b' name=''>\n"
+                                "ACCESS         <INPUT type='' id='' name=''>\n"
+                                "\n   Visisble: 2\n\n"
+                                "<INPUT type='' id='' name='a'>\n"
+                                "<INPUT type='' id='' name=''>\n"
+                                "\n   Filtered: 1\n\n"
+                                "<INPUT type='' id='' name='a'>\n"));
+
+        start = report->text().size();
+        lookup.elements().first()->setKind(16);
+        lookup.elements().at(1)->setKind(12);
+        report->writeKindSection(lookup.elements().mid(0, 2), QStringLiteral("K"));
+        report->writeKindSection({}, QStringLiteral("Empty"));
+        lookup.lookup(nullptr, &owner);
+        report->writeLine(QString::fromUtf8("\xce\xa9 kept"));
+        QCOMPARE(report->text().mid(start),
+                 QStringLiteral("\n   K: 2\n\n"
+                                "Security Questi<INPUT type='' id='' name='a'>\n"
+                                "Login          <INPUT type='' id='b' name=''>\n"
+                                "\n   Empty: 0\n\n"
+                                "Error: View\n")
+                     + QString::fromUtf8("\xce\xa9 kept\n"));
+    }
+};
+
+TESVAR_TEST(SmartElementTest)
+#include "SmartElementTest.moc"

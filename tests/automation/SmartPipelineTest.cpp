@@ -1,0 +1,179 @@
+#include "TestRunner.h"
+#include "SmartTestPage.h"
+
+#include "automation/SmartArticle.h"
+#include "automation/SmartDirectory.h"
+#include "automation/SmartError.h"
+#include "automation/SmartLog.h"
+#include "automation/SmartLogin.h"
+#include "automation/SmartRegistration.h"
+#include "automation/SmartSocialBookmark.h"
+#include "texts/LocaleSmart.h"
+
+#include <QtTest>
+
+using namespace Vexal;
+using namespace SmartTestPage;
+
+class SmartPipelineTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs one recogniser over a page (a resource name or inline markup)
+    // and returns "key=kind" per recognised control.
+    template <class Recogniser>
+    QStringList run(const QString& page, QString* reason = nullptr, bool logOn = false)
+    {
+        QWebView view;
+        const bool loaded = page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page);
+        if (!loaded)
+            return {QStringLiteral("load failed")};
+        Recogniser recogniser(nullptr);
+        recogniser.setLogEnabled(logOn);
+        recogniser.analyse(&view);
+        recogniser.setLogEnabled(false);
+        if (reason)
+            *reason = recogniser.error() ? recogniser.error()->reason() : QString();
+        if (recogniser.error())
+            [&] { QCOMPARE(recogniser.error()->message(), LocaleSmart::cannotRecognize()); }();
+        return kinds(recogniser.elements());
+    }
+
+private slots:
+    void login()
+    {
+        QString reason;
+        // The search form fails the login rule; the nameless submit stays, the
+        // nameless text and the bare button do not take part.
+        QCOMPARE(run<SmartLogin>(QStringLiteral("login.html"), &reason), split("user=12 pwd=13 Log_in=34")
+                 .replaceInStrings(QStringLiteral("_"), QStringLiteral(" ")));
+        QVERIFY(reason.isEmpty());
+        QCOMPARE(run<SmartLogin>(QStringLiteral("login-two-texts.html"), &reason),
+                 split("mail=12 uname=38 pw=13 go=34"));
+        QCOMPARE(run<SmartLogin>(QStringLiteral("registration.html"), &reason), QStringList());
+        QCOMPARE(reason, LocaleSmart::emptyLoginForm());
+    }
+
+    void formKinds()
+    {
+        QString reason;
+        QCOMPARE(run<SmartRegistration>(QStringLiteral("registration.html"), &reason),
+                 split("fname=1 lname=3 login=12 nick=38 pass1=13 pass2=13 email=14 email2=14 sx/1=8 sx/2=7 "
+                       "b1=9 b2=10 b3=11 cntry=18 tel=24 addr=21 town=19 pc=23 tos=26 remember=27 newsletter=27"));
+        QVERIFY(reason.isEmpty());
+        QCOMPARE(run<SmartArticle>(QStringLiteral("article.html"), &reason),
+                 split("cat=32 t1=29 kw=30 about=35 art_summary=36 a_txt=37 pn=38 captcha_code=28 agree_box=26"));
+        QVERIFY(reason.isEmpty());
+        QCOMPARE(run<SmartDirectory>(QStringLiteral("directory.html"), &reason),
+                 split("category_id=32 t=29 u1=15 u2=38 d=31 x1=4 x2=14 lt/1=33 lt/2=38 c1=26"));
+        QVERIFY(reason.isEmpty());
+        QCOMPARE(run<SmartSocialBookmark>(QStringLiteral("social.html"), &reason),
+                 split("url=15 title=29 tags=30 desc_limit=38 n=31 private=27"));
+        QVERIFY(reason.isEmpty());
+    }
+
+    void failures()
+    {
+        QString reason;
+        // Every control alone in its container.
+        QCOMPARE(run<SmartArticle>(QStringLiteral(
+                     "<body><form><input name='title'></form><form><input name='tags'></form></body>"), &reason),
+                 QStringList());
+        QCOMPARE(reason, LocaleSmart::emptySelectedForm());
+        // Nothing recognisable: the controls stay with their kinds.
+        QCOMPARE(run<SmartArticle>(QStringLiteral(
+                     "<body><form><input name='foo'><input name='bar'></form></body>"), &reason),
+                 split("foo=0 bar=0"));
+        QCOMPARE(reason, LocaleSmart::noRecognizedElement());
+        QCOMPARE(run<SmartRegistration>(QStringLiteral("<body><p>Nothing here</p></body>"), &reason), QStringList());
+        QCOMPARE(reason, LocaleSmart::noVisibleElement());
+        // No form scores: the controls of both forms stay.
+        QCOMPARE(run<SmartArticle>(QStringLiteral(
+                     "<body><form><input type='checkbox' name='a'><input type='checkbox' name='b'></form>"
+                     "<form><input type='checkbox' name='news'><input type='checkbox' name='agree'></form></body>"),
+                     &reason),
+                 split("a=27 b=27 news=27 agree=26"));
+        QVERIFY(reason.isEmpty());
+        // A missing view is a failure, not an empty success.
+        SmartDirectory recogniser(nullptr);
+        recogniser.analyse(nullptr);
+        QVERIFY(recogniser.error());
+        QCOMPARE(recogniser.error()->reason(), QStringLiteral("View"));
+        QVERIFY(recogniser.elements().isEmpty());
+    }
+
+    void smallSocialPagesSkipTheFormChoice()
+    {
+        QString reason;
+        QCOMPARE(run<SmartSocialBookmark>(QStringLiteral(
+                     "<body><form><input name='url'><input name='title'></form><p><input name='tags'></p></body>"),
+                     &reason),
+                 split("url=15 title=29 tags=30"));
+        QVERIFY(reason.isEmpty());
+        QCOMPARE(run<SmartSocialBookmark>(QStringLiteral("<body><input type='submit' name='go'></body>"), &reason),
+                 QStringList());
+        QCOMPARE(reason, LocaleSmart::emptySelectedForm());
+    }
+
+    void demoFillAndReportOnlyWhenSwitchedOn()
+    {
+        SmartLog* report = SmartLog::instance();
+        for (const bool on : {false, true}) {
+            QWebView view;
+            QVERIFY(load(view, QStringLiteral("directory.html")));
+            const int start = report->text().size();
+            SmartDirectory recogniser(nullptr);
+            recogniser.setLogEnabled(on);
+            recogniser.analyse(&view);
+            recogniser.setLogEnabled(false);
+            QVERIFY(!recogniser.error());
+            QWebFrame* frame = view.page()->mainFrame();
+            const QVariant title = frame->findFirstElement(QStringLiteral("[name=t]"))
+                                       .evaluateJavaScript(QStringLiteral("this.value"));
+            const QVariant terms = frame->findFirstElement(QStringLiteral("[name=c1]"))
+                                       .evaluateJavaScript(QStringLiteral("this.checked"));
+            const QString written = report->text().mid(start);
+            if (!on) {
+                QCOMPARE(title.toString(), QString());
+                QCOMPARE(terms.toBool(), false);
+                QVERIFY(written.isEmpty());
+                continue;
+            }
+            QCOMPARE(title.toString(), QStringLiteral("Title"));
+            QCOMPARE(terms.toBool(), true);
+            QVERIFY(written.contains(QStringLiteral("\nELEMENTS\n")));
+            QVERIFY(written.contains(QStringLiteral("\nATTRIBUTES\n")));
+            QVERIFY(written.contains(QStringLiteral("\nLABELS\n")));
+            QVERIFY(written.endsWith(QStringLiteral(
+                "\nRESULTING\n\n   Elements: 10\n\n"
+                "Category       <SELECT type='' id='' name='category_id'>\n"
+                "Title          <INPUT type='text' id='' name='t'>\n"
+                "Website        <INPUT type='text' id='' name='u1'>\n"
+                "SYS trash      <INPUT type='text' id='' name='u2'>\n"
+                "Description    <TEXTAREA type='' id='' name='d'>\n"
+                "Full Name      <INPUT type='text' id='' name='x1'>\n"
+                "Email          <INPUT type='text' id='' name='x2'>\n"
+                "Free Url       <INPUT type='radio' id='' name='lt'>\n"
+                "SYS trash      <INPUT type='radio' id='' name='lt'>\n"
+                "Terms          <INPUT type='checkbox' id='' name='c1'>\n")));
+        }
+
+        QWebView view;
+        QVERIFY(load(view, QStringLiteral("login.html")));
+        SmartLogin login(nullptr);
+        login.setLogEnabled(true);
+        login.analyse(&view);
+        login.setLogEnabled(false);
+        QWebFrame* frame = view.page()->mainFrame();
+        QCOMPARE(frame->findFirstElement(QStringLiteral("[name=user]")).attribute(QStringLiteral("value")),
+                 QStringLiteral("kerwitaplo441"));
+        QCOMPARE(frame->findFirstElement(QStringLiteral("[name=pwd]")).evaluateJavaScript(QStringLiteral("this.value"))
+                     .toString(),
+                 QStringLiteral("Qm7rXwpK"));
+        QVERIFY(frame->findFirstElement(QStringLiteral("[name=q]")).attribute(QStringLiteral("value")).isEmpty());
+    }
+};
+
+TESVAR_TEST(SmartPipelineTest)
+#include "SmartPipelineTest.moc"
