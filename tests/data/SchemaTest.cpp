@@ -1,6 +1,27 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "views/DBHistory.h"
+#include "views/DBBookmark.h"
+#include "automation/DBLoginTemplate.h"
+#include "automation/DBRegistrationTemplate.h"
+#include "automation/DBDirectoryTemplate.h"
+#include "automation/DBSocialBookmarkTemplate.h"
+#include "automation/DBArticleTemplate.h"
+#include "content/DBArticle.h"
+#include "content/DBArticleLight.h"
+#include "content/DBSpinnedArticle.h"
+#include "content/DBSpinnedArticleLight.h"
+#include "content/DBLanguage.h"
+#include "content/DBWord.h"
+#include "content/DBSynonym.h"
+#include "sites/DBRank.h"
+#include "sites/DBOnlineTool.h"
+#include "sites/DBFirstName.h"
+#include "sites/DBLastName.h"
+#include "sites/DBCountry.h"
+#include "sites/DBCity.h"
+#include "sites/DBAddress.h"
 #include "data/DBColumn.h"
 #include "data/DBGUI.h"
 #include "data/DBOptions.h"
@@ -46,6 +67,27 @@ const QList<QPair<const char*, RecordFactory>>& recordClasses()
 {
     static const QList<QPair<const char*, RecordFactory>> all = {
         {"DBProject", prototypeOf<Vexal::DBProject>()},
+        {"DBHistory", prototypeOf<Vexal::DBHistory>()},
+        {"DBBookmark", prototypeOf<Vexal::DBBookmark>()},
+        {"DBLoginTemplate", prototypeOf<Vexal::DBLoginTemplate>()},
+        {"DBRegistrationTemplate", prototypeOf<Vexal::DBRegistrationTemplate>()},
+        {"DBDirectoryTemplate", prototypeOf<Vexal::DBDirectoryTemplate>()},
+        {"DBSocialBookmarkTemplate", prototypeOf<Vexal::DBSocialBookmarkTemplate>()},
+        {"DBArticleTemplate", prototypeOf<Vexal::DBArticleTemplate>()},
+        {"DBArticle", prototypeOf<Vexal::DBArticle>()},
+        {"DBArticleLight", prototypeOf<Vexal::DBArticleLight>()},
+        {"DBSpinnedArticle", prototypeOf<Vexal::DBSpinnedArticle>()},
+        {"DBSpinnedArticleLight", prototypeOf<Vexal::DBSpinnedArticleLight>()},
+        {"DBLanguage", prototypeOf<Vexal::DBLanguage>()},
+        {"DBWord", prototypeOf<Vexal::DBWord>()},
+        {"DBSynonym", prototypeOf<Vexal::DBSynonym>()},
+        {"DBRank", prototypeOf<Vexal::DBRank>()},
+        {"DBOnlineTool", prototypeOf<Vexal::DBOnlineTool>()},
+        {"DBFirstName", prototypeOf<Vexal::DBFirstName>()},
+        {"DBLastName", prototypeOf<Vexal::DBLastName>()},
+        {"DBCountry", prototypeOf<Vexal::DBCountry>()},
+        {"DBCity", prototypeOf<Vexal::DBCity>()},
+        {"DBAddress", prototypeOf<Vexal::DBAddress>()},
         {"DBWebsite", prototypeOf<Vexal::DBWebsite>()},
         {"DBAccount", prototypeOf<Vexal::DBAccount>()},
         {"DBMasterAccount", prototypeOf<Vexal::DBMasterAccount>()},

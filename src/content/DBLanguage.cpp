@@ -1,0 +1,33 @@
+#include "content/DBLanguage.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleSql.h"
+
+namespace Vexal {
+
+DBLanguage::DBLanguage(QObject* parent)
+    : DBBase(parent)
+{
+}
+
+DBBase* DBLanguage::create(QObject* parent) const
+{
+    return new DBLanguage(parent);
+}
+
+QString DBLanguage::tableName() const
+{
+    return DBSql::tableLanguage();
+}
+
+QString DBLanguage::displayName() const
+{
+    return LocaleSql::tableLanguages();
+}
+
+QStringList DBLanguage::columns() const
+{
+    return commonColumns();
+}
+
+} // namespace Vexal

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One row of "Language": the language of words and of the identity names.
+class DBLanguage : public DBBase
+{
+    Q_OBJECT
+public:
+    explicit DBLanguage(QObject* parent = nullptr);
+
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+};
+
+} // namespace Vexal

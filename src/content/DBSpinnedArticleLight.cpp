@@ -1,0 +1,33 @@
+#include "content/DBSpinnedArticleLight.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleSql.h"
+
+namespace Vexal {
+
+DBSpinnedArticleLight::DBSpinnedArticleLight(QObject* parent)
+    : DBProjectBase(parent)
+{
+}
+
+DBBase* DBSpinnedArticleLight::create(QObject* parent) const
+{
+    return new DBSpinnedArticleLight(parent);
+}
+
+QString DBSpinnedArticleLight::tableName() const
+{
+    return DBSql::tableSpunArticle();
+}
+
+QString DBSpinnedArticleLight::displayName() const
+{
+    return LocaleSql::tableSpunArticles();
+}
+
+QStringList DBSpinnedArticleLight::columns() const
+{
+    return projectColumns();
+}
+
+} // namespace Vexal

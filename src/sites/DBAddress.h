@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One row of "Address": a street address (its Name) in one country, with
+// its details.
+class DBAddress : public DBBase
+{
+    Q_OBJECT
+public:
+    static constexpr int detailsLimit = 128;
+
+    explicit DBAddress(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    int countryId() const { return m_countryId; }
+    QString details() const { return m_details; }
+
+    void setCountryId(int countryId);
+    void setDetails(const QString& details);
+
+private:
+    int m_countryId = -1;
+    QString m_details;
+};
+
+} // namespace Vexal

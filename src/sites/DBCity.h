@@ -1,0 +1,35 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One row of "City": a city (its Name) of one country, with its province.
+class DBCity : public DBBase
+{
+    Q_OBJECT
+public:
+    static constexpr int provinceLimit = 128;
+
+    explicit DBCity(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    int countryId() const { return m_countryId; }
+    QString province() const { return m_province; }
+
+    void setCountryId(int countryId);
+    void setProvince(const QString& province);
+
+private:
+    int m_countryId = -1;
+    QString m_province;
+};
+
+} // namespace Vexal

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One row of "FirstName": a first name (its Name) of one language, with its
+// gender flag (true for the flag value 1), for the identity generator.
+class DBFirstName : public DBBase
+{
+    Q_OBJECT
+public:
+    explicit DBFirstName(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    int languageId() const { return m_languageId; }
+    bool gender() const { return m_gender; }
+
+    void setLanguageId(int languageId);
+    void setGender(bool gender);
+
+private:
+    int m_languageId = 0;
+    bool m_gender = true;
+};
+
+} // namespace Vexal

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "data/DBListBase.h"
+
+namespace Vexal {
+
+class DBFirstName;
+
+// All first names, those of one language, or those of one language and gender.
+class DBFirstNameList : public DBListBase
+{
+    Q_OBJECT
+public:
+    enum Mode { ModeAll = 0, ModeLanguage = 1, ModeGender = 2 };
+
+    // All rows.
+    explicit DBFirstNameList(QObject* parent = nullptr);
+    explicit DBFirstNameList(int languageId, QObject* parent = nullptr);
+    DBFirstNameList(int languageId, bool gender, QObject* parent = nullptr);
+
+    QString whereText() const override;
+
+    // Null outside the list, and when the entry is of another class.
+    DBFirstName* at(int index) const;
+    DBFirstName* findById(int id) const;
+    // The first record; on an empty list a new unsaved one, appended.
+    DBFirstName* firstOrCreate();
+
+    int languageId() const { return m_languageId; }
+    bool gender() const { return m_gender; }
+
+private:
+    int m_languageId;
+    bool m_gender;
+};
+
+} // namespace Vexal

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One row of "LastName": a last name (its Name) of one language.
+class DBLastName : public DBBase
+{
+    Q_OBJECT
+public:
+    explicit DBLastName(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    int languageId() const { return m_languageId; }
+
+    void setLanguageId(int languageId);
+
+private:
+    int m_languageId = 0;
+};
+
+} // namespace Vexal

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/DBListBase.h"
+
+class QAction;
+class QMenu;
+
+namespace Vexal {
+
+class DBOnlineTool;
+
+// All online tools, in menu order (by Line).
+class DBOnlineToolList : public DBListBase
+{
+    Q_OBJECT
+public:
+    explicit DBOnlineToolList(QObject* parent = nullptr);
+
+    QString orderText() const override;
+
+    // Null outside the list, and when the entry is of another class.
+    DBOnlineTool* at(int index) const;
+    DBOnlineTool* findById(int id) const;
+    // The first record; on an empty list a new unsaved one, appended.
+    DBOnlineTool* firstOrCreate();
+
+    // Adds the entry of the tool at the index to the menu: its name (elided
+    // to 35), name and address as tooltip, the address as data, and the
+    // marker user data of run-time entries. Null when there is no such tool
+    // or no menu; the caller connects the action.
+    QAction* addMenuItem(int index, QMenu* menu);
+};
+
+} // namespace Vexal

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+// One row of "Rank": the page rank and Alexa rank of a host on one day.
+class DBRank : public DBBase
+{
+    Q_OBJECT
+public:
+    static constexpr int hostLimit = 128;
+
+    explicit DBRank(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    QString host() const { return m_host; }
+    QDate createDate() const { return m_createDate; }
+    int google() const { return m_google; }
+    int alexa() const { return m_alexa; }
+
+    void setHost(const QString& host);
+    void setCreateDate(const QDate& createDate);
+    void setGoogle(int google);
+    void setAlexa(int alexa);
+
+private:
+    QString m_host;
+    QDate m_createDate;
+    int m_google = 0;
+    int m_alexa = 0;
+};
+
+} // namespace Vexal

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/DBListBase.h"
+
+namespace Vexal {
+
+class DBHistory;
+
+// All visits, or the recent ones (the 20 newest).
+class DBHistoryList : public DBListBase
+{
+    Q_OBJECT
+public:
+    enum Mode { ModeAll = 0, ModeRecent = 1 };
+    static constexpr int recentLimit = 20;
+
+    // All rows, in the database's order.
+    explicit DBHistoryList(QObject* parent = nullptr);
+    // The recent rows; the flag itself is not read.
+    DBHistoryList(bool recent, QObject* parent);
+
+    QString orderText() const override;
+
+    // Null outside the list, and when the entry is no history record.
+    DBHistory* at(int index) const;
+    DBHistory* findById(int id) const;
+    // The first record; on an empty list a new unsaved one, appended.
+    DBHistory* firstOrCreate();
+};
+
+} // namespace Vexal

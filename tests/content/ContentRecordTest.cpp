@@ -1,0 +1,282 @@
+#include "RecordCheck.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "content/DBArticle.h"
+#include "content/DBArticleLight.h"
+#include "content/DBArticleLightList.h"
+#include "content/DBArticleList.h"
+#include "content/DBLanguage.h"
+#include "content/DBLanguageList.h"
+#include "content/DBSpinnedArticle.h"
+#include "content/DBSpinnedArticleLight.h"
+#include "content/DBSpinnedArticleLightList.h"
+#include "content/DBSpinnedArticleList.h"
+#include "content/DBSynonym.h"
+#include "content/DBSynonymList.h"
+#include "content/DBWord.h"
+#include "content/DBWordList.h"
+
+#include <QTest>
+
+using namespace Vexal;
+
+namespace {
+
+const QString hostile = QStringLiteral("{it's|100%} _x_ \\ \"q\" ; DROP TABLE Article; -- \u4E2D");
+
+bool saveArticle(int projectId, const QString& name, int* id = nullptr)
+{
+    DBArticle article;
+    article.setProjectId(projectId);
+    article.setName(name);
+    article.setTitle(name + QStringLiteral(" title"));
+    const bool ok = article.save();
+    if (id)
+        *id = article.id();
+    return ok;
+}
+
+bool saveSpun(int projectId, int articleId, const QString& name)
+{
+    DBSpinnedArticle spun;
+    spun.setProjectId(projectId);
+    spun.setArticleId(articleId);
+    spun.setName(name);
+    return spun.save();
+}
+
+} // namespace
+
+class ContentRecordTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundTripOfEveryColumn();
+    void newRecordsNamesAndLimits();
+    void lightRecordsTouchOnlyTheirColumns();
+    void projectAndArticleLists();
+    void wordAndSynonymLookupsAreBound();
+};
+
+void ContentRecordTest::roundTripOfEveryColumn()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    RecordCheck::roundTrip<DBArticle>([](DBArticle& r) {
+        r.setName(QStringLiteral("Article"));
+        r.setComments(hostile);
+        r.setProjectId(3);
+        r.setCategoryId(9);
+        r.setTitle(hostile);
+        r.setTitleMode(4);
+        r.setTags(QStringLiteral("a, b"));
+        r.setAuthor(QStringLiteral("Author"));
+        r.setIntro(QStringLiteral("{Intro|Start}"));
+        r.setIntroMode(8);
+        r.setBody(QString(16384, QChar(0x00E9)));
+        r.setBodyMode(16);
+        r.setSpun(true);
+    });
+    RecordCheck::roundTrip<DBSpinnedArticle>([](DBSpinnedArticle& r) {
+        r.setName(QStringLiteral("Spun"));
+        r.setProjectId(3);
+        r.setArticleId(12);
+        r.setTitle(QStringLiteral("{a|b}"));
+        r.setTitleFinal(QStringLiteral("a"));
+        r.setTitleMode(4);
+        r.setIntro(hostile);
+        r.setIntroFinal(QStringLiteral("intro"));
+        r.setIntroMode(8);
+        r.setBody(QStringLiteral("{c|d}"));
+        r.setBodyFinal(QString(16384, QLatin1Char('d')));
+        r.setBodyMode(16);
+        r.setSubmitted(true);
+    }, {QStringLiteral("Comments")});
+    RecordCheck::roundTrip<DBLanguage>([](DBLanguage& r) {
+        r.setName(QStringLiteral("English"));
+        r.setComments(QStringLiteral("en"));
+    });
+    RecordCheck::roundTrip<DBWord>([](DBWord& r) {
+        r.setName(hostile);
+        r.setComments(QStringLiteral("w"));
+        r.setLanguageId(2);
+    });
+    RecordCheck::roundTrip<DBSynonym>([](DBSynonym& r) {
+        r.setName(QStringLiteral("quick"));
+        r.setComments(QStringLiteral("s"));
+        r.setWordId(5);
+    });
+}
+
+void ContentRecordTest::newRecordsNamesAndLimits()
+{
+    const DBArticle article;
+    QCOMPARE(article.projectId(), -1);
+    QCOMPARE(article.categoryId(), -1);
+    QCOMPARE(article.titleMode(), 2);
+    QCOMPARE(article.introMode(), 2);
+    QCOMPARE(article.bodyMode(), 2);
+    QVERIFY(!article.isSpun());
+    const DBSpinnedArticle spun;
+    QCOMPARE(spun.articleId(), -1);
+    QCOMPARE(spun.bodyMode(), 2);
+    QVERIFY(!spun.isSubmitted());
+    QCOMPARE(DBWord().languageId(), 0);
+    QCOMPARE(DBSynonym().wordId(), 0);
+
+    const QList<QPair<DBBase*, QString>> names = {
+        {new DBArticle, QStringLiteral("Article Articles")},
+        {new DBArticleLight, QStringLiteral("Article Articles")},
+        {new DBSpinnedArticle, QStringLiteral("SpunArticle SpunArticles")},
+        {new DBSpinnedArticleLight, QStringLiteral("SpunArticle SpunArticles")},
+        {new DBLanguage, QStringLiteral("Language Languages")},
+        {new DBWord, QStringLiteral("Word Words")},
+        {new DBSynonym, QStringLiteral("Synonym Synonyms")},
+    };
+    for (const auto& entry : names) {
+        QCOMPARE(entry.first->tableName() + QLatin1Char(' ') + entry.first->displayName(), entry.second);
+        delete entry.first;
+    }
+    QCOMPARE(DBArticleLight().columns().join(QLatin1Char(' ')), QStringLiteral("ID Name Comments ProjectID"));
+    QCOMPARE(DBSpinnedArticleLight().columns().join(QLatin1Char(' ')), QStringLiteral("ID Name Comments ProjectID"));
+
+    RecordCheck::textLimit(&DBArticle::setTitle, &DBArticle::title, 1024);
+    RecordCheck::textLimit(&DBArticle::setTags, &DBArticle::tags, 1024);
+    RecordCheck::textLimit(&DBArticle::setAuthor, &DBArticle::author, 1024);
+    RecordCheck::textLimit(&DBArticle::setIntro, &DBArticle::intro, 1024);
+    RecordCheck::textLimit(&DBArticle::setBody, &DBArticle::body, 16384);
+    RecordCheck::textLimit(&DBSpinnedArticle::setTitleFinal, &DBSpinnedArticle::titleFinal, 1024);
+    RecordCheck::textLimit(&DBSpinnedArticle::setIntroFinal, &DBSpinnedArticle::introFinal, 1024);
+    RecordCheck::textLimit(&DBSpinnedArticle::setBody, &DBSpinnedArticle::body, 16384);
+    RecordCheck::textLimit(&DBSpinnedArticle::setBodyFinal, &DBSpinnedArticle::bodyFinal, 16384);
+}
+
+void ContentRecordTest::lightRecordsTouchOnlyTheirColumns()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    int id = -1;
+    QVERIFY(saveArticle(4, QStringLiteral("Full"), &id));
+    QVERIFY(saveArticle(5, QStringLiteral("Other")));
+
+    DBArticleLightList list(4);
+    QVERIFY2(list.load(), qPrintable(list.errorText()));
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(list.at(0)->name(), QStringLiteral("Full"));
+    list.at(0)->setName(QStringLiteral("Renamed"));
+    QVERIFY2(list.saveAll(), qPrintable(list.errorText()));
+
+    DBArticle full;
+    QVERIFY(full.load(id));
+    QCOMPARE(full.name(), QStringLiteral("Renamed"));
+    QCOMPARE(full.title(), QStringLiteral("Full title"));
+
+    // A project-owned record without a project is never written.
+    DBArticle orphan;
+    QVERIFY(!orphan.save());
+    QVERIFY(!orphan.errorText().isEmpty());
+    QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 2);
+}
+
+void ContentRecordTest::projectAndArticleLists()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    int first = -1;
+    int second = -1;
+    QVERIFY(saveArticle(1, QStringLiteral("one"), &first));
+    QVERIFY(saveArticle(1, QStringLiteral("two"), &second));
+    QVERIFY(saveArticle(2, QStringLiteral("three")));
+    QVERIFY(saveSpun(1, first, QStringLiteral("1a")));
+    QVERIFY(saveSpun(1, first, QStringLiteral("1b")));
+    QVERIFY(saveSpun(1, second, QStringLiteral("2a")));
+    QVERIFY(saveSpun(2, first, QStringLiteral("other project")));
+
+    DBArticleList articles(1);
+    QVERIFY(articles.load());
+    QCOMPARE(articles.count(), 2);
+    QCOMPARE(articles.findById(second)->name(), QStringLiteral("two"));
+
+    DBSpinnedArticleList ofProject(1);
+    QVERIFY(ofProject.load());
+    QCOMPARE(ofProject.count(), 3);
+    DBSpinnedArticleList ofArticle(1, first);
+    QVERIFY2(ofArticle.load(), qPrintable(ofArticle.errorText()));
+    QCOMPARE(ofArticle.count(), 2);
+    DBSpinnedArticleLightList lightOfArticle(1, second);
+    QVERIFY(lightOfArticle.load());
+    QCOMPARE(lightOfArticle.count(), 1);
+    QCOMPARE(lightOfArticle.at(0)->name(), QStringLiteral("2a"));
+
+    DBSpinnedArticleList none(1, 999);
+    QVERIFY(none.load());
+    DBSpinnedArticle* created = none.firstOrCreate();
+    QCOMPARE(created->projectId(), 1);
+    QCOMPARE(created->articleId(), 999);
+    QCOMPARE(created->id(), -1);
+    DBArticleLightList noArticles(7);
+    QVERIFY(noArticles.load());
+    QCOMPARE(noArticles.firstOrCreate()->projectId(), 7);
+}
+
+void ContentRecordTest::wordAndSynonymLookupsAreBound()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    const QStringList names = {QStringLiteral("it's"), QStringLiteral("50%"), QStringLiteral("a_b"),
+                               QStringLiteral("x' OR '1'='1"), QStringLiteral("Word"), QStringLiteral("word")};
+    for (const QString& name : names) {
+        DBWord word;
+        word.setLanguageId(1);
+        word.setName(name);
+        QVERIFY(word.save());
+        DBSynonym synonym;
+        synonym.setWordId(word.id());
+        synonym.setName(name);
+        QVERIFY(synonym.save());
+    }
+    DBWord otherLanguage;
+    otherLanguage.setLanguageId(2);
+    otherLanguage.setName(QStringLiteral("Word"));
+    QVERIFY(otherLanguage.save());
+
+    for (const QString& name : names) {
+        DBWordList words(1, name);
+        QVERIFY2(words.load(), qPrintable(words.errorText()));
+        QCOMPARE(words.count(), 1);
+        QCOMPARE(words.at(0)->name(), name);
+        DBSynonymList synonyms(words.at(0)->id(), name);
+        QVERIFY2(synonyms.load(), qPrintable(synonyms.errorText()));
+        QCOMPARE(synonyms.count(), 1);
+        QCOMPARE(synonyms.at(0)->wordId(), words.at(0)->id());
+    }
+    for (const QString& pattern : {QStringLiteral("%"), QStringLiteral("a%"), QStringLiteral("' OR 1=1 --")}) {
+        DBWordList words(1, pattern);
+        QVERIFY(words.load());
+        QCOMPARE(words.count(), 0);
+        DBWord* created = words.firstOrCreate();
+        QCOMPARE(created->name(), pattern);
+        QCOMPARE(created->languageId(), 1);
+    }
+
+    DBWordList ofLanguage(1);
+    QVERIFY(ofLanguage.load());
+    QCOMPARE(ofLanguage.count(), names.size());
+    DBWordList all;
+    QVERIFY(all.load());
+    QCOMPARE(all.count(), names.size() + 1);
+    DBSynonymList ofWord(ofLanguage.at(0)->id());
+    QVERIFY(ofWord.load());
+    QCOMPARE(ofWord.count(), 1);
+    DBLanguageList languages;
+    QVERIFY(languages.load());
+    QCOMPARE(languages.count(), 0);
+}
+
+TESVAR_TEST(ContentRecordTest)
+#include "ContentRecordTest.moc"

@@ -1,0 +1,217 @@
+#include "TestRunner.h"
+
+#include "content/SPNSpintax.h"
+#include "core/Random.h"
+
+#include <QSet>
+#include <QTest>
+
+using Vexal::Random;
+using Vexal::SPNSpintax;
+
+namespace {
+
+// Every variant of a small valid source, by plain recursive descent.
+QSet<QString> variants(const QString& s, int& i, bool nested)
+{
+    QSet<QString> result{QString()};
+    auto append = [&result](const QSet<QString>& tails) {
+        QSet<QString> next;
+        for (const QString& head : qAsConst(result))
+            for (const QString& tail : tails)
+                next.insert(head + tail);
+        result = next;
+    };
+    while (i < s.size()) {
+        const QChar c = s.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < s.size() && QStringLiteral("{}|").contains(s.at(i + 1))) {
+            append({QString(s.at(i + 1))});
+            i += 2;
+        } else if (c == QLatin1Char('{')) {
+            ++i;
+            QSet<QString> group;
+            for (;;) {
+                group.unite(variants(s, i, true));
+                if (s.at(i++) == QLatin1Char('}'))
+                    break;
+            }
+            append(group);
+        } else if (nested && (c == QLatin1Char('|') || c == QLatin1Char('}'))) {
+            return result;
+        } else {
+            append({QString(c)});
+            ++i;
+        }
+    }
+    return result;
+}
+
+QSet<QString> variants(const QString& source)
+{
+    int i = 0;
+    return variants(source, i, false);
+}
+
+QString repeated(const QString& piece, int times)
+{
+    QString result;
+    result.reserve(piece.size() * times);
+    for (int i = 0; i < times; ++i)
+        result += piece;
+    return result;
+}
+
+} // namespace
+
+class SpinSpintaxTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyVariantIsValidAndReachable_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("plain") << QStringLiteral("no braces | at all");
+        QTest::newRow("flat") << QStringLiteral("I {like|love|adore} {tea|coffee}.");
+        QTest::newRow("nested") << QStringLiteral("{a|{b|c{d|e}}|f}!");
+        QTest::newRow("empty alternatives") << QStringLiteral("x{a|}y{|b|}{}");
+        QTest::newRow("escapes inside") << QStringLiteral("{\\{|\\}|a\\|b}");
+        QTest::newRow("one alternative") << QStringLiteral("{only}{one{x|y}}");
+        QTest::newRow("backslash kept") << QStringLiteral("C:\\dir\\ {a|b}\\");
+        QTest::newRow("non-latin") << QStringLiteral(u"{\u00e9t\u00e9|\U0001F600}\u4e2d");
+    }
+
+    void everyVariantIsValidAndReachable()
+    {
+        QFETCH(QString, source);
+        const QSet<QString> expected = variants(source);
+        SPNSpintax spintax(source);
+        QVERIFY2(spintax.isValid(), qPrintable(spintax.errorString()));
+        Random random;
+        QSet<QString> seen;
+        for (int i = 0; i < 60 * expected.size(); ++i) {
+            const QString variant = spintax.spin(random);
+            QVERIFY2(expected.contains(variant), qPrintable(variant));
+            seen.insert(variant);
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    void escapesAndLiterals()
+    {
+        Random random;
+        QCOMPARE(SPNSpintax(QStringLiteral("\\{a\\|b\\}")).spin(random), QStringLiteral("{a|b}"));
+        QCOMPARE(SPNSpintax(QStringLiteral("a|b")).spin(random), QStringLiteral("a|b"));
+        QCOMPARE(SPNSpintax(QStringLiteral("end\\")).spin(random), QStringLiteral("end\\"));
+        QCOMPARE(SPNSpintax(QStringLiteral("\\n\\\\")).spin(random), QStringLiteral("\\n\\\\"));
+        QCOMPARE(SPNSpintax(QString()).spin(random), QString());
+        QCOMPARE(SPNSpintax(QStringLiteral("{}")).spin(random), QString());
+        QCOMPARE(SPNSpintax(QStringLiteral("{a}{b}")).choiceCount(), 2);
+    }
+
+    void unbalancedBraces_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("position");
+        QTest::newRow("stray close") << QStringLiteral("a}b") << int(SPNSpintax::UnexpectedClose) << 1;
+        QTest::newRow("close after group") << QStringLiteral("{a|b}}") << int(SPNSpintax::UnexpectedClose) << 5;
+        QTest::newRow("escaped open") << QStringLiteral("\\{a}") << int(SPNSpintax::UnexpectedClose) << 3;
+        QTest::newRow("never closed") << QStringLiteral("x{a|b") << int(SPNSpintax::UnclosedOpen) << 1;
+        QTest::newRow("innermost open") << QStringLiteral("{a{b}{c|d") << int(SPNSpintax::UnclosedOpen) << 5;
+        QTest::newRow("escaped close") << QStringLiteral("{a\\}") << int(SPNSpintax::UnclosedOpen) << 0;
+        QTest::newRow("lone open") << QStringLiteral("{") << int(SPNSpintax::UnclosedOpen) << 0;
+    }
+
+    void unbalancedBraces()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, error);
+        QFETCH(int, position);
+        SPNSpintax spintax;
+        QVERIFY(!spintax.parse(source));
+        QCOMPARE(int(spintax.error()), error);
+        QCOMPARE(spintax.errorPosition(), position);
+        QVERIFY(spintax.errorString().contains(QString::number(position)));
+        QCOMPARE(spintax.choiceCount(), 0);
+        Random random;
+        QCOMPARE(spintax.spin(random), source);
+
+        // A new parse starts clean.
+        QVERIFY(spintax.parse(QStringLiteral("{x}")));
+        QCOMPARE(spintax.error(), SPNSpintax::NoError);
+        QCOMPARE(spintax.errorPosition(), -1);
+        QVERIFY(spintax.errorString().isEmpty());
+        QCOMPARE(spintax.spin(random), QStringLiteral("x"));
+    }
+
+    void dialects()
+    {
+        QCOMPARE(SPNSpintax::normalizedDialect(SPNSpintax::Extreme), 2);
+        QCOMPARE(SPNSpintax::normalizedDialect(SPNSpintax::Advance), 4);
+        QCOMPARE(SPNSpintax::normalizedDialect(SPNSpintax::Classic), 8);
+        QCOMPARE(SPNSpintax::normalizedDialect(0), 8);
+        QCOMPARE(SPNSpintax::normalizedDialect(3), 8);
+        Random random;
+        for (int dialect : {2, 4, 8, 0}) {
+            SPNSpintax spintax(QStringLiteral("{a|b}\\|"), dialect);
+            QVERIFY(spintax.isValid());
+            const QString variant = spintax.spin(random);
+            QVERIFY(variant == QStringLiteral("a|") || variant == QStringLiteral("b|"));
+        }
+    }
+
+    void deepNesting()
+    {
+        const int depth = 10000;
+        Random random;
+        const QString single = repeated(QStringLiteral("{"), depth) + QStringLiteral("x")
+                               + repeated(QStringLiteral("}"), depth);
+        SPNSpintax spintax(single);
+        QVERIFY(spintax.isValid());
+        QCOMPARE(spintax.choiceCount(), depth);
+        QCOMPARE(spintax.spin(random), QStringLiteral("x"));
+
+        // "{0|{1|{2|...}}}": each variant is one number, the innermost two are "9999" and "".
+        QString chain;
+        for (int i = 0; i < depth; ++i)
+            chain += QLatin1Char('{') + QString::number(i) + QLatin1Char('|');
+        chain += repeated(QStringLiteral("}"), depth);
+        QVERIFY(spintax.parse(chain));
+        for (int i = 0; i < 50; ++i) {
+            const QString variant = spintax.spin(random);
+            bool ok = variant.isEmpty();
+            if (!ok)
+                variant.toInt(&ok);
+            QVERIFY2(ok, qPrintable(variant));
+        }
+
+        QVERIFY(!spintax.parse(repeated(QStringLiteral("{a|"), depth)));
+        QCOMPARE(spintax.errorPosition(), 3 * (depth - 1));
+        QVERIFY(!spintax.parse(single + QStringLiteral("}")));
+        QCOMPARE(spintax.errorPosition(), 2 * depth + 1);
+    }
+
+    void largeInput()
+    {
+        // About 6 MB of text with some 300,000 groups.
+        const QString piece = QStringLiteral("The {quick|fast|{very |}swift} brown {fox|dog} \\{jumps\\}. ");
+        const int times = 50000;
+        const QString source = repeated(piece, times);
+        SPNSpintax spintax(source);
+        QVERIFY(spintax.isValid());
+        QCOMPARE(spintax.choiceCount(), 3 * times);
+        Random random;
+        const QString variant = spintax.spin(random);
+        QCOMPARE(variant.count(QStringLiteral("{jumps}")), times);
+        QVERIFY(!variant.contains(QLatin1Char('|')));
+        const QSet<QString> allowed = variants(piece);
+        QVERIFY(allowed.contains(variant.left(variant.indexOf(QStringLiteral("}. ")) + 3)));
+
+        QVERIFY(!spintax.parse(source + QStringLiteral("{")));
+        QCOMPARE(spintax.errorPosition(), source.size());
+        QCOMPARE(spintax.spin(random).size(), source.size() + 1);
+    }
+};
+
+TESVAR_TEST(SpinSpintaxTest)
+#include "SpinSpintaxTest.moc"

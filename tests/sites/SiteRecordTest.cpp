@@ -1,0 +1,282 @@
+#include "RecordCheck.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "sites/DBAddress.h"
+#include "sites/DBAddressList.h"
+#include "sites/DBCity.h"
+#include "sites/DBCityList.h"
+#include "sites/DBCountry.h"
+#include "sites/DBCountryList.h"
+#include "sites/DBFirstName.h"
+#include "sites/DBFirstNameList.h"
+#include "sites/DBLastName.h"
+#include "sites/DBLastNameList.h"
+#include "sites/DBOnlineTool.h"
+#include "sites/DBOnlineToolList.h"
+#include "sites/DBRank.h"
+#include "sites/DBRankList.h"
+
+#include "core/UserData.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+using namespace Vexal;
+
+namespace {
+
+const QString hostile = QStringLiteral("{a'b%_\\} ; DROP TABLE Rank; -- \u4E2D");
+
+bool saveRank(const QString& host, const QDate& date, int google)
+{
+    DBRank rank;
+    rank.setName(QStringLiteral("Rank"));
+    rank.setHost(host);
+    rank.setCreateDate(date);
+    rank.setGoogle(google);
+    return rank.save();
+}
+
+} // namespace
+
+class SiteRecordTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundTripOfEveryColumn();
+    void newRecordsNamesAndLimits();
+    void rankLookupByHostAndDay();
+    void onlineToolsInLineOrder();
+    void identityListsByOwner();
+};
+
+void SiteRecordTest::roundTripOfEveryColumn()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    RecordCheck::roundTrip<DBRank>([](DBRank& r) {
+        r.setName(QStringLiteral("Rank"));
+        r.setComments(hostile);
+        r.setHost(hostile);
+        r.setCreateDate(QDate(2012, 2, 29));
+        r.setGoogle(7);
+        r.setAlexa(123456);
+    });
+    RecordCheck::roundTrip<DBOnlineTool>([](DBOnlineTool& r) {
+        r.setName(QStringLiteral("Tool"));
+        r.setComments(QStringLiteral("c"));
+        r.setUrl(QStringLiteral("http://example.com/tool?x='1'"));
+        r.setLine(3);
+    });
+    RecordCheck::roundTrip<DBFirstName>([](DBFirstName& r) {
+        r.setName(QStringLiteral("Anna"));
+        r.setComments(QStringLiteral("c"));
+        r.setLanguageId(2);
+        r.setGender(false);
+    });
+    RecordCheck::roundTrip<DBLastName>([](DBLastName& r) {
+        r.setName(QStringLiteral("O'Brien"));
+        r.setComments(QStringLiteral("c"));
+        r.setLanguageId(2);
+    });
+    RecordCheck::roundTrip<DBCountry>([](DBCountry& r) {
+        r.setName(QStringLiteral("Country"));
+        r.setComments(QStringLiteral("c"));
+        r.setCode(QStringLiteral("CC"));
+    });
+    RecordCheck::roundTrip<DBCity>([](DBCity& r) {
+        r.setName(QStringLiteral("City"));
+        r.setComments(QStringLiteral("c"));
+        r.setCountryId(4);
+        r.setProvince(hostile);
+    });
+    RecordCheck::roundTrip<DBAddress>([](DBAddress& r) {
+        r.setName(QStringLiteral("1 Street"));
+        r.setComments(QStringLiteral("c"));
+        r.setCountryId(4);
+        r.setDetails(QStringLiteral("2nd floor"));
+    });
+}
+
+void SiteRecordTest::newRecordsNamesAndLimits()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    const DBRank rank;
+    QVERIFY(rank.createDate().isNull());
+    QCOMPARE(rank.google(), 0);
+    QCOMPARE(rank.alexa(), 0);
+    QCOMPARE(DBOnlineTool().line(), 0);
+    QCOMPARE(DBFirstName().languageId(), 0);
+    QVERIFY(DBFirstName().gender());
+    QCOMPARE(DBLastName().languageId(), 0);
+    QCOMPARE(DBCity().countryId(), -1);
+    QCOMPARE(DBAddress().countryId(), -1);
+
+    const QList<QPair<DBBase*, QString>> names = {
+        {new DBRank, QStringLiteral("Rank Ranks")},
+        {new DBOnlineTool, QStringLiteral("OnlineTool OnlineTools")},
+        {new DBFirstName, QStringLiteral("FirstName FirstNames")},
+        {new DBLastName, QStringLiteral("LastName LastNames")},
+        {new DBCountry, QStringLiteral("Country Countries")},
+        {new DBCity, QStringLiteral("City Cities")},
+        {new DBAddress, QStringLiteral("Address Addresses")},
+    };
+    for (const auto& entry : names) {
+        QCOMPARE(entry.first->tableName() + QLatin1Char(' ') + entry.first->displayName(), entry.second);
+        delete entry.first;
+    }
+
+    RecordCheck::textLimit(&DBRank::setHost, &DBRank::host, 128);
+    RecordCheck::textLimit(&DBOnlineTool::setUrl, &DBOnlineTool::url, 1024);
+    RecordCheck::textLimit(&DBCountry::setCode, &DBCountry::code, 128);
+    RecordCheck::textLimit(&DBCity::setProvince, &DBCity::province, 128);
+    RecordCheck::textLimit(&DBAddress::setDetails, &DBAddress::details, 128);
+
+    // A rank date is stored as "yyyy-MM-dd"; a new rank without one stores NULL.
+    QVERIFY(saveRank(QStringLiteral("example.com"), QDate(2020, 1, 2), 1));
+    QCOMPARE(TestDatabase::value(QStringLiteral("SELECT CreateDate FROM Rank")).toString(),
+             QStringLiteral("2020-01-02"));
+    DBRank undated;
+    QVERIFY(undated.save());
+    DBRank loaded;
+    QVERIFY(loaded.load(undated.id()));
+    QVERIFY(loaded.createDate().isNull());
+}
+
+void SiteRecordTest::rankLookupByHostAndDay()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    const QDate today(2024, 6, 1);
+    const QString longHost = QString(200, QLatin1Char('h'));
+    const QStringList hosts = {QStringLiteral("example.com"), hostile, QStringLiteral("%"), longHost};
+    for (const QString& host : hosts) {
+        QVERIFY(saveRank(host, today, 3));
+        QVERIFY(saveRank(host, today.addDays(-1), 2));
+    }
+    QVERIFY(saveRank(QStringLiteral("example.org"), today, 5));
+
+    for (const QString& host : hosts) {
+        DBRankList list(host, today);
+        QVERIFY2(list.load(), qPrintable(list.errorText()));
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(list.at(0)->google(), 3);
+        QCOMPARE(list.firstOrCreate(), list.at(0));
+    }
+
+    DBRankList fresh(QStringLiteral("new.example.com"), today);
+    QVERIFY(fresh.load());
+    QCOMPARE(fresh.count(), 0);
+    DBRank* created = fresh.firstOrCreate();
+    QCOMPARE(created->id(), -1);
+    QCOMPARE(created->host(), QStringLiteral("new.example.com"));
+    QCOMPARE(created->createDate(), today);
+    created->setGoogle(4);
+    QVERIFY2(fresh.saveAll(), qPrintable(fresh.errorText()));
+
+    DBRankList again(QStringLiteral("new.example.com"), today);
+    QVERIFY(again.load());
+    QCOMPARE(again.count(), 1);
+    QCOMPARE(again.at(0)->google(), 4);
+
+    DBRankList all;
+    QVERIFY(all.load());
+    QCOMPARE(all.count(), 2 * hosts.size() + 2);
+}
+
+void SiteRecordTest::onlineToolsInLineOrder()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    for (int line : {3, 1, 2}) {
+        DBOnlineTool tool;
+        tool.setName(QStringLiteral("Tool %1").arg(line));
+        tool.setLine(line);
+        QVERIFY(tool.save());
+    }
+    DBOnlineToolList tools;
+    QVERIFY(tools.load());
+    QCOMPARE(tools.count(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(tools.at(i)->line(), i + 1);
+    QVERIFY(!tools.at(3));
+
+    QMenu menu;
+    QAction* action = tools.addMenuItem(0, &menu);
+    QVERIFY(action);
+    QCOMPARE(action->text(), QStringLiteral("Tool 1"));
+    QVERIFY(Vexal::UserData::isAttached(action));
+    QCOMPARE(action->data(), QVariant(QString()));
+    QVERIFY(!tools.addMenuItem(3, &menu));
+    QCOMPARE(menu.actions().size(), 1);
+}
+
+void SiteRecordTest::identityListsByOwner()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    for (int i = 0; i < 6; ++i) {
+        DBFirstName first;
+        first.setLanguageId(i % 2 + 1);
+        first.setGender(i % 3 == 0);
+        QVERIFY(first.save());
+        DBLastName last;
+        last.setLanguageId(i % 2 + 1);
+        QVERIFY(last.save());
+        DBCity city;
+        city.setCountryId(i % 3);
+        QVERIFY(city.save());
+        DBAddress address;
+        address.setCountryId(i % 3);
+        QVERIFY(address.save());
+    }
+    DBCountry country;
+    QVERIFY(country.save());
+
+    // Language 1 holds rows 0, 2, 4; of those, 0 is flagged.
+    DBFirstNameList firstNames(1);
+    QVERIFY(firstNames.load());
+    QCOMPARE(firstNames.count(), 3);
+    DBFirstNameList flagged(1, true);
+    QVERIFY(flagged.load());
+    QCOMPARE(flagged.count(), 1);
+    DBFirstNameList unflagged(1, false);
+    QVERIFY(unflagged.load());
+    QCOMPARE(unflagged.count(), 2);
+    QVERIFY(!unflagged.at(0)->gender());
+    DBFirstNameList allFirst;
+    QVERIFY(allFirst.load());
+    QCOMPARE(allFirst.count(), 6);
+
+    DBLastNameList lastNames(2);
+    QVERIFY(lastNames.load());
+    QCOMPARE(lastNames.count(), 3);
+    DBCityList cities(1);
+    QVERIFY(cities.load());
+    QCOMPARE(cities.count(), 2);
+    DBAddressList addresses(2);
+    QVERIFY(addresses.load());
+    QCOMPARE(addresses.count(), 2);
+    DBCountryList countries;
+    QVERIFY(countries.load());
+    QCOMPARE(countries.count(), 1);
+
+    DBCityList none(9);
+    QVERIFY(none.load());
+    QCOMPARE(none.firstOrCreate()->countryId(), 9);
+    DBFirstNameList noNames(5, false);
+    QVERIFY(noNames.load());
+    QCOMPARE(noNames.firstOrCreate()->languageId(), 5);
+    QVERIFY(!noNames.firstOrCreate()->gender());
+}
+
+TESVAR_TEST(SiteRecordTest)
+#include "SiteRecordTest.moc"

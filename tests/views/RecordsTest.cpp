@@ -1,0 +1,302 @@
+#include "RecordCheck.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/UserData.h"
+#include "data/DBConnection.h"
+#include "data/DBSql.h"
+#include "texts/ConstIcon.h"
+#include "views/DBBookmark.h"
+#include "views/DBBookmarkList.h"
+#include "views/DBHistory.h"
+#include "views/DBHistoryList.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+#include <QThread>
+
+using namespace Vexal;
+
+namespace {
+
+const QString hostile = QStringLiteral("it's 100% _x_ \\ \"q\" ; DROP TABLE History; -- \u4E2D");
+
+QImage redSquare()
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    return image;
+}
+
+} // namespace
+
+class RecordsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void roundTripOfEveryColumn();
+    void newRecordsAndLimits();
+    void historyTimeIsStoredAsComparableText();
+    void unreadableIconsReadAsNull();
+    void historyListsAndLookups();
+    void bookmarkVisibleList();
+    void bookmarkMenuEntries();
+    void recordsWorkOnJobThreads();
+};
+
+void RecordsTest::roundTripOfEveryColumn()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    RecordCheck::roundTrip<DBHistory>([](DBHistory& r) {
+        r.setName(QStringLiteral("History name"));
+        r.setComments(hostile);
+        r.setIconImage(redSquare());
+        r.setTitle(hostile);
+        r.setUrl(QStringLiteral("http://example.com/?q='1'%20"));
+        r.setCreateDate(QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6, 789)));
+    });
+    RecordCheck::roundTrip<DBBookmark>([](DBBookmark& r) {
+        r.setName(QStringLiteral("Bookmark name"));
+        r.setComments(hostile);
+        r.setIcon(QPixmap::fromImage(redSquare()));
+        r.setTitle(hostile);
+        r.setUrl(QStringLiteral("http://example.com/b"));
+        r.setVisible(true);
+    });
+}
+
+void RecordsTest::newRecordsAndLimits()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    DBHistory history;
+    QCOMPARE(history.id(), -1);
+    QVERIFY(history.createDate() >= before && history.createDate() <= QDateTime::currentDateTime());
+    QCOMPARE(history.iconImage(), ConstIcon::webPage(32).toImage());
+    QCOMPARE(history.tableName(), QStringLiteral("History"));
+    QCOMPARE(history.displayName(), QStringLiteral("History"));
+    QCOMPARE(history.columns().join(QLatin1Char(' ')), QStringLiteral("ID Name Comments Icon Title URL CreateDate"));
+
+    DBBookmark bookmark;
+    QVERIFY(!bookmark.isVisible());
+    QVERIFY(!bookmark.icon().isNull());
+    QCOMPARE(bookmark.displayName(), QStringLiteral("Bookmarks"));
+    QCOMPARE(bookmark.columns().join(QLatin1Char(' ')), QStringLiteral("ID Name Comments Icon Title URL Visible"));
+
+    RecordCheck::textLimit(&DBHistory::setTitle, &DBHistory::title, 128);
+    RecordCheck::textLimit(&DBHistory::setUrl, &DBHistory::url, 1024);
+    RecordCheck::textLimit(&DBBookmark::setTitle, &DBBookmark::title, 128);
+    RecordCheck::textLimit(&DBBookmark::setUrl, &DBBookmark::url, 1024);
+
+    // A fresh record saved as it is stores its construction time and icon.
+    QVERIFY2(history.save(), qPrintable(history.errorText()));
+    DBHistory loaded;
+    QVERIFY(loaded.load(history.id()));
+    QCOMPARE(loaded.createDate(), history.createDate());
+    QVERIFY(!loaded.icon().isNull());
+
+    // Texts read from the database are taken as they stand.
+    QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE History SET Title = '%1' WHERE ID = %2")
+                                   .arg(QString(300, QLatin1Char('t')))
+                                   .arg(history.id())));
+    QVERIFY(loaded.load(history.id()));
+    QCOMPARE(loaded.title().size(), 300);
+}
+
+void RecordsTest::historyTimeIsStoredAsComparableText()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    DBHistory history;
+    history.setCreateDate(QDateTime(QDate(2020, 12, 31), QTime(23, 59, 58, 999)));
+    QVERIFY(history.save());
+    QCOMPARE(TestDatabase::value(QStringLiteral("SELECT CreateDate FROM History")).toString(),
+             QStringLiteral("2020-12-31T23:59:58"));
+    QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE CreateDate < '2021-01-01'")).toInt(), 1);
+    QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE CreateDate < '2020-12-31'")).toInt(), 0);
+
+    // Qt's own form with milliseconds, as other tools may have written it.
+    QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE History SET CreateDate = '2019-05-06T07:08:09.123'")));
+    DBHistory loaded;
+    QVERIFY(loaded.load(history.id()));
+    QCOMPARE(loaded.createDate().date(), QDate(2019, 5, 6));
+    QCOMPARE(loaded.createDate().time().second(), 9);
+}
+
+void RecordsTest::unreadableIconsReadAsNull()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    const QStringList icons = {QStringLiteral("NULL"), QStringLiteral("X''"), QStringLiteral("X'0102030405'"),
+                               QStringLiteral("'not an image'")};
+    for (const QString& icon : icons) {
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Bookmark")));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO Bookmark (ID, Name, Comments, Icon, Title, URL, Visible) "
+                           "VALUES (5, 'b', '', %1, 't', 'u', 7)")
+                .arg(icon)));
+        DBBookmark bookmark;
+        QVERIFY2(bookmark.load(5), qPrintable(bookmark.errorText()));
+        QVERIFY2(bookmark.icon().isNull(), qPrintable(icon));
+        QVERIFY(bookmark.iconAsIcon().isNull());
+        QVERIFY(bookmark.isVisible());
+    }
+}
+
+void RecordsTest::historyListsAndLookups()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    DBHistoryList empty;
+    QVERIFY(empty.load());
+    QCOMPARE(empty.count(), 0);
+    QVERIFY(!empty.findById(1));
+    DBHistory* created = empty.firstOrCreate();
+    QVERIFY(created);
+    QCOMPARE(created->id(), -1);
+    QCOMPARE(created->parent(), &empty);
+    QCOMPARE(empty.count(), 1);
+
+    for (int day = 1; day <= 25; ++day) {
+        DBHistory visit;
+        visit.setTitle(QString::number(day));
+        visit.setCreateDate(QDateTime(QDate(2024, 1, day), QTime(12, 0)));
+        QVERIFY(visit.save());
+    }
+    DBHistoryList all;
+    QVERIFY(all.load());
+    QCOMPARE(all.count(), 25);
+    QCOMPARE(all.firstOrCreate(), all.at(0));
+    QCOMPARE(all.findById(all.at(3)->id()), all.at(3));
+    QVERIFY(!all.at(25));
+
+    DBHistoryList recent(true, nullptr);
+    QVERIFY2(recent.load(), qPrintable(recent.errorText()));
+    QCOMPARE(recent.count(), 20);
+    QCOMPARE(recent.at(0)->title(), QStringLiteral("25"));
+    QCOMPARE(recent.at(19)->title(), QStringLiteral("6"));
+}
+
+void RecordsTest::bookmarkVisibleList()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    for (int i = 0; i < 4; ++i) {
+        DBBookmark bookmark;
+        bookmark.setName(QStringLiteral("b%1").arg(i));
+        bookmark.setVisible(i % 2 == 1);
+        QVERIFY(bookmark.save());
+    }
+    QCOMPARE(TestDatabase::value(QStringLiteral("SELECT SUM(Visible) FROM Bookmark")).toInt(), 2);
+
+    DBBookmarkList visible(true, nullptr);
+    QVERIFY(visible.load());
+    QCOMPARE(visible.count(), 2);
+    for (int i = 0; i < visible.count(); ++i)
+        QVERIFY(visible.at(i)->isVisible());
+
+    DBBookmarkList all;
+    QVERIFY(all.load());
+    QCOMPARE(all.count(), 4);
+    QVERIFY(!all.findById(999));
+}
+
+void RecordsTest::bookmarkMenuEntries()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    const QList<QPair<QString, QString>> rows = {{QString(), QString()},
+                                                 {QString(40, QLatin1Char('t')), QStringLiteral("http://a.example/")}};
+    for (const auto& row : rows) {
+        DBBookmark bookmark;
+        bookmark.setTitle(row.first);
+        bookmark.setUrl(row.second);
+        QVERIFY(bookmark.save());
+    }
+    DBBookmarkList list;
+    QVERIFY(list.load());
+    QMenu menu;
+    QAction* fixed = menu.addAction(QStringLiteral("Fixed"));
+
+    QAction* untitled = list.addMenuItem(0, &menu);
+    QVERIFY(untitled);
+    QCOMPARE(untitled->text(), QStringLiteral("Untitled"));
+    QCOMPARE(untitled->data(), QVariant(QString()));
+    QVERIFY(UserData::isAttached(untitled));
+    QCOMPARE(UserData::of(untitled).value(), -1);
+    QVERIFY(!UserData::isAttached(fixed));
+
+    QAction* longTitle = list.addMenuItem(1, &menu);
+    QCOMPARE(longTitle->text(), QString(32, QLatin1Char('t')) + QStringLiteral("..."));
+    QCOMPARE(longTitle->toolTip(), QString(40, QLatin1Char('t')) + QStringLiteral("\nhttp://a.example/"));
+    QCOMPARE(longTitle->data().toString(), QStringLiteral("http://a.example/"));
+    QVERIFY(!longTitle->icon().isNull());
+    QCOMPARE(list.at(1)->elidedTitle(), longTitle->text());
+
+    QVERIFY(!list.addMenuItem(2, &menu));
+    QVERIFY(!list.addMenuItem(0, nullptr));
+    QCOMPARE(menu.actions().size(), 3);
+
+    DBHistory history;
+    QCOMPARE(history.elidedTitle(), QStringLiteral("Untitled"));
+}
+
+// The exchange jobs read and write these records on their own threads, where
+// pixmaps must not be made.
+void RecordsTest::recordsWorkOnJobThreads()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+
+    DBBookmark bookmark;
+    bookmark.setIconImage(redSquare());
+    QVERIFY(bookmark.save());
+
+    static QStringList pixmapWarnings;
+    pixmapWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (text.contains(QLatin1String("QPixmap")))
+            pixmapWarnings << text;
+    });
+    bool loaded = false;
+    QSize iconSize;
+    bool saved = false;
+    QThread* job = QThread::create([&] {
+        {
+            DBBookmarkList list;
+            loaded = list.load() && list.count() == 1;
+            if (loaded)
+                iconSize = list.at(0)->iconImage().size();
+            DBHistory visit;
+            visit.setTitle(QStringLiteral("from a job"));
+            saved = visit.save();
+        }
+        DBConnection::releaseThreadConnection();
+    });
+    job->start();
+    QVERIFY(job->wait(10000));
+    delete job;
+    qInstallMessageHandler(previous);
+
+    QVERIFY(loaded);
+    QCOMPARE(iconSize, QSize(16, 16));
+    QVERIFY(saved);
+    QVERIFY(pixmapWarnings.isEmpty());
+    DBHistoryList history;
+    QVERIFY(history.load());
+    QCOMPARE(history.count(), 1);
+    QVERIFY(!history.at(0)->icon().isNull());
+}
+
+TESVAR_TEST(RecordsTest)
+#include "RecordsTest.moc"
