@@ -36,7 +36,7 @@ bool File::write(const QString& text)
     }
 
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) { // unbuffered: a short write is seen
         m_errorText = file.errorString();
         return false;
     }

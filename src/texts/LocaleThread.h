@@ -21,7 +21,11 @@
     FORWARD_ARGS(openFileFailed, LocaleMessage, openFileFailed, (const QString& file, const QString& error), (file, error)) \
     FORWARD_ARGS(sqlQueryFailed, LocaleMessage, sqlQueryFailed, (const QString& query, const QString& error), (query, error)) \
     FORWARD_ARGS(invalidObjectState, LocaleMessage, invalidObjectState, (const QString& object), (object)) \
-    FORWARD(invalidFileName, LocaleMessage, invalidFileName)
+    FORWARD(invalidFileName, LocaleMessage, invalidFileName) \
+    TEXT(undef, "Undef") \
+    TEXT_ARG(importRolledBack, file, "The import of the file was rolled back: none of its items were stored. File: %1.") \
+    TEXT(malformedElement, "Malformed value ignored, the stored value is kept. File: %1, node no. %2, element: %3.") \
+    TEXT_ARG(readAsWindows1252, file, "The file is not valid UTF-8 and was read as Windows-1252. File: %1.")
 
 namespace Vexal {
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/Thread.h"
+
+namespace Vexal {
+
+// Deletes rows whose project, language, website, article or word is gone,
+// in an order that also removes the synonyms and spun articles of the words
+// and articles it has just deleted. Stops at the first failing statement.
+class ThreadDBClean : public Thread
+{
+    Q_OBJECT
+public:
+    explicit ThreadDBClean(QObject* parent = nullptr);
+
+    QString title() const override;
+
+    static QString deleteOrphansText(const QString& table, const QString& column, const QString& referencedTable,
+                                     const QString& referencedColumn);
+
+protected:
+    void run() override;
+
+    bool deleteOrphans(const QString& table, const QString& column, const QString& referencedTable,
+                       const QString& referencedColumn);
+    bool deleteOrphansOfProject(const QString& table);
+    bool deleteOrphansOfLanguage(const QString& table);
+    bool deleteOrphansOfWebsite(const QString& table);
+
+private:
+    bool clean();
+};
+
+} // namespace Vexal

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "exchange/XmlBase.h"
+
+namespace Vexal {
+
+class DBAddress;
+
+class XmlAddress : public XmlBase
+{
+    Q_OBJECT
+public:
+    explicit XmlAddress(QObject* parent = nullptr);
+
+    void write(QDomDocument& document, QDomElement& item) override;
+    bool read(const QDomElement& item) override;
+
+    DBAddress* item() const { return m_item; }
+
+private:
+    DBAddress* m_item = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,263 @@
+#include "exchange/XmlBase.h"
+
+#include "core/Convert.h"
+#include "data/DBBase.h"
+#include "data/DBSql.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QSqlQuery>
+
+namespace Vexal {
+
+XmlBase::XmlBase(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void XmlBase::setRecord(DBBase* record)
+{
+    m_record = record;
+}
+
+void XmlBase::bindValues(QSqlQuery& query)
+{
+    m_record->bindValues(query);
+}
+
+void XmlBase::readValues(const QSqlQuery& query)
+{
+    m_record->readValues(query);
+}
+
+QString XmlBase::tableName() const
+{
+    return m_record ? m_record->tableName() : QString();
+}
+
+QString XmlBase::displayName() const
+{
+    return m_record ? m_record->displayName() : QString();
+}
+
+QString XmlBase::columnsText() const
+{
+    return m_record ? m_record->columnsText() : QString();
+}
+
+void XmlBase::write(QDomDocument& document, QDomElement& item)
+{
+    appendInt(document, item, DBSql::colID(), m_record->id());
+    appendText(document, item, DBSql::colName(), m_record->name());
+    appendText(document, item, DBSql::colComments(), m_record->comments());
+}
+
+bool XmlBase::read(const QDomElement& item)
+{
+    if (item.nodeName() != ConstXML::itemTag())
+        return false;
+    bool ok = false;
+    const int id = readInt(item, DBSql::colID(), &ok);
+    if (!ok)
+        return false;
+    m_record->setId(id);
+
+    const QString name = childText(item, DBSql::colName());
+    if (!name.isEmpty())
+        m_record->setName(name);
+    QString comments;
+    if (readText(item, DBSql::colComments(), &comments))
+        m_record->setComments(comments);
+
+    const bool mark = readBool(item, DBSql::colXDelete(), &ok);
+    if (ok)
+        m_record->setDeleteMark(mark);
+    return true;
+}
+
+void XmlBase::appendText(QDomDocument& document, QDomElement& parent, const QString& name, const QString& value)
+{
+    QDomElement element = document.createElement(name);
+    element.appendChild(document.createTextNode(value));
+    parent.appendChild(element);
+}
+
+void XmlBase::appendInt(QDomDocument& document, QDomElement& parent, const QString& name, int value)
+{
+    appendText(document, parent, name, QString::number(value));
+}
+
+void XmlBase::appendBool(QDomDocument& document, QDomElement& parent, const QString& name, bool value)
+{
+    appendText(document, parent, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void XmlBase::appendDate(QDomDocument& document, QDomElement& parent, const QString& name, const QDate& value)
+{
+    appendText(document, parent, name, dateText(value));
+}
+
+void XmlBase::appendDateTime(QDomDocument& document, QDomElement& parent, const QString& name,
+                             const QDateTime& value)
+{
+    appendText(document, parent, name, dateTimeText(value));
+}
+
+void XmlBase::appendPixmap(QDomDocument& document, QDomElement& parent, const QString& name, const QImage& value)
+{
+    appendText(document, parent, name, imageText(value));
+}
+
+QString XmlBase::dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyy.MM.dd"));
+}
+
+QString XmlBase::dateTimeText(const QDateTime& dateTime)
+{
+    return dateTime.toLocalTime().toString(QStringLiteral("yyyy.MM.dd.hh.mm.ss"));
+}
+
+QString XmlBase::imageText(const QImage& image)
+{
+    if (image.isNull())
+        return QString();
+    return QString::fromLatin1(Convert::imageToBytes(image).toBase64());
+}
+
+QString XmlBase::childText(const QDomElement& element, const QString& name)
+{
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.nodeName() == name && node.hasChildNodes())
+            return node.firstChild().nodeValue();
+    }
+    return QString();
+}
+
+bool XmlBase::hasElement(const QDomElement& element, const QString& name)
+{
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isElement() && node.nodeName() == name)
+            return true;
+    }
+    return false;
+}
+
+void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
+{
+    if (!ok && !text.isEmpty())
+        m_malformed.append(name);
+}
+
+bool XmlBase::readText(const QDomElement& element, const QString& name, QString* value)
+{
+    if (!hasElement(element, name))
+        return false;
+    *value = childText(element, name);
+    return true;
+}
+
+int XmlBase::readInt(const QDomElement& element, const QString& name, bool* ok)
+{
+    *ok = false;
+    const QString text = childText(element, name);
+    int value = 0;
+    if (!text.isEmpty())
+        value = text.toInt(ok, 10);
+    noteMalformed(name, text, *ok);
+    return *ok ? value : 0;
+}
+
+bool XmlBase::readBool(const QDomElement& element, const QString& name, bool* ok)
+{
+    return readInt(element, name, ok) != 0;
+}
+
+namespace {
+
+// The integers of a text split at ".", empty parts dropped; false unless
+// there are exactly `count` of them.
+bool splitParts(const QString& text, int count, int* parts)
+{
+    const QStringList pieces = text.split(QLatin1Char('.'), Qt::SkipEmptyParts);
+    if (pieces.size() != count)
+        return false;
+    for (int i = 0; i < count; ++i) {
+        bool ok = false;
+        parts[i] = pieces.at(i).toInt(&ok, 10);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QDate XmlBase::readDate(const QDomElement& element, const QString& name, bool* ok)
+{
+    const QString text = childText(element, name);
+    int p[3];
+    *ok = splitParts(text, 3, p) && QDate::isValid(p[0], p[1], p[2]);
+    noteMalformed(name, text, *ok);
+    return *ok ? QDate(p[0], p[1], p[2]) : QDate();
+}
+
+QDateTime XmlBase::readDateTime(const QDomElement& element, const QString& name, bool* ok)
+{
+    const QString text = childText(element, name);
+    int p[6];
+    *ok = splitParts(text, 6, p) && QDate::isValid(p[0], p[1], p[2]) && QTime::isValid(p[3], p[4], p[5]);
+    noteMalformed(name, text, *ok);
+    return *ok ? QDateTime(QDate(p[0], p[1], p[2]), QTime(p[3], p[4], p[5]), Qt::LocalTime) : QDateTime();
+}
+
+QImage XmlBase::readPixmap(const QDomElement& element, const QString& name, bool* ok)
+{
+    const QString text = childText(element, name);
+    *ok = !text.isEmpty();
+    if (!*ok)
+        return QImage();
+    return Convert::bytesToImage(QByteArray::fromBase64(text.toLatin1()));
+}
+
+int XmlBase::id() const
+{
+    return m_record->id();
+}
+
+QString XmlBase::errorText() const
+{
+    return m_record->errorText();
+}
+
+bool XmlBase::deleteMark() const
+{
+    return m_record->deleteMark();
+}
+
+bool XmlBase::loadStored(int id)
+{
+    return m_record->load(id);
+}
+
+bool XmlBase::insertRecord()
+{
+    m_record->setState(DBBase::StateNew);
+    return m_record->save();
+}
+
+bool XmlBase::updateRecord()
+{
+    m_record->setState(DBBase::StateClean);
+    m_record->setState(DBBase::StateModified);
+    return m_record->save();
+}
+
+bool XmlBase::deleteRecord()
+{
+    m_record->setState(DBBase::StateClean);
+    m_record->setState(DBBase::StateDeleted);
+    return m_record->save();
+}
+
+} // namespace Vexal

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QDomDocument;
+class QDomElement;
+class QSqlQuery;
+
+namespace Vexal {
+
+class DBBase;
+
+// One record as one "item" of an XML exchange file, and back. A subclass owns
+// one record of its kind (a QObject child), writes its own columns after the
+// common ones and reads them back. Values are written in their text forms:
+// integers in decimal, flags "1"/"0", dates "yyyy.MM.dd", date-times
+// "yyyy.MM.dd.hh.mm.ss" (local time), images as Base64 PNG.
+//
+// Reading applies only what the item carries: an element that is missing
+// leaves the record's value, and so does a value that does not convert (its
+// element name is kept in malformedElements()). On a new record that is the
+// kind's default; on a record loaded with loadStored() it is the stored value.
+class XmlBase : public QObject
+{
+    Q_OBJECT
+public:
+    explicit XmlBase(QObject* parent = nullptr);
+
+    DBBase* record() const { return m_record; }
+
+    virtual void bindValues(QSqlQuery& query);
+    virtual void readValues(const QSqlQuery& query);
+    virtual void write(QDomDocument& document, QDomElement& item);
+    virtual bool read(const QDomElement& item);
+    virtual QString tableName() const;
+    virtual QString displayName() const;
+    virtual QString columnsText() const;
+
+    static void appendText(QDomDocument& document, QDomElement& parent, const QString& name, const QString& value);
+    static void appendInt(QDomDocument& document, QDomElement& parent, const QString& name, int value);
+    static void appendBool(QDomDocument& document, QDomElement& parent, const QString& name, bool value);
+    static void appendDate(QDomDocument& document, QDomElement& parent, const QString& name, const QDate& value);
+    static void appendDateTime(QDomDocument& document, QDomElement& parent, const QString& name,
+                               const QDateTime& value);
+    static void appendPixmap(QDomDocument& document, QDomElement& parent, const QString& name, const QImage& value);
+
+    // The value of the first child node of the first child element named
+    // exactly `name` that has child nodes; "" when there is none.
+    static QString childText(const QDomElement& element, const QString& name);
+    // Whether the element has a child element named exactly `name`.
+    static bool hasElement(const QDomElement& element, const QString& name);
+
+    // Readers: *ok is set false first and true when the element gave a value.
+    bool readText(const QDomElement& element, const QString& name, QString* value);
+    int readInt(const QDomElement& element, const QString& name, bool* ok);
+    bool readBool(const QDomElement& element, const QString& name, bool* ok);
+    QDate readDate(const QDomElement& element, const QString& name, bool* ok);
+    QDateTime readDateTime(const QDomElement& element, const QString& name, bool* ok);
+    QImage readPixmap(const QDomElement& element, const QString& name, bool* ok);
+
+    // Text forms of the values.
+    static QString dateText(const QDate& date);
+    static QString dateTimeText(const QDateTime& dateTime);
+    static QString imageText(const QImage& image);
+
+    int id() const;
+    QString errorText() const;
+    bool deleteMark() const;
+
+    // Loads the stored row with this id into the record before read().
+    bool loadStored(int id);
+    bool insertRecord();
+    bool updateRecord();
+    bool deleteRecord();
+
+    // Elements of the last reads whose non-empty text did not convert.
+    QStringList malformedElements() const { return m_malformed; }
+
+protected:
+    void setRecord(DBBase* record);
+
+private:
+    void noteMalformed(const QString& name, const QString& text, bool ok);
+
+    DBBase* m_record = nullptr;
+    QStringList m_malformed;
+};
+
+} // namespace Vexal

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "exchange/XmlBase.h"
+
+namespace Vexal {
+
+class DBCity;
+
+class XmlCity : public XmlBase
+{
+    Q_OBJECT
+public:
+    explicit XmlCity(QObject* parent = nullptr);
+
+    void write(QDomDocument& document, QDomElement& item) override;
+    bool read(const QDomElement& item) override;
+
+    DBCity* item() const { return m_item; }
+
+private:
+    DBCity* m_item = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,34 @@
+#include "exchange/XmlLastName.h"
+
+#include "sites/DBLastName.h"
+#include "data/DBSql.h"
+
+#include <QDomElement>
+
+namespace Vexal {
+
+XmlLastName::XmlLastName(QObject* parent)
+    : XmlBase(parent)
+    , m_item(new DBLastName(this))
+{
+    setRecord(m_item);
+}
+
+void XmlLastName::write(QDomDocument& document, QDomElement& item)
+{
+    XmlBase::write(document, item);
+    appendInt(document, item, DBSql::colLanguageID(), m_item->languageId());
+}
+
+bool XmlLastName::read(const QDomElement& item)
+{
+    if (!XmlBase::read(item))
+        return false;
+    bool ok = false;
+    const int languageID = readInt(item, DBSql::colLanguageID(), &ok);
+    if (ok)
+        m_item->setLanguageId(languageID);
+    return true;
+}
+
+} // namespace Vexal

@@ -1,0 +1,44 @@
+#include "exchange/XmlLoginTemplate.h"
+
+#include "automation/DBLoginTemplate.h"
+#include "data/DBSql.h"
+
+#include <QDomElement>
+
+namespace Vexal {
+
+XmlLoginTemplate::XmlLoginTemplate(QObject* parent)
+    : XmlBase(parent)
+    , m_item(new DBLoginTemplate(this))
+{
+    setRecord(m_item);
+}
+
+void XmlLoginTemplate::write(QDomDocument& document, QDomElement& item)
+{
+    XmlBase::write(document, item);
+    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(document, item, DBSql::colLogin(), m_item->login());
+    appendText(document, item, DBSql::colPassword(), m_item->password());
+    appendText(document, item, DBSql::colSubmit(), m_item->submit());
+}
+
+bool XmlLoginTemplate::read(const QDomElement& item)
+{
+    if (!XmlBase::read(item))
+        return false;
+    QString text;
+    bool ok = false;
+    const int websiteID = readInt(item, DBSql::colWebsiteID(), &ok);
+    if (ok)
+        m_item->setWebsiteId(websiteID);
+    if (readText(item, DBSql::colLogin(), &text))
+        m_item->setLogin(text);
+    if (readText(item, DBSql::colPassword(), &text))
+        m_item->setPassword(text);
+    if (readText(item, DBSql::colSubmit(), &text))
+        m_item->setSubmit(text);
+    return true;
+}
+
+} // namespace Vexal

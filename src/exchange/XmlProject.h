@@ -1,0 +1,24 @@
+#pragma once
+
+#include "exchange/XmlBase.h"
+
+namespace Vexal {
+
+class DBProject;
+
+class XmlProject : public XmlBase
+{
+    Q_OBJECT
+public:
+    explicit XmlProject(QObject* parent = nullptr);
+
+    void write(QDomDocument& document, QDomElement& item) override;
+    bool read(const QDomElement& item) override;
+
+    DBProject* item() const { return m_item; }
+
+private:
+    DBProject* m_item = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,46 @@
+#include "exchange/XmlRank.h"
+
+#include "sites/DBRank.h"
+#include "data/DBSql.h"
+
+#include <QDomElement>
+
+namespace Vexal {
+
+XmlRank::XmlRank(QObject* parent)
+    : XmlBase(parent)
+    , m_item(new DBRank(this))
+{
+    setRecord(m_item);
+}
+
+void XmlRank::write(QDomDocument& document, QDomElement& item)
+{
+    XmlBase::write(document, item);
+    appendText(document, item, DBSql::colHost(), m_item->host());
+    appendDate(document, item, DBSql::colCreateDate(), m_item->createDate());
+    appendInt(document, item, DBSql::colGoogle(), m_item->google());
+    appendInt(document, item, DBSql::colAlexa(), m_item->alexa());
+}
+
+bool XmlRank::read(const QDomElement& item)
+{
+    if (!XmlBase::read(item))
+        return false;
+    QString text;
+    bool ok = false;
+    if (readText(item, DBSql::colHost(), &text))
+        m_item->setHost(text);
+    const QDate createDate = readDate(item, DBSql::colCreateDate(), &ok);
+    if (ok)
+        m_item->setCreateDate(createDate);
+    const int google = readInt(item, DBSql::colGoogle(), &ok);
+    if (ok)
+        m_item->setGoogle(google);
+    const int alexa = readInt(item, DBSql::colAlexa(), &ok);
+    if (ok)
+        m_item->setAlexa(alexa);
+    return true;
+}
+
+} // namespace Vexal

@@ -1,0 +1,47 @@
+#include "exchange/XmlSocialBookmarkTemplate.h"
+
+#include "automation/DBSocialBookmarkTemplate.h"
+#include "data/DBSql.h"
+
+#include <QDomElement>
+
+namespace Vexal {
+
+XmlSocialBookmarkTemplate::XmlSocialBookmarkTemplate(QObject* parent)
+    : XmlBase(parent)
+    , m_item(new DBSocialBookmarkTemplate(this))
+{
+    setRecord(m_item);
+}
+
+void XmlSocialBookmarkTemplate::write(QDomDocument& document, QDomElement& item)
+{
+    XmlBase::write(document, item);
+    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(document, item, DBSql::colTitle(), m_item->title());
+    appendText(document, item, DBSql::colTags(), m_item->tags());
+    appendText(document, item, DBSql::colURL(), m_item->url());
+    appendText(document, item, DBSql::colDescription(), m_item->description());
+}
+
+bool XmlSocialBookmarkTemplate::read(const QDomElement& item)
+{
+    if (!XmlBase::read(item))
+        return false;
+    QString text;
+    bool ok = false;
+    const int websiteID = readInt(item, DBSql::colWebsiteID(), &ok);
+    if (ok)
+        m_item->setWebsiteId(websiteID);
+    if (readText(item, DBSql::colTitle(), &text))
+        m_item->setTitle(text);
+    if (readText(item, DBSql::colTags(), &text))
+        m_item->setTags(text);
+    if (readText(item, DBSql::colURL(), &text))
+        m_item->setUrl(text);
+    if (readText(item, DBSql::colDescription(), &text))
+        m_item->setDescription(text);
+    return true;
+}
+
+} // namespace Vexal

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "exchange/XmlProjectBase.h"
+
+namespace Vexal {
+
+class DBSpinnedArticle;
+
+class XmlSpinnedArticle : public XmlProjectBase
+{
+    Q_OBJECT
+public:
+    explicit XmlSpinnedArticle(QObject* parent = nullptr);
+
+    void write(QDomDocument& document, QDomElement& item) override;
+    bool read(const QDomElement& item) override;
+
+    DBSpinnedArticle* item() const { return m_item; }
+
+private:
+    DBSpinnedArticle* m_item = nullptr;
+};
+
+} // namespace Vexal

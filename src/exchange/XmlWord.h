@@ -1,0 +1,24 @@
+#pragma once
+
+#include "exchange/XmlBase.h"
+
+namespace Vexal {
+
+class DBWord;
+
+class XmlWord : public XmlBase
+{
+    Q_OBJECT
+public:
+    explicit XmlWord(QObject* parent = nullptr);
+
+    void write(QDomDocument& document, QDomElement& item) override;
+    bool read(const QDomElement& item) override;
+
+    DBWord* item() const { return m_item; }
+
+private:
+    DBWord* m_item = nullptr;
+};
+
+} // namespace Vexal

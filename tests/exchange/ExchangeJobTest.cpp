@@ -1,0 +1,351 @@
+#include "ExchangeTestUtil.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/DlgProgress.h"
+#include "core/Logger.h"
+#include "data/DBCache.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBOptions.h"
+#include "data/DBProject.h"
+#include "data/DBSql.h"
+#include "exchange/ThreadXmlExport.h"
+#include "exchange/ThreadXmlImport.h"
+#include "texts/LocaleDialog.h"
+#include "texts/LocaleMessage.h"
+#include "texts/LocaleThread.h"
+
+#include <QDomDocument>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Vexal;
+
+namespace {
+
+void setOverride(bool on)
+{
+    DBOptions options;
+    options.setOverrideOnImport(on);
+    DBCache::setOptions(&options);
+}
+
+int addProject(const QString& name, const QString& url, bool active = false)
+{
+    DBProject project;
+    project.setName(name);
+    project.setUrl(url);
+    project.setActive(active);
+    project.setComments(QStringLiteral("kept"));
+    return project.save() ? project.id() : -1;
+}
+
+QString projectValue(int id, const QString& column)
+{
+    return TestDatabase::value(QStringLiteral("SELECT %1 FROM Project WHERE ID=%2;").arg(column).arg(id)).toString();
+}
+
+// Runs an import of the given files; returns its error text ("" on success).
+QString importFiles(const QStringList& files)
+{
+    ThreadXmlImport job(files);
+    if (!runJob(job))
+        return QStringLiteral("timeout");
+    if (job.isSuccessful() != job.errorText().isEmpty())
+        return QStringLiteral("success flag and error text disagree: ") + job.errorText();
+    return job.errorText();
+}
+
+QByteArray projectsFile(const QByteArray& items)
+{
+    return "<!DOCTYPE doc>\n<items Table=\"Project\">" + items + "</items>\n";
+}
+
+class ProgressDialog : public DlgProgress
+{
+public:
+    using DlgProgress::DlgProgress;
+    QPushButton* ok() const { return okButton; }
+    QLabel* status() const { return statusLabel; }
+};
+
+} // namespace
+
+class ExchangeJobTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        DBCache::reset();
+        Logger::resetForTests();
+    }
+    void cleanup()
+    {
+        DBCache::reset();
+        Logger::resetForTests();
+    }
+
+    void exportWritesTheFileFormat()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(addProject(QStringLiteral("Alpha & <b>"), QStringLiteral("http://a.example/"), true) > 0);
+        ThreadXmlExport job(4, db.folder());
+        QCOMPARE(job.title(), QStringLiteral("Export Projects"));
+        QVERIFY(runJob(job));
+        QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
+
+        const QByteArray bytes = readBytes(db.file(QStringLiteral("Projects.xml")));
+        QVERIFY(bytes.startsWith("<!DOCTYPE doc>\n<items Table=\"Project\">\n <item>\n  <ID>"));
+        QDomDocument document;
+        QVERIFY(document.setContent(bytes));
+        const QDomElement item = document.documentElement().firstChildElement();
+        QStringList names;
+        for (QDomElement e = item.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+            names << e.tagName() + QLatin1Char('=') + e.text();
+        QCOMPARE(names, QStringList({QStringLiteral("ID=1"), QStringLiteral("Name=Alpha & <b>"),
+                                     QStringLiteral("Comments=kept"), QStringLiteral("URL=http://a.example/"),
+                                     QStringLiteral("Active=1")}));
+    }
+
+    void exportCodes()
+    {
+        TestDatabase db;
+        QCOMPARE(ThreadXmlExport(0, db.folder()).title(), QStringLiteral("Export Undef"));
+        QCOMPARE(ThreadXmlExport(28, db.folder()).title(), QString());
+        ThreadXmlExport undef(0, db.folder());
+        QVERIFY(runJob(undef));
+        QVERIFY(!undef.isSuccessful());
+        QCOMPARE(undef.errorText(), QStringLiteral("Invalid object state. Object: m_obj"));
+
+        // An empty shortcut table exports the built-in set, never stored.
+        ThreadXmlExport shortcuts(3, db.folder());
+        QVERIFY(runJob(shortcuts));
+        QVERIFY(shortcuts.isSuccessful());
+        QDomDocument document;
+        QVERIFY(document.setContent(readBytes(db.file(QStringLiteral("UriShortcuts.xml")))));
+        QCOMPARE(document.documentElement().attribute(QStringLiteral("Table")), QStringLiteral("UrlShortcut"));
+        const QDomNodeList items = document.documentElement().childNodes();
+        QCOMPARE(items.count(), 7);
+        for (int i = 0; i < items.count(); ++i)
+            QCOMPARE(items.at(i).firstChildElement(QStringLiteral("ID")).text(), QStringLiteral("-1"));
+    }
+
+    void failedExportKeepsTheEarlierFile()
+    {
+        TestDatabase db;
+        for (int i = 0; i < 40; ++i)
+            addProject(QStringLiteral("Project %1").arg(i), QStringLiteral("http://site%1.example/").arg(i));
+        const QString path = db.file(QStringLiteral("Projects.xml"));
+        QVERIFY(writeBytes(path, "earlier"));
+
+        // Files may not grow beyond 512 bytes while the job writes.
+        rlimit previous {};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = previous;
+        small.rlim_cur = 512;
+        setrlimit(RLIMIT_FSIZE, &small);
+        ThreadXmlExport job(4, db.folder());
+        const bool finished = runJob(job);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY(finished);
+        QVERIFY(!job.isSuccessful());
+        QVERIFY(!job.errorText().isEmpty());
+        QCOMPARE(readBytes(path), QByteArray("earlier"));
+        QCOMPARE(QDir(db.folder()).entryList({QStringLiteral("Projects.xml*")}, QDir::Files).size(), 1);
+
+        ThreadXmlExport missingFolder(4, db.file(QStringLiteral("no/such/folder")));
+        QVERIFY(runJob(missingFolder));
+        QVERIFY(!missingFolder.isSuccessful());
+        QVERIFY(!missingFolder.errorText().isEmpty());
+    }
+
+    void badFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error"); // %1 = path; "parse" = any parse failure; "" = success
+        QTest::addColumn<int>("projects");
+        QTest::newRow("empty") << QByteArray() << "" << 0;
+        QTest::newRow("white space") << QByteArray("  \n ") << "parse" << 0;
+        QTest::newRow("not well-formed") << projectsFile("<item><ID>1</ID>") << "parse" << 0;
+        QTest::newRow("wrong root") << QByteArray("<things Table=\"Project\"/>") << "Invalid xml structure. File: %1." << 0;
+        QTest::newRow("no table") << QByteArray("<items/>") << "Invalid xml structure. File: %1." << 0;
+        QTest::newRow("unknown table")
+            << QByteArray("<items Table=\"Nope\"><item><ID>1</ID></item></items>")
+            << "Invalid database table name. File: %1." << 0;
+        QTest::newRow("unknown table, no items") << QByteArray("<items Table=\"Nope\"/>") << "" << 0;
+        QTest::newRow("Item") << projectsFile("<Item><ID>1</ID></Item>")
+                              << "Failed to parse the xml node. File: %1, node no. 0." << 0;
+        QTest::newRow("comment between items")
+            << projectsFile("<item><ID>1</ID></item><!-- x --><item><ID>2</ID></item>")
+            << "Failed to parse the xml node. File: %1, node no. 1." << 0;
+        QTest::newRow("declaration, comment, ITEMS")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- by hand -->\n"
+                          "<ITEMS Table=\"project\"><item><ID>1</ID></item><item><ID>-1</ID></item></ITEMS>")
+            << "" << 2;
+    }
+    void badFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        QFETCH(int, projects);
+        TestDatabase db;
+        const QString path = db.file(QStringLiteral("in.xml"));
+        QVERIFY(writeBytes(path, bytes));
+        const QString got = importFiles({path});
+        if (error == QLatin1String("parse"))
+            QVERIFY2(got.startsWith(QStringLiteral("Failed to parse a file. File: %1, error: ").arg(path)),
+                     qPrintable(got));
+        else
+            QCOMPARE(got, error.isEmpty() ? QString() : error.arg(path));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), projects);
+    }
+
+    void collidingIdRollsBackTheWholeFile()
+    {
+        TestDatabase db;
+        QCOMPARE(addProject(QStringLiteral("Stored"), QStringLiteral("http://s/")), 1);
+        const QString path = db.file(QStringLiteral("p.xml"));
+        QVERIFY(writeBytes(path, projectsFile("<item><ID>5</ID><Name>New</Name></item>"
+                                              "<item><ID>1</ID><Name>Clash</Name></item>")));
+        QCOMPARE(importFiles({path}), QStringLiteral("Can't override an existing item. File: %1, node no. 1, ID: 1").arg(path));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 1);
+        QCOMPARE(projectValue(1, DBSql::colName()), QStringLiteral("Stored"));
+        QCOMPARE(Logger::warnings().size(), 1);
+        QVERIFY(Logger::warnings().first().contains(path));
+    }
+
+    void overwriteKeepsWhatTheItemLacks()
+    {
+        TestDatabase db;
+        QCOMPARE(addProject(QStringLiteral("Stored"), QStringLiteral("http://s/"), true), 1);
+        DBMasterAccount master;
+        master.setName(QStringLiteral("M"));
+        master.setActive(true);
+        master.setQuestion(3);
+        master.setBirthday(QDate(1980, 5, 6));
+        master.setFirstName(QStringLiteral("Ann"));
+        master.setCity(QStringLiteral("Town"));
+        QVERIFY(master.save());
+        setOverride(true);
+
+        const QString projects = db.file(QStringLiteral("p.xml"));
+        QVERIFY(writeBytes(projects, projectsFile("<item><ID>1</ID><Name>Renamed</Name><Active>0</Active></item>")));
+        const QString masters = db.file(QStringLiteral("m.xml"));
+        QVERIFY(writeBytes(masters, "<items Table=\"MasterAccount\"><item><ID>1</ID><Question>abc</Question>"
+                                    "<Birthday></Birthday><FirstName/><Gender>0</Gender></item></items>"));
+        QCOMPARE(importFiles({projects, masters}), QString());
+
+        QCOMPARE(projectValue(1, DBSql::colName()), QStringLiteral("Renamed"));
+        QCOMPARE(projectValue(1, DBSql::colURL()), QStringLiteral("http://s/"));
+        QCOMPARE(projectValue(1, DBSql::colComments()), QStringLiteral("kept"));
+        QCOMPARE(projectValue(1, DBSql::colActive()), QStringLiteral("1"));
+
+        DBMasterAccount stored;
+        QVERIFY(stored.load(1));
+        QVERIFY(stored.isActive());
+        QCOMPARE(stored.question(), 3);
+        QCOMPARE(stored.birthday(), QDate(1980, 5, 6));
+        QCOMPARE(stored.firstName(), QString()); // present and empty: taken
+        QCOMPARE(stored.city(), QStringLiteral("Town"));
+        QCOMPARE(stored.gender(), 0);
+        QCOMPARE(Logger::warnings().size(), 1); // the malformed Question
+        QVERIFY(Logger::warnings().first().contains(QStringLiteral("element: Question")));
+    }
+
+    void failurePartWayStopsAtThatFile()
+    {
+        TestDatabase db;
+        const QString first = db.file(QStringLiteral("1.xml"));
+        const QString second = db.file(QStringLiteral("2.xml"));
+        const QString third = db.file(QStringLiteral("3.xml"));
+        QVERIFY(writeBytes(first, projectsFile("<item><ID>7</ID><Name>P</Name></item>")));
+        QVERIFY(writeBytes(second, "<items Table=\"Account\">"
+                                   "<item><ID>1</ID><ProjectID>7</ProjectID><Login>a</Login></item>"
+                                   "<item><ID>2</ID><ProjectID>-1</ProjectID></item></items>"));
+        QVERIFY(writeBytes(third, projectsFile("<item><ID>8</ID></item>")));
+        const QString error = importFiles({first, second, third});
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1., ID: 2, error: ").arg(second)),
+                 qPrintable(error));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 1);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
+
+        QFile::remove(third);
+        QCOMPARE(importFiles({first.left(first.size() - 5) + QStringLiteral("4.xml"), third}),
+                 QStringLiteral("Failed to open a file. File: %1, error: Specified file is missing.")
+                     .arg(db.file(QStringLiteral("4.xml"))));
+    }
+
+    void deleteMarksAndNewIds()
+    {
+        TestDatabase db;
+        QCOMPARE(addProject(QStringLiteral("Doomed"), QString()), 1);
+        QCOMPARE(addProject(QStringLiteral("Stays"), QString()), 2);
+        const QString path = db.file(QStringLiteral("p.xml"));
+        QVERIFY(writeBytes(path, projectsFile("<item><ID>1</ID><XDelete>1</XDelete></item>"
+                                              "<item><ID>99</ID><XDelete>1</XDelete></item>"
+                                              "<item><ID>40</ID><Name>Forty</Name></item>"
+                                              "<item><ID>-1</ID><Name>Fresh</Name></item>")));
+        QCOMPARE(importFiles({path}), QString());
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 3);
+        QCOMPARE(projectValue(40, DBSql::colName()), QStringLiteral("Forty"));
+        QCOMPARE(projectValue(41, DBSql::colName()), QStringLiteral("Fresh"));
+        QVERIFY(projectValue(1, DBSql::colName()).isEmpty());
+    }
+
+    void encodings()
+    {
+        TestDatabase db;
+        const QString legacy = db.file(QStringLiteral("legacy.xml"));
+        QVERIFY(writeBytes(legacy, projectsFile("<item><ID>1</ID><Name>Caf\xe9 \x80</Name></item>")));
+        const QString utf8 = db.file(QStringLiteral("utf8.xml"));
+        QVERIFY(writeBytes(utf8, projectsFile("<item><ID>2</ID><Name>Caf\xc3\xa9 \xe2\x82\xac</Name></item>")));
+        const QString declared = db.file(QStringLiteral("declared.xml"));
+        QVERIFY(writeBytes(declared, "<?xml version=\"1.0\" encoding=\"ISO-8859-2\"?>\n"
+                                     + projectsFile("<item><ID>3</ID><Name>\xb3\xf3" "d\xbc</Name></item>")));
+        QCOMPARE(importFiles({legacy, utf8, declared}), QString());
+        QCOMPARE(projectValue(1, DBSql::colName()), QStringLiteral("Caf\u00e9 \u20ac"));
+        QCOMPARE(projectValue(2, DBSql::colName()), QStringLiteral("Caf\u00e9 \u20ac"));
+        QCOMPARE(projectValue(3, DBSql::colName()), QStringLiteral("\u0142\u00f3d\u017a"));
+        QCOMPARE(Logger::warnings().size(), 1);
+        QVERIFY(Logger::warnings().first().contains(legacy));
+    }
+
+    void failedExistenceCheckFailsTheItem()
+    {
+        TestDatabase db;
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Category;")));
+        const QString path = db.file(QStringLiteral("c.xml"));
+        QVERIFY(writeBytes(path, "<items Table=\"Category\"><item><ID>4</ID><XDelete>1</XDelete></item></items>"));
+        const QString error = importFiles({path});
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 0., ID: 4, error: ").arg(path)),
+                 qPrintable(error));
+    }
+
+    void runsBehindTheProgressDialog()
+    {
+        TestDatabase db;
+        addProject(QStringLiteral("P"), QString());
+        ProgressDialog dialog;
+        auto* job = new ThreadXmlExport(4, db.folder(), &dialog);
+        dialog.build(job);
+        QCOMPARE(dialog.status()->text(), QStringLiteral("Export Projects"));
+        dialog.show();
+        QTest::mouseClick(dialog.ok(), Qt::LeftButton);
+        QTRY_COMPARE(dialog.ok()->text(), LocaleDialog::close());
+        QCOMPARE(dialog.status()->text(), LocaleDialog::operationCompleted());
+        QVERIFY(QFile::exists(db.file(QStringLiteral("Projects.xml"))));
+        dialog.close();
+    }
+};
+
+TESVAR_TEST(ExchangeJobTest)
+#include "ExchangeJobTest.moc"

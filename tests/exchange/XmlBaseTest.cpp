@@ -1,0 +1,198 @@
+#include "TestRunner.h"
+
+#include "exchange/XmlAccount.h"
+#include "exchange/XmlArticle.h"
+#include "exchange/XmlHistory.h"
+#include "content/DBArticle.h"
+#include "views/DBHistory.h"
+#include "exchange/XmlBase.h"
+#include "exchange/XmlProject.h"
+#include "data/DBAccount.h"
+#include "data/DBProject.h"
+
+#include <QDomDocument>
+#include <QTest>
+
+using namespace Vexal;
+
+namespace {
+
+QDomElement parseItem(QDomDocument& document, const QString& xml)
+{
+    document.setContent(xml);
+    return document.documentElement();
+}
+
+} // namespace
+
+class XmlBaseTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readers_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("int") << "int" << "42" << true << "42";
+        QTest::newRow("int negative") << "int" << "-7" << true << "-7";
+        QTest::newRow("int empty") << "int" << "" << false << "0";
+        QTest::newRow("int letters") << "int" << "abc" << false << "0";
+        QTest::newRow("int fraction") << "int" << "1.5" << false << "0";
+        QTest::newRow("flag 2") << "flag" << "2" << true << "1";
+        QTest::newRow("flag 0") << "flag" << "0" << true << "0";
+        QTest::newRow("flag yes") << "flag" << "yes" << false << "0";
+        QTest::newRow("date short parts") << "date" << "2012.3.4" << true << "2012-03-04";
+        QTest::newRow("date empty part") << "date" << "2012..03.04" << true << "2012-03-04";
+        QTest::newRow("date two parts") << "date" << "2012.03" << false << "";
+        QTest::newRow("date invalid day") << "date" << "2012.02.30" << false << "";
+        QTest::newRow("date-time") << "datetime" << "2012.03.04.13.14.15" << true << "2012-03-04T13:14:15";
+        QTest::newRow("date-time hour 25") << "datetime" << "2012.03.04.25.00.00" << false << "";
+    }
+    void readers()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(QString, value);
+        QDomDocument document;
+        const QDomElement item = parseItem(document, QStringLiteral("<item><V>%1</V></item>").arg(text));
+        XmlBase xml;
+        bool got = !ok;
+        QString read;
+        if (kind == QLatin1String("int"))
+            read = QString::number(xml.readInt(item, QStringLiteral("V"), &got));
+        else if (kind == QLatin1String("flag"))
+            read = QString::number(int(xml.readBool(item, QStringLiteral("V"), &got)));
+        else if (kind == QLatin1String("date"))
+            read = xml.readDate(item, QStringLiteral("V"), &got).toString(Qt::ISODate);
+        else
+            read = xml.readDateTime(item, QStringLiteral("V"), &got).toString(Qt::ISODate);
+        QCOMPARE(got, ok);
+        QCOMPARE(read, value);
+        // Only a non-empty text that does not convert counts as malformed.
+        QCOMPARE(xml.malformedElements().isEmpty(), ok || text.isEmpty());
+    }
+
+    void writersAndImages()
+    {
+        QDomDocument document;
+        QDomElement item = document.createElement(QStringLiteral("item"));
+        QImage image(2, 2, QImage::Format_ARGB32);
+        image.fill(QColor(10, 20, 30));
+        XmlBase::appendBool(document, item, QStringLiteral("F"), true);
+        XmlBase::appendDate(document, item, QStringLiteral("D"), QDate(2012, 3, 4));
+        XmlBase::appendDateTime(document, item, QStringLiteral("T"), QDateTime(QDate(2012, 3, 4), QTime(5, 6, 7)));
+        XmlBase::appendPixmap(document, item, QStringLiteral("Empty"), QImage());
+        XmlBase::appendPixmap(document, item, QStringLiteral("Icon"), image);
+        XmlBase::appendText(document, item, QStringLiteral("Blank"), QStringLiteral(" "));
+        XmlBase::appendText(document, item, QStringLiteral("Junk"), QStringLiteral("not an image"));
+        document.appendChild(item);
+
+        QDomDocument parsed;
+        const QDomElement back = parseItem(parsed, document.toString(1));
+        QCOMPARE(XmlBase::childText(back, QStringLiteral("F")), QStringLiteral("1"));
+        QCOMPARE(XmlBase::childText(back, QStringLiteral("D")), QStringLiteral("2012.03.04"));
+        QCOMPARE(XmlBase::childText(back, QStringLiteral("T")), QStringLiteral("2012.03.04.05.06.07"));
+        QVERIFY(XmlBase::hasElement(back, QStringLiteral("Empty")));
+        QCOMPARE(XmlBase::childText(back, QStringLiteral("Blank")), QString());
+
+        XmlBase xml;
+        bool ok = true;
+        QVERIFY(xml.readPixmap(back, QStringLiteral("Empty"), &ok).isNull());
+        QVERIFY(!ok);
+        const QImage icon = xml.readPixmap(back, QStringLiteral("Icon"), &ok);
+        QVERIFY(ok);
+        QCOMPARE(icon.pixelColor(1, 1), QColor(10, 20, 30));
+        QVERIFY(xml.readPixmap(back, QStringLiteral("Junk"), &ok).isNull());
+        QVERIFY(ok);
+    }
+
+    void childTextSkipsEmptyMatches()
+    {
+        QDomDocument document;
+        const QDomElement item =
+            parseItem(document, QStringLiteral("<item><name>x</name><Name/><Name>first</Name><Name>second</Name></item>"));
+        QCOMPARE(XmlBase::childText(item, QStringLiteral("Name")), QStringLiteral("first"));
+        QCOMPARE(XmlBase::childText(item, QStringLiteral("Missing")), QString());
+    }
+
+    void commonElements_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("deleteMark");
+        QTest::newRow("no id") << "<item><Name>a</Name></item>" << false << -1 << false;
+        QTest::newRow("id abc") << "<item><ID>abc</ID></item>" << false << -1 << false;
+        QTest::newRow("wrong case") << "<Item><ID>3</ID></Item>" << false << -1 << false;
+        QTest::newRow("id -1") << "<item><ID>-1</ID></item>" << true << -1 << false;
+        QTest::newRow("xdelete yes") << "<item><ID>4</ID><XDelete>yes</XDelete></item>" << true << 4 << false;
+        QTest::newRow("xdelete 2") << "<item><ID>4</ID><XDelete>2</XDelete></item>" << true << 4 << true;
+        QTest::newRow("xdelete 0") << "<item><ID>4</ID><XDelete>0</XDelete></item>" << true << 4 << false;
+    }
+    void commonElements()
+    {
+        QFETCH(QString, xml);
+        QFETCH(bool, accepted);
+        QFETCH(int, id);
+        QFETCH(bool, deleteMark);
+        QDomDocument document;
+        XmlProject project;
+        QCOMPARE(project.read(parseItem(document, xml)), accepted);
+        if (accepted) {
+            QCOMPARE(project.id(), id);
+            QCOMPARE(project.deleteMark(), deleteMark);
+        }
+    }
+
+    void projectOwnedKindsNeedProjectId()
+    {
+        QDomDocument document;
+        XmlAccount account;
+        QVERIFY(!account.read(parseItem(document, QStringLiteral("<item><ID>1</ID><Login>a</Login></item>"))));
+        XmlAccount other;
+        QVERIFY(!other.read(parseItem(document, QStringLiteral("<item><ID>1</ID><ProjectID>x</ProjectID></item>"))));
+        XmlAccount good;
+        QVERIFY(good.read(parseItem(
+            document, QStringLiteral("<item><ID>1</ID><ProjectID>3</ProjectID><Password>s(ram)b</Password></item>"))));
+        QCOMPARE(good.projectId(), 3);
+        QCOMPARE(good.item()->password(), QStringLiteral("s(ram)b"));
+    }
+
+    void projectActiveIsNeverRead()
+    {
+        QDomDocument document;
+        XmlProject project;
+        QVERIFY(project.read(parseItem(
+            document, QStringLiteral("<item><ID>1</ID><Name></Name><URL>http://a/</URL><Active>1</Active></item>"))));
+        QVERIFY(!project.item()->isActive());
+        QCOMPARE(project.item()->url(), QStringLiteral("http://a/"));
+        QCOMPARE(project.item()->name(), DBProject().name()); // an empty Name is not taken
+    }
+
+    void ownElementsFallBackToTheNewRecord()
+    {
+        QDomDocument document;
+        XmlHistory empty;
+        QVERIFY(empty.read(parseItem(document, QStringLiteral("<item><ID>1</ID><Icon/></item>"))));
+        QCOMPARE(empty.item()->iconImage(), DBHistory().iconImage());
+        QVERIFY(empty.item()->createDate().isValid());
+        XmlHistory junk;
+        QVERIFY(junk.read(parseItem(document, QStringLiteral("<item><ID>1</ID><Icon>junk</Icon></item>"))));
+        QVERIFY(junk.item()->iconImage().isNull());
+
+        XmlArticle article;
+        QVERIFY(article.read(parseItem(document, QStringLiteral("<item><ID>1</ID><ProjectID>1</ProjectID>"
+                                                                "<TitleMode>x</TitleMode><Title>T</Title>"
+                                                                "<BodyMode>8</BodyMode></item>"))));
+        QCOMPARE(article.item()->titleMode(), 2);
+        QCOMPARE(article.item()->bodyMode(), 8);
+        QCOMPARE(article.item()->title(), QStringLiteral("T"));
+        QCOMPARE(article.malformedElements(), QStringList(QStringLiteral("TitleMode")));
+    }
+};
+
+TESVAR_TEST(XmlBaseTest)
+#include "XmlBaseTest.moc"
