@@ -2,8 +2,17 @@
 
 #include <QObject>
 
+#include <QPixmap>
+#include <QString>
+
+class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
+class QTableWidget;
+class QToolButton;
 class QVBoxLayout;
 class QWidget;
 
@@ -11,6 +20,10 @@ namespace Vexal {
 
 // Static helpers that give every window and dialog the same look. Forms are
 // two-column grids (label, field) whose next free row is the item count / 2.
+// Combo boxes listing records keep the record id under Qt::UserRole (-1 = no
+// record). Menu entries built at run time carry UserData (core/UserData.h);
+// fixed entries carry none. Message boxes carry the program title and go
+// through the prompt hook (core/UtilPrompt.h).
 class UtilGui : public QObject
 {
     Q_OBJECT
@@ -30,6 +43,42 @@ public:
     static void addRow(QGridLayout* grid, QWidget* label, QWidget* field);
     // Row stretch 1 on the row after the last label and field pair.
     static void stretchLastRow(QGridLayout* grid);
+    // Column stretch 1 on column 2, then the row stretch of stretchLastRow.
+    static void stretchLastRowAndColumn(QGridLayout* grid);
+
+    // The current item's Qt::UserRole data; -1 / "" for a null box or no
+    // current item.
+    static int currentItemId(const QComboBox* box);
+    static QString currentItemData(const QComboBox* box);
+    // Makes the first item with that data current, item 0 when none has it.
+    static void selectItemById(QComboBox* box, int id);
+    static void selectItemByData(QComboBox* box, const QString& data);
+    // Removes the first item with that data; item 0 becomes current when the
+    // box is left without a current item.
+    static void removeItemById(QComboBox* box, int id);
+    static void removeItemByData(QComboBox* box, const QString& data);
+
+    // Gives the widget that size (also its minimum) in the middle of the
+    // primary screen.
+    static void centerWindow(QWidget* widget, int width, int height);
+
+    static QTableWidget* createTableWidget(QWidget* parent);
+    static QPlainTextEdit* createPlainTextEdit(QWidget* parent);
+    static QSpinBox* createSpinBox(int minimum, int maximum, QWidget* parent);
+    // A label showing the 16-pixel separator picture (toolbars).
+    static QLabel* createSeparator(QWidget* parent);
+    // An auto-raise tool button, icon size = the pixmap's size.
+    static QToolButton* createToolButton(const QPixmap& icon, const QString& toolTip, QWidget* parent);
+
+    // Deletes every action of the widget (a menu) that is marked, or whose
+    // sub-menu is marked, with UserData; the others keep their order.
+    static void removeMarkedActions(QWidget* widget);
+
+    static void critical(QWidget* parent, const QString& text);
+    static void warning(QWidget* parent, const QString& text);
+    static void information(QWidget* parent, const QString& text);
+    // Yes and No, No the default; true only for Yes.
+    static bool question(QWidget* parent, const QString& text);
 };
 
 } // namespace Vexal

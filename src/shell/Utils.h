@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace Vexal {
+
+// Text helpers for menus, tabs and tooltips, tag lists and comparisons.
+class Utils : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Utils(QObject* parent = nullptr);
+
+    // An empty text becomes "Untitled"; a text of max - 2 characters or more
+    // becomes its first max - 3 characters and "..." (exactly max characters);
+    // a shorter one is padded with blanks to max when pad is set.
+    static QString elideText(const QString& text, int max, bool pad);
+    // Both texts elided to 80 on two lines; the first alone when the second is
+    // empty.
+    static QString elideTwoLines(const QString& first, const QString& second);
+    // Drops the empty tags of a comma-separated list (blanks stay as they are).
+    static QString normalizeTags(const QString& tags);
+    static bool equalText(const QString& first, const QString& second, bool caseSensitive);
+    static bool equalIgnoreCase(const QString& first, const QString& second);
+};
+
+} // namespace Vexal

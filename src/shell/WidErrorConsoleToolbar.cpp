@@ -1,0 +1,92 @@
+#include "shell/WidErrorConsoleToolbar.h"
+
+#include "core/TooltipManager.h"
+#include "texts/ConstIcon.h"
+#include "texts/LocaleConsole.h"
+
+#include <QIcon>
+#include <QToolButton>
+
+namespace Vexal {
+
+WidErrorConsoleToolbar::WidErrorConsoleToolbar(QWidget* parent)
+    : QWidget(parent)
+    , BaseToolbar(nullptr)
+{
+}
+
+void WidErrorConsoleToolbar::createTooltipsButton()
+{
+    QToolButton* button = addButton(ConstIcon::tooltips(32), LocaleConsole::tooltips(), 0);
+    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotTooltips);
+    addSeparator();
+}
+
+void WidErrorConsoleToolbar::createButtons()
+{
+    m_currentButton = addButton(ConstIcon::error(32), LocaleConsole::current(), 0);
+    addSeparator();
+    QToolButton* button = addButton(ConstIcon::all(32), LocaleConsole::all(), 0);
+    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowAll);
+    button = addButton(ConstIcon::error(32), LocaleConsole::errors(), 0);
+    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowErrors);
+    button = addButton(ConstIcon::warning(32), LocaleConsole::warnings(), 0);
+    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowWarnings);
+    button = addButton(ConstIcon::info(32), LocaleConsole::information(), 0);
+    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowInfo);
+    addSeparator();
+    button = addButton(ConstIcon::deleteIcon(32), LocaleConsole::clear(), 0);
+    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotClear);
+    addSeparator();
+    button = addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0);
+    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotReload);
+    addStretch();
+}
+
+void WidErrorConsoleToolbar::slotShowAll()
+{
+    setCurrentIcon(ConstIcon::all(32));
+    emit onShowAll();
+}
+
+void WidErrorConsoleToolbar::slotShowErrors()
+{
+    setCurrentIcon(ConstIcon::error(32));
+    emit onShowErrors();
+}
+
+void WidErrorConsoleToolbar::slotShowWarnings()
+{
+    setCurrentIcon(ConstIcon::warning(32));
+    emit onShowWarnings();
+}
+
+void WidErrorConsoleToolbar::slotShowInfo()
+{
+    setCurrentIcon(ConstIcon::info(32));
+    emit onShowInfo();
+}
+
+void WidErrorConsoleToolbar::setCurrentIcon(const QPixmap& pixmap)
+{
+    if (m_currentButton)
+        m_currentButton->setIcon(QIcon(pixmap));
+}
+
+void WidErrorConsoleToolbar::slotClear()
+{
+    emit onClear();
+}
+
+void WidErrorConsoleToolbar::slotReload()
+{
+    emit onReload();
+}
+
+void WidErrorConsoleToolbar::slotTooltips()
+{
+    if (tooltipManager())
+        tooltipManager()->toggle();
+}
+
+} // namespace Vexal

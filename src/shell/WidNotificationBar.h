@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+class QCommandLinkButton;
+
+namespace Vexal {
+
+// One notice at a time on a single command link button: errors, warnings and
+// information hide themselves after a while; a security notice stays until
+// clicked. A click anywhere closes the bar; the mouse over it holds the timer.
+// Showing a notice or closing the bar always stops a pending timer, so an
+// older notice's timer never hides a notice shown after it.
+class WidNotificationBar : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int defaultHideDelay = 5000;
+
+    explicit WidNotificationBar(QWidget* parent = nullptr);
+
+    void init();
+
+    void showError(const QString& text);
+    void showWarning(const QString& text);
+    void showInfo(const QString& text);
+    void showSecurity(const QString& text);
+
+    // Starts the auto-hide timer when the notice on show hides itself.
+    void startAutoHide();
+
+    QCommandLinkButton* button() const { return m_button; }
+    bool isAutoHide() const { return m_autoHide; }
+    bool isTimerRunning() const { return m_timerId != 0; }
+
+    // The auto-hide delay in milliseconds (tests shorten it).
+    int hideDelay() const { return m_hideDelay; }
+    void setHideDelay(int milliseconds) { m_hideDelay = milliseconds; }
+
+public slots:
+    void handleClose();
+
+protected:
+    virtual void create();
+    void timerEvent(QTimerEvent* event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void showNotice(const QPixmap& icon, const QString& text, bool autoHide);
+    void stopTimer();
+
+    QCommandLinkButton* m_button = nullptr;
+    int m_timerId = 0;
+    bool m_autoHide = true;
+    int m_hideDelay = defaultHideDelay;
+};
+
+} // namespace Vexal

@@ -1,0 +1,138 @@
+#include "shell/WidPageSource.h"
+
+#include "content/HtmlHighlighter.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/File.h"
+#include "data/UtilFileDialog.h"
+#include "shell/UtilGui.h"
+#include "shell/WidPageSourceToolbar.h"
+#include "shell/WidTextEdit.h"
+#include "texts/LocaleConsole.h"
+
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+WidPageSource::WidPageSource(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+QString WidPageSource::title() const
+{
+    return LocaleConsole::sourceOf(BaseTab::title());
+}
+
+QString WidPageSource::selectedText() const
+{
+    return m_textEdit ? m_textEdit->textCursor().selectedText() : QString();
+}
+
+void WidPageSource::setInit(QObject* init)
+{
+    BaseTab::setInit(init);
+    if (!m_textEdit)
+        createWidgets();
+    Init* start = BaseTab::init();
+    setTitle(start->title());
+    m_textEdit->setPlainText(start->text());
+    m_textEdit->moveCursor(QTextCursor::Start);
+}
+
+void WidPageSource::createWidgets()
+{
+    m_toolbar = new WidPageSourceToolbar(this);
+    m_toolbar->build();
+    connect(m_toolbar, &WidPageSourceToolbar::onHighlight, this, &WidPageSource::handleHighlight);
+    connect(m_toolbar, &WidPageSourceToolbar::onWordWrap, this, &WidPageSource::handleWordWrap);
+
+    m_textEdit = new WidTextEdit(this);
+    m_textEdit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_highlighter = new HtmlHighlighter(m_textEdit->document());
+
+    QVBoxLayout* layout = UtilGui::createVBoxLayout(this);
+    layout->addWidget(m_toolbar);
+    layout->addWidget(m_textEdit);
+}
+
+void WidPageSource::handleHighlight()
+{
+    if (m_highlighter)
+        m_highlighter->setEnabled(!m_highlighter->isEnabled());
+}
+
+void WidPageSource::handleWordWrap()
+{
+    if (!m_textEdit)
+        return;
+    if (m_textEdit->wordWrapMode() == QTextOption::NoWrap)
+        m_textEdit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    else
+        m_textEdit->setWordWrapMode(QTextOption::NoWrap);
+}
+
+void WidPageSource::setContext(const QString& action) const
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), action);
+}
+
+void WidPageSource::copy()
+{
+    if (m_textEdit)
+        m_textEdit->copy();
+}
+
+void WidPageSource::selectAll()
+{
+    if (m_textEdit)
+        m_textEdit->selectAll();
+}
+
+void WidPageSource::find(const QString& text, bool forward, bool matchCase)
+{
+    setContext(LocaleConsole::find());
+    if (m_textEdit)
+        m_textEdit->findText(text, forward, matchCase);
+}
+
+void WidPageSource::zoomIn()
+{
+    setContext(LocaleConsole::zoomIn());
+    if (m_textEdit)
+        m_textEdit->zoomInStep();
+}
+
+void WidPageSource::zoomOut()
+{
+    setContext(LocaleConsole::zoomOut());
+    if (m_textEdit)
+        m_textEdit->zoomOutStep();
+}
+
+void WidPageSource::zoomReset()
+{
+    if (m_textEdit)
+        m_textEdit->resetZoom();
+}
+
+void WidPageSource::save()
+{
+    setContext(LocaleConsole::save());
+    if (!m_textEdit)
+        return;
+    const QString fileName = UtilFileDialog::getSaveFileName(this, UtilFileDialog::filterHtml());
+    if (fileName.isEmpty())
+        return;
+    File file(fileName);
+    if (file.write(m_textEdit->toPlainText())) {
+        UtilSignalManager::instance()->emitInfo(LocaleConsole::operationCompleted());
+    } else {
+        Logger::error(file.errorText());
+        UtilSignalManager::instance()->emitError(LocaleConsole::operationFailed());
+    }
+}
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#include "shell/WidTabBar.h"
+
+#include "shell/UtilPainter.h"
+
+namespace Vexal {
+
+WidTabBar::WidTabBar(QWidget* parent)
+    : QTabBar(parent)
+{
+}
+
+void WidTabBar::paintEvent(QPaintEvent* event)
+{
+    QTabBar::paintEvent(event);
+    UtilPainter::drawBottomLine(this);
+}
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTabBar>
+
+namespace Vexal {
+
+// The tab manager's tab bar: the usual tabs with a dark line along the bottom.
+class WidTabBar : public QTabBar
+{
+    Q_OBJECT
+public:
+    explicit WidTabBar(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,165 @@
+#include "sites/DlgCreateMasterAccount.h"
+
+#include "content/DBLanguageList.h"
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBMasterAccount.h"
+#include "shell/UtilGui.h"
+#include "sites/DBCountryList.h"
+#include "sites/RandomIdentity.h"
+#include "texts/LocaleDialog.h"
+#include "views/BaseComboBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QUrl>
+
+namespace Vexal {
+
+namespace {
+
+// Fills the chooser from the list and selects the entry named preferred; an
+// empty table leaves that one entry without an id.
+void fillChooser(BaseComboBox* combo, DBListBase* list, const QString& preferred)
+{
+    combo->fill(list, true);
+    if (combo->count() == 0) {
+        combo->addItem(preferred, -1);
+        combo->setCurrentIndex(0);
+        return;
+    }
+    const int index = combo->findText(preferred);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
+QString joinedName(const DBMasterAccount* account)
+{
+    return QStringList{account->firstName(), account->lastName()}.join(QLatin1Char(' ')).trimmed();
+}
+
+} // namespace
+
+DlgCreateMasterAccount::DlgCreateMasterAccount(QWidget* parent)
+    : DlgBase(parent)
+{
+}
+
+DBMasterAccount* DlgCreateMasterAccount::masterAccount() const
+{
+    return m_account.data();
+}
+
+int DlgCreateMasterAccount::gender() const
+{
+    return genderCombo ? genderCombo->currentData().toInt() : 1;
+}
+
+int DlgCreateMasterAccount::countryId() const
+{
+    return countryCombo ? countryCombo->currentId() : -1;
+}
+
+int DlgCreateMasterAccount::languageId() const
+{
+    return languageCombo ? languageCombo->currentId() : -1;
+}
+
+bool DlgCreateMasterAccount::isAgreed() const
+{
+    return agreeBox && agreeBox->isChecked();
+}
+
+void DlgCreateMasterAccount::slotAccept()
+{
+    Logger::setContext(className(), LocaleDialog::accept());
+    if (!validate())
+        return;
+    QString error;
+    if (!createAccount(&error)) {
+        Logger::error(error);
+        UtilSignalManager::instance()->emitError(LocaleDialog::unexpectedError());
+        return;
+    }
+    accept();
+}
+
+void DlgCreateMasterAccount::slotTerms()
+{
+    Logger::setContext(className(), LocaleDialog::terms());
+    UtilSignalManager::instance()->emitLoad(QUrl(ConstApp::termsUrl()), true, true);
+}
+
+void DlgCreateMasterAccount::createWidgets()
+{
+    m_account = qobject_cast<DBMasterAccount*>(argument);
+    if (!m_account)
+        m_account = new DBMasterAccount(this);
+
+    genderCombo = new QComboBox(body);
+    genderCombo->addItem(LocaleDialog::male(), 1);
+    genderCombo->addItem(LocaleDialog::female(), 0);
+    countryCombo = new BaseComboBox(body);
+    DBCountryList countries;
+    fillChooser(countryCombo, &countries, LocaleDialog::usa());
+    languageCombo = new BaseComboBox(body);
+    DBLanguageList languages;
+    fillChooser(languageCombo, &languages, LocaleDialog::english());
+    agreeBox = new QCheckBox(LocaleDialog::agreeWithTerms(), body);
+    termsButton = new QPushButton(LocaleDialog::terms(), body);
+
+    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::gender(), body), genderCombo);
+    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::country(), body), countryCombo);
+    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::language(), body), languageCombo);
+    UtilGui::addRow(formLayout, new QLabel(QString(), body), agreeBox);
+    UtilGui::addRow(formLayout, new QLabel(QString(), body), termsButton);
+    UtilGui::stretchLastRow(formLayout);
+}
+
+void DlgCreateMasterAccount::connectWidgets()
+{
+    okButton->setEnabled(false);
+    connect(agreeBox, &QCheckBox::toggled, okButton, &QWidget::setEnabled);
+    connect(termsButton, &QPushButton::clicked, this, &DlgCreateMasterAccount::slotTerms);
+}
+
+bool DlgCreateMasterAccount::validate()
+{
+    return isAgreed() && m_account;
+}
+
+bool DlgCreateMasterAccount::createAccount(QString* errorText)
+{
+    DBMasterAccount* account = m_account.data();
+    RandomIdentity identity;
+    if (!identity.fill(account, languageId(), countryId())) {
+        *errorText = identity.errorText();
+        return false;
+    }
+    // The identity draws its own gender; the user's choice wins, with a first
+    // name to match.
+    const int chosen = gender();
+    if (account->gender() != chosen) {
+        account->setGender(chosen);
+        const QString first = identity.randomFirstName(languageId(), chosen != 0);
+        if (!first.isEmpty()) {
+            const QString oldFullName = account->fullName();
+            account->setFirstName(first);
+            account->setFullName(joinedName(account));
+            if (account->name() == oldFullName)
+                account->setName(account->fullName());
+        }
+    }
+    if (!account->save()) {
+        *errorText = account->errorText();
+        return false;
+    }
+    return true;
+}
+
+} // namespace Vexal

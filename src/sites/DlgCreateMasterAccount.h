@@ -1,0 +1,57 @@
+#pragma once
+
+#include "views/DlgBase.h"
+
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace Vexal {
+
+class BaseComboBox;
+class DBMasterAccount;
+
+// Creates a master account with a random identity of the chosen gender,
+// language and country, once the user agrees with the terms. The argument is
+// the DBMasterAccount to fill; without one the dialog makes its own. On
+// accept the record is filled and saved; a failure is reported and the dialog
+// stays open.
+class DlgCreateMasterAccount : public DlgBase
+{
+    Q_OBJECT
+public:
+    explicit DlgCreateMasterAccount(QWidget* parent = nullptr);
+
+    DBMasterAccount* masterAccount() const;
+    // 1 male, 0 female.
+    int gender() const;
+    // -1 when the table offers none.
+    int countryId() const;
+    int languageId() const;
+    bool isAgreed() const;
+
+public slots:
+    void slotAccept() override;
+    // Opens the terms page in a new tab.
+    void slotTerms();
+
+protected:
+    void createWidgets() override;
+    void connectWidgets() override;
+    bool validate() override;
+
+    QComboBox* genderCombo = nullptr;
+    BaseComboBox* countryCombo = nullptr;
+    BaseComboBox* languageCombo = nullptr;
+    QCheckBox* agreeBox = nullptr;
+    QPushButton* termsButton = nullptr;
+
+private:
+    bool createAccount(QString* errorText);
+
+    QPointer<DBMasterAccount> m_account;
+};
+
+} // namespace Vexal

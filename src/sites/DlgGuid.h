@@ -1,0 +1,33 @@
+#pragma once
+
+#include "views/DlgBase.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace Vexal {
+
+// Shows a new GUID; "Create and Copy" makes another and puts it on the
+// clipboard.
+class DlgGuid : public DlgBase
+{
+    Q_OBJECT
+public:
+    explicit DlgGuid(QWidget* parent = nullptr);
+
+    QString guid() const;
+    // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}" in upper case.
+    static QString createGuid();
+
+public slots:
+    void slotCreateAndCopy();
+
+protected:
+    void createWidgets() override;
+    void createButtons() override;
+
+    QLineEdit* guidEdit = nullptr;
+    QPushButton* createButton = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "views/DlgBase.h"
+
+class QCheckBox;
+
+namespace Vexal {
+
+class WidAccountComboBox;
+class WidMasterAccountComboBox;
+class WidWebsiteComboBox;
+class WidWebsiteTypeComboBox;
+
+// Chooses what to log in with: a website (by type), an account of the current
+// project on it, or a master account, and whether to submit the form. The
+// argument, a DBWebsite or none, is preselected.
+class DlgLogin : public DlgBase
+{
+    Q_OBJECT
+public:
+    explicit DlgLogin(QWidget* parent = nullptr);
+
+    // Each -1 when its chooser is empty.
+    int websiteId() const;
+    int accountId() const;
+    int masterAccountId() const;
+    bool useMasterAccount() const;
+    bool isSubmit() const;
+
+protected:
+    void createWidgets() override;
+    void connectWidgets() override;
+
+    WidWebsiteTypeComboBox* typeCombo = nullptr;
+    WidWebsiteComboBox* websiteCombo = nullptr;
+    WidAccountComboBox* accountCombo = nullptr;
+    QCheckBox* masterAccountBox = nullptr;
+    WidMasterAccountComboBox* masterAccountCombo = nullptr;
+    QCheckBox* submitBox = nullptr;
+
+private:
+    void handleTypeChanged();
+    void handleWebsiteChanged();
+    void reloadAccounts();
+};
+
+} // namespace Vexal

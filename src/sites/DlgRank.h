@@ -1,0 +1,41 @@
+#pragma once
+
+#include "views/DlgBase.h"
+
+#include <QPointer>
+
+class QLineEdit;
+
+namespace Vexal {
+
+class RankAlexa;
+class RankGoogle;
+
+// Runs a page-rank and an Alexa-rank query and shows each answer as it comes
+// ("Loading..." until then). The queries stay their owner's.
+class DlgRank : public DlgBase
+{
+    Q_OBJECT
+public:
+    DlgRank(RankGoogle* google, RankAlexa* alexa, QWidget* parent = nullptr);
+
+    QString googleText() const;
+    QString alexaText() const;
+
+protected:
+    void createWidgets() override;
+    void createButtons() override;
+    // Connects and starts both queries.
+    void connectWidgets() override;
+
+private:
+    void handleGoogleFinished(const QString& text);
+    void handleAlexaFinished(const QString& text);
+
+    QPointer<RankGoogle> m_google;
+    QPointer<RankAlexa> m_alexa;
+    QLineEdit* googleEdit = nullptr;
+    QLineEdit* alexaEdit = nullptr;
+};
+
+} // namespace Vexal

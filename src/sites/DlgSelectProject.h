@@ -1,0 +1,38 @@
+#pragma once
+
+#include "views/DlgBase.h"
+
+class QLineEdit;
+
+namespace Vexal {
+
+class WidProjectComboBox;
+
+// Chooses the current project. Accepting makes the chosen project the only
+// active one; a failed switch is reported and the dialog stays open.
+class DlgSelectProject : public DlgBase
+{
+    Q_OBJECT
+public:
+    explicit DlgSelectProject(QWidget* parent = nullptr);
+
+    // -1 when the chooser is empty.
+    int projectId() const;
+    void setProjectId(int id);
+
+    // Makes the project the only active one in one transaction, copies it
+    // into the cache, then emits the hub's onUpdateProject. An id that names
+    // no project changes nothing and returns false (errorText tells why).
+    static bool switchToProject(int id, QString* errorText = nullptr);
+
+public slots:
+    void slotAccept() override;
+
+protected:
+    void createWidgets() override;
+
+    WidProjectComboBox* projectCombo = nullptr;
+    QLineEdit* activeEdit = nullptr;
+};
+
+} // namespace Vexal

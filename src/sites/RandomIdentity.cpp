@@ -1,0 +1,189 @@
+#include "sites/RandomIdentity.h"
+
+#include "core/Logger.h"
+#include "core/Random.h"
+#include "data/DBID.h"
+#include "data/DBIDList.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBSql.h"
+#include "data/Encryptor.h"
+#include "sites/DBAddress.h"
+#include "sites/DBCity.h"
+#include "sites/DBCountry.h"
+#include "sites/DBFirstName.h"
+#include "sites/DBLastName.h"
+#include "texts/LocaleDelegate.h"
+
+namespace Vexal {
+
+RandomIdentity::RandomIdentity(QObject* parent, Random* random)
+    : QObject(parent)
+    , m_random(random ? random : new Random(this))
+{
+}
+
+QString RandomIdentity::randomFloorAndApartment()
+{
+    const int floor = m_random->next(80) + 1;
+    const int apartment = floor + m_random->next(12);
+    return LocaleDelegate::floorAndApartment(floor, apartment);
+}
+
+QDate RandomIdentity::randomBirthday()
+{
+    const int year = 1970 + m_random->next(20);
+    const int month = m_random->next(12) + 1;
+    const int day = m_random->next(21) + 1;
+    return QDate(year, month, day);
+}
+
+QString RandomIdentity::randomLetters(int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QChar(QLatin1Char('a').unicode() + m_random->next(26));
+    return text;
+}
+
+QString RandomIdentity::randomDigits(int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QChar(QLatin1Char('0').unicode() + m_random->next(10));
+    return text;
+}
+
+void RandomIdentity::fail(const QString& text)
+{
+    m_failed = true;
+    m_errorText = text;
+    Logger::error(text);
+}
+
+int RandomIdentity::randomId(const QString& table, const QString& where)
+{
+    DBIDList list(table, where);
+    if (!list.load()) {
+        fail(list.errorText());
+        return -1;
+    }
+    if (list.count() == 0)
+        return -1;
+    return list.at(m_random->next(list.count()))->id();
+}
+
+int RandomIdentity::randomCityId(int countryId)
+{
+    return randomId(DBSql::tableCity(), QStringLiteral("%1 = %2").arg(DBSql::colCountryID()).arg(countryId));
+}
+
+int RandomIdentity::randomAddressId(int countryId)
+{
+    return randomId(DBSql::tableAddress(), QStringLiteral("%1 = %2").arg(DBSql::colCountryID()).arg(countryId));
+}
+
+namespace {
+
+// The name of the record with that id; "" when there is none or the load fails.
+template <typename Record>
+QString loadName(int id, QString* error)
+{
+    if (id < 0)
+        return QString();
+    Record record;
+    if (!record.load(id)) {
+        *error = record.errorText();
+        return QString();
+    }
+    return record.name();
+}
+
+} // namespace
+
+QString RandomIdentity::randomFirstName(int languageId, bool male)
+{
+    const int id = randomId(DBSql::tableFirstName(), QStringLiteral("%1 = %2 AND %3 = %4")
+                                                         .arg(DBSql::colLanguageID())
+                                                         .arg(languageId)
+                                                         .arg(DBSql::colGender())
+                                                         .arg(male ? 1 : 0));
+    QString error;
+    const QString name = loadName<DBFirstName>(id, &error);
+    if (!error.isEmpty())
+        fail(error);
+    return name;
+}
+
+QString RandomIdentity::randomLastName(int languageId)
+{
+    const int id = randomId(DBSql::tableLastName(),
+                            QStringLiteral("%1 = %2").arg(DBSql::colLanguageID()).arg(languageId));
+    QString error;
+    const QString name = loadName<DBLastName>(id, &error);
+    if (!error.isEmpty())
+        fail(error);
+    return name;
+}
+
+bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryId)
+{
+    if (!account)
+        return false;
+    m_failed = false;
+
+    const bool male = m_random->next(2) == 1;
+    account->setGender(male ? 1 : 0);
+    const QString first = randomFirstName(languageId, male);
+    const QString last = randomLastName(languageId);
+    if (!first.isEmpty())
+        account->setFirstName(first);
+    if (!last.isEmpty())
+        account->setLastName(last);
+    const QString full = QStringList{account->firstName(), account->lastName()}.join(QLatin1Char(' ')).trimmed();
+    account->setFullName(full);
+    if (account->name().isEmpty())
+        account->setName(full);
+
+    QString handle = account->firstName().left(1) + account->lastName();
+    handle.remove(QLatin1Char(' '));
+    if (handle.isEmpty())
+        handle = randomLetters(6);
+    handle += randomDigits(3);
+    account->setScreenName(handle);
+    account->setLogin(handle.toLower());
+    Encryptor encryptor(Encryptor::programKey());
+    account->setPassword(encryptor.encode(randomLetters(6) + randomDigits(3)));
+    account->setBirthday(randomBirthday());
+
+    if (countryId >= 0) {
+        DBCountry country;
+        if (country.load(countryId))
+            account->setCountry(country.name());
+        else
+            fail(country.errorText());
+    }
+    const int cityId = randomCityId(countryId);
+    if (cityId >= 0) {
+        DBCity city;
+        if (city.load(cityId)) {
+            account->setCity(city.name());
+            account->setProvince(city.province());
+        } else {
+            fail(city.errorText());
+        }
+    }
+    const int addressId = randomAddressId(countryId);
+    if (addressId >= 0) {
+        DBAddress address;
+        if (address.load(addressId))
+            account->setAddress(address.name());
+        else
+            fail(address.errorText());
+    }
+    account->setDetails(randomFloorAndApartment());
+    account->setZipCode(randomDigits(5));
+    account->setPhone(LocaleDelegate::phonePrefix() + randomDigits(3) + QLatin1Char(' ') + randomDigits(7));
+    return !m_failed;
+}
+
+} // namespace Vexal

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+namespace Vexal {
+
+class DBMasterAccount;
+class Random;
+
+// The generator of random identities for master accounts: names from the
+// FirstName and LastName tables of one language, a city and a street address
+// of one country, and drawn values (birthday, floor and apartment, letters,
+// digits). The random-identity command object calls it with its own Random.
+class RandomIdentity : public QObject
+{
+    Q_OBJECT
+public:
+    // Without a random source of the caller's, makes one of its own.
+    explicit RandomIdentity(QObject* parent = nullptr, Random* random = nullptr);
+
+    Random* random() const { return m_random; }
+
+    // "%1 floor, apt. %2": floor 1..80, apartment floor..floor+11 (drawn in
+    // that order).
+    QString randomFloorAndApartment();
+    // Year 1970..1989, month 1..12, day 1..21 (drawn in that order).
+    QDate randomBirthday();
+    QString randomLetters(int count);
+    QString randomDigits(int count);
+
+    // A random id among the rows of the table that satisfy the condition
+    // (built by the caller from column names and numbers); -1 when there is
+    // none or the load fails (errorText tells).
+    int randomId(const QString& table, const QString& where);
+    int randomCityId(int countryId);
+    int randomAddressId(int countryId);
+    // "" when the language has no such name or the load fails.
+    QString randomFirstName(int languageId, bool male);
+    QString randomLastName(int languageId);
+
+    // Fills the account with a random identity of the language and country:
+    // gender, first, last, full and screen name, login, password (scrambled),
+    // birthday, country, city and province, address, details (floor and
+    // apartment), zip code and phone. A name, city or address the tables do
+    // not give leaves its field as it was; an empty record name becomes the
+    // full name. False when a database read failed (errorText tells); the
+    // other fields are filled all the same. The record is not saved.
+    bool fill(DBMasterAccount* account, int languageId, int countryId);
+
+    QString errorText() const { return m_errorText; }
+
+private:
+    void fail(const QString& text);
+
+    Random* m_random = nullptr;
+    QString m_errorText;
+    bool m_failed = false;
+};
+
+} // namespace Vexal

@@ -1,0 +1,221 @@
+#include "sites/SecurityManager.h"
+
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "core/Version.h"
+#include "shell/NetworkAccessManager.h"
+#include "sites/SecurityNotificator.h"
+#include "texts/LocaleMessage.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMutexLocker>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <memory>
+
+namespace Vexal {
+
+namespace {
+
+const char* const className = "SecurityManager";
+
+void stopAtExit()
+{
+    SecurityManager::stop();
+}
+
+} // namespace
+
+SecurityManager* SecurityManager::instance()
+{
+    static SecurityManager* const manager = new SecurityManager();
+    return manager;
+}
+
+SecurityManager::SecurityManager()
+    : QThread(nullptr)
+{
+    setObjectName(QString::fromLatin1(className));
+}
+
+void SecurityManager::start()
+{
+    SecurityManager* manager = instance();
+    // The notice object belongs to the GUI thread: make it here, not on the
+    // server thread.
+    SecurityNotificator::instance();
+    static bool registered = false;
+    if (!registered && QCoreApplication::instance()) {
+        qAddPostRoutine(stopAtExit);
+        registered = true;
+    }
+    manager->QThread::start(QThread::InheritPriority);
+}
+
+bool SecurityManager::isRunning()
+{
+    return instance()->m_running.loadAcquire() != 0;
+}
+
+bool SecurityManager::waitUntilRunning(int timeoutMs)
+{
+    SecurityManager* manager = instance();
+    if (isRunning())
+        return true;
+    QEventLoop loop;
+    connect(manager, &SecurityManager::runningChanged, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    // A flag set after the test above still quits the loop through the
+    // queued signal.
+    if (!isRunning())
+        loop.exec();
+    if (isRunning())
+        return true;
+    Logger::error(QString::fromLatin1(className), QStringLiteral("Start"),
+                  LocaleMessage::invalidObjectState(QString::fromLatin1(className)));
+    return false;
+}
+
+void SecurityManager::stop()
+{
+    SecurityManager* manager = instance();
+    if (!manager->QThread::isRunning())
+        return;
+    manager->quit();
+    if (!manager->wait(stopTimeout))
+        Logger::error(QString::fromLatin1(className), QStringLiteral("Stop"),
+                      LocaleMessage::invalidObjectState(QString::fromLatin1(className)));
+}
+
+NetworkAccessManager* SecurityManager::networkManager()
+{
+    SecurityManager* manager = instance();
+    QMutexLocker lock(&manager->m_managerMutex);
+    return manager->m_manager;
+}
+
+bool SecurityManager::checkUpdates()
+{
+    return queueJob(&SecurityManager::sendUpdateCheck);
+}
+
+bool SecurityManager::loadMessages()
+{
+    return queueJob(&SecurityManager::sendMessagesRequest);
+}
+
+int SecurityManager::pendingJobs()
+{
+    return instance()->m_pending.loadAcquire();
+}
+
+bool SecurityManager::queueJob(void (SecurityManager::*job)())
+{
+    SecurityManager* manager = instance();
+    QMutexLocker lock(&manager->m_managerMutex);
+    if (!manager->m_manager)
+        return false;
+    manager->m_pending.ref();
+    // Runs on the server thread, where the network manager lives; a job still
+    // queued when the thread ends is dropped with the manager.
+    QMetaObject::invokeMethod(manager->m_manager, [manager, job]() { (manager->*job)(); },
+                              Qt::QueuedConnection);
+    return true;
+}
+
+SecurityManager::UpdateResult SecurityManager::updateResult(const QByteArray& reply)
+{
+    const QString text = QString::fromUtf8(reply).trimmed();
+    std::unique_ptr<Version> server(Version::parse(text, nullptr));
+    std::unique_ptr<Version> own(Version::parse(ConstApp::version(), nullptr));
+    if (!server || !own)
+        return UpdateInvalid;
+    return server->isEqual(own.get()) ? UpdateCurrent : UpdateAvailable;
+}
+
+void SecurityManager::run()
+{
+    {
+        QMutexLocker lock(&m_managerMutex);
+        m_manager = new NetworkAccessManager(nullptr);
+        // The two start-up jobs count as pending before anyone sees the flag.
+        m_pending.ref();
+        m_pending.ref();
+    }
+    m_running.storeRelease(1);
+    emit runningChanged(true);
+
+    sendUpdateCheck();
+    sendMessagesRequest();
+    exec();
+
+    NetworkAccessManager* manager = nullptr;
+    {
+        QMutexLocker lock(&m_managerMutex);
+        manager = m_manager;
+        m_manager = nullptr;
+    }
+    m_running.storeRelease(0);
+    // Replies still open and jobs still queued go with the manager.
+    delete manager;
+    m_pending.storeRelease(0);
+    emit runningChanged(false);
+}
+
+QNetworkReply* SecurityManager::postForm(const QUrl& url)
+{
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
+    request.setTransferTimeout(requestTimeout);
+    QUrlQuery form;
+    form.addQueryItem(QStringLiteral("version"), ConstApp::version());
+    return m_manager->post(request, form.query(QUrl::FullyEncoded).toUtf8());
+}
+
+void SecurityManager::sendUpdateCheck()
+{
+    QNetworkReply* reply = postForm(QUrl(ConstApp::updatesUrl()));
+    connect(reply, &QNetworkReply::finished, reply, [this, reply]() { handleUpdateReply(reply); });
+}
+
+void SecurityManager::sendMessagesRequest()
+{
+    QNetworkReply* reply = postForm(QUrl(ConstApp::messagesUrl()));
+    connect(reply, &QNetworkReply::finished, reply, [this, reply]() { handleMessagesReply(reply); });
+}
+
+void SecurityManager::handleUpdateReply(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    const QString action = QStringLiteral("Check Updates");
+    UpdateResult result = UpdateFailed;
+    if (reply->error() != QNetworkReply::NoError) {
+        Logger::error(QString::fromLatin1(className), action, reply->errorString());
+    } else {
+        result = updateResult(reply->readAll());
+        if (result == UpdateAvailable)
+            SecurityNotificator::instance()->postUpdate();
+        else if (result == UpdateInvalid)
+            Logger::warning(QString::fromLatin1(className), action, LocaleMessage::invalidData());
+    }
+    emit updatesChecked(result);
+    m_pending.deref();
+}
+
+void SecurityManager::handleMessagesReply(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    int count = -1;
+    if (reply->error() != QNetworkReply::NoError)
+        Logger::error(QString::fromLatin1(className), QStringLiteral("Load Messages"), reply->errorString());
+    else
+        count = SecurityNotificator::instance()->postMessages(QString::fromUtf8(reply->readAll()));
+    emit messagesLoaded(count);
+    m_pending.deref();
+}
+
+} // namespace Vexal

@@ -1,0 +1,18 @@
+#include "sites/WidMasterAccountComboBox.h"
+
+#include "data/DBMasterAccountList.h"
+
+namespace Vexal {
+
+WidMasterAccountComboBox::WidMasterAccountComboBox(QWidget* parent)
+    : BaseComboBox(parent)
+{
+}
+
+void WidMasterAccountComboBox::reload()
+{
+    DBMasterAccountList masterAccounts(false);
+    fill(&masterAccounts, true);
+}
+
+} // namespace Vexal

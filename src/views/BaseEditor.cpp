@@ -1,0 +1,238 @@
+#include "views/BaseEditor.h"
+
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "data/DBBase.h"
+#include "shell/BaseTabObject.h"
+#include "shell/UtilGui.h"
+#include "texts/LocaleBaseWidget.h"
+#include "views/BaseEditorToolbar.h"
+#include "views/BaseTable.h"
+#include "views/UtilReport.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+BaseEditor::BaseEditor(QWidget* parent)
+    : QWidget(parent)
+    , syncManager(new SyncManager(this))
+{
+}
+
+BaseEditor::~BaseEditor()
+{
+    // The fields' connections die with the widgets; nothing may fire into
+    // the lambdas while the children go.
+    for (Field& field : m_fields)
+        QObject::disconnect(field.connection);
+}
+
+QString BaseEditor::title() const
+{
+    if (name.isEmpty())
+        return QStringLiteral("%1 %2").arg(typeName(), LocaleBaseWidget::newItem());
+    return QStringLiteral("%1: %2").arg(typeName(), name);
+}
+
+QString BaseEditor::typeName() const
+{
+    return LocaleBaseWidget::untitled();
+}
+
+void BaseEditor::setInit(QObject* value)
+{
+    BaseTab::setInit(value);
+    create();
+    if (init()->id() == -1) {
+        disconnectWidgets();
+        clearWidgets();
+        connectWidgets();
+        setClean(false);
+        return;
+    }
+    DBBase* record = loadRecord();
+    if (!record) {
+        reportInvalidObject(QStringLiteral("dbo"));
+        return;
+    }
+    name = record->name();
+    disconnectWidgets();
+    fillWidgets(record);
+    connectWidgets();
+    setClean(true);
+}
+
+void BaseEditor::save()
+{
+    slotSave();
+}
+
+void BaseEditor::create()
+{
+    boxLayout = UtilGui::createVBoxLayout(this);
+    createToolbar();
+    connectToolbar();
+    createBody();
+    createWidgets();
+}
+
+void BaseEditor::createToolbar()
+{
+    toolbar = new BaseEditorToolbar(syncManager, this);
+    toolbar->build();
+    boxLayout->addWidget(toolbar);
+}
+
+void BaseEditor::connectToolbar()
+{
+    connect(toolbar, &BaseEditorToolbar::onSave, this, &BaseEditor::slotSave);
+}
+
+void BaseEditor::createBody()
+{
+    body = new QWidget(this);
+    formLayout = UtilGui::createGridLayout(body);
+    boxLayout->addWidget(body);
+}
+
+void BaseEditor::createWidgets()
+{
+}
+
+DBBase* BaseEditor::createRecord()
+{
+    return new DBBase(this);
+}
+
+DBBase* BaseEditor::loadRecord()
+{
+    delete m_record;
+    m_record = createRecord();
+    if (!m_record)
+        return nullptr;
+    const int id = init()->id();
+    if (id != -1 && !m_record->load(id)) {
+        UtilReport::recordError(m_record);
+        delete m_record;
+        m_record = nullptr;
+    }
+    return m_record;
+}
+
+void BaseEditor::disconnectWidgets()
+{
+    for (Field& field : m_fields) {
+        QObject::disconnect(field.connection);
+        field.connection = QMetaObject::Connection();
+    }
+}
+
+void BaseEditor::fillWidgets(DBBase* record)
+{
+    for (const Field& field : m_fields)
+        field.fill(record);
+}
+
+void BaseEditor::clearWidgets()
+{
+    for (const Field& field : m_fields)
+        field.clear();
+}
+
+void BaseEditor::connectWidgets()
+{
+    for (Field& field : m_fields) {
+        QObject::disconnect(field.connection);
+        field.connection = field.watch();
+    }
+}
+
+void BaseEditor::storeWidgets(DBBase* record)
+{
+    for (const Field& field : m_fields)
+        field.store(record);
+}
+
+bool BaseEditor::validate()
+{
+    return true;
+}
+
+void BaseEditor::afterSave(DBBase*)
+{
+    tabObject()->emitOnStateChanged(this);
+}
+
+void BaseEditor::slotSave()
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), LocaleBaseWidget::save());
+    if (!isModified())
+        return;
+    if (!validate())
+        return;
+    DBBase* record = loadRecord();
+    if (!record) {
+        reportInvalidObject(QStringLiteral("dbo"));
+        return;
+    }
+    storeWidgets(record);
+    if (!record->save()) {
+        reportRecordError(record);
+        return;
+    }
+    init()->setId(record->id());
+    name = record->name();
+    disconnectWidgets();
+    fillWidgets(record);
+    connectWidgets();
+    setClean(true);
+    afterSave(record);
+}
+
+void BaseEditor::handleDirty()
+{
+    setClean(false);
+}
+
+void BaseEditor::setClean(bool clean)
+{
+    setModified(!clean);
+    syncManager->setEnabled(BaseTable::CommandSave, !clean);
+}
+
+void BaseEditor::addFieldRow(const QString& label, QWidget* field)
+{
+    UtilGui::addRow(formLayout, new QLabel(label, body), field);
+}
+
+void BaseEditor::finishForm()
+{
+    UtilGui::stretchLastRow(formLayout);
+    formLayout->setColumnStretch(1, 1);
+}
+
+QLineEdit* BaseEditor::addNameField(const QString& label)
+{
+    return addTextField(label, &DBBase::name, &DBBase::setName);
+}
+
+QPlainTextEdit* BaseEditor::addCommentsField(const QString& label)
+{
+    return addMultiLineField(label, &DBBase::comments, &DBBase::setComments);
+}
+
+void BaseEditor::addField(std::function<void(DBBase*)> fill, std::function<void(DBBase*)> store,
+                          std::function<void()> clear, std::function<QMetaObject::Connection()> watch)
+{
+    m_fields.push_back({std::move(fill), std::move(store), std::move(clear), std::move(watch), {}});
+}
+
+void BaseEditor::reportInvalidObject(const QString& object) const { UtilReport::invalidObject(object); }
+void BaseEditor::reportListError(const DBListBase* list) const { UtilReport::listError(list); }
+void BaseEditor::reportRecordError(const DBBase* record) const { UtilReport::recordError(record); }
+
+} // namespace Vexal

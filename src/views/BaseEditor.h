@@ -1,0 +1,183 @@
+#pragma once
+
+#include "shell/BaseTab.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QGridLayout;
+class QVBoxLayout;
+
+namespace Vexal {
+
+class BaseEditorToolbar;
+class DBBase;
+class DBListBase;
+class SyncManager;
+
+// The editor tab of one record (Add and Edit). The base fixes the order in
+// which the page is built, filled, watched and saved: a new record (Init id
+// -1) starts modified with Save on; a stored one is loaded and starts clean.
+// Filling never marks the page modified (disconnect, fill, connect); every
+// save loads the record afresh, so columns the form does not show keep their
+// stored values, and after an insert the page edits the stored row.
+//
+// A data area supplies typeName, createRecord and its fields. Fields made
+// with the add...Field helpers are filled, stored, cleared and watched by the
+// base; a form needs no fill/store code of its own:
+//
+//     QString typeName() const override { return LocaleProject::project(); }
+//     DBBase* createRecord() override { return new DBProject(this); }
+//     void createWidgets() override {
+//         addNameField(LocaleProject::name());
+//         addTextField(LocaleProject::url(), &DBProject::url, &DBProject::setUrl, LocaleProject::urlPrefix());
+//         addCommentsField(LocaleProject::comments());
+//         finishForm();
+//     }
+//
+// Fields of other kinds override fillWidgets/clearWidgets/storeWidgets and
+// connectWidgets/disconnectWidgets (calling the base's too).
+class BaseEditor : public QWidget, public BaseTab
+{
+    Q_OBJECT
+public:
+    explicit BaseEditor(QWidget* parent = nullptr);
+    ~BaseEditor() override;
+
+    QString title() const override;
+    virtual QString typeName() const;
+    void setInit(QObject* init) override;
+    void save() override;
+
+    // The record name as last loaded or saved; empty for a new record.
+    QString recordName() const { return name; }
+    SyncManager* syncManagerObject() const { return syncManager; }
+    BaseEditorToolbar* toolbarWidget() const { return toolbar; }
+
+    void reportInvalidObject(const QString& object) const;
+    void reportListError(const DBListBase* list) const;
+    void reportRecordError(const DBBase* record) const;
+
+public slots:
+    void slotSave();
+    void handleDirty();
+
+protected:
+    // createToolbar, connectToolbar, createBody, createWidgets.
+    virtual void create();
+    virtual void createToolbar();
+    virtual void connectToolbar();
+    virtual void createBody();
+    virtual void createWidgets();
+    // A new record of the editor's kind, parent the editor.
+    virtual DBBase* createRecord();
+    // createRecord, then load it by the Init's id (not for -1). Null when the
+    // load fails (reported). The record lives until the next loadRecord.
+    virtual DBBase* loadRecord();
+    virtual void disconnectWidgets();
+    virtual void fillWidgets(DBBase* record);
+    virtual void clearWidgets();
+    virtual void connectWidgets();
+    virtual void storeWidgets(DBBase* record);
+    virtual bool validate();
+    virtual void afterSave(DBBase* record);
+
+    // ---- field helpers for createWidgets ----
+    void addFieldRow(const QString& label, QWidget* field);
+    // Stretches the last row and the field column.
+    void finishForm();
+
+    QLineEdit* addNameField(const QString& label);
+    QPlainTextEdit* addCommentsField(const QString& label);
+
+    template <class R>
+    QLineEdit* addTextField(const QString& label, QString (R::*get)() const, void (R::*set)(const QString&),
+                            const QString& initial = QString())
+    {
+        auto* edit = new QLineEdit(body);
+        addFieldRow(label, edit);
+        addField(
+            [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setText((x->*get)()); },
+            [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->text()); },
+            [edit, initial] { edit->setText(initial); },
+            [this, edit] { return connect(edit, &QLineEdit::textChanged, this, &BaseEditor::handleDirty); });
+        return edit;
+    }
+
+    template <class R>
+    QPlainTextEdit* addMultiLineField(const QString& label, QString (R::*get)() const,
+                                      void (R::*set)(const QString&), const QString& initial = QString())
+    {
+        auto* edit = new QPlainTextEdit(body);
+        addFieldRow(label, edit);
+        addField(
+            [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setPlainText((x->*get)()); },
+            [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->toPlainText()); },
+            [edit, initial] { edit->setPlainText(initial); },
+            [this, edit] { return connect(edit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty); });
+        return edit;
+    }
+
+    template <class R>
+    QCheckBox* addBoolField(const QString& label, bool (R::*get)() const, void (R::*set)(bool),
+                            bool initial = false)
+    {
+        auto* box = new QCheckBox(body);
+        addFieldRow(label, box);
+        addField(
+            [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setChecked((x->*get)()); },
+            [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(box->isChecked()); },
+            [box, initial] { box->setChecked(initial); },
+            [this, box] { return connect(box, &QCheckBox::toggled, this, &BaseEditor::handleDirty); });
+        return box;
+    }
+
+    template <class R>
+    QSpinBox* addIntField(const QString& label, int (R::*get)() const, void (R::*set)(int), int minimum,
+                          int maximum, int initial = 0)
+    {
+        auto* box = new QSpinBox(body);
+        box->setRange(minimum, maximum);
+        addFieldRow(label, box);
+        addField(
+            [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setValue((x->*get)()); },
+            [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(box->value()); },
+            [box, initial] { box->setValue(initial); },
+            [this, box] {
+                return connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &BaseEditor::handleDirty);
+            });
+        return box;
+    }
+
+    QVBoxLayout* boxLayout = nullptr;
+    QGridLayout* formLayout = nullptr;
+    QWidget* body = nullptr;
+    BaseEditorToolbar* toolbar = nullptr;
+    SyncManager* syncManager = nullptr;
+    QString name;
+
+private:
+    struct Field
+    {
+        std::function<void(DBBase*)> fill;
+        std::function<void(DBBase*)> store;
+        std::function<void()> clear;
+        std::function<QMetaObject::Connection()> watch;
+        QMetaObject::Connection connection;
+    };
+
+    void addField(std::function<void(DBBase*)> fill, std::function<void(DBBase*)> store,
+                  std::function<void()> clear, std::function<QMetaObject::Connection()> watch);
+    void setClean(bool clean);
+
+    std::vector<Field> m_fields;
+    DBBase* m_record = nullptr;
+};
+
+} // namespace Vexal

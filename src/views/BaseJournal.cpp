@@ -1,0 +1,241 @@
+#include "views/BaseJournal.h"
+
+#include "core/ConstApp.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "core/UtilPrompt.h"
+#include "data/DBListBase.h"
+#include "shell/UtilGui.h"
+#include "texts/LocaleBaseWidget.h"
+#include "views/BaseJournalToolbar.h"
+#include "views/BaseTable.h"
+#include "views/BaseTableModel.h"
+#include "views/UtilReport.h"
+
+#include "shell/WidTabManager.h"
+
+#include <QItemSelectionModel>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+BaseJournal::BaseJournal(QWidget* parent)
+    : QWidget(parent)
+    , syncManager(new SyncManager(this))
+{
+}
+
+void BaseJournal::setInit(QObject* value)
+{
+    BaseTab::setInit(value);
+    create();
+}
+
+void BaseJournal::open()
+{
+    if (table)
+        table->load();
+    slotSelectionChanged();
+}
+
+void BaseJournal::reload() { slotReload(); }
+void BaseJournal::add() { slotAdd(); }
+void BaseJournal::edit() { slotEdit(); }
+void BaseJournal::remove() { slotDelete(); }
+
+void BaseJournal::selectAll()
+{
+    if (table)
+        table->selectAll();
+}
+
+void BaseJournal::create()
+{
+    boxLayout = UtilGui::createVBoxLayout(this);
+    createToolbar();
+    connectToolbar();
+    createTable();
+    connectTable();
+}
+
+void BaseJournal::createToolbar()
+{
+    toolbar = new BaseJournalToolbar(syncManager, this);
+    toolbar->build();
+    boxLayout->addWidget(toolbar);
+}
+
+void BaseJournal::connectToolbar()
+{
+    connect(toolbar, &BaseJournalToolbar::onAdd, this, &BaseJournal::slotAdd);
+    connect(toolbar, &BaseJournalToolbar::onEdit, this, &BaseJournal::slotEdit);
+    connect(toolbar, &BaseJournalToolbar::onDelete, this, &BaseJournal::slotDelete);
+    connect(toolbar, &BaseJournalToolbar::onFilter, this, &BaseJournal::slotFilter);
+    connect(toolbar, &BaseJournalToolbar::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
+    connect(toolbar, &BaseJournalToolbar::onReload, this, &BaseJournal::slotReload);
+}
+
+void BaseJournal::createTable()
+{
+    installTable(new BaseTable(syncManager, this));
+}
+
+void BaseJournal::installTable(BaseTable* value)
+{
+    table = value;
+    table->build();
+    placeTable(table);
+}
+
+void BaseJournal::placeTable(BaseTable* value)
+{
+    boxLayout->addWidget(value);
+}
+
+void BaseJournal::connectTable()
+{
+    connect(table, &BaseTable::onAdd, this, &BaseJournal::slotAdd);
+    connect(table, &BaseTable::onEdit, this, &BaseJournal::slotEdit);
+    connect(table, &BaseTable::onDelete, this, &BaseJournal::slotDelete);
+    connect(table, &BaseTable::onFilter, this, &BaseJournal::slotFilter);
+    connect(table, &BaseTable::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
+    connect(table, &BaseTable::onReload, this, &BaseJournal::slotReload);
+    connect(table, &BaseTable::onSelectionChanged, this, &BaseJournal::slotSelectionChanged);
+    if (table->tableModel())
+        connect(table->tableModel(), &QAbstractItemModel::modelReset, this, &BaseJournal::handleModelReset);
+}
+
+QWidget* BaseJournal::createEditor(QWidget*)
+{
+    return nullptr;
+}
+
+Init* BaseJournal::createInit(QObject*)
+{
+    return nullptr;
+}
+
+bool BaseJournal::startCommand(const QString& action, int commandId)
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), action);
+    return syncManager->isEnabled(commandId);
+}
+
+bool BaseJournal::openEditor(Init* init, const QString& managerName, const QString& pageName)
+{
+    WidTabManager* manager = tabManager();
+    if (!manager) {
+        delete init;
+        reportInvalidObject(managerName);
+        return false;
+    }
+    QWidget* page = createEditor(this);
+    auto* tab = dynamic_cast<BaseTab*>(page);
+    if (!tab) {
+        delete page;
+        delete init;
+        reportInvalidObject(pageName);
+        return false;
+    }
+    manager->addFocusedTab(tab, init);
+    return true;
+}
+
+void BaseJournal::slotAdd()
+{
+    if (!startCommand(LocaleBaseWidget::add(), BaseTable::CommandAdd))
+        return;
+    openEditor(createInit(this), QStringLiteral("TabManager"), QStringLiteral("Tab"));
+}
+
+void BaseJournal::slotEdit()
+{
+    if (!startCommand(LocaleBaseWidget::edit(), BaseTable::CommandEdit))
+        return;
+    const int id = table ? table->selectedId() : -1;
+    if (id == -1)
+        return;
+    Init* init = createInit(this);
+    if (init)
+        init->setId(id);
+    else
+        init = new Init(id, this);
+    openEditor(init, QStringLiteral("tabManager"), QStringLiteral("tab"));
+}
+
+void BaseJournal::slotDelete()
+{
+    if (!startCommand(LocaleBaseWidget::deleteItem(), BaseTable::CommandDelete))
+        return;
+    if (!table)
+        return;
+    const QList<int> ids = table->selectedIds();
+    if (ids.isEmpty())
+        return;
+    const QMessageBox::StandardButton answer =
+        UtilPrompt::question(this, ConstApp::title(), LocaleBaseWidget::confirmDeleteRecords(),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    DBListBase list;
+    if (!list.deleteRows(table->tableName(), ids)) {
+        reportListError(&list);
+        return;
+    }
+    table->reload();
+}
+
+void BaseJournal::slotFilter()
+{
+    if (!startCommand(LocaleBaseWidget::filter(), BaseTable::CommandFilter))
+        return;
+    if (table)
+        table->filter();
+}
+
+void BaseJournal::slotRemoveFilter()
+{
+    if (!startCommand(LocaleBaseWidget::remove(), BaseTable::CommandRemoveFilter))
+        return;
+    if (table)
+        table->removeFilter();
+}
+
+void BaseJournal::slotReload()
+{
+    if (!startCommand(LocaleBaseWidget::reload(), BaseTable::CommandReload))
+        return;
+    if (table)
+        table->reload();
+}
+
+void BaseJournal::slotSelectionChanged()
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), LocaleBaseWidget::selectionChanged());
+    if (!table || !table->selectionModel()) {
+        reportInvalidObject(QStringLiteral("selectionModel"));
+        return;
+    }
+    const bool selected = table->selectionModel()->hasSelection();
+    syncManager->setEnabled(BaseTable::CommandAdd, true);
+    syncManager->setEnabled(BaseTable::CommandEdit, selected);
+    syncManager->setEnabled(BaseTable::CommandDelete, selected);
+    syncManager->setEnabled(BaseTable::CommandFilter, true);
+    syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
+    syncManager->setEnabled(BaseTable::CommandReload, true);
+}
+
+void BaseJournal::handleModelReset()
+{
+    const QString className = Logger::contextClassName();
+    const QString action = Logger::contextAction();
+    slotSelectionChanged();
+    Logger::setContext(className, action);
+}
+
+void BaseJournal::reportInvalidObject(const QString& name) const { UtilReport::invalidObject(name); }
+void BaseJournal::reportListError(const DBListBase* list) const { UtilReport::listError(list); }
+void BaseJournal::reportRecordError(const DBBase* record) const { UtilReport::recordError(record); }
+
+} // namespace Vexal

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "shell/BaseTab.h"
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace Vexal {
+
+class BaseJournalToolbar;
+class BaseTable;
+class DBBase;
+class DBListBase;
+class Init;
+class SyncManager;
+
+// The list tab of one data area: a tool bar above a record table. It answers
+// Add, Edit, Delete, Filter, Remove Filter, Reload and Select All from its
+// tool bar, the table's menus and the main window (BaseTab). Add and Edit
+// open the area's editor as a new focused tab; Delete asks, then deletes the
+// selected rows from the area's SQL table in one statement.
+//
+// A data area's journal names its table and editor and nothing else:
+//
+//     void createTable() override { installTable(new WidProjectTable(syncManager, this)); }
+//     QWidget* createEditor(QWidget* parent) override { return new WidProjectEditor(parent); }
+//
+// Commands of its own: its tool bar (createToolbar/connectToolbar), the
+// table's extra signals (connectTable) and slotSelectionChanged.
+class BaseJournal : public QWidget, public BaseTab
+{
+    Q_OBJECT
+public:
+    explicit BaseJournal(QWidget* parent = nullptr);
+
+    void setInit(QObject* init) override;
+    void open() override;
+    void reload() override;
+    void add() override;
+    void edit() override;
+    void remove() override;
+    void selectAll() override;
+
+    SyncManager* syncManagerObject() const { return syncManager; }
+    BaseJournalToolbar* toolbarWidget() const { return toolbar; }
+    BaseTable* tableWidget() const { return table; }
+
+    void reportInvalidObject(const QString& name) const;
+    void reportListError(const DBListBase* list) const;
+    void reportRecordError(const DBBase* record) const;
+
+public slots:
+    virtual void slotAdd();
+    virtual void slotEdit();
+    virtual void slotDelete();
+    virtual void slotFilter();
+    virtual void slotRemoveFilter();
+    virtual void slotReload();
+    virtual void slotSelectionChanged();
+
+protected:
+    // The box layout, createToolbar, connectToolbar, createTable, connectTable.
+    virtual void create();
+    virtual void createToolbar();
+    virtual void connectToolbar();
+    virtual void createTable();
+    virtual void connectTable();
+    // The area's editor page (parent given), or null.
+    virtual QWidget* createEditor(QWidget* parent);
+    // Start parameters preset for a new record, or null.
+    virtual Init* createInit(QObject* parent);
+
+    // Builds the table made by createTable and puts it in its place (the box
+    // layout here, the splitter in a tree journal); it becomes `table`.
+    void installTable(BaseTable* value);
+    virtual void placeTable(BaseTable* value);
+    // Opens an editor page in a new focused tab; false (reported with the
+    // given object names) when there is no tab manager or no page.
+    bool openEditor(Init* init, const QString& managerName, const QString& pageName);
+    // Sets the logger context; false when the command is disabled.
+    bool startCommand(const QString& action, int commandId);
+
+private slots:
+    // A select (reload, filter, sort) drops the selection without a
+    // selectionChanged signal: the commands follow it, under the context of
+    // the command that selected.
+    void handleModelReset();
+
+protected:
+
+    QVBoxLayout* boxLayout = nullptr;
+    SyncManager* syncManager = nullptr;
+    BaseJournalToolbar* toolbar = nullptr;
+    BaseTable* table = nullptr;
+};
+
+} // namespace Vexal

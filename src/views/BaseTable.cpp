@@ -1,0 +1,504 @@
+#include "views/BaseTable.h"
+
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "core/UtilPrompt.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBColumn.h"
+#include "data/DBColumnList.h"
+#include "data/DBSql.h"
+#include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleMessage.h"
+#include "views/BaseTableHeader.h"
+#include "views/BaseTableModel.h"
+#include "views/DlgSetupColumns.h"
+#include "views/DqlFilter.h"
+#include "views/SqlFilter.h"
+#include "views/SqlFilterCollection.h"
+#include "views/UtilDialog.h"
+#include "views/UtilReport.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace Vexal {
+
+namespace {
+
+// The default column sets of DBColumnList, in the order of DBDefaultColumns::Set.
+using DefaultAdder = void (DBColumnList::*)();
+const DefaultAdder defaultAdders[DBDefaultColumns::SetCount] = {
+    &DBColumnList::addBookmarkColumns,
+    &DBColumnList::addProjectColumns,
+    &DBColumnList::addHistoryColumns,
+    &DBColumnList::addSynonymColumns,
+    &DBColumnList::addSpinnedArticleColumns,
+    &DBColumnList::addArticleColumns,
+    &DBColumnList::addCategoryColumns,
+    &DBColumnList::addSocialBookmarkColumns,
+    &DBColumnList::addAccountColumns,
+    &DBColumnList::addWebsiteColumns,
+    &DBColumnList::addMasterAccountColumns,
+    &DBColumnList::addSocialBookmarkTemplateColumns,
+    &DBColumnList::addRegistrationTemplateColumns,
+    &DBColumnList::addLoginTemplateColumns,
+    &DBColumnList::addDirectoryTemplateColumns,
+    &DBColumnList::addArticleTemplateColumns,
+    &DBColumnList::addDirectoryColumns,
+    &DBColumnList::addRankColumns,
+    &DBColumnList::addUrlShortcutColumns,
+};
+
+// No row matches before the first load.
+const QString noRows = QStringLiteral("1 = 2");
+
+} // namespace
+
+BaseTable::BaseTable(SyncManager* syncManager, QWidget* parent)
+    : QTableView(parent)
+    , syncManager(syncManager)
+{
+}
+
+BaseTable::BaseTable(SyncManager* syncManager, QWidget* parent, DBDefaultColumns::Set set, TextGetter table)
+    : QTableView(parent)
+    , syncManager(syncManager)
+    , m_hasColumnSet(set >= 0 && set < DBDefaultColumns::SetCount)
+    , m_columnSet(set)
+    , m_table(table)
+{
+}
+
+BaseTable::~BaseTable() = default;
+
+void BaseTable::build()
+{
+    setup();
+    initColumns();
+    createModel();
+    applyColumns();
+    createColumnsMenu();
+    createTableMenu();
+    addMenuItems();
+    addReloadItem();
+    createFilters();
+    addFixedFilters();
+    connectSignals();
+}
+
+bool BaseTable::load()
+{
+    return applyFilters();
+}
+
+bool BaseTable::reload()
+{
+    if (!sqlModel) {
+        reportInvalidObject(QStringLiteral("model"));
+        return false;
+    }
+    // select() runs whether or not the last statement succeeded.
+    if (sqlModel->select())
+        return true;
+    sqlModel->reportSelectError();
+    return false;
+}
+
+void BaseTable::filter()
+{
+    if (!filters) {
+        reportInvalidObject(QStringLiteral("filters"));
+        return;
+    }
+    DqlFilter dialog;
+    dialog.build(filters);
+    if (UtilDialog::exec(&dialog) == QDialog::Accepted)
+        applyFilters();
+}
+
+bool BaseTable::removeFilter()
+{
+    if (filters)
+        filters->disableFilters();
+    return applyFilters();
+}
+
+bool BaseTable::applyFilters()
+{
+    if (!sqlModel) {
+        reportInvalidObject(QStringLiteral("model"));
+        return false;
+    }
+    const QString where = filters ? filters->whereText() : QString();
+    if (sqlModel->selectWhere(where))
+        return true;
+    sqlModel->reportSelectError();
+    return false;
+}
+
+int BaseTable::selectedId() const
+{
+    const QItemSelectionModel* selection = selectionModel();
+    if (!selection) {
+        reportInvalidObject(QStringLiteral("QItemSelectionModel"));
+        return -1;
+    }
+    const QModelIndexList rows = selection->selectedRows();
+    if (rows.isEmpty())
+        return -1;
+    const auto* sql = qobject_cast<const QSqlTableModel*>(model());
+    if (!sql) {
+        reportInvalidObject(QStringLiteral("QSqlTableModel"));
+        return -1;
+    }
+    bool ok = false;
+    const int id = sql->record(rows.first().row()).value(DBSql::colID()).toInt(&ok);
+    if (!ok) {
+        reportInvalidObject(DBSql::colID());
+        return -1;
+    }
+    return id;
+}
+
+QList<int> BaseTable::selectedIds() const
+{
+    QList<int> ids;
+    const QItemSelectionModel* selection = selectionModel();
+    if (!selection) {
+        reportInvalidObject(QStringLiteral("QItemSelectionModel"));
+        return ids;
+    }
+    const QModelIndexList rows = selection->selectedRows();
+    if (rows.isEmpty())
+        return ids;
+    const auto* sql = qobject_cast<const QSqlTableModel*>(model());
+    if (!sql) {
+        reportInvalidObject(QStringLiteral("QSqlTableModel"));
+        return ids;
+    }
+    const QString idColumn = DBSql::colID();
+    for (const QModelIndex& row : rows)
+        ids << sql->record(row.row()).value(idColumn).toInt();
+    return ids;
+}
+
+QString BaseTable::viewName() const
+{
+    if (!m_hasColumnSet)
+        return QString();
+    const TextGetter source = DBDefaultColumns::set(m_columnSet).source;
+    return source ? source() : QString();
+}
+
+QString BaseTable::tableName() const
+{
+    return m_table ? m_table() : QString();
+}
+
+BaseTableHeader* BaseTable::tableHeader() const
+{
+    return qobject_cast<BaseTableHeader*>(horizontalHeader());
+}
+
+void BaseTable::reportInvalidObject(const QString& name) const { UtilReport::invalidObject(name); }
+void BaseTable::reportListError(const DBListBase* list) const { UtilReport::listError(list); }
+void BaseTable::reportRecordError(const DBBase* record) const { UtilReport::recordError(record); }
+
+void BaseTable::setContext(const QString& action) const
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), action);
+}
+
+// ---- build steps ----
+
+void BaseTable::setup()
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto* header = new BaseTableHeader(Qt::Horizontal, this);
+    setHorizontalHeader(header);
+    header->setSectionsMovable(true);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // After the header is in place, so that the sort connects to it.
+    setSortingEnabled(true);
+}
+
+void BaseTable::initColumns()
+{
+    if (!m_hasColumnSet)
+        return;
+    delete columns;
+    columns = new DBColumnList(DBDefaultColumns::widgetId(m_columnSet), this);
+    if (!columns->load()) {
+        reportListError(columns);
+        return;
+    }
+    if (columns->count() == 0 && defaultAdders[m_columnSet])
+        (columns->*defaultAdders[m_columnSet])();
+}
+
+void BaseTable::createModel()
+{
+    sqlModel = new BaseTableModel(this);
+    const int count = columns ? columns->count() : 0;
+    for (int i = 0; i < count; ++i) {
+        switch (columns->at(i)->type()) {
+        case DBColumn::KindIcon:
+            sqlModel->addIconColumn(i + 1);
+            break;
+        case DBColumn::KindDate:
+            sqlModel->addDateColumn(i);
+            break;
+        case DBColumn::KindDateTime:
+            sqlModel->addDateTimeColumn(i);
+            break;
+        case DBColumn::KindBoolean:
+            sqlModel->addBoolColumn(i);
+            break;
+        default:
+            break;
+        }
+    }
+    sqlModel->setTable(viewName());
+    sqlModel->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    sqlModel->setFilter(noRows);
+    setModel(sqlModel);
+}
+
+void BaseTable::applyColumns()
+{
+    if (!columns)
+        return;
+    const int count = columns->count();
+    for (int i = 0; i < count; ++i) {
+        DBColumn* column = columns->at(i);
+        column->setLogicalIndex(i);
+        setColumnHidden(i, !column->visibleInView() || !column->visible());
+        if (sqlModel)
+            sqlModel->setHeaderData(i, Qt::Horizontal, column->header(), Qt::EditRole);
+        setColumnWidth(i, column->width());
+    }
+    QHeaderView* header = horizontalHeader();
+    for (int v = 0; v < count; ++v) {
+        const int logical = columns->logicalIndexAt(v);
+        const int from = header->visualIndex(logical);
+        if (from >= 0 && from != v && v < header->count())
+            header->moveSection(from, v);
+    }
+}
+
+void BaseTable::createColumnsMenu()
+{
+    columnsMenu = new QMenu(this);
+    addHeaderItem(LocaleBaseWidget::resizeColumn(), CommandResizeColumn, &BaseTable::slotResizeColumn);
+    addHeaderItem(LocaleBaseWidget::resizeAllColumns(), CommandResizeAllColumns, &BaseTable::slotResizeAllColumns);
+    addHeaderSeparator();
+    addHeaderItem(LocaleBaseWidget::saveLayout(), CommandSaveLayout, &BaseTable::slotSaveLayout);
+    addHeaderItem(LocaleBaseWidget::restoreLayout(), CommandRestoreLayout, &BaseTable::slotRestoreLayout);
+    addHeaderSeparator();
+    addHeaderItem(LocaleBaseWidget::setupColumns(), CommandSetupColumns, &BaseTable::slotSetupColumns);
+}
+
+QAction* BaseTable::addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)())
+{
+    QAction* action = columnsMenu->addAction(text);
+    horizontalHeader()->addAction(action);
+    if (syncManager)
+        syncManager->addAction(commandId, action);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void BaseTable::addHeaderSeparator()
+{
+    horizontalHeader()->addAction(columnsMenu->addSeparator());
+}
+
+void BaseTable::createTableMenu()
+{
+    tableMenu = new QMenu(this);
+    connect(addCommandItem(LocaleBaseWidget::add(), CommandAdd), &QAction::triggered, this, &BaseTable::onAdd);
+    connect(addCommandItem(LocaleBaseWidget::edit(), CommandEdit), &QAction::triggered, this, &BaseTable::onEdit);
+    connect(addCommandItem(LocaleBaseWidget::deleteItem(), CommandDelete), &QAction::triggered, this,
+            &BaseTable::onDelete);
+    tableMenu->addSeparator();
+    connect(addCommandItem(LocaleBaseWidget::filter(), CommandFilter), &QAction::triggered, this,
+            &BaseTable::onFilter);
+    connect(addCommandItem(LocaleBaseWidget::remove(), CommandRemoveFilter), &QAction::triggered, this,
+            &BaseTable::onRemoveFilter);
+    tableMenu->addSeparator();
+}
+
+void BaseTable::addMenuItems()
+{
+}
+
+void BaseTable::addReloadItem()
+{
+    connect(addCommandItem(LocaleBaseWidget::reload(), CommandReload), &QAction::triggered, this,
+            &BaseTable::onReload);
+}
+
+QAction* BaseTable::addCommandItem(const QString& text, int commandId)
+{
+    if (!tableMenu)
+        tableMenu = new QMenu(this);
+    QAction* action = tableMenu->addAction(text);
+    action->setEnabled(false);
+    if (syncManager)
+        syncManager->addAction(commandId, action);
+    return action;
+}
+
+void BaseTable::createFilters()
+{
+    filters = new SqlFilterCollection(this);
+    if (columns)
+        filters->addColumnFilters(columns);
+}
+
+void BaseTable::addFixedFilters()
+{
+}
+
+SqlFilter* BaseTable::addFixedFilter(int type, int operatorCode, const QString& column, const QVariant& value)
+{
+    if (!filters)
+        filters = new SqlFilterCollection(this);
+    auto* fixed = new SqlFilter(filters);
+    fixed->setType(type);
+    fixed->setOperator(operatorCode);
+    fixed->setColumn(column);
+    fixed->setValue(value);
+    fixed->setEnabled(true);
+    filters->addFixedFilter(fixed);
+    return fixed;
+}
+
+void BaseTable::connectSignals()
+{
+    if (QItemSelectionModel* selection = selectionModel())
+        connect(selection, &QItemSelectionModel::selectionChanged, this, &BaseTable::handleSelectionChanged);
+    connect(this, &QAbstractItemView::doubleClicked, this, &BaseTable::handleDoubleClick);
+    connect(this, &QWidget::customContextMenuRequested, this, &BaseTable::handleTableMenu);
+    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, &BaseTable::handleColumnsMenu);
+}
+
+// ---- slots ----
+
+void BaseTable::handleSelectionChanged(const QItemSelection&, const QItemSelection&)
+{
+    emit onSelectionChanged();
+}
+
+void BaseTable::handleDoubleClick(const QModelIndex&)
+{
+    emit onEdit();
+}
+
+void BaseTable::handleTableMenu(const QPoint&)
+{
+    if (tableMenu)
+        tableMenu->popup(QCursor::pos());
+}
+
+void BaseTable::handleColumnsMenu(const QPoint&)
+{
+    if (columnsMenu)
+        columnsMenu->popup(QCursor::pos());
+}
+
+void BaseTable::slotResizeColumn()
+{
+    setContext(LocaleBaseWidget::resizeColumn());
+    const BaseTableHeader* header = tableHeader();
+    const int column = columnAt(header ? header->pressPosition().x() : 0);
+    if (column >= 0)
+        resizeColumnToContents(column);
+}
+
+void BaseTable::slotResizeAllColumns()
+{
+    setContext(LocaleBaseWidget::resizeAllColumns());
+    resizeColumnsToContents();
+}
+
+void BaseTable::slotSaveLayout()
+{
+    setContext(LocaleBaseWidget::saveLayout());
+    if (!columns) {
+        reportInvalidObject(QStringLiteral("columns"));
+        return;
+    }
+    const QHeaderView* header = horizontalHeader();
+    for (int i = 0; i < columns->count(); ++i) {
+        DBColumn* column = columns->at(i);
+        if (column->id() < 0)
+            column->setId(-1);
+        const bool shown = !isColumnHidden(i);
+        column->setVisible(shown);
+        column->setVisualIndex(header->visualIndex(i));
+        if (shown)
+            column->setWidth(columnWidth(i));
+    }
+    if (!columns->saveAll()) {
+        reportListError(columns);
+        return;
+    }
+    UtilSignalManager::instance()->emitInfo(LocaleBaseWidget::layoutSaved());
+}
+
+void BaseTable::slotRestoreLayout()
+{
+    setContext(LocaleBaseWidget::restoreLayout());
+    if (!columns) {
+        reportInvalidObject(QStringLiteral("columns"));
+        return;
+    }
+    const QMessageBox::StandardButton answer =
+        UtilPrompt::question(this, ConstApp::title(), LocaleBaseWidget::confirmRestoreDefaultLayout(),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (!columns->removeAll()) {
+        reportListError(columns);
+        return;
+    }
+    initColumns();
+    applyColumns();
+}
+
+void BaseTable::slotSetupColumns()
+{
+    setContext(LocaleBaseWidget::setupColumns());
+    if (!columns) {
+        reportInvalidObject(QStringLiteral("columns"));
+        return;
+    }
+    DlgSetupColumns dialog;
+    dialog.build(columns);
+    if (UtilDialog::exec(&dialog) != QDialog::Accepted)
+        return;
+    for (int i = 0; i < columns->count(); ++i) {
+        const DBColumn* column = columns->at(i);
+        if (column->visible()) {
+            setColumnHidden(i, false);
+            setColumnWidth(i, column->width());
+        } else {
+            setColumnHidden(i, true);
+        }
+    }
+}
+
+} // namespace Vexal

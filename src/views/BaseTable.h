@@ -1,0 +1,158 @@
+#pragma once
+
+#include "data/DBDefaultColumns.h"
+
+#include <QList>
+#include <QTableView>
+#include <QVariant>
+
+class QAction;
+class QItemSelection;
+class QMenu;
+
+namespace Vexal {
+
+class BaseTableHeader;
+class BaseTableModel;
+class DBBase;
+class DBColumnList;
+class DBListBase;
+class SqlFilter;
+class SqlFilterCollection;
+class SyncManager;
+
+// The table view of a journal: the rows of one SQL table or view through a
+// BaseTableModel, in columns laid out by a saved column layout (or the
+// area's default set), filtered by the table's SqlFilterCollection, with a
+// row menu and a column header menu. Its command signals go to the journal.
+//
+// A data area's table is usually just a constructor naming its default
+// column set (layout key, default columns and the view read) and the SQL
+// table that holds its records:
+//
+//     WidProjectTable(SyncManager* s, QWidget* p)
+//         : BaseTable(s, p, DBDefaultColumns::Projects, &DBSql::tableProject) {}
+//
+// Further row-menu entries go in addMenuItems (addCommandItem), fixed
+// conditions in addFixedFilters (addFixedFilter).
+class BaseTable : public QTableView
+{
+    Q_OBJECT
+public:
+    using TextGetter = DBDefaultColumns::TextGetter;
+
+    // Menu command ids of the record screens (shared with tool bars).
+    enum Command {
+        CommandAdd = 1,
+        CommandEdit = 2,
+        CommandDelete = 3,
+        CommandReload = 10,
+        CommandFilter = 11,
+        CommandRemoveFilter = 12,
+        CommandResizeColumn = 13,
+        CommandResizeAllColumns = 14,
+        CommandSaveLayout = 15,
+        CommandRestoreLayout = 16,
+        CommandSetupColumns = 17,
+        CommandSave = 18
+    };
+
+    // A table without a column layout of its own (initColumns makes none).
+    BaseTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    // A table over the default column set `set`, whose records live in `table`.
+    BaseTable(SyncManager* syncManager, QWidget* parent, DBDefaultColumns::Set set, TextGetter table);
+    ~BaseTable() override;
+
+    // The build steps: setup, initColumns, createModel, applyColumns,
+    // createColumnsMenu, createTableMenu, addMenuItems, addReloadItem,
+    // createFilters, addFixedFilters, connectSignals.
+    void build();
+
+    // The model's filter := the WHERE text, then select. Every load, reload,
+    // filter and remove-filter reports a statement the database rejects
+    // (error console and notification bar) and returns false; the table is
+    // then empty and recovers on the next successful load.
+    bool load();
+    bool reload();
+    // Runs the Filter dialog; accepted: applies the new WHERE text.
+    void filter();
+    // Every user filter off (fixed filters stay), then applies the WHERE text.
+    bool removeFilter();
+
+    virtual int selectedId() const;
+    virtual QList<int> selectedIds() const;
+    virtual QString viewName() const;
+    virtual QString tableName() const;
+
+    SyncManager* syncManagerObject() const { return syncManager; }
+    DBColumnList* columnList() const { return columns; }
+    BaseTableModel* tableModel() const { return sqlModel; }
+    SqlFilterCollection* filterCollection() const { return filters; }
+    QMenu* rowMenu() const { return tableMenu; }
+    QMenu* headerMenu() const { return columnsMenu; }
+    BaseTableHeader* tableHeader() const;
+
+    void reportInvalidObject(const QString& name) const;
+    void reportListError(const DBListBase* list) const;
+    void reportRecordError(const DBBase* record) const;
+
+signals:
+    void onAdd();
+    void onEdit();
+    void onDelete();
+    void onFilter();
+    void onRemoveFilter();
+    void onReload();
+    void onSelectionChanged();
+
+public slots:
+    void slotResizeColumn();
+    void slotResizeAllColumns();
+    void slotSaveLayout();
+    void slotRestoreLayout();
+    void slotSetupColumns();
+    void handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void handleDoubleClick(const QModelIndex& index);
+    void handleTableMenu(const QPoint& pos);
+    void handleColumnsMenu(const QPoint& pos);
+
+protected:
+    virtual void setup();
+    virtual void initColumns();
+    virtual void createModel();
+    virtual void applyColumns();
+    virtual void createColumnsMenu();
+    virtual void createTableMenu();
+    virtual void addMenuItems();
+    virtual void addReloadItem();
+    virtual void createFilters();
+    virtual void addFixedFilters();
+    virtual void connectSignals();
+
+    // Appends a row-menu entry for a command: disabled until the journal
+    // enables the id, registered with the sync manager. The caller connects
+    // its triggered() to a signal of its own.
+    QAction* addCommandItem(const QString& text, int commandId);
+    // Adds an enabled fixed condition "column operator value".
+    SqlFilter* addFixedFilter(int type, int operatorCode, const QString& column, const QVariant& value);
+    // Sets the model's filter to the collection's WHERE text and selects.
+    bool applyFilters();
+    void setContext(const QString& action) const;
+
+    SyncManager* syncManager = nullptr;
+    DBColumnList* columns = nullptr;
+    BaseTableModel* sqlModel = nullptr;
+    SqlFilterCollection* filters = nullptr;
+    QMenu* columnsMenu = nullptr;
+    QMenu* tableMenu = nullptr;
+
+private:
+    QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
+    void addHeaderSeparator();
+
+    bool m_hasColumnSet = false;
+    DBDefaultColumns::Set m_columnSet = DBDefaultColumns::Projects;
+    TextGetter m_table = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,78 @@
+#include "views/DlgSetupColumns.h"
+
+#include "core/Logger.h"
+#include "data/DBColumn.h"
+#include "data/DBColumnList.h"
+#include "texts/LocaleDialog.h"
+#include "views/UtilReport.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+DlgSetupColumns::DlgSetupColumns(QWidget* parent)
+    : DlgBase(parent)
+{
+}
+
+DBColumnList* DlgSetupColumns::columnList() const
+{
+    return qobject_cast<DBColumnList*>(argument);
+}
+
+void DlgSetupColumns::createBody()
+{
+    list = new QListWidget(this);
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(list, &QListWidget::itemClicked, this, &DlgSetupColumns::slotItemClicked);
+    mainLayout->addWidget(list);
+}
+
+void DlgSetupColumns::createWidgets()
+{
+    const DBColumnList* columns = columnList();
+    if (!columns) {
+        UtilReport::invalidObject(QStringLiteral("columns"));
+        return;
+    }
+    for (int i = 0; i < columns->count(); ++i) {
+        const DBColumn* column = columns->at(i);
+        if (!column->visibleInView())
+            continue;
+        auto* item = new QListWidgetItem(column->header(), list);
+        item->setData(Qt::UserRole, column->id());
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(column->visible() ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void DlgSetupColumns::connectWidgets()
+{
+    mainLayout->setStretchFactor(list, 1);
+}
+
+void DlgSetupColumns::slotItemClicked(QListWidgetItem*)
+{
+    Logger::setContext(className(), LocaleDialog::updateItems());
+    bool anyChecked = false;
+    for (int i = 0; i < list->count() && !anyChecked; ++i)
+        anyChecked = list->item(i)->checkState() == Qt::Checked;
+    okButton->setEnabled(anyChecked);
+}
+
+void DlgSetupColumns::slotAccept()
+{
+    Logger::setContext(className(), LocaleDialog::accept());
+    if (DBColumnList* columns = columnList()) {
+        for (int i = 0; i < list->count(); ++i) {
+            const QListWidgetItem* item = list->item(i);
+            if (DBColumn* column = columns->findById(item->data(Qt::UserRole).toInt()))
+                column->setVisible(item->checkState() == Qt::Checked);
+        }
+    }
+    accept();
+}
+
+} // namespace Vexal

@@ -1,0 +1,31 @@
+#include "views/UtilDialog.h"
+
+#include <QDialog>
+
+namespace Vexal {
+
+namespace {
+
+UtilDialog::Runner& runner()
+{
+    static UtilDialog::Runner current;
+    return current;
+}
+
+} // namespace
+
+int UtilDialog::exec(QDialog* dialog)
+{
+    if (!dialog)
+        return QDialog::Rejected;
+    if (runner())
+        return runner()(dialog);
+    return dialog->exec();
+}
+
+void UtilDialog::setRunner(Runner value)
+{
+    runner() = std::move(value);
+}
+
+} // namespace Vexal

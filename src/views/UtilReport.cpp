@@ -1,0 +1,34 @@
+#include "views/UtilReport.h"
+
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBBase.h"
+#include "data/DBListBase.h"
+#include "texts/LocaleBaseWidget.h"
+
+namespace Vexal {
+
+void UtilReport::invalidObject(const QString& name)
+{
+    error(LocaleBaseWidget::invalidObjectState(name));
+}
+
+void UtilReport::listError(const DBListBase* list)
+{
+    if (list)
+        error(list->errorText());
+}
+
+void UtilReport::recordError(const DBBase* record)
+{
+    if (record)
+        error(record->errorText());
+}
+
+void UtilReport::error(const QString& text)
+{
+    Logger::error(text);
+    UtilSignalManager::instance()->emitError(LocaleBaseWidget::unexpectedError());
+}
+
+} // namespace Vexal

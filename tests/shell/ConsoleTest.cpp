@@ -1,0 +1,287 @@
+#include "ScriptedPrompt.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCache.h"
+#include "shell/Notification.h"
+#include "shell/WidErrorConsole.h"
+#include "shell/WidErrorConsoleToolbar.h"
+#include "shell/WidNotificationConsole.h"
+#include "shell/WidNotificationConsoleToolbar.h"
+#include "shell/WidTabManager.h"
+#include "shell/WidTextEdit.h"
+
+#include <QCommandLinkButton>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+QString text(const WidErrorConsole& console)
+{
+    return console.textEdit()->toPlainText();
+}
+
+QList<int> keysShown(const WidNotificationConsole& console)
+{
+    QList<int> keys;
+    for (QCommandLinkButton* button : console.noticeButtons())
+        keys << WidNotificationConsole::keyOf(button);
+    return keys;
+}
+
+} // namespace
+
+class ConsoleTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Logger::resetForTests();
+        Notification::instance()->clear();
+    }
+    void cleanup()
+    {
+        Logger::resetForTests();
+        Notification::instance()->clear();
+    }
+
+    void errorConsoleShowsAndFiltersTheLists()
+    {
+        TestFolder folder;
+        Logger::error(QStringLiteral("first <b>bold</b> & \u65e5\u672c"));
+        Logger::error(QStringLiteral("second"));
+        Logger::warning(QStringLiteral("careful"));
+        Logger::info(QStringLiteral("noted"));
+
+        WidErrorConsole console;
+        console.setInit(nullptr);
+        QCOMPARE(console.title(), QStringLiteral("Error Console"));
+        QCOMPARE(console.filter(), int(WidErrorConsole::FilterErrors));
+        // Markup in a message is shown as text, and no character is lost.
+        QVERIFY(text(console).contains(QStringLiteral("first <b>bold</b> & \u65e5\u672c")));
+        QVERIFY(text(console).contains(QStringLiteral("second")));
+        QVERIFY(!text(console).contains(QStringLiteral("careful")));
+
+        WidErrorConsoleToolbar* bar = console.toolbar();
+        bar->slotShowAll();
+        QCOMPARE(console.filter(), int(WidErrorConsole::FilterAll));
+        for (const char* word : {"first", "second", "careful", "noted"})
+            QVERIFY2(text(console).contains(QLatin1String(word)), word);
+        bar->slotShowWarnings();
+        QVERIFY(text(console).contains(QStringLiteral("careful")));
+        QVERIFY(!text(console).contains(QStringLiteral("second")));
+        bar->slotShowInfo();
+        QVERIFY(text(console).contains(QStringLiteral("noted")));
+        QVERIFY(!text(console).contains(QStringLiteral("careful")));
+
+        // New lines show only on Reload, and Reload keeps the filter.
+        Logger::info(QStringLiteral("later"));
+        QVERIFY(!text(console).contains(QStringLiteral("later")));
+        console.reload();
+        QVERIFY(text(console).contains(QStringLiteral("later")));
+        QCOMPARE(console.filter(), int(WidErrorConsole::FilterInfo));
+
+        // Clear forces the logger's lists empty.
+        bar->slotClear();
+        QVERIFY(Logger::allLines().isEmpty());
+        QVERIFY(Logger::errors().isEmpty() && Logger::warnings().isEmpty() && Logger::infos().isEmpty());
+        QVERIFY(text(console).isEmpty());
+        bar->slotShowAll();
+        QVERIFY(text(console).isEmpty());
+    }
+
+    void zoomStopsAtFourStepsAndWheelDoesNothing()
+    {
+        TestFolder folder;
+        WidErrorConsole console;
+        console.setInit(nullptr);
+        WidTextEdit* edit = console.textEdit();
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        const qreal start = edit->font().pointSizeF();
+
+        for (int i = 0; i < 4; ++i)
+            console.zoomIn();
+        const qreal zoomed = edit->font().pointSizeF();
+        QVERIFY(zoomed > start);
+        QCOMPARE(warnings.count(), 0);
+        console.zoomIn();
+        QCOMPARE(warnings.count(), 1);
+        QCOMPARE(warnings.at(0).at(0).toString(), QStringLiteral("Forget it. I won't zoom more"));
+        QCOMPARE(edit->font().pointSizeF(), zoomed);
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Zoom In"));
+
+        console.zoomReset();
+        QCOMPARE(edit->zoomLevel(), 0);
+        QCOMPARE(edit->font().pointSizeF(), start);
+        for (int i = 0; i < 4; ++i)
+            console.zoomOut();
+        QCOMPARE(warnings.count(), 1);
+        console.zoomOut();
+        QCOMPARE(warnings.count(), 2);
+        QCOMPARE(edit->zoomLevel(), -4);
+
+        // Ctrl with the wheel neither zooms nor scrolls.
+        console.zoomReset();
+        QString lines;
+        for (int i = 0; i < 300; ++i)
+            lines += QStringLiteral("line %1\n").arg(i);
+        edit->setPlainText(lines);
+        console.resize(300, 200);
+        console.show();
+        QScrollBar* bar = edit->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        const qreal size = edit->font().pointSizeF();
+        QWheelEvent ctrlWheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(edit->viewport(), &ctrlWheel);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(edit->font().pointSizeF(), size);
+        QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(edit->viewport(), &wheel);
+        QVERIFY(bar->value() > 0);
+    }
+
+    void findHonoursDirectionAndCase()
+    {
+        TestFolder folder;
+        WidErrorConsole console;
+        console.setInit(nullptr);
+        WidTextEdit* edit = console.textEdit();
+        edit->setPlainText(QStringLiteral("Alpha alpha ALPHA"));
+        edit->moveCursor(QTextCursor::End);
+        console.find(QStringLiteral("alpha"), false, true);
+        QCOMPARE(edit->textCursor().selectionStart(), 6);
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Find"));
+        console.find(QStringLiteral("alpha"), false, false);
+        QCOMPARE(edit->textCursor().selectionStart(), 0);
+        console.find(QStringLiteral("ALPHA"), true, true);
+        QCOMPARE(edit->textCursor().selectionStart(), 12);
+        QCOMPARE(console.selectedText(), QStringLiteral("ALPHA"));
+    }
+
+    void errorConsoleSaveReportsTheOutcome()
+    {
+        TestFolder folder;
+        ScriptedPrompt prompt;
+        Logger::error(QStringLiteral("stored \u00e9\u65e5"));
+        WidErrorConsole console;
+        console.setInit(nullptr);
+        QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+
+        // Cancelled: nothing said.
+        console.save();
+        QCOMPARE(infos.count() + errors.count(), 0);
+
+        const QString path = folder.file(QStringLiteral("console.html"));
+        prompt.files << path;
+        console.save();
+        QCOMPARE(infos.count(), 1);
+        QCOMPARE(infos.at(0).at(0).toString(), QStringLiteral("Operation completed successfully"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString saved = QString::fromUtf8(file.readAll());
+        QVERIFY(saved.contains(QStringLiteral("stored \u00e9\u65e5")));
+        QVERIFY(saved.contains(QStringLiteral("utf-8"), Qt::CaseInsensitive));
+
+        // A directory where the file should go: failure logged and reported,
+        // the directory and its content untouched.
+        const QString blocked = folder.file(QStringLiteral("blocked.html"));
+        QVERIFY(QDir().mkpath(blocked));
+        QFile inside(blocked + QStringLiteral("/keep.txt"));
+        QVERIFY(inside.open(QIODevice::WriteOnly) && inside.write("kept") == 4);
+        inside.close();
+        const int errorLines = Logger::errors().size();
+        prompt.files << blocked;
+        console.save();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Operation failed. See Error Console for more details."));
+        QCOMPARE(infos.count(), 1);
+        QCOMPARE(Logger::errors().size(), errorLines + 1);
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("WidErrorConsole.Save")));
+        QVERIFY(QFileInfo(blocked).isDir());
+        QVERIFY(inside.open(QIODevice::ReadOnly));
+        QCOMPARE(inside.readAll(), QByteArray("kept"));
+    }
+
+    void consolesOpenAsUniqueTabs()
+    {
+        TestFolder folder;
+        DBCache::reset();
+        WidTabManager tabs;
+        tabs.build();
+        const int before = tabs.count();
+        BaseTab* console = tabs.addUniqueTab(new WidErrorConsole, nullptr);
+        QVERIFY(console);
+        QPointer<WidErrorConsole> second = new WidErrorConsole;
+        QCOMPARE(tabs.addUniqueTab(second, nullptr), console);
+        QVERIFY(second.isNull());
+        QVERIFY(tabs.addUniqueTab(new WidNotificationConsole, nullptr));
+        QCOMPARE(tabs.count(), before + 2);
+        QVERIFY(tabs.tabText(before).startsWith(QStringLiteral("Error Console")));
+        QVERIFY(tabs.tabText(before + 1).startsWith(QStringLiteral("Notification Console")));
+        QVERIFY(static_cast<WidErrorConsole*>(console)->textEdit());
+    }
+
+    void notificationConsoleListsAndRemoves()
+    {
+        Notification* store = Notification::instance();
+        QList<int> keys;
+        for (int i = 0; i < 7; ++i)
+            keys << store->add(QStringLiteral("notice %1").arg(i));
+
+        WidNotificationConsole console;
+        console.setInit(nullptr);
+        QCOMPARE(console.title(), QStringLiteral("Notification Console"));
+        QCOMPARE(keysShown(console), keys.mid(0, 5));
+        QCOMPARE(console.noticeButtons().at(2)->text(), QStringLiteral("notice 2"));
+        QVERIFY(console.noticeButtons().at(0)->isCheckable());
+        QCOMPARE(console.listLayout()->count(), 6);
+        console.slotReload();
+        console.reload();
+        QCOMPARE(console.listLayout()->count(), 6);
+
+        // Nothing checked: nothing goes.
+        console.remove();
+        QCOMPARE(console.noticeButtons().size(), 5);
+        QCOMPARE(store->count(), 7);
+
+        // The checked ones leave the store and the view; no reload follows.
+        console.noticeButtons().at(1)->setChecked(true);
+        console.noticeButtons().at(3)->setChecked(true);
+        console.remove();
+        QCOMPARE(keysShown(console), (QList<int>{keys[0], keys[2], keys[4]}));
+        QCOMPARE(store->count(), 5);
+        QVERIFY(!store->notices().contains(keys[1]) && !store->notices().contains(keys[3]));
+        console.reload();
+        QCOMPARE(keysShown(console), (QList<int>{keys[0], keys[2], keys[4], keys[5], keys[6]}));
+
+        // Select All and Delete through the toolbar signals empty the view.
+        QSignalSpy deleted(console.toolbar(), &WidNotificationConsoleToolbar::onDelete);
+        emit console.toolbar()->onSelect();
+        for (QCommandLinkButton* button : console.noticeButtons())
+            QVERIFY(button->isChecked());
+        emit console.toolbar()->onDelete();
+        QVERIFY(console.noticeButtons().isEmpty());
+        QCOMPARE(console.listLayout()->count(), 1);
+        QCOMPARE(store->count(), 0);
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Delete"));
+    }
+};
+
+TESVAR_TEST(ConsoleTest)
+#include "ConsoleTest.moc"

@@ -1,0 +1,256 @@
+#include "TestRunner.h"
+
+#include "LoopbackProxy.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBOptions.h"
+#include "data/Encryptor.h"
+#include "shell/NetworkAccessManager.h"
+#include "shell/WidWebPage.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSignalSpy>
+#include <QThread>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+// A reply that only counts the calls of ignoreSslErrors().
+class FakeReply : public QNetworkReply
+{
+public:
+    int ignored = 0;
+    void ignoreSslErrors() override { ++ignored; }
+    void abort() override {}
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+};
+
+// A URL that nothing answers unless a proxy does: a closed port on 127.0.0.1.
+QUrl unreachable(const QString& path)
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:9") + path);
+}
+
+QNetworkReply* fetch(QNetworkAccessManager* manager, const QUrl& url)
+{
+    QNetworkReply* reply = manager->get(QNetworkRequest(url));
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    if (!reply->isFinished())
+        finished.wait(5000);
+    return reply;
+}
+
+} // namespace
+
+class NetworkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesShareOneManager()
+    {
+        WidWebPage first;
+        WidWebPage second;
+        QVERIFY(NetworkAccessManager::instance());
+        QCOMPARE(first.networkAccessManager(), static_cast<QNetworkAccessManager*>(NetworkAccessManager::instance()));
+        QCOMPARE(second.networkAccessManager(), first.networkAccessManager());
+    }
+
+    void proxyIsAnsweredByItsType()
+    {
+        NetworkAccessManager manager;
+        manager.setHttpLogin(QStringLiteral("http-user"));
+        manager.setHttpPassword(QStringLiteral("http-pass"));
+        manager.setSocksLogin(QStringLiteral("socks-user"));
+        manager.setFtpPassword(QStringLiteral("ftp-pass"));
+
+        auto answer = [&manager](QNetworkProxy::ProxyType type) {
+            QAuthenticator authenticator;
+            authenticator.setUser(QStringLiteral("untouched"));
+            authenticator.setPassword(QStringLiteral("untouched"));
+            manager.handleProxyAuthenticationRequired(QNetworkProxy(type, QStringLiteral("127.0.0.1"), 1),
+                                                      &authenticator);
+            return QStringList{authenticator.user(), authenticator.password()};
+        };
+        QCOMPARE(answer(QNetworkProxy::HttpProxy), (QStringList{"http-user", "http-pass"}));
+        // Pairs that were never set are handed over empty.
+        QCOMPARE(answer(QNetworkProxy::Socks5Proxy), (QStringList{"socks-user", ""}));
+        QCOMPARE(answer(QNetworkProxy::FtpCachingProxy), (QStringList{"", "ftp-pass"}));
+        QCOMPARE(answer(QNetworkProxy::HttpCachingProxy), (QStringList{"untouched", "untouched"}));
+        QCOMPARE(answer(QNetworkProxy::NoProxy), (QStringList{"untouched", "untouched"}));
+    }
+
+    void proxyCredentialsReachTheProxy()
+    {
+        LoopbackProxy proxy;
+        QVERIFY(proxy.start());
+        proxy.credentials = "user:s3cret";
+
+        NetworkAccessManager manager;
+        manager.applyProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), proxy.port()),
+                           QStringLiteral("user"), QStringLiteral("s3cret"), true);
+        QCOMPARE(manager.proxy().type(), QNetworkProxy::HttpProxy);
+        QCOMPARE(manager.proxy().port(), proxy.port());
+
+        QScopedPointer<QNetworkReply> reply(fetch(&manager, unreachable(QStringLiteral("/page"))));
+        QCOMPARE(reply->error(), QNetworkReply::NoError);
+        QCOMPARE(reply->readAll(), QByteArray("proxied http://127.0.0.1:9/page"));
+        const auto requests = proxy.requestsFor(QStringLiteral("/page"));
+        QVERIFY(requests.size() >= 2);
+        QVERIFY(requests.first().header("proxy-authorization").isEmpty());
+        QCOMPARE(requests.last().header("proxy-authorization"), LoopbackProxy::basic(proxy.credentials));
+    }
+
+    void optionsReachTheSharedManager()
+    {
+        LoopbackProxy proxy;
+        QVERIFY(proxy.start());
+        proxy.credentials = "opt-user:opt-pass";
+        NetworkAccessManager* shared = NetworkAccessManager::instance();
+
+        DBOptions options;
+        options.setHttpProxy(true);
+        options.setHttpAddress(QStringLiteral("127.0.0.1"));
+        options.setHttpPort(proxy.port());
+        options.setHttpLogin(QStringLiteral("opt-user"));
+        options.setHttpPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("opt-pass")));
+        options.setIgnoreSSLErrors(false);
+        shared->applyOptions(&options);
+        QCOMPARE(shared->proxy().type(), QNetworkProxy::HttpProxy);
+        QCOMPARE(shared->proxy().hostName(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(shared->proxy().port(), proxy.port());
+        QCOMPARE(shared->proxy().user(), QStringLiteral("opt-user"));
+        QCOMPARE(shared->proxy().password(), QStringLiteral("opt-pass"));
+
+        QScopedPointer<QNetworkReply> reply(fetch(shared, unreachable(QStringLiteral("/options"))));
+        QCOMPARE(reply->error(), QNetworkReply::NoError);
+        QCOMPARE(proxy.requestsFor(QStringLiteral("/options")).last().header("proxy-authorization"),
+                 LoopbackProxy::basic(proxy.credentials));
+
+        FakeReply fake;
+        shared->handleSSLErrors(&fake, {});
+        QCOMPARE(fake.ignored, 0);
+
+        // Off again: no proxy, no credentials, and the shared manager is as before.
+        options.setHttpProxy(false);
+        options.setIgnoreSSLErrors(true);
+        shared->applyOptions(&options);
+        QCOMPARE(shared->proxy().type(), QNetworkProxy::NoProxy);
+        QAuthenticator authenticator;
+        shared->handleProxyAuthenticationRequired(QNetworkProxy(QNetworkProxy::HttpProxy), &authenticator);
+        QVERIFY(authenticator.user().isEmpty());
+        QVERIFY(authenticator.password().isEmpty());
+        shared->handleSSLErrors(&fake, {});
+        QCOMPARE(fake.ignored, 1);
+
+        // A stored port outside 1..65535 is not wrapped onto another port.
+        options.setHttpProxy(true);
+        options.setHttpPort(65536 + 80);
+        shared->applyOptions(&options);
+        QCOMPARE(shared->proxy().port(), quint16(0));
+        shared->applyProxy(QNetworkProxy(QNetworkProxy::NoProxy), QString(), QString(), true);
+    }
+
+    void proxyWithoutCredentialsFails()
+    {
+        LoopbackProxy proxy;
+        QVERIFY(proxy.start());
+        proxy.credentials = "user:pass";
+
+        // The proxy option off: empty credentials are all the manager has.
+        NetworkAccessManager manager;
+        manager.applyProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), proxy.port()),
+                           QString(), QString(), true);
+        QScopedPointer<QNetworkReply> reply(fetch(&manager, unreachable(QStringLiteral("/denied"))));
+        QCOMPARE(reply->error(), QNetworkReply::ProxyAuthenticationRequiredError);
+        for (const auto& request : proxy.requests())
+            QVERIFY(request.header("proxy-authorization").isEmpty());
+    }
+
+    void serverRecordsSubmittedForms()
+    {
+        LoopbackServer server;
+        QVERIFY(server.start());
+        server.setHtml(QStringLiteral("/form"), QStringLiteral("<p>ok</p>"));
+        NetworkAccessManager manager;
+        QSignalSpy received(&server, &LoopbackServer::requestReceived);
+        QNetworkRequest request(server.url(QStringLiteral("/form?x=1")));
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/x-www-form-urlencoded"));
+        QScopedPointer<QNetworkReply> reply(manager.post(request, QByteArray("name=A%26B&city=Zürich")));
+        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(reply->readAll(), QByteArray("<p>ok</p>"));
+        QCOMPARE(server.requests().size(), 1);
+        const LoopbackServer::Request seen = server.requests().first();
+        QCOMPARE(seen.method, QByteArray("POST"));
+        QCOMPARE(seen.path, QStringLiteral("/form"));
+        QCOMPARE(seen.target, QByteArray("/form?x=1"));
+        QCOMPARE(seen.header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
+        QCOMPARE(seen.body, QByteArray("name=A%26B&city=Zürich"));
+        QCOMPARE(received.count(), 1);
+        QCOMPARE(received.at(0).at(0).value<LoopbackServer::Request>().method, QByteArray("POST"));
+
+        QScopedPointer<QNetworkReply> missing(fetch(&manager, server.url(QStringLiteral("/nothing"))));
+        QCOMPARE(missing->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 404);
+    }
+
+    void proxyOfAnotherThreadIsChangedThere()
+    {
+        QThread worker;
+        worker.start();
+        auto* manager = new NetworkAccessManager;
+        manager->moveToThread(&worker);
+
+        manager->applyProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), 3128),
+                            QStringLiteral("u"), QStringLiteral("p"), false);
+        QNetworkProxy seen;
+        QThread* ranOn = nullptr;
+        QMetaObject::invokeMethod(
+            manager,
+            [&] {
+                seen = manager->proxy();
+                ranOn = QThread::currentThread();
+            },
+            Qt::BlockingQueuedConnection);
+        QCOMPARE(ranOn, &worker);
+        QCOMPARE(seen.type(), QNetworkProxy::HttpProxy);
+        QCOMPARE(seen.port(), quint16(3128));
+
+        QMetaObject::invokeMethod(manager, [manager] { delete manager; }, Qt::BlockingQueuedConnection);
+        worker.quit();
+        worker.wait();
+    }
+
+    void sslErrorsAreIgnoredOnlyWhenAsked()
+    {
+        NetworkAccessManager manager;
+        FakeReply reply;
+        // The switch starts on.
+        manager.handleSSLErrors(&reply, {QSslError(QSslError::SelfSignedCertificate)});
+        QCOMPARE(reply.ignored, 1);
+        manager.setIgnoreSSLErrors(false);
+        manager.handleSSLErrors(&reply, {QSslError(QSslError::SelfSignedCertificate)});
+        QCOMPARE(reply.ignored, 1);
+        manager.setIgnoreSSLErrors(true);
+        manager.handleSSLErrors(&reply, {});
+        QCOMPARE(reply.ignored, 2);
+    }
+
+    void hoveredLinkGoesToTheHub()
+    {
+        WidWebPage page;
+        QSignalSpy hovered(UtilSignalManager::instance(), &UtilSignalManager::onLinkHovered);
+        emit page.linkHovered(QStringLiteral("http://127.0.0.1:1/a"), QStringLiteral("title"), QStringLiteral("text"));
+        emit page.linkHovered(QString(), QString(), QString());
+        QCOMPARE(hovered.count(), 2);
+        QCOMPARE(hovered.at(0).at(0).toString(), QStringLiteral("http://127.0.0.1:1/a"));
+        QVERIFY(hovered.at(1).at(0).toString().isEmpty());
+    }
+};
+
+TESVAR_TEST(NetworkTest)
+#include "NetworkTest.moc"

@@ -1,0 +1,236 @@
+#include "LoopbackServer.h"
+#include "ScriptedPrompt.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+
+#include "content/HtmlHighlighter.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
+#include "shell/WidPageSource.h"
+#include "shell/WidPageSourceToolbar.h"
+#include "shell/WidTextEdit.h"
+#include "shell/WidWebView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Vexal;
+
+namespace {
+
+// A page-source tab opened as the browser command opens it.
+void open(WidPageSource& page, const QString& title, const QString& source)
+{
+    auto* init = new Init;
+    init->setTitle(title);
+    init->setText(source);
+    page.setInit(init);
+}
+
+// Whether the highlighter has coloured anything in the first line.
+bool coloured(const WidPageSource& page)
+{
+    const QTextBlock block = page.textEdit()->document()->firstBlock();
+    return block.layout() && !block.layout()->formats().isEmpty();
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Lets no file grow beyond `limit` bytes while it lives (the write fails
+// with EFBIG instead of raising SIGXFSZ).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit next = m_old;
+        next.rlim_cur = limit;
+        m_active = setrlimit(RLIMIT_FSIZE, &next) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool isActive() const { return m_active; }
+
+private:
+    rlimit m_old {};
+    void (*m_handler)(int) = nullptr;
+    bool m_active = false;
+};
+
+} // namespace
+
+class PageSourceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Logger::resetForTests(); }
+    void cleanup() { Logger::resetForTests(); }
+
+    void showsTheSourceAndTitle()
+    {
+        WidPageSource page;
+        const QString source = QStringLiteral("<html>\n<p class=\"x\">\u00e9 &amp; \u65e5</p>\n</html>");
+        open(page, QStringLiteral("Ab"), source);
+        QCOMPARE(page.title(), QStringLiteral("Source of: Ab"));
+        QCOMPARE(page.textEdit()->toPlainText(), source);
+        QCOMPARE(page.textEdit()->textCursor().position(), 0);
+        QVERIFY(page.textEdit()->isReadOnly());
+
+        // Find from the top after opening; copy of the selection.
+        page.find(QStringLiteral("<p"), true, false);
+        QCOMPARE(page.textEdit()->textCursor().selectionStart(), 7);
+        QCOMPARE(page.selectedText(), QStringLiteral("<p"));
+
+        WidPageSource untitled;
+        open(untitled, QString(), QStringLiteral("x"));
+        QCOMPARE(untitled.title(), QStringLiteral("Source of: "));
+    }
+
+    void showsALoadedPagesSource()
+    {
+        LoopbackServer server;
+        QVERIFY(server.start());
+        server.setHtml(QStringLiteral("/p"), QStringLiteral("<html><head><title>Loop \u00e9</title></head>"
+                                                            "<body><p>marker-\u65e5</p></body></html>"));
+        DBOptions options;
+        options.setSaveHistory(false);
+        DBCache::setOptions(&options);
+        WidWebView view;
+        view.build();
+        QSignalSpy finished(&view, &QWebView::loadFinished);
+        view.load(server.url(QStringLiteral("/p")));
+        QVERIFY(finished.wait(5000));
+        DBCache::reset();
+
+        // The view's Page Source request reaches the tab through the hub.
+        QSignalSpy request(UtilSignalManager::instance(), &UtilSignalManager::onPageSource);
+        view.slotPageSource();
+        QCOMPARE(request.count(), 1);
+        WidPageSource page;
+        open(page, request.at(0).at(0).toString(), request.at(0).at(1).toString());
+        QCOMPARE(page.title(), QStringLiteral("Source of: Loop \u00e9"));
+        QVERIFY(page.textEdit()->toPlainText().contains(QStringLiteral("<p>marker-\u65e5</p>")));
+        QVERIFY(page.textEdit()->toPlainText().contains(QStringLiteral("<title>")));
+    }
+
+    void togglesKeepTheText()
+    {
+        WidPageSource page;
+        open(page, QStringLiteral("T"), QStringLiteral("<b>bold</b>"));
+        HtmlHighlighter* highlighter = page.highlighter();
+        QVERIFY(highlighter && highlighter->isEnabled());
+        QCOMPARE(highlighter->document(), page.textEdit()->document());
+        QVERIFY(coloured(page));
+        emit page.toolbar()->onHighlight();
+        QVERIFY(!highlighter->isEnabled());
+        QVERIFY(!coloured(page));
+        emit page.toolbar()->onHighlight();
+        QVERIFY(highlighter->isEnabled());
+        QVERIFY(coloured(page));
+        QCOMPARE(page.textEdit()->toPlainText(), QStringLiteral("<b>bold</b>"));
+
+        QCOMPARE(page.textEdit()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        emit page.toolbar()->onWordWrap();
+        QCOMPARE(page.textEdit()->wordWrapMode(), QTextOption::NoWrap);
+        emit page.toolbar()->onWordWrap();
+        QCOMPARE(page.textEdit()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+        // Reset leaves the logger's context alone.
+        page.zoomIn();
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Zoom In"));
+        page.zoomReset();
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Zoom In"));
+        QCOMPARE(page.textEdit()->zoomLevel(), 0);
+    }
+
+    void savesTheSourceText()
+    {
+        TestFolder folder;
+        ScriptedPrompt prompt;
+        QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        const QString source = QStringLiteral("<p>\u00e9</p>\n<i>x</i>");
+        WidPageSource page;
+        open(page, QStringLiteral("S"), source);
+
+        page.save();
+        QCOMPARE(infos.count() + errors.count(), 0);
+
+        const QString path = folder.file(QStringLiteral("source.html"));
+        prompt.files << path;
+        page.save();
+        QCOMPARE(infos.count(), 1);
+        QCOMPARE(infos.at(0).at(0).toString(), QStringLiteral("Operation completed successfully"));
+        QCOMPARE(bytesOf(path), source.toUtf8());
+
+        // An empty source is refused by the file layer.
+        WidPageSource empty;
+        open(empty, QStringLiteral("E"), QString());
+        prompt.files << folder.file(QStringLiteral("empty.html"));
+        empty.save();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Operation failed. See Error Console for more details."));
+        QVERIFY(!QFile::exists(folder.file(QStringLiteral("empty.html"))));
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("WidPageSource.Save")));
+    }
+
+    void failedSaveKeepsTheEarlierFile()
+    {
+        TestFolder folder;
+        ScriptedPrompt prompt;
+        QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        WidPageSource page;
+        open(page, QStringLiteral("Big"), QString(8192, QLatin1Char('a')));
+
+        // A directory in the way of the file name.
+        const QString blocked = folder.file(QStringLiteral("blocked.html"));
+        QVERIFY(QDir().mkpath(blocked + QStringLiteral("/inner")));
+        prompt.files << blocked;
+        page.save();
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(QFileInfo(blocked + QStringLiteral("/inner")).isDir());
+
+        // A write that fails part-way (the file size limit) leaves the earlier
+        // file whole; this holds for root too.
+        const QString path = folder.file(QStringLiteral("earlier.html"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        prompt.files << path;
+        {
+            FileSizeLimit limit(4096);
+            QVERIFY(limit.isActive());
+            page.save();
+        }
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(infos.count(), 0);
+        QCOMPARE(bytesOf(path), QByteArray("earlier"));
+        // No temporary file is left behind.
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("earlier*")}, QDir::Files),
+                 QStringList{QStringLiteral("earlier.html")});
+    }
+};
+
+TESVAR_TEST(PageSourceTest)
+#include "PageSourceTest.moc"

@@ -1,0 +1,412 @@
+#include "TestRunner.h"
+
+#include "FakePage.h"
+#include "ScriptedPrompt.h"
+#include "core/Init.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
+#include "shell/WidTabManager.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+// The empty web tab of these tests.
+class WebPage : public FakePage
+{
+    Q_OBJECT
+public:
+    explicit WebPage(QWidget* parent = nullptr)
+        : FakePage(parent)
+    {
+        webPage = true;
+    }
+};
+
+QString padded(const QString& text)
+{
+    return text + QString(35 - text.size(), QLatin1Char(' '));
+}
+
+QStringList lastTexts(const QSignalSpy& spy)
+{
+    QStringList texts;
+    for (const auto& arguments : spy)
+        texts << arguments.at(0).toString();
+    return texts;
+}
+
+} // namespace
+
+class TabManagerTest : public QObject
+{
+    Q_OBJECT
+
+    // Builds a tab manager with its default (web) tab.
+    struct Tabs {
+        WidTabManager widget;
+        Tabs()
+        {
+            widget.resize(800, 400);
+            widget.build();
+            widget.show();
+        }
+        QMenu* list() const { return widget.findChild<QToolButton*>()->menu(); }
+        QAction* action(const QString& text) const
+        {
+            for (QAction* action : widget.actions())
+                if (action->text() == text)
+                    return action;
+            return nullptr;
+        }
+        FakePage* add(FakePage* page, bool focus = false)
+        {
+            return dynamic_cast<FakePage*>(widget.addTab(page, nullptr, false, focus));
+        }
+        void rightClick(int index)
+        {
+            QTabBar* bar = widget.tabBar();
+            QTest::mousePress(bar, Qt::RightButton, {}, bar->tabRect(index).center());
+        }
+    };
+
+private slots:
+    void init()
+    {
+        DBCache::reset();
+        WidTabManager::setWebTabFactory([](QWidget* parent) { return new WebPage(parent); });
+    }
+
+    void cleanup()
+    {
+        WidTabManager::setWebTabFactory(nullptr);
+        DBCache::reset();
+    }
+
+    void addCallsThePageInOrder()
+    {
+        Tabs tabs;
+        QCOMPARE(tabs.widget.count(), 1);
+        QVERIFY(dynamic_cast<WebPage*>(tabs.widget.widget(0)));
+
+        QObject owner;
+        QPointer<Init> init = new Init(42, &owner);
+        auto* page = new FakePage;
+        QCOMPARE(tabs.widget.addTab(page, init, false, false), static_cast<BaseTab*>(page));
+        QCOMPARE(page->calls, (QStringList{"setTabManager", "prepare", "setInit", "open"}));
+        QCOMPARE(page->tabManager(), &tabs.widget);
+        QCOMPARE(page->init(), init.data());
+        QCOMPARE(init->parent(), static_cast<QObject*>(page));
+        QCOMPARE(tabs.widget.currentIndex(), 0);
+        QCOMPARE(tabs.widget.tabText(1), padded(QStringLiteral("Untitled")));
+
+        // Focus makes the new tab current, and the hub hears of the change.
+        QSignalSpy status(UtilSignalManager::instance(), &UtilSignalManager::onUpdateTabStatus);
+        auto* focused = tabs.add(new FakePage, true);
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(tabs.widget.currentWidget(), static_cast<QWidget*>(focused));
+        QCOMPARE(tabs.list()->actions().size(), 3);
+    }
+
+    void limitAndReuse()
+    {
+        ScriptedPrompt prompt;
+        Tabs tabs;
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        auto* first = tabs.add(new FakePage);
+        for (int i = 0; i < 8; ++i)
+            tabs.add(new FakePage);
+        QCOMPARE(tabs.widget.count(), 10);
+
+        QObject owner;
+        QPointer<Init> init = new Init(1, &owner);
+        QPointer<FakePage> refused = new FakePage;
+        QVERIFY(!tabs.widget.addTab(refused, init, false, true));
+        QVERIFY(refused.isNull());
+        QVERIFY(init.isNull());
+        QCOMPARE(lastTexts(warnings),
+                 QStringList{"You've reached the limit of opened tabs. See \"Options\" for more details"});
+        QCOMPARE(tabs.widget.count(), 10);
+
+        // An open page of the class is focused even at the limit.
+        QPointer<FakePage> duplicate = new FakePage;
+        QCOMPARE(tabs.widget.addUniqueTab(duplicate, nullptr), static_cast<BaseTab*>(first));
+        QVERIFY(duplicate.isNull());
+        QCOMPARE(tabs.widget.currentWidget(), static_cast<QWidget*>(first));
+        QCOMPARE(warnings.count(), 1);
+
+        QCOMPARE(tabs.widget.findTabOfClass(QStringLiteral("FakePage")), 1);
+        QCOMPARE(tabs.widget.findTabOfClass(QStringLiteral("OtherPage")), -1);
+
+        // A class that is not open yet is refused.
+        QPointer<OtherPage> other = new OtherPage;
+        QVERIFY(!tabs.widget.addUniqueTab(other, nullptr));
+        QVERIFY(other.isNull());
+
+        tabs.widget.slotContextNewTab();
+        tabs.rightClick(1);
+        tabs.widget.slotContextCloneTab(); // not a web page: nothing
+        tabs.rightClick(0);
+        tabs.widget.slotContextCloneTab();
+        QCOMPARE(tabs.widget.count(), 10);
+        QCOMPARE(warnings.count(), 4);
+        QCOMPARE(tabs.list()->actions().size(), 10);
+    }
+
+    void closeRules()
+    {
+        ScriptedPrompt prompt;
+        Tabs tabs;
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+
+        // The last tab never closes, not even silently.
+        QVERIFY(!tabs.widget.closeTab(0, true));
+        tabs.widget.slotCloseTab(0);
+        QCOMPARE(lastTexts(warnings), (QStringList{"Sorry, I can't close this tab", "Sorry, I can't close this tab"}));
+        warnings.clear();
+
+        auto* locked = tabs.add(new FakePage);
+        locked->locked = true;
+        QVERIFY(!tabs.widget.closeTab(1, true));
+        QCOMPARE(warnings.count(), 0);
+        QVERIFY(!tabs.widget.closeTab(1, false));
+        QCOMPARE(lastTexts(warnings), QStringList{"Sorry, I can't close locked tab"});
+
+        QPointer<FakePage> modified = tabs.add(new FakePage);
+        modified->setModified(true);
+        QCOMPARE(tabs.widget.countModified(), 1);
+        QVERIFY(!tabs.widget.closeTab(2, true));
+        QVERIFY(prompt.messages.isEmpty());
+        prompt.answers.enqueue(QMessageBox::No);
+        QVERIFY(!tabs.widget.closeTab(2, false));
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).text, QStringLiteral("You will lose all unsaved data. Should I continue?"));
+        QCOMPARE(tabs.widget.count(), 3);
+
+        prompt.answers.enqueue(QMessageBox::Yes);
+        const QString id = modified->id();
+        QVERIFY(tabs.widget.closeTab(2, false));
+        QCOMPARE(tabs.widget.count(), 2);
+        QVERIFY(modified->calls.contains(QStringLiteral("aboutToClose")));
+        for (QAction* entry : tabs.list()->actions())
+            QVERIFY(entry->data().toString() != id);
+        QCOMPARE(tabs.list()->actions().size(), 2);
+        // Deleted later, never while its own code may still run.
+        QVERIFY(modified);
+        QTRY_VERIFY_WITH_TIMEOUT(modified.isNull(), 2000);
+        QCOMPARE(tabs.widget.countModified(), 0);
+    }
+
+    void closeOtherTabsKeepsLockedAndModified()
+    {
+        ScriptedPrompt prompt;
+        Tabs tabs;
+        auto* locked = tabs.add(new FakePage);
+        locked->locked = true;
+        auto* modified = tabs.add(new FakePage);
+        modified->setModified(true);
+        QPointer<FakePage> plain = tabs.add(new FakePage);
+        auto* kept = tabs.add(new FakePage);
+        tabs.add(new FakePage);
+        QCOMPARE(tabs.widget.count(), 6);
+
+        tabs.rightClick(4);
+        prompt.answers.enqueue(QMessageBox::No);
+        tabs.widget.slotContextCloseOtherTabs();
+        QCOMPARE(tabs.widget.count(), 6);
+
+        prompt.answers.enqueue(QMessageBox::Yes);
+        tabs.widget.slotContextCloseOtherTabs();
+        QCOMPARE(prompt.messages.size(), 2);
+        QCOMPARE(prompt.messages.at(1).text, QStringLiteral("I am going to close other tabs. Should I continue?"));
+        QCOMPARE(tabs.widget.count(), 3);
+        QCOMPARE(tabs.widget.widget(0), static_cast<QWidget*>(locked));
+        QCOMPARE(tabs.widget.widget(1), static_cast<QWidget*>(modified));
+        QCOMPARE(tabs.widget.widget(2), static_cast<QWidget*>(kept));
+        QCOMPARE(tabs.list()->actions().size(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(plain.isNull(), 2000);
+
+        // Without the warning option nothing is asked.
+        DBOptions options;
+        options.setWarnTabsClosing(false);
+        DBCache::setOptions(&options);
+        tabs.add(new FakePage);
+        tabs.rightClick(2);
+        tabs.widget.slotContextCloseOtherTabs();
+        QCOMPARE(prompt.messages.size(), 2);
+        QCOMPARE(tabs.widget.count(), 3);
+    }
+
+    void tabTextsAndListEntries()
+    {
+        Tabs tabs;
+        auto* page = tabs.add(new FakePage);
+        const QString forty = QStringLiteral("0123456789012345678901234567890123456789");
+        page->changeTitle(forty);
+        QCOMPARE(tabs.widget.tabText(1), forty.left(32) + QStringLiteral("..."));
+        QAction* entry = tabs.list()->actions().at(1);
+        QCOMPARE(entry->text(), forty.left(32) + QStringLiteral("..."));
+        QCOMPARE(entry->data().toString(), page->id());
+
+        page->changeTitle(QStringLiteral("Short"));
+        QCOMPARE(tabs.widget.tabText(1), padded(QStringLiteral("Short")));
+        QCOMPARE(entry->text(), QStringLiteral("Short"));
+
+        page->changeTitle(QString(""));
+        QCOMPARE(tabs.widget.tabText(1), padded(QStringLiteral("Untitled")));
+        QCOMPARE(entry->text(), QStringLiteral("Untitled"));
+        QCOMPARE(tabs.list()->actions().size(), 2);
+    }
+
+    void listEntryFocusesAfterMove()
+    {
+        Tabs tabs;
+        auto* a = tabs.add(new FakePage);
+        auto* b = tabs.add(new FakePage);
+        tabs.add(new FakePage);
+        tabs.widget.tabBar()->moveTab(1, 3);
+        QCOMPARE(tabs.widget.widget(3), static_cast<QWidget*>(a));
+        for (QAction* entry : tabs.list()->actions()) {
+            if (entry->data().toString() == a->id())
+                entry->trigger();
+        }
+        QCOMPARE(tabs.widget.currentWidget(), static_cast<QWidget*>(a));
+        for (QAction* entry : tabs.list()->actions()) {
+            if (entry->data().toString() == b->id())
+                entry->trigger();
+        }
+        QCOMPARE(tabs.widget.currentWidget(), static_cast<QWidget*>(b));
+    }
+
+    void contextMenuFollowsTheClick()
+    {
+        Tabs tabs;
+        auto* page = tabs.add(new FakePage);
+        page->locked = true;
+        const QStringList tabItems{"New Tab", "Clone Tab", "Reload Tab", "Reload all Tabs", "Locked Tab",
+                                   "Ninja Tab", "Quick Bookmark", "Bookmark this Tab", "Bookmark all Tabs",
+                                   "Close other Tabs", "Close Tab"};
+        auto visibleItems = [&tabs] {
+            QStringList texts;
+            for (QAction* action : tabs.widget.actions())
+                if (action->isVisible() && !action->isSeparator())
+                    texts << action->text();
+            return texts;
+        };
+
+        tabs.rightClick(1);
+        QCOMPARE(visibleItems(), tabItems);
+        QVERIFY(tabs.action(QStringLiteral("Locked Tab"))->isChecked());
+        QVERIFY(!tabs.action(QStringLiteral("Ninja Tab"))->isChecked());
+        QCOMPARE(tabs.widget.contextMenuPolicy(), Qt::ActionsContextMenu);
+
+        // The context items act on the page under the click.
+        tabs.action(QStringLiteral("Ninja Tab"))->setChecked(true);
+        tabs.widget.slotContextNinjaTab();
+        QVERIFY(page->ninja);
+        tabs.widget.slotContextReload();
+        QVERIFY(page->calls.contains(QStringLiteral("reload")));
+
+        tabs.rightClick(0);
+        QVERIFY(!tabs.action(QStringLiteral("Locked Tab"))->isChecked());
+
+        QTabBar* bar = tabs.widget.tabBar();
+        const QPoint empty(bar->width() - 3, bar->height() / 2);
+        QVERIFY(!bar->tabRect(0).contains(empty) && !bar->tabRect(1).contains(empty));
+        QTest::mousePress(bar, Qt::RightButton, {}, empty);
+        QCOMPARE(visibleItems(), (QStringList{"Menu Bar", "Status Bar"}));
+        QCOMPARE(tabs.widget.menuBarAction()->text(), QStringLiteral("Menu Bar"));
+        QVERIFY(tabs.widget.statusBarAction()->isCheckable());
+
+        // Close Tab after a click that hit no tab does nothing.
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        tabs.widget.slotContextCloseTab();
+        QCOMPARE(tabs.widget.count(), 2);
+        QCOMPARE(warnings.count(), 0);
+    }
+
+    void bookmarksAndCloneFromTheContextMenu()
+    {
+        ScriptedPrompt prompt;
+        Tabs tabs;
+        UtilSignalManager* hub = UtilSignalManager::instance();
+        QSignalSpy warnings(hub, &UtilSignalManager::onWarning);
+        QSignalSpy quick(hub, &UtilSignalManager::onQuickBookmark);
+        QSignalSpy full(hub, QOverload<const QUrl&, const QString&, const QPixmap&>::of(&UtilSignalManager::onBookmarkTab));
+        QSignalSpy all(hub, &UtilSignalManager::onBookmarkAllTabs);
+        tabs.add(new FakePage);
+
+        tabs.rightClick(1);
+        tabs.widget.slotContextQuickBookmarkTab();
+        tabs.widget.slotContextBookmarkTab();
+        QCOMPARE(lastTexts(warnings), (QStringList{"This tool works on web tabs only", "This tool works on web tabs only"}));
+        QCOMPARE(quick.count() + full.count(), 0);
+
+        auto* web = static_cast<WebPage*>(tabs.widget.widget(0));
+        web->pageTitle = QStringLiteral("Home");
+        tabs.rightClick(0);
+        tabs.widget.slotContextQuickBookmarkTab();
+        tabs.widget.slotContextBookmarkTab();
+        tabs.widget.slotContextBookmarkAllTabs();
+        QCOMPARE(quick.count(), 1);
+        QCOMPARE(quick.at(0).at(1).toString(), QStringLiteral("Home"));
+        QCOMPARE(full.count(), 1);
+        QCOMPARE(all.count(), 1);
+
+        tabs.widget.slotContextCloneTab();
+        QCOMPARE(tabs.widget.count(), 3);
+        QCOMPARE(tabs.widget.currentIndex(), 2);
+        auto* clone = dynamic_cast<WebPage*>(tabs.widget.widget(2));
+        QVERIFY(clone);
+        QCOMPARE(clone->init()->url(), web->url());
+
+        prompt.answers.enqueue(QMessageBox::Yes);
+        tabs.widget.slotContextReloadAllTabs();
+        QCOMPARE(prompt.messages.at(0).text,
+                 QStringLiteral("The application may hover on a large number of tabs. Should I continue?"));
+        QVERIFY(clone->calls.contains(QStringLiteral("reload")));
+    }
+
+    void missingPagesAreReported()
+    {
+        Tabs tabs;
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        QVERIFY(!tabs.widget.addTab(nullptr, nullptr, false, true));
+        struct Bare : BaseTab {
+        } bare;
+        QVERIFY(!tabs.widget.addTab(&bare, nullptr, false, true));
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(errors.at(0).at(0).toString(),
+                 QStringLiteral("Unexpected error occurred. See Error Console for more details."));
+
+        // A plain widget in a tab is no page.
+        tabs.widget.insertTab(1, new QWidget, QStringLiteral("x"));
+        QVERIFY(!tabs.widget.closeTab(1, false));
+        QCOMPARE(errors.count(), 3);
+    }
+
+    void stateChangesOfClosedPagesAreIgnored()
+    {
+        Tabs tabs;
+        QPointer<FakePage> page = tabs.add(new FakePage);
+        tabs.add(new FakePage);
+        QVERIFY(tabs.widget.closeTab(1, true));
+        page->changeTitle(QStringLiteral("after close"));
+        QCOMPARE(tabs.widget.count(), 2);
+        for (int i = 0; i < tabs.widget.count(); ++i)
+            QVERIFY(!tabs.widget.tabText(i).startsWith(QStringLiteral("after close")));
+        QTRY_VERIFY_WITH_TIMEOUT(page.isNull(), 2000);
+    }
+};
+
+TESVAR_TEST(TabManagerTest)
+#include "TabManagerTest.moc"

@@ -1,0 +1,217 @@
+#include "TestRunner.h"
+
+#include "ScriptedPrompt.h"
+#include "core/UserData.h"
+#include "shell/UtilGui.h"
+#include "shell/Utils.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Vexal;
+
+class UtilGuiTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void elideText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<bool>("pad");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("short") << "1234567" << 10 << false << "1234567";
+        QTest::newRow("short padded") << "1234567" << 10 << true << "1234567   ";
+        QTest::newRow("max-2 cut") << "12345678" << 10 << true << "1234567...";
+        QTest::newRow("long") << "123456789012" << 10 << false << "1234567...";
+        QTest::newRow("empty") << "" << 11 << false << "Untitled";
+        QTest::newRow("empty cut") << "" << 10 << false << "Untitle...";
+        QTest::newRow("non-Latin") << QString::fromUtf8("日本語のページ題名です") << 8 << false
+                                   << QString::fromUtf8("日本語のペ...");
+        QTest::newRow("nul kept") << QString::fromUtf8("a\0b", 3) << 10 << false << QString::fromUtf8("a\0b", 3);
+    }
+
+    void elideText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, max);
+        QFETCH(bool, pad);
+        QFETCH(QString, expected);
+        QCOMPARE(Utils::elideText(text, max, pad), expected);
+    }
+
+    void elideTwoLinesAndCompare()
+    {
+        const QString longText(100, QLatin1Char('x'));
+        QCOMPARE(Utils::elideTwoLines(QStringLiteral("Title"), QString()), QStringLiteral("Title"));
+        QCOMPARE(Utils::elideTwoLines(longText, QStringLiteral("http://a")),
+                 QString(77, QLatin1Char('x')) + QStringLiteral("...\nhttp://a"));
+        QVERIFY(Utils::equalText(QStringLiteral("Äb"), QStringLiteral("äB"), false));
+        QVERIFY(!Utils::equalText(QStringLiteral("Äb"), QStringLiteral("äB"), true));
+        QVERIFY(Utils::equalIgnoreCase(QStringLiteral("ÉTÉ"), QStringLiteral("été")));
+    }
+
+    void normalizeTags_data()
+    {
+        QTest::addColumn<QString>("tags");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empties") << ",a,,b," << "a,b";
+        QTest::newRow("blank kept") << "a, b" << "a, b";
+        QTest::newRow("only commas") << ",,," << "";
+        QTest::newRow("non-Latin") << QString::fromUtf8("ä,,日本,тег") << QString::fromUtf8("ä,日本,тег");
+        QTest::newRow("nul") << QString::fromUtf8("a\0x,,b", 6) << QString::fromUtf8("a\0x,b", 5);
+    }
+
+    void normalizeTags()
+    {
+        QFETCH(QString, tags);
+        QFETCH(QString, expected);
+        QCOMPARE(Utils::normalizeTags(tags), expected);
+    }
+
+    void comboBoxHelpers()
+    {
+        QComboBox* none = nullptr;
+        QCOMPARE(UtilGui::currentItemId(none), -1);
+        QCOMPARE(UtilGui::currentItemData(none), QString());
+        UtilGui::selectItemById(none, 1);
+        UtilGui::removeItemById(none, 1);
+
+        QComboBox box;
+        QCOMPARE(UtilGui::currentItemId(&box), -1);
+        UtilGui::selectItemById(&box, 3);
+        UtilGui::removeItemByData(&box, QStringLiteral("x"));
+        QCOMPARE(box.currentIndex(), -1);
+
+        box.addItem(QStringLiteral("none"), -1);
+        box.addItem(QStringLiteral("seven"), 7);
+        box.addItem(QStringLiteral("nine"), 9);
+        box.addItem(QStringLiteral("text"), QStringLiteral("日本"));
+        UtilGui::selectItemById(&box, 9);
+        QCOMPARE(UtilGui::currentItemId(&box), 9);
+        QCOMPARE(UtilGui::currentItemData(&box), QStringLiteral("9"));
+        UtilGui::selectItemById(&box, 42);
+        QCOMPARE(box.currentIndex(), 0);
+        QCOMPARE(UtilGui::currentItemId(&box), -1);
+        UtilGui::selectItemByData(&box, QStringLiteral("日本"));
+        QCOMPARE(box.currentIndex(), 3);
+        QCOMPARE(UtilGui::currentItemId(&box), -1); // not a number
+
+        UtilGui::selectItemById(&box, 7);
+        UtilGui::removeItemById(&box, 7);
+        QCOMPARE(box.count(), 3);
+        QCOMPARE(box.currentIndex(), 0);
+        // Removing another item keeps the current one.
+        UtilGui::selectItemById(&box, 9);
+        UtilGui::removeItemById(&box, -1);
+        QCOMPARE(UtilGui::currentItemId(&box), 9);
+        UtilGui::removeItemByData(&box, QStringLiteral("unknown"));
+        QCOMPARE(box.count(), 2);
+        QCOMPARE(UtilGui::currentItemId(&box), 9);
+    }
+
+    void formRowsAndStretch()
+    {
+        QWidget form;
+        QGridLayout* grid = UtilGui::createGridLayout(&form);
+        QCOMPARE(grid->spacing(), 5);
+        QLabel* labels[3];
+        QLabel* fields[3];
+        for (int i = 0; i < 3; ++i) {
+            labels[i] = new QLabel(&form);
+            fields[i] = new QLabel(&form);
+            UtilGui::addRow(grid, labels[i], fields[i]);
+        }
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(grid->indexOf(labels[2]), &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QPoint(column, row), QPoint(0, 2));
+        grid->getItemPosition(grid->indexOf(fields[2]), &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(QPoint(column, row), QPoint(1, 2));
+        UtilGui::stretchLastRowAndColumn(grid);
+        QCOMPARE(grid->rowStretch(3), 1);
+        QCOMPARE(grid->columnStretch(2), 1);
+    }
+
+    void widgetMakers()
+    {
+        QWidget parent;
+        QSpinBox* spin = UtilGui::createSpinBox(3, 9, &parent);
+        QCOMPARE(spin->minimum(), 3);
+        QCOMPARE(spin->maximum(), 9);
+        QCOMPARE(spin->value(), 3);
+
+        const QPixmap icon(24, 24);
+        QToolButton* button = UtilGui::createToolButton(icon, QStringLiteral("Tip"), &parent);
+        QVERIFY(button->autoRaise());
+        QCOMPARE(button->iconSize(), QSize(24, 24));
+        QCOMPARE(button->toolTip(), QStringLiteral("Tip"));
+        QCOMPARE(button->parentWidget(), &parent);
+
+        QLabel* separator = UtilGui::createSeparator(&parent);
+        QVERIFY(separator->pixmap() && !separator->pixmap()->isNull());
+        QCOMPARE(separator->pixmap()->size(), QSize(16, 16));
+
+        QTableWidget* table = UtilGui::createTableWidget(&parent);
+        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
+        QVERIFY(table->isSortingEnabled());
+        QVERIFY(table->horizontalHeader()->sectionsMovable());
+
+        QWidget window;
+        UtilGui::centerWindow(&window, 400, 200);
+        QCOMPARE(window.size(), QSize(400, 200));
+        QCOMPARE(window.minimumSize(), QSize(400, 200));
+        UtilGui::centerWindow(nullptr, 1, 1);
+    }
+
+    void removeMarkedActionsKeepsFixedOnes()
+    {
+        QMenu menu;
+        QAction* first = menu.addAction(QStringLiteral("first"));
+        QPointer<QAction> marked = menu.addAction(QStringLiteral("marked"));
+        UserData::attach(marked, UserData());
+        QAction* middle = menu.addAction(QStringLiteral("middle"));
+        QPointer<QMenu> subMenu = menu.addMenu(QStringLiteral("folder"));
+        subMenu->addAction(QStringLiteral("inside"));
+        UserData::attach(subMenu, UserData());
+        QPointer<QAction> markedTwice = menu.addAction(QStringLiteral("marked 2"));
+        UserData::attach(markedTwice, UserData(3, QStringLiteral("x")));
+        QAction* last = menu.addAction(QStringLiteral("last"));
+
+        UtilGui::removeMarkedActions(&menu);
+        QCOMPARE(menu.actions(), (QList<QAction*>{first, middle, last}));
+        QVERIFY(!marked);
+        QVERIFY(!subMenu);
+        QVERIFY(!markedTwice);
+        UtilGui::removeMarkedActions(nullptr);
+    }
+
+    void messageBoxesCarryTitle()
+    {
+        ScriptedPrompt prompt;
+        UtilGui::warning(nullptr, QStringLiteral("careful"));
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).title, QStringLiteral("Tesvar Web Browser"));
+        QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
+
+        // Closing the box (no answer) counts as No.
+        QVERIFY(!UtilGui::question(nullptr, QStringLiteral("Delete?")));
+        prompt.answers.enqueue(QMessageBox::No);
+        QVERIFY(!UtilGui::question(nullptr, QStringLiteral("Delete?")));
+        prompt.answers.enqueue(QMessageBox::Yes);
+        QVERIFY(UtilGui::question(nullptr, QStringLiteral("Delete?")));
+        QCOMPARE(prompt.messages.last().icon, QMessageBox::Question);
+    }
+};
+
+TESVAR_TEST(UtilGuiTest)
+#include "UtilGuiTest.moc"

@@ -1,0 +1,474 @@
+#include "TestRunner.h"
+
+#include "LoopbackServer.h"
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
+#include "data/DBSql.h"
+#include "shell/BaseTab.h"
+#include "shell/WidTabManager.h"
+#include "shell/WidWebView.h"
+#include "texts/ConstIcon.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMenu>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QWebElement>
+#include <QWebFrame>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+// Exposes what the engine and the context menu reach.
+class ProbeView : public WidWebView
+{
+public:
+    using WidWebView::createWindow;
+    using WidWebView::WidWebView;
+
+    void hit(const QString& selector)
+    {
+        const QPoint at = page()->mainFrame()->findFirstElement(selector).geometry().center();
+        m_hitTest = page()->mainFrame()->hitTestContent(at);
+    }
+    QWebHitTestResult lastHit() const { return m_hitTest; }
+};
+
+// A tab page that holds a web view, for the tab-manager side of the view.
+class ViewPage : public QWidget, public BaseTab
+{
+    Q_OBJECT
+public:
+    explicit ViewPage(QWidget* parent = nullptr)
+        : QWidget(parent)
+        , view(new WidWebView(this))
+    {
+        view->build();
+    }
+    bool isWebPage() const override { return true; }
+    WidWebView* view;
+};
+
+QByteArray pngBytes()
+{
+    QImage image(20, 20, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+bool sameImage(const QPixmap& a, const QPixmap& b)
+{
+    return a.toImage() == b.toImage();
+}
+
+bool load(WidWebView& view, const QUrl& url)
+{
+    QSignalSpy finished(&view, &QWebView::loadFinished);
+    view.setUrl(url);
+    view.load(url);
+    if (!finished.wait(5000))
+        return false;
+    return finished.last().at(0).toBool();
+}
+
+} // namespace
+
+class WebViewTest : public QObject
+{
+    Q_OBJECT
+
+    LoopbackServer m_server;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_server.start());
+        m_server.setHtml(QStringLiteral("/page"),
+                         QStringLiteral("<html><head><title>Loop Page</title></head><body>"
+                                        "<p id='text'>Plain words here</p>"
+                                        "<a id='link' href='/target'>Target link</a><br>"
+                                        "<img id='image' src='/red.png' width='20' height='20'><br>"
+                                        "<a id='linked' href='/target'><img src='/red.png' width='20' height='20'></a>"
+                                        "<!-- marker-in-source --></body></html>"));
+        m_server.setHtml(QStringLiteral("/untitled"), QStringLiteral("<html><body>no title</body></html>"));
+        m_server.setPage(QStringLiteral("/red.png"), "image/png", pngBytes());
+        m_server.setHtml(QStringLiteral("/slow"), QStringLiteral("<html><head><title>Slow</title></head></html>"));
+    }
+
+    // Only the tests with a database write history.
+    void init()
+    {
+        DBOptions options;
+        options.setSaveHistory(false);
+        DBCache::setOptions(&options);
+    }
+
+    void cleanup()
+    {
+        WidTabManager::setWebTabFactory(nullptr);
+        DBCache::reset();
+    }
+
+    void freshViewAndFlags()
+    {
+        WidWebView view;
+        view.build();
+        QSignalSpy state(&view, &WidWebView::onStateChanged);
+        QCOMPARE(view.state(), 0);
+        QCOMPARE(view.title(), QStringLiteral("Untitled"));
+        QVERIFY(sameImage(view.icon(), ConstIcon::webPage(16)));
+        QVERIFY(view.url().isEmpty());
+
+        view.setNinja(true);
+        QCOMPARE(view.title(), QStringLiteral("Google"));
+        QVERIFY(sameImage(view.icon(), ConstIcon::google(16)));
+        view.setLocked(true);
+        QVERIFY(view.isLocked());
+        QVERIFY(!view.isNinja());
+        QVERIFY(sameImage(view.icon(), ConstIcon::lock(16)));
+        view.setNinja(true);
+        QVERIFY(!view.isLocked());
+        QCOMPARE(state.count(), 3);
+
+        // Storing an address neither loads nor signals.
+        view.setUrl(QUrl(QStringLiteral("http://127.0.0.1:1/x")));
+        QCOMPARE(state.count(), 3);
+        QCOMPARE(view.state(), 0);
+        QVERIFY(view.toolTip().contains(QStringLiteral("http://127.0.0.1:1/x")));
+    }
+
+    void loadedPageWritesOneHistoryRow()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBCache::reset();
+        WidWebView view;
+        view.build();
+        QSignalSpy state(&view, &WidWebView::onStateChanged);
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+        QCOMPARE(view.state(), 2);
+        QCOMPARE(view.title(), QStringLiteral("Loop Page"));
+        QVERIFY(!view.icon().isNull());
+        QVERIFY(state.count() >= 3);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 1);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Title FROM History")).toString(), QStringLiteral("Loop Page"));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name FROM History")).toString(), QStringLiteral("Loop Page"));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT URL FROM History")).toString(),
+                 m_server.url(QStringLiteral("/page")).toString());
+        QVERIFY(TestDatabase::value(QStringLiteral("SELECT CreateDate FROM History"))
+                    .toString()
+                    .startsWith(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+
+        // A page without a title shows its address; a locked view still writes.
+        view.setLocked(true);
+        QVERIFY(load(view, m_server.url(QStringLiteral("/untitled"))));
+        QCOMPARE(view.stateTitle(), m_server.url(QStringLiteral("/untitled")).toString());
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 2);
+    }
+
+    void noHistoryWhenOffNinjaOrFailed()
+    {
+        TestDatabase db;
+        DBCache::reset();
+        WidWebView view;
+        view.build();
+
+        view.setNinja(true);
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+        QCOMPARE(view.title(), QStringLiteral("Google"));
+        QCOMPARE(view.stateTitle(), QStringLiteral("Loop Page"));
+        view.setNinja(false);
+
+        DBOptions options;
+        options.setSaveHistory(false);
+        DBCache::setOptions(&options);
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+        DBCache::reset();
+
+        QVERIFY(!load(view, QUrl(QStringLiteral("http://127.0.0.1:1/"))));
+        QCOMPARE(view.state(), 3);
+        QCOMPARE(view.title(), QStringLiteral("Failed"));
+        QVERIFY(sameImage(view.icon(), ConstIcon::deleteIcon(16)));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 0);
+    }
+
+    void reloadLoadsTheStoredAddress()
+    {
+        WidWebView view;
+        view.build();
+        m_server.clearRequests();
+        QSignalSpy finished(&view, &QWebView::loadFinished);
+        view.setUrl(m_server.url(QStringLiteral("/untitled")));
+        view.slotReload();
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(m_server.requestsFor(QStringLiteral("/untitled")).size(), 1);
+    }
+
+    void menuFollowsTheHit()
+    {
+        ProbeView view;
+        view.build();
+        view.resize(800, 600);
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+
+        view.hit(QStringLiteral("#link"));
+        QCOMPARE(view.menuFor(view.lastHit()), view.linkMenu());
+        view.hit(QStringLiteral("#image"));
+        QCOMPARE(view.menuFor(view.lastHit()), view.imageMenu());
+        view.hit(QStringLiteral("#linked img"));
+        QCOMPARE(view.menuFor(view.lastHit()), view.linkImageMenu());
+        view.hit(QStringLiteral("#text"));
+        QCOMPARE(view.menuFor(view.lastHit()), view.pageMenu());
+        view.triggerPageAction(QWebPage::SelectAll);
+        view.hit(QStringLiteral("#text"));
+        QCOMPARE(view.menuFor(view.lastHit()), view.textMenu());
+
+        // Link rows, a separator, then the image rows; Save Link As disabled.
+        QStringList rows;
+        for (QAction* action : view.linkImageMenu()->actions())
+            rows << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(rows, (QStringList{"Open Link in New Tab", "-", "Quick Bookmark this Link", "Bookmark this Link", "-",
+                                    "Copy Link Location", "Save Link As", "-", "View Image", "-", "Copy Image",
+                                    "Copy Image Location", "Save Image As"}));
+        for (QMenu* menu : {view.linkMenu(), view.linkImageMenu()})
+            for (QAction* action : menu->actions())
+                QCOMPARE(action->isEnabled(), action->text() != QStringLiteral("Save Link As"));
+    }
+
+    void linkAndPageCommands()
+    {
+        ProbeView view;
+        view.build();
+        view.resize(800, 600);
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+        UtilSignalManager* hub = UtilSignalManager::instance();
+        QSignalSpy loads(hub, &UtilSignalManager::onLoad);
+        QSignalSpy bookmarks(hub, QOverload<const QUrl&, const QString&, const QPixmap&>::of(&UtilSignalManager::onBookmarkTab));
+        QSignalSpy sources(hub, &UtilSignalManager::onPageSource);
+
+        view.hit(QStringLiteral("#link"));
+        view.slotOpenLink();
+        QCOMPARE(loads.count(), 1);
+        QCOMPARE(loads.at(0).at(0).toUrl(), m_server.url(QStringLiteral("/target")));
+        QCOMPARE(loads.at(0).at(1).toBool(), true);
+        QCOMPARE(loads.at(0).at(2).toBool(), DBCache::focusNewTab());
+
+        view.slotBookmarkLink();
+        QCOMPARE(bookmarks.at(0).at(1).toString(), QStringLiteral("Target link"));
+        view.slotCopyLink();
+        QCOMPARE(QApplication::clipboard()->text(), m_server.url(QStringLiteral("/target")).toString());
+
+        view.slotPageSource();
+        QCOMPARE(sources.count(), 1);
+        QCOMPARE(sources.at(0).at(0).toString(), QStringLiteral("Loop Page"));
+        QVERIFY(sources.at(0).at(1).toString().contains(QStringLiteral("marker-in-source")));
+    }
+
+    void saveImageBySuffix()
+    {
+        TestDatabase folder;
+        ScriptedPrompt prompt;
+        ProbeView view;
+        view.build();
+        view.resize(800, 600);
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+        view.hit(QStringLiteral("#image"));
+        QVERIFY(!view.lastHit().pixmap().isNull());
+        UtilSignalManager* hub = UtilSignalManager::instance();
+        QSignalSpy infos(hub, &UtilSignalManager::onInfo);
+        QSignalSpy errors(hub, &UtilSignalManager::onError);
+
+        prompt.files.enqueue(folder.file(QStringLiteral("x.PNG")));
+        view.slotSaveImage();
+        QCOMPARE(QImageReader(folder.file(QStringLiteral("x.PNG"))).format(), QByteArray("png"));
+        QCOMPARE(infos.count(), 1);
+        QCOMPARE(infos.at(0).at(0).toString(), QStringLiteral("Operation completed successfully"));
+
+        // An unknown suffix saves nothing and says so.
+        prompt.files.enqueue(folder.file(QStringLiteral("x.gif")));
+        view.slotSaveImage();
+        QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("x.gif"))));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Operation failed. See Error Console for more details."));
+
+        // A file that cannot be written is a failure, not a success.
+        prompt.files.enqueue(folder.file(QStringLiteral("missing/y.jpg")));
+        view.slotSaveImage();
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(infos.count(), 1);
+
+        // Cancelled: nothing.
+        view.slotSaveImage();
+        QCOMPARE(errors.count() + infos.count(), 3);
+    }
+
+    void savePageWritesTheFrame()
+    {
+        TestDatabase folder;
+        ScriptedPrompt prompt;
+        WidWebView view;
+        view.build();
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+        QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+
+        prompt.files.enqueue(folder.file(QStringLiteral("saved.html")));
+        view.slotSavePage();
+        QFile saved(folder.file(QStringLiteral("saved.html")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("marker-in-source"));
+        QCOMPARE(infos.count(), 1);
+
+        prompt.files.enqueue(folder.file(QStringLiteral("missing/saved.html")));
+        view.slotSavePage();
+        QCOMPARE(infos.count(), 1);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Operation failed. See Error Console for more details."));
+    }
+
+    void zoomSteps()
+    {
+        WidWebView view;
+        view.build();
+        QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        for (int i = 0; i < 10; ++i)
+            view.zoomIn(false);
+        QCOMPARE(warnings.count(), 0);
+        const qreal top = view.zoomValue(false);
+        QVERIFY(top > 2.0 && top < 2.01);
+        view.zoomIn(false);
+        QCOMPARE(warnings.count(), 1);
+        QCOMPARE(warnings.at(0).at(0).toString(), QStringLiteral("Forget it. I won't zoom more"));
+        QCOMPARE(view.zoomValue(false), top);
+        QCOMPARE(view.zoomValue(true), 1.0);
+
+        view.zoomReset();
+        for (int i = 0; i < 5; ++i)
+            view.zoomOut(false);
+        QCOMPARE(warnings.count(), 1);
+        view.zoomOut(false);
+        QCOMPARE(warnings.count(), 2);
+
+        // Text only: the zoom factor stays; the limits apply to the text size.
+        view.zoomReset();
+        for (int i = 0; i < 10; ++i)
+            view.zoomIn(true);
+        QCOMPARE(warnings.count(), 2);
+        view.zoomIn(true);
+        QCOMPARE(warnings.count(), 3);
+        QVERIFY(view.zoomValue(true) > 2.0);
+        QCOMPARE(view.zoomValue(false), 1.0);
+        view.zoomIn(false);
+        QVERIFY(view.zoomValue(false) > 1.09);
+        QVERIFY(view.zoomValue(true) > 2.0);
+        view.zoomReset();
+        QCOMPARE(view.zoomValue(true), 1.0);
+        QCOMPARE(view.zoomValue(false), 1.0);
+
+        // What the page shows: text zoom leaves the image, page zoom does not.
+        QWebFrame* frame = view.page()->mainFrame();
+        auto height = [frame](const char* selector) {
+            return frame->findFirstElement(QLatin1String(selector)).geometry().height();
+        };
+        const int text = height("#text");
+        const int image = height("#image");
+        for (int i = 0; i < 5; ++i)
+            view.zoomIn(true);
+        QVERIFY(height("#text") > text);
+        QCOMPARE(height("#image"), image);
+        view.zoomIn(false);
+        QVERIFY(height("#image") > image);
+    }
+
+    void popupWindows()
+    {
+        WidTabManager::setWebTabFactory([](QWidget* parent) { return new ViewPage(parent); });
+        WidTabManager tabs;
+        tabs.build();
+        ProbeView view;
+        view.build();
+
+        QVERIFY(!view.createWindow(QWebPage::WebBrowserWindow)); // no tab manager
+        view.setTabManager(&tabs);
+        QVERIFY(!view.createWindow(QWebPage::WebModalDialog));
+        DBOptions options;
+        options.setBlockPopups(true);
+        DBCache::setOptions(&options);
+        QVERIFY(!view.createWindow(QWebPage::WebBrowserWindow));
+        QCOMPARE(tabs.count(), 1);
+
+        options.setBlockPopups(false);
+        DBCache::setOptions(&options);
+        QWebView* popup = view.createWindow(QWebPage::WebBrowserWindow);
+        QVERIFY(popup);
+        QCOMPARE(tabs.count(), 2);
+        QCOMPARE(popup, static_cast<ViewPage*>(tabs.widget(1))->view);
+        QCOMPARE(tabs.currentIndex(), 0); // FocusPopups off
+    }
+
+    void tabClosedWhileItsPageLoads()
+    {
+        TestDatabase db;
+        DBCache::reset();
+        WidTabManager::setWebTabFactory([](QWidget* parent) { return new ViewPage(parent); });
+        WidTabManager tabs;
+        tabs.build();
+        auto* page = static_cast<ViewPage*>(tabs.addTab(new ViewPage, nullptr, false, true));
+        QPointer<WidWebView> view = page->view;
+        view->setTabManager(&tabs);
+
+        m_server.hold(QStringLiteral("/slow"));
+        view->load(m_server.url(QStringLiteral("/slow")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_server.heldCount(), 1, 5000);
+        QCOMPARE(view->state(), 1);
+        QVERIFY(tabs.closeTab(1, false));
+        QTRY_VERIFY_WITH_TIMEOUT(view.isNull(), 2000);
+
+        // The answer arrives for a page that is gone.
+        m_server.release();
+        QTest::qWait(50);
+        QCOMPARE(tabs.count(), 1);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 0);
+    }
+
+    void managerDestroyedWhileItsPagesLoad()
+    {
+        TestDatabase db;
+        DBCache::reset();
+        WidTabManager::setWebTabFactory([](QWidget* parent) { return new ViewPage(parent); });
+        QSignalSpy status(UtilSignalManager::instance(), &UtilSignalManager::onUpdateTabStatus);
+        auto* tabs = new WidTabManager;
+        tabs->build();
+        tabs->show();
+        QPointer<WidWebView> first = static_cast<ViewPage*>(tabs->widget(0))->view;
+        auto* second = static_cast<ViewPage*>(tabs->addTab(new ViewPage, nullptr, false, true));
+        m_server.hold(QStringLiteral("/slow"));
+        first->load(m_server.url(QStringLiteral("/slow")));
+        second->view->load(m_server.url(QStringLiteral("/slow")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_server.heldCount(), 2, 5000);
+        const int before = status.count();
+        delete tabs;
+        QVERIFY(first.isNull());
+        QCOMPARE(status.count(), before);
+        m_server.release();
+        QTest::qWait(50);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 0);
+    }
+};
+
+TESVAR_TEST(WebViewTest)
+#include "WebViewTest.moc"

@@ -1,0 +1,129 @@
+#include "TestRunner.h"
+
+#include "TestDatabase.h"
+#include "core/Logger.h"
+#include "core/Random.h"
+#include "data/DBMasterAccount.h"
+#include "sites/RandomIdentity.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+using namespace Vexal;
+
+class RandomIdentityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drawnValuesStayInTheirRanges()
+    {
+        RandomIdentity identity;
+        QVERIFY(identity.random());
+        QCOMPARE(identity.random()->parent(), &identity);
+        QSet<int> years, months, days, floors, steps;
+        const QRegularExpression flat(QStringLiteral("^(\\d+) floor, apt\\. (\\d+)$"));
+        for (int i = 0; i < 3000; ++i) {
+            const QDate birthday = identity.randomBirthday();
+            QVERIFY(birthday.isValid());
+            QVERIFY(birthday.day() <= 21);
+            years << birthday.year();
+            months << birthday.month();
+            days << birthday.day();
+
+            const QRegularExpressionMatch match = flat.match(identity.randomFloorAndApartment());
+            QVERIFY(match.hasMatch());
+            const int floor = match.captured(1).toInt();
+            const int apartment = match.captured(2).toInt();
+            QVERIFY(floor >= 1 && floor <= 80);
+            QVERIFY(apartment >= floor && apartment <= floor + 11);
+            floors << floor;
+            steps << apartment - floor;
+        }
+        // Every value of each range is reached, and nothing outside it.
+        QCOMPARE(years.size(), 20);
+        QCOMPARE(*std::min_element(years.begin(), years.end()), 1970);
+        QCOMPARE(*std::max_element(years.begin(), years.end()), 1989);
+        QCOMPARE(months.size(), 12);
+        QCOMPARE(days.size(), 21);
+        QCOMPARE(floors.size(), 80);
+        QCOMPARE(steps.size(), 12);
+
+        QVERIFY(QRegularExpression(QStringLiteral("^[a-z]{40}$")).match(identity.randomLetters(40)).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9]{40}$")).match(identity.randomDigits(40)).hasMatch());
+        QCOMPARE(identity.randomLetters(0), QString());
+    }
+
+    void accountsComeFromTheTablesOfTheLanguageAndCountry()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec("INSERT INTO Country (ID, Name, Code) VALUES (1, 'Utopia', 'UT'), (2, 'Elsewhere', 'EL')"));
+        QVERIFY(TestDatabase::exec("INSERT INTO City (Name, CountryID, Province) VALUES "
+                                   "('Alpha', 1, 'North'), ('Beta', 1, 'South'), ('Gamma', 2, 'Far')"));
+        QVERIFY(TestDatabase::exec("INSERT INTO Address (Name, CountryID) VALUES ('1 Main St', 1), ('9 Far Rd', 2)"));
+        QVERIFY(TestDatabase::exec("INSERT INTO FirstName (Name, LanguageID, Gender) VALUES "
+                                   "('Adam', 1, 1), ('Boris', 1, 1), ('Clara', 1, 0), ('Dora', 1, 0), "
+                                   "('Xaver', 2, 1), ('Yvonne', 2, 0)"));
+        QVERIFY(TestDatabase::exec("INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 1), ('Jones', 1), ('Ng', 2)"));
+
+        RandomIdentity identity;
+        QSet<QString> firstNames, cities;
+        for (int i = 0; i < 60; ++i) {
+            DBMasterAccount account;
+            QVERIFY2(identity.fill(&account, 1, 1), qPrintable(identity.errorText()));
+            const QString expected = account.gender() == 1 ? QStringLiteral("Adam Boris") : QStringLiteral("Clara Dora");
+            QVERIFY(expected.split(' ').contains(account.firstName()));
+            QVERIFY(QStringList({"Smith", "Jones"}).contains(account.lastName()));
+            QCOMPARE(account.fullName(), account.firstName() + ' ' + account.lastName());
+            QCOMPARE(account.name(), account.fullName());
+            QCOMPARE(account.country(), QStringLiteral("Utopia"));
+            QVERIFY(QStringList({"Alpha", "Beta"}).contains(account.city()));
+            QCOMPARE(account.province(), account.city() == "Alpha" ? QStringLiteral("North") : QStringLiteral("South"));
+            QCOMPARE(account.address(), QStringLiteral("1 Main St"));
+            QVERIFY(account.details().contains(QStringLiteral(" floor, apt. ")));
+            QVERIFY(!account.login().isEmpty());
+            QCOMPARE(account.login(), account.login().toLower());
+            QVERIFY(!account.decryptedPassword().isEmpty());
+            QVERIFY(account.birthday().year() >= 1970 && account.birthday().year() <= 1989);
+            QVERIFY(account.phone().startsWith(QStringLiteral("+1 ")));
+            QCOMPARE(account.zipCode().size(), 5);
+            firstNames << account.firstName();
+            cities << account.city();
+        }
+        QCOMPARE(firstNames.size(), 4);
+        QCOMPARE(cities.size(), 2);
+    }
+
+    void missingRowsAndFailedReadsGiveUpThePick()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        RandomIdentity identity;
+        QCOMPARE(identity.randomCityId(7), -1);
+        QCOMPARE(identity.randomFirstName(7, true), QString());
+        QVERIFY(identity.errorText().isEmpty());
+
+        // No names for the language: the fields keep what they held.
+        DBMasterAccount account;
+        account.setFirstName(QStringLiteral("Kept"));
+        account.setName(QStringLiteral("Own name"));
+        QVERIFY(identity.fill(&account, 7, -1));
+        QCOMPARE(account.firstName(), QStringLiteral("Kept"));
+        QCOMPARE(account.name(), QStringLiteral("Own name"));
+        QCOMPARE(account.city(), QString());
+
+        // A table that cannot be read fails the pick, not the whole fill.
+        QVERIFY(TestDatabase::exec("DROP TABLE City"));
+        QCOMPARE(identity.randomCityId(1), -1);
+        QVERIFY(!identity.errorText().isEmpty());
+        DBMasterAccount other;
+        QVERIFY(!identity.fill(&other, 7, -1));
+        QVERIFY(other.birthday().year() >= 1970 && other.birthday().year() <= 1989);
+        Logger::resetForTests();
+    }
+};
+
+TESVAR_TEST(RandomIdentityTest)
+#include "RandomIdentityTest.moc"

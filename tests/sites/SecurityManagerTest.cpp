@@ -1,0 +1,177 @@
+#include "TestRunner.h"
+
+#include "LoopbackServer.h"
+#include "TestFolder.h"
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "shell/NetworkAccessManager.h"
+#include "shell/Notification.h"
+#include "sites/SecurityManager.h"
+#include "sites/SecurityNotificator.h"
+#include "texts/LocaleMessage.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace Vexal;
+
+class SecurityManagerTest : public QObject
+{
+    Q_OBJECT
+
+    LoopbackServer m_server;
+    // Log lines of the jobs go to a log file of their own.
+    std::unique_ptr<TestFolder> m_folder;
+    QByteArray m_savedUrl;
+    bool m_hadUrl = false;
+
+    // The thread runs and none of its jobs is still open.
+    bool settle()
+    {
+        SecurityManager::start();
+        if (!SecurityManager::waitUntilRunning())
+            return false;
+        return QTest::qWaitFor([] { return SecurityManager::pendingJobs() == 0; }, 10000);
+    }
+
+    void setUpdateReply(const QByteArray& body, int status = 200)
+    {
+        m_server.setPage(QStringLiteral("/sysupdates.php"), "text/plain", body, status);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_folder.reset(new TestFolder);
+        QVERIFY(m_server.start());
+        setUpdateReply(ConstApp::version().toUtf8());
+        m_server.setPage(QStringLiteral("/sysmessages.php"), "text/plain", QByteArray());
+        m_hadUrl = qEnvironmentVariableIsSet("TESVAR_SERVER_URL");
+        m_savedUrl = qgetenv("TESVAR_SERVER_URL");
+        qputenv("TESVAR_SERVER_URL", m_server.url(QStringLiteral("/")).toString().toUtf8());
+    }
+
+    void cleanupTestCase()
+    {
+        SecurityManager::stop();
+        if (m_hadUrl)
+            qputenv("TESVAR_SERVER_URL", m_savedUrl);
+        else
+            qunsetenv("TESVAR_SERVER_URL");
+        Logger::resetForTests();
+        m_folder.reset();
+    }
+
+    void startMakesOneThreadWithItsOwnManager()
+    {
+        SecurityManager::start();
+        SecurityManager::start();
+        QVERIFY(SecurityManager::waitUntilRunning());
+        QVERIFY(SecurityManager::isRunning());
+        NetworkAccessManager* manager = SecurityManager::networkManager();
+        QVERIFY(manager);
+        QVERIFY(manager != NetworkAccessManager::instance());
+        QCOMPARE(manager->thread(), static_cast<QThread*>(SecurityManager::instance()));
+        SecurityManager::start();
+        QCOMPARE(SecurityManager::networkManager(), manager);
+        QVERIFY(settle());
+    }
+
+    void stopEndsTheThreadAndStartRunsItAgain()
+    {
+        QVERIFY(settle());
+        SecurityManager::stop();
+        QVERIFY(!SecurityManager::isRunning());
+        QVERIFY(!SecurityManager::networkManager());
+        QVERIFY(!SecurityManager::checkUpdates());
+        // Not started: the bounded wait gives up and says so in the log.
+        const int errors = Logger::errors().count();
+        QVERIFY(!SecurityManager::waitUntilRunning(20));
+        QCOMPARE(Logger::errors().count(), errors + 1);
+        QVERIFY(settle());
+        QVERIFY(SecurityManager::networkManager());
+    }
+
+    void updateCheck_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("result");
+        const QByteArray own = ConstApp::version().toUtf8();
+        QTest::newRow("same") << QByteArray(own + "\r\n") << 200 << int(SecurityManager::UpdateCurrent);
+        QTest::newRow("newer") << QByteArray("2.0.2") << 200 << int(SecurityManager::UpdateAvailable);
+        QTest::newRow("older") << QByteArray("1.9.9") << 200 << int(SecurityManager::UpdateAvailable);
+        QTest::newRow("page") << QByteArray("<html>2.0.2</html>") << 200 << int(SecurityManager::UpdateInvalid);
+        QTest::newRow("two parts") << QByteArray("2.1") << 200 << int(SecurityManager::UpdateInvalid);
+        QTest::newRow("empty") << QByteArray() << 200 << int(SecurityManager::UpdateInvalid);
+        QTest::newRow("server error") << QByteArray("2.0.2") << 500 << int(SecurityManager::UpdateFailed);
+    }
+
+    void updateCheck()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, status);
+        QFETCH(int, result);
+        QVERIFY(settle());
+        setUpdateReply(reply, status);
+        m_server.clearRequests();
+        QSignalSpy checked(SecurityManager::instance(), &SecurityManager::updatesChecked);
+        QSignalSpy notices(SecurityNotificator::instance(), &SecurityNotificator::onSecurityMessage);
+        const int stored = Notification::instance()->count();
+
+        QVERIFY(SecurityManager::checkUpdates());
+        QTRY_COMPARE_WITH_TIMEOUT(SecurityManager::pendingJobs(), 0, 10000);
+
+        QCOMPARE(checked.count(), 1);
+        QCOMPARE(checked.at(0).at(0).toInt(), result);
+        const bool claimed = result == SecurityManager::UpdateAvailable;
+        QCOMPARE(notices.count(), claimed ? 1 : 0);
+        QCOMPARE(Notification::instance()->count(), stored + (claimed ? 1 : 0));
+        if (claimed) {
+            QCOMPARE(notices.at(0).at(0).toString(), LocaleMessage::newUpdates());
+            QCOMPARE(Notification::instance()->notices().last(), LocaleMessage::newUpdates());
+        }
+
+        const auto requests = m_server.requestsFor(QStringLiteral("/sysupdates.php"));
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.at(0).method, QByteArray("POST"));
+        QVERIFY(requests.at(0).header("content-type").startsWith("application/x-www-form-urlencoded"));
+        setUpdateReply(ConstApp::version().toUtf8());
+    }
+
+    void messagesAreStoredOnePerLine()
+    {
+        QVERIFY(settle());
+        QSignalSpy loaded(SecurityManager::instance(), &SecurityManager::messagesLoaded);
+        QSignalSpy notices(SecurityNotificator::instance(), &SecurityNotificator::onSecurityMessage);
+        const int lastKey = Notification::instance()->notices().isEmpty()
+                                ? -1
+                                : Notification::instance()->notices().lastKey();
+
+        m_server.setPage(QStringLiteral("/sysmessages.php"), "text/plain; charset=utf-8",
+                         QStringLiteral("First\r\n\n  Zweite Nachricht \u00e4 \n \t\nThird").toUtf8());
+        QVERIFY(SecurityManager::loadMessages());
+        QTRY_COMPARE_WITH_TIMEOUT(SecurityManager::pendingJobs(), 0, 10000);
+        QCOMPARE(loaded.count(), 1);
+        QCOMPARE(loaded.at(0).at(0).toInt(), 3);
+        QCOMPARE(notices.count(), 1);
+        QCOMPARE(notices.at(0).at(0).toString(), LocaleMessage::newNotifications());
+        const QMap<int, QString> all = Notification::instance()->notices();
+        QStringList added;
+        for (auto it = all.upperBound(lastKey); it != all.end(); ++it)
+            added << it.value();
+        QCOMPARE(added, (QStringList{"First", QStringLiteral("Zweite Nachricht \u00e4"), "Third"}));
+
+        // Nothing to tell: no notice.
+        m_server.setPage(QStringLiteral("/sysmessages.php"), "text/plain", "\n \n");
+        QVERIFY(SecurityManager::loadMessages());
+        QTRY_COMPARE_WITH_TIMEOUT(SecurityManager::pendingJobs(), 0, 10000);
+        QCOMPARE(loaded.count(), 2);
+        QCOMPARE(loaded.at(1).at(0).toInt(), 0);
+        QCOMPARE(notices.count(), 1);
+        m_server.setPage(QStringLiteral("/sysmessages.php"), "text/plain", QByteArray());
+    }
+};
+
+TESVAR_TEST(SecurityManagerTest)
+#include "SecurityManagerTest.moc"

@@ -1,0 +1,239 @@
+#include "ProjectArea.h"
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "shell/WidTabManager.h"
+#include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleMessage.h"
+#include "views/BaseJournalToolbar.h"
+#include "views/BaseJournalTree.h"
+#include "views/BaseTableModel.h"
+#include "views/DqlFilter.h"
+#include "views/SqlFilter.h"
+#include "views/SqlFilterCollection.h"
+#include "views/UtilDialog.h"
+
+#include <QSplitter>
+#include <QTest>
+
+using namespace Vexal;
+
+namespace {
+
+// An area that has not got an editor yet.
+class TestNoEditorJournal : public BaseJournal
+{
+    Q_OBJECT
+public:
+    using BaseJournal::BaseJournal;
+
+protected:
+    void createTable() override { installTable(new TestProjectTable(syncManager, this)); }
+};
+
+class TestProjectTreeJournal : public BaseJournalTree
+{
+    Q_OBJECT
+public:
+    using BaseJournalTree::BaseJournalTree;
+    int treeChanges = 0;
+    void handleTreeSelectionChanged() override { ++treeChanges; }
+
+protected:
+    void createTable() override { installTable(new TestProjectTable(syncManager, this)); }
+};
+
+void addProjects(const QStringList& names)
+{
+    for (const QString& name : names)
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active, URL) VALUES ('%1', 0, 'u')")
+                                       .arg(name)));
+}
+
+bool enabled(BaseJournal* journal, int id) { return journal->syncManagerObject()->isEnabled(id); }
+
+void selectRows(BaseTable* table, const QList<int>& rows)
+{
+    table->clearSelection();
+    for (int row : rows)
+        table->selectionModel()->select(table->model()->index(row, 1),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// A journal opened the way a command object opens it.
+template <class Journal>
+Journal* openJournal(WidTabManager& tabs)
+{
+    auto* journal = new Journal;
+    tabs.addUniqueTab(journal, nullptr);
+    return journal;
+}
+
+} // namespace
+
+class JournalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Logger::resetForTests(); }
+    void cleanup() { UtilDialog::setRunner({}); }
+
+    void commandsFollowTheSelection()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addProjects({QStringLiteral("a"), QStringLiteral("b")});
+        WidTabManager tabs;
+        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
+        QCOMPARE(journal->tableWidget()->model()->rowCount(), 2);
+
+        QVERIFY(enabled(journal, 1) && enabled(journal, 10) && enabled(journal, 11) && enabled(journal, 12));
+        QVERIFY(!enabled(journal, 2) && !enabled(journal, 3));
+        selectRows(journal->tableWidget(), {0});
+        QVERIFY(enabled(journal, 2) && enabled(journal, 3));
+
+        // A reload drops the selection without a selectionChanged signal.
+        journal->reload();
+        QVERIFY(!enabled(journal, 2) && !enabled(journal, 3));
+        // The header entries are on from the start.
+        QVERIFY(enabled(journal, 15) && enabled(journal, 17));
+    }
+
+    void addAndEditOpenEditorTabs()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addProjects({QStringLiteral("a"), QStringLiteral("b")});
+        WidTabManager tabs;
+        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
+        const int before = tabs.count();
+
+        journal->edit(); // nothing selected: silently nothing
+        QCOMPARE(tabs.count(), before);
+        QVERIFY(Logger::errors().isEmpty());
+
+        journal->add();
+        QCOMPARE(tabs.count(), before + 1);
+        auto* created = qobject_cast<TestProjectEditor*>(tabs.currentWidget());
+        QVERIFY(created);
+        QCOMPARE(created->init()->id(), -1);
+        QCOMPARE(created->title(), QStringLiteral("Project New"));
+
+        selectRows(journal->tableWidget(), {1});
+        const int id = journal->tableWidget()->selectedId();
+        QVERIFY(id > 0);
+        emit journal->tableWidget()->onEdit(); // a double click
+        QCOMPARE(tabs.count(), before + 2);
+        auto* edited = qobject_cast<TestProjectEditor*>(tabs.currentWidget());
+        QVERIFY(edited && edited != created);
+        QCOMPARE(edited->init()->id(), id);
+        QCOMPARE(edited->title(), QStringLiteral("Project: b"));
+
+        // Saving in the editor writes the row; the journal shows it on reload.
+        edited->nameEdit->setText(QStringLiteral("b2"));
+        edited->save();
+        journal->reload();
+        QCOMPARE(journal->tableWidget()->model()->index(1, 1).data().toString(), QStringLiteral("b2"));
+    }
+
+    void missingTabManagerOrEditorIsReported()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addProjects({QStringLiteral("a")});
+        {
+            TestProjectJournal loose; // not in a tab manager
+            loose.setInit(nullptr);
+            loose.open();
+            loose.add();
+            QVERIFY(Logger::errors().last().contains(LocaleMessage::invalidObjectState(QStringLiteral("TabManager"))));
+            QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectJournal.")));
+        }
+        WidTabManager tabs;
+        TestNoEditorJournal* journal = openJournal<TestNoEditorJournal>(tabs);
+        const int before = tabs.count();
+        journal->add();
+        QVERIFY(Logger::errors().last().contains(LocaleMessage::invalidObjectState(QStringLiteral("Tab"))));
+        selectRows(journal->tableWidget(), {0});
+        journal->edit();
+        QVERIFY(Logger::errors().last().contains(LocaleMessage::invalidObjectState(QStringLiteral("tab"))));
+        QCOMPARE(tabs.count(), before);
+    }
+
+    void deleteAsksThenDeletesTheSelectedRows()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addProjects({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        WidTabManager tabs;
+        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
+        BaseTable* table = journal->tableWidget();
+        ScriptedPrompt prompt;
+
+        journal->remove(); // nothing selected: no question
+        QVERIFY(prompt.messages.isEmpty());
+
+        selectRows(table, {0, 1, 3});
+        prompt.answers.enqueue(QMessageBox::No);
+        journal->remove();
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).text, LocaleMessage::confirmDeleteRecords());
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 4);
+
+        prompt.answers.enqueue(QMessageBox::Yes);
+        journal->remove();
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 1);
+        QCOMPARE(table->model()->rowCount(), 1);
+        QCOMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("c"));
+        QVERIFY(!enabled(journal, 3));
+    }
+
+    void filterCommandRunsTheDialogOnTheTableFilters()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addProjects({QStringLiteral("shop one"), QStringLiteral("blog"), QStringLiteral("shop two")});
+        WidTabManager tabs;
+        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
+        BaseTable* table = journal->tableWidget();
+
+        UtilDialog::setRunner([table](QDialog* dialog) {
+            if (!qobject_cast<DqlFilter*>(dialog))
+                return int(QDialog::Rejected);
+            SqlFilterCollection* filters = table->filterCollection();
+            for (int i = 0; i < filters->count(); ++i) {
+                SqlFilter* filter = filters->filterAt(i);
+                if (filter->column() == DBSql::colName()) {
+                    filter->setEnabled(true);
+                    filter->setValue(QStringLiteral("shop"));
+                    break;
+                }
+            }
+            return int(QDialog::Accepted);
+        });
+        emit journal->toolbarWidget()->onFilter();
+        QCOMPARE(table->model()->rowCount(), 2);
+        journal->slotRemoveFilter();
+        QCOMPARE(table->model()->rowCount(), 3);
+    }
+
+    void treeJournalSplitsOneToThree()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        WidTabManager tabs;
+        TestProjectTreeJournal* journal = openJournal<TestProjectTreeJournal>(tabs);
+        QSplitter* splitter = journal->splitterWidget();
+        QCOMPARE(splitter->count(), 2);
+        QCOMPARE(splitter->widget(1), static_cast<QWidget*>(journal->tableWidget()));
+        QVERIFY(!splitter->childrenCollapsible());
+        QCOMPARE(journal->treeChanges, 1); // open applies the tree's current item
+    }
+};
+
+TESVAR_TEST(JournalTest)
+#include "JournalTest.moc"
