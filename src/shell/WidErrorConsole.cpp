@@ -14,18 +14,13 @@
 namespace Vexal {
 
 WidErrorConsole::WidErrorConsole(QWidget* parent)
-    : QWidget(parent)
+    : WidTextTab(parent)
 {
 }
 
 QString WidErrorConsole::title() const
 {
     return LocaleConsole::errorConsole();
-}
-
-QString WidErrorConsole::selectedText() const
-{
-    return m_textEdit ? m_textEdit->textCursor().selectedText() : QString();
 }
 
 void WidErrorConsole::setInit(QObject* init)
@@ -88,54 +83,9 @@ void WidErrorConsole::showList(int filter)
     m_textEdit->setHtml(page);
 }
 
-void WidErrorConsole::setContext(const QString& action) const
-{
-    Logger::setContext(QLatin1String(metaObject()->className()), action);
-}
-
 void WidErrorConsole::reload()
 {
     slotReload();
-}
-
-void WidErrorConsole::copy()
-{
-    if (m_textEdit)
-        m_textEdit->copy();
-}
-
-void WidErrorConsole::selectAll()
-{
-    if (m_textEdit)
-        m_textEdit->selectAll();
-}
-
-void WidErrorConsole::find(const QString& text, bool forward, bool matchCase)
-{
-    setContext(LocaleConsole::find());
-    if (m_textEdit)
-        m_textEdit->findText(text, forward, matchCase);
-}
-
-void WidErrorConsole::zoomIn()
-{
-    setContext(LocaleConsole::zoomIn());
-    if (m_textEdit)
-        m_textEdit->zoomInStep();
-}
-
-void WidErrorConsole::zoomOut()
-{
-    setContext(LocaleConsole::zoomOut());
-    if (m_textEdit)
-        m_textEdit->zoomOutStep();
-}
-
-void WidErrorConsole::zoomReset()
-{
-    setContext(LocaleConsole::zoomReset());
-    if (m_textEdit)
-        m_textEdit->resetZoom();
 }
 
 void WidErrorConsole::save()
@@ -143,16 +93,7 @@ void WidErrorConsole::save()
     setContext(LocaleConsole::save());
     if (!m_textEdit)
         return;
-    const QString fileName = UtilFileDialog::getSaveFileName(this, UtilFileDialog::filterHtml());
-    if (fileName.isEmpty())
-        return;
-    File file(fileName);
-    if (file.write(m_textEdit->document()->toHtml(QByteArrayLiteral("utf-8")))) {
-        UtilSignalManager::instance()->emitInfo(LocaleConsole::operationCompleted());
-    } else {
-        Logger::error(file.errorText());
-        UtilSignalManager::instance()->emitError(LocaleConsole::operationFailed());
-    }
+    saveText(m_textEdit->document()->toHtml(QByteArrayLiteral("utf-8")));
 }
 
 } // namespace Vexal

@@ -17,18 +17,13 @@
 namespace Vexal {
 
 WidPageSource::WidPageSource(QWidget* parent)
-    : QWidget(parent)
+    : WidTextTab(parent)
 {
 }
 
 QString WidPageSource::title() const
 {
     return LocaleConsole::sourceOf(BaseTab::title());
-}
-
-QString WidPageSource::selectedText() const
-{
-    return m_textEdit ? m_textEdit->textCursor().selectedText() : QString();
 }
 
 void WidPageSource::setInit(QObject* init)
@@ -74,44 +69,6 @@ void WidPageSource::handleWordWrap()
         m_textEdit->setWordWrapMode(QTextOption::NoWrap);
 }
 
-void WidPageSource::setContext(const QString& action) const
-{
-    Logger::setContext(QLatin1String(metaObject()->className()), action);
-}
-
-void WidPageSource::copy()
-{
-    if (m_textEdit)
-        m_textEdit->copy();
-}
-
-void WidPageSource::selectAll()
-{
-    if (m_textEdit)
-        m_textEdit->selectAll();
-}
-
-void WidPageSource::find(const QString& text, bool forward, bool matchCase)
-{
-    setContext(LocaleConsole::find());
-    if (m_textEdit)
-        m_textEdit->findText(text, forward, matchCase);
-}
-
-void WidPageSource::zoomIn()
-{
-    setContext(LocaleConsole::zoomIn());
-    if (m_textEdit)
-        m_textEdit->zoomInStep();
-}
-
-void WidPageSource::zoomOut()
-{
-    setContext(LocaleConsole::zoomOut());
-    if (m_textEdit)
-        m_textEdit->zoomOutStep();
-}
-
 void WidPageSource::zoomReset()
 {
     if (m_textEdit)
@@ -123,16 +80,7 @@ void WidPageSource::save()
     setContext(LocaleConsole::save());
     if (!m_textEdit)
         return;
-    const QString fileName = UtilFileDialog::getSaveFileName(this, UtilFileDialog::filterHtml());
-    if (fileName.isEmpty())
-        return;
-    File file(fileName);
-    if (file.write(m_textEdit->toPlainText())) {
-        UtilSignalManager::instance()->emitInfo(LocaleConsole::operationCompleted());
-    } else {
-        Logger::error(file.errorText());
-        UtilSignalManager::instance()->emitError(LocaleConsole::operationFailed());
-    }
+    saveText(m_textEdit->toPlainText());
 }
 
 } // namespace Vexal
