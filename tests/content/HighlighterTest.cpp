@@ -1,0 +1,199 @@
+#include "TestRunner.h"
+
+#include "content/HtmlHighlighter.h"
+#include "content/SpintaxHighlighter.h"
+
+#include <QCoreApplication>
+#include <QPlainTextDocumentLayout>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+using Vexal::HtmlHighlighter;
+using Vexal::SpintaxHighlighter;
+
+namespace {
+
+// The colouring of the character at a document position.
+QTextCharFormat formatAt(const QTextDocument& document, int position)
+{
+    const QTextBlock block = document.findBlock(position);
+    const int offset = position - block.position();
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        if (offset >= range.start && offset < range.start + range.length)
+            return range.format;
+    return QTextCharFormat();
+}
+
+bool isPlain(const QTextDocument& document, int position)
+{
+    return formatAt(document, position) == QTextCharFormat();
+}
+
+// Documents get a layout as they have in an editor; without one a document
+// reports no edits to its highlighter.
+void giveLayout(QTextDocument& document)
+{
+    document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class HighlighterTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void htmlTokens()
+    {
+        const QString html = QStringLiteral("<a href=\"x y\" id=top>T &amp; 1 < 2<!-- note\nstill --><br/>\n"
+                                            "<p title='one\ntwo'>x</p>");
+        QTextDocument document(html);
+        giveLayout(document);
+        HtmlHighlighter highlighter(&document);
+        highlighter.rehighlight();
+
+        const auto at = [&](const QString& piece, int from = 0) { return html.indexOf(piece, from); };
+        QCOMPARE(formatAt(document, 0), HtmlHighlighter::format(HtmlHighlighter::Tag));
+        QCOMPARE(formatAt(document, 1), HtmlHighlighter::format(HtmlHighlighter::Tag));
+        QCOMPARE(formatAt(document, at(QStringLiteral("href"))), HtmlHighlighter::format(HtmlHighlighter::Attribute));
+        QCOMPARE(formatAt(document, at(QStringLiteral("\"x"))), HtmlHighlighter::format(HtmlHighlighter::Value));
+        QCOMPARE(formatAt(document, at(QStringLiteral(" y\"")) + 1), HtmlHighlighter::format(HtmlHighlighter::Value));
+        QCOMPARE(formatAt(document, at(QStringLiteral("top"))), HtmlHighlighter::format(HtmlHighlighter::Value));
+        QCOMPARE(formatAt(document, at(QStringLiteral(">T"))), HtmlHighlighter::format(HtmlHighlighter::Tag));
+        QVERIFY(isPlain(document, at(QStringLiteral("T &"))));
+        QCOMPARE(formatAt(document, at(QStringLiteral("amp;"))), HtmlHighlighter::format(HtmlHighlighter::Entity));
+        QVERIFY(isPlain(document, at(QStringLiteral("< 2")))); // a lone "<" is text
+        // A comment and a quoted value carry over to the next line.
+        QCOMPARE(formatAt(document, at(QStringLiteral("still"))), HtmlHighlighter::format(HtmlHighlighter::Comment));
+        QCOMPARE(formatAt(document, at(QStringLiteral("<br"))), HtmlHighlighter::format(HtmlHighlighter::Tag));
+        QCOMPARE(formatAt(document, at(QStringLiteral("two"))), HtmlHighlighter::format(HtmlHighlighter::Value));
+        QCOMPARE(formatAt(document, at(QStringLiteral("'>")) + 1), HtmlHighlighter::format(HtmlHighlighter::Tag));
+        QVERIFY(isPlain(document, at(QStringLiteral("x</p"))));
+    }
+
+    void htmlEnabledFlag()
+    {
+        QTextDocument document(QStringLiteral("<b>bold</b>"));
+        giveLayout(document);
+        HtmlHighlighter highlighter(&document);
+        QVERIFY(highlighter.isEnabled());
+        settle(); // the first colouring runs from the event loop
+        QVERIFY(!isPlain(document, 0));
+
+        highlighter.setEnabled(false);
+        QVERIFY(!highlighter.isEnabled());
+        QVERIFY(isPlain(document, 0));
+        QVERIFY(isPlain(document, 8));
+
+        highlighter.setEnabled(true);
+        QCOMPARE(formatAt(document, 8), HtmlHighlighter::format(HtmlHighlighter::Tag));
+    }
+
+    void spintaxTokens()
+    {
+        const QString text = QStringLiteral("{a|{b|c}} \\{ x|y }\n{m\n|n}");
+        QTextDocument document(text);
+        giveLayout(document);
+        SpintaxHighlighter highlighter(&document);
+        highlighter.rehighlight();
+
+        QCOMPARE(formatAt(document, 0), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
+        QVERIFY(isPlain(document, 1));
+        QCOMPARE(formatAt(document, 2), SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 0));
+        QCOMPARE(formatAt(document, 3), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
+        QCOMPARE(formatAt(document, 5), SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 1));
+        QCOMPARE(formatAt(document, 7), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
+        QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
+        QCOMPARE(formatAt(document, 10), SpintaxHighlighter::format(SpintaxHighlighter::Escape));
+        QCOMPARE(formatAt(document, 11), SpintaxHighlighter::format(SpintaxHighlighter::Escape));
+        QVERIFY(isPlain(document, 14)); // a pipe outside braces is text
+        QCOMPARE(formatAt(document, 17), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        // Nesting carries over lines.
+        const int second = text.indexOf(QLatin1Char('\n')) + 1;
+        QCOMPARE(formatAt(document, second + 3), SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 0));
+        QCOMPARE(formatAt(document, second + 5), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
+        QVERIFY(highlighter.unclosedBraces().isEmpty());
+    }
+
+    void spintaxUnclosedBraces()
+    {
+        QTextDocument document(QStringLiteral("{a|b} {c\n{d}\n\\{e"));
+        giveLayout(document);
+        SpintaxHighlighter highlighter(&document);
+        settle();
+        settle();
+        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{6});
+        QCOMPARE(formatAt(document, 6), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        QCOMPARE(formatAt(document, 9), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
+
+        // Text typed before the brace moves the mark with it.
+        QTextCursor cursor(&document);
+        cursor.insertText(QStringLiteral("zz"));
+        settle();
+        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{8});
+        QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+
+        // Closing it at the end clears the mark on the first line.
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QStringLiteral("}"));
+        settle();
+        QVERIFY(highlighter.unclosedBraces().isEmpty());
+        QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
+
+        // Opening one more at the end marks only that one.
+        cursor.insertText(QStringLiteral("{"));
+        settle();
+        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{document.characterCount() - 2});
+        QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
+    }
+
+    void largeDocuments()
+    {
+        // A few megabytes of markup and spintax: one linear pass each, and
+        // an edit at the end finds a brace left open on the first line.
+        QString html;
+        QString spintax = QStringLiteral("{never closed\n");
+        const QString htmlLine = QStringLiteral("<div class=\"row\" id=r><a href='#x'>item &amp; more</a><!-- c --></div>\n");
+        const QString spinLine = QStringLiteral("{Hello|Hi|{Good|Nice} day} \\{literal\\} {a|b|{c|d|{e|f}}} text\n");
+        while (html.size() < 3 * 1024 * 1024)
+            html += htmlLine;
+        while (spintax.size() < 3 * 1024 * 1024)
+            spintax += spinLine;
+
+        QTextDocument htmlDocument(html);
+
+        giveLayout(htmlDocument);
+        HtmlHighlighter htmlHighlighter(&htmlDocument);
+        settle();
+        const QTextBlock lastHtml = htmlDocument.lastBlock().previous();
+        QCOMPARE(formatAt(htmlDocument, lastHtml.position()), HtmlHighlighter::format(HtmlHighlighter::Tag));
+
+        QTextDocument spinDocument(spintax);
+
+        giveLayout(spinDocument);
+        SpintaxHighlighter spinHighlighter(&spinDocument);
+        settle();
+        settle();
+        QCOMPARE(spinHighlighter.unclosedBraces(), QVector<int>{0});
+        QCOMPARE(formatAt(spinDocument, 0), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        const QTextBlock lastSpin = spinDocument.lastBlock().previous();
+        QCOMPARE(formatAt(spinDocument, lastSpin.position()), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
+
+        QTextCursor cursor(&spinDocument);
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QStringLiteral("}"));
+        settle();
+        QVERIFY(spinHighlighter.unclosedBraces().isEmpty());
+        QCOMPARE(formatAt(spinDocument, 0), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
+    }
+};
+
+TESVAR_TEST(HighlighterTest)
+#include "HighlighterTest.moc"
