@@ -1,0 +1,30 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidCategoryComboBox;
+
+// An article: name, category, the three spintax parts with their dialects,
+// tags, author and comments.
+class WidArticleEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidArticleEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidCategoryComboBox* categoryBox = nullptr;
+    QPlainTextEdit* titleEdit = nullptr;
+    QPlainTextEdit* introEdit = nullptr;
+    QPlainTextEdit* bodyEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

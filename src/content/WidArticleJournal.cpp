@@ -1,0 +1,127 @@
+#include "content/WidArticleJournal.h"
+
+#include "content/ContentCommands.h"
+#include "content/DBArticle.h"
+#include "content/DlgSpinner.h"
+#include "content/WidArticleEditor.h"
+#include "content/WidArticleTable.h"
+#include "content/WidContentToolbar.h"
+#include "core/SyncManager.h"
+#include "shell/UtilGui.h"
+#include "texts/ConstIcon.h"
+#include "texts/LocaleArticle.h"
+#include "views/UtilDialog.h"
+
+#include <QItemSelectionModel>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+WidArticleJournal::WidArticleJournal(QWidget* parent)
+    : BaseJournal(parent)
+{
+}
+
+QString WidArticleJournal::title() const
+{
+    return LocaleArticle::articles();
+}
+
+void WidArticleJournal::createToolbar()
+{
+    toolbar = new WidContentToolbar(syncManager,
+                                    {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
+                                     {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}},
+                                    this);
+    toolbar->build();
+    boxLayout->addWidget(toolbar);
+}
+
+void WidArticleJournal::connectToolbar()
+{
+    BaseJournal::connectToolbar();
+    connect(static_cast<WidContentToolbar*>(toolbar), &WidContentToolbar::onCommand, this,
+            &WidArticleJournal::handleCommand);
+}
+
+void WidArticleJournal::handleCommand(int id)
+{
+    if (id == ContentCommands::Copy)
+        slotCopy();
+    else if (id == ContentCommands::Spin)
+        slotSpin();
+}
+
+void WidArticleJournal::createTable()
+{
+    m_table = new WidArticleTable(syncManager, this);
+    installTable(m_table);
+}
+
+void WidArticleJournal::connectTable()
+{
+    BaseJournal::connectTable();
+    connect(m_table, &WidArticleTable::onCopy, this, &WidArticleJournal::slotCopy);
+    connect(m_table, &WidArticleTable::onSpin, this, &WidArticleJournal::slotSpin);
+}
+
+QWidget* WidArticleJournal::createEditor(QWidget* parent)
+{
+    return new WidArticleEditor(parent);
+}
+
+void WidArticleJournal::slotSelectionChanged()
+{
+    BaseJournal::slotSelectionChanged();
+    const bool selected = table && table->selectionModel() && table->selectionModel()->hasSelection();
+    syncManager->setEnabled(ContentCommands::Copy, selected);
+    syncManager->setEnabled(ContentCommands::Spin, selected);
+}
+
+void WidArticleJournal::slotCopy()
+{
+    if (!startCommand(LocaleArticle::copy(), ContentCommands::Copy))
+        return;
+    const QList<int> ids = table->selectedIds();
+    if (ids.isEmpty())
+        return;
+    if (!UtilGui::question(this, LocaleArticle::confirmDuplicateArticles()))
+        return;
+    for (int id : ids) {
+        DBArticle source;
+        if (!source.load(id)) {
+            reportRecordError(&source);
+            break;
+        }
+        DBArticle copy;
+        copy.assign(&source);
+        copy.setId(-1);
+        copy.markNew();
+        copy.setSpun(false); // the copy has no spun articles yet
+        if (!copy.save()) {
+            reportRecordError(&copy);
+            break;
+        }
+    }
+    table->reload();
+}
+
+void WidArticleJournal::slotSpin()
+{
+    if (!startCommand(LocaleArticle::spin(), ContentCommands::Spin))
+        return;
+    const int id = table->selectedId();
+    if (id == -1)
+        return;
+    DBArticle article;
+    if (!article.load(id)) {
+        reportRecordError(&article);
+        return;
+    }
+    DlgSpinner dialog(this);
+    dialog.build(&article);
+    UtilDialog::exec(&dialog);
+    table->reload();
+}
+
+} // namespace Vexal

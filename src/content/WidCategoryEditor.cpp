@@ -1,0 +1,47 @@
+#include "content/WidCategoryEditor.h"
+
+#include "data/DBCategory.h"
+#include "content/WidCategoryComboBox.h"
+#include "core/Init.h"
+#include "shell/UtilGui.h"
+#include "texts/LocaleArticle.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+WidCategoryEditor::WidCategoryEditor(QWidget* parent)
+    : BaseContentEditor(parent)
+{
+}
+
+QString WidCategoryEditor::typeName() const
+{
+    return LocaleArticle::category();
+}
+
+DBBase* WidCategoryEditor::createRecord()
+{
+    return new DBCategory(this);
+}
+
+void WidCategoryEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleArticle::name());
+    masterBox = new WidCategoryComboBox(body);
+    addIdField(LocaleArticle::master(), masterBox, [this] { masterBox->reload(); }, &DBCategory::masterId,
+               &DBCategory::setMasterId, false);
+    addCommentsField(LocaleArticle::comments());
+    finishForm();
+}
+
+bool WidCategoryEditor::validate()
+{
+    const int id = init() ? init()->id() : -1;
+    if (id != -1 && masterBox->currentId() == id) {
+        UtilGui::warning(this, LocaleMessage::requiredItemsMissing());
+        return false;
+    }
+    return BaseContentEditor::validate();
+}
+
+} // namespace Vexal

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidCategoryComboBox;
+
+// A category: name, master category and comments. A category cannot be its
+// own master.
+class WidCategoryEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidCategoryEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidCategoryComboBox* masterBox = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+    bool validate() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "content/WidCategoryTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidCategoryTable::WidCategoryTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Categories, &DBSql::tableCategory)
+{
+}
+
+} // namespace Vexal

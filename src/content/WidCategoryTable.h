@@ -1,0 +1,15 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+// The categories, each with its master category.
+class WidCategoryTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    explicit WidCategoryTable(SyncManager* syncManager, QWidget* parent = nullptr);
+};
+
+} // namespace Vexal

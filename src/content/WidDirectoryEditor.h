@@ -1,0 +1,28 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidCategoryComboBox;
+
+// A directory listing: name, category, title, tags, URL, description, the
+// user name and email given to the directory, and comments.
+class WidDirectoryEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidDirectoryEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidCategoryComboBox* categoryBox = nullptr;
+    QLineEdit* urlEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "content/WidDirectoryTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidDirectoryTable::WidDirectoryTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Directories, &DBSql::tableDirectory)
+{
+}
+
+} // namespace Vexal

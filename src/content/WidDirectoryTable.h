@@ -1,0 +1,15 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+// The directory entries of every project.
+class WidDirectoryTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    explicit WidDirectoryTable(SyncManager* syncManager, QWidget* parent = nullptr);
+};
+
+} // namespace Vexal

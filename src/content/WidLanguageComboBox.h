@@ -1,0 +1,17 @@
+#pragma once
+
+#include "views/BaseComboBox.h"
+
+namespace Vexal {
+
+// Every language, sorted by name.
+class WidLanguageComboBox : public BaseComboBox
+{
+    Q_OBJECT
+public:
+    explicit WidLanguageComboBox(QWidget* parent = nullptr);
+
+    void reload();
+};
+
+} // namespace Vexal

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+// A language: name and comments.
+class WidLanguageEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidLanguageEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,36 @@
+#include "content/WidSocialBookmarkEditor.h"
+
+#include "data/DBSocialBookmark.h"
+#include "texts/LocaleSocialBookmark.h"
+
+namespace Vexal {
+
+WidSocialBookmarkEditor::WidSocialBookmarkEditor(QWidget* parent)
+    : BaseContentEditor(parent)
+{
+}
+
+QString WidSocialBookmarkEditor::typeName() const
+{
+    return LocaleSocialBookmark::socialBookmark();
+}
+
+DBBase* WidSocialBookmarkEditor::createRecord()
+{
+    return new DBSocialBookmark(this);
+}
+
+void WidSocialBookmarkEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleSocialBookmark::name());
+    addTextField(LocaleSocialBookmark::title(), &DBSocialBookmark::title, &DBSocialBookmark::setTitle);
+    addTextField(LocaleSocialBookmark::tags(), &DBSocialBookmark::tags, &DBSocialBookmark::setTags);
+    urlEdit = addTextField(LocaleSocialBookmark::url(), &DBSocialBookmark::url, &DBSocialBookmark::setUrl,
+                           LocaleSocialBookmark::urlPrefix());
+    addTextArea(LocaleSocialBookmark::description(), &DBSocialBookmark::description,
+                &DBSocialBookmark::setDescription);
+    addTextArea(LocaleSocialBookmark::comments(), &DBSocialBookmark::comments, &DBSocialBookmark::setComments);
+    finishForm();
+}
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "content/WidSocialBookmarkTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidSocialBookmarkTable::WidSocialBookmarkTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::SocialBookmarks, &DBSql::tableSocialBookmark)
+{
+}
+
+} // namespace Vexal

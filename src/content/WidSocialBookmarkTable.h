@@ -1,0 +1,15 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+// The social bookmarks of every project.
+class WidSocialBookmarkTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    explicit WidSocialBookmarkTable(SyncManager* syncManager, QWidget* parent = nullptr);
+};
+
+} // namespace Vexal

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidArticleComboBox;
+
+// A spun article: name, article, the three parts (spintax with its dialect,
+// then the final text), Submitted and comments.
+class WidSpinnedArticleEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidSpinnedArticleEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidArticleComboBox* articleBox = nullptr;
+    QPlainTextEdit* titleEdit = nullptr;
+    QLineEdit* titleFinalEdit = nullptr;
+    QPlainTextEdit* introEdit = nullptr;
+    QPlainTextEdit* introFinalEdit = nullptr;
+    QPlainTextEdit* bodyEdit = nullptr;
+    QPlainTextEdit* bodyFinalEdit = nullptr;
+    QCheckBox* submittedBox = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,29 @@
+#include "content/WidSpinnedArticleTable.h"
+
+#include "data/DBSql.h"
+#include "views/SqlFilter.h"
+
+namespace Vexal {
+
+WidSpinnedArticleTable::WidSpinnedArticleTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::SpinnedArticles, &DBSql::tableSpunArticle)
+{
+}
+
+void WidSpinnedArticleTable::addFixedFilters()
+{
+    BaseTable::addFixedFilters();
+    m_articleFilter = addFixedFilter(1, SqlFilter::Equal, DBSql::colArticleID(), m_articleId);
+    m_articleFilter->setEnabled(m_articleId != -1);
+}
+
+void WidSpinnedArticleTable::setArticleId(int articleId)
+{
+    m_articleId = articleId;
+    if (!m_articleFilter)
+        return;
+    m_articleFilter->setValue(articleId);
+    m_articleFilter->setEnabled(articleId != -1);
+}
+
+} // namespace Vexal

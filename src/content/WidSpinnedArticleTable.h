@@ -1,0 +1,28 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+class SqlFilter;
+
+// The spun articles of every project, or only those of one article.
+class WidSpinnedArticleTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    explicit WidSpinnedArticleTable(SyncManager* syncManager, QWidget* parent = nullptr);
+
+    // -1: every article's; takes effect with the next load.
+    void setArticleId(int articleId);
+    int articleId() const { return m_articleId; }
+
+protected:
+    void addFixedFilters() override;
+
+private:
+    SqlFilter* m_articleFilter = nullptr;
+    int m_articleId = -1;
+};
+
+} // namespace Vexal

@@ -1,0 +1,73 @@
+#include "content/WidSynonymEditor.h"
+
+#include "content/DBSynonym.h"
+#include "content/DBSynonymList.h"
+#include "core/Init.h"
+#include "shell/UtilGui.h"
+#include "texts/LocaleArticle.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+WidSynonymEditor::WidSynonymEditor(QWidget* parent)
+    : BaseContentEditor(parent)
+{
+}
+
+QString WidSynonymEditor::typeName() const
+{
+    return LocaleArticle::synonym();
+}
+
+DBBase* WidSynonymEditor::createRecord()
+{
+    return new DBSynonym(this);
+}
+
+void WidSynonymEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleArticle::name());
+    addCommentsField(LocaleArticle::comments());
+    finishForm();
+}
+
+int WidSynonymEditor::wordId() const
+{
+    if (init()->id() == -1)
+        return init()->secondId();
+    DBSynonym stored;
+    return stored.load(init()->id()) ? stored.wordId() : -1;
+}
+
+void WidSynonymEditor::storeWidgets(DBBase* record)
+{
+    BaseContentEditor::storeWidgets(record);
+    auto* synonym = qobject_cast<DBSynonym*>(record);
+    if (synonym && synonym->wordId() <= 0)
+        synonym->setWordId(init()->secondId());
+}
+
+bool WidSynonymEditor::validate()
+{
+    if (!BaseContentEditor::validate())
+        return false;
+    const int word = wordId();
+    if (word <= 0) {
+        UtilGui::warning(this, LocaleMessage::requiredItemsMissing());
+        return false;
+    }
+    DBSynonymList synonyms(word, nameEdit->text());
+    if (!synonyms.load()) {
+        reportListError(&synonyms);
+        return false;
+    }
+    for (int i = 0; i < synonyms.count(); ++i) {
+        if (synonyms.at(i)->id() != init()->id()) {
+            UtilGui::warning(this, LocaleArticle::synonymExists());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace Vexal

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+// A synonym: name and comments, of the word it was made for (a new synonym
+// takes the word from the Init's second id). A name may stand once per word.
+class WidSynonymEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidSynonymEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+    void storeWidgets(DBBase* record) override;
+    bool validate() override;
+
+private:
+    int wordId() const;
+};
+
+} // namespace Vexal

@@ -1,0 +1,191 @@
+#include "content/WidSynonymJournal.h"
+
+#include "content/ContentCommands.h"
+#include "content/DBWord.h"
+#include "content/WidContentToolbar.h"
+#include "content/WidSynonymEditor.h"
+#include "content/WidSynonymTable.h"
+#include "content/WidWordEditor.h"
+#include "content/WidWordTree.h"
+#include "core/Init.h"
+#include "core/SyncManager.h"
+#include "data/DBConnection.h"
+#include "data/DBListBase.h"
+#include "data/DBSql.h"
+#include "shell/UtilGui.h"
+#include "shell/WidTabManager.h"
+#include "texts/ConstIcon.h"
+#include "texts/LocaleArticle.h"
+#include "texts/LocaleBaseWidget.h"
+
+#include <QSqlDatabase>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+WidSynonymJournal::WidSynonymJournal(QWidget* parent)
+    : BaseJournalTree(parent)
+{
+}
+
+QString WidSynonymJournal::title() const
+{
+    return LocaleArticle::synonyms();
+}
+
+void WidSynonymJournal::createToolbar()
+{
+    toolbar = new WidContentToolbar(
+        syncManager,
+        {{ConstIcon::addGreen(32), LocaleArticle::addWord(), ContentCommands::AddWord},
+         {ConstIcon::editGreen(32), LocaleArticle::editWord(), ContentCommands::EditWord},
+         {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), ContentCommands::DeleteWord}},
+        this);
+    toolbar->build();
+    boxLayout->addWidget(toolbar);
+}
+
+void WidSynonymJournal::connectToolbar()
+{
+    BaseJournalTree::connectToolbar();
+    connect(static_cast<WidContentToolbar*>(toolbar), &WidContentToolbar::onCommand, this,
+            &WidSynonymJournal::handleCommand);
+}
+
+void WidSynonymJournal::handleCommand(int id)
+{
+    switch (id) {
+    case ContentCommands::AddWord:
+        slotAddWord();
+        break;
+    case ContentCommands::EditWord:
+        slotEditWord();
+        break;
+    case ContentCommands::DeleteWord:
+        slotDeleteWord();
+        break;
+    default:
+        break;
+    }
+}
+
+void WidSynonymJournal::createTree()
+{
+    m_tree = new WidWordTree(syncManager, this);
+    installTree(m_tree);
+}
+
+void WidSynonymJournal::createTable()
+{
+    m_table = new WidSynonymTable(syncManager, this);
+    installTable(m_table);
+}
+
+void WidSynonymJournal::connectTable()
+{
+    BaseJournalTree::connectTable();
+    connect(m_table, &WidSynonymTable::onAddWord, this, &WidSynonymJournal::slotAddWord);
+    connect(m_table, &WidSynonymTable::onEditWord, this, &WidSynonymJournal::slotEditWord);
+    connect(m_table, &WidSynonymTable::onDeleteWord, this, &WidSynonymJournal::slotDeleteWord);
+}
+
+QWidget* WidSynonymJournal::createEditor(QWidget* parent)
+{
+    return new WidSynonymEditor(parent);
+}
+
+Init* WidSynonymJournal::createInit(QObject* parent)
+{
+    auto* init = new Init(-1, parent);
+    init->setSecondId(m_tree ? m_tree->currentWordId() : -1);
+    return init;
+}
+
+void WidSynonymJournal::handleTreeSelectionChanged()
+{
+    if (!m_tree || !m_table)
+        return;
+    m_table->setWordId(m_tree->currentWordId());
+    m_table->load();
+    slotSelectionChanged();
+}
+
+void WidSynonymJournal::slotSelectionChanged()
+{
+    BaseJournalTree::slotSelectionChanged();
+    const bool word = m_tree && m_tree->currentWordId() != -1;
+    syncManager->setEnabled(BaseTable::CommandAdd, word);
+    syncManager->setEnabled(ContentCommands::AddWord, true);
+    syncManager->setEnabled(ContentCommands::EditWord, word);
+    syncManager->setEnabled(ContentCommands::DeleteWord, word);
+}
+
+void WidSynonymJournal::slotReload()
+{
+    if (!startCommand(LocaleBaseWidget::reload(), BaseTable::CommandReload))
+        return;
+    if (m_tree)
+        m_tree->refresh(m_tree->currentWordId()); // reloads the table through the tree
+}
+
+void WidSynonymJournal::openWordEditor(Init* init)
+{
+    WidTabManager* manager = tabManager();
+    if (!manager) {
+        delete init;
+        reportInvalidObject(QStringLiteral("tabManager"));
+        return;
+    }
+    manager->addFocusedTab(new WidWordEditor(this), init);
+}
+
+void WidSynonymJournal::slotAddWord()
+{
+    if (!startCommand(LocaleArticle::addWord(), ContentCommands::AddWord))
+        return;
+    auto* init = new Init(-1, this);
+    init->setSecondId(m_tree ? m_tree->currentLanguageId() : -1);
+    openWordEditor(init);
+}
+
+void WidSynonymJournal::slotEditWord()
+{
+    if (!startCommand(LocaleArticle::editWord(), ContentCommands::EditWord))
+        return;
+    const int id = m_tree ? m_tree->currentWordId() : -1;
+    if (id == -1)
+        return;
+    openWordEditor(new Init(id, this));
+}
+
+void WidSynonymJournal::slotDeleteWord()
+{
+    if (!startCommand(LocaleArticle::deleteWord(), ContentCommands::DeleteWord))
+        return;
+    const int id = m_tree ? m_tree->currentWordId() : -1;
+    if (id == -1)
+        return;
+    if (!UtilGui::question(this, LocaleArticle::confirmDeleteRecords()))
+        return;
+    // The word goes with its synonyms, or nothing goes.
+    QSqlDatabase database = DBConnection::current();
+    const bool transaction = database.transaction();
+    DBListBase list;
+    const bool deleted =
+        list.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = %3").arg(DBSql::tableSynonym(), DBSql::colWordID()).arg(id))
+        && list.deleteRows(DBSql::tableWord(), {id});
+    if (!deleted) {
+        if (transaction)
+            database.rollback();
+        reportListError(&list);
+        return;
+    }
+    if (transaction && !database.commit()) {
+        database.rollback();
+        reportListError(&list);
+        return;
+    }
+    m_tree->refresh(-1);
+}
+
+} // namespace Vexal

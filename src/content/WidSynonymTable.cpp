@@ -1,0 +1,41 @@
+#include "content/WidSynonymTable.h"
+
+#include "content/ContentCommands.h"
+#include "data/DBSql.h"
+#include "texts/LocaleArticle.h"
+#include "views/SqlFilter.h"
+
+#include <QAction>
+
+namespace Vexal {
+
+WidSynonymTable::WidSynonymTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Synonyms, &DBSql::tableSynonym)
+{
+}
+
+void WidSynonymTable::addMenuItems()
+{
+    BaseTable::addMenuItems();
+    connect(addCommandItem(LocaleArticle::addWord(), ContentCommands::AddWord), &QAction::triggered, this,
+            &WidSynonymTable::onAddWord);
+    connect(addCommandItem(LocaleArticle::editWord(), ContentCommands::EditWord), &QAction::triggered, this,
+            &WidSynonymTable::onEditWord);
+    connect(addCommandItem(LocaleArticle::deleteWord(), ContentCommands::DeleteWord), &QAction::triggered, this,
+            &WidSynonymTable::onDeleteWord);
+}
+
+void WidSynonymTable::addFixedFilters()
+{
+    BaseTable::addFixedFilters();
+    m_wordFilter = addFixedFilter(1, SqlFilter::Equal, DBSql::colWordID(), m_wordId);
+}
+
+void WidSynonymTable::setWordId(int wordId)
+{
+    m_wordId = wordId;
+    if (m_wordFilter)
+        m_wordFilter->setValue(wordId);
+}
+
+} // namespace Vexal

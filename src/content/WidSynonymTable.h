@@ -1,0 +1,35 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+class SqlFilter;
+
+// The synonyms of one word (none while no word is chosen), with the row-menu
+// entries Add Word, Edit Word and Delete Word.
+class WidSynonymTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    explicit WidSynonymTable(SyncManager* syncManager, QWidget* parent = nullptr);
+
+    // Takes effect with the next load.
+    void setWordId(int wordId);
+    int wordId() const { return m_wordId; }
+
+signals:
+    void onAddWord();
+    void onEditWord();
+    void onDeleteWord();
+
+protected:
+    void addMenuItems() override;
+    void addFixedFilters() override;
+
+private:
+    SqlFilter* m_wordFilter = nullptr;
+    int m_wordId = -1;
+};
+
+} // namespace Vexal

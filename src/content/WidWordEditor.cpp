@@ -1,0 +1,56 @@
+#include "content/WidWordEditor.h"
+
+#include "content/DBWord.h"
+#include "content/DBWordList.h"
+#include "content/WidLanguageComboBox.h"
+#include "core/Init.h"
+#include "shell/UtilGui.h"
+#include "texts/LocaleArticle.h"
+
+namespace Vexal {
+
+WidWordEditor::WidWordEditor(QWidget* parent)
+    : BaseContentEditor(parent)
+{
+}
+
+QString WidWordEditor::typeName() const
+{
+    return LocaleArticle::word();
+}
+
+DBBase* WidWordEditor::createRecord()
+{
+    return new DBWord(this);
+}
+
+void WidWordEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleArticle::name());
+    languageBox = new WidLanguageComboBox(body);
+    addIdField(LocaleArticle::language(), languageBox, [this] { languageBox->reload(); }, &DBWord::languageId,
+               &DBWord::setLanguageId, true);
+    addCommentsField(LocaleArticle::comments());
+    finishForm();
+}
+
+bool WidWordEditor::validate()
+{
+    if (!BaseContentEditor::validate())
+        return false;
+    DBWordList words(languageBox->currentId(), nameEdit->text());
+    if (!words.load()) {
+        reportListError(&words);
+        return false;
+    }
+    const int id = init()->id();
+    for (int i = 0; i < words.count(); ++i) {
+        if (words.at(i)->id() != id) {
+            UtilGui::warning(this, LocaleArticle::wordExists());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace Vexal

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidLanguageComboBox;
+
+// A word: name, its language (required; a new word starts on the Init's
+// second id) and comments. A name may stand once per language.
+class WidWordEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidWordEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidLanguageComboBox* languageBox = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+    bool validate() override;
+};
+
+} // namespace Vexal

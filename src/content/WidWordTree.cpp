@@ -1,0 +1,80 @@
+#include "content/WidWordTree.h"
+
+#include "content/DBLanguage.h"
+#include "content/DBLanguageList.h"
+#include "content/DBWord.h"
+#include "content/DBWordList.h"
+
+#include <QSignalBlocker>
+#include <QTreeWidgetItemIterator>
+
+namespace Vexal {
+
+WidWordTree::WidWordTree(SyncManager* syncManager, QWidget* parent)
+    : BaseTree(syncManager, parent)
+{
+    setHeaderHidden(true);
+}
+
+void WidWordTree::reload()
+{
+    clear();
+    DBLanguageList languages;
+    if (!languages.load()) {
+        reportListError(&languages);
+        return;
+    }
+    languages.sortByName();
+    for (int i = 0; i < languages.count(); ++i) {
+        const DBLanguage* language = languages.at(i);
+        auto* languageItem = new QTreeWidgetItem(this, {language->name()});
+        languageItem->setData(0, languageRole, language->id());
+        DBWordList words(language->id());
+        if (!words.load()) {
+            reportListError(&words);
+            continue;
+        }
+        words.sortByName();
+        for (int w = 0; w < words.count(); ++w) {
+            auto* wordItem = new QTreeWidgetItem(languageItem, {words.at(w)->name()});
+            wordItem->setData(0, Qt::UserRole, QString::number(words.at(w)->id()));
+            wordItem->setData(0, languageRole, language->id());
+        }
+    }
+    expandAll();
+}
+
+void WidWordTree::refresh(int wordId)
+{
+    {
+        const QSignalBlocker blocker(this);
+        reload();
+        const QString data = QString::number(wordId);
+        for (QTreeWidgetItemIterator it(this); *it; ++it) {
+            if ((*it)->data(0, Qt::UserRole).toString() == data) {
+                setCurrentItem(*it);
+                break;
+            }
+        }
+    }
+    emit onSelectionChanged();
+}
+
+int WidWordTree::currentWordId() const
+{
+    bool ok = false;
+    const int id = selectedData().toInt(&ok);
+    return ok ? id : -1;
+}
+
+int WidWordTree::currentLanguageId() const
+{
+    const QList<QTreeWidgetItem*> items = selectedItems();
+    if (items.isEmpty())
+        return -1;
+    bool ok = false;
+    const int id = items.first()->data(0, languageRole).toInt(&ok);
+    return ok ? id : -1;
+}
+
+} // namespace Vexal

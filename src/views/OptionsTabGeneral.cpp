@@ -1,0 +1,114 @@
+#include "views/OptionsTabGeneral.h"
+
+#include "content/WidFolderEdit.h"
+#include "core/ConstApp.h"
+#include "data/DBOptions.h"
+#include "texts/LocaleOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+namespace {
+// Startup column values.
+const int startupHomePage = 2;
+const int startupBlankPage = 4;
+} // namespace
+
+OptionsTabGeneral::OptionsTabGeneral(QWidget* parent)
+    : OptionsTabBase(parent)
+{
+}
+
+void OptionsTabGeneral::createWidgets()
+{
+    QGroupBox* startupGroup = addGroup(LocaleOptions::startUp());
+    QGridLayout* startupGrid = createGrid(startupGroup);
+    m_startup = new QComboBox(startupGroup);
+    m_startup->addItems({LocaleOptions::showHomePage(), LocaleOptions::showBlankPage(),
+                         LocaleOptions::useDefaultSettings()});
+    setMinimumControlWidth(m_startup);
+    addRow(startupGrid, LocaleOptions::whenApplicationStarts(), m_startup);
+    m_homePage = new QLineEdit(ConstApp::homeUrl(), startupGroup);
+    setMinimumControlWidth(m_homePage);
+    addRow(startupGrid, LocaleOptions::homePage(), m_homePage);
+
+    QGroupBox* downloadsGroup = addGroup(LocaleOptions::downloads());
+    QGridLayout* downloadsGrid = createGrid(downloadsGroup);
+    m_showDownloads = new QCheckBox(downloadsGroup);
+    m_showDownloads->setEnabled(false);
+    addRow(downloadsGrid, LocaleOptions::showDownloadsTab(), m_showDownloads);
+    m_closeDownloads = new QCheckBox(downloadsGroup);
+    m_closeDownloads->setEnabled(false);
+    addRow(downloadsGrid, LocaleOptions::closeWhenDownloadsFinished(), m_closeDownloads);
+    m_downloads = new QComboBox(downloadsGroup);
+    m_downloads->addItems({LocaleOptions::saveFilesTo(), LocaleOptions::alwaysAskSaveLocation()});
+    m_downloads->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_downloads->setEnabled(false);
+    m_downloadsFolder = new WidFolderEdit(downloadsGroup);
+    m_downloadsFolder->init();
+    setMinimumControlWidth(m_downloadsFolder);
+    m_downloadsFolder->setEnabled(false);
+    addRow(downloadsGrid, m_downloads, m_downloadsFolder);
+
+    QGroupBox* foldersGroup = addGroup(LocaleOptions::saveOpenOperations());
+    QGridLayout* foldersGrid = createGrid(foldersGroup);
+    m_keepLastFolder = new QCheckBox(foldersGroup);
+    addRow(foldersGrid, LocaleOptions::rememberLastFolder(), m_keepLastFolder);
+    m_defaultFolder = new WidFolderEdit(foldersGroup);
+    m_defaultFolder->init();
+    setMinimumControlWidth(m_defaultFolder);
+    addRow(foldersGrid, LocaleOptions::defaultFolder(), m_defaultFolder);
+
+    pageLayout->addStretch();
+}
+
+void OptionsTabGeneral::load(const DBOptions* options)
+{
+    if (!options)
+        return;
+    m_startup->setCurrentIndex(options->startup() == startupBlankPage ? ShowBlankPage : ShowHomePage);
+    m_homePage->setText(options->homeUrl());
+    m_homePage->setCursorPosition(0);
+    m_showDownloads->setChecked(options->showDownloads());
+    m_closeDownloads->setChecked(options->closeDownloads());
+    m_downloads->setCurrentIndex(options->askDownloads() ? 1 : 0);
+    m_downloadsFolder->setFolder(options->downloadsFolder());
+    m_keepLastFolder->setChecked(options->keepLastFolder());
+    m_defaultFolder->setFolder(options->defaultFolder());
+}
+
+void OptionsTabGeneral::store(DBOptions* options)
+{
+    if (!options)
+        return;
+    options->setStartup(m_startup->currentIndex() == ShowBlankPage ? startupBlankPage : startupHomePage);
+    options->setHomeUrl(m_startup->currentIndex() == UseDefaultSettings ? ConstApp::homeUrl() : m_homePage->text());
+    options->setShowDownloads(m_showDownloads->isChecked());
+    options->setCloseDownloads(m_closeDownloads->isChecked());
+    options->setDownloadsFolder(m_downloadsFolder->folder());
+    options->setAskDownloads(m_downloads->currentIndex() >= 1);
+    options->setKeepLastFolder(m_keepLastFolder->isChecked());
+    options->setDefaultFolder(m_defaultFolder->folder());
+}
+
+void OptionsTabGeneral::connectSignals()
+{
+    OptionsTabBase::connectSignals();
+    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
+    watch(connect(m_startup, indexChanged, this, &OptionsTabBase::handleDirty));
+    watch(connect(m_homePage, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty));
+    watch(connect(m_showDownloads, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
+    watch(connect(m_closeDownloads, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
+    watch(connect(m_downloads, indexChanged, this, &OptionsTabBase::handleDirty));
+    watch(connect(m_downloadsFolder, &WidFolderEdit::onFolderChanged, this, &OptionsTabBase::handleDirty));
+    watch(connect(m_keepLastFolder, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
+    watch(connect(m_defaultFolder, &WidFolderEdit::onFolderChanged, this, &OptionsTabBase::handleDirty));
+}
+
+} // namespace Vexal

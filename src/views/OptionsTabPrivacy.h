@@ -1,0 +1,37 @@
+#pragma once
+
+#include "views/OptionsTabBase.h"
+
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+
+namespace Vexal {
+
+// History keeping and the location bar's suggestions.
+class OptionsTabPrivacy : public OptionsTabBase
+{
+    Q_OBJECT
+public:
+    explicit OptionsTabPrivacy(QWidget* parent = nullptr);
+
+    void load(const DBOptions* options) override;
+    void store(DBOptions* options) override;
+    void connectSignals() override;
+
+    QCheckBox* saveHistoryBox() const { return m_saveHistory; }
+    QCheckBox* saveDownloadHistoryBox() const { return m_saveDownloadHistory; }
+    QSpinBox* historyPeriodBox() const { return m_historyPeriod; }
+    QComboBox* locationBarBox() const { return m_locationBar; }
+
+protected:
+    void createWidgets() override;
+
+private:
+    QCheckBox* m_saveHistory = nullptr;
+    QCheckBox* m_saveDownloadHistory = nullptr;
+    QSpinBox* m_historyPeriod = nullptr;
+    QComboBox* m_locationBar = nullptr;
+};
+
+} // namespace Vexal

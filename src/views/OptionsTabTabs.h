@@ -1,0 +1,36 @@
+#pragma once
+
+#include "views/OptionsTabBase.h"
+
+class QCheckBox;
+class QSpinBox;
+
+namespace Vexal {
+
+// Closing, reloading and focusing tabs, and the open-tab limit.
+class OptionsTabTabs : public OptionsTabBase
+{
+    Q_OBJECT
+public:
+    explicit OptionsTabTabs(QWidget* parent = nullptr);
+
+    void load(const DBOptions* options) override;
+    void store(DBOptions* options) override;
+    void connectSignals() override;
+
+    QCheckBox* warnClosingBox() const { return m_warnClosing; }
+    QCheckBox* reloadAllBox() const { return m_reloadAll; }
+    QCheckBox* focusNewTabBox() const { return m_focusNewTab; }
+    QSpinBox* maxTabsBox() const { return m_maxTabs; }
+
+protected:
+    void createWidgets() override;
+
+private:
+    QCheckBox* m_warnClosing = nullptr;
+    QCheckBox* m_reloadAll = nullptr;
+    QCheckBox* m_focusNewTab = nullptr;
+    QSpinBox* m_maxTabs = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,56 @@
+#include "views/WidDatabaseTable.h"
+
+#include "core/SyncManager.h"
+#include "data/DBColumnList.h"
+#include "data/DBSql.h"
+#include "views/BaseTableModel.h"
+
+namespace Vexal {
+
+namespace {
+const QString layoutKey = QStringLiteral("{E13BA2D5-F014-4908-B8D1-5252DCE9B530}");
+} // namespace
+
+WidDatabaseTable::WidDatabaseTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent)
+{
+}
+
+QString WidDatabaseTable::viewName() const
+{
+    return DBSql::tableAccount();
+}
+
+QString WidDatabaseTable::tableName() const
+{
+    return DBSql::tableAccount();
+}
+
+void WidDatabaseTable::initColumns()
+{
+    // Never loaded: the headers stay the SQL column names.
+    delete columns;
+    columns = new DBColumnList(layoutKey, this);
+}
+
+void WidDatabaseTable::createColumnsMenu()
+{
+    BaseTable::createColumnsMenu();
+    if (!syncManager)
+        return;
+    syncManager->setEnabled(CommandSaveLayout, false);
+    syncManager->setEnabled(CommandRestoreLayout, false);
+    syncManager->setEnabled(CommandSetupColumns, false);
+}
+
+void WidDatabaseTable::showTable(const QString& text)
+{
+    if (!sqlModel) {
+        reportInvalidObject(QStringLiteral("model"));
+        return;
+    }
+    sqlModel->setTable(text.split(QLatin1Char(':')).first());
+    sqlModel->select();
+}
+
+} // namespace Vexal

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "views/BaseEditor.h"
+
+class QTabWidget;
+
+namespace Vexal {
+
+class OptionsTabBase;
+class OptionsTabContent;
+class OptionsTabGeneral;
+class OptionsTabPrivacy;
+class OptionsTabProxy;
+class OptionsTabTabs;
+class WidUrlShortcutJournal;
+
+// The options tab: five option pages over the single options record and the
+// URL shortcut journal as the sixth page. Saving stores the record, copies it
+// into the options cache, reloads the cached shortcuts and tells the rest of
+// the program through the hub's onUpdateOptions(). The record commands (Add,
+// Edit, Delete, Select All, Reload) act on the shortcut journal while it is
+// the current page.
+class WidOptionsEditor : public BaseEditor
+{
+    Q_OBJECT
+public:
+    explicit WidOptionsEditor(QWidget* parent = nullptr);
+
+    QString title() const override;
+    void open() override;
+    void add() override;
+    void edit() override;
+    void remove() override;
+    void selectAll() override;
+    void reload() override;
+
+    QTabWidget* tabWidgetObject() const { return tabWidget; }
+    OptionsTabGeneral* generalPageObject() const { return generalPage; }
+    OptionsTabTabs* tabsPageObject() const { return tabsPage; }
+    OptionsTabContent* contentPageObject() const { return contentPage; }
+    OptionsTabPrivacy* privacyPageObject() const { return privacyPage; }
+    OptionsTabProxy* proxyPageObject() const { return proxyPage; }
+    WidUrlShortcutJournal* shortcutJournalObject() const { return shortcutJournal; }
+
+protected:
+    void createBody() override;
+    void createWidgets() override;
+    DBBase* createRecord() override;
+    void disconnectWidgets() override;
+    void fillWidgets(DBBase* record) override;
+    void clearWidgets() override;
+    void connectWidgets() override;
+    void storeWidgets(DBBase* record) override;
+    void afterSave(DBBase* record) override;
+
+private:
+    QList<OptionsTabBase*> pages() const;
+    bool journalIsCurrent() const;
+
+    QTabWidget* tabWidget = nullptr;
+    OptionsTabGeneral* generalPage = nullptr;
+    OptionsTabTabs* tabsPage = nullptr;
+    OptionsTabContent* contentPage = nullptr;
+    OptionsTabPrivacy* privacyPage = nullptr;
+    OptionsTabProxy* proxyPage = nullptr;
+    WidUrlShortcutJournal* shortcutJournal = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+// The URL shortcuts: table "UrlShortcut" with its saved or default layout.
+class WidUrlShortcutTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    WidUrlShortcutTable(SyncManager* syncManager, QWidget* parent = nullptr);
+};
+
+} // namespace Vexal

@@ -1,0 +1,533 @@
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "content/ContentCommands.h"
+#include "content/DlgSpinner.h"
+#include "content/SpintaxHighlighter.h"
+#include "content/ThreadSpinner.h"
+#include "content/WidArticleComboBox.h"
+#include "content/WidArticleEditor.h"
+#include "content/WidArticleJournal.h"
+#include "content/WidCategoryComboBox.h"
+#include "content/WidCategoryEditor.h"
+#include "content/WidCategoryJournal.h"
+#include "content/WidDirectoryJournal.h"
+#include "content/WidLanguageJournal.h"
+#include "content/WidSocialBookmarkJournal.h"
+#include "content/WidDirectoryComboBox.h"
+#include "content/WidDirectoryEditor.h"
+#include "content/WidLanguageComboBox.h"
+#include "content/WidLanguageEditor.h"
+#include "content/WidSocialBookmarkComboBox.h"
+#include "content/WidSocialBookmarkEditor.h"
+#include "content/WidSpinnedArticleComboBox.h"
+#include "content/WidSpinnedArticleEditor.h"
+#include "content/WidSpinnedArticleJournal.h"
+#include "content/WidSpintaxModeComboBox.h"
+#include "content/WidSynonymEditor.h"
+#include "content/WidSynonymJournal.h"
+#include "content/WidSynonymTable.h"
+#include "content/WidWordEditor.h"
+#include "content/WidWordTree.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "data/DBCache.h"
+#include "data/DBProject.h"
+#include "shell/WidTabManager.h"
+#include "texts/LocaleArticle.h"
+#include "texts/LocaleMessage.h"
+#include "views/BaseTable.h"
+#include "views/UtilDialog.h"
+
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidgetItemIterator>
+
+using namespace Vexal;
+
+namespace {
+
+QVariant value(const QString& statement) { return TestDatabase::value(statement); }
+
+bool insert(const QString& statement) { return TestDatabase::exec(statement); }
+
+// Makes a project the current one and returns its id.
+int useProject(const QString& name)
+{
+    DBProject project;
+    project.setName(name);
+    project.setActive(true);
+    if (!project.save())
+        return -1;
+    DBCache::setProject(&project);
+    return project.id();
+}
+
+QStringList items(const QComboBox& box)
+{
+    QStringList texts;
+    for (int i = 0; i < box.count(); ++i)
+        texts << box.itemText(i);
+    return texts;
+}
+
+void selectRow(BaseTable* table, int row)
+{
+    table->clearSelection();
+    table->selectionModel()->select(table->model()->index(row, 1),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+template <class Journal>
+Journal* openJournal(WidTabManager& tabs, Init* init = nullptr)
+{
+    auto* journal = new Journal;
+    tabs.addUniqueTab(journal, init);
+    return journal;
+}
+
+void selectWord(WidWordTree* tree, int wordId)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        if ((*it)->data(0, Qt::UserRole).toString() == QString::number(wordId))
+            tree->setCurrentItem(*it);
+}
+
+} // namespace
+
+class ContentJournalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Logger::resetForTests(); }
+    void cleanup() { UtilDialog::setRunner({}); }
+
+    void comboBoxesFillAndSelectById()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int project = useProject(QStringLiteral("P"));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (90, 'Other', 0)")));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (1, 'b', %1), (2, 'a', %1), "
+                                      "(3, 'foreign', 90)").arg(project)));
+        QVERIFY(insert(QStringLiteral("INSERT INTO SpunArticle (ID, Name, ProjectID, ArticleID) VALUES "
+                                      "(11, 's2', %1, 1), (12, 's1', %1, 1), (13, 'other', %1, 2), "
+                                      "(14, 'foreign', 90, 1)").arg(project)));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (5, 'z', -1), (6, 'y', 5)")));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (7, 'German'), (8, 'English')")));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Directory (ID, Name, ProjectID) VALUES (20, 'dir', %1), "
+                                      "(21, 'x', 90)").arg(project)));
+        QVERIFY(insert(QStringLiteral("INSERT INTO SocialBookmark (ID, Name, ProjectID) VALUES (30, 'sb', %1)")
+                           .arg(project)));
+
+        WidArticleComboBox articles;
+        articles.reload();
+        QCOMPARE(items(articles), QStringList({QStringLiteral("a"), QStringLiteral("b")}));
+        articles.setCurrentId(1);
+        QCOMPARE(articles.currentText(), QStringLiteral("b"));
+        QCOMPARE(articles.currentId(), 1);
+
+        WidSpinnedArticleComboBox spun;
+        spun.reload(1);
+        QCOMPARE(items(spun), QStringList({QStringLiteral("s1"), QStringLiteral("s2")}));
+        spun.setCurrentId(11);
+        QCOMPARE(spun.currentText(), QStringLiteral("s2"));
+        spun.reload(-1);
+        QCOMPARE(spun.count(), 0);
+        QCOMPARE(spun.currentId(), -1);
+
+        WidCategoryComboBox categories;
+        categories.reload();
+        QCOMPARE(items(categories), QStringList({QStringLiteral("y"), QStringLiteral("z")}));
+        WidLanguageComboBox languages;
+        languages.reload();
+        languages.setCurrentId(7);
+        QCOMPARE(languages.currentText(), QStringLiteral("German"));
+        WidDirectoryComboBox directories;
+        directories.reload();
+        QCOMPARE(items(directories), QStringList({QStringLiteral("dir")}));
+        WidSocialBookmarkComboBox bookmarks;
+        bookmarks.reload();
+        QCOMPARE(bookmarks.currentId(), 30);
+
+        WidSpintaxModeComboBox modes;
+        modes.setCurrentMode(4);
+        QCOMPARE(modes.currentMode(), 4);
+        modes.setCurrentMode(99); // read as Classic, like the spinner does
+        QCOMPARE(modes.currentMode(), 8);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void articleEditorStoresAndEdits()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int project = useProject(QStringLiteral("P"));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (5, 'News', -1)")));
+
+        WidArticleEditor editor;
+        editor.setInit(new Init(-1, nullptr));
+        QCOMPARE(editor.categoryBox->currentId(), -1); // none until chosen
+        QVERIFY(editor.titleEdit->document()->findChild<SpintaxHighlighter*>());
+        editor.nameEdit->setText(QStringLiteral("First"));
+        editor.categoryBox->setCurrentId(5);
+        editor.titleEdit->setPlainText(QStringLiteral("{Hello|Hi} world"));
+        editor.bodyEdit->setPlainText(QStringLiteral("body"));
+        auto* bodyMode = editor.bodyEdit->parentWidget()->findChild<WidSpintaxModeComboBox*>();
+        QVERIFY(bodyMode);
+        bodyMode->setCurrentMode(8);
+        editor.save();
+        QVERIFY(!editor.isModified());
+        const int id = editor.init()->id();
+        QVERIFY(id > 0);
+        const QString row = QStringLiteral("SELECT %2 FROM Article WHERE ID = %1").arg(id);
+        QCOMPARE(value(row.arg(QStringLiteral("ProjectID"))).toInt(), project);
+        QCOMPARE(value(row.arg(QStringLiteral("CategoryID"))).toInt(), 5);
+        QCOMPARE(value(row.arg(QStringLiteral("Title"))).toString(), QStringLiteral("{Hello|Hi} world"));
+        QCOMPARE(value(row.arg(QStringLiteral("TitleMode"))).toInt(), 2);
+        QCOMPARE(value(row.arg(QStringLiteral("BodyMode"))).toInt(), 8);
+
+        WidArticleEditor again;
+        again.setInit(new Init(id, nullptr));
+        QVERIFY(!again.isModified());
+        QCOMPARE(again.categoryBox->currentId(), 5);
+        QCOMPARE(again.bodyEdit->parentWidget()->findChild<WidSpintaxModeComboBox*>()->currentMode(), 8);
+        again.categoryBox->setCurrentId(-1); // a category can be taken away again
+        QVERIFY(again.isModified());
+        again.save();
+        QCOMPARE(value(row.arg(QStringLiteral("CategoryID"))).toInt(), -1);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 1);
+    }
+
+    void editorTextCommandsWorkOnTheFocusedField()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        WidArticleEditor editor;
+        editor.setInit(new Init(-1, nullptr));
+        editor.bodyEdit->setPlainText(QStringLiteral("one two One"));
+        QCOMPARE(editor.activeTextEdit(), editor.bodyEdit); // the body until another field had the focus
+
+        editor.find(QStringLiteral("ONE"), true, false);
+        QCOMPARE(editor.selectedText(), QStringLiteral("one"));
+        // Replace swaps the found text and moves on to the next match.
+        editor.replace(QStringLiteral("one"), QStringLiteral("1"), true, false);
+        QCOMPARE(editor.bodyEdit->toPlainText(), QStringLiteral("1 two One"));
+        QCOMPARE(editor.selectedText(), QStringLiteral("One"));
+        // A case-sensitive replace leaves a selection of other case alone.
+        editor.replace(QStringLiteral("one"), QStringLiteral("1"), true, true);
+        QCOMPARE(editor.bodyEdit->toPlainText(), QStringLiteral("1 two One"));
+        editor.replaceAll(QStringLiteral("o"), QStringLiteral("oo"), false);
+        QCOMPARE(editor.bodyEdit->toPlainText(), QStringLiteral("1 twoo oone"));
+
+        QFocusEvent focus(QEvent::FocusIn);
+        QCoreApplication::sendEvent(editor.titleEdit, &focus);
+        QCOMPARE(editor.activeTextEdit(), editor.titleEdit);
+        editor.titleEdit->setPlainText(QStringLiteral("{a|b}"));
+        editor.replaceAll(QStringLiteral("|"), QStringLiteral("|c|"), true);
+        QCOMPARE(editor.titleEdit->toPlainText(), QStringLiteral("{a|c|b}"));
+        QCOMPARE(editor.bodyEdit->toPlainText(), QStringLiteral("1 twoo oone"));
+
+        const qreal size = editor.bodyEdit->font().pointSizeF();
+        editor.zoomIn();
+        editor.zoomIn();
+        QVERIFY(editor.bodyEdit->font().pointSizeF() > size);
+        QVERIFY(editor.titleEdit->font().pointSizeF() > size);
+        editor.zoomReset();
+        QCOMPARE(editor.bodyEdit->font().pointSizeF(), size);
+        editor.zoomOut();
+        editor.zoomReset();
+        QCOMPARE(editor.bodyEdit->font().pointSizeF(), size);
+    }
+
+    void recordsOfTheOtherKindsStoreAndEdit()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+        const int project = useProject(QStringLiteral("P"));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (3, 'Art', %1)").arg(project)));
+
+        WidSpinnedArticleEditor spun;
+        spun.setInit(new Init(-1, nullptr));
+        spun.nameEdit->setText(QStringLiteral("S"));
+        spun.articleBox->setCurrentId(3);
+        spun.titleFinalEdit->setText(QStringLiteral("Final"));
+        spun.submittedBox->setChecked(true);
+        spun.save();
+        const int spunId = spun.init()->id();
+        QVERIFY(spunId > 0);
+        QCOMPARE(value(QStringLiteral("SELECT ArticleID || '/' || TitleFinal || '/' || Submitted || '/' || ProjectID "
+                                      "FROM SpunArticle"))
+                     .toString(),
+                 QStringLiteral("3/Final/1/%1").arg(project));
+
+        WidCategoryEditor master;
+        master.setInit(new Init(-1, nullptr));
+        master.nameEdit->setText(QStringLiteral("Master"));
+        master.save();
+        const int masterId = master.init()->id();
+        WidCategoryEditor child;
+        child.setInit(new Init(-1, nullptr));
+        child.masterBox->reload(); // the master was stored after the page was built
+        child.nameEdit->setText(QStringLiteral("Child"));
+        child.masterBox->setCurrentId(masterId);
+        child.save();
+        QCOMPARE(value(QStringLiteral("SELECT MasterName FROM CategoryView WHERE Name = 'Child'")).toString(),
+                 QStringLiteral("Master"));
+        // A category is never its own master.
+        master.masterBox->reload();
+        master.masterBox->setCurrentId(masterId);
+        master.save();
+        QVERIFY(master.isModified());
+        QCOMPARE(value(QStringLiteral("SELECT MasterID FROM Category WHERE ID = %1").arg(masterId)).toInt(), -1);
+        QCOMPARE(prompt.messages.size(), 1);
+
+        WidSocialBookmarkEditor bookmark;
+        bookmark.setInit(new Init(-1, nullptr));
+        bookmark.nameEdit->setText(QStringLiteral("B"));
+        bookmark.urlEdit->setText(QStringLiteral("http://b.example/"));
+        bookmark.save();
+        QCOMPARE(value(QStringLiteral("SELECT URL || ProjectID FROM SocialBookmark")).toString(),
+                 QStringLiteral("http://b.example/%1").arg(project));
+
+        WidDirectoryEditor directory;
+        directory.setInit(new Init(-1, nullptr));
+        directory.nameEdit->setText(QStringLiteral("D"));
+        directory.categoryBox->reload();
+        directory.categoryBox->setCurrentId(masterId);
+        directory.save();
+        const int directoryId = directory.init()->id();
+        WidDirectoryEditor reopened;
+        reopened.setInit(new Init(directoryId, nullptr));
+        QCOMPARE(reopened.categoryBox->currentId(), masterId);
+        reopened.urlEdit->setText(QStringLiteral("http://d.example/"));
+        reopened.save();
+        QCOMPARE(value(QStringLiteral("SELECT URL FROM Directory WHERE ID = %1").arg(directoryId)).toString(),
+                 QStringLiteral("http://d.example/"));
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void wordsCarryALanguageAndSynonymsAWord()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+        WidLanguageEditor language;
+        language.setInit(new Init(-1, nullptr));
+        language.nameEdit->setText(QStringLiteral("English"));
+        language.save();
+        const int languageId = language.init()->id();
+        QVERIFY(languageId > 0);
+
+        // No language chosen: refused, nothing stored.
+        QVERIFY(insert(QStringLiteral("DELETE FROM Language")));
+        WidWordEditor orphan;
+        orphan.setInit(new Init(-1, nullptr));
+        orphan.nameEdit->setText(QStringLiteral("fast"));
+        orphan.save();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 0);
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+        QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (%1, 'English')").arg(languageId)));
+
+        auto* init = new Init(-1, nullptr);
+        init->setSecondId(languageId); // the language chosen in the journal
+        WidWordEditor word;
+        word.setInit(init);
+        QCOMPARE(word.languageBox->currentId(), languageId);
+        word.nameEdit->setText(QStringLiteral("fast"));
+        word.save();
+        const int wordId = word.init()->id();
+        QVERIFY(wordId > 0);
+        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM Word")).toInt(), languageId);
+
+        auto* twinInit = new Init(-1, nullptr);
+        twinInit->setSecondId(languageId);
+        WidWordEditor twin;
+        twin.setInit(twinInit);
+        twin.nameEdit->setText(QStringLiteral("fast"));
+        twin.save();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
+        QCOMPARE(prompt.messages.last().text, LocaleArticle::wordExists());
+
+        // Saving a stored word again under its own name is no duplicate.
+        word.nameEdit->setText(QStringLiteral("fast"));
+        word.handleDirty();
+        word.save();
+        QVERIFY(!word.isModified());
+
+        auto* synonymInit = new Init(-1, nullptr);
+        synonymInit->setSecondId(wordId);
+        WidSynonymEditor synonym;
+        synonym.setInit(synonymInit);
+        synonym.nameEdit->setText(QStringLiteral("quick"));
+        synonym.save();
+        QCOMPARE(value(QStringLiteral("SELECT WordID FROM Synonym WHERE Name = 'quick'")).toInt(), wordId);
+        WidSynonymEditor noWord;
+        noWord.setInit(new Init(-1, nullptr));
+        noWord.nameEdit->setText(QStringLiteral("rapid"));
+        noWord.save();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1);
+    }
+
+    void journalsListTheirRecordsAndOpenTheirEditors()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+        const int project = useProject(QStringLiteral("P"));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (1, 'a', -1), (2, 'b', 1)")));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English'), (2, 'German')")));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Directory (Name, ProjectID) VALUES ('d', %1)").arg(project)));
+        QVERIFY(insert(QStringLiteral("INSERT INTO SocialBookmark (Name, ProjectID) VALUES ('s', %1)").arg(project)));
+        WidTabManager tabs;
+
+        auto* categories = openJournal<WidCategoryJournal>(tabs);
+        QCOMPARE(categories->tableWidget()->model()->rowCount(), 2);
+        selectRow(categories->tableWidget(), 1);
+        categories->edit();
+        auto* category = qobject_cast<WidCategoryEditor*>(tabs.currentWidget());
+        QVERIFY(category);
+        QCOMPARE(category->masterBox->currentId(), 1);
+
+        auto* directories = openJournal<WidDirectoryJournal>(tabs);
+        QCOMPARE(directories->tableWidget()->model()->rowCount(), 1);
+        directories->add();
+        QVERIFY(qobject_cast<WidDirectoryEditor*>(tabs.currentWidget()));
+        auto* bookmarks = openJournal<WidSocialBookmarkJournal>(tabs);
+        QCOMPARE(bookmarks->tableWidget()->model()->rowCount(), 1);
+        bookmarks->add();
+        QVERIFY(qobject_cast<WidSocialBookmarkEditor*>(tabs.currentWidget()));
+
+        auto* languages = openJournal<WidLanguageJournal>(tabs);
+        QCOMPARE(languages->tableWidget()->model()->rowCount(), 2);
+        selectRow(languages->tableWidget(), 0);
+        prompt.answers.enqueue(QMessageBox::Yes);
+        languages->remove();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Language")), 1);
+        QCOMPARE(languages->tableWidget()->model()->rowCount(), 1);
+        languages->add();
+        QVERIFY(qobject_cast<WidLanguageEditor*>(tabs.currentWidget()));
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void synonymJournalFollowsTheWordTree()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+        QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English')")));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Word (ID, Name, LanguageID) VALUES (10, 'fast', 1), "
+                                      "(11, 'big', 1)")));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Synonym (Name, WordID) VALUES ('quick', 10), ('rapid', 10), "
+                                      "('large', 11)")));
+        WidTabManager tabs;
+        auto* journal = openJournal<WidSynonymJournal>(tabs);
+        SyncManager* sync = journal->syncManagerObject();
+        QCOMPARE(journal->tableWidget()->model()->rowCount(), 0);
+        QVERIFY(!sync->isEnabled(BaseTable::CommandAdd) && !sync->isEnabled(ContentCommands::EditWord));
+        QVERIFY(sync->isEnabled(ContentCommands::AddWord));
+
+        selectWord(journal->wordTree(), 10);
+        QCOMPARE(journal->tableWidget()->model()->rowCount(), 2);
+        QVERIFY(sync->isEnabled(BaseTable::CommandAdd) && sync->isEnabled(ContentCommands::DeleteWord));
+
+        // A new synonym belongs to the chosen word; Add Word starts on its language.
+        const int before = tabs.count();
+        journal->add();
+        auto* synonymEditor = qobject_cast<WidSynonymEditor*>(tabs.currentWidget());
+        QVERIFY(synonymEditor);
+        QCOMPARE(synonymEditor->init()->secondId(), 10);
+        journal->slotAddWord();
+        auto* wordEditor = qobject_cast<WidWordEditor*>(tabs.currentWidget());
+        QVERIFY(wordEditor);
+        QCOMPARE(wordEditor->languageBox->currentId(), 1);
+        QCOMPARE(tabs.count(), before + 2);
+
+        prompt.answers.enqueue(QMessageBox::Yes);
+        journal->slotDeleteWord();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1); // only big's
+        QCOMPARE(journal->wordTree()->currentWordId(), -1);
+        QCOMPARE(journal->tableWidget()->model()->rowCount(), 0);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void articleJournalCopiesAndSpins()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+        const int project = useProject(QStringLiteral("P"));
+        QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID, Title, TitleMode, Intro, IntroMode, "
+                                      "Body, BodyMode, Spun) VALUES (4, 'Art', %1, '{a|b}', 2, 'i', 4, "
+                                      "'{x|y|z}', 8, 0)").arg(project)));
+        WidTabManager tabs;
+        auto* journal = openJournal<WidArticleJournal>(tabs);
+        SyncManager* sync = journal->syncManagerObject();
+        QVERIFY(!sync->isEnabled(ContentCommands::Spin));
+        selectRow(journal->tableWidget(), 0);
+        QVERIFY(sync->isEnabled(ContentCommands::Spin) && sync->isEnabled(ContentCommands::Copy));
+
+        // Spin drives the spinner dialog: three spun articles of the article.
+        int runs = 0;
+        UtilDialog::setRunner([&runs](QDialog* dialog) {
+            auto* spinner = qobject_cast<DlgSpinner*>(dialog);
+            if (!spinner || !spinner->job())
+                return int(QDialog::Rejected);
+            ++runs;
+            spinner->countBox()->setValue(3);
+            spinner->startButton()->click();
+            spinner->job()->wait();
+            QCoreApplication::processEvents();
+            spinner->startButton()->click(); // Close
+            return spinner->result();
+        });
+        journal->slotSpin();
+        QCOMPARE(runs, 1);
+        QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM SpunArticle WHERE ArticleID = 4 AND ProjectID = %1")
+                           .arg(project))
+                     .toInt(),
+                 3);
+        QCOMPARE(value(QStringLiteral("SELECT SpunCount FROM ArticleView WHERE ID = 4")).toInt(), 3);
+
+        // The spun-articles journal opened with the article id shows those only.
+        QVERIFY(insert(QStringLiteral("INSERT INTO SpunArticle (Name, ProjectID, ArticleID) VALUES ('x', %1, 99)")
+                           .arg(project)));
+        auto* spun = openJournal<WidSpinnedArticleJournal>(tabs, new Init(QUrl(QStringLiteral("4")), nullptr));
+        QCOMPARE(spun->tableWidget()->model()->rowCount(), 3);
+        spun->add(); // a new spun article starts on that article
+        auto* spunEditor = qobject_cast<WidSpinnedArticleEditor*>(tabs.currentWidget());
+        QVERIFY(spunEditor);
+        QCOMPARE(spunEditor->articleBox->currentId(), 4);
+        WidTabManager others;
+        auto* all = openJournal<WidSpinnedArticleJournal>(others);
+        QCOMPARE(all->tableWidget()->model()->rowCount(), 4);
+
+        // Copy asks first; "No" keeps one article, "Yes" duplicates it.
+        selectRow(journal->tableWidget(), 0);
+        prompt.answers.enqueue(QMessageBox::No);
+        journal->slotCopy();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 1);
+        selectRow(journal->tableWidget(), 0);
+        prompt.answers.enqueue(QMessageBox::Yes);
+        journal->slotCopy();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 2);
+        QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM Article WHERE Name = 'Art' AND Body = '{x|y|z}' "
+                                      "AND BodyMode = 8 AND ProjectID = %1").arg(project))
+                     .toInt(),
+                 2);
+        QCOMPARE(value(QStringLiteral("SELECT SUM(Spun) FROM Article")).toInt(), 1); // the copy is not spun
+        QCOMPARE(journal->tableWidget()->model()->rowCount(), 2);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+};
+
+TESVAR_TEST(ContentJournalTest)
+#include "ContentJournalTest.moc"

@@ -1,0 +1,264 @@
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "content/WidFolderEdit.h"
+#include "core/ConstApp.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
+#include "data/DBOptionsList.h"
+#include "shell/WidTabManager.h"
+#include "sites/WidPasswordEdit.h"
+#include "texts/LocaleBaseWidget.h"
+#include "views/BaseEditorToolbar.h"
+#include "views/BaseTable.h"
+#include "views/OptionsTabContent.h"
+#include "views/OptionsTabGeneral.h"
+#include "views/OptionsTabPrivacy.h"
+#include "views/OptionsTabProxy.h"
+#include "views/OptionsTabTabs.h"
+#include "views/WidOptionsEditor.h"
+#include "views/WidUrlShortcutJournal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Vexal;
+
+namespace {
+
+// Stores the options row (adjusted first) and returns its id.
+template <class Adjust>
+int storeOptions(Adjust adjust)
+{
+    DBOptionsList list;
+    if (!list.load())
+        return -1;
+    DBOptions* options = list.options();
+    adjust(options);
+    return options->save() ? options->id() : -1;
+}
+
+int storeOptions()
+{
+    return storeOptions([](DBOptions*) {});
+}
+
+// The options row as a restarted program reads it.
+struct StoredOptions
+{
+    DBOptionsList list;
+    DBOptions* options = nullptr;
+    StoredOptions() { options = list.load() ? list.options() : nullptr; }
+};
+
+WidOptionsEditor* openEditor(WidTabManager& tabs, int id)
+{
+    auto* editor = new WidOptionsEditor;
+    tabs.addUniqueTab(editor, new Init(id));
+    return editor;
+}
+
+// The editor tool bar's Save button.
+bool saveEnabled(WidOptionsEditor* editor)
+{
+    const QList<QToolButton*> buttons = editor->toolbarWidget()->findChildren<QToolButton*>();
+    for (const QToolButton* button : buttons) {
+        if (button->toolTip() == LocaleBaseWidget::save() || button->text() == LocaleBaseWidget::save())
+            return button->isEnabled();
+    }
+    return false;
+}
+
+} // namespace
+
+class OptionsEditorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Logger::resetForTests();
+        DBCache::reset();
+    }
+    void cleanup() { DBCache::reset(); }
+
+    void freshRecordShowsItsDefaultsUnmodified()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int id = storeOptions();
+        QVERIFY(id > 0);
+        WidTabManager tabs;
+        WidOptionsEditor* editor = openEditor(tabs, id);
+
+        QCOMPARE(editor->title(), QStringLiteral("Options"));
+        QCOMPARE(editor->tabWidgetObject()->count(), 6);
+        QCOMPARE(editor->tabWidgetObject()->tabText(5), QStringLiteral("Uri Shortcuts"));
+        QVERIFY(!editor->isModified());
+        QVERIFY(!saveEnabled(editor));
+
+        OptionsTabGeneral* general = editor->generalPageObject();
+        QCOMPARE(general->startupBox()->currentIndex(), 0);
+        QCOMPARE(general->homePageEdit()->text(), ConstApp::homeUrl());
+        QVERIFY(!general->showDownloadsBox()->isEnabled() && !general->downloadsBox()->isEnabled());
+        QVERIFY(general->keepLastFolderBox()->isChecked());
+        QCOMPARE(general->defaultFolderEdit()->folder(), QDir::homePath());
+        QCOMPARE(editor->tabsPageObject()->maxTabsBox()->value(), 15);
+        QVERIFY(editor->contentPageObject()->javaScriptBox()->isChecked());
+        QVERIFY(editor->contentPageObject()->ignoreSslBox()->isChecked());
+        QVERIFY(!editor->contentPageObject()->blockPopupsBox()->isChecked());
+        QCOMPARE(editor->privacyPageObject()->historyPeriodBox()->value(), 7);
+        QCOMPARE(editor->privacyPageObject()->locationBarBox()->currentIndex(), 0);
+        QVERIFY(!editor->proxyPageObject()->useProxyBox()->isChecked());
+        QCOMPARE(editor->proxyPageObject()->portBox()->value(), 1); // stored 0, shown clamped
+    }
+
+    void savedChangePersistsReachesCacheAndHubOnce()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int id = storeOptions();
+        WidTabManager tabs;
+        WidOptionsEditor* editor = openEditor(tabs, id);
+        QSignalSpy updates(UtilSignalManager::instance(), &UtilSignalManager::onUpdateOptions);
+
+        editor->contentPageObject()->blockPopupsBox()->click();
+        QVERIFY(editor->isModified());
+        QVERIFY(saveEnabled(editor));
+        // Editing alone touches neither the cache nor the hub.
+        QVERIFY(!DBCache::blockPopups());
+        QCOMPARE(updates.count(), 0);
+
+        editor->tabsPageObject()->maxTabsBox()->setValue(20);
+        editor->privacyPageObject()->saveHistoryBox()->setChecked(false);
+        editor->save();
+
+        QCOMPARE(updates.count(), 1);
+        QVERIFY(!editor->isModified());
+        QVERIFY(!saveEnabled(editor));
+        QVERIFY(DBCache::blockPopups());
+        QCOMPARE(DBCache::maxOpenedTabs(), 20);
+        QVERIFY(!DBCache::saveHistory());
+
+        StoredOptions stored;
+        QVERIFY(stored.options);
+        QCOMPARE(stored.options->id(), id);
+        QVERIFY(stored.options->blockPopups());
+        QCOMPARE(stored.options->maxOpenedTabs(), 20);
+        QVERIFY(!stored.options->saveHistory());
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Options")), 1);
+    }
+
+    void startupAndLocationBarMappings()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int id = storeOptions([](DBOptions* options) {
+            options->setStartup(4);
+            options->setLocationBar(8);
+            options->setHomeUrl(QStringLiteral("http://mine.test/"));
+        });
+        WidTabManager tabs;
+        WidOptionsEditor* editor = openEditor(tabs, id);
+        OptionsTabGeneral* general = editor->generalPageObject();
+        QCOMPARE(general->startupBox()->currentIndex(), 1);
+        QCOMPARE(editor->privacyPageObject()->locationBarBox()->currentIndex(), 2);
+
+        // "Use Default settings" stores start-up 2 and the default address,
+        // whatever the edit holds.
+        general->startupBox()->setCurrentIndex(OptionsTabGeneral::UseDefaultSettings);
+        general->homePageEdit()->setText(QStringLiteral("http://other.test/"));
+        editor->save();
+        StoredOptions stored;
+        QCOMPARE(stored.options->startup(), 2);
+        QCOMPARE(stored.options->homeUrl(), ConstApp::homeUrl());
+        QCOMPARE(stored.options->locationBar(), 8);
+        QCOMPARE(general->startupBox()->currentIndex(), 0);
+    }
+
+    void proxyFieldsPortsAndScrambledPassword()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int id = storeOptions();
+        WidTabManager tabs;
+        WidOptionsEditor* editor = openEditor(tabs, id);
+        OptionsTabProxy* proxy = editor->proxyPageObject();
+        QCOMPARE(proxy->portBox()->minimum(), 1);
+        QCOMPARE(proxy->portBox()->maximum(), 65535);
+
+        QTest::keyClicks(proxy->passwordEdit()->lineEdit(), QStringLiteral("s3cret"));
+        QVERIFY(editor->isModified());
+        proxy->passwordEdit()->handleShowPassword(true);
+        proxy->useProxyBox()->click();
+        proxy->addressEdit()->setText(QStringLiteral("127.0.0.1"));
+        proxy->portBox()->setValue(31280); // above the old 9999 limit
+        editor->save();
+        QVERIFY(!proxy->passwordEdit()->isPasswordShown());
+
+        {
+            StoredOptions stored;
+            QVERIFY(stored.options->httpProxy());
+            QCOMPARE(stored.options->httpPort(), 31280);
+            QVERIFY(stored.options->httpPassword() != QStringLiteral("s3cret"));
+            QVERIFY(!stored.options->httpPassword().isEmpty());
+            QCOMPARE(stored.options->decryptedHttpPassword(), QStringLiteral("s3cret"));
+            QCOMPARE(stored.options->socksPort(), 0); // other proxies keep their values
+        }
+
+        // A later save of another option keeps the password and the port.
+        editor->contentPageObject()->imagesBox()->click();
+        editor->save();
+        StoredOptions stored;
+        QCOMPARE(stored.options->decryptedHttpPassword(), QStringLiteral("s3cret"));
+        QCOMPARE(stored.options->httpPort(), 31280);
+        QVERIFY(!stored.options->enableImages());
+    }
+
+    void recordCommandsActOnlyOnTheShortcutPage()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES ('n', 'x', 'http://x.test/')")));
+        const int id = storeOptions();
+        WidTabManager tabs;
+        WidOptionsEditor* editor = openEditor(tabs, id);
+        WidUrlShortcutJournal* journal = editor->shortcutJournalObject();
+        BaseTable* table = journal->tableWidget();
+        QCOMPARE(table->model()->rowCount(), 1); // open loaded the journal
+
+        ScriptedPrompt prompt;
+        prompt.defaultAnswer = QMessageBox::Yes;
+        editor->selectAll();
+        QVERIFY(!table->selectionModel()->hasSelection());
+        table->selectRow(0);
+        editor->remove();
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 1);
+
+        editor->tabWidgetObject()->setCurrentWidget(journal);
+        table->clearSelection();
+        editor->selectAll();
+        QVERIFY(table->selectionModel()->hasSelection());
+        editor->remove();
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 0);
+        QVERIFY(!editor->isModified()); // shortcuts are not part of the options record
+    }
+};
+
+TESVAR_TEST(OptionsEditorTest)
+#include "OptionsEditorTest.moc"
