@@ -1,3 +1,5 @@
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
 #include "data/DBSchema.h"
 #include "data/DBSql.h"
 #include "exchange/ThreadXmlExport.h"
@@ -8,6 +10,8 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <benchmark/benchmark.h>
@@ -60,9 +64,46 @@ private:
     QTemporaryDir m_dir;
 };
 
-bool shell(const QString& command)
+// The sqlite3 command-line tool running a script on a database file; false
+// when it fails. The comparison needs the tool (Debian package "sqlite3").
+bool sqlite3(const QString& database, const QString& script)
 {
-    return QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), command}) == 0;
+    QProcess process;
+    process.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("-bail"), database});
+    if (!process.waitForStarted())
+        return false;
+    process.write(script.toUtf8());
+    process.closeWriteChannel();
+    return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+bool hasSqlite3()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty();
+}
+
+const char* noSqlite3()
+{
+    return "sqlite3 command-line tool not installed: comparison skipped";
+}
+
+// The projects' columns in the order the record reads them.
+QString projectColumns()
+{
+    return QStringList{Vexal::DBSql::colID(), Vexal::DBSql::colName(), Vexal::DBSql::colComments(),
+                       Vexal::DBSql::colActive(), Vexal::DBSql::colURL()}
+        .join(QLatin1String(", "));
+}
+
+QString csvExportScript(const QString& file)
+{
+    return QStringLiteral(".mode csv\n.output '%1'\nSELECT %2 FROM %3;\n.output stdout\n")
+        .arg(file, projectColumns(), Vexal::DBSql::tableProject());
+}
+
+QString csvImportScript(const QString& file)
+{
+    return QStringLiteral(".mode csv\nBEGIN;\n.import '%1' %2\nCOMMIT;\n").arg(file, Vexal::DBSql::tableProject());
 }
 
 bool runJob(Vexal::Thread& job)
@@ -82,19 +123,24 @@ void BM_ExportProjects100k(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * rowCount);
 }
-BENCHMARK(BM_ExportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ExportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
-// For comparison: the sqlite3 command-line tool writing the same rows as SQL text.
-void BM_Sqlite3CliDumpProjects100k(benchmark::State& state)
+// For comparison: the sqlite3 command-line tool writing the same rows as CSV.
+void BM_Sqlite3CsvExportProjects100k(benchmark::State& state)
 {
+    if (!hasSqlite3()) {
+        state.SkipWithError(noSqlite3());
+        return;
+    }
     ExchangeDatabase database(true);
+    const QString file = database.path(QStringLiteral("Project.csv"));
     for (auto _ : state) {
-        if (!shell(QStringLiteral("sqlite3 TesvarBrowser.db '.dump Project' > Project.sql")))
-            state.SkipWithError("sqlite3 failed (is it installed?)");
+        if (!sqlite3(database.path(QStringLiteral("TesvarBrowser.db")), csvExportScript(file)))
+            state.SkipWithError("sqlite3 export failed");
     }
     state.SetItemsProcessed(state.iterations() * rowCount);
 }
-BENCHMARK(BM_Sqlite3CliDumpProjects100k)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_Sqlite3CsvExportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 // The import job storing 100,000 projects from one file into an empty table.
 void BM_ImportProjects100k(benchmark::State& state)
@@ -120,26 +166,64 @@ void BM_ImportProjects100k(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * rowCount);
 }
-BENCHMARK(BM_ImportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ImportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
-// For comparison: the sqlite3 command-line tool loading the same rows from its dump.
-void BM_Sqlite3CliLoadProjects100k(benchmark::State& state)
+// The import job overwriting 100,000 stored projects (OverrideOnImport on).
+void BM_ImportOverwriteProjects100k(benchmark::State& state)
 {
     QTemporaryDir exchange;
+    ExchangeDatabase database(true);
+    {
+        Vexal::ThreadXmlExport job(4, exchange.path());
+        runJob(job);
+    }
+    Vexal::DBOptions options;
+    options.setOverrideOnImport(true);
+    Vexal::DBCache::setOptions(&options);
+    const QString file = exchange.filePath(QStringLiteral("Projects.xml"));
+    for (auto _ : state) {
+        Vexal::ThreadXmlImport job({file});
+        if (!runJob(job))
+            state.SkipWithError("import failed");
+    }
+    Vexal::DBCache::reset();
+    state.SetItemsProcessed(state.iterations() * rowCount);
+}
+BENCHMARK(BM_ImportOverwriteProjects100k)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// For comparison: the sqlite3 command-line tool loading the same rows from
+// CSV into an empty table of the same schema, in one transaction.
+void BM_Sqlite3CsvImportProjects100k(benchmark::State& state)
+{
+    if (!hasSqlite3()) {
+        state.SkipWithError(noSqlite3());
+        return;
+    }
+    QTemporaryDir exchange;
+    const QString file = exchange.filePath(QStringLiteral("Project.csv"));
     {
         ExchangeDatabase source(true);
-        shell(QStringLiteral("sqlite3 TesvarBrowser.db '.dump Project' > '%1/Project.sql'").arg(exchange.path()));
+        sqlite3(source.path(QStringLiteral("TesvarBrowser.db")), csvExportScript(file));
     }
-    QDir::setCurrent(exchange.path());
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(exchange.filePath(QStringLiteral("load.db")));
+        {
+            ExchangeDatabase target(false);
+            const QString path = target.path(QStringLiteral("TesvarBrowser.db"));
+            QSqlDatabase::database().close();
+            state.ResumeTiming();
+            if (!sqlite3(path, csvImportScript(file)))
+                state.SkipWithError("sqlite3 import failed");
+            state.PauseTiming();
+            QSqlDatabase::database().open();
+            QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(Vexal::DBSql::tableProject()));
+            if (!count.next() || count.value(0).toInt() != rowCount)
+                state.SkipWithError("sqlite3 imported another number of rows");
+        }
         state.ResumeTiming();
-        if (!shell(QStringLiteral("cd '%1' && sqlite3 load.db < Project.sql").arg(exchange.path())))
-            state.SkipWithError("sqlite3 failed (is it installed?)");
     }
     state.SetItemsProcessed(state.iterations() * rowCount);
 }
-BENCHMARK(BM_Sqlite3CliLoadProjects100k)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_Sqlite3CsvImportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 } // namespace

@@ -4,11 +4,13 @@
 #include "data/DBSql.h"
 #include "data/File.h"
 #include "exchange/XmlBase.h"
+#include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"
+#include "exchange/XmlWriter.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleThread.h"
 
-#include <QDomDocument>
+#include <memory>
 
 namespace Vexal {
 
@@ -34,21 +36,22 @@ void ThreadXmlExport::run()
 void ThreadXmlExport::exportRows()
 {
     XmlList list(m_typeCode);
-    if (!list.load()) {
+    std::unique_ptr<XmlWriter> writer;
+    XmlItem item;
+    const bool loaded = list.scan([&](XmlBase* row) {
+        if (!writer)
+            writer.reset(new XmlWriter(list.tableName()));
+        item.clear();
+        row->write(item);
+        writer->writeItem(item);
+    });
+    if (!loaded) {
         setErrorText(list.errorText());
         return;
     }
-
-    QDomDocument document(ConstXML::docName());
-    QDomElement root = document.createElement(ConstXML::itemsTag());
-    root.setAttribute(ConstXML::tableAttribute(), list.tableName());
-    document.appendChild(root);
-    for (int i = 0; i < list.count(); ++i) {
-        QDomElement item = document.createElement(ConstXML::itemTag());
-        list.at(i)->write(document, item);
-        root.appendChild(item);
-    }
-    list.clear();
+    if (!writer)
+        writer.reset(new XmlWriter(list.tableName()));
+    const QString text = writer->finish();
 
     const QString name = list.fileName();
     if (name.isEmpty()) {
@@ -56,7 +59,7 @@ void ThreadXmlExport::exportRows()
         return;
     }
     File file(QStringLiteral("%1/%2.xml").arg(m_folder, name));
-    if (!file.write(document.toString(1))) {
+    if (!file.write(text)) {
         setErrorText(file.errorText());
         return;
     }

@@ -1,13 +1,17 @@
 #include "exchange/ThreadXmlImport.h"
 
 #include "core/Logger.h"
+#include "data/DBBase.h"
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
 #include "data/DBQueryManager.h"
 #include "data/DBSql.h"
 #include "exchange/XmlBase.h"
+#include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"
+#include "exchange/XmlReader.h"
 #include "texts/LocaleMessage.h"
+#include "texts/LocaleSql.h"
 #include "texts/LocaleThread.h"
 
 #include <QDomDocument>
@@ -15,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QTextCodec>
 
 #include <memory>
@@ -27,6 +32,8 @@ ThreadXmlImport::ThreadXmlImport(const QStringList& files, QObject* parent)
     , m_override(DBCache::overrideOnImport()) // read on the thread that owns the cache
 {
 }
+
+ThreadXmlImport::~ThreadXmlImport() = default;
 
 QString ThreadXmlImport::title() const
 {
@@ -108,15 +115,27 @@ bool ThreadXmlImport::importFile(const QString& path)
     if (legacy)
         Logger::warning(LocaleThread::readAsWindows1252(path));
 
+    // The plain form the export writes is read in one pass; anything else
+    // (and every error) goes through the DOM.
+    XmlReader reader;
     QDomDocument document(ConstXML::docName());
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (!document.setContent(text, &message, &line, &column)) {
-        setErrorText(LocaleThread::parseFileFailed(path, message, line, column));
-        return false;
+    QString table;
+    bool plain = reader.read(text);
+    if (plain) {
+        if (QString::compare(reader.rootName(), ConstXML::itemsTag(), Qt::CaseInsensitive) == 0)
+            table = reader.table();
+        plain = XmlList::codeOfTable(table) != XmlList::CodeUndef;
     }
-    const QString table = tableNameOf(document);
+    if (!plain) {
+        QString message;
+        int line = 0;
+        int column = 0;
+        if (!document.setContent(text, &message, &line, &column)) {
+            setErrorText(LocaleThread::parseFileFailed(path, message, line, column));
+            return false;
+        }
+        table = tableNameOf(document);
+    }
     if (table.isEmpty()) {
         setErrorText(LocaleThread::invalidXmlStructure(path));
         return false;
@@ -127,7 +146,9 @@ bool ThreadXmlImport::importFile(const QString& path)
         setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("BEGIN"), db.lastError().text()));
         return false;
     }
-    bool ok = importNodes(document, table, path);
+    resetFileState();
+    bool ok = plain ? importItems(reader, table, path) : importNodes(document, table, path);
+    resetFileState();
     if (ok && !db.commit()) {
         setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("COMMIT"), db.lastError().text()));
         ok = false;
@@ -137,6 +158,16 @@ bool ThreadXmlImport::importFile(const QString& path)
         Logger::warning(LocaleThread::importRolledBack(path));
     }
     return ok;
+}
+
+void ThreadXmlImport::resetFileState()
+{
+    m_idsRead = false;
+    m_idsKnown = false;
+    m_ids.clear();
+    m_insert = Statement();
+    m_update = Statement();
+    m_select = Statement();
 }
 
 QString ThreadXmlImport::tableNameOf(const QDomDocument& document) const
@@ -154,36 +185,76 @@ XmlBase* ThreadXmlImport::createXml(const QString& table, QObject* parent) const
 
 bool ThreadXmlImport::importNodes(const QDomDocument& document, const QString& table, const QString& path)
 {
-    QObject scratch;
     const QDomElement root = document.documentElement();
     int node = 0;
     for (QDomNode child = root.firstChild(); !child.isNull(); child = child.nextSibling(), ++node) {
-        XmlBase* xml = createXml(table, &scratch);
-        if (!xml) {
-            setErrorText(LocaleThread::invalidTableName(path));
+        if (!importNode(XmlItem(child.toElement()), table, path, node))
             return false;
-        }
-        const QDomElement item = child.toElement();
-        if (!xml->read(item)) {
-            setErrorText(LocaleThread::parseNodeFailed(path, node));
-            return false;
-        }
-        logMalformed(xml, path, node);
-        if (!importItem(xml, item, path, node))
-            return false;
-        delete xml;
     }
     return true;
 }
 
-bool ThreadXmlImport::importItem(XmlBase* xml, const QDomElement& item, const QString& path, int node)
+bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const QString& path)
 {
-    const bool exists = m_queryManager->exists(xml->id(), xml->tableName());
-    if (m_queryManager->lastFailed())
+    XmlItem item;
+    for (int node = 0; node < reader.count(); ++node) {
+        if (!reader.item(node, &item)) { // the text was checked whole: cannot happen
+            setErrorText(LocaleThread::parseNodeFailed(path, node));
+            return false;
+        }
+        if (!importNode(item, table, path, node))
+            return false;
+    }
+    return true;
+}
+
+bool ThreadXmlImport::importNode(const XmlItem& item, const QString& table, const QString& path, int node)
+{
+    std::unique_ptr<XmlBase> xml(createXml(table, nullptr));
+    if (!xml) {
+        setErrorText(LocaleThread::invalidTableName(path));
+        return false;
+    }
+    if (!xml->read(item)) {
+        setErrorText(LocaleThread::parseNodeFailed(path, node));
+        return false;
+    }
+    logMalformed(xml.get(), path, node);
+    return importItem(xml.get(), item, path, node);
+}
+
+// Whether a row with the item's ID is stored. The kind's IDs are read once per
+// file; when that fails, each item asks on its own and fails with the error.
+bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
+{
+    if (!m_idsRead) {
+        m_idsRead = true;
+        QSqlQuery query(DBConnection::current());
+        query.setForwardOnly(true);
+        if (query.exec(QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName()))) {
+            while (query.next())
+                m_ids.insert(query.value(0).toInt());
+            m_idsKnown = !query.lastError().isValid();
+        }
+        if (!m_idsKnown)
+            m_ids.clear();
+    }
+    if (m_idsKnown) {
+        *found = m_ids.contains(xml->id());
+        return true;
+    }
+    *found = m_queryManager->exists(xml->id(), xml->tableName());
+    return !m_queryManager->lastFailed();
+}
+
+bool ThreadXmlImport::importItem(XmlBase* xml, const XmlItem& item, const QString& path, int node)
+{
+    bool found = false;
+    if (!exists(xml, &found))
         return saveFailed(xml, path, node, m_queryManager->errorText());
     if (xml->deleteMark())
-        return deleteItem(xml, path, node, exists);
-    if (exists) {
+        return deleteItem(xml, path, node, found);
+    if (found) {
         if (!m_override) {
             setErrorText(LocaleThread::cannotOverrideItem(path, node, xml->id()));
             return false;
@@ -193,20 +264,104 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QDomElement& item, const QS
     return insertItem(xml, path, node);
 }
 
-bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
+// Prepares the statement on first use, then binds the record's values (those
+// the record leaves unbound are NULL, as on a fresh statement) and runs it.
+bool ThreadXmlImport::execRecord(Statement& statement, DBBase* record, const QString& text, QString* error)
 {
-    return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
+    if (!statement.query) {
+        statement.text = text;
+        statement.query.reset(new QSqlQuery(DBConnection::current()));
+        statement.prepared = statement.query->prepare(text);
+        const QStringList columns = record->columns();
+        for (const QString& column : columns)
+            statement.placeholders.append(QLatin1Char(':') + column);
+    }
+    if (statement.prepared) {
+        for (const QString& placeholder : qAsConst(statement.placeholders))
+            statement.query->bindValue(placeholder, QVariant());
+        record->bindValues(*statement.query);
+        if (statement.query->exec())
+            return true;
+    }
+    *error = LocaleSql::sqlQueryFailed(statement.text, statement.query->lastError().text());
+    return false;
 }
 
-bool ThreadXmlImport::updateItem(XmlBase* xml, const QDomElement& item, const QString& path, int node)
+// The record's own insert, with the statement prepared once per file: every
+// record of a kind inserts with the same text.
+bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
+{
+    DBBase* record = xml->record();
+    if (!record->isValid())
+        return saveFailed(xml, path, node, xml->errorText());
+    const QString text = m_insert.query ? m_insert.text : record->insertText();
+    if (text.isEmpty())
+        return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
+    QString error;
+    if (!execRecord(m_insert, record, text, &error))
+        return saveFailed(xml, path, node, error);
+    if (m_idsKnown)
+        m_ids.insert(xml->id() >= 0 ? xml->id() : m_insert.query->lastInsertId().toInt());
+    return true;
+}
+
+// The stored row read into the record as its own load() does, with the
+// select prepared once per file.
+bool ThreadXmlImport::loadStored(XmlBase* stored, int id, QString* error)
+{
+    DBBase* record = stored->record();
+    if (!record->canLoad(id))
+        return false;
+    record->setId(id);
+    if (!m_select.query) {
+        m_select.text = QStringLiteral("SELECT %1 FROM %2 WHERE %3=%4;")
+                            .arg(record->columnsText(), record->tableName(), DBSql::colID(), DBSql::colID(true));
+        m_select.query.reset(new QSqlQuery(DBConnection::current()));
+        m_select.query->setForwardOnly(true);
+        m_select.prepared = m_select.query->prepare(m_select.text);
+    }
+    bool read = false;
+    if (m_select.prepared) {
+        m_select.query->bindValue(DBSql::colID(true), id);
+        if (m_select.query->exec() && m_select.query->next()) {
+            record->readValues(*m_select.query);
+            record->markClean();
+            read = true;
+        }
+    }
+    const QSqlError failure = m_select.query->lastError();
+    m_select.query->finish();
+    if (failure.isValid() || !read) {
+        *error = LocaleSql::sqlQueryFailed(record->selectText(),
+                                           failure.isValid() ? failure.text() : LocaleSql::resultSetEmpty());
+        return false;
+    }
+    record->afterLoad();
+    return true;
+}
+
+bool ThreadXmlImport::updateItem(XmlBase* xml, const XmlItem& item, const QString& path, int node)
 {
     // The stored row is loaded first, so that what the item does not carry
     // (or carries malformed) keeps its stored value.
     std::unique_ptr<XmlBase> stored(createXml(xml->tableName(), nullptr));
-    if (!stored->loadStored(xml->id()))
+    DBBase* record = stored->record();
+    if (!m_select.query && (record->columnsText().isEmpty() || record->updateText().isEmpty())) {
+        if (!stored->loadStored(xml->id()))
+            return saveFailed(stored.get(), path, node, stored->errorText());
+        if (!stored->read(item) || !stored->updateRecord())
+            return saveFailed(stored.get(), path, node, stored->errorText());
+        return true;
+    }
+    QString error;
+    if (!loadStored(stored.get(), xml->id(), &error))
+        return saveFailed(stored.get(), path, node, error);
+    if (!stored->read(item))
         return saveFailed(stored.get(), path, node, stored->errorText());
-    if (!stored->read(item) || !stored->updateRecord())
+    if (!record->isValid())
         return saveFailed(stored.get(), path, node, stored->errorText());
+    if (!execRecord(m_update, record, m_update.query ? m_update.text : record->updateText(), &error))
+        return saveFailed(stored.get(), path, node, error);
     return true;
 }
 
@@ -214,7 +369,11 @@ bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bo
 {
     if (!exists)
         return true;
-    return xml->deleteRecord() || saveFailed(xml, path, node, xml->errorText());
+    const int id = xml->id();
+    if (!xml->deleteRecord())
+        return saveFailed(xml, path, node, xml->errorText());
+    m_ids.remove(id);
+    return true;
 }
 
 bool ThreadXmlImport::saveFailed(XmlBase* xml, const QString& path, int node, const QString& error)

@@ -2,15 +2,21 @@
 
 #include "core/Thread.h"
 
+#include <QSet>
 #include <QStringList>
 
+#include <memory>
+
 class QDomDocument;
-class QDomElement;
+class QSqlQuery;
 
 namespace Vexal {
 
+class DBBase;
 class DBQueryManager;
 class XmlBase;
+class XmlItem;
+class XmlReader;
 
 // Merges exchange files into the database by ID: new IDs are inserted (keeping
 // the ID), existing rows are overwritten only when OverrideOnImport is on,
@@ -22,6 +28,7 @@ class ThreadXmlImport : public Thread
     Q_OBJECT
 public:
     explicit ThreadXmlImport(const QStringList& files, QObject* parent = nullptr);
+    ~ThreadXmlImport() override;
 
     QString title() const override;
     QStringList files() const { return m_files; }
@@ -39,15 +46,40 @@ protected:
 
     bool importFile(const QString& path);
     bool importNodes(const QDomDocument& document, const QString& table, const QString& path);
-    bool importItem(XmlBase* xml, const QDomElement& item, const QString& path, int node);
+    bool importItems(XmlReader& reader, const QString& table, const QString& path);
+    bool importNode(const XmlItem& item, const QString& table, const QString& path, int node);
+    bool importItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
     bool insertItem(XmlBase* xml, const QString& path, int node);
-    bool updateItem(XmlBase* xml, const QDomElement& item, const QString& path, int node);
+    bool updateItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
     bool deleteItem(XmlBase* xml, const QString& path, int node, bool exists);
 
 private:
     void importAll();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
+    bool exists(XmlBase* xml, bool* found);
+    bool loadStored(XmlBase* stored, int id, QString* error);
+    void resetFileState();
+
+    // A statement of the records' own text, prepared once per file and bound
+    // again for every item.
+    struct Statement
+    {
+        std::unique_ptr<QSqlQuery> query;
+        QString text;
+        QStringList placeholders;
+        bool prepared = false;
+    };
+    bool execRecord(Statement& statement, DBBase* record, const QString& text, QString* error);
+
+    // Per file: the IDs stored in the kind's table (read once, then kept up
+    // to date by the file's own inserts and deletes) and the statements.
+    bool m_idsRead = false;
+    bool m_idsKnown = false;
+    QSet<int> m_ids;
+    Statement m_insert;
+    Statement m_update;
+    Statement m_select;
 
     QStringList m_files;
     DBQueryManager* m_queryManager = nullptr;

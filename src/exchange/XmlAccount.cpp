@@ -3,8 +3,6 @@
 #include "data/DBAccount.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlAccount::XmlAccount(QObject* parent)
@@ -14,15 +12,15 @@ XmlAccount::XmlAccount(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlAccount::write(QDomDocument& document, QDomElement& item)
+void XmlAccount::write(XmlItem& item)
 {
-    XmlProjectBase::write(document, item);
-    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
-    appendText(document, item, DBSql::colLogin(), m_item->login());
-    appendText(document, item, DBSql::colPassword(), m_item->password());
+    XmlProjectBase::write(item);
+    appendInt(item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(item, DBSql::colLogin(), m_item->login());
+    appendText(item, DBSql::colPassword(), m_item->password());
 }
 
-bool XmlAccount::read(const QDomElement& item)
+bool XmlAccount::read(const XmlItem& item)
 {
     if (!XmlProjectBase::read(item))
         return false;

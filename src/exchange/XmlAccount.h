@@ -12,8 +12,8 @@ class XmlAccount : public XmlProjectBase
 public:
     explicit XmlAccount(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBAccount* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "sites/DBAddress.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlAddress::XmlAddress(QObject* parent)
@@ -14,14 +12,14 @@ XmlAddress::XmlAddress(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlAddress::write(QDomDocument& document, QDomElement& item)
+void XmlAddress::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colCountryID(), m_item->countryId());
-    appendText(document, item, DBSql::colDetails(), m_item->details());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colCountryID(), m_item->countryId());
+    appendText(item, DBSql::colDetails(), m_item->details());
 }
 
-bool XmlAddress::read(const QDomElement& item)
+bool XmlAddress::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

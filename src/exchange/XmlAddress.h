@@ -12,8 +12,8 @@ class XmlAddress : public XmlBase
 public:
     explicit XmlAddress(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBAddress* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "content/DBArticle.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlArticle::XmlArticle(QObject* parent)
@@ -14,22 +12,22 @@ XmlArticle::XmlArticle(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlArticle::write(QDomDocument& document, QDomElement& item)
+void XmlArticle::write(XmlItem& item)
 {
-    XmlProjectBase::write(document, item);
-    appendInt(document, item, DBSql::colCategoryID(), m_item->categoryId());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendInt(document, item, DBSql::colTitleMode(), m_item->titleMode());
-    appendText(document, item, DBSql::colTags(), m_item->tags());
-    appendText(document, item, DBSql::colAuthor(), m_item->author());
-    appendText(document, item, DBSql::colIntro(), m_item->intro());
-    appendInt(document, item, DBSql::colIntroMode(), m_item->introMode());
-    appendText(document, item, DBSql::colBody(), m_item->body());
-    appendInt(document, item, DBSql::colBodyMode(), m_item->bodyMode());
-    appendBool(document, item, DBSql::colSpun(), m_item->isSpun());
+    XmlProjectBase::write(item);
+    appendInt(item, DBSql::colCategoryID(), m_item->categoryId());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendInt(item, DBSql::colTitleMode(), m_item->titleMode());
+    appendText(item, DBSql::colTags(), m_item->tags());
+    appendText(item, DBSql::colAuthor(), m_item->author());
+    appendText(item, DBSql::colIntro(), m_item->intro());
+    appendInt(item, DBSql::colIntroMode(), m_item->introMode());
+    appendText(item, DBSql::colBody(), m_item->body());
+    appendInt(item, DBSql::colBodyMode(), m_item->bodyMode());
+    appendBool(item, DBSql::colSpun(), m_item->isSpun());
 }
 
-bool XmlArticle::read(const QDomElement& item)
+bool XmlArticle::read(const XmlItem& item)
 {
     if (!XmlProjectBase::read(item))
         return false;

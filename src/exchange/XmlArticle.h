@@ -12,8 +12,8 @@ class XmlArticle : public XmlProjectBase
 public:
     explicit XmlArticle(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBArticle* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "automation/DBArticleTemplate.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlArticleTemplate::XmlArticleTemplate(QObject* parent)
@@ -14,19 +12,19 @@ XmlArticleTemplate::XmlArticleTemplate(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlArticleTemplate::write(QDomDocument& document, QDomElement& item)
+void XmlArticleTemplate::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
-    appendText(document, item, DBSql::colCategory(), m_item->category());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colTags(), m_item->tags());
-    appendText(document, item, DBSql::colAuthor(), m_item->author());
-    appendText(document, item, DBSql::colIntro(), m_item->intro());
-    appendText(document, item, DBSql::colBody(), m_item->body());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(item, DBSql::colCategory(), m_item->category());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colTags(), m_item->tags());
+    appendText(item, DBSql::colAuthor(), m_item->author());
+    appendText(item, DBSql::colIntro(), m_item->intro());
+    appendText(item, DBSql::colBody(), m_item->body());
 }
 
-bool XmlArticleTemplate::read(const QDomElement& item)
+bool XmlArticleTemplate::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlArticleTemplate : public XmlBase
 public:
     explicit XmlArticleTemplate(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBArticleTemplate* item() const { return m_item; }
 

@@ -45,16 +45,24 @@ QString XmlBase::columnsText() const
     return m_record ? m_record->columnsText() : QString();
 }
 
-void XmlBase::write(QDomDocument& document, QDomElement& item)
+void XmlBase::write(XmlItem& item)
 {
-    appendInt(document, item, DBSql::colID(), m_record->id());
-    appendText(document, item, DBSql::colName(), m_record->name());
-    appendText(document, item, DBSql::colComments(), m_record->comments());
+    appendInt(item, DBSql::colID(), m_record->id());
+    appendText(item, DBSql::colName(), m_record->name());
+    appendText(item, DBSql::colComments(), m_record->comments());
 }
 
-bool XmlBase::read(const QDomElement& item)
+void XmlBase::write(QDomDocument& document, QDomElement& item)
 {
-    if (item.nodeName() != ConstXML::itemTag())
+    XmlItem values;
+    write(values);
+    for (const XmlItem::Child& child : values.children())
+        appendText(document, item, child.name, child.text);
+}
+
+bool XmlBase::read(const XmlItem& item)
+{
+    if (item.tagName() != ConstXML::itemTag())
         return false;
     bool ok = false;
     const int id = readInt(item, DBSql::colID(), &ok);
@@ -108,6 +116,36 @@ void XmlBase::appendPixmap(QDomDocument& document, QDomElement& parent, const QS
     appendText(document, parent, name, imageText(value));
 }
 
+void XmlBase::appendText(XmlItem& item, const QString& name, const QString& value)
+{
+    item.append(name, value);
+}
+
+void XmlBase::appendInt(XmlItem& item, const QString& name, int value)
+{
+    item.append(name, QString::number(value));
+}
+
+void XmlBase::appendBool(XmlItem& item, const QString& name, bool value)
+{
+    item.append(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void XmlBase::appendDate(XmlItem& item, const QString& name, const QDate& value)
+{
+    item.append(name, dateText(value));
+}
+
+void XmlBase::appendDateTime(XmlItem& item, const QString& name, const QDateTime& value)
+{
+    item.append(name, dateTimeText(value));
+}
+
+void XmlBase::appendPixmap(XmlItem& item, const QString& name, const QImage& value)
+{
+    item.append(name, imageText(value));
+}
+
 QString XmlBase::dateText(const QDate& date)
 {
     return date.toString(QStringLiteral("yyyy.MM.dd"));
@@ -125,22 +163,14 @@ QString XmlBase::imageText(const QImage& image)
     return QString::fromLatin1(Convert::imageToBytes(image).toBase64());
 }
 
-QString XmlBase::childText(const QDomElement& element, const QString& name)
+QString XmlBase::childText(const XmlItem& element, const QString& name)
 {
-    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        if (node.nodeName() == name && node.hasChildNodes())
-            return node.firstChild().nodeValue();
-    }
-    return QString();
+    return element.childText(name);
 }
 
-bool XmlBase::hasElement(const QDomElement& element, const QString& name)
+bool XmlBase::hasElement(const XmlItem& element, const QString& name)
 {
-    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        if (node.isElement() && node.nodeName() == name)
-            return true;
-    }
-    return false;
+    return element.hasElement(name);
 }
 
 void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
@@ -149,7 +179,7 @@ void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
         m_malformed.append(name);
 }
 
-bool XmlBase::readText(const QDomElement& element, const QString& name, QString* value)
+bool XmlBase::readText(const XmlItem& element, const QString& name, QString* value)
 {
     if (!hasElement(element, name))
         return false;
@@ -157,7 +187,7 @@ bool XmlBase::readText(const QDomElement& element, const QString& name, QString*
     return true;
 }
 
-int XmlBase::readInt(const QDomElement& element, const QString& name, bool* ok)
+int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
     const QString text = childText(element, name);
@@ -168,7 +198,7 @@ int XmlBase::readInt(const QDomElement& element, const QString& name, bool* ok)
     return *ok ? value : 0;
 }
 
-bool XmlBase::readBool(const QDomElement& element, const QString& name, bool* ok)
+bool XmlBase::readBool(const XmlItem& element, const QString& name, bool* ok)
 {
     return readInt(element, name, ok) != 0;
 }
@@ -193,7 +223,7 @@ bool splitParts(const QString& text, int count, int* parts)
 
 } // namespace
 
-QDate XmlBase::readDate(const QDomElement& element, const QString& name, bool* ok)
+QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
 {
     const QString text = childText(element, name);
     int p[3];
@@ -202,7 +232,7 @@ QDate XmlBase::readDate(const QDomElement& element, const QString& name, bool* o
     return *ok ? QDate(p[0], p[1], p[2]) : QDate();
 }
 
-QDateTime XmlBase::readDateTime(const QDomElement& element, const QString& name, bool* ok)
+QDateTime XmlBase::readDateTime(const XmlItem& element, const QString& name, bool* ok)
 {
     const QString text = childText(element, name);
     int p[6];
@@ -211,7 +241,7 @@ QDateTime XmlBase::readDateTime(const QDomElement& element, const QString& name,
     return *ok ? QDateTime(QDate(p[0], p[1], p[2]), QTime(p[3], p[4], p[5]), Qt::LocalTime) : QDateTime();
 }
 
-QImage XmlBase::readPixmap(const QDomElement& element, const QString& name, bool* ok)
+QImage XmlBase::readPixmap(const XmlItem& element, const QString& name, bool* ok)
 {
     const QString text = childText(element, name);
     *ok = !text.isEmpty();

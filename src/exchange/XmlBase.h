@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/XmlItem.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QImage>
@@ -35,8 +37,12 @@ public:
 
     virtual void bindValues(QSqlQuery& query);
     virtual void readValues(const QSqlQuery& query);
-    virtual void write(QDomDocument& document, QDomElement& item);
-    virtual bool read(const QDomElement& item);
+    // Appends the record's columns to the item (one child element each).
+    virtual void write(XmlItem& item);
+    // Applies the item to the record; false when the item is refused.
+    virtual bool read(const XmlItem& item);
+    // The item as child elements of a DOM element.
+    void write(QDomDocument& document, QDomElement& item);
     virtual QString tableName() const;
     virtual QString displayName() const;
     virtual QString columnsText() const;
@@ -49,19 +55,26 @@ public:
                                const QDateTime& value);
     static void appendPixmap(QDomDocument& document, QDomElement& parent, const QString& name, const QImage& value);
 
+    static void appendText(XmlItem& item, const QString& name, const QString& value);
+    static void appendInt(XmlItem& item, const QString& name, int value);
+    static void appendBool(XmlItem& item, const QString& name, bool value);
+    static void appendDate(XmlItem& item, const QString& name, const QDate& value);
+    static void appendDateTime(XmlItem& item, const QString& name, const QDateTime& value);
+    static void appendPixmap(XmlItem& item, const QString& name, const QImage& value);
+
     // The value of the first child node of the first child element named
     // exactly `name` that has child nodes; "" when there is none.
-    static QString childText(const QDomElement& element, const QString& name);
+    static QString childText(const XmlItem& element, const QString& name);
     // Whether the element has a child element named exactly `name`.
-    static bool hasElement(const QDomElement& element, const QString& name);
+    static bool hasElement(const XmlItem& element, const QString& name);
 
     // Readers: *ok is set false first and true when the element gave a value.
-    bool readText(const QDomElement& element, const QString& name, QString* value);
-    int readInt(const QDomElement& element, const QString& name, bool* ok);
-    bool readBool(const QDomElement& element, const QString& name, bool* ok);
-    QDate readDate(const QDomElement& element, const QString& name, bool* ok);
-    QDateTime readDateTime(const QDomElement& element, const QString& name, bool* ok);
-    QImage readPixmap(const QDomElement& element, const QString& name, bool* ok);
+    bool readText(const XmlItem& element, const QString& name, QString* value);
+    int readInt(const XmlItem& element, const QString& name, bool* ok);
+    bool readBool(const XmlItem& element, const QString& name, bool* ok);
+    QDate readDate(const XmlItem& element, const QString& name, bool* ok);
+    QDateTime readDateTime(const XmlItem& element, const QString& name, bool* ok);
+    QImage readPixmap(const XmlItem& element, const QString& name, bool* ok);
 
     // Text forms of the values.
     static QString dateText(const QDate& date);

@@ -3,8 +3,6 @@
 #include "views/DBBookmark.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlBookmark::XmlBookmark(QObject* parent)
@@ -14,16 +12,16 @@ XmlBookmark::XmlBookmark(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlBookmark::write(QDomDocument& document, QDomElement& item)
+void XmlBookmark::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendPixmap(document, item, DBSql::colIcon(), m_item->iconImage());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendBool(document, item, DBSql::colVisible(), m_item->isVisible());
+    XmlBase::write(item);
+    appendPixmap(item, DBSql::colIcon(), m_item->iconImage());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendBool(item, DBSql::colVisible(), m_item->isVisible());
 }
 
-bool XmlBookmark::read(const QDomElement& item)
+bool XmlBookmark::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

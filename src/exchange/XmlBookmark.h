@@ -12,8 +12,8 @@ class XmlBookmark : public XmlBase
 public:
     explicit XmlBookmark(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBBookmark* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "data/DBCategory.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlCategory::XmlCategory(QObject* parent)
@@ -14,13 +12,13 @@ XmlCategory::XmlCategory(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlCategory::write(QDomDocument& document, QDomElement& item)
+void XmlCategory::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colMasterID(), m_item->masterId());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colMasterID(), m_item->masterId());
 }
 
-bool XmlCategory::read(const QDomElement& item)
+bool XmlCategory::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlCategory : public XmlBase
 public:
     explicit XmlCategory(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBCategory* item() const { return m_item; }
 

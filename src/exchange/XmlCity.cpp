@@ -3,8 +3,6 @@
 #include "sites/DBCity.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlCity::XmlCity(QObject* parent)
@@ -14,14 +12,14 @@ XmlCity::XmlCity(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlCity::write(QDomDocument& document, QDomElement& item)
+void XmlCity::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colCountryID(), m_item->countryId());
-    appendText(document, item, DBSql::colProvince(), m_item->province());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colCountryID(), m_item->countryId());
+    appendText(item, DBSql::colProvince(), m_item->province());
 }
 
-bool XmlCity::read(const QDomElement& item)
+bool XmlCity::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlCity : public XmlBase
 public:
     explicit XmlCity(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBCity* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "sites/DBCountry.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlCountry::XmlCountry(QObject* parent)
@@ -14,13 +12,13 @@ XmlCountry::XmlCountry(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlCountry::write(QDomDocument& document, QDomElement& item)
+void XmlCountry::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendText(document, item, DBSql::colCode(), m_item->code());
+    XmlBase::write(item);
+    appendText(item, DBSql::colCode(), m_item->code());
 }
 
-bool XmlCountry::read(const QDomElement& item)
+bool XmlCountry::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlCountry : public XmlBase
 public:
     explicit XmlCountry(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBCountry* item() const { return m_item; }
 

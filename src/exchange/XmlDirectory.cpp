@@ -3,8 +3,6 @@
 #include "data/DBDirectory.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlDirectory::XmlDirectory(QObject* parent)
@@ -14,19 +12,19 @@ XmlDirectory::XmlDirectory(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlDirectory::write(QDomDocument& document, QDomElement& item)
+void XmlDirectory::write(XmlItem& item)
 {
-    XmlProjectBase::write(document, item);
-    appendInt(document, item, DBSql::colCategoryID(), m_item->categoryId());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colTags(), m_item->tags());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendText(document, item, DBSql::colDescription(), m_item->description());
-    appendText(document, item, DBSql::colUserName(), m_item->userName());
-    appendText(document, item, DBSql::colUserEmail(), m_item->userEmail());
+    XmlProjectBase::write(item);
+    appendInt(item, DBSql::colCategoryID(), m_item->categoryId());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colTags(), m_item->tags());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendText(item, DBSql::colDescription(), m_item->description());
+    appendText(item, DBSql::colUserName(), m_item->userName());
+    appendText(item, DBSql::colUserEmail(), m_item->userEmail());
 }
 
-bool XmlDirectory::read(const QDomElement& item)
+bool XmlDirectory::read(const XmlItem& item)
 {
     if (!XmlProjectBase::read(item))
         return false;

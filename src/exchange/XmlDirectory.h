@@ -12,8 +12,8 @@ class XmlDirectory : public XmlProjectBase
 public:
     explicit XmlDirectory(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBDirectory* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "automation/DBDirectoryTemplate.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlDirectoryTemplate::XmlDirectoryTemplate(QObject* parent)
@@ -14,22 +12,22 @@ XmlDirectoryTemplate::XmlDirectoryTemplate(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlDirectoryTemplate::write(QDomDocument& document, QDomElement& item)
+void XmlDirectoryTemplate::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
-    appendText(document, item, DBSql::colCategory(), m_item->category());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colTags(), m_item->tags());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendText(document, item, DBSql::colDescription(), m_item->description());
-    appendText(document, item, DBSql::colUserName(), m_item->userName());
-    appendText(document, item, DBSql::colUserEmail(), m_item->userEmail());
-    appendText(document, item, DBSql::colRegularLink(), m_item->regularLink());
-    appendText(document, item, DBSql::colAcceptTerms(), m_item->acceptTerms());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(item, DBSql::colCategory(), m_item->category());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colTags(), m_item->tags());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendText(item, DBSql::colDescription(), m_item->description());
+    appendText(item, DBSql::colUserName(), m_item->userName());
+    appendText(item, DBSql::colUserEmail(), m_item->userEmail());
+    appendText(item, DBSql::colRegularLink(), m_item->regularLink());
+    appendText(item, DBSql::colAcceptTerms(), m_item->acceptTerms());
 }
 
-bool XmlDirectoryTemplate::read(const QDomElement& item)
+bool XmlDirectoryTemplate::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlDirectoryTemplate : public XmlBase
 public:
     explicit XmlDirectoryTemplate(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBDirectoryTemplate* item() const { return m_item; }
 

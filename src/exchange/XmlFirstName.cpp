@@ -3,8 +3,6 @@
 #include "sites/DBFirstName.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlFirstName::XmlFirstName(QObject* parent)
@@ -14,14 +12,14 @@ XmlFirstName::XmlFirstName(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlFirstName::write(QDomDocument& document, QDomElement& item)
+void XmlFirstName::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colLanguageID(), m_item->languageId());
-    appendBool(document, item, DBSql::colGender(), m_item->gender());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colLanguageID(), m_item->languageId());
+    appendBool(item, DBSql::colGender(), m_item->gender());
 }
 
-bool XmlFirstName::read(const QDomElement& item)
+bool XmlFirstName::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlFirstName : public XmlBase
 public:
     explicit XmlFirstName(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBFirstName* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "views/DBHistory.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlHistory::XmlHistory(QObject* parent)
@@ -14,16 +12,16 @@ XmlHistory::XmlHistory(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlHistory::write(QDomDocument& document, QDomElement& item)
+void XmlHistory::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendPixmap(document, item, DBSql::colIcon(), m_item->iconImage());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendDateTime(document, item, DBSql::colCreateDate(), m_item->createDate());
+    XmlBase::write(item);
+    appendPixmap(item, DBSql::colIcon(), m_item->iconImage());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendDateTime(item, DBSql::colCreateDate(), m_item->createDate());
 }
 
-bool XmlHistory::read(const QDomElement& item)
+bool XmlHistory::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

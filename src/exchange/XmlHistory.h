@@ -12,8 +12,8 @@ class XmlHistory : public XmlBase
 public:
     explicit XmlHistory(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBHistory* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "content/DBLanguage.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlLanguage::XmlLanguage(QObject* parent)

@@ -3,8 +3,6 @@
 #include "sites/DBLastName.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlLastName::XmlLastName(QObject* parent)
@@ -14,13 +12,13 @@ XmlLastName::XmlLastName(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlLastName::write(QDomDocument& document, QDomElement& item)
+void XmlLastName::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colLanguageID(), m_item->languageId());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colLanguageID(), m_item->languageId());
 }
 
-bool XmlLastName::read(const QDomElement& item)
+bool XmlLastName::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlLastName : public XmlBase
 public:
     explicit XmlLastName(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBLastName* item() const { return m_item; }
 

@@ -219,4 +219,47 @@ bool XmlList::load()
     return true;
 }
 
+bool XmlList::scan(const std::function<void(XmlBase*)>& visit)
+{
+    if (!m_prototype)
+        m_prototype = createItem();
+    if (!m_prototype) {
+        m_errorText = LocaleMessage::invalidObjectState(QStringLiteral("m_obj"));
+        return false;
+    }
+    clear();
+
+    const QString text = selectText();
+    QSqlQuery query(DBConnection::current());
+    query.setForwardOnly(true);
+    if (!query.exec(text)) {
+        m_errorText = LocaleMessage::sqlQueryFailed(text, query.lastError().text());
+        return false;
+    }
+    // Every record reads all of its columns in readValues(), so one object
+    // serves every row.
+    XmlBase* row = createItem();
+    bool any = false;
+    while (query.next()) {
+        row->readValues(query);
+        visit(row);
+        any = true;
+    }
+    delete row;
+    if (query.lastError().isValid()) {
+        m_errorText = LocaleMessage::sqlQueryFailed(text, query.lastError().text());
+        return false;
+    }
+
+    if (m_typeCode == CodeUrlShortcut && !any) {
+        DBUrlShortcutList defaults;
+        defaults.appendDefaults();
+        for (int i = 0; i < defaults.count(); ++i) {
+            XmlUrlShortcut shortcut(defaults.at(i), nullptr);
+            visit(&shortcut);
+        }
+    }
+    return true;
+}
+
 } // namespace Vexal

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace Vexal {
 
 class XmlBase;
@@ -30,6 +32,9 @@ public:
     void clear();
     QString selectText() const;
     bool load();
+    // Like load(), but hands each row to `visit` as it is read instead of
+    // keeping it: one Xml object is filled row after row.
+    bool scan(const std::function<void(XmlBase*)>& visit);
 
     // A new Xml object of the kind, or null for a code outside 1 to 27.
     static XmlBase* create(int typeCode, QObject* parent);

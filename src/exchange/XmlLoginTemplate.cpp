@@ -3,8 +3,6 @@
 #include "automation/DBLoginTemplate.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlLoginTemplate::XmlLoginTemplate(QObject* parent)
@@ -14,16 +12,16 @@ XmlLoginTemplate::XmlLoginTemplate(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlLoginTemplate::write(QDomDocument& document, QDomElement& item)
+void XmlLoginTemplate::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
-    appendText(document, item, DBSql::colLogin(), m_item->login());
-    appendText(document, item, DBSql::colPassword(), m_item->password());
-    appendText(document, item, DBSql::colSubmit(), m_item->submit());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(item, DBSql::colLogin(), m_item->login());
+    appendText(item, DBSql::colPassword(), m_item->password());
+    appendText(item, DBSql::colSubmit(), m_item->submit());
 }
 
-bool XmlLoginTemplate::read(const QDomElement& item)
+bool XmlLoginTemplate::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlLoginTemplate : public XmlBase
 public:
     explicit XmlLoginTemplate(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBLoginTemplate* item() const { return m_item; }
 

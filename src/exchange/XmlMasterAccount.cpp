@@ -3,8 +3,6 @@
 #include "data/DBMasterAccount.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlMasterAccount::XmlMasterAccount(QObject* parent)
@@ -14,34 +12,34 @@ XmlMasterAccount::XmlMasterAccount(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlMasterAccount::write(QDomDocument& document, QDomElement& item)
+void XmlMasterAccount::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendBool(document, item, DBSql::colActive(), m_item->isActive());
-    appendText(document, item, DBSql::colFirstName(), m_item->firstName());
-    appendText(document, item, DBSql::colMiddleName(), m_item->middleName());
-    appendText(document, item, DBSql::colLastName(), m_item->lastName());
-    appendText(document, item, DBSql::colFullName(), m_item->fullName());
-    appendText(document, item, DBSql::colScreenName(), m_item->screenName());
-    appendBool(document, item, DBSql::colGender(), m_item->gender() != 0);
-    appendDate(document, item, DBSql::colBirthday(), m_item->birthday());
-    appendText(document, item, DBSql::colLogin(), m_item->login());
-    appendText(document, item, DBSql::colPassword(), m_item->password());
-    appendText(document, item, DBSql::colEmail(), m_item->email());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendInt(document, item, DBSql::colQuestion(), m_item->question());
-    appendText(document, item, DBSql::colAnswer(), m_item->answer());
-    appendText(document, item, DBSql::colCountry(), m_item->country());
-    appendText(document, item, DBSql::colCity(), m_item->city());
-    appendText(document, item, DBSql::colProvince(), m_item->province());
-    appendText(document, item, DBSql::colAddress(), m_item->address());
-    appendText(document, item, DBSql::colDetails(), m_item->details());
-    appendText(document, item, DBSql::colZipCode(), m_item->zipCode());
-    appendText(document, item, DBSql::colPhone(), m_item->phone());
-    appendText(document, item, DBSql::colFax(), m_item->fax());
+    XmlBase::write(item);
+    appendBool(item, DBSql::colActive(), m_item->isActive());
+    appendText(item, DBSql::colFirstName(), m_item->firstName());
+    appendText(item, DBSql::colMiddleName(), m_item->middleName());
+    appendText(item, DBSql::colLastName(), m_item->lastName());
+    appendText(item, DBSql::colFullName(), m_item->fullName());
+    appendText(item, DBSql::colScreenName(), m_item->screenName());
+    appendBool(item, DBSql::colGender(), m_item->gender() != 0);
+    appendDate(item, DBSql::colBirthday(), m_item->birthday());
+    appendText(item, DBSql::colLogin(), m_item->login());
+    appendText(item, DBSql::colPassword(), m_item->password());
+    appendText(item, DBSql::colEmail(), m_item->email());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendInt(item, DBSql::colQuestion(), m_item->question());
+    appendText(item, DBSql::colAnswer(), m_item->answer());
+    appendText(item, DBSql::colCountry(), m_item->country());
+    appendText(item, DBSql::colCity(), m_item->city());
+    appendText(item, DBSql::colProvince(), m_item->province());
+    appendText(item, DBSql::colAddress(), m_item->address());
+    appendText(item, DBSql::colDetails(), m_item->details());
+    appendText(item, DBSql::colZipCode(), m_item->zipCode());
+    appendText(item, DBSql::colPhone(), m_item->phone());
+    appendText(item, DBSql::colFax(), m_item->fax());
 }
 
-bool XmlMasterAccount::read(const QDomElement& item)
+bool XmlMasterAccount::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlMasterAccount : public XmlBase
 public:
     explicit XmlMasterAccount(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBMasterAccount* item() const { return m_item; }
 

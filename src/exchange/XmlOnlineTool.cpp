@@ -3,8 +3,6 @@
 #include "sites/DBOnlineTool.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlOnlineTool::XmlOnlineTool(QObject* parent)
@@ -14,14 +12,14 @@ XmlOnlineTool::XmlOnlineTool(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlOnlineTool::write(QDomDocument& document, QDomElement& item)
+void XmlOnlineTool::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendInt(document, item, DBSql::colLine(), m_item->line());
+    XmlBase::write(item);
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendInt(item, DBSql::colLine(), m_item->line());
 }
 
-bool XmlOnlineTool::read(const QDomElement& item)
+bool XmlOnlineTool::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlOnlineTool : public XmlBase
 public:
     explicit XmlOnlineTool(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBOnlineTool* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "data/DBProject.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlProject::XmlProject(QObject* parent)
@@ -14,14 +12,14 @@ XmlProject::XmlProject(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlProject::write(QDomDocument& document, QDomElement& item)
+void XmlProject::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendBool(document, item, DBSql::colActive(), m_item->isActive());
+    XmlBase::write(item);
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendBool(item, DBSql::colActive(), m_item->isActive());
 }
 
-bool XmlProject::read(const QDomElement& item)
+bool XmlProject::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlProject : public XmlBase
 public:
     explicit XmlProject(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBProject* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "data/DBProjectBase.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlProjectBase::XmlProjectBase(QObject* parent)
@@ -12,14 +10,14 @@ XmlProjectBase::XmlProjectBase(QObject* parent)
 {
 }
 
-void XmlProjectBase::write(QDomDocument& document, QDomElement& item)
+void XmlProjectBase::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
+    XmlBase::write(item);
     if (qobject_cast<DBProjectBase*>(record()))
-        appendInt(document, item, DBSql::colProjectID(), projectId());
+        appendInt(item, DBSql::colProjectID(), projectId());
 }
 
-bool XmlProjectBase::read(const QDomElement& item)
+bool XmlProjectBase::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

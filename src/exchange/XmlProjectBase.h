@@ -12,8 +12,8 @@ class XmlProjectBase : public XmlBase
 public:
     explicit XmlProjectBase(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     int projectId() const;
     void setProjectId(int projectId);

@@ -3,8 +3,6 @@
 #include "sites/DBRank.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlRank::XmlRank(QObject* parent)
@@ -14,16 +12,16 @@ XmlRank::XmlRank(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlRank::write(QDomDocument& document, QDomElement& item)
+void XmlRank::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendText(document, item, DBSql::colHost(), m_item->host());
-    appendDate(document, item, DBSql::colCreateDate(), m_item->createDate());
-    appendInt(document, item, DBSql::colGoogle(), m_item->google());
-    appendInt(document, item, DBSql::colAlexa(), m_item->alexa());
+    XmlBase::write(item);
+    appendText(item, DBSql::colHost(), m_item->host());
+    appendDate(item, DBSql::colCreateDate(), m_item->createDate());
+    appendInt(item, DBSql::colGoogle(), m_item->google());
+    appendInt(item, DBSql::colAlexa(), m_item->alexa());
 }
 
-bool XmlRank::read(const QDomElement& item)
+bool XmlRank::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlRank : public XmlBase
 public:
     explicit XmlRank(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBRank* item() const { return m_item; }
 

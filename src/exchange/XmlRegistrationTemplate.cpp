@@ -3,8 +3,6 @@
 #include "automation/DBRegistrationTemplate.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlRegistrationTemplate::XmlRegistrationTemplate(QObject* parent)
@@ -14,37 +12,37 @@ XmlRegistrationTemplate::XmlRegistrationTemplate(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlRegistrationTemplate::write(QDomDocument& document, QDomElement& item)
+void XmlRegistrationTemplate::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
-    appendText(document, item, DBSql::colFirstName(), m_item->firstName());
-    appendText(document, item, DBSql::colMiddleName(), m_item->middleName());
-    appendText(document, item, DBSql::colLastName(), m_item->lastName());
-    appendText(document, item, DBSql::colFullName(), m_item->fullName());
-    appendText(document, item, DBSql::colScreenName(), m_item->screenName());
-    appendText(document, item, DBSql::colGender(), m_item->gender());
-    appendText(document, item, DBSql::colLogin(), m_item->login());
-    appendText(document, item, DBSql::colPassword(), m_item->password());
-    appendText(document, item, DBSql::colRPassword(), m_item->rPassword());
-    appendText(document, item, DBSql::colEmail(), m_item->email());
-    appendText(document, item, DBSql::colREmail(), m_item->rEmail());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendText(document, item, DBSql::colQuestion(), m_item->question());
-    appendText(document, item, DBSql::colAnswer(), m_item->answer());
-    appendText(document, item, DBSql::colCountry(), m_item->country());
-    appendText(document, item, DBSql::colCity(), m_item->city());
-    appendText(document, item, DBSql::colProvince(), m_item->province());
-    appendText(document, item, DBSql::colAddress(), m_item->address());
-    appendText(document, item, DBSql::colDetails(), m_item->details());
-    appendText(document, item, DBSql::colZipCode(), m_item->zipCode());
-    appendText(document, item, DBSql::colPhone(), m_item->phone());
-    appendText(document, item, DBSql::colFax(), m_item->fax());
-    appendText(document, item, DBSql::colAcceptTerms(), m_item->acceptTerms());
-    appendText(document, item, DBSql::colRejectEmail(), m_item->rejectEmail());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(item, DBSql::colFirstName(), m_item->firstName());
+    appendText(item, DBSql::colMiddleName(), m_item->middleName());
+    appendText(item, DBSql::colLastName(), m_item->lastName());
+    appendText(item, DBSql::colFullName(), m_item->fullName());
+    appendText(item, DBSql::colScreenName(), m_item->screenName());
+    appendText(item, DBSql::colGender(), m_item->gender());
+    appendText(item, DBSql::colLogin(), m_item->login());
+    appendText(item, DBSql::colPassword(), m_item->password());
+    appendText(item, DBSql::colRPassword(), m_item->rPassword());
+    appendText(item, DBSql::colEmail(), m_item->email());
+    appendText(item, DBSql::colREmail(), m_item->rEmail());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendText(item, DBSql::colQuestion(), m_item->question());
+    appendText(item, DBSql::colAnswer(), m_item->answer());
+    appendText(item, DBSql::colCountry(), m_item->country());
+    appendText(item, DBSql::colCity(), m_item->city());
+    appendText(item, DBSql::colProvince(), m_item->province());
+    appendText(item, DBSql::colAddress(), m_item->address());
+    appendText(item, DBSql::colDetails(), m_item->details());
+    appendText(item, DBSql::colZipCode(), m_item->zipCode());
+    appendText(item, DBSql::colPhone(), m_item->phone());
+    appendText(item, DBSql::colFax(), m_item->fax());
+    appendText(item, DBSql::colAcceptTerms(), m_item->acceptTerms());
+    appendText(item, DBSql::colRejectEmail(), m_item->rejectEmail());
 }
 
-bool XmlRegistrationTemplate::read(const QDomElement& item)
+bool XmlRegistrationTemplate::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlRegistrationTemplate : public XmlBase
 public:
     explicit XmlRegistrationTemplate(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBRegistrationTemplate* item() const { return m_item; }
 

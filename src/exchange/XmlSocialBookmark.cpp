@@ -3,8 +3,6 @@
 #include "data/DBSocialBookmark.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlSocialBookmark::XmlSocialBookmark(QObject* parent)
@@ -14,16 +12,16 @@ XmlSocialBookmark::XmlSocialBookmark(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlSocialBookmark::write(QDomDocument& document, QDomElement& item)
+void XmlSocialBookmark::write(XmlItem& item)
 {
-    XmlProjectBase::write(document, item);
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colTags(), m_item->tags());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendText(document, item, DBSql::colDescription(), m_item->description());
+    XmlProjectBase::write(item);
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colTags(), m_item->tags());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendText(item, DBSql::colDescription(), m_item->description());
 }
 
-bool XmlSocialBookmark::read(const QDomElement& item)
+bool XmlSocialBookmark::read(const XmlItem& item)
 {
     if (!XmlProjectBase::read(item))
         return false;

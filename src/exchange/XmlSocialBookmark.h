@@ -12,8 +12,8 @@ class XmlSocialBookmark : public XmlProjectBase
 public:
     explicit XmlSocialBookmark(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBSocialBookmark* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "automation/DBSocialBookmarkTemplate.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlSocialBookmarkTemplate::XmlSocialBookmarkTemplate(QObject* parent)
@@ -14,17 +12,17 @@ XmlSocialBookmarkTemplate::XmlSocialBookmarkTemplate(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlSocialBookmarkTemplate::write(QDomDocument& document, QDomElement& item)
+void XmlSocialBookmarkTemplate::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colWebsiteID(), m_item->websiteId());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colTags(), m_item->tags());
-    appendText(document, item, DBSql::colURL(), m_item->url());
-    appendText(document, item, DBSql::colDescription(), m_item->description());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colWebsiteID(), m_item->websiteId());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colTags(), m_item->tags());
+    appendText(item, DBSql::colURL(), m_item->url());
+    appendText(item, DBSql::colDescription(), m_item->description());
 }
 
-bool XmlSocialBookmarkTemplate::read(const QDomElement& item)
+bool XmlSocialBookmarkTemplate::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlSocialBookmarkTemplate : public XmlBase
 public:
     explicit XmlSocialBookmarkTemplate(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBSocialBookmarkTemplate* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "content/DBSpinnedArticle.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlSpinnedArticle::XmlSpinnedArticle(QObject* parent)
@@ -14,23 +12,23 @@ XmlSpinnedArticle::XmlSpinnedArticle(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlSpinnedArticle::write(QDomDocument& document, QDomElement& item)
+void XmlSpinnedArticle::write(XmlItem& item)
 {
-    XmlProjectBase::write(document, item);
-    appendInt(document, item, DBSql::colArticleID(), m_item->articleId());
-    appendText(document, item, DBSql::colTitle(), m_item->title());
-    appendText(document, item, DBSql::colTitleFinal(), m_item->titleFinal());
-    appendInt(document, item, DBSql::colTitleMode(), m_item->titleMode());
-    appendText(document, item, DBSql::colIntro(), m_item->intro());
-    appendText(document, item, DBSql::colIntroFinal(), m_item->introFinal());
-    appendInt(document, item, DBSql::colIntroMode(), m_item->introMode());
-    appendText(document, item, DBSql::colBody(), m_item->body());
-    appendText(document, item, DBSql::colBodyFinal(), m_item->bodyFinal());
-    appendInt(document, item, DBSql::colBodyMode(), m_item->bodyMode());
-    appendBool(document, item, DBSql::colSubmitted(), m_item->isSubmitted());
+    XmlProjectBase::write(item);
+    appendInt(item, DBSql::colArticleID(), m_item->articleId());
+    appendText(item, DBSql::colTitle(), m_item->title());
+    appendText(item, DBSql::colTitleFinal(), m_item->titleFinal());
+    appendInt(item, DBSql::colTitleMode(), m_item->titleMode());
+    appendText(item, DBSql::colIntro(), m_item->intro());
+    appendText(item, DBSql::colIntroFinal(), m_item->introFinal());
+    appendInt(item, DBSql::colIntroMode(), m_item->introMode());
+    appendText(item, DBSql::colBody(), m_item->body());
+    appendText(item, DBSql::colBodyFinal(), m_item->bodyFinal());
+    appendInt(item, DBSql::colBodyMode(), m_item->bodyMode());
+    appendBool(item, DBSql::colSubmitted(), m_item->isSubmitted());
 }
 
-bool XmlSpinnedArticle::read(const QDomElement& item)
+bool XmlSpinnedArticle::read(const XmlItem& item)
 {
     if (!XmlProjectBase::read(item))
         return false;

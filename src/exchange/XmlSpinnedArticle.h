@@ -12,8 +12,8 @@ class XmlSpinnedArticle : public XmlProjectBase
 public:
     explicit XmlSpinnedArticle(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBSpinnedArticle* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "content/DBSynonym.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlSynonym::XmlSynonym(QObject* parent)
@@ -14,13 +12,13 @@ XmlSynonym::XmlSynonym(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlSynonym::write(QDomDocument& document, QDomElement& item)
+void XmlSynonym::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colWordID(), m_item->wordId());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colWordID(), m_item->wordId());
 }
 
-bool XmlSynonym::read(const QDomElement& item)
+bool XmlSynonym::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

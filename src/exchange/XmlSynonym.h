@@ -12,8 +12,8 @@ class XmlSynonym : public XmlBase
 public:
     explicit XmlSynonym(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBSynonym* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "data/DBUrlShortcut.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlUrlShortcut::XmlUrlShortcut(QObject* parent)
@@ -22,14 +20,14 @@ XmlUrlShortcut::XmlUrlShortcut(DBUrlShortcut* record, QObject* parent)
     setRecord(m_item);
 }
 
-void XmlUrlShortcut::write(QDomDocument& document, QDomElement& item)
+void XmlUrlShortcut::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendText(document, item, DBSql::colShortcut(), m_item->shortcut());
-    appendText(document, item, DBSql::colURL(), m_item->url());
+    XmlBase::write(item);
+    appendText(item, DBSql::colShortcut(), m_item->shortcut());
+    appendText(item, DBSql::colURL(), m_item->url());
 }
 
-bool XmlUrlShortcut::read(const QDomElement& item)
+bool XmlUrlShortcut::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

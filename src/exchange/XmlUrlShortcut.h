@@ -14,8 +14,8 @@ public:
     // Holds (and becomes the QObject parent of) the given record.
     XmlUrlShortcut(DBUrlShortcut* record, QObject* parent);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBUrlShortcut* item() const { return m_item; }
 

@@ -3,8 +3,6 @@
 #include "data/DBWebsite.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlWebsite::XmlWebsite(QObject* parent)
@@ -14,22 +12,22 @@ XmlWebsite::XmlWebsite(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlWebsite::write(QDomDocument& document, QDomElement& item)
+void XmlWebsite::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colType(), m_item->type());
-    appendText(document, item, DBSql::colHost(), m_item->host());
-    appendText(document, item, DBSql::colHomePage(), m_item->homePage());
-    appendText(document, item, DBSql::colLoginPage(), m_item->loginPage());
-    appendText(document, item, DBSql::colLogoutPage(), m_item->logoutPage());
-    appendText(document, item, DBSql::colRegistrationPage(), m_item->registrationPage());
-    appendText(document, item, DBSql::colUserPage(), m_item->userPage());
-    appendBool(document, item, DBSql::colEmail(), m_item->email());
-    appendInt(document, item, DBSql::colGPR(), m_item->gpr());
-    appendInt(document, item, DBSql::colAPR(), m_item->apr());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colType(), m_item->type());
+    appendText(item, DBSql::colHost(), m_item->host());
+    appendText(item, DBSql::colHomePage(), m_item->homePage());
+    appendText(item, DBSql::colLoginPage(), m_item->loginPage());
+    appendText(item, DBSql::colLogoutPage(), m_item->logoutPage());
+    appendText(item, DBSql::colRegistrationPage(), m_item->registrationPage());
+    appendText(item, DBSql::colUserPage(), m_item->userPage());
+    appendBool(item, DBSql::colEmail(), m_item->email());
+    appendInt(item, DBSql::colGPR(), m_item->gpr());
+    appendInt(item, DBSql::colAPR(), m_item->apr());
 }
 
-bool XmlWebsite::read(const QDomElement& item)
+bool XmlWebsite::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

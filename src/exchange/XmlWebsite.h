@@ -12,8 +12,8 @@ class XmlWebsite : public XmlBase
 public:
     explicit XmlWebsite(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBWebsite* item() const { return m_item; }
 

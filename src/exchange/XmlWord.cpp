@@ -3,8 +3,6 @@
 #include "content/DBWord.h"
 #include "data/DBSql.h"
 
-#include <QDomElement>
-
 namespace Vexal {
 
 XmlWord::XmlWord(QObject* parent)
@@ -14,13 +12,13 @@ XmlWord::XmlWord(QObject* parent)
     setRecord(m_item);
 }
 
-void XmlWord::write(QDomDocument& document, QDomElement& item)
+void XmlWord::write(XmlItem& item)
 {
-    XmlBase::write(document, item);
-    appendInt(document, item, DBSql::colLanguageID(), m_item->languageId());
+    XmlBase::write(item);
+    appendInt(item, DBSql::colLanguageID(), m_item->languageId());
 }
 
-bool XmlWord::read(const QDomElement& item)
+bool XmlWord::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;

@@ -12,8 +12,8 @@ class XmlWord : public XmlBase
 public:
     explicit XmlWord(QObject* parent = nullptr);
 
-    void write(QDomDocument& document, QDomElement& item) override;
-    bool read(const QDomElement& item) override;
+    void write(XmlItem& item) override;
+    bool read(const XmlItem& item) override;
 
     DBWord* item() const { return m_item; }
 

@@ -1,0 +1,44 @@
+#include "exchange/XmlItem.h"
+
+#include <QDomElement>
+
+namespace Vexal {
+
+XmlItem::XmlItem(const QDomElement& element)
+    : m_tagName(element.nodeName())
+{
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        Child child;
+        child.name = node.nodeName();
+        child.isElement = node.isElement();
+        child.hasChildNodes = node.hasChildNodes();
+        if (child.hasChildNodes)
+            child.text = node.firstChild().nodeValue();
+        m_children.append(child);
+    }
+}
+
+void XmlItem::append(const QString& name, const QString& text)
+{
+    m_children.append(Child{name, text, true, true});
+}
+
+QString XmlItem::childText(const QString& name) const
+{
+    for (const Child& child : m_children) {
+        if (child.hasChildNodes && child.name == name)
+            return child.text;
+    }
+    return QString();
+}
+
+bool XmlItem::hasElement(const QString& name) const
+{
+    for (const Child& child : m_children) {
+        if (child.isElement && child.name == name)
+            return true;
+    }
+    return false;
+}
+
+} // namespace Vexal

@@ -1,0 +1,179 @@
+#include "exchange/XmlWriter.h"
+
+#include "data/DBSql.h"
+#include "exchange/XmlItem.h"
+
+#include <cstring>
+
+namespace Vexal {
+
+namespace {
+
+QChar* put(QChar* out, QLatin1String text)
+{
+    for (const char c : text)
+        *out++ = QLatin1Char(c);
+    return out;
+}
+
+QChar* put(QChar* out, const QString& text)
+{
+    memcpy(static_cast<void*>(out), text.constData(), size_t(text.size()) * sizeof(QChar));
+    return out + text.size();
+}
+
+// Text content escaped as the DOM saves a text node.
+QChar* putEscaped(QChar* out, const QString& text)
+{
+    const QChar* data = text.constData();
+    const int size = text.size();
+    for (int i = 0; i < size; ++i) {
+        const QChar c = data[i];
+        if (c.unicode() > '>') {
+            *out++ = c;
+            continue;
+        }
+        switch (c.unicode()) {
+        case '<':
+            out = put(out, QLatin1String("&lt;"));
+            break;
+        case '&':
+            out = put(out, QLatin1String("&amp;"));
+            break;
+        case '>':
+            if (i >= 2 && data[i - 1] == QLatin1Char(']') && data[i - 2] == QLatin1Char(']'))
+                out = put(out, QLatin1String("&gt;"));
+            else
+                *out++ = c;
+            break;
+        case '\r':
+            out = put(out, QLatin1String("&#xd;"));
+            break;
+        default:
+            *out++ = c;
+            break;
+        }
+    }
+    return out;
+}
+
+// An attribute value escaped as the DOM saves it (quotes and white space
+// other than blanks as references).
+void appendAttribute(QString& out, const QString& text)
+{
+    const QChar* data = text.constData();
+    const int size = text.size();
+    int start = 0;
+    for (int i = 0; i < size; ++i) {
+        const ushort c = data[i].unicode();
+        if (c > '>')
+            continue;
+        QLatin1String replacement;
+        switch (c) {
+        case '<':
+            replacement = QLatin1String("&lt;");
+            break;
+        case '&':
+            replacement = QLatin1String("&amp;");
+            break;
+        case '>':
+            if (i >= 2 && data[i - 1] == QLatin1Char(']') && data[i - 2] == QLatin1Char(']'))
+                replacement = QLatin1String("&gt;");
+            break;
+        case '"':
+            replacement = QLatin1String("&quot;");
+            break;
+        case '\r':
+            replacement = QLatin1String("&#xd;");
+            break;
+        case '\n':
+            replacement = QLatin1String("&#xa;");
+            break;
+        case '\t':
+            replacement = QLatin1String("&#x9;");
+            break;
+        default:
+            break;
+        }
+        if (replacement.size() == 0)
+            continue;
+        out.append(data + start, i - start);
+        out += replacement;
+        start = i + 1;
+    }
+    out.append(data + start, size - start);
+}
+
+} // namespace
+
+XmlWriter::XmlWriter(const QString& table)
+{
+    m_text.reserve(4096);
+    m_text += QLatin1String("<!DOCTYPE ");
+    m_text += ConstXML::docName();
+    m_text += QLatin1String(">\n<");
+    m_text += ConstXML::itemsTag();
+    m_text += QLatin1Char(' ');
+    m_text += ConstXML::tableAttribute();
+    m_text += QLatin1String("=\"");
+    appendAttribute(m_text, table);
+    m_text += QLatin1Char('"');
+}
+
+void XmlWriter::writeItem(const XmlItem& item)
+{
+    const QString& tag = item.tagName().isEmpty() ? ConstXML::itemTag() : item.tagName();
+    // Room for the item with every character escaped at most five times over.
+    int room = 16 + 2 * tag.size();
+    for (const XmlItem::Child& child : item.children())
+        room += 10 + 2 * child.name.size() + 5 * child.text.size();
+    const int start = m_text.size();
+    m_text.resize(start + room);
+    QChar* out = m_text.data() + start;
+
+    if (!m_open) {
+        out = put(out, QLatin1String(">\n"));
+        m_open = true;
+    }
+    out = put(out, QLatin1String(" <"));
+    out = put(out, tag);
+    if (item.children().isEmpty()) {
+        out = put(out, QLatin1String("/>\n"));
+    } else {
+        out = put(out, QLatin1String(">\n"));
+        for (const XmlItem::Child& child : item.children()) {
+            out = put(out, QLatin1String("  <"));
+            out = put(out, child.name);
+            if (child.hasChildNodes) {
+                *out++ = QLatin1Char('>');
+                out = putEscaped(out, child.text);
+                out = put(out, QLatin1String("</"));
+                out = put(out, child.name);
+                out = put(out, QLatin1String(">\n"));
+            } else {
+                out = put(out, QLatin1String("/>\n"));
+            }
+        }
+        out = put(out, QLatin1String(" </"));
+        out = put(out, tag);
+        out = put(out, QLatin1String(">\n"));
+    }
+    m_text.resize(int(out - m_text.constData()));
+}
+
+QString XmlWriter::finish()
+{
+    if (m_open) {
+        m_text += QLatin1String("</");
+        m_text += ConstXML::itemsTag();
+        m_text += QLatin1String(">\n");
+    } else {
+        m_text += QLatin1String("/>\n");
+    }
+    m_open = false;
+    QString text;
+    text.swap(m_text);
+    return text;
+}
+
+} // namespace Vexal
