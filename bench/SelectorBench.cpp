@@ -72,6 +72,9 @@ void BM_SelectorChildren(benchmark::State& state) { runSelector(state, "DIV:XCHI
 void BM_CssChildren(benchmark::State& state) { runCss(state, "div > input", 2500); }
 void BM_SelectorNext(benchmark::State& state) { runSelector(state, "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", 250); }
 void BM_CssNext(benchmark::State& state) { runCss(state, "label + span + input", 2500); }
+// The text test of the XNEXT case alone: CSS has no equivalent.
+void BM_SelectorText(benchmark::State& state) { runSelector(state, "LABEL[XTRIMMED%=\"9\"]", 250); }
+void BM_SelectorNextOnly(benchmark::State& state) { runSelector(state, "LABEL:XNEXT[XNAME=\"INPUT\"]", 2500); }
 
 void BM_SelectorParse(benchmark::State& state)
 {
@@ -93,4 +96,6 @@ BENCHMARK(BM_SelectorChildren)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CssChildren)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectorNext)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CssNext)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectorText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectorNextOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectorParse)->Unit(benchmark::kMicrosecond);

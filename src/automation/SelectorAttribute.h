@@ -30,9 +30,9 @@ public:
     explicit SelectorAttribute(QObject* parent = nullptr);
     SelectorAttribute(const QString& name, const QString& value, QObject* parent = nullptr);
 
-    QString name() const { return m_name; }
+    const QString& name() const { return m_name; }
     void setName(const QString& name) { m_name = name; }
-    QString value() const { return m_value; }
+    const QString& value() const { return m_value; }
     void setValue(const QString& value) { m_value = value; }
     int keyword() const { return m_keyword; }
     void setKeyword(int keyword) { m_keyword = keyword; }

@@ -5,6 +5,7 @@
 #include "automation/SelectorAttribute.h"
 #include "automation/SelectorList.h"
 
+#include <QStringList>
 #include <QWebElementCollection>
 #include <QWebFrame>
 #include <QWebPage>
@@ -42,7 +43,225 @@ bool compareNumber(int subject, int value, int comparison)
     return false;
 }
 
+// Characters a CSS attribute selector with the "i" flag compares exactly as
+// QString does ignoring case. QString folds U+017F to "s" and U+212A to "k",
+// which the ASCII-only "i" flag does not; quotes and backslashes are left out
+// to keep the CSS string plain.
+bool cssSafe(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u < 0x20 || u > 0x7E || u == '"' || u == '\\')
+        return false;
+    const ushort lower = u | 0x20;
+    return lower != 's' && lower != 'k';
+}
+
+bool cssName(const QString& name)
+{
+    if (name.isEmpty())
+        return false;
+    for (int i = 0; i < name.size(); ++i) {
+        const ushort u = name.at(i).unicode();
+        const bool letter = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+        const bool digit = u >= '0' && u <= '9';
+        if (!letter && !(digit && i > 0))
+            return false;
+    }
+    return true;
+}
+
+QString cssAttribute(const QString& name, const char* op, const QString& value)
+{
+    return QStringLiteral("[") + name + QLatin1String(op) + QStringLiteral("\"") + value + QStringLiteral("\" i]");
+}
+
+// A CSS filter that every element matching the condition passes. "exact" is
+// set when the filter passes exactly the matching elements, "always" when the
+// condition holds for every element.
+QString conditionFilter(const SelectorAttribute* attribute, bool& exact, bool& always)
+{
+    exact = false;
+    always = false;
+    if (attribute->keyword() != SelectorAttribute::KeywordAttribute || !cssName(attribute->name()))
+        return QString();
+    const QString name = attribute->name();
+    const QString value = attribute->value();
+    const int comparison = attribute->comparison();
+    const bool anchoredStart = comparison == SelectorAttribute::Equal || comparison == SelectorAttribute::StartsWith;
+    const bool anchoredEnd = comparison == SelectorAttribute::Equal || comparison == SelectorAttribute::EndsWith;
+    switch (comparison) {
+    case SelectorAttribute::NotEqual:
+        if (value.isEmpty()) {
+            exact = true;
+            return QStringLiteral("[") + name + QStringLiteral("]:not([") + name + QStringLiteral("=\"\"])");
+        }
+        for (const QChar c : value) {
+            if (!cssSafe(c))
+                return QString();
+        }
+        exact = true;
+        return QStringLiteral(":not(") + cssAttribute(name, "=", value) + QStringLiteral(")");
+    case SelectorAttribute::Equal:
+    case SelectorAttribute::Contains:
+    case SelectorAttribute::StartsWith:
+    case SelectorAttribute::EndsWith:
+        break;
+    default:
+        return QString();
+    }
+    if (value.isEmpty()) {
+        // A missing attribute reads as empty, which CSS cannot express.
+        if (comparison == SelectorAttribute::Equal)
+            return QString();
+        exact = true;
+        always = true;
+        return QString();
+    }
+    // Every maximal run of safe characters must stand in the attribute as it
+    // stands in the value; when one run is the whole value the filter is exact.
+    QString out;
+    const int size = value.size();
+    int i = 0;
+    while (i < size) {
+        if (!cssSafe(value.at(i))) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < size && cssSafe(value.at(end)))
+            ++end;
+        const QString run = value.mid(i, end - i);
+        const bool atStart = anchoredStart && i == 0;
+        const bool atEnd = anchoredEnd && end == size;
+        if (atStart && atEnd)
+            out += cssAttribute(name, "=", run);
+        else if (atStart)
+            out += cssAttribute(name, "^=", run);
+        else if (atEnd)
+            out += cssAttribute(name, "$=", run);
+        else
+            out += cssAttribute(name, "*=", run);
+        if (i == 0 && end == size)
+            exact = true;
+        i = end;
+    }
+    if (out.isEmpty())
+        out = QStringLiteral("[") + name + QStringLiteral("]");
+    return out;
+}
+
+bool isTextual(const SelectorAttribute* attribute)
+{
+    return attribute && (attribute->keyword() == SelectorAttribute::KeywordText
+                         || attribute->keyword() == SelectorAttribute::KeywordTrimmed);
+}
+
+bool isPositional(const SelectorAttribute* attribute)
+{
+    return attribute->keyword() == SelectorAttribute::KeywordFirst
+        || attribute->keyword() == SelectorAttribute::KeywordLast;
+}
+
+// The position conditions of a join-all step: cheap to test before the
+// element itself is looked at.
+bool positionsHold(const Selector* step, int pos, int count)
+{
+    if (step->join() != Selector::JoinAll)
+        return true;
+    for (int i = 0; i < step->attributeCount(); ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (isPositional(attribute) && !SelectorLookup::matches(QWebElement(), attribute, pos, count))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+// What one step searches for, worked out once per lookup.
+struct SelectorLookup::Plan {
+    // The CSS query for the candidates of a tag step: the tag alone when the
+    // positions count every element of the tag, else the tag narrowed by the
+    // conditions CSS can express.
+    QString query;
+    // Every element the query finds matches the step.
+    bool exact = false;
+    bool positional = false;
+    // A step whose conditions are joined by neither rule matches nothing.
+    bool never = false;
+
+    explicit Plan(const Selector* step)
+    {
+        const QString tag = cssTag(step);
+        query = tag;
+        const int n = step->attributeCount();
+        if (n == 0) {
+            exact = true;
+            return;
+        }
+        if (step->join() != Selector::JoinAll && step->join() != Selector::JoinAny) {
+            never = true;
+            return;
+        }
+        for (int i = 0; i < n; ++i) {
+            if (isPositional(step->attributeAt(i)))
+                positional = true;
+        }
+        // Without a tag the query finds nothing, and must go on finding nothing.
+        if (positional || tag.isEmpty())
+            return;
+        if (step->join() == Selector::JoinAll) {
+            QString filter;
+            bool allExact = true;
+            for (int i = 0; i < n; ++i) {
+                bool conditionExact = false;
+                bool always = false;
+                filter += conditionFilter(step->attributeAt(i), conditionExact, always);
+                allExact = allExact && conditionExact;
+            }
+            query = tag + filter;
+            exact = allExact;
+            return;
+        }
+        QStringList branches;
+        bool allExact = true;
+        for (int i = 0; i < n; ++i) {
+            bool conditionExact = false;
+            bool always = false;
+            const QString filter = conditionFilter(step->attributeAt(i), conditionExact, always);
+            if (always) {
+                exact = true;
+                return;
+            }
+            if (filter.isEmpty())
+                return;
+            branches << tag + filter;
+            allExact = allExact && conditionExact;
+        }
+        query = branches.join(QStringLiteral(", "));
+        exact = allExact;
+    }
+
+    // Appends the elements of the collection that match the step, in order.
+    void collect(const QWebElementCollection& all, const Selector* step, Elements& out) const
+    {
+        const int count = all.count();
+        if (exact && !positional) {
+            if (out.empty())
+                out.reserve(count);
+            for (int i = 0; i < count; ++i)
+                out.push_back(all.at(i));
+            return;
+        }
+        for (int i = 0; i < count; ++i) {
+            if (positional && !positionsHold(step, i, count))
+                continue;
+            const QWebElement element = all.at(i);
+            if (matchesStep(element, step, i, count))
+                out.push_back(element);
+        }
+    }
+};
 
 SelectorLookup::SelectorLookup(QWebView* view, QObject* parent)
     : QObject(parent)
@@ -62,139 +281,168 @@ QList<QWebElement> SelectorLookup::find(const SelectorList* list) const
     QWebFrame* frame = mainFrame();
     if (!frame || !list || list->count() == 0)
         return {};
-    return evaluate(frame, list);
+    const Elements found = evaluate(frame, list);
+    QList<QWebElement> out;
+    out.reserve(int(found.size()));
+    for (const QWebElement& element : found)
+        out.append(element);
+    return out;
 }
 
-QList<QWebElement> SelectorLookup::evaluate(QWebFrame* frame, const SelectorList* list) const
+SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const SelectorList* list) const
 {
-    QList<QWebElement> current = stepFirst(frame, list->at(0));
-    for (int i = 1; i < list->count() && !current.isEmpty(); ++i) {
+    const Selector* first = list->at(0);
+    const Plan firstPlan(first);
+    Elements current;
+    if (!firstPlan.never)
+        firstPlan.collect(frame->findAllElements(firstPlan.query), first, current);
+    for (int i = 1; i < list->count() && !current.empty(); ++i) {
         const Selector* step = list->at(i);
-        QList<QWebElement> next;
-        for (const QWebElement& element : qAsConst(current)) {
-            switch (step->kind()) {
-            case Selector::KindParent: stepParent(element, step, next); break;
-            case Selector::KindChild: stepChild(element, step, next); break;
-            case Selector::KindSibling: stepSibling(element, step, next); break;
-            case Selector::KindNext: stepNext(element, step, next); break;
-            default: stepDown(element, step, next); break;
+        const Plan plan(step);
+        Elements next;
+        if (!plan.never) {
+            for (const QWebElement& element : qAsConst(current)) {
+                switch (step->kind()) {
+                case Selector::KindParent: stepParent(element, step, next); break;
+                case Selector::KindChild: stepChild(element, step, plan, next); break;
+                case Selector::KindSibling: stepSibling(element, step, plan, next); break;
+                case Selector::KindNext: stepNext(element, step, next); break;
+                default: stepDown(element, step, plan, next); break;
+                }
             }
         }
-        current = next;
+        current.swap(next);
     }
     return current;
 }
 
-QList<QWebElement> SelectorLookup::stepFirst(QWebFrame* frame, const Selector* step) const
-{
-    QList<QWebElement> out;
-    const QWebElementCollection all = frame->findAllElements(cssTag(step));
-    const int count = all.count();
-    for (int i = 0; i < count; ++i) {
-        const QWebElement element = all.at(i);
-        if (matchesStep(element, step, i, count))
-            out.append(element);
-    }
-    return out;
-}
-
-void SelectorLookup::stepDown(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const
+void SelectorLookup::stepDown(const QWebElement& element, const Selector* step, const Plan& plan,
+                              Elements& out) const
 {
     if (element.isNull())
         return;
-    QWebElementCollection all;
     if (element.tagName().compare(ConstSelector::tagIframe(), Qt::CaseInsensitive) == 0) {
-        QWebFrame* frame = frameOf(m_view, element);
-        if (!frame)
-            return;
-        all = frame->findAllElements(cssTag(step));
-    } else {
-        all = element.findAll(cssTag(step));
+        QWebFrame* child = frameOf(m_view, element);
+        if (child)
+            plan.collect(child->findAllElements(plan.query), step, out);
+        return;
     }
-    const int count = all.count();
-    for (int i = 0; i < count; ++i) {
-        const QWebElement candidate = all.at(i);
-        if (matchesStep(candidate, step, i, count))
-            out.append(candidate);
-    }
+    plan.collect(element.findAll(plan.query), step, out);
 }
 
-void SelectorLookup::stepParent(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const
+void SelectorLookup::stepParent(const QWebElement& element, const Selector* step, Elements& out) const
 {
     if (element.isNull())
         return;
-    QList<QWebElement> ancestors;
+    Elements ancestors;
     for (QWebElement e = element.parent(); !e.isNull(); e = e.parent())
-        ancestors.append(e);
-    const int count = ancestors.size();
+        ancestors.push_back(e);
+    const int count = int(ancestors.size());
     for (int i = 0; i < count; ++i) {
-        if (matchesStep(ancestors.at(i), step, i, count))
-            out.append(ancestors.at(i));
+        if (matchesStep(ancestors[i], step, i, count))
+            out.push_back(ancestors[i]);
     }
 }
 
-void SelectorLookup::stepChild(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const
+void SelectorLookup::stepChild(const QWebElement& element, const Selector* step, const Plan& plan,
+                               Elements& out) const
 {
     if (element.isNull())
         return;
-    QList<QWebElement> children;
-    for (QWebElement e = element.firstChild(); !e.isNull(); e = e.nextSibling())
-        children.append(e);
-    const int count = children.size();
-    for (int i = 0; i < count; ++i) {
-        if (matchesStep(children.at(i), step, i, count))
-            out.append(children.at(i));
+    int count = 0;
+    if (plan.positional) {
+        for (QWebElement e = element.firstChild(); !e.isNull(); e = e.nextSibling())
+            ++count;
+    }
+    int pos = 0;
+    for (QWebElement e = element.firstChild(); !e.isNull(); e = e.nextSibling(), ++pos) {
+        if (plan.positional && !positionsHold(step, pos, count))
+            continue;
+        if (matchesStep(e, step, pos, count))
+            out.push_back(e);
     }
 }
 
-void SelectorLookup::stepSibling(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const
+void SelectorLookup::stepSibling(const QWebElement& element, const Selector* step, const Plan& plan,
+                                 Elements& out) const
 {
     if (element.isNull())
         return;
+    const QWebElement parent = element.parent();
+    if (!parent.isNull()) {
+        stepChild(parent, step, plan, out);
+        return;
+    }
     QWebElement first = element;
     for (QWebElement e = element.previousSibling(); !e.isNull(); e = e.previousSibling())
         first = e;
-    QList<QWebElement> siblings;
+    int count = 0;
     for (QWebElement e = first; !e.isNull(); e = e.nextSibling())
-        siblings.append(e);
-    const int count = siblings.size();
-    for (int i = 0; i < count; ++i) {
-        if (matchesStep(siblings.at(i), step, i, count))
-            out.append(siblings.at(i));
+        ++count;
+    int pos = 0;
+    for (QWebElement e = first; !e.isNull(); e = e.nextSibling(), ++pos) {
+        if (matchesStep(e, step, pos, count))
+            out.push_back(e);
     }
 }
 
-void SelectorLookup::stepNext(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const
+void SelectorLookup::stepNext(const QWebElement& element, const Selector* step, Elements& out) const
 {
     if (element.isNull())
         return;
     const QWebElement next = findNext(element, step);
     if (!next.isNull())
-        out.append(next);
+        out.push_back(next);
 }
 
+// Scans from the element through its subtree and its following siblings with
+// theirs, then from each ancestor: the ancestor, its subtree, its following
+// siblings. Candidates have no position, so whatever a scan has tested fails
+// again in a later one: an ancestor's scan skips the part from the previous
+// start on and tests only the children before it.
 QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector* step) const
 {
-    for (QWebElement start = element; !start.isNull(); start = start.parent()) {
-        const QWebElement found = scanForward(start, element, step);
-        if (!found.isNull())
-            return found;
+    QWebElement previous;
+    for (QWebElement start = element; !start.isNull(); previous = start, start = start.parent()) {
+        if (start != element && matchesStep(start, step, 0, -1))
+            return start;
+        if (previous.isNull()) {
+            const QWebElement found = scanSubtree(start, element, step);
+            if (!found.isNull())
+                return found;
+        } else {
+            for (QWebElement child = start.firstChild(); !child.isNull() && child != previous;
+                 child = child.nextSibling()) {
+                if (child != element && matchesStep(child, step, 0, -1))
+                    return child;
+                const QWebElement found = scanSubtree(child, element, step);
+                if (!found.isNull())
+                    return found;
+            }
+        }
+        for (QWebElement sibling = start.nextSibling(); !sibling.isNull(); sibling = sibling.nextSibling()) {
+            if (sibling != element && matchesStep(sibling, step, 0, -1))
+                return sibling;
+            const QWebElement found = scanSubtree(sibling, element, step);
+            if (!found.isNull())
+                return found;
+        }
     }
     return QWebElement();
 }
 
-QWebElement SelectorLookup::scanForward(const QWebElement& start, const QWebElement& skip, const Selector* step) const
+// The first descendant of the root in document order that matches, the skipped
+// element aside.
+QWebElement SelectorLookup::scanSubtree(const QWebElement& root, const QWebElement& skip, const Selector* step) const
 {
-    for (QWebElement e = start; !e.isNull(); e = e.nextSibling()) {
+    QWebElement e = root.firstChild();
+    while (!e.isNull()) {
         if (e != skip && matchesStep(e, step, 0, -1))
             return e;
-        const QWebElementCollection all = e.findAll(ConstSelector::all());
-        const int count = all.count();
-        for (int i = 0; i < count; ++i) {
-            const QWebElement candidate = all.at(i);
-            if (candidate != skip && matchesStep(candidate, step, 0, -1))
-                return candidate;
-        }
+        QWebElement next = e.firstChild();
+        for (QWebElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())
+            next = up.nextSibling();
+        e = next;
     }
     return QWebElement();
 }
@@ -220,22 +468,22 @@ bool SelectorLookup::matchesStep(const QWebElement& element, const Selector* ste
     const int n = step->attributeCount();
     if (n == 0)
         return true;
-    switch (step->join()) {
-    case Selector::JoinAll:
-        for (int i = 0; i < n; ++i) {
-            if (!matches(element, step->attributeAt(i), pos, count))
-                return false;
-        }
-        return true;
-    case Selector::JoinAny:
-        for (int i = 0; i < n; ++i) {
-            if (matches(element, step->attributeAt(i), pos, count))
-                return true;
-        }
+    const int join = step->join();
+    if (join != Selector::JoinAll && join != Selector::JoinAny)
         return false;
-    default:
-        return false;
+    // The conditions have no side effects, so their order does not change the
+    // answer: the plain text, which needs the page's layout, is read last.
+    const bool wanted = join == Selector::JoinAny;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < n; ++i) {
+            const SelectorAttribute* attribute = step->attributeAt(i);
+            if (isTextual(attribute) != (pass == 1))
+                continue;
+            if (matches(element, attribute, pos, count) == wanted)
+                return wanted;
+        }
     }
+    return !wanted;
 }
 
 bool SelectorLookup::matches(const QWebElement& element, const SelectorAttribute* attribute, int pos, int count)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWebElement>
 
+#include <vector>
+
 class QWebFrame;
 class QWebView;
 
@@ -35,16 +37,20 @@ public:
     static bool matches(const QWebElement& element, const SelectorAttribute* attribute, int pos, int count);
 
 private:
+    struct Plan;
+    using Elements = std::vector<QWebElement>;
+
     QWebFrame* mainFrame() const;
-    QList<QWebElement> evaluate(QWebFrame* frame, const SelectorList* list) const;
-    QList<QWebElement> stepFirst(QWebFrame* frame, const Selector* step) const;
-    void stepDown(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const;
-    void stepParent(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const;
-    void stepChild(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const;
-    void stepSibling(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const;
-    void stepNext(const QWebElement& element, const Selector* step, QList<QWebElement>& out) const;
+    Elements evaluate(QWebFrame* frame, const SelectorList* list) const;
+    void stepDown(const QWebElement& element, const Selector* step, const Plan& plan,
+                  Elements& out) const;
+    void stepParent(const QWebElement& element, const Selector* step, Elements& out) const;
+    void stepChild(const QWebElement& element, const Selector* step, const Plan& plan, Elements& out) const;
+    void stepSibling(const QWebElement& element, const Selector* step, const Plan& plan,
+                     Elements& out) const;
+    void stepNext(const QWebElement& element, const Selector* step, Elements& out) const;
     QWebElement findNext(const QWebElement& element, const Selector* step) const;
-    QWebElement scanForward(const QWebElement& start, const QWebElement& skip, const Selector* step) const;
+    QWebElement scanSubtree(const QWebElement& root, const QWebElement& skip, const Selector* step) const;
 
     QPointer<QWebView> m_view;
 };

@@ -67,6 +67,17 @@ const char* const controlsPage = R"(<html><body><script>window.events = 0;</scri
 <div id="plain">x</div>
 </form></body></html>)";
 
+// Names that fold to ASCII only under full Unicode case folding (U+017F long
+// s, U+212A Kelvin sign), non-Latin names, empty and missing attributes.
+const char* const foldingPage = R"(<html><body>
+<form id="f">
+<input name="&#383;ubmit" id="longs"><input name="&#8490;elvin" id="kelvin"><input name="ПЁТР" id="cyr">
+<input name="a\b" id="slash"><input name="" id="empty"><input id="none"><input name="Text" type="TEXT" id="plain">
+<div id="box"><span id="sp">x</span></div>
+</form>
+<div id="tail"><p id="p1"><b id="b1">1</b></p><p id="p2">2</p></div><em id="after">3</em>
+</body></html>)";
+
 bool load(QWebView& view, const char* html)
 {
     QSignalSpy spy(view.page(), &QWebPage::loadFinished);
@@ -160,6 +171,49 @@ private slots:
         QFETCH(QStringList, expected);
         QVERIFY(load(*m_view, formsPage));
         QCOMPARE(ids(selector), expected);
+    }
+
+    void folding_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* selector, const QStringList& expected) {
+            QTest::newRow(name) << QString::fromUtf8(selector) << expected;
+        };
+        row("long s equals", "INPUT[name=\"SUBMIT\"]", {"longs"});
+        row("long s parts", "INPUT[name%%\"ubm\"&&name=%\"s\"&&name%=\"IT\"]", {"longs"});
+        row("kelvin equals", "INPUT[name=\"kelvin\"]", {"kelvin"});
+        row("kelvin starts", "INPUT[name=%\"KEL\"]", {"kelvin"});
+        row("kelvin differs", "INPUT[name!=\"kelvin\"&&name%%\"elvin\"]", {});
+        row("cyrillic value", "INPUT[name=\"пётр\"]", {"cyr"});
+        row("backslash", "INPUT[name=\"A\\B\"]", {"slash"});
+        row("not equal", "INPUT[name!=\"TEXT\"]", {"longs", "kelvin", "cyr", "slash", "empty", "none"});
+        row("any, missing reads empty", "INPUT[id=\"none\"||name%%\"\\\"]", {"slash", "none"});
+        row("any in order", "INPUT[name=\"пётр\"||id=%\"KEL\"]", {"kelvin", "cyr"});
+        row("type any case", "XTEXT", {"plain"});
+        row("down twice", "FORM:DIV[id=\"box\"]:SPAN", {"sp"});
+        row("next after parent", "B[id=\"b1\"]:XNEXT[XNAME=\"EM\"]", {"after"});
+        row("next before, high up", "B:XNEXT[XNAME=\"FORM\"]", {"f"});
+        row("next nowhere", "B:XNEXT[XNAME=\"BLINK\"]", {});
+        row("last sibling", "P[id=\"p1\"]:XSIBLING[XLAST=\"0\"]", {"p2"});
+        row("first child per parent", "P:XCHILD[XFIRST=\"0\"]", {"b1"});
+    }
+
+    void folding()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QStringList, expected);
+        QVERIFY(load(*m_view, foldingPage));
+        QCOMPARE(ids(selector), expected);
+    }
+
+    // Styles written through the element (the selector tool's highlight) count
+    // as the style attribute.
+    void styleWritten()
+    {
+        QVERIFY(load(*m_view, foldingPage));
+        byId(*m_view, QStringLiteral("sp")).setStyleProperty(QStringLiteral("border"), QStringLiteral("#45A2FF 2px solid"));
+        QCOMPARE(ids(QStringLiteral("SPAN[style%%\"border\"]")), QStringList{QStringLiteral("sp")});
     }
 
     void frames()
