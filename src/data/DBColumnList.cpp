@@ -117,5 +117,10 @@ void DBColumnList::addArticleTemplateColumns() { addDefaultColumns(DBDefaultColu
 void DBColumnList::addDirectoryColumns() { addDefaultColumns(DBDefaultColumns::Directories); }
 void DBColumnList::addRankColumns() { addDefaultColumns(DBDefaultColumns::Ranks); }
 void DBColumnList::addUrlShortcutColumns() { addDefaultColumns(DBDefaultColumns::UrlShortcuts); }
+void DBColumnList::addFirstNameColumns() { addDefaultColumns(DBDefaultColumns::FirstNames); }
+void DBColumnList::addLastNameColumns() { addDefaultColumns(DBDefaultColumns::LastNames); }
+void DBColumnList::addCountryColumns() { addDefaultColumns(DBDefaultColumns::Countries); }
+void DBColumnList::addCityColumns() { addDefaultColumns(DBDefaultColumns::Cities); }
+void DBColumnList::addAddressColumns() { addDefaultColumns(DBDefaultColumns::Addresses); }
 
 } // namespace Vexal

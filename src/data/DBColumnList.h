@@ -49,6 +49,11 @@ public:
     void addDirectoryColumns();
     void addRankColumns();
     void addUrlShortcutColumns();
+    void addFirstNameColumns();
+    void addLastNameColumns();
+    void addCountryColumns();
+    void addCityColumns();
+    void addAddressColumns();
 
 private:
     void addDefaultColumns(DBDefaultColumns::Set which);

@@ -3,6 +3,7 @@
 #include "data/DBColumn.h"
 #include "data/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleIdentity.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {
@@ -236,6 +237,29 @@ const Column urlShortcutColumns[] = {
     shown(&DBSql::colURL, &LocaleSql::colUrl),
 };
 
+const Column firstNameColumns[] = {
+    hidden(&DBSql::colLanguageID, &LocaleIdentity::languageId, Integer),
+    shown(&DBSql::colGender, &LocaleSql::colMale, Boolean),
+};
+
+const Column lastNameColumns[] = {
+    hidden(&DBSql::colLanguageID, &LocaleIdentity::languageId, Integer),
+};
+
+const Column countryColumns[] = {
+    shown(&DBSql::colCode, &LocaleIdentity::code),
+};
+
+const Column cityColumns[] = {
+    hidden(&DBSql::colCountryID, &LocaleIdentity::countryId, Integer),
+    shown(&DBSql::colProvince, &LocaleSql::colProvince),
+};
+
+const Column addressColumns[] = {
+    hidden(&DBSql::colCountryID, &LocaleIdentity::countryId, Integer),
+    shown(&DBSql::colDetails, &LocaleSql::colDetails),
+};
+
 template <int N>
 constexpr ColumnSet makeSet(const char* widgetId, TextGetter source, bool hideName,
                             const Column (&columns)[N])
@@ -272,6 +296,11 @@ const ColumnSet columnSets[DBDefaultColumns::SetCount] = {
     makeSet("{F43378F2-E94A-4D2A-B185-7DBD19D053D8}", &DBSql::tableDirectoryView, false, directoryColumns),
     makeSet("{9A7C864E-4FCD-43C9-B9F6-1949731C7A62}", &DBSql::tableRank, false, rankColumns),
     makeSet("{BDBBF885-2669-402D-9177-73DF8546D6A6}", &DBSql::tableUrlShortcut, false, urlShortcutColumns),
+    makeSet("{6F1D2E0A-3C5B-4A8E-9B47-2D81C0F5A6E3}", &DBSql::tableFirstName, false, firstNameColumns),
+    makeSet("{B83A4C71-5E2F-4D96-A0C8-7F13E9B2D450}", &DBSql::tableLastName, false, lastNameColumns),
+    makeSet("{2C9E7B5D-81A4-4F3C-B6D2-E40A95C1F837}", &DBSql::tableCountry, false, countryColumns),
+    makeSet("{D4F08A62-9B1C-4E75-8A3D-56C2B7E1F094}", &DBSql::tableCity, false, cityColumns),
+    makeSet("{71E5C93B-2A4D-4B8F-9C60-A3D8F2E4B515}", &DBSql::tableAddress, false, addressColumns),
 };
 
 } // namespace

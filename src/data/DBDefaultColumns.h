@@ -32,6 +32,11 @@ public:
         Directories,
         Ranks,
         UrlShortcuts,
+        FirstNames,
+        LastNames,
+        Countries,
+        Cities,
+        Addresses,
         SetCount
     };
 

@@ -8,6 +8,7 @@
 #include "shell/BaseTabObject.h"
 #include "shell/UtilGui.h"
 #include "shell/Utils.h"
+#include "shell/WidWebTab.h"
 #include "texts/LocaleBrowser.h"
 
 #include <QAction>
@@ -404,7 +405,9 @@ void WidTabManager::mousePressEvent(QMouseEvent* event)
 BaseTab* WidTabManager::newWebTab()
 {
     const WebTabFactory& factory = webTabFactory();
-    return factory ? factory(this) : nullptr;
+    if (factory)
+        return factory(this);
+    return new WidWebTab(this);
 }
 
 bool WidTabManager::belowLimit() const

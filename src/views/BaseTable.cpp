@@ -52,6 +52,11 @@ const DefaultAdder defaultAdders[DBDefaultColumns::SetCount] = {
     &DBColumnList::addDirectoryColumns,
     &DBColumnList::addRankColumns,
     &DBColumnList::addUrlShortcutColumns,
+    &DBColumnList::addFirstNameColumns,
+    &DBColumnList::addLastNameColumns,
+    &DBColumnList::addCountryColumns,
+    &DBColumnList::addCityColumns,
+    &DBColumnList::addAddressColumns,
 };
 
 // No row matches before the first load.

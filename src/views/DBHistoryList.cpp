@@ -1,7 +1,12 @@
 #include "views/DBHistoryList.h"
 
+#include "core/UserData.h"
 #include "data/DBSql.h"
+#include "shell/Utils.h"
 #include "views/DBHistory.h"
+
+#include <QAction>
+#include <QMenu>
 
 namespace Vexal {
 
@@ -51,6 +56,20 @@ DBHistory* DBHistoryList::firstOrCreate()
     auto* history = new DBHistory(this);
     append(history);
     return history;
+}
+
+QAction* DBHistoryList::addMenuItem(int index, QMenu* menu)
+{
+    DBHistory* history = at(index);
+    if (!history || !menu)
+        return nullptr;
+    QAction* action = menu->addAction(QString());
+    action->setIcon(history->iconAsIcon());
+    action->setText(history->elidedTitle());
+    action->setToolTip(Utils::elideTwoLines(history->title(), history->url()));
+    action->setData(history->url());
+    UserData::attach(action, UserData());
+    return action;
 }
 
 } // namespace Vexal

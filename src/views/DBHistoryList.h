@@ -2,6 +2,9 @@
 
 #include "data/DBListBase.h"
 
+class QAction;
+class QMenu;
+
 namespace Vexal {
 
 class DBHistory;
@@ -26,6 +29,12 @@ public:
     DBHistory* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBHistory* firstOrCreate();
+
+    // Adds the entry of the visit at the index to the menu: elided title,
+    // icon, title and address as tooltip, the address as data, and the
+    // marker user data of run-time entries. Null when there is no such
+    // record or no menu; the caller connects the action.
+    QAction* addMenuItem(int index, QMenu* menu);
 };
 
 } // namespace Vexal

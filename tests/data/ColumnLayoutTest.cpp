@@ -43,6 +43,11 @@ const SetBuilder builders[DBDefaultColumns::SetCount] = {
     {&DBColumnList::addDirectoryColumns, 13},
     {&DBColumnList::addRankColumns, 7},
     {&DBColumnList::addUrlShortcutColumns, 5},
+    {&DBColumnList::addFirstNameColumns, 5},
+    {&DBColumnList::addLastNameColumns, 4},
+    {&DBColumnList::addCountryColumns, 4},
+    {&DBColumnList::addCityColumns, 5},
+    {&DBColumnList::addAddressColumns, 5},
 };
 
 DBColumnList* build(DBDefaultColumns::Set which, QObject* parent)

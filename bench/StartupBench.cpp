@@ -1,0 +1,112 @@
+#include "data/DBManager.h"
+#include "data/DBSchema.h"
+#include "data/DBSql.h"
+#include "shell/WndMain.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QMainWindow>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QWebView>
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int historyRows = 10000;
+
+// A folder holding a database with 10,000 recent history rows and one active
+// project, made the current directory on first use. The server jobs are sent
+// to a closed port on 127.0.0.1.
+class StartupBenchFolder
+{
+public:
+    static void ensure()
+    {
+        static std::unique_ptr<StartupBenchFolder> instance;
+        if (!instance)
+            instance.reset(new StartupBenchFolder);
+        QDir::setCurrent(instance->m_dir.path());
+    }
+
+private:
+    StartupBenchFolder()
+    {
+        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:1/");
+        const QString name = QStringLiteral("startup-bench");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(m_dir.filePath(QStringLiteral("TesvarBrowser.db")));
+            db.open();
+            Vexal::DBSchema::create(db);
+            db.transaction();
+            QSqlQuery query(db);
+            query.exec(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES ('Default', 1)")
+                           .arg(Vexal::DBSql::tableProject(), Vexal::DBSql::colName(), Vexal::DBSql::colActive()));
+            query.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5) VALUES (?, ?, ?, ?)")
+                              .arg(Vexal::DBSql::tableHistory(), Vexal::DBSql::colName(), Vexal::DBSql::colTitle(),
+                                   Vexal::DBSql::colURL(), Vexal::DBSql::colCreateDate()));
+            const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"));
+            for (int i = 0; i < historyRows; ++i) {
+                query.addBindValue(QStringLiteral("Page %1").arg(i));
+                query.addBindValue(QStringLiteral("Title of page %1").arg(i));
+                query.addBindValue(QStringLiteral("http://127.0.0.1/page%1").arg(i));
+                query.addBindValue(now);
+                query.exec();
+            }
+            db.commit();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// The program's start-up up to the shown window: database steps, server-jobs
+// wait, the five set-up steps (menus, window state, options, history clean-up).
+void BM_StartupToWindowShown(benchmark::State& state)
+{
+    StartupBenchFolder::ensure();
+    for (auto _ : state) {
+        Vexal::DBManager manager;
+        std::unique_ptr<Vexal::WndMain> window = Vexal::WndMain::create(manager);
+        if (!window) {
+            state.SkipWithError("start-up failed");
+            break;
+        }
+        window->setVisible(true);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window->slotExit();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupToWindowShown)->Unit(benchmark::kMillisecond);
+
+// The reference: a bare main window around a web view with a blank page, shown.
+void BM_BareWebViewWindowShown(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<QMainWindow>();
+        auto* view = new QWebView(window.get());
+        view->load(QUrl(QStringLiteral("about:blank")));
+        window->setCentralWidget(view);
+        window->resize(800, 500);
+        window->setVisible(true);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BareWebViewWindowShown)->Unit(benchmark::kMillisecond);
+
+} // namespace

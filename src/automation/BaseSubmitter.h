@@ -1,0 +1,126 @@
+#pragma once
+
+#include "shell/BaseWebExtension.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QGridLayout;
+class QLabel;
+class QListWidgetItem;
+class QPushButton;
+
+namespace Vexal {
+
+class BaseSubmitterToolbar;
+class DBBase;
+class DBListBase;
+class DBWebsite;
+class WidDNDList;
+class WidWebView;
+class WidWebsiteComboBox;
+class WidWebsiteNavigator;
+class WidWebsiteTypeComboBox;
+
+// Base of the panels that fill the form of a web tab's page from stored data.
+// Nothing is built until the panel is attached: setWebTab builds the panel
+// once and preselects the website of the page shown. Each panel appends its
+// choosers and drag items, fills them and hands the chosen record to its
+// filling delegate on Submit.
+class BaseSubmitter : public QWidget, public BaseWebExtension
+{
+    Q_OBJECT
+public:
+    explicit BaseSubmitter(QWidget* parent = nullptr);
+    ~BaseSubmitter() override;
+
+    void setWebTab(QWidget* tab) override;
+
+    // A new website owned by the parent whose Host holds the host of the
+    // tab's page; null when there is none, the page has no host, or the list
+    // fails (that is reported).
+    DBWebsite* findPageWebsite(QObject* parent);
+
+    void reportRecordError(const DBBase* record) const;
+    void reportListError(const DBListBase* list) const;
+    void reportInvalidObject(const QString& name) const;
+
+    // The parts, null before the panel is attached.
+    BaseSubmitterToolbar* toolbar() const { return m_toolbar; }
+    WidWebsiteTypeComboBox* typeBox() const { return m_typeBox; }
+    WidWebsiteComboBox* websiteBox() const { return m_websiteBox; }
+    WidWebsiteNavigator* navigator() const { return m_navigator; }
+    WidDNDList* dragList() const { return m_dragList; }
+    QPushButton* dragButton() const { return m_dragButton; }
+
+    // The drag items' values (Qt::UserRole), in list order.
+    QStringList dragValues() const;
+
+public slots:
+    virtual void slotSubmit();
+    virtual void slotReload();
+    virtual void slotClose();
+    virtual void slotTypeChanged();
+    virtual void slotWebsiteChanged();
+    virtual void slotRefreshDragDrop();
+    virtual void slotPrevious();
+    virtual void slotHomePage();
+    virtual void slotLoginPage();
+    virtual void slotRegistrationPage();
+    virtual void slotUserPage();
+    virtual void slotNext();
+
+protected:
+    virtual void create();
+    virtual void createToolbar();
+    virtual void createBody();
+    virtual void createChoosers();
+    virtual void createNavigator();
+    virtual void fillFieldList();
+    virtual void connectWidgets();
+    virtual void disconnectWidgets();
+    virtual void refresh();
+    virtual void selectType(int typeFlag);
+    virtual void loadWebsites(int websiteId);
+    virtual void loadItems();
+    virtual void fillValues();
+
+    void paintEvent(QPaintEvent* event) override;
+
+    // Logger context: this panel's class name and the action.
+    void setContext(const QString& action) const;
+
+    QGridLayout* grid() const { return m_grid; }
+    QWidget* body() const { return m_body; }
+    QLabel* typeLabel() const { return m_typeLabel; }
+    QLabel* websiteLabel() const { return m_websiteLabel; }
+
+    // The host tab's view; null while the panel is not attached.
+    WidWebView* webView() const;
+
+    // Appends a drag item with an empty value.
+    QListWidgetItem* addDragItem(const QString& label);
+    // The values go onto the drag items in order; missing ones become "".
+    void setDragValues(const QStringList& values);
+    void clearDragValues();
+
+    // A panel whose chosen record is missing: the warning through the hub.
+    void warnRequiredItemsMissing() const;
+
+private:
+    enum Page { HomePage, LoginPage, RegistrationPage, UserPage };
+    void openPage(Page page);
+
+    BaseSubmitterToolbar* m_toolbar = nullptr;
+    QWidget* m_body = nullptr;
+    QGridLayout* m_grid = nullptr;
+    QLabel* m_typeLabel = nullptr;
+    WidWebsiteTypeComboBox* m_typeBox = nullptr;
+    QLabel* m_websiteLabel = nullptr;
+    WidWebsiteComboBox* m_websiteBox = nullptr;
+    WidWebsiteNavigator* m_navigator = nullptr;
+    QPushButton* m_dragButton = nullptr;
+    WidDNDList* m_dragList = nullptr;
+};
+
+} // namespace Vexal

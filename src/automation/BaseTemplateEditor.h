@@ -1,0 +1,107 @@
+#pragma once
+
+#include "views/BaseEditor.h"
+
+#include <QList>
+
+class QLabel;
+class QTabWidget;
+
+namespace Vexal {
+
+class WidWebsiteComboBox;
+
+// The editor of one template: the common rows ID, Name, Type and Website
+// (the websites of the editor's type) and Comments, plus the selector rows
+// of the kind, each a line edit bound to one column. A save needs a chosen
+// website. A record whose website is not among the chooser's items leaves
+// the chooser empty, so that a save asks for a website instead of moving
+// the template silently to the first one listed.
+class BaseTemplateEditor : public BaseEditor
+{
+    Q_OBJECT
+public:
+    explicit BaseTemplateEditor(QWidget* parent = nullptr);
+
+    // The website type flag the editor works with: the start parameters'
+    // type here; the article, directory and social bookmark editors fix it.
+    virtual int websiteType() const;
+
+    QLineEdit* idField() const { return idEdit; }
+    QLineEdit* nameField() const { return nameEdit; }
+    QLineEdit* typeField() const { return typeEdit; }
+    WidWebsiteComboBox* websiteField() const { return websiteBox; }
+    QPlainTextEdit* commentsField() const { return commentsEdit; }
+    QTabWidget* tabWidget() const { return tabs; }
+    // The selector edits in the order of their rows.
+    const QList<QLineEdit*>& selectorFields() const { return selectors; }
+
+protected:
+    // ID, Name, Type and Website widgets (not laid out).
+    void createCommonWidgets();
+    // The Comments label and plain text edit (not laid out).
+    void createCommentsWidget();
+    // Both of the above, laid out as rows of the grid.
+    void addCommonRows(QGridLayout* grid);
+    void addCommentsRow(QGridLayout* grid);
+
+    // The tab widget as the editor's body; then addPage per page.
+    void createTabBody();
+    QGridLayout* addPage(const QString& title);
+    void finishPage(QGridLayout* grid);
+
+    // A selector row bound to the record's getter and setter.
+    template <class R>
+    QLineEdit* addSelectorRow(QGridLayout* grid, const QString& label, QString (R::*get)() const,
+                              void (R::*set)(const QString&), bool wide = false)
+    {
+        formLayout = grid;
+        QLineEdit* edit = addTextField(label, get, set);
+        if (wide)
+            edit->setMinimumWidth(fieldMinimumWidth);
+        selectors.append(edit);
+        return edit;
+    }
+
+    // Binds the editor to its record class (call once in createWidgets).
+    template <class R>
+    void bindRecordClass()
+    {
+        m_isKind = [](DBBase* r) { return qobject_cast<R*>(r) != nullptr; };
+        m_websiteOf = [](DBBase* r) { return static_cast<R*>(r)->websiteId(); };
+        m_setWebsite = [](DBBase* r, int id) { static_cast<R*>(r)->setWebsiteId(id); };
+    }
+
+    void disconnectWidgets() override;
+    void fillWidgets(DBBase* record) override;
+    void clearWidgets() override;
+    void connectWidgets() override;
+    void storeWidgets(DBBase* record) override;
+    bool validate() override;
+
+    static constexpr int fieldMinimumWidth = 250;
+
+    QLabel* idLabel = nullptr;
+    QLabel* nameLabel = nullptr;
+    QLabel* typeLabel = nullptr;
+    QLabel* websiteLabel = nullptr;
+    QLabel* commentsLabel = nullptr;
+    QLineEdit* idEdit = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    QLineEdit* typeEdit = nullptr;
+    WidWebsiteComboBox* websiteBox = nullptr;
+    QPlainTextEdit* commentsEdit = nullptr;
+    QTabWidget* tabs = nullptr;
+    QList<QLineEdit*> selectors;
+
+private:
+    bool isKind(DBBase* record) const;
+    void showType();
+
+    std::function<bool(DBBase*)> m_isKind;
+    std::function<int(DBBase*)> m_websiteOf;
+    std::function<void(DBBase*, int)> m_setWebsite;
+    QList<QMetaObject::Connection> m_connections;
+};
+
+} // namespace Vexal

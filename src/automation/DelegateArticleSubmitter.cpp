@@ -1,0 +1,91 @@
+#include "automation/DelegateArticleSubmitter.h"
+
+#include "automation/DBArticleTemplate.h"
+#include "automation/DBTemplateList.h"
+#include "automation/SmartArticle.h"
+#include "automation/SmartElement.h"
+#include "content/DBArticle.h"
+#include "content/DBSpinnedArticle.h"
+#include "content/SPNFinalParser.h"
+#include "shell/Utils.h"
+#include "texts/LocaleArticle.h"
+
+namespace Vexal {
+
+DelegateArticleSubmitter::DelegateArticleSubmitter(QWebView* view, QObject* parent)
+    : DelegateSubmitter(view, parent)
+{
+}
+
+void DelegateArticleSubmitter::submit(int articleId, int spunArticleId, int websiteId)
+{
+    DBArticle article;
+    if (!article.load(articleId)) {
+        reportRecordError(&article);
+        return;
+    }
+    DBSpinnedArticle spunArticle;
+    if (!spunArticle.load(spunArticleId)) {
+        reportRecordError(&spunArticle);
+        return;
+    }
+    if (websiteId < 0) {
+        fillSmart(&article, &spunArticle);
+        return;
+    }
+    DBTemplateList templates(DBTemplateList::KindArticle, websiteId);
+    if (!templates.load()) {
+        reportListError(&templates);
+        return;
+    }
+    if (const DBArticleTemplate* templ = templates.count() > 0 ? templates.articleTemplateAt(0) : nullptr)
+        fillByTemplate(&article, &spunArticle, templ);
+    else
+        fillSmart(&article, &spunArticle);
+}
+
+void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DBSpinnedArticle* spunArticle,
+                                              const DBArticleTemplate* templ)
+{
+    const QStringList categories = categoryNames(article->categoryId());
+    SPNFinalParser parser;
+    parser.parse(spunArticle);
+
+    TemplateField category{templ->category(), LocaleArticle::categoryField(), categories};
+    fillFields({
+        category,
+        {templ->title(), LocaleArticle::title(), parser.title()},
+        {templ->tags(), LocaleArticle::tags(), Utils::normalizeTags(article->tags())},
+        {templ->author(), LocaleArticle::authorsBio(), article->author()},
+        {templ->intro(), LocaleArticle::intro(), parser.intro()},
+        {templ->body(), LocaleArticle::body(), parser.body()},
+    });
+}
+
+void DelegateArticleSubmitter::fillSmart(const DBArticle* article, const DBSpinnedArticle* spunArticle)
+{
+    SmartArticle smart(nullptr);
+    smart.setLogEnabled(false);
+    smart.analyse(view());
+    if (!checkSmartError(&smart))
+        return;
+
+    SPNFinalParser parser;
+    parser.parse(spunArticle);
+    const QStringList categories = categoryNames(article->categoryId());
+
+    using E = SmartElement;
+    SmartField category{E::KindCategory, LocaleArticle::categoryField(), categories};
+    fillSmartFields(smart.elements(), {
+        category,
+        {E::KindTitle, LocaleArticle::title(), parser.title()},
+        {E::KindTags, LocaleArticle::tags(), Utils::normalizeTags(article->tags())},
+        {E::KindBio, LocaleArticle::authorsBio(), article->author()},
+        {E::KindIntro, LocaleArticle::intro(), parser.intro()},
+        {E::KindBody, LocaleArticle::body(), parser.body()},
+        {E::KindTerms, LocaleArticle::acceptTerms(), textTrue()},
+        {E::KindSpam, LocaleArticle::spam(), textFalse()},
+    });
+}
+
+} // namespace Vexal

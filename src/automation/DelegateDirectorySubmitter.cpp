@@ -1,0 +1,82 @@
+#include "automation/DelegateDirectorySubmitter.h"
+
+#include "automation/DBDirectoryTemplate.h"
+#include "automation/DBTemplateList.h"
+#include "automation/SmartDirectory.h"
+#include "automation/SmartElement.h"
+#include "data/DBDirectory.h"
+#include "shell/Utils.h"
+#include "texts/LocaleDirectory.h"
+
+namespace Vexal {
+
+DelegateDirectorySubmitter::DelegateDirectorySubmitter(QWebView* view, QObject* parent)
+    : DelegateSubmitter(view, parent)
+{
+}
+
+void DelegateDirectorySubmitter::submit(int directoryId, int websiteId)
+{
+    DBDirectory directory;
+    if (!directory.load(directoryId)) {
+        reportRecordError(&directory);
+        return;
+    }
+    if (websiteId < 0) {
+        fillSmart(&directory);
+        return;
+    }
+    DBTemplateList templates(DBTemplateList::KindDirectory, websiteId);
+    if (!templates.load()) {
+        reportListError(&templates);
+        return;
+    }
+    if (const DBDirectoryTemplate* templ = templates.count() > 0 ? templates.directoryTemplateAt(0) : nullptr)
+        fillByTemplate(&directory, templ);
+    else
+        fillSmart(&directory);
+}
+
+void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, const DBDirectoryTemplate* templ)
+{
+    const QStringList categories = categoryNames(directory->categoryId());
+    TemplateField category{templ->category(), LocaleDirectory::category(), categories};
+    fillFields({
+        category,
+        {templ->title(), LocaleDirectory::title(), directory->title()},
+        {templ->tags(), LocaleDirectory::tags(), Utils::normalizeTags(directory->tags())},
+        {templ->url(), LocaleDirectory::url(), directory->url()},
+        {templ->description(), LocaleDirectory::description(), directory->description()},
+        {templ->userName(), LocaleDirectory::userName(), directory->userName()},
+        {templ->userEmail(), LocaleDirectory::userEmail(), directory->userEmail()},
+        {templ->acceptTerms(), LocaleDirectory::acceptTerms(), textTrue()},
+        {templ->regularLink(), LocaleDirectory::regularLink(), textTrue()},
+    });
+}
+
+void DelegateDirectorySubmitter::fillSmart(const DBDirectory* directory)
+{
+    SmartDirectory smart(nullptr);
+    smart.setLogEnabled(false);
+    smart.analyse(view());
+    if (!checkSmartError(&smart))
+        return;
+
+    const QStringList categories = categoryNames(directory->categoryId());
+    using E = SmartElement;
+    SmartField category{E::KindCategory, LocaleDirectory::category(), categories};
+    fillSmartFields(smart.elements(), {
+        category,
+        {E::KindTitle, LocaleDirectory::title(), directory->title()},
+        {E::KindTags, LocaleDirectory::tags(), Utils::normalizeTags(directory->tags())},
+        {E::KindWebsite, LocaleDirectory::url(), directory->url()},
+        {E::KindDescription, LocaleDirectory::description(), directory->description()},
+        {E::KindFullName, LocaleDirectory::userName(), directory->userName()},
+        {E::KindEmail, LocaleDirectory::userEmail(), directory->userEmail()},
+        {E::KindFreeUrl, LocaleDirectory::regularLink(), textTrue()},
+        {E::KindTerms, LocaleDirectory::acceptTerms(), textTrue()},
+        {E::KindSpam, LocaleDirectory::spam(), textFalse()},
+    });
+}
+
+} // namespace Vexal

@@ -1,0 +1,65 @@
+#include "automation/DelegateLoginSubmitter.h"
+
+#include "automation/DBLoginTemplate.h"
+#include "automation/DBTemplateList.h"
+#include "automation/SelectorList.h"
+#include "automation/SmartElement.h"
+#include "automation/SmartLogin.h"
+#include "automation/SmartUtils.h"
+#include "texts/LocaleAccount.h"
+#include "texts/LocaleDelegate.h"
+
+namespace Vexal {
+
+DelegateLoginSubmitter::DelegateLoginSubmitter(QWebView* view, QObject* parent)
+    : DelegateSubmitter(view, parent)
+{
+}
+
+void DelegateLoginSubmitter::submit(const QString& login, const QString& password, bool clickSubmit, int websiteId)
+{
+    DBTemplateList templates(DBTemplateList::KindLogin, websiteId);
+    if (!templates.load()) {
+        reportListError(&templates);
+        return;
+    }
+    if (const DBLoginTemplate* templ = templates.count() > 0 ? templates.loginTemplateAt(0) : nullptr)
+        fillByTemplate(login, password, clickSubmit, templ);
+    else
+        fillSmart(login, password, clickSubmit);
+}
+
+void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString& password, bool clickSubmit,
+                                            const DBLoginTemplate* templ)
+{
+    // The Submit selector is parsed even when no click is asked.
+    QList<SelectorList*> lists;
+    if (!parseFields({{templ->login(), LocaleAccount::login(), login},
+                      {templ->password(), LocaleAccount::password(), password},
+                      {templ->submit(), LocaleDelegate::submit(), LocaleDelegate::submit()}},
+                     lists))
+        return;
+    fillSelector(lists.at(0));
+    fillSelector(lists.at(1));
+    if (clickSubmit)
+        clickSelector(lists.at(2));
+}
+
+void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& password, bool submitForm)
+{
+    SmartLogin smart(nullptr);
+    smart.setLogEnabled(false);
+    smart.analyse(view());
+    if (!checkSmartError(&smart))
+        return;
+
+    using E = SmartElement;
+    const QList<SmartElement*> elements = smart.elements();
+    fillKind(elements, E::KindLogin, LocaleAccount::login(), login);
+    fillKind(elements, E::KindPassword, LocaleAccount::password(), password);
+    // A captcha needs the user: nothing is clicked.
+    if (submitForm && !SmartUtils::containsKind(elements, E::KindCaptcha))
+        clickSubmit(elements);
+}
+
+} // namespace Vexal

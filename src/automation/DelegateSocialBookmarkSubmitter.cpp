@@ -1,0 +1,71 @@
+#include "automation/DelegateSocialBookmarkSubmitter.h"
+
+#include "automation/DBSocialBookmarkTemplate.h"
+#include "automation/DBTemplateList.h"
+#include "automation/SmartElement.h"
+#include "automation/SmartSocialBookmark.h"
+#include "data/DBSocialBookmark.h"
+#include "shell/Utils.h"
+#include "texts/LocaleSocialBookmark.h"
+
+namespace Vexal {
+
+DelegateSocialBookmarkSubmitter::DelegateSocialBookmarkSubmitter(QWebView* view, QObject* parent)
+    : DelegateSubmitter(view, parent)
+{
+}
+
+void DelegateSocialBookmarkSubmitter::submit(int socialBookmarkId, int websiteId)
+{
+    DBSocialBookmark bookmark;
+    if (!bookmark.load(socialBookmarkId)) {
+        reportRecordError(&bookmark);
+        return;
+    }
+    if (websiteId < 0) {
+        fillSmart(&bookmark);
+        return;
+    }
+    DBTemplateList templates(DBTemplateList::KindSocialBookmark, websiteId);
+    if (!templates.load()) {
+        reportListError(&templates);
+        return;
+    }
+    if (const DBSocialBookmarkTemplate* templ =
+            templates.count() > 0 ? templates.socialBookmarkTemplateAt(0) : nullptr)
+        fillByTemplate(&bookmark, templ);
+    else
+        fillSmart(&bookmark);
+}
+
+void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* bookmark,
+                                                     const DBSocialBookmarkTemplate* templ)
+{
+    fillFields({
+        {templ->title(), LocaleSocialBookmark::title(), bookmark->title()},
+        {templ->tags(), LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
+        {templ->url(), LocaleSocialBookmark::url(), bookmark->url()},
+        {templ->description(), LocaleSocialBookmark::description(), bookmark->description()},
+    });
+}
+
+void DelegateSocialBookmarkSubmitter::fillSmart(const DBSocialBookmark* bookmark)
+{
+    SmartSocialBookmark smart(nullptr);
+    smart.setLogEnabled(false);
+    smart.analyse(view());
+    if (!checkSmartError(&smart))
+        return;
+
+    using E = SmartElement;
+    fillSmartFields(smart.elements(), {
+        {E::KindTitle, LocaleSocialBookmark::title(), bookmark->title()},
+        {E::KindTags, LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
+        {E::KindWebsite, LocaleSocialBookmark::url(), bookmark->url()},
+        {E::KindDescription, LocaleSocialBookmark::description(), bookmark->description()},
+        {E::KindTerms, LocaleSocialBookmark::acceptTerms(), textTrue()},
+        {E::KindSpam, LocaleSocialBookmark::spam(), textFalse()},
+    });
+}
+
+} // namespace Vexal

@@ -1,0 +1,218 @@
+#include "automation/DelegateSubmitter.h"
+
+#include "automation/ConstSelector.h"
+#include "automation/SelectorBuilder.h"
+#include "automation/SelectorError.h"
+#include "automation/SelectorList.h"
+#include "automation/SelectorLookup.h"
+#include "automation/SelectorManager.h"
+#include "automation/SmartElement.h"
+#include "automation/SmartError.h"
+#include "automation/SmartMaster.h"
+#include "automation/SmartUtils.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCategory.h"
+#include "data/DBCategoryList.h"
+#include "texts/LocaleDelegate.h"
+#include "texts/LocaleMessage.h"
+
+#include <QWebView>
+
+namespace Vexal {
+
+DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
+    : DelegateBase(nullptr, parent)
+    , m_view(view)
+{
+    m_builder = new SelectorBuilder(this);
+    m_manager = new SelectorManager(view, this);
+    m_lookup = new SelectorLookup(view, this);
+}
+
+DelegateSubmitter::~DelegateSubmitter() = default;
+
+QWebView* DelegateSubmitter::view() const
+{
+    return m_view.data();
+}
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values)
+{
+    return buildSelector(selector, caption, values, nullptr);
+}
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QString& value)
+{
+    return buildSelector(selector, caption, value, nullptr);
+}
+
+namespace {
+
+bool builtOrReport(SelectorBuilder* builder, SelectorList** list)
+{
+    if (SelectorError* error = builder->error()) {
+        Logger::error(error->text());
+        UtilSignalManager::instance()->emitError(error->title().isEmpty() ? LocaleMessage::invalidSelectors()
+                                                                          : error->title());
+        if (list)
+            *list = nullptr;
+        return false;
+    }
+    if (list)
+        *list = builder->result();
+    return true;
+}
+
+} // namespace
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values,
+                                      SelectorList** list)
+{
+    m_builder->build(selector, caption, values);
+    return builtOrReport(m_builder, list);
+}
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QString& value,
+                                      SelectorList** list)
+{
+    m_builder->build(selector, caption, value);
+    return builtOrReport(m_builder, list);
+}
+
+void DelegateSubmitter::fillSelector(const SelectorList* list)
+{
+    if (!list)
+        return;
+    const QList<QWebElement> found = m_lookup->find(list);
+    if (found.isEmpty()) {
+        Logger::info(LocaleMessage::fieldNotFound(list->caption()));
+        return;
+    }
+    if (!list->values().isEmpty())
+        m_manager->selectOption(found.first(), list->values());
+    else
+        m_manager->setValue(found.first(), list->value());
+}
+
+void DelegateSubmitter::clickSelector(const SelectorList* list)
+{
+    if (!list)
+        return;
+    const QList<QWebElement> found = m_lookup->find(list);
+    if (found.isEmpty()) {
+        Logger::info(LocaleMessage::fieldNotFound(list->caption()));
+        return;
+    }
+    m_manager->click(found.first());
+}
+
+void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
+                                 const QString& value)
+{
+    if (!SmartUtils::containsKind(elements, kind)) {
+        Logger::info(LocaleMessage::fieldNotFound(caption));
+        return;
+    }
+    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
+        m_manager->setValue(element->element(), value);
+}
+
+void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
+                                   const QStringList& values)
+{
+    if (!SmartUtils::containsKind(elements, kind)) {
+        Logger::info(LocaleMessage::fieldNotFound(caption));
+        return;
+    }
+    if (values.isEmpty())
+        return;
+    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
+        m_manager->selectOption(element->element(), values);
+}
+
+void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
+{
+    const QList<SmartElement*> submits = SmartUtils::elementsOfKind(elements, SmartElement::KindSubmit);
+    if (submits.isEmpty()) {
+        Logger::info(LocaleMessage::fieldNotFound(LocaleDelegate::submit()));
+        return;
+    }
+    m_manager->click(submits.first()->element());
+}
+
+QStringList DelegateSubmitter::categoryNames(int categoryId)
+{
+    QStringList names;
+    // No category: nothing to choose (every top-level name would match some option).
+    if (categoryId < 0)
+        return names;
+    DBCategoryList list(categoryId);
+    if (!list.load()) {
+        Logger::error(list.errorText());
+        UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
+    }
+    for (int i = 0; i < list.count(); ++i) {
+        if (const DBCategory* category = list.at(i))
+            names << category->name();
+    }
+    return names;
+}
+
+bool DelegateSubmitter::parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists)
+{
+    lists.clear();
+    for (const TemplateField& field : fields) {
+        SelectorList* list = nullptr;
+        const bool ok = field.useValues ? buildSelector(field.selector, field.caption, field.values, &list)
+                                        : buildSelector(field.selector, field.caption, field.value, &list);
+        if (!ok) {
+            lists.clear();
+            return false;
+        }
+        lists << list;
+    }
+    return true;
+}
+
+bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
+{
+    QList<SelectorList*> lists;
+    if (!parseFields(fields, lists))
+        return false;
+    for (const SelectorList* list : lists)
+        fillSelector(list);
+    return true;
+}
+
+void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields)
+{
+    for (const SmartField& field : fields) {
+        if (field.useValues)
+            selectKind(elements, field.kind, field.caption, field.values);
+        else
+            fillKind(elements, field.kind, field.caption, field.value);
+    }
+}
+
+bool DelegateSubmitter::checkSmartError(const SmartMaster* smart)
+{
+    if (const SmartError* error = smart->error()) {
+        Logger::error(error->reason());
+        UtilSignalManager::instance()->emitError(error->message());
+        return false;
+    }
+    return true;
+}
+
+QString DelegateSubmitter::textTrue()
+{
+    return ConstSelector::valueTrue();
+}
+
+QString DelegateSubmitter::textFalse()
+{
+    return ConstSelector::valueFalse();
+}
+
+} // namespace Vexal

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "shell/DelegateBase.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QWebView;
+
+namespace Vexal {
+
+class SelectorBuilder;
+class SelectorList;
+class SelectorLookup;
+class SelectorManager;
+class SmartElement;
+
+// Base of the form-filling command objects: one fill of one record into the
+// page of a web view, by the website's template when there is one, otherwise
+// by smart recognition. Built on the caller's stack with the tab's view; the
+// caller sets the logger context. Every selector list made during the fill
+// belongs to the builder and dies with the delegate.
+class DelegateSubmitter : public DelegateBase
+{
+    Q_OBJECT
+public:
+    DelegateSubmitter(QWebView* view, QObject* parent);
+    ~DelegateSubmitter() override;
+
+    QWebView* view() const;
+
+    // Parse one template field; on a fault the detail goes to the log, the
+    // general title to the user, and the result is false. An empty selector
+    // parses to no list. The list is then builder()->result().
+    bool buildSelector(const QString& selector, const QString& caption, const QStringList& values);
+    bool buildSelector(const QString& selector, const QString& caption, const QString& value);
+    // Parse and hand back the list (null for an empty selector).
+    bool buildSelector(const QString& selector, const QString& caption, const QStringList& values,
+                       SelectorList** list);
+    bool buildSelector(const QString& selector, const QString& caption, const QString& value,
+                       SelectorList** list);
+
+    // Write one parsed field into the first element it finds; a field that
+    // finds nothing is an information line "Can't find "<caption>" field".
+    void fillSelector(const SelectorList* list);
+    // Click (or, for a FORM, submit) the first element the field finds.
+    void clickSelector(const SelectorList* list);
+
+    // Smart route: write into every recognised control of the kind.
+    void fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption, const QString& value);
+    // Choose option texts in every control of the kind; no texts, no choice.
+    void selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
+                    const QStringList& values);
+    // Click the first recognised Submit control.
+    void clickSubmit(const QList<SmartElement*>& elements);
+
+    // The names of the categories filed under categoryId, in load order. An
+    // entry without a category (an id below 0) has none.
+    QStringList categoryNames(int categoryId);
+
+    SelectorBuilder* builder() const { return m_builder; }
+    SelectorManager* manager() const { return m_manager; }
+    SelectorLookup* lookup() const { return m_lookup; }
+
+protected:
+    // One field of a template: its selector text, caption and value(s).
+    struct TemplateField {
+        TemplateField(const QString& selector, const QString& caption, const QString& value)
+            : selector(selector), caption(caption), value(value) {}
+        // A field chosen by option texts.
+        TemplateField(const QString& selector, const QString& caption, const QStringList& values)
+            : selector(selector), caption(caption), values(values), useValues(true) {}
+        QString selector;
+        QString caption;
+        QString value;
+        QStringList values;
+        bool useValues = false;
+    };
+    // One row of a smart table.
+    struct SmartField {
+        SmartField(int kind, const QString& caption, const QString& value)
+            : kind(kind), caption(caption), value(value) {}
+        // A field chosen by option texts.
+        SmartField(int kind, const QString& caption, const QStringList& values)
+            : kind(kind), caption(caption), values(values), useValues(true) {}
+        int kind;
+        QString caption;
+        QString value;
+        QStringList values;
+        bool useValues = false;
+    };
+
+    // Phase one parses every field in order and stops at the first fault
+    // (nothing written); phase two writes the parsed fields in the same
+    // order. The parsed lists are handed back in field order.
+    bool parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists);
+    bool fillFields(const QList<TemplateField>& fields);
+    void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
+    // Reports the recogniser's error; true when the run can be used.
+    bool checkSmartError(const class SmartMaster* smart);
+
+    static QString textTrue();
+    static QString textFalse();
+
+private:
+    QPointer<QWebView> m_view;
+    SelectorBuilder* m_builder = nullptr;
+    SelectorManager* m_manager = nullptr;
+    SelectorLookup* m_lookup = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,104 @@
+#include "automation/DlgDataSource.h"
+
+#include "automation/WidDataSourceComboBox.h"
+#include "content/DBSpinnedArticleLightList.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBAccountList.h"
+#include "data/DBBase.h"
+#include "data/DBCache.h"
+#include "data/DBDirectoryList.h"
+#include "data/DBMasterAccountList.h"
+#include "data/DBSocialBookmarkList.h"
+#include "shell/UtilGui.h"
+#include "texts/LocaleDialog.h"
+#include "texts/LocaleExtension.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include <memory>
+
+namespace Vexal {
+
+DlgDataSource::DlgDataSource(QWidget* parent)
+    : DlgBase(parent)
+{
+}
+
+int DlgDataSource::sourceType() const
+{
+    return m_sourceBox ? m_sourceBox->currentCode() : 0;
+}
+
+int DlgDataSource::recordId() const
+{
+    return m_recordBox ? UtilGui::currentItemId(m_recordBox) : -1;
+}
+
+void DlgDataSource::createWidgets()
+{
+    m_sourceBox = new WidDataSourceComboBox(body);
+    m_sourceBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::dataSource(), body), m_sourceBox);
+
+    m_recordBox = new QComboBox(body);
+    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::data(), body), m_recordBox);
+
+    // Filled before the connection, so the first load happens once.
+    m_sourceBox->fill();
+    m_sourceBox->selectByCode(WidDataSourceComboBox::SourceMasterAccounts);
+    connect(m_sourceBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &DlgDataSource::slotSourceChanged);
+}
+
+void DlgDataSource::connectWidgets()
+{
+    DlgBase::connectWidgets();
+    slotSourceChanged();
+}
+
+void DlgDataSource::slotSourceChanged()
+{
+    Logger::setContext(className(), LocaleExtension::updateItems());
+    const int projectId = DBCache::projectId();
+    std::unique_ptr<DBListBase> list;
+    switch (m_sourceBox->currentCode()) {
+    case WidDataSourceComboBox::SourceMasterAccounts:
+        list.reset(new DBMasterAccountList(false));
+        break;
+    case WidDataSourceComboBox::SourceAccounts:
+        list.reset(new DBAccountList(projectId));
+        break;
+    case WidDataSourceComboBox::SourceDirectories:
+        list.reset(new DBDirectoryList(projectId));
+        break;
+    case WidDataSourceComboBox::SourceSocialBookmarks:
+        list.reset(new DBSocialBookmarkList(projectId));
+        break;
+    case WidDataSourceComboBox::SourceSpunArticles:
+        list.reset(new DBSpinnedArticleLightList(projectId));
+        break;
+    default:
+        return;
+    }
+    fillRecords(list.get());
+}
+
+void DlgDataSource::fillRecords(DBListBase* list)
+{
+    m_recordBox->clear();
+    if (!list->load()) {
+        Logger::error(list->errorText());
+        UtilSignalManager::instance()->emitError(LocaleExtension::unexpectedError());
+        return;
+    }
+    list->sortByName();
+    for (int i = 0; i < list->count(); ++i)
+        m_recordBox->addItem(list->at(i)->name(), list->at(i)->id());
+    if (m_recordBox->count() > 0)
+        m_recordBox->setCurrentIndex(0);
+}
+
+} // namespace Vexal

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "shell/BaseWebExtension.h"
+
+#include <QWidget>
+
+namespace Vexal {
+
+class ExtFormFillerToolbar;
+class WidDNDList;
+
+// A side panel of captioned values that the user drags onto the fields of
+// the page: the fields of one stored record (Use Data Source) or free items
+// (Add). Nothing of the list is stored. Built when attached to a tab.
+class ExtFormFiller : public QWidget, public BaseWebExtension
+{
+    Q_OBJECT
+public:
+    explicit ExtFormFiller(QWidget* parent = nullptr);
+
+    void setWebTab(QWidget* tab) override;
+    QString caption() const override;
+
+    // Appends one item: the caption as text, the value as Qt::UserRole data.
+    void addItem(const QString& caption, const QString& value);
+
+    // Replace the list by the fields of one record; false (list kept, error
+    // reported) when the record cannot be loaded.
+    bool loadMasterAccount(int id);
+    bool loadAccount(int id);
+    bool loadDirectory(int id);
+    bool loadSocialBookmark(int id);
+    bool loadSpunArticle(int id);
+    // By source code (see WidDataSourceComboBox); other codes change nothing.
+    void loadRecord(int sourceType, int id);
+
+    ExtFormFillerToolbar* toolbar() const { return m_toolbar; }
+    WidDNDList* list() const { return m_list; }
+
+public slots:
+    void slotAdd();
+    void slotDelete();
+    void slotFill();
+    void slotClose();
+
+protected:
+    virtual void create();
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    using Items = QList<QPair<QString, QString>>;
+    void replaceItems(const Items& items);
+
+    ExtFormFillerToolbar* m_toolbar = nullptr;
+    WidDNDList* m_list = nullptr;
+};
+
+} // namespace Vexal

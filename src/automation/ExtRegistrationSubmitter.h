@@ -1,0 +1,45 @@
+#pragma once
+
+#include "automation/BaseSubmitter.h"
+
+namespace Vexal {
+
+class DBMasterAccount;
+class WidMasterAccountComboBox;
+
+// Registers on a website with one of the master accounts. The website type
+// is free. Submit first stores an account for the chosen website in the
+// current project (unless one exists for that website already), then fills
+// the registration form.
+class ExtRegistrationSubmitter : public BaseSubmitter
+{
+    Q_OBJECT
+public:
+    explicit ExtRegistrationSubmitter(QWidget* parent = nullptr);
+
+    QString caption() const override;
+
+    WidMasterAccountComboBox* masterAccountBox() const { return m_masterAccountBox; }
+
+    // The seventeen drag values of a master account, password in clear.
+    static QStringList fieldValues(const DBMasterAccount& account);
+
+public slots:
+    void slotSubmit() override;
+    void slotSaveAccount();
+
+protected:
+    void createChoosers() override;
+    void fillFieldList() override;
+    void connectWidgets() override;
+    void disconnectWidgets() override;
+    void selectType(int typeFlag) override;
+    void loadWebsites(int websiteId) override;
+    void loadItems() override;
+    void fillValues() override;
+
+private:
+    WidMasterAccountComboBox* m_masterAccountBox = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,17 @@
+#include "automation/LocaleSubmitter.h"
+
+#include "texts/LocaleBase.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+LocaleSubmitter::LocaleSubmitter(QObject* parent)
+    : QObject(parent)
+{
+}
+
+#define TESVAR_LOCALE_CLASS LocaleSubmitter
+TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_SUBMITTER_TABLE)
+#undef TESVAR_LOCALE_CLASS
+
+} // namespace Vexal

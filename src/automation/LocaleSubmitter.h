@@ -1,0 +1,29 @@
+#pragma once
+
+#include "texts/LocaleTable.h"
+
+#include <QObject>
+#include <QString>
+
+#define TESVAR_LOCALE_SUBMITTER_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
+    FORWARD(requiredItemsMissing, LocaleMessage, requiredItemsMissing) \
+    FORWARD(updateItems, LocaleBase, updateItems) \
+    FORWARD(submit, LocaleBase, submit) \
+    TEXT(socialBookmarkSubmitter, "Social Bookmark Submitter") \
+    TEXT(registrationSubmitter, "Registration") \
+    TEXT(directorySubmitter, "Directory Submitter") \
+    TEXT(articleSubmitter, "Article Submitter")
+
+namespace Vexal {
+
+// Texts of the submitter panels.
+class LocaleSubmitter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LocaleSubmitter(QObject* parent = nullptr);
+
+    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SUBMITTER_TABLE)
+};
+
+} // namespace Vexal

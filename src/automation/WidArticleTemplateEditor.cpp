@@ -1,0 +1,55 @@
+#include "automation/WidArticleTemplateEditor.h"
+
+#include "automation/DBArticleTemplate.h"
+#include "automation/LocaleTemplate.h"
+#include "texts/LocaleArticle.h"
+
+namespace Vexal {
+
+WidArticleTemplateEditor::WidArticleTemplateEditor(QWidget* parent)
+    : BaseTemplateEditor(parent)
+{
+}
+
+QString WidArticleTemplateEditor::typeName() const
+{
+    return LocaleTemplate::articleTemplate();
+}
+
+int WidArticleTemplateEditor::websiteType() const
+{
+    return 8;
+}
+
+DBBase* WidArticleTemplateEditor::createRecord()
+{
+    return new DBArticleTemplate(this);
+}
+
+void WidArticleTemplateEditor::createBody()
+{
+    createTabBody();
+}
+
+void WidArticleTemplateEditor::createWidgets()
+{
+    using R = DBArticleTemplate;
+    using L = LocaleArticle;
+    bindRecordClass<R>();
+
+    QGridLayout* general = addPage(LocaleTemplate::general());
+    addCommonRows(general);
+    addCommentsRow(general);
+    finishPage(general);
+
+    QGridLayout* page = addPage(typeName());
+    addSelectorRow(page, L::categoryField(), &R::category, &R::setCategory, true);
+    addSelectorRow(page, L::title(), &R::title, &R::setTitle);
+    addSelectorRow(page, L::tags(), &R::tags, &R::setTags);
+    addSelectorRow(page, L::authorsBio(), &R::author, &R::setAuthor);
+    addSelectorRow(page, L::intro(), &R::intro, &R::setIntro);
+    addSelectorRow(page, L::body(), &R::body, &R::setBody);
+    finishPage(page);
+}
+
+} // namespace Vexal

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "automation/BaseTemplateEditor.h"
+
+namespace Vexal {
+
+// Article template: General and the article selectors; Articles websites.
+class WidArticleTemplateEditor : public BaseTemplateEditor
+{
+    Q_OBJECT
+public:
+    explicit WidArticleTemplateEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+    int websiteType() const override;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+    void createBody() override;
+};
+
+} // namespace Vexal

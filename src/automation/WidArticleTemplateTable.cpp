@@ -1,0 +1,12 @@
+#include "automation/WidArticleTemplateTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidArticleTemplateTable::WidArticleTemplateTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::ArticleTemplates, &DBSql::tableArticleTemplate)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+class WidArticleTemplateTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    WidArticleTemplateTable(SyncManager* syncManager, QWidget* parent);
+};
+
+} // namespace Vexal

@@ -1,0 +1,58 @@
+#include "automation/WidDirectoryTemplateEditor.h"
+
+#include "automation/DBDirectoryTemplate.h"
+#include "automation/LocaleTemplate.h"
+#include "texts/LocaleDirectory.h"
+
+namespace Vexal {
+
+WidDirectoryTemplateEditor::WidDirectoryTemplateEditor(QWidget* parent)
+    : BaseTemplateEditor(parent)
+{
+}
+
+QString WidDirectoryTemplateEditor::typeName() const
+{
+    return LocaleTemplate::directoryTemplate();
+}
+
+int WidDirectoryTemplateEditor::websiteType() const
+{
+    return 32;
+}
+
+DBBase* WidDirectoryTemplateEditor::createRecord()
+{
+    return new DBDirectoryTemplate(this);
+}
+
+void WidDirectoryTemplateEditor::createBody()
+{
+    createTabBody();
+}
+
+void WidDirectoryTemplateEditor::createWidgets()
+{
+    using R = DBDirectoryTemplate;
+    using L = LocaleDirectory;
+    bindRecordClass<R>();
+
+    QGridLayout* general = addPage(LocaleTemplate::general());
+    addCommonRows(general);
+    addCommentsRow(general);
+    finishPage(general);
+
+    QGridLayout* page = addPage(typeName());
+    addSelectorRow(page, L::category(), &R::category, &R::setCategory, true);
+    addSelectorRow(page, L::title(), &R::title, &R::setTitle);
+    addSelectorRow(page, L::tags(), &R::tags, &R::setTags);
+    addSelectorRow(page, L::url(), &R::url, &R::setUrl);
+    addSelectorRow(page, L::userName(), &R::userName, &R::setUserName);
+    addSelectorRow(page, L::userEmail(), &R::userEmail, &R::setUserEmail);
+    addSelectorRow(page, L::regularLink(), &R::regularLink, &R::setRegularLink);
+    addSelectorRow(page, L::acceptTerms(), &R::acceptTerms, &R::setAcceptTerms);
+    addSelectorRow(page, L::description(), &R::description, &R::setDescription);
+    finishPage(page);
+}
+
+} // namespace Vexal

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+class WidDirectoryTemplateTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    WidDirectoryTemplateTable(SyncManager* syncManager, QWidget* parent);
+};
+
+} // namespace Vexal

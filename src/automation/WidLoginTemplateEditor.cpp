@@ -1,0 +1,36 @@
+#include "automation/WidLoginTemplateEditor.h"
+
+#include "automation/DBLoginTemplate.h"
+#include "automation/LocaleTemplate.h"
+
+namespace Vexal {
+
+WidLoginTemplateEditor::WidLoginTemplateEditor(QWidget* parent)
+    : BaseTemplateEditor(parent)
+{
+}
+
+QString WidLoginTemplateEditor::typeName() const
+{
+    return LocaleTemplate::loginTemplate();
+}
+
+DBBase* WidLoginTemplateEditor::createRecord()
+{
+    return new DBLoginTemplate(this);
+}
+
+void WidLoginTemplateEditor::createWidgets()
+{
+    using R = DBLoginTemplate;
+    bindRecordClass<R>();
+    QGridLayout* grid = formLayout;
+    addCommonRows(grid);
+    addSelectorRow(grid, LocaleTemplate::login(), &R::login, &R::setLogin);
+    addSelectorRow(grid, LocaleTemplate::password(), &R::password, &R::setPassword);
+    addSelectorRow(grid, LocaleTemplate::submit(), &R::submit, &R::setSubmit);
+    addCommentsRow(grid);
+    finishPage(grid);
+}
+
+} // namespace Vexal

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "automation/BaseTemplateEditor.h"
+
+namespace Vexal {
+
+// Login template: one form, the three selectors of a login form.
+class WidLoginTemplateEditor : public BaseTemplateEditor
+{
+    Q_OBJECT
+public:
+    explicit WidLoginTemplateEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "automation/WidSocialBookmarkTemplateTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidSocialBookmarkTemplateTable::WidSocialBookmarkTemplateTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::SocialBookmarkTemplates, &DBSql::tableSocialBookmarkTemplate)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "views/BaseTable.h"
+
+namespace Vexal {
+
+class WidSocialBookmarkTemplateTable : public BaseTable
+{
+    Q_OBJECT
+public:
+    WidSocialBookmarkTemplateTable(SyncManager* syncManager, QWidget* parent);
+};
+
+} // namespace Vexal

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/DelegateBase.h"
+
+namespace Vexal {
+
+class DBWebsite;
+
+// The Web menu's commands on the current web tab: side panels, the pages of
+// the stored website the page belongs to, and login filling (through the
+// login dialog or at once).
+class DelegateWeb : public DelegateBase
+{
+    Q_OBJECT
+public:
+    // Site page codes.
+    enum SitePage { HomePage = 0, LoginPage = 1, LogoutPage = 2, RegistrationPage = 3, UserPage = 4 };
+
+    // What a login fill hands on to the page.
+    struct LoginFill {
+        QString login;
+        QString password;
+        bool submit = true;
+        int websiteId = -1;
+    };
+
+    DelegateWeb(WidTabManager* tabManager, QObject* parent);
+
+    void openSelectors();
+    void openRegistrationSubmitter();
+    void openCurrentSitePage(int page);
+    void openSitePage(int page, DBWebsite* website, WidWebTab* webTab);
+    void login();
+    void quickLogin();
+
+    // The quick-login choice for the page's website (null when none matched):
+    // an account of the current project on it, else the first active master
+    // account. False when there is nothing to fill (warned or reported).
+    bool quickLoginFill(const DBWebsite* website, LoginFill& fill);
+    // The login dialog's choice turned into a fill. False when an item is
+    // missing or a record fails to load (warned or reported).
+    bool dialogLoginFill(int websiteId, int accountId, int masterAccountId, bool useMasterAccount, bool submit,
+                         LoginFill& fill);
+
+protected:
+    // Fills the page's login form with the fill.
+    virtual void fillLogin(WidWebTab* webTab, const LoginFill& fill);
+
+private:
+    // The current web tab when it shows an address; null ends the command
+    // (reported, warned, or silently for an empty address).
+    WidWebTab* webTabWithAddress() const;
+};
+
+} // namespace Vexal

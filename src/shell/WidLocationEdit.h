@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace Vexal {
+
+// The frameless address field: Return or Enter emits onExecute(), taking the
+// focus selects the whole text.
+class WidLocationEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit WidLocationEdit(QWidget* parent = nullptr);
+
+signals:
+    void onExecute();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,41 @@
+#include "sites/DelegateRandom.h"
+
+#include "core/Logger.h"
+#include "core/Random.h"
+#include "core/UtilSignalManager.h"
+#include "sites/RandomIdentity.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+DelegateRandom::DelegateRandom(WidTabManager* tabManager, QObject* parent)
+    : DelegateBase(tabManager, parent)
+    , m_random(new Random(this))
+    , m_identity(new RandomIdentity(this, m_random))
+{
+}
+
+QString DelegateRandom::randomFloorAndApartment()
+{
+    return m_identity->randomFloorAndApartment();
+}
+
+QDate DelegateRandom::randomBirthday()
+{
+    return m_identity->randomBirthday();
+}
+
+bool DelegateRandom::fillIdentity(DBMasterAccount* account, int languageId, int countryId)
+{
+    if (!account) {
+        reportInvalidObject(QStringLiteral("account"));
+        return false;
+    }
+    if (m_identity->fill(account, languageId, countryId))
+        return true;
+    Logger::error(m_identity->errorText());
+    UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
+    return false;
+}
+
+} // namespace Vexal

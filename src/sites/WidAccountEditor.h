@@ -1,0 +1,50 @@
+#pragma once
+
+#include "views/BaseEditor.h"
+
+namespace Vexal {
+
+class WidPasswordEdit;
+class WidWebsiteComboBox;
+class WidWebsiteTypeComboBox;
+
+// An account: name, website (chosen by type), login, password and comments.
+// The password is kept scrambled; an untouched field saves the stored text
+// unchanged. A new account belongs to the current project. Saving needs a
+// website.
+class WidAccountEditor : public BaseEditor
+{
+    Q_OBJECT
+public:
+    explicit WidAccountEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    QLineEdit* loginEdit = nullptr;
+    WidWebsiteTypeComboBox* typeCombo = nullptr;
+    WidWebsiteComboBox* websiteCombo = nullptr;
+    WidPasswordEdit* passwordEdit = nullptr;
+
+public slots:
+    void handleTypeChanged();
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+    void fillWidgets(DBBase* record) override;
+    void clearWidgets() override;
+    void storeWidgets(DBBase* record) override;
+    void connectWidgets() override;
+    void disconnectWidgets() override;
+    bool validate() override;
+
+private:
+    // Type and website of the stored website id; an id the chooser does not
+    // offer leaves the chooser empty, so that saving asks for a website.
+    void showWebsite(int websiteId);
+
+    QList<QMetaObject::Connection> m_connections;
+};
+
+} // namespace Vexal

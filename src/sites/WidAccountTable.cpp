@@ -1,0 +1,12 @@
+#include "sites/WidAccountTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidAccountTable::WidAccountTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Accounts, &DBSql::tableAccount)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidCountryComboBox;
+
+// A street address: name, its country (required; a new one starts on the
+// Init's second id), details and comments.
+class WidAddressEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidAddressEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidCountryComboBox* countryBox = nullptr;
+    QLineEdit* detailsEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "sites/WidAddressTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidAddressTable::WidAddressTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Addresses, &DBSql::tableAddress)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,35 @@
+#include "sites/WidCityEditor.h"
+
+#include "sites/DBCity.h"
+#include "sites/WidCountryComboBox.h"
+#include "texts/LocaleIdentity.h"
+
+namespace Vexal {
+
+WidCityEditor::WidCityEditor(QWidget* parent)
+    : BaseContentEditor(parent)
+{
+}
+
+QString WidCityEditor::typeName() const
+{
+    return LocaleIdentity::city();
+}
+
+DBBase* WidCityEditor::createRecord()
+{
+    return new DBCity(this);
+}
+
+void WidCityEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleIdentity::name());
+    countryBox = new WidCountryComboBox(body);
+    addIdField(LocaleIdentity::country(), countryBox, [this] { countryBox->reload(); }, &DBCity::countryId,
+               &DBCity::setCountryId, true);
+    provinceEdit = addTextField(LocaleIdentity::province(), &DBCity::province, &DBCity::setProvince);
+    addCommentsField(LocaleIdentity::comments());
+    finishForm();
+}
+
+} // namespace Vexal

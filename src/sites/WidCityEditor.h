@@ -1,0 +1,28 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidCountryComboBox;
+
+// A city: name, its country (required; a new one starts on the Init's second
+// id), province and comments.
+class WidCityEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidCityEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidCountryComboBox* countryBox = nullptr;
+    QLineEdit* provinceEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "sites/WidCityTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidCityTable::WidCityTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Cities, &DBSql::tableCity)
+{
+}
+
+} // namespace Vexal

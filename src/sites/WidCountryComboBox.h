@@ -1,0 +1,17 @@
+#pragma once
+
+#include "views/BaseComboBox.h"
+
+namespace Vexal {
+
+// Every country, sorted by name.
+class WidCountryComboBox : public BaseComboBox
+{
+    Q_OBJECT
+public:
+    explicit WidCountryComboBox(QWidget* parent = nullptr);
+
+    void reload();
+};
+
+} // namespace Vexal

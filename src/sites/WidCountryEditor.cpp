@@ -1,0 +1,31 @@
+#include "sites/WidCountryEditor.h"
+
+#include "sites/DBCountry.h"
+#include "texts/LocaleIdentity.h"
+
+namespace Vexal {
+
+WidCountryEditor::WidCountryEditor(QWidget* parent)
+    : BaseEditor(parent)
+{
+}
+
+QString WidCountryEditor::typeName() const
+{
+    return LocaleIdentity::country();
+}
+
+DBBase* WidCountryEditor::createRecord()
+{
+    return new DBCountry(this);
+}
+
+void WidCountryEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleIdentity::name());
+    codeEdit = addTextField(LocaleIdentity::code(), &DBCountry::code, &DBCountry::setCode);
+    addCommentsField(LocaleIdentity::comments());
+    finishForm();
+}
+
+} // namespace Vexal

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "views/BaseEditor.h"
+
+namespace Vexal {
+
+// A country: name, code and comments.
+class WidCountryEditor : public BaseEditor
+{
+    Q_OBJECT
+public:
+    explicit WidCountryEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    QLineEdit* codeEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

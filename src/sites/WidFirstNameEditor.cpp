@@ -1,0 +1,35 @@
+#include "sites/WidFirstNameEditor.h"
+
+#include "content/WidLanguageComboBox.h"
+#include "sites/DBFirstName.h"
+#include "texts/LocaleIdentity.h"
+
+namespace Vexal {
+
+WidFirstNameEditor::WidFirstNameEditor(QWidget* parent)
+    : BaseContentEditor(parent)
+{
+}
+
+QString WidFirstNameEditor::typeName() const
+{
+    return LocaleIdentity::firstName();
+}
+
+DBBase* WidFirstNameEditor::createRecord()
+{
+    return new DBFirstName(this);
+}
+
+void WidFirstNameEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleIdentity::name());
+    languageBox = new WidLanguageComboBox(body);
+    addIdField(LocaleIdentity::language(), languageBox, [this] { languageBox->reload(); }, &DBFirstName::languageId,
+               &DBFirstName::setLanguageId, true);
+    maleBox = addBoolField(LocaleIdentity::male(), &DBFirstName::gender, &DBFirstName::setGender, true);
+    addCommentsField(LocaleIdentity::comments());
+    finishForm();
+}
+
+} // namespace Vexal

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidLanguageComboBox;
+
+// A first name: name, its language (required; a new one starts on the Init's
+// second id), the male flag and comments.
+class WidFirstNameEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidFirstNameEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidLanguageComboBox* languageBox = nullptr;
+    QCheckBox* maleBox = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

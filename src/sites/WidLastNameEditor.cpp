@@ -1,0 +1,34 @@
+#include "sites/WidLastNameEditor.h"
+
+#include "content/WidLanguageComboBox.h"
+#include "sites/DBLastName.h"
+#include "texts/LocaleIdentity.h"
+
+namespace Vexal {
+
+WidLastNameEditor::WidLastNameEditor(QWidget* parent)
+    : BaseContentEditor(parent)
+{
+}
+
+QString WidLastNameEditor::typeName() const
+{
+    return LocaleIdentity::lastName();
+}
+
+DBBase* WidLastNameEditor::createRecord()
+{
+    return new DBLastName(this);
+}
+
+void WidLastNameEditor::createWidgets()
+{
+    nameEdit = addNameField(LocaleIdentity::name());
+    languageBox = new WidLanguageComboBox(body);
+    addIdField(LocaleIdentity::language(), languageBox, [this] { languageBox->reload(); }, &DBLastName::languageId,
+               &DBLastName::setLanguageId, true);
+    addCommentsField(LocaleIdentity::comments());
+    finishForm();
+}
+
+} // namespace Vexal

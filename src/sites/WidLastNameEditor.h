@@ -1,0 +1,27 @@
+#pragma once
+
+#include "content/BaseContentEditor.h"
+
+namespace Vexal {
+
+class WidLanguageComboBox;
+
+// A last name: name, its language (required; a new one starts on the Init's
+// second id) and comments.
+class WidLastNameEditor : public BaseContentEditor
+{
+    Q_OBJECT
+public:
+    explicit WidLastNameEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    WidLanguageComboBox* languageBox = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "sites/WidLastNameTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidLastNameTable::WidLastNameTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::LastNames, &DBSql::tableLastName)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "views/BaseJournal.h"
+
+namespace Vexal {
+
+class WidMasterAccountTable;
+
+// The master accounts journal. Select makes the selected master account the
+// only active one.
+class WidMasterAccountJournal : public BaseJournal
+{
+    Q_OBJECT
+public:
+    explicit WidMasterAccountJournal(QWidget* parent = nullptr);
+
+    QString title() const override;
+
+public slots:
+    void slotSelect();
+    void slotSelectionChanged() override;
+
+protected:
+    void createToolbar() override;
+    void connectToolbar() override;
+    void createTable() override;
+    void connectTable() override;
+    QWidget* createEditor(QWidget* parent) override;
+
+    WidMasterAccountTable* masterAccountTable = nullptr;
+};
+
+} // namespace Vexal

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "views/BaseEditor.h"
+
+namespace Vexal {
+
+// Name, URL and comments of a project. Saving the current project refreshes
+// the cached project and tells the window.
+class WidProjectEditor : public BaseEditor
+{
+    Q_OBJECT
+public:
+    explicit WidProjectEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    QLineEdit* nameEdit = nullptr;
+    QLineEdit* urlEdit = nullptr;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+    void afterSave(DBBase* record) override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,12 @@
+#include "sites/WidRankTable.h"
+
+#include "data/DBSql.h"
+
+namespace Vexal {
+
+WidRankTable::WidRankTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Ranks, &DBSql::tableRank)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,25 @@
+#include "sites/WidSiteToolbar.h"
+
+#include <QToolButton>
+
+namespace Vexal {
+
+WidSiteToolbar::WidSiteToolbar(SyncManager* syncManager, const QList<Command>& commands, QWidget* parent)
+    : BaseJournalToolbar(syncManager, parent)
+    , m_commands(commands)
+{
+}
+
+void WidSiteToolbar::createExtraButtons()
+{
+    if (m_commands.isEmpty())
+        return;
+    addSeparator();
+    for (const Command& command : m_commands) {
+        QToolButton* button = addButton(command.pixmap, command.text, command.id);
+        const int id = command.id;
+        connect(button, &QToolButton::clicked, this, [this, id] { emit onCommand(id); });
+    }
+}
+
+} // namespace Vexal

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "views/BaseEditor.h"
+
+#include <QList>
+
+namespace Vexal {
+
+// A website: name, type flags (one box per type), host list, login with the
+// e-mail address, page addresses, ranks and comments. A new website starts
+// with the type of its start parameters (Email when none).
+class WidWebsiteEditor : public BaseEditor
+{
+    Q_OBJECT
+public:
+    explicit WidWebsiteEditor(QWidget* parent = nullptr);
+
+    QString typeName() const override;
+
+    // The Host text of the input: every host in braces, "{a}{b}", lower case,
+    // without scheme, path or port. Input already in braces keeps its braced
+    // hosts; otherwise hosts are separated by blanks, commas or semicolons.
+    static QString hostText(const QString& input);
+
+    int typeFlags() const;
+    void setTypeFlags(int flags);
+
+    QLineEdit* nameEdit = nullptr;
+    QLineEdit* hostEdit = nullptr;
+    QLineEdit* homePageEdit = nullptr;
+    QLineEdit* loginPageEdit = nullptr;
+    QCheckBox* emailBox = nullptr;
+    QList<QCheckBox*> typeBoxes;
+
+protected:
+    DBBase* createRecord() override;
+    void createWidgets() override;
+    void fillWidgets(DBBase* record) override;
+    void clearWidgets() override;
+    void storeWidgets(DBBase* record) override;
+    void connectWidgets() override;
+    void disconnectWidgets() override;
+
+private:
+    QList<QMetaObject::Connection> m_typeConnections;
+};
+
+} // namespace Vexal

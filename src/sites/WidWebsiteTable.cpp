@@ -1,0 +1,51 @@
+#include "sites/WidWebsiteTable.h"
+
+#include "data/DBSql.h"
+#include "sites/SiteCommands.h"
+#include "texts/LocaleWebsite.h"
+#include "views/SqlFilter.h"
+
+#include <QAction>
+
+namespace Vexal {
+
+WidWebsiteTable::WidWebsiteTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Websites, &DBSql::tableWebsite)
+{
+}
+
+bool WidWebsiteTable::setType(int flag)
+{
+    m_type = flag;
+    if (m_typeFilter) {
+        // The flag is a number; it goes into the text, never a user's text.
+        m_typeFilter->setColumn(QStringLiteral("(%1 & %2)").arg(DBSql::colType()).arg(flag));
+        m_typeFilter->setEnabled(flag != 0);
+    }
+    return load();
+}
+
+void WidWebsiteTable::addMenuItems()
+{
+    const struct {
+        QString text;
+        int id;
+    } pages[] = {
+        {LocaleWebsite::homePage(), SiteCommands::HomePage},
+        {LocaleWebsite::loginPage(), SiteCommands::LoginPage},
+        {LocaleWebsite::registrationPage(), SiteCommands::RegistrationPage},
+        {LocaleWebsite::userPage(), SiteCommands::UserPage},
+    };
+    for (const auto& page : pages) {
+        const int id = page.id;
+        connect(addCommandItem(page.text, id), &QAction::triggered, this, [this, id] { emit onPage(id); });
+    }
+}
+
+void WidWebsiteTable::addFixedFilters()
+{
+    m_typeFilter = addFixedFilter(1, SqlFilter::NotEqual, DBSql::colType(), 0);
+    m_typeFilter->setEnabled(false);
+}
+
+} // namespace Vexal

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "texts/LocaleTable.h"
+
+#include <QObject>
+#include <QString>
+
+#define TESVAR_LOCALE_HISTORY_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
+    TEXT(yesterday, "Yesterday") \
+    TEXT(lastWeek, "Last Week") \
+    TEXT(lastMonth, "Last Month") \
+    FORWARD(today, LocaleDialog, today) \
+    FORWARD(title, LocaleDialog, title) \
+    FORWARD(load, LocaleBase, load) \
+    FORWARD(url, LocaleBase, url) \
+    FORWARD(urlPrefix, LocaleBase, urlPrefix) \
+    FORWARD(comments, LocaleBase, comments) \
+    FORWARD(id, LocaleBase, id) \
+    FORWARD(selectionChanged, LocaleBase, selectionChanged) \
+    FORWARD(history, LocaleInstance, history) \
+    FORWARD(clearRecentHistory, LocaleMenu, clearRecentHistory) \
+    FORWARD(unexpectedError, LocaleMessage, unexpectedError)
+
+namespace Vexal {
+
+// History journal, tree, table, editor and commands.
+class LocaleHistory : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LocaleHistory(QObject* parent = nullptr);
+
+    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_HISTORY_TABLE)
+};
+
+} // namespace Vexal

@@ -1,0 +1,50 @@
+#include "views/DelegateHistory.h"
+
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBQueryManager.h"
+#include "shell/BaseTab.h"
+#include "shell/WidTabManager.h"
+#include "texts/LocaleHistory.h"
+#include "views/DlgCleanHistory.h"
+#include "views/UtilDialog.h"
+#include "views/WidHistoryJournal.h"
+
+namespace Vexal {
+
+DelegateHistory::DelegateHistory(WidTabManager* tabManager, QObject* parent)
+    : DelegateBase(tabManager, parent)
+{
+}
+
+int DelegateHistory::history()
+{
+    WidTabManager* manager = tabManager();
+    if (!manager)
+        return -1;
+    BaseTab* page = manager->addUniqueTab(new WidHistoryJournal(parentWidget()), nullptr);
+    return page ? manager->indexOf(page->widget()) : -1;
+}
+
+bool DelegateHistory::clearRecentHistory()
+{
+    DlgCleanHistory dialog;
+    dialog.build(nullptr);
+    // The host of the current web page is offered; any other page offers none.
+    if (WidTabManager* manager = tabManager()) {
+        BaseTab* page = manager->pageAt(manager->currentIndex());
+        if (page && page->isWebPage())
+            dialog.setUrl(page->url());
+    }
+    if (UtilDialog::exec(&dialog) != QDialog::Accepted)
+        return false;
+    DBQueryManager query;
+    if (!query.clearHistory(dialog.period(), dialog.hours(), dialog.host())) {
+        Logger::error(query.errorText());
+        UtilSignalManager::instance()->emitError(LocaleHistory::unexpectedError());
+        return false;
+    }
+    return true;
+}
+
+} // namespace Vexal

@@ -1,0 +1,36 @@
+#include "views/DlgBookmark.h"
+
+#include "shell/UtilGui.h"
+#include "texts/LocaleBookmark.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace Vexal {
+
+DlgBookmark::DlgBookmark(QWidget* parent)
+    : DlgBase(parent)
+{
+}
+
+void DlgBookmark::createWidgets()
+{
+    titleLabel = new QLabel(LocaleBookmark::title(), body);
+    titleEdit = new QLineEdit(body);
+    UtilGui::addRow(formLayout, titleLabel, titleEdit);
+    UtilGui::stretchLastRow(formLayout);
+}
+
+void DlgBookmark::setTitle(const QString& title)
+{
+    titleEdit->setText(title);
+    titleEdit->setCursorPosition(0);
+}
+
+QString DlgBookmark::title() const
+{
+    return titleEdit->text();
+}
+
+} // namespace Vexal

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "views/DlgBase.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace Vexal {
+
+// Asks for a bookmark's title.
+class DlgBookmark : public DlgBase
+{
+    Q_OBJECT
+public:
+    explicit DlgBookmark(QWidget* parent = nullptr);
+
+    void setTitle(const QString& title);
+    QString title() const;
+
+    QLabel* titleLabel = nullptr;
+    QLineEdit* titleEdit = nullptr;
+
+protected:
+    void createWidgets() override;
+};
+
+} // namespace Vexal

@@ -1,0 +1,138 @@
+#include "views/WidBookmarkJournal.h"
+
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBQueryManager.h"
+#include "texts/LocaleBookmark.h"
+#include "views/DBBookmark.h"
+#include "views/WidBookmarkEditor.h"
+#include "views/WidBookmarkJournalToolbar.h"
+#include "views/WidBookmarkTable.h"
+
+#include <QItemSelectionModel>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace Vexal {
+
+WidBookmarkJournal::WidBookmarkJournal(QWidget* parent)
+    : BaseJournal(parent)
+{
+}
+
+QString WidBookmarkJournal::title() const
+{
+    return LocaleBookmark::bookmarks();
+}
+
+WidBookmarkTable* WidBookmarkJournal::bookmarkTable() const
+{
+    return qobject_cast<WidBookmarkTable*>(table);
+}
+
+void WidBookmarkJournal::createToolbar()
+{
+    auto* bar = new WidBookmarkJournalToolbar(syncManager, this);
+    bar->build();
+    toolbar = bar;
+    boxLayout->addWidget(bar);
+}
+
+void WidBookmarkJournal::connectToolbar()
+{
+    BaseJournal::connectToolbar();
+    if (auto* bar = qobject_cast<WidBookmarkJournalToolbar*>(toolbar)) {
+        connect(bar, &WidBookmarkJournalToolbar::onLoad, this, &WidBookmarkJournal::slotLoad);
+        connect(bar, &WidBookmarkJournalToolbar::onVisible, this, &WidBookmarkJournal::slotVisible);
+        connect(bar, &WidBookmarkJournalToolbar::onHidden, this, &WidBookmarkJournal::slotHidden);
+    }
+}
+
+void WidBookmarkJournal::createTable()
+{
+    installTable(new WidBookmarkTable(syncManager, this));
+}
+
+void WidBookmarkJournal::connectTable()
+{
+    BaseJournal::connectTable();
+    if (WidBookmarkTable* bookmarks = bookmarkTable()) {
+        connect(bookmarks, &WidBookmarkTable::onLoad, this, &WidBookmarkJournal::slotLoad);
+        connect(bookmarks, &WidBookmarkTable::onVisible, this, &WidBookmarkJournal::slotVisible);
+        connect(bookmarks, &WidBookmarkTable::onHidden, this, &WidBookmarkJournal::slotHidden);
+    }
+}
+
+QWidget* WidBookmarkJournal::createEditor(QWidget* parent)
+{
+    return new WidBookmarkEditor(parent);
+}
+
+void WidBookmarkJournal::slotDelete()
+{
+    BaseJournal::slotDelete();
+    UtilSignalManager::instance()->emitRestoreBookmarksMenu();
+}
+
+void WidBookmarkJournal::slotSelectionChanged()
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), LocaleBookmark::selectionChanged());
+    if (!table || !table->selectionModel()) {
+        reportInvalidObject(QStringLiteral("QItemSelectionModel"));
+        return;
+    }
+    const bool selected = table->selectionModel()->hasSelection();
+    syncManager->setEnabled(BaseTable::CommandAdd, true);
+    syncManager->setEnabled(BaseTable::CommandEdit, selected);
+    syncManager->setEnabled(BaseTable::CommandDelete, selected);
+    syncManager->setEnabled(BaseTable::CommandFilter, true);
+    syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
+    syncManager->setEnabled(WidBookmarkTable::CommandLoad, selected);
+    syncManager->setEnabled(WidBookmarkTable::CommandVisible, selected);
+    syncManager->setEnabled(WidBookmarkTable::CommandHidden, selected);
+    syncManager->setEnabled(BaseTable::CommandReload, true);
+}
+
+void WidBookmarkJournal::slotLoad()
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), LocaleBookmark::load());
+    const int id = table ? table->selectedId() : -1;
+    if (id == -1)
+        return;
+    DBBookmark bookmark(nullptr);
+    if (!bookmark.load(id)) {
+        reportRecordError(&bookmark);
+        return;
+    }
+    UtilSignalManager::instance()->emitLoad(QUrl(bookmark.url()), true, true);
+}
+
+void WidBookmarkJournal::slotVisible()
+{
+    switchVisible(LocaleBookmark::visible(), true);
+}
+
+void WidBookmarkJournal::slotHidden()
+{
+    switchVisible(LocaleBookmark::hidden(), false);
+}
+
+void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), action);
+    if (!table)
+        return;
+    const QList<int> ids = table->selectedIds();
+    if (ids.isEmpty())
+        return;
+    DBQueryManager query;
+    if (!query.setBookmarksVisible(ids, visible)) {
+        Logger::error(query.errorText());
+        UtilSignalManager::instance()->emitError(LocaleBookmark::unexpectedError());
+    }
+    table->reload();
+    UtilSignalManager::instance()->emitRestoreBookmarksMenu();
+}
+
+} // namespace Vexal

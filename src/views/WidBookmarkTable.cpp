@@ -1,0 +1,27 @@
+#include "views/WidBookmarkTable.h"
+
+#include "data/DBSql.h"
+#include "texts/LocaleBookmark.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace Vexal {
+
+WidBookmarkTable::WidBookmarkTable(SyncManager* syncManager, QWidget* parent)
+    : BaseTable(syncManager, parent, DBDefaultColumns::Bookmarks, &DBSql::tableBookmark)
+{
+}
+
+void WidBookmarkTable::addMenuItems()
+{
+    connect(addCommandItem(LocaleBookmark::visible(), CommandVisible), &QAction::triggered, this,
+            &WidBookmarkTable::onVisible);
+    connect(addCommandItem(LocaleBookmark::hidden(), CommandHidden), &QAction::triggered, this,
+            &WidBookmarkTable::onHidden);
+    connect(addCommandItem(LocaleBookmark::load(), CommandLoad), &QAction::triggered, this,
+            &WidBookmarkTable::onLoad);
+    tableMenu->addSeparator();
+}
+
+} // namespace Vexal

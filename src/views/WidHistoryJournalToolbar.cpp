@@ -1,0 +1,18 @@
+#include "views/WidHistoryJournalToolbar.h"
+
+#include "texts/ConstIcon.h"
+#include "texts/LocaleHistory.h"
+#include "views/WidHistoryTable.h"
+
+#include <QToolButton>
+
+namespace Vexal {
+
+void WidHistoryJournalToolbar::createExtraButtons()
+{
+    QToolButton* button = addButton(ConstIcon::forward(32), LocaleHistory::load(), WidHistoryTable::CommandLoad);
+    connect(button, &QToolButton::clicked, this, &WidHistoryJournalToolbar::onLoad);
+    addSeparator();
+}
+
+} // namespace Vexal

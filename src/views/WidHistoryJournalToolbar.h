@@ -1,0 +1,21 @@
+#pragma once
+
+#include "views/BaseJournalToolbar.h"
+
+namespace Vexal {
+
+// The history journal bar: the journal buttons plus Load.
+class WidHistoryJournalToolbar : public BaseJournalToolbar
+{
+    Q_OBJECT
+public:
+    using BaseJournalToolbar::BaseJournalToolbar;
+
+signals:
+    void onLoad();
+
+protected:
+    void createExtraButtons() override;
+};
+
+} // namespace Vexal

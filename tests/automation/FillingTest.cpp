@@ -1,0 +1,529 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+#include "LoopbackServer.h"
+
+#include "automation/DBArticleTemplate.h"
+#include "automation/DBDirectoryTemplate.h"
+#include "automation/DBLoginTemplate.h"
+#include "automation/DBRegistrationTemplate.h"
+#include "automation/DelegateArticleSubmitter.h"
+#include "automation/DelegateDirectorySubmitter.h"
+#include "automation/DelegateLoginSubmitter.h"
+#include "automation/DelegateRegistrationSubmitter.h"
+#include "automation/DelegateSocialBookmarkSubmitter.h"
+#include "automation/SelectorManager.h"
+#include "content/DBArticle.h"
+#include "content/DBSpinnedArticle.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBAccount.h"
+#include "data/DBCache.h"
+#include "data/DBCategory.h"
+#include "data/DBDirectory.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBOptions.h"
+#include "data/DBProject.h"
+#include "data/DBSocialBookmark.h"
+#include "data/DBWebsite.h"
+#include "data/Encryptor.h"
+#include "shell/DelegateWeb.h"
+#include "shell/WidTabManager.h"
+#include "shell/WidWebTab.h"
+#include "shell/WidWebView.h"
+#include "texts/LocaleMessage.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QUrlQuery>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+// A loopback site with one page per form kind, shown in a real web tab, on a
+// fresh database with one project and one website.
+struct Site
+{
+    TestDatabase db;
+    LoopbackServer server;
+    WidWebTab tab;
+    int websiteId = -1;
+
+    bool start()
+    {
+        Logger::resetForTests();
+        if (!db.isOpen() || !server.start())
+            return false;
+        for (const char* name : {"login", "register", "article", "directory", "social"}) {
+            QFile file(QStringLiteral(":/site/%1.html").arg(QLatin1String(name)));
+            if (!file.open(QIODevice::ReadOnly))
+                return false;
+            server.setPage(QStringLiteral("/%1.html").arg(QLatin1String(name)), "text/html; charset=utf-8",
+                           file.readAll());
+        }
+        DBProject project;
+        project.setName(QStringLiteral("P"));
+        if (!project.save())
+            return false;
+        DBCache::setProject(&project);
+        DBWebsite website;
+        website.setName(QStringLiteral("site"));
+        website.setHost(QStringLiteral("{127.0.0.1}"));
+        if (!website.save())
+            return false;
+        websiteId = website.id();
+        tab.setInit(nullptr);
+        return tab.webView() != nullptr;
+    }
+
+    QWebView* view() const { return tab.webView(); }
+    QWebFrame* frame() const { return view()->page()->mainFrame(); }
+
+    bool open(const QString& page)
+    {
+        // A form sent earlier may still be answering: wait for this page.
+        const QUrl target = server.url(QStringLiteral("/%1.html").arg(page));
+        QSignalSpy loaded(view(), &QWebView::loadFinished);
+        view()->load(target);
+        return QTest::qWaitFor([&] {
+            return !loaded.isEmpty() && loaded.last().first().toBool() && view()->url() == target;
+        }, 10000);
+    }
+
+    QString live(const QString& name) const
+    {
+        return frame()
+            ->findFirstElement(QStringLiteral("[name=\"%1\"]").arg(name))
+            .evaluateJavaScript(QStringLiteral("this.value"))
+            .toString();
+    }
+
+    // Submits the page's form the way a user's click would end, through the
+    // engine, and returns the fields the server received.
+    QMap<QString, QString> post(const QString& path, bool submitForm = true)
+    {
+        if (submitForm) {
+            SelectorManager manager(view());
+            manager.click(frame()->findFirstElement(QStringLiteral("form[method=\"post\"]")));
+        }
+        QMap<QString, QString> fields;
+        if (!QTest::qWaitFor([&] { return !server.requestsFor(path).isEmpty(); }, 10000))
+            return fields;
+        const LoopbackServer::Request request = server.requestsFor(path).first();
+        QString body = QString::fromUtf8(request.body);
+        body.replace(QLatin1Char('+'), QLatin1Char(' '));
+        for (const auto& item : QUrlQuery(body).queryItems(QUrl::FullyDecoded))
+            fields.insert(item.first, item.second);
+        return fields;
+    }
+};
+
+int countLines(const QStringList& lines, const QString& text)
+{
+    const QString escaped = text.toHtmlEscaped();
+    int count = 0;
+    for (const QString& line : lines)
+        count += line.contains(escaped) ? 1 : 0;
+    return count;
+}
+
+int notFound(const QString& caption)
+{
+    return countLines(Logger::infos(), LocaleMessage::fieldNotFound(caption));
+}
+
+int saveCategory(const QString& name, int masterId)
+{
+    DBCategory category;
+    category.setName(name);
+    category.setMasterId(masterId);
+    return category.save() ? category.id() : -1;
+}
+
+int saveMaster(const QDate& birthday)
+{
+    DBMasterAccount master;
+    master.setName(QStringLiteral("anna"));
+    master.setFirstName(QStringLiteral("Anna"));
+    master.setLastName(QStringLiteral("Berg"));
+    master.setLogin(QStringLiteral("annab"));
+    master.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("pä ss&1")));
+    master.setEmail(QStringLiteral("anna@example.com"));
+    master.setCity(QStringLiteral("Oslo"));
+    master.setGender(1);
+    master.setQuestion(2);
+    master.setBirthday(birthday);
+    return master.save() ? master.id() : -1;
+}
+
+} // namespace
+
+class FillingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loginFillsAndSubmits()
+    {
+        Site site;
+        QVERIFY(site.start());
+        DBLoginTemplate templ;
+        templ.setWebsiteId(site.websiteId);
+        templ.setLogin(QStringLiteral("INPUT[name=\"user\"]"));
+        templ.setPassword(QStringLiteral("INPUT[name=\"pwd\"]"));
+        templ.setSubmit(QStringLiteral("FORM[id=\"signin\"]"));
+        QVERIFY(templ.save());
+
+        // Without the click: written, not sent.
+        QVERIFY(site.open(QStringLiteral("login")));
+        DelegateLoginSubmitter(site.view(), nullptr).submit(QStringLiteral("anna"), QStringLiteral("s3 cr&t"), false,
+                                                           site.websiteId);
+        QCOMPARE(site.live(QStringLiteral("user")), QStringLiteral("anna"));
+        QCOMPARE(site.live(QStringLiteral("pwd")), QStringLiteral("s3 cr&t"));
+
+        // By template, the form named by the Submit selector is sent.
+        DelegateLoginSubmitter(site.view(), nullptr).submit(QStringLiteral("bob"), QStringLiteral("s3 cr&t"), true,
+                                                           site.websiteId);
+        QMap<QString, QString> sent = site.post(QStringLiteral("/session"), false);
+        QCOMPARE(sent.value(QStringLiteral("user")), QStringLiteral("bob"));
+        QCOMPARE(sent.value(QStringLiteral("pwd")), QStringLiteral("s3 cr&t"));
+        QCOMPARE(site.server.requestsFor(QStringLiteral("/session")).size(), 1);
+
+        // No template (website -1): recognised and the submit button clicked;
+        // the search form above is left alone.
+        site.server.clearRequests();
+        QVERIFY(site.open(QStringLiteral("login")));
+        DelegateLoginSubmitter(site.view(), nullptr).login(QStringLiteral("carl"), QStringLiteral("pw"), true, -1);
+        sent = site.post(QStringLiteral("/session"), false);
+        QCOMPARE(sent.value(QStringLiteral("user")), QStringLiteral("carl"));
+        QCOMPARE(sent.value(QStringLiteral("pwd")), QStringLiteral("pw"));
+        QCOMPARE(sent.value(QStringLiteral("go")), QStringLiteral("Log in"));
+        QVERIFY(site.server.requestsFor(QStringLiteral("/search")).isEmpty());
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void registrationByTemplateAndSmart()
+    {
+        Site site;
+        QVERIFY(site.start());
+        const int master = saveMaster(QDate(1980, 5, 17));
+        QVERIFY(master > 0);
+        DBRegistrationTemplate templ;
+        templ.setWebsiteId(site.websiteId);
+        templ.setFirstName(QStringLiteral("INPUT[name=\"fname\"]"));
+        templ.setGender(QStringLiteral("INPUT[name=\"sx\"&&value=\"2\"]"));
+        templ.setLogin(QStringLiteral("INPUT[name=\"login\"]"));
+        templ.setPassword(QStringLiteral("INPUT[name=\"pass1\"]"));
+        templ.setRPassword(QStringLiteral("INPUT[name=\"pass2\"]"));
+        templ.setEmail(QStringLiteral("INPUT[name=\"email\"]"));
+        templ.setQuestion(QStringLiteral("SELECT[name=\"quest\"]"));
+        templ.setCity(QStringLiteral("INPUT[name=\"town\"]"));
+        templ.setAcceptTerms(QStringLiteral("INPUT[name=\"tos\"]"));
+        QVERIFY(templ.save());
+
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        QVERIFY(site.open(QStringLiteral("register")));
+        DelegateRegistrationSubmitter(site.view(), nullptr).submit(master, site.websiteId);
+        // Nothing is sent until the user (here the test) submits.
+        QCOMPARE(site.view()->url(), site.server.url(QStringLiteral("/register.html")));
+        QMap<QString, QString> sent = site.post(QStringLiteral("/join"));
+        QCOMPARE(sent.value(QStringLiteral("fname")), QStringLiteral("Anna"));
+        QCOMPARE(sent.value(QStringLiteral("lname")), QString());
+        QCOMPARE(sent.value(QStringLiteral("login")), QStringLiteral("annab"));
+        QCOMPARE(sent.value(QStringLiteral("pass1")), QStringLiteral("pä ss&1"));
+        QCOMPARE(sent.value(QStringLiteral("pass2")), QStringLiteral("pä ss&1"));
+        QCOMPARE(sent.value(QStringLiteral("sx")), QStringLiteral("2"));
+        QCOMPARE(sent.value(QStringLiteral("quest")), QStringLiteral("Town"));
+        QCOMPARE(sent.value(QStringLiteral("town")), QStringLiteral("Oslo"));
+        QCOMPARE(sent.value(QStringLiteral("tos")), QStringLiteral("yes"));
+        QCOMPARE(sent.value(QStringLiteral("b1")), QStringLiteral("Year"));
+
+        // Smart: every password control gets the password, the birthday goes
+        // into year, month and day.
+        site.server.clearRequests();
+        QVERIFY(site.open(QStringLiteral("register")));
+        DelegateRegistrationSubmitter(site.view(), nullptr).submit(master, -1);
+        sent = site.post(QStringLiteral("/join"));
+        QCOMPARE(sent.value(QStringLiteral("fname")), QStringLiteral("Anna"));
+        QCOMPARE(sent.value(QStringLiteral("lname")), QStringLiteral("Berg"));
+        QCOMPARE(sent.value(QStringLiteral("pass1")), QStringLiteral("pä ss&1"));
+        QCOMPARE(sent.value(QStringLiteral("pass2")), QStringLiteral("pä ss&1"));
+        QCOMPARE(sent.value(QStringLiteral("email")), QStringLiteral("anna@example.com"));
+        QCOMPARE(sent.value(QStringLiteral("sx")), QStringLiteral("2"));
+        QCOMPARE(sent.value(QStringLiteral("b1")), QStringLiteral("1980"));
+        QCOMPARE(sent.value(QStringLiteral("b2")), QStringLiteral("May"));
+        QCOMPARE(sent.value(QStringLiteral("b3")), QStringLiteral("17"));
+        QCOMPARE(sent.value(QStringLiteral("tos")), QStringLiteral("yes"));
+        QCOMPARE(errors.count(), 0);
+
+        // A birthday that is no date fills no year, month or day.
+        const int undated = saveMaster(QDate());
+        site.server.clearRequests();
+        QVERIFY(site.open(QStringLiteral("register")));
+        DelegateRegistrationSubmitter(site.view(), nullptr).submit(undated, -1);
+        sent = site.post(QStringLiteral("/join"));
+        QCOMPARE(sent.value(QStringLiteral("fname")), QStringLiteral("Anna"));
+        QCOMPARE(sent.value(QStringLiteral("b1")), QStringLiteral("Year"));
+        QCOMPARE(sent.value(QStringLiteral("b2")), QStringLiteral("Month"));
+        QCOMPARE(sent.value(QStringLiteral("b3")), QStringLiteral("Select day"));
+    }
+
+    void articleByTemplateAndSmart()
+    {
+        Site site;
+        QVERIFY(site.start());
+        const int parent = saveCategory(QStringLiteral("Sites"), -1);
+        saveCategory(QStringLiteral("business"), parent);
+        saveCategory(QStringLiteral("biz"), parent);
+        DBArticle article;
+        article.setName(QStringLiteral("a"));
+        article.setProjectId(DBCache::projectId());
+        article.setCategoryId(parent);
+        article.setTags(QStringLiteral("a,,b, c,"));
+        article.setAuthor(QStringLiteral("Me"));
+        QVERIFY(article.save());
+        DBSpinnedArticle spun;
+        spun.setName(QStringLiteral("s"));
+        spun.setProjectId(DBCache::projectId());
+        spun.setArticleId(article.id());
+        spun.setTitleFinal(QStringLiteral("Final title"));
+        spun.setIntro(QStringLiteral("{Hello|Hello}"));
+        spun.setBodyFinal(QStringLiteral("Body text"));
+        QVERIFY(spun.save());
+        DBArticleTemplate templ;
+        templ.setWebsiteId(site.websiteId);
+        templ.setCategory(QStringLiteral("SELECT[name=\"cat\"]"));
+        templ.setTitle(QStringLiteral("INPUT[name=\"t1\"]"));
+        templ.setTags(QStringLiteral("INPUT[name=\"kw\"]"));
+        templ.setAuthor(QStringLiteral("TEXTAREA[name=\"about\"]"));
+        templ.setIntro(QStringLiteral("TEXTAREA[name=\"s\"]"));
+        templ.setBody(QStringLiteral("TEXTAREA[name=\"a_txt\"]"));
+        QVERIFY(templ.save());
+
+        QVERIFY(site.open(QStringLiteral("article")));
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), site.websiteId);
+        QMap<QString, QString> sent = site.post(QStringLiteral("/article-post"));
+        // The options' order decides between the child category names.
+        QCOMPARE(sent.value(QStringLiteral("cat")), QStringLiteral("Biz"));
+        QCOMPARE(sent.value(QStringLiteral("t1")), QStringLiteral("Final title"));
+        QCOMPARE(sent.value(QStringLiteral("kw")), QStringLiteral("a,b, c"));
+        QCOMPARE(sent.value(QStringLiteral("about")), QStringLiteral("Me"));
+        QCOMPARE(sent.value(QStringLiteral("s")), QStringLiteral("Hello"));
+        QCOMPARE(sent.value(QStringLiteral("a_txt")), QStringLiteral("Body text"));
+        QVERIFY(!sent.contains(QStringLiteral("agree_box")));
+
+        // Smart, and an article without a category chooses none.
+        article.setCategoryId(-1);
+        QVERIFY(article.save());
+        site.server.clearRequests();
+        QVERIFY(site.open(QStringLiteral("article")));
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), -1);
+        sent = site.post(QStringLiteral("/article-post"));
+        QCOMPARE(sent.value(QStringLiteral("cat")), QStringLiteral("Choose"));
+        QCOMPARE(sent.value(QStringLiteral("t1")), QStringLiteral("Final title"));
+        QCOMPARE(sent.value(QStringLiteral("kw")), QStringLiteral("a,b, c"));
+        QCOMPARE(sent.value(QStringLiteral("about")), QStringLiteral("Me"));
+        QCOMPARE(sent.value(QStringLiteral("s")), QStringLiteral("Hello"));
+        QCOMPARE(sent.value(QStringLiteral("a_txt")), QStringLiteral("Body text"));
+        QCOMPARE(sent.value(QStringLiteral("agree_box")), QStringLiteral("yes"));
+        QCOMPARE(notFound(QStringLiteral("Category")), 0);
+    }
+
+    void directoryAndSocialBookmark()
+    {
+        Site site;
+        QVERIFY(site.start());
+        DBDirectory entry;
+        entry.setName(QStringLiteral("d"));
+        entry.setProjectId(DBCache::projectId());
+        entry.setTitle(QStringLiteral("Тесвар сайт"));
+        entry.setTags(QStringLiteral("x,,y"));
+        entry.setUrl(QStringLiteral("http://example.com/"));
+        entry.setDescription(QStringLiteral("About"));
+        entry.setUserName(QStringLiteral("Dag"));
+        entry.setUserEmail(QStringLiteral("dag@example.com"));
+        QVERIFY(entry.save());
+        DBDirectoryTemplate templ;
+        templ.setWebsiteId(site.websiteId);
+        templ.setCategory(QStringLiteral("SELECT[name=\"category_id\"]"));
+        // Matches every text input: only the first gets the title.
+        templ.setTitle(QStringLiteral("FORM[id=\"add\"]:INPUT[type=\"text\"]"));
+        templ.setTags(QStringLiteral("INPUT[name=\"nothing\"]"));
+        templ.setUrl(QStringLiteral("INPUT[name=\"u1\"]"));
+        templ.setUserName(QStringLiteral("INPUT[name=\"x1\"]"));
+        templ.setUserEmail(QStringLiteral("INPUT[name=\"x2\"]"));
+        templ.setAcceptTerms(QStringLiteral("INPUT[name=\"c1\"]"));
+        QVERIFY(templ.save());
+
+        QVERIFY(site.open(QStringLiteral("directory")));
+        DelegateDirectorySubmitter(site.view(), nullptr).submit(entry.id(), site.websiteId);
+        QMap<QString, QString> sent = site.post(QStringLiteral("/listing"));
+        QCOMPARE(sent.value(QStringLiteral("category_id")), QStringLiteral("Top"));
+        QCOMPARE(sent.value(QStringLiteral("t")), QStringLiteral("Тесвар сайт"));
+        QCOMPARE(sent.value(QStringLiteral("kw")), QString());
+        QCOMPARE(sent.value(QStringLiteral("u1")), QStringLiteral("http://example.com/"));
+        QCOMPARE(sent.value(QStringLiteral("d")), QString());
+        QCOMPARE(sent.value(QStringLiteral("x1")), QStringLiteral("Dag"));
+        QCOMPARE(sent.value(QStringLiteral("x2")), QStringLiteral("dag@example.com"));
+        QCOMPARE(sent.value(QStringLiteral("c1")), QStringLiteral("yes"));
+        // The field found nowhere is an information line; the empty one is silent.
+        QCOMPARE(notFound(QStringLiteral("Tags")), 1);
+        QCOMPARE(notFound(QStringLiteral("Description")), 0);
+        QCOMPARE(Logger::infos().size(), 1);
+        QVERIFY(Logger::errors().isEmpty());
+
+        DBSocialBookmark bookmark;
+        bookmark.setName(QStringLiteral("b"));
+        bookmark.setProjectId(DBCache::projectId());
+        bookmark.setTitle(QStringLiteral("Tesvar"));
+        bookmark.setTags(QStringLiteral("web,,seo"));
+        bookmark.setUrl(QStringLiteral("http://example.com/"));
+        bookmark.setDescription(QStringLiteral("Notes"));
+        QVERIFY(bookmark.save());
+        // The website has no social bookmark template: recognition.
+        QVERIFY(site.open(QStringLiteral("social")));
+        DelegateSocialBookmarkSubmitter(site.view(), nullptr).submit(bookmark.id(), site.websiteId);
+        sent = site.post(QStringLiteral("/bookmark"));
+        QCOMPARE(sent.value(QStringLiteral("url")), QStringLiteral("http://example.com/"));
+        QCOMPARE(sent.value(QStringLiteral("title")), QStringLiteral("Tesvar"));
+        QCOMPARE(sent.value(QStringLiteral("tags")), QStringLiteral("web,seo"));
+        QCOMPARE(sent.value(QStringLiteral("n")), QStringLiteral("Notes"));
+        QVERIFY(!sent.contains(QStringLiteral("private")));
+    }
+
+    void quickLoginOnTheCurrentTab()
+    {
+        Site site;
+        QVERIFY(site.start());
+        DBOptions options;
+        options.setSaveHistory(false);
+        DBCache::setOptions(&options);
+        DBAccount account;
+        account.setName(QStringLiteral("acc"));
+        account.setProjectId(DBCache::projectId());
+        account.setWebsiteId(site.websiteId);
+        account.setLogin(QStringLiteral("acc"));
+        account.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("acc-pw")));
+        QVERIFY(account.save());
+
+        QWidget window;
+        WidTabManager tabs(&window);
+        auto* tab = new WidWebTab;
+        tabs.addTab(tab, nullptr, false, true);
+        QVERIFY(tab->webView());
+        const auto open = [&] {
+            const QUrl target = site.server.url(QStringLiteral("/login.html"));
+            QSignalSpy loaded(tab->webView(), &QWebView::loadFinished);
+            tab->load(target);
+            return QTest::qWaitFor([&] {
+                return !loaded.isEmpty() && loaded.last().first().toBool() && tab->url() == target;
+            }, 10000);
+        };
+        QVERIFY(open());
+        DelegateWeb(&tabs, &window).quickLogin();
+        const QMap<QString, QString> sent = site.post(QStringLiteral("/session"), false);
+        QCOMPARE(sent.value(QStringLiteral("user")), QStringLiteral("acc"));
+        QCOMPARE(sent.value(QStringLiteral("pwd")), QStringLiteral("acc-pw"));
+
+        // The account look-up fails: reported, nothing filled or sent.
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        QTRY_COMPARE(tab->url(), site.server.url(QStringLiteral("/session")));
+        site.server.clearRequests();
+        QVERIFY(open());
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Account")));
+        DelegateWeb(&tabs, &window).quickLogin();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.last().first().toString(), LocaleMessage::unexpectedError());
+        QCOMPARE(tab->webView()->page()->mainFrame()->findFirstElement(QStringLiteral("[name=\"user\"]"))
+                     .evaluateJavaScript(QStringLiteral("this.value")).toString(), QString());
+        QVERIFY(site.server.requestsFor(QStringLiteral("/session")).isEmpty());
+    }
+
+    void badInput()
+    {
+        Site site;
+        QVERIFY(site.start());
+        const int master = saveMaster(QDate(1980, 5, 17));
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        DBArticle article;
+        article.setName(QStringLiteral("a"));
+        article.setProjectId(DBCache::projectId());
+        QVERIFY(article.save());
+        DBSpinnedArticle spun;
+        spun.setName(QStringLiteral("s"));
+        spun.setProjectId(DBCache::projectId());
+        spun.setTitleFinal(QStringLiteral("T"));
+        QVERIFY(spun.save());
+        DBArticleTemplate templ;
+        templ.setWebsiteId(site.websiteId);
+        templ.setCategory(QStringLiteral("SELECT[name=\"cat\"]"));
+        templ.setTitle(QStringLiteral("INPUT[name="));
+        templ.setTags(QStringLiteral("INPUT[name=\"kw\"]"));
+        QVERIFY(templ.save());
+
+        // A selector that does not parse: nothing is written, not even the
+        // field parsed before it.
+        QVERIFY(site.open(QStringLiteral("article")));
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), site.websiteId);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.last().first().toString(), LocaleMessage::invalidSelectors());
+        QCOMPARE(Logger::errors().size(), 1);
+        QCOMPARE(site.live(QStringLiteral("t1")), QString());
+        QCOMPARE(site.live(QStringLiteral("kw")), QString());
+        QCOMPARE(site.frame()->findFirstElement(QStringLiteral("select")).evaluateJavaScript(
+                     QStringLiteral("this.selectedIndex")).toInt(), 0);
+
+        // A record that cannot be loaded: the general message, nothing written.
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), 9999, -1);
+        QCOMPARE(errors.count(), 2);
+        QCOMPARE(errors.last().first().toString(), LocaleMessage::unexpectedError());
+        QCOMPARE(site.live(QStringLiteral("t1")), QString());
+
+        // A template list that cannot be loaded stops the fill: no recognition.
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE RegistrationTemplate")));
+        QVERIFY(site.open(QStringLiteral("register")));
+        DelegateRegistrationSubmitter(site.view(), nullptr).submit(master, site.websiteId);
+        QCOMPARE(errors.count(), 3);
+        QCOMPARE(errors.last().first().toString(), LocaleMessage::unexpectedError());
+        QCOMPARE(site.live(QStringLiteral("fname")), QString());
+
+        // A page that is not the form the template was made for: every field
+        // is reported missing and the page is left as it is.
+        Logger::resetForTests();
+        templ.setTitle(QStringLiteral("INPUT[name=\"t1\"]"));
+        QVERIFY(templ.save());
+        QVERIFY(site.open(QStringLiteral("social")));
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), site.websiteId);
+        QCOMPARE(notFound(QStringLiteral("Category")), 1);
+        QCOMPARE(notFound(QStringLiteral("Title")), 1);
+        QCOMPARE(notFound(QStringLiteral("Tags")), 1);
+        QCOMPARE(site.live(QStringLiteral("title")), QString());
+
+        // Smart recognition that finds no form: its message, nothing written.
+        DelegateLoginSubmitter(site.view(), nullptr).submit(QStringLiteral("a"), QStringLiteral("b"), true, -1);
+        QCOMPARE(errors.count(), 4);
+        QCOMPARE(site.live(QStringLiteral("title")), QString());
+
+        // The view goes away before the fill: nothing to write, no crash.
+        const int before = errors.count();
+        {
+            auto* view = new QWebView;
+            DelegateDirectorySubmitter delegate(view, nullptr);
+            delete view;
+            QVERIFY(!delegate.view());
+            DBDirectory entry;
+            entry.setName(QStringLiteral("d"));
+            entry.setProjectId(DBCache::projectId());
+            QVERIFY(entry.save());
+            delegate.submit(entry.id(), -1);
+        }
+        QVERIFY(errors.count() >= before);
+        QVERIFY(site.server.requestsFor(QStringLiteral("/session")).isEmpty());
+    }
+};
+
+TESVAR_TEST(FillingTest)
+#include "FillingTest.moc"

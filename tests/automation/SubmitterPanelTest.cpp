@@ -1,0 +1,492 @@
+#include "LoopbackServer.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "automation/BaseSubmitterToolbar.h"
+#include "automation/DBSocialBookmarkTemplate.h"
+#include "automation/ExtArticleSubmitter.h"
+#include "automation/ExtDirectorySubmitter.h"
+#include "automation/ExtRegistrationSubmitter.h"
+#include "automation/ExtSocialBookmarkSubmitter.h"
+#include "automation/WidWebsiteNavigator.h"
+#include "content/DBArticle.h"
+#include "content/DBSpinnedArticle.h"
+#include "content/WidArticleComboBox.h"
+#include "content/WidSpinnedArticleComboBox.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBAccount.h"
+#include "data/DBCache.h"
+#include "data/DBDirectory.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBProject.h"
+#include "data/DBSocialBookmark.h"
+#include "data/DBWebsite.h"
+#include "data/Encryptor.h"
+#include "shell/WidDNDList.h"
+#include "shell/WidTabManager.h"
+#include "shell/WidWebTab.h"
+#include "shell/WidWebView.h"
+#include "sites/DelegateProject.h"
+#include "sites/WidMasterAccountComboBox.h"
+#include "sites/WidWebsiteComboBox.h"
+#include "sites/WidWebsiteTypeComboBox.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+const QString missing = QStringLiteral("One or few required items are missing.");
+
+int useProject(const QString& name)
+{
+    DBProject project;
+    project.setName(name);
+    project.setActive(true);
+    if (!project.save())
+        return -1;
+    DBCache::setProject(&project);
+    return project.id();
+}
+
+int saveWebsite(const QString& name, const QString& host, int type, bool email = false,
+                const QString& home = QString())
+{
+    DBWebsite website;
+    website.setName(name);
+    website.setHost(host);
+    website.setType(type);
+    website.setEmail(email);
+    website.setHomePage(home);
+    return website.save() ? website.id() : -1;
+}
+
+QStringList items(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+QStringList blanks(int count)
+{
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts << QString();
+    return texts;
+}
+
+QString lastText(const QSignalSpy& spy)
+{
+    return spy.isEmpty() ? QString() : spy.last().at(0).toString();
+}
+
+// A web tab showing a page of the given address, with a panel attached on
+// demand. The database is declared first so that it outlives everything.
+struct Fixture
+{
+    TestDatabase db;
+    int project = -1;
+    WidWebTab tab;
+
+    Fixture() { project = useProject(QStringLiteral("P")); }
+
+    bool show(const QString& address, const QString& html = QStringLiteral("<html><body></body></html>"))
+    {
+        if (!tab.webView())
+            tab.setInit(nullptr);
+        QSignalSpy loaded(tab.webView()->page(), &QWebPage::loadFinished);
+        tab.webView()->setHtml(html, QUrl(address));
+        return loaded.count() > 0 || loaded.wait(10000);
+    }
+
+    template <class Panel>
+    Panel* attach()
+    {
+        auto* panel = new Panel;
+        tab.setExtension(panel);
+        return panel;
+    }
+
+    QString inputValue(const QString& name) const
+    {
+        QWebElement input = tab.webView()->page()->mainFrame()->findFirstElement(
+            QStringLiteral("input[name=\"%1\"]").arg(name));
+        return input.evaluateJavaScript(QStringLiteral("this.value")).toString();
+    }
+};
+
+QToolButton* navigatorButton(BaseSubmitter* panel, WidWebsiteNavigator::Button which)
+{
+    return panel->navigator()->button(which);
+}
+
+} // namespace
+
+class SubmitterPanelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { DBCache::reset(); }
+
+    void projectPanelsKeepTheirTypeAndPreselectThePageSite()
+    {
+        Fixture f;
+        QVERIFY(f.db.isOpen());
+        const int alpha = saveWebsite(QStringLiteral("Alpha"), QStringLiteral("{site-a.test}"), 8 | 32);
+        saveWebsite(QStringLiteral("Beta"), QStringLiteral("{other.test}"), 4);
+        saveWebsite(QStringLiteral("Gamma"), QStringLiteral("{g.test}"), 8);
+        const int delta = saveWebsite(QStringLiteral("Delta"), QStringLiteral("{d.test}"), 128 | 4);
+        QVERIFY(f.show(QStringLiteral("http://site-a.test/page")));
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+
+        ExtArticleSubmitter loose; // nothing is built before attaching
+        QVERIFY(!loose.toolbar());
+
+        auto* article = f.attach<ExtArticleSubmitter>();
+        QCOMPARE(article->toolbar()->title(), QStringLiteral("Article Submitter"));
+        QVERIFY(!article->typeBox()->isEnabled());
+        QCOMPARE(article->typeBox()->currentType(), 8);
+        QCOMPARE(items(article->websiteBox()), QStringList({QStringLiteral("Alpha"), QStringLiteral("Gamma")}));
+        QCOMPARE(article->websiteBox()->currentId(), alpha);
+        QCOMPARE(article->dragList()->count(), 5);
+
+        QPointer<ExtArticleSubmitter> replaced = article;
+        auto* directory = f.attach<ExtDirectorySubmitter>();
+        QTRY_VERIFY(!replaced);
+        QCOMPARE(directory->toolbar()->title(), QStringLiteral("Directory Submitter"));
+        QCOMPARE(directory->typeBox()->currentType(), 32);
+        QCOMPARE(items(directory->websiteBox()), QStringList({QStringLiteral("Alpha")}));
+
+        // The page's site has no Social Bookmarks flag: the first listed site is current.
+        auto* bookmark = f.attach<ExtSocialBookmarkSubmitter>();
+        QCOMPARE(bookmark->toolbar()->title(), QStringLiteral("Social Bookmark Submitter"));
+        QCOMPARE(bookmark->typeBox()->currentType(), 128);
+        QVERIFY(!bookmark->typeBox()->isEnabled());
+        QCOMPARE(bookmark->websiteBox()->currentId(), delta);
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(warnings.count(), 0);
+
+        QPointer<ExtSocialBookmarkSubmitter> closed = bookmark;
+        bookmark->toolbar()->findChildren<QToolButton*>().last()->click(); // Close
+        QVERIFY(!f.tab.extension());
+        QTRY_VERIFY(!closed);
+    }
+
+    void registrationPanelFollowsTheChosenType()
+    {
+        Fixture f;
+        QVERIFY(f.db.isOpen());
+        const int alpha = saveWebsite(QStringLiteral("Alpha"), QStringLiteral("{site-a.test}"), 8 | 32 | 256);
+        const int beta = saveWebsite(QStringLiteral("Beta"), QStringLiteral("{b.test}"), 4);
+        const int delta = saveWebsite(QStringLiteral("Delta"), QStringLiteral("{d.test}"), 128 | 4);
+        DBMasterAccount master;
+        master.setName(QStringLiteral("M"));
+        master.setFirstName(QStringLiteral("Ann"));
+        master.setLogin(QStringLiteral("ann"));
+        master.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("s3cret")));
+        master.setFax(QStringLiteral("555"));
+        QVERIFY(master.save());
+        QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
+
+        auto* panel = f.attach<ExtRegistrationSubmitter>();
+        QCOMPARE(panel->toolbar()->title(), QStringLiteral("Registration"));
+        QVERIFY(panel->typeBox()->isEnabled());
+        QCOMPARE(panel->typeBox()->currentType(), 8); // lowest flag of the page's site
+        QCOMPARE(panel->websiteBox()->currentId(), alpha);
+
+        QStringList labels;
+        for (int i = 0; i < panel->dragList()->count(); ++i)
+            labels << panel->dragList()->item(i)->text();
+        QCOMPARE(labels, QStringList({"First Name", "Middle Name", "Last Name", "Full Name", "Login", "Password",
+                                      "Email", "Url", "Answer", "Country", "City", "Province", "Address",
+                                      "Details", "Zip Code", "Phone", "Fax"}));
+        const QStringList values = panel->dragValues();
+        QCOMPARE(values.at(0), QStringLiteral("Ann"));
+        QCOMPARE(values.at(4), QStringLiteral("ann"));
+        QCOMPARE(values.at(5), QStringLiteral("s3cret"));
+        QCOMPARE(values.at(16), QStringLiteral("555"));
+
+        // Another type lists its sites, the first current; the values stay.
+        panel->typeBox()->setCurrentType(4);
+        QCOMPARE(items(panel->websiteBox()), QStringList({QStringLiteral("Beta"), QStringLiteral("Delta")}));
+        QCOMPARE(panel->websiteBox()->currentId(), beta);
+        QCOMPARE(panel->dragValues(), values);
+
+        // Previous and Next stay within the list.
+        QSignalSpy moved(panel->websiteBox(), QOverload<int>::of(&QComboBox::currentIndexChanged));
+        navigatorButton(panel, WidWebsiteNavigator::Previous)->click();
+        QCOMPARE(moved.count(), 0);
+        QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::ExtRegistrationSubmitter"));
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Previous"));
+        navigatorButton(panel, WidWebsiteNavigator::Next)->click();
+        QCOMPARE(panel->websiteBox()->currentId(), delta);
+        navigatorButton(panel, WidWebsiteNavigator::Next)->click();
+        QCOMPARE(moved.count(), 1);
+        navigatorButton(panel, WidWebsiteNavigator::Previous)->click();
+        QCOMPARE(panel->websiteBox()->currentId(), beta);
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Update Items")); // the website changed
+
+        // A page of no known site: Email and its first site, quietly.
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        QVERIFY(f.show(QStringLiteral("http://nowhere.test/")));
+        panel = f.attach<ExtRegistrationSubmitter>();
+        QCOMPARE(panel->typeBox()->currentType(), 4);
+        QCOMPARE(panel->websiteBox()->currentId(), beta);
+        QVERIFY(f.show(QStringLiteral("about:blank")));
+        panel = f.attach<ExtRegistrationSubmitter>();
+        QCOMPARE(panel->typeBox()->currentType(), 4);
+        QCOMPARE(errors.count(), 0);
+    }
+
+    void pageButtonsLoadTheSitePages()
+    {
+        LoopbackServer server;
+        QVERIFY(server.start());
+        server.setHtml(QStringLiteral("/home"), QStringLiteral("<html><head><title>H</title></head></html>"));
+        Fixture f;
+        QVERIFY(f.db.isOpen());
+        const QUrl home = server.url(QStringLiteral("/home"));
+        saveWebsite(QStringLiteral("Local"), QStringLiteral("{127.0.0.1}"), 4, false, home.toString());
+        const QUrl start = server.url(QStringLiteral("/start"));
+        QVERIFY(f.show(start.toString()));
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+
+        auto* panel = f.attach<ExtRegistrationSubmitter>();
+        QCOMPARE(panel->websiteBox()->count(), 1);
+        navigatorButton(panel, WidWebsiteNavigator::LoginPage)->click();
+        QCOMPARE(warnings.count(), 1);
+        QCOMPARE(lastText(warnings), QStringLiteral("Address of Login Page is missing."));
+        navigatorButton(panel, WidWebsiteNavigator::RegistrationPage)->click();
+        QCOMPARE(lastText(warnings), QStringLiteral("Address of Registration Page is missing."));
+        navigatorButton(panel, WidWebsiteNavigator::UserPage)->click();
+        QCOMPARE(lastText(warnings), QStringLiteral("Address of User Page is missing."));
+        QCOMPARE(f.tab.url(), start);
+
+        navigatorButton(panel, WidWebsiteNavigator::HomePage)->click();
+        QTRY_COMPARE(f.tab.title(), QStringLiteral("H"));
+        QCOMPARE(f.tab.url(), home);
+        QCOMPARE(panel->websiteBox()->count(), 1); // a page load does not refresh the panel
+
+        // No site of the type: the buttons do nothing and say nothing.
+        panel->typeBox()->setCurrentType(64);
+        QCOMPARE(panel->websiteBox()->count(), 0);
+        const int before = warnings.count();
+        navigatorButton(panel, WidWebsiteNavigator::HomePage)->click();
+        navigatorButton(panel, WidWebsiteNavigator::Next)->click();
+        QCOMPARE(warnings.count(), before);
+    }
+
+    void projectPanelDragValues()
+    {
+        Fixture f;
+        QVERIFY(f.db.isOpen());
+        QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+
+        auto* bookmarks = f.attach<ExtSocialBookmarkSubmitter>();
+        QCOMPARE(bookmarks->dragValues(), blanks(4));
+        bookmarks->toolbar()->submitButton()->click();
+        QCOMPARE(lastText(warnings), missing);
+
+        DBSocialBookmark bookmark;
+        bookmark.setName(QStringLiteral("B"));
+        bookmark.setProjectId(f.project);
+        bookmark.setTitle(QStringLiteral("Title"));
+        bookmark.setTags(QStringLiteral("a,,b, c,"));
+        bookmark.setUrl(QStringLiteral("http://u.test/"));
+        bookmark.setDescription(QStringLiteral("Δ text"));
+        QVERIFY(bookmark.save());
+        bookmarks->slotReload();
+        QCOMPARE(bookmarks->dragValues(), QStringList({QStringLiteral("Title"), QStringLiteral("a,b, c"),
+                                                       QStringLiteral("http://u.test/"), QStringLiteral("Δ text")}));
+
+        DBDirectory entry;
+        entry.setName(QStringLiteral("D"));
+        entry.setProjectId(f.project);
+        entry.setTitle(QStringLiteral("Dir"));
+        entry.setTags(QStringLiteral(",x,"));
+        entry.setUserName(QStringLiteral("user"));
+        entry.setUserEmail(QStringLiteral("u@test"));
+        QVERIFY(entry.save());
+        DBDirectory other; // another project's entry is not offered
+        other.setName(QStringLiteral("A"));
+        other.setProjectId(f.project + 1);
+        QVERIFY(other.save());
+        auto* directory = f.attach<ExtDirectorySubmitter>();
+        QCOMPARE(directory->dragValues(), QStringList({QStringLiteral("Dir"), QStringLiteral("x"), QString(),
+                                                       QString(), QStringLiteral("user"), QStringLiteral("u@test")}));
+    }
+
+    void articleValuesFollowTheSpunArticle()
+    {
+        Fixture f;
+        QVERIFY(f.db.isOpen());
+        DBArticle first;
+        first.setName(QStringLiteral("A1"));
+        first.setProjectId(f.project);
+        first.setTags(QStringLiteral("x,,y"));
+        first.setAuthor(QStringLiteral("Bio"));
+        QVERIFY(first.save());
+        DBArticle second;
+        second.setName(QStringLiteral("A2"));
+        second.setProjectId(f.project);
+        QVERIFY(second.save());
+        DBSpinnedArticle spun;
+        spun.setName(QStringLiteral("S1"));
+        spun.setProjectId(f.project);
+        spun.setArticleId(first.id());
+        spun.setTitle(QStringLiteral("{ignored|unused}"));
+        spun.setTitleFinal(QStringLiteral("T"));
+        spun.setIntro(QStringLiteral("{only}"));
+        spun.setBodyFinal(QStringLiteral("B"));
+        QVERIFY(spun.save());
+        QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+
+        auto* panel = f.attach<ExtArticleSubmitter>();
+        QCOMPARE(panel->articleBox()->currentId(), first.id());
+        QCOMPARE(panel->spunArticleBox()->currentId(), spun.id());
+        const QStringList filled = {QStringLiteral("T"), QStringLiteral("x,y"), QStringLiteral("Bio"),
+                                    QStringLiteral("only"), QStringLiteral("B")};
+        QCOMPARE(panel->dragValues(), filled);
+
+        panel->articleBox()->setCurrentId(second.id());
+        QCOMPARE(panel->spunArticleBox()->count(), 0);
+        QCOMPARE(panel->dragValues(), blanks(5));
+        panel->slotSubmit();
+        QCOMPARE(lastText(warnings), missing);
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Submit"));
+
+        panel->articleBox()->setCurrentId(first.id());
+        QCOMPARE(panel->dragValues(), filled);
+    }
+
+    void registrationSubmitStoresOneAccountPerSite()
+    {
+        Fixture f;
+        QVERIFY(f.db.isOpen());
+        const QString scrambled = Encryptor(Encryptor::programKey()).encode(QStringLiteral("pw"));
+        DBMasterAccount master;
+        master.setName(QStringLiteral("Master"));
+        master.setLogin(QStringLiteral("mlogin"));
+        master.setEmail(QStringLiteral("m@x.test"));
+        master.setPassword(scrambled);
+        QVERIFY(master.save());
+        const int byEmail = saveWebsite(QStringLiteral("A"), QStringLiteral("{a.test}"), 4, true);
+        const int taken = saveWebsite(QStringLiteral("B"), QStringLiteral("{b.test}"), 4);
+        const int byLogin = saveWebsite(QStringLiteral("C"), QStringLiteral("{c.test}"), 4);
+        DBAccount elsewhere; // another project's account for B
+        elsewhere.setName(QStringLiteral("E"));
+        elsewhere.setProjectId(f.project + 1);
+        elsewhere.setWebsiteId(taken);
+        QVERIFY(elsewhere.save());
+        QVERIFY(f.show(QStringLiteral("http://a.test/")));
+
+        auto* panel = f.attach<ExtRegistrationSubmitter>();
+        QCOMPARE(panel->websiteBox()->currentId(), byEmail);
+        panel->slotSubmit();
+        panel->slotSubmit();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 2);
+        const QString where = QStringLiteral(" FROM Account WHERE WebsiteID=%1").arg(byEmail);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Login") + where).toString(), QStringLiteral("m@x.test"));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Password") + where).toString(), scrambled);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT ProjectID") + where).toInt(), f.project);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name") + where).toString(), QStringLiteral("Master"));
+
+        panel->websiteBox()->setCurrentId(taken);
+        panel->slotSubmit();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 2);
+        panel->websiteBox()->setCurrentId(byLogin);
+        panel->slotSubmit();
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Login FROM Account WHERE WebsiteID=%1").arg(byLogin))
+                     .toString(),
+                 QStringLiteral("mlogin"));
+        DBAccount stored;
+        QVERIFY(stored.load(TestDatabase::value(QStringLiteral("SELECT ID FROM Account WHERE WebsiteID=%1")
+                                                    .arg(byLogin)).toInt()));
+        QCOMPARE(stored.decryptedPassword(), QStringLiteral("pw"));
+
+        // No site chosen: no account.
+        panel->typeBox()->setCurrentType(64);
+        panel->slotSubmit();
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 3);
+
+        // A failed look-up is reported and adds nothing.
+        panel->typeBox()->setCurrentType(4);
+        QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE Account RENAME TO AccountGone")));
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        panel->slotSaveAccount();
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 3);
+    }
+
+    void submitHandsTheRecordToTheDelegate()
+    {
+        Fixture f;
+        QVERIFY(f.db.isOpen());
+        const int site = saveWebsite(QStringLiteral("S"), QStringLiteral("{s.test}"), 128);
+        DBSocialBookmarkTemplate pattern;
+        pattern.setName(QStringLiteral("T"));
+        pattern.setWebsiteId(site);
+        pattern.setTitle(QStringLiteral("INPUT[name=\"t\"]"));
+        pattern.setTags(QStringLiteral("INPUT[name=\"g\"]"));
+        QVERIFY(pattern.save());
+        DBSocialBookmark bookmark;
+        bookmark.setName(QStringLiteral("B"));
+        bookmark.setProjectId(f.project);
+        bookmark.setTitle(QStringLiteral("Hello"));
+        bookmark.setTags(QStringLiteral("a,,b"));
+        QVERIFY(bookmark.save());
+        QVERIFY(f.show(QStringLiteral("http://s.test/"),
+                       QStringLiteral("<html><body><form><input name=\"t\"><input name=\"g\"></form></body></html>")));
+
+        auto* panel = f.attach<ExtSocialBookmarkSubmitter>();
+        QCOMPARE(panel->websiteBox()->currentId(), site);
+        panel->toolbar()->submitButton()->click();
+        QCOMPARE(f.inputValue(QStringLiteral("t")), QStringLiteral("Hello"));
+        QCOMPARE(f.inputValue(QStringLiteral("g")), QStringLiteral("a,b"));
+        QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::ExtSocialBookmarkSubmitter"));
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Submit"));
+    }
+
+    void projectCommandsAttachToWebTabsOnly()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        useProject(QStringLiteral("P"));
+        QWidget window;
+        WidTabManager tabs(&window);
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        DelegateProject command(&tabs, &window);
+        command.openProjects(); // a journal is current
+        command.openArticleSubmitter();
+        QCOMPARE(lastText(warnings), QStringLiteral("This tool works on web tabs only"));
+
+        auto* tab = new WidWebTab;
+        tabs.addTab(tab, nullptr, false, true);
+        command.openArticleSubmitter();
+        QVERIFY(dynamic_cast<ExtArticleSubmitter*>(tab->extension()));
+        command.openDirectorySubmitter();
+        QVERIFY(dynamic_cast<ExtDirectorySubmitter*>(tab->extension()));
+        command.openSocialBookmarkSubmitter();
+        auto* panel = dynamic_cast<ExtSocialBookmarkSubmitter*>(tab->extension());
+        QVERIFY(panel);
+        QVERIFY(panel->toolbar());
+        QCOMPARE(warnings.count(), 1);
+    }
+};
+
+TESVAR_TEST(SubmitterPanelTest)
+#include "SubmitterPanelTest.moc"

@@ -1,0 +1,326 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "automation/WidArticleTemplateEditor.h"
+#include "automation/WidArticleTemplateJournal.h"
+#include "automation/WidDirectoryTemplateEditor.h"
+#include "automation/WidDirectoryTemplateJournal.h"
+#include "automation/WidLoginTemplateEditor.h"
+#include "automation/WidLoginTemplateJournal.h"
+#include "automation/WidLoginTemplateTable.h"
+#include "automation/WidRegistrationTemplateEditor.h"
+#include "automation/WidRegistrationTemplateJournal.h"
+#include "automation/WidRegistrationTemplateTable.h"
+#include "automation/WidSocialBookmarkTemplateEditor.h"
+#include "automation/WidSocialBookmarkTemplateJournal.h"
+#include "sites/WidWebsiteTree.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
+#include "shell/WidTabManager.h"
+#include "sites/WidWebsiteComboBox.h"
+#include "texts/LocaleBaseWidget.h"
+#include "views/BaseTableModel.h"
+
+#include <QSignalSpy>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QTest>
+
+#include <functional>
+
+using namespace Vexal;
+
+namespace {
+
+struct Kind
+{
+    const char* name;
+    std::function<BaseTemplateEditor*()> make;
+    QString table;
+    int type;               // Init type for the login and registration editors
+    QStringList columns;    // selector columns in the order of the form's rows
+    QString typeText;
+    QString defaultName;
+};
+
+QList<Kind> kinds()
+{
+    return {
+        {"login", [] { return new WidLoginTemplateEditor; }, QStringLiteral("LoginTemplate"), 4,
+         {"Login", "Password", "Submit"}, QStringLiteral("Email"), QStringLiteral("Login Template")},
+        {"registration", [] { return new WidRegistrationTemplateEditor; }, QStringLiteral("RegistrationTemplate"), 4,
+         {"FirstName", "MiddleName", "LastName", "FullName", "ScreenName", "Gender", "Login", "Password", "RPassword",
+          "Email", "REmail", "URL", "Question", "Answer", "AcceptTerms", "RejectEmail", "Country", "City", "Province",
+          "Address", "Details", "ZipCode", "Phone", "Fax"},
+         QStringLiteral("Email"), QStringLiteral("Registration Template")},
+        {"directory", [] { return new WidDirectoryTemplateEditor; }, QStringLiteral("DirectoryTemplate"), 0,
+         {"Category", "Title", "Tags", "URL", "UserName", "UserEmail", "RegularLink", "AcceptTerms", "Description"},
+         QStringLiteral("Directories"), QStringLiteral("Directory Template")},
+        {"socialBookmark", [] { return new WidSocialBookmarkTemplateEditor; }, QStringLiteral("SocialBookmarkTemplate"),
+         0, {"Title", "Tags", "URL", "Description"}, QStringLiteral("Social Bookmarks"),
+         QStringLiteral("Social Bookmark Template")},
+        {"article", [] { return new WidArticleTemplateEditor; }, QStringLiteral("ArticleTemplate"), 0,
+         {"Category", "Title", "Tags", "Author", "Intro", "Body"}, QStringLiteral("Articles"),
+         QStringLiteral("Article Template")},
+    };
+}
+
+// Websites of every type the editors use; "Both" is an Email and a
+// Directories site, "Zeta" a second Articles site.
+void addWebsites()
+{
+    QVERIFY(TestDatabase::exec(QStringLiteral(
+        "INSERT INTO Website (ID, Name, Type) VALUES (1, 'Mail', 4), (2, 'Alpha', 8), (3, 'Dirs', 32), "
+        "(4, 'Marks', 128), (5, 'Both', 36), (6, 'Zeta', 8)")));
+}
+
+Init* initOf(const Kind& kind, int id)
+{
+    auto* init = new Init(id, nullptr);
+    init->setType(kind.type);
+    return init;
+}
+
+QString stored(const QString& table, const QString& column, int id)
+{
+    return TestDatabase::value(QStringLiteral("SELECT %1 FROM %2 WHERE ID = %3").arg(column, table).arg(id))
+        .toString();
+}
+
+int rows(BaseTable* table) { return table->tableModel()->rowCount(); }
+
+} // namespace
+
+class TemplateEditorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Logger::resetForTests(); }
+
+    void everyKindRoundTrips()
+    {
+        for (const Kind& kind : kinds()) {
+            TestDatabase db;
+            QVERIFY(db.isOpen());
+            addWebsites();
+            int id = -1;
+            {
+                QScopedPointer<BaseTemplateEditor> editor(kind.make());
+                editor->setInit(initOf(kind, -1));
+                QCOMPARE(editor->nameField()->text(), kind.defaultName);
+                QCOMPARE(editor->typeField()->text(), kind.typeText);
+                WidWebsiteComboBox* sites = editor->websiteField();
+                QVERIFY2(sites->count() > 0, kind.name);
+                QCOMPARE(sites->currentIndex(), 0);
+                QCOMPARE(editor->selectorFields().size(), kind.columns.size());
+
+                editor->nameField()->setText(QStringLiteral("Mine"));
+                sites->setCurrentIndex(sites->count() - 1); // not the default
+                for (int i = 0; i < kind.columns.size(); ++i)
+                    editor->selectorFields().at(i)->setText(QStringLiteral("INPUT[name=\"%1\"]").arg(kind.columns.at(i)));
+                editor->commentsField()->setPlainText(QStringLiteral("notes"));
+                editor->save();
+                QVERIFY2(Logger::errors().isEmpty(), kind.name);
+                QVERIFY(!editor->isModified());
+                id = editor->init()->id();
+                QVERIFY(id > 0);
+                QCOMPARE(editor->idField()->text(), QString::number(id));
+                QCOMPARE(stored(kind.table, QStringLiteral("WebsiteID"), id).toInt(), sites->currentId());
+            }
+            // Every row went into its own column.
+            for (const QString& column : kind.columns)
+                QCOMPARE(stored(kind.table, column, id), QStringLiteral("INPUT[name=\"%1\"]").arg(column));
+            QCOMPARE(stored(kind.table, QStringLiteral("Name"), id), QStringLiteral("Mine"));
+            QCOMPARE(stored(kind.table, QStringLiteral("Comments"), id), QStringLiteral("notes"));
+
+            // Reopened: the same texts, and clean.
+            QScopedPointer<BaseTemplateEditor> editor(kind.make());
+            editor->setInit(initOf(kind, id));
+            QVERIFY(!editor->isModified());
+            QCOMPARE(editor->websiteField()->currentId(),
+                     stored(kind.table, QStringLiteral("WebsiteID"), id).toInt());
+            for (int i = 0; i < kind.columns.size(); ++i)
+                QCOMPARE(editor->selectorFields().at(i)->text(),
+                         QStringLiteral("INPUT[name=\"%1\"]").arg(kind.columns.at(i)));
+            QCOMPARE(editor->commentsField()->toPlainText(), QStringLiteral("notes"));
+        }
+    }
+
+    void formsFollowTheirLayout()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        WidRegistrationTemplateEditor registration;
+        registration.setInit(new Init(-1, nullptr));
+        QTabWidget* tabs = registration.tabWidget();
+        QVERIFY(tabs);
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("General"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Account"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Address"));
+        QCOMPARE(registration.selectorFields().at(6)->minimumWidth(), 250); // Login
+
+        WidDirectoryTemplateEditor directory;
+        directory.setInit(new Init(-1, nullptr));
+        QCOMPARE(directory.tabWidget()->tabText(1), QStringLiteral("Directory Template"));
+        QCOMPARE(directory.selectorFields().first()->minimumWidth(), 250);
+
+        WidLoginTemplateEditor login; // one form, no pages
+        login.setInit(new Init(-1, nullptr));
+        QVERIFY(!login.tabWidget());
+        QCOMPARE(login.typeField()->text(), QStringLiteral("Undefined"));
+        QCOMPARE(login.websiteField()->count(), 0);
+    }
+
+    void changesAndLimits()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addWebsites();
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H1')")));
+        WidArticleTemplateEditor editor;
+        editor.setInit(new Init(10, nullptr));
+        QVERIFY(!editor.isModified()); // filling marks nothing
+        QCOMPARE(editor.websiteField()->currentId(), 2);
+
+        editor.websiteField()->setCurrentIndex(editor.websiteField()->findData(6));
+        QVERIFY(editor.isModified()); // the website alone
+        editor.nameField()->clear();
+        editor.selectorFields().at(1)->setText(QString(200, QLatin1Char('x')));
+        editor.save();
+        QVERIFY(Logger::errors().isEmpty());
+        QCOMPARE(stored(QStringLiteral("ArticleTemplate"), QStringLiteral("Name"), 10), QStringLiteral("Object"));
+        QCOMPARE(stored(QStringLiteral("ArticleTemplate"), QStringLiteral("Title"), 10).size(), 128);
+        QCOMPARE(stored(QStringLiteral("ArticleTemplate"), QStringLiteral("WebsiteID"), 10).toInt(), 6);
+        QCOMPARE(editor.selectorFields().at(1)->text().size(), 128); // shown as stored
+    }
+
+    void aSaveNeedsAWebsiteOfTheEditorsType()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        // No Articles website at all.
+        {
+            WidArticleTemplateEditor editor;
+            editor.setInit(new Init(-1, nullptr));
+            QCOMPARE(editor.websiteField()->count(), 0);
+            editor.save();
+            QCOMPARE(warnings.count(), 1);
+            QCOMPARE(warnings.last().first().toString(), QStringLiteral("Please, select a proper website"));
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("ArticleTemplate")), 0);
+            QVERIFY(editor.isModified());
+        }
+        // A template whose website is not of the editor's type (imported, or
+        // the website's type changed) is not moved to the first website.
+        addWebsites();
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID, Title) VALUES (11, 'T', 4, 'a')")));
+        WidDirectoryTemplateEditor editor;
+        editor.setInit(new Init(11, nullptr));
+        QVERIFY(editor.websiteField()->count() > 0);
+        QCOMPARE(editor.websiteField()->currentIndex(), -1);
+        QVERIFY(!editor.isModified());
+        editor.selectorFields().at(1)->setText(QStringLiteral("b"));
+        editor.save();
+        QCOMPARE(warnings.count(), 2);
+        QCOMPARE(stored(QStringLiteral("DirectoryTemplate"), QStringLiteral("WebsiteID"), 11).toInt(), 4);
+        QCOMPARE(stored(QStringLiteral("DirectoryTemplate"), QStringLiteral("Title"), 11), QStringLiteral("a"));
+        QCOMPARE(editor.selectorFields().at(1)->text(), QStringLiteral("b")); // the user's edit stays
+        QVERIFY(editor.isModified());
+    }
+
+    void treeJournalsFilterByWebsiteType()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addWebsites();
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO LoginTemplate (ID, Name, WebsiteID) VALUES (1, 'mail', 1), (2, 'dirs', 3), (3, 'both', 5), "
+            "(4, 'orphan', 99)")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO RegistrationTemplate (ID, Name, WebsiteID) VALUES (1, 'dirs', 3)")));
+        WidTabManager tabs;
+        auto* journal = new WidLoginTemplateJournal;
+        tabs.addUniqueTab(journal, nullptr);
+        QCOMPARE(journal->title(), QStringLiteral("Login Templates"));
+        BaseTable* table = journal->tableWidget();
+        SyncManager* sync = journal->syncManagerObject();
+        QCOMPARE(journal->typeTree()->currentType(), 4); // agrees with the starting filter
+        QCOMPARE(rows(table), 2);
+        QVERIFY(sync->isEnabled(BaseTable::CommandAdd));
+
+        journal->typeTree()->setCurrentType(32);
+        QVERIFY(table->tableModel()->filter().contains(QStringLiteral("(Type & 32)")));
+        QCOMPARE(rows(table), 2);
+        QStringList names;
+        for (int row = 0; row < rows(table); ++row)
+            names << table->tableModel()->index(row, 1).data().toString();
+        names.sort();
+        QCOMPARE(names, QStringList({QStringLiteral("both"), QStringLiteral("dirs")}));
+
+        // Add presets the tree's type in the new editor.
+        journal->add();
+        auto* editor = qobject_cast<WidLoginTemplateEditor*>(tabs.currentWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->typeField()->text(), QStringLiteral("Directories"));
+        QCOMPARE(editor->websiteField()->count(), 2);
+
+        journal->typeTree()->setCurrentType(0); // the root: no type
+        QCOMPARE(rows(table), 0);
+        QVERIFY(!sync->isEnabled(BaseTable::CommandAdd));
+        table->selectAll();
+        journal->slotSelectionChanged(); // leaves Add to the tree
+        QVERIFY(!sync->isEnabled(BaseTable::CommandAdd));
+
+        // One journal per kind.
+        const int before = tabs.count();
+        tabs.addUniqueTab(new WidLoginTemplateJournal, nullptr);
+        QCOMPARE(tabs.count(), before);
+
+        auto* registration = new WidRegistrationTemplateJournal;
+        tabs.addUniqueTab(registration, nullptr);
+        QCOMPARE(rows(registration->tableWidget()), 0);
+        registration->typeTree()->setCurrentType(32);
+        QCOMPARE(rows(registration->tableWidget()), 1);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void plainJournalsListTheirKind()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addWebsites();
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO ArticleTemplate (ID, Name, WebsiteID) VALUES (1, 'a', 2), (2, 'b', 99)")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID) VALUES (1, 'd', 3)")));
+        WidTabManager tabs;
+        auto* articles = new WidArticleTemplateJournal;
+        auto* directories = new WidDirectoryTemplateJournal;
+        auto* bookmarks = new WidSocialBookmarkTemplateJournal;
+        tabs.addUniqueTab(articles, nullptr);
+        tabs.addUniqueTab(directories, nullptr);
+        tabs.addUniqueTab(bookmarks, nullptr);
+        QCOMPARE(articles->title(), QStringLiteral("Article Templates"));
+        QCOMPARE(directories->title(), QStringLiteral("Directory Templates"));
+        QCOMPARE(bookmarks->title(), QStringLiteral("Social Bookmark Templates"));
+        // A template whose website is gone stays listed, without a website name.
+        BaseTableModel* model = articles->tableWidget()->tableModel();
+        QCOMPARE(model->rowCount(), 2);
+        const int websiteName = model->record().indexOf(QStringLiteral("WebsiteName"));
+        QVERIFY(websiteName >= 0);
+        QCOMPARE(model->index(0, websiteName).data().toString(), QStringLiteral("Alpha"));
+        QVERIFY(model->index(1, websiteName).data().toString().isEmpty());
+        QCOMPARE(rows(directories->tableWidget()), 1);
+        QCOMPARE(rows(bookmarks->tableWidget()), 0);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+};
+
+TESVAR_TEST(TemplateEditorTest)
+#include "TemplateEditorTest.moc"

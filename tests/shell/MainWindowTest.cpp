@@ -1,0 +1,473 @@
+#include "TestRunner.h"
+
+#include "FakePage.h"
+#include "LoopbackServer.h"
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCache.h"
+#include "data/DBOptions.h"
+#include "data/DBSql.h"
+#include "shell/NetworkAccessManager.h"
+#include "shell/WidFind.h"
+#include "shell/WidGotoLine.h"
+#include "shell/WidNotificationBar.h"
+#include "shell/WidReplace.h"
+#include "shell/WidSearchBar.h"
+#include "shell/WidStatusBar.h"
+#include "shell/WidTabManager.h"
+#include "shell/WndMain.h"
+#include "sites/SecurityManager.h"
+#include "sites/SecurityNotificator.h"
+#include "texts/LocaleMessage.h"
+#include "views/DBBookmark.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QNetworkProxy>
+#include <QThread>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Vexal;
+
+namespace {
+
+// Records the set-up steps and whether the server jobs ran before the first.
+class RecordingWindow : public WndMain
+{
+public:
+    QStringList steps;
+    bool serverRunningAtSetup = false;
+
+protected:
+    void setupWindow() override
+    {
+        serverRunningAtSetup = SecurityManager::isRunning();
+        steps << QStringLiteral("setupWindow");
+        WndMain::setupWindow();
+    }
+    void createWidgets() override
+    {
+        steps << QStringLiteral("createWidgets");
+        WndMain::createWidgets();
+    }
+    void createMenus() override
+    {
+        steps << QStringLiteral("createMenus");
+        WndMain::createMenus();
+    }
+    bool loadData() override
+    {
+        steps << QStringLiteral("loadData");
+        return WndMain::loadData();
+    }
+    void connectSignals() override
+    {
+        steps << QStringLiteral("connectSignals");
+        WndMain::connectSignals();
+    }
+};
+
+// A page that records the commands it receives.
+class CommandPage : public FakePage
+{
+    Q_OBJECT
+public:
+    void undo() override { calls << QStringLiteral("undo"); }
+    void paste() override { calls << QStringLiteral("paste"); }
+    void remove() override { calls << QStringLiteral("remove"); }
+    void back() override { calls << QStringLiteral("back"); }
+    void zoomIn() override { calls << QStringLiteral("zoomIn"); }
+    bool isModified() const override { return modified; }
+    void find(const QString& text, bool forward, bool) override
+    {
+        calls << QStringLiteral("find %1 %2").arg(text).arg(forward);
+    }
+    bool modified = false;
+};
+
+// The tab manager never closes its last tab: take them out directly.
+void removeAllTabs(WidTabManager* manager)
+{
+    while (manager->count() > 0) {
+        QWidget* page = manager->widget(0);
+        manager->removeTab(0);
+        delete page;
+    }
+}
+
+QMenu* topMenu(QMainWindow& window, int index)
+{
+    return window.menuBar()->actions().at(index)->menu();
+}
+
+QAction* item(QMenu* menu, const QString& text)
+{
+    for (QAction* action : menu->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    LoopbackServer m_server;
+
+    std::unique_ptr<WndMain> newWindow()
+    {
+        auto window = std::make_unique<WndMain>();
+        if (!window->initialize())
+            return nullptr;
+        return window;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_server.start());
+        qputenv("TESVAR_SERVER_URL", m_server.url(QStringLiteral("/")).toString().toUtf8());
+    }
+
+    void cleanupTestCase()
+    {
+        SecurityManager::stop();
+        qunsetenv("TESVAR_SERVER_URL");
+    }
+
+    void cleanup()
+    {
+        DBCache::reset();
+        WidSearchBar::setCurrentEngine(2);
+    }
+
+    void startUpOrderAndLayout()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+        RecordingWindow window;
+        QVERIFY(window.initialize());
+        QCOMPARE(window.steps, (QStringList{QStringLiteral("setupWindow"), QStringLiteral("createWidgets"),
+                                            QStringLiteral("createMenus"), QStringLiteral("loadData"),
+                                            QStringLiteral("connectSignals")}));
+        QVERIFY(window.serverRunningAtSetup);
+
+        // A fresh database: one active "Default" project, shown on the status bar.
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Active = 1 AND Name = 'Default'")).toInt(), 1);
+        QVERIFY(window.statusBarWidget()->projectLabel()->text().contains(QStringLiteral("Default")));
+
+        // No window row yet: maximized, both bars shown, the other bars hidden.
+        QVERIFY(window.isMaximized());
+        QCOMPARE(window.minimumSize(), QSize(800, 500));
+        QVERIFY(window.menuBar()->isVisibleTo(&window));
+        QVERIFY(window.statusBarWidget()->isVisibleTo(&window));
+        for (QWidget* bar : {static_cast<QWidget*>(window.findBar()), static_cast<QWidget*>(window.replaceBar()),
+                             static_cast<QWidget*>(window.gotoLineBar()),
+                             static_cast<QWidget*>(window.notificationBar())})
+            QVERIFY(!bar->isVisibleTo(&window));
+        auto* layout = qobject_cast<QVBoxLayout*>(window.centralWidget()->layout());
+        QVERIFY(layout);
+        const QList<QWidget*> order = {window.tabManager(), window.findBar(), window.replaceBar(),
+                                       window.gotoLineBar(), window.notificationBar(), window.statusBarWidget()};
+        for (int i = 0; i < order.size(); ++i)
+            QCOMPARE(layout->itemAt(i)->widget(), order.at(i));
+        QCOMPARE(layout->stretch(0), 1);
+
+        // Closing either bar hides all three.
+        window.replaceBar()->setVisible(true);
+        window.gotoLineBar()->setVisible(true);
+        window.findBar()->closeButton()->click();
+        QVERIFY(!window.replaceBar()->isVisibleTo(&window));
+        QVERIFY(!window.gotoLineBar()->isVisibleTo(&window));
+
+        UtilSignalManager::instance()->emitLinkHovered(QStringLiteral("http://127.0.0.1/x"));
+        QCOMPARE(window.statusBarWidget()->linkLabel()->text(), QStringLiteral("http://127.0.0.1/x"));
+        UtilSignalManager::instance()->emitLinkHovered(QString());
+        QVERIFY(window.statusBarWidget()->linkLabel()->text().isEmpty());
+    }
+
+    void menus()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        QStringList titles;
+        for (QAction* action : window->menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Navigate", "&View", "&History", "&Bookmarks", "&Tools",
+                                      "&Web", "&Projects", "&Help"}));
+
+        QMenu* file = topMenu(*window, 0);
+        QCOMPARE(file->actions().first()->text(), QStringLiteral("Debug"));
+        QVERIFY(!file->actions().first()->isVisible());
+        QCOMPARE(item(file, "New Tab")->shortcut(), QKeySequence(QKeySequence::AddTab));
+        QCOMPARE(item(file, "Close Window")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
+        QVERIFY(item(file, "Import")->shortcut().isEmpty());
+
+        // Export items carry their codes in menu order (Words before Synonyms).
+        QMenu* project = item(item(file, "Export")->menu(), "Project")->menu();
+        QList<int> codes;
+        for (QAction* action : project->actions())
+            if (!action->isSeparator())
+                codes << action->data().toInt();
+        QCOMPARE(codes, (QList<int>{4, 8, 9, 6, 7, 10, 12, 11}));
+
+        QMenu* edit = topMenu(*window, 1);
+        QCOMPARE(item(edit, "Replace")->shortcut(), QKeySequence(QKeySequence::Replace));
+        QCOMPARE(item(edit, "Edit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+        QMenu* view = topMenu(*window, 3);
+        QVERIFY(!item(item(view, "Page Style")->menu(), "Original Style")->isEnabled());
+        int disabledEncodings = 0;
+        for (QAction* action : item(view, "Character Encoding")->menu()->actions())
+            disabledEncodings += action->isSeparator() ? 0 : !action->isEnabled();
+        QCOMPARE(disabledEncodings, 9);
+        QMenu* tools = topMenu(*window, 6);
+        QCOMPARE(item(tools, "Online Tools")->menu(), window->onlineToolsMenu());
+        QVERIFY(!item(tools, "Downloads")->isEnabled());
+        QCOMPARE(item(tools, "Private Browsing"), window->privateBrowsingAction());
+        QCOMPARE(item(topMenu(*window, 8), "Switch to Project")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+
+        // Ctrl+= lives on the window itself and zooms in like the standard key.
+        QAction* alternate = nullptr;
+        for (QAction* action : window->actions())
+            if (action->shortcut() == QKeySequence(QStringLiteral("Ctrl+=")))
+                alternate = action;
+        QVERIFY(alternate);
+        auto* page = new CommandPage;
+        window->tabManager()->addFocusedTab(page, new Init);
+        alternate->trigger();
+        QCOMPARE(page->calls.last(), QStringLiteral("zoomIn"));
+    }
+
+    void windowStateRoundTrip()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        {
+            auto window = newWindow();
+            QVERIFY(window);
+            window->showNormal();
+            window->setGeometry(40, 60, 900, 600);
+            UtilSignalManager::instance()->emitUpdateSearchEngine(32);
+            // Hiding the menu bar from the tab context menu syncs all three actions.
+            window->tabMenuBarAction()->trigger();
+            QVERIFY(!window->menuBar()->isVisibleTo(window.get()));
+            QVERIFY(!window->viewMenuBarAction()->isChecked());
+            QVERIFY(!window->windowMenuBarAction()->isChecked());
+            QCOMPARE(window->windowMenuBarAction()->shortcut(), QKeySequence(QStringLiteral("F10")));
+            QVERIFY(window->viewMenuBarAction()->shortcut().isEmpty());
+            window->viewStatusBarAction()->trigger();
+            QVERIFY(!window->statusBarWidget()->isVisibleTo(window.get()));
+            QVERIFY(!window->tabStatusBarAction()->isChecked());
+            window->slotExit();
+        }
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT MenuBar FROM GUI")).toInt(), 0);
+
+        QSignalSpy engine(UtilSignalManager::instance(), &UtilSignalManager::onUpdateSearchEngine);
+        auto window = newWindow();
+        QVERIFY(window);
+        QVERIFY(!window->isMaximized());
+        QCOMPARE(window->geometry(), QRect(40, 60, 900, 600));
+        QVERIFY(!window->menuBar()->isVisibleTo(window.get()));
+        QVERIFY(!window->statusBarWidget()->isVisibleTo(window.get()));
+        QCOMPARE(window->windowMenuBarAction()->shortcut(), QKeySequence(QStringLiteral("F10")));
+        QCOMPARE(window->searchEngine(), 32);
+        QVERIFY(!engine.isEmpty());
+        QCOMPARE(engine.first().first().toInt(), 32);
+        // F10 held by the window brings the menu bar back.
+        window->windowMenuBarAction()->trigger();
+        QVERIFY(window->menuBar()->isVisibleTo(window.get()));
+        QCOMPARE(window->viewMenuBarAction()->shortcut(), QKeySequence(QStringLiteral("F10")));
+        window->slotExit();
+    }
+
+    void closeQuestions()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        removeAllTabs(window->tabManager());
+        auto* first = new CommandPage;
+        auto* second = new CommandPage;
+        window->tabManager()->addFocusedTab(first, new Init);
+        window->tabManager()->addFocusedTab(second, new Init);
+        second->modified = true;
+
+        prompt.answers.enqueue(QMessageBox::No);
+        window->slotCloseWindow();
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.first().text, LocaleMessage::confirmLoseUnsavedData());
+        QVERIFY(window->isVisible());
+
+        // No unsaved data, two tabs, the warning option on (the default).
+        second->modified = false;
+        prompt.messages.clear();
+        prompt.answers.enqueue(QMessageBox::No);
+        window->slotCloseWindow();
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.first().text, LocaleMessage::confirmCloseAllTabs());
+        QVERIFY(window->isVisible());
+
+        // Exit asks nothing, even with unsaved data.
+        second->modified = true;
+        prompt.messages.clear();
+        window->slotExit();
+        QVERIFY(prompt.messages.isEmpty());
+        QVERIFY(!window->isVisible());
+    }
+
+    void dispatch()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        removeAllTabs(window->tabManager());
+        Logger::resetForTests();
+        window->slotUndo();
+        QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::WndMain"));
+        // The report is logged under the command's context.
+        QCOMPARE(Logger::errors().size(), 1);
+        QVERIFY(Logger::errors().first().contains(QStringLiteral("Undo")));
+        QVERIFY(Logger::errors().first().contains(QStringLiteral("Invalid object state. Object: tab")));
+
+        auto* page = new CommandPage;
+        window->tabManager()->addFocusedTab(page, new Init);
+        page->calls.clear();
+        window->slotUndo();
+        window->slotPaste();
+        window->slotDelete();
+        window->slotBack();
+        QCOMPARE(page->calls, (QStringList{"undo", "paste", "remove", "back"}));
+        // Zoom Text Only toggles the tab's flag, whatever the check mark says.
+        window->slotZoomTextOnly();
+        QVERIFY(page->isZoomTextOnly());
+        window->slotZoomTextOnly();
+        QVERIFY(!page->isZoomTextOnly());
+        // The find bar reaches the current tab through the find command.
+        window->slotFind();
+        QVERIFY(window->findBar()->isVisibleTo(window.get()));
+        page->calls.clear();
+        emit window->findBar()->onFind(QStringLiteral("word"), true, false);
+        QCOMPARE(page->calls, QStringList{QStringLiteral("find word 1")});
+        window->slotReplace();
+        QVERIFY(window->replaceBar()->isVisibleTo(window.get()));
+        QVERIFY(!window->findBar()->isVisibleTo(window.get()));
+
+        // Export without a menu item as sender asks for no folder.
+        window->slotExport();
+        QVERIFY(prompt.folders.isEmpty());
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Export"));
+
+        const int tabs = window->tabManager()->count();
+        window->slotErrorConsole();
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Error Console"));
+        QCOMPARE(window->tabManager()->count(), tabs + 1);
+        window->slotErrorConsole();
+        QCOMPARE(window->tabManager()->count(), tabs + 1);
+        window->slotExit();
+    }
+
+    void notices()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        UtilSignalManager::instance()->emitWarning(QStringLiteral("careful"));
+        QVERIFY(window->notificationBar()->isVisibleTo(window.get()));
+        QVERIFY(window->notificationBar()->isTimerRunning());
+
+        // A server notice from another thread stays until closed.
+        std::unique_ptr<QThread> worker(QThread::create([] { SecurityNotificator::instance()->postUpdate(); }));
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        QTRY_VERIFY(!window->notificationBar()->isTimerRunning());
+        QVERIFY(window->notificationBar()->isVisibleTo(window.get()));
+        window->slotExit();
+    }
+
+    void bookmarksMenuCap()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        for (int i = 24; i >= 0; --i) {
+            DBBookmark bookmark;
+            bookmark.setName(QStringLiteral("B%1").arg(i, 2, 10, QLatin1Char('0')));
+            bookmark.setTitle(bookmark.name());
+            bookmark.setUrl(QStringLiteral("http://127.0.0.1/%1").arg(i));
+            bookmark.setVisible(true);
+            QVERIFY2(bookmark.save(), qPrintable(bookmark.errorText()));
+        }
+        auto window = newWindow();
+        QVERIFY(window);
+        const QList<QAction*> actions = window->bookmarksMenu()->actions();
+        // Four commands and their separator, one marked separator, 21 entries.
+        QCOMPARE(actions.size(), 5 + 1 + WndMainBase::bookmarksMenuLimit);
+        QVERIFY(actions.at(5)->isSeparator());
+        QCOMPARE(actions.at(6)->data().toString(), QStringLiteral("http://127.0.0.1/0"));
+        QCOMPARE(actions.last()->data().toString(), QStringLiteral("http://127.0.0.1/20"));
+        UtilSignalManager::instance()->emitRestoreBookmarksMenu();
+        QCOMPARE(window->bookmarksMenu()->actions().size(), actions.size());
+        window->slotExit();
+    }
+
+    void proxiesFromOptions()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        QCOMPARE(NetworkAccessManager::instance()->proxy().type(), QNetworkProxy::NoProxy);
+        {
+            DBOptions options;
+            options.setHttpProxy(true);
+            options.setHttpAddress(QStringLiteral("127.0.0.1"));
+            options.setHttpPort(3128);
+            options.setHttpLogin(QStringLiteral("me"));
+            QVERIFY2(options.save(), qPrintable(options.errorText()));
+        }
+        UtilSignalManager::instance()->emitUpdateOptions();
+        QNetworkProxy proxy = NetworkAccessManager::instance()->proxy();
+        QCOMPARE(proxy.type(), QNetworkProxy::HttpProxy);
+        QCOMPARE(proxy.hostName(), QStringLiteral("127.0.0.1"));
+        QCOMPARE(proxy.port(), quint16(3128));
+        QCOMPARE(proxy.user(), QStringLiteral("me"));
+        QVERIFY(DBCache::httpProxy());
+
+        // A failed reload keeps the cached options and the program running.
+        QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE Options RENAME TO OptionsGone")));
+        UtilSignalManager::instance()->emitUpdateOptions();
+        QVERIFY(DBCache::httpProxy());
+        QVERIFY(window->notificationBar()->isVisibleTo(window.get()));
+        // A failed Private Browsing save leaves the check mark as the cache says.
+        window->privateBrowsingAction()->trigger();
+        QVERIFY(!window->privateBrowsingAction()->isChecked());
+        QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE OptionsGone RENAME TO Options")));
+        window->privateBrowsingAction()->trigger();
+        QVERIFY(window->privateBrowsingAction()->isChecked());
+        QVERIFY(!DBCache::saveHistory());
+
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Options SET HttpProxy = 0")));
+        UtilSignalManager::instance()->emitUpdateOptions();
+        QCOMPARE(NetworkAccessManager::instance()->proxy().type(), QNetworkProxy::NoProxy);
+        window->slotExit();
+    }
+};
+
+TESVAR_TEST(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,262 @@
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "core/ConstCore.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCache.h"
+#include "data/DBUrlShortcut.h"
+#include "shell/WidLocationBar.h"
+#include "shell/WidLocationEdit.h"
+#include "shell/WidNavigationBar.h"
+#include "shell/WidSearchBar.h"
+#include "shell/WidSearchEdit.h"
+#include "texts/ConstIcon.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QUrlQuery>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+bool sameIcon(const QIcon& icon, const QPixmap& pixmap)
+{
+    return icon.pixmap(16).toImage() == QIcon(pixmap).pixmap(16).toImage();
+}
+
+QAction* engineAction(WidSearchBar& bar, int code)
+{
+    for (QAction* action : bar.engineMenu()->actions())
+        if (action->data().toInt() == code)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+class NavigationBarTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        WidSearchBar::setCurrentEngine(ConstCore::EngineWeb);
+        DBCache::reset();
+    }
+
+    void typedTextBecomesAddressOrSearch_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QUrl>("address"); // empty: searched for
+
+        QTest::newRow("empty: home page") << QString() << QUrl(ConstApp::homeUrl());
+        QTest::newRow("shortcut with a dot, taken as stored")
+            << QStringLiteral("my.short") << QUrl(QStringLiteral("127.0.0.1/short"));
+        QTest::newRow("shortcut letter case differs")
+            << QStringLiteral("My.Short") << QUrl(QStringLiteral("http://my.short"));
+        QTest::newRow("host and path") << QStringLiteral("127.0.0.1/page.html")
+                                       << QUrl(QStringLiteral("http://127.0.0.1/page.html"));
+        QTest::newRow("host and port") << QStringLiteral("localhost:8080")
+                                       << QUrl(QStringLiteral("http://localhost:8080"));
+        QTest::newRow("local file") << QStringLiteral("/tmp/some file.html")
+                                    << QUrl::fromLocalFile(QStringLiteral("/tmp/some file.html"));
+        QTest::newRow("two words") << QStringLiteral("two words") << QUrl();
+        QTest::newRow("dot but no address") << QStringLiteral("a.b c") << QUrl();
+        QTest::newRow("non-Latin words") << QStringLiteral("привет мир") << QUrl();
+    }
+
+    void typedTextBecomesAddressOrSearch()
+    {
+        QFETCH(QString, text);
+        QFETCH(QUrl, address);
+
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBUrlShortcut shortcut;
+        shortcut.setName(QStringLiteral("Loop"));
+        shortcut.setShortcut(QStringLiteral("my.short"));
+        shortcut.setUrl(QStringLiteral("127.0.0.1/short"));
+        QVERIFY(shortcut.save());
+        DBCache::reloadShortcuts();
+
+        WidNavigationBar bar;
+        bar.build();
+        QSignalSpy load(&bar, &WidNavigationBar::onLoad);
+        QSignalSpy search(bar.locationBar(), &WidLocationBar::onSearch);
+        WidLocationEdit* edit = bar.locationBar()->locationEdit();
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Return);
+
+        QCOMPARE(load.count(), 1);
+        const QUrl loaded = load.at(0).at(0).toUrl();
+        if (address.isEmpty()) {
+            QCOMPARE(search.count(), 1);
+            QCOMPARE(search.at(0).at(0).toString(), text);
+            QCOMPARE(bar.searchBar()->searchEdit()->text(), text);
+            QCOMPARE(loaded, bar.searchBar()->queryUrl(text));
+        } else {
+            QCOMPARE(search.count(), 0);
+            QCOMPARE(loaded, address);
+        }
+    }
+
+    void searchUrlsKeepWordsInOneValue_data()
+    {
+        QTest::addColumn<int>("engine");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("keys");
+
+        QTest::newRow("Google") << 2 << QStringLiteral("/search")
+                                << QStringList{ "q", "ie", "oe", "aq", "rls", "client" };
+        QTest::newRow("Yahoo") << 4 << QStringLiteral("/search") << QStringList{ "p", "ei", "fr" };
+        QTest::newRow("Amazon") << 8 << QStringLiteral("/exec/obidos/external-search/")
+                                << QStringList{ "field-keywords", "mode", "tag", "sourceid" };
+        QTest::newRow("Answers") << 16 << QStringLiteral("/main/ntquery") << QStringList{ "s", "gwp" };
+        QTest::newRow("Wikipedia") << 32 << QStringLiteral("/wiki/Special:Search")
+                                   << QStringList{ "search", "sourceid" };
+    }
+
+    // Only the URLs are built; nothing is loaded.
+    void searchUrlsKeepWordsInOneValue()
+    {
+        QFETCH(int, engine);
+        QFETCH(QString, path);
+        QFETCH(QStringList, keys);
+
+        WidSearchBar bar;
+        bar.build();
+        bar.setEngine(engine);
+        const QStringList words{ QStringLiteral("C++ #1 AT&T"), QStringLiteral("Ünïcødé 東京 привет"),
+                                 QStringLiteral("100% a+b=c?/x;y %1 %2") };
+        for (const QString& text : words) {
+            const QUrl url = bar.queryUrl(text);
+            QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+            QVERIFY(!url.host().isEmpty());
+            QVERIFY(!url.hasFragment());
+            QCOMPARE(url.path(), path);
+            const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+            QStringList foundKeys;
+            for (const auto& item : items)
+                foundKeys << item.first;
+            QCOMPARE(foundKeys, keys);
+            QCOMPARE(items.first().second, text);
+        }
+    }
+
+    void engineChoiceReachesEveryBar()
+    {
+        QSignalSpy hub(UtilSignalManager::instance(), &UtilSignalManager::onUpdateSearchEngine);
+        WidSearchBar first;
+        first.build();
+        WidSearchBar second;
+        second.build();
+        QCOMPARE(WidSearchBar::currentEngine(), 2);
+        QCOMPARE(first.queryTemplate(), ConstCore::searchTemplate(2));
+        QCOMPARE(first.engineMenu()->actions().size(), 5);
+        QCOMPARE(first.engineButton()->popupMode(), QToolButton::MenuButtonPopup);
+
+        engineAction(first, 32)->trigger();
+        QCOMPARE(hub.count(), 1);
+        QCOMPARE(hub.at(0).at(0).toInt(), 32);
+        QCOMPARE(WidSearchBar::currentEngine(), 32);
+        for (WidSearchBar* bar : { &first, &second }) {
+            QCOMPARE(bar->queryTemplate(), ConstCore::searchTemplate(32));
+            QVERIFY(sameIcon(bar->engineButton()->icon(), ConstIcon::wikipedia(32)));
+            QCOMPARE(bar->engineButton()->iconSize(), QSize(16, 16));
+        }
+        WidSearchBar later;
+        later.build();
+        QCOMPARE(later.queryTemplate(), ConstCore::searchTemplate(32));
+
+        // An unknown code changes nothing anywhere.
+        UtilSignalManager::instance()->emitUpdateSearchEngine(7);
+        QCOMPARE(WidSearchBar::currentEngine(), 32);
+        QCOMPARE(second.queryTemplate(), ConstCore::searchTemplate(32));
+    }
+
+    void searchFieldAndEngineButton()
+    {
+        WidSearchBar bar;
+        bar.build();
+        QSignalSpy load(&bar, &WidSearchBar::onLoad);
+
+        bar.search(QString());
+        bar.engineButton()->click(); // empty field
+        QTest::keyClick(bar.searchEdit(), Qt::Key_Enter);
+        QCOMPARE(load.count(), 0);
+
+        bar.search(QStringLiteral("loop words"));
+        QCOMPARE(bar.searchEdit()->text(), QStringLiteral("loop words"));
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(load.at(0).at(0).toUrl(), bar.queryUrl(QStringLiteral("loop words")));
+
+        bar.searchEdit()->setText(QStringLiteral("other"));
+        bar.engineButton()->click();
+        QTest::keyClick(bar.searchEdit(), Qt::Key_Enter);
+        QCOMPARE(load.count(), 3);
+        QCOMPARE(load.at(1).at(0).toUrl(), bar.queryUrl(QStringLiteral("other")));
+        QCOMPARE(load.at(2).at(0).toUrl(), bar.queryUrl(QStringLiteral("other")));
+        QCOMPARE(bar.searchEdit()->text(), QStringLiteral("other")); // the key reached the field too
+    }
+
+    void buttonsAndReloadStop()
+    {
+        WidNavigationBar bar;
+        bar.build();
+        QSignalSpy back(&bar, &WidNavigationBar::onBack);
+        QSignalSpy forward(&bar, &WidNavigationBar::onForward);
+        QSignalSpy reload(&bar, &WidNavigationBar::onReload);
+        QSignalSpy stop(&bar, &WidNavigationBar::onStop);
+        QSignalSpy bookmark(UtilSignalManager::instance(),
+                            QOverload<>::of(&UtilSignalManager::onBookmarkTab));
+
+        bar.backButton()->click();
+        bar.forwardButton()->click();
+        bar.locationBar()->bookmarkButton()->click();
+        QCOMPARE(back.count(), 1);
+        QCOMPARE(forward.count(), 1);
+        QCOMPARE(bookmark.count(), 1);
+
+        QToolButton* button = bar.reloadStopButton();
+        QCOMPARE(button->toolTip(), QStringLiteral("Reload"));
+        bar.setLoading(true);
+        QCOMPARE(button->toolTip(), QStringLiteral("Stop"));
+        QVERIFY(sameIcon(button->icon(), ConstIcon::deleteIcon(32)));
+        button->click();
+        QCOMPARE(stop.count(), 1);
+        QCOMPARE(reload.count(), 0);
+        bar.setLoading(false);
+        QCOMPARE(button->toolTip(), QStringLiteral("Reload"));
+        QVERIFY(sameIcon(button->icon(), ConstIcon::reload(32)));
+        button->click();
+        QCOMPARE(reload.count(), 1);
+        QCOMPARE(stop.count(), 1);
+    }
+
+    void focusSelectsTheWholeText()
+    {
+        WidNavigationBar bar;
+        bar.build();
+        bar.setUrl(QUrl(QStringLiteral("http://127.0.0.1/a b")));
+        WidLocationEdit* location = bar.locationBar()->locationEdit();
+        QCOMPARE(location->text(), QStringLiteral("http://127.0.0.1/a b"));
+        QVERIFY(!location->hasFrame());
+        WidSearchEdit* words = bar.searchBar()->searchEdit();
+        words->setText(QStringLiteral("some words"));
+        for (QLineEdit* edit : { static_cast<QLineEdit*>(location), static_cast<QLineEdit*>(words) }) {
+            QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+            QApplication::sendEvent(edit, &focus);
+            QTRY_COMPARE(edit->selectedText(), edit->text());
+        }
+    }
+};
+
+TESVAR_TEST(NavigationBarTest)
+#include "NavigationBarTest.moc"

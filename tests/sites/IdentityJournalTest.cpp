@@ -1,0 +1,320 @@
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "content/WidLanguageComboBox.h"
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "data/DBSql.h"
+#include "shell/WidTabManager.h"
+#include "sites/DelegateSiteJournals.h"
+#include "sites/WidAddressComboBox.h"
+#include "sites/WidAddressEditor.h"
+#include "sites/WidAddressJournal.h"
+#include "sites/WidCityComboBox.h"
+#include "sites/WidCityEditor.h"
+#include "sites/WidCityJournal.h"
+#include "sites/WidCountryComboBox.h"
+#include "sites/WidCountryEditor.h"
+#include "sites/WidCountryJournal.h"
+#include "sites/WidFirstNameComboBox.h"
+#include "sites/WidFirstNameEditor.h"
+#include "sites/WidFirstNameJournal.h"
+#include "sites/WidLastNameComboBox.h"
+#include "sites/WidLastNameEditor.h"
+#include "sites/WidLastNameJournal.h"
+#include "texts/LocaleMessage.h"
+#include "views/BaseTable.h"
+#include "views/DqlFilter.h"
+#include "views/SqlFilter.h"
+#include "views/SqlFilterCollection.h"
+#include "views/UtilDialog.h"
+
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QTest>
+
+#include <functional>
+
+using namespace Vexal;
+
+namespace {
+
+bool exec(const QString& statement)
+{
+    return TestDatabase::exec(statement);
+}
+
+QVariant value(const QString& statement)
+{
+    return TestDatabase::value(statement);
+}
+
+// Languages 1 English, 2 German; countries 1 Germany (DE), 2 Austria (AT);
+// names, cities and addresses of both.
+void seed()
+{
+    QVERIFY(exec(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English'), (2, 'German')")));
+    QVERIFY(exec(QStringLiteral("INSERT INTO Country (ID, Name, Code) VALUES "
+                                "(1, 'Germany', 'DE'), (2, 'Austria', 'AT')")));
+    QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (ID, Name, LanguageID, Gender) VALUES "
+                                "(1, 'John', 1, 1), (2, 'Mary', 1, 0), (3, 'Hans', 2, 1), (4, 'Adam', 1, 1)")));
+    QVERIFY(exec(QStringLiteral("INSERT INTO LastName (ID, Name, LanguageID) VALUES "
+                                "(1, 'Smith', 1), (2, 'Meier', 2), (3, 'Brown', 1)")));
+    QVERIFY(exec(QStringLiteral("INSERT INTO City (ID, Name, CountryID, Province) VALUES "
+                                "(1, 'Berlin', 1, 'Berlin'), (2, 'Vienna', 2, 'Wien'), (3, 'Bonn', 1, 'NRW')")));
+    QVERIFY(exec(QStringLiteral("INSERT INTO Address (ID, Name, CountryID, Details) VALUES "
+                                "(1, 'Hauptstrasse 1', 1, ''), (2, 'Ring 5', 2, 'Top 3')")));
+}
+
+int rows(BaseJournal* journal)
+{
+    return journal->tableWidget()->model()->rowCount();
+}
+
+// Runs the journal's Filter command with one condition on a column.
+void filterBy(BaseJournal* journal, const QString& column, int op, const QVariant& text)
+{
+    BaseTable* table = journal->tableWidget();
+    bool found = false;
+    UtilDialog::setRunner([&](QDialog* dialog) {
+        if (!qobject_cast<DqlFilter*>(dialog))
+            return int(QDialog::Rejected);
+        SqlFilterCollection* filters = table->filterCollection();
+        for (int i = 0; i < filters->count(); ++i) {
+            if (filters->filterAt(i)->column() == column) {
+                filters->filterAt(i)->setEnabled(true);
+                filters->filterAt(i)->setOperator(op);
+                filters->filterAt(i)->setValue(text);
+                found = true;
+            }
+        }
+        return int(QDialog::Accepted);
+    });
+    journal->slotFilter();
+    UtilDialog::setRunner({});
+    QVERIFY2(found, qPrintable(column));
+}
+
+Init* newInit(int secondId = -1)
+{
+    auto* init = new Init(-1, nullptr);
+    init->setSecondId(secondId);
+    return init;
+}
+
+} // namespace
+
+class IdentityJournalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Logger::resetForTests(); }
+    void cleanup() { UtilDialog::setRunner({}); }
+
+    void journalsOpenListAndFilter()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        seed();
+        WidTabManager tabs;
+        DelegateSiteJournals commands(&tabs, nullptr);
+
+        struct Area
+        {
+            std::function<void()> open;
+            const char* className;
+            int all;
+            QString column; // a column of the area's own set
+            int op;
+            QVariant match;
+            int matching;
+        };
+        const QList<Area> areas = {
+            {[&] { commands.openFirstNames(); }, "Vexal::WidFirstNameJournal", 4, DBSql::colLanguageID(),
+             SqlFilter::Equal, 1, 3},
+            {[&] { commands.openLastNames(); }, "Vexal::WidLastNameJournal", 3, DBSql::colLanguageID(),
+             SqlFilter::Equal, 2, 1},
+            {[&] { commands.openCountries(); }, "Vexal::WidCountryJournal", 2, DBSql::colCode(), SqlFilter::Equal,
+             QStringLiteral("AT"), 1},
+            {[&] { commands.openCities(); }, "Vexal::WidCityJournal", 3, DBSql::colCountryID(), SqlFilter::Equal, 1,
+             2},
+            {[&] { commands.openAddresses(); }, "Vexal::WidAddressJournal", 2, DBSql::colDetails(),
+             SqlFilter::Contains, QStringLiteral("Top"), 1},
+        };
+        for (const Area& area : areas) {
+            area.open();
+            auto* journal = qobject_cast<BaseJournal*>(tabs.currentWidget());
+            QVERIFY(journal);
+            QCOMPARE(journal->metaObject()->className(), area.className);
+            QVERIFY(!journal->title().isEmpty());
+            const int opened = tabs.count();
+            area.open(); // focused, not doubled
+            QCOMPARE(tabs.count(), opened);
+            QCOMPARE(rows(journal), area.all);
+            filterBy(journal, area.column, area.op, area.match);
+            QCOMPARE(rows(journal), area.matching);
+            journal->slotRemoveFilter();
+            QCOMPARE(rows(journal), area.all);
+        }
+        QCOMPARE(tabs.count(), areas.size());
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void namesAreSavedOnlyWithALanguage()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+
+        // No language to choose: refused, nothing stored.
+        WidFirstNameEditor orphan;
+        orphan.setInit(newInit());
+        orphan.nameEdit->setText(QStringLiteral("Eve"));
+        orphan.save();
+        WidLastNameEditor lastOrphan;
+        lastOrphan.setInit(newInit());
+        lastOrphan.nameEdit->setText(QStringLiteral("Doe"));
+        lastOrphan.save();
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableFirstName()), 0);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableLastName()), 0);
+        QCOMPARE(prompt.messages.size(), 2);
+        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+
+        seed();
+        WidFirstNameEditor first;
+        first.setInit(newInit(2)); // the language chosen in the journal
+        QCOMPARE(first.languageBox->currentId(), 2);
+        QVERIFY(first.maleBox->isChecked());
+        first.nameEdit->setText(QStringLiteral("Greta"));
+        first.maleBox->setChecked(false);
+        first.save();
+        const int greta = first.init()->id();
+        QVERIFY(greta > 0);
+        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM FirstName WHERE ID = %1").arg(greta)).toInt(), 2);
+        QCOMPARE(value(QStringLiteral("SELECT Gender FROM FirstName WHERE ID = %1").arg(greta)).toInt(), 0);
+
+        // A stored name opens on its own language; changing it is stored.
+        WidFirstNameEditor reopened;
+        reopened.setInit(new Init(3, nullptr));
+        QCOMPARE(reopened.nameEdit->text(), QStringLiteral("Hans"));
+        QCOMPARE(reopened.languageBox->currentId(), 2);
+        reopened.languageBox->setCurrentId(1);
+        reopened.save();
+        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM FirstName WHERE ID = 3")).toInt(), 1);
+        QCOMPARE(value(QStringLiteral("SELECT Gender FROM FirstName WHERE ID = 3")).toInt(), 1);
+
+        WidLastNameEditor last;
+        last.setInit(newInit(1));
+        last.nameEdit->setText(QStringLiteral("Jones"));
+        last.save();
+        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM LastName WHERE Name = 'Jones'")).toInt(), 1);
+        QCOMPARE(prompt.messages.size(), 2);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void placesAreSavedOnlyWithACountry()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+
+        WidCityEditor orphanCity;
+        orphanCity.setInit(newInit());
+        orphanCity.nameEdit->setText(QStringLiteral("Nowhere"));
+        orphanCity.save();
+        WidAddressEditor orphanAddress;
+        orphanAddress.setInit(newInit());
+        orphanAddress.nameEdit->setText(QStringLiteral("Nowhere 1"));
+        orphanAddress.save();
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableCity()), 0);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableAddress()), 0);
+        QCOMPARE(prompt.messages.size(), 2);
+        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+
+        WidCountryEditor country;
+        country.setInit(newInit());
+        country.nameEdit->setText(QStringLiteral("France"));
+        country.codeEdit->setText(QStringLiteral("FR"));
+        country.save();
+        const int france = country.init()->id();
+        QVERIFY(france > 0);
+        QCOMPARE(value(QStringLiteral("SELECT Code FROM Country WHERE ID = %1").arg(france)).toString(),
+                 QStringLiteral("FR"));
+
+        WidCityEditor city;
+        city.setInit(newInit(france));
+        QCOMPARE(city.countryBox->currentId(), france);
+        city.nameEdit->setText(QStringLiteral("Lyon"));
+        city.provinceEdit->setText(QStringLiteral("Rhone"));
+        city.save();
+        QCOMPARE(value(QStringLiteral("SELECT CountryID || '/' || Province FROM City WHERE Name = 'Lyon'")).toString(),
+                 QStringLiteral("%1/Rhone").arg(france));
+
+        WidAddressEditor address;
+        address.setInit(newInit(france));
+        address.nameEdit->setText(QStringLiteral("Rue 2"));
+        address.detailsEdit->setText(QStringLiteral("Bat. B"));
+        address.save();
+        const int rue = address.init()->id();
+        WidAddressEditor reopened;
+        reopened.setInit(new Init(rue, nullptr));
+        QCOMPARE(reopened.countryBox->currentId(), france);
+        QCOMPARE(reopened.detailsEdit->text(), QStringLiteral("Bat. B"));
+        QCOMPARE(prompt.messages.size(), 2);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void comboBoxesFillAndSelectById()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        seed();
+
+        WidCountryComboBox countries;
+        countries.reload();
+        QCOMPARE(countries.count(), 2);
+        QCOMPARE(countries.itemText(0), QStringLiteral("Austria")); // by name
+        countries.setCurrentId(1);
+        QCOMPARE(countries.currentText(), QStringLiteral("Germany"));
+        QCOMPARE(countries.currentId(), 1);
+
+        WidCityComboBox cities;
+        cities.reload(1);
+        QCOMPARE(cities.count(), 2);
+        QCOMPARE(cities.itemText(0), QStringLiteral("Berlin"));
+        cities.setCurrentId(3);
+        QCOMPARE(cities.currentText(), QStringLiteral("Bonn"));
+        cities.setCurrentId(2); // Vienna is not among them
+        QCOMPARE(cities.currentIndex(), 0);
+
+        WidAddressComboBox addresses;
+        addresses.reload(2);
+        QCOMPARE(addresses.count(), 1);
+        QCOMPARE(addresses.currentId(), 2);
+
+        WidFirstNameComboBox firstNames;
+        firstNames.reload(1, true);
+        QCOMPARE(firstNames.count(), 2);
+        QCOMPARE(firstNames.itemText(0), QStringLiteral("Adam"));
+        firstNames.setCurrentId(1);
+        QCOMPARE(firstNames.currentText(), QStringLiteral("John"));
+        firstNames.reload(1, false);
+        QCOMPARE(firstNames.count(), 1);
+        QCOMPARE(firstNames.currentId(), 2);
+
+        WidLastNameComboBox lastNames;
+        lastNames.reload(1);
+        QCOMPARE(lastNames.count(), 2);
+        lastNames.setCurrentId(1);
+        QCOMPARE(lastNames.currentText(), QStringLiteral("Smith"));
+        lastNames.reload(3);
+        QCOMPARE(lastNames.count(), 0);
+        QCOMPARE(lastNames.currentId(), -1);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+};
+
+TESVAR_TEST(IdentityJournalTest)
+#include "IdentityJournalTest.moc"

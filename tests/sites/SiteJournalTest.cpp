@@ -1,0 +1,523 @@
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/Init.h"
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBAccount.h"
+#include "data/DBCache.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBProject.h"
+#include "data/DBSql.h"
+#include "data/DBWebsite.h"
+#include "data/DBWebsiteList.h"
+#include "data/Encryptor.h"
+#include "shell/WidTabManager.h"
+#include "sites/DelegateProject.h"
+#include "sites/DelegateRandom.h"
+#include "sites/DelegateSiteJournals.h"
+#include "sites/DlgCreateMasterAccount.h"
+#include "sites/DlgSelectProject.h"
+#include "sites/OnlineToolsMenu.h"
+#include "sites/WidAccountEditor.h"
+#include "sites/WidAccountJournal.h"
+#include "sites/WidMasterAccountEditor.h"
+#include "sites/WidMasterAccountJournal.h"
+#include "sites/WidPasswordEdit.h"
+#include "sites/WidProjectEditor.h"
+#include "sites/WidProjectJournal.h"
+#include "sites/WidRankEditor.h"
+#include "sites/WidRankJournal.h"
+#include "sites/WidWebsiteComboBox.h"
+#include "sites/WidWebsiteEditor.h"
+#include "sites/WidWebsiteJournal.h"
+#include "sites/WidWebsiteTable.h"
+#include "sites/WidWebsiteTree.h"
+#include "sites/WidWebsiteTypeComboBox.h"
+#include "texts/LocaleMessage.h"
+#include "views/DqlFilter.h"
+#include "views/SqlFilter.h"
+#include "views/SqlFilterCollection.h"
+#include "views/UtilDialog.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QTest>
+
+#include <functional>
+
+using namespace Vexal;
+
+namespace {
+
+bool exec(const QString& statement)
+{
+    return TestDatabase::exec(statement);
+}
+
+QVariant value(const QString& statement)
+{
+    return TestDatabase::value(statement);
+}
+
+// Project 1 "Default", active and cached, like after start-up.
+void startWithDefaultProject()
+{
+    QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active, URL) VALUES (1, 'Default', 1, 'http://d')")));
+    DBProject project;
+    QVERIFY(project.load(1));
+    DBCache::setProject(&project);
+}
+
+int rows(BaseJournal* journal)
+{
+    return journal->tableWidget()->model()->rowCount();
+}
+
+bool selectId(BaseJournal* journal, int id)
+{
+    BaseTable* table = journal->tableWidget();
+    auto* model = qobject_cast<QSqlTableModel*>(table->model());
+    table->clearSelection();
+    for (int row = 0; model && row < model->rowCount(); ++row) {
+        if (model->record(row).value(DBSql::colID()).toInt() == id) {
+            table->selectRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+template <class Page>
+Page* current(WidTabManager& tabs)
+{
+    return qobject_cast<Page*>(tabs.currentWidget());
+}
+
+// Filters the journal's table through its Filter command on the Name column.
+void filterByName(BaseJournal* journal, const QString& text)
+{
+    BaseTable* table = journal->tableWidget();
+    UtilDialog::setRunner([table, text](QDialog* dialog) {
+        if (!qobject_cast<DqlFilter*>(dialog))
+            return int(QDialog::Rejected);
+        SqlFilterCollection* filters = table->filterCollection();
+        for (int i = 0; i < filters->count(); ++i) {
+            if (filters->filterAt(i)->column() == DBSql::colName()) {
+                filters->filterAt(i)->setEnabled(true);
+                filters->filterAt(i)->setValue(text);
+                break;
+            }
+        }
+        return int(QDialog::Accepted);
+    });
+    journal->slotFilter();
+    UtilDialog::setRunner({});
+}
+
+} // namespace
+
+class SiteJournalTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Logger::resetForTests(); }
+    void cleanup()
+    {
+        UtilDialog::setRunner({});
+        DBCache::reset();
+    }
+
+    void projectsAreCreatedEditedAndSwitched()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        startWithDefaultProject();
+        WidTabManager tabs;
+        DelegateProject commands(&tabs, nullptr);
+        commands.openProjects();
+        auto* journal = current<WidProjectJournal>(tabs);
+        QVERIFY(journal);
+        const int opened = tabs.count();
+        commands.openProjects(); // focused, not doubled
+        QCOMPARE(tabs.count(), opened);
+        QCOMPARE(rows(journal), 1);
+
+        journal->add();
+        auto* editor = current<WidProjectEditor>(tabs);
+        QVERIFY(editor);
+        editor->nameEdit->setText(QStringLiteral("Shop"));
+        editor->urlEdit->setText(QStringLiteral("http://shop.example"));
+        editor->save();
+        const int shop = editor->init()->id();
+        QVERIFY(shop > 1);
+        QCOMPARE(value(QStringLiteral("SELECT Active FROM Project WHERE ID = %1").arg(shop)).toInt(), 0);
+
+        QSignalSpy updates(UtilSignalManager::instance(), &UtilSignalManager::onUpdateProject);
+        journal->reload();
+        QVERIFY(!journal->syncManagerObject()->isEnabled(19));
+        QVERIFY(selectId(journal, shop));
+        QVERIFY(journal->syncManagerObject()->isEnabled(19));
+        journal->slotSelect();
+        QCOMPARE(value(QStringLiteral("SELECT ID FROM Project WHERE Active = 1")).toInt(), shop);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Active = 1")).toInt(), 1);
+        QCOMPARE(DBCache::projectId(), shop);
+        QCOMPARE(updates.count(), 1);
+
+        // Renaming the current project refreshes the cached one.
+        QVERIFY(selectId(journal, shop));
+        journal->edit();
+        auto* edited = current<WidProjectEditor>(tabs);
+        QVERIFY(edited && edited != editor);
+        edited->nameEdit->setText(QStringLiteral("Shop 2"));
+        edited->save();
+        QCOMPARE(DBCache::projectName(), QStringLiteral("Shop 2"));
+        QCOMPARE(updates.count(), 2);
+
+        // The Projects menu's switch runs the dialog, which switches on accept.
+        UtilDialog::setRunner([](QDialog* dialog) {
+            auto* select = qobject_cast<DlgSelectProject*>(dialog);
+            if (!select)
+                return int(QDialog::Rejected);
+            select->setProjectId(1);
+            select->slotAccept();
+            return select->result();
+        });
+        commands.switchToProject();
+        QCOMPARE(DBCache::projectId(), 1);
+        QCOMPARE(value(QStringLiteral("SELECT ID FROM Project WHERE Active = 1")).toInt(), 1);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void websiteTypesHostsAndPages()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(exec(QStringLiteral("INSERT INTO Website (ID, Name, Type, Host, HomePage, Email, GPR, APR) VALUES "
+                                    "(1, 'mail', 4, '{mail.example}', '', 0, 0, 0), "
+                                    "(2, 'blog', 24, '{blog.example}', 'http://blog.example/', 0, 0, 0)")));
+        WidTabManager tabs;
+        DelegateSiteJournals commands(&tabs, nullptr);
+        commands.openWebsites();
+        auto* journal = current<WidWebsiteJournal>(tabs);
+        QVERIFY(journal);
+        WidWebsiteTree* tree = journal->websiteTree();
+        QCOMPARE(tree->currentType(), 4); // starts on Email
+        QCOMPARE(rows(journal), 1);
+        tree->setCurrentType(16);
+        QCOMPARE(rows(journal), 1);
+        QVERIFY(selectId(journal, 2));
+        tree->setCurrentType(0);
+        QCOMPARE(rows(journal), 2);
+        filterByName(journal, QStringLiteral("blo"));
+        QCOMPARE(rows(journal), 1);
+        journal->slotRemoveFilter();
+        QCOMPARE(rows(journal), 2);
+
+        // Page commands: a missing address warns, a present one loads in a new tab.
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        QSignalSpy loads(UtilSignalManager::instance(), &UtilSignalManager::onLoad);
+        QVERIFY(selectId(journal, 1));
+        journal->slotOpenPage(28);
+        QCOMPARE(warnings.count(), 1);
+        QCOMPARE(warnings.at(0).at(0).toString(), LocaleMessage::homePageMissing());
+        QVERIFY(selectId(journal, 2));
+        journal->slotOpenPage(28);
+        QCOMPARE(loads.count(), 1);
+        QCOMPARE(loads.at(0).at(0).toUrl(), QUrl(QStringLiteral("http://blog.example/")));
+
+        // A new website takes the tree's type; hosts are stored in braces.
+        tree->setCurrentType(32);
+        journal->add();
+        auto* editor = current<WidWebsiteEditor>(tabs);
+        QVERIFY(editor);
+        QCOMPARE(editor->typeFlags(), 32);
+        editor->nameEdit->setText(QStringLiteral("dir"));
+        editor->hostEdit->setText(QStringLiteral("Dir.Example, https://www.dir.example/submit"));
+        editor->emailBox->setChecked(true);
+        editor->typeBoxes.at(0)->setChecked(true); // Email too
+        editor->save();
+        DBWebsite stored;
+        QVERIFY(stored.load(editor->init()->id()));
+        QCOMPARE(stored.host(), QStringLiteral("{dir.example}{www.dir.example}"));
+        QCOMPARE(stored.type(), 36);
+        QVERIFY(stored.email());
+        DBWebsiteList found(QStringLiteral("www.dir.example"));
+        QVERIFY(found.load());
+        QCOMPARE(found.count(), 1);
+        QCOMPARE(editor->hostEdit->text(), stored.host());
+    }
+
+    void hostTextPutsEveryHostInBraces()
+    {
+        QCOMPARE(WidWebsiteEditor::hostText(QStringLiteral("{a.com}{www.a.com}")), QStringLiteral("{a.com}{www.a.com}"));
+        QCOMPARE(WidWebsiteEditor::hostText(QStringLiteral("A.com; a.com  b.org:8080/x")),
+                 QStringLiteral("{a.com}{b.org}"));
+        QCOMPARE(WidWebsiteEditor::hostText(QStringLiteral("http://user@c.net/path")), QStringLiteral("{c.net}"));
+        QCOMPARE(WidWebsiteEditor::hostText(QStringLiteral("  ")), QString());
+    }
+
+    void accountPasswordsSurviveTheEditor()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        startWithDefaultProject();
+        WidTabManager tabs;
+        DelegateSiteJournals commands(&tabs, nullptr);
+        commands.openAccounts();
+        auto* journal = current<WidAccountJournal>(tabs);
+        QVERIFY(journal);
+
+        // No website to choose: saving warns and stores nothing.
+        QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
+        journal->add();
+        auto* empty = current<WidAccountEditor>(tabs);
+        QVERIFY(empty);
+        empty->nameEdit->setText(QStringLiteral("x"));
+        empty->save();
+        QCOMPARE(warnings.count(), 1);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
+
+        QVERIFY(exec(QStringLiteral("INSERT INTO Website (ID, Name, Type, Host) VALUES (7, 'forum', 64, '{f.example}')")));
+        journal->add();
+        auto* editor = current<WidAccountEditor>(tabs);
+        QVERIFY(editor && editor != empty);
+        editor->typeCombo->setCurrentType(64);
+        QCOMPARE(editor->websiteCombo->currentId(), 7);
+        editor->nameEdit->setText(QStringLiteral("me on forum"));
+        editor->loginEdit->setText(QStringLiteral("me"));
+        const QString secret = QStringLiteral("p\u00e4ss w\u00f6rd!");
+        editor->passwordEdit->setPlainText(secret);
+        editor->save();
+        const int id = editor->init()->id();
+        QVERIFY(id > 0);
+        DBAccount account;
+        QVERIFY(account.load(id));
+        QCOMPARE(account.projectId(), 1);
+        QCOMPARE(account.websiteId(), 7);
+        QVERIFY(account.password() != secret);
+        QCOMPARE(account.decryptedPassword(), secret);
+        const QString scrambled = account.password();
+
+        journal->reload();
+        QCOMPARE(rows(journal), 1);
+        QVERIFY(selectId(journal, id));
+        journal->edit();
+        auto* reopened = current<WidAccountEditor>(tabs);
+        QVERIFY(reopened && reopened != editor);
+        QCOMPARE(reopened->passwordEdit->plainText(), secret);
+        QCOMPARE(reopened->typeCombo->currentType(), 64);
+        QCOMPARE(reopened->websiteCombo->currentId(), 7);
+        reopened->loginEdit->setText(QStringLiteral("me2"));
+        reopened->save();
+        QVERIFY(account.load(id));
+        QCOMPARE(account.login(), QStringLiteral("me2"));
+        QCOMPARE(account.password(), scrambled); // untouched field: stored text as it was
+
+        // An account whose website is gone shows no website, so saving cannot
+        // move it to another one.
+        QVERIFY(exec(QStringLiteral("UPDATE Account SET WebsiteID = 99 WHERE ID = %1").arg(id)));
+        QVERIFY(selectId(journal, id));
+        journal->edit();
+        auto* orphan = current<WidAccountEditor>(tabs);
+        QVERIFY(orphan);
+        QCOMPARE(orphan->websiteCombo->currentId(), -1);
+        orphan->loginEdit->setText(QStringLiteral("me3"));
+        orphan->save();
+        QVERIFY(account.load(id));
+        QCOMPARE(account.websiteId(), 99);
+        QCOMPARE(account.login(), QStringLiteral("me2"));
+    }
+
+    void masterAccountsAreStoredSelectedAndCreated()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(exec(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English')")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO Country (ID, Name, Code) VALUES (1, 'Utopia', 'UT')")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO City (Name, CountryID, Province) VALUES ('Alpha', 1, 'North')")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO Address (Name, CountryID) VALUES ('1 Main St', 1)")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('Adam', 1, 1), "
+                                    "('Clara', 1, 0)")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 1)")));
+        WidTabManager tabs;
+        DelegateSiteJournals commands(&tabs, nullptr);
+        commands.openMasterAccounts();
+        auto* journal = current<WidMasterAccountJournal>(tabs);
+        QVERIFY(journal);
+
+        journal->add();
+        auto* editor = current<WidMasterAccountEditor>(tabs);
+        QVERIFY(editor);
+        editor->nameEdit->setText(QStringLiteral("main"));
+        editor->loginEdit->setText(QStringLiteral("main.login"));
+        editor->emailEdit->setText(QStringLiteral("main@example.org"));
+        editor->maleBox->setChecked(false);
+        editor->passwordEdit->setPlainText(QStringLiteral("m4ster"));
+        editor->save();
+        DBMasterAccount first;
+        QVERIFY(first.load(editor->init()->id()));
+        QCOMPARE(first.decryptedPassword(), QStringLiteral("m4ster"));
+        QCOMPARE(first.gender(), 0);
+        QCOMPARE(first.email(), QStringLiteral("main@example.org"));
+
+        // Create Account: the dialog fills this page's new account and saves it.
+        journal->add();
+        auto* created = current<WidMasterAccountEditor>(tabs);
+        QVERIFY(created && created != editor);
+        UtilDialog::setRunner([](QDialog* dialog) {
+            auto* create = qobject_cast<DlgCreateMasterAccount*>(dialog);
+            if (!create)
+                return int(QDialog::Rejected);
+            create->findChild<QCheckBox*>()->setChecked(true);
+            create->slotAccept();
+            return create->result();
+        });
+        created->slotCreateAccount();
+        const int second = created->init()->id();
+        QVERIFY(second > first.id());
+        QVERIFY(!created->isModified());
+        DBMasterAccount drawn;
+        QVERIFY(drawn.load(second));
+        QCOMPARE(drawn.lastName(), QStringLiteral("Smith"));
+        QCOMPARE(drawn.city(), QStringLiteral("Alpha"));
+        QCOMPARE(created->nameEdit->text(), drawn.name());
+        QCOMPARE(created->passwordEdit->plainText(), drawn.decryptedPassword());
+
+        // Select makes one account the only active one.
+        journal->reload();
+        QCOMPARE(rows(journal), 2);
+        QVERIFY(selectId(journal, second));
+        journal->slotSelect();
+        QCOMPARE(value(QStringLiteral("SELECT ID FROM MasterAccount WHERE Active = 1")).toInt(), second);
+        QVERIFY(selectId(journal, first.id()));
+        journal->slotSelect();
+        QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM MasterAccount WHERE Active = 1")).toInt(), 1);
+        QCOMPARE(value(QStringLiteral("SELECT ID FROM MasterAccount WHERE Active = 1")).toInt(), first.id());
+        filterByName(journal, QStringLiteral("mai"));
+        QCOMPARE(rows(journal), 1);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void randomIdentityComesFromTheSeededTables()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(exec(QStringLiteral("INSERT INTO Country (ID, Name, Code) VALUES (3, 'Nowhere', 'NW')")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('Ann', 2, 0), "
+                                    "('Bob', 2, 1)")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO LastName (Name, LanguageID) VALUES ('Lee', 2)")));
+        DelegateRandom random(nullptr, nullptr);
+        QVERIFY(random.random());
+        DBMasterAccount account;
+        QVERIFY(random.fillIdentity(&account, 2, 3));
+        QVERIFY(QStringList({QStringLiteral("Ann"), QStringLiteral("Bob")}).contains(account.firstName()));
+        QCOMPARE(account.lastName(), QStringLiteral("Lee"));
+        QCOMPARE(account.country(), QStringLiteral("Nowhere"));
+        const QDate birthday = random.randomBirthday();
+        QVERIFY(birthday.year() >= 1970 && birthday.year() <= 1989 && birthday.day() <= 21);
+        QVERIFY(random.randomFloorAndApartment().contains(QStringLiteral(" floor, apt. ")));
+        QVERIFY(!random.fillIdentity(nullptr, 2, 3));
+    }
+
+    void ranksOpenEditAndFilter()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(exec(QStringLiteral("INSERT INTO Rank (Name, Host, CreateDate, Google, Alexa) VALUES "
+                                    "('a', 'a.example', '2020-01-02', 3, 100), ('b', 'b.example', '2020-01-03', 4, 5)")));
+        WidTabManager tabs;
+        DelegateSiteJournals commands(&tabs, nullptr);
+        commands.openRanks();
+        auto* journal = current<WidRankJournal>(tabs);
+        QVERIFY(journal);
+        QCOMPARE(rows(journal), 2);
+        filterByName(journal, QStringLiteral("b"));
+        QCOMPARE(rows(journal), 1);
+        journal->slotRemoveFilter();
+        QVERIFY(selectId(journal, 1));
+        journal->edit();
+        auto* editor = current<WidRankEditor>(tabs);
+        QVERIFY(editor);
+        QCOMPARE(editor->dateEdit->date(), QDate(2020, 1, 2));
+        editor->hostEdit->setText(QStringLiteral("c.example"));
+        editor->save();
+        QCOMPARE(value(QStringLiteral("SELECT Host FROM Rank WHERE ID = 1")).toString(), QStringLiteral("c.example"));
+        QCOMPARE(value(QStringLiteral("SELECT CreateDate FROM Rank WHERE ID = 1")).toString(),
+                 QStringLiteral("2020-01-02"));
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void onlineToolsMenuIsRebuiltFromTheTable()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(exec(QStringLiteral("INSERT INTO OnlineTool (Name, URL, Line) VALUES "
+                                    "('second', 'http://two.example/', 2), ('first', 'http://one.example/', 1)")));
+        QMenu menu;
+        menu.addAction(QStringLiteral("fixed"));
+        QList<QAction*> connected;
+        const auto collect = [&connected](QAction* action) { connected << action; };
+        QVERIFY(OnlineToolsMenu::build(&menu, collect));
+        QVERIFY(OnlineToolsMenu::build(&menu, collect)); // a rebuild replaces the entries
+        QCOMPARE(menu.actions().size(), 3);
+        QCOMPARE(menu.actions().at(0)->text(), QStringLiteral("fixed"));
+        QCOMPARE(menu.actions().at(1)->data().toString(), QStringLiteral("http://one.example/"));
+        QCOMPARE(menu.actions().at(2)->text(), QStringLiteral("second"));
+        QCOMPARE(connected.size(), 4);
+
+        QVERIFY(exec(QStringLiteral("DROP TABLE OnlineTool")));
+        QVERIFY(!OnlineToolsMenu::build(&menu, collect));
+        QCOMPARE(menu.actions().size(), 1);
+        QVERIFY(!Logger::errors().isEmpty());
+    }
+
+    void menuCommandsOpenEachJournalOnce()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        startWithDefaultProject();
+        WidTabManager tabs;
+        DelegateProject project(&tabs, nullptr);
+        DelegateSiteJournals sites(&tabs, nullptr);
+        const QList<QPair<std::function<void()>, QString>> commands = {
+            {[&] { project.openProjects(); }, QStringLiteral("Vexal::WidProjectJournal")},
+            {[&] { project.openArticles(); }, QStringLiteral("Vexal::WidArticleJournal")},
+            {[&] { project.openCategories(); }, QStringLiteral("Vexal::WidCategoryJournal")},
+            {[&] { project.openSynonyms(); }, QStringLiteral("Vexal::WidSynonymJournal")},
+            {[&] { project.openDirectories(); }, QStringLiteral("Vexal::WidDirectoryJournal")},
+            {[&] { project.openSocialBookmarks(); }, QStringLiteral("Vexal::WidSocialBookmarkJournal")},
+            {[&] { project.openSpinnedArticles(); }, QStringLiteral("Vexal::WidSpinnedArticleJournal")},
+            {[&] { sites.openWebsites(); }, QStringLiteral("Vexal::WidWebsiteJournal")},
+            {[&] { sites.openAccounts(); }, QStringLiteral("Vexal::WidAccountJournal")},
+            {[&] { sites.openMasterAccounts(); }, QStringLiteral("Vexal::WidMasterAccountJournal")},
+            {[&] { sites.openRanks(); }, QStringLiteral("Vexal::WidRankJournal")},
+        };
+        for (const auto& command : commands) {
+            const int before = tabs.count();
+            command.first();
+            QCOMPARE(tabs.count(), before + 1);
+            QCOMPARE(QString::fromLatin1(tabs.currentWidget()->metaObject()->className()), command.second);
+            tabs.setCurrentIndex(0);
+            command.first();
+            QCOMPARE(tabs.count(), before + 1);
+            QCOMPARE(QString::fromLatin1(tabs.currentWidget()->metaObject()->className()), command.second);
+            if (tabs.count() > 1) // stay below the open-tab limit
+                QVERIFY(tabs.closeTab(tabs.currentIndex(), true));
+        }
+        // Without a tab manager nothing opens and the fault is reported.
+        DelegateProject loose(nullptr, nullptr);
+        loose.openProjects();
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("tabManager")));
+    }
+};
+
+TESVAR_TEST(SiteJournalTest)
+#include "SiteJournalTest.moc"
