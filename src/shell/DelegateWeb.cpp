@@ -3,6 +3,11 @@
 #include "automation/DelegateLoginSubmitter.h"
 #include "automation/ExtRegistrationSubmitter.h"
 #include "automation/ExtSelector.h"
+#include "automation/WidArticleTemplateJournal.h"
+#include "automation/WidDirectoryTemplateJournal.h"
+#include "automation/WidLoginTemplateJournal.h"
+#include "automation/WidRegistrationTemplateJournal.h"
+#include "automation/WidSocialBookmarkTemplateJournal.h"
 #include "data/DBAccount.h"
 #include "data/DBAccountList.h"
 #include "data/DBCache.h"
@@ -11,6 +16,7 @@
 #include "data/DBWebsite.h"
 #include "data/DBWebsiteList.h"
 #include "core/UtilSignalManager.h"
+#include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 #include "sites/DlgLogin.h"
@@ -48,6 +54,36 @@ void DelegateWeb::openRegistrationSubmitter()
 {
     if (WidWebTab* webTab = currentWebTab())
         webTab->setExtension(new ExtRegistrationSubmitter(parentWidget()));
+}
+
+void DelegateWeb::openLoginTemplates()
+{
+    if (WidTabManager* manager = tabManager())
+        manager->addUniqueTab(new WidLoginTemplateJournal(parentWidget()), nullptr);
+}
+
+void DelegateWeb::openRegistrationTemplates()
+{
+    if (WidTabManager* manager = tabManager())
+        manager->addUniqueTab(new WidRegistrationTemplateJournal(parentWidget()), nullptr);
+}
+
+void DelegateWeb::openDirectoryTemplates()
+{
+    if (WidTabManager* manager = tabManager())
+        manager->addUniqueTab(new WidDirectoryTemplateJournal(parentWidget()), nullptr);
+}
+
+void DelegateWeb::openSocialBookmarkTemplates()
+{
+    if (WidTabManager* manager = tabManager())
+        manager->addUniqueTab(new WidSocialBookmarkTemplateJournal(parentWidget()), nullptr);
+}
+
+void DelegateWeb::openArticleTemplates()
+{
+    if (WidTabManager* manager = tabManager())
+        manager->addUniqueTab(new WidArticleTemplateJournal(parentWidget()), nullptr);
 }
 
 WidWebTab* DelegateWeb::webTabWithAddress() const

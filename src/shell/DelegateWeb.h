@@ -28,6 +28,11 @@ public:
 
     void openSelectors();
     void openRegistrationSubmitter();
+    void openLoginTemplates();
+    void openRegistrationTemplates();
+    void openDirectoryTemplates();
+    void openSocialBookmarkTemplates();
+    void openArticleTemplates();
     void openCurrentSitePage(int page);
     void openSitePage(int page, DBWebsite* website, WidWebTab* webTab);
     void login();

@@ -610,26 +610,31 @@ void WndMain::slotSelectors()
 void WndMain::slotLoginTemplates()
 {
     setContext(M::loginTemplates());
+    DelegateWeb(m_tabManager, this).openLoginTemplates();
 }
 
 void WndMain::slotRegistrationTemplates()
 {
     setContext(M::registrationTemplates());
+    DelegateWeb(m_tabManager, this).openRegistrationTemplates();
 }
 
 void WndMain::slotDirectoryTemplates()
 {
     setContext(M::directoryTemplates());
+    DelegateWeb(m_tabManager, this).openDirectoryTemplates();
 }
 
 void WndMain::slotSocialBookmarkTemplates()
 {
     setContext(M::socialBookmarkTemplates());
+    DelegateWeb(m_tabManager, this).openSocialBookmarkTemplates();
 }
 
 void WndMain::slotArticleTemplates()
 {
     setContext(M::articleTemplates());
+    DelegateWeb(m_tabManager, this).openArticleTemplates();
 }
 
 // --- Projects

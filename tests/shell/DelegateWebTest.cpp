@@ -18,6 +18,7 @@
 #include "shell/DelegateToolsPlus.h"
 #include "shell/DelegateWeb.h"
 #include "shell/WidTabManager.h"
+#include "automation/WidArticleTemplateJournal.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 #include "views/UtilDialog.h"
@@ -297,6 +298,25 @@ private slots:
         QVERIFY(dynamic_cast<ExtFormFiller*>(tab->extension()));
         QCOMPARE(tab->splitter()->count(), 2);
         QCOMPARE(warnings.count(), 2);
+    }
+
+    void templateJournalsOpenOncePerKind()
+    {
+        TestDatabase db;
+        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
+        QWidget window;
+        WidTabManager tabs(&window);
+        const int before = tabs.count();
+        DelegateWeb web(&tabs, &window);
+        web.openLoginTemplates();
+        web.openRegistrationTemplates();
+        web.openDirectoryTemplates();
+        web.openSocialBookmarkTemplates();
+        web.openArticleTemplates();
+        QCOMPARE(tabs.count(), before + 5);
+        web.openArticleTemplates();
+        QCOMPARE(tabs.count(), before + 5);
+        QVERIFY(dynamic_cast<WidArticleTemplateJournal*>(tabs.currentWidget()));
     }
 
     void quickLoginFillsAndSubmitsTheForm()
