@@ -10,6 +10,7 @@
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -90,6 +91,29 @@ private slots:
         QCOMPARE(Logger::errors().count(), errors + 1);
         QVERIFY(settle());
         QVERIFY(SecurityManager::networkManager());
+    }
+
+    void aServerThatNeverAnswersHoldsNothingUp()
+    {
+        QVERIFY(settle());
+        SecurityManager::stop();
+        m_server.hold(QStringLiteral("/sysupdates.php"));
+        m_server.hold(QStringLiteral("/sysmessages.php"));
+        const int notices = Notification::instance()->count();
+        SecurityManager::start();
+        QVERIFY(SecurityManager::waitUntilRunning());
+        QVERIFY(QTest::qWaitFor([this] { return m_server.requestsFor(QStringLiteral("/sysmessages.php")).count() > 0; },
+                                5000));
+        // The jobs are still waiting; the GUI thread goes on, and exit does not hang on them.
+        QVERIFY(SecurityManager::pendingJobs() > 0);
+        QElapsedTimer timer;
+        timer.start();
+        SecurityManager::stop();
+        QVERIFY(!SecurityManager::isRunning());
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(Notification::instance()->count(), notices);
+        m_server.release();
+        QVERIFY(settle());
     }
 
     void updateCheck_data()
