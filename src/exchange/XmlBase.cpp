@@ -3,6 +3,7 @@
 #include "core/Convert.h"
 #include "data/DBBase.h"
 #include "data/DBSql.h"
+#include "views/DBPageRecord.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -288,6 +289,26 @@ bool XmlBase::deleteRecord()
     m_record->setState(DBBase::StateClean);
     m_record->setState(DBBase::StateDeleted);
     return m_record->save();
+}
+
+void XmlBase::writePage(XmlItem& item, const DBPageRecord* page)
+{
+    appendPixmap(item, DBSql::colIcon(), page->iconImage());
+    appendText(item, DBSql::colTitle(), page->title());
+    appendText(item, DBSql::colURL(), page->url());
+}
+
+void XmlBase::readPage(const XmlItem& item, DBPageRecord* page)
+{
+    QString text;
+    bool ok = false;
+    const QImage icon = readPixmap(item, DBSql::colIcon(), &ok);
+    if (ok)
+        page->setIconImage(icon);
+    if (readText(item, DBSql::colTitle(), &text))
+        page->setTitle(text);
+    if (readText(item, DBSql::colURL(), &text))
+        page->setUrl(text);
 }
 
 } // namespace Vexal

@@ -16,6 +16,7 @@ class QSqlQuery;
 namespace Vexal {
 
 class DBBase;
+class DBPageRecord;
 
 // One record as one "item" of an XML exchange file, and back. A subclass owns
 // one record of its kind (a QObject child), writes its own columns after the
@@ -76,6 +77,30 @@ public:
     QDateTime readDateTime(const XmlItem& element, const QString& name, bool* ok);
     QImage readPixmap(const XmlItem& element, const QString& name, bool* ok);
 
+    // A text column of a record kind, for mappings that carry runs of them:
+    // written and read in the order of the table.
+    template <class Record>
+    struct TextField {
+        QString (*column)(bool);
+        QString (Record::*get)() const;
+        void (Record::*set)(const QString&);
+    };
+    template <class Record, int N>
+    static void appendTexts(XmlItem& item, const Record* record, const TextField<Record> (&fields)[N])
+    {
+        for (const TextField<Record>& field : fields)
+            appendText(item, field.column(false), (record->*field.get)());
+    }
+    template <class Record, int N>
+    void readTexts(const XmlItem& item, Record* record, const TextField<Record> (&fields)[N])
+    {
+        QString text;
+        for (const TextField<Record>& field : fields) {
+            if (readText(item, field.column(false), &text))
+                (record->*field.set)(text);
+        }
+    }
+
     // Text forms of the values.
     static QString dateText(const QDate& date);
     static QString dateTimeText(const QDateTime& dateTime);
@@ -96,6 +121,9 @@ public:
 
 protected:
     void setRecord(DBBase* record);
+    // The icon, title and address elements of a bookmark or history row.
+    void writePage(XmlItem& item, const DBPageRecord* page);
+    void readPage(const XmlItem& item, DBPageRecord* page);
 
 private:
     void noteMalformed(const QString& name, const QString& text, bool ok);

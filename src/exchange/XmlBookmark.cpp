@@ -15,9 +15,7 @@ XmlBookmark::XmlBookmark(QObject* parent)
 void XmlBookmark::write(XmlItem& item)
 {
     XmlBase::write(item);
-    appendPixmap(item, DBSql::colIcon(), m_item->iconImage());
-    appendText(item, DBSql::colTitle(), m_item->title());
-    appendText(item, DBSql::colURL(), m_item->url());
+    writePage(item, m_item);
     appendBool(item, DBSql::colVisible(), m_item->isVisible());
 }
 
@@ -25,15 +23,8 @@ bool XmlBookmark::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;
-    QString text;
+    readPage(item, m_item);
     bool ok = false;
-    const QImage icon = readPixmap(item, DBSql::colIcon(), &ok);
-    if (ok)
-        m_item->setIconImage(icon);
-    if (readText(item, DBSql::colTitle(), &text))
-        m_item->setTitle(text);
-    if (readText(item, DBSql::colURL(), &text))
-        m_item->setUrl(text);
     const bool visible = readBool(item, DBSql::colVisible(), &ok);
     if (ok)
         m_item->setVisible(visible);

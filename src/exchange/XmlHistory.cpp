@@ -15,9 +15,7 @@ XmlHistory::XmlHistory(QObject* parent)
 void XmlHistory::write(XmlItem& item)
 {
     XmlBase::write(item);
-    appendPixmap(item, DBSql::colIcon(), m_item->iconImage());
-    appendText(item, DBSql::colTitle(), m_item->title());
-    appendText(item, DBSql::colURL(), m_item->url());
+    writePage(item, m_item);
     appendDateTime(item, DBSql::colCreateDate(), m_item->createDate());
 }
 
@@ -25,15 +23,8 @@ bool XmlHistory::read(const XmlItem& item)
 {
     if (!XmlBase::read(item))
         return false;
-    QString text;
+    readPage(item, m_item);
     bool ok = false;
-    const QImage icon = readPixmap(item, DBSql::colIcon(), &ok);
-    if (ok)
-        m_item->setIconImage(icon);
-    if (readText(item, DBSql::colTitle(), &text))
-        m_item->setTitle(text);
-    if (readText(item, DBSql::colURL(), &text))
-        m_item->setUrl(text);
     const QDateTime createDate = readDateTime(item, DBSql::colCreateDate(), &ok);
     if (ok)
         m_item->setCreateDate(createDate);

@@ -183,7 +183,7 @@ QString XmlList::selectText() const
     return QStringLiteral("SELECT %1 FROM %2;").arg(m_prototype->columnsText(), m_prototype->tableName());
 }
 
-bool XmlList::load()
+bool XmlList::runSelect(QSqlQuery& query, QString* text)
 {
     if (!m_prototype)
         m_prototype = createItem();
@@ -193,13 +193,21 @@ bool XmlList::load()
     }
     clear();
 
-    const QString text = selectText();
-    QSqlQuery query(DBConnection::current());
+    *text = selectText();
     query.setForwardOnly(true);
-    if (!query.exec(text)) {
-        m_errorText = LocaleMessage::sqlQueryFailed(text, query.lastError().text());
+    if (!query.exec(*text)) {
+        m_errorText = LocaleMessage::sqlQueryFailed(*text, query.lastError().text());
         return false;
     }
+    return true;
+}
+
+bool XmlList::load()
+{
+    QSqlQuery query(DBConnection::current());
+    QString text;
+    if (!runSelect(query, &text))
+        return false;
     while (query.next()) {
         XmlBase* item = createItem();
         item->readValues(query);
@@ -221,21 +229,10 @@ bool XmlList::load()
 
 bool XmlList::scan(const std::function<void(XmlBase*)>& visit)
 {
-    if (!m_prototype)
-        m_prototype = createItem();
-    if (!m_prototype) {
-        m_errorText = LocaleMessage::invalidObjectState(QStringLiteral("m_obj"));
-        return false;
-    }
-    clear();
-
-    const QString text = selectText();
     QSqlQuery query(DBConnection::current());
-    query.setForwardOnly(true);
-    if (!query.exec(text)) {
-        m_errorText = LocaleMessage::sqlQueryFailed(text, query.lastError().text());
+    QString text;
+    if (!runSelect(query, &text))
         return false;
-    }
     // Every record reads all of its columns in readValues(), so one object
     // serves every row.
     XmlBase* row = createItem();

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QSqlQuery;
+
 namespace Vexal {
 
 class XmlBase;
@@ -46,6 +48,10 @@ public:
     static int codeOfTable(const QString& table);
 
 private:
+    // Makes the prototype, empties the list and runs selectText() on the
+    // query; false with the error text set.
+    bool runSelect(QSqlQuery& query, QString* text);
+
     int m_typeCode;
     QList<XmlBase*> m_items;
     XmlBase* m_prototype = nullptr;

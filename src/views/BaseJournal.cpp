@@ -4,6 +4,7 @@
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
 #include "core/UtilPrompt.h"
 #include "data/DBListBase.h"
 #include "shell/UtilGui.h"
@@ -11,11 +12,13 @@
 #include "views/BaseJournalToolbar.h"
 #include "views/BaseTable.h"
 #include "views/BaseTableModel.h"
+#include "views/DBPageRecord.h"
 #include "views/UtilReport.h"
 
 #include "shell/WidTabManager.h"
 
 #include <QItemSelectionModel>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace Vexal {
@@ -212,9 +215,14 @@ void BaseJournal::slotReload()
 
 void BaseJournal::slotSelectionChanged()
 {
-    Logger::setContext(QLatin1String(metaObject()->className()), LocaleBaseWidget::selectionChanged());
+    updateCommands(LocaleBaseWidget::selectionChanged(), QStringLiteral("selectionModel"));
+}
+
+void BaseJournal::updateCommands(const QString& action, const QString& modelName, std::initializer_list<int> rowCommands)
+{
+    Logger::setContext(QLatin1String(metaObject()->className()), action);
     if (!table || !table->selectionModel()) {
-        reportInvalidObject(QStringLiteral("selectionModel"));
+        reportInvalidObject(modelName);
         return;
     }
     const bool selected = table->selectionModel()->hasSelection();
@@ -223,7 +231,21 @@ void BaseJournal::slotSelectionChanged()
     syncManager->setEnabled(BaseTable::CommandDelete, selected);
     syncManager->setEnabled(BaseTable::CommandFilter, true);
     syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
+    for (int command : rowCommands)
+        syncManager->setEnabled(command, selected);
     syncManager->setEnabled(BaseTable::CommandReload, true);
+}
+
+void BaseJournal::openSelectedPage(DBPageRecord* page)
+{
+    const int id = table ? table->selectedId() : -1;
+    if (id == -1)
+        return;
+    if (!page->load(id)) {
+        reportRecordError(page);
+        return;
+    }
+    UtilSignalManager::instance()->emitLoad(QUrl(page->url()), true, true);
 }
 
 void BaseJournal::handleModelReset()

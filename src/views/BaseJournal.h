@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <initializer_list>
+
 class QVBoxLayout;
 
 namespace Vexal {
@@ -12,6 +14,7 @@ class BaseJournalToolbar;
 class BaseTable;
 class DBBase;
 class DBListBase;
+class DBPageRecord;
 class Init;
 class SyncManager;
 
@@ -80,6 +83,13 @@ protected:
     bool openEditor(Init* init, const QString& managerName, const QString& pageName);
     // Sets the logger context; false when the command is disabled.
     bool startCommand(const QString& action, int commandId);
+    // Sets the logger context, then the table commands by the selection:
+    // Add, Edit, Delete, Filter, Remove Filter, `rowCommands` (enabled with a
+    // selection), Reload. Without a selection model it reports `modelName`.
+    void updateCommands(const QString& action, const QString& modelName, std::initializer_list<int> rowCommands = {});
+    // Loads the selected row into `page` and opens its address in a new
+    // focused tab; nothing without a selection, reported when it fails to load.
+    void openSelectedPage(DBPageRecord* page);
 
 private slots:
     // A select (reload, filter, sort) drops the selection without a

@@ -1,12 +1,8 @@
 #include "views/DBBookmarkList.h"
 
-#include "core/UserData.h"
 #include "data/DBSql.h"
-#include "shell/Utils.h"
 #include "views/DBBookmark.h"
 
-#include <QAction>
-#include <QMenu>
 
 namespace Vexal {
 
@@ -62,13 +58,7 @@ QAction* DBBookmarkList::addMenuItem(int index, QMenu* menu)
     DBBookmark* bookmark = at(index);
     if (!bookmark || !menu)
         return nullptr;
-    QAction* action = menu->addAction(QString());
-    action->setIcon(bookmark->iconAsIcon());
-    action->setText(bookmark->elidedTitle());
-    action->setToolTip(Utils::elideTwoLines(bookmark->title(), bookmark->url()));
-    action->setData(bookmark->url());
-    UserData::attach(action, UserData());
-    return action;
+    return bookmark->addMenuItem(menu);
 }
 
 } // namespace Vexal

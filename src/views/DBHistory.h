@@ -1,23 +1,18 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "views/DBPageRecord.h"
 
-#include <QIcon>
-#include <QPixmap>
+#include <QDateTime>
 
 namespace Vexal {
 
 // One row of "History": one visit of a web page, with its icon, title,
 // address and time. The time is stored as "yyyy-MM-ddThh:mm:ss" text, which the
 // history periods and clean-up compare as text.
-class DBHistory : public DBBase
+class DBHistory : public DBPageRecord
 {
     Q_OBJECT
 public:
-    static constexpr int titleLimit = 128;
-    static constexpr int urlLimit = 1024;
-    static constexpr int menuTextLimit = 35;
-
     explicit DBHistory(QObject* parent = nullptr);
 
     void bindValues(QSqlQuery& query) override;
@@ -28,27 +23,10 @@ public:
     QString displayName() const override;
     QStringList columns() const override;
 
-    QString title() const { return m_title; }
-    QString url() const { return m_url; }
     QDateTime createDate() const { return m_createDate; }
-    // The icon is kept as an image so that jobs on other threads can use the
-    // record; the pixmap forms are for the GUI thread.
-    QPixmap icon() const { return QPixmap::fromImage(m_icon); }
-    QIcon iconAsIcon() const { return QIcon(icon()); }
-    QImage iconImage() const { return m_icon; }
-    // The title as a menu shows it: 35 characters at most, "Untitled" when empty.
-    QString elidedTitle() const;
-    void setIcon(const QPixmap& icon);
-    void setIconImage(const QImage& icon);
-
-    void setTitle(const QString& title);
-    void setUrl(const QString& url);
     void setCreateDate(const QDateTime& createDate);
 
 private:
-    QImage m_icon;
-    QString m_title;
-    QString m_url;
     QDateTime m_createDate;
 };
 

@@ -1,12 +1,8 @@
 #include "views/DBHistoryList.h"
 
-#include "core/UserData.h"
 #include "data/DBSql.h"
-#include "shell/Utils.h"
 #include "views/DBHistory.h"
 
-#include <QAction>
-#include <QMenu>
 
 namespace Vexal {
 
@@ -63,13 +59,7 @@ QAction* DBHistoryList::addMenuItem(int index, QMenu* menu)
     DBHistory* history = at(index);
     if (!history || !menu)
         return nullptr;
-    QAction* action = menu->addAction(QString());
-    action->setIcon(history->iconAsIcon());
-    action->setText(history->elidedTitle());
-    action->setToolTip(Utils::elideTwoLines(history->title(), history->url()));
-    action->setData(history->url());
-    UserData::attach(action, UserData());
-    return action;
+    return history->addMenuItem(menu);
 }
 
 } // namespace Vexal

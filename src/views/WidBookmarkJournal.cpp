@@ -10,8 +10,6 @@
 #include "views/WidBookmarkJournalToolbar.h"
 #include "views/WidBookmarkTable.h"
 
-#include <QItemSelectionModel>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace Vexal {
@@ -77,35 +75,15 @@ void WidBookmarkJournal::slotDelete()
 
 void WidBookmarkJournal::slotSelectionChanged()
 {
-    Logger::setContext(QLatin1String(metaObject()->className()), LocaleBookmark::selectionChanged());
-    if (!table || !table->selectionModel()) {
-        reportInvalidObject(QStringLiteral("QItemSelectionModel"));
-        return;
-    }
-    const bool selected = table->selectionModel()->hasSelection();
-    syncManager->setEnabled(BaseTable::CommandAdd, true);
-    syncManager->setEnabled(BaseTable::CommandEdit, selected);
-    syncManager->setEnabled(BaseTable::CommandDelete, selected);
-    syncManager->setEnabled(BaseTable::CommandFilter, true);
-    syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
-    syncManager->setEnabled(WidBookmarkTable::CommandLoad, selected);
-    syncManager->setEnabled(WidBookmarkTable::CommandVisible, selected);
-    syncManager->setEnabled(WidBookmarkTable::CommandHidden, selected);
-    syncManager->setEnabled(BaseTable::CommandReload, true);
+    updateCommands(LocaleBookmark::selectionChanged(), QStringLiteral("QItemSelectionModel"),
+                   {WidBookmarkTable::CommandLoad, WidBookmarkTable::CommandVisible, WidBookmarkTable::CommandHidden});
 }
 
 void WidBookmarkJournal::slotLoad()
 {
     Logger::setContext(QLatin1String(metaObject()->className()), LocaleBookmark::load());
-    const int id = table ? table->selectedId() : -1;
-    if (id == -1)
-        return;
     DBBookmark bookmark(nullptr);
-    if (!bookmark.load(id)) {
-        reportRecordError(&bookmark);
-        return;
-    }
-    UtilSignalManager::instance()->emitLoad(QUrl(bookmark.url()), true, true);
+    openSelectedPage(&bookmark);
 }
 
 void WidBookmarkJournal::slotVisible()

@@ -2,7 +2,6 @@
 
 #include "core/Logger.h"
 #include "core/SyncManager.h"
-#include "core/UtilSignalManager.h"
 #include "texts/LocaleHistory.h"
 #include "views/DBHistory.h"
 #include "views/WidHistoryEditor.h"
@@ -10,8 +9,6 @@
 #include "views/WidHistoryTable.h"
 #include "views/WidHistoryTree.h"
 
-#include <QItemSelectionModel>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace Vexal {
@@ -84,33 +81,14 @@ void WidHistoryJournal::handleTreeSelectionChanged()
 
 void WidHistoryJournal::slotSelectionChanged()
 {
-    Logger::setContext(QLatin1String(metaObject()->className()), LocaleHistory::selectionChanged());
-    if (!table || !table->selectionModel()) {
-        reportInvalidObject(QStringLiteral("QItemSelectionModel"));
-        return;
-    }
-    const bool selected = table->selectionModel()->hasSelection();
-    syncManager->setEnabled(BaseTable::CommandAdd, true);
-    syncManager->setEnabled(BaseTable::CommandEdit, selected);
-    syncManager->setEnabled(BaseTable::CommandDelete, selected);
-    syncManager->setEnabled(BaseTable::CommandFilter, true);
-    syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
-    syncManager->setEnabled(WidHistoryTable::CommandLoad, selected);
-    syncManager->setEnabled(BaseTable::CommandReload, true);
+    updateCommands(LocaleHistory::selectionChanged(), QStringLiteral("QItemSelectionModel"), {WidHistoryTable::CommandLoad});
 }
 
 void WidHistoryJournal::slotLoad()
 {
     Logger::setContext(QLatin1String(metaObject()->className()), LocaleHistory::load());
-    const int id = table ? table->selectedId() : -1;
-    if (id == -1)
-        return;
     DBHistory history(nullptr);
-    if (!history.load(id)) {
-        reportRecordError(&history);
-        return;
-    }
-    UtilSignalManager::instance()->emitLoad(QUrl(history.url()), true, true);
+    openSelectedPage(&history);
 }
 
 } // namespace Vexal
