@@ -76,7 +76,7 @@ bool WndMainBase::startUp()
     refreshStatusBar();
     buildBookmarksMenu();
     deleteExpiredHistory();
-    showHomeOnStart();
+    showHomeAfterFirstPaint();
     return true;
 }
 
@@ -190,6 +190,20 @@ void WndMainBase::showHomeOnStart()
         return;
     if (BaseTab* tab = m_tabManager->pageAt(m_tabManager->currentIndex()))
         tab->load(DBCache::homeUrl());
+}
+
+void WndMainBase::showHomeAfterFirstPaint()
+{
+    m_homeAfterPaint = true;
+}
+
+bool WndMainBase::event(QEvent* event)
+{
+    if (m_homeAfterPaint && event->type() == QEvent::Paint) {
+        m_homeAfterPaint = false;
+        QMetaObject::invokeMethod(this, &WndMainBase::showHomeOnStart, Qt::QueuedConnection);
+    }
+    return WndMainDesigner::event(event);
 }
 
 void WndMainBase::updateProjectLabel()

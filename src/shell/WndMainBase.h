@@ -41,6 +41,9 @@ public:
     void updatePrivateBrowsingAction();
     void deleteExpiredHistory();
     void showHomeOnStart();
+    // Loads the home page once the window has been painted for the first
+    // time, so that the window does not wait for the load to start.
+    void showHomeAfterFirstPaint();
     void updateProjectLabel();
     void refreshStatusBar();
     void buildBookmarksMenu();
@@ -62,7 +65,11 @@ public slots:
 
 protected:
     bool loadData() override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool m_homeAfterPaint = false;
 };
 
 } // namespace Vexal

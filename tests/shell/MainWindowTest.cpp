@@ -10,6 +10,7 @@
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
 #include "data/DBSql.h"
+#include "shell/BaseTab.h"
 #include "shell/NetworkAccessManager.h"
 #include "shell/WidFind.h"
 #include "shell/WidGotoLine.h"
@@ -250,6 +251,22 @@ private slots:
         window->tabManager()->addFocusedTab(page, new Init);
         alternate->trigger();
         QCOMPARE(page->calls.last(), QStringLiteral("zoomIn"));
+    }
+
+    // The home page is asked for once the window has been painted, not before.
+    void homePageAfterFirstPaint()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        QCOMPARE(DBCache::startup(), 2);
+        BaseTab* tab = window->tabManager()->pageAt(window->tabManager()->currentIndex());
+        QVERIFY(tab);
+        QVERIFY(tab->url() != DBCache::homeUrl());
+        window->setVisible(true);
+        QTRY_COMPARE(tab->url(), DBCache::homeUrl());
+        window->slotExit();
     }
 
     void windowStateRoundTrip()
