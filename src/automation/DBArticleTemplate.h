@@ -1,51 +1,44 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "automation/DBTemplateBase.h"
 
 namespace Vexal {
 
 // One row of "ArticleTemplate": the selector of every field of one website's
 // article submission form.
-class DBArticleTemplate : public DBBase
+class DBArticleTemplate : public DBTemplateBase
 {
     Q_OBJECT
 public:
-    static constexpr int selectorLimit = 128;
-
     explicit DBArticleTemplate(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
-    int websiteId() const { return m_websiteId; }
-    QString category() const { return m_category; }
-    QString title() const { return m_title; }
-    QString tags() const { return m_tags; }
-    QString author() const { return m_author; }
-    QString intro() const { return m_intro; }
-    QString body() const { return m_body; }
+    QString category() const { return selector(FieldCategory); }
+    QString title() const { return selector(FieldTitle); }
+    QString tags() const { return selector(FieldTags); }
+    QString author() const { return selector(FieldAuthor); }
+    QString intro() const { return selector(FieldIntro); }
+    QString body() const { return selector(FieldBody); }
 
-    void setWebsiteId(int websiteId);
-    void setCategory(const QString& category);
-    void setTitle(const QString& title);
-    void setTags(const QString& tags);
-    void setAuthor(const QString& author);
-    void setIntro(const QString& intro);
-    void setBody(const QString& body);
+    void setCategory(const QString& category) { setSelector(FieldCategory, category); }
+    void setTitle(const QString& title) { setSelector(FieldTitle, title); }
+    void setTags(const QString& tags) { setSelector(FieldTags, tags); }
+    void setAuthor(const QString& author) { setSelector(FieldAuthor, author); }
+    void setIntro(const QString& intro) { setSelector(FieldIntro, intro); }
+    void setBody(const QString& body) { setSelector(FieldBody, body); }
 
 private:
-    int m_websiteId = -1;
-    QString m_category;
-    QString m_title;
-    QString m_tags;
-    QString m_author;
-    QString m_intro;
-    QString m_body;
+    enum Field {
+        FieldCategory,
+        FieldTitle,
+        FieldTags,
+        FieldAuthor,
+        FieldIntro,
+        FieldBody,
+    };
 };
 
 } // namespace Vexal

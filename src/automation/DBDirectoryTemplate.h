@@ -1,60 +1,53 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "automation/DBTemplateBase.h"
 
 namespace Vexal {
 
 // One row of "DirectoryTemplate": the selector of every field of one
 // website's directory listing form.
-class DBDirectoryTemplate : public DBBase
+class DBDirectoryTemplate : public DBTemplateBase
 {
     Q_OBJECT
 public:
-    static constexpr int selectorLimit = 128;
-
     explicit DBDirectoryTemplate(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
-    int websiteId() const { return m_websiteId; }
-    QString category() const { return m_category; }
-    QString title() const { return m_title; }
-    QString tags() const { return m_tags; }
-    QString url() const { return m_url; }
-    QString description() const { return m_description; }
-    QString userName() const { return m_userName; }
-    QString userEmail() const { return m_userEmail; }
-    QString regularLink() const { return m_regularLink; }
-    QString acceptTerms() const { return m_acceptTerms; }
+    QString category() const { return selector(FieldCategory); }
+    QString title() const { return selector(FieldTitle); }
+    QString tags() const { return selector(FieldTags); }
+    QString url() const { return selector(FieldUrl); }
+    QString description() const { return selector(FieldDescription); }
+    QString userName() const { return selector(FieldUserName); }
+    QString userEmail() const { return selector(FieldUserEmail); }
+    QString regularLink() const { return selector(FieldRegularLink); }
+    QString acceptTerms() const { return selector(FieldAcceptTerms); }
 
-    void setWebsiteId(int websiteId);
-    void setCategory(const QString& category);
-    void setTitle(const QString& title);
-    void setTags(const QString& tags);
-    void setUrl(const QString& url);
-    void setDescription(const QString& description);
-    void setUserName(const QString& userName);
-    void setUserEmail(const QString& userEmail);
-    void setRegularLink(const QString& regularLink);
-    void setAcceptTerms(const QString& acceptTerms);
+    void setCategory(const QString& category) { setSelector(FieldCategory, category); }
+    void setTitle(const QString& title) { setSelector(FieldTitle, title); }
+    void setTags(const QString& tags) { setSelector(FieldTags, tags); }
+    void setUrl(const QString& url) { setSelector(FieldUrl, url); }
+    void setDescription(const QString& description) { setSelector(FieldDescription, description); }
+    void setUserName(const QString& userName) { setSelector(FieldUserName, userName); }
+    void setUserEmail(const QString& userEmail) { setSelector(FieldUserEmail, userEmail); }
+    void setRegularLink(const QString& regularLink) { setSelector(FieldRegularLink, regularLink); }
+    void setAcceptTerms(const QString& acceptTerms) { setSelector(FieldAcceptTerms, acceptTerms); }
 
 private:
-    int m_websiteId = -1;
-    QString m_category;
-    QString m_title;
-    QString m_tags;
-    QString m_url;
-    QString m_description;
-    QString m_userName;
-    QString m_userEmail;
-    QString m_regularLink;
-    QString m_acceptTerms;
+    enum Field {
+        FieldCategory,
+        FieldTitle,
+        FieldTags,
+        FieldUrl,
+        FieldDescription,
+        FieldUserName,
+        FieldUserEmail,
+        FieldRegularLink,
+        FieldAcceptTerms,
+    };
 };
 
 } // namespace Vexal

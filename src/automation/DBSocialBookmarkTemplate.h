@@ -1,45 +1,38 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "automation/DBTemplateBase.h"
 
 namespace Vexal {
 
 // One row of "SocialBookmarkTemplate": the selector of every field of one
 // website's bookmark submission form.
-class DBSocialBookmarkTemplate : public DBBase
+class DBSocialBookmarkTemplate : public DBTemplateBase
 {
     Q_OBJECT
 public:
-    static constexpr int selectorLimit = 128;
-
     explicit DBSocialBookmarkTemplate(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
-    int websiteId() const { return m_websiteId; }
-    QString title() const { return m_title; }
-    QString tags() const { return m_tags; }
-    QString url() const { return m_url; }
-    QString description() const { return m_description; }
+    QString title() const { return selector(FieldTitle); }
+    QString tags() const { return selector(FieldTags); }
+    QString url() const { return selector(FieldUrl); }
+    QString description() const { return selector(FieldDescription); }
 
-    void setWebsiteId(int websiteId);
-    void setTitle(const QString& title);
-    void setTags(const QString& tags);
-    void setUrl(const QString& url);
-    void setDescription(const QString& description);
+    void setTitle(const QString& title) { setSelector(FieldTitle, title); }
+    void setTags(const QString& tags) { setSelector(FieldTags, tags); }
+    void setUrl(const QString& url) { setSelector(FieldUrl, url); }
+    void setDescription(const QString& description) { setSelector(FieldDescription, description); }
 
 private:
-    int m_websiteId = -1;
-    QString m_title;
-    QString m_tags;
-    QString m_url;
-    QString m_description;
+    enum Field {
+        FieldTitle,
+        FieldTags,
+        FieldUrl,
+        FieldDescription,
+    };
 };
 
 } // namespace Vexal

@@ -30,18 +30,9 @@ int SmartArticleAttribute::classifyElement(SmartElement* control)
 {
     const QString text = attributeText(control);
     const int type = control->type();
-    if (isCategory(text, type))
-        return E::KindCategory;
-    if (isTitle(text, type))
-        return E::KindTitle;
-    if (isTags(text, type))
-        return E::KindTags;
-    if (isBio(text, type))
-        return E::KindBio;
-    if (isIntro(text, type))
-        return E::KindIntro;
-    if (isBody(text, type))
-        return E::KindBody;
+    const int kind = articleKind(text, type);
+    if (kind != E::KindUndef)
+        return kind;
     if (isCaptcha(text, type))
         return E::KindCaptcha;
     if (isTerms(text, type))
@@ -51,14 +42,6 @@ int SmartArticleAttribute::classifyElement(SmartElement* control)
     if (isPenName(text, type))
         return E::KindTrash;
     return E::KindUndef;
-}
-
-void SmartArticleAttribute::classifyElements(QList<SmartElement*>& controls)
-{
-    clear();
-    addElements(controls);
-    for (SmartElement* control : controls)
-        control->setKind(classifyElement(control));
 }
 
 } // namespace Vexal

@@ -14,8 +14,7 @@ public:
     bool isTitle(const QString& text, int type) override;
     bool isTags(const QString& text, int type) override;
     bool isPenName(const QString& text, int type);
-    int classifyElement(SmartElement* control);
-    void classifyElements(QList<SmartElement*>& controls);
+    int classifyElement(SmartElement* control) override;
 };
 
 } // namespace Vexal

@@ -49,18 +49,9 @@ bool SmartArticleField::isAuthorSelect(const QString& text, int type)
 int SmartArticleField::classify(SmartElement* control, const QString& text)
 {
     const int type = control->type();
-    if (isCategory(text, type))
-        return E::KindCategory;
-    if (isTitle(text, type))
-        return E::KindTitle;
-    if (isTags(text, type))
-        return E::KindTags;
-    if (isBio(text, type))
-        return E::KindBio;
-    if (isIntro(text, type))
-        return E::KindIntro;
-    if (isBody(text, type))
-        return E::KindBody;
+    const int kind = articleKind(text, type);
+    if (kind != E::KindUndef)
+        return kind;
     if (isAuthorSelect(text, type))
         return E::KindTrash;
     return E::KindUndef;

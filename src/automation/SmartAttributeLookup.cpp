@@ -37,6 +37,19 @@ int SmartAttributeLookup::genderKind(const QString& text, const QString& second,
     return E::KindUndef;
 }
 
+int SmartAttributeLookup::classifyElement(SmartElement*)
+{
+    return E::KindUndef;
+}
+
+void SmartAttributeLookup::classifyElements(QList<SmartElement*>& controls)
+{
+    clear();
+    addElements(controls);
+    for (SmartElement* control : controls)
+        control->setKind(classifyElement(control));
+}
+
 int SmartAttributeLookup::descriptionKind(const QString& text, int type)
 {
     if (!typeIn(type, {E::TypeText, E::TypeTextArea}) || !hasAny(text, {"description", "desc"}))

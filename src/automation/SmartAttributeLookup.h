@@ -18,6 +18,11 @@ public:
 
     void log(const QString& title) override;
 
+    // The kind of one control from its id and name; the form kinds decide.
+    virtual int classifyElement(SmartElement* control);
+    // Takes the controls and sets the kind of each.
+    void classifyElements(QList<SmartElement*>& controls);
+
     // "%1 %2" of the control's id and name.
     static QString attributeText(const SmartElement* control);
 

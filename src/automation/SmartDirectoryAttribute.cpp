@@ -62,12 +62,4 @@ int SmartDirectoryAttribute::classifyElement(SmartElement* control)
     return E::KindUndef;
 }
 
-void SmartDirectoryAttribute::classifyElements(QList<SmartElement*>& controls)
-{
-    clear();
-    addElements(controls);
-    for (SmartElement* control : controls)
-        control->setKind(classifyElement(control));
-}
-
 } // namespace Vexal

@@ -13,8 +13,7 @@ public:
 
     int ownerKind(const QString& text) override;
     int linkTypeKind(SmartElement* control, const QString& text);
-    int classifyElement(SmartElement* control);
-    void classifyElements(QList<SmartElement*>& controls);
+    int classifyElement(SmartElement* control) override;
 };
 
 } // namespace Vexal

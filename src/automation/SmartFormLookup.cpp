@@ -2,7 +2,6 @@
 
 #include "automation/ConstSmart.h"
 #include "automation/SmartElement.h"
-#include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
 
 #include <QWebElement>
@@ -229,16 +228,6 @@ int SmartFormLookup::findLoginForm(int maxText) const
             return number;
     }
     return -1;
-}
-
-void SmartFormLookup::log(const QString& title)
-{
-    SmartLog* report = SmartLog::instance();
-    if (!report->isEnabled())
-        return;
-    report->newLine();
-    report->writeLine(title);
-    report->writeFormSection(m_elements, QStringLiteral("Elements"));
 }
 
 } // namespace Vexal

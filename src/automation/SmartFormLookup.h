@@ -26,8 +26,6 @@ public:
     bool isLoginForm(int number, int maxText) const;
     int findLoginForm(int maxText) const;
 
-    void log(const QString& title) override;
-
 private:
     void assignForms();
     void assignTables();

@@ -11,8 +11,7 @@ class SmartRegistrationAttribute : public SmartAttributeLookup
 public:
     explicit SmartRegistrationAttribute(QObject* parent);
 
-    int classifyElement(SmartElement* control);
-    void classifyElements(QList<SmartElement*>& controls);
+    int classifyElement(SmartElement* control) override;
 };
 
 } // namespace Vexal

@@ -35,12 +35,4 @@ int SmartSocialBookmarkAttribute::classifyElement(SmartElement* control)
     return E::KindUndef;
 }
 
-void SmartSocialBookmarkAttribute::classifyElements(QList<SmartElement*>& controls)
-{
-    clear();
-    addElements(controls);
-    for (SmartElement* control : controls)
-        control->setKind(classifyElement(control));
-}
-
 } // namespace Vexal

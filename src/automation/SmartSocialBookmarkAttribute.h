@@ -11,8 +11,7 @@ class SmartSocialBookmarkAttribute : public SmartAttributeLookup
 public:
     explicit SmartSocialBookmarkAttribute(QObject* parent);
 
-    int classifyElement(SmartElement* control);
-    void classifyElements(QList<SmartElement*>& controls);
+    int classifyElement(SmartElement* control) override;
 };
 
 } // namespace Vexal

@@ -1,7 +1,10 @@
 #include "automation/SmartTextLookup.h"
 
+#include "automation/ConstSmart.h"
 #include "automation/SmartElement.h"
 #include "automation/SmartUtils.h"
+
+#include <QWebElement>
 
 namespace Vexal {
 
@@ -219,6 +222,63 @@ int SmartTextLookup::genderKind(const QString& text, const QString&, int type)
         return E::KindGenderFemale;
     if (hasAny(text, {"male"}))
         return E::KindGenderMale;
+    return E::KindUndef;
+}
+
+int SmartTextLookup::registrationKind(SmartElement* control, const QString& text, bool fallback)
+{
+    const int type = control->type();
+    int kind = userKind(text, control->element().attribute(ConstSmart::attrTitle()), fallback, type);
+    if (kind != E::KindUndef)
+        return kind;
+    kind = genderKind(text, control->value(), type);
+    if (kind != E::KindUndef)
+        return kind;
+    if (isYear(text, type))
+        return E::KindBirthYear;
+    if (isMonth(text, type))
+        return E::KindBirthMonth;
+    if (isDay(text, type))
+        return E::KindBirthDay;
+    if (isLogin(text, type))
+        return E::KindLogin;
+    if (isPassword(text, type))
+        return E::KindPassword;
+    if (isMail(text, type))
+        return E::KindEmail;
+    if (isUrl(text, type))
+        return E::KindWebsite;
+    if (isQuestion(text, type))
+        return E::KindQuestion;
+    if (isAnswer(text, type))
+        return E::KindAnswer;
+    if (isCountry(text, type))
+        return E::KindCountry;
+    kind = contactKind(text, type);
+    if (kind != E::KindUndef)
+        return kind;
+    kind = addressKind(text, type);
+    if (kind != E::KindUndef)
+        return kind;
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
+    return E::KindUndef;
+}
+
+int SmartTextLookup::articleKind(const QString& text, int type)
+{
+    if (isCategory(text, type))
+        return E::KindCategory;
+    if (isTitle(text, type))
+        return E::KindTitle;
+    if (isTags(text, type))
+        return E::KindTags;
+    if (isBio(text, type))
+        return E::KindBio;
+    if (isIntro(text, type))
+        return E::KindIntro;
+    if (isBody(text, type))
+        return E::KindBody;
     return E::KindUndef;
 }
 

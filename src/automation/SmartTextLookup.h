@@ -46,6 +46,13 @@ public:
     static bool has(const QString& text, const QString& keyword);
     static bool hasAny(const QString& text, std::initializer_list<const char*> keywords);
     static bool typeIn(int type, std::initializer_list<int> accepted);
+
+protected:
+    // The matchers of a registration form in their order (user and gender
+    // first, the captcha last); fallback goes to userKind.
+    int registrationKind(SmartElement* control, const QString& text, bool fallback);
+    // The matchers of an article form in their order, category to body.
+    int articleKind(const QString& text, int type);
 };
 
 } // namespace Vexal

@@ -1,41 +1,12 @@
 #include "automation/WidLoginTemplateTable.h"
 
 #include "data/DBSql.h"
-#include "texts/LocaleBaseWidget.h"
-#include "views/SqlFilter.h"
 
 namespace Vexal {
 
-namespace {
-
-QString typeCondition(int type)
-{
-    return QStringLiteral("(%1 & %2)").arg(DBSql::colType(), QString::number(type));
-}
-
-} // namespace
-
 WidLoginTemplateTable::WidLoginTemplateTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::LoginTemplates, &DBSql::tableLoginTemplate)
+    : BaseTypeTemplateTable(syncManager, parent, DBDefaultColumns::LoginTemplates, &DBSql::tableLoginTemplate)
 {
-}
-
-void WidLoginTemplateTable::addFixedFilters()
-{
-    BaseTable::addFixedFilters();
-    m_typeFilter = addFixedFilter(1, SqlFilter::NotEqual, typeCondition(4), 0);
-    if (m_typeFilter)
-        m_typeFilter->setHeader(LocaleBaseWidget::type());
-}
-
-void WidLoginTemplateTable::setType(int type)
-{
-    if (!m_typeFilter) {
-        reportInvalidObject(QStringLiteral("filter"));
-        return;
-    }
-    m_typeFilter->setColumn(typeCondition(type));
-    applyFilters();
 }
 
 } // namespace Vexal

@@ -1,41 +1,12 @@
 #include "automation/WidRegistrationTemplateTable.h"
 
 #include "data/DBSql.h"
-#include "texts/LocaleBaseWidget.h"
-#include "views/SqlFilter.h"
 
 namespace Vexal {
 
-namespace {
-
-QString typeCondition(int type)
-{
-    return QStringLiteral("(%1 & %2)").arg(DBSql::colType(), QString::number(type));
-}
-
-} // namespace
-
 WidRegistrationTemplateTable::WidRegistrationTemplateTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::RegistrationTemplates, &DBSql::tableRegistrationTemplate)
+    : BaseTypeTemplateTable(syncManager, parent, DBDefaultColumns::RegistrationTemplates, &DBSql::tableRegistrationTemplate)
 {
-}
-
-void WidRegistrationTemplateTable::addFixedFilters()
-{
-    BaseTable::addFixedFilters();
-    m_typeFilter = addFixedFilter(1, SqlFilter::NotEqual, typeCondition(4), 0);
-    if (m_typeFilter)
-        m_typeFilter->setHeader(LocaleBaseWidget::type());
-}
-
-void WidRegistrationTemplateTable::setType(int type)
-{
-    if (!m_typeFilter) {
-        reportInvalidObject(QStringLiteral("filter"));
-        return;
-    }
-    m_typeFilter->setColumn(typeCondition(type));
-    applyFilters();
 }
 
 } // namespace Vexal

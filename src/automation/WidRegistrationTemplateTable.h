@@ -1,28 +1,14 @@
 #pragma once
 
-#include "views/BaseTable.h"
+#include "automation/BaseTypeTemplateTable.h"
 
 namespace Vexal {
 
-class SqlFilter;
-
-// Shows the templates of the websites whose type flags hold the current
-// type (a fixed filter; Email at start, none for type 0).
-class WidRegistrationTemplateTable : public BaseTable
+class WidRegistrationTemplateTable : public BaseTypeTemplateTable
 {
     Q_OBJECT
 public:
     WidRegistrationTemplateTable(SyncManager* syncManager, QWidget* parent);
-
-    // Rewrites the type condition and reloads the rows.
-    void setType(int type);
-    SqlFilter* typeFilter() const { return m_typeFilter; }
-
-protected:
-    void addFixedFilters() override;
-
-private:
-    SqlFilter* m_typeFilter = nullptr;
 };
 
 } // namespace Vexal
