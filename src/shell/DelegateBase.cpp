@@ -22,6 +22,11 @@ DelegateBase::DelegateBase(WidTabManager* tabManager, QObject* parent)
 
 DelegateBase::~DelegateBase() = default;
 
+void DelegateBase::addUniqueTab(WidTabManager* manager, BaseTab* page)
+{
+    manager->addUniqueTab(page, nullptr);
+}
+
 WidTabManager* DelegateBase::tabManager() const
 {
     if (!m_tabManager)

@@ -45,7 +45,18 @@ public:
     // The web-tabs-only warning through the signal hub.
     void warnWebTabsOnly() const;
 
+    // Opens a page of class Page (built on the parent widget) as a unique tab;
+    // nothing is built when there is no tab manager.
+    template <class Page>
+    void openUniqueTab()
+    {
+        if (WidTabManager* manager = tabManager())
+            addUniqueTab(manager, new Page(parentWidget()));
+    }
+
 private:
+    static void addUniqueTab(WidTabManager* manager, BaseTab* page);
+
     WidTabManager* m_tabManager = nullptr;
     QWidget* m_parentWidget = nullptr;
 };

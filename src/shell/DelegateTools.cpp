@@ -26,20 +26,17 @@ DelegateTools::DelegateTools(WidTabManager* tabManager, QObject* parent)
 
 void DelegateTools::openDatabase()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidDatabaseJournal(parentWidget()), nullptr);
+    openUniqueTab<WidDatabaseJournal>();
 }
 
 void DelegateTools::openNotificationConsole()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidNotificationConsole(parentWidget()), nullptr);
+    openUniqueTab<WidNotificationConsole>();
 }
 
 void DelegateTools::openErrorConsole()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidErrorConsole(parentWidget()), nullptr);
+    openUniqueTab<WidErrorConsole>();
 }
 
 void DelegateTools::runJob(Thread* (*makeJob)(QObject* parent))

@@ -12,7 +12,6 @@
 #include "sites/RankGoogle.h"
 #include "sites/WidRankJournal.h"
 #include "shell/BaseTab.h"
-#include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
 #include "texts/LocaleDelegate.h"
 #include "views/UtilDialog.h"
@@ -40,8 +39,7 @@ void DelegateToolsPlus::openGuidGenerator()
 
 void DelegateToolsPlus::openRankJournal()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidRankJournal(parentWidget()), nullptr);
+    openUniqueTab<WidRankJournal>();
 }
 
 void DelegateToolsPlus::openUrlInfo()

@@ -16,7 +16,6 @@
 #include "data/DBWebsite.h"
 #include "data/DBWebsiteList.h"
 #include "core/UtilSignalManager.h"
-#include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 #include "sites/DlgLogin.h"
@@ -58,32 +57,27 @@ void DelegateWeb::openRegistrationSubmitter()
 
 void DelegateWeb::openLoginTemplates()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidLoginTemplateJournal(parentWidget()), nullptr);
+    openUniqueTab<WidLoginTemplateJournal>();
 }
 
 void DelegateWeb::openRegistrationTemplates()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidRegistrationTemplateJournal(parentWidget()), nullptr);
+    openUniqueTab<WidRegistrationTemplateJournal>();
 }
 
 void DelegateWeb::openDirectoryTemplates()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidDirectoryTemplateJournal(parentWidget()), nullptr);
+    openUniqueTab<WidDirectoryTemplateJournal>();
 }
 
 void DelegateWeb::openSocialBookmarkTemplates()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidSocialBookmarkTemplateJournal(parentWidget()), nullptr);
+    openUniqueTab<WidSocialBookmarkTemplateJournal>();
 }
 
 void DelegateWeb::openArticleTemplates()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidArticleTemplateJournal(parentWidget()), nullptr);
+    openUniqueTab<WidArticleTemplateJournal>();
 }
 
 WidWebTab* DelegateWeb::webTabWithAddress() const

@@ -1,6 +1,5 @@
 #include "shell/WidErrorConsoleToolbar.h"
 
-#include "core/TooltipManager.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleConsole.h"
 
@@ -10,16 +9,8 @@
 namespace Vexal {
 
 WidErrorConsoleToolbar::WidErrorConsoleToolbar(QWidget* parent)
-    : QWidget(parent)
-    , BaseToolbar(nullptr)
+    : BaseConsoleToolbar(parent)
 {
-}
-
-void WidErrorConsoleToolbar::createTooltipsButton()
-{
-    QToolButton* button = addButton(ConstIcon::tooltips(32), LocaleConsole::tooltips(), 0);
-    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotTooltips);
-    addSeparator();
 }
 
 void WidErrorConsoleToolbar::createButtons()
@@ -81,12 +72,6 @@ void WidErrorConsoleToolbar::slotClear()
 void WidErrorConsoleToolbar::slotReload()
 {
     emit onReload();
-}
-
-void WidErrorConsoleToolbar::slotTooltips()
-{
-    if (tooltipManager())
-        tooltipManager()->toggle();
 }
 
 } // namespace Vexal

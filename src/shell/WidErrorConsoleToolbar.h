@@ -1,8 +1,6 @@
 #pragma once
 
-#include "views/BaseToolbar.h"
-
-#include <QWidget>
+#include "shell/BaseConsoleToolbar.h"
 
 class QToolButton;
 
@@ -10,7 +8,7 @@ namespace Vexal {
 
 // Tooltips | Current | All, Errors, Warnings, Information | Clear | Reload.
 // Current has no action: its icon shows the list in force.
-class WidErrorConsoleToolbar : public QWidget, public BaseToolbar
+class WidErrorConsoleToolbar : public BaseConsoleToolbar
 {
     Q_OBJECT
 public:
@@ -33,12 +31,9 @@ public slots:
     void slotShowInfo();
     void slotClear();
     void slotReload();
-    void slotTooltips();
 
 protected:
-    void createTooltipsButton() override;
     void createButtons() override;
-    QWidget* barWidget() override { return this; }
 
 private:
     void setCurrentIcon(const QPixmap& pixmap);

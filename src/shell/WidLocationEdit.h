@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The frameless address field: Return or Enter emits onExecute(), taking the
-// focus selects the whole text.
+// focus selects the whole text. The search field behaves the same.
 class WidLocationEdit : public QLineEdit
 {
     Q_OBJECT

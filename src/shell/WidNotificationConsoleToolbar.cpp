@@ -1,6 +1,5 @@
 #include "shell/WidNotificationConsoleToolbar.h"
 
-#include "core/TooltipManager.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleConsole.h"
 
@@ -9,16 +8,8 @@
 namespace Vexal {
 
 WidNotificationConsoleToolbar::WidNotificationConsoleToolbar(QWidget* parent)
-    : QWidget(parent)
-    , BaseToolbar(nullptr)
+    : BaseConsoleToolbar(parent)
 {
-}
-
-void WidNotificationConsoleToolbar::createTooltipsButton()
-{
-    QToolButton* button = addButton(ConstIcon::tooltips(32), LocaleConsole::tooltips(), 0);
-    connect(button, &QToolButton::clicked, this, &WidNotificationConsoleToolbar::slotTooltips);
-    addSeparator();
 }
 
 void WidNotificationConsoleToolbar::createButtons()
@@ -31,12 +22,6 @@ void WidNotificationConsoleToolbar::createButtons()
     button = addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0);
     connect(button, &QToolButton::clicked, this, &WidNotificationConsoleToolbar::onReload);
     addStretch();
-}
-
-void WidNotificationConsoleToolbar::slotTooltips()
-{
-    if (tooltipManager())
-        tooltipManager()->toggle();
 }
 
 } // namespace Vexal

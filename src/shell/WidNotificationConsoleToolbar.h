@@ -1,13 +1,11 @@
 #pragma once
 
-#include "views/BaseToolbar.h"
-
-#include <QWidget>
+#include "shell/BaseConsoleToolbar.h"
 
 namespace Vexal {
 
 // Tooltips | Select All, Delete | Reload.
-class WidNotificationConsoleToolbar : public QWidget, public BaseToolbar
+class WidNotificationConsoleToolbar : public BaseConsoleToolbar
 {
     Q_OBJECT
 public:
@@ -18,13 +16,8 @@ signals:
     void onDelete();
     void onReload();
 
-public slots:
-    void slotTooltips();
-
 protected:
-    void createTooltipsButton() override;
     void createButtons() override;
-    QWidget* barWidget() override { return this; }
 };
 
 } // namespace Vexal

@@ -1,6 +1,5 @@
 #include "shell/WidPageSourceToolbar.h"
 
-#include "core/TooltipManager.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleConsole.h"
 
@@ -9,16 +8,8 @@
 namespace Vexal {
 
 WidPageSourceToolbar::WidPageSourceToolbar(QWidget* parent)
-    : QWidget(parent)
-    , BaseToolbar(nullptr)
+    : BaseConsoleToolbar(parent)
 {
-}
-
-void WidPageSourceToolbar::createTooltipsButton()
-{
-    QToolButton* button = addButton(ConstIcon::tooltips(32), LocaleConsole::tooltips(), 0);
-    connect(button, &QToolButton::clicked, this, &WidPageSourceToolbar::slotTooltips);
-    addSeparator();
 }
 
 void WidPageSourceToolbar::createButtons()
@@ -28,12 +19,6 @@ void WidPageSourceToolbar::createButtons()
     button = addButton(ConstIcon::wordwrap(32), LocaleConsole::wordWrap(), 0);
     connect(button, &QToolButton::clicked, this, &WidPageSourceToolbar::onWordWrap);
     addStretch();
-}
-
-void WidPageSourceToolbar::slotTooltips()
-{
-    if (tooltipManager())
-        tooltipManager()->toggle();
 }
 
 } // namespace Vexal

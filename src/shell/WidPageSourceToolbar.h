@@ -1,13 +1,11 @@
 #pragma once
 
-#include "views/BaseToolbar.h"
-
-#include <QWidget>
+#include "shell/BaseConsoleToolbar.h"
 
 namespace Vexal {
 
 // Tooltips | Highlight, Word Wrap.
-class WidPageSourceToolbar : public QWidget, public BaseToolbar
+class WidPageSourceToolbar : public BaseConsoleToolbar
 {
     Q_OBJECT
 public:
@@ -17,13 +15,8 @@ signals:
     void onHighlight();
     void onWordWrap();
 
-public slots:
-    void slotTooltips();
-
 protected:
-    void createTooltipsButton() override;
     void createButtons() override;
-    QWidget* barWidget() override { return this; }
 };
 
 } // namespace Vexal

@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QLineEdit>
+#include "shell/WidLocationEdit.h"
 
 namespace Vexal {
 
 // The frameless search field: Return or Enter emits onExecute(), taking the
-// focus selects the whole text.
-class WidSearchEdit : public QLineEdit
+// focus selects the whole text (the address field's behaviour).
+class WidSearchEdit : public WidLocationEdit
 {
     Q_OBJECT
 public:
     explicit WidSearchEdit(QWidget* parent = nullptr);
-
-signals:
-    void onExecute();
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace Vexal

@@ -275,18 +275,26 @@ void WidTabManager::slotContextNinjaTab()
         page->setNinja(m_ninjaAction->isChecked());
 }
 
-void WidTabManager::slotContextQuickBookmarkTab()
+BaseTab* WidTabManager::contextWebPage() const
 {
-    setContext(LocaleBrowser::quickBookmark());
     BaseTab* page = pageAt(m_contextIndex);
     if (!page) {
         reportInvalidObject(QStringLiteral("tab"));
-        return;
+        return nullptr;
     }
     if (!page->isWebPage()) {
         UtilSignalManager::instance()->emitWarning(LocaleBrowser::webTabsOnly());
-        return;
+        return nullptr;
     }
+    return page;
+}
+
+void WidTabManager::slotContextQuickBookmarkTab()
+{
+    setContext(LocaleBrowser::quickBookmark());
+    BaseTab* page = contextWebPage();
+    if (!page)
+        return;
     const QPixmap icon = page->icon();
     const QString title = page->title();
     UtilSignalManager::instance()->emitQuickBookmark(page->url(), title, icon);
@@ -295,15 +303,9 @@ void WidTabManager::slotContextQuickBookmarkTab()
 void WidTabManager::slotContextBookmarkTab()
 {
     setContext(LocaleBrowser::bookmarkThisTab());
-    BaseTab* page = pageAt(m_contextIndex);
-    if (!page) {
-        reportInvalidObject(QStringLiteral("tab"));
+    BaseTab* page = contextWebPage();
+    if (!page)
         return;
-    }
-    if (!page->isWebPage()) {
-        UtilSignalManager::instance()->emitWarning(LocaleBrowser::webTabsOnly());
-        return;
-    }
     const QPixmap icon = page->icon();
     const QString title = page->title();
     UtilSignalManager::instance()->emitBookmarkTab(page->url(), title, icon);

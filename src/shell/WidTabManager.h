@@ -74,6 +74,8 @@ private:
     bool belowLimit() const;
     void setContext(const QString& operation) const;
     void reportInvalidObject(const QString& object) const;
+    // The web page under the context menu; null (reported or warned) otherwise.
+    BaseTab* contextWebPage() const;
     void warnLimit() const;
     QAction* listEntryOf(const QString& id) const;
 };

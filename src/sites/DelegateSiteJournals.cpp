@@ -1,6 +1,5 @@
 #include "sites/DelegateSiteJournals.h"
 
-#include "shell/WidTabManager.h"
 #include "sites/WidAccountJournal.h"
 #include "sites/WidAddressJournal.h"
 #include "sites/WidCityJournal.h"
@@ -20,56 +19,47 @@ DelegateSiteJournals::DelegateSiteJournals(WidTabManager* tabManager, QObject* p
 
 void DelegateSiteJournals::openWebsites()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidWebsiteJournal(parentWidget()), nullptr);
+    openUniqueTab<WidWebsiteJournal>();
 }
 
 void DelegateSiteJournals::openAccounts()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidAccountJournal(parentWidget()), nullptr);
+    openUniqueTab<WidAccountJournal>();
 }
 
 void DelegateSiteJournals::openMasterAccounts()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidMasterAccountJournal(parentWidget()), nullptr);
+    openUniqueTab<WidMasterAccountJournal>();
 }
 
 void DelegateSiteJournals::openRanks()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidRankJournal(parentWidget()), nullptr);
+    openUniqueTab<WidRankJournal>();
 }
 
 void DelegateSiteJournals::openFirstNames()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidFirstNameJournal(parentWidget()), nullptr);
+    openUniqueTab<WidFirstNameJournal>();
 }
 
 void DelegateSiteJournals::openLastNames()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidLastNameJournal(parentWidget()), nullptr);
+    openUniqueTab<WidLastNameJournal>();
 }
 
 void DelegateSiteJournals::openCountries()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidCountryJournal(parentWidget()), nullptr);
+    openUniqueTab<WidCountryJournal>();
 }
 
 void DelegateSiteJournals::openCities()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidCityJournal(parentWidget()), nullptr);
+    openUniqueTab<WidCityJournal>();
 }
 
 void DelegateSiteJournals::openAddresses()
 {
-    if (WidTabManager* manager = tabManager())
-        manager->addUniqueTab(new WidAddressJournal(parentWidget()), nullptr);
+    openUniqueTab<WidAddressJournal>();
 }
 
 } // namespace Vexal
