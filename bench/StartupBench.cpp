@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTabWidget>
@@ -161,5 +163,46 @@ void BM_BareWebViewWindowShown(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BareWebViewWindowShown)->Unit(benchmark::kMillisecond);
+
+// Launches one of the two start-up programs in the benchmark's folder and times
+// it from launch to its first paint; the program then exits on its own.
+void timeProgramStart(benchmark::State& state, const QString& program)
+{
+    StartupBenchFolder::ensure();
+    for (auto _ : state) {
+        QProcess process;
+        process.setProgram(program);
+        process.setProcessChannelMode(QProcess::SeparateChannels);
+        process.setStandardErrorFile(QProcess::nullDevice());
+        QElapsedTimer timer;
+        timer.start();
+        process.start();
+        bool painted = false;
+        while (!painted && process.waitForReadyRead(10000))
+            painted = process.readAllStandardOutput().contains("painted");
+        const double seconds = timer.nsecsElapsed() / 1e9;
+        process.waitForFinished(10000);
+        if (!painted || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            state.SkipWithError("the program did not paint its window and exit");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+// The whole program start as its user waits for it: process launch, libraries,
+// application object, database, window, first paint.
+void BM_ProgramStartBrowser(benchmark::State& state)
+{
+    timeProgramStart(state, QStringLiteral(TESVAR_STARTUP_BROWSER));
+}
+BENCHMARK(BM_ProgramStartBrowser)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The same for the bare web-view window program.
+void BM_ProgramStartBareWebView(benchmark::State& state)
+{
+    timeProgramStart(state, QStringLiteral(TESVAR_STARTUP_BARE));
+}
+BENCHMARK(BM_ProgramStartBareWebView)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

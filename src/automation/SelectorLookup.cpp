@@ -176,6 +176,59 @@ bool positionsHold(const Selector* step, int pos, int count)
     return true;
 }
 
+// SVG element names written in mixed case. In an HTML document a type selector
+// matches them differently from the case-blind comparison of element names.
+bool mixedCaseForeignName(const QString& lower)
+{
+    static const QStringList names = {
+        QStringLiteral("altglyph"),          QStringLiteral("altglyphdef"),       QStringLiteral("altglyphitem"),
+        QStringLiteral("animatecolor"),      QStringLiteral("animatemotion"),     QStringLiteral("animatetransform"),
+        QStringLiteral("clippath"),          QStringLiteral("foreignobject"),     QStringLiteral("glyphref"),
+        QStringLiteral("lineargradient"),    QStringLiteral("radialgradient"),    QStringLiteral("textpath")};
+    // Every filter primitive (feBlend, feGaussianBlur, ...) starts with "fe".
+    return lower.startsWith(QLatin1String("fe")) || names.contains(lower);
+}
+
+// In an HTML document (not XHTML) a lower-case type selector matches an HTML
+// element whatever the case of its name, as the name condition does.
+bool isHtmlDocument(QWebFrame* frame)
+{
+    const QWebElement root = frame->documentElement();
+    return root.tagName() == QLatin1String("HTML") && root.localName() == QLatin1String("html");
+}
+
+// A CSS compound selector passing exactly the elements that match the step's
+// conditions, or an empty text when CSS cannot say it exactly. Positions and
+// texts have no CSS form; names only in an HTML document.
+QString exactStepFilter(const Selector* step, bool htmlDocument)
+{
+    const int n = step->attributeCount();
+    if (n == 0)
+        return QStringLiteral("*");
+    if (step->join() != Selector::JoinAll)
+        return QString();
+    QString type;
+    QString filters;
+    for (int i = 0; i < n; ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (attribute->keyword() == SelectorAttribute::KeywordName) {
+            const QString lower = attribute->value().toLower();
+            if (!htmlDocument || !type.isEmpty() || attribute->comparison() != SelectorAttribute::Equal
+                || !cssName(lower) || mixedCaseForeignName(lower))
+                return QString();
+            type = lower;
+            continue;
+        }
+        bool exact = false;
+        bool always = false;
+        const QString filter = conditionFilter(attribute, exact, always);
+        if (!exact)
+            return QString();
+        filters += filter;
+    }
+    return (type.isEmpty() ? QStringLiteral("*") : type) + filters;
+}
+
 } // namespace
 
 // What one step searches for, worked out once per lookup.
@@ -189,6 +242,8 @@ struct SelectorLookup::Plan {
     bool positional = false;
     // A step whose conditions are joined by neither rule matches nothing.
     bool never = false;
+    // The query is one complex selector, not a list: it can be extended.
+    bool single = true;
 
     explicit Plan(const Selector* step)
     {
@@ -240,6 +295,7 @@ struct SelectorLookup::Plan {
         }
         query = branches.join(QStringLiteral(", "));
         exact = allExact;
+        single = branches.size() == 1;
     }
 
     // Appends the elements of the collection that match the step, in order.
@@ -296,8 +352,30 @@ SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const Select
     Elements current;
     if (!firstPlan.never)
         firstPlan.collect(frame->findAllElements(firstPlan.query), first, current);
+    // A CSS selector that finds exactly the current elements in document
+    // order, while there is one.
+    QString currentQuery;
+    if (!firstPlan.never && firstPlan.exact && !firstPlan.positional && firstPlan.single
+        && !firstPlan.query.isEmpty())
+        currentQuery = firstPlan.query;
+    int htmlDocument = -1;
     for (int i = 1; i < list->count() && !current.empty(); ++i) {
         const Selector* step = list->at(i);
+        if (step->kind() == Selector::KindChild && !currentQuery.isEmpty()) {
+            if (htmlDocument < 0)
+                htmlDocument = isHtmlDocument(frame) ? 1 : 0;
+            const QString filter = exactStepFilter(step, htmlDocument == 1);
+            Elements next;
+            if (!filter.isEmpty()) {
+                const QString query = currentQuery + QStringLiteral(" > ") + filter;
+                if (childrenInStepOrder(frame->findAllElements(query), current, next)) {
+                    current.swap(next);
+                    currentQuery = query;
+                    continue;
+                }
+            }
+        }
+        currentQuery.clear();
         const Plan plan(step);
         Elements next;
         if (!plan.never) {
@@ -314,6 +392,30 @@ SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const Select
         current.swap(next);
     }
     return current;
+}
+
+// The children found by one CSS query come in document order; the step lists
+// them parent by parent in the order of the parents. The two agree unless one
+// parent holds another: then the parents' children interleave, and the caller
+// walks the parents itself.
+bool SelectorLookup::childrenInStepOrder(const QWebElementCollection& children, const Elements& parents,
+                                         Elements& out)
+{
+    const int count = children.count();
+    out.reserve(size_t(count));
+    size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        const QWebElement child = children.at(i);
+        const QWebElement parent = child.parent();
+        while (at < parents.size() && parents[at] != parent)
+            ++at;
+        if (at == parents.size()) {
+            out.clear();
+            return false;
+        }
+        out.push_back(child);
+    }
+    return true;
 }
 
 void SelectorLookup::stepDown(const QWebElement& element, const Selector* step, const Plan& plan,

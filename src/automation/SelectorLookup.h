@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class QWebElementCollection;
 class QWebFrame;
 class QWebView;
 
@@ -42,6 +43,7 @@ private:
 
     QWebFrame* mainFrame() const;
     Elements evaluate(QWebFrame* frame, const SelectorList* list) const;
+    static bool childrenInStepOrder(const QWebElementCollection& children, const Elements& parents, Elements& out);
     void stepDown(const QWebElement& element, const Selector* step, const Plan& plan,
                   Elements& out) const;
     void stepParent(const QWebElement& element, const Selector* step, Elements& out) const;

@@ -78,6 +78,18 @@ const char* const foldingPage = R"(<html><body>
 <div id="tail"><p id="p1"><b id="b1">1</b></p><p id="p2">2</p></div><em id="after">3</em>
 </body></html>)";
 
+// Parents inside parents, upper-case names, mixed-case SVG names.
+const char* const childrenPage = R"(<html><body>
+<div id="a"><input id="1"><div id="b"><input id="2"></div><input id="3"></div>
+<div id="c"><INPUT id="4" name="Mail"><span id="5"></span><input id="6" name="other"></div>
+<svg id="g"><clipPath id="cp"></clipPath><foreignObject id="fo"></foreignObject><rect id="r"></rect></svg>
+</body></html>)";
+
+// In XHTML element names keep their case.
+const char* const xhtmlPage = R"(<html xmlns="http://www.w3.org/1999/xhtml"><body>
+<div id="x"><input id="x1"/><INPUT id="x2"/><span id="x3"/></div>
+</body></html>)";
+
 bool load(QWebView& view, const char* html)
 {
     QSignalSpy spy(view.page(), &QWebPage::loadFinished);
@@ -205,6 +217,45 @@ private slots:
         QFETCH(QStringList, expected);
         QVERIFY(load(*m_view, foldingPage));
         QCOMPARE(ids(selector), expected);
+    }
+
+    void children_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* selector, const QStringList& expected) {
+            QTest::newRow(name) << QString::fromUtf8(selector) << expected;
+        };
+        // Parent by parent, the outer parent's children first.
+        row("nested parents", "DIV:XCHILD[XNAME=\"INPUT\"]", {"1", "3", "2", "4", "6"});
+        row("all children", "DIV[id=\"c\"]:XCHILD", {"4", "5", "6"});
+        row("attribute any case", "DIV:XCHILD[name=\"MAIL\"]", {"4"});
+        row("name and attribute", "DIV:XCHILD[XNAME=\"input\"&&name!=\"mail\"]", {"1", "3", "2", "6"});
+        row("two levels", "DIV[id=\"a\"]:XCHILD[XNAME=\"DIV\"]:XCHILD[XNAME=\"INPUT\"]", {"2"});
+        row("one name twice", "DIV[id=\"c\"]:XCHILD[XNAME=\"SPAN\"&&XNAME=\"span\"]", {"5"});
+        row("name starts", "DIV[id=\"c\"]:XCHILD[XNAME=%\"SP\"]", {"5"});
+        row("svg mixed case", "SVG:XCHILD[XNAME=\"CLIPPATH\"]", {"cp"});
+        row("svg lower case", "SVG:XCHILD[XNAME=\"foreignobject\"]", {"fo"});
+        row("svg plain", "SVG:XCHILD[XNAME=\"RECT\"]", {"r"});
+        row("positions", "DIV:XCHILD[XLAST=\"0\"]", {"3", "2", "6"});
+    }
+
+    void children()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QStringList, expected);
+        QVERIFY(load(*m_view, childrenPage));
+        QCOMPARE(ids(selector), expected);
+    }
+
+    void xhtmlNames()
+    {
+        QSignalSpy spy(m_view->page(), &QWebPage::loadFinished);
+        m_view->setContent(QByteArray(xhtmlPage), QStringLiteral("application/xhtml+xml"),
+                           QUrl(QStringLiteral("http://127.0.0.1/")));
+        QVERIFY(spy.count() > 0 || spy.wait(10000));
+        QCOMPARE(ids(QStringLiteral("DIV:XCHILD[XNAME=\"input\"]")), (QStringList{"x1", "x2"}));
+        QCOMPARE(ids(QStringLiteral("DIV:XCHILD")), (QStringList{"x1", "x2", "x3"}));
     }
 
     // Styles written through the element (the selector tool's highlight) count
