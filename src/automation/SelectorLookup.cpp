@@ -197,37 +197,46 @@ bool isHtmlDocument(QWebFrame* frame)
     return root.tagName() == QLatin1String("HTML") && root.localName() == QLatin1String("html");
 }
 
-// A CSS compound selector passing exactly the elements that match the step's
-// conditions, or an empty text when CSS cannot say it exactly. Positions and
-// texts have no CSS form; names only in an HTML document.
-QString exactStepFilter(const Selector* step, bool htmlDocument)
-{
-    const int n = step->attributeCount();
-    if (n == 0)
-        return QStringLiteral("*");
-    if (step->join() != Selector::JoinAll)
-        return QString();
+// A CSS compound selector passing exactly the elements that match a step's
+// conditions: empty when CSS cannot say it exactly. Positions and texts have no
+// CSS form; names only in an HTML document.
+struct ExactFilter {
+    // The type selector, "*" for any element.
     QString type;
-    QString filters;
-    for (int i = 0; i < n; ++i) {
-        const SelectorAttribute* attribute = step->attributeAt(i);
-        if (attribute->keyword() == SelectorAttribute::KeywordName) {
-            const QString lower = attribute->value().toLower();
-            if (!htmlDocument || !type.isEmpty() || attribute->comparison() != SelectorAttribute::Equal
-                || !cssName(lower) || mixedCaseForeignName(lower))
-                return QString();
-            type = lower;
-            continue;
+    QString conditions;
+    bool valid = false;
+
+    ExactFilter(const Selector* step, bool htmlDocument)
+    {
+        type = QStringLiteral("*");
+        if (!step)
+            return;
+        const int n = step->attributeCount();
+        if (n > 0 && step->join() != Selector::JoinAll)
+            return;
+        bool named = false;
+        for (int i = 0; i < n; ++i) {
+            const SelectorAttribute* attribute = step->attributeAt(i);
+            if (attribute->keyword() == SelectorAttribute::KeywordName) {
+                const QString lower = attribute->value().toLower();
+                if (!htmlDocument || named || attribute->comparison() != SelectorAttribute::Equal || !cssName(lower)
+                    || mixedCaseForeignName(lower))
+                    return;
+                type = lower;
+                named = true;
+                continue;
+            }
+            bool exact = false;
+            bool always = false;
+            conditions += conditionFilter(attribute, exact, always);
+            if (!exact)
+                return;
         }
-        bool exact = false;
-        bool always = false;
-        const QString filter = conditionFilter(attribute, exact, always);
-        if (!exact)
-            return QString();
-        filters += filter;
+        valid = true;
     }
-    return (type.isEmpty() ? QStringLiteral("*") : type) + filters;
-}
+
+    QString compound() const { return type + conditions; }
+};
 
 } // namespace
 
@@ -353,27 +362,43 @@ SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const Select
     if (!firstPlan.never)
         firstPlan.collect(frame->findAllElements(firstPlan.query), first, current);
     // A CSS selector that finds exactly the current elements in document
-    // order, while there is one.
+    // order, while there is one, and the type its last part names.
     QString currentQuery;
+    QString currentType;
     if (!firstPlan.never && firstPlan.exact && !firstPlan.positional && firstPlan.single
-        && !firstPlan.query.isEmpty())
+        && !firstPlan.query.isEmpty()) {
         currentQuery = firstPlan.query;
+        currentType = cssTag(first);
+    }
     int htmlDocument = -1;
     for (int i = 1; i < list->count() && !current.empty(); ++i) {
         const Selector* step = list->at(i);
-        if (step->kind() == Selector::KindChild && !currentQuery.isEmpty()) {
-            if (htmlDocument < 0)
-                htmlDocument = isHtmlDocument(frame) ? 1 : 0;
-            const QString filter = exactStepFilter(step, htmlDocument == 1);
+        const bool css = !currentQuery.isEmpty()
+            && (step->kind() == Selector::KindChild || step->kind() == Selector::KindNext);
+        if (css && htmlDocument < 0)
+            htmlDocument = isHtmlDocument(frame) ? 1 : 0;
+        const ExactFilter filter = css ? ExactFilter(step, htmlDocument == 1) : ExactFilter(nullptr, false);
+        if (filter.valid && step->kind() == Selector::KindChild) {
+            const QString query = currentQuery + QStringLiteral(" > ") + filter.compound();
             Elements next;
-            if (!filter.isEmpty()) {
-                const QString query = currentQuery + QStringLiteral(" > ") + filter;
-                if (childrenInStepOrder(frame->findAllElements(query), current, next)) {
-                    current.swap(next);
-                    currentQuery = query;
-                    continue;
-                }
+            if (childrenInStepOrder(frame->findAllElements(query), current, next)) {
+                current.swap(next);
+                currentQuery = query;
+                currentType = filter.type;
+                continue;
             }
+        }
+        if (filter.valid && step->kind() == Selector::KindNext) {
+            // An element has one name: when the two types differ no current
+            // element is a candidate.
+            const bool disjoint = currentType != filter.type && currentType != QLatin1String("*")
+                && filter.type != QLatin1String("*");
+            Elements next;
+            nextInDocumentOrder(frame->findAllElements(currentQuery + QStringLiteral(", ") + filter.compound()),
+                                current, step, disjoint, next);
+            current.swap(next);
+            currentQuery.clear();
+            continue;
         }
         currentQuery.clear();
         const Plan plan(step);
@@ -416,6 +441,46 @@ bool SelectorLookup::childrenInStepOrder(const QWebElementCollection& children, 
         out.push_back(child);
     }
     return true;
+}
+
+// The next step of each current element, when the current elements are
+// exactly those of a CSS query and "both" lists them and the step's candidates
+// in document order. The first candidate after an element is its answer when it
+// lies under the element's parent: the scan reaches it before anything else.
+// Otherwise, and when no candidate follows, the element is scanned for.
+void SelectorLookup::nextInDocumentOrder(const QWebElementCollection& both, const Elements& current,
+                                         const Selector* step, bool disjoint, Elements& out) const
+{
+    std::vector<QWebElement> answers(current.size());
+    std::vector<size_t> waiting;
+    size_t at = 0;
+    const int count = both.count();
+    for (int k = 0; k < count; ++k) {
+        const QWebElement element = both.at(k);
+        const bool isCurrent = at < current.size() && element == current[at];
+        const bool isCandidate = !isCurrent || (!disjoint && matchesStep(element, step, 0, -1));
+        if (isCandidate) {
+            for (size_t index : waiting) {
+                const QWebElement parent = current[index].parent();
+                bool under = parent.isNull();
+                for (QWebElement e = element.parent(); !under && !e.isNull(); e = e.parent())
+                    under = e == parent;
+                answers[index] = under ? element : findNext(current[index], step);
+            }
+            waiting.clear();
+        }
+        if (isCurrent)
+            waiting.push_back(at++);
+    }
+    for (size_t index : waiting)
+        answers[index] = findNext(current[index], step);
+    // Should the two lists disagree, the rest is scanned for as well.
+    for (; at < current.size(); ++at)
+        answers[at] = findNext(current[at], step);
+    for (const QWebElement& answer : answers) {
+        if (!answer.isNull())
+            out.push_back(answer);
+    }
 }
 
 void SelectorLookup::stepDown(const QWebElement& element, const Selector* step, const Plan& plan,

@@ -43,6 +43,8 @@ private:
 
     QWebFrame* mainFrame() const;
     Elements evaluate(QWebFrame* frame, const SelectorList* list) const;
+    void nextInDocumentOrder(const QWebElementCollection& both, const Elements& current, const Selector* step,
+                             bool disjoint, Elements& out) const;
     static bool childrenInStepOrder(const QWebElementCollection& children, const Elements& parents, Elements& out);
     void stepDown(const QWebElement& element, const Selector* step, const Plan& plan,
                   Elements& out) const;

@@ -85,6 +85,14 @@ const char* const childrenPage = R"(<html><body>
 <svg id="g"><clipPath id="cp"></clipPath><foreignObject id="fo"></foreignObject><rect id="r"></rect></svg>
 </body></html>)";
 
+// Labels before, around and after their fields.
+const char* const nextPage = R"(<html><body>
+<label id="L1">A <input id="n1"></label>
+<label id="L2">B</label><label id="L3">C</label><span id="sp"></span><input id="n2">
+<div id="d"><input id="e1"><label id="L4">D</label></div><input id="e2">
+<p id="p"><label id="L5">E</label></p>
+</body></html>)";
+
 // In XHTML element names keep their case.
 const char* const xhtmlPage = R"(<html xmlns="http://www.w3.org/1999/xhtml"><body>
 <div id="x"><input id="x1"/><INPUT id="x2"/><span id="x3"/></div>
@@ -245,6 +253,32 @@ private slots:
         QFETCH(QString, selector);
         QFETCH(QStringList, expected);
         QVERIFY(load(*m_view, childrenPage));
+        QCOMPARE(ids(selector), expected);
+    }
+
+    void next_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* selector, const QStringList& expected) {
+            QTest::newRow(name) << QString::fromUtf8(selector) << expected;
+        };
+        // Inside the label first; one field for two labels; the field before
+        // a label that ends its block comes before a later one; with nothing
+        // after it, the last label finds the first field of the ancestor
+        // whose children come before it.
+        row("label fields", "LABEL:XNEXT[XNAME=\"INPUT\"]", {"n1", "n2", "n2", "e1", "n1"});
+        row("next of any name", "LABEL[id=\"L2\"]:XNEXT", {"L3"});
+        row("next of same name", "INPUT:XNEXT[XNAME=\"INPUT\"]", {"n2", "e1", "e2", "n1"});
+        row("next with attribute", "LABEL:XNEXT[id=%\"E\"]", {"e1", "e1", "e1", "e1", "e1"});
+        row("after a child step", "P:XCHILD:XNEXT[XNAME=\"INPUT\"]", {"n1"});
+    }
+
+    void next()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QStringList, expected);
+        QVERIFY(load(*m_view, nextPage));
         QCOMPARE(ids(selector), expected);
     }
 
