@@ -34,14 +34,21 @@ QMenu* WidWebViewDesigner::menuFor(const QWebHitTestResult& hit) const
     const bool link = !hit.linkUrl().isEmpty();
     const bool image = !hit.imageUrl().isEmpty();
     if (link && image)
-        return m_linkImageMenu;
+        return linkImageMenu();
     if (link)
-        return m_linkMenu;
+        return linkMenu();
     if (image)
-        return m_imageMenu;
+        return imageMenu();
     if (hit.isContentSelected())
-        return m_textMenu;
-    return m_pageMenu;
+        return textMenu();
+    return pageMenu();
+}
+
+const WidWebViewDesigner& WidWebViewDesigner::menus() const
+{
+    if (!m_pageMenu)
+        const_cast<WidWebViewDesigner*>(this)->createMenus();
+    return *this;
 }
 
 void WidWebViewDesigner::handleLoadStarted() {}
@@ -74,7 +81,6 @@ void WidWebViewDesigner::create()
 {
     m_ownPage = new WidWebPage(this);
     setPage(m_ownPage);
-    createMenus();
     connectSignals();
 }
 

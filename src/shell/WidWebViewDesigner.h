@@ -8,9 +8,9 @@ class QMenu;
 
 namespace Vexal {
 
-// The widget layer of the web view: builds the page, the five context menus
-// and the engine connections, and declares the slots that WidWebView fills in.
-// build() must be called once after construction.
+// The widget layer of the web view: builds the page and the engine
+// connections, the five context menus on first use, and declares the slots
+// that WidWebView fills in. build() must be called once after construction.
 class WidWebViewDesigner : public QWebView
 {
     Q_OBJECT
@@ -24,11 +24,11 @@ public:
     // image, selection, or page menu.
     QMenu* menuFor(const QWebHitTestResult& hit) const;
 
-    QMenu* pageMenu() const { return m_pageMenu; }
-    QMenu* linkMenu() const { return m_linkMenu; }
-    QMenu* imageMenu() const { return m_imageMenu; }
-    QMenu* linkImageMenu() const { return m_linkImageMenu; }
-    QMenu* textMenu() const { return m_textMenu; }
+    QMenu* pageMenu() const { return menus().m_pageMenu; }
+    QMenu* linkMenu() const { return menus().m_linkMenu; }
+    QMenu* imageMenu() const { return menus().m_imageMenu; }
+    QMenu* linkImageMenu() const { return menus().m_linkImageMenu; }
+    QMenu* textMenu() const { return menus().m_textMenu; }
 
 public slots:
     virtual void handleLoadStarted();
@@ -75,6 +75,9 @@ protected:
 private:
     QPointer<QWebPage> m_ownPage;
 
+    // The view with its menus built: a tab that is never right-clicked
+    // never builds them.
+    const WidWebViewDesigner& menus() const;
     void addLinkItems(QMenu* menu);
     void addImageItems(QMenu* menu);
 };
