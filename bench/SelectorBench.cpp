@@ -76,6 +76,11 @@ void BM_CssNext(benchmark::State& state) { runCss(state, "label + span + input",
 void BM_SelectorText(benchmark::State& state) { runSelector(state, "LABEL[XTRIMMED%=\"9\"]", 250); }
 void BM_SelectorNextOnly(benchmark::State& state) { runSelector(state, "LABEL:XNEXT[XNAME=\"INPUT\"]", 2500); }
 
+// What the next-element step costs at least: one query listing the labels and
+// the candidates together, in document order.
+void BM_CssUnion(benchmark::State& state) { runCss(state, "label, input", 5000); }
+BENCHMARK(BM_CssUnion)->Unit(benchmark::kMicrosecond);
+
 void BM_SelectorParse(benchmark::State& state)
 {
     const QString text = QStringLiteral("FORM[name=\"login\"]:XTEXT[XFIRST=\"0\"||id%%\"user\"]:XPARENT[XNAME=\"DIV\"]");
