@@ -474,9 +474,12 @@ void SelectorLookup::nextInDocumentOrder(const QWebElementCollection& both, cons
     }
     for (size_t index : waiting)
         answers[index] = findNext(current[index], step);
-    // Should the two lists disagree, the rest is scanned for as well.
-    for (; at < current.size(); ++at)
-        answers[at] = findNext(current[at], step);
+    // Had the query missed a current element, candidates and current elements
+    // could have been taken for one another: then every answer is scanned for.
+    if (at < current.size()) {
+        for (size_t index = 0; index < current.size(); ++index)
+            answers[index] = findNext(current[index], step);
+    }
     for (const QWebElement& answer : answers) {
         if (!answer.isNull())
             out.push_back(answer);
