@@ -6,7 +6,7 @@
 # data of the virtual X server.
 set -euo pipefail
 packages=(qtbase5-dev libqt5webkit5-dev libqt5sql5-sqlite libqt5svg5-dev qttools5-dev-tools
-          cmake g++ ninja-build libbenchmark-dev xvfb xauth xfonts-base x11-xkb-utils
+          cmake g++ ninja-build libbenchmark-dev libsqlite3-dev xvfb xauth xfonts-base x11-xkb-utils
           fontconfig fonts-dejavu-core sqlite3 ca-certificates)
 missing=()
 for p in "${packages[@]}"; do
