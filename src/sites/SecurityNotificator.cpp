@@ -49,13 +49,16 @@ void SecurityNotificator::postUpdate()
 
 void SecurityNotificator::post(const QString& text)
 {
-    QMutexLocker lock(&m_mutex);
-    // Checked under the lock that deliverPending takes, so a receiver that
-    // connects meanwhile either gets the signal or finds the notice kept.
-    if (receivers(SIGNAL(onSecurityMessage(QString))) == 0) {
-        if (!m_pending.contains(text))
-            m_pending << text;
-        return;
+    {
+        QMutexLocker lock(&m_mutex);
+        // Checked under the lock that deliverPending takes, so a receiver
+        // that connects meanwhile either gets the signal or finds the notice
+        // kept.
+        if (receivers(SIGNAL(onSecurityMessage(QString))) == 0) {
+            if (!m_pending.contains(text))
+                m_pending << text;
+            return;
+        }
     }
     emit onSecurityMessage(text);
 }
