@@ -23,9 +23,11 @@
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
+#include "sites/DBOnlineTool.h"
 #include "views/DBBookmark.h"
 
 #include <QAction>
+#include <QCommandLinkButton>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -311,6 +313,47 @@ private slots:
         window->slotExit();
     }
 
+    // Every menu key works whether the menu bar shows or not.
+    void menuKeysWithTheMenuBarHidden()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        WidTabManager* tabs = window->tabManager();
+        const int before = tabs->count();
+
+        QTest::keyClick(window.get(), Qt::Key_F10);
+        QVERIFY(!window->menuBar()->isVisibleTo(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(tabs->count(), before + 1);
+
+        // Each item that has a key is reachable from the window itself.
+        std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+            for (QAction* action : menu->actions()) {
+                if (action->menu())
+                    walk(action->menu());
+                else if (!action->shortcut().isEmpty())
+                    QVERIFY2(window->actions().contains(action), qPrintable(action->text()));
+            }
+        };
+        for (QAction* top : window->menuBar()->actions())
+            walk(top->menu());
+
+        QTest::keyClick(window.get(), Qt::Key_F10);
+        QVERIFY(window->menuBar()->isVisibleTo(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(tabs->count(), before + 2);
+
+        QTest::keyClick(window.get(), Qt::Key_F10);
+        QVERIFY(!window->menuBar()->isVisibleTo(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!window->isVisible());
+    }
+
     void closeQuestions()
     {
         TestDatabase db;
@@ -403,8 +446,23 @@ private slots:
     {
         TestDatabase db;
         ScriptedPrompt prompt;
+        // The server answers before any window listens: the notice waits for
+        // the window and is shown there, once.
+        {
+            std::unique_ptr<QThread> early(QThread::create([] { SecurityNotificator::instance()->postUpdate(); }));
+            early->start();
+            QVERIFY(early->wait(5000));
+            auto first = newWindow();
+            QVERIFY(first);
+            QCoreApplication::processEvents();
+            QVERIFY(first->notificationBar()->isVisibleTo(first.get()));
+            QCOMPARE(first->notificationBar()->button()->text(), LocaleMessage::newUpdates());
+            first->slotExit();
+        }
         auto window = newWindow();
         QVERIFY(window);
+        QCoreApplication::processEvents();
+        QVERIFY(!window->notificationBar()->isVisibleTo(window.get()));
         UtilSignalManager::instance()->emitWarning(QStringLiteral("careful"));
         QVERIFY(window->notificationBar()->isVisibleTo(window.get()));
         QVERIFY(window->notificationBar()->isTimerRunning());
@@ -415,6 +473,55 @@ private slots:
         QVERIFY(worker->wait(5000));
         QTRY_VERIFY(!window->notificationBar()->isTimerRunning());
         QVERIFY(window->notificationBar()->isVisibleTo(window.get()));
+        window->slotExit();
+    }
+
+    // Page and user texts show with their '&' as written, never as an
+    // underlined accelerator.
+    void ampersandsShowAsWritten()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        const QString tom = QStringLiteral("Tom & Jerry");
+        DBBookmark bookmark;
+        bookmark.setName(tom);
+        bookmark.setTitle(tom);
+        bookmark.setUrl(QStringLiteral("http://127.0.0.1/tom"));
+        bookmark.setVisible(true);
+        QVERIFY2(bookmark.save(), qPrintable(bookmark.errorText()));
+        DBOnlineTool tool;
+        tool.setName(QStringLiteral("R&D tools"));
+        tool.setUrl(QStringLiteral("http://127.0.0.1/rd"));
+        QVERIFY2(tool.save(), qPrintable(tool.errorText()));
+        auto window = newWindow();
+        QVERIFY(window);
+
+        // What a menu, tab or button shows: a lone '&' is dropped, "&&" is one '&'.
+        const auto shown = [](const QString& text) { return QAction(text, nullptr).iconText().trimmed(); };
+        const auto hasEntry = [&](QMenu* menu, const QString& text) {
+            for (QAction* action : menu->actions())
+                if (shown(action->text()) == text)
+                    return true;
+            return false;
+        };
+        QVERIFY(hasEntry(window->bookmarksMenu(), tom));
+        QVERIFY(hasEntry(window->onlineToolsMenu(), QStringLiteral("R&D tools")));
+        QVERIFY(hasEntry(item(topMenu(*window, 3), "Character Encoding")->menu(), QStringLiteral("SE & SW Asian")));
+
+        auto* page = new CommandPage;
+        page->pageTitle = tom;
+        WidTabManager* tabs = window->tabManager();
+        tabs->addFocusedTab(page, new Init);
+        QCOMPARE(shown(tabs->tabText(tabs->currentIndex())), tom);
+        auto* corner = qobject_cast<QToolButton*>(tabs->cornerWidget(Qt::TopRightCorner));
+        QVERIFY(corner && corner->menu());
+        QVERIFY(hasEntry(corner->menu(), tom));
+        page->changeTitle(QStringLiteral("A & B"));
+        QCOMPARE(shown(tabs->tabText(tabs->currentIndex())), QStringLiteral("A & B"));
+        QVERIFY(hasEntry(corner->menu(), QStringLiteral("A & B")));
+
+        UtilSignalManager::instance()->emitWarning(QStringLiteral("Saved \"Tom & Jerry\""));
+        QCOMPARE(shown(window->notificationBar()->button()->text()), QStringLiteral("Saved \"Tom & Jerry\""));
         window->slotExit();
     }
 
