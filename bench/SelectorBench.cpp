@@ -14,6 +14,20 @@ namespace {
 
 // One view for all selector benchmarks: 2,500 rows of a DIV holding a LABEL,
 // a SPAN and an INPUT, 10,000 elements in all.
+void load(QWebView* view, const QString& html)
+{
+    QEventLoop loop;
+    bool loaded = false;
+    QObject::connect(view->page(), &QWebPage::loadFinished, &loop, [&] {
+        loaded = true;
+        loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    view->setHtml(html, QUrl(QStringLiteral("http://127.0.0.1/")));
+    if (!loaded)
+        loop.exec();
+}
+
 QWebView* page10k()
 {
     static QWebView* view = nullptr;
@@ -25,22 +39,32 @@ QWebView* page10k()
         html += QStringLiteral("<div><label>Field %1</label><span>*</span><input type=\"text\" name=\"f%1\"></div>")
                     .arg(i);
     html += QStringLiteral("</form></body></html>");
-    QEventLoop loop;
-    bool loaded = false;
-    QObject::connect(view->page(), &QWebPage::loadFinished, &loop, [&] {
-        loaded = true;
-        loop.quit();
-    });
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    view->setHtml(html, QUrl(QStringLiteral("http://127.0.0.1/")));
-    if (!loaded)
-        loop.exec();
+    load(view, html);
     return view;
 }
 
-void runSelector(benchmark::State& state, const char* selector, int expected)
+// A chain of nested DIVs with a text at every level, then a paragraph. The
+// parser stops nesting at a few hundred levels, so a script builds the chain.
+QWebView* nestedPage(int depth)
 {
-    QWebView* view = page10k();
+    static QWebView* views[2] = {nullptr, nullptr};
+    QWebView*& view = views[depth == 3000 ? 0 : 1];
+    if (view)
+        return view;
+    view = new QWebView;
+    load(view, QStringLiteral("<html><body><div id=\"top\"></div><p>end</p><script>"
+                              "var parent = document.getElementById('top');"
+                              "for (var i = 0; i < %1; ++i) {"
+                              "  var div = document.createElement('div');"
+                              "  div.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
+                              "  parent.appendChild(div); parent = div; }"
+                              "</script></body></html>")
+                   .arg(depth));
+    return view;
+}
+
+void runSelector(benchmark::State& state, const char* selector, int expected, QWebView* view = page10k())
+{
     Vexal::SelectorBuilder builder;
     builder.build(QString::fromLatin1(selector), QString(), QString());
     Vexal::SelectorLookup lookup(view);
@@ -52,9 +76,9 @@ void runSelector(benchmark::State& state, const char* selector, int expected)
     }
 }
 
-void runCss(benchmark::State& state, const char* css, int expected)
+void runCss(benchmark::State& state, const char* css, int expected, QWebView* view = page10k())
 {
-    QWebFrame* frame = page10k()->page()->mainFrame();
+    QWebFrame* frame = view->page()->mainFrame();
     const QString text = QString::fromLatin1(css);
     for (auto _ : state) {
         const int found = frame->findAllElements(text).toList().size();
@@ -80,6 +104,17 @@ void BM_SelectorNextOnly(benchmark::State& state) { runSelector(state, "LABEL:XN
 // the candidates together, in document order.
 void BM_CssUnion(benchmark::State& state) { runCss(state, "label, input", 5000); }
 BENCHMARK(BM_CssUnion)->Unit(benchmark::kMicrosecond);
+
+// A text condition on nested elements, beside a plain CSS query over the same
+// page: the innermost DIV alone shows the text "x".
+void BM_SelectorNestedText3000(benchmark::State& state) { runSelector(state, "DIV[XTEXT=\"x\"]", 1, nestedPage(3000)); }
+void BM_CssNested3000(benchmark::State& state) { runCss(state, "div", 3001, nestedPage(3000)); }
+void BM_SelectorNestedText5000(benchmark::State& state) { runSelector(state, "DIV[XTEXT=\"x\"]", 1, nestedPage(5000)); }
+void BM_CssNested5000(benchmark::State& state) { runCss(state, "div", 5001, nestedPage(5000)); }
+BENCHMARK(BM_SelectorNestedText3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CssNested3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectorNestedText5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CssNested5000)->Unit(benchmark::kMillisecond);
 
 void BM_SelectorParse(benchmark::State& state)
 {
