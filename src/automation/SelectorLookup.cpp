@@ -605,14 +605,15 @@ struct SelectorLookup::Plan {
         return true;
     }
 
-    // Whether some candidate lies a few levels below the one before it.
+    // Whether some candidate lies a few levels below the one before it: the
+    // walk of the whole subtree pays off only then.
     static bool nested(const QWebElementCollection& all)
     {
         const int count = all.count();
         for (int i = 1; i < count; ++i) {
             const QWebElement before = all.at(i - 1);
             QWebElement up = all.at(i).parent();
-            for (int level = 0; level < 8 && !up.isNull(); ++level, up = up.parent()) {
+            for (int level = 0; level < 4 && !up.isNull(); ++level, up = up.parent()) {
                 if (up == before)
                     return true;
             }

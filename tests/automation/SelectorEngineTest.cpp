@@ -136,6 +136,13 @@ chain('hidden', 40, function(i) { return i == 20 ? 'x' : null; });
 document.getElementById('hidden20').style.display = 'none';
 document.getElementById('hidden30').appendChild(document.createTextNode('x'));
 chain('spaced', 40, function(i) { return i % 3 ? 'x y' : '\n'; });
+for (var i = 0; i < 40; ++i) {
+  var level = chain('mixed' + i + '-', 1, function() { return i % 5 ? null : 'x'; });
+  if (i > 0) document.getElementById('top').removeChild(level), document.getElementById(i % 2 ? 'mixed' + (i - 1) + '-0' : 'mixed' + (i - 1) + '-0').appendChild(level);
+  var extra = ['<br>x', '<span style="display:inline-table"><img src="none.png"></span>', '<p>x</p>',
+               '<b style="text-transform:uppercase">\u00df</b>', '<i style="-webkit-text-security:disc">x</i>'][i % 5];
+  level.insertAdjacentHTML(i % 2 ? 'afterbegin' : 'beforeend', extra);
+}
 </script></body></html>)";
 
 bool load(QWebView& view, const char* html)
@@ -409,7 +416,8 @@ private slots:
             "XTEXT=\"x\"", "XTEXT=\"X\n\"", "XTEXT=\"x y\"", "XTRIMMED=\"x\"", "XTRIMMED=\"x y\"", "XTEXT!=\"x\"",
             "XTEXT%%\"x\"", "XTEXT%%\" x\"", "XTRIMMED%%\"x\nx\"", "XTEXT%%\"hidden\"", "XTEXT=%\"x\"",
             "XTEXT%=\"x\"", "XTRIMMED%=\"9\"", "XTEXT=\"x39\"", "XTEXT%%\"y\n\"", "XTEXT=\"\n\"",
-            "XTEXT=\"x\"&&id%%\"1\"", "XTEXT=\"x\"||XTEXT%%\"x y\""};
+            "XTEXT=\"x\"&&id%%\"1\"", "XTEXT=\"x\"||XTEXT%%\"x y\"", "XTEXT=\"ss\"", "XTEXT%%\"xss\"",
+            "XTRIMMED%%\"x\n\nx\"", "XTEXT%%\"x\tx\""};
         const QList<const char*> pages = {textsPage, chainsPage, formsPage, nextPage};
         for (const char* page : pages) {
             QVERIFY(load(*m_view, page));
