@@ -45,10 +45,10 @@ QWebView* page10k()
 
 // A chain of nested DIVs with a text at every level, then a paragraph. The
 // parser stops nesting at a few hundred levels, so a script builds the chain.
-QWebView* nestedPage(int depth)
+QWebView* nestedPage(int depth, bool everyLevel = true)
 {
-    static QWebView* views[2] = {nullptr, nullptr};
-    QWebView*& view = views[depth == 3000 ? 0 : 1];
+    static QWebView* views[4] = {nullptr, nullptr, nullptr, nullptr};
+    QWebView*& view = views[(depth == 3000 ? 0 : 1) + (everyLevel ? 0 : 2)];
     if (view)
         return view;
     view = new QWebView;
@@ -56,10 +56,11 @@ QWebView* nestedPage(int depth)
                               "var parent = document.getElementById('top');"
                               "for (var i = 0; i < %1; ++i) {"
                               "  var div = document.createElement('div');"
-                              "  div.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
+                              "  if (%2 || i + 1 == %1) div.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
                               "  parent.appendChild(div); parent = div; }"
                               "</script></body></html>")
-                   .arg(depth));
+                   .arg(depth)
+                   .arg(everyLevel ? QStringLiteral("true") : QStringLiteral("false")));
     return view;
 }
 
@@ -114,10 +115,19 @@ void BM_SelectorNestedText3000(benchmark::State& state) { runSelector(state, "DI
 void BM_CssNested3000(benchmark::State& state) { runCss(state, "div", 3001, nestedPage(3000)); }
 void BM_SelectorNestedText5000(benchmark::State& state) { runSelector(state, "DIV[XTEXT=\"x\"]", 1, nestedPage(5000)); }
 void BM_CssNested5000(benchmark::State& state) { runCss(state, "div", 5001, nestedPage(5000)); }
+// The same with the text "x" in the innermost DIV only: every DIV around it
+// shows "x" and a line break.
+void BM_SelectorNestedInnermost5000(benchmark::State& state)
+{
+    runSelector(state, "DIV[XTEXT=\"x\"]", 1, nestedPage(5000, false));
+}
+void BM_CssNestedInnermost5000(benchmark::State& state) { runCss(state, "div", 5001, nestedPage(5000, false)); }
 BENCHMARK(BM_SelectorNestedText3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CssNested3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectorNestedText5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CssNested5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectorNestedInnermost5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CssNestedInnermost5000)->Unit(benchmark::kMillisecond);
 
 void BM_SelectorParse(benchmark::State& state)
 {

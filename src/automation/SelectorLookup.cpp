@@ -165,14 +165,13 @@ bool isPositional(const SelectorAttribute* attribute)
         || attribute->keyword() == SelectorAttribute::KeywordLast;
 }
 
-int visibleCount(const QString& text)
+// The length of a text from its first character that is not white space on.
+int lengthFromFirstVisible(const QString& text)
 {
-    int n = 0;
-    for (const QChar c : text) {
-        if (!c.isSpace())
-            ++n;
-    }
-    return n;
+    int i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    return text.size() - i;
 }
 
 // Whether the markup of an element proves that its plain text fails a text
@@ -229,10 +228,11 @@ bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool
 }
 
 // What the text of an element inside another tells about the outer one. The
-// outer element shows every character the inner one shows, and white space
-// aside in the same order, so:
-// - an inner text with more characters than the value (white space aside)
-//   makes the outer text differ from the value;
+// outer text holds the inner text whole, but for white space before the inner
+// text's first visible character (written there as a line break or a space,
+// or not at all), so:
+// - an inner text longer than the value from its first visible character on
+//   (or trimmed, for a trimmed text) makes the outer text differ from it;
 // - an inner text holding the value holds it in the outer text too, where the
 //   value does not start with white space (the inner text may start with a
 //   line break or space that the outer text writes otherwise); a trimmed text
@@ -320,7 +320,7 @@ struct TextProbe {
         }
         const QString subject = attribute->keyword() == SelectorAttribute::KeywordTrimmed ? text.trimmed() : text;
         const bool result = compareText(subject, attribute->value(), attribute->comparison());
-        if (kind == Evidence::TooLong && visibleCount(subject) > visibleCount(attribute->value()) && isLaidOut())
+        if (kind == Evidence::TooLong && lengthFromFirstVisible(subject) > attribute->value().size() && isLaidOut())
             outer |= bit;
         if (kind == Evidence::Holds && result && attribute->comparison() == SelectorAttribute::Contains
             && isLaidOut())
