@@ -110,6 +110,7 @@ const char* const textsPage = R"(<html><body>
 <div id="g1" style="text-transform:uppercase">mixed Case</div>
 <div id="h1" style="-webkit-text-security:disc">x</div>
 <p id="p1">x<br>y</p><p id="p2" style="white-space:pre">  x  </p>
+<div id="i1"><div id="i2"><span style="display:inline-table"><img src="none.png"></span>tail</div></div>
 </body></html>)";
 
 // Chains of nested DIVs built by script, as the parser flattens deep nesting:
@@ -381,7 +382,7 @@ private slots:
         row("not equal", "DIV[id=%\"a\"&&XTEXT!=\"x\"]", {"a1", "a2"});
         row("white space kept", "SPAN[XTEXT=\"x\"]", {"c2"});
         row("white space trimmed", "DIV[XTRIMMED=\"pad x\"]", {"c1"});
-        row("leading space", "DIV[XTEXT=%\" \"]", {});
+        row("leading space", "DIV[XTEXT=%\" \"]", {"i1", "i2"});
         row("hidden level", "DIV[XTEXT%%\"hidden\"]", {"d2"});
         row("invisible", "SPAN[id=\"e2\"&&XTEXT!=\"invisible\"]", {"e2"});
         row("upper case shown", "DIV[XTEXT=\"MIXED CASE\"&&XTEXT!=\"mixed case \"]", {"g1"});
@@ -417,7 +418,7 @@ private slots:
             "XTEXT%%\"x\"", "XTEXT%%\" x\"", "XTRIMMED%%\"x\nx\"", "XTEXT%%\"hidden\"", "XTEXT=%\"x\"",
             "XTEXT%=\"x\"", "XTRIMMED%=\"9\"", "XTEXT=\"x39\"", "XTEXT%%\"y\n\"", "XTEXT=\"\n\"",
             "XTEXT=\"x\"&&id%%\"1\"", "XTEXT=\"x\"||XTEXT%%\"x y\"", "XTEXT=\"ss\"", "XTEXT%%\"xss\"",
-            "XTRIMMED%%\"x\n\nx\"", "XTEXT%%\"x\tx\""};
+            "XTRIMMED%%\"x\n\nx\"", "XTEXT%%\"x\tx\"", "XTEXT=\"tail\"", "XTEXT=\" tail\""};
         const QList<const char*> pages = {textsPage, chainsPage, formsPage, nextPage};
         for (const char* page : pages) {
             QVERIFY(load(*m_view, page));
