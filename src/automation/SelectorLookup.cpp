@@ -460,12 +460,16 @@ struct SelectorLookup::Plan {
     bool single = true;
     // Texts of candidates inside others may decide the outer ones.
     bool evidence = false;
+    // Finds an element of the tag inside another.
+    QString nestQuery;
 
     explicit Plan(const Selector* step)
     {
         evidence = hasEvidence(step);
         const QString tag = cssTag(step);
         query = tag;
+        if (evidence && !tag.isEmpty())
+            nestQuery = tag + QStringLiteral(" ") + tag;
         const int n = step->attributeCount();
         if (n == 0) {
             exact = true;
@@ -528,7 +532,7 @@ struct SelectorLookup::Plan {
                 out.push_back(all.at(i));
             return;
         }
-        if (evidence && collectNested(all, step, root, out))
+        if (evidence && collectNested(all, step, root, nestQuery, out))
             return;
         for (int i = 0; i < count; ++i) {
             if (positional && !positionsHold(step, i, count))
@@ -544,10 +548,12 @@ struct SelectorLookup::Plan {
     // texts, each of which holds all the inner ones. Returns false, having
     // appended nothing, when the candidates do not nest.
     static bool collectNested(const QWebElementCollection& all, const Selector* step, const QWebElement& root,
-                              Elements& out)
+                              const QString& nestQuery, Elements& out)
     {
         const int count = all.count();
-        if (root.isNull() || count < 2 || !nested(all))
+        // Only when some element of the tag lies inside another does the walk
+        // of the whole subtree pay off.
+        if (root.isNull() || count < 2 || nestQuery.isEmpty() || root.findFirst(nestQuery).isNull())
             return false;
         // The root's subtree in document order, each element with its parent.
         Elements order;
@@ -605,21 +611,6 @@ struct SelectorLookup::Plan {
         return true;
     }
 
-    // Whether some candidate lies a few levels below the one before it: the
-    // walk of the whole subtree pays off only then.
-    static bool nested(const QWebElementCollection& all)
-    {
-        const int count = all.count();
-        for (int i = 1; i < count; ++i) {
-            const QWebElement before = all.at(i - 1);
-            QWebElement up = all.at(i).parent();
-            for (int level = 0; level < 4 && !up.isNull(); ++level, up = up.parent()) {
-                if (up == before)
-                    return true;
-            }
-        }
-        return false;
-    }
 };
 
 SelectorLookup::SelectorLookup(QWebView* view, QObject* parent)
