@@ -276,6 +276,7 @@ struct TextProbe {
     quint32 outer = 0;
     // The element holds no child element, so its markup is its text.
     int leaf = -1;
+    QString markup;
     bool read = false;
     QString text;
     int laid = -1;
@@ -308,13 +309,14 @@ struct TextProbe {
             }
         }
         if (!read) {
-            if (leaf < 0)
+            if (leaf < 0) {
                 leaf = element.firstChild().isNull() ? 1 : 0;
-            if (leaf == 1) {
-                bool result = false;
-                if (markupRules(element.toInnerXml(), attribute, result))
-                    return result;
+                if (leaf == 1)
+                    markup = element.toInnerXml();
             }
+            bool result = false;
+            if (leaf == 1 && markupRules(markup, attribute, result))
+                return result;
             text = element.toPlainText();
             read = true;
         }
@@ -322,8 +324,7 @@ struct TextProbe {
         const bool result = compareText(subject, attribute->value(), attribute->comparison());
         if (kind == Evidence::TooLong && lengthFromFirstVisible(subject) > attribute->value().size() && isLaidOut())
             outer |= bit;
-        if (kind == Evidence::Holds && result && attribute->comparison() == SelectorAttribute::Contains
-            && isLaidOut())
+        if (kind == Evidence::Holds && result && isLaidOut())
             outer |= bit;
         return result;
     }
@@ -610,7 +611,6 @@ struct SelectorLookup::Plan {
         }
         return true;
     }
-
 };
 
 SelectorLookup::SelectorLookup(QWebView* view, QObject* parent)
