@@ -56,7 +56,8 @@ QWebView* nestedPage(int depth, bool everyLevel = true)
                               "var parent = document.getElementById('top');"
                               "for (var i = 0; i < %1; ++i) {"
                               "  var div = document.createElement('div');"
-                              "  if (%2 || i + 1 == %1) div.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
+                              "  if (%2 || i + 1 == %1)"
+                              "    div.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
                               "  parent.appendChild(div); parent = div; }"
                               "</script></body></html>")
                    .arg(depth)
@@ -97,7 +98,10 @@ void BM_SelectorChildren(benchmark::State& state) { runSelector(state, "DIV:XCHI
 void BM_CssChildren(benchmark::State& state) { runCss(state, "div > input", 2500); }
 // A next-element step after a text condition, beside the CSS query of the same
 // step without the text condition; goal: at most three times the query.
-void BM_SelectorNext(benchmark::State& state) { runSelector(state, "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", 250); }
+void BM_SelectorNext(benchmark::State& state)
+{
+    runSelector(state, "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", 250);
+}
 void BM_CssNext(benchmark::State& state) { runCss(state, "label + span + input", 2500); }
 // The text test of the XNEXT case alone: CSS has no equivalent.
 void BM_SelectorText(benchmark::State& state) { runSelector(state, "LABEL[XTRIMMED%=\"9\"]", 250); }
