@@ -43,7 +43,6 @@ WndMainBase::WndMainBase(QWidget* parent)
 bool WndMainBase::loadData()
 {
     restoreGuiState();
-    buildOnlineToolsMenu();
     if (!startUp())
         return false;
     // Shown once its menus and data are in place, so that the window is
@@ -202,6 +201,7 @@ void WndMainBase::finishAfterFirstPaint()
 
 void WndMainBase::finishStartUp()
 {
+    buildOnlineToolsMenu();
     deleteExpiredHistory();
     showHomeOnStart();
 }

@@ -41,9 +41,10 @@ public:
     void updatePrivateBrowsingAction();
     void deleteExpiredHistory();
     void showHomeOnStart();
-    // The expired history is deleted and the home page loaded once the
-    // window has been painted for the first time, so that the window does
-    // not wait for them.
+    // The Online Tools menu (every tool, however many) is filled, the expired
+    // history deleted and the home page loaded once the window has been
+    // painted for the first time, before any input reaches the window, so
+    // that the window does not wait for them.
     void finishAfterFirstPaint();
     void finishStartUp();
     void updateProjectLabel();

@@ -279,7 +279,8 @@ private slots:
     }
 
     // A maximized window is shown with its menus filled, not blank while they
-    // load; the expired history goes once it has been painted.
+    // load; the Online Tools menu is filled and the expired history goes
+    // once it has been painted.
     void maximizedWindowShownOnceLoaded()
     {
         TestDatabase db;
@@ -289,6 +290,8 @@ private slots:
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Old', 'Old', 'http://127.0.0.1/old', "
             "'2000-01-01T10:00:00')")));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO OnlineTool (Name, URL, Line) VALUES ('Tool', 'http://127.0.0.1/tool', 1)")));
         WndMain window;
         int entriesWhenShown = -1;
         ShowWatcher watcher(&window, [&] { entriesWhenShown = window.bookmarksMenu()->actions().size(); });
@@ -297,7 +300,8 @@ private slots:
         QVERIFY(window.isMaximized());
         QCOMPARE(entriesWhenShown, window.bookmarksMenu()->actions().size());
         QCOMPARE(window.bookmarksMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/1"));
-        QTRY_COMPARE(TestDatabase::rowCount(QStringLiteral("History")), 0);
+        QTRY_COMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 0);
+        QCOMPARE(window.onlineToolsMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/tool"));
         window.slotExit();
     }
 
