@@ -23,11 +23,14 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QVector>
 #include <QWebView>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -331,22 +334,29 @@ private:
     QString m_display;
 };
 
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n == 0 ? 0 : (n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2);
+}
+
 // Starts the browser and the bare web-view window program alternately, each
 // from launch to its first paint. The iteration time is the browser's; the
-// counters give the bare program's time, the ratio of the two, and how long
-// each shown window stood blank before its first paint.
+// counters give the bare program's time, the ratio of the two (of the means,
+// and of the medians, which a busy machine's outliers move less), and how
+// long each shown window stood blank before its first paint.
 void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& environment)
 {
-    double browserTotal = 0;
-    double bareTotal = 0;
+    QVector<double> browserMs;
+    QVector<double> bareMs;
     double browserBlank = 0;
     double bareBlank = 0;
     double browserBlankMax = 0;
-    int runs = 0;
     for (auto _ : state) {
         // Alternate which program starts first, so that neither always
         // finds the other's files in the cache.
-        const bool browserFirst = runs % 2 == 0;
+        const bool browserFirst = browserMs.size() % 2 == 0;
         ProgramStart browser;
         ProgramStart bare;
         if (browserFirst)
@@ -359,17 +369,22 @@ void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& envir
             return;
         }
         state.SetIterationTime(browser.seconds);
-        browserTotal += browser.seconds;
-        bareTotal += bare.seconds;
+        browserMs << browser.seconds * 1000;
+        bareMs << bare.seconds * 1000;
         browserBlank += browser.blankMs;
         bareBlank += bare.blankMs;
         browserBlankMax = std::max(browserBlankMax, browser.blankMs);
-        ++runs;
     }
+    const int runs = browserMs.size();
     if (runs == 0)
         return;
-    state.counters["bare_ms"] = bareTotal * 1000 / runs;
+    const double browserTotal = std::accumulate(browserMs.begin(), browserMs.end(), 0.0);
+    const double bareTotal = std::accumulate(bareMs.begin(), bareMs.end(), 0.0);
+    state.counters["bare_ms"] = bareTotal / runs;
     state.counters["ratio"] = browserTotal / bareTotal;
+    state.counters["median_ms"] = median(browserMs);
+    state.counters["bare_median_ms"] = median(bareMs);
+    state.counters["median_ratio"] = median(browserMs) / median(bareMs);
     state.counters["blank_ms"] = browserBlank / runs;
     state.counters["blank_max_ms"] = browserBlankMax;
     state.counters["bare_blank_ms"] = bareBlank / runs;
