@@ -69,7 +69,6 @@ bool WndMainBase::startUp()
     }
     DBCache::setProject(project);
 
-   
     DBCache::reloadLastFolder();
     DBCache::reloadShortcuts();
     applyWebSettings(options);
