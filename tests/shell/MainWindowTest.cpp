@@ -37,11 +37,36 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Vexal;
 
 namespace {
+
+// Runs a check when the watched window is first shown.
+class ShowWatcher : public QObject
+{
+public:
+    ShowWatcher(QWidget* window, std::function<void()> check)
+        : m_check(std::move(check))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && m_check) {
+            m_check();
+            m_check = nullptr;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_check;
+};
 
 // Records the set-up steps and whether the server jobs ran before the first.
 class RecordingWindow : public WndMain
@@ -253,6 +278,33 @@ private slots:
         window->tabManager()->addFocusedTab(page, new Init);
         alternate->trigger();
         QCOMPARE(page->calls.last(), QStringLiteral("zoomIn"));
+    }
+
+    // A maximized window is shown with its menus filled, not blank while they
+    // load; the Online Tools menu is filled and the expired history goes
+    // once it has been painted.
+    void maximizedWindowShownOnceLoaded()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO Bookmark (Name, Title, URL, Visible) VALUES ('One', 'One', 'http://127.0.0.1/1', 1)")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Old', 'Old', 'http://127.0.0.1/old', "
+            "'2000-01-01T10:00:00')")));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO OnlineTool (Name, URL, Line) VALUES ('Tool', 'http://127.0.0.1/tool', 1)")));
+        WndMain window;
+        int entriesWhenShown = -1;
+        ShowWatcher watcher(&window, [&] { entriesWhenShown = window.bookmarksMenu()->actions().size(); });
+        QVERIFY(window.initialize());
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isMaximized());
+        QCOMPARE(entriesWhenShown, window.bookmarksMenu()->actions().size());
+        QCOMPARE(window.bookmarksMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/1"));
+        QTRY_COMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 0);
+        QCOMPARE(window.onlineToolsMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/tool"));
+        window.slotExit();
     }
 
     // The home page is asked for once the window has been painted, not before.
