@@ -9,6 +9,7 @@
 #include "sites/DBCountryList.h"
 #include "sites/RandomIdentity.h"
 #include "texts/LocaleDialog.h"
+#include "texts/LocaleMessage.h"
 #include "views/BaseComboBox.h"
 
 #include <QCheckBox>
@@ -80,6 +81,8 @@ void DlgCreateMasterAccount::slotAccept()
     Logger::setContext(className(), LocaleDialog::accept());
     if (!validate())
         return;
+    if (!identityTablesFilled())
+        return;
     QString error;
     if (!createAccount(&error)) {
         Logger::error(error);
@@ -131,6 +134,20 @@ void DlgCreateMasterAccount::connectWidgets()
 bool DlgCreateMasterAccount::validate()
 {
     return isAgreed() && m_account;
+}
+
+bool DlgCreateMasterAccount::identityTablesFilled()
+{
+    RandomIdentity identity;
+    const QString table = identity.emptyTable(languageId(), countryId(), gender() != 0);
+    if (!identity.errorText().isEmpty()) {
+        UtilSignalManager::instance()->emitError(LocaleDialog::unexpectedError());
+        return false;
+    }
+    if (table.isEmpty())
+        return true;
+    UtilGui::warning(this, LocaleMessage::identityTableEmpty(RandomIdentity::tableTitle(table), RandomIdentity::systemFileName(table)));
+    return false;
 }
 
 bool DlgCreateMasterAccount::createAccount(QString* errorText)

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <QStringList>
+
 #include <initializer_list>
 
 class QVBoxLayout;
@@ -90,6 +92,25 @@ protected:
     // Loads the selected row into `page` and opens its address in a new
     // focused tab; nothing without a selection, reported when it fails to load.
     void openSelectedPage(DBPageRecord* page);
+
+    // Delete acts on the rows of the table's selectedRowsCondition (after
+    // Select All: every row the journal lists, fetched or not). The steps an
+    // area may change:
+    // false refuses the delete, after telling the user why (nothing is asked);
+    virtual bool mayDelete(const QString& condition);
+    // the question asked before `count` rows go;
+    virtual QString deleteQuestion(const QString& condition, int count);
+    // deletes them (and what goes with them) from the area's SQL table; false
+    // leaves the error in the list and the database as it was.
+    virtual bool deleteRows(const QString& condition, DBListBase* list);
+
+    // One number from a query (COUNT and the like); -1 when the database
+    // fails, which is reported.
+    static int queryNumber(const QString& text);
+    // The rows of `table` that satisfy the condition; -1 on failure (reported).
+    static int countRows(const QString& table, const QString& condition);
+    // Runs the statements in order as one transaction: all or nothing.
+    static bool execAll(const QStringList& statements, DBListBase* list);
 
 private slots:
     // A select (reload, filter, sort) drops the selection without a
