@@ -5,6 +5,7 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBMasterAccount.h"
+#include "data/DBSql.h"
 #include "shell/UtilGui.h"
 #include "sites/DBCountryList.h"
 #include "sites/RandomIdentity.h"
@@ -146,7 +147,13 @@ bool DlgCreateMasterAccount::identityTablesFilled()
     }
     if (table.isEmpty())
         return true;
-    UtilGui::warning(this, LocaleMessage::identityTableEmpty(RandomIdentity::tableTitle(table), RandomIdentity::systemFileName(table)));
+    // Languages and countries are chosen here: none to choose means the
+    // whole table is empty.
+    const bool chosenHere = table == DBSql::tableLanguage() || table == DBSql::tableCountry();
+    const QString title = RandomIdentity::tableTitle(table);
+    const QString file = RandomIdentity::systemFileName(table);
+    UtilGui::warning(this, chosenHere ? LocaleMessage::identityTableMissing(title, file)
+                                      : LocaleMessage::identityTableEmpty(title, file));
     return false;
 }
 

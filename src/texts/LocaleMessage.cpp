@@ -30,15 +30,22 @@ QString LocaleMessage::confirmDeleteRecordCount(int count)
 QString LocaleMessage::identityTableEmpty(const QString& table, const QString& file)
 {
     return QStringLiteral("Can't create a master account: the %1 table has no rows for the chosen language, gender "
-                          "and country. File > Import fills it: choose %2 among the System files (folder "
-                          "data/system of the program).")
+                          "and country. File > Import fills it: choose %2 among the System files (the data/system "
+                          "folder that comes with the program).")
+        .arg(table, file);
+}
+
+QString LocaleMessage::identityTableMissing(const QString& table, const QString& file)
+{
+    return QStringLiteral("Can't create a master account: the %1 table is empty. File > Import fills it: choose %2 "
+                          "among the System files (the data/system folder that comes with the program).")
         .arg(table, file);
 }
 
 QString LocaleMessage::tableEmpty(const QString& table, const QString& file)
 {
     return QStringLiteral("The %1 table is empty, so there is nothing to choose. File > Import fills it: choose %2 "
-                          "among the System files (folder data/system of the program).")
+                          "among the System files (the data/system folder that comes with the program).")
         .arg(table, file);
 }
 

@@ -94,6 +94,7 @@ public:
     // country; a table that has no rows at all. %2 is the System file that
     // fills it.
     static QString identityTableEmpty(const QString& table, const QString& file);
+    static QString identityTableMissing(const QString& table, const QString& file);
     static QString tableEmpty(const QString& table, const QString& file);
     static QString cannotOverrideItem(const QString& file, int node, int id);
     static QString foreignSessionItem(const QString& file, int node, int id);
