@@ -1,7 +1,7 @@
 #include "content/WidSynonymEditor.h"
 
-#include "content/DBSynonym.h"
 #include "content/DBLanguageList.h"
+#include "content/DBSynonym.h"
 #include "content/DBSynonymList.h"
 #include "core/Init.h"
 #include "shell/UtilGui.h"
@@ -58,7 +58,9 @@ bool WidSynonymEditor::validate()
         // Without a language there can be no word to file the synonym under.
         DBLanguageList languages;
         const bool noLanguage = !languages.hasRows() && languages.errorText().isEmpty();
-        UtilGui::warning(this, noLanguage ? LocaleMessage::tableEmpty(LocaleInstance::languages(), QStringLiteral("languages.xml")) : LocaleMessage::requiredItemsMissing());
+        UtilGui::warning(this, noLanguage ? LocaleMessage::tableEmpty(LocaleInstance::languages(),
+                                                                      QStringLiteral("languages.xml"))
+                                          : LocaleMessage::requiredItemsMissing());
         return false;
     }
     DBSynonymList synonyms(word, nameEdit->text());

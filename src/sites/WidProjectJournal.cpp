@@ -108,8 +108,10 @@ QWidget* WidProjectJournal::createEditor(QWidget* parent)
 
 bool WidProjectJournal::mayDelete(const QString& condition)
 {
-    const QString active = QStringLiteral("(%1) AND (%2 <> 0 OR %3 = %4)")
-                               .arg(condition, DBSql::colActive(), DBSql::colID(), QString::number(DBCache::projectId()));
+    // The flag, and the cached current project in case its flag was lost.
+    const QString active =
+        QStringLiteral("(%1) AND (%2 <> 0 OR %3 = %4)")
+            .arg(condition, DBSql::colActive(), DBSql::colID(), QString::number(DBCache::projectId()));
     const int count = countRows(DBSql::tableProject(), active);
     if (count < 0)
         return false;

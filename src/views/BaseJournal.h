@@ -2,9 +2,8 @@
 
 #include "shell/BaseTab.h"
 
-#include <QWidget>
-
 #include <QStringList>
+#include <QWidget>
 
 #include <initializer_list>
 
@@ -24,7 +23,8 @@ class SyncManager;
 // Add, Edit, Delete, Filter, Remove Filter, Reload and Select All from its
 // tool bar, the table's menus and the main window (BaseTab). Add and Edit
 // open the area's editor as a new focused tab; Delete asks, then deletes the
-// selected rows from the area's SQL table in one statement.
+// selected rows (after Select All, every row the journal lists) from the
+// area's SQL table in one statement.
 //
 // A data area's journal names its table and editor and nothing else:
 //

@@ -226,7 +226,8 @@ private slots:
         QVERIFY(journal);
         ScriptedPrompt prompt;
         const auto owned = [](const QString& table, int project) {
-            return value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE ProjectID = %2").arg(table).arg(project)).toInt();
+            return value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE ProjectID = %2").arg(table).arg(project))
+                .toInt();
         };
 
         // The active project alone, and among all the listed ones: refused
