@@ -58,27 +58,156 @@ int SmartFieldLookup::labelIndex(SmartElement* control, const QList<SmartLabel*>
     return -1;
 }
 
+namespace {
+
+bool isInlineTag(const QString& tag)
+{
+    static const char* const tags[] = {"A", "B", "STRONG", "EM", "I", "U", "SPAN", "FONT", "SMALL", "LABEL",
+                                       "SUP", "SUB", "BIG", "ABBR", "CODE"};
+    for (const char* name : tags) {
+        if (tag.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+int visibleControlCount(const QWebElement& element)
+{
+    return element.findAll(QStringLiteral("input:not([type=hidden]), textarea, select, button, iframe")).count();
+}
+
+} // namespace
+
+QWebElement SmartFieldLookup::ownContainer(const QWebElement& control)
+{
+    QWebElement own;
+    for (QWebElement e = control.parent(); !e.isNull(); e = e.parent()) {
+        const QString tag = e.tagName();
+        if (SmartUtils::equalsNoCase(tag, ConstSmart::tagForm()) || SmartUtils::equalsNoCase(tag, ConstSmart::tagBody())
+            || visibleControlCount(e) > 1)
+            break;
+        own = e;
+    }
+    return own;
+}
+
+bool SmartFieldLookup::namesOther(const SmartLabel* text, const QWebElement& control, const QWebElement& other)
+{
+    const QWebElement label = SmartUtils::enclosingLabel(text->source());
+    if (!label.isNull()) {
+        const QWebElement target = SmartUtils::labelTarget(label);
+        if (!target.isNull())
+            return !(target == control);
+    }
+    if (other.isNull() || text->source().isNull())
+        return false;
+    return SmartUtils::commonDepth(text->source(), other) > SmartUtils::commonDepth(text->source(), control);
+}
+
+QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    QList<const SmartLabel*> own;
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return own;
+    const QWebElement self = control->element();
+    const QWebElement container = ownContainer(self);
+    const QWebElement parent = self.parent();
+    auto isOwn = [&](const SmartLabel* text, bool after) {
+        const QWebElement source = text->source();
+        const QWebElement label = SmartUtils::enclosingLabel(source);
+        if (!label.isNull()) {
+            const QWebElement target = SmartUtils::labelTarget(label);
+            if (!target.isNull())
+                return target == self;
+        }
+        if (!container.isNull())
+            return SmartUtils::isInside(source, container);
+        // Boxes side by side in one parent: only the text running on from
+        // the box belongs to it.
+        return after && (source == parent || (isInlineTag(source.tagName()) && source.parent() == parent));
+    };
+    for (int i = index + 1; i < labels.size() && labels.at(i)->isText(); ++i) {
+        if (!isOwn(labels.at(i), true))
+            break;
+        own << labels.at(i);
+    }
+    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+        if (!isOwn(labels.at(i), false))
+            break;
+        own << labels.at(i);
+    }
+    return own;
+}
+
 int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,
                                 std::initializer_list<Rule> rules) const
 {
-    const int index = labelIndex(control, labels);
-    if (index < 0)
-        return E::KindUndef;
-    for (int i = index + 1; i < labels.size(); ++i) {
-        const SmartLabel* label = labels.at(i);
-        if (!label->isText())
-            return E::KindUndef;
+    for (const SmartLabel* label : ownTexts(control, labels)) {
         for (const Rule& rule : rules) {
-            if (label->text().contains(QLatin1String(rule.keyword), Qt::CaseInsensitive))
+            if (SmartUtils::containsKeyword(label->text(), QLatin1String(rule.keyword)))
                 return rule.kind;
         }
     }
     return E::KindUndef;
 }
 
+int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels)
+{
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return E::KindUndef;
+    const QWebElement self = control->element();
+    QWebElement next;
+    int end = index + 1;
+    while (end < labels.size() && labels.at(end)->isText())
+        ++end;
+    if (end < labels.size())
+        next = labels.at(end)->element();
+    const QWebElement container = ownContainer(self);
+    for (int i = index + 1; i < end; ++i) {
+        const SmartLabel* text = labels.at(i);
+        const QWebElement label = SmartUtils::enclosingLabel(text->source());
+        const QWebElement target = label.isNull() ? QWebElement() : SmartUtils::labelTarget(label);
+        bool own;
+        if (!target.isNull())
+            own = target == self;
+        else if (!next.isNull())
+            own = SmartUtils::commonDepth(text->source(), self) > SmartUtils::commonDepth(text->source(), next);
+        else
+            own = !container.isNull() && SmartUtils::isInside(text->source(), container);
+        if (!own)
+            break;
+        const int kind = classify(control, text->text());
+        if (kind != E::KindUndef)
+            return kind;
+    }
+    return E::KindUndef;
+}
+
 int SmartFieldLookup::termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
+    // A box that offers news is a preference, whatever else its label says
+    // ("I agree to receive the newsletter").
+    for (const SmartLabel* label : ownTexts(control, labels)) {
+        if (SmartUtils::containsKeyword(label->text(), QStringLiteral("news")))
+            return E::KindUndef;
+    }
     return kindAfter(control, labels, {{"agree", E::KindTerms}, {"terms", E::KindTerms}});
+}
+
+int SmartFieldLookup::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const QString attributes = control->id() + QLatin1Char(' ') + control->name();
+    if (SmartUtils::containsKeyword(attributes, QStringLiteral("term")))
+        return 4;
+    for (const SmartLabel* label : ownTexts(control, labels)) {
+        if (SmartUtils::containsKeyword(label->text(), QStringLiteral("term")))
+            return 3;
+    }
+    if (hasAny(attributes, {"agree", "accept"}))
+        return 2;
+    return 1;
 }
 
 int SmartFieldLookup::genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -101,6 +230,61 @@ int SmartFieldLookup::birthKind(SmartElement* control)
     return E::KindUndef;
 }
 
+bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)
+{
+    const int type = control->type();
+    const QWebElement self = control->element();
+    const QWebElement parent = self.parent();
+    if (!parent.isNull() && parent.findFirst(ConstSmart::controlSelector()) == self
+        && parent.findAll(ConstSmart::controlSelector()).count() == 1) {
+        const QWebElementCollection all = parent.findAll(QStringLiteral("*"));
+        for (int i = 0; i < all.count(); ++i) {
+            if (!(all.at(i) == self) && isCaptcha(all.at(i).toPlainText(), type))
+                return true;
+        }
+    }
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    QWebElement previous;
+    for (int i = index - 1; i >= 0; --i) {
+        if (!labels.at(i)->isText()) {
+            previous = labels.at(i)->element();
+            break;
+        }
+    }
+    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+        if (!namesOther(labels.at(i), self, previous) && isCaptcha(labels.at(i)->text(), type))
+            return true;
+    }
+    QWebElement next;
+    int end = index + 1;
+    while (end < labels.size() && labels.at(end)->isText())
+        ++end;
+    if (end < labels.size())
+        next = labels.at(end)->element();
+    for (int i = index + 1; i < end; ++i) {
+        const QWebElement source = labels.at(i)->source();
+        const bool own = next.isNull() || SmartUtils::commonDepth(source, self) > SmartUtils::commonDepth(source, next);
+        if (!own)
+            break;
+        if (isCaptcha(labels.at(i)->text(), type))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        if (control->type() != E::TypeText
+            || (control->kind() != E::KindUndef && control->kind() != E::KindAnswer))
+            continue;
+        if (asksForCode(control, labels))
+            control->setKind(E::KindCaptcha);
+    }
+}
+
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     for (SmartElement* control : controls) {
@@ -109,6 +293,24 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
         const int kind = termsAfter(control, labels);
         if (kind != E::KindUndef)
             control->setKind(kind);
+    }
+    // One terms box is checked: the one whose own id, name or label speaks
+    // of terms outranks one that only agrees to something; the first wins a
+    // tie. The others are left as they are.
+    SmartElement* best = nullptr;
+    int bestRank = 0;
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindTerms)
+            continue;
+        const int rank = termsRank(control, labels);
+        if (rank > bestRank) {
+            best = control;
+            bestRank = rank;
+        }
+    }
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindTerms && control != best)
+            control->setKind(E::KindTrash);
     }
 }
 
@@ -162,6 +364,10 @@ void SmartFieldLookup::lookupKinds(QList<SmartElement*>& controls, const QList<S
         if (control->kind() == E::KindUndef)
             control->setKind(kindFromLabels(control, labels, 2));
     }
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindUndef)
+            control->setKind(kindFromLabelsAfter(control, labels));
+    }
 }
 
 int SmartFieldLookup::kindFromParent(SmartElement* control)
@@ -196,11 +402,21 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
+    QWebElement previous;
+    for (int i = index - 1; i >= 0; --i) {
+        if (!labels.at(i)->isText()) {
+            previous = labels.at(i)->element();
+            break;
+        }
+    }
     for (int i = index - 1; i >= 0; --i) {
         const SmartLabel* label = labels.at(i);
         if (!label->isText())
             return E::KindUndef;
         if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
+            continue;
+        // A sub-label under the previous field is that field's.
+        if (namesOther(label, control->element(), previous))
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)

@@ -26,6 +26,12 @@ public:
 
     void log(const QString& title) override;
 
+    // Text fields whose texts ask for the code of a picture become 28
+    // Captcha, also when their id or name made them a security answer.
+    void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Whether the control's parent, the texts before it or its own texts
+    // after it ask for the code of a picture.
+    bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels);
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);
     void markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
@@ -34,6 +40,9 @@ public:
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     int genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // How surely a terms box is one: 4 its id or name says terms, 3 its own
+    // label does, 2 its id or name agrees or accepts, 1 its label does.
+    int termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const;
     static int birthKind(SmartElement* control);
     int kindFromParent(SmartElement* control);
     int kindFromLabels(SmartElement* control, const QList<SmartLabel*>& labels, int mode);
@@ -48,6 +57,23 @@ protected:
     // control holds; 0 at the next control entry or the end of the list.
     int kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,
                   std::initializer_list<Rule> rules) const;
+
+    // The texts that are the control's own label: first those after it, then
+    // those before it, within the stretch between its neighbouring controls.
+    // A text is the control's own when a LABEL names the control, or it lies
+    // in the control's own container (the largest element around the control
+    // that holds no other control), or, with no such container, it runs next
+    // to the control in the same parent. Reading stops at the first text that
+    // is not.
+    QList<const SmartLabel*> ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The text names another control than this one: a LABEL for it, or a
+    // text that sits closer to the other control in the page than to this.
+    static bool namesOther(const SmartLabel* text, const QWebElement& control, const QWebElement& other);
+    // The largest element around the control that holds no other visible
+    // control; null when the control's parent already holds another.
+    static QWebElement ownContainer(const QWebElement& control);
+    // Labels after inputs: the control's own texts after it.
+    int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 
     // The control's entry in the label list, as SmartUtils::indexOfLabel.
     // The passes go through the controls in document order, so the search

@@ -16,6 +16,11 @@ public:
     void setElement(const QWebElement& element);
     void setText(const QString& text);
     void setBold(bool bold) { m_bold = bold; }
+    // The element a text entry was read from (the leaf, or the element whose
+    // own text runs between its children), so that a text can be told to
+    // belong to one control rather than another.
+    void setSource(const QWebElement& source) { m_source = source; }
+    const QWebElement& source() const { return m_source; }
 
     const QWebElement& element() const { return m_element; }
     const QString& text() const { return m_text; }
@@ -31,6 +36,7 @@ public:
 
 private:
     QWebElement m_element;
+    QWebElement m_source;
     QString m_text;
     bool m_isText = false;
     bool m_bold = false;

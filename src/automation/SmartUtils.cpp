@@ -4,6 +4,9 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartLabel.h"
 
+#include <QRect>
+#include <QWebFrame>
+
 namespace Vexal {
 
 bool SmartUtils::isControl(const QWebElement& element)
@@ -71,6 +74,206 @@ int SmartUtils::indexOfLabel(const QList<SmartLabel*>& labels, const QWebElement
             return i;
     }
     return -1;
+}
+
+namespace {
+
+enum Where { AtStart = 1, AtEnd = 2, Either = AtStart | AtEnd };
+
+// Short keywords and where in a word a hit may sit. "res" (resource box)
+// starts its word; most others may also end a compound written without
+// separators ("siteurl", "authorbio", "birthday", "email"). A word listed as
+// an exception never counts ("Mailing address" is no e-mail).
+struct ShortKeyword {
+    const char* keyword;
+    int where;
+    const char* exception;
+};
+
+const ShortKeyword shortKeywords[] = {
+    {"res", AtStart, nullptr},  {"text", AtStart, nullptr}, {"bio", Either, nullptr},
+    {"tag", Either, nullptr},   {"url", Either, nullptr},   {"day", Either, nullptr},
+    {"fax", Either, nullptr},   {"zip", Either, nullptr},   {"sex", Either, nullptr},
+    {"body", Either, nullptr},  {"desc", Either, nullptr},  {"year", Either, nullptr},
+    {"city", Either, nullptr},  {"term", Either, nullptr},  {"news", Either, nullptr},
+    {"pass", Either, nullptr},  {"pswd", Either, nullptr},  {"home", Either, nullptr},
+    {"mail", Either, "mailing"}, {"name", Either, nullptr}, {"last", Either, nullptr},
+    {"full", Either, nullptr},  {"real", Either, nullptr},  {"your", Either, nullptr},
+    {"user", Either, nullptr},  {"male", Either, nullptr},  {"free", Either, nullptr},
+    {"type", Either, nullptr},
+};
+
+const ShortKeyword* shortKeyword(const QString& keyword)
+{
+    for (const ShortKeyword& entry : shortKeywords) {
+        if (keyword.compare(QLatin1String(entry.keyword), Qt::CaseInsensitive) == 0)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// A word boundary lies between text[i - 1] and text[i].
+bool isBoundary(const QString& text, int i)
+{
+    if (i <= 0 || i >= text.size())
+        return true;
+    const QChar a = text.at(i - 1);
+    const QChar b = text.at(i);
+    if (!a.isLetterOrNumber() || !b.isLetterOrNumber())
+        return true;
+    if (a.isDigit() != b.isDigit())
+        return true;
+    if (a.isLower() && b.isUpper())
+        return true;
+    // "IDNumber": the last capital of a run starts the next word.
+    return a.isUpper() && b.isUpper() && i + 1 < text.size() && text.at(i + 1).isLower();
+}
+
+// The word of the text that holds position i.
+QString wordAt(const QString& text, int i)
+{
+    int start = i;
+    while (!isBoundary(text, start))
+        --start;
+    int end = i + 1;
+    while (!isBoundary(text, end))
+        ++end;
+    return text.mid(start, end - start);
+}
+
+// The words of the text, lower case, joined by single blanks and framed by
+// blanks: " security code ".
+QString wordLine(const QString& text)
+{
+    QString line(QLatin1Char(' '));
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (i > 0 && isBoundary(text, i) && !line.endsWith(QLatin1Char(' ')))
+            line += QLatin1Char(' ');
+        if (c.isLetterOrNumber())
+            line += c.toLower();
+    }
+    if (!line.endsWith(QLatin1Char(' ')))
+        line += QLatin1Char(' ');
+    return line;
+}
+
+} // namespace
+
+bool SmartUtils::containsKeyword(const QString& text, const QString& keyword)
+{
+    if (keyword.isEmpty() || text.isEmpty())
+        return false;
+    if (keyword.contains(QLatin1Char(' ')))
+        return wordLine(text).contains(QLatin1Char(' ') + keyword.toLower() + QLatin1Char(' '));
+    const ShortKeyword* rule = shortKeyword(keyword);
+    if (!rule)
+        return text.contains(keyword, Qt::CaseInsensitive);
+    const int length = keyword.size();
+    for (int at = text.indexOf(keyword, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(keyword, at + 1, Qt::CaseInsensitive)) {
+        const bool starts = isBoundary(text, at);
+        const bool ends = isBoundary(text, at + length);
+        if (!(starts && ends) && !((rule->where & AtStart) && starts) && !((rule->where & AtEnd) && ends))
+            continue;
+        if (rule->exception
+            && wordAt(text, at).compare(QLatin1String(rule->exception), Qt::CaseInsensitive) == 0)
+            continue;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+bool clips(const QWebElement& element)
+{
+    const QString overflow = element.styleProperty(QStringLiteral("overflow"), QWebElement::ComputedStyle);
+    return !overflow.isEmpty() && overflow.compare(QLatin1String("visible"), Qt::CaseInsensitive) != 0;
+}
+
+} // namespace
+
+bool SmartUtils::isHoneypot(const QWebElement& element)
+{
+    if (element.isNull())
+        return false;
+    // Out of sight and out of reach: no reader announces it, no Tab reaches it.
+    if (element.attribute(QStringLiteral("tabindex")).trimmed() == QLatin1String("-1")) {
+        for (QWebElement e = element; !e.isNull(); e = e.parent()) {
+            if (equalsNoCase(e.attribute(QStringLiteral("aria-hidden")), QStringLiteral("true")))
+                return true;
+        }
+    }
+    // A parent that hides its children keeps them hidden, whatever their own
+    // style says, unless a child asks to be seen again.
+    if (equalsNoCase(element.styleProperty(ConstSmart::cssVisibility(), QWebElement::ComputedStyle),
+                     ConstSmart::cssHidden()))
+        return true;
+    const QRect box = element.geometry();
+    if (box.width() <= 1 || box.height() <= 1)
+        return true;
+    // Far to the left or above the page (negative offsets), or pushed far
+    // beyond its right edge.
+    if (box.right() < 0 || box.bottom() < 0 || box.left() >= 4000)
+        return true;
+    for (QWebElement e = element.parent(); !e.isNull(); e = e.parent()) {
+        const QRect outer = e.geometry();
+        if (clips(e) && (outer.width() <= 1 || outer.height() <= 1) && !outer.isNull())
+            return true;
+        if (equalsNoCase(e.tagName(), ConstSmart::tagForm()) || equalsNoCase(e.tagName(), ConstSmart::tagBody()))
+            break;
+    }
+    return false;
+}
+
+int SmartUtils::commonDepth(const QWebElement& a, const QWebElement& b)
+{
+    QList<QWebElement> chain;
+    for (QWebElement e = b; !e.isNull(); e = e.parent())
+        chain.prepend(e);
+    for (QWebElement e = a; !e.isNull(); e = e.parent()) {
+        for (int i = chain.size() - 1; i >= 0; --i) {
+            if (chain.at(i) == e)
+                return i;
+        }
+    }
+    return -1;
+}
+
+bool SmartUtils::isInside(const QWebElement& element, const QWebElement& ancestor)
+{
+    if (ancestor.isNull())
+        return false;
+    for (QWebElement e = element; !e.isNull(); e = e.parent()) {
+        if (e == ancestor)
+            return true;
+    }
+    return false;
+}
+
+QWebElement SmartUtils::enclosingLabel(const QWebElement& element)
+{
+    int level = 0;
+    for (QWebElement e = element; !e.isNull() && level < 4; e = e.parent(), ++level) {
+        if (equalsNoCase(e.tagName(), QStringLiteral("LABEL")))
+            return e;
+    }
+    return QWebElement();
+}
+
+QWebElement SmartUtils::labelTarget(const QWebElement& label)
+{
+    if (label.isNull())
+        return QWebElement();
+    const QString target = label.attribute(QStringLiteral("for"));
+    if (!target.isEmpty()) {
+        QWebElement found = label.document().findFirst(QStringLiteral("[id=\"%1\"]").arg(
+            QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
+        if (!found.isNull())
+            return found;
+    }
+    return label.findFirst(ConstSmart::controlSelector());
 }
 
 } // namespace Vexal

@@ -24,6 +24,32 @@ public:
     static QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
     static int indexOfLabel(const QList<SmartLabel*>& labels, const QWebElement& element);
 
+    // Whether the text holds the keyword, ignoring case. Long keywords match
+    // anywhere; short ones only where the hit starts (or, for most, ends) a
+    // word of the text, words being split at blanks, punctuation, "-", "_",
+    // case changes and digits ("userEmail", "address-level2"), so that "res"
+    // is not found in "press" nor "tag" in "stage". A keyword holding a blank
+    // is a phrase, found as whole words ("security code" in "securityCode").
+    static bool containsKeyword(const QString& text, const QString& keyword);
+
+    // A text field that is laid out but never seen: placed far outside the
+    // page, drawn with no width or height (or inside such a clipped box), or
+    // kept from screen readers and the keyboard alike. Sites set such fields
+    // as traps and refuse the sign-up when they come back filled.
+    static bool isHoneypot(const QWebElement& element);
+
+    // Depth (from the document root) of the lowest element that holds both,
+    // -1 when they share none.
+    static int commonDepth(const QWebElement& a, const QWebElement& b);
+    // The element itself or one of its ancestors is the given one.
+    static bool isInside(const QWebElement& element, const QWebElement& ancestor);
+    // The nearest LABEL among the element and its close ancestors; null
+    // when none.
+    static QWebElement enclosingLabel(const QWebElement& element);
+    // The control that a LABEL names (its "for" target, else the control
+    // inside it), looked up among the given controls; null when none.
+    static QWebElement labelTarget(const QWebElement& label);
+
 private:
     SmartUtils() = default;
 };
