@@ -23,7 +23,7 @@ int SmartDirectoryField::ownerKind(const QString& text)
 
 int SmartDirectoryField::websiteKind(const QString& text, int type)
 {
-    if (type != E::TypeText || !hasAny(text, {"url", "website", "home"}))
+    if (!isUrl(text, type))
         return E::KindUndef;
     return hasAny(text, {"reciprocal"}) ? int(E::KindTrash) : int(E::KindWebsite);
 }

@@ -44,13 +44,14 @@ void SmartLogin::addCaptchaWidget(QList<SmartElement*>& list)
     if (list.isEmpty() || list.first()->formIsNull())
         return;
     const QWebElementCollection candidates =
-        list.first()->form().findAll(QStringLiteral("iframe, textarea, input, div"));
+        list.first()->form().findAll(QStringLiteral("iframe, textarea, input, div, img"));
     for (int i = 0; i < candidates.count(); ++i) {
         const QWebElement element = candidates.at(i);
         QString names = element.attribute(QStringLiteral("id")) + QLatin1Char(' ')
             + element.attribute(QStringLiteral("name")) + QLatin1Char(' ')
             + element.attribute(QStringLiteral("class"));
-        if (SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IFRAME")))
+        if (SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IFRAME"))
+            || SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IMG")))
             names += QLatin1Char(' ') + element.attribute(QStringLiteral("src"));
         if (!names.contains(QLatin1String("captcha"), Qt::CaseInsensitive))
             continue;

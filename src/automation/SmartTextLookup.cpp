@@ -79,7 +79,12 @@ bool SmartTextLookup::isMail(const QString& text, int type)
 
 bool SmartTextLookup::isUrl(const QString& text, int type)
 {
-    return type == E::TypeText && hasAny(text, {"url", "website", "home"});
+    if (type != E::TypeText)
+        return false;
+    if (hasAny(text, {"url", "website"}))
+        return true;
+    // "Home phone" and "Home address" are no home page.
+    return hasAny(text, {"home"}) && !hasAny(text, {"phone", "address", "fax", "city", "town"});
 }
 
 bool SmartTextLookup::isLogin(const QString& text, int type)

@@ -106,6 +106,8 @@ private slots:
         row("tags", "base", "isTags", "post_tags", "", Text, 1);
         row("url ends siteurl", "base", "isUrl", "siteurl", "", Text, 1);
         row("url not inside curly", "base", "isUrl", "Curly", "", Text, 0);
+        row("home page", "base", "isUrl", "Homepage", "", Text, 1);
+        row("home phone is no home page", "base", "isUrl", "Home phone", "", Text, 0);
         row("mail ends email", "base", "isMail", "userEmail2", "", Text, 1);
         row("mailing address is no mail", "base", "isMail", "Mailing address", "", Text, 0);
         row("long keyword anywhere", "base", "isCountry", "yourCountry", "", Select, 1);
