@@ -91,18 +91,29 @@ QWebElement SmartFieldLookup::ownContainer(const QWebElement& control)
     return own;
 }
 
-bool SmartFieldLookup::namesOther(const SmartLabel* text, const QWebElement& control, const QWebElement& other)
+bool SmartFieldLookup::namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other)
 {
-    const QWebElement label = SmartUtils::enclosingLabel(text->source());
-    if (!label.isNull()) {
-        const QWebElement target = SmartUtils::labelTarget(label);
-        if (!target.isNull())
-            return !(target == control);
-    }
-    if (other.isNull() || text->source().isNull())
+    const QWebElement& target = text->labelTarget();
+    if (!target.isNull())
+        return !(target == control->element());
+    if (!other || text->source().isNull())
         return false;
-    return SmartUtils::commonDepth(text->source(), other) > SmartUtils::commonDepth(text->source(), control);
+    const QList<QWebElement>& chain = text->ancestors();
+    return SmartUtils::commonDepth(chain, other->ancestors()) > SmartUtils::commonDepth(chain, control->ancestors());
 }
+
+namespace {
+
+bool chainHolds(const QList<QWebElement>& chain, const QWebElement& element)
+{
+    for (int i = chain.size() - 1; i >= 0; --i) {
+        if (chain.at(i) == element)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
@@ -114,18 +125,19 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
     const QWebElement container = ownContainer(self);
     const QWebElement parent = self.parent();
     auto isOwn = [&](const SmartLabel* text, bool after) {
-        const QWebElement source = text->source();
-        const QWebElement label = SmartUtils::enclosingLabel(source);
-        if (!label.isNull()) {
-            const QWebElement target = SmartUtils::labelTarget(label);
-            if (!target.isNull())
-                return target == self;
-        }
+        const QWebElement& target = text->labelTarget();
+        if (!target.isNull())
+            return target == self;
+        const QList<QWebElement>& chain = text->ancestors();
+        if (chain.isEmpty())
+            return false;
         if (!container.isNull())
-            return SmartUtils::isInside(source, container);
+            return chainHolds(chain, container);
         // Boxes side by side in one parent: only the text running on from
         // the box belongs to it.
-        return after && (source == parent || (isInlineTag(source.tagName()) && source.parent() == parent));
+        return after
+            && (chain.last() == parent
+                || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
     };
     for (int i = index + 1; i < labels.size() && labels.at(i)->isText(); ++i) {
         if (!isOwn(labels.at(i), true))
@@ -152,33 +164,43 @@ int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>&
     return E::KindUndef;
 }
 
+int SmartFieldLookup::afterEnd(const QList<SmartLabel*>& labels, int index)
+{
+    int end = index + 1;
+    while (end < labels.size() && labels.at(end)->isText())
+        ++end;
+    return end;
+}
+
+bool SmartFieldLookup::ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
+                                QWebElement* container, bool* containerRead)
+{
+    const SmartLabel* self = labels.at(index);
+    const QWebElement& target = text->labelTarget();
+    if (!target.isNull())
+        return target == self->element();
+    const QList<QWebElement>& chain = text->ancestors();
+    if (end < labels.size())
+        return SmartUtils::commonDepth(chain, self->ancestors()) > SmartUtils::commonDepth(chain, labels.at(end)->ancestors());
+    if (!*containerRead) {
+        *containerRead = true;
+        *container = ownContainer(self->element());
+    }
+    return !container->isNull() && chainHolds(chain, *container);
+}
+
 int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels)
 {
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
-    const QWebElement self = control->element();
-    QWebElement next;
-    int end = index + 1;
-    while (end < labels.size() && labels.at(end)->isText())
-        ++end;
-    if (end < labels.size())
-        next = labels.at(end)->element();
-    const QWebElement container = ownContainer(self);
+    const int end = afterEnd(labels, index);
+    QWebElement container;
+    bool containerRead = false;
     for (int i = index + 1; i < end; ++i) {
-        const SmartLabel* text = labels.at(i);
-        const QWebElement label = SmartUtils::enclosingLabel(text->source());
-        const QWebElement target = label.isNull() ? QWebElement() : SmartUtils::labelTarget(label);
-        bool own;
-        if (!target.isNull())
-            own = target == self;
-        else if (!next.isNull())
-            own = SmartUtils::commonDepth(text->source(), self) > SmartUtils::commonDepth(text->source(), next);
-        else
-            own = !container.isNull() && SmartUtils::isInside(text->source(), container);
-        if (!own)
+        if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
             break;
-        const int kind = classify(control, text->text());
+        const int kind = classify(control, labels.at(i)->text());
         if (kind != E::KindUndef)
             return kind;
     }
@@ -233,40 +255,25 @@ int SmartFieldLookup::birthKind(SmartElement* control)
 bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)
 {
     const int type = control->type();
-    const QWebElement self = control->element();
-    const QWebElement parent = self.parent();
-    if (!parent.isNull() && parent.findFirst(ConstSmart::controlSelector()) == self
-        && parent.findAll(ConstSmart::controlSelector()).count() == 1) {
-        const QWebElementCollection all = parent.findAll(QStringLiteral("*"));
-        for (int i = 0; i < all.count(); ++i) {
-            if (!(all.at(i) == self) && isCaptcha(all.at(i).toPlainText(), type))
-                return true;
-        }
-    }
     const int index = labelIndex(control, labels);
     if (index < 0)
         return false;
-    QWebElement previous;
+    const SmartLabel* previous = nullptr;
     for (int i = index - 1; i >= 0; --i) {
         if (!labels.at(i)->isText()) {
-            previous = labels.at(i)->element();
+            previous = labels.at(i);
             break;
         }
     }
     for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
-        if (!namesOther(labels.at(i), self, previous) && isCaptcha(labels.at(i)->text(), type))
+        if (!namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
             return true;
     }
-    QWebElement next;
-    int end = index + 1;
-    while (end < labels.size() && labels.at(end)->isText())
-        ++end;
-    if (end < labels.size())
-        next = labels.at(end)->element();
+    const int end = afterEnd(labels, index);
+    QWebElement container;
+    bool containerRead = false;
     for (int i = index + 1; i < end; ++i) {
-        const QWebElement source = labels.at(i)->source();
-        const bool own = next.isNull() || SmartUtils::commonDepth(source, self) > SmartUtils::commonDepth(source, next);
-        if (!own)
+        if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
             break;
         if (isCaptcha(labels.at(i)->text(), type))
             return true;
@@ -402,10 +409,10 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
-    QWebElement previous;
+    const SmartLabel* previous = nullptr;
     for (int i = index - 1; i >= 0; --i) {
         if (!labels.at(i)->isText()) {
-            previous = labels.at(i)->element();
+            previous = labels.at(i);
             break;
         }
     }
@@ -416,7 +423,7 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
         if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
             continue;
         // A sub-label under the previous field is that field's.
-        if (namesOther(label, control->element(), previous))
+        if (namesOther(label, labels.at(index), previous))
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)

@@ -68,7 +68,15 @@ protected:
     QList<const SmartLabel*> ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // The text names another control than this one: a LABEL for it, or a
     // text that sits closer to the other control in the page than to this.
-    static bool namesOther(const SmartLabel* text, const QWebElement& control, const QWebElement& other);
+    static bool namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other);
+    // The index of the first control entry after the entry at index.
+    static int afterEnd(const QList<SmartLabel*>& labels, int index);
+    // The text after the control's entry (at index, the next control at end)
+    // is the control's own: a LABEL names it, or it sits closer to it than to
+    // the next control, or, after the last control, in its own container
+    // (read once into container).
+    static bool ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
+                         QWebElement* container, bool* containerRead);
     // The largest element around the control that holds no other visible
     // control; null when the control's parent already holds another.
     static QWebElement ownContainer(const QWebElement& control);

@@ -63,7 +63,18 @@ bool SmartTextLookup::isCaptcha(const QString& text, int type)
 {
     // The words sites put next to the code of a picture, and the names their
     // software gives the field.
-    return type == E::TypeText
+    if (type != E::TypeText)
+        return false;
+    // Every word below holds one of these: most labels are ruled out at once.
+    const QString lower = text.toLower();
+    bool stem = false;
+    for (const char* part : {"captcha", "private_key", "code", "verif", "character", "image", "turing"}) {
+        if (lower.contains(QLatin1String(part))) {
+            stem = true;
+            break;
+        }
+    }
+    return stem
         && hasAny(text, {"private_key", "captcha", "confirm code", "confirmation code", "verification code",
                          "verify code", "image verification", "visual verification", "word verification",
                          "human verification", "security code", "securitycode", "seccode", "image code",

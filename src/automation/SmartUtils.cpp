@@ -164,14 +164,19 @@ bool SmartUtils::containsKeyword(const QString& text, const QString& keyword)
 {
     if (keyword.isEmpty() || text.isEmpty())
         return false;
-    if (keyword.contains(QLatin1Char(' ')))
+    // Most texts hold no keyword at all: the plain search rules them out.
+    const int blank = keyword.indexOf(QLatin1Char(' '));
+    const QStringRef first = blank < 0 ? QStringRef(&keyword) : keyword.leftRef(blank);
+    int at = text.indexOf(first, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return false;
+    if (blank >= 0)
         return wordLine(text).contains(QLatin1Char(' ') + keyword.toLower() + QLatin1Char(' '));
     const ShortKeyword* rule = shortKeyword(keyword);
     if (!rule)
-        return text.contains(keyword, Qt::CaseInsensitive);
+        return true;
     const int length = keyword.size();
-    for (int at = text.indexOf(keyword, 0, Qt::CaseInsensitive); at >= 0;
-         at = text.indexOf(keyword, at + 1, Qt::CaseInsensitive)) {
+    for (; at >= 0; at = text.indexOf(keyword, at + 1, Qt::CaseInsensitive)) {
         const bool starts = isBoundary(text, at);
         const bool ends = isBoundary(text, at + length);
         if (!(starts && ends) && !((rule->where & AtStart) && starts) && !((rule->where & AtEnd) && ends))
@@ -205,11 +210,6 @@ bool SmartUtils::isHoneypot(const QWebElement& element)
                 return true;
         }
     }
-    // A parent that hides its children keeps them hidden, whatever their own
-    // style says, unless a child asks to be seen again.
-    if (equalsNoCase(element.styleProperty(ConstSmart::cssVisibility(), QWebElement::ComputedStyle),
-                     ConstSmart::cssHidden()))
-        return true;
     const QRect box = element.geometry();
     if (box.width() <= 1 || box.height() <= 1)
         return true;
@@ -217,14 +217,21 @@ bool SmartUtils::isHoneypot(const QWebElement& element)
     // beyond its right edge.
     if (box.right() < 0 || box.bottom() < 0 || box.left() >= 4000)
         return true;
-    for (QWebElement e = element.parent(); !e.isNull(); e = e.parent()) {
-        const QRect outer = e.geometry();
-        if (clips(e) && (outer.width() <= 1 || outer.height() <= 1) && !outer.isNull())
-            return true;
+    // A box of no size that clips what it holds.
+    // A box of no size that clips what it holds: the wrapper of a trap sits
+    // right around it.
+    int level = 0;
+    for (QWebElement e = element.parent(); !e.isNull() && level < 4; e = e.parent(), ++level) {
         if (equalsNoCase(e.tagName(), ConstSmart::tagForm()) || equalsNoCase(e.tagName(), ConstSmart::tagBody()))
             break;
+        const QRect outer = e.geometry();
+        if (!outer.isNull() && (outer.width() <= 1 || outer.height() <= 1) && clips(e))
+            return true;
     }
-    return false;
+    // A parent that hides its children keeps them hidden, whatever their own
+    // style says, unless a child asks to be seen again.
+    return equalsNoCase(element.styleProperty(ConstSmart::cssVisibility(), QWebElement::ComputedStyle),
+                        ConstSmart::cssHidden());
 }
 
 int SmartUtils::commonDepth(const QWebElement& a, const QWebElement& b)
@@ -239,6 +246,15 @@ int SmartUtils::commonDepth(const QWebElement& a, const QWebElement& b)
         }
     }
     return -1;
+}
+
+int SmartUtils::commonDepth(const QList<QWebElement>& a, const QList<QWebElement>& b)
+{
+    const int n = qMin(a.size(), b.size());
+    int depth = -1;
+    while (depth + 1 < n && a.at(depth + 1) == b.at(depth + 1))
+        ++depth;
+    return depth;
 }
 
 bool SmartUtils::isInside(const QWebElement& element, const QWebElement& ancestor)

@@ -41,6 +41,8 @@ public:
     // Depth (from the document root) of the lowest element that holds both,
     // -1 when they share none.
     static int commonDepth(const QWebElement& a, const QWebElement& b);
+    // The same for two chains of ancestors, each from the root down.
+    static int commonDepth(const QList<QWebElement>& a, const QList<QWebElement>& b);
     // The element itself or one of its ancestors is the given one.
     static bool isInside(const QWebElement& element, const QWebElement& ancestor);
     // The nearest LABEL among the element and its close ancestors; null
