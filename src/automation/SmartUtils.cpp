@@ -78,12 +78,15 @@ int SmartUtils::indexOfLabel(const QList<SmartLabel*>& labels, const QWebElement
 
 namespace {
 
-enum Where { AtStart = 1, AtEnd = 2, Either = AtStart | AtEnd };
+enum Where { Anywhere = 0, AtStart = 1, AtEnd = 2, Either = AtStart | AtEnd };
 
-// Short keywords and where in a word a hit may sit. "res" (resource box)
-// starts its word; most others may also end a compound written without
-// separators ("siteurl", "authorbio", "birthday", "email"). A word listed as
-// an exception never counts ("Mailing address" is no e-mail).
+// Short keywords that real labels and names hold inside other words, and
+// where in a word a hit may sit. "res" (resource box) starts its word, not
+// "press" or "address"; "tag" starts or ends one ("tags", "posttags", not
+// "stage"); "text" is not "context". A hit at a word's end may carry a
+// plural "s". A word listed as an exception never counts ("Mailing address"
+// is no e-mail, though "emailaddress" is one). Every other keyword is
+// found anywhere.
 struct ShortKeyword {
     const char* keyword;
     int where;
@@ -91,16 +94,11 @@ struct ShortKeyword {
 };
 
 const ShortKeyword shortKeywords[] = {
-    {"res", AtStart, nullptr},  {"text", AtStart, nullptr}, {"bio", Either, nullptr},
-    {"tag", Either, nullptr},   {"url", Either, nullptr},   {"day", Either, nullptr},
-    {"fax", Either, nullptr},   {"zip", Either, nullptr},   {"sex", Either, nullptr},
-    {"body", Either, nullptr},  {"desc", Either, nullptr},  {"year", Either, nullptr},
-    {"city", Either, nullptr},  {"term", Either, nullptr},  {"news", Either, nullptr},
-    {"pass", Either, nullptr},  {"pswd", Either, nullptr},  {"home", Either, nullptr},
-    {"mail", Either, "mailing"}, {"name", Either, nullptr}, {"last", Either, nullptr},
-    {"full", Either, nullptr},  {"real", Either, nullptr},  {"your", Either, nullptr},
-    {"user", Either, nullptr},  {"male", Either, nullptr},  {"free", Either, nullptr},
-    {"type", Either, nullptr},
+    {"res", AtStart, nullptr},  {"text", AtStart, nullptr}, {"tag", Either, nullptr},
+    {"url", Either, nullptr},   {"day", Either, nullptr},   {"fax", Either, nullptr},
+    {"zip", Either, nullptr},   {"sex", Either, nullptr},   {"body", Either, nullptr},
+    {"desc", Either, nullptr},  {"year", Either, nullptr},  {"city", Either, nullptr},
+    {"term", Either, nullptr},  {"mail", Anywhere, "mailing"},
 };
 
 const ShortKeyword* shortKeyword(const QString& keyword)
@@ -177,9 +175,12 @@ bool SmartUtils::containsKeyword(const QString& text, const QString& keyword)
         return true;
     const int length = keyword.size();
     for (; at >= 0; at = text.indexOf(keyword, at + 1, Qt::CaseInsensitive)) {
+        const int after = at + length;
         const bool starts = isBoundary(text, at);
-        const bool ends = isBoundary(text, at + length);
-        if (!(starts && ends) && !((rule->where & AtStart) && starts) && !((rule->where & AtEnd) && ends))
+        const bool ends = isBoundary(text, after)
+            || (after < text.size() && text.at(after).toLower() == QLatin1Char('s') && isBoundary(text, after + 1));
+        if (rule->where != Anywhere && !(starts && ends) && !((rule->where & AtStart) && starts)
+            && !((rule->where & AtEnd) && ends))
             continue;
         if (rule->exception
             && wordAt(text, at).compare(QLatin1String(rule->exception), Qt::CaseInsensitive) == 0)
@@ -211,7 +212,7 @@ bool SmartUtils::isHoneypot(const QWebElement& element)
         }
     }
     const QRect box = element.geometry();
-    if (box.width() <= 1 || box.height() <= 1)
+    if (box.width() <= 5 || box.height() <= 5)
         return true;
     // Far to the left or above the page (negative offsets), or pushed far
     // beyond its right edge.
@@ -225,7 +226,7 @@ bool SmartUtils::isHoneypot(const QWebElement& element)
         if (equalsNoCase(e.tagName(), ConstSmart::tagForm()) || equalsNoCase(e.tagName(), ConstSmart::tagBody()))
             break;
         const QRect outer = e.geometry();
-        if (!outer.isNull() && (outer.width() <= 1 || outer.height() <= 1) && clips(e))
+        if (!outer.isNull() && (outer.width() <= 5 || outer.height() <= 5) && clips(e))
             return true;
     }
     // A parent that hides its children keeps them hidden, whatever their own

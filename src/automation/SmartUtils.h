@@ -24,11 +24,12 @@ public:
     static QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
     static int indexOfLabel(const QList<SmartLabel*>& labels, const QWebElement& element);
 
-    // Whether the text holds the keyword, ignoring case. Long keywords match
-    // anywhere; short ones only where the hit starts (or, for most, ends) a
-    // word of the text, words being split at blanks, punctuation, "-", "_",
-    // case changes and digits ("userEmail", "address-level2"), so that "res"
-    // is not found in "press" nor "tag" in "stage". A keyword holding a blank
+    // Whether the text holds the keyword, ignoring case. Most keywords match
+    // anywhere; a few short ones that real texts hold inside other words only
+    // where the hit starts (or ends) a word of the text, words being split at
+    // blanks, punctuation, "-", "_", case changes and digits ("userEmail",
+    // "address-level2"), so that "res" is not found in "press" nor "tag" in
+    // "stage". A keyword holding a blank
     // is a phrase, found as whole words ("security code" in "securityCode").
     static bool containsKeyword(const QString& text, const QString& keyword);
 

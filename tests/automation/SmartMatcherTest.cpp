@@ -109,6 +109,12 @@ private slots:
         row("home page", "base", "isUrl", "Homepage", "", Text, 1);
         row("home phone is no home page", "base", "isUrl", "Home phone", "", Text, 0);
         row("mail ends email", "base", "isMail", "userEmail2", "", Text, 1);
+        row("mail inside a name", "base", "isMail", "emailaddress", "", Text, 1);
+        row("tags ending a name", "base", "isTags", "posttags", "", Text, 1);
+        row("terms inside a name", "base", "isTerms", "agreeterms", "", Check, 1);
+        row("term not inside determine", "base", "isTerms", "Determine", "", Check, 0);
+        row("text not inside context", "articleField", "isBody", "Shown in context", "", Area, 0);
+        row("password inside a name", "attribute", "isPassword", "newpassword1", "", Pass, 1);
         row("mailing address is no mail", "base", "isMail", "Mailing address", "", Text, 0);
         row("long keyword anywhere", "base", "isCountry", "yourCountry", "", Select, 1);
         row("login named by ID", "base", "isLogin", "ID and Email", "", Text, 1);
