@@ -53,7 +53,9 @@ void SmartLogin::addCaptchaWidget(QList<SmartElement*>& list)
         if (SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IFRAME"))
             || SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IMG")))
             names += QLatin1Char(' ') + element.attribute(QStringLiteral("src"));
-        if (!names.contains(QLatin1String("captcha"), Qt::CaseInsensitive))
+        // A test that is not shown (a row kept for later attempts, a token
+        // filled by a script) asks nothing of the user now.
+        if (!names.contains(QLatin1String("captcha"), Qt::CaseInsensitive) || element.geometry().isEmpty())
             continue;
         auto* widget = new SmartElement(this);
         widget->setElement(element);
