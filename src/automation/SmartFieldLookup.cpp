@@ -102,6 +102,45 @@ bool SmartFieldLookup::namesOther(const SmartLabel* text, const SmartLabel* cont
     return SmartUtils::commonDepth(chain, other->ancestors()) > SmartUtils::commonDepth(chain, control->ancestors());
 }
 
+bool SmartFieldLookup::labelsBelow(const QList<SmartLabel*>& labels, int index, int depth)
+{
+    const QList<QWebElement>& own = labels.at(index)->ancestors();
+    if (depth < 0 || depth >= own.size())
+        return false;
+    const QWebElement block = own.at(depth);
+    auto inside = [&](int i) {
+        const QList<QWebElement>& chain = labels.at(i)->ancestors();
+        return chain.size() > depth && chain.at(depth) == block;
+    };
+    int first = index;
+    int start = index;
+    while (start - 1 >= 0 && inside(start - 1)) {
+        --start;
+        if (!labels.at(start)->isText())
+            first = start;
+    }
+    int last = index;
+    int end = index;
+    while (end + 1 < labels.size() && inside(end + 1)) {
+        ++end;
+        if (!labels.at(end)->isText())
+            last = end;
+    }
+    const bool textBeforeFirst = first > start;
+    const bool textAfterLast = last < end;
+    return textAfterLast && !textBeforeFirst;
+}
+
+bool SmartFieldLookup::subLabelOfPrevious(const QList<SmartLabel*>& labels, int index, int text, int previous)
+{
+    if (previous < 0 || !labels.at(text)->labelTarget().isNull())
+        return false;
+    const QList<QWebElement>& chain = labels.at(text)->ancestors();
+    const int depth = SmartUtils::commonDepth(chain, labels.at(index)->ancestors());
+    return depth == SmartUtils::commonDepth(chain, labels.at(previous)->ancestors())
+        && labelsBelow(labels, index, depth);
+}
+
 namespace {
 
 bool chainHolds(const QList<QWebElement>& chain, const QWebElement& element)
@@ -180,8 +219,13 @@ bool SmartFieldLookup::ownAfter(const QList<SmartLabel*>& labels, int index, int
     if (!target.isNull())
         return target == self->element();
     const QList<QWebElement>& chain = text->ancestors();
-    if (end < labels.size())
-        return SmartUtils::commonDepth(chain, self->ancestors()) > SmartUtils::commonDepth(chain, labels.at(end)->ancestors());
+    if (end < labels.size()) {
+        const int depth = SmartUtils::commonDepth(chain, self->ancestors());
+        const int next = SmartUtils::commonDepth(chain, labels.at(end)->ancestors());
+        // In one block, the side the texts keep to tells: sub-labels under
+        // the fields belong to the field above them.
+        return depth > next || (depth == next && labelsBelow(labels, index, depth));
+    }
     if (!*containerRead) {
         *containerRead = true;
         *container = ownContainer(self->element());
@@ -409,13 +453,10 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
-    const SmartLabel* previous = nullptr;
-    for (int i = index - 1; i >= 0; --i) {
-        if (!labels.at(i)->isText()) {
-            previous = labels.at(i);
-            break;
-        }
-    }
+    int previousIndex = index - 1;
+    while (previousIndex >= 0 && labels.at(previousIndex)->isText())
+        --previousIndex;
+    const SmartLabel* previous = previousIndex >= 0 ? labels.at(previousIndex) : nullptr;
     for (int i = index - 1; i >= 0; --i) {
         const SmartLabel* label = labels.at(i);
         if (!label->isText())
@@ -423,7 +464,7 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
         if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
             continue;
         // A sub-label under the previous field is that field's.
-        if (namesOther(label, labels.at(index), previous))
+        if (namesOther(label, labels.at(index), previous) || subLabelOfPrevious(labels, index, i, previousIndex))
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)

@@ -69,6 +69,13 @@ protected:
     // The text names another control than this one: a LABEL for it, or a
     // text that sits closer to the other control in the page than to this.
     static bool namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other);
+    // In the block at that depth around the control's entry, the texts
+    // follow the controls (sub-labels under the fields): the last control
+    // has a text after it, the first none before it.
+    static bool labelsBelow(const QList<SmartLabel*>& labels, int index, int depth);
+    // The text entry between the previous control and this one, in the same
+    // block as both, is a sub-label of the previous one.
+    static bool subLabelOfPrevious(const QList<SmartLabel*>& labels, int index, int text, int previous);
     // The index of the first control entry after the entry at index.
     static int afterEnd(const QList<SmartLabel*>& labels, int index);
     // The text after the control's entry (at index, the next control at end)

@@ -118,7 +118,7 @@ private slots:
         // Labels after inputs and sub-labels under the previous field; the
         // address levels; a login that may also be an e-mail.
         QTest::newRow("webmail sign-up") << "webmail-signup.html" << "registration"
-            << "nm=4 given=1 family=3 loc=18 bm=0 bd=0 acct=12 post_addr=21 address-level2=19 "
+            << "nm=4 given=1 family=3 loc=18 bm=0 bd=0 acct=12 post_addr=21 line2=22 pcode=23 address-level2=19 "
                "address-level1=20 pw=13 gender=6 vcode=28 tos=26 offers=27";
         QTest::newRow("forum sign-up in fieldsets") << "forum-vb.html" << "registration"
             << "username=12 password=13 passwordconfirm=13 email=14 emailconfirm=14 humanverify[input]=28 "
@@ -230,6 +230,8 @@ private slots:
         master.setCountry(QStringLiteral("norway"));
         master.setCity(QStringLiteral("Bergen"));
         master.setProvince(QStringLiteral("Vestland"));
+        master.setAddress(QStringLiteral("Strandkaien 1"));
+        master.setZipCode(QStringLiteral("5013"));
         master.setGender(0);
         master.setBirthday(QDate(1990, 5, 17));
         QVERIFY(master.save());
@@ -245,7 +247,9 @@ private slots:
         QCOMPARE(valueOf(view, QStringLiteral("acct")), QStringLiteral("evalund"));
         QCOMPARE(valueOf(view, QStringLiteral("address-level2")), QStringLiteral("Bergen"));
         QCOMPARE(valueOf(view, QStringLiteral("address-level1")), QStringLiteral("Vestland"));
-        QCOMPARE(valueOf(view, QStringLiteral("post_addr")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("post_addr")), QStringLiteral("Strandkaien 1"));
+        QCOMPARE(valueOf(view, QStringLiteral("line2")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("pcode")), QStringLiteral("5013"));
         QCOMPARE(valueOf(view, QStringLiteral("gender")), QStringLiteral("f"));
         QCOMPARE(valueOf(view, QStringLiteral("vcode")), QString());
         QCOMPARE(valueOf(view, QStringLiteral("tos"), "checked"), QStringLiteral("true"));
