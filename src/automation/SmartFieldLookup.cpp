@@ -71,24 +71,33 @@ bool isInlineTag(const QString& tag)
     return false;
 }
 
-int visibleControlCount(const QWebElement& element)
-{
-    return element.findAll(QStringLiteral("input:not([type=hidden]), textarea, select, button, iframe")).count();
-}
-
 } // namespace
 
-QWebElement SmartFieldLookup::ownContainer(const QWebElement& control)
+QWebElement SmartFieldLookup::ownContainer(const QList<SmartLabel*>& labels, int index)
 {
-    QWebElement own;
-    for (QWebElement e = control.parent(); !e.isNull(); e = e.parent()) {
-        const QString tag = e.tagName();
-        if (SmartUtils::equalsNoCase(tag, ConstSmart::tagForm()) || SmartUtils::equalsNoCase(tag, ConstSmart::tagBody())
-            || visibleControlCount(e) > 1)
+    // The neighbouring controls in document order are the nearest others:
+    // the container stops just below the first element that holds one.
+    const QList<QWebElement>& chain = labels.at(index)->ancestors();
+    int shared = -1;
+    for (int i = index - 1; i >= 0; --i) {
+        if (!labels.at(i)->isText()) {
+            shared = SmartUtils::commonDepth(chain, labels.at(i)->ancestors());
             break;
-        own = e;
+        }
     }
-    return own;
+    for (int i = index + 1; i < labels.size(); ++i) {
+        if (!labels.at(i)->isText()) {
+            shared = qMax(shared, SmartUtils::commonDepth(chain, labels.at(i)->ancestors()));
+            break;
+        }
+    }
+    const int depth = shared + 1;
+    if (shared < 0 || depth >= chain.size() - 1)
+        return QWebElement();
+    const QString tag = chain.at(depth).tagName();
+    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagForm()) || SmartUtils::equalsNoCase(tag, ConstSmart::tagBody()))
+        return QWebElement();
+    return chain.at(depth);
 }
 
 bool SmartFieldLookup::namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other)
@@ -161,7 +170,7 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
     if (index < 0)
         return own;
     const QWebElement self = control->element();
-    const QWebElement container = ownContainer(self);
+    const QWebElement container = ownContainer(labels, index);
     const QWebElement parent = self.parent();
     auto isOwn = [&](const SmartLabel* text, bool after) {
         const QWebElement& target = text->labelTarget();
@@ -228,7 +237,7 @@ bool SmartFieldLookup::ownAfter(const QList<SmartLabel*>& labels, int index, int
     }
     if (!*containerRead) {
         *containerRead = true;
-        *container = ownContainer(self->element());
+        *container = ownContainer(labels, index);
     }
     return !container->isNull() && chainHolds(chain, *container);
 }
@@ -253,13 +262,18 @@ int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<Sma
 
 int SmartFieldLookup::termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
+    const QList<const SmartLabel*> own = ownTexts(control, labels);
     // A box that offers news is a preference, whatever else its label says
     // ("I agree to receive the newsletter").
-    for (const SmartLabel* label : ownTexts(control, labels)) {
+    for (const SmartLabel* label : own) {
         if (SmartUtils::containsKeyword(label->text(), QStringLiteral("news")))
             return E::KindUndef;
     }
-    return kindAfter(control, labels, {{"agree", E::KindTerms}, {"terms", E::KindTerms}});
+    for (const SmartLabel* label : own) {
+        if (hasAny(label->text(), {"agree", "terms"}))
+            return E::KindTerms;
+    }
+    return E::KindUndef;
 }
 
 int SmartFieldLookup::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const

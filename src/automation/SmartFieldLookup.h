@@ -84,9 +84,10 @@ protected:
     // (read once into container).
     static bool ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
                          QWebElement* container, bool* containerRead);
-    // The largest element around the control that holds no other visible
-    // control; null when the control's parent already holds another.
-    static QWebElement ownContainer(const QWebElement& control);
+    // The largest element around the control (its entry at index) that
+    // holds no other control of the form; null when the control's parent
+    // already holds another.
+    static QWebElement ownContainer(const QList<SmartLabel*>& labels, int index);
     // Labels after inputs: the control's own texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 
