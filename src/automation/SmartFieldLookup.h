@@ -29,8 +29,8 @@ public:
     // Text fields whose texts ask for the code of a picture become 28
     // Captcha, also when their id or name made them a security answer.
     void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
-    // Whether the control's parent, the texts before it or its own texts
-    // after it ask for the code of a picture.
+    // Whether the texts before the control (but not another control's
+    // sub-labels) or its own texts after it ask for the code of a picture.
     bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels);
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);

@@ -235,20 +235,6 @@ bool SmartUtils::isHoneypot(const QWebElement& element)
                         ConstSmart::cssHidden());
 }
 
-int SmartUtils::commonDepth(const QWebElement& a, const QWebElement& b)
-{
-    QList<QWebElement> chain;
-    for (QWebElement e = b; !e.isNull(); e = e.parent())
-        chain.prepend(e);
-    for (QWebElement e = a; !e.isNull(); e = e.parent()) {
-        for (int i = chain.size() - 1; i >= 0; --i) {
-            if (chain.at(i) == e)
-                return i;
-        }
-    }
-    return -1;
-}
-
 int SmartUtils::commonDepth(const QList<QWebElement>& a, const QList<QWebElement>& b)
 {
     const int n = qMin(a.size(), b.size());
@@ -256,27 +242,6 @@ int SmartUtils::commonDepth(const QList<QWebElement>& a, const QList<QWebElement
     while (depth + 1 < n && a.at(depth + 1) == b.at(depth + 1))
         ++depth;
     return depth;
-}
-
-bool SmartUtils::isInside(const QWebElement& element, const QWebElement& ancestor)
-{
-    if (ancestor.isNull())
-        return false;
-    for (QWebElement e = element; !e.isNull(); e = e.parent()) {
-        if (e == ancestor)
-            return true;
-    }
-    return false;
-}
-
-QWebElement SmartUtils::enclosingLabel(const QWebElement& element)
-{
-    int level = 0;
-    for (QWebElement e = element; !e.isNull() && level < 4; e = e.parent(), ++level) {
-        if (equalsNoCase(e.tagName(), QStringLiteral("LABEL")))
-            return e;
-    }
-    return QWebElement();
 }
 
 QWebElement SmartUtils::labelTarget(const QWebElement& label)

@@ -39,18 +39,11 @@ public:
     // as traps and refuse the sign-up when they come back filled.
     static bool isHoneypot(const QWebElement& element);
 
-    // Depth (from the document root) of the lowest element that holds both,
-    // -1 when they share none.
-    static int commonDepth(const QWebElement& a, const QWebElement& b);
-    // The same for two chains of ancestors, each from the root down.
+    // Depth (from the document root) of the lowest element that two chains
+    // of ancestors (each from the root down) share, -1 when none.
     static int commonDepth(const QList<QWebElement>& a, const QList<QWebElement>& b);
-    // The element itself or one of its ancestors is the given one.
-    static bool isInside(const QWebElement& element, const QWebElement& ancestor);
-    // The nearest LABEL among the element and its close ancestors; null
-    // when none.
-    static QWebElement enclosingLabel(const QWebElement& element);
     // The control that a LABEL names (its "for" target, else the control
-    // inside it), looked up among the given controls; null when none.
+    // inside it); null when none.
     static QWebElement labelTarget(const QWebElement& label);
 
 private:
