@@ -253,6 +253,10 @@ int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<Sma
     for (int i = index + 1; i < end; ++i) {
         if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
             break;
+        // A label is a few words; a sentence after a field is help about it
+        // ("Shown instead of your e-mail address") and names no kind.
+        if (labels.at(i)->wordCount() > 4)
+            continue;
         const int kind = classify(control, labels.at(i)->text());
         if (kind != E::KindUndef)
             return kind;

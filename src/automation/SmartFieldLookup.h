@@ -88,7 +88,7 @@ protected:
     // holds no other control of the form; null when the control's parent
     // already holds another.
     static QWebElement ownContainer(const QList<SmartLabel*>& labels, int index);
-    // Labels after inputs: the control's own texts after it.
+    // Labels after inputs: the control's own short texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 
     // The control's entry in the label list, as SmartUtils::indexOfLabel.

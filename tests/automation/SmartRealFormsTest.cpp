@@ -118,7 +118,7 @@ private slots:
         // Labels after inputs and sub-labels under the previous field; the
         // address levels; a login that may also be an e-mail.
         QTest::newRow("webmail sign-up") << "webmail-signup.html" << "registration"
-            << "nm=4 given=1 family=3 loc=18 bm=0 bd=0 acct=12 post_addr=21 line2=22 pcode=23 address-level2=19 "
+            << "nm=4 given=1 family=3 loc=18 bm=0 bd=0 acct=12 nick=0 post_addr=21 line2=22 pcode=23 address-level2=19 "
                "address-level1=20 pw=13 gender=6 vcode=28 tos=26 offers=27";
         QTest::newRow("forum sign-up in fieldsets") << "forum-vb.html" << "registration"
             << "username=12 password=13 passwordconfirm=13 email=14 emailconfirm=14 humanverify[input]=28 "
