@@ -1,6 +1,7 @@
 #include "automation/SmartLabel.h"
 
 #include "automation/ConstSmart.h"
+#include "automation/SmartUtils.h"
 
 namespace Vexal {
 
@@ -20,6 +21,31 @@ void SmartLabel::setText(const QString& text)
     m_text = text;
     m_isText = true;
     m_wordCount = text.split(QLatin1Char(' '), Qt::SkipEmptyParts, Qt::CaseSensitive).size();
+}
+
+const QList<QWebElement>& SmartLabel::ancestors() const
+{
+    if (!m_readAncestors) {
+        m_readAncestors = true;
+        for (QWebElement e = m_isText ? m_source : m_element; !e.isNull(); e = e.parent())
+            m_ancestors.prepend(e);
+    }
+    return m_ancestors;
+}
+
+const QWebElement& SmartLabel::labelTarget() const
+{
+    if (!m_readLabel) {
+        m_readLabel = true;
+        const QList<QWebElement>& chain = ancestors();
+        for (int i = chain.size() - 1, level = 0; i >= 0 && level < 4; --i, ++level) {
+            if (SmartUtils::equalsNoCase(chain.at(i).tagName(), QStringLiteral("LABEL"))) {
+                m_labelTarget = SmartUtils::labelTarget(chain.at(i));
+                break;
+            }
+        }
+    }
+    return m_labelTarget;
 }
 
 QString SmartLabel::typeAttribute() const
