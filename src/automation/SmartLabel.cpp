@@ -1,6 +1,7 @@
 #include "automation/SmartLabel.h"
 
 #include "automation/ConstSmart.h"
+#include "core/Convert.h"
 
 namespace Vexal {
 
@@ -41,7 +42,7 @@ QString SmartLabel::toString() const
 {
     if (m_isText) {
         const QString pattern = m_bold ? QStringLiteral("B -> %1...") : QStringLiteral("N -> %1...");
-        return pattern.arg(m_text.left(30));
+        return pattern.arg(Convert::leftText(m_text, 30));
     }
     return QStringLiteral("<%1 type='%2' id='%3' name='%4'>")
         .arg(m_element.tagName(), typeAttribute(), id(), name());
