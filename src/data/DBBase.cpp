@@ -227,8 +227,9 @@ bool DBBase::deleteRow()
         return false;
     }
     // A stored record whose row is gone was deleted by someone else: this
-    // delete did nothing. A record that never had a row has nothing to delete.
-    if (m_id != -1 && query.numRowsAffected() < 1) {
+    // delete did nothing. A record that never had a row (a negative id, such
+    // as the columns of a default layout) has nothing to delete.
+    if (m_id >= 0 && query.numRowsAffected() < 1) {
         m_errorText = LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty());
         return false;
     }

@@ -116,7 +116,7 @@ void TypedListTest::hostileHostTextIsOnlyAValue()
     const QStringList hosts = {QStringLiteral("it's.example"), QStringLiteral("a%b.example"),
                                QStringLiteral("a_b.example"), QStringLiteral("user@host.example"),
                                QStringLiteral("x') OR 1=1 --"), QStringLiteral("back\\slash"),
-                               // LIKE reads a text only up to a NUL: "%{" would match every row.
+                               // LIKE stops reading both of its texts at a NUL: such a host is matched whole.
                                QString(QChar(0)), QString(QStringLiteral("nul") + QChar(0) + QStringLiteral(".example"))};
     QList<int> ids;
     for (const QString& host : hosts)
