@@ -1,5 +1,6 @@
 #include "automation/DBTemplateBase.h"
 
+#include "core/Convert.h"
 #include "data/DBSql.h"
 
 #include <QSqlQuery>
@@ -58,7 +59,7 @@ void DBTemplateBase::setWebsiteId(int websiteId)
 void DBTemplateBase::setSelector(int field, const QString& value)
 {
     markModified();
-    m_selectors[field] = value.left(selectorLimit);
+    m_selectors[field] = Convert::leftText(value, selectorLimit);
 }
 
 } // namespace Vexal

@@ -2,6 +2,7 @@
 
 #include "automation/ConstSmart.h"
 #include "automation/SmartUtils.h"
+#include "core/Convert.h"
 
 namespace Vexal {
 
@@ -67,7 +68,7 @@ QString SmartLabel::toString() const
 {
     if (m_isText) {
         const QString pattern = m_bold ? QStringLiteral("B -> %1...") : QStringLiteral("N -> %1...");
-        return pattern.arg(m_text.left(30));
+        return pattern.arg(Convert::leftText(m_text, 30));
     }
     return QStringLiteral("<%1 type='%2' id='%3' name='%4'>")
         .arg(m_element.tagName(), typeAttribute(), id(), name());

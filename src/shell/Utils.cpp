@@ -1,5 +1,6 @@
 #include "shell/Utils.h"
 
+#include "core/Convert.h"
 #include "texts/LocaleBase.h"
 
 #include <QStringList>
@@ -15,7 +16,7 @@ QString Utils::elideText(const QString& text, int max, bool pad)
 {
     const QString shown = text.isEmpty() ? LocaleBase::untitled() : text;
     if (shown.size() >= max - 2)
-        return shown.left(qMax(0, max - 3)) + QStringLiteral("...");
+        return Convert::leftText(shown, qMax(0, max - 3)) + QStringLiteral("...");
     if (pad)
         return shown.leftJustified(max, QLatin1Char(' '));
     return shown;

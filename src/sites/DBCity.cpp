@@ -1,5 +1,6 @@
 #include "sites/DBCity.h"
 
+#include "core/Convert.h"
 #include "data/DBSql.h"
 #include "texts/LocaleSql.h"
 
@@ -65,7 +66,7 @@ void DBCity::setCountryId(int countryId)
 void DBCity::setProvince(const QString& province)
 {
     markModified();
-    m_province = province.left(provinceLimit);
+    m_province = Convert::leftText(province, provinceLimit);
 }
 
 } // namespace Vexal

@@ -1,5 +1,6 @@
 #include "sites/DBCountry.h"
 
+#include "core/Convert.h"
 #include "data/DBSql.h"
 #include "texts/LocaleSql.h"
 
@@ -56,7 +57,7 @@ QStringList DBCountry::columns() const
 void DBCountry::setCode(const QString& code)
 {
     markModified();
-    m_code = code.left(codeLimit);
+    m_code = Convert::leftText(code, codeLimit);
 }
 
 } // namespace Vexal

@@ -1,5 +1,6 @@
 #include "sites/DBOnlineTool.h"
 
+#include "core/Convert.h"
 #include "data/DBSql.h"
 #include "texts/LocaleSql.h"
 
@@ -59,7 +60,7 @@ QStringList DBOnlineTool::columns() const
 void DBOnlineTool::setUrl(const QString& url)
 {
     markModified();
-    m_url = url.left(urlLimit);
+    m_url = Convert::leftText(url, urlLimit);
 }
 
 void DBOnlineTool::setLine(int line)

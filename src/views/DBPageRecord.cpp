@@ -1,5 +1,6 @@
 #include "views/DBPageRecord.h"
 
+#include "core/Convert.h"
 #include "core/UserData.h"
 #include "data/DBSql.h"
 #include "shell/Utils.h"
@@ -59,13 +60,13 @@ void DBPageRecord::assignPage(const DBPageRecord* other)
 void DBPageRecord::setTitle(const QString& title)
 {
     markModified();
-    m_title = title.left(titleLimit);
+    m_title = Convert::leftText(title, titleLimit);
 }
 
 void DBPageRecord::setUrl(const QString& url)
 {
     markModified();
-    m_url = url.left(urlLimit);
+    m_url = Convert::leftText(url, urlLimit);
 }
 
 QAction* DBPageRecord::addMenuItem(QMenu* menu) const
