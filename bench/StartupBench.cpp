@@ -1,7 +1,7 @@
 #include "data/DBManager.h"
 #include "data/DBSchema.h"
-#include "data/DBSql.h"
-#include "shell/WndMain.h"
+#include "core/DBSql.h"
+#include "app/WndMain.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "shell/WidNotificationBar.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 
 #include <QCommandLinkButton>

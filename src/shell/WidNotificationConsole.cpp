@@ -3,7 +3,7 @@
 #include "core/Logger.h"
 #include "core/UserData.h"
 #include "shell/Notification.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "shell/WidNotificationConsoleToolbar.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleConsole.h"

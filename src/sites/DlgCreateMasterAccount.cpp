@@ -5,7 +5,7 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBMasterAccount.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "sites/DBCountryList.h"
 #include "sites/RandomIdentity.h"
 #include "texts/LocaleDialog.h"

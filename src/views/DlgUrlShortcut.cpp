@@ -1,7 +1,7 @@
 #include "views/DlgUrlShortcut.h"
 
 #include "core/ConstApp.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>
