@@ -1,6 +1,6 @@
 #include "automation/DBTemplateBase.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 

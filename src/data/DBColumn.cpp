@@ -1,6 +1,6 @@
 #include "data/DBColumn.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #include "data/DBMasterAccount.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
 

@@ -1,7 +1,7 @@
 #include "data/DBOptions.h"
 
 #include "core/ConstApp.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
 

@@ -1,7 +1,7 @@
 #include "data/DBProject.h"
 
 #include "core/ConstApp.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
 #include "data/DBWebsite.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 #include "texts/LocaleWidgets.h"
 

@@ -1,6 +1,6 @@
 #include "sites/DBRankList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DBRank.h"
 
 #include <QSqlQuery>

@@ -3,7 +3,7 @@
 
 #include "data/DBProject.h"
 #include "data/DBProjectBase.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
