@@ -1,7 +1,7 @@
 #include "content/DBArticle.h"
 
 #include "core/Convert.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
 #include "data/DBID.h"
 
 #include "core/Convert.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 

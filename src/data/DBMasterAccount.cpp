@@ -1,7 +1,7 @@
 #include "data/DBMasterAccount.h"
 
 #include "core/Convert.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
 

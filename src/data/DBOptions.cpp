@@ -2,7 +2,7 @@
 
 #include "core/Convert.h"
 #include "core/ConstApp.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
 

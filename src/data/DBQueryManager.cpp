@@ -2,8 +2,8 @@
 
 #include "data/DBBase.h"
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
-#include "data/DBSqlNames.h"
+#include "core/DBSql.h"
+#include "core/DBSqlNames.h"
 #include "data/DBText.h"
 #include "texts/LocaleSql.h"
 

@@ -1,7 +1,7 @@
 #include "data/DBSettings.h"
 
 #include "core/Convert.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QVariant>

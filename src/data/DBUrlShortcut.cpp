@@ -1,7 +1,7 @@
 #include "data/DBUrlShortcut.h"
 
 #include "core/Convert.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>

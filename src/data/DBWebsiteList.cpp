@@ -1,6 +1,6 @@
 #include "data/DBWebsiteList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBText.h"
 #include "data/DBWebsite.h"
 

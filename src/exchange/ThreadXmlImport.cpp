@@ -5,7 +5,7 @@
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
 #include "data/DBQueryManager.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"

@@ -1,7 +1,7 @@
 #include "sites/DBRankList.h"
 
 #include "core/Convert.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DBRank.h"
 
 #include <QSqlQuery>

@@ -5,7 +5,7 @@
 #include "data/DBID.h"
 #include "data/DBIDList.h"
 #include "data/DBMasterAccount.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "sites/DBAddress.h"
 #include "sites/DBCity.h"

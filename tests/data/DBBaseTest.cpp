@@ -7,10 +7,10 @@
 #include "data/DBOptions.h"
 #include "data/DBProject.h"
 #include "data/DBProjectBase.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBWebsite.h"
 #include "texts/LocaleSql.h"
-#include "views/DBHistory.h"
+#include "data/DBHistory.h"
 
 #include <QSqlQuery>
 #include <QTest>

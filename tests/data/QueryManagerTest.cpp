@@ -2,7 +2,7 @@
 #include "TestRunner.h"
 
 #include "data/DBQueryManager.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QTest>

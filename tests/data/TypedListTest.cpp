@@ -11,7 +11,7 @@
 #include "data/DBMasterAccountList.h"
 #include "data/DBSocialBookmark.h"
 #include "data/DBSocialBookmarkList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBWebsite.h"
 #include "data/DBWebsiteList.h"
 

@@ -2,7 +2,7 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/ThreadDBBackup.h"
 #include "exchange/ThreadDBClean.h"
 #include "exchange/ThreadDBReindex.h"

@@ -9,7 +9,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "shell/BaseTab.h"
 #include "shell/NetworkAccessManager.h"
 #include "shell/WidFind.h"
@@ -19,12 +19,12 @@
 #include "shell/WidSearchBar.h"
 #include "shell/WidStatusBar.h"
 #include "shell/WidTabManager.h"
-#include "shell/WndMain.h"
+#include "app/WndMain.h"
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
 #include "sites/DBOnlineTool.h"
-#include "views/DBBookmark.h"
+#include "data/DBBookmark.h"
 
 #include <QAction>
 #include <QCommandLinkButton>

@@ -3,7 +3,7 @@
 
 #include "data/DBColumn.h"
 #include "data/DBColumnList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
 
