@@ -270,14 +270,24 @@ QUrl WndMainBase::urlOfSender() const
     return text.isEmpty() ? QUrl() : QUrl(text);
 }
 
+namespace {
+
+// The one row of window state, loaded or created; null (logged) on failure.
+DBGUI* loadGuiState(DBGUIList& list)
+{
+    if (!list.load()) {
+        Logger::error(list.errorText());
+        return nullptr;
+    }
+    return list.firstOrCreate();
+}
+
+} // namespace
+
 void WndMainBase::saveGuiState()
 {
     DBGUIList list;
-    if (!list.load()) {
-        Logger::error(list.errorText());
-        return;
-    }
-    DBGUI* gui = list.firstOrCreate();
+    DBGUI* gui = loadGuiState(list);
     if (!gui)
         return;
     gui->setMenuBar(menuBar()->isVisibleTo(this));
@@ -302,11 +312,7 @@ void WndMainBase::restoreGuiState()
             &WndMainBase::handleSearchEngineChanged, Qt::UniqueConnection);
 
     DBGUIList list;
-    if (!list.load()) {
-        Logger::error(list.errorText());
-        return;
-    }
-    DBGUI* gui = list.firstOrCreate();
+    DBGUI* gui = loadGuiState(list);
     if (!gui)
         return;
     for (QAction* action : {m_viewMenuBarAction, m_tabMenuBarAction})

@@ -452,19 +452,21 @@ bool XmlReader::parseText(QString* out)
     }
 }
 
-bool XmlReader::parseComment()
+// The rest of a comment or processing instruction, up to "-->" or "?>",
+// every character checked; "--" may not stand inside a comment.
+bool XmlReader::skipMarkup(bool comment)
 {
-    m_pos += 4; // "<!--"
+    const int need = comment ? 3 : 2;
+    const QLatin1Char first(comment ? '-' : '?');
+    const QLatin1Char second(comment ? '-' : '>');
     for (;;) {
-        if (!ensure(3)) {
-            if (m_end - m_pos < 3)
-                return fail(unexpectedEnd);
-        }
+        if (!ensure(need) && m_end - m_pos < need)
+            return fail(unexpectedEnd);
         const uint c = m_data[m_pos].unicode();
-        if (c == '-' && m_data[m_pos + 1] == QLatin1Char('-')) {
-            if (m_data[m_pos + 2] != QLatin1Char('>'))
+        if (c == uint(first.unicode()) && m_data[m_pos + 1] == second) {
+            if (comment && m_data[m_pos + 2] != QLatin1Char('>'))
                 return fail(invalidComment);
-            m_pos += 3;
+            m_pos += need;
             return true;
         }
         if (isHighSurrogate(c)) {
@@ -479,6 +481,12 @@ bool XmlReader::parseComment()
     }
 }
 
+bool XmlReader::parseComment()
+{
+    m_pos += 4; // "<!--"
+    return skipMarkup(true);
+}
+
 bool XmlReader::parseProcessingInstruction()
 {
     m_pos += 2; // "<?"
@@ -487,26 +495,7 @@ bool XmlReader::parseProcessingInstruction()
         return false;
     if (target.compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
         return fail(misplacedDeclaration);
-    for (;;) {
-        if (!ensure(2)) {
-            if (m_end - m_pos < 2)
-                return fail(unexpectedEnd);
-        }
-        const uint c = m_data[m_pos].unicode();
-        if (c == '?' && m_data[m_pos + 1] == QLatin1Char('>')) {
-            m_pos += 2;
-            return true;
-        }
-        if (isHighSurrogate(c)) {
-            if (!QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
-                return fail(invalidCharacter);
-            m_pos += 2;
-            continue;
-        }
-        if (!isPlain(ushort(c)) && c != '<' && c != '&' && c != ']' && c != '\r')
-            return fail(invalidCharacter);
-        ++m_pos;
-    }
+    return skipMarkup(false);
 }
 
 bool XmlReader::parseCData(QString* out)

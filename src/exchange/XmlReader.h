@@ -109,6 +109,7 @@ private:
     bool parseAttributeValue(QString* value);
     bool parseAttributes(bool root, bool* empty);
     bool parseEndTag(const QString& name);
+    bool skipMarkup(bool comment);
     bool parseComment();
     bool parseProcessingInstruction();
     bool parseCData(QString* out);
