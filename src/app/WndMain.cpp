@@ -186,7 +186,7 @@ void WndMain::slotExport()
     if (!action)
         return;
     const int code = action->data().toInt();
-    if (code != 0)
+    if (code != kindCode(RecordKind::Undef))
         DelegateBrowser(m_tabManager, this).exportXml(code);
 }
 

@@ -116,10 +116,10 @@ QAction* WndMainDesigner::addItem(QMenu* menu, const QString& text, const QKeySe
     return action;
 }
 
-void WndMainDesigner::addExportItem(QMenu* menu, const QString& text, const QKeySequence& key, int code)
+void WndMainDesigner::addExportItem(QMenu* menu, const QString& text, const QKeySequence& key, RecordKind kind)
 {
     QAction* action = addItem(menu, text, key, &WndMainDesigner::slotExport);
-    action->setData(code);
+    action->setData(kindCode(kind));
 }
 
 } // namespace Vexal

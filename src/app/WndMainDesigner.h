@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RecordKind.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -201,7 +203,7 @@ private:
     // slot; a null slot leaves the item unconnected.
     QAction* addItem(QMenu* menu, const QString& text, const QKeySequence& key, Slot slot);
     // A File > Export item carrying its export type code.
-    void addExportItem(QMenu* menu, const QString& text, const QKeySequence& key, int code);
+    void addExportItem(QMenu* menu, const QString& text, const QKeySequence& key, RecordKind kind);
 };
 
 } // namespace Vexal

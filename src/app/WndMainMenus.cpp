@@ -12,6 +12,7 @@ namespace Vexal {
 using M = LocaleMenu;
 using K = UtilKeySequence;
 using W = WndMainDesigner;
+using R = RecordKind;
 
 QMenu* WndMainDesigner::createFileMenu()
 {
@@ -45,65 +46,65 @@ QMenu* WndMainDesigner::createExportMenu()
 QMenu* WndMainDesigner::createExportBrowserMenu()
 {
     auto* menu = new QMenu(M::exportWebBrowserMenu(), this);
-    addExportItem(menu, M::exportHistory(), K::exportHistory(), 1);
-    addExportItem(menu, M::exportBookmarks(), K::exportBookmarks(), 2);
-    addExportItem(menu, M::exportUriShortcuts(), K::exportUriShortcuts(), 3);
+    addExportItem(menu, M::exportHistory(), K::exportHistory(), R::History);
+    addExportItem(menu, M::exportBookmarks(), K::exportBookmarks(), R::Bookmark);
+    addExportItem(menu, M::exportUriShortcuts(), K::exportUriShortcuts(), R::UrlShortcut);
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportToolsMenu()
 {
     auto* menu = new QMenu(M::exportToolsMenu(), this);
-    addExportItem(menu, M::exportOnlineTools(), K::exportOnlineTools(), 21);
-    addExportItem(menu, M::exportPageRankHistory(), K::exportPageRankHistory(), 22);
+    addExportItem(menu, M::exportOnlineTools(), K::exportOnlineTools(), R::OnlineTool);
+    addExportItem(menu, M::exportPageRankHistory(), K::exportPageRankHistory(), R::Rank);
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportWebMenu()
 {
     auto* menu = new QMenu(M::exportWebMenu(), this);
-    addExportItem(menu, M::exportWebsites(), K::exportWebsites(), 13);
+    addExportItem(menu, M::exportWebsites(), K::exportWebsites(), R::Website);
     menu->addSeparator();
-    addExportItem(menu, M::exportMasterAccounts(), K::exportMasterAccounts(), 14);
-    addExportItem(menu, M::exportAccounts(), K::exportAccounts(), 5);
+    addExportItem(menu, M::exportMasterAccounts(), K::exportMasterAccounts(), R::MasterAccount);
+    addExportItem(menu, M::exportAccounts(), K::exportAccounts(), R::Account);
     menu->addSeparator();
-    addExportItem(menu, M::exportLoginTemplates(), K::exportLoginTemplates(), 23);
-    addExportItem(menu, M::exportRegistrationTemplates(), K::exportRegistrationTemplates(), 24);
+    addExportItem(menu, M::exportLoginTemplates(), K::exportLoginTemplates(), R::LoginTemplate);
+    addExportItem(menu, M::exportRegistrationTemplates(), K::exportRegistrationTemplates(), R::RegistrationTemplate);
     menu->addSeparator();
-    addExportItem(menu, M::exportDirectoryTemplates(), K::exportDirectoryTemplates(), 25);
-    addExportItem(menu, M::exportSocialBookmarkTemplates(), K::exportSocialBookmarkTemplates(), 26);
-    addExportItem(menu, M::exportArticleTemplates(), K::exportArticleTemplates(), 27);
+    addExportItem(menu, M::exportDirectoryTemplates(), K::exportDirectoryTemplates(), R::DirectoryTemplate);
+    addExportItem(menu, M::exportSocialBookmarkTemplates(), K::exportSocialBookmarkTemplates(), R::SocialBookmarkTemplate);
+    addExportItem(menu, M::exportArticleTemplates(), K::exportArticleTemplates(), R::ArticleTemplate);
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportProjectMenu()
 {
     auto* menu = new QMenu(M::exportProjectMenu(), this);
-    addExportItem(menu, M::exportProjects(), K::exportProjects(), 4);
+    addExportItem(menu, M::exportProjects(), K::exportProjects(), R::Project);
     menu->addSeparator();
-    addExportItem(menu, M::exportArticles(), K::exportArticles(), 8);
-    addExportItem(menu, M::exportSpunArticles(), K::exportSpunArticles(), 9);
+    addExportItem(menu, M::exportArticles(), K::exportArticles(), R::Article);
+    addExportItem(menu, M::exportSpunArticles(), K::exportSpunArticles(), R::SpunArticle);
     menu->addSeparator();
-    addExportItem(menu, M::exportDirectories(), K::exportDirectories(), 6);
-    addExportItem(menu, M::exportSocialBookmarks(), K::exportSocialBookmarks(), 7);
+    addExportItem(menu, M::exportDirectories(), K::exportDirectories(), R::Directory);
+    addExportItem(menu, M::exportSocialBookmarks(), K::exportSocialBookmarks(), R::SocialBookmark);
     menu->addSeparator();
-    addExportItem(menu, M::exportCategories(), K::exportCategories(), 10);
-    addExportItem(menu, M::exportWords(), K::exportWords(), 12);
-    addExportItem(menu, M::exportSynonyms(), K::exportSynonyms(), 11);
+    addExportItem(menu, M::exportCategories(), K::exportCategories(), R::Category);
+    addExportItem(menu, M::exportWords(), K::exportWords(), R::Word);
+    addExportItem(menu, M::exportSynonyms(), K::exportSynonyms(), R::Synonym);
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportSystemMenu()
 {
     auto* menu = new QMenu(M::exportSystemMenu(), this);
-    addExportItem(menu, M::exportLanguages(), K::exportLanguages(), 15);
+    addExportItem(menu, M::exportLanguages(), K::exportLanguages(), R::Language);
     menu->addSeparator();
-    addExportItem(menu, M::exportFirstNames(), K::exportFirstNames(), 19);
-    addExportItem(menu, M::exportLastNames(), K::exportLastNames(), 20);
+    addExportItem(menu, M::exportFirstNames(), K::exportFirstNames(), R::FirstName);
+    addExportItem(menu, M::exportLastNames(), K::exportLastNames(), R::LastName);
     menu->addSeparator();
-    addExportItem(menu, M::exportCountries(), K::exportCountries(), 18);
-    addExportItem(menu, M::exportCities(), K::exportCities(), 17);
-    addExportItem(menu, M::exportAddresses(), K::exportAddresses(), 16);
+    addExportItem(menu, M::exportCountries(), K::exportCountries(), R::Country);
+    addExportItem(menu, M::exportCities(), K::exportCities(), R::City);
+    addExportItem(menu, M::exportAddresses(), K::exportAddresses(), R::Address);
     return menu;
 }
 

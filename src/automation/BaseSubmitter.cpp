@@ -129,7 +129,7 @@ void BaseSubmitter::refresh()
         QObject holder;
         const DBWebsite* website = findPageWebsite(&holder);
         if (!website) {
-            selectType(4);
+            selectType(WebsiteType::Email);
             loadWebsites(-1);
         } else {
             selectType(DBWebsite::firstType(website->type()));

@@ -1,6 +1,8 @@
 #include "automation/BaseTypeTemplateTable.h"
 
 #include "core/DBSql.h"
+#include "data/DBColumn.h"
+#include "data/WebsiteType.h"
 #include "texts/LocaleBaseWidget.h"
 #include "views/SqlFilter.h"
 
@@ -24,7 +26,7 @@ BaseTypeTemplateTable::BaseTypeTemplateTable(SyncManager* syncManager, QWidget* 
 void BaseTypeTemplateTable::addFixedFilters()
 {
     BaseTable::addFixedFilters();
-    m_typeFilter = addFixedFilter(1, SqlFilter::NotEqual, typeCondition(4), 0);
+    m_typeFilter = addFixedFilter(DBColumn::KindInteger, SqlFilter::NotEqual, typeCondition(WebsiteType::Email), 0);
     if (m_typeFilter)
         m_typeFilter->setHeader(LocaleBaseWidget::type());
 }

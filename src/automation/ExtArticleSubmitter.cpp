@@ -20,7 +20,7 @@
 namespace Vexal {
 
 namespace {
-const int articlesType = 8;
+const int articlesType = WebsiteType::Articles;
 }
 
 ExtArticleSubmitter::ExtArticleSubmitter(QWidget* parent)

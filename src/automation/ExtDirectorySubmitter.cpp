@@ -17,7 +17,7 @@
 namespace Vexal {
 
 namespace {
-const int directoriesType = 32;
+const int directoriesType = WebsiteType::Directories;
 }
 
 ExtDirectorySubmitter::ExtDirectorySubmitter(QWidget* parent)

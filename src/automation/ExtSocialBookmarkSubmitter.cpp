@@ -17,7 +17,7 @@
 namespace Vexal {
 
 namespace {
-const int socialBookmarksType = 128;
+const int socialBookmarksType = WebsiteType::SocialBookmarks;
 }
 
 ExtSocialBookmarkSubmitter::ExtSocialBookmarkSubmitter(QWidget* parent)

@@ -1,6 +1,7 @@
 #include "content/WidSpinnedArticleTable.h"
 
 #include "core/DBSql.h"
+#include "data/DBColumn.h"
 #include "views/SqlFilter.h"
 
 namespace Vexal {
@@ -13,7 +14,7 @@ WidSpinnedArticleTable::WidSpinnedArticleTable(SyncManager* syncManager, QWidget
 void WidSpinnedArticleTable::addFixedFilters()
 {
     BaseTable::addFixedFilters();
-    m_articleFilter = addFixedFilter(1, SqlFilter::Equal, DBSql::colArticleID(), m_articleId);
+    m_articleFilter = addFixedFilter(DBColumn::KindInteger, SqlFilter::Equal, DBSql::colArticleID(), m_articleId);
     m_articleFilter->setEnabled(m_articleId != -1);
 }
 

@@ -2,6 +2,7 @@
 
 #include "content/ContentCommands.h"
 #include "core/DBSql.h"
+#include "data/DBColumn.h"
 #include "texts/LocaleArticle.h"
 #include "views/SqlFilter.h"
 
@@ -28,7 +29,7 @@ void WidSynonymTable::addMenuItems()
 void WidSynonymTable::addFixedFilters()
 {
     BaseTable::addFixedFilters();
-    m_wordFilter = addFixedFilter(1, SqlFilter::Equal, DBSql::colWordID(), m_wordId);
+    m_wordFilter = addFixedFilter(DBColumn::KindInteger, SqlFilter::Equal, DBSql::colWordID(), m_wordId);
 }
 
 void WidSynonymTable::setWordId(int wordId)

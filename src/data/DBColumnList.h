@@ -29,7 +29,9 @@ public:
     // Appends ID, Name and Comments made from the seed.
     void addCommonColumns(DBColumn* seed, bool hideName);
 
-    // The default sets; each is called only on an empty list.
+    // The default set `which`; called only on an empty list. The named
+    // adders below are this with their set.
+    void addDefaultColumns(DBDefaultColumns::Set which);
     void addBookmarkColumns();
     void addProjectColumns();
     void addHistoryColumns();
@@ -56,8 +58,6 @@ public:
     void addAddressColumns();
 
 private:
-    void addDefaultColumns(DBDefaultColumns::Set which);
-
     QString m_widgetId;
 };
 

@@ -146,7 +146,7 @@ void DBWebsite::setApr(int apr)
 
 int DBWebsite::firstType(int flags)
 {
-    for (int flag = 2; flag <= 256; flag <<= 1) {
+    for (int flag = WebsiteType::lowest; flag <= WebsiteType::highest; flag <<= 1) {
         if (flags & flag)
             return flag;
     }
@@ -156,21 +156,21 @@ int DBWebsite::firstType(int flags)
 QString DBWebsite::typeText(int flag)
 {
     switch (flag) {
-    case 2:
+    case WebsiteType::UserDefined:
         return LocaleWidgets::typeUserDefined();
-    case 4:
+    case WebsiteType::Email:
         return LocaleWidgets::typeEmail();
-    case 8:
+    case WebsiteType::Articles:
         return LocaleWidgets::typeArticles();
-    case 16:
+    case WebsiteType::Blogs:
         return LocaleWidgets::typeBlogs();
-    case 32:
+    case WebsiteType::Directories:
         return LocaleWidgets::typeDirectories();
-    case 64:
+    case WebsiteType::Forums:
         return LocaleWidgets::typeForums();
-    case 128:
+    case WebsiteType::SocialBookmarks:
         return LocaleWidgets::typeSocialBookmarks();
-    case 256:
+    case WebsiteType::VideoDirectories:
         return LocaleWidgets::typeVideoDirectories();
     default:
         return LocaleWidgets::typeUndefined();

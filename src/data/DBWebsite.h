@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DBBase.h"
+#include "data/WebsiteType.h"
 
 namespace Vexal {
 
@@ -46,7 +47,7 @@ public:
     void setGpr(int gpr);
     void setApr(int apr);
 
-    // The lowest of the type flags 2, 4, ..., 256 set in flags; 0 when none.
+    // The lowest WebsiteType flag set in flags; 0 when none.
     static int firstType(int flags);
     // The name of one type flag; "Undefined" for anything else.
     static QString typeText(int flag);

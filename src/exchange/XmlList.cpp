@@ -45,116 +45,93 @@ XmlList::XmlList(int typeCode, QObject* parent)
 {
 }
 
+namespace {
+
+template <class T>
+XmlBase* make(QObject* parent)
+{
+    return new T(parent);
+}
+
+} // namespace
+
+const std::vector<XmlKind>& XmlList::kinds()
+{
+    static const std::vector<XmlKind> table = {
+        {RecordKind::History, &DBSql::tableHistory, &LocaleInstance::history, &make<XmlHistory>},
+        {RecordKind::Bookmark, &DBSql::tableBookmark, &LocaleInstance::bookmarks, &make<XmlBookmark>},
+        {RecordKind::UrlShortcut, &DBSql::tableUrlShortcut, &LocaleInstance::shortcuts, &make<XmlUrlShortcut>},
+        {RecordKind::Project, &DBSql::tableProject, &LocaleInstance::projects, &make<XmlProject>},
+        {RecordKind::Account, &DBSql::tableAccount, &LocaleInstance::accounts, &make<XmlAccount>},
+        {RecordKind::Directory, &DBSql::tableDirectory, &LocaleInstance::directories, &make<XmlDirectory>},
+        {RecordKind::SocialBookmark, &DBSql::tableSocialBookmark,
+          &LocaleInstance::socialBookmarks, &make<XmlSocialBookmark>},
+        {RecordKind::Article, &DBSql::tableArticle, &LocaleInstance::articles, &make<XmlArticle>},
+        {RecordKind::SpunArticle, &DBSql::tableSpunArticle, &LocaleInstance::spunArticles, &make<XmlSpinnedArticle>},
+        {RecordKind::Category, &DBSql::tableCategory, &LocaleInstance::categories, &make<XmlCategory>},
+        {RecordKind::Synonym, &DBSql::tableSynonym, &LocaleInstance::synonyms, &make<XmlSynonym>},
+        {RecordKind::Word, &DBSql::tableWord, &LocaleInstance::words, &make<XmlWord>},
+        {RecordKind::Website, &DBSql::tableWebsite, &LocaleInstance::websites, &make<XmlWebsite>},
+        {RecordKind::MasterAccount, &DBSql::tableMasterAccount,
+          &LocaleInstance::masterAccounts, &make<XmlMasterAccount>},
+        {RecordKind::Language, &DBSql::tableLanguage, &LocaleInstance::languages, &make<XmlLanguage>},
+        {RecordKind::Address, &DBSql::tableAddress, &LocaleInstance::addresses, &make<XmlAddress>},
+        {RecordKind::City, &DBSql::tableCity, &LocaleInstance::cities, &make<XmlCity>},
+        {RecordKind::Country, &DBSql::tableCountry, &LocaleInstance::countries, &make<XmlCountry>},
+        {RecordKind::FirstName, &DBSql::tableFirstName, &LocaleInstance::firstNames, &make<XmlFirstName>},
+        {RecordKind::LastName, &DBSql::tableLastName, &LocaleInstance::lastNames, &make<XmlLastName>},
+        {RecordKind::OnlineTool, &DBSql::tableOnlineTool, &LocaleInstance::onlineTools, &make<XmlOnlineTool>},
+        {RecordKind::Rank, &DBSql::tableRank, &LocaleInstance::ranks, &make<XmlRank>},
+        {RecordKind::LoginTemplate, &DBSql::tableLoginTemplate,
+          &LocaleInstance::loginTemplates, &make<XmlLoginTemplate>},
+        {RecordKind::RegistrationTemplate, &DBSql::tableRegistrationTemplate,
+          &LocaleInstance::registrationTemplates, &make<XmlRegistrationTemplate>},
+        {RecordKind::DirectoryTemplate, &DBSql::tableDirectoryTemplate,
+          &LocaleInstance::directoryTemplates, &make<XmlDirectoryTemplate>},
+        {RecordKind::SocialBookmarkTemplate, &DBSql::tableSocialBookmarkTemplate,
+          &LocaleInstance::socialBookmarkTemplates, &make<XmlSocialBookmarkTemplate>},
+        {RecordKind::ArticleTemplate, &DBSql::tableArticleTemplate,
+          &LocaleInstance::articleTemplates, &make<XmlArticleTemplate>},
+    };
+    return table;
+}
+
+const XmlKind* XmlList::kindOf(int typeCode)
+{
+    for (const XmlKind& kind : kinds()) {
+        if (kindCode(kind.kind) == typeCode)
+            return &kind;
+    }
+    return nullptr;
+}
+
 XmlBase* XmlList::create(int typeCode, QObject* parent)
 {
-    switch (typeCode) {
-    case 1: return new XmlHistory(parent);
-    case 2: return new XmlBookmark(parent);
-    case 3: return new XmlUrlShortcut(parent);
-    case 4: return new XmlProject(parent);
-    case 5: return new XmlAccount(parent);
-    case 6: return new XmlDirectory(parent);
-    case 7: return new XmlSocialBookmark(parent);
-    case 8: return new XmlArticle(parent);
-    case 9: return new XmlSpinnedArticle(parent);
-    case 10: return new XmlCategory(parent);
-    case 11: return new XmlSynonym(parent);
-    case 12: return new XmlWord(parent);
-    case 13: return new XmlWebsite(parent);
-    case 14: return new XmlMasterAccount(parent);
-    case 15: return new XmlLanguage(parent);
-    case 16: return new XmlAddress(parent);
-    case 17: return new XmlCity(parent);
-    case 18: return new XmlCountry(parent);
-    case 19: return new XmlFirstName(parent);
-    case 20: return new XmlLastName(parent);
-    case 21: return new XmlOnlineTool(parent);
-    case 22: return new XmlRank(parent);
-    case 23: return new XmlLoginTemplate(parent);
-    case 24: return new XmlRegistrationTemplate(parent);
-    case 25: return new XmlDirectoryTemplate(parent);
-    case 26: return new XmlSocialBookmarkTemplate(parent);
-    case 27: return new XmlArticleTemplate(parent);
-    default: return nullptr;
-    }
+    const XmlKind* kind = kindOf(typeCode);
+    return kind ? kind->create(parent) : nullptr;
 }
 
 QString XmlList::tableOfCode(int typeCode)
 {
-    switch (typeCode) {
-    case 1: return DBSql::tableHistory();
-    case 2: return DBSql::tableBookmark();
-    case 3: return DBSql::tableUrlShortcut();
-    case 4: return DBSql::tableProject();
-    case 5: return DBSql::tableAccount();
-    case 6: return DBSql::tableDirectory();
-    case 7: return DBSql::tableSocialBookmark();
-    case 8: return DBSql::tableArticle();
-    case 9: return DBSql::tableSpunArticle();
-    case 10: return DBSql::tableCategory();
-    case 11: return DBSql::tableSynonym();
-    case 12: return DBSql::tableWord();
-    case 13: return DBSql::tableWebsite();
-    case 14: return DBSql::tableMasterAccount();
-    case 15: return DBSql::tableLanguage();
-    case 16: return DBSql::tableAddress();
-    case 17: return DBSql::tableCity();
-    case 18: return DBSql::tableCountry();
-    case 19: return DBSql::tableFirstName();
-    case 20: return DBSql::tableLastName();
-    case 21: return DBSql::tableOnlineTool();
-    case 22: return DBSql::tableRank();
-    case 23: return DBSql::tableLoginTemplate();
-    case 24: return DBSql::tableRegistrationTemplate();
-    case 25: return DBSql::tableDirectoryTemplate();
-    case 26: return DBSql::tableSocialBookmarkTemplate();
-    case 27: return DBSql::tableArticleTemplate();
-    default: return QString();
-    }
+    const XmlKind* kind = kindOf(typeCode);
+    return kind ? kind->table() : QString();
 }
 
 QString XmlList::titleOfCode(int typeCode)
 {
-    switch (typeCode) {
-    case 0: return LocaleThread::undef();
-    case 1: return LocaleInstance::history();
-    case 2: return LocaleInstance::bookmarks();
-    case 3: return LocaleInstance::shortcuts();
-    case 4: return LocaleInstance::projects();
-    case 5: return LocaleInstance::accounts();
-    case 6: return LocaleInstance::directories();
-    case 7: return LocaleInstance::socialBookmarks();
-    case 8: return LocaleInstance::articles();
-    case 9: return LocaleInstance::spunArticles();
-    case 10: return LocaleInstance::categories();
-    case 11: return LocaleInstance::synonyms();
-    case 12: return LocaleInstance::words();
-    case 13: return LocaleInstance::websites();
-    case 14: return LocaleInstance::masterAccounts();
-    case 15: return LocaleInstance::languages();
-    case 16: return LocaleInstance::addresses();
-    case 17: return LocaleInstance::cities();
-    case 18: return LocaleInstance::countries();
-    case 19: return LocaleInstance::firstNames();
-    case 20: return LocaleInstance::lastNames();
-    case 21: return LocaleInstance::onlineTools();
-    case 22: return LocaleInstance::ranks();
-    case 23: return LocaleInstance::loginTemplates();
-    case 24: return LocaleInstance::registrationTemplates();
-    case 25: return LocaleInstance::directoryTemplates();
-    case 26: return LocaleInstance::socialBookmarkTemplates();
-    case 27: return LocaleInstance::articleTemplates();
-    default: return QString();
-    }
+    if (typeCode == kindCode(RecordKind::Undef))
+        return LocaleThread::undef();
+    const XmlKind* kind = kindOf(typeCode);
+    return kind ? kind->title() : QString();
 }
 
 int XmlList::codeOfTable(const QString& table)
 {
-    for (int code = CodeFirst; code <= CodeLast; ++code) {
-        if (QString::compare(table, tableOfCode(code), Qt::CaseInsensitive) == 0)
-            return code;
+    for (const XmlKind& kind : kinds()) {
+        if (QString::compare(table, kind.table(), Qt::CaseInsensitive) == 0)
+            return kindCode(kind.kind);
     }
-    return CodeUndef;
+    return kindCode(RecordKind::Undef);
 }
 
 XmlBase* XmlList::createItem()
@@ -218,7 +195,7 @@ bool XmlList::load()
         return false;
     }
 
-    if (m_typeCode == CodeUrlShortcut && m_items.isEmpty()) {
+    if (m_typeCode == kindCode(RecordKind::UrlShortcut) && m_items.isEmpty()) {
         DBUrlShortcutList defaults;
         defaults.appendDefaults();
         for (int i = 0; i < defaults.count(); ++i)
@@ -252,7 +229,7 @@ bool XmlList::scan(const std::function<bool(XmlBase*)>& visit)
         return false;
     }
 
-    if (m_typeCode == CodeUrlShortcut && !any) {
+    if (m_typeCode == kindCode(RecordKind::UrlShortcut) && !any) {
         DBUrlShortcutList defaults;
         defaults.appendDefaults();
         for (int i = 0; i < defaults.count(); ++i) {

@@ -4,13 +4,26 @@
 #include <QObject>
 #include <QString>
 
+#include "core/RecordKind.h"
+
 #include <functional>
+#include <vector>
 
 class QSqlQuery;
 
 namespace Vexal {
 
 class XmlBase;
+
+// One exchanged record kind: its table (the file's "Table" attribute), the
+// name that fills "Export %1", and the Xml class that reads and writes it.
+struct XmlKind
+{
+    RecordKind kind;
+    QString (*table)();
+    QString (*title)();
+    XmlBase* (*create)(QObject* parent);
+};
 
 // All rows of one record kind as Xml objects, for export. The kinds are
 // numbered by their type codes 1 to 27 (0 is "Undef"); the static table
@@ -19,7 +32,11 @@ class XmlList : public QObject
 {
     Q_OBJECT
 public:
-    enum { CodeUndef = 0, CodeFirst = 1, CodeUrlShortcut = 3, CodeLast = 27 };
+    // Every exchanged kind, in type-code order: the import matches table
+    // names in this order.
+    static const std::vector<XmlKind>& kinds();
+    // The entry of a code; null outside 1 to 27.
+    static const XmlKind* kindOf(int typeCode);
 
     explicit XmlList(int typeCode, QObject* parent = nullptr);
 

@@ -14,7 +14,7 @@
 namespace Vexal {
 
 namespace {
-constexpr int defaultType = 4; // Email
+constexpr int defaultType = WebsiteType::Email;
 }
 
 WidAccountEditor::WidAccountEditor(QWidget* parent)

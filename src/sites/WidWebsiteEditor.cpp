@@ -15,7 +15,7 @@
 namespace Vexal {
 
 namespace {
-constexpr int defaultType = 4; // Email
+constexpr int defaultType = WebsiteType::Email;
 
 QString bareHost(QString host)
 {

@@ -1,6 +1,7 @@
 #include "sites/WidWebsiteTable.h"
 
 #include "core/DBSql.h"
+#include "data/DBColumn.h"
 #include "sites/SiteCommands.h"
 #include "texts/LocaleWebsite.h"
 #include "views/SqlFilter.h"
@@ -44,7 +45,7 @@ void WidWebsiteTable::addMenuItems()
 
 void WidWebsiteTable::addFixedFilters()
 {
-    m_typeFilter = addFixedFilter(1, SqlFilter::NotEqual, DBSql::colType(), 0);
+    m_typeFilter = addFixedFilter(DBColumn::KindInteger, SqlFilter::NotEqual, DBSql::colType(), 0);
     m_typeFilter->setEnabled(false);
 }
 

@@ -7,7 +7,7 @@
 namespace Vexal {
 
 namespace {
-constexpr int startType = 4; // Email
+constexpr int startType = WebsiteType::Email;
 }
 
 WidWebsiteTree::WidWebsiteTree(SyncManager* syncManager, QWidget* parent)

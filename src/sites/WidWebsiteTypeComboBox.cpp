@@ -12,7 +12,9 @@ WidWebsiteTypeComboBox::WidWebsiteTypeComboBox(QWidget* parent)
 
 QList<int> WidWebsiteTypeComboBox::typeOrder()
 {
-    return {4, 2, 8, 16, 32, 64, 128, 256};
+    using T = WebsiteType::Flag;
+    return {T::Email,       T::UserDefined, T::Articles,        T::Blogs,
+            T::Directories, T::Forums,      T::SocialBookmarks, T::VideoDirectories};
 }
 
 void WidWebsiteTypeComboBox::fill()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/WebsiteType.h"
+
 #include <QComboBox>
 
 namespace Vexal {

@@ -30,35 +30,6 @@ namespace Vexal {
 
 namespace {
 
-// The default column sets of DBColumnList, in the order of DBDefaultColumns::Set.
-using DefaultAdder = void (DBColumnList::*)();
-const DefaultAdder defaultAdders[DBDefaultColumns::SetCount] = {
-    &DBColumnList::addBookmarkColumns,
-    &DBColumnList::addProjectColumns,
-    &DBColumnList::addHistoryColumns,
-    &DBColumnList::addSynonymColumns,
-    &DBColumnList::addSpinnedArticleColumns,
-    &DBColumnList::addArticleColumns,
-    &DBColumnList::addCategoryColumns,
-    &DBColumnList::addSocialBookmarkColumns,
-    &DBColumnList::addAccountColumns,
-    &DBColumnList::addWebsiteColumns,
-    &DBColumnList::addMasterAccountColumns,
-    &DBColumnList::addSocialBookmarkTemplateColumns,
-    &DBColumnList::addRegistrationTemplateColumns,
-    &DBColumnList::addLoginTemplateColumns,
-    &DBColumnList::addDirectoryTemplateColumns,
-    &DBColumnList::addArticleTemplateColumns,
-    &DBColumnList::addDirectoryColumns,
-    &DBColumnList::addRankColumns,
-    &DBColumnList::addUrlShortcutColumns,
-    &DBColumnList::addFirstNameColumns,
-    &DBColumnList::addLastNameColumns,
-    &DBColumnList::addCountryColumns,
-    &DBColumnList::addCityColumns,
-    &DBColumnList::addAddressColumns,
-};
-
 // No row matches before the first load.
 const QString noRows = QStringLiteral("1 = 2");
 
@@ -304,8 +275,8 @@ void BaseTable::initColumns()
         reportListError(columns);
         return;
     }
-    if (columns->count() == 0 && defaultAdders[m_columnSet])
-        (columns->*defaultAdders[m_columnSet])();
+    if (columns->count() == 0)
+        columns->addDefaultColumns(m_columnSet);
 }
 
 void BaseTable::createModel()

@@ -112,13 +112,11 @@ private slots:
         {
             TestDatabase source;
             QVERIFY(source.isOpen());
-            for (int code = XmlList::CodeFirst; code <= XmlList::CodeLast; ++code) {
+            for (int code = kindCode(firstRecordKind); code <= kindCode(lastRecordKind); ++code) {
                 std::unique_ptr<XmlBase> kind(XmlList::create(code, nullptr));
                 if (!kind)
                     continue;
                 const QString table = kind->tableName();
-                QCOMPARE(table, XmlList::tableOfCode(code));
-                QCOMPARE(XmlList::codeOfTable(table.toUpper()), code);
                 QVERIFY2(seedRow(table, false) && seedRow(table, true), qPrintable(table));
                 ThreadXmlExport job(code, exchange.path());
                 QVERIFY(runJob(job));

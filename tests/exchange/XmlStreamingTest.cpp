@@ -149,7 +149,7 @@ private slots:
     {
         TestDatabase db;
         QTemporaryDir folder;
-        for (int code = XmlList::CodeFirst; code <= XmlList::CodeLast; ++code) {
+        for (int code = kindCode(firstRecordKind); code <= kindCode(lastRecordKind); ++code) {
             const QString table = XmlList::tableOfCode(code);
             QVERIFY2(seedRows(table), qPrintable(table));
             XmlList list(code);
