@@ -9,6 +9,8 @@
 #include "data/DBDirectoryList.h"
 #include "data/DBMasterAccount.h"
 #include "data/DBMasterAccountList.h"
+#include "data/DBProject.h"
+#include "data/DBProjectList.h"
 #include "data/DBSocialBookmark.h"
 #include "data/DBSocialBookmarkList.h"
 #include "core/DBSql.h"
@@ -53,6 +55,7 @@ private slots:
     void masterAccountsAllOrActive();
     void categoriesUnderMaster();
     void projectListsAndFirstOrCreate();
+    void typedAccessIsCheckedAndNeverCasts();
 };
 
 void TypedListTest::websitesByTypeFlags()
@@ -155,8 +158,6 @@ void TypedListTest::accountListModes()
     QCOMPARE(ofProject.whereText(), QStringLiteral("ProjectID = 3"));
     QVERIFY(ofProject.load());
     QCOMPARE(ofProject.count(), 2);
-    QVERIFY(!ofProject.at(2));
-    QVERIFY(!ofProject.at(-1));
 
     DBAccountList missing(3, 99);
     QVERIFY(missing.load());
@@ -211,7 +212,6 @@ void TypedListTest::categoriesUnderMaster()
     DBCategoryList all;
     QVERIFY(all.load());
     QCOMPARE(all.count(), 3);
-    QVERIFY(!all.findById(9999));
 }
 
 void TypedListTest::projectListsAndFirstOrCreate()
@@ -244,6 +244,37 @@ void TypedListTest::projectListsAndFirstOrCreate()
     DBWebsite* site = sites.firstOrCreate();
     QCOMPARE(site->type(), 8);
     QCOMPARE(DBStateProbe::state(site), int(DBBase::StateNew));
+}
+
+// Every list class gets at() and findById() from one place; one list stands
+// for all of them.
+void TypedListTest::typedAccessIsCheckedAndNeverCasts()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    for (const QString& name : {QStringLiteral("one"), QStringLiteral("two")}) {
+        DBProject project;
+        project.setName(name);
+        QVERIFY2(project.save(), qPrintable(project.errorText()));
+    }
+    DBProjectList list(false);
+    QVERIFY(list.load());
+    QCOMPARE(list.count(), 2);
+    QVERIFY(list.at(0));
+    QVERIFY(list.at(1));
+    for (int index : {-1, 2, 1000})
+        QVERIFY2(!list.at(index), qPrintable(QString::number(index)));
+    QCOMPARE(list.findById(list.at(1)->id()), list.at(1));
+    QVERIFY(!list.findById(9999));
+
+    // A record of another class is held but never handed out as a project.
+    auto* stranger = new DBCategory;
+    list.append(stranger);
+    QCOMPARE(list.count(), 3);
+    QCOMPARE(list.DBListBase::at(2), stranger);
+    QVERIFY(!list.at(2));
+    QCOMPARE(stranger->id(), -1);
+    QVERIFY(!list.findById(-1));
 }
 
 TESVAR_TEST(TypedListTest)
