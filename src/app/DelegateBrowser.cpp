@@ -21,12 +21,11 @@ DelegateBrowser::DelegateBrowser(WidTabManager* tabManager, QObject* parent)
 
 void DelegateBrowser::addWebTab(Init* init, bool focus)
 {
+    std::unique_ptr<Init> ownedInit(init);
     WidTabManager* manager = tabManager();
-    if (!manager) {
-        delete init;
+    if (!manager)
         return;
-    }
-    manager->addTab(new WidWebTab(parentWidget()), init, false, focus);
+    manager->addTab(std::make_unique<WidWebTab>(parentWidget()), std::move(ownedInit), false, focus);
 }
 
 void DelegateBrowser::loadHereOrNew(const QUrl& url, bool focus)
@@ -105,19 +104,19 @@ void DelegateBrowser::openPageSource(const QString& title, const QString& html)
     WidTabManager* manager = tabManager();
     if (!manager)
         return;
-    auto* init = new Init(parentWidget());
+    auto init = std::make_unique<Init>(parentWidget());
     init->setTitle(title);
     init->setText(html);
     // There is one page-source tab: an open one is focused and shows the page
     // asked for now, never the source of the page it was first opened for.
     const int open = manager->findTabOfClass(QString::fromLatin1(WidPageSource::staticMetaObject.className()));
     if (auto* source = dynamic_cast<WidPageSource*>(manager->pageAt(open))) {
-        source->setInit(init);
+        source->setInit(init.release());
         manager->refreshTab(open, source, false);
         manager->setCurrentIndex(open);
         return;
     }
-    manager->addTab(new WidPageSource(parentWidget()), init, true, true);
+    manager->addTab(std::make_unique<WidPageSource>(parentWidget()), std::move(init), true, true);
 }
 
 void DelegateBrowser::openFile()

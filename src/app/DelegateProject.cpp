@@ -27,14 +27,14 @@ DelegateProject::DelegateProject(WidTabManager* tabManager, QObject* parent)
 
 void DelegateProject::openJournal(QWidget* journal, Init* init)
 {
+    std::unique_ptr<QWidget> widget(journal);
+    std::unique_ptr<Init> ownedInit(init);
     WidTabManager* manager = tabManager();
-    auto* page = dynamic_cast<BaseTab*>(journal);
-    if (!manager || !page) {
-        delete journal;
-        delete init;
+    auto* page = dynamic_cast<BaseTab*>(widget.get());
+    if (!manager || !page)
         return;
-    }
-    manager->addUniqueTab(page, init);
+    widget.release();
+    manager->addUniqueTab(std::unique_ptr<BaseTab>(page), std::move(ownedInit));
 }
 
 void DelegateProject::openProjects() { openJournal(new WidProjectJournal(parentWidget())); }

@@ -129,8 +129,8 @@ void DelegateTools::openOptions()
     if (!manager)
         return;
     DBOptions* record = options.options();
-    auto* init = new Init(record ? record->id() : -1, parentWidget());
-    manager->addUniqueTab(new WidOptionsEditor(parentWidget()), init);
+    manager->addUniqueTab(std::make_unique<WidOptionsEditor>(parentWidget()),
+                          std::make_unique<Init>(record ? record->id() : -1, parentWidget()));
 }
 
 } // namespace Vexal

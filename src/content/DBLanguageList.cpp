@@ -6,25 +6,9 @@
 namespace Vexal {
 
 DBLanguageList::DBLanguageList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBLanguage(this));
-}
-
-DBLanguage* DBLanguageList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBLanguage*>(DBListBase::at(index));
-}
-
-DBLanguage* DBLanguageList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBLanguage*>(record);
-    }
-    return nullptr;
 }
 
 DBLanguage* DBLanguageList::firstOrCreate()

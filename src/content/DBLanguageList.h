@@ -1,21 +1,17 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "content/DBLanguage.h"
 
 namespace Vexal {
 
-class DBLanguage;
-
 // All languages.
-class DBLanguageList : public DBListBase
+class DBLanguageList : public DBTypedList<DBLanguage>
 {
     Q_OBJECT
 public:
     explicit DBLanguageList(QObject* parent = nullptr);
 
-    // Null outside the list, and when the entry is of another class.
-    DBLanguage* at(int index) const;
-    DBLanguage* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBLanguage* firstOrCreate();
 };

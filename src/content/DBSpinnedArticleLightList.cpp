@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBSpinnedArticleLightList::DBSpinnedArticleLightList(int projectId, QObject* parent)
-    : DBProjectListBase(projectId, parent)
+    : DBTypedList(projectId, parent)
     , m_articleId(-1)
 {
     setPrototype(new DBSpinnedArticleLight(this));
@@ -14,7 +14,7 @@ DBSpinnedArticleLightList::DBSpinnedArticleLightList(int projectId, QObject* par
 }
 
 DBSpinnedArticleLightList::DBSpinnedArticleLightList(int projectId, int articleId, QObject* parent)
-    : DBProjectListBase(projectId, parent)
+    : DBTypedList(projectId, parent)
     , m_articleId(articleId)
 {
     setPrototype(new DBSpinnedArticleLight(this));
@@ -27,22 +27,6 @@ QString DBSpinnedArticleLightList::whereText() const
         return QStringLiteral("%1 = %2 AND %3 = %4")
             .arg(DBSql::colProjectID(), QString::number(projectId()), DBSql::colArticleID(), QString::number(m_articleId));
     return DBProjectListBase::whereText();
-}
-
-DBSpinnedArticleLight* DBSpinnedArticleLightList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBSpinnedArticleLight*>(DBListBase::at(index));
-}
-
-DBSpinnedArticleLight* DBSpinnedArticleLightList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBSpinnedArticleLight*>(record);
-    }
-    return nullptr;
 }
 
 DBSpinnedArticleLight* DBSpinnedArticleLightList::firstOrCreate()

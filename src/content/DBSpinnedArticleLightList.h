@@ -1,14 +1,14 @@
 #pragma once
 
 #include "data/DBProjectListBase.h"
+#include "data/DBTypedList.h"
+#include "content/DBSpinnedArticleLight.h"
 
 namespace Vexal {
 
-class DBSpinnedArticleLight;
-
 // The spun articles of one project, or those of one article in it (light
 // records: ID, Name, Comments, ProjectID).
-class DBSpinnedArticleLightList : public DBProjectListBase
+class DBSpinnedArticleLightList : public DBTypedList<DBSpinnedArticleLight, DBProjectListBase>
 {
     Q_OBJECT
 public:
@@ -19,9 +19,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBSpinnedArticleLight* at(int index) const;
-    DBSpinnedArticleLight* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBSpinnedArticleLight* firstOrCreate();
 

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBSpinnedArticleList::DBSpinnedArticleList(int projectId, QObject* parent)
-    : DBProjectListBase(projectId, parent)
+    : DBTypedList(projectId, parent)
     , m_articleId(-1)
 {
     setPrototype(new DBSpinnedArticle(this));
@@ -14,7 +14,7 @@ DBSpinnedArticleList::DBSpinnedArticleList(int projectId, QObject* parent)
 }
 
 DBSpinnedArticleList::DBSpinnedArticleList(int projectId, int articleId, QObject* parent)
-    : DBProjectListBase(projectId, parent)
+    : DBTypedList(projectId, parent)
     , m_articleId(articleId)
 {
     setPrototype(new DBSpinnedArticle(this));
@@ -27,22 +27,6 @@ QString DBSpinnedArticleList::whereText() const
         return QStringLiteral("%1 = %2 AND %3 = %4")
             .arg(DBSql::colProjectID(), QString::number(projectId()), DBSql::colArticleID(), QString::number(m_articleId));
     return DBProjectListBase::whereText();
-}
-
-DBSpinnedArticle* DBSpinnedArticleList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBSpinnedArticle*>(DBListBase::at(index));
-}
-
-DBSpinnedArticle* DBSpinnedArticleList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBSpinnedArticle*>(record);
-    }
-    return nullptr;
 }
 
 DBSpinnedArticle* DBSpinnedArticleList::firstOrCreate()

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "data/DBProjectListBase.h"
+#include "data/DBTypedList.h"
+#include "content/DBSpinnedArticle.h"
 
 namespace Vexal {
 
-class DBSpinnedArticle;
-
 // The spun articles of one project, or those of one article in it.
-class DBSpinnedArticleList : public DBProjectListBase
+class DBSpinnedArticleList : public DBTypedList<DBSpinnedArticle, DBProjectListBase>
 {
     Q_OBJECT
 public:
@@ -18,9 +18,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBSpinnedArticle* at(int index) const;
-    DBSpinnedArticle* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBSpinnedArticle* firstOrCreate();
 

@@ -17,7 +17,7 @@ QString namePlaceholder()
 } // namespace
 
 DBSynonymList::DBSynonymList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_wordId(-1)
 {
     setPrototype(new DBSynonym(this));
@@ -25,7 +25,7 @@ DBSynonymList::DBSynonymList(QObject* parent)
 }
 
 DBSynonymList::DBSynonymList(int wordId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_wordId(wordId)
 {
     setPrototype(new DBSynonym(this));
@@ -33,7 +33,7 @@ DBSynonymList::DBSynonymList(int wordId, QObject* parent)
 }
 
 DBSynonymList::DBSynonymList(int wordId, const QString& name, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_wordId(wordId)
     , m_name(name)
 {
@@ -58,22 +58,6 @@ void DBSynonymList::bindWhere(QSqlQuery& query) const
 {
     if (filterMode() == ModeName)
         query.bindValue(namePlaceholder(), m_name);
-}
-
-DBSynonym* DBSynonymList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBSynonym*>(DBListBase::at(index));
-}
-
-DBSynonym* DBSynonymList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBSynonym*>(record);
-    }
-    return nullptr;
 }
 
 DBSynonym* DBSynonymList::firstOrCreate()

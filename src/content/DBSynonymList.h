@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "content/DBSynonym.h"
 
 namespace Vexal {
 
-class DBSynonym;
-
 // All synonyms, the synonyms of one word, or one synonym looked up by name.
-class DBSynonymList : public DBListBase
+class DBSynonymList : public DBTypedList<DBSynonym>
 {
     Q_OBJECT
 public:
@@ -22,9 +21,6 @@ public:
     QString whereText() const override;
     void bindWhere(QSqlQuery& query) const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBSynonym* at(int index) const;
-    DBSynonym* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBSynonym* firstOrCreate();
 

@@ -17,7 +17,7 @@ QString namePlaceholder()
 } // namespace
 
 DBWordList::DBWordList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(-1)
 {
     setPrototype(new DBWord(this));
@@ -25,7 +25,7 @@ DBWordList::DBWordList(QObject* parent)
 }
 
 DBWordList::DBWordList(int languageId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(languageId)
 {
     setPrototype(new DBWord(this));
@@ -33,7 +33,7 @@ DBWordList::DBWordList(int languageId, QObject* parent)
 }
 
 DBWordList::DBWordList(int languageId, const QString& name, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(languageId)
     , m_name(name)
 {
@@ -58,22 +58,6 @@ void DBWordList::bindWhere(QSqlQuery& query) const
 {
     if (filterMode() == ModeName)
         query.bindValue(namePlaceholder(), m_name);
-}
-
-DBWord* DBWordList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBWord*>(DBListBase::at(index));
-}
-
-DBWord* DBWordList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBWord*>(record);
-    }
-    return nullptr;
 }
 
 DBWord* DBWordList::firstOrCreate()

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "content/DBWord.h"
 
 namespace Vexal {
 
-class DBWord;
-
 // All words, the words of one language, or one word looked up by name.
-class DBWordList : public DBListBase
+class DBWordList : public DBTypedList<DBWord>
 {
     Q_OBJECT
 public:
@@ -22,9 +21,6 @@ public:
     QString whereText() const override;
     void bindWhere(QSqlQuery& query) const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBWord* at(int index) const;
-    DBWord* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBWord* firstOrCreate();
 

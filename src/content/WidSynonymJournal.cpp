@@ -130,13 +130,13 @@ void WidSynonymJournal::slotReload()
 
 void WidSynonymJournal::openWordEditor(Init* init)
 {
+    std::unique_ptr<Init> ownedInit(init);
     WidTabManager* manager = tabManager();
     if (!manager) {
-        delete init;
         reportInvalidObject(QStringLiteral("tabManager"));
         return;
     }
-    manager->addFocusedTab(new WidWordEditor(this), init);
+    manager->addFocusedTab(std::make_unique<WidWordEditor>(this), std::move(ownedInit));
 }
 
 void WidSynonymJournal::slotAddWord()

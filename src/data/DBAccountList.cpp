@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBAccountList::DBAccountList(int projectId, int websiteId, QObject* parent)
-    : DBProjectListBase(projectId, parent)
+    : DBTypedList(projectId, parent)
     , m_websiteId(websiteId)
 {
     setPrototype(new DBAccount(this));
@@ -14,7 +14,7 @@ DBAccountList::DBAccountList(int projectId, int websiteId, QObject* parent)
 }
 
 DBAccountList::DBAccountList(int projectId, QObject* parent)
-    : DBProjectListBase(projectId, parent)
+    : DBTypedList(projectId, parent)
     , m_websiteId(-1)
 {
     setPrototype(new DBAccount(this));
@@ -30,22 +30,6 @@ QString DBAccountList::whereText() const
             .arg(DBSql::colWebsiteID())
             .arg(m_websiteId);
     return DBProjectListBase::whereText();
-}
-
-DBAccount* DBAccountList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBAccount*>(DBListBase::at(index));
-}
-
-DBAccount* DBAccountList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBAccount*>(record);
-    }
-    return nullptr;
 }
 
 DBAccount* DBAccountList::firstOrCreate()

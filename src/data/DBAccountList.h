@@ -1,13 +1,13 @@
 #pragma once
 
 #include "data/DBProjectListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBAccount.h"
 
 namespace Vexal {
 
-class DBAccount;
-
 // The accounts of a project, or of a project on one website.
-class DBAccountList : public DBProjectListBase
+class DBAccountList : public DBTypedList<DBAccount, DBProjectListBase>
 {
     Q_OBJECT
 public:
@@ -16,9 +16,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is no account.
-    DBAccount* at(int index) const;
-    DBAccount* findById(int id) const;
     // The first account; on an empty list a new unsaved account of the list's
     // project (website not set), appended.
     DBAccount* firstOrCreate();

@@ -7,14 +7,14 @@
 namespace Vexal {
 
 DBBookmarkList::DBBookmarkList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBBookmark(this));
     setFilterMode(ModeAll);
 }
 
 DBBookmarkList::DBBookmarkList(bool visibleOnly, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     Q_UNUSED(visibleOnly);
     setPrototype(new DBBookmark(this));
@@ -36,22 +36,6 @@ QString DBBookmarkList::orderText() const
         return QStringLiteral("ORDER BY %1, %2 LIMIT %3")
             .arg(DBSql::colName(), DBSql::colID(), QString::number(menuLimit));
     return DBListBase::orderText();
-}
-
-DBBookmark* DBBookmarkList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBBookmark*>(DBListBase::at(index));
-}
-
-DBBookmark* DBBookmarkList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBBookmark*>(record);
-    }
-    return nullptr;
 }
 
 DBBookmark* DBBookmarkList::firstOrCreate()

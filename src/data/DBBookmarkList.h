@@ -1,16 +1,15 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBBookmark.h"
 
 class QAction;
 class QMenu;
 
 namespace Vexal {
 
-class DBBookmark;
-
 // All bookmarks, the visible ones, or the entries of the Bookmarks menu.
-class DBBookmarkList : public DBListBase
+class DBBookmarkList : public DBTypedList<DBBookmark>
 {
     Q_OBJECT
 public:
@@ -33,9 +32,6 @@ public:
     QString whereText() const override;
     QString orderText() const override;
 
-    // Null outside the list, and when the entry is no bookmark.
-    DBBookmark* at(int index) const;
-    DBBookmark* findById(int id) const;
     // The first bookmark; on an empty list a new unsaved one, appended.
     DBBookmark* firstOrCreate();
 

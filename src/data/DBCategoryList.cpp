@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBCategoryList::DBCategoryList(int masterId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_masterId(masterId)
 {
     setPrototype(new DBCategory(this));
@@ -14,7 +14,7 @@ DBCategoryList::DBCategoryList(int masterId, QObject* parent)
 }
 
 DBCategoryList::DBCategoryList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_masterId(-1)
 {
     setPrototype(new DBCategory(this));
@@ -26,22 +26,6 @@ QString DBCategoryList::whereText() const
     if (filterMode() == 1)
         return QStringLiteral("%1=%2").arg(DBSql::colMasterID(), QString::number(m_masterId));
     return DBListBase::whereText();
-}
-
-DBCategory* DBCategoryList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBCategory*>(DBListBase::at(index));
-}
-
-DBCategory* DBCategoryList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBCategory*>(record);
-    }
-    return nullptr;
 }
 
 DBCategory* DBCategoryList::firstOrCreate()

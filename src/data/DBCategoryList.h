@@ -1,15 +1,14 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBCategory.h"
 
 #include <QStringList>
 
 namespace Vexal {
 
-class DBCategory;
-
 // All categories, or those under one master category.
-class DBCategoryList : public DBListBase
+class DBCategoryList : public DBTypedList<DBCategory>
 {
     Q_OBJECT
 public:
@@ -18,9 +17,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is no category.
-    DBCategory* at(int index) const;
-    DBCategory* findById(int id) const;
     // The first category; on an empty list a new unsaved one, appended.
     DBCategory* firstOrCreate();
     // The names of all categories in list order.

@@ -8,7 +8,7 @@
 namespace Vexal {
 
 DBColumnList::DBColumnList(const QString& widgetId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_widgetId(widgetId)
 {
     setPrototype(new DBColumn(this));
@@ -19,21 +19,6 @@ QString DBColumnList::whereText() const
     // The identifiers are the program's own constants; quoting keeps any
     // other text from changing the statement.
     return QStringLiteral("%1 = %2").arg(DBSql::colWidgetID(), DBText::quote(m_widgetId));
-}
-
-DBColumn* DBColumnList::at(int index) const
-{
-    return qobject_cast<DBColumn*>(DBListBase::at(index));
-}
-
-DBColumn* DBColumnList::findById(int id) const
-{
-    for (int i = 0; i < count(); ++i) {
-        DBColumn* column = at(i);
-        if (column && column->id() == id)
-            return column;
-    }
-    return nullptr;
 }
 
 int DBColumnList::logicalIndexAt(int visualIndex) const

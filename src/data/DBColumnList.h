@@ -1,16 +1,15 @@
 #pragma once
 
 #include "data/DBDefaultColumns.h"
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBColumn.h"
 
 namespace Vexal {
-
-class DBColumn;
 
 // The saved column layout of one table widget: the rows of "Column" whose
 // WidgetID is the widget's identifier. When nothing is saved, the widget asks
 // for its default set, which is built in memory and stored only on save.
-class DBColumnList : public DBListBase
+class DBColumnList : public DBTypedList<DBColumn>
 {
     Q_OBJECT
 public:
@@ -20,9 +19,6 @@ public:
 
     QString whereText() const override;
 
-    // No range check: the index must be below count().
-    DBColumn* at(int index) const;
-    DBColumn* findById(int id) const;
     // The logical index of the first column at that visual index; 0 when none.
     int logicalIndexAt(int visualIndex) const;
 

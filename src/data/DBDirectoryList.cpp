@@ -5,25 +5,9 @@
 namespace Vexal {
 
 DBDirectoryList::DBDirectoryList(int projectId, QObject* parent)
-    : DBProjectListBase(projectId, parent)
+    : DBTypedList(projectId, parent)
 {
     setPrototype(new DBDirectory(this));
-}
-
-DBDirectory* DBDirectoryList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBDirectory*>(DBListBase::at(index));
-}
-
-DBDirectory* DBDirectoryList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBDirectory*>(record);
-    }
-    return nullptr;
 }
 
 DBDirectory* DBDirectoryList::firstOrCreate()

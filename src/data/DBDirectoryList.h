@@ -1,21 +1,18 @@
 #pragma once
 
 #include "data/DBProjectListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBDirectory.h"
 
 namespace Vexal {
 
-class DBDirectory;
-
 // The directory entries of one project.
-class DBDirectoryList : public DBProjectListBase
+class DBDirectoryList : public DBTypedList<DBDirectory, DBProjectListBase>
 {
     Q_OBJECT
 public:
     explicit DBDirectoryList(int projectId, QObject* parent = nullptr);
 
-    // Null outside the list, and when the entry is of another kind.
-    DBDirectory* at(int index) const;
-    DBDirectory* findById(int id) const;
     // The first record; on an empty list a new unsaved one of the list's project, appended.
     DBDirectory* firstOrCreate();
 };

@@ -7,14 +7,14 @@
 namespace Vexal {
 
 DBHistoryList::DBHistoryList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBHistory(this));
     setFilterMode(ModeAll);
 }
 
 DBHistoryList::DBHistoryList(bool recent, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     Q_UNUSED(recent);
     setPrototype(new DBHistory(this));
@@ -27,22 +27,6 @@ QString DBHistoryList::orderText() const
     if (filterMode() == ModeRecent)
         return QStringLiteral("ORDER BY %1 DESC LIMIT %2").arg(DBSql::colCreateDate(), QString::number(recentLimit));
     return DBListBase::orderText();
-}
-
-DBHistory* DBHistoryList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBHistory*>(DBListBase::at(index));
-}
-
-DBHistory* DBHistoryList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBHistory*>(record);
-    }
-    return nullptr;
 }
 
 DBHistory* DBHistoryList::firstOrCreate()

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBHistory.h"
 
 class QAction;
 class QMenu;
 
 namespace Vexal {
 
-class DBHistory;
-
 // All visits, or the recent ones (the 20 newest).
-class DBHistoryList : public DBListBase
+class DBHistoryList : public DBTypedList<DBHistory>
 {
     Q_OBJECT
 public:
@@ -24,9 +23,6 @@ public:
 
     QString orderText() const override;
 
-    // Null outside the list, and when the entry is no history record.
-    DBHistory* at(int index) const;
-    DBHistory* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBHistory* firstOrCreate();
 

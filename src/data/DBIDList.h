@@ -1,14 +1,13 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBID.h"
 
 namespace Vexal {
 
-class DBID;
-
 // The ids of the rows of any table that satisfy a condition. The caller
 // builds the condition (from column names and numbers) and answers for it.
-class DBIDList : public DBListBase
+class DBIDList : public DBTypedList<DBID>
 {
     Q_OBJECT
 public:
@@ -16,9 +15,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list.
-    DBID* at(int index) const;
-    DBID* findById(int id) const;
     // The first entry; on an empty list a new DBID that is NOT appended.
     DBID* firstOrCreate();
 

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBMasterAccountList::DBMasterAccountList(bool activeOnly, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBMasterAccount(this));
     setFilterMode(activeOnly ? 1 : 0);
@@ -17,22 +17,6 @@ QString DBMasterAccountList::whereText() const
     if (filterMode() == 1)
         return QStringLiteral("%1 = 1").arg(DBSql::colActive());
     return DBListBase::whereText();
-}
-
-DBMasterAccount* DBMasterAccountList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBMasterAccount*>(DBListBase::at(index));
-}
-
-DBMasterAccount* DBMasterAccountList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBMasterAccount*>(record);
-    }
-    return nullptr;
 }
 
 DBMasterAccount* DBMasterAccountList::firstOrCreate()

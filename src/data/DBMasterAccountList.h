@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBMasterAccount.h"
 
 namespace Vexal {
 
-class DBMasterAccount;
-
 // All master accounts, or only the active ones.
-class DBMasterAccountList : public DBListBase
+class DBMasterAccountList : public DBTypedList<DBMasterAccount>
 {
     Q_OBJECT
 public:
@@ -15,9 +14,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is no master account.
-    DBMasterAccount* at(int index) const;
-    DBMasterAccount* findById(int id) const;
     // The first master account; on an empty list a new unsaved one, appended.
     DBMasterAccount* firstOrCreate();
 };

@@ -8,7 +8,7 @@
 namespace Vexal {
 
 DBProjectList::DBProjectList(bool activeOnly, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_activeOnly(activeOnly)
 {
     setPrototype(new DBProject(this));
@@ -16,7 +16,7 @@ DBProjectList::DBProjectList(bool activeOnly, QObject* parent)
 }
 
 DBProjectList::DBProjectList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_activeOnly(false)
 {
     setPrototype(new DBProject(this));
@@ -28,11 +28,6 @@ QString DBProjectList::whereText() const
     if (filterMode() == 1 && m_activeOnly)
         return QStringLiteral("%1 = 1").arg(DBSql::colActive());
     return DBListBase::whereText();
-}
-
-DBProject* DBProjectList::at(int index) const
-{
-    return qobject_cast<DBProject*>(DBListBase::at(index));
 }
 
 DBProject* DBProjectList::ensureDefault()

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBProject.h"
 
 namespace Vexal {
 
-class DBProject;
-
 // All projects, or only the active ones.
-class DBProjectList : public DBListBase
+class DBProjectList : public DBTypedList<DBProject>
 {
     Q_OBJECT
 public:
@@ -16,8 +15,6 @@ public:
 
     QString whereText() const override;
 
-    // The project at a valid index (null when the record there is not a project).
-    DBProject* at(int index) const;
     // The first project; on an empty list a new unsaved, inactive project
     // named "Default" that is appended to the list.
     DBProject* ensureDefault();

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 DBSettingsList::DBSettingsList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBSettings(this));
 }
@@ -15,21 +15,6 @@ DBSettings* DBSettingsList::firstOrCreate()
     if (count() == 0)
         append(new DBSettings(this));
     return at(0);
-}
-
-DBSettings* DBSettingsList::at(int index) const
-{
-    return qobject_cast<DBSettings*>(DBListBase::at(index));
-}
-
-DBSettings* DBSettingsList::findById(int id) const
-{
-    for (int i = 0; i < count(); ++i) {
-        DBSettings* settings = at(i);
-        if (settings && settings->id() == id)
-            return settings;
-    }
-    return nullptr;
 }
 
 } // namespace Vexal

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBSettings.h"
 
 namespace Vexal {
 
-class DBSettings;
-
 // All rows of the single-row table "Settings".
-class DBSettingsList : public DBListBase
+class DBSettingsList : public DBTypedList<DBSettings>
 {
     Q_OBJECT
 public:
@@ -17,9 +16,6 @@ public:
     // appended and returned, unsaved (the first save inserts it). Null when
     // the first entry is not a DBSettings.
     DBSettings* firstOrCreate();
-    // No range check: the index must be below count().
-    DBSettings* at(int index) const;
-    DBSettings* findById(int id) const;
 };
 
 } // namespace Vexal

@@ -1,21 +1,18 @@
 #pragma once
 
 #include "data/DBProjectListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBSocialBookmark.h"
 
 namespace Vexal {
 
-class DBSocialBookmark;
-
 // The social bookmarks of one project.
-class DBSocialBookmarkList : public DBProjectListBase
+class DBSocialBookmarkList : public DBTypedList<DBSocialBookmark, DBProjectListBase>
 {
     Q_OBJECT
 public:
     explicit DBSocialBookmarkList(int projectId, QObject* parent = nullptr);
 
-    // Null outside the list, and when the entry is of another kind.
-    DBSocialBookmark* at(int index) const;
-    DBSocialBookmark* findById(int id) const;
     // The first record; on an empty list a new unsaved one of the list's project, appended.
     DBSocialBookmark* firstOrCreate();
 };

@@ -28,25 +28,9 @@ const BuiltInShortcut builtInShortcuts[] = {
 } // namespace
 
 DBUrlShortcutList::DBUrlShortcutList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBUrlShortcut(this));
-}
-
-DBUrlShortcut* DBUrlShortcutList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBUrlShortcut*>(DBListBase::at(index));
-}
-
-DBUrlShortcut* DBUrlShortcutList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBUrlShortcut*>(record);
-    }
-    return nullptr;
 }
 
 DBUrlShortcut* DBUrlShortcutList::firstOrNew()

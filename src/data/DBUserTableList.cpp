@@ -5,25 +5,9 @@
 namespace Vexal {
 
 DBUserTableList::DBUserTableList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBUserTable(this));
-}
-
-DBUserTable* DBUserTableList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBUserTable*>(DBListBase::at(index));
-}
-
-DBUserTable* DBUserTableList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBUserTable*>(record);
-    }
-    return nullptr;
 }
 
 DBUserTable* DBUserTableList::first()

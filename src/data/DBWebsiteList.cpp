@@ -25,7 +25,7 @@ QString hostNeedle(const QString& host)
 } // namespace
 
 DBWebsiteList::DBWebsiteList(const QString& host, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_typeFlags(0)
     , m_host(host)
 {
@@ -34,7 +34,7 @@ DBWebsiteList::DBWebsiteList(const QString& host, QObject* parent)
 }
 
 DBWebsiteList::DBWebsiteList(int typeFlags, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_typeFlags(typeFlags)
 {
     setPrototype(new DBWebsite(this));
@@ -42,7 +42,7 @@ DBWebsiteList::DBWebsiteList(int typeFlags, QObject* parent)
 }
 
 DBWebsiteList::DBWebsiteList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_typeFlags(0)
 {
     setPrototype(new DBWebsite(this));
@@ -70,22 +70,6 @@ void DBWebsiteList::bindWhere(QSqlQuery& query) const
 QString DBWebsiteList::hostPattern(const QString& host)
 {
     return DBText::containsValue(hostNeedle(host));
-}
-
-DBWebsite* DBWebsiteList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBWebsite*>(DBListBase::at(index));
-}
-
-DBWebsite* DBWebsiteList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBWebsite*>(record);
-    }
-    return nullptr;
 }
 
 DBWebsite* DBWebsiteList::firstOrCreate()

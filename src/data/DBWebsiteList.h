@@ -1,14 +1,13 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBWebsite.h"
 
 namespace Vexal {
 
-class DBWebsite;
-
 // All websites, the websites of some type flags, or the websites whose Host
 // holds a host (in braces).
-class DBWebsiteList : public DBListBase
+class DBWebsiteList : public DBTypedList<DBWebsite>
 {
     Q_OBJECT
 public:
@@ -22,9 +21,6 @@ public:
     QString whereText() const override;
     void bindWhere(QSqlQuery& query) const override;
 
-    // Null outside the list, and when the entry is no website.
-    DBWebsite* at(int index) const;
-    DBWebsite* findById(int id) const;
     // The first website; on an empty list a new unsaved one with the list's
     // type flags, appended.
     DBWebsite* firstOrCreate();

@@ -1,5 +1,6 @@
 #include "shell/DelegateBase.h"
 
+#include "core/Init.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBBase.h"
@@ -22,9 +23,9 @@ DelegateBase::DelegateBase(WidTabManager* tabManager, QObject* parent)
 
 DelegateBase::~DelegateBase() = default;
 
-void DelegateBase::addUniqueTab(WidTabManager* manager, BaseTab* page)
+void DelegateBase::addUniqueTab(WidTabManager* manager, std::unique_ptr<BaseTab> page)
 {
-    manager->addUniqueTab(page, nullptr);
+    manager->addUniqueTab(std::move(page), nullptr);
 }
 
 WidTabManager* DelegateBase::tabManager() const

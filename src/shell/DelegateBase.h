@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 namespace Vexal {
@@ -51,11 +53,11 @@ public:
     void openUniqueTab()
     {
         if (WidTabManager* manager = tabManager())
-            addUniqueTab(manager, new Page(parentWidget()));
+            addUniqueTab(manager, std::make_unique<Page>(parentWidget()));
     }
 
 private:
-    static void addUniqueTab(WidTabManager* manager, BaseTab* page);
+    static void addUniqueTab(WidTabManager* manager, std::unique_ptr<BaseTab> page);
 
     WidTabManager* m_tabManager = nullptr;
     QWidget* m_parentWidget = nullptr;

@@ -37,52 +37,65 @@ WidTabManager::WidTabManager(QWidget* parent)
 {
 }
 
-BaseTab* WidTabManager::addTab(BaseTab* page, Init* init, bool reuseSameClass, bool focus)
+BaseTab* WidTabManager::addTab(std::unique_ptr<BaseTab> page, std::unique_ptr<Init> init, bool reuseSameClass,
+                              bool focus)
 {
     if (!page) {
-        delete init;
         reportInvalidObject(QStringLiteral("tab"));
         return nullptr;
     }
     QWidget* pageWidget = page->widget();
     if (!pageWidget) {
-        delete init;
+        // Not a widget, so not a tab page this manager could have been given
+        // to own: its maker keeps it.
+        page.release();
         reportInvalidObject(QStringLiteral("tabWidget"));
         return nullptr;
     }
-    // A page that is already held is not added a second time.
+    // A page that is already held is not added a second time; its tab keeps it.
     const int held = indexOf(pageWidget);
     if (held >= 0) {
-        delete init;
         setCurrentIndex(held);
-        return page;
+        return page.release();
     }
 
     const int same = findTabOfClass(QString::fromLatin1(pageWidget->metaObject()->className()));
     if (same >= 0 && reuseSameClass) {
         setCurrentIndex(same);
-        delete init;
-        delete pageWidget;
         return pageAt(same);
     }
 
     if (!belowLimit()) {
         warnLimit();
-        delete init;
-        delete pageWidget;
         return nullptr;
     }
 
     pageWidget->setParent(this);
-    page->setTabManager(this);
-    page->prepare();
-    page->setInit(init);
+    BaseTab* added = page.release();
+    added->setTabManager(this);
+    added->prepare();
+    added->setInit(init.release());
     const int index = insertTab(count(), pageWidget, QString());
-    refreshTab(index, page, true);
-    page->open();
+    refreshTab(index, added, true);
+    added->open();
     if (focus)
         setCurrentWidget(pageWidget);
-    return page;
+    return added;
+}
+
+BaseTab* WidTabManager::addFocusedTab(std::unique_ptr<BaseTab> page, std::unique_ptr<Init> init)
+{
+    return addTab(std::move(page), std::move(init), false, true);
+}
+
+BaseTab* WidTabManager::addUniqueTab(std::unique_ptr<BaseTab> page, std::unique_ptr<Init> init)
+{
+    return addTab(std::move(page), std::move(init), true, true);
+}
+
+BaseTab* WidTabManager::addTab(BaseTab* page, Init* init, bool reuseSameClass, bool focus)
+{
+    return addTab(std::unique_ptr<BaseTab>(page), std::unique_ptr<Init>(init), reuseSameClass, focus);
 }
 
 BaseTab* WidTabManager::addFocusedTab(BaseTab* page, Init* init)
@@ -236,7 +249,7 @@ void WidTabManager::slotContextCloneTab()
         warnLimit();
         return;
     }
-    addTab(newWebTab(), new Init(page->url(), nullptr), false, true);
+    addTab(newWebTab(), std::make_unique<Init>(page->url(), nullptr), false, true);
 }
 
 void WidTabManager::slotContextReload()
@@ -404,12 +417,12 @@ void WidTabManager::mousePressEvent(QMouseEvent* event)
         showContextItems(false);
 }
 
-BaseTab* WidTabManager::newWebTab()
+std::unique_ptr<BaseTab> WidTabManager::newWebTab()
 {
     const WebTabFactory& factory = webTabFactory();
     if (factory)
-        return factory(this);
-    return new WidWebTab(this);
+        return std::unique_ptr<BaseTab>(factory(this));
+    return std::make_unique<WidWebTab>(this);
 }
 
 bool WidTabManager::belowLimit() const

@@ -3,6 +3,7 @@
 #include "shell/WidTabManagerDesigner.h"
 
 #include <functional>
+#include <memory>
 
 class QWebView;
 
@@ -16,8 +17,10 @@ class Init;
 // and unsaved-data rules, keeps tab texts and the tab-list menu up to date and
 // offers the tab context menu.
 //
-// Ownership: addTab always takes the Init it is given; a page it discards (the
-// limit, or reuse of an open page) is deleted at once together with that Init.
+// Ownership: addTab always takes the page and the Init it is given; a page it
+// discards (the limit, or reuse of an open page) is deleted at once together
+// with that Init. The tab widget adopts a page only once it is in a tab, so
+// every way out before that frees what was handed over.
 // A closed page is deleted with deleteLater, so a close requested from inside
 // the page never frees code that is still running.
 class WidTabManager : public WidTabManagerDesigner
@@ -32,6 +35,10 @@ public:
 
     explicit WidTabManager(QWidget* parent = nullptr);
 
+    BaseTab* addTab(std::unique_ptr<BaseTab> page, std::unique_ptr<Init> init, bool reuseSameClass, bool focus);
+    BaseTab* addFocusedTab(std::unique_ptr<BaseTab> page, std::unique_ptr<Init> init);
+    BaseTab* addUniqueTab(std::unique_ptr<BaseTab> page, std::unique_ptr<Init> init);
+    // The same, for a page and Init made with new: both are taken at once.
     BaseTab* addTab(BaseTab* page, Init* init, bool reuseSameClass, bool focus);
     BaseTab* addFocusedTab(BaseTab* page, Init* init);
     BaseTab* addUniqueTab(BaseTab* page, Init* init);
@@ -70,7 +77,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    BaseTab* newWebTab();
+    std::unique_ptr<BaseTab> newWebTab();
     bool belowLimit() const;
     void setContext(const QString& operation) const;
     void reportInvalidObject(const QString& object) const;

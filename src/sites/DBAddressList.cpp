@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBAddressList::DBAddressList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_countryId(-1)
 {
     setPrototype(new DBAddress(this));
@@ -14,7 +14,7 @@ DBAddressList::DBAddressList(QObject* parent)
 }
 
 DBAddressList::DBAddressList(int countryId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_countryId(countryId)
 {
     setPrototype(new DBAddress(this));
@@ -26,22 +26,6 @@ QString DBAddressList::whereText() const
     if (filterMode() == ModeOwner)
         return QStringLiteral("%1 = %2").arg(DBSql::colCountryID(), QString::number(m_countryId));
     return DBListBase::whereText();
-}
-
-DBAddress* DBAddressList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBAddress*>(DBListBase::at(index));
-}
-
-DBAddress* DBAddressList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBAddress*>(record);
-    }
-    return nullptr;
 }
 
 DBAddress* DBAddressList::firstOrCreate()

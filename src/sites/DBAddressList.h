@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "sites/DBAddress.h"
 
 namespace Vexal {
 
-class DBAddress;
-
 // All addresses, or the addresses in one country.
-class DBAddressList : public DBListBase
+class DBAddressList : public DBTypedList<DBAddress>
 {
     Q_OBJECT
 public:
@@ -19,9 +18,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBAddress* at(int index) const;
-    DBAddress* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBAddress* firstOrCreate();
 

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBCityList::DBCityList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_countryId(-1)
 {
     setPrototype(new DBCity(this));
@@ -14,7 +14,7 @@ DBCityList::DBCityList(QObject* parent)
 }
 
 DBCityList::DBCityList(int countryId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_countryId(countryId)
 {
     setPrototype(new DBCity(this));
@@ -26,22 +26,6 @@ QString DBCityList::whereText() const
     if (filterMode() == ModeOwner)
         return QStringLiteral("%1 = %2").arg(DBSql::colCountryID(), QString::number(m_countryId));
     return DBListBase::whereText();
-}
-
-DBCity* DBCityList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBCity*>(DBListBase::at(index));
-}
-
-DBCity* DBCityList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBCity*>(record);
-    }
-    return nullptr;
 }
 
 DBCity* DBCityList::firstOrCreate()

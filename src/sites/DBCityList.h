@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "sites/DBCity.h"
 
 namespace Vexal {
 
-class DBCity;
-
 // All cities, or the cities of one country.
-class DBCityList : public DBListBase
+class DBCityList : public DBTypedList<DBCity>
 {
     Q_OBJECT
 public:
@@ -19,9 +18,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBCity* at(int index) const;
-    DBCity* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBCity* firstOrCreate();
 

@@ -6,25 +6,9 @@
 namespace Vexal {
 
 DBCountryList::DBCountryList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBCountry(this));
-}
-
-DBCountry* DBCountryList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBCountry*>(DBListBase::at(index));
-}
-
-DBCountry* DBCountryList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBCountry*>(record);
-    }
-    return nullptr;
 }
 
 DBCountry* DBCountryList::firstOrCreate()

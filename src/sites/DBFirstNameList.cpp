@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBFirstNameList::DBFirstNameList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(-1)
     , m_gender(true)
 {
@@ -15,7 +15,7 @@ DBFirstNameList::DBFirstNameList(QObject* parent)
 }
 
 DBFirstNameList::DBFirstNameList(int languageId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(languageId)
     , m_gender(true)
 {
@@ -24,7 +24,7 @@ DBFirstNameList::DBFirstNameList(int languageId, QObject* parent)
 }
 
 DBFirstNameList::DBFirstNameList(int languageId, bool gender, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(languageId)
     , m_gender(gender)
 {
@@ -43,22 +43,6 @@ QString DBFirstNameList::whereText() const
     default:
         return DBListBase::whereText();
     }
-}
-
-DBFirstName* DBFirstNameList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBFirstName*>(DBListBase::at(index));
-}
-
-DBFirstName* DBFirstNameList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBFirstName*>(record);
-    }
-    return nullptr;
 }
 
 DBFirstName* DBFirstNameList::firstOrCreate()

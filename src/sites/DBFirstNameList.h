@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "sites/DBFirstName.h"
 
 namespace Vexal {
 
-class DBFirstName;
-
 // All first names, those of one language, or those of one language and gender.
-class DBFirstNameList : public DBListBase
+class DBFirstNameList : public DBTypedList<DBFirstName>
 {
     Q_OBJECT
 public:
@@ -20,9 +19,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBFirstName* at(int index) const;
-    DBFirstName* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBFirstName* firstOrCreate();
 

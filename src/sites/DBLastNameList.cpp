@@ -6,7 +6,7 @@
 namespace Vexal {
 
 DBLastNameList::DBLastNameList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(-1)
 {
     setPrototype(new DBLastName(this));
@@ -14,7 +14,7 @@ DBLastNameList::DBLastNameList(QObject* parent)
 }
 
 DBLastNameList::DBLastNameList(int languageId, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_languageId(languageId)
 {
     setPrototype(new DBLastName(this));
@@ -26,22 +26,6 @@ QString DBLastNameList::whereText() const
     if (filterMode() == ModeOwner)
         return QStringLiteral("%1 = %2").arg(DBSql::colLanguageID(), QString::number(m_languageId));
     return DBListBase::whereText();
-}
-
-DBLastName* DBLastNameList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBLastName*>(DBListBase::at(index));
-}
-
-DBLastName* DBLastNameList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBLastName*>(record);
-    }
-    return nullptr;
 }
 
 DBLastName* DBLastNameList::firstOrCreate()

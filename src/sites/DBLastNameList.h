@@ -1,13 +1,12 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "sites/DBLastName.h"
 
 namespace Vexal {
 
-class DBLastName;
-
 // All last names, or those of one language.
-class DBLastNameList : public DBListBase
+class DBLastNameList : public DBTypedList<DBLastName>
 {
     Q_OBJECT
 public:
@@ -19,9 +18,6 @@ public:
 
     QString whereText() const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBLastName* at(int index) const;
-    DBLastName* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBLastName* firstOrCreate();
 

@@ -17,7 +17,7 @@ constexpr int menuTextLimit = 35;
 } // namespace
 
 DBOnlineToolList::DBOnlineToolList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBOnlineTool(this));
 }
@@ -25,22 +25,6 @@ DBOnlineToolList::DBOnlineToolList(QObject* parent)
 QString DBOnlineToolList::orderText() const
 {
     return QStringLiteral("ORDER BY %1").arg(DBSql::colLine());
-}
-
-DBOnlineTool* DBOnlineToolList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBOnlineTool*>(DBListBase::at(index));
-}
-
-DBOnlineTool* DBOnlineToolList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBOnlineTool*>(record);
-    }
-    return nullptr;
 }
 
 DBOnlineTool* DBOnlineToolList::firstOrCreate()

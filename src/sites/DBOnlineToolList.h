@@ -1,16 +1,15 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "sites/DBOnlineTool.h"
 
 class QAction;
 class QMenu;
 
 namespace Vexal {
 
-class DBOnlineTool;
-
 // All online tools, in menu order (by Line).
-class DBOnlineToolList : public DBListBase
+class DBOnlineToolList : public DBTypedList<DBOnlineTool>
 {
     Q_OBJECT
 public:
@@ -18,9 +17,6 @@ public:
 
     QString orderText() const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBOnlineTool* at(int index) const;
-    DBOnlineTool* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBOnlineTool* firstOrCreate();
 

@@ -23,14 +23,14 @@ QString datePlaceholder()
 } // namespace
 
 DBRankList::DBRankList(QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
 {
     setPrototype(new DBRank(this));
     setFilterMode(ModeAll);
 }
 
 DBRankList::DBRankList(const QString& host, const QDate& date, QObject* parent)
-    : DBListBase(parent)
+    : DBTypedList(parent)
     , m_host(host)
     , m_date(date)
 {
@@ -52,22 +52,6 @@ void DBRankList::bindWhere(QSqlQuery& query) const
         return;
     query.bindValue(hostPlaceholder(), Convert::leftText(m_host, DBRank::hostLimit));
     query.bindValue(datePlaceholder(), DBBase::dateValue(m_date));
-}
-
-DBRank* DBRankList::at(int index) const
-{
-    if (index < 0 || index >= count())
-        return nullptr;
-    return qobject_cast<DBRank*>(DBListBase::at(index));
-}
-
-DBRank* DBRankList::findById(int id) const
-{
-    for (DBBase* record : records()) {
-        if (record && record->id() == id)
-            return qobject_cast<DBRank*>(record);
-    }
-    return nullptr;
 }
 
 DBRank* DBRankList::firstOrCreate()

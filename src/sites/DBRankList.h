@@ -1,15 +1,14 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "sites/DBRank.h"
 
 #include <QDate>
 
 namespace Vexal {
 
-class DBRank;
-
 // All stored ranks, or those of one host on one day (host and day are bound).
-class DBRankList : public DBListBase
+class DBRankList : public DBTypedList<DBRank>
 {
     Q_OBJECT
 public:
@@ -22,9 +21,6 @@ public:
     QString whereText() const override;
     void bindWhere(QSqlQuery& query) const override;
 
-    // Null outside the list, and when the entry is of another class.
-    DBRank* at(int index) const;
-    DBRank* findById(int id) const;
     // The first record; on an empty list a new unsaved one, appended.
     DBRank* firstOrCreate();
 

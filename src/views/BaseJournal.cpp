@@ -131,21 +131,20 @@ bool BaseJournal::startCommand(const QString& action, int commandId)
 
 bool BaseJournal::openEditor(Init* init, const QString& managerName, const QString& pageName)
 {
+    std::unique_ptr<Init> ownedInit(init);
     WidTabManager* manager = tabManager();
     if (!manager) {
-        delete init;
         reportInvalidObject(managerName);
         return false;
     }
-    QWidget* page = createEditor(this);
-    auto* tab = dynamic_cast<BaseTab*>(page);
+    std::unique_ptr<QWidget> page(createEditor(this));
+    auto* tab = dynamic_cast<BaseTab*>(page.get());
     if (!tab) {
-        delete page;
-        delete init;
         reportInvalidObject(pageName);
         return false;
     }
-    manager->addFocusedTab(tab, init);
+    page.release();
+    manager->addFocusedTab(std::unique_ptr<BaseTab>(tab), std::move(ownedInit));
     return true;
 }
 

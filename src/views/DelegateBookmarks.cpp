@@ -1,5 +1,6 @@
 #include "views/DelegateBookmarks.h"
 
+#include "core/Init.h"
 #include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
 #include "data/DBBookmark.h"
@@ -19,7 +20,7 @@ int DelegateBookmarks::openJournal()
     WidTabManager* manager = tabManager();
     if (!manager)
         return -1;
-    BaseTab* page = manager->addUniqueTab(new WidBookmarkJournal(parentWidget()), nullptr);
+    BaseTab* page = manager->addUniqueTab(std::make_unique<WidBookmarkJournal>(parentWidget()), nullptr);
     return page ? manager->indexOf(page->widget()) : -1;
 }
 

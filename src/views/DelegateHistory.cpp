@@ -1,5 +1,6 @@
 #include "views/DelegateHistory.h"
 
+#include "core/Init.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBQueryManager.h"
@@ -22,7 +23,7 @@ int DelegateHistory::history()
     WidTabManager* manager = tabManager();
     if (!manager)
         return -1;
-    BaseTab* page = manager->addUniqueTab(new WidHistoryJournal(parentWidget()), nullptr);
+    BaseTab* page = manager->addUniqueTab(std::make_unique<WidHistoryJournal>(parentWidget()), nullptr);
     return page ? manager->indexOf(page->widget()) : -1;
 }
 

@@ -9,6 +9,8 @@
 #include "data/DBDirectoryList.h"
 #include "data/DBMasterAccount.h"
 #include "data/DBMasterAccountList.h"
+#include "data/DBProject.h"
+#include "data/DBProjectList.h"
 #include "data/DBSocialBookmark.h"
 #include "data/DBSocialBookmarkList.h"
 #include "core/DBSql.h"
@@ -53,6 +55,7 @@ private slots:
     void masterAccountsAllOrActive();
     void categoriesUnderMaster();
     void projectListsAndFirstOrCreate();
+    void typedAccessIsCheckedAndNeverCasts();
 };
 
 void TypedListTest::websitesByTypeFlags()
@@ -158,8 +161,6 @@ void TypedListTest::accountListModes()
     QCOMPARE(ofProject.whereText(), QStringLiteral("ProjectID = 3"));
     QVERIFY(ofProject.load());
     QCOMPARE(ofProject.count(), 2);
-    QVERIFY(!ofProject.at(2));
-    QVERIFY(!ofProject.at(-1));
 
     DBAccountList missing(3, 99);
     QVERIFY(missing.load());
@@ -171,7 +172,6 @@ void TypedListTest::accountListModes()
     QCOMPARE(DBStateProbe::state(created), int(DBBase::StateNew));
     QCOMPARE(missing.count(), 1);
     QCOMPARE(missing.at(0), created);
-    QCOMPARE(missing.findById(-1), created);
 }
 
 void TypedListTest::masterAccountsAllOrActive()
@@ -214,7 +214,6 @@ void TypedListTest::categoriesUnderMaster()
     DBCategoryList all;
     QVERIFY(all.load());
     QCOMPARE(all.count(), 3);
-    QVERIFY(!all.findById(9999));
 }
 
 void TypedListTest::projectListsAndFirstOrCreate()
@@ -232,7 +231,6 @@ void TypedListTest::projectListsAndFirstOrCreate()
     QVERIFY(entries.load());
     QCOMPARE(entries.count(), 1);
     QCOMPARE(entries.firstOrCreate(), entries.at(0));
-    QCOMPARE(entries.findById(entry.id()), entries.at(0));
 
     DBSocialBookmarkList bookmarks(5);
     QVERIFY(bookmarks.load());
@@ -247,6 +245,35 @@ void TypedListTest::projectListsAndFirstOrCreate()
     DBWebsite* site = sites.firstOrCreate();
     QCOMPARE(site->type(), 8);
     QCOMPARE(DBStateProbe::state(site), int(DBBase::StateNew));
+}
+
+// Every list class gets at() and findById() from one place; one list stands
+// for all of them.
+void TypedListTest::typedAccessIsCheckedAndNeverCasts()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    for (const QString& name : {QStringLiteral("one"), QStringLiteral("two")}) {
+        DBProject project;
+        project.setName(name);
+        QVERIFY2(project.save(), qPrintable(project.errorText()));
+    }
+    DBProjectList list(false);
+    QVERIFY(list.load());
+    QCOMPARE(list.count(), 2);
+    for (int index : {-1, 2, 1000})
+        QVERIFY2(!list.at(index), qPrintable(QString::number(index)));
+    QCOMPARE(list.findById(list.at(1)->id()), list.at(1));
+    QVERIFY(!list.findById(9999));
+
+    // A record of another class is held but never handed out as a project.
+    auto* stranger = new DBCategory;
+    list.append(stranger);
+    QCOMPARE(list.count(), 3);
+    QCOMPARE(list.DBListBase::at(2), stranger);
+    QVERIFY(!list.at(2));
+    QCOMPARE(stranger->id(), -1);
+    QVERIFY(!list.findById(-1));
 }
 
 TESVAR_TEST(TypedListTest)

@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <memory>
+
 using namespace Vexal;
 
 namespace {
@@ -129,8 +131,9 @@ private slots:
 
         QObject owner;
         QPointer<Init> init = new Init(1, &owner);
-        QPointer<FakePage> refused = new FakePage;
-        QVERIFY(!tabs.widget.addTab(refused, init, false, true));
+        auto refusedPage = std::make_unique<FakePage>();
+        QPointer<FakePage> refused = refusedPage.get();
+        QVERIFY(!tabs.widget.addTab(std::move(refusedPage), std::unique_ptr<Init>(init.data()), false, true));
         QVERIFY(refused.isNull());
         QVERIFY(init.isNull());
         QCOMPARE(lastTexts(warnings),
