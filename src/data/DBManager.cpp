@@ -45,9 +45,8 @@ private:
 
 const char* const sideFiles[] = {"-journal", "-wal", "-shm"};
 
-void removeWithSideFiles(const QString& path)
+void removeSideFiles(const QString& path)
 {
-    QFile::remove(path);
     for (const char* suffix : sideFiles)
         QFile::remove(path + QLatin1String(suffix));
 }
@@ -93,8 +92,7 @@ QString createDatabase(const QString& path, bool replace)
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    for (const char* suffix : sideFiles)
-        QFile::remove(building + QLatin1String(suffix));
+    removeSideFiles(building);
     if (!error.isEmpty()) {
         QFile::remove(building);
         return error;
@@ -102,8 +100,8 @@ QString createDatabase(const QString& path, bool replace)
 
     // Journals of a file that is gone, or that is about to be replaced,
     // would be played into the new one.
-    for (const char* suffix : sideFiles)
-        QFile::remove(path + QLatin1String(suffix));
+    if (replace || !QFileInfo::exists(path))
+        removeSideFiles(path);
     if (replace) {
         std::error_code code;
         std::filesystem::rename(QFile::encodeName(building).toStdString(), QFile::encodeName(path).toStdString(),
