@@ -16,6 +16,7 @@ namespace {
 
 QAtomicInt connectionCounter;
 QAtomicInt defaultGeneration;
+QAtomicInt openJobConnections;
 
 // One per thread. QThreadStorage deletes it when the thread finishes, before
 // QThread::wait() returns.
@@ -35,6 +36,7 @@ struct ThreadConnection {
         }
         QSqlDatabase::removeDatabase(name);
         name.clear();
+        openJobConnections.fetchAndSubOrdered(1);
         // The job's hold on the database is gone: the window's writes that
         // met it can go in now.
         DBWriteQueue::flushSoon();
@@ -70,6 +72,21 @@ bool DBConnection::setBusyTimeout(QSqlDatabase db, int milliseconds)
         return false;
     QSqlQuery query(db);
     return query.exec(QStringLiteral("PRAGMA busy_timeout = %1;").arg(milliseconds));
+}
+
+QString DBConnection::beginWriteText()
+{
+    return QStringLiteral("BEGIN IMMEDIATE;");
+}
+
+bool DBConnection::beginWrite(QSqlDatabase db, QString* errorText)
+{
+    QSqlQuery query(db);
+    if (query.exec(beginWriteText()))
+        return true;
+    if (errorText)
+        *errorText = query.lastError().text();
+    return false;
 }
 
 bool DBConnection::isBusy(const QSqlError& error)
@@ -156,6 +173,7 @@ QSqlDatabase DBConnection::current()
     if (own.name.isEmpty()) {
         own.name = QStringLiteral("tesvar-thread-%1").arg(connectionCounter.fetchAndAddOrdered(1) + 1);
         own.generation = generation;
+        openJobConnections.fetchAndAddOrdered(1);
         // A job's connection goes when its thread finishes, on that thread,
         // before any queued receiver of finished() learns that the job ended.
         if (!own.watching) {
@@ -183,6 +201,11 @@ QSqlDatabase DBConnection::current()
     if (!db.isOpen())
         db.open();
     return db;
+}
+
+int DBConnection::jobConnections()
+{
+    return openJobConnections.loadAcquire();
 }
 
 void DBConnection::releaseThreadConnection()

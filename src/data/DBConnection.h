@@ -37,6 +37,9 @@ public:
     // be alive. Does nothing on the GUI thread.
     static void releaseThreadConnection();
 
+    // Number of job threads' connections open now (jobs at work).
+    static int jobConnections();
+
     // Name of the calling thread's own connection (empty on the GUI thread
     // or before the thread used one).
     static QString threadConnectionName();
@@ -51,6 +54,13 @@ public:
     static QString jobBusyTimeoutOption();
     // Changes the busy timeout of an open connection; false when it is not open.
     static bool setBusyTimeout(QSqlDatabase db, int milliseconds);
+
+    // Begins a transaction that writes: it takes the write lock at once
+    // (waiting as the connection's busy timeout allows), so that no other
+    // connection's commit can make its later writes fail on a stale snapshot.
+    // Ends with QSqlDatabase::commit or rollback as usual.
+    static bool beginWrite(QSqlDatabase db, QString* errorText = nullptr);
+    static QString beginWriteText();
 
     // True when an error means that another connection held the lock (the
     // statement may succeed later), as opposed to a fault of the statement.

@@ -125,6 +125,12 @@ void DBWriteQueue::clear()
 
 DBWriteQueue::Outcome DBWriteQueue::attempt(const Write& write)
 {
+    // A job reads and writes in one transaction that began as a reader: a
+    // commit of the window's in between would make its next write fail at
+    // once (its snapshot is stale, no waiting helps). While a job works, the
+    // window's writes wait for it, whether or not it holds the lock now.
+    if (DBConnection::jobConnections() > 0)
+        return Busy;
     QSqlDatabase db = DBConnection::current();
     if (!db.isOpen())
         return write() ? Written : Failed;

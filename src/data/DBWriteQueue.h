@@ -16,10 +16,10 @@ namespace Vexal {
 //
 // Each write is a function that does its whole piece of work (load, change,
 // save) on the GUI thread's connection and returns false after logging its
-// own error. submit() runs it at once inside a transaction of its own when the
-// write lock can be had within the window's short busy timeout; otherwise the
-// write is kept and runs later, in the order submitted, when a job's
-// connection closes or on a timer. A kept write may run more than once (when
+// own error. submit() runs it at once inside a transaction of its own when no
+// job is at work and the write lock can be had within the window's short busy
+// timeout; otherwise the write is kept and runs later, in the order
+// submitted, when a job's connection closes or on a timer. A kept write may run more than once (when
 // its commit meets the lock it is rolled back and kept), so it builds its
 // records afresh on every run.
 class DBWriteQueue : public QObject

@@ -142,8 +142,9 @@ bool ThreadXmlImport::importFile(const QString& path)
     }
 
     QSqlDatabase db = DBConnection::current();
-    if (!db.transaction()) {
-        setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("BEGIN"), db.lastError().text()));
+    QString beginError;
+    if (!DBConnection::beginWrite(db, &beginError)) {
+        setErrorText(LocaleThread::sqlQueryFailed(DBConnection::beginWriteText(), beginError));
         return false;
     }
     resetFileState();

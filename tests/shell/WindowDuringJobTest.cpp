@@ -133,7 +133,7 @@ private slots:
             const QUrl url = m_server.url(QStringLiteral("/page?visit=%1").arg(visited.size()));
             QSignalSpy finished(&view, &QWebView::loadFinished);
             view.load(url);
-            QVERIFY(finished.wait(10000));
+            QVERIFY(finished.wait(30000));
             visited << url.toString();
             lastFolder = QStringLiteral("/home/user/folder %1").arg(visited.size());
             DBCache::setLastFolder(lastFolder);
