@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -18,22 +17,20 @@
 
 namespace {
 
-constexpr int rowCount = 100000;
-
 // A temporary folder as the current directory with a fresh database there,
-// opened as the default connection; optionally 100,000 projects in it.
+// opened as the default connection; optionally `rows` projects in it.
 class ExchangeDatabase
 {
 public:
-    explicit ExchangeDatabase(bool fill)
+    explicit ExchangeDatabase(int rows)
     {
         QDir::setCurrent(m_dir.path());
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
         db.setDatabaseName(m_dir.filePath(QStringLiteral("TesvarBrowser.db")));
         db.open();
         Vexal::DBSchema::create(db);
-        if (fill)
-            fillProjects();
+        if (rows > 0)
+            fillProjects(rows);
     }
     ~ExchangeDatabase()
     {
@@ -42,9 +39,10 @@ public:
     }
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString database() const { return path(QStringLiteral("TesvarBrowser.db")); }
 
 private:
-    void fillProjects()
+    void fillProjects(int rows)
     {
         QSqlDatabase db = QSqlDatabase::database();
         db.transaction();
@@ -52,10 +50,10 @@ private:
         query.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5) VALUES (?, ?, 0, ?)")
                           .arg(Vexal::DBSql::tableProject(), Vexal::DBSql::colName(), Vexal::DBSql::colComments(),
                                Vexal::DBSql::colActive(), Vexal::DBSql::colURL()));
-        for (int i = 0; i < rowCount; ++i) {
-            query.addBindValue(QStringLiteral("Project %1").arg(i));
-            query.addBindValue(QStringLiteral("Comments of project %1").arg(i));
-            query.addBindValue(QStringLiteral("http://www.site%1.example/").arg(i));
+        for (int i = 0; i < rows; ++i) {
+            query.bindValue(0, QStringLiteral("Project %1").arg(i));
+            query.bindValue(1, QStringLiteral("Comments of project %1").arg(i));
+            query.bindValue(2, QStringLiteral("http://www.site%1.example/").arg(i));
             query.exec();
         }
         db.commit();
@@ -64,46 +62,47 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The sqlite3 command-line tool running a script on a database file; false
-// when it fails. The comparison needs the tool (Debian package "sqlite3").
-bool sqlite3(const QString& database, const QString& script)
+// The exchange file of `rows` projects, written once per size and run.
+QString projectsFile(int rows)
+{
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Projects%1.xml").arg(rows));
+    if (!QFile::exists(path)) {
+        ExchangeDatabase source(rows);
+        Vexal::ThreadXmlExport job(4, QDir::currentPath());
+        job.start();
+        job.wait();
+        QFile::rename(source.path(QStringLiteral("Projects.xml")), path);
+    }
+    return path;
+}
+
+// The floor: the same job by a plain C program on SQLite's own API.
+bool floor(const QString& mode, const QString& database, const QString& file)
 {
     QProcess process;
-    process.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("-bail"), database});
-    if (!process.waitForStarted())
-        return false;
-    process.write(script.toUtf8());
-    process.closeWriteChannel();
+    process.start(QStringLiteral(TESVAR_XML_FLOOR), {mode, database, file});
     return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-bool hasSqlite3()
+// The process's peak resident memory in MB since the last reset.
+void resetPeakMemory()
 {
-    return !QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty();
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }
 
-const char* noSqlite3()
+double peakMemoryMb()
 {
-    return "sqlite3 command-line tool not installed: comparison skipped";
-}
-
-// The projects' columns in the order the record reads them.
-QString projectColumns()
-{
-    return QStringList{Vexal::DBSql::colID(), Vexal::DBSql::colName(), Vexal::DBSql::colComments(),
-                       Vexal::DBSql::colActive(), Vexal::DBSql::colURL()}
-        .join(QLatin1String(", "));
-}
-
-QString csvExportScript(const QString& file)
-{
-    return QStringLiteral(".mode csv\n.output '%1'\nSELECT %2 FROM %3;\n.output stdout\n")
-        .arg(file, projectColumns(), Vexal::DBSql::tableProject());
-}
-
-QString csvImportScript(const QString& file)
-{
-    return QStringLiteral(".mode csv\nBEGIN;\n.import '%1' %2\nCOMMIT;\n").arg(file, Vexal::DBSql::tableProject());
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
 }
 
 bool runJob(Vexal::Thread& job)
@@ -112,118 +111,121 @@ bool runJob(Vexal::Thread& job)
     return job.wait() && job.isSuccessful();
 }
 
-// The export job writing 100,000 projects to Projects.xml.
-void BM_ExportProjects100k(benchmark::State& state)
+int rowCount()
 {
-    ExchangeDatabase database(true);
+    QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(Vexal::DBSql::tableProject()));
+    return count.next() ? count.value(0).toInt() : -1;
+}
+
+// The export job writing all projects to Projects.xml.
+void BM_ExportProjects(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    ExchangeDatabase database(rows);
+    double peak = 0;
     for (auto _ : state) {
+        resetPeakMemory();
         Vexal::ThreadXmlExport job(4, QDir::currentPath());
         if (!runJob(job))
             state.SkipWithError("export failed");
+        peak = qMax(peak, peakMemoryMb());
     }
-    state.SetItemsProcessed(state.iterations() * rowCount);
+    state.counters["peak_MB"] = peak;
+    state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_ExportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_ExportProjects)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-// For comparison: the sqlite3 command-line tool writing the same rows as CSV.
-void BM_Sqlite3CsvExportProjects100k(benchmark::State& state)
+void BM_FloorExportProjects(benchmark::State& state)
 {
-    if (!hasSqlite3()) {
-        state.SkipWithError(noSqlite3());
-        return;
-    }
-    ExchangeDatabase database(true);
-    const QString file = database.path(QStringLiteral("Project.csv"));
+    const int rows = int(state.range(0));
+    ExchangeDatabase database(rows);
+    const QString file = database.path(QStringLiteral("floor.xml"));
     for (auto _ : state) {
-        if (!sqlite3(database.path(QStringLiteral("TesvarBrowser.db")), csvExportScript(file)))
-            state.SkipWithError("sqlite3 export failed");
+        if (!floor(QStringLiteral("export"), database.database(), file))
+            state.SkipWithError("floor export failed");
     }
-    state.SetItemsProcessed(state.iterations() * rowCount);
+    state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_Sqlite3CsvExportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_FloorExportProjects)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-// The import job storing 100,000 projects from one file into an empty table.
-void BM_ImportProjects100k(benchmark::State& state)
+// The import job storing all projects of one file into an empty table.
+void BM_ImportProjects(benchmark::State& state)
 {
-    QTemporaryDir exchange;
-    {
-        ExchangeDatabase source(true);
-        Vexal::ThreadXmlExport job(4, exchange.path());
-        runJob(job);
-    }
-    const QString file = exchange.filePath(QStringLiteral("Projects.xml"));
+    const int rows = int(state.range(0));
+    const QString file = projectsFile(rows);
+    double peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
         {
-            ExchangeDatabase target(false);
+            ExchangeDatabase target(0);
+            resetPeakMemory();
             state.ResumeTiming();
             Vexal::ThreadXmlImport job({file});
             if (!runJob(job))
                 state.SkipWithError("import failed");
             state.PauseTiming();
+            peak = qMax(peak, peakMemoryMb());
+            if (rowCount() != rows)
+                state.SkipWithError("the import stored another number of rows");
         }
         state.ResumeTiming();
     }
-    state.SetItemsProcessed(state.iterations() * rowCount);
+    state.counters["peak_MB"] = peak;
+    state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_ImportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_ImportProjects)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-// The import job overwriting 100,000 stored projects (OverrideOnImport on).
-void BM_ImportOverwriteProjects100k(benchmark::State& state)
+void BM_FloorImportProjects(benchmark::State& state)
 {
-    QTemporaryDir exchange;
-    ExchangeDatabase database(true);
-    {
-        Vexal::ThreadXmlExport job(4, exchange.path());
-        runJob(job);
+    const int rows = int(state.range(0));
+    const QString file = projectsFile(rows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            ExchangeDatabase target(0);
+            state.ResumeTiming();
+            if (!floor(QStringLiteral("import"), target.database(), file))
+                state.SkipWithError("floor import failed");
+            state.PauseTiming();
+            if (rowCount() != rows)
+                state.SkipWithError("the floor stored another number of rows");
+        }
+        state.ResumeTiming();
     }
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+BENCHMARK(BM_FloorImportProjects)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The import job overwriting every stored project (OverrideOnImport on).
+void BM_ImportOverwriteProjects(benchmark::State& state)
+{
+    const int rows = int(state.range(0));
+    const QString file = projectsFile(rows);
+    ExchangeDatabase database(rows);
     Vexal::DBOptions options;
     options.setOverrideOnImport(true);
     Vexal::DBCache::setOptions(&options);
-    const QString file = exchange.filePath(QStringLiteral("Projects.xml"));
     for (auto _ : state) {
         Vexal::ThreadXmlImport job({file});
         if (!runJob(job))
             state.SkipWithError("import failed");
     }
     Vexal::DBCache::reset();
-    state.SetItemsProcessed(state.iterations() * rowCount);
+    state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_ImportOverwriteProjects100k)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ImportOverwriteProjects)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
-// For comparison: the sqlite3 command-line tool loading the same rows from
-// CSV into an empty table of the same schema, in one transaction.
-void BM_Sqlite3CsvImportProjects100k(benchmark::State& state)
+void BM_FloorOverwriteProjects(benchmark::State& state)
 {
-    if (!hasSqlite3()) {
-        state.SkipWithError(noSqlite3());
-        return;
-    }
-    QTemporaryDir exchange;
-    const QString file = exchange.filePath(QStringLiteral("Project.csv"));
-    {
-        ExchangeDatabase source(true);
-        sqlite3(source.path(QStringLiteral("TesvarBrowser.db")), csvExportScript(file));
-    }
+    const int rows = int(state.range(0));
+    const QString file = projectsFile(rows);
+    ExchangeDatabase database(rows);
     for (auto _ : state) {
-        state.PauseTiming();
-        {
-            ExchangeDatabase target(false);
-            const QString path = target.path(QStringLiteral("TesvarBrowser.db"));
-            QSqlDatabase::database().close();
-            state.ResumeTiming();
-            if (!sqlite3(path, csvImportScript(file)))
-                state.SkipWithError("sqlite3 import failed");
-            state.PauseTiming();
-            QSqlDatabase::database().open();
-            QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(Vexal::DBSql::tableProject()));
-            if (!count.next() || count.value(0).toInt() != rowCount)
-                state.SkipWithError("sqlite3 imported another number of rows");
-        }
-        state.ResumeTiming();
+        if (!floor(QStringLiteral("overwrite"), database.database(), file))
+            state.SkipWithError("floor overwrite failed");
     }
-    state.SetItemsProcessed(state.iterations() * rowCount);
+    state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_Sqlite3CsvImportProjects100k)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_FloorOverwriteProjects)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace

@@ -1,26 +1,430 @@
+#include "data/DBBase.h"
 #include "data/DBManager.h"
 #include "data/DBSchema.h"
 #include "data/DBSql.h"
 #include "shell/WndMain.h"
+#include "texts/ConstIcon.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QMainWindow>
+#include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QVector>
 #include <QWebView>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
+#include <numeric>
 
 namespace {
 
-constexpr int historyRows = 10000;
+// A lived-in database: a few months of browsing, a large bookmark collection
+// and a thousand records of every other kind.
+constexpr int historyRows = 100000;
+constexpr int bookmarkRows = 10000;
+constexpr int otherRows = 1000;
+constexpr int iconDesigns = 64;
+
+// The program's own settings tables hold one record each, made by the program.
+const QSet<QString>& settingsTables()
+{
+    static const QSet<QString> tables{Vexal::DBSql::tableOptions(), Vexal::DBSql::tableGUI(),
+                                      Vexal::DBSql::tableSettings(), Vexal::DBSql::tableColumn(),
+                                      Vexal::DBSql::tableUserTable()};
+    return tables;
+}
+
+// Page icons as the web view stores them: PNG bytes of small pictures in a few
+// dozen designs, and the 32-pixel web-page picture of pages without one.
+QList<QVariant> pageIcons()
+{
+    QList<QVariant> icons;
+    for (int design = 0; design < iconDesigns; ++design) {
+        QImage image(16, 16, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(QColor::fromHsv(design * 360 / iconDesigns, 200, 220));
+        painter.drawEllipse(1, 1, 14, 14);
+        painter.setBrush(QColor::fromHsv((design * 97) % 360, 120, 90));
+        painter.drawRect(4 + design % 4, 5, 6, 3 + design % 5);
+        painter.end();
+        icons << Vexal::DBBase::imageValue(image);
+    }
+    icons << Vexal::DBBase::imageValue(Vexal::ConstIcon::webPage(32).toImage());
+    return icons;
+}
+
+bool execOrReport(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    std::fprintf(stderr, "lived-in database: %s\n", qPrintable(query.lastError().text()));
+    return false;
+}
+
+// Fills one table with otherRows records of plausible values: names, texts,
+// references to the first thousand rows, flags, dates.
+bool fillTable(QSqlDatabase& db, const QString& table)
+{
+    QSqlQuery info(db);
+    info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+    QStringList names;
+    QStringList types;
+    while (info.next()) {
+        if (info.value(1).toString() == Vexal::DBSql::colID())
+            continue;
+        names << info.value(1).toString();
+        types << info.value(2).toString().toUpper();
+    }
+    QStringList marks;
+    for (int i = 0; i < names.size(); ++i)
+        marks << QStringLiteral("?");
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(','), marks.join(',')));
+    const QDate today = QDate::currentDate();
+    for (int row = 0; row < otherRows; ++row) {
+        for (int c = 0; c < names.size(); ++c) {
+            const QString& name = names.at(c);
+            if (name == Vexal::DBSql::colName())
+                insert.addBindValue(QStringLiteral("%1 %2").arg(table).arg(row));
+            else if (name == Vexal::DBSql::colActive())
+                insert.addBindValue(row == 0 ? 1 : 0); // one active project, as the program keeps it
+            else if (name == Vexal::DBSql::colURL())
+                insert.addBindValue(QStringLiteral("http://www.site%1.example/").arg(row));
+            else if (name == Vexal::DBSql::colCreateDate())
+                insert.addBindValue(Vexal::DBBase::dateTimeValue(QDateTime(today.addDays(-(row % 300)), QTime(12, 0))));
+            else if (name.endsWith(QLatin1String("Date")) || name == QLatin1String("Birthday"))
+                insert.addBindValue(Vexal::DBBase::dateValue(today.addDays(-row)));
+            else if (name.endsWith(QLatin1String("ID")))
+                insert.addBindValue(row % otherRows + 1);
+            else if (types.at(c) == QLatin1String("INTEGER"))
+                insert.addBindValue(row % 2);
+            else if (types.at(c) == QLatin1String("BLOB"))
+                insert.addBindValue(QVariant(QVariant::ByteArray));
+            else
+                insert.addBindValue(QStringLiteral("%1 %2").arg(name).arg(row));
+        }
+        if (!execOrReport(insert))
+            return false;
+    }
+    return true;
+}
+
+// Builds the lived-in database in one transaction with prepared statements.
+bool buildLivedInDatabase(const QString& path)
+{
+    using Vexal::DBSql;
+    const QString name = QStringLiteral("startup-bench");
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ok = db.open() && Vexal::DBSchema::create(db) && db.transaction();
+        const QList<QVariant> icons = pageIcons();
+        const QDateTime now = QDateTime::currentDateTime();
+
+        // Visits of the last six days (the history keeps seven by default,
+        // so the start-up expiry finds nothing to delete and every run
+        // starts from the same database).
+        QSqlQuery history(db);
+        history.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6) VALUES (?, ?, ?, ?, ?)")
+                            .arg(DBSql::tableHistory(), DBSql::colName(), DBSql::colIcon(), DBSql::colTitle(),
+                                 DBSql::colURL(), DBSql::colCreateDate()));
+        const qint64 span = 6 * 24 * 3600;
+        for (int i = 0; ok && i < historyRows; ++i) {
+            const QString title = QStringLiteral("Page %1 of site %2 - a lived-in history").arg(i).arg(i % 2000);
+            history.addBindValue(title);
+            history.addBindValue(icons.at(i % icons.size()));
+            history.addBindValue(title);
+            history.addBindValue(QStringLiteral("http://www.site%1.example/page/%2").arg(i % 2000).arg(i));
+            history.addBindValue(Vexal::DBBase::dateTimeValue(now.addSecs(-span + span * i / historyRows)));
+            ok = execOrReport(history);
+        }
+
+        // Bookmarks with names in both cases, some alike; three in four visible.
+        QSqlQuery bookmark(db);
+        bookmark.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5, %6) VALUES (?, ?, ?, ?, ?)")
+                             .arg(DBSql::tableBookmark(), DBSql::colName(), DBSql::colIcon(), DBSql::colTitle(),
+                                  DBSql::colURL(), DBSql::colVisible()));
+        for (int i = 0; ok && i < bookmarkRows; ++i) {
+            QString title = QStringLiteral("Site %1 - bookmark %2").arg((i * 7919) % bookmarkRows).arg(i % 50);
+            if (i % 3 == 0)
+                title = title.toLower();
+            bookmark.addBindValue(title);
+            bookmark.addBindValue(icons.at((i * 13) % icons.size()));
+            bookmark.addBindValue(title);
+            bookmark.addBindValue(QStringLiteral("http://www.site%1.example/").arg(i));
+            bookmark.addBindValue(i % 4 == 0 ? 0 : 1);
+            ok = execOrReport(bookmark);
+        }
+
+        QSqlQuery tables(db);
+        tables.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+        QStringList others;
+        while (tables.next())
+            others << tables.value(0).toString();
+        for (const QString& table : qAsConst(others)) {
+            if (!ok)
+                break;
+            if (table == DBSql::tableHistory() || table == DBSql::tableBookmark() || settingsTables().contains(table))
+                continue;
+            ok = fillTable(db, table);
+        }
+        ok = ok && db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+QString startupBrowser() { return QStringLiteral(TESVAR_STARTUP_BROWSER); }
+QString startupBare() { return QStringLiteral(TESVAR_STARTUP_BARE); }
+
+// One start of a program in the current folder: launch to first paint, and
+// how long its shown window stood blank. Negative on failure.
+struct ProgramStart
+{
+    double seconds = -1;
+    double blankMs = 0;
+};
+
+ProgramStart startProgram(const QString& program, const QProcessEnvironment& environment)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    ProgramStart result;
+    QElapsedTimer timer;
+    timer.start();
+    process.start();
+    QByteArray output;
+    static const QRegularExpression painted(QStringLiteral("painted ?([0-9.]*)\n"));
+    QRegularExpressionMatch match;
+    while (!match.hasMatch() && process.waitForReadyRead(20000)) {
+        output += process.readAllStandardOutput();
+        match = painted.match(QString::fromLatin1(output));
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    process.waitForFinished(20000);
+    if (match.hasMatch() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
+        result.seconds = seconds;
+        result.blankMs = match.captured(1).toDouble();
+    }
+    return result;
+}
+
+// A folder holding the lived-in database, made the current directory on first
+// use. One untimed start has made the options and window records, as on
+// every start but the first. The server jobs go to a closed port on 127.0.0.1.
+class StartupBenchFolder
+{
+public:
+    static bool ensure()
+    {
+        static std::unique_ptr<StartupBenchFolder> instance;
+        if (!instance)
+            instance.reset(new StartupBenchFolder);
+        QDir::setCurrent(instance->m_dir.path());
+        return instance->m_ready;
+    }
+
+private:
+    StartupBenchFolder()
+    {
+        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:1/");
+        QElapsedTimer timer;
+        timer.start();
+        QDir().mkpath(m_dir.path());
+        QFile::remove(m_dir.filePath(QStringLiteral("TesvarBrowser.db")));
+        m_ready = buildLivedInDatabase(m_dir.filePath(QStringLiteral("TesvarBrowser.db")));
+        QDir::setCurrent(m_dir.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_ready = m_ready && startProgram(startupBrowser(), environment).seconds > 0;
+        std::fprintf(stderr, "lived-in database: %s in %.1f s (%.1f MB)\n", m_ready ? "ready" : "FAILED",
+                     timer.nsecsElapsed() / 1e9,
+                     QFileInfo(m_dir.filePath(QStringLiteral("TesvarBrowser.db"))).size() / 1e6);
+    }
+
+    // TESVAR_STARTUP_BENCH_FOLDER names a folder to build in and keep, to
+    // profile the programs in it afterwards.
+    struct Folder
+    {
+        QTemporaryDir temporary;
+        QString kept = qEnvironmentVariable("TESVAR_STARTUP_BENCH_FOLDER");
+        QString path() const { return kept.isEmpty() ? temporary.path() : kept; }
+        QString filePath(const QString& name) const { return QDir(path()).filePath(name); }
+    };
+    Folder m_dir;
+    bool m_ready = false;
+};
+
+// A virtual X server on a display number it chooses itself, started on first
+// use and stopped when the application ends. Empty display when Xvfb is not
+// installed or does not start.
+class VirtualDisplay
+{
+public:
+    static QString display()
+    {
+        static VirtualDisplay* instance = nullptr;
+        if (!instance) {
+            instance = new VirtualDisplay;
+            qAddPostRoutine([] {
+                delete instance;
+                instance = nullptr;
+            });
+        }
+        return instance->m_display;
+    }
+
+    ~VirtualDisplay()
+    {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.terminate();
+            if (!m_server.waitForFinished(5000))
+                m_server.kill();
+            m_server.waitForFinished(5000);
+        }
+    }
+
+private:
+    VirtualDisplay()
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (program.isEmpty())
+            return;
+        // -displayfd picks a free display number and writes it once the
+        // server accepts connections.
+        m_server.setProgram(program);
+        m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                               QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                               QStringLiteral("tcp")});
+        m_server.setStandardErrorFile(QProcess::nullDevice());
+        m_server.start();
+        QByteArray output;
+        while (!output.contains('\n') && m_server.waitForReadyRead(10000))
+            output += m_server.readAllStandardOutput();
+        bool ok = false;
+        const int number = output.trimmed().toInt(&ok);
+        if (ok)
+            m_display = QStringLiteral(":%1").arg(number);
+    }
+
+    QProcess m_server;
+    QString m_display;
+};
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n == 0 ? 0 : (n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2);
+}
+
+// Starts the browser and the bare web-view window program alternately, each
+// from launch to its first paint. The iteration time is the browser's; the
+// counters give the bare program's time, the ratio of the two (of the means,
+// and of the medians, which a busy machine's outliers move less), and how
+// long each shown window stood blank before its first paint.
+void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& environment)
+{
+    QVector<double> browserMs;
+    QVector<double> bareMs;
+    double browserBlank = 0;
+    double bareBlank = 0;
+    double browserBlankMax = 0;
+    for (auto _ : state) {
+        // Alternate which program starts first, so that neither always
+        // finds the other's files in the cache.
+        const bool browserFirst = browserMs.size() % 2 == 0;
+        ProgramStart browser;
+        ProgramStart bare;
+        if (browserFirst)
+            browser = startProgram(startupBrowser(), environment);
+        bare = startProgram(startupBare(), environment);
+        if (!browserFirst)
+            browser = startProgram(startupBrowser(), environment);
+        if (browser.seconds < 0 || bare.seconds < 0) {
+            state.SkipWithError("a program did not paint its window and exit");
+            return;
+        }
+        state.SetIterationTime(browser.seconds);
+        browserMs << browser.seconds * 1000;
+        bareMs << bare.seconds * 1000;
+        browserBlank += browser.blankMs;
+        bareBlank += bare.blankMs;
+        browserBlankMax = std::max(browserBlankMax, browser.blankMs);
+    }
+    const int runs = browserMs.size();
+    if (runs == 0)
+        return;
+    const double browserTotal = std::accumulate(browserMs.begin(), browserMs.end(), 0.0);
+    const double bareTotal = std::accumulate(bareMs.begin(), bareMs.end(), 0.0);
+    state.counters["bare_ms"] = bareTotal / runs;
+    state.counters["ratio"] = browserTotal / bareTotal;
+    state.counters["median_ms"] = median(browserMs);
+    state.counters["bare_median_ms"] = median(bareMs);
+    state.counters["median_ratio"] = median(browserMs) / median(bareMs);
+    state.counters["blank_ms"] = browserBlank / runs;
+    state.counters["blank_max_ms"] = browserBlankMax;
+    state.counters["bare_blank_ms"] = bareBlank / runs;
+}
+
+// The whole program start as its user waits for it, on the lived-in
+// database: process launch, libraries, application object, database, window,
+// first paint; beside the bare web-view window program in the same run.
+void BM_ProgramStartOffscreen(benchmark::State& state)
+{
+    if (!StartupBenchFolder::ensure()) {
+        state.SkipWithError("the lived-in database could not be made");
+        return;
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    timeProgramStarts(state, environment);
+}
+BENCHMARK(BM_ProgramStartOffscreen)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The same on a real X server (a virtual one), where a shown window is mapped
+// and exposed as on a desktop.
+void BM_ProgramStartXServer(benchmark::State& state)
+{
+    const QString display = VirtualDisplay::display();
+    if (display.isEmpty()) {
+        state.SkipWithError("Xvfb is not installed or did not start: no X server to start the programs on");
+        return;
+    }
+    if (!StartupBenchFolder::ensure()) {
+        state.SkipWithError("the lived-in database could not be made");
+        return;
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.remove(QStringLiteral("XAUTHORITY"));
+    timeProgramStarts(state, environment);
+}
+BENCHMARK(BM_ProgramStartXServer)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // Counts the paint events of a window's widgets, to wait for the first paint
 // of a shown window.
@@ -58,68 +462,15 @@ bool showAndPaint(QWidget* window)
     return counter.count != 0;
 }
 
-// A folder holding a database with 10,000 recent history rows and one active
-// project, made the current directory on first use. The server jobs are sent
-// to a closed port on 127.0.0.1.
-class StartupBenchFolder
-{
-public:
-    static void ensure()
-    {
-        static std::unique_ptr<StartupBenchFolder> instance;
-        if (!instance)
-            instance.reset(new StartupBenchFolder);
-        QDir::setCurrent(instance->m_dir.path());
-    }
-
-private:
-    StartupBenchFolder()
-    {
-        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:1/");
-        const QString name = QStringLiteral("startup-bench");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(m_dir.filePath(QStringLiteral("TesvarBrowser.db")));
-            db.open();
-            Vexal::DBSchema::create(db);
-            db.transaction();
-            QSqlQuery query(db);
-            query.exec(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES ('Default', 1)")
-                           .arg(Vexal::DBSql::tableProject(), Vexal::DBSql::colName(), Vexal::DBSql::colActive()));
-            query.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5) VALUES (?, ?, ?, ?)")
-                              .arg(Vexal::DBSql::tableHistory(), Vexal::DBSql::colName(), Vexal::DBSql::colTitle(),
-                                   Vexal::DBSql::colURL(), Vexal::DBSql::colCreateDate()));
-            const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"));
-            for (int i = 0; i < historyRows; ++i) {
-                query.addBindValue(QStringLiteral("Page %1").arg(i));
-                query.addBindValue(QStringLiteral("Title of page %1").arg(i));
-                query.addBindValue(QStringLiteral("http://127.0.0.1/page%1").arg(i));
-                query.addBindValue(now);
-                query.exec();
-            }
-            db.commit();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
-
-    QTemporaryDir m_dir;
-};
-
-// The program's start-up up to the shown and painted window: database steps,
-// server-jobs wait, the five set-up steps (menus, window state, options,
-// history clean-up). The database exists beforehand, and one untimed start-up
-// has made its options and window records, as on every start but the first.
+// The program's start-up inside this process, up to the shown and painted
+// window, on the lived-in database: database steps, server-jobs wait, the five
+// set-up steps (menus, window state, options, bookmarks menu).
 void BM_StartupToWindowShown(benchmark::State& state)
 {
-    StartupBenchFolder::ensure();
-    {
-        Vexal::DBManager manager;
-        std::unique_ptr<Vexal::WndMain> window = Vexal::WndMain::create(manager);
-        if (window)
-            window->slotExit();
+    if (!StartupBenchFolder::ensure()) {
+        state.SkipWithError("the lived-in database could not be made");
+        return;
     }
-    QCoreApplication::processEvents();
     for (auto _ : state) {
         Vexal::DBManager manager;
         std::unique_ptr<Vexal::WndMain> window = Vexal::WndMain::create(manager);
@@ -140,8 +491,8 @@ void BM_StartupToWindowShown(benchmark::State& state)
 }
 BENCHMARK(BM_StartupToWindowShown)->Unit(benchmark::kMillisecond);
 
-// The reference: a bare main window with a tab widget holding a web view with
-// a blank page (ours opens one default tab), shown and painted.
+// Its peer: a bare main window with a tab widget holding a web view with a
+// blank page (ours opens one default tab), shown and painted.
 void BM_BareWebViewWindowShown(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -163,46 +514,5 @@ void BM_BareWebViewWindowShown(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BareWebViewWindowShown)->Unit(benchmark::kMillisecond);
-
-// Launches one of the two start-up programs in the benchmark's folder and times
-// it from launch to its first paint; the program then exits on its own.
-void timeProgramStart(benchmark::State& state, const QString& program)
-{
-    StartupBenchFolder::ensure();
-    for (auto _ : state) {
-        QProcess process;
-        process.setProgram(program);
-        process.setProcessChannelMode(QProcess::SeparateChannels);
-        process.setStandardErrorFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        process.start();
-        bool painted = false;
-        while (!painted && process.waitForReadyRead(10000))
-            painted = process.readAllStandardOutput().contains("painted");
-        const double seconds = timer.nsecsElapsed() / 1e9;
-        process.waitForFinished(10000);
-        if (!painted || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-            state.SkipWithError("the program did not paint its window and exit");
-            break;
-        }
-        state.SetIterationTime(seconds);
-    }
-}
-
-// The whole program start as its user waits for it: process launch, libraries,
-// application object, database, window, first paint.
-void BM_ProgramStartBrowser(benchmark::State& state)
-{
-    timeProgramStart(state, QStringLiteral(TESVAR_STARTUP_BROWSER));
-}
-BENCHMARK(BM_ProgramStartBrowser)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-// The same for the bare web-view window program.
-void BM_ProgramStartBareWebView(benchmark::State& state)
-{
-    timeProgramStart(state, QStringLiteral(TESVAR_STARTUP_BARE));
-}
-BENCHMARK(BM_ProgramStartBareWebView)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

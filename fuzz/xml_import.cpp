@@ -5,6 +5,7 @@
 // reader are built into this target so that they carry the instrumentation.
 #include "exchange/ThreadXmlImport.cpp"
 #include "exchange/XmlBase.cpp"
+#include "exchange/XmlReader.cpp"
 
 #include "data/DBSchema.h"
 #include "exchange/ThreadXmlImport.h"

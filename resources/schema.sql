@@ -193,6 +193,8 @@ CREATE INDEX IdxAddressCountryID ON Address (CountryID);
 CREATE INDEX IdxArticleProjectID ON Article (ProjectID);
 CREATE INDEX IdxArticleCategoryID ON Article (CategoryID);
 CREATE INDEX IdxArticleTemplateWebsiteID ON ArticleTemplate (WebsiteID);
+-- The Bookmarks menu reads its first entries by Name from the visible ones.
+CREATE INDEX IdxBookmarkVisibleName ON Bookmark (Visible, Name);
 CREATE INDEX IdxCategoryMasterID ON Category (MasterID);
 CREATE INDEX IdxCityCountryID ON City (CountryID);
 CREATE INDEX IdxColumnWidgetID ON Column (WidgetID);

@@ -1,39 +1,52 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QMainWindow>
 #include <QWidget>
 
 #include <cstdio>
+#include <functional>
 
-// Tells the benchmark on standard output when a window has been painted for the
-// first time: the moment its user sees it.
+// Tells the benchmark on standard output when the program's main window has
+// been painted for the first time (the moment its user sees it), with the
+// time the shown window stood blank before that: "painted <ms>". Install it
+// before the window is built, since a window may be shown while it is built.
 class FirstPaint : public QObject
 {
 public:
-    explicit FirstPaint(QWidget* window)
-        : m_window(window)
+    FirstPaint()
     {
+        m_clock.start();
         QCoreApplication::instance()->installEventFilter(this);
     }
+
+    // Runs once the paint has been reported, from the event loop.
+    std::function<void()> onPainted = [] { QCoreApplication::quit(); };
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (!m_done && event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->window() == m_window) {
+        if (m_done || !watched->isWidgetType())
+            return QObject::eventFilter(watched, event);
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && !m_window && widget->isWindow() && qobject_cast<QMainWindow*>(widget)) {
+            m_window = widget;
+            m_shownAt = m_clock.nsecsElapsed();
+        } else if (event->type() == QEvent::Paint && m_window && widget->window() == m_window) {
             m_done = true;
             QCoreApplication::instance()->removeEventFilter(this);
-            std::fputs("painted\n", stdout);
+            std::printf("painted %.3f\n", (m_clock.nsecsElapsed() - m_shownAt) / 1e6);
             std::fflush(stdout);
-            QMetaObject::invokeMethod(this, [this] { finished(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { onPainted(); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }
 
-    virtual void finished() { QCoreApplication::quit(); }
-
 private:
-    QWidget* m_window;
+    QElapsedTimer m_clock;
+    qint64 m_shownAt = 0;
+    QWidget* m_window = nullptr;
     bool m_done = false;
 };

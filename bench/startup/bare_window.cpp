@@ -10,6 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    FirstPaint painted;
     QMainWindow window;
     auto* tabs = new QTabWidget(&window);
     auto* view = new QWebView(tabs);
@@ -17,7 +18,6 @@ int main(int argc, char** argv)
     tabs->addTab(view, QStringLiteral("Blank"));
     window.setCentralWidget(tabs);
     window.resize(800, 500);
-    FirstPaint painted(&window);
     window.setVisible(true);
     return QApplication::exec();
 }

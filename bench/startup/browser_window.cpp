@@ -5,37 +5,19 @@
 
 #include <QApplication>
 
-namespace {
-
-// Leaves through File > Exit once painted, as a user would.
-class ExitAfterPaint : public FirstPaint
-{
-public:
-    explicit ExitAfterPaint(Vexal::WndMain* window)
-        : FirstPaint(window)
-        , m_window(window)
-    {
-    }
-
-protected:
-    void finished() override { m_window->slotExit(); }
-
-private:
-    Vexal::WndMain* m_window;
-};
-
-} // namespace
-
 // The browser's own start-up in the current folder, as the program runs it,
-// reporting its first paint.
+// reporting its first paint, then leaving through File > Exit as a user would.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Before the window is built: a maximized window is shown while it loads.
+    FirstPaint painted;
     Vexal::DBManager manager;
     std::unique_ptr<Vexal::WndMain> window = Vexal::WndMain::create(manager);
     if (!window)
         return 1;
-    ExitAfterPaint painted(window.get());
+    Vexal::WndMain* shown = window.get();
+    painted.onPainted = [shown] { shown->slotExit(); };
     window->setVisible(true);
     return QApplication::exec();
 }

@@ -5,7 +5,10 @@
 #include "automation/SelectorAttribute.h"
 #include "automation/SelectorList.h"
 
+#include <algorithm>
+
 #include <QStringList>
+#include <QVarLengthArray>
 #include <QWebElementCollection>
 #include <QWebFrame>
 #include <QWebPage>
@@ -162,6 +165,209 @@ bool isPositional(const SelectorAttribute* attribute)
         || attribute->keyword() == SelectorAttribute::KeywordLast;
 }
 
+// The length of a text from its first character that is not white space on.
+int lengthFromFirstVisible(const QString& text)
+{
+    int i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    return text.size() - i;
+}
+
+// Whether the markup of an element proves that its plain text fails a text
+// condition, without the layout work of reading that text. Only for content
+// that is plain printable ASCII text: the page shows its letters, digits and
+// signs in the same order, white space collapsed, kept or added, letters
+// possibly restyled in case (to ASCII of the same letter, or to a non-ASCII
+// letter), or shows none of them (hidden, masked). So a value whose characters
+// other than white space are printable ASCII cannot match a text whose markup
+// does not hold them the same way.
+bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result)
+{
+    // Both sides in lower case without white space; ASCII folds like QString.
+    QVarLengthArray<char, 64> value;
+    for (const QChar c : attribute->value()) {
+        const ushort u = c.unicode();
+        if (c.isSpace())
+            continue;
+        if (u < 0x21 || u > 0x7E)
+            return false;
+        value.append(char(u >= 'A' && u <= 'Z' ? u + 32 : u));
+    }
+    if (value.isEmpty())
+        return false;
+    QVarLengthArray<char, 256> shown;
+    for (const QChar c : markup) {
+        const ushort u = c.unicode();
+        if (u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f')
+            continue;
+        if (u == '<' || u == '&' || u < 0x21 || u > 0x7E)
+            return false;
+        shown.append(char(u >= 'A' && u <= 'Z' ? u + 32 : u));
+    }
+    const int n = value.size();
+    const int size = shown.size();
+    const auto at = [&](int offset) { return offset >= 0 && offset + n <= size
+                                          && std::equal(value.begin(), value.end(), shown.begin() + offset); };
+    bool possible = false;
+    switch (attribute->comparison()) {
+    case SelectorAttribute::Equal:
+    case SelectorAttribute::NotEqual: possible = size == n && at(0); break;
+    case SelectorAttribute::StartsWith: possible = at(0); break;
+    case SelectorAttribute::EndsWith: possible = at(size - n); break;
+    case SelectorAttribute::Contains:
+        for (int offset = 0; !possible && offset + n <= size; ++offset)
+            possible = at(offset);
+        break;
+    default: return false;
+    }
+    if (possible)
+        return false;
+    result = attribute->comparison() == SelectorAttribute::NotEqual;
+    return true;
+}
+
+// What the text of an element inside another tells about the outer one. The
+// outer text holds the inner text whole, but for white space before the inner
+// text's first visible character (written there as a line break or a space,
+// or not at all), so:
+// - an inner text longer than the value from its first visible character on
+//   (or trimmed, for a trimmed text) makes the outer text differ from it;
+// - an inner text holding the value holds it in the outer text too, where the
+//   value does not start with white space (the inner text may start with a
+//   line break or space that the outer text writes otherwise); a trimmed text
+//   holds it in any case.
+// Only texts of elements on the page's layout tell this: an element outside it
+// (hidden by "display: none", an option of a list) gives all its markup's text.
+enum class Evidence { None, TooLong, Holds };
+
+Evidence evidenceKind(const SelectorAttribute* attribute)
+{
+    if (!isTextual(attribute) || attribute->value().isEmpty())
+        return Evidence::None;
+    switch (attribute->comparison()) {
+    case SelectorAttribute::Equal:
+    case SelectorAttribute::NotEqual: return Evidence::TooLong;
+    case SelectorAttribute::Contains:
+        if (attribute->keyword() == SelectorAttribute::KeywordTrimmed || !attribute->value().at(0).isSpace())
+            return Evidence::Holds;
+        return Evidence::None;
+    default: return Evidence::None;
+    }
+}
+
+bool laidOut(const QWebElement& element)
+{
+    return !element.geometry().isEmpty();
+}
+
+bool isHtml(const QWebElement& element)
+{
+    return element.namespaceUri() == QLatin1String("http://www.w3.org/1999/xhtml");
+}
+
+// Reads the text of one element at most once for all the text conditions of a
+// step, and answers from what is known of the elements inside it when it can.
+struct TextProbe {
+    QWebElement element;
+    // Conditions (by index) that an element inside this one decided.
+    quint32 inner = 0;
+    // Conditions whose answer this element passes on to those around it.
+    quint32 outer = 0;
+    // The element holds no child element, so its markup is its text.
+    int leaf = -1;
+    QString markup;
+    bool read = false;
+    QString text;
+    int laid = -1;
+    int html = -1;
+
+    explicit TextProbe(const QWebElement& e, quint32 known = 0)
+        : element(e)
+        , inner(known)
+    {
+    }
+
+    bool isLaidOut()
+    {
+        if (laid < 0)
+            laid = laidOut(element) ? 1 : 0;
+        return laid == 1;
+    }
+
+    bool test(const SelectorAttribute* attribute, int index)
+    {
+        const quint32 bit = index < 32 ? (quint32(1) << index) : 0;
+        const Evidence kind = bit ? evidenceKind(attribute) : Evidence::None;
+        if (kind != Evidence::None && (inner & bit)) {
+            if (html < 0)
+                html = isHtml(element) ? 1 : 0;
+            if (html == 1) {
+                if (kind == Evidence::Holds)
+                    return true;
+                return attribute->comparison() == SelectorAttribute::NotEqual;
+            }
+        }
+        if (!read) {
+            if (leaf < 0) {
+                leaf = element.firstChild().isNull() ? 1 : 0;
+                if (leaf == 1)
+                    markup = element.toInnerXml();
+            }
+            bool result = false;
+            if (leaf == 1 && markupRules(markup, attribute, result))
+                return result;
+            text = element.toPlainText();
+            read = true;
+        }
+        const QString subject = attribute->keyword() == SelectorAttribute::KeywordTrimmed ? text.trimmed() : text;
+        const bool result = compareText(subject, attribute->value(), attribute->comparison());
+        if (kind == Evidence::TooLong && lengthFromFirstVisible(subject) > attribute->value().size() && isLaidOut())
+            outer |= bit;
+        if (kind == Evidence::Holds && result && isLaidOut())
+            outer |= bit;
+        return result;
+    }
+};
+
+// A step's conditions with the text ones answered through the probe.
+bool probeStep(TextProbe& probe, const Selector* step, int pos, int count)
+{
+    const QWebElement& element = probe.element;
+    if (element.isNull() || !step)
+        return false;
+    const int n = step->attributeCount();
+    if (n == 0)
+        return true;
+    const int join = step->join();
+    if (join != Selector::JoinAll && join != Selector::JoinAny)
+        return false;
+    // The conditions have no side effects, so their order does not change the
+    // answer: the plain text, which needs the page's layout, is read last.
+    const bool wanted = join == Selector::JoinAny;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < n; ++i) {
+            const SelectorAttribute* attribute = step->attributeAt(i);
+            if (isTextual(attribute) != (pass == 1))
+                continue;
+            const bool result = pass == 1 ? probe.test(attribute, i)
+                                          : SelectorLookup::matches(element, attribute, pos, count);
+            if (result == wanted)
+                return wanted;
+        }
+    }
+    return !wanted;
+}
+
+bool hasEvidence(const Selector* step)
+{
+    for (int i = 0; i < step->attributeCount() && i < 32; ++i) {
+        if (evidenceKind(step->attributeAt(i)) != Evidence::None)
+            return true;
+    }
+    return false;
+}
+
 // The position conditions of a join-all step: cheap to test before the
 // element itself is looked at.
 bool positionsHold(const Selector* step, int pos, int count)
@@ -253,11 +459,18 @@ struct SelectorLookup::Plan {
     bool never = false;
     // The query is one complex selector, not a list: it can be extended.
     bool single = true;
+    // Texts of candidates inside others may decide the outer ones.
+    bool evidence = false;
+    // Finds an element of the tag inside another.
+    QString nestQuery;
 
     explicit Plan(const Selector* step)
     {
+        evidence = hasEvidence(step);
         const QString tag = cssTag(step);
         query = tag;
+        if (evidence && !tag.isEmpty())
+            nestQuery = tag + QStringLiteral(" ") + tag;
         const int n = step->attributeCount();
         if (n == 0) {
             exact = true;
@@ -308,7 +521,9 @@ struct SelectorLookup::Plan {
     }
 
     // Appends the elements of the collection that match the step, in order.
-    void collect(const QWebElementCollection& all, const Selector* step, Elements& out) const
+    // The collection lists elements of the root's subtree in document order.
+    void collect(const QWebElementCollection& all, const Selector* step, const QWebElement& root,
+                 Elements& out) const
     {
         const int count = all.count();
         if (exact && !positional) {
@@ -318,6 +533,8 @@ struct SelectorLookup::Plan {
                 out.push_back(all.at(i));
             return;
         }
+        if (evidence && collectNested(all, step, root, nestQuery, out))
+            return;
         for (int i = 0; i < count; ++i) {
             if (positional && !positionsHold(step, i, count))
                 continue;
@@ -325,6 +542,74 @@ struct SelectorLookup::Plan {
             if (matchesStep(element, step, i, count))
                 out.push_back(element);
         }
+    }
+
+    // Candidates inside candidates: the innermost are tested first, and what
+    // their texts prove about those around them spares reading the outer
+    // texts, each of which holds all the inner ones. Returns false, having
+    // appended nothing, when the candidates do not nest.
+    static bool collectNested(const QWebElementCollection& all, const Selector* step, const QWebElement& root,
+                              const QString& nestQuery, Elements& out)
+    {
+        const int count = all.count();
+        // Only when some element of the tag lies inside another does the walk
+        // of the whole subtree pay off.
+        if (root.isNull() || count < 2 || nestQuery.isEmpty() || root.findFirst(nestQuery).isNull())
+            return false;
+        // The root's subtree in document order, each element with its parent.
+        Elements order;
+        std::vector<int> parents;
+        order.push_back(root);
+        parents.push_back(-1);
+        int parent = 0;
+        QWebElement e = root.firstChild();
+        while (!e.isNull()) {
+            const int index = int(order.size());
+            order.push_back(e);
+            parents.push_back(parent);
+            QWebElement child = e.firstChild();
+            if (!child.isNull()) {
+                parent = index;
+                e = child;
+                continue;
+            }
+            QWebElement next = e.nextSibling();
+            while (next.isNull() && parent > 0) {
+                next = order[size_t(parent)].nextSibling();
+                parent = parents[size_t(parent)];
+            }
+            e = next;
+        }
+        std::vector<int> candidate(order.size(), -1);
+        int k = 0;
+        QWebElement wanted = all.at(0);
+        for (size_t j = 0; j < order.size() && k < count; ++j) {
+            if (order[j] == wanted) {
+                candidate[j] = k++;
+                if (k < count)
+                    wanted = all.at(k);
+            }
+        }
+        if (k < count)
+            return false;
+        std::vector<quint32> below(order.size(), 0);
+        std::vector<char> matched(size_t(count), 0);
+        for (size_t j = order.size(); j-- > 0;) {
+            quint32 outer = 0;
+            const int at = candidate[j];
+            if (at >= 0 && positionsHold(step, at, count)) {
+                TextProbe probe(order[j], below[j]);
+                matched[size_t(at)] = probeStep(probe, step, at, count) ? 1 : 0;
+                outer = probe.outer;
+            }
+            if (parents[j] >= 0)
+                below[size_t(parents[j])] |= below[j] | outer;
+        }
+        for (int i = 0; i < count; ++i) {
+            if (matched[size_t(i)])
+                out.push_back(all.at(i));
+        }
+        return true;
     }
 };
 
@@ -360,7 +645,7 @@ SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const Select
     const Plan firstPlan(first);
     Elements current;
     if (!firstPlan.never)
-        firstPlan.collect(frame->findAllElements(firstPlan.query), first, current);
+        firstPlan.collect(frame->findAllElements(firstPlan.query), first, frame->documentElement(), current);
     // A CSS selector that finds exactly the current elements in document
     // order, while there is one, and the type its last part names.
     QString currentQuery;
@@ -494,10 +779,10 @@ void SelectorLookup::stepDown(const QWebElement& element, const Selector* step, 
     if (element.tagName().compare(ConstSelector::tagIframe(), Qt::CaseInsensitive) == 0) {
         QWebFrame* child = frameOf(m_view, element);
         if (child)
-            plan.collect(child->findAllElements(plan.query), step, out);
+            plan.collect(child->findAllElements(plan.query), step, child->documentElement(), out);
         return;
     }
-    plan.collect(element.findAll(plan.query), step, out);
+    plan.collect(element.findAll(plan.query), step, element, out);
 }
 
 void SelectorLookup::stepParent(const QWebElement& element, const Selector* step, Elements& out) const
@@ -508,9 +793,13 @@ void SelectorLookup::stepParent(const QWebElement& element, const Selector* step
     for (QWebElement e = element.parent(); !e.isNull(); e = e.parent())
         ancestors.push_back(e);
     const int count = int(ancestors.size());
+    // Each ancestor holds the ones before it: their texts may decide its own.
+    quint32 inner = 0;
     for (int i = 0; i < count; ++i) {
-        if (matchesStep(ancestors[i], step, i, count))
+        TextProbe probe(ancestors[i], inner);
+        if (probeStep(probe, step, i, count))
             out.push_back(ancestors[i]);
+        inner |= probe.outer;
     }
 }
 
@@ -633,27 +922,8 @@ QWebFrame* SelectorLookup::frameOf(QWebView* view, const QWebElement& element)
 
 bool SelectorLookup::matchesStep(const QWebElement& element, const Selector* step, int pos, int count)
 {
-    if (element.isNull() || !step)
-        return false;
-    const int n = step->attributeCount();
-    if (n == 0)
-        return true;
-    const int join = step->join();
-    if (join != Selector::JoinAll && join != Selector::JoinAny)
-        return false;
-    // The conditions have no side effects, so their order does not change the
-    // answer: the plain text, which needs the page's layout, is read last.
-    const bool wanted = join == Selector::JoinAny;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < n; ++i) {
-            const SelectorAttribute* attribute = step->attributeAt(i);
-            if (isTextual(attribute) != (pass == 1))
-                continue;
-            if (matches(element, attribute, pos, count) == wanted)
-                return wanted;
-        }
-    }
-    return !wanted;
+    TextProbe probe(element);
+    return probeStep(probe, step, pos, count);
 }
 
 bool SelectorLookup::matches(const QWebElement& element, const SelectorAttribute* attribute, int pos, int count)

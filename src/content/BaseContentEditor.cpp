@@ -153,7 +153,8 @@ bool BaseContentEditor::validate()
 {
     for (const BaseComboBox* box : qAsConst(m_required)) {
         if (box->currentId() <= 0) {
-            UtilGui::warning(this, LocaleMessage::requiredItemsMissing());
+            const QString empty = box->count() == 0 ? box->emptyMessage() : QString();
+            UtilGui::warning(this, empty.isEmpty() ? LocaleMessage::requiredItemsMissing() : empty);
             return false;
         }
     }

@@ -48,7 +48,7 @@ void ThreadSpinner::stop()
 void ThreadSpinner::run()
 {
     m_stored = 0;
-    setSuccessful(spin());
+    runGuarded([this] { setSuccessful(spin()); });
     DBConnection::releaseThreadConnection();
 }
 

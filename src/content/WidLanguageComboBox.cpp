@@ -1,6 +1,8 @@
 #include "content/WidLanguageComboBox.h"
 
 #include "content/DBLanguageList.h"
+#include "texts/LocaleInstance.h"
+#include "texts/LocaleMessage.h"
 
 namespace Vexal {
 
@@ -13,6 +15,11 @@ void WidLanguageComboBox::reload()
 {
     DBLanguageList languages;
     fill(&languages, true);
+}
+
+QString WidLanguageComboBox::emptyMessage() const
+{
+    return LocaleMessage::tableEmpty(LocaleInstance::languages(), QStringLiteral("languages.xml"));
 }
 
 } // namespace Vexal

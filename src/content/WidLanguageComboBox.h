@@ -12,6 +12,7 @@ public:
     explicit WidLanguageComboBox(QWidget* parent = nullptr);
 
     void reload();
+    QString emptyMessage() const override;
 };
 
 } // namespace Vexal

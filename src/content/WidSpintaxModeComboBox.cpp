@@ -2,6 +2,7 @@
 
 #include "content/SPNSpintax.h"
 #include "texts/ConstIcon.h"
+#include "texts/LocaleArticle.h"
 
 #include <QIcon>
 
@@ -16,9 +17,9 @@ WidSpintaxModeComboBox::WidSpintaxModeComboBox(QWidget* parent)
 void WidSpintaxModeComboBox::reload()
 {
     clear();
-    addItem(QIcon(ConstIcon::extreme(16)), QString(), int(SPNSpintax::Extreme));
-    addItem(QIcon(ConstIcon::advanced(16)), QString(), int(SPNSpintax::Advance));
-    addItem(QIcon(ConstIcon::classic(16)), QString(), int(SPNSpintax::Classic));
+    addItem(QIcon(ConstIcon::extreme(16)), LocaleArticle::extreme(), int(SPNSpintax::Extreme));
+    addItem(QIcon(ConstIcon::advanced(16)), LocaleArticle::advance(), int(SPNSpintax::Advance));
+    addItem(QIcon(ConstIcon::classic(16)), LocaleArticle::classic(), int(SPNSpintax::Classic));
     setCurrentMode(SPNSpintax::Extreme);
 }
 

@@ -1,10 +1,12 @@
 #include "content/WidSynonymEditor.h"
 
+#include "content/DBLanguageList.h"
 #include "content/DBSynonym.h"
 #include "content/DBSynonymList.h"
 #include "core/Init.h"
 #include "shell/UtilGui.h"
 #include "texts/LocaleArticle.h"
+#include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
 
 namespace Vexal {
@@ -53,7 +55,12 @@ bool WidSynonymEditor::validate()
         return false;
     const int word = wordId();
     if (word <= 0) {
-        UtilGui::warning(this, LocaleMessage::requiredItemsMissing());
+        // Without a language there can be no word to file the synonym under.
+        DBLanguageList languages;
+        const bool noLanguage = !languages.hasRows() && languages.errorText().isEmpty();
+        UtilGui::warning(this, noLanguage ? LocaleMessage::tableEmpty(LocaleInstance::languages(),
+                                                                      QStringLiteral("languages.xml"))
+                                          : LocaleMessage::requiredItemsMissing());
         return false;
     }
     DBSynonymList synonyms(word, nameEdit->text());

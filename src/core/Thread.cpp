@@ -1,5 +1,8 @@
 #include "core/Thread.h"
 
+#include <exception>
+#include <new>
+
 namespace Vexal {
 
 Thread::Thread(QObject* parent)
@@ -15,6 +18,22 @@ QString Thread::title() const
 QString Thread::errorText() const
 {
     return m_errorText;
+}
+
+void Thread::runGuarded(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const std::bad_alloc&) {
+        m_successful = false;
+        m_errorText = QStringLiteral("Not enough memory to finish the job; it was stopped.");
+    } catch (const std::exception& error) {
+        m_successful = false;
+        m_errorText = QStringLiteral("The job was stopped by an error: %1").arg(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        m_successful = false;
+        m_errorText = QStringLiteral("The job was stopped by an unknown error.");
+    }
 }
 
 bool Thread::isSuccessful() const

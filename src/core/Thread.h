@@ -3,6 +3,8 @@
 #include <QString>
 #include <QThread>
 
+#include <functional>
+
 namespace Vexal {
 
 // Base of the background jobs. A job overrides run() and title(), does all its
@@ -21,6 +23,9 @@ public:
     virtual bool isSuccessful() const;
 
 protected:
+    // Runs the job's work and turns whatever it throws, a failed allocation
+    // included, into the job's failure: a job never ends the program.
+    void runGuarded(const std::function<void()>& work);
     void setSuccessful(bool successful) { m_successful = successful; }
     void setErrorText(const QString& text) { m_errorText = text; }
 

@@ -13,15 +13,16 @@ struct BuiltInShortcut
     const char* url;
 };
 
-// Well-known public sites; the names are the sites' own.
+// The built-in set, in the order the options page lists it; names are the
+// services' own.
 const BuiltInShortcut builtInShortcuts[] = {
-    {"Wikipedia", "w", "https://www.wikipedia.org/"},
-    {"Wiktionary", "wt", "https://www.wiktionary.org/"},
-    {"OpenStreetMap", "o", "https://www.openstreetmap.org/"},
-    {"Internet Archive", "a", "https://archive.org/"},
-    {"Project Gutenberg", "pg", "https://www.gutenberg.org/"},
-    {"Wikimedia Commons", "c", "https://commons.wikimedia.org/"},
-    {"arXiv", "ax", "https://arxiv.org/"},
+    {"Google", "g", "http://www.google.com/"},
+    {"Google Mail", "gm", "http://mail.google.com/"},
+    {"Facebook", "f", "http://www.facebook.com/"},
+    {"YouTube", "y", "http://www.youtube.com/"},
+    {"Yahoo!", "ya", "http://www.yahoo.com/"},
+    {"Twitter", "t", "http://twitter.com/"},
+    {"Wikipedia", "w", "http://www.wikipedia.org/"},
 };
 
 } // namespace

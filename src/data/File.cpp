@@ -41,10 +41,17 @@ bool File::write(const QString& text)
         return false;
     }
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        m_errorText = file.errorString();
-        file.cancelWriting();
-        return false;
+    // A short write is tried again: the second try fails with the system's
+    // reason (a full disk, say), where the short count alone gives none.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            m_errorText = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        written += count;
     }
     if (!file.commit()) {
         m_errorText = file.errorString();

@@ -60,7 +60,7 @@ QString copyFile(const QString& from, const QString& to)
 
 void ThreadDBBackup::run()
 {
-    backup();
+    runGuarded([this] { backup(); });
     DBConnection::releaseThreadConnection();
 }
 

@@ -21,7 +21,7 @@ QString ThreadDBClean::title() const
 
 void ThreadDBClean::run()
 {
-    setSuccessful(clean());
+    runGuarded([this] { setSuccessful(clean()); });
     DBConnection::releaseThreadConnection();
 }
 

@@ -33,7 +33,7 @@ QStringList ThreadDBReindex::tables()
 
 void ThreadDBReindex::run()
 {
-    setSuccessful(reindex());
+    runGuarded([this] { setSuccessful(reindex()); });
     DBConnection::releaseThreadConnection();
 }
 

@@ -2,13 +2,15 @@
 
 #include "data/DBConnection.h"
 #include "data/DBSql.h"
-#include "data/File.h"
+#include "core/Logger.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"
 #include "exchange/XmlWriter.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleThread.h"
+
+#include <QSaveFile>
 
 #include <memory>
 
@@ -29,39 +31,66 @@ QString ThreadXmlExport::title() const
 
 void ThreadXmlExport::run()
 {
-    exportRows();
+    runGuarded([this] { exportRows(); });
     DBConnection::releaseThreadConnection();
 }
 
+// Rows go to the file as they are read; the file replaces an earlier one only
+// once it is complete, and a failure (a full disk, say) reports the system's
+// reason and leaves the earlier file as it was.
 void ThreadXmlExport::exportRows()
 {
     XmlList list(m_typeCode);
+    QSaveFile file;
     std::unique_ptr<XmlWriter> writer;
+    bool opened = false;
+    auto open = [&]() -> bool {
+        if (opened)
+            return true;
+        const QString name = list.fileName();
+        if (name.isEmpty()) {
+            setErrorText(LocaleThread::invalidFileName());
+            return false;
+        }
+        file.setFileName(QStringLiteral("%1/%2.xml").arg(m_folder, name));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            setErrorText(file.errorString());
+            return false;
+        }
+        writer.reset(new XmlWriter(list.tableName(), &file));
+        opened = true;
+        return true;
+    };
+
     XmlItem item;
+    bool written = true;
     const bool loaded = list.scan([&](XmlBase* row) {
-        if (!writer)
-            writer.reset(new XmlWriter(list.tableName()));
+        if (!written || !open())
+            return false;
         item.clear();
         row->write(item);
-        writer->writeItem(item);
+        written = writer->writeItem(item);
+        return written;
     });
     if (!loaded) {
-        setErrorText(list.errorText());
+        if (errorText().isEmpty())
+            setErrorText(written ? list.errorText() : writer->errorText());
         return;
     }
-    if (!writer)
-        writer.reset(new XmlWriter(list.tableName()));
-    const QString text = writer->finish();
-
-    const QString name = list.fileName();
-    if (name.isEmpty()) {
-        setErrorText(LocaleThread::invalidFileName());
+    if (!open())
+        return;
+    if (!writer->close()) {
+        setErrorText(writer->errorText());
         return;
     }
-    File file(QStringLiteral("%1/%2.xml").arg(m_folder, name));
-    if (!file.write(text)) {
-        setErrorText(file.errorText());
+    if (!file.commit()) {
+        setErrorText(file.errorString());
         return;
+    }
+    if (writer->droppedValues() > 0) {
+        Logger::warning(LocaleThread::uncarriedCharacters().arg(QString::number(writer->droppedValues()),
+                                                                writer->firstDroppedItem(),
+                                                                writer->firstDroppedElement(), file.fileName()));
     }
     setSuccessful(true);
 }

@@ -14,13 +14,11 @@
 #include "texts/LocaleSql.h"
 #include "texts/LocaleThread.h"
 
-#include <QDomDocument>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTextCodec>
 
 #include <memory>
 
@@ -40,38 +38,12 @@ QString ThreadXmlImport::title() const
     return LocaleThread::importData();
 }
 
-QString ThreadXmlImport::decode(const QByteArray& bytes, bool* legacy)
-{
-    if (legacy)
-        *legacy = false;
-    if (QTextCodec* bom = QTextCodec::codecForUtfText(bytes, nullptr))
-        return bom->toUnicode(bytes);
-
-    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
-    if (bytes.startsWith("<?xml")) {
-        const int end = bytes.indexOf("?>");
-        static const QRegularExpression encoding(QStringLiteral("encoding\\s*=\\s*[\"']([A-Za-z0-9._:-]+)[\"']"));
-        const QRegularExpressionMatch match =
-            encoding.match(QString::fromLatin1(bytes.left(end < 0 ? 0 : end)));
-        if (match.hasMatch()) {
-            QTextCodec* declared = QTextCodec::codecForName(match.captured(1).toLatin1());
-            if (declared && declared != utf8)
-                return declared->toUnicode(bytes);
-        }
-    }
-
-    QTextCodec::ConverterState state;
-    const QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars == 0 && state.remainingChars == 0)
-        return text;
-    if (legacy)
-        *legacy = true;
-    return QTextCodec::codecForName("Windows-1252")->toUnicode(bytes);
-}
-
 void ThreadXmlImport::run()
 {
-    importAll();
+    // On a failure the file's transaction is left open: closing the thread's
+    // connection rolls it back.
+    runGuarded([this] { importAll(); });
+    resetFileState();
     DBConnection::releaseThreadConnection();
 }
 
@@ -92,64 +64,63 @@ void ThreadXmlImport::importAll()
 
 bool ThreadXmlImport::importFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists()) {
+    if (!QFile::exists(path)) {
         setErrorText(LocaleThread::openFileFailed(path, LocaleMessage::fileMissing()));
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        setErrorText(LocaleThread::openFileFailed(path, file.errorString()));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setErrorText(LocaleThread::openFileFailed(path, file.errorString()));
-        return false;
-    }
-    file.close();
-
-    bool legacy = false;
-    const QString text = decode(bytes, &legacy);
-    if (text.isEmpty())
-        return true;
-    if (legacy)
-        Logger::warning(LocaleThread::readAsWindows1252(path));
-
-    // The plain form the export writes is read in one pass; anything else
-    // (and every error) goes through the DOM.
-    XmlReader reader;
-    QDomDocument document(ConstXML::docName());
-    QString table;
-    bool plain = reader.read(text);
-    if (plain) {
-        if (QString::compare(reader.rootName(), ConstXML::itemsTag(), Qt::CaseInsensitive) == 0)
-            table = reader.table();
-        plain = XmlList::codeOfTable(table) != XmlList::CodeUndef;
-    }
-    if (!plain) {
-        QString message;
-        int line = 0;
-        int column = 0;
-        if (!document.setContent(text, &message, &line, &column)) {
-            setErrorText(LocaleThread::parseFileFailed(path, message, line, column));
+    // A file is read as UTF-8 unless it says otherwise; one that turns out
+    // not to be UTF-8 part-way is read again from the start as Windows-1252.
+    for (const bool legacy : {false, true}) {
+        XmlSource source;
+        if (!source.open(path, legacy)) {
+            setErrorText(LocaleThread::openFileFailed(path, source.errorText()));
             return false;
         }
-        table = tableNameOf(document);
+        XmlReader reader(&source);
+        const Outcome outcome = importStream(reader, source, path);
+        if (outcome == Outcome::Legacy && !legacy) {
+            Logger::warning(LocaleThread::readAsWindows1252(path));
+            continue;
+        }
+        return outcome == Outcome::Done;
     }
-    if (table.isEmpty()) {
+    return false;
+}
+
+ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSource& source, const QString& path)
+{
+    if (!reader.open()) {
+        if (source.needsLegacy())
+            return Outcome::Legacy;
+        if (source.failed()) {
+            setErrorText(LocaleThread::openFileFailed(path, source.errorText()));
+            return Outcome::Failed;
+        }
+        if (source.isEmpty()) // an empty file holds nothing to import
+            return Outcome::Done;
+        setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
+        return Outcome::Failed;
+    }
+    if (QString::compare(reader.rootName(), ConstXML::itemsTag(), Qt::CaseInsensitive) != 0 || !reader.hasTable()
+        || reader.table().isEmpty()) {
         setErrorText(LocaleThread::invalidXmlStructure(path));
-        return false;
+        return Outcome::Failed;
     }
 
     QSqlDatabase db = DBConnection::current();
     QString beginError;
     if (!DBConnection::beginWrite(db, &beginError)) {
         setErrorText(LocaleThread::sqlQueryFailed(DBConnection::beginWriteText(), beginError));
-        return false;
+        return Outcome::Failed;
     }
     resetFileState();
-    bool ok = plain ? importItems(reader, table, path) : importNodes(document, table, path);
+    bool ok = importItems(reader, reader.table(), path);
     resetFileState();
+    if (!ok && source.needsLegacy()) {
+        db.rollback();
+        setErrorText(QString());
+        return Outcome::Legacy;
+    }
     if (ok && !db.commit()) {
         setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("COMMIT"), db.lastError().text()));
         ok = false;
@@ -158,7 +129,7 @@ bool ThreadXmlImport::importFile(const QString& path)
         db.rollback();
         Logger::warning(LocaleThread::importRolledBack(path));
     }
-    return ok;
+    return ok ? Outcome::Done : Outcome::Failed;
 }
 
 void ThreadXmlImport::resetFileState()
@@ -171,42 +142,30 @@ void ThreadXmlImport::resetFileState()
     m_select = Statement();
 }
 
-QString ThreadXmlImport::tableNameOf(const QDomDocument& document) const
-{
-    const QDomElement root = document.documentElement();
-    if (root.isNull() || QString::compare(root.nodeName(), ConstXML::itemsTag(), Qt::CaseInsensitive) != 0)
-        return QString();
-    return root.attribute(ConstXML::tableAttribute());
-}
-
 XmlBase* ThreadXmlImport::createXml(const QString& table, QObject* parent) const
 {
     return XmlList::create(XmlList::codeOfTable(table), parent);
 }
 
-bool ThreadXmlImport::importNodes(const QDomDocument& document, const QString& table, const QString& path)
-{
-    const QDomElement root = document.documentElement();
-    int node = 0;
-    for (QDomNode child = root.firstChild(); !child.isNull(); child = child.nextSibling(), ++node) {
-        if (!importNode(XmlItem(child.toElement()), table, path, node))
-            return false;
-    }
-    return true;
-}
-
+// Items are stored as they are read: the file's transaction, not a first
+// pass over the file, keeps a file that fails part-way from leaving anything.
 bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const QString& path)
 {
     XmlItem item;
-    for (int node = 0; node < reader.count(); ++node) {
-        if (!reader.item(node, &item)) { // the text was checked whole: cannot happen
-            setErrorText(LocaleThread::parseNodeFailed(path, node));
+    for (int node = 0;; ++node) {
+        switch (reader.next(&item)) {
+        case XmlReader::Item:
+            if (!importNode(item, table, path, node))
+                return false;
+            break;
+        case XmlReader::End:
+            return true;
+        case XmlReader::Error:
+            if (!reader.sourceFailed() || !reader.errorText().isEmpty())
+                setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
             return false;
         }
-        if (!importNode(item, table, path, node))
-            return false;
     }
-    return true;
 }
 
 bool ThreadXmlImport::importNode(const XmlItem& item, const QString& table, const QString& path, int node)
@@ -233,9 +192,10 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
         QSqlQuery query(DBConnection::current());
         query.setForwardOnly(true);
         if (query.exec(QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName()))) {
-            while (query.next())
-                m_ids.insert(query.value(0).toInt());
-            m_idsKnown = !query.lastError().isValid();
+            bool complete = true;
+            while (complete && query.next())
+                complete = m_ids.insert(query.value(0).toInt());
+            m_idsKnown = complete && !query.lastError().isValid();
         }
         if (!m_idsKnown)
             m_ids.clear();
@@ -265,21 +225,22 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const XmlItem& item, const QStrin
     return insertItem(xml, path, node);
 }
 
-// Prepares the statement on first use, then binds the record's values (those
-// the record leaves unbound are NULL, as on a fresh statement) and runs it.
+// Prepares the statement on first use, then binds the record's values and
+// runs it. A record may leave a placeholder unbound (a new ID, say): every one
+// is first set NULL, by position, so that no value of the item before stays.
 bool ThreadXmlImport::execRecord(Statement& statement, DBBase* record, const QString& text, QString* error)
 {
     if (!statement.query) {
         statement.text = text;
         statement.query.reset(new QSqlQuery(DBConnection::current()));
         statement.prepared = statement.query->prepare(text);
-        const QStringList columns = record->columns();
-        for (const QString& column : columns)
-            statement.placeholders.append(QLatin1Char(':') + column);
+        // The records' statements name their placeholders ":Column".
+        static const QRegularExpression placeholder(QStringLiteral(":[A-Za-z_]"));
+        statement.placeholders = int(text.count(placeholder));
     }
     if (statement.prepared) {
-        for (const QString& placeholder : qAsConst(statement.placeholders))
-            statement.query->bindValue(placeholder, QVariant());
+        for (int i = 0; i < statement.placeholders; ++i)
+            statement.query->bindValue(i, QVariant());
         record->bindValues(*statement.query);
         if (statement.query->exec())
             return true;
@@ -301,8 +262,10 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
     QString error;
     if (!execRecord(m_insert, record, text, &error))
         return saveFailed(xml, path, node, error);
-    if (m_idsKnown)
-        m_ids.insert(xml->id() >= 0 ? xml->id() : m_insert.query->lastInsertId().toInt());
+    if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : m_insert.query->lastInsertId().toInt())) {
+        m_idsKnown = false; // too many to keep: the database is asked from here on
+        m_ids.clear();
+    }
     return true;
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/Thread.h"
+#include "exchange/IdSet.h"
 
-#include <QSet>
 #include <QStringList>
 
 #include <memory>
 
-class QDomDocument;
 class QSqlQuery;
 
 namespace Vexal {
@@ -17,6 +16,7 @@ class DBQueryManager;
 class XmlBase;
 class XmlItem;
 class XmlReader;
+class XmlSource;
 
 // Merges exchange files into the database by ID: new IDs are inserted (keeping
 // the ID), existing rows are overwritten only when OverrideOnImport is on,
@@ -33,19 +33,12 @@ public:
     QString title() const override;
     QStringList files() const { return m_files; }
 
-    // Text of a file's bytes: a byte-order mark or the XML declaration's
-    // encoding decides; otherwise UTF-8, or Windows-1252 when the bytes are
-    // not valid UTF-8 (then *legacy is set).
-    static QString decode(const QByteArray& bytes, bool* legacy = nullptr);
-
-    QString tableNameOf(const QDomDocument& document) const;
     XmlBase* createXml(const QString& table, QObject* parent) const;
 
 protected:
     void run() override;
 
     bool importFile(const QString& path);
-    bool importNodes(const QDomDocument& document, const QString& table, const QString& path);
     bool importItems(XmlReader& reader, const QString& table, const QString& path);
     bool importNode(const XmlItem& item, const QString& table, const QString& path, int node);
     bool importItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
@@ -54,6 +47,8 @@ protected:
     bool deleteItem(XmlBase* xml, const QString& path, int node, bool exists);
 
 private:
+    enum class Outcome { Done, Failed, Legacy };
+    Outcome importStream(XmlReader& reader, XmlSource& source, const QString& path);
     void importAll();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
@@ -67,7 +62,7 @@ private:
     {
         std::unique_ptr<QSqlQuery> query;
         QString text;
-        QStringList placeholders;
+        int placeholders = 0;
         bool prepared = false;
     };
     bool execRecord(Statement& statement, DBBase* record, const QString& text, QString* error);
@@ -76,7 +71,7 @@ private:
     // to date by the file's own inserts and deletes) and the statements.
     bool m_idsRead = false;
     bool m_idsKnown = false;
-    QSet<int> m_ids;
+    IdSet m_ids;
     Statement m_insert;
     Statement m_update;
     Statement m_select;

@@ -7,6 +7,8 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QBuffer>
+#include <QImageReader>
 #include <QSqlQuery>
 
 namespace Vexal {
@@ -66,17 +68,16 @@ bool XmlBase::read(const XmlItem& item)
     if (item.tagName() != ConstXML::itemTag())
         return false;
     bool ok = false;
-    const int id = readInt(item, DBSql::colID(), &ok);
+    const int id = readKey(item, DBSql::colID(), &ok);
     if (!ok)
         return false;
     m_record->setId(id);
 
-    const QString name = childText(item, DBSql::colName());
-    if (!name.isEmpty())
-        m_record->setName(name);
-    QString comments;
-    if (readText(item, DBSql::colComments(), &comments))
-        m_record->setComments(comments);
+    QString text;
+    if (readText(item, DBSql::colName(), &text))
+        m_record->setName(text);
+    if (readText(item, DBSql::colComments(), &text))
+        m_record->setComments(text);
 
     const bool mark = readBool(item, DBSql::colXDelete(), &ok);
     if (ok)
@@ -180,6 +181,9 @@ void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
         m_malformed.append(name);
 }
 
+// Every reader follows one rule (see the class comment): a missing element
+// gives no value, an empty one gives the field's empty value, any other text
+// gives its value when it converts and is noted as malformed when not.
 bool XmlBase::readText(const XmlItem& element, const QString& name, QString* value)
 {
     if (!hasElement(element, name))
@@ -188,13 +192,26 @@ bool XmlBase::readText(const XmlItem& element, const QString& name, QString* val
     return true;
 }
 
-int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
+int XmlBase::readKey(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
     const QString text = childText(element, name);
-    int value = 0;
-    if (!text.isEmpty())
-        value = text.toInt(ok, 10);
+    const int value = text.toInt(ok, 10);
+    noteMalformed(name, text, *ok);
+    return *ok ? value : 0;
+}
+
+int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
+{
+    *ok = false;
+    QString text;
+    if (!readText(element, name, &text))
+        return 0;
+    if (text.isEmpty()) {
+        *ok = true;
+        return 0;
+    }
+    const int value = text.toInt(ok, 10);
     noteMalformed(name, text, *ok);
     return *ok ? value : 0;
 }
@@ -226,7 +243,14 @@ bool splitParts(const QString& text, int count, int* parts)
 
 QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
 {
-    const QString text = childText(element, name);
+    *ok = false;
+    QString text;
+    if (!readText(element, name, &text))
+        return QDate();
+    if (text.isEmpty()) {
+        *ok = true;
+        return QDate();
+    }
     int p[3];
     *ok = splitParts(text, 3, p) && QDate::isValid(p[0], p[1], p[2]);
     noteMalformed(name, text, *ok);
@@ -235,20 +259,43 @@ QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
 
 QDateTime XmlBase::readDateTime(const XmlItem& element, const QString& name, bool* ok)
 {
-    const QString text = childText(element, name);
+    *ok = false;
+    QString text;
+    if (!readText(element, name, &text))
+        return QDateTime();
+    if (text.isEmpty()) {
+        *ok = true;
+        return QDateTime();
+    }
     int p[6];
     *ok = splitParts(text, 6, p) && QDate::isValid(p[0], p[1], p[2]) && QTime::isValid(p[3], p[4], p[5]);
     noteMalformed(name, text, *ok);
     return *ok ? QDateTime(QDate(p[0], p[1], p[2]), QTime(p[3], p[4], p[5]), Qt::LocalTime) : QDateTime();
 }
 
+// An icon is decoded only when its header gives a size an icon can have: a
+// small file must not expand into a huge image (nor be stored as one).
 QImage XmlBase::readPixmap(const XmlItem& element, const QString& name, bool* ok)
 {
-    const QString text = childText(element, name);
-    *ok = !text.isEmpty();
-    if (!*ok)
+    *ok = false;
+    QString text;
+    if (!readText(element, name, &text))
         return QImage();
-    return Convert::bytesToImage(QByteArray::fromBase64(text.toLatin1()));
+    if (text.isEmpty()) {
+        *ok = true;
+        return QImage();
+    }
+    QByteArray bytes = QByteArray::fromBase64(text.toLatin1());
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    QImage image;
+    if (size.isValid() && size.width() <= maxIconSide && size.height() <= maxIconSide)
+        image = reader.read();
+    *ok = !image.isNull();
+    noteMalformed(name, text, *ok);
+    return image;
 }
 
 int XmlBase::id() const

@@ -24,10 +24,14 @@ class DBPageRecord;
 // integers in decimal, flags "1"/"0", dates "yyyy.MM.dd", date-times
 // "yyyy.MM.dd.hh.mm.ss" (local time), images as Base64 PNG.
 //
-// Reading applies only what the item carries: an element that is missing
-// leaves the record's value, and so does a value that does not convert (its
-// element name is kept in malformedElements()). On a new record that is the
-// kind's default; on a record loaded with loadStored() it is the stored value.
+// Reading follows one rule for every field of every kind: an element that is
+// missing, or whose text does not convert (its name is then kept in
+// malformedElements()), leaves the record's value; an element that is present
+// but empty sets the field's empty value: an empty text, no date, no image,
+// 0 for a number and false for a flag. On a new record "the record's value" is
+// the kind's default; on a record loaded with loadStored() it is the stored
+// value. Only the keys (ID, ProjectID) must hold a number: without one the
+// item is refused.
 class XmlBase : public QObject
 {
     Q_OBJECT
@@ -70,6 +74,8 @@ public:
     static bool hasElement(const XmlItem& element, const QString& name);
 
     // Readers: *ok is set false first and true when the element gave a value.
+    // A key is required: *ok is true only for a number.
+    int readKey(const XmlItem& element, const QString& name, bool* ok);
     bool readText(const XmlItem& element, const QString& name, QString* value);
     int readInt(const XmlItem& element, const QString& name, bool* ok);
     bool readBool(const XmlItem& element, const QString& name, bool* ok);
@@ -100,6 +106,9 @@ public:
                 (record->*field.set)(text);
         }
     }
+
+    // The largest icon side read from a file, in pixels.
+    static constexpr int maxIconSide = 256;
 
     // Text forms of the values.
     static QString dateText(const QDate& date);

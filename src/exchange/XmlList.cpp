@@ -227,7 +227,7 @@ bool XmlList::load()
     return true;
 }
 
-bool XmlList::scan(const std::function<void(XmlBase*)>& visit)
+bool XmlList::scan(const std::function<bool(XmlBase*)>& visit)
 {
     QSqlQuery query(DBConnection::current());
     QString text;
@@ -239,8 +239,12 @@ bool XmlList::scan(const std::function<void(XmlBase*)>& visit)
     bool any = false;
     while (query.next()) {
         row->readValues(query);
-        visit(row);
         any = true;
+        if (!visit(row)) {
+            delete row;
+            m_errorText.clear();
+            return false;
+        }
     }
     delete row;
     if (query.lastError().isValid()) {
@@ -253,7 +257,8 @@ bool XmlList::scan(const std::function<void(XmlBase*)>& visit)
         defaults.appendDefaults();
         for (int i = 0; i < defaults.count(); ++i) {
             XmlUrlShortcut shortcut(defaults.at(i), nullptr);
-            visit(&shortcut);
+            if (!visit(&shortcut))
+                return false;
         }
     }
     return true;

@@ -35,8 +35,9 @@ public:
     QString selectText() const;
     bool load();
     // Like load(), but hands each row to `visit` as it is read instead of
-    // keeping it: one Xml object is filled row after row.
-    bool scan(const std::function<void(XmlBase*)>& visit);
+    // keeping it: one Xml object is filled row after row. `visit` returns
+    // false to stop (scan() then returns false, errorText() empty).
+    bool scan(const std::function<bool(XmlBase*)>& visit);
 
     // A new Xml object of the kind, or null for a code outside 1 to 27.
     static XmlBase* create(int typeCode, QObject* parent);

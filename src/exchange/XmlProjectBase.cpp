@@ -24,7 +24,7 @@ bool XmlProjectBase::read(const XmlItem& item)
     if (!qobject_cast<DBProjectBase*>(record()))
         return false;
     bool ok = false;
-    const int value = readInt(item, DBSql::colProjectID(), &ok);
+    const int value = readKey(item, DBSql::colProjectID(), &ok);
     if (!ok)
         return false;
     setProjectId(value);

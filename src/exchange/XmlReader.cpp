@@ -3,263 +3,643 @@
 #include "data/DBSql.h"
 
 #include <QRegularExpression>
-#include <QStringList>
+#include <QTextCodec>
+#include <QTextDecoder>
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace Vexal {
 
 namespace {
 
-bool isSpace(ushort c)
+constexpr qint64 chunkBytes = 1 << 20;  // bytes read from the file at a time
+constexpr int compactAfter = 1 << 18;   // consumed characters kept before the buffer is compacted
+
+// Characters that character data carries as they stand: everything XML allows
+// but markup ("<", "&"), "]" (which may start "]]>"), carriage returns (line
+// ends are normalised) and surrogates (checked in pairs).
+struct PlainTable
 {
-    return c == ' ' || c == '\n' || c == '\t';
+    bool plain[128];
+    constexpr PlainTable()
+        : plain()
+    {
+        for (int c = 0; c < 128; ++c)
+            plain[c] = c >= 0x20 || c == '\t' || c == '\n';
+        plain[int('<')] = false;
+        plain[int('&')] = false;
+        plain[int(']')] = false;
+    }
+};
+constexpr PlainTable plainTable;
+
+inline bool isPlain(ushort c)
+{
+    if (c < 128)
+        return plainTable.plain[c];
+    return c < 0xD800 || (c >= 0xE000 && c <= 0xFFFD);
 }
 
-bool isNameStart(ushort c)
+inline bool isSpace(uint c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    return c == ' ' || c == '\n' || c == '\t' || c == '\r';
 }
 
-bool isNameChar(ushort c)
+inline bool isNameStart(uint c)
 {
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':'
+           || (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xD800) || (c >= 0xF900 && c <= 0xFFFD);
 }
 
-// Characters the plain form carries as they stand. Control characters,
-// carriage returns (kept raw by the DOM, normalised by other readers),
-// non-characters and unpaired surrogates are left to the DOM.
-bool isPlainChar(const QChar* data, int pos, int end)
+inline bool isNameChar(uint c)
 {
-    const ushort c = data[pos].unicode();
-    if (c >= 0x20 && c < 0xD800)
-        return true;
-    if (c == '\n' || c == '\t')
-        return true;
-    if (c >= 0xE000)
-        return c < 0xFFFE;
-    if (c < 0xDC00) // a high surrogate needs its low half
-        return pos + 1 < end && data[pos + 1].unicode() >= 0xDC00 && data[pos + 1].unicode() < 0xE000;
-    return pos > 0 && data[pos - 1].unicode() >= 0xD800 && data[pos - 1].unicode() < 0xDC00;
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 0xB7;
 }
 
-// Whether the DOM drops a text: it keeps no node for whitespace-only text.
+// A character XML 1.0 can carry, given as a code point.
+inline bool isXmlChar(uint c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c < 0xD800) || (c >= 0xE000 && c <= 0xFFFD)
+           || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
 bool isBlank(const QString& text)
 {
     for (const QChar c : text) {
-        if (!c.isSpace())
+        if (!isSpace(c.unicode()))
             return false;
     }
     return true;
 }
 
+// Messages of the reader, in the style of the XML parsers' own.
+const char* const unexpectedEnd = "unexpected end of file";
+const char* const unexpectedCharacter = "unexpected character";
+const char* const invalidCharacter = "character not allowed in XML";
+const char* const invalidName = "invalid name";
+const char* const nameTooLong = "name too long";
+const char* const tooDeep = "elements nested deeper than the format allows";
+const char* const tooManyAttributes = "more attributes than the format allows";
+const char* const duplicateAttribute = "attribute given twice";
+const char* const undefinedEntity = "undefined entity";
+const char* const invalidReference = "reference to a character that XML cannot carry";
+const char* const entityDeclaration = "entity declarations are not supported";
+const char* const dtdDeclaration = "declarations in the document type are not supported";
+const char* const misplacedText = "text outside a field";
+const char* const cdataEnd = "\"]]>\" in character data";
+const char* const tagMismatch = "opening and ending tag mismatch";
+const char* const extraContent = "extra content at the end of the document";
+const char* const misplacedDoctype = "misplaced document type";
+const char* const misplacedDeclaration = "misplaced XML declaration";
+const char* const invalidDeclaration = "invalid XML declaration";
+const char* const invalidComment = "\"--\" inside a comment";
+const char* const missingRoot = "no root element";
+
 } // namespace
 
-bool XmlReader::read(const QString& text)
+// ---------------------------------------------------------------------------
+// XmlSource
+
+XmlSource::XmlSource() = default;
+XmlSource::~XmlSource() = default;
+
+bool XmlSource::open(const QString& path, bool legacy)
 {
-    m_offsets.clear();
-    m_rootName.clear();
-    m_table.clear();
-    m_hasTable = false;
-    m_names.clear();
-    m_lastName = -1;
-    m_text = text;
-    m_data = m_text.constData();
-    m_pos = 0;
-    m_end = m_text.size();
-    if (!parse()) {
-        m_offsets.clear();
-        m_text.clear();
-        m_data = nullptr;
-        m_end = 0;
+    m_legacy = legacy;
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        m_errorText = m_file.errorString();
         return false;
     }
     return true;
 }
 
-bool XmlReader::item(int index, XmlItem* item)
+void XmlSource::setBytes(const QByteArray& bytes, bool legacy)
 {
-    item->clear();
-    item->setTagName(QString());
-    if (index < 0 || index >= m_offsets.size())
-        return false;
-    m_pos = m_offsets.at(index);
-    return parseItem(item);
+    m_bytes = bytes;
+    m_inMemory = true;
+    m_legacy = legacy;
 }
+
+bool XmlSource::readBytes(QByteArray& bytes)
+{
+    if (m_inMemory) {
+        bytes = m_bytes.mid(int(m_offset), int(chunkBytes));
+        m_offset += bytes.size();
+        return true;
+    }
+    bytes.resize(int(chunkBytes));
+    const qint64 count = m_file.read(bytes.data(), chunkBytes);
+    if (count < 0) {
+        m_errorText = m_file.errorString();
+        bytes.clear();
+        return false;
+    }
+    bytes.resize(int(count));
+    return true;
+}
+
+void XmlSource::chooseCodec(const QByteArray& head)
+{
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    m_codec = QTextCodec::codecForUtfText(head, nullptr);
+    if (!m_codec && head.startsWith("<?xml")) {
+        const int end = head.indexOf("?>");
+        static const QRegularExpression encoding(QStringLiteral("encoding\\s*=\\s*[\"']([A-Za-z0-9._:-]+)[\"']"));
+        const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(head.left(end < 0 ? 0 : end)));
+        if (match.hasMatch())
+            m_codec = QTextCodec::codecForName(match.captured(1).toLatin1());
+    }
+    if (!m_codec || m_codec == utf8) {
+        m_codec = m_legacy ? QTextCodec::codecForName("Windows-1252") : utf8;
+        m_checkUtf8 = !m_legacy;
+    }
+    m_decoder.reset(m_codec->makeDecoder());
+}
+
+bool XmlSource::read(QString& out)
+{
+    if (m_needsLegacy || failed())
+        return false;
+    QByteArray bytes;
+    if (!readBytes(bytes))
+        return false;
+    if (!m_started) {
+        m_started = true;
+        chooseCodec(bytes);
+    }
+    if (bytes.isEmpty()) {
+        if (m_checkUtf8 && m_decoder->needsMoreData())
+            m_needsLegacy = true;
+        return false;
+    }
+    const int before = out.size();
+    out += m_decoder->toUnicode(bytes.constData(), bytes.size());
+    if (m_checkUtf8 && m_decoder->hasFailure()) {
+        m_needsLegacy = true;
+        out.resize(before);
+        return false;
+    }
+    if (out.size() > before)
+        m_empty = false;
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// XmlReader: buffer handling
+
+XmlReader::XmlReader(XmlSource* source)
+    : m_source(source)
+{
+}
+
+// Drops the consumed text, counting its line ends for error positions. Only
+// called from fill(), where no parser function holds a position.
+void XmlReader::compact()
+{
+    const ushort* text = reinterpret_cast<const ushort*>(m_data);
+    m_linesBefore += std::count(text, text + m_pos, ushort('\n'));
+    const ushort* last = std::find(std::make_reverse_iterator(text + m_pos), std::make_reverse_iterator(text),
+                                   ushort('\n')).base();
+    if (last != text)
+        m_lastLineStart = m_dropped + (last - text);
+    m_buffer.remove(0, m_pos);
+    m_dropped += m_pos;
+    m_end -= m_pos;
+    m_pos = 0;
+    m_data = m_buffer.constData();
+}
+
+bool XmlReader::fill()
+{
+    if (m_atEnd)
+        return false;
+    if (m_pos >= compactAfter)
+        compact();
+    const int before = m_buffer.size();
+    while (m_buffer.size() == before) {
+        if (!m_source->read(m_buffer)) {
+            m_atEnd = true;
+            break;
+        }
+    }
+    m_data = m_buffer.constData();
+    m_end = m_buffer.size();
+    return m_end > before;
+}
+
+bool XmlReader::ensure(int count)
+{
+    while (m_end - m_pos < count) {
+        if (!fill())
+            return false;
+    }
+    return true;
+}
+
+uint XmlReader::peek()
+{
+    if (m_pos >= m_end && !fill())
+        return EndOfText;
+    return m_data[m_pos].unicode();
+}
+
+bool XmlReader::startsWith(QLatin1String text)
+{
+    ensure(text.size());
+    if (m_end - m_pos < text.size())
+        return false;
+    for (int i = 0; i < text.size(); ++i) {
+        if (m_data[m_pos + i] != QLatin1Char(text.at(i)))
+            return false;
+    }
+    return true;
+}
+
+bool XmlReader::expect(QLatin1String text)
+{
+    if (!startsWith(text))
+        return fail(m_end - m_pos < text.size() && m_atEnd ? unexpectedEnd : unexpectedCharacter);
+    m_pos += text.size();
+    return true;
+}
+
+bool XmlReader::fail(const char* message)
+{
+    if (!m_error.isEmpty())
+        return false;
+    m_error = QString::fromLatin1(message);
+    if (m_source->failed())
+        m_error = m_source->errorText();
+    qint64 lines = m_linesBefore;
+    qint64 lineStart = m_lastLineStart;
+    const int upTo = qMin(m_pos, m_end);
+    for (int i = 0; i < upTo; ++i) {
+        if (m_data[i] == QLatin1Char('\n')) {
+            ++lines;
+            lineStart = m_dropped + i + 1;
+        }
+    }
+    m_errorLine = int(qMin<qint64>(lines + 1, INT_MAX));
+    m_errorColumn = int(qMin<qint64>(m_dropped + upTo - lineStart + 1, INT_MAX));
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// XmlReader: tokens
 
 bool XmlReader::skipSpace()
 {
-    while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
-        ++m_pos;
-    return m_pos < m_end;
+    for (;;) {
+        while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
+            ++m_pos;
+        if (m_pos < m_end)
+            return true;
+        if (!fill())
+            return false;
+    }
 }
 
-// Element and attribute names repeat on every item: one shared copy each.
 bool XmlReader::parseName(QString* name)
 {
+    ensure(maxNameLength + 1);
     const int start = m_pos;
-    if (atEnd() || !isNameStart(m_data[m_pos].unicode()))
-        return false;
+    if (m_pos >= m_end)
+        return fail(unexpectedEnd);
+    if (!isNameStart(m_data[m_pos].unicode()))
+        return fail(invalidName);
     ++m_pos;
-    while (m_pos < m_end && isNameChar(m_data[m_pos].unicode()))
+    while (m_pos < m_end && m_pos - start <= maxNameLength && isNameChar(m_data[m_pos].unicode()))
         ++m_pos;
     const int length = m_pos - start;
+    if (length > maxNameLength)
+        return fail(nameTooLong);
+    if (m_pos >= m_end)
+        return fail(unexpectedEnd);
     const int count = m_names.size();
     for (int i = 0; i < count; ++i) {
         const int index = (m_lastName + 1 + i) % count; // names mostly come in the same order
         const QString& known = m_names.at(index);
-        if (known.size() == length && memcmp(known.constData(), m_data + start, length * sizeof(QChar)) == 0) {
+        if (known.size() == length && memcmp(known.constData(), m_data + start, size_t(length) * sizeof(QChar)) == 0) {
             m_lastName = index;
             *name = known;
             return true;
         }
     }
-    m_names.append(QString(m_data + start, length));
-    m_lastName = m_names.size() - 1;
-    *name = m_names.last();
+    *name = QString(m_data + start, length);
+    if (m_names.size() < 512) {
+        m_names.append(*name);
+        m_lastName = m_names.size() - 1;
+    }
     return true;
 }
 
-// Text up to "<" (quote 0) or up to the quote, with references replaced.
-bool XmlReader::parseText(QChar quote, QString* text)
+// "&...;" at the current position, its character appended to `out` (may be
+// null). Only the predefined entities and character references exist here:
+// the format declares no entities.
+bool XmlReader::parseReference(QString* out)
 {
-    const int start = m_pos;
-    while (m_pos < m_end) {
-        const ushort c = m_data[m_pos].unicode();
-        if (c == '<' || c == '&' || (c == quote.unicode() && c != 0))
-            break;
-        if (c == '>' && quote.isNull() && m_pos >= start + 2 && m_data[m_pos - 1] == QLatin1Char(']')
-            && m_data[m_pos - 2] == QLatin1Char(']'))
-            return false;
-        if (!isPlainChar(m_data, m_pos, m_end))
-            return false;
-        ++m_pos;
+    ensure(12);
+    const int limit = qMin(m_end, m_pos + 12); // the longest reference is "&#x10FFFF;"
+    int semicolon = m_pos + 1;
+    while (semicolon < limit && m_data[semicolon] != QLatin1Char(';'))
+        ++semicolon;
+    if (semicolon >= limit)
+        return fail(undefinedEntity);
+    const QStringRef name(&m_buffer, m_pos + 1, semicolon - m_pos - 1);
+    uint code = 0;
+    if (name == QLatin1String("lt")) {
+        code = '<';
+    } else if (name == QLatin1String("gt")) {
+        code = '>';
+    } else if (name == QLatin1String("amp")) {
+        code = '&';
+    } else if (name == QLatin1String("quot")) {
+        code = '"';
+    } else if (name == QLatin1String("apos")) {
+        code = '\'';
+    } else if (name.size() > 1 && name.at(0) == QLatin1Char('#')) {
+        const bool hex = name.at(1) == QLatin1Char('x');
+        const QStringRef digits = name.mid(hex ? 2 : 1);
+        if (digits.isEmpty())
+            return fail(invalidReference);
+        for (const QChar d : digits) {
+            const ushort u = d.unicode();
+            int digit = -1;
+            if (u >= '0' && u <= '9')
+                digit = u - '0';
+            else if (hex && u >= 'a' && u <= 'f')
+                digit = u - 'a' + 10;
+            else if (hex && u >= 'A' && u <= 'F')
+                digit = u - 'A' + 10;
+            if (digit < 0)
+                return fail(invalidReference);
+            code = code * (hex ? 16 : 10) + uint(digit);
+            if (code > 0x10FFFF)
+                return fail(invalidReference);
+        }
+        if (!isXmlChar(code))
+            return fail(invalidReference);
+    } else {
+        return fail(undefinedEntity);
     }
-    if (m_pos < m_end && m_data[m_pos] != QLatin1Char('&')) {
-        if (text)
-            *text = QString(m_data + start, m_pos - start);
-        return true;
+    if (out) {
+        if (code >= 0x10000) {
+            out->append(QChar(QChar::highSurrogate(code)));
+            out->append(QChar(QChar::lowSurrogate(code)));
+        } else {
+            out->append(QChar(ushort(code)));
+        }
     }
+    m_pos = semicolon + 1;
+    return true;
+}
 
-    // With references: built piece by piece.
-    QString result;
-    if (text)
-        result = QString(m_data + start, m_pos - start);
-    while (m_pos < m_end) {
-        const ushort c = m_data[m_pos].unicode();
-        if (c == '<' || (c == quote.unicode() && c != 0))
-            break;
+static inline bool isHighSurrogate(uint c)
+{
+    return c >= 0xD800 && c < 0xDC00;
+}
+
+// Character data up to the next "<", with references replaced and line ends
+// normalised; a "]]>", a lone surrogate or a character XML cannot carry is
+// refused. With `out` null only white space may stand here.
+bool XmlReader::parseText(QString* out)
+{
+    for (;;) {
+        const int start = m_pos;
+        while (m_pos < m_end && isPlain(m_data[m_pos].unicode()))
+            ++m_pos;
+        if (m_pos > start) {
+            if (out)
+                out->append(m_data + start, m_pos - start);
+            else if (!isBlank(QString::fromRawData(m_data + start, m_pos - start)))
+                return fail(misplacedText);
+        }
+        const uint c = peek();
+        if (c == EndOfText)
+            return fail(unexpectedEnd);
+        if (c == '<')
+            return true;
+        if (!out && c != '\r')
+            return fail(misplacedText);
         if (c == '&') {
-            const int limit = qMin(m_end, m_pos + 12); // the longest reference is "&#x10FFFF;"
-            int semicolon = m_pos + 1;
-            while (semicolon < limit && m_data[semicolon] != QLatin1Char(';'))
-                ++semicolon;
-            if (semicolon >= limit)
+            if (!parseReference(out))
                 return false;
-            const QString name(m_data + m_pos + 1, semicolon - m_pos - 1);
-            ushort value = 0;
-            if (name == QLatin1String("lt"))
-                value = '<';
-            else if (name == QLatin1String("gt"))
-                value = '>';
-            else if (name == QLatin1String("amp"))
-                value = '&';
-            else if (name == QLatin1String("quot"))
-                value = '"';
-            else if (name == QLatin1String("apos"))
-                value = '\'';
-            else if (name.size() > 1 && name.at(0) == QLatin1Char('#')) {
-                const bool hex = name.at(1) == QLatin1Char('x');
-                const QStringRef digits = name.midRef(hex ? 2 : 1);
-                if (digits.isEmpty() || digits.size() > 6)
-                    return false;
-                uint code = 0;
-                for (const QChar d : digits) {
-                    const ushort u = d.unicode();
-                    int digit = -1;
-                    if (u >= '0' && u <= '9')
-                        digit = u - '0';
-                    else if (hex && u >= 'a' && u <= 'f')
-                        digit = u - 'a' + 10;
-                    else if (hex && u >= 'A' && u <= 'F')
-                        digit = u - 'A' + 10;
-                    if (digit < 0)
-                        return false;
-                    code = code * (hex ? 16 : 10) + uint(digit);
-                }
-                // Only characters within the BMP that XML allows: the DOM
-                // cuts anything beyond.
-                if (code > 0xFFFD || (code < 0x20 && code != 0x9 && code != 0xA && code != 0xD)
-                    || (code >= 0xD800 && code < 0xE000))
-                    return false;
-                value = ushort(code);
-            } else {
-                return false;
-            }
-            if (text)
-                result += QChar(value);
-            m_pos = semicolon + 1;
+        } else if (c == ']') {
+            ensure(3);
+            if (m_end - m_pos >= 3 && m_data[m_pos + 1] == QLatin1Char(']') && m_data[m_pos + 2] == QLatin1Char('>'))
+                return fail(cdataEnd);
+            out->append(QLatin1Char(']'));
+            ++m_pos;
+        } else if (c == '\r') {
+            ensure(2);
+            if (out)
+                out->append(QLatin1Char('\n'));
+            m_pos += (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('\n')) ? 2 : 1;
+        } else if (isHighSurrogate(c)) {
+            ensure(2);
+            if (m_end - m_pos < 2 || !QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
+                return fail(invalidCharacter);
+            out->append(m_data + m_pos, 2);
+            m_pos += 2;
+        } else {
+            return fail(invalidCharacter);
+        }
+    }
+}
+
+bool XmlReader::parseComment()
+{
+    m_pos += 4; // "<!--"
+    for (;;) {
+        if (!ensure(3)) {
+            if (m_end - m_pos < 3)
+                return fail(unexpectedEnd);
+        }
+        const uint c = m_data[m_pos].unicode();
+        if (c == '-' && m_data[m_pos + 1] == QLatin1Char('-')) {
+            if (m_data[m_pos + 2] != QLatin1Char('>'))
+                return fail(invalidComment);
+            m_pos += 3;
+            return true;
+        }
+        if (isHighSurrogate(c)) {
+            if (!QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
+                return fail(invalidCharacter);
+            m_pos += 2;
             continue;
         }
-        if (c == '>' && quote.isNull() && m_pos >= 2 && m_data[m_pos - 1] == QLatin1Char(']')
-            && m_data[m_pos - 2] == QLatin1Char(']'))
-            return false;
-        if (!isPlainChar(m_data, m_pos, m_end))
-            return false;
-        if (text)
-            result += m_data[m_pos];
+        if (!isPlain(ushort(c)) && c != '<' && c != '&' && c != ']' && c != '\r')
+            return fail(invalidCharacter);
         ++m_pos;
     }
-    if (m_pos >= m_end)
-        return false;
-    if (text)
-        *text = result;
-    return true;
 }
 
-// Attributes up to ">" or "/>"; the root's "Table" is kept, the others are
-// read over (the DOM ignores them for reading too).
+bool XmlReader::parseProcessingInstruction()
+{
+    m_pos += 2; // "<?"
+    QString target;
+    if (!parseName(&target))
+        return false;
+    if (target.compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
+        return fail(misplacedDeclaration);
+    for (;;) {
+        if (!ensure(2)) {
+            if (m_end - m_pos < 2)
+                return fail(unexpectedEnd);
+        }
+        const uint c = m_data[m_pos].unicode();
+        if (c == '?' && m_data[m_pos + 1] == QLatin1Char('>')) {
+            m_pos += 2;
+            return true;
+        }
+        if (isHighSurrogate(c)) {
+            if (!QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
+                return fail(invalidCharacter);
+            m_pos += 2;
+            continue;
+        }
+        if (!isPlain(ushort(c)) && c != '<' && c != '&' && c != ']' && c != '\r')
+            return fail(invalidCharacter);
+        ++m_pos;
+    }
+}
+
+bool XmlReader::parseCData(QString* out)
+{
+    m_pos += 9; // "<![CDATA["
+    for (;;) {
+        if (!ensure(3)) {
+            if (m_end - m_pos < 3)
+                return fail(unexpectedEnd);
+        }
+        const uint c = m_data[m_pos].unicode();
+        if (c == ']' && m_data[m_pos + 1] == QLatin1Char(']') && m_data[m_pos + 2] == QLatin1Char('>')) {
+            m_pos += 3;
+            return true;
+        }
+        if (c == '\r') {
+            out->append(QLatin1Char('\n'));
+            m_pos += m_data[m_pos + 1] == QLatin1Char('\n') ? 2 : 1;
+            continue;
+        }
+        if (isHighSurrogate(c)) {
+            if (!QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
+                return fail(invalidCharacter);
+            out->append(m_data + m_pos, 2);
+            m_pos += 2;
+            continue;
+        }
+        if (!isPlain(ushort(c)) && c != '<' && c != '&' && c != ']')
+            return fail(invalidCharacter);
+        out->append(m_data[m_pos]);
+        ++m_pos;
+    }
+}
+
+// Attribute value in quotes: references replaced, white space normalised to
+// blanks, "<" refused.
+bool XmlReader::parseAttributeValue(QString* value)
+{
+    const uint quote = peek();
+    if (quote != '"' && quote != '\'')
+        return fail(quote == EndOfText ? unexpectedEnd : unexpectedCharacter);
+    ++m_pos;
+    for (;;) {
+        const int start = m_pos;
+        while (m_pos < m_end) {
+            const ushort c = m_data[m_pos].unicode();
+            if (c == quote || !isPlain(c) || c == '\t' || c == '\n')
+                break;
+            ++m_pos;
+        }
+        value->append(m_data + start, m_pos - start);
+        const uint c = peek();
+        if (c == EndOfText)
+            return fail(unexpectedEnd);
+        if (c == quote) {
+            ++m_pos;
+            return true;
+        }
+        if (c == '&') {
+            if (!parseReference(value))
+                return false;
+        } else if (c == '\t' || c == '\n') {
+            value->append(QLatin1Char(' '));
+            ++m_pos;
+        } else if (c == '\r') {
+            ensure(2);
+            value->append(QLatin1Char(' '));
+            m_pos += (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('\n')) ? 2 : 1;
+        } else if (c == ']') {
+            value->append(QLatin1Char(']'));
+            ++m_pos;
+        } else if (isHighSurrogate(c)) {
+            ensure(2);
+            if (m_end - m_pos < 2 || !QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
+                return fail(invalidCharacter);
+            value->append(m_data + m_pos, 2);
+            m_pos += 2;
+        } else if (c == '<') {
+            return fail(unexpectedCharacter);
+        } else {
+            return fail(invalidCharacter);
+        }
+    }
+}
+
+// Attributes up to ">" or "/>". The root's "Table" is kept; the others are
+// checked and read over. Their number is bounded: the format has one.
 bool XmlReader::parseAttributes(bool root, bool* empty)
 {
-    QStringList seen;
+    // Most tags have none.
+    if (m_pos < m_end && m_data[m_pos] == QLatin1Char('>')) {
+        ++m_pos;
+        *empty = false;
+        return true;
+    }
+    QVarLengthArray<QString, 4> names;
+    int count = 0;
     for (;;) {
         const int before = m_pos;
         if (!skipSpace())
-            return false;
-        const ushort c = m_data[m_pos].unicode();
+            return fail(unexpectedEnd);
+        const uint c = m_data[m_pos].unicode();
         if (c == '>') {
             ++m_pos;
             *empty = false;
             return true;
         }
         if (c == '/') {
-            if (m_pos + 1 >= m_end || m_data[m_pos + 1] != QLatin1Char('>'))
+            if (!expect(QLatin1String("/>")))
                 return false;
-            m_pos += 2;
             *empty = true;
             return true;
         }
         if (m_pos == before) // attributes are separated by white space
-            return false;
+            return fail(unexpectedCharacter);
+        if (count == maxAttributes)
+            return fail(tooManyAttributes);
         QString name;
-        if (!parseName(&name) || seen.contains(name))
+        if (!parseName(&name))
             return false;
-        seen.append(name);
+        for (int i = 0; i < count; ++i) {
+            if (names[i] == name)
+                return fail(duplicateAttribute);
+        }
+        names.append(name);
+        ++count;
         if (!skipSpace() || m_data[m_pos] != QLatin1Char('='))
-            return false;
+            return fail(m_atEnd ? unexpectedEnd : unexpectedCharacter);
         ++m_pos;
         if (!skipSpace())
-            return false;
-        const QChar quote = m_data[m_pos];
-        if (quote != QLatin1Char('"') && quote != QLatin1Char('\''))
-            return false;
-        ++m_pos;
+            return fail(unexpectedEnd);
         QString value;
-        if (!parseText(quote, &value) || m_pos >= m_end || m_data[m_pos] != quote)
-            return false;
-        ++m_pos;
-        // White space other than blanks is normalised in attribute values.
-        if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\t')))
+        if (!parseAttributeValue(&value))
             return false;
         if (root && name == ConstXML::tableAttribute()) {
             m_table = value;
@@ -270,21 +650,258 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
 
 bool XmlReader::parseEndTag(const QString& name)
 {
-    if (m_pos + 2 + name.size() > m_end || m_data[m_pos] != QLatin1Char('<') || m_data[m_pos + 1] != QLatin1Char('/'))
+    m_pos += 2; // "</"
+    QString closing;
+    if (!parseName(&closing))
         return false;
-    m_pos += 2;
-    if (memcmp(m_data + m_pos, name.constData(), name.size() * sizeof(QChar)) != 0)
-        return false;
-    m_pos += name.size();
-    if (m_pos < m_end && isNameChar(m_data[m_pos].unicode()))
-        return false;
-    if (!skipSpace() || m_data[m_pos] != QLatin1Char('>'))
-        return false;
+    if (closing != name)
+        return fail(tagMismatch);
+    if (!skipSpace())
+        return fail(unexpectedEnd);
+    if (m_data[m_pos] != QLatin1Char('>'))
+        return fail(unexpectedCharacter);
     ++m_pos;
     return true;
 }
 
-// One child of the root: an element whose children are elements holding text.
+// "<!DOCTYPE name [external id] [internal subset]>": only a name and an
+// external id (never fetched); declarations, and so entities, are refused.
+bool XmlReader::parseDoctype()
+{
+    m_pos += 9; // "<!DOCTYPE"
+    const uint after = peek();
+    if (!isSpace(after))
+        return fail(after == EndOfText ? unexpectedEnd : unexpectedCharacter);
+    skipSpace();
+    QString name;
+    if (!parseName(&name))
+        return false;
+    for (;;) {
+        if (!skipSpace())
+            return fail(unexpectedEnd);
+        const uint c = m_data[m_pos].unicode();
+        if (c == '>') {
+            ++m_pos;
+            return true;
+        }
+        if (c == '"' || c == '\'') {
+            QString literal;
+            if (!parseAttributeValue(&literal))
+                return false;
+            continue;
+        }
+        if (c == '[') {
+            ++m_pos;
+            if (!skipSpace())
+                return fail(unexpectedEnd);
+            if (m_data[m_pos] == QLatin1Char(']')) {
+                ++m_pos;
+                continue;
+            }
+            return fail(startsWith(QLatin1String("<!ENTITY")) ? entityDeclaration : dtdDeclaration);
+        }
+        if (isNameStart(c)) {
+            QString keyword;
+            if (!parseName(&keyword))
+                return false;
+            if (keyword != QLatin1String("SYSTEM") && keyword != QLatin1String("PUBLIC"))
+                return fail(unexpectedCharacter);
+            continue;
+        }
+        return fail(unexpectedCharacter);
+    }
+}
+
+bool XmlReader::parseDeclaration()
+{
+    ensure(300);
+    const QString head = QString::fromRawData(m_data + m_pos, qMin(m_end - m_pos, 300));
+    static const QRegularExpression declaration(QStringLiteral(
+        "^<\\?xml[ \\t\\r\\n]+version[ \\t\\r\\n]*=[ \\t\\r\\n]*([\"'])1\\.[0-9]+\\1"
+        "([ \\t\\r\\n]+encoding[ \\t\\r\\n]*=[ \\t\\r\\n]*([\"'])[A-Za-z][A-Za-z0-9._-]*\\3)?"
+        "([ \\t\\r\\n]+standalone[ \\t\\r\\n]*=[ \\t\\r\\n]*([\"'])(yes|no)\\5)?[ \\t\\r\\n]*\\?>"));
+    const QRegularExpressionMatch match = declaration.match(head);
+    if (!match.hasMatch())
+        return fail(invalidDeclaration);
+    m_pos += match.capturedLength();
+    return true;
+}
+
+// White space, comments, processing instructions and (inside an item, where
+// the format reads only elements) any text up to the next element tag or end
+// tag. Outside an item non-blank text is refused.
+bool XmlReader::parseMisc(bool allowText)
+{
+    for (;;) {
+        if (allowText) {
+            QString skipped;
+            if (!parseText(&skipped))
+                return false;
+        } else if (!parseText(nullptr)) {
+            return false;
+        }
+        if (startsWith(QLatin1String("<!--"))) {
+            if (!parseComment())
+                return false;
+        } else if (startsWith(QLatin1String("<?"))) {
+            if (!parseProcessingInstruction())
+                return false;
+        } else if (startsWith(QLatin1String("<![CDATA["))) {
+            QString data;
+            if (!parseCData(&data))
+                return false;
+            if (!allowText && !isBlank(data))
+                return fail(misplacedText);
+        } else {
+            return true;
+        }
+    }
+}
+
+// One child node of the root, as the import counts them: white space is no
+// node; text, comments, CDATA sections and processing instructions are nodes
+// that are not items (their tag names are the DOM's node names).
+bool XmlReader::parseRootChild(XmlItem* item)
+{
+    QString text;
+    if (!parseText(&text))
+        return false;
+    if (!isBlank(text)) {
+        item->setTagName(QStringLiteral("#text"));
+        return true;
+    }
+    if (startsWith(QLatin1String("<!--"))) {
+        item->setTagName(QStringLiteral("#comment"));
+        return parseComment();
+    }
+    if (startsWith(QLatin1String("<![CDATA["))) {
+        item->setTagName(QStringLiteral("#cdata-section"));
+        return parseCData(&text);
+    }
+    if (startsWith(QLatin1String("<?"))) {
+        item->setTagName(QStringLiteral("#processing-instruction"));
+        return parseProcessingInstruction();
+    }
+    return parseItem(item);
+}
+
+// ---------------------------------------------------------------------------
+// XmlReader: the document
+
+bool XmlReader::open()
+{
+    if (peek() == 0xFEFF)
+        ++m_pos;
+    if (startsWith(QLatin1String("<?xml")) && m_end - m_pos > 5 && isSpace(m_data[m_pos + 5].unicode())) {
+        if (!parseDeclaration())
+            return false;
+    }
+    bool doctype = false;
+    for (;;) {
+        if (!skipSpace())
+            return fail(m_source->failed() ? unexpectedEnd : missingRoot);
+        if (m_data[m_pos] != QLatin1Char('<'))
+            return fail(misplacedText);
+        if (startsWith(QLatin1String("<!--"))) {
+            if (!parseComment())
+                return false;
+        } else if (startsWith(QLatin1String("<!DOCTYPE"))) {
+            if (doctype)
+                return fail(misplacedDoctype);
+            doctype = true;
+            if (!parseDoctype())
+                return false;
+        } else if (startsWith(QLatin1String("<?"))) {
+            if (!parseProcessingInstruction())
+                return false;
+        } else {
+            break;
+        }
+    }
+    ++m_pos; // '<'
+    bool empty = false;
+    if (!parseName(&m_rootName) || !parseAttributes(true, &empty))
+        return false;
+    m_rootClosed = empty;
+    return true;
+}
+
+XmlReader::Result XmlReader::next(XmlItem* item)
+{
+    item->clear();
+    item->setTagName(QString());
+    if (!m_error.isEmpty())
+        return Error;
+    if (!m_rootClosed) {
+        if (!skipSpace()) {
+            fail(unexpectedEnd);
+            return Error;
+        }
+        ensure(2);
+        if (m_end - m_pos >= 2 && m_data[m_pos] == QLatin1Char('<') && m_data[m_pos + 1] == QLatin1Char('/')) {
+            if (!parseEndTag(m_rootName))
+                return Error;
+            m_rootClosed = true;
+        } else {
+            return parseRootChild(item) ? Item : Error;
+        }
+    }
+    // After the root: nothing but white space, comments and processing
+    // instructions.
+    for (;;) {
+        if (!skipSpace())
+            return m_source->failed() || m_source->needsLegacy() ? (fail(unexpectedEnd), Error) : End;
+        if (startsWith(QLatin1String("<!--"))) {
+            if (!parseComment())
+                return Error;
+        } else if (startsWith(QLatin1String("<?"))) {
+            if (!parseProcessingInstruction())
+                return Error;
+        } else {
+            fail(extraContent);
+            return Error;
+        }
+    }
+}
+
+// A field: an element holding character data only (text, references, CDATA,
+// comments); an element inside it is one level deeper than the format goes.
+bool XmlReader::parseField(XmlItem::Child* child)
+{
+    ++m_pos; // '<'
+    bool empty = false;
+    if (!parseName(&child->name) || !parseAttributes(false, &empty))
+        return false;
+    if (empty)
+        return true;
+    for (;;) {
+        if (!parseText(&child->text))
+            return false;
+        ensure(2);
+        const QChar next = m_end - m_pos >= 2 ? m_data[m_pos + 1] : QChar();
+        if (next == QLatin1Char('/')) {
+            if (!parseEndTag(child->name))
+                return false;
+            child->hasChildNodes = !child->text.isEmpty();
+            return true;
+        }
+        if (startsWith(QLatin1String("<!--"))) {
+            if (!parseComment())
+                return false;
+        } else if (startsWith(QLatin1String("<![CDATA["))) {
+            if (!parseCData(&child->text))
+                return false;
+        } else if (startsWith(QLatin1String("<?"))) {
+            if (!parseProcessingInstruction())
+                return false;
+        } else if (next == QLatin1Char('!')) {
+            return fail(unexpectedCharacter);
+        } else {
+            return fail(tooDeep);
+        }
+    }
+}
+
 bool XmlReader::parseItem(XmlItem* item)
 {
     ++m_pos; // '<'
@@ -292,82 +909,20 @@ bool XmlReader::parseItem(XmlItem* item)
     bool empty = false;
     if (!parseName(&tag) || !parseAttributes(false, &empty))
         return false;
-    if (item)
-        item->setTagName(tag);
+    item->setTagName(tag);
     if (empty)
         return true;
     for (;;) {
-        if (!skipSpace() || m_data[m_pos] != QLatin1Char('<') || m_pos + 1 >= m_end)
+        if (!parseMisc(true))
             return false;
-        if (m_data[m_pos + 1] == QLatin1Char('/'))
+        ensure(2);
+        if (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('/'))
             return parseEndTag(tag);
-        ++m_pos;
         XmlItem::Child child;
-        if (!parseName(&child.name) || !parseAttributes(false, &empty))
+        if (!parseField(&child))
             return false;
-        if (!empty) {
-            if (!parseText(QChar(), item ? &child.text : nullptr) || !parseEndTag(child.name))
-                return false;
-            if (isBlank(child.text))
-                child.text = QString();
-            else
-                child.hasChildNodes = true;
-        }
-        if (item)
-            item->children().append(std::move(child));
+        item->children().append(std::move(child));
     }
-}
-
-bool XmlReader::parse()
-{
-    if (m_end == 0)
-        return false;
-    if (m_end > 5 && QString::fromRawData(m_data, 5) == QLatin1String("<?xml")) {
-        const QString head = QString::fromRawData(m_data, qMin(m_end, 200));
-        static const QRegularExpression declaration(QStringLiteral(
-            "^<\\?xml[ \\t\\n]+version[ \\t\\n]*=[ \\t\\n]*([\"'])1\\.0\\1"
-            "([ \\t\\n]+encoding[ \\t\\n]*=[ \\t\\n]*([\"'])[A-Za-z][A-Za-z0-9._-]*\\3)?"
-            "([ \\t\\n]+standalone[ \\t\\n]*=[ \\t\\n]*([\"'])(yes|no)\\5)?[ \\t\\n]*\\?>"));
-        const QRegularExpressionMatch match = declaration.match(head);
-        if (!match.hasMatch())
-            return false;
-        m_pos = match.capturedLength();
-    }
-    if (!skipSpace() || m_data[m_pos] != QLatin1Char('<'))
-        return false;
-    if (m_pos + 1 < m_end && m_data[m_pos + 1] == QLatin1Char('!')) {
-        const QString head = QString::fromRawData(m_data + m_pos, qMin(m_end - m_pos, 200));
-        static const QRegularExpression doctype(
-            QStringLiteral("^<!DOCTYPE[ \\t\\n]+[A-Za-z_][A-Za-z0-9._-]*[ \\t\\n]*>"));
-        const QRegularExpressionMatch match = doctype.match(head);
-        if (!match.hasMatch())
-            return false;
-        m_pos += match.capturedLength();
-        if (!skipSpace() || m_data[m_pos] != QLatin1Char('<'))
-            return false;
-    }
-
-    ++m_pos;
-    bool empty = false;
-    if (!parseName(&m_rootName) || !parseAttributes(true, &empty))
-        return false;
-    if (!empty) {
-        m_offsets.reserve(m_end / 256);
-        for (;;) {
-            if (!skipSpace() || m_data[m_pos] != QLatin1Char('<') || m_pos + 1 >= m_end)
-                return false;
-            if (m_data[m_pos + 1] == QLatin1Char('/')) {
-                if (!parseEndTag(m_rootName))
-                    return false;
-                break;
-            }
-            m_offsets.append(m_pos);
-            if (!parseItem(nullptr))
-                return false;
-        }
-    }
-    skipSpace();
-    return atEnd();
 }
 
 } // namespace Vexal

@@ -3,6 +3,8 @@
 #include "data/DBSql.h"
 #include "exchange/XmlItem.h"
 
+#include <QIODevice>
+
 #include <cstring>
 
 namespace Vexal {
@@ -22,18 +24,37 @@ QChar* put(QChar* out, const QString& text)
     return out + text.size();
 }
 
-// Text content escaped as the DOM saves a text node.
-QChar* putEscaped(QChar* out, const QString& text)
+constexpr int flushAfter = 1 << 18; // characters
+
+// Text content escaped as the DOM saves a text node; characters XML cannot
+// carry are left out and counted in *dropped.
+QChar* putEscaped(QChar* out, const QString& text, int* dropped)
 {
     const QChar* data = text.constData();
     const int size = text.size();
     for (int i = 0; i < size; ++i) {
         const QChar c = data[i];
-        if (c.unicode() > '>') {
+        const ushort u = c.unicode();
+        if (u > '>' && u < 0xD800) {
             *out++ = c;
             continue;
         }
-        switch (c.unicode()) {
+        if (u >= 0xD800) {
+            if (u >= 0xE000 && u <= 0xFFFD) {
+                *out++ = c;
+            } else if (QChar::isHighSurrogate(u) && i + 1 < size && data[i + 1].isLowSurrogate()) {
+                *out++ = c;
+                *out++ = data[++i];
+            } else {
+                ++*dropped;
+            }
+            continue;
+        }
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r') {
+            ++*dropped;
+            continue;
+        }
+        switch (u) {
         case '<':
             out = put(out, QLatin1String("&lt;"));
             break;
@@ -106,9 +127,10 @@ void appendAttribute(QString& out, const QString& text)
 
 } // namespace
 
-XmlWriter::XmlWriter(const QString& table)
+XmlWriter::XmlWriter(const QString& table, QIODevice* device)
+    : m_device(device)
 {
-    m_text.reserve(4096);
+    m_text.reserve(device ? flushAfter + 4096 : 4096);
     m_text += QLatin1String("<!DOCTYPE ");
     m_text += ConstXML::docName();
     m_text += QLatin1String(">\n<");
@@ -120,8 +142,19 @@ XmlWriter::XmlWriter(const QString& table)
     m_text += QLatin1Char('"');
 }
 
-void XmlWriter::writeItem(const XmlItem& item)
+QChar* XmlWriter::putText(QChar* out, const QString& text)
 {
+    int dropped = 0;
+    out = putEscaped(out, text, &dropped);
+    if (dropped > 0)
+        ++m_droppedValues;
+    return out;
+}
+
+bool XmlWriter::writeItem(const XmlItem& item)
+{
+    if (!m_errorText.isEmpty())
+        return false;
     const QString& tag = item.tagName().isEmpty() ? ConstXML::itemTag() : item.tagName();
     // Room for the item with every character escaped at most five times over.
     int room = 16 + 2 * tag.size();
@@ -146,7 +179,12 @@ void XmlWriter::writeItem(const XmlItem& item)
             out = put(out, child.name);
             if (child.hasChildNodes) {
                 *out++ = QLatin1Char('>');
-                out = putEscaped(out, child.text);
+                const int before = m_droppedValues;
+                out = putText(out, child.text);
+                if (m_droppedValues == 1 && before == 0) {
+                    m_firstDroppedElement = child.name;
+                    m_firstDroppedItem = item.childText(DBSql::colID());
+                }
                 out = put(out, QLatin1String("</"));
                 out = put(out, child.name);
                 out = put(out, QLatin1String(">\n"));
@@ -159,6 +197,30 @@ void XmlWriter::writeItem(const XmlItem& item)
         out = put(out, QLatin1String(">\n"));
     }
     m_text.resize(int(out - m_text.constData()));
+    if (m_device && m_text.size() >= flushAfter)
+        return flush();
+    return true;
+}
+
+// Items are whole in the text, so no surrogate pair is ever cut in two.
+bool XmlWriter::flush()
+{
+    if (!m_errorText.isEmpty())
+        return false;
+    const QByteArray bytes = m_text.toUtf8();
+    m_text.resize(0);
+    qint64 written = 0;
+    // A short write is tried again, so that a full disk is seen with the
+    // system's reason rather than as a short count.
+    while (written < bytes.size()) {
+        const qint64 count = m_device->write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0) {
+            m_errorText = m_device->errorString();
+            return false;
+        }
+        written += count;
+    }
+    return true;
 }
 
 QString XmlWriter::finish()
@@ -174,6 +236,14 @@ QString XmlWriter::finish()
     QString text;
     text.swap(m_text);
     return text;
+}
+
+bool XmlWriter::close()
+{
+    if (!m_errorText.isEmpty())
+        return false;
+    m_text = finish();
+    return flush();
 }
 
 } // namespace Vexal

@@ -108,7 +108,15 @@ void DelegateBrowser::openPageSource(const QString& title, const QString& html)
     auto* init = new Init(parentWidget());
     init->setTitle(title);
     init->setText(html);
-    // An open page-source tab is focused and keeps what it shows.
+    // There is one page-source tab: an open one is focused and shows the page
+    // asked for now, never the source of the page it was first opened for.
+    const int open = manager->findTabOfClass(QString::fromLatin1(WidPageSource::staticMetaObject.className()));
+    if (auto* source = dynamic_cast<WidPageSource*>(manager->pageAt(open))) {
+        source->setInit(init);
+        manager->refreshTab(open, source, false);
+        manager->setCurrentIndex(open);
+        return;
+    }
     manager->addTab(new WidPageSource(parentWidget()), init, true, true);
 }
 

@@ -21,6 +21,12 @@ QString Utils::elideText(const QString& text, int max, bool pad)
     return shown;
 }
 
+QString Utils::escapeMnemonic(const QString& text)
+{
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 QString Utils::elideTwoLines(const QString& first, const QString& second)
 {
     if (second.isEmpty())

@@ -16,6 +16,11 @@ public:
     // becomes its first max - 3 characters and "..." (exactly max characters);
     // a shorter one is padded with blanks to max when pad is set.
     static QString elideText(const QString& text, int max, bool pad);
+    // The text with every '&' doubled, for a text that is shown as written
+    // in a menu item, action, tab or button: there a single '&' marks the
+    // next letter as the keyboard accelerator and is not shown. Escape after
+    // eliding, so that no "&&" is cut in half.
+    static QString escapeMnemonic(const QString& text);
     // Both texts elided to 80 on two lines; the first alone when the second is
     // empty.
     static QString elideTwoLines(const QString& first, const QString& second);

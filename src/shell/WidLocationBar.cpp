@@ -43,13 +43,13 @@ void WidLocationBar::setIcon(const QPixmap& icon)
 void WidLocationBar::setUrl(const QUrl& url)
 {
     if (m_locationEdit)
-        m_locationEdit->setText(url.toString());
+        m_locationEdit->setPageText(url.toString());
 }
 
 void WidLocationBar::focusLocation()
 {
     if (m_locationEdit)
-        m_locationEdit->setFocus(Qt::ShortcutFocusReason);
+        m_locationEdit->focusAndSelectAll(Qt::ShortcutFocusReason);
 }
 
 void WidLocationBar::slotExecute()

@@ -1,6 +1,7 @@
 #include "shell/WidNotificationBar.h"
 
 #include "shell/UtilGui.h"
+#include "shell/Utils.h"
 #include "texts/ConstIcon.h"
 
 #include <QCommandLinkButton>
@@ -54,7 +55,7 @@ void WidNotificationBar::showNotice(const QPixmap& icon, const QString& text, bo
     stopTimer();
     if (m_button) {
         m_button->setIcon(QIcon(icon));
-        m_button->setText(text);
+        m_button->setText(Utils::escapeMnemonic(text));
     }
     m_autoHide = autoHide;
     startAutoHide();

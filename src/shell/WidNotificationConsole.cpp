@@ -4,6 +4,7 @@
 #include "core/UserData.h"
 #include "shell/Notification.h"
 #include "shell/UtilGui.h"
+#include "shell/Utils.h"
 #include "shell/WidNotificationConsoleToolbar.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleConsole.h"
@@ -84,7 +85,7 @@ void WidNotificationConsole::slotReload()
     const QMap<int, QString> notices = Notification::instance()->notices();
     int shown = 0;
     for (auto it = notices.cbegin(); it != notices.cend() && shown < maxShown; ++it, ++shown) {
-        auto* button = new QCommandLinkButton(it.value(), m_listLayout->parentWidget());
+        auto* button = new QCommandLinkButton(Utils::escapeMnemonic(it.value()), m_listLayout->parentWidget());
         button->setCheckable(true);
         button->setIcon(QIcon(ConstIcon::info(32)));
         button->setIconSize(QSize(32, 32));

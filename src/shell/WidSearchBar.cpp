@@ -124,7 +124,7 @@ void WidSearchBar::search(const QString& words)
 void WidSearchBar::focusSearch()
 {
     if (m_searchEdit)
-        m_searchEdit->setFocus(Qt::ShortcutFocusReason);
+        m_searchEdit->focusAndSelectAll(Qt::ShortcutFocusReason);
 }
 
 void WidSearchBar::slotExecute()

@@ -175,14 +175,14 @@ void WidTabManager::refreshTab(int index, BaseTab* page, bool isNew)
     const QString title = page->title();
     const QIcon icon(page->icon());
     const QString toolTip = page->toolTip();
-    setTabText(index, Utils::elideText(title, 35, true));
+    setTabText(index, Utils::escapeMnemonic(Utils::elideText(title, 35, true)));
     setTabIcon(index, icon);
     setTabToolTip(index, toolTip);
 
     if (isNew)
         connect(page->tabObject(), &BaseTabObject::onStateChanged, this, &WidTabManager::handleStateChaned);
 
-    const QString entryText = Utils::elideText(title, 35, false);
+    const QString entryText = Utils::escapeMnemonic(Utils::elideText(title, 35, false));
     if (!m_tabListMenu)
         return;
     QAction* entry = listEntryOf(page->id());

@@ -121,6 +121,8 @@ void WndMain::connectSignals()
     connect(hub, &UtilSignalManager::onPageSource, this, &WndMain::handlePageSource);
     connect(SecurityNotificator::instance(), &SecurityNotificator::onSecurityMessage, this,
             &WndMain::slotSecurityMessage);
+    // The server may have answered before this window could listen.
+    SecurityNotificator::instance()->deliverPending();
     connect(m_findBar, &WidFind::onFind, this, &WndMain::handleFind);
     connect(m_findBar, &WidFind::onFindAll, this, &WndMain::handleFindAll);
     connect(m_findBar, &WidFind::onClose, this, &WndMain::handleCloseFindBar);

@@ -24,8 +24,7 @@
 #include "texts/LocaleMenu.h"
 #include "texts/LocaleMessage.h"
 #include "texts/UtilKeySequence.h"
-#include "views/DBBookmark.h"
-#include "views/DBBookmarkList.h"
+#include "views/UtilRecordMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,8 +33,6 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QWebSettings>
-
-#include <algorithm>
 
 namespace Vexal {
 
@@ -47,8 +44,13 @@ WndMainBase::WndMainBase(QWidget* parent)
 bool WndMainBase::loadData()
 {
     restoreGuiState();
-    buildOnlineToolsMenu();
-    return startUp();
+    if (!startUp())
+        return false;
+    // Shown once its menus and data are in place, so that the window is
+    // painted at once instead of standing blank while they load.
+    if (m_showMaximized)
+        showMaximized();
+    return true;
 }
 
 bool WndMainBase::startUp()
@@ -76,8 +78,7 @@ bool WndMainBase::startUp()
 
     refreshStatusBar();
     buildBookmarksMenu();
-    deleteExpiredHistory();
-    showHomeAfterFirstPaint();
+    finishAfterFirstPaint();
     return true;
 }
 
@@ -193,16 +194,23 @@ void WndMainBase::showHomeOnStart()
         tab->load(DBCache::homeUrl());
 }
 
-void WndMainBase::showHomeAfterFirstPaint()
+void WndMainBase::finishAfterFirstPaint()
 {
-    m_homeAfterPaint = true;
+    m_finishAfterPaint = true;
+}
+
+void WndMainBase::finishStartUp()
+{
+    buildOnlineToolsMenu();
+    deleteExpiredHistory();
+    showHomeOnStart();
 }
 
 bool WndMainBase::event(QEvent* event)
 {
-    if (m_homeAfterPaint && event->type() == QEvent::Paint) {
-        m_homeAfterPaint = false;
-        QMetaObject::invokeMethod(this, &WndMainBase::showHomeOnStart, Qt::QueuedConnection);
+    if (m_finishAfterPaint && event->type() == QEvent::Paint) {
+        m_finishAfterPaint = false;
+        QMetaObject::invokeMethod(this, &WndMainBase::finishStartUp, Qt::QueuedConnection);
     }
     return WndMainDesigner::event(event);
 }
@@ -223,30 +231,13 @@ void WndMainBase::refreshStatusBar()
         m_statusBarWidget->setTabStatus(tab->status());
 }
 
+static_assert(WndMainBase::bookmarksMenuLimit == UtilRecordMenu::bookmarkLimit, "one limit for the Bookmarks menu");
+
 void WndMainBase::buildBookmarksMenu()
 {
     if (!m_bookmarksMenu)
         return;
-    UtilGui::removeMarkedActions(m_bookmarksMenu);
-    DBBookmarkList list(true, nullptr);
-    if (!list.load()) {
-        Logger::error(list.errorText());
-        return;
-    }
-    QVector<int> order(list.count());
-    for (int i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&list](int a, int b) {
-        return QString::compare(list.DBListBase::at(a)->name(), list.DBListBase::at(b)->name(),
-                                Qt::CaseSensitive) < 0;
-    });
-    const int shown = std::min(int(order.size()), bookmarksMenuLimit);
-    for (int i = 0; i < shown; ++i) {
-        if (i == 0)
-            UserData::attach(m_bookmarksMenu->addSeparator(), UserData());
-        QAction* action = list.addMenuItem(order.at(i), m_bookmarksMenu);
-        if (!action)
-            continue;
+    for (QAction* action : UtilRecordMenu::buildBookmarks(m_bookmarksMenu)) {
         connect(action, &QAction::hovered, this, &WndMainBase::handleUrlHovered);
         connect(action, &QAction::triggered, this, &WndMainBase::slotUrlClicked);
     }
@@ -347,8 +338,7 @@ void WndMainBase::restoreGuiState()
     UtilSignalManager::instance()->emitUpdateSearchEngine(gui->webSearch());
 
     setGeometry(gui->x(), gui->y(), gui->width(), gui->height());
-    if (gui->maximized())
-        showMaximized();
+    m_showMaximized = gui->maximized();
 }
 
 BaseTab* WndMainBase::currentTab() const

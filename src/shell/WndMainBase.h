@@ -41,9 +41,12 @@ public:
     void updatePrivateBrowsingAction();
     void deleteExpiredHistory();
     void showHomeOnStart();
-    // Loads the home page once the window has been painted for the first
-    // time, so that the window does not wait for the load to start.
-    void showHomeAfterFirstPaint();
+    // The Online Tools menu (every tool, however many) is filled, the expired
+    // history deleted and the home page loaded once the window has been
+    // painted for the first time, before any input reaches the window, so
+    // that the window does not wait for them.
+    void finishAfterFirstPaint();
+    void finishStartUp();
     void updateProjectLabel();
     void refreshStatusBar();
     void buildBookmarksMenu();
@@ -69,7 +72,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool m_homeAfterPaint = false;
+    bool m_finishAfterPaint = false;
+    // The saved window state asks for a maximized window, shown at the end
+    // of the data start-up.
+    bool m_showMaximized = false;
 };
 
 } // namespace Vexal

@@ -2,6 +2,7 @@
 
 #include "core/ConstApp.h"
 #include "shell/UtilGui.h"
+#include "shell/Utils.h"
 #include "shell/WidFind.h"
 #include "shell/WidGotoLine.h"
 #include "shell/WidNotificationBar.h"
@@ -105,8 +106,11 @@ void WndMainDesigner::createMenus()
 
 QAction* WndMainDesigner::addItem(QMenu* menu, const QString& text, const QKeySequence& key, Slot slot)
 {
-    QAction* action = menu->addAction(text);
+    QAction* action = menu->addAction(Utils::escapeMnemonic(text));
     action->setShortcut(key);
+    // The window holds the item too: the items of a hidden menu bar get no
+    // keys.
+    addAction(action);
     if (slot)
         connect(action, &QAction::triggered, this, slot);
     return action;

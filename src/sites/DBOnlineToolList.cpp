@@ -57,7 +57,7 @@ QAction* DBOnlineToolList::addMenuItem(int index, QMenu* menu)
     DBOnlineTool* tool = at(index);
     if (!tool || !menu)
         return nullptr;
-    QAction* action = menu->addAction(Utils::elideText(tool->name(), menuTextLimit, false));
+    QAction* action = menu->addAction(Utils::escapeMnemonic(Utils::elideText(tool->name(), menuTextLimit, false)));
     action->setToolTip(Utils::elideTwoLines(tool->name(), tool->url()));
     action->setData(tool->url());
     UserData::attach(action, UserData());

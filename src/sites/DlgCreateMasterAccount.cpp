@@ -5,10 +5,12 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBMasterAccount.h"
+#include "data/DBSql.h"
 #include "shell/UtilGui.h"
 #include "sites/DBCountryList.h"
 #include "sites/RandomIdentity.h"
 #include "texts/LocaleDialog.h"
+#include "texts/LocaleMessage.h"
 #include "views/BaseComboBox.h"
 
 #include <QCheckBox>
@@ -80,6 +82,8 @@ void DlgCreateMasterAccount::slotAccept()
     Logger::setContext(className(), LocaleDialog::accept());
     if (!validate())
         return;
+    if (!identityTablesFilled())
+        return;
     QString error;
     if (!createAccount(&error)) {
         Logger::error(error);
@@ -131,6 +135,26 @@ void DlgCreateMasterAccount::connectWidgets()
 bool DlgCreateMasterAccount::validate()
 {
     return isAgreed() && m_account;
+}
+
+bool DlgCreateMasterAccount::identityTablesFilled()
+{
+    RandomIdentity identity;
+    const QString table = identity.emptyTable(languageId(), countryId(), gender() != 0);
+    if (!identity.errorText().isEmpty()) {
+        UtilSignalManager::instance()->emitError(LocaleDialog::unexpectedError());
+        return false;
+    }
+    if (table.isEmpty())
+        return true;
+    // Languages and countries are chosen here: none to choose means the
+    // whole table is empty.
+    const bool chosenHere = table == DBSql::tableLanguage() || table == DBSql::tableCountry();
+    const QString title = RandomIdentity::tableTitle(table);
+    const QString file = RandomIdentity::systemFileName(table);
+    UtilGui::warning(this, chosenHere ? LocaleMessage::identityTableMissing(title, file)
+                                      : LocaleMessage::identityTableEmpty(title, file));
+    return false;
 }
 
 bool DlgCreateMasterAccount::createAccount(QString* errorText)

@@ -49,6 +49,10 @@ protected:
     QPushButton* termsButton = nullptr;
 
 private:
+    // False, after telling the user which table to import, when an identity
+    // table gives nothing for the choice: the account would be saved without
+    // names, country or city.
+    bool identityTablesFilled();
     bool createAccount(QString* errorText);
 
     QPointer<DBMasterAccount> m_account;

@@ -13,6 +13,7 @@
 #include "sites/DBFirstName.h"
 #include "sites/DBLastName.h"
 #include "texts/LocaleDelegate.h"
+#include "texts/LocaleInstance.h"
 
 namespace Vexal {
 
@@ -123,6 +124,75 @@ QString RandomIdentity::randomLastName(int languageId)
     if (!error.isEmpty())
         fail(error);
     return name;
+}
+
+QString RandomIdentity::emptyTable(int languageId, int countryId, bool male)
+{
+    m_failed = false;
+    const QString language = QStringLiteral("%1 = %2").arg(DBSql::colLanguageID()).arg(languageId);
+    const QString country = QStringLiteral("%1 = %2").arg(DBSql::colCountryID()).arg(countryId);
+    const struct {
+        QString table;
+        QString where;
+        bool chosen;
+    } checks[] = {
+        {DBSql::tableLanguage(), QString(), languageId >= 0},
+        {DBSql::tableFirstName(), language + QStringLiteral(" AND %1 = %2").arg(DBSql::colGender()).arg(male ? 1 : 0),
+         languageId >= 0},
+        {DBSql::tableLastName(), language, languageId >= 0},
+        {DBSql::tableCountry(), QString(), countryId >= 0},
+        {DBSql::tableCity(), country, countryId >= 0},
+        {DBSql::tableAddress(), country, countryId >= 0},
+    };
+    for (const auto& check : checks) {
+        if (!check.chosen)
+            return check.table;
+        if (check.where.isEmpty())
+            continue;
+        DBIDList list(check.table, check.where);
+        const bool found = list.hasRows();
+        if (!list.errorText().isEmpty()) {
+            fail(list.errorText());
+            return QString();
+        }
+        if (!found)
+            return check.table;
+    }
+    return QString();
+}
+
+QString RandomIdentity::systemFileName(const QString& table)
+{
+    if (table == DBSql::tableLanguage())
+        return QStringLiteral("languages.xml");
+    if (table == DBSql::tableFirstName())
+        return QStringLiteral("first-names.xml");
+    if (table == DBSql::tableLastName())
+        return QStringLiteral("last-names.xml");
+    if (table == DBSql::tableCountry())
+        return QStringLiteral("countries.xml");
+    if (table == DBSql::tableCity())
+        return QStringLiteral("cities.xml");
+    if (table == DBSql::tableAddress())
+        return QStringLiteral("addresses.xml");
+    return QString();
+}
+
+QString RandomIdentity::tableTitle(const QString& table)
+{
+    if (table == DBSql::tableLanguage())
+        return LocaleInstance::languages();
+    if (table == DBSql::tableFirstName())
+        return LocaleInstance::firstNames();
+    if (table == DBSql::tableLastName())
+        return LocaleInstance::lastNames();
+    if (table == DBSql::tableCountry())
+        return LocaleInstance::countries();
+    if (table == DBSql::tableCity())
+        return LocaleInstance::cities();
+    if (table == DBSql::tableAddress())
+        return LocaleInstance::addresses();
+    return table;
 }
 
 bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryId)

@@ -49,6 +49,17 @@ public:
     // other fields are filled all the same. The record is not saved.
     bool fill(DBMasterAccount* account, int languageId, int countryId);
 
+    // The SQL table of the first identity table that gives nothing for the
+    // choice (Language, FirstName of the gender, LastName, Country, City,
+    // Address, in this order); "" when every one gives rows, or when a read
+    // failed (errorText tells). A language or country id below 0 means the
+    // chooser had none to offer.
+    QString emptyTable(int languageId, int countryId, bool male);
+    // The System file shipped with the program that fills the table.
+    static QString systemFileName(const QString& table);
+    // The table's name as the menus show it ("First Names").
+    static QString tableTitle(const QString& table);
+
     QString errorText() const { return m_errorText; }
 
 private:

@@ -21,7 +21,11 @@ namespace Vexal {
 
 namespace {
 
-const char* const className = "SecurityManager";
+// The qualified name, as every other class gives it in the log.
+QString className()
+{
+    return QString::fromLatin1(SecurityManager::staticMetaObject.className());
+}
 
 void stopAtExit()
 {
@@ -39,7 +43,8 @@ SecurityManager* SecurityManager::instance()
 SecurityManager::SecurityManager()
     : QThread(nullptr)
 {
-    setObjectName(QString::fromLatin1(className));
+    // The thread's name as the system shows it (at most 15 characters).
+    setObjectName(QStringLiteral("SecurityManager"));
 }
 
 void SecurityManager::start()
@@ -75,8 +80,8 @@ bool SecurityManager::waitUntilRunning(int timeoutMs)
         loop.exec();
     if (isRunning())
         return true;
-    Logger::error(QString::fromLatin1(className), QStringLiteral("Start"),
-                  LocaleMessage::invalidObjectState(QString::fromLatin1(className)));
+    Logger::error(className(), QStringLiteral("Start"),
+                  LocaleMessage::invalidObjectState(className()));
     return false;
 }
 
@@ -87,8 +92,8 @@ void SecurityManager::stop()
         return;
     manager->quit();
     if (!manager->wait(stopTimeout))
-        Logger::error(QString::fromLatin1(className), QStringLiteral("Stop"),
-                      LocaleMessage::invalidObjectState(QString::fromLatin1(className)));
+        Logger::error(className(), QStringLiteral("Stop"),
+                      LocaleMessage::invalidObjectState(className()));
 }
 
 NetworkAccessManager* SecurityManager::networkManager()
@@ -194,13 +199,13 @@ void SecurityManager::handleUpdateReply(QNetworkReply* reply)
     const QString action = QStringLiteral("Check Updates");
     UpdateResult result = UpdateFailed;
     if (reply->error() != QNetworkReply::NoError) {
-        Logger::error(QString::fromLatin1(className), action, reply->errorString());
+        Logger::error(className(), action, reply->errorString());
     } else {
         result = updateResult(reply->readAll());
         if (result == UpdateAvailable)
             SecurityNotificator::instance()->postUpdate();
         else if (result == UpdateInvalid)
-            Logger::warning(QString::fromLatin1(className), action, LocaleMessage::invalidData());
+            Logger::warning(className(), action, LocaleMessage::invalidData());
     }
     emit updatesChecked(result);
     m_pending.deref();
@@ -211,7 +216,7 @@ void SecurityManager::handleMessagesReply(QNetworkReply* reply)
     reply->deleteLater();
     int count = -1;
     if (reply->error() != QNetworkReply::NoError)
-        Logger::error(QString::fromLatin1(className), QStringLiteral("Load Messages"), reply->errorString());
+        Logger::error(className(), QStringLiteral("Load Messages"), reply->errorString());
     else
         count = SecurityNotificator::instance()->postMessages(QString::fromUtf8(reply->readAll()));
     emit messagesLoaded(count);

@@ -4,6 +4,7 @@
 #include "texts/LocaleMessage.h"
 
 #include <QCoreApplication>
+#include <QMutexLocker>
 #include <QThread>
 
 namespace Vexal {
@@ -35,7 +36,7 @@ int SecurityNotificator::postMessages(const QString& reply)
         ++stored;
     }
     if (stored > 0)
-        emit onSecurityMessage(LocaleMessage::newNotifications());
+        post(LocaleMessage::newNotifications());
     return stored;
 }
 
@@ -43,7 +44,34 @@ void SecurityNotificator::postUpdate()
 {
     const QString text = LocaleMessage::newUpdates();
     Notification::instance()->add(text);
+    post(text);
+}
+
+void SecurityNotificator::post(const QString& text)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        // Checked under the lock that deliverPending takes, so a receiver
+        // that connects meanwhile either gets the signal or finds the notice
+        // kept.
+        if (receivers(SIGNAL(onSecurityMessage(QString))) == 0) {
+            if (!m_pending.contains(text))
+                m_pending << text;
+            return;
+        }
+    }
     emit onSecurityMessage(text);
+}
+
+void SecurityNotificator::deliverPending()
+{
+    QStringList pending;
+    {
+        QMutexLocker lock(&m_mutex);
+        pending.swap(m_pending);
+    }
+    for (const QString& text : qAsConst(pending))
+        emit onSecurityMessage(text);
 }
 
 } // namespace Vexal

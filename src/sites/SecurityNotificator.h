@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace Vexal {
 
@@ -21,12 +23,20 @@ public:
     int postMessages(const QString& reply);
     // Stores and emits the new-updates notice.
     void postUpdate();
+    // Emits again, on the calling thread, every notice that was posted while
+    // nothing received onSecurityMessage (the server may answer before the
+    // window is there to show it). Each notice is handed on once.
+    void deliverPending();
 
 signals:
     void onSecurityMessage(const QString& text);
 
 private:
     SecurityNotificator();
+    void post(const QString& text);
+
+    QMutex m_mutex;
+    QStringList m_pending;
 };
 
 } // namespace Vexal

@@ -1,6 +1,8 @@
 #include "sites/WidCountryComboBox.h"
 
 #include "sites/DBCountryList.h"
+#include "texts/LocaleInstance.h"
+#include "texts/LocaleMessage.h"
 
 namespace Vexal {
 
@@ -13,6 +15,11 @@ void WidCountryComboBox::reload()
 {
     DBCountryList countries;
     fill(&countries, true);
+}
+
+QString WidCountryComboBox::emptyMessage() const
+{
+    return LocaleMessage::tableEmpty(LocaleInstance::countries(), QStringLiteral("countries.xml"));
 }
 
 } // namespace Vexal

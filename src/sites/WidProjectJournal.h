@@ -25,6 +25,13 @@ protected:
     void createTable() override;
     void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
+    // The current project is never deleted: the program files new records
+    // under it and names it in the status bar.
+    bool mayDelete(const QString& condition) override;
+    // Names how many records of each kind the projects take with them.
+    QString deleteQuestion(const QString& condition, int count) override;
+    // The projects and the records they own, in one transaction.
+    bool deleteRows(const QString& condition, DBListBase* list) override;
 
     WidProjectTable* projectTable = nullptr;
 };

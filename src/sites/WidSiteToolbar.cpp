@@ -14,12 +14,14 @@ void WidSiteToolbar::createExtraButtons()
 {
     if (m_commands.isEmpty())
         return;
-    addSeparator();
+    // The filter group already ends in a separator; this group closes with
+    // its own, before Reload.
     for (const Command& command : m_commands) {
         QToolButton* button = addButton(command.pixmap, command.text, command.id);
         const int id = command.id;
         connect(button, &QToolButton::clicked, this, [this, id] { emit onCommand(id); });
     }
+    addSeparator();
 }
 
 } // namespace Vexal

@@ -7,6 +7,9 @@
 
 #define TESVAR_LOCALE_ARTICLE_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
     TEXT(finalTitle, "Final Title") \
+    TEXT(extreme, "Extreme") \
+    TEXT(advance, "Advance") \
+    TEXT(classic, "Classic") \
     TEXT(title, "Title") \
     TEXT(confirmOverrideBody, "The Body is not empty. Do you wish to override it?") \
     TEXT(confirmOverrideIntro, "The Intro is not empty. Do you wish to override it?") \

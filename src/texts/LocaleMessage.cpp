@@ -22,6 +22,33 @@ QString LocaleMessage::sqlQueryFailed(const QString& query, const QString& error
     return QStringLiteral("SQL Query failed. Error: \"%1\". Query: \"%2\"").arg(error, query);
 }
 
+QString LocaleMessage::confirmDeleteRecordCount(int count)
+{
+    return QStringLiteral("I am going to delete %1 selected record(s). Should I continue?").arg(number(count));
+}
+
+QString LocaleMessage::identityTableEmpty(const QString& table, const QString& file)
+{
+    return QStringLiteral("Can't create a master account: the %1 table has no rows for the chosen language, gender "
+                          "and country. File > Import fills it: choose %2 among the System files (the data/system "
+                          "folder that comes with the program).")
+        .arg(table, file);
+}
+
+QString LocaleMessage::identityTableMissing(const QString& table, const QString& file)
+{
+    return QStringLiteral("Can't create a master account: the %1 table is empty. File > Import fills it: choose %2 "
+                          "among the System files (the data/system folder that comes with the program).")
+        .arg(table, file);
+}
+
+QString LocaleMessage::tableEmpty(const QString& table, const QString& file)
+{
+    return QStringLiteral("The %1 table is empty, so there is nothing to choose. File > Import fills it: choose %2 "
+                          "among the System files (the data/system folder that comes with the program).")
+        .arg(table, file);
+}
+
 QString LocaleMessage::cannotOverrideItem(const QString& file, int node, int id)
 {
     return QStringLiteral("Can't override an existing item. File: %1, node no. %2, ID: %3")

@@ -90,6 +90,13 @@ public:
 
     // Error at %1, query at %2, filled in one pass.
     static QString sqlQueryFailed(const QString& query, const QString& error);
+    static QString confirmDeleteRecordCount(int count);
+    // An identity table that gives no rows for the chosen language and
+    // country; a table that has no rows at all. %2 is the System file that
+    // fills it.
+    static QString identityTableEmpty(const QString& table, const QString& file);
+    static QString identityTableMissing(const QString& table, const QString& file);
+    static QString tableEmpty(const QString& table, const QString& file);
     static QString cannotOverrideItem(const QString& file, int node, int id);
     static QString foreignSessionItem(const QString& file, int node, int id);
     static QString saveItemFailed(const QString& file, int node, int id, const QString& error);

@@ -17,7 +17,8 @@
     FORWARD(project, LocaleInstance, project) \
     FORWARD(unexpectedError, LocaleMessage, unexpectedError) \
     FORWARD(projectTable, DBSql, tableProject) \
-    FORWARD(projectView, DBSql, tableProject)
+    FORWARD(projectView, DBSql, tableProject) \
+    TEXT_ARG(activeProjectUndeletable, name, "The active project \"%1\" can't be deleted. Make another project active first (select it and press \"Select\"), then delete this one.")
 
 namespace Vexal {
 
@@ -29,6 +30,11 @@ public:
     explicit LocaleProject(QObject* parent = nullptr);
 
     TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_PROJECT_TABLE)
+
+    // "Articles: 3" and the like.
+    static QString recordCount(const QString& kind, int count);
+    // Deleting projects that own records: %2 lists them by kind.
+    static QString confirmDeleteProjects(int count, const QString& records);
 };
 
 } // namespace Vexal

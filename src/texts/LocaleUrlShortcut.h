@@ -14,6 +14,8 @@
     FORWARD(id, LocaleBase, id) \
     FORWARD(shortcuts, LocaleInstance, shortcuts) \
     FORWARD(shortcut, LocaleInstance, shortcut) \
+    TEXT_ARG(shortcutInUse, text, \
+             "The shortcut \"%1\" is already used by another URL shortcut. Please, choose another one.") \
     FORWARD(urlShortcutTable, DBSql, tableUrlShortcut) \
     FORWARD(urlShortcutView, DBSql, tableUrlShortcut)
 

@@ -71,4 +71,9 @@ void BaseComboBox::selectNext()
         setCurrentIndex(next);
 }
 
+QString BaseComboBox::emptyMessage() const
+{
+    return QString();
+}
+
 } // namespace Vexal

@@ -26,6 +26,10 @@ public:
     void setCurrentId(int id);
     void selectPrevious();
     void selectNext();
+
+    // What to tell a user who must choose from the box while it is empty
+    // (where the records come from); "" when there is nothing particular.
+    virtual QString emptyMessage() const;
 };
 
 } // namespace Vexal

@@ -6,9 +6,11 @@
 #include "core/SyncManager.h"
 #include "core/UtilSignalManager.h"
 #include "core/UtilPrompt.h"
+#include "data/DBConnection.h"
 #include "data/DBListBase.h"
 #include "shell/UtilGui.h"
 #include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleMessage.h"
 #include "views/BaseJournalToolbar.h"
 #include "views/BaseTable.h"
 #include "views/BaseTableModel.h"
@@ -18,6 +20,8 @@
 #include "shell/WidTabManager.h"
 
 #include <QItemSelectionModel>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -173,20 +177,75 @@ void BaseJournal::slotDelete()
         return;
     if (!table)
         return;
-    const QList<int> ids = table->selectedIds();
-    if (ids.isEmpty())
+    const QString condition = table->selectedRowsCondition();
+    if (condition.isEmpty())
         return;
-    const QMessageBox::StandardButton answer =
-        UtilPrompt::question(this, ConstApp::title(), LocaleBaseWidget::confirmDeleteRecords(),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const int count = countRows(table->tableName(), condition);
+    if (count <= 0)
+        return;
+    if (!mayDelete(condition))
+        return;
+    const QMessageBox::StandardButton answer = UtilPrompt::question(
+        this, ConstApp::title(), deleteQuestion(condition, count), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     DBListBase list;
-    if (!list.deleteRows(table->tableName(), ids)) {
+    if (!deleteRows(condition, &list)) {
         reportListError(&list);
         return;
     }
     table->reload();
+}
+
+bool BaseJournal::mayDelete(const QString&)
+{
+    return true;
+}
+
+QString BaseJournal::deleteQuestion(const QString&, int count)
+{
+    return LocaleMessage::confirmDeleteRecordCount(count);
+}
+
+bool BaseJournal::deleteRows(const QString& condition, DBListBase* list)
+{
+    return list->exec(QStringLiteral("DELETE FROM %1 WHERE %2;").arg(table->tableName(), condition));
+}
+
+int BaseJournal::queryNumber(const QString& text)
+{
+    QSqlQuery query(DBConnection::current());
+    query.setForwardOnly(true);
+    if (query.prepare(text) && query.exec() && query.next())
+        return query.value(0).toInt();
+    UtilReport::error(LocaleMessage::sqlQueryFailed(text, query.lastError().text()));
+    return -1;
+}
+
+int BaseJournal::countRows(const QString& tableName, const QString& condition)
+{
+    return queryNumber(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2;").arg(tableName, condition));
+}
+
+bool BaseJournal::execAll(const QStringList& statements, DBListBase* list)
+{
+    const QString savepoint = QStringLiteral("journal_delete");
+    if (!list->exec(QStringLiteral("SAVEPOINT %1;").arg(savepoint)))
+        return false;
+    bool ok = true;
+    for (const QString& statement : statements) {
+        if (!list->exec(statement)) {
+            ok = false;
+            break;
+        }
+    }
+    if (ok && list->exec(QStringLiteral("RELEASE SAVEPOINT %1;").arg(savepoint)))
+        return true;
+    // Undo whatever ran; the list keeps the error of the failure.
+    QSqlQuery undo(DBConnection::current());
+    undo.exec(QStringLiteral("ROLLBACK TO SAVEPOINT %1;").arg(savepoint));
+    undo.exec(QStringLiteral("RELEASE SAVEPOINT %1;").arg(savepoint));
+    return false;
 }
 
 void BaseJournal::slotFilter()

@@ -2,6 +2,7 @@
 
 #include "shell/BaseTab.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <initializer_list>
@@ -22,7 +23,8 @@ class SyncManager;
 // Add, Edit, Delete, Filter, Remove Filter, Reload and Select All from its
 // tool bar, the table's menus and the main window (BaseTab). Add and Edit
 // open the area's editor as a new focused tab; Delete asks, then deletes the
-// selected rows from the area's SQL table in one statement.
+// selected rows (after Select All, every row the journal lists) from the
+// area's SQL table in one statement.
 //
 // A data area's journal names its table and editor and nothing else:
 //
@@ -90,6 +92,25 @@ protected:
     // Loads the selected row into `page` and opens its address in a new
     // focused tab; nothing without a selection, reported when it fails to load.
     void openSelectedPage(DBPageRecord* page);
+
+    // Delete acts on the rows of the table's selectedRowsCondition (after
+    // Select All: every row the journal lists, fetched or not). The steps an
+    // area may change:
+    // false refuses the delete, after telling the user why (nothing is asked);
+    virtual bool mayDelete(const QString& condition);
+    // the question asked before `count` rows go;
+    virtual QString deleteQuestion(const QString& condition, int count);
+    // deletes them (and what goes with them) from the area's SQL table; false
+    // leaves the error in the list and the database as it was.
+    virtual bool deleteRows(const QString& condition, DBListBase* list);
+
+    // One number from a query (COUNT and the like); -1 when the database
+    // fails, which is reported.
+    static int queryNumber(const QString& text);
+    // The rows of `table` that satisfy the condition; -1 on failure (reported).
+    static int countRows(const QString& table, const QString& condition);
+    // Runs the statements in order as one transaction: all or nothing.
+    static bool execAll(const QStringList& statements, DBListBase* list);
 
 private slots:
     // A select (reload, filter, sort) drops the selection without a

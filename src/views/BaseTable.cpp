@@ -192,6 +192,61 @@ QList<int> BaseTable::selectedIds() const
     return ids;
 }
 
+void BaseTable::selectAll()
+{
+    m_selectingAll = true;
+    QTableView::selectAll();
+    m_selectingAll = false;
+    m_allSelected = sqlModel && sqlModel->rowCount() > 0;
+}
+
+bool BaseTable::allRowsSelected() const
+{
+    return m_allSelected && selectionModel() && selectionModel()->hasSelection();
+}
+
+void BaseTable::endSelectAll()
+{
+    m_allSelected = false;
+}
+
+void BaseTable::handleRowsFetched(const QModelIndex& parent, int first, int last)
+{
+    // Rows fetched while scrolling after Select All belong to it: the user
+    // sees them selected and Delete removes them with the rest.
+    if (!m_allSelected || parent.isValid() || !sqlModel || !selectionModel())
+        return;
+    const int lastColumn = sqlModel->columnCount() - 1;
+    if (lastColumn < 0)
+        return;
+    m_selectingAll = true;
+    selectionModel()->select(QItemSelection(sqlModel->index(first, 0), sqlModel->index(last, lastColumn)),
+                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    m_selectingAll = false;
+}
+
+QString BaseTable::selectedRowsCondition() const
+{
+    const QString idColumn = DBSql::colID();
+    if (allRowsSelected()) {
+        // The model's own source and WHERE text: exactly the rows it lists,
+        // without fetching them into the view.
+        QString listed = QStringLiteral("SELECT %1 FROM %2").arg(idColumn, sqlModel->tableName());
+        const QString where = sqlModel->filter();
+        if (!where.trimmed().isEmpty())
+            listed += QStringLiteral(" WHERE ") + where;
+        return QStringLiteral("%1 IN (%2)").arg(idColumn, listed);
+    }
+    const QList<int> ids = selectedIds();
+    if (ids.isEmpty())
+        return QString();
+    QStringList numbers;
+    numbers.reserve(ids.size());
+    for (int id : ids)
+        numbers << QString::number(id);
+    return QStringLiteral("%1 IN (%2)").arg(idColumn, numbers.join(QLatin1Char(',')));
+}
+
 QString BaseTable::viewName() const
 {
     if (!m_hasColumnSet)
@@ -395,6 +450,10 @@ void BaseTable::connectSignals()
 {
     if (QItemSelectionModel* selection = selectionModel())
         connect(selection, &QItemSelectionModel::selectionChanged, this, &BaseTable::handleSelectionChanged);
+    if (sqlModel) {
+        connect(sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::endSelectAll);
+        connect(sqlModel, &QAbstractItemModel::rowsInserted, this, &BaseTable::handleRowsFetched);
+    }
     connect(this, &QAbstractItemView::doubleClicked, this, &BaseTable::handleDoubleClick);
     connect(this, &QWidget::customContextMenuRequested, this, &BaseTable::handleTableMenu);
     connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, &BaseTable::handleColumnsMenu);
@@ -404,6 +463,8 @@ void BaseTable::connectSignals()
 
 void BaseTable::handleSelectionChanged(const QItemSelection&, const QItemSelection&)
 {
+    if (!m_selectingAll)
+        m_allSelected = false;
     emit onSelectionChanged();
 }
 

@@ -81,6 +81,17 @@ public:
 
     virtual int selectedId() const;
     virtual QList<int> selectedIds() const;
+    // Select All: every row the table lists, also the rows the view has not
+    // fetched yet (they are selected as they arrive). Any other change of the
+    // selection, and every select of the model, ends it.
+    void selectAll() override;
+    // True while Select All is in force and every fetched row is selected.
+    bool allRowsSelected() const;
+    // The rows a row command acts on, as a condition on the ID column of the
+    // table's SQL table: the selected IDs, or after Select All every row the
+    // model's table and filter give, fetched or not. Empty when nothing is
+    // selected.
+    QString selectedRowsCondition() const;
     virtual QString viewName() const;
     virtual QString tableName() const;
 
@@ -146,6 +157,10 @@ protected:
     QMenu* columnsMenu = nullptr;
     QMenu* tableMenu = nullptr;
 
+private slots:
+    void handleRowsFetched(const QModelIndex& parent, int first, int last);
+    void endSelectAll();
+
 private:
     QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
     void addHeaderSeparator();
@@ -153,6 +168,8 @@ private:
     bool m_hasColumnSet = false;
     DBDefaultColumns::Set m_columnSet = DBDefaultColumns::Projects;
     TextGetter m_table = nullptr;
+    bool m_allSelected = false;
+    bool m_selectingAll = false;
 };
 
 } // namespace Vexal

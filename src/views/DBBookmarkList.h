@@ -9,19 +9,29 @@ namespace Vexal {
 
 class DBBookmark;
 
-// All bookmarks, or the visible ones (those of the Bookmarks menu).
+// All bookmarks, the visible ones, or the entries of the Bookmarks menu.
 class DBBookmarkList : public DBListBase
 {
     Q_OBJECT
 public:
-    enum Mode { ModeAll = 0, ModeVisible = 1 };
+    enum Mode { ModeAll = 0, ModeVisible = 1, ModeMenu = 2 };
+    // The Bookmarks menu shows indexes 0 to 20.
+    static constexpr int menuLimit = 21;
 
     // All rows.
     explicit DBBookmarkList(QObject* parent = nullptr);
     // The visible rows; the flag itself is not read.
     DBBookmarkList(bool visibleOnly, QObject* parent);
 
+    // From the next load on, only the entries of the Bookmarks menu: the
+    // first menuLimit visible bookmarks by Name, case-sensitive (in the order
+    // of the characters' numbers, as the journal sorts), equal names in the
+    // order they were stored. The database sorts and cuts, so a collection
+    // of any size costs the menu only the rows and icons it shows.
+    void restrictToMenu() { setFilterMode(ModeMenu); }
+
     QString whereText() const override;
+    QString orderText() const override;
 
     // Null outside the list, and when the entry is no bookmark.
     DBBookmark* at(int index) const;

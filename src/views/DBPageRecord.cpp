@@ -72,7 +72,7 @@ QAction* DBPageRecord::addMenuItem(QMenu* menu) const
 {
     QAction* action = menu->addAction(QString());
     action->setIcon(iconAsIcon());
-    action->setText(elidedTitle());
+    action->setText(Utils::escapeMnemonic(elidedTitle()));
     action->setToolTip(Utils::elideTwoLines(m_title, m_url));
     action->setData(m_url);
     UserData::attach(action, UserData());

@@ -1,8 +1,13 @@
 #include "views/DlgUrlShortcut.h"
 
 #include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "data/DBUrlShortcut.h"
+#include "data/DBUrlShortcutList.h"
 #include "shell/UtilGui.h"
 #include "texts/LocaleDialog.h"
+#include "texts/LocaleMessage.h"
+#include "texts/LocaleUrlShortcut.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -41,6 +46,29 @@ QString DlgUrlShortcut::url() const
 {
     const QString text = m_url ? m_url->text() : QString();
     return text.isEmpty() ? ConstApp::homeUrl() : text;
+}
+
+bool DlgUrlShortcut::validate()
+{
+    const QString text = shortcut();
+    DBUrlShortcutList stored;
+    if (!stored.load()) {
+        Logger::error(stored.errorText());
+        UtilGui::critical(this, LocaleMessage::unexpectedError());
+        return false;
+    }
+    for (int i = 0; i < stored.count(); ++i) {
+        const DBUrlShortcut* other = stored.at(i);
+        if (other && other->id() != m_recordId && other->shortcut() == text) {
+            UtilGui::warning(this, LocaleUrlShortcut::shortcutInUse(text));
+            if (m_shortcut) {
+                m_shortcut->setFocus(Qt::OtherFocusReason);
+                m_shortcut->selectAll();
+            }
+            return false;
+        }
+    }
+    return true;
 }
 
 void DlgUrlShortcut::setName(const QString& name)

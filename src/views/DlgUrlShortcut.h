@@ -20,6 +20,9 @@ public:
     void setName(const QString& name);
     void setShortcut(const QString& shortcut);
     void setUrl(const QString& url);
+    // The stored shortcut being edited (-1: a new one); its own shortcut text
+    // is no clash.
+    void setRecordId(int id) { m_recordId = id; }
 
     QLineEdit* nameEdit() const { return m_name; }
     QLineEdit* shortcutEdit() const { return m_shortcut; }
@@ -27,11 +30,15 @@ public:
 
 protected:
     void createWidgets() override;
+    // Refuses a shortcut text that another stored shortcut has: the location
+    // bar would only ever load the first of the two.
+    bool validate() override;
 
 private:
     QLineEdit* m_name = nullptr;
     QLineEdit* m_shortcut = nullptr;
     QLineEdit* m_url = nullptr;
+    int m_recordId = -1;
 };
 
 } // namespace Vexal

@@ -81,7 +81,11 @@ QVBoxLayout* OptionsTabBase::createColumn(QGroupBox* group)
 
 void OptionsTabBase::addRow(QGridLayout* grid, const QString& label, QWidget* control)
 {
-    addRow(grid, new QLabel(label, grid->parentWidget()), control);
+    auto* text = new QLabel(label, grid->parentWidget());
+    // The group is at most 570 pixels wide: a label longer than its column
+    // takes a second line instead of being cut off.
+    text->setWordWrap(true);
+    addRow(grid, text, control);
 }
 
 void OptionsTabBase::addRow(QGridLayout* grid, QWidget* labelColumn, QWidget* control)

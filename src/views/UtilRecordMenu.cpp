@@ -10,17 +10,16 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QVector>
-
-#include <algorithm>
-#include <numeric>
 
 namespace Vexal {
 
+static_assert(UtilRecordMenu::bookmarkLimit == DBBookmarkList::menuLimit, "one limit for the Bookmarks menu");
+
 namespace {
 
+// The list asks the database for the entries in menu order and no more.
 template <class List>
-QList<QAction*> build(QMenu* menu, List& list, int limit, bool sortByName)
+QList<QAction*> build(QMenu* menu, List& list, int limit)
 {
     QList<QAction*> entries;
     if (!menu)
@@ -30,19 +29,11 @@ QList<QAction*> build(QMenu* menu, List& list, int limit, bool sortByName)
         Logger::error(list.errorText());
         return entries;
     }
-    QVector<int> order(list.count());
-    std::iota(order.begin(), order.end(), 0);
-    if (sortByName) {
-        // Case-sensitive: every capital comes before every small letter.
-        std::stable_sort(order.begin(), order.end(), [&list](int a, int b) {
-            return QString::compare(list.at(a)->name(), list.at(b)->name(), Qt::CaseSensitive) < 0;
-        });
-    }
-    const int count = qMin(order.size(), limit);
+    const int count = qMin(list.count(), limit);
     for (int i = 0; i < count; ++i) {
         if (i == 0)
             UserData::attach(menu->addSeparator(), UserData());
-        if (QAction* action = list.addMenuItem(order.at(i), menu))
+        if (QAction* action = list.addMenuItem(i, menu))
             entries << action;
     }
     return entries;
@@ -53,13 +44,14 @@ QList<QAction*> build(QMenu* menu, List& list, int limit, bool sortByName)
 QList<QAction*> UtilRecordMenu::buildBookmarks(QMenu* menu)
 {
     DBBookmarkList list(true, nullptr);
-    return build(menu, list, bookmarkLimit, true);
+    list.restrictToMenu();
+    return build(menu, list, bookmarkLimit);
 }
 
 QList<QAction*> UtilRecordMenu::buildRecentHistory(QMenu* menu)
 {
     DBHistoryList list(true, nullptr);
-    return build(menu, list, DBHistoryList::recentLimit, false);
+    return build(menu, list, DBHistoryList::recentLimit);
 }
 
 } // namespace Vexal

@@ -23,6 +23,7 @@ bool WidUrlShortcutJournal::runDialog(DBUrlShortcut* record, bool fill)
 {
     DlgUrlShortcut dialog;
     dialog.build(nullptr);
+    dialog.setRecordId(record->id());
     if (fill) {
         dialog.setName(record->name());
         dialog.setUrl(record->url());

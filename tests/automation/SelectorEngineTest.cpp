@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebElement>
+#include <QWebElementCollection>
 #include <QWebFrame>
 #include <QWebPage>
 #include <QWebView>
@@ -98,6 +99,54 @@ const char* const xhtmlPage = R"(<html xmlns="http://www.w3.org/1999/xhtml"><bod
 <div id="x"><input id="x1"/><INPUT id="x2"/><span id="x3"/></div>
 </body></html>)";
 
+// Texts at several levels of nesting, white space, hidden and restyled text.
+const char* const textsPage = R"(<html><body>
+<div id="a1">x<div id="a2">x<div id="a3">x</div></div></div>
+<div id="b1"><div id="b2"><div id="b3">Xy</div></div></div>
+<div id="c1">  pad  <span id="c2">  x  </span></div>
+<div id="d1">x<div id="d2" style="display:none">a hidden text longer than x</div></div>
+<div id="e1">x<span id="e2" style="visibility:hidden">invisible</span></div>
+<div id="f1"><label id="f2">Name</label><input id="f3"><label id="f4">Name 9</label><input id="f5"></div>
+<div id="g1" style="text-transform:uppercase">mixed Case</div>
+<div id="h1" style="-webkit-text-security:disc">x</div>
+<p id="p1">x<br>y</p><p id="p2" style="white-space:pre">  x  </p>
+<div id="i1"><div id="i2"><span style="display:inline-table"><img src="none.png"></span>tail</div></div>
+</body></html>)";
+
+// Chains of nested DIVs built by script, as the parser flattens deep nesting:
+// a text at every level, a text at the bottom only, a hidden level, a chain
+// followed by more content.
+const char* const chainsPage = R"(<html><body><div id="top"></div><p id="end">the end</p><script>
+function chain(name, depth, text) {
+  var parent = document.getElementById('top');
+  for (var i = 0; i < depth; ++i) {
+    var div = document.createElement('div');
+    div.id = name + i;
+    var t = text(i);
+    if (t !== null) div.appendChild(document.createTextNode(t));
+    parent.appendChild(div);
+    parent = div;
+  }
+  return parent;
+}
+chain('every', 40, function(i) { return 'x'; });
+chain('bottom', 40, function(i) { return i == 39 ? 'x' : null; });
+chain('odd', 40, function(i) { return i % 2 ? ' x ' : null; });
+chain('sized', 40, function(i) { return 'x' + i; }).style.display = 'none';
+chain('hidden', 40, function(i) { return i == 20 ? 'x' : null; });
+document.getElementById('hidden20').style.display = 'none';
+document.getElementById('hidden30').appendChild(document.createTextNode('x'));
+chain('spaced', 40, function(i) { return i % 3 ? 'x y' : '\n'; });
+for (var i = 0; i < 40; ++i) {
+  var level = chain('mixed' + i + '-', 1, function() { return i % 5 ? null : 'x'; });
+  if (i > 0)
+    document.getElementById('mixed' + (i - 1) + '-0').appendChild(level);
+  var extra = ['<br>x', '<span style="display:inline-table"><img src="none.png"></span>', '<p>x</p>',
+               '<b style="text-transform:uppercase">\u00df</b>', '<i style="-webkit-text-security:disc">x</i>'][i % 5];
+  level.insertAdjacentHTML(i % 2 ? 'afterbegin' : 'beforeend', extra);
+}
+</script></body></html>)";
+
 bool load(QWebView& view, const char* html)
 {
     QSignalSpy spy(view.page(), &QWebPage::loadFinished);
@@ -137,6 +186,44 @@ class SelectorEngineTest : public QObject
         for (const QWebElement& e : found)
             out << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id")) : e.tagName());
         return out;
+    }
+
+    // One condition of the form used in textsOfEveryElement, read the way the
+    // selector language defines it, for one element.
+    static bool passes(const QWebElement& e, const QString& condition)
+    {
+        if (condition.contains(QLatin1String("&&"))) {
+            const QStringList parts = condition.split(QStringLiteral("&&"));
+            return passes(e, parts.at(0)) && passes(e, parts.at(1));
+        }
+        if (condition.contains(QLatin1String("||"))) {
+            const QStringList parts = condition.split(QStringLiteral("||"));
+            return passes(e, parts.at(0)) || passes(e, parts.at(1));
+        }
+        const int quote = condition.indexOf(QLatin1Char('"'));
+        const QString value = condition.mid(quote + 1, condition.size() - quote - 2);
+        QString subject;
+        int op = 0;
+        if (condition.startsWith(QLatin1String("id"))) {
+            subject = e.attribute(QStringLiteral("id"));
+            op = 2;
+        } else if (condition.startsWith(QLatin1String("XTRIMMED"))) {
+            subject = e.toPlainText().trimmed();
+            op = 8;
+        } else {
+            subject = e.toPlainText();
+            op = 5;
+        }
+        const QString comparison = condition.mid(op, quote - op);
+        if (comparison == QLatin1String("="))
+            return subject.compare(value, Qt::CaseInsensitive) == 0;
+        if (comparison == QLatin1String("!="))
+            return subject.compare(value, Qt::CaseInsensitive) != 0;
+        if (comparison == QLatin1String("%%"))
+            return subject.contains(value, Qt::CaseInsensitive);
+        if (comparison == QLatin1String("=%"))
+            return subject.startsWith(value, Qt::CaseInsensitive);
+        return subject.endsWith(value, Qt::CaseInsensitive);
     }
 
 private slots:
@@ -280,6 +367,77 @@ private slots:
         QFETCH(QStringList, expected);
         QVERIFY(load(*m_view, nextPage));
         QCOMPARE(ids(selector), expected);
+    }
+
+    // Text conditions read the element's plain text as the page shows it.
+    void texts_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* selector, const QStringList& expected) {
+            QTest::newRow(name) << QString::fromUtf8(selector) << expected;
+        };
+        row("innermost equal", "DIV[XTEXT=\"x\"]", {"a3", "d1", "e1"});
+        row("every level contains", "DIV[id=%\"a\"&&XTEXT%%\"X\"]", {"a1", "a2", "a3"});
+        row("line break after a block", "DIV[XTEXT=\"xY\"]", {"b3"});
+        row("not equal", "DIV[id=%\"a\"&&XTEXT!=\"x\"]", {"a1", "a2"});
+        row("white space kept", "SPAN[XTEXT=\"x\"]", {"c2"});
+        row("white space trimmed", "DIV[XTRIMMED=\"pad x\"]", {"c1"});
+        row("leading space", "DIV[XTEXT=%\" \"]", {"i1", "i2"});
+        row("hidden level", "DIV[XTEXT%%\"hidden\"]", {"d2"});
+        row("invisible", "SPAN[id=\"e2\"&&XTEXT!=\"invisible\"]", {"e2"});
+        row("upper case shown", "DIV[XTEXT=\"MIXED CASE\"&&XTEXT!=\"mixed case \"]", {"g1"});
+        row("line break", "P[XTEXT=\"x\ny\"]", {"p1"});
+        row("preformatted", "P[XTEXT=\"  x  \"]", {"p2"});
+        row("starts and ends", "LABEL[XTEXT=%\"name\"&&XTEXT%=\" 9\"]", {"f4"});
+        row("any of two", "LABEL[XTRIMMED=\"9\"||XTRIMMED=\"NAME\"]", {"f2"});
+        row("children", "DIV[id=\"a1\"]:XCHILD[XTEXT=\"x\"]", {});
+        row("grandchildren", "DIV[id=\"a2\"]:XCHILD[XTEXT=\"x\"]", {"a3"});
+        row("parents", "DIV[id=\"a3\"]:XPARENT[XTEXT%%\"x\"]", {"a2", "a1", "BODY", "HTML"});
+        row("parents equal", "DIV[id=\"b3\"]:XPARENT[XTRIMMED=\"xy\"]", {"b2", "b1"});
+        row("inner levels", "DIV[id=\"a1\"]:DIV[XTEXT=\"x\"]", {"a3"});
+        row("next label", "INPUT[id=\"f3\"]:XNEXT[XTRIMMED%=\"9\"]", {"f4"});
+        row("next with text", "LABEL:XNEXT[XTRIMMED=%\"name\"]", {"f4", "f1"});
+        row("label then next", "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", {"f5"});
+        row("sibling", "LABEL[id=\"f2\"]:XSIBLING[XTEXT%%\"9\"]", {"f4"});
+    }
+
+    void texts()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QStringList, expected);
+        QVERIFY(load(*m_view, textsPage));
+        QCOMPARE(ids(selector), expected);
+    }
+
+    // On every page and for every comparison, a text step finds exactly the
+    // elements whose own plain text passes the comparison, in document order.
+    void textsOfEveryElement()
+    {
+        const QStringList conditions = {
+            "XTEXT=\"x\"", "XTEXT=\"X\n\"", "XTEXT=\"x y\"", "XTRIMMED=\"x\"", "XTRIMMED=\"x y\"", "XTEXT!=\"x\"",
+            "XTEXT%%\"x\"", "XTEXT%%\" x\"", "XTRIMMED%%\"x\nx\"", "XTEXT%%\"hidden\"", "XTEXT=%\"x\"",
+            "XTEXT%=\"x\"", "XTRIMMED%=\"9\"", "XTEXT=\"x39\"", "XTEXT%%\"y\n\"", "XTEXT=\"\n\"",
+            "XTEXT=\"x\"&&id%%\"1\"", "XTEXT=\"x\"||XTEXT%%\"x y\"", "XTEXT=\"ss\"", "XTEXT%%\"xss\"",
+            "XTRIMMED%%\"x\n\nx\"", "XTEXT%%\"x\tx\"", "XTEXT=\"tail\"", "XTEXT=\" tail\""};
+        const QList<const char*> pages = {textsPage, chainsPage, formsPage, nextPage};
+        for (const char* page : pages) {
+            QVERIFY(load(*m_view, page));
+            for (const char* tag : {"DIV", "SPAN", "LABEL", "P"}) {
+                const QString name = QString::fromLatin1(tag);
+                const QWebElementCollection all = m_view->page()->mainFrame()->findAllElements(name);
+                for (const QString& condition : conditions) {
+                    const QString selector = name + QStringLiteral("[") + condition + QStringLiteral("]");
+                    QStringList expected;
+                    for (const QWebElement& e : all) {
+                        if (passes(e, condition))
+                            expected << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id"))
+                                                                               : e.tagName());
+                    }
+                    QCOMPARE(ids(selector), expected);
+                }
+            }
+        }
     }
 
     void xhtmlNames()

@@ -325,15 +325,24 @@ private slots:
         const int languageId = language.init()->id();
         QVERIFY(languageId > 0);
 
-        // No language chosen: refused, nothing stored.
+        // No language exists (a new database): refused, nothing stored, and
+        // the message says where languages come from; a synonym the same.
         QVERIFY(insert(QStringLiteral("DELETE FROM Language")));
         WidWordEditor orphan;
         orphan.setInit(new Init(-1, nullptr));
         orphan.nameEdit->setText(QStringLiteral("fast"));
         orphan.save();
+        WidSynonymEditor lost;
+        lost.setInit(new Init(-1, nullptr));
+        lost.nameEdit->setText(QStringLiteral("quick"));
+        lost.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 0);
-        QCOMPARE(prompt.messages.size(), 1);
-        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 0);
+        QCOMPARE(prompt.messages.size(), 2);
+        for (const auto& message : prompt.messages) {
+            QVERIFY2(message.text.contains(QStringLiteral("File > Import")), qPrintable(message.text));
+            QVERIFY(message.text.contains(QStringLiteral("languages.xml")));
+        }
         QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (%1, 'English')").arg(languageId)));
 
         auto* init = new Init(-1, nullptr);
@@ -374,6 +383,7 @@ private slots:
         noWord.nameEdit->setText(QStringLiteral("rapid"));
         noWord.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1);
+        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
     }
 
     void journalsListTheirRecordsAndOpenTheirEditors()

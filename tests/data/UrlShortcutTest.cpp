@@ -72,19 +72,31 @@ void UrlShortcutTest::defaultsStayInMemory()
     DBUrlShortcutList list;
     QVERIFY(list.load());
     list.appendDefaults();
-    QCOMPARE(list.count(), 7);
-    QSet<QString> shortcuts;
+    // The well-known services, in this order, each with its front page.
+    const QStringList names = {QStringLiteral("Google"),  QStringLiteral("Google Mail"), QStringLiteral("Facebook"),
+                               QStringLiteral("YouTube"), QStringLiteral("Yahoo!"),      QStringLiteral("Twitter"),
+                               QStringLiteral("Wikipedia")};
+    const QStringList shortcuts = {QStringLiteral("g"),  QStringLiteral("gm"), QStringLiteral("f"), QStringLiteral("y"),
+                                   QStringLiteral("ya"), QStringLiteral("t"),  QStringLiteral("w")};
+    const QStringList hosts = {QStringLiteral("google.com"),  QStringLiteral("mail.google.com"),
+                               QStringLiteral("facebook.com"), QStringLiteral("youtube.com"),
+                               QStringLiteral("yahoo.com"),    QStringLiteral("twitter.com"),
+                               QStringLiteral("wikipedia.org")};
+    QCOMPARE(list.count(), names.size());
     for (int i = 0; i < list.count(); ++i) {
         DBUrlShortcut* shortcut = list.at(i);
         QVERIFY(shortcut);
         QCOMPARE(shortcut->id(), -1);
         QCOMPARE(shortcut->parent(), &list);
-        QVERIFY(!shortcut->name().isEmpty());
-        QVERIFY(shortcut->shortcut().size() >= 1 && shortcut->shortcut().size() <= 2);
-        QVERIFY(QUrl(shortcut->url()).isValid());
-        shortcuts << shortcut->shortcut();
+        QCOMPARE(shortcut->name(), names.at(i));
+        QCOMPARE(shortcut->shortcut(), shortcuts.at(i));
+        const QUrl url(shortcut->url());
+        QVERIFY(url.isValid());
+        QCOMPARE(url.scheme(), QStringLiteral("http"));
+        QVERIFY2(url.host() == hosts.at(i) || url.host() == QStringLiteral("www.") + hosts.at(i),
+                 qPrintable(shortcut->url()));
+        QVERIFY(url.path().isEmpty() || url.path() == QStringLiteral("/"));
     }
-    QCOMPARE(shortcuts.size(), 7);
     QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 0);
 
     // Saved, they are ordinary rows.

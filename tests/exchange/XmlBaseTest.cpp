@@ -37,7 +37,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::newRow("int") << "int" << "42" << true << "42";
         QTest::newRow("int negative") << "int" << "-7" << true << "-7";
-        QTest::newRow("int empty") << "int" << "" << false << "0";
+        QTest::newRow("int empty") << "int" << "" << true << "0"; // an empty element is an empty value
         QTest::newRow("int letters") << "int" << "abc" << false << "0";
         QTest::newRow("int fraction") << "int" << "1.5" << false << "0";
         QTest::newRow("flag 2") << "flag" << "2" << true << "1";
@@ -46,6 +46,8 @@ private slots:
         QTest::newRow("date short parts") << "date" << "2012.3.4" << true << "2012-03-04";
         QTest::newRow("date empty part") << "date" << "2012..03.04" << true << "2012-03-04";
         QTest::newRow("date two parts") << "date" << "2012.03" << false << "";
+        QTest::newRow("date empty") << "date" << "" << true << "";
+        QTest::newRow("date-time empty") << "datetime" << "" << true << "";
         QTest::newRow("date invalid day") << "date" << "2012.02.30" << false << "";
         QTest::newRow("date-time") << "datetime" << "2012.03.04.13.14.15" << true << "2012-03-04T13:14:15";
         QTest::newRow("date-time hour 25") << "datetime" << "2012.03.04.25.00.00" << false << "";
@@ -99,14 +101,35 @@ private slots:
         QCOMPARE(XmlBase::childText(back, QStringLiteral("Blank")), QString());
 
         XmlBase xml;
-        bool ok = true;
+        bool ok = false;
         QVERIFY(xml.readPixmap(back, QStringLiteral("Empty"), &ok).isNull());
-        QVERIFY(!ok);
+        QVERIFY(ok); // present and empty: no icon
         const QImage icon = xml.readPixmap(back, QStringLiteral("Icon"), &ok);
         QVERIFY(ok);
         QCOMPARE(icon.pixelColor(1, 1), QColor(10, 20, 30));
         QVERIFY(xml.readPixmap(back, QStringLiteral("Junk"), &ok).isNull());
-        QVERIFY(ok);
+        QVERIFY(!ok); // malformed: the stored icon stays
+        QCOMPARE(xml.malformedElements(), QStringList{QStringLiteral("Junk")});
+    }
+
+    // A small file must not expand into a huge picture: only icon sizes are
+    // decoded, whatever the compressed size.
+    void iconsAreReadOnlyAtIconSizes()
+    {
+        XmlBase xml;
+        for (const QSize& size : {QSize(256, 256), QSize(257, 4), QSize(4, 3000)}) {
+            QImage image(size, QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            XmlItem item;
+            XmlBase::appendPixmap(item, QStringLiteral("Icon"), image);
+            bool ok = false;
+            const QImage read = xml.readPixmap(item, QStringLiteral("Icon"), &ok);
+            const bool iconSized = size.width() <= XmlBase::maxIconSide && size.height() <= XmlBase::maxIconSide;
+            QCOMPARE(ok, iconSized);
+            QCOMPARE(read.isNull(), !iconSized);
+            if (iconSized)
+                QCOMPARE(read.size(), size);
+        }
     }
 
     void childTextSkipsEmptyMatches()
@@ -169,19 +192,26 @@ private slots:
             document, QStringLiteral("<item><ID>1</ID><Name></Name><URL>http://a/</URL><Active>1</Active></item>"))));
         QVERIFY(!project.item()->isActive());
         QCOMPARE(project.item()->url(), QStringLiteral("http://a/"));
-        QCOMPARE(project.item()->name(), DBProject().name()); // an empty Name is not taken
+        // An empty Name is an empty value, which a record stores as its name
+        // for "no name".
+        DBProject unnamed;
+        unnamed.setName(QString());
+        QCOMPARE(project.item()->name(), unnamed.name());
     }
 
     void ownElementsFallBackToTheNewRecord()
     {
         QDomDocument document;
         XmlHistory empty;
-        QVERIFY(empty.read(parseItem(document, QStringLiteral("<item><ID>1</ID><Icon/></item>"))));
+        QVERIFY(empty.read(parseItem(document, QStringLiteral("<item><ID>1</ID></item>"))));
         QCOMPARE(empty.item()->iconImage(), DBHistory().iconImage());
         QVERIFY(empty.item()->createDate().isValid());
         XmlHistory junk;
         QVERIFY(junk.read(parseItem(document, QStringLiteral("<item><ID>1</ID><Icon>junk</Icon></item>"))));
-        QVERIFY(junk.item()->iconImage().isNull());
+        QCOMPARE(junk.item()->iconImage(), DBHistory().iconImage()); // malformed: the new record's icon
+        XmlHistory none;
+        QVERIFY(none.read(parseItem(document, QStringLiteral("<item><ID>1</ID><Icon/></item>"))));
+        QVERIFY(none.item()->iconImage().isNull()); // empty: no icon
 
         XmlArticle article;
         QVERIFY(article.read(parseItem(document, QStringLiteral("<item><ID>1</ID><ProjectID>1</ProjectID>"

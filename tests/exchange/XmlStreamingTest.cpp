@@ -8,6 +8,7 @@
 #include "data/DBSql.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
+#include "exchange/IdSet.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"
@@ -15,6 +16,7 @@
 #include "exchange/XmlWriter.h"
 #include "texts/LocaleThread.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QImage>
 #include <QSqlQuery>
@@ -95,9 +97,7 @@ private slots:
     {
         const QStringList values = {QString(), QStringLiteral(" "), QStringLiteral("a b"), QStringLiteral("<&>\"'"),
                                     QStringLiteral("]]>"), QStringLiteral("x]>]]>y]]"), QStringLiteral("x\ry\nz\tw"),
-                                    QString(QChar(1)), QString(QChar(0xFFFE)), QString::fromUcs4(U"\U0001F600"),
-                                    QString(QChar(0xD800)) + QStringLiteral("a") + QString(QChar(0xDC00)),
-                                    QStringLiteral("\u00a0\u00fc\u20ac")};
+                                    QString::fromUcs4(U"\U0001F600"), QStringLiteral("\u00a0\u00fc\u20ac")};
         for (const QString& table : {QStringLiteral("Project"), QStringLiteral("a\"b<c&d]]>\te\nf\rg")}) {
             QDomDocument document(ConstXML::docName());
             QDomElement root = document.createElement(ConstXML::itemsTag());
@@ -118,6 +118,29 @@ private slots:
             }
             QCOMPARE(writer.finish(), document.toString(1));
         }
+    }
+
+    // What XML 1.0 cannot carry at all is left out, so that the file stays
+    // well-formed; each value that lost characters is counted.
+    void writerLeavesOutWhatXmlCannotCarry()
+    {
+        XmlWriter writer(QStringLiteral("Project"));
+        XmlItem item;
+        XmlBase::appendInt(item, QStringLiteral("ID"), 7);
+        XmlBase::appendText(item, QStringLiteral("A"), QStringLiteral("a") + QChar(0) + QChar(1) + QStringLiteral("b\tc"));
+        XmlBase::appendText(item, QStringLiteral("B"), QString(QChar(0xD800)) + QStringLiteral("x") + QChar(0xDC00)
+                                                            + QChar(0xFFFE) + QChar(0xFFFF) + QChar(0x1F));
+        XmlBase::appendText(item, QStringLiteral("C"), QString::fromUcs4(U"\U0001F600\u00fc"));
+        QVERIFY(writer.writeItem(item));
+        const QString text = writer.finish();
+        QCOMPARE(writer.droppedValues(), 2);
+        QCOMPARE(writer.firstDroppedItem(), QStringLiteral("7"));
+        QCOMPARE(writer.firstDroppedElement(), QStringLiteral("A"));
+        QVERIFY2(text.contains(QStringLiteral("<A>ab\tc</A>")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("<B>x</B>")));
+        QVERIFY(text.contains(QString::fromUcs4(U"<C>\U0001F600\u00fc</C>")));
+        QDomDocument document;
+        QVERIFY(document.setContent(text));
     }
 
     // The streamed export of every kind is the text of the DOM document built
@@ -150,82 +173,160 @@ private slots:
         }
     }
 
-    void readerAgreesWithTheDom_data()
+    // The reader takes what XML defines (comments, CDATA, processing
+    // instructions, references, line ends) and keeps every character of a
+    // field, white space included, so that an export reads back unchanged.
+    void readerReadsWhatXmlDefines()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("streamed");
-        const QString items = QStringLiteral(
-            "<item><ID>1</ID><Name>a &amp; b &lt;c&gt; &quot;&apos;&#65;&#x42;&#xd;</Name><Comments/>"
-            "<URL></URL><Blank> \n\t</Blank><Space>&#32;&#xa0;</Space></item>\n <Item a=\"1\" b='2'/>"
-            "<item ><ID >-1</ID ><Name x=\"&lt;\">\u00fc\u20ac\U0001F600 ]> ]]</Name></item >");
-        // One project item in the root.
-        const auto project = [](const char* item) {
-            return QStringLiteral("<items Table=\"Project\"><item>%1</item></items>").arg(QString::fromUtf8(item));
-        };
-        QTest::newRow("export form") << QStringLiteral("<!DOCTYPE doc>\n<items Table=\"Project\">\n%1\n</items>\n")
-                                            .arg(items)
-                                     << true;
-        QTest::newRow("declaration")
-            << QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ITEMS Table='Word'>%1</ITEMS>").arg(items)
-            << true;
-        QTest::newRow("no items") << QStringLiteral("<items Table=\"Project\"/>") << true;
-        QTest::newRow("comment") << QStringLiteral("<items Table=\"Project\"><!-- c -->%1</items>").arg(items) << false;
-        QTest::newRow("carriage return") << QStringLiteral("<items Table=\"Project\">\r\n%1</items>").arg(items) << false;
-        QTest::newRow("CDATA") << project("<ID><![CDATA[1]]></ID>") << false;
-        QTest::newRow("nested") << project("<ID><b>1</b></ID>") << false;
-        QTest::newRow("text in item") << project("x<ID>1</ID>") << false;
-        QTest::newRow("beyond BMP") << project("<ID>&#x1F600;</ID>") << false;
-        QTest::newRow("control") << project("<ID>\x01</ID>") << false;
-        QTest::newRow("mismatch") << project("<ID>1</Id>") << false;
-        QTest::newRow("bad reference") << project("<ID>&amp</ID>") << false;
-        QTest::newRow("]]> in text") << project("<ID>]]></ID>") << false;
-        QTest::newRow("internal subset")
-            << QStringLiteral("<!DOCTYPE doc [<!ENTITY e \"x\">]><items Table=\"Project\"><item><ID>&e;</ID></item></items>")
-            << false;
-        QTest::newRow("duplicate attribute") << QStringLiteral("<items Table=\"A\" Table=\"B\"/>") << false;
-        QTest::newRow("after root") << QStringLiteral("<items Table=\"Project\"/><x/>") << false;
-    }
-    void readerAgreesWithTheDom()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, streamed);
-        XmlReader reader;
-        QCOMPARE(reader.read(text), streamed);
-        if (!streamed)
-            return;
-        QDomDocument document;
-        QVERIFY(document.setContent(text));
-        const QDomElement root = document.documentElement();
-        QCOMPARE(reader.rootName(), root.nodeName());
-        QCOMPARE(reader.hasTable(), root.hasAttribute(ConstXML::tableAttribute()));
-        QCOMPARE(reader.table(), root.attribute(ConstXML::tableAttribute()));
-        QCOMPARE(reader.count(), root.childNodes().count());
+        const QByteArray bytes =
+            "\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- by hand -->\r\n"
+            "<!DOCTYPE doc SYSTEM \"doc.dtd\">\n<ITEMS Table='Word' other=\"a&#x9;b\">\r\n"
+            " <item a=\"1\"><ID>1</ID><Name>a &amp; b &lt;c&gt; &quot;&apos;&#65;&#x42;&#xd;&#x1F600;</Name>"
+            "<Comments/><URL></URL>text between<Blank> \n\t</Blank>\r\n"
+            "<Mixed>x<!-- c -->y<![CDATA[<z> & ]]>\r\nw<?pi data?></Mixed></item>\n"
+            " <item/>\n"
+            "</ITEMS>\n<!-- after -->\n";
+        XmlSource source;
+        source.setBytes(bytes, false);
+        XmlReader reader(&source);
+        QVERIFY2(reader.open(), qPrintable(reader.errorText()));
+        QCOMPARE(reader.rootName(), QStringLiteral("ITEMS"));
+        QCOMPARE(reader.table(), QStringLiteral("Word"));
         XmlItem item;
-        int node = 0;
-        for (QDomNode child = root.firstChild(); !child.isNull(); child = child.nextSibling(), ++node) {
-            QVERIFY(reader.item(node, &item));
-            QCOMPARE(describe(item), describe(XmlItem(child.toElement())));
-        }
-        QVERIFY(!reader.item(node, &item));
+        QCOMPARE(reader.next(&item), XmlReader::Item);
+        QCOMPARE(describe(item), QStringLiteral("item\nID|1|1|1\nName|a & b <c> \"'AB\r%1|1|1\nComments||1|0\n"
+                                                "URL||1|0\nBlank| \n\t|1|1\nMixed|xy<z> & \nw|1|1")
+                                     .arg(QString::fromUcs4(U"\U0001F600")));
+        QCOMPARE(reader.next(&item), XmlReader::Item);
+        QCOMPARE(describe(item), QStringLiteral("item"));
+        QCOMPARE(reader.next(&item), XmlReader::End);
     }
 
-    // Files the streaming reader leaves to the DOM import the same.
-    void bothReadersImportAlike()
+    // Anything a file could use to exhaust the program, and anything not
+    // well-formed, is refused where it stands: nothing after it is read.
+    void readerRefusesAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        const QByteArray head = "<items Table=\"Project\"><item><ID>1</ID><Name>ok</Name></item><item><ID>2</ID>";
+        const QByteArray tail = QByteArray(200000, ' ') + "</item></items>";
+        QTest::newRow("nested in a field") << head + "<Name>" + QByteArray("<b>").repeated(40000) + tail
+                                          << "elements nested deeper than the format allows";
+        QTest::newRow("nested items") << "<items Table=\"Project\">" + QByteArray("<item>").repeated(40000) + tail
+                                      << "elements nested deeper than the format allows";
+        QTest::newRow("entity declaration")
+            << "<!DOCTYPE doc [<!ENTITY a \"" + QByteArray(100000, 'a') + "\">]>" + head + "<Name>&a;&a;</Name>" + tail
+            << "entity declarations are not supported";
+        QTest::newRow("declarations") << "<!DOCTYPE doc [<!ELEMENT doc ANY>]>" + head + tail
+                                      << "declarations in the document type are not supported";
+        QByteArray attributes;
+        for (int i = 0; i < 100000; ++i)
+            attributes += " a" + QByteArray::number(i) + "=\"x\"";
+        QTest::newRow("attributes") << "<items Table=\"Project\"" + attributes + ">" + tail
+                                    << "more attributes than the format allows";
+        QTest::newRow("duplicate Table") << QByteArray("<items Table=\"Project\" Table=\"Word\"></items>")
+                                         << "attribute given twice";
+        QTest::newRow("undefined entity") << head + "<Name>a&nbsp;b</Name>" + tail << "undefined entity";
+        QTest::newRow("surrogate reference") << head + "<Name>a&#xD800;b</Name>" + tail
+                                             << "reference to a character that XML cannot carry";
+        QTest::newRow("NUL reference") << head + "<Name>&#0;</Name>" + tail
+                                       << "reference to a character that XML cannot carry";
+        QTest::newRow("huge reference") << head + "<Name>&#x110000;</Name>" + tail
+                                        << "reference to a character that XML cannot carry";
+        QTest::newRow("markup in a field") << head + "<Name>a<b>c</b></Name>" + tail
+                                           << "elements nested deeper than the format allows";
+        QTest::newRow("control character") << head + "<Name>a\x01</Name>" + tail << "character not allowed in XML";
+        QTest::newRow("mismatch") << head + "<Name>a</name>" + tail << "opening and ending tag mismatch";
+        QTest::newRow("]]> in text") << head + "<Name>]]></Name>" + tail << "\"]]>\" in character data";
+        QTest::newRow("< in attribute") << QByteArray("<items Table=\"a<b\"></items>") << "unexpected character";
+        QTest::newRow("text in the root") << QByteArray("<items Table=\"Project\"></items>x") + tail
+                                          << "extra content at the end of the document";
+        QTest::newRow("unclosed") << head << "unexpected end of file";
+        QTest::newRow("long name") << head + "<" + QByteArray(100000, 'N') + ">" + tail << "name too long";
+    }
+    void readerRefusesAtOnce()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        XmlSource source;
+        source.setBytes(bytes, false);
+        XmlReader reader(&source);
+        XmlItem item;
+        XmlReader::Result result = reader.open() ? XmlReader::Item : XmlReader::Error;
+        int items = 0;
+        while (result == XmlReader::Item) {
+            result = reader.next(&item);
+            items += result == XmlReader::Item;
+        }
+        QCOMPARE(result, XmlReader::Error);
+        QCOMPARE(reader.errorText(), error);
+        QVERIFY(items <= 1);
+        // Refused where it stands: on the first line, well before its end.
+        QCOMPARE(reader.line(), 1);
+        QVERIFY2(reader.column() < 200000 || error == QLatin1String("unexpected end of file"),
+                 qPrintable(QString::number(reader.column())));
+    }
+
+    // Malformed files are refused whole by the import too: the items before
+    // the fault are not kept.
+    void hostileFilesLeaveTheDatabaseAlone()
     {
         TestDatabase db;
-        const QByteArray items = "<item><ID>3</ID><Name>T\xc3\xbc &amp; x</Name><URL>u</URL></item>"
-                                 "<item><ID>4</ID><Name>second</Name></item>";
-        const QString streamed = db.file(QStringLiteral("streamed.xml"));
-        QVERIFY(writeBytes(streamed, "<items Table=\"Project\">\n" + items + "\n</items>\n"));
-        QCOMPARE(importError(streamed), QString());
-        const QString first = projectName(3) + QLatin1Char('/') + projectName(4);
-        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project;")));
+        const QString path = db.file(QStringLiteral("p.xml"));
+        QVERIFY(writeBytes(path, "<items Table=\"Project\"><item><ID>1</ID><Name>ok</Name></item><item><ID>2</ID>"
+                                 "<Name>" + QByteArray("<b>").repeated(40000) + "</Name></item></items>"));
+        QVERIFY(importError(path).startsWith(QStringLiteral("Failed to parse a file. File: %1, error: ").arg(path)));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 0);
+    }
 
-        const QString dom = db.file(QStringLiteral("dom.xml"));
-        QVERIFY(writeBytes(dom, "<!-- by hand -->\r\n<items Table=\"Project\">\r\n" + items + "\r\n</items>\r\n"));
-        QCOMPARE(importError(dom), QString());
-        QCOMPARE(projectName(3) + QLatin1Char('/') + projectName(4), first);
-        QCOMPARE(first, QStringLiteral("T\u00fc & x/second"));
+    // The fuzz corpus of the import holds the hostile files found so far:
+    // each ends as it should, and a refused file leaves nothing behind.
+    void corpusFilesEndAsExpected()
+    {
+        const QDir corpus(QStringLiteral(TESVAR_SOURCE_DIR "/fuzz/corpus/xml_import"));
+        const QStringList good = {QStringLiteral("plain-export.xml"), QStringLiteral("cdata-and-crlf.xml"),
+                                  QStringLiteral("legacy-encoding.xml"), QStringLiteral("icon-bomb.xml")};
+        const QStringList files = corpus.entryList({QStringLiteral("*.xml")}, QDir::Files);
+        QVERIFY(files.size() >= 10);
+        for (const QString& name : files) {
+            TestDatabase db;
+            ThreadXmlImport job({corpus.filePath(name)});
+            QVERIFY(runJob(job));
+            QCOMPARE(job.isSuccessful(), job.errorText().isEmpty());
+            QVERIFY2(job.isSuccessful() == good.contains(name), qPrintable(name + QLatin1String(": ") + job.errorText()));
+            const int rows = TestDatabase::rowCount(DBSql::tableProject()) + TestDatabase::rowCount(DBSql::tableBookmark());
+            QVERIFY2(job.isSuccessful() ? rows > 0 : rows == 0, qPrintable(name));
+        }
+        // The icon bomb's item is stored with a new bookmark's small icon.
+        TestDatabase db;
+        ThreadXmlImport job({corpus.filePath(QStringLiteral("icon-bomb.xml"))});
+        QVERIFY(runJob(job) && job.isSuccessful());
+        QVERIFY(TestDatabase::value(QStringLiteral("SELECT length(Icon) FROM Bookmark WHERE ID=1;")).toInt() < 4096);
+    }
+
+    // The import's set of stored IDs agrees with a plain set through
+    // inserts and removals, and refuses what it cannot hold.
+    void idSetAgreesWithASet()
+    {
+        IdSet ids;
+        QSet<int> oracle;
+        quint32 seed = 12345;
+        for (int step = 0; step < 200000; ++step) {
+            seed = seed * 1103515245u + 12345u;
+            const int id = int(seed >> 8) % 5000 - 100;
+            if (seed & 1) {
+                QVERIFY(ids.insert(id));
+                oracle.insert(id);
+            } else {
+                ids.remove(id);
+                oracle.remove(id);
+            }
+        }
+        QCOMPARE(ids.size(), oracle.size());
+        for (int id = -200; id < 5100; ++id)
+            QCOMPARE(ids.contains(id), oracle.contains(id));
+        QVERIFY(!ids.insert(INT_MIN));
+        QVERIFY(!ids.contains(INT_MIN));
     }
 
     // Statements are prepared once per file: every overwritten row still gets

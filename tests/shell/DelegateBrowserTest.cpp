@@ -15,6 +15,7 @@
 #include "shell/NetworkAccessManager.h"
 #include "shell/WidPageSource.h"
 #include "shell/WidTabManager.h"
+#include "shell/WidTextEdit.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 #include "views/UtilDialog.h"
@@ -161,11 +162,26 @@ private slots:
         QCOMPARE(source->title(), QStringLiteral("Source of: A"));
         QVERIFY(source->init()->text().contains(QLatin1String("first")));
 
+        // Asked from the second page, the one source tab shows that page.
         m_tabs->setCurrentIndex(1);
         run([](DelegateBrowser& browser) { browser.pageSource(); });
         QCOMPARE(m_tabs->count(), 3);
         QCOMPARE(m_tabs->currentWidget(), static_cast<QWidget*>(source));
-        QCOMPARE(source->title(), QStringLiteral("Source of: A"));
+        QCOMPARE(source->title(), QStringLiteral("Source of: B"));
+        QVERIFY(m_tabs->tabText(2).startsWith(QStringLiteral("Source of: B")));
+        QVERIFY(source->textEdit()->toPlainText().contains(QLatin1String("second")));
+        QVERIFY(!source->textEdit()->toPlainText().contains(QLatin1String("first")));
+        QCOMPARE(source->textEdit()->textCursor().position(), 0);
+
+        // From the first page again, and from a page's own request.
+        m_tabs->setCurrentIndex(0);
+        run([](DelegateBrowser& browser) { browser.pageSource(); });
+        QCOMPARE(m_tabs->currentWidget(), static_cast<QWidget*>(source));
+        QVERIFY(source->textEdit()->toPlainText().contains(QLatin1String("first")));
+        run([](DelegateBrowser& browser) { browser.openPageSource(QStringLiteral("C"), QStringLiteral("<p>third</p>")); });
+        QCOMPARE(m_tabs->count(), 3);
+        QCOMPARE(source->title(), QStringLiteral("Source of: C"));
+        QCOMPARE(source->textEdit()->toPlainText(), QStringLiteral("<p>third</p>"));
     }
 
     void openFileAndHomePage()

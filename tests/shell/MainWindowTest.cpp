@@ -23,9 +23,11 @@
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
+#include "sites/DBOnlineTool.h"
 #include "views/DBBookmark.h"
 
 #include <QAction>
+#include <QCommandLinkButton>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,11 +37,36 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace Vexal;
 
 namespace {
+
+// Runs a check when the watched window is first shown.
+class ShowWatcher : public QObject
+{
+public:
+    ShowWatcher(QWidget* window, std::function<void()> check)
+        : m_check(std::move(check))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && m_check) {
+            m_check();
+            m_check = nullptr;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_check;
+};
 
 // Records the set-up steps and whether the server jobs ran before the first.
 class RecordingWindow : public WndMain
@@ -144,7 +171,7 @@ private slots:
     void cleanupTestCase()
     {
         SecurityManager::stop();
-        qunsetenv("TESVAR_SERVER_URL");
+        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:9/"); // back to the runner's dead end
     }
 
     void cleanup()
@@ -253,6 +280,33 @@ private slots:
         QCOMPARE(page->calls.last(), QStringLiteral("zoomIn"));
     }
 
+    // A maximized window is shown with its menus filled, not blank while they
+    // load; the Online Tools menu is filled and the expired history goes
+    // once it has been painted.
+    void maximizedWindowShownOnceLoaded()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO Bookmark (Name, Title, URL, Visible) VALUES ('One', 'One', 'http://127.0.0.1/1', 1)")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Old', 'Old', 'http://127.0.0.1/old', "
+            "'2000-01-01T10:00:00')")));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO OnlineTool (Name, URL, Line) VALUES ('Tool', 'http://127.0.0.1/tool', 1)")));
+        WndMain window;
+        int entriesWhenShown = -1;
+        ShowWatcher watcher(&window, [&] { entriesWhenShown = window.bookmarksMenu()->actions().size(); });
+        QVERIFY(window.initialize());
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isMaximized());
+        QCOMPARE(entriesWhenShown, window.bookmarksMenu()->actions().size());
+        QCOMPARE(window.bookmarksMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/1"));
+        QTRY_COMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 0);
+        QCOMPARE(window.onlineToolsMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/tool"));
+        window.slotExit();
+    }
+
     // The home page is asked for once the window has been painted, not before.
     void homePageAfterFirstPaint()
     {
@@ -309,6 +363,47 @@ private slots:
         QVERIFY(window->menuBar()->isVisibleTo(window.get()));
         QCOMPARE(window->viewMenuBarAction()->shortcut(), QKeySequence(QStringLiteral("F10")));
         window->slotExit();
+    }
+
+    // Every menu key works whether the menu bar shows or not.
+    void menuKeysWithTheMenuBarHidden()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        auto window = newWindow();
+        QVERIFY(window);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        WidTabManager* tabs = window->tabManager();
+        const int before = tabs->count();
+
+        QTest::keyClick(window.get(), Qt::Key_F10);
+        QVERIFY(!window->menuBar()->isVisibleTo(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(tabs->count(), before + 1);
+
+        // Each item that has a key is reachable from the window itself.
+        std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+            for (QAction* action : menu->actions()) {
+                if (action->menu())
+                    walk(action->menu());
+                else if (!action->shortcut().isEmpty())
+                    QVERIFY2(window->actions().contains(action), qPrintable(action->text()));
+            }
+        };
+        for (QAction* top : window->menuBar()->actions())
+            walk(top->menu());
+
+        QTest::keyClick(window.get(), Qt::Key_F10);
+        QVERIFY(window->menuBar()->isVisibleTo(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(tabs->count(), before + 2);
+
+        QTest::keyClick(window.get(), Qt::Key_F10);
+        QVERIFY(!window->menuBar()->isVisibleTo(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!window->isVisible());
     }
 
     void closeQuestions()
@@ -403,8 +498,23 @@ private slots:
     {
         TestDatabase db;
         ScriptedPrompt prompt;
+        // The server answers before any window listens: the notice waits for
+        // the window and is shown there, once.
+        {
+            std::unique_ptr<QThread> early(QThread::create([] { SecurityNotificator::instance()->postUpdate(); }));
+            early->start();
+            QVERIFY(early->wait(5000));
+            auto first = newWindow();
+            QVERIFY(first);
+            QCoreApplication::processEvents();
+            QVERIFY(first->notificationBar()->isVisibleTo(first.get()));
+            QCOMPARE(first->notificationBar()->button()->text(), LocaleMessage::newUpdates());
+            first->slotExit();
+        }
         auto window = newWindow();
         QVERIFY(window);
+        QCoreApplication::processEvents();
+        QVERIFY(!window->notificationBar()->isVisibleTo(window.get()));
         UtilSignalManager::instance()->emitWarning(QStringLiteral("careful"));
         QVERIFY(window->notificationBar()->isVisibleTo(window.get()));
         QVERIFY(window->notificationBar()->isTimerRunning());
@@ -415,6 +525,55 @@ private slots:
         QVERIFY(worker->wait(5000));
         QTRY_VERIFY(!window->notificationBar()->isTimerRunning());
         QVERIFY(window->notificationBar()->isVisibleTo(window.get()));
+        window->slotExit();
+    }
+
+    // Page and user texts show with their '&' as written, never as an
+    // underlined accelerator.
+    void ampersandsShowAsWritten()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        const QString tom = QStringLiteral("Tom & Jerry");
+        DBBookmark bookmark;
+        bookmark.setName(tom);
+        bookmark.setTitle(tom);
+        bookmark.setUrl(QStringLiteral("http://127.0.0.1/tom"));
+        bookmark.setVisible(true);
+        QVERIFY2(bookmark.save(), qPrintable(bookmark.errorText()));
+        DBOnlineTool tool;
+        tool.setName(QStringLiteral("R&D tools"));
+        tool.setUrl(QStringLiteral("http://127.0.0.1/rd"));
+        QVERIFY2(tool.save(), qPrintable(tool.errorText()));
+        auto window = newWindow();
+        QVERIFY(window);
+
+        // What a menu, tab or button shows: a lone '&' is dropped, "&&" is one '&'.
+        const auto shown = [](const QString& text) { return QAction(text, nullptr).iconText().trimmed(); };
+        const auto hasEntry = [&](QMenu* menu, const QString& text) {
+            for (QAction* action : menu->actions())
+                if (shown(action->text()) == text)
+                    return true;
+            return false;
+        };
+        QVERIFY(hasEntry(window->bookmarksMenu(), tom));
+        QVERIFY(hasEntry(window->onlineToolsMenu(), QStringLiteral("R&D tools")));
+        QVERIFY(hasEntry(item(topMenu(*window, 3), "Character Encoding")->menu(), QStringLiteral("SE & SW Asian")));
+
+        auto* page = new CommandPage;
+        page->pageTitle = tom;
+        WidTabManager* tabs = window->tabManager();
+        tabs->addFocusedTab(page, new Init);
+        QCOMPARE(shown(tabs->tabText(tabs->currentIndex())), tom);
+        auto* corner = qobject_cast<QToolButton*>(tabs->cornerWidget(Qt::TopRightCorner));
+        QVERIFY(corner && corner->menu());
+        QVERIFY(hasEntry(corner->menu(), tom));
+        page->changeTitle(QStringLiteral("A & B"));
+        QCOMPARE(shown(tabs->tabText(tabs->currentIndex())), QStringLiteral("A & B"));
+        QVERIFY(hasEntry(corner->menu(), QStringLiteral("A & B")));
+
+        UtilSignalManager::instance()->emitWarning(QStringLiteral("Saved \"Tom & Jerry\""));
+        QCOMPARE(shown(window->notificationBar()->button()->text()), QStringLiteral("Saved \"Tom & Jerry\""));
         window->slotExit();
     }
 

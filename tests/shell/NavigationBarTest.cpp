@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QUrlQuery>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace Vexal;
@@ -255,6 +256,82 @@ private slots:
             QApplication::sendEvent(edit, &focus);
             QTRY_COMPARE(edit->selectedText(), edit->text());
         }
+    }
+
+    // What the page reports never overwrites what the user is typing.
+    void addressKeepsTheUsersText()
+    {
+        QWidget window;
+        auto* bar = new WidNavigationBar(&window);
+        bar->build();
+        auto* elsewhere = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(bar);
+        layout->addWidget(elsewhere);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        WidLocationEdit* location = bar->locationBar()->locationEdit();
+        const auto address = [](const char* path) { return QUrl(QStringLiteral("http://127.0.0.1/") + QLatin1String(path)); };
+
+        bar->setUrl(address("first"));
+        QCOMPARE(location->text(), address("first").toString());
+
+        // The field has the focus: nothing replaces its text.
+        location->setFocus();
+        QVERIFY(location->hasFocus());
+        bar->setUrl(address("title-tick"));
+        QCOMPARE(location->text(), address("first").toString());
+
+        // Typing, then more reports from the page, then leaving the field.
+        location->selectAll();
+        QTest::keyClicks(location, QStringLiteral("127.0.0.1/typed"));
+        for (const char* path : {"tick-1", "tick-2", "tick-3"})
+            bar->setUrl(address(path));
+        QCOMPARE(location->text(), QStringLiteral("127.0.0.1/typed"));
+        elsewhere->setFocus();
+        bar->setUrl(address("tick-4"));
+        QCOMPARE(location->text(), QStringLiteral("127.0.0.1/typed"));
+
+        // Enter loads what was typed; the address it leads to may show.
+        QSignalSpy load(bar, &WidNavigationBar::onLoad);
+        location->setFocus();
+        QTest::keyClick(location, Qt::Key_Return);
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(load.at(0).at(0).toUrl(), address("typed"));
+        bar->setUrl(address("typed"));
+        QCOMPARE(location->text(), address("typed").toString());
+
+        // Escape drops an edit and shows the page's address.
+        QTest::keyClicks(location, QStringLiteral("x"));
+        bar->setUrl(address("third"));
+        QCOMPARE(location->text(), address("typed").toString() + QLatin1Char('x'));
+        QTest::keyClick(location, Qt::Key_Escape);
+        QCOMPARE(location->text(), address("third").toString());
+
+        // Left without an edit, the field shows the latest address.
+        bar->setUrl(address("fourth"));
+        QCOMPARE(location->text(), address("third").toString());
+        elsewhere->setFocus();
+        QCOMPARE(location->text(), address("fourth").toString());
+
+        // Open Location (Ctrl+L) selects the whole text even when the field
+        // has the focus already, so a paste replaces the old address; the
+        // search field alike.
+        bar->focusLocation();
+        QVERIFY(location->hasFocus());
+        QCoreApplication::processEvents();
+        location->setCursorPosition(3);
+        QVERIFY(location->selectedText().isEmpty());
+        bar->focusLocation();
+        QCOMPARE(location->selectedText(), location->text());
+        WidSearchEdit* words = bar->searchBar()->searchEdit();
+        words->setText(QStringLiteral("some words"));
+        bar->focusSearch();
+        QCoreApplication::processEvents();
+        words->setCursorPosition(2);
+        bar->focusSearch();
+        QCOMPARE(words->selectedText(), words->text());
     }
 };
 

@@ -207,6 +207,40 @@ private slots:
         QCOMPARE(tab->url(), QUrl(QStringLiteral("http://127.0.0.1:1/")));
     }
 
+    // A page whose title ticks reports state all the time; the address being
+    // typed stays, and Enter goes where the user asked.
+    void typedAddressSurvivesATickingTitle()
+    {
+        m_server.setHtml(QStringLiteral("/ticking"),
+                         QStringLiteral("<html><head><title>tick 0</title><script>var n = 0;"
+                                        "setInterval(function() { document.title = 'tick ' + (++n); }, 20);"
+                                        "</script></head><body>ticking</body></html>"));
+        WidWebTab tab;
+        tab.setInit(nullptr);
+        tab.resize(600, 400);
+        tab.show();
+        QApplication::setActiveWindow(&tab);
+        QVERIFY(QTest::qWaitForWindowActive(&tab));
+        tab.load(m_server.url(QStringLiteral("/ticking")));
+        QVERIFY(waitLoaded(&tab));
+
+        WidLocationEdit* location = tab.navigationBar()->locationBar()->locationEdit();
+        location->setFocus();
+        QVERIFY(location->hasFocus());
+        location->selectAll();
+        const QString typed = m_server.url(QStringLiteral("/second")).toString();
+        QTest::keyClicks(location, typed);
+        QSignalSpy titles(tab.webView(), &QWebView::titleChanged);
+        QTRY_VERIFY(titles.count() >= 3);
+        QCOMPARE(location->text(), typed);
+
+        QTest::keyClick(location, Qt::Key_Return);
+        QVERIFY(waitLoaded(&tab));
+        QCOMPARE(tab.url(), m_server.url(QStringLiteral("/second")));
+        QCOMPARE(tab.title(), QStringLiteral("Second"));
+        QCOMPARE(location->text(), typed);
+    }
+
     void initLoadsAddressAndSearchesText()
     {
         WidWebTab tab;

@@ -180,7 +180,9 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(DBSql::tableFirstName()), 0);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableLastName()), 0);
         QCOMPARE(prompt.messages.size(), 2);
-        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+        // A new database has no language: the message says where they come from.
+        QCOMPARE(prompt.messages.last().text,
+                 LocaleMessage::tableEmpty(QStringLiteral("Languages"), QStringLiteral("languages.xml")));
 
         seed();
         WidFirstNameEditor first;
@@ -231,7 +233,8 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(DBSql::tableCity()), 0);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableAddress()), 0);
         QCOMPARE(prompt.messages.size(), 2);
-        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+        QCOMPARE(prompt.messages.last().text,
+                 LocaleMessage::tableEmpty(QStringLiteral("Countries"), QStringLiteral("countries.xml")));
 
         WidCountryEditor country;
         country.setInit(newInit());

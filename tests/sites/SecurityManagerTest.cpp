@@ -89,6 +89,8 @@ private slots:
         const int errors = Logger::errors().count();
         QVERIFY(!SecurityManager::waitUntilRunning(20));
         QCOMPARE(Logger::errors().count(), errors + 1);
+        QVERIFY2(Logger::errors().last().contains(QStringLiteral("Vexal::SecurityManager")),
+                 qPrintable(Logger::errors().last()));
         QVERIFY(settle());
         QVERIFY(SecurityManager::networkManager());
     }
@@ -148,6 +150,11 @@ private slots:
 
         QCOMPARE(checked.count(), 1);
         QCOMPARE(checked.at(0).at(0).toInt(), result);
+        if (result == SecurityManager::UpdateFailed) {
+            // The jobs thread names its class as every other class does.
+            QVERIFY2(Logger::errors().last().contains(QStringLiteral("Vexal::SecurityManager")),
+                     qPrintable(Logger::errors().last()));
+        }
         const bool claimed = result == SecurityManager::UpdateAvailable;
         QCOMPARE(notices.count(), claimed ? 1 : 0);
         QCOMPARE(Notification::instance()->count(), stored + (claimed ? 1 : 0));

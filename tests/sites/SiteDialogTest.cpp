@@ -1,4 +1,5 @@
 #include "LoopbackServer.h"
+#include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -337,6 +338,8 @@ private slots:
         QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (ID, Name, LanguageID, Gender) VALUES (1, 'John', 2, 1)")));
         QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (ID, Name, LanguageID, Gender) VALUES (2, 'Mary', 2, 0)")));
         QVERIFY(exec(QStringLiteral("INSERT INTO LastName (ID, Name, LanguageID) VALUES (1, 'Smith', 2)")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 2, 'MA')")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 2)")));
 
         for (int gender : {0, 1}) {
             QVERIFY(exec(QStringLiteral("DELETE FROM MasterAccount")));
@@ -364,8 +367,68 @@ private slots:
             QCOMPARE(stored.fullName(), stored.firstName() + QStringLiteral(" Smith"));
             QCOMPARE(stored.name(), stored.fullName());
             QCOMPARE(stored.country(), QStringLiteral("USA"));
+            QCOMPARE(stored.city(), QStringLiteral("Boston"));
+            QCOMPARE(stored.address(), QStringLiteral("1 Elm Street"));
             QVERIFY(!stored.decryptedPassword().isEmpty());
         }
+    }
+
+    // An identity table that gives nothing for the choice would save an
+    // account without names, country or city: the dialog refuses, says
+    // which table and that File > Import fills it, and stays open.
+    void createMasterAccountNeedsEveryIdentityTable_data()
+    {
+        QTest::addColumn<QString>("emptied");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("languages") << "DELETE FROM Language" << "Languages" << "languages.xml";
+        QTest::newRow("first names of the gender") << "DELETE FROM FirstName WHERE Gender = 1" << "First Names"
+                                                   << "first-names.xml";
+        QTest::newRow("last names") << "DELETE FROM LastName" << "Last Names" << "last-names.xml";
+        QTest::newRow("countries") << "DELETE FROM Country" << "Countries" << "countries.xml";
+        QTest::newRow("cities of the country") << "UPDATE City SET CountryID = 9" << "Cities" << "cities.xml";
+        QTest::newRow("addresses") << "DELETE FROM Address" << "Addresses" << "addresses.xml";
+        QTest::newRow("none") << "" << "" << "";
+    }
+
+    void createMasterAccountNeedsEveryIdentityTable()
+    {
+        QFETCH(QString, emptied);
+        QFETCH(QString, title);
+        QFETCH(QString, file);
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        for (const char* statement :
+             {"INSERT INTO Language (ID, Name) VALUES (1, 'English')",
+              "INSERT INTO Country (ID, Name, Code) VALUES (1, 'USA', 'US')",
+              "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('John', 1, 1), ('Mary', 1, 0)",
+              "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 1)",
+              "INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 1, 'MA')",
+              "INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 1)"})
+            QVERIFY(exec(QLatin1String(statement)));
+        if (!emptied.isEmpty())
+            QVERIFY(exec(emptied));
+        ScriptedPrompt prompt;
+        DlgCreateMasterAccount dialog;
+        dialog.build(nullptr);
+        dialog.findChild<QCheckBox*>()->setChecked(true);
+        QComboBox* genderCombo = dialog.findChildren<QComboBox*>().first();
+        genderCombo->setCurrentIndex(genderCombo->findData(1));
+        dialog.slotAccept();
+        if (emptied.isEmpty()) {
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(prompt.messages.isEmpty());
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("MasterAccount")), 1);
+            return;
+        }
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("MasterAccount")), 0);
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
+        const QString text = prompt.messages.at(0).text;
+        QVERIFY2(text.contains(QStringLiteral("the %1 table").arg(title)), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("File > Import")));
+        QVERIFY(text.contains(file));
     }
 };
 

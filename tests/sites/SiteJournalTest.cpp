@@ -196,6 +196,89 @@ private slots:
         QVERIFY(Logger::errors().isEmpty());
     }
 
+    // No path of the projects journal deletes the current project; deleting
+    // another asks how many of its records go with it, and they do go.
+    void deletingProjectsSparesTheActiveOneAndTakesOwnedRecords()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        startWithDefaultProject();
+        QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active, URL) VALUES (2, 'Shop', 0, 'http://s'), "
+                                    "(3, 'Blog', 0, 'http://b')")));
+        for (int project : {1, 2, 3}) {
+            QVERIFY(exec(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (%1, 'a', %2), (%3, 'b', %2)")
+                             .arg(project * 10)
+                             .arg(project)
+                             .arg(project * 10 + 1)));
+            QVERIFY(exec(QStringLiteral("INSERT INTO SpunArticle (Name, ProjectID, ArticleID) VALUES ('s', %1, %2)")
+                             .arg(project)
+                             .arg(project * 10)));
+            QVERIFY(exec(QStringLiteral("INSERT INTO Account (Name, ProjectID) VALUES ('x', %1), ('y', %1), ('z', %1)")
+                             .arg(project)));
+            QVERIFY(exec(QStringLiteral("INSERT INTO SocialBookmark (Name, ProjectID) VALUES ('m', %1)").arg(project)));
+        }
+        // A spun article filed elsewhere goes with its article.
+        QVERIFY(exec(QStringLiteral("INSERT INTO SpunArticle (Name, ProjectID, ArticleID) VALUES ('t', 3, 20)")));
+        WidTabManager tabs;
+        DelegateProject commands(&tabs, nullptr);
+        commands.openProjects();
+        auto* journal = current<WidProjectJournal>(tabs);
+        QVERIFY(journal);
+        ScriptedPrompt prompt;
+        const auto owned = [](const QString& table, int project) {
+            return value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE ProjectID = %2").arg(table).arg(project))
+                .toInt();
+        };
+
+        // The active project alone, and among all the listed ones: refused
+        // with a warning that names it, nothing asked, nothing deleted.
+        for (bool all : {false, true}) {
+            if (all)
+                journal->selectAll();
+            else
+                QVERIFY(selectId(journal, 1));
+            prompt.messages.clear();
+            journal->remove();
+            QCOMPARE(prompt.messages.size(), 1);
+            QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
+            QVERIFY(prompt.messages.at(0).text.contains(QStringLiteral("\"Default\"")));
+            QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 3);
+        }
+        // The cached current project counts even when its flag was lost.
+        QVERIFY(exec(QStringLiteral("UPDATE Project SET Active = 0")));
+        QVERIFY(selectId(journal, 1));
+        journal->remove();
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 3);
+        QVERIFY(exec(QStringLiteral("UPDATE Project SET Active = 1 WHERE ID = 1")));
+
+        // Another project: the question counts each kind; No keeps everything.
+        QVERIFY(selectId(journal, 2));
+        prompt.messages.clear();
+        prompt.answers.enqueue(QMessageBox::No);
+        journal->remove();
+        QCOMPARE(prompt.messages.size(), 1);
+        const QString question = prompt.messages.at(0).text;
+        for (const QString& part : {QStringLiteral("Articles: 2"), QStringLiteral("Spun Articles: 2"),
+                                    QStringLiteral("Project Accounts: 3"), QStringLiteral("Social Bookmarks: 1")})
+            QVERIFY2(question.contains(part), qPrintable(question));
+        QVERIFY(!question.contains(QStringLiteral("Directories")));
+        QVERIFY(question.startsWith(QStringLiteral("I am going to delete 1 selected project(s)")));
+        QCOMPARE(owned(DBSql::tableArticle(), 2), 2);
+
+        prompt.answers.enqueue(QMessageBox::Yes);
+        journal->remove();
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 2);
+        for (const QString& table : {DBSql::tableArticle(), DBSql::tableSpunArticle(), DBSql::tableAccount(),
+                                     DBSql::tableSocialBookmark()}) {
+            QCOMPARE(owned(table, 2), 0);
+            QVERIFY(owned(table, 1) > 0);
+            QVERIFY(owned(table, 3) > 0);
+        }
+        QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM SpunArticle WHERE ArticleID = 20")).toInt(), 0);
+        QCOMPARE(DBCache::projectId(), 1);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
     void websiteTypesHostsAndPages()
     {
         TestDatabase db;

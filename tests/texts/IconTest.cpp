@@ -34,6 +34,27 @@ QImage argb(const QImage& image)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+// Whether an icon shows the picture of a file: the same size and, channel by
+// channel, the same pixels but for the rounding of premultiplied alpha (which
+// differs with the processor's instruction set).
+bool showsPicture(const QPixmap& icon, const QString& file)
+{
+    const QImage a = argb(icon.toImage());
+    const QImage b = argb(QImage(file));
+    if (a.size() != b.size() || a.isNull())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (qAbs(qAlpha(p) - qAlpha(q)) > 1 || qAbs(qRed(p) - qRed(q)) > 1 || qAbs(qGreen(p) - qGreen(q)) > 1
+                || qAbs(qBlue(p) - qBlue(q)) > 1)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 class IconTest : public QObject
@@ -83,10 +104,10 @@ private slots:
         QVERIFY(ConstIcon::separator(32).isNull());
         QVERIFY(!QFile::exists(QStringLiteral(":/img/img/FilterRed16.png")));
 
-        QCOMPARE(argb(ConstIcon::error(32).toImage()), argb(QImage(QStringLiteral(":/info/img/Error32.png"))));
-        QCOMPARE(argb(ConstIcon::deleteIcon(16).toImage()), argb(QImage(QStringLiteral(":/edit/img/Delete16.png"))));
-        QCOMPARE(argb(ConstIcon::registerIcon(32).toImage()), argb(QImage(QStringLiteral(":/img/img/Register32.png"))));
-        QCOMPARE(argb(ConstIcon::favorites(16).toImage()), argb(QImage(QStringLiteral(":/tree/img/Favorites16.png"))));
+        QVERIFY(showsPicture(ConstIcon::error(32), QStringLiteral(":/info/img/Error32.png")));
+        QVERIFY(showsPicture(ConstIcon::deleteIcon(16), QStringLiteral(":/edit/img/Delete16.png")));
+        QVERIFY(showsPicture(ConstIcon::registerIcon(32), QStringLiteral(":/img/img/Register32.png")));
+        QVERIFY(showsPicture(ConstIcon::favorites(16), QStringLiteral(":/tree/img/Favorites16.png")));
     }
 
     void edgeSizes()

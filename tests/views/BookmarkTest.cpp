@@ -24,8 +24,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Vexal;
 
@@ -160,28 +163,125 @@ private slots:
         QVERIFY(Logger::errors().isEmpty());
     }
 
-    void menuTakesTheFirst21ByName()
+    // The menu on collections larger than it shows: the visible bookmarks
+    // (Visible exactly 1), in case-sensitive Name order with equal names in
+    // the order they were stored, at most 21, each with its own icon.
+    void menuShowsTheFirstVisibleByName_data()
     {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("visible");
+
+        QStringList mixed;
+        QList<int> mixedVisible;
+        const QStringList pool{QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("Zeta"),
+                               QStringLiteral("zeta"), QStringLiteral("B"), QStringLiteral("Ab"), QStringLiteral("aB"),
+                               QStringLiteral("A"), QStringLiteral("b ")};
+        for (int i = 0; i < 60; ++i) {
+            mixed << pool.at((i * 7) % pool.size()) + (i % 3 ? QString() : QString::number(i % 4));
+            mixedVisible << (i % 5 == 0 ? 0 : (i % 11 == 0 ? 5 : 1));
+        }
+        QTest::newRow("capitals first, equal names, hidden and other flags") << mixed << mixedVisible;
+
+        QStringList same;
+        QList<int> sameVisible;
+        for (int i = 0; i < 25; ++i) {
+            same << QStringLiteral("Same");
+            sameVisible << 1;
+        }
+        same << QStringLiteral("Earlier") << QStringLiteral("Same ") << QStringLiteral("Sam");
+        sameVisible << 0 << 1 << 1;
+        QTest::newRow("a tie across the limit") << same << sameVisible;
+
+        const QStringList letters{QStringLiteral("\u00e9t\u00e9"), QStringLiteral("Zoo"), QStringLiteral("\u00c4rger"),
+                                  QStringLiteral("stra\u00dfe"), QStringLiteral("\u65e5\u672c"),
+                                  QStringLiteral("\U0001F600 smile"), QStringLiteral("zoo"), QStringLiteral("\u00e9tat"),
+                                  QStringLiteral("\u0416"), QStringLiteral("\U0001D400 bold"), QString()};
+        QStringList wide;
+        QList<int> wideVisible;
+        for (int i = 0; i < 33; ++i) {
+            wide << letters.at(i % letters.size()) + (i < letters.size() ? QString() : QString::number(i % 2));
+            wideVisible << 1;
+        }
+        QTest::newRow("letters beyond ASCII") << wide << wideVisible;
+
+        QTest::newRow("fewer than the menu holds")
+            << QStringList{QStringLiteral("c"), QStringLiteral("C"), QStringLiteral("b")} << QList<int>{1, 0, 1};
+    }
+
+    void menuShowsTheFirstVisibleByName()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, visible);
         TestDatabase db;
         QVERIFY(db.isOpen());
         QSqlQuery insert;
-        QVERIFY(insert.prepare(QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) VALUES (?, ?, ?, ?)")));
-        for (int i = 0; i < 30; ++i) {
-            const QString name = (i % 2 ? QStringLiteral("b%1") : QStringLiteral("B%1")).arg(i, 2, 10, QLatin1Char('0'));
-            insert.addBindValue(name);
-            insert.addBindValue(name);
+        QVERIFY(insert.prepare(
+            QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible, Icon) VALUES (?, ?, ?, ?, ?)")));
+        for (int i = 0; i < names.size(); ++i) {
+            QImage icon(16, 16, QImage::Format_ARGB32);
+            icon.fill(QColor::fromRgb(i, 255 - i, 7));
+            insert.addBindValue(names.at(i));
+            insert.addBindValue(QStringLiteral("Title %1").arg(i));
             insert.addBindValue(QStringLiteral("http://site/%1").arg(i));
-            insert.addBindValue(i == 29 ? 5 : 1); // any non-zero is visible
-            QVERIFY(insert.exec());
+            insert.addBindValue(visible.at(i));
+            insert.addBindValue(DBBase::imageValue(icon));
+            QVERIFY2(insert.exec(), qPrintable(insert.lastError().text()));
         }
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Bookmark (Name, Visible) VALUES ('A hidden', 0)")));
+
+        // What the menu has always shown: the stored order, the visible
+        // rows, a stable case-sensitive sort, the first 21.
+        QVector<int> expected;
+        for (int i = 0; i < names.size(); ++i)
+            if (visible.at(i) == 1)
+                expected << i;
+        std::stable_sort(expected.begin(), expected.end(), [&names](int a, int b) {
+            return QString::compare(names.at(a), names.at(b), Qt::CaseSensitive) < 0;
+        });
+        expected.resize(qMin(expected.size(), UtilRecordMenu::bookmarkLimit));
+
+        // With the index of new databases, and without it as in older files.
+        for (const bool indexed : {true, false}) {
+            if (!indexed)
+                QVERIFY(TestDatabase::exec(QStringLiteral("DROP INDEX IF EXISTS IdxBookmarkVisibleName")));
+            QMenu menu;
+            QAction* fixed = menu.addAction(QStringLiteral("Bookmarks"));
+            const QList<QAction*> entries = UtilRecordMenu::buildBookmarks(&menu);
+            QCOMPARE(entries.size(), expected.size());
+            QCOMPARE(menu.actions().size(), 2 + expected.size());
+            QCOMPARE(menu.actions().first(), fixed);
+            QVERIFY(menu.actions().at(1)->isSeparator());
+            for (int i = 0; i < expected.size(); ++i) {
+                const int row = expected.at(i);
+                QCOMPARE(entries.at(i)->data().toString(), QStringLiteral("http://site/%1").arg(row));
+                QCOMPARE(entries.at(i)->text(), QStringLiteral("Title %1").arg(row));
+                QCOMPARE(entries.at(i)->icon().pixmap(16).toImage().pixelColor(8, 8), QColor::fromRgb(row, 255 - row, 7));
+            }
+            // A rebuild replaces the entries instead of adding to them.
+            QCOMPARE(UtilRecordMenu::buildBookmarks(&menu).size(), expected.size());
+            QCOMPARE(menu.actions().size(), 2 + expected.size());
+        }
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    // Names that differ in a character above U+FFFF and one in U+E000 to
+    // U+FFFF follow the characters' numbers, as the journal's Name column does.
+    void menuOrdersNamesByCharacterNumber()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const QStringList names{QStringLiteral("\U0001F600"), QStringLiteral("\uFF21"), QStringLiteral("a"),
+                                QStringLiteral("\uE000"), QStringLiteral("Z")};
+        for (const QString& name : names) {
+            DBBookmark bookmark;
+            bookmark.setName(name);
+            bookmark.setTitle(name);
+            bookmark.setVisible(true);
+            QVERIFY2(bookmark.save(), qPrintable(bookmark.errorText()));
+        }
         QMenu menu;
-        const QList<QAction*> entries = UtilRecordMenu::buildBookmarks(&menu);
-        QCOMPARE(entries.size(), UtilRecordMenu::bookmarkLimit);
-        // The 15 capitals first, then the small letters.
-        QCOMPARE(entries.at(0)->text(), QStringLiteral("B00"));
-        QCOMPARE(entries.at(15)->text(), QStringLiteral("b01"));
-        QCOMPARE(entries.at(0)->data().toString(), QStringLiteral("http://site/0"));
+        QCOMPARE(entryTexts(UtilRecordMenu::buildBookmarks(&menu)),
+                 (QStringList{QStringLiteral("Z"), QStringLiteral("a"), QStringLiteral("\uE000"), QStringLiteral("\uFF21"),
+                              QStringLiteral("\U0001F600")}));
     }
 
     void singleBookmarkCommands()

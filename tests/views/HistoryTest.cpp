@@ -221,7 +221,7 @@ private slots:
         const QDateTime start = QDateTime::currentDateTime().addDays(-3);
         for (int i = 0; i < 25; ++i)
             QVERIFY(addVisit(QStringLiteral("http://site/%1").arg(i), start.addSecs(i * 60).toString(stamp),
-                             i == 24 ? QString() : QStringLiteral("Visit %1").arg(i)));
+                             i == 24 ? QString() : i == 23 ? QStringLiteral("Tom & Jerry") : QStringLiteral("Visit %1").arg(i)));
 
         QMenu menu;
         QAction* fixed = menu.addAction(QStringLiteral("Clear Recent History"));
@@ -234,6 +234,8 @@ private slots:
             // Newest first; the untitled newest reads "Untitled".
             QCOMPARE(entries.first()->data().toString(), QStringLiteral("http://site/24"));
             QCOMPARE(entries.first()->text(), LocaleBase::untitled());
+            // A page title's '&' shows as written, not as an accelerator.
+            QCOMPARE(entries.at(1)->iconText(), QStringLiteral("Tom & Jerry"));
             QCOMPARE(entries.last()->data().toString(), QStringLiteral("http://site/5"));
             QVERIFY(UserData::isAttached(entries.first()));
         }

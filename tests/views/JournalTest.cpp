@@ -181,7 +181,7 @@ private slots:
         prompt.answers.enqueue(QMessageBox::No);
         journal->remove();
         QCOMPARE(prompt.messages.size(), 1);
-        QCOMPARE(prompt.messages.at(0).text, LocaleMessage::confirmDeleteRecords());
+        QCOMPARE(prompt.messages.at(0).text, LocaleMessage::confirmDeleteRecordCount(3));
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 4);
 
         prompt.answers.enqueue(QMessageBox::Yes);
@@ -190,6 +190,64 @@ private slots:
         QCOMPARE(table->model()->rowCount(), 1);
         QCOMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("c"));
         QVERIFY(!enabled(journal, 3));
+    }
+
+    // Select All then Delete acts on every row the journal lists, also the
+    // rows the view has not fetched, and on no row it does not list.
+    void selectAllDeleteActsOnEveryListedRow()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int listed = 1500;
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO Project (Name, Active, URL) SELECT 'drop ' || i, 0, 'u' FROM n")
+                .arg(listed)));
+        addProjects({QStringLiteral("keep one"), QStringLiteral("keep two")});
+        WidTabManager tabs;
+        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
+        BaseTable* table = journal->tableWidget();
+        QVERIFY(table->tableModel()->selectWhere(QStringLiteral("Name LIKE 'drop%'")));
+        const int fetched = table->model()->rowCount();
+        QVERIFY(fetched < listed);
+        ScriptedPrompt prompt;
+
+        // A selection of fetched rows stays a selection of those rows.
+        journal->selectAll();
+        QVERIFY(table->allRowsSelected());
+        selectRows(table, {0, 1});
+        QVERIFY(!table->allRowsSelected());
+        prompt.answers.enqueue(QMessageBox::No);
+        journal->remove();
+        QCOMPARE(prompt.messages.last().text, LocaleMessage::confirmDeleteRecordCount(2));
+
+        // Rows fetched after Select All come selected.
+        journal->selectAll();
+        table->tableModel()->fetchMore();
+        QVERIFY(table->model()->rowCount() > fetched);
+        QCOMPARE(table->selectionModel()->selectedRows().size(), table->model()->rowCount());
+        QVERIFY(table->allRowsSelected());
+
+        prompt.answers.enqueue(QMessageBox::No);
+        journal->remove();
+        QCOMPARE(prompt.messages.last().text, LocaleMessage::confirmDeleteRecordCount(listed));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), listed + 2);
+
+        prompt.answers.enqueue(QMessageBox::Yes);
+        journal->remove();
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 2);
+        QCOMPARE(table->model()->rowCount(), 0);
+        QVERIFY(!table->allRowsSelected());
+
+        // A reload ends Select All: the next Delete has nothing selected.
+        QVERIFY(table->tableModel()->selectWhere(QString()));
+        journal->selectAll();
+        journal->reload();
+        QVERIFY(!table->allRowsSelected());
+        const int asked = prompt.messages.size();
+        journal->remove();
+        QCOMPARE(prompt.messages.size(), asked);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 2);
     }
 
     void filterCommandRunsTheDialogOnTheTableFilters()

@@ -26,6 +26,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -123,6 +124,42 @@ private slots:
         QCOMPARE(editor->privacyPageObject()->locationBarBox()->currentIndex(), 0);
         QVERIFY(!editor->proxyPageObject()->useProxyBox()->isChecked());
         QCOMPARE(editor->proxyPageObject()->portBox()->value(), 1); // stored 0, shown clamped
+    }
+
+    // In the smallest main window no label of the option pages is cut off.
+    void labelsShowTheirWholeText()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const int id = storeOptions();
+        QVERIFY(id > 0);
+        WidTabManager tabs;
+        WidOptionsEditor* editor = openEditor(tabs, id);
+        tabs.resize(800, 440);
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        QTabWidget* pages = editor->tabWidgetObject();
+        // The labels that do not show their whole text, as "text: size, needs".
+        const auto cut = [](QWidget* page) {
+            QStringList texts;
+            for (QLabel* label : page->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull())
+                    continue;
+                // A label may take more lines when its column is narrow; on
+                // one line it must have the width of its text.
+                if (!label->wordWrap() && label->sizeHint().width() > label->width())
+                    texts << QStringLiteral("%1: %2 wide, needs %3")
+                                 .arg(label->text())
+                                 .arg(label->width())
+                                 .arg(label->sizeHint().width());
+            }
+            return texts.join(QLatin1String("; "));
+        };
+        for (int page = 0; page < pages->count() - 1; ++page) {
+            pages->setCurrentIndex(page);
+            // Once the layouts have settled.
+            QTRY_VERIFY2(cut(pages->widget(page)).isEmpty(), qPrintable(cut(pages->widget(page))));
+        }
     }
 
     void savedChangePersistsReachesCacheAndHubOnce()

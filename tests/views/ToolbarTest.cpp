@@ -1,12 +1,22 @@
+#include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "content/WidArticleJournal.h"
+#include "content/WidSpintaxModeComboBox.h"
+#include "content/WidSynonymJournal.h"
 #include "core/SyncManager.h"
+#include "sites/WidMasterAccountJournal.h"
+#include "sites/WidProjectJournal.h"
+#include "sites/WidWebsiteJournal.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleBaseWidget.h"
 #include "views/BaseEditorToolbar.h"
 #include "views/BaseJournalToolbar.h"
 
+#include <memory>
+
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -139,6 +149,66 @@ private slots:
         QSignalSpy spy(&bar, &SelectToolbar::onSelect);
         select->click();
         QCOMPARE(spy.count(), 1);
+    }
+
+    // The journals with extra buttons: one separator before the group and
+    // one after it, before Reload.
+    void journalExtraGroupsHaveOneSeparatorEachSide_data()
+    {
+        QTest::addColumn<int>("kind");
+        const char* names[] = {"projects", "websites", "master accounts", "articles", "synonyms"};
+        for (int kind = 0; kind < 5; ++kind)
+            QTest::newRow(names[kind]) << kind;
+    }
+
+    void journalExtraGroupsHaveOneSeparatorEachSide()
+    {
+        QFETCH(int, kind);
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        std::unique_ptr<Vexal::BaseJournal> journal;
+        switch (kind) {
+        case 0: journal.reset(new Vexal::WidProjectJournal); break;
+        case 1: journal.reset(new Vexal::WidWebsiteJournal); break;
+        case 2: journal.reset(new Vexal::WidMasterAccountJournal); break;
+        case 3: journal.reset(new Vexal::WidArticleJournal); break;
+        default: journal.reset(new Vexal::WidSynonymJournal); break;
+        }
+        journal->setInit(nullptr);
+        const QStringList items = describe(*journal->toolbarWidget());
+        const int remove = items.indexOf(LocaleBaseWidget::remove());
+        const int reload = items.indexOf(LocaleBaseWidget::reload());
+        QVERIFY(remove > 0 && reload > remove + 3);
+        QCOMPARE(items.at(remove + 1), QStringLiteral("|"));
+        QVERIFY2(items.at(remove + 2) != QStringLiteral("|"), qPrintable(items.join(QLatin1Char(' '))));
+        QCOMPARE(items.at(reload - 1), QStringLiteral("|"));
+        QVERIFY(items.at(reload - 2) != QStringLiteral("|"));
+    }
+
+    // Disabled buttons draw their icons grey: Visible and Hidden must differ
+    // by shape, not only by colour.
+    void visibleAndHiddenIconsDifferInShape()
+    {
+        const QImage visible = Vexal::ConstIcon::check(32).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage hidden = Vexal::ConstIcon::checkRed(32).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(visible.size(), hidden.size());
+        int differing = 0;
+        for (int y = 0; y < visible.height(); ++y) {
+            for (int x = 0; x < visible.width(); ++x)
+                differing += (qAlpha(visible.pixel(x, y)) > 127) != (qAlpha(hidden.pixel(x, y)) > 127);
+        }
+        QVERIFY2(differing > visible.width() * visible.height() / 10, qPrintable(QString::number(differing)));
+    }
+
+    // Each dialect has its name beside its icon, as the other choosers do.
+    void spintaxDialectChooserShowsNames()
+    {
+        Vexal::WidSpintaxModeComboBox box;
+        QStringList names;
+        for (int i = 0; i < box.count(); ++i)
+            names << box.itemText(i);
+        QCOMPARE(names, QStringList({"Extreme", "Advance", "Classic"}));
+        QCOMPARE(box.currentText(), QStringLiteral("Extreme"));
     }
 
     void editorBarHasSaveOnly()

@@ -384,7 +384,15 @@ QVector<Icon> icons()
              p.drawLine(QPointF(6, 27), QPointF(24, 8));
          }},
         {"img", "Check", s32, [](QPainter& p) { tick(p, kGreen); }},
-        {"img", "CheckRed", s32, [](QPainter& p) { tick(p, kRed); }},
+        // "Hidden": a struck-out ring, so that it differs from Check by shape
+        // and not only by colour (disabled buttons draw both grey).
+        {"img", "CheckRed", s32,
+         [](QPainter& p) {
+             p.setPen(pen(kRed, 4));
+             p.setBrush(Qt::NoBrush);
+             p.drawEllipse(QRectF(5, 5, 22, 22));
+             p.drawLine(QPointF(9, 23), QPointF(23, 9));
+         }},
         {"img", "Wordwrap", s32, [](QPainter& p) {
              textLines(p, 3, 29, 6, 1);
              p.setPen(pen(kBlue, 2.5));
