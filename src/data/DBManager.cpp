@@ -18,7 +18,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryFile>
+#include <QCoreApplication>
+#include <QRandomGenerator>
 
 #include <filesystem>
 #include <system_error>
@@ -72,12 +73,11 @@ QString createDatabase(const QString& path, bool replace)
 {
     const QFileInfo target(path);
     removeStaleBuilds(target);
-    QTemporaryFile temporary(target.absoluteFilePath() + QStringLiteral(".XXXXXX.new"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open())
-        return temporary.errorString();
-    const QString building = temporary.fileName();
-    temporary.close();
+    // SQLite makes the file, with the permissions it always gives a database.
+    const QString building = QStringLiteral("%1.%2-%3.new")
+                                 .arg(target.absoluteFilePath())
+                                 .arg(QCoreApplication::applicationPid())
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 
     QString error;
     const QString name = QStringLiteral("tesvar-new-database");
