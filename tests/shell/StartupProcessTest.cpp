@@ -127,6 +127,25 @@ class StartupProcessTest : public QObject
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
+    // Has the sqlite3 tool take the exclusive lock and keep it until told;
+    // true once no reader of the file gets through.
+    static bool holdLock(QProcess& holder, const QString& path)
+    {
+        holder.write("BEGIN EXCLUSIVE;\n");
+        if (!holder.waitForBytesWritten(10000))
+            return false;
+        FileConnection probe(path, 0);
+        QElapsedTimer waited;
+        waited.start();
+        while (holder.state() == QProcess::Running && waited.elapsed() < 60000) {
+            if (!probe.value(QStringLiteral("SELECT COUNT(*) FROM Project;")).isValid())
+                return true;
+            QTest::qWait(20);
+        }
+        qWarning("sqlite3 did not take the lock: %s", holder.readAllStandardError().constData());
+        return false;
+    }
+
     // A database as an earlier version left it: the schema and one active
     // project of the user's, in the rollback-journal mode.
     static bool makeUserDatabase(const QString& path)
@@ -204,12 +223,7 @@ private slots:
         QProcess holder;
         holder.start(sqlite3, {path});
         QVERIFY(holder.waitForStarted());
-        holder.write("BEGIN EXCLUSIVE;\n");
-        QVERIFY(holder.waitForBytesWritten());
-        {
-            FileConnection probe(path, 0);
-            QTRY_VERIFY_WITH_TIMEOUT(!probe.value(QStringLiteral("SELECT COUNT(*) FROM Project;")).isValid(), 10000);
-        }
+        QVERIFY(holdLock(holder, path));
 
         QProcess program;
         start(program, folder.path());
@@ -245,11 +259,7 @@ private slots:
         QProcess holder;
         holder.start(sqlite3, {path});
         QVERIFY(holder.waitForStarted());
-        holder.write("BEGIN EXCLUSIVE;\n");
-        {
-            FileConnection probe(path, 0);
-            QTRY_VERIFY_WITH_TIMEOUT(!probe.value(QStringLiteral("SELECT COUNT(*) FROM Project;")).isValid(), 10000);
-        }
+        QVERIFY(holdLock(holder, path));
         QProcess program;
         start(program, folder.path());
         QVERIFY(program.waitForStarted());
