@@ -16,6 +16,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 const char* const databaseName = "TesvarBrowser.db";
@@ -64,25 +66,28 @@ int FileConnection::s_count = 0;
 // The program binary itself started in a temporary folder: killed during its
 // first start, and started against a database that another program holds
 // locked. A program that reached its window shows itself by the server-jobs
-// thread's first request to the loopback server.
+// thread's first request to the loopback server; each start gets a server of
+// its own, so that a late request of an earlier process counts for nothing.
 class StartupProcessTest : public QObject
 {
     Q_OBJECT
 
-    LoopbackServer m_server;
+    std::unique_ptr<LoopbackServer> m_server;
 
     QProcessEnvironment environment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QTWEBKIT_DISABLE_SANDBOX"), QStringLiteral("1"));
-        env.insert(QStringLiteral("TESVAR_SERVER_URL"), m_server.url(QStringLiteral("/")).toString());
+        env.insert(QStringLiteral("TESVAR_SERVER_URL"), m_server->url(QStringLiteral("/")).toString());
         env.insert(QStringLiteral("TESVAR_NONINTERACTIVE"), QStringLiteral("1"));
         return env;
     }
 
-    void start(QProcess& program, const QString& folder) const
+    void start(QProcess& program, const QString& folder)
     {
+        m_server = std::make_unique<LoopbackServer>();
+        QVERIFY(m_server->start());
         program.setProgram(QStringLiteral(TESVAR_PROGRAM));
         program.setWorkingDirectory(folder);
         program.setProcessEnvironment(environment());
@@ -92,13 +97,12 @@ class StartupProcessTest : public QObject
     // True once the program reached its window; false when it ended first.
     bool cameUp(QProcess& program)
     {
-        const int before = m_server.requests().size();
         bool up = false;
         QElapsedTimer waited;
         waited.start();
         while (!up && program.state() != QProcess::NotRunning && waited.elapsed() < 60000) {
             QTest::qWait(20);
-            up = m_server.requests().size() > before;
+            up = !m_server->requests().isEmpty();
         }
         return up && program.state() != QProcess::NotRunning;
     }
@@ -131,7 +135,8 @@ class StartupProcessTest : public QObject
     // true once no reader of the file gets through.
     static bool holdLock(QProcess& holder, const QString& path)
     {
-        holder.write("BEGIN EXCLUSIVE;\n");
+        // The probe below may hold a read lock for a moment: the tool waits.
+        holder.write(".timeout 30000\nBEGIN EXCLUSIVE;\n");
         if (!holder.waitForBytesWritten(10000))
             return false;
         FileConnection probe(path, 0);
@@ -156,7 +161,7 @@ class StartupProcessTest : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_server.start()); }
+    void cleanupTestCase() { m_server.reset(); }
 
     void killedFirstStartComesUpNextTime_data()
     {
