@@ -1,7 +1,7 @@
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
 #include "data/DBSchema.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QDir>
 #include <QSqlDatabase>

@@ -1,7 +1,7 @@
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
 #include "data/DBSchema.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 

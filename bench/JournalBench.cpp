@@ -1,5 +1,5 @@
 #include "data/DBSchema.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "views/BaseJournal.h"
 #include "views/BaseTable.h"
 #include "views/SqlFilter.h"

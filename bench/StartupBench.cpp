@@ -1,8 +1,8 @@
 #include "data/DBBase.h"
 #include "data/DBManager.h"
 #include "data/DBSchema.h"
-#include "data/DBSql.h"
-#include "shell/WndMain.h"
+#include "core/DBSql.h"
+#include "app/WndMain.h"
 #include "texts/ConstIcon.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "data/DBWriteQueue.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
-#include "views/DBHistory.h"
+#include "data/DBHistory.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "FirstPaint.h"
 
 #include "data/DBManager.h"
-#include "shell/WndMain.h"
+#include "app/WndMain.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBBase.h"
 #include "data/DBWebsite.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "sites/WidWebsiteComboBox.h"
 #include "texts/LocaleBase.h"
 #include "texts/LocaleBaseWidget.h"

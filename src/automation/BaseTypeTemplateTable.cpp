@@ -1,6 +1,6 @@
 #include "automation/BaseTypeTemplateTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
 #include "views/SqlFilter.h"
 

@@ -1,6 +1,6 @@
 #include "automation/DBRegistrationTemplate.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {

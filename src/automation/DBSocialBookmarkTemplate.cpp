@@ -1,6 +1,6 @@
 #include "automation/DBSocialBookmarkTemplate.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {

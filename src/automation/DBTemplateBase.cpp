@@ -1,6 +1,7 @@
 #include "automation/DBTemplateBase.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 
@@ -58,7 +59,7 @@ void DBTemplateBase::setWebsiteId(int websiteId)
 void DBTemplateBase::setSelector(int field, const QString& value)
 {
     markModified();
-    m_selectors[field] = value.left(selectorLimit);
+    m_selectors[field] = Convert::leftText(value, selectorLimit);
 }
 
 } // namespace Vexal

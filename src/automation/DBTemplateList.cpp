@@ -5,7 +5,7 @@
 #include "automation/DBLoginTemplate.h"
 #include "automation/DBRegistrationTemplate.h"
 #include "automation/DBSocialBookmarkTemplate.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

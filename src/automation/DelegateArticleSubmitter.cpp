@@ -7,7 +7,7 @@
 #include "content/DBArticle.h"
 #include "content/DBSpinnedArticle.h"
 #include "content/SPNFinalParser.h"
-#include "shell/Utils.h"
+#include "texts/Utils.h"
 #include "texts/LocaleArticle.h"
 
 namespace Vexal {

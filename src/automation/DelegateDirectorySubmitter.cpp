@@ -5,7 +5,7 @@
 #include "automation/SmartDirectory.h"
 #include "automation/SmartElement.h"
 #include "data/DBDirectory.h"
-#include "shell/Utils.h"
+#include "texts/Utils.h"
 #include "texts/LocaleDirectory.h"
 
 namespace Vexal {

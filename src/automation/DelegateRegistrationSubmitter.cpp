@@ -129,6 +129,14 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
            << SmartField{E::KindTerms, LocaleAccount::acceptTerms(), textTrue()}
            << SmartField{E::KindSpam, LocaleAccount::rejectEmail(), textFalse()};
     fillSmartFields(smart.elements(), fields);
+
+    // The other ways a form asks for the gender: the female choice, and a
+    // choice list. A form uses one of them, so a missing one is no news.
+    const bool male = master->gender() != 0;
+    fillKindWhenFound(smart.elements(), E::KindGenderFemale, male ? textFalse() : textTrue());
+    selectKindWhenFound(smart.elements(), E::KindGenderCombo,
+                        male ? QStringList{QStringLiteral("Male"), QStringLiteral("M"), QStringLiteral("Man")}
+                             : QStringList{QStringLiteral("Female"), QStringLiteral("F"), QStringLiteral("Woman")});
 }
 
 } // namespace Vexal

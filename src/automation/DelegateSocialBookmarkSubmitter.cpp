@@ -5,7 +5,7 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartSocialBookmark.h"
 #include "data/DBSocialBookmark.h"
-#include "shell/Utils.h"
+#include "texts/Utils.h"
 #include "texts/LocaleSocialBookmark.h"
 
 namespace Vexal {

@@ -17,6 +17,12 @@
 #include "texts/LocaleDelegate.h"
 #include "texts/LocaleMessage.h"
 
+#include "core/Convert.h"
+
+#include <QWebElement>
+#include <QWebElementCollection>
+#include <QWebFrame>
+#include <QWebPage>
 #include <QWebView>
 
 namespace Vexal {
@@ -90,9 +96,89 @@ void DelegateSubmitter::fillSelector(const SelectorList* list)
         return;
     }
     if (!list->values().isEmpty())
-        m_manager->selectOption(found.first(), list->values());
+        chooseOption(found.first(), list->values());
     else
-        m_manager->setValue(found.first(), list->value());
+        writeValue(found.first(), list->value());
+}
+
+QString DelegateSubmitter::optionKey(const QString& text)
+{
+    QString key = text;
+    key.replace(QChar(0x00A0), QLatin1Char(' '));
+    key = key.simplified();
+    // Tree and indent marks before the name: "|___ ", "-- ", "» ", "└─ ".
+    int start = 0;
+    while (start < key.size()) {
+        const QChar c = key.at(start);
+        if (c.isSpace() || c == QLatin1Char('|') || c == QLatin1Char('_') || c == QLatin1Char('-')
+            || c == QLatin1Char('.') || c == QLatin1Char('>') || c == QLatin1Char('*') || c == QChar(0x00BB)
+            || c == QChar(0x00B7) || c == QChar(0x2022) || c == QChar(0x2013) || c == QChar(0x2014)
+            || (c.unicode() >= 0x2500 && c.unicode() <= 0x257F))
+            ++start;
+        else
+            break;
+    }
+    return key.mid(start).toCaseFolded();
+}
+
+bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& wanted)
+{
+    if (select.isNull() || SelectorManager::elementType(select) != SelectorManager::TypeSelect)
+        return false;
+    QStringList keys;
+    for (const QString& text : wanted) {
+        const QString key = optionKey(text);
+        if (!key.isEmpty())
+            keys << key;
+    }
+    if (keys.isEmpty())
+        return false;
+    const QWebElementCollection options = select.findAll(QStringLiteral("option"));
+    for (int i = 0; i < options.count(); ++i) {
+        const QWebElement option = options.at(i);
+        const QString text = optionKey(option.toPlainText());
+        const QString value = option.hasAttribute(QStringLiteral("value"))
+            ? optionKey(option.attribute(QStringLiteral("value"))) : QString();
+        if (keys.contains(text) || (!value.isEmpty() && keys.contains(value))) {
+            select.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(i));
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+QWebFrame* frameOwnedBy(QWebFrame* frame, const QWebElement& owner)
+{
+    for (QWebFrame* child : frame->childFrames()) {
+        if (child->ownerElement() == owner)
+            return child;
+        if (QWebFrame* found = frameOwnedBy(child, owner))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void DelegateSubmitter::writeValue(const QWebElement& element, const QString& value)
+{
+    const int type = SelectorManager::elementType(element);
+    if (type == SelectorManager::TypeSelect && !Convert::isIndex(value)) {
+        chooseOption(element, {value});
+        return;
+    }
+    // An editor inside a frame of a frame is out of the manager's reach.
+    if (type == SelectorManager::TypeIframe && view() && !m_manager->frameOf(element)) {
+        if (QWebFrame* frame = frameOwnedBy(view()->page()->mainFrame(), element)) {
+            QWebElement body = frame->findFirstElement(QStringLiteral("body"));
+            if (!body.isNull())
+                body.setInnerXml(QStringLiteral("<p>") + value + QStringLiteral("</p>"));
+        }
+        return;
+    }
+    m_manager->setValue(element, value);
 }
 
 void DelegateSubmitter::clickSelector(const SelectorList* list)
@@ -115,7 +201,20 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
         return;
     }
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        m_manager->setValue(element->element(), value);
+        writeValue(element->element(), value);
+}
+
+void DelegateSubmitter::fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value)
+{
+    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
+        writeValue(element->element(), value);
+}
+
+void DelegateSubmitter::selectKindWhenFound(const QList<SmartElement*>& elements, int kind,
+                                            const QStringList& values)
+{
+    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
+        chooseOption(element->element(), values);
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -128,7 +227,7 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
     if (values.isEmpty())
         return;
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        m_manager->selectOption(element->element(), values);
+        chooseOption(element->element(), values);
 }
 
 void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)

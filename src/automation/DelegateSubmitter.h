@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class QWebElement;
 class QWebView;
 
 namespace Vexal {
@@ -53,6 +54,12 @@ public:
     // Choose option texts in every control of the kind; no texts, no choice.
     void selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
                     const QStringList& values);
+    // Write into every recognised control of the kind, silently when there
+    // is none (a form offers one of several ways to give the same fact).
+    void fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value);
+    // Choose option texts in every recognised control of the kind, silently
+    // when there is none.
+    void selectKindWhenFound(const QList<SmartElement*>& elements, int kind, const QStringList& values);
     // Click the first recognised Submit control.
     void clickSubmit(const QList<SmartElement*>& elements);
 
@@ -100,6 +107,17 @@ protected:
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
     // Reports the recogniser's error; true when the run can be used.
     bool checkSmartError(const class SmartMaster* smart);
+
+    // Writes a value into one element. A choice list takes the option whose
+    // text or value is the value; an editor frame anywhere in the page
+    // takes the text.
+    void writeValue(const QWebElement& element, const QString& value);
+    // Selects the first option, in document order, whose text or value is
+    // one of the wanted ones, compared trimmed, ignoring case, blanks,
+    // non-breaking spaces and the indent marks of a tree ("|___ Sport").
+    // False when no option matches.
+    static bool chooseOption(QWebElement select, const QStringList& wanted);
+    static QString optionKey(const QString& text);
 
     static QString textTrue();
     static QString textFalse();

@@ -10,7 +10,7 @@
 #include "data/DBDirectoryList.h"
 #include "data/DBMasterAccountList.h"
 #include "data/DBSocialBookmarkList.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 #include "texts/LocaleExtension.h"
 

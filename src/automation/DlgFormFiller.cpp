@@ -1,6 +1,6 @@
 #include "automation/DlgFormFiller.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>

@@ -9,7 +9,7 @@
 #include "data/DBMasterAccount.h"
 #include "data/DBQueryManager.h"
 #include "data/DBWebsite.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 #include "sites/WidMasterAccountComboBox.h"

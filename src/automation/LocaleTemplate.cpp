@@ -1,6 +1,6 @@
 #include "automation/LocaleTemplate.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleBase.h"
 #include "texts/LocaleInstance.h"
 

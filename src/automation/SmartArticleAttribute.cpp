@@ -30,11 +30,11 @@ int SmartArticleAttribute::classifyElement(SmartElement* control)
 {
     const QString text = attributeText(control);
     const int type = control->type();
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
     const int kind = articleKind(text, type);
     if (kind != E::KindUndef)
         return kind;
-    if (isCaptcha(text, type))
-        return E::KindCaptcha;
     if (isTerms(text, type))
         return E::KindTerms;
     if (isNews(text, type))

@@ -24,7 +24,7 @@ bool SmartArticleField::isTags(const QString& text, int type)
 
 bool SmartArticleField::isIntro(const QString& text, int type)
 {
-    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"summary", "intro", "descr"});
+    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"summary", "intro", "descr", "excerpt"});
 }
 
 bool SmartArticleField::isBio(const QString& text, int type)
@@ -49,6 +49,8 @@ bool SmartArticleField::isAuthorSelect(const QString& text, int type)
 int SmartArticleField::classify(SmartElement* control, const QString& text)
 {
     const int type = control->type();
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
     const int kind = articleKind(text, type);
     if (kind != E::KindUndef)
         return kind;
@@ -61,6 +63,7 @@ void SmartArticleField::classifyElements(QList<SmartElement*>& controls, QList<S
 {
     clear();
     addElements(controls);
+    markCaptcha(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
     lookupKinds(controls, labels);

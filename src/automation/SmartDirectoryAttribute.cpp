@@ -34,6 +34,8 @@ int SmartDirectoryAttribute::classifyElement(SmartElement* control)
 {
     const QString text = attributeText(control);
     const int type = control->type();
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
     if (isCategory(text, type))
         return E::KindCategory;
     if (isTitle(text, type))
@@ -51,8 +53,6 @@ int SmartDirectoryAttribute::classifyElement(SmartElement* control)
     kind = linkTypeKind(control, text);
     if (kind != E::KindUndef)
         return kind;
-    if (isCaptcha(text, type))
-        return E::KindCaptcha;
     if (isTerms(text, type))
         return E::KindTerms;
     if (isNews(text, type))

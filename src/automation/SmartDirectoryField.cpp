@@ -23,7 +23,7 @@ int SmartDirectoryField::ownerKind(const QString& text)
 
 int SmartDirectoryField::websiteKind(const QString& text, int type)
 {
-    if (type != E::TypeText || !hasAny(text, {"url", "website", "home"}))
+    if (!isUrl(text, type))
         return E::KindUndef;
     return hasAny(text, {"reciprocal"}) ? int(E::KindTrash) : int(E::KindWebsite);
 }
@@ -48,6 +48,8 @@ void SmartDirectoryField::classifyLinkRadios(QList<SmartElement*>& controls, con
 int SmartDirectoryField::classify(SmartElement* control, const QString& text)
 {
     const int type = control->type();
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
     if (isCategory(text, type))
         return E::KindCategory;
     if (isTitle(text, type))
@@ -75,6 +77,7 @@ void SmartDirectoryField::classifyElements(QList<SmartElement*>& controls, QList
 {
     clear();
     addElements(controls);
+    markCaptcha(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
     classifyLinkRadios(controls, labels);

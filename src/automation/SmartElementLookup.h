@@ -2,7 +2,10 @@
 
 #include "automation/SmartLookup.h"
 
-class QWebElement;
+#include <QList>
+#include <QWebElement>
+
+class QWebFrame;
 class QWebView;
 
 namespace Vexal {
@@ -35,8 +38,18 @@ public:
     void log(const QString& title) override;
 
 private:
+    struct Frame {
+        QWebElement owner;
+        QWebFrame* frame;
+        bool editor;
+    };
+
     void walk(const QWebElement& root, QObject* parent);
     void filter();
+    void collectFrames(QWebFrame* frame, QWebFrame* main);
+    const Frame* frameOwnedBy(const QWebElement& element) const;
+
+    QList<Frame> m_frames;
 
     bool m_accept[14] = {};
     bool m_unnamed = false;

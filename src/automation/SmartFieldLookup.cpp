@@ -58,27 +58,240 @@ int SmartFieldLookup::labelIndex(SmartElement* control, const QList<SmartLabel*>
     return -1;
 }
 
+namespace {
+
+bool isInlineTag(const QString& tag)
+{
+    static const char* const tags[] = {"A", "B", "STRONG", "EM", "I", "U", "SPAN", "FONT", "SMALL", "LABEL",
+                                       "SUP", "SUB", "BIG", "ABBR", "CODE"};
+    for (const char* name : tags) {
+        if (tag.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QWebElement SmartFieldLookup::ownContainer(const QList<SmartLabel*>& labels, int index)
+{
+    // The neighbouring controls in document order are the nearest others:
+    // the container stops just below the first element that holds one.
+    const QList<QWebElement>& chain = labels.at(index)->ancestors();
+    int shared = -1;
+    for (int i = index - 1; i >= 0; --i) {
+        if (!labels.at(i)->isText()) {
+            shared = SmartUtils::commonDepth(chain, labels.at(i)->ancestors());
+            break;
+        }
+    }
+    for (int i = index + 1; i < labels.size(); ++i) {
+        if (!labels.at(i)->isText()) {
+            shared = qMax(shared, SmartUtils::commonDepth(chain, labels.at(i)->ancestors()));
+            break;
+        }
+    }
+    const int depth = shared + 1;
+    if (shared < 0 || depth >= chain.size() - 1)
+        return QWebElement();
+    const QString tag = chain.at(depth).tagName();
+    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagForm()) || SmartUtils::equalsNoCase(tag, ConstSmart::tagBody()))
+        return QWebElement();
+    return chain.at(depth);
+}
+
+bool SmartFieldLookup::namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other)
+{
+    const QWebElement& target = text->labelTarget();
+    if (!target.isNull())
+        return !(target == control->element());
+    if (!other || text->source().isNull())
+        return false;
+    const QList<QWebElement>& chain = text->ancestors();
+    return SmartUtils::commonDepth(chain, other->ancestors()) > SmartUtils::commonDepth(chain, control->ancestors());
+}
+
+bool SmartFieldLookup::labelsBelow(const QList<SmartLabel*>& labels, int index, int depth)
+{
+    const QList<QWebElement>& own = labels.at(index)->ancestors();
+    if (depth < 0 || depth >= own.size())
+        return false;
+    const QWebElement block = own.at(depth);
+    auto inside = [&](int i) {
+        const QList<QWebElement>& chain = labels.at(i)->ancestors();
+        return chain.size() > depth && chain.at(depth) == block;
+    };
+    int first = index;
+    int start = index;
+    while (start - 1 >= 0 && inside(start - 1)) {
+        --start;
+        if (!labels.at(start)->isText())
+            first = start;
+    }
+    int last = index;
+    int end = index;
+    while (end + 1 < labels.size() && inside(end + 1)) {
+        ++end;
+        if (!labels.at(end)->isText())
+            last = end;
+    }
+    const bool textBeforeFirst = first > start;
+    const bool textAfterLast = last < end;
+    return textAfterLast && !textBeforeFirst;
+}
+
+bool SmartFieldLookup::subLabelOfPrevious(const QList<SmartLabel*>& labels, int index, int text, int previous)
+{
+    if (previous < 0 || !labels.at(text)->labelTarget().isNull())
+        return false;
+    const QList<QWebElement>& chain = labels.at(text)->ancestors();
+    const int depth = SmartUtils::commonDepth(chain, labels.at(index)->ancestors());
+    return depth == SmartUtils::commonDepth(chain, labels.at(previous)->ancestors())
+        && labelsBelow(labels, index, depth);
+}
+
+namespace {
+
+bool chainHolds(const QList<QWebElement>& chain, const QWebElement& element)
+{
+    for (int i = chain.size() - 1; i >= 0; --i) {
+        if (chain.at(i) == element)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    QList<const SmartLabel*> own;
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return own;
+    const QWebElement self = control->element();
+    const QWebElement container = ownContainer(labels, index);
+    const QWebElement parent = self.parent();
+    auto isOwn = [&](const SmartLabel* text, bool after) {
+        const QWebElement& target = text->labelTarget();
+        if (!target.isNull())
+            return target == self;
+        const QList<QWebElement>& chain = text->ancestors();
+        if (chain.isEmpty())
+            return false;
+        if (!container.isNull())
+            return chainHolds(chain, container);
+        // Boxes side by side in one parent: only the text running on from
+        // the box belongs to it.
+        return after
+            && (chain.last() == parent
+                || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
+    };
+    for (int i = index + 1; i < labels.size() && labels.at(i)->isText(); ++i) {
+        if (!isOwn(labels.at(i), true))
+            break;
+        own << labels.at(i);
+    }
+    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+        if (!isOwn(labels.at(i), false))
+            break;
+        own << labels.at(i);
+    }
+    return own;
+}
+
 int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,
                                 std::initializer_list<Rule> rules) const
 {
-    const int index = labelIndex(control, labels);
-    if (index < 0)
-        return E::KindUndef;
-    for (int i = index + 1; i < labels.size(); ++i) {
-        const SmartLabel* label = labels.at(i);
-        if (!label->isText())
-            return E::KindUndef;
+    for (const SmartLabel* label : ownTexts(control, labels)) {
         for (const Rule& rule : rules) {
-            if (label->text().contains(QLatin1String(rule.keyword), Qt::CaseInsensitive))
+            if (SmartUtils::containsKeyword(label->text(), QLatin1String(rule.keyword)))
                 return rule.kind;
         }
     }
     return E::KindUndef;
 }
 
+int SmartFieldLookup::afterEnd(const QList<SmartLabel*>& labels, int index)
+{
+    int end = index + 1;
+    while (end < labels.size() && labels.at(end)->isText())
+        ++end;
+    return end;
+}
+
+bool SmartFieldLookup::ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
+                                QWebElement* container, bool* containerRead)
+{
+    const SmartLabel* self = labels.at(index);
+    const QWebElement& target = text->labelTarget();
+    if (!target.isNull())
+        return target == self->element();
+    const QList<QWebElement>& chain = text->ancestors();
+    if (end < labels.size()) {
+        const int depth = SmartUtils::commonDepth(chain, self->ancestors());
+        const int next = SmartUtils::commonDepth(chain, labels.at(end)->ancestors());
+        // In one block, the side the texts keep to tells: sub-labels under
+        // the fields belong to the field above them.
+        return depth > next || (depth == next && labelsBelow(labels, index, depth));
+    }
+    if (!*containerRead) {
+        *containerRead = true;
+        *container = ownContainer(labels, index);
+    }
+    return !container->isNull() && chainHolds(chain, *container);
+}
+
+int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels)
+{
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return E::KindUndef;
+    const int end = afterEnd(labels, index);
+    QWebElement container;
+    bool containerRead = false;
+    for (int i = index + 1; i < end; ++i) {
+        if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
+            break;
+        // A label is a few words; a sentence after a field is help about it
+        // ("Shown instead of your e-mail address") and names no kind.
+        if (labels.at(i)->wordCount() > 4)
+            continue;
+        const int kind = classify(control, labels.at(i)->text());
+        if (kind != E::KindUndef)
+            return kind;
+    }
+    return E::KindUndef;
+}
+
 int SmartFieldLookup::termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    return kindAfter(control, labels, {{"agree", E::KindTerms}, {"terms", E::KindTerms}});
+    const QList<const SmartLabel*> own = ownTexts(control, labels);
+    // A box that offers news is a preference, whatever else its label says
+    // ("I agree to receive the newsletter").
+    for (const SmartLabel* label : own) {
+        if (SmartUtils::containsKeyword(label->text(), QStringLiteral("news")))
+            return E::KindUndef;
+    }
+    for (const SmartLabel* label : own) {
+        if (hasAny(label->text(), {"agree", "terms"}))
+            return E::KindTerms;
+    }
+    return E::KindUndef;
+}
+
+int SmartFieldLookup::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const QString attributes = control->id() + QLatin1Char(' ') + control->name();
+    if (SmartUtils::containsKeyword(attributes, QStringLiteral("term")))
+        return 4;
+    for (const SmartLabel* label : ownTexts(control, labels)) {
+        if (SmartUtils::containsKeyword(label->text(), QStringLiteral("term")))
+            return 3;
+    }
+    if (hasAny(attributes, {"agree", "accept"}))
+        return 2;
+    return 1;
 }
 
 int SmartFieldLookup::genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -101,6 +314,46 @@ int SmartFieldLookup::birthKind(SmartElement* control)
     return E::KindUndef;
 }
 
+bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)
+{
+    const int type = control->type();
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    const SmartLabel* previous = nullptr;
+    for (int i = index - 1; i >= 0; --i) {
+        if (!labels.at(i)->isText()) {
+            previous = labels.at(i);
+            break;
+        }
+    }
+    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+        if (!namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
+            return true;
+    }
+    const int end = afterEnd(labels, index);
+    QWebElement container;
+    bool containerRead = false;
+    for (int i = index + 1; i < end; ++i) {
+        if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
+            break;
+        if (isCaptcha(labels.at(i)->text(), type))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        if (control->type() != E::TypeText
+            || (control->kind() != E::KindUndef && control->kind() != E::KindAnswer))
+            continue;
+        if (asksForCode(control, labels))
+            control->setKind(E::KindCaptcha);
+    }
+}
+
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     for (SmartElement* control : controls) {
@@ -109,6 +362,24 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
         const int kind = termsAfter(control, labels);
         if (kind != E::KindUndef)
             control->setKind(kind);
+    }
+    // One terms box is checked: the one whose own id, name or label speaks
+    // of terms outranks one that only agrees to something; the first wins a
+    // tie. The others are left as they are.
+    SmartElement* best = nullptr;
+    int bestRank = 0;
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindTerms)
+            continue;
+        const int rank = termsRank(control, labels);
+        if (rank > bestRank) {
+            best = control;
+            bestRank = rank;
+        }
+    }
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindTerms && control != best)
+            control->setKind(E::KindTrash);
     }
 }
 
@@ -162,6 +433,10 @@ void SmartFieldLookup::lookupKinds(QList<SmartElement*>& controls, const QList<S
         if (control->kind() == E::KindUndef)
             control->setKind(kindFromLabels(control, labels, 2));
     }
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindUndef)
+            control->setKind(kindFromLabelsAfter(control, labels));
+    }
 }
 
 int SmartFieldLookup::kindFromParent(SmartElement* control)
@@ -196,11 +471,18 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
+    int previousIndex = index - 1;
+    while (previousIndex >= 0 && labels.at(previousIndex)->isText())
+        --previousIndex;
+    const SmartLabel* previous = previousIndex >= 0 ? labels.at(previousIndex) : nullptr;
     for (int i = index - 1; i >= 0; --i) {
         const SmartLabel* label = labels.at(i);
         if (!label->isText())
             return E::KindUndef;
         if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
+            continue;
+        // A sub-label under the previous field is that field's.
+        if (namesOther(label, labels.at(index), previous) || subLabelOfPrevious(labels, index, i, previousIndex))
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)

@@ -26,6 +26,12 @@ public:
 
     void log(const QString& title) override;
 
+    // Text fields whose texts ask for the code of a picture become 28
+    // Captcha, also when their id or name made them a security answer.
+    void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Whether the texts before the control (but not another control's
+    // sub-labels) or its own texts after it ask for the code of a picture.
+    bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels);
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);
     void markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
@@ -34,6 +40,9 @@ public:
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     int genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // How surely a terms box is one: 4 its id or name says terms, 3 its own
+    // label does, 2 its id or name agrees or accepts, 1 its label does.
+    int termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const;
     static int birthKind(SmartElement* control);
     int kindFromParent(SmartElement* control);
     int kindFromLabels(SmartElement* control, const QList<SmartLabel*>& labels, int mode);
@@ -48,6 +57,39 @@ protected:
     // control holds; 0 at the next control entry or the end of the list.
     int kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,
                   std::initializer_list<Rule> rules) const;
+
+    // The texts that are the control's own label: first those after it, then
+    // those before it, within the stretch between its neighbouring controls.
+    // A text is the control's own when a LABEL names the control, or it lies
+    // in the control's own container (the largest element around the control
+    // that holds no other control), or, with no such container, it runs next
+    // to the control in the same parent. Reading stops at the first text that
+    // is not.
+    QList<const SmartLabel*> ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The text names another control than this one: a LABEL for it, or a
+    // text that sits closer to the other control in the page than to this.
+    static bool namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other);
+    // In the block at that depth around the control's entry, the texts
+    // follow the controls (sub-labels under the fields): the last control
+    // has a text after it, the first none before it.
+    static bool labelsBelow(const QList<SmartLabel*>& labels, int index, int depth);
+    // The text entry between the previous control and this one, in the same
+    // block as both, is a sub-label of the previous one.
+    static bool subLabelOfPrevious(const QList<SmartLabel*>& labels, int index, int text, int previous);
+    // The index of the first control entry after the entry at index.
+    static int afterEnd(const QList<SmartLabel*>& labels, int index);
+    // The text after the control's entry (at index, the next control at end)
+    // is the control's own: a LABEL names it, or it sits closer to it than to
+    // the next control, or, after the last control, in its own container
+    // (read once into container).
+    static bool ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
+                         QWebElement* container, bool* containerRead);
+    // The largest element around the control (its entry at index) that
+    // holds no other control of the form; null when the control's parent
+    // already holds another.
+    static QWebElement ownContainer(const QList<SmartLabel*>& labels, int index);
+    // Labels after inputs: the control's own short texts after it.
+    int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 
     // The control's entry in the label list, as SmartUtils::indexOfLabel.
     // The passes go through the controls in document order, so the search

@@ -1,6 +1,8 @@
 #include "automation/SmartLabel.h"
 
 #include "automation/ConstSmart.h"
+#include "automation/SmartUtils.h"
+#include "core/Convert.h"
 
 namespace Vexal {
 
@@ -22,6 +24,31 @@ void SmartLabel::setText(const QString& text)
     m_wordCount = text.split(QLatin1Char(' '), Qt::SkipEmptyParts, Qt::CaseSensitive).size();
 }
 
+const QList<QWebElement>& SmartLabel::ancestors() const
+{
+    if (!m_readAncestors) {
+        m_readAncestors = true;
+        for (QWebElement e = m_isText ? m_source : m_element; !e.isNull(); e = e.parent())
+            m_ancestors.prepend(e);
+    }
+    return m_ancestors;
+}
+
+const QWebElement& SmartLabel::labelTarget() const
+{
+    if (!m_readLabel) {
+        m_readLabel = true;
+        const QList<QWebElement>& chain = ancestors();
+        for (int i = chain.size() - 1, level = 0; i >= 0 && level < 4; --i, ++level) {
+            if (SmartUtils::equalsNoCase(chain.at(i).tagName(), QStringLiteral("LABEL"))) {
+                m_labelTarget = SmartUtils::labelTarget(chain.at(i));
+                break;
+            }
+        }
+    }
+    return m_labelTarget;
+}
+
 QString SmartLabel::typeAttribute() const
 {
     return m_element.attribute(ConstSmart::attrType());
@@ -41,7 +68,7 @@ QString SmartLabel::toString() const
 {
     if (m_isText) {
         const QString pattern = m_bold ? QStringLiteral("B -> %1...") : QStringLiteral("N -> %1...");
-        return pattern.arg(m_text.left(30));
+        return pattern.arg(Convert::leftText(m_text, 30));
     }
     return QStringLiteral("<%1 type='%2' id='%3' name='%4'>")
         .arg(m_element.tagName(), typeAttribute(), id(), name());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QWebElement>
@@ -16,6 +17,18 @@ public:
     void setElement(const QWebElement& element);
     void setText(const QString& text);
     void setBold(bool bold) { m_bold = bold; }
+    // The element a text entry was read from (the leaf, or the element whose
+    // own text runs between its children), so that a text can be told to
+    // belong to one control rather than another.
+    void setSource(const QWebElement& source) { m_source = source; }
+    const QWebElement& source() const { return m_source; }
+
+    // The element of the entry (the source of a text) and its ancestors,
+    // from the document root down; read once.
+    const QList<QWebElement>& ancestors() const;
+    // For a text in a LABEL: the control that LABEL names; null otherwise.
+    // Read once.
+    const QWebElement& labelTarget() const;
 
     const QWebElement& element() const { return m_element; }
     const QString& text() const { return m_text; }
@@ -31,6 +44,11 @@ public:
 
 private:
     QWebElement m_element;
+    QWebElement m_source;
+    mutable QList<QWebElement> m_ancestors;
+    mutable QWebElement m_labelTarget;
+    mutable bool m_readAncestors = false;
+    mutable bool m_readLabel = false;
     QString m_text;
     bool m_isText = false;
     bool m_bold = false;

@@ -24,11 +24,12 @@ void SmartLabelLookup::lookup(const QWebElement& root, QObject* parent)
     collect(root, parent);
 }
 
-void SmartLabelLookup::appendText(const QString& text, bool bold, QObject* parent)
+void SmartLabelLookup::appendText(const QString& text, bool bold, const QWebElement& source, QObject* parent)
 {
     auto* label = new SmartLabel(parent);
     label->setText(text);
     label->setBold(bold);
+    label->setSource(source);
     m_labels.append(label);
 }
 
@@ -38,12 +39,12 @@ void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
 {
     std::vector<Part> stack;
     std::vector<Part> parts;
-    stack.push_back(Part{root, QString(), false, 0});
+    stack.push_back(Part{root, QWebElement(), QString(), false, 0});
     while (!stack.empty()) {
         const Part part = stack.back();
         stack.pop_back();
         if (part.isText) {
-            appendText(part.text, false, parent);
+            appendText(part.text, false, part.source, parent);
             continue;
         }
         const QWebElement& element = part.element;
@@ -76,7 +77,7 @@ void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
                 const bool bold = SmartUtils::equalsNoCase(tag, ConstSmart::tagB())
                     || SmartUtils::equalsNoCase(tag, ConstSmart::tagStrong())
                     || tag.startsWith(QLatin1Char('h'), Qt::CaseInsensitive);
-                appendText(text, bold, parent);
+                appendText(text, bold, element, parent);
             }
             continue;
         }
@@ -101,16 +102,16 @@ void SmartLabelLookup::splitChildren(const QWebElement& element, int depth, std:
         if (found > position) {
             const QString text = inner.mid(position, found - position).trimmed();
             if (!text.isEmpty())
-                parts.push_back(Part{QWebElement(), text, true, depth});
+                parts.push_back(Part{QWebElement(), element, text, true, depth});
         }
-        parts.push_back(Part{child, QString(), false, depth});
+        parts.push_back(Part{child, QWebElement(), QString(), false, depth});
         if (found >= 0)
             position = found + markup.size();
     }
     if (position + 1 < inner.size()) {
         const QString text = inner.mid(position).trimmed();
         if (!text.isEmpty())
-            parts.push_back(Part{QWebElement(), text, true, depth});
+            parts.push_back(Part{QWebElement(), element, text, true, depth});
     }
 }
 

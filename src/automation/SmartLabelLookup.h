@@ -23,6 +23,7 @@ public:
 private:
     struct Part {
         QWebElement element;
+        QWebElement source;
         QString text;
         bool isText = false;
         int depth = 0;
@@ -34,7 +35,7 @@ private:
 
     void collect(const QWebElement& root, QObject* parent);
     void splitChildren(const QWebElement& element, int depth, std::vector<Part>& parts) const;
-    void appendText(const QString& text, bool bold, QObject* parent);
+    void appendText(const QString& text, bool bold, const QWebElement& source, QObject* parent);
 };
 
 } // namespace Vexal

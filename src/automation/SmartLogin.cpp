@@ -2,10 +2,13 @@
 
 #include "automation/SmartElement.h"
 #include "automation/SmartFormLookup.h"
+#include "automation/SmartLabelLookup.h"
 #include "automation/SmartLoginField.h"
+#include "automation/SmartUtils.h"
 #include "texts/LocaleSmart.h"
 
 #include <QWebElement>
+#include <QWebElementCollection>
 
 namespace Vexal {
 
@@ -21,11 +24,47 @@ void SmartLogin::analyse(QWebView* view)
     Pipeline pipeline;
     pipeline.types = {E::TypePassword, E::TypeSubmit, E::TypeText};
     pipeline.unnamed = true;
-    pipeline.classify = [](QList<SmartElement*>& list) {
+    pipeline.classify = [this](QList<SmartElement*>& list) {
         SmartLoginField fields(nullptr);
         fields.classifyLogin(list);
+        SmartLabelLookup labels(nullptr);
+        collectLabels(list, labels);
+        fields.markCaptcha(list, labels.labels());
+        if (!SmartUtils::containsKind(list, E::KindCaptcha))
+            addCaptchaWidget(list);
     };
     run(view, pipeline);
+}
+
+// A picture test drawn by a script (a widget in a frame of its own, with
+// its answer in a hidden field) has no text field to recognise: the form is
+// then known to ask for one by the names the widget gives its parts.
+void SmartLogin::addCaptchaWidget(QList<SmartElement*>& list)
+{
+    if (list.isEmpty() || list.first()->formIsNull())
+        return;
+    const QWebElementCollection candidates =
+        list.first()->form().findAll(QStringLiteral("iframe, textarea, input, div, img"));
+    for (int i = 0; i < candidates.count(); ++i) {
+        const QWebElement element = candidates.at(i);
+        QString names = element.attribute(QStringLiteral("id")) + QLatin1Char(' ')
+            + element.attribute(QStringLiteral("name")) + QLatin1Char(' ')
+            + element.attribute(QStringLiteral("class"));
+        if (SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IFRAME"))
+            || SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IMG")))
+            names += QLatin1Char(' ') + element.attribute(QStringLiteral("src"));
+        // A test that is not shown (a row kept for later attempts, a token
+        // filled by a script) asks nothing of the user now.
+        if (!names.contains(QLatin1String("captcha"), Qt::CaseInsensitive) || element.geometry().isEmpty())
+            continue;
+        auto* widget = new SmartElement(this);
+        widget->setElement(element);
+        widget->setForm(list.first()->form());
+        widget->setFormNumber(list.first()->formNumber());
+        widget->setKind(E::KindCaptcha);
+        list.append(widget);
+        return;
+    }
 }
 
 bool SmartLogin::selectForm(SmartFormLookup* forms, const QList<int>&)

@@ -16,6 +16,9 @@ public:
 
     bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;
     void fillDemo(QList<SmartElement*>& list) override;
+
+private:
+    void addCaptchaWidget(QList<SmartElement*>& list);
 };
 
 } // namespace Vexal

@@ -1,10 +1,30 @@
 #include "automation/SmartLoginField.h"
 
+#include "automation/SmartAttributeLookup.h"
+#include "automation/SmartElement.h"
+
 namespace Vexal {
+
+using E = SmartElement;
 
 SmartLoginField::SmartLoginField(QObject* parent)
     : SmartFieldLookup(parent)
 {
+}
+
+int SmartLoginField::classify(SmartElement* control, const QString& text)
+{
+    return isCaptcha(text, control->type()) ? int(E::KindCaptcha) : int(E::KindUndef);
+}
+
+void SmartLoginField::markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        if (control->type() != E::TypeText)
+            continue;
+        if (isCaptcha(SmartAttributeLookup::attributeText(control), E::TypeText) || asksForCode(control, labels))
+            control->setKind(E::KindCaptcha);
+    }
 }
 
 } // namespace Vexal

@@ -4,13 +4,19 @@
 
 namespace Vexal {
 
-// Field lookup of login forms: serves only the kinds by HTML type.
+// Field lookup of login forms: kinds by HTML type, then the CAPTCHA, so that
+// a form that asks for the code of a picture is never sent without it.
 class SmartLoginField : public SmartFieldLookup
 {
     Q_OBJECT
 public:
     explicit SmartLoginField(QObject* parent);
 
+    int classify(SmartElement* control, const QString& text) override;
+
+    // A text field whose id, name or label asks for the code of a picture
+    // becomes 28 Captcha.
+    void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 };
 
 } // namespace Vexal

@@ -16,6 +16,7 @@ void SmartRegistrationField::classifyElements(QList<SmartElement*>& controls, QL
 {
     clear();
     addElements(controls);
+    markCaptcha(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
     markGender(controls, labels);

@@ -15,6 +15,8 @@ int SmartSocialBookmarkAttribute::classifyElement(SmartElement* control)
 {
     const QString text = attributeText(control);
     const int type = control->type();
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
     if (isTitle(text, type))
         return E::KindTitle;
     if (isTags(text, type))
@@ -24,8 +26,6 @@ int SmartSocialBookmarkAttribute::classifyElement(SmartElement* control)
     const int kind = descriptionKind(text, type);
     if (kind != E::KindUndef)
         return kind;
-    if (isCaptcha(text, type))
-        return E::KindCaptcha;
     if (isTerms(text, type))
         return E::KindTerms;
     if (isNews(text, type))

@@ -20,6 +20,8 @@ bool SmartSocialBookmarkField::isDescription(const QString& text, int type)
 int SmartSocialBookmarkField::classify(SmartElement* control, const QString& text)
 {
     const int type = control->type();
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
     if (isTitle(text, type))
         return E::KindTitle;
     if (isTags(text, type))
@@ -28,8 +30,6 @@ int SmartSocialBookmarkField::classify(SmartElement* control, const QString& tex
         return E::KindWebsite;
     if (isDescription(text, type))
         return E::KindDescription;
-    if (isCaptcha(text, type))
-        return E::KindCaptcha;
     if (isPassword(text, type))
         return E::KindPassword;
     return E::KindUndef;
@@ -39,6 +39,7 @@ void SmartSocialBookmarkField::classifyElements(QList<SmartElement*>& controls, 
 {
     clear();
     addElements(controls);
+    markCaptcha(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
     lookupKinds(controls, labels);

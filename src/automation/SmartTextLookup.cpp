@@ -17,13 +17,13 @@ SmartTextLookup::SmartTextLookup(QObject* parent)
 
 bool SmartTextLookup::has(const QString& text, const QString& keyword)
 {
-    return text.contains(keyword, Qt::CaseInsensitive);
+    return SmartUtils::containsKeyword(text, keyword);
 }
 
 bool SmartTextLookup::hasAny(const QString& text, std::initializer_list<const char*> keywords)
 {
     for (const char* keyword : keywords) {
-        if (text.contains(QLatin1String(keyword), Qt::CaseInsensitive))
+        if (SmartUtils::containsKeyword(text, QLatin1String(keyword)))
             return true;
     }
     return false;
@@ -45,7 +45,8 @@ bool SmartTextLookup::isCountry(const QString& text, int type)
 
 bool SmartTextLookup::isTerms(const QString& text, int type)
 {
-    return type == E::TypeCheckBox && hasAny(text, {"term", "agree", "accept"});
+    // "accept_newsletter" is a newsletter box, not the terms.
+    return type == E::TypeCheckBox && hasAny(text, {"term", "agree", "accept"}) && !hasAny(text, {"news"});
 }
 
 bool SmartTextLookup::isNews(const QString& text, int type)
@@ -60,7 +61,26 @@ bool SmartTextLookup::isPassword(const QString& text, int type)
 
 bool SmartTextLookup::isCaptcha(const QString& text, int type)
 {
-    return type == E::TypeText && hasAny(text, {"private_key", "captcha"});
+    // The words sites put next to the code of a picture, and the names their
+    // software gives the field.
+    if (type != E::TypeText)
+        return false;
+    // Every word below holds one of these: most labels are ruled out at once.
+    const QString lower = text.toLower();
+    bool stem = false;
+    for (const char* part : {"captcha", "private_key", "code", "verif", "character", "image", "turing"}) {
+        if (lower.contains(QLatin1String(part))) {
+            stem = true;
+            break;
+        }
+    }
+    return stem
+        && hasAny(text, {"private_key", "captcha", "confirm code", "confirmation code", "verification code",
+                         "verify code", "image verification", "visual verification", "word verification",
+                         "human verification", "security code", "securitycode", "seccode", "image code",
+                         "imagecode", "imagestring", "imagestamp", "humanverify", "characters you see",
+                         "enter the characters", "characters shown", "enter the code", "code shown",
+                         "code in the image", "code from the image", "turing"});
 }
 
 bool SmartTextLookup::isMail(const QString& text, int type)
@@ -70,13 +90,21 @@ bool SmartTextLookup::isMail(const QString& text, int type)
 
 bool SmartTextLookup::isUrl(const QString& text, int type)
 {
-    return type == E::TypeText && hasAny(text, {"url", "website", "home"});
+    if (type != E::TypeText)
+        return false;
+    if (hasAny(text, {"url", "website"}))
+        return true;
+    // "Home phone" and "Home address" are no home page.
+    return hasAny(text, {"home"}) && !hasAny(text, {"phone", "address", "fax", "city", "town"});
 }
 
 bool SmartTextLookup::isLogin(const QString& text, int type)
 {
-    if (type != E::TypeText || hasAny(text, {"mail"}))
+    if (type != E::TypeText)
         return false;
+    // "ID and Email": the login ID, which may also be given as an e-mail.
+    if (hasAny(text, {"mail"}))
+        return loneId(text);
     return hasAny(text, {"login", "nickname"});
 }
 
@@ -102,7 +130,7 @@ bool SmartTextLookup::isCategory(const QString& text, int type)
 
 bool SmartTextLookup::isIntro(const QString& text, int type)
 {
-    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"summary", "intro"});
+    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"summary", "intro", "excerpt"});
 }
 
 bool SmartTextLookup::isBio(const QString& text, int type)
@@ -140,10 +168,37 @@ bool SmartTextLookup::isDay(const QString& text, int type)
     return type == E::TypeSelect && hasAny(text, {"day"});
 }
 
+bool SmartTextLookup::loneId(const QString& text)
+{
+    for (int at = text.indexOf(QLatin1String("ID")); at >= 0; at = text.indexOf(QLatin1String("ID"), at + 1)) {
+        const bool before = at == 0 || !text.at(at - 1).isLetterOrNumber();
+        const bool after = at + 2 >= text.size() || !text.at(at + 2).isLetterOrNumber();
+        if (before && after)
+            return true;
+    }
+    return false;
+}
+
+// The address parts of the form-filling vocabulary: "address-level1" is the
+// state or province, "address-level2" the city; neither is a street line.
+int SmartTextLookup::addressLevel(const QString& text)
+{
+    if (!has(text, QStringLiteral("address level")))
+        return -1;
+    if (has(text, QStringLiteral("address level 1")))
+        return E::KindState;
+    if (has(text, QStringLiteral("address level 2")))
+        return E::KindCity;
+    return E::KindUndef;
+}
+
 int SmartTextLookup::contactKind(const QString& text, int type)
 {
     if (type != E::TypeText)
         return E::KindUndef;
+    const int level = addressLevel(text);
+    if (level >= 0)
+        return level;
     if (hasAny(text, {"fax"}))
         return E::KindFax;
     if (hasAny(text, {"phone"}))
@@ -159,7 +214,7 @@ int SmartTextLookup::contactKind(const QString& text, int type)
 
 int SmartTextLookup::addressKind(const QString& text, int type)
 {
-    if (type != E::TypeText || !hasAny(text, {"address"}))
+    if (type != E::TypeText || !hasAny(text, {"address"}) || addressLevel(text) >= 0)
         return E::KindUndef;
     if (text.contains(QLatin1Char('1')))
         return E::KindAddress;
@@ -228,6 +283,9 @@ int SmartTextLookup::genderKind(const QString& text, const QString&, int type)
 int SmartTextLookup::registrationKind(SmartElement* control, const QString& text, bool fallback)
 {
     const int type = control->type();
+    // The code of a picture first: its field may also be called an answer.
+    if (isCaptcha(text, type))
+        return E::KindCaptcha;
     int kind = userKind(text, control->element().attribute(ConstSmart::attrTitle()), fallback, type);
     if (kind != E::KindUndef)
         return kind;
@@ -257,12 +315,7 @@ int SmartTextLookup::registrationKind(SmartElement* control, const QString& text
     kind = contactKind(text, type);
     if (kind != E::KindUndef)
         return kind;
-    kind = addressKind(text, type);
-    if (kind != E::KindUndef)
-        return kind;
-    if (isCaptcha(text, type))
-        return E::KindCaptcha;
-    return E::KindUndef;
+    return addressKind(text, type);
 }
 
 int SmartTextLookup::articleKind(const QString& text, int type)

@@ -42,7 +42,14 @@ public:
     virtual int ownerKind(const QString& text);
     virtual int genderKind(const QString& text, const QString& second, int type);
 
-    // Case-insensitive "contains" of any keyword.
+    // "ID" standing as a word of its own, in capitals.
+    static bool loneId(const QString& text);
+    // 19 City or 20 State for the address levels of the form-filling
+    // vocabulary, 0 for a deeper level, -1 for a text that names none.
+    static int addressLevel(const QString& text);
+
+    // Case-insensitive "contains" of any keyword, short keywords on word
+    // boundaries (SmartUtils::containsKeyword).
     static bool has(const QString& text, const QString& keyword);
     static bool hasAny(const QString& text, std::initializer_list<const char*> keywords);
     static bool typeIn(int type, std::initializer_list<int> accepted);

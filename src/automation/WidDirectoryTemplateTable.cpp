@@ -1,6 +1,6 @@
 #include "automation/WidDirectoryTemplateTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,6 +1,6 @@
 #include "automation/WidRegistrationTemplateTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,6 +1,6 @@
 #include "automation/WidSocialBookmarkTemplateTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,6 +1,6 @@
 #include "automation/WidWebsiteNavigator.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleBaseWidget.h"
 

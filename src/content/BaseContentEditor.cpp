@@ -6,7 +6,7 @@
 #include "core/Init.h"
 #include "data/DBCache.h"
 #include "data/DBProjectBase.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleMessage.h"
 
 #include <QEvent>

@@ -1,6 +1,7 @@
 #include "content/DBArticle.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -92,7 +93,7 @@ void DBArticle::setCategoryId(int categoryId)
 void DBArticle::setTitle(const QString& title)
 {
     markModified();
-    m_title = title.left(textLimit);
+    m_title = Convert::leftText(title, textLimit);
 }
 
 void DBArticle::setTitleMode(int titleMode)
@@ -104,19 +105,19 @@ void DBArticle::setTitleMode(int titleMode)
 void DBArticle::setTags(const QString& tags)
 {
     markModified();
-    m_tags = tags.left(textLimit);
+    m_tags = Convert::leftText(tags, textLimit);
 }
 
 void DBArticle::setAuthor(const QString& author)
 {
     markModified();
-    m_author = author.left(textLimit);
+    m_author = Convert::leftText(author, textLimit);
 }
 
 void DBArticle::setIntro(const QString& intro)
 {
     markModified();
-    m_intro = intro.left(textLimit);
+    m_intro = Convert::leftText(intro, textLimit);
 }
 
 void DBArticle::setIntroMode(int introMode)
@@ -128,7 +129,7 @@ void DBArticle::setIntroMode(int introMode)
 void DBArticle::setBody(const QString& body)
 {
     markModified();
-    m_body = body.left(bodyLimit);
+    m_body = Convert::leftText(body, bodyLimit);
 }
 
 void DBArticle::setBodyMode(int bodyMode)

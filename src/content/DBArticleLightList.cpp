@@ -1,7 +1,7 @@
 #include "content/DBArticleLightList.h"
 
 #include "content/DBArticleLight.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "content/DBArticleList.h"
 
 #include "content/DBArticle.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,6 +1,7 @@
 #include "content/DBSpinnedArticle.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -95,13 +96,13 @@ void DBSpinnedArticle::setArticleId(int articleId)
 void DBSpinnedArticle::setTitle(const QString& title)
 {
     markModified();
-    m_title = title.left(textLimit);
+    m_title = Convert::leftText(title, textLimit);
 }
 
 void DBSpinnedArticle::setTitleFinal(const QString& titleFinal)
 {
     markModified();
-    m_titleFinal = titleFinal.left(textLimit);
+    m_titleFinal = Convert::leftText(titleFinal, textLimit);
 }
 
 void DBSpinnedArticle::setTitleMode(int titleMode)
@@ -113,13 +114,13 @@ void DBSpinnedArticle::setTitleMode(int titleMode)
 void DBSpinnedArticle::setIntro(const QString& intro)
 {
     markModified();
-    m_intro = intro.left(textLimit);
+    m_intro = Convert::leftText(intro, textLimit);
 }
 
 void DBSpinnedArticle::setIntroFinal(const QString& introFinal)
 {
     markModified();
-    m_introFinal = introFinal.left(textLimit);
+    m_introFinal = Convert::leftText(introFinal, textLimit);
 }
 
 void DBSpinnedArticle::setIntroMode(int introMode)
@@ -131,13 +132,13 @@ void DBSpinnedArticle::setIntroMode(int introMode)
 void DBSpinnedArticle::setBody(const QString& body)
 {
     markModified();
-    m_body = body.left(bodyLimit);
+    m_body = Convert::leftText(body, bodyLimit);
 }
 
 void DBSpinnedArticle::setBodyFinal(const QString& bodyFinal)
 {
     markModified();
-    m_bodyFinal = bodyFinal.left(bodyLimit);
+    m_bodyFinal = Convert::leftText(bodyFinal, bodyLimit);
 }
 
 void DBSpinnedArticle::setBodyMode(int bodyMode)

@@ -1,7 +1,7 @@
 #include "content/DBSpinnedArticleLightList.h"
 
 #include "content/DBSpinnedArticleLight.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "content/DBSpinnedArticleList.h"
 
 #include "content/DBSpinnedArticle.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "content/DBSynonymList.h"
 
 #include "content/DBSynonym.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 

@@ -1,6 +1,6 @@
 #include "content/DBWord.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>

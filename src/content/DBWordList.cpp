@@ -1,7 +1,7 @@
 #include "content/DBWordList.h"
 
 #include "content/DBWord.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 

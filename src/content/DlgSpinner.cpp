@@ -3,7 +3,7 @@
 #include "content/DBArticle.h"
 #include "content/ThreadSpinner.h"
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QCheckBox>

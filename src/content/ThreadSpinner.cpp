@@ -5,7 +5,7 @@
 #include "content/SPNSpintax.h"
 #include "core/Random.h"
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleArticle.h"
 #include "texts/LocaleThread.h"
 

@@ -7,7 +7,7 @@
 #include "content/WidArticleTable.h"
 #include "content/WidContentToolbar.h"
 #include "core/SyncManager.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleArticle.h"
 #include "views/UtilDialog.h"

@@ -1,7 +1,7 @@
 #include "content/WidArticleTable.h"
 
 #include "content/ContentCommands.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleArticle.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 #include "data/DBCategory.h"
 #include "content/WidCategoryComboBox.h"
 #include "core/Init.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleArticle.h"
 #include "texts/LocaleMessage.h"
 

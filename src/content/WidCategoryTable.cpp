@@ -1,6 +1,6 @@
 #include "content/WidCategoryTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

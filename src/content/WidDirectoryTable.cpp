@@ -1,6 +1,6 @@
 #include "content/WidDirectoryTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

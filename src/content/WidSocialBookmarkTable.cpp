@@ -1,6 +1,6 @@
 #include "content/WidSocialBookmarkTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

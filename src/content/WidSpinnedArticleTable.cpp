@@ -1,6 +1,6 @@
 #include "content/WidSpinnedArticleTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "views/SqlFilter.h"
 
 namespace Vexal {

@@ -4,7 +4,7 @@
 #include "content/DBSynonym.h"
 #include "content/DBSynonymList.h"
 #include "core/Init.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleArticle.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"

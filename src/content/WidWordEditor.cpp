@@ -4,7 +4,7 @@
 #include "content/DBWordList.h"
 #include "content/WidLanguageComboBox.h"
 #include "core/Init.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleArticle.h"
 
 namespace Vexal {

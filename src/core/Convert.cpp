@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 #include <QTime>
 
 namespace Vexal {
@@ -78,6 +79,29 @@ QString Convert::capitalize(const QString& text)
         return text;
     const int length = text.at(0).isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate() ? 2 : 1;
     return text.left(length).toUpper() + text.mid(length);
+}
+
+QString Convert::leftText(const QString& text, int limit)
+{
+    if (text.size() <= limit)
+        return text;
+    if (limit <= 0)
+        return text.left(0);
+    // The boundary at the limit depends only on what precedes it and on the
+    // code point that follows, so the rest of a long text is not scanned.
+    const int scanned = qMin(text.size(), limit + 2);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData(), scanned);
+    finder.setPosition(limit);
+    int end = limit;
+    if (!finder.isAtBoundary()) {
+        end = finder.toPreviousBoundary();
+        if (end <= 0) {
+            end = limit;
+            if (text.at(end - 1).isHighSurrogate() && text.at(end).isLowSurrogate())
+                --end;
+        }
+    }
+    return text.left(end);
 }
 
 bool Convert::isIndexToken(const QString& text)

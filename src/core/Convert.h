@@ -30,6 +30,12 @@ public:
     static bool intToBool(const QString& text) { return intTextToBool(text); }
     static bool startsWithUpper(const QString& text);
     static QString capitalize(const QString& text);
+    // At most limit UTF-16 units of the text, cut where a user-perceived
+    // character ends: a surrogate pair (emoji) is never split, and a letter
+    // keeps its combining marks. Only a single character longer than the limit
+    // is cut between its code points. A text within the limit comes back as it
+    // is (a null text stays null).
+    static QString leftText(const QString& text, int limit);
 
     // "xindex...:n" tokens.
     static bool isIndexToken(const QString& text);

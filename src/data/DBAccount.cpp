@@ -1,6 +1,7 @@
 #include "data/DBAccount.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
 
@@ -77,7 +78,7 @@ void DBAccount::setWebsiteId(int websiteId)
 void DBAccount::setLogin(const QString& login)
 {
     markModified();
-    m_login = login.left(loginLimit);
+    m_login = Convert::leftText(login, loginLimit);
 }
 
 void DBAccount::setPassword(const QString& scrambled)

@@ -1,7 +1,7 @@
 #include "data/DBAccountList.h"
 
 #include "data/DBAccount.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,8 @@
 #include "data/DBBase.h"
 
+#include "core/Convert.h"
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QBuffer>
@@ -161,7 +162,7 @@ QString DBBase::bindNamesText() const
     return QLatin1Char(':') + names.join(QLatin1String(", :"));
 }
 
-bool DBBase::execBound(const QString& text, QVariant* lastInsertId)
+bool DBBase::execBound(const QString& text, QVariant* lastInsertId, int* rowsAffected)
 {
     QSqlQuery query(DBConnection::current());
     if (query.prepare(text)) {
@@ -169,6 +170,8 @@ bool DBBase::execBound(const QString& text, QVariant* lastInsertId)
         if (query.exec()) {
             if (lastInsertId)
                 *lastInsertId = query.lastInsertId();
+            if (rowsAffected)
+                *rowsAffected = query.numRowsAffected();
             return true;
         }
     }
@@ -198,8 +201,15 @@ bool DBBase::updateRow()
         m_errorText = LocaleSql::updateQueryEmpty();
         return false;
     }
-    if (!execBound(text))
+    int rows = 0;
+    if (!execBound(text, nullptr, &rows))
         return false;
+    // No row changed: the row was deleted meanwhile (by another journal or a
+    // job), and the edit would be lost without a word.
+    if (rows < 1) {
+        m_errorText = LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty());
+        return false;
+    }
     markClean();
     return true;
 }
@@ -214,6 +224,13 @@ bool DBBase::deleteRow()
     QSqlQuery query(DBConnection::current());
     if (!query.exec(text)) {
         m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+        return false;
+    }
+    // A stored record whose row is gone was deleted by someone else: this
+    // delete did nothing. A record that never had a row (a negative id, such
+    // as the columns of a default layout) has nothing to delete.
+    if (m_id >= 0 && query.numRowsAffected() < 1) {
+        m_errorText = LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty());
         return false;
     }
     m_id = -1;
@@ -285,7 +302,7 @@ void DBBase::setId(int id)
 void DBBase::setName(const QString& name)
 {
     markModified();
-    m_name = name.left(nameLimit);
+    m_name = Convert::leftText(name, nameLimit);
     if (m_name.isEmpty())
         m_name = emptyNameReplacement();
 }
@@ -293,7 +310,7 @@ void DBBase::setName(const QString& name)
 void DBBase::setComments(const QString& comments)
 {
     markModified();
-    m_comments = comments.left(commentsLimit);
+    m_comments = Convert::leftText(comments, commentsLimit);
 }
 
 void DBBase::setDeleteMark(bool mark)

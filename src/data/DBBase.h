@@ -95,7 +95,7 @@ protected:
     int state() const { return m_state; }
     void setErrorText(const QString& text) { m_errorText = text; }
     // Prepares, binds (bindValues) and executes; on failure sets the error text.
-    bool execBound(const QString& text, QVariant* lastInsertId = nullptr);
+    bool execBound(const QString& text, QVariant* lastInsertId = nullptr, int* rowsAffected = nullptr);
 
     // Fields, written directly by readValues (no limits, no state change).
     int m_id = -1;

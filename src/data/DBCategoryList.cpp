@@ -1,7 +1,7 @@
 #include "data/DBCategoryList.h"
 
 #include "data/DBCategory.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,6 +1,7 @@
 #include "data/DBColumn.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -29,13 +30,13 @@ DBColumn::DBColumn(DBColumn* seed, QObject* parent)
 void DBColumn::setWidgetId(const QString& widgetId)
 {
     markModified();
-    m_widgetId = widgetId.left(textLimit);
+    m_widgetId = Convert::leftText(widgetId, textLimit);
 }
 
 void DBColumn::setHeader(const QString& header)
 {
     markModified();
-    m_header = header.left(textLimit);
+    m_header = Convert::leftText(header, textLimit);
 }
 
 void DBColumn::setVisualIndex(int index)

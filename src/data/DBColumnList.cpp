@@ -1,7 +1,7 @@
 #include "data/DBColumnList.h"
 
 #include "data/DBColumn.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBText.h"
 #include "texts/LocaleSql.h"
 

@@ -1,7 +1,7 @@
 #include "data/DBDefaultColumns.h"
 
 #include "data/DBColumn.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleIdentity.h"
 #include "texts/LocaleSql.h"

@@ -1,6 +1,7 @@
 #include "data/DBDirectory.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -75,7 +76,7 @@ QStringList DBDirectory::columns() const
 void DBDirectory::setText(QString& field, const QString& text, int limit)
 {
     markModified();
-    field = text.left(limit);
+    field = Convert::leftText(text, limit);
 }
 
 void DBDirectory::setCategoryId(int categoryId)

@@ -1,6 +1,6 @@
 #include "data/DBGUI.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QVariant>

@@ -1,6 +1,7 @@
 #include "data/DBID.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 
@@ -39,7 +40,7 @@ QStringList DBID::columns() const
 void DBID::setTableName(const QString& table)
 {
     markModified();
-    m_tableName = table.left(tableNameLimit);
+    m_tableName = Convert::leftText(table, tableNameLimit);
 }
 
 } // namespace Vexal

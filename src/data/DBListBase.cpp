@@ -2,7 +2,7 @@
 
 #include "data/DBBase.h"
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlError>

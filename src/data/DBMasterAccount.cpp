@@ -1,6 +1,7 @@
 #include "data/DBMasterAccount.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
 
@@ -135,7 +136,7 @@ QString DBMasterAccount::decryptedPassword() const
 void DBMasterAccount::setText(QString& field, const QString& text, int limit)
 {
     markModified();
-    field = text.left(limit);
+    field = Convert::leftText(text, limit);
 }
 
 void DBMasterAccount::setActive(bool active)

@@ -1,7 +1,7 @@
 #include "data/DBMasterAccountList.h"
 
 #include "data/DBMasterAccount.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,8 @@
 #include "data/DBOptions.h"
 
+#include "core/Convert.h"
 #include "core/ConstApp.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
 
@@ -37,8 +38,8 @@ DBOptions::DBOptions(QObject* parent)
 #define TESVAR_OPTION_STORE_Int(value) (value)
 #define TESVAR_OPTION_STORE_Bool(value) (value)
 #define TESVAR_OPTION_STORE_Password(value) (value)
-#define TESVAR_OPTION_STORE_Text(value) (value).left(shortTextLimit)
-#define TESVAR_OPTION_STORE_LongText(value) (value).left(longTextLimit)
+#define TESVAR_OPTION_STORE_Text(value) Convert::leftText((value), shortTextLimit)
+#define TESVAR_OPTION_STORE_LongText(value) Convert::leftText((value), longTextLimit)
 #define TESVAR_OPTION_STORE_TabLimit(value) qBound(minOpenedTabs, (value), maxOpenedTabsLimit)
 #define TESVAR_OPTION_STORE_Days(value) qBound(0, (value), maxHistoryPeriod)
 

@@ -1,7 +1,8 @@
 #include "data/DBProject.h"
 
+#include "core/Convert.h"
 #include "core/ConstApp.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -23,7 +24,7 @@ void DBProject::setActive(bool active)
 void DBProject::setUrl(const QString& url)
 {
     markModified();
-    m_url = url.left(urlLimit);
+    m_url = Convert::leftText(url, urlLimit);
 }
 
 void DBProject::bindValues(QSqlQuery& query)

@@ -1,6 +1,6 @@
 #include "data/DBProjectBase.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>

@@ -2,7 +2,7 @@
 
 #include "core/ConstApp.h"
 #include "data/DBProject.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleBase.h"
 
 namespace Vexal {

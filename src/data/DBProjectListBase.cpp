@@ -1,6 +1,6 @@
 #include "data/DBProjectListBase.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -2,8 +2,8 @@
 
 #include "data/DBBase.h"
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
-#include "data/DBSqlNames.h"
+#include "core/DBSql.h"
+#include "core/DBSqlNames.h"
 #include "data/DBText.h"
 #include "texts/LocaleSql.h"
 
@@ -146,14 +146,14 @@ QString DBQueryManager::clearHistoryCutoff(int period, int hours, const QDateTim
     }
 }
 
-QString DBQueryManager::clearHistoryText(bool withUrl)
+QString DBQueryManager::clearHistoryText(const QString& url)
 {
-    if (!withUrl)
+    if (url.isEmpty())
         return QStringLiteral("DELETE FROM %1 WHERE %2 >= %3;")
             .arg(DBSql::tableHistory(), DBSql::colCreateDate(), DBSql::colCreateDate(true));
-    return QStringLiteral("DELETE FROM %1 WHERE %2 >= %3 AND %4 LIKE %5 %6;")
-        .arg(DBSql::tableHistory(), DBSql::colCreateDate(), DBSql::colCreateDate(true), DBSql::colURL(),
-             DBSql::colURL(true), DBText::likeEscape());
+    return QStringLiteral("DELETE FROM %1 WHERE %2 >= %3 AND %4;")
+        .arg(DBSql::tableHistory(), DBSql::colCreateDate(), DBSql::colCreateDate(true),
+             DBText::containsCondition(DBSql::colURL(), DBSql::colURL(true), url));
 }
 
 bool DBQueryManager::clearHistory(int period, int hours, const QString& url)
@@ -164,8 +164,7 @@ bool DBQueryManager::clearHistory(int period, int hours, const QString& url)
 bool DBQueryManager::clearHistory(int period, int hours, const QString& url, const QDateTime& now)
 {
     m_lastFailed = false;
-    const bool withUrl = !url.isEmpty();
-    const QString text = clearHistoryText(withUrl);
+    const QString text = clearHistoryText(url);
     const QString cutoff = clearHistoryCutoff(period, hours, now);
     if (cutoff.isEmpty()) {
         // An unknown period deletes nothing.
@@ -174,9 +173,8 @@ bool DBQueryManager::clearHistory(int period, int hours, const QString& url, con
     }
     QVariantMap values;
     values.insert(DBSql::colCreateDate(true), cutoff);
-    if (withUrl)
-        values.insert(DBSql::colURL(true),
-                      QString(QLatin1Char('%') + DBText::escapeLike(url) + QLatin1Char('%')));
+    if (!url.isEmpty())
+        values.insert(DBSql::colURL(true), DBText::containsValue(url));
     return run(text, values);
 }
 

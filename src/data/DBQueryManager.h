@@ -61,8 +61,8 @@ public:
     // The statement texts.
     static QString bookmarksVisibleText(const QList<int>& ids, bool visible);
     static QString deleteHistoryBeforeText(int days, const QDate& today);
-    // With the placeholders :CreateDate and, with a url, :URL.
-    static QString clearHistoryText(bool withUrl);
+    // With the placeholders :CreateDate and, when the url is not empty, :URL.
+    static QString clearHistoryText(const QString& url);
     // The CreateDate cutoff of a period code as stored text; empty for an
     // unknown code.
     static QString clearHistoryCutoff(int period, int hours, const QDateTime& now);

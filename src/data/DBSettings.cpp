@@ -1,6 +1,7 @@
 #include "data/DBSettings.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -15,7 +16,7 @@ DBSettings::DBSettings(QObject* parent)
 void DBSettings::setLastFolder(const QString& folder)
 {
     markModified();
-    m_lastFolder = folder.left(lastFolderLimit);
+    m_lastFolder = Convert::leftText(folder, lastFolderLimit);
 }
 
 void DBSettings::setArticleTitle(int mode)

@@ -1,6 +1,7 @@
 #include "data/DBSocialBookmark.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -65,7 +66,7 @@ QStringList DBSocialBookmark::columns() const
 void DBSocialBookmark::setText(QString& field, const QString& text, int limit)
 {
     markModified();
-    field = text.left(limit);
+    field = Convert::leftText(text, limit);
 }
 
 void DBSocialBookmark::setTitle(const QString& text) { setText(m_title, text, shortLimit); }

@@ -34,4 +34,18 @@ QString DBText::likeEscape()
     return QStringLiteral("ESCAPE '\\'");
 }
 
+QString DBText::containsCondition(const QString& column, const QString& placeholder, const QString& needle)
+{
+    if (needle.contains(QChar(0)))
+        return QStringLiteral("instr(lower(%1), lower(%2)) > 0").arg(column, placeholder);
+    return QStringLiteral("%1 LIKE %2 %3").arg(column, placeholder, likeEscape());
+}
+
+QString DBText::containsValue(const QString& needle)
+{
+    if (needle.contains(QChar(0)))
+        return needle;
+    return QString(QLatin1Char('%') + escapeLike(needle) + QLatin1Char('%'));
+}
+
 } // namespace Vexal

@@ -22,6 +22,16 @@ public:
 
     // The clause that follows such a pattern: ESCAPE '\'
     static QString likeEscape();
+
+    // A condition that holds when the column's text contains the needle
+    // literally (ASCII letters in either case), with the needle bound to the
+    // placeholder as containsValue(needle): "column LIKE :p ESCAPE '\'".
+    // SQLite's LIKE reads both of its texts only up to the first NUL, so a
+    // needle holding a NUL would shrink to what precedes it, "%" alone for a
+    // lone NUL, and match every row; such a needle is compared whole by
+    // instr() on the lower-cased texts instead, which folds case like LIKE.
+    static QString containsCondition(const QString& column, const QString& placeholder, const QString& needle);
+    static QString containsValue(const QString& needle);
 };
 
 } // namespace Vexal

@@ -1,6 +1,7 @@
 #include "data/DBUrlShortcut.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -59,13 +60,13 @@ QStringList DBUrlShortcut::columns() const
 void DBUrlShortcut::setShortcut(const QString& shortcut)
 {
     markModified();
-    m_shortcut = shortcut.left(shortcutLimit);
+    m_shortcut = Convert::leftText(shortcut, shortcutLimit);
 }
 
 void DBUrlShortcut::setUrl(const QString& url)
 {
     markModified();
-    m_url = url.left(urlLimit);
+    m_url = Convert::leftText(url, urlLimit);
 }
 
 } // namespace Vexal

@@ -1,6 +1,7 @@
 #include "data/DBUserTable.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 
@@ -46,7 +47,7 @@ QStringList DBUserTable::columns() const
 void DBUserTable::setFriendlyName(const QString& name)
 {
     markModified();
-    m_friendlyName = name.left(friendlyNameLimit);
+    m_friendlyName = Convert::leftText(name, friendlyNameLimit);
 }
 
 } // namespace Vexal

@@ -1,6 +1,7 @@
 #include "data/DBWebsite.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 #include "texts/LocaleWidgets.h"
 
@@ -92,37 +93,37 @@ void DBWebsite::setType(int flags)
 void DBWebsite::setHost(const QString& host)
 {
     markModified();
-    m_host = host.left(hostLimit);
+    m_host = Convert::leftText(host, hostLimit);
 }
 
 void DBWebsite::setHomePage(const QString& url)
 {
     markModified();
-    m_homePage = url.left(pageLimit);
+    m_homePage = Convert::leftText(url, pageLimit);
 }
 
 void DBWebsite::setLoginPage(const QString& url)
 {
     markModified();
-    m_loginPage = url.left(pageLimit);
+    m_loginPage = Convert::leftText(url, pageLimit);
 }
 
 void DBWebsite::setLogoutPage(const QString& url)
 {
     markModified();
-    m_logoutPage = url.left(pageLimit);
+    m_logoutPage = Convert::leftText(url, pageLimit);
 }
 
 void DBWebsite::setRegistrationPage(const QString& url)
 {
     markModified();
-    m_registrationPage = url.left(pageLimit);
+    m_registrationPage = Convert::leftText(url, pageLimit);
 }
 
 void DBWebsite::setUserPage(const QString& url)
 {
     markModified();
-    m_userPage = url.left(pageLimit);
+    m_userPage = Convert::leftText(url, pageLimit);
 }
 
 void DBWebsite::setEmail(bool email)

@@ -1,6 +1,6 @@
 #include "data/DBWebsiteList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBText.h"
 #include "data/DBWebsite.h"
 
@@ -13,6 +13,13 @@ namespace {
 QString hostPlaceholder()
 {
     return QStringLiteral(":HostPattern");
+}
+
+// Hosts are stored in braces, "{host}", so that one host never matches
+// inside another.
+QString hostNeedle(const QString& host)
+{
+    return QString(QLatin1Char('{') + host + QLatin1Char('}'));
 }
 
 } // namespace
@@ -48,7 +55,7 @@ QString DBWebsiteList::whereText() const
     case ModeType:
         return QStringLiteral("%1 & %2 != 0").arg(DBSql::colType(), QString::number(m_typeFlags));
     case ModeHost:
-        return QStringLiteral("%1 LIKE %2 %3").arg(DBSql::colHost(), hostPlaceholder(), DBText::likeEscape());
+        return DBText::containsCondition(DBSql::colHost(), hostPlaceholder(), hostNeedle(m_host));
     default:
         return DBListBase::whereText();
     }
@@ -62,7 +69,7 @@ void DBWebsiteList::bindWhere(QSqlQuery& query) const
 
 QString DBWebsiteList::hostPattern(const QString& host)
 {
-    return QString(QLatin1String("%{") + DBText::escapeLike(host) + QLatin1String("}%"));
+    return DBText::containsValue(hostNeedle(host));
 }
 
 DBWebsite* DBWebsiteList::at(int index) const

@@ -32,7 +32,7 @@ public:
     int typeFlags() const { return m_typeFlags; }
     QString host() const { return m_host; }
 
-    // The LIKE pattern that finds a host in braces anywhere in Host.
+    // The bound value that finds a host in braces anywhere in Host.
     static QString hostPattern(const QString& host);
 
 private:

@@ -5,12 +5,17 @@
 #include "texts/LocaleThread.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace Vexal {
 
@@ -29,7 +34,37 @@ QString ThreadDBBackup::targetPath(const QString& folder, const QDate& day)
     return QStringLiteral("%1/%2.bku").arg(folder, day.toString(QStringLiteral("yyyy_MM_dd")));
 }
 
+QString ThreadDBBackup::temporaryPath(const QString& target)
+{
+    return target + temporarySuffix();
+}
+
+QString ThreadDBBackup::temporarySuffix()
+{
+    return QStringLiteral(".part");
+}
+
 namespace {
+
+QString systemError(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Writes the folder's entries (a new or renamed file in it) to the disk.
+// A file system that cannot sync a folder says EINVAL; there is nothing more
+// to do on it.
+QString syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return systemError(errno);
+    QString error;
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        error = systemError(errno);
+    ::close(fd);
+    return error;
+}
 
 // Copies a file, checking every write (a buffered copy can lose a short
 // write, such as on a full disk, without reporting it); "" on success.
@@ -56,6 +91,32 @@ QString copyFile(const QString& from, const QString& to)
     return QString();
 }
 
+// Writes a file's data to the disk. The copy must be there before it replaces
+// the earlier backup: renamed first, a power loss could leave the day's backup
+// empty or torn. Done after the copy's transaction ends, so that writers do
+// not wait for the disk.
+QString syncFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return systemError(errno);
+    QString error;
+    if (::fsync(fd) != 0)
+        error = systemError(errno);
+    ::close(fd);
+    return error;
+}
+
+// Removes what a backup that was killed while copying left behind.
+void removeTemporaries(const QString& folder)
+{
+    QDir dir(folder);
+    const QStringList names = dir.entryList({QStringLiteral("*.bku") + ThreadDBBackup::temporarySuffix()},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        dir.remove(name);
+}
+
 } // namespace
 
 void ThreadDBBackup::run()
@@ -72,8 +133,8 @@ void ThreadDBBackup::backup()
         return;
     }
     const QString target = targetPath(folder, QDate::currentDate());
-    const QString temporary = target + QStringLiteral(".part");
-    QFile::remove(temporary);
+    const QString temporary = temporaryPath(target);
+    removeTemporaries(folder);
 
     QString error;
     {
@@ -88,6 +149,10 @@ void ThreadDBBackup::backup()
             error = copyFile(ConstApp::databaseFile(), temporary);
         lock.exec(QStringLiteral("ROLLBACK;"));
     }
+    if (error.isEmpty())
+        error = syncFile(temporary);
+    if (error.isEmpty())
+        error = syncFolder(folder);
     if (!error.isEmpty()) {
         QFile::remove(temporary);
         setErrorText(error);
@@ -99,6 +164,13 @@ void ThreadDBBackup::backup()
     if (code) {
         QFile::remove(temporary);
         setErrorText(QString::fromStdString(code.message()));
+        return;
+    }
+    // The new backup is in place; a failed sync now only means the rename may
+    // not survive a power loss, which is reported.
+    error = syncFolder(folder);
+    if (!error.isEmpty()) {
+        setErrorText(error);
         return;
     }
     setSuccessful(true);

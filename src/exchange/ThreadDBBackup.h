@@ -6,7 +6,8 @@ namespace Vexal {
 
 // Copies the database file to "bku/<yyyy_MM_dd>.bku". The copy is taken while
 // a write-blocking transaction holds off every writer, goes to a temporary
-// file and replaces the day's earlier backup only once complete.
+// file and replaces the day's earlier backup only once complete and synced to
+// the disk.
 class ThreadDBBackup : public Thread
 {
     Q_OBJECT
@@ -17,6 +18,10 @@ public:
 
     // The backup file of a day in a folder.
     static QString targetPath(const QString& folder, const QDate& day);
+    // The file a backup is copied to before it replaces the target; a backup
+    // removes those that a killed run left in the folder.
+    static QString temporaryPath(const QString& target);
+    static QString temporarySuffix();
 
 protected:
     void run() override;

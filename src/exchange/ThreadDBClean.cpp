@@ -1,7 +1,7 @@
 #include "exchange/ThreadDBClean.h"
 
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleThread.h"
 
 #include <QSqlError>

@@ -1,7 +1,7 @@
 #include "exchange/ThreadDBReindex.h"
 
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleThread.h"
 
 #include <QSqlError>

@@ -1,7 +1,7 @@
 #include "exchange/ThreadXmlExport.h"
 
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "core/Logger.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"

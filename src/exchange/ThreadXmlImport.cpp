@@ -5,12 +5,13 @@
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
 #include "data/DBQueryManager.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"
 #include "exchange/XmlReader.h"
 #include "texts/LocaleMessage.h"
+#include "texts/LocaleProject.h"
 #include "texts/LocaleSql.h"
 #include "texts/LocaleThread.h"
 
@@ -28,6 +29,7 @@ ThreadXmlImport::ThreadXmlImport(const QStringList& files, QObject* parent)
     : Thread(parent)
     , m_files(files)
     , m_override(DBCache::overrideOnImport()) // read on the thread that owns the cache
+    , m_activeProject(DBCache::projectId())
 {
 }
 
@@ -334,6 +336,18 @@ bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bo
     if (!exists)
         return true;
     const int id = xml->id();
+    // The active project is never deleted, by a file no more than by its
+    // journal: the window and every new record go on naming it.
+    if (xml->tableName() == DBSql::tableProject()) {
+        QSqlQuery active(DBConnection::current());
+        active.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4=?;")
+                           .arg(DBSql::colActive(), DBSql::colName(), DBSql::tableProject(), DBSql::colID()));
+        active.addBindValue(id);
+        if (!active.exec())
+            return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(active.lastQuery(), active.lastError().text()));
+        if (active.next() && (active.value(0).toInt() != 0 || id == m_activeProject))
+            return saveFailed(xml, path, node, LocaleProject::activeProjectUndeletable(active.value(1).toString()));
+    }
     if (!xml->deleteRecord())
         return saveFailed(xml, path, node, xml->errorText());
     m_ids.remove(id);

@@ -79,6 +79,7 @@ private:
     QStringList m_files;
     DBQueryManager* m_queryManager = nullptr;
     bool m_override = false;
+    int m_activeProject = -1;
 };
 
 } // namespace Vexal

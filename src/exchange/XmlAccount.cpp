@@ -1,7 +1,7 @@
 #include "exchange/XmlAccount.h"
 
 #include "data/DBAccount.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

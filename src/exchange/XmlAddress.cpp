@@ -1,7 +1,7 @@
 #include "exchange/XmlAddress.h"
 
 #include "sites/DBAddress.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

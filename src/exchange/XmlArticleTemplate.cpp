@@ -1,7 +1,7 @@
 #include "exchange/XmlArticleTemplate.h"
 
 #include "automation/DBArticleTemplate.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -2,8 +2,8 @@
 
 #include "core/Convert.h"
 #include "data/DBBase.h"
-#include "data/DBSql.h"
-#include "views/DBPageRecord.h"
+#include "core/DBSql.h"
+#include "data/DBPageRecord.h"
 
 #include <QDomDocument>
 #include <QDomElement>

@@ -1,7 +1,7 @@
 #include "exchange/XmlBookmark.h"
 
-#include "views/DBBookmark.h"
-#include "data/DBSql.h"
+#include "data/DBBookmark.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

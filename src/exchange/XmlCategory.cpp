@@ -1,7 +1,7 @@
 #include "exchange/XmlCategory.h"
 
 #include "data/DBCategory.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

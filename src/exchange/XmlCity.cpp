@@ -1,7 +1,7 @@
 #include "exchange/XmlCity.h"
 
 #include "sites/DBCity.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

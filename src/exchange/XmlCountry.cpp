@@ -1,7 +1,7 @@
 #include "exchange/XmlCountry.h"
 
 #include "sites/DBCountry.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlDirectory.h"
 
 #include "data/DBDirectory.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

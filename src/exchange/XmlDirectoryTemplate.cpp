@@ -1,7 +1,7 @@
 #include "exchange/XmlDirectoryTemplate.h"
 
 #include "automation/DBDirectoryTemplate.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlFirstName.h"
 
 #include "sites/DBFirstName.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlHistory.h"
 
-#include "views/DBHistory.h"
-#include "data/DBSql.h"
+#include "data/DBHistory.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlLanguage.h"
 
 #include "content/DBLanguage.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

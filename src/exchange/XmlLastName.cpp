@@ -1,7 +1,7 @@
 #include "exchange/XmlLastName.h"
 
 #include "sites/DBLastName.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlList.h"
 
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBUrlShortcutList.h"
 #include "exchange/XmlAccount.h"
 #include "exchange/XmlAddress.h"

@@ -1,7 +1,7 @@
 #include "exchange/XmlLoginTemplate.h"
 
 #include "automation/DBLoginTemplate.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlMasterAccount.h"
 
 #include "data/DBMasterAccount.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

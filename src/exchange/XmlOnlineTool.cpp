@@ -1,7 +1,7 @@
 #include "exchange/XmlOnlineTool.h"
 
 #include "sites/DBOnlineTool.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

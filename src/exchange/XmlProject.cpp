@@ -1,7 +1,7 @@
 #include "exchange/XmlProject.h"
 
 #include "data/DBProject.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

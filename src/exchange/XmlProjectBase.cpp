@@ -1,7 +1,7 @@
 #include "exchange/XmlProjectBase.h"
 
 #include "data/DBProjectBase.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlRank.h"
 
 #include "sites/DBRank.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

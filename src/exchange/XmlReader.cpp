@@ -1,6 +1,6 @@
 #include "exchange/XmlReader.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QRegularExpression>
 #include <QTextCodec>

@@ -1,7 +1,7 @@
 #include "exchange/XmlRegistrationTemplate.h"
 
 #include "automation/DBRegistrationTemplate.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlSocialBookmark.h"
 
 #include "data/DBSocialBookmark.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlSocialBookmarkTemplate.h"
 
 #include "automation/DBSocialBookmarkTemplate.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

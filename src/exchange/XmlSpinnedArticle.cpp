@@ -1,7 +1,7 @@
 #include "exchange/XmlSpinnedArticle.h"
 
 #include "content/DBSpinnedArticle.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlSynonym.h"
 
 #include "content/DBSynonym.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlUrlShortcut.h"
 
 #include "data/DBUrlShortcut.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlWebsite.h"
 
 #include "data/DBWebsite.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,7 +1,7 @@
 #include "exchange/XmlWord.h"
 
 #include "content/DBWord.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -1,6 +1,6 @@
 #include "exchange/XmlWriter.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/XmlItem.h"
 
 #include <QIODevice>

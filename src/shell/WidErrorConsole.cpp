@@ -4,9 +4,9 @@
 #include "core/UtilSignalManager.h"
 #include "data/File.h"
 #include "data/UtilFileDialog.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "shell/WidErrorConsoleToolbar.h"
-#include "shell/WidTextEdit.h"
+#include "widgets/WidTextEdit.h"
 #include "texts/LocaleConsole.h"
 
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
 #include "shell/WidFindBase.h"
 
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
-#include "shell/UtilPainter.h"
+#include "widgets/UtilGui.h"
+#include "widgets/UtilPainter.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleFind.h"
 

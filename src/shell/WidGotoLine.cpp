@@ -1,7 +1,7 @@
 #include "shell/WidGotoLine.h"
 
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleFind.h"
 

@@ -1,7 +1,7 @@
 #include "shell/WidNavigationBar.h"
 
-#include "shell/UtilGui.h"
-#include "shell/UtilPainter.h"
+#include "widgets/UtilGui.h"
+#include "widgets/UtilPainter.h"
 #include "shell/WidLocationBar.h"
 #include "shell/WidSearchBar.h"
 #include "texts/ConstIcon.h"

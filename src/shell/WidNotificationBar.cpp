@@ -1,7 +1,7 @@
 #include "shell/WidNotificationBar.h"
 
-#include "shell/UtilGui.h"
-#include "shell/Utils.h"
+#include "widgets/UtilGui.h"
+#include "texts/Utils.h"
 #include "texts/ConstIcon.h"
 
 #include <QCommandLinkButton>

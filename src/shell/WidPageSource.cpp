@@ -1,14 +1,14 @@
 #include "shell/WidPageSource.h"
 
-#include "content/HtmlHighlighter.h"
+#include "widgets/HtmlHighlighter.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/File.h"
 #include "data/UtilFileDialog.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "shell/WidPageSourceToolbar.h"
-#include "shell/WidTextEdit.h"
+#include "widgets/WidTextEdit.h"
 #include "texts/LocaleConsole.h"
 
 #include <QTextCursor>

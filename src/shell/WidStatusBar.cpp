@@ -1,7 +1,7 @@
 #include "shell/WidStatusBar.h"
 
-#include "shell/UtilGui.h"
-#include "shell/UtilPainter.h"
+#include "widgets/UtilGui.h"
+#include "widgets/UtilPainter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

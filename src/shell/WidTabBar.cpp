@@ -1,6 +1,6 @@
 #include "shell/WidTabBar.h"
 
-#include "shell/UtilPainter.h"
+#include "widgets/UtilPainter.h"
 
 namespace Vexal {
 

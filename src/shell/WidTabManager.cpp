@@ -6,8 +6,8 @@
 #include "data/DBCache.h"
 #include "shell/BaseTab.h"
 #include "shell/BaseTabObject.h"
-#include "shell/UtilGui.h"
-#include "shell/Utils.h"
+#include "widgets/UtilGui.h"
+#include "texts/Utils.h"
 #include "shell/WidWebTab.h"
 #include "texts/LocaleBrowser.h"
 

@@ -4,7 +4,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/File.h"
 #include "data/UtilFileDialog.h"
-#include "shell/WidTextEdit.h"
+#include "widgets/WidTextEdit.h"
 #include "texts/LocaleConsole.h"
 
 #include <QTextCursor>

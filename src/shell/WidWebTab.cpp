@@ -4,7 +4,7 @@
 #include "core/Logger.h"
 #include "shell/BaseTabObject.h"
 #include "shell/BaseWebExtension.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "shell/WidNavigationBar.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebView.h"

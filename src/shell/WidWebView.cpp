@@ -6,12 +6,12 @@
 #include "data/DBWriteQueue.h"
 #include "data/File.h"
 #include "data/UtilFileDialog.h"
-#include "shell/Utils.h"
+#include "texts/Utils.h"
 #include "shell/WidTabManager.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleWebTab.h"
-#include "views/DBHistory.h"
+#include "data/DBHistory.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,7 @@
 #include "sites/DBAddress.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -65,7 +66,7 @@ void DBAddress::setCountryId(int countryId)
 void DBAddress::setDetails(const QString& details)
 {
     markModified();
-    m_details = details.left(detailsLimit);
+    m_details = Convert::leftText(details, detailsLimit);
 }
 
 } // namespace Vexal

@@ -1,6 +1,6 @@
 #include "sites/DBAddressList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DBAddress.h"
 
 namespace Vexal {

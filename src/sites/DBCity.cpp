@@ -1,6 +1,7 @@
 #include "sites/DBCity.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -65,7 +66,7 @@ void DBCity::setCountryId(int countryId)
 void DBCity::setProvince(const QString& province)
 {
     markModified();
-    m_province = province.left(provinceLimit);
+    m_province = Convert::leftText(province, provinceLimit);
 }
 
 } // namespace Vexal

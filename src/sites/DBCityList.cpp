@@ -1,6 +1,6 @@
 #include "sites/DBCityList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DBCity.h"
 
 namespace Vexal {

@@ -1,6 +1,7 @@
 #include "sites/DBCountry.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -56,7 +57,7 @@ QStringList DBCountry::columns() const
 void DBCountry::setCode(const QString& code)
 {
     markModified();
-    m_code = code.left(codeLimit);
+    m_code = Convert::leftText(code, codeLimit);
 }
 
 } // namespace Vexal

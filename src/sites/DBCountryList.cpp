@@ -1,6 +1,6 @@
 #include "sites/DBCountryList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DBCountry.h"
 
 namespace Vexal {

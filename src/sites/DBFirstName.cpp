@@ -1,6 +1,6 @@
 #include "sites/DBFirstName.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
 #include "sites/DBFirstNameList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DBFirstName.h"
 
 namespace Vexal {

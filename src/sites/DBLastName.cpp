@@ -1,6 +1,6 @@
 #include "sites/DBLastName.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>

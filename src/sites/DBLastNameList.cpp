@@ -1,6 +1,6 @@
 #include "sites/DBLastNameList.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DBLastName.h"
 
 namespace Vexal {

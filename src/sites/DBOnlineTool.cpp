@@ -1,6 +1,7 @@
 #include "sites/DBOnlineTool.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -59,7 +60,7 @@ QStringList DBOnlineTool::columns() const
 void DBOnlineTool::setUrl(const QString& url)
 {
     markModified();
-    m_url = url.left(urlLimit);
+    m_url = Convert::leftText(url, urlLimit);
 }
 
 void DBOnlineTool::setLine(int line)

@@ -1,8 +1,8 @@
 #include "sites/DBOnlineToolList.h"
 
 #include "core/UserData.h"
-#include "data/DBSql.h"
-#include "shell/Utils.h"
+#include "core/DBSql.h"
+#include "texts/Utils.h"
 #include "sites/DBOnlineTool.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
 #include "sites/DBRank.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
 #include <QSqlQuery>
@@ -66,7 +67,7 @@ QStringList DBRank::columns() const
 void DBRank::setHost(const QString& host)
 {
     markModified();
-    m_host = host.left(hostLimit);
+    m_host = Convert::leftText(host, hostLimit);
 }
 
 void DBRank::setCreateDate(const QDate& createDate)

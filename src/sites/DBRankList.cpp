@@ -1,6 +1,7 @@
 #include "sites/DBRankList.h"
 
-#include "data/DBSql.h"
+#include "core/Convert.h"
+#include "core/DBSql.h"
 #include "sites/DBRank.h"
 
 #include <QSqlQuery>
@@ -49,7 +50,7 @@ void DBRankList::bindWhere(QSqlQuery& query) const
 {
     if (filterMode() != ModeHostDate)
         return;
-    query.bindValue(hostPlaceholder(), m_host.left(DBRank::hostLimit));
+    query.bindValue(hostPlaceholder(), Convert::leftText(m_host, DBRank::hostLimit));
     query.bindValue(datePlaceholder(), DBBase::dateValue(m_date));
 }
 

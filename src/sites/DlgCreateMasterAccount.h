@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/DlgBase.h"
+#include "widgets/DlgBase.h"
 
 #include <QPointer>
 

@@ -1,7 +1,7 @@
 #include "sites/DlgGuid.h"
 
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QClipboard>

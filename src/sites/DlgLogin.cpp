@@ -3,7 +3,7 @@
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBWebsite.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "sites/WidAccountComboBox.h"
 #include "sites/WidMasterAccountComboBox.h"
 #include "sites/WidWebsiteComboBox.h"

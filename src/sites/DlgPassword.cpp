@@ -1,6 +1,6 @@
 #include "sites/DlgPassword.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>

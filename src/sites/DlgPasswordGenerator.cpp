@@ -1,7 +1,7 @@
 #include "sites/DlgPasswordGenerator.h"
 
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "sites/DlgRank.h"
 
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "sites/RankAlexa.h"
 #include "sites/RankGoogle.h"
 #include "texts/LocaleDialog.h"

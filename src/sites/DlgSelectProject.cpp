@@ -5,7 +5,7 @@
 #include "data/DBCache.h"
 #include "data/DBProject.h"
 #include "data/DBQueryManager.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 #include "views/WidProjectComboBox.h"
 

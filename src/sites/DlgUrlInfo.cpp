@@ -1,6 +1,6 @@
 #include "sites/DlgUrlInfo.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>

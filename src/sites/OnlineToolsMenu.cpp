@@ -1,7 +1,7 @@
 #include "sites/OnlineToolsMenu.h"
 
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "sites/DBOnlineToolList.h"
 
 #include <QMenu>

@@ -5,7 +5,7 @@
 #include "data/DBID.h"
 #include "data/DBIDList.h"
 #include "data/DBMasterAccount.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 #include "sites/DBAddress.h"
 #include "sites/DBCity.h"
@@ -14,6 +14,8 @@
 #include "sites/DBLastName.h"
 #include "texts/LocaleDelegate.h"
 #include "texts/LocaleInstance.h"
+
+#include <QTextBoundaryFinder>
 
 namespace Vexal {
 
@@ -97,6 +99,15 @@ QString loadName(int id, QString* error)
         return QString();
     }
     return record.name();
+}
+
+// The first character of a name as the reader sees it: a letter outside the
+// Basic Multilingual Plane takes two UTF-16 units, an accent its own one.
+QString initial(const QString& name)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name);
+    const int end = finder.toNextBoundary();
+    return name.left(end > 0 ? end : 0);
 }
 
 } // namespace
@@ -214,7 +225,7 @@ bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryI
     if (account->name().isEmpty())
         account->setName(full);
 
-    QString handle = account->firstName().left(1) + account->lastName();
+    QString handle = initial(account->firstName()) + account->lastName();
     handle.remove(QLatin1Char(' '));
     if (handle.isEmpty())
         handle = randomLetters(6);

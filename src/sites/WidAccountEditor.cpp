@@ -5,7 +5,7 @@
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
 #include "data/DBWebsite.h"
-#include "sites/WidPasswordEdit.h"
+#include "widgets/WidPasswordEdit.h"
 #include "sites/WidWebsiteComboBox.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleAccount.h"

@@ -1,6 +1,6 @@
 #include "sites/WidCityTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

@@ -6,7 +6,7 @@
 #include "data/DBMasterAccount.h"
 #include "sites/DlgCreateMasterAccount.h"
 #include "sites/WidMasterAccountToolbar.h"
-#include "sites/WidPasswordEdit.h"
+#include "widgets/WidPasswordEdit.h"
 #include "texts/LocaleAccount.h"
 #include "views/BaseTable.h"
 #include "views/UtilDialog.h"

@@ -1,6 +1,6 @@
 #include "sites/WidMasterAccountTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/SiteCommands.h"
 #include "texts/LocaleAccount.h"
 

@@ -8,7 +8,7 @@
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
 #include "data/DBListBase.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/DlgSelectProject.h"
 #include "sites/SiteCommands.h"
 #include "sites/WidProjectEditor.h"

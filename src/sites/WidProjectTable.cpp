@@ -1,6 +1,6 @@
 #include "sites/WidProjectTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/SiteCommands.h"
 #include "texts/LocaleProject.h"
 

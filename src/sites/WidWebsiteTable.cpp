@@ -1,6 +1,6 @@
 #include "sites/WidWebsiteTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "sites/SiteCommands.h"
 #include "texts/LocaleWebsite.h"
 #include "views/SqlFilter.h"

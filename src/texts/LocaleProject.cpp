@@ -1,6 +1,6 @@
 #include "texts/LocaleProject.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleBase.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"

@@ -5,7 +5,7 @@
 #include "core/SyncManager.h"
 #include "data/DBBase.h"
 #include "shell/BaseTabObject.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleBaseWidget.h"
 #include "views/BaseEditorToolbar.h"
 #include "views/BaseTable.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/BaseToolbar.h"
+#include "widgets/BaseToolbar.h"
 
 #include <QWidget>
 

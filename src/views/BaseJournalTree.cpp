@@ -1,6 +1,6 @@
 #include "views/BaseJournalTree.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "views/BaseTable.h"
 #include "views/BaseTree.h"
 

@@ -7,7 +7,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBColumn.h"
 #include "data/DBColumnList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
 #include "views/BaseTableHeader.h"

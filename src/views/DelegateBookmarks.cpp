@@ -2,7 +2,7 @@
 
 #include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
-#include "views/DBBookmark.h"
+#include "data/DBBookmark.h"
 #include "views/DlgBookmark.h"
 #include "views/UtilDialog.h"
 #include "views/WidBookmarkJournal.h"

@@ -1,6 +1,6 @@
 #include "views/DlgBookmark.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleBookmark.h"
 
 #include <QGridLayout>

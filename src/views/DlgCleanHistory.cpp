@@ -1,7 +1,7 @@
 #include "views/DlgCleanHistory.h"
 
 #include "data/DBQueryManager.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "core/Logger.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleUrlShortcut.h"

@@ -1,7 +1,7 @@
 #include "views/DqlFilter.h"
 
 #include "core/Logger.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"

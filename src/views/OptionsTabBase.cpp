@@ -1,6 +1,6 @@
 #include "views/OptionsTabBase.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "views/OptionsTabGeneral.h"
 
-#include "content/WidFolderEdit.h"
+#include "widgets/WidFolderEdit.h"
 #include "core/ConstApp.h"
 #include "data/DBOptions.h"
 #include "texts/LocaleOptions.h"

@@ -1,8 +1,8 @@
 #include "views/OptionsTabProxy.h"
 
 #include "data/DBOptions.h"
-#include "shell/UtilGui.h"
-#include "sites/WidPasswordEdit.h"
+#include "widgets/UtilGui.h"
+#include "widgets/WidPasswordEdit.h"
 #include "texts/LocaleOptions.h"
 
 #include <QCheckBox>

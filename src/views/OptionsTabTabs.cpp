@@ -1,7 +1,7 @@
 #include "views/OptionsTabTabs.h"
 
 #include "data/DBOptions.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleOptions.h"
 
 #include <QCheckBox>

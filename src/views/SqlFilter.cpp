@@ -75,13 +75,8 @@ QString SqlFilter::valueText() const
     case 0:
     case 6: {
         QString text = m_value.toString();
-        const bool like = m_operatorCode == Contains || m_operatorCode == StartsWith
-                          || m_operatorCode == EndsWith;
-        // SQLite's LIKE reads both sides only up to a NUL, so a NUL cannot take
-        // part in a pattern; elsewhere the quoting keeps it for an exact match.
-        if (like)
-            text.remove(QChar(0));
-        // The user's own % and _ keep their LIKE meaning.
+        // The user's own % and _ keep their LIKE meaning. A text with a NUL is
+        // no pattern (conditionText matches it whole).
         if (m_operatorCode == Contains || m_operatorCode == EndsWith)
             text.prepend(QLatin1Char('%'));
         if (m_operatorCode == Contains || m_operatorCode == StartsWith)
@@ -107,7 +102,34 @@ QString SqlFilter::valueText() const
 
 QString SqlFilter::conditionText() const
 {
+    const bool like = m_operatorCode == Contains || m_operatorCode == StartsWith || m_operatorCode == EndsWith;
+    if (like && isTextKind(m_type)) {
+        const QString text = m_value.toString();
+        if (text.contains(QChar(0)))
+            return nulTextCondition(text);
+    }
     return QStringLiteral("%1 %2 %3").arg(m_column, operatorText(), valueText());
+}
+
+// SQLite's LIKE reads both of its texts only up to the first NUL, so a NUL
+// cannot take part in a pattern: dropped, a lone NUL would leave "%%" and
+// show every row. Such a text is matched whole instead, with the ASCII case
+// folding of LIKE (lower), its % and _ as plain characters: instr() and hex()
+// read the whole text, where substr() and length() stop at a NUL. Hex digits
+// of the UTF-8 bytes line up at both ends, so a match anchored there is one
+// of whole characters.
+QString SqlFilter::nulTextCondition(const QString& text) const
+{
+    const QString literal = QStringLiteral("lower(%1)").arg(DBText::quote(text));
+    const QString column = QStringLiteral("lower(%1)").arg(m_column);
+    switch (m_operatorCode) {
+    case StartsWith:
+        return QStringLiteral("instr(%1, %2) = 1").arg(column, literal);
+    case EndsWith:
+        return QStringLiteral("hex(%1) like '%' || hex(%2)").arg(column, literal);
+    default:
+        return QStringLiteral("instr(%1, %2) > 0").arg(column, literal);
+    }
 }
 
 } // namespace Vexal

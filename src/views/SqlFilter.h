@@ -54,6 +54,8 @@ public:
     QString conditionText() const;
 
 private:
+    QString nulTextCondition(const QString& text) const;
+
     int m_type = 0;
     int m_operatorCode = 0;
     bool m_enabled = false;

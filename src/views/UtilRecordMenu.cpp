@@ -2,11 +2,11 @@
 
 #include "core/Logger.h"
 #include "core/UserData.h"
-#include "shell/UtilGui.h"
-#include "views/DBBookmark.h"
-#include "views/DBBookmarkList.h"
-#include "views/DBHistory.h"
-#include "views/DBHistoryList.h"
+#include "widgets/UtilGui.h"
+#include "data/DBBookmark.h"
+#include "data/DBBookmarkList.h"
+#include "data/DBHistory.h"
+#include "data/DBHistoryList.h"
 
 #include <QAction>
 #include <QMenu>

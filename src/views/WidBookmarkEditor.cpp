@@ -3,7 +3,7 @@
 #include "core/UtilSignalManager.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleBookmark.h"
-#include "views/DBBookmark.h"
+#include "data/DBBookmark.h"
 
 namespace Vexal {
 

@@ -5,7 +5,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBQueryManager.h"
 #include "texts/LocaleBookmark.h"
-#include "views/DBBookmark.h"
+#include "data/DBBookmark.h"
 #include "views/WidBookmarkEditor.h"
 #include "views/WidBookmarkJournalToolbar.h"
 #include "views/WidBookmarkTable.h"

@@ -1,6 +1,6 @@
 #include "views/WidBookmarkTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleBookmark.h"
 
 #include <QAction>

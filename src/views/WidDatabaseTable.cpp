@@ -2,7 +2,7 @@
 
 #include "core/SyncManager.h"
 #include "data/DBColumnList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "views/BaseTableModel.h"
 
 namespace Vexal {

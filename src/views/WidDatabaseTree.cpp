@@ -1,6 +1,6 @@
 #include "views/WidDatabaseTree.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBUserTable.h"
 #include "data/DBUserTableList.h"
 #include "texts/LocaleDatabase.h"

@@ -1,6 +1,6 @@
 #include "views/WidFilterBase.h"
 
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "views/SqlFilter.h"
 
 #include <QCheckBox>

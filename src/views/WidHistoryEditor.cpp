@@ -2,7 +2,7 @@
 
 #include "texts/ConstIcon.h"
 #include "texts/LocaleHistory.h"
-#include "views/DBHistory.h"
+#include "data/DBHistory.h"
 
 namespace Vexal {
 

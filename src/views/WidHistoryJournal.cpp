@@ -3,7 +3,7 @@
 #include "core/Logger.h"
 #include "core/SyncManager.h"
 #include "texts/LocaleHistory.h"
-#include "views/DBHistory.h"
+#include "data/DBHistory.h"
 #include "views/WidHistoryEditor.h"
 #include "views/WidHistoryJournalToolbar.h"
 #include "views/WidHistoryTable.h"

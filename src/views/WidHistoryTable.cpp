@@ -1,7 +1,7 @@
 #include "views/WidHistoryTable.h"
 
 #include "data/DBColumn.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleHistory.h"
 #include "views/SqlFilter.h"
 #include "views/WidHistoryTree.h"

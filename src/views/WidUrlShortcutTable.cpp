@@ -1,6 +1,6 @@
 #include "views/WidUrlShortcutTable.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 namespace Vexal {
 

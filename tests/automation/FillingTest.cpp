@@ -26,7 +26,7 @@
 #include "data/DBSocialBookmark.h"
 #include "data/DBWebsite.h"
 #include "data/Encryptor.h"
-#include "shell/DelegateWeb.h"
+#include "app/DelegateWeb.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"

@@ -14,7 +14,7 @@
 #include "data/DBMasterAccount.h"
 #include "data/DBProject.h"
 #include "data/Encryptor.h"
-#include "shell/WidDNDList.h"
+#include "widgets/WidDNDList.h"
 #include "shell/WidWebTab.h"
 #include "views/UtilDialog.h"
 

@@ -4,7 +4,7 @@
 #include "automation/ExtSelector.h"
 #include "automation/ExtSelectorToolbar.h"
 #include "automation/WidSelectorComboBox.h"
-#include "shell/WidTextEdit.h"
+#include "widgets/WidTextEdit.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 

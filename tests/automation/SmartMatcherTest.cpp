@@ -95,9 +95,44 @@ private slots:
         row("terms", "base", "isTerms", "I Accept", "", Check, 1);
         row("country short stem", "base", "isCountry", "Countries", "", Select, 1);
         row("country on text", "base", "isCountry", "Country", "", Text, 0);
-        row("res inside address", "base", "isBio", "Your address", "", Area, 1);
-        row("day inside today", "base", "isDay", "Today", "", Select, 1);
-        row("tag inside stage", "base", "isTags", "Stage", "", Text, 1);
+        // Short keywords stand at the start (most also at the end) of a word:
+        // names split at "-", "_", case changes and digits.
+        row("res not inside address", "base", "isBio", "Your address", "", Area, 0);
+        row("res not inside press", "base", "isBio", "press_release", "", Area, 0);
+        row("res starts resbox", "base", "isBio", "resBox", "", Area, 1);
+        row("bio ends a compound", "base", "isBio", "authorbio", "", Area, 1);
+        row("day ends birthday", "base", "isDay", "Birthday", "", Select, 1);
+        row("tag not inside stage", "base", "isTags", "Stage", "", Text, 0);
+        row("tags", "base", "isTags", "post_tags", "", Text, 1);
+        row("url ends siteurl", "base", "isUrl", "siteurl", "", Text, 1);
+        row("url not inside curly", "base", "isUrl", "Curly", "", Text, 0);
+        row("home page", "base", "isUrl", "Homepage", "", Text, 1);
+        row("home phone is no home page", "base", "isUrl", "Home phone", "", Text, 0);
+        row("mail ends email", "base", "isMail", "userEmail2", "", Text, 1);
+        row("mail inside a name", "base", "isMail", "emailaddress", "", Text, 1);
+        row("tags ending a name", "base", "isTags", "posttags", "", Text, 1);
+        row("terms inside a name", "base", "isTerms", "agreeterms", "", Check, 1);
+        row("term not inside determine", "base", "isTerms", "Determine", "", Check, 0);
+        row("text not inside context", "articleField", "isBody", "Shown in context", "", Area, 0);
+        row("password inside a name", "attribute", "isPassword", "newpassword1", "", Pass, 1);
+        row("mailing address is no mail", "base", "isMail", "Mailing address", "", Text, 0);
+        row("long keyword anywhere", "base", "isCountry", "yourCountry", "", Select, 1);
+        row("login named by ID", "base", "isLogin", "ID and Email", "", Text, 1);
+        row("ID only as a word", "base", "isLogin", "IDEAL email", "", Text, 0);
+        row("newsletter accepted is no terms", "base", "isTerms", "accept_newsletter", "", Check, 0);
+        row("address level 2 is the city", "base", "contactKind", "address-level2", "", Text, 19);
+        row("address level 1 is the state", "base", "contactKind", "address-level1", "", Text, 20);
+        row("address level no line", "base", "addressKind", "address-level2", "", Text, 0);
+        row("address line 2", "base", "addressKind", "address-line2", "", Text, 22);
+        // Picture codes by their usual words, and the names sites give them.
+        row("captcha", "base", "isCaptcha", "recaptcha_response_field", "", Text, 1);
+        row("confirmation code", "base", "isCaptcha", "Confirmation code:", "", Text, 1);
+        row("image verification", "base", "isCaptcha", "Image Verification", "", Text, 1);
+        row("verification code", "base", "isCaptcha", "verificationCode", "", Text, 1);
+        row("security code", "base", "isCaptcha", "security_code", "", Text, 1);
+        row("characters you see", "base", "isCaptcha", "Enter the characters you see", "", Text, 1);
+        row("security question is no code", "base", "isCaptcha", "Security question answer", "", Text, 0);
+        row("verify e-mail is no code", "base", "isCaptcha", "Verify e-mail", "", Text, 0);
         row("empty text", "base", "isUrl", "", "", Text, 0);
         row("url on password", "base", "isUrl", "Home page", "", Pass, 0);
         row("description on area", "base", "isDescription", "Desc.", "", Area, 1);

@@ -8,7 +8,7 @@
 #include "automation/DBRegistrationTemplate.h"
 #include "automation/DBSocialBookmarkTemplate.h"
 #include "automation/DBTemplateList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QScopedPointer>
 #include <QSqlError>

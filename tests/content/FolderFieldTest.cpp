@@ -2,7 +2,7 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "content/WidFolderEdit.h"
+#include "widgets/WidFolderEdit.h"
 #include "data/DBCache.h"
 
 #include <QDir>

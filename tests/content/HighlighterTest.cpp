@@ -1,6 +1,6 @@
 #include "TestRunner.h"
 
-#include "content/HtmlHighlighter.h"
+#include "widgets/HtmlHighlighter.h"
 #include "content/SpintaxHighlighter.h"
 
 #include <QCoreApplication>

@@ -2,13 +2,13 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 
-#include "core/DlgProgress.h"
+#include "widgets/DlgProgress.h"
 #include "core/Logger.h"
 #include "core/Thread.h"
 #include "data/DBConnection.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleDialog.h"
 
 #include <QLabel>

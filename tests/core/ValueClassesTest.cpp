@@ -87,6 +87,47 @@ private slots:
         QCOMPARE(Convert::capitalize(QString()), QString());
     }
 
+    void leftTextEndsOnACharacter_data()
+    {
+        const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
+        const QString accent = QString::fromUtf8("e\xCC\x81");       // e and a combining acute accent
+        const QString flag = QString::fromUtf8("\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA"); // two regional indicators
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("cut");
+        QTest::newRow("within the limit") << QStringLiteral("abc") << 3 << QStringLiteral("abc");
+        QTest::newRow("plain") << QStringLiteral("abcdef") << 4 << QStringLiteral("abcd");
+        QTest::newRow("emoji across the limit") << QString(QStringLiteral("abc") + smile + QStringLiteral("d")) << 4
+                                                << QStringLiteral("abc");
+        QTest::newRow("emoji up to the limit") << QString(QStringLiteral("ab") + smile + QStringLiteral("d")) << 4
+                                               << QString(QStringLiteral("ab") + smile);
+        QTest::newRow("combining mark kept with its letter") << QString(QStringLiteral("ab") + accent + QStringLiteral("x"))
+                                                             << 3 << QStringLiteral("ab");
+        QTest::newRow("flag kept whole") << QString(QStringLiteral("a") + flag) << 3 << QStringLiteral("a");
+        // One character longer than the limit: cut between its code points,
+        // never inside a surrogate pair.
+        QTest::newRow("one long character")
+            << QString(QStringLiteral("e") + QString(10, QChar(0x0301))) << 4
+            << QString(QStringLiteral("e") + QString(3, QChar(0x0301)));
+        QTest::newRow("emoji with marks") << QString(smile + QString(5, QChar(0x0301))) << 3
+                                          << QString(smile + QChar(0x0301));
+        QTest::newRow("no room for the emoji") << QString(smile + QString(5, QChar(0x0301))) << 1
+                                               << QString(QLatin1String(""));
+        QTest::newRow("zero") << QStringLiteral("abc") << 0 << QString(QLatin1String(""));
+    }
+
+    void leftTextEndsOnACharacter()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QString, cut);
+        const QString result = Convert::leftText(text, limit);
+        QCOMPARE(result, cut);
+        QVERIFY(result.size() <= limit);
+        QVERIFY(result.isEmpty() || !result.back().isHighSurrogate());
+        QVERIFY(Convert::leftText(QString(), 5).isNull());
+    }
+
     void indexTokens()
     {
         QVERIFY(Convert::isIndexToken(QStringLiteral("XIndex:3")));

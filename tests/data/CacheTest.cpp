@@ -8,7 +8,7 @@
 #include "data/DBProject.h"
 #include "data/DBSettings.h"
 #include "data/DBSettingsList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
 

@@ -4,7 +4,7 @@
 #include "data/DBColumn.h"
 #include "data/DBColumnList.h"
 #include "data/DBDefaultColumns.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QTest>

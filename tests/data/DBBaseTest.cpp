@@ -1,13 +1,20 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "automation/DBLoginTemplate.h"
+#include "content/DBArticle.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBOptions.h"
 #include "data/DBProject.h"
 #include "data/DBProjectBase.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
+#include "data/DBWebsite.h"
 #include "texts/LocaleSql.h"
+#include "data/DBHistory.h"
 
 #include <QSqlQuery>
 #include <QTest>
+#include <QTextCodec>
 
 using Vexal::DBBase;
 using Vexal::DBProject;
@@ -52,6 +59,22 @@ int stateOf(const DBBase& record)
 int totalChanges()
 {
     return TestDatabase::value(QStringLiteral("SELECT total_changes();")).toInt();
+}
+
+// A text column's value as SQLite stores it (hex() reads the raw bytes, as
+// any other SQLite tool would).
+QByteArray storedBytes(const QString& table, const QString& column, int id)
+{
+    return QByteArray::fromHex(
+        TestDatabase::value(QStringLiteral("SELECT hex(%1) FROM %2 WHERE ID = %3;").arg(column, table).arg(id))
+            .toByteArray());
+}
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
 // Brings a fresh record into the given state.
@@ -143,6 +166,61 @@ private slots:
         QCOMPARE(stateOf(record), int(DBBase::StateClean));
         record.setComments(QStringLiteral("x"));
         QCOMPARE(stateOf(record), int(DBBase::StateModified));
+    }
+
+    void limitsCutOnCharacterBoundaries()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        // Every text ends in an emoji (two UTF-16 units) that straddles its
+        // column's limit; the stored text ends before it.
+        const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+        const auto across = [&smile](int limit) {
+            return QString(QString(limit - 1, QLatin1Char('a')) + smile + QStringLiteral("tail"));
+        };
+        DBProject project;
+        project.setName(across(DBBase::nameLimit));
+        project.setComments(across(DBBase::commentsLimit));
+        project.setUrl(across(DBProject::urlLimit));
+        Vexal::DBWebsite website;
+        website.setHost(across(Vexal::DBWebsite::hostLimit));
+        Vexal::DBOptions options;
+        options.setHomeUrl(across(Vexal::DBOptions::longTextLimit));
+        Vexal::DBMasterAccount master;
+        master.setCity(across(Vexal::DBMasterAccount::textLimit));
+        Vexal::DBArticle article;
+        article.setProjectId(1);
+        article.setBody(across(Vexal::DBArticle::bodyLimit));
+        Vexal::DBHistory history;
+        history.setTitle(across(Vexal::DBHistory::titleLimit));
+        Vexal::DBLoginTemplate login;
+        login.setSubmit(across(Vexal::DBLoginTemplate::selectorLimit));
+
+        struct Stored
+        {
+            DBBase* record;
+            QString column;
+            int limit;
+        };
+        const QList<Stored> columns = {
+            {&project, QStringLiteral("Name"), DBBase::nameLimit},
+            {&project, QStringLiteral("Comments"), DBBase::commentsLimit},
+            {&project, QStringLiteral("URL"), DBProject::urlLimit},
+            {&website, QStringLiteral("Host"), Vexal::DBWebsite::hostLimit},
+            {&options, QStringLiteral("HomeURL"), Vexal::DBOptions::longTextLimit},
+            {&master, QStringLiteral("City"), Vexal::DBMasterAccount::textLimit},
+            {&article, QStringLiteral("Body"), Vexal::DBArticle::bodyLimit},
+            {&history, QStringLiteral("Title"), Vexal::DBHistory::titleLimit},
+            {&login, QStringLiteral("Submit"), Vexal::DBLoginTemplate::selectorLimit},
+        };
+        for (const Stored& stored : columns) {
+            DBBase* record = stored.record;
+            QVERIFY2(record->save(), qPrintable(record->errorText()));
+            const QString where = record->tableName() + QLatin1Char('.') + stored.column;
+            const QByteArray bytes = storedBytes(record->tableName(), stored.column, record->id());
+            QVERIFY2(isValidUtf8(bytes), qPrintable(where + QStringLiteral(" holds ") + bytes.right(8).toHex()));
+            QVERIFY2(QString::fromUtf8(bytes) == QString(stored.limit - 1, QLatin1Char('a')), qPrintable(where));
+        }
     }
 
     void assignCopies()
@@ -301,6 +379,47 @@ private slots:
         DBBase bare;
         QVERIFY(!bare.load(1));
         QVERIFY(bare.errorText().startsWith(QStringLiteral("SQL Query failed.")));
+    }
+
+    void rowDeletedMeanwhile()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (5, 'Shop', 0);")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Account (ID, Name, ProjectID) VALUES (6, 'me', 5);")));
+        DBProject project;
+        QVERIFY(project.load(5));
+        OwnedRecord account;
+        QVERIFY(account.load(6));
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project;")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Account;")));
+
+        // The edit would be lost: the update fails and the record stays modified.
+        project.setName(QStringLiteral("Renamed"));
+        QVERIFY(!project.save());
+        QCOMPARE(stateOf(project), int(DBBase::StateModified));
+        QCOMPARE(project.errorText(), Vexal::LocaleSql::sqlQueryFailed(project.updateText(),
+                                                                       Vexal::LocaleSql::resultSetEmpty()));
+        account.login = QStringLiteral("changed");
+        account.markModified();
+        QVERIFY(!account.save());
+        QVERIFY(account.errorText().contains(QStringLiteral("The result set is empty.")));
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 0); // nothing re-inserted
+
+        // Deleting it deletes nothing: a failure that keeps the id.
+        QVERIFY(!project.remove());
+        QCOMPARE(stateOf(project), int(DBBase::StateDeleted));
+        QCOMPARE(project.id(), 5);
+        QCOMPARE(project.errorText(), Vexal::LocaleSql::sqlQueryFailed(project.deleteText(),
+                                                                       Vexal::LocaleSql::resultSetEmpty()));
+
+        // Saved as new, it is stored again.
+        project.setState(DBBase::StateNew);
+        QVERIFY2(project.save(), qPrintable(project.errorText()));
+        project.setName(QStringLiteral("Again"));
+        QVERIFY(project.save());
+        QVERIFY(project.remove());
+        QCOMPARE(project.id(), -1);
     }
 
     void projectOwnedWithoutProject()

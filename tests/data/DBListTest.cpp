@@ -5,7 +5,7 @@
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
 #include "data/DBProjectListBase.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBText.h"
 
 #include <QSqlQuery>

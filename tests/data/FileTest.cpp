@@ -6,7 +6,7 @@
 #include "core/ConstApp.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/File.h"
 #include "data/UtilFileDialog.h"
 #include "texts/LocaleCore.h"

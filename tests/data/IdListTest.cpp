@@ -3,7 +3,7 @@
 
 #include "data/DBID.h"
 #include "data/DBIDList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QTest>
 

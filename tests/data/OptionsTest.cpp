@@ -5,7 +5,7 @@
 #include "data/DBOptions.h"
 #include "data/DBOptionsList.h"
 #include "data/DBSettings.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/Encryptor.h"
 
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "data/DBManager.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "TestRunner.h"
 
 #include "data/DBQueryManager.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -60,6 +60,7 @@ private slots:
     void clearHistoryByPeriod_data();
     void clearHistoryByPeriod();
     void clearHistoryUrlIsALiteralValue();
+    void clearHistoryUrlWithNulMatchesItWhole();
     void activeSwitchLeavesExactlyOne();
     void activeSwitchChangesNothingOnFailure();
     void lookupsBindTextsAndTellFailures();
@@ -163,6 +164,40 @@ void QueryManagerTest::clearHistoryUrlIsALiteralValue()
              (QStringList{QStringLiteral("http://news.example/old"), QStringLiteral("http://other.example/d")}));
     QVERIFY(manager.clearHistory(DBQueryManager::PeriodToday, 0, QStringLiteral("x' OR 1=1 --"), noon));
     QCOMPARE(historyUrls().size(), 2);
+}
+
+void QueryManagerTest::clearHistoryUrlWithNulMatchesItWhole()
+{
+    TestDatabase db;
+    QVERIFY(db.isOpen());
+    const QString today = QStringLiteral("2024-03-10T11:30:00");
+    const QChar nul(0);
+    const QString withNul = QStringLiteral("http://a.example/x") + nul + QStringLiteral("y");
+    QVERIFY(addHistory(today, QStringLiteral("http://a.example/")));
+    QVERIFY(addHistory(today, QStringLiteral("http://news.example/a")));
+    QVERIFY(addHistory(today, withNul));
+    const QStringList all = historyUrls();
+
+    // SQLite's LIKE stops reading at a NUL: "%<NUL>%" would be "%", and
+    // "a<NUL>zzz" would be "%a", matching far more than was typed.
+    DBQueryManager manager;
+    for (const QString& typed : {QString(QStringLiteral("a") + nul + QStringLiteral("zzz")), QString(nul + QString(nul))}) {
+        QVERIFY2(manager.clearHistory(DBQueryManager::PeriodEverything, 0, typed, noon),
+                 qPrintable(manager.errorText()));
+        QCOMPARE(historyUrls(), all);
+    }
+    const QStringList withoutNul = {QStringLiteral("http://a.example/"), QStringLiteral("http://news.example/a")};
+    QVERIFY2(manager.clearHistory(DBQueryManager::PeriodEverything, 0, QString(nul), noon),
+             qPrintable(manager.errorText()));
+    QCOMPARE(historyUrls(), withoutNul);
+
+    // A NUL within the text is matched with the rest of it, ASCII case
+    // ignored as elsewhere.
+    QVERIFY(addHistory(today, withNul));
+    QVERIFY2(manager.clearHistory(DBQueryManager::PeriodEverything, 0, QStringLiteral("X") + nul + QStringLiteral("Y"),
+                                  noon),
+             qPrintable(manager.errorText()));
+    QCOMPARE(historyUrls(), withoutNul);
 }
 
 void QueryManagerTest::activeSwitchLeavesExactlyOne()

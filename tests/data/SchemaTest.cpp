@@ -1,8 +1,8 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "views/DBHistory.h"
-#include "views/DBBookmark.h"
+#include "data/DBHistory.h"
+#include "data/DBBookmark.h"
 #include "automation/DBLoginTemplate.h"
 #include "automation/DBRegistrationTemplate.h"
 #include "automation/DBDirectoryTemplate.h"
@@ -41,7 +41,7 @@
 #include "data/DBOptions.h"
 #include "data/DBSettings.h"
 #include "data/DBSchema.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>

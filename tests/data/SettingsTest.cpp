@@ -5,7 +5,7 @@
 #include "data/DBGUIList.h"
 #include "data/DBSettings.h"
 #include "data/DBSettingsList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QTest>
 

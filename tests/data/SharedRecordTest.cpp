@@ -6,7 +6,7 @@
 #include "data/DBDirectory.h"
 #include "data/DBMasterAccount.h"
 #include "data/DBSocialBookmark.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBWebsite.h"
 #include "data/Encryptor.h"
 

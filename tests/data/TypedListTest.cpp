@@ -11,7 +11,7 @@
 #include "data/DBMasterAccountList.h"
 #include "data/DBSocialBookmark.h"
 #include "data/DBSocialBookmarkList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBWebsite.h"
 #include "data/DBWebsiteList.h"
 
@@ -115,7 +115,9 @@ void TypedListTest::hostileHostTextIsOnlyAValue()
     QVERIFY(db.isOpen());
     const QStringList hosts = {QStringLiteral("it's.example"), QStringLiteral("a%b.example"),
                                QStringLiteral("a_b.example"), QStringLiteral("user@host.example"),
-                               QStringLiteral("x') OR 1=1 --"), QStringLiteral("back\\slash")};
+                               QStringLiteral("x') OR 1=1 --"), QStringLiteral("back\\slash"),
+                               // LIKE stops reading both of its texts at a NUL: such a host is matched whole.
+                               QString(QChar(0)), QString(QStringLiteral("nul") + QChar(0) + QStringLiteral(".example"))};
     QList<int> ids;
     for (const QString& host : hosts)
         ids << addWebsite(host, 4, QString(QLatin1Char('{') + host + QLatin1Char('}')));
@@ -123,6 +125,7 @@ void TypedListTest::hostileHostTextIsOnlyAValue()
     QVERIFY(addWebsite(QStringLiteral("decoy1"), 4, QStringLiteral("{aXYZb.example}")) > 0);
     QVERIFY(addWebsite(QStringLiteral("decoy2"), 4, QStringLiteral("{aQb.example}")) > 0);
     QVERIFY(addWebsite(QStringLiteral("decoy3"), 4, QStringLiteral("{userXXhost.example}")) > 0);
+    QVERIFY(addWebsite(QStringLiteral("decoy4"), 4, QStringLiteral("{nul.example}")) > 0);
 
     for (int i = 0; i < hosts.size(); ++i) {
         DBWebsiteList list(hosts.at(i));
@@ -130,7 +133,7 @@ void TypedListTest::hostileHostTextIsOnlyAValue()
         QCOMPARE(list.count(), 1);
         QCOMPARE(list.at(0)->id(), ids.at(i));
     }
-    QCOMPARE(TestDatabase::rowCount(DBSql::tableWebsite()), hosts.size() + 3);
+    QCOMPARE(TestDatabase::rowCount(DBSql::tableWebsite()), hosts.size() + 4);
 }
 
 void TypedListTest::accountListModes()

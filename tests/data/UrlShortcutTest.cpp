@@ -2,7 +2,7 @@
 #include "TestRunner.h"
 
 #include "data/DBCategory.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
 #include "data/DBUserTable.h"

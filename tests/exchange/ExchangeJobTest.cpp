@@ -2,13 +2,13 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "core/DlgProgress.h"
+#include "widgets/DlgProgress.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBMasterAccount.h"
 #include "data/DBOptions.h"
 #include "data/DBProject.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "texts/LocaleDialog.h"
@@ -311,6 +311,17 @@ private slots:
         QCOMPARE(projectValue(40, DBSql::colName()), QStringLiteral("Forty"));
         QCOMPARE(projectValue(41, DBSql::colName()), QStringLiteral("Fresh"));
         QVERIFY(projectValue(1, DBSql::colName()).isEmpty());
+
+        // The active project is never deleted: the file is refused whole.
+        QCOMPARE(addProject(QStringLiteral("Current"), QString(), true), 42);
+        QVERIFY(writeBytes(path, projectsFile("<item><ID>2</ID><XDelete>1</XDelete></item>"
+                                              "<item><ID>42</ID><XDelete>1</XDelete></item>")));
+        const QString error = importFiles({path});
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1., ID: 42").arg(path)),
+                 qPrintable(error));
+        QVERIFY(error.contains(QStringLiteral("The active project \"Current\" can't be deleted")));
+        QCOMPARE(projectValue(2, DBSql::colName()), QStringLiteral("Stays"));
+        QCOMPARE(projectValue(42, DBSql::colName()), QStringLiteral("Current"));
     }
 
     void encodings()

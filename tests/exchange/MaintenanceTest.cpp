@@ -2,7 +2,7 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/ThreadDBBackup.h"
 #include "exchange/ThreadDBClean.h"
 #include "exchange/ThreadDBReindex.h"
@@ -68,6 +68,11 @@ private slots:
         QCOMPARE(projectInBackup(todaysBackup(db)), QStringLiteral("First"));
 
         QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'Second';")));
+        // What killed backups left behind, today and on an earlier day.
+        const QString bku = db.file(QStringLiteral("bku"));
+        QVERIFY(writeBytes(ThreadDBBackup::temporaryPath(todaysBackup(db)), "torn copy"));
+        QVERIFY(writeBytes(ThreadDBBackup::temporaryPath(ThreadDBBackup::targetPath(bku, QDate(2020, 1, 31))),
+                           "torn copy"));
         ThreadDBBackup second;
         QVERIFY(runJob(second));
         QVERIFY(second.isSuccessful());

@@ -4,7 +4,7 @@
 #include "exchange/XmlArticle.h"
 #include "exchange/XmlHistory.h"
 #include "content/DBArticle.h"
-#include "views/DBHistory.h"
+#include "data/DBHistory.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlProject.h"
 #include "data/DBAccount.h"

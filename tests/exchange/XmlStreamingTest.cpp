@@ -5,7 +5,7 @@
 #include "core/Convert.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "exchange/IdSet.h"

@@ -11,7 +11,7 @@
 #include "shell/WidNotificationConsole.h"
 #include "shell/WidNotificationConsoleToolbar.h"
 #include "shell/WidTabManager.h"
-#include "shell/WidTextEdit.h"
+#include "widgets/WidTextEdit.h"
 
 #include <QCommandLinkButton>
 #include <QDir>

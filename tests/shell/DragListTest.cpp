@@ -1,6 +1,6 @@
 #include "TestRunner.h"
 
-#include "shell/WidDNDList.h"
+#include "widgets/WidDNDList.h"
 
 #include <QApplication>
 #include <QMimeData>

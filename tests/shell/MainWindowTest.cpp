@@ -9,7 +9,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "shell/BaseTab.h"
 #include "shell/NetworkAccessManager.h"
 #include "shell/WidFind.h"
@@ -19,12 +19,12 @@
 #include "shell/WidSearchBar.h"
 #include "shell/WidStatusBar.h"
 #include "shell/WidTabManager.h"
-#include "shell/WndMain.h"
+#include "app/WndMain.h"
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
 #include "sites/DBOnlineTool.h"
-#include "views/DBBookmark.h"
+#include "data/DBBookmark.h"
 
 #include <QAction>
 #include <QCommandLinkButton>
@@ -557,7 +557,8 @@ private slots:
             return false;
         };
         QVERIFY(hasEntry(window->bookmarksMenu(), tom));
-        QVERIFY(hasEntry(window->onlineToolsMenu(), QStringLiteral("R&D tools")));
+        // The online tools come in after the first paint.
+        QTRY_VERIFY(hasEntry(window->onlineToolsMenu(), QStringLiteral("R&D tools")));
         QVERIFY(hasEntry(item(topMenu(*window, 3), "Character Encoding")->menu(), QStringLiteral("SE & SW Asian")));
 
         auto* page = new CommandPage;

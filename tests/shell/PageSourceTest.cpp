@@ -3,7 +3,7 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 
-#include "content/HtmlHighlighter.h"
+#include "widgets/HtmlHighlighter.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
@@ -11,7 +11,7 @@
 #include "data/DBOptions.h"
 #include "shell/WidPageSource.h"
 #include "shell/WidPageSourceToolbar.h"
-#include "shell/WidTextEdit.h"
+#include "widgets/WidTextEdit.h"
 #include "shell/WidWebView.h"
 
 #include <QDir>

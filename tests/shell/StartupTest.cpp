@@ -6,7 +6,7 @@
 #include "data/DBCache.h"
 #include "data/DBManager.h"
 #include "shell/WidStatusBar.h"
-#include "shell/WndMain.h"
+#include "app/WndMain.h"
 #include "sites/SecurityManager.h"
 #include "texts/LocaleMessage.h"
 

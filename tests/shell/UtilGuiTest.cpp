@@ -2,8 +2,8 @@
 
 #include "ScriptedPrompt.h"
 #include "core/UserData.h"
-#include "shell/UtilGui.h"
-#include "shell/Utils.h"
+#include "widgets/UtilGui.h"
+#include "texts/Utils.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -6,7 +6,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebView.h"

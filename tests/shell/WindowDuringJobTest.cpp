@@ -10,7 +10,7 @@
 #include "data/DBWriteQueue.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
-#include "shell/DelegateTools.h"
+#include "app/DelegateTools.h"
 #include "shell/WidWebView.h"
 
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 #include "content/WidLanguageComboBox.h"
 #include "core/Init.h"
 #include "core/Logger.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "shell/WidTabManager.h"
 #include "sites/DelegateSiteJournals.h"
 #include "sites/WidAddressComboBox.h"

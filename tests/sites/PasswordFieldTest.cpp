@@ -1,7 +1,7 @@
 #include "TestRunner.h"
 
 #include "data/Encryptor.h"
-#include "sites/WidPasswordEdit.h"
+#include "widgets/WidPasswordEdit.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -94,6 +94,16 @@ private slots:
         }
         QCOMPARE(firstNames.size(), 4);
         QCOMPARE(cities.size(), 2);
+
+        // The initial of the screen name is a whole character, never half of
+        // a surrogate pair.
+        const QString script = QString::fromUtf8("\xF0\x9D\x92\x9C"); // one letter, two UTF-16 units
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO FirstName (Name, LanguageID, Gender) VALUES "
+                                                  "('%1da', 3, 1), ('%1da', 3, 0)").arg(script)));
+        QVERIFY(TestDatabase::exec("INSERT INTO LastName (Name, LanguageID) VALUES ('Lovelace', 3)"));
+        DBMasterAccount initial;
+        QVERIFY2(identity.fill(&initial, 3, 1), qPrintable(identity.errorText()));
+        QVERIFY2(initial.screenName().startsWith(script + QStringLiteral("Lovelace")), qPrintable(initial.screenName()));
     }
 
     void missingRowsAndFailedReadsGiveUpThePick()

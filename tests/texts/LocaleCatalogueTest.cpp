@@ -27,7 +27,7 @@
 #include "texts/LocaleWebTab.h"
 #include "texts/LocaleWebsite.h"
 #include "texts/LocaleWidgets.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "TestRunner.h"
 
 #include "core/ConstApp.h"
-#include "shell/UtilGui.h"
+#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
-#include "views/DlgBase.h"
+#include "widgets/DlgBase.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -120,6 +120,32 @@ private slots:
         QCOMPARE(projects(), 0); // nothing re-inserted
         QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
     }
+
+    void rowDeletedWhileSavingFailsAndKeepsTheEdits()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (9, 'Shop', 0)")));
+        TestProjectEditor editor;
+        editor.setInit(new Init(9, nullptr));
+        editor.nameEdit->setText(QStringLiteral("Renamed"));
+        // Another job deletes the row after the editor has read it back and
+        // just before its update runs.
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "CREATE TEMP TRIGGER deletedMeanwhile BEFORE UPDATE ON Project BEGIN "
+            "DELETE FROM Project WHERE ID = OLD.ID; END;")));
+        editor.save();
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TRIGGER deletedMeanwhile;")));
+
+        QVERIFY(!Logger::errors().isEmpty());
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("The result set is empty.")));
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("UPDATE Project SET Name = :Name")));
+        QVERIFY(editor.isModified());
+        QVERIFY(saveButton(editor)->isEnabled());
+        QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
+        QCOMPARE(editor.title(), QStringLiteral("Project: Shop"));
+        QCOMPARE(projects(), 0);
+    }
 };
 
 TESVAR_TEST(EditorTest)

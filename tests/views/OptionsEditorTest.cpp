@@ -2,7 +2,7 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "content/WidFolderEdit.h"
+#include "widgets/WidFolderEdit.h"
 #include "core/ConstApp.h"
 #include "core/Init.h"
 #include "core/Logger.h"
@@ -11,7 +11,7 @@
 #include "data/DBOptions.h"
 #include "data/DBOptionsList.h"
 #include "shell/WidTabManager.h"
-#include "sites/WidPasswordEdit.h"
+#include "widgets/WidPasswordEdit.h"
 #include "texts/LocaleBaseWidget.h"
 #include "views/BaseEditorToolbar.h"
 #include "views/BaseTable.h"

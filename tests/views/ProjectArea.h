@@ -7,7 +7,7 @@
 
 #include "core/SyncManager.h"
 #include "data/DBProject.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/LocaleProject.h"
 #include "views/BaseEditor.h"
 #include "views/BaseJournal.h"

@@ -4,12 +4,12 @@
 
 #include "core/UserData.h"
 #include "data/DBConnection.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "texts/ConstIcon.h"
-#include "views/DBBookmark.h"
-#include "views/DBBookmarkList.h"
-#include "views/DBHistory.h"
-#include "views/DBHistoryList.h"
+#include "data/DBBookmark.h"
+#include "data/DBBookmarkList.h"
+#include "data/DBHistory.h"
+#include "data/DBHistoryList.h"
 
 #include <QAction>
 #include <QMenu>

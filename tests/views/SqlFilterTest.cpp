@@ -3,7 +3,7 @@
 
 #include "data/DBColumn.h"
 #include "data/DBColumnList.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
 
@@ -71,8 +71,8 @@ private slots:
             << "Name like '%x'' UNION SELECT 1 --%'";
         QTest::newRow("non-Latin text kept") << 0 << 1 << "Name" << QVariant(QStringLiteral("Привет"))
                                              << QStringLiteral("Name <> 'Привет'");
-        QTest::newRow("NUL dropped in a pattern") << 0 << 3 << "Name" << QVariant(QString("a") + QChar(0) + "b")
-                                                  << "Name like 'ab%'";
+        QTest::newRow("NUL text matched whole") << 0 << 3 << "Name" << QVariant(QString("a") + QChar(0) + "b")
+                                                << "instr(lower(Name), lower('a'||char(0)||'b')) = 1";
         QTest::newRow("bool true") << 5 << 0 << "Visible" << QVariant(true) << "Visible = 1";
         QTest::newRow("int from junk text") << 1 << 5 << "ID" << QVariant("5 OR 1=1") << "ID > 0";
         QTest::newRow("int") << 1 << 8 << "ID" << QVariant(42) << "ID <= 42";
@@ -182,7 +182,14 @@ private slots:
             {2, "a_b", {"a_b", "axb"}},       // _ keeps its LIKE meaning
             {3, "10%", {"100%", "1000"}},     // so does %
             {0, nul, {nul}},                  // exact comparison keeps the NUL
-            {2, nul, {"xy"}},                 // a pattern cannot hold one
+            // LIKE cannot hold a NUL: such a text is matched whole, never
+            // dropped (a lone NUL would leave "%%", every row).
+            {2, nul, {nul}},
+            {2, QString(QChar(0)), {nul}},
+            {3, QString("X") + QChar(0), {nul}},
+            {4, QString(QChar(0)) + "Y", {nul}},
+            {4, QString(QChar(0)), {}},
+            {3, QString(QChar(0)), {}},
             {0, "x' UNION SELECT ID, Login, Password, Login, Login, Login, Login FROM Account --", {}},
             {2, "') OR 1=1 --", {}},
             {4, "\\", {"C:\\dir\\"}},  // a backslash is no escape

@@ -272,6 +272,14 @@ private slots:
             QCOMPARE(f.table.horizontalHeader()->visualIndex(colActive), colActive);
             QCOMPARE(f.table.columnWidth(colName), 100);
             QVERIFY(f.table.columnList()->at(colUrl)->id() < 0);
+
+            // The default layout was never stored: restoring it again has
+            // nothing to delete and succeeds.
+            QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+            prompt.answers.enqueue(QMessageBox::Yes);
+            f.table.slotRestoreLayout();
+            QCOMPARE(errors.count(), 0);
+            QVERIFY(f.table.columnList()->count() == count);
         }
     }
 

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/WndMainDesigner.h"
+
+#include <QUrl>
+
+class QNetworkAccessManager;
+
+namespace Vexal {
+
+class BaseTab;
+class DBOptions;
+class DBProject;
+
+// The state layer of the main window: the data start-up, the options applied
+// to the web settings and the proxies, the saved window state, the bookmarks
+// and online-tools menus, the status-bar texts, the close questions and the
+// current tab.
+class WndMainBase : public WndMainDesigner
+{
+    Q_OBJECT
+public:
+    explicit WndMainBase(QWidget* parent = nullptr);
+
+    // The data start-up; false when the options or the current project could
+    // not be had (logged and shown as a critical message).
+    bool startUp();
+    // Loads the options anew into the cache and applies them; a failed load
+    // is logged and reported, and the cached options stay in force.
+    void reloadOptions();
+    // The options record (first or new), reparented to parent; null on a
+    // failed load (logged).
+    DBOptions* loadOptions(QObject* parent);
+    // The first active project; a "Default" active project is made and saved
+    // when there is none. Null on failure (logged as critical).
+    DBProject* loadCurrentProject(QObject* parent);
+    void applyWebSettings(const DBOptions* options);
+    // The HTTP proxy of the options on the shared manager and on the server
+    // jobs' manager (changed on its own thread).
+    void applyProxies(const DBOptions* options);
+    void updatePrivateBrowsingAction();
+    void deleteExpiredHistory();
+    void showHomeOnStart();
+    // The Online Tools menu (every tool, however many) is filled, the expired
+    // history deleted and the home page loaded once the window has been
+    // painted for the first time, before any input reaches the window, so
+    // that the window does not wait for them.
+    void finishAfterFirstPaint();
+    void finishStartUp();
+    void updateProjectLabel();
+    void refreshStatusBar();
+    void buildBookmarksMenu();
+    void buildOnlineToolsMenu();
+    QUrl urlOfSender() const;
+    void saveGuiState();
+    void restoreGuiState();
+    // The current page; none is logged and reported as the missing "tab".
+    BaseTab* currentTab() const;
+
+    // The search engine last chosen in any search bar (stored as WebSearch).
+    static int searchEngine();
+
+    // Most visible bookmarks entered into the Bookmarks menu.
+    static constexpr int bookmarksMenuLimit = 21;
+
+public slots:
+    void handleSearchEngineChanged(int code);
+
+protected:
+    bool loadData() override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool m_finishAfterPaint = false;
+    // The saved window state asks for a maximized window, shown at the end
+    // of the data start-up.
+    bool m_showMaximized = false;
+};
+
+} // namespace Vexal

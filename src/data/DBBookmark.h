@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/DBPageRecord.h"
+
+namespace Vexal {
+
+// One row of "Bookmark": a stored page address with its icon and title.
+// Only Visible bookmarks are shown in the Bookmarks menu; a new one is hidden.
+class DBBookmark : public DBPageRecord
+{
+    Q_OBJECT
+public:
+    explicit DBBookmark(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool visible);
+
+private:
+    bool m_visible = false;
+};
+
+} // namespace Vexal

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/DBPageRecord.h"
+
+#include <QDateTime>
+
+namespace Vexal {
+
+// One row of "History": one visit of a web page, with its icon, title,
+// address and time. The time is stored as "yyyy-MM-ddThh:mm:ss" text, which the
+// history periods and clean-up compare as text.
+class DBHistory : public DBPageRecord
+{
+    Q_OBJECT
+public:
+    explicit DBHistory(QObject* parent = nullptr);
+
+    void bindValues(QSqlQuery& query) override;
+    void readValues(const QSqlQuery& query) override;
+    void assign(const DBBase* source) override;
+    DBBase* create(QObject* parent) const override;
+    QString tableName() const override;
+    QString displayName() const override;
+    QStringList columns() const override;
+
+    QDateTime createDate() const { return m_createDate; }
+    void setCreateDate(const QDateTime& createDate);
+
+private:
+    QDateTime m_createDate;
+};
+
+} // namespace Vexal

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "widgets/DlgBase.h"
+
+class QLabel;
+class QProgressBar;
+
+namespace Vexal {
+
+class Thread;
+
+// Runs one background job: the user starts it, watches a busy bar and closes
+// the dialog once the job has ended. While the job runs the dialog cannot be
+// dismissed in any way (close button, Escape, reject or accept), so a running
+// job is never destroyed with the dialog. exec() returns Accepted exactly when
+// a successful job was closed with the Close button.
+class DlgProgress : public DlgBase
+{
+    Q_OBJECT
+public:
+    explicit DlgProgress(QWidget* parent = nullptr);
+    ~DlgProgress() override;
+
+    Thread* job() const { return m_job; }
+    bool isJobRunning() const;
+
+public slots:
+    void slotStart();
+    void slotFinished();
+    void slotClose();
+
+    void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void createWidgets() override;
+    void connectWidgets() override;
+
+    QLabel* captionLabel1 = nullptr;
+    QLabel* captionLabel2 = nullptr;
+    QLabel* statusLabel = nullptr;
+    QProgressBar* progressBar = nullptr;
+
+private:
+    Thread* m_job = nullptr;
+};
+
+} // namespace Vexal

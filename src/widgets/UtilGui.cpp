@@ -1,0 +1,282 @@
+#include "widgets/UtilGui.h"
+
+#include "core/ConstApp.h"
+#include "core/UserData.h"
+#include "core/UtilPrompt.h"
+#include "texts/ConstIcon.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace Vexal {
+
+namespace {
+
+const int defaultMargin = 5;
+const int defaultSpacing = 5;
+
+template <typename Layout>
+Layout* makeLayout(QWidget* widget, int margin, int spacing)
+{
+    Layout* layout = new Layout(widget);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(spacing);
+    return layout;
+}
+
+} // namespace
+
+UtilGui::UtilGui(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QGridLayout* UtilGui::createGridLayout(QWidget* widget)
+{
+    return makeLayout<QGridLayout>(widget, defaultMargin, defaultSpacing);
+}
+
+QHBoxLayout* UtilGui::createHBoxLayout(QWidget* widget)
+{
+    return makeLayout<QHBoxLayout>(widget, defaultMargin, defaultSpacing);
+}
+
+QHBoxLayout* UtilGui::createHBoxLayout(QWidget* widget, int margin, int spacing)
+{
+    return makeLayout<QHBoxLayout>(widget, margin, spacing);
+}
+
+QVBoxLayout* UtilGui::createVBoxLayout(QWidget* widget)
+{
+    return makeLayout<QVBoxLayout>(widget, defaultMargin, defaultSpacing);
+}
+
+QVBoxLayout* UtilGui::createVBoxLayout(QWidget* widget, int margin, int spacing)
+{
+    return makeLayout<QVBoxLayout>(widget, margin, spacing);
+}
+
+void UtilGui::addRow(QGridLayout* grid, QWidget* label, QWidget* field)
+{
+    if (!grid)
+        return;
+    const int row = grid->count() / 2;
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+}
+
+void UtilGui::stretchLastRow(QGridLayout* grid)
+{
+    if (!grid)
+        return;
+    grid->setRowStretch(grid->count() / 2, 1);
+}
+
+void UtilGui::stretchLastRowAndColumn(QGridLayout* grid)
+{
+    if (!grid)
+        return;
+    grid->setColumnStretch(2, 1);
+    stretchLastRow(grid);
+}
+
+namespace {
+
+int indexOfId(const QComboBox* box, int id)
+{
+    for (int i = 0; i < box->count(); ++i) {
+        bool ok = false;
+        const int value = box->itemData(i, Qt::UserRole).toInt(&ok);
+        if (ok && value == id)
+            return i;
+    }
+    return -1;
+}
+
+int indexOfData(const QComboBox* box, const QString& data)
+{
+    for (int i = 0; i < box->count(); ++i) {
+        if (box->itemData(i, Qt::UserRole).toString() == data)
+            return i;
+    }
+    return -1;
+}
+
+void selectIndex(QComboBox* box, int index)
+{
+    if (box->count() == 0)
+        return;
+    box->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+// Qt 5 moves the current item to a neighbour when the current one is removed;
+// the helpers' rule is item 0 then, as when the box has no current item.
+void removeIndex(QComboBox* box, int index)
+{
+    bool wasCurrent = false;
+    if (index >= 0) {
+        wasCurrent = index == box->currentIndex();
+        box->removeItem(index);
+    }
+    if (box->count() > 0 && (wasCurrent || box->currentIndex() < 0))
+        box->setCurrentIndex(0);
+}
+
+} // namespace
+
+int UtilGui::currentItemId(const QComboBox* box)
+{
+    if (!box || box->currentIndex() < 0)
+        return -1;
+    bool ok = false;
+    const int id = box->currentData(Qt::UserRole).toInt(&ok);
+    return ok ? id : -1;
+}
+
+QString UtilGui::currentItemData(const QComboBox* box)
+{
+    if (!box || box->currentIndex() < 0)
+        return QString();
+    return box->currentData(Qt::UserRole).toString();
+}
+
+void UtilGui::selectItemById(QComboBox* box, int id)
+{
+    if (box)
+        selectIndex(box, indexOfId(box, id));
+}
+
+void UtilGui::selectItemByData(QComboBox* box, const QString& data)
+{
+    if (box)
+        selectIndex(box, indexOfData(box, data));
+}
+
+void UtilGui::removeItemById(QComboBox* box, int id)
+{
+    if (box)
+        removeIndex(box, indexOfId(box, id));
+}
+
+void UtilGui::removeItemByData(QComboBox* box, const QString& data)
+{
+    if (box)
+        removeIndex(box, indexOfData(box, data));
+}
+
+void UtilGui::centerWindow(QWidget* widget, int width, int height)
+{
+    if (!widget)
+        return;
+    QRect desktop(0, 0, width, height);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        desktop = screen->availableGeometry();
+    widget->setGeometry(desktop.x() + (desktop.width() - width) / 2, desktop.y() + (desktop.height() - height) / 2,
+                        width, height);
+    widget->setMinimumSize(width, height);
+}
+
+QTableWidget* UtilGui::createTableWidget(QWidget* parent)
+{
+    QTableWidget* table = new QTableWidget(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setAlternatingRowColors(true);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSortingEnabled(true);
+    table->horizontalHeader()->setSectionsMovable(true);
+    table->horizontalHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return table;
+}
+
+QPlainTextEdit* UtilGui::createPlainTextEdit(QWidget* parent)
+{
+    QPlainTextEdit* edit = new QPlainTextEdit(parent);
+    edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    edit->setMaximumHeight(100);
+    return edit;
+}
+
+QSpinBox* UtilGui::createSpinBox(int minimum, int maximum, QWidget* parent)
+{
+    QSpinBox* spinBox = new QSpinBox(parent);
+    spinBox->setRange(minimum, maximum);
+    spinBox->setValue(minimum);
+    return spinBox;
+}
+
+QLabel* UtilGui::createSeparator(QWidget* parent)
+{
+    QLabel* label = new QLabel(parent);
+    label->setPixmap(ConstIcon::separator(16));
+    return label;
+}
+
+QToolButton* UtilGui::createToolButton(const QPixmap& icon, const QString& toolTip, QWidget* parent)
+{
+    QToolButton* button = new QToolButton(parent);
+    button->setAutoRaise(true);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(icon.size());
+    button->setToolTip(toolTip);
+    return button;
+}
+
+void UtilGui::removeMarkedActions(QWidget* widget)
+{
+    if (!widget)
+        return;
+    int index = 0;
+    while (index < widget->actions().size()) {
+        QAction* action = widget->actions().at(index);
+        const bool marked = UserData::isAttached(action) || (action->menu() && UserData::isAttached(action->menu()));
+        if (!marked) {
+            ++index;
+            continue;
+        }
+        widget->removeAction(action);
+        // A sub-menu's entry is owned by the sub-menu: delete the sub-menu,
+        // which takes its entry with it.
+        QMenu* subMenu = action->menu();
+        if (subMenu && subMenu->menuAction() == action)
+            delete subMenu;
+        else
+            delete action;
+    }
+}
+
+void UtilGui::critical(QWidget* parent, const QString& text)
+{
+    UtilPrompt::critical(parent, ConstApp::title(), text);
+}
+
+void UtilGui::warning(QWidget* parent, const QString& text)
+{
+    UtilPrompt::warning(parent, ConstApp::title(), text);
+}
+
+void UtilGui::information(QWidget* parent, const QString& text)
+{
+    UtilPrompt::information(parent, ConstApp::title(), text);
+}
+
+bool UtilGui::question(QWidget* parent, const QString& text)
+{
+    return UtilPrompt::question(parent, ConstApp::title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+} // namespace Vexal

@@ -1,0 +1,318 @@
+#include "LoopbackServer.h"
+#include "SmartTestPage.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "automation/DelegateArticleSubmitter.h"
+#include "automation/DelegateDirectorySubmitter.h"
+#include "automation/DelegateLoginSubmitter.h"
+#include "automation/DelegateRegistrationSubmitter.h"
+#include "automation/SmartArticle.h"
+#include "automation/SmartDirectory.h"
+#include "automation/SmartError.h"
+#include "automation/SmartLogin.h"
+#include "automation/SmartRegistration.h"
+#include "automation/SmartSocialBookmark.h"
+#include "automation/SmartUtils.h"
+#include "content/DBArticle.h"
+#include "content/DBSpinnedArticle.h"
+#include "core/Logger.h"
+#include "data/DBCache.h"
+#include "data/DBCategory.h"
+#include "data/DBDirectory.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBProject.h"
+#include "data/Encryptor.h"
+
+#include <QWebElement>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QtTest>
+
+using namespace Vexal;
+using namespace SmartTestPage;
+
+namespace {
+
+// Runs the recogniser of a form kind over the page the view shows and
+// returns "key=kind" per control of the chosen form, or the failure.
+QStringList recognise(const QString& kind, QWebView& view)
+{
+    auto run = [&view](SmartMaster& recogniser, auto analyse) {
+        recogniser.setLogEnabled(false);
+        analyse();
+        if (recogniser.error())
+            return QStringList{QStringLiteral("error: ") + recogniser.error()->reason()};
+        return kinds(recogniser.elements());
+    };
+    if (kind == QLatin1String("login")) {
+        SmartLogin r(nullptr);
+        return run(r, [&] { r.analyse(&view); });
+    }
+    if (kind == QLatin1String("registration")) {
+        SmartRegistration r(nullptr);
+        return run(r, [&] { r.analyse(&view); });
+    }
+    if (kind == QLatin1String("article")) {
+        SmartArticle r(nullptr);
+        return run(r, [&] { r.analyse(&view); });
+    }
+    if (kind == QLatin1String("directory")) {
+        SmartDirectory r(nullptr);
+        return run(r, [&] { r.analyse(&view); });
+    }
+    SmartSocialBookmark r(nullptr);
+    return run(r, [&] { r.analyse(&view); });
+}
+
+QString valueOf(QWebView& view, const QString& name, const char* property = "value")
+{
+    return view.page()
+        ->mainFrame()
+        ->findFirstElement(QStringLiteral("[name=\"%1\"]").arg(name))
+        .evaluateJavaScript(QStringLiteral("String(this.%1)").arg(QLatin1String(property)))
+        .toString();
+}
+
+// Notes a click on the submit button instead of sending the form.
+void watchSubmit(QWebView& view)
+{
+    view.page()->mainFrame()->evaluateJavaScript(QStringLiteral(
+        "window.sent = 0; var b = document.querySelectorAll('input[type=submit]');"
+        "for (var i = 0; i < b.length; ++i) b[i].addEventListener('click', function (e) {"
+        " window.sent++; e.preventDefault(); });"));
+}
+
+int categoryUnder(const QString& name, int masterId)
+{
+    DBCategory category;
+    category.setName(name);
+    category.setMasterId(masterId);
+    return category.save() ? category.id() : -1;
+}
+
+} // namespace
+
+// Forms as sites write them: tables for layout, sub-labels under fields,
+// help texts, trap fields, newsletter boxes beside the terms, picture codes.
+class SmartRealFormsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recognition_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("expected");
+        // The members' e-mail preference is no terms box: the real one, whose
+        // own label accepts the rules, keeps its check. The picture code is
+        // asked first, before its name makes it a security answer.
+        QTest::newRow("forum sign-up") << "forum-signup.html" << "registration"
+            << "username=12 email=14 email_confirm=14 new_password=13 password_confirm=13 allow_pm=27 "
+               "confirm_answer=28 agreed=26";
+        // Trap fields of every kind stay out; an accepted newsletter is no terms.
+        QTest::newRow("cms registration") << "cms-register.html" << "registration"
+            << "jform_name=4 jform_username=12 jform_password1=13 jform_password2=13 jform_email1=14 "
+               "accept_newsletter=27 jform_tos=26 jform_captcha_answer=28";
+        // Labels after inputs and sub-labels under the previous field; the
+        // address levels; a login that may also be an e-mail.
+        QTest::newRow("webmail sign-up") << "webmail-signup.html" << "registration"
+            << "nm=4 given=1 family=3 loc=18 bm=0 bd=0 acct=12 nick=0 post_addr=21 line2=22 pcode=23 address-level2=19 "
+               "address-level1=20 pw=13 gender=6 vcode=28 tos=26 offers=27";
+        QTest::newRow("forum sign-up in fieldsets") << "forum-vb.html" << "registration"
+            << "username=12 password=13 passwordconfirm=13 email=14 emailconfirm=14 humanverify[input]=28 "
+               "month=10 day=11 year=0 referrername=0 cb_adminemail=27 cb_showemail=27 cb_rules_agree=26";
+        QTest::newRow("login, code by its picture") << "login-image.html" << "login"
+            << "login_name=12 login_pass=13 code=38 Enter=34 =28";
+        QTest::newRow("login, code by its label") << "login-captcha.html" << "login"
+            << "user=12 pwd=13 code=28 go=34";
+        QTest::newRow("login, code by its name") << "login-security.html" << "login"
+            << "mid=12 mpw=13 captcha_answer=28 Login=34";
+        QTest::newRow("login, picture widget") << "login-widget.html" << "login"
+            << "login_field=12 password=13 commit=34 =28";
+        // An editor frame without a name takes the body; the excerpt's help
+        // text and a press release are neither body nor biography.
+        QTest::newRow("cms article") << "article-cms.html" << "article"
+            << "title=29 =37 excerpt=36 press_release=0 newtag=30 post_category=32 author_bio=35";
+        QTest::newRow("article directory") << "article-directory.html" << "article"
+            << "category_id=32 art_title=29 art_kw=30 teaser=0 art_body=37 resbox=35 sec_answer=28 notify=27 "
+               "tos_ok=26";
+        QTest::newRow("directory") << "directory-submit.html" << "directory"
+            << "t=29 u=15 d=31 c=32 r=38 n=4 e=14 s=28 SEND_NEWS=27 AGREERULES=26";
+        QTest::newRow("social bookmark") << "social-submit.html" << "social"
+            << "url=15 title=29 tags=30 bodytext=31 answer=28 follow=27";
+    }
+
+    void recognition()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, kind);
+        QFETCH(QString, expected);
+        QWebView view;
+        QVERIFY(load(view, page));
+        QCOMPARE(recognise(kind, view).join(QLatin1Char(' ')), expected);
+    }
+
+    void sameSiteFramesAreWalked()
+    {
+        LoopbackServer site;
+        LoopbackServer other;
+        QVERIFY(site.start() && other.start());
+        const QString signup = QStringLiteral(
+            "<html><body><form action='/join' method='post'><table>"
+            "<tr><td>Username</td><td><input name='uname'></td></tr>"
+            "<tr><td>Password</td><td><input type='password' name='pw1'></td></tr>"
+            "<tr><td>E-mail</td><td><input name='mail'></td></tr>"
+            "<tr><td colspan='2'><input type='checkbox' name='terms'> I agree to the terms</td></tr>"
+            "</table></form></body></html>");
+        site.setHtml(QStringLiteral("/frame.html"), signup);
+        other.setHtml(QStringLiteral("/frame.html"), signup);
+        const QString page = QStringLiteral(
+            "<html><body><form action='/news'><p>E-mail <input name='news_mail'></p>"
+            "<p><input type='checkbox' name='consent'> I agree to get news</p></form>"
+            "<iframe src='%1' width='600' height='400'></iframe></body></html>");
+        site.setHtml(QStringLiteral("/same.html"), page.arg(QStringLiteral("/frame.html")));
+        site.setHtml(QStringLiteral("/foreign.html"), page.arg(other.url(QStringLiteral("/frame.html")).toString()));
+
+        QWebView view;
+        QSignalSpy loaded(&view, &QWebView::loadFinished);
+        view.load(site.url(QStringLiteral("/same.html")));
+        QVERIFY(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, 10000));
+        QCOMPARE(recognise(QStringLiteral("registration"), view), split("uname=12 pw1=13 mail=14 terms=26"));
+
+        // A frame of another site is not the page's own.
+        loaded.clear();
+        view.load(site.url(QStringLiteral("/foreign.html")));
+        QVERIFY(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, 10000));
+        QCOMPARE(recognise(QStringLiteral("registration"), view), split("news_mail=14 consent=27"));
+    }
+
+    void loginWithCodeIsNotSent()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        Logger::resetForTests();
+        for (const char* page : {"login-captcha.html", "login-widget.html", "login-security.html", "login-image.html",
+                                 "login.html"}) {
+            QWebView view;
+            QVERIFY(load(view, QLatin1String(page)));
+            watchSubmit(view);
+            DelegateLoginSubmitter(&view, nullptr).submit(QStringLiteral("anna"), QStringLiteral("pw"), true, -1);
+            const bool asksCode = QLatin1String(page) != QLatin1String("login.html");
+            QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(),
+                     asksCode ? 0 : 1);
+            // Filled all the same, for the user to type the code and send.
+            QCOMPARE(view.page()->mainFrame()->findFirstElement(QStringLiteral("input[type=password]"))
+                         .evaluateJavaScript(QStringLiteral("this.value")).toString(),
+                     QStringLiteral("pw"));
+        }
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void choiceListsAndGender()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBProject project;
+        project.setName(QStringLiteral("P"));
+        QVERIFY(project.save());
+        DBCache::setProject(&project);
+
+        DBMasterAccount master;
+        master.setName(QStringLiteral("eva"));
+        master.setFirstName(QStringLiteral("Eva"));
+        master.setLastName(QStringLiteral("Lund"));
+        master.setFullName(QStringLiteral("Eva Lund"));
+        master.setLogin(QStringLiteral("evalund"));
+        master.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("pw")));
+        master.setEmail(QStringLiteral("eva@example.com"));
+        master.setCountry(QStringLiteral("norway"));
+        master.setCity(QStringLiteral("Bergen"));
+        master.setProvince(QStringLiteral("Vestland"));
+        master.setAddress(QStringLiteral("Strandkaien 1"));
+        master.setZipCode(QStringLiteral("5013"));
+        master.setGender(0);
+        master.setBirthday(QDate(1990, 5, 17));
+        QVERIFY(master.save());
+
+        QWebView view;
+        QVERIFY(load(view, QStringLiteral("webmail-signup.html")));
+        DelegateRegistrationSubmitter(&view, nullptr).submit(master.id(), -1);
+        QCOMPARE(valueOf(view, QStringLiteral("nm")), QStringLiteral("Eva Lund"));
+        QCOMPARE(valueOf(view, QStringLiteral("given")), QStringLiteral("Eva"));
+        QCOMPARE(valueOf(view, QStringLiteral("family")), QStringLiteral("Lund"));
+        QCOMPARE(valueOf(view, QStringLiteral("loc")), QStringLiteral("NO"));
+        QCOMPARE(valueOf(view, QStringLiteral("bm")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("acct")), QStringLiteral("evalund"));
+        QCOMPARE(valueOf(view, QStringLiteral("address-level2")), QStringLiteral("Bergen"));
+        QCOMPARE(valueOf(view, QStringLiteral("address-level1")), QStringLiteral("Vestland"));
+        QCOMPARE(valueOf(view, QStringLiteral("post_addr")), QStringLiteral("Strandkaien 1"));
+        QCOMPARE(valueOf(view, QStringLiteral("line2")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("pcode")), QStringLiteral("5013"));
+        QCOMPARE(valueOf(view, QStringLiteral("gender")), QStringLiteral("f"));
+        QCOMPARE(valueOf(view, QStringLiteral("vcode")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("tos"), "checked"), QStringLiteral("true"));
+        QCOMPARE(valueOf(view, QStringLiteral("offers"), "checked"), QStringLiteral("false"));
+
+        // Gender radios follow the identity too.
+        QVERIFY(setHtml(view, QStringLiteral(
+            "<body><form><p>Login <input name='l'></p><p>Password <input type='password' name='p'></p>"
+            "<p><input type='radio' name='sex' value='1'> Male <input type='radio' name='sex' value='2'> Female</p>"
+            "</form></body>")));
+        DelegateRegistrationSubmitter(&view, nullptr).submit(master.id(), -1);
+        QCOMPARE(view.page()->mainFrame()->findFirstElement(QStringLiteral("[value='2']"))
+                     .evaluateJavaScript(QStringLiteral("this.checked")).toBool(),
+                 true);
+
+        // Category options indented by blanks, non-breaking spaces and tree marks.
+        const int top = categoryUnder(QStringLiteral("Top"), -1);
+        categoryUnder(QStringLiteral("Marketing"), top);
+        DBDirectory entry;
+        entry.setName(QStringLiteral("d"));
+        entry.setProjectId(DBCache::projectId());
+        entry.setCategoryId(top);
+        entry.setTitle(QStringLiteral("Shop"));
+        entry.setUrl(QStringLiteral("http://shop.example/"));
+        QVERIFY(entry.save());
+        QVERIFY(load(view, QStringLiteral("directory-submit.html")));
+        DelegateDirectorySubmitter(&view, nullptr).submit(entry.id(), -1);
+        QCOMPARE(valueOf(view, QStringLiteral("CATEGORY_ID")), QStringLiteral("8"));
+        QCOMPARE(valueOf(view, QStringLiteral("URL")), QStringLiteral("http://shop.example/"));
+        QCOMPARE(valueOf(view, QStringLiteral("RECPR_URL")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("homepage")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("spamcheck")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("AGREERULES"), "checked"), QStringLiteral("true"));
+        QCOMPARE(valueOf(view, QStringLiteral("SEND_NEWS"), "checked"), QStringLiteral("false"));
+
+        // The body reaches an editor frame that has neither id nor name.
+        const int sites = categoryUnder(QStringLiteral("Sites"), -1);
+        categoryUnder(QStringLiteral("sport"), sites);
+        DBArticle article;
+        article.setName(QStringLiteral("a"));
+        article.setProjectId(DBCache::projectId());
+        article.setCategoryId(sites);
+        article.setAuthor(QStringLiteral("Eva writes"));
+        QVERIFY(article.save());
+        DBSpinnedArticle spun;
+        spun.setName(QStringLiteral("s"));
+        spun.setProjectId(DBCache::projectId());
+        spun.setArticleId(article.id());
+        spun.setTitleFinal(QStringLiteral("Title"));
+        spun.setIntroFinal(QStringLiteral("Intro"));
+        spun.setBodyFinal(QStringLiteral("Body"));
+        QVERIFY(spun.save());
+        QVERIFY(load(view, QStringLiteral("article-cms.html")));
+        DelegateArticleSubmitter(&view, nullptr).submit(article.id(), spun.id(), -1);
+        QCOMPARE(valueOf(view, QStringLiteral("post_category")), QStringLiteral("4"));
+        QCOMPARE(valueOf(view, QStringLiteral("excerpt")), QStringLiteral("Intro"));
+        QCOMPARE(valueOf(view, QStringLiteral("press_release")), QString());
+        QCOMPARE(valueOf(view, QStringLiteral("author_bio")), QStringLiteral("Eva writes"));
+        QCOMPARE(view.page()->mainFrame()->childFrames().value(0)->findFirstElement(QStringLiteral("body"))
+                     .toPlainText().trimmed(),
+                 QStringLiteral("Body"));
+    }
+};
+
+TESVAR_TEST(SmartRealFormsTest)
+#include "SmartRealFormsTest.moc"
