@@ -6,7 +6,7 @@
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
 #include "data/DBOptions.h"
-#include "data/DBSql.h"
+#include "core/DBSql.h"
 #include "data/DBWriteQueue.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
