@@ -2,10 +2,13 @@
 
 #include "widgets/DlgProgress.h"
 #include "core/Init.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
 #include "data/DBOptionsList.h"
 #include "data/DBUrlShortcutList.h"
+#include "data/DBWriteQueue.h"
 #include "exchange/ThreadDBBackup.h"
 #include "exchange/ThreadDBClean.h"
 #include "exchange/ThreadDBReindex.h"
@@ -13,6 +16,7 @@
 #include "shell/WidNotificationConsole.h"
 #include "shell/WidTabManager.h"
 #include "app/WndMainBase.h"
+#include "texts/LocaleDelegate.h"
 #include "views/UtilDialog.h"
 #include "views/WidDatabaseJournal.h"
 #include "views/WidOptionsEditor.h"
@@ -79,24 +83,28 @@ bool DelegateTools::ensureOptions(DBOptionsList& list)
 
 bool DelegateTools::setPrivateBrowsing(bool on)
 {
-    DBOptionsList list(this);
-    if (!ensureOptions(list)) {
+    // Written now, or kept and written once a job lets go of the database:
+    // either way the choice is in force from now on. The row is read inside
+    // the write, so that a database held by a job delays it instead of
+    // failing it.
+    const bool saveHistory = !on;
+    const bool stored = DBWriteQueue::submit([saveHistory] {
+        DBOptionsList rows;
+        DBOptions* row = rows.load() ? rows.options() : nullptr;
+        if (row) {
+            row->setSaveHistory(saveHistory);
+            if (rows.saveAll())
+                return true;
+        }
+        Logger::error(rows.errorText());
+        return false;
+    });
+    if (!stored) {
+        UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
         resyncPrivateBrowsing();
         return false;
     }
-    DBOptions* options = list.options();
-    if (!options) {
-        reportInvalidObject(QStringLiteral("options"));
-        resyncPrivateBrowsing();
-        return false;
-    }
-    options->setSaveHistory(!on);
-    if (!list.saveAll()) {
-        reportListError(&list);
-        resyncPrivateBrowsing();
-        return false;
-    }
-    DBCache::setOptions(options);
+    DBCache::setSaveHistory(saveHistory);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "data/DBGUIList.h"
 #include "data/DBOptions.h"
 #include "data/DBOptionsList.h"
+#include "data/DBWriteQueue.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
 #include "data/DBQueryManager.h"
@@ -286,23 +287,34 @@ DBGUI* loadGuiState(DBGUIList& list)
 
 void WndMainBase::saveGuiState()
 {
-    DBGUIList list;
-    DBGUI* gui = loadGuiState(list);
-    if (!gui)
-        return;
-    gui->setMenuBar(menuBar()->isVisibleTo(this));
-    gui->setWebSearch(searchEngine());
-    gui->setStatusBar(m_statusBarWidget && m_statusBarWidget->isVisibleTo(this));
-    gui->setMaximized(isMaximized());
-    if (!isMaximized() && !isFullScreen()) {
-        const QRect rect = geometry();
-        gui->setX(rect.x());
-        gui->setY(rect.y());
-        gui->setWidth(rect.width());
-        gui->setHeight(rect.height());
-    }
-    if (!gui->save())
+    // Taken now; stored now or, while the database is held by someone else,
+    // as soon as it is free (at the latest on the way out).
+    const bool menuBarShown = menuBar()->isVisibleTo(this);
+    const int engine = searchEngine();
+    const bool statusBarShown = m_statusBarWidget && m_statusBarWidget->isVisibleTo(this);
+    const bool maximized = isMaximized();
+    const bool keepGeometry = !isMaximized() && !isFullScreen();
+    const QRect rect = geometry();
+    DBWriteQueue::submit([=] {
+        DBGUIList list;
+        DBGUI* gui = loadGuiState(list);
+        if (!gui)
+            return false;
+        gui->setMenuBar(menuBarShown);
+        gui->setWebSearch(engine);
+        gui->setStatusBar(statusBarShown);
+        gui->setMaximized(maximized);
+        if (keepGeometry) {
+            gui->setX(rect.x());
+            gui->setY(rect.y());
+            gui->setWidth(rect.width());
+            gui->setHeight(rect.height());
+        }
+        if (gui->save())
+            return true;
         Logger::error(gui->errorText());
+        return false;
+    });
 }
 
 void WndMainBase::restoreGuiState()

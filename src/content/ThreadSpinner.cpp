@@ -82,8 +82,9 @@ bool ThreadSpinner::spin()
     }
 
     QSqlDatabase db = DBConnection::current();
-    if (!db.transaction()) {
-        setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("BEGIN"), db.lastError().text()));
+    QString beginError;
+    if (!DBConnection::beginWrite(db, &beginError)) {
+        setErrorText(LocaleThread::sqlQueryFailed(DBConnection::beginWriteText(), beginError));
         return false;
     }
 

@@ -1,8 +1,32 @@
 #include "core/UtilPrompt.h"
 
+#include <cstdio>
+
 namespace Vexal {
 
 namespace {
+
+// Set (to anything but "0") by scripts and tests that run the program where
+// nobody can answer a modal box, such as on the offscreen platform: message
+// boxes then go to standard error with the safe answer, dialogs are cancelled.
+bool nonInteractive()
+{
+    static const bool set = [] {
+        const QByteArray value = qgetenv("TESVAR_NONINTERACTIVE");
+        return !value.isEmpty() && value != "0";
+    }();
+    return set;
+}
+
+QMessageBox::StandardButton safeAnswer(QMessageBox::StandardButtons buttons)
+{
+    for (QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Abort,
+                                               QMessageBox::Close, QMessageBox::Ok}) {
+        if (buttons.testFlag(button))
+            return button;
+    }
+    return QMessageBox::NoButton;
+}
 
 PromptHook* installedHook = nullptr;
 
@@ -20,6 +44,11 @@ QMessageBox::StandardButton PromptHook::message(QWidget* parent, QMessageBox::Ic
                                                 const QString& text, QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton)
 {
+    if (nonInteractive()) {
+        std::fprintf(stderr, "%s: %s\n", title.toUtf8().constData(), text.toUtf8().constData());
+        std::fflush(stderr);
+        return safeAnswer(buttons);
+    }
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(box.exec());
@@ -28,24 +57,32 @@ QMessageBox::StandardButton PromptHook::message(QWidget* parent, QMessageBox::Ic
 QString PromptHook::existingDirectory(QWidget* parent, const QString& caption, const QString& folder,
                                       QFileDialog::Options options)
 {
+    if (nonInteractive())
+        return QString();
     return QFileDialog::getExistingDirectory(parent, caption, folder, options);
 }
 
 QString PromptHook::openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                  const QString& filter, QFileDialog::Options options)
 {
+    if (nonInteractive())
+        return QString();
     return QFileDialog::getOpenFileName(parent, caption, folder, filter, nullptr, options);
 }
 
 QStringList PromptHook::openFileNames(QWidget* parent, const QString& caption, const QString& folder,
                                       const QString& filter, QFileDialog::Options options)
 {
+    if (nonInteractive())
+        return QStringList();
     return QFileDialog::getOpenFileNames(parent, caption, folder, filter, nullptr, options);
 }
 
 QString PromptHook::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                  const QString& filter, QFileDialog::Options options)
 {
+    if (nonInteractive())
+        return QString();
     return QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr, options);
 }
 

@@ -9,6 +9,7 @@
 #include "data/DBSettingsList.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
+#include "data/DBWriteQueue.h"
 
 #include <QDir>
 
@@ -87,6 +88,11 @@ void DBCache::setOptions(const DBOptions* options)
     cache->m_httpProxy = options->httpProxy();
 }
 
+void DBCache::setSaveHistory(bool saveHistory)
+{
+    instance()->m_saveHistory = saveHistory;
+}
+
 bool DBCache::reloadOptions()
 {
     DBOptionsList list;
@@ -159,17 +165,23 @@ void DBCache::setLastFolder(const QString& folder)
     if (folder.size() > DBSettings::lastFolderLimit)
         return;
 
-    DBSettingsList list;
-    if (!list.load()) {
+    // Never worth a frozen window: while a job holds the database the folder
+    // is stored once it lets go.
+    DBWriteQueue::submit([folder] {
+        DBSettingsList list;
+        if (!list.load()) {
+            Logger::error(list.errorText());
+            return false;
+        }
+        DBSettings* settings = list.firstOrCreate();
+        if (!settings)
+            return false;
+        settings->setLastFolder(folder);
+        if (list.saveAll())
+            return true;
         Logger::error(list.errorText());
-        return;
-    }
-    DBSettings* settings = list.firstOrCreate();
-    if (!settings)
-        return;
-    settings->setLastFolder(folder);
-    if (!list.saveAll())
-        Logger::error(list.errorText());
+        return false;
+    });
 }
 
 QString DBCache::resolveShortcut(const QString& text)

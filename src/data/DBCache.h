@@ -23,6 +23,9 @@ public:
     // A null record leaves the cache unchanged.
     static void setProject(const DBProject* project);
     static void setOptions(const DBOptions* options);
+    // The one option that a menu check changes, in force at once even while
+    // its row waits to be written.
+    static void setSaveHistory(bool saveHistory);
     // Loads the options row (its defaults while the table is empty) and
     // copies it in. A failed load is logged and the cached options stay.
     static bool reloadOptions();

@@ -1,9 +1,14 @@
 #include "data/DBConnection.h"
 
+#include "data/DBWriteQueue.h"
+
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QMetaObject>
+#include <QSqlQuery>
 #include <QThread>
 #include <QThreadStorage>
+#include <QVariant>
 
 namespace Vexal {
 
@@ -11,6 +16,7 @@ namespace {
 
 QAtomicInt connectionCounter;
 QAtomicInt defaultGeneration;
+QAtomicInt openJobConnections;
 
 // One per thread. QThreadStorage deletes it when the thread finishes, before
 // QThread::wait() returns.
@@ -30,6 +36,10 @@ struct ThreadConnection {
         }
         QSqlDatabase::removeDatabase(name);
         name.clear();
+        openJobConnections.fetchAndSubOrdered(1);
+        // The job's hold on the database is gone: the window's writes that
+        // met it can go in now.
+        DBWriteQueue::flushSoon();
     }
 
     ~ThreadConnection() { release(); }
@@ -48,7 +58,101 @@ ThreadConnection& threadConnection()
 
 QString DBConnection::busyTimeoutOption()
 {
-    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(windowBusyTimeoutMs);
+}
+
+QString DBConnection::jobBusyTimeoutOption()
+{
+    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(jobBusyTimeoutMs);
+}
+
+bool DBConnection::setBusyTimeout(QSqlDatabase db, int milliseconds)
+{
+    if (!db.isOpen())
+        return false;
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("PRAGMA busy_timeout = %1;").arg(milliseconds));
+}
+
+QString DBConnection::beginWriteText()
+{
+    return QStringLiteral("BEGIN IMMEDIATE;");
+}
+
+bool DBConnection::beginWrite(QSqlDatabase db, QString* errorText)
+{
+    QSqlQuery query(db);
+    if (query.exec(beginWriteText()))
+        return true;
+    if (errorText)
+        *errorText = query.lastError().text();
+    return false;
+}
+
+bool DBConnection::isBusy(const QSqlError& error)
+{
+    if (error.type() == QSqlError::NoError)
+        return false;
+    // SQLITE_BUSY and SQLITE_LOCKED, with their extended codes.
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    if (ok)
+        return (code & 0xff) == 5 || (code & 0xff) == 6;
+    return error.databaseText().contains(QLatin1String("database is locked"));
+}
+
+bool DBConnection::useWriteAheadLog(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL;")) || !query.next())
+        return false;
+    return query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+}
+
+bool DBConnection::checkpointForCopy(QString* errorText)
+{
+    QSqlDatabase own = current();
+    {
+        QSqlQuery mode(own);
+        if (mode.exec(QStringLiteral("PRAGMA journal_mode;")) && mode.next()
+            && mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+            return true;
+    }
+    // A connection cannot checkpoint inside its own transaction; a second
+    // one can, and no writer can add to the log while the caller holds the
+    // write lock. A reader still on an older snapshot holds back the last
+    // frames for a moment only.
+    const QString name = QStringLiteral("tesvar-checkpoint-%1").arg(connectionCounter.fetchAndAddOrdered(1) + 1);
+    bool done = false;
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::cloneDatabase(own, name);
+        db.setConnectOptions(jobBusyTimeoutOption());
+        if (!db.open()) {
+            error = db.lastError().text();
+        } else {
+            const QString text = QStringLiteral("PRAGMA wal_checkpoint(PASSIVE);");
+            for (int attempt = 0; attempt < 100 && !done; ++attempt) {
+                QSqlQuery query(db);
+                if (!query.exec(text) || !query.next()) {
+                    error = query.lastError().text();
+                    break;
+                }
+                const int logFrames = query.value(1).toInt();
+                const int copied = query.value(2).toInt();
+                done = logFrames < 0 || copied >= logFrames;
+                if (!done) {
+                    error = QStringLiteral("%1 of %2 frames of the write-ahead log copied").arg(copied).arg(logFrames);
+                    QThread::msleep(20);
+                }
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!done && errorText)
+        *errorText = error;
+    return done;
 }
 
 bool DBConnection::isGuiThread()
@@ -69,6 +173,7 @@ QSqlDatabase DBConnection::current()
     if (own.name.isEmpty()) {
         own.name = QStringLiteral("tesvar-thread-%1").arg(connectionCounter.fetchAndAddOrdered(1) + 1);
         own.generation = generation;
+        openJobConnections.fetchAndAddOrdered(1);
         // A job's connection goes when its thread finishes, on that thread,
         // before any queued receiver of finished() learns that the job ended.
         if (!own.watching) {
@@ -80,13 +185,15 @@ QSqlDatabase DBConnection::current()
         // The name-based clone is the thread-safe one.
         QSqlDatabase db =
             QSqlDatabase::cloneDatabase(QLatin1String(QSqlDatabase::defaultConnection), own.name);
-        QString options = db.connectOptions();
-        if (!options.contains(QLatin1String("QSQLITE_BUSY_TIMEOUT"))) {
-            if (!options.isEmpty())
-                options += QLatin1Char(';');
-            options += busyTimeoutOption();
-            db.setConnectOptions(options);
+        // A job waits for the window's short writes, unlike the window.
+        QStringList options;
+        const QStringList inherited = db.connectOptions().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const QString& option : inherited) {
+            if (!option.trimmed().startsWith(QLatin1String("QSQLITE_BUSY_TIMEOUT")))
+                options << option;
         }
+        options << jobBusyTimeoutOption();
+        db.setConnectOptions(options.join(QLatin1Char(';')));
         db.open();
         return db;
     }
@@ -94,6 +201,11 @@ QSqlDatabase DBConnection::current()
     if (!db.isOpen())
         db.open();
     return db;
+}
+
+int DBConnection::jobConnections()
+{
+    return openJobConnections.loadAcquire();
 }
 
 void DBConnection::releaseThreadConnection()
@@ -114,6 +226,9 @@ QString DBConnection::threadConnectionName()
 void DBConnection::defaultConnectionChanged()
 {
     defaultGeneration.fetchAndAddOrdered(1);
+    // Writes kept for the earlier file do not belong in another one.
+    if (isGuiThread())
+        DBWriteQueue::clear();
 }
 
 } // namespace Vexal

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 namespace Vexal {
@@ -8,16 +9,22 @@ namespace Vexal {
 // The database connection of the calling thread. On the GUI thread it is Qt's
 // default connection (opened by DBManager or a test fixture). Any other thread
 // gets a connection of its own to the same file, cloned from the default one
-// on first use, with a busy timeout so that writers wait for each other. It is
-// closed and removed when the thread ends, or earlier by
-// releaseThreadConnection() at the end of a job.
+// on first use, with a long busy timeout so that a job waits for the window's
+// short writes. It is closed and removed when the thread ends, or earlier by
+// releaseThreadConnection() at the end of a job. The GUI thread's connection
+// waits only briefly for a lock, so that the window never freezes behind a
+// job; its own writes go through DBWriteQueue.
 class DBConnection
 {
 public:
     DBConnection() = delete;
 
-    // How long a connection waits for a lock held by another connection.
-    static constexpr int busyTimeoutMs = 5000;
+    // How long a job's connection, and the start-up checks, wait for a lock
+    // held by another connection.
+    static constexpr int jobBusyTimeoutMs = 5000;
+    // How long the GUI thread's connection waits: well below what a user
+    // notices as a freeze.
+    static constexpr int windowBusyTimeoutMs = 50;
 
     // Every record, list and statement builds its QSqlQuery on this.
     static QSqlDatabase current();
@@ -30,6 +37,9 @@ public:
     // be alive. Does nothing on the GUI thread.
     static void releaseThreadConnection();
 
+    // Number of job threads' connections open now (jobs at work).
+    static int jobConnections();
+
     // Name of the calling thread's own connection (empty on the GUI thread
     // or before the thread used one).
     static QString threadConnectionName();
@@ -38,8 +48,35 @@ public:
     // file: threads drop their clones of the earlier one on their next use.
     static void defaultConnectionChanged();
 
-    // The connect option that sets the busy timeout.
+    // The connect option that sets the GUI thread's busy timeout.
     static QString busyTimeoutOption();
+    // The same for a job thread's connection.
+    static QString jobBusyTimeoutOption();
+    // Changes the busy timeout of an open connection; false when it is not open.
+    static bool setBusyTimeout(QSqlDatabase db, int milliseconds);
+
+    // Begins a transaction that writes: it takes the write lock at once
+    // (waiting as the connection's busy timeout allows), so that no other
+    // connection's commit can make its later writes fail on a stale snapshot.
+    // Ends with QSqlDatabase::commit or rollback as usual.
+    static bool beginWrite(QSqlDatabase db, QString* errorText = nullptr);
+    static QString beginWriteText();
+
+    // True when an error means that another connection held the lock (the
+    // statement may succeed later), as opposed to a fault of the statement.
+    static bool isBusy(const QSqlError& error);
+
+    // Switches an open connection's file to write-ahead logging, so that
+    // readers never wait for a writer; false (and the file keeps its mode)
+    // when the file is locked or the folder does not allow it.
+    static bool useWriteAheadLog(QSqlDatabase db);
+
+    // For a copy of the database file made while the caller holds the write
+    // lock (BEGIN IMMEDIATE on its connection): moves every committed change
+    // still in the write-ahead log into the file itself, from a second
+    // connection of the calling thread. True at once for a file without such
+    // a log; false with errorText when the log could not be emptied.
+    static bool checkpointForCopy(QString* errorText = nullptr);
 };
 
 } // namespace Vexal

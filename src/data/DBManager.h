@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSqlDatabase>
 #include <QString>
 
 namespace Vexal {
@@ -15,19 +16,31 @@ public:
     explicit DBManager(QObject* parent = nullptr);
 
     // Opens ConstApp::databaseFile() as Qt's default connection. A file that
-    // does not exist yet is created with the full schema; an existing file is
-    // never altered.
+    // does not exist yet, or holds no table at all, is replaced by a new one
+    // with the full schema, built under another name in the same folder and
+    // renamed into place, so that a start cut short never leaves a file
+    // without the schema. An existing file with tables is never altered.
     bool setupConnection();
-    // Loads the active projects; when that fails or finds none, inserts an
-    // active "Default" project.
+    // Loads the active projects; when it finds none, inserts an active
+    // "Default" project. A look-up that fails (a locked database, a missing
+    // table) fails the start-up: it never counts as "none".
     bool checkProject();
 
-    static bool loadActiveProjects();
+    // False when there is no active project; `loaded` (when given) tells
+    // whether the look-up itself worked.
+    static bool loadActiveProjects(bool* loaded = nullptr);
     static bool createDefaultProject();
+
+    // Leftovers of new databases that were never finished (a start killed
+    // while building one) older than this are removed.
+    static constexpr int staleBuildSeconds = 60;
 
     // Action names of the two steps in the log.
     static QString setupConnectionAction();
     static QString checkProjectAction();
+
+private:
+    static bool openDatabase(QSqlDatabase& db, const QString& path, QString* error);
 };
 
 } // namespace Vexal

@@ -144,7 +144,9 @@ void ThreadDBBackup::backup()
             setErrorText(LocaleThread::sqlQueryFailed(begin, lock.lastError().text()));
             return;
         }
-        error = copyFile(ConstApp::databaseFile(), temporary);
+        // A file in write-ahead-log mode holds recent commits in its log.
+        if (DBConnection::checkpointForCopy(&error))
+            error = copyFile(ConstApp::databaseFile(), temporary);
         lock.exec(QStringLiteral("ROLLBACK;"));
     }
     if (error.isEmpty())

@@ -110,8 +110,9 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     }
 
     QSqlDatabase db = DBConnection::current();
-    if (!db.transaction()) {
-        setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("BEGIN"), db.lastError().text()));
+    QString beginError;
+    if (!DBConnection::beginWrite(db, &beginError)) {
+        setErrorText(LocaleThread::sqlQueryFailed(DBConnection::beginWriteText(), beginError));
         return Outcome::Failed;
     }
     resetFileState();

@@ -3,6 +3,7 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
+#include "data/DBWriteQueue.h"
 #include "data/File.h"
 #include "data/UtilFileDialog.h"
 #include "texts/Utils.h"
@@ -407,14 +408,24 @@ void WidWebView::writeHistory()
 {
     if (!DBCache::saveHistory() || m_ninja)
         return;
-    DBHistory history(nullptr);
+    // The row waits its turn, instead of the window waiting or the row being
+    // lost, while a job holds the database.
     const QString shown = stateTitle();
-    history.setName(shown);
-    history.setIcon(stateIcon());
-    history.setTitle(shown);
-    history.setUrl(m_pageUrl.toString());
-    history.setCreateDate(QDateTime::currentDateTime());
-    history.save();
+    const QImage icon = stateIcon().toImage();
+    const QString url = m_pageUrl.toString();
+    const QDateTime visited = QDateTime::currentDateTime();
+    DBWriteQueue::submit([shown, icon, url, visited] {
+        DBHistory history(nullptr);
+        history.setName(shown);
+        history.setIconImage(icon);
+        history.setTitle(shown);
+        history.setUrl(url);
+        history.setCreateDate(visited);
+        if (history.save())
+            return true;
+        Logger::error(history.errorText());
+        return false;
+    });
 }
 
 QString WidWebView::linkTitle() const

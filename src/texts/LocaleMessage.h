@@ -17,6 +17,7 @@
     TEXT(activeProjectLoadFailed, "Failed to load and active project. See log.txt for more details.") \
     TEXT(activeSessionMissing, "An active session is missing.") \
     TEXT(activeSessionLoadFailed, "Failed to load an active session. See log.txt for more details.") \
+    TEXT_ARG(writesNotStored, count, "%1 change(s) of the window could not be written: the database stayed locked.") \
     TEXT(unexpectedError, "Unexpected error occurred. See Error Console for more details.") \
     TEXT(operationFailed, "Operation failed. See Error Console for more details.") \
     TEXT(fileMissing, "Specified file is missing") \

@@ -184,31 +184,97 @@ private slots:
         QVERIFY(prompt.messages.isEmpty());
     }
 
-    void checkProjectWithoutSchemaFails()
+    // A look-up that fails is a failed start-up, never "no project": nothing
+    // is inserted. The first case fails at run time although an insert
+    // would work (a view over the projects with a trigger for inserts).
+    void failedLookUpInsertsNothing_data()
     {
-        TestFolder folder;
-        DefaultConnectionGuard guard;
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("look-up fails, insert would work")
+            << QStringList{QStringLiteral("ALTER TABLE Project RENAME TO Stored;"),
+                           QStringLiteral("CREATE VIEW Project AS SELECT ID, Name, Comments, Active, URL FROM Stored "
+                                          "WHERE abs(-9223372036854775807 - 1) > 0;"),
+                           QStringLiteral("CREATE TRIGGER ProjectInsert INSTEAD OF INSERT ON Project BEGIN "
+                                          "INSERT INTO Stored (Name, Comments, Active, URL) "
+                                          "VALUES (NEW.Name, NEW.Comments, NEW.Active, NEW.URL); END;")}
+            << QStringLiteral("integer overflow");
+        QTest::newRow("another program's database")
+            << QStringList{QStringLiteral("DROP TABLE Project;")} << QStringLiteral("no such table: Project");
+    }
+
+    void failedLookUpInsertsNothing()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(QString, error);
+        TestDatabase db;
+        for (const QString& statement : setup)
+            QVERIFY(TestDatabase::exec(statement));
+        const int objects = TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master;")).toInt();
         ScriptedPrompt prompt;
-        {
-            // An existing empty file is opened as it is, never altered.
-            QFile empty(Vexal::ConstApp::databaseFile());
-            QVERIFY(empty.open(QIODevice::WriteOnly));
-        }
         DBManager manager;
-        QVERIFY(manager.setupConnection());
-        QVERIFY(prompt.messages.isEmpty());
         QVERIFY(!manager.checkProject());
         const QStringList messages = criticalMessages(QStringLiteral("Check Project"));
-        QCOMPARE(messages.size(), 2);
-        QVERIFY(messages.at(0).startsWith(QStringLiteral("SQL Query failed. Error: \"no such table: Project")));
-        QVERIFY(messages.at(1).startsWith(QStringLiteral("SQL Query failed. Error: \"no such table: Project")));
-        QVERIFY(messages.at(1).contains(QStringLiteral("INSERT INTO Project")));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.at(0).contains(error), qPrintable(messages.at(0)));
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Critical);
         QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
         QCOMPARE(prompt.messages.at(0).text,
                  QStringLiteral("Failed to load and active project. See log.txt for more details."));
-        QCOMPARE(QFileInfo(Vexal::ConstApp::databaseFile()).size(), 0);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master;")).toInt(), objects);
+        if (setup.size() > 1)
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("Stored")), 0);
+    }
+
+    // What a start cut short leaves (a file without a single table, even one
+    // of zero bytes) is made anew; a file with any table of its own is opened
+    // as it is.
+    void fileWithoutTablesIsMadeAnew_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("madeAnew");
+        QTest::newRow("zero bytes") << QString() << true;
+        QTest::newRow("database without tables") << QStringLiteral("PRAGMA user_version = 7;") << true;
+        QTest::newRow("one table of another program") << QStringLiteral("CREATE TABLE Other (ID INTEGER);") << false;
+    }
+
+    void fileWithoutTablesIsMadeAnew()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, madeAnew);
+        TestFolder folder;
+        DefaultConnectionGuard guard;
+        ScriptedPrompt prompt;
+        {
+            QFile empty(Vexal::ConstApp::databaseFile());
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+        }
+        if (!script.isEmpty()) {
+            {
+                QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+                other.setDatabaseName(Vexal::ConstApp::databaseFile());
+                QVERIFY(other.open());
+                QVERIFY(QSqlQuery(other).exec(script));
+                other.close();
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        }
+        DBManager manager;
+        QVERIFY(manager.setupConnection());
+        QVERIFY(prompt.messages.isEmpty());
+        const QStringList tables = QSqlDatabase::database().tables(QSql::Tables);
+        if (madeAnew) {
+            QCOMPARE(tables.size(), 32);
+            QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(), 12);
+            QVERIFY(manager.checkProject());
+            QCOMPARE(activeCount(), 1);
+        } else {
+            QCOMPARE(tables, QStringList{QStringLiteral("Other")});
+        }
+        // Nothing of the build is left beside the database.
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.new*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void setupConnectionCreatesMissingDatabase()

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+namespace Vexal {
+
+// The window's own background writes: a history row for a page that finished
+// loading, the options behind a menu check, the remembered folder, the window
+// state. A job (an import, a clean) or another program may hold the
+// database's write lock for many seconds; the GUI thread must neither wait
+// for it nor lose these rows.
+//
+// Each write is a function that does its whole piece of work (load, change,
+// save) on the GUI thread's connection and returns false after logging its
+// own error. submit() runs it at once inside a transaction of its own when no
+// job is at work and the write lock can be had within the window's short busy
+// timeout; otherwise the write is kept and runs later, in the order
+// submitted, when a job's connection closes or on a timer. A kept write may run more than once (when
+// its commit meets the lock it is rolled back and kept), so it builds its
+// records afresh on every run.
+class DBWriteQueue : public QObject
+{
+    Q_OBJECT
+public:
+    using Write = std::function<bool()>;
+
+    // How often kept writes are tried while the lock stays taken.
+    static constexpr int retryIntervalMs = 500;
+
+    // Created on first use, on the GUI thread; never deleted.
+    static DBWriteQueue* instance();
+
+    // Runs or keeps a write (GUI thread only). True when it was written or
+    // kept; false when it ran and failed.
+    static bool submit(const Write& write);
+    // Tries the kept writes now, in order, each waiting at most waitMs for
+    // the lock (0: the connection's own timeout). True when none is left.
+    static bool flush(int waitMs = 0);
+    // Asks the GUI thread to flush when it next runs its events; callable
+    // from any thread.
+    static void flushSoon();
+    // Number of writes kept.
+    static int pendingCount();
+    // Drops every kept write (for tests).
+    static void clear();
+
+private:
+    enum Outcome { Written, Failed, Busy };
+
+    DBWriteQueue();
+    Outcome attempt(const Write& write);
+    bool flushKept(int waitMs);
+
+    QList<Write> m_kept;
+    QTimer m_retry;
+    bool m_flushing = false;
+};
+
+} // namespace Vexal

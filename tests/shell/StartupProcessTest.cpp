@@ -1,0 +1,289 @@
+#include "TestRunner.h"
+
+#include "LoopbackServer.h"
+#include "TestFolder.h"
+#include "data/DBSchema.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QThread>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const char* const databaseName = "TesvarBrowser.db";
+
+// A connection of the test's own to a database file, away from the
+// program's default connection, removed at scope end.
+class FileConnection
+{
+public:
+    explicit FileConnection(const QString& path, int busyTimeoutMs = 5000)
+        : m_name(QStringLiteral("startup-process-%1").arg(++s_count))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        db.open();
+    }
+    ~FileConnection()
+    {
+        QSqlDatabase::database(m_name, false).close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+    // The first column of the first row; invalid on failure.
+    QVariant value(const QString& statement) const
+    {
+        QSqlQuery query(db());
+        if (query.exec(statement) && query.next())
+            return query.value(0);
+        m_lastError = query.lastError();
+        return QVariant();
+    }
+    QSqlError lastError() const { return m_lastError; }
+
+private:
+    static int s_count;
+    QString m_name;
+    mutable QSqlError m_lastError;
+};
+
+int FileConnection::s_count = 0;
+
+} // namespace
+
+// The program binary itself started in a temporary folder: killed during its
+// first start, and started against a database that another program holds
+// locked. A program that reached its window shows itself by the server-jobs
+// thread's first request to the loopback server; each start gets a server of
+// its own, so that a late request of an earlier process counts for nothing.
+class StartupProcessTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<LoopbackServer> m_server;
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QTWEBKIT_DISABLE_SANDBOX"), QStringLiteral("1"));
+        env.insert(QStringLiteral("TESVAR_SERVER_URL"), m_server->url(QStringLiteral("/")).toString());
+        env.insert(QStringLiteral("TESVAR_NONINTERACTIVE"), QStringLiteral("1"));
+        return env;
+    }
+
+    void start(QProcess& program, const QString& folder)
+    {
+        m_server = std::make_unique<LoopbackServer>();
+        QVERIFY(m_server->start());
+        program.setProgram(QStringLiteral(TESVAR_PROGRAM));
+        program.setWorkingDirectory(folder);
+        program.setProcessEnvironment(environment());
+        program.start();
+    }
+
+    // True once the program reached its window; false when it ended first.
+    bool cameUp(QProcess& program)
+    {
+        bool up = false;
+        QElapsedTimer waited;
+        waited.start();
+        while (!up && program.state() != QProcess::NotRunning && waited.elapsed() < 60000) {
+            QTest::qWait(20);
+            up = !m_server->requests().isEmpty();
+        }
+        return up && program.state() != QProcess::NotRunning;
+    }
+
+    static void end(QProcess& program)
+    {
+        program.kill();
+        program.waitForFinished(10000);
+    }
+
+    // True once the process has the file open (it is then at the lock).
+    static bool holdsOpen(const QProcess& program, const QString& path)
+    {
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(program.processId()));
+        const QString target = QFileInfo(path).canonicalFilePath();
+        for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+            if (fd.symLinkTarget() == target)
+                return true;
+        }
+        return false;
+    }
+
+    static QString logText(const QString& folder)
+    {
+        QFile file(QDir(folder).filePath(QStringLiteral("log.txt")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // Has the sqlite3 tool take the exclusive lock and keep it until told;
+    // true once no reader of the file gets through.
+    static bool holdLock(QProcess& holder, const QString& path)
+    {
+        // The probe below may hold a read lock for a moment: the tool waits.
+        holder.write(".timeout 30000\nBEGIN EXCLUSIVE;\n");
+        if (!holder.waitForBytesWritten(10000))
+            return false;
+        FileConnection probe(path, 0);
+        QElapsedTimer waited;
+        waited.start();
+        while (holder.state() == QProcess::Running && waited.elapsed() < 60000) {
+            if (!probe.value(QStringLiteral("SELECT COUNT(*) FROM Project;")).isValid())
+                return true;
+            QTest::qWait(20);
+        }
+        qWarning("sqlite3 did not take the lock: %s", holder.readAllStandardError().constData());
+        return false;
+    }
+
+    // A database as an earlier version left it: the schema and one active
+    // project of the user's, in the rollback-journal mode.
+    static bool makeUserDatabase(const QString& path)
+    {
+        FileConnection file(path);
+        return file.db().isOpen() && Vexal::DBSchema::create(file.db())
+            && QSqlQuery(file.db()).exec(QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('Mine', 1);"));
+    }
+
+private slots:
+    void cleanupTestCase() { m_server.reset(); }
+
+    void killedFirstStartComesUpNextTime_data()
+    {
+        QTest::addColumn<int>("delayMs");
+        // After launch, and after the first file appears in the folder.
+        QTest::newRow("at launch") << -1;
+        for (int delay : {0, 1, 3, 6, 10, 20, 40, 80})
+            QTest::newRow(qPrintable(QStringLiteral("%1 ms after the first file").arg(delay))) << delay;
+    }
+
+    void killedFirstStartComesUpNextTime()
+    {
+        QFETCH(int, delayMs);
+        TestFolder folder;
+        const QDir dir(folder.path());
+        {
+            QProcess first;
+            start(first, folder.path());
+            QVERIFY(first.waitForStarted());
+            if (delayMs >= 0) {
+                QElapsedTimer waited;
+                waited.start();
+                while (dir.entryList(QDir::Files | QDir::Hidden).isEmpty() && first.state() == QProcess::Running
+                       && waited.elapsed() < 30000)
+                    QThread::usleep(200);
+                if (delayMs > 0)
+                    QThread::msleep(delayMs);
+            }
+            end(first);
+        }
+
+        QProcess second;
+        start(second, folder.path());
+        const bool up = cameUp(second);
+        end(second);
+        QVERIFY2(up, qPrintable(QStringLiteral("exit code %1, stderr: %2, log: %3")
+                                    .arg(second.exitCode())
+                                    .arg(QString::fromUtf8(second.readAllStandardError().right(400)),
+                                         logText(folder.path()))));
+
+        FileConnection file(dir.filePath(QLatin1String(databaseName)));
+        QCOMPARE(file.value(QStringLiteral("PRAGMA integrity_check;")).toString(), QStringLiteral("ok"));
+        QCOMPARE(file.db().tables(QSql::Tables).size(), 32);
+        QCOMPARE(file.db().tables(QSql::Views).size(), 12);
+        QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Active = 1 AND Name = 'Default';"))
+                     .toInt(),
+                 1);
+    }
+
+    // Another program holds the database locked past the start-up's wait:
+    // the look-up fails, and a failed look-up ends the start-up (message,
+    // exit code 1); it is never taken for "no project" and adds none. The
+    // lock goes only after the failure is logged, when a program that
+    // inserted a project instead would get it in.
+    void lockedPastTheWaitEndsTheStartUp()
+    {
+        const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (sqlite3.isEmpty())
+            QSKIP("the sqlite3 command-line tool is not installed");
+        TestFolder folder;
+        const QString path = folder.file(QLatin1String(databaseName));
+        QVERIFY(makeUserDatabase(path));
+
+        QProcess holder;
+        holder.start(sqlite3, {path});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(holdLock(holder, path));
+
+        QProcess program;
+        start(program, folder.path());
+        QTRY_VERIFY_WITH_TIMEOUT(logText(folder.path()).contains(QLatin1String("database is locked"))
+                                     || program.state() == QProcess::NotRunning,
+                                 60000);
+        holder.write("COMMIT;\n.quit\n");
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(60000));
+
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(program.readAllStandardError())
+                    .contains(QLatin1String("Failed to load and active project.")));
+        FileConnection file(path);
+        QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM Project;")).toInt(), 1);
+        QCOMPARE(file.value(QStringLiteral("SELECT Name FROM Project WHERE Active = 1;")).toString(),
+                 QStringLiteral("Mine"));
+    }
+
+    // A lock that goes while the start-up waits for it: the program comes up
+    // with the user's project and adds none.
+    void lockReleasedDuringTheWaitComesUp()
+    {
+        const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+        if (sqlite3.isEmpty())
+            QSKIP("the sqlite3 command-line tool is not installed");
+        TestFolder folder;
+        const QString path = folder.file(QLatin1String(databaseName));
+        QVERIFY(makeUserDatabase(path));
+
+        QProcess holder;
+        holder.start(sqlite3, {path});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(holdLock(holder, path));
+        QProcess program;
+        start(program, folder.path());
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(holdsOpen(program, path), 60000);
+        QTest::qWait(300);
+        QVERIFY(!logText(folder.path()).contains(QLatin1String("CRITICAL")));
+        holder.write("COMMIT;\n.quit\n");
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
+
+        const bool up = cameUp(program);
+        end(program);
+        QVERIFY2(up, qPrintable(logText(folder.path())));
+        FileConnection file(path);
+        QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM Project;")).toInt(), 1);
+        QCOMPARE(file.value(QStringLiteral("SELECT Name FROM Project WHERE Active = 1;")).toString(),
+                 QStringLiteral("Mine"));
+    }
+};
+
+TESVAR_TEST(StartupProcessTest)
+#include "StartupProcessTest.moc"

@@ -1,0 +1,203 @@
+#include "TestRunner.h"
+
+#include "LoopbackServer.h"
+#include "TestDatabase.h"
+#include "core/Logger.h"
+#include "data/DBCache.h"
+#include "data/DBConnection.h"
+#include "data/DBOptions.h"
+#include "core/DBSql.h"
+#include "data/DBWriteQueue.h"
+#include "exchange/ThreadXmlExport.h"
+#include "exchange/ThreadXmlImport.h"
+#include "app/DelegateTools.h"
+#include "shell/WidWebView.h"
+
+#include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Vexal;
+
+namespace {
+
+constexpr int projectCount = 20000;
+
+// True while another connection holds the database's write lock: a
+// connection that waits not at all cannot take it.
+bool writeLockTaken(const QString& path)
+{
+    const QString name = QStringLiteral("lock-probe");
+    bool taken = false;
+    {
+        QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        probe.setDatabaseName(path);
+        probe.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        if (probe.open()) {
+            QSqlQuery query(probe);
+            taken = !query.exec(QStringLiteral("BEGIN IMMEDIATE;")) && DBConnection::isBusy(query.lastError());
+            if (!taken)
+                query.exec(QStringLiteral("ROLLBACK;"));
+            probe.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return taken;
+}
+
+bool fillProjects(int count)
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    if (!db.transaction())
+        return false;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO Project (Name, Comments, Active, URL) VALUES (?, ?, 0, ?);"));
+    for (int i = 0; i < count; ++i) {
+        query.addBindValue(QStringLiteral("Project %1").arg(i));
+        query.addBindValue(QStringLiteral("Comments of project %1").arg(i));
+        query.addBindValue(QStringLiteral("http://www.site%1.example/").arg(i));
+        if (!query.exec())
+            return false;
+    }
+    return db.commit();
+}
+
+} // namespace
+
+// The window at work while a long import holds the database's write lock:
+// pages finish loading (a history row each), the remembered folder changes,
+// Private Browsing is switched. None of it waits for the job and none of it is
+// lost: what met the lock is written, in order, once the job lets go.
+class WindowDuringJobTest : public QObject
+{
+    Q_OBJECT
+
+    LoopbackServer m_server;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_server.start());
+        m_server.setHtml(QStringLiteral("/page"),
+                         QStringLiteral("<html><head><title>Visited</title></head><body>text</body></html>"));
+    }
+
+    void cleanup()
+    {
+        DBWriteQueue::clear();
+        DBCache::reset();
+    }
+
+    void windowWritesDuringImportAreKept_data()
+    {
+        QTest::addColumn<bool>("writeAheadLog");
+        QTest::newRow("rollback journal (files of earlier versions)") << false;
+        QTest::newRow("write-ahead log (files the program makes)") << true;
+    }
+
+    void windowWritesDuringImportAreKept()
+    {
+        QFETCH(bool, writeAheadLog);
+        TestDatabase db;
+        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
+        if (writeAheadLog)
+            QVERIFY(DBConnection::useWriteAheadLog(db.database()));
+        QTemporaryDir exchange;
+        QVERIFY(fillProjects(projectCount));
+        {
+            ThreadXmlExport job(4, exchange.path());
+            job.start();
+            QVERIFY(job.wait(60000));
+            QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
+        }
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project;")));
+        DBOptions options;
+        options.setKeepLastFolder(true);
+        options.setSaveHistory(true);
+        DBCache::setOptions(&options);
+        Logger::resetForTests();
+
+        WidWebView view;
+        view.build();
+        ThreadXmlImport job({exchange.filePath(QStringLiteral("Projects.xml"))});
+        job.start();
+        QTRY_VERIFY_WITH_TIMEOUT(writeLockTaken(db.databaseFile()) || job.isFinished(), 30000);
+        QVERIFY2(!job.isFinished(), "the import ended before the window could meet its lock");
+
+        QStringList visited;
+        QString lastFolder;
+        int keptAtMost = 0;
+        while (job.isRunning()) {
+            const QUrl url = m_server.url(QStringLiteral("/page?visit=%1").arg(visited.size()));
+            QSignalSpy finished(&view, &QWebView::loadFinished);
+            view.load(url);
+            QVERIFY(finished.wait(30000));
+            visited << url.toString();
+            lastFolder = QStringLiteral("/home/user/folder %1").arg(visited.size());
+            DBCache::setLastFolder(lastFolder);
+            {
+                DelegateTools tools(nullptr, nullptr);
+                QVERIFY(tools.setPrivateBrowsing(true));
+                QVERIFY(tools.setPrivateBrowsing(false));
+            }
+            keptAtMost = qMax(keptAtMost, DBWriteQueue::pendingCount());
+        }
+        QVERIFY(job.wait(60000));
+        QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
+        QVERIFY2(keptAtMost > 0, "no write of the window met the job's lock");
+
+        // Written once the job's connection closed, without a further write.
+        QTRY_COMPARE_WITH_TIMEOUT(DBWriteQueue::pendingCount(), 0, 10000);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), projectCount);
+        QStringList stored;
+        {
+            QSqlQuery rows(QStringLiteral("SELECT URL FROM History ORDER BY ID;"));
+            while (rows.next())
+                stored << rows.value(0).toString();
+        }
+        QCOMPARE(stored, visited);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT LastFolder FROM Settings;")).toString(), lastFolder);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableSettings()), 1);
+        // Switched on and off each time: in order, it ends off.
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT SaveHistory FROM Options;")).toInt(), 1);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableOptions()), 1);
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join(QLatin1Char('\n'))));
+    }
+
+    // A write that fails for a cause of its own is reported at once and not
+    // kept; one that meets the lock is kept and runs when it is free.
+    void failedWriteIsNotKept()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(!DBWriteQueue::submit([] { return false; }));
+        QCOMPARE(DBWriteQueue::pendingCount(), 0);
+
+        const QString name = QStringLiteral("holder");
+        {
+            QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            holder.setDatabaseName(db.databaseFile());
+            QVERIFY(holder.open());
+            QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE;")));
+            int runs = 0;
+            QVERIFY(DBWriteQueue::submit([&runs] {
+                ++runs;
+                return QSqlQuery().exec(QStringLiteral("INSERT INTO Settings (Name) VALUES ('kept');"));
+            }));
+            QCOMPARE(runs, 0);
+            QCOMPARE(DBWriteQueue::pendingCount(), 1);
+            QVERIFY(!DBWriteQueue::flush());
+            QVERIFY(QSqlQuery(holder).exec(QStringLiteral("COMMIT;")));
+            QTRY_COMPARE_WITH_TIMEOUT(DBWriteQueue::pendingCount(), 0, 5000); // on the queue's timer
+            QCOMPARE(runs, 1);
+            holder.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name FROM Settings;")).toString(), QStringLiteral("kept"));
+    }
+};
+
+TESVAR_TEST(WindowDuringJobTest)
+#include "WindowDuringJobTest.moc"
