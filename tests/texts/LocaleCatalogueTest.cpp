@@ -29,7 +29,10 @@
 #include "texts/LocaleWidgets.h"
 #include "core/DBSql.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 #include <type_traits>
 #include <utility>
@@ -65,21 +68,60 @@ QString callWith(QString (*getter)(Ts...))
     return callWith(getter, std::index_sequence_for<Ts...>{});
 }
 
+// What each argument of a getter shows in its text.
+template <typename T>
+QString shown(int index);
+template <>
+QString shown<QString>(int index)
+{
+    return QStringLiteral("s%1-\u00e9").arg(index);
+}
+template <>
+QString shown<int>(int)
+{
+    return QString(); // numbers may be shown counted from one
+}
+
+template <typename... Ts, std::size_t... I>
+QStringList argumentsOf(QString (*)(Ts...), std::index_sequence<I...>)
+{
+    return {shown<std::decay_t<Ts>>(int(I))...};
+}
+
+template <typename... Ts>
+QStringList argumentsOf(QString (*getter)(Ts...))
+{
+    return argumentsOf(getter, std::index_sequence_for<Ts...>{});
+}
+
 struct Entry
 {
     QString name;
     QString text;
-    QString target; // for forwards: the text of the forwarded entry
-    bool forward;
+    QStringList arguments; // what the getter's arguments show, each of which the text must hold
 };
 
-#define ENTRY_TEXT(Getter, Literal) entries.append({prefix + QStringLiteral(#Getter), Cls::Getter(), {}, false});
+#define ENTRY_TEXT(Getter, Literal) entries.append({prefix + QStringLiteral(#Getter), Cls::Getter(), {}});
 #define ENTRY_TEXT_ARG(Getter, Param, Literal) \
-    entries.append({prefix + QStringLiteral(#Getter), callWith(&Cls::Getter), {}, false});
+    entries.append({prefix + QStringLiteral(#Getter), callWith(&Cls::Getter), argumentsOf(&Cls::Getter)});
 #define ENTRY_FORWARD(Getter, Target, Member) \
-    entries.append({prefix + QStringLiteral(#Getter), Cls::Getter(), Target::Member(), true});
+    entries.append({prefix + QStringLiteral(#Getter), Cls::Getter(), {}});
 #define ENTRY_FORWARD_ARGS(Getter, Target, Member, Params, Args) \
-    entries.append({prefix + QStringLiteral(#Getter), callWith(&Cls::Getter), callWith(&Target::Member), true});
+    entries.append({prefix + QStringLiteral(#Getter), callWith(&Cls::Getter), argumentsOf(&Cls::Getter)});
+
+// The numbers of the place markers of a text ("%1", "%2"...).
+QList<int> markers(const QString& text)
+{
+    QList<int> found;
+    static const QRegularExpression marker(QStringLiteral("%(\\d+)"));
+    for (auto it = marker.globalMatch(text); it.hasNext();) {
+        const int n = it.next().captured(1).toInt();
+        if (!found.contains(n))
+            found.append(n);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
 #define COLLECT(Class, TABLE)                                                     \
     {                                                                             \
         using Cls = Class;                                                        \
@@ -126,15 +168,22 @@ class LocaleCatalogueTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyEntryHasTextAndForwardsMatchTheirTarget()
+    // A text that loses an argument, or whose markers skip a number (so
+    // that arg() fills the wrong one), says something else than meant.
+    void everyTextShowsAllItsArguments()
     {
         const QList<Entry> entries = allEntries();
         QVERIFY(entries.size() > 1000);
         for (const Entry& e : entries) {
             QVERIFY2(!e.text.isEmpty(), qPrintable(e.name));
             QVERIFY2(!e.text.contains(QChar(0)), qPrintable(e.name));
-            if (e.forward)
-                QVERIFY2(e.text == e.target, qPrintable(e.name));
+            for (const QString& argument : e.arguments)
+                QVERIFY2(argument.isEmpty() || e.text.contains(argument), qPrintable(e.name + QLatin1String(": ") + e.text));
+            if (e.arguments.isEmpty()) {
+                const QList<int> numbers = markers(e.text);
+                for (int i = 0; i < numbers.size(); ++i)
+                    QVERIFY2(numbers.at(i) == i + 1, qPrintable(e.name + QLatin1String(": ") + e.text));
+            }
         }
     }
 
