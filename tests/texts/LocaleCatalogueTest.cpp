@@ -187,44 +187,12 @@ private slots:
         }
     }
 
-    void menuTexts()
-    {
-        QCOMPARE(LocaleMenu::fileMenu(), QStringLiteral("&File"));
-        QCOMPARE(LocaleMenu::projectsMenu(), QStringLiteral("&Projects"));
-        QCOMPARE(LocaleMenu::seSwAsian(), QStringLiteral("SE & SW Asian"));
-        QCOMPARE(LocaleMenu::bookmarkAllTabs(), QStringLiteral("Bookmark all Tabs"));
-        QCOMPARE(LocaleMenu::checkForNewTemplates(), QStringLiteral("Check for new Templates"));
-        QCOMPARE(LocaleMenu::restoreRecentlyClosedTabsMenu(), QStringLiteral("Restore recently closed tabs Menu"));
-        QCOMPARE(LocaleMenu::registerAccount(), QStringLiteral("Register"));
-        QCOMPARE(LocaleMenu::exportData(), QStringLiteral("Export"));
-        QCOMPARE(LocaleMenu::toolsPlus(), QStringLiteral("Tools ++"));
-        QCOMPARE(LocaleMenu::searchEngines(), LocaleMenu::searchEngineTemplates());
-        QCOMPARE(LocaleMenu::google2(), QStringLiteral("Google"));
-        QCOMPARE(LocaleMenu::exportEverything(), LocaleMenu::everything());
-        QCOMPARE(LocaleMenu::confirmCloseAllTabs(), QStringLiteral("I am going to close all tabs. Should I continue?"));
-        QCOMPARE(LocaleMenu::invalidObjectState(QStringLiteral("DBX")), QStringLiteral("Invalid object state. Object: DBX"));
-    }
-
     void projectLabelInsertsTheNameOnce()
     {
         QCOMPARE(LocaleMenu::projectLabel(QString()), QStringLiteral("<b>Project:</b> "));
         QCOMPARE(LocaleMenu::projectLabel(QStringLiteral("a%2 %1")), QStringLiteral("<b>Project:</b> a%2 %1"));
         QCOMPARE(LocaleMenu::projectLabel(QStringLiteral("Caf\u00e9 <i>&")),
                  QStringLiteral("<b>Project:</b> Caf\u00e9 &lt;i&gt;&amp;"));
-    }
-
-    void instanceAndDialogTexts()
-    {
-        QCOMPARE(LocaleInstance::exportTitle(QString()), QStringLiteral("Export "));
-        QCOMPARE(LocaleInstance::exportTitle(LocaleInstance::history()), QStringLiteral("Export History"));
-        QCOMPARE(LocaleInstance::histories(), QStringLiteral("Histories"));
-        QCOMPARE(LocaleInstance::socialBookmarkTemplate(), QStringLiteral("Social Bookmark Template"));
-        QCOMPARE(LocaleDialog::ok(), QStringLiteral("Ok"));
-        QCOMPARE(LocaleDialog::masterAccountLabel(), LocaleDialog::masterAccount());
-        QCOMPARE(LocaleDialog::working(), QStringLiteral("Working..."));
-        QCOMPARE(LocaleDialog::operationFailedHtml(),
-                 QStringLiteral("<span style='color:red;'>Operation failed. See Error Console for more details.</span>"));
-        QCOMPARE(LocaleDialog::operationCompleted(), QStringLiteral("Operation completed successfully"));
     }
 
     void urlPrefixes()
@@ -240,53 +208,6 @@ private slots:
         QCOMPARE(LocaleWebsite::optionalWww(), QStringLiteral("{www.}"));
     }
 
-    void recordAreaTexts()
-    {
-        QCOMPARE(LocaleRank::rankView(), QStringLiteral("Rank"));
-        QCOMPARE(LocaleWebsite::websiteView(), QStringLiteral("Website"));
-        QCOMPARE(LocaleUrlShortcut::urlShortcutView(), QStringLiteral("UrlShortcut"));
-        QCOMPARE(LocaleProject::projectView(), QStringLiteral("Project"));
-        QCOMPARE(LocaleArticle::synonymTable(), QStringLiteral("Synonym"));
-        QCOMPARE(LocaleArticle::synonymView(), QStringLiteral("Synonym"));
-        QCOMPARE(LocaleAccount::accountView(), QStringLiteral("AccountView"));
-        QCOMPARE(LocaleSocialBookmark::socialBookmarkView(), QStringLiteral("SocialBookmarkView"));
-        QCOMPARE(LocaleAccount::questionNo(QString()), QStringLiteral("Question No "));
-        QCOMPARE(LocaleAccount::questionNo(QStringLiteral("2")), QStringLiteral("Question No 2"));
-        QCOMPARE(LocaleAccount::maleField(), LocaleAccount::male());
-        QCOMPARE(LocaleAccount::accountTab(), QStringLiteral("Account"));
-        QCOMPARE(LocaleArticle::authorsBio(), QStringLiteral("Author's Bio"));
-        QCOMPARE(LocaleArticle::confirmOverrideTitle(), LocaleMessage::confirmOverrideTitle());
-        QCOMPARE(LocaleBase::defaultName(), QStringLiteral("Default"));
-        QCOMPARE(LocaleBase::resizeAllColumns(), QStringLiteral("Resize All Columns"));
-        QCOMPARE(LocaleBaseWidget::whyShareTemplates(), QStringLiteral("Why should I share my templates?"));
-    }
-
-    void browserAndToolTexts()
-    {
-        QCOMPARE(LocaleDelegate::floorAndApartment(3, 5), QStringLiteral("3 floor, apt. 5"));
-        QCOMPARE(LocaleDelegate::floorAndApartment(-1, 12), QStringLiteral("-1 floor, apt. 12"));
-        QCOMPARE(LocaleDelegate::phonePrefix(), QStringLiteral("+1 "));
-        QCOMPARE(LocaleDelegate::fieldNotFound(QStringLiteral("E-mail")), QStringLiteral("Can't find \"E-mail\" field"));
-        QCOMPARE(LocaleConsole::sourceOf(QStringLiteral("http://a/?q=%1")), QStringLiteral("Source of: http://a/?q=%1"));
-        QCOMPARE(LocaleExtension::widgetGuid(), QStringLiteral("{7E5F3798-298F-4088-B49D-887BB5317FE6}"));
-        QCOMPARE(LocaleExtension::tagsSample(), QStringLiteral("Tag1,Tag2,Tag3"));
-        QCOMPARE(LocaleExtension::selectorsHeader(), LocaleExtension::selectors());
-        QCOMPARE(LocaleWidgets::showHidePassword(), QStringLiteral("Show / hide password"));
-        QCOMPARE(LocaleWidgets::typeUndefined(), QStringLiteral("Undefined"));
-        QCOMPARE(LocaleWidgets::keywordEditHint(),
-                 QStringLiteral("Press \"Enter\" button to add a new keyword. Select the keyword and press \"Del\" "
-                                "button to remove it."));
-        QCOMPARE(LocaleBrowser::tabLimitReached(),
-                 QStringLiteral("You've reached the limit of opened tabs. See \"Options\" for more details"));
-        QCOMPARE(LocaleOptions::saveOpenOperations(), QStringLiteral("Save/Open Operations"));
-        QCOMPARE(LocaleFind::with(), QStringLiteral("with"));
-        QCOMPARE(LocaleWebTab::loading(), QStringLiteral("Loading..."));
-        QCOMPARE(LocaleThread::importData(), QStringLiteral("Import"));
-        QCOMPARE(LocaleCore::invalidCharacter(QStringLiteral("a b"), 0),
-                 QStringLiteral("Invalid character at pos. 1. Selector: a b"));
-        QCOMPARE(LocaleCore::incompleteSelector(QStringLiteral("div[")), QStringLiteral("Incomplete selector. Selector: div["));
-        QVERIFY(!LocaleCore::emptyFileName().isEmpty());
-    }
 };
 
 TESVAR_TEST(LocaleCatalogueTest)
