@@ -1,19 +1,30 @@
 #include "automation/DBArticleTemplate.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {
 
+namespace {
+
+const DBFields& articleFields()
+{
+    static const DBFields table = DBArticleTemplate::templateFields({
+        &DBSql::colCategory,
+        &DBSql::colTitle,
+        &DBSql::colTags,
+        &DBSql::colAuthor,
+        &DBSql::colIntro,
+        &DBSql::colBody,
+    });
+    return table;
+}
+
+} // namespace
+
 DBArticleTemplate::DBArticleTemplate(QObject* parent)
-    : DBTemplateBase({
-          &DBSql::colCategory,
-          &DBSql::colTitle,
-          &DBSql::colTags,
-          &DBSql::colAuthor,
-          &DBSql::colIntro,
-          &DBSql::colBody,
-      }, parent)
+    : DBTemplateBase(articleFields(), parent)
 {
 }
 

@@ -1,22 +1,33 @@
 #include "automation/DBDirectoryTemplate.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {
 
+namespace {
+
+const DBFields& directoryFields()
+{
+    static const DBFields table = DBDirectoryTemplate::templateFields({
+        &DBSql::colCategory,
+        &DBSql::colTitle,
+        &DBSql::colTags,
+        &DBSql::colURL,
+        &DBSql::colDescription,
+        &DBSql::colUserName,
+        &DBSql::colUserEmail,
+        &DBSql::colRegularLink,
+        &DBSql::colAcceptTerms,
+    });
+    return table;
+}
+
+} // namespace
+
 DBDirectoryTemplate::DBDirectoryTemplate(QObject* parent)
-    : DBTemplateBase({
-          &DBSql::colCategory,
-          &DBSql::colTitle,
-          &DBSql::colTags,
-          &DBSql::colURL,
-          &DBSql::colDescription,
-          &DBSql::colUserName,
-          &DBSql::colUserEmail,
-          &DBSql::colRegularLink,
-          &DBSql::colAcceptTerms,
-      }, parent)
+    : DBTemplateBase(directoryFields(), parent)
 {
 }
 

@@ -1,16 +1,27 @@
 #include "automation/DBLoginTemplate.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {
 
+namespace {
+
+const DBFields& loginFields()
+{
+    static const DBFields table = DBLoginTemplate::templateFields({
+        &DBSql::colLogin,
+        &DBSql::colPassword,
+        &DBSql::colSubmit,
+    });
+    return table;
+}
+
+} // namespace
+
 DBLoginTemplate::DBLoginTemplate(QObject* parent)
-    : DBTemplateBase({
-          &DBSql::colLogin,
-          &DBSql::colPassword,
-          &DBSql::colSubmit,
-      }, parent)
+    : DBTemplateBase(loginFields(), parent)
 {
 }
 

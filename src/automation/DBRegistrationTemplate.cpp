@@ -1,37 +1,48 @@
 #include "automation/DBRegistrationTemplate.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {
 
+namespace {
+
+const DBFields& registrationFields()
+{
+    static const DBFields table = DBRegistrationTemplate::templateFields({
+        &DBSql::colFirstName,
+        &DBSql::colMiddleName,
+        &DBSql::colLastName,
+        &DBSql::colFullName,
+        &DBSql::colScreenName,
+        &DBSql::colGender,
+        &DBSql::colLogin,
+        &DBSql::colPassword,
+        &DBSql::colRPassword,
+        &DBSql::colEmail,
+        &DBSql::colREmail,
+        &DBSql::colURL,
+        &DBSql::colQuestion,
+        &DBSql::colAnswer,
+        &DBSql::colCountry,
+        &DBSql::colCity,
+        &DBSql::colProvince,
+        &DBSql::colAddress,
+        &DBSql::colDetails,
+        &DBSql::colZipCode,
+        &DBSql::colPhone,
+        &DBSql::colFax,
+        &DBSql::colAcceptTerms,
+        &DBSql::colRejectEmail,
+    });
+    return table;
+}
+
+} // namespace
+
 DBRegistrationTemplate::DBRegistrationTemplate(QObject* parent)
-    : DBTemplateBase({
-          &DBSql::colFirstName,
-          &DBSql::colMiddleName,
-          &DBSql::colLastName,
-          &DBSql::colFullName,
-          &DBSql::colScreenName,
-          &DBSql::colGender,
-          &DBSql::colLogin,
-          &DBSql::colPassword,
-          &DBSql::colRPassword,
-          &DBSql::colEmail,
-          &DBSql::colREmail,
-          &DBSql::colURL,
-          &DBSql::colQuestion,
-          &DBSql::colAnswer,
-          &DBSql::colCountry,
-          &DBSql::colCity,
-          &DBSql::colProvince,
-          &DBSql::colAddress,
-          &DBSql::colDetails,
-          &DBSql::colZipCode,
-          &DBSql::colPhone,
-          &DBSql::colFax,
-          &DBSql::colAcceptTerms,
-          &DBSql::colRejectEmail,
-      }, parent)
+    : DBTemplateBase(registrationFields(), parent)
 {
 }
 

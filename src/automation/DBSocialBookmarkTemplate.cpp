@@ -1,17 +1,28 @@
 #include "automation/DBSocialBookmarkTemplate.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
 
 namespace Vexal {
 
+namespace {
+
+const DBFields& socialBookmarkFields()
+{
+    static const DBFields table = DBSocialBookmarkTemplate::templateFields({
+        &DBSql::colTitle,
+        &DBSql::colTags,
+        &DBSql::colURL,
+        &DBSql::colDescription,
+    });
+    return table;
+}
+
+} // namespace
+
 DBSocialBookmarkTemplate::DBSocialBookmarkTemplate(QObject* parent)
-    : DBTemplateBase({
-          &DBSql::colTitle,
-          &DBSql::colTags,
-          &DBSql::colURL,
-          &DBSql::colDescription,
-      }, parent)
+    : DBTemplateBase(socialBookmarkFields(), parent)
 {
 }
 

@@ -2,52 +2,44 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 
-#include <QSqlQuery>
 
 namespace Vexal {
 
-DBTemplateBase::DBTemplateBase(std::initializer_list<Column> columns, QObject* parent)
+namespace {
+
+// The fields before the selectors: the base's three and WebsiteID.
+constexpr int leadingFields = 4;
+
+} // namespace
+
+DBTemplateBase::DBTemplateBase(const DBFields& fields, QObject* parent)
     : DBBase(parent)
-    , m_columns(columns)
+    , m_fields(fields)
 {
-    for (int i = 0; i < m_columns.size(); ++i)
+    for (std::size_t i = leadingFields; i < m_fields.size(); ++i)
         m_selectors << QString();
 }
 
-void DBTemplateBase::bindValues(QSqlQuery& query)
+DBFields DBTemplateBase::templateFields(std::initializer_list<Column> columns)
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colWebsiteID(true), m_websiteId);
-    for (int i = 0; i < m_columns.size(); ++i)
-        query.bindValue(m_columns.at(i)(true), m_selectors.at(i));
+    DBFields table(baseFields(), {DBField::integer(&DBSql::colWebsiteID, &DBTemplateBase::m_websiteId)});
+    int index = 0;
+    for (Column column : columns)
+        table.push_back(DBField::listText(column, &DBTemplateBase::m_selectors, index++, selectorLimit));
+    return table;
 }
 
-void DBTemplateBase::readValues(const QSqlQuery& query)
+const DBFields& DBTemplateBase::fields() const
 {
-    DBBase::readValues(query);
-    m_websiteId = query.value(3).toInt();
-    for (int i = 0; i < m_selectors.size(); ++i)
-        m_selectors[i] = query.value(4 + i).toString();
+    return m_fields;
 }
 
 void DBTemplateBase::assign(const DBBase* source)
 {
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBTemplateBase*>(source);
-    if (!other || !other->inherits(metaObject()->className()))
-        return;
-    setWebsiteId(other->m_websiteId);
-    for (int i = 0; i < m_selectors.size(); ++i)
-        setSelector(i, other->m_selectors.at(i));
-}
-
-QStringList DBTemplateBase::columns() const
-{
-    QStringList result = commonColumns() << DBSql::colWebsiteID();
-    for (Column column : m_columns)
-        result << column(false);
-    return result;
+    const bool sameKind = source && source->inherits(metaObject()->className());
+    assignFirst(source, sameKind ? m_fields.size() : baseFields().size());
 }
 
 void DBTemplateBase::setWebsiteId(int websiteId)

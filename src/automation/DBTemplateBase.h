@@ -4,7 +4,6 @@
 
 #include <initializer_list>
 #include <QStringList>
-#include <QVector>
 
 namespace Vexal {
 
@@ -17,24 +16,26 @@ public:
     static constexpr int selectorLimit = 128;
     using Column = QString (*)(bool);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
+    const DBFields& fields() const override;
     // Copies only from a record of the same kind.
     void assign(const DBBase* source) override;
-    QStringList columns() const override;
 
     int websiteId() const { return m_websiteId; }
     void setWebsiteId(int websiteId);
 
+    // The base fields, WebsiteID and one selector text per column, in order.
+    static DBFields templateFields(std::initializer_list<Column> columns);
+
 protected:
-    DBTemplateBase(std::initializer_list<Column> columns, QObject* parent);
+    // A kind hands in its table, made once by templateFields().
+    DBTemplateBase(const DBFields& fields, QObject* parent);
 
     QString selector(int field) const { return m_selectors.at(field); }
     // Cut to selectorLimit characters.
     void setSelector(int field, const QString& value);
 
 private:
-    QVector<Column> m_columns;
+    const DBFields& m_fields;
     QStringList m_selectors;
     int m_websiteId = -1;
 };

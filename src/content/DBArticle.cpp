@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,52 +12,22 @@ DBArticle::DBArticle(QObject* parent)
 {
 }
 
-void DBArticle::bindValues(QSqlQuery& query)
+const DBFields& DBArticle::fields() const
 {
-    DBProjectBase::bindValues(query);
-    query.bindValue(DBSql::colCategoryID(true), m_categoryId);
-    query.bindValue(DBSql::colTitle(true), m_title);
-    query.bindValue(DBSql::colTitleMode(true), m_titleMode);
-    query.bindValue(DBSql::colTags(true), m_tags);
-    query.bindValue(DBSql::colAuthor(true), m_author);
-    query.bindValue(DBSql::colIntro(true), m_intro);
-    query.bindValue(DBSql::colIntroMode(true), m_introMode);
-    query.bindValue(DBSql::colBody(true), m_body);
-    query.bindValue(DBSql::colBodyMode(true), m_bodyMode);
-    query.bindValue(DBSql::colSpun(true), boolValue(m_spun));
-}
-
-void DBArticle::readValues(const QSqlQuery& query)
-{
-    DBProjectBase::readValues(query);
-    m_categoryId = query.value(4).toInt();
-    m_title = query.value(5).toString();
-    m_titleMode = query.value(6).toInt();
-    m_tags = query.value(7).toString();
-    m_author = query.value(8).toString();
-    m_intro = query.value(9).toString();
-    m_introMode = query.value(10).toInt();
-    m_body = query.value(11).toString();
-    m_bodyMode = query.value(12).toInt();
-    m_spun = readBool(query.value(13));
-}
-
-void DBArticle::assign(const DBBase* source)
-{
-    DBProjectBase::assign(source);
-    const auto* other = qobject_cast<const DBArticle*>(source);
-    if (!other)
-        return;
-    setCategoryId(other->m_categoryId);
-    setTitle(other->m_title);
-    setTitleMode(other->m_titleMode);
-    setTags(other->m_tags);
-    setAuthor(other->m_author);
-    setIntro(other->m_intro);
-    setIntroMode(other->m_introMode);
-    setBody(other->m_body);
-    setBodyMode(other->m_bodyMode);
-    setSpun(other->m_spun);
+    static const DBFields table(projectFields(),
+                                {
+                                    DBField::integer(&DBSql::colCategoryID, &DBArticle::m_categoryId),
+                                    DBField::text(&DBSql::colTitle, &DBArticle::m_title, textLimit),
+                                    DBField::integer(&DBSql::colTitleMode, &DBArticle::m_titleMode),
+                                    DBField::text(&DBSql::colTags, &DBArticle::m_tags, textLimit),
+                                    DBField::text(&DBSql::colAuthor, &DBArticle::m_author, textLimit),
+                                    DBField::text(&DBSql::colIntro, &DBArticle::m_intro, textLimit),
+                                    DBField::integer(&DBSql::colIntroMode, &DBArticle::m_introMode),
+                                    DBField::text(&DBSql::colBody, &DBArticle::m_body, bodyLimit),
+                                    DBField::integer(&DBSql::colBodyMode, &DBArticle::m_bodyMode),
+                                    DBField::flag(&DBSql::colSpun, &DBArticle::m_spun),
+                                });
+    return table;
 }
 
 DBBase* DBArticle::create(QObject* parent) const
@@ -74,14 +43,6 @@ QString DBArticle::tableName() const
 QString DBArticle::displayName() const
 {
     return LocaleSql::tableArticles();
-}
-
-QStringList DBArticle::columns() const
-{
-    return projectColumns() << DBSql::colCategoryID() << DBSql::colTitle() << DBSql::colTitleMode()
-                            << DBSql::colTags() << DBSql::colAuthor() << DBSql::colIntro()
-                            << DBSql::colIntroMode() << DBSql::colBody() << DBSql::colBodyMode()
-                            << DBSql::colSpun();
 }
 
 void DBArticle::setCategoryId(int categoryId)

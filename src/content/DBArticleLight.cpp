@@ -25,9 +25,4 @@ QString DBArticleLight::displayName() const
     return LocaleSql::tableArticles();
 }
 
-QStringList DBArticleLight::columns() const
-{
-    return projectColumns();
-}
-
 } // namespace Vexal

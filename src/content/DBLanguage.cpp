@@ -25,9 +25,4 @@ QString DBLanguage::displayName() const
     return LocaleSql::tableLanguages();
 }
 
-QStringList DBLanguage::columns() const
-{
-    return commonColumns();
-}
-
 } // namespace Vexal

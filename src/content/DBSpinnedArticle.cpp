@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,55 +12,23 @@ DBSpinnedArticle::DBSpinnedArticle(QObject* parent)
 {
 }
 
-void DBSpinnedArticle::bindValues(QSqlQuery& query)
+const DBFields& DBSpinnedArticle::fields() const
 {
-    DBProjectBase::bindValues(query);
-    query.bindValue(DBSql::colArticleID(true), m_articleId);
-    query.bindValue(DBSql::colTitle(true), m_title);
-    query.bindValue(DBSql::colTitleFinal(true), m_titleFinal);
-    query.bindValue(DBSql::colTitleMode(true), m_titleMode);
-    query.bindValue(DBSql::colIntro(true), m_intro);
-    query.bindValue(DBSql::colIntroFinal(true), m_introFinal);
-    query.bindValue(DBSql::colIntroMode(true), m_introMode);
-    query.bindValue(DBSql::colBody(true), m_body);
-    query.bindValue(DBSql::colBodyFinal(true), m_bodyFinal);
-    query.bindValue(DBSql::colBodyMode(true), m_bodyMode);
-    query.bindValue(DBSql::colSubmitted(true), boolValue(m_submitted));
-}
-
-void DBSpinnedArticle::readValues(const QSqlQuery& query)
-{
-    DBProjectBase::readValues(query);
-    m_articleId = query.value(4).toInt();
-    m_title = query.value(5).toString();
-    m_titleFinal = query.value(6).toString();
-    m_titleMode = query.value(7).toInt();
-    m_intro = query.value(8).toString();
-    m_introFinal = query.value(9).toString();
-    m_introMode = query.value(10).toInt();
-    m_body = query.value(11).toString();
-    m_bodyFinal = query.value(12).toString();
-    m_bodyMode = query.value(13).toInt();
-    m_submitted = readBool(query.value(14));
-}
-
-void DBSpinnedArticle::assign(const DBBase* source)
-{
-    DBProjectBase::assign(source);
-    const auto* other = qobject_cast<const DBSpinnedArticle*>(source);
-    if (!other)
-        return;
-    setArticleId(other->m_articleId);
-    setTitle(other->m_title);
-    setTitleFinal(other->m_titleFinal);
-    setTitleMode(other->m_titleMode);
-    setIntro(other->m_intro);
-    setIntroFinal(other->m_introFinal);
-    setIntroMode(other->m_introMode);
-    setBody(other->m_body);
-    setBodyFinal(other->m_bodyFinal);
-    setBodyMode(other->m_bodyMode);
-    setSubmitted(other->m_submitted);
+    static const DBFields table(projectFields(),
+                                {
+                                    DBField::integer(&DBSql::colArticleID, &DBSpinnedArticle::m_articleId),
+                                    DBField::text(&DBSql::colTitle, &DBSpinnedArticle::m_title, textLimit),
+                                    DBField::text(&DBSql::colTitleFinal, &DBSpinnedArticle::m_titleFinal, textLimit),
+                                    DBField::integer(&DBSql::colTitleMode, &DBSpinnedArticle::m_titleMode),
+                                    DBField::text(&DBSql::colIntro, &DBSpinnedArticle::m_intro, textLimit),
+                                    DBField::text(&DBSql::colIntroFinal, &DBSpinnedArticle::m_introFinal, textLimit),
+                                    DBField::integer(&DBSql::colIntroMode, &DBSpinnedArticle::m_introMode),
+                                    DBField::text(&DBSql::colBody, &DBSpinnedArticle::m_body, bodyLimit),
+                                    DBField::text(&DBSql::colBodyFinal, &DBSpinnedArticle::m_bodyFinal, bodyLimit),
+                                    DBField::integer(&DBSql::colBodyMode, &DBSpinnedArticle::m_bodyMode),
+                                    DBField::flag(&DBSql::colSubmitted, &DBSpinnedArticle::m_submitted),
+                                });
+    return table;
 }
 
 DBBase* DBSpinnedArticle::create(QObject* parent) const
@@ -77,14 +44,6 @@ QString DBSpinnedArticle::tableName() const
 QString DBSpinnedArticle::displayName() const
 {
     return LocaleSql::tableSpunArticles();
-}
-
-QStringList DBSpinnedArticle::columns() const
-{
-    return projectColumns() << DBSql::colArticleID() << DBSql::colTitle() << DBSql::colTitleFinal()
-                            << DBSql::colTitleMode() << DBSql::colIntro() << DBSql::colIntroFinal()
-                            << DBSql::colIntroMode() << DBSql::colBody() << DBSql::colBodyFinal()
-                            << DBSql::colBodyMode() << DBSql::colSubmitted();
 }
 
 void DBSpinnedArticle::setArticleId(int articleId)

@@ -25,9 +25,4 @@ QString DBSpinnedArticleLight::displayName() const
     return LocaleSql::tableSpunArticles();
 }
 
-QStringList DBSpinnedArticleLight::columns() const
-{
-    return projectColumns();
-}
-
 } // namespace Vexal

@@ -14,7 +14,6 @@ public:
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 };
 
 } // namespace Vexal

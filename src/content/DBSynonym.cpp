@@ -1,9 +1,8 @@
 #include "content/DBSynonym.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -12,25 +11,13 @@ DBSynonym::DBSynonym(QObject* parent)
 {
 }
 
-void DBSynonym::bindValues(QSqlQuery& query)
+const DBFields& DBSynonym::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colWordID(true), m_wordId);
-}
-
-void DBSynonym::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_wordId = query.value(3).toInt();
-}
-
-void DBSynonym::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBSynonym*>(source);
-    if (!other)
-        return;
-    setWordId(other->m_wordId);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colWordID, &DBSynonym::m_wordId),
+                                });
+    return table;
 }
 
 DBBase* DBSynonym::create(QObject* parent) const
@@ -46,11 +33,6 @@ QString DBSynonym::tableName() const
 QString DBSynonym::displayName() const
 {
     return LocaleSql::tableSynonyms();
-}
-
-QStringList DBSynonym::columns() const
-{
-    return commonColumns() << DBSql::colWordID();
 }
 
 void DBSynonym::setWordId(int wordId)

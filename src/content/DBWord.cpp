@@ -1,9 +1,8 @@
 #include "content/DBWord.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -12,25 +11,13 @@ DBWord::DBWord(QObject* parent)
 {
 }
 
-void DBWord::bindValues(QSqlQuery& query)
+const DBFields& DBWord::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colLanguageID(true), m_languageId);
-}
-
-void DBWord::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_languageId = query.value(3).toInt();
-}
-
-void DBWord::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBWord*>(source);
-    if (!other)
-        return;
-    setLanguageId(other->m_languageId);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colLanguageID, &DBWord::m_languageId),
+                                });
+    return table;
 }
 
 DBBase* DBWord::create(QObject* parent) const
@@ -46,11 +33,6 @@ QString DBWord::tableName() const
 QString DBWord::displayName() const
 {
     return LocaleSql::tableWords();
-}
-
-QStringList DBWord::columns() const
-{
-    return commonColumns() << DBSql::colLanguageID();
 }
 
 void DBWord::setLanguageId(int languageId)

@@ -2,10 +2,9 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -14,31 +13,15 @@ DBAccount::DBAccount(QObject* parent)
 {
 }
 
-void DBAccount::bindValues(QSqlQuery& query)
+const DBFields& DBAccount::fields() const
 {
-    DBProjectBase::bindValues(query);
-    query.bindValue(DBSql::colWebsiteID(true), m_websiteId);
-    query.bindValue(DBSql::colLogin(true), m_login);
-    query.bindValue(DBSql::colPassword(true), m_password);
-}
-
-void DBAccount::readValues(const QSqlQuery& query)
-{
-    DBProjectBase::readValues(query);
-    m_websiteId = query.value(4).toInt();
-    m_login = query.value(5).toString();
-    m_password = query.value(6).toString();
-}
-
-void DBAccount::assign(const DBBase* source)
-{
-    DBProjectBase::assign(source);
-    const auto* other = qobject_cast<const DBAccount*>(source);
-    if (!other)
-        return;
-    setWebsiteId(other->m_websiteId);
-    setLogin(other->m_login);
-    setPassword(other->m_password);
+    static const DBFields table(projectFields(),
+                                {
+                                    DBField::integer(&DBSql::colWebsiteID, &DBAccount::m_websiteId),
+                                    DBField::text(&DBSql::colLogin, &DBAccount::m_login, loginLimit),
+                                    DBField::text(&DBSql::colPassword, &DBAccount::m_password, 0),
+                                });
+    return table;
 }
 
 DBBase* DBAccount::create(QObject* parent) const
@@ -54,11 +37,6 @@ QString DBAccount::tableName() const
 QString DBAccount::displayName() const
 {
     return LocaleSql::tableAccounts();
-}
-
-QStringList DBAccount::columns() const
-{
-    return projectColumns() << DBSql::colWebsiteID() << DBSql::colLogin() << DBSql::colPassword();
 }
 
 QString DBAccount::decryptedPassword() const

@@ -2,6 +2,7 @@
 
 #include "core/Convert.h"
 #include "data/DBConnection.h"
+#include "data/DBField.h"
 #include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
@@ -10,16 +11,6 @@
 #include <QSqlQuery>
 
 namespace Vexal {
-
-namespace {
-
-// The name stored when a record is given an empty one.
-QString emptyNameReplacement()
-{
-    return QStringLiteral("Object");
-}
-
-} // namespace
 
 DBBase::DBBase(QObject* parent)
     : QObject(parent)
@@ -31,6 +22,21 @@ DBBase::~DBBase() = default;
 QStringList DBBase::commonColumns()
 {
     return {DBSql::colID(), DBSql::colName(), DBSql::colComments()};
+}
+
+const DBFields& DBBase::fields() const
+{
+    return baseFields();
+}
+
+const DBFields& DBBase::baseFields()
+{
+    static const DBFields table = {
+        DBField::integer(&DBSql::colID, &DBBase::m_id, DBField::Key),
+        DBField::text(&DBSql::colName, &DBBase::m_name, nameLimit, DBField::NonEmpty),
+        DBField::text(&DBSql::colComments, &DBBase::m_comments, commentsLimit),
+    };
+    return table;
 }
 
 bool DBBase::canLoad(int)
@@ -100,28 +106,37 @@ bool DBBase::remove()
     return save();
 }
 
+// A new record leaves its ID unbound: the table gives it the next one.
 void DBBase::bindValues(QSqlQuery& query)
 {
-    if (m_id >= 0)
-        query.bindValue(DBSql::colID(true), m_id);
-    query.bindValue(DBSql::colName(true), m_name);
-    query.bindValue(DBSql::colComments(true), m_comments);
+    const DBFields& table = fields();
+    for (std::size_t i = m_id >= 0 ? 0 : 1; i < table.size(); ++i)
+        query.bindValue(table[i].column(true), table[i].stored(this));
 }
 
 void DBBase::readValues(const QSqlQuery& query)
 {
-    m_id = query.value(0).toInt();
-    m_name = query.value(1).toString();
-    m_comments = query.value(2).toString();
+    const DBFields& table = fields();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i].load(this, query.value(int(i)));
 }
 
+// Copies the fields the two kinds share (all of them for the same kind) as
+// their setters would; the ID is taken as it stands.
 void DBBase::assign(const DBBase* source)
+{
+    assignFirst(source, fields().size());
+}
+
+void DBBase::assignFirst(const DBBase* source, std::size_t count)
 {
     if (!source)
         return;
     m_id = source->m_id;
-    setName(source->m_name);
-    setComments(source->m_comments);
+    const DBFields& mine = fields();
+    const DBFields& theirs = source->fields();
+    for (std::size_t i = 1; i < count && i < mine.size() && i < theirs.size() && mine[i].sameAs(theirs[i]); ++i)
+        mine[i].copy(this, source);
 }
 
 DBBase* DBBase::create(QObject* parent) const
@@ -146,7 +161,10 @@ QString DBBase::displayName() const
 
 QStringList DBBase::columns() const
 {
-    return QStringList();
+    QStringList names;
+    for (const DBField& field : fields())
+        names.append(field.column());
+    return names;
 }
 
 QString DBBase::columnsText() const
@@ -304,13 +322,18 @@ void DBBase::setName(const QString& name)
     markModified();
     m_name = Convert::leftText(name, nameLimit);
     if (m_name.isEmpty())
-        m_name = emptyNameReplacement();
+        m_name = emptyName();
 }
 
 void DBBase::setComments(const QString& comments)
 {
     markModified();
     m_comments = Convert::leftText(comments, commentsLimit);
+}
+
+QString DBBase::emptyName()
+{
+    return QStringLiteral("Object");
 }
 
 void DBBase::setDeleteMark(bool mark)

@@ -8,16 +8,21 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <cstddef>
+
 class QSqlQuery;
 
 namespace Vexal {
 
+class DBField;
+class DBFields;
 class DBStateProbe;
 
 // Base of every record: one row of one table, held in memory. A record class
-// supplies its table name, display name, column list, how its fields are bound
-// to and read from a query, how it copies another record, and a factory.
-// The base builds the SQL texts, loads by id, saves by state and removes.
+// supplies its table name, display name, its field table (see DBField) and a
+// factory. From the field table the base binds and reads the fields, copies
+// another record and lists the columns; it builds the SQL texts, loads by id,
+// saves by state and removes.
 class DBBase : public QObject
 {
     Q_OBJECT
@@ -38,6 +43,8 @@ public:
     virtual bool isValid();
     virtual bool save();
     virtual bool remove();
+    // The kind's fields in column order; the base's are ID, Name, Comments.
+    virtual const DBFields& fields() const;
     virtual void bindValues(QSqlQuery& query);
     virtual void readValues(const QSqlQuery& query);
     virtual void assign(const DBBase* source);
@@ -71,6 +78,8 @@ public:
     void setName(const QString& name);
     void setComments(const QString& comments);
     void setDeleteMark(bool mark);
+    // The name stored when a record is given an empty one.
+    static QString emptyName();
 
     // Stored value forms, shared by every record, list and statement:
     // booleans as 0/1, dates as "yyyy-MM-dd", date-times as
@@ -90,6 +99,10 @@ public:
     static QString dateFormat();
 
 protected:
+    // Copies at most the first `count` fields that this kind shares with the source's.
+    void assignFirst(const DBBase* source, std::size_t count);
+    // ID, Name, Comments: the first fields of every kind.
+    static const DBFields& baseFields();
     // "ID", "Name", "Comments": the first columns of every record class.
     static QStringList commonColumns();
     int state() const { return m_state; }
@@ -98,6 +111,7 @@ protected:
     bool execBound(const QString& text, QVariant* lastInsertId = nullptr, int* rowsAffected = nullptr);
 
     // Fields, written directly by readValues (no limits, no state change).
+    friend class DBField;
     int m_id = -1;
     QString m_name;
     QString m_comments;

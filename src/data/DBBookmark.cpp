@@ -1,9 +1,8 @@
 #include "data/DBBookmark.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -12,26 +11,13 @@ DBBookmark::DBBookmark(QObject* parent)
 {
 }
 
-void DBBookmark::bindValues(QSqlQuery& query)
+const DBFields& DBBookmark::fields() const
 {
-    DBPageRecord::bindValues(query);
-    query.bindValue(DBSql::colVisible(true), boolValue(m_visible));
-}
-
-void DBBookmark::readValues(const QSqlQuery& query)
-{
-    DBPageRecord::readValues(query);
-    m_visible = readBool(query.value(firstOwnColumn));
-}
-
-void DBBookmark::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBBookmark*>(source);
-    if (!other)
-        return;
-    assignPage(other);
-    setVisible(other->m_visible);
+    static const DBFields table(pageFields(),
+                                {
+                                    DBField::flag(&DBSql::colVisible, &DBBookmark::m_visible),
+                                });
+    return table;
 }
 
 DBBase* DBBookmark::create(QObject* parent) const
@@ -47,11 +33,6 @@ QString DBBookmark::tableName() const
 QString DBBookmark::displayName() const
 {
     return LocaleSql::tableBookmarks();
-}
-
-QStringList DBBookmark::columns() const
-{
-    return DBPageRecord::columns() << DBSql::colVisible();
 }
 
 void DBBookmark::setVisible(bool visible)

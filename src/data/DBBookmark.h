@@ -12,13 +12,10 @@ class DBBookmark : public DBPageRecord
 public:
     explicit DBBookmark(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible);

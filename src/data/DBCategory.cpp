@@ -1,9 +1,8 @@
 #include "data/DBCategory.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -12,23 +11,13 @@ DBCategory::DBCategory(QObject* parent)
 {
 }
 
-void DBCategory::bindValues(QSqlQuery& query)
+const DBFields& DBCategory::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colMasterID(true), m_masterId);
-}
-
-void DBCategory::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_masterId = query.value(3).toInt();
-}
-
-void DBCategory::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    if (const auto* other = qobject_cast<const DBCategory*>(source))
-        setMasterId(other->m_masterId);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colMasterID, &DBCategory::m_masterId),
+                                });
+    return table;
 }
 
 DBBase* DBCategory::create(QObject* parent) const
@@ -44,11 +33,6 @@ QString DBCategory::tableName() const
 QString DBCategory::displayName() const
 {
     return LocaleSql::tableCategories();
-}
-
-QStringList DBCategory::columns() const
-{
-    return commonColumns() << DBSql::colMasterID();
 }
 
 void DBCategory::setMasterId(int masterId)

@@ -2,8 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 
-#include <QSqlQuery>
 #include <QVariant>
 
 namespace Vexal {
@@ -103,32 +103,21 @@ bool DBColumn::isTextKind(int kind)
     return kind == KindText || kind == KindText2;
 }
 
-void DBColumn::bindValues(QSqlQuery& query)
+const DBFields& DBColumn::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colWidgetID(true), m_widgetId);
-    query.bindValue(DBSql::colHeader(true), m_header);
-    query.bindValue(DBSql::colVisualIndex(true), m_visualIndex);
-    query.bindValue(DBSql::colLogicalIndex(true), m_logicalIndex);
-    query.bindValue(DBSql::colWidth(true), m_width);
-    query.bindValue(DBSql::colVisible(true), boolValue(m_visible));
-    query.bindValue(DBSql::colVisibleInView(true), boolValue(m_visibleInView));
-    query.bindValue(DBSql::colVisibleInFilter(true), boolValue(m_visibleInFilter));
-    query.bindValue(DBSql::colType(true), m_type);
-}
-
-void DBColumn::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_widgetId = query.value(3).toString();
-    m_header = query.value(4).toString();
-    m_visualIndex = query.value(5).toInt();
-    m_logicalIndex = query.value(6).toInt();
-    m_width = query.value(7).toInt();
-    m_visible = readBool(query.value(8));
-    m_visibleInView = readBool(query.value(9));
-    m_visibleInFilter = readBool(query.value(10));
-    m_type = query.value(11).toInt();
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::text(&DBSql::colWidgetID, &DBColumn::m_widgetId, textLimit),
+                                    DBField::text(&DBSql::colHeader, &DBColumn::m_header, textLimit),
+                                    DBField::integer(&DBSql::colVisualIndex, &DBColumn::m_visualIndex),
+                                    DBField::integer(&DBSql::colLogicalIndex, &DBColumn::m_logicalIndex),
+                                    DBField::integer(&DBSql::colWidth, &DBColumn::m_width),
+                                    DBField::flag(&DBSql::colVisible, &DBColumn::m_visible),
+                                    DBField::flag(&DBSql::colVisibleInView, &DBColumn::m_visibleInView),
+                                    DBField::flag(&DBSql::colVisibleInFilter, &DBColumn::m_visibleInFilter),
+                                    DBField::integer(&DBSql::colType, &DBColumn::m_type),
+                                });
+    return table;
 }
 
 DBBase* DBColumn::create(QObject* parent) const
@@ -139,14 +128,6 @@ DBBase* DBColumn::create(QObject* parent) const
 QString DBColumn::tableName() const
 {
     return DBSql::tableColumn();
-}
-
-QStringList DBColumn::columns() const
-{
-    return commonColumns() << DBSql::colWidgetID()
-           << DBSql::colHeader() << DBSql::colVisualIndex() << DBSql::colLogicalIndex()
-           << DBSql::colWidth() << DBSql::colVisible() << DBSql::colVisibleInView()
-           << DBSql::colVisibleInFilter() << DBSql::colType();
 }
 
 } // namespace Vexal

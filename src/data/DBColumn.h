@@ -58,11 +58,9 @@ public:
     static bool isComparable(int kind);
     static bool isTextKind(int kind);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
-    QStringList columns() const override;
 
 private:
     QString m_widgetId;

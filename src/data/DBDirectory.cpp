@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,43 +12,19 @@ DBDirectory::DBDirectory(QObject* parent)
 {
 }
 
-void DBDirectory::bindValues(QSqlQuery& query)
+const DBFields& DBDirectory::fields() const
 {
-    DBProjectBase::bindValues(query);
-    query.bindValue(DBSql::colCategoryID(true), m_categoryId);
-    query.bindValue(DBSql::colTitle(true), m_title);
-    query.bindValue(DBSql::colTags(true), m_tags);
-    query.bindValue(DBSql::colURL(true), m_url);
-    query.bindValue(DBSql::colDescription(true), m_description);
-    query.bindValue(DBSql::colUserName(true), m_userName);
-    query.bindValue(DBSql::colUserEmail(true), m_userEmail);
-}
-
-void DBDirectory::readValues(const QSqlQuery& query)
-{
-    DBProjectBase::readValues(query);
-    m_categoryId = query.value(4).toInt();
-    m_title = query.value(5).toString();
-    m_tags = query.value(6).toString();
-    m_url = query.value(7).toString();
-    m_description = query.value(8).toString();
-    m_userName = query.value(9).toString();
-    m_userEmail = query.value(10).toString();
-}
-
-void DBDirectory::assign(const DBBase* source)
-{
-    DBProjectBase::assign(source);
-    const auto* other = qobject_cast<const DBDirectory*>(source);
-    if (!other)
-        return;
-    setCategoryId(other->m_categoryId);
-    setTitle(other->m_title);
-    setTags(other->m_tags);
-    setUrl(other->m_url);
-    setDescription(other->m_description);
-    setUserName(other->m_userName);
-    setUserEmail(other->m_userEmail);
+    static const DBFields table(projectFields(),
+                                {
+                                    DBField::integer(&DBSql::colCategoryID, &DBDirectory::m_categoryId),
+                                    DBField::text(&DBSql::colTitle, &DBDirectory::m_title, shortLimit),
+                                    DBField::text(&DBSql::colTags, &DBDirectory::m_tags, shortLimit),
+                                    DBField::text(&DBSql::colURL, &DBDirectory::m_url, longLimit),
+                                    DBField::text(&DBSql::colDescription, &DBDirectory::m_description, longLimit),
+                                    DBField::text(&DBSql::colUserName, &DBDirectory::m_userName, shortLimit),
+                                    DBField::text(&DBSql::colUserEmail, &DBDirectory::m_userEmail, shortLimit),
+                                });
+    return table;
 }
 
 DBBase* DBDirectory::create(QObject* parent) const
@@ -65,12 +40,6 @@ QString DBDirectory::tableName() const
 QString DBDirectory::displayName() const
 {
     return LocaleSql::tableDirectories();
-}
-
-QStringList DBDirectory::columns() const
-{
-    return projectColumns() << DBSql::colCategoryID() << DBSql::colTitle() << DBSql::colTags() << DBSql::colURL()
-                            << DBSql::colDescription() << DBSql::colUserName() << DBSql::colUserEmail();
 }
 
 void DBDirectory::setText(QString& field, const QString& text, int limit)

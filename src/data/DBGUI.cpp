@@ -1,8 +1,8 @@
 #include "data/DBGUI.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 
-#include <QSqlQuery>
 #include <QVariant>
 
 namespace Vexal {
@@ -60,30 +60,20 @@ void DBGUI::setWebSearch(int value)
     m_webSearch = value;
 }
 
-void DBGUI::bindValues(QSqlQuery& query)
+const DBFields& DBGUI::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colMenuBar(true), boolValue(m_menuBar));
-    query.bindValue(DBSql::colStatusBar(true), boolValue(m_statusBar));
-    query.bindValue(DBSql::colMaximized(true), boolValue(m_maximized));
-    query.bindValue(DBSql::colX(true), m_x);
-    query.bindValue(DBSql::colY(true), m_y);
-    query.bindValue(DBSql::colWidth(true), m_width);
-    query.bindValue(DBSql::colHeight(true), m_height);
-    query.bindValue(DBSql::colWebSearch(true), m_webSearch);
-}
-
-void DBGUI::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_menuBar = readBool(query.value(3));
-    m_statusBar = readBool(query.value(4));
-    m_maximized = readBool(query.value(5));
-    m_x = query.value(6).toInt();
-    m_y = query.value(7).toInt();
-    m_width = query.value(8).toInt();
-    m_height = query.value(9).toInt();
-    m_webSearch = query.value(10).toInt();
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::flag(&DBSql::colMenuBar, &DBGUI::m_menuBar),
+                                    DBField::flag(&DBSql::colStatusBar, &DBGUI::m_statusBar),
+                                    DBField::flag(&DBSql::colMaximized, &DBGUI::m_maximized),
+                                    DBField::integer(&DBSql::colX, &DBGUI::m_x),
+                                    DBField::integer(&DBSql::colY, &DBGUI::m_y),
+                                    DBField::integer(&DBSql::colWidth, &DBGUI::m_width),
+                                    DBField::integer(&DBSql::colHeight, &DBGUI::m_height),
+                                    DBField::integer(&DBSql::colWebSearch, &DBGUI::m_webSearch),
+                                });
+    return table;
 }
 
 void DBGUI::assign(const DBBase* other)
@@ -110,13 +100,6 @@ DBBase* DBGUI::create(QObject* parent) const
 QString DBGUI::tableName() const
 {
     return DBSql::tableGUI();
-}
-
-QStringList DBGUI::columns() const
-{
-    return commonColumns() << DBSql::colMenuBar()
-           << DBSql::colStatusBar() << DBSql::colMaximized() << DBSql::colX() << DBSql::colY()
-           << DBSql::colWidth() << DBSql::colHeight() << DBSql::colWebSearch();
 }
 
 } // namespace Vexal

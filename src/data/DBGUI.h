@@ -30,12 +30,10 @@ public:
     void setHeight(int value);
     void setWebSearch(int value);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
+    const DBFields& fields() const override;
     void assign(const DBBase* other) override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
-    QStringList columns() const override;
 
 private:
     bool m_menuBar = true;

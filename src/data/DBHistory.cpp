@@ -1,9 +1,8 @@
 #include "data/DBHistory.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -14,26 +13,13 @@ DBHistory::DBHistory(QObject* parent)
     m_createDate = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
 }
 
-void DBHistory::bindValues(QSqlQuery& query)
+const DBFields& DBHistory::fields() const
 {
-    DBPageRecord::bindValues(query);
-    query.bindValue(DBSql::colCreateDate(true), dateTimeValue(m_createDate));
-}
-
-void DBHistory::readValues(const QSqlQuery& query)
-{
-    DBPageRecord::readValues(query);
-    m_createDate = readDateTime(query.value(firstOwnColumn));
-}
-
-void DBHistory::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBHistory*>(source);
-    if (!other)
-        return;
-    assignPage(other);
-    setCreateDate(other->m_createDate);
+    static const DBFields table(pageFields(),
+                                {
+                                    DBField::dateTime(&DBSql::colCreateDate, &DBHistory::m_createDate),
+                                });
+    return table;
 }
 
 DBBase* DBHistory::create(QObject* parent) const
@@ -49,11 +35,6 @@ QString DBHistory::tableName() const
 QString DBHistory::displayName() const
 {
     return LocaleSql::tableHistory();
-}
-
-QStringList DBHistory::columns() const
-{
-    return DBPageRecord::columns() << DBSql::colCreateDate();
 }
 
 void DBHistory::setCreateDate(const QDateTime& createDate)

@@ -15,13 +15,10 @@ class DBHistory : public DBPageRecord
 public:
     explicit DBHistory(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
     QDateTime createDate() const { return m_createDate; }
     void setCreateDate(const QDateTime& createDate);

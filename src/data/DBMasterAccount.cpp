@@ -2,10 +2,9 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "data/Encryptor.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -15,88 +14,34 @@ DBMasterAccount::DBMasterAccount(QObject* parent)
 {
 }
 
-void DBMasterAccount::bindValues(QSqlQuery& query)
+const DBFields& DBMasterAccount::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colActive(true), boolValue(m_active));
-    query.bindValue(DBSql::colFirstName(true), m_firstName);
-    query.bindValue(DBSql::colMiddleName(true), m_middleName);
-    query.bindValue(DBSql::colLastName(true), m_lastName);
-    query.bindValue(DBSql::colFullName(true), m_fullName);
-    query.bindValue(DBSql::colScreenName(true), m_screenName);
-    query.bindValue(DBSql::colGender(true), m_gender);
-    query.bindValue(DBSql::colBirthday(true), dateValue(m_birthday));
-    query.bindValue(DBSql::colLogin(true), m_login);
-    query.bindValue(DBSql::colPassword(true), m_password);
-    query.bindValue(DBSql::colEmail(true), m_email);
-    query.bindValue(DBSql::colURL(true), m_url);
-    query.bindValue(DBSql::colQuestion(true), m_question);
-    query.bindValue(DBSql::colAnswer(true), m_answer);
-    query.bindValue(DBSql::colCountry(true), m_country);
-    query.bindValue(DBSql::colCity(true), m_city);
-    query.bindValue(DBSql::colProvince(true), m_province);
-    query.bindValue(DBSql::colAddress(true), m_address);
-    query.bindValue(DBSql::colDetails(true), m_details);
-    query.bindValue(DBSql::colZipCode(true), m_zipCode);
-    query.bindValue(DBSql::colPhone(true), m_phone);
-    query.bindValue(DBSql::colFax(true), m_fax);
-}
-
-void DBMasterAccount::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_active = readBool(query.value(3));
-    m_firstName = query.value(4).toString();
-    m_middleName = query.value(5).toString();
-    m_lastName = query.value(6).toString();
-    m_fullName = query.value(7).toString();
-    m_screenName = query.value(8).toString();
-    m_gender = query.value(9).toInt();
-    m_birthday = readDate(query.value(10));
-    m_login = query.value(11).toString();
-    m_password = query.value(12).toString();
-    m_email = query.value(13).toString();
-    m_url = query.value(14).toString();
-    m_question = query.value(15).toInt();
-    m_answer = query.value(16).toString();
-    m_country = query.value(17).toString();
-    m_city = query.value(18).toString();
-    m_province = query.value(19).toString();
-    m_address = query.value(20).toString();
-    m_details = query.value(21).toString();
-    m_zipCode = query.value(22).toString();
-    m_phone = query.value(23).toString();
-    m_fax = query.value(24).toString();
-}
-
-void DBMasterAccount::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBMasterAccount*>(source);
-    if (!other)
-        return;
-    setActive(other->m_active);
-    setFirstName(other->m_firstName);
-    setMiddleName(other->m_middleName);
-    setLastName(other->m_lastName);
-    setFullName(other->m_fullName);
-    setScreenName(other->m_screenName);
-    setGender(other->m_gender);
-    setBirthday(other->m_birthday);
-    setLogin(other->m_login);
-    setPassword(other->m_password);
-    setEmail(other->m_email);
-    setUrl(other->m_url);
-    setQuestion(other->m_question);
-    setAnswer(other->m_answer);
-    setCountry(other->m_country);
-    setCity(other->m_city);
-    setProvince(other->m_province);
-    setAddress(other->m_address);
-    setDetails(other->m_details);
-    setZipCode(other->m_zipCode);
-    setPhone(other->m_phone);
-    setFax(other->m_fax);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::flag(&DBSql::colActive, &DBMasterAccount::m_active, DBField::XmlWriteOnly),
+                                    DBField::text(&DBSql::colFirstName, &DBMasterAccount::m_firstName, textLimit),
+                                    DBField::text(&DBSql::colMiddleName, &DBMasterAccount::m_middleName, textLimit),
+                                    DBField::text(&DBSql::colLastName, &DBMasterAccount::m_lastName, textLimit),
+                                    DBField::text(&DBSql::colFullName, &DBMasterAccount::m_fullName, textLimit),
+                                    DBField::text(&DBSql::colScreenName, &DBMasterAccount::m_screenName, textLimit),
+                                    DBField::integer(&DBSql::colGender, &DBMasterAccount::m_gender, DBField::XmlAsFlag),
+                                    DBField::date(&DBSql::colBirthday, &DBMasterAccount::m_birthday),
+                                    DBField::text(&DBSql::colLogin, &DBMasterAccount::m_login, textLimit),
+                                    DBField::text(&DBSql::colPassword, &DBMasterAccount::m_password, 0),
+                                    DBField::text(&DBSql::colEmail, &DBMasterAccount::m_email, textLimit),
+                                    DBField::text(&DBSql::colURL, &DBMasterAccount::m_url, urlLimit),
+                                    DBField::integer(&DBSql::colQuestion, &DBMasterAccount::m_question),
+                                    DBField::text(&DBSql::colAnswer, &DBMasterAccount::m_answer, textLimit),
+                                    DBField::text(&DBSql::colCountry, &DBMasterAccount::m_country, textLimit),
+                                    DBField::text(&DBSql::colCity, &DBMasterAccount::m_city, textLimit),
+                                    DBField::text(&DBSql::colProvince, &DBMasterAccount::m_province, textLimit),
+                                    DBField::text(&DBSql::colAddress, &DBMasterAccount::m_address, textLimit),
+                                    DBField::text(&DBSql::colDetails, &DBMasterAccount::m_details, textLimit),
+                                    DBField::text(&DBSql::colZipCode, &DBMasterAccount::m_zipCode, textLimit),
+                                    DBField::text(&DBSql::colPhone, &DBMasterAccount::m_phone, textLimit),
+                                    DBField::text(&DBSql::colFax, &DBMasterAccount::m_fax, textLimit),
+                                });
+    return table;
 }
 
 DBBase* DBMasterAccount::create(QObject* parent) const
@@ -112,17 +57,6 @@ QString DBMasterAccount::tableName() const
 QString DBMasterAccount::displayName() const
 {
     return LocaleSql::tableMasterAccounts();
-}
-
-QStringList DBMasterAccount::columns() const
-{
-    return commonColumns() << DBSql::colActive() << DBSql::colFirstName() << DBSql::colMiddleName()
-                           << DBSql::colLastName() << DBSql::colFullName() << DBSql::colScreenName()
-                           << DBSql::colGender() << DBSql::colBirthday() << DBSql::colLogin()
-                           << DBSql::colPassword() << DBSql::colEmail() << DBSql::colURL() << DBSql::colQuestion()
-                           << DBSql::colAnswer() << DBSql::colCountry() << DBSql::colCity() << DBSql::colProvince()
-                           << DBSql::colAddress() << DBSql::colDetails() << DBSql::colZipCode() << DBSql::colPhone()
-                           << DBSql::colFax();
 }
 
 QString DBMasterAccount::decryptedPassword() const

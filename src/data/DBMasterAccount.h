@@ -18,13 +18,10 @@ public:
 
     explicit DBMasterAccount(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
     bool isActive() const { return m_active; }
     QString firstName() const { return m_firstName; }

@@ -1,14 +1,14 @@
 #include "data/DBPageRecord.h"
 
-#include "core/Convert.h"
 #include "core/UserData.h"
+#include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/Utils.h"
 #include "texts/ConstIcon.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -29,32 +29,20 @@ DBPageRecord::DBPageRecord(QObject* parent)
     m_icon = defaultIcon();
 }
 
-void DBPageRecord::bindValues(QSqlQuery& query)
+const DBFields& DBPageRecord::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colIcon(true), imageValue(m_icon));
-    query.bindValue(DBSql::colTitle(true), m_title);
-    query.bindValue(DBSql::colURL(true), m_url);
+    return pageFields();
 }
 
-void DBPageRecord::readValues(const QSqlQuery& query)
+const DBFields& DBPageRecord::pageFields()
 {
-    DBBase::readValues(query);
-    m_icon = readImage(query.value(3));
-    m_title = query.value(4).toString();
-    m_url = query.value(5).toString();
-}
-
-QStringList DBPageRecord::columns() const
-{
-    return commonColumns() << DBSql::colIcon() << DBSql::colTitle() << DBSql::colURL();
-}
-
-void DBPageRecord::assignPage(const DBPageRecord* other)
-{
-    setIconImage(other->m_icon);
-    setTitle(other->m_title);
-    setUrl(other->m_url);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::image(&DBSql::colIcon, &DBPageRecord::m_icon),
+                                    DBField::text(&DBSql::colTitle, &DBPageRecord::m_title, titleLimit),
+                                    DBField::text(&DBSql::colURL, &DBPageRecord::m_url, urlLimit),
+                                });
+    return table;
 }
 
 void DBPageRecord::setTitle(const QString& title)

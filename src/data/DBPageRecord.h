@@ -22,9 +22,7 @@ public:
 
     explicit DBPageRecord(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    QStringList columns() const override;
+    const DBFields& fields() const override;
 
     QString title() const { return m_title; }
     QString url() const { return m_url; }
@@ -46,10 +44,8 @@ public:
     QAction* addMenuItem(QMenu* menu) const;
 
 protected:
-    // The column right after the page columns, for the subclass's own values.
-    static constexpr int firstOwnColumn = 6;
-    // Copies the page values; the subclass calls it only for a source of its own kind.
-    void assignPage(const DBPageRecord* other);
+    // The base fields, Icon, Title and URL, with which a page kind's table starts.
+    static const DBFields& pageFields();
 
 private:
     QImage m_icon;

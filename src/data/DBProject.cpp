@@ -3,9 +3,8 @@
 #include "core/Convert.h"
 #include "core/ConstApp.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -27,27 +26,16 @@ void DBProject::setUrl(const QString& url)
     m_url = Convert::leftText(url, urlLimit);
 }
 
-void DBProject::bindValues(QSqlQuery& query)
+const DBFields& DBProject::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colActive(true), boolValue(m_active));
-    query.bindValue(DBSql::colURL(true), m_url);
-}
-
-void DBProject::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_active = readBool(query.value(3));
-    m_url = query.value(4).toString();
-}
-
-void DBProject::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    if (const auto* project = qobject_cast<const DBProject*>(source)) {
-        setUrl(project->m_url);
-        setActive(project->m_active);
-    }
+    static const DBFields table(baseFields(),
+                                {
+                                    // The file writes it after URL.
+                                    DBField::flag(&DBSql::colActive, &DBProject::m_active,
+                                                  DBField::XmlWriteOnly | DBField::XmlLast),
+                                    DBField::text(&DBSql::colURL, &DBProject::m_url, urlLimit),
+                                });
+    return table;
 }
 
 DBBase* DBProject::create(QObject* parent) const
@@ -63,11 +51,6 @@ QString DBProject::tableName() const
 QString DBProject::displayName() const
 {
     return LocaleSql::tableProjects();
-}
-
-QStringList DBProject::columns() const
-{
-    return commonColumns() << DBSql::colActive() << DBSql::colURL();
 }
 
 } // namespace Vexal

@@ -19,13 +19,10 @@ public:
     QString url() const { return m_url; }
     void setUrl(const QString& url);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
 private:
     bool m_active = false;

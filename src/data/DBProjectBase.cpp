@@ -1,9 +1,8 @@
 #include "data/DBProjectBase.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -26,23 +25,16 @@ bool DBProjectBase::isValid()
     return true;
 }
 
-void DBProjectBase::bindValues(QSqlQuery& query)
+const DBFields& DBProjectBase::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colProjectID(true), m_projectId);
+    return projectFields();
 }
 
-void DBProjectBase::readValues(const QSqlQuery& query)
+const DBFields& DBProjectBase::projectFields()
 {
-    DBBase::readValues(query);
-    m_projectId = query.value(3).toInt();
-}
-
-void DBProjectBase::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    if (const auto* project = qobject_cast<const DBProjectBase*>(source))
-        setProjectId(project->m_projectId);
+    static const DBFields table(baseFields(),
+                                {DBField::integer(&DBSql::colProjectID, &DBProjectBase::m_projectId, DBField::Key)});
+    return table;
 }
 
 void DBProjectBase::setProjectId(int projectId)

@@ -13,14 +13,14 @@ public:
     explicit DBProjectBase(QObject* parent = nullptr);
 
     bool isValid() override;
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
 
     int projectId() const { return m_projectId; }
     void setProjectId(int projectId);
 
 protected:
+    // The base fields and ProjectID, with which every project kind's table starts.
+    static const DBFields& projectFields();
     // "ID", "Name", "Comments", "ProjectID".
     static QStringList projectColumns();
 

@@ -2,8 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 
-#include <QSqlQuery>
 #include <QVariant>
 
 namespace Vexal {
@@ -55,28 +55,19 @@ void DBSettings::setSpinnerBody(int mode)
     m_spinnerBody = mode;
 }
 
-void DBSettings::bindValues(QSqlQuery& query)
+const DBFields& DBSettings::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colLastFolder(true), m_lastFolder);
-    query.bindValue(DBSql::colArticleTitle(true), m_articleTitle);
-    query.bindValue(DBSql::colArticleIntro(true), m_articleIntro);
-    query.bindValue(DBSql::colArticleBody(true), m_articleBody);
-    query.bindValue(DBSql::colSpinnerTitle(true), m_spinnerTitle);
-    query.bindValue(DBSql::colSpinnerIntro(true), m_spinnerIntro);
-    query.bindValue(DBSql::colSpinnerBody(true), m_spinnerBody);
-}
-
-void DBSettings::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_lastFolder = query.value(3).toString();
-    m_articleTitle = query.value(4).toInt();
-    m_articleIntro = query.value(5).toInt();
-    m_articleBody = query.value(6).toInt();
-    m_spinnerTitle = query.value(7).toInt();
-    m_spinnerIntro = query.value(8).toInt();
-    m_spinnerBody = query.value(9).toInt();
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::text(&DBSql::colLastFolder, &DBSettings::m_lastFolder, lastFolderLimit),
+                                    DBField::integer(&DBSql::colArticleTitle, &DBSettings::m_articleTitle),
+                                    DBField::integer(&DBSql::colArticleIntro, &DBSettings::m_articleIntro),
+                                    DBField::integer(&DBSql::colArticleBody, &DBSettings::m_articleBody),
+                                    DBField::integer(&DBSql::colSpinnerTitle, &DBSettings::m_spinnerTitle),
+                                    DBField::integer(&DBSql::colSpinnerIntro, &DBSettings::m_spinnerIntro),
+                                    DBField::integer(&DBSql::colSpinnerBody, &DBSettings::m_spinnerBody),
+                                });
+    return table;
 }
 
 void DBSettings::assign(const DBBase* other)
@@ -102,13 +93,6 @@ DBBase* DBSettings::create(QObject* parent) const
 QString DBSettings::tableName() const
 {
     return DBSql::tableSettings();
-}
-
-QStringList DBSettings::columns() const
-{
-    return commonColumns() << DBSql::colLastFolder()
-           << DBSql::colArticleTitle() << DBSql::colArticleIntro() << DBSql::colArticleBody()
-           << DBSql::colSpinnerTitle() << DBSql::colSpinnerIntro() << DBSql::colSpinnerBody();
 }
 
 } // namespace Vexal

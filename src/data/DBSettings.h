@@ -32,12 +32,10 @@ public:
     void setSpinnerIntro(int mode);
     void setSpinnerBody(int mode);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
+    const DBFields& fields() const override;
     void assign(const DBBase* other) override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
-    QStringList columns() const override;
 
 private:
     QString m_lastFolder;

@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,34 +12,16 @@ DBSocialBookmark::DBSocialBookmark(QObject* parent)
 {
 }
 
-void DBSocialBookmark::bindValues(QSqlQuery& query)
+const DBFields& DBSocialBookmark::fields() const
 {
-    DBProjectBase::bindValues(query);
-    query.bindValue(DBSql::colTitle(true), m_title);
-    query.bindValue(DBSql::colTags(true), m_tags);
-    query.bindValue(DBSql::colURL(true), m_url);
-    query.bindValue(DBSql::colDescription(true), m_description);
-}
-
-void DBSocialBookmark::readValues(const QSqlQuery& query)
-{
-    DBProjectBase::readValues(query);
-    m_title = query.value(4).toString();
-    m_tags = query.value(5).toString();
-    m_url = query.value(6).toString();
-    m_description = query.value(7).toString();
-}
-
-void DBSocialBookmark::assign(const DBBase* source)
-{
-    DBProjectBase::assign(source);
-    const auto* other = qobject_cast<const DBSocialBookmark*>(source);
-    if (!other)
-        return;
-    setTitle(other->m_title);
-    setTags(other->m_tags);
-    setUrl(other->m_url);
-    setDescription(other->m_description);
+    static const DBFields table(projectFields(),
+                                {
+                                    DBField::text(&DBSql::colTitle, &DBSocialBookmark::m_title, shortLimit),
+                                    DBField::text(&DBSql::colTags, &DBSocialBookmark::m_tags, shortLimit),
+                                    DBField::text(&DBSql::colURL, &DBSocialBookmark::m_url, longLimit),
+                                    DBField::text(&DBSql::colDescription, &DBSocialBookmark::m_description, longLimit),
+                                });
+    return table;
 }
 
 DBBase* DBSocialBookmark::create(QObject* parent) const
@@ -56,11 +37,6 @@ QString DBSocialBookmark::tableName() const
 QString DBSocialBookmark::displayName() const
 {
     return LocaleSql::tableSocialBookmarks();
-}
-
-QStringList DBSocialBookmark::columns() const
-{
-    return projectColumns() << DBSql::colTitle() << DBSql::colTags() << DBSql::colURL() << DBSql::colDescription();
 }
 
 void DBSocialBookmark::setText(QString& field, const QString& text, int limit)

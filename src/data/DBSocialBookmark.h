@@ -15,13 +15,10 @@ public:
 
     explicit DBSocialBookmark(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
     QString title() const { return m_title; }
     QString tags() const { return m_tags; }

@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,28 +12,14 @@ DBUrlShortcut::DBUrlShortcut(QObject* parent)
 {
 }
 
-void DBUrlShortcut::bindValues(QSqlQuery& query)
+const DBFields& DBUrlShortcut::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colShortcut(true), m_shortcut);
-    query.bindValue(DBSql::colURL(true), m_url);
-}
-
-void DBUrlShortcut::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_shortcut = query.value(3).toString();
-    m_url = query.value(4).toString();
-}
-
-void DBUrlShortcut::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBUrlShortcut*>(source);
-    if (!other)
-        return;
-    setShortcut(other->m_shortcut);
-    setUrl(other->m_url);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::text(&DBSql::colShortcut, &DBUrlShortcut::m_shortcut, shortcutLimit),
+                                    DBField::text(&DBSql::colURL, &DBUrlShortcut::m_url, urlLimit),
+                                });
+    return table;
 }
 
 DBBase* DBUrlShortcut::create(QObject* parent) const
@@ -50,11 +35,6 @@ QString DBUrlShortcut::tableName() const
 QString DBUrlShortcut::displayName() const
 {
     return LocaleSql::tableUriShortcuts();
-}
-
-QStringList DBUrlShortcut::columns() const
-{
-    return commonColumns() << DBSql::colShortcut() << DBSql::colURL();
 }
 
 void DBUrlShortcut::setShortcut(const QString& shortcut)

@@ -15,13 +15,10 @@ public:
 
     explicit DBUrlShortcut(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
     QString shortcut() const { return m_shortcut; }
     QString url() const { return m_url; }

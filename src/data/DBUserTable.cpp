@@ -2,8 +2,7 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
-
-#include <QSqlQuery>
+#include "data/DBField.h"
 
 namespace Vexal {
 
@@ -12,16 +11,13 @@ DBUserTable::DBUserTable(QObject* parent)
 {
 }
 
-void DBUserTable::bindValues(QSqlQuery& query)
+const DBFields& DBUserTable::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colFriendlyName(true), m_friendlyName);
-}
-
-void DBUserTable::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_friendlyName = query.value(3).toString();
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::text(&DBSql::colFriendlyName, &DBUserTable::m_friendlyName, friendlyNameLimit),
+                                });
+    return table;
 }
 
 DBBase* DBUserTable::create(QObject* parent) const
@@ -37,11 +33,6 @@ QString DBUserTable::tableName() const
 QString DBUserTable::friendlyName() const
 {
     return m_friendlyName;
-}
-
-QStringList DBUserTable::columns() const
-{
-    return commonColumns() << DBSql::colFriendlyName();
 }
 
 void DBUserTable::setFriendlyName(const QString& name)

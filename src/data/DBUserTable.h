@@ -14,12 +14,10 @@ public:
 
     explicit DBUserTable(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString friendlyName() const override;
-    QStringList columns() const override;
 
     void setFriendlyName(const QString& name);
 

@@ -2,10 +2,9 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
 #include "texts/LocaleWidgets.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -14,52 +13,22 @@ DBWebsite::DBWebsite(QObject* parent)
 {
 }
 
-void DBWebsite::bindValues(QSqlQuery& query)
+const DBFields& DBWebsite::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colType(true), m_type);
-    query.bindValue(DBSql::colHost(true), m_host);
-    query.bindValue(DBSql::colHomePage(true), m_homePage);
-    query.bindValue(DBSql::colLoginPage(true), m_loginPage);
-    query.bindValue(DBSql::colLogoutPage(true), m_logoutPage);
-    query.bindValue(DBSql::colRegistrationPage(true), m_registrationPage);
-    query.bindValue(DBSql::colUserPage(true), m_userPage);
-    query.bindValue(DBSql::colEmail(true), boolValue(m_email));
-    query.bindValue(DBSql::colGPR(true), m_gpr);
-    query.bindValue(DBSql::colAPR(true), m_apr);
-}
-
-void DBWebsite::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_type = query.value(3).toInt();
-    m_host = query.value(4).toString();
-    m_homePage = query.value(5).toString();
-    m_loginPage = query.value(6).toString();
-    m_logoutPage = query.value(7).toString();
-    m_registrationPage = query.value(8).toString();
-    m_userPage = query.value(9).toString();
-    m_email = readBool(query.value(10));
-    m_gpr = query.value(11).toInt();
-    m_apr = query.value(12).toInt();
-}
-
-void DBWebsite::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBWebsite*>(source);
-    if (!other)
-        return;
-    setType(other->m_type);
-    setHost(other->m_host);
-    setHomePage(other->m_homePage);
-    setLoginPage(other->m_loginPage);
-    setLogoutPage(other->m_logoutPage);
-    setRegistrationPage(other->m_registrationPage);
-    setUserPage(other->m_userPage);
-    setEmail(other->m_email);
-    setGpr(other->m_gpr);
-    setApr(other->m_apr);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colType, &DBWebsite::m_type),
+                                    DBField::text(&DBSql::colHost, &DBWebsite::m_host, hostLimit),
+                                    DBField::text(&DBSql::colHomePage, &DBWebsite::m_homePage, pageLimit),
+                                    DBField::text(&DBSql::colLoginPage, &DBWebsite::m_loginPage, pageLimit),
+                                    DBField::text(&DBSql::colLogoutPage, &DBWebsite::m_logoutPage, pageLimit),
+                                    DBField::text(&DBSql::colRegistrationPage, &DBWebsite::m_registrationPage, pageLimit),
+                                    DBField::text(&DBSql::colUserPage, &DBWebsite::m_userPage, pageLimit),
+                                    DBField::flag(&DBSql::colEmail, &DBWebsite::m_email),
+                                    DBField::integer(&DBSql::colGPR, &DBWebsite::m_gpr),
+                                    DBField::integer(&DBSql::colAPR, &DBWebsite::m_apr),
+                                });
+    return table;
 }
 
 DBBase* DBWebsite::create(QObject* parent) const
@@ -75,13 +44,6 @@ QString DBWebsite::tableName() const
 QString DBWebsite::displayName() const
 {
     return LocaleSql::tableWebsites();
-}
-
-QStringList DBWebsite::columns() const
-{
-    return commonColumns() << DBSql::colType() << DBSql::colHost() << DBSql::colHomePage()
-                           << DBSql::colLoginPage() << DBSql::colLogoutPage() << DBSql::colRegistrationPage()
-                           << DBSql::colUserPage() << DBSql::colEmail() << DBSql::colGPR() << DBSql::colAPR();
 }
 
 void DBWebsite::setType(int flags)

@@ -2,8 +2,8 @@
 
 #include "core/Convert.h"
 #include "data/DBBase.h"
+#include "data/DBField.h"
 #include "core/DBSql.h"
-#include "data/DBPageRecord.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -48,11 +48,46 @@ QString XmlBase::columnsText() const
     return m_record ? m_record->columnsText() : QString();
 }
 
+// Every exchanged field, in the kind's column order, in its text form.
 void XmlBase::write(XmlItem& item)
 {
-    appendInt(item, DBSql::colID(), m_record->id());
-    appendText(item, DBSql::colName(), m_record->name());
-    appendText(item, DBSql::colComments(), m_record->comments());
+    const DBFields& fields = m_record->fields();
+    for (const DBField& field : fields) {
+        if (field.isExchanged() && !field.has(DBField::XmlLast))
+            writeField(item, field);
+    }
+    for (const DBField& field : fields) {
+        if (field.isExchanged() && field.has(DBField::XmlLast))
+            writeField(item, field);
+    }
+}
+
+void XmlBase::writeField(XmlItem& item, const DBField& field)
+{
+    const QString name = field.column();
+    switch (field.type()) {
+    case FieldType::Int:
+        if (field.has(DBField::XmlAsFlag))
+            appendBool(item, name, field.boolValue(m_record));
+        else
+            appendInt(item, name, field.intValue(m_record));
+        break;
+    case FieldType::Text:
+        appendText(item, name, field.textValue(m_record));
+        break;
+    case FieldType::Bool:
+        appendBool(item, name, field.boolValue(m_record));
+        break;
+    case FieldType::Date:
+        appendDate(item, name, field.dateValue(m_record));
+        break;
+    case FieldType::DateTime:
+        appendDateTime(item, name, field.dateTimeValue(m_record));
+        break;
+    case FieldType::Image:
+        appendPixmap(item, name, field.imageValue(m_record));
+        break;
+    }
 }
 
 void XmlBase::write(QDomDocument& document, QDomElement& item)
@@ -63,25 +98,72 @@ void XmlBase::write(QDomDocument& document, QDomElement& item)
         appendText(document, item, child.name, child.text);
 }
 
+// Every field read back from the item by the one rule of the class comment.
 bool XmlBase::read(const XmlItem& item)
 {
     if (item.tagName() != ConstXML::itemTag())
         return false;
+    for (const DBField& field : m_record->fields()) {
+        if (field.isReadFromXml() && !readField(item, field))
+            return false;
+    }
     bool ok = false;
-    const int id = readKey(item, DBSql::colID(), &ok);
-    if (!ok)
-        return false;
-    m_record->setId(id);
-
-    QString text;
-    if (readText(item, DBSql::colName(), &text))
-        m_record->setName(text);
-    if (readText(item, DBSql::colComments(), &text))
-        m_record->setComments(text);
-
     const bool mark = readBool(item, DBSql::colXDelete(), &ok);
     if (ok)
         m_record->setDeleteMark(mark);
+    return true;
+}
+
+// False only for a key without a number.
+bool XmlBase::readField(const XmlItem& item, const DBField& field)
+{
+    const QString name = field.column();
+    bool ok = false;
+    switch (field.type()) {
+    case FieldType::Int: {
+        if (field.has(DBField::Key)) {
+            const int key = readKey(item, name, &ok);
+            if (!ok)
+                return false;
+            field.setInt(m_record, key);
+            break;
+        }
+        const int value = field.has(DBField::XmlAsFlag) ? int(readBool(item, name, &ok)) : readInt(item, name, &ok);
+        if (ok)
+            field.setInt(m_record, value);
+        break;
+    }
+    case FieldType::Text: {
+        QString text;
+        if (readText(item, name, &text))
+            field.setText(m_record, text);
+        break;
+    }
+    case FieldType::Bool: {
+        const bool value = readBool(item, name, &ok);
+        if (ok)
+            field.setBool(m_record, value);
+        break;
+    }
+    case FieldType::Date: {
+        const QDate value = readDate(item, name, &ok);
+        if (ok)
+            field.setDate(m_record, value);
+        break;
+    }
+    case FieldType::DateTime: {
+        const QDateTime value = readDateTime(item, name, &ok);
+        if (ok)
+            field.setDateTime(m_record, value);
+        break;
+    }
+    case FieldType::Image: {
+        const QImage value = readPixmap(item, name, &ok);
+        if (ok)
+            field.setImage(m_record, value);
+        break;
+    }
+    }
     return true;
 }
 
@@ -336,26 +418,6 @@ bool XmlBase::deleteRecord()
     m_record->setState(DBBase::StateClean);
     m_record->setState(DBBase::StateDeleted);
     return m_record->save();
-}
-
-void XmlBase::writePage(XmlItem& item, const DBPageRecord* page)
-{
-    appendPixmap(item, DBSql::colIcon(), page->iconImage());
-    appendText(item, DBSql::colTitle(), page->title());
-    appendText(item, DBSql::colURL(), page->url());
-}
-
-void XmlBase::readPage(const XmlItem& item, DBPageRecord* page)
-{
-    QString text;
-    bool ok = false;
-    const QImage icon = readPixmap(item, DBSql::colIcon(), &ok);
-    if (ok)
-        page->setIconImage(icon);
-    if (readText(item, DBSql::colTitle(), &text))
-        page->setTitle(text);
-    if (readText(item, DBSql::colURL(), &text))
-        page->setUrl(text);
 }
 
 } // namespace Vexal

@@ -16,11 +16,11 @@ class QSqlQuery;
 namespace Vexal {
 
 class DBBase;
-class DBPageRecord;
+class DBField;
 
-// One record as one "item" of an XML exchange file, and back. A subclass owns
-// one record of its kind (a QObject child), writes its own columns after the
-// common ones and reads them back. Values are written in their text forms:
+// One record as one "item" of an XML exchange file, and back: an element per
+// exchanged field of the record's field table, named after its column, in
+// column order. XmlRecord owns one record of its kind (a QObject child). Values are written in their text forms:
 // integers in decimal, flags "1"/"0", dates "yyyy.MM.dd", date-times
 // "yyyy.MM.dd.hh.mm.ss" (local time), images as Base64 PNG.
 //
@@ -83,30 +83,6 @@ public:
     QDateTime readDateTime(const XmlItem& element, const QString& name, bool* ok);
     QImage readPixmap(const XmlItem& element, const QString& name, bool* ok);
 
-    // A text column of a record kind, for mappings that carry runs of them:
-    // written and read in the order of the table.
-    template <class Record>
-    struct TextField {
-        QString (*column)(bool);
-        QString (Record::*get)() const;
-        void (Record::*set)(const QString&);
-    };
-    template <class Record, int N>
-    static void appendTexts(XmlItem& item, const Record* record, const TextField<Record> (&fields)[N])
-    {
-        for (const TextField<Record>& field : fields)
-            appendText(item, field.column(false), (record->*field.get)());
-    }
-    template <class Record, int N>
-    void readTexts(const XmlItem& item, Record* record, const TextField<Record> (&fields)[N])
-    {
-        QString text;
-        for (const TextField<Record>& field : fields) {
-            if (readText(item, field.column(false), &text))
-                (record->*field.set)(text);
-        }
-    }
-
     // The largest icon side read from a file, in pixels.
     static constexpr int maxIconSide = 256;
 
@@ -130,11 +106,10 @@ public:
 
 protected:
     void setRecord(DBBase* record);
-    // The icon, title and address elements of a bookmark or history row.
-    void writePage(XmlItem& item, const DBPageRecord* page);
-    void readPage(const XmlItem& item, DBPageRecord* page);
 
 private:
+    void writeField(XmlItem& item, const DBField& field);
+    bool readField(const XmlItem& item, const DBField& field);
     void noteMalformed(const QString& name, const QString& text, bool ok);
 
     DBBase* m_record = nullptr;

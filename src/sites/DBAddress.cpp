@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,28 +12,14 @@ DBAddress::DBAddress(QObject* parent)
 {
 }
 
-void DBAddress::bindValues(QSqlQuery& query)
+const DBFields& DBAddress::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colCountryID(true), m_countryId);
-    query.bindValue(DBSql::colDetails(true), m_details);
-}
-
-void DBAddress::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_countryId = query.value(3).toInt();
-    m_details = query.value(4).toString();
-}
-
-void DBAddress::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBAddress*>(source);
-    if (!other)
-        return;
-    setCountryId(other->m_countryId);
-    setDetails(other->m_details);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colCountryID, &DBAddress::m_countryId),
+                                    DBField::text(&DBSql::colDetails, &DBAddress::m_details, detailsLimit),
+                                });
+    return table;
 }
 
 DBBase* DBAddress::create(QObject* parent) const
@@ -50,11 +35,6 @@ QString DBAddress::tableName() const
 QString DBAddress::displayName() const
 {
     return LocaleSql::tableAddresses();
-}
-
-QStringList DBAddress::columns() const
-{
-    return commonColumns() << DBSql::colCountryID() << DBSql::colDetails();
 }
 
 void DBAddress::setCountryId(int countryId)

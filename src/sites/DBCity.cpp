@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,28 +12,14 @@ DBCity::DBCity(QObject* parent)
 {
 }
 
-void DBCity::bindValues(QSqlQuery& query)
+const DBFields& DBCity::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colCountryID(true), m_countryId);
-    query.bindValue(DBSql::colProvince(true), m_province);
-}
-
-void DBCity::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_countryId = query.value(3).toInt();
-    m_province = query.value(4).toString();
-}
-
-void DBCity::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBCity*>(source);
-    if (!other)
-        return;
-    setCountryId(other->m_countryId);
-    setProvince(other->m_province);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colCountryID, &DBCity::m_countryId),
+                                    DBField::text(&DBSql::colProvince, &DBCity::m_province, provinceLimit),
+                                });
+    return table;
 }
 
 DBBase* DBCity::create(QObject* parent) const
@@ -50,11 +35,6 @@ QString DBCity::tableName() const
 QString DBCity::displayName() const
 {
     return LocaleSql::tableCities();
-}
-
-QStringList DBCity::columns() const
-{
-    return commonColumns() << DBSql::colCountryID() << DBSql::colProvince();
 }
 
 void DBCity::setCountryId(int countryId)

@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,25 +12,13 @@ DBCountry::DBCountry(QObject* parent)
 {
 }
 
-void DBCountry::bindValues(QSqlQuery& query)
+const DBFields& DBCountry::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colCode(true), m_code);
-}
-
-void DBCountry::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_code = query.value(3).toString();
-}
-
-void DBCountry::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBCountry*>(source);
-    if (!other)
-        return;
-    setCode(other->m_code);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::text(&DBSql::colCode, &DBCountry::m_code, codeLimit),
+                                });
+    return table;
 }
 
 DBBase* DBCountry::create(QObject* parent) const
@@ -47,11 +34,6 @@ QString DBCountry::tableName() const
 QString DBCountry::displayName() const
 {
     return LocaleSql::tableCountries();
-}
-
-QStringList DBCountry::columns() const
-{
-    return commonColumns() << DBSql::colCode();
 }
 
 void DBCountry::setCode(const QString& code)

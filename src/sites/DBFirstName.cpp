@@ -1,9 +1,8 @@
 #include "sites/DBFirstName.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -12,28 +11,14 @@ DBFirstName::DBFirstName(QObject* parent)
 {
 }
 
-void DBFirstName::bindValues(QSqlQuery& query)
+const DBFields& DBFirstName::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colLanguageID(true), m_languageId);
-    query.bindValue(DBSql::colGender(true), boolValue(m_gender));
-}
-
-void DBFirstName::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_languageId = query.value(3).toInt();
-    m_gender = readBool(query.value(4));
-}
-
-void DBFirstName::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBFirstName*>(source);
-    if (!other)
-        return;
-    setLanguageId(other->m_languageId);
-    setGender(other->m_gender);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colLanguageID, &DBFirstName::m_languageId),
+                                    DBField::flag(&DBSql::colGender, &DBFirstName::m_gender),
+                                });
+    return table;
 }
 
 DBBase* DBFirstName::create(QObject* parent) const
@@ -49,11 +34,6 @@ QString DBFirstName::tableName() const
 QString DBFirstName::displayName() const
 {
     return LocaleSql::tableFirstNames();
-}
-
-QStringList DBFirstName::columns() const
-{
-    return commonColumns() << DBSql::colLanguageID() << DBSql::colGender();
 }
 
 void DBFirstName::setLanguageId(int languageId)

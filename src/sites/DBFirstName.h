@@ -12,13 +12,10 @@ class DBFirstName : public DBBase
 public:
     explicit DBFirstName(QObject* parent = nullptr);
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* source) override;
+    const DBFields& fields() const override;
     DBBase* create(QObject* parent) const override;
     QString tableName() const override;
     QString displayName() const override;
-    QStringList columns() const override;
 
     int languageId() const { return m_languageId; }
     bool gender() const { return m_gender; }

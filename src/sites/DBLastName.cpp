@@ -1,9 +1,8 @@
 #include "sites/DBLastName.h"
 
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -12,25 +11,13 @@ DBLastName::DBLastName(QObject* parent)
 {
 }
 
-void DBLastName::bindValues(QSqlQuery& query)
+const DBFields& DBLastName::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colLanguageID(true), m_languageId);
-}
-
-void DBLastName::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_languageId = query.value(3).toInt();
-}
-
-void DBLastName::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBLastName*>(source);
-    if (!other)
-        return;
-    setLanguageId(other->m_languageId);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::integer(&DBSql::colLanguageID, &DBLastName::m_languageId),
+                                });
+    return table;
 }
 
 DBBase* DBLastName::create(QObject* parent) const
@@ -46,11 +33,6 @@ QString DBLastName::tableName() const
 QString DBLastName::displayName() const
 {
     return LocaleSql::tableLastNames();
-}
-
-QStringList DBLastName::columns() const
-{
-    return commonColumns() << DBSql::colLanguageID();
 }
 
 void DBLastName::setLanguageId(int languageId)

@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,28 +12,14 @@ DBOnlineTool::DBOnlineTool(QObject* parent)
 {
 }
 
-void DBOnlineTool::bindValues(QSqlQuery& query)
+const DBFields& DBOnlineTool::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colURL(true), m_url);
-    query.bindValue(DBSql::colLine(true), m_line);
-}
-
-void DBOnlineTool::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_url = query.value(3).toString();
-    m_line = query.value(4).toInt();
-}
-
-void DBOnlineTool::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBOnlineTool*>(source);
-    if (!other)
-        return;
-    setUrl(other->m_url);
-    setLine(other->m_line);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::text(&DBSql::colURL, &DBOnlineTool::m_url, urlLimit),
+                                    DBField::integer(&DBSql::colLine, &DBOnlineTool::m_line),
+                                });
+    return table;
 }
 
 DBBase* DBOnlineTool::create(QObject* parent) const
@@ -50,11 +35,6 @@ QString DBOnlineTool::tableName() const
 QString DBOnlineTool::displayName() const
 {
     return LocaleSql::tableOnlineTools();
-}
-
-QStringList DBOnlineTool::columns() const
-{
-    return commonColumns() << DBSql::colURL() << DBSql::colLine();
 }
 
 void DBOnlineTool::setUrl(const QString& url)

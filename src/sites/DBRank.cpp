@@ -2,9 +2,8 @@
 
 #include "core/Convert.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "texts/LocaleSql.h"
-
-#include <QSqlQuery>
 
 namespace Vexal {
 
@@ -13,34 +12,16 @@ DBRank::DBRank(QObject* parent)
 {
 }
 
-void DBRank::bindValues(QSqlQuery& query)
+const DBFields& DBRank::fields() const
 {
-    DBBase::bindValues(query);
-    query.bindValue(DBSql::colHost(true), m_host);
-    query.bindValue(DBSql::colCreateDate(true), dateValue(m_createDate));
-    query.bindValue(DBSql::colGoogle(true), m_google);
-    query.bindValue(DBSql::colAlexa(true), m_alexa);
-}
-
-void DBRank::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    m_host = query.value(3).toString();
-    m_createDate = readDate(query.value(4));
-    m_google = query.value(5).toInt();
-    m_alexa = query.value(6).toInt();
-}
-
-void DBRank::assign(const DBBase* source)
-{
-    DBBase::assign(source);
-    const auto* other = qobject_cast<const DBRank*>(source);
-    if (!other)
-        return;
-    setHost(other->m_host);
-    setCreateDate(other->m_createDate);
-    setGoogle(other->m_google);
-    setAlexa(other->m_alexa);
+    static const DBFields table(baseFields(),
+                                {
+                                    DBField::text(&DBSql::colHost, &DBRank::m_host, hostLimit),
+                                    DBField::date(&DBSql::colCreateDate, &DBRank::m_createDate),
+                                    DBField::integer(&DBSql::colGoogle, &DBRank::m_google),
+                                    DBField::integer(&DBSql::colAlexa, &DBRank::m_alexa),
+                                });
+    return table;
 }
 
 DBBase* DBRank::create(QObject* parent) const
@@ -56,12 +37,6 @@ QString DBRank::tableName() const
 QString DBRank::displayName() const
 {
     return LocaleSql::tableRanks();
-}
-
-QStringList DBRank::columns() const
-{
-    return commonColumns() << DBSql::colHost() << DBSql::colCreateDate() << DBSql::colGoogle()
-                           << DBSql::colAlexa();
 }
 
 void DBRank::setHost(const QString& host)

@@ -1,12 +1,9 @@
 #include "TestRunner.h"
 
-#include "exchange/XmlAccount.h"
-#include "exchange/XmlArticle.h"
-#include "exchange/XmlHistory.h"
 #include "content/DBArticle.h"
 #include "data/DBHistory.h"
 #include "exchange/XmlBase.h"
-#include "exchange/XmlProject.h"
+#include "exchange/XmlRecord.h"
 #include "data/DBAccount.h"
 #include "data/DBProject.h"
 
@@ -180,7 +177,7 @@ private slots:
         XmlAccount good;
         QVERIFY(good.read(parseItem(
             document, QStringLiteral("<item><ID>1</ID><ProjectID>3</ProjectID><Password>s(ram)b</Password></item>"))));
-        QCOMPARE(good.projectId(), 3);
+        QCOMPARE(good.item()->projectId(), 3);
         QCOMPARE(good.item()->password(), QStringLiteral("s(ram)b"));
     }
 

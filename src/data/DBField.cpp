@@ -1,0 +1,182 @@
+#include "data/DBField.h"
+
+#include "core/Convert.h"
+#include "data/DBBase.h"
+
+namespace Vexal {
+
+QString& DBField::textOf(DBBase* record) const
+{
+    return m_index >= 0 ? (record->*m_member.l)[m_index] : record->*m_member.s;
+}
+
+const QString& DBField::textOf(const DBBase* record) const
+{
+    return m_index >= 0 ? (record->*m_member.l).at(m_index) : record->*m_member.s;
+}
+
+bool DBField::sameAs(const DBField& other) const
+{
+    if (m_column != other.m_column || m_type != other.m_type || m_index != other.m_index)
+        return false;
+    switch (m_type) {
+    case FieldType::Int:
+        return m_member.i == other.m_member.i;
+    case FieldType::Text:
+        return m_index >= 0 ? m_member.l == other.m_member.l : m_member.s == other.m_member.s;
+    case FieldType::Bool:
+        return m_member.b == other.m_member.b;
+    case FieldType::Date:
+        return m_member.d == other.m_member.d;
+    case FieldType::DateTime:
+        return m_member.t == other.m_member.t;
+    case FieldType::Image:
+        return m_member.p == other.m_member.p;
+    }
+    return false;
+}
+
+QVariant DBField::stored(const DBBase* record) const
+{
+    switch (m_type) {
+    case FieldType::Int:
+        return record->*m_member.i;
+    case FieldType::Text:
+        return textOf(record);
+    case FieldType::Bool:
+        return DBBase::boolValue(record->*m_member.b);
+    case FieldType::Date:
+        return DBBase::dateValue(record->*m_member.d);
+    case FieldType::DateTime:
+        return DBBase::dateTimeValue(record->*m_member.t);
+    case FieldType::Image:
+        return DBBase::imageValue(record->*m_member.p);
+    }
+    return QVariant();
+}
+
+void DBField::load(DBBase* record, const QVariant& value) const
+{
+    switch (m_type) {
+    case FieldType::Int:
+        record->*m_member.i = value.toInt();
+        break;
+    case FieldType::Text:
+        textOf(record) = value.toString();
+        break;
+    case FieldType::Bool:
+        record->*m_member.b = DBBase::readBool(value);
+        break;
+    case FieldType::Date:
+        record->*m_member.d = DBBase::readDate(value);
+        break;
+    case FieldType::DateTime:
+        record->*m_member.t = DBBase::readDateTime(value);
+        break;
+    case FieldType::Image:
+        record->*m_member.p = DBBase::readImage(value);
+        break;
+    }
+}
+
+void DBField::copy(DBBase* record, const DBBase* source) const
+{
+    switch (m_type) {
+    case FieldType::Int:
+        setInt(record, source->*m_member.i);
+        break;
+    case FieldType::Text:
+        setText(record, textOf(source));
+        break;
+    case FieldType::Bool:
+        setBool(record, source->*m_member.b);
+        break;
+    case FieldType::Date:
+        setDate(record, source->*m_member.d);
+        break;
+    case FieldType::DateTime:
+        setDateTime(record, source->*m_member.t);
+        break;
+    case FieldType::Image:
+        setImage(record, source->*m_member.p);
+        break;
+    }
+}
+
+int DBField::intValue(const DBBase* record) const
+{
+    return m_type == FieldType::Int ? record->*m_member.i : (m_type == FieldType::Bool ? record->*m_member.b : 0);
+}
+
+QString DBField::textValue(const DBBase* record) const
+{
+    return m_type == FieldType::Text ? textOf(record) : QString();
+}
+
+bool DBField::boolValue(const DBBase* record) const
+{
+    return intValue(record) != 0;
+}
+
+QDate DBField::dateValue(const DBBase* record) const
+{
+    return m_type == FieldType::Date ? record->*m_member.d : QDate();
+}
+
+QDateTime DBField::dateTimeValue(const DBBase* record) const
+{
+    return m_type == FieldType::DateTime ? record->*m_member.t : QDateTime();
+}
+
+QImage DBField::imageValue(const DBBase* record) const
+{
+    return m_type == FieldType::Image ? record->*m_member.p : QImage();
+}
+
+void DBField::setInt(DBBase* record, int value) const
+{
+    record->markModified();
+    if (m_type == FieldType::Int)
+        record->*m_member.i = value;
+    else if (m_type == FieldType::Bool)
+        record->*m_member.b = value != 0;
+}
+
+void DBField::setText(DBBase* record, const QString& value) const
+{
+    if (m_type != FieldType::Text)
+        return;
+    record->markModified();
+    QString& text = textOf(record);
+    text = m_limit > 0 ? Convert::leftText(value, m_limit) : value;
+    if (has(NonEmpty) && text.isEmpty())
+        text = DBBase::emptyName();
+}
+
+void DBField::setBool(DBBase* record, bool value) const
+{
+    setInt(record, value ? 1 : 0);
+}
+
+void DBField::setDate(DBBase* record, const QDate& value) const
+{
+    record->markModified();
+    if (m_type == FieldType::Date)
+        record->*m_member.d = value;
+}
+
+void DBField::setDateTime(DBBase* record, const QDateTime& value) const
+{
+    record->markModified();
+    if (m_type == FieldType::DateTime)
+        record->*m_member.t = value;
+}
+
+void DBField::setImage(DBBase* record, const QImage& value) const
+{
+    record->markModified();
+    if (m_type == FieldType::Image)
+        record->*m_member.p = value;
+}
+
+} // namespace Vexal

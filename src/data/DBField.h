@@ -1,0 +1,178 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <initializer_list>
+#include <vector>
+
+namespace Vexal {
+
+class DBBase;
+
+// What a field holds, and so how it is stored, read and exchanged.
+enum class FieldType : unsigned char { Int, Text, Bool, Date, DateTime, Image };
+
+// One field of a record kind, written once: its column (which is also its XML
+// element), its type, its text limit and the record member that holds it. A
+// record's load, save, copy, column list and XML element list all walk its
+// field table, so a new column is one line there plus the schema.
+//
+// The member is held as a pointer to a member of DBBase: a record class hands
+// in a pointer to its own member, which converts back safely because the
+// table is only ever applied to records of that class.
+class DBField
+{
+public:
+    enum Flag : unsigned {
+        NoFlags = 0,
+        // The row's key: an XML item without a number here is refused.
+        Key = 1,
+        // An empty text is stored as "Object" (a record always has a name).
+        NonEmpty = 2,
+        // Not exchanged through XML.
+        NoXml = 4,
+        // Written to XML but never read back from it.
+        XmlWriteOnly = 8,
+        // An integer exchanged as a flag: "1" for non-zero, read back as 1 or 0.
+        XmlAsFlag = 16,
+        // Written after the kind's other elements.
+        XmlLast = 32,
+    };
+
+    template <class Record>
+    static DBField integer(QString (*column)(bool), int Record::*member, unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::Int, 0, flags);
+        field.m_member.i = static_cast<int DBBase::*>(member);
+        return field;
+    }
+    template <class Record>
+    static DBField text(QString (*column)(bool), QString Record::*member, int limit, unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::Text, limit, flags);
+        field.m_member.s = static_cast<QString DBBase::*>(member);
+        return field;
+    }
+    // One text of a list member, at a fixed index.
+    template <class Record>
+    static DBField listText(QString (*column)(bool), QStringList Record::*member, int index, int limit,
+                            unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::Text, limit, flags);
+        field.m_member.l = static_cast<QStringList DBBase::*>(member);
+        field.m_index = index;
+        return field;
+    }
+    template <class Record>
+    static DBField flag(QString (*column)(bool), bool Record::*member, unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::Bool, 0, flags);
+        field.m_member.b = static_cast<bool DBBase::*>(member);
+        return field;
+    }
+    template <class Record>
+    static DBField date(QString (*column)(bool), QDate Record::*member, unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::Date, 0, flags);
+        field.m_member.d = static_cast<QDate DBBase::*>(member);
+        return field;
+    }
+    template <class Record>
+    static DBField dateTime(QString (*column)(bool), QDateTime Record::*member, unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::DateTime, 0, flags);
+        field.m_member.t = static_cast<QDateTime DBBase::*>(member);
+        return field;
+    }
+    template <class Record>
+    static DBField image(QString (*column)(bool), QImage Record::*member, unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::Image, 0, flags);
+        field.m_member.p = static_cast<QImage DBBase::*>(member);
+        return field;
+    }
+
+    // The column name; with a leading ':' the statements' placeholder.
+    QString column(bool placeholder = false) const { return m_column(placeholder); }
+    FieldType type() const { return m_type; }
+    // The most characters a text keeps; 0 for no limit.
+    int limit() const { return m_limit; }
+    bool has(Flag flag) const { return (m_flags & flag) != 0; }
+    bool isExchanged() const { return !has(NoXml); }
+    bool isReadFromXml() const { return !has(NoXml) && !has(XmlWriteOnly); }
+    // The same field of the same member: tables of related kinds share these.
+    bool sameAs(const DBField& other) const;
+
+    // The value in its stored form, for binding.
+    QVariant stored(const DBBase* record) const;
+    // Takes a stored value as it stands (no limit, no state change).
+    void load(DBBase* record, const QVariant& value) const;
+    // Copies the field from a record of the same kind, as its setter would.
+    void copy(DBBase* record, const DBBase* source) const;
+
+    // Typed access; the setters apply the limit and mark the record modified.
+    int intValue(const DBBase* record) const;
+    QString textValue(const DBBase* record) const;
+    bool boolValue(const DBBase* record) const;
+    QDate dateValue(const DBBase* record) const;
+    QDateTime dateTimeValue(const DBBase* record) const;
+    QImage imageValue(const DBBase* record) const;
+    void setInt(DBBase* record, int value) const;
+    void setText(DBBase* record, const QString& value) const;
+    void setBool(DBBase* record, bool value) const;
+    void setDate(DBBase* record, const QDate& value) const;
+    void setDateTime(DBBase* record, const QDateTime& value) const;
+    void setImage(DBBase* record, const QImage& value) const;
+
+private:
+    QString& textOf(DBBase* record) const;
+    const QString& textOf(const DBBase* record) const;
+
+    DBField(QString (*column)(bool), FieldType type, int limit, unsigned flags)
+        : m_column(column)
+        , m_type(type)
+        , m_limit(limit)
+        , m_flags(flags)
+    {
+    }
+
+    QString (*m_column)(bool);
+    FieldType m_type;
+    int m_limit;
+    unsigned m_flags;
+    // For a text held in a list member: its index there; -1 otherwise.
+    int m_index = -1;
+    union Member {
+        int DBBase::*i;
+        QString DBBase::*s;
+        QStringList DBBase::*l;
+        bool DBBase::*b;
+        QDate DBBase::*d;
+        QDateTime DBBase::*t;
+        QImage DBBase::*p;
+    } m_member{};
+};
+
+// A record kind's fields in column order: the order of its statements, of its
+// query positions and of its XML elements.
+class DBFields : public std::vector<DBField>
+{
+public:
+    DBFields(std::initializer_list<DBField> fields)
+        : std::vector<DBField>(fields)
+    {
+    }
+    // A base kind's fields followed by the kind's own.
+    DBFields(const DBFields& base, std::initializer_list<DBField> own)
+        : std::vector<DBField>(base)
+    {
+        insert(end(), own);
+    }
+};
+
+} // namespace Vexal
