@@ -70,7 +70,8 @@ QMenu* WndMainDesigner::createExportWebMenu()
                           {M::exportRegistrationTemplates, K::exportRegistrationTemplates, R::RegistrationTemplate},
                           separator,
                           {M::exportDirectoryTemplates, K::exportDirectoryTemplates, R::DirectoryTemplate},
-                          {M::exportSocialBookmarkTemplates, K::exportSocialBookmarkTemplates, R::SocialBookmarkTemplate},
+                          {M::exportSocialBookmarkTemplates, K::exportSocialBookmarkTemplates,
+                           R::SocialBookmarkTemplate},
                           {M::exportArticleTemplates, K::exportArticleTemplates, R::ArticleTemplate}});
     return menu;
 }
