@@ -1,6 +1,6 @@
 #include "app/DelegateProject.h"
 
-#include "app/DelegatePanel.h"
+#include "app/DelegateSteps.h"
 #include "automation/ExtArticleSubmitter.h"
 #include "automation/ExtDirectorySubmitter.h"
 #include "automation/ExtSocialBookmarkSubmitter.h"

@@ -1,6 +1,6 @@
 #include "app/DelegateToolsPlus.h"
 
-#include "app/DelegatePanel.h"
+#include "app/DelegateSteps.h"
 #include "automation/ExtFormFiller.h"
 #include "core/Convert.h"
 #include "sites/DBRank.h"

@@ -1,6 +1,6 @@
 #include "app/DelegateWeb.h"
 
-#include "app/DelegatePanel.h"
+#include "app/DelegateSteps.h"
 #include "automation/DelegateLoginSubmitter.h"
 #include "automation/ExtRegistrationSubmitter.h"
 #include "automation/ExtSelector.h"

@@ -2,6 +2,8 @@
 
 #include "shell/DelegateBase.h"
 #include "shell/WidWebTab.h"
+#include "views/UtilDialog.h"
+#include "widgets/DlgProgress.h"
 
 namespace Vexal {
 
@@ -13,6 +15,16 @@ void openPanel(const DelegateBase& command)
 {
     if (WidWebTab* webTab = command.currentWebTab())
         webTab->setExtension(new Panel(command.parentWidget()));
+}
+
+// Runs the job that makeJob builds on the dialog behind a modal progress
+// dialog without parent; the dialog owns the job.
+template <class MakeJob>
+void runJob(MakeJob makeJob)
+{
+    DlgProgress dialog;
+    dialog.build(makeJob(&dialog));
+    UtilDialog::exec(&dialog);
 }
 
 } // namespace Vexal
