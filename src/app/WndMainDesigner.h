@@ -21,8 +21,9 @@ class WidStatusBar;
 class WidTabManager;
 
 // The widget layer of the main window: its size, title and icon, the bars and
-// the tab manager in one vertical layout, and the ten menus. Every menu slot
-// is a virtual slot with an empty body; WndMain gives them their bodies.
+// the tab manager in one vertical layout, and the ten menus, whose command
+// items take their texts, keys and slots from the command table. Every menu
+// slot is a virtual slot with an empty body; WndMain gives them their bodies.
 // Built in two steps: construct, then initialize().
 class WndMainDesigner : public QMainWindow
 {
