@@ -1,6 +1,6 @@
 #include "app/DelegateBrowser.h"
 
-#include "widgets/DlgProgress.h"
+#include "app/DelegateSteps.h"
 #include "core/Init.h"
 #include "data/DBCache.h"
 #include "data/UtilFileDialog.h"
@@ -10,7 +10,6 @@
 #include "shell/WidPageSource.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
-#include "views/UtilDialog.h"
 
 namespace Vexal {
 
@@ -132,9 +131,7 @@ void DelegateBrowser::exportXml(int typeCode)
     const QString folder = UtilFileDialog::getExistingDirectory(parentWidget());
     if (folder.isEmpty())
         return;
-    DlgProgress dialog;
-    dialog.build(new ThreadXmlExport(typeCode, folder, &dialog));
-    UtilDialog::exec(&dialog);
+    runJob([&](QObject* parent) { return new ThreadXmlExport(typeCode, folder, parent); });
 }
 
 void DelegateBrowser::importXml()
@@ -142,9 +139,7 @@ void DelegateBrowser::importXml()
     const QStringList files = UtilFileDialog::getOpenFileNames(parentWidget(), UtilFileDialog::filterXml());
     if (files.isEmpty())
         return;
-    DlgProgress dialog;
-    dialog.build(new ThreadXmlImport(files, &dialog));
-    UtilDialog::exec(&dialog);
+    runJob([&](QObject* parent) { return new ThreadXmlImport(files, parent); });
 }
 
 } // namespace Vexal

@@ -1,5 +1,6 @@
 #include "app/DelegateProject.h"
 
+#include "app/DelegateSteps.h"
 #include "automation/ExtArticleSubmitter.h"
 #include "automation/ExtDirectorySubmitter.h"
 #include "automation/ExtSocialBookmarkSubmitter.h"
@@ -11,7 +12,6 @@
 #include "content/WidSynonymJournal.h"
 #include "core/Init.h"
 #include "shell/WidTabManager.h"
-#include "shell/WidWebTab.h"
 #include "sites/DlgSelectProject.h"
 #include "sites/WidProjectJournal.h"
 #include "views/UtilDialog.h"
@@ -25,29 +25,19 @@ DelegateProject::DelegateProject(WidTabManager* tabManager, QObject* parent)
 {
 }
 
-void DelegateProject::openJournal(QWidget* journal, Init* init)
-{
-    std::unique_ptr<QWidget> widget(journal);
-    std::unique_ptr<Init> ownedInit(init);
-    WidTabManager* manager = tabManager();
-    auto* page = dynamic_cast<BaseTab*>(widget.get());
-    if (!manager || !page)
-        return;
-    widget.release();
-    manager->addUniqueTab(std::unique_ptr<BaseTab>(page), std::move(ownedInit));
-}
-
-void DelegateProject::openProjects() { openJournal(new WidProjectJournal(parentWidget())); }
-void DelegateProject::openArticles() { openJournal(new WidArticleJournal(parentWidget())); }
-void DelegateProject::openCategories() { openJournal(new WidCategoryJournal(parentWidget())); }
-void DelegateProject::openSynonyms() { openJournal(new WidSynonymJournal(parentWidget())); }
-void DelegateProject::openDirectories() { openJournal(new WidDirectoryJournal(parentWidget())); }
-void DelegateProject::openSocialBookmarks() { openJournal(new WidSocialBookmarkJournal(parentWidget())); }
-void DelegateProject::openSpinnedArticles() { openJournal(new WidSpinnedArticleJournal(parentWidget())); }
+void DelegateProject::openProjects() { openUniqueTab<WidProjectJournal>(); }
+void DelegateProject::openArticles() { openUniqueTab<WidArticleJournal>(); }
+void DelegateProject::openCategories() { openUniqueTab<WidCategoryJournal>(); }
+void DelegateProject::openSynonyms() { openUniqueTab<WidSynonymJournal>(); }
+void DelegateProject::openDirectories() { openUniqueTab<WidDirectoryJournal>(); }
+void DelegateProject::openSocialBookmarks() { openUniqueTab<WidSocialBookmarkJournal>(); }
+void DelegateProject::openSpinnedArticles() { openUniqueTab<WidSpinnedArticleJournal>(); }
 
 void DelegateProject::openSpinnedArticles(const QString& text)
 {
-    openJournal(new WidSpinnedArticleJournal(parentWidget()), new Init(QUrl(text)));
+    if (WidTabManager* manager = tabManager())
+        manager->addUniqueTab(std::make_unique<WidSpinnedArticleJournal>(parentWidget()),
+                              std::make_unique<Init>(QUrl(text)));
 }
 
 void DelegateProject::switchToProject()
@@ -57,22 +47,10 @@ void DelegateProject::switchToProject()
     UtilDialog::exec(&dialog);
 }
 
-void DelegateProject::openArticleSubmitter()
-{
-    if (WidWebTab* webTab = currentWebTab())
-        webTab->setExtension(new ExtArticleSubmitter(parentWidget()));
-}
+void DelegateProject::openArticleSubmitter() { openPanel<ExtArticleSubmitter>(*this); }
 
-void DelegateProject::openDirectorySubmitter()
-{
-    if (WidWebTab* webTab = currentWebTab())
-        webTab->setExtension(new ExtDirectorySubmitter(parentWidget()));
-}
+void DelegateProject::openDirectorySubmitter() { openPanel<ExtDirectorySubmitter>(*this); }
 
-void DelegateProject::openSocialBookmarkSubmitter()
-{
-    if (WidWebTab* webTab = currentWebTab())
-        webTab->setExtension(new ExtSocialBookmarkSubmitter(parentWidget()));
-}
+void DelegateProject::openSocialBookmarkSubmitter() { openPanel<ExtSocialBookmarkSubmitter>(*this); }
 
 } // namespace Vexal

@@ -4,8 +4,6 @@
 
 namespace Vexal {
 
-class Init;
-
 // The Projects menu's commands: the project and content journals (each
 // opened once; an open one is focused), the project switch and the
 // submitter panels.
@@ -31,9 +29,6 @@ public:
     void openArticleSubmitter();
     void openDirectorySubmitter();
     void openSocialBookmarkSubmitter();
-
-private:
-    void openJournal(QWidget* journal, Init* init = nullptr);
 };
 
 } // namespace Vexal

@@ -1,6 +1,6 @@
 #include "app/DelegateTools.h"
 
-#include "widgets/DlgProgress.h"
+#include "app/DelegateSteps.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
@@ -43,27 +43,19 @@ void DelegateTools::openErrorConsole()
     openUniqueTab<WidErrorConsole>();
 }
 
-void DelegateTools::runJob(Thread* (*makeJob)(QObject* parent))
-{
-    DlgProgress dialog;
-    Thread* job = makeJob(&dialog);
-    dialog.build(job);
-    UtilDialog::exec(&dialog);
-}
-
 void DelegateTools::reindexDatabase()
 {
-    runJob([](QObject* parent) -> Thread* { return new ThreadDBReindex(parent); });
+    runJob([](QObject* parent) { return new ThreadDBReindex(parent); });
 }
 
 void DelegateTools::cleanDatabase()
 {
-    runJob([](QObject* parent) -> Thread* { return new ThreadDBClean(parent); });
+    runJob([](QObject* parent) { return new ThreadDBClean(parent); });
 }
 
 void DelegateTools::backupDatabase()
 {
-    runJob([](QObject* parent) -> Thread* { return new ThreadDBBackup(parent); });
+    runJob([](QObject* parent) { return new ThreadDBBackup(parent); });
 }
 
 bool DelegateTools::ensureOptions(DBOptionsList& list)

@@ -5,7 +5,6 @@
 namespace Vexal {
 
 class DBOptionsList;
-class Thread;
 
 // The Tools menu: database, console and options tabs, the maintenance jobs
 // and the private-browsing switch.
@@ -28,10 +27,6 @@ public:
     void openOptions();
 
 private:
-    // Runs the job behind a progress dialog without parent; the dialog owns
-    // the job.
-    static void runJob(Thread* (*makeJob)(QObject* parent));
-
     // Loads the options list and, when it is empty, stores the default row.
     // Failures are reported; false then.
     bool ensureOptions(DBOptionsList& list);

@@ -1,5 +1,6 @@
 #include "app/DelegateToolsPlus.h"
 
+#include "app/DelegateSteps.h"
 #include "automation/ExtFormFiller.h"
 #include "core/Convert.h"
 #include "sites/DBRank.h"
@@ -55,8 +56,7 @@ void DelegateToolsPlus::openUrlInfo()
 
 void DelegateToolsPlus::openFormFiller()
 {
-    if (WidWebTab* webTab = currentWebTab())
-        webTab->setExtension(new ExtFormFiller(parentWidget()));
+    openPanel<ExtFormFiller>(*this);
 }
 
 void DelegateToolsPlus::checkPageRank()

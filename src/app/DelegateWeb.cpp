@@ -1,5 +1,6 @@
 #include "app/DelegateWeb.h"
 
+#include "app/DelegateSteps.h"
 #include "automation/DelegateLoginSubmitter.h"
 #include "automation/ExtRegistrationSubmitter.h"
 #include "automation/ExtSelector.h"
@@ -22,6 +23,8 @@
 #include "texts/LocaleDelegate.h"
 #include "views/UtilDialog.h"
 
+#include <iterator>
+
 namespace Vexal {
 
 namespace {
@@ -43,66 +46,44 @@ DelegateWeb::DelegateWeb(WidTabManager* tabManager, QObject* parent)
 {
 }
 
-void DelegateWeb::openSelectors()
-{
-    if (WidWebTab* webTab = currentWebTab())
-        webTab->setExtension(new ExtSelector(parentWidget()));
-}
+void DelegateWeb::openSelectors() { openPanel<ExtSelector>(*this); }
 
-void DelegateWeb::openRegistrationSubmitter()
-{
-    if (WidWebTab* webTab = currentWebTab())
-        webTab->setExtension(new ExtRegistrationSubmitter(parentWidget()));
-}
+void DelegateWeb::openRegistrationSubmitter() { openPanel<ExtRegistrationSubmitter>(*this); }
 
-void DelegateWeb::openLoginTemplates()
-{
-    openUniqueTab<WidLoginTemplateJournal>();
-}
+void DelegateWeb::openLoginTemplates() { openUniqueTab<WidLoginTemplateJournal>(); }
 
-void DelegateWeb::openRegistrationTemplates()
-{
-    openUniqueTab<WidRegistrationTemplateJournal>();
-}
+void DelegateWeb::openRegistrationTemplates() { openUniqueTab<WidRegistrationTemplateJournal>(); }
 
-void DelegateWeb::openDirectoryTemplates()
-{
-    openUniqueTab<WidDirectoryTemplateJournal>();
-}
+void DelegateWeb::openDirectoryTemplates() { openUniqueTab<WidDirectoryTemplateJournal>(); }
 
-void DelegateWeb::openSocialBookmarkTemplates()
-{
-    openUniqueTab<WidSocialBookmarkTemplateJournal>();
-}
+void DelegateWeb::openSocialBookmarkTemplates() { openUniqueTab<WidSocialBookmarkTemplateJournal>(); }
 
-void DelegateWeb::openArticleTemplates()
-{
-    openUniqueTab<WidArticleTemplateJournal>();
-}
+void DelegateWeb::openArticleTemplates() { openUniqueTab<WidArticleTemplateJournal>(); }
 
-WidWebTab* DelegateWeb::webTabWithAddress() const
+bool DelegateWeb::siteOfCurrentTab(SiteOfTab& site) const
 {
-    WidWebTab* webTab = currentWebTab();
-    if (!webTab || webTab->url().isEmpty())
-        return nullptr;
-    return webTab;
+    site.webTab = currentWebTab();
+    if (!site.webTab || site.webTab->url().isEmpty())
+        return false;
+    site.websites = std::make_unique<DBWebsiteList>(site.webTab->url().host());
+    if (!site.websites->load()) {
+        reportListError(site.websites.get());
+        return false;
+    }
+    site.website = site.websites->count() > 0 ? site.websites->firstOrCreate() : nullptr;
+    return true;
 }
 
 void DelegateWeb::openCurrentSitePage(int page)
 {
-    WidWebTab* webTab = webTabWithAddress();
-    if (!webTab)
+    SiteOfTab site;
+    if (!siteOfCurrentTab(site))
         return;
-    DBWebsiteList websites(webTab->url().host());
-    if (!websites.load()) {
-        reportListError(&websites);
-        return;
-    }
-    if (websites.count() == 0) {
+    if (!site.website) {
         warn(LocaleDelegate::hostNotFound());
         return;
     }
-    openSitePage(page, websites.firstOrCreate(), webTab);
+    openSitePage(page, site.website, site.webTab);
 }
 
 void DelegateWeb::openSitePage(int page, DBWebsite* website, WidWebTab* webTab)
@@ -115,34 +96,23 @@ void DelegateWeb::openSitePage(int page, DBWebsite* website, WidWebTab* webTab)
         reportInvalidObject(QStringLiteral("tab"));
         return;
     }
-    QString address;
-    QString missing;
-    switch (page) {
-    case HomePage:
-        address = website->homePage();
-        missing = LocaleDelegate::homePageMissing();
-        break;
-    case LoginPage:
-        address = website->loginPage();
-        missing = LocaleDelegate::loginPageMissing();
-        break;
-    case LogoutPage:
-        address = website->logoutPage();
-        missing = LocaleDelegate::logoutPageMissing();
-        break;
-    case RegistrationPage:
-        address = website->registrationPage();
-        missing = LocaleDelegate::registrationPageMissing();
-        break;
-    case UserPage:
-        address = website->userPage();
-        missing = LocaleDelegate::userPageMissing();
-        break;
-    default:
+    struct PageField {
+        QString (DBWebsite::*address)() const;
+        QString (*missing)();
+    };
+    // In the order of the site page codes.
+    static const PageField fields[] = {
+        {&DBWebsite::homePage, &LocaleDelegate::homePageMissing},
+        {&DBWebsite::loginPage, &LocaleDelegate::loginPageMissing},
+        {&DBWebsite::logoutPage, &LocaleDelegate::logoutPageMissing},
+        {&DBWebsite::registrationPage, &LocaleDelegate::registrationPageMissing},
+        {&DBWebsite::userPage, &LocaleDelegate::userPageMissing},
+    };
+    if (page < 0 || page >= int(std::size(fields)))
         return;
-    }
+    const QString address = (website->*fields[page].address)();
     if (address.isEmpty()) {
-        warn(missing);
+        warn(fields[page].missing());
         return;
     }
     webTab->slotLoad(QUrl(address));
@@ -150,22 +120,17 @@ void DelegateWeb::openSitePage(int page, DBWebsite* website, WidWebTab* webTab)
 
 void DelegateWeb::login()
 {
-    WidWebTab* webTab = webTabWithAddress();
-    if (!webTab)
+    SiteOfTab site;
+    if (!siteOfCurrentTab(site))
         return;
-    DBWebsiteList websites(webTab->url().host());
-    if (!websites.load()) {
-        reportListError(&websites);
-        return;
-    }
     DlgLogin dialog;
-    dialog.build(websites.count() > 0 ? websites.firstOrCreate() : nullptr);
+    dialog.build(site.website);
     if (UtilDialog::exec(&dialog) != QDialog::Accepted)
         return;
     LoginFill fill;
     if (dialogLoginFill(dialog.websiteId(), dialog.accountId(), dialog.masterAccountId(), dialog.useMasterAccount(),
                         dialog.isSubmit(), fill))
-        fillLogin(webTab, fill);
+        fillLogin(site.webTab, fill);
 }
 
 bool DelegateWeb::dialogLoginFill(int websiteId, int accountId, int masterAccountId, bool useMasterAccount,
@@ -204,17 +169,10 @@ bool DelegateWeb::dialogLoginFill(int websiteId, int accountId, int masterAccoun
 
 void DelegateWeb::quickLogin()
 {
-    WidWebTab* webTab = webTabWithAddress();
-    if (!webTab)
-        return;
-    DBWebsiteList websites(webTab->url().host());
-    if (!websites.load()) {
-        reportListError(&websites);
-        return;
-    }
+    SiteOfTab site;
     LoginFill fill;
-    if (quickLoginFill(websites.count() > 0 ? websites.firstOrCreate() : nullptr, fill))
-        fillLogin(webTab, fill);
+    if (siteOfCurrentTab(site) && quickLoginFill(site.website, fill))
+        fillLogin(site.webTab, fill);
 }
 
 bool DelegateWeb::quickLoginFill(const DBWebsite* website, LoginFill& fill)

@@ -2,9 +2,12 @@
 
 #include "shell/DelegateBase.h"
 
+#include <memory>
+
 namespace Vexal {
 
 class DBWebsite;
+class DBWebsiteList;
 
 // The Web menu's commands on the current web tab: side panels, the pages of
 // the stored website the page belongs to, and login filling (through the
@@ -52,9 +55,16 @@ protected:
     virtual void fillLogin(WidWebTab* webTab, const LoginFill& fill);
 
 private:
-    // The current web tab when it shows an address; null ends the command
-    // (reported, warned, or silently for an empty address).
-    WidWebTab* webTabWithAddress() const;
+    struct SiteOfTab {
+        WidWebTab* webTab = nullptr;
+        std::unique_ptr<DBWebsiteList> websites;
+        // The first stored website of the tab's host; null when none is.
+        DBWebsite* website = nullptr;
+    };
+    // The current web tab when it shows an address, and the stored website
+    // of its host. False ends the command: no web tab (reported or warned),
+    // an empty address (silently), or a failed look-up (reported).
+    bool siteOfCurrentTab(SiteOfTab& site) const;
 };
 
 } // namespace Vexal

@@ -1,20 +1,13 @@
 #include "app/WndMain.h"
 
-#include "core/ConstApp.h"
-#include "core/Debug.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBManager.h"
 #include "shell/BaseTab.h"
 #include "app/DelegateBrowser.h"
 #include "app/DelegateFind.h"
-#include "app/DelegateTools.h"
-#include "app/DelegateToolsPlus.h"
-#include "app/DelegateWeb.h"
 #include "app/DelegateProject.h"
-#include "sites/DelegateSiteJournals.h"
 #include "views/DelegateBookmarks.h"
-#include "views/DelegateHistory.h"
 #include "shell/WidFind.h"
 #include "shell/WidGotoLine.h"
 #include "shell/WidNotificationBar.h"
@@ -24,13 +17,10 @@
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMenu.h"
 #include "texts/LocaleMessage.h"
-#include "texts/UtilKeySequence.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QToolTip>
 
 namespace Vexal {
@@ -92,10 +82,11 @@ void WndMain::bookmarkSaved(bool saved, const QString& text)
     buildBookmarksMenu();
 }
 
-BaseTab* WndMain::tabFor(const QString& action)
+void WndMain::runCommand(Command command)
 {
-    setContext(action);
-    return currentTab();
+    const CommandEntry& entry = commandEntry(command);
+    setContext(entry.actionText());
+    entry.run(*this);
 }
 
 void WndMain::connectSignals()
@@ -131,270 +122,99 @@ void WndMain::connectSignals()
     connect(m_replaceBar, &WidReplace::onClose, this, &WndMain::handleCloseFindBar);
 }
 
-// --- File
+// --- Menu commands: each runs its entry of the command table.
 
-void WndMain::slotDebug()
-{
-    setContext(M::debug());
-    Debug debug;
-    debug.run();
-}
+void WndMain::slotDebug() { runCommand(Command::Debug); }
+void WndMain::slotNewTab() { runCommand(Command::NewTab); }
+void WndMain::slotOpenFile() { runCommand(Command::OpenFile); }
+void WndMain::slotCloseWindow() { runCommand(Command::CloseWindow); }
+void WndMain::slotCloseTab() { runCommand(Command::CloseTab); }
+void WndMain::slotSave() { runCommand(Command::Save); }
+void WndMain::slotImport() { runCommand(Command::Import); }
+void WndMain::slotExport() { runCommand(Command::Export); }
+void WndMain::slotExit() { runCommand(Command::Exit); }
+void WndMain::slotUndo() { runCommand(Command::Undo); }
+void WndMain::slotRedo() { runCommand(Command::Redo); }
+void WndMain::slotCut() { runCommand(Command::Cut); }
+void WndMain::slotCopy() { runCommand(Command::Copy); }
+void WndMain::slotPaste() { runCommand(Command::Paste); }
+void WndMain::slotAdd() { runCommand(Command::Add); }
+void WndMain::slotEdit() { runCommand(Command::Edit); }
+void WndMain::slotDelete() { runCommand(Command::Delete); }
+void WndMain::slotSelectAll() { runCommand(Command::SelectAll); }
+void WndMain::slotFind() { runCommand(Command::Find); }
+void WndMain::slotFindNext() { runCommand(Command::FindNext); }
+void WndMain::slotFindPrevious() { runCommand(Command::FindPrevious); }
+void WndMain::slotReplace() { runCommand(Command::Replace); }
+void WndMain::slotBack() { runCommand(Command::Back); }
+void WndMain::slotForward() { runCommand(Command::Forward); }
+void WndMain::slotReload() { runCommand(Command::Reload); }
+void WndMain::slotStop() { runCommand(Command::Stop); }
+void WndMain::slotHomePage() { runCommand(Command::HomePage); }
+void WndMain::slotOpenLocation() { runCommand(Command::OpenLocation); }
+void WndMain::slotWebSearch() { runCommand(Command::WebSearch); }
+void WndMain::slotMenuBar() { runCommand(Command::MenuBar); }
+void WndMain::slotStatusBar() { runCommand(Command::StatusBar); }
+void WndMain::slotZoomIn() { runCommand(Command::ZoomIn); }
+void WndMain::slotZoomOut() { runCommand(Command::ZoomOut); }
+void WndMain::slotZoomReset() { runCommand(Command::ZoomReset); }
+void WndMain::slotZoomTextOnly() { runCommand(Command::ZoomTextOnly); }
+void WndMain::slotPageSource() { runCommand(Command::PageSource); }
+void WndMain::slotHistory() { runCommand(Command::History); }
+void WndMain::slotClearRecentHistory() { runCommand(Command::ClearRecentHistory); }
+void WndMain::slotQuickBookmark() { runCommand(Command::QuickBookmark); }
+void WndMain::slotBookmarkTab() { runCommand(Command::BookmarkTab); }
+void WndMain::slotBookmarkAllTabs() { runCommand(Command::BookmarkAllTabs); }
+void WndMain::slotBookmarks() { runCommand(Command::Bookmarks); }
+void WndMain::slotErrorConsole() { runCommand(Command::ErrorConsole); }
+void WndMain::slotNotificationConsole() { runCommand(Command::NotificationConsole); }
+void WndMain::slotBackupDB() { runCommand(Command::BackupDB); }
+void WndMain::slotCleanDB() { runCommand(Command::CleanDB); }
+void WndMain::slotReindexDB() { runCommand(Command::ReindexDB); }
+void WndMain::slotDatabase() { runCommand(Command::Database); }
+void WndMain::slotPrivateBrowsing() { runCommand(Command::PrivateBrowsing); }
+void WndMain::slotOptions() { runCommand(Command::Options); }
+void WndMain::slotPageRank() { runCommand(Command::PageRank); }
+void WndMain::slotPageRankHistory() { runCommand(Command::PageRankHistory); }
+void WndMain::slotGUID() { runCommand(Command::Guid); }
+void WndMain::slotStrongPassword() { runCommand(Command::StrongPassword); }
+void WndMain::slotUriInfo() { runCommand(Command::UriInfo); }
+void WndMain::slotFormFiller() { runCommand(Command::FormFiller); }
+void WndMain::slotWebsites() { runCommand(Command::Websites); }
+void WndMain::slotMasterAccounts() { runCommand(Command::MasterAccounts); }
+void WndMain::slotAccounts() { runCommand(Command::Accounts); }
+void WndMain::slotQuickLogin() { runCommand(Command::QuickLogin); }
+void WndMain::slotLogin() { runCommand(Command::Login); }
+void WndMain::slotRegister() { runCommand(Command::Register); }
+void WndMain::slotLogout() { runCommand(Command::Logout); }
+void WndMain::slotHomePageEx() { runCommand(Command::SiteHomePage); }
+void WndMain::slotLoginPage() { runCommand(Command::LoginPage); }
+void WndMain::slotRegistrationPage() { runCommand(Command::RegistrationPage); }
+void WndMain::slotUserPage() { runCommand(Command::UserPage); }
+void WndMain::slotSelectors() { runCommand(Command::Selectors); }
+void WndMain::slotLoginTemplates() { runCommand(Command::LoginTemplates); }
+void WndMain::slotRegistrationTemplates() { runCommand(Command::RegistrationTemplates); }
+void WndMain::slotDirectoryTemplates() { runCommand(Command::DirectoryTemplates); }
+void WndMain::slotSocialBookmarkTemplates() { runCommand(Command::SocialBookmarkTemplates); }
+void WndMain::slotArticleTemplates() { runCommand(Command::ArticleTemplates); }
+void WndMain::slotProjects() { runCommand(Command::Projects); }
+void WndMain::slotSwitchToProject() { runCommand(Command::SwitchToProject); }
+void WndMain::slotDirectories() { runCommand(Command::Directories); }
+void WndMain::slotDirectorySubmitter() { runCommand(Command::DirectorySubmitter); }
+void WndMain::slotSocialBookmarks() { runCommand(Command::SocialBookmarks); }
+void WndMain::slotSocialBookmarkSubmitter() { runCommand(Command::SocialBookmarkSubmitter); }
+void WndMain::slotArticles() { runCommand(Command::Articles); }
+void WndMain::slotSpinnedArticles() { runCommand(Command::SpinnedArticles); }
+void WndMain::slotCategories() { runCommand(Command::Categories); }
+void WndMain::slotSynonyms() { runCommand(Command::Synonyms); }
+void WndMain::slotArticleSubmitter() { runCommand(Command::ArticleSubmitter); }
+void WndMain::slotOnlineHelp() { runCommand(Command::OnlineHelp); }
+void WndMain::slotCheckForUpdates() { runCommand(Command::CheckForUpdates); }
+void WndMain::slotCheckForTemplates() { runCommand(Command::CheckForTemplates); }
+void WndMain::slotAboutQt() { runCommand(Command::AboutQt); }
+void WndMain::slotAbout() { runCommand(Command::About); }
 
-void WndMain::slotNewTab()
-{
-    setContext(M::newTab());
-    DelegateBrowser(m_tabManager, this).newTab();
-}
-
-void WndMain::slotOpenFile()
-{
-    setContext(M::open());
-    DelegateBrowser(m_tabManager, this).openFile();
-}
-
-void WndMain::slotCloseWindow()
-{
-    setContext(M::closeWindow());
-    m_exitRequested = false;
-    close();
-}
-
-void WndMain::slotCloseTab()
-{
-    setContext(M::closeTab());
-    m_tabManager->closeTab(m_tabManager->currentIndex(), false);
-}
-
-void WndMain::slotSave()
-{
-    if (BaseTab* tab = tabFor(M::save()))
-        tab->save();
-}
-
-void WndMain::slotImport()
-{
-    setContext(M::importData());
-    DelegateBrowser(m_tabManager, this).importXml();
-    buildOnlineToolsMenu();
-    buildBookmarksMenu();
-}
-
-void WndMain::slotExport()
-{
-    setContext(M::exportData());
-    auto* action = qobject_cast<QAction*>(sender());
-    if (!action)
-        return;
-    const int code = action->data().toInt();
-    if (code != kindCode(RecordKind::Undef))
-        DelegateBrowser(m_tabManager, this).exportXml(code);
-}
-
-void WndMain::slotExit()
-{
-    setContext(M::exit());
-    m_exitRequested = true;
-    close();
-}
-
-// --- Edit
-
-void WndMain::slotUndo()
-{
-    if (BaseTab* tab = tabFor(M::undo()))
-        tab->undo();
-}
-
-void WndMain::slotRedo()
-{
-    if (BaseTab* tab = tabFor(M::redo()))
-        tab->redo();
-}
-
-void WndMain::slotCut()
-{
-    if (BaseTab* tab = tabFor(M::cut()))
-        tab->cut();
-}
-
-void WndMain::slotCopy()
-{
-    if (BaseTab* tab = tabFor(M::copy()))
-        tab->copy();
-}
-
-void WndMain::slotPaste()
-{
-    if (BaseTab* tab = tabFor(M::paste()))
-        tab->paste();
-}
-
-void WndMain::slotAdd()
-{
-    if (BaseTab* tab = tabFor(M::add()))
-        tab->add();
-}
-
-void WndMain::slotEdit()
-{
-    if (BaseTab* tab = tabFor(M::edit()))
-        tab->edit();
-}
-
-void WndMain::slotDelete()
-{
-    if (BaseTab* tab = tabFor(M::deleteItem()))
-        tab->remove();
-}
-
-void WndMain::slotSelectAll()
-{
-    if (BaseTab* tab = tabFor(M::selectAll()))
-        tab->selectAll();
-}
-
-void WndMain::slotFind()
-{
-    setContext(M::find());
-    findCommand()->showFind();
-}
-
-void WndMain::slotFindNext()
-{
-    setContext(M::findNext());
-    findCommand()->findNext();
-}
-
-void WndMain::slotFindPrevious()
-{
-    setContext(M::findPrevious());
-    findCommand()->findPrevious();
-}
-
-void WndMain::slotReplace()
-{
-    setContext(M::replace());
-    findCommand()->showReplace();
-}
-
-// --- Navigate
-
-void WndMain::slotBack()
-{
-    if (BaseTab* tab = tabFor(M::back()))
-        tab->back();
-}
-
-void WndMain::slotForward()
-{
-    if (BaseTab* tab = tabFor(M::forward()))
-        tab->forward();
-}
-
-void WndMain::slotReload()
-{
-    if (BaseTab* tab = tabFor(M::reload()))
-        tab->reload();
-}
-
-void WndMain::slotStop()
-{
-    if (BaseTab* tab = tabFor(M::stop()))
-        tab->stop();
-}
-
-void WndMain::slotHomePage()
-{
-    setContext(M::homePage());
-    DelegateBrowser(m_tabManager, this).homePage();
-}
-
-void WndMain::slotOpenLocation()
-{
-    setContext(M::openLocation());
-    DelegateBrowser(m_tabManager, this).focusLocation();
-}
-
-void WndMain::slotWebSearch()
-{
-    setContext(M::webSearch());
-    DelegateBrowser(m_tabManager, this).focusWebSearch();
-}
-
-// --- View
-
-void WndMain::slotMenuBar()
-{
-    setContext(M::menuBar());
-    auto* action = qobject_cast<QAction*>(sender());
-    if (!action)
-        return;
-    const bool checked = action->isChecked();
-    for (QAction* each : {m_viewMenuBarAction, m_tabMenuBarAction, m_windowMenuBarAction})
-        if (each)
-            each->setChecked(checked);
-    menuBar()->setVisible(checked);
-    UtilKeySequence::assignMenuBarKeys(m_viewMenuBarAction, m_windowMenuBarAction, checked);
-    saveGuiState();
-}
-
-void WndMain::slotStatusBar()
-{
-    setContext(M::statusBar());
-    auto* action = qobject_cast<QAction*>(sender());
-    if (!action)
-        return;
-    const bool checked = action->isChecked();
-    for (QAction* each : {m_viewStatusBarAction, m_tabStatusBarAction})
-        if (each)
-            each->setChecked(checked);
-    m_statusBarWidget->setVisible(checked);
-    saveGuiState();
-}
-
-void WndMain::slotZoomIn()
-{
-    if (BaseTab* tab = tabFor(M::zoomIn()))
-        tab->zoomIn();
-}
-
-void WndMain::slotZoomOut()
-{
-    if (BaseTab* tab = tabFor(M::zoomOut()))
-        tab->zoomOut();
-}
-
-void WndMain::slotZoomReset()
-{
-    if (BaseTab* tab = tabFor(M::zoomReset()))
-        tab->zoomReset();
-}
-
-void WndMain::slotZoomTextOnly()
-{
-    if (BaseTab* tab = tabFor(M::zoomTextOnly()))
-        tab->setZoomTextOnly(!tab->isZoomTextOnly());
-}
-
-void WndMain::slotPageSource()
-{
-    setContext(M::pageSource());
-    DelegateBrowser(m_tabManager, this).pageSource();
-}
-
-// --- History and bookmarks
-
-void WndMain::slotHistory()
-{
-    setContext(M::history());
-    DelegateHistory(m_tabManager, this).history();
-}
-
-void WndMain::slotClearRecentHistory()
-{
-    setContext(M::clearRecentHistory());
-    DelegateHistory(m_tabManager, this).clearRecentHistory();
-}
+// --- Bookmark, history and content requests
 
 void WndMain::slotUrlClicked()
 {
@@ -411,30 +231,6 @@ void WndMain::handleUrlHovered()
         QToolTip::showText(QCursor::pos(), action->toolTip(), this);
 }
 
-void WndMain::slotQuickBookmark()
-{
-    setContext(M::quickBookmark());
-    bookmarkSaved(DelegateBookmarks(m_tabManager, this).quickBookmarkCurrentTab(), LocaleMessage::bookmarkSaved());
-}
-
-void WndMain::slotBookmarkTab()
-{
-    setContext(M::bookmarkThisTab());
-    bookmarkSaved(DelegateBookmarks(m_tabManager, this).bookmarkCurrentTab(), LocaleMessage::bookmarkSaved());
-}
-
-void WndMain::slotBookmarkAllTabs()
-{
-    setContext(M::bookmarkAllTabs());
-    bookmarkSaved(DelegateBookmarks(m_tabManager, this).bookmarkAllTabs(), LocaleMessage::allBookmarksSaved());
-}
-
-void WndMain::slotBookmarks()
-{
-    setContext(M::bookmarks());
-    DelegateBookmarks(m_tabManager, this).openJournal();
-}
-
 void WndMain::slotQuickBookmark(const QUrl& url, const QString& title, const QPixmap& icon)
 {
     setContext(M::quickBookmark());
@@ -448,301 +244,10 @@ void WndMain::slotBookmarkTab(const QUrl& url, const QString& title, const QPixm
                   LocaleMessage::bookmarkSaved());
 }
 
-// --- Tools
-
-void WndMain::slotErrorConsole()
-{
-    setContext(M::errorConsole());
-    DelegateTools(m_tabManager, this).openErrorConsole();
-}
-
-void WndMain::slotNotificationConsole()
-{
-    setContext(M::notificationConsole());
-    DelegateTools(m_tabManager, this).openNotificationConsole();
-}
-
-void WndMain::slotBackupDB()
-{
-    setContext(M::backupDatabase());
-    DelegateTools(m_tabManager, this).backupDatabase();
-}
-
-void WndMain::slotCleanDB()
-{
-    setContext(M::cleanDatabase());
-    DelegateTools(m_tabManager, this).cleanDatabase();
-}
-
-void WndMain::slotReindexDB()
-{
-    setContext(M::rebuildIndexes());
-    DelegateTools(m_tabManager, this).reindexDatabase();
-}
-
-void WndMain::slotDatabase()
-{
-    setContext(M::database());
-    DelegateTools(m_tabManager, this).openDatabase();
-}
-
-void WndMain::slotPrivateBrowsing()
-{
-    setContext(M::privateBrowsing());
-    // A failed save puts the check mark back (the command asks the window).
-    DelegateTools(m_tabManager, this).setPrivateBrowsing(m_privateBrowsingAction->isChecked());
-}
-
-void WndMain::slotOptions()
-{
-    setContext(M::options());
-    DelegateTools(m_tabManager, this).openOptions();
-}
-
-void WndMain::slotPageRank()
-{
-    setContext(M::pageRank());
-    DelegateToolsPlus(m_tabManager, this).checkPageRank();
-}
-
-void WndMain::slotPageRankHistory()
-{
-    setContext(M::pageRankHistory());
-    DelegateToolsPlus(m_tabManager, this).openRankJournal();
-}
-
-void WndMain::slotGUID()
-{
-    setContext(M::guid());
-    DelegateToolsPlus(m_tabManager, this).openGuidGenerator();
-}
-
-void WndMain::slotStrongPassword()
-{
-    setContext(M::strongPassword());
-    DelegateToolsPlus(m_tabManager, this).openPasswordGenerator();
-}
-
-void WndMain::slotUriInfo()
-{
-    setContext(M::uriInfo());
-    DelegateToolsPlus(m_tabManager, this).openUrlInfo();
-}
-
-void WndMain::slotFormFiller()
-{
-    setContext(M::formFiller());
-    DelegateToolsPlus(m_tabManager, this).openFormFiller();
-}
-
-// --- Web
-
-void WndMain::slotWebsites()
-{
-    setContext(M::websites());
-    DelegateSiteJournals(m_tabManager, this).openWebsites();
-}
-
-void WndMain::slotMasterAccounts()
-{
-    setContext(M::masterAccounts());
-    DelegateSiteJournals(m_tabManager, this).openMasterAccounts();
-}
-
-void WndMain::slotAccounts()
-{
-    setContext(M::accounts());
-    DelegateSiteJournals(m_tabManager, this).openAccounts();
-}
-
-void WndMain::slotQuickLogin()
-{
-    setContext(M::login());
-    DelegateWeb(m_tabManager, this).quickLogin();
-}
-
-void WndMain::slotLogin()
-{
-    setContext(M::login());
-    DelegateWeb(m_tabManager, this).login();
-}
-
-void WndMain::slotRegister()
-{
-    setContext(M::registerAccount());
-    DelegateWeb(m_tabManager, this).openRegistrationSubmitter();
-}
-
-void WndMain::slotLogout()
-{
-    setContext(M::logout());
-    DelegateWeb(m_tabManager, this).openCurrentSitePage(2);
-}
-
-void WndMain::slotHomePageEx()
-{
-    setContext(M::homePage());
-    DelegateWeb(m_tabManager, this).openCurrentSitePage(0);
-}
-
-void WndMain::slotLoginPage()
-{
-    setContext(M::loginPage());
-    DelegateWeb(m_tabManager, this).openCurrentSitePage(1);
-}
-
-void WndMain::slotRegistrationPage()
-{
-    setContext(M::registrationPage());
-    DelegateWeb(m_tabManager, this).openCurrentSitePage(3);
-}
-
-void WndMain::slotUserPage()
-{
-    setContext(M::userPage());
-    DelegateWeb(m_tabManager, this).openCurrentSitePage(4);
-}
-
-void WndMain::slotSelectors()
-{
-    setContext(M::selectors());
-    DelegateWeb(m_tabManager, this).openSelectors();
-}
-
-void WndMain::slotLoginTemplates()
-{
-    setContext(M::loginTemplates());
-    DelegateWeb(m_tabManager, this).openLoginTemplates();
-}
-
-void WndMain::slotRegistrationTemplates()
-{
-    setContext(M::registrationTemplates());
-    DelegateWeb(m_tabManager, this).openRegistrationTemplates();
-}
-
-void WndMain::slotDirectoryTemplates()
-{
-    setContext(M::directoryTemplates());
-    DelegateWeb(m_tabManager, this).openDirectoryTemplates();
-}
-
-void WndMain::slotSocialBookmarkTemplates()
-{
-    setContext(M::socialBookmarkTemplates());
-    DelegateWeb(m_tabManager, this).openSocialBookmarkTemplates();
-}
-
-void WndMain::slotArticleTemplates()
-{
-    setContext(M::articleTemplates());
-    DelegateWeb(m_tabManager, this).openArticleTemplates();
-}
-
-// --- Projects
-
-void WndMain::slotProjects()
-{
-    setContext(M::projects());
-    DelegateProject(m_tabManager, this).openProjects();
-}
-
-void WndMain::slotSwitchToProject()
-{
-    setContext(M::switchToProject());
-    DelegateProject(m_tabManager, this).switchToProject();
-}
-
-void WndMain::slotDirectories()
-{
-    setContext(M::directories());
-    DelegateProject(m_tabManager, this).openDirectories();
-}
-
-void WndMain::slotDirectorySubmitter()
-{
-    setContext(M::submit());
-    DelegateProject(m_tabManager, this).openDirectorySubmitter();
-}
-
-void WndMain::slotSocialBookmarks()
-{
-    setContext(M::socialBookmarks());
-    DelegateProject(m_tabManager, this).openSocialBookmarks();
-}
-
-void WndMain::slotSocialBookmarkSubmitter()
-{
-    setContext(M::submit());
-    DelegateProject(m_tabManager, this).openSocialBookmarkSubmitter();
-}
-
-void WndMain::slotArticles()
-{
-    setContext(M::articles());
-    DelegateProject(m_tabManager, this).openArticles();
-}
-
-void WndMain::slotSpinnedArticles()
-{
-    setContext(M::spunArticles());
-    DelegateProject(m_tabManager, this).openSpinnedArticles();
-}
-
-void WndMain::slotCategories()
-{
-    setContext(M::categories());
-    DelegateProject(m_tabManager, this).openCategories();
-}
-
-void WndMain::slotSynonyms()
-{
-    setContext(M::synonyms());
-    DelegateProject(m_tabManager, this).openSynonyms();
-}
-
-void WndMain::slotArticleSubmitter()
-{
-    setContext(M::submit());
-    DelegateProject(m_tabManager, this).openArticleSubmitter();
-}
-
 void WndMain::slotOpenSpinnedArticles(const QString& articleID)
 {
     setContext(M::spunArticles());
     DelegateProject(m_tabManager, this).openSpinnedArticles(articleID);
-}
-
-// --- Help
-
-void WndMain::slotOnlineHelp()
-{
-    setContext(M::onlineHelp());
-    DelegateBrowser(m_tabManager, this).open(QUrl(ConstApp::helpUrl()));
-}
-
-void WndMain::slotCheckForUpdates()
-{
-    setContext(M::checkForUpdates());
-    DelegateBrowser(m_tabManager, this).open(QUrl(ConstApp::updatesPageUrl()));
-}
-
-void WndMain::slotCheckForTemplates()
-{
-    setContext(M::checkForNewTemplates());
-    DelegateBrowser(m_tabManager, this).open(QUrl(ConstApp::templatesUrl()));
-}
-
-void WndMain::slotAboutQt()
-{
-    setContext(M::aboutQt());
-    QMessageBox::aboutQt(this, ConstApp::title());
-}
-
-void WndMain::slotAbout()
-{
-    setContext(M::about());
-    QMessageBox::about(this, ConstApp::title(), ConstApp::aboutText());
 }
 
 // --- Bars, hub and server notices
@@ -812,23 +317,11 @@ void WndMain::handleUpdateTabStatus()
         m_statusBarWidget->setTabStatus(tab->status());
 }
 
-void WndMain::slotUpdateProject()
-{
-    setContext(M::updateProject());
-    updateProjectLabel();
-}
+void WndMain::slotUpdateProject() { runCommand(Command::UpdateProject); }
 
-void WndMain::slotUpdateOptions()
-{
-    setContext(M::updateOptions());
-    reloadOptions();
-}
+void WndMain::slotUpdateOptions() { runCommand(Command::UpdateOptions); }
 
-void WndMain::slotRestoreBookmarksMenu()
-{
-    setContext(M::restoreBookmarksMenu());
-    buildBookmarksMenu();
-}
+void WndMain::slotRestoreBookmarksMenu() { runCommand(Command::RestoreBookmarksMenu); }
 
 void WndMain::slotInfo(const QString& text)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WndMainBase.h"
+#include "app/WndMainCommand.h"
 
 #include <QPixmap>
 #include <QUrl>
@@ -12,10 +13,11 @@ namespace Vexal {
 class DBManager;
 class DelegateFind;
 
-// The command layer of the main window: every menu slot names its command to
-// the logger, then builds the command object of its menu area on the stack
-// and calls one operation, or calls the current tab. Also the receiver of the
-// signal hub, the server notices and the find and replace bars.
+// The command layer of the main window: every menu slot runs its entry of the
+// command table, which names the command to the logger, then calls the
+// current tab, one operation of a command object built on the stack, or the
+// window. Also the receiver of the signal hub, the server notices and the find
+// and replace bars.
 class WndMain : public WndMainBase
 {
     Q_OBJECT
@@ -151,9 +153,11 @@ protected:
     void connectSignals() override;
 
 private:
+    friend class CommandRunner;
+
     void setContext(const QString& action) const;
-    // The current tab after the context is set; null is reported.
-    BaseTab* tabFor(const QString& action);
+    // Names the command to the logger, then runs it.
+    void runCommand(Command command);
     // The find command object with the window's three bars.
     std::unique_ptr<DelegateFind> findCommand();
     // After a bookmark command: the notice and the rebuilt Bookmarks menu

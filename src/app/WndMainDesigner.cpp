@@ -116,10 +116,31 @@ QAction* WndMainDesigner::addItem(QMenu* menu, const QString& text, const QKeySe
     return action;
 }
 
-void WndMainDesigner::addExportItem(QMenu* menu, const QString& text, const QKeySequence& key, RecordKind kind)
+QAction* WndMainDesigner::addItem(QMenu* menu, Command command)
 {
-    QAction* action = addItem(menu, text, key, &WndMainDesigner::slotExport);
-    action->setData(kindCode(kind));
+    const CommandEntry& entry = commandEntry(command);
+    return addItem(menu, entry.text(), entry.key(), entry.slot);
+}
+
+void WndMainDesigner::addItems(QMenu* menu, std::initializer_list<std::optional<Command>> commands)
+{
+    for (const std::optional<Command>& command : commands) {
+        if (command)
+            addItem(menu, *command);
+        else
+            menu->addSeparator();
+    }
+}
+
+void WndMainDesigner::addExportItems(QMenu* menu, std::initializer_list<ExportItem> items)
+{
+    const Slot slot = commandEntry(Command::Export).slot;
+    for (const ExportItem& item : items) {
+        if (item.text)
+            addItem(menu, item.text(), item.key(), slot)->setData(kindCode(item.kind));
+        else
+            menu->addSeparator();
+    }
 }
 
 } // namespace Vexal

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/WndMainCommand.h"
 #include "core/RecordKind.h"
 
 #include <QMainWindow>
+
+#include <initializer_list>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -17,8 +21,9 @@ class WidStatusBar;
 class WidTabManager;
 
 // The widget layer of the main window: its size, title and icon, the bars and
-// the tab manager in one vertical layout, and the ten menus. Every menu slot
-// is a virtual slot with an empty body; WndMain gives them their bodies.
+// the tab manager in one vertical layout, and the ten menus, whose command
+// items take their texts, keys and slots from the command table. Every menu
+// slot is a virtual slot with an empty body; WndMain gives them their bodies.
 // Built in two steps: construct, then initialize().
 class WndMainDesigner : public QMainWindow
 {
@@ -199,11 +204,27 @@ protected:
 
 private:
     using Slot = void (WndMainDesigner::*)();
+    // One File > Export item, or (from std::nullopt) a separator.
+    struct ExportItem {
+        ExportItem(std::nullopt_t) {}
+        ExportItem(QString (*text)(), QKeySequence (*key)(), RecordKind kind)
+            : text(text), key(key), kind(kind)
+        {
+        }
+        QString (*text)() = nullptr;
+        QKeySequence (*key)() = nullptr;
+        RecordKind kind = RecordKind::Undef;
+    };
+
     // A menu item with its key (an empty sequence clears it) connected to the
     // slot; a null slot leaves the item unconnected.
     QAction* addItem(QMenu* menu, const QString& text, const QKeySequence& key, Slot slot);
-    // A File > Export item carrying its export type code.
-    void addExportItem(QMenu* menu, const QString& text, const QKeySequence& key, RecordKind kind);
+    // The item of a command: its text and key, connected to its slot.
+    QAction* addItem(QMenu* menu, Command command);
+    // The commands' items in order; std::nullopt stands for a separator.
+    void addItems(QMenu* menu, std::initializer_list<std::optional<Command>> commands);
+    // The File > Export items, each carrying its export type code.
+    void addExportItems(QMenu* menu, std::initializer_list<ExportItem> items);
 };
 
 } // namespace Vexal

@@ -13,22 +13,20 @@ using M = LocaleMenu;
 using K = UtilKeySequence;
 using W = WndMainDesigner;
 using R = RecordKind;
+using C = Command;
+
+namespace {
+// A separator in a list of menu items.
+constexpr std::nullopt_t separator = std::nullopt;
+} // namespace
 
 QMenu* WndMainDesigner::createFileMenu()
 {
     auto* menu = new QMenu(M::fileMenu(), this);
-    addItem(menu, M::debug(), K::debug(), &W::slotDebug)->setVisible(false);
-    addItem(menu, M::newTab(), K::newTab(), &W::slotNewTab);
-    addItem(menu, M::open(), K::open(), &W::slotOpenFile);
-    addItem(menu, M::closeWindow(), K::closeWindow(), &W::slotCloseWindow);
-    addItem(menu, M::closeTab(), K::closeTab(), &W::slotCloseTab);
-    menu->addSeparator();
-    addItem(menu, M::save(), K::save(), &W::slotSave);
-    menu->addSeparator();
-    addItem(menu, M::importData(), K::importData(), &W::slotImport);
+    addItem(menu, C::Debug)->setVisible(false);
+    addItems(menu, {C::NewTab, C::OpenFile, C::CloseWindow, C::CloseTab, separator, C::Save, separator, C::Import});
     menu->addMenu(createExportMenu());
-    menu->addSeparator();
-    addItem(menu, M::exit(), K::exit(), &W::slotExit);
+    addItems(menu, {separator, C::Exit});
     return menu;
 }
 
@@ -46,109 +44,88 @@ QMenu* WndMainDesigner::createExportMenu()
 QMenu* WndMainDesigner::createExportBrowserMenu()
 {
     auto* menu = new QMenu(M::exportWebBrowserMenu(), this);
-    addExportItem(menu, M::exportHistory(), K::exportHistory(), R::History);
-    addExportItem(menu, M::exportBookmarks(), K::exportBookmarks(), R::Bookmark);
-    addExportItem(menu, M::exportUriShortcuts(), K::exportUriShortcuts(), R::UrlShortcut);
+    addExportItems(menu, {{M::exportHistory, K::exportHistory, R::History},
+                          {M::exportBookmarks, K::exportBookmarks, R::Bookmark},
+                          {M::exportUriShortcuts, K::exportUriShortcuts, R::UrlShortcut}});
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportToolsMenu()
 {
     auto* menu = new QMenu(M::exportToolsMenu(), this);
-    addExportItem(menu, M::exportOnlineTools(), K::exportOnlineTools(), R::OnlineTool);
-    addExportItem(menu, M::exportPageRankHistory(), K::exportPageRankHistory(), R::Rank);
+    addExportItems(menu, {{M::exportOnlineTools, K::exportOnlineTools, R::OnlineTool},
+                          {M::exportPageRankHistory, K::exportPageRankHistory, R::Rank}});
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportWebMenu()
 {
     auto* menu = new QMenu(M::exportWebMenu(), this);
-    addExportItem(menu, M::exportWebsites(), K::exportWebsites(), R::Website);
-    menu->addSeparator();
-    addExportItem(menu, M::exportMasterAccounts(), K::exportMasterAccounts(), R::MasterAccount);
-    addExportItem(menu, M::exportAccounts(), K::exportAccounts(), R::Account);
-    menu->addSeparator();
-    addExportItem(menu, M::exportLoginTemplates(), K::exportLoginTemplates(), R::LoginTemplate);
-    addExportItem(menu, M::exportRegistrationTemplates(), K::exportRegistrationTemplates(), R::RegistrationTemplate);
-    menu->addSeparator();
-    addExportItem(menu, M::exportDirectoryTemplates(), K::exportDirectoryTemplates(), R::DirectoryTemplate);
-    addExportItem(menu, M::exportSocialBookmarkTemplates(), K::exportSocialBookmarkTemplates(), R::SocialBookmarkTemplate);
-    addExportItem(menu, M::exportArticleTemplates(), K::exportArticleTemplates(), R::ArticleTemplate);
+    addExportItems(menu, {{M::exportWebsites, K::exportWebsites, R::Website},
+                          separator,
+                          {M::exportMasterAccounts, K::exportMasterAccounts, R::MasterAccount},
+                          {M::exportAccounts, K::exportAccounts, R::Account},
+                          separator,
+                          {M::exportLoginTemplates, K::exportLoginTemplates, R::LoginTemplate},
+                          {M::exportRegistrationTemplates, K::exportRegistrationTemplates, R::RegistrationTemplate},
+                          separator,
+                          {M::exportDirectoryTemplates, K::exportDirectoryTemplates, R::DirectoryTemplate},
+                          {M::exportSocialBookmarkTemplates, K::exportSocialBookmarkTemplates,
+                           R::SocialBookmarkTemplate},
+                          {M::exportArticleTemplates, K::exportArticleTemplates, R::ArticleTemplate}});
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportProjectMenu()
 {
     auto* menu = new QMenu(M::exportProjectMenu(), this);
-    addExportItem(menu, M::exportProjects(), K::exportProjects(), R::Project);
-    menu->addSeparator();
-    addExportItem(menu, M::exportArticles(), K::exportArticles(), R::Article);
-    addExportItem(menu, M::exportSpunArticles(), K::exportSpunArticles(), R::SpunArticle);
-    menu->addSeparator();
-    addExportItem(menu, M::exportDirectories(), K::exportDirectories(), R::Directory);
-    addExportItem(menu, M::exportSocialBookmarks(), K::exportSocialBookmarks(), R::SocialBookmark);
-    menu->addSeparator();
-    addExportItem(menu, M::exportCategories(), K::exportCategories(), R::Category);
-    addExportItem(menu, M::exportWords(), K::exportWords(), R::Word);
-    addExportItem(menu, M::exportSynonyms(), K::exportSynonyms(), R::Synonym);
+    addExportItems(menu, {{M::exportProjects, K::exportProjects, R::Project},
+                          separator,
+                          {M::exportArticles, K::exportArticles, R::Article},
+                          {M::exportSpunArticles, K::exportSpunArticles, R::SpunArticle},
+                          separator,
+                          {M::exportDirectories, K::exportDirectories, R::Directory},
+                          {M::exportSocialBookmarks, K::exportSocialBookmarks, R::SocialBookmark},
+                          separator,
+                          {M::exportCategories, K::exportCategories, R::Category},
+                          {M::exportWords, K::exportWords, R::Word},
+                          {M::exportSynonyms, K::exportSynonyms, R::Synonym}});
     return menu;
 }
 
 QMenu* WndMainDesigner::createExportSystemMenu()
 {
     auto* menu = new QMenu(M::exportSystemMenu(), this);
-    addExportItem(menu, M::exportLanguages(), K::exportLanguages(), R::Language);
-    menu->addSeparator();
-    addExportItem(menu, M::exportFirstNames(), K::exportFirstNames(), R::FirstName);
-    addExportItem(menu, M::exportLastNames(), K::exportLastNames(), R::LastName);
-    menu->addSeparator();
-    addExportItem(menu, M::exportCountries(), K::exportCountries(), R::Country);
-    addExportItem(menu, M::exportCities(), K::exportCities(), R::City);
-    addExportItem(menu, M::exportAddresses(), K::exportAddresses(), R::Address);
+    addExportItems(menu, {{M::exportLanguages, K::exportLanguages, R::Language},
+                          separator,
+                          {M::exportFirstNames, K::exportFirstNames, R::FirstName},
+                          {M::exportLastNames, K::exportLastNames, R::LastName},
+                          separator,
+                          {M::exportCountries, K::exportCountries, R::Country},
+                          {M::exportCities, K::exportCities, R::City},
+                          {M::exportAddresses, K::exportAddresses, R::Address}});
     return menu;
 }
 
 QMenu* WndMainDesigner::createEditMenu()
 {
     auto* menu = new QMenu(M::editMenu(), this);
-    addItem(menu, M::undo(), K::undo(), &W::slotUndo);
-    addItem(menu, M::redo(), K::redo(), &W::slotRedo);
-    menu->addSeparator();
-    addItem(menu, M::cut(), K::cut(), &W::slotCut);
-    addItem(menu, M::copy(), K::copy(), &W::slotCopy);
-    addItem(menu, M::paste(), K::paste(), &W::slotPaste);
-    menu->addSeparator();
-    addItem(menu, M::add(), K::add(), &W::slotAdd);
-    addItem(menu, M::edit(), K::edit(), &W::slotEdit);
-    addItem(menu, M::deleteItem(), K::deleteItem(), &W::slotDelete);
-    menu->addSeparator();
-    addItem(menu, M::selectAll(), K::selectAll(), &W::slotSelectAll);
-    menu->addSeparator();
-    addItem(menu, M::find(), K::find(), &W::slotFind);
-    addItem(menu, M::findNext(), K::findNext(), &W::slotFindNext);
-    addItem(menu, M::findPrevious(), K::findPrevious(), &W::slotFindPrevious);
-    addItem(menu, M::replace(), K::replace(), &W::slotReplace);
+    addItems(menu, {C::Undo, C::Redo, separator, C::Cut, C::Copy, C::Paste, separator, C::Add, C::Edit, C::Delete,
+                    separator, C::SelectAll, separator, C::Find, C::FindNext, C::FindPrevious, C::Replace});
     return menu;
 }
 
 QMenu* WndMainDesigner::createNavigateMenu()
 {
     auto* menu = new QMenu(M::navigateMenu(), this);
-    addItem(menu, M::back(), K::back(), &W::slotBack);
-    addItem(menu, M::forward(), K::forward(), &W::slotForward);
-    addItem(menu, M::reload(), K::reload(), &W::slotReload);
-    addItem(menu, M::stop(), K::stop(), &W::slotStop);
-    addItem(menu, M::homePage(), K::homePage(), &W::slotHomePage);
-    menu->addSeparator();
-    addItem(menu, M::openLocation(), K::openLocation(), &W::slotOpenLocation);
-    addItem(menu, M::webSearch(), K::webSearch(), &W::slotWebSearch);
+    addItems(menu, {C::Back, C::Forward, C::Reload, C::Stop, C::HomePage, separator, C::OpenLocation, C::WebSearch});
     return menu;
 }
 
 QMenu* WndMainDesigner::createViewMenu()
 {
     auto* menu = new QMenu(M::viewMenu(), this);
-    m_viewMenuBarAction = addItem(menu, M::menuBar(), K::menuBar(), &W::slotMenuBar);
+    m_viewMenuBarAction = addItem(menu, C::MenuBar);
     m_viewMenuBarAction->setCheckable(true);
     m_viewMenuBarAction->setChecked(true);
 
@@ -160,31 +137,27 @@ QMenu* WndMainDesigner::createViewMenu()
     addAction(m_windowMenuBarAction);
     connect(m_windowMenuBarAction, &QAction::triggered, this, &W::slotMenuBar);
 
-    m_viewStatusBarAction = addItem(menu, M::statusBar(), K::statusBar(), &W::slotStatusBar);
+    m_viewStatusBarAction = addItem(menu, C::StatusBar);
     m_viewStatusBarAction->setCheckable(true);
     m_viewStatusBarAction->setChecked(true);
     menu->addSeparator();
     menu->addMenu(createZoomMenu());
     menu->addMenu(createPageStyleMenu());
     menu->addMenu(createEncodingMenu());
-    menu->addSeparator();
-    addItem(menu, M::pageSource(), K::pageSource(), &W::slotPageSource);
+    addItems(menu, {separator, C::PageSource});
     return menu;
 }
 
 QMenu* WndMainDesigner::createZoomMenu()
 {
     auto* menu = new QMenu(M::zoom(), this);
-    addItem(menu, M::zoomIn(), K::zoomIn(), &W::slotZoomIn);
+    addItem(menu, C::ZoomIn);
     auto* alternate = new QAction(this);
     alternate->setShortcut(K::zoomInAlternate());
     addAction(alternate);
     connect(alternate, &QAction::triggered, this, &W::slotZoomIn);
-    addItem(menu, M::zoomOut(), K::zoomOut(), &W::slotZoomOut);
-    menu->addSeparator();
-    addItem(menu, M::zoomReset(), K::zoomReset(), &W::slotZoomReset);
-    menu->addSeparator();
-    QAction* textOnly = addItem(menu, M::zoomTextOnly(), K::zoomTextOnly(), &W::slotZoomTextOnly);
+    addItems(menu, {C::ZoomOut, separator, C::ZoomReset, separator});
+    QAction* textOnly = addItem(menu, C::ZoomTextOnly);
     textOnly->setCheckable(true);
     textOnly->setChecked(false);
     return menu;
@@ -220,19 +193,14 @@ QMenu* WndMainDesigner::createEncodingMenu()
 QMenu* WndMainDesigner::createHistoryMenu()
 {
     auto* menu = new QMenu(M::historyMenu(), this);
-    addItem(menu, M::history(), K::history(), &W::slotHistory);
-    addItem(menu, M::clearRecentHistory(), K::clearRecentHistory(), &W::slotClearRecentHistory);
+    addItems(menu, {C::History, C::ClearRecentHistory});
     return menu;
 }
 
 QMenu* WndMainDesigner::createBookmarksMenu()
 {
     auto* menu = new QMenu(M::bookmarksMenu(), this);
-    addItem(menu, M::quickBookmark(), K::quickBookmark(), &W::slotQuickBookmark);
-    addItem(menu, M::bookmarkThisTab(), K::bookmarkThisTab(), &W::slotBookmarkTab);
-    addItem(menu, M::bookmarkAllTabs(), K::bookmarkAllTabs(), &W::slotBookmarkAllTabs);
-    addItem(menu, M::bookmarks(), K::bookmarks(), &W::slotBookmarks);
-    menu->addSeparator();
+    addItems(menu, {C::QuickBookmark, C::BookmarkTab, C::BookmarkAllTabs, C::Bookmarks, separator});
     m_bookmarksMenu = menu;
     return menu;
 }
@@ -241,25 +209,15 @@ QMenu* WndMainDesigner::createToolsMenu()
 {
     auto* menu = new QMenu(M::toolsMenu(), this);
     menu->addMenu(createOnlineToolsMenu());
-    menu->addSeparator();
-    addItem(menu, M::pageRank(), K::pageRank(), &W::slotPageRank);
-    addItem(menu, M::pageRankHistory(), K::pageRankHistory(), &W::slotPageRankHistory);
-    menu->addSeparator();
-    addItem(menu, M::guid(), K::guid(), &W::slotGUID);
-    addItem(menu, M::strongPassword(), K::strongPassword(), &W::slotStrongPassword);
-    addItem(menu, M::uriInfo(), K::uriInfo(), &W::slotUriInfo);
-    menu->addSeparator();
-    addItem(menu, M::errorConsole(), K::errorConsole(), &W::slotErrorConsole);
-    addItem(menu, M::notificationConsole(), K::notificationConsole(), &W::slotNotificationConsole);
-    menu->addSeparator();
+    addItems(menu, {separator, C::PageRank, C::PageRankHistory, separator, C::Guid, C::StrongPassword, C::UriInfo,
+                    separator, C::ErrorConsole, C::NotificationConsole, separator});
     addItem(menu, M::downloads(), K::downloads(), &W::slotDownloads)->setEnabled(false);
-    addItem(menu, M::formFiller(), K::formFiller(), &W::slotFormFiller);
+    addItem(menu, C::FormFiller);
     menu->addMenu(createDatabaseMenu());
     menu->addSeparator();
-    m_privateBrowsingAction = addItem(menu, M::privateBrowsing(), K::privateBrowsing(), &W::slotPrivateBrowsing);
+    m_privateBrowsingAction = addItem(menu, C::PrivateBrowsing);
     m_privateBrowsingAction->setCheckable(true);
-    menu->addSeparator();
-    addItem(menu, M::options(), K::options(), &W::slotOptions);
+    addItems(menu, {separator, C::Options});
     return menu;
 }
 
@@ -272,33 +230,16 @@ QMenu* WndMainDesigner::createOnlineToolsMenu()
 QMenu* WndMainDesigner::createDatabaseMenu()
 {
     auto* menu = new QMenu(M::database(), this);
-    addItem(menu, M::backupDatabase(), K::backupDatabase(), &W::slotBackupDB);
-    addItem(menu, M::cleanDatabase(), K::cleanDatabase(), &W::slotCleanDB);
-    addItem(menu, M::rebuildIndexes(), K::rebuildIndexes(), &W::slotReindexDB);
-    menu->addSeparator();
-    addItem(menu, M::database(), K::database(), &W::slotDatabase);
+    addItems(menu, {C::BackupDB, C::CleanDB, C::ReindexDB, separator, C::Database});
     return menu;
 }
 
 QMenu* WndMainDesigner::createWebMenu()
 {
     auto* menu = new QMenu(M::webMenu(), this);
-    addItem(menu, M::websites(), K::websites(), &W::slotWebsites);
-    menu->addSeparator();
-    addItem(menu, M::masterAccounts(), K::masterAccounts(), &W::slotMasterAccounts);
-    addItem(menu, M::accounts(), K::accounts(), &W::slotAccounts);
-    menu->addSeparator();
-    addItem(menu, M::quickLogin(), K::quickLogin(), &W::slotQuickLogin);
-    addItem(menu, M::login(), K::login(), &W::slotLogin);
-    addItem(menu, M::registerAccount(), K::registerAccount(), &W::slotRegister);
-    addItem(menu, M::logout(), K::logout(), &W::slotLogout);
-    menu->addSeparator();
-    addItem(menu, M::homePage(), K::none(), &W::slotHomePageEx);
-    addItem(menu, M::loginPage(), K::loginPage(), &W::slotLoginPage);
-    addItem(menu, M::registrationPage(), K::registrationPage(), &W::slotRegistrationPage);
-    addItem(menu, M::userPage(), K::userPage(), &W::slotUserPage);
-    menu->addSeparator();
-    addItem(menu, M::selectors(), K::none(), &W::slotSelectors);
+    addItems(menu, {C::Websites, separator, C::MasterAccounts, C::Accounts, separator, C::QuickLogin, C::Login,
+                    C::Register, C::Logout, separator, C::SiteHomePage, C::LoginPage, C::RegistrationPage,
+                    C::UserPage, separator, C::Selectors});
     menu->addMenu(createTemplatesMenu());
     return menu;
 }
@@ -306,21 +247,15 @@ QMenu* WndMainDesigner::createWebMenu()
 QMenu* WndMainDesigner::createTemplatesMenu()
 {
     auto* menu = new QMenu(M::templates(), this);
-    addItem(menu, M::loginTemplates(), K::none(), &W::slotLoginTemplates);
-    addItem(menu, M::registrationTemplates(), K::none(), &W::slotRegistrationTemplates);
-    menu->addSeparator();
-    addItem(menu, M::articleTemplates(), K::none(), &W::slotArticleTemplates);
-    addItem(menu, M::directoryTemplates(), K::none(), &W::slotDirectoryTemplates);
-    addItem(menu, M::socialBookmarkTemplates(), K::none(), &W::slotSocialBookmarkTemplates);
+    addItems(menu, {C::LoginTemplates, C::RegistrationTemplates, separator, C::ArticleTemplates,
+                    C::DirectoryTemplates, C::SocialBookmarkTemplates});
     return menu;
 }
 
 QMenu* WndMainDesigner::createProjectMenu()
 {
     auto* menu = new QMenu(M::projectsMenu(), this);
-    addItem(menu, M::projects(), K::projects(), &W::slotProjects);
-    addItem(menu, M::switchToProject(), K::switchToProject(), &W::slotSwitchToProject);
-    menu->addSeparator();
+    addItems(menu, {C::Projects, C::SwitchToProject, separator});
     menu->addMenu(createArticlesMenu());
     menu->addMenu(createDirectoriesMenu());
     menu->addMenu(createSocialBookmarksMenu());
@@ -330,44 +265,30 @@ QMenu* WndMainDesigner::createProjectMenu()
 QMenu* WndMainDesigner::createArticlesMenu()
 {
     auto* menu = new QMenu(M::articles(), this);
-    addItem(menu, M::articles(), K::none(), &W::slotArticles);
-    addItem(menu, M::spunArticles(), K::none(), &W::slotSpinnedArticles);
-    menu->addSeparator();
-    addItem(menu, M::categories(), K::none(), &W::slotCategories);
-    addItem(menu, M::synonyms(), K::none(), &W::slotSynonyms);
-    menu->addSeparator();
-    addItem(menu, M::submit(), K::none(), &W::slotArticleSubmitter);
+    addItems(menu, {C::Articles, C::SpinnedArticles, separator, C::Categories, C::Synonyms, separator,
+                    C::ArticleSubmitter});
     return menu;
 }
 
 QMenu* WndMainDesigner::createDirectoriesMenu()
 {
     auto* menu = new QMenu(M::directories(), this);
-    addItem(menu, M::directories(), K::none(), &W::slotDirectories);
-    menu->addSeparator();
-    addItem(menu, M::submit(), K::none(), &W::slotDirectorySubmitter);
+    addItems(menu, {C::Directories, separator, C::DirectorySubmitter});
     return menu;
 }
 
 QMenu* WndMainDesigner::createSocialBookmarksMenu()
 {
     auto* menu = new QMenu(M::socialBookmarks(), this);
-    addItem(menu, M::socialBookmarks(), K::none(), &W::slotSocialBookmarks);
-    menu->addSeparator();
-    addItem(menu, M::submit(), K::none(), &W::slotSocialBookmarkSubmitter);
+    addItems(menu, {C::SocialBookmarks, separator, C::SocialBookmarkSubmitter});
     return menu;
 }
 
 QMenu* WndMainDesigner::createHelpMenu()
 {
     auto* menu = new QMenu(M::helpMenu(), this);
-    addItem(menu, M::onlineHelp(), K::onlineHelp(), &W::slotOnlineHelp);
-    menu->addSeparator();
-    addItem(menu, M::checkForUpdates(), K::checkForUpdates(), &W::slotCheckForUpdates);
-    addItem(menu, M::checkForNewTemplates(), K::checkForNewTemplates(), &W::slotCheckForTemplates);
-    menu->addSeparator();
-    addItem(menu, M::aboutQt(), K::aboutQt(), &W::slotAboutQt);
-    addItem(menu, M::about(), K::about(), &W::slotAbout);
+    addItems(menu, {C::OnlineHelp, separator, C::CheckForUpdates, C::CheckForTemplates, separator, C::AboutQt,
+                    C::About});
     return menu;
 }
 

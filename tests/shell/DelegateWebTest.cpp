@@ -20,6 +20,7 @@
 #include "shell/WidTabManager.h"
 #include "automation/WidArticleTemplateJournal.h"
 #include "shell/WidWebTab.h"
+#include "texts/LocaleDelegate.h"
 #include "shell/WidWebView.h"
 #include "views/UtilDialog.h"
 
@@ -253,6 +254,16 @@ private slots:
         QCOMPARE(tab->url(), page);
         command.openCurrentSitePage(7); // no such page: nothing
         QCOMPARE(warnings.count(), 5);
+        // Each page code names its own missing address.
+        const QList<QPair<int, QString>> missing = {
+            {DelegateWeb::HomePage, LocaleDelegate::homePageMissing()},
+            {DelegateWeb::RegistrationPage, LocaleDelegate::registrationPageMissing()},
+            {DelegateWeb::UserPage, LocaleDelegate::userPageMissing()}};
+        for (const auto& each : missing) {
+            command.openCurrentSitePage(each.first);
+            QCOMPARE(lastWarning(warnings), each.second);
+        }
+        QCOMPARE(tab->url(), page);
         command.openCurrentSitePage(DelegateWeb::LoginPage);
         QTRY_COMPARE(tab->title(), QStringLiteral("L"));
         QCOMPARE(tab->url(), m_server.url(QStringLiteral("/login")));

@@ -23,6 +23,7 @@
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
+#include "views/UtilDialog.h"
 #include "sites/DBOnlineTool.h"
 #include "data/DBBookmark.h"
 
@@ -502,6 +503,57 @@ private slots:
         QCOMPARE(window->tabManager()->count(), tabs + 1);
         window->slotErrorConsole();
         QCOMPARE(window->tabManager()->count(), tabs + 1);
+        window->slotExit();
+    }
+
+    // Each menu item runs its own command: the window names the item's
+    // command to the logger (an export item's is Export, and it asks for a
+    // folder) unless a page the command reached named its own step since, and
+    // no command breaks or waits on a box.
+    void everyMenuItemRunsItsCommand()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        UtilDialog::setRunner([](QDialog*) { return int(QDialog::Rejected); });
+        auto window = newWindow();
+        QVERIFY(window);
+        // The window's notices would name themselves over the command.
+        UtilSignalManager::instance()->disconnect(window.get());
+        // Items that end the walk or show one of Qt's own boxes.
+        const QStringList skipped = {"Close Window", "Exit", "About Qt", "About"};
+        QStringList wrong;
+        int named = 0;
+        std::function<void(QMenu*, bool)> walk = [&](QMenu* menu, bool exporting) {
+            for (QAction* action : menu->actions()) {
+                const QString text = action->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
+                if (action->menu()) {
+                    walk(action->menu(), exporting || action->menu()->title() == QStringLiteral("Export"));
+                    continue;
+                }
+                if (action->isSeparator() || !action->isEnabled() || skipped.contains(text))
+                    continue;
+                const QString expected = exporting ? QStringLiteral("Export")
+                                         : text == QStringLiteral("Quick Login") ? QStringLiteral("Login")
+                                                                                 : text;
+                const int folders = prompt.folders.size();
+                Logger::setContext(QString(), QString());
+                action->trigger();
+                if (Logger::contextClassName().isEmpty())
+                    wrong << text + QStringLiteral(" ran nothing");
+                else if (Logger::contextClassName() == QStringLiteral("Vexal::WndMain")
+                         && Logger::contextAction() != expected)
+                    wrong << text + QStringLiteral(" ran ") + Logger::contextAction();
+                else
+                    named += Logger::contextAction() == expected;
+                if (exporting && prompt.folders.size() != folders + 1)
+                    wrong << text + QStringLiteral(" asked for no folder");
+            }
+        };
+        for (QAction* top : window->menuBar()->actions())
+            walk(top->menu(), false);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+        QVERIFY2(named > 90, qPrintable(QString::number(named)));
+        UtilDialog::setRunner({});
         window->slotExit();
     }
 
