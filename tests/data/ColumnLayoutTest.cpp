@@ -128,15 +128,6 @@ private slots:
         QCOMPARE(stored.id(), 38);
     }
 
-    void kindTests()
-    {
-        for (int kind = 0; kind <= 8; ++kind) {
-            QCOMPARE(DBColumn::isFilterable(kind), kind != 7 && kind != 8);
-            QCOMPARE(DBColumn::isComparable(kind), kind >= 1 && kind <= 4);
-            QCOMPARE(DBColumn::isTextKind(kind), kind == 0 || kind == 6);
-        }
-    }
-
     void listQueries()
     {
         DBColumnList list(QStringLiteral("{BDBBF885-2669-402D-9177-73DF8546D6A6}"));

@@ -77,16 +77,6 @@ void RecordsTest::newRecordsAndLimits()
     DBHistory history;
     QCOMPARE(history.id(), -1);
     QVERIFY(history.createDate() >= before && history.createDate() <= QDateTime::currentDateTime());
-    QCOMPARE(history.iconImage(), ConstIcon::webPage(32).toImage());
-    QCOMPARE(history.tableName(), QStringLiteral("History"));
-    QCOMPARE(history.displayName(), QStringLiteral("History"));
-    QCOMPARE(history.columns().join(QLatin1Char(' ')), QStringLiteral("ID Name Comments Icon Title URL CreateDate"));
-
-    DBBookmark bookmark;
-    QVERIFY(!bookmark.isVisible());
-    QVERIFY(!bookmark.icon().isNull());
-    QCOMPARE(bookmark.displayName(), QStringLiteral("Bookmarks"));
-    QCOMPARE(bookmark.columns().join(QLatin1Char(' ')), QStringLiteral("ID Name Comments Icon Title URL Visible"));
 
     RecordCheck::textLimit(&DBHistory::setTitle, &DBHistory::title, 128);
     RecordCheck::textLimit(&DBHistory::setUrl, &DBHistory::url, 1024);
