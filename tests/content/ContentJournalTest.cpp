@@ -42,7 +42,6 @@
 #include "views/BaseTable.h"
 #include "views/UtilDialog.h"
 
-#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>

@@ -1,11 +1,8 @@
 #include "TestRunner.h"
 
 #include "core/Convert.h"
-#include "core/Init.h"
-#include "core/UserData.h"
 #include "core/Version.h"
 
-#include <QAction>
 #include <QTest>
 
 using Vexal::Convert;

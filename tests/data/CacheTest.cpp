@@ -1,11 +1,9 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "core/ConstApp.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBProject.h"
 #include "data/DBSettings.h"
 #include "data/DBSettingsList.h"
 #include "core/DBSql.h"

@@ -2,12 +2,9 @@
 
 #include "FakePage.h"
 #include "core/Init.h"
-#include "core/UtilSignalManager.h"
 #include "shell/BaseTabObject.h"
-#include "texts/ConstIcon.h"
 
 #include <QPointer>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace Vexal;

@@ -6,14 +6,8 @@
 #include "texts/Utils.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QSpinBox>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QtTest>
 
 using namespace Vexal;

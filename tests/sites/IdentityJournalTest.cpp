@@ -26,13 +26,9 @@
 #include "sites/WidLastNameJournal.h"
 #include "texts/LocaleMessage.h"
 #include "views/BaseTable.h"
-#include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
-#include "views/SqlFilterCollection.h"
 #include "views/UtilDialog.h"
 
-#include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTest>
 
 #include <functional>

@@ -38,17 +38,13 @@
 #include "sites/WidWebsiteTree.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleMessage.h"
-#include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
-#include "views/SqlFilterCollection.h"
 #include "views/UtilDialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTest>
 
 #include <functional>

@@ -2,8 +2,6 @@
 
 #include "texts/ConstIcon.h"
 
-#include <QFile>
-#include <QImageReader>
 #include <QSet>
 #include <QTest>
 #include <functional>

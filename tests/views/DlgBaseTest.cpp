@@ -1,8 +1,6 @@
 #include "TestRunner.h"
 
-#include "core/ConstApp.h"
 #include "widgets/UtilGui.h"
-#include "texts/LocaleDialog.h"
 #include "widgets/DlgBase.h"
 
 #include <QGridLayout>

@@ -25,7 +25,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -5,7 +5,6 @@
 #include "core/UserData.h"
 #include "data/DBConnection.h"
 #include "core/DBSql.h"
-#include "texts/ConstIcon.h"
 #include "data/DBBookmark.h"
 #include "data/DBBookmarkList.h"
 #include "data/DBHistory.h"
