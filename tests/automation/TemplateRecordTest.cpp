@@ -8,121 +8,19 @@
 #include "automation/DBRegistrationTemplate.h"
 #include "automation/DBSocialBookmarkTemplate.h"
 #include "automation/DBTemplateList.h"
-#include "core/DBSql.h"
 
-#include <QScopedPointer>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 using namespace Vexal;
-
-namespace {
-
-struct Kind
-{
-    int code;
-};
-
-const QList<Kind>& kinds()
-{
-    static const QList<Kind> all = {
-        {0},
-        {1},
-        {2},
-        {3},
-        {4},
-    };
-    return all;
-}
-
-// A distinct selector text per column, with characters that SQL text and
-// LIKE patterns would misread.
-QString selectorFor(const QString& column)
-{
-    return QStringLiteral("//input[@name='%1' and @x=\"50%_\\\"]").arg(column);
-}
-
-QStringList rowOf(const QString& table, int id)
-{
-    QStringList values;
-    QSqlQuery query(QSqlDatabase::database());
-    if (query.exec(QStringLiteral("SELECT * FROM %1 WHERE ID = %2").arg(table).arg(id)) && query.next()) {
-        for (int i = 1; i < query.record().count(); ++i)
-            values << query.value(i).toString();
-    }
-    return values;
-}
-
-} // namespace
 
 class TemplateRecordTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyColumnReadWrittenAndAssigned();
     void selectorsAreCutOnlyBySetters();
     void listOfOneWebsite();
     void assignAcrossKinds();
 };
-
-void TemplateRecordTest::everyColumnReadWrittenAndAssigned()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
-    for (const Kind& kind : kinds()) {
-        const int id = 10 + kind.code;
-        QScopedPointer<DBBase> prototype(DBTemplateList::createRecord(kind.code, nullptr));
-        const QStringList columns = prototype->columns();
-        QStringList values = {QStringLiteral("Name %1").arg(kind.code), QStringLiteral("it's a comment"),
-                              QStringLiteral("7")};
-        for (const QString& column : columns.mid(4))
-            values << selectorFor(column);
-
-        QSqlQuery insert(QSqlDatabase::database());
-        QVERIFY(insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3, ?%4)")
-                                   .arg(prototype->tableName(), columns.join(QStringLiteral(", ")), QString::number(id),
-                                        QString(QStringLiteral(", ?")).repeated(values.size() - 1))));
-        for (const QString& value : values)
-            insert.addBindValue(value);
-        QVERIFY2(insert.exec(), qPrintable(insert.lastError().text()));
-
-        // Read: what the loaded record would write is what the row holds.
-        QScopedPointer<DBBase> loaded(prototype->create(nullptr));
-        QVERIFY2(loaded->load(id), qPrintable(loaded->errorText()));
-        const QVariantList bound = RecordCheck::boundColumns(*loaded);
-        QCOMPARE(bound.size(), values.size());
-        for (int i = 0; i < values.size(); ++i)
-            QCOMPARE(bound.at(i).toString(), values.at(i));
-
-        // Assign through the setters, then write as a new row: same values.
-        QScopedPointer<DBBase> copy(prototype->create(nullptr));
-        copy->assign(loaded.data());
-        copy->setId(id + 100);
-        QVERIFY2(copy->save(), qPrintable(copy->errorText()));
-        QCOMPARE(rowOf(prototype->tableName(), id + 100), rowOf(prototype->tableName(), id));
-        QCOMPARE(rowOf(prototype->tableName(), id), values);
-    }
-
-    DBLoginTemplate login;
-    QVERIFY(login.load(10));
-    QCOMPARE(login.websiteId(), 7);
-    QCOMPARE(login.login(), selectorFor(QStringLiteral("Login")));
-    QCOMPARE(login.password(), selectorFor(QStringLiteral("Password")));
-    QCOMPARE(login.submit(), selectorFor(QStringLiteral("Submit")));
-    DBRegistrationTemplate registration;
-    QVERIFY(registration.load(11));
-    QCOMPARE(registration.rPassword(), selectorFor(QStringLiteral("RPassword")));
-    QCOMPARE(registration.rejectEmail(), selectorFor(QStringLiteral("RejectEmail")));
-    DBDirectoryTemplate directory;
-    QVERIFY(directory.load(12));
-    QCOMPARE(directory.regularLink(), selectorFor(QStringLiteral("RegularLink")));
-    DBArticleTemplate article;
-    QVERIFY(article.load(14));
-    QCOMPARE(article.body(), selectorFor(QStringLiteral("Body")));
-}
 
 void TemplateRecordTest::selectorsAreCutOnlyBySetters()
 {

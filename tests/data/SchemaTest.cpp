@@ -1,3 +1,4 @@
+#include "RecordCheck.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -178,6 +179,10 @@ private slots:
         QVERIFY2(loaded->load(record->id()), qPrintable(loaded->errorText()));
         QVERIFY(loaded->remove());
         QCOMPARE(TestDatabase::rowCount(record->tableName()), 0);
+
+        // Column layouts and the table list copy the base fields only.
+        const bool baseOnly = qobject_cast<Vexal::DBColumn*>(record.data()) || qobject_cast<Vexal::DBUserTable*>(record.data());
+        RecordCheck::storedRowsRoundTrip(*record, !baseOnly);
     }
 
     void viewsKeepOrphansAndCount()

@@ -45,61 +45,11 @@ class SiteRecordTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void roundTripOfEveryColumn();
     void limitsAndRankDates();
     void rankLookupByHostAndDay();
     void onlineToolsInLineOrder();
     void identityListsByOwner();
 };
-
-void SiteRecordTest::roundTripOfEveryColumn()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
-    RecordCheck::roundTrip<DBRank>([](DBRank& r) {
-        r.setName(QStringLiteral("Rank"));
-        r.setComments(hostile);
-        r.setHost(hostile);
-        r.setCreateDate(QDate(2012, 2, 29));
-        r.setGoogle(7);
-        r.setAlexa(123456);
-    });
-    RecordCheck::roundTrip<DBOnlineTool>([](DBOnlineTool& r) {
-        r.setName(QStringLiteral("Tool"));
-        r.setComments(QStringLiteral("c"));
-        r.setUrl(QStringLiteral("http://example.com/tool?x='1'"));
-        r.setLine(3);
-    });
-    RecordCheck::roundTrip<DBFirstName>([](DBFirstName& r) {
-        r.setName(QStringLiteral("Anna"));
-        r.setComments(QStringLiteral("c"));
-        r.setLanguageId(2);
-        r.setGender(false);
-    });
-    RecordCheck::roundTrip<DBLastName>([](DBLastName& r) {
-        r.setName(QStringLiteral("O'Brien"));
-        r.setComments(QStringLiteral("c"));
-        r.setLanguageId(2);
-    });
-    RecordCheck::roundTrip<DBCountry>([](DBCountry& r) {
-        r.setName(QStringLiteral("Country"));
-        r.setComments(QStringLiteral("c"));
-        r.setCode(QStringLiteral("CC"));
-    });
-    RecordCheck::roundTrip<DBCity>([](DBCity& r) {
-        r.setName(QStringLiteral("City"));
-        r.setComments(QStringLiteral("c"));
-        r.setCountryId(4);
-        r.setProvince(hostile);
-    });
-    RecordCheck::roundTrip<DBAddress>([](DBAddress& r) {
-        r.setName(QStringLiteral("1 Street"));
-        r.setComments(QStringLiteral("c"));
-        r.setCountryId(4);
-        r.setDetails(QStringLiteral("2nd floor"));
-    });
-}
 
 void SiteRecordTest::limitsAndRankDates()
 {
