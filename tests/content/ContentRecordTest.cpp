@@ -23,7 +23,6 @@ using namespace Vexal;
 
 namespace {
 
-
 bool saveArticle(int projectId, const QString& name, int* id = nullptr)
 {
     DBArticle article;
