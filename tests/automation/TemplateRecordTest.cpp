@@ -104,13 +104,6 @@ void TemplateRecordTest::assignAcrossKinds()
     QCOMPARE(directory.comments(), QStringLiteral("c"));
     QCOMPARE(directory.websiteId(), -1);
     QCOMPARE(directory.title(), QStringLiteral("#keep"));
-
-    DBArticleTemplate copy;
-    copy.assign(&article);
-    QCOMPARE(copy.websiteId(), 4);
-    QCOMPARE(copy.title(), QStringLiteral("#title"));
-    copy.assign(nullptr);
-    QCOMPARE(copy.title(), QStringLiteral("#title"));
 }
 
 TESVAR_TEST(TemplateRecordTest)

@@ -89,10 +89,13 @@ inline QVariantList storedRow(const QString& table, const QStringList& columns, 
 // value of its own, and checks for every row that a record loading it binds
 // each value back to its own column, that a copy made with assign() binds
 // the same (only Name and Comments for the kinds whose copy takes no own
-// field), and that the copy saved as a new row writes the same row. Flags
+// field), that assigning a record of another kind (the stranger) takes its
+// Name and Comments and nothing else, and that the copy saved as a new row
+// writes the same row. Flags
 // (stored non-zero, written back as 1) are told apart by the rows: each flag
 // has its own pattern of set and clear across them.
-inline void storedRowsRoundTrip(const Vexal::DBBase& prototype, bool ownFieldsAssigned = true)
+inline void storedRowsRoundTrip(const Vexal::DBBase& prototype, bool ownFieldsAssigned = true,
+                                const Vexal::DBBase* stranger = nullptr)
 {
     const QString table = prototype.tableName();
     const QStringList columns = prototype.columns().mid(1);
@@ -171,6 +174,19 @@ inline void storedRowsRoundTrip(const Vexal::DBBase& prototype, bool ownFieldsAs
         for (int i = 0; i < copied; ++i)
             QVERIFY2(assigned.at(i) == bound.at(i),
                      qPrintable(QStringLiteral("assign: %1.%2").arg(table, columns.at(i))));
+
+        // A record of another kind (or none) gives its base fields only.
+        if (stranger) {
+            copy->assign(stranger);
+            copy->assign(nullptr);
+            const QVariantList mixed = boundColumns(*copy);
+            QCOMPARE(mixed.at(0).toString(), stranger->name());
+            QCOMPARE(mixed.at(1).toString(), stranger->comments());
+            for (int i = 2; i < copied; ++i)
+                QVERIFY2(mixed.at(i) == bound.at(i),
+                         qPrintable(QStringLiteral("assign of another kind: %1.%2").arg(table, columns.at(i))));
+            copy->assign(loaded.data());
+        }
 
         Vexal::DBBase* written = ownFieldsAssigned ? copy.data() : loaded.data();
         written->setId(id + 100);

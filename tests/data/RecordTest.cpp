@@ -85,9 +85,8 @@ private slots:
         }
     }
 
-    // assign() copies the base fields from any record, and a record's own
-    // fields only from one of its class (a wrong cast would read garbage).
-    void assignAcrossClasses()
+    // Records of a project take the project from any other project record.
+    void projectRecordsAssignTheirProject()
     {
         DBAccount source;
         source.setProjectId(4);
@@ -102,31 +101,6 @@ private slots:
         QCOMPARE(entry.name(), QStringLiteral("A"));
         QCOMPARE(entry.projectId(), 4);
         QCOMPARE(entry.title(), QStringLiteral("kept"));
-
-        DBWebsite site;
-        site.setType(8);
-        site.assign(&source);
-        QCOMPARE(site.type(), 8);
-        site.assign(nullptr);
-        QCOMPARE(site.name(), QStringLiteral("A"));
-
-        DBUrlShortcut shortcut;
-        shortcut.setShortcut(QStringLiteral("e"));
-        shortcut.assign(&source);
-        QCOMPARE(shortcut.name(), QStringLiteral("A"));
-        QCOMPARE(shortcut.shortcut(), QStringLiteral("e"));
-
-        DBOptions options;
-        options.setLocationBar(4);
-        DBSettings settings;
-        settings.setName(QStringLiteral("settings"));
-        options.assign(&settings);
-        QCOMPARE(options.name(), QStringLiteral("settings"));
-        QCOMPARE(options.locationBar(), 4);
-
-        DBGUI gui;
-        gui.assign(&settings);
-        QCOMPARE(gui.x(), DBGUI().x());
     }
 
     void limitsAndClamps()

@@ -182,7 +182,15 @@ private slots:
 
         // Column layouts and the table list copy the base fields only.
         const bool baseOnly = qobject_cast<Vexal::DBColumn*>(record.data()) || qobject_cast<Vexal::DBUserTable*>(record.data());
-        RecordCheck::storedRowsRoundTrip(*record, !baseOnly);
+        // A stranger of a kind that shares no base but DBBase with any other.
+        Vexal::DBLanguage stranger;
+        stranger.setName(QStringLiteral("stranger"));
+        stranger.setComments(QStringLiteral("from another kind"));
+        Vexal::DBUserTable otherStranger;
+        otherStranger.setName(QStringLiteral("stranger"));
+        const bool isLanguage = qobject_cast<Vexal::DBLanguage*>(record.data());
+        RecordCheck::storedRowsRoundTrip(*record, !baseOnly,
+                                         isLanguage ? static_cast<Vexal::DBBase*>(&otherStranger) : &stranger);
     }
 
     void viewsKeepOrphansAndCount()
