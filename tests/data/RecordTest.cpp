@@ -70,21 +70,6 @@ private slots:
         QCOMPARE(clear.decryptedPassword(), QString());
     }
 
-    void projectOwnedRecordsNeedAProject()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        DBDirectory entry;
-        DBSocialBookmark bookmark;
-        DBAccount account;
-        for (DBBase* record : std::initializer_list<DBBase*>{&entry, &bookmark, &account}) {
-            QVERIFY(!record->save());
-            QCOMPARE(record->errorText(),
-                     QStringLiteral("Project ID is empty. Object: %1").arg(record->metaObject()->className()));
-            QCOMPARE(TestDatabase::rowCount(record->tableName()), 0);
-        }
-    }
-
     // Records of a project take the project from any other project record.
     void projectRecordsAssignTheirProject()
     {

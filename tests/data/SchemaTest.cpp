@@ -170,9 +170,16 @@ private slots:
         QVERIFY2(!physical.isEmpty(), qPrintable(record->tableName()));
         QCOMPARE(physical.mid(0, columns.size()), columns);
 
-        // A fresh record inserts, reads back and deletes through its own statements.
-        if (auto* owned = qobject_cast<Vexal::DBProjectBase*>(record.data()))
+        // A record of a project is never written without one.
+        if (auto* owned = qobject_cast<Vexal::DBProjectBase*>(record.data())) {
+            QVERIFY(!owned->save());
+            QCOMPARE(owned->errorText(),
+                     QStringLiteral("Project ID is empty. Object: %1").arg(owned->metaObject()->className()));
+            QCOMPARE(TestDatabase::rowCount(record->tableName()), 0);
             owned->setProjectId(1);
+        }
+
+        // A fresh record inserts, reads back and deletes through its own statements.
         QVERIFY2(record->save(), qPrintable(record->errorText()));
         QVERIFY(record->id() > 0);
         QScopedPointer<DBBase> loaded(record->create(nullptr));
@@ -180,9 +187,10 @@ private slots:
         QVERIFY(loaded->remove());
         QCOMPARE(TestDatabase::rowCount(record->tableName()), 0);
 
-        // Column layouts and the table list copy the base fields only.
-        const bool baseOnly = qobject_cast<Vexal::DBColumn*>(record.data()) || qobject_cast<Vexal::DBUserTable*>(record.data());
-        // A stranger of a kind that shares no base but DBBase with any other.
+        // Column layouts and the table list copy the base fields only; the
+        // stranger is of a kind that shares no base but DBBase with any other.
+        const bool baseOnly = qobject_cast<Vexal::DBColumn*>(record.data())
+            || qobject_cast<Vexal::DBUserTable*>(record.data());
         Vexal::DBLanguage stranger;
         stranger.setName(QStringLiteral("stranger"));
         stranger.setComments(QStringLiteral("from another kind"));
