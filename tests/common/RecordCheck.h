@@ -5,19 +5,16 @@
 
 #include "data/DBBase.h"
 
+#include <QHash>
 #include <QImage>
 #include <QScopedPointer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QVariantList>
-
-#include <QHash>
-
 
 namespace RecordCheck {
 
@@ -51,7 +48,9 @@ inline QVariant sampleValue(const QString& column, const QString& type, int inde
     if (type == QLatin1String("INTEGER"))
         return 2 + (index + row) % 8; // small: setters clamp some numbers
     if (column.endsWith(QLatin1String("Date")) || column == QLatin1String("Birthday")) {
-        const QString day = QStringLiteral("2001-%1-%2").arg(row + 1, 2, 10, QLatin1Char('0')).arg(index % 28 + 1, 2, 10, QLatin1Char('0'));
+        const QString day = QStringLiteral("2001-%1-%2")
+                                .arg(row + 1, 2, 10, QLatin1Char('0'))
+                                .arg(index % 28 + 1, 2, 10, QLatin1Char('0'));
         return dateTime ? QVariant(day + QStringLiteral("T04:05:06")) : QVariant(day);
     }
     // Quotes, wildcards and characters beyond 16 bits must reach SQLite as values.
@@ -75,8 +74,8 @@ inline QVariantList storedRow(const QString& table, const QStringList& columns, 
 {
     QVariantList values;
     QSqlQuery query(QSqlDatabase::database());
-    if (query.exec(QStringLiteral("SELECT %1 FROM %2 WHERE ID = %3").arg(columns.join(QLatin1String(", ")), table).arg(id))
-        && query.next()) {
+    const QString select = QStringLiteral("SELECT %1 FROM %2 WHERE ID = %3");
+    if (query.exec(select.arg(columns.join(QLatin1String(", ")), table).arg(id)) && query.next()) {
         for (int i = 0; i < columns.size(); ++i)
             values << query.value(i);
     }
@@ -87,13 +86,13 @@ inline QVariantList storedRow(const QString& table, const QStringList& columns, 
 
 // Writes rows straight into the table of the prototype's kind, each column a
 // value of its own, and checks for every row that a record loading it binds
-// each value back to its own column, that a copy made with assign() binds
-// the same (only Name and Comments for the kinds whose copy takes no own
-// field), that assigning a record of another kind (the stranger) takes its
-// Name and Comments and nothing else, and that the copy saved as a new row
-// writes the same row. Flags
-// (stored non-zero, written back as 1) are told apart by the rows: each flag
-// has its own pattern of set and clear across them.
+// each value back to its own column; that a copy made with assign() (which
+// goes through the setters) binds the same, or only Name and Comments for the
+// kinds whose copy takes no own field; that assigning a record of another kind
+// (the stranger) takes its Name and Comments and nothing else; and that the
+// copy saved as a new row writes the same row. Flags (stored non-zero, written
+// back as 1) are told apart by the rows: each has its own pattern of set and
+// clear across them.
 inline void storedRowsRoundTrip(const Vexal::DBBase& prototype, bool ownFieldsAssigned = true,
                                 const Vexal::DBBase* stranger = nullptr)
 {
