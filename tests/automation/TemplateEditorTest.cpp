@@ -25,7 +25,6 @@
 
 #include <QSignalSpy>
 #include <QSqlRecord>
-#include <QTabWidget>
 #include <QTest>
 
 #include <functional>
@@ -149,32 +148,6 @@ private slots:
         }
     }
 
-    void formsFollowTheirLayout()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        WidRegistrationTemplateEditor registration;
-        registration.setInit(new Init(-1, nullptr));
-        QTabWidget* tabs = registration.tabWidget();
-        QVERIFY(tabs);
-        QCOMPARE(tabs->count(), 3);
-        QCOMPARE(tabs->tabText(0), QStringLiteral("General"));
-        QCOMPARE(tabs->tabText(1), QStringLiteral("Account"));
-        QCOMPARE(tabs->tabText(2), QStringLiteral("Address"));
-        QCOMPARE(registration.selectorFields().at(6)->minimumWidth(), 250); // Login
-
-        WidDirectoryTemplateEditor directory;
-        directory.setInit(new Init(-1, nullptr));
-        QCOMPARE(directory.tabWidget()->tabText(1), QStringLiteral("Directory Template"));
-        QCOMPARE(directory.selectorFields().first()->minimumWidth(), 250);
-
-        WidLoginTemplateEditor login; // one form, no pages
-        login.setInit(new Init(-1, nullptr));
-        QVERIFY(!login.tabWidget());
-        QCOMPARE(login.typeField()->text(), QStringLiteral("Undefined"));
-        QCOMPARE(login.websiteField()->count(), 0);
-    }
-
     void changesAndLimits()
     {
         TestDatabase db;
@@ -247,7 +220,6 @@ private slots:
         WidTabManager tabs;
         auto* journal = new WidLoginTemplateJournal;
         tabs.addUniqueTab(journal, nullptr);
-        QCOMPARE(journal->title(), QStringLiteral("Login Templates"));
         BaseTable* table = journal->tableWidget();
         SyncManager* sync = journal->syncManagerObject();
         QCOMPARE(journal->typeTree()->currentType(), 4); // agrees with the starting filter
@@ -306,9 +278,6 @@ private slots:
         tabs.addUniqueTab(articles, nullptr);
         tabs.addUniqueTab(directories, nullptr);
         tabs.addUniqueTab(bookmarks, nullptr);
-        QCOMPARE(articles->title(), QStringLiteral("Article Templates"));
-        QCOMPARE(directories->title(), QStringLiteral("Directory Templates"));
-        QCOMPARE(bookmarks->title(), QStringLiteral("Social Bookmark Templates"));
         // A template whose website is gone stays listed, without a website name.
         BaseTableModel* model = articles->tableWidget()->tableModel();
         QCOMPARE(model->rowCount(), 2);

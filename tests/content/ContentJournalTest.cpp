@@ -1,6 +1,7 @@
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "JournalDriver.h"
 
 #include "content/ContentCommands.h"
 #include "content/DlgSpinner.h"
@@ -41,7 +42,6 @@
 #include "views/BaseTable.h"
 #include "views/UtilDialog.h"
 
-#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -75,21 +75,6 @@ QStringList items(const QComboBox& box)
     return texts;
 }
 
-void selectRow(BaseTable* table, int row)
-{
-    table->clearSelection();
-    table->selectionModel()->select(table->model()->index(row, 1),
-                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-template <class Journal>
-Journal* openJournal(WidTabManager& tabs, Init* init = nullptr)
-{
-    auto* journal = new Journal;
-    tabs.addUniqueTab(journal, init);
-    return journal;
-}
-
 void selectWord(WidWordTree* tree, int wordId)
 {
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
@@ -98,6 +83,8 @@ void selectWord(WidWordTree* tree, int wordId)
 }
 
 } // namespace
+
+using namespace JournalDriver;
 
 class ContentJournalTest : public QObject
 {
@@ -400,7 +387,7 @@ private slots:
 
         auto* categories = openJournal<WidCategoryJournal>(tabs);
         QCOMPARE(categories->tableWidget()->model()->rowCount(), 2);
-        selectRow(categories->tableWidget(), 1);
+        selectRows(categories->tableWidget(), {1});
         categories->edit();
         auto* category = qobject_cast<WidCategoryEditor*>(tabs.currentWidget());
         QVERIFY(category);
@@ -417,7 +404,7 @@ private slots:
 
         auto* languages = openJournal<WidLanguageJournal>(tabs);
         QCOMPARE(languages->tableWidget()->model()->rowCount(), 2);
-        selectRow(languages->tableWidget(), 0);
+        selectRows(languages->tableWidget(), {0});
         prompt.answers.enqueue(QMessageBox::Yes);
         languages->remove();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Language")), 1);
@@ -482,7 +469,7 @@ private slots:
         auto* journal = openJournal<WidArticleJournal>(tabs);
         SyncManager* sync = journal->syncManagerObject();
         QVERIFY(!sync->isEnabled(ContentCommands::Spin));
-        selectRow(journal->tableWidget(), 0);
+        selectRows(journal->tableWidget(), {0});
         QVERIFY(sync->isEnabled(ContentCommands::Spin) && sync->isEnabled(ContentCommands::Copy));
 
         // Spin drives the spinner dialog: three spun articles of the article.
@@ -521,11 +508,11 @@ private slots:
         QCOMPARE(all->tableWidget()->model()->rowCount(), 4);
 
         // Copy asks first; "No" keeps one article, "Yes" duplicates it.
-        selectRow(journal->tableWidget(), 0);
+        selectRows(journal->tableWidget(), {0});
         prompt.answers.enqueue(QMessageBox::No);
         journal->slotCopy();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 1);
-        selectRow(journal->tableWidget(), 0);
+        selectRows(journal->tableWidget(), {0});
         prompt.answers.enqueue(QMessageBox::Yes);
         journal->slotCopy();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 2);

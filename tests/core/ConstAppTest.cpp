@@ -59,17 +59,6 @@ private slots:
         QCOMPARE(ConstApp::ensureFolder(folder.file(QStringLiteral("a/b"))), QString());
     }
 
-    void fixedTexts()
-    {
-        QCOMPARE(ConstApp::driverName(), QStringLiteral("QSQLITE"));
-        QCOMPARE(ConstApp::version(), QStringLiteral("2.0.1"));
-        QCOMPARE(ConstApp::title(), QStringLiteral("Tesvar Web Browser"));
-        const QString about = ConstApp::aboutText();
-        QVERIFY(about.startsWith(QStringLiteral("<p><b>Tesvar Web Browser. Version 2.0.1</b></p><p>Based on Qt ")
-                                 + QString::fromLatin1(qVersion()) + QStringLiteral(", QWebKit ")));
-        QVERIFY(!about.contains(QStringLiteral("%")));
-    }
-
     void serverAddressIsOverridable()
     {
         const QByteArray saved = qgetenv("TESVAR_SERVER_URL");

@@ -1,11 +1,8 @@
 #include "TestRunner.h"
 
 #include "core/Convert.h"
-#include "core/Init.h"
-#include "core/UserData.h"
 #include "core/Version.h"
 
-#include <QAction>
 #include <QTest>
 
 using Vexal::Convert;
@@ -209,32 +206,6 @@ private slots:
         QVERIFY(Convert::bytesToImage(QByteArray()).isNull());
     }
 
-    void initAndUserData()
-    {
-        const QUrl url(QStringLiteral("http://127.0.0.1/"));
-        Vexal::Init plain;
-        Vexal::Init withId(7);
-        Vexal::Init withUrl(url);
-        QCOMPARE(plain.id(), -1);
-        QCOMPARE(plain.secondId(), -1);
-        QCOMPARE(plain.type(), 0);
-        QVERIFY(plain.url().isEmpty() && plain.title().isEmpty() && plain.text().isEmpty());
-        QCOMPARE(withId.id(), 7);
-        QCOMPARE(withUrl.id(), -1);
-        QCOMPARE(withUrl.url(), url);
-
-        QCOMPARE(Vexal::UserData().value(), -1);
-        QCOMPARE(Vexal::UserData(5).text(), QString());
-        QAction action(nullptr);
-        action.setData(QVariant::fromValue(Vexal::UserData(3, QStringLiteral("three"))));
-        QCOMPARE(action.data().value<Vexal::UserData>(), Vexal::UserData(3, QStringLiteral("three")));
-        QObject object;
-        QVERIFY(!Vexal::UserData::isAttached(&object));
-        QCOMPARE(Vexal::UserData::of(&object).value(), -1);
-        Vexal::UserData::attach(&object, Vexal::UserData(9));
-        QVERIFY(Vexal::UserData::isAttached(&object));
-        QCOMPARE(Vexal::UserData::of(&object).value(), 9);
-    }
 };
 
 TESVAR_TEST(ValueClassesTest)

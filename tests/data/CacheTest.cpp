@@ -1,11 +1,9 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "core/ConstApp.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBProject.h"
 #include "data/DBSettings.h"
 #include "data/DBSettingsList.h"
 #include "core/DBSql.h"
@@ -54,60 +52,6 @@ private slots:
     }
 
     void cleanup() { DBCache::reset(); }
-
-    void valuesBeforeAnyCopyIn()
-    {
-        QCOMPARE(DBCache::projectId(), -1);
-        QVERIFY(DBCache::projectName().isEmpty());
-        QVERIFY(DBCache::projectUrl().isEmpty());
-        QCOMPARE(DBCache::homeUrl(), QUrl(ConstApp::homeUrl()));
-        QCOMPARE(DBCache::maxOpenedTabs(), 10);
-        QCOMPARE(DBCache::startup(), 4);
-        QCOMPARE(DBCache::historyPeriod(), 0);
-        QVERIFY(DBCache::warnTabsClosing() && DBCache::focusNewTab() && DBCache::saveHistory());
-        QVERIFY(!DBCache::reloadAllTabs() && !DBCache::crossSessionImport()
-                && !DBCache::overrideOnImport() && !DBCache::blockPopups() && !DBCache::httpProxy());
-        QVERIFY(DBCache::resolveShortcut(QStringLiteral("g")).isEmpty());
-        QCOMPARE(DBCache::lastFolder(), QDir::homePath());
-    }
-
-    void copyIn()
-    {
-        DBCache::setProject(nullptr);
-        DBCache::setOptions(nullptr);
-        QCOMPARE(DBCache::projectId(), -1);
-        QCOMPARE(DBCache::maxOpenedTabs(), 10);
-
-        DBProject project;
-        project.setId(12);
-        project.setName(QStringLiteral("Shop"));
-        project.setUrl(QStringLiteral("http://shop.example/"));
-        DBCache::setProject(&project);
-        QCOMPARE(DBCache::projectId(), 12);
-        QCOMPARE(DBCache::projectName(), QStringLiteral("Shop"));
-        QCOMPARE(DBCache::projectUrl(), QStringLiteral("http://shop.example/"));
-
-        DBOptions options;
-        options.setHomeUrl(QStringLiteral("http://home.example/start"));
-        options.setMaxOpenedTabs(7);
-        options.setStartup(2);
-        options.setHistoryPeriod(14);
-        options.setSaveHistory(false);
-        options.setOverrideOnImport(true);
-        options.setFocusPopups(true);
-        options.setHttpProxy(true);
-        DBCache::setOptions(&options);
-        QCOMPARE(DBCache::homeUrl(), QUrl(QStringLiteral("http://home.example/start")));
-        QCOMPARE(DBCache::maxOpenedTabs(), 7);
-        QCOMPARE(DBCache::startup(), 2);
-        QCOMPARE(DBCache::historyPeriod(), 14);
-        QVERIFY(!DBCache::saveHistory());
-        QVERIFY(DBCache::overrideOnImport());
-        QVERIFY(DBCache::focusPopups());
-        QVERIFY(DBCache::httpProxy());
-        QVERIFY(DBCache::crossSessionImport());
-        QCOMPARE(DBCache::projectId(), 12);
-    }
 
     void lastFolderWithKeepOff()
     {

@@ -6,7 +6,6 @@
 #include "data/DBDefaultColumns.h"
 #include "core/DBSql.h"
 
-#include <QSqlQuery>
 #include <QTest>
 
 using namespace Vexal;
@@ -15,45 +14,38 @@ namespace {
 
 using AddSet = void (DBColumnList::*)();
 
-// The builders in the order of DBDefaultColumns::Set, with the column count of
-// each set (common columns included).
-struct SetBuilder
-{
-    AddSet add;
-    int count;
-};
-
-const SetBuilder builders[DBDefaultColumns::SetCount] = {
-    {&DBColumnList::addBookmarkColumns, 7},
-    {&DBColumnList::addProjectColumns, 5},
-    {&DBColumnList::addHistoryColumns, 7},
-    {&DBColumnList::addSynonymColumns, 4},
-    {&DBColumnList::addSpinnedArticleColumns, 8},
-    {&DBColumnList::addArticleColumns, 10},
-    {&DBColumnList::addCategoryColumns, 5},
-    {&DBColumnList::addSocialBookmarkColumns, 9},
-    {&DBColumnList::addAccountColumns, 9},
-    {&DBColumnList::addWebsiteColumns, 13},
-    {&DBColumnList::addMasterAccountColumns, 24},
-    {&DBColumnList::addSocialBookmarkTemplateColumns, 9},
-    {&DBColumnList::addRegistrationTemplateColumns, 30},
-    {&DBColumnList::addLoginTemplateColumns, 9},
-    {&DBColumnList::addDirectoryTemplateColumns, 14},
-    {&DBColumnList::addArticleTemplateColumns, 11},
-    {&DBColumnList::addDirectoryColumns, 13},
-    {&DBColumnList::addRankColumns, 7},
-    {&DBColumnList::addUrlShortcutColumns, 5},
-    {&DBColumnList::addFirstNameColumns, 5},
-    {&DBColumnList::addLastNameColumns, 4},
-    {&DBColumnList::addCountryColumns, 4},
-    {&DBColumnList::addCityColumns, 5},
-    {&DBColumnList::addAddressColumns, 5},
+// The builders in the order of DBDefaultColumns::Set.
+const AddSet builders[DBDefaultColumns::SetCount] = {
+    &DBColumnList::addBookmarkColumns,
+    &DBColumnList::addProjectColumns,
+    &DBColumnList::addHistoryColumns,
+    &DBColumnList::addSynonymColumns,
+    &DBColumnList::addSpinnedArticleColumns,
+    &DBColumnList::addArticleColumns,
+    &DBColumnList::addCategoryColumns,
+    &DBColumnList::addSocialBookmarkColumns,
+    &DBColumnList::addAccountColumns,
+    &DBColumnList::addWebsiteColumns,
+    &DBColumnList::addMasterAccountColumns,
+    &DBColumnList::addSocialBookmarkTemplateColumns,
+    &DBColumnList::addRegistrationTemplateColumns,
+    &DBColumnList::addLoginTemplateColumns,
+    &DBColumnList::addDirectoryTemplateColumns,
+    &DBColumnList::addArticleTemplateColumns,
+    &DBColumnList::addDirectoryColumns,
+    &DBColumnList::addRankColumns,
+    &DBColumnList::addUrlShortcutColumns,
+    &DBColumnList::addFirstNameColumns,
+    &DBColumnList::addLastNameColumns,
+    &DBColumnList::addCountryColumns,
+    &DBColumnList::addCityColumns,
+    &DBColumnList::addAddressColumns,
 };
 
 DBColumnList* build(DBDefaultColumns::Set which, QObject* parent)
 {
     auto* list = new DBColumnList(DBDefaultColumns::widgetId(which), parent);
-    (list->*builders[which].add)();
+    (list->*builders[which])();
     return list;
 }
 
@@ -64,16 +56,6 @@ DBColumn* columnNamed(const DBColumnList& list, const QString& name)
             return list.at(i);
     }
     return nullptr;
-}
-
-QStringList physicalColumns(const QString& tableOrView)
-{
-    QStringList names;
-    QSqlQuery query(QSqlDatabase::database());
-    query.exec(QStringLiteral("PRAGMA table_info(%1);").arg(tableOrView));
-    while (query.next())
-        names << query.value(1).toString();
-    return names;
 }
 
 int totalChanges()
@@ -126,15 +108,6 @@ private slots:
         QCOMPARE(first.id(), 40);
         QCOMPARE(second.id(), 39);
         QCOMPARE(stored.id(), 38);
-    }
-
-    void kindTests()
-    {
-        for (int kind = 0; kind <= 8; ++kind) {
-            QCOMPARE(DBColumn::isFilterable(kind), kind != 7 && kind != 8);
-            QCOMPARE(DBColumn::isComparable(kind), kind >= 1 && kind <= 4);
-            QCOMPARE(DBColumn::isTextKind(kind), kind == 0 || kind == 6);
-        }
     }
 
     void listQueries()
@@ -218,7 +191,6 @@ private slots:
             const auto set = DBDefaultColumns::Set(which);
             DBColumnList* list = build(set, &owner);
             const QString widgetId = DBDefaultColumns::widgetId(set);
-            QCOMPARE(list->count(), builders[which].count);
             const bool nameHidden = set == DBDefaultColumns::Bookmarks || set == DBDefaultColumns::History;
             QCOMPARE(list->at(1)->visible(), !nameHidden);
             QVERIFY(!list->at(0)->visible() && !list->at(2)->visible());
@@ -257,27 +229,6 @@ private slots:
         QCOMPARE(columnNamed(*history, QStringLiteral("CreateDate"))->type(), 4);
     }
 
-    // The table models address columns by position: every column of a default
-    // set must be the column at that position of the table or view its widget reads.
-    void defaultSetsMatchTheSchema()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        QObject owner;
-        for (int which = 0; which < DBDefaultColumns::SetCount; ++which) {
-            const auto set = DBDefaultColumns::Set(which);
-            const QString source = DBDefaultColumns::set(set).source();
-            const QStringList physical = physicalColumns(source);
-            DBColumnList* list = build(set, &owner);
-            QVERIFY2(physical.size() == list->count(), qPrintable(source));
-            for (int i = 0; i < list->count(); ++i)
-                QVERIFY2(physical.at(i) == list->at(i)->name(),
-                         qPrintable(QStringLiteral("%1 column %2: %3 expected, %4 found")
-                                        .arg(source)
-                                        .arg(i)
-                                        .arg(list->at(i)->name(), physical.at(i))));
-        }
-    }
 };
 
 TESVAR_TEST(ColumnLayoutTest)

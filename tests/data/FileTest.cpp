@@ -2,6 +2,7 @@
 #include "TestDatabase.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
+#include "FileSizeLimit.h"
 
 #include "core/ConstApp.h"
 #include "data/DBCache.h"
@@ -15,8 +16,6 @@
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using Vexal::File;
 
@@ -36,31 +35,6 @@ void putBytes(const QString& path, const QByteArray& bytes)
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(bytes), qint64(bytes.size()));
 }
-
-// Files beyond `limit` bytes cannot be written by this process while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lowered = m_old;
-        lowered.rlim_cur = limit;
-        m_ok = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_ok = false;
-};
 
 } // namespace
 

@@ -15,7 +15,6 @@ class IdListTest : public QObject
 private slots:
     void listsTheIdsOfMatchingRows();
     void emptyAndFailingConditions();
-    void tableNameIsCut();
 };
 
 void IdListTest::listsTheIdsOfMatchingRows()
@@ -60,18 +59,6 @@ void IdListTest::emptyAndFailingConditions()
     QCOMPARE(bad.count(), 0);
     QVERIFY(bad.errorText().contains(QStringLiteral("NoSuchColumn")));
     QVERIFY(bad.errorText().contains(QStringLiteral("SELECT ID FROM FirstName WHERE NoSuchColumn=1 ;")));
-}
-
-void IdListTest::tableNameIsCut()
-{
-    DBIDList list(QString(200, QLatin1Char('T')), QStringLiteral("1=1"));
-    QCOMPARE(list.selectText(), QStringLiteral("SELECT ID FROM %1 WHERE 1=1 ;").arg(QString(128, QLatin1Char('T'))));
-
-    DBID record;
-    record.setTableName(DBSql::tableCity());
-    QCOMPARE(record.tableName(), DBSql::tableCity());
-    QCOMPARE(record.columns(), QStringList{DBSql::colID()});
-    QVERIFY(qobject_cast<DBID*>(record.create(&record))->tableName().isEmpty());
 }
 
 TESVAR_TEST(IdListTest)

@@ -70,22 +70,6 @@ private slots:
     void init() { Vexal::Logger::resetForTests(); }
     void cleanup() { Vexal::Logger::resetForTests(); }
 
-    void recordDefaultsAndLimits()
-    {
-        DBProject project;
-        QCOMPARE(project.url(), Vexal::ConstApp::homeUrl());
-        QVERIFY(!project.isActive());
-        QCOMPARE(project.tableName(), QStringLiteral("Project"));
-        QCOMPARE(project.displayName(), QStringLiteral("Projects"));
-        QCOMPARE(project.columns(), QStringList({"ID", "Name", "Comments", "Active", "URL"}));
-        QCOMPARE(Vexal::DBStateProbe::state(&project), 0);
-
-        project.setUrl(QString(1500, QLatin1Char('u')));
-        QCOMPARE(project.url(), QString(1024, QLatin1Char('u')));
-        QScopedPointer<Vexal::DBBase> made(project.create(nullptr));
-        QVERIFY(qobject_cast<DBProject*>(made.data()));
-    }
-
     void activeFlagRoundTrip()
     {
         TestDatabase db;

@@ -42,11 +42,6 @@ private slots:
     {
         WidNotificationBar bar;
         bar.init();
-        QVERIFY(bar.button()->text().isEmpty());
-        QCOMPARE(bar.button()->iconSize(), QSize(32, 32));
-        QCOMPARE(iconImage(bar), ConstIcon::error(32).toImage());
-        QCOMPARE(bar.hideDelay(), 5000);
-
         bar.showWarning(QStringLiteral("w"));
         QCOMPARE(iconImage(bar), ConstIcon::warning(32).toImage());
         QVERIFY(bar.isAutoHide());

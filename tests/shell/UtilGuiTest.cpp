@@ -6,14 +6,8 @@
 #include "texts/Utils.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QSpinBox>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QtTest>
 
 using namespace Vexal;
@@ -117,60 +111,6 @@ private slots:
         UtilGui::removeItemByData(&box, QStringLiteral("unknown"));
         QCOMPARE(box.count(), 2);
         QCOMPARE(UtilGui::currentItemId(&box), 9);
-    }
-
-    void formRowsAndStretch()
-    {
-        QWidget form;
-        QGridLayout* grid = UtilGui::createGridLayout(&form);
-        QCOMPARE(grid->spacing(), 5);
-        QLabel* labels[3];
-        QLabel* fields[3];
-        for (int i = 0; i < 3; ++i) {
-            labels[i] = new QLabel(&form);
-            fields[i] = new QLabel(&form);
-            UtilGui::addRow(grid, labels[i], fields[i]);
-        }
-        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-        grid->getItemPosition(grid->indexOf(labels[2]), &row, &column, &rowSpan, &columnSpan);
-        QCOMPARE(QPoint(column, row), QPoint(0, 2));
-        grid->getItemPosition(grid->indexOf(fields[2]), &row, &column, &rowSpan, &columnSpan);
-        QCOMPARE(QPoint(column, row), QPoint(1, 2));
-        UtilGui::stretchLastRowAndColumn(grid);
-        QCOMPARE(grid->rowStretch(3), 1);
-        QCOMPARE(grid->columnStretch(2), 1);
-    }
-
-    void widgetMakers()
-    {
-        QWidget parent;
-        QSpinBox* spin = UtilGui::createSpinBox(3, 9, &parent);
-        QCOMPARE(spin->minimum(), 3);
-        QCOMPARE(spin->maximum(), 9);
-        QCOMPARE(spin->value(), 3);
-
-        const QPixmap icon(24, 24);
-        QToolButton* button = UtilGui::createToolButton(icon, QStringLiteral("Tip"), &parent);
-        QVERIFY(button->autoRaise());
-        QCOMPARE(button->iconSize(), QSize(24, 24));
-        QCOMPARE(button->toolTip(), QStringLiteral("Tip"));
-        QCOMPARE(button->parentWidget(), &parent);
-
-        QLabel* separator = UtilGui::createSeparator(&parent);
-        QVERIFY(separator->pixmap() && !separator->pixmap()->isNull());
-        QCOMPARE(separator->pixmap()->size(), QSize(16, 16));
-
-        QTableWidget* table = UtilGui::createTableWidget(&parent);
-        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
-        QVERIFY(table->isSortingEnabled());
-        QVERIFY(table->horizontalHeader()->sectionsMovable());
-
-        QWidget window;
-        UtilGui::centerWindow(&window, 400, 200);
-        QCOMPARE(window.size(), QSize(400, 200));
-        QCOMPARE(window.minimumSize(), QSize(400, 200));
-        UtilGui::centerWindow(nullptr, 1, 1);
     }
 
     void removeMarkedActionsKeepsFixedOnes()

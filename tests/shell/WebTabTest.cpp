@@ -137,24 +137,6 @@ private slots:
         QTRY_VERIFY(second.isNull());
     }
 
-    void webToolbarButtons()
-    {
-        BaseWebToolbar bar(QStringLiteral("Bar"));
-        bar.build();
-        QCOMPARE(bar.title(), QStringLiteral("Bar"));
-        QVERIFY(!bar.syncManager());
-        const QList<QToolButton*> buttons = bar.findChildren<QToolButton*>();
-        QCOMPARE(buttons.size(), 2);
-        QCOMPARE(buttons.first()->toolTip(), QStringLiteral("Tooltips"));
-        QCOMPARE(buttons.last()->toolTip(), QStringLiteral("Close"));
-        QSignalSpy close(&bar, &BaseWebToolbar::onClose);
-        buttons.last()->click();
-        QCOMPARE(close.count(), 1);
-        buttons.first()->click();
-        QCOMPARE(buttons.last()->text(), QStringLiteral("Close"));
-        QCOMPARE(buttons.last()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    }
-
     void navigationFollowsThePage()
     {
         WidTabManager tabs;

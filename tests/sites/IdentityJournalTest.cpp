@@ -1,6 +1,7 @@
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "JournalDriver.h"
 
 #include "content/WidLanguageComboBox.h"
 #include "core/Init.h"
@@ -25,13 +26,9 @@
 #include "sites/WidLastNameJournal.h"
 #include "texts/LocaleMessage.h"
 #include "views/BaseTable.h"
-#include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
-#include "views/SqlFilterCollection.h"
 #include "views/UtilDialog.h"
 
-#include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTest>
 
 #include <functional>
@@ -67,35 +64,6 @@ void seed()
                                 "(1, 'Hauptstrasse 1', 1, ''), (2, 'Ring 5', 2, 'Top 3')")));
 }
 
-int rows(BaseJournal* journal)
-{
-    return journal->tableWidget()->model()->rowCount();
-}
-
-// Runs the journal's Filter command with one condition on a column.
-void filterBy(BaseJournal* journal, const QString& column, int op, const QVariant& text)
-{
-    BaseTable* table = journal->tableWidget();
-    bool found = false;
-    UtilDialog::setRunner([&](QDialog* dialog) {
-        if (!qobject_cast<DqlFilter*>(dialog))
-            return int(QDialog::Rejected);
-        SqlFilterCollection* filters = table->filterCollection();
-        for (int i = 0; i < filters->count(); ++i) {
-            if (filters->filterAt(i)->column() == column) {
-                filters->filterAt(i)->setEnabled(true);
-                filters->filterAt(i)->setOperator(op);
-                filters->filterAt(i)->setValue(text);
-                found = true;
-            }
-        }
-        return int(QDialog::Accepted);
-    });
-    journal->slotFilter();
-    UtilDialog::setRunner({});
-    QVERIFY2(found, qPrintable(column));
-}
-
 Init* newInit(int secondId = -1)
 {
     auto* init = new Init(-1, nullptr);
@@ -104,6 +72,8 @@ Init* newInit(int secondId = -1)
 }
 
 } // namespace
+
+using namespace JournalDriver;
 
 class IdentityJournalTest : public QObject
 {

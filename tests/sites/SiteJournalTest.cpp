@@ -1,6 +1,7 @@
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "JournalDriver.h"
 
 #include "core/Init.h"
 #include "core/Logger.h"
@@ -37,17 +38,13 @@
 #include "sites/WidWebsiteTree.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleMessage.h"
-#include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
-#include "views/SqlFilterCollection.h"
 #include "views/UtilDialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTest>
 
 #include <functional>
@@ -75,53 +72,9 @@ void startWithDefaultProject()
     DBCache::setProject(&project);
 }
 
-int rows(BaseJournal* journal)
-{
-    return journal->tableWidget()->model()->rowCount();
-}
-
-bool selectId(BaseJournal* journal, int id)
-{
-    BaseTable* table = journal->tableWidget();
-    auto* model = qobject_cast<QSqlTableModel*>(table->model());
-    table->clearSelection();
-    for (int row = 0; model && row < model->rowCount(); ++row) {
-        if (model->record(row).value(DBSql::colID()).toInt() == id) {
-            table->selectRow(row);
-            return true;
-        }
-    }
-    return false;
-}
-
-template <class Page>
-Page* current(WidTabManager& tabs)
-{
-    return qobject_cast<Page*>(tabs.currentWidget());
-}
-
-// Filters the journal's table through its Filter command on the Name column.
-void filterByName(BaseJournal* journal, const QString& text)
-{
-    BaseTable* table = journal->tableWidget();
-    UtilDialog::setRunner([table, text](QDialog* dialog) {
-        if (!qobject_cast<DqlFilter*>(dialog))
-            return int(QDialog::Rejected);
-        SqlFilterCollection* filters = table->filterCollection();
-        for (int i = 0; i < filters->count(); ++i) {
-            if (filters->filterAt(i)->column() == DBSql::colName()) {
-                filters->filterAt(i)->setEnabled(true);
-                filters->filterAt(i)->setValue(text);
-                break;
-            }
-        }
-        return int(QDialog::Accepted);
-    });
-    journal->slotFilter();
-    UtilDialog::setRunner({});
-}
-
 } // namespace
+
+using namespace JournalDriver;
 
 class SiteJournalTest : public QObject
 {
@@ -299,7 +252,7 @@ private slots:
         QVERIFY(selectId(journal, 2));
         tree->setCurrentType(0);
         QCOMPARE(rows(journal), 2);
-        filterByName(journal, QStringLiteral("blo"));
+        filterBy(journal, DBSql::colName(), -1, QStringLiteral("blo"));
         QCOMPARE(rows(journal), 1);
         journal->slotRemoveFilter();
         QCOMPARE(rows(journal), 2);
@@ -484,7 +437,7 @@ private slots:
         journal->slotSelect();
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM MasterAccount WHERE Active = 1")).toInt(), 1);
         QCOMPARE(value(QStringLiteral("SELECT ID FROM MasterAccount WHERE Active = 1")).toInt(), first.id());
-        filterByName(journal, QStringLiteral("mai"));
+        filterBy(journal, DBSql::colName(), -1, QStringLiteral("mai"));
         QCOMPARE(rows(journal), 1);
         QVERIFY(Logger::errors().isEmpty());
     }
@@ -522,7 +475,7 @@ private slots:
         auto* journal = current<WidRankJournal>(tabs);
         QVERIFY(journal);
         QCOMPARE(rows(journal), 2);
-        filterByName(journal, QStringLiteral("b"));
+        filterBy(journal, DBSql::colName(), -1, QStringLiteral("b"));
         QCOMPARE(rows(journal), 1);
         journal->slotRemoveFilter();
         QVERIFY(selectId(journal, 1));

@@ -45,91 +45,16 @@ class SiteRecordTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void roundTripOfEveryColumn();
-    void newRecordsNamesAndLimits();
+    void limitsAndRankDates();
     void rankLookupByHostAndDay();
     void onlineToolsInLineOrder();
     void identityListsByOwner();
 };
 
-void SiteRecordTest::roundTripOfEveryColumn()
+void SiteRecordTest::limitsAndRankDates()
 {
     TestDatabase db;
     QVERIFY(db.isOpen());
-
-    RecordCheck::roundTrip<DBRank>([](DBRank& r) {
-        r.setName(QStringLiteral("Rank"));
-        r.setComments(hostile);
-        r.setHost(hostile);
-        r.setCreateDate(QDate(2012, 2, 29));
-        r.setGoogle(7);
-        r.setAlexa(123456);
-    });
-    RecordCheck::roundTrip<DBOnlineTool>([](DBOnlineTool& r) {
-        r.setName(QStringLiteral("Tool"));
-        r.setComments(QStringLiteral("c"));
-        r.setUrl(QStringLiteral("http://example.com/tool?x='1'"));
-        r.setLine(3);
-    });
-    RecordCheck::roundTrip<DBFirstName>([](DBFirstName& r) {
-        r.setName(QStringLiteral("Anna"));
-        r.setComments(QStringLiteral("c"));
-        r.setLanguageId(2);
-        r.setGender(false);
-    });
-    RecordCheck::roundTrip<DBLastName>([](DBLastName& r) {
-        r.setName(QStringLiteral("O'Brien"));
-        r.setComments(QStringLiteral("c"));
-        r.setLanguageId(2);
-    });
-    RecordCheck::roundTrip<DBCountry>([](DBCountry& r) {
-        r.setName(QStringLiteral("Country"));
-        r.setComments(QStringLiteral("c"));
-        r.setCode(QStringLiteral("CC"));
-    });
-    RecordCheck::roundTrip<DBCity>([](DBCity& r) {
-        r.setName(QStringLiteral("City"));
-        r.setComments(QStringLiteral("c"));
-        r.setCountryId(4);
-        r.setProvince(hostile);
-    });
-    RecordCheck::roundTrip<DBAddress>([](DBAddress& r) {
-        r.setName(QStringLiteral("1 Street"));
-        r.setComments(QStringLiteral("c"));
-        r.setCountryId(4);
-        r.setDetails(QStringLiteral("2nd floor"));
-    });
-}
-
-void SiteRecordTest::newRecordsNamesAndLimits()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
-    const DBRank rank;
-    QVERIFY(rank.createDate().isNull());
-    QCOMPARE(rank.google(), 0);
-    QCOMPARE(rank.alexa(), 0);
-    QCOMPARE(DBOnlineTool().line(), 0);
-    QCOMPARE(DBFirstName().languageId(), 0);
-    QVERIFY(DBFirstName().gender());
-    QCOMPARE(DBLastName().languageId(), 0);
-    QCOMPARE(DBCity().countryId(), -1);
-    QCOMPARE(DBAddress().countryId(), -1);
-
-    const QList<QPair<DBBase*, QString>> names = {
-        {new DBRank, QStringLiteral("Rank Ranks")},
-        {new DBOnlineTool, QStringLiteral("OnlineTool OnlineTools")},
-        {new DBFirstName, QStringLiteral("FirstName FirstNames")},
-        {new DBLastName, QStringLiteral("LastName LastNames")},
-        {new DBCountry, QStringLiteral("Country Countries")},
-        {new DBCity, QStringLiteral("City Cities")},
-        {new DBAddress, QStringLiteral("Address Addresses")},
-    };
-    for (const auto& entry : names) {
-        QCOMPARE(entry.first->tableName() + QLatin1Char(' ') + entry.first->displayName(), entry.second);
-        delete entry.first;
-    }
 
     RecordCheck::textLimit(&DBRank::setHost, &DBRank::host, 128);
     RecordCheck::textLimit(&DBOnlineTool::setUrl, &DBOnlineTool::url, 1024);

@@ -2,8 +2,6 @@
 
 #include "texts/ConstIcon.h"
 
-#include <QFile>
-#include <QImageReader>
 #include <QSet>
 #include <QTest>
 #include <functional>
@@ -91,35 +89,15 @@ private slots:
         }
     }
 
-    void resourceTree()
+    void gettersShowTheirFiles()
     {
         QVERIFY(!ConstIcon::appIcon().isNull());
-        QCOMPARE(QImageReader(QStringLiteral(":/root/TesvarBrowser.ico")).format(), QByteArray("ico"));
-        QVERIFY(QFile::exists(QStringLiteral(":/info/img/Error32.png")));
-        QVERIFY(QFile::exists(QStringLiteral(":/edit/img/Add24.png")));
-        QVERIFY(QFile::exists(QStringLiteral(":/websearch/img/Google16.png")));
-        QVERIFY(QFile::exists(QStringLiteral(":/spinner/img/Classic16.png")));
-        // Present although no getter accepts 32.
-        QVERIFY(QFile::exists(QStringLiteral(":/img/img/Separator32.png")));
-        QVERIFY(ConstIcon::separator(32).isNull());
-        QVERIFY(!QFile::exists(QStringLiteral(":/img/img/FilterRed16.png")));
-
         QVERIFY(showsPicture(ConstIcon::error(32), QStringLiteral(":/info/img/Error32.png")));
         QVERIFY(showsPicture(ConstIcon::deleteIcon(16), QStringLiteral(":/edit/img/Delete16.png")));
         QVERIFY(showsPicture(ConstIcon::registerIcon(32), QStringLiteral(":/img/img/Register32.png")));
         QVERIFY(showsPicture(ConstIcon::favorites(16), QStringLiteral(":/tree/img/Favorites16.png")));
     }
 
-    void edgeSizes()
-    {
-        QCOMPARE(ConstIcon::add(24).size(), QSize(24, 24));
-        QVERIFY(ConstIcon::deleteIcon(24).isNull());
-        QVERIFY(ConstIcon::back(0).isNull());
-        QVERIFY(ConstIcon::back(-16).isNull());
-        QVERIFY(ConstIcon::back(33).isNull());
-        QVERIFY(ConstIcon::favorites(32).isNull());
-        QVERIFY(!ConstIcon::favorites(16).isNull());
-    }
 };
 
 TESVAR_TEST(IconTest)

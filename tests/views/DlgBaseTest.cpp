@@ -1,8 +1,6 @@
 #include "TestRunner.h"
 
-#include "core/ConstApp.h"
 #include "widgets/UtilGui.h"
-#include "texts/LocaleDialog.h"
 #include "widgets/DlgBase.h"
 
 #include <QGridLayout>
@@ -84,10 +82,6 @@ private slots:
         QVERIFY(dlg.okSeenInConnect);
         QCOMPARE(dlg.arg(), &subject);
         QVERIFY(!dlg.isVisible()); // build does not show
-        QCOMPARE(dlg.windowTitle(), Vexal::ConstApp::title());
-        QVERIFY(!dlg.windowIcon().isNull());
-        QCOMPARE(dlg.ok()->text(), Vexal::LocaleDialog::ok());
-        QCOMPARE(dlg.cancel()->text(), Vexal::LocaleDialog::cancel());
     }
 
     void okAcceptsOnlyWhenValid()
@@ -114,30 +108,6 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
     }
 
-    void formRowsFollowTheItemCount()
-    {
-        QWidget host;
-        QGridLayout* grid = Vexal::UtilGui::createGridLayout(&host);
-        QCOMPARE(grid->contentsMargins(), QMargins(5, 5, 5, 5));
-        QCOMPARE(grid->spacing(), 5);
-        QLabel* labels[2] = {new QLabel(&host), new QLabel(&host)};
-        QLineEdit* fields[2] = {new QLineEdit(&host), new QLineEdit(&host)};
-        for (int i = 0; i < 2; ++i)
-            Vexal::UtilGui::addRow(grid, labels[i], fields[i]);
-        Vexal::UtilGui::stretchLastRow(grid);
-        for (int i = 0; i < 2; ++i) {
-            int row, column, rowSpan, columnSpan;
-            grid->getItemPosition(grid->indexOf(labels[i]), &row, &column, &rowSpan, &columnSpan);
-            QCOMPARE(row, i);
-            QCOMPARE(column, 0);
-            grid->getItemPosition(grid->indexOf(fields[i]), &row, &column, &rowSpan, &columnSpan);
-            QCOMPARE(row, i);
-            QCOMPARE(column, 1);
-        }
-        QCOMPARE(grid->rowStretch(0), 0);
-        QCOMPARE(grid->rowStretch(1), 0);
-        QCOMPARE(grid->rowStretch(2), 1);
-    }
 };
 
 TESVAR_TEST(DlgBaseTest)

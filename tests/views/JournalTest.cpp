@@ -2,6 +2,7 @@
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "JournalDriver.h"
 
 #include "core/Init.h"
 #include "core/Logger.h"
@@ -55,24 +56,9 @@ void addProjects(const QStringList& names)
 
 bool enabled(BaseJournal* journal, int id) { return journal->syncManagerObject()->isEnabled(id); }
 
-void selectRows(BaseTable* table, const QList<int>& rows)
-{
-    table->clearSelection();
-    for (int row : rows)
-        table->selectionModel()->select(table->model()->index(row, 1),
-                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-// A journal opened the way a command object opens it.
-template <class Journal>
-Journal* openJournal(WidTabManager& tabs)
-{
-    auto* journal = new Journal;
-    tabs.addUniqueTab(journal, nullptr);
-    return journal;
-}
-
 } // namespace
+
+using namespace JournalDriver;
 
 class JournalTest : public QObject
 {

@@ -83,8 +83,6 @@ private slots:
         Vexal::SyncManager sync;
         Vexal::BaseJournalToolbar bar(&sync);
         bar.build();
-        QCOMPARE(bar.barLayout()->contentsMargins(), QMargins(2, 2, 2, 2));
-        QCOMPARE(bar.barLayout()->spacing(), 2);
         QCOMPARE(describe(bar), QStringList({LocaleBaseWidget::tooltips(), "|", LocaleBaseWidget::add(),
                                              LocaleBaseWidget::edit(), LocaleBaseWidget::deleteItem(), "|",
                                              LocaleBaseWidget::filter(), LocaleBaseWidget::remove(), "|",
@@ -93,8 +91,6 @@ private slots:
         QVERIFY(all.at(0)->isEnabled());
         for (int i = 1; i < all.size(); ++i)
             QVERIFY2(!all.at(i)->isEnabled(), qPrintable(all.at(i)->toolTip()));
-        QCOMPARE(all.at(1)->iconSize(), QSize(32, 32));
-        QVERIFY(all.at(1)->autoRaise());
 
         // Commands go through the sync manager; clicks reach the bar's signals.
         const int ids[] = {1, 2, 3, 11, 12, 10};

@@ -1,0 +1,95 @@
+#pragma once
+
+// Drives a journal page the way a user does: open it in a tab manager, select
+// rows, run the Filter command with conditions. Use inside a test function
+// that holds an open TestDatabase.
+
+#include "core/DBSql.h"
+#include "core/Init.h"
+#include "shell/WidTabManager.h"
+#include "views/BaseJournal.h"
+#include "views/BaseTable.h"
+#include "views/DqlFilter.h"
+#include "views/SqlFilter.h"
+#include "views/SqlFilterCollection.h"
+#include "views/UtilDialog.h"
+
+#include <QItemSelectionModel>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QTest>
+
+#include <initializer_list>
+
+namespace JournalDriver {
+
+inline int rows(Vexal::BaseJournal* journal)
+{
+    return journal->tableWidget()->model()->rowCount();
+}
+
+// A journal opened the way a command object opens it.
+template <class Journal>
+Journal* openJournal(Vexal::WidTabManager& tabs, Vexal::Init* init = nullptr)
+{
+    auto* journal = new Journal;
+    tabs.addUniqueTab(journal, init);
+    return journal;
+}
+
+template <class Page>
+Page* current(Vexal::WidTabManager& tabs)
+{
+    return qobject_cast<Page*>(tabs.currentWidget());
+}
+
+inline void selectRows(Vexal::BaseTable* table, std::initializer_list<int> rows)
+{
+    table->clearSelection();
+    for (int row : rows)
+        table->selectionModel()->select(table->model()->index(row, 1),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// Selects the row of a stored id; false when the table does not list it.
+inline bool selectId(Vexal::BaseJournal* journal, int id)
+{
+    Vexal::BaseTable* table = journal->tableWidget();
+    auto* model = qobject_cast<QSqlTableModel*>(table->model());
+    table->clearSelection();
+    for (int row = 0; model && row < model->rowCount(); ++row) {
+        if (model->record(row).value(Vexal::DBSql::colID()).toInt() == id) {
+            table->selectRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Runs the journal's Filter command with one condition on a column; an
+// operator of -1 keeps the column's own.
+inline void filterBy(Vexal::BaseJournal* journal, const QString& column, int op, const QVariant& value)
+{
+    Vexal::BaseTable* table = journal->tableWidget();
+    bool found = false;
+    Vexal::UtilDialog::setRunner([&](QDialog* dialog) {
+        if (!qobject_cast<Vexal::DqlFilter*>(dialog))
+            return int(QDialog::Rejected);
+        Vexal::SqlFilterCollection* filters = table->filterCollection();
+        for (int i = 0; i < filters->count(); ++i) {
+            if (filters->filterAt(i)->column() == column) {
+                filters->filterAt(i)->setEnabled(true);
+                if (op >= 0)
+                    filters->filterAt(i)->setOperator(op);
+                filters->filterAt(i)->setValue(value);
+                found = true;
+            }
+        }
+        return int(QDialog::Accepted);
+    });
+    journal->slotFilter();
+    Vexal::UtilDialog::setRunner({});
+    QVERIFY2(found, qPrintable(column));
+}
+
+} // namespace JournalDriver

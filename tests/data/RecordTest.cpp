@@ -1,0 +1,230 @@
+#include "RecordCheck.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "core/DBSql.h"
+#include "data/DBAccount.h"
+#include "data/DBCategory.h"
+#include "data/DBDirectory.h"
+#include "data/DBGUI.h"
+#include "data/DBMasterAccount.h"
+#include "data/DBOptions.h"
+#include "data/DBOptionsList.h"
+#include "data/DBSettings.h"
+#include "data/DBSettingsList.h"
+#include "data/DBSocialBookmark.h"
+#include "data/DBUrlShortcut.h"
+#include "data/DBUrlShortcutList.h"
+#include "data/DBUserTable.h"
+#include "data/DBUserTableList.h"
+#include "data/DBWebsite.h"
+#include "data/Encryptor.h"
+
+#include <QTest>
+#include <QUrl>
+
+using namespace Vexal;
+
+namespace {
+
+QString scramble(const QString& password)
+{
+    Encryptor encryptor(Encryptor::programKey());
+    return encryptor.encode(password);
+}
+
+
+} // namespace
+
+// Records of the data layer: every column is read, bound and assigned in its
+// own place, limits and clamps, and the rows a record needs before it saves.
+class RecordTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // 91 UTF-8 bytes scramble to 128 characters, 92 to 132: the stored text of
+    // a password is never cut, whatever its length.
+    void accountsKeepLongPasswords()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const QStringList passwords = {QString(), QString(91, QLatin1Char('x')), QString(92, QLatin1Char('x')),
+                                       QString(600, QChar(0x00E9)), QStringLiteral("p'a%s_s@\"w\\rd")};
+        for (const QString& password : passwords) {
+            DBAccount account;
+            account.setProjectId(3);
+            account.setWebsiteId(17);
+            account.setLogin(QStringLiteral("user"));
+            account.setPassword(password.isEmpty() ? QString() : scramble(password));
+            QVERIFY2(account.save(), qPrintable(account.errorText()));
+            DBAccount copy;
+            QVERIFY2(copy.load(account.id()), qPrintable(copy.errorText()));
+            QCOMPARE(copy.projectId(), 3);
+            QCOMPARE(copy.websiteId(), 17);
+            QCOMPARE(copy.password(), account.password());
+            QCOMPARE(copy.decryptedPassword(), password);
+        }
+        DBAccount clear;
+        clear.setPassword(QStringLiteral("stored in clear by another tool"));
+        QCOMPARE(clear.decryptedPassword(), QString());
+    }
+
+    // Records of a project take the project from any other project record.
+    void projectRecordsAssignTheirProject()
+    {
+        DBAccount source;
+        source.setProjectId(4);
+        source.setWebsiteId(9);
+        source.setLogin(QStringLiteral("login"));
+        source.setPassword(QStringLiteral("scrambled"));
+        source.setName(QStringLiteral("A"));
+
+        DBDirectory entry;
+        entry.setTitle(QStringLiteral("kept"));
+        entry.assign(&source);
+        QCOMPARE(entry.name(), QStringLiteral("A"));
+        QCOMPARE(entry.projectId(), 4);
+        QCOMPARE(entry.title(), QStringLiteral("kept"));
+    }
+
+    void limitsAndClamps()
+    {
+        DBOptions options;
+        const QList<QPair<int, int>> tabs{{0, 1}, {-3, 1}, {1, 1}, {30, 30}, {31, 30}};
+        for (const auto& tab : tabs) {
+            options.setMaxOpenedTabs(tab.first);
+            QCOMPARE(options.maxOpenedTabs(), tab.second);
+        }
+        const QList<QPair<int, int>> periods{{-1, 0}, {0, 0}, {21, 21}, {22, 21}};
+        for (const auto& period : periods) {
+            options.setHistoryPeriod(period.first);
+            QCOMPARE(options.historyPeriod(), period.second);
+        }
+        RecordCheck::textLimit(&DBOptions::setHttpLogin, &DBOptions::httpLogin, 128);
+        RecordCheck::textLimit(&DBOptions::setHomeUrl, &DBOptions::homeUrl, 1024);
+        RecordCheck::textLimit(&DBOptions::setFtpAddress, &DBOptions::ftpAddress, 1024);
+        RecordCheck::textLimit(&DBSettings::setLastFolder, &DBSettings::lastFolder, DBSettings::lastFolderLimit);
+        RecordCheck::textLimit(&DBUrlShortcut::setShortcut, &DBUrlShortcut::shortcut, 128);
+        RecordCheck::textLimit(&DBUrlShortcut::setUrl, &DBUrlShortcut::url, 1024);
+        RecordCheck::textLimit(&DBUserTable::setFriendlyName, &DBUserTable::friendlyName, 128);
+
+        // A scrambled password is never cut: a cut one no longer decodes.
+        const QString longScrambled = scramble(QString(300, QChar(0x00E9)));
+        QVERIFY(longScrambled.size() > 128);
+        options.setSocksPassword(longScrambled);
+        QCOMPARE(options.socksPassword(), longScrambled);
+        QCOMPARE(options.decryptedSocksPassword(), QString(300, QChar(0x00E9)));
+        QVERIFY(options.decryptedHttpPassword().isEmpty());
+        options.setFtpPassword(QStringLiteral("not scrambled"));
+        QVERIFY(options.decryptedFtpPassword().isEmpty());
+    }
+
+    // Values read are taken as stored; only the setters clamp. A flag
+    // reads any non-zero value as set and writes it back as 1.
+    void optionsAreReadAsStored()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Options (ID, BlockPopups, MaxOpenedTabs, HistoryPeriod) "
+                                                  "VALUES (1, 5, 99, -4);")));
+        DBOptionsList list;
+        QVERIFY(list.load());
+        DBOptions* options = list.firstOrCreate();
+        QCOMPARE(list.count(), 1);
+        QVERIFY(options->blockPopups());
+        QCOMPARE(options->maxOpenedTabs(), 99);
+        QCOMPARE(options->historyPeriod(), -4);
+        options->setHttpPort(8080);
+        QVERIFY(list.saveAll());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT BlockPopups FROM Options;")).toInt(), 1);
+    }
+
+    // The single-row tables hand out an unsaved default row when empty, and
+    // the first of several rows otherwise.
+    void singleRowTables()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        {
+            DBOptionsList list;
+            QVERIFY(list.load());
+            DBOptions* options = list.firstOrCreate();
+            QCOMPARE(list.firstOrCreate(), options);
+            QCOMPARE(list.count(), 1);
+            QCOMPARE(options->id(), -1);
+            QCOMPARE(TestDatabase::rowCount(DBSql::tableOptions()), 0);
+            QVERIFY2(list.saveAll(), qPrintable(list.errorText()));
+            QCOMPARE(TestDatabase::rowCount(DBSql::tableOptions()), 1);
+            QVERIFY(options->id() > 0);
+        }
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO Settings (ID, LastFolder) VALUES (5, '/first'), (9, '/second');")));
+        DBSettingsList list;
+        QVERIFY(list.load());
+        QCOMPARE(list.firstOrCreate()->lastFolder(), QStringLiteral("/first"));
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.findById(9)->lastFolder(), QStringLiteral("/second"));
+    }
+
+    void urlShortcutDefaultsStayInMemory()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBUrlShortcutList list;
+        QVERIFY(list.load());
+        list.appendDefaults();
+        // The well-known services, in this order, each with its front page.
+        const QStringList names = {QStringLiteral("Google"),  QStringLiteral("Google Mail"), QStringLiteral("Facebook"),
+                                   QStringLiteral("YouTube"), QStringLiteral("Yahoo!"),      QStringLiteral("Twitter"),
+                                   QStringLiteral("Wikipedia")};
+        const QStringList shortcuts = {QStringLiteral("g"),  QStringLiteral("gm"), QStringLiteral("f"),
+                                       QStringLiteral("y"),  QStringLiteral("ya"), QStringLiteral("t"),
+                                       QStringLiteral("w")};
+        const QStringList hosts = {QStringLiteral("google.com"),   QStringLiteral("mail.google.com"),
+                                   QStringLiteral("facebook.com"), QStringLiteral("youtube.com"),
+                                   QStringLiteral("yahoo.com"),    QStringLiteral("twitter.com"),
+                                   QStringLiteral("wikipedia.org")};
+        QCOMPARE(list.count(), names.size());
+        for (int i = 0; i < list.count(); ++i) {
+            DBUrlShortcut* shortcut = list.at(i);
+            QCOMPARE(shortcut->id(), -1);
+            QCOMPARE(shortcut->parent(), &list);
+            QCOMPARE(shortcut->name(), names.at(i));
+            QCOMPARE(shortcut->shortcut(), shortcuts.at(i));
+            const QUrl url(shortcut->url());
+            QCOMPARE(url.scheme(), QStringLiteral("http"));
+            QVERIFY2(url.host() == hosts.at(i) || url.host() == QStringLiteral("www.") + hosts.at(i),
+                     qPrintable(shortcut->url()));
+            QVERIFY(url.path().isEmpty() || url.path() == QStringLiteral("/"));
+        }
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 0);
+        QVERIFY2(list.saveAll(), qPrintable(list.errorText()));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 7);
+    }
+
+    void userTablesHaveNoNameFallback()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM UserTable;")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO UserTable (ID, Name, FriendlyName) VALUES (1, 'Website', 'Web sites'), (2, 'Rank', '');")));
+        DBUserTableList list;
+        QVERIFY2(list.load(), qPrintable(list.errorText()));
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.findById(1)->friendlyName(), QStringLiteral("Web sites"));
+        QCOMPARE(list.findById(2)->friendlyName(), QString());
+    }
+
+    void websiteTypes()
+    {
+        QCOMPARE(DBWebsite::firstType(4 | 32), 4);
+        QCOMPARE(DBWebsite::firstType(1), 0);
+        QCOMPARE(DBWebsite::typeText(128), QStringLiteral("Social Bookmarks"));
+        QCOMPARE(DBWebsite::typeText(3), QStringLiteral("Undefined"));
+    }
+};
+
+TESVAR_TEST(RecordTest)
+#include "RecordTest.moc"
