@@ -114,6 +114,25 @@ void DBBase::bindValues(QSqlQuery& query)
         query.bindValue(table[i].column(true), table[i].stored(this));
 }
 
+void DBBase::bindPositions(QSqlQuery& query, bool idLast) const
+{
+    const DBFields& table = fields();
+    const int count = int(table.size());
+    const QVariant id = m_id >= 0 ? QVariant(m_id) : QVariant(QVariant::Int);
+    query.bindValue(idLast ? count - 1 : 0, id);
+    for (int i = 1; i < count; ++i)
+        query.bindValue(idLast ? i - 1 : i, table[std::size_t(i)].stored(this));
+}
+
+void DBBase::resetTo(const DBBase& fresh)
+{
+    for (const DBField& field : fields())
+        field.copyRaw(this, &fresh);
+    m_state = fresh.m_state;
+    m_deleteMark = false;
+    m_errorText.clear();
+}
+
 void DBBase::readValues(const QSqlQuery& query)
 {
     const DBFields& table = fields();

@@ -103,6 +103,30 @@ void DBField::copy(DBBase* record, const DBBase* source) const
     }
 }
 
+void DBField::copyRaw(DBBase* record, const DBBase* source) const
+{
+    switch (m_type) {
+    case FieldType::Int:
+        record->*m_member.i = source->*m_member.i;
+        break;
+    case FieldType::Text:
+        textOf(record) = textOf(source);
+        break;
+    case FieldType::Bool:
+        record->*m_member.b = source->*m_member.b;
+        break;
+    case FieldType::Date:
+        record->*m_member.d = source->*m_member.d;
+        break;
+    case FieldType::DateTime:
+        record->*m_member.t = source->*m_member.t;
+        break;
+    case FieldType::Image:
+        record->*m_member.p = source->*m_member.p;
+        break;
+    }
+}
+
 int DBField::intValue(const DBBase* record) const
 {
     return m_type == FieldType::Int ? record->*m_member.i : (m_type == FieldType::Bool ? record->*m_member.b : 0);

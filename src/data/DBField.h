@@ -114,6 +114,8 @@ public:
     void load(DBBase* record, const QVariant& value) const;
     // Copies the field from a record of the same kind, as its setter would.
     void copy(DBBase* record, const DBBase* source) const;
+    // Copies the value as it stands (no limit, no state change).
+    void copyRaw(DBBase* record, const DBBase* source) const;
 
     // Typed access; the setters apply the limit and mark the record modified.
     int intValue(const DBBase* record) const;

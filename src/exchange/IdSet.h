@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <climits>
 #include <vector>
 
@@ -26,7 +28,7 @@ public:
         if (m_slots.empty() || id == empty || id == removed)
             return false;
         const size_t mask = m_slots.size() - 1;
-        for (size_t i = hash(id) & mask;; i = (i + 1) & mask) {
+        for (size_t i = slotOf(id);; i = (i + 1) & mask) {
             if (m_slots[i] == id)
                 return true;
             if (m_slots[i] == empty)
@@ -66,7 +68,7 @@ public:
         if (m_slots.empty() || id == empty || id == removed)
             return;
         const size_t mask = m_slots.size() - 1;
-        for (size_t i = hash(id) & mask;; i = (i + 1) & mask) {
+        for (size_t i = slotOf(id);; i = (i + 1) & mask) {
             if (m_slots[i] == id) {
                 m_slots[i] = removed;
                 --m_count;
@@ -83,13 +85,22 @@ private:
     static constexpr int empty = INT_MIN;
     static constexpr int removed = INT_MIN + 1;
 
-    static size_t hash(int id) { return size_t(unsigned(id) * 2654435761u); }
+    // The top bits of a 64-bit multiplicative hash: IDs that share their low
+    // bits (every 4096th, say) still spread over the whole table, so no file
+    // can make the probes run long.
+    size_t slotOf(int id) const
+    {
+        return size_t((quint64(unsigned(id)) * 0x9E3779B97F4A7C15ull) >> m_shift);
+    }
 
     void grow()
     {
         std::vector<int> old;
         old.swap(m_slots);
         m_slots.assign(old.empty() ? 1024 : old.size() * 2, empty);
+        m_shift = 64;
+        for (size_t size = m_slots.size(); size > 1; size >>= 1)
+            --m_shift;
         m_count = 0;
         m_used = 0;
         for (const int id : old) {
@@ -101,6 +112,7 @@ private:
     std::vector<int> m_slots;
     int m_count = 0; // IDs held
     int m_used = 0;  // slots taken, removed ones included
+    int m_shift = 64; // 64 - log2(slots)
 };
 
 } // namespace Vexal

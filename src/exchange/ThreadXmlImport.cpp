@@ -16,7 +16,6 @@
 #include "texts/LocaleThread.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -142,6 +141,8 @@ void ThreadXmlImport::resetFileState()
     m_insert = Statement();
     m_update = Statement();
     m_select = Statement();
+    m_xml.reset();
+    m_stored.reset();
 }
 
 XmlBase* ThreadXmlImport::createXml(const QString& table, QObject* parent) const
@@ -157,7 +158,9 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
     for (int node = 0;; ++node) {
         switch (reader.next(&item)) {
         case XmlReader::Item:
-            if (!importNode(item, table, path, node))
+            if (!m_xml)
+                m_xml.reset(createXml(table, nullptr));
+            if (!importNode(item, path, node))
                 return false;
             break;
         case XmlReader::End:
@@ -170,19 +173,21 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
     }
 }
 
-bool ThreadXmlImport::importNode(const XmlItem& item, const QString& table, const QString& path, int node)
+// One object of the kind serves every item of the file: it is made new
+// again (reset) before each read.
+bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int node)
 {
-    std::unique_ptr<XmlBase> xml(createXml(table, nullptr));
-    if (!xml) {
+    if (!m_xml) {
         setErrorText(LocaleThread::invalidTableName(path));
         return false;
     }
-    if (!xml->read(item)) {
+    m_xml->reset();
+    if (!m_xml->read(item)) {
         setErrorText(LocaleThread::parseNodeFailed(path, node));
         return false;
     }
-    logMalformed(xml.get(), path, node);
-    return importItem(xml.get(), item, path, node);
+    logMalformed(m_xml.get(), path, node);
+    return importItem(m_xml.get(), item, path, node);
 }
 
 // Whether a row with the item's ID is stored. The kind's IDs are read once per
@@ -227,23 +232,17 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const XmlItem& item, const QStrin
     return insertItem(xml, path, node);
 }
 
-// Prepares the statement on first use, then binds the record's values and
-// runs it. A record may leave a placeholder unbound (a new ID, say): every one
-// is first set NULL, by position, so that no value of the item before stays.
+// Prepares the statement on first use, then binds every field of the record
+// by position (all of them, so no value of the item before stays) and runs it.
 bool ThreadXmlImport::execRecord(Statement& statement, DBBase* record, const QString& text, QString* error)
 {
     if (!statement.query) {
         statement.text = text;
         statement.query.reset(new QSqlQuery(DBConnection::current()));
         statement.prepared = statement.query->prepare(text);
-        // The records' statements name their placeholders ":Column".
-        static const QRegularExpression placeholder(QStringLiteral(":[A-Za-z_]"));
-        statement.placeholders = int(text.count(placeholder));
     }
     if (statement.prepared) {
-        for (int i = 0; i < statement.placeholders; ++i)
-            statement.query->bindValue(i, QVariant());
-        record->bindValues(*statement.query);
+        record->bindPositions(*statement.query, &statement == &m_update);
         if (statement.query->exec())
             return true;
     }
@@ -310,24 +309,20 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const XmlItem& item, const QStrin
 {
     // The stored row is loaded first, so that what the item does not carry
     // (or carries malformed) keeps its stored value.
-    std::unique_ptr<XmlBase> stored(createXml(xml->tableName(), nullptr));
+    if (!m_stored)
+        m_stored.reset(createXml(xml->tableName(), nullptr));
+    XmlBase* stored = m_stored.get();
+    stored->reset();
     DBBase* record = stored->record();
-    if (!m_select.query && (record->columnsText().isEmpty() || record->updateText().isEmpty())) {
-        if (!stored->loadStored(xml->id()))
-            return saveFailed(stored.get(), path, node, stored->errorText());
-        if (!stored->read(item) || !stored->updateRecord())
-            return saveFailed(stored.get(), path, node, stored->errorText());
-        return true;
-    }
     QString error;
-    if (!loadStored(stored.get(), xml->id(), &error))
-        return saveFailed(stored.get(), path, node, error);
+    if (!loadStored(stored, xml->id(), &error))
+        return saveFailed(stored, path, node, error);
     if (!stored->read(item))
-        return saveFailed(stored.get(), path, node, stored->errorText());
+        return saveFailed(stored, path, node, stored->errorText());
     if (!record->isValid())
-        return saveFailed(stored.get(), path, node, stored->errorText());
+        return saveFailed(stored, path, node, stored->errorText());
     if (!execRecord(m_update, record, m_update.query ? m_update.text : record->updateText(), &error))
-        return saveFailed(stored.get(), path, node, error);
+        return saveFailed(stored, path, node, error);
     return true;
 }
 

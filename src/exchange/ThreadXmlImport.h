@@ -40,7 +40,7 @@ protected:
 
     bool importFile(const QString& path);
     bool importItems(XmlReader& reader, const QString& table, const QString& path);
-    bool importNode(const XmlItem& item, const QString& table, const QString& path, int node);
+    bool importNode(const XmlItem& item, const QString& path, int node);
     bool importItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
     bool insertItem(XmlBase* xml, const QString& path, int node);
     bool updateItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
@@ -62,7 +62,6 @@ private:
     {
         std::unique_ptr<QSqlQuery> query;
         QString text;
-        int placeholders = 0;
         bool prepared = false;
     };
     bool execRecord(Statement& statement, DBBase* record, const QString& text, QString* error);
@@ -75,6 +74,9 @@ private:
     Statement m_insert;
     Statement m_update;
     Statement m_select;
+    // The file's kind: the item being read, and the stored row it overwrites.
+    std::unique_ptr<XmlBase> m_xml;
+    std::unique_ptr<XmlBase> m_stored;
 
     QStringList m_files;
     DBQueryManager* m_queryManager = nullptr;

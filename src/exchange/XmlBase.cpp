@@ -18,9 +18,20 @@ XmlBase::XmlBase(QObject* parent)
 {
 }
 
+XmlBase::~XmlBase() = default;
+
 void XmlBase::setRecord(DBBase* record)
 {
     m_record = record;
+    m_fresh.reset();
+}
+
+void XmlBase::reset()
+{
+    if (!m_fresh)
+        m_fresh.reset(m_record->create(nullptr));
+    m_record->resetTo(*m_fresh);
+    m_malformed.clear();
 }
 
 void XmlBase::bindValues(QSqlQuery& query)
@@ -268,10 +279,7 @@ void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
 // gives its value when it converts and is noted as malformed when not.
 bool XmlBase::readText(const XmlItem& element, const QString& name, QString* value)
 {
-    if (!hasElement(element, name))
-        return false;
-    *value = childText(element, name);
-    return true;
+    return element.find(name, value);
 }
 
 int XmlBase::readKey(const XmlItem& element, const QString& name, bool* ok)

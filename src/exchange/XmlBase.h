@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QDomDocument;
 class QDomElement;
 class QSqlQuery;
@@ -37,6 +39,7 @@ class XmlBase : public QObject
     Q_OBJECT
 public:
     explicit XmlBase(QObject* parent = nullptr);
+    ~XmlBase() override;
 
     DBBase* record() const { return m_record; }
 
@@ -95,6 +98,8 @@ public:
     QString errorText() const;
     bool deleteMark() const;
 
+    // Makes the record a new one of its kind again, to read the next item.
+    void reset();
     // Loads the stored row with this id into the record before read().
     bool loadStored(int id);
     bool insertRecord();
@@ -113,6 +118,8 @@ private:
     void noteMalformed(const QString& name, const QString& text, bool ok);
 
     DBBase* m_record = nullptr;
+    // A new record of the kind, what reset() goes back to.
+    std::unique_ptr<DBBase> m_fresh;
     QStringList m_malformed;
 };
 

@@ -41,4 +41,24 @@ bool XmlItem::hasElement(const QString& name) const
     return false;
 }
 
+bool XmlItem::find(const QString& name, QString* text) const
+{
+    bool element = false;
+    bool valued = false;
+    for (const Child& child : m_children) {
+        if ((child.isElement || child.hasChildNodes) && child.name == name) {
+            element = element || child.isElement;
+            if (!valued && child.hasChildNodes) {
+                *text = child.text;
+                valued = true;
+            }
+            if (element && valued)
+                return true;
+        }
+    }
+    if (element && !valued)
+        text->clear();
+    return element;
+}
+
 } // namespace Vexal

@@ -39,6 +39,9 @@ public:
     QString childText(const QString& name) const;
     // Whether a child element is named exactly `name`.
     bool hasElement(const QString& name) const;
+    // hasElement() and childText() in one pass: false when there is no such
+    // element; otherwise true, with *text set to childText(name).
+    bool find(const QString& name, QString* text) const;
 
 private:
     QString m_tagName;
