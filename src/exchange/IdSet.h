@@ -46,7 +46,7 @@ public:
             grow();
         const size_t mask = m_slots.size() - 1;
         size_t free = SIZE_MAX;
-        for (size_t i = hash(id) & mask;; i = (i + 1) & mask) {
+        for (size_t i = slotOf(id);; i = (i + 1) & mask) {
             if (m_slots[i] == id)
                 return true;
             if (m_slots[i] == removed && free == SIZE_MAX)
