@@ -605,6 +605,33 @@ QString needleOf(const SelectorAttribute* attribute)
     return bareFolded(attribute->value());
 }
 
+// The subtree of a root in document order, each element with the index of
+// its parent.
+void subtreeInOrder(const QWebElement& root, std::vector<QWebElement>& order, std::vector<int>& parents)
+{
+    order.push_back(root);
+    parents.push_back(-1);
+    int parent = 0;
+    QWebElement e = root.firstChild();
+    while (!e.isNull()) {
+        const int index = int(order.size());
+        order.push_back(e);
+        parents.push_back(parent);
+        QWebElement child = e.firstChild();
+        if (!child.isNull()) {
+            parent = index;
+            e = child;
+            continue;
+        }
+        QWebElement next = e.nextSibling();
+        while (next.isNull() && parent > 0) {
+            next = order[size_t(parent)].nextSibling();
+            parent = parents[size_t(parent)];
+        }
+        e = next;
+    }
+}
+
 // The shapes of the texts of a subtree's elements, listed in document order
 // with the index of each one's parent, worked out innermost first as the
 // candidates are tested: "shapeOf" is called for each element after every
@@ -620,6 +647,18 @@ public:
     {
     }
 
+    // For the ancestors of an element, nearest first: the walk covers the
+    // subtree of the outermost one, and elements are named by their number
+    // in that list.
+    ShapeWalk(const std::vector<QWebElement>& ancestors, const Selector* step)
+        : m_order(m_ownOrder)
+        , m_parents(m_ownParents)
+        , m_step(step)
+        , m_done(0)
+        , m_ancestors(&ancestors)
+    {
+    }
+
     // The shape of an element's text; null when the page's script cannot tell.
     // The first call describes the subtree, and every call works out the
     // shapes of the elements after this one that are not known yet, innermost
@@ -630,6 +669,7 @@ public:
             start();
         if (m_described.isEmpty())
             return nullptr;
+        j = indexOf(j);
         while (m_done > j) {
             --m_done;
             derive(m_done);
@@ -645,21 +685,41 @@ public:
     bool started() const { return m_started; }
 
     // On the layout, and written as usual; known once the shape is.
-    bool plain(size_t j) const { return j < m_plain.size() && m_plain[j] != 0; }
+    bool plain(size_t j) const
+    {
+        j = indexOf(j);
+        return j < m_plain.size() && m_plain[j] != 0;
+    }
 
     // The text of an element was read: its shape is the text itself.
     void noteRead(size_t j, const QString& text)
     {
         if (!m_started)
-            m_reads[j] = text;
-        else if (j >= m_done)
-            setText(j, text);
+            m_early[j] = text;
+        else if (!m_described.isEmpty() && indexOf(j) >= m_done)
+            setText(indexOf(j), text);
     }
 
 private:
+    size_t indexOf(size_t j) const { return m_ancestors ? (j < m_map.size() ? m_map[j] : m_order.size()) : j; }
+
     void start()
     {
         m_started = true;
+        if (m_ancestors && !m_ancestors->empty()) {
+            subtreeInOrder(m_ancestors->back(), m_ownOrder, m_ownParents);
+            // The ancestors stand in the walk outermost first.
+            m_map.assign(m_ancestors->size(), m_ownOrder.size());
+            size_t k = m_ancestors->size();
+            for (size_t j = 0; j < m_ownOrder.size() && k > 0; ++j) {
+                if (m_ownOrder[j] == (*m_ancestors)[k - 1])
+                    m_map[--k] = j;
+            }
+            m_done = m_ownOrder.size();
+        }
+        for (const auto& read : m_early)
+            m_reads[indexOf(read.first)] = read.second;
+        m_early.clear();
         const size_t size = m_order.size();
         const int limit = shapeLimit(m_step);
         if (limit <= 0 || size == 0)
@@ -814,8 +874,13 @@ private:
     bool m_started = false;
     // The shapes from this index on are known.
     size_t m_done;
-    // Texts read before the shapes were asked for.
+    // Texts read before the shapes were asked for, by walk index and as named.
     std::map<size_t, QString> m_reads;
+    std::map<size_t, QString> m_early;
+    const std::vector<QWebElement>* m_ancestors = nullptr;
+    std::vector<size_t> m_map;
+    std::vector<QWebElement> m_ownOrder;
+    std::vector<int> m_ownParents;
     std::vector<TextShape> m_shapes;
     std::vector<int> m_first;
     std::vector<int> m_last;
@@ -1128,30 +1193,9 @@ struct SelectorLookup::Plan {
         // of the whole subtree pay off.
         if (root.isNull() || count < 2 || nestQuery.isEmpty() || root.findFirst(nestQuery).isNull())
             return false;
-        // The root's subtree in document order, each element with its parent.
         Elements order;
         std::vector<int> parents;
-        order.push_back(root);
-        parents.push_back(-1);
-        int parent = 0;
-        QWebElement e = root.firstChild();
-        while (!e.isNull()) {
-            const int index = int(order.size());
-            order.push_back(e);
-            parents.push_back(parent);
-            QWebElement child = e.firstChild();
-            if (!child.isNull()) {
-                parent = index;
-                e = child;
-                continue;
-            }
-            QWebElement next = e.nextSibling();
-            while (next.isNull() && parent > 0) {
-                next = order[size_t(parent)].nextSibling();
-                parent = parents[size_t(parent)];
-            }
-            e = next;
-        }
+        subtreeInOrder(root, order, parents);
         // Texts of small subtrees are read; shapes are worked out for large ones.
         std::vector<int> sizes(order.size(), 1);
         for (size_t j = order.size(); j-- > 1;)
@@ -1377,12 +1421,20 @@ void SelectorLookup::stepParent(const QWebElement& element, const Selector* step
         ancestors.push_back(e);
     const int count = int(ancestors.size());
     // Each ancestor holds the ones before it: their texts may decide its own.
+    // Far ones hold long texts, whose shapes are worked out instead.
     quint32 inner = 0;
+    ShapeWalk shapes(ancestors, step);
     for (int i = 0; i < count; ++i) {
         TextProbe probe(ancestors[i], inner);
+        if (i >= 8 || shapes.started()) {
+            probe.walk = &shapes;
+            probe.at = size_t(i);
+        }
         if (probeStep(probe, step, i, count))
             out.push_back(ancestors[i]);
         inner |= probe.outer;
+        if (probe.read)
+            shapes.noteRead(size_t(i), probe.text);
     }
 }
 

@@ -455,6 +455,23 @@ private slots:
                 }
             }
         }
+        // The same for the ancestors of the innermost level of each chain.
+        QVERIFY(load(*m_view, chainsPage));
+        for (const char* start : {"every39", "bottom39", "level39", "styled39", "last39", "mixed39-0"}) {
+            QList<QWebElement> ancestors;
+            for (QWebElement e = byId(*m_view, QString::fromLatin1(start)).parent(); !e.isNull(); e = e.parent())
+                ancestors << e;
+            for (const QString& condition : conditions) {
+                QStringList expected;
+                for (const QWebElement& e : ancestors) {
+                    if (passes(e, condition))
+                        expected << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id"))
+                                                                           : e.tagName());
+                }
+                QCOMPARE(ids(QStringLiteral("DIV[id=\"%1\"]:XPARENT[%2]").arg(QLatin1String(start), condition)),
+                         expected);
+            }
+        }
     }
 
     void xhtmlNames()
