@@ -128,6 +128,34 @@ void BM_SelectorNestedInnermost5000(benchmark::State& state)
     runSelector(state, "DIV[XTEXT=\"x\"]", 1, nestedPage(5000, false));
 }
 void BM_CssNestedInnermost5000(benchmark::State& state) { runCss(state, "div", 5001, nestedPage(5000, false)); }
+// Every comparison of both text conditions on the 5,000 nested DIVs (and the
+// DIV around them), beside BM_CssNested5000: a text at every level ("level 0"
+// and on, "x" innermost), then "x" innermost only, where every DIV around it
+// shows "x" and a line break.
+#define NESTED_TEXT(name, condition, everyLevel, innermostOnly)                                                   \
+    void BM_SelectorNested##name(benchmark::State& state)                                                       \
+    {                                                                                                            \
+        runSelector(state, "DIV[" condition "]", everyLevel, nestedPage(5000));                                  \
+    }                                                                                                            \
+    void BM_SelectorNestedInnermost##name(benchmark::State& state)                                              \
+    {                                                                                                            \
+        runSelector(state, "DIV[" condition "]", innermostOnly, nestedPage(5000, false));                        \
+    }                                                                                                            \
+    BENCHMARK(BM_SelectorNested##name)->Unit(benchmark::kMillisecond);                                           \
+    BENCHMARK(BM_SelectorNestedInnermost##name)->Unit(benchmark::kMillisecond);
+NESTED_TEXT(NotEqual, "XTEXT!=\"x\"", 5000, 5000)
+NESTED_TEXT(Contains, "XTEXT%%\"x\"", 5001, 5001)
+NESTED_TEXT(ContainsLevel, "XTEXT%%\"level 2500\"", 2502, 0)
+NESTED_TEXT(StartsWith, "XTEXT=%\"x\"", 1, 5001)
+NESTED_TEXT(StartsWithLevel, "XTEXT=%\"LEVEL 2500\"", 1, 0)
+NESTED_TEXT(EndsWith, "XTEXT%=\"x\"", 1, 1)
+NESTED_TEXT(EndsWithBreak, "XTEXT%=\"x\n\"", 5000, 5000)
+NESTED_TEXT(TrimmedEqual, "XTRIMMED=\"x\"", 1, 5001)
+NESTED_TEXT(TrimmedNotEqual, "XTRIMMED!=\"x\"", 5000, 0)
+NESTED_TEXT(TrimmedContains, "XTRIMMED%%\"x\"", 5001, 5001)
+NESTED_TEXT(TrimmedStartsWith, "XTRIMMED=%\"x\"", 1, 5001)
+NESTED_TEXT(TrimmedEndsWith, "XTRIMMED%=\"X\"", 5001, 5001)
+
 BENCHMARK(BM_SelectorNestedText3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CssNested3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectorNestedText5000)->Unit(benchmark::kMillisecond);

@@ -6,9 +6,11 @@
 #include "automation/SelectorList.h"
 
 #include <algorithm>
+#include <map>
 
 #include <QStringList>
 #include <QVarLengthArray>
+#include <QVariant>
 #include <QWebElementCollection>
 #include <QWebFrame>
 #include <QWebPage>
@@ -266,6 +268,630 @@ bool isHtml(const QWebElement& element)
     return element.namespaceUri() == QLatin1String("http://www.w3.org/1999/xhtml");
 }
 
+// What is known of an element's plain text without reading it: a prefix of
+// the text, a suffix of the trimmed text and whether the text ends with white
+// space. The page writes the text of an element on its layout as one stream,
+// the texts of the elements inside it included: an inner element's text
+// stands in it whole, but for the white space before the inner text's first
+// visible character and the white space that closing the inner element adds.
+// So the text of an element opens with the text of an element that opens it,
+// and its trimmed text closes with the trimmed text of an element that closes
+// it.
+struct TextShape {
+    QString head;
+    // The head is the whole text.
+    bool whole = false;
+    // A suffix of the trimmed text.
+    QString core;
+    // The core is the whole trimmed text.
+    bool coreWhole = false;
+    enum Trail { TrailUnknown, TrailSpace, TrailVisible };
+    Trail trail = TrailUnknown;
+    // Conditions (by index) whose value the text does not hold, white space
+    // and case aside.
+    quint32 lacks = 0;
+    // A suffix of the text, white space included.
+    QString tail;
+    // The first visible character after the head, where only white space
+    // comes between them.
+    QChar follow;
+
+    static TextShape of(const QString& text)
+    {
+        TextShape shape;
+        shape.head = text;
+        shape.whole = true;
+        shape.core = text.trimmed();
+        shape.coreWhole = true;
+        shape.tail = text;
+        if (!text.isEmpty())
+            shape.trail = text.at(text.size() - 1).isSpace() ? TrailSpace : TrailVisible;
+        return shape;
+    }
+
+    // A prefix of the trimmed text: the head from its first to its last visible
+    // character, which trimming the whole text keeps.
+    QString trimmedHead() const
+    {
+        if (whole)
+            return head.trimmed();
+        int first = 0;
+        while (first < head.size() && head.at(first).isSpace())
+            ++first;
+        int last = head.size();
+        while (last > first && head.at(last - 1).isSpace())
+            --last;
+        return head.mid(first, last - first);
+    }
+
+    // How many characters the text has at least from its first visible one on
+    // (of the trimmed text, for a trimmed condition).
+    int knownLength(bool trimmed) const
+    {
+        const int fromHead = trimmed ? trimmedHead().size() : lengthFromFirstVisible(head);
+        return std::max(fromHead, int(core.size()));
+    }
+};
+
+bool startsWithText(const QString& text, const QString& prefix)
+{
+    return text.startsWith(prefix, Qt::CaseInsensitive);
+}
+
+bool endsWithText(const QString& text, const QString& suffix)
+{
+    return text.endsWith(suffix, Qt::CaseInsensitive);
+}
+
+// Answers a text condition from the shape of the text, when the shape is
+// enough. Case folding keeps the length of a text, so a known prefix longer
+// than the value tells the texts apart.
+bool decideFromShape(const TextShape& shape, const SelectorAttribute* attribute, int index, bool& result)
+{
+    const bool trimmed = attribute->keyword() == SelectorAttribute::KeywordTrimmed;
+    const QString& value = attribute->value();
+    const int comparison = attribute->comparison();
+    if (shape.whole || (trimmed && shape.coreWhole)) {
+        result = compareText(shape.whole ? (trimmed ? shape.head.trimmed() : shape.head) : shape.core, value,
+                             comparison);
+        return true;
+    }
+    // A text that does not hold the value neither is, starts nor ends with it.
+    if (index < 32 && (shape.lacks & (quint32(1) << index))) {
+        result = comparison == SelectorAttribute::NotEqual;
+        return true;
+    }
+    // White space around the trimmed text is all the text adds to it.
+    const bool valueBare = !value.isEmpty() && !value.at(0).isSpace() && !value.at(value.size() - 1).isSpace();
+    if (shape.coreWhole && valueBare && comparison == SelectorAttribute::Contains) {
+        result = shape.core.contains(value, Qt::CaseInsensitive);
+        return true;
+    }
+    if (shape.coreWhole && (comparison == SelectorAttribute::Equal || comparison == SelectorAttribute::NotEqual)
+        && value.trimmed().compare(shape.core, Qt::CaseInsensitive) != 0) {
+        result = comparison == SelectorAttribute::NotEqual;
+        return true;
+    }
+    const QString head = trimmed ? shape.trimmedHead() : shape.head;
+    const QString& core = shape.core;
+    const bool valueEndsInSpace = !value.isEmpty() && value.at(value.size() - 1).isSpace();
+    switch (comparison) {
+    case SelectorAttribute::Equal:
+    case SelectorAttribute::NotEqual: {
+        bool differs = head.size() > value.size() || !startsWithText(value, head);
+        const QString trimmedValue = value.trimmed();
+        differs = differs || core.size() > trimmedValue.size() || !endsWithText(trimmedValue, core);
+        if (trimmed)
+            differs = differs || (!value.isEmpty() && (value.at(0).isSpace() || valueEndsInSpace));
+        else if (shape.trail != TextShape::TrailUnknown)
+            differs = differs || value.isEmpty() || valueEndsInSpace != (shape.trail == TextShape::TrailSpace);
+        if (!differs)
+            return false;
+        result = comparison == SelectorAttribute::NotEqual;
+        return true;
+    }
+    case SelectorAttribute::StartsWith:
+        if (head.size() >= value.size()) {
+            result = startsWithText(head, value);
+        } else if (!startsWithText(value, head)) {
+            result = false;
+        } else {
+            // After the head comes white space or the character that follows.
+            const QChar next = value.at(head.size());
+            if (shape.follow.isNull() || head.isEmpty() || head.at(head.size() - 1).isSpace() || next.isSpace()
+                || next.toCaseFolded() == shape.follow.toCaseFolded())
+                return false;
+            result = false;
+        }
+        return true;
+    case SelectorAttribute::EndsWith:
+        if (value.isEmpty()) {
+            result = true;
+            return true;
+        }
+        if (!trimmed && shape.tail.size() >= value.size()) {
+            result = endsWithText(shape.tail, value);
+            return true;
+        }
+        if (valueEndsInSpace) {
+            // A trimmed text never ends in white space.
+            if (!trimmed && shape.trail != TextShape::TrailVisible)
+                return false;
+            result = false;
+            return true;
+        }
+        // The text ends with the value only where it ends visibly, with the core.
+        if (!trimmed && shape.trail == TextShape::TrailSpace) {
+            result = false;
+            return true;
+        }
+        if (core.size() >= value.size()) {
+            result = endsWithText(core, value);
+            return !result || trimmed || shape.trail == TextShape::TrailVisible;
+        }
+        if (endsWithText(value, core))
+            return false;
+        result = false;
+        return true;
+    case SelectorAttribute::Contains:
+        if (value.isEmpty() || head.contains(value, Qt::CaseInsensitive) || core.contains(value, Qt::CaseInsensitive)) {
+            result = true;
+            return true;
+        }
+        return false;
+    default: return false;
+    }
+}
+
+// Describes each element of a subtree, in the order of a walk through the
+// element children, in one run of the page's script. Three flags: "1" for an
+// element on the layout whose text the page writes as usual (an ordinary HTML
+// element, not a form control, frame, media or table part, inside such
+// elements or the body), "1" when it holds a single element and no other text
+// but white space, "1" when its own text is shown (neither hidden nor masked).
+// Then what opens its content: "E" an element, "T" and the start of a text up
+// to the limit, where it stands as the page writes it (printable ASCII, one
+// space between words), "U" and such a text whole with an element after it; a
+// separator and what closes it: "E" an element (white space after it aside),
+// "F" a block (not a paragraph or heading) with nothing after it, "T" and the
+// end of such a text; when asked, a
+// separator and its child nodes: "E" an element, "B" a line break, "T" and a
+// text without white space in lower case, "?" anything else (white space and
+// comments left out).
+const char* const describeScript = R"((function (root, limit, pieces, rootShown) {
+  var html = 'http://www.w3.org/1999/xhtml';
+  var plain = {};
+  ['div', 'span', 'p', 'li', 'ul', 'ol', 'dl', 'dt', 'dd', 'td', 'th', 'label', 'a', 'b', 'i', 'u', 's', 'em',
+   'strong', 'small', 'big', 'font', 'code', 'tt', 'kbd', 'samp', 'var', 'cite', 'abbr', 'mark', 'sub', 'sup',
+   'ins', 'del', 'h1', 'h2', 'h3', 'h4', 'h5', 'h6', 'section', 'article', 'aside', 'header', 'footer', 'nav',
+   'main', 'address', 'blockquote', 'center', 'figure', 'figcaption', 'form', 'pre', 'nobr']
+      .forEach(function (name) { plain[name] = 1; });
+  function shown(c) { return c > 32 && c < 127; }
+  function space(d) { return /^[ \t\n\r\f]*$/.test(d); }
+  function opening(d) {
+    var n = d.length, i = 1;
+    if (!n || !shown(d.charCodeAt(0))) return '';
+    while (i < n && i < limit) {
+      if (shown(d.charCodeAt(i))) ++i;
+      else if (d.charCodeAt(i) == 32 && i + 1 < n && shown(d.charCodeAt(i + 1))) i += 2;
+      else break;
+    }
+    return d.substring(0, Math.min(i, limit));
+  }
+  function closing(d) {
+    var n = d.length, start = n - 1;
+    if (!n || !shown(d.charCodeAt(start))) return '';
+    while (start > 0 && n - start < limit) {
+      if (shown(d.charCodeAt(start - 1))) --start;
+      else if (d.charCodeAt(start - 1) == 32 && start > 1 && shown(d.charCodeAt(start - 2))) start -= 2;
+      else break;
+    }
+    return d.substring(Math.max(start, n - limit));
+  }
+  function silent(node) { return node.nodeType == 8 || node.nodeType == 7; }
+  function isPlain(e) { return e.namespaceURI == html && plain[e.localName] === 1; }
+  function describe(e, laid, style) {
+    var ok = laid && isPlain(e);
+    var single = ok && e.childElementCount == 1;
+    for (var node = e.firstChild; single && node; node = node.nextSibling) {
+      if (node.nodeType != 1 && !silent(node) && !(node.nodeType == 3 && space(node.data))) single = false;
+    }
+    var first = e.firstChild;
+    while (first && silent(first)) first = first.nextSibling;
+    var open = '';
+    if (first && first.nodeType == 1) {
+      open = 'E';
+    } else if (first && first.nodeType == 3) {
+      open = opening(first.data);
+      var after = first.nextSibling;
+      while (after && silent(after)) after = after.nextSibling;
+      open = (open.length == first.data.length && after && after.nodeType == 1 ? 'U' : 'T') + open;
+    }
+    var last = e.lastChild;
+    while (last && silent(last)) last = last.previousSibling;
+    var close = '';
+    if (last && last.nodeType == 3 && !space(last.data)) {
+      close = 'T' + closing(last.data);
+    } else {
+      var bare = last && last.nodeType == 1;
+      while (last && (silent(last) || (last.nodeType == 3 && space(last.data)))) last = last.previousSibling;
+      if (last && last.nodeType == 1) {
+        close = bare && !/^(p|h[1-6])$/.test(last.localName) && getComputedStyle(last).display == 'block' ? 'F' : 'E';
+      }
+    }
+    var own = false;
+    if (ok && (open.length > 1 || close.length > 1 || pieces)) {
+      style = style || getComputedStyle(e);
+      own = style.visibility == 'visible' && style.getPropertyValue('-webkit-text-security') == 'none';
+    }
+    var out = (ok ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + open + '\u0002' + close;
+    if (ok && pieces) {
+      var parts = [];
+      for (var node = e.firstChild; node; node = node.nextSibling) {
+        if (node.nodeType == 1) {
+          parts.push(node.localName == 'br' && node.namespaceURI == html ? 'B' : 'E');
+        } else if (node.nodeType == 3) {
+          if (/[^\x20-\x7e\t\n\r\f]/.test(node.data)) parts.push('?');
+          else if (!space(node.data)) parts.push('T' + node.data.replace(/[ \t\n\r\f]+/g, '').toLowerCase());
+        } else if (!silent(node)) {
+          parts.push('?');
+        }
+      }
+      out += '\u0002' + parts.join('\u0003');
+    }
+    return out;
+  }
+  // Whether the children of each element on the path may be on the layout:
+  // those of ordinary elements and of the body, when not hidden by "display".
+  var out = [];
+  var path = [];
+  var laid = rootShown;
+  var style = null;
+  for (var e = root; e;) {
+    out.push(describe(e, laid, style));
+    if (e.firstElementChild) {
+      path.push(laid && (isPlain(e) || (e.namespaceURI == html && (e.localName == 'body' || e.localName == 'html'))));
+      e = e.firstElementChild;
+    } else {
+      while (e !== root && !e.nextElementSibling) {
+        e = e.parentNode;
+        path.pop();
+      }
+      e = e === root ? null : e.nextElementSibling;
+    }
+    style = e && path[path.length - 1] ? getComputedStyle(e) : null;
+    laid = !!style && style.display != 'none' && style.display != 'contents';
+  }
+  return out.join('\u0001');
+})(this, %1, %2, %3))";
+
+// How much of the start and end of texts the text conditions of a step look
+// at: one character more than the longest value, so that a longer text shows.
+int shapeLimit(const Selector* step)
+{
+    int limit = 0;
+    for (int i = 0; i < step->attributeCount(); ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (isTextual(attribute))
+            limit = std::max(limit, int(attribute->value().size()) + 1);
+    }
+    return std::min(limit, 64);
+}
+
+// A text without its white space, in folded case.
+QString bareFolded(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (!c.isSpace())
+            out += c.toCaseFolded();
+    }
+    return out;
+}
+
+// The value of a condition as bareFolded gives it, where the value is printable
+// ASCII with a visible character: then an element's own text in printable
+// ASCII, shown as it stands, hidden or masked by characters outside ASCII,
+// holds the value only where its markup does.
+QString needleOf(const SelectorAttribute* attribute)
+{
+    if (!isTextual(attribute))
+        return QString();
+    for (const QChar c : attribute->value()) {
+        if (c.unicode() > 0x7E || (c.unicode() < 0x20 && !c.isSpace()))
+            return QString();
+    }
+    return bareFolded(attribute->value());
+}
+
+// The subtree of a root in document order, each element with the index of
+// its parent.
+void subtreeInOrder(const QWebElement& root, std::vector<QWebElement>& order, std::vector<int>& parents)
+{
+    order.push_back(root);
+    parents.push_back(-1);
+    int parent = 0;
+    QWebElement e = root.firstChild();
+    while (!e.isNull()) {
+        const int index = int(order.size());
+        order.push_back(e);
+        parents.push_back(parent);
+        QWebElement child = e.firstChild();
+        if (!child.isNull()) {
+            parent = index;
+            e = child;
+            continue;
+        }
+        QWebElement next = e.nextSibling();
+        while (next.isNull() && parent > 0) {
+            next = order[size_t(parent)].nextSibling();
+            parent = parents[size_t(parent)];
+        }
+        e = next;
+    }
+}
+
+// The shapes of the texts of a subtree's elements, listed in document order
+// with the index of each one's parent, worked out innermost first as the
+// candidates are tested: "shapeOf" is called for each element after every
+// element inside it.
+class ShapeWalk
+{
+public:
+    ShapeWalk(const std::vector<QWebElement>& order, const std::vector<int>& parents, const Selector* step)
+        : m_order(order)
+        , m_parents(parents)
+        , m_step(step)
+        , m_done(order.size())
+    {
+    }
+
+    // For the ancestors of an element, nearest first: the walk covers the
+    // subtree of the outermost one, and elements are named by their number
+    // in that list.
+    ShapeWalk(const std::vector<QWebElement>& ancestors, const Selector* step)
+        : m_order(m_ownOrder)
+        , m_parents(m_ownParents)
+        , m_step(step)
+        , m_done(0)
+        , m_ancestors(&ancestors)
+    {
+    }
+
+    // The shape of an element's text; null when the page's script cannot tell.
+    // The first call describes the subtree, and every call works out the
+    // shapes of the elements after this one that are not known yet, innermost
+    // first, with the texts read meanwhile.
+    const TextShape* shapeOf(size_t j)
+    {
+        if (!m_started)
+            start();
+        if (m_described.isEmpty())
+            return nullptr;
+        j = indexOf(j);
+        while (m_done > j) {
+            --m_done;
+            derive(m_done);
+            const auto read = m_reads.find(m_done);
+            if (read != m_reads.end()) {
+                setText(m_done, read->second);
+                m_reads.erase(read);
+            }
+        }
+        return &m_shapes[j];
+    }
+
+    bool started() const { return m_started; }
+
+    // On the layout, and written as usual; known once the shape is.
+    bool plain(size_t j) const
+    {
+        j = indexOf(j);
+        return j < m_plain.size() && m_plain[j] != 0;
+    }
+
+    // The text of an element was read: its shape is the text itself.
+    void noteRead(size_t j, const QString& text)
+    {
+        if (!m_started)
+            m_early[j] = text;
+        else if (!m_described.isEmpty() && indexOf(j) >= m_done)
+            setText(indexOf(j), text);
+    }
+
+private:
+    size_t indexOf(size_t j) const { return m_ancestors ? (j < m_map.size() ? m_map[j] : m_order.size()) : j; }
+
+    void start()
+    {
+        m_started = true;
+        if (m_ancestors && !m_ancestors->empty()) {
+            subtreeInOrder(m_ancestors->back(), m_ownOrder, m_ownParents);
+            // The ancestors stand in the walk outermost first.
+            m_map.assign(m_ancestors->size(), m_ownOrder.size());
+            size_t k = m_ancestors->size();
+            for (size_t j = 0; j < m_ownOrder.size() && k > 0; ++j) {
+                if (m_ownOrder[j] == (*m_ancestors)[k - 1])
+                    m_map[--k] = j;
+            }
+            m_done = m_ownOrder.size();
+        }
+        for (const auto& read : m_early)
+            m_reads[indexOf(read.first)] = read.second;
+        m_early.clear();
+        const size_t size = m_order.size();
+        const int limit = shapeLimit(m_step);
+        if (limit <= 0 || size == 0)
+            return;
+        m_shapes.resize(size);
+        m_first.assign(size, -1);
+        m_last.assign(size, -1);
+        m_next.assign(size, -1);
+        m_plain.assign(size, 0);
+        bool pieces = false;
+        for (int i = 0; i < m_step->attributeCount() && i < 32; ++i) {
+            m_needles << needleOf(m_step->attributeAt(i));
+            pieces = pieces || !m_needles.last().isEmpty();
+        }
+        for (size_t j = 1; j < size; ++j) {
+            const size_t parent = size_t(m_parents[j]);
+            if (m_first[parent] < 0)
+                m_first[parent] = int(j);
+            else
+                m_next[size_t(m_last[parent])] = int(j);
+            m_last[parent] = int(j);
+        }
+        QWebElement root = m_order.front();
+        const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+        const QVariant described = root.evaluateJavaScript(
+            QString::fromLatin1(describeScript).arg(limit).arg(flag(pieces), flag(laidOut(root))));
+        m_described = described.toString().split(QChar(1));
+        if (m_described.size() != int(size))
+            m_described.clear();
+    }
+
+    void derive(size_t j)
+    {
+        const QString& d = m_described.at(int(j));
+        if (d.size() < 3 || d.at(0) != QLatin1Char('1'))
+            return;
+        m_plain[j] = 1;
+        const QVector<QStringRef> fields = d.midRef(3).split(QChar(2));
+        const QStringRef opening = fields.value(0);
+        const QStringRef closing = fields.value(1);
+        TextShape& shape = m_shapes[j];
+        // The page shows the element's own text as it stands, but for the case
+        // of its letters, unless it hides or masks it.
+        const bool ownTextShown = d.at(2) == QLatin1Char('1');
+        const int first = m_first[j];
+        const int last = m_last[j];
+        if (opening == QLatin1String("E")) {
+            if (first >= 0 && m_plain[size_t(first)]) {
+                shape.head = m_shapes[size_t(first)].head;
+                shape.follow = m_shapes[size_t(first)].follow;
+            }
+        } else if ((opening.startsWith(QLatin1Char('T')) || opening.startsWith(QLatin1Char('U'))) && opening.size() > 1
+                   && ownTextShown) {
+            shape.head = opening.mid(1).toString();
+            // The whole text, then an element: its first visible character follows.
+            if (opening.at(0) == QLatin1Char('U') && first >= 0 && m_plain[size_t(first)]) {
+                const QString inner = m_shapes[size_t(first)].trimmedHead();
+                if (!inner.isEmpty())
+                    shape.follow = inner.at(0);
+            }
+        }
+        // A block whose text ends with a line break adds nothing when it closes.
+        if (closing == QLatin1String("F") && last >= 0 && m_plain[size_t(last)]) {
+            const QString& tail = m_shapes[size_t(last)].tail;
+            if (tail.endsWith(QLatin1Char('\n')) && !tail.trimmed().isEmpty())
+                shape.tail = tail;
+        }
+        if (closing == QLatin1String("E") || closing == QLatin1String("F")) {
+            if (last >= 0 && m_plain[size_t(last)] && !m_shapes[size_t(last)].core.isEmpty()) {
+                const TextShape& inner = m_shapes[size_t(last)];
+                shape.core = inner.core;
+                if (inner.trail == TextShape::TrailSpace)
+                    shape.trail = TextShape::TrailSpace;
+                // Nothing else shown: the trimmed texts are the same.
+                if (d.at(1) == QLatin1Char('1') && inner.coreWhole)
+                    shape.coreWhole = true;
+            }
+        } else if (closing.startsWith(QLatin1Char('T')) && closing.size() > 1 && ownTextShown) {
+            shape.core = closing.mid(1).toString();
+            shape.tail = shape.core;
+            shape.trail = TextShape::TrailVisible;
+        }
+        if (fields.size() > 2) {
+            const QVector<QStringRef> pieces = fields.at(2).split(QChar(3), Qt::SkipEmptyParts);
+            for (int i = 0; i < m_needles.size(); ++i) {
+                if (!m_needles.at(i).isEmpty() && lacks(j, pieces, i))
+                    shape.lacks |= quint32(1) << i;
+            }
+        }
+    }
+
+    void setText(size_t j, const QString& text)
+    {
+        if (m_described.isEmpty())
+            return;
+        m_shapes[j] = TextShape::of(text);
+        if (m_needles.isEmpty())
+            return;
+        const QString bare = bareFolded(text);
+        for (int i = 0; i < m_needles.size(); ++i) {
+            if (!m_needles.at(i).isEmpty() && !bare.contains(m_needles.at(i)))
+                m_shapes[j].lacks |= quint32(1) << i;
+        }
+    }
+
+    // Whether the text of an element can hold a value only where its child
+    // nodes do not show it: within no own text, within no element inside,
+    // across no seam between them, whether the own text is shown or not.
+    bool lacks(size_t j, const QVector<QStringRef>& pieces, int index) const
+    {
+        const QString& needle = m_needles.at(index);
+        const int seam = needle.size() - 1;
+        const quint32 bit = quint32(1) << index;
+        QString shown;
+        QString hidden;
+        int child = m_first[j];
+        for (const QStringRef& piece : pieces) {
+            const QChar kind = piece.at(0);
+            if (kind == QLatin1Char('T')) {
+                shown += piece.mid(1);
+                continue;
+            }
+            if (kind == QLatin1Char('?') || child < 0)
+                return false;
+            const size_t k = size_t(child);
+            child = m_next[k];
+            if (kind == QLatin1Char('B'))
+                continue;
+            const TextShape& inner = m_shapes[k];
+            if (!m_plain[k] || !(inner.lacks & bit))
+                return false;
+            // Only its ends can take part in a seam, unless it is short.
+            QString part;
+            if (inner.whole || inner.coreWhole) {
+                part = bareFolded(inner.whole ? inner.head : inner.core);
+            } else {
+                const QString start = bareFolded(inner.head);
+                const QString end = bareFolded(inner.core);
+                if (start.size() < seam || end.size() < seam)
+                    return false;
+                part = start.left(seam) + QChar(1) + end.right(seam);
+            }
+            shown += part;
+            hidden += part;
+        }
+        return !shown.contains(needle) && !hidden.contains(needle);
+    }
+
+    const std::vector<QWebElement>& m_order;
+    const std::vector<int>& m_parents;
+    const Selector* m_step;
+    bool m_started = false;
+    // The shapes from this index on are known.
+    size_t m_done;
+    // Texts read before the shapes were asked for, by walk index and as named.
+    std::map<size_t, QString> m_reads;
+    std::map<size_t, QString> m_early;
+    const std::vector<QWebElement>* m_ancestors = nullptr;
+    std::vector<size_t> m_map;
+    std::vector<QWebElement> m_ownOrder;
+    std::vector<int> m_ownParents;
+    std::vector<TextShape> m_shapes;
+    std::vector<int> m_first;
+    std::vector<int> m_last;
+    std::vector<int> m_next;
+    // Elements on the layout whose text the page writes as usual.
+    std::vector<char> m_plain;
+    QStringList m_described;
+    // The bare folded value of each condition, where own texts can rule it out.
+    QStringList m_needles;
+};
+
 // Reads the text of one element at most once for all the text conditions of a
 // step, and answers from what is known of the elements inside it when it can.
 struct TextProbe {
@@ -281,6 +907,11 @@ struct TextProbe {
     QString text;
     int laid = -1;
     int html = -1;
+    // What is known of the text from the elements inside, asked for before a
+    // text that holds elements is read.
+    ShapeWalk* walk = nullptr;
+    size_t at = 0;
+    const TextShape* shape = nullptr;
 
     explicit TextProbe(const QWebElement& e, quint32 known = 0)
         : element(e)
@@ -317,6 +948,20 @@ struct TextProbe {
             bool result = false;
             if (leaf == 1 && markupRules(markup, attribute, result))
                 return result;
+            if (leaf == 0 && walk && !shape) {
+                shape = walk->shapeOf(at);
+                if (walk->plain(at))
+                    laid = 1;
+            }
+            if (shape && decideFromShape(*shape, attribute, index, result)) {
+                const bool trimmed = attribute->keyword() == SelectorAttribute::KeywordTrimmed;
+                if (kind == Evidence::TooLong && shape->knownLength(trimmed) > attribute->value().size()
+                    && isLaidOut())
+                    outer |= bit;
+                if (kind == Evidence::Holds && result && isLaidOut())
+                    outer |= bit;
+                return result;
+            }
             text = element.toPlainText();
             read = true;
         }
@@ -359,14 +1004,6 @@ bool probeStep(TextProbe& probe, const Selector* step, int pos, int count)
     return !wanted;
 }
 
-bool hasEvidence(const Selector* step)
-{
-    for (int i = 0; i < step->attributeCount() && i < 32; ++i) {
-        if (evidenceKind(step->attributeAt(i)) != Evidence::None)
-            return true;
-    }
-    return false;
-}
 
 // The position conditions of a join-all step: cheap to test before the
 // element itself is looked at.
@@ -466,7 +1103,7 @@ struct SelectorLookup::Plan {
 
     explicit Plan(const Selector* step)
     {
-        evidence = hasEvidence(step);
+        evidence = shapeLimit(step) > 0;
         const QString tag = cssTag(step);
         query = tag;
         if (evidence && !tag.isEmpty())
@@ -556,30 +1193,13 @@ struct SelectorLookup::Plan {
         // of the whole subtree pay off.
         if (root.isNull() || count < 2 || nestQuery.isEmpty() || root.findFirst(nestQuery).isNull())
             return false;
-        // The root's subtree in document order, each element with its parent.
         Elements order;
         std::vector<int> parents;
-        order.push_back(root);
-        parents.push_back(-1);
-        int parent = 0;
-        QWebElement e = root.firstChild();
-        while (!e.isNull()) {
-            const int index = int(order.size());
-            order.push_back(e);
-            parents.push_back(parent);
-            QWebElement child = e.firstChild();
-            if (!child.isNull()) {
-                parent = index;
-                e = child;
-                continue;
-            }
-            QWebElement next = e.nextSibling();
-            while (next.isNull() && parent > 0) {
-                next = order[size_t(parent)].nextSibling();
-                parent = parents[size_t(parent)];
-            }
-            e = next;
-        }
+        subtreeInOrder(root, order, parents);
+        // Texts of small subtrees are read; shapes are worked out for large ones.
+        std::vector<int> sizes(order.size(), 1);
+        for (size_t j = order.size(); j-- > 1;)
+            sizes[size_t(parents[j])] += sizes[j];
         std::vector<int> candidate(order.size(), -1);
         int k = 0;
         QWebElement wanted = all.at(0);
@@ -594,13 +1214,20 @@ struct SelectorLookup::Plan {
             return false;
         std::vector<quint32> below(order.size(), 0);
         std::vector<char> matched(size_t(count), 0);
+        ShapeWalk shapes(order, parents, step);
         for (size_t j = order.size(); j-- > 0;) {
             quint32 outer = 0;
             const int at = candidate[j];
             if (at >= 0 && positionsHold(step, at, count)) {
                 TextProbe probe(order[j], below[j]);
+                if (sizes[j] > 8 || shapes.started()) {
+                    probe.walk = &shapes;
+                    probe.at = j;
+                }
                 matched[size_t(at)] = probeStep(probe, step, at, count) ? 1 : 0;
                 outer = probe.outer;
+                if (probe.read)
+                    shapes.noteRead(j, probe.text);
             }
             if (parents[j] >= 0)
                 below[size_t(parents[j])] |= below[j] | outer;
@@ -794,12 +1421,20 @@ void SelectorLookup::stepParent(const QWebElement& element, const Selector* step
         ancestors.push_back(e);
     const int count = int(ancestors.size());
     // Each ancestor holds the ones before it: their texts may decide its own.
+    // Far ones hold long texts, whose shapes are worked out instead.
     quint32 inner = 0;
+    ShapeWalk shapes(ancestors, step);
     for (int i = 0; i < count; ++i) {
         TextProbe probe(ancestors[i], inner);
+        if (i >= 8 || shapes.started()) {
+            probe.walk = &shapes;
+            probe.at = size_t(i);
+        }
         if (probeStep(probe, step, i, count))
             out.push_back(ancestors[i]);
         inner |= probe.outer;
+        if (probe.read)
+            shapes.noteRead(size_t(i), probe.text);
     }
 }
 

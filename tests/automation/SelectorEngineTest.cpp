@@ -115,12 +115,14 @@ const char* const textsPage = R"(<html><body>
 
 // Chains of nested DIVs built by script, as the parser flattens deep nesting:
 // a text at every level, a text at the bottom only, a hidden level, a chain
-// followed by more content.
+// followed by more content; texts in mixed case, inline chains, levels hidden,
+// masked, upper-cased or preformatted with a text after the inner level, and
+// chains that end the page.
 const char* const chainsPage = R"(<html><body><div id="top"></div><p id="end">the end</p><script>
-function chain(name, depth, text) {
-  var parent = document.getElementById('top');
+function chain(name, depth, text, tag, parent) {
+  parent = parent || document.getElementById('top');
   for (var i = 0; i < depth; ++i) {
-    var div = document.createElement('div');
+    var div = document.createElement(tag || 'div');
     div.id = name + i;
     var t = text(i);
     if (t !== null) div.appendChild(document.createTextNode(t));
@@ -145,6 +147,17 @@ for (var i = 0; i < 40; ++i) {
                '<b style="text-transform:uppercase">\u00df</b>', '<i style="-webkit-text-security:disc">x</i>'][i % 5];
   level.insertAdjacentHTML(i % 2 ? 'afterbegin' : 'beforeend', extra);
 }
+chain('level', 40, function(i) { return i % 7 ? 'Level ' + i : 'x  x'; });
+chain('inline', 40, function(i) { return i % 4 ? 'x' + i : null; }, 'span');
+chain('styled', 40, function(i) { return 'x ' + i; });
+for (var i = 0; i < 40; i += 3) {
+  var level = document.getElementById('styled' + i);
+  level.style.cssText = ['visibility:hidden', 'visibility:visible', '-webkit-text-security:disc',
+                         'text-transform:uppercase', 'white-space:pre', 'display:inline'][i % 6];
+  level.appendChild(document.createTextNode(i % 2 ? ' closing ' + i : 'y'));
+}
+chain('last', 40, function(i) { return i % 2 ? 'x' : null; }, 'div', document.body);
+chain('lastspan', 40, function(i) { return i == 39 ? ' x ' : null; }, 'span', document.getElementById('last39'));
 </script></body></html>)";
 
 bool load(QWebView& view, const char* html)
@@ -419,7 +432,11 @@ private slots:
             "XTEXT%%\"x\"", "XTEXT%%\" x\"", "XTRIMMED%%\"x\nx\"", "XTEXT%%\"hidden\"", "XTEXT=%\"x\"",
             "XTEXT%=\"x\"", "XTRIMMED%=\"9\"", "XTEXT=\"x39\"", "XTEXT%%\"y\n\"", "XTEXT=\"\n\"",
             "XTEXT=\"x\"&&id%%\"1\"", "XTEXT=\"x\"||XTEXT%%\"x y\"", "XTEXT=\"ss\"", "XTEXT%%\"xss\"",
-            "XTRIMMED%%\"x\n\nx\"", "XTEXT%%\"x\tx\"", "XTEXT=\"tail\"", "XTEXT=\" tail\""};
+            "XTRIMMED%%\"x\n\nx\"", "XTEXT%%\"x\tx\"", "XTEXT=\"tail\"", "XTEXT=\" tail\"",
+            "XTEXT=%\"X\n\"", "XTEXT%=\"x\n\"", "XTEXT%=\"x \"", "XTRIMMED=%\"x\"", "XTRIMMED%=\"X\"",
+            "XTRIMMED!=\"x\"", "XTEXT=%\"level 1\"", "XTRIMMED%=\"level 39\"", "XTEXT%=\" 9\"",
+            "XTEXT=%\" x\"", "XTRIMMED=%\"x 1\"", "XTEXT%=\"closing 9\"",
+            "XTEXT=%\"x  x\"", "XTEXT=%\"x x\"", "XTRIMMED=\"x1\""};
         const QList<const char*> pages = {textsPage, chainsPage, formsPage, nextPage};
         for (const char* page : pages) {
             QVERIFY(load(*m_view, page));
@@ -436,6 +453,23 @@ private slots:
                     }
                     QCOMPARE(ids(selector), expected);
                 }
+            }
+        }
+        // The same for the ancestors of the innermost level of each chain.
+        QVERIFY(load(*m_view, chainsPage));
+        for (const char* start : {"every39", "bottom39", "level39", "styled39", "last39", "mixed39-0"}) {
+            QList<QWebElement> ancestors;
+            for (QWebElement e = byId(*m_view, QString::fromLatin1(start)).parent(); !e.isNull(); e = e.parent())
+                ancestors << e;
+            for (const QString& condition : conditions) {
+                QStringList expected;
+                for (const QWebElement& e : ancestors) {
+                    if (passes(e, condition))
+                        expected << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id"))
+                                                                           : e.tagName());
+                }
+                QCOMPARE(ids(QStringLiteral("DIV[id=\"%1\"]:XPARENT[%2]").arg(QLatin1String(start), condition)),
+                         expected);
             }
         }
     }
