@@ -6,9 +6,9 @@
 #include "data/DBConnection.h"
 #include "data/DBQueryManager.h"
 #include "core/DBSql.h"
+#include "exchange/RecordKinds.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
-#include "exchange/XmlList.h"
 #include "exchange/XmlReader.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleProject.h"
@@ -147,7 +147,7 @@ void ThreadXmlImport::resetFileState()
 
 XmlBase* ThreadXmlImport::createXml(const QString& table, QObject* parent) const
 {
-    return XmlList::create(XmlList::codeOfTable(table), parent);
+    return RecordKinds::createXml(RecordKinds::codeOfTable(table), parent);
 }
 
 // Items are stored as they are read: the file's transaction, not a first

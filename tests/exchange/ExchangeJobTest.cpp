@@ -13,7 +13,6 @@
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "exchange/XmlBase.h"
-#include "exchange/XmlList.h"
 #include "texts/LocaleDialog.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleThread.h"
@@ -21,13 +20,11 @@
 #include <QDomDocument>
 #include <QLabel>
 #include <QPushButton>
-#include <QSet>
 #include <QTest>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <memory>
 #include <sys/resource.h>
 
 using namespace Vexal;
@@ -141,45 +138,6 @@ private slots:
         QCOMPARE(items.count(), 7);
         for (int i = 0; i < items.count(); ++i)
             QCOMPARE(items.at(i).firstChildElement(QStringLiteral("ID")).text(), QStringLiteral("-1"));
-    }
-
-    // The registry of kinds: codes 1 to 27 in order without gaps, each with a
-    // table of the schema that its Xml class also names, and its own title.
-    void kindRegistry()
-    {
-        TestDatabase db;
-        const QStringList schemaTables = DBConnection::current().tables();
-        const QStringList titles = {
-            "History", "Bookmarks", "Shortcuts", "Projects", "Accounts", "Directories", "Social Bookmarks",
-            "Articles", "Spun Articles", "Categories", "Synonyms", "Words", "Websites", "Master Accounts",
-            "Languages", "Addresses", "Cities", "Countries", "First Names", "Last Names", "Online Tools", "Ranks",
-            "Login Templates", "Registration Templates", "Directory Templates", "Social Bookmark Templates",
-            "Article Templates"};
-        const std::vector<XmlKind>& kinds = XmlList::kinds();
-        QCOMPARE(int(kinds.size()), titles.size());
-        QSet<QString> tables;
-        for (int i = 0; i < int(kinds.size()); ++i) {
-            const int code = kindCode(kinds[i].kind);
-            QCOMPARE(code, i + 1);
-            QCOMPARE(XmlList::kindOf(code), &kinds[i]);
-            const QString table = kinds[i].table();
-            QVERIFY2(schemaTables.contains(table), qPrintable(table));
-            QVERIFY2(!tables.contains(table), qPrintable(table));
-            tables << table;
-            std::unique_ptr<XmlBase> item(XmlList::create(code, nullptr));
-            QVERIFY(item);
-            QCOMPARE(item->tableName(), table);
-            QCOMPARE(XmlList::codeOfTable(table.toLower()), code);
-            QCOMPARE(XmlList::titleOfCode(code), titles.at(i));
-        }
-        QCOMPARE(kindCode(firstRecordKind), 1);
-        QCOMPARE(kindCode(lastRecordKind), int(kinds.size()));
-        for (int code : {-1, 0, 28}) {
-            QVERIFY(!XmlList::kindOf(code));
-            QVERIFY(!XmlList::create(code, nullptr));
-            QCOMPARE(XmlList::tableOfCode(code), QString());
-        }
-        QCOMPARE(XmlList::codeOfTable(QStringLiteral("NoSuchTable")), 0);
     }
 
     void failedExportKeepsTheEarlierFile()
