@@ -10,6 +10,7 @@
 #include "data/DBOptions.h"
 #include "data/DBProject.h"
 #include "core/DBSql.h"
+#include "core/RecordKind.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "exchange/XmlBase.h"
@@ -99,7 +100,7 @@ private slots:
         TestDatabase db;
         QVERIFY(db.isOpen());
         QVERIFY(addProject(QStringLiteral("Alpha & <b>"), QStringLiteral("http://a.example/"), true) > 0);
-        ThreadXmlExport job(4, db.folder());
+        ThreadXmlExport job(kindCode(RecordKind::Project), db.folder());
         QCOMPARE(job.title(), QStringLiteral("Export Projects"));
         QVERIFY(runJob(job));
         QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
@@ -120,15 +121,15 @@ private slots:
     void exportCodes()
     {
         TestDatabase db;
-        QCOMPARE(ThreadXmlExport(0, db.folder()).title(), QStringLiteral("Export Undef"));
-        QCOMPARE(ThreadXmlExport(28, db.folder()).title(), QString());
-        ThreadXmlExport undef(0, db.folder());
+        QCOMPARE(ThreadXmlExport(kindCode(RecordKind::Undef), db.folder()).title(), QStringLiteral("Export Undef"));
+        QCOMPARE(ThreadXmlExport(kindCode(lastRecordKind) + 1, db.folder()).title(), QString());
+        ThreadXmlExport undef(kindCode(RecordKind::Undef), db.folder());
         QVERIFY(runJob(undef));
         QVERIFY(!undef.isSuccessful());
         QCOMPARE(undef.errorText(), QStringLiteral("Invalid object state. Object: m_obj"));
 
         // An empty shortcut table exports the built-in set, never stored.
-        ThreadXmlExport shortcuts(3, db.folder());
+        ThreadXmlExport shortcuts(kindCode(RecordKind::UrlShortcut), db.folder());
         QVERIFY(runJob(shortcuts));
         QVERIFY(shortcuts.isSuccessful());
         QDomDocument document;
@@ -155,7 +156,7 @@ private slots:
         rlimit small = previous;
         small.rlim_cur = 512;
         setrlimit(RLIMIT_FSIZE, &small);
-        ThreadXmlExport job(4, db.folder());
+        ThreadXmlExport job(kindCode(RecordKind::Project), db.folder());
         const bool finished = runJob(job);
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
@@ -167,7 +168,7 @@ private slots:
         QCOMPARE(readBytes(path), QByteArray("earlier"));
         QCOMPARE(QDir(db.folder()).entryList({QStringLiteral("Projects.xml*")}, QDir::Files).size(), 1);
 
-        ThreadXmlExport missingFolder(4, db.file(QStringLiteral("no/such/folder")));
+        ThreadXmlExport missingFolder(kindCode(RecordKind::Project), db.file(QStringLiteral("no/such/folder")));
         QVERIFY(runJob(missingFolder));
         QVERIFY(!missingFolder.isSuccessful());
         QVERIFY(!missingFolder.errorText().isEmpty());
@@ -360,7 +361,7 @@ private slots:
         TestDatabase db;
         addProject(QStringLiteral("P"), QString());
         ProgressDialog dialog;
-        auto* job = new ThreadXmlExport(4, db.folder(), &dialog);
+        auto* job = new ThreadXmlExport(kindCode(RecordKind::Project), db.folder(), &dialog);
         dialog.build(job);
         QCOMPARE(dialog.status()->text(), QStringLiteral("Export Projects"));
         dialog.show();
