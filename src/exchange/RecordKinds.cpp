@@ -190,19 +190,10 @@ QString RecordKinds::titleOf(int typeCode)
 
 QString RecordKinds::groupTitle(ExportGroup group)
 {
-    switch (group) {
-    case ExportGroup::Browser:
-        return M::exportWebBrowserMenu();
-    case ExportGroup::Tools:
-        return M::exportToolsMenu();
-    case ExportGroup::Web:
-        return M::exportWebMenu();
-    case ExportGroup::Project:
-        return M::exportProjectMenu();
-    case ExportGroup::System:
-        return M::exportSystemMenu();
-    }
-    return QString();
+    // In the order of ExportGroup.
+    static QString (*const titles[])() = {&M::exportWebBrowserMenu, &M::exportToolsMenu, &M::exportWebMenu,
+                                          &M::exportProjectMenu, &M::exportSystemMenu};
+    return titles[int(group)]();
 }
 
 std::vector<const RecordKindEntry*> RecordKinds::exportItems(ExportGroup group)
