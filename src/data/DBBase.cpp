@@ -114,14 +114,12 @@ void DBBase::bindValues(QSqlQuery& query)
         query.bindValue(table[i].column(true), table[i].stored(this));
 }
 
-void DBBase::bindPositions(QSqlQuery& query, bool idLast) const
+void DBBase::bindPositions(QSqlQuery& query) const
 {
     const DBFields& table = fields();
-    const int count = int(table.size());
-    const QVariant id = m_id >= 0 ? QVariant(m_id) : QVariant(QVariant::Int);
-    query.bindValue(idLast ? count - 1 : 0, id);
-    for (int i = 1; i < count; ++i)
-        query.bindValue(idLast ? i - 1 : i, table[std::size_t(i)].stored(this));
+    query.bindValue(0, m_id >= 0 ? QVariant(m_id) : QVariant(QVariant::Int));
+    for (std::size_t i = 1; i < table.size(); ++i)
+        query.bindValue(int(i), table[i].stored(this));
 }
 
 void DBBase::resetTo(const DBBase& fresh)

@@ -6,6 +6,7 @@
 #include "data/DBConnection.h"
 #include "data/DBQueryManager.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "exchange/RecordKinds.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
@@ -140,9 +141,7 @@ void ThreadXmlImport::resetFileState()
     m_ids.clear();
     m_insert = Statement();
     m_update = Statement();
-    m_select = Statement();
     m_xml.reset();
-    m_stored.reset();
 }
 
 XmlBase* ThreadXmlImport::createXml(const QString& table, QObject* parent) const
@@ -227,7 +226,7 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const XmlItem& item, const QStrin
             setErrorText(LocaleThread::cannotOverrideItem(path, node, xml->id()));
             return false;
         }
-        return updateItem(xml, item, path, node);
+        return updateItem(xml, path, node);
     }
     return insertItem(xml, path, node);
 }
@@ -242,7 +241,7 @@ bool ThreadXmlImport::execRecord(Statement& statement, DBBase* record, const QSt
         statement.prepared = statement.query->prepare(text);
     }
     if (statement.prepared) {
-        record->bindPositions(*statement.query, &statement == &m_update);
+        record->bindPositions(*statement.query);
         if (statement.query->exec())
             return true;
     }
@@ -270,60 +269,40 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
     return true;
 }
 
-// The stored row read into the record as its own load() does, with the
-// select prepared once per file.
-bool ThreadXmlImport::loadStored(XmlBase* stored, int id, QString* error)
+// An overwrite changes only the columns whose elements gave a value: the
+// others keep what is stored, in the statement itself, so the stored row is
+// never read. Prepared once per file; every field is bound by position as
+// (given, value) and the ID last.
+bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
 {
-    DBBase* record = stored->record();
-    if (!record->canLoad(id))
-        return false;
-    record->setId(id);
-    if (!m_select.query) {
-        m_select.text = QStringLiteral("SELECT %1 FROM %2 WHERE %3=%4;")
-                            .arg(record->columnsText(), record->tableName(), DBSql::colID(), DBSql::colID(true));
-        m_select.query.reset(new QSqlQuery(DBConnection::current()));
-        m_select.query->setForwardOnly(true);
-        m_select.prepared = m_select.query->prepare(m_select.text);
-    }
-    bool read = false;
-    if (m_select.prepared) {
-        m_select.query->bindValue(DBSql::colID(true), id);
-        if (m_select.query->exec() && m_select.query->next()) {
-            record->readValues(*m_select.query);
-            record->markClean();
-            read = true;
-        }
-    }
-    const QSqlError failure = m_select.query->lastError();
-    m_select.query->finish();
-    if (failure.isValid() || !read) {
-        *error = LocaleSql::sqlQueryFailed(record->selectText(),
-                                           failure.isValid() ? failure.text() : LocaleSql::resultSetEmpty());
-        return false;
-    }
-    record->afterLoad();
-    return true;
-}
-
-bool ThreadXmlImport::updateItem(XmlBase* xml, const XmlItem& item, const QString& path, int node)
-{
-    // The stored row is loaded first, so that what the item does not carry
-    // (or carries malformed) keeps its stored value.
-    if (!m_stored)
-        m_stored.reset(createXml(xml->tableName(), nullptr));
-    XmlBase* stored = m_stored.get();
-    stored->reset();
-    DBBase* record = stored->record();
-    QString error;
-    if (!loadStored(stored, xml->id(), &error))
-        return saveFailed(stored, path, node, error);
-    if (!stored->read(item))
-        return saveFailed(stored, path, node, stored->errorText());
+    DBBase* record = xml->record();
     if (!record->isValid())
-        return saveFailed(stored, path, node, stored->errorText());
-    if (!execRecord(m_update, record, m_update.query ? m_update.text : record->updateText(), &error))
-        return saveFailed(stored, path, node, error);
-    return true;
+        return saveFailed(xml, path, node, xml->errorText());
+    const DBFields& fields = record->fields();
+    if (!m_update.query) {
+        QStringList sets;
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            const QString column = fields[i].column();
+            sets << QStringLiteral("%1 = CASE WHEN ? THEN ? ELSE %1 END").arg(column);
+        }
+        m_update.text = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?;")
+                            .arg(record->tableName(), sets.join(QLatin1String(", ")), DBSql::colID());
+        m_update.query.reset(new QSqlQuery(DBConnection::current()));
+        m_update.prepared = m_update.query->prepare(m_update.text);
+    }
+    QSqlQuery& query = *m_update.query;
+    if (m_update.prepared) {
+        int position = 0;
+        for (std::size_t i = 1; i < fields.size(); ++i) {
+            const bool given = xml->isGiven(i);
+            query.bindValue(position++, given ? 1 : 0);
+            query.bindValue(position++, given ? fields[i].stored(record) : QVariant());
+        }
+        query.bindValue(position, record->id());
+        if (query.exec())
+            return true;
+    }
+    return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(m_update.text, query.lastError().text()));
 }
 
 bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bool exists)

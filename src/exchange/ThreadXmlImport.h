@@ -43,7 +43,7 @@ protected:
     bool importNode(const XmlItem& item, const QString& path, int node);
     bool importItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
     bool insertItem(XmlBase* xml, const QString& path, int node);
-    bool updateItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
+    bool updateItem(XmlBase* xml, const QString& path, int node);
     bool deleteItem(XmlBase* xml, const QString& path, int node, bool exists);
 
 private:
@@ -53,7 +53,6 @@ private:
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
     bool exists(XmlBase* xml, bool* found);
-    bool loadStored(XmlBase* stored, int id, QString* error);
     void resetFileState();
 
     // A statement of the records' own text, prepared once per file and bound
@@ -73,10 +72,8 @@ private:
     IdSet m_ids;
     Statement m_insert;
     Statement m_update;
-    Statement m_select;
-    // The file's kind: the item being read, and the stored row it overwrites.
+    // The file's kind, made new for each item read.
     std::unique_ptr<XmlBase> m_xml;
-    std::unique_ptr<XmlBase> m_stored;
 
     QStringList m_files;
     DBQueryManager* m_queryManager = nullptr;

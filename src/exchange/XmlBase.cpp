@@ -32,6 +32,7 @@ void XmlBase::reset()
         m_fresh.reset(m_record->create(nullptr));
     m_record->resetTo(*m_fresh);
     m_malformed.clear();
+    m_given.clear();
 }
 
 void XmlBase::bindValues(QSqlQuery& query)
@@ -114,9 +115,15 @@ bool XmlBase::read(const XmlItem& item)
 {
     if (item.tagName() != ConstXML::itemTag())
         return false;
-    for (const DBField& field : m_record->fields()) {
-        if (field.isReadFromXml() && !readField(item, field))
+    const DBFields& fields = m_record->fields();
+    m_given.assign(fields.size(), false);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!fields[i].isReadFromXml())
+            continue;
+        const Outcome outcome = readField(item, fields[i]);
+        if (outcome == Outcome::Refused)
             return false;
+        m_given[i] = outcome == Outcome::Given;
     }
     bool ok = false;
     const bool mark = readBool(item, DBSql::colXDelete(), &ok);
@@ -125,8 +132,7 @@ bool XmlBase::read(const XmlItem& item)
     return true;
 }
 
-// False only for a key without a number.
-bool XmlBase::readField(const XmlItem& item, const DBField& field)
+XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field)
 {
     const QString name = field.column();
     bool ok = false;
@@ -135,9 +141,9 @@ bool XmlBase::readField(const XmlItem& item, const DBField& field)
         if (field.has(DBField::Key)) {
             const int key = readKey(item, name, &ok);
             if (!ok)
-                return false;
+                return Outcome::Refused;
             field.setInt(m_record, key);
-            break;
+            return Outcome::Given;
         }
         const int value = field.has(DBField::XmlAsFlag) ? int(readBool(item, name, &ok)) : readInt(item, name, &ok);
         if (ok)
@@ -146,7 +152,8 @@ bool XmlBase::readField(const XmlItem& item, const DBField& field)
     }
     case FieldType::Text: {
         QString text;
-        if (readText(item, name, &text))
+        ok = readText(item, name, &text);
+        if (ok)
             field.setText(m_record, text);
         break;
     }
@@ -175,7 +182,7 @@ bool XmlBase::readField(const XmlItem& item, const DBField& field)
         break;
     }
     }
-    return true;
+    return ok ? Outcome::Given : Outcome::Kept;
 }
 
 void XmlBase::appendText(QDomDocument& document, QDomElement& parent, const QString& name, const QString& value)

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QDomDocument;
 class QDomElement;
@@ -106,6 +107,9 @@ public:
     bool updateRecord();
     bool deleteRecord();
 
+    // Whether the last read() gave field i (in the order of the record's
+    // field table) a value; the others kept theirs.
+    bool isGiven(std::size_t field) const { return field < m_given.size() && m_given[field]; }
     // Elements of the last reads whose non-empty text did not convert.
     QStringList malformedElements() const { return m_malformed; }
 
@@ -114,13 +118,16 @@ protected:
 
 private:
     void writeField(XmlItem& item, const DBField& field);
-    bool readField(const XmlItem& item, const DBField& field);
+    enum class Outcome { Given, Kept, Refused };
+    // Refused only for a key without a number.
+    Outcome readField(const XmlItem& item, const DBField& field);
     void noteMalformed(const QString& name, const QString& text, bool ok);
 
     DBBase* m_record = nullptr;
     // A new record of the kind, what reset() goes back to.
     std::unique_ptr<DBBase> m_fresh;
     QStringList m_malformed;
+    std::vector<bool> m_given;
 };
 
 } // namespace Vexal

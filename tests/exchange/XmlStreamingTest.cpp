@@ -9,6 +9,7 @@
 #include "exchange/RecordKinds.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
+#include "data/DBProject.h"
 #include "exchange/IdSet.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
@@ -344,7 +345,10 @@ private slots:
         const QString path = db.file(QStringLiteral("p.xml"));
         QVERIFY(writeBytes(path, "<items Table=\"Project\"><item><ID>2</ID><URL>new2</URL></item>"
                                  "<item><ID>1</ID><Comments>new1</Comments></item>"
-                                 "<item><ID>3</ID><Name>neu</Name><URL/></item></items>"));
+                                 "<item><ID>3</ID><Name>neu</Name><URL/></item>"
+                                 // New rows after a full one take nothing of it.
+                                 "<item><ID>4</ID><Name>four</Name><Comments>c4</Comments><URL>u4</URL></item>"
+                                 "<item><ID>5</ID><Name>five</Name></item></items>"));
         QCOMPARE(importError(path), QString());
         QSqlQuery rows(QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project ORDER BY ID;"));
         QStringList values;
@@ -353,7 +357,8 @@ private slots:
                                                           rows.value(2).toString(), rows.value(3).toString(),
                                                           rows.value(4).toString());
         QCOMPARE(values, QStringList({QStringLiteral("1 one new1 1 u1"), QStringLiteral("2 two c2 0 new2"),
-                                      QStringLiteral("3 neu c3 0 ")}));
+                                      QStringLiteral("3 neu c3 0 "), QStringLiteral("4 four c4 0 u4"),
+                                      QStringLiteral("5 five  0 ") + DBProject().url()}));
     }
 
     // IDs given out or taken earlier in the same file count as stored.
