@@ -9,6 +9,7 @@
 #include "app/WndMain.h"
 #include "core/ConstApp.h"
 #include "core/Debug.h"
+#include "exchange/RecordKinds.h"
 #include "shell/BaseTab.h"
 #include "shell/WidStatusBar.h"
 #include "shell/WidTabManager.h"
@@ -130,7 +131,7 @@ private:
         if (!action)
             return;
         const int code = action->data().toInt();
-        if (code != kindCode(RecordKind::Undef))
+        if (RecordKinds::find(code))
             DelegateBrowser(window.tabManager(), &window).exportXml(code);
     }
 

@@ -132,15 +132,4 @@ void WndMainDesigner::addItems(QMenu* menu, std::initializer_list<std::optional<
     }
 }
 
-void WndMainDesigner::addExportItems(QMenu* menu, std::initializer_list<ExportItem> items)
-{
-    const Slot slot = commandEntry(Command::Export).slot;
-    for (const ExportItem& item : items) {
-        if (item.text)
-            addItem(menu, item.text(), item.key(), slot)->setData(kindCode(item.kind));
-        else
-            menu->addSeparator();
-    }
-}
-
 } // namespace Vexal

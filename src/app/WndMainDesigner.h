@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/WndMainCommand.h"
-#include "core/RecordKind.h"
 
 #include <QMainWindow>
 
@@ -13,6 +12,7 @@ class QMenu;
 
 namespace Vexal {
 
+enum class ExportGroup;
 class WidFind;
 class WidGotoLine;
 class WidNotificationBar;
@@ -162,11 +162,7 @@ protected:
     // Menu builders; each returns a new menu whose parent is the window.
     QMenu* createFileMenu();
     QMenu* createExportMenu();
-    QMenu* createExportBrowserMenu();
-    QMenu* createExportToolsMenu();
-    QMenu* createExportWebMenu();
-    QMenu* createExportProjectMenu();
-    QMenu* createExportSystemMenu();
+    QMenu* createExportMenu(ExportGroup group);
     QMenu* createEditMenu();
     QMenu* createNavigateMenu();
     QMenu* createViewMenu();
@@ -204,18 +200,6 @@ protected:
 
 private:
     using Slot = void (WndMainDesigner::*)();
-    // One File > Export item, or (from std::nullopt) a separator.
-    struct ExportItem {
-        ExportItem(std::nullopt_t) {}
-        ExportItem(QString (*text)(), QKeySequence (*key)(), RecordKind kind)
-            : text(text), key(key), kind(kind)
-        {
-        }
-        QString (*text)() = nullptr;
-        QKeySequence (*key)() = nullptr;
-        RecordKind kind = RecordKind::Undef;
-    };
-
     // A menu item with its key (an empty sequence clears it) connected to the
     // slot; a null slot leaves the item unconnected.
     QAction* addItem(QMenu* menu, const QString& text, const QKeySequence& key, Slot slot);
@@ -223,8 +207,6 @@ private:
     QAction* addItem(QMenu* menu, Command command);
     // The commands' items in order; std::nullopt stands for a separator.
     void addItems(QMenu* menu, std::initializer_list<std::optional<Command>> commands);
-    // The File > Export items, each carrying its export type code.
-    void addExportItems(QMenu* menu, std::initializer_list<ExportItem> items);
 };
 
 } // namespace Vexal

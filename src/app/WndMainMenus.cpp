@@ -1,6 +1,7 @@
 // The menu builders of the main window.
 #include "app/WndMainDesigner.h"
 
+#include "exchange/RecordKinds.h"
 #include "texts/LocaleMenu.h"
 #include "texts/UtilKeySequence.h"
 
@@ -12,7 +13,6 @@ namespace Vexal {
 using M = LocaleMenu;
 using K = UtilKeySequence;
 using W = WndMainDesigner;
-using R = RecordKind;
 using C = Command;
 
 namespace {
@@ -33,77 +33,21 @@ QMenu* WndMainDesigner::createFileMenu()
 QMenu* WndMainDesigner::createExportMenu()
 {
     auto* menu = new QMenu(M::exportMenu(), this);
-    menu->addMenu(createExportBrowserMenu());
-    menu->addMenu(createExportToolsMenu());
-    menu->addMenu(createExportWebMenu());
-    menu->addMenu(createExportProjectMenu());
-    menu->addMenu(createExportSystemMenu());
+    for (ExportGroup group : exportGroups)
+        menu->addMenu(createExportMenu(group));
     return menu;
 }
 
-QMenu* WndMainDesigner::createExportBrowserMenu()
+// Each item carries its kind's type code, which the Export command reads.
+QMenu* WndMainDesigner::createExportMenu(ExportGroup group)
 {
-    auto* menu = new QMenu(M::exportWebBrowserMenu(), this);
-    addExportItems(menu, {{M::exportHistory, K::exportHistory, R::History},
-                          {M::exportBookmarks, K::exportBookmarks, R::Bookmark},
-                          {M::exportUriShortcuts, K::exportUriShortcuts, R::UrlShortcut}});
-    return menu;
-}
-
-QMenu* WndMainDesigner::createExportToolsMenu()
-{
-    auto* menu = new QMenu(M::exportToolsMenu(), this);
-    addExportItems(menu, {{M::exportOnlineTools, K::exportOnlineTools, R::OnlineTool},
-                          {M::exportPageRankHistory, K::exportPageRankHistory, R::Rank}});
-    return menu;
-}
-
-QMenu* WndMainDesigner::createExportWebMenu()
-{
-    auto* menu = new QMenu(M::exportWebMenu(), this);
-    addExportItems(menu, {{M::exportWebsites, K::exportWebsites, R::Website},
-                          separator,
-                          {M::exportMasterAccounts, K::exportMasterAccounts, R::MasterAccount},
-                          {M::exportAccounts, K::exportAccounts, R::Account},
-                          separator,
-                          {M::exportLoginTemplates, K::exportLoginTemplates, R::LoginTemplate},
-                          {M::exportRegistrationTemplates, K::exportRegistrationTemplates, R::RegistrationTemplate},
-                          separator,
-                          {M::exportDirectoryTemplates, K::exportDirectoryTemplates, R::DirectoryTemplate},
-                          {M::exportSocialBookmarkTemplates, K::exportSocialBookmarkTemplates,
-                           R::SocialBookmarkTemplate},
-                          {M::exportArticleTemplates, K::exportArticleTemplates, R::ArticleTemplate}});
-    return menu;
-}
-
-QMenu* WndMainDesigner::createExportProjectMenu()
-{
-    auto* menu = new QMenu(M::exportProjectMenu(), this);
-    addExportItems(menu, {{M::exportProjects, K::exportProjects, R::Project},
-                          separator,
-                          {M::exportArticles, K::exportArticles, R::Article},
-                          {M::exportSpunArticles, K::exportSpunArticles, R::SpunArticle},
-                          separator,
-                          {M::exportDirectories, K::exportDirectories, R::Directory},
-                          {M::exportSocialBookmarks, K::exportSocialBookmarks, R::SocialBookmark},
-                          separator,
-                          {M::exportCategories, K::exportCategories, R::Category},
-                          {M::exportWords, K::exportWords, R::Word},
-                          {M::exportSynonyms, K::exportSynonyms, R::Synonym}});
-    return menu;
-}
-
-QMenu* WndMainDesigner::createExportSystemMenu()
-{
-    auto* menu = new QMenu(M::exportSystemMenu(), this);
-    addExportItems(menu, {{M::exportLanguages, K::exportLanguages, R::Language},
-                          separator,
-                          {M::exportFirstNames, K::exportFirstNames, R::FirstName},
-                          {M::exportLastNames, K::exportLastNames, R::LastName},
-                          separator,
-                          {M::exportCountries, K::exportCountries, R::Country},
-                          {M::exportCities, K::exportCities, R::City},
-                          {M::exportAddresses, K::exportAddresses, R::Address}});
+    auto* menu = new QMenu(RecordKinds::groupTitle(group), this);
+    const Slot slot = commandEntry(Command::Export).slot;
+    for (const RecordKindEntry* entry : RecordKinds::exportItems(group)) {
+        if (entry->menu.separatorBefore)
+            menu->addSeparator();
+        addItem(menu, entry->menu.text(), entry->menu.key(), slot)->setData(kindCode(entry->kind));
+    }
     return menu;
 }
 

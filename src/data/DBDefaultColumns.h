@@ -13,6 +13,7 @@ public:
     DBDefaultColumns() = delete;
 
     enum Set {
+        NoSet = -1, // a record kind whose table has no widget of its own
         Bookmarks,
         Projects,
         History,

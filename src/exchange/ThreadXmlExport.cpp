@@ -5,6 +5,7 @@
 #include "core/Logger.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
+#include "exchange/RecordKinds.h"
 #include "exchange/XmlList.h"
 #include "exchange/XmlWriter.h"
 #include "texts/LocaleInstance.h"
@@ -25,7 +26,7 @@ ThreadXmlExport::ThreadXmlExport(int typeCode, const QString& folder, QObject* p
 
 QString ThreadXmlExport::title() const
 {
-    const QString name = XmlList::titleOfCode(m_typeCode);
+    const QString name = RecordKinds::titleOf(m_typeCode);
     return name.isEmpty() ? QString() : LocaleInstance::exportTitle(name);
 }
 

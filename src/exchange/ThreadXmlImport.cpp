@@ -7,9 +7,9 @@
 #include "data/DBQueryManager.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
+#include "exchange/RecordKinds.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
-#include "exchange/XmlList.h"
 #include "exchange/XmlReader.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleProject.h"
@@ -146,7 +146,7 @@ void ThreadXmlImport::resetFileState()
 
 XmlBase* ThreadXmlImport::createXml(const QString& table, QObject* parent) const
 {
-    return XmlList::create(XmlList::codeOfTable(table), parent);
+    return RecordKinds::createXml(RecordKinds::codeOfTable(table), parent);
 }
 
 // Items are stored as they are read: the file's transaction, not a first

@@ -3,10 +3,9 @@
 #include "data/DBConnection.h"
 #include "core/DBSql.h"
 #include "data/DBUrlShortcutList.h"
+#include "exchange/RecordKinds.h"
 #include "exchange/XmlRecord.h"
-#include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
-#include "texts/LocaleThread.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,98 +18,9 @@ XmlList::XmlList(int typeCode, QObject* parent)
 {
 }
 
-namespace {
-
-template <class T>
-XmlBase* make(QObject* parent)
-{
-    return new T(parent);
-}
-
-} // namespace
-
-const std::vector<XmlKind>& XmlList::kinds()
-{
-    static const std::vector<XmlKind> table = {
-        {RecordKind::History, &DBSql::tableHistory, &LocaleInstance::history, &make<XmlHistory>},
-        {RecordKind::Bookmark, &DBSql::tableBookmark, &LocaleInstance::bookmarks, &make<XmlBookmark>},
-        {RecordKind::UrlShortcut, &DBSql::tableUrlShortcut, &LocaleInstance::shortcuts, &make<XmlUrlShortcut>},
-        {RecordKind::Project, &DBSql::tableProject, &LocaleInstance::projects, &make<XmlProject>},
-        {RecordKind::Account, &DBSql::tableAccount, &LocaleInstance::accounts, &make<XmlAccount>},
-        {RecordKind::Directory, &DBSql::tableDirectory, &LocaleInstance::directories, &make<XmlDirectory>},
-        {RecordKind::SocialBookmark, &DBSql::tableSocialBookmark,
-          &LocaleInstance::socialBookmarks, &make<XmlSocialBookmark>},
-        {RecordKind::Article, &DBSql::tableArticle, &LocaleInstance::articles, &make<XmlArticle>},
-        {RecordKind::SpunArticle, &DBSql::tableSpunArticle, &LocaleInstance::spunArticles, &make<XmlSpinnedArticle>},
-        {RecordKind::Category, &DBSql::tableCategory, &LocaleInstance::categories, &make<XmlCategory>},
-        {RecordKind::Synonym, &DBSql::tableSynonym, &LocaleInstance::synonyms, &make<XmlSynonym>},
-        {RecordKind::Word, &DBSql::tableWord, &LocaleInstance::words, &make<XmlWord>},
-        {RecordKind::Website, &DBSql::tableWebsite, &LocaleInstance::websites, &make<XmlWebsite>},
-        {RecordKind::MasterAccount, &DBSql::tableMasterAccount,
-          &LocaleInstance::masterAccounts, &make<XmlMasterAccount>},
-        {RecordKind::Language, &DBSql::tableLanguage, &LocaleInstance::languages, &make<XmlLanguage>},
-        {RecordKind::Address, &DBSql::tableAddress, &LocaleInstance::addresses, &make<XmlAddress>},
-        {RecordKind::City, &DBSql::tableCity, &LocaleInstance::cities, &make<XmlCity>},
-        {RecordKind::Country, &DBSql::tableCountry, &LocaleInstance::countries, &make<XmlCountry>},
-        {RecordKind::FirstName, &DBSql::tableFirstName, &LocaleInstance::firstNames, &make<XmlFirstName>},
-        {RecordKind::LastName, &DBSql::tableLastName, &LocaleInstance::lastNames, &make<XmlLastName>},
-        {RecordKind::OnlineTool, &DBSql::tableOnlineTool, &LocaleInstance::onlineTools, &make<XmlOnlineTool>},
-        {RecordKind::Rank, &DBSql::tableRank, &LocaleInstance::ranks, &make<XmlRank>},
-        {RecordKind::LoginTemplate, &DBSql::tableLoginTemplate,
-          &LocaleInstance::loginTemplates, &make<XmlLoginTemplate>},
-        {RecordKind::RegistrationTemplate, &DBSql::tableRegistrationTemplate,
-          &LocaleInstance::registrationTemplates, &make<XmlRegistrationTemplate>},
-        {RecordKind::DirectoryTemplate, &DBSql::tableDirectoryTemplate,
-          &LocaleInstance::directoryTemplates, &make<XmlDirectoryTemplate>},
-        {RecordKind::SocialBookmarkTemplate, &DBSql::tableSocialBookmarkTemplate,
-          &LocaleInstance::socialBookmarkTemplates, &make<XmlSocialBookmarkTemplate>},
-        {RecordKind::ArticleTemplate, &DBSql::tableArticleTemplate,
-          &LocaleInstance::articleTemplates, &make<XmlArticleTemplate>},
-    };
-    return table;
-}
-
-const XmlKind* XmlList::kindOf(int typeCode)
-{
-    for (const XmlKind& kind : kinds()) {
-        if (kindCode(kind.kind) == typeCode)
-            return &kind;
-    }
-    return nullptr;
-}
-
-XmlBase* XmlList::create(int typeCode, QObject* parent)
-{
-    const XmlKind* kind = kindOf(typeCode);
-    return kind ? kind->create(parent) : nullptr;
-}
-
-QString XmlList::tableOfCode(int typeCode)
-{
-    const XmlKind* kind = kindOf(typeCode);
-    return kind ? kind->table() : QString();
-}
-
-QString XmlList::titleOfCode(int typeCode)
-{
-    if (typeCode == kindCode(RecordKind::Undef))
-        return LocaleThread::undef();
-    const XmlKind* kind = kindOf(typeCode);
-    return kind ? kind->title() : QString();
-}
-
-int XmlList::codeOfTable(const QString& table)
-{
-    for (const XmlKind& kind : kinds()) {
-        if (QString::compare(table, kind.table(), Qt::CaseInsensitive) == 0)
-            return kindCode(kind.kind);
-    }
-    return kindCode(RecordKind::Undef);
-}
-
 XmlBase* XmlList::createItem()
 {
-    return create(m_typeCode, this);
+    return RecordKinds::createXml(m_typeCode, this);
 }
 
 QString XmlList::fileName() const

@@ -4,10 +4,7 @@
 #include <QObject>
 #include <QString>
 
-#include "core/RecordKind.h"
-
 #include <functional>
-#include <vector>
 
 class QSqlQuery;
 
@@ -15,29 +12,12 @@ namespace Vexal {
 
 class XmlBase;
 
-// One exchanged record kind: its table (the file's "Table" attribute), the
-// name that fills "Export %1", and the Xml class that reads and writes it.
-struct XmlKind
-{
-    RecordKind kind;
-    QString (*table)();
-    QString (*title)();
-    XmlBase* (*create)(QObject* parent);
-};
-
-// All rows of one record kind as Xml objects, for export. The kinds are
-// numbered by their type codes 1 to 27 (0 is "Undef"); the static table
-// functions are shared by the export menu, the export and the import.
+// All rows of one record kind (a type code of RecordKinds) as Xml objects,
+// for export.
 class XmlList : public QObject
 {
     Q_OBJECT
 public:
-    // Every exchanged kind, in type-code order: the import matches table
-    // names in this order.
-    static const std::vector<XmlKind>& kinds();
-    // The entry of a code; null outside 1 to 27.
-    static const XmlKind* kindOf(int typeCode);
-
     explicit XmlList(int typeCode, QObject* parent = nullptr);
 
     int typeCode() const { return m_typeCode; }
@@ -55,15 +35,6 @@ public:
     // keeping it: one Xml object is filled row after row. `visit` returns
     // false to stop (scan() then returns false, errorText() empty).
     bool scan(const std::function<bool(XmlBase*)>& visit);
-
-    // A new Xml object of the kind, or null for a code outside 1 to 27.
-    static XmlBase* create(int typeCode, QObject* parent);
-    // The table name of a code ("" outside 1 to 27).
-    static QString tableOfCode(int typeCode);
-    // The name that fills "Export %1": "Undef" for 0, "" outside 0 to 27.
-    static QString titleOfCode(int typeCode);
-    // The first code whose table name equals the name ignoring case; 0 when none.
-    static int codeOfTable(const QString& table);
 
 private:
     // Makes the prototype, empties the list and runs selectText() on the

@@ -10,10 +10,10 @@
 #include "data/DBOptions.h"
 #include "data/DBProject.h"
 #include "core/DBSql.h"
+#include "core/RecordKind.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "exchange/XmlBase.h"
-#include "exchange/XmlList.h"
 #include "texts/LocaleDialog.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleThread.h"
@@ -21,13 +21,11 @@
 #include <QDomDocument>
 #include <QLabel>
 #include <QPushButton>
-#include <QSet>
 #include <QTest>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <memory>
 #include <sys/resource.h>
 
 using namespace Vexal;
@@ -102,7 +100,7 @@ private slots:
         TestDatabase db;
         QVERIFY(db.isOpen());
         QVERIFY(addProject(QStringLiteral("Alpha & <b>"), QStringLiteral("http://a.example/"), true) > 0);
-        ThreadXmlExport job(4, db.folder());
+        ThreadXmlExport job(kindCode(RecordKind::Project), db.folder());
         QCOMPARE(job.title(), QStringLiteral("Export Projects"));
         QVERIFY(runJob(job));
         QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
@@ -123,15 +121,15 @@ private slots:
     void exportCodes()
     {
         TestDatabase db;
-        QCOMPARE(ThreadXmlExport(0, db.folder()).title(), QStringLiteral("Export Undef"));
-        QCOMPARE(ThreadXmlExport(28, db.folder()).title(), QString());
-        ThreadXmlExport undef(0, db.folder());
+        QCOMPARE(ThreadXmlExport(kindCode(RecordKind::Undef), db.folder()).title(), QStringLiteral("Export Undef"));
+        QCOMPARE(ThreadXmlExport(kindCode(lastRecordKind) + 1, db.folder()).title(), QString());
+        ThreadXmlExport undef(kindCode(RecordKind::Undef), db.folder());
         QVERIFY(runJob(undef));
         QVERIFY(!undef.isSuccessful());
         QCOMPARE(undef.errorText(), QStringLiteral("Invalid object state. Object: m_obj"));
 
         // An empty shortcut table exports the built-in set, never stored.
-        ThreadXmlExport shortcuts(3, db.folder());
+        ThreadXmlExport shortcuts(kindCode(RecordKind::UrlShortcut), db.folder());
         QVERIFY(runJob(shortcuts));
         QVERIFY(shortcuts.isSuccessful());
         QDomDocument document;
@@ -141,45 +139,6 @@ private slots:
         QCOMPARE(items.count(), 7);
         for (int i = 0; i < items.count(); ++i)
             QCOMPARE(items.at(i).firstChildElement(QStringLiteral("ID")).text(), QStringLiteral("-1"));
-    }
-
-    // The registry of kinds: codes 1 to 27 in order without gaps, each with a
-    // table of the schema that its Xml class also names, and its own title.
-    void kindRegistry()
-    {
-        TestDatabase db;
-        const QStringList schemaTables = DBConnection::current().tables();
-        const QStringList titles = {
-            "History", "Bookmarks", "Shortcuts", "Projects", "Accounts", "Directories", "Social Bookmarks",
-            "Articles", "Spun Articles", "Categories", "Synonyms", "Words", "Websites", "Master Accounts",
-            "Languages", "Addresses", "Cities", "Countries", "First Names", "Last Names", "Online Tools", "Ranks",
-            "Login Templates", "Registration Templates", "Directory Templates", "Social Bookmark Templates",
-            "Article Templates"};
-        const std::vector<XmlKind>& kinds = XmlList::kinds();
-        QCOMPARE(int(kinds.size()), titles.size());
-        QSet<QString> tables;
-        for (int i = 0; i < int(kinds.size()); ++i) {
-            const int code = kindCode(kinds[i].kind);
-            QCOMPARE(code, i + 1);
-            QCOMPARE(XmlList::kindOf(code), &kinds[i]);
-            const QString table = kinds[i].table();
-            QVERIFY2(schemaTables.contains(table), qPrintable(table));
-            QVERIFY2(!tables.contains(table), qPrintable(table));
-            tables << table;
-            std::unique_ptr<XmlBase> item(XmlList::create(code, nullptr));
-            QVERIFY(item);
-            QCOMPARE(item->tableName(), table);
-            QCOMPARE(XmlList::codeOfTable(table.toLower()), code);
-            QCOMPARE(XmlList::titleOfCode(code), titles.at(i));
-        }
-        QCOMPARE(kindCode(firstRecordKind), 1);
-        QCOMPARE(kindCode(lastRecordKind), int(kinds.size()));
-        for (int code : {-1, 0, 28}) {
-            QVERIFY(!XmlList::kindOf(code));
-            QVERIFY(!XmlList::create(code, nullptr));
-            QCOMPARE(XmlList::tableOfCode(code), QString());
-        }
-        QCOMPARE(XmlList::codeOfTable(QStringLiteral("NoSuchTable")), 0);
     }
 
     void failedExportKeepsTheEarlierFile()
@@ -197,7 +156,7 @@ private slots:
         rlimit small = previous;
         small.rlim_cur = 512;
         setrlimit(RLIMIT_FSIZE, &small);
-        ThreadXmlExport job(4, db.folder());
+        ThreadXmlExport job(kindCode(RecordKind::Project), db.folder());
         const bool finished = runJob(job);
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
@@ -209,7 +168,7 @@ private slots:
         QCOMPARE(readBytes(path), QByteArray("earlier"));
         QCOMPARE(QDir(db.folder()).entryList({QStringLiteral("Projects.xml*")}, QDir::Files).size(), 1);
 
-        ThreadXmlExport missingFolder(4, db.file(QStringLiteral("no/such/folder")));
+        ThreadXmlExport missingFolder(kindCode(RecordKind::Project), db.file(QStringLiteral("no/such/folder")));
         QVERIFY(runJob(missingFolder));
         QVERIFY(!missingFolder.isSuccessful());
         QVERIFY(!missingFolder.errorText().isEmpty());
@@ -402,7 +361,7 @@ private slots:
         TestDatabase db;
         addProject(QStringLiteral("P"), QString());
         ProgressDialog dialog;
-        auto* job = new ThreadXmlExport(4, db.folder(), &dialog);
+        auto* job = new ThreadXmlExport(kindCode(RecordKind::Project), db.folder(), &dialog);
         dialog.build(job);
         QCOMPARE(dialog.status()->text(), QStringLiteral("Export Projects"));
         dialog.show();

@@ -4,10 +4,10 @@
 
 #include "core/Convert.h"
 #include "data/DBCache.h"
+#include "exchange/RecordKinds.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "exchange/XmlBase.h"
-#include "exchange/XmlList.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -113,7 +113,7 @@ private slots:
             TestDatabase source;
             QVERIFY(source.isOpen());
             for (int code = kindCode(firstRecordKind); code <= kindCode(lastRecordKind); ++code) {
-                std::unique_ptr<XmlBase> kind(XmlList::create(code, nullptr));
+                std::unique_ptr<XmlBase> kind(RecordKinds::createXml(code, nullptr));
                 if (!kind)
                     continue;
                 const QString table = kind->tableName();

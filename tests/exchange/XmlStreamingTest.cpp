@@ -6,6 +6,7 @@
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
 #include "core/DBSql.h"
+#include "exchange/RecordKinds.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "data/DBProject.h"
@@ -151,7 +152,7 @@ private slots:
         TestDatabase db;
         QTemporaryDir folder;
         for (int code = kindCode(firstRecordKind); code <= kindCode(lastRecordKind); ++code) {
-            const QString table = XmlList::tableOfCode(code);
+            const QString table = RecordKinds::tableOf(code);
             QVERIFY2(seedRows(table), qPrintable(table));
             XmlList list(code);
             QVERIFY(list.load());

@@ -247,23 +247,25 @@ private slots:
         QVERIFY(item(file, "Import")->shortcut().isEmpty());
 
         // Every Export entry carries the type code of its kind, each kind
-        // once, in menu order (Words before Synonyms).
+        // once, in menu order (Words before Synonyms), with the separators
+        // ("-") between the groups of a submenu.
         QStringList entries;
         for (QAction* sub : item(file, "Export")->menu()->actions())
             for (QAction* action : sub->menu()->actions())
-                if (!action->isSeparator())
-                    entries << QStringLiteral("%1/%2=%3").arg(sub->text(), action->text()).arg(action->data().toInt());
+                entries << (action->isSeparator()
+                                ? QStringLiteral("%1/-").arg(sub->text())
+                                : QStringLiteral("%1/%2=%3").arg(sub->text(), action->text()).arg(action->data().toInt()));
         QCOMPARE(entries,
                  (QStringList{"Web Browser/History=1", "Web Browser/Bookmarks=2", "Web Browser/Uri Shortcuts=3",
-                              "Tools/Online Tools=21", "Tools/Page Rank History=22", "Web/Websites=13",
-                              "Web/Master Accounts=14", "Web/Accounts=5", "Web/Login Templates=23",
-                              "Web/Registration Templates=24", "Web/Directory Templates=25",
+                              "Tools/Online Tools=21", "Tools/Page Rank History=22", "Web/Websites=13", "Web/-",
+                              "Web/Master Accounts=14", "Web/Accounts=5", "Web/-", "Web/Login Templates=23",
+                              "Web/Registration Templates=24", "Web/-", "Web/Directory Templates=25",
                               "Web/Social Bookmark Templates=26", "Web/Article Templates=27", "Project/Projects=4",
-                              "Project/Articles=8", "Project/Spun Articles=9", "Project/Directories=6",
-                              "Project/Social Bookmarks=7", "Project/Categories=10", "Project/Words=12",
-                              "Project/Synonyms=11", "System/Languages=15", "System/First Names=19",
-                              "System/Last Names=20", "System/Countries=18", "System/Cities=17",
-                              "System/Addresses=16"}));
+                              "Project/-", "Project/Articles=8", "Project/Spun Articles=9", "Project/-",
+                              "Project/Directories=6", "Project/Social Bookmarks=7", "Project/-",
+                              "Project/Categories=10", "Project/Words=12", "Project/Synonyms=11",
+                              "System/Languages=15", "System/-", "System/First Names=19", "System/Last Names=20",
+                              "System/-", "System/Countries=18", "System/Cities=17", "System/Addresses=16"}));
 
         QMenu* edit = topMenu(*window, 1);
         QCOMPARE(item(edit, "Replace")->shortcut(), QKeySequence(QKeySequence::Replace));
