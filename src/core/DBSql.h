@@ -10,7 +10,7 @@ namespace Vexal {
 // Every SQL text names its tables, views and columns through these getters.
 // A column getter gives the bare name, or with bind = true the ":Name"
 // placeholder of prepared statements.
-class DBSql : public QObject
+class DBSql final : public QObject
 {
     Q_OBJECT
 public:
@@ -26,7 +26,7 @@ public:
 };
 
 // Names of the XML exchange document.
-class ConstXML : public QObject
+class ConstXML final : public QObject
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@
 #include <QAction>
 #include <QTest>
 
-using Vexal::Convert;
+namespace Convert = Vexal::Convert;
 using Vexal::Version;
 
 class ValueClassesTest : public QObject

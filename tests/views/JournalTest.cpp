@@ -31,7 +31,7 @@ public:
     using BaseJournal::BaseJournal;
 
 protected:
-    void createTable() override { installTable(new TestProjectTable(syncManager, this)); }
+    void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
 };
 
 class TestProjectTreeJournal : public BaseJournalTree
@@ -43,7 +43,7 @@ public:
     void handleTreeSelectionChanged() override { ++treeChanges; }
 
 protected:
-    void createTable() override { installTable(new TestProjectTable(syncManager, this)); }
+    void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
 };
 
 void addProjects(const QStringList& names)
