@@ -30,9 +30,9 @@ QString WidArticleJournal::title() const
 void WidArticleJournal::createToolbar()
 {
     m_toolbar = new WidContentToolbar(m_syncManager,
-                                    {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
-                                     {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}},
-                                    this);
+                                      {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
+                                       {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}},
+                                      this);
     m_toolbar->build();
     m_boxLayout->addWidget(m_toolbar);
 }

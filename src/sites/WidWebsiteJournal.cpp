@@ -37,12 +37,12 @@ QString WidWebsiteJournal::title() const
 void WidWebsiteJournal::createToolbar()
 {
     m_toolbar = new WidSiteToolbar(m_syncManager,
-                                 {{ConstIcon::home(32), LocaleWebsite::homePage(), SiteCommands::HomePage},
-                                  {ConstIcon::login(32), LocaleWebsite::loginPage(), SiteCommands::LoginPage},
-                                  {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(),
-                                   SiteCommands::RegistrationPage},
-                                  {ConstIcon::webPage(32), LocaleWebsite::userPage(), SiteCommands::UserPage}},
-                                 this);
+                                   {{ConstIcon::home(32), LocaleWebsite::homePage(), SiteCommands::HomePage},
+                                    {ConstIcon::login(32), LocaleWebsite::loginPage(), SiteCommands::LoginPage},
+                                    {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(),
+                                     SiteCommands::RegistrationPage},
+                                    {ConstIcon::webPage(32), LocaleWebsite::userPage(), SiteCommands::UserPage}},
+                                   this);
     m_toolbar->build();
     m_boxLayout->addWidget(m_toolbar);
 }
