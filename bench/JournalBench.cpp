@@ -148,7 +148,7 @@ public:
 class BenchProjectJournal : public Vexal::BaseJournal
 {
 protected:
-    void createTable() override { installTable(new BenchProjectTable(syncManager, this)); }
+    void createTable() override { installTable(new BenchProjectTable(m_syncManager, this)); }
 };
 
 void finishOpen(QWidget* widget, bool shown)

@@ -130,7 +130,7 @@ bool fillTable(QSqlDatabase& db, const QString& table)
 // Builds the lived-in database in one transaction with prepared statements.
 bool buildLivedInDatabase(const QString& path)
 {
-    using Vexal::DBSql;
+    namespace DBSql = Vexal::DBSql;
     const QString name = QStringLiteral("startup-bench");
     bool ok = true;
     {

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The tool bar of a submitter panel: Tooltips, Submit, Close. Call build()
 // once after construction.
-class BaseSubmitterToolbar : public BaseWebToolbar
+class BaseSubmitterToolbar final : public BaseWebToolbar
 {
     Q_OBJECT
 public:

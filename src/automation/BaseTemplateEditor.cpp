@@ -28,52 +28,52 @@ int BaseTemplateEditor::websiteType() const
 
 void BaseTemplateEditor::createCommonWidgets()
 {
-    idLabel = new QLabel(LocaleBaseWidget::id(), body);
-    idEdit = new QLineEdit(body);
-    idEdit->setReadOnly(true);
-    nameLabel = new QLabel(LocaleBaseWidget::name(), body);
-    nameEdit = new QLineEdit(body);
-    typeLabel = new QLabel(LocaleBaseWidget::type(), body);
-    typeEdit = new QLineEdit(body);
-    typeEdit->setReadOnly(true);
-    websiteLabel = new QLabel(LocaleBaseWidget::website(), body);
-    websiteBox = new WidWebsiteComboBox(body);
+    m_idLabel = new QLabel(LocaleBaseWidget::id(), m_body);
+    m_idEdit = new QLineEdit(m_body);
+    m_idEdit->setReadOnly(true);
+    m_nameLabel = new QLabel(LocaleBaseWidget::name(), m_body);
+    m_nameEdit = new QLineEdit(m_body);
+    m_typeLabel = new QLabel(LocaleBaseWidget::type(), m_body);
+    m_typeEdit = new QLineEdit(m_body);
+    m_typeEdit->setReadOnly(true);
+    m_websiteLabel = new QLabel(LocaleBaseWidget::website(), m_body);
+    m_websiteBox = new WidWebsiteComboBox(m_body);
 }
 
 void BaseTemplateEditor::createCommentsWidget()
 {
-    commentsLabel = new QLabel(LocaleBase::comments(), body);
-    commentsEdit = UtilGui::createPlainTextEdit(body);
+    m_commentsLabel = new QLabel(LocaleBase::comments(), m_body);
+    m_commentsEdit = UtilGui::createPlainTextEdit(m_body);
 }
 
 void BaseTemplateEditor::addCommonRows(QGridLayout* grid)
 {
     createCommonWidgets();
-    UtilGui::addRow(grid, idLabel, idEdit);
-    UtilGui::addRow(grid, nameLabel, nameEdit);
-    UtilGui::addRow(grid, typeLabel, typeEdit);
-    UtilGui::addRow(grid, websiteLabel, websiteBox);
+    UtilGui::addRow(grid, m_idLabel, m_idEdit);
+    UtilGui::addRow(grid, m_nameLabel, m_nameEdit);
+    UtilGui::addRow(grid, m_typeLabel, m_typeEdit);
+    UtilGui::addRow(grid, m_websiteLabel, m_websiteBox);
 }
 
 void BaseTemplateEditor::addCommentsRow(QGridLayout* grid)
 {
     createCommentsWidget();
-    UtilGui::addRow(grid, commentsLabel, commentsEdit);
+    UtilGui::addRow(grid, m_commentsLabel, m_commentsEdit);
 }
 
 void BaseTemplateEditor::createTabBody()
 {
-    tabs = new QTabWidget(this);
-    body = tabs;
-    formLayout = nullptr;
-    boxLayout->addWidget(tabs);
+    m_tabs = new QTabWidget(this);
+    m_body = m_tabs;
+    m_formLayout = nullptr;
+    m_boxLayout->addWidget(m_tabs);
 }
 
 QGridLayout* BaseTemplateEditor::addPage(const QString& title)
 {
-    auto* page = new QWidget(tabs);
+    auto* page = new QWidget(m_tabs);
     QGridLayout* grid = UtilGui::createGridLayout(page);
-    tabs->addTab(page, title);
+    m_tabs->addTab(page, title);
     return grid;
 }
 
@@ -90,8 +90,8 @@ bool BaseTemplateEditor::isKind(DBBase* record) const
 void BaseTemplateEditor::showType()
 {
     const int type = websiteType();
-    typeEdit->setText(DBWebsite::typeText(type));
-    websiteBox->reload(type);
+    m_typeEdit->setText(DBWebsite::typeText(type));
+    m_websiteBox->reload(type);
 }
 
 void BaseTemplateEditor::disconnectWidgets()
@@ -105,10 +105,10 @@ void BaseTemplateEditor::disconnectWidgets()
 void BaseTemplateEditor::connectWidgets()
 {
     disconnectWidgets();
-    m_connections << connect(nameEdit, &QLineEdit::textChanged, this, &BaseEditor::handleDirty)
-                  << connect(websiteBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+    m_connections << connect(m_nameEdit, &QLineEdit::textChanged, this, &BaseEditor::handleDirty)
+                  << connect(m_websiteBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
                              &BaseEditor::handleDirty)
-                  << connect(commentsEdit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty);
+                  << connect(m_commentsEdit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty);
     BaseEditor::connectWidgets();
 }
 
@@ -118,22 +118,22 @@ void BaseTemplateEditor::fillWidgets(DBBase* record)
         reportInvalidObject(QStringLiteral("db"));
         return;
     }
-    idEdit->setText(QString::number(record->id()));
-    nameEdit->setText(record->name());
+    m_idEdit->setText(QString::number(record->id()));
+    m_nameEdit->setText(record->name());
     showType();
     // No fallback to the first website: see the class comment.
-    websiteBox->setCurrentIndex(websiteBox->findData(m_websiteOf(record)));
+    m_websiteBox->setCurrentIndex(m_websiteBox->findData(m_websiteOf(record)));
     BaseEditor::fillWidgets(record);
-    commentsEdit->setPlainText(record->comments());
+    m_commentsEdit->setPlainText(record->comments());
 }
 
 void BaseTemplateEditor::clearWidgets()
 {
-    idEdit->clear();
-    nameEdit->setText(typeName());
+    m_idEdit->clear();
+    m_nameEdit->setText(typeName());
     showType();
     BaseEditor::clearWidgets();
-    commentsEdit->clear();
+    m_commentsEdit->clear();
 }
 
 void BaseTemplateEditor::storeWidgets(DBBase* record)
@@ -142,15 +142,15 @@ void BaseTemplateEditor::storeWidgets(DBBase* record)
         reportInvalidObject(QStringLiteral("db"));
         return;
     }
-    record->setName(nameEdit->text());
-    m_setWebsite(record, websiteBox->currentId());
+    record->setName(m_nameEdit->text());
+    m_setWebsite(record, m_websiteBox->currentId());
     BaseEditor::storeWidgets(record);
-    record->setComments(commentsEdit->toPlainText());
+    record->setComments(m_commentsEdit->toPlainText());
 }
 
 bool BaseTemplateEditor::validate()
 {
-    if (websiteBox && websiteBox->hasSelection())
+    if (m_websiteBox && m_websiteBox->hasSelection())
         return true;
     UtilSignalManager::instance()->emitWarning(LocaleBaseWidget::selectProperWebsite());
     return false;

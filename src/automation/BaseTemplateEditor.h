@@ -27,14 +27,14 @@ public:
     // type here; the article, directory and social bookmark editors fix it.
     virtual int websiteType() const;
 
-    QLineEdit* idField() const { return idEdit; }
-    QLineEdit* nameField() const { return nameEdit; }
-    QLineEdit* typeField() const { return typeEdit; }
-    WidWebsiteComboBox* websiteField() const { return websiteBox; }
-    QPlainTextEdit* commentsField() const { return commentsEdit; }
-    QTabWidget* tabWidget() const { return tabs; }
+    QLineEdit* idField() const { return m_idEdit; }
+    QLineEdit* nameField() const { return m_nameEdit; }
+    QLineEdit* typeField() const { return m_typeEdit; }
+    WidWebsiteComboBox* websiteField() const { return m_websiteBox; }
+    QPlainTextEdit* commentsField() const { return m_commentsEdit; }
+    QTabWidget* tabWidget() const { return m_tabs; }
     // The selector edits in the order of their rows.
-    const QList<QLineEdit*>& selectorFields() const { return selectors; }
+    const QList<QLineEdit*>& selectorFields() const { return m_selectors; }
 
 protected:
     // ID, Name, Type and Website widgets (not laid out).
@@ -55,11 +55,11 @@ protected:
     QLineEdit* addSelectorRow(QGridLayout* grid, const QString& label, QString (R::*get)() const,
                               void (R::*set)(const QString&), bool wide = false)
     {
-        formLayout = grid;
+        m_formLayout = grid;
         QLineEdit* edit = addTextField(label, get, set);
         if (wide)
             edit->setMinimumWidth(fieldMinimumWidth);
-        selectors.append(edit);
+        m_selectors.append(edit);
         return edit;
     }
 
@@ -81,18 +81,18 @@ protected:
 
     static constexpr int fieldMinimumWidth = 250;
 
-    QLabel* idLabel = nullptr;
-    QLabel* nameLabel = nullptr;
-    QLabel* typeLabel = nullptr;
-    QLabel* websiteLabel = nullptr;
-    QLabel* commentsLabel = nullptr;
-    QLineEdit* idEdit = nullptr;
-    QLineEdit* nameEdit = nullptr;
-    QLineEdit* typeEdit = nullptr;
-    WidWebsiteComboBox* websiteBox = nullptr;
-    QPlainTextEdit* commentsEdit = nullptr;
-    QTabWidget* tabs = nullptr;
-    QList<QLineEdit*> selectors;
+    QLabel* m_idLabel = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLabel* m_typeLabel = nullptr;
+    QLabel* m_websiteLabel = nullptr;
+    QLabel* m_commentsLabel = nullptr;
+    QLineEdit* m_idEdit = nullptr;
+    QLineEdit* m_nameEdit = nullptr;
+    QLineEdit* m_typeEdit = nullptr;
+    WidWebsiteComboBox* m_websiteBox = nullptr;
+    QPlainTextEdit* m_commentsEdit = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QList<QLineEdit*> m_selectors;
 
 private:
     bool isKind(DBBase* record) const;

@@ -18,17 +18,17 @@ BaseTypeTemplateJournal::BaseTypeTemplateJournal(QWidget* parent)
 
 WidWebsiteTree* BaseTypeTemplateJournal::typeTree() const
 {
-    return static_cast<WidWebsiteTree*>(tree);
+    return static_cast<WidWebsiteTree*>(m_tree);
 }
 
 BaseTypeTemplateTable* BaseTypeTemplateJournal::typeTemplateTable() const
 {
-    return static_cast<BaseTypeTemplateTable*>(table);
+    return static_cast<BaseTypeTemplateTable*>(m_table);
 }
 
 void BaseTypeTemplateJournal::createTree()
 {
-    installTree(new WidWebsiteTree(syncManager, this));
+    installTree(new WidWebsiteTree(m_syncManager, this));
 }
 
 Init* BaseTypeTemplateJournal::createInit(QObject* parent)
@@ -41,7 +41,7 @@ Init* BaseTypeTemplateJournal::createInit(QObject* parent)
 void BaseTypeTemplateJournal::handleTreeSelectionChanged()
 {
     const int type = typeTree() ? typeTree()->currentType() : 0;
-    syncManager->setEnabled(BaseTable::CommandAdd, type != 0);
+    m_syncManager->setEnabled(BaseTable::CommandAdd, type != 0);
     if (typeTemplateTable())
         typeTemplateTable()->setType(type);
 }
@@ -49,16 +49,16 @@ void BaseTypeTemplateJournal::handleTreeSelectionChanged()
 void BaseTypeTemplateJournal::slotSelectionChanged()
 {
     Logger::setContext(QLatin1String(metaObject()->className()), LocaleTemplate::selectionChanged());
-    if (!table || !table->selectionModel()) {
+    if (!m_table || !m_table->selectionModel()) {
         reportInvalidObject(QStringLiteral("selectionModel"));
         return;
     }
-    const bool selected = table->selectionModel()->hasSelection();
-    syncManager->setEnabled(BaseTable::CommandEdit, selected);
-    syncManager->setEnabled(BaseTable::CommandDelete, selected);
-    syncManager->setEnabled(BaseTable::CommandFilter, true);
-    syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
-    syncManager->setEnabled(BaseTable::CommandReload, true);
+    const bool selected = m_table->selectionModel()->hasSelection();
+    m_syncManager->setEnabled(BaseTable::CommandEdit, selected);
+    m_syncManager->setEnabled(BaseTable::CommandDelete, selected);
+    m_syncManager->setEnabled(BaseTable::CommandFilter, true);
+    m_syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
+    m_syncManager->setEnabled(BaseTable::CommandReload, true);
 }
 
 } // namespace Vexal

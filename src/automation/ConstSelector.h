@@ -71,7 +71,7 @@
 
 namespace Vexal {
 
-class ConstSelector : public QObject
+class ConstSelector final : public QObject
 {
     Q_OBJECT
 public:

@@ -7,55 +7,51 @@ namespace Vexal {
 
 // Tag, attribute and CSS names that smart recognition compares against
 // (always ignoring case). Each getter returns one process-wide constant.
-class ConstSmart : public QObject
-{
-    Q_OBJECT
-public:
-    static const QString& tagInput();
-    static const QString& tagTextArea();
-    static const QString& tagButton();
-    static const QString& tagSelect();
-    static const QString& tagOption();
-    static const QString& tagBody();
-    static const QString& tagForm();
-    static const QString& tagTable();
-    static const QString& tagTBody();
-    static const QString& tagTr();
-    static const QString& tagTd();
-    static const QString& tagUl();
-    static const QString& tagOl();
-    static const QString& tagScript();
-    static const QString& tagIFrame();
-    static const QString& tagB();
-    static const QString& tagStrong();
+namespace ConstSmart {
 
-    static const QString& attrId();
-    static const QString& attrName();
-    static const QString& attrType();
-    static const QString& attrTitle();
-    static const QString& attrValue();
+const QString& tagInput();
+const QString& tagTextArea();
+const QString& tagButton();
+const QString& tagSelect();
+const QString& tagOption();
+const QString& tagBody();
+const QString& tagForm();
+const QString& tagTable();
+const QString& tagTBody();
+const QString& tagTr();
+const QString& tagTd();
+const QString& tagUl();
+const QString& tagOl();
+const QString& tagScript();
+const QString& tagIFrame();
+const QString& tagB();
+const QString& tagStrong();
 
-    static const QString& typeButton();
-    static const QString& typeCheckBox();
-    static const QString& typeFile();
-    static const QString& typeHidden();
-    static const QString& typeImage();
-    static const QString& typePassword();
-    static const QString& typeRadio();
-    static const QString& typeReset();
-    static const QString& typeSubmit();
-    static const QString& typeText();
+const QString& attrId();
+const QString& attrName();
+const QString& attrType();
+const QString& attrTitle();
+const QString& attrValue();
 
-    static const QString& cssVisibility();
-    static const QString& cssHidden();
-    static const QString& cssDisplay();
-    static const QString& cssNone();
+const QString& typeButton();
+const QString& typeCheckBox();
+const QString& typeFile();
+const QString& typeHidden();
+const QString& typeImage();
+const QString& typePassword();
+const QString& typeRadio();
+const QString& typeReset();
+const QString& typeSubmit();
+const QString& typeText();
 
-    // Selector of every control tag, for counting controls below an element.
-    static const QString& controlSelector();
+const QString& cssVisibility();
+const QString& cssHidden();
+const QString& cssDisplay();
+const QString& cssNone();
 
-private:
-    ConstSmart() = default;
-};
+// Selector of every control tag, for counting controls below an element.
+const QString& controlSelector();
+
+} // namespace ConstSmart
 
 } // namespace Vexal

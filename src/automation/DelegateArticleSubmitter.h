@@ -10,7 +10,7 @@ class DBSpinnedArticle;
 
 // Fills an article submission form with an article and one of its spun
 // articles: Category, Title, Tags, Author's Bio, Intro and Body.
-class DelegateArticleSubmitter : public DelegateSubmitter
+class DelegateArticleSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
 public:

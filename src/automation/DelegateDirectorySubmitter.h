@@ -8,7 +8,7 @@ class DBDirectory;
 class DBDirectoryTemplate;
 
 // Fills a directory listing form with one directory entry.
-class DelegateDirectorySubmitter : public DelegateSubmitter
+class DelegateDirectorySubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ class DBLoginTemplate;
 
 // Fills a login form with a login name and a password in clear, and presses
 // its submit button when asked. The only fill that clicks.
-class DelegateLoginSubmitter : public DelegateSubmitter
+class DelegateLoginSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ class DBMasterAccount;
 class DBRegistrationTemplate;
 
 // Fills a registration form with a master account's identity.
-class DelegateRegistrationSubmitter : public DelegateSubmitter
+class DelegateRegistrationSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ class DBSocialBookmark;
 class DBSocialBookmarkTemplate;
 
 // Fills a social bookmark form with one stored bookmark.
-class DelegateSocialBookmarkSubmitter : public DelegateSubmitter
+class DelegateSocialBookmarkSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
 public:

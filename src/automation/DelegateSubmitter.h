@@ -74,11 +74,11 @@ public:
 protected:
     // One field of a template: its selector text, caption and value(s).
     struct TemplateField {
-        TemplateField(const QString& selector, const QString& caption, const QString& value)
-            : selector(selector), caption(caption), value(value) {}
+        TemplateField(const QString& fieldSelector, const QString& fieldCaption, const QString& fieldValue)
+            : selector(fieldSelector), caption(fieldCaption), value(fieldValue) {}
         // A field chosen by option texts.
-        TemplateField(const QString& selector, const QString& caption, const QStringList& values)
-            : selector(selector), caption(caption), values(values), useValues(true) {}
+        TemplateField(const QString& fieldSelector, const QString& fieldCaption, const QStringList& fieldValues)
+            : selector(fieldSelector), caption(fieldCaption), values(fieldValues), useValues(true) {}
         QString selector;
         QString caption;
         QString value;
@@ -87,11 +87,11 @@ protected:
     };
     // One row of a smart table.
     struct SmartField {
-        SmartField(int kind, const QString& caption, const QString& value)
-            : kind(kind), caption(caption), value(value) {}
+        SmartField(int fieldKind, const QString& fieldCaption, const QString& fieldValue)
+            : kind(fieldKind), caption(fieldCaption), value(fieldValue) {}
         // A field chosen by option texts.
-        SmartField(int kind, const QString& caption, const QStringList& values)
-            : kind(kind), caption(caption), values(values), useValues(true) {}
+        SmartField(int fieldKind, const QString& fieldCaption, const QStringList& fieldValues)
+            : kind(fieldKind), caption(fieldCaption), values(fieldValues), useValues(true) {}
         int kind;
         QString caption;
         QString value;

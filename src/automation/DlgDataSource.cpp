@@ -39,12 +39,12 @@ int DlgDataSource::recordId() const
 
 void DlgDataSource::createWidgets()
 {
-    m_sourceBox = new WidDataSourceComboBox(body);
+    m_sourceBox = new WidDataSourceComboBox(m_body);
     m_sourceBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::dataSource(), body), m_sourceBox);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::dataSource(), m_body), m_sourceBox);
 
-    m_recordBox = new QComboBox(body);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::data(), body), m_recordBox);
+    m_recordBox = new QComboBox(m_body);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::data(), m_body), m_recordBox);
 
     // Filled before the connection, so the first load happens once.
     m_sourceBox->fill();

@@ -11,7 +11,7 @@ class WidDataSourceComboBox;
 
 // Picks one stored record for the form filler: a source kind, then one
 // record of it.
-class DlgDataSource : public DlgBase
+class DlgDataSource final : public DlgBase
 {
     Q_OBJECT
 public:

@@ -28,14 +28,14 @@ QString DlgFormFiller::data() const
 
 void DlgFormFiller::createWidgets()
 {
-    m_headerEdit = new QLineEdit(body);
+    m_headerEdit = new QLineEdit(m_body);
     m_headerEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::header(), body), m_headerEdit);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::header(), m_body), m_headerEdit);
 
-    m_dataEdit = UtilGui::createPlainTextEdit(body);
+    m_dataEdit = UtilGui::createPlainTextEdit(m_body);
     m_dataEdit->setSizePolicy(QSizePolicy::Expanding, m_dataEdit->sizePolicy().verticalPolicy());
     m_dataEdit->setMaximumHeight(100);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::data(), body), m_dataEdit);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::data(), m_body), m_dataEdit);
 }
 
 } // namespace Vexal

@@ -8,7 +8,7 @@ class QPlainTextEdit;
 namespace Vexal {
 
 // Takes one free caption and value for the form filler's list.
-class DlgFormFiller : public DlgBase
+class DlgFormFiller final : public DlgBase
 {
     Q_OBJECT
 public:

@@ -10,7 +10,7 @@ class WidSpinnedArticleComboBox;
 // Submits a spun variant of one of the current project's articles to a
 // website of type Articles. The drag values are the spun article's final
 // texts, spun again from the spintax where a final text is empty.
-class ExtArticleSubmitter : public BaseSubmitter
+class ExtArticleSubmitter final : public BaseSubmitter
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ class WidDirectoryComboBox;
 
 // Submits one of the current project's directory entries to a website of type
 // Directories.
-class ExtDirectorySubmitter : public BaseSubmitter
+class ExtDirectorySubmitter final : public BaseSubmitter
 {
     Q_OBJECT
 public:

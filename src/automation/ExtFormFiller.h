@@ -12,7 +12,7 @@ class WidDNDList;
 // A side panel of captioned values that the user drags onto the fields of
 // the page: the fields of one stored record (Use Data Source) or free items
 // (Add). Nothing of the list is stored. Built when attached to a tab.
-class ExtFormFiller : public QWidget, public BaseWebExtension
+class ExtFormFiller final : public QWidget, public BaseWebExtension
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The form filler's tool bar: Add, Delete and Use Data Source between the
 // Tooltips and Close buttons of a web-panel bar.
-class ExtFormFillerToolbar : public BaseWebToolbar
+class ExtFormFillerToolbar final : public BaseWebToolbar
 {
     Q_OBJECT
 public:

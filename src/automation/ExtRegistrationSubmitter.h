@@ -11,7 +11,7 @@ class WidMasterAccountComboBox;
 // is free. Submit first stores an account for the chosen website in the
 // current project (unless one exists for that website already), then fills
 // the registration form.
-class ExtRegistrationSubmitter : public BaseSubmitter
+class ExtRegistrationSubmitter final : public BaseSubmitter
 {
     Q_OBJECT
 public:

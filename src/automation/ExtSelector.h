@@ -18,7 +18,7 @@ class WidTextEdit;
 // its canonical form or shows the parser's message in red; Highlight also
 // draws a border around every element the selector finds (after a failed
 // parse, the steps read before the fault). Built when attached to a tab.
-class ExtSelector : public QWidget, public BaseWebExtension
+class ExtSelector final : public QWidget, public BaseWebExtension
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ class QToolButton;
 namespace Vexal {
 
 // The selector tool's bar: Tooltips, Highlight, Copy, a separator, Close.
-class ExtSelectorToolbar : public BaseWebToolbar
+class ExtSelectorToolbar final : public BaseWebToolbar
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ class WidSocialBookmarkComboBox;
 
 // Submits one of the current project's social bookmarks to a website of type
 // Social Bookmarks.
-class ExtSocialBookmarkSubmitter : public BaseSubmitter
+class ExtSocialBookmarkSubmitter final : public BaseSubmitter
 {
     Q_OBJECT
 public:

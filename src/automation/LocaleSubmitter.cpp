@@ -5,11 +5,6 @@
 
 namespace Vexal {
 
-LocaleSubmitter::LocaleSubmitter(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleSubmitter
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_SUBMITTER_TABLE)
 #undef TESVAR_LOCALE_CLASS

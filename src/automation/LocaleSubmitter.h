@@ -17,13 +17,10 @@
 namespace Vexal {
 
 // Texts of the submitter panels.
-class LocaleSubmitter : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleSubmitter(QObject* parent = nullptr);
+namespace LocaleSubmitter {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SUBMITTER_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SUBMITTER_TABLE)
+
+} // namespace LocaleSubmitter
 
 } // namespace Vexal

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleTemplate::LocaleTemplate(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleTemplate
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_TEMPLATE_TABLE)
 #undef TESVAR_LOCALE_CLASS

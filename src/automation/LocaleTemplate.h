@@ -33,13 +33,10 @@
 namespace Vexal {
 
 // Template journals and editors.
-class LocaleTemplate : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleTemplate(QObject* parent = nullptr);
+namespace LocaleTemplate {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_TEMPLATE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_TEMPLATE_TABLE)
+
+} // namespace LocaleTemplate
 
 } // namespace Vexal

@@ -9,7 +9,7 @@ namespace Vexal {
 class SelectorAttribute;
 
 // One step of a selector: a tag or keyword and its conditions.
-class Selector : public QObject
+class Selector final : public QObject
 {
     Q_OBJECT
 public:

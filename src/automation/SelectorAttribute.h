@@ -7,7 +7,7 @@ namespace Vexal {
 
 // One condition of a selector step: an attribute or keyword, a comparison
 // and a quoted value.
-class SelectorAttribute : public QObject
+class SelectorAttribute final : public QObject
 {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@ class SelectorList;
 // Turns a selector text into a SelectorList, or reports its first fault with
 // the position in the text stripped of white space. Every object a build makes
 // belongs to the builder and lives as long as it does.
-class SelectorBuilder : public QObject
+class SelectorBuilder final : public QObject
 {
     Q_OBJECT
 public:

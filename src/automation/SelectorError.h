@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The first fault of a selector build: the detailed message and the general
 // title shown to the user.
-class SelectorError : public QObject
+class SelectorError final : public QObject
 {
     Q_OBJECT
 public:

@@ -11,7 +11,7 @@ class Selector;
 
 // A parsed selector: its steps, and the caption and value(s) the caller
 // means to write into what it finds.
-class SelectorList : public QObject
+class SelectorList final : public QObject
 {
     Q_OBJECT
 public:

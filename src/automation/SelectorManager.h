@@ -15,7 +15,7 @@ namespace Vexal {
 // a check mark, rich text into an editor frame, a click or a form submission.
 // Writes set the attribute and the live property alike, so a control that the
 // user or a script already changed is filled too; no DOM events are raised.
-class SelectorManager : public QObject
+class SelectorManager final : public QObject
 {
     Q_OBJECT
 public:

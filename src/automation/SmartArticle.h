@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Recognises the fields of an article submission form.
-class SmartArticle : public SmartMaster
+class SmartArticle final : public SmartMaster
 {
     Q_OBJECT
 public:

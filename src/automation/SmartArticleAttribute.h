@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Attribute lookup of article forms.
-class SmartArticleAttribute : public SmartAttributeLookup
+class SmartArticleAttribute final : public SmartAttributeLookup
 {
     Q_OBJECT
 public:

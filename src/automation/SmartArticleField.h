@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Field lookup of article forms.
-class SmartArticleField : public SmartFieldLookup
+class SmartArticleField final : public SmartFieldLookup
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Recognises the fields of a directory submission form.
-class SmartDirectory : public SmartMaster
+class SmartDirectory final : public SmartMaster
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Attribute lookup of directory forms.
-class SmartDirectoryAttribute : public SmartAttributeLookup
+class SmartDirectoryAttribute final : public SmartAttributeLookup
 {
     Q_OBJECT
 public:

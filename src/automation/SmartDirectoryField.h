@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Field lookup of directory forms.
-class SmartDirectoryField : public SmartFieldLookup
+class SmartDirectoryField final : public SmartFieldLookup
 {
     Q_OBJECT
 public:

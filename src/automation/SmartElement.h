@@ -8,7 +8,7 @@ namespace Vexal {
 
 // One form control found by smart recognition: its page element, the
 // container it was assigned to, its HTML type code and its field kind.
-class SmartElement : public QObject
+class SmartElement final : public QObject
 {
     Q_OBJECT
 public:

@@ -12,7 +12,7 @@ namespace Vexal {
 
 // Walks the main frame of a page, collects every form control in document
 // order, marks the invisible ones and filters them by HTML type.
-class SmartElementLookup : public SmartLookup
+class SmartElementLookup final : public SmartLookup
 {
     Q_OBJECT
 public:

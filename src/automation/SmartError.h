@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The failure of a recognition run: a reason for the log and a message for
 // the user.
-class SmartError : public QObject
+class SmartError final : public QObject
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ namespace Vexal {
 // Assigns every control to a container (its FORM, else its table, else the
 // smallest block around it that holds several controls), numbers the
 // containers as forms and chooses among them.
-class SmartFormLookup : public SmartLookup
+class SmartFormLookup final : public SmartLookup
 {
     Q_OBJECT
 public:

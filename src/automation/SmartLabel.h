@@ -8,7 +8,7 @@
 namespace Vexal {
 
 // One entry of a form's label sequence: a text run or a control.
-class SmartLabel : public QObject
+class SmartLabel final : public QObject
 {
     Q_OBJECT
 public:

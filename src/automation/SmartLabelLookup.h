@@ -10,7 +10,7 @@ namespace Vexal {
 
 // Reads a form as a sequence of label entries in document order: text runs
 // (bold or not) and controls.
-class SmartLabelLookup : public SmartLookup
+class SmartLabelLookup final : public SmartLookup
 {
     Q_OBJECT
 public:

@@ -12,7 +12,7 @@ class SmartLabel;
 // The plain-text diagnostic report of smart recognition. One process-wide
 // object, off unless switched on; while off every write is ignored. The
 // report only grows.
-class SmartLog : public QObject
+class SmartLog final : public QObject
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // Recognises a login form by its single password field; kinds follow the
 // HTML types.
-class SmartLogin : public SmartMaster
+class SmartLogin final : public SmartMaster
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // Field lookup of login forms: kinds by HTML type, then the CAPTCHA, so that
 // a form that asks for the code of a picture is never sent without it.
-class SmartLoginField : public SmartFieldLookup
+class SmartLoginField final : public SmartFieldLookup
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Recognises the fields of a registration form.
-class SmartRegistration : public SmartMaster
+class SmartRegistration final : public SmartMaster
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Attribute lookup of registration forms.
-class SmartRegistrationAttribute : public SmartAttributeLookup
+class SmartRegistrationAttribute final : public SmartAttributeLookup
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Field lookup of registration forms.
-class SmartRegistrationField : public SmartFieldLookup
+class SmartRegistrationField final : public SmartFieldLookup
 {
     Q_OBJECT
 public:

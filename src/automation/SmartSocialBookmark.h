@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Recognises the fields of a social bookmark form; small pages skip the form choice.
-class SmartSocialBookmark : public SmartMaster
+class SmartSocialBookmark final : public SmartMaster
 {
     Q_OBJECT
 public:

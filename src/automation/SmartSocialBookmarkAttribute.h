@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Attribute lookup of social bookmark forms.
-class SmartSocialBookmarkAttribute : public SmartAttributeLookup
+class SmartSocialBookmarkAttribute final : public SmartAttributeLookup
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Field lookup of social bookmark forms.
-class SmartSocialBookmarkField : public SmartFieldLookup
+class SmartSocialBookmarkField final : public SmartFieldLookup
 {
     Q_OBJECT
 public:

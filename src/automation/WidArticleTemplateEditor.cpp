@@ -34,7 +34,7 @@ void WidArticleTemplateEditor::createBody()
 void WidArticleTemplateEditor::createWidgets()
 {
     using R = DBArticleTemplate;
-    using L = LocaleArticle;
+    namespace L = LocaleArticle;
     bindRecordClass<R>();
 
     QGridLayout* general = addPage(LocaleTemplate::general());

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Article template: General and the article selectors; Articles websites.
-class WidArticleTemplateEditor : public BaseTemplateEditor
+class WidArticleTemplateEditor final : public BaseTemplateEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidArticleTemplateJournal::title() const
 
 void WidArticleTemplateJournal::createTable()
 {
-    installTable(new WidArticleTemplateTable(syncManager, this));
+    installTable(new WidArticleTemplateTable(m_syncManager, this));
 }
 
 QWidget* WidArticleTemplateJournal::createEditor(QWidget* parent)

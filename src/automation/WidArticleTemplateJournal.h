@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidArticleTemplateJournal : public BaseJournal
+class WidArticleTemplateJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

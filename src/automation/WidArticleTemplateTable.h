@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidArticleTemplateTable : public BaseTable
+class WidArticleTemplateTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The record kinds the form filler takes its items from, each with its code
 // as item data.
-class WidDataSourceComboBox : public QComboBox
+class WidDataSourceComboBox final : public QComboBox
 {
     Q_OBJECT
 public:

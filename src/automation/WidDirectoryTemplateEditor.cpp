@@ -34,7 +34,7 @@ void WidDirectoryTemplateEditor::createBody()
 void WidDirectoryTemplateEditor::createWidgets()
 {
     using R = DBDirectoryTemplate;
-    using L = LocaleDirectory;
+    namespace L = LocaleDirectory;
     bindRecordClass<R>();
 
     QGridLayout* general = addPage(LocaleTemplate::general());

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Directory template: General and the directory selectors; Directories websites.
-class WidDirectoryTemplateEditor : public BaseTemplateEditor
+class WidDirectoryTemplateEditor final : public BaseTemplateEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidDirectoryTemplateJournal::title() const
 
 void WidDirectoryTemplateJournal::createTable()
 {
-    installTable(new WidDirectoryTemplateTable(syncManager, this));
+    installTable(new WidDirectoryTemplateTable(m_syncManager, this));
 }
 
 QWidget* WidDirectoryTemplateJournal::createEditor(QWidget* parent)

@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidDirectoryTemplateJournal : public BaseJournal
+class WidDirectoryTemplateJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

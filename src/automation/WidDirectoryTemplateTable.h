@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidDirectoryTemplateTable : public BaseTable
+class WidDirectoryTemplateTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -24,7 +24,7 @@ void WidLoginTemplateEditor::createWidgets()
 {
     using R = DBLoginTemplate;
     bindRecordClass<R>();
-    QGridLayout* grid = formLayout;
+    QGridLayout* grid = m_formLayout;
     addCommonRows(grid);
     addSelectorRow(grid, LocaleTemplate::login(), &R::login, &R::setLogin);
     addSelectorRow(grid, LocaleTemplate::password(), &R::password, &R::setPassword);

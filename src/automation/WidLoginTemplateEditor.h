@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Login template: one form, the three selectors of a login form.
-class WidLoginTemplateEditor : public BaseTemplateEditor
+class WidLoginTemplateEditor final : public BaseTemplateEditor
 {
     Q_OBJECT
 public:

@@ -18,12 +18,12 @@ QString WidLoginTemplateJournal::title() const
 
 WidLoginTemplateTable* WidLoginTemplateJournal::templateTable() const
 {
-    return static_cast<WidLoginTemplateTable*>(table);
+    return static_cast<WidLoginTemplateTable*>(m_table);
 }
 
 void WidLoginTemplateJournal::createTable()
 {
-    installTable(new WidLoginTemplateTable(syncManager, this));
+    installTable(new WidLoginTemplateTable(m_syncManager, this));
 }
 
 QWidget* WidLoginTemplateJournal::createEditor(QWidget* parent)

@@ -6,7 +6,7 @@ namespace Vexal {
 
 class WidLoginTemplateTable;
 
-class WidLoginTemplateJournal : public BaseTypeTemplateJournal
+class WidLoginTemplateJournal final : public BaseTypeTemplateJournal
 {
     Q_OBJECT
 public:

@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidLoginTemplateTable : public BaseTypeTemplateTable
+class WidLoginTemplateTable final : public BaseTypeTemplateTable
 {
     Q_OBJECT
 public:

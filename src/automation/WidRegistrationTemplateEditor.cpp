@@ -29,7 +29,7 @@ void WidRegistrationTemplateEditor::createBody()
 void WidRegistrationTemplateEditor::createWidgets()
 {
     using R = DBRegistrationTemplate;
-    using L = LocaleAccount;
+    namespace L = LocaleAccount;
     bindRecordClass<R>();
 
     QGridLayout* general = addPage(L::general());

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Registration template: pages General, Account and Address.
-class WidRegistrationTemplateEditor : public BaseTemplateEditor
+class WidRegistrationTemplateEditor final : public BaseTemplateEditor
 {
     Q_OBJECT
 public:

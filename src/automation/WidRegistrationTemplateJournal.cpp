@@ -18,12 +18,12 @@ QString WidRegistrationTemplateJournal::title() const
 
 WidRegistrationTemplateTable* WidRegistrationTemplateJournal::templateTable() const
 {
-    return static_cast<WidRegistrationTemplateTable*>(table);
+    return static_cast<WidRegistrationTemplateTable*>(m_table);
 }
 
 void WidRegistrationTemplateJournal::createTable()
 {
-    installTable(new WidRegistrationTemplateTable(syncManager, this));
+    installTable(new WidRegistrationTemplateTable(m_syncManager, this));
 }
 
 QWidget* WidRegistrationTemplateJournal::createEditor(QWidget* parent)

@@ -6,7 +6,7 @@ namespace Vexal {
 
 class WidRegistrationTemplateTable;
 
-class WidRegistrationTemplateJournal : public BaseTypeTemplateJournal
+class WidRegistrationTemplateJournal final : public BaseTypeTemplateJournal
 {
     Q_OBJECT
 public:

@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidRegistrationTemplateTable : public BaseTypeTemplateTable
+class WidRegistrationTemplateTable final : public BaseTypeTemplateTable
 {
     Q_OBJECT
 public:

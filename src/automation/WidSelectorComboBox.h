@@ -7,7 +7,7 @@ namespace Vexal {
 // The editable selector box of the selector tool. Return or Enter emits
 // onReturnPressed; typed text enters the history only through
 // addCurrentToHistory (no insertion on Return).
-class WidSelectorComboBox : public QComboBox
+class WidSelectorComboBox final : public QComboBox
 {
     Q_OBJECT
 public:

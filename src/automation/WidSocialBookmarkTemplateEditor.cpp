@@ -34,7 +34,7 @@ void WidSocialBookmarkTemplateEditor::createBody()
 void WidSocialBookmarkTemplateEditor::createWidgets()
 {
     using R = DBSocialBookmarkTemplate;
-    using L = LocaleSocialBookmark;
+    namespace L = LocaleSocialBookmark;
     bindRecordClass<R>();
 
     QGridLayout* general = addPage(LocaleTemplate::general());

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Social bookmark template: General and the bookmark selectors; Social Bookmarks websites.
-class WidSocialBookmarkTemplateEditor : public BaseTemplateEditor
+class WidSocialBookmarkTemplateEditor final : public BaseTemplateEditor
 {
     Q_OBJECT
 public:

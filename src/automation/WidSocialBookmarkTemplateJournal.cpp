@@ -18,7 +18,7 @@ QString WidSocialBookmarkTemplateJournal::title() const
 
 void WidSocialBookmarkTemplateJournal::createTable()
 {
-    installTable(new WidSocialBookmarkTemplateTable(syncManager, this));
+    installTable(new WidSocialBookmarkTemplateTable(m_syncManager, this));
 }
 
 QWidget* WidSocialBookmarkTemplateJournal::createEditor(QWidget* parent)

@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidSocialBookmarkTemplateJournal : public BaseJournal
+class WidSocialBookmarkTemplateJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

@@ -4,7 +4,7 @@
 
 namespace Vexal {
 
-class WidSocialBookmarkTemplateTable : public BaseTable
+class WidSocialBookmarkTemplateTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ namespace Vexal {
 // The row of page buttons under a submitter panel's choosers: Previous, the
 // website's Home, Login, Registration and User pages, Next. The constructor
 // builds nothing; create() lays the buttons out.
-class WidWebsiteNavigator : public QWidget
+class WidWebsiteNavigator final : public QWidget
 {
     Q_OBJECT
 public:

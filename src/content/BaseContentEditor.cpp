@@ -56,7 +56,7 @@ std::function<QMetaObject::Connection()> BaseContentEditor::comboWatcher(QComboB
 
 QWidget* BaseContentEditor::createSpintaxPart(QPlainTextEdit** edit, WidSpintaxModeComboBox** box)
 {
-    auto* part = new QWidget(body);
+    auto* part = new QWidget(m_body);
     QHBoxLayout* layout = UtilGui::createHBoxLayout(part, 0, 5);
     *edit = new QPlainTextEdit(part);
     *box = new WidSpintaxModeComboBox(part);

@@ -37,7 +37,7 @@ bool DlgSpinner::isJobRunning() const
 
 void DlgSpinner::createWidgets()
 {
-    m_article = qobject_cast<DBArticle*>(argument);
+    m_article = qobject_cast<DBArticle*>(m_argument);
 
     m_countBox = new QSpinBox(this);
     m_countBox->setRange(1, maxCount);
@@ -56,23 +56,23 @@ void DlgSpinner::createWidgets()
         connect(m_job, &QThread::finished, this, &DlgSpinner::slotFinished);
     }
 
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::spunArticles(), this), m_countBox);
-    UtilGui::addRow(formLayout, new QLabel(QStringLiteral(" "), this), m_includeOriginal);
-    UtilGui::addRow(formLayout, new QLabel(QStringLiteral(" "), this), m_status);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::progress(), this), m_progress);
-    UtilGui::stretchLastRow(formLayout);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::spunArticles(), this), m_countBox);
+    UtilGui::addRow(m_formLayout, new QLabel(QStringLiteral(" "), this), m_includeOriginal);
+    UtilGui::addRow(m_formLayout, new QLabel(QStringLiteral(" "), this), m_status);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::progress(), this), m_progress);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgSpinner::connectWidgets()
 {
-    okButton->setText(LocaleDialog::start());
+    m_okButton->setText(LocaleDialog::start());
     rewireStartButton(&DlgSpinner::slotStart);
 }
 
 void DlgSpinner::rewireStartButton(void (DlgSpinner::*slot)())
 {
-    disconnect(okButton, &QPushButton::clicked, this, nullptr);
-    connect(okButton, &QPushButton::clicked, this, slot);
+    disconnect(m_okButton, &QPushButton::clicked, this, nullptr);
+    connect(m_okButton, &QPushButton::clicked, this, slot);
 }
 
 void DlgSpinner::slotStart()
@@ -94,9 +94,9 @@ void DlgSpinner::slotStart()
     m_status->setText(LocaleDialog::working());
     m_progress->setRange(0, count);
     m_progress->setValue(0);
-    okButton->setText(LocaleDialog::stop());
+    m_okButton->setText(LocaleDialog::stop());
     rewireStartButton(&DlgSpinner::slotStop);
-    cancelButton->setEnabled(false);
+    m_cancelButton->setEnabled(false);
     m_job->start(QThread::InheritPriority);
 }
 
@@ -106,7 +106,7 @@ void DlgSpinner::slotStop()
     if (!isJobRunning())
         return;
     m_job->stop();
-    okButton->setEnabled(false);
+    m_okButton->setEnabled(false);
 }
 
 void DlgSpinner::slotProgress(int done, int total)
@@ -129,8 +129,8 @@ void DlgSpinner::slotFinished()
         m_status->setText(LocaleDialog::operationCompleted());
         m_progress->setValue(m_job->storedCount());
     }
-    okButton->setEnabled(true);
-    okButton->setText(LocaleDialog::close());
+    m_okButton->setEnabled(true);
+    m_okButton->setText(LocaleDialog::close());
     rewireStartButton(&DlgSpinner::slotClose);
 }
 

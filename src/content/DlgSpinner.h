@@ -18,7 +18,7 @@ class ThreadSpinner;
 // button reads Stop (ending the run after the current spun article) and the
 // dialog cannot be dismissed in any way; afterwards it reads Close. exec()
 // returns Accepted exactly when a successful run was closed with Close.
-class DlgSpinner : public DlgBase
+class DlgSpinner final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -34,8 +34,8 @@ public:
 
     QSpinBox* countBox() const { return m_countBox; }
     QCheckBox* includeOriginalBox() const { return m_includeOriginal; }
-    QPushButton* startButton() const { return okButton; }
-    QPushButton* closeButton() const { return cancelButton; }
+    QPushButton* startButton() const { return m_okButton; }
+    QPushButton* closeButton() const { return m_cancelButton; }
     QLabel* statusLabel() const { return m_status; }
     QProgressBar* progressBar() const { return m_progress; }
 

@@ -15,7 +15,7 @@ class DBSpinnedArticle;
 // other code is read as Classic). A spintax with an unbalanced brace is not
 // spun: the part keeps its source text and the error goes to the log.
 // Built new for each use.
-class SPNFinalParser : public QObject
+class SPNFinalParser final : public QObject
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ class Random;
 // characters, so neither parsing nor spinning recurses: nesting depth and
 // text size are bounded by memory only. A text with an unbalanced brace is
 // not spun: spin() returns it unchanged and error() tells what and where.
-class SPNSpintax
+class SPNSpintax final
 {
 public:
     // The dialect codes of the spun-article parts. All three spin the same

@@ -15,7 +15,7 @@ namespace Vexal {
 // edit costs the blocks whose depth changes. Braces left open at the end of
 // the document are found by one backward scan from the end, which stops at
 // the outermost open brace; the blocks holding them are then coloured again.
-class SpintaxHighlighter : public QSyntaxHighlighter
+class SpintaxHighlighter final : public QSyntaxHighlighter
 {
     Q_OBJECT
 public:

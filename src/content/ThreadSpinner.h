@@ -15,7 +15,7 @@ namespace Vexal {
 // A run is one transaction: an article with an unbalanced brace in any part
 // stores nothing, and a failing write rolls the whole run back. stop() ends
 // the run after the spun article being made; the ones already made are kept.
-class ThreadSpinner : public Thread
+class ThreadSpinner final : public Thread
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The articles of the current project, sorted by name.
-class WidArticleComboBox : public BaseComboBox
+class WidArticleComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -25,7 +25,7 @@ DBBase* WidArticleEditor::createRecord()
 void WidArticleEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleArticle::name());
-    categoryBox = new WidCategoryComboBox(body);
+    categoryBox = new WidCategoryComboBox(m_body);
     addIdField(LocaleArticle::categoryField(), categoryBox, [this] { categoryBox->reload(); },
                &DBArticle::categoryId, &DBArticle::setCategoryId, false);
     titleEdit = addSpintaxPart(LocaleArticle::title(), &DBArticle::title, &DBArticle::setTitle, &DBArticle::titleMode,

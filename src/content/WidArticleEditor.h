@@ -8,7 +8,7 @@ class WidCategoryComboBox;
 
 // An article: name, category, the three spintax parts with their dialects,
 // tags, author and comments.
-class WidArticleEditor : public BaseContentEditor
+class WidArticleEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -29,18 +29,18 @@ QString WidArticleJournal::title() const
 
 void WidArticleJournal::createToolbar()
 {
-    toolbar = new WidContentToolbar(syncManager,
-                                    {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
-                                     {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}},
-                                    this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar = new WidContentToolbar(m_syncManager,
+                                      {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
+                                       {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}},
+                                      this);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void WidArticleJournal::connectToolbar()
 {
     BaseJournal::connectToolbar();
-    connect(static_cast<WidContentToolbar*>(toolbar), &WidContentToolbar::onCommand, this,
+    connect(static_cast<WidContentToolbar*>(m_toolbar), &WidContentToolbar::onCommand, this,
             &WidArticleJournal::handleCommand);
 }
 
@@ -54,7 +54,7 @@ void WidArticleJournal::handleCommand(int id)
 
 void WidArticleJournal::createTable()
 {
-    m_table = new WidArticleTable(syncManager, this);
+    m_table = new WidArticleTable(m_syncManager, this);
     installTable(m_table);
 }
 
@@ -73,16 +73,16 @@ QWidget* WidArticleJournal::createEditor(QWidget* parent)
 void WidArticleJournal::slotSelectionChanged()
 {
     BaseJournal::slotSelectionChanged();
-    const bool selected = table && table->selectionModel() && table->selectionModel()->hasSelection();
-    syncManager->setEnabled(ContentCommands::Copy, selected);
-    syncManager->setEnabled(ContentCommands::Spin, selected);
+    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
+    m_syncManager->setEnabled(ContentCommands::Copy, selected);
+    m_syncManager->setEnabled(ContentCommands::Spin, selected);
 }
 
 void WidArticleJournal::slotCopy()
 {
     if (!startCommand(LocaleArticle::copy(), ContentCommands::Copy))
         return;
-    const QList<int> ids = table->selectedIds();
+    const QList<int> ids = m_table->selectedIds();
     if (ids.isEmpty())
         return;
     if (!UtilGui::question(this, LocaleArticle::confirmDuplicateArticles()))
@@ -103,14 +103,14 @@ void WidArticleJournal::slotCopy()
             break;
         }
     }
-    table->reload();
+    m_table->reload();
 }
 
 void WidArticleJournal::slotSpin()
 {
     if (!startCommand(LocaleArticle::spin(), ContentCommands::Spin))
         return;
-    const int id = table->selectedId();
+    const int id = m_table->selectedId();
     if (id == -1)
         return;
     DBArticle article;
@@ -121,7 +121,7 @@ void WidArticleJournal::slotSpin()
     DlgSpinner dialog(this);
     dialog.build(&article);
     UtilDialog::exec(&dialog);
-    table->reload();
+    m_table->reload();
 }
 
 } // namespace Vexal

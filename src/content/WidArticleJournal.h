@@ -8,7 +8,7 @@ class WidArticleTable;
 
 // The articles journal. Copy duplicates the selected articles (after asking);
 // Spin runs the spinner dialog on the selected article.
-class WidArticleJournal : public BaseJournal
+class WidArticleJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

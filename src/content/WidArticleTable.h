@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The articles of every project, with the row-menu entries Copy and Spin.
-class WidArticleTable : public BaseTable
+class WidArticleTable final : public BaseTable
 {
     Q_OBJECT
 public:

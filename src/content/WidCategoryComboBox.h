@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Every category, sorted by name.
-class WidCategoryComboBox : public BaseComboBox
+class WidCategoryComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -27,7 +27,7 @@ DBBase* WidCategoryEditor::createRecord()
 void WidCategoryEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleArticle::name());
-    masterBox = new WidCategoryComboBox(body);
+    masterBox = new WidCategoryComboBox(m_body);
     addIdField(LocaleArticle::master(), masterBox, [this] { masterBox->reload(); }, &DBCategory::masterId,
                &DBCategory::setMasterId, false);
     addCommentsField(LocaleArticle::comments());

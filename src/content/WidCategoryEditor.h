@@ -8,7 +8,7 @@ class WidCategoryComboBox;
 
 // A category: name, master category and comments. A category cannot be its
 // own master.
-class WidCategoryEditor : public BaseContentEditor
+class WidCategoryEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidCategoryJournal::title() const
 
 void WidCategoryJournal::createTable()
 {
-    installTable(new WidCategoryTable(syncManager, this));
+    installTable(new WidCategoryTable(m_syncManager, this));
 }
 
 QWidget* WidCategoryJournal::createEditor(QWidget* parent)

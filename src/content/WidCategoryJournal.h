@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The categories journal.
-class WidCategoryJournal : public BaseJournal
+class WidCategoryJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

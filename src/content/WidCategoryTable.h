@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The categories, each with its master category.
-class WidCategoryTable : public BaseTable
+class WidCategoryTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The directory entries of the current project, sorted by name.
-class WidDirectoryComboBox : public BaseComboBox
+class WidDirectoryComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

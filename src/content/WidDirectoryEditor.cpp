@@ -24,7 +24,7 @@ DBBase* WidDirectoryEditor::createRecord()
 void WidDirectoryEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleDirectory::name());
-    categoryBox = new WidCategoryComboBox(body);
+    categoryBox = new WidCategoryComboBox(m_body);
     addIdField(LocaleDirectory::category(), categoryBox, [this] { categoryBox->reload(); },
                &DBDirectory::categoryId, &DBDirectory::setCategoryId, false);
     addTextField(LocaleDirectory::title(), &DBDirectory::title, &DBDirectory::setTitle);

@@ -8,7 +8,7 @@ class WidCategoryComboBox;
 
 // A directory listing: name, category, title, tags, URL, description, the
 // user name and email given to the directory, and comments.
-class WidDirectoryEditor : public BaseContentEditor
+class WidDirectoryEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidDirectoryJournal::title() const
 
 void WidDirectoryJournal::createTable()
 {
-    installTable(new WidDirectoryTable(syncManager, this));
+    installTable(new WidDirectoryTable(m_syncManager, this));
 }
 
 QWidget* WidDirectoryJournal::createEditor(QWidget* parent)

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The directory listings journal.
-class WidDirectoryJournal : public BaseJournal
+class WidDirectoryJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The directory entries of every project.
-class WidDirectoryTable : public BaseTable
+class WidDirectoryTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Every language, sorted by name.
-class WidLanguageComboBox : public BaseComboBox
+class WidLanguageComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // A language: name and comments.
-class WidLanguageEditor : public BaseContentEditor
+class WidLanguageEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

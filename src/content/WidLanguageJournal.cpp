@@ -18,7 +18,7 @@ QString WidLanguageJournal::title() const
 
 void WidLanguageJournal::createTable()
 {
-    installTable(new WidLanguageTable(syncManager, this));
+    installTable(new WidLanguageTable(m_syncManager, this));
 }
 
 QWidget* WidLanguageJournal::createEditor(QWidget* parent)

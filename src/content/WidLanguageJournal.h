@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The languages journal.
-class WidLanguageJournal : public BaseJournal
+class WidLanguageJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

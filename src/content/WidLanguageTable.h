@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The languages (ID, Name and Comments as stored).
-class WidLanguageTable : public BaseTable
+class WidLanguageTable final : public BaseTable
 {
     Q_OBJECT
 public:

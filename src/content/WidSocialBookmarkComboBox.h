@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The social bookmarks of the current project, sorted by name.
-class WidSocialBookmarkComboBox : public BaseComboBox
+class WidSocialBookmarkComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

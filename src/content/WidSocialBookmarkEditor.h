@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // A social bookmark: name, title, tags, URL, description and comments.
-class WidSocialBookmarkEditor : public BaseContentEditor
+class WidSocialBookmarkEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidSocialBookmarkJournal::title() const
 
 void WidSocialBookmarkJournal::createTable()
 {
-    installTable(new WidSocialBookmarkTable(syncManager, this));
+    installTable(new WidSocialBookmarkTable(m_syncManager, this));
 }
 
 QWidget* WidSocialBookmarkJournal::createEditor(QWidget* parent)

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The social bookmarks journal.
-class WidSocialBookmarkJournal : public BaseJournal
+class WidSocialBookmarkJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

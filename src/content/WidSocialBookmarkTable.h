@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The social bookmarks of every project.
-class WidSocialBookmarkTable : public BaseTable
+class WidSocialBookmarkTable final : public BaseTable
 {
     Q_OBJECT
 public:

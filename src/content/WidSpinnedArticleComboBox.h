@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The spun articles of one article in the current project, sorted by name.
-class WidSpinnedArticleComboBox : public BaseComboBox
+class WidSpinnedArticleComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -24,7 +24,7 @@ DBBase* WidSpinnedArticleEditor::createRecord()
 void WidSpinnedArticleEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleArticle::name());
-    articleBox = new WidArticleComboBox(body);
+    articleBox = new WidArticleComboBox(m_body);
     addIdField(LocaleArticle::articleLabel(), articleBox, [this] { articleBox->reload(); },
                &DBSpinnedArticle::articleId, &DBSpinnedArticle::setArticleId, false);
     titleEdit = addSpintaxPart(LocaleArticle::title(), &DBSpinnedArticle::title, &DBSpinnedArticle::setTitle,

@@ -8,7 +8,7 @@ class WidArticleComboBox;
 
 // A spun article: name, article, the three parts (spintax with its dialect,
 // then the final text), Submitted and comments.
-class WidSpinnedArticleEditor : public BaseContentEditor
+class WidSpinnedArticleEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

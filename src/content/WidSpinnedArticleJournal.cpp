@@ -28,7 +28,7 @@ void WidSpinnedArticleJournal::setInit(QObject* value)
 
 void WidSpinnedArticleJournal::createTable()
 {
-    m_table = new WidSpinnedArticleTable(syncManager, this);
+    m_table = new WidSpinnedArticleTable(m_syncManager, this);
     installTable(m_table);
 }
 

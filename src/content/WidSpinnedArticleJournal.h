@@ -8,7 +8,7 @@ class WidSpinnedArticleTable;
 
 // The spun articles journal. Opened with an article id as the address of its
 // Init, it shows only that article's spun articles.
-class WidSpinnedArticleJournal : public BaseJournal
+class WidSpinnedArticleJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ namespace Vexal {
 class SqlFilter;
 
 // The spun articles of every project, or only those of one article.
-class WidSpinnedArticleTable : public BaseTable
+class WidSpinnedArticleTable final : public BaseTable
 {
     Q_OBJECT
 public:

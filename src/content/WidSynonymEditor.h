@@ -6,7 +6,7 @@ namespace Vexal {
 
 // A synonym: name and comments, of the word it was made for (a new synonym
 // takes the word from the Init's second id). A name may stand once per word.
-class WidSynonymEditor : public BaseContentEditor
+class WidSynonymEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -35,20 +35,20 @@ QString WidSynonymJournal::title() const
 
 void WidSynonymJournal::createToolbar()
 {
-    toolbar = new WidContentToolbar(
-        syncManager,
+    m_toolbar = new WidContentToolbar(
+        m_syncManager,
         {{ConstIcon::addGreen(32), LocaleArticle::addWord(), ContentCommands::AddWord},
          {ConstIcon::editGreen(32), LocaleArticle::editWord(), ContentCommands::EditWord},
          {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), ContentCommands::DeleteWord}},
         this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void WidSynonymJournal::connectToolbar()
 {
     BaseJournalTree::connectToolbar();
-    connect(static_cast<WidContentToolbar*>(toolbar), &WidContentToolbar::onCommand, this,
+    connect(static_cast<WidContentToolbar*>(m_toolbar), &WidContentToolbar::onCommand, this,
             &WidSynonymJournal::handleCommand);
 }
 
@@ -71,13 +71,13 @@ void WidSynonymJournal::handleCommand(int id)
 
 void WidSynonymJournal::createTree()
 {
-    m_tree = new WidWordTree(syncManager, this);
+    m_tree = new WidWordTree(m_syncManager, this);
     installTree(m_tree);
 }
 
 void WidSynonymJournal::createTable()
 {
-    m_table = new WidSynonymTable(syncManager, this);
+    m_table = new WidSynonymTable(m_syncManager, this);
     installTable(m_table);
 }
 
@@ -114,10 +114,10 @@ void WidSynonymJournal::slotSelectionChanged()
 {
     BaseJournalTree::slotSelectionChanged();
     const bool word = m_tree && m_tree->currentWordId() != -1;
-    syncManager->setEnabled(BaseTable::CommandAdd, word);
-    syncManager->setEnabled(ContentCommands::AddWord, true);
-    syncManager->setEnabled(ContentCommands::EditWord, word);
-    syncManager->setEnabled(ContentCommands::DeleteWord, word);
+    m_syncManager->setEnabled(BaseTable::CommandAdd, word);
+    m_syncManager->setEnabled(ContentCommands::AddWord, true);
+    m_syncManager->setEnabled(ContentCommands::EditWord, word);
+    m_syncManager->setEnabled(ContentCommands::DeleteWord, word);
 }
 
 void WidSynonymJournal::slotReload()

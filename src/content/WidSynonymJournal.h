@@ -11,7 +11,7 @@ class WidWordTree;
 // word's synonyms in the table. Add Word opens the word editor on the chosen
 // language, Edit Word on the chosen word; Delete Word deletes the word with
 // its synonyms (after asking). A new synonym belongs to the chosen word.
-class WidSynonymJournal : public BaseJournalTree
+class WidSynonymJournal final : public BaseJournalTree
 {
     Q_OBJECT
 public:

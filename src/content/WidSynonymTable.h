@@ -8,7 +8,7 @@ class SqlFilter;
 
 // The synonyms of one word (none while no word is chosen), with the row-menu
 // entries Add Word, Edit Word and Delete Word.
-class WidSynonymTable : public BaseTable
+class WidSynonymTable final : public BaseTable
 {
     Q_OBJECT
 public:

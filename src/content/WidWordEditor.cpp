@@ -27,7 +27,7 @@ DBBase* WidWordEditor::createRecord()
 void WidWordEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleArticle::name());
-    languageBox = new WidLanguageComboBox(body);
+    languageBox = new WidLanguageComboBox(m_body);
     addIdField(LocaleArticle::language(), languageBox, [this] { languageBox->reload(); }, &DBWord::languageId,
                &DBWord::setLanguageId, true);
     addCommentsField(LocaleArticle::comments());

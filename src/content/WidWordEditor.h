@@ -8,7 +8,7 @@ class WidLanguageComboBox;
 
 // A word: name, its language (required; a new word starts on the Init's
 // second id) and comments. A name may stand once per language.
-class WidWordEditor : public BaseContentEditor
+class WidWordEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

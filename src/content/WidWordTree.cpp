@@ -49,9 +49,9 @@ void WidWordTree::refresh(int wordId)
     {
         const QSignalBlocker blocker(this);
         reload();
-        const QString data = QString::number(wordId);
+        const QString wanted = QString::number(wordId);
         for (QTreeWidgetItemIterator it(this); *it; ++it) {
-            if ((*it)->data(0, Qt::UserRole).toString() == data) {
+            if ((*it)->data(0, Qt::UserRole).toString() == wanted) {
                 setCurrentItem(*it);
                 break;
             }

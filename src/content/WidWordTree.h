@@ -7,7 +7,7 @@ namespace Vexal {
 // The words beside the synonyms table: each language, sorted by name, with
 // its words as children. Column 0 carries the word id under Qt::UserRole
 // (words only) and the language id under languageRole.
-class WidWordTree : public BaseTree
+class WidWordTree final : public BaseTree
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Hook of the main window's debug command; does nothing.
-class Debug : public QObject
+class Debug final : public QObject
 {
     Q_OBJECT
 public:

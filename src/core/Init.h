@@ -7,7 +7,7 @@
 namespace Vexal {
 
 // Start parameters of a new or reloaded tab page. An id of -1 means a new record.
-class Init : public QObject
+class Init final : public QObject
 {
     Q_OBJECT
 public:

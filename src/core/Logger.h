@@ -11,7 +11,7 @@ namespace Vexal {
 // for errors, warnings and critical start-up failures, and four lists of
 // numbered HTML lines for the error console. Messages carry the context
 // (class name and action) last set with setContext, unless given explicitly.
-class Logger : public QObject
+class Logger final : public QObject
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ namespace Vexal {
 // Bounded random integers for picking among alternatives. Each instance has
 // its own generator, seeded once from the system source; an instance belongs
 // to the thread that uses it.
-class Random : public QObject
+class Random final : public QObject
 {
     Q_OBJECT
 public:

@@ -12,25 +12,25 @@ SyncManager::SyncManager(QObject* parent)
 
 void SyncManager::addWidget(int id, QWidget* widget)
 {
-    widgets.insert(id, widget);
+    m_widgets.insert(id, widget);
 }
 
 void SyncManager::addAction(int id, QAction* action)
 {
-    actions.insert(id, action);
+    m_actions.insert(id, action);
 }
 
 void SyncManager::setEnabled(int id, bool enabled)
 {
-    if (QAction* action = actions.value(id))
+    if (QAction* action = m_actions.value(id))
         action->setEnabled(enabled);
-    if (QWidget* widget = widgets.value(id))
+    if (QWidget* widget = m_widgets.value(id))
         widget->setEnabled(enabled);
 }
 
 bool SyncManager::isEnabled(int id) const
 {
-    const QAction* action = actions.value(id);
+    const QAction* action = m_actions.value(id);
     return action && action->isEnabled();
 }
 

@@ -13,7 +13,7 @@ namespace Vexal {
 // its toolbar button together, so that both are enabled or disabled at once.
 // The actions and widgets belong to their menus and toolbars; entries whose
 // object was deleted are skipped.
-class SyncManager : public QObject
+class SyncManager final : public QObject
 {
     Q_OBJECT
 public:
@@ -29,8 +29,8 @@ public:
     bool isEnabled(int id) const;
 
 private:
-    QMap<int, QPointer<QAction>> actions;
-    QMap<int, QPointer<QWidget>> widgets;
+    QMap<int, QPointer<QAction>> m_actions;
+    QMap<int, QPointer<QWidget>> m_widgets;
 };
 
 } // namespace Vexal

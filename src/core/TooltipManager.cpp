@@ -12,16 +12,16 @@ TooltipManager::TooltipManager(QObject* parent)
 void TooltipManager::addButton(QToolButton* button)
 {
     if (button)
-        buttons.append(button);
+        m_buttons.append(button);
 }
 
 void TooltipManager::toggle()
 {
-    iconOnly = !iconOnly;
-    for (const QPointer<QToolButton>& button : qAsConst(buttons)) {
+    m_iconOnly = !m_iconOnly;
+    for (const QPointer<QToolButton>& button : qAsConst(m_buttons)) {
         if (!button)
             continue;
-        if (iconOnly) {
+        if (m_iconOnly) {
             button->setToolTip(button->text());
             button->setText(QString());
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -10,7 +10,7 @@ namespace Vexal {
 
 // Switches all buttons of one toolbar between icon only (text in the tooltip)
 // and text under the icon. The buttons are not owned; deleted ones are skipped.
-class TooltipManager : public QObject
+class TooltipManager final : public QObject
 {
     Q_OBJECT
 public:
@@ -22,8 +22,8 @@ public:
     void toggle();
 
 private:
-    QList<QPointer<QToolButton>> buttons;
-    bool iconOnly = true;
+    QList<QPointer<QToolButton>> m_buttons;
+    bool m_iconOnly = true;
 };
 
 } // namespace Vexal

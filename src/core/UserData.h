@@ -10,7 +10,7 @@ namespace Vexal {
 // An int and a text attached to a Qt object such as a menu action. Attach it
 // with QAction::setData(QVariant::fromValue(data)) and read it back with
 // action->data().value<UserData>(), or on any QObject with attach()/of().
-class UserData
+class UserData final
 {
 public:
     UserData() = default;

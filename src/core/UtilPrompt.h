@@ -28,7 +28,7 @@ public:
                                  const QString& filter, QFileDialog::Options options);
 };
 
-class UtilPrompt
+class UtilPrompt final
 {
 public:
     UtilPrompt() = delete;

@@ -11,7 +11,7 @@ namespace Vexal {
 // program to the main window. Senders call an emit operation on instance();
 // the main window connects its slots once. The overloaded onBookmarkTab needs
 // QOverload<>::of / QOverload<const QUrl&, const QString&, const QPixmap&>::of.
-class UtilSignalManager : public QObject
+class UtilSignalManager final : public QObject
 {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@
 namespace Vexal {
 
 // A three-part version number "major.minor.patch".
-class Version : public QObject
+class Version final : public QObject
 {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@ class DBUrlShortcutList;
 // current project, the browsing options the shell consults, the folder the
 // file dialogs open in and the URL shortcuts. Filled by explicit copy-in
 // calls; the getters never touch the database. Belongs to the GUI thread.
-class DBCache : public QObject
+class DBCache final : public QObject
 {
     Q_OBJECT
 public:

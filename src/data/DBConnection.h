@@ -14,7 +14,7 @@ namespace Vexal {
 // releaseThreadConnection() at the end of a job. The GUI thread's connection
 // waits only briefly for a lock, so that the window never freezes behind a
 // job; its own writes go through DBWriteQueue.
-class DBConnection
+class DBConnection final
 {
 public:
     DBConnection() = delete;

@@ -30,7 +30,7 @@ namespace {
 
 // The start-up checks run before any window exists: they may wait for a lock
 // as long as a job does. The window's short wait applies again afterwards.
-class StartupWait
+class StartupWait final
 {
 public:
     StartupWait()

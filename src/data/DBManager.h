@@ -9,7 +9,7 @@ namespace Vexal {
 // The two database steps of start-up: open the database as the default
 // connection, then make sure that an active project exists. Each logs the
 // cause of a failure and tells the user before it returns false.
-class DBManager : public QObject
+class DBManager final : public QObject
 {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@ namespace Vexal {
 // or master account the active one, and existence tests. Texts from users or
 // pages are always bound, never written into the statement. Made on the
 // stack for one call; errorText tells why a call returned false.
-class DBQueryManager : public QObject
+class DBQueryManager final : public QObject
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ namespace Vexal {
 
 // The schema of a new database: one SQL script kept as a resource, used by
 // the start-up (for a database file that does not exist yet) and the tests.
-class DBSchema
+class DBSchema final
 {
 public:
     DBSchema() = delete;

@@ -19,7 +19,7 @@ QAtomicPointer<DBWriteQueue> created;
 
 // Lets a write wait longer than the window's timeout (at exit), and puts the
 // window's timeout back afterwards.
-class LongerWait
+class LongerWait final
 {
 public:
     LongerWait(QSqlDatabase db, int waitMs)

@@ -22,7 +22,7 @@ namespace Vexal {
 // submitted, when a job's connection closes or on a timer. A kept write may run more than once (when
 // its commit meets the lock it is rolled back and kept), so it builds its
 // records afresh on every run.
-class DBWriteQueue : public QObject
+class DBWriteQueue final : public QObject
 {
     Q_OBJECT
 public:

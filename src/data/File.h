@@ -10,7 +10,7 @@ namespace Vexal {
 // that replaces the earlier one only once it is complete, so a failed write
 // leaves the earlier file whole. Failures give false or "" and keep their
 // reason in errorText(); a later success does not clear it.
-class File : public QObject
+class File final : public QObject
 {
     Q_OBJECT
 public:

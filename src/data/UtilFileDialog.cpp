@@ -19,11 +19,6 @@ void rememberFolder(const QString& folder)
 
 } // namespace
 
-UtilFileDialog::UtilFileDialog(QObject* parent)
-    : QObject(parent)
-{
-}
-
 QString UtilFileDialog::filterHtml()
 {
     return QStringLiteral("Web page, HTML only (*.htm *.html);;");

@@ -13,30 +13,27 @@ namespace Vexal {
 // of the user's choice to DBCache::setLastFolder. A cancelled dialog gives an
 // empty result and changes no folder. The dialogs run through the prompt hook
 // (UtilPrompt).
-class UtilFileDialog : public QObject
-{
-    Q_OBJECT
-public:
-    explicit UtilFileDialog(QObject* parent = nullptr);
+namespace UtilFileDialog {
 
-    static QString filterHtml();
-    static QString filterImage();
-    static QString filterImages() { return filterImage(); }
-    static QString filterXml();
-    static QString filterAll();
-    static QString filterOpen() { return filterAll(); }
+QString filterHtml();
+QString filterImage();
+inline QString filterImages() { return filterImage(); }
+QString filterXml();
+QString filterAll();
+inline QString filterOpen() { return filterAll(); }
 
-    // Remembers the chosen folder only when remember is true (folder fields
-    // of forms pass false).
-    static QString getExistingDirectory(QWidget* parent, bool remember);
-    static QString getExistingDirectory(QWidget* parent);
-    // Remembers the folder of the first chosen file.
-    static QStringList getOpenFileNames(QWidget* parent, const QString& filter);
-    static QString getOpenFileName(QWidget* parent, const QString& filter);
-    static QString getSaveFileName(QWidget* parent, const QString& filter);
+// Remembers the chosen folder only when remember is true (folder fields
+// of forms pass false).
+QString getExistingDirectory(QWidget* parent, bool remember);
+QString getExistingDirectory(QWidget* parent);
+// Remembers the folder of the first chosen file.
+QStringList getOpenFileNames(QWidget* parent, const QString& filter);
+QString getOpenFileName(QWidget* parent, const QString& filter);
+QString getSaveFileName(QWidget* parent, const QString& filter);
 
-    // The absolute folder of a chosen file ("" for no file).
-    static QString folderOf(const QString& file);
-};
+// The absolute folder of a chosen file ("" for no file).
+QString folderOf(const QString& file);
+
+} // namespace UtilFileDialog
 
 } // namespace Vexal

@@ -9,7 +9,7 @@ namespace Vexal {
 // The signal carrier that lives beside every tab page and web-tab panel: the
 // pages themselves carry the plain BaseTab interface and are no QObject of
 // their own making.
-class BaseTabObject : public QObject
+class BaseTabObject final : public QObject
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ class DBOptions;
 //
 // A manager belongs to the thread it lives on: change a manager of another
 // thread only through applyProxy / applyOptions, which run there.
-class NetworkAccessManager : public QNetworkAccessManager
+class NetworkAccessManager final : public QNetworkAccessManager
 {
     Q_OBJECT
 public:

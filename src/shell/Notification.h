@@ -11,7 +11,7 @@ namespace Vexal {
 // notification console. The server-jobs thread adds, the GUI thread reads and
 // removes: every operation holds the store's lock. A new notice gets the last
 // key handed out + 1, so a key is never given twice, even after removals.
-class Notification : public QObject
+class Notification final : public QObject
 {
     Q_OBJECT
 public:

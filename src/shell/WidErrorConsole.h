@@ -9,7 +9,7 @@ class WidErrorConsoleToolbar;
 // The tab that shows the logger's HTML lines: all of them, or the errors,
 // warnings or information alone (errors at first). The view follows the
 // logger only on a filter button, Reload, Clear or a new setInit.
-class WidErrorConsole : public WidTextTab
+class WidErrorConsole final : public WidTextTab
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ namespace Vexal {
 
 // Tooltips | Current | All, Errors, Warnings, Information | Clear | Reload.
 // Current has no action: its icon shows the list in force.
-class WidErrorConsoleToolbar : public BaseConsoleToolbar
+class WidErrorConsoleToolbar final : public BaseConsoleToolbar
 {
     Q_OBJECT
 public:

@@ -12,7 +12,7 @@ namespace Vexal {
 // The find bar: emits the text to find; the main window hands it to the
 // current tab. Select All toggles: the same text twice switches the
 // highlighting off (an empty text).
-class WidFind : public WidFindBase
+class WidFind final : public WidFindBase
 {
     Q_OBJECT
 public:

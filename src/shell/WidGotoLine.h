@@ -7,7 +7,7 @@ class QSpinBox;
 namespace Vexal {
 
 // The go-to-line bar: a line number from 0 to 10000 and a Go button.
-class WidGotoLine : public WidFindBase
+class WidGotoLine final : public WidFindBase
 {
     Q_OBJECT
 public:

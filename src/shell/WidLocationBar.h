@@ -13,7 +13,7 @@ class WidLocationEdit;
 // The location bar of a navigation bar: page icon, address field and the
 // bookmark button. What the user types becomes an address (onLoad) or words
 // for the web search (onSearch).
-class WidLocationBar : public QWidget
+class WidLocationBar final : public QWidget
 {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@ class WidSearchBar;
 // The bar on top of a web tab: Back, Forward, Reload/Stop, the location bar
 // and the search bar. It reports the user's navigation as signals and turns
 // typed text into an address or a web search (onLoad).
-class WidNavigationBar : public QWidget
+class WidNavigationBar final : public QWidget
 {
     Q_OBJECT
 public:

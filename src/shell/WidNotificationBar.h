@@ -11,7 +11,7 @@ namespace Vexal {
 // clicked. A click anywhere closes the bar; the mouse over it holds the timer.
 // Showing a notice or closing the bar always stops a pending timer, so an
 // older notice's timer never hides a notice shown after it.
-class WidNotificationBar : public QWidget
+class WidNotificationBar final : public QWidget
 {
     Q_OBJECT
 public:

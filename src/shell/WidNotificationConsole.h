@@ -15,7 +15,7 @@ class WidNotificationConsoleToolbar;
 // The tab that lists the first five stored server notices as checkable
 // buttons; Select All checks them, Delete removes the checked ones from the
 // store, Reload shows the store as it now stands.
-class WidNotificationConsole : public QWidget, public BaseTab
+class WidNotificationConsole final : public QWidget, public BaseTab
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Tooltips | Select All, Delete | Reload.
-class WidNotificationConsoleToolbar : public BaseConsoleToolbar
+class WidNotificationConsoleToolbar final : public BaseConsoleToolbar
 {
     Q_OBJECT
 public:

@@ -10,7 +10,7 @@ class WidPageSourceToolbar;
 // The tab that shows a page's HTML source as read-only text, taken from the
 // start parameters (title and text). Highlight and Word Wrap switch the
 // colouring and the wrapping; Save writes the source text itself.
-class WidPageSource : public WidTextTab
+class WidPageSource final : public WidTextTab
 {
     Q_OBJECT
 public:

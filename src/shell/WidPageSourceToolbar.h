@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Tooltips | Highlight, Word Wrap.
-class WidPageSourceToolbar : public BaseConsoleToolbar
+class WidPageSourceToolbar final : public BaseConsoleToolbar
 {
     Q_OBJECT
 public:

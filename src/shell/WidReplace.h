@@ -9,7 +9,7 @@ namespace Vexal {
 
 // The replace bar: emits the text to find and its replacement; Enter in
 // either edit replaces forward.
-class WidReplace : public WidFindBase
+class WidReplace final : public WidFindBase
 {
     Q_OBJECT
 public:

@@ -17,7 +17,7 @@ class WidSearchEdit;
 // signal hub (onUpdateSearchEngine) and followed by all.
 //
 // Engine codes: 2 Google, 4 Yahoo, 8 Amazon, 16 Answers, 32 Wikipedia.
-class WidSearchBar : public QWidget
+class WidSearchBar final : public QWidget
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The frameless search field: Return or Enter emits onExecute(), taking the
 // focus selects the whole text (the address field's behaviour).
-class WidSearchEdit : public WidLocationEdit
+class WidSearchEdit final : public WidLocationEdit
 {
     Q_OBJECT
 public:

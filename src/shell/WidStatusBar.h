@@ -9,7 +9,7 @@ namespace Vexal {
 // The window's status strip: the project label (rich text), the hovered link
 // and the current tab's status. The owner calls init() once after
 // construction and pushes the texts in.
-class WidStatusBar : public QWidget
+class WidStatusBar final : public QWidget
 {
     Q_OBJECT
 public:

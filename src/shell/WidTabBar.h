@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The tab manager's tab bar: the usual tabs with a dark line along the bottom.
-class WidTabBar : public QTabBar
+class WidTabBar final : public QTabBar
 {
     Q_OBJECT
 public:

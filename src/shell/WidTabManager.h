@@ -23,7 +23,7 @@ class Init;
 // every way out before that frees what was handed over.
 // A closed page is deleted with deleteLater, so a close requested from inside
 // the page never frees code that is still running.
-class WidTabManager : public WidTabManagerDesigner
+class WidTabManager final : public WidTabManagerDesigner
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The page of every web view: bound to the shared network manager, it hands
 // the link under the mouse to the signal hub.
-class WidWebPage : public QWebPage
+class WidWebPage final : public QWebPage
 {
     Q_OBJECT
 public:

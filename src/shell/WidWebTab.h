@@ -17,7 +17,7 @@ class WidWebView;
 // splitter with at most one side panel (left) and the web view. The body is
 // built by setInit (the tab manager calls it before open); open loads the
 // Init's address and runs a web search for its text.
-class WidWebTab : public QWidget, public BaseTab
+class WidWebTab final : public QWidget, public BaseTab
 {
     Q_OBJECT
 public:

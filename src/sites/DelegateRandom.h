@@ -13,7 +13,7 @@ class RandomIdentity;
 // The random identity data of master accounts: drawn values and whole
 // identities from the name, city and address tables, all from one random
 // source of its own.
-class DelegateRandom : public DelegateBase
+class DelegateRandom final : public DelegateBase
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ namespace Vexal {
 // websites, accounts, master accounts, page ranks and the identity tables
 // (first and last names, countries, cities, addresses), each opened once (an
 // open one is focused).
-class DelegateSiteJournals : public DelegateBase
+class DelegateSiteJournals final : public DelegateBase
 {
     Q_OBJECT
 public:

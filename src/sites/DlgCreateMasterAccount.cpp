@@ -59,22 +59,22 @@ DBMasterAccount* DlgCreateMasterAccount::masterAccount() const
 
 int DlgCreateMasterAccount::gender() const
 {
-    return genderCombo ? genderCombo->currentData().toInt() : 1;
+    return m_genderCombo ? m_genderCombo->currentData().toInt() : 1;
 }
 
 int DlgCreateMasterAccount::countryId() const
 {
-    return countryCombo ? countryCombo->currentId() : -1;
+    return m_countryCombo ? m_countryCombo->currentId() : -1;
 }
 
 int DlgCreateMasterAccount::languageId() const
 {
-    return languageCombo ? languageCombo->currentId() : -1;
+    return m_languageCombo ? m_languageCombo->currentId() : -1;
 }
 
 bool DlgCreateMasterAccount::isAgreed() const
 {
-    return agreeBox && agreeBox->isChecked();
+    return m_agreeBox && m_agreeBox->isChecked();
 }
 
 void DlgCreateMasterAccount::slotAccept()
@@ -101,35 +101,35 @@ void DlgCreateMasterAccount::slotTerms()
 
 void DlgCreateMasterAccount::createWidgets()
 {
-    m_account = qobject_cast<DBMasterAccount*>(argument);
+    m_account = qobject_cast<DBMasterAccount*>(m_argument);
     if (!m_account)
         m_account = new DBMasterAccount(this);
 
-    genderCombo = new QComboBox(body);
-    genderCombo->addItem(LocaleDialog::male(), 1);
-    genderCombo->addItem(LocaleDialog::female(), 0);
-    countryCombo = new BaseComboBox(body);
+    m_genderCombo = new QComboBox(m_body);
+    m_genderCombo->addItem(LocaleDialog::male(), 1);
+    m_genderCombo->addItem(LocaleDialog::female(), 0);
+    m_countryCombo = new BaseComboBox(m_body);
     DBCountryList countries;
-    fillChooser(countryCombo, &countries, LocaleDialog::usa());
-    languageCombo = new BaseComboBox(body);
+    fillChooser(m_countryCombo, &countries, LocaleDialog::usa());
+    m_languageCombo = new BaseComboBox(m_body);
     DBLanguageList languages;
-    fillChooser(languageCombo, &languages, LocaleDialog::english());
-    agreeBox = new QCheckBox(LocaleDialog::agreeWithTerms(), body);
-    termsButton = new QPushButton(LocaleDialog::terms(), body);
+    fillChooser(m_languageCombo, &languages, LocaleDialog::english());
+    m_agreeBox = new QCheckBox(LocaleDialog::agreeWithTerms(), m_body);
+    m_termsButton = new QPushButton(LocaleDialog::terms(), m_body);
 
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::gender(), body), genderCombo);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::country(), body), countryCombo);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::language(), body), languageCombo);
-    UtilGui::addRow(formLayout, new QLabel(QString(), body), agreeBox);
-    UtilGui::addRow(formLayout, new QLabel(QString(), body), termsButton);
-    UtilGui::stretchLastRow(formLayout);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::gender(), m_body), m_genderCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::country(), m_body), m_countryCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::language(), m_body), m_languageCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_agreeBox);
+    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_termsButton);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgCreateMasterAccount::connectWidgets()
 {
-    okButton->setEnabled(false);
-    connect(agreeBox, &QCheckBox::toggled, okButton, &QWidget::setEnabled);
-    connect(termsButton, &QPushButton::clicked, this, &DlgCreateMasterAccount::slotTerms);
+    m_okButton->setEnabled(false);
+    connect(m_agreeBox, &QCheckBox::toggled, m_okButton, &QWidget::setEnabled);
+    connect(m_termsButton, &QPushButton::clicked, this, &DlgCreateMasterAccount::slotTerms);
 }
 
 bool DlgCreateMasterAccount::validate()

@@ -18,7 +18,7 @@ class DBMasterAccount;
 // the DBMasterAccount to fill; without one the dialog makes its own. On
 // accept the record is filled and saved; a failure is reported and the dialog
 // stays open.
-class DlgCreateMasterAccount : public DlgBase
+class DlgCreateMasterAccount final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -42,11 +42,11 @@ protected:
     void connectWidgets() override;
     bool validate() override;
 
-    QComboBox* genderCombo = nullptr;
-    BaseComboBox* countryCombo = nullptr;
-    BaseComboBox* languageCombo = nullptr;
-    QCheckBox* agreeBox = nullptr;
-    QPushButton* termsButton = nullptr;
+    QComboBox* m_genderCombo = nullptr;
+    BaseComboBox* m_countryCombo = nullptr;
+    BaseComboBox* m_languageCombo = nullptr;
+    QCheckBox* m_agreeBox = nullptr;
+    QPushButton* m_termsButton = nullptr;
 
 private:
     // False, after telling the user which table to import, when an identity

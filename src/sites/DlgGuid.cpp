@@ -22,7 +22,7 @@ DlgGuid::DlgGuid(QWidget* parent)
 
 QString DlgGuid::guid() const
 {
-    return guidEdit ? guidEdit->text() : QString();
+    return m_guidEdit ? m_guidEdit->text() : QString();
 }
 
 QString DlgGuid::createGuid()
@@ -33,27 +33,27 @@ QString DlgGuid::createGuid()
 void DlgGuid::slotCreateAndCopy()
 {
     Logger::setContext(className(), LocaleDialog::createAndCopy());
-    guidEdit->setText(createGuid());
+    m_guidEdit->setText(createGuid());
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(guidEdit->text());
+        clipboard->setText(m_guidEdit->text());
 }
 
 void DlgGuid::createWidgets()
 {
-    guidEdit = new QLineEdit(createGuid(), body);
-    guidEdit->setReadOnly(true);
-    guidEdit->setMinimumWidth(260);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::guid(), body), guidEdit);
-    UtilGui::stretchLastRow(formLayout);
+    m_guidEdit = new QLineEdit(createGuid(), m_body);
+    m_guidEdit->setReadOnly(true);
+    m_guidEdit->setMinimumWidth(260);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::guid(), m_body), m_guidEdit);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgGuid::createButtons()
 {
     DlgBase::createButtons();
-    okButton->setText(LocaleDialog::accept());
-    createButton = new QPushButton(LocaleDialog::createAndCopy(), this);
-    connect(createButton, &QPushButton::clicked, this, &DlgGuid::slotCreateAndCopy);
-    buttonLayout->insertWidget(0, createButton);
+    m_okButton->setText(LocaleDialog::accept());
+    m_createButton = new QPushButton(LocaleDialog::createAndCopy(), this);
+    connect(m_createButton, &QPushButton::clicked, this, &DlgGuid::slotCreateAndCopy);
+    m_buttonLayout->insertWidget(0, m_createButton);
 }
 
 } // namespace Vexal

@@ -9,7 +9,7 @@ namespace Vexal {
 
 // Shows a new GUID; "Create and Copy" makes another and puts it on the
 // clipboard.
-class DlgGuid : public DlgBase
+class DlgGuid final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -26,8 +26,8 @@ protected:
     void createWidgets() override;
     void createButtons() override;
 
-    QLineEdit* guidEdit = nullptr;
-    QPushButton* createButton = nullptr;
+    QLineEdit* m_guidEdit = nullptr;
+    QPushButton* m_createButton = nullptr;
 };
 
 } // namespace Vexal

@@ -23,74 +23,74 @@ DlgLogin::DlgLogin(QWidget* parent)
 
 int DlgLogin::websiteId() const
 {
-    return websiteCombo ? websiteCombo->currentId() : -1;
+    return m_websiteCombo ? m_websiteCombo->currentId() : -1;
 }
 
 int DlgLogin::accountId() const
 {
-    return accountCombo ? accountCombo->currentId() : -1;
+    return m_accountCombo ? m_accountCombo->currentId() : -1;
 }
 
 int DlgLogin::masterAccountId() const
 {
-    return masterAccountCombo ? masterAccountCombo->currentId() : -1;
+    return m_masterAccountCombo ? m_masterAccountCombo->currentId() : -1;
 }
 
 bool DlgLogin::useMasterAccount() const
 {
-    return masterAccountBox && masterAccountBox->isChecked();
+    return m_masterAccountBox && m_masterAccountBox->isChecked();
 }
 
 bool DlgLogin::isSubmit() const
 {
-    return submitBox && submitBox->isChecked();
+    return m_submitBox && m_submitBox->isChecked();
 }
 
 void DlgLogin::createWidgets()
 {
-    const DBWebsite* website = qobject_cast<const DBWebsite*>(argument);
+    const DBWebsite* website = qobject_cast<const DBWebsite*>(m_argument);
 
-    typeCombo = new WidWebsiteTypeComboBox(body);
+    m_typeCombo = new WidWebsiteTypeComboBox(m_body);
     if (website)
-        typeCombo->setCurrentType(DBWebsite::firstType(website->type()));
-    websiteCombo = new WidWebsiteComboBox(body);
-    websiteCombo->reloadAndSelect(typeCombo->currentType(), website ? website->id() : -1);
-    accountCombo = new WidAccountComboBox(body);
+        m_typeCombo->setCurrentType(DBWebsite::firstType(website->type()));
+    m_websiteCombo = new WidWebsiteComboBox(m_body);
+    m_websiteCombo->reloadAndSelect(m_typeCombo->currentType(), website ? website->id() : -1);
+    m_accountCombo = new WidAccountComboBox(m_body);
     reloadAccounts();
-    masterAccountBox = new QCheckBox(LocaleDialog::masterAccount(), body);
-    masterAccountCombo = new WidMasterAccountComboBox(body);
-    masterAccountCombo->reload();
-    masterAccountCombo->setEnabled(false);
-    submitBox = new QCheckBox(LocaleDialog::submit(), body);
-    submitBox->setChecked(true);
+    m_masterAccountBox = new QCheckBox(LocaleDialog::masterAccount(), m_body);
+    m_masterAccountCombo = new WidMasterAccountComboBox(m_body);
+    m_masterAccountCombo->reload();
+    m_masterAccountCombo->setEnabled(false);
+    m_submitBox = new QCheckBox(LocaleDialog::submit(), m_body);
+    m_submitBox->setChecked(true);
 
-    for (QWidget* field : {static_cast<QWidget*>(typeCombo), static_cast<QWidget*>(websiteCombo),
-                           static_cast<QWidget*>(accountCombo), static_cast<QWidget*>(masterAccountCombo)})
+    for (QWidget* field : {static_cast<QWidget*>(m_typeCombo), static_cast<QWidget*>(m_websiteCombo),
+                           static_cast<QWidget*>(m_accountCombo), static_cast<QWidget*>(m_masterAccountCombo)})
         field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::type(), body), typeCombo);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::website(), body), websiteCombo);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::account(), body), accountCombo);
-    UtilGui::addRow(formLayout, new QLabel(QString(), body), masterAccountBox);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::masterAccountLabel(), body), masterAccountCombo);
-    UtilGui::addRow(formLayout, new QLabel(QString(), body), submitBox);
-    UtilGui::stretchLastRow(formLayout);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::type(), m_body), m_typeCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::website(), m_body), m_websiteCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::account(), m_body), m_accountCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_masterAccountBox);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::masterAccountLabel(), m_body), m_masterAccountCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_submitBox);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgLogin::connectWidgets()
 {
-    connect(typeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DlgLogin::handleTypeChanged);
-    connect(websiteCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+    connect(m_typeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DlgLogin::handleTypeChanged);
+    connect(m_websiteCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &DlgLogin::handleWebsiteChanged);
-    connect(masterAccountBox, &QCheckBox::toggled, masterAccountCombo, &QWidget::setEnabled);
+    connect(m_masterAccountBox, &QCheckBox::toggled, m_masterAccountCombo, &QWidget::setEnabled);
 }
 
 void DlgLogin::handleTypeChanged()
 {
     Logger::setContext(className(), LocaleDialog::updateItems());
-    const bool blocked = websiteCombo->blockSignals(true);
-    websiteCombo->reload(typeCombo->currentType());
-    websiteCombo->blockSignals(blocked);
+    const bool blocked = m_websiteCombo->blockSignals(true);
+    m_websiteCombo->reload(m_typeCombo->currentType());
+    m_websiteCombo->blockSignals(blocked);
     reloadAccounts();
 }
 
@@ -102,11 +102,11 @@ void DlgLogin::handleWebsiteChanged()
 
 void DlgLogin::reloadAccounts()
 {
-    const int website = websiteCombo->currentId();
+    const int website = m_websiteCombo->currentId();
     if (website < 0)
-        accountCombo->clear();
+        m_accountCombo->clear();
     else
-        accountCombo->reload(DBCache::projectId(), website);
+        m_accountCombo->reload(DBCache::projectId(), website);
 }
 
 } // namespace Vexal

@@ -14,7 +14,7 @@ class WidWebsiteTypeComboBox;
 // Chooses what to log in with: a website (by type), an account of the current
 // project on it, or a master account, and whether to submit the form. The
 // argument, a DBWebsite or none, is preselected.
-class DlgLogin : public DlgBase
+class DlgLogin final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -31,12 +31,12 @@ protected:
     void createWidgets() override;
     void connectWidgets() override;
 
-    WidWebsiteTypeComboBox* typeCombo = nullptr;
-    WidWebsiteComboBox* websiteCombo = nullptr;
-    WidAccountComboBox* accountCombo = nullptr;
-    QCheckBox* masterAccountBox = nullptr;
-    WidMasterAccountComboBox* masterAccountCombo = nullptr;
-    QCheckBox* submitBox = nullptr;
+    WidWebsiteTypeComboBox* m_typeCombo = nullptr;
+    WidWebsiteComboBox* m_websiteCombo = nullptr;
+    WidAccountComboBox* m_accountCombo = nullptr;
+    QCheckBox* m_masterAccountBox = nullptr;
+    WidMasterAccountComboBox* m_masterAccountCombo = nullptr;
+    QCheckBox* m_submitBox = nullptr;
 
 private:
     void handleTypeChanged();

@@ -16,35 +16,35 @@ DlgPassword::DlgPassword(QWidget* parent)
 
 void DlgPassword::setInfo(const QString& label, const QString& value)
 {
-    if (!infoLabel)
+    if (!m_infoLabel)
         return;
-    infoLabel->setText(label);
-    infoEdit->setText(value);
-    infoLabel->show();
-    infoEdit->show();
+    m_infoLabel->setText(label);
+    m_infoEdit->setText(value);
+    m_infoLabel->show();
+    m_infoEdit->show();
 }
 
 QString DlgPassword::password() const
 {
-    return passwordEdit ? passwordEdit->text() : QString();
+    return m_passwordEdit ? m_passwordEdit->text() : QString();
 }
 
 void DlgPassword::createWidgets()
 {
-    infoLabel = new QLabel(body);
-    infoLabel->hide();
-    infoEdit = new QLineEdit(body);
-    infoEdit->setReadOnly(true);
-    infoEdit->hide();
-    passwordLabel = new QLabel(LocaleDialog::password(), body);
-    passwordEdit = new QLineEdit(body);
-    passwordEdit->setEchoMode(QLineEdit::Password);
-    passwordEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    connect(passwordEdit, &QLineEdit::returnPressed, this, &DlgPassword::slotAccept);
+    m_infoLabel = new QLabel(m_body);
+    m_infoLabel->hide();
+    m_infoEdit = new QLineEdit(m_body);
+    m_infoEdit->setReadOnly(true);
+    m_infoEdit->hide();
+    m_passwordLabel = new QLabel(LocaleDialog::password(), m_body);
+    m_passwordEdit = new QLineEdit(m_body);
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    connect(m_passwordEdit, &QLineEdit::returnPressed, this, &DlgPassword::slotAccept);
 
-    UtilGui::addRow(formLayout, infoLabel, infoEdit);
-    UtilGui::addRow(formLayout, passwordLabel, passwordEdit);
-    UtilGui::stretchLastRow(formLayout);
+    UtilGui::addRow(m_formLayout, m_infoLabel, m_infoEdit);
+    UtilGui::addRow(m_formLayout, m_passwordLabel, m_passwordEdit);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 } // namespace Vexal

@@ -8,7 +8,7 @@ class QLineEdit;
 namespace Vexal {
 
 // A small password prompt with an optional read-only information row.
-class DlgPassword : public DlgBase
+class DlgPassword final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -21,10 +21,10 @@ public:
 protected:
     void createWidgets() override;
 
-    QLabel* infoLabel = nullptr;
-    QLineEdit* infoEdit = nullptr;
-    QLabel* passwordLabel = nullptr;
-    QLineEdit* passwordEdit = nullptr;
+    QLabel* m_infoLabel = nullptr;
+    QLineEdit* m_infoEdit = nullptr;
+    QLabel* m_passwordLabel = nullptr;
+    QLineEdit* m_passwordEdit = nullptr;
 };
 
 } // namespace Vexal

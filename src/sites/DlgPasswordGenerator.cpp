@@ -36,7 +36,7 @@ DlgPasswordGenerator::DlgPasswordGenerator(QWidget* parent)
 
 QString DlgPasswordGenerator::password() const
 {
-    return passwordEdit ? passwordEdit->text() : QString();
+    return m_passwordEdit ? m_passwordEdit->text() : QString();
 }
 
 QString DlgPasswordGenerator::createPassword(int length)
@@ -63,27 +63,27 @@ QString DlgPasswordGenerator::createPassword(int length)
 void DlgPasswordGenerator::slotCreateAndCopy()
 {
     Logger::setContext(className(), LocaleDialog::createAndCopy());
-    passwordEdit->setText(createPassword());
+    m_passwordEdit->setText(createPassword());
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(passwordEdit->text());
+        clipboard->setText(m_passwordEdit->text());
 }
 
 void DlgPasswordGenerator::createWidgets()
 {
-    passwordEdit = new QLineEdit(createPassword(), body);
-    passwordEdit->setReadOnly(true);
-    passwordEdit->setMinimumWidth(200);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::password(), body), passwordEdit);
-    UtilGui::stretchLastRow(formLayout);
+    m_passwordEdit = new QLineEdit(createPassword(), m_body);
+    m_passwordEdit->setReadOnly(true);
+    m_passwordEdit->setMinimumWidth(200);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::password(), m_body), m_passwordEdit);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgPasswordGenerator::createButtons()
 {
     DlgBase::createButtons();
-    okButton->setText(LocaleDialog::accept());
-    createButton = new QPushButton(LocaleDialog::createAndCopy(), this);
-    connect(createButton, &QPushButton::clicked, this, &DlgPasswordGenerator::slotCreateAndCopy);
-    buttonLayout->insertWidget(0, createButton);
+    m_okButton->setText(LocaleDialog::accept());
+    m_createButton = new QPushButton(LocaleDialog::createAndCopy(), this);
+    connect(m_createButton, &QPushButton::clicked, this, &DlgPasswordGenerator::slotCreateAndCopy);
+    m_buttonLayout->insertWidget(0, m_createButton);
 }
 
 } // namespace Vexal

@@ -9,7 +9,7 @@ namespace Vexal {
 
 // Shows a new strong password; "Create and Copy" makes another and puts it on
 // the clipboard.
-class DlgPasswordGenerator : public DlgBase
+class DlgPasswordGenerator final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -29,8 +29,8 @@ protected:
     void createWidgets() override;
     void createButtons() override;
 
-    QLineEdit* passwordEdit = nullptr;
-    QPushButton* createButton = nullptr;
+    QLineEdit* m_passwordEdit = nullptr;
+    QPushButton* m_createButton = nullptr;
 };
 
 } // namespace Vexal

@@ -22,29 +22,29 @@ DlgRank::DlgRank(RankGoogle* google, RankAlexa* alexa, QWidget* parent)
 
 QString DlgRank::googleText() const
 {
-    return googleEdit ? googleEdit->text() : QString();
+    return m_googleEdit ? m_googleEdit->text() : QString();
 }
 
 QString DlgRank::alexaText() const
 {
-    return alexaEdit ? alexaEdit->text() : QString();
+    return m_alexaEdit ? m_alexaEdit->text() : QString();
 }
 
 void DlgRank::createWidgets()
 {
-    googleEdit = new QLineEdit(m_google ? LocaleDialog::loading() : QString(), body);
-    googleEdit->setReadOnly(true);
-    alexaEdit = new QLineEdit(m_alexa ? LocaleDialog::loading() : QString(), body);
-    alexaEdit->setReadOnly(true);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::googlePR(), body), googleEdit);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::alexaRank(), body), alexaEdit);
-    UtilGui::stretchLastRow(formLayout);
+    m_googleEdit = new QLineEdit(m_google ? LocaleDialog::loading() : QString(), m_body);
+    m_googleEdit->setReadOnly(true);
+    m_alexaEdit = new QLineEdit(m_alexa ? LocaleDialog::loading() : QString(), m_body);
+    m_alexaEdit->setReadOnly(true);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::googlePR(), m_body), m_googleEdit);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::alexaRank(), m_body), m_alexaEdit);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgRank::createButtons()
 {
     DlgBase::createButtons();
-    okButton->setText(LocaleDialog::save());
+    m_okButton->setText(LocaleDialog::save());
 }
 
 void DlgRank::connectWidgets()
@@ -68,13 +68,13 @@ void DlgRank::connectWidgets()
 void DlgRank::handleGoogleFinished(const QString& text)
 {
     Logger::setContext(className(), LocaleDialog::finished());
-    googleEdit->setText(text);
+    m_googleEdit->setText(text);
 }
 
 void DlgRank::handleAlexaFinished(const QString& text)
 {
     Logger::setContext(className(), LocaleDialog::finished());
-    alexaEdit->setText(text);
+    m_alexaEdit->setText(text);
 }
 
 } // namespace Vexal

@@ -13,7 +13,7 @@ class RankGoogle;
 
 // Runs a page-rank and an Alexa-rank query and shows each answer as it comes
 // ("Loading..." until then). The queries stay their owner's.
-class DlgRank : public DlgBase
+class DlgRank final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -34,8 +34,8 @@ private:
 
     QPointer<RankGoogle> m_google;
     QPointer<RankAlexa> m_alexa;
-    QLineEdit* googleEdit = nullptr;
-    QLineEdit* alexaEdit = nullptr;
+    QLineEdit* m_googleEdit = nullptr;
+    QLineEdit* m_alexaEdit = nullptr;
 };
 
 } // namespace Vexal

@@ -22,13 +22,13 @@ DlgSelectProject::DlgSelectProject(QWidget* parent)
 
 int DlgSelectProject::projectId() const
 {
-    return projectCombo ? projectCombo->currentId() : -1;
+    return m_projectCombo ? m_projectCombo->currentId() : -1;
 }
 
 void DlgSelectProject::setProjectId(int id)
 {
-    if (projectCombo)
-        projectCombo->setCurrentId(id);
+    if (m_projectCombo)
+        m_projectCombo->setCurrentId(id);
 }
 
 bool DlgSelectProject::switchToProject(int id, QString* errorText)
@@ -69,15 +69,15 @@ void DlgSelectProject::slotAccept()
 
 void DlgSelectProject::createWidgets()
 {
-    projectCombo = new WidProjectComboBox(body);
-    projectCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    projectCombo->reload();
-    projectCombo->setCurrentId(DBCache::projectId());
-    activeEdit = new QLineEdit(DBCache::projectName(), body);
-    activeEdit->setReadOnly(true);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::project(), body), projectCombo);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::active(), body), activeEdit);
-    UtilGui::stretchLastRow(formLayout);
+    m_projectCombo = new WidProjectComboBox(m_body);
+    m_projectCombo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_projectCombo->reload();
+    m_projectCombo->setCurrentId(DBCache::projectId());
+    m_activeEdit = new QLineEdit(DBCache::projectName(), m_body);
+    m_activeEdit->setReadOnly(true);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::project(), m_body), m_projectCombo);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::active(), m_body), m_activeEdit);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 } // namespace Vexal

@@ -10,7 +10,7 @@ class WidProjectComboBox;
 
 // Chooses the current project. Accepting makes the chosen project the only
 // active one; a failed switch is reported and the dialog stays open.
-class DlgSelectProject : public DlgBase
+class DlgSelectProject final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -31,8 +31,8 @@ public slots:
 protected:
     void createWidgets() override;
 
-    WidProjectComboBox* projectCombo = nullptr;
-    QLineEdit* activeEdit = nullptr;
+    WidProjectComboBox* m_projectCombo = nullptr;
+    QLineEdit* m_activeEdit = nullptr;
 };
 
 } // namespace Vexal

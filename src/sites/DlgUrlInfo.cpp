@@ -25,41 +25,41 @@ DlgUrlInfo::DlgUrlInfo(QWidget* parent)
 
 void DlgUrlInfo::setUrl(const QUrl& url)
 {
-    if (!schemeEdit)
+    if (!m_schemeEdit)
         return;
-    schemeEdit->setText(url.scheme());
-    userInfoEdit->setText(url.userInfo());
-    hostEdit->setText(url.host());
-    portEdit->setText(url.port() < 0 ? QString() : QString::number(url.port()));
-    pathEdit->setText(url.path());
-    fragmentEdit->setText(url.fragment());
+    m_schemeEdit->setText(url.scheme());
+    m_userInfoEdit->setText(url.userInfo());
+    m_hostEdit->setText(url.host());
+    m_portEdit->setText(url.port() < 0 ? QString() : QString::number(url.port()));
+    m_pathEdit->setText(url.path());
+    m_fragmentEdit->setText(url.fragment());
 }
 
-QString DlgUrlInfo::schemeText() const { return textOf(schemeEdit); }
-QString DlgUrlInfo::userInfoText() const { return textOf(userInfoEdit); }
-QString DlgUrlInfo::hostText() const { return textOf(hostEdit); }
-QString DlgUrlInfo::portText() const { return textOf(portEdit); }
-QString DlgUrlInfo::pathText() const { return textOf(pathEdit); }
-QString DlgUrlInfo::fragmentText() const { return textOf(fragmentEdit); }
+QString DlgUrlInfo::schemeText() const { return textOf(m_schemeEdit); }
+QString DlgUrlInfo::userInfoText() const { return textOf(m_userInfoEdit); }
+QString DlgUrlInfo::hostText() const { return textOf(m_hostEdit); }
+QString DlgUrlInfo::portText() const { return textOf(m_portEdit); }
+QString DlgUrlInfo::pathText() const { return textOf(m_pathEdit); }
+QString DlgUrlInfo::fragmentText() const { return textOf(m_fragmentEdit); }
 
 QLineEdit* DlgUrlInfo::addField(const QString& label)
 {
-    QLineEdit* edit = new QLineEdit(body);
+    QLineEdit* edit = new QLineEdit(m_body);
     edit->setReadOnly(true);
     edit->setMinimumWidth(300);
-    UtilGui::addRow(formLayout, new QLabel(label, body), edit);
+    UtilGui::addRow(m_formLayout, new QLabel(label, m_body), edit);
     return edit;
 }
 
 void DlgUrlInfo::createWidgets()
 {
-    schemeEdit = addField(LocaleDialog::scheme());
-    userInfoEdit = addField(LocaleDialog::userInfo());
-    hostEdit = addField(LocaleDialog::host());
-    portEdit = addField(LocaleDialog::port());
-    pathEdit = addField(LocaleDialog::path());
-    fragmentEdit = addField(LocaleDialog::fragment());
-    UtilGui::stretchLastRow(formLayout);
+    m_schemeEdit = addField(LocaleDialog::scheme());
+    m_userInfoEdit = addField(LocaleDialog::userInfo());
+    m_hostEdit = addField(LocaleDialog::host());
+    m_portEdit = addField(LocaleDialog::port());
+    m_pathEdit = addField(LocaleDialog::path());
+    m_fragmentEdit = addField(LocaleDialog::fragment());
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 } // namespace Vexal

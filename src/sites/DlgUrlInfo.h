@@ -10,7 +10,7 @@ namespace Vexal {
 
 // Shows the parts of one address: scheme, user info, host, port, path and
 // fragment, each in a read-only field.
-class DlgUrlInfo : public DlgBase
+class DlgUrlInfo final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -32,12 +32,12 @@ protected:
 private:
     QLineEdit* addField(const QString& label);
 
-    QLineEdit* schemeEdit = nullptr;
-    QLineEdit* userInfoEdit = nullptr;
-    QLineEdit* hostEdit = nullptr;
-    QLineEdit* portEdit = nullptr;
-    QLineEdit* pathEdit = nullptr;
-    QLineEdit* fragmentEdit = nullptr;
+    QLineEdit* m_schemeEdit = nullptr;
+    QLineEdit* m_userInfoEdit = nullptr;
+    QLineEdit* m_hostEdit = nullptr;
+    QLineEdit* m_portEdit = nullptr;
+    QLineEdit* m_pathEdit = nullptr;
+    QLineEdit* m_fragmentEdit = nullptr;
 };
 
 } // namespace Vexal

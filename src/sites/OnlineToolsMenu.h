@@ -11,7 +11,7 @@ namespace Vexal {
 // online tools (by Line): removes the entries of an earlier build, then adds
 // one entry per tool and hands each to connectAction (the window connects
 // triggered and hovered). A failed load is logged and adds nothing.
-class OnlineToolsMenu
+class OnlineToolsMenu final
 {
 public:
     OnlineToolsMenu() = delete;

@@ -13,7 +13,7 @@ class Random;
 // FirstName and LastName tables of one language, a city and a street address
 // of one country, and drawn values (birthday, floor and apartment, letters,
 // digits). The random-identity command object calls it with its own Random.
-class RandomIdentity : public QObject
+class RandomIdentity final : public QObject
 {
     Q_OBJECT
 public:

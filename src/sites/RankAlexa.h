@@ -7,7 +7,7 @@ namespace Vexal {
 // The traffic rank of an address's host from the Alexa data service: a GET
 // with the host; the XML reply carries the rank in the TEXT attribute of its
 // POPULARITY element.
-class RankAlexa : public RankQuery
+class RankAlexa final : public RankQuery
 {
     Q_OBJECT
 public:

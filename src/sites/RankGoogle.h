@@ -7,7 +7,7 @@ namespace Vexal {
 // The page rank (0 to 10) of an address from an outside PageRank lookup page:
 // a form POST of the address; the reply page shows the rank after the word
 // "PageRank", or is the bare number.
-class RankGoogle : public RankQuery
+class RankGoogle final : public RankQuery
 {
     Q_OBJECT
 public:

@@ -17,7 +17,7 @@ class NetworkAccessManager;
 // waits in its event loop for further jobs until it is asked to stop. Its
 // network manager lives on this thread; change it only through
 // NetworkAccessManager::applyProxy / applyOptions, which run there.
-class SecurityManager : public QThread
+class SecurityManager final : public QThread
 {
     Q_OBJECT
 public:

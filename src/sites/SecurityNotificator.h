@@ -10,7 +10,7 @@ namespace Vexal {
 // The process-wide sender of the server notices. The server jobs hand their
 // results to it from their own thread; the notice reaches receivers on the GUI
 // thread through a queued connection.
-class SecurityNotificator : public QObject
+class SecurityNotificator final : public QObject
 {
     Q_OBJECT
 public:

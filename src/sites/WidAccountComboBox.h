@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The chooser of the accounts of one project on one website, sorted by name.
-class WidAccountComboBox : public BaseComboBox
+class WidAccountComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

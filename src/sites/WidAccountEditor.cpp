@@ -35,12 +35,12 @@ DBBase* WidAccountEditor::createRecord()
 void WidAccountEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleAccount::name());
-    typeCombo = new WidWebsiteTypeComboBox(body);
+    typeCombo = new WidWebsiteTypeComboBox(m_body);
     addFieldRow(LocaleBaseWidget::type(), typeCombo);
-    websiteCombo = new WidWebsiteComboBox(body);
+    websiteCombo = new WidWebsiteComboBox(m_body);
     addFieldRow(LocaleAccount::website(), websiteCombo);
     loginEdit = addTextField(LocaleAccount::login(), &DBAccount::login, &DBAccount::setLogin);
-    passwordEdit = new WidPasswordEdit(body);
+    passwordEdit = new WidPasswordEdit(m_body);
     addFieldRow(LocaleAccount::password(), passwordEdit);
     addCommentsField(LocaleAccount::comments());
     finishForm();

@@ -12,7 +12,7 @@ class WidWebsiteTypeComboBox;
 // The password is kept scrambled; an untouched field saves the stored text
 // unchanged. A new account belongs to the current project. Saving needs a
 // website.
-class WidAccountEditor : public BaseEditor
+class WidAccountEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidAccountJournal::title() const
 
 void WidAccountJournal::createTable()
 {
-    installTable(new WidAccountTable(syncManager, this));
+    installTable(new WidAccountTable(m_syncManager, this));
 }
 
 QWidget* WidAccountJournal::createEditor(QWidget* parent)

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The accounts journal.
-class WidAccountJournal : public BaseJournal
+class WidAccountJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The accounts of every project, with their project and website names.
-class WidAccountTable : public BaseTable
+class WidAccountTable final : public BaseTable
 {
     Q_OBJECT
 public:

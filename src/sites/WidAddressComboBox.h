@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The addresses of one country, sorted by name.
-class WidAddressComboBox : public BaseComboBox
+class WidAddressComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -24,7 +24,7 @@ DBBase* WidAddressEditor::createRecord()
 void WidAddressEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleIdentity::name());
-    countryBox = new WidCountryComboBox(body);
+    countryBox = new WidCountryComboBox(m_body);
     addIdField(LocaleIdentity::country(), countryBox, [this] { countryBox->reload(); }, &DBAddress::countryId,
                &DBAddress::setCountryId, true);
     detailsEdit = addTextField(LocaleIdentity::details(), &DBAddress::details, &DBAddress::setDetails);

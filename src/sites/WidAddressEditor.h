@@ -8,7 +8,7 @@ class WidCountryComboBox;
 
 // A street address: name, its country (required; a new one starts on the
 // Init's second id), details and comments.
-class WidAddressEditor : public BaseContentEditor
+class WidAddressEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidAddressJournal::title() const
 
 void WidAddressJournal::createTable()
 {
-    installTable(new WidAddressTable(syncManager, this));
+    installTable(new WidAddressTable(m_syncManager, this));
 }
 
 QWidget* WidAddressJournal::createEditor(QWidget* parent)

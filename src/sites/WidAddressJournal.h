@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The journal of the addresses of the identity generator.
-class WidAddressJournal : public BaseJournal
+class WidAddressJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

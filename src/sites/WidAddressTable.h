@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The stored addresses.
-class WidAddressTable : public BaseTable
+class WidAddressTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The cities of one country, sorted by name.
-class WidCityComboBox : public BaseComboBox
+class WidCityComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

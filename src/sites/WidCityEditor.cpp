@@ -24,7 +24,7 @@ DBBase* WidCityEditor::createRecord()
 void WidCityEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleIdentity::name());
-    countryBox = new WidCountryComboBox(body);
+    countryBox = new WidCountryComboBox(m_body);
     addIdField(LocaleIdentity::country(), countryBox, [this] { countryBox->reload(); }, &DBCity::countryId,
                &DBCity::setCountryId, true);
     provinceEdit = addTextField(LocaleIdentity::province(), &DBCity::province, &DBCity::setProvince);

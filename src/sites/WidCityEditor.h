@@ -8,7 +8,7 @@ class WidCountryComboBox;
 
 // A city: name, its country (required; a new one starts on the Init's second
 // id), province and comments.
-class WidCityEditor : public BaseContentEditor
+class WidCityEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

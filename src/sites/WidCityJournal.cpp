@@ -18,7 +18,7 @@ QString WidCityJournal::title() const
 
 void WidCityJournal::createTable()
 {
-    installTable(new WidCityTable(syncManager, this));
+    installTable(new WidCityTable(m_syncManager, this));
 }
 
 QWidget* WidCityJournal::createEditor(QWidget* parent)

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The journal of the cities of the identity generator.
-class WidCityJournal : public BaseJournal
+class WidCityJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

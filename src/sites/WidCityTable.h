@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The stored cities.
-class WidCityTable : public BaseTable
+class WidCityTable final : public BaseTable
 {
     Q_OBJECT
 public:

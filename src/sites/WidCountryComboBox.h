@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // Every country, sorted by name.
-class WidCountryComboBox : public BaseComboBox
+class WidCountryComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // A country: name, code and comments.
-class WidCountryEditor : public BaseEditor
+class WidCountryEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidCountryJournal::title() const
 
 void WidCountryJournal::createTable()
 {
-    installTable(new WidCountryTable(syncManager, this));
+    installTable(new WidCountryTable(m_syncManager, this));
 }
 
 QWidget* WidCountryJournal::createEditor(QWidget* parent)

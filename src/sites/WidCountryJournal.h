@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The journal of the countries of the identity generator.
-class WidCountryJournal : public BaseJournal
+class WidCountryJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The stored countries.
-class WidCountryTable : public BaseTable
+class WidCountryTable final : public BaseTable
 {
     Q_OBJECT
 public:

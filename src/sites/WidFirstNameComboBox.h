@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The first names of one language and gender, sorted by name.
-class WidFirstNameComboBox : public BaseComboBox
+class WidFirstNameComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

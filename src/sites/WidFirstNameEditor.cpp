@@ -24,7 +24,7 @@ DBBase* WidFirstNameEditor::createRecord()
 void WidFirstNameEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleIdentity::name());
-    languageBox = new WidLanguageComboBox(body);
+    languageBox = new WidLanguageComboBox(m_body);
     addIdField(LocaleIdentity::language(), languageBox, [this] { languageBox->reload(); }, &DBFirstName::languageId,
                &DBFirstName::setLanguageId, true);
     maleBox = addBoolField(LocaleIdentity::male(), &DBFirstName::gender, &DBFirstName::setGender, true);

@@ -8,7 +8,7 @@ class WidLanguageComboBox;
 
 // A first name: name, its language (required; a new one starts on the Init's
 // second id), the male flag and comments.
-class WidFirstNameEditor : public BaseContentEditor
+class WidFirstNameEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidFirstNameJournal::title() const
 
 void WidFirstNameJournal::createTable()
 {
-    installTable(new WidFirstNameTable(syncManager, this));
+    installTable(new WidFirstNameTable(m_syncManager, this));
 }
 
 QWidget* WidFirstNameJournal::createEditor(QWidget* parent)

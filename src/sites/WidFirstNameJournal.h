@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The journal of the first names of the identity generator.
-class WidFirstNameJournal : public BaseJournal
+class WidFirstNameJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The stored first names.
-class WidFirstNameTable : public BaseTable
+class WidFirstNameTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The last names of one language, sorted by name.
-class WidLastNameComboBox : public BaseComboBox
+class WidLastNameComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -24,7 +24,7 @@ DBBase* WidLastNameEditor::createRecord()
 void WidLastNameEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleIdentity::name());
-    languageBox = new WidLanguageComboBox(body);
+    languageBox = new WidLanguageComboBox(m_body);
     addIdField(LocaleIdentity::language(), languageBox, [this] { languageBox->reload(); }, &DBLastName::languageId,
                &DBLastName::setLanguageId, true);
     addCommentsField(LocaleIdentity::comments());

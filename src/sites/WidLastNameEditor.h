@@ -8,7 +8,7 @@ class WidLanguageComboBox;
 
 // A last name: name, its language (required; a new one starts on the Init's
 // second id) and comments.
-class WidLastNameEditor : public BaseContentEditor
+class WidLastNameEditor final : public BaseContentEditor
 {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QString WidLastNameJournal::title() const
 
 void WidLastNameJournal::createTable()
 {
-    installTable(new WidLastNameTable(syncManager, this));
+    installTable(new WidLastNameTable(m_syncManager, this));
 }
 
 QWidget* WidLastNameJournal::createEditor(QWidget* parent)

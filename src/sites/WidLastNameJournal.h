@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The journal of the last names of the identity generator.
-class WidLastNameJournal : public BaseJournal
+class WidLastNameJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

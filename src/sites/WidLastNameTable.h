@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The stored last names.
-class WidLastNameTable : public BaseTable
+class WidLastNameTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The chooser of every master account, sorted by name.
-class WidMasterAccountComboBox : public BaseComboBox
+class WidMasterAccountComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -28,15 +28,15 @@ QString WidMasterAccountEditor::typeName() const
 
 void WidMasterAccountEditor::createToolbar()
 {
-    toolbar = new WidMasterAccountToolbar(syncManager, this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar = new WidMasterAccountToolbar(m_syncManager, this);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void WidMasterAccountEditor::connectToolbar()
 {
     BaseEditor::connectToolbar();
-    connect(static_cast<WidMasterAccountToolbar*>(toolbar), &WidMasterAccountToolbar::onCreateAccount, this,
+    connect(static_cast<WidMasterAccountToolbar*>(m_toolbar), &WidMasterAccountToolbar::onCreateAccount, this,
             &WidMasterAccountEditor::slotCreateAccount);
 }
 
@@ -54,14 +54,14 @@ void WidMasterAccountEditor::createWidgets()
     addTextField(LocaleAccount::lastName(), &R::lastName, &R::setLastName);
     addTextField(LocaleAccount::fullName(), &R::fullName, &R::setFullName);
     addTextField(LocaleAccount::screenName(), &R::screenName, &R::setScreenName);
-    maleBox = new QCheckBox(body);
+    maleBox = new QCheckBox(m_body);
     addFieldRow(LocaleAccount::male(), maleBox);
-    birthdayEdit = new QDateEdit(body);
+    birthdayEdit = new QDateEdit(m_body);
     birthdayEdit->setCalendarPopup(true);
     birthdayEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     addFieldRow(LocaleAccount::birthday(), birthdayEdit);
     loginEdit = addTextField(LocaleAccount::login(), &R::login, &R::setLogin);
-    passwordEdit = new WidPasswordEdit(body);
+    passwordEdit = new WidPasswordEdit(m_body);
     addFieldRow(LocaleAccount::password(), passwordEdit);
     emailEdit = addTextField(LocaleAccount::email(), &R::email, &R::setEmail);
     addTextField(LocaleAccount::url(), &R::url, &R::setUrl, LocaleAccount::urlPrefix());
@@ -138,12 +138,12 @@ void WidMasterAccountEditor::slotCreateAccount()
     if (UtilDialog::exec(&dialog) != QDialog::Accepted)
         return;
     init()->setId(record->id());
-    name = record->name();
+    m_name = record->name();
     disconnectWidgets();
     fillWidgets(record);
     connectWidgets();
     setModified(false);
-    syncManager->setEnabled(BaseTable::CommandSave, false);
+    m_syncManager->setEnabled(BaseTable::CommandSave, false);
     afterSave(record);
 }
 

@@ -11,7 +11,7 @@ class WidPasswordEdit;
 // A master account: the identity, login, scrambled password and contact
 // fields. Create Account fills the account with a random identity (the
 // create dialog) and saves it; the page then edits that account.
-class WidMasterAccountEditor : public BaseEditor
+class WidMasterAccountEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

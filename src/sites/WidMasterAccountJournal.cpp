@@ -28,29 +28,29 @@ QString WidMasterAccountJournal::title() const
 
 void WidMasterAccountJournal::createToolbar()
 {
-    toolbar = new WidSiteToolbar(syncManager, {{ConstIcon::check(32), LocaleAccount::select(), SiteCommands::Select}},
-                                 this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar = new WidSiteToolbar(
+        m_syncManager, {{ConstIcon::check(32), LocaleAccount::select(), SiteCommands::Select}}, this);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void WidMasterAccountJournal::connectToolbar()
 {
     BaseJournal::connectToolbar();
-    connect(static_cast<WidSiteToolbar*>(toolbar), &WidSiteToolbar::onCommand, this,
+    connect(static_cast<WidSiteToolbar*>(m_toolbar), &WidSiteToolbar::onCommand, this,
             &WidMasterAccountJournal::slotSelect);
 }
 
 void WidMasterAccountJournal::createTable()
 {
-    masterAccountTable = new WidMasterAccountTable(syncManager, this);
-    installTable(masterAccountTable);
+    m_masterAccountTable = new WidMasterAccountTable(m_syncManager, this);
+    installTable(m_masterAccountTable);
 }
 
 void WidMasterAccountJournal::connectTable()
 {
     BaseJournal::connectTable();
-    connect(masterAccountTable, &WidMasterAccountTable::onSelect, this, &WidMasterAccountJournal::slotSelect);
+    connect(m_masterAccountTable, &WidMasterAccountTable::onSelect, this, &WidMasterAccountJournal::slotSelect);
 }
 
 QWidget* WidMasterAccountJournal::createEditor(QWidget* parent)
@@ -61,15 +61,15 @@ QWidget* WidMasterAccountJournal::createEditor(QWidget* parent)
 void WidMasterAccountJournal::slotSelectionChanged()
 {
     BaseJournal::slotSelectionChanged();
-    const bool selected = table && table->selectionModel() && table->selectionModel()->hasSelection();
-    syncManager->setEnabled(SiteCommands::Select, selected);
+    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
+    m_syncManager->setEnabled(SiteCommands::Select, selected);
 }
 
 void WidMasterAccountJournal::slotSelect()
 {
     if (!startCommand(LocaleAccount::select(), SiteCommands::Select))
         return;
-    const int id = table->selectedId();
+    const int id = m_table->selectedId();
     if (id == -1)
         return;
     DBQueryManager queries;
@@ -78,7 +78,7 @@ void WidMasterAccountJournal::slotSelect()
         UtilSignalManager::instance()->emitError(LocaleAccount::unexpectedError());
         return;
     }
-    table->reload();
+    m_table->reload();
 }
 
 } // namespace Vexal

@@ -8,7 +8,7 @@ class WidMasterAccountTable;
 
 // The master accounts journal. Select makes the selected master account the
 // only active one.
-class WidMasterAccountJournal : public BaseJournal
+class WidMasterAccountJournal final : public BaseJournal
 {
     Q_OBJECT
 public:
@@ -27,7 +27,7 @@ protected:
     void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
 
-    WidMasterAccountTable* masterAccountTable = nullptr;
+    WidMasterAccountTable* m_masterAccountTable = nullptr;
 };
 
 } // namespace Vexal

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The master accounts, with the row-menu entry Select (makes the row the
 // active master account).
-class WidMasterAccountTable : public BaseTable
+class WidMasterAccountTable final : public BaseTable
 {
     Q_OBJECT
 public:

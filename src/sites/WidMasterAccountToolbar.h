@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The master-account editor bar: Save, then Create Account (always enabled).
-class WidMasterAccountToolbar : public BaseEditorToolbar
+class WidMasterAccountToolbar final : public BaseEditorToolbar
 {
     Q_OBJECT
 public:

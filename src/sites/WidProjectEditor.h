@@ -6,7 +6,7 @@ namespace Vexal {
 
 // Name, URL and comments of a project. Saving the current project refreshes
 // the cached project and tells the window.
-class WidProjectEditor : public BaseEditor
+class WidProjectEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

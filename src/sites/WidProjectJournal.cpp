@@ -77,28 +77,28 @@ QString WidProjectJournal::title() const
 
 void WidProjectJournal::createToolbar()
 {
-    toolbar = new WidSiteToolbar(syncManager, {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}},
-                                 this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar = new WidSiteToolbar(
+        m_syncManager, {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}}, this);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void WidProjectJournal::connectToolbar()
 {
     BaseJournal::connectToolbar();
-    connect(static_cast<WidSiteToolbar*>(toolbar), &WidSiteToolbar::onCommand, this, &WidProjectJournal::slotSelect);
+    connect(static_cast<WidSiteToolbar*>(m_toolbar), &WidSiteToolbar::onCommand, this, &WidProjectJournal::slotSelect);
 }
 
 void WidProjectJournal::createTable()
 {
-    projectTable = new WidProjectTable(syncManager, this);
-    installTable(projectTable);
+    m_projectTable = new WidProjectTable(m_syncManager, this);
+    installTable(m_projectTable);
 }
 
 void WidProjectJournal::connectTable()
 {
     BaseJournal::connectTable();
-    connect(projectTable, &WidProjectTable::onSelect, this, &WidProjectJournal::slotSelect);
+    connect(m_projectTable, &WidProjectTable::onSelect, this, &WidProjectJournal::slotSelect);
 }
 
 QWidget* WidProjectJournal::createEditor(QWidget* parent)
@@ -153,15 +153,15 @@ bool WidProjectJournal::deleteRows(const QString& condition, DBListBase* list)
 void WidProjectJournal::slotSelectionChanged()
 {
     BaseJournal::slotSelectionChanged();
-    const bool selected = table && table->selectionModel() && table->selectionModel()->hasSelection();
-    syncManager->setEnabled(SiteCommands::Select, selected);
+    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
+    m_syncManager->setEnabled(SiteCommands::Select, selected);
 }
 
 void WidProjectJournal::slotSelect()
 {
     if (!startCommand(LocaleProject::select(), SiteCommands::Select))
         return;
-    const int id = table->selectedId();
+    const int id = m_table->selectedId();
     if (id == -1)
         return;
     QString error;
@@ -170,7 +170,7 @@ void WidProjectJournal::slotSelect()
         UtilSignalManager::instance()->emitError(LocaleProject::unexpectedError());
         return;
     }
-    table->reload();
+    m_table->reload();
 }
 
 } // namespace Vexal

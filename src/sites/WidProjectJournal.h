@@ -7,7 +7,7 @@ namespace Vexal {
 class WidProjectTable;
 
 // The projects journal. Select makes the selected project the current one.
-class WidProjectJournal : public BaseJournal
+class WidProjectJournal final : public BaseJournal
 {
     Q_OBJECT
 public:
@@ -33,7 +33,7 @@ protected:
     // The projects and the records they own, in one transaction.
     bool deleteRows(const QString& condition, DBListBase* list) override;
 
-    WidProjectTable* projectTable = nullptr;
+    WidProjectTable* m_projectTable = nullptr;
 };
 
 } // namespace Vexal

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The projects, with the row-menu entry Select (makes the row the current
 // project).
-class WidProjectTable : public BaseTable
+class WidProjectTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -28,7 +28,7 @@ void WidRankEditor::createWidgets()
 {
     addNameField(LocaleRank::name());
     hostEdit = addTextField(LocaleRank::host(), &DBRank::host, &DBRank::setHost);
-    dateEdit = new QDateEdit(body);
+    dateEdit = new QDateEdit(m_body);
     dateEdit->setCalendarPopup(true);
     dateEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     addFieldRow(LocaleRank::createDate(), dateEdit);

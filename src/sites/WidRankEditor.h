@@ -7,7 +7,7 @@ class QDateEdit;
 namespace Vexal {
 
 // A stored page rank: name, host, date, Google PR, Alexa rank, comments.
-class WidRankEditor : public BaseEditor
+class WidRankEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

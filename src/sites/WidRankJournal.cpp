@@ -18,7 +18,7 @@ QString WidRankJournal::title() const
 
 void WidRankJournal::createTable()
 {
-    installTable(new WidRankTable(syncManager, this));
+    installTable(new WidRankTable(m_syncManager, this));
 }
 
 QWidget* WidRankJournal::createEditor(QWidget* parent)

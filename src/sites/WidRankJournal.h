@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The journal of the stored page ranks.
-class WidRankJournal : public BaseJournal
+class WidRankJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

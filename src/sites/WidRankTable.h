@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The stored page ranks.
-class WidRankTable : public BaseTable
+class WidRankTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -10,7 +10,7 @@ namespace Vexal {
 
 // A journal bar with the area's own commands between Remove and Reload: each
 // a button registered under its command id, reported by onCommand(id).
-class WidSiteToolbar : public BaseJournalToolbar
+class WidSiteToolbar final : public BaseJournalToolbar
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The chooser of websites of some type flags, sorted by name.
-class WidWebsiteComboBox : public BaseComboBox
+class WidWebsiteComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

@@ -85,7 +85,7 @@ void WidWebsiteEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleWebsite::name());
 
-    auto* types = new QWidget(body);
+    auto* types = new QWidget(m_body);
     auto* grid = new QGridLayout(types);
     grid->setContentsMargins(0, 0, 0, 0);
     const QList<int> order = WidWebsiteTypeComboBox::typeOrder();

@@ -9,7 +9,7 @@ namespace Vexal {
 // A website: name, type flags (one box per type), host list, login with the
 // e-mail address, page addresses, ranks and comments. A new website starts
 // with the type of its start parameters (Email when none).
-class WidWebsiteEditor : public BaseEditor
+class WidWebsiteEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

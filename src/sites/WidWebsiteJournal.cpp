@@ -36,33 +36,33 @@ QString WidWebsiteJournal::title() const
 
 void WidWebsiteJournal::createToolbar()
 {
-    toolbar = new WidSiteToolbar(syncManager,
-                                 {{ConstIcon::home(32), LocaleWebsite::homePage(), SiteCommands::HomePage},
-                                  {ConstIcon::login(32), LocaleWebsite::loginPage(), SiteCommands::LoginPage},
-                                  {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(),
-                                   SiteCommands::RegistrationPage},
-                                  {ConstIcon::webPage(32), LocaleWebsite::userPage(), SiteCommands::UserPage}},
-                                 this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar = new WidSiteToolbar(m_syncManager,
+                                   {{ConstIcon::home(32), LocaleWebsite::homePage(), SiteCommands::HomePage},
+                                    {ConstIcon::login(32), LocaleWebsite::loginPage(), SiteCommands::LoginPage},
+                                    {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(),
+                                     SiteCommands::RegistrationPage},
+                                    {ConstIcon::webPage(32), LocaleWebsite::userPage(), SiteCommands::UserPage}},
+                                   this);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void WidWebsiteJournal::connectToolbar()
 {
     BaseJournalTree::connectToolbar();
-    connect(static_cast<WidSiteToolbar*>(toolbar), &WidSiteToolbar::onCommand, this,
+    connect(static_cast<WidSiteToolbar*>(m_toolbar), &WidSiteToolbar::onCommand, this,
             &WidWebsiteJournal::slotOpenPage);
 }
 
 void WidWebsiteJournal::createTree()
 {
-    m_tree = new WidWebsiteTree(syncManager, this);
+    m_tree = new WidWebsiteTree(m_syncManager, this);
     installTree(m_tree);
 }
 
 void WidWebsiteJournal::createTable()
 {
-    m_table = new WidWebsiteTable(syncManager, this);
+    m_table = new WidWebsiteTable(m_syncManager, this);
     installTable(m_table);
 }
 
@@ -94,9 +94,9 @@ void WidWebsiteJournal::handleTreeSelectionChanged()
 void WidWebsiteJournal::slotSelectionChanged()
 {
     BaseJournalTree::slotSelectionChanged();
-    const bool selected = table && table->selectionModel() && table->selectionModel()->hasSelection();
+    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
     for (int id : pageCommands)
-        syncManager->setEnabled(id, selected);
+        m_syncManager->setEnabled(id, selected);
 }
 
 void WidWebsiteJournal::slotOpenPage(int commandId)
@@ -130,7 +130,7 @@ void WidWebsiteJournal::slotOpenPage(int commandId)
     }
     if (!startCommand(action, commandId))
         return;
-    const int id = table->selectedId();
+    const int id = m_table->selectedId();
     if (id == -1)
         return;
     DBWebsite website;

@@ -10,7 +10,7 @@ class WidWebsiteTree;
 // The websites journal: the type tree beside the website table. A new
 // website takes the tree's current type. The page commands open the selected
 // website's home, login, registration or user page in a new tab.
-class WidWebsiteJournal : public BaseJournalTree
+class WidWebsiteJournal final : public BaseJournalTree
 {
     Q_OBJECT
 public:

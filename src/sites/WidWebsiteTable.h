@@ -8,7 +8,7 @@ class SqlFilter;
 
 // The websites, filtered by one type flag (0: all), with row-menu entries
 // that open the website's pages.
-class WidWebsiteTable : public BaseTable
+class WidWebsiteTable final : public BaseTable
 {
     Q_OBJECT
 public:

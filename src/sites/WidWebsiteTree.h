@@ -8,7 +8,7 @@ namespace Vexal {
 // registration template tables: a root item "Websites" that stands for no
 // type (0) and one child per type in the type chooser's order, each with its
 // flag as Qt::UserRole data. Email is current after a reload.
-class WidWebsiteTree : public BaseTree
+class WidWebsiteTree final : public BaseTree
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ namespace Vexal {
 
 // The chooser of one website type: the type names with their flag as item
 // data, Email first and current after fill().
-class WidWebsiteTypeComboBox : public QComboBox
+class WidWebsiteTypeComboBox final : public QComboBox
 {
     Q_OBJECT
 public:

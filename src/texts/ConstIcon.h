@@ -80,7 +80,7 @@ namespace Vexal {
 // The catalogue of the program's pictures, all compiled into the resource tree.
 // A sized getter gives the picture of exactly that edge length, or a null
 // pixmap for a size it does not know. Nothing is cached.
-class ConstIcon : public QObject
+class ConstIcon final : public QObject
 {
     Q_OBJECT
 public:

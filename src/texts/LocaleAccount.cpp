@@ -7,11 +7,6 @@
 
 namespace Vexal {
 
-LocaleAccount::LocaleAccount(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleAccount
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_ACCOUNT_TABLE)
 #undef TESVAR_LOCALE_CLASS

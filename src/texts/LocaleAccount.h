@@ -61,13 +61,10 @@
 namespace Vexal {
 
 // Account and master-account screens, registration template and fills.
-class LocaleAccount : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleAccount(QObject* parent = nullptr);
+namespace LocaleAccount {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_ACCOUNT_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_ACCOUNT_TABLE)
+
+} // namespace LocaleAccount
 
 } // namespace Vexal

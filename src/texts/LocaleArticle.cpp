@@ -7,11 +7,6 @@
 
 namespace Vexal {
 
-LocaleArticle::LocaleArticle(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleArticle
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_ARTICLE_TABLE)
 #undef TESVAR_LOCALE_CLASS

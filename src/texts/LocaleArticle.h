@@ -76,13 +76,10 @@ namespace Vexal {
 
 // Article, spun-article, category and synonym screens, article template, fills
 // and submitter.
-class LocaleArticle : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleArticle(QObject* parent = nullptr);
+namespace LocaleArticle {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_ARTICLE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_ARTICLE_TABLE)
+
+} // namespace LocaleArticle
 
 } // namespace Vexal

@@ -2,11 +2,6 @@
 
 namespace Vexal {
 
-LocaleBase::LocaleBase(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleBase
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_BASE_TABLE)
 #undef TESVAR_LOCALE_CLASS

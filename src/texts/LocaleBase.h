@@ -52,13 +52,10 @@ namespace Vexal {
 
 // Shared words of the record screens: field labels, command words and
 // operation names.
-class LocaleBase : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleBase(QObject* parent = nullptr);
+namespace LocaleBase {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BASE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BASE_TABLE)
+
+} // namespace LocaleBase
 
 } // namespace Vexal

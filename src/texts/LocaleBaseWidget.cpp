@@ -5,11 +5,6 @@
 
 namespace Vexal {
 
-LocaleBaseWidget::LocaleBaseWidget(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleBaseWidget
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_BASE_WIDGET_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -59,13 +59,10 @@
 namespace Vexal {
 
 // Texts of the journal, record table, editor and submitter bases.
-class LocaleBaseWidget : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleBaseWidget(QObject* parent = nullptr);
+namespace LocaleBaseWidget {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BASE_WIDGET_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BASE_WIDGET_TABLE)
+
+} // namespace LocaleBaseWidget
 
 } // namespace Vexal

@@ -9,11 +9,6 @@
 
 namespace Vexal {
 
-LocaleBookmark::LocaleBookmark(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleBookmark
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_BOOKMARK_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -26,13 +26,10 @@
 namespace Vexal {
 
 // Bookmark journal, table, editor, dialog and commands.
-class LocaleBookmark : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleBookmark(QObject* parent = nullptr);
+namespace LocaleBookmark {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BOOKMARK_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BOOKMARK_TABLE)
+
+} // namespace LocaleBookmark
 
 } // namespace Vexal

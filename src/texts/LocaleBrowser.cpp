@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleBrowser::LocaleBrowser(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleBrowser
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_BROWSER_TABLE)
 #undef TESVAR_LOCALE_CLASS

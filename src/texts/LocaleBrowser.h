@@ -51,13 +51,10 @@
 namespace Vexal {
 
 // Tab manager, search bar, navigation and location bars.
-class LocaleBrowser : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleBrowser(QObject* parent = nullptr);
+namespace LocaleBrowser {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BROWSER_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_BROWSER_TABLE)
+
+} // namespace LocaleBrowser
 
 } // namespace Vexal

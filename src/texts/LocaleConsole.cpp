@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleConsole::LocaleConsole(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleConsole
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_CONSOLE_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -38,13 +38,10 @@
 namespace Vexal {
 
 // Error console, notification console and page-source view.
-class LocaleConsole : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleConsole(QObject* parent = nullptr);
+namespace LocaleConsole {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_CONSOLE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_CONSOLE_TABLE)
+
+} // namespace LocaleConsole
 
 } // namespace Vexal

@@ -5,11 +5,6 @@
 
 namespace Vexal {
 
-LocaleCore::LocaleCore(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleCore
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_CORE_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -25,13 +25,10 @@
 namespace Vexal {
 
 // Selector parser and text file messages.
-class LocaleCore : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleCore(QObject* parent = nullptr);
+namespace LocaleCore {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_CORE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_CORE_TABLE)
+
+} // namespace LocaleCore
 
 } // namespace Vexal

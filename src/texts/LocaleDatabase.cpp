@@ -4,11 +4,6 @@
 
 namespace Vexal {
 
-LocaleDatabase::LocaleDatabase(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleDatabase
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DATABASE_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -13,13 +13,10 @@
 namespace Vexal {
 
 // Database journal and tree.
-class LocaleDatabase : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleDatabase(QObject* parent = nullptr);
+namespace LocaleDatabase {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DATABASE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DATABASE_TABLE)
+
+} // namespace LocaleDatabase
 
 } // namespace Vexal

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleDelegate::LocaleDelegate(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleDelegate
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DELEGATE_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -28,16 +28,13 @@
 namespace Vexal {
 
 // Menu command objects on the current web tab and the page fills.
-class LocaleDelegate : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleDelegate(QObject* parent = nullptr);
+namespace LocaleDelegate {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DELEGATE_TABLE)
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DELEGATE_TABLE)
 
-    // "%1 floor, apt. %2" with both numbers in decimal.
-    static QString floorAndApartment(int floor, int apartment);
-};
+// "%1 floor, apt. %2" with both numbers in decimal.
+QString floorAndApartment(int floor, int apartment);
+
+} // namespace LocaleDelegate
 
 } // namespace Vexal

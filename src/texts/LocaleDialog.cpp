@@ -5,11 +5,6 @@
 
 namespace Vexal {
 
-LocaleDialog::LocaleDialog(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleDialog
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DIALOG_TABLE)
 #undef TESVAR_LOCALE_CLASS

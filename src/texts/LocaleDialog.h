@@ -80,16 +80,13 @@
 namespace Vexal {
 
 // Texts of the small dialogs.
-class LocaleDialog : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleDialog(QObject* parent = nullptr);
+namespace LocaleDialog {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DIALOG_TABLE)
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DIALOG_TABLE)
 
-    // The failure message in a red rich-text span.
-    static QString operationFailedHtml();
-};
+// The failure message in a red rich-text span.
+QString operationFailedHtml();
+
+} // namespace LocaleDialog
 
 } // namespace Vexal

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleDirectory::LocaleDirectory(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleDirectory
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DIRECTORY_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -30,13 +30,10 @@
 namespace Vexal {
 
 // Directory journal, table, editor, template, fills and submitter.
-class LocaleDirectory : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleDirectory(QObject* parent = nullptr);
+namespace LocaleDirectory {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DIRECTORY_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DIRECTORY_TABLE)
+
+} // namespace LocaleDirectory
 
 } // namespace Vexal

@@ -5,11 +5,6 @@
 
 namespace Vexal {
 
-LocaleExtension::LocaleExtension(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleExtension
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_EXTENSION_TABLE)
 #undef TESVAR_LOCALE_CLASS

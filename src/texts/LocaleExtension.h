@@ -57,13 +57,10 @@
 namespace Vexal {
 
 // Form filler and selector panel.
-class LocaleExtension : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleExtension(QObject* parent = nullptr);
+namespace LocaleExtension {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_EXTENSION_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_EXTENSION_TABLE)
+
+} // namespace LocaleExtension
 
 } // namespace Vexal

@@ -2,11 +2,6 @@
 
 namespace Vexal {
 
-LocaleFilter::LocaleFilter(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleFilter
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_FILTER_TABLE)
 #undef TESVAR_LOCALE_CLASS

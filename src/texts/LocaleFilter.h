@@ -15,13 +15,10 @@
 namespace Vexal {
 
 // Operators of the text-column filter.
-class LocaleFilter : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleFilter(QObject* parent = nullptr);
+namespace LocaleFilter {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_FILTER_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_FILTER_TABLE)
+
+} // namespace LocaleFilter
 
 } // namespace Vexal

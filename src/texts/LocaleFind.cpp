@@ -5,11 +5,6 @@
 
 namespace Vexal {
 
-LocaleFind::LocaleFind(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleFind
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_FIND_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -20,13 +20,10 @@
 namespace Vexal {
 
 // Find, replace and go-to-line bars.
-class LocaleFind : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleFind(QObject* parent = nullptr);
+namespace LocaleFind {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_FIND_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_FIND_TABLE)
+
+} // namespace LocaleFind
 
 } // namespace Vexal

@@ -8,11 +8,6 @@
 
 namespace Vexal {
 
-LocaleHistory::LocaleHistory(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleHistory
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_HISTORY_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -24,13 +24,10 @@
 namespace Vexal {
 
 // History journal, tree, table, editor and commands.
-class LocaleHistory : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleHistory(QObject* parent = nullptr);
+namespace LocaleHistory {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_HISTORY_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_HISTORY_TABLE)
+
+} // namespace LocaleHistory
 
 } // namespace Vexal

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleIdentity::LocaleIdentity(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleIdentity
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_IDENTITY_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -30,13 +30,10 @@ namespace Vexal {
 
 // The identity journals, tables and editors: first and last names,
 // countries, cities and addresses.
-class LocaleIdentity : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleIdentity(QObject* parent = nullptr);
+namespace LocaleIdentity {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_IDENTITY_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_IDENTITY_TABLE)
+
+} // namespace LocaleIdentity
 
 } // namespace Vexal

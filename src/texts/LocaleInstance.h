@@ -82,13 +82,10 @@
 namespace Vexal {
 
 // Names of every kind of data the program keeps, in the plural and the singular.
-class LocaleInstance : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleInstance(QObject* parent = nullptr);
+namespace LocaleInstance {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_INSTANCE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_INSTANCE_TABLE)
+
+} // namespace LocaleInstance
 
 } // namespace Vexal

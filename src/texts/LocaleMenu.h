@@ -230,13 +230,13 @@ namespace Vexal {
 
 // Texts of the main window's menus and commands, and the operation names of
 // its handlers.
-class LocaleMenu : public QObject
+class LocaleMenu final : public QObject
 {
     Q_OBJECT
 public:
     explicit LocaleMenu(QObject* parent = nullptr);
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MENU_TABLE)
+    TESVAR_LOCALE_DECLARE_STATIC(TESVAR_LOCALE_MENU_TABLE)
 
     // The rich-text project label; the name is HTML-escaped.
     static QString projectLabel(const QString& name);

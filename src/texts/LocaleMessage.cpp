@@ -2,11 +2,6 @@
 
 namespace Vexal {
 
-LocaleMessage::LocaleMessage(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleMessage
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_MESSAGE_TABLE)
 #undef TESVAR_LOCALE_CLASS

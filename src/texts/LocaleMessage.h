@@ -80,34 +80,31 @@ namespace Vexal {
 
 // Message texts: error reports, questions, notices, hints and the formatted
 // error lines of the data layer, the XML exchange and the selector parser.
-class LocaleMessage : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleMessage(QObject* parent = nullptr);
+namespace LocaleMessage {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
 
-    // Error at %1, query at %2, filled in one pass.
-    static QString sqlQueryFailed(const QString& query, const QString& error);
-    static QString confirmDeleteRecordCount(int count);
-    // An identity table that gives no rows for the chosen language and
-    // country; a table that has no rows at all. %2 is the System file that
-    // fills it.
-    static QString identityTableEmpty(const QString& table, const QString& file);
-    static QString identityTableMissing(const QString& table, const QString& file);
-    static QString tableEmpty(const QString& table, const QString& file);
-    static QString cannotOverrideItem(const QString& file, int node, int id);
-    static QString foreignSessionItem(const QString& file, int node, int id);
-    static QString saveItemFailed(const QString& file, int node, int id, const QString& error);
-    static QString parseFileFailed(const QString& file, const QString& error, int line, int column);
-    static QString parseNodeFailed(const QString& file, int node);
-    static QString openFileFailed(const QString& file, const QString& error);
-    // The selector texts take the zero-based position and show it counted from 1.
-    static QString invalidAttributeValue(const QString& selector, int pos);
-    static QString invalidTagName(const QString& selector, int pos);
-    static QString invalidOperator(const QString& selector, int pos);
-    static QString invalidCharacter(const QString& selector, int pos);
-};
+// Error at %1, query at %2, filled in one pass.
+QString sqlQueryFailed(const QString& query, const QString& error);
+QString confirmDeleteRecordCount(int count);
+// An identity table that gives no rows for the chosen language and
+// country; a table that has no rows at all. %2 is the System file that
+// fills it.
+QString identityTableEmpty(const QString& table, const QString& file);
+QString identityTableMissing(const QString& table, const QString& file);
+QString tableEmpty(const QString& table, const QString& file);
+QString cannotOverrideItem(const QString& file, int node, int id);
+QString foreignSessionItem(const QString& file, int node, int id);
+QString saveItemFailed(const QString& file, int node, int id, const QString& error);
+QString parseFileFailed(const QString& file, const QString& error, int line, int column);
+QString parseNodeFailed(const QString& file, int node);
+QString openFileFailed(const QString& file, const QString& error);
+// The selector texts take the zero-based position and show it counted from 1.
+QString invalidAttributeValue(const QString& selector, int pos);
+QString invalidTagName(const QString& selector, int pos);
+QString invalidOperator(const QString& selector, int pos);
+QString invalidCharacter(const QString& selector, int pos);
+
+} // namespace LocaleMessage
 
 } // namespace Vexal

@@ -4,11 +4,6 @@
 
 namespace Vexal {
 
-LocaleOptions::LocaleOptions(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleOptions
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_OPTIONS_TABLE)
 #undef TESVAR_LOCALE_CLASS

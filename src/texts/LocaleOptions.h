@@ -63,13 +63,10 @@
 namespace Vexal {
 
 // Pages, groups and fields of the options editor.
-class LocaleOptions : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleOptions(QObject* parent = nullptr);
+namespace LocaleOptions {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_OPTIONS_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_OPTIONS_TABLE)
+
+} // namespace LocaleOptions
 
 } // namespace Vexal

@@ -7,11 +7,6 @@
 
 namespace Vexal {
 
-LocaleProject::LocaleProject(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleProject
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_PROJECT_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -23,18 +23,15 @@
 namespace Vexal {
 
 // Project journal, table and editor.
-class LocaleProject : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleProject(QObject* parent = nullptr);
+namespace LocaleProject {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_PROJECT_TABLE)
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_PROJECT_TABLE)
 
-    // "Articles: 3" and the like.
-    static QString recordCount(const QString& kind, int count);
-    // Deleting projects that own records: %2 lists them by kind.
-    static QString confirmDeleteProjects(int count, const QString& records);
-};
+// "Articles: 3" and the like.
+QString recordCount(const QString& kind, int count);
+// Deleting projects that own records: %2 lists them by kind.
+QString confirmDeleteProjects(int count, const QString& records);
+
+} // namespace LocaleProject
 
 } // namespace Vexal

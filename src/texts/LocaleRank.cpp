@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleRank::LocaleRank(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleRank
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_RANK_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -21,13 +21,10 @@
 namespace Vexal {
 
 // Rank journal, table and editor.
-class LocaleRank : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleRank(QObject* parent = nullptr);
+namespace LocaleRank {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_RANK_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_RANK_TABLE)
+
+} // namespace LocaleRank
 
 } // namespace Vexal

@@ -2,11 +2,6 @@
 
 namespace Vexal {
 
-LocaleSmart::LocaleSmart(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleSmart
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_SMART_TABLE)
 #undef TESVAR_LOCALE_CLASS

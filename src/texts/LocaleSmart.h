@@ -17,17 +17,14 @@ namespace Vexal {
 
 // Smart form recognition: error texts and the names of field kinds and HTML
 // type codes.
-class LocaleSmart : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleSmart(QObject* parent = nullptr);
+namespace LocaleSmart {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SMART_TABLE)
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SMART_TABLE)
 
-    // Field kinds 0 to 39 and HTML type codes 0 to 13; "Error" otherwise.
-    static QString kindName(int kind);
-    static QString typeName(int type);
-};
+// Field kinds 0 to 39 and HTML type codes 0 to 13; "Error" otherwise.
+QString kindName(int kind);
+QString typeName(int type);
+
+} // namespace LocaleSmart
 
 } // namespace Vexal

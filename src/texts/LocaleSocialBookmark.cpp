@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleSocialBookmark::LocaleSocialBookmark(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleSocialBookmark
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_SOCIAL_BOOKMARK_TABLE)
 #undef TESVAR_LOCALE_CLASS

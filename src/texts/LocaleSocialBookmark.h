@@ -29,13 +29,10 @@
 namespace Vexal {
 
 // Social-bookmark journal, table, editor, template, fills and submitter.
-class LocaleSocialBookmark : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleSocialBookmark(QObject* parent = nullptr);
+namespace LocaleSocialBookmark {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SOCIAL_BOOKMARK_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SOCIAL_BOOKMARK_TABLE)
+
+} // namespace LocaleSocialBookmark
 
 } // namespace Vexal

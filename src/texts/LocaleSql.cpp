@@ -4,11 +4,6 @@
 
 namespace Vexal {
 
-LocaleSql::LocaleSql(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleSql
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_SQL_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -142,16 +142,13 @@ namespace Vexal {
 
 // Display names of the record classes, column headers and the database
 // messages of the data layer.
-class LocaleSql : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleSql(QObject* parent = nullptr);
+namespace LocaleSql {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SQL_TABLE)
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_SQL_TABLE)
 
-    // "%1 - %2 Tab(s)" filled in one pass: a name holding a marker is kept as it is.
-    static QString tabCount(const QString& name, int count);
-};
+// "%1 - %2 Tab(s)" filled in one pass: a name holding a marker is kept as it is.
+QString tabCount(const QString& name, int count);
+
+} // namespace LocaleSql
 
 } // namespace Vexal

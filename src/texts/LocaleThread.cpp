@@ -5,11 +5,6 @@
 
 namespace Vexal {
 
-LocaleThread::LocaleThread(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleThread
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_THREAD_TABLE)
 #undef TESVAR_LOCALE_CLASS

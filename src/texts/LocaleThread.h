@@ -31,13 +31,10 @@
 namespace Vexal {
 
 // Background jobs: titles and messages of the import, export and database jobs.
-class LocaleThread : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleThread(QObject* parent = nullptr);
+namespace LocaleThread {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_THREAD_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_THREAD_TABLE)
+
+} // namespace LocaleThread
 
 } // namespace Vexal

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleUrlShortcut::LocaleUrlShortcut(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleUrlShortcut
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_URL_SHORTCUT_TABLE)
 #undef TESVAR_LOCALE_CLASS

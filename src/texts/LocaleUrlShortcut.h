@@ -22,13 +22,10 @@
 namespace Vexal {
 
 // URL-shortcut journal and table.
-class LocaleUrlShortcut : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleUrlShortcut(QObject* parent = nullptr);
+namespace LocaleUrlShortcut {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_URL_SHORTCUT_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_URL_SHORTCUT_TABLE)
+
+} // namespace LocaleUrlShortcut
 
 } // namespace Vexal

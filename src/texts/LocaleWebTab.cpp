@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleWebTab::LocaleWebTab(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleWebTab
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_WEB_TAB_TABLE)
 #undef TESVAR_LOCALE_CLASS

@@ -40,13 +40,10 @@
 namespace Vexal {
 
 // Web view context menus and web tab page states.
-class LocaleWebTab : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleWebTab(QObject* parent = nullptr);
+namespace LocaleWebTab {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_WEB_TAB_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_WEB_TAB_TABLE)
+
+} // namespace LocaleWebTab
 
 } // namespace Vexal

@@ -7,11 +7,6 @@
 
 namespace Vexal {
 
-LocaleWebsite::LocaleWebsite(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleWebsite
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_WEBSITE_TABLE)
 #undef TESVAR_LOCALE_CLASS

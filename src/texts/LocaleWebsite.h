@@ -41,13 +41,10 @@
 namespace Vexal {
 
 // Website journal, tree, table and editor.
-class LocaleWebsite : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleWebsite(QObject* parent = nullptr);
+namespace LocaleWebsite {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_WEBSITE_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_WEBSITE_TABLE)
+
+} // namespace LocaleWebsite
 
 } // namespace Vexal

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-LocaleWidgets::LocaleWidgets(QObject* parent)
-    : QObject(parent)
-{
-}
-
 #define TESVAR_LOCALE_CLASS LocaleWidgets
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_WIDGETS_TABLE)
 #undef TESVAR_LOCALE_CLASS

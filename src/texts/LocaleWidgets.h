@@ -50,13 +50,10 @@
 namespace Vexal {
 
 // Shared widgets: website types, navigator, password and folder fields, edits.
-class LocaleWidgets : public QObject
-{
-    Q_OBJECT
-public:
-    explicit LocaleWidgets(QObject* parent = nullptr);
+namespace LocaleWidgets {
 
-    TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_WIDGETS_TABLE)
-};
+TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_WIDGETS_TABLE)
+
+} // namespace LocaleWidgets
 
 } // namespace Vexal

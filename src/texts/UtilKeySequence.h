@@ -78,7 +78,7 @@ namespace Vexal {
 
 // The keyboard shortcuts of the main window's commands. Every getter builds a
 // new sequence on each call; an empty sequence set on an action clears its key.
-class UtilKeySequence : public QObject
+class UtilKeySequence final : public QObject
 {
     Q_OBJECT
 public:

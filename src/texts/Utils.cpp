@@ -7,11 +7,6 @@
 
 namespace Vexal {
 
-Utils::Utils(QObject* parent)
-    : QObject(parent)
-{
-}
-
 QString Utils::elideText(const QString& text, int max, bool pad)
 {
     const QString shown = text.isEmpty() ? LocaleBase::untitled() : text;

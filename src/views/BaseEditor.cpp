@@ -19,7 +19,7 @@ namespace Vexal {
 
 BaseEditor::BaseEditor(QWidget* parent)
     : QWidget(parent)
-    , syncManager(new SyncManager(this))
+    , m_syncManager(new SyncManager(this))
 {
 }
 
@@ -33,9 +33,9 @@ BaseEditor::~BaseEditor()
 
 QString BaseEditor::title() const
 {
-    if (name.isEmpty())
+    if (m_name.isEmpty())
         return QStringLiteral("%1 %2").arg(typeName(), LocaleBaseWidget::newItem());
-    return QStringLiteral("%1: %2").arg(typeName(), name);
+    return QStringLiteral("%1: %2").arg(typeName(), m_name);
 }
 
 QString BaseEditor::typeName() const
@@ -59,7 +59,7 @@ void BaseEditor::setInit(QObject* value)
         reportInvalidObject(QStringLiteral("dbo"));
         return;
     }
-    name = record->name();
+    m_name = record->name();
     disconnectWidgets();
     fillWidgets(record);
     connectWidgets();
@@ -73,7 +73,7 @@ void BaseEditor::save()
 
 void BaseEditor::create()
 {
-    boxLayout = UtilGui::createVBoxLayout(this);
+    m_boxLayout = UtilGui::createVBoxLayout(this);
     createToolbar();
     connectToolbar();
     createBody();
@@ -82,21 +82,21 @@ void BaseEditor::create()
 
 void BaseEditor::createToolbar()
 {
-    toolbar = new BaseEditorToolbar(syncManager, this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar = new BaseEditorToolbar(m_syncManager, this);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void BaseEditor::connectToolbar()
 {
-    connect(toolbar, &BaseEditorToolbar::onSave, this, &BaseEditor::slotSave);
+    connect(m_toolbar, &BaseEditorToolbar::onSave, this, &BaseEditor::slotSave);
 }
 
 void BaseEditor::createBody()
 {
-    body = new QWidget(this);
-    formLayout = UtilGui::createGridLayout(body);
-    boxLayout->addWidget(body);
+    m_body = new QWidget(this);
+    m_formLayout = UtilGui::createGridLayout(m_body);
+    m_boxLayout->addWidget(m_body);
 }
 
 void BaseEditor::createWidgets()
@@ -185,7 +185,7 @@ void BaseEditor::slotSave()
         return;
     }
     init()->setId(record->id());
-    name = record->name();
+    m_name = record->name();
     disconnectWidgets();
     fillWidgets(record);
     connectWidgets();
@@ -201,18 +201,18 @@ void BaseEditor::handleDirty()
 void BaseEditor::setClean(bool clean)
 {
     setModified(!clean);
-    syncManager->setEnabled(BaseTable::CommandSave, !clean);
+    m_syncManager->setEnabled(BaseTable::CommandSave, !clean);
 }
 
 void BaseEditor::addFieldRow(const QString& label, QWidget* field)
 {
-    UtilGui::addRow(formLayout, new QLabel(label, body), field);
+    UtilGui::addRow(m_formLayout, new QLabel(label, m_body), field);
 }
 
 void BaseEditor::finishForm()
 {
-    UtilGui::stretchLastRow(formLayout);
-    formLayout->setColumnStretch(1, 1);
+    UtilGui::stretchLastRow(m_formLayout);
+    m_formLayout->setColumnStretch(1, 1);
 }
 
 QLineEdit* BaseEditor::addNameField(const QString& label)

@@ -56,9 +56,9 @@ public:
     void save() override;
 
     // The record name as last loaded or saved; empty for a new record.
-    QString recordName() const { return name; }
-    SyncManager* syncManagerObject() const { return syncManager; }
-    BaseEditorToolbar* toolbarWidget() const { return toolbar; }
+    QString recordName() const { return m_name; }
+    SyncManager* syncManagerObject() const { return m_syncManager; }
+    BaseEditorToolbar* toolbarWidget() const { return m_toolbar; }
 
     void reportInvalidObject(const QString& object) const;
     void reportListError(const DBListBase* list) const;
@@ -100,7 +100,7 @@ protected:
     QLineEdit* addTextField(const QString& label, QString (R::*get)() const, void (R::*set)(const QString&),
                             const QString& initial = QString())
     {
-        auto* edit = new QLineEdit(body);
+        auto* edit = new QLineEdit(m_body);
         addFieldRow(label, edit);
         addField(
             [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setText((x->*get)()); },
@@ -114,7 +114,7 @@ protected:
     QPlainTextEdit* addMultiLineField(const QString& label, QString (R::*get)() const,
                                       void (R::*set)(const QString&), const QString& initial = QString())
     {
-        auto* edit = new QPlainTextEdit(body);
+        auto* edit = new QPlainTextEdit(m_body);
         addFieldRow(label, edit);
         addField(
             [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setPlainText((x->*get)()); },
@@ -128,7 +128,7 @@ protected:
     QCheckBox* addBoolField(const QString& label, bool (R::*get)() const, void (R::*set)(bool),
                             bool initial = false)
     {
-        auto* box = new QCheckBox(body);
+        auto* box = new QCheckBox(m_body);
         addFieldRow(label, box);
         addField(
             [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setChecked((x->*get)()); },
@@ -142,7 +142,7 @@ protected:
     QSpinBox* addIntField(const QString& label, int (R::*get)() const, void (R::*set)(int), int minimum,
                           int maximum, int initial = 0)
     {
-        auto* box = new QSpinBox(body);
+        auto* box = new QSpinBox(m_body);
         box->setRange(minimum, maximum);
         addFieldRow(label, box);
         addField(
@@ -155,12 +155,12 @@ protected:
         return box;
     }
 
-    QVBoxLayout* boxLayout = nullptr;
-    QGridLayout* formLayout = nullptr;
-    QWidget* body = nullptr;
-    BaseEditorToolbar* toolbar = nullptr;
-    SyncManager* syncManager = nullptr;
-    QString name;
+    QVBoxLayout* m_boxLayout = nullptr;
+    QGridLayout* m_formLayout = nullptr;
+    QWidget* m_body = nullptr;
+    BaseEditorToolbar* m_toolbar = nullptr;
+    SyncManager* m_syncManager = nullptr;
+    QString m_name;
 
 private:
     struct Field

@@ -29,7 +29,7 @@ namespace Vexal {
 
 BaseJournal::BaseJournal(QWidget* parent)
     : QWidget(parent)
-    , syncManager(new SyncManager(this))
+    , m_syncManager(new SyncManager(this))
 {
 }
 
@@ -41,8 +41,8 @@ void BaseJournal::setInit(QObject* value)
 
 void BaseJournal::open()
 {
-    if (table)
-        table->load();
+    if (m_table)
+        m_table->load();
     slotSelectionChanged();
 }
 
@@ -53,13 +53,13 @@ void BaseJournal::remove() { slotDelete(); }
 
 void BaseJournal::selectAll()
 {
-    if (table)
-        table->selectAll();
+    if (m_table)
+        m_table->selectAll();
 }
 
 void BaseJournal::create()
 {
-    boxLayout = UtilGui::createVBoxLayout(this);
+    m_boxLayout = UtilGui::createVBoxLayout(this);
     createToolbar();
     connectToolbar();
     createTable();
@@ -68,49 +68,49 @@ void BaseJournal::create()
 
 void BaseJournal::createToolbar()
 {
-    toolbar = new BaseJournalToolbar(syncManager, this);
-    toolbar->build();
-    boxLayout->addWidget(toolbar);
+    m_toolbar = new BaseJournalToolbar(m_syncManager, this);
+    m_toolbar->build();
+    m_boxLayout->addWidget(m_toolbar);
 }
 
 void BaseJournal::connectToolbar()
 {
-    connect(toolbar, &BaseJournalToolbar::onAdd, this, &BaseJournal::slotAdd);
-    connect(toolbar, &BaseJournalToolbar::onEdit, this, &BaseJournal::slotEdit);
-    connect(toolbar, &BaseJournalToolbar::onDelete, this, &BaseJournal::slotDelete);
-    connect(toolbar, &BaseJournalToolbar::onFilter, this, &BaseJournal::slotFilter);
-    connect(toolbar, &BaseJournalToolbar::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
-    connect(toolbar, &BaseJournalToolbar::onReload, this, &BaseJournal::slotReload);
+    connect(m_toolbar, &BaseJournalToolbar::onAdd, this, &BaseJournal::slotAdd);
+    connect(m_toolbar, &BaseJournalToolbar::onEdit, this, &BaseJournal::slotEdit);
+    connect(m_toolbar, &BaseJournalToolbar::onDelete, this, &BaseJournal::slotDelete);
+    connect(m_toolbar, &BaseJournalToolbar::onFilter, this, &BaseJournal::slotFilter);
+    connect(m_toolbar, &BaseJournalToolbar::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
+    connect(m_toolbar, &BaseJournalToolbar::onReload, this, &BaseJournal::slotReload);
 }
 
 void BaseJournal::createTable()
 {
-    installTable(new BaseTable(syncManager, this));
+    installTable(new BaseTable(m_syncManager, this));
 }
 
 void BaseJournal::installTable(BaseTable* value)
 {
-    table = value;
-    table->build();
-    placeTable(table);
+    m_table = value;
+    m_table->build();
+    placeTable(m_table);
 }
 
 void BaseJournal::placeTable(BaseTable* value)
 {
-    boxLayout->addWidget(value);
+    m_boxLayout->addWidget(value);
 }
 
 void BaseJournal::connectTable()
 {
-    connect(table, &BaseTable::onAdd, this, &BaseJournal::slotAdd);
-    connect(table, &BaseTable::onEdit, this, &BaseJournal::slotEdit);
-    connect(table, &BaseTable::onDelete, this, &BaseJournal::slotDelete);
-    connect(table, &BaseTable::onFilter, this, &BaseJournal::slotFilter);
-    connect(table, &BaseTable::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
-    connect(table, &BaseTable::onReload, this, &BaseJournal::slotReload);
-    connect(table, &BaseTable::onSelectionChanged, this, &BaseJournal::slotSelectionChanged);
-    if (table->tableModel())
-        connect(table->tableModel(), &QAbstractItemModel::modelReset, this, &BaseJournal::handleModelReset);
+    connect(m_table, &BaseTable::onAdd, this, &BaseJournal::slotAdd);
+    connect(m_table, &BaseTable::onEdit, this, &BaseJournal::slotEdit);
+    connect(m_table, &BaseTable::onDelete, this, &BaseJournal::slotDelete);
+    connect(m_table, &BaseTable::onFilter, this, &BaseJournal::slotFilter);
+    connect(m_table, &BaseTable::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
+    connect(m_table, &BaseTable::onReload, this, &BaseJournal::slotReload);
+    connect(m_table, &BaseTable::onSelectionChanged, this, &BaseJournal::slotSelectionChanged);
+    if (m_table->tableModel())
+        connect(m_table->tableModel(), &QAbstractItemModel::modelReset, this, &BaseJournal::handleModelReset);
 }
 
 QWidget* BaseJournal::createEditor(QWidget*)
@@ -126,7 +126,7 @@ Init* BaseJournal::createInit(QObject*)
 bool BaseJournal::startCommand(const QString& action, int commandId)
 {
     Logger::setContext(QLatin1String(metaObject()->className()), action);
-    return syncManager->isEnabled(commandId);
+    return m_syncManager->isEnabled(commandId);
 }
 
 bool BaseJournal::openEditor(Init* init, const QString& managerName, const QString& pageName)
@@ -159,7 +159,7 @@ void BaseJournal::slotEdit()
 {
     if (!startCommand(LocaleBaseWidget::edit(), BaseTable::CommandEdit))
         return;
-    const int id = table ? table->selectedId() : -1;
+    const int id = m_table ? m_table->selectedId() : -1;
     if (id == -1)
         return;
     Init* init = createInit(this);
@@ -174,12 +174,12 @@ void BaseJournal::slotDelete()
 {
     if (!startCommand(LocaleBaseWidget::deleteItem(), BaseTable::CommandDelete))
         return;
-    if (!table)
+    if (!m_table)
         return;
-    const QString condition = table->selectedRowsCondition();
+    const QString condition = m_table->selectedRowsCondition();
     if (condition.isEmpty())
         return;
-    const int count = countRows(table->tableName(), condition);
+    const int count = countRows(m_table->tableName(), condition);
     if (count <= 0)
         return;
     if (!mayDelete(condition))
@@ -193,7 +193,7 @@ void BaseJournal::slotDelete()
         reportListError(&list);
         return;
     }
-    table->reload();
+    m_table->reload();
 }
 
 bool BaseJournal::mayDelete(const QString&)
@@ -208,7 +208,7 @@ QString BaseJournal::deleteQuestion(const QString&, int count)
 
 bool BaseJournal::deleteRows(const QString& condition, DBListBase* list)
 {
-    return list->exec(QStringLiteral("DELETE FROM %1 WHERE %2;").arg(table->tableName(), condition));
+    return list->exec(QStringLiteral("DELETE FROM %1 WHERE %2;").arg(m_table->tableName(), condition));
 }
 
 int BaseJournal::queryNumber(const QString& text)
@@ -251,24 +251,24 @@ void BaseJournal::slotFilter()
 {
     if (!startCommand(LocaleBaseWidget::filter(), BaseTable::CommandFilter))
         return;
-    if (table)
-        table->filter();
+    if (m_table)
+        m_table->filter();
 }
 
 void BaseJournal::slotRemoveFilter()
 {
     if (!startCommand(LocaleBaseWidget::remove(), BaseTable::CommandRemoveFilter))
         return;
-    if (table)
-        table->removeFilter();
+    if (m_table)
+        m_table->removeFilter();
 }
 
 void BaseJournal::slotReload()
 {
     if (!startCommand(LocaleBaseWidget::reload(), BaseTable::CommandReload))
         return;
-    if (table)
-        table->reload();
+    if (m_table)
+        m_table->reload();
 }
 
 void BaseJournal::slotSelectionChanged()
@@ -279,24 +279,24 @@ void BaseJournal::slotSelectionChanged()
 void BaseJournal::updateCommands(const QString& action, const QString& modelName, std::initializer_list<int> rowCommands)
 {
     Logger::setContext(QLatin1String(metaObject()->className()), action);
-    if (!table || !table->selectionModel()) {
+    if (!m_table || !m_table->selectionModel()) {
         reportInvalidObject(modelName);
         return;
     }
-    const bool selected = table->selectionModel()->hasSelection();
-    syncManager->setEnabled(BaseTable::CommandAdd, true);
-    syncManager->setEnabled(BaseTable::CommandEdit, selected);
-    syncManager->setEnabled(BaseTable::CommandDelete, selected);
-    syncManager->setEnabled(BaseTable::CommandFilter, true);
-    syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
+    const bool selected = m_table->selectionModel()->hasSelection();
+    m_syncManager->setEnabled(BaseTable::CommandAdd, true);
+    m_syncManager->setEnabled(BaseTable::CommandEdit, selected);
+    m_syncManager->setEnabled(BaseTable::CommandDelete, selected);
+    m_syncManager->setEnabled(BaseTable::CommandFilter, true);
+    m_syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
     for (int command : rowCommands)
-        syncManager->setEnabled(command, selected);
-    syncManager->setEnabled(BaseTable::CommandReload, true);
+        m_syncManager->setEnabled(command, selected);
+    m_syncManager->setEnabled(BaseTable::CommandReload, true);
 }
 
 void BaseJournal::openSelectedPage(DBPageRecord* page)
 {
-    const int id = table ? table->selectedId() : -1;
+    const int id = m_table ? m_table->selectedId() : -1;
     if (id == -1)
         return;
     if (!page->load(id)) {

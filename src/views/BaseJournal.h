@@ -47,9 +47,9 @@ public:
     void remove() override;
     void selectAll() override;
 
-    SyncManager* syncManagerObject() const { return syncManager; }
-    BaseJournalToolbar* toolbarWidget() const { return toolbar; }
-    BaseTable* tableWidget() const { return table; }
+    SyncManager* syncManagerObject() const { return m_syncManager; }
+    BaseJournalToolbar* toolbarWidget() const { return m_toolbar; }
+    BaseTable* tableWidget() const { return m_table; }
 
     void reportInvalidObject(const QString& name) const;
     void reportListError(const DBListBase* list) const;
@@ -77,7 +77,7 @@ protected:
     virtual Init* createInit(QObject* parent);
 
     // Builds the table made by createTable and puts it in its place (the box
-    // layout here, the splitter in a tree journal); it becomes `table`.
+    // layout here, the splitter in a tree journal); it becomes `m_table`.
     void installTable(BaseTable* value);
     virtual void placeTable(BaseTable* value);
     // Opens an editor page in a new focused tab; false (reported with the
@@ -120,10 +120,10 @@ private slots:
 
 protected:
 
-    QVBoxLayout* boxLayout = nullptr;
-    SyncManager* syncManager = nullptr;
-    BaseJournalToolbar* toolbar = nullptr;
-    BaseTable* table = nullptr;
+    QVBoxLayout* m_boxLayout = nullptr;
+    SyncManager* m_syncManager = nullptr;
+    BaseJournalToolbar* m_toolbar = nullptr;
+    BaseTable* m_table = nullptr;
 };
 
 } // namespace Vexal

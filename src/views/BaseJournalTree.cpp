@@ -26,7 +26,7 @@ void BaseJournalTree::handleTreeSelectionChanged()
 
 void BaseJournalTree::create()
 {
-    boxLayout = UtilGui::createVBoxLayout(this);
+    m_boxLayout = UtilGui::createVBoxLayout(this);
     createToolbar();
     connectToolbar();
     createSplitter();
@@ -34,41 +34,41 @@ void BaseJournalTree::create()
     connectTree();
     createTable();
     connectTable();
-    if (splitter->count() > 1) {
-        splitter->setStretchFactor(0, 1);
-        splitter->setStretchFactor(1, 3);
+    if (m_splitter->count() > 1) {
+        m_splitter->setStretchFactor(0, 1);
+        m_splitter->setStretchFactor(1, 3);
     }
 }
 
 void BaseJournalTree::createSplitter()
 {
-    splitter = new QSplitter(this);
-    splitter->setChildrenCollapsible(false);
-    splitter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    boxLayout->addWidget(splitter);
+    m_splitter = new QSplitter(this);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_boxLayout->addWidget(m_splitter);
 }
 
 void BaseJournalTree::createTree()
 {
-    installTree(new BaseTree(syncManager, this));
+    installTree(new BaseTree(m_syncManager, this));
 }
 
 void BaseJournalTree::installTree(BaseTree* value)
 {
-    tree = value;
-    tree->build();
-    splitter->addWidget(tree);
+    m_tree = value;
+    m_tree->build();
+    m_splitter->addWidget(m_tree);
 }
 
 void BaseJournalTree::connectTree()
 {
-    if (tree)
-        connect(tree, &BaseTree::onSelectionChanged, this, &BaseJournalTree::handleTreeSelectionChanged);
+    if (m_tree)
+        connect(m_tree, &BaseTree::onSelectionChanged, this, &BaseJournalTree::handleTreeSelectionChanged);
 }
 
 void BaseJournalTree::placeTable(BaseTable* value)
 {
-    splitter->addWidget(value);
+    m_splitter->addWidget(value);
 }
 
 } // namespace Vexal

@@ -19,8 +19,8 @@ public:
 
     void open() override;
 
-    QSplitter* splitterWidget() const { return splitter; }
-    BaseTree* treeWidget() const { return tree; }
+    QSplitter* splitterWidget() const { return m_splitter; }
+    BaseTree* treeWidget() const { return m_tree; }
 
 public slots:
     virtual void handleTreeSelectionChanged();
@@ -35,8 +35,8 @@ protected:
     void installTree(BaseTree* value);
     void placeTable(BaseTable* value) override;
 
-    QSplitter* splitter = nullptr;
-    BaseTree* tree = nullptr;
+    QSplitter* m_splitter = nullptr;
+    BaseTree* m_tree = nullptr;
 };
 
 } // namespace Vexal

@@ -37,13 +37,13 @@ const QString noRows = QStringLiteral("1 = 2");
 
 BaseTable::BaseTable(SyncManager* syncManager, QWidget* parent)
     : QTableView(parent)
-    , syncManager(syncManager)
+    , m_syncManager(syncManager)
 {
 }
 
 BaseTable::BaseTable(SyncManager* syncManager, QWidget* parent, DBDefaultColumns::Set set, TextGetter table)
     : QTableView(parent)
-    , syncManager(syncManager)
+    , m_syncManager(syncManager)
     , m_hasColumnSet(set >= 0 && set < DBDefaultColumns::SetCount)
     , m_columnSet(set)
     , m_table(table)
@@ -74,46 +74,46 @@ bool BaseTable::load()
 
 bool BaseTable::reload()
 {
-    if (!sqlModel) {
+    if (!m_sqlModel) {
         reportInvalidObject(QStringLiteral("model"));
         return false;
     }
     // select() runs whether or not the last statement succeeded.
-    if (sqlModel->select())
+    if (m_sqlModel->select())
         return true;
-    sqlModel->reportSelectError();
+    m_sqlModel->reportSelectError();
     return false;
 }
 
 void BaseTable::filter()
 {
-    if (!filters) {
+    if (!m_filters) {
         reportInvalidObject(QStringLiteral("filters"));
         return;
     }
     DqlFilter dialog;
-    dialog.build(filters);
+    dialog.build(m_filters);
     if (UtilDialog::exec(&dialog) == QDialog::Accepted)
         applyFilters();
 }
 
 bool BaseTable::removeFilter()
 {
-    if (filters)
-        filters->disableFilters();
+    if (m_filters)
+        m_filters->disableFilters();
     return applyFilters();
 }
 
 bool BaseTable::applyFilters()
 {
-    if (!sqlModel) {
+    if (!m_sqlModel) {
         reportInvalidObject(QStringLiteral("model"));
         return false;
     }
-    const QString where = filters ? filters->whereText() : QString();
-    if (sqlModel->selectWhere(where))
+    const QString where = m_filters ? m_filters->whereText() : QString();
+    if (m_sqlModel->selectWhere(where))
         return true;
-    sqlModel->reportSelectError();
+    m_sqlModel->reportSelectError();
     return false;
 }
 
@@ -168,7 +168,7 @@ void BaseTable::selectAll()
     m_selectingAll = true;
     QTableView::selectAll();
     m_selectingAll = false;
-    m_allSelected = sqlModel && sqlModel->rowCount() > 0;
+    m_allSelected = m_sqlModel && m_sqlModel->rowCount() > 0;
 }
 
 bool BaseTable::allRowsSelected() const
@@ -185,13 +185,13 @@ void BaseTable::handleRowsFetched(const QModelIndex& parent, int first, int last
 {
     // Rows fetched while scrolling after Select All belong to it: the user
     // sees them selected and Delete removes them with the rest.
-    if (!m_allSelected || parent.isValid() || !sqlModel || !selectionModel())
+    if (!m_allSelected || parent.isValid() || !m_sqlModel || !selectionModel())
         return;
-    const int lastColumn = sqlModel->columnCount() - 1;
+    const int lastColumn = m_sqlModel->columnCount() - 1;
     if (lastColumn < 0)
         return;
     m_selectingAll = true;
-    selectionModel()->select(QItemSelection(sqlModel->index(first, 0), sqlModel->index(last, lastColumn)),
+    selectionModel()->select(QItemSelection(m_sqlModel->index(first, 0), m_sqlModel->index(last, lastColumn)),
                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     m_selectingAll = false;
 }
@@ -202,8 +202,8 @@ QString BaseTable::selectedRowsCondition() const
     if (allRowsSelected()) {
         // The model's own source and WHERE text: exactly the rows it lists,
         // without fetching them into the view.
-        QString listed = QStringLiteral("SELECT %1 FROM %2").arg(idColumn, sqlModel->tableName());
-        const QString where = sqlModel->filter();
+        QString listed = QStringLiteral("SELECT %1 FROM %2").arg(idColumn, m_sqlModel->tableName());
+        const QString where = m_sqlModel->filter();
         if (!where.trimmed().isEmpty())
             listed += QStringLiteral(" WHERE ") + where;
         return QStringLiteral("%1 IN (%2)").arg(idColumn, listed);
@@ -269,60 +269,60 @@ void BaseTable::initColumns()
 {
     if (!m_hasColumnSet)
         return;
-    delete columns;
-    columns = new DBColumnList(DBDefaultColumns::widgetId(m_columnSet), this);
-    if (!columns->load()) {
-        reportListError(columns);
+    delete m_columns;
+    m_columns = new DBColumnList(DBDefaultColumns::widgetId(m_columnSet), this);
+    if (!m_columns->load()) {
+        reportListError(m_columns);
         return;
     }
-    if (columns->count() == 0)
-        columns->addDefaultColumns(m_columnSet);
+    if (m_columns->count() == 0)
+        m_columns->addDefaultColumns(m_columnSet);
 }
 
 void BaseTable::createModel()
 {
-    sqlModel = new BaseTableModel(this);
-    const int count = columns ? columns->count() : 0;
+    m_sqlModel = new BaseTableModel(this);
+    const int count = m_columns ? m_columns->count() : 0;
     for (int i = 0; i < count; ++i) {
-        switch (columns->at(i)->type()) {
+        switch (m_columns->at(i)->type()) {
         case DBColumn::KindIcon:
-            sqlModel->addIconColumn(i + 1);
+            m_sqlModel->addIconColumn(i + 1);
             break;
         case DBColumn::KindDate:
-            sqlModel->addDateColumn(i);
+            m_sqlModel->addDateColumn(i);
             break;
         case DBColumn::KindDateTime:
-            sqlModel->addDateTimeColumn(i);
+            m_sqlModel->addDateTimeColumn(i);
             break;
         case DBColumn::KindBoolean:
-            sqlModel->addBoolColumn(i);
+            m_sqlModel->addBoolColumn(i);
             break;
         default:
             break;
         }
     }
-    sqlModel->setTable(viewName());
-    sqlModel->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    sqlModel->setFilter(noRows);
-    setModel(sqlModel);
+    m_sqlModel->setTable(viewName());
+    m_sqlModel->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    m_sqlModel->setFilter(noRows);
+    setModel(m_sqlModel);
 }
 
 void BaseTable::applyColumns()
 {
-    if (!columns)
+    if (!m_columns)
         return;
-    const int count = columns->count();
+    const int count = m_columns->count();
     for (int i = 0; i < count; ++i) {
-        DBColumn* column = columns->at(i);
+        DBColumn* column = m_columns->at(i);
         column->setLogicalIndex(i);
         setColumnHidden(i, !column->visibleInView() || !column->visible());
-        if (sqlModel)
-            sqlModel->setHeaderData(i, Qt::Horizontal, column->header(), Qt::EditRole);
+        if (m_sqlModel)
+            m_sqlModel->setHeaderData(i, Qt::Horizontal, column->header(), Qt::EditRole);
         setColumnWidth(i, column->width());
     }
     QHeaderView* header = horizontalHeader();
     for (int v = 0; v < count; ++v) {
-        const int logical = columns->logicalIndexAt(v);
+        const int logical = m_columns->logicalIndexAt(v);
         const int from = header->visualIndex(logical);
         if (from >= 0 && from != v && v < header->count())
             header->moveSection(from, v);
@@ -331,7 +331,7 @@ void BaseTable::applyColumns()
 
 void BaseTable::createColumnsMenu()
 {
-    columnsMenu = new QMenu(this);
+    m_columnsMenu = new QMenu(this);
     addHeaderItem(LocaleBaseWidget::resizeColumn(), CommandResizeColumn, &BaseTable::slotResizeColumn);
     addHeaderItem(LocaleBaseWidget::resizeAllColumns(), CommandResizeAllColumns, &BaseTable::slotResizeAllColumns);
     addHeaderSeparator();
@@ -343,32 +343,32 @@ void BaseTable::createColumnsMenu()
 
 QAction* BaseTable::addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)())
 {
-    QAction* action = columnsMenu->addAction(text);
+    QAction* action = m_columnsMenu->addAction(text);
     horizontalHeader()->addAction(action);
-    if (syncManager)
-        syncManager->addAction(commandId, action);
+    if (m_syncManager)
+        m_syncManager->addAction(commandId, action);
     connect(action, &QAction::triggered, this, slot);
     return action;
 }
 
 void BaseTable::addHeaderSeparator()
 {
-    horizontalHeader()->addAction(columnsMenu->addSeparator());
+    horizontalHeader()->addAction(m_columnsMenu->addSeparator());
 }
 
 void BaseTable::createTableMenu()
 {
-    tableMenu = new QMenu(this);
+    m_tableMenu = new QMenu(this);
     connect(addCommandItem(LocaleBaseWidget::add(), CommandAdd), &QAction::triggered, this, &BaseTable::onAdd);
     connect(addCommandItem(LocaleBaseWidget::edit(), CommandEdit), &QAction::triggered, this, &BaseTable::onEdit);
     connect(addCommandItem(LocaleBaseWidget::deleteItem(), CommandDelete), &QAction::triggered, this,
             &BaseTable::onDelete);
-    tableMenu->addSeparator();
+    m_tableMenu->addSeparator();
     connect(addCommandItem(LocaleBaseWidget::filter(), CommandFilter), &QAction::triggered, this,
             &BaseTable::onFilter);
     connect(addCommandItem(LocaleBaseWidget::remove(), CommandRemoveFilter), &QAction::triggered, this,
             &BaseTable::onRemoveFilter);
-    tableMenu->addSeparator();
+    m_tableMenu->addSeparator();
 }
 
 void BaseTable::addMenuItems()
@@ -383,20 +383,20 @@ void BaseTable::addReloadItem()
 
 QAction* BaseTable::addCommandItem(const QString& text, int commandId)
 {
-    if (!tableMenu)
-        tableMenu = new QMenu(this);
-    QAction* action = tableMenu->addAction(text);
+    if (!m_tableMenu)
+        m_tableMenu = new QMenu(this);
+    QAction* action = m_tableMenu->addAction(text);
     action->setEnabled(false);
-    if (syncManager)
-        syncManager->addAction(commandId, action);
+    if (m_syncManager)
+        m_syncManager->addAction(commandId, action);
     return action;
 }
 
 void BaseTable::createFilters()
 {
-    filters = new SqlFilterCollection(this);
-    if (columns)
-        filters->addColumnFilters(columns);
+    m_filters = new SqlFilterCollection(this);
+    if (m_columns)
+        m_filters->addColumnFilters(m_columns);
 }
 
 void BaseTable::addFixedFilters()
@@ -405,15 +405,15 @@ void BaseTable::addFixedFilters()
 
 SqlFilter* BaseTable::addFixedFilter(int type, int operatorCode, const QString& column, const QVariant& value)
 {
-    if (!filters)
-        filters = new SqlFilterCollection(this);
-    auto* fixed = new SqlFilter(filters);
+    if (!m_filters)
+        m_filters = new SqlFilterCollection(this);
+    auto* fixed = new SqlFilter(m_filters);
     fixed->setType(type);
     fixed->setOperator(operatorCode);
     fixed->setColumn(column);
     fixed->setValue(value);
     fixed->setEnabled(true);
-    filters->addFixedFilter(fixed);
+    m_filters->addFixedFilter(fixed);
     return fixed;
 }
 
@@ -421,9 +421,9 @@ void BaseTable::connectSignals()
 {
     if (QItemSelectionModel* selection = selectionModel())
         connect(selection, &QItemSelectionModel::selectionChanged, this, &BaseTable::handleSelectionChanged);
-    if (sqlModel) {
-        connect(sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::endSelectAll);
-        connect(sqlModel, &QAbstractItemModel::rowsInserted, this, &BaseTable::handleRowsFetched);
+    if (m_sqlModel) {
+        connect(m_sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::endSelectAll);
+        connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, &BaseTable::handleRowsFetched);
     }
     connect(this, &QAbstractItemView::doubleClicked, this, &BaseTable::handleDoubleClick);
     connect(this, &QWidget::customContextMenuRequested, this, &BaseTable::handleTableMenu);
@@ -446,14 +446,14 @@ void BaseTable::handleDoubleClick(const QModelIndex&)
 
 void BaseTable::handleTableMenu(const QPoint&)
 {
-    if (tableMenu)
-        tableMenu->popup(QCursor::pos());
+    if (m_tableMenu)
+        m_tableMenu->popup(QCursor::pos());
 }
 
 void BaseTable::handleColumnsMenu(const QPoint&)
 {
-    if (columnsMenu)
-        columnsMenu->popup(QCursor::pos());
+    if (m_columnsMenu)
+        m_columnsMenu->popup(QCursor::pos());
 }
 
 void BaseTable::slotResizeColumn()
@@ -474,13 +474,13 @@ void BaseTable::slotResizeAllColumns()
 void BaseTable::slotSaveLayout()
 {
     setContext(LocaleBaseWidget::saveLayout());
-    if (!columns) {
+    if (!m_columns) {
         reportInvalidObject(QStringLiteral("columns"));
         return;
     }
     const QHeaderView* header = horizontalHeader();
-    for (int i = 0; i < columns->count(); ++i) {
-        DBColumn* column = columns->at(i);
+    for (int i = 0; i < m_columns->count(); ++i) {
+        DBColumn* column = m_columns->at(i);
         if (column->id() < 0)
             column->setId(-1);
         const bool shown = !isColumnHidden(i);
@@ -489,8 +489,8 @@ void BaseTable::slotSaveLayout()
         if (shown)
             column->setWidth(columnWidth(i));
     }
-    if (!columns->saveAll()) {
-        reportListError(columns);
+    if (!m_columns->saveAll()) {
+        reportListError(m_columns);
         return;
     }
     UtilSignalManager::instance()->emitInfo(LocaleBaseWidget::layoutSaved());
@@ -499,7 +499,7 @@ void BaseTable::slotSaveLayout()
 void BaseTable::slotRestoreLayout()
 {
     setContext(LocaleBaseWidget::restoreLayout());
-    if (!columns) {
+    if (!m_columns) {
         reportInvalidObject(QStringLiteral("columns"));
         return;
     }
@@ -508,8 +508,8 @@ void BaseTable::slotRestoreLayout()
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (!columns->removeAll()) {
-        reportListError(columns);
+    if (!m_columns->removeAll()) {
+        reportListError(m_columns);
         return;
     }
     initColumns();
@@ -519,16 +519,16 @@ void BaseTable::slotRestoreLayout()
 void BaseTable::slotSetupColumns()
 {
     setContext(LocaleBaseWidget::setupColumns());
-    if (!columns) {
+    if (!m_columns) {
         reportInvalidObject(QStringLiteral("columns"));
         return;
     }
     DlgSetupColumns dialog;
-    dialog.build(columns);
+    dialog.build(m_columns);
     if (UtilDialog::exec(&dialog) != QDialog::Accepted)
         return;
-    for (int i = 0; i < columns->count(); ++i) {
-        const DBColumn* column = columns->at(i);
+    for (int i = 0; i < m_columns->count(); ++i) {
+        const DBColumn* column = m_columns->at(i);
         if (column->visible()) {
             setColumnHidden(i, false);
             setColumnWidth(i, column->width());

@@ -95,12 +95,12 @@ public:
     virtual QString viewName() const;
     virtual QString tableName() const;
 
-    SyncManager* syncManagerObject() const { return syncManager; }
-    DBColumnList* columnList() const { return columns; }
-    BaseTableModel* tableModel() const { return sqlModel; }
-    SqlFilterCollection* filterCollection() const { return filters; }
-    QMenu* rowMenu() const { return tableMenu; }
-    QMenu* headerMenu() const { return columnsMenu; }
+    SyncManager* syncManagerObject() const { return m_syncManager; }
+    DBColumnList* columnList() const { return m_columns; }
+    BaseTableModel* tableModel() const { return m_sqlModel; }
+    SqlFilterCollection* filterCollection() const { return m_filters; }
+    QMenu* rowMenu() const { return m_tableMenu; }
+    QMenu* headerMenu() const { return m_columnsMenu; }
     BaseTableHeader* tableHeader() const;
 
     void reportInvalidObject(const QString& name) const;
@@ -150,12 +150,12 @@ protected:
     bool applyFilters();
     void setContext(const QString& action) const;
 
-    SyncManager* syncManager = nullptr;
-    DBColumnList* columns = nullptr;
-    BaseTableModel* sqlModel = nullptr;
-    SqlFilterCollection* filters = nullptr;
-    QMenu* columnsMenu = nullptr;
-    QMenu* tableMenu = nullptr;
+    SyncManager* m_syncManager = nullptr;
+    DBColumnList* m_columns = nullptr;
+    BaseTableModel* m_sqlModel = nullptr;
+    SqlFilterCollection* m_filters = nullptr;
+    QMenu* m_columnsMenu = nullptr;
+    QMenu* m_tableMenu = nullptr;
 
 private slots:
     void handleRowsFetched(const QModelIndex& parent, int first, int last);

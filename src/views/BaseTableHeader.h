@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The horizontal header of a record table; it remembers where it was last
 // pressed, so that "Resize Column" acts on the column under the menu.
-class BaseTableHeader : public QHeaderView
+class BaseTableHeader final : public QHeaderView
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ namespace Vexal {
 // bool columns show a check mark and no text, date and date-time columns a
 // fixed, locale-free form, and an icon column draws the picture bytes held
 // in the column to its left. Rows are fetched in chunks as the view scrolls.
-class BaseTableModel : public QSqlTableModel
+class BaseTableModel final : public QSqlTableModel
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 BaseTree::BaseTree(SyncManager* syncManager, QWidget* parent)
     : QTreeWidget(parent)
-    , syncManager(syncManager)
+    , m_syncManager(syncManager)
 {
 }
 

@@ -34,7 +34,7 @@ protected:
     virtual void reload();
     virtual void connectSignals();
 
-    SyncManager* syncManager = nullptr;
+    SyncManager* m_syncManager = nullptr;
 };
 
 } // namespace Vexal

@@ -10,7 +10,7 @@ namespace Vexal {
 // The bookmark commands of the Bookmarks menu, the tab menu and the web
 // pages. A stored bookmark starts hidden from the Bookmarks menu; the calling
 // slot reports success and rebuilds the menu.
-class DelegateBookmarks : public DelegateBase
+class DelegateBookmarks final : public DelegateBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The History menu's commands: open the history journal, and clear the
 // visits of a time range (optionally of one website only).
-class DelegateHistory : public DelegateBase
+class DelegateHistory final : public DelegateBase
 {
     Q_OBJECT
 public:

@@ -16,10 +16,10 @@ DlgBookmark::DlgBookmark(QWidget* parent)
 
 void DlgBookmark::createWidgets()
 {
-    titleLabel = new QLabel(LocaleBookmark::title(), body);
-    titleEdit = new QLineEdit(body);
-    UtilGui::addRow(formLayout, titleLabel, titleEdit);
-    UtilGui::stretchLastRow(formLayout);
+    titleLabel = new QLabel(LocaleBookmark::title(), m_body);
+    titleEdit = new QLineEdit(m_body);
+    UtilGui::addRow(m_formLayout, titleLabel, titleEdit);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgBookmark::setTitle(const QString& title)

@@ -8,7 +8,7 @@ class QLineEdit;
 namespace Vexal {
 
 // Asks for a bookmark's title.
-class DlgBookmark : public DlgBase
+class DlgBookmark final : public DlgBase
 {
     Q_OBJECT
 public:

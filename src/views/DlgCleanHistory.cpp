@@ -22,20 +22,20 @@ DlgCleanHistory::DlgCleanHistory(QWidget* parent)
 
 void DlgCleanHistory::createWidgets()
 {
-    periodBox = new QComboBox(body);
+    periodBox = new QComboBox(m_body);
     periodBox->addItems({LocaleDialog::lastHour(), LocaleDialog::lastTwoHours(), LocaleDialog::lastFourHours(),
                          LocaleDialog::today(), LocaleDialog::everything(), LocaleDialog::custom()});
     periodBox->setCurrentIndex(0);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::timeRange(), body), periodBox);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::timeRange(), m_body), periodBox);
 
-    hoursBox = UtilGui::createSpinBox(1, maxHours, body);
+    hoursBox = UtilGui::createSpinBox(1, maxHours, m_body);
     hoursBox->setEnabled(false);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::inHours(), body), hoursBox);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::inHours(), m_body), hoursBox);
 
-    hostCheck = new QCheckBox(LocaleDialog::singleWebsite(), body);
-    hostEdit = new QLineEdit(body);
+    hostCheck = new QCheckBox(LocaleDialog::singleWebsite(), m_body);
+    hostEdit = new QLineEdit(m_body);
     hostEdit->setEnabled(false);
-    UtilGui::addRow(formLayout, hostCheck, hostEdit);
+    UtilGui::addRow(m_formLayout, hostCheck, hostEdit);
 }
 
 void DlgCleanHistory::connectWidgets()

@@ -13,7 +13,7 @@ namespace Vexal {
 
 // Asks which visits to delete: a time range (DBQueryManager::Period codes),
 // the hours of the Custom range, and optionally one website's host.
-class DlgCleanHistory : public DlgBase
+class DlgCleanHistory final : public DlgBase
 {
     Q_OBJECT
 public:

@@ -19,15 +19,15 @@ DlgSetupColumns::DlgSetupColumns(QWidget* parent)
 
 DBColumnList* DlgSetupColumns::columnList() const
 {
-    return qobject_cast<DBColumnList*>(argument);
+    return qobject_cast<DBColumnList*>(m_argument);
 }
 
 void DlgSetupColumns::createBody()
 {
-    list = new QListWidget(this);
-    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    connect(list, &QListWidget::itemClicked, this, &DlgSetupColumns::slotItemClicked);
-    mainLayout->addWidget(list);
+    m_list = new QListWidget(this);
+    m_list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(m_list, &QListWidget::itemClicked, this, &DlgSetupColumns::slotItemClicked);
+    m_mainLayout->addWidget(m_list);
 }
 
 void DlgSetupColumns::createWidgets()
@@ -41,7 +41,7 @@ void DlgSetupColumns::createWidgets()
         const DBColumn* column = columns->at(i);
         if (!column->visibleInView())
             continue;
-        auto* item = new QListWidgetItem(column->header(), list);
+        auto* item = new QListWidgetItem(column->header(), m_list);
         item->setData(Qt::UserRole, column->id());
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(column->visible() ? Qt::Checked : Qt::Unchecked);
@@ -50,24 +50,24 @@ void DlgSetupColumns::createWidgets()
 
 void DlgSetupColumns::connectWidgets()
 {
-    mainLayout->setStretchFactor(list, 1);
+    m_mainLayout->setStretchFactor(m_list, 1);
 }
 
 void DlgSetupColumns::slotItemClicked(QListWidgetItem*)
 {
     Logger::setContext(className(), LocaleDialog::updateItems());
     bool anyChecked = false;
-    for (int i = 0; i < list->count() && !anyChecked; ++i)
-        anyChecked = list->item(i)->checkState() == Qt::Checked;
-    okButton->setEnabled(anyChecked);
+    for (int i = 0; i < m_list->count() && !anyChecked; ++i)
+        anyChecked = m_list->item(i)->checkState() == Qt::Checked;
+    m_okButton->setEnabled(anyChecked);
 }
 
 void DlgSetupColumns::slotAccept()
 {
     Logger::setContext(className(), LocaleDialog::accept());
     if (DBColumnList* columns = columnList()) {
-        for (int i = 0; i < list->count(); ++i) {
-            const QListWidgetItem* item = list->item(i);
+        for (int i = 0; i < m_list->count(); ++i) {
+            const QListWidgetItem* item = m_list->item(i);
             if (DBColumn* column = columns->findById(item->data(Qt::UserRole).toInt()))
                 column->setVisible(item->checkState() == Qt::Checked);
         }

@@ -13,14 +13,14 @@ class DBColumnList;
 // the table's DBColumnList; Ok writes each listed column's Visible flag
 // (nothing is stored until the table's Save Layout). Columns hidden from the
 // view altogether are not listed. Ok is disabled while nothing is checked.
-class DlgSetupColumns : public DlgBase
+class DlgSetupColumns final : public DlgBase
 {
     Q_OBJECT
 public:
     explicit DlgSetupColumns(QWidget* parent = nullptr);
 
-    QListWidget* listWidget() const { return list; }
-    QPushButton* acceptButton() const { return okButton; }
+    QListWidget* listWidget() const { return m_list; }
+    QPushButton* acceptButton() const { return m_okButton; }
 
 public slots:
     void slotAccept() override;
@@ -34,7 +34,7 @@ protected:
 private:
     DBColumnList* columnList() const;
 
-    QListWidget* list = nullptr;
+    QListWidget* m_list = nullptr;
 };
 
 } // namespace Vexal

@@ -22,13 +22,13 @@ DlgUrlShortcut::DlgUrlShortcut(QWidget* parent)
 
 void DlgUrlShortcut::createWidgets()
 {
-    m_name = new QLineEdit(body);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::name(), body), m_name);
-    m_shortcut = new QLineEdit(body);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::shortcut(), body), m_shortcut);
-    m_url = new QLineEdit(LocaleDialog::urlPrefix(), body);
-    UtilGui::addRow(formLayout, new QLabel(LocaleDialog::url(), body), m_url);
-    UtilGui::stretchLastRow(formLayout);
+    m_name = new QLineEdit(m_body);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::name(), m_body), m_name);
+    m_shortcut = new QLineEdit(m_body);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::shortcut(), m_body), m_shortcut);
+    m_url = new QLineEdit(LocaleDialog::urlPrefix(), m_body);
+    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::url(), m_body), m_url);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 QString DlgUrlShortcut::name() const

@@ -8,7 +8,7 @@ namespace Vexal {
 
 // Adds or edits one URL shortcut: name, shortcut and address. An empty
 // shortcut reads back as "a", an empty address as the default home page.
-class DlgUrlShortcut : public DlgBase
+class DlgUrlShortcut final : public DlgBase
 {
     Q_OBJECT
 public:

@@ -24,14 +24,14 @@ DqlFilter::DqlFilter(QWidget* parent)
 
 int DqlFilter::rowCount() const
 {
-    return bodyLayout ? bodyLayout->count() : 0;
+    return m_bodyLayout ? m_bodyLayout->count() : 0;
 }
 
 WidFilterBase* DqlFilter::rowAt(int index) const
 {
-    if (!bodyLayout || index < 0 || index >= bodyLayout->count())
+    if (!m_bodyLayout || index < 0 || index >= m_bodyLayout->count())
         return nullptr;
-    return qobject_cast<WidFilterBase*>(bodyLayout->itemAt(index)->widget());
+    return qobject_cast<WidFilterBase*>(m_bodyLayout->itemAt(index)->widget());
 }
 
 void DqlFilter::slotAccept()
@@ -46,32 +46,32 @@ void DqlFilter::slotAccept()
 
 void DqlFilter::createBody()
 {
-    scrollArea = new QScrollArea(this);
-    scrollArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    body = new QWidget(this);
-    bodyLayout = UtilGui::createVBoxLayout(body);
-    mainLayout->addWidget(scrollArea);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_body = new QWidget(this);
+    m_bodyLayout = UtilGui::createVBoxLayout(m_body);
+    m_mainLayout->addWidget(m_scrollArea);
 }
 
 void DqlFilter::createWidgets()
 {
-    if (auto* filters = qobject_cast<SqlFilterCollection*>(argument)) {
+    if (auto* filters = qobject_cast<SqlFilterCollection*>(m_argument)) {
         for (int i = 0; i < filters->count(); ++i) {
             SqlFilter* filter = filters->filterAt(i);
             WidFilterBase* row = createRow(filter->type());
             if (!row)
                 continue;
             row->setFilter(filter);
-            bodyLayout->addWidget(row);
+            m_bodyLayout->addWidget(row);
         }
     }
-    scrollArea->setWidget(body);
-    scrollArea->setWidgetResizable(false);
+    m_scrollArea->setWidget(m_body);
+    m_scrollArea->setWidgetResizable(false);
 }
 
 void DqlFilter::connectWidgets()
 {
-    mainLayout->setStretchFactor(scrollArea, 1);
+    m_mainLayout->setStretchFactor(m_scrollArea, 1);
 }
 
 WidFilterBase* DqlFilter::createRow(int kind)

@@ -12,7 +12,7 @@ class WidFilterBase;
 // The Filter dialog of a record table: one row per user filter of the table's
 // SqlFilterCollection (the dialog argument). Ok writes every row back into its
 // filter; Cancel changes nothing.
-class DqlFilter : public DlgBase
+class DqlFilter final : public DlgBase
 {
     Q_OBJECT
 public:
@@ -32,8 +32,8 @@ protected:
     // The row for a filter kind; null for a kind without one.
     static WidFilterBase* createRow(int kind);
 
-    QScrollArea* scrollArea = nullptr;
-    QVBoxLayout* bodyLayout = nullptr;
+    QScrollArea* m_scrollArea = nullptr;
+    QVBoxLayout* m_bodyLayout = nullptr;
 };
 
 } // namespace Vexal

@@ -21,8 +21,8 @@ OptionsTabBase::OptionsTabBase(QWidget* parent)
 
 void OptionsTabBase::build()
 {
-    if (!pageLayout)
-        pageLayout = UtilGui::createVBoxLayout(this);
+    if (!m_pageLayout)
+        m_pageLayout = UtilGui::createVBoxLayout(this);
     createWidgets();
 }
 
@@ -63,7 +63,7 @@ QGroupBox* OptionsTabBase::addGroup(const QString& title)
 {
     auto* group = new QGroupBox(title, this);
     group->setMaximumWidth(groupMaximumWidth);
-    pageLayout->addWidget(group);
+    m_pageLayout->addWidget(group);
     return group;
 }
 

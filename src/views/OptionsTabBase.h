@@ -59,7 +59,7 @@ protected:
     // Remembers a connection for disconnectSignals.
     void watch(const QMetaObject::Connection& connection);
 
-    QVBoxLayout* pageLayout = nullptr;
+    QVBoxLayout* m_pageLayout = nullptr;
 
 private:
     QList<QMetaObject::Connection> m_connections;

@@ -36,7 +36,7 @@ void OptionsTabContent::createWidgets()
     m_focusPopups = addBox(popups, popupsColumn, LocaleOptions::activatePopupTab());
     m_ignoreSsl = addBox(popups, popupsColumn, LocaleOptions::ignoreSslErrors());
 
-    pageLayout->addStretch();
+    m_pageLayout->addStretch();
 }
 
 void OptionsTabContent::load(const DBOptions* options)

@@ -7,7 +7,7 @@ class QCheckBox;
 namespace Vexal {
 
 // Page content, import behaviour and pop-ups: columns of check boxes.
-class OptionsTabContent : public OptionsTabBase
+class OptionsTabContent final : public OptionsTabBase
 {
     Q_OBJECT
 public:

@@ -65,7 +65,7 @@ void OptionsTabGeneral::createWidgets()
     setMinimumControlWidth(m_defaultFolder);
     addRow(foldersGrid, LocaleOptions::defaultFolder(), m_defaultFolder);
 
-    pageLayout->addStretch();
+    m_pageLayout->addStretch();
 }
 
 void OptionsTabGeneral::load(const DBOptions* options)

@@ -11,7 +11,7 @@ namespace Vexal {
 class WidFolderEdit;
 
 // Start-up, downloads and the folder of the file dialogs.
-class OptionsTabGeneral : public OptionsTabBase
+class OptionsTabGeneral final : public OptionsTabBase
 {
     Q_OBJECT
 public:

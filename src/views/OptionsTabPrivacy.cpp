@@ -43,7 +43,7 @@ void OptionsTabPrivacy::createWidgets()
     m_locationBar->setEnabled(false);
     addRow(locationGrid, LocaleOptions::locationBarSuggest(), m_locationBar);
 
-    pageLayout->addStretch();
+    m_pageLayout->addStretch();
 }
 
 void OptionsTabPrivacy::load(const DBOptions* options)

@@ -9,7 +9,7 @@ class QSpinBox;
 namespace Vexal {
 
 // History keeping and the location bar's suggestions.
-class OptionsTabPrivacy : public OptionsTabBase
+class OptionsTabPrivacy final : public OptionsTabBase
 {
     Q_OBJECT
 public:

@@ -72,7 +72,7 @@ void OptionsTabProxy::createWidgets()
     addRow(grid, LocaleOptions::address(), m_address);
     m_port = UtilGui::createSpinBox(minimumPort, maximumPort, group);
     addRow(grid, LocaleOptions::port(), m_port);
-    pageLayout->addStretch();
+    m_pageLayout->addStretch();
 }
 
 void OptionsTabProxy::load(const DBOptions* options)

@@ -13,7 +13,7 @@ class WidPasswordEdit;
 // One proxy (HTTP, SOCKS or FTP, by kind): on/off, credentials, address and
 // port. The password column is handed to and taken from the password field
 // in its stored, scrambled form.
-class OptionsTabProxy : public OptionsTabBase
+class OptionsTabProxy final : public OptionsTabBase
 {
     Q_OBJECT
 public:

@@ -31,7 +31,7 @@ void OptionsTabTabs::createWidgets()
     m_maxTabs = UtilGui::createSpinBox(DBOptions::minOpenedTabs, DBOptions::maxOpenedTabsLimit, group);
     setMinimumControlWidth(m_maxTabs);
     addRow(grid, LocaleOptions::maxOpenedTabs(), m_maxTabs);
-    pageLayout->addStretch();
+    m_pageLayout->addStretch();
 }
 
 void OptionsTabTabs::load(const DBOptions* options)

@@ -8,7 +8,7 @@ class QSpinBox;
 namespace Vexal {
 
 // Closing, reloading and focusing tabs, and the open-tab limit.
-class OptionsTabTabs : public OptionsTabBase
+class OptionsTabTabs final : public OptionsTabBase
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ namespace Vexal {
 // One condition of a record table's WHERE text: "column operator literal".
 // The kind codes are the column kinds of the saved layouts (0 text, 1 integer,
 // 2 float, 3 date, 4 date-time, 5 bool, 6 second text kind).
-class SqlFilter : public QObject
+class SqlFilter final : public QObject
 {
     Q_OBJECT
 public:

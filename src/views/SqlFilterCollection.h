@@ -12,7 +12,7 @@ class SqlFilter;
 // The conditions of one record table: the fixed ones the table sets for
 // itself and the ones the user edits in the Filter dialog. The filters are
 // QObject children of the collection.
-class SqlFilterCollection : public QObject
+class SqlFilterCollection final : public QObject
 {
     Q_OBJECT
 public:

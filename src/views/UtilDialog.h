@@ -10,7 +10,7 @@ namespace Vexal {
 // dialogs) through one replaceable runner. The default runner calls exec();
 // tests install one that fills the dialog, accepts or rejects it and returns
 // its result, so that nothing waits on a modal loop.
-class UtilDialog
+class UtilDialog final
 {
 public:
     using Runner = std::function<int(QDialog*)>;

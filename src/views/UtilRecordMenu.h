@@ -13,7 +13,7 @@ namespace Vexal {
 // adds a marked separator and the entries, each with the address as data.
 // The caller connects the returned entries (hovered, triggered). A failed
 // load is logged as an error and adds nothing.
-class UtilRecordMenu
+class UtilRecordMenu final
 {
 public:
     // Indexes 0 to 20 of the bookmarks sorted by Name.

@@ -10,7 +10,7 @@ class DBListBase;
 // The uniform failure reports of the record screens: the detail goes to the
 // error console (Logger, under the current context) and the notification bar
 // gets "Unexpected error occurred. See Error Console for more details.".
-class UtilReport
+class UtilReport final
 {
 public:
     UtilReport() = delete;

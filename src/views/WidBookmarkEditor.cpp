@@ -14,7 +14,7 @@ QString WidBookmarkEditor::typeName() const
 
 void WidBookmarkEditor::createWidgets()
 {
-    idEdit = new QLineEdit(body);
+    idEdit = new QLineEdit(m_body);
     idEdit->setReadOnly(true);
     addFieldRow(LocaleBookmark::id(), idEdit);
     titleEdit = addTextField(LocaleBookmark::title(), &DBBase::name, &DBBase::setName, LocaleBookmark::bookmark());

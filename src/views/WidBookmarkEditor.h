@@ -7,7 +7,7 @@ namespace Vexal {
 // The editor tab of one bookmark: ID (read-only), Title (the record's Name,
 // also written to its Title), Url, Visible and Comments. Every save rebuilds
 // the Bookmarks menu.
-class WidBookmarkEditor : public BaseEditor
+class WidBookmarkEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

@@ -26,21 +26,21 @@ QString WidBookmarkJournal::title() const
 
 WidBookmarkTable* WidBookmarkJournal::bookmarkTable() const
 {
-    return qobject_cast<WidBookmarkTable*>(table);
+    return qobject_cast<WidBookmarkTable*>(m_table);
 }
 
 void WidBookmarkJournal::createToolbar()
 {
-    auto* bar = new WidBookmarkJournalToolbar(syncManager, this);
+    auto* bar = new WidBookmarkJournalToolbar(m_syncManager, this);
     bar->build();
-    toolbar = bar;
-    boxLayout->addWidget(bar);
+    m_toolbar = bar;
+    m_boxLayout->addWidget(bar);
 }
 
 void WidBookmarkJournal::connectToolbar()
 {
     BaseJournal::connectToolbar();
-    if (auto* bar = qobject_cast<WidBookmarkJournalToolbar*>(toolbar)) {
+    if (auto* bar = qobject_cast<WidBookmarkJournalToolbar*>(m_toolbar)) {
         connect(bar, &WidBookmarkJournalToolbar::onLoad, this, &WidBookmarkJournal::slotLoad);
         connect(bar, &WidBookmarkJournalToolbar::onVisible, this, &WidBookmarkJournal::slotVisible);
         connect(bar, &WidBookmarkJournalToolbar::onHidden, this, &WidBookmarkJournal::slotHidden);
@@ -49,7 +49,7 @@ void WidBookmarkJournal::connectToolbar()
 
 void WidBookmarkJournal::createTable()
 {
-    installTable(new WidBookmarkTable(syncManager, this));
+    installTable(new WidBookmarkTable(m_syncManager, this));
 }
 
 void WidBookmarkJournal::connectTable()
@@ -99,9 +99,9 @@ void WidBookmarkJournal::slotHidden()
 void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
 {
     Logger::setContext(QLatin1String(metaObject()->className()), action);
-    if (!table)
+    if (!m_table)
         return;
-    const QList<int> ids = table->selectedIds();
+    const QList<int> ids = m_table->selectedIds();
     if (ids.isEmpty())
         return;
     DBQueryManager query;
@@ -109,7 +109,7 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
         Logger::error(query.errorText());
         UtilSignalManager::instance()->emitError(LocaleBookmark::unexpectedError());
     }
-    table->reload();
+    m_table->reload();
     UtilSignalManager::instance()->emitRestoreBookmarksMenu();
 }
 

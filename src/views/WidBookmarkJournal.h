@@ -9,7 +9,7 @@ class WidBookmarkTable;
 // The bookmarks tab. Load opens the selected bookmark in a new focused tab;
 // Visible and Hidden switch the selected rows in or out of the Bookmarks
 // menu. Every change ends with a rebuild of that menu.
-class WidBookmarkJournal : public BaseJournal
+class WidBookmarkJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

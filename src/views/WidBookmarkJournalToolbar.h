@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The bookmark journal bar: the journal buttons plus Visible, Hidden, Load.
-class WidBookmarkJournalToolbar : public BaseJournalToolbar
+class WidBookmarkJournalToolbar final : public BaseJournalToolbar
 {
     Q_OBJECT
 public:

@@ -21,7 +21,7 @@ void WidBookmarkTable::addMenuItems()
             &WidBookmarkTable::onHidden);
     connect(addCommandItem(LocaleBookmark::load(), CommandLoad), &QAction::triggered, this,
             &WidBookmarkTable::onLoad);
-    tableMenu->addSeparator();
+    m_tableMenu->addSeparator();
 }
 
 } // namespace Vexal

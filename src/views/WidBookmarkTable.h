@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The Bookmark rows, with Visible, Hidden and Load in the row menu.
-class WidBookmarkTable : public BaseTable
+class WidBookmarkTable final : public BaseTable
 {
     Q_OBJECT
 public:

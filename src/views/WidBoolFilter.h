@@ -7,7 +7,7 @@ class QCheckBox;
 namespace Vexal {
 
 // Row of a bool column: equals only.
-class WidBoolFilter : public WidFilterBase
+class WidBoolFilter final : public WidFilterBase
 {
     Q_OBJECT
 public:

@@ -21,14 +21,14 @@ QString WidDatabaseJournal::title() const
 
 void WidDatabaseJournal::createTable()
 {
-    databaseTable = new WidDatabaseTable(syncManager, this);
-    installTable(databaseTable);
+    m_databaseTable = new WidDatabaseTable(m_syncManager, this);
+    installTable(m_databaseTable);
 }
 
 void WidDatabaseJournal::createTree()
 {
-    databaseTree = new WidDatabaseTree(syncManager, this);
-    installTree(databaseTree);
+    m_databaseTree = new WidDatabaseTree(m_syncManager, this);
+    installTree(m_databaseTree);
 }
 
 // The browser is read-only; its table may show any table, so the record
@@ -44,14 +44,14 @@ void WidDatabaseJournal::slotSelectionChanged()
     Logger::setContext(QLatin1String(metaObject()->className()), LocaleBaseWidget::selectionChanged());
     for (int id : {BaseTable::CommandAdd, BaseTable::CommandEdit, BaseTable::CommandDelete, BaseTable::CommandFilter,
                    BaseTable::CommandRemoveFilter})
-        syncManager->setEnabled(id, false);
-    syncManager->setEnabled(BaseTable::CommandReload, true);
+        m_syncManager->setEnabled(id, false);
+    m_syncManager->setEnabled(BaseTable::CommandReload, true);
 }
 
 void WidDatabaseJournal::handleTreeSelectionChanged()
 {
-    if (databaseTable && databaseTree)
-        databaseTable->showTable(databaseTree->currentData());
+    if (m_databaseTable && m_databaseTree)
+        m_databaseTable->showTable(m_databaseTree->currentData());
 }
 
 } // namespace Vexal

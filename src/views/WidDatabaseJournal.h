@@ -10,7 +10,7 @@ class WidDatabaseTree;
 // Browses the tables of the database read-only: the tree names the tables,
 // the table shows the chosen one whole. Only Reload is offered; the record
 // commands do nothing.
-class WidDatabaseJournal : public BaseJournalTree
+class WidDatabaseJournal final : public BaseJournalTree
 {
     Q_OBJECT
 public:
@@ -18,8 +18,8 @@ public:
 
     QString title() const override;
 
-    WidDatabaseTable* databaseTableWidget() const { return databaseTable; }
-    WidDatabaseTree* databaseTreeWidget() const { return databaseTree; }
+    WidDatabaseTable* databaseTableWidget() const { return m_databaseTable; }
+    WidDatabaseTree* databaseTreeWidget() const { return m_databaseTree; }
 
 public slots:
     void slotAdd() override;
@@ -35,8 +35,8 @@ protected:
     void createTree() override;
 
 private:
-    WidDatabaseTable* databaseTable = nullptr;
-    WidDatabaseTree* databaseTree = nullptr;
+    WidDatabaseTable* m_databaseTable = nullptr;
+    WidDatabaseTree* m_databaseTree = nullptr;
 };
 
 } // namespace Vexal

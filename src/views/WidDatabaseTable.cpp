@@ -29,28 +29,28 @@ QString WidDatabaseTable::tableName() const
 void WidDatabaseTable::initColumns()
 {
     // Never loaded: the headers stay the SQL column names.
-    delete columns;
-    columns = new DBColumnList(layoutKey, this);
+    delete m_columns;
+    m_columns = new DBColumnList(layoutKey, this);
 }
 
 void WidDatabaseTable::createColumnsMenu()
 {
     BaseTable::createColumnsMenu();
-    if (!syncManager)
+    if (!m_syncManager)
         return;
-    syncManager->setEnabled(CommandSaveLayout, false);
-    syncManager->setEnabled(CommandRestoreLayout, false);
-    syncManager->setEnabled(CommandSetupColumns, false);
+    m_syncManager->setEnabled(CommandSaveLayout, false);
+    m_syncManager->setEnabled(CommandRestoreLayout, false);
+    m_syncManager->setEnabled(CommandSetupColumns, false);
 }
 
 void WidDatabaseTable::showTable(const QString& text)
 {
-    if (!sqlModel) {
+    if (!m_sqlModel) {
         reportInvalidObject(QStringLiteral("model"));
         return;
     }
-    sqlModel->setTable(text.split(QLatin1Char(':')).first());
-    sqlModel->select();
+    m_sqlModel->setTable(text.split(QLatin1Char(':')).first());
+    m_sqlModel->select();
 }
 
 } // namespace Vexal

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // Shows one whole table of the database, read-only, with the SQL column names
 // as headers: no saved layout, no filters.
-class WidDatabaseTable : public BaseTable
+class WidDatabaseTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The tables named in "UserTable", by their friendly names; each item holds
 // the SQL table name.
-class WidDatabaseTree : public BaseTree
+class WidDatabaseTree final : public BaseTree
 {
     Q_OBJECT
 public:

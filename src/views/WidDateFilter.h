@@ -7,7 +7,7 @@ class QDateEdit;
 namespace Vexal {
 
 // Row of a date column.
-class WidDateFilter : public WidFilterBase
+class WidDateFilter final : public WidFilterBase
 {
     Q_OBJECT
 public:

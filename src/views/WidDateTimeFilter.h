@@ -7,7 +7,7 @@ class QDateTimeEdit;
 namespace Vexal {
 
 // Row of a date-time column.
-class WidDateTimeFilter : public WidFilterBase
+class WidDateTimeFilter final : public WidFilterBase
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ class QDoubleSpinBox;
 namespace Vexal {
 
 // Row of a float column (0.00 to 99.99, two decimals).
-class WidFloatFilter : public WidFilterBase
+class WidFloatFilter final : public WidFilterBase
 {
     Q_OBJECT
 public:

@@ -13,7 +13,7 @@ QString WidHistoryEditor::typeName() const
 
 void WidHistoryEditor::createWidgets()
 {
-    idEdit = new QLineEdit(body);
+    idEdit = new QLineEdit(m_body);
     idEdit->setReadOnly(true);
     addFieldRow(LocaleHistory::id(), idEdit);
     titleEdit = addTextField(LocaleHistory::title(), &DBBase::name, &DBBase::setName, LocaleHistory::history());

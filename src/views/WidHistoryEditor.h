@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The editor tab of one visit: ID (read-only), Title (the record's Name, also
 // written to its Title), Url and Comments.
-class WidHistoryEditor : public BaseEditor
+class WidHistoryEditor final : public BaseEditor
 {
     Q_OBJECT
 public:

@@ -25,32 +25,32 @@ QString WidHistoryJournal::title() const
 
 WidHistoryTable* WidHistoryJournal::historyTable() const
 {
-    return qobject_cast<WidHistoryTable*>(table);
+    return qobject_cast<WidHistoryTable*>(m_table);
 }
 
 WidHistoryTree* WidHistoryJournal::historyTree() const
 {
-    return qobject_cast<WidHistoryTree*>(tree);
+    return qobject_cast<WidHistoryTree*>(m_tree);
 }
 
 void WidHistoryJournal::createToolbar()
 {
-    auto* bar = new WidHistoryJournalToolbar(syncManager, this);
+    auto* bar = new WidHistoryJournalToolbar(m_syncManager, this);
     bar->build();
-    toolbar = bar;
-    boxLayout->addWidget(bar);
+    m_toolbar = bar;
+    m_boxLayout->addWidget(bar);
 }
 
 void WidHistoryJournal::connectToolbar()
 {
     BaseJournalTree::connectToolbar();
-    if (auto* bar = qobject_cast<WidHistoryJournalToolbar*>(toolbar))
+    if (auto* bar = qobject_cast<WidHistoryJournalToolbar*>(m_toolbar))
         connect(bar, &WidHistoryJournalToolbar::onLoad, this, &WidHistoryJournal::slotLoad);
 }
 
 void WidHistoryJournal::createTable()
 {
-    installTable(new WidHistoryTable(syncManager, this));
+    installTable(new WidHistoryTable(m_syncManager, this));
 }
 
 void WidHistoryJournal::connectTable()
@@ -67,7 +67,7 @@ QWidget* WidHistoryJournal::createEditor(QWidget* parent)
 
 void WidHistoryJournal::createTree()
 {
-    installTree(new WidHistoryTree(syncManager, this));
+    installTree(new WidHistoryTree(m_syncManager, this));
 }
 
 void WidHistoryJournal::handleTreeSelectionChanged()

@@ -9,7 +9,7 @@ class WidHistoryTree;
 
 // The history tab: the period tree beside the History table. Load opens the
 // selected visit's address in a new focused tab.
-class WidHistoryJournal : public BaseJournalTree
+class WidHistoryJournal final : public BaseJournalTree
 {
     Q_OBJECT
 public:

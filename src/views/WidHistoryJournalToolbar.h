@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The history journal bar: the journal buttons plus Load.
-class WidHistoryJournalToolbar : public BaseJournalToolbar
+class WidHistoryJournalToolbar final : public BaseJournalToolbar
 {
     Q_OBJECT
 public:

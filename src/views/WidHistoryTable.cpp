@@ -20,7 +20,7 @@ WidHistoryTable::WidHistoryTable(SyncManager* syncManager, QWidget* parent)
 void WidHistoryTable::addMenuItems()
 {
     connect(addCommandItem(LocaleHistory::load(), CommandLoad), &QAction::triggered, this, &WidHistoryTable::onLoad);
-    tableMenu->addSeparator();
+    m_tableMenu->addSeparator();
 }
 
 void WidHistoryTable::addFixedFilters()

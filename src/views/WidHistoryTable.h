@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The History rows of one period: two fixed conditions on CreateDate, which
 // is stored as "yyyy-MM-ddThh:mm:ss" text and compared with date texts.
-class WidHistoryTable : public BaseTable
+class WidHistoryTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@ namespace Vexal {
 
 // The period tree of the history journal: Today, Yesterday, Last Week and
 // Last Month, with the period code under Qt::UserRole.
-class WidHistoryTree : public BaseTree
+class WidHistoryTree final : public BaseTree
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ class QSpinBox;
 namespace Vexal {
 
 // Row of an integer column (the spin box keeps its range of 0 to 99).
-class WidIntFilter : public WidFilterBase
+class WidIntFilter final : public WidFilterBase
 {
     Q_OBJECT
 public:

@@ -34,9 +34,10 @@ QString WidOptionsEditor::title() const
 QList<OptionsTabBase*> WidOptionsEditor::pages() const
 {
     QList<OptionsTabBase*> all;
-    for (OptionsTabBase* page : {static_cast<OptionsTabBase*>(generalPage), static_cast<OptionsTabBase*>(tabsPage),
-                                 static_cast<OptionsTabBase*>(contentPage), static_cast<OptionsTabBase*>(privacyPage),
-                                 static_cast<OptionsTabBase*>(proxyPage)}) {
+    for (OptionsTabBase* page :
+         {static_cast<OptionsTabBase*>(m_generalPage), static_cast<OptionsTabBase*>(m_tabsPage),
+          static_cast<OptionsTabBase*>(m_contentPage), static_cast<OptionsTabBase*>(m_privacyPage),
+          static_cast<OptionsTabBase*>(m_proxyPage)}) {
         if (page)
             all << page;
     }
@@ -45,73 +46,73 @@ QList<OptionsTabBase*> WidOptionsEditor::pages() const
 
 bool WidOptionsEditor::journalIsCurrent() const
 {
-    return shortcutJournal && tabWidget && tabWidget->currentWidget() == shortcutJournal;
+    return m_shortcutJournal && m_tabWidget && m_tabWidget->currentWidget() == m_shortcutJournal;
 }
 
 void WidOptionsEditor::open()
 {
-    if (shortcutJournal)
-        shortcutJournal->open();
+    if (m_shortcutJournal)
+        m_shortcutJournal->open();
 }
 
 void WidOptionsEditor::add()
 {
     if (journalIsCurrent())
-        shortcutJournal->add();
+        m_shortcutJournal->add();
 }
 
 void WidOptionsEditor::edit()
 {
     if (journalIsCurrent())
-        shortcutJournal->edit();
+        m_shortcutJournal->edit();
 }
 
 void WidOptionsEditor::remove()
 {
     if (journalIsCurrent())
-        shortcutJournal->remove();
+        m_shortcutJournal->remove();
 }
 
 void WidOptionsEditor::selectAll()
 {
     if (journalIsCurrent())
-        shortcutJournal->selectAll();
+        m_shortcutJournal->selectAll();
 }
 
 void WidOptionsEditor::reload()
 {
     if (journalIsCurrent())
-        shortcutJournal->reload();
+        m_shortcutJournal->reload();
 }
 
 void WidOptionsEditor::createBody()
 {
-    tabWidget = new QTabWidget(this);
-    boxLayout->addWidget(tabWidget);
+    m_tabWidget = new QTabWidget(this);
+    m_boxLayout->addWidget(m_tabWidget);
 }
 
 void WidOptionsEditor::createWidgets()
 {
-    generalPage = new OptionsTabGeneral(this);
-    generalPage->build();
-    tabsPage = new OptionsTabTabs(this);
-    tabsPage->build();
-    contentPage = new OptionsTabContent(this);
-    contentPage->build();
-    privacyPage = new OptionsTabPrivacy(this);
-    privacyPage->build();
-    proxyPage = new OptionsTabProxy(OptionsTabProxy::Http, this);
-    proxyPage->build();
+    m_generalPage = new OptionsTabGeneral(this);
+    m_generalPage->build();
+    m_tabsPage = new OptionsTabTabs(this);
+    m_tabsPage->build();
+    m_contentPage = new OptionsTabContent(this);
+    m_contentPage->build();
+    m_privacyPage = new OptionsTabPrivacy(this);
+    m_privacyPage->build();
+    m_proxyPage = new OptionsTabProxy(OptionsTabProxy::Http, this);
+    m_proxyPage->build();
 
-    shortcutJournal = new WidUrlShortcutJournal(this);
-    shortcutJournal->setInit(nullptr);
+    m_shortcutJournal = new WidUrlShortcutJournal(this);
+    m_shortcutJournal->setInit(nullptr);
 
-    tabWidget->addTab(generalPage, LocaleOptions::general());
-    tabWidget->addTab(tabsPage, LocaleOptions::tabs());
-    tabWidget->addTab(contentPage, LocaleOptions::content());
-    tabWidget->addTab(privacyPage, LocaleOptions::privacy());
-    tabWidget->addTab(proxyPage, LocaleOptions::httpProxy());
-    tabWidget->addTab(shortcutJournal, LocaleOptions::uriShortcuts());
+    m_tabWidget->addTab(m_generalPage, LocaleOptions::general());
+    m_tabWidget->addTab(m_tabsPage, LocaleOptions::tabs());
+    m_tabWidget->addTab(m_contentPage, LocaleOptions::content());
+    m_tabWidget->addTab(m_privacyPage, LocaleOptions::privacy());
+    m_tabWidget->addTab(m_proxyPage, LocaleOptions::httpProxy());
+    m_tabWidget->addTab(m_shortcutJournal, LocaleOptions::uriShortcuts());
 }
 
 DBBase* WidOptionsEditor::createRecord()
@@ -171,8 +172,8 @@ void WidOptionsEditor::afterSave(DBBase* record)
         reportInvalidObject(dbObject);
         return;
     }
-    if (proxyPage)
-        proxyPage->hidePassword();
+    if (m_proxyPage)
+        m_proxyPage->hidePassword();
     DBCache::setOptions(options);
     DBCache::reloadShortcuts();
     tabObject()->emitOnStateChanged(this);

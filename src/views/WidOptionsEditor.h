@@ -20,7 +20,7 @@ class WidUrlShortcutJournal;
 // the program through the hub's onUpdateOptions(). The record commands (Add,
 // Edit, Delete, Select All, Reload) act on the shortcut journal while it is
 // the current page.
-class WidOptionsEditor : public BaseEditor
+class WidOptionsEditor final : public BaseEditor
 {
     Q_OBJECT
 public:
@@ -34,13 +34,13 @@ public:
     void selectAll() override;
     void reload() override;
 
-    QTabWidget* tabWidgetObject() const { return tabWidget; }
-    OptionsTabGeneral* generalPageObject() const { return generalPage; }
-    OptionsTabTabs* tabsPageObject() const { return tabsPage; }
-    OptionsTabContent* contentPageObject() const { return contentPage; }
-    OptionsTabPrivacy* privacyPageObject() const { return privacyPage; }
-    OptionsTabProxy* proxyPageObject() const { return proxyPage; }
-    WidUrlShortcutJournal* shortcutJournalObject() const { return shortcutJournal; }
+    QTabWidget* tabWidgetObject() const { return m_tabWidget; }
+    OptionsTabGeneral* generalPageObject() const { return m_generalPage; }
+    OptionsTabTabs* tabsPageObject() const { return m_tabsPage; }
+    OptionsTabContent* contentPageObject() const { return m_contentPage; }
+    OptionsTabPrivacy* privacyPageObject() const { return m_privacyPage; }
+    OptionsTabProxy* proxyPageObject() const { return m_proxyPage; }
+    WidUrlShortcutJournal* shortcutJournalObject() const { return m_shortcutJournal; }
 
 protected:
     void createBody() override;
@@ -57,13 +57,13 @@ private:
     QList<OptionsTabBase*> pages() const;
     bool journalIsCurrent() const;
 
-    QTabWidget* tabWidget = nullptr;
-    OptionsTabGeneral* generalPage = nullptr;
-    OptionsTabTabs* tabsPage = nullptr;
-    OptionsTabContent* contentPage = nullptr;
-    OptionsTabPrivacy* privacyPage = nullptr;
-    OptionsTabProxy* proxyPage = nullptr;
-    WidUrlShortcutJournal* shortcutJournal = nullptr;
+    QTabWidget* m_tabWidget = nullptr;
+    OptionsTabGeneral* m_generalPage = nullptr;
+    OptionsTabTabs* m_tabsPage = nullptr;
+    OptionsTabContent* m_contentPage = nullptr;
+    OptionsTabPrivacy* m_privacyPage = nullptr;
+    OptionsTabProxy* m_proxyPage = nullptr;
+    WidUrlShortcutJournal* m_shortcutJournal = nullptr;
 };
 
 } // namespace Vexal

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The project chooser: every project, sorted by name.
-class WidProjectComboBox : public BaseComboBox
+class WidProjectComboBox final : public BaseComboBox
 {
     Q_OBJECT
 public:

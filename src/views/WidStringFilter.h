@@ -7,7 +7,7 @@ class QLineEdit;
 namespace Vexal {
 
 // Row of a text column: contains, starts with, ends with, equals, differs.
-class WidStringFilter : public WidFilterBase
+class WidStringFilter final : public WidFilterBase
 {
     Q_OBJECT
 public:

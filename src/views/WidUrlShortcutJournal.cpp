@@ -16,7 +16,7 @@ WidUrlShortcutJournal::WidUrlShortcutJournal(QWidget* parent)
 
 void WidUrlShortcutJournal::createTable()
 {
-    installTable(new WidUrlShortcutTable(syncManager, this));
+    installTable(new WidUrlShortcutTable(m_syncManager, this));
 }
 
 bool WidUrlShortcutJournal::runDialog(DBUrlShortcut* record, bool fill)
@@ -38,8 +38,8 @@ bool WidUrlShortcutJournal::runDialog(DBUrlShortcut* record, bool fill)
         reportRecordError(record);
         return false;
     }
-    if (table)
-        table->reload();
+    if (m_table)
+        m_table->reload();
     DBCache::reloadShortcuts();
     return true;
 }
@@ -56,7 +56,7 @@ void WidUrlShortcutJournal::slotEdit()
 {
     if (!startCommand(LocaleBaseWidget::edit(), BaseTable::CommandEdit))
         return;
-    const int id = table ? table->selectedId() : -1;
+    const int id = m_table ? m_table->selectedId() : -1;
     if (id == -1)
         return;
     DBUrlShortcut record;

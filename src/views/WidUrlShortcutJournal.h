@@ -10,7 +10,7 @@ class WidUrlShortcutTable;
 // Lists the URL shortcuts and adds and edits them through DlgUrlShortcut.
 // Every change is stored at once and refreshes the cached shortcuts that the
 // location bar resolves.
-class WidUrlShortcutJournal : public BaseJournal
+class WidUrlShortcutJournal final : public BaseJournal
 {
     Q_OBJECT
 public:

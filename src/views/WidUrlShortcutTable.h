@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // The URL shortcuts: table "UrlShortcut" with its saved or default layout.
-class WidUrlShortcutTable : public BaseTable
+class WidUrlShortcutTable final : public BaseTable
 {
     Q_OBJECT
 public:

@@ -21,7 +21,7 @@ DlgBase::DlgBase(QWidget* parent)
 
 void DlgBase::build(QObject* argument)
 {
-    this->argument = argument;
+    this->m_argument = argument;
     setupWindow();
     create();
 }
@@ -57,14 +57,14 @@ void DlgBase::create()
 
 void DlgBase::createLayout()
 {
-    mainLayout = UtilGui::createVBoxLayout(this);
+    m_mainLayout = UtilGui::createVBoxLayout(this);
 }
 
 void DlgBase::createBody()
 {
-    body = new QWidget(this);
-    formLayout = UtilGui::createGridLayout(body);
-    mainLayout->addWidget(body);
+    m_body = new QWidget(this);
+    m_formLayout = UtilGui::createGridLayout(m_body);
+    m_mainLayout->addWidget(m_body);
 }
 
 void DlgBase::createWidgets()
@@ -73,23 +73,23 @@ void DlgBase::createWidgets()
 
 void DlgBase::createButtonBar()
 {
-    buttonBar = new QWidget(this);
-    buttonLayout = UtilGui::createHBoxLayout(buttonBar);
-    mainLayout->addStretch();
-    mainLayout->addWidget(buttonBar);
+    m_buttonBar = new QWidget(this);
+    m_buttonLayout = UtilGui::createHBoxLayout(m_buttonBar);
+    m_mainLayout->addStretch();
+    m_mainLayout->addWidget(m_buttonBar);
 }
 
 void DlgBase::createButtons()
 {
-    okButton = new QPushButton(LocaleDialog::ok(), this);
-    okButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    connect(okButton, &QPushButton::clicked, this, &DlgBase::slotAccept);
-    cancelButton = new QPushButton(LocaleDialog::cancel(), this);
-    cancelButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    connect(cancelButton, &QPushButton::clicked, this, &DlgBase::slotReject);
-    buttonLayout->addStretch();
-    buttonLayout->addWidget(okButton);
-    buttonLayout->addWidget(cancelButton);
+    m_okButton = new QPushButton(LocaleDialog::ok(), this);
+    m_okButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    connect(m_okButton, &QPushButton::clicked, this, &DlgBase::slotAccept);
+    m_cancelButton = new QPushButton(LocaleDialog::cancel(), this);
+    m_cancelButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    connect(m_cancelButton, &QPushButton::clicked, this, &DlgBase::slotReject);
+    m_buttonLayout->addStretch();
+    m_buttonLayout->addWidget(m_okButton);
+    m_buttonLayout->addWidget(m_cancelButton);
 }
 
 void DlgBase::connectWidgets()

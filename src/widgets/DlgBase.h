@@ -41,14 +41,14 @@ protected:
 
     QString className() const;
 
-    QVBoxLayout* mainLayout = nullptr;
-    QGridLayout* formLayout = nullptr;
-    QWidget* body = nullptr;
-    QHBoxLayout* buttonLayout = nullptr;
-    QWidget* buttonBar = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-    QObject* argument = nullptr;
+    QVBoxLayout* m_mainLayout = nullptr;
+    QGridLayout* m_formLayout = nullptr;
+    QWidget* m_body = nullptr;
+    QHBoxLayout* m_buttonLayout = nullptr;
+    QWidget* m_buttonBar = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QObject* m_argument = nullptr;
 };
 
 } // namespace Vexal

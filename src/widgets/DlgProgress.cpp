@@ -32,26 +32,26 @@ bool DlgProgress::isJobRunning() const
 
 void DlgProgress::createWidgets()
 {
-    captionLabel1 = new QLabel(QStringLiteral(" "), this);
-    captionLabel2 = new QLabel(QStringLiteral(" "), this);
-    statusLabel = new QLabel(this);
-    progressBar = new QProgressBar(this);
-    progressBar->setTextVisible(false);
+    m_captionLabel1 = new QLabel(QStringLiteral(" "), this);
+    m_captionLabel2 = new QLabel(QStringLiteral(" "), this);
+    m_statusLabel = new QLabel(this);
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setTextVisible(false);
 
-    m_job = qobject_cast<Thread*>(argument);
+    m_job = qobject_cast<Thread*>(m_argument);
     if (m_job)
-        statusLabel->setText(m_job->title());
+        m_statusLabel->setText(m_job->title());
 
-    UtilGui::addRow(formLayout, captionLabel1, statusLabel);
-    UtilGui::addRow(formLayout, captionLabel2, progressBar);
-    UtilGui::stretchLastRow(formLayout);
+    UtilGui::addRow(m_formLayout, m_captionLabel1, m_statusLabel);
+    UtilGui::addRow(m_formLayout, m_captionLabel2, m_progressBar);
+    UtilGui::stretchLastRow(m_formLayout);
 }
 
 void DlgProgress::connectWidgets()
 {
-    okButton->setText(LocaleDialog::start());
-    disconnect(okButton, &QPushButton::clicked, this, nullptr);
-    connect(okButton, &QPushButton::clicked, this, &DlgProgress::slotStart);
+    m_okButton->setText(LocaleDialog::start());
+    disconnect(m_okButton, &QPushButton::clicked, this, nullptr);
+    connect(m_okButton, &QPushButton::clicked, this, &DlgProgress::slotStart);
 }
 
 void DlgProgress::slotStart()
@@ -64,12 +64,12 @@ void DlgProgress::slotStart()
     if (m_job->isRunning() || m_job->isFinished())
         return; // a job runs at most once per dialog
 
-    statusLabel->setText(LocaleDialog::working());
-    progressBar->setRange(0, 0);
-    okButton->setEnabled(false);
-    okButton->setText(LocaleDialog::stop());
+    m_statusLabel->setText(LocaleDialog::working());
+    m_progressBar->setRange(0, 0);
+    m_okButton->setEnabled(false);
+    m_okButton->setText(LocaleDialog::stop());
     connect(m_job, &QThread::finished, this, &DlgProgress::slotFinished, Qt::UniqueConnection);
-    cancelButton->setEnabled(false);
+    m_cancelButton->setEnabled(false);
     m_job->start(QThread::InheritPriority);
 }
 
@@ -80,16 +80,16 @@ void DlgProgress::slotFinished()
         return;
     if (!m_job->isSuccessful()) {
         Logger::error(m_job->errorText());
-        statusLabel->setText(LocaleDialog::operationFailedHtml());
+        m_statusLabel->setText(LocaleDialog::operationFailedHtml());
     } else {
-        statusLabel->setText(LocaleDialog::operationCompleted());
+        m_statusLabel->setText(LocaleDialog::operationCompleted());
     }
-    progressBar->setRange(0, 1);
-    progressBar->setValue(1);
-    okButton->setEnabled(true);
-    okButton->setText(LocaleDialog::close());
-    disconnect(okButton, &QPushButton::clicked, this, nullptr);
-    connect(okButton, &QPushButton::clicked, this, &DlgProgress::slotClose);
+    m_progressBar->setRange(0, 1);
+    m_progressBar->setValue(1);
+    m_okButton->setEnabled(true);
+    m_okButton->setText(LocaleDialog::close());
+    disconnect(m_okButton, &QPushButton::clicked, this, nullptr);
+    connect(m_okButton, &QPushButton::clicked, this, &DlgProgress::slotClose);
 }
 
 void DlgProgress::slotClose()

@@ -36,10 +36,10 @@ protected:
     void createWidgets() override;
     void connectWidgets() override;
 
-    QLabel* captionLabel1 = nullptr;
-    QLabel* captionLabel2 = nullptr;
-    QLabel* statusLabel = nullptr;
-    QProgressBar* progressBar = nullptr;
+    QLabel* m_captionLabel1 = nullptr;
+    QLabel* m_captionLabel2 = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QProgressBar* m_progressBar = nullptr;
 
 private:
     Thread* m_job = nullptr;

@@ -11,7 +11,7 @@ namespace Vexal {
 // character entities. Works block by block with a small carried state (inside
 // a tag, a comment or a quoted value), so a document of any size costs one
 // linear pass. While disabled it leaves the text uncoloured.
-class HtmlHighlighter : public QSyntaxHighlighter
+class HtmlHighlighter final : public QSyntaxHighlighter
 {
     Q_OBJECT
 public:

@@ -39,11 +39,6 @@ Layout* makeLayout(QWidget* widget, int margin, int spacing)
 
 } // namespace
 
-UtilGui::UtilGui(QObject* parent)
-    : QObject(parent)
-{
-}
-
 QGridLayout* UtilGui::createGridLayout(QWidget* widget)
 {
     return makeLayout<QGridLayout>(widget, defaultMargin, defaultSpacing);

@@ -24,61 +24,58 @@ namespace Vexal {
 // record). Menu entries built at run time carry UserData (core/UserData.h);
 // fixed entries carry none. Message boxes carry the program title and go
 // through the prompt hook (core/UtilPrompt.h).
-class UtilGui : public QObject
-{
-    Q_OBJECT
-public:
-    explicit UtilGui(QObject* parent = nullptr);
+namespace UtilGui {
 
-    // Layouts with margin 5 and spacing 5 (or the given ones), installed on
-    // the widget when one is given.
-    static QGridLayout* createGridLayout(QWidget* widget);
-    static QHBoxLayout* createHBoxLayout(QWidget* widget);
-    static QHBoxLayout* createHBoxLayout(QWidget* widget, int margin, int spacing);
-    static QVBoxLayout* createVBoxLayout(QWidget* widget);
-    static QVBoxLayout* createVBoxLayout(QWidget* widget, int margin, int spacing);
+// Layouts with margin 5 and spacing 5 (or the given ones), installed on
+// the widget when one is given.
+QGridLayout* createGridLayout(QWidget* widget);
+QHBoxLayout* createHBoxLayout(QWidget* widget);
+QHBoxLayout* createHBoxLayout(QWidget* widget, int margin, int spacing);
+QVBoxLayout* createVBoxLayout(QWidget* widget);
+QVBoxLayout* createVBoxLayout(QWidget* widget, int margin, int spacing);
 
-    // Appends the label at (row, 0) and the field at (row, 1), row being the
-    // grid's item count / 2 before adding.
-    static void addRow(QGridLayout* grid, QWidget* label, QWidget* field);
-    // Row stretch 1 on the row after the last label and field pair.
-    static void stretchLastRow(QGridLayout* grid);
-    // Column stretch 1 on column 2, then the row stretch of stretchLastRow.
-    static void stretchLastRowAndColumn(QGridLayout* grid);
+// Appends the label at (row, 0) and the field at (row, 1), row being the
+// grid's item count / 2 before adding.
+void addRow(QGridLayout* grid, QWidget* label, QWidget* field);
+// Row stretch 1 on the row after the last label and field pair.
+void stretchLastRow(QGridLayout* grid);
+// Column stretch 1 on column 2, then the row stretch of stretchLastRow.
+void stretchLastRowAndColumn(QGridLayout* grid);
 
-    // The current item's Qt::UserRole data; -1 / "" for a null box or no
-    // current item.
-    static int currentItemId(const QComboBox* box);
-    static QString currentItemData(const QComboBox* box);
-    // Makes the first item with that data current, item 0 when none has it.
-    static void selectItemById(QComboBox* box, int id);
-    static void selectItemByData(QComboBox* box, const QString& data);
-    // Removes the first item with that data; item 0 becomes current when the
-    // box is left without a current item.
-    static void removeItemById(QComboBox* box, int id);
-    static void removeItemByData(QComboBox* box, const QString& data);
+// The current item's Qt::UserRole data; -1 / "" for a null box or no
+// current item.
+int currentItemId(const QComboBox* box);
+QString currentItemData(const QComboBox* box);
+// Makes the first item with that data current, item 0 when none has it.
+void selectItemById(QComboBox* box, int id);
+void selectItemByData(QComboBox* box, const QString& data);
+// Removes the first item with that data; item 0 becomes current when the
+// box is left without a current item.
+void removeItemById(QComboBox* box, int id);
+void removeItemByData(QComboBox* box, const QString& data);
 
-    // Gives the widget that size (also its minimum) in the middle of the
-    // primary screen.
-    static void centerWindow(QWidget* widget, int width, int height);
+// Gives the widget that size (also its minimum) in the middle of the
+// primary screen.
+void centerWindow(QWidget* widget, int width, int height);
 
-    static QTableWidget* createTableWidget(QWidget* parent);
-    static QPlainTextEdit* createPlainTextEdit(QWidget* parent);
-    static QSpinBox* createSpinBox(int minimum, int maximum, QWidget* parent);
-    // A label showing the 16-pixel separator picture (toolbars).
-    static QLabel* createSeparator(QWidget* parent);
-    // An auto-raise tool button, icon size = the pixmap's size.
-    static QToolButton* createToolButton(const QPixmap& icon, const QString& toolTip, QWidget* parent);
+QTableWidget* createTableWidget(QWidget* parent);
+QPlainTextEdit* createPlainTextEdit(QWidget* parent);
+QSpinBox* createSpinBox(int minimum, int maximum, QWidget* parent);
+// A label showing the 16-pixel separator picture (toolbars).
+QLabel* createSeparator(QWidget* parent);
+// An auto-raise tool button, icon size = the pixmap's size.
+QToolButton* createToolButton(const QPixmap& icon, const QString& toolTip, QWidget* parent);
 
-    // Deletes every action of the widget (a menu) that is marked, or whose
-    // sub-menu is marked, with UserData; the others keep their order.
-    static void removeMarkedActions(QWidget* widget);
+// Deletes every action of the widget (a menu) that is marked, or whose
+// sub-menu is marked, with UserData; the others keep their order.
+void removeMarkedActions(QWidget* widget);
 
-    static void critical(QWidget* parent, const QString& text);
-    static void warning(QWidget* parent, const QString& text);
-    static void information(QWidget* parent, const QString& text);
-    // Yes and No, No the default; true only for Yes.
-    static bool question(QWidget* parent, const QString& text);
-};
+void critical(QWidget* parent, const QString& text);
+void warning(QWidget* parent, const QString& text);
+void information(QWidget* parent, const QString& text);
+// Yes and No, No the default; true only for Yes.
+bool question(QWidget* parent, const QString& text);
+
+} // namespace UtilGui
 
 } // namespace Vexal

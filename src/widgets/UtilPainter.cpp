@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-UtilPainter::UtilPainter(QObject* parent)
-    : QObject(parent)
-{
-}
-
 void UtilPainter::drawFrame(QWidget* widget)
 {
     if (!widget)

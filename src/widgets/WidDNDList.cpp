@@ -20,9 +20,9 @@ QMimeData* WidDNDList::mimeDataForCurrent() const
     const QString value = item->data(Qt::UserRole).toString();
     if (value.isEmpty())
         return nullptr;
-    QMimeData* data = new QMimeData;
-    data->setText(value);
-    return data;
+    QMimeData* mime = new QMimeData;
+    mime->setText(value);
+    return mime;
 }
 
 void WidDNDList::mousePressEvent(QMouseEvent* event)
@@ -42,15 +42,15 @@ void WidDNDList::mouseMoveEvent(QMouseEvent* event)
 
 void WidDNDList::startDragging()
 {
-    QMimeData* data = mimeDataForCurrent();
-    if (data)
-        execDrag(data);
+    QMimeData* mime = mimeDataForCurrent();
+    if (mime)
+        execDrag(mime);
 }
 
-void WidDNDList::execDrag(QMimeData* data)
+void WidDNDList::execDrag(QMimeData* mime)
 {
     QDrag* drag = new QDrag(this);
-    drag->setMimeData(data);
+    drag->setMimeData(mime);
     drag->exec(Qt::MoveAction);
 }
 

@@ -24,7 +24,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     // Runs the drag; tests override it to record the drags started.
-    virtual void execDrag(QMimeData* data);
+    virtual void execDrag(QMimeData* mime);
 
 private:
     void startDragging();

@@ -11,7 +11,7 @@ namespace Vexal {
 // choose a folder. Built by init(); onFolderChanged() is emitted when the user
 // chooses a folder other than the shown one (setFolder() does not emit it).
 // Disabling the field disables the button with it.
-class WidFolderEdit : public QWidget
+class WidFolderEdit final : public QWidget
 {
     Q_OBJECT
 public:

@@ -11,7 +11,7 @@ namespace Vexal {
 // (scrambled) text and shows the plain password; it hands back the scrambled
 // form. A field the user has not touched hands back the stored text exactly
 // as it was given, so a password that cannot be read is never lost on save.
-class WidPasswordEdit : public QWidget
+class WidPasswordEdit final : public QWidget
 {
     Q_OBJECT
 public:

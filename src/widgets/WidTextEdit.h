@@ -7,7 +7,7 @@ namespace Vexal {
 // The read-only text view of the error console and the page source: no
 // context menu, and Ctrl with the mouse wheel does nothing, so zooming goes
 // only through the step operations below (at most zoomLimit steps either way).
-class WidTextEdit : public QTextEdit
+class WidTextEdit final : public QTextEdit
 {
     Q_OBJECT
 public:

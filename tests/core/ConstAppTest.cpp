@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QUrl>
 
-using Vexal::ConstApp;
-using Vexal::ConstCore;
+namespace ConstApp = Vexal::ConstApp;
+namespace ConstCore = Vexal::ConstCore;
 
 class ConstAppTest : public QObject
 {

@@ -96,10 +96,10 @@ class ProgressDialog : public Vexal::DlgProgress
 {
 public:
     using DlgProgress::DlgProgress;
-    QPushButton* ok() const { return okButton; }
-    QPushButton* cancel() const { return cancelButton; }
-    QLabel* status() const { return statusLabel; }
-    QProgressBar* bar() const { return progressBar; }
+    QPushButton* ok() const { return m_okButton; }
+    QPushButton* cancel() const { return m_cancelButton; }
+    QLabel* status() const { return m_statusLabel; }
+    QProgressBar* bar() const { return m_progressBar; }
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-using Vexal::Convert;
+namespace Convert = Vexal::Convert;
 using Vexal::Version;
 
 class ValueClassesTest : public QObject

@@ -160,7 +160,7 @@ private slots:
 
     void dialogsStartInAndUpdateTheLastFolder()
     {
-        using Vexal::UtilFileDialog;
+        namespace UtilFileDialog = Vexal::UtilFileDialog;
         TestDatabase db;
         QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         const QString start = db.folder();

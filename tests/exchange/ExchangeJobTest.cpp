@@ -74,8 +74,8 @@ class ProgressDialog : public DlgProgress
 {
 public:
     using DlgProgress::DlgProgress;
-    QPushButton* ok() const { return okButton; }
-    QLabel* status() const { return statusLabel; }
+    QPushButton* ok() const { return m_okButton; }
+    QLabel* status() const { return m_statusLabel; }
 };
 
 } // namespace

@@ -122,19 +122,22 @@ QList<int> markers(const QString& text)
     std::sort(found.begin(), found.end());
     return found;
 }
-#define COLLECT(Class, TABLE)                                                     \
+#define COLLECT_AS(Class, TABLE, ALIAS)                                           \
     {                                                                             \
-        using Cls = Class;                                                        \
+        ALIAS;                                                                    \
         const QString prefix = QStringLiteral(#Class "::");                       \
         TABLE(ENTRY_TEXT, ENTRY_TEXT_ARG, ENTRY_FORWARD, ENTRY_FORWARD_ARGS)      \
     }
+// Most catalogues are namespaces; the menu catalogue is a class.
+#define COLLECT(Class, TABLE) COLLECT_AS(Class, TABLE, namespace Cls = Class)
+#define COLLECT_CLASS(Class, TABLE) COLLECT_AS(Class, TABLE, using Cls = Class)
 
 QList<Entry> allEntries()
 {
     QList<Entry> entries;
     COLLECT(LocaleMessage, TESVAR_LOCALE_MESSAGE_TABLE)
     COLLECT(LocaleSql, TESVAR_LOCALE_SQL_TABLE)
-    COLLECT(LocaleMenu, TESVAR_LOCALE_MENU_TABLE)
+    COLLECT_CLASS(LocaleMenu, TESVAR_LOCALE_MENU_TABLE)
     COLLECT(LocaleInstance, TESVAR_LOCALE_INSTANCE_TABLE)
     COLLECT(LocaleDialog, TESVAR_LOCALE_DIALOG_TABLE)
     COLLECT(LocaleBase, TESVAR_LOCALE_BASE_TABLE)

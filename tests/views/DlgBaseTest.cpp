@@ -28,10 +28,10 @@ public:
     int validations = 0;
     QLineEdit* field = nullptr;
 
-    QPushButton* ok() const { return okButton; }
-    QPushButton* cancel() const { return cancelButton; }
-    QGridLayout* form() const { return formLayout; }
-    QObject* arg() const { return argument; }
+    QPushButton* ok() const { return m_okButton; }
+    QPushButton* cancel() const { return m_cancelButton; }
+    QGridLayout* form() const { return m_formLayout; }
+    QObject* arg() const { return m_argument; }
 
 protected:
     void setupWindow() override { steps << QStringLiteral("setupWindow"); DlgBase::setupWindow(); }
@@ -40,10 +40,10 @@ protected:
     void createWidgets() override
     {
         steps << QStringLiteral("createWidgets");
-        argumentSeenInWidgets = argument != nullptr;
+        argumentSeenInWidgets = m_argument != nullptr;
         field = new QLineEdit(this);
-        Vexal::UtilGui::addRow(formLayout, new QLabel(QStringLiteral("Name"), this), field);
-        Vexal::UtilGui::stretchLastRow(formLayout);
+        Vexal::UtilGui::addRow(m_formLayout, new QLabel(QStringLiteral("Name"), this), field);
+        Vexal::UtilGui::stretchLastRow(m_formLayout);
     }
     void createButtonBar() override { steps << QStringLiteral("createButtonBar"); DlgBase::createButtonBar(); }
     void createButtons() override { steps << QStringLiteral("createButtons"); DlgBase::createButtons(); }
@@ -51,7 +51,7 @@ protected:
     {
         steps << QStringLiteral("connectWidgets");
         fieldSeenInConnect = field != nullptr;
-        okSeenInConnect = okButton != nullptr;
+        okSeenInConnect = m_okButton != nullptr;
     }
     bool validate() override
     {

@@ -32,7 +32,7 @@ public:
     using BaseJournal::BaseJournal;
 
 protected:
-    void createTable() override { installTable(new TestProjectTable(syncManager, this)); }
+    void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
 };
 
 class TestProjectTreeJournal : public BaseJournalTree
@@ -44,7 +44,7 @@ public:
     void handleTreeSelectionChanged() override { ++treeChanges; }
 
 protected:
-    void createTable() override { installTable(new TestProjectTable(syncManager, this)); }
+    void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
 };
 
 void addProjects(const QStringList& names)

@@ -55,6 +55,6 @@ public:
     using BaseJournal::BaseJournal;
 
 protected:
-    void createTable() override { installTable(new TestProjectTable(syncManager, this)); }
+    void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
     QWidget* createEditor(QWidget* parent) override { return new TestProjectEditor(parent); }
 };

@@ -22,7 +22,7 @@
 #include <QTest>
 #include <QToolButton>
 
-using Vexal::LocaleBaseWidget;
+namespace LocaleBaseWidget = Vexal::LocaleBaseWidget;
 
 namespace {
 
