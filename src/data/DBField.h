@@ -135,8 +135,8 @@ private:
     QString& textOf(DBBase* record) const;
     const QString& textOf(const DBBase* record) const;
 
-    DBField(QString (*column)(bool), FieldType type, int limit, unsigned flags)
-        : m_column(column)
+    DBField(QString (*name)(bool), FieldType type, int limit, unsigned flags)
+        : m_column(name)
         , m_type(type)
         , m_limit(limit)
         , m_flags(flags)

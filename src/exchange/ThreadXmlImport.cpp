@@ -186,7 +186,7 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
         return false;
     }
     logMalformed(m_xml.get(), path, node);
-    return importItem(m_xml.get(), item, path, node);
+    return importItem(m_xml.get(), path, node);
 }
 
 // Whether a row with the item's ID is stored. The kind's IDs are read once per
@@ -214,7 +214,7 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
     return !m_queryManager->lastFailed();
 }
 
-bool ThreadXmlImport::importItem(XmlBase* xml, const XmlItem& item, const QString& path, int node)
+bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
 {
     bool found = false;
     if (!exists(xml, &found))

@@ -41,7 +41,7 @@ protected:
     bool importFile(const QString& path);
     bool importItems(XmlReader& reader, const QString& table, const QString& path);
     bool importNode(const XmlItem& item, const QString& path, int node);
-    bool importItem(XmlBase* xml, const XmlItem& item, const QString& path, int node);
+    bool importItem(XmlBase* xml, const QString& path, int node);
     bool insertItem(XmlBase* xml, const QString& path, int node);
     bool updateItem(XmlBase* xml, const QString& path, int node);
     bool deleteItem(XmlBase* xml, const QString& path, int node, bool exists);

@@ -19,10 +19,10 @@ public:
     QStringList dragged;
 
 protected:
-    void execDrag(QMimeData* data) override
+    void execDrag(QMimeData* mime) override
     {
-        dragged << data->text();
-        delete data;
+        dragged << mime->text();
+        delete mime;
     }
 };
 

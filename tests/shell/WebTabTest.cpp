@@ -32,9 +32,9 @@ class FakePanel : public QWidget, public BaseWebExtension
 {
     Q_OBJECT
 public:
-    explicit FakePanel(QStringList* log, QWidget* parent = nullptr)
+    explicit FakePanel(QStringList* entries, QWidget* parent = nullptr)
         : QWidget(parent)
-        , log(log)
+        , log(entries)
         , toolbar(new BaseWebToolbar(QStringLiteral("Panel"), this))
     {
         toolbar->build();

@@ -39,10 +39,10 @@ class FakeTab : public QWidget, public BaseTab
 {
     Q_OBJECT
 public:
-    FakeTab(const QString& address, const QString& name, bool web = true)
-        : address(address)
-        , name(name)
-        , web(web)
+    FakeTab(const QString& pageAddress, const QString& tabName, bool isWeb = true)
+        : address(pageAddress)
+        , name(tabName)
+        , web(isWeb)
     {
     }
     bool isWebPage() const override { return web; }

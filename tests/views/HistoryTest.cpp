@@ -79,8 +79,8 @@ class FakeWebPage : public QWidget, public BaseTab
 {
     Q_OBJECT
 public:
-    explicit FakeWebPage(const QUrl& address)
-        : address(address)
+    explicit FakeWebPage(const QUrl& pageUrl)
+        : address(pageUrl)
     {
     }
     bool isWebPage() const override { return true; }
