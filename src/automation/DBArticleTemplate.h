@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "ArticleTemplate": the selector of every field of one website's
 // article submission form.
-class DBArticleTemplate : public DBTemplateBase
+class DBArticleTemplate final : public DBTemplateBase
 {
     Q_OBJECT
 public:

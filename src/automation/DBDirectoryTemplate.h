@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "DirectoryTemplate": the selector of every field of one
 // website's directory listing form.
-class DBDirectoryTemplate : public DBTemplateBase
+class DBDirectoryTemplate final : public DBTemplateBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "LoginTemplate": where, on one website's login form, the login
 // name, the password and the submit button are (each a selector text).
-class DBLoginTemplate : public DBTemplateBase
+class DBLoginTemplate final : public DBTemplateBase
 {
     Q_OBJECT
 public:

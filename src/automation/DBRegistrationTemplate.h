@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "RegistrationTemplate": the selector of every field of one
 // website's registration form.
-class DBRegistrationTemplate : public DBTemplateBase
+class DBRegistrationTemplate final : public DBTemplateBase
 {
     Q_OBJECT
 public:

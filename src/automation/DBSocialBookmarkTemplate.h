@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "SocialBookmarkTemplate": the selector of every field of one
 // website's bookmark submission form.
-class DBSocialBookmarkTemplate : public DBTemplateBase
+class DBSocialBookmarkTemplate final : public DBTemplateBase
 {
     Q_OBJECT
 public:

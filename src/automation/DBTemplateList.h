@@ -13,7 +13,7 @@ class DBSocialBookmarkTemplate;
 // The templates of one kind that belong to one website (or, with the
 // kind-only constructor, every template of the kind). The rows come in the
 // table's natural order: the first one is the template the fillers use.
-class DBTemplateList : public DBListBase
+class DBTemplateList final : public DBListBase
 {
     Q_OBJECT
 public:

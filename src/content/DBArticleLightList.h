@@ -7,7 +7,7 @@
 namespace Vexal {
 
 // The articles of one project (light records: ID, Name, Comments, ProjectID).
-class DBArticleLightList : public DBTypedList<DBArticleLight, DBProjectListBase>
+class DBArticleLightList final : public DBTypedList<DBArticleLight, DBProjectListBase>
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@
 namespace Vexal {
 
 // The articles of one project.
-class DBArticleList : public DBTypedList<DBArticle, DBProjectListBase>
+class DBArticleList final : public DBTypedList<DBArticle, DBProjectListBase>
 {
     Q_OBJECT
 public:

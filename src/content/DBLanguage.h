@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "Language": the language of words and of the identity names.
-class DBLanguage : public DBBase
+class DBLanguage final : public DBBase
 {
     Q_OBJECT
 public:

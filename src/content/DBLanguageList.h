@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All languages.
-class DBLanguageList : public DBTypedList<DBLanguage>
+class DBLanguageList final : public DBTypedList<DBLanguage>
 {
     Q_OBJECT
 public:

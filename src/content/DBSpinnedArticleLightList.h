@@ -8,7 +8,7 @@ namespace Vexal {
 
 // The spun articles of one project, or those of one article in it (light
 // records: ID, Name, Comments, ProjectID).
-class DBSpinnedArticleLightList : public DBTypedList<DBSpinnedArticleLight, DBProjectListBase>
+class DBSpinnedArticleLightList final : public DBTypedList<DBSpinnedArticleLight, DBProjectListBase>
 {
     Q_OBJECT
 public:

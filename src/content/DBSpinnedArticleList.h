@@ -7,7 +7,7 @@
 namespace Vexal {
 
 // The spun articles of one project, or those of one article in it.
-class DBSpinnedArticleList : public DBTypedList<DBSpinnedArticle, DBProjectListBase>
+class DBSpinnedArticleList final : public DBTypedList<DBSpinnedArticle, DBProjectListBase>
 {
     Q_OBJECT
 public:

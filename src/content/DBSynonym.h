@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "Synonym": a synonym (its Name) of one word.
-class DBSynonym : public DBBase
+class DBSynonym final : public DBBase
 {
     Q_OBJECT
 public:

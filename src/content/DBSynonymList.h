@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All synonyms, the synonyms of one word, or one synonym looked up by name.
-class DBSynonymList : public DBTypedList<DBSynonym>
+class DBSynonymList final : public DBTypedList<DBSynonym>
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "Word": a word (its Name) of one language.
-class DBWord : public DBBase
+class DBWord final : public DBBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All words, the words of one language, or one word looked up by name.
-class DBWordList : public DBTypedList<DBWord>
+class DBWordList final : public DBTypedList<DBWord>
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@
 namespace Vexal {
 
 // The accounts of a project, or of a project on one website.
-class DBAccountList : public DBTypedList<DBAccount, DBProjectListBase>
+class DBAccountList final : public DBTypedList<DBAccount, DBProjectListBase>
 {
     Q_OBJECT
 public:

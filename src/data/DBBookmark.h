@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "Bookmark": a stored page address with its icon and title.
 // Only Visible bookmarks are shown in the Bookmarks menu; a new one is hidden.
-class DBBookmark : public DBPageRecord
+class DBBookmark final : public DBPageRecord
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ class QMenu;
 namespace Vexal {
 
 // All bookmarks, the visible ones, or the entries of the Bookmarks menu.
-class DBBookmarkList : public DBTypedList<DBBookmark>
+class DBBookmarkList final : public DBTypedList<DBBookmark>
 {
     Q_OBJECT
 public:

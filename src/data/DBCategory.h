@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "Category"; MasterID names the master category (-1 = none).
-class DBCategory : public DBBase
+class DBCategory final : public DBBase
 {
     Q_OBJECT
 public:

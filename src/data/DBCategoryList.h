@@ -8,7 +8,7 @@
 namespace Vexal {
 
 // All categories, or those under one master category.
-class DBCategoryList : public DBTypedList<DBCategory>
+class DBCategoryList final : public DBTypedList<DBCategory>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One column of a table widget's saved layout (table "Column"). The record's
 // name is the SQL name of the model column it describes.
-class DBColumn : public DBBase
+class DBColumn final : public DBBase
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ namespace Vexal {
 // The saved column layout of one table widget: the rows of "Column" whose
 // WidgetID is the widget's identifier. When nothing is saved, the widget asks
 // for its default set, which is built in memory and stored only on save.
-class DBColumnList : public DBTypedList<DBColumn>
+class DBColumnList final : public DBTypedList<DBColumn>
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@
 namespace Vexal {
 
 // The directory entries of one project.
-class DBDirectoryList : public DBTypedList<DBDirectory, DBProjectListBase>
+class DBDirectoryList final : public DBTypedList<DBDirectory, DBProjectListBase>
 {
     Q_OBJECT
 public:

@@ -162,7 +162,7 @@ private:
 
 // A record kind's fields in column order: the order of its statements, of its
 // query positions and of its XML elements.
-class DBFields : public std::vector<DBField>
+class DBFields final : public std::vector<DBField>
 {
 public:
     DBFields(std::initializer_list<DBField> fields)

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // The main window's remembered state: bars, maximised flag, geometry and the
 // search engine of the search bars. Single-row table "GUI".
-class DBGUI : public DBBase
+class DBGUI final : public DBBase
 {
     Q_OBJECT
 public:

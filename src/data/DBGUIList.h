@@ -7,7 +7,7 @@ namespace Vexal {
 class DBGUI;
 
 // All rows of the single-row table "GUI".
-class DBGUIList : public DBListBase
+class DBGUIList final : public DBListBase
 {
     Q_OBJECT
 public:

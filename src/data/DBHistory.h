@@ -9,7 +9,7 @@ namespace Vexal {
 // One row of "History": one visit of a web page, with its icon, title,
 // address and time. The time is stored as "yyyy-MM-ddThh:mm:ss" text, which the
 // history periods and clean-up compare as text.
-class DBHistory : public DBPageRecord
+class DBHistory final : public DBPageRecord
 {
     Q_OBJECT
 public:

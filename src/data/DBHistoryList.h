@@ -9,7 +9,7 @@ class QMenu;
 namespace Vexal {
 
 // All visits, or the recent ones (the 20 newest).
-class DBHistoryList : public DBTypedList<DBHistory>
+class DBHistoryList final : public DBTypedList<DBHistory>
 {
     Q_OBJECT
 public:

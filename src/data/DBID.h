@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // A record that knows only its id and the table it belongs to.
-class DBID : public DBBase
+class DBID final : public DBBase
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The ids of the rows of any table that satisfy a condition. The caller
 // builds the condition (from column names and numbers) and answers for it.
-class DBIDList : public DBTypedList<DBID>
+class DBIDList final : public DBTypedList<DBID>
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ namespace Vexal {
 // One row of "MasterAccount": an identity used to register on websites. At
 // most one is meant to be active. The password is kept in its scrambled,
 // stored form; decryptedPassword gives it in clear.
-class DBMasterAccount : public DBBase
+class DBMasterAccount final : public DBBase
 {
     Q_OBJECT
 public:

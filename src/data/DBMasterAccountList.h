@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All master accounts, or only the active ones.
-class DBMasterAccountList : public DBTypedList<DBMasterAccount>
+class DBMasterAccountList final : public DBTypedList<DBMasterAccount>
 {
     Q_OBJECT
 public:

@@ -68,7 +68,7 @@ namespace Vexal {
 
 // The user's browser preferences: one stored record in the single-row table
 // "Options". Proxy passwords are held and stored scrambled.
-class DBOptions : public DBBase
+class DBOptions final : public DBBase
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ namespace Vexal {
 class DBOptions;
 
 // All rows of the single-row table "Options".
-class DBOptionsList : public DBListBase
+class DBOptionsList final : public DBListBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All projects, or only the active ones.
-class DBProjectList : public DBTypedList<DBProject>
+class DBProjectList final : public DBTypedList<DBProject>
 {
     Q_OBJECT
 public:

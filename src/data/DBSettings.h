@@ -7,7 +7,7 @@ namespace Vexal {
 // What the program remembers without the user editing it: the last folder of
 // the file dialogs and the spintax dialect of each part of the two article
 // editors (2 Extreme, 4 Advance, 8 Classic). Single-row table "Settings".
-class DBSettings : public DBBase
+class DBSettings final : public DBBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All rows of the single-row table "Settings".
-class DBSettingsList : public DBTypedList<DBSettings>
+class DBSettingsList final : public DBTypedList<DBSettings>
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@
 namespace Vexal {
 
 // The social bookmarks of one project.
-class DBSocialBookmarkList : public DBTypedList<DBSocialBookmark, DBProjectListBase>
+class DBSocialBookmarkList final : public DBTypedList<DBSocialBookmark, DBProjectListBase>
 {
     Q_OBJECT
 public:

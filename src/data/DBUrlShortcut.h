@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "UrlShortcut": a short word typed in the location bar in place
 // of the address it stands for. The name describes the shortcut.
-class DBUrlShortcut : public DBBase
+class DBUrlShortcut final : public DBBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All URL shortcuts, with the built-in set that stands in for an empty table.
-class DBUrlShortcutList : public DBTypedList<DBUrlShortcut>
+class DBUrlShortcutList final : public DBTypedList<DBUrlShortcut>
 {
     Q_OBJECT
 public:

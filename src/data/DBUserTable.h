@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "UserTable": a table the user may browse (its name is the
 // record's name) with the name the database browser shows for it.
-class DBUserTable : public DBBase
+class DBUserTable final : public DBBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All rows of "UserTable": the tables the database browser offers.
-class DBUserTableList : public DBTypedList<DBUserTable>
+class DBUserTableList final : public DBTypedList<DBUserTable>
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ namespace Vexal {
 
 // One row of "Website": a site the user works with, its pages and type flags.
 // Host holds the site's hosts, each enclosed in braces ("{example.com}").
-class DBWebsite : public DBBase
+class DBWebsite final : public DBBase
 {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@ namespace Vexal {
 
 // All websites, the websites of some type flags, or the websites whose Host
 // holds a host (in braces).
-class DBWebsiteList : public DBTypedList<DBWebsite>
+class DBWebsiteList final : public DBTypedList<DBWebsite>
 {
     Q_OBJECT
 public:

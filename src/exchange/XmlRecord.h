@@ -35,7 +35,7 @@ namespace Vexal {
 // The exchange form of one record kind: it owns one record of that kind (a
 // QObject child); XmlBase reads and writes it through the kind's field table.
 template <class Record>
-class XmlRecord : public XmlBase
+class XmlRecord final : public XmlBase
 {
 public:
     explicit XmlRecord(QObject* parent = nullptr)

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "Address": a street address (its Name) in one country, with
 // its details.
-class DBAddress : public DBBase
+class DBAddress final : public DBBase
 {
     Q_OBJECT
 public:

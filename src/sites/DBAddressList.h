@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All addresses, or the addresses in one country.
-class DBAddressList : public DBTypedList<DBAddress>
+class DBAddressList final : public DBTypedList<DBAddress>
 {
     Q_OBJECT
 public:

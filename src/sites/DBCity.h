@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "City": a city (its Name) of one country, with its province.
-class DBCity : public DBBase
+class DBCity final : public DBBase
 {
     Q_OBJECT
 public:

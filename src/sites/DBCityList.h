@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All cities, or the cities of one country.
-class DBCityList : public DBTypedList<DBCity>
+class DBCityList final : public DBTypedList<DBCity>
 {
     Q_OBJECT
 public:

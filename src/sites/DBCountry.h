@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "Country": a country (its Name) and its code.
-class DBCountry : public DBBase
+class DBCountry final : public DBBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All countries.
-class DBCountryList : public DBTypedList<DBCountry>
+class DBCountryList final : public DBTypedList<DBCountry>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "FirstName": a first name (its Name) of one language, with its
 // gender flag (true for the flag value 1), for the identity generator.
-class DBFirstName : public DBBase
+class DBFirstName final : public DBBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All first names, those of one language, or those of one language and gender.
-class DBFirstNameList : public DBTypedList<DBFirstName>
+class DBFirstNameList final : public DBTypedList<DBFirstName>
 {
     Q_OBJECT
 public:

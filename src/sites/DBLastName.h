@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "LastName": a last name (its Name) of one language.
-class DBLastName : public DBBase
+class DBLastName final : public DBBase
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // All last names, or those of one language.
-class DBLastNameList : public DBTypedList<DBLastName>
+class DBLastNameList final : public DBTypedList<DBLastName>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@ namespace Vexal {
 
 // One row of "OnlineTool": an entry of the Online Tools menu (its Name) with
 // the address it opens; Line orders the menu.
-class DBOnlineTool : public DBBase
+class DBOnlineTool final : public DBBase
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ class QMenu;
 namespace Vexal {
 
 // All online tools, in menu order (by Line).
-class DBOnlineToolList : public DBTypedList<DBOnlineTool>
+class DBOnlineToolList final : public DBTypedList<DBOnlineTool>
 {
     Q_OBJECT
 public:

@@ -5,7 +5,7 @@
 namespace Vexal {
 
 // One row of "Rank": the page rank and Alexa rank of a host on one day.
-class DBRank : public DBBase
+class DBRank final : public DBBase
 {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@
 namespace Vexal {
 
 // All stored ranks, or those of one host on one day (host and day are bound).
-class DBRankList : public DBTypedList<DBRank>
+class DBRankList final : public DBTypedList<DBRank>
 {
     Q_OBJECT
 public:
