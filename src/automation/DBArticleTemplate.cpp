@@ -8,23 +8,19 @@ namespace Vexal {
 
 namespace {
 
-const DBFields& articleFields()
-{
-    static const DBFields table = DBArticleTemplate::templateFields({
-        &DBSql::colCategory,
-        &DBSql::colTitle,
-        &DBSql::colTags,
-        &DBSql::colAuthor,
-        &DBSql::colIntro,
-        &DBSql::colBody,
-    });
-    return table;
-}
+const DBFields articleFields = DBArticleTemplate::templateFields({
+    &DBSql::colCategory,
+    &DBSql::colTitle,
+    &DBSql::colTags,
+    &DBSql::colAuthor,
+    &DBSql::colIntro,
+    &DBSql::colBody,
+});
 
 } // namespace
 
 DBArticleTemplate::DBArticleTemplate(QObject* parent)
-    : DBTemplateBase(articleFields(), parent)
+    : DBTemplateBase(articleFields, parent)
 {
 }
 

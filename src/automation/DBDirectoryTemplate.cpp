@@ -8,26 +8,22 @@ namespace Vexal {
 
 namespace {
 
-const DBFields& directoryFields()
-{
-    static const DBFields table = DBDirectoryTemplate::templateFields({
-        &DBSql::colCategory,
-        &DBSql::colTitle,
-        &DBSql::colTags,
-        &DBSql::colURL,
-        &DBSql::colDescription,
-        &DBSql::colUserName,
-        &DBSql::colUserEmail,
-        &DBSql::colRegularLink,
-        &DBSql::colAcceptTerms,
-    });
-    return table;
-}
+const DBFields directoryFields = DBDirectoryTemplate::templateFields({
+    &DBSql::colCategory,
+    &DBSql::colTitle,
+    &DBSql::colTags,
+    &DBSql::colURL,
+    &DBSql::colDescription,
+    &DBSql::colUserName,
+    &DBSql::colUserEmail,
+    &DBSql::colRegularLink,
+    &DBSql::colAcceptTerms,
+});
 
 } // namespace
 
 DBDirectoryTemplate::DBDirectoryTemplate(QObject* parent)
-    : DBTemplateBase(directoryFields(), parent)
+    : DBTemplateBase(directoryFields, parent)
 {
 }
 

@@ -8,20 +8,16 @@ namespace Vexal {
 
 namespace {
 
-const DBFields& loginFields()
-{
-    static const DBFields table = DBLoginTemplate::templateFields({
-        &DBSql::colLogin,
-        &DBSql::colPassword,
-        &DBSql::colSubmit,
-    });
-    return table;
-}
+const DBFields loginFields = DBLoginTemplate::templateFields({
+    &DBSql::colLogin,
+    &DBSql::colPassword,
+    &DBSql::colSubmit,
+});
 
 } // namespace
 
 DBLoginTemplate::DBLoginTemplate(QObject* parent)
-    : DBTemplateBase(loginFields(), parent)
+    : DBTemplateBase(loginFields, parent)
 {
 }
 

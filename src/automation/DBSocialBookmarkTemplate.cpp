@@ -8,21 +8,17 @@ namespace Vexal {
 
 namespace {
 
-const DBFields& socialBookmarkFields()
-{
-    static const DBFields table = DBSocialBookmarkTemplate::templateFields({
-        &DBSql::colTitle,
-        &DBSql::colTags,
-        &DBSql::colURL,
-        &DBSql::colDescription,
-    });
-    return table;
-}
+const DBFields socialBookmarkFields = DBSocialBookmarkTemplate::templateFields({
+    &DBSql::colTitle,
+    &DBSql::colTags,
+    &DBSql::colURL,
+    &DBSql::colDescription,
+});
 
 } // namespace
 
 DBSocialBookmarkTemplate::DBSocialBookmarkTemplate(QObject* parent)
-    : DBTemplateBase(socialBookmarkFields(), parent)
+    : DBTemplateBase(socialBookmarkFields, parent)
 {
 }
 

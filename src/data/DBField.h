@@ -28,6 +28,9 @@ enum class FieldType : unsigned char { Int, Text, Bool, Date, DateTime, Image };
 class DBField
 {
 public:
+    // A column name getter of the SQL name catalogue.
+    using Column = QString (*)(bool);
+
     enum Flag : unsigned {
         NoFlags = 0,
         // The row's key: an XML item without a number here is refused.
@@ -45,56 +48,42 @@ public:
     };
 
     template <class Record>
-    static DBField integer(QString (*column)(bool), int Record::*member, unsigned flags = NoFlags)
+    static DBField integer(Column column, int Record::*member, unsigned flags = NoFlags)
     {
-        DBField field(column, FieldType::Int, 0, flags);
-        field.m_member.i = static_cast<int DBBase::*>(member);
-        return field;
+        return DBField(column, FieldType::Int, 0, flags, static_cast<int DBBase::*>(member));
     }
     template <class Record>
-    static DBField text(QString (*column)(bool), QString Record::*member, int limit, unsigned flags = NoFlags)
+    static DBField text(Column column, QString Record::*member, int limit, unsigned flags = NoFlags)
     {
-        DBField field(column, FieldType::Text, limit, flags);
-        field.m_member.s = static_cast<QString DBBase::*>(member);
-        return field;
+        return DBField(column, FieldType::Text, limit, flags, static_cast<QString DBBase::*>(member));
     }
     // One text of a list member, at a fixed index.
     template <class Record>
-    static DBField listText(QString (*column)(bool), QStringList Record::*member, int index, int limit,
-                            unsigned flags = NoFlags)
+    static DBField listText(Column column, QStringList Record::*member, int index, int limit)
     {
-        DBField field(column, FieldType::Text, limit, flags);
-        field.m_member.l = static_cast<QStringList DBBase::*>(member);
+        DBField field(column, FieldType::Text, limit, NoFlags, static_cast<QStringList DBBase::*>(member));
         field.m_index = index;
         return field;
     }
     template <class Record>
-    static DBField flag(QString (*column)(bool), bool Record::*member, unsigned flags = NoFlags)
+    static DBField flag(Column column, bool Record::*member, unsigned flags = NoFlags)
     {
-        DBField field(column, FieldType::Bool, 0, flags);
-        field.m_member.b = static_cast<bool DBBase::*>(member);
-        return field;
+        return DBField(column, FieldType::Bool, 0, flags, static_cast<bool DBBase::*>(member));
     }
     template <class Record>
-    static DBField date(QString (*column)(bool), QDate Record::*member, unsigned flags = NoFlags)
+    static DBField date(Column column, QDate Record::*member, unsigned flags = NoFlags)
     {
-        DBField field(column, FieldType::Date, 0, flags);
-        field.m_member.d = static_cast<QDate DBBase::*>(member);
-        return field;
+        return DBField(column, FieldType::Date, 0, flags, static_cast<QDate DBBase::*>(member));
     }
     template <class Record>
-    static DBField dateTime(QString (*column)(bool), QDateTime Record::*member, unsigned flags = NoFlags)
+    static DBField dateTime(Column column, QDateTime Record::*member, unsigned flags = NoFlags)
     {
-        DBField field(column, FieldType::DateTime, 0, flags);
-        field.m_member.t = static_cast<QDateTime DBBase::*>(member);
-        return field;
+        return DBField(column, FieldType::DateTime, 0, flags, static_cast<QDateTime DBBase::*>(member));
     }
     template <class Record>
-    static DBField image(QString (*column)(bool), QImage Record::*member, unsigned flags = NoFlags)
+    static DBField image(Column column, QImage Record::*member, unsigned flags = NoFlags)
     {
-        DBField field(column, FieldType::Image, 0, flags);
-        field.m_member.p = static_cast<QImage DBBase::*>(member);
-        return field;
+        return DBField(column, FieldType::Image, 0, flags, static_cast<QImage DBBase::*>(member));
     }
 
     // The column name; with a leading ':' the statements' placeholder.
@@ -135,15 +124,17 @@ private:
     QString& textOf(DBBase* record) const;
     const QString& textOf(const DBBase* record) const;
 
-    DBField(QString (*name)(bool), FieldType type, int limit, unsigned flags)
+    template <class Member>
+    DBField(Column name, FieldType type, int limit, unsigned flags, Member member)
         : m_column(name)
         , m_type(type)
         , m_limit(limit)
         , m_flags(flags)
     {
+        m_member.set(member);
     }
 
-    QString (*m_column)(bool);
+    Column m_column;
     FieldType m_type;
     int m_limit;
     unsigned m_flags;
@@ -157,6 +148,13 @@ private:
         QDate DBBase::*d;
         QDateTime DBBase::*t;
         QImage DBBase::*p;
+        void set(int DBBase::*member) { i = member; }
+        void set(QString DBBase::*member) { s = member; }
+        void set(QStringList DBBase::*member) { l = member; }
+        void set(bool DBBase::*member) { b = member; }
+        void set(QDate DBBase::*member) { d = member; }
+        void set(QDateTime DBBase::*member) { t = member; }
+        void set(QImage DBBase::*member) { p = member; }
     } m_member{};
 };
 
