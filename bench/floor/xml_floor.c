@@ -5,7 +5,7 @@
  *
  *   xml_floor export    DATABASE FILE   rows of Project -> exchange file
  *   xml_floor import    DATABASE FILE   items -> new rows
- *   xml_floor overwrite DATABASE FILE   items -> stored rows read, then updated
+ *   xml_floor overwrite DATABASE FILE   items -> stored rows updated where given
  *
  * The reader takes the layout the export writes (one element per field, the
  * five predefined entities and numeric references); it checks nothing else.
@@ -15,6 +15,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <unistd.h>
 
 enum { FieldID, FieldName, FieldComments, FieldURL, FieldActive, FieldCount };
 static const char* const fieldNames[FieldCount] = {"ID", "Name", "Comments", "URL", "Active"};
@@ -78,7 +79,11 @@ static int exportRows(sqlite3* db, const char* path)
     sqlite3_stmt* select = NULL;
     if (sqlite3_prepare_v2(db, "SELECT ID, Name, Comments, URL, Active FROM Project;", -1, &select, NULL) != SQLITE_OK)
         return fail(db, "prepare");
-    outFile = fopen(path, "wb");
+    /* Written beside the target and put in its place once on disk, as the
+     * program writes every file, so a failure never leaves half a file. */
+    char temporary[4096];
+    snprintf(temporary, sizeof temporary, "%s.part", path);
+    outFile = fopen(temporary, "wb");
     if (!outFile)
         return fail(NULL, "open");
     static const char head[] = "<!DOCTYPE doc>\n<items Table=\"Project\"";
@@ -113,7 +118,9 @@ static int exportRows(sqlite3* db, const char* path)
         put("/>\n", 3);
     flushOut();
     sqlite3_finalize(select);
-    return fclose(outFile) == 0 ? 0 : fail(NULL, "close");
+    if (fflush(outFile) != 0 || fsync(fileno(outFile)) != 0 || fclose(outFile) != 0)
+        return fail(NULL, "close");
+    return rename(temporary, path) == 0 ? 0 : fail(NULL, "rename");
 }
 
 /* ---- import ---------------------------------------------------------- */
@@ -223,9 +230,11 @@ static int fieldOf(const char* name, size_t length)
     return -1;
 }
 
-/* One item's fields into the statement: bound by position (ID last when
- * `idLast`), those the item lacks left NULL. */
-static int readItem(sqlite3_stmt* statement, int idLast)
+/* One item's fields into the statement, by position. A new row binds each
+ * field's value, those the item lacks left NULL; an overwrite binds each given
+ * field as (1, value) and the ID last, so that what the item lacks (and Active,
+ * which the program never reads from a file) keeps its stored value. */
+static int readItem(sqlite3_stmt* statement, int overwrite)
 {
     sqlite3_clear_bindings(statement);
     for (;;) {
@@ -245,7 +254,17 @@ static int readItem(sqlite3_stmt* statement, int idLast)
             continue;
         if (!readValue())
             return 0;
-        const int position = field == FieldID ? (idLast ? FieldCount : 1) : (idLast ? field : field + 1);
+        int position = field + 1;
+        if (overwrite) {
+            if (field == FieldActive) {
+                if (!skipPast('>'))
+                    return 0;
+                continue;
+            }
+            position = field == FieldID ? 2 * FieldCount - 1 : 2 * field;
+            if (field != FieldID)
+                sqlite3_bind_int64(statement, position - 1, 1);
+        }
         if (field == FieldID)
             currentId = atoll(value ? value : "0");
         if (field == FieldID || field == FieldActive)
@@ -263,14 +282,12 @@ static int importItems(sqlite3* db, const char* path, int overwrite)
     if (!inFile)
         return fail(NULL, "open");
     sqlite3_stmt* store = NULL;
-    sqlite3_stmt* stored = NULL;
-    const char* text = overwrite ? "UPDATE Project SET Name=?1, Comments=?2, URL=?3, Active=?4 WHERE ID=?5;"
+    const char* text = overwrite ? "UPDATE Project SET Name = CASE WHEN ?1 THEN ?2 ELSE Name END, "
+                                   "Comments = CASE WHEN ?3 THEN ?4 ELSE Comments END, "
+                                   "URL = CASE WHEN ?5 THEN ?6 ELSE URL END, "
+                                   "Active = CASE WHEN ?7 THEN ?8 ELSE Active END WHERE ID = ?9;"
                                  : "INSERT INTO Project (ID, Name, Comments, URL, Active) VALUES (?1, ?2, ?3, ?4, ?5);";
     if (sqlite3_prepare_v2(db, text, -1, &store, NULL) != SQLITE_OK)
-        return fail(db, "prepare");
-    if (overwrite
-        && sqlite3_prepare_v2(db, "SELECT ID, Name, Comments, Active, URL FROM Project WHERE ID=?1;", -1, &stored, NULL)
-               != SQLITE_OK)
         return fail(db, "prepare");
     sqlite3_exec(db, "BEGIN;", NULL, NULL, NULL);
     /* Past the root's start tag, then item after item. */
@@ -286,16 +303,6 @@ static int importItems(sqlite3* db, const char* path, int overwrite)
             break;
         if (!readItem(store, overwrite))
             return fail(NULL, "item");
-        if (overwrite) {
-            /* The stored row is read as the program reads it before an update. */
-            sqlite3_reset(stored);
-            sqlite3_bind_int64(stored, 1, currentId);
-            if (sqlite3_step(stored) != SQLITE_ROW)
-                return fail(db, "select");
-            (void)sqlite3_column_text(stored, 1);
-            (void)sqlite3_column_text(stored, 2);
-            (void)sqlite3_column_text(stored, 4);
-        }
         if (sqlite3_step(store) != SQLITE_DONE)
             return fail(db, "store");
         sqlite3_reset(store);
@@ -303,7 +310,6 @@ static int importItems(sqlite3* db, const char* path, int overwrite)
     }
     sqlite3_exec(db, "COMMIT;", NULL, NULL, NULL);
     sqlite3_finalize(store);
-    sqlite3_finalize(stored);
     fclose(inFile);
     return items >= 0 ? 0 : 1;
 }
