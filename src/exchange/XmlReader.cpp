@@ -304,6 +304,25 @@ bool XmlReader::skipSpace()
     }
 }
 
+// Past a "\r" or "\r\n" at the current position.
+void XmlReader::skipLineEnd()
+{
+    ensure(2);
+    m_pos += (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('\n')) ? 2 : 1;
+}
+
+// The surrogate pair at the current position, appended to `out`; a high
+// surrogate without its low one is refused.
+bool XmlReader::takePair(QString* out)
+{
+    ensure(2);
+    if (m_end - m_pos < 2 || !QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
+        return fail(invalidCharacter);
+    out->append(m_data + m_pos, 2);
+    m_pos += 2;
+    return true;
+}
+
 bool XmlReader::parseName(QString* name)
 {
     ensure(maxNameLength + 1);
@@ -436,16 +455,12 @@ bool XmlReader::parseText(QString* out)
             out->append(QLatin1Char(']'));
             ++m_pos;
         } else if (c == '\r') {
-            ensure(2);
             if (out)
                 out->append(QLatin1Char('\n'));
-            m_pos += (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('\n')) ? 2 : 1;
+            skipLineEnd();
         } else if (isHighSurrogate(c)) {
-            ensure(2);
-            if (m_end - m_pos < 2 || !QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
-                return fail(invalidCharacter);
-            out->append(m_data + m_pos, 2);
-            m_pos += 2;
+            if (!takePair(out))
+                return false;
         } else {
             return fail(invalidCharacter);
         }
@@ -561,18 +576,14 @@ bool XmlReader::parseAttributeValue(QString* value)
             value->append(QLatin1Char(' '));
             ++m_pos;
         } else if (c == '\r') {
-            ensure(2);
             value->append(QLatin1Char(' '));
-            m_pos += (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('\n')) ? 2 : 1;
+            skipLineEnd();
         } else if (c == ']') {
             value->append(QLatin1Char(']'));
             ++m_pos;
         } else if (isHighSurrogate(c)) {
-            ensure(2);
-            if (m_end - m_pos < 2 || !QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
-                return fail(invalidCharacter);
-            value->append(m_data + m_pos, 2);
-            m_pos += 2;
+            if (!takePair(value))
+                return false;
         } else if (c == '<') {
             return fail(unexpectedCharacter);
         } else {

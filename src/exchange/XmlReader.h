@@ -99,6 +99,8 @@ private:
     uint peek();
     bool fill();
     bool ensure(int count);
+    void skipLineEnd();
+    bool takePair(QString* out);
     bool fail(const char* message);
     bool expect(QLatin1String text);
     bool startsWith(QLatin1String text);

@@ -131,6 +131,23 @@ class StartupProcessTest : public QObject
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 
+    // A user database at `path` with the sqlite3 tool (started in `holder`)
+    // holding its exclusive lock until releaseLock().
+    static bool lockUserDatabase(QProcess& holder, const QString& sqlite3, const QString& path)
+    {
+        if (!makeUserDatabase(path))
+            return false;
+        holder.start(sqlite3, {path});
+        return holder.waitForStarted() && holdLock(holder, path);
+    }
+
+    static bool releaseLock(QProcess& holder)
+    {
+        holder.write("COMMIT;\n.quit\n");
+        holder.closeWriteChannel();
+        return holder.waitForFinished(10000);
+    }
+
     // Has the sqlite3 tool take the exclusive lock and keep it until told;
     // true once no reader of the file gets through.
     static bool holdLock(QProcess& holder, const QString& path)
@@ -223,21 +240,16 @@ private slots:
             QSKIP("the sqlite3 command-line tool is not installed");
         TestFolder folder;
         const QString path = folder.file(QLatin1String(databaseName));
-        QVERIFY(makeUserDatabase(path));
 
         QProcess holder;
-        holder.start(sqlite3, {path});
-        QVERIFY(holder.waitForStarted());
-        QVERIFY(holdLock(holder, path));
+        QVERIFY(lockUserDatabase(holder, sqlite3, path));
 
         QProcess program;
         start(program, folder.path());
         QTRY_VERIFY_WITH_TIMEOUT(logText(folder.path()).contains(QLatin1String("database is locked"))
                                      || program.state() == QProcess::NotRunning,
                                  60000);
-        holder.write("COMMIT;\n.quit\n");
-        holder.closeWriteChannel();
-        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(releaseLock(holder));
         QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(60000));
 
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
@@ -259,21 +271,16 @@ private slots:
             QSKIP("the sqlite3 command-line tool is not installed");
         TestFolder folder;
         const QString path = folder.file(QLatin1String(databaseName));
-        QVERIFY(makeUserDatabase(path));
 
         QProcess holder;
-        holder.start(sqlite3, {path});
-        QVERIFY(holder.waitForStarted());
-        QVERIFY(holdLock(holder, path));
+        QVERIFY(lockUserDatabase(holder, sqlite3, path));
         QProcess program;
         start(program, folder.path());
         QVERIFY(program.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(holdsOpen(program, path), 60000);
         QTest::qWait(300);
         QVERIFY(!logText(folder.path()).contains(QLatin1String("CRITICAL")));
-        holder.write("COMMIT;\n.quit\n");
-        holder.closeWriteChannel();
-        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(releaseLock(holder));
 
         const bool up = cameUp(program);
         end(program);
