@@ -7,10 +7,8 @@
 
 namespace Vexal {
 
-namespace {
-
 // Splits at "." (empty parts kept) into exactly count integers.
-bool splitInts(const QString& text, int count, int* parts)
+bool Convert::splitInts(const QString& text, int count, int* parts)
 {
     if (text.isEmpty())
         return false;
@@ -25,8 +23,6 @@ bool splitInts(const QString& text, int count, int* parts)
     }
     return true;
 }
-
-} // namespace
 
 bool Convert::toBool(const QString& text)
 {
@@ -162,38 +158,34 @@ int Convert::colorToId(const QColor& color)
     return color.red() * 2500 + color.green() * 50 + color.blue();
 }
 
-QPixmap Convert::bytesToPixmap(const QByteArray& bytes)
+namespace {
+
+// QPixmap and QImage share these two steps: a null picture when the bytes are
+// not an image, PNG bytes the other way.
+template <class Picture>
+Picture pictureFromBytes(const QByteArray& bytes)
 {
-    QPixmap pixmap;
-    if (!pixmap.loadFromData(bytes))
-        return QPixmap();
-    return pixmap;
+    Picture picture;
+    if (!picture.loadFromData(bytes))
+        return Picture();
+    return picture;
 }
 
-QByteArray Convert::pixmapToBytes(const QPixmap& pixmap)
+template <class Picture>
+QByteArray pictureToBytes(const Picture& picture)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    pixmap.save(&buffer, "PNG");
+    picture.save(&buffer, "PNG");
     return bytes;
 }
 
-QImage Convert::bytesToImage(const QByteArray& bytes)
-{
-    QImage image;
-    if (!image.loadFromData(bytes))
-        return QImage();
-    return image;
-}
+} // namespace
 
-QByteArray Convert::imageToBytes(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
+QPixmap Convert::bytesToPixmap(const QByteArray& bytes) { return pictureFromBytes<QPixmap>(bytes); }
+QByteArray Convert::pixmapToBytes(const QPixmap& pixmap) { return pictureToBytes(pixmap); }
+QImage Convert::bytesToImage(const QByteArray& bytes) { return pictureFromBytes<QImage>(bytes); }
+QByteArray Convert::imageToBytes(const QImage& image) { return pictureToBytes(image); }
 
 } // namespace Vexal

@@ -40,6 +40,9 @@ int indexOfToken(const QString& text);
 inline bool isIndex(const QString& text) { return isIndexToken(text); }
 inline int toIndex(const QString& text) { return indexOfToken(text); }
 
+// Splits at "." (empty parts kept) into exactly count integers.
+bool splitInts(const QString& text, int count, int* parts);
+
 // Dates "yyyy.M.d" and date-times "yyyy.M.d.h.m.s", each part an integer.
 bool isDate(const QString& text);
 // An invalid date when isDate rejects the text.

@@ -1,29 +1,10 @@
 #include "core/Version.h"
 
+#include "core/Convert.h"
+
 #include <QStringList>
 
 namespace Vexal {
-
-namespace {
-
-// Fills the three parts when the text is a valid version.
-bool splitVersion(const QString& text, int parts[3])
-{
-    if (text.isEmpty())
-        return false;
-    const QStringList pieces = text.split(QLatin1Char('.'), Qt::KeepEmptyParts);
-    if (pieces.size() != 3)
-        return false;
-    for (int i = 0; i < 3; ++i) {
-        bool ok = false;
-        parts[i] = pieces.at(i).toInt(&ok, 10);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 Version::Version(QObject* parent)
     : QObject(parent)
@@ -64,13 +45,13 @@ QString Version::toString() const
 bool Version::isValid(const QString& text)
 {
     int parts[3];
-    return splitVersion(text, parts);
+    return Convert::splitInts(text, 3, parts);
 }
 
 Version* Version::parse(const QString& text, QObject* parent)
 {
     int parts[3];
-    if (!splitVersion(text, parts))
+    if (!Convert::splitInts(text, 3, parts))
         return nullptr;
     auto* version = new Version(parent);
     version->m_major = parts[0];
