@@ -1,56 +1,20 @@
 #include "shell/WidFind.h"
 
 #include "core/Logger.h"
-#include "widgets/UtilGui.h"
-#include "texts/ConstIcon.h"
 #include "texts/LocaleFind.h"
 
-#include <QCheckBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace Vexal {
 
 WidFind::WidFind(QWidget* parent)
-    : WidFindBase(parent)
+    : WidTextFindBase(parent)
 {
 }
 
 void WidFind::create()
 {
-    WidFindBase::create();
-    m_caption->setText(LocaleFind::find());
-
-    m_edit = new QLineEdit(this);
-    m_edit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    m_nextButton = UtilGui::createToolButton(ConstIcon::down(16), LocaleFind::next(), this);
-    m_previousButton = UtilGui::createToolButton(ConstIcon::up(16), LocaleFind::previous(), this);
-    m_selectAllButton = new QToolButton(this);
-    m_selectAllButton->setText(LocaleFind::selectAll());
-    m_matchCase = new QCheckBox(LocaleFind::matchCase(), this);
-
-    m_layout->addWidget(m_edit);
-    m_layout->addWidget(m_nextButton);
-    m_layout->addWidget(m_previousButton);
-    m_layout->addWidget(m_selectAllButton);
-    m_layout->addWidget(m_matchCase);
-    m_layout->addStretch();
-
-    connect(m_edit, &QLineEdit::returnPressed, this, &WidFind::slotFindNext);
-    connect(m_nextButton, &QToolButton::clicked, this, &WidFind::slotFindNext);
-    connect(m_previousButton, &QToolButton::clicked, this, &WidFind::slotFindPrevious);
-    connect(m_selectAllButton, &QToolButton::clicked, this, &WidFind::slotFindAll);
-}
-
-void WidFind::activate(const QString& text)
-{
-    if (!m_edit)
-        return;
-    m_edit->setText(text);
-    m_edit->selectAll();
-    m_edit->setFocus(Qt::OtherFocusReason);
+    createRow(LocaleFind::find(), LocaleFind::selectAll());
 }
 
 void WidFind::slotFindNext()
@@ -66,9 +30,9 @@ void WidFind::slotFindPrevious()
 void WidFind::find(bool forward)
 {
     Logger::setContext(QString::fromLatin1(metaObject()->className()), LocaleFind::find());
-    if (!m_edit || m_edit->text().isEmpty())
+    if (searchText().isEmpty())
         return;
-    emit onFind(m_edit->text(), forward, m_matchCase->isChecked());
+    emit onFind(searchText(), forward, isMatchCase());
 }
 
 void WidFind::slotFindAll()
@@ -76,12 +40,12 @@ void WidFind::slotFindAll()
     Logger::setContext(QString::fromLatin1(metaObject()->className()), LocaleFind::selectAll());
     if (!m_edit)
         return;
-    const QString text = m_edit->text();
+    const QString text = searchText();
     if (text.isEmpty() || text == m_lastFindAll)
         m_lastFindAll.clear();
     else
         m_lastFindAll = text;
-    emit onFindAll(m_lastFindAll, m_matchCase->isChecked());
+    emit onFindAll(m_lastFindAll, isMatchCase());
 }
 
 } // namespace Vexal

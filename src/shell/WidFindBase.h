@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class QCheckBox;
 class QHBoxLayout;
+class QLineEdit;
 class QLabel;
 class QToolButton;
 
@@ -39,6 +43,42 @@ protected:
     QHBoxLayout* m_layout = nullptr;
     QToolButton* m_closeButton = nullptr;
     QLabel* m_caption = nullptr;
+};
+
+// The find and replace bars: a text to look for, Next and Previous buttons, a
+// bar's own action button (Select All, Replace All) and Match Case, with the
+// bar's extra fields between the text and the buttons.
+class WidTextFindBase : public WidFindBase
+{
+    Q_OBJECT
+public:
+    using WidFindBase::WidFindBase;
+
+    // Puts the text in the edit, selected, with the focus.
+    void activate(const QString& text) override;
+
+    QLineEdit* edit() const { return m_edit; }
+    QToolButton* nextButton() const { return m_nextButton; }
+    QToolButton* previousButton() const { return m_previousButton; }
+    QCheckBox* matchCase() const { return m_matchCase; }
+
+protected:
+    // Builds the row; the widgets makeExtra creates (after the edit, so that the
+    // focus chain follows the row) stand between the edit and the buttons.
+    void createRow(const QString& caption, const QString& actionText,
+                   const std::function<QList<QWidget*>()>& makeExtra = {});
+    // The edit's text; empty while the row is not built.
+    QString searchText() const;
+    bool isMatchCase() const;
+    virtual void slotNext() = 0;
+    virtual void slotPrevious() = 0;
+    virtual void slotAction() = 0;
+
+    QLineEdit* m_edit = nullptr;
+    QToolButton* m_nextButton = nullptr;
+    QToolButton* m_previousButton = nullptr;
+    QToolButton* m_actionButton = nullptr;
+    QCheckBox* m_matchCase = nullptr;
 };
 
 } // namespace Vexal
