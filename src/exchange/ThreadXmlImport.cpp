@@ -8,6 +8,7 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "exchange/RecordKinds.h"
+#include "exchange/SqlStatement.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlReader.h"
@@ -139,8 +140,8 @@ void ThreadXmlImport::resetFileState()
     m_idsRead = false;
     m_idsKnown = false;
     m_ids.clear();
-    m_insert = Statement();
-    m_update = Statement();
+    m_insert.reset();
+    m_update.reset();
     m_xml.reset();
 }
 
@@ -231,38 +232,43 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
     return insertItem(xml, path, node);
 }
 
-// Prepares the statement on first use, then binds every field of the record
-// by position (all of them, so no value of the item before stays) and runs it.
-bool ThreadXmlImport::execRecord(Statement& statement, DBBase* record, const QString& text, QString* error)
+bool ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text)
 {
-    if (!statement.query) {
-        statement.text = text;
-        statement.query.reset(new QSqlQuery(DBConnection::current()));
-        statement.prepared = statement.query->prepare(text);
+    if (!statement) {
+        statement.reset(new SqlStatement);
+        statement->prepare(DBConnection::current(), text);
     }
-    if (statement.prepared) {
-        record->bindPositions(*statement.query);
-        if (statement.query->exec())
-            return true;
-    }
-    *error = LocaleSql::sqlQueryFailed(statement.text, statement.query->lastError().text());
-    return false;
+    return statement->isPrepared();
 }
 
 // The record's own insert, with the statement prepared once per file: every
-// record of a kind inserts with the same text.
+// record of a kind inserts with the same text. Every field is bound by
+// position (all of them, so no value of the item before stays); a new
+// record's ID is NULL, for the table to give.
 bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 {
     DBBase* record = xml->record();
     if (!record->isValid())
         return saveFailed(xml, path, node, xml->errorText());
-    const QString text = m_insert.query ? m_insert.text : record->insertText();
-    if (text.isEmpty())
-        return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
-    QString error;
-    if (!execRecord(m_insert, record, text, &error))
-        return saveFailed(xml, path, node, error);
-    if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : m_insert.query->lastInsertId().toInt())) {
+    if (!m_insert) {
+        const QString text = record->insertText();
+        if (text.isEmpty())
+            return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
+        prepareOnce(m_insert, text);
+    }
+    SqlStatement& insert = *m_insert;
+    if (insert.isPrepared()) {
+        const DBFields& fields = record->fields();
+        if (record->id() >= 0)
+            insert.bindInt(0, record->id());
+        else
+            insert.bindNull(0);
+        for (std::size_t i = 1; i < fields.size(); ++i)
+            insert.bindField(int(i), fields[i], record);
+    }
+    if (!insert.exec())
+        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(insert.text(), insert.errorText()));
+    if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()))) {
         m_idsKnown = false; // too many to keep: the database is asked from here on
         m_ids.clear();
     }
@@ -279,30 +285,31 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
     if (!record->isValid())
         return saveFailed(xml, path, node, xml->errorText());
     const DBFields& fields = record->fields();
-    if (!m_update.query) {
+    if (!m_update) {
         QStringList sets;
         for (std::size_t i = 1; i < fields.size(); ++i) {
             const QString column = fields[i].column();
             sets << QStringLiteral("%1 = CASE WHEN ? THEN ? ELSE %1 END").arg(column);
         }
-        m_update.text = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?;")
-                            .arg(record->tableName(), sets.join(QLatin1String(", ")), DBSql::colID());
-        m_update.query.reset(new QSqlQuery(DBConnection::current()));
-        m_update.prepared = m_update.query->prepare(m_update.text);
+        prepareOnce(m_update, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?;")
+                                  .arg(record->tableName(), sets.join(QLatin1String(", ")), DBSql::colID()));
     }
-    QSqlQuery& query = *m_update.query;
-    if (m_update.prepared) {
+    SqlStatement& update = *m_update;
+    if (update.isPrepared()) {
         int position = 0;
         for (std::size_t i = 1; i < fields.size(); ++i) {
             const bool given = xml->isGiven(i);
-            query.bindValue(position++, given ? 1 : 0);
-            query.bindValue(position++, given ? fields[i].stored(record) : QVariant());
+            update.bindInt(position++, given ? 1 : 0);
+            if (given)
+                update.bindField(position++, fields[i], record);
+            else
+                update.bindNull(position++);
         }
-        query.bindValue(position, record->id());
-        if (query.exec())
-            return true;
+        update.bindInt(position, record->id());
     }
-    return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(m_update.text, query.lastError().text()));
+    if (update.exec())
+        return true;
+    return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(update.text(), update.errorText()));
 }
 
 bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bool exists)

@@ -1,0 +1,173 @@
+#include "exchange/SqlStatement.h"
+
+#include "data/DBBase.h"
+#include "data/DBField.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+
+#include <sqlite3.h>
+
+namespace Vexal {
+
+namespace {
+
+// UTF-16 to UTF-8 into `out`, reusing its memory. The reader lets no lone
+// surrogate through; one from elsewhere becomes U+FFFD, as SQLite's own
+// conversion would make something unreadable of it.
+void toUtf8(const QString& text, QByteArray& out)
+{
+    const ushort* in = text.utf16();
+    const int size = text.size();
+    out.resize(size * 3);
+    unsigned char* o = reinterpret_cast<unsigned char*>(out.data());
+    unsigned char* const start = o;
+    for (int i = 0; i < size; ++i) {
+        uint c = in[i];
+        if (c < 0x80) {
+            *o++ = uchar(c);
+            continue;
+        }
+        if (c < 0x800) {
+            *o++ = uchar(0xC0 | (c >> 6));
+            *o++ = uchar(0x80 | (c & 0x3F));
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
+            c = QChar::surrogateToUcs4(ushort(c), in[++i]);
+            *o++ = uchar(0xF0 | (c >> 18));
+            *o++ = uchar(0x80 | ((c >> 12) & 0x3F));
+            *o++ = uchar(0x80 | ((c >> 6) & 0x3F));
+            *o++ = uchar(0x80 | (c & 0x3F));
+            continue;
+        }
+        if (QChar::isSurrogate(c))
+            c = 0xFFFD;
+        *o++ = uchar(0xE0 | (c >> 12));
+        *o++ = uchar(0x80 | ((c >> 6) & 0x3F));
+        *o++ = uchar(0x80 | (c & 0x3F));
+    }
+    out.resize(int(o - start));
+}
+
+} // namespace
+
+SqlStatement::~SqlStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+bool SqlStatement::prepare(const QSqlDatabase& db, const QString& text)
+{
+    sqlite3_finalize(m_statement);
+    m_statement = nullptr;
+    m_text = text;
+    m_error.clear();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        m_db = nullptr;
+        m_error = QStringLiteral("No SQLite connection");
+        return false;
+    }
+    m_db = *static_cast<sqlite3* const*>(handle.constData());
+    const QByteArray utf8 = text.toUtf8();
+    if (sqlite3_prepare_v2(m_db, utf8.constData(), utf8.size(), &m_statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        return failed("Unable to execute statement");
+    }
+    m_texts.assign(std::size_t(sqlite3_bind_parameter_count(m_statement)), QByteArray());
+    return true;
+}
+
+void SqlStatement::bindNull(int position)
+{
+    sqlite3_bind_null(m_statement, position + 1);
+}
+
+void SqlStatement::bindInt(int position, qint64 value)
+{
+    sqlite3_bind_int64(m_statement, position + 1, value);
+}
+
+void SqlStatement::bindText(int position, const QString& text)
+{
+    if (text.isNull() || std::size_t(position) >= m_texts.size()) {
+        bindNull(position);
+        return;
+    }
+    QByteArray& utf8 = m_texts[std::size_t(position)];
+    toUtf8(text, utf8);
+    sqlite3_bind_text(m_statement, position + 1, utf8.constData(), utf8.size(), SQLITE_STATIC);
+}
+
+void SqlStatement::bindVariant(int position, const QVariant& value)
+{
+    if (value.isNull()) {
+        bindNull(position);
+        return;
+    }
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::Bool:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        bindInt(position, value.toLongLong());
+        break;
+    case QMetaType::QByteArray: {
+        // A copy SQLite keeps: the variant is a temporary of the caller's.
+        const QByteArray bytes = value.toByteArray();
+        sqlite3_bind_blob(m_statement, position + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+        break;
+    }
+    default:
+        bindText(position, value.toString());
+        break;
+    }
+}
+
+void SqlStatement::bindField(int position, const DBField& field, const DBBase* record)
+{
+    switch (field.type()) {
+    case FieldType::Int:
+    case FieldType::Bool:
+        bindInt(position, field.intValue(record));
+        break;
+    case FieldType::Text:
+        bindText(position, field.textValue(record));
+        break;
+    case FieldType::Date:
+    case FieldType::DateTime:
+    case FieldType::Image:
+        bindVariant(position, field.stored(record));
+        break;
+    }
+}
+
+bool SqlStatement::exec()
+{
+    if (!m_statement)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_DONE || result == SQLITE_ROW) {
+        sqlite3_reset(m_statement);
+        return true;
+    }
+    // The step's own error, before the reset can report it again.
+    failed("Unable to fetch row");
+    sqlite3_reset(m_statement);
+    return false;
+}
+
+qint64 SqlStatement::lastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : -1;
+}
+
+bool SqlStatement::failed(const char* what)
+{
+    m_error = QString::fromUtf8(sqlite3_errmsg(m_db)) + QLatin1Char(' ') + QLatin1String(what);
+    return false;
+}
+
+} // namespace Vexal
