@@ -159,6 +159,29 @@ bool SqlStatement::exec()
     return false;
 }
 
+bool SqlStatement::next()
+{
+    if (!m_statement)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_ROW)
+        return true;
+    if (result != SQLITE_DONE)
+        failed("Unable to fetch row");
+    sqlite3_reset(m_statement);
+    return false;
+}
+
+qint64 SqlStatement::columnInt(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+int SqlStatement::changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
 qint64 SqlStatement::lastInsertId() const
 {
     return m_db ? sqlite3_last_insert_rowid(m_db) : -1;

@@ -46,7 +46,13 @@ public:
 
     // Runs the statement once and makes it ready for the next binding.
     bool exec();
+    // Steps a query: true with a row to read; false at its end (errorText()
+    // empty) or on a failure, and the statement is ready to run again.
+    bool next();
+    qint64 columnInt(int column) const;
     qint64 lastInsertId() const;
+    // Rows the last run inserted, changed or deleted.
+    int changes() const;
     // The driver's form of the last failure: the database's text, then what failed.
     QString errorText() const { return m_error; }
 

@@ -196,13 +196,13 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
 {
     if (!m_idsRead) {
         m_idsRead = true;
-        QSqlQuery query(DBConnection::current());
-        query.setForwardOnly(true);
-        if (query.exec(QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName()))) {
+        SqlStatement query;
+        const QString text = QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName());
+        if (query.prepare(DBConnection::current(), text)) {
             bool complete = true;
             while (complete && query.next())
-                complete = m_ids.insert(query.value(0).toInt());
-            m_idsKnown = complete && !query.lastError().isValid();
+                complete = m_ids.insert(int(query.columnInt(0)));
+            m_idsKnown = complete && query.errorText().isEmpty();
         }
         if (!m_idsKnown)
             m_ids.clear();
@@ -217,6 +217,10 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
 
 bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
 {
+    // An overwrite tells by itself whether the row is stored (it changes
+    // none otherwise), so the table's IDs are never read for it.
+    if (m_override && !xml->deleteMark())
+        return updateItem(xml, path, node);
     bool found = false;
     if (!exists(xml, &found))
         return saveFailed(xml, path, node, m_queryManager->errorText());
@@ -277,7 +281,7 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 
 // An overwrite changes only the columns whose elements gave a value: the
 // others keep what is stored, in the statement itself, so the stored row is
-// never read. Prepared once per file; every field is bound by position as
+// never read. An item whose row is not stored is inserted. Prepared once per file; every field is bound by position as
 // (given, value) and the ID last.
 bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
 {
@@ -308,7 +312,7 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
         update.bindInt(position, record->id());
     }
     if (update.exec())
-        return true;
+        return update.changes() > 0 || insertItem(xml, path, node);
     return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(update.text(), update.errorText()));
 }
 
