@@ -232,7 +232,7 @@ bool XmlReader::fill()
     return m_end > before;
 }
 
-bool XmlReader::ensure(int count)
+bool XmlReader::ensureMore(int count)
 {
     while (m_end - m_pos < count) {
         if (!fill())
@@ -241,7 +241,7 @@ bool XmlReader::ensure(int count)
     return true;
 }
 
-uint XmlReader::peek()
+uint XmlReader::peekMore()
 {
     if (m_pos >= m_end && !fill())
         return EndOfText;
@@ -340,8 +340,10 @@ bool XmlReader::parseName(QString* name)
     if (m_pos >= m_end)
         return fail(unexpectedEnd);
     const int count = m_names.size();
+    int index = m_lastName; // names mostly come in the same order: the one after the last first
     for (int i = 0; i < count; ++i) {
-        const int index = (m_lastName + 1 + i) % count; // names mostly come in the same order
+        if (++index >= count)
+            index = 0;
         const QString& known = m_names.at(index);
         if (known.size() == length && memcmp(known.constData(), m_data + start, size_t(length) * sizeof(QChar)) == 0) {
             m_lastName = index;
@@ -651,11 +653,20 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
 bool XmlReader::parseEndTag(const QString& name)
 {
     m_pos += 2; // "</"
-    QString closing;
-    if (!parseName(&closing))
-        return false;
-    if (closing != name)
-        return fail(tagMismatch);
+    // Mostly the name stands there as expected: compared in place, with no
+    // look-up of the name read.
+    const int length = name.size();
+    ensure(length + 1);
+    if (m_end - m_pos > length && memcmp(m_data + m_pos, name.constData(), size_t(length) * sizeof(QChar)) == 0
+        && !isNameChar(m_data[m_pos + length].unicode())) {
+        m_pos += length;
+    } else {
+        QString closing;
+        if (!parseName(&closing))
+            return false;
+        if (closing != name)
+            return fail(tagMismatch);
+    }
     if (!skipSpace())
         return fail(unexpectedEnd);
     if (m_data[m_pos] != QLatin1Char('>'))
@@ -727,6 +738,17 @@ bool XmlReader::parseDeclaration()
     return true;
 }
 
+// Whether the "<" at the current position starts a comment, CDATA section,
+// processing instruction or declaration rather than a tag.
+bool XmlReader::atMarkup()
+{
+    ensure(2);
+    if (m_end - m_pos < 2)
+        return false;
+    const QChar after = m_data[m_pos + 1];
+    return after == QLatin1Char('!') || after == QLatin1Char('?');
+}
+
 // White space, comments, processing instructions and (inside an item, where
 // the format reads only elements) any text up to the next element tag or end
 // tag. Outside an item non-blank text is refused.
@@ -734,12 +756,14 @@ bool XmlReader::parseMisc(bool allowText)
 {
     for (;;) {
         if (allowText) {
-            QString skipped;
-            if (!parseText(&skipped))
+            m_skipped.resize(0);
+            if (!parseText(&m_skipped))
                 return false;
         } else if (!parseText(nullptr)) {
             return false;
         }
+        if (!atMarkup())
+            return true;
         if (startsWith(QLatin1String("<!--"))) {
             if (!parseComment())
                 return false;
@@ -763,13 +787,16 @@ bool XmlReader::parseMisc(bool allowText)
 // that are not items (their tag names are the DOM's node names).
 bool XmlReader::parseRootChild(XmlItem* item)
 {
-    QString text;
+    QString& text = m_skipped;
+    text.resize(0);
     if (!parseText(&text))
         return false;
     if (!isBlank(text)) {
         item->setTagName(QStringLiteral("#text"));
         return true;
     }
+    if (!atMarkup())
+        return parseItem(item);
     if (startsWith(QLatin1String("<!--"))) {
         item->setTagName(QStringLiteral("#comment"));
         return parseComment();
