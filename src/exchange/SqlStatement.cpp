@@ -12,14 +12,15 @@ namespace Vexal {
 
 namespace {
 
-// UTF-16 to UTF-8 into `out`, reusing its memory. The reader lets no lone
-// surrogate through; one from elsewhere becomes U+FFFD, as SQLite's own
-// conversion would make something unreadable of it.
-void toUtf8(const QString& text, QByteArray& out)
+// UTF-16 to UTF-8 into `out`, which only ever grows; returns the length. The
+// reader lets no lone surrogate through; one from elsewhere becomes U+FFFD,
+// as SQLite's own conversion would make something unreadable of it.
+int toUtf8(const QString& text, QByteArray& out)
 {
-    const ushort* in = text.utf16();
+    const ushort* in = reinterpret_cast<const ushort*>(text.constData());
     const int size = text.size();
-    out.resize(size * 3);
+    if (out.size() < size * 3)
+        out.resize(size * 3);
     unsigned char* o = reinterpret_cast<unsigned char*>(out.data());
     unsigned char* const start = o;
     for (int i = 0; i < size; ++i) {
@@ -47,7 +48,7 @@ void toUtf8(const QString& text, QByteArray& out)
         *o++ = uchar(0x80 | ((c >> 6) & 0x3F));
         *o++ = uchar(0x80 | (c & 0x3F));
     }
-    out.resize(int(o - start));
+    return int(o - start);
 }
 
 } // namespace
@@ -97,8 +98,8 @@ void SqlStatement::bindText(int position, const QString& text)
         return;
     }
     QByteArray& utf8 = m_texts[std::size_t(position)];
-    toUtf8(text, utf8);
-    sqlite3_bind_text(m_statement, position + 1, utf8.constData(), utf8.size(), SQLITE_STATIC);
+    const int length = toUtf8(text, utf8);
+    sqlite3_bind_text(m_statement, position + 1, utf8.constData(), length, SQLITE_STATIC);
 }
 
 void SqlStatement::bindVariant(int position, const QVariant& value)

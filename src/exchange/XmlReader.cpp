@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <iterator>
 
 namespace Vexal {
@@ -98,6 +101,29 @@ const char* const misplacedDeclaration = "misplaced XML declaration";
 const char* const invalidDeclaration = "invalid XML declaration";
 const char* const invalidComment = "\"--\" inside a comment";
 const char* const missingRoot = "no root element";
+
+// The line ends in a stretch of text. Every character the reader drops
+// passes here once, so it goes eight at a time where the processor can.
+qint64 countLineEnds(const ushort* text, const ushort* end)
+{
+    qint64 count = 0;
+#if defined(__SSE2__)
+    const __m128i lineEnd = _mm_set1_epi16('\n');
+    while (end - text >= 8 * 4096) {
+        // Each 16-bit lane counts up to 4096 matches, well below its limit.
+        __m128i lanes = _mm_setzero_si128();
+        for (const ushort* block = text + 8 * 4096; text < block; text += 8) {
+            const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
+            lanes = _mm_sub_epi16(lanes, _mm_cmpeq_epi16(chars, lineEnd));
+        }
+        alignas(16) ushort sums[8];
+        _mm_store_si128(reinterpret_cast<__m128i*>(sums), lanes);
+        for (const ushort sum : sums)
+            count += sum;
+    }
+#endif
+    return count + std::count(text, end, ushort('\n'));
+}
 
 } // namespace
 
@@ -202,7 +228,7 @@ XmlReader::XmlReader(XmlSource* source)
 void XmlReader::compact()
 {
     const ushort* text = reinterpret_cast<const ushort*>(m_data);
-    m_linesBefore += std::count(text, text + m_pos, ushort('\n'));
+    m_linesBefore += countLineEnds(text, text + m_pos);
     const ushort* last = std::find(std::make_reverse_iterator(text + m_pos), std::make_reverse_iterator(text),
                                    ushort('\n')).base();
     if (last != text)
