@@ -115,6 +115,9 @@ void SqlStatement::bindVariant(int position, const QVariant& value)
     case QMetaType::LongLong:
         bindInt(position, value.toLongLong());
         break;
+    case QMetaType::Double:
+        sqlite3_bind_double(m_statement, position + 1, value.toDouble());
+        break;
     case QMetaType::QByteArray: {
         // A copy SQLite keeps: the variant is a temporary of the caller's.
         const QByteArray bytes = value.toByteArray();

@@ -39,7 +39,7 @@ public:
     void bindInt(int position, qint64 value);
     // A null string is NULL, as the driver binds it; an empty one is "".
     void bindText(int position, const QString& text);
-    // As the driver binds a value: null, integers, bytes as a blob, the rest as text.
+    // As the driver binds a value: null, numbers, bytes as a blob, the rest as text.
     void bindVariant(int position, const QVariant& value);
     // The record's value of `field` in its stored form.
     void bindField(int position, const DBField& field, const DBBase* record);
