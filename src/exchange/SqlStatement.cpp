@@ -8,6 +8,8 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
+
 namespace Vexal {
 
 namespace {
@@ -24,6 +26,21 @@ int toUtf8(const QString& text, QByteArray& out)
     unsigned char* o = reinterpret_cast<unsigned char*>(out.data());
     unsigned char* const start = o;
     for (int i = 0; i < size; ++i) {
+        // Most text is ASCII: four characters at a time while it lasts.
+        while (size - i >= 4) {
+            quint64 four;
+            memcpy(&four, in + i, sizeof four);
+            if (four & 0xFF80FF80FF80FF80ull)
+                break;
+            o[0] = uchar(in[i]);
+            o[1] = uchar(in[i + 1]);
+            o[2] = uchar(in[i + 2]);
+            o[3] = uchar(in[i + 3]);
+            o += 4;
+            i += 4;
+        }
+        if (i == size)
+            break;
         uint c = in[i];
         if (c < 0x80) {
             *o++ = uchar(c);

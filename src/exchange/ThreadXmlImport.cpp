@@ -158,8 +158,11 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
     for (int node = 0;; ++node) {
         switch (reader.next(&item)) {
         case XmlReader::Item:
-            if (!m_xml)
+            if (!m_xml) {
                 m_xml.reset(createXml(table, nullptr));
+                if (m_xml)
+                    m_xml->reset();
+            }
             if (!importNode(item, path, node))
                 return false;
             break;
@@ -174,20 +177,22 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
 }
 
 // One object of the kind serves every item of the file: it is made new
-// again (reset) before each read.
+// again (reset) after each item, which also lets go of the item's texts
+// before the reader needs room for the next ones.
 bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int node)
 {
     if (!m_xml) {
         setErrorText(LocaleThread::invalidTableName(path));
         return false;
     }
-    m_xml->reset();
     if (!m_xml->read(item)) {
         setErrorText(LocaleThread::parseNodeFailed(path, node));
         return false;
     }
     logMalformed(m_xml.get(), path, node);
-    return importItem(m_xml.get(), path, node);
+    const bool ok = importItem(m_xml.get(), path, node);
+    m_xml->reset();
+    return ok;
 }
 
 // Whether a row with the item's ID is stored. The kind's IDs are read once per

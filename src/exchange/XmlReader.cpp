@@ -881,6 +881,13 @@ bool XmlReader::open()
 
 XmlReader::Result XmlReader::next(XmlItem* item)
 {
+    // The texts of the item before, when nothing holds them any more, take
+    // the next item's: no allocation per field. Only small ones are kept, so
+    // one huge field leaves no memory behind.
+    for (XmlItem::Child& child : item->children()) {
+        if (m_spareTexts.size() < maxSpareTexts && child.text.isDetached() && child.text.capacity() <= maxSpareText)
+            m_spareTexts.push_back(std::move(child.text));
+    }
     item->clear();
     item->setTagName(QString());
     if (!m_error.isEmpty())
@@ -927,6 +934,11 @@ bool XmlReader::parseField(XmlItem::Child* child)
         return false;
     if (empty)
         return true;
+    if (!m_spareTexts.empty()) {
+        child->text = std::move(m_spareTexts.back());
+        m_spareTexts.pop_back();
+        child->text.resize(0);
+    }
     for (;;) {
         if (!parseText(&child->text))
             return false;
@@ -936,6 +948,8 @@ bool XmlReader::parseField(XmlItem::Child* child)
             if (!parseEndTag(child->name))
                 return false;
             child->hasChildNodes = !child->text.isEmpty();
+            if (!child->hasChildNodes)
+                child->text = QString(); // as for an element never given a text
             return true;
         }
         if (startsWith(QLatin1String("<!--"))) {

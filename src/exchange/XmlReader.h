@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QTextCodec;
 class QTextDecoder;
@@ -152,6 +153,11 @@ private:
     // Text read only to be dropped (white space between elements), in one
     // buffer kept from item to item.
     QString m_skipped;
+
+    // Texts of fields read before, emptied for the next fields.
+    static constexpr std::size_t maxSpareTexts = 64;
+    static constexpr int maxSpareText = 4096;
+    std::vector<QString> m_spareTexts;
 
     // Field names repeat on every item: one shared copy each.
     QVector<QString> m_names;
