@@ -85,12 +85,15 @@ private:
     static constexpr int empty = INT_MIN;
     static constexpr int removed = INT_MIN + 1;
 
-    // The top bits of a 64-bit multiplicative hash: IDs that share their low
-    // bits (every 4096th, say) still spread over the whole table, so no file
-    // can make the probes run long.
+    // Runs of 16 consecutive IDs (files and tables mostly count up) share
+    // one cache line; the runs are placed by the top bits of a 64-bit
+    // multiplicative hash, so IDs that share their low bits (every 4096th,
+    // say) still spread over the whole table and no file can make the probes
+    // run long.
     size_t slotOf(int id) const
     {
-        return size_t((quint64(unsigned(id)) * 0x9E3779B97F4A7C15ull) >> m_shift);
+        const quint64 run = quint64(unsigned(id) >> 4) * 0x9E3779B97F4A7C15ull;
+        return (size_t(run >> m_shift) & ~size_t(15)) | (unsigned(id) & 15u);
     }
 
     void grow()

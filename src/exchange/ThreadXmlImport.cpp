@@ -8,6 +8,7 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "exchange/RecordKinds.h"
+#include "exchange/SqlStatement.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlReader.h"
@@ -139,8 +140,8 @@ void ThreadXmlImport::resetFileState()
     m_idsRead = false;
     m_idsKnown = false;
     m_ids.clear();
-    m_insert = Statement();
-    m_update = Statement();
+    m_insert.reset();
+    m_update.reset();
     m_xml.reset();
 }
 
@@ -157,8 +158,11 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
     for (int node = 0;; ++node) {
         switch (reader.next(&item)) {
         case XmlReader::Item:
-            if (!m_xml)
+            if (!m_xml) {
                 m_xml.reset(createXml(table, nullptr));
+                if (m_xml)
+                    m_xml->reset();
+            }
             if (!importNode(item, path, node))
                 return false;
             break;
@@ -173,20 +177,22 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
 }
 
 // One object of the kind serves every item of the file: it is made new
-// again (reset) before each read.
+// again (reset) after each item, which also lets go of the item's texts
+// before the reader needs room for the next ones.
 bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int node)
 {
     if (!m_xml) {
         setErrorText(LocaleThread::invalidTableName(path));
         return false;
     }
-    m_xml->reset();
     if (!m_xml->read(item)) {
         setErrorText(LocaleThread::parseNodeFailed(path, node));
         return false;
     }
     logMalformed(m_xml.get(), path, node);
-    return importItem(m_xml.get(), path, node);
+    const bool ok = importItem(m_xml.get(), path, node);
+    m_xml->reset();
+    return ok;
 }
 
 // Whether a row with the item's ID is stored. The kind's IDs are read once per
@@ -195,13 +201,13 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
 {
     if (!m_idsRead) {
         m_idsRead = true;
-        QSqlQuery query(DBConnection::current());
-        query.setForwardOnly(true);
-        if (query.exec(QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName()))) {
+        SqlStatement query;
+        const QString text = QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName());
+        if (query.prepare(DBConnection::current(), text)) {
             bool complete = true;
             while (complete && query.next())
-                complete = m_ids.insert(query.value(0).toInt());
-            m_idsKnown = complete && !query.lastError().isValid();
+                complete = m_ids.insert(int(query.columnInt(0)));
+            m_idsKnown = complete && query.errorText().isEmpty();
         }
         if (!m_idsKnown)
             m_ids.clear();
@@ -216,6 +222,10 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
 
 bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
 {
+    // An overwrite tells by itself whether the row is stored (it changes
+    // none otherwise), so the table's IDs are never read for it.
+    if (m_override && !xml->deleteMark())
+        return updateItem(xml, path, node);
     bool found = false;
     if (!exists(xml, &found))
         return saveFailed(xml, path, node, m_queryManager->errorText());
@@ -231,38 +241,43 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
     return insertItem(xml, path, node);
 }
 
-// Prepares the statement on first use, then binds every field of the record
-// by position (all of them, so no value of the item before stays) and runs it.
-bool ThreadXmlImport::execRecord(Statement& statement, DBBase* record, const QString& text, QString* error)
+bool ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text)
 {
-    if (!statement.query) {
-        statement.text = text;
-        statement.query.reset(new QSqlQuery(DBConnection::current()));
-        statement.prepared = statement.query->prepare(text);
+    if (!statement) {
+        statement.reset(new SqlStatement);
+        statement->prepare(DBConnection::current(), text);
     }
-    if (statement.prepared) {
-        record->bindPositions(*statement.query);
-        if (statement.query->exec())
-            return true;
-    }
-    *error = LocaleSql::sqlQueryFailed(statement.text, statement.query->lastError().text());
-    return false;
+    return statement->isPrepared();
 }
 
 // The record's own insert, with the statement prepared once per file: every
-// record of a kind inserts with the same text.
+// record of a kind inserts with the same text. Every field is bound by
+// position (all of them, so no value of the item before stays); a new
+// record's ID is NULL, for the table to give.
 bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 {
     DBBase* record = xml->record();
     if (!record->isValid())
         return saveFailed(xml, path, node, xml->errorText());
-    const QString text = m_insert.query ? m_insert.text : record->insertText();
-    if (text.isEmpty())
-        return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
-    QString error;
-    if (!execRecord(m_insert, record, text, &error))
-        return saveFailed(xml, path, node, error);
-    if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : m_insert.query->lastInsertId().toInt())) {
+    if (!m_insert) {
+        const QString text = record->insertText();
+        if (text.isEmpty())
+            return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
+        prepareOnce(m_insert, text);
+    }
+    SqlStatement& insert = *m_insert;
+    if (insert.isPrepared()) {
+        const DBFields& fields = record->fields();
+        if (record->id() >= 0)
+            insert.bindInt(0, record->id());
+        else
+            insert.bindNull(0);
+        for (std::size_t i = 1; i < fields.size(); ++i)
+            insert.bindField(int(i), fields[i], record);
+    }
+    if (!insert.exec())
+        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(insert.text(), insert.errorText()));
+    if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()))) {
         m_idsKnown = false; // too many to keep: the database is asked from here on
         m_ids.clear();
     }
@@ -271,7 +286,7 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 
 // An overwrite changes only the columns whose elements gave a value: the
 // others keep what is stored, in the statement itself, so the stored row is
-// never read. Prepared once per file; every field is bound by position as
+// never read. An item whose row is not stored is inserted. Prepared once per file; every field is bound by position as
 // (given, value) and the ID last.
 bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
 {
@@ -279,30 +294,31 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
     if (!record->isValid())
         return saveFailed(xml, path, node, xml->errorText());
     const DBFields& fields = record->fields();
-    if (!m_update.query) {
+    if (!m_update) {
         QStringList sets;
         for (std::size_t i = 1; i < fields.size(); ++i) {
             const QString column = fields[i].column();
             sets << QStringLiteral("%1 = CASE WHEN ? THEN ? ELSE %1 END").arg(column);
         }
-        m_update.text = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?;")
-                            .arg(record->tableName(), sets.join(QLatin1String(", ")), DBSql::colID());
-        m_update.query.reset(new QSqlQuery(DBConnection::current()));
-        m_update.prepared = m_update.query->prepare(m_update.text);
+        prepareOnce(m_update, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?;")
+                                  .arg(record->tableName(), sets.join(QLatin1String(", ")), DBSql::colID()));
     }
-    QSqlQuery& query = *m_update.query;
-    if (m_update.prepared) {
+    SqlStatement& update = *m_update;
+    if (update.isPrepared()) {
         int position = 0;
         for (std::size_t i = 1; i < fields.size(); ++i) {
             const bool given = xml->isGiven(i);
-            query.bindValue(position++, given ? 1 : 0);
-            query.bindValue(position++, given ? fields[i].stored(record) : QVariant());
+            update.bindInt(position++, given ? 1 : 0);
+            if (given)
+                update.bindField(position++, fields[i], record);
+            else
+                update.bindNull(position++);
         }
-        query.bindValue(position, record->id());
-        if (query.exec())
-            return true;
+        update.bindInt(position, record->id());
     }
-    return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(m_update.text, query.lastError().text()));
+    if (update.exec())
+        return update.changes() > 0 || insertItem(xml, path, node);
+    return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(update.text(), update.errorText()));
 }
 
 bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bool exists)

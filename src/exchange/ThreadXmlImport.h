@@ -7,12 +7,11 @@
 
 #include <memory>
 
-class QSqlQuery;
-
 namespace Vexal {
 
 class DBBase;
 class DBQueryManager;
+class SqlStatement;
 class XmlBase;
 class XmlItem;
 class XmlReader;
@@ -55,23 +54,17 @@ private:
     bool exists(XmlBase* xml, bool* found);
     void resetFileState();
 
-    // A statement of the records' own text, prepared once per file and bound
-    // again for every item.
-    struct Statement
-    {
-        std::unique_ptr<QSqlQuery> query;
-        QString text;
-        bool prepared = false;
-    };
-    bool execRecord(Statement& statement, DBBase* record, const QString& text, QString* error);
+    // Prepares the statement on the file's first item of its kind.
+    bool prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text);
 
     // Per file: the IDs stored in the kind's table (read once, then kept up
     // to date by the file's own inserts and deletes) and the statements.
     bool m_idsRead = false;
     bool m_idsKnown = false;
     IdSet m_ids;
-    Statement m_insert;
-    Statement m_update;
+    // Prepared once per file and bound again for every item.
+    std::unique_ptr<SqlStatement> m_insert;
+    std::unique_ptr<SqlStatement> m_update;
     // The file's kind, made new for each item read.
     std::unique_ptr<XmlBase> m_xml;
 

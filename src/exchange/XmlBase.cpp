@@ -24,6 +24,7 @@ void XmlBase::setRecord(DBBase* record)
 {
     m_record = record;
     m_fresh.reset();
+    m_names.clear();
 }
 
 void XmlBase::reset()
@@ -116,11 +117,16 @@ bool XmlBase::read(const XmlItem& item)
     if (item.tagName() != ConstXML::itemTag())
         return false;
     const DBFields& fields = m_record->fields();
+    if (m_names.size() != fields.size()) {
+        m_names.clear();
+        for (const DBField& field : fields)
+            m_names.push_back(field.column());
+    }
     m_given.assign(fields.size(), false);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!fields[i].isReadFromXml())
             continue;
-        const Outcome outcome = readField(item, fields[i]);
+        const Outcome outcome = readField(item, fields[i], m_names[i]);
         if (outcome == Outcome::Refused)
             return false;
         m_given[i] = outcome == Outcome::Given;
@@ -132,9 +138,8 @@ bool XmlBase::read(const XmlItem& item)
     return true;
 }
 
-XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field)
+XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, const QString& name)
 {
-    const QString name = field.column();
     bool ok = false;
     switch (field.type()) {
     case FieldType::Int: {

@@ -111,7 +111,7 @@ public:
     // field table) a value; the others kept theirs.
     bool isGiven(std::size_t field) const { return field < m_given.size() && m_given[field]; }
     // Elements of the last reads whose non-empty text did not convert.
-    QStringList malformedElements() const { return m_malformed; }
+    const QStringList& malformedElements() const { return m_malformed; }
 
 protected:
     void setRecord(DBBase* record);
@@ -120,7 +120,7 @@ private:
     void writeField(XmlItem& item, const DBField& field);
     enum class Outcome { Given, Kept, Refused };
     // Refused only for a key without a number.
-    Outcome readField(const XmlItem& item, const DBField& field);
+    Outcome readField(const XmlItem& item, const DBField& field, const QString& name);
     void noteMalformed(const QString& name, const QString& text, bool ok);
 
     DBBase* m_record = nullptr;
@@ -128,6 +128,9 @@ private:
     std::unique_ptr<DBBase> m_fresh;
     QStringList m_malformed;
     std::vector<bool> m_given;
+    // The element name of each field, read every item: asked of the
+    // catalogue once.
+    std::vector<QString> m_names;
 };
 
 } // namespace Vexal

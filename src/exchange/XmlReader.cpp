@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <iterator>
 
 namespace Vexal {
@@ -98,6 +101,29 @@ const char* const misplacedDeclaration = "misplaced XML declaration";
 const char* const invalidDeclaration = "invalid XML declaration";
 const char* const invalidComment = "\"--\" inside a comment";
 const char* const missingRoot = "no root element";
+
+// The line ends in a stretch of text. Every character the reader drops
+// passes here once, so it goes eight at a time where the processor can.
+qint64 countLineEnds(const ushort* text, const ushort* end)
+{
+    qint64 count = 0;
+#if defined(__SSE2__)
+    const __m128i lineEnd = _mm_set1_epi16('\n');
+    while (end - text >= 8 * 4096) {
+        // Each 16-bit lane counts up to 4096 matches, well below its limit.
+        __m128i lanes = _mm_setzero_si128();
+        for (const ushort* block = text + 8 * 4096; text < block; text += 8) {
+            const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
+            lanes = _mm_sub_epi16(lanes, _mm_cmpeq_epi16(chars, lineEnd));
+        }
+        alignas(16) ushort sums[8];
+        _mm_store_si128(reinterpret_cast<__m128i*>(sums), lanes);
+        for (const ushort sum : sums)
+            count += sum;
+    }
+#endif
+    return count + std::count(text, end, ushort('\n'));
+}
 
 } // namespace
 
@@ -202,7 +228,7 @@ XmlReader::XmlReader(XmlSource* source)
 void XmlReader::compact()
 {
     const ushort* text = reinterpret_cast<const ushort*>(m_data);
-    m_linesBefore += std::count(text, text + m_pos, ushort('\n'));
+    m_linesBefore += countLineEnds(text, text + m_pos);
     const ushort* last = std::find(std::make_reverse_iterator(text + m_pos), std::make_reverse_iterator(text),
                                    ushort('\n')).base();
     if (last != text)
@@ -232,7 +258,7 @@ bool XmlReader::fill()
     return m_end > before;
 }
 
-bool XmlReader::ensure(int count)
+bool XmlReader::ensureMore(int count)
 {
     while (m_end - m_pos < count) {
         if (!fill())
@@ -241,7 +267,7 @@ bool XmlReader::ensure(int count)
     return true;
 }
 
-uint XmlReader::peek()
+uint XmlReader::peekMore()
 {
     if (m_pos >= m_end && !fill())
         return EndOfText;
@@ -340,8 +366,10 @@ bool XmlReader::parseName(QString* name)
     if (m_pos >= m_end)
         return fail(unexpectedEnd);
     const int count = m_names.size();
+    int index = m_lastName; // names mostly come in the same order: the one after the last first
     for (int i = 0; i < count; ++i) {
-        const int index = (m_lastName + 1 + i) % count; // names mostly come in the same order
+        if (++index >= count)
+            index = 0;
         const QString& known = m_names.at(index);
         if (known.size() == length && memcmp(known.constData(), m_data + start, size_t(length) * sizeof(QChar)) == 0) {
             m_lastName = index;
@@ -651,11 +679,20 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
 bool XmlReader::parseEndTag(const QString& name)
 {
     m_pos += 2; // "</"
-    QString closing;
-    if (!parseName(&closing))
-        return false;
-    if (closing != name)
-        return fail(tagMismatch);
+    // Mostly the name stands there as expected: compared in place, with no
+    // look-up of the name read.
+    const int length = name.size();
+    ensure(length + 1);
+    if (m_end - m_pos > length && memcmp(m_data + m_pos, name.constData(), size_t(length) * sizeof(QChar)) == 0
+        && !isNameChar(m_data[m_pos + length].unicode())) {
+        m_pos += length;
+    } else {
+        QString closing;
+        if (!parseName(&closing))
+            return false;
+        if (closing != name)
+            return fail(tagMismatch);
+    }
     if (!skipSpace())
         return fail(unexpectedEnd);
     if (m_data[m_pos] != QLatin1Char('>'))
@@ -727,6 +764,17 @@ bool XmlReader::parseDeclaration()
     return true;
 }
 
+// Whether the "<" at the current position starts a comment, CDATA section,
+// processing instruction or declaration rather than a tag.
+bool XmlReader::atMarkup()
+{
+    ensure(2);
+    if (m_end - m_pos < 2)
+        return false;
+    const QChar after = m_data[m_pos + 1];
+    return after == QLatin1Char('!') || after == QLatin1Char('?');
+}
+
 // White space, comments, processing instructions and (inside an item, where
 // the format reads only elements) any text up to the next element tag or end
 // tag. Outside an item non-blank text is refused.
@@ -734,12 +782,14 @@ bool XmlReader::parseMisc(bool allowText)
 {
     for (;;) {
         if (allowText) {
-            QString skipped;
-            if (!parseText(&skipped))
+            m_skipped.resize(0);
+            if (!parseText(&m_skipped))
                 return false;
         } else if (!parseText(nullptr)) {
             return false;
         }
+        if (!atMarkup())
+            return true;
         if (startsWith(QLatin1String("<!--"))) {
             if (!parseComment())
                 return false;
@@ -763,13 +813,16 @@ bool XmlReader::parseMisc(bool allowText)
 // that are not items (their tag names are the DOM's node names).
 bool XmlReader::parseRootChild(XmlItem* item)
 {
-    QString text;
+    QString& text = m_skipped;
+    text.resize(0);
     if (!parseText(&text))
         return false;
     if (!isBlank(text)) {
         item->setTagName(QStringLiteral("#text"));
         return true;
     }
+    if (!atMarkup())
+        return parseItem(item);
     if (startsWith(QLatin1String("<!--"))) {
         item->setTagName(QStringLiteral("#comment"));
         return parseComment();
@@ -828,6 +881,13 @@ bool XmlReader::open()
 
 XmlReader::Result XmlReader::next(XmlItem* item)
 {
+    // The texts of the item before, when nothing holds them any more, take
+    // the next item's: no allocation per field. Only small ones are kept, so
+    // one huge field leaves no memory behind.
+    for (XmlItem::Child& child : item->children()) {
+        if (m_spareTexts.size() < maxSpareTexts && child.text.isDetached() && child.text.capacity() <= maxSpareText)
+            m_spareTexts.push_back(std::move(child.text));
+    }
     item->clear();
     item->setTagName(QString());
     if (!m_error.isEmpty())
@@ -874,6 +934,11 @@ bool XmlReader::parseField(XmlItem::Child* child)
         return false;
     if (empty)
         return true;
+    if (!m_spareTexts.empty()) {
+        child->text = std::move(m_spareTexts.back());
+        m_spareTexts.pop_back();
+        child->text.resize(0);
+    }
     for (;;) {
         if (!parseText(&child->text))
             return false;
@@ -883,6 +948,8 @@ bool XmlReader::parseField(XmlItem::Child* child)
             if (!parseEndTag(child->name))
                 return false;
             child->hasChildNodes = !child->text.isEmpty();
+            if (!child->hasChildNodes)
+                child->text = QString(); // as for an element never given a text
             return true;
         }
         if (startsWith(QLatin1String("<!--"))) {

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QTextCodec;
 class QTextDecoder;
@@ -96,9 +97,13 @@ public:
 private:
     enum : uint { EndOfText = 0x110000 };
 
-    uint peek();
+    // The character at the current position, EndOfText past the end.
+    uint peek() { return m_pos < m_end ? m_data[m_pos].unicode() : peekMore(); }
+    uint peekMore();
     bool fill();
-    bool ensure(int count);
+    // Whether `count` characters are at hand from the current position on.
+    bool ensure(int count) { return m_end - m_pos >= count || ensureMore(count); }
+    bool ensureMore(int count);
     void skipLineEnd();
     bool takePair(QString* out);
     bool fail(const char* message);
@@ -118,6 +123,7 @@ private:
     bool parseDoctype();
     bool parseDeclaration();
     bool parseText(QString* out);
+    bool atMarkup();
     bool parseMisc(bool allowText);
     bool parseRootChild(XmlItem* item);
     bool parseField(XmlItem::Child* child);
@@ -143,6 +149,15 @@ private:
     QString m_error;
     int m_errorLine = 0;
     int m_errorColumn = 0;
+
+    // Text read only to be dropped (white space between elements), in one
+    // buffer kept from item to item.
+    QString m_skipped;
+
+    // Texts of fields read before, emptied for the next fields.
+    static constexpr std::size_t maxSpareTexts = 64;
+    static constexpr int maxSpareText = 4096;
+    std::vector<QString> m_spareTexts;
 
     // Field names repeat on every item: one shared copy each.
     QVector<QString> m_names;

@@ -23,7 +23,8 @@ using namespace Vexal;
 
 namespace {
 
-constexpr int projectCount = 20000;
+// Enough for the import to hold its lock while the window loads a few pages.
+constexpr int projectCount = 100000;
 
 // True while another connection holds the database's write lock: a
 // connection that waits not at all cannot take it.

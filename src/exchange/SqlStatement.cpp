@@ -1,0 +1,217 @@
+#include "exchange/SqlStatement.h"
+
+#include "data/DBBase.h"
+#include "data/DBField.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+
+#include <sqlite3.h>
+
+#include <cstring>
+
+namespace Vexal {
+
+namespace {
+
+// UTF-16 to UTF-8 into `out`, which only ever grows; returns the length. The
+// reader lets no lone surrogate through; one from elsewhere becomes U+FFFD,
+// as SQLite's own conversion would make something unreadable of it.
+int toUtf8(const QString& text, QByteArray& out)
+{
+    const ushort* in = reinterpret_cast<const ushort*>(text.constData());
+    const int size = text.size();
+    if (out.size() < size * 3)
+        out.resize(size * 3);
+    unsigned char* o = reinterpret_cast<unsigned char*>(out.data());
+    unsigned char* const start = o;
+    for (int i = 0; i < size; ++i) {
+        // Most text is ASCII: four characters at a time while it lasts.
+        while (size - i >= 4) {
+            quint64 four;
+            memcpy(&four, in + i, sizeof four);
+            if (four & 0xFF80FF80FF80FF80ull)
+                break;
+            o[0] = uchar(in[i]);
+            o[1] = uchar(in[i + 1]);
+            o[2] = uchar(in[i + 2]);
+            o[3] = uchar(in[i + 3]);
+            o += 4;
+            i += 4;
+        }
+        if (i == size)
+            break;
+        uint c = in[i];
+        if (c < 0x80) {
+            *o++ = uchar(c);
+            continue;
+        }
+        if (c < 0x800) {
+            *o++ = uchar(0xC0 | (c >> 6));
+            *o++ = uchar(0x80 | (c & 0x3F));
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) {
+            c = QChar::surrogateToUcs4(ushort(c), in[++i]);
+            *o++ = uchar(0xF0 | (c >> 18));
+            *o++ = uchar(0x80 | ((c >> 12) & 0x3F));
+            *o++ = uchar(0x80 | ((c >> 6) & 0x3F));
+            *o++ = uchar(0x80 | (c & 0x3F));
+            continue;
+        }
+        if (QChar::isSurrogate(c))
+            c = 0xFFFD;
+        *o++ = uchar(0xE0 | (c >> 12));
+        *o++ = uchar(0x80 | ((c >> 6) & 0x3F));
+        *o++ = uchar(0x80 | (c & 0x3F));
+    }
+    return int(o - start);
+}
+
+} // namespace
+
+SqlStatement::~SqlStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+bool SqlStatement::prepare(const QSqlDatabase& db, const QString& text)
+{
+    sqlite3_finalize(m_statement);
+    m_statement = nullptr;
+    m_text = text;
+    m_error.clear();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
+        m_db = nullptr;
+        m_error = QStringLiteral("No SQLite connection");
+        return false;
+    }
+    m_db = *static_cast<sqlite3* const*>(handle.constData());
+    const QByteArray utf8 = text.toUtf8();
+    if (sqlite3_prepare_v2(m_db, utf8.constData(), utf8.size(), &m_statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+        return failed("Unable to execute statement");
+    }
+    m_texts.assign(std::size_t(sqlite3_bind_parameter_count(m_statement)), QByteArray());
+    return true;
+}
+
+void SqlStatement::bindNull(int position)
+{
+    sqlite3_bind_null(m_statement, position + 1);
+}
+
+void SqlStatement::bindInt(int position, qint64 value)
+{
+    sqlite3_bind_int64(m_statement, position + 1, value);
+}
+
+void SqlStatement::bindText(int position, const QString& text)
+{
+    if (text.isNull() || std::size_t(position) >= m_texts.size()) {
+        bindNull(position);
+        return;
+    }
+    QByteArray& utf8 = m_texts[std::size_t(position)];
+    const int length = toUtf8(text, utf8);
+    sqlite3_bind_text(m_statement, position + 1, utf8.constData(), length, SQLITE_STATIC);
+}
+
+void SqlStatement::bindVariant(int position, const QVariant& value)
+{
+    if (value.isNull()) {
+        bindNull(position);
+        return;
+    }
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::Bool:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        bindInt(position, value.toLongLong());
+        break;
+    case QMetaType::Double:
+        sqlite3_bind_double(m_statement, position + 1, value.toDouble());
+        break;
+    case QMetaType::QByteArray: {
+        // A copy SQLite keeps: the variant is a temporary of the caller's.
+        const QByteArray bytes = value.toByteArray();
+        sqlite3_bind_blob(m_statement, position + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+        break;
+    }
+    default:
+        bindText(position, value.toString());
+        break;
+    }
+}
+
+void SqlStatement::bindField(int position, const DBField& field, const DBBase* record)
+{
+    switch (field.type()) {
+    case FieldType::Int:
+    case FieldType::Bool:
+        bindInt(position, field.intValue(record));
+        break;
+    case FieldType::Text:
+        bindText(position, field.textValue(record));
+        break;
+    case FieldType::Date:
+    case FieldType::DateTime:
+    case FieldType::Image:
+        bindVariant(position, field.stored(record));
+        break;
+    }
+}
+
+bool SqlStatement::exec()
+{
+    if (!m_statement)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_DONE || result == SQLITE_ROW) {
+        sqlite3_reset(m_statement);
+        return true;
+    }
+    // The step's own error, before the reset can report it again.
+    failed("Unable to fetch row");
+    sqlite3_reset(m_statement);
+    return false;
+}
+
+bool SqlStatement::next()
+{
+    if (!m_statement)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_ROW)
+        return true;
+    if (result != SQLITE_DONE)
+        failed("Unable to fetch row");
+    sqlite3_reset(m_statement);
+    return false;
+}
+
+qint64 SqlStatement::columnInt(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+int SqlStatement::changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
+qint64 SqlStatement::lastInsertId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : -1;
+}
+
+bool SqlStatement::failed(const char* what)
+{
+    m_error = QString::fromUtf8(sqlite3_errmsg(m_db)) + QLatin1Char(' ') + QLatin1String(what);
+    return false;
+}
+
+} // namespace Vexal

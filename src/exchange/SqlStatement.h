@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+class QSqlDatabase;
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace Vexal {
+
+class DBBase;
+class DBField;
+
+// A statement on the SQLite handle under a QtSql connection, for the jobs that
+// run one statement per row of a file: prepared once, bound by position (from
+// 0, as QSqlQuery counts), texts as UTF-8 and numbers as integers, with no
+// QVariant or UTF-16 copy per value. Values go in as the QtSql driver binds
+// them, so a row stored through either reads back the same. It runs inside
+// whatever transaction the connection has open.
+class SqlStatement final
+{
+public:
+    SqlStatement() = default;
+    ~SqlStatement();
+    SqlStatement(const SqlStatement&) = delete;
+    SqlStatement& operator=(const SqlStatement&) = delete;
+
+    // False (with errorText()) when the connection is not SQLite's or the
+    // text does not compile.
+    bool prepare(const QSqlDatabase& db, const QString& text);
+    bool isPrepared() const { return m_statement != nullptr; }
+    QString text() const { return m_text; }
+
+    void bindNull(int position);
+    void bindInt(int position, qint64 value);
+    // A null string is NULL, as the driver binds it; an empty one is "".
+    void bindText(int position, const QString& text);
+    // As the driver binds a value: null, numbers, bytes as a blob, the rest as text.
+    void bindVariant(int position, const QVariant& value);
+    // The record's value of `field` in its stored form.
+    void bindField(int position, const DBField& field, const DBBase* record);
+
+    // Runs the statement once and makes it ready for the next binding.
+    bool exec();
+    // Steps a query: true with a row to read; false at its end (errorText()
+    // empty) or on a failure, and the statement is ready to run again.
+    bool next();
+    qint64 columnInt(int column) const;
+    qint64 lastInsertId() const;
+    // Rows the last run inserted, changed or deleted.
+    int changes() const;
+    // The driver's form of the last failure: the database's text, then what failed.
+    QString errorText() const { return m_error; }
+
+private:
+    bool failed(const char* what);
+
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_statement = nullptr;
+    QString m_text;
+    QString m_error;
+    // The UTF-8 form of each bound text, kept until the statement has run.
+    std::vector<QByteArray> m_texts;
+};
+
+} // namespace Vexal
