@@ -903,6 +903,7 @@ struct TextProbe {
     // The element holds no child element, so its markup is its text.
     int leaf = -1;
     QString markup;
+    bool markupRead = false;
     bool read = false;
     QString text;
     int laid = -1;
@@ -940,10 +941,11 @@ struct TextProbe {
             }
         }
         if (!read) {
-            if (leaf < 0) {
+            if (leaf < 0)
                 leaf = element.firstChild().isNull() ? 1 : 0;
-                if (leaf == 1)
-                    markup = element.toInnerXml();
+            if (leaf == 1 && !markupRead) {
+                markup = element.toInnerXml();
+                markupRead = true;
             }
             bool result = false;
             if (leaf == 1 && markupRules(markup, attribute, result))
@@ -1170,14 +1172,31 @@ struct SelectorLookup::Plan {
                 out.push_back(all.at(i));
             return;
         }
-        if (evidence && collectNested(all, step, root, nestQuery, out))
-            return;
+        Elements candidates;
+        candidates.reserve(size_t(count));
+        for (int i = 0; i < count; ++i)
+            candidates.push_back(all.at(i));
+        // Candidates that hold no element cannot hold one another: the query
+        // for nested candidates, which walks the whole page, is spared.
+        std::vector<char> leaves;
+        if (evidence) {
+            leaves.resize(candidates.size());
+            bool branches = false;
+            for (size_t i = 0; i < candidates.size(); ++i) {
+                leaves[i] = candidates[i].firstChild().isNull() ? 1 : 0;
+                branches = branches || !leaves[i];
+            }
+            if (branches && collectNested(all, step, root, nestQuery, out))
+                return;
+        }
         for (int i = 0; i < count; ++i) {
             if (positional && !positionsHold(step, i, count))
                 continue;
-            const QWebElement element = all.at(i);
-            if (matchesStep(element, step, i, count))
-                out.push_back(element);
+            TextProbe probe(candidates[size_t(i)]);
+            if (!leaves.empty())
+                probe.leaf = leaves[size_t(i)];
+            if (probeStep(probe, step, i, count))
+                out.push_back(probe.element);
         }
     }
 
