@@ -43,8 +43,9 @@ QWebView* page10k()
     return view;
 }
 
-// A chain of nested DIVs with a text at every level, then a paragraph. The
-// parser stops nesting at a few hundred levels, so a script builds the chain.
+// A paragraph, a chain of nested DIVs with a text at every level, then a
+// paragraph. The parser stops nesting at a few hundred levels, so a script
+// builds the chain.
 QWebView* nestedPage(int depth, bool everyLevel = true)
 {
     static QWebView* views[4] = {nullptr, nullptr, nullptr, nullptr};
@@ -52,7 +53,7 @@ QWebView* nestedPage(int depth, bool everyLevel = true)
     if (view)
         return view;
     view = new QWebView;
-    load(view, QStringLiteral("<html><body><div id=\"top\"></div><p>end</p><script>"
+    load(view, QStringLiteral("<html><body><p>start</p><div id=\"top\"></div><p>end</p><script>"
                               "var parent = document.getElementById('top');"
                               "for (var i = 0; i < %1; ++i) {"
                               "  var div = document.createElement('div');"
@@ -128,6 +129,23 @@ void BM_SelectorNestedInnermost5000(benchmark::State& state)
     runSelector(state, "DIV[XTEXT=\"x\"]", 1, nestedPage(5000, false));
 }
 void BM_CssNestedInnermost5000(benchmark::State& state) { runCss(state, "div", 5001, nestedPage(5000, false)); }
+// Next-element and sibling steps whose scan enters the chain, beside the CSS
+// query for the chain after the first paragraph: the first paragraph's next
+// element starting with "x" is the innermost DIV; so is the one sibling that
+// starts with "x" of all the DIVs.
+void BM_SelectorNestedNext5000(benchmark::State& state)
+{
+    runSelector(state, "P[XFIRST=\"0\"]:XNEXT[XTEXT=%\"x\"]", 1, nestedPage(5000));
+}
+void BM_SelectorNestedSibling5000(benchmark::State& state)
+{
+    runSelector(state, "DIV:XSIBLING[XTEXT=%\"x\"]", 1, nestedPage(5000));
+}
+void BM_CssNestedNext5000(benchmark::State& state) { runCss(state, "p + div div", 5000, nestedPage(5000)); }
+BENCHMARK(BM_SelectorNestedNext5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectorNestedSibling5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CssNestedNext5000)->Unit(benchmark::kMillisecond);
+
 // Every comparison of both text conditions on the 5,000 nested DIVs (and the
 // DIV around them), beside BM_CssNested5000: a text at every level ("level 0"
 // and on, "x" innermost), then "x" innermost only, where every DIV around it

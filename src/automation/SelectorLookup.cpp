@@ -903,6 +903,7 @@ struct TextProbe {
     // The element holds no child element, so its markup is its text.
     int leaf = -1;
     QString markup;
+    bool markupRead = false;
     bool read = false;
     QString text;
     int laid = -1;
@@ -940,10 +941,11 @@ struct TextProbe {
             }
         }
         if (!read) {
-            if (leaf < 0) {
+            if (leaf < 0)
                 leaf = element.firstChild().isNull() ? 1 : 0;
-                if (leaf == 1)
-                    markup = element.toInnerXml();
+            if (leaf == 1 && !markupRead) {
+                markup = element.toInnerXml();
+                markupRead = true;
             }
             bool result = false;
             if (leaf == 1 && markupRules(markup, attribute, result))
@@ -1018,6 +1020,99 @@ bool positionsHold(const Selector* step, int pos, int count)
     }
     return true;
 }
+
+// The elements of a subtree in document order, each with the index of its
+// parent, of its first child and next sibling, and the size of its own subtree.
+struct Subtree {
+    std::vector<QWebElement> order;
+    std::vector<int> parents;
+    std::vector<int> sizes;
+    std::vector<int> firstChild;
+    std::vector<int> nextSibling;
+
+    explicit Subtree(const QWebElement& root)
+    {
+        subtreeInOrder(root, order, parents);
+        const size_t size = order.size();
+        sizes.assign(size, 1);
+        firstChild.assign(size, -1);
+        nextSibling.assign(size, -1);
+        for (size_t j = size; j-- > 1;) {
+            const size_t parent = size_t(parents[j]);
+            sizes[parent] += sizes[j];
+            nextSibling[j] = firstChild[parent];
+            firstChild[parent] = int(j);
+        }
+    }
+
+    // Tests the candidates, given by their positions (-1 for none), innermost
+    // first: what their texts prove about those around them spares reading
+    // the outer texts, each of which holds all the inner ones. Texts of small
+    // subtrees are read; shapes are worked out for large ones.
+    std::vector<char> match(const std::vector<int>& candidate, const Selector* step, int count) const
+    {
+        std::vector<char> matched(order.size(), 0);
+        std::vector<quint32> below(order.size(), 0);
+        ShapeWalk shapes(order, parents, step);
+        for (size_t j = order.size(); j-- > 0;) {
+            quint32 outer = 0;
+            const int at = candidate[j];
+            if (at >= 0 && positionsHold(step, at, count)) {
+                TextProbe probe(order[j], below[j]);
+                if (sizes[j] > 8 || shapes.started()) {
+                    probe.walk = &shapes;
+                    probe.at = j;
+                }
+                matched[j] = probeStep(probe, step, at, count) ? 1 : 0;
+                outer = probe.outer;
+                if (probe.read)
+                    shapes.noteRead(j, probe.text);
+            }
+            if (parents[j] >= 0)
+                below[size_t(parents[j])] |= below[j] | outer;
+        }
+        return matched;
+    }
+};
+
+// Tests the ancestors of an element in turn, nearest first. Each holds the
+// ones before it: their texts may decide its own. Far ones hold long texts,
+// whose shapes are worked out instead.
+class AncestorTests
+{
+public:
+    AncestorTests(const QWebElement& element, const Selector* step)
+        : m_step(step)
+        , m_shapes(m_ancestors, step)
+    {
+        for (QWebElement e = element.parent(); !e.isNull(); e = e.parent())
+            m_ancestors.push_back(e);
+    }
+
+    int count() const { return int(m_ancestors.size()); }
+    const QWebElement& at(int i) const { return m_ancestors[size_t(i)]; }
+
+    // For each ancestor in turn, from the nearest one on.
+    bool matches(int i, int pos, int count)
+    {
+        TextProbe probe(m_ancestors[size_t(i)], m_inner);
+        if (i >= 8 || m_shapes.started()) {
+            probe.walk = &m_shapes;
+            probe.at = size_t(i);
+        }
+        const bool result = probeStep(probe, m_step, pos, count);
+        m_inner |= probe.outer;
+        if (probe.read)
+            m_shapes.noteRead(size_t(i), probe.text);
+        return result;
+    }
+
+private:
+    const Selector* m_step;
+    std::vector<QWebElement> m_ancestors;
+    ShapeWalk m_shapes;
+    quint32 m_inner = 0;
+};
 
 // SVG element names written in mixed case. In an HTML document a type selector
 // matches them differently from the case-blind comparison of element names.
@@ -1170,14 +1265,31 @@ struct SelectorLookup::Plan {
                 out.push_back(all.at(i));
             return;
         }
-        if (evidence && collectNested(all, step, root, nestQuery, out))
-            return;
+        Elements candidates;
+        candidates.reserve(size_t(count));
+        for (int i = 0; i < count; ++i)
+            candidates.push_back(all.at(i));
+        // Candidates that hold no element cannot hold one another: the query
+        // for nested candidates, which walks the whole page, is spared.
+        std::vector<char> leaves;
+        if (evidence) {
+            leaves.resize(candidates.size());
+            bool branches = false;
+            for (size_t i = 0; i < candidates.size(); ++i) {
+                leaves[i] = candidates[i].firstChild().isNull() ? 1 : 0;
+                branches = branches || !leaves[i];
+            }
+            if (branches && collectNested(all, step, root, nestQuery, out))
+                return;
+        }
         for (int i = 0; i < count; ++i) {
             if (positional && !positionsHold(step, i, count))
                 continue;
-            const QWebElement element = all.at(i);
-            if (matchesStep(element, step, i, count))
-                out.push_back(element);
+            TextProbe probe(candidates[size_t(i)]);
+            if (!leaves.empty())
+                probe.leaf = leaves[size_t(i)];
+            if (probeStep(probe, step, i, count))
+                out.push_back(probe.element);
         }
     }
 
@@ -1193,18 +1305,12 @@ struct SelectorLookup::Plan {
         // of the whole subtree pay off.
         if (root.isNull() || count < 2 || nestQuery.isEmpty() || root.findFirst(nestQuery).isNull())
             return false;
-        Elements order;
-        std::vector<int> parents;
-        subtreeInOrder(root, order, parents);
-        // Texts of small subtrees are read; shapes are worked out for large ones.
-        std::vector<int> sizes(order.size(), 1);
-        for (size_t j = order.size(); j-- > 1;)
-            sizes[size_t(parents[j])] += sizes[j];
-        std::vector<int> candidate(order.size(), -1);
+        const Subtree tree(root);
+        std::vector<int> candidate(tree.order.size(), -1);
         int k = 0;
         QWebElement wanted = all.at(0);
-        for (size_t j = 0; j < order.size() && k < count; ++j) {
-            if (order[j] == wanted) {
+        for (size_t j = 0; j < tree.order.size() && k < count; ++j) {
+            if (tree.order[j] == wanted) {
                 candidate[j] = k++;
                 if (k < count)
                     wanted = all.at(k);
@@ -1212,29 +1318,10 @@ struct SelectorLookup::Plan {
         }
         if (k < count)
             return false;
-        std::vector<quint32> below(order.size(), 0);
-        std::vector<char> matched(size_t(count), 0);
-        ShapeWalk shapes(order, parents, step);
-        for (size_t j = order.size(); j-- > 0;) {
-            quint32 outer = 0;
-            const int at = candidate[j];
-            if (at >= 0 && positionsHold(step, at, count)) {
-                TextProbe probe(order[j], below[j]);
-                if (sizes[j] > 8 || shapes.started()) {
-                    probe.walk = &shapes;
-                    probe.at = j;
-                }
-                matched[size_t(at)] = probeStep(probe, step, at, count) ? 1 : 0;
-                outer = probe.outer;
-                if (probe.read)
-                    shapes.noteRead(j, probe.text);
-            }
-            if (parents[j] >= 0)
-                below[size_t(parents[j])] |= below[j] | outer;
-        }
-        for (int i = 0; i < count; ++i) {
-            if (matched[size_t(i)])
-                out.push_back(all.at(i));
+        const std::vector<char> matched = tree.match(candidate, step, count);
+        for (size_t j = 0; j < tree.order.size(); ++j) {
+            if (candidate[j] >= 0 && matched[j])
+                out.push_back(tree.order[j]);
         }
         return true;
     }
@@ -1416,25 +1503,11 @@ void SelectorLookup::stepParent(const QWebElement& element, const Selector* step
 {
     if (element.isNull())
         return;
-    Elements ancestors;
-    for (QWebElement e = element.parent(); !e.isNull(); e = e.parent())
-        ancestors.push_back(e);
-    const int count = int(ancestors.size());
-    // Each ancestor holds the ones before it: their texts may decide its own.
-    // Far ones hold long texts, whose shapes are worked out instead.
-    quint32 inner = 0;
-    ShapeWalk shapes(ancestors, step);
+    AncestorTests ancestors(element, step);
+    const int count = ancestors.count();
     for (int i = 0; i < count; ++i) {
-        TextProbe probe(ancestors[i], inner);
-        if (i >= 8 || shapes.started()) {
-            probe.walk = &shapes;
-            probe.at = size_t(i);
-        }
-        if (probeStep(probe, step, i, count))
-            out.push_back(ancestors[i]);
-        inner |= probe.outer;
-        if (probe.read)
-            shapes.noteRead(size_t(i), probe.text);
+        if (ancestors.matches(i, i, count))
+            out.push_back(ancestors.at(i));
     }
 }
 
@@ -1496,28 +1569,26 @@ void SelectorLookup::stepNext(const QWebElement& element, const Selector* step, 
 // start on and tests only the children before it.
 QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector* step) const
 {
+    AncestorTests ancestors(element, step);
     QWebElement previous;
-    for (QWebElement start = element; !start.isNull(); previous = start, start = start.parent()) {
-        if (start != element && matchesStep(start, step, 0, -1))
+    int depth = 0;
+    for (QWebElement start = element; !start.isNull(); previous = start, start = start.parent(), ++depth) {
+        if (start != element && ancestors.matches(depth - 1, 0, -1))
             return start;
         if (previous.isNull()) {
-            const QWebElement found = scanSubtree(start, element, step);
+            const QWebElement found = scanTree(start, element, step);
             if (!found.isNull())
                 return found;
         } else {
             for (QWebElement child = start.firstChild(); !child.isNull() && child != previous;
                  child = child.nextSibling()) {
-                if (child != element && matchesStep(child, step, 0, -1))
-                    return child;
-                const QWebElement found = scanSubtree(child, element, step);
+                const QWebElement found = scanTree(child, element, step);
                 if (!found.isNull())
                     return found;
             }
         }
         for (QWebElement sibling = start.nextSibling(); !sibling.isNull(); sibling = sibling.nextSibling()) {
-            if (sibling != element && matchesStep(sibling, step, 0, -1))
-                return sibling;
-            const QWebElement found = scanSubtree(sibling, element, step);
+            const QWebElement found = scanTree(sibling, element, step);
             if (!found.isNull())
                 return found;
         }
@@ -1525,10 +1596,23 @@ QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector*
     return QWebElement();
 }
 
-// The first descendant of the root in document order that matches, the skipped
-// element aside.
-QWebElement SelectorLookup::scanSubtree(const QWebElement& root, const QWebElement& skip, const Selector* step) const
+// The first element of the root's subtree in document order that matches, the
+// skipped element aside. Read one by one, the texts of elements inside one
+// another would each hold all the inner ones: a text step tests a subtree that
+// holds elements all at once.
+QWebElement SelectorLookup::scanTree(const QWebElement& root, const QWebElement& skip, const Selector* step) const
 {
+    if (shapeLimit(step) > 0 && !root.firstChild().isNull()) {
+        const Subtree tree(root);
+        const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1);
+        for (size_t j = 0; j < tree.order.size(); ++j) {
+            if (matched[j] && tree.order[j] != skip)
+                return tree.order[j];
+        }
+        return QWebElement();
+    }
+    if (root != skip && matchesStep(root, step, 0, -1))
+        return root;
     QWebElement e = root.firstChild();
     while (!e.isNull()) {
         if (e != skip && matchesStep(e, step, 0, -1))

@@ -54,7 +54,7 @@ private:
                      Elements& out) const;
     void stepNext(const QWebElement& element, const Selector* step, Elements& out) const;
     QWebElement findNext(const QWebElement& element, const Selector* step) const;
-    QWebElement scanSubtree(const QWebElement& root, const QWebElement& skip, const Selector* step) const;
+    QWebElement scanTree(const QWebElement& root, const QWebElement& skip, const Selector* step) const;
 
     QPointer<QWebView> m_view;
 };
