@@ -12,20 +12,18 @@ class DBSpinnedArticleLightList final : public DBTypedList<DBSpinnedArticleLight
 {
     Q_OBJECT
 public:
-    enum Mode { ModeProject = 0, ModeArticle = 1 };
+    enum Mode { ModeProject = ModeOwner, ModeArticle = ModeKey };
 
-    explicit DBSpinnedArticleLightList(int projectId, QObject* parent = nullptr);
-    DBSpinnedArticleLightList(int projectId, int articleId, QObject* parent = nullptr);
+    explicit DBSpinnedArticleLightList(int projectId, QObject* parent = nullptr)
+        : DBTypedList(projectId, parent)
+    {
+    }
+    DBSpinnedArticleLightList(int projectId, int articleId, QObject* parent = nullptr)
+        : DBTypedList(projectId, &DBSql::colArticleID, articleId, parent)
+    {
+    }
 
-    QString whereText() const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBSpinnedArticleLight* firstOrCreate();
-
-    int articleId() const { return m_articleId; }
-
-private:
-    int m_articleId;
+    int articleId() const { return filterMode() == ModeArticle ? key().toInt() : -1; }
 };
 
 } // namespace Vexal

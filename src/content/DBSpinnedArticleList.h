@@ -11,20 +11,18 @@ class DBSpinnedArticleList final : public DBTypedList<DBSpinnedArticle, DBProjec
 {
     Q_OBJECT
 public:
-    enum Mode { ModeProject = 0, ModeArticle = 1 };
+    enum Mode { ModeProject = ModeOwner, ModeArticle = ModeKey };
 
-    explicit DBSpinnedArticleList(int projectId, QObject* parent = nullptr);
-    DBSpinnedArticleList(int projectId, int articleId, QObject* parent = nullptr);
+    explicit DBSpinnedArticleList(int projectId, QObject* parent = nullptr)
+        : DBTypedList(projectId, parent)
+    {
+    }
+    DBSpinnedArticleList(int projectId, int articleId, QObject* parent = nullptr)
+        : DBTypedList(projectId, &DBSql::colArticleID, articleId, parent)
+    {
+    }
 
-    QString whereText() const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBSpinnedArticle* firstOrCreate();
-
-    int articleId() const { return m_articleId; }
-
-private:
-    int m_articleId;
+    int articleId() const { return filterMode() == ModeArticle ? key().toInt() : -1; }
 };
 
 } // namespace Vexal

@@ -1,30 +1,28 @@
 #pragma once
 
+#include "core/DBSql.h"
+#include "data/DBOwnedListBase.h"
 #include "data/DBTypedList.h"
 #include "sites/DBCity.h"
 
 namespace Vexal {
 
 // All cities, or the cities of one country.
-class DBCityList final : public DBTypedList<DBCity>
+class DBCityList final : public DBTypedList<DBCity, DBOwnedListBase>
 {
     Q_OBJECT
 public:
-    enum Mode { ModeAll = 0, ModeOwner = 1 };
-
     // All rows.
-    explicit DBCityList(QObject* parent = nullptr);
-    explicit DBCityList(int countryId, QObject* parent = nullptr);
+    explicit DBCityList(QObject* parent = nullptr)
+        : DBTypedList(&DBSql::colCountryID, parent)
+    {
+    }
+    explicit DBCityList(int countryId, QObject* parent = nullptr)
+        : DBTypedList(&DBSql::colCountryID, countryId, parent)
+    {
+    }
 
-    QString whereText() const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBCity* firstOrCreate();
-
-    int countryId() const { return m_countryId; }
-
-private:
-    int m_countryId;
+    int countryId() const { return ownerId(); }
 };
 
 } // namespace Vexal
