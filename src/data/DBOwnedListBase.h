@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "data/DBField.h"
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
 
 #include <QVariant>
 
@@ -42,6 +43,30 @@ private:
     DBField::Column m_keyColumn = nullptr;
     int m_ownerId;
     QVariant m_key;
+};
+
+// The list of one record kind whose owner is named by the column: all rows,
+// those of one owner, or those of one owner with one name (bound).
+template <class Record, DBField::Column ownerColumn>
+class DBOwnedList : public DBTypedList<Record, DBOwnedListBase>
+{
+    using Typed = DBTypedList<Record, DBOwnedListBase>;
+
+public:
+    // All rows.
+    explicit DBOwnedList(QObject* parent = nullptr)
+        : Typed(ownerColumn, parent)
+    {
+    }
+    explicit DBOwnedList(int ownerId, QObject* parent = nullptr)
+        : Typed(ownerColumn, ownerId, parent)
+    {
+    }
+    // The rows of that name (exact, case-sensitive).
+    DBOwnedList(int ownerId, const QString& name, QObject* parent = nullptr)
+        : Typed(ownerColumn, ownerId, &DBSql::colName, name, parent)
+    {
+    }
 };
 
 } // namespace Vexal

@@ -1,26 +1,16 @@
 #pragma once
 
-#include "core/DBSql.h"
 #include "data/DBOwnedListBase.h"
-#include "data/DBTypedList.h"
 #include "sites/DBAddress.h"
 
 namespace Vexal {
 
 // All addresses, or the addresses in one country.
-class DBAddressList final : public DBTypedList<DBAddress, DBOwnedListBase>
+class DBAddressList final : public DBOwnedList<DBAddress, &DBSql::colCountryID>
 {
     Q_OBJECT
 public:
-    // All rows.
-    explicit DBAddressList(QObject* parent = nullptr)
-        : DBTypedList(&DBSql::colCountryID, parent)
-    {
-    }
-    explicit DBAddressList(int countryId, QObject* parent = nullptr)
-        : DBTypedList(&DBSql::colCountryID, countryId, parent)
-    {
-    }
+    using DBOwnedList::DBOwnedList;
 
     int countryId() const { return ownerId(); }
 };
