@@ -2,7 +2,6 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
@@ -20,23 +19,8 @@ const DBFields articleFields = DBArticleTemplate::templateFields({
 } // namespace
 
 DBArticleTemplate::DBArticleTemplate(QObject* parent)
-    : DBTemplateBase(articleFields, parent)
+    : DBKind(articleFields, parent)
 {
-}
-
-DBBase* DBArticleTemplate::create(QObject* parent) const
-{
-    return new DBArticleTemplate(parent);
-}
-
-QString DBArticleTemplate::tableName() const
-{
-    return DBSql::tableArticleTemplate();
-}
-
-QString DBArticleTemplate::displayName() const
-{
-    return LocaleSql::tableArticleTemplates();
 }
 
 } // namespace Vexal

@@ -1,20 +1,18 @@
 #pragma once
 
 #include "automation/DBTemplateBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "ArticleTemplate": the selector of every field of one website's
 // article submission form.
-class DBArticleTemplate final : public DBTemplateBase
+class DBArticleTemplate final
+    : public DBKind<DBArticleTemplate, &DBSql::tableArticleTemplate, &LocaleSql::tableArticleTemplates, DBTemplateBase>
 {
     Q_OBJECT
 public:
     explicit DBArticleTemplate(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString category() const { return selector(FieldCategory); }
     QString title() const { return selector(FieldTitle); }

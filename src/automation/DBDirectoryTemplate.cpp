@@ -2,7 +2,6 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
@@ -23,23 +22,8 @@ const DBFields directoryFields = DBDirectoryTemplate::templateFields({
 } // namespace
 
 DBDirectoryTemplate::DBDirectoryTemplate(QObject* parent)
-    : DBTemplateBase(directoryFields, parent)
+    : DBKind(directoryFields, parent)
 {
-}
-
-DBBase* DBDirectoryTemplate::create(QObject* parent) const
-{
-    return new DBDirectoryTemplate(parent);
-}
-
-QString DBDirectoryTemplate::tableName() const
-{
-    return DBSql::tableDirectoryTemplate();
-}
-
-QString DBDirectoryTemplate::displayName() const
-{
-    return LocaleSql::tableDirectoryTemplates();
 }
 
 } // namespace Vexal

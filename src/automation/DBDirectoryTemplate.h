@@ -1,20 +1,18 @@
 #pragma once
 
 #include "automation/DBTemplateBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "DirectoryTemplate": the selector of every field of one
 // website's directory listing form.
-class DBDirectoryTemplate final : public DBTemplateBase
+class DBDirectoryTemplate final : public DBKind<DBDirectoryTemplate, &DBSql::tableDirectoryTemplate,
+                                                &LocaleSql::tableDirectoryTemplates, DBTemplateBase>
 {
     Q_OBJECT
 public:
     explicit DBDirectoryTemplate(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString category() const { return selector(FieldCategory); }
     QString title() const { return selector(FieldTitle); }

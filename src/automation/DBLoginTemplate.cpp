@@ -2,7 +2,6 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
@@ -17,23 +16,8 @@ const DBFields loginFields = DBLoginTemplate::templateFields({
 } // namespace
 
 DBLoginTemplate::DBLoginTemplate(QObject* parent)
-    : DBTemplateBase(loginFields, parent)
+    : DBKind(loginFields, parent)
 {
-}
-
-DBBase* DBLoginTemplate::create(QObject* parent) const
-{
-    return new DBLoginTemplate(parent);
-}
-
-QString DBLoginTemplate::tableName() const
-{
-    return DBSql::tableLoginTemplate();
-}
-
-QString DBLoginTemplate::displayName() const
-{
-    return LocaleSql::tableLoginTemplates();
 }
 
 } // namespace Vexal

@@ -1,20 +1,18 @@
 #pragma once
 
 #include "automation/DBTemplateBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "LoginTemplate": where, on one website's login form, the login
 // name, the password and the submit button are (each a selector text).
-class DBLoginTemplate final : public DBTemplateBase
+class DBLoginTemplate final
+    : public DBKind<DBLoginTemplate, &DBSql::tableLoginTemplate, &LocaleSql::tableLoginTemplates, DBTemplateBase>
 {
     Q_OBJECT
 public:
     explicit DBLoginTemplate(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString login() const { return selector(FieldLogin); }
     QString password() const { return selector(FieldPassword); }

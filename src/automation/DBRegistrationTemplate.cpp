@@ -2,7 +2,6 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
@@ -38,23 +37,8 @@ const DBFields registrationFields = DBRegistrationTemplate::templateFields({
 } // namespace
 
 DBRegistrationTemplate::DBRegistrationTemplate(QObject* parent)
-    : DBTemplateBase(registrationFields, parent)
+    : DBKind(registrationFields, parent)
 {
-}
-
-DBBase* DBRegistrationTemplate::create(QObject* parent) const
-{
-    return new DBRegistrationTemplate(parent);
-}
-
-QString DBRegistrationTemplate::tableName() const
-{
-    return DBSql::tableRegistrationTemplate();
-}
-
-QString DBRegistrationTemplate::displayName() const
-{
-    return LocaleSql::tableRegistrationTemplates();
 }
 
 } // namespace Vexal

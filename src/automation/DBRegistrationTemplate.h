@@ -1,20 +1,18 @@
 #pragma once
 
 #include "automation/DBTemplateBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "RegistrationTemplate": the selector of every field of one
 // website's registration form.
-class DBRegistrationTemplate final : public DBTemplateBase
+class DBRegistrationTemplate final : public DBKind<DBRegistrationTemplate, &DBSql::tableRegistrationTemplate,
+                                                   &LocaleSql::tableRegistrationTemplates, DBTemplateBase>
 {
     Q_OBJECT
 public:
     explicit DBRegistrationTemplate(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString firstName() const { return selector(FieldFirstName); }
     QString middleName() const { return selector(FieldMiddleName); }

@@ -2,7 +2,6 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
@@ -18,23 +17,8 @@ const DBFields socialBookmarkFields = DBSocialBookmarkTemplate::templateFields({
 } // namespace
 
 DBSocialBookmarkTemplate::DBSocialBookmarkTemplate(QObject* parent)
-    : DBTemplateBase(socialBookmarkFields, parent)
+    : DBKind(socialBookmarkFields, parent)
 {
-}
-
-DBBase* DBSocialBookmarkTemplate::create(QObject* parent) const
-{
-    return new DBSocialBookmarkTemplate(parent);
-}
-
-QString DBSocialBookmarkTemplate::tableName() const
-{
-    return DBSql::tableSocialBookmarkTemplate();
-}
-
-QString DBSocialBookmarkTemplate::displayName() const
-{
-    return LocaleSql::tableSocialBookmarkTemplates();
 }
 
 } // namespace Vexal

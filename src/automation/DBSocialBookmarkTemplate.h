@@ -1,20 +1,18 @@
 #pragma once
 
 #include "automation/DBTemplateBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "SocialBookmarkTemplate": the selector of every field of one
 // website's bookmark submission form.
-class DBSocialBookmarkTemplate final : public DBTemplateBase
+class DBSocialBookmarkTemplate final
+    : public DBKind<DBSocialBookmarkTemplate, &DBSql::tableSocialBookmarkTemplate, &LocaleSql::tableSocialBookmarkTemplates, DBTemplateBase>
 {
     Q_OBJECT
 public:
     explicit DBSocialBookmarkTemplate(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString title() const { return selector(FieldTitle); }
     QString tags() const { return selector(FieldTags); }

@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBArticle::DBArticle(QObject* parent)
-    : DBProjectBase(parent)
-{
-}
 
 const DBFields& DBArticle::fields() const
 {
@@ -28,21 +22,6 @@ const DBFields& DBArticle::fields() const
                                     DBField::flag(&DBSql::colSpun, &DBArticle::m_spun),
                                 });
     return table;
-}
-
-DBBase* DBArticle::create(QObject* parent) const
-{
-    return new DBArticle(parent);
-}
-
-QString DBArticle::tableName() const
-{
-    return DBSql::tableArticle();
-}
-
-QString DBArticle::displayName() const
-{
-    return LocaleSql::tableArticles();
 }
 
 void DBArticle::setCategoryId(int categoryId)

@@ -1,25 +1,23 @@
 #pragma once
 
 #include "data/DBProjectBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Article": an article of a project written in spintax, in
 // three parts (title, intro, body), each with its spintax dialect code
 // (2 Extreme, 4 Advance, 8 Classic).
-class DBArticle : public DBProjectBase
+class DBArticle : public DBKind<DBArticle, &DBSql::tableArticle, &LocaleSql::tableArticles, DBProjectBase>
 {
     Q_OBJECT
 public:
     static constexpr int textLimit = 1024;
     static constexpr int bodyLimit = 16384;
 
-    explicit DBArticle(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int categoryId() const { return m_categoryId; }
     QString title() const { return m_title; }

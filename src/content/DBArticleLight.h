@@ -1,20 +1,17 @@
 #pragma once
 
 #include "data/DBProjectBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // An article read with its ID, Name, Comments and ProjectID only, for the
 // choosers that list a project's articles.
-class DBArticleLight : public DBProjectBase
+class DBArticleLight : public DBKind<DBArticleLight, &DBSql::tableArticle, &LocaleSql::tableArticles, DBProjectBase>
 {
     Q_OBJECT
 public:
-    explicit DBArticleLight(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
+    using DBKind::DBKind;
 };
 
 } // namespace Vexal

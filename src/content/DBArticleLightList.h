@@ -11,10 +11,7 @@ class DBArticleLightList final : public DBTypedList<DBArticleLight, DBProjectLis
 {
     Q_OBJECT
 public:
-    explicit DBArticleLightList(int projectId, QObject* parent = nullptr);
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBArticleLight* firstOrCreate();
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

@@ -11,10 +11,7 @@ class DBArticleList final : public DBTypedList<DBArticle, DBProjectListBase>
 {
     Q_OBJECT
 public:
-    explicit DBArticleList(int projectId, QObject* parent = nullptr);
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBArticle* firstOrCreate();
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Language": the language of words and of the identity names.
-class DBLanguage final : public DBBase
+class DBLanguage final : public DBKind<DBLanguage, &DBSql::tableLanguage, &LocaleSql::tableLanguages>
 {
     Q_OBJECT
 public:
-    explicit DBLanguage(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
+    using DBKind::DBKind;
 };
 
 } // namespace Vexal

@@ -10,10 +10,7 @@ class DBLanguageList final : public DBTypedList<DBLanguage>
 {
     Q_OBJECT
 public:
-    explicit DBLanguageList(QObject* parent = nullptr);
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBLanguage* firstOrCreate();
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBSpinnedArticle::DBSpinnedArticle(QObject* parent)
-    : DBProjectBase(parent)
-{
-}
 
 const DBFields& DBSpinnedArticle::fields() const
 {
@@ -29,21 +23,6 @@ const DBFields& DBSpinnedArticle::fields() const
                                     DBField::flag(&DBSql::colSubmitted, &DBSpinnedArticle::m_submitted),
                                 });
     return table;
-}
-
-DBBase* DBSpinnedArticle::create(QObject* parent) const
-{
-    return new DBSpinnedArticle(parent);
-}
-
-QString DBSpinnedArticle::tableName() const
-{
-    return DBSql::tableSpunArticle();
-}
-
-QString DBSpinnedArticle::displayName() const
-{
-    return LocaleSql::tableSpunArticles();
 }
 
 void DBSpinnedArticle::setArticleId(int articleId)

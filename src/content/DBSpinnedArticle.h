@@ -1,24 +1,23 @@
 #pragma once
 
 #include "data/DBProjectBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "SpunArticle": a spun copy of an article. Title, Intro and Body
 // hold spintax; the Final texts, when not empty, are what the submitters use.
-class DBSpinnedArticle : public DBProjectBase
+class DBSpinnedArticle
+    : public DBKind<DBSpinnedArticle, &DBSql::tableSpunArticle, &LocaleSql::tableSpunArticles, DBProjectBase>
 {
     Q_OBJECT
 public:
     static constexpr int textLimit = 1024;
     static constexpr int bodyLimit = 16384;
 
-    explicit DBSpinnedArticle(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int articleId() const { return m_articleId; }
     QString title() const { return m_title; }

@@ -1,19 +1,17 @@
 #pragma once
 
 #include "data/DBProjectBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // A spun article read with its ID, Name, Comments and ProjectID only.
-class DBSpinnedArticleLight : public DBProjectBase
+class DBSpinnedArticleLight
+    : public DBKind<DBSpinnedArticleLight, &DBSql::tableSpunArticle, &LocaleSql::tableSpunArticles, DBProjectBase>
 {
     Q_OBJECT
 public:
-    explicit DBSpinnedArticleLight(QObject* parent = nullptr);
-
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
+    using DBKind::DBKind;
 };
 
 } // namespace Vexal

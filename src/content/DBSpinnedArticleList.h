@@ -6,25 +6,33 @@
 
 namespace Vexal {
 
-// The spun articles of one project, or those of one article in it.
-class DBSpinnedArticleList final : public DBTypedList<DBSpinnedArticle, DBProjectListBase>
+// The spun articles of one project, or those of one article in it, as full
+// or as light records.
+template <class Record>
+class DBSpinnedArticles : public DBTypedList<Record, DBProjectListBase>
+{
+    using Typed = DBTypedList<Record, DBProjectListBase>;
+
+public:
+    enum Mode { ModeProject = DBOwnedListBase::ModeOwner, ModeArticle = DBOwnedListBase::ModeKey };
+
+    explicit DBSpinnedArticles(int projectId, QObject* parent = nullptr)
+        : Typed(projectId, parent)
+    {
+    }
+    DBSpinnedArticles(int projectId, int articleId, QObject* parent = nullptr)
+        : Typed(projectId, &DBSql::colArticleID, articleId, parent)
+    {
+    }
+
+    int articleId() const { return this->filterMode() == ModeArticle ? this->key().toInt() : -1; }
+};
+
+class DBSpinnedArticleList final : public DBSpinnedArticles<DBSpinnedArticle>
 {
     Q_OBJECT
 public:
-    enum Mode { ModeProject = 0, ModeArticle = 1 };
-
-    explicit DBSpinnedArticleList(int projectId, QObject* parent = nullptr);
-    DBSpinnedArticleList(int projectId, int articleId, QObject* parent = nullptr);
-
-    QString whereText() const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBSpinnedArticle* firstOrCreate();
-
-    int articleId() const { return m_articleId; }
-
-private:
-    int m_articleId;
+    using DBSpinnedArticles::DBSpinnedArticles;
 };
 
 } // namespace Vexal

@@ -1,20 +1,17 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Synonym": a synonym (its Name) of one word.
-class DBSynonym final : public DBBase
+class DBSynonym final : public DBKind<DBSynonym, &DBSql::tableSynonym, &LocaleSql::tableSynonyms>
 {
     Q_OBJECT
 public:
-    explicit DBSynonym(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int wordId() const { return m_wordId; }
 

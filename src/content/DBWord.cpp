@@ -2,14 +2,8 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBWord::DBWord(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBWord::fields() const
 {
@@ -18,21 +12,6 @@ const DBFields& DBWord::fields() const
                                     DBField::integer(&DBSql::colLanguageID, &DBWord::m_languageId),
                                 });
     return table;
-}
-
-DBBase* DBWord::create(QObject* parent) const
-{
-    return new DBWord(parent);
-}
-
-QString DBWord::tableName() const
-{
-    return DBSql::tableWord();
-}
-
-QString DBWord::displayName() const
-{
-    return LocaleSql::tableWords();
 }
 
 void DBWord::setLanguageId(int languageId)

@@ -1,20 +1,17 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Word": a word (its Name) of one language.
-class DBWord final : public DBBase
+class DBWord final : public DBKind<DBWord, &DBSql::tableWord, &LocaleSql::tableWords>
 {
     Q_OBJECT
 public:
-    explicit DBWord(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int languageId() const { return m_languageId; }
 

@@ -1,34 +1,18 @@
 #pragma once
 
-#include "data/DBTypedList.h"
+#include "data/DBOwnedListBase.h"
 #include "content/DBWord.h"
 
 namespace Vexal {
 
 // All words, the words of one language, or one word looked up by name.
-class DBWordList final : public DBTypedList<DBWord>
+class DBWordList final : public DBOwnedList<DBWord, &DBSql::colLanguageID>
 {
     Q_OBJECT
 public:
-    enum Mode { ModeAll = 0, ModeOwner = 1, ModeName = 2 };
+    using DBOwnedList::DBOwnedList;
 
-    // All rows.
-    explicit DBWordList(QObject* parent = nullptr);
-    explicit DBWordList(int languageId, QObject* parent = nullptr);
-    // The rows of that name (exact, case-sensitive); the name is bound.
-    DBWordList(int languageId, const QString& name, QObject* parent = nullptr);
-
-    QString whereText() const override;
-    void bindWhere(QSqlQuery& query) const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBWord* firstOrCreate();
-
-    int languageId() const { return m_languageId; }
-
-private:
-    int m_languageId;
-    QString m_name;
+    int languageId() const { return ownerId(); }
 };
 
 } // namespace Vexal

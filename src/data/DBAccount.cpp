@@ -4,14 +4,8 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "data/Encryptor.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBAccount::DBAccount(QObject* parent)
-    : DBProjectBase(parent)
-{
-}
 
 const DBFields& DBAccount::fields() const
 {
@@ -22,21 +16,6 @@ const DBFields& DBAccount::fields() const
                                     DBField::text(&DBSql::colPassword, &DBAccount::m_password, 0),
                                 });
     return table;
-}
-
-DBBase* DBAccount::create(QObject* parent) const
-{
-    return new DBAccount(parent);
-}
-
-QString DBAccount::tableName() const
-{
-    return DBSql::tableAccount();
-}
-
-QString DBAccount::displayName() const
-{
-    return LocaleSql::tableAccounts();
 }
 
 QString DBAccount::decryptedPassword() const

@@ -1,23 +1,21 @@
 #pragma once
 
 #include "data/DBProjectBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Account": a login of the project on one website. The password
 // is kept in its scrambled, stored form; decryptedPassword gives it in clear.
-class DBAccount : public DBProjectBase
+class DBAccount : public DBKind<DBAccount, &DBSql::tableAccount, &LocaleSql::tableAccounts, DBProjectBase>
 {
     Q_OBJECT
 public:
     static constexpr int loginLimit = 128;
 
-    explicit DBAccount(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int websiteId() const { return m_websiteId; }
     QString login() const { return m_login; }

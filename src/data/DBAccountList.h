@@ -11,19 +11,21 @@ class DBAccountList final : public DBTypedList<DBAccount, DBProjectListBase>
 {
     Q_OBJECT
 public:
-    DBAccountList(int projectId, int websiteId, QObject* parent = nullptr);
-    explicit DBAccountList(int projectId, QObject* parent = nullptr);
+    DBAccountList(int projectId, int websiteId, QObject* parent = nullptr)
+        : DBTypedList(projectId, &DBSql::colWebsiteID, websiteId, parent)
+    {
+    }
+    explicit DBAccountList(int projectId, QObject* parent = nullptr)
+        : DBTypedList(projectId, parent)
+    {
+    }
 
-    QString whereText() const override;
+    int websiteId() const { return filterMode() == ModeKey ? key().toInt() : -1; }
 
-    // The first account; on an empty list a new unsaved account of the list's
-    // project (website not set), appended.
-    DBAccount* firstOrCreate();
-
-    int websiteId() const { return m_websiteId; }
-
-private:
-    int m_websiteId;
+protected:
+    // A new account takes the list's project only: its website is set by
+    // whoever fills it in.
+    void fillNew(DBBase* record) const override { static_cast<DBAccount*>(record)->setProjectId(projectId()); }
 };
 
 } // namespace Vexal

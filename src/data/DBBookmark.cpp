@@ -2,14 +2,8 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBBookmark::DBBookmark(QObject* parent)
-    : DBPageRecord(parent)
-{
-}
 
 const DBFields& DBBookmark::fields() const
 {
@@ -18,21 +12,6 @@ const DBFields& DBBookmark::fields() const
                                     DBField::flag(&DBSql::colVisible, &DBBookmark::m_visible),
                                 });
     return table;
-}
-
-DBBase* DBBookmark::create(QObject* parent) const
-{
-    return new DBBookmark(parent);
-}
-
-QString DBBookmark::tableName() const
-{
-    return DBSql::tableBookmark();
-}
-
-QString DBBookmark::displayName() const
-{
-    return LocaleSql::tableBookmarks();
 }
 
 void DBBookmark::setVisible(bool visible)

@@ -1,21 +1,19 @@
 #pragma once
 
 #include "data/DBPageRecord.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Bookmark": a stored page address with its icon and title.
 // Only Visible bookmarks are shown in the Bookmarks menu; a new one is hidden.
-class DBBookmark final : public DBPageRecord
+class DBBookmark final : public DBKind<DBBookmark, &DBSql::tableBookmark, &LocaleSql::tableBookmarks, DBPageRecord>
 {
     Q_OBJECT
 public:
-    explicit DBBookmark(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible);

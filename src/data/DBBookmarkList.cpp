@@ -3,13 +3,11 @@
 #include "core/DBSql.h"
 #include "data/DBBookmark.h"
 
-
 namespace Vexal {
 
 DBBookmarkList::DBBookmarkList(QObject* parent)
     : DBTypedList(parent)
 {
-    setPrototype(new DBBookmark(this));
     setFilterMode(ModeAll);
 }
 
@@ -17,7 +15,6 @@ DBBookmarkList::DBBookmarkList(bool visibleOnly, QObject* parent)
     : DBTypedList(parent)
 {
     Q_UNUSED(visibleOnly);
-    setPrototype(new DBBookmark(this));
     setFilterMode(ModeVisible);
 }
 
@@ -36,15 +33,6 @@ QString DBBookmarkList::orderText() const
         return QStringLiteral("ORDER BY %1, %2 LIMIT %3")
             .arg(DBSql::colName(), DBSql::colID(), QString::number(menuLimit));
     return DBListBase::orderText();
-}
-
-DBBookmark* DBBookmarkList::firstOrCreate()
-{
-    if (count() > 0)
-        return at(0);
-    auto* bookmark = new DBBookmark(this);
-    append(bookmark);
-    return bookmark;
 }
 
 QAction* DBBookmarkList::addMenuItem(int index, QMenu* menu)

@@ -32,9 +32,6 @@ public:
     QString whereText() const override;
     QString orderText() const override;
 
-    // The first bookmark; on an empty list a new unsaved one, appended.
-    DBBookmark* firstOrCreate();
-
     // Adds the entry of the bookmark at the index to the menu: elided title,
     // icon, title and address as tooltip, the address as data, and the
     // marker user data of run-time entries. Null when there is no such

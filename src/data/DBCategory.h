@@ -1,20 +1,17 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Category"; MasterID names the master category (-1 = none).
-class DBCategory final : public DBBase
+class DBCategory final : public DBKind<DBCategory, &DBSql::tableCategory, &LocaleSql::tableCategories>
 {
     Q_OBJECT
 public:
-    explicit DBCategory(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int masterId() const { return m_masterId; }
     void setMasterId(int masterId);

@@ -9,7 +9,6 @@ DBCategoryList::DBCategoryList(int masterId, QObject* parent)
     : DBTypedList(parent)
     , m_masterId(masterId)
 {
-    setPrototype(new DBCategory(this));
     setFilterMode(1);
 }
 
@@ -17,7 +16,6 @@ DBCategoryList::DBCategoryList(QObject* parent)
     : DBTypedList(parent)
     , m_masterId(-1)
 {
-    setPrototype(new DBCategory(this));
     setFilterMode(0);
 }
 
@@ -26,15 +24,6 @@ QString DBCategoryList::whereText() const
     if (filterMode() == 1)
         return QStringLiteral("%1=%2").arg(DBSql::colMasterID(), QString::number(m_masterId));
     return DBListBase::whereText();
-}
-
-DBCategory* DBCategoryList::firstOrCreate()
-{
-    if (count() > 0)
-        return at(0);
-    auto* category = new DBCategory(this);
-    append(category);
-    return category;
 }
 
 QStringList DBCategoryList::names() const

@@ -17,8 +17,6 @@ public:
 
     QString whereText() const override;
 
-    // The first category; on an empty list a new unsaved one, appended.
-    DBCategory* firstOrCreate();
     // The names of all categories in list order.
     QStringList names() const;
 

@@ -8,13 +8,8 @@
 
 namespace Vexal {
 
-DBColumn::DBColumn(QObject* parent)
-    : DBBase(parent)
-{
-}
-
 DBColumn::DBColumn(DBColumn* seed, QObject* parent)
-    : DBBase(parent)
+    : DBKind(parent)
 {
     if (seed->id() == -1)
         seed->setId(-2);
@@ -118,16 +113,6 @@ const DBFields& DBColumn::fields() const
                                     DBField::integer(&DBSql::colType, &DBColumn::m_type),
                                 });
     return table;
-}
-
-DBBase* DBColumn::create(QObject* parent) const
-{
-    return new DBColumn(parent);
-}
-
-QString DBColumn::tableName() const
-{
-    return DBSql::tableColumn();
 }
 
 } // namespace Vexal

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One column of a table widget's saved layout (table "Column"). The record's
 // name is the SQL name of the model column it describes.
-class DBColumn final : public DBBase
+class DBColumn final : public DBKind<DBColumn, &DBSql::tableColumn>
 {
     Q_OBJECT
 public:
@@ -25,7 +25,7 @@ public:
 
     static constexpr int textLimit = 128;
 
-    explicit DBColumn(QObject* parent = nullptr);
+    using DBKind::DBKind;
     // A numbered column made from a seed: it takes the seed's id (-1 counts as
     // -2) and logical index, and the seed moves on to the next id and index.
     DBColumn(DBColumn* seed, QObject* parent);
@@ -59,8 +59,6 @@ public:
     static bool isTextKind(int kind);
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
 
 private:
     QString m_widgetId;

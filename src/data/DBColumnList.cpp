@@ -11,7 +11,6 @@ DBColumnList::DBColumnList(const QString& widgetId, QObject* parent)
     : DBTypedList(parent)
     , m_widgetId(widgetId)
 {
-    setPrototype(new DBColumn(this));
 }
 
 QString DBColumnList::whereText() const

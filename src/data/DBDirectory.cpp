@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBDirectory::DBDirectory(QObject* parent)
-    : DBProjectBase(parent)
-{
-}
 
 const DBFields& DBDirectory::fields() const
 {
@@ -25,21 +19,6 @@ const DBFields& DBDirectory::fields() const
                                     DBField::text(&DBSql::colUserEmail, &DBDirectory::m_userEmail, shortLimit),
                                 });
     return table;
-}
-
-DBBase* DBDirectory::create(QObject* parent) const
-{
-    return new DBDirectory(parent);
-}
-
-QString DBDirectory::tableName() const
-{
-    return DBSql::tableDirectory();
-}
-
-QString DBDirectory::displayName() const
-{
-    return LocaleSql::tableDirectories();
 }
 
 void DBDirectory::setText(QString& field, const QString& text, int limit)

@@ -1,24 +1,22 @@
 #pragma once
 
 #include "data/DBProjectBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Directory": a directory entry of a project, the texts that are
 // submitted to web directories.
-class DBDirectory : public DBProjectBase
+class DBDirectory : public DBKind<DBDirectory, &DBSql::tableDirectory, &LocaleSql::tableDirectories, DBProjectBase>
 {
     Q_OBJECT
 public:
     static constexpr int shortLimit = 128;
     static constexpr int longLimit = 1024;
 
-    explicit DBDirectory(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int categoryId() const { return m_categoryId; }
     QString title() const { return m_title; }

@@ -11,10 +11,7 @@ class DBDirectoryList final : public DBTypedList<DBDirectory, DBProjectListBase>
 {
     Q_OBJECT
 public:
-    explicit DBDirectoryList(int projectId, QObject* parent = nullptr);
-
-    // The first record; on an empty list a new unsaved one of the list's project, appended.
-    DBDirectory* firstOrCreate();
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

@@ -203,4 +203,13 @@ void DBField::setImage(DBBase* record, const QImage& value) const
         record->*m_member.p = value;
 }
 
+const DBField* DBFields::find(const QString& column) const
+{
+    for (const DBField& field : *this) {
+        if (field.column() == column)
+            return &field;
+    }
+    return nullptr;
+}
+
 } // namespace Vexal

@@ -173,6 +173,9 @@ public:
     {
         insert(end(), own);
     }
+
+    // The field of that column; null when the kind has none.
+    const DBField* find(const QString& column) const;
 };
 
 } // namespace Vexal

@@ -7,11 +7,6 @@
 
 namespace Vexal {
 
-DBGUI::DBGUI(QObject* parent)
-    : DBBase(parent)
-{
-}
-
 void DBGUI::setMenuBar(bool value)
 {
     markModified();
@@ -90,16 +85,6 @@ void DBGUI::assign(const DBBase* other)
     setWidth(gui->m_width);
     setHeight(gui->m_height);
     setWebSearch(gui->m_webSearch);
-}
-
-DBBase* DBGUI::create(QObject* parent) const
-{
-    return new DBGUI(parent);
-}
-
-QString DBGUI::tableName() const
-{
-    return DBSql::tableGUI();
 }
 
 } // namespace Vexal

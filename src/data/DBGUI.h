@@ -1,16 +1,16 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // The main window's remembered state: bars, maximised flag, geometry and the
 // search engine of the search bars. Single-row table "GUI".
-class DBGUI final : public DBBase
+class DBGUI final : public DBKind<DBGUI, &DBSql::tableGUI>
 {
     Q_OBJECT
 public:
-    explicit DBGUI(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     bool menuBar() const { return m_menuBar; }
     bool statusBar() const { return m_statusBar; }
@@ -32,8 +32,6 @@ public:
 
     const DBFields& fields() const override;
     void assign(const DBBase* other) override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
 
 private:
     bool m_menuBar = true;

@@ -1,22 +1,18 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBGUI.h"
 
 namespace Vexal {
 
-class DBGUI;
-
 // All rows of the single-row table "GUI".
-class DBGUIList final : public DBListBase
+class DBGUIList final : public DBTypedList<DBGUI>
 {
     Q_OBJECT
 public:
-    explicit DBGUIList(QObject* parent = nullptr);
-
-    // The first record; on an empty list a new one with the defaults is
-    // appended and returned, unsaved (the first save inserts it). Null when
-    // the first entry is not a DBGUI.
-    DBGUI* firstOrCreate();
+    // The first record is the table's one row; on an empty list firstOrCreate
+    // gives a new one with the defaults, unsaved (the first save inserts it).
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

@@ -2,12 +2,11 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
 DBHistory::DBHistory(QObject* parent)
-    : DBPageRecord(parent)
+    : DBKind(parent)
 {
     const QDateTime now = QDateTime::currentDateTime();
     m_createDate = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
@@ -20,21 +19,6 @@ const DBFields& DBHistory::fields() const
                                     DBField::dateTime(&DBSql::colCreateDate, &DBHistory::m_createDate),
                                 });
     return table;
-}
-
-DBBase* DBHistory::create(QObject* parent) const
-{
-    return new DBHistory(parent);
-}
-
-QString DBHistory::tableName() const
-{
-    return DBSql::tableHistory();
-}
-
-QString DBHistory::displayName() const
-{
-    return LocaleSql::tableHistory();
 }
 
 void DBHistory::setCreateDate(const QDateTime& createDate)

@@ -3,13 +3,11 @@
 #include "core/DBSql.h"
 #include "data/DBHistory.h"
 
-
 namespace Vexal {
 
 DBHistoryList::DBHistoryList(QObject* parent)
     : DBTypedList(parent)
 {
-    setPrototype(new DBHistory(this));
     setFilterMode(ModeAll);
 }
 
@@ -17,7 +15,6 @@ DBHistoryList::DBHistoryList(bool recent, QObject* parent)
     : DBTypedList(parent)
 {
     Q_UNUSED(recent);
-    setPrototype(new DBHistory(this));
     setFilterMode(ModeRecent);
 }
 
@@ -27,15 +24,6 @@ QString DBHistoryList::orderText() const
     if (filterMode() == ModeRecent)
         return QStringLiteral("ORDER BY %1 DESC LIMIT %2").arg(DBSql::colCreateDate(), QString::number(recentLimit));
     return DBListBase::orderText();
-}
-
-DBHistory* DBHistoryList::firstOrCreate()
-{
-    if (count() > 0)
-        return at(0);
-    auto* history = new DBHistory(this);
-    append(history);
-    return history;
 }
 
 QAction* DBHistoryList::addMenuItem(int index, QMenu* menu)

@@ -23,9 +23,6 @@ public:
 
     QString orderText() const override;
 
-    // The first record; on an empty list a new unsaved one, appended.
-    DBHistory* firstOrCreate();
-
     // Adds the entry of the visit at the index to the menu: elided title,
     // icon, title and address as tooltip, the address as data, and the
     // marker user data of run-time entries. Null when there is no such

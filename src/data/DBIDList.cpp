@@ -8,9 +8,7 @@ DBIDList::DBIDList(const QString& table, const QString& where, QObject* parent)
     : DBTypedList(parent)
     , m_condition(where)
 {
-    auto* prototype = new DBID(this);
-    prototype->setTableName(table);
-    setPrototype(prototype);
+    static_cast<DBID*>(prototype())->setTableName(table);
 }
 
 QString DBIDList::whereText() const

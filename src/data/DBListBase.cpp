@@ -52,6 +52,10 @@ void DBListBase::bindWhere(QSqlQuery&) const
 {
 }
 
+void DBListBase::fillNew(DBBase*) const
+{
+}
+
 bool DBListBase::contains(int id) const
 {
     for (const DBBase* record : m_records) {

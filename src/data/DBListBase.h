@@ -53,6 +53,9 @@ public:
     const QList<DBBase*>& records() const { return m_records; }
 
 protected:
+    // Gives a record that the list makes itself (firstOrCreate) the values
+    // its filter selects by; the base gives none.
+    virtual void fillNew(DBBase* record) const;
     // Takes ownership of the prototype (the list becomes its parent).
     void setPrototype(DBBase* prototype);
     void setFilterMode(int mode) { m_filterMode = mode; }

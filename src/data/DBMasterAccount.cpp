@@ -4,12 +4,11 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "data/Encryptor.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
 DBMasterAccount::DBMasterAccount(QObject* parent)
-    : DBBase(parent)
+    : DBKind(parent)
     , m_birthday(QDate::currentDate())
 {
 }
@@ -42,21 +41,6 @@ const DBFields& DBMasterAccount::fields() const
                                     DBField::text(&DBSql::colFax, &DBMasterAccount::m_fax, textLimit),
                                 });
     return table;
-}
-
-DBBase* DBMasterAccount::create(QObject* parent) const
-{
-    return new DBMasterAccount(parent);
-}
-
-QString DBMasterAccount::tableName() const
-{
-    return DBSql::tableMasterAccount();
-}
-
-QString DBMasterAccount::displayName() const
-{
-    return LocaleSql::tableMasterAccounts();
 }
 
 QString DBMasterAccount::decryptedPassword() const

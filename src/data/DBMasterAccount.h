@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 #include <QDate>
 
@@ -9,7 +9,8 @@ namespace Vexal {
 // One row of "MasterAccount": an identity used to register on websites. At
 // most one is meant to be active. The password is kept in its scrambled,
 // stored form; decryptedPassword gives it in clear.
-class DBMasterAccount final : public DBBase
+class DBMasterAccount final
+    : public DBKind<DBMasterAccount, &DBSql::tableMasterAccount, &LocaleSql::tableMasterAccounts>
 {
     Q_OBJECT
 public:
@@ -19,9 +20,6 @@ public:
     explicit DBMasterAccount(QObject* parent = nullptr);
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     bool isActive() const { return m_active; }
     QString firstName() const { return m_firstName; }

@@ -8,7 +8,6 @@ namespace Vexal {
 DBMasterAccountList::DBMasterAccountList(bool activeOnly, QObject* parent)
     : DBTypedList(parent)
 {
-    setPrototype(new DBMasterAccount(this));
     setFilterMode(activeOnly ? 1 : 0);
 }
 
@@ -17,15 +16,6 @@ QString DBMasterAccountList::whereText() const
     if (filterMode() == 1)
         return QStringLiteral("%1 = 1").arg(DBSql::colActive());
     return DBListBase::whereText();
-}
-
-DBMasterAccount* DBMasterAccountList::firstOrCreate()
-{
-    if (count() > 0)
-        return at(0);
-    auto* account = new DBMasterAccount(this);
-    append(account);
-    return account;
 }
 
 } // namespace Vexal

@@ -13,9 +13,6 @@ public:
     explicit DBMasterAccountList(bool activeOnly, QObject* parent = nullptr);
 
     QString whereText() const override;
-
-    // The first master account; on an empty list a new unsaved one, appended.
-    DBMasterAccount* firstOrCreate();
 };
 
 } // namespace Vexal

@@ -4,7 +4,6 @@
 #include "core/ConstApp.h"
 #include "core/DBSql.h"
 #include "data/Encryptor.h"
-#include "texts/LocaleSql.h"
 
 #include <QDir>
 #include <QSqlQuery>
@@ -28,7 +27,7 @@ QString decrypted(const QString& stored)
 #define TESVAR_OPTION_INIT(Column, getter, setter, Kind, Default) , m_##getter(Default)
 
 DBOptions::DBOptions(QObject* parent)
-    : DBBase(parent) TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_INIT)
+    : DBKind(parent) TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_INIT)
 {
 }
 
@@ -111,21 +110,6 @@ void DBOptions::assign(const DBBase* other)
 #define TESVAR_OPTION_COPY(Column, getter, setter, Kind, Default) setter(options->m_##getter);
     TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_COPY)
 #undef TESVAR_OPTION_COPY
-}
-
-DBBase* DBOptions::create(QObject* parent) const
-{
-    return new DBOptions(parent);
-}
-
-QString DBOptions::tableName() const
-{
-    return DBSql::tableOptions();
-}
-
-QString DBOptions::displayName() const
-{
-    return LocaleSql::tableOptions();
 }
 
 QStringList DBOptions::columns() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
@@ -68,7 +68,7 @@ namespace Vexal {
 
 // The user's browser preferences: one stored record in the single-row table
 // "Options". Proxy passwords are held and stored scrambled.
-class DBOptions final : public DBBase
+class DBOptions final : public DBKind<DBOptions, &DBSql::tableOptions, &LocaleSql::tableOptions>
 {
     Q_OBJECT
 public:
@@ -94,9 +94,6 @@ public:
     void bindValues(QSqlQuery& query) override;
     void readValues(const QSqlQuery& query) override;
     void assign(const DBBase* other) override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
     QStringList columns() const override;
 
 private:

@@ -1,23 +1,19 @@
 #pragma once
 
-#include "data/DBListBase.h"
+#include "data/DBTypedList.h"
+#include "data/DBOptions.h"
 
 namespace Vexal {
 
-class DBOptions;
-
 // All rows of the single-row table "Options".
-class DBOptionsList final : public DBListBase
+class DBOptionsList final : public DBTypedList<DBOptions>
 {
     Q_OBJECT
 public:
-    explicit DBOptionsList(QObject* parent = nullptr);
-
-    // The first record; on an empty list a new one with the defaults is
-    // appended and returned, unsaved (the first save inserts it). Null when
-    // the first entry is not a DBOptions.
-    DBOptions* firstOrCreate();
-    // The same, under the name the browser shell uses.
+    // The first record is the table's one row; on an empty list firstOrCreate
+    // gives a new one with the defaults, unsaved (the first save inserts it).
+    using DBTypedList::DBTypedList;
+    // firstOrCreate under the name the browser shell uses.
     DBOptions* options() { return firstOrCreate(); }
 };
 

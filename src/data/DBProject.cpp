@@ -4,12 +4,11 @@
 #include "core/ConstApp.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
 
 DBProject::DBProject(QObject* parent)
-    : DBBase(parent)
+    : DBKind(parent)
     , m_url(ConstApp::homeUrl())
 {
 }
@@ -36,21 +35,6 @@ const DBFields& DBProject::fields() const
                                     DBField::text(&DBSql::colURL, &DBProject::m_url, urlLimit),
                                 });
     return table;
-}
-
-DBBase* DBProject::create(QObject* parent) const
-{
-    return new DBProject(parent);
-}
-
-QString DBProject::tableName() const
-{
-    return DBSql::tableProject();
-}
-
-QString DBProject::displayName() const
-{
-    return LocaleSql::tableProjects();
 }
 
 } // namespace Vexal

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // A row of "Project": the top-level grouping of the user's work. The project
 // whose Active flag is set is the current one.
-class DBProject : public DBBase
+class DBProject : public DBKind<DBProject, &DBSql::tableProject, &LocaleSql::tableProjects>
 {
     Q_OBJECT
 public:
@@ -20,9 +20,6 @@ public:
     void setUrl(const QString& url);
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
 private:
     bool m_active = false;

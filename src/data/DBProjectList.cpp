@@ -11,7 +11,6 @@ DBProjectList::DBProjectList(bool activeOnly, QObject* parent)
     : DBTypedList(parent)
     , m_activeOnly(activeOnly)
 {
-    setPrototype(new DBProject(this));
     setFilterMode(1);
 }
 
@@ -19,7 +18,6 @@ DBProjectList::DBProjectList(QObject* parent)
     : DBTypedList(parent)
     , m_activeOnly(false)
 {
-    setPrototype(new DBProject(this));
     setFilterMode(0);
 }
 

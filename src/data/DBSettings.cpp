@@ -8,11 +8,6 @@
 
 namespace Vexal {
 
-DBSettings::DBSettings(QObject* parent)
-    : DBBase(parent)
-{
-}
-
 void DBSettings::setLastFolder(const QString& folder)
 {
     markModified();
@@ -83,16 +78,6 @@ void DBSettings::assign(const DBBase* other)
     setSpinnerTitle(settings->m_spinnerTitle);
     setSpinnerIntro(settings->m_spinnerIntro);
     setSpinnerBody(settings->m_spinnerBody);
-}
-
-DBBase* DBSettings::create(QObject* parent) const
-{
-    return new DBSettings(parent);
-}
-
-QString DBSettings::tableName() const
-{
-    return DBSql::tableSettings();
 }
 
 } // namespace Vexal

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // What the program remembers without the user editing it: the last folder of
 // the file dialogs and the spintax dialect of each part of the two article
 // editors (2 Extreme, 4 Advance, 8 Classic). Single-row table "Settings".
-class DBSettings final : public DBBase
+class DBSettings final : public DBKind<DBSettings, &DBSql::tableSettings>
 {
     Q_OBJECT
 public:
     // Long enough for deep paths; a cut path would name another folder.
     static constexpr int lastFolderLimit = 1024;
 
-    explicit DBSettings(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     QString lastFolder() const { return m_lastFolder; }
     int articleTitle() const { return m_articleTitle; }
@@ -34,8 +34,6 @@ public:
 
     const DBFields& fields() const override;
     void assign(const DBBase* other) override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
 
 private:
     QString m_lastFolder;

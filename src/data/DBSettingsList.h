@@ -10,12 +10,9 @@ class DBSettingsList final : public DBTypedList<DBSettings>
 {
     Q_OBJECT
 public:
-    explicit DBSettingsList(QObject* parent = nullptr);
-
-    // The first record; on an empty list a new one with the defaults is
-    // appended and returned, unsaved (the first save inserts it). Null when
-    // the first entry is not a DBSettings.
-    DBSettings* firstOrCreate();
+    // The first record is the table's one row; on an empty list firstOrCreate
+    // gives a new one with the defaults, unsaved (the first save inserts it).
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

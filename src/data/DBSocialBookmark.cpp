@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBSocialBookmark::DBSocialBookmark(QObject* parent)
-    : DBProjectBase(parent)
-{
-}
 
 const DBFields& DBSocialBookmark::fields() const
 {
@@ -22,21 +16,6 @@ const DBFields& DBSocialBookmark::fields() const
                                     DBField::text(&DBSql::colDescription, &DBSocialBookmark::m_description, longLimit),
                                 });
     return table;
-}
-
-DBBase* DBSocialBookmark::create(QObject* parent) const
-{
-    return new DBSocialBookmark(parent);
-}
-
-QString DBSocialBookmark::tableName() const
-{
-    return DBSql::tableSocialBookmark();
-}
-
-QString DBSocialBookmark::displayName() const
-{
-    return LocaleSql::tableSocialBookmarks();
 }
 
 void DBSocialBookmark::setText(QString& field, const QString& text, int limit)

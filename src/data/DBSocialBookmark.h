@@ -1,24 +1,23 @@
 #pragma once
 
 #include "data/DBProjectBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "SocialBookmark": a project's bookmark submitted to social
 // bookmarking sites.
-class DBSocialBookmark : public DBProjectBase
+class DBSocialBookmark
+    : public DBKind<DBSocialBookmark, &DBSql::tableSocialBookmark, &LocaleSql::tableSocialBookmarks, DBProjectBase>
 {
     Q_OBJECT
 public:
     static constexpr int shortLimit = 128;
     static constexpr int longLimit = 1024;
 
-    explicit DBSocialBookmark(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString title() const { return m_title; }
     QString tags() const { return m_tags; }

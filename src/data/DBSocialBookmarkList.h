@@ -11,10 +11,7 @@ class DBSocialBookmarkList final : public DBTypedList<DBSocialBookmark, DBProjec
 {
     Q_OBJECT
 public:
-    explicit DBSocialBookmarkList(int projectId, QObject* parent = nullptr);
-
-    // The first record; on an empty list a new unsaved one of the list's project, appended.
-    DBSocialBookmark* firstOrCreate();
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

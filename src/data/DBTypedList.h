@@ -3,6 +3,8 @@
 #include "data/DBBase.h"
 #include "data/DBListBase.h"
 
+#include <utility>
+
 namespace Vexal {
 
 // A list whose entries are all of one record class. Callers get that class
@@ -12,7 +14,13 @@ template <class Record, class Base = DBListBase>
 class DBTypedList : public Base
 {
 public:
-    using Base::Base;
+    // Takes the base's arguments; the prototype is a new Record.
+    template <class... Args>
+    explicit DBTypedList(Args&&... args)
+        : Base(std::forward<Args>(args)...)
+    {
+        this->setPrototype(new Record(this));
+    }
 
     // Null outside the list, and when the entry is of another class.
     Record* at(int index) const
@@ -30,6 +38,18 @@ public:
                 return qobject_cast<Record*>(record);
         }
         return nullptr;
+    }
+
+    // The first record; on an empty list a new unsaved one that holds the
+    // values the filter selects by (fillNew), appended.
+    Record* firstOrCreate()
+    {
+        if (this->count() > 0)
+            return at(0);
+        auto* record = new Record(this);
+        this->fillNew(record);
+        this->append(record);
+        return record;
     }
 };
 

@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBUrlShortcut::DBUrlShortcut(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBUrlShortcut::fields() const
 {
@@ -20,21 +14,6 @@ const DBFields& DBUrlShortcut::fields() const
                                     DBField::text(&DBSql::colURL, &DBUrlShortcut::m_url, urlLimit),
                                 });
     return table;
-}
-
-DBBase* DBUrlShortcut::create(QObject* parent) const
-{
-    return new DBUrlShortcut(parent);
-}
-
-QString DBUrlShortcut::tableName() const
-{
-    return DBSql::tableUrlShortcut();
-}
-
-QString DBUrlShortcut::displayName() const
-{
-    return LocaleSql::tableUriShortcuts();
 }
 
 void DBUrlShortcut::setShortcut(const QString& shortcut)

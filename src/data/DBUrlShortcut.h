@@ -1,24 +1,21 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "UrlShortcut": a short word typed in the location bar in place
 // of the address it stands for. The name describes the shortcut.
-class DBUrlShortcut final : public DBBase
+class DBUrlShortcut final : public DBKind<DBUrlShortcut, &DBSql::tableUrlShortcut, &LocaleSql::tableUriShortcuts>
 {
     Q_OBJECT
 public:
     static constexpr int shortcutLimit = 128;
     static constexpr int urlLimit = 1024;
 
-    explicit DBUrlShortcut(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString shortcut() const { return m_shortcut; }
     QString url() const { return m_url; }

@@ -27,21 +27,6 @@ const BuiltInShortcut builtInShortcuts[] = {
 
 } // namespace
 
-DBUrlShortcutList::DBUrlShortcutList(QObject* parent)
-    : DBTypedList(parent)
-{
-    setPrototype(new DBUrlShortcut(this));
-}
-
-DBUrlShortcut* DBUrlShortcutList::firstOrNew()
-{
-    if (count() > 0)
-        return at(0);
-    auto* shortcut = new DBUrlShortcut(this);
-    append(shortcut);
-    return shortcut;
-}
-
 void DBUrlShortcutList::appendDefaults()
 {
     for (const BuiltInShortcut& builtIn : builtInShortcuts) {

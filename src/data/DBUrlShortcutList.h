@@ -10,11 +10,10 @@ class DBUrlShortcutList final : public DBTypedList<DBUrlShortcut>
 {
     Q_OBJECT
 public:
-    explicit DBUrlShortcutList(QObject* parent = nullptr);
+    using DBTypedList::DBTypedList;
 
     // The first shortcut; on an empty list a new empty one, appended.
-    DBUrlShortcut* firstOrNew();
-    DBUrlShortcut* firstOrCreate() { return firstOrNew(); }
+    DBUrlShortcut* firstOrNew() { return firstOrCreate(); }
 
     // Appends the seven built-in shortcuts as new records; stores nothing.
     void appendDefaults();

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-DBUserTable::DBUserTable(QObject* parent)
-    : DBBase(parent)
-{
-}
-
 const DBFields& DBUserTable::fields() const
 {
     static const DBFields table(baseFields(),
@@ -18,16 +13,6 @@ const DBFields& DBUserTable::fields() const
                                     DBField::text(&DBSql::colFriendlyName, &DBUserTable::m_friendlyName, friendlyNameLimit),
                                 });
     return table;
-}
-
-DBBase* DBUserTable::create(QObject* parent) const
-{
-    return new DBUserTable(parent);
-}
-
-QString DBUserTable::tableName() const
-{
-    return DBSql::tableUserTable();
 }
 
 QString DBUserTable::friendlyName() const

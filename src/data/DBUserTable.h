@@ -1,22 +1,20 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "UserTable": a table the user may browse (its name is the
 // record's name) with the name the database browser shows for it.
-class DBUserTable final : public DBBase
+class DBUserTable final : public DBKind<DBUserTable, &DBSql::tableUserTable>
 {
     Q_OBJECT
 public:
     static constexpr int friendlyNameLimit = 128;
 
-    explicit DBUserTable(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
     QString friendlyName() const override;
 
     void setFriendlyName(const QString& name);

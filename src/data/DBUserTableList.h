@@ -10,10 +10,10 @@ class DBUserTableList final : public DBTypedList<DBUserTable>
 {
     Q_OBJECT
 public:
-    explicit DBUserTableList(QObject* parent = nullptr);
+    using DBTypedList::DBTypedList;
 
     // The first record; on an empty list a new empty one, appended.
-    DBUserTable* first();
+    DBUserTable* first() { return firstOrCreate(); }
 };
 
 } // namespace Vexal

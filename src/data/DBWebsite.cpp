@@ -3,15 +3,9 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 #include "texts/LocaleWidgets.h"
 
 namespace Vexal {
-
-DBWebsite::DBWebsite(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBWebsite::fields() const
 {
@@ -29,21 +23,6 @@ const DBFields& DBWebsite::fields() const
                                     DBField::integer(&DBSql::colAPR, &DBWebsite::m_apr),
                                 });
     return table;
-}
-
-DBBase* DBWebsite::create(QObject* parent) const
-{
-    return new DBWebsite(parent);
-}
-
-QString DBWebsite::tableName() const
-{
-    return DBSql::tableWebsite();
-}
-
-QString DBWebsite::displayName() const
-{
-    return LocaleSql::tableWebsites();
 }
 
 void DBWebsite::setType(int flags)

@@ -1,25 +1,22 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 #include "data/WebsiteType.h"
 
 namespace Vexal {
 
 // One row of "Website": a site the user works with, its pages and type flags.
 // Host holds the site's hosts, each enclosed in braces ("{example.com}").
-class DBWebsite final : public DBBase
+class DBWebsite final : public DBKind<DBWebsite, &DBSql::tableWebsite, &LocaleSql::tableWebsites>
 {
     Q_OBJECT
 public:
     static constexpr int hostLimit = 128;
     static constexpr int pageLimit = 1024;
 
-    explicit DBWebsite(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int type() const { return m_type; }
     QString host() const { return m_host; }

@@ -29,7 +29,6 @@ DBWebsiteList::DBWebsiteList(const QString& host, QObject* parent)
     , m_typeFlags(0)
     , m_host(host)
 {
-    setPrototype(new DBWebsite(this));
     setFilterMode(ModeHost);
 }
 
@@ -37,7 +36,6 @@ DBWebsiteList::DBWebsiteList(int typeFlags, QObject* parent)
     : DBTypedList(parent)
     , m_typeFlags(typeFlags)
 {
-    setPrototype(new DBWebsite(this));
     setFilterMode(ModeType);
 }
 
@@ -45,7 +43,6 @@ DBWebsiteList::DBWebsiteList(QObject* parent)
     : DBTypedList(parent)
     , m_typeFlags(0)
 {
-    setPrototype(new DBWebsite(this));
     setFilterMode(ModeAll);
 }
 
@@ -72,14 +69,9 @@ QString DBWebsiteList::hostPattern(const QString& host)
     return DBText::containsValue(hostNeedle(host));
 }
 
-DBWebsite* DBWebsiteList::firstOrCreate()
+void DBWebsiteList::fillNew(DBBase* record) const
 {
-    if (count() > 0)
-        return at(0);
-    auto* website = new DBWebsite(this);
-    website->setType(m_typeFlags);
-    append(website);
-    return website;
+    static_cast<DBWebsite*>(record)->setType(m_typeFlags);
 }
 
 } // namespace Vexal

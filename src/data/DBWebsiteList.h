@@ -21,15 +21,15 @@ public:
     QString whereText() const override;
     void bindWhere(QSqlQuery& query) const override;
 
-    // The first website; on an empty list a new unsaved one with the list's
-    // type flags, appended.
-    DBWebsite* firstOrCreate();
-
     int typeFlags() const { return m_typeFlags; }
     QString host() const { return m_host; }
 
     // The bound value that finds a host in braces anywhere in Host.
     static QString hostPattern(const QString& host);
+
+protected:
+    // A new website takes the list's type flags.
+    void fillNew(DBBase* record) const override;
 
 private:
     int m_typeFlags;

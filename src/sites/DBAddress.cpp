@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBAddress::DBAddress(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBAddress::fields() const
 {
@@ -20,21 +14,6 @@ const DBFields& DBAddress::fields() const
                                     DBField::text(&DBSql::colDetails, &DBAddress::m_details, detailsLimit),
                                 });
     return table;
-}
-
-DBBase* DBAddress::create(QObject* parent) const
-{
-    return new DBAddress(parent);
-}
-
-QString DBAddress::tableName() const
-{
-    return DBSql::tableAddress();
-}
-
-QString DBAddress::displayName() const
-{
-    return LocaleSql::tableAddresses();
 }
 
 void DBAddress::setCountryId(int countryId)

@@ -1,23 +1,20 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Address": a street address (its Name) in one country, with
 // its details.
-class DBAddress final : public DBBase
+class DBAddress final : public DBKind<DBAddress, &DBSql::tableAddress, &LocaleSql::tableAddresses>
 {
     Q_OBJECT
 public:
     static constexpr int detailsLimit = 128;
 
-    explicit DBAddress(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int countryId() const { return m_countryId; }
     QString details() const { return m_details; }

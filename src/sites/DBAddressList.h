@@ -1,30 +1,18 @@
 #pragma once
 
-#include "data/DBTypedList.h"
+#include "data/DBOwnedListBase.h"
 #include "sites/DBAddress.h"
 
 namespace Vexal {
 
 // All addresses, or the addresses in one country.
-class DBAddressList final : public DBTypedList<DBAddress>
+class DBAddressList final : public DBOwnedList<DBAddress, &DBSql::colCountryID>
 {
     Q_OBJECT
 public:
-    enum Mode { ModeAll = 0, ModeOwner = 1 };
+    using DBOwnedList::DBOwnedList;
 
-    // All rows.
-    explicit DBAddressList(QObject* parent = nullptr);
-    explicit DBAddressList(int countryId, QObject* parent = nullptr);
-
-    QString whereText() const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBAddress* firstOrCreate();
-
-    int countryId() const { return m_countryId; }
-
-private:
-    int m_countryId;
+    int countryId() const { return ownerId(); }
 };
 
 } // namespace Vexal

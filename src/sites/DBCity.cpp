@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBCity::DBCity(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBCity::fields() const
 {
@@ -20,21 +14,6 @@ const DBFields& DBCity::fields() const
                                     DBField::text(&DBSql::colProvince, &DBCity::m_province, provinceLimit),
                                 });
     return table;
-}
-
-DBBase* DBCity::create(QObject* parent) const
-{
-    return new DBCity(parent);
-}
-
-QString DBCity::tableName() const
-{
-    return DBSql::tableCity();
-}
-
-QString DBCity::displayName() const
-{
-    return LocaleSql::tableCities();
 }
 
 void DBCity::setCountryId(int countryId)

@@ -1,22 +1,19 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "City": a city (its Name) of one country, with its province.
-class DBCity final : public DBBase
+class DBCity final : public DBKind<DBCity, &DBSql::tableCity, &LocaleSql::tableCities>
 {
     Q_OBJECT
 public:
     static constexpr int provinceLimit = 128;
 
-    explicit DBCity(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int countryId() const { return m_countryId; }
     QString province() const { return m_province; }

@@ -1,22 +1,19 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Country": a country (its Name) and its code.
-class DBCountry final : public DBBase
+class DBCountry final : public DBKind<DBCountry, &DBSql::tableCountry, &LocaleSql::tableCountries>
 {
     Q_OBJECT
 public:
     static constexpr int codeLimit = 128;
 
-    explicit DBCountry(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString code() const { return m_code; }
 

@@ -10,10 +10,7 @@ class DBCountryList final : public DBTypedList<DBCountry>
 {
     Q_OBJECT
 public:
-    explicit DBCountryList(QObject* parent = nullptr);
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBCountry* firstOrCreate();
+    using DBTypedList::DBTypedList;
 };
 
 } // namespace Vexal

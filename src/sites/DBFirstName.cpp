@@ -2,14 +2,8 @@
 
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBFirstName::DBFirstName(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBFirstName::fields() const
 {
@@ -19,21 +13,6 @@ const DBFields& DBFirstName::fields() const
                                     DBField::flag(&DBSql::colGender, &DBFirstName::m_gender),
                                 });
     return table;
-}
-
-DBBase* DBFirstName::create(QObject* parent) const
-{
-    return new DBFirstName(parent);
-}
-
-QString DBFirstName::tableName() const
-{
-    return DBSql::tableFirstName();
-}
-
-QString DBFirstName::displayName() const
-{
-    return LocaleSql::tableFirstNames();
 }
 
 void DBFirstName::setLanguageId(int languageId)

@@ -1,21 +1,18 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "FirstName": a first name (its Name) of one language, with its
 // gender flag (true for the flag value 1), for the identity generator.
-class DBFirstName final : public DBBase
+class DBFirstName final : public DBKind<DBFirstName, &DBSql::tableFirstName, &LocaleSql::tableFirstNames>
 {
     Q_OBJECT
 public:
-    explicit DBFirstName(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int languageId() const { return m_languageId; }
     bool gender() const { return m_gender; }

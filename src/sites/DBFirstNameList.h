@@ -1,33 +1,36 @@
 #pragma once
 
+#include "core/DBSql.h"
+#include "data/DBOwnedListBase.h"
 #include "data/DBTypedList.h"
 #include "sites/DBFirstName.h"
 
 namespace Vexal {
 
 // All first names, those of one language, or those of one language and gender.
-class DBFirstNameList final : public DBTypedList<DBFirstName>
+class DBFirstNameList final : public DBTypedList<DBFirstName, DBOwnedListBase>
 {
     Q_OBJECT
 public:
     enum Mode { ModeAll = 0, ModeLanguage = 1, ModeGender = 2 };
 
     // All rows.
-    explicit DBFirstNameList(QObject* parent = nullptr);
-    explicit DBFirstNameList(int languageId, QObject* parent = nullptr);
-    DBFirstNameList(int languageId, bool gender, QObject* parent = nullptr);
+    explicit DBFirstNameList(QObject* parent = nullptr)
+        : DBTypedList(&DBSql::colLanguageID, parent)
+    {
+    }
+    explicit DBFirstNameList(int languageId, QObject* parent = nullptr)
+        : DBTypedList(&DBSql::colLanguageID, languageId, parent)
+    {
+    }
+    DBFirstNameList(int languageId, bool gender, QObject* parent = nullptr)
+        : DBTypedList(&DBSql::colLanguageID, languageId, &DBSql::colGender, gender, parent)
+    {
+    }
 
-    QString whereText() const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBFirstName* firstOrCreate();
-
-    int languageId() const { return m_languageId; }
-    bool gender() const { return m_gender; }
-
-private:
-    int m_languageId;
-    bool m_gender;
+    int languageId() const { return ownerId(); }
+    // True unless the list looks up the other gender.
+    bool gender() const { return !key().isValid() || key().toBool(); }
 };
 
 } // namespace Vexal

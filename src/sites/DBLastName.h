@@ -1,20 +1,17 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "LastName": a last name (its Name) of one language.
-class DBLastName final : public DBBase
+class DBLastName final : public DBKind<DBLastName, &DBSql::tableLastName, &LocaleSql::tableLastNames>
 {
     Q_OBJECT
 public:
-    explicit DBLastName(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     int languageId() const { return m_languageId; }
 

@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBOnlineTool::DBOnlineTool(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBOnlineTool::fields() const
 {
@@ -20,21 +14,6 @@ const DBFields& DBOnlineTool::fields() const
                                     DBField::integer(&DBSql::colLine, &DBOnlineTool::m_line),
                                 });
     return table;
-}
-
-DBBase* DBOnlineTool::create(QObject* parent) const
-{
-    return new DBOnlineTool(parent);
-}
-
-QString DBOnlineTool::tableName() const
-{
-    return DBSql::tableOnlineTool();
-}
-
-QString DBOnlineTool::displayName() const
-{
-    return LocaleSql::tableOnlineTools();
 }
 
 void DBOnlineTool::setUrl(const QString& url)

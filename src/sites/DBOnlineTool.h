@@ -1,23 +1,20 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "OnlineTool": an entry of the Online Tools menu (its Name) with
 // the address it opens; Line orders the menu.
-class DBOnlineTool final : public DBBase
+class DBOnlineTool final : public DBKind<DBOnlineTool, &DBSql::tableOnlineTool, &LocaleSql::tableOnlineTools>
 {
     Q_OBJECT
 public:
     static constexpr int urlLimit = 1024;
 
-    explicit DBOnlineTool(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString url() const { return m_url; }
     int line() const { return m_line; }

@@ -16,24 +16,9 @@ constexpr int menuTextLimit = 35;
 
 } // namespace
 
-DBOnlineToolList::DBOnlineToolList(QObject* parent)
-    : DBTypedList(parent)
-{
-    setPrototype(new DBOnlineTool(this));
-}
-
 QString DBOnlineToolList::orderText() const
 {
     return QStringLiteral("ORDER BY %1").arg(DBSql::colLine());
-}
-
-DBOnlineTool* DBOnlineToolList::firstOrCreate()
-{
-    if (count() > 0)
-        return at(0);
-    auto* onlineTool = new DBOnlineTool(this);
-    append(onlineTool);
-    return onlineTool;
 }
 
 QAction* DBOnlineToolList::addMenuItem(int index, QMenu* menu)

@@ -13,12 +13,9 @@ class DBOnlineToolList final : public DBTypedList<DBOnlineTool>
 {
     Q_OBJECT
 public:
-    explicit DBOnlineToolList(QObject* parent = nullptr);
+    using DBTypedList::DBTypedList;
 
     QString orderText() const override;
-
-    // The first record; on an empty list a new unsaved one, appended.
-    DBOnlineTool* firstOrCreate();
 
     // Adds the entry of the tool at the index to the menu: its name (elided
     // to 35), name and address as tooltip, the address as data, and the

@@ -3,14 +3,8 @@
 #include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
-#include "texts/LocaleSql.h"
 
 namespace Vexal {
-
-DBRank::DBRank(QObject* parent)
-    : DBBase(parent)
-{
-}
 
 const DBFields& DBRank::fields() const
 {
@@ -22,21 +16,6 @@ const DBFields& DBRank::fields() const
                                     DBField::integer(&DBSql::colAlexa, &DBRank::m_alexa),
                                 });
     return table;
-}
-
-DBBase* DBRank::create(QObject* parent) const
-{
-    return new DBRank(parent);
-}
-
-QString DBRank::tableName() const
-{
-    return DBSql::tableRank();
-}
-
-QString DBRank::displayName() const
-{
-    return LocaleSql::tableRanks();
 }
 
 void DBRank::setHost(const QString& host)

@@ -1,22 +1,19 @@
 #pragma once
 
-#include "data/DBBase.h"
+#include "data/DBKind.h"
 
 namespace Vexal {
 
 // One row of "Rank": the page rank and Alexa rank of a host on one day.
-class DBRank final : public DBBase
+class DBRank final : public DBKind<DBRank, &DBSql::tableRank, &LocaleSql::tableRanks>
 {
     Q_OBJECT
 public:
     static constexpr int hostLimit = 128;
 
-    explicit DBRank(QObject* parent = nullptr);
+    using DBKind::DBKind;
 
     const DBFields& fields() const override;
-    DBBase* create(QObject* parent) const override;
-    QString tableName() const override;
-    QString displayName() const override;
 
     QString host() const { return m_host; }
     QDate createDate() const { return m_createDate; }

@@ -25,7 +25,6 @@ QString datePlaceholder()
 DBRankList::DBRankList(QObject* parent)
     : DBTypedList(parent)
 {
-    setPrototype(new DBRank(this));
     setFilterMode(ModeAll);
 }
 
@@ -34,7 +33,6 @@ DBRankList::DBRankList(const QString& host, const QDate& date, QObject* parent)
     , m_host(host)
     , m_date(date)
 {
-    setPrototype(new DBRank(this));
     setFilterMode(ModeHostDate);
 }
 
@@ -54,17 +52,13 @@ void DBRankList::bindWhere(QSqlQuery& query) const
     query.bindValue(datePlaceholder(), DBBase::dateValue(m_date));
 }
 
-DBRank* DBRankList::firstOrCreate()
+void DBRankList::fillNew(DBBase* record) const
 {
-    if (count() > 0)
-        return at(0);
-    auto* rank = new DBRank(this);
-    if (filterMode() == ModeHostDate) {
-        rank->setHost(m_host);
-        rank->setCreateDate(m_date);
-    }
-    append(rank);
-    return rank;
+    if (filterMode() != ModeHostDate)
+        return;
+    auto* rank = static_cast<DBRank*>(record);
+    rank->setHost(m_host);
+    rank->setCreateDate(m_date);
 }
 
 } // namespace Vexal

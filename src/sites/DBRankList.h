@@ -21,11 +21,11 @@ public:
     QString whereText() const override;
     void bindWhere(QSqlQuery& query) const override;
 
-    // The first record; on an empty list a new unsaved one, appended.
-    DBRank* firstOrCreate();
-
     QString host() const { return m_host; }
     QDate date() const { return m_date; }
+
+protected:
+    void fillNew(DBBase* record) const override;
 
 private:
     QString m_host;
