@@ -5,15 +5,10 @@
 #include "content/DlgSpinner.h"
 #include "content/WidArticleEditor.h"
 #include "content/WidArticleTable.h"
-#include "content/WidContentToolbar.h"
-#include "core/SyncManager.h"
 #include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleArticle.h"
 #include "views/UtilDialog.h"
-
-#include <QItemSelectionModel>
-#include <QVBoxLayout>
 
 namespace Vexal {
 
@@ -27,24 +22,13 @@ QString WidArticleJournal::title() const
     return LocaleArticle::articles();
 }
 
-void WidArticleJournal::createToolbar()
+QList<BaseJournalToolbar::Command> WidArticleJournal::toolbarCommands() const
 {
-    m_toolbar = new WidContentToolbar(m_syncManager,
-                                      {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
-                                       {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}},
-                                      this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
+    return {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
+            {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}};
 }
 
-void WidArticleJournal::connectToolbar()
-{
-    BaseJournal::connectToolbar();
-    connect(static_cast<WidContentToolbar*>(m_toolbar), &WidContentToolbar::onCommand, this,
-            &WidArticleJournal::handleCommand);
-}
-
-void WidArticleJournal::handleCommand(int id)
+void WidArticleJournal::runCommand(int id)
 {
     if (id == ContentCommands::Copy)
         slotCopy();
@@ -68,14 +52,6 @@ void WidArticleJournal::connectTable()
 QWidget* WidArticleJournal::createEditor(QWidget* parent)
 {
     return new WidArticleEditor(parent);
-}
-
-void WidArticleJournal::slotSelectionChanged()
-{
-    BaseJournal::slotSelectionChanged();
-    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
-    m_syncManager->setEnabled(ContentCommands::Copy, selected);
-    m_syncManager->setEnabled(ContentCommands::Spin, selected);
 }
 
 void WidArticleJournal::slotCopy()

@@ -19,18 +19,15 @@ public:
 public slots:
     void slotCopy();
     void slotSpin();
-    void slotSelectionChanged() override;
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
     void createTable() override;
     void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
 
 private:
-    void handleCommand(int id);
-
     WidArticleTable* m_table = nullptr;
 };
 

@@ -2,7 +2,6 @@
 
 #include "content/ContentCommands.h"
 #include "content/DBWord.h"
-#include "content/WidContentToolbar.h"
 #include "content/WidSynonymEditor.h"
 #include "content/WidSynonymTable.h"
 #include "content/WidWordEditor.h"
@@ -19,7 +18,6 @@
 #include "texts/LocaleBaseWidget.h"
 
 #include <QSqlDatabase>
-#include <QVBoxLayout>
 
 namespace Vexal {
 
@@ -33,26 +31,14 @@ QString WidSynonymJournal::title() const
     return LocaleArticle::synonyms();
 }
 
-void WidSynonymJournal::createToolbar()
+QList<BaseJournalToolbar::Command> WidSynonymJournal::toolbarCommands() const
 {
-    m_toolbar = new WidContentToolbar(
-        m_syncManager,
-        {{ConstIcon::addGreen(32), LocaleArticle::addWord(), ContentCommands::AddWord},
-         {ConstIcon::editGreen(32), LocaleArticle::editWord(), ContentCommands::EditWord},
-         {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), ContentCommands::DeleteWord}},
-        this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
+    return {{ConstIcon::addGreen(32), LocaleArticle::addWord(), ContentCommands::AddWord},
+            {ConstIcon::editGreen(32), LocaleArticle::editWord(), ContentCommands::EditWord},
+            {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), ContentCommands::DeleteWord}};
 }
 
-void WidSynonymJournal::connectToolbar()
-{
-    BaseJournalTree::connectToolbar();
-    connect(static_cast<WidContentToolbar*>(m_toolbar), &WidContentToolbar::onCommand, this,
-            &WidSynonymJournal::handleCommand);
-}
-
-void WidSynonymJournal::handleCommand(int id)
+void WidSynonymJournal::runCommand(int id)
 {
     switch (id) {
     case ContentCommands::AddWord:
@@ -110,6 +96,7 @@ void WidSynonymJournal::handleTreeSelectionChanged()
     slotSelectionChanged();
 }
 
+// The word commands follow the tree's word, not the table's selection.
 void WidSynonymJournal::slotSelectionChanged()
 {
     BaseJournalTree::slotSelectionChanged();

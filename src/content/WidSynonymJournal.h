@@ -31,16 +31,15 @@ public slots:
     void slotDeleteWord();
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
     void createTree() override;
     void createTable() override;
     void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
     Init* createInit(QObject* parent) override;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
 
 private:
-    void handleCommand(int id);
     void openWordEditor(Init* init);
 
     WidWordTree* m_tree = nullptr;

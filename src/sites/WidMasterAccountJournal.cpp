@@ -1,18 +1,13 @@
 #include "sites/WidMasterAccountJournal.h"
 
 #include "core/Logger.h"
-#include "core/SyncManager.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBQueryManager.h"
 #include "sites/SiteCommands.h"
 #include "sites/WidMasterAccountEditor.h"
 #include "sites/WidMasterAccountTable.h"
-#include "sites/WidSiteToolbar.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleAccount.h"
-
-#include <QItemSelectionModel>
-#include <QVBoxLayout>
 
 namespace Vexal {
 
@@ -26,19 +21,14 @@ QString WidMasterAccountJournal::title() const
     return LocaleAccount::masterAccounts();
 }
 
-void WidMasterAccountJournal::createToolbar()
+QList<BaseJournalToolbar::Command> WidMasterAccountJournal::toolbarCommands() const
 {
-    m_toolbar = new WidSiteToolbar(
-        m_syncManager, {{ConstIcon::check(32), LocaleAccount::select(), SiteCommands::Select}}, this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
+    return {{ConstIcon::check(32), LocaleAccount::select(), SiteCommands::Select}};
 }
 
-void WidMasterAccountJournal::connectToolbar()
+void WidMasterAccountJournal::runCommand(int)
 {
-    BaseJournal::connectToolbar();
-    connect(static_cast<WidSiteToolbar*>(m_toolbar), &WidSiteToolbar::onCommand, this,
-            &WidMasterAccountJournal::slotSelect);
+    slotSelect();
 }
 
 void WidMasterAccountJournal::createTable()
@@ -56,13 +46,6 @@ void WidMasterAccountJournal::connectTable()
 QWidget* WidMasterAccountJournal::createEditor(QWidget* parent)
 {
     return new WidMasterAccountEditor(parent);
-}
-
-void WidMasterAccountJournal::slotSelectionChanged()
-{
-    BaseJournal::slotSelectionChanged();
-    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
-    m_syncManager->setEnabled(SiteCommands::Select, selected);
 }
 
 void WidMasterAccountJournal::slotSelect()

@@ -18,14 +18,13 @@ public:
 
 public slots:
     void slotSelect();
-    void slotSelectionChanged() override;
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
     void createTable() override;
     void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
 
     WidMasterAccountTable* m_masterAccountTable = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include "core/ConstApp.h"
 #include "core/Logger.h"
-#include "core/SyncManager.h"
 #include "core/UtilPrompt.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
@@ -13,15 +12,12 @@
 #include "sites/SiteCommands.h"
 #include "sites/WidProjectEditor.h"
 #include "sites/WidProjectTable.h"
-#include "sites/WidSiteToolbar.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleProject.h"
 
-#include <QItemSelectionModel>
 #include <QSqlQuery>
-#include <QVBoxLayout>
 
 #include <iterator>
 
@@ -75,18 +71,14 @@ QString WidProjectJournal::title() const
     return LocaleProject::projects();
 }
 
-void WidProjectJournal::createToolbar()
+QList<BaseJournalToolbar::Command> WidProjectJournal::toolbarCommands() const
 {
-    m_toolbar = new WidSiteToolbar(
-        m_syncManager, {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}}, this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
+    return {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}};
 }
 
-void WidProjectJournal::connectToolbar()
+void WidProjectJournal::runCommand(int)
 {
-    BaseJournal::connectToolbar();
-    connect(static_cast<WidSiteToolbar*>(m_toolbar), &WidSiteToolbar::onCommand, this, &WidProjectJournal::slotSelect);
+    slotSelect();
 }
 
 void WidProjectJournal::createTable()
@@ -148,13 +140,6 @@ bool WidProjectJournal::deleteRows(const QString& condition, DBListBase* list)
                           .arg(kind->table(), ownedCondition(kind->table(), condition));
     statements << QStringLiteral("DELETE FROM %1 WHERE %2;").arg(DBSql::tableProject(), condition);
     return execAll(statements, list);
-}
-
-void WidProjectJournal::slotSelectionChanged()
-{
-    BaseJournal::slotSelectionChanged();
-    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
-    m_syncManager->setEnabled(SiteCommands::Select, selected);
 }
 
 void WidProjectJournal::slotSelect()

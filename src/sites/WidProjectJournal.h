@@ -17,14 +17,13 @@ public:
 
 public slots:
     void slotSelect();
-    void slotSelectionChanged() override;
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
     void createTable() override;
     void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
     // The current project is never deleted: the program files new records
     // under it and names it in the status bar.
     bool mayDelete(const QString& condition) override;

@@ -2,27 +2,18 @@
 
 #include "core/Init.h"
 #include "core/Logger.h"
-#include "core/SyncManager.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBWebsite.h"
 #include "sites/SiteCommands.h"
-#include "sites/WidSiteToolbar.h"
 #include "sites/WidWebsiteEditor.h"
 #include "sites/WidWebsiteTable.h"
 #include "sites/WidWebsiteTree.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleWebsite.h"
 
-#include <QItemSelectionModel>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace Vexal {
-
-namespace {
-const int pageCommands[] = {SiteCommands::HomePage, SiteCommands::LoginPage, SiteCommands::RegistrationPage,
-                            SiteCommands::UserPage};
-}
 
 WidWebsiteJournal::WidWebsiteJournal(QWidget* parent)
     : BaseJournalTree(parent)
@@ -34,24 +25,17 @@ QString WidWebsiteJournal::title() const
     return LocaleWebsite::websites();
 }
 
-void WidWebsiteJournal::createToolbar()
+QList<BaseJournalToolbar::Command> WidWebsiteJournal::toolbarCommands() const
 {
-    m_toolbar = new WidSiteToolbar(m_syncManager,
-                                   {{ConstIcon::home(32), LocaleWebsite::homePage(), SiteCommands::HomePage},
-                                    {ConstIcon::login(32), LocaleWebsite::loginPage(), SiteCommands::LoginPage},
-                                    {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(),
-                                     SiteCommands::RegistrationPage},
-                                    {ConstIcon::webPage(32), LocaleWebsite::userPage(), SiteCommands::UserPage}},
-                                   this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
+    return {{ConstIcon::home(32), LocaleWebsite::homePage(), SiteCommands::HomePage},
+            {ConstIcon::login(32), LocaleWebsite::loginPage(), SiteCommands::LoginPage},
+            {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(), SiteCommands::RegistrationPage},
+            {ConstIcon::webPage(32), LocaleWebsite::userPage(), SiteCommands::UserPage}};
 }
 
-void WidWebsiteJournal::connectToolbar()
+void WidWebsiteJournal::runCommand(int id)
 {
-    BaseJournalTree::connectToolbar();
-    connect(static_cast<WidSiteToolbar*>(m_toolbar), &WidSiteToolbar::onCommand, this,
-            &WidWebsiteJournal::slotOpenPage);
+    slotOpenPage(id);
 }
 
 void WidWebsiteJournal::createTree()
@@ -89,14 +73,6 @@ void WidWebsiteJournal::handleTreeSelectionChanged()
     Logger::setContext(QLatin1String(metaObject()->className()), LocaleWebsite::selectionChanged());
     if (m_table && m_tree)
         m_table->setType(m_tree->currentType());
-}
-
-void WidWebsiteJournal::slotSelectionChanged()
-{
-    BaseJournalTree::slotSelectionChanged();
-    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
-    for (int id : pageCommands)
-        m_syncManager->setEnabled(id, selected);
 }
 
 void WidWebsiteJournal::slotOpenPage(int commandId)

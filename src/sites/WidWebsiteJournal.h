@@ -23,18 +23,17 @@ public:
 
 public slots:
     void handleTreeSelectionChanged() override;
-    void slotSelectionChanged() override;
     // commandId: SiteCommands::HomePage, LoginPage, RegistrationPage or UserPage.
     void slotOpenPage(int commandId);
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
     void createTree() override;
     void createTable() override;
     void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
     Init* createInit(QObject* parent) override;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
 
 private:
     WidWebsiteTree* m_tree = nullptr;
