@@ -42,13 +42,6 @@ void WidArticleJournal::createTable()
     installTable(m_table);
 }
 
-void WidArticleJournal::connectTable()
-{
-    BaseJournal::connectTable();
-    connect(m_table, &WidArticleTable::onCopy, this, &WidArticleJournal::slotCopy);
-    connect(m_table, &WidArticleTable::onSpin, this, &WidArticleJournal::slotSpin);
-}
-
 QWidget* WidArticleJournal::createEditor(QWidget* parent)
 {
     return new WidArticleEditor(parent);

@@ -22,7 +22,6 @@ public slots:
 
 protected:
     void createTable() override;
-    void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
     QList<BaseJournalToolbar::Command> toolbarCommands() const override;
     void runCommand(int id) override;

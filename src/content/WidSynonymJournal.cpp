@@ -67,14 +67,6 @@ void WidSynonymJournal::createTable()
     installTable(m_table);
 }
 
-void WidSynonymJournal::connectTable()
-{
-    BaseJournalTree::connectTable();
-    connect(m_table, &WidSynonymTable::onAddWord, this, &WidSynonymJournal::slotAddWord);
-    connect(m_table, &WidSynonymTable::onEditWord, this, &WidSynonymJournal::slotEditWord);
-    connect(m_table, &WidSynonymTable::onDeleteWord, this, &WidSynonymJournal::slotDeleteWord);
-}
-
 QWidget* WidSynonymJournal::createEditor(QWidget* parent)
 {
     return new WidSynonymEditor(parent);

@@ -33,7 +33,6 @@ public slots:
 protected:
     void createTree() override;
     void createTable() override;
-    void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
     Init* createInit(QObject* parent) override;
     QList<BaseJournalToolbar::Command> toolbarCommands() const override;

@@ -33,14 +33,7 @@ void WidMasterAccountJournal::runCommand(int)
 
 void WidMasterAccountJournal::createTable()
 {
-    m_masterAccountTable = new WidMasterAccountTable(m_syncManager, this);
-    installTable(m_masterAccountTable);
-}
-
-void WidMasterAccountJournal::connectTable()
-{
-    BaseJournal::connectTable();
-    connect(m_masterAccountTable, &WidMasterAccountTable::onSelect, this, &WidMasterAccountJournal::slotSelect);
+    installTable(new WidMasterAccountTable(m_syncManager, this));
 }
 
 QWidget* WidMasterAccountJournal::createEditor(QWidget* parent)

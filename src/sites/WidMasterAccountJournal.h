@@ -4,8 +4,6 @@
 
 namespace Vexal {
 
-class WidMasterAccountTable;
-
 // The master accounts journal. Select makes the selected master account the
 // only active one.
 class WidMasterAccountJournal final : public BaseJournal
@@ -21,12 +19,9 @@ public slots:
 
 protected:
     void createTable() override;
-    void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
     QList<BaseJournalToolbar::Command> toolbarCommands() const override;
     void runCommand(int id) override;
-
-    WidMasterAccountTable* m_masterAccountTable = nullptr;
 };
 
 } // namespace Vexal

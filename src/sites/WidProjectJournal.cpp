@@ -83,14 +83,7 @@ void WidProjectJournal::runCommand(int)
 
 void WidProjectJournal::createTable()
 {
-    m_projectTable = new WidProjectTable(m_syncManager, this);
-    installTable(m_projectTable);
-}
-
-void WidProjectJournal::connectTable()
-{
-    BaseJournal::connectTable();
-    connect(m_projectTable, &WidProjectTable::onSelect, this, &WidProjectJournal::slotSelect);
+    installTable(new WidProjectTable(m_syncManager, this));
 }
 
 QWidget* WidProjectJournal::createEditor(QWidget* parent)

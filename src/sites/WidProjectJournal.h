@@ -4,8 +4,6 @@
 
 namespace Vexal {
 
-class WidProjectTable;
-
 // The projects journal. Select makes the selected project the current one.
 class WidProjectJournal final : public BaseJournal
 {
@@ -20,7 +18,6 @@ public slots:
 
 protected:
     void createTable() override;
-    void connectTable() override;
     QWidget* createEditor(QWidget* parent) override;
     QList<BaseJournalToolbar::Command> toolbarCommands() const override;
     void runCommand(int id) override;
@@ -31,8 +28,6 @@ protected:
     QString deleteQuestion(const QString& condition, int count) override;
     // The projects and the records they own, in one transaction.
     bool deleteRows(const QString& condition, DBListBase* list) override;
-
-    WidProjectTable* m_projectTable = nullptr;
 };
 
 } // namespace Vexal

@@ -50,12 +50,6 @@ void WidWebsiteJournal::createTable()
     installTable(m_table);
 }
 
-void WidWebsiteJournal::connectTable()
-{
-    BaseJournalTree::connectTable();
-    connect(m_table, &WidWebsiteTable::onPage, this, &WidWebsiteJournal::slotOpenPage);
-}
-
 QWidget* WidWebsiteJournal::createEditor(QWidget* parent)
 {
     return new WidWebsiteEditor(parent);

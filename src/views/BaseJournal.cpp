@@ -113,6 +113,10 @@ void BaseJournal::connectTable()
     connect(m_table, &BaseTable::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
     connect(m_table, &BaseTable::onReload, this, &BaseJournal::slotReload);
     connect(m_table, &BaseTable::onSelectionChanged, this, &BaseJournal::slotSelectionChanged);
+    connect(m_table, &BaseTable::onCommand, this, [this](int id) {
+        if (m_rowCommands.contains(id))
+            runCommand(id);
+    });
     if (m_table->tableModel())
         connect(m_table->tableModel(), &QAbstractItemModel::modelReset, this, &BaseJournal::handleModelReset);
 }

@@ -29,9 +29,10 @@ class SyncManager;
 //     void createTable() override { installTable(new WidProjectTable(syncManager, this)); }
 //     QWidget* createEditor(QWidget* parent) override { return new WidProjectEditor(parent); }
 //
-// Commands of its own: on the tool bar (toolbarCommands/runCommand, or a bar
-// of its own in createToolbar/connectToolbar), the table's extra signals
-// (connectTable) and slotSelectionChanged.
+// Commands of its own: on the tool bar and the table's menu
+// (toolbarCommands/runCommand, or a bar of its own in
+// createToolbar/connectToolbar and the table's signals in connectTable) and
+// slotSelectionChanged.
 class BaseJournal : public QWidget, public BaseTab
 {
     Q_OBJECT
@@ -75,7 +76,8 @@ protected:
     // Start parameters preset for a new record, or null.
     virtual Init* createInit(QObject* parent);
     // The area's own commands on the journal bar, enabled with a selected
-    // row; a click runs runCommand with the command's id.
+    // row; a click on the bar or on the table's menu entry of that id runs
+    // runCommand with it.
     virtual QList<BaseJournalToolbar::Command> toolbarCommands() const;
     virtual void runCommand(int id);
 
