@@ -7,8 +7,7 @@
 namespace Vexal {
 
 // Row of a bool column: equals only.
-class WidBoolFilter final
-    : public WidEditorFilter<QCheckBox, WidFilterBase::EqualOnly, WidFilterBase::FillWidth>
+class WidBoolFilter final : public WidEditorFilter<QCheckBox, WidFilterBase::EqualOnly, WidFilterBase::FillWidth>
 {
     Q_OBJECT
 public:

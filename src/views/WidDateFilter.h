@@ -7,8 +7,7 @@
 namespace Vexal {
 
 // Row of a date column.
-class WidDateFilter final
-    : public WidEditorFilter<QDateEdit, WidFilterBase::Comparisons, WidFilterBase::StretchAfter>
+class WidDateFilter final : public WidEditorFilter<QDateEdit, WidFilterBase::Comparisons, WidFilterBase::StretchAfter>
 {
     Q_OBJECT
 public:

@@ -7,8 +7,7 @@
 namespace Vexal {
 
 // Row of a text column: contains, starts with, ends with, equals, differs.
-class WidStringFilter final
-    : public WidEditorFilter<QLineEdit, WidFilterBase::TextMatches, WidFilterBase::NaturalWidth>
+class WidStringFilter final : public WidEditorFilter<QLineEdit, WidFilterBase::TextMatches, WidFilterBase::NaturalWidth>
 {
     Q_OBJECT
 public:
