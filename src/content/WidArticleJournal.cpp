@@ -3,24 +3,12 @@
 #include "content/ContentCommands.h"
 #include "content/DBArticle.h"
 #include "content/DlgSpinner.h"
-#include "content/WidArticleEditor.h"
-#include "content/WidArticleTable.h"
 #include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleArticle.h"
 #include "views/UtilDialog.h"
 
 namespace Vexal {
-
-WidArticleJournal::WidArticleJournal(QWidget* parent)
-    : BaseJournal(parent)
-{
-}
-
-QString WidArticleJournal::title() const
-{
-    return LocaleArticle::articles();
-}
 
 QList<BaseJournalToolbar::Command> WidArticleJournal::toolbarCommands() const
 {
@@ -34,17 +22,6 @@ void WidArticleJournal::runCommand(int id)
         slotCopy();
     else if (id == ContentCommands::Spin)
         slotSpin();
-}
-
-void WidArticleJournal::createTable()
-{
-    m_table = new WidArticleTable(m_syncManager, this);
-    installTable(m_table);
-}
-
-QWidget* WidArticleJournal::createEditor(QWidget* parent)
-{
-    return new WidArticleEditor(parent);
 }
 
 void WidArticleJournal::slotCopy()

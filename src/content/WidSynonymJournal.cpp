@@ -2,8 +2,6 @@
 
 #include "content/ContentCommands.h"
 #include "content/DBWord.h"
-#include "content/WidSynonymEditor.h"
-#include "content/WidSynonymTable.h"
 #include "content/WidWordEditor.h"
 #include "content/WidWordTree.h"
 #include "core/Init.h"
@@ -20,16 +18,6 @@
 #include <QSqlDatabase>
 
 namespace Vexal {
-
-WidSynonymJournal::WidSynonymJournal(QWidget* parent)
-    : BaseJournalTree(parent)
-{
-}
-
-QString WidSynonymJournal::title() const
-{
-    return LocaleArticle::synonyms();
-}
 
 QList<BaseJournalToolbar::Command> WidSynonymJournal::toolbarCommands() const
 {
@@ -61,17 +49,6 @@ void WidSynonymJournal::createTree()
     installTree(m_tree);
 }
 
-void WidSynonymJournal::createTable()
-{
-    m_table = new WidSynonymTable(m_syncManager, this);
-    installTable(m_table);
-}
-
-QWidget* WidSynonymJournal::createEditor(QWidget* parent)
-{
-    return new WidSynonymEditor(parent);
-}
-
 Init* WidSynonymJournal::createInit(QObject* parent)
 {
     auto* init = new Init(-1, parent);
@@ -81,10 +58,10 @@ Init* WidSynonymJournal::createInit(QObject* parent)
 
 void WidSynonymJournal::handleTreeSelectionChanged()
 {
-    if (!m_tree || !m_table)
+    if (!m_tree || !recordTable())
         return;
-    m_table->setWordId(m_tree->currentWordId());
-    m_table->load();
+    recordTable()->setWordId(m_tree->currentWordId());
+    recordTable()->load();
     slotSelectionChanged();
 }
 

@@ -4,22 +4,10 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBQueryManager.h"
 #include "sites/SiteCommands.h"
-#include "sites/WidMasterAccountEditor.h"
-#include "sites/WidMasterAccountTable.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleAccount.h"
 
 namespace Vexal {
-
-WidMasterAccountJournal::WidMasterAccountJournal(QWidget* parent)
-    : BaseJournal(parent)
-{
-}
-
-QString WidMasterAccountJournal::title() const
-{
-    return LocaleAccount::masterAccounts();
-}
 
 QList<BaseJournalToolbar::Command> WidMasterAccountJournal::toolbarCommands() const
 {
@@ -29,16 +17,6 @@ QList<BaseJournalToolbar::Command> WidMasterAccountJournal::toolbarCommands() co
 void WidMasterAccountJournal::runCommand(int)
 {
     slotSelect();
-}
-
-void WidMasterAccountJournal::createTable()
-{
-    installTable(new WidMasterAccountTable(m_syncManager, this));
-}
-
-QWidget* WidMasterAccountJournal::createEditor(QWidget* parent)
-{
-    return new WidMasterAccountEditor(parent);
 }
 
 void WidMasterAccountJournal::slotSelect()

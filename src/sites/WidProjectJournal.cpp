@@ -10,8 +10,6 @@
 #include "core/DBSql.h"
 #include "sites/DlgSelectProject.h"
 #include "sites/SiteCommands.h"
-#include "sites/WidProjectEditor.h"
-#include "sites/WidProjectTable.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
@@ -61,16 +59,6 @@ const OwnedKind ownedKinds[] = {
 
 } // namespace
 
-WidProjectJournal::WidProjectJournal(QWidget* parent)
-    : BaseJournal(parent)
-{
-}
-
-QString WidProjectJournal::title() const
-{
-    return LocaleProject::projects();
-}
-
 QList<BaseJournalToolbar::Command> WidProjectJournal::toolbarCommands() const
 {
     return {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}};
@@ -79,16 +67,6 @@ QList<BaseJournalToolbar::Command> WidProjectJournal::toolbarCommands() const
 void WidProjectJournal::runCommand(int)
 {
     slotSelect();
-}
-
-void WidProjectJournal::createTable()
-{
-    installTable(new WidProjectTable(m_syncManager, this));
-}
-
-QWidget* WidProjectJournal::createEditor(QWidget* parent)
-{
-    return new WidProjectEditor(parent);
 }
 
 bool WidProjectJournal::mayDelete(const QString& condition)

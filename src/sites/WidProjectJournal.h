@@ -1,24 +1,25 @@
 #pragma once
 
+#include "sites/WidProjectEditor.h"
+#include "sites/WidProjectTable.h"
+#include "texts/LocaleProject.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The projects journal. Select makes the selected project the current one.
-class WidProjectJournal final : public BaseJournal
+class WidProjectJournal final
+    : public BaseRecordJournal<BaseJournal, WidProjectTable, WidProjectEditor, &LocaleProject::projects>
 {
     Q_OBJECT
 public:
-    explicit WidProjectJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
+    using BaseRecordJournal::BaseRecordJournal;
 
 public slots:
     void slotSelect();
 
 protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
     QList<BaseJournalToolbar::Command> toolbarCommands() const override;
     void runCommand(int id) override;
     // The current project is never deleted: the program files new records

@@ -5,8 +5,6 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBWebsite.h"
 #include "sites/SiteCommands.h"
-#include "sites/WidWebsiteEditor.h"
-#include "sites/WidWebsiteTable.h"
 #include "sites/WidWebsiteTree.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleWebsite.h"
@@ -14,16 +12,6 @@
 #include <QUrl>
 
 namespace Vexal {
-
-WidWebsiteJournal::WidWebsiteJournal(QWidget* parent)
-    : BaseJournalTree(parent)
-{
-}
-
-QString WidWebsiteJournal::title() const
-{
-    return LocaleWebsite::websites();
-}
 
 QList<BaseJournalToolbar::Command> WidWebsiteJournal::toolbarCommands() const
 {
@@ -44,17 +32,6 @@ void WidWebsiteJournal::createTree()
     installTree(m_tree);
 }
 
-void WidWebsiteJournal::createTable()
-{
-    m_table = new WidWebsiteTable(m_syncManager, this);
-    installTable(m_table);
-}
-
-QWidget* WidWebsiteJournal::createEditor(QWidget* parent)
-{
-    return new WidWebsiteEditor(parent);
-}
-
 Init* WidWebsiteJournal::createInit(QObject* parent)
 {
     auto* init = new Init(parent);
@@ -65,8 +42,8 @@ Init* WidWebsiteJournal::createInit(QObject* parent)
 void WidWebsiteJournal::handleTreeSelectionChanged()
 {
     Logger::setContext(QLatin1String(metaObject()->className()), LocaleWebsite::selectionChanged());
-    if (m_table && m_tree)
-        m_table->setType(m_tree->currentType());
+    if (recordTable() && m_tree)
+        recordTable()->setType(m_tree->currentType());
 }
 
 void WidWebsiteJournal::slotOpenPage(int commandId)
@@ -100,7 +77,7 @@ void WidWebsiteJournal::slotOpenPage(int commandId)
     }
     if (!startCommand(action, commandId))
         return;
-    const int id = m_table->selectedId();
+    const int id = recordTable()->selectedId();
     if (id == -1)
         return;
     DBWebsite website;

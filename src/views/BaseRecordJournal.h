@@ -18,6 +18,8 @@ public:
     }
 
     QString title() const override { return kindTitle(); }
+    // Null before the journal is built.
+    Table* recordTable() const { return static_cast<Table*>(this->m_table); }
 
 protected:
     void createTable() override { this->installTable(new Table(this->m_syncManager, this)); }
