@@ -1,20 +1,20 @@
 #pragma once
 
+#include "automation/LocaleTemplate.h"
+#include "automation/WidArticleTemplateEditor.h"
+#include "automation/WidArticleTemplateTable.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidArticleTemplateJournal final : public BaseJournal
+class WidArticleTemplateJournal final
+    : public BaseRecordJournal<BaseJournal, WidArticleTemplateTable, WidArticleTemplateEditor,
+                               &LocaleTemplate::articleTemplates>
 {
     Q_OBJECT
 public:
-    explicit WidArticleTemplateJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "automation/LocaleTemplate.h"
+#include "automation/WidDirectoryTemplateEditor.h"
+#include "automation/WidDirectoryTemplateTable.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidDirectoryTemplateJournal final : public BaseJournal
+class WidDirectoryTemplateJournal final
+    : public BaseRecordJournal<BaseJournal, WidDirectoryTemplateTable, WidDirectoryTemplateEditor,
+                               &LocaleTemplate::directoryTemplates>
 {
     Q_OBJECT
 public:
-    explicit WidDirectoryTemplateJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

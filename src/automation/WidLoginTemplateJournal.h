@@ -1,23 +1,21 @@
 #pragma once
 
 #include "automation/BaseTypeTemplateJournal.h"
+#include "automation/LocaleTemplate.h"
+#include "automation/WidLoginTemplateEditor.h"
+#include "automation/WidLoginTemplateTable.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidLoginTemplateTable;
-
-class WidLoginTemplateJournal final : public BaseTypeTemplateJournal
+class WidLoginTemplateJournal final : public BaseRecordJournal<BaseTypeTemplateJournal, WidLoginTemplateTable,
+                                                               WidLoginTemplateEditor, &LocaleTemplate::loginTemplates>
 {
     Q_OBJECT
 public:
-    explicit WidLoginTemplateJournal(QWidget* parent = nullptr);
+    using BaseRecordJournal::BaseRecordJournal;
 
-    QString title() const override;
-    WidLoginTemplateTable* templateTable() const;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    WidLoginTemplateTable* templateTable() const { return static_cast<WidLoginTemplateTable*>(m_table); }
 };
 
 } // namespace Vexal

@@ -1,23 +1,22 @@
 #pragma once
 
 #include "automation/BaseTypeTemplateJournal.h"
+#include "automation/LocaleTemplate.h"
+#include "automation/WidRegistrationTemplateEditor.h"
+#include "automation/WidRegistrationTemplateTable.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidRegistrationTemplateTable;
-
-class WidRegistrationTemplateJournal final : public BaseTypeTemplateJournal
+class WidRegistrationTemplateJournal final
+    : public BaseRecordJournal<BaseTypeTemplateJournal, WidRegistrationTemplateTable, WidRegistrationTemplateEditor,
+                               &LocaleTemplate::registrationTemplates>
 {
     Q_OBJECT
 public:
-    explicit WidRegistrationTemplateJournal(QWidget* parent = nullptr);
+    using BaseRecordJournal::BaseRecordJournal;
 
-    QString title() const override;
-    WidRegistrationTemplateTable* templateTable() const;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    WidRegistrationTemplateTable* templateTable() const { return static_cast<WidRegistrationTemplateTable*>(m_table); }
 };
 
 } // namespace Vexal

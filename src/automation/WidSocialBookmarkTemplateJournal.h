@@ -1,20 +1,20 @@
 #pragma once
 
+#include "automation/LocaleTemplate.h"
+#include "automation/WidSocialBookmarkTemplateEditor.h"
+#include "automation/WidSocialBookmarkTemplateTable.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidSocialBookmarkTemplateJournal final : public BaseJournal
+class WidSocialBookmarkTemplateJournal final
+    : public BaseRecordJournal<BaseJournal, WidSocialBookmarkTemplateTable, WidSocialBookmarkTemplateEditor,
+                               &LocaleTemplate::socialBookmarkTemplates>
 {
     Q_OBJECT
 public:
-    explicit WidSocialBookmarkTemplateJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "content/DBArticleLightList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
 // The articles of the current project, sorted by name.
-class WidArticleComboBox final : public BaseComboBox
+class WidArticleComboBox final : public BaseProjectComboBox<DBArticleLightList>
 {
     Q_OBJECT
 public:
-    explicit WidArticleComboBox(QWidget* parent = nullptr);
-
-    void reload();
+    using BaseProjectComboBox::BaseProjectComboBox;
 };
 
 } // namespace Vexal

@@ -3,79 +3,25 @@
 #include "content/ContentCommands.h"
 #include "content/DBArticle.h"
 #include "content/DlgSpinner.h"
-#include "content/WidArticleEditor.h"
-#include "content/WidArticleTable.h"
-#include "content/WidContentToolbar.h"
-#include "core/SyncManager.h"
 #include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleArticle.h"
 #include "views/UtilDialog.h"
 
-#include <QItemSelectionModel>
-#include <QVBoxLayout>
-
 namespace Vexal {
 
-WidArticleJournal::WidArticleJournal(QWidget* parent)
-    : BaseJournal(parent)
+QList<BaseJournalToolbar::Command> WidArticleJournal::toolbarCommands() const
 {
+    return {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
+            {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}};
 }
 
-QString WidArticleJournal::title() const
-{
-    return LocaleArticle::articles();
-}
-
-void WidArticleJournal::createToolbar()
-{
-    m_toolbar = new WidContentToolbar(m_syncManager,
-                                      {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
-                                       {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}},
-                                      this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
-}
-
-void WidArticleJournal::connectToolbar()
-{
-    BaseJournal::connectToolbar();
-    connect(static_cast<WidContentToolbar*>(m_toolbar), &WidContentToolbar::onCommand, this,
-            &WidArticleJournal::handleCommand);
-}
-
-void WidArticleJournal::handleCommand(int id)
+void WidArticleJournal::runCommand(int id)
 {
     if (id == ContentCommands::Copy)
         slotCopy();
     else if (id == ContentCommands::Spin)
         slotSpin();
-}
-
-void WidArticleJournal::createTable()
-{
-    m_table = new WidArticleTable(m_syncManager, this);
-    installTable(m_table);
-}
-
-void WidArticleJournal::connectTable()
-{
-    BaseJournal::connectTable();
-    connect(m_table, &WidArticleTable::onCopy, this, &WidArticleJournal::slotCopy);
-    connect(m_table, &WidArticleTable::onSpin, this, &WidArticleJournal::slotSpin);
-}
-
-QWidget* WidArticleJournal::createEditor(QWidget* parent)
-{
-    return new WidArticleEditor(parent);
-}
-
-void WidArticleJournal::slotSelectionChanged()
-{
-    BaseJournal::slotSelectionChanged();
-    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
-    m_syncManager->setEnabled(ContentCommands::Copy, selected);
-    m_syncManager->setEnabled(ContentCommands::Spin, selected);
 }
 
 void WidArticleJournal::slotCopy()

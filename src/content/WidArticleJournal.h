@@ -1,37 +1,29 @@
 #pragma once
 
+#include "content/WidArticleEditor.h"
+#include "content/WidArticleTable.h"
+#include "texts/LocaleArticle.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidArticleTable;
-
 // The articles journal. Copy duplicates the selected articles (after asking);
 // Spin runs the spinner dialog on the selected article.
-class WidArticleJournal final : public BaseJournal
+class WidArticleJournal final
+    : public BaseRecordJournal<BaseJournal, WidArticleTable, WidArticleEditor, &LocaleArticle::articles>
 {
     Q_OBJECT
 public:
-    explicit WidArticleJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
+    using BaseRecordJournal::BaseRecordJournal;
 
 public slots:
     void slotCopy();
     void slotSpin();
-    void slotSelectionChanged() override;
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
-    void createTable() override;
-    void connectTable() override;
-    QWidget* createEditor(QWidget* parent) override;
-
-private:
-    void handleCommand(int id);
-
-    WidArticleTable* m_table = nullptr;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
 };
 
 } // namespace Vexal

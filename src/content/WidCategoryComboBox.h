@@ -1,17 +1,16 @@
 #pragma once
 
+#include "data/DBCategoryList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
 // Every category, sorted by name.
-class WidCategoryComboBox final : public BaseComboBox
+class WidCategoryComboBox final : public BaseListComboBox<DBCategoryList>
 {
     Q_OBJECT
 public:
-    explicit WidCategoryComboBox(QWidget* parent = nullptr);
-
-    void reload();
+    using BaseListComboBox::BaseListComboBox;
 };
 
 } // namespace Vexal

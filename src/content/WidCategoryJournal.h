@@ -1,21 +1,20 @@
 #pragma once
 
+#include "content/WidCategoryEditor.h"
+#include "content/WidCategoryTable.h"
+#include "texts/LocaleArticle.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The categories journal.
-class WidCategoryJournal final : public BaseJournal
+class WidCategoryJournal final
+    : public BaseRecordJournal<BaseJournal, WidCategoryTable, WidCategoryEditor, &LocaleArticle::categories>
 {
     Q_OBJECT
 public:
-    explicit WidCategoryJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

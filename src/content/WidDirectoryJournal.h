@@ -1,21 +1,20 @@
 #pragma once
 
+#include "content/WidDirectoryEditor.h"
+#include "content/WidDirectoryTable.h"
+#include "texts/LocaleDirectory.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The directory listings journal.
-class WidDirectoryJournal final : public BaseJournal
+class WidDirectoryJournal final
+    : public BaseRecordJournal<BaseJournal, WidDirectoryTable, WidDirectoryEditor, &LocaleDirectory::directories>
 {
     Q_OBJECT
 public:
-    explicit WidDirectoryJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,21 +1,9 @@
 #include "content/WidLanguageComboBox.h"
 
-#include "content/DBLanguageList.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
 
 namespace Vexal {
-
-WidLanguageComboBox::WidLanguageComboBox(QWidget* parent)
-    : BaseComboBox(parent)
-{
-}
-
-void WidLanguageComboBox::reload()
-{
-    DBLanguageList languages;
-    fill(&languages, true);
-}
 
 QString WidLanguageComboBox::emptyMessage() const
 {

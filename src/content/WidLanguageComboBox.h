@@ -1,17 +1,17 @@
 #pragma once
 
+#include "content/DBLanguageList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
 // Every language, sorted by name.
-class WidLanguageComboBox final : public BaseComboBox
+class WidLanguageComboBox final : public BaseListComboBox<DBLanguageList>
 {
     Q_OBJECT
 public:
-    explicit WidLanguageComboBox(QWidget* parent = nullptr);
+    using BaseListComboBox::BaseListComboBox;
 
-    void reload();
     QString emptyMessage() const override;
 };
 

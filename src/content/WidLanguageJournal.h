@@ -1,21 +1,20 @@
 #pragma once
 
+#include "content/WidLanguageEditor.h"
+#include "content/WidLanguageTable.h"
+#include "texts/LocaleInstance.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The languages journal.
-class WidLanguageJournal final : public BaseJournal
+class WidLanguageJournal final
+    : public BaseRecordJournal<BaseJournal, WidLanguageTable, WidLanguageEditor, &LocaleInstance::languages>
 {
     Q_OBJECT
 public:
-    explicit WidLanguageJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

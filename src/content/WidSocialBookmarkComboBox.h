@@ -1,17 +1,16 @@
 #pragma once
 
+#include "data/DBSocialBookmarkList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
 // The social bookmarks of the current project, sorted by name.
-class WidSocialBookmarkComboBox final : public BaseComboBox
+class WidSocialBookmarkComboBox final : public BaseProjectComboBox<DBSocialBookmarkList>
 {
     Q_OBJECT
 public:
-    explicit WidSocialBookmarkComboBox(QWidget* parent = nullptr);
-
-    void reload();
+    using BaseProjectComboBox::BaseProjectComboBox;
 };
 
 } // namespace Vexal

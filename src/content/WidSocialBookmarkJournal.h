@@ -1,21 +1,21 @@
 #pragma once
 
+#include "content/WidSocialBookmarkEditor.h"
+#include "content/WidSocialBookmarkTable.h"
+#include "texts/LocaleSocialBookmark.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The social bookmarks journal.
-class WidSocialBookmarkJournal final : public BaseJournal
+class WidSocialBookmarkJournal final
+    : public BaseRecordJournal<BaseJournal, WidSocialBookmarkTable, WidSocialBookmarkEditor,
+                               &LocaleSocialBookmark::socialBookmarks>
 {
     Q_OBJECT
 public:
-    explicit WidSocialBookmarkJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,32 +1,29 @@
 #pragma once
 
+#include "content/WidSpinnedArticleEditor.h"
+#include "content/WidSpinnedArticleTable.h"
+#include "texts/LocaleArticle.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidSpinnedArticleTable;
-
 // The spun articles journal. Opened with an article id as the address of its
 // Init, it shows only that article's spun articles.
-class WidSpinnedArticleJournal final : public BaseJournal
+class WidSpinnedArticleJournal final : public BaseRecordJournal<BaseJournal, WidSpinnedArticleTable,
+                                                                WidSpinnedArticleEditor, &LocaleArticle::spunArticles>
 {
     Q_OBJECT
 public:
-    explicit WidSpinnedArticleJournal(QWidget* parent = nullptr);
+    using BaseRecordJournal::BaseRecordJournal;
 
-    QString title() const override;
     void setInit(QObject* init) override;
 
-    WidSpinnedArticleTable* spinnedArticleTable() const { return m_table; }
+    WidSpinnedArticleTable* spinnedArticleTable() const { return recordTable(); }
 
 protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
     // A new spun article starts on the journal's article, if it has one.
     Init* createInit(QObject* parent) override;
-
-private:
-    WidSpinnedArticleTable* m_table = nullptr;
 };
 
 } // namespace Vexal

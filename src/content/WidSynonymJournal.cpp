@@ -2,9 +2,6 @@
 
 #include "content/ContentCommands.h"
 #include "content/DBWord.h"
-#include "content/WidContentToolbar.h"
-#include "content/WidSynonymEditor.h"
-#include "content/WidSynonymTable.h"
 #include "content/WidWordEditor.h"
 #include "content/WidWordTree.h"
 #include "core/Init.h"
@@ -19,40 +16,17 @@
 #include "texts/LocaleBaseWidget.h"
 
 #include <QSqlDatabase>
-#include <QVBoxLayout>
 
 namespace Vexal {
 
-WidSynonymJournal::WidSynonymJournal(QWidget* parent)
-    : BaseJournalTree(parent)
+QList<BaseJournalToolbar::Command> WidSynonymJournal::toolbarCommands() const
 {
+    return {{ConstIcon::addGreen(32), LocaleArticle::addWord(), ContentCommands::AddWord},
+            {ConstIcon::editGreen(32), LocaleArticle::editWord(), ContentCommands::EditWord},
+            {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), ContentCommands::DeleteWord}};
 }
 
-QString WidSynonymJournal::title() const
-{
-    return LocaleArticle::synonyms();
-}
-
-void WidSynonymJournal::createToolbar()
-{
-    m_toolbar = new WidContentToolbar(
-        m_syncManager,
-        {{ConstIcon::addGreen(32), LocaleArticle::addWord(), ContentCommands::AddWord},
-         {ConstIcon::editGreen(32), LocaleArticle::editWord(), ContentCommands::EditWord},
-         {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), ContentCommands::DeleteWord}},
-        this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
-}
-
-void WidSynonymJournal::connectToolbar()
-{
-    BaseJournalTree::connectToolbar();
-    connect(static_cast<WidContentToolbar*>(m_toolbar), &WidContentToolbar::onCommand, this,
-            &WidSynonymJournal::handleCommand);
-}
-
-void WidSynonymJournal::handleCommand(int id)
+void WidSynonymJournal::runCommand(int id)
 {
     switch (id) {
     case ContentCommands::AddWord:
@@ -75,25 +49,6 @@ void WidSynonymJournal::createTree()
     installTree(m_tree);
 }
 
-void WidSynonymJournal::createTable()
-{
-    m_table = new WidSynonymTable(m_syncManager, this);
-    installTable(m_table);
-}
-
-void WidSynonymJournal::connectTable()
-{
-    BaseJournalTree::connectTable();
-    connect(m_table, &WidSynonymTable::onAddWord, this, &WidSynonymJournal::slotAddWord);
-    connect(m_table, &WidSynonymTable::onEditWord, this, &WidSynonymJournal::slotEditWord);
-    connect(m_table, &WidSynonymTable::onDeleteWord, this, &WidSynonymJournal::slotDeleteWord);
-}
-
-QWidget* WidSynonymJournal::createEditor(QWidget* parent)
-{
-    return new WidSynonymEditor(parent);
-}
-
 Init* WidSynonymJournal::createInit(QObject* parent)
 {
     auto* init = new Init(-1, parent);
@@ -103,13 +58,14 @@ Init* WidSynonymJournal::createInit(QObject* parent)
 
 void WidSynonymJournal::handleTreeSelectionChanged()
 {
-    if (!m_tree || !m_table)
+    if (!m_tree || !recordTable())
         return;
-    m_table->setWordId(m_tree->currentWordId());
-    m_table->load();
+    recordTable()->setWordId(m_tree->currentWordId());
+    recordTable()->load();
     slotSelectionChanged();
 }
 
+// The word commands follow the tree's word, not the table's selection.
 void WidSynonymJournal::slotSelectionChanged()
 {
     BaseJournalTree::slotSelectionChanged();

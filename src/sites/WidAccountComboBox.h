@@ -1,17 +1,17 @@
 #pragma once
 
+#include "data/DBAccountList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
-// The chooser of the accounts of one project on one website, sorted by name.
-class WidAccountComboBox final : public BaseComboBox
+// The chooser of the accounts of one project on one website, sorted by name:
+// reload(projectId, websiteId).
+class WidAccountComboBox final : public BaseListComboBox<DBAccountList, int, int>
 {
     Q_OBJECT
 public:
-    explicit WidAccountComboBox(QWidget* parent = nullptr);
-
-    void reload(int projectId, int websiteId);
+    using BaseListComboBox::BaseListComboBox;
 };
 
 } // namespace Vexal

@@ -1,21 +1,20 @@
 #pragma once
 
+#include "sites/WidAccountEditor.h"
+#include "sites/WidAccountTable.h"
+#include "texts/LocaleAccount.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The accounts journal.
-class WidAccountJournal final : public BaseJournal
+class WidAccountJournal final
+    : public BaseRecordJournal<BaseJournal, WidAccountTable, WidAccountEditor, &LocaleAccount::accounts>
 {
     Q_OBJECT
 public:
-    explicit WidAccountJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "sites/DBAddressList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
-// The addresses of one country, sorted by name.
-class WidAddressComboBox final : public BaseComboBox
+// The addresses of one country, sorted by name: reload(countryId).
+class WidAddressComboBox final : public BaseListComboBox<DBAddressList, int>
 {
     Q_OBJECT
 public:
-    explicit WidAddressComboBox(QWidget* parent = nullptr);
-
-    void reload(int countryId);
+    using BaseListComboBox::BaseListComboBox;
 };
 
 } // namespace Vexal

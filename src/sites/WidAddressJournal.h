@@ -1,21 +1,20 @@
 #pragma once
 
+#include "sites/WidAddressEditor.h"
+#include "sites/WidAddressTable.h"
+#include "texts/LocaleIdentity.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The journal of the addresses of the identity generator.
-class WidAddressJournal final : public BaseJournal
+class WidAddressJournal final
+    : public BaseRecordJournal<BaseJournal, WidAddressTable, WidAddressEditor, &LocaleIdentity::addresses>
 {
     Q_OBJECT
 public:
-    explicit WidAddressJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "sites/DBCityList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
-// The cities of one country, sorted by name.
-class WidCityComboBox final : public BaseComboBox
+// The cities of one country, sorted by name: reload(countryId).
+class WidCityComboBox final : public BaseListComboBox<DBCityList, int>
 {
     Q_OBJECT
 public:
-    explicit WidCityComboBox(QWidget* parent = nullptr);
-
-    void reload(int countryId);
+    using BaseListComboBox::BaseListComboBox;
 };
 
 } // namespace Vexal

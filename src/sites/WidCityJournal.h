@@ -1,21 +1,19 @@
 #pragma once
 
+#include "sites/WidCityEditor.h"
+#include "sites/WidCityTable.h"
+#include "texts/LocaleIdentity.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The journal of the cities of the identity generator.
-class WidCityJournal final : public BaseJournal
+class WidCityJournal final : public BaseRecordJournal<BaseJournal, WidCityTable, WidCityEditor, &LocaleIdentity::cities>
 {
     Q_OBJECT
 public:
-    explicit WidCityJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

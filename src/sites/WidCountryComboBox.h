@@ -1,17 +1,17 @@
 #pragma once
 
+#include "sites/DBCountryList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
 // Every country, sorted by name.
-class WidCountryComboBox final : public BaseComboBox
+class WidCountryComboBox final : public BaseListComboBox<DBCountryList>
 {
     Q_OBJECT
 public:
-    explicit WidCountryComboBox(QWidget* parent = nullptr);
+    using BaseListComboBox::BaseListComboBox;
 
-    void reload();
     QString emptyMessage() const override;
 };
 

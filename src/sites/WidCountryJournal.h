@@ -1,21 +1,20 @@
 #pragma once
 
+#include "sites/WidCountryEditor.h"
+#include "sites/WidCountryTable.h"
+#include "texts/LocaleIdentity.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The journal of the countries of the identity generator.
-class WidCountryJournal final : public BaseJournal
+class WidCountryJournal final
+    : public BaseRecordJournal<BaseJournal, WidCountryTable, WidCountryEditor, &LocaleIdentity::countries>
 {
     Q_OBJECT
 public:
-    explicit WidCountryJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

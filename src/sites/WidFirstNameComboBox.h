@@ -1,17 +1,17 @@
 #pragma once
 
+#include "sites/DBFirstNameList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
-// The first names of one language and gender, sorted by name.
-class WidFirstNameComboBox final : public BaseComboBox
+// The first names of one language and gender, sorted by name:
+// reload(languageId, gender).
+class WidFirstNameComboBox final : public BaseListComboBox<DBFirstNameList, int, bool>
 {
     Q_OBJECT
 public:
-    explicit WidFirstNameComboBox(QWidget* parent = nullptr);
-
-    void reload(int languageId, bool gender);
+    using BaseListComboBox::BaseListComboBox;
 };
 
 } // namespace Vexal

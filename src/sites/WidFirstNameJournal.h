@@ -1,21 +1,20 @@
 #pragma once
 
+#include "sites/WidFirstNameEditor.h"
+#include "sites/WidFirstNameTable.h"
+#include "texts/LocaleIdentity.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The journal of the first names of the identity generator.
-class WidFirstNameJournal final : public BaseJournal
+class WidFirstNameJournal final
+    : public BaseRecordJournal<BaseJournal, WidFirstNameTable, WidFirstNameEditor, &LocaleIdentity::firstNames>
 {
     Q_OBJECT
 public:
-    explicit WidFirstNameJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "sites/DBLastNameList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
-// The last names of one language, sorted by name.
-class WidLastNameComboBox final : public BaseComboBox
+// The last names of one language, sorted by name: reload(languageId).
+class WidLastNameComboBox final : public BaseListComboBox<DBLastNameList, int>
 {
     Q_OBJECT
 public:
-    explicit WidLastNameComboBox(QWidget* parent = nullptr);
-
-    void reload(int languageId);
+    using BaseListComboBox::BaseListComboBox;
 };
 
 } // namespace Vexal

@@ -1,21 +1,20 @@
 #pragma once
 
+#include "sites/WidLastNameEditor.h"
+#include "sites/WidLastNameTable.h"
+#include "texts/LocaleIdentity.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The journal of the last names of the identity generator.
-class WidLastNameJournal final : public BaseJournal
+class WidLastNameJournal final
+    : public BaseRecordJournal<BaseJournal, WidLastNameTable, WidLastNameEditor, &LocaleIdentity::lastNames>
 {
     Q_OBJECT
 public:
-    explicit WidLastNameJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

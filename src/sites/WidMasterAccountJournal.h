@@ -1,33 +1,28 @@
 #pragma once
 
+#include "sites/WidMasterAccountEditor.h"
+#include "sites/WidMasterAccountTable.h"
+#include "texts/LocaleAccount.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidMasterAccountTable;
-
 // The master accounts journal. Select makes the selected master account the
 // only active one.
-class WidMasterAccountJournal final : public BaseJournal
+class WidMasterAccountJournal final : public BaseRecordJournal<BaseJournal, WidMasterAccountTable,
+                                                               WidMasterAccountEditor, &LocaleAccount::masterAccounts>
 {
     Q_OBJECT
 public:
-    explicit WidMasterAccountJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
+    using BaseRecordJournal::BaseRecordJournal;
 
 public slots:
     void slotSelect();
-    void slotSelectionChanged() override;
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
-    void createTable() override;
-    void connectTable() override;
-    QWidget* createEditor(QWidget* parent) override;
-
-    WidMasterAccountTable* m_masterAccountTable = nullptr;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
 };
 
 } // namespace Vexal

@@ -2,7 +2,6 @@
 
 #include "core/ConstApp.h"
 #include "core/Logger.h"
-#include "core/SyncManager.h"
 #include "core/UtilPrompt.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
@@ -11,17 +10,12 @@
 #include "core/DBSql.h"
 #include "sites/DlgSelectProject.h"
 #include "sites/SiteCommands.h"
-#include "sites/WidProjectEditor.h"
-#include "sites/WidProjectTable.h"
-#include "sites/WidSiteToolbar.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleProject.h"
 
-#include <QItemSelectionModel>
 #include <QSqlQuery>
-#include <QVBoxLayout>
 
 #include <iterator>
 
@@ -65,45 +59,14 @@ const OwnedKind ownedKinds[] = {
 
 } // namespace
 
-WidProjectJournal::WidProjectJournal(QWidget* parent)
-    : BaseJournal(parent)
+QList<BaseJournalToolbar::Command> WidProjectJournal::toolbarCommands() const
 {
+    return {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}};
 }
 
-QString WidProjectJournal::title() const
+void WidProjectJournal::runCommand(int)
 {
-    return LocaleProject::projects();
-}
-
-void WidProjectJournal::createToolbar()
-{
-    m_toolbar = new WidSiteToolbar(
-        m_syncManager, {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}}, this);
-    m_toolbar->build();
-    m_boxLayout->addWidget(m_toolbar);
-}
-
-void WidProjectJournal::connectToolbar()
-{
-    BaseJournal::connectToolbar();
-    connect(static_cast<WidSiteToolbar*>(m_toolbar), &WidSiteToolbar::onCommand, this, &WidProjectJournal::slotSelect);
-}
-
-void WidProjectJournal::createTable()
-{
-    m_projectTable = new WidProjectTable(m_syncManager, this);
-    installTable(m_projectTable);
-}
-
-void WidProjectJournal::connectTable()
-{
-    BaseJournal::connectTable();
-    connect(m_projectTable, &WidProjectTable::onSelect, this, &WidProjectJournal::slotSelect);
-}
-
-QWidget* WidProjectJournal::createEditor(QWidget* parent)
-{
-    return new WidProjectEditor(parent);
+    slotSelect();
 }
 
 bool WidProjectJournal::mayDelete(const QString& condition)
@@ -148,13 +111,6 @@ bool WidProjectJournal::deleteRows(const QString& condition, DBListBase* list)
                           .arg(kind->table(), ownedCondition(kind->table(), condition));
     statements << QStringLiteral("DELETE FROM %1 WHERE %2;").arg(DBSql::tableProject(), condition);
     return execAll(statements, list);
-}
-
-void WidProjectJournal::slotSelectionChanged()
-{
-    BaseJournal::slotSelectionChanged();
-    const bool selected = m_table && m_table->selectionModel() && m_table->selectionModel()->hasSelection();
-    m_syncManager->setEnabled(SiteCommands::Select, selected);
 }
 
 void WidProjectJournal::slotSelect()

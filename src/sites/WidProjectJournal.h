@@ -1,30 +1,27 @@
 #pragma once
 
+#include "sites/WidProjectEditor.h"
+#include "sites/WidProjectTable.h"
+#include "texts/LocaleProject.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidProjectTable;
-
 // The projects journal. Select makes the selected project the current one.
-class WidProjectJournal final : public BaseJournal
+class WidProjectJournal final
+    : public BaseRecordJournal<BaseJournal, WidProjectTable, WidProjectEditor, &LocaleProject::projects>
 {
     Q_OBJECT
 public:
-    explicit WidProjectJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
+    using BaseRecordJournal::BaseRecordJournal;
 
 public slots:
     void slotSelect();
-    void slotSelectionChanged() override;
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
-    void createTable() override;
-    void connectTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
     // The current project is never deleted: the program files new records
     // under it and names it in the status bar.
     bool mayDelete(const QString& condition) override;
@@ -32,8 +29,6 @@ protected:
     QString deleteQuestion(const QString& condition, int count) override;
     // The projects and the records they own, in one transaction.
     bool deleteRows(const QString& condition, DBListBase* list) override;
-
-    WidProjectTable* m_projectTable = nullptr;
 };
 
 } // namespace Vexal

@@ -1,21 +1,19 @@
 #pragma once
 
+#include "sites/WidRankEditor.h"
+#include "sites/WidRankTable.h"
+#include "texts/LocaleRank.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The journal of the stored page ranks.
-class WidRankJournal final : public BaseJournal
+class WidRankJournal final : public BaseRecordJournal<BaseJournal, WidRankTable, WidRankEditor, &LocaleRank::ranks>
 {
     Q_OBJECT
 public:
-    explicit WidRankJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
-
-protected:
-    void createTable() override;
-    QWidget* createEditor(QWidget* parent) override;
+    using BaseRecordJournal::BaseRecordJournal;
 };
 
 } // namespace Vexal

@@ -1,19 +1,6 @@
 #include "sites/WidWebsiteComboBox.h"
 
-#include "data/DBWebsiteList.h"
-
 namespace Vexal {
-
-WidWebsiteComboBox::WidWebsiteComboBox(QWidget* parent)
-    : BaseComboBox(parent)
-{
-}
-
-void WidWebsiteComboBox::reload(int typeFlags)
-{
-    DBWebsiteList websites(typeFlags);
-    fill(&websites, true);
-}
 
 void WidWebsiteComboBox::reloadAndSelect(int typeFlags, int id)
 {

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "data/DBWebsiteList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
-// The chooser of websites of some type flags, sorted by name.
-class WidWebsiteComboBox final : public BaseComboBox
+// The chooser of websites of some type flags, sorted by name: reload(typeFlags).
+class WidWebsiteComboBox final : public BaseListComboBox<DBWebsiteList, int>
 {
     Q_OBJECT
 public:
-    explicit WidWebsiteComboBox(QWidget* parent = nullptr);
+    using BaseListComboBox::BaseListComboBox;
 
-    void reload(int typeFlags);
     // Refills; the website of that id becomes current, the first one when id
     // is -1 or not among them.
     void reloadAndSelect(int typeFlags, int id);

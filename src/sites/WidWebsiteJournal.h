@@ -1,44 +1,41 @@
 #pragma once
 
+#include "sites/WidWebsiteEditor.h"
+#include "sites/WidWebsiteTable.h"
+#include "texts/LocaleWebsite.h"
 #include "views/BaseJournalTree.h"
+#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
-class WidWebsiteTable;
 class WidWebsiteTree;
 
 // The websites journal: the type tree beside the website table. A new
 // website takes the tree's current type. The page commands open the selected
 // website's home, login, registration or user page in a new tab.
-class WidWebsiteJournal final : public BaseJournalTree
+class WidWebsiteJournal final
+    : public BaseRecordJournal<BaseJournalTree, WidWebsiteTable, WidWebsiteEditor, &LocaleWebsite::websites>
 {
     Q_OBJECT
 public:
-    explicit WidWebsiteJournal(QWidget* parent = nullptr);
-
-    QString title() const override;
+    using BaseRecordJournal::BaseRecordJournal;
 
     WidWebsiteTree* websiteTree() const { return m_tree; }
-    WidWebsiteTable* websiteTable() const { return m_table; }
+    WidWebsiteTable* websiteTable() const { return recordTable(); }
 
 public slots:
     void handleTreeSelectionChanged() override;
-    void slotSelectionChanged() override;
     // commandId: SiteCommands::HomePage, LoginPage, RegistrationPage or UserPage.
     void slotOpenPage(int commandId);
 
 protected:
-    void createToolbar() override;
-    void connectToolbar() override;
     void createTree() override;
-    void createTable() override;
-    void connectTable() override;
-    QWidget* createEditor(QWidget* parent) override;
     Init* createInit(QObject* parent) override;
+    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
+    void runCommand(int id) override;
 
 private:
     WidWebsiteTree* m_tree = nullptr;
-    WidWebsiteTable* m_table = nullptr;
 };
 
 } // namespace Vexal

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DBCache.h"
+
 #include <QComboBox>
 
 namespace Vexal {
@@ -30,6 +32,35 @@ public:
     // What to tell a user who must choose from the box while it is empty
     // (where the records come from); "" when there is nothing particular.
     virtual QString emptyMessage() const;
+};
+
+// The chooser of one list kind, sorted by name: reload() takes what the
+// list's constructor takes.
+template <class List, class... Args>
+class BaseListComboBox : public BaseComboBox
+{
+public:
+    using BaseComboBox::BaseComboBox;
+
+    void reload(Args... args)
+    {
+        List list(args...);
+        fill(&list, true);
+    }
+};
+
+// The chooser of one list kind of the current project, sorted by name.
+template <class List>
+class BaseProjectComboBox : public BaseComboBox
+{
+public:
+    using BaseComboBox::BaseComboBox;
+
+    void reload()
+    {
+        List list(DBCache::projectId());
+        fill(&list, true);
+    }
 };
 
 } // namespace Vexal

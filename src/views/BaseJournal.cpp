@@ -68,7 +68,10 @@ void BaseJournal::create()
 
 void BaseJournal::createToolbar()
 {
-    m_toolbar = new BaseJournalToolbar(m_syncManager, this);
+    const QList<BaseJournalToolbar::Command> commands = toolbarCommands();
+    for (const BaseJournalToolbar::Command& command : commands)
+        m_rowCommands << command.id;
+    m_toolbar = new BaseJournalToolbar(m_syncManager, commands, this);
     m_toolbar->build();
     m_boxLayout->addWidget(m_toolbar);
 }
@@ -81,6 +84,7 @@ void BaseJournal::connectToolbar()
     connect(m_toolbar, &BaseJournalToolbar::onFilter, this, &BaseJournal::slotFilter);
     connect(m_toolbar, &BaseJournalToolbar::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
     connect(m_toolbar, &BaseJournalToolbar::onReload, this, &BaseJournal::slotReload);
+    connect(m_toolbar, &BaseJournalToolbar::onCommand, this, [this](int id) { runCommand(id); });
 }
 
 void BaseJournal::createTable()
@@ -109,6 +113,10 @@ void BaseJournal::connectTable()
     connect(m_table, &BaseTable::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
     connect(m_table, &BaseTable::onReload, this, &BaseJournal::slotReload);
     connect(m_table, &BaseTable::onSelectionChanged, this, &BaseJournal::slotSelectionChanged);
+    connect(m_table, &BaseTable::onCommand, this, [this](int id) {
+        if (m_rowCommands.contains(id))
+            runCommand(id);
+    });
     if (m_table->tableModel())
         connect(m_table->tableModel(), &QAbstractItemModel::modelReset, this, &BaseJournal::handleModelReset);
 }
@@ -121,6 +129,15 @@ QWidget* BaseJournal::createEditor(QWidget*)
 Init* BaseJournal::createInit(QObject*)
 {
     return nullptr;
+}
+
+QList<BaseJournalToolbar::Command> BaseJournal::toolbarCommands() const
+{
+    return {};
+}
+
+void BaseJournal::runCommand(int)
+{
 }
 
 bool BaseJournal::startCommand(const QString& action, int commandId)
@@ -273,10 +290,10 @@ void BaseJournal::slotReload()
 
 void BaseJournal::slotSelectionChanged()
 {
-    updateCommands(LocaleBaseWidget::selectionChanged(), QStringLiteral("selectionModel"));
+    updateCommands(LocaleBaseWidget::selectionChanged(), QStringLiteral("selectionModel"), m_rowCommands);
 }
 
-void BaseJournal::updateCommands(const QString& action, const QString& modelName, std::initializer_list<int> rowCommands)
+void BaseJournal::updateCommands(const QString& action, const QString& modelName, const QList<int>& rowCommands)
 {
     Logger::setContext(QLatin1String(metaObject()->className()), action);
     if (!m_table || !m_table->selectionModel()) {

@@ -1,17 +1,15 @@
 #pragma once
 
 #include "shell/BaseTab.h"
+#include "views/BaseJournalToolbar.h"
 
 #include <QStringList>
 #include <QWidget>
-
-#include <initializer_list>
 
 class QVBoxLayout;
 
 namespace Vexal {
 
-class BaseJournalToolbar;
 class BaseTable;
 class DBBase;
 class DBListBase;
@@ -31,8 +29,10 @@ class SyncManager;
 //     void createTable() override { installTable(new WidProjectTable(syncManager, this)); }
 //     QWidget* createEditor(QWidget* parent) override { return new WidProjectEditor(parent); }
 //
-// Commands of its own: its tool bar (createToolbar/connectToolbar), the
-// table's extra signals (connectTable) and slotSelectionChanged.
+// Commands of its own: on the tool bar and the table's menu
+// (toolbarCommands/runCommand, or a bar of its own in
+// createToolbar/connectToolbar and the table's signals in connectTable) and
+// slotSelectionChanged.
 class BaseJournal : public QWidget, public BaseTab
 {
     Q_OBJECT
@@ -75,6 +75,11 @@ protected:
     virtual QWidget* createEditor(QWidget* parent);
     // Start parameters preset for a new record, or null.
     virtual Init* createInit(QObject* parent);
+    // The area's own commands on the journal bar, enabled with a selected
+    // row; a click on the bar or on the table's menu entry of that id runs
+    // runCommand with it.
+    virtual QList<BaseJournalToolbar::Command> toolbarCommands() const;
+    virtual void runCommand(int id);
 
     // Builds the table made by createTable and puts it in its place (the box
     // layout here, the splitter in a tree journal); it becomes `m_table`.
@@ -88,7 +93,7 @@ protected:
     // Sets the logger context, then the table commands by the selection:
     // Add, Edit, Delete, Filter, Remove Filter, `rowCommands` (enabled with a
     // selection), Reload. Without a selection model it reports `modelName`.
-    void updateCommands(const QString& action, const QString& modelName, std::initializer_list<int> rowCommands = {});
+    void updateCommands(const QString& action, const QString& modelName, const QList<int>& rowCommands = {});
     // Loads the selected row into `page` and opens its address in a new
     // focused tab; nothing without a selection, reported when it fails to load.
     void openSelectedPage(DBPageRecord* page);
@@ -124,6 +129,8 @@ protected:
     SyncManager* m_syncManager = nullptr;
     BaseJournalToolbar* m_toolbar = nullptr;
     BaseTable* m_table = nullptr;
+    // The ids of toolbarCommands.
+    QList<int> m_rowCommands;
 };
 
 } // namespace Vexal

@@ -14,6 +14,13 @@ BaseJournalToolbar::BaseJournalToolbar(SyncManager* syncManager, QWidget* parent
 {
 }
 
+BaseJournalToolbar::BaseJournalToolbar(SyncManager* syncManager, const QList<Command>& commands, QWidget* parent)
+    : QWidget(parent)
+    , BaseToolbar(syncManager)
+    , m_commands(commands)
+{
+}
+
 void BaseJournalToolbar::slotTooltips()
 {
     if (tooltipManager())
@@ -45,6 +52,16 @@ void BaseJournalToolbar::createButtons()
 
 void BaseJournalToolbar::createExtraButtons()
 {
+    if (m_commands.isEmpty())
+        return;
+    // The filter group already ends in a separator; this group closes with
+    // its own, before Reload.
+    for (const Command& command : m_commands) {
+        QToolButton* button = addButton(command.pixmap, command.text, command.id);
+        const int id = command.id;
+        connect(button, &QToolButton::clicked, this, [this, id] { emit onCommand(id); });
+    }
+    addSeparator();
 }
 
 void BaseJournalToolbar::createTrailing()

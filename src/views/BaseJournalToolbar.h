@@ -2,6 +2,9 @@
 
 #include "widgets/BaseToolbar.h"
 
+#include <QList>
+#include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 namespace Vexal {
@@ -12,7 +15,19 @@ class BaseJournalToolbar : public QWidget, public BaseToolbar
 {
     Q_OBJECT
 public:
+    // One of an area's own commands: a button registered under its id,
+    // reported by onCommand(id).
+    struct Command
+    {
+        QPixmap pixmap;
+        QString text;
+        int id;
+    };
+
     BaseJournalToolbar(SyncManager* syncManager, QWidget* parent = nullptr);
+    // The area's own buttons are the commands, in order, between Remove and
+    // Reload.
+    BaseJournalToolbar(SyncManager* syncManager, const QList<Command>& commands, QWidget* parent = nullptr);
 
 signals:
     void onAdd();
@@ -23,6 +38,7 @@ signals:
     void onReload();
     // For the areas that add a Signatures button; the base never emits it.
     void onSignatures();
+    void onCommand(int id);
 
 public slots:
     void slotTooltips();
@@ -33,6 +49,9 @@ protected:
     void createExtraButtons() override;
     void createTrailing() override;
     QWidget* barWidget() override { return this; }
+
+private:
+    QList<Command> m_commands;
 };
 
 } // namespace Vexal

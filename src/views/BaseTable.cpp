@@ -389,6 +389,7 @@ QAction* BaseTable::addCommandItem(const QString& text, int commandId)
     action->setEnabled(false);
     if (m_syncManager)
         m_syncManager->addAction(commandId, action);
+    connect(action, &QAction::triggered, this, [this, commandId] { emit onCommand(commandId); });
     return action;
 }
 

@@ -115,6 +115,8 @@ signals:
     void onRemoveFilter();
     void onReload();
     void onSelectionChanged();
+    // Every row-menu command by its id, besides the entry's own signal.
+    void onCommand(int id);
 
 public slots:
     void slotResizeColumn();
@@ -141,8 +143,9 @@ protected:
     virtual void connectSignals();
 
     // Appends a row-menu entry for a command: disabled until the journal
-    // enables the id, registered with the sync manager. The caller connects
-    // its triggered() to a signal of its own.
+    // enables the id, registered with the sync manager, reported by
+    // onCommand(id). The caller may connect its triggered() to a signal of
+    // its own.
     QAction* addCommandItem(const QString& text, int commandId);
     // Adds an enabled fixed condition "column operator value".
     SqlFilter* addFixedFilter(int type, int operatorCode, const QString& column, const QVariant& value);

@@ -6,28 +6,11 @@
 #include "data/DBQueryManager.h"
 #include "texts/LocaleBookmark.h"
 #include "data/DBBookmark.h"
-#include "views/WidBookmarkEditor.h"
 #include "views/WidBookmarkJournalToolbar.h"
-#include "views/WidBookmarkTable.h"
 
 #include <QVBoxLayout>
 
 namespace Vexal {
-
-WidBookmarkJournal::WidBookmarkJournal(QWidget* parent)
-    : BaseJournal(parent)
-{
-}
-
-QString WidBookmarkJournal::title() const
-{
-    return LocaleBookmark::bookmarks();
-}
-
-WidBookmarkTable* WidBookmarkJournal::bookmarkTable() const
-{
-    return qobject_cast<WidBookmarkTable*>(m_table);
-}
 
 void WidBookmarkJournal::createToolbar()
 {
@@ -47,11 +30,6 @@ void WidBookmarkJournal::connectToolbar()
     }
 }
 
-void WidBookmarkJournal::createTable()
-{
-    installTable(new WidBookmarkTable(m_syncManager, this));
-}
-
 void WidBookmarkJournal::connectTable()
 {
     BaseJournal::connectTable();
@@ -60,11 +38,6 @@ void WidBookmarkJournal::connectTable()
         connect(bookmarks, &WidBookmarkTable::onVisible, this, &WidBookmarkJournal::slotVisible);
         connect(bookmarks, &WidBookmarkTable::onHidden, this, &WidBookmarkJournal::slotHidden);
     }
-}
-
-QWidget* WidBookmarkJournal::createEditor(QWidget* parent)
-{
-    return new WidBookmarkEditor(parent);
 }
 
 void WidBookmarkJournal::slotDelete()

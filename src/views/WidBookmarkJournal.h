@@ -1,23 +1,24 @@
 #pragma once
 
+#include "texts/LocaleBookmark.h"
 #include "views/BaseJournal.h"
+#include "views/BaseRecordJournal.h"
+#include "views/WidBookmarkEditor.h"
+#include "views/WidBookmarkTable.h"
 
 namespace Vexal {
-
-class WidBookmarkTable;
 
 // The bookmarks tab. Load opens the selected bookmark in a new focused tab;
 // Visible and Hidden switch the selected rows in or out of the Bookmarks
 // menu. Every change ends with a rebuild of that menu.
-class WidBookmarkJournal final : public BaseJournal
+class WidBookmarkJournal final
+    : public BaseRecordJournal<BaseJournal, WidBookmarkTable, WidBookmarkEditor, &LocaleBookmark::bookmarks>
 {
     Q_OBJECT
 public:
-    explicit WidBookmarkJournal(QWidget* parent = nullptr);
+    using BaseRecordJournal::BaseRecordJournal;
 
-    QString title() const override;
-
-    WidBookmarkTable* bookmarkTable() const;
+    WidBookmarkTable* bookmarkTable() const { return recordTable(); }
 
 public slots:
     void slotDelete() override;
@@ -29,9 +30,7 @@ public slots:
 protected:
     void createToolbar() override;
     void connectToolbar() override;
-    void createTable() override;
     void connectTable() override;
-    QWidget* createEditor(QWidget* parent) override;
 
 private:
     void switchVisible(const QString& action, bool visible);

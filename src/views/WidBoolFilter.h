@@ -2,25 +2,16 @@
 
 #include "views/WidFilterBase.h"
 
-class QCheckBox;
+#include <QCheckBox>
 
 namespace Vexal {
 
 // Row of a bool column: equals only.
-class WidBoolFilter final : public WidFilterBase
+class WidBoolFilter final : public WidEditorFilter<QCheckBox, WidFilterBase::EqualOnly, WidFilterBase::FillWidth>
 {
     Q_OBJECT
 public:
-    explicit WidBoolFilter(QWidget* parent = nullptr);
-
-    QVariant value() const override;
-    QCheckBox* valueWidget() const { return m_value; }
-
-protected:
-    void create() override;
-
-private:
-    QCheckBox* m_value = nullptr;
+    using WidEditorFilter::WidEditorFilter;
 };
 
 } // namespace Vexal

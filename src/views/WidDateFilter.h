@@ -2,25 +2,16 @@
 
 #include "views/WidFilterBase.h"
 
-class QDateEdit;
+#include <QDateEdit>
 
 namespace Vexal {
 
 // Row of a date column.
-class WidDateFilter final : public WidFilterBase
+class WidDateFilter final : public WidEditorFilter<QDateEdit, WidFilterBase::Comparisons, WidFilterBase::StretchAfter>
 {
     Q_OBJECT
 public:
-    explicit WidDateFilter(QWidget* parent = nullptr);
-
-    QVariant value() const override;
-    QDateEdit* valueWidget() const { return m_value; }
-
-protected:
-    void create() override;
-
-private:
-    QDateEdit* m_value = nullptr;
+    using WidEditorFilter::WidEditorFilter;
 };
 
 } // namespace Vexal

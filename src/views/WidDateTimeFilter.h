@@ -2,25 +2,17 @@
 
 #include "views/WidFilterBase.h"
 
-class QDateTimeEdit;
+#include <QDateTimeEdit>
 
 namespace Vexal {
 
 // Row of a date-time column.
-class WidDateTimeFilter final : public WidFilterBase
+class WidDateTimeFilter final
+    : public WidEditorFilter<QDateTimeEdit, WidFilterBase::Comparisons, WidFilterBase::StretchAfter>
 {
     Q_OBJECT
 public:
-    explicit WidDateTimeFilter(QWidget* parent = nullptr);
-
-    QVariant value() const override;
-    QDateTimeEdit* valueWidget() const { return m_value; }
-
-protected:
-    void create() override;
-
-private:
-    QDateTimeEdit* m_value = nullptr;
+    using WidEditorFilter::WidEditorFilter;
 };
 
 } // namespace Vexal

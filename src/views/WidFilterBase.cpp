@@ -1,5 +1,6 @@
 #include "views/WidFilterBase.h"
 
+#include "texts/LocaleFilter.h"
 #include "widgets/UtilGui.h"
 #include "views/SqlFilter.h"
 
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMetaProperty>
 
 namespace Vexal {
 
@@ -14,8 +16,10 @@ namespace {
 constexpr int fixedWidth = 150;
 }
 
-WidFilterBase::WidFilterBase(QWidget* parent)
+WidFilterBase::WidFilterBase(QWidget* parent, Operators operators, int fit)
     : QWidget(parent)
+    , m_operators(operators)
+    , m_fit(fit)
 {
 }
 
@@ -36,7 +40,9 @@ void WidFilterBase::store()
 
 QVariant WidFilterBase::value() const
 {
-    return QVariant();
+    if (!m_valueWidget)
+        return QVariant();
+    return m_valueWidget->metaObject()->userProperty().read(m_valueWidget);
 }
 
 void WidFilterBase::create()
@@ -53,6 +59,22 @@ void WidFilterBase::create()
     m_layout->addWidget(m_enabledBox);
     m_layout->addWidget(m_headerEdit);
     m_layout->addWidget(m_operatorBox);
+
+    addOperators();
+    selectOperator();
+
+    // A fresh editor already shows the empty value, so only a filter's
+    // value is written; the user property converts it to the editor's type.
+    m_valueWidget = createValueWidget();
+    if (m_filter)
+        m_valueWidget->metaObject()->userProperty().write(m_valueWidget, m_filter->value());
+    if (m_fit & FillWidth)
+        m_valueWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    if (m_fit & FixedWidth)
+        m_valueWidget->setFixedWidth(fixedWidth);
+    m_layout->addWidget(m_valueWidget);
+    if (m_fit & StretchAfter)
+        m_layout->addStretch();
 }
 
 void WidFilterBase::addOperator(const QString& text, int code)
@@ -60,12 +82,27 @@ void WidFilterBase::addOperator(const QString& text, int code)
     m_operatorBox->addItem(text, code);
 }
 
-void WidFilterBase::addComparisonOperators()
+void WidFilterBase::addOperators()
 {
-    const int codes[] = {SqlFilter::Equal, SqlFilter::NotEqual,   SqlFilter::Less,
-                         SqlFilter::LessOrEqual, SqlFilter::Greater, SqlFilter::GreaterOrEqual};
-    for (int code : codes)
-        addOperator(SqlFilter::operatorText(code), code);
+    switch (m_operators) {
+    case EqualOnly:
+        addOperator(SqlFilter::operatorText(SqlFilter::Equal), SqlFilter::Equal);
+        break;
+    case Comparisons: {
+        const int codes[] = {SqlFilter::Equal, SqlFilter::NotEqual,   SqlFilter::Less,
+                             SqlFilter::LessOrEqual, SqlFilter::Greater, SqlFilter::GreaterOrEqual};
+        for (int code : codes)
+            addOperator(SqlFilter::operatorText(code), code);
+        break;
+    }
+    case TextMatches:
+        addOperator(LocaleFilter::like(), SqlFilter::Contains);
+        addOperator(LocaleFilter::startsWith(), SqlFilter::StartsWith);
+        addOperator(LocaleFilter::endsWith(), SqlFilter::EndsWith);
+        addOperator(LocaleFilter::equals(), SqlFilter::Equal);
+        addOperator(LocaleFilter::doesNotEqual(), SqlFilter::NotEqual);
+        break;
+    }
 }
 
 void WidFilterBase::selectOperator()

@@ -4,29 +4,12 @@
 #include "core/SyncManager.h"
 #include "texts/LocaleHistory.h"
 #include "data/DBHistory.h"
-#include "views/WidHistoryEditor.h"
 #include "views/WidHistoryJournalToolbar.h"
-#include "views/WidHistoryTable.h"
 #include "views/WidHistoryTree.h"
 
 #include <QVBoxLayout>
 
 namespace Vexal {
-
-WidHistoryJournal::WidHistoryJournal(QWidget* parent)
-    : BaseJournalTree(parent)
-{
-}
-
-QString WidHistoryJournal::title() const
-{
-    return LocaleHistory::history();
-}
-
-WidHistoryTable* WidHistoryJournal::historyTable() const
-{
-    return qobject_cast<WidHistoryTable*>(m_table);
-}
 
 WidHistoryTree* WidHistoryJournal::historyTree() const
 {
@@ -48,21 +31,11 @@ void WidHistoryJournal::connectToolbar()
         connect(bar, &WidHistoryJournalToolbar::onLoad, this, &WidHistoryJournal::slotLoad);
 }
 
-void WidHistoryJournal::createTable()
-{
-    installTable(new WidHistoryTable(m_syncManager, this));
-}
-
 void WidHistoryJournal::connectTable()
 {
     BaseJournalTree::connectTable();
     if (WidHistoryTable* history = historyTable())
         connect(history, &WidHistoryTable::onLoad, this, &WidHistoryJournal::slotLoad);
-}
-
-QWidget* WidHistoryJournal::createEditor(QWidget* parent)
-{
-    return new WidHistoryEditor(parent);
 }
 
 void WidHistoryJournal::createTree()

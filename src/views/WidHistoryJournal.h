@@ -1,23 +1,25 @@
 #pragma once
 
+#include "texts/LocaleHistory.h"
 #include "views/BaseJournalTree.h"
+#include "views/BaseRecordJournal.h"
+#include "views/WidHistoryEditor.h"
+#include "views/WidHistoryTable.h"
 
 namespace Vexal {
 
-class WidHistoryTable;
 class WidHistoryTree;
 
 // The history tab: the period tree beside the History table. Load opens the
 // selected visit's address in a new focused tab.
-class WidHistoryJournal final : public BaseJournalTree
+class WidHistoryJournal final
+    : public BaseRecordJournal<BaseJournalTree, WidHistoryTable, WidHistoryEditor, &LocaleHistory::history>
 {
     Q_OBJECT
 public:
-    explicit WidHistoryJournal(QWidget* parent = nullptr);
+    using BaseRecordJournal::BaseRecordJournal;
 
-    QString title() const override;
-
-    WidHistoryTable* historyTable() const;
+    WidHistoryTable* historyTable() const { return recordTable(); }
     WidHistoryTree* historyTree() const;
 
 public slots:
@@ -28,9 +30,7 @@ public slots:
 protected:
     void createToolbar() override;
     void connectToolbar() override;
-    void createTable() override;
     void connectTable() override;
-    QWidget* createEditor(QWidget* parent) override;
     void createTree() override;
 };
 

@@ -2,25 +2,17 @@
 
 #include "views/WidFilterBase.h"
 
-class QSpinBox;
+#include <QSpinBox>
 
 namespace Vexal {
 
 // Row of an integer column (the spin box keeps its range of 0 to 99).
-class WidIntFilter final : public WidFilterBase
+class WidIntFilter final : public WidEditorFilter<QSpinBox, WidFilterBase::Comparisons,
+                                                  WidFilterBase::FixedWidth | WidFilterBase::StretchAfter>
 {
     Q_OBJECT
 public:
-    explicit WidIntFilter(QWidget* parent = nullptr);
-
-    QVariant value() const override;
-    QSpinBox* valueWidget() const { return m_value; }
-
-protected:
-    void create() override;
-
-private:
-    QSpinBox* m_value = nullptr;
+    using WidEditorFilter::WidEditorFilter;
 };
 
 } // namespace Vexal

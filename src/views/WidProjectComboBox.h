@@ -1,17 +1,16 @@
 #pragma once
 
+#include "data/DBProjectList.h"
 #include "views/BaseComboBox.h"
 
 namespace Vexal {
 
 // The project chooser: every project, sorted by name.
-class WidProjectComboBox final : public BaseComboBox
+class WidProjectComboBox final : public BaseListComboBox<DBProjectList>
 {
     Q_OBJECT
 public:
-    explicit WidProjectComboBox(QWidget* parent = nullptr);
-
-    void reload();
+    using BaseListComboBox::BaseListComboBox;
 };
 
 } // namespace Vexal

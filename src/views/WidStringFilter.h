@@ -2,25 +2,16 @@
 
 #include "views/WidFilterBase.h"
 
-class QLineEdit;
+#include <QLineEdit>
 
 namespace Vexal {
 
 // Row of a text column: contains, starts with, ends with, equals, differs.
-class WidStringFilter final : public WidFilterBase
+class WidStringFilter final : public WidEditorFilter<QLineEdit, WidFilterBase::TextMatches, WidFilterBase::NaturalWidth>
 {
     Q_OBJECT
 public:
-    explicit WidStringFilter(QWidget* parent = nullptr);
-
-    QVariant value() const override;
-    QLineEdit* valueWidget() const { return m_value; }
-
-protected:
-    void create() override;
-
-private:
-    QLineEdit* m_value = nullptr;
+    using WidEditorFilter::WidEditorFilter;
 };
 
 } // namespace Vexal
