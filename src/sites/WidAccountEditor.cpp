@@ -18,18 +18,8 @@ constexpr int defaultType = WebsiteType::Email;
 }
 
 WidAccountEditor::WidAccountEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBAccount>(LocaleAccount::account))
 {
-}
-
-QString WidAccountEditor::typeName() const
-{
-    return LocaleAccount::account();
-}
-
-DBBase* WidAccountEditor::createRecord()
-{
-    return new DBAccount(this);
 }
 
 void WidAccountEditor::createWidgets()

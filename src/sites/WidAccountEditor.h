@@ -18,7 +18,6 @@ class WidAccountEditor final : public BaseEditor
 public:
     explicit WidAccountEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* loginEdit = nullptr;
@@ -30,7 +29,6 @@ public slots:
     void handleTypeChanged();
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
     void fillWidgets(DBBase* record) override;
     void clearWidgets() override;

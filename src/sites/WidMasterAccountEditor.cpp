@@ -17,13 +17,8 @@
 namespace Vexal {
 
 WidMasterAccountEditor::WidMasterAccountEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBMasterAccount>(LocaleAccount::masterAccount))
 {
-}
-
-QString WidMasterAccountEditor::typeName() const
-{
-    return LocaleAccount::masterAccount();
 }
 
 void WidMasterAccountEditor::createToolbar()
@@ -38,11 +33,6 @@ void WidMasterAccountEditor::connectToolbar()
     BaseEditor::connectToolbar();
     connect(static_cast<WidMasterAccountToolbar*>(m_toolbar), &WidMasterAccountToolbar::onCreateAccount, this,
             &WidMasterAccountEditor::slotCreateAccount);
-}
-
-DBBase* WidMasterAccountEditor::createRecord()
-{
-    return new DBMasterAccount(this);
 }
 
 void WidMasterAccountEditor::createWidgets()

@@ -17,7 +17,6 @@ class WidMasterAccountEditor final : public BaseEditor
 public:
     explicit WidMasterAccountEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* loginEdit = nullptr;
@@ -32,7 +31,6 @@ public slots:
 protected:
     void createToolbar() override;
     void connectToolbar() override;
-    DBBase* createRecord() override;
     void createWidgets() override;
     void fillWidgets(DBBase* record) override;
     void clearWidgets() override;

@@ -10,18 +10,8 @@
 namespace Vexal {
 
 WidRankEditor::WidRankEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBRank>(LocaleRank::rank))
 {
-}
-
-QString WidRankEditor::typeName() const
-{
-    return LocaleRank::rank();
-}
-
-DBBase* WidRankEditor::createRecord()
-{
-    return new DBRank(this);
 }
 
 void WidRankEditor::createWidgets()

@@ -13,13 +13,11 @@ class WidRankEditor final : public BaseEditor
 public:
     explicit WidRankEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* hostEdit = nullptr;
     QDateEdit* dateEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
     void fillWidgets(DBBase* record) override;
     void clearWidgets() override;

@@ -29,13 +29,8 @@ QString bareHost(QString host)
 } // namespace
 
 WidWebsiteEditor::WidWebsiteEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBWebsite>(LocaleWebsite::website))
 {
-}
-
-QString WidWebsiteEditor::typeName() const
-{
-    return LocaleWebsite::website();
 }
 
 QString WidWebsiteEditor::hostText(const QString& input)
@@ -74,11 +69,6 @@ void WidWebsiteEditor::setTypeFlags(int flags)
 {
     for (QCheckBox* box : qAsConst(typeBoxes))
         box->setChecked((flags & box->property("flag").toInt()) != 0);
-}
-
-DBBase* WidWebsiteEditor::createRecord()
-{
-    return new DBWebsite(this);
 }
 
 void WidWebsiteEditor::createWidgets()

@@ -17,9 +17,10 @@
 
 namespace Vexal {
 
-BaseEditor::BaseEditor(QWidget* parent)
+BaseEditor::BaseEditor(QWidget* parent, const Kind& kind)
     : QWidget(parent)
     , m_syncManager(new SyncManager(this))
+    , m_kind(kind)
 {
 }
 
@@ -40,7 +41,7 @@ QString BaseEditor::title() const
 
 QString BaseEditor::typeName() const
 {
-    return LocaleBaseWidget::untitled();
+    return m_kind.name ? m_kind.name() : LocaleBaseWidget::untitled();
 }
 
 void BaseEditor::setInit(QObject* value)
@@ -105,7 +106,7 @@ void BaseEditor::createWidgets()
 
 DBBase* BaseEditor::createRecord()
 {
-    return new DBBase(this);
+    return m_kind.create ? m_kind.create(this) : new DBBase(this);
 }
 
 DBBase* BaseEditor::loadRecord()

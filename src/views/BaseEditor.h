@@ -28,12 +28,11 @@ class SyncManager;
 // save loads the record afresh, so columns the form does not show keep their
 // stored values, and after an insert the page edits the stored row.
 //
-// A data area supplies typeName, createRecord and its fields. Fields made
-// with the add...Field helpers are filled, stored, cleared and watched by the
-// base; a form needs no fill/store code of its own:
+// A data area passes its record kind (kind<DBProject>(LocaleProject::project):
+// the name in the title and the record class) and supplies its fields. Fields
+// made with the add...Field helpers are filled, stored, cleared and watched by
+// the base; a form needs no fill/store code of its own:
 //
-//     QString typeName() const override { return LocaleProject::project(); }
-//     DBBase* createRecord() override { return new DBProject(this); }
 //     void createWidgets() override {
 //         addNameField(LocaleProject::name());
 //         addTextField(LocaleProject::url(), &DBProject::url, &DBProject::setUrl, LocaleProject::urlPrefix());
@@ -47,7 +46,19 @@ class BaseEditor : public QWidget, public BaseTab
 {
     Q_OBJECT
 public:
-    explicit BaseEditor(QWidget* parent = nullptr);
+    // What an editor edits: the kind's name and a new record of its class.
+    struct Kind
+    {
+        QString (*name)();
+        DBBase* (*create)(QObject* parent);
+    };
+    template <class R>
+    static Kind kind(QString (*name)())
+    {
+        return {name, [](QObject* parent) -> DBBase* { return new R(parent); }};
+    }
+
+    explicit BaseEditor(QWidget* parent = nullptr, const Kind& kind = {});
     ~BaseEditor() override;
 
     QString title() const override;
@@ -176,6 +187,7 @@ private:
                   std::function<void()> clear, std::function<QMetaObject::Connection()> watch);
     void setClean(bool clean);
 
+    const Kind m_kind;
     std::vector<Field> m_fields;
     DBBase* m_record = nullptr;
 };

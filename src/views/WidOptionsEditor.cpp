@@ -22,7 +22,7 @@ const QString dbObject = QStringLiteral("db");
 } // namespace
 
 WidOptionsEditor::WidOptionsEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBOptions>(nullptr))
 {
 }
 
@@ -113,11 +113,6 @@ void WidOptionsEditor::createWidgets()
     m_tabWidget->addTab(m_privacyPage, LocaleOptions::privacy());
     m_tabWidget->addTab(m_proxyPage, LocaleOptions::httpProxy());
     m_tabWidget->addTab(m_shortcutJournal, LocaleOptions::uriShortcuts());
-}
-
-DBBase* WidOptionsEditor::createRecord()
-{
-    return new DBOptions(this);
 }
 
 void WidOptionsEditor::disconnectWidgets()

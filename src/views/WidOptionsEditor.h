@@ -45,7 +45,6 @@ public:
 protected:
     void createBody() override;
     void createWidgets() override;
-    DBBase* createRecord() override;
     void disconnectWidgets() override;
     void fillWidgets(DBBase* record) override;
     void clearWidgets() override;
