@@ -4,7 +4,6 @@
 
 namespace Vexal {
 
-class WidPasswordEdit;
 class WidWebsiteComboBox;
 class WidWebsiteTypeComboBox;
 
@@ -30,11 +29,6 @@ public slots:
 
 protected:
     void createWidgets() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
-    void storeWidgets(DBBase* record) override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
     bool validate() override;
 
 private:

@@ -33,14 +33,7 @@ public:
 
 protected:
     void createWidgets() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
     void storeWidgets(DBBase* record) override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-
-private:
-    QList<QMetaObject::Connection> m_typeConnections;
 };
 
 } // namespace Vexal

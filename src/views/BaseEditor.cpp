@@ -4,6 +4,8 @@
 #include "core/Logger.h"
 #include "core/SyncManager.h"
 #include "data/DBBase.h"
+#include "data/DBCache.h"
+#include "data/DBProjectBase.h"
 #include "shell/BaseTabObject.h"
 #include "widgets/UtilGui.h"
 #include "texts/LocaleBaseWidget.h"
@@ -134,28 +136,38 @@ void BaseEditor::disconnectWidgets()
 
 void BaseEditor::fillWidgets(DBBase* record)
 {
-    for (const Field& field : m_fields)
-        field.fill(record);
+    for (const Field& field : m_fields) {
+        if (field.fill)
+            field.fill(record);
+    }
 }
 
 void BaseEditor::clearWidgets()
 {
-    for (const Field& field : m_fields)
-        field.clear();
+    for (const Field& field : m_fields) {
+        if (field.clear)
+            field.clear();
+    }
 }
 
 void BaseEditor::connectWidgets()
 {
     for (Field& field : m_fields) {
         QObject::disconnect(field.connection);
-        field.connection = field.watch();
+        if (field.watch)
+            field.connection = field.watch();
     }
 }
 
 void BaseEditor::storeWidgets(DBBase* record)
 {
-    for (const Field& field : m_fields)
-        field.store(record);
+    for (const Field& field : m_fields) {
+        if (field.store)
+            field.store(record);
+    }
+    auto* owned = qobject_cast<DBProjectBase*>(record);
+    if (owned && owned->projectId() == -1)
+        owned->setProjectId(DBCache::projectId());
 }
 
 bool BaseEditor::validate()
