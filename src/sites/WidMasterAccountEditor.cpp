@@ -2,12 +2,10 @@
 
 #include "core/Init.h"
 #include "core/Logger.h"
-#include "core/SyncManager.h"
 #include "data/DBMasterAccount.h"
 #include "sites/DlgCreateMasterAccount.h"
 #include "sites/WidMasterAccountToolbar.h"
 #include "texts/LocaleAccount.h"
-#include "views/BaseTable.h"
 #include "views/UtilDialog.h"
 
 #include <QVBoxLayout>
@@ -76,14 +74,7 @@ void WidMasterAccountEditor::slotCreateAccount()
     dialog.build(record);
     if (UtilDialog::exec(&dialog) != QDialog::Accepted)
         return;
-    init()->setId(record->id());
-    m_name = record->name();
-    disconnectWidgets();
-    fillWidgets(record);
-    connectWidgets();
-    setModified(false);
-    m_syncManager->setEnabled(BaseTable::CommandSave, false);
-    afterSave(record);
+    showSaved(record);
 }
 
 } // namespace Vexal

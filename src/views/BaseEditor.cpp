@@ -197,6 +197,11 @@ void BaseEditor::slotSave()
         reportRecordError(record);
         return;
     }
+    showSaved(record);
+}
+
+void BaseEditor::showSaved(DBBase* record)
+{
     init()->setId(record->id());
     m_name = record->name();
     disconnectWidgets();

@@ -101,6 +101,9 @@ protected:
     virtual void storeWidgets(DBBase* record);
     virtual bool validate();
     virtual void afterSave(DBBase* record);
+    // The page edits the stored record from now on: its id, name and values,
+    // clean; then afterSave.
+    void showSaved(DBBase* record);
 
     // ---- field helpers for createWidgets ----
     void addFieldRow(const QString& label, QWidget* field);
