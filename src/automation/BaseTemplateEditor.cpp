@@ -16,13 +16,16 @@
 
 namespace Vexal {
 
-BaseTemplateEditor::BaseTemplateEditor(QWidget* parent)
-    : BaseEditor(parent)
+BaseTemplateEditor::BaseTemplateEditor(QWidget* parent, const Kind& kind, int websiteType)
+    : BaseEditor(parent, kind)
+    , m_websiteType(websiteType)
 {
 }
 
 int BaseTemplateEditor::websiteType() const
 {
+    if (m_websiteType != 0)
+        return m_websiteType;
     return init() ? init()->type() : 0;
 }
 
@@ -61,7 +64,7 @@ void BaseTemplateEditor::addCommentsRow(QGridLayout* grid)
     UtilGui::addRow(grid, m_commentsLabel, m_commentsEdit);
 }
 
-void BaseTemplateEditor::createTabBody()
+void BaseTemplateEditor::createBody()
 {
     m_tabs = new QTabWidget(this);
     m_body = m_tabs;

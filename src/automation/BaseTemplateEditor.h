@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/LocaleTemplate.h"
 #include "views/BaseEditor.h"
 
 #include <QList>
@@ -21,11 +22,12 @@ class BaseTemplateEditor : public BaseEditor
 {
     Q_OBJECT
 public:
-    explicit BaseTemplateEditor(QWidget* parent = nullptr);
+    // A websiteType of 0 takes the start parameters' type.
+    explicit BaseTemplateEditor(QWidget* parent = nullptr, const Kind& kind = {}, int websiteType = 0);
 
     // The website type flag the editor works with: the start parameters'
-    // type here; the article, directory and social bookmark editors fix it.
-    virtual int websiteType() const;
+    // type, unless the kind fixes it (article, directory, social bookmark).
+    int websiteType() const;
 
     QLineEdit* idField() const { return m_idEdit; }
     QLineEdit* nameField() const { return m_nameEdit; }
@@ -45,10 +47,23 @@ protected:
     void addCommonRows(QGridLayout* grid);
     void addCommentsRow(QGridLayout* grid);
 
-    // The tab widget as the editor's body; then addPage per page.
-    void createTabBody();
+    // The tab widget as the editor's body; then addPage per page. A single
+    // form editor overrides this with BaseEditor's grid.
+    void createBody() override;
     QGridLayout* addPage(const QString& title);
     void finishPage(QGridLayout* grid);
+    // The General page (common rows and comments), then the page named after
+    // the kind, returned for its selector rows.
+    template <class R>
+    QGridLayout* addGeneralAndKindPages()
+    {
+        bindRecordClass<R>();
+        QGridLayout* general = addPage(LocaleTemplate::general());
+        addCommonRows(general);
+        addCommentsRow(general);
+        finishPage(general);
+        return addPage(typeName());
+    }
 
     // A selector row bound to the record's getter and setter.
     template <class R>
@@ -102,6 +117,7 @@ private:
     std::function<int(DBBase*)> m_websiteOf;
     std::function<void(DBBase*, int)> m_setWebsite;
     QList<QMetaObject::Connection> m_connections;
+    const int m_websiteType;
 };
 
 } // namespace Vexal

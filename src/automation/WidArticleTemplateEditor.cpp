@@ -7,42 +7,15 @@
 namespace Vexal {
 
 WidArticleTemplateEditor::WidArticleTemplateEditor(QWidget* parent)
-    : BaseTemplateEditor(parent)
+    : BaseTemplateEditor(parent, kind<DBArticleTemplate>(LocaleTemplate::articleTemplate), 8)
 {
-}
-
-QString WidArticleTemplateEditor::typeName() const
-{
-    return LocaleTemplate::articleTemplate();
-}
-
-int WidArticleTemplateEditor::websiteType() const
-{
-    return 8;
-}
-
-DBBase* WidArticleTemplateEditor::createRecord()
-{
-    return new DBArticleTemplate(this);
-}
-
-void WidArticleTemplateEditor::createBody()
-{
-    createTabBody();
 }
 
 void WidArticleTemplateEditor::createWidgets()
 {
     using R = DBArticleTemplate;
     namespace L = LocaleArticle;
-    bindRecordClass<R>();
-
-    QGridLayout* general = addPage(LocaleTemplate::general());
-    addCommonRows(general);
-    addCommentsRow(general);
-    finishPage(general);
-
-    QGridLayout* page = addPage(typeName());
+    QGridLayout* page = addGeneralAndKindPages<R>();
     addSelectorRow(page, L::categoryField(), &R::category, &R::setCategory, true);
     addSelectorRow(page, L::title(), &R::title, &R::setTitle);
     addSelectorRow(page, L::tags(), &R::tags, &R::setTags);

@@ -11,13 +11,8 @@ class WidArticleTemplateEditor final : public BaseTemplateEditor
 public:
     explicit WidArticleTemplateEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
-    int websiteType() const override;
-
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
-    void createBody() override;
 };
 
 } // namespace Vexal

@@ -7,42 +7,15 @@
 namespace Vexal {
 
 WidDirectoryTemplateEditor::WidDirectoryTemplateEditor(QWidget* parent)
-    : BaseTemplateEditor(parent)
+    : BaseTemplateEditor(parent, kind<DBDirectoryTemplate>(LocaleTemplate::directoryTemplate), 32)
 {
-}
-
-QString WidDirectoryTemplateEditor::typeName() const
-{
-    return LocaleTemplate::directoryTemplate();
-}
-
-int WidDirectoryTemplateEditor::websiteType() const
-{
-    return 32;
-}
-
-DBBase* WidDirectoryTemplateEditor::createRecord()
-{
-    return new DBDirectoryTemplate(this);
-}
-
-void WidDirectoryTemplateEditor::createBody()
-{
-    createTabBody();
 }
 
 void WidDirectoryTemplateEditor::createWidgets()
 {
     using R = DBDirectoryTemplate;
     namespace L = LocaleDirectory;
-    bindRecordClass<R>();
-
-    QGridLayout* general = addPage(LocaleTemplate::general());
-    addCommonRows(general);
-    addCommentsRow(general);
-    finishPage(general);
-
-    QGridLayout* page = addPage(typeName());
+    QGridLayout* page = addGeneralAndKindPages<R>();
     addSelectorRow(page, L::category(), &R::category, &R::setCategory, true);
     addSelectorRow(page, L::title(), &R::title, &R::setTitle);
     addSelectorRow(page, L::tags(), &R::tags, &R::setTags);

@@ -6,18 +6,13 @@
 namespace Vexal {
 
 WidLoginTemplateEditor::WidLoginTemplateEditor(QWidget* parent)
-    : BaseTemplateEditor(parent)
+    : BaseTemplateEditor(parent, kind<DBLoginTemplate>(LocaleTemplate::loginTemplate))
 {
 }
 
-QString WidLoginTemplateEditor::typeName() const
+void WidLoginTemplateEditor::createBody()
 {
-    return LocaleTemplate::loginTemplate();
-}
-
-DBBase* WidLoginTemplateEditor::createRecord()
-{
-    return new DBLoginTemplate(this);
+    BaseEditor::createBody();
 }
 
 void WidLoginTemplateEditor::createWidgets()

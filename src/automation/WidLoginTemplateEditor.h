@@ -11,10 +11,8 @@ class WidLoginTemplateEditor final : public BaseTemplateEditor
 public:
     explicit WidLoginTemplateEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
-
 protected:
-    DBBase* createRecord() override;
+    void createBody() override;
     void createWidgets() override;
 };
 

@@ -7,23 +7,8 @@
 namespace Vexal {
 
 WidRegistrationTemplateEditor::WidRegistrationTemplateEditor(QWidget* parent)
-    : BaseTemplateEditor(parent)
+    : BaseTemplateEditor(parent, kind<DBRegistrationTemplate>(LocaleTemplate::registrationTemplate))
 {
-}
-
-QString WidRegistrationTemplateEditor::typeName() const
-{
-    return LocaleTemplate::registrationTemplate();
-}
-
-DBBase* WidRegistrationTemplateEditor::createRecord()
-{
-    return new DBRegistrationTemplate(this);
-}
-
-void WidRegistrationTemplateEditor::createBody()
-{
-    createTabBody();
 }
 
 void WidRegistrationTemplateEditor::createWidgets()

@@ -11,12 +11,8 @@ class WidRegistrationTemplateEditor final : public BaseTemplateEditor
 public:
     explicit WidRegistrationTemplateEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
-
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
-    void createBody() override;
 };
 
 } // namespace Vexal

@@ -11,13 +11,8 @@ class WidSocialBookmarkTemplateEditor final : public BaseTemplateEditor
 public:
     explicit WidSocialBookmarkTemplateEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
-    int websiteType() const override;
-
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
-    void createBody() override;
 };
 
 } // namespace Vexal

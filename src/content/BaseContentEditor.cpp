@@ -4,8 +4,6 @@
 #include "content/SpintaxHighlighter.h"
 #include "content/WidSpintaxModeComboBox.h"
 #include "core/Init.h"
-#include "data/DBCache.h"
-#include "data/DBProjectBase.h"
 #include "widgets/UtilGui.h"
 #include "texts/LocaleMessage.h"
 
@@ -34,18 +32,6 @@ bool sameText(const QString& a, const QString& b, bool matchCase)
 }
 
 } // namespace
-
-BaseContentEditor::~BaseContentEditor()
-{
-    for (Binding& field : m_bindings)
-        QObject::disconnect(field.connection);
-}
-
-void BaseContentEditor::addBinding(std::function<void(DBBase*)> fill, std::function<void(DBBase*)> store,
-                                   std::function<void()> clear, std::function<QMetaObject::Connection()> watch)
-{
-    m_bindings.push_back({std::move(fill), std::move(store), std::move(clear), std::move(watch), {}});
-}
 
 std::function<QMetaObject::Connection()> BaseContentEditor::comboWatcher(QComboBox* box)
 {
@@ -105,48 +91,6 @@ QPlainTextEdit* BaseContentEditor::activeTextEdit() const
 int BaseContentEditor::initialId(const BaseComboBox*) const
 {
     return init() ? init()->secondId() : -1;
-}
-
-void BaseContentEditor::fillWidgets(DBBase* record)
-{
-    BaseEditor::fillWidgets(record);
-    for (const Binding& field : m_bindings)
-        field.fill(record);
-}
-
-void BaseContentEditor::clearWidgets()
-{
-    BaseEditor::clearWidgets();
-    for (const Binding& field : m_bindings)
-        field.clear();
-}
-
-void BaseContentEditor::connectWidgets()
-{
-    BaseEditor::connectWidgets();
-    for (Binding& field : m_bindings) {
-        QObject::disconnect(field.connection);
-        field.connection = field.watch();
-    }
-}
-
-void BaseContentEditor::disconnectWidgets()
-{
-    BaseEditor::disconnectWidgets();
-    for (Binding& field : m_bindings) {
-        QObject::disconnect(field.connection);
-        field.connection = QMetaObject::Connection();
-    }
-}
-
-void BaseContentEditor::storeWidgets(DBBase* record)
-{
-    BaseEditor::storeWidgets(record);
-    for (const Binding& field : m_bindings)
-        field.store(record);
-    auto* owned = qobject_cast<DBProjectBase*>(record);
-    if (owned && owned->projectId() == -1)
-        owned->setProjectId(DBCache::projectId());
 }
 
 bool BaseContentEditor::validate()

@@ -7,7 +7,6 @@
 #include <QList>
 
 #include <functional>
-#include <vector>
 
 namespace Vexal {
 
@@ -19,14 +18,12 @@ class DBBase;
 // before a save) and spintax parts (a highlighted text field with the
 // chooser of its dialect beside it), and gives the page's text fields the
 // Edit menu's find and replace and the zoom commands: they work on the text
-// field that last had the focus. A new project-owned record is stored under
-// the current project.
+// field that last had the focus.
 class BaseContentEditor : public BaseEditor
 {
     Q_OBJECT
 public:
     using BaseEditor::BaseEditor;
-    ~BaseContentEditor() override;
 
     QString selectedText() const override;
     void find(const QString& text, bool forward, bool matchCase) override;
@@ -54,7 +51,7 @@ protected:
             box->insertItem(0, QString(), -1);
         else
             m_required << box;
-        addBinding(
+        addField(
             [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setCurrentId((x->*get)()); },
             [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(box->currentId()); },
             [this, box] { box->setCurrentId(initialId(box)); }, comboWatcher(box));
@@ -70,9 +67,9 @@ protected:
         WidSpintaxModeComboBox* box = nullptr;
         addFieldRow(label, createSpintaxPart(&edit, &box));
         addTextBinding(edit, get, set);
-        addBinding([box, getMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) applyMode(box, (x->*getMode)()); },
-                   [box, setMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*setMode)(readMode(box)); },
-                   [box] { applyMode(box, 2); }, comboWatcher(box));
+        addField([box, getMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) applyMode(box, (x->*getMode)()); },
+                 [box, setMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*setMode)(readMode(box)); },
+                 [box] { applyMode(box, 2); }, comboWatcher(box));
         return edit;
     }
 
@@ -89,11 +86,6 @@ protected:
     // item). The Init's second id by default.
     virtual int initialId(const BaseComboBox* box) const;
 
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-    void storeWidgets(DBBase* record) override;
     bool validate() override;
 
     void watchText(QPlainTextEdit* edit);
@@ -102,33 +94,21 @@ protected:
     void setDefaultTextEdit(QPlainTextEdit* edit) { m_default = edit; }
 
 private:
-    struct Binding
-    {
-        std::function<void(DBBase*)> fill;
-        std::function<void(DBBase*)> store;
-        std::function<void()> clear;
-        std::function<QMetaObject::Connection()> watch;
-        QMetaObject::Connection connection;
-    };
-
     template <class R>
     void addTextBinding(QPlainTextEdit* edit, QString (R::*get)() const, void (R::*set)(const QString&))
     {
-        addBinding([edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setPlainText((x->*get)()); },
-                   [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->toPlainText()); },
-                   [edit] { edit->clear(); },
-                   [this, edit] { return connect(edit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty); });
+        addField([edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setPlainText((x->*get)()); },
+                 [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->toPlainText()); },
+                 [edit] { edit->clear(); },
+                 [this, edit] { return connect(edit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty); });
     }
 
-    void addBinding(std::function<void(DBBase*)> fill, std::function<void(DBBase*)> store,
-                    std::function<void()> clear, std::function<QMetaObject::Connection()> watch);
     std::function<QMetaObject::Connection()> comboWatcher(QComboBox* box);
     QWidget* createSpintaxPart(QPlainTextEdit** edit, WidSpintaxModeComboBox** box);
     static void applyMode(WidSpintaxModeComboBox* box, int mode);
     static int readMode(const WidSpintaxModeComboBox* box);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    std::vector<Binding> m_bindings;
     QList<BaseComboBox*> m_required;
     QList<QPlainTextEdit*> m_texts;
     QPlainTextEdit* m_active = nullptr;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "widgets/DlgBase.h"
+#include "widgets/DlgProgress.h"
 
 class QCheckBox;
-class QLabel;
-class QProgressBar;
 class QSpinBox;
 
 namespace Vexal {
@@ -18,7 +16,7 @@ class ThreadSpinner;
 // button reads Stop (ending the run after the current spun article) and the
 // dialog cannot be dismissed in any way; afterwards it reads Close. exec()
 // returns Accepted exactly when a successful run was closed with Close.
-class DlgSpinner final : public DlgBase
+class DlgSpinner final : public DlgProgress
 {
     Q_OBJECT
 public:
@@ -29,39 +27,29 @@ public:
     ~DlgSpinner() override;
 
     // Made by build() for a saved article; null otherwise.
-    ThreadSpinner* job() const { return m_job; }
-    bool isJobRunning() const;
+    ThreadSpinner* job() const { return m_spinner; }
 
     QSpinBox* countBox() const { return m_countBox; }
     QCheckBox* includeOriginalBox() const { return m_includeOriginal; }
     QPushButton* startButton() const { return m_okButton; }
     QPushButton* closeButton() const { return m_cancelButton; }
-    QLabel* statusLabel() const { return m_status; }
-    QProgressBar* progressBar() const { return m_progress; }
+    QLabel* statusLabel() const { return m_statusLabel; }
+    QProgressBar* progressBar() const { return m_progressBar; }
 
 public slots:
-    void slotStart();
     void slotStop();
     void slotProgress(int done, int total);
-    void slotFinished();
-    void slotClose();
-
-    void done(int result) override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void createWidgets() override;
-    void connectWidgets() override;
+    void prepareRun() override;
+    void showRunEnd() override;
 
 private:
-    void rewireStartButton(void (DlgSpinner::*slot)());
-
     DBArticle* m_article = nullptr;
-    ThreadSpinner* m_job = nullptr;
+    ThreadSpinner* m_spinner = nullptr;
     QSpinBox* m_countBox = nullptr;
     QCheckBox* m_includeOriginal = nullptr;
-    QLabel* m_status = nullptr;
-    QProgressBar* m_progress = nullptr;
 };
 
 } // namespace Vexal

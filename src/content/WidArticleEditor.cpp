@@ -8,18 +8,8 @@
 namespace Vexal {
 
 WidArticleEditor::WidArticleEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBArticle>(LocaleArticle::article))
 {
-}
-
-QString WidArticleEditor::typeName() const
-{
-    return LocaleArticle::article();
-}
-
-DBBase* WidArticleEditor::createRecord()
-{
-    return new DBArticle(this);
 }
 
 void WidArticleEditor::createWidgets()

@@ -14,7 +14,6 @@ class WidArticleEditor final : public BaseContentEditor
 public:
     explicit WidArticleEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidCategoryComboBox* categoryBox = nullptr;
@@ -23,7 +22,6 @@ public:
     QPlainTextEdit* bodyEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

@@ -10,18 +10,8 @@
 namespace Vexal {
 
 WidCategoryEditor::WidCategoryEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBCategory>(LocaleArticle::category))
 {
-}
-
-QString WidCategoryEditor::typeName() const
-{
-    return LocaleArticle::category();
-}
-
-DBBase* WidCategoryEditor::createRecord()
-{
-    return new DBCategory(this);
 }
 
 void WidCategoryEditor::createWidgets()

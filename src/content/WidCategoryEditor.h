@@ -14,13 +14,11 @@ class WidCategoryEditor final : public BaseContentEditor
 public:
     explicit WidCategoryEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidCategoryComboBox* masterBox = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
     bool validate() override;
 };

@@ -7,18 +7,8 @@
 namespace Vexal {
 
 WidDirectoryEditor::WidDirectoryEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBDirectory>(LocaleDirectory::directory))
 {
-}
-
-QString WidDirectoryEditor::typeName() const
-{
-    return LocaleDirectory::directory();
-}
-
-DBBase* WidDirectoryEditor::createRecord()
-{
-    return new DBDirectory(this);
 }
 
 void WidDirectoryEditor::createWidgets()

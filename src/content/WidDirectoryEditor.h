@@ -14,14 +14,12 @@ class WidDirectoryEditor final : public BaseContentEditor
 public:
     explicit WidDirectoryEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidCategoryComboBox* categoryBox = nullptr;
     QLineEdit* urlEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

@@ -7,18 +7,8 @@
 namespace Vexal {
 
 WidLanguageEditor::WidLanguageEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBLanguage>(LocaleInstance::language))
 {
-}
-
-QString WidLanguageEditor::typeName() const
-{
-    return LocaleInstance::language();
-}
-
-DBBase* WidLanguageEditor::createRecord()
-{
-    return new DBLanguage(this);
 }
 
 void WidLanguageEditor::createWidgets()

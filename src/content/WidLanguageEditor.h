@@ -11,12 +11,10 @@ class WidLanguageEditor final : public BaseContentEditor
 public:
     explicit WidLanguageEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

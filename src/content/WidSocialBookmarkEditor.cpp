@@ -6,18 +6,8 @@
 namespace Vexal {
 
 WidSocialBookmarkEditor::WidSocialBookmarkEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBSocialBookmark>(LocaleSocialBookmark::socialBookmark))
 {
-}
-
-QString WidSocialBookmarkEditor::typeName() const
-{
-    return LocaleSocialBookmark::socialBookmark();
-}
-
-DBBase* WidSocialBookmarkEditor::createRecord()
-{
-    return new DBSocialBookmark(this);
 }
 
 void WidSocialBookmarkEditor::createWidgets()

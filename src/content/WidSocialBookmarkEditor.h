@@ -11,13 +11,11 @@ class WidSocialBookmarkEditor final : public BaseContentEditor
 public:
     explicit WidSocialBookmarkEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* urlEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

@@ -7,18 +7,8 @@
 namespace Vexal {
 
 WidSpinnedArticleEditor::WidSpinnedArticleEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBSpinnedArticle>(LocaleArticle::spunArticle))
 {
-}
-
-QString WidSpinnedArticleEditor::typeName() const
-{
-    return LocaleArticle::spunArticle();
-}
-
-DBBase* WidSpinnedArticleEditor::createRecord()
-{
-    return new DBSpinnedArticle(this);
 }
 
 void WidSpinnedArticleEditor::createWidgets()

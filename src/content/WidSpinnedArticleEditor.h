@@ -14,7 +14,6 @@ class WidSpinnedArticleEditor final : public BaseContentEditor
 public:
     explicit WidSpinnedArticleEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidArticleComboBox* articleBox = nullptr;
@@ -27,7 +26,6 @@ public:
     QCheckBox* submittedBox = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

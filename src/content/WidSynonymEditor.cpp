@@ -12,18 +12,8 @@
 namespace Vexal {
 
 WidSynonymEditor::WidSynonymEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBSynonym>(LocaleArticle::synonym))
 {
-}
-
-QString WidSynonymEditor::typeName() const
-{
-    return LocaleArticle::synonym();
-}
-
-DBBase* WidSynonymEditor::createRecord()
-{
-    return new DBSynonym(this);
 }
 
 void WidSynonymEditor::createWidgets()

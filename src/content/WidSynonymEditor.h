@@ -12,12 +12,10 @@ class WidSynonymEditor final : public BaseContentEditor
 public:
     explicit WidSynonymEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
     void storeWidgets(DBBase* record) override;
     bool validate() override;

@@ -10,18 +10,8 @@
 namespace Vexal {
 
 WidWordEditor::WidWordEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBWord>(LocaleArticle::word))
 {
-}
-
-QString WidWordEditor::typeName() const
-{
-    return LocaleArticle::word();
-}
-
-DBBase* WidWordEditor::createRecord()
-{
-    return new DBWord(this);
 }
 
 void WidWordEditor::createWidgets()

@@ -14,13 +14,11 @@ class WidWordEditor final : public BaseContentEditor
 public:
     explicit WidWordEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidLanguageComboBox* languageBox = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
     bool validate() override;
 };

@@ -1,17 +1,9 @@
 #include "sites/DlgPasswordGenerator.h"
 
-#include "core/Logger.h"
-#include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
-#include <QClipboard>
-#include <QGridLayout>
-#include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRandomGenerator>
+#include <QStringList>
 
 namespace Vexal {
 
@@ -30,13 +22,8 @@ QChar draw(QRandomGenerator* random, const QString& set)
 } // namespace
 
 DlgPasswordGenerator::DlgPasswordGenerator(QWidget* parent)
-    : DlgBase(parent)
+    : DlgGenerated(LocaleDialog::password, [] { return createPassword(); }, 200, parent)
 {
-}
-
-QString DlgPasswordGenerator::password() const
-{
-    return m_passwordEdit ? m_passwordEdit->text() : QString();
 }
 
 QString DlgPasswordGenerator::createPassword(int length)
@@ -58,32 +45,6 @@ QString DlgPasswordGenerator::createPassword(int length)
         password[j] = c;
     }
     return password;
-}
-
-void DlgPasswordGenerator::slotCreateAndCopy()
-{
-    Logger::setContext(className(), LocaleDialog::createAndCopy());
-    m_passwordEdit->setText(createPassword());
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(m_passwordEdit->text());
-}
-
-void DlgPasswordGenerator::createWidgets()
-{
-    m_passwordEdit = new QLineEdit(createPassword(), m_body);
-    m_passwordEdit->setReadOnly(true);
-    m_passwordEdit->setMinimumWidth(200);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::password(), m_body), m_passwordEdit);
-    UtilGui::stretchLastRow(m_formLayout);
-}
-
-void DlgPasswordGenerator::createButtons()
-{
-    DlgBase::createButtons();
-    m_okButton->setText(LocaleDialog::accept());
-    m_createButton = new QPushButton(LocaleDialog::createAndCopy(), this);
-    connect(m_createButton, &QPushButton::clicked, this, &DlgPasswordGenerator::slotCreateAndCopy);
-    m_buttonLayout->insertWidget(0, m_createButton);
 }
 
 } // namespace Vexal

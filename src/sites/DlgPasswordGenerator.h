@@ -1,15 +1,11 @@
 #pragma once
 
-#include "widgets/DlgBase.h"
-
-class QLineEdit;
-class QPushButton;
+#include "sites/DlgGenerated.h"
 
 namespace Vexal {
 
-// Shows a new strong password; "Create and Copy" makes another and puts it on
-// the clipboard.
-class DlgPasswordGenerator final : public DlgBase
+// Shows a new strong password.
+class DlgPasswordGenerator final : public DlgGenerated
 {
     Q_OBJECT
 public:
@@ -17,20 +13,10 @@ public:
 
     explicit DlgPasswordGenerator(QWidget* parent = nullptr);
 
-    QString password() const;
+    QString password() const { return text(); }
     // At least one lower-case letter, upper-case letter, digit and sign, drawn
     // from the system's random source; length at least 4.
     static QString createPassword(int length = passwordLength);
-
-public slots:
-    void slotCreateAndCopy();
-
-protected:
-    void createWidgets() override;
-    void createButtons() override;
-
-    QLineEdit* m_passwordEdit = nullptr;
-    QPushButton* m_createButton = nullptr;
 };
 
 } // namespace Vexal

@@ -3,9 +3,7 @@
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
-#include "data/DBCache.h"
 #include "data/DBWebsite.h"
-#include "widgets/WidPasswordEdit.h"
 #include "sites/WidWebsiteComboBox.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleAccount.h"
@@ -18,18 +16,8 @@ constexpr int defaultType = WebsiteType::Email;
 }
 
 WidAccountEditor::WidAccountEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBAccount>(LocaleAccount::account))
 {
-}
-
-QString WidAccountEditor::typeName() const
-{
-    return LocaleAccount::account();
-}
-
-DBBase* WidAccountEditor::createRecord()
-{
-    return new DBAccount(this);
 }
 
 void WidAccountEditor::createWidgets()
@@ -39,9 +27,28 @@ void WidAccountEditor::createWidgets()
     addFieldRow(LocaleBaseWidget::type(), typeCombo);
     websiteCombo = new WidWebsiteComboBox(m_body);
     addFieldRow(LocaleAccount::website(), websiteCombo);
+    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
+    // The type only narrows the website chooser; the website is the column.
+    watchField([this, indexChanged] {
+        return connect(typeCombo, indexChanged, this, [this] {
+            handleTypeChanged();
+            handleDirty();
+        });
+    });
+    addField(
+        [this](DBBase* r) { if (auto* account = qobject_cast<DBAccount*>(r)) showWebsite(account->websiteId()); },
+        [this](DBBase* r) {
+            if (auto* account = qobject_cast<DBAccount*>(r))
+                account->setWebsiteId(websiteCombo->currentId());
+        },
+        [this] {
+            const int type = init() ? init()->type() : 0;
+            typeCombo->setCurrentType(type != 0 ? type : defaultType);
+            websiteCombo->reloadAndSelect(typeCombo->currentType(), -1);
+        },
+        [this, indexChanged] { return connect(websiteCombo, indexChanged, this, &BaseEditor::handleDirty); });
     loginEdit = addTextField(LocaleAccount::login(), &DBAccount::login, &DBAccount::setLogin);
-    passwordEdit = new WidPasswordEdit(m_body);
-    addFieldRow(LocaleAccount::password(), passwordEdit);
+    passwordEdit = addPasswordField(LocaleAccount::password(), &DBAccount::password, &DBAccount::setPassword);
     addCommentsField(LocaleAccount::comments());
     finishForm();
 }
@@ -62,36 +69,6 @@ void WidAccountEditor::showWebsite(int websiteId)
         websiteCombo->setCurrentIndex(-1);
 }
 
-void WidAccountEditor::fillWidgets(DBBase* record)
-{
-    BaseEditor::fillWidgets(record);
-    if (auto* account = qobject_cast<DBAccount*>(record)) {
-        showWebsite(account->websiteId());
-        passwordEdit->setScrambledText(account->password());
-    }
-}
-
-void WidAccountEditor::clearWidgets()
-{
-    BaseEditor::clearWidgets();
-    const int type = init() ? init()->type() : 0;
-    typeCombo->setCurrentType(type != 0 ? type : defaultType);
-    websiteCombo->reloadAndSelect(typeCombo->currentType(), -1);
-    passwordEdit->setScrambledText(QString());
-}
-
-void WidAccountEditor::storeWidgets(DBBase* record)
-{
-    BaseEditor::storeWidgets(record);
-    auto* account = qobject_cast<DBAccount*>(record);
-    if (!account)
-        return;
-    account->setWebsiteId(websiteCombo->currentId());
-    account->setPassword(passwordEdit->scrambledText());
-    if (account->projectId() == -1)
-        account->setProjectId(DBCache::projectId());
-}
-
 bool WidAccountEditor::validate()
 {
     if (websiteCombo->currentId() != -1)
@@ -103,26 +80,6 @@ bool WidAccountEditor::validate()
 void WidAccountEditor::handleTypeChanged()
 {
     websiteCombo->reload(typeCombo->currentType());
-}
-
-void WidAccountEditor::connectWidgets()
-{
-    BaseEditor::connectWidgets();
-    m_connections << connect(typeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-                             &WidAccountEditor::handleTypeChanged);
-    m_connections << connect(typeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-                             &BaseEditor::handleDirty);
-    m_connections << connect(websiteCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-                             &BaseEditor::handleDirty);
-    m_connections << connect(passwordEdit, &WidPasswordEdit::textChanged, this, &BaseEditor::handleDirty);
-}
-
-void WidAccountEditor::disconnectWidgets()
-{
-    BaseEditor::disconnectWidgets();
-    for (const QMetaObject::Connection& connection : qAsConst(m_connections))
-        disconnect(connection);
-    m_connections.clear();
 }
 
 } // namespace Vexal

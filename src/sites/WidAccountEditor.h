@@ -4,7 +4,6 @@
 
 namespace Vexal {
 
-class WidPasswordEdit;
 class WidWebsiteComboBox;
 class WidWebsiteTypeComboBox;
 
@@ -18,7 +17,6 @@ class WidAccountEditor final : public BaseEditor
 public:
     explicit WidAccountEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* loginEdit = nullptr;
@@ -30,13 +28,7 @@ public slots:
     void handleTypeChanged();
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
-    void storeWidgets(DBBase* record) override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
     bool validate() override;
 
 private:

@@ -7,18 +7,8 @@
 namespace Vexal {
 
 WidAddressEditor::WidAddressEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBAddress>(LocaleIdentity::address))
 {
-}
-
-QString WidAddressEditor::typeName() const
-{
-    return LocaleIdentity::address();
-}
-
-DBBase* WidAddressEditor::createRecord()
-{
-    return new DBAddress(this);
 }
 
 void WidAddressEditor::createWidgets()

@@ -14,14 +14,12 @@ class WidAddressEditor final : public BaseContentEditor
 public:
     explicit WidAddressEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidCountryComboBox* countryBox = nullptr;
     QLineEdit* detailsEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

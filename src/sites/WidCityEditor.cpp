@@ -7,18 +7,8 @@
 namespace Vexal {
 
 WidCityEditor::WidCityEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBCity>(LocaleIdentity::city))
 {
-}
-
-QString WidCityEditor::typeName() const
-{
-    return LocaleIdentity::city();
-}
-
-DBBase* WidCityEditor::createRecord()
-{
-    return new DBCity(this);
 }
 
 void WidCityEditor::createWidgets()

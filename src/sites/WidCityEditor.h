@@ -14,14 +14,12 @@ class WidCityEditor final : public BaseContentEditor
 public:
     explicit WidCityEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidCountryComboBox* countryBox = nullptr;
     QLineEdit* provinceEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

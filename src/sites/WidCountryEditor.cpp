@@ -6,18 +6,8 @@
 namespace Vexal {
 
 WidCountryEditor::WidCountryEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBCountry>(LocaleIdentity::country))
 {
-}
-
-QString WidCountryEditor::typeName() const
-{
-    return LocaleIdentity::country();
-}
-
-DBBase* WidCountryEditor::createRecord()
-{
-    return new DBCountry(this);
 }
 
 void WidCountryEditor::createWidgets()

@@ -11,13 +11,11 @@ class WidCountryEditor final : public BaseEditor
 public:
     explicit WidCountryEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* codeEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

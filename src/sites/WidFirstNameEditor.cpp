@@ -7,18 +7,8 @@
 namespace Vexal {
 
 WidFirstNameEditor::WidFirstNameEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBFirstName>(LocaleIdentity::firstName))
 {
-}
-
-QString WidFirstNameEditor::typeName() const
-{
-    return LocaleIdentity::firstName();
-}
-
-DBBase* WidFirstNameEditor::createRecord()
-{
-    return new DBFirstName(this);
 }
 
 void WidFirstNameEditor::createWidgets()

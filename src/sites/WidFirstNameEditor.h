@@ -14,14 +14,12 @@ class WidFirstNameEditor final : public BaseContentEditor
 public:
     explicit WidFirstNameEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidLanguageComboBox* languageBox = nullptr;
     QCheckBox* maleBox = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

@@ -7,18 +7,8 @@
 namespace Vexal {
 
 WidLastNameEditor::WidLastNameEditor(QWidget* parent)
-    : BaseContentEditor(parent)
+    : BaseContentEditor(parent, kind<DBLastName>(LocaleIdentity::lastName))
 {
-}
-
-QString WidLastNameEditor::typeName() const
-{
-    return LocaleIdentity::lastName();
-}
-
-DBBase* WidLastNameEditor::createRecord()
-{
-    return new DBLastName(this);
 }
 
 void WidLastNameEditor::createWidgets()

@@ -14,13 +14,11 @@ class WidLastNameEditor final : public BaseContentEditor
 public:
     explicit WidLastNameEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     WidLanguageComboBox* languageBox = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
 };
 

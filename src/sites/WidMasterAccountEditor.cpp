@@ -2,28 +2,19 @@
 
 #include "core/Init.h"
 #include "core/Logger.h"
-#include "core/SyncManager.h"
 #include "data/DBMasterAccount.h"
 #include "sites/DlgCreateMasterAccount.h"
 #include "sites/WidMasterAccountToolbar.h"
-#include "widgets/WidPasswordEdit.h"
 #include "texts/LocaleAccount.h"
-#include "views/BaseTable.h"
 #include "views/UtilDialog.h"
 
-#include <QDateEdit>
 #include <QVBoxLayout>
 
 namespace Vexal {
 
 WidMasterAccountEditor::WidMasterAccountEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBMasterAccount>(LocaleAccount::masterAccount))
 {
-}
-
-QString WidMasterAccountEditor::typeName() const
-{
-    return LocaleAccount::masterAccount();
 }
 
 void WidMasterAccountEditor::createToolbar()
@@ -40,11 +31,6 @@ void WidMasterAccountEditor::connectToolbar()
             &WidMasterAccountEditor::slotCreateAccount);
 }
 
-DBBase* WidMasterAccountEditor::createRecord()
-{
-    return new DBMasterAccount(this);
-}
-
 void WidMasterAccountEditor::createWidgets()
 {
     using R = DBMasterAccount;
@@ -54,15 +40,10 @@ void WidMasterAccountEditor::createWidgets()
     addTextField(LocaleAccount::lastName(), &R::lastName, &R::setLastName);
     addTextField(LocaleAccount::fullName(), &R::fullName, &R::setFullName);
     addTextField(LocaleAccount::screenName(), &R::screenName, &R::setScreenName);
-    maleBox = new QCheckBox(m_body);
-    addFieldRow(LocaleAccount::male(), maleBox);
-    birthdayEdit = new QDateEdit(m_body);
-    birthdayEdit->setCalendarPopup(true);
-    birthdayEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    addFieldRow(LocaleAccount::birthday(), birthdayEdit);
+    maleBox = addBoolField(LocaleAccount::male(), &R::gender, &R::setGender, true);
+    birthdayEdit = addDateField(LocaleAccount::birthday(), &R::birthday, &R::setBirthday);
     loginEdit = addTextField(LocaleAccount::login(), &R::login, &R::setLogin);
-    passwordEdit = new WidPasswordEdit(m_body);
-    addFieldRow(LocaleAccount::password(), passwordEdit);
+    passwordEdit = addPasswordField(LocaleAccount::password(), &R::password, &R::setPassword);
     emailEdit = addTextField(LocaleAccount::email(), &R::email, &R::setEmail);
     addTextField(LocaleAccount::url(), &R::url, &R::setUrl, LocaleAccount::urlPrefix());
     addIntField(LocaleAccount::question(), &R::question, &R::setQuestion, 0, 99);
@@ -79,50 +60,6 @@ void WidMasterAccountEditor::createWidgets()
     finishForm();
 }
 
-void WidMasterAccountEditor::fillWidgets(DBBase* record)
-{
-    BaseEditor::fillWidgets(record);
-    if (auto* account = qobject_cast<DBMasterAccount*>(record)) {
-        maleBox->setChecked(account->gender() != 0);
-        birthdayEdit->setDate(account->birthday().isValid() ? account->birthday() : QDate::currentDate());
-        passwordEdit->setScrambledText(account->password());
-    }
-}
-
-void WidMasterAccountEditor::clearWidgets()
-{
-    BaseEditor::clearWidgets();
-    maleBox->setChecked(true);
-    birthdayEdit->setDate(QDate::currentDate());
-    passwordEdit->setScrambledText(QString());
-}
-
-void WidMasterAccountEditor::storeWidgets(DBBase* record)
-{
-    BaseEditor::storeWidgets(record);
-    if (auto* account = qobject_cast<DBMasterAccount*>(record)) {
-        account->setGender(maleBox->isChecked() ? 1 : 0);
-        account->setBirthday(birthdayEdit->date());
-        account->setPassword(passwordEdit->scrambledText());
-    }
-}
-
-void WidMasterAccountEditor::connectWidgets()
-{
-    BaseEditor::connectWidgets();
-    m_connections << connect(maleBox, &QCheckBox::toggled, this, &BaseEditor::handleDirty);
-    m_connections << connect(birthdayEdit, &QDateEdit::dateChanged, this, &BaseEditor::handleDirty);
-    m_connections << connect(passwordEdit, &WidPasswordEdit::textChanged, this, &BaseEditor::handleDirty);
-}
-
-void WidMasterAccountEditor::disconnectWidgets()
-{
-    BaseEditor::disconnectWidgets();
-    for (const QMetaObject::Connection& connection : qAsConst(m_connections))
-        disconnect(connection);
-    m_connections.clear();
-}
-
 void WidMasterAccountEditor::slotCreateAccount()
 {
     Logger::setContext(QLatin1String(metaObject()->className()), LocaleAccount::createAccount());
@@ -137,14 +74,7 @@ void WidMasterAccountEditor::slotCreateAccount()
     dialog.build(record);
     if (UtilDialog::exec(&dialog) != QDialog::Accepted)
         return;
-    init()->setId(record->id());
-    m_name = record->name();
-    disconnectWidgets();
-    fillWidgets(record);
-    connectWidgets();
-    setModified(false);
-    m_syncManager->setEnabled(BaseTable::CommandSave, false);
-    afterSave(record);
+    showSaved(record);
 }
 
 } // namespace Vexal

@@ -2,11 +2,7 @@
 
 #include "views/BaseEditor.h"
 
-class QDateEdit;
-
 namespace Vexal {
-
-class WidPasswordEdit;
 
 // A master account: the identity, login, scrambled password and contact
 // fields. Create Account fills the account with a random identity (the
@@ -16,8 +12,6 @@ class WidMasterAccountEditor final : public BaseEditor
     Q_OBJECT
 public:
     explicit WidMasterAccountEditor(QWidget* parent = nullptr);
-
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* loginEdit = nullptr;
@@ -32,16 +26,7 @@ public slots:
 protected:
     void createToolbar() override;
     void connectToolbar() override;
-    DBBase* createRecord() override;
     void createWidgets() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
-    void storeWidgets(DBBase* record) override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-
-private:
-    QList<QMetaObject::Connection> m_connections;
 };
 
 } // namespace Vexal

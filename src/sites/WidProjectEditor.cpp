@@ -8,18 +8,8 @@
 namespace Vexal {
 
 WidProjectEditor::WidProjectEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBProject>(LocaleProject::project))
 {
-}
-
-QString WidProjectEditor::typeName() const
-{
-    return LocaleProject::project();
-}
-
-DBBase* WidProjectEditor::createRecord()
-{
-    return new DBProject(this);
 }
 
 void WidProjectEditor::createWidgets()

@@ -12,13 +12,11 @@ class WidProjectEditor final : public BaseEditor
 public:
     explicit WidProjectEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     QLineEdit* nameEdit = nullptr;
     QLineEdit* urlEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
     void afterSave(DBBase* record) override;
 };

@@ -2,8 +2,6 @@
 
 #include "views/BaseEditor.h"
 
-class QDateEdit;
-
 namespace Vexal {
 
 // A stored page rank: name, host, date, Google PR, Alexa rank, comments.
@@ -13,22 +11,11 @@ class WidRankEditor final : public BaseEditor
 public:
     explicit WidRankEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
-
     QLineEdit* hostEdit = nullptr;
     QDateEdit* dateEdit = nullptr;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
-    void storeWidgets(DBBase* record) override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-
-private:
-    QMetaObject::Connection m_dateConnection;
 };
 
 } // namespace Vexal

@@ -29,13 +29,8 @@ QString bareHost(QString host)
 } // namespace
 
 WidWebsiteEditor::WidWebsiteEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBWebsite>(LocaleWebsite::website))
 {
-}
-
-QString WidWebsiteEditor::typeName() const
-{
-    return LocaleWebsite::website();
 }
 
 QString WidWebsiteEditor::hostText(const QString& input)
@@ -76,11 +71,6 @@ void WidWebsiteEditor::setTypeFlags(int flags)
         box->setChecked((flags & box->property("flag").toInt()) != 0);
 }
 
-DBBase* WidWebsiteEditor::createRecord()
-{
-    return new DBWebsite(this);
-}
-
 void WidWebsiteEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleWebsite::name());
@@ -94,8 +84,16 @@ void WidWebsiteEditor::createWidgets()
         box->setProperty("flag", order.at(i));
         grid->addWidget(box, i / 4, i % 4);
         typeBoxes << box;
+        watchField([this, box] { return connect(box, &QCheckBox::toggled, this, &BaseEditor::handleDirty); });
     }
     addFieldRow(LocaleWebsite::type(), types);
+    addField([this](DBBase* r) { if (auto* website = qobject_cast<DBWebsite*>(r)) setTypeFlags(website->type()); },
+             [this](DBBase* r) { if (auto* website = qobject_cast<DBWebsite*>(r)) website->setType(typeFlags()); },
+             [this] {
+                 const int type = init() ? init()->type() : 0;
+                 setTypeFlags(type != 0 ? type : defaultType);
+             },
+             {});
 
     hostEdit = addTextField(LocaleWebsite::host(), &DBWebsite::host, &DBWebsite::setHost);
     emailBox = addBoolField(LocaleWebsite::loginWith(), &DBWebsite::email, &DBWebsite::setEmail);
@@ -112,43 +110,12 @@ void WidWebsiteEditor::createWidgets()
     finishForm();
 }
 
-void WidWebsiteEditor::fillWidgets(DBBase* record)
-{
-    BaseEditor::fillWidgets(record);
-    if (auto* website = qobject_cast<DBWebsite*>(record))
-        setTypeFlags(website->type());
-}
-
-void WidWebsiteEditor::clearWidgets()
-{
-    BaseEditor::clearWidgets();
-    const int type = init() ? init()->type() : 0;
-    setTypeFlags(type != 0 ? type : defaultType);
-}
-
 void WidWebsiteEditor::storeWidgets(DBBase* record)
 {
     BaseEditor::storeWidgets(record);
-    if (auto* website = qobject_cast<DBWebsite*>(record)) {
-        website->setType(typeFlags());
-        // A host outside braces would never be found by the host look-up.
+    // A host outside braces would never be found by the host look-up.
+    if (auto* website = qobject_cast<DBWebsite*>(record))
         website->setHost(hostText(website->host()));
-    }
-}
-
-void WidWebsiteEditor::connectWidgets()
-{
-    BaseEditor::connectWidgets();
-    for (QCheckBox* box : qAsConst(typeBoxes))
-        m_typeConnections << connect(box, &QCheckBox::toggled, this, &BaseEditor::handleDirty);
-}
-
-void WidWebsiteEditor::disconnectWidgets()
-{
-    BaseEditor::disconnectWidgets();
-    for (const QMetaObject::Connection& connection : qAsConst(m_typeConnections))
-        disconnect(connection);
-    m_typeConnections.clear();
 }
 
 } // namespace Vexal

@@ -15,7 +15,6 @@ class WidWebsiteEditor final : public BaseEditor
 public:
     explicit WidWebsiteEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
 
     // The Host text of the input: every host in braces, "{a}{b}", lower case,
     // without scheme, path or port. Input already in braces keeps its braced
@@ -33,16 +32,8 @@ public:
     QList<QCheckBox*> typeBoxes;
 
 protected:
-    DBBase* createRecord() override;
     void createWidgets() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
     void storeWidgets(DBBase* record) override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-
-private:
-    QList<QMetaObject::Connection> m_typeConnections;
 };
 
 } // namespace Vexal

@@ -4,6 +4,8 @@
 #include "core/Logger.h"
 #include "core/SyncManager.h"
 #include "data/DBBase.h"
+#include "data/DBCache.h"
+#include "data/DBProjectBase.h"
 #include "shell/BaseTabObject.h"
 #include "widgets/UtilGui.h"
 #include "texts/LocaleBaseWidget.h"
@@ -17,9 +19,10 @@
 
 namespace Vexal {
 
-BaseEditor::BaseEditor(QWidget* parent)
+BaseEditor::BaseEditor(QWidget* parent, const Kind& kind)
     : QWidget(parent)
     , m_syncManager(new SyncManager(this))
+    , m_kind(kind)
 {
 }
 
@@ -40,7 +43,7 @@ QString BaseEditor::title() const
 
 QString BaseEditor::typeName() const
 {
-    return LocaleBaseWidget::untitled();
+    return m_kind.name ? m_kind.name() : LocaleBaseWidget::untitled();
 }
 
 void BaseEditor::setInit(QObject* value)
@@ -105,7 +108,7 @@ void BaseEditor::createWidgets()
 
 DBBase* BaseEditor::createRecord()
 {
-    return new DBBase(this);
+    return m_kind.create ? m_kind.create(this) : new DBBase(this);
 }
 
 DBBase* BaseEditor::loadRecord()
@@ -133,28 +136,38 @@ void BaseEditor::disconnectWidgets()
 
 void BaseEditor::fillWidgets(DBBase* record)
 {
-    for (const Field& field : m_fields)
-        field.fill(record);
+    for (const Field& field : m_fields) {
+        if (field.fill)
+            field.fill(record);
+    }
 }
 
 void BaseEditor::clearWidgets()
 {
-    for (const Field& field : m_fields)
-        field.clear();
+    for (const Field& field : m_fields) {
+        if (field.clear)
+            field.clear();
+    }
 }
 
 void BaseEditor::connectWidgets()
 {
     for (Field& field : m_fields) {
         QObject::disconnect(field.connection);
-        field.connection = field.watch();
+        if (field.watch)
+            field.connection = field.watch();
     }
 }
 
 void BaseEditor::storeWidgets(DBBase* record)
 {
-    for (const Field& field : m_fields)
-        field.store(record);
+    for (const Field& field : m_fields) {
+        if (field.store)
+            field.store(record);
+    }
+    auto* owned = qobject_cast<DBProjectBase*>(record);
+    if (owned && owned->projectId() == -1)
+        owned->setProjectId(DBCache::projectId());
 }
 
 bool BaseEditor::validate()
@@ -184,6 +197,11 @@ void BaseEditor::slotSave()
         reportRecordError(record);
         return;
     }
+    showSaved(record);
+}
+
+void BaseEditor::showSaved(DBBase* record)
+{
     init()->setId(record->id());
     m_name = record->name();
     disconnectWidgets();

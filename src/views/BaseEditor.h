@@ -1,8 +1,10 @@
 #pragma once
 
 #include "shell/BaseTab.h"
+#include "widgets/WidPasswordEdit.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -26,14 +28,14 @@ class SyncManager;
 // -1) starts modified with Save on; a stored one is loaded and starts clean.
 // Filling never marks the page modified (disconnect, fill, connect); every
 // save loads the record afresh, so columns the form does not show keep their
-// stored values, and after an insert the page edits the stored row.
+// stored values, and after an insert the page edits the stored row. A new
+// project-owned record is stored under the current project.
 //
-// A data area supplies typeName, createRecord and its fields. Fields made
-// with the add...Field helpers are filled, stored, cleared and watched by the
-// base; a form needs no fill/store code of its own:
+// A data area passes its record kind (kind<DBProject>(LocaleProject::project):
+// the name in the title and the record class) and supplies its fields. Fields
+// made with the add...Field helpers are filled, stored, cleared and watched by
+// the base; a form needs no fill/store code of its own:
 //
-//     QString typeName() const override { return LocaleProject::project(); }
-//     DBBase* createRecord() override { return new DBProject(this); }
 //     void createWidgets() override {
 //         addNameField(LocaleProject::name());
 //         addTextField(LocaleProject::url(), &DBProject::url, &DBProject::setUrl, LocaleProject::urlPrefix());
@@ -41,13 +43,25 @@ class SyncManager;
 //         finishForm();
 //     }
 //
-// Fields of other kinds override fillWidgets/clearWidgets/storeWidgets and
-// connectWidgets/disconnectWidgets (calling the base's too).
+// Fields of other kinds are bound with addField (or watchField, for a widget
+// whose value another field fills and stores).
 class BaseEditor : public QWidget, public BaseTab
 {
     Q_OBJECT
 public:
-    explicit BaseEditor(QWidget* parent = nullptr);
+    // What an editor edits: the kind's name and a new record of its class.
+    struct Kind
+    {
+        QString (*name)();
+        DBBase* (*create)(QObject* parent);
+    };
+    template <class R>
+    static Kind kind(QString (*name)())
+    {
+        return {name, [](QObject* parent) -> DBBase* { return new R(parent); }};
+    }
+
+    explicit BaseEditor(QWidget* parent = nullptr, const Kind& kind = {});
     ~BaseEditor() override;
 
     QString title() const override;
@@ -87,6 +101,9 @@ protected:
     virtual void storeWidgets(DBBase* record);
     virtual bool validate();
     virtual void afterSave(DBBase* record);
+    // The page edits the stored record from now on: its id, name and values,
+    // clean; then afterSave.
+    void showSaved(DBBase* record);
 
     // ---- field helpers for createWidgets ----
     void addFieldRow(const QString& label, QWidget* field);
@@ -124,15 +141,16 @@ protected:
         return edit;
     }
 
-    template <class R>
-    QCheckBox* addBoolField(const QString& label, bool (R::*get)() const, void (R::*set)(bool),
-                            bool initial = false)
+    // A check box over a flag column; a number column reads as checked when
+    // not 0 and is stored as 1 or 0.
+    template <class R, class V>
+    QCheckBox* addBoolField(const QString& label, V (R::*get)() const, void (R::*set)(V), bool initial = false)
     {
         auto* box = new QCheckBox(m_body);
         addFieldRow(label, box);
         addField(
-            [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setChecked((x->*get)()); },
-            [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(box->isChecked()); },
+            [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setChecked((x->*get)() != V(0)); },
+            [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(V(box->isChecked() ? 1 : 0)); },
             [box, initial] { box->setChecked(initial); },
             [this, box] { return connect(box, &QCheckBox::toggled, this, &BaseEditor::handleDirty); });
         return box;
@@ -155,6 +173,47 @@ protected:
         return box;
     }
 
+    // A date; an invalid stored date, and a new record, show today.
+    template <class R>
+    QDateEdit* addDateField(const QString& label, QDate (R::*get)() const, void (R::*set)(const QDate&))
+    {
+        auto* edit = new QDateEdit(m_body);
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        addFieldRow(label, edit);
+        addField(
+            [edit, get](DBBase* r) {
+                if (R* x = qobject_cast<R*>(r))
+                    edit->setDate((x->*get)().isValid() ? (x->*get)() : QDate::currentDate());
+            },
+            [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->date()); },
+            [edit] { edit->setDate(QDate::currentDate()); },
+            [this, edit] { return connect(edit, &QDateEdit::dateChanged, this, &BaseEditor::handleDirty); });
+        return edit;
+    }
+
+    // A password column, handed to and taken from the field scrambled.
+    template <class R>
+    WidPasswordEdit* addPasswordField(const QString& label, QString (R::*get)() const,
+                                      void (R::*set)(const QString&))
+    {
+        auto* edit = new WidPasswordEdit(m_body);
+        addFieldRow(label, edit);
+        addField(
+            [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setScrambledText((x->*get)()); },
+            [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->scrambledText()); },
+            [edit] { edit->setScrambledText(QString()); },
+            [this, edit] { return connect(edit, &WidPasswordEdit::textChanged, this, &BaseEditor::handleDirty); });
+        return edit;
+    }
+
+    // A field of any kind: how the record fills it, how it is stored, what a
+    // new record shows and which change marks the page modified. The fields
+    // are filled, stored and cleared in the order they were added.
+    void addField(std::function<void(DBBase*)> fill, std::function<void(DBBase*)> store,
+                  std::function<void()> clear, std::function<QMetaObject::Connection()> watch);
+    void watchField(std::function<QMetaObject::Connection()> watch) { addField({}, {}, {}, std::move(watch)); }
+
     QVBoxLayout* m_boxLayout = nullptr;
     QGridLayout* m_formLayout = nullptr;
     QWidget* m_body = nullptr;
@@ -172,10 +231,9 @@ private:
         QMetaObject::Connection connection;
     };
 
-    void addField(std::function<void(DBBase*)> fill, std::function<void(DBBase*)> store,
-                  std::function<void()> clear, std::function<QMetaObject::Connection()> watch);
     void setClean(bool clean);
 
+    const Kind m_kind;
     std::vector<Field> m_fields;
     DBBase* m_record = nullptr;
 };

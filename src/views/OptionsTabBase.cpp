@@ -1,10 +1,14 @@
 #include "views/OptionsTabBase.h"
 
+#include "data/DBOptions.h"
 #include "widgets/UtilGui.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace Vexal {
@@ -26,12 +30,20 @@ void OptionsTabBase::build()
     createWidgets();
 }
 
-void OptionsTabBase::load(const DBOptions*)
+void OptionsTabBase::load(const DBOptions* options)
 {
+    if (!options)
+        return;
+    for (const Binding& binding : m_bindings)
+        binding.load(options);
 }
 
-void OptionsTabBase::store(DBOptions*)
+void OptionsTabBase::store(DBOptions* options)
 {
+    if (!options)
+        return;
+    for (const Binding& binding : m_bindings)
+        binding.store(options);
 }
 
 void OptionsTabBase::clear()
@@ -41,6 +53,8 @@ void OptionsTabBase::clear()
 void OptionsTabBase::connectSignals()
 {
     disconnectSignals();
+    for (const Binding& binding : m_bindings)
+        watch(binding.watch());
 }
 
 void OptionsTabBase::disconnectSignals()
@@ -101,6 +115,60 @@ void OptionsTabBase::setMinimumControlWidth(QWidget* control)
 void OptionsTabBase::watch(const QMetaObject::Connection& connection)
 {
     m_connections.append(connection);
+}
+
+QCheckBox* OptionsTabBase::bindCheckBox(QCheckBox* box, bool (DBOptions::*get)() const,
+                                        void (DBOptions::*set)(bool))
+{
+    m_bindings.push_back({[box, get](const DBOptions* o) { box->setChecked((o->*get)()); },
+                          [box, set](DBOptions* o) { (o->*set)(box->isChecked()); },
+                          [this, box] {
+                              return connect(box, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty);
+                          }});
+    return box;
+}
+
+QCheckBox* OptionsTabBase::addCheckRow(QGridLayout* grid, const QString& label, bool (DBOptions::*get)() const,
+                                       void (DBOptions::*set)(bool))
+{
+    auto* box = new QCheckBox(grid->parentWidget());
+    addRow(grid, label, box);
+    return bindCheckBox(box, get, set);
+}
+
+QCheckBox* OptionsTabBase::addCheckBox(QVBoxLayout* column, const QString& text, bool (DBOptions::*get)() const,
+                                       void (DBOptions::*set)(bool))
+{
+    auto* box = new QCheckBox(text, column->parentWidget());
+    column->addWidget(box);
+    return bindCheckBox(box, get, set);
+}
+
+QSpinBox* OptionsTabBase::addSpinRow(QGridLayout* grid, const QString& label, int minimum, int maximum,
+                                     int (DBOptions::*get)() const, void (DBOptions::*set)(int))
+{
+    QSpinBox* box = UtilGui::createSpinBox(minimum, maximum, grid->parentWidget());
+    addRow(grid, label, box);
+    m_bindings.push_back({[box, get](const DBOptions* o) { box->setValue((o->*get)()); },
+                          [box, set](DBOptions* o) { (o->*set)(box->value()); },
+                          [this, box] {
+                              return connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this,
+                                             &OptionsTabBase::handleDirty);
+                          }});
+    return box;
+}
+
+QLineEdit* OptionsTabBase::addTextRow(QGridLayout* grid, const QString& label, QString (DBOptions::*get)() const,
+                                      void (DBOptions::*set)(const QString&))
+{
+    auto* edit = new QLineEdit(grid->parentWidget());
+    addRow(grid, label, edit);
+    m_bindings.push_back({[edit, get](const DBOptions* o) { edit->setText((o->*get)()); },
+                          [edit, set](DBOptions* o) { (o->*set)(edit->text()); },
+                          [this, edit] {
+                              return connect(edit, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty);
+                          }});
+    return edit;
 }
 
 } // namespace Vexal

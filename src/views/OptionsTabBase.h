@@ -4,11 +4,16 @@
 #include <QMetaObject>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QSpinBox;
 class QVBoxLayout;
 
 namespace Vexal {
@@ -18,7 +23,10 @@ class DBOptions;
 // One page of the options editor: a column of group boxes whose controls show
 // columns of the options record. A page holds no record; it is handed one for
 // each load and store. Every change of a control reaches handleDirty(), which
-// emits onDirty(), while the page's signals are connected.
+// emits onDirty(), while the page's signals are connected. Controls made by
+// the bound helpers (a getter and setter of the options record each) are
+// loaded, stored and watched here; a page overrides load, store and
+// connectSignals only for controls of other kinds (calling the base's too).
 class OptionsTabBase : public QWidget
 {
     Q_OBJECT
@@ -59,10 +67,30 @@ protected:
     // Remembers a connection for disconnectSignals.
     void watch(const QMetaObject::Connection& connection);
 
+    // ---- bound controls ----
+    QCheckBox* addCheckRow(QGridLayout* grid, const QString& label, bool (DBOptions::*get)() const,
+                           void (DBOptions::*set)(bool));
+    // A check box carrying its own text, in a column of check boxes.
+    QCheckBox* addCheckBox(QVBoxLayout* column, const QString& text, bool (DBOptions::*get)() const,
+                           void (DBOptions::*set)(bool));
+    QSpinBox* addSpinRow(QGridLayout* grid, const QString& label, int minimum, int maximum,
+                         int (DBOptions::*get)() const, void (DBOptions::*set)(int));
+    QLineEdit* addTextRow(QGridLayout* grid, const QString& label, QString (DBOptions::*get)() const,
+                          void (DBOptions::*set)(const QString&));
+
     QVBoxLayout* m_pageLayout = nullptr;
 
 private:
+    struct Binding
+    {
+        std::function<void(const DBOptions*)> load;
+        std::function<void(DBOptions*)> store;
+        std::function<QMetaObject::Connection()> watch;
+    };
+    QCheckBox* bindCheckBox(QCheckBox* box, bool (DBOptions::*get)() const, void (DBOptions::*set)(bool));
+
     QList<QMetaObject::Connection> m_connections;
+    std::vector<Binding> m_bindings;
 };
 
 } // namespace Vexal

@@ -13,10 +13,6 @@ class OptionsTabContent final : public OptionsTabBase
 public:
     explicit OptionsTabContent(QWidget* parent = nullptr);
 
-    void load(const DBOptions* options) override;
-    void store(DBOptions* options) override;
-    void connectSignals() override;
-
     QCheckBox* flashBox() const { return m_flash; }
     QCheckBox* imagesBox() const { return m_images; }
     QCheckBox* javaScriptBox() const { return m_javaScript; }

@@ -40,12 +40,12 @@ void OptionsTabGeneral::createWidgets()
 
     QGroupBox* downloadsGroup = addGroup(LocaleOptions::downloads());
     QGridLayout* downloadsGrid = createGrid(downloadsGroup);
-    m_showDownloads = new QCheckBox(downloadsGroup);
+    m_showDownloads = addCheckRow(downloadsGrid, LocaleOptions::showDownloadsTab(), &DBOptions::showDownloads,
+                                  &DBOptions::setShowDownloads);
     m_showDownloads->setEnabled(false);
-    addRow(downloadsGrid, LocaleOptions::showDownloadsTab(), m_showDownloads);
-    m_closeDownloads = new QCheckBox(downloadsGroup);
+    m_closeDownloads = addCheckRow(downloadsGrid, LocaleOptions::closeWhenDownloadsFinished(),
+                                   &DBOptions::closeDownloads, &DBOptions::setCloseDownloads);
     m_closeDownloads->setEnabled(false);
-    addRow(downloadsGrid, LocaleOptions::closeWhenDownloadsFinished(), m_closeDownloads);
     m_downloads = new QComboBox(downloadsGroup);
     m_downloads->addItems({LocaleOptions::saveFilesTo(), LocaleOptions::alwaysAskSaveLocation()});
     m_downloads->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -58,8 +58,8 @@ void OptionsTabGeneral::createWidgets()
 
     QGroupBox* foldersGroup = addGroup(LocaleOptions::saveOpenOperations());
     QGridLayout* foldersGrid = createGrid(foldersGroup);
-    m_keepLastFolder = new QCheckBox(foldersGroup);
-    addRow(foldersGrid, LocaleOptions::rememberLastFolder(), m_keepLastFolder);
+    m_keepLastFolder = addCheckRow(foldersGrid, LocaleOptions::rememberLastFolder(), &DBOptions::keepLastFolder,
+                                   &DBOptions::setKeepLastFolder);
     m_defaultFolder = new WidFolderEdit(foldersGroup);
     m_defaultFolder->init();
     setMinimumControlWidth(m_defaultFolder);
@@ -72,14 +72,12 @@ void OptionsTabGeneral::load(const DBOptions* options)
 {
     if (!options)
         return;
+    OptionsTabBase::load(options);
     m_startup->setCurrentIndex(options->startup() == startupBlankPage ? ShowBlankPage : ShowHomePage);
     m_homePage->setText(options->homeUrl());
     m_homePage->setCursorPosition(0);
-    m_showDownloads->setChecked(options->showDownloads());
-    m_closeDownloads->setChecked(options->closeDownloads());
     m_downloads->setCurrentIndex(options->askDownloads() ? 1 : 0);
     m_downloadsFolder->setFolder(options->downloadsFolder());
-    m_keepLastFolder->setChecked(options->keepLastFolder());
     m_defaultFolder->setFolder(options->defaultFolder());
 }
 
@@ -87,13 +85,11 @@ void OptionsTabGeneral::store(DBOptions* options)
 {
     if (!options)
         return;
+    OptionsTabBase::store(options);
     options->setStartup(m_startup->currentIndex() == ShowBlankPage ? startupBlankPage : startupHomePage);
     options->setHomeUrl(m_startup->currentIndex() == UseDefaultSettings ? ConstApp::homeUrl() : m_homePage->text());
-    options->setShowDownloads(m_showDownloads->isChecked());
-    options->setCloseDownloads(m_closeDownloads->isChecked());
     options->setDownloadsFolder(m_downloadsFolder->folder());
     options->setAskDownloads(m_downloads->currentIndex() >= 1);
-    options->setKeepLastFolder(m_keepLastFolder->isChecked());
     options->setDefaultFolder(m_defaultFolder->folder());
 }
 
@@ -103,11 +99,8 @@ void OptionsTabGeneral::connectSignals()
     const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
     watch(connect(m_startup, indexChanged, this, &OptionsTabBase::handleDirty));
     watch(connect(m_homePage, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_showDownloads, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_closeDownloads, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
     watch(connect(m_downloads, indexChanged, this, &OptionsTabBase::handleDirty));
     watch(connect(m_downloadsFolder, &WidFolderEdit::onFolderChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_keepLastFolder, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
     watch(connect(m_defaultFolder, &WidFolderEdit::onFolderChanged, this, &OptionsTabBase::handleDirty));
 }
 

@@ -1,10 +1,8 @@
 #include "views/OptionsTabPrivacy.h"
 
 #include "data/DBOptions.h"
-#include "widgets/UtilGui.h"
 #include "texts/LocaleOptions.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,13 +25,13 @@ void OptionsTabPrivacy::createWidgets()
 {
     QGroupBox* history = addGroup(LocaleOptions::history());
     QGridLayout* historyGrid = createGrid(history);
-    m_saveHistory = new QCheckBox(history);
-    addRow(historyGrid, LocaleOptions::rememberHistory(), m_saveHistory);
-    m_saveDownloadHistory = new QCheckBox(history);
-    addRow(historyGrid, LocaleOptions::rememberDownloadsHistory(), m_saveDownloadHistory);
-    m_historyPeriod = UtilGui::createSpinBox(1, DBOptions::maxHistoryPeriod, history);
+    m_saveHistory = addCheckRow(historyGrid, LocaleOptions::rememberHistory(), &DBOptions::saveHistory,
+                                &DBOptions::setSaveHistory);
+    m_saveDownloadHistory = addCheckRow(historyGrid, LocaleOptions::rememberDownloadsHistory(),
+                                        &DBOptions::saveDownloadHistory, &DBOptions::setSaveDownloadHistory);
+    m_historyPeriod = addSpinRow(historyGrid, LocaleOptions::rememberHistoryDays(), 1, DBOptions::maxHistoryPeriod,
+                                 &DBOptions::historyPeriod, &DBOptions::setHistoryPeriod);
     setMinimumControlWidth(m_historyPeriod);
-    addRow(historyGrid, LocaleOptions::rememberHistoryDays(), m_historyPeriod);
 
     QGroupBox* locationBar = addGroup(LocaleOptions::locationBar());
     QGridLayout* locationGrid = createGrid(locationBar);
@@ -50,9 +48,7 @@ void OptionsTabPrivacy::load(const DBOptions* options)
 {
     if (!options)
         return;
-    m_saveHistory->setChecked(options->saveHistory());
-    m_saveDownloadHistory->setChecked(options->saveDownloadHistory());
-    m_historyPeriod->setValue(options->historyPeriod());
+    OptionsTabBase::load(options);
     int item = 0;
     for (int i = 0; i < 3; ++i) {
         if (locationBarValues[i] == options->locationBar())
@@ -65,9 +61,7 @@ void OptionsTabPrivacy::store(DBOptions* options)
 {
     if (!options)
         return;
-    options->setSaveHistory(m_saveHistory->isChecked());
-    options->setSaveDownloadHistory(m_saveDownloadHistory->isChecked());
-    options->setHistoryPeriod(m_historyPeriod->value());
+    OptionsTabBase::store(options);
     const int item = m_locationBar->currentIndex();
     options->setLocationBar(item >= 0 && item < 3 ? locationBarValues[item] : locationBarValues[0]);
 }
@@ -75,10 +69,6 @@ void OptionsTabPrivacy::store(DBOptions* options)
 void OptionsTabPrivacy::connectSignals()
 {
     OptionsTabBase::connectSignals();
-    watch(connect(m_saveHistory, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_saveDownloadHistory, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_historyPeriod, QOverload<int>::of(&QSpinBox::valueChanged), this,
-                  &OptionsTabBase::handleDirty));
     watch(connect(m_locationBar, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
                   &OptionsTabBase::handleDirty));
 }

@@ -1,15 +1,12 @@
 #include "views/OptionsTabProxy.h"
 
 #include "data/DBOptions.h"
-#include "widgets/UtilGui.h"
 #include "widgets/WidPasswordEdit.h"
 #include "texts/LocaleOptions.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace Vexal {
@@ -59,19 +56,16 @@ OptionsTabProxy::OptionsTabProxy(int kind, QWidget* parent)
 
 void OptionsTabProxy::createWidgets()
 {
-    QGroupBox* group = addGroup(columnsOf(m_kind).title());
+    const ProxyColumns& columns = columnsOf(m_kind);
+    QGroupBox* group = addGroup(columns.title());
     QGridLayout* grid = createGrid(group);
-    m_useProxy = new QCheckBox(group);
-    addRow(grid, LocaleOptions::useProxy(), m_useProxy);
-    m_login = new QLineEdit(group);
+    m_useProxy = addCheckRow(grid, LocaleOptions::useProxy(), columns.use, columns.setUse);
+    m_login = addTextRow(grid, LocaleOptions::login(), columns.login, columns.setLogin);
     setMinimumControlWidth(m_login);
-    addRow(grid, LocaleOptions::login(), m_login);
     m_password = new WidPasswordEdit(group);
     addRow(grid, LocaleOptions::password(), m_password);
-    m_address = new QLineEdit(group);
-    addRow(grid, LocaleOptions::address(), m_address);
-    m_port = UtilGui::createSpinBox(minimumPort, maximumPort, group);
-    addRow(grid, LocaleOptions::port(), m_port);
+    m_address = addTextRow(grid, LocaleOptions::address(), columns.address, columns.setAddress);
+    m_port = addSpinRow(grid, LocaleOptions::port(), minimumPort, maximumPort, columns.port, columns.setPort);
     m_pageLayout->addStretch();
 }
 
@@ -79,36 +73,24 @@ void OptionsTabProxy::load(const DBOptions* options)
 {
     if (!options)
         return;
-    const ProxyColumns& columns = columnsOf(m_kind);
-    m_useProxy->setChecked((options->*columns.use)());
-    m_login->setText((options->*columns.login)());
+    OptionsTabBase::load(options);
     const bool blocked = m_password->blockSignals(true);
-    m_password->setScrambledText((options->*columns.password)());
+    m_password->setScrambledText((options->*columnsOf(m_kind).password)());
     m_password->blockSignals(blocked);
-    m_address->setText((options->*columns.address)());
-    m_port->setValue((options->*columns.port)());
 }
 
 void OptionsTabProxy::store(DBOptions* options)
 {
     if (!options)
         return;
-    const ProxyColumns& columns = columnsOf(m_kind);
-    (options->*columns.setUse)(m_useProxy->isChecked());
-    (options->*columns.setLogin)(m_login->text());
-    (options->*columns.setPassword)(m_password->scrambledText());
-    (options->*columns.setAddress)(m_address->text());
-    (options->*columns.setPort)(m_port->value());
+    OptionsTabBase::store(options);
+    (options->*columnsOf(m_kind).setPassword)(m_password->scrambledText());
 }
 
 void OptionsTabProxy::connectSignals()
 {
     OptionsTabBase::connectSignals();
-    watch(connect(m_useProxy, &QCheckBox::clicked, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_login, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty));
     watch(connect(m_password, &WidPasswordEdit::textChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_address, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_port, QOverload<int>::of(&QSpinBox::valueChanged), this, &OptionsTabBase::handleDirty));
 }
 
 void OptionsTabProxy::hidePassword()

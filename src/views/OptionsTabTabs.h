@@ -14,10 +14,6 @@ class OptionsTabTabs final : public OptionsTabBase
 public:
     explicit OptionsTabTabs(QWidget* parent = nullptr);
 
-    void load(const DBOptions* options) override;
-    void store(DBOptions* options) override;
-    void connectSignals() override;
-
     QCheckBox* warnClosingBox() const { return m_warnClosing; }
     QCheckBox* reloadAllBox() const { return m_reloadAll; }
     QCheckBox* focusNewTabBox() const { return m_focusNewTab; }

@@ -1,31 +1,21 @@
 #pragma once
 
-#include "views/BaseEditor.h"
+#include "views/BasePageEditor.h"
 
 namespace Vexal {
 
-// The editor tab of one bookmark: ID (read-only), Title (the record's Name,
-// also written to its Title), Url, Visible and Comments. Every save rebuilds
-// the Bookmarks menu.
-class WidBookmarkEditor final : public BaseEditor
+// The editor tab of one bookmark: the page rows and Visible. Every save
+// rebuilds the Bookmarks menu.
+class WidBookmarkEditor final : public BasePageEditor
 {
     Q_OBJECT
 public:
-    using BaseEditor::BaseEditor;
+    explicit WidBookmarkEditor(QWidget* parent = nullptr);
 
-    QString typeName() const override;
-
-    QLineEdit* idEdit = nullptr;
-    QLineEdit* titleEdit = nullptr;
-    QLineEdit* urlEdit = nullptr;
     QCheckBox* visibleBox = nullptr;
-    QPlainTextEdit* commentsEdit = nullptr;
 
 protected:
-    void createWidgets() override;
-    DBBase* createRecord() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
+    void createKindWidgets() override;
     void storeWidgets(DBBase* record) override;
     void afterSave(DBBase* record) override;
 };

@@ -17,36 +17,14 @@
 
 namespace Vexal {
 
-namespace {
-const QString dbObject = QStringLiteral("db");
-} // namespace
-
 WidOptionsEditor::WidOptionsEditor(QWidget* parent)
-    : BaseEditor(parent)
+    : BaseEditor(parent, kind<DBOptions>(nullptr))
 {
 }
 
 QString WidOptionsEditor::title() const
 {
     return LocaleOptions::options();
-}
-
-QList<OptionsTabBase*> WidOptionsEditor::pages() const
-{
-    QList<OptionsTabBase*> all;
-    for (OptionsTabBase* page :
-         {static_cast<OptionsTabBase*>(m_generalPage), static_cast<OptionsTabBase*>(m_tabsPage),
-          static_cast<OptionsTabBase*>(m_contentPage), static_cast<OptionsTabBase*>(m_privacyPage),
-          static_cast<OptionsTabBase*>(m_proxyPage)}) {
-        if (page)
-            all << page;
-    }
-    return all;
-}
-
-bool WidOptionsEditor::journalIsCurrent() const
-{
-    return m_shortcutJournal && m_tabWidget && m_tabWidget->currentWidget() == m_shortcutJournal;
 }
 
 void WidOptionsEditor::open()
@@ -57,32 +35,33 @@ void WidOptionsEditor::open()
 
 void WidOptionsEditor::add()
 {
-    if (journalIsCurrent())
-        m_shortcutJournal->add();
+    onJournal(&WidUrlShortcutJournal::add);
 }
 
 void WidOptionsEditor::edit()
 {
-    if (journalIsCurrent())
-        m_shortcutJournal->edit();
+    onJournal(&WidUrlShortcutJournal::edit);
 }
 
 void WidOptionsEditor::remove()
 {
-    if (journalIsCurrent())
-        m_shortcutJournal->remove();
+    onJournal(&WidUrlShortcutJournal::remove);
 }
 
 void WidOptionsEditor::selectAll()
 {
-    if (journalIsCurrent())
-        m_shortcutJournal->selectAll();
+    onJournal(&WidUrlShortcutJournal::selectAll);
 }
 
 void WidOptionsEditor::reload()
 {
-    if (journalIsCurrent())
-        m_shortcutJournal->reload();
+    onJournal(&WidUrlShortcutJournal::reload);
+}
+
+void WidOptionsEditor::onJournal(void (WidUrlShortcutJournal::*command)())
+{
+    if (m_shortcutJournal && m_tabWidget && m_tabWidget->currentWidget() == m_shortcutJournal)
+        (m_shortcutJournal->*command)();
 }
 
 void WidOptionsEditor::createBody()
@@ -94,15 +73,22 @@ void WidOptionsEditor::createBody()
 void WidOptionsEditor::createWidgets()
 {
     m_generalPage = new OptionsTabGeneral(this);
-    m_generalPage->build();
     m_tabsPage = new OptionsTabTabs(this);
-    m_tabsPage->build();
     m_contentPage = new OptionsTabContent(this);
-    m_contentPage->build();
     m_privacyPage = new OptionsTabPrivacy(this);
-    m_privacyPage->build();
     m_proxyPage = new OptionsTabProxy(OptionsTabProxy::Http, this);
-    m_proxyPage->build();
+    // Each page is one field of the record; its own controls report to the
+    // page, the page to the editor.
+    for (OptionsTabBase* page : std::initializer_list<OptionsTabBase*>{m_generalPage, m_tabsPage, m_contentPage,
+                                                                        m_privacyPage, m_proxyPage}) {
+        page->build();
+        addField([page](DBBase* r) { page->load(qobject_cast<const DBOptions*>(r)); },
+                 [page](DBBase* r) { page->store(qobject_cast<DBOptions*>(r)); }, [page] { page->clear(); },
+                 [this, page] {
+                     page->connectSignals();
+                     return connect(page, &OptionsTabBase::onDirty, this, &BaseEditor::handleDirty);
+                 });
+    }
 
     m_shortcutJournal = new WidUrlShortcutJournal(this);
     m_shortcutJournal->setInit(nullptr);
@@ -115,61 +101,12 @@ void WidOptionsEditor::createWidgets()
     m_tabWidget->addTab(m_shortcutJournal, LocaleOptions::uriShortcuts());
 }
 
-DBBase* WidOptionsEditor::createRecord()
-{
-    return new DBOptions(this);
-}
-
-void WidOptionsEditor::disconnectWidgets()
-{
-    for (OptionsTabBase* page : pages()) {
-        page->disconnectSignals();
-        disconnect(page, &OptionsTabBase::onDirty, this, &BaseEditor::handleDirty);
-    }
-}
-
-void WidOptionsEditor::fillWidgets(DBBase* record)
-{
-    const auto* options = qobject_cast<const DBOptions*>(record);
-    if (!options) {
-        reportInvalidObject(dbObject);
-        return;
-    }
-    for (OptionsTabBase* page : pages())
-        page->load(options);
-}
-
-void WidOptionsEditor::clearWidgets()
-{
-    for (OptionsTabBase* page : pages())
-        page->clear();
-}
-
-void WidOptionsEditor::connectWidgets()
-{
-    for (OptionsTabBase* page : pages()) {
-        page->connectSignals();
-        connect(page, &OptionsTabBase::onDirty, this, &BaseEditor::handleDirty, Qt::UniqueConnection);
-    }
-}
-
-void WidOptionsEditor::storeWidgets(DBBase* record)
-{
-    auto* options = qobject_cast<DBOptions*>(record);
-    if (!options) {
-        reportInvalidObject(dbObject);
-        return;
-    }
-    for (OptionsTabBase* page : pages())
-        page->store(options);
-}
-
 void WidOptionsEditor::afterSave(DBBase* record)
 {
     BaseEditor::afterSave(record);
     const auto* options = qobject_cast<const DBOptions*>(record);
     if (!options) {
-        reportInvalidObject(dbObject);
+        reportInvalidObject(QStringLiteral("db"));
         return;
     }
     if (m_proxyPage)

@@ -45,17 +45,11 @@ public:
 protected:
     void createBody() override;
     void createWidgets() override;
-    DBBase* createRecord() override;
-    void disconnectWidgets() override;
-    void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
-    void connectWidgets() override;
-    void storeWidgets(DBBase* record) override;
     void afterSave(DBBase* record) override;
 
 private:
-    QList<OptionsTabBase*> pages() const;
-    bool journalIsCurrent() const;
+    // Runs the record command on the shortcut journal while it is the current page.
+    void onJournal(void (WidUrlShortcutJournal::*command)());
 
     QTabWidget* m_tabWidget = nullptr;
     OptionsTabGeneral* m_generalPage = nullptr;

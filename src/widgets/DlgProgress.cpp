@@ -50,8 +50,7 @@ void DlgProgress::createWidgets()
 void DlgProgress::connectWidgets()
 {
     m_okButton->setText(LocaleDialog::start());
-    disconnect(m_okButton, &QPushButton::clicked, this, nullptr);
-    connect(m_okButton, &QPushButton::clicked, this, &DlgProgress::slotStart);
+    rewireOkButton(&DlgProgress::slotStart);
 }
 
 void DlgProgress::slotStart()
@@ -65,12 +64,17 @@ void DlgProgress::slotStart()
         return; // a job runs at most once per dialog
 
     m_statusLabel->setText(LocaleDialog::working());
-    m_progressBar->setRange(0, 0);
-    m_okButton->setEnabled(false);
     m_okButton->setText(LocaleDialog::stop());
+    prepareRun();
     connect(m_job, &QThread::finished, this, &DlgProgress::slotFinished, Qt::UniqueConnection);
     m_cancelButton->setEnabled(false);
     m_job->start(QThread::InheritPriority);
+}
+
+void DlgProgress::prepareRun()
+{
+    m_progressBar->setRange(0, 0);
+    m_okButton->setEnabled(false);
 }
 
 void DlgProgress::slotFinished()
@@ -84,12 +88,16 @@ void DlgProgress::slotFinished()
     } else {
         m_statusLabel->setText(LocaleDialog::operationCompleted());
     }
-    m_progressBar->setRange(0, 1);
-    m_progressBar->setValue(1);
+    showRunEnd();
     m_okButton->setEnabled(true);
     m_okButton->setText(LocaleDialog::close());
-    disconnect(m_okButton, &QPushButton::clicked, this, nullptr);
-    connect(m_okButton, &QPushButton::clicked, this, &DlgProgress::slotClose);
+    rewireOkButton(&DlgProgress::slotClose);
+}
+
+void DlgProgress::showRunEnd()
+{
+    m_progressBar->setRange(0, 1);
+    m_progressBar->setValue(1);
 }
 
 void DlgProgress::slotClose()

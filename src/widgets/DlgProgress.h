@@ -2,6 +2,8 @@
 
 #include "widgets/DlgBase.h"
 
+#include <QPushButton>
+
 class QLabel;
 class QProgressBar;
 
@@ -13,7 +15,9 @@ class Thread;
 // the dialog once the job has ended. While the job runs the dialog cannot be
 // dismissed in any way (close button, Escape, reject or accept), so a running
 // job is never destroyed with the dialog. exec() returns Accepted exactly when
-// a successful job was closed with the Close button.
+// a successful job was closed with the Close button. The job is the build
+// argument here; a dialog that makes its own job sets it and lays out its own
+// form around the status label and the progress bar.
 class DlgProgress : public DlgBase
 {
     Q_OBJECT
@@ -35,6 +39,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void createWidgets() override;
     void connectWidgets() override;
+
+    void setJob(Thread* job) { m_job = job; }
+    // The form as the job starts (the button already reads Stop): a busy bar
+    // and no button here.
+    virtual void prepareRun();
+    // The progress bar once the job has ended: full here.
+    virtual void showRunEnd();
+    template <class D>
+    void rewireOkButton(void (D::*slot)())
+    {
+        disconnect(m_okButton, &QPushButton::clicked, this, nullptr);
+        connect(m_okButton, &QPushButton::clicked, static_cast<D*>(this), slot);
+    }
 
     QLabel* m_captionLabel1 = nullptr;
     QLabel* m_captionLabel2 = nullptr;
