@@ -16,13 +16,10 @@
 
 namespace Vexal {
 
-namespace {
-const int directoriesType = WebsiteType::Directories;
-}
-
 ExtDirectorySubmitter::ExtDirectorySubmitter(QWidget* parent)
     : BaseSubmitter(parent)
 {
+    setFixedType(WebsiteType::Directories);
 }
 
 QString ExtDirectorySubmitter::caption() const
@@ -33,47 +30,14 @@ QString ExtDirectorySubmitter::caption() const
 void ExtDirectorySubmitter::createChoosers()
 {
     BaseSubmitter::createChoosers();
-    auto* label = new QLabel(LocaleDirectory::directory(), body());
     m_directoryBox = new WidDirectoryComboBox(body());
-    UtilGui::addRow(grid(), typeLabel(), typeBox());
-    UtilGui::addRow(grid(), websiteLabel(), websiteBox());
-    UtilGui::addRow(grid(), label, m_directoryBox);
+    addRecordChooser(LocaleDirectory::directory(), m_directoryBox);
 }
 
 void ExtDirectorySubmitter::fillFieldList()
 {
-    addDragItem(LocaleDirectory::title());
-    addDragItem(LocaleDirectory::tags());
-    addDragItem(LocaleDirectory::url());
-    addDragItem(LocaleDirectory::description());
-    addDragItem(LocaleDirectory::userName());
-    addDragItem(LocaleDirectory::userEmail());
-}
-
-void ExtDirectorySubmitter::connectWidgets()
-{
-    BaseSubmitter::connectWidgets();
-    connect(m_directoryBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
-}
-
-void ExtDirectorySubmitter::disconnectWidgets()
-{
-    BaseSubmitter::disconnectWidgets();
-    disconnect(m_directoryBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-               &BaseSubmitter::slotRefreshDragDrop);
-}
-
-void ExtDirectorySubmitter::selectType(int)
-{
-    typeBox()->fill();
-    typeBox()->setEnabled(false);
-    typeBox()->setCurrentType(directoriesType);
-}
-
-void ExtDirectorySubmitter::loadWebsites(int websiteId)
-{
-    websiteBox()->reloadAndSelect(directoriesType, websiteId);
+    addDragItems({LocaleDirectory::title(), LocaleDirectory::tags(), LocaleDirectory::url(),
+                  LocaleDirectory::description(), LocaleDirectory::userName(), LocaleDirectory::userEmail()});
 }
 
 void ExtDirectorySubmitter::loadItems()
@@ -83,26 +47,16 @@ void ExtDirectorySubmitter::loadItems()
 
 void ExtDirectorySubmitter::fillValues()
 {
-    if (!m_directoryBox->hasSelection()) {
-        clearDragValues();
-        return;
-    }
     DBDirectory entry;
-    if (!entry.load(m_directoryBox->currentId())) {
-        reportRecordError(&entry);
-        return;
-    }
-    setDragValues({entry.title(), Utils::normalizeTags(entry.tags()), entry.url(), entry.description(),
+    if (loadChosen(m_directoryBox, &entry))
+        setDragValues({entry.title(), Utils::normalizeTags(entry.tags()), entry.url(), entry.description(),
                    entry.userName(), entry.userEmail()});
 }
 
 void ExtDirectorySubmitter::slotSubmit()
 {
-    setContext(LocaleSubmitter::submit());
-    if (!m_directoryBox->hasSelection()) {
-        warnRequiredItemsMissing();
+    if (!startSubmit({m_directoryBox}))
         return;
-    }
     DelegateDirectorySubmitter delegate(webView(), this);
     delegate.submit(m_directoryBox->currentId(), websiteBox()->currentId());
 }

@@ -35,24 +35,18 @@ QString ExtRegistrationSubmitter::caption() const
 void ExtRegistrationSubmitter::createChoosers()
 {
     BaseSubmitter::createChoosers();
-    auto* label = new QLabel(LocaleAccount::masterAccount(), body());
     m_masterAccountBox = new WidMasterAccountComboBox(body());
-    UtilGui::addRow(grid(), typeLabel(), typeBox());
-    UtilGui::addRow(grid(), websiteLabel(), websiteBox());
-    UtilGui::addRow(grid(), label, m_masterAccountBox);
+    addRecordChooser(LocaleAccount::masterAccount(), m_masterAccountBox);
 }
 
 void ExtRegistrationSubmitter::fillFieldList()
 {
-    const QStringList labels = {
-        LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
-        LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
-        LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
-        LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
-        LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
-        LocaleAccount::phone(),     LocaleAccount::fax()};
-    for (const QString& label : labels)
-        addDragItem(label);
+    addDragItems({LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
+                  LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
+                  LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
+                  LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
+                  LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
+                  LocaleAccount::phone(),     LocaleAccount::fax()});
 }
 
 QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account)
@@ -64,32 +58,6 @@ QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account
             account.fax()};
 }
 
-void ExtRegistrationSubmitter::connectWidgets()
-{
-    BaseSubmitter::connectWidgets();
-    connect(m_masterAccountBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
-}
-
-void ExtRegistrationSubmitter::disconnectWidgets()
-{
-    BaseSubmitter::disconnectWidgets();
-    disconnect(m_masterAccountBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-               &BaseSubmitter::slotRefreshDragDrop);
-}
-
-void ExtRegistrationSubmitter::selectType(int typeFlag)
-{
-    typeBox()->fill();
-    typeBox()->setEnabled(true);
-    typeBox()->setCurrentType(typeFlag);
-}
-
-void ExtRegistrationSubmitter::loadWebsites(int websiteId)
-{
-    websiteBox()->reloadAndSelect(typeBox()->currentType(), websiteId);
-}
-
 void ExtRegistrationSubmitter::loadItems()
 {
     m_masterAccountBox->reload();
@@ -97,25 +65,15 @@ void ExtRegistrationSubmitter::loadItems()
 
 void ExtRegistrationSubmitter::fillValues()
 {
-    if (!m_masterAccountBox->hasSelection()) {
-        clearDragValues();
-        return;
-    }
     DBMasterAccount account;
-    if (!account.load(m_masterAccountBox->currentId())) {
-        reportRecordError(&account);
-        return;
-    }
-    setDragValues(fieldValues(account));
+    if (loadChosen(m_masterAccountBox, &account))
+        setDragValues(fieldValues(account));
 }
 
 void ExtRegistrationSubmitter::slotSubmit()
 {
-    setContext(LocaleSubmitter::submit());
-    if (!m_masterAccountBox->hasSelection()) {
-        warnRequiredItemsMissing();
+    if (!startSubmit({m_masterAccountBox}))
         return;
-    }
     if (websiteBox()->hasSelection())
         slotSaveAccount();
     DelegateRegistrationSubmitter delegate(webView(), this);
@@ -125,15 +83,9 @@ void ExtRegistrationSubmitter::slotSubmit()
 void ExtRegistrationSubmitter::slotSaveAccount()
 {
     DBMasterAccount master;
-    if (!master.load(m_masterAccountBox->currentId())) {
-        reportRecordError(&master);
-        return;
-    }
     DBWebsite website;
-    if (!website.load(websiteBox()->currentId())) {
-        reportRecordError(&website);
+    if (!loadReported(&master, m_masterAccountBox->currentId()) || !loadReported(&website, websiteBox()->currentId()))
         return;
-    }
     // An account for the website in any project means none is added.
     DBQueryManager query;
     if (query.findAccountId(website.id()))

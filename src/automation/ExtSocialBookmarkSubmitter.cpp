@@ -16,13 +16,10 @@
 
 namespace Vexal {
 
-namespace {
-const int socialBookmarksType = WebsiteType::SocialBookmarks;
-}
-
 ExtSocialBookmarkSubmitter::ExtSocialBookmarkSubmitter(QWidget* parent)
     : BaseSubmitter(parent)
 {
+    setFixedType(WebsiteType::SocialBookmarks);
 }
 
 QString ExtSocialBookmarkSubmitter::caption() const
@@ -33,45 +30,14 @@ QString ExtSocialBookmarkSubmitter::caption() const
 void ExtSocialBookmarkSubmitter::createChoosers()
 {
     BaseSubmitter::createChoosers();
-    auto* label = new QLabel(LocaleSocialBookmark::socialBookmark(), body());
     m_socialBookmarkBox = new WidSocialBookmarkComboBox(body());
-    UtilGui::addRow(grid(), typeLabel(), typeBox());
-    UtilGui::addRow(grid(), websiteLabel(), websiteBox());
-    UtilGui::addRow(grid(), label, m_socialBookmarkBox);
+    addRecordChooser(LocaleSocialBookmark::socialBookmark(), m_socialBookmarkBox);
 }
 
 void ExtSocialBookmarkSubmitter::fillFieldList()
 {
-    addDragItem(LocaleSocialBookmark::title());
-    addDragItem(LocaleSocialBookmark::tags());
-    addDragItem(LocaleSocialBookmark::url());
-    addDragItem(LocaleSocialBookmark::description());
-}
-
-void ExtSocialBookmarkSubmitter::connectWidgets()
-{
-    BaseSubmitter::connectWidgets();
-    connect(m_socialBookmarkBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
-}
-
-void ExtSocialBookmarkSubmitter::disconnectWidgets()
-{
-    BaseSubmitter::disconnectWidgets();
-    disconnect(m_socialBookmarkBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-               &BaseSubmitter::slotRefreshDragDrop);
-}
-
-void ExtSocialBookmarkSubmitter::selectType(int)
-{
-    typeBox()->fill();
-    typeBox()->setEnabled(false);
-    typeBox()->setCurrentType(socialBookmarksType);
-}
-
-void ExtSocialBookmarkSubmitter::loadWebsites(int websiteId)
-{
-    websiteBox()->reloadAndSelect(socialBookmarksType, websiteId);
+    addDragItems({LocaleSocialBookmark::title(), LocaleSocialBookmark::tags(), LocaleSocialBookmark::url(),
+                  LocaleSocialBookmark::description()});
 }
 
 void ExtSocialBookmarkSubmitter::loadItems()
@@ -81,25 +47,16 @@ void ExtSocialBookmarkSubmitter::loadItems()
 
 void ExtSocialBookmarkSubmitter::fillValues()
 {
-    if (!m_socialBookmarkBox->hasSelection()) {
-        clearDragValues();
-        return;
-    }
     DBSocialBookmark bookmark;
-    if (!bookmark.load(m_socialBookmarkBox->currentId())) {
-        reportRecordError(&bookmark);
-        return;
-    }
-    setDragValues({bookmark.title(), Utils::normalizeTags(bookmark.tags()), bookmark.url(), bookmark.description()});
+    if (loadChosen(m_socialBookmarkBox, &bookmark))
+        setDragValues(
+            {bookmark.title(), Utils::normalizeTags(bookmark.tags()), bookmark.url(), bookmark.description()});
 }
 
 void ExtSocialBookmarkSubmitter::slotSubmit()
 {
-    setContext(LocaleSubmitter::submit());
-    if (!m_socialBookmarkBox->hasSelection()) {
-        warnRequiredItemsMissing();
+    if (!startSubmit({m_socialBookmarkBox}))
         return;
-    }
     DelegateSocialBookmarkSubmitter delegate(webView(), this);
     delegate.submit(m_socialBookmarkBox->currentId(), websiteBox()->currentId());
 }

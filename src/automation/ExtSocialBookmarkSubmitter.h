@@ -24,10 +24,6 @@ public slots:
 protected:
     void createChoosers() override;
     void fillFieldList() override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-    void selectType(int typeFlag) override;
-    void loadWebsites(int websiteId) override;
     void loadItems() override;
     void fillValues() override;
 
