@@ -8,8 +8,8 @@ namespace Vexal {
 
 using E = SmartElement;
 
-SmartAttributeLookup::SmartAttributeLookup(QObject* parent)
-    : SmartTextLookup(parent)
+SmartAttributeLookup::SmartAttributeLookup(QObject* parent, SmartForm form)
+    : SmartTextLookup(parent, form)
 {
 }
 

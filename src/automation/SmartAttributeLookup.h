@@ -11,7 +11,7 @@ class SmartAttributeLookup : public SmartTextLookup
 {
     Q_OBJECT
 public:
-    explicit SmartAttributeLookup(QObject* parent);
+    explicit SmartAttributeLookup(QObject* parent, SmartForm form = SmartFormNone);
 
     bool isPassword(const QString& text, int type) override;
     int genderKind(const QString& text, const QString& second, int type) override;

@@ -12,8 +12,8 @@ namespace Vexal {
 
 using E = SmartElement;
 
-SmartFieldLookup::SmartFieldLookup(QObject* parent)
-    : SmartTextLookup(parent)
+SmartFieldLookup::SmartFieldLookup(QObject* parent, SmartForm form)
+    : SmartTextLookup(parent, form)
 {
 }
 

@@ -18,7 +18,7 @@ class SmartFieldLookup : public SmartTextLookup
 {
     Q_OBJECT
 public:
-    explicit SmartFieldLookup(QObject* parent);
+    explicit SmartFieldLookup(QObject* parent, SmartForm form = SmartFormNone);
 
     bool isCountry(const QString& text, int type) override;
     bool isPassword(const QString& text, int type) override;

@@ -12,38 +12,19 @@ class SmartFormRecogniser : public SmartMaster
 {
     Q_OBJECT
 public:
-    enum Form { Article, Directory, Registration, SocialBookmark };
-
-    SmartFormRecogniser(Form form, QObject* parent);
+    SmartFormRecogniser(SmartForm form, QObject* parent);
 
     void analyse(QWebView* view);
 
 private:
-    template <class Attribute, class Field>
-    static void classifyBy(SmartFormRecogniser* self, QList<SmartElement*>& list)
-    {
-        self->classifyWith<Attribute, Field>(list);
-    }
-
-    const Form m_form;
-};
-
-// One recogniser per form, so that each keeps a name of its own.
-template <SmartFormRecogniser::Form F>
-class SmartFormOf final : public SmartFormRecogniser
-{
-public:
-    explicit SmartFormOf(QObject* parent)
-        : SmartFormRecogniser(F, parent)
-    {
-    }
+    const SmartForm m_form;
 };
 
 // Article forms: the body may be a rich-text frame.
-using SmartArticle = SmartFormOf<SmartFormRecogniser::Article>;
-using SmartDirectory = SmartFormOf<SmartFormRecogniser::Directory>;
-using SmartRegistration = SmartFormOf<SmartFormRecogniser::Registration>;
+using SmartArticle = SmartFormOf<SmartFormRecogniser, SmartFormArticle>;
+using SmartDirectory = SmartFormOf<SmartFormRecogniser, SmartFormDirectory>;
+using SmartRegistration = SmartFormOf<SmartFormRecogniser, SmartFormRegistration>;
 // Social bookmark forms: small pages skip the form choice.
-using SmartSocialBookmark = SmartFormOf<SmartFormRecogniser::SocialBookmark>;
+using SmartSocialBookmark = SmartFormOf<SmartFormRecogniser, SmartFormSocialBookmark>;
 
 } // namespace Vexal

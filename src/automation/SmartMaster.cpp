@@ -3,6 +3,8 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartElementLookup.h"
 #include "automation/SmartError.h"
+#include "automation/SmartFormAttribute.h"
+#include "automation/SmartFormField.h"
 #include "automation/SmartFormLookup.h"
 #include "automation/SmartLog.h"
 #include "texts/LocaleSmart.h"
@@ -129,6 +131,17 @@ void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
     }
     if (m_logEnabled)
         fillDemo(m_elements);
+}
+
+void SmartMaster::classifyWith(SmartForm form, QList<SmartElement*>& list)
+{
+    SmartFormAttribute attributes(form, nullptr);
+    attributes.classifyElements(list);
+    attributes.log(QStringLiteral("ATTRIBUTES"));
+    SmartLabelLookup labels(nullptr);
+    collectLabels(list, labels);
+    SmartFormField fields(form, nullptr);
+    fields.classifyElements(list, labels.labels());
 }
 
 void SmartMaster::collectLabels(QList<SmartElement*>& list, SmartLabelLookup& labels)
