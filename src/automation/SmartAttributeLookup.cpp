@@ -62,13 +62,8 @@ QString SmartAttributeLookup::attributeText(const SmartElement* control)
     return QStringLiteral("%1 %2").arg(control->id(), control->name());
 }
 
-void SmartAttributeLookup::log(const QString& title)
+void SmartAttributeLookup::writeLog(SmartLog* report)
 {
-    SmartLog* report = SmartLog::instance();
-    if (!report->isEnabled())
-        return;
-    report->newLine();
-    report->writeLine(title);
     report->writeKindSection(m_elements, QStringLiteral("Elements"));
 }
 

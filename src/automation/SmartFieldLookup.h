@@ -2,6 +2,7 @@
 
 #include "automation/SmartTextLookup.h"
 
+#include <functional>
 #include <initializer_list>
 
 class QWebElement;
@@ -23,8 +24,6 @@ public:
     bool isCountry(const QString& text, int type) override;
     bool isPassword(const QString& text, int type) override;
     virtual int classify(SmartElement* control, const QString& text);
-
-    void log(const QString& title) override;
 
     // Text fields whose texts ask for the code of a picture become 28
     // Captcha, also when their id or name made them a security answer.
@@ -49,6 +48,12 @@ public:
     static bool isBoldMode(const QList<SmartLabel*>& labels);
 
 protected:
+    void writeLog(SmartLog* report) override;
+
+    // Gives each control of that HTML type still without a kind the kind
+    // kindOf finds for it, if any.
+    static void markOpen(QList<SmartElement*>& controls, int type, const std::function<int(SmartElement*)>& kindOf);
+
     struct Rule {
         const char* keyword;
         int kind;

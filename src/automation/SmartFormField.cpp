@@ -77,13 +77,7 @@ int SmartFormField::linkKindAfter(SmartElement* control, const QList<SmartLabel*
 
 void SmartFormField::classifyLinkRadios(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    for (SmartElement* control : controls) {
-        if (control->kind() != E::KindUndef || control->type() != E::TypeRadio)
-            continue;
-        const int kind = linkKindAfter(control, labels);
-        if (kind != E::KindUndef)
-            control->setKind(kind);
-    }
+    markOpen(controls, E::TypeRadio, [&](SmartElement* control) { return linkKindAfter(control, labels); });
 }
 
 int SmartFormField::stepKind(int step, SmartElement* control, const QString& text)

@@ -71,24 +71,8 @@ void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
     }
 
     SmartElementLookup walk(nullptr);
-    for (int type : pipeline.types) {
-        switch (type) {
-        case E::TypeButton: walk.setButton(true); break;
-        case E::TypeCheckBox: walk.setCheckBox(true); break;
-        case E::TypeFile: walk.setFile(true); break;
-        case E::TypeHidden: walk.setHidden(true); break;
-        case E::TypeImage: walk.setImage(true); break;
-        case E::TypePassword: walk.setPassword(true); break;
-        case E::TypeRadio: walk.setRadio(true); break;
-        case E::TypeReset: walk.setReset(true); break;
-        case E::TypeSelect: walk.setSelect(true); break;
-        case E::TypeSubmit: walk.setSubmit(true); break;
-        case E::TypeText: walk.setText(true); break;
-        case E::TypeTextArea: walk.setTextArea(true); break;
-        case E::TypeIFrame: walk.setIFrame(true); break;
-        default: break;
-        }
-    }
+    for (int type : pipeline.types)
+        walk.setAccepted(type, true);
     walk.setUnnamed(pipeline.unnamed);
     walk.lookup(view, this);
     walk.log(QStringLiteral("ELEMENTS"));
