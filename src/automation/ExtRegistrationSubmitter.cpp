@@ -41,12 +41,17 @@ void ExtRegistrationSubmitter::createChoosers()
 
 void ExtRegistrationSubmitter::fillFieldList()
 {
-    addDragItems({LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
-                  LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
-                  LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
-                  LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
-                  LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
-                  LocaleAccount::phone(),     LocaleAccount::fax()});
+    addDragItems(fieldCaptions());
+}
+
+QStringList ExtRegistrationSubmitter::fieldCaptions()
+{
+    return {LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
+            LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
+            LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
+            LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
+            LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
+            LocaleAccount::phone(),     LocaleAccount::fax()};
 }
 
 QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account)

@@ -21,7 +21,9 @@ public:
 
     WidMasterAccountComboBox* masterAccountBox() const { return m_masterAccountBox; }
 
-    // The seventeen drag values of a master account, password in clear.
+    // The seventeen fields of a master account, captions and values in the
+    // same order, password in clear.
+    static QStringList fieldCaptions();
     static QStringList fieldValues(const DBMasterAccount& account);
 
 public slots:
