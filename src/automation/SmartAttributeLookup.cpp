@@ -30,11 +30,7 @@ int SmartAttributeLookup::genderKind(const QString& text, const QString& second,
         if (SmartUtils::equalsNoCase(second, QStringLiteral("m")))
             return E::KindGenderMale;
     }
-    if (hasAny(text, {"female"}))
-        return E::KindGenderFemale;
-    if (hasAny(text, {"male"}))
-        return E::KindGenderMale;
-    return E::KindUndef;
+    return ruleKind(text, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
 }
 
 int SmartAttributeLookup::classifyElement(SmartElement*)

@@ -199,10 +199,9 @@ int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>&
                                 std::initializer_list<Rule> rules) const
 {
     for (const SmartLabel* label : ownTexts(control, labels)) {
-        for (const Rule& rule : rules) {
-            if (SmartUtils::containsKeyword(label->text(), QLatin1String(rule.keyword)))
-                return rule.kind;
-        }
+        const int kind = ruleKind(label->text(), rules);
+        if (kind != E::KindUndef)
+            return kind;
     }
     return E::KindUndef;
 }
@@ -299,14 +298,8 @@ int SmartFieldLookup::birthKind(SmartElement* control)
     const QWebElement first = control->element().firstChild();
     if (first.isNull())
         return E::KindUndef;
-    const QString text = first.toPlainText();
-    if (hasAny(text, {"year"}))
-        return E::KindBirthYear;
-    if (hasAny(text, {"month"}))
-        return E::KindBirthMonth;
-    if (hasAny(text, {"day"}))
-        return E::KindBirthDay;
-    return E::KindUndef;
+    return ruleKind(first.toPlainText(),
+                    {{"year", E::KindBirthYear}, {"month", E::KindBirthMonth}, {"day", E::KindBirthDay}});
 }
 
 bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)

@@ -54,10 +54,6 @@ protected:
     // kindOf finds for it, if any.
     static void markOpen(QList<SmartElement*>& controls, int type, const std::function<int(SmartElement*)>& kindOf);
 
-    struct Rule {
-        const char* keyword;
-        int kind;
-    };
     // The first rule whose keyword one of the text entries after the
     // control holds; 0 at the next control entry or the end of the list.
     int kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,

@@ -39,6 +39,15 @@ bool SmartTextLookup::typeIn(int type, std::initializer_list<int> accepted)
     return false;
 }
 
+int SmartTextLookup::ruleKind(const QString& text, std::initializer_list<Rule> rules)
+{
+    for (const Rule& rule : rules) {
+        if (SmartUtils::containsKeyword(text, QLatin1String(rule.keyword)))
+            return rule.kind;
+    }
+    return E::KindUndef;
+}
+
 bool SmartTextLookup::isCountry(const QString& text, int type)
 {
     return type == E::TypeSelect && hasAny(text, {"countr"});
@@ -205,17 +214,13 @@ int SmartTextLookup::contactKind(const QString& text, int type)
     const int level = addressLevel(text);
     if (level >= 0)
         return level;
-    if (hasAny(text, {"fax"}))
-        return E::KindFax;
-    if (hasAny(text, {"phone"}))
-        return E::KindPhone;
-    if (hasAny(text, {"postal", "zip"}))
-        return E::KindZipCode;
-    if (hasAny(text, {"state", "province"}))
-        return E::KindState;
-    if (hasAny(text, {"city"}))
-        return E::KindCity;
-    return E::KindUndef;
+    return ruleKind(text, {{"fax", E::KindFax},
+                           {"phone", E::KindPhone},
+                           {"postal", E::KindZipCode},
+                           {"zip", E::KindZipCode},
+                           {"state", E::KindState},
+                           {"province", E::KindState},
+                           {"city", E::KindCity}});
 }
 
 int SmartTextLookup::addressKind(const QString& text, int type)
@@ -249,16 +254,16 @@ int SmartTextLookup::userKind(const QString& text, const QString& second, bool f
 int SmartTextLookup::nameKind(const QString& text)
 {
     if (hasAny(text, {"name"})) {
-        if (hasAny(text, {"first"}))
-            return E::KindFirstName;
-        if (hasAny(text, {"middle"}))
-            return E::KindMiddleName;
-        if (hasAny(text, {"last"}))
-            return E::KindLastName;
-        if (hasAny(text, {"full", "real"}))
-            return E::KindFullName;
-        if (hasAny(text, {"screen", "display", "business"}))
-            return E::KindScreenName;
+        const int kind = ruleKind(text, {{"first", E::KindFirstName},
+                                         {"middle", E::KindMiddleName},
+                                         {"last", E::KindLastName},
+                                         {"full", E::KindFullName},
+                                         {"real", E::KindFullName},
+                                         {"screen", E::KindScreenName},
+                                         {"display", E::KindScreenName},
+                                         {"business", E::KindScreenName}});
+        if (kind != E::KindUndef)
+            return kind;
         if (hasAny(text, {"your"}) || SmartUtils::letterCount(text) == 4)
             return E::KindUser;
     }
@@ -279,11 +284,7 @@ int SmartTextLookup::genderKind(const QString& text, const QString&, int type)
 {
     if (type != E::TypeRadio)
         return E::KindUndef;
-    if (hasAny(text, {"female"}))
-        return E::KindGenderFemale;
-    if (hasAny(text, {"male"}))
-        return E::KindGenderMale;
-    return E::KindUndef;
+    return ruleKind(text, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
 }
 
 int SmartTextLookup::registrationKind(SmartElement* control, const QString& text, bool fallback)

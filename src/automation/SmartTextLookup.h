@@ -57,6 +57,14 @@ public:
     static bool hasAny(const QString& text, std::initializer_list<const char*> keywords);
     static bool typeIn(int type, std::initializer_list<int> accepted);
 
+    struct Rule {
+        const char* keyword;
+        int kind;
+    };
+    // The kind of the first rule whose keyword the text holds (as has());
+    // 0 when none does.
+    static int ruleKind(const QString& text, std::initializer_list<Rule> rules);
+
 protected:
     // The steps a form's chain of matchers is made of: each a matcher and the
     // kind it gives. StepUser is strict, StepUserOrLogin falls back to a
