@@ -1,47 +1,22 @@
 #include "automation/ExtRegistrationSubmitter.h"
 
-#include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/LocaleSubmitter.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBQueryManager.h"
 #include "data/DBWebsite.h"
-#include "widgets/UtilGui.h"
-#include "shell/WidWebTab.h"
-#include "shell/WidWebView.h"
-#include "sites/WidMasterAccountComboBox.h"
-#include "sites/WidWebsiteComboBox.h"
-#include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleAccount.h"
 #include "texts/LocaleBaseWidget.h"
-
-#include <QLabel>
 
 namespace Vexal {
 
 ExtRegistrationSubmitter::ExtRegistrationSubmitter(QWidget* parent)
-    : BaseSubmitter(parent)
+    : BaseRecordSubmitter({-1, &LocaleSubmitter::registrationSubmitter, &LocaleAccount::masterAccount, &fieldCaptions,
+                           &fieldValues},
+                          parent)
 {
-}
-
-QString ExtRegistrationSubmitter::caption() const
-{
-    return LocaleSubmitter::registrationSubmitter();
-}
-
-void ExtRegistrationSubmitter::createChoosers()
-{
-    BaseSubmitter::createChoosers();
-    m_masterAccountBox = new WidMasterAccountComboBox(body());
-    addRecordChooser(LocaleAccount::masterAccount(), m_masterAccountBox);
-}
-
-void ExtRegistrationSubmitter::fillFieldList()
-{
-    addDragItems(fieldCaptions());
 }
 
 QStringList ExtRegistrationSubmitter::fieldCaptions()
@@ -63,33 +38,17 @@ QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account
             account.fax()};
 }
 
-void ExtRegistrationSubmitter::loadItems()
+void ExtRegistrationSubmitter::beforeSubmit()
 {
-    m_masterAccountBox->reload();
-}
-
-void ExtRegistrationSubmitter::fillValues()
-{
-    DBMasterAccount account;
-    if (loadChosen(m_masterAccountBox, &account))
-        setDragValues(fieldValues(account));
-}
-
-void ExtRegistrationSubmitter::slotSubmit()
-{
-    if (!startSubmit({m_masterAccountBox}))
-        return;
     if (websiteBox()->hasSelection())
         slotSaveAccount();
-    DelegateRegistrationSubmitter delegate(webView(), this);
-    delegate.submit(m_masterAccountBox->currentId(), websiteBox()->currentId());
 }
 
 void ExtRegistrationSubmitter::slotSaveAccount()
 {
     DBMasterAccount master;
     DBWebsite website;
-    if (!loadReported(&master, m_masterAccountBox->currentId()) || !loadReported(&website, websiteBox()->currentId()))
+    if (!loadReported(&master, masterAccountBox()->currentId()) || !loadReported(&website, websiteBox()->currentId()))
         return;
     // An account for the website in any project means none is added.
     DBQueryManager query;
