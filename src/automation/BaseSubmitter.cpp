@@ -13,6 +13,7 @@
 #include "widgets/UtilGui.h"
 #include "widgets/UtilPainter.h"
 #include "widgets/WidDNDList.h"
+#include "views/BaseComboBox.h"
 #include "shell/WidWebTab.h"
 #include "sites/WidWebsiteComboBox.h"
 #include "sites/WidWebsiteTypeComboBox.h"
@@ -81,6 +82,15 @@ void BaseSubmitter::createChoosers()
     m_typeBox->fill();
     m_websiteLabel = new QLabel(LocaleBaseWidget::website(), m_body);
     m_websiteBox = new WidWebsiteComboBox(m_body);
+    UtilGui::addRow(m_grid, m_typeLabel, m_typeBox);
+    UtilGui::addRow(m_grid, m_websiteLabel, m_websiteBox);
+}
+
+void BaseSubmitter::addRecordChooser(const QString& label, BaseComboBox* box, bool refreshes)
+{
+    UtilGui::addRow(m_grid, new QLabel(label, m_body), box);
+    if (refreshes)
+        m_refreshers << box;
 }
 
 void BaseSubmitter::createNavigator()
@@ -107,6 +117,8 @@ void BaseSubmitter::connectWidgets()
             Qt::UniqueConnection);
     connect(m_navigator, &WidWebsiteNavigator::onUserPage, this, &BaseSubmitter::slotUserPage, Qt::UniqueConnection);
     connect(m_navigator, &WidWebsiteNavigator::onNext, this, &BaseSubmitter::slotNext, Qt::UniqueConnection);
+    for (BaseComboBox* box : qAsConst(m_refreshers))
+        connect(box, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
 }
 
 void BaseSubmitter::disconnectWidgets()
@@ -120,6 +132,8 @@ void BaseSubmitter::disconnectWidgets()
     disconnect(m_navigator, &WidWebsiteNavigator::onRegistrationPage, this, &BaseSubmitter::slotRegistrationPage);
     disconnect(m_navigator, &WidWebsiteNavigator::onUserPage, this, &BaseSubmitter::slotUserPage);
     disconnect(m_navigator, &WidWebsiteNavigator::onNext, this, &BaseSubmitter::slotNext);
+    for (BaseComboBox* box : qAsConst(m_refreshers))
+        disconnect(box, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop);
 }
 
 void BaseSubmitter::refresh()
@@ -141,12 +155,16 @@ void BaseSubmitter::refresh()
     connectWidgets();
 }
 
-void BaseSubmitter::selectType(int)
+void BaseSubmitter::selectType(int typeFlag)
 {
+    m_typeBox->fill();
+    m_typeBox->setEnabled(m_fixedType < 0);
+    m_typeBox->setCurrentType(m_fixedType < 0 ? typeFlag : m_fixedType);
 }
 
-void BaseSubmitter::loadWebsites(int)
+void BaseSubmitter::loadWebsites(int websiteId)
 {
+    m_websiteBox->reloadAndSelect(m_fixedType < 0 ? m_typeBox->currentType() : m_fixedType, websiteId);
 }
 
 void BaseSubmitter::loadItems()
@@ -208,6 +226,35 @@ void BaseSubmitter::warnRequiredItemsMissing() const
     UtilSignalManager::instance()->emitWarning(LocaleSubmitter::requiredItemsMissing());
 }
 
+bool BaseSubmitter::loadChosen(const BaseComboBox* box, DBBase* record)
+{
+    if (!box->hasSelection()) {
+        clearDragValues();
+        return false;
+    }
+    return loadReported(record, box->currentId());
+}
+
+bool BaseSubmitter::loadReported(DBBase* record, int id)
+{
+    if (record->load(id))
+        return true;
+    reportRecordError(record);
+    return false;
+}
+
+bool BaseSubmitter::startSubmit(std::initializer_list<const BaseComboBox*> required)
+{
+    setContext(LocaleSubmitter::submit());
+    for (const BaseComboBox* box : required) {
+        if (!box->hasSelection()) {
+            warnRequiredItemsMissing();
+            return false;
+        }
+    }
+    return true;
+}
+
 void BaseSubmitter::setContext(const QString& action) const
 {
     Logger::setContext(QString::fromLatin1(metaObject()->className()), action);
@@ -218,6 +265,12 @@ QListWidgetItem* BaseSubmitter::addDragItem(const QString& label)
     auto* item = new QListWidgetItem(label, m_dragList);
     item->setData(Qt::UserRole, QString());
     return item;
+}
+
+void BaseSubmitter::addDragItems(const QStringList& labels)
+{
+    for (const QString& label : labels)
+        addDragItem(label);
 }
 
 void BaseSubmitter::setDragValues(const QStringList& values)

@@ -3,7 +3,10 @@
 #include "shell/BaseWebExtension.h"
 
 #include <QStringList>
+#include <QList>
 #include <QWidget>
+
+#include <initializer_list>
 
 class QGridLayout;
 class QLabel;
@@ -12,6 +15,7 @@ class QPushButton;
 
 namespace Vexal {
 
+class BaseComboBox;
 class BaseSubmitterToolbar;
 class DBBase;
 class DBListBase;
@@ -107,6 +111,21 @@ protected:
     // A panel whose chosen record is missing: the warning through the hub.
     void warnRequiredItemsMissing() const;
 
+    // A panel for one website type: the type box shows it and cannot be
+    // changed. Without one the type is the user's.
+    void setFixedType(int type) { m_fixedType = type; }
+    // A row below the website for a chooser of the records the drag items
+    // show; with refreshes, choosing another record refreshes the values.
+    void addRecordChooser(const QString& label, BaseComboBox* box, bool refreshes = true);
+    void addDragItems(const QStringList& labels);
+    // Loads the record chosen in the box. False when none is chosen (the drag
+    // values are cleared) or the load fails (that is reported).
+    bool loadChosen(const BaseComboBox* box, DBBase* record);
+    bool loadReported(DBBase* record, int id);
+    // Starts a Submit: false, after the warning, when a required chooser has
+    // nothing chosen.
+    bool startSubmit(std::initializer_list<const BaseComboBox*> required);
+
 private:
     enum Page { HomePage, LoginPage, RegistrationPage, UserPage };
     void openPage(Page page);
@@ -121,6 +140,8 @@ private:
     WidWebsiteNavigator* m_navigator = nullptr;
     QPushButton* m_dragButton = nullptr;
     WidDNDList* m_dragList = nullptr;
+    QList<BaseComboBox*> m_refreshers;
+    int m_fixedType = -1;
 };
 
 } // namespace Vexal

@@ -19,13 +19,10 @@
 
 namespace Vexal {
 
-namespace {
-const int articlesType = WebsiteType::Articles;
-}
-
 ExtArticleSubmitter::ExtArticleSubmitter(QWidget* parent)
     : BaseSubmitter(parent)
 {
+    setFixedType(WebsiteType::Articles);
 }
 
 QString ExtArticleSubmitter::caption() const
@@ -36,51 +33,31 @@ QString ExtArticleSubmitter::caption() const
 void ExtArticleSubmitter::createChoosers()
 {
     BaseSubmitter::createChoosers();
-    auto* articleLabel = new QLabel(LocaleArticle::article(), body());
     m_articleBox = new WidArticleComboBox(body());
-    auto* spunLabel = new QLabel(LocaleArticle::spunArticle(), body());
     m_spunArticleBox = new WidSpinnedArticleComboBox(body());
-    UtilGui::addRow(grid(), typeLabel(), typeBox());
-    UtilGui::addRow(grid(), websiteLabel(), websiteBox());
-    UtilGui::addRow(grid(), articleLabel, m_articleBox);
-    UtilGui::addRow(grid(), spunLabel, m_spunArticleBox);
+    // Another article reloads the spun chooser, whose change refreshes.
+    addRecordChooser(LocaleArticle::article(), m_articleBox, false);
+    addRecordChooser(LocaleArticle::spunArticle(), m_spunArticleBox);
 }
 
 void ExtArticleSubmitter::fillFieldList()
 {
-    addDragItem(LocaleArticle::title());
-    addDragItem(LocaleArticle::tags());
-    addDragItem(LocaleArticle::authorsBio());
-    addDragItem(LocaleArticle::intro());
-    addDragItem(LocaleArticle::body());
+    addDragItems({LocaleArticle::title(), LocaleArticle::tags(), LocaleArticle::authorsBio(), LocaleArticle::intro(),
+                  LocaleArticle::body()});
 }
 
 void ExtArticleSubmitter::connectWidgets()
 {
     BaseSubmitter::connectWidgets();
-    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
-    connect(m_articleBox, indexChanged, this, &ExtArticleSubmitter::slotArticleChanged, Qt::UniqueConnection);
-    connect(m_spunArticleBox, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
+    connect(m_articleBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &ExtArticleSubmitter::slotArticleChanged, Qt::UniqueConnection);
 }
 
 void ExtArticleSubmitter::disconnectWidgets()
 {
     BaseSubmitter::disconnectWidgets();
-    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
-    disconnect(m_articleBox, indexChanged, this, &ExtArticleSubmitter::slotArticleChanged);
-    disconnect(m_spunArticleBox, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop);
-}
-
-void ExtArticleSubmitter::selectType(int)
-{
-    typeBox()->fill();
-    typeBox()->setEnabled(false);
-    typeBox()->setCurrentType(articlesType);
-}
-
-void ExtArticleSubmitter::loadWebsites(int websiteId)
-{
-    websiteBox()->reloadAndSelect(articlesType, websiteId);
+    disconnect(m_articleBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+               &ExtArticleSubmitter::slotArticleChanged);
 }
 
 void ExtArticleSubmitter::loadItems()
@@ -103,15 +80,10 @@ void ExtArticleSubmitter::fillValues()
         return;
     }
     DBArticle article;
-    if (!article.load(m_articleBox->currentId())) {
-        reportRecordError(&article);
-        return;
-    }
     DBSpinnedArticle spunArticle;
-    if (!spunArticle.load(m_spunArticleBox->currentId())) {
-        reportRecordError(&spunArticle);
+    if (!loadReported(&article, m_articleBox->currentId())
+        || !loadReported(&spunArticle, m_spunArticleBox->currentId()))
         return;
-    }
     SPNFinalParser parser;
     parser.parse(&spunArticle);
     setDragValues({parser.title(), Utils::normalizeTags(article.tags()), article.author(), parser.intro(),
@@ -120,11 +92,8 @@ void ExtArticleSubmitter::fillValues()
 
 void ExtArticleSubmitter::slotSubmit()
 {
-    setContext(LocaleSubmitter::submit());
-    if (!m_articleBox->hasSelection() || !m_spunArticleBox->hasSelection()) {
-        warnRequiredItemsMissing();
+    if (!startSubmit({m_articleBox, m_spunArticleBox}))
         return;
-    }
     DelegateArticleSubmitter delegate(webView(), this);
     delegate.submit(m_articleBox->currentId(), m_spunArticleBox->currentId(), websiteBox()->currentId());
 }

@@ -30,8 +30,6 @@ protected:
     void fillFieldList() override;
     void connectWidgets() override;
     void disconnectWidgets() override;
-    void selectType(int typeFlag) override;
-    void loadWebsites(int websiteId) override;
     void loadItems() override;
     void fillValues() override;
 

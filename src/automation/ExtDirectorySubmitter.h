@@ -1,38 +1,22 @@
 #pragma once
 
-#include "automation/BaseSubmitter.h"
+#include "automation/BaseRecordSubmitter.h"
+#include "automation/DelegateDirectorySubmitter.h"
+#include "content/WidDirectoryComboBox.h"
+#include "data/DBDirectory.h"
 
 namespace Vexal {
 
-class WidDirectoryComboBox;
-
 // Submits one of the current project's directory entries to a website of type
 // Directories.
-class ExtDirectorySubmitter final : public BaseSubmitter
+class ExtDirectorySubmitter final
+    : public BaseRecordSubmitter<WidDirectoryComboBox, DBDirectory, DelegateDirectorySubmitter>
 {
     Q_OBJECT
 public:
     explicit ExtDirectorySubmitter(QWidget* parent = nullptr);
 
-    QString caption() const override;
-
-    WidDirectoryComboBox* directoryBox() const { return m_directoryBox; }
-
-public slots:
-    void slotSubmit() override;
-
-protected:
-    void createChoosers() override;
-    void fillFieldList() override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-    void selectType(int typeFlag) override;
-    void loadWebsites(int websiteId) override;
-    void loadItems() override;
-    void fillValues() override;
-
-private:
-    WidDirectoryComboBox* m_directoryBox = nullptr;
+    WidDirectoryComboBox* directoryBox() const { return recordBox(); }
 };
 
 } // namespace Vexal

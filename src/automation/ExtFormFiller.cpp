@@ -3,6 +3,7 @@
 #include "automation/DlgDataSource.h"
 #include "automation/DlgFormFiller.h"
 #include "automation/ExtFormFillerToolbar.h"
+#include "automation/ExtRegistrationSubmitter.h"
 #include "automation/WidDataSourceComboBox.h"
 #include "content/DBSpinnedArticle.h"
 #include "core/Logger.h"
@@ -84,15 +85,6 @@ void ExtFormFiller::addItem(const QString& caption, const QString& value)
     m_list->addItem(item);
 }
 
-void ExtFormFiller::replaceItems(const Items& items)
-{
-    if (!m_list)
-        return;
-    m_list->clear();
-    for (const auto& item : items)
-        addItem(item.first, item.second);
-}
-
 void ExtFormFiller::slotAdd()
 {
     Logger::setContext(QString::fromLatin1(metaObject()->className()), LocaleExtension::add());
@@ -126,107 +118,77 @@ void ExtFormFiller::slotFill()
 
 void ExtFormFiller::loadRecord(int sourceType, int id)
 {
-    switch (sourceType) {
-    case WidDataSourceComboBox::SourceMasterAccounts:
-        loadMasterAccount(id);
-        break;
-    case WidDataSourceComboBox::SourceAccounts:
-        loadAccount(id);
-        break;
-    case WidDataSourceComboBox::SourceDirectories:
-        loadDirectory(id);
-        break;
-    case WidDataSourceComboBox::SourceSocialBookmarks:
-        loadSocialBookmark(id);
-        break;
-    case WidDataSourceComboBox::SourceSpunArticles:
-        loadSpunArticle(id);
-        break;
-    default:
-        break;
+    static const struct {
+        int source;
+        bool (ExtFormFiller::*load)(int);
+    } loads[] = {
+        {WidDataSourceComboBox::SourceMasterAccounts, &ExtFormFiller::loadMasterAccount},
+        {WidDataSourceComboBox::SourceAccounts, &ExtFormFiller::loadAccount},
+        {WidDataSourceComboBox::SourceDirectories, &ExtFormFiller::loadDirectory},
+        {WidDataSourceComboBox::SourceSocialBookmarks, &ExtFormFiller::loadSocialBookmark},
+        {WidDataSourceComboBox::SourceSpunArticles, &ExtFormFiller::loadSpunArticle},
+    };
+    for (const auto& entry : loads) {
+        if (entry.source == sourceType)
+            (this->*entry.load)(id);
     }
+}
+
+template <class Record, class Values>
+bool ExtFormFiller::loadFields(int id, const QStringList& captions, Values values)
+{
+    Record record;
+    if (!loaded(record, id))
+        return false;
+    if (m_list)
+        m_list->clear();
+    const QStringList texts = values(record);
+    for (int i = 0; i < captions.size(); ++i)
+        addItem(captions.at(i), texts.value(i));
+    return true;
 }
 
 bool ExtFormFiller::loadMasterAccount(int id)
 {
-    DBMasterAccount record;
-    if (!loaded(record, id))
-        return false;
-    replaceItems({
-        {LocaleAccount::firstName(), record.firstName()},
-        {LocaleAccount::middleName(), record.middleName()},
-        {LocaleAccount::lastName(), record.lastName()},
-        {LocaleAccount::fullName(), record.fullName()},
-        {LocaleAccount::login(), record.login()},
-        {LocaleAccount::password(), record.decryptedPassword()},
-        {LocaleAccount::email(), record.email()},
-        {LocaleAccount::url(), record.url()},
-        {LocaleAccount::answer(), record.answer()},
-        {LocaleAccount::country(), record.country()},
-        {LocaleAccount::city(), record.city()},
-        {LocaleAccount::province(), record.province()},
-        {LocaleAccount::address(), record.address()},
-        {LocaleAccount::details(), record.details()},
-        {LocaleAccount::zipCode(), record.zipCode()},
-        {LocaleAccount::phone(), record.phone()},
-        {LocaleAccount::fax(), record.fax()},
-    });
-    return true;
+    return loadFields<DBMasterAccount>(id, ExtRegistrationSubmitter::fieldCaptions(),
+                                       &ExtRegistrationSubmitter::fieldValues);
 }
 
 bool ExtFormFiller::loadAccount(int id)
 {
-    DBAccount record;
-    if (!loaded(record, id))
-        return false;
-    replaceItems({
-        {LocaleAccount::login(), record.login()},
-        {LocaleAccount::password(), record.decryptedPassword()},
-    });
-    return true;
+    return loadFields<DBAccount>(id, {LocaleAccount::login(), LocaleAccount::password()},
+                                 [](const DBAccount& account) -> QStringList {
+                                     return {account.login(), account.decryptedPassword()};
+                                 });
 }
 
 bool ExtFormFiller::loadDirectory(int id)
 {
-    DBDirectory record;
-    if (!loaded(record, id))
-        return false;
-    replaceItems({
-        {LocaleDirectory::title(), record.title()},
-        {LocaleDirectory::tags(), record.tags()},
-        {LocaleDirectory::url(), record.url()},
-        {LocaleDirectory::description(), record.description()},
-        {LocaleDirectory::userName(), record.userName()},
-        {LocaleDirectory::userEmail(), record.userEmail()},
-    });
-    return true;
+    return loadFields<DBDirectory>(
+        id,
+        {LocaleDirectory::title(), LocaleDirectory::tags(), LocaleDirectory::url(), LocaleDirectory::description(),
+         LocaleDirectory::userName(), LocaleDirectory::userEmail()},
+        [](const DBDirectory& entry) -> QStringList {
+            return {entry.title(), entry.tags(), entry.url(), entry.description(), entry.userName(),
+                    entry.userEmail()};
+        });
 }
 
 bool ExtFormFiller::loadSocialBookmark(int id)
 {
-    DBSocialBookmark record;
-    if (!loaded(record, id))
-        return false;
-    replaceItems({
-        {LocaleDirectory::title(), record.title()},
-        {LocaleDirectory::tags(), record.tags()},
-        {LocaleDirectory::url(), record.url()},
-        {LocaleDirectory::description(), record.description()},
-    });
-    return true;
+    return loadFields<DBSocialBookmark>(
+        id, {LocaleDirectory::title(), LocaleDirectory::tags(), LocaleDirectory::url(), LocaleDirectory::description()},
+        [](const DBSocialBookmark& bookmark) -> QStringList {
+            return {bookmark.title(), bookmark.tags(), bookmark.url(), bookmark.description()};
+        });
 }
 
 bool ExtFormFiller::loadSpunArticle(int id)
 {
-    DBSpinnedArticle record;
-    if (!loaded(record, id))
-        return false;
-    replaceItems({
-        {LocaleArticle::title(), record.titleFinal()},
-        {LocaleArticle::intro(), record.introFinal()},
-        {LocaleArticle::body(), record.bodyFinal()},
-    });
-    return true;
+    return loadFields<DBSpinnedArticle>(id, {LocaleArticle::title(), LocaleArticle::intro(), LocaleArticle::body()},
+                                        [](const DBSpinnedArticle& article) -> QStringList {
+                                            return {article.titleFinal(), article.introFinal(), article.bodyFinal()};
+                                        });
 }
 
 void ExtFormFiller::slotClose()

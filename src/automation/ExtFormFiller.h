@@ -48,8 +48,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    using Items = QList<QPair<QString, QString>>;
-    void replaceItems(const Items& items);
+    // Replaces the list by the fields of the record of that id, captions and
+    // values in the same order; false when the record cannot be loaded.
+    template <class Record, class Values>
+    bool loadFields(int id, const QStringList& captions, Values values);
 
     ExtFormFillerToolbar* m_toolbar = nullptr;
     WidDNDList* m_list = nullptr;

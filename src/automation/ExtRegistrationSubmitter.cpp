@@ -1,58 +1,32 @@
 #include "automation/ExtRegistrationSubmitter.h"
 
-#include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/LocaleSubmitter.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBQueryManager.h"
 #include "data/DBWebsite.h"
-#include "widgets/UtilGui.h"
-#include "shell/WidWebTab.h"
-#include "shell/WidWebView.h"
-#include "sites/WidMasterAccountComboBox.h"
-#include "sites/WidWebsiteComboBox.h"
-#include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleAccount.h"
 #include "texts/LocaleBaseWidget.h"
-
-#include <QLabel>
 
 namespace Vexal {
 
 ExtRegistrationSubmitter::ExtRegistrationSubmitter(QWidget* parent)
-    : BaseSubmitter(parent)
+    : BaseRecordSubmitter({-1, &LocaleSubmitter::registrationSubmitter, &LocaleAccount::masterAccount, &fieldCaptions,
+                           &fieldValues},
+                          parent)
 {
 }
 
-QString ExtRegistrationSubmitter::caption() const
+QStringList ExtRegistrationSubmitter::fieldCaptions()
 {
-    return LocaleSubmitter::registrationSubmitter();
-}
-
-void ExtRegistrationSubmitter::createChoosers()
-{
-    BaseSubmitter::createChoosers();
-    auto* label = new QLabel(LocaleAccount::masterAccount(), body());
-    m_masterAccountBox = new WidMasterAccountComboBox(body());
-    UtilGui::addRow(grid(), typeLabel(), typeBox());
-    UtilGui::addRow(grid(), websiteLabel(), websiteBox());
-    UtilGui::addRow(grid(), label, m_masterAccountBox);
-}
-
-void ExtRegistrationSubmitter::fillFieldList()
-{
-    const QStringList labels = {
-        LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
-        LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
-        LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
-        LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
-        LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
-        LocaleAccount::phone(),     LocaleAccount::fax()};
-    for (const QString& label : labels)
-        addDragItem(label);
+    return {LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
+            LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
+            LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
+            LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
+            LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
+            LocaleAccount::phone(),     LocaleAccount::fax()};
 }
 
 QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account)
@@ -64,76 +38,18 @@ QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account
             account.fax()};
 }
 
-void ExtRegistrationSubmitter::connectWidgets()
+void ExtRegistrationSubmitter::beforeSubmit()
 {
-    BaseSubmitter::connectWidgets();
-    connect(m_masterAccountBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
-}
-
-void ExtRegistrationSubmitter::disconnectWidgets()
-{
-    BaseSubmitter::disconnectWidgets();
-    disconnect(m_masterAccountBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-               &BaseSubmitter::slotRefreshDragDrop);
-}
-
-void ExtRegistrationSubmitter::selectType(int typeFlag)
-{
-    typeBox()->fill();
-    typeBox()->setEnabled(true);
-    typeBox()->setCurrentType(typeFlag);
-}
-
-void ExtRegistrationSubmitter::loadWebsites(int websiteId)
-{
-    websiteBox()->reloadAndSelect(typeBox()->currentType(), websiteId);
-}
-
-void ExtRegistrationSubmitter::loadItems()
-{
-    m_masterAccountBox->reload();
-}
-
-void ExtRegistrationSubmitter::fillValues()
-{
-    if (!m_masterAccountBox->hasSelection()) {
-        clearDragValues();
-        return;
-    }
-    DBMasterAccount account;
-    if (!account.load(m_masterAccountBox->currentId())) {
-        reportRecordError(&account);
-        return;
-    }
-    setDragValues(fieldValues(account));
-}
-
-void ExtRegistrationSubmitter::slotSubmit()
-{
-    setContext(LocaleSubmitter::submit());
-    if (!m_masterAccountBox->hasSelection()) {
-        warnRequiredItemsMissing();
-        return;
-    }
     if (websiteBox()->hasSelection())
         slotSaveAccount();
-    DelegateRegistrationSubmitter delegate(webView(), this);
-    delegate.submit(m_masterAccountBox->currentId(), websiteBox()->currentId());
 }
 
 void ExtRegistrationSubmitter::slotSaveAccount()
 {
     DBMasterAccount master;
-    if (!master.load(m_masterAccountBox->currentId())) {
-        reportRecordError(&master);
-        return;
-    }
     DBWebsite website;
-    if (!website.load(websiteBox()->currentId())) {
-        reportRecordError(&website);
+    if (!loadReported(&master, masterAccountBox()->currentId()) || !loadReported(&website, websiteBox()->currentId()))
         return;
-    }
     // An account for the website in any project means none is added.
     DBQueryManager query;
     if (query.findAccountId(website.id()))

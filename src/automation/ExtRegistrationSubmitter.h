@@ -1,45 +1,35 @@
 #pragma once
 
-#include "automation/BaseSubmitter.h"
+#include "automation/BaseRecordSubmitter.h"
+#include "automation/DelegateRegistrationSubmitter.h"
+#include "data/DBMasterAccount.h"
+#include "sites/WidMasterAccountComboBox.h"
 
 namespace Vexal {
-
-class DBMasterAccount;
-class WidMasterAccountComboBox;
 
 // Registers on a website with one of the master accounts. The website type
 // is free. Submit first stores an account for the chosen website in the
 // current project (unless one exists for that website already), then fills
 // the registration form.
-class ExtRegistrationSubmitter final : public BaseSubmitter
+class ExtRegistrationSubmitter final
+    : public BaseRecordSubmitter<WidMasterAccountComboBox, DBMasterAccount, DelegateRegistrationSubmitter>
 {
     Q_OBJECT
 public:
     explicit ExtRegistrationSubmitter(QWidget* parent = nullptr);
 
-    QString caption() const override;
+    WidMasterAccountComboBox* masterAccountBox() const { return recordBox(); }
 
-    WidMasterAccountComboBox* masterAccountBox() const { return m_masterAccountBox; }
-
-    // The seventeen drag values of a master account, password in clear.
+    // The seventeen fields of a master account, captions and values in the
+    // same order, password in clear.
+    static QStringList fieldCaptions();
     static QStringList fieldValues(const DBMasterAccount& account);
 
 public slots:
-    void slotSubmit() override;
     void slotSaveAccount();
 
 protected:
-    void createChoosers() override;
-    void fillFieldList() override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-    void selectType(int typeFlag) override;
-    void loadWebsites(int websiteId) override;
-    void loadItems() override;
-    void fillValues() override;
-
-private:
-    WidMasterAccountComboBox* m_masterAccountBox = nullptr;
+    void beforeSubmit() override;
 };
 
 } // namespace Vexal

@@ -1,38 +1,22 @@
 #pragma once
 
-#include "automation/BaseSubmitter.h"
+#include "automation/BaseRecordSubmitter.h"
+#include "automation/DelegateSocialBookmarkSubmitter.h"
+#include "content/WidSocialBookmarkComboBox.h"
+#include "data/DBSocialBookmark.h"
 
 namespace Vexal {
 
-class WidSocialBookmarkComboBox;
-
 // Submits one of the current project's social bookmarks to a website of type
 // Social Bookmarks.
-class ExtSocialBookmarkSubmitter final : public BaseSubmitter
+class ExtSocialBookmarkSubmitter final
+    : public BaseRecordSubmitter<WidSocialBookmarkComboBox, DBSocialBookmark, DelegateSocialBookmarkSubmitter>
 {
     Q_OBJECT
 public:
     explicit ExtSocialBookmarkSubmitter(QWidget* parent = nullptr);
 
-    QString caption() const override;
-
-    WidSocialBookmarkComboBox* socialBookmarkBox() const { return m_socialBookmarkBox; }
-
-public slots:
-    void slotSubmit() override;
-
-protected:
-    void createChoosers() override;
-    void fillFieldList() override;
-    void connectWidgets() override;
-    void disconnectWidgets() override;
-    void selectType(int typeFlag) override;
-    void loadWebsites(int websiteId) override;
-    void loadItems() override;
-    void fillValues() override;
-
-private:
-    WidSocialBookmarkComboBox* m_socialBookmarkBox = nullptr;
+    WidSocialBookmarkComboBox* socialBookmarkBox() const { return recordBox(); }
 };
 
 } // namespace Vexal

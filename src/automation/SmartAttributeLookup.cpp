@@ -8,8 +8,8 @@ namespace Vexal {
 
 using E = SmartElement;
 
-SmartAttributeLookup::SmartAttributeLookup(QObject* parent)
-    : SmartTextLookup(parent)
+SmartAttributeLookup::SmartAttributeLookup(QObject* parent, SmartForm form)
+    : SmartTextLookup(parent, form)
 {
 }
 
@@ -30,11 +30,7 @@ int SmartAttributeLookup::genderKind(const QString& text, const QString& second,
         if (SmartUtils::equalsNoCase(second, QStringLiteral("m")))
             return E::KindGenderMale;
     }
-    if (hasAny(text, {"female"}))
-        return E::KindGenderFemale;
-    if (hasAny(text, {"male"}))
-        return E::KindGenderMale;
-    return E::KindUndef;
+    return ruleKind(text, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
 }
 
 int SmartAttributeLookup::classifyElement(SmartElement*)
@@ -62,13 +58,8 @@ QString SmartAttributeLookup::attributeText(const SmartElement* control)
     return QStringLiteral("%1 %2").arg(control->id(), control->name());
 }
 
-void SmartAttributeLookup::log(const QString& title)
+void SmartAttributeLookup::writeLog(SmartLog* report)
 {
-    SmartLog* report = SmartLog::instance();
-    if (!report->isEnabled())
-        return;
-    report->newLine();
-    report->writeLine(title);
     report->writeKindSection(m_elements, QStringLiteral("Elements"));
 }
 

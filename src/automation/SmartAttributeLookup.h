@@ -11,12 +11,10 @@ class SmartAttributeLookup : public SmartTextLookup
 {
     Q_OBJECT
 public:
-    explicit SmartAttributeLookup(QObject* parent);
+    explicit SmartAttributeLookup(QObject* parent, SmartForm form = SmartFormNone);
 
     bool isPassword(const QString& text, int type) override;
     int genderKind(const QString& text, const QString& second, int type) override;
-
-    void log(const QString& title) override;
 
     // The kind of one control from its id and name; the form kinds decide.
     virtual int classifyElement(SmartElement* control);
@@ -27,6 +25,8 @@ public:
     static QString attributeText(const SmartElement* control);
 
 protected:
+    void writeLog(SmartLog* report) override;
+
     // Description fields; one that mentions a limit is not to be filled.
     int descriptionKind(const QString& text, int type);
 };

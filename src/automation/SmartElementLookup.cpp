@@ -69,8 +69,8 @@ void SmartElementLookup::collectFrames(QWebFrame* frame, QWebFrame* main)
         const QWebElement body = child->findFirstElement(ConstSmart::tagBody());
         const bool editor = !body.isNull()
             && (SmartUtils::equalsNoCase(body.attribute(QStringLiteral("contenteditable")), QStringLiteral("true"))
-                || body.hasAttribute(QStringLiteral("contenteditable"))
-                   && body.attribute(QStringLiteral("contenteditable")).isEmpty()
+                || (body.hasAttribute(QStringLiteral("contenteditable"))
+                    && body.attribute(QStringLiteral("contenteditable")).isEmpty())
                 || SmartUtils::equalsNoCase(child->evaluateJavaScript(QStringLiteral("document.designMode")).toString(),
                                             QStringLiteral("on")));
         m_frames.append(Frame{child->ownerElement(), child, editor});
@@ -151,13 +151,8 @@ void SmartElementLookup::filter()
     }
 }
 
-void SmartElementLookup::log(const QString& title)
+void SmartElementLookup::writeLog(SmartLog* report)
 {
-    SmartLog* report = SmartLog::instance();
-    if (!report->isEnabled())
-        return;
-    report->newLine();
-    report->writeLine(title);
     report->writeVisibilitySection(m_elements, QStringLiteral("Elements"));
     report->writeElementSection(m_visible, QStringLiteral("Visisble"));
     report->writeElementSection(m_filtered, QStringLiteral("Filtered"));

@@ -32,12 +32,18 @@ public:
     void setTextArea(bool on) { m_accept[12] = on; }
     void setIFrame(bool on) { m_accept[13] = on; }
     void setUnnamed(bool on) { m_unnamed = on; }
+    // Keeps the controls of that HTML type code; other codes are ignored.
+    void setAccepted(int type, bool on)
+    {
+        if (type >= 1 && type <= 13)
+            m_accept[type] = on;
+    }
 
     void lookup(QWebView* view, QObject* parent);
 
-    void log(const QString& title) override;
-
 private:
+    void writeLog(SmartLog* report) override;
+
     struct Frame {
         QWebElement owner;
         QWebFrame* frame;

@@ -12,8 +12,8 @@ namespace Vexal {
 
 using E = SmartElement;
 
-SmartFieldLookup::SmartFieldLookup(QObject* parent)
-    : SmartTextLookup(parent)
+SmartFieldLookup::SmartFieldLookup(QObject* parent, SmartForm form)
+    : SmartTextLookup(parent, form)
 {
 }
 
@@ -32,13 +32,8 @@ int SmartFieldLookup::classify(SmartElement*, const QString&)
     return E::KindUndef;
 }
 
-void SmartFieldLookup::log(const QString& title)
+void SmartFieldLookup::writeLog(SmartLog* report)
 {
-    SmartLog* report = SmartLog::instance();
-    if (!report->isEnabled())
-        return;
-    report->newLine();
-    report->writeLine(title);
     report->writeKinds(m_elements);
 }
 
@@ -204,10 +199,9 @@ int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>&
                                 std::initializer_list<Rule> rules) const
 {
     for (const SmartLabel* label : ownTexts(control, labels)) {
-        for (const Rule& rule : rules) {
-            if (SmartUtils::containsKeyword(label->text(), QLatin1String(rule.keyword)))
-                return rule.kind;
-        }
+        const int kind = ruleKind(label->text(), rules);
+        if (kind != E::KindUndef)
+            return kind;
     }
     return E::KindUndef;
 }
@@ -304,14 +298,8 @@ int SmartFieldLookup::birthKind(SmartElement* control)
     const QWebElement first = control->element().firstChild();
     if (first.isNull())
         return E::KindUndef;
-    const QString text = first.toPlainText();
-    if (hasAny(text, {"year"}))
-        return E::KindBirthYear;
-    if (hasAny(text, {"month"}))
-        return E::KindBirthMonth;
-    if (hasAny(text, {"day"}))
-        return E::KindBirthDay;
-    return E::KindUndef;
+    return ruleKind(first.toPlainText(),
+                    {{"year", E::KindBirthYear}, {"month", E::KindBirthMonth}, {"day", E::KindBirthDay}});
 }
 
 bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)
@@ -356,13 +344,7 @@ void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<S
 
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    for (SmartElement* control : controls) {
-        if (control->kind() != E::KindUndef || control->type() != E::TypeCheckBox)
-            continue;
-        const int kind = termsAfter(control, labels);
-        if (kind != E::KindUndef)
-            control->setKind(kind);
-    }
+    markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsAfter(control, labels); });
     // One terms box is checked: the one whose own id, name or label speaks
     // of terms outranks one that only agrees to something; the first wins a
     // tie. The others are left as they are.
@@ -393,21 +375,21 @@ void SmartFieldLookup::markSpam(QList<SmartElement*>& controls)
 
 void SmartFieldLookup::markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    for (SmartElement* control : controls) {
-        if (control->kind() != E::KindUndef || control->type() != E::TypeRadio)
-            continue;
-        const int kind = genderAfter(control, labels);
-        if (kind != E::KindUndef)
-            control->setKind(kind);
-    }
+    markOpen(controls, E::TypeRadio, [&](SmartElement* control) { return genderAfter(control, labels); });
 }
 
 void SmartFieldLookup::markBirth(QList<SmartElement*>& controls)
 {
+    markOpen(controls, E::TypeSelect, &birthKind);
+}
+
+void SmartFieldLookup::markOpen(QList<SmartElement*>& controls, int type,
+                                const std::function<int(SmartElement*)>& kindOf)
+{
     for (SmartElement* control : controls) {
-        if (control->kind() != E::KindUndef || control->type() != E::TypeSelect)
+        if (control->kind() != E::KindUndef || control->type() != type)
             continue;
-        const int kind = birthKind(control);
+        const int kind = kindOf(control);
         if (kind != E::KindUndef)
             control->setKind(kind);
     }

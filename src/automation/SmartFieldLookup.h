@@ -2,6 +2,7 @@
 
 #include "automation/SmartTextLookup.h"
 
+#include <functional>
 #include <initializer_list>
 
 class QWebElement;
@@ -18,13 +19,11 @@ class SmartFieldLookup : public SmartTextLookup
 {
     Q_OBJECT
 public:
-    explicit SmartFieldLookup(QObject* parent);
+    explicit SmartFieldLookup(QObject* parent, SmartForm form = SmartFormNone);
 
     bool isCountry(const QString& text, int type) override;
     bool isPassword(const QString& text, int type) override;
     virtual int classify(SmartElement* control, const QString& text);
-
-    void log(const QString& title) override;
 
     // Text fields whose texts ask for the code of a picture become 28
     // Captcha, also when their id or name made them a security answer.
@@ -49,10 +48,12 @@ public:
     static bool isBoldMode(const QList<SmartLabel*>& labels);
 
 protected:
-    struct Rule {
-        const char* keyword;
-        int kind;
-    };
+    void writeLog(SmartLog* report) override;
+
+    // Gives each control of that HTML type still without a kind the kind
+    // kindOf finds for it, if any.
+    static void markOpen(QList<SmartElement*>& controls, int type, const std::function<int(SmartElement*)>& kindOf);
+
     // The first rule whose keyword one of the text entries after the
     // control holds; 0 at the next control entry or the end of the list.
     int kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,

@@ -177,12 +177,9 @@ int SmartFormLookup::bestForm(const QList<int>& types) const
 {
     int result = -1;
     int bestScore = 0;
-    QList<int> scored;
-    for (const SmartElement* control : m_elements) {
-        const int number = control->formNumber();
-        if (number == 0 || scored.contains(number))
+    for (int number : formNumbers()) {
+        if (number == 0)
             continue;
-        scored.append(number);
         const int score = formScore(number, types);
         if (score > bestScore) {
             bestScore = score;
@@ -218,13 +215,8 @@ bool SmartFormLookup::isLoginForm(int number, int maxText) const
 
 int SmartFormLookup::findLoginForm(int maxText) const
 {
-    QList<int> tested;
-    for (const SmartElement* control : m_elements) {
-        const int number = control->formNumber();
-        if (number == 0 || tested.contains(number))
-            continue;
-        tested.append(number);
-        if (isLoginForm(number, maxText))
+    for (int number : formNumbers()) {
+        if (number != 0 && isLoginForm(number, maxText))
             return number;
     }
     return -1;

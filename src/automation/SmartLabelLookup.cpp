@@ -115,13 +115,8 @@ void SmartLabelLookup::splitChildren(const QWebElement& element, int depth, std:
     }
 }
 
-void SmartLabelLookup::log(const QString& title)
+void SmartLabelLookup::writeLog(SmartLog* report)
 {
-    SmartLog* report = SmartLog::instance();
-    if (!report->isEnabled())
-        return;
-    report->newLine();
-    report->writeLine(title);
     report->writeLabelSection(m_labels, QStringLiteral("Labels"));
 }
 

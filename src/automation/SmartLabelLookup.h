@@ -18,9 +18,9 @@ public:
 
     void lookup(const QWebElement& root, QObject* parent);
 
-    void log(const QString& title) override;
-
 private:
+    void writeLog(SmartLog* report) override;
+
     struct Part {
         QWebElement element;
         QWebElement source;

@@ -52,6 +52,11 @@ void SmartLookup::log(const QString& title)
         return;
     report->newLine();
     report->writeLine(title);
+    writeLog(report);
+}
+
+void SmartLookup::writeLog(SmartLog* report)
+{
     report->writeFormSection(m_elements, QStringLiteral("Elements"));
 }
 

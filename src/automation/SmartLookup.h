@@ -8,6 +8,7 @@ namespace Vexal {
 
 class SmartElement;
 class SmartLabel;
+class SmartLog;
 
 // Base of every recognition lookup: four lists that point to controls and
 // label entries owned elsewhere (emptying a list never deletes them).
@@ -26,9 +27,13 @@ public:
     void addElements(const QList<SmartElement*>& list);
     void classifyLogin(const QList<SmartElement*>& list);
 
-    virtual void log(const QString& title);
+    // A section of the report under the title, while the report is on.
+    void log(const QString& title);
 
 protected:
+    // The lists this lookup reports under its title.
+    virtual void writeLog(SmartLog* report);
+
     QList<SmartElement*> m_elements;
     QList<SmartElement*> m_visible;
     QList<SmartElement*> m_filtered;

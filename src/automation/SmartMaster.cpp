@@ -3,6 +3,8 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartElementLookup.h"
 #include "automation/SmartError.h"
+#include "automation/SmartFormAttribute.h"
+#include "automation/SmartFormField.h"
 #include "automation/SmartFormLookup.h"
 #include "automation/SmartLog.h"
 #include "texts/LocaleSmart.h"
@@ -69,24 +71,8 @@ void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
     }
 
     SmartElementLookup walk(nullptr);
-    for (int type : pipeline.types) {
-        switch (type) {
-        case E::TypeButton: walk.setButton(true); break;
-        case E::TypeCheckBox: walk.setCheckBox(true); break;
-        case E::TypeFile: walk.setFile(true); break;
-        case E::TypeHidden: walk.setHidden(true); break;
-        case E::TypeImage: walk.setImage(true); break;
-        case E::TypePassword: walk.setPassword(true); break;
-        case E::TypeRadio: walk.setRadio(true); break;
-        case E::TypeReset: walk.setReset(true); break;
-        case E::TypeSelect: walk.setSelect(true); break;
-        case E::TypeSubmit: walk.setSubmit(true); break;
-        case E::TypeText: walk.setText(true); break;
-        case E::TypeTextArea: walk.setTextArea(true); break;
-        case E::TypeIFrame: walk.setIFrame(true); break;
-        default: break;
-        }
-    }
+    for (int type : pipeline.types)
+        walk.setAccepted(type, true);
     walk.setUnnamed(pipeline.unnamed);
     walk.lookup(view, this);
     walk.log(QStringLiteral("ELEMENTS"));
@@ -129,6 +115,17 @@ void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
     }
     if (m_logEnabled)
         fillDemo(m_elements);
+}
+
+void SmartMaster::classifyWith(SmartForm form, QList<SmartElement*>& list)
+{
+    SmartFormAttribute attributes(form, nullptr);
+    attributes.classifyElements(list);
+    attributes.log(QStringLiteral("ATTRIBUTES"));
+    SmartLabelLookup labels(nullptr);
+    collectLabels(list, labels);
+    SmartFormField fields(form, nullptr);
+    fields.classifyElements(list, labels.labels());
 }
 
 void SmartMaster::collectLabels(QList<SmartElement*>& list, SmartLabelLookup& labels)

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "automation/SmartForm.h"
 #include "automation/SmartLabelLookup.h"
 
 class QWebView;
@@ -53,31 +54,16 @@ protected:
 
     // The attribute pass, the label lookup under the first control's
     // container and the field pass.
-    template <class Attribute, class Field>
-    void classifyWith(QList<SmartElement*>& list);
+    void classifyWith(SmartForm form, QList<SmartElement*>& list);
     void collectLabels(QList<SmartElement*>& list, SmartLabelLookup& labels);
     // Steps shared by every form choice: fails on an empty lookup, then
     // drops the controls in no numbered form.
     bool removeUnplaced(SmartFormLookup* forms, const QString& emptyReason);
 
 private:
-
     QList<SmartElement*> m_elements;
     SmartError* m_error = nullptr;
     bool m_logEnabled = false;
 };
-
-
-template <class Attribute, class Field>
-void SmartMaster::classifyWith(QList<SmartElement*>& list)
-{
-    Attribute attributes(nullptr);
-    attributes.classifyElements(list);
-    attributes.log(QStringLiteral("ATTRIBUTES"));
-    SmartLabelLookup labels(nullptr);
-    collectLabels(list, labels);
-    Field fields(nullptr);
-    fields.classifyElements(list, labels.labels());
-}
 
 } // namespace Vexal

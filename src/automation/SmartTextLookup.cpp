@@ -10,8 +10,9 @@ namespace Vexal {
 
 using E = SmartElement;
 
-SmartTextLookup::SmartTextLookup(QObject* parent)
+SmartTextLookup::SmartTextLookup(QObject* parent, SmartForm form)
     : SmartLookup(parent)
+    , m_form(form)
 {
 }
 
@@ -36,6 +37,15 @@ bool SmartTextLookup::typeIn(int type, std::initializer_list<int> accepted)
             return true;
     }
     return false;
+}
+
+int SmartTextLookup::ruleKind(const QString& text, std::initializer_list<Rule> rules)
+{
+    for (const Rule& rule : rules) {
+        if (SmartUtils::containsKeyword(text, QLatin1String(rule.keyword)))
+            return rule.kind;
+    }
+    return E::KindUndef;
 }
 
 bool SmartTextLookup::isCountry(const QString& text, int type)
@@ -108,14 +118,19 @@ bool SmartTextLookup::isLogin(const QString& text, int type)
     return hasAny(text, {"login", "nickname"});
 }
 
+bool SmartTextLookup::isTitleType(int type) const
+{
+    return type == E::TypeText || (m_form == SmartFormArticle && type == E::TypeTextArea);
+}
+
 bool SmartTextLookup::isTitle(const QString& text, int type)
 {
-    return type == E::TypeText && hasAny(text, {"title"});
+    return isTitleType(type) && hasAny(text, {"title"});
 }
 
 bool SmartTextLookup::isTags(const QString& text, int type)
 {
-    return type == E::TypeText && hasAny(text, {"tag", "keyword"});
+    return isTitleType(type) && hasAny(text, {"tag", "keyword"});
 }
 
 bool SmartTextLookup::isDescription(const QString& text, int type)
@@ -199,17 +214,13 @@ int SmartTextLookup::contactKind(const QString& text, int type)
     const int level = addressLevel(text);
     if (level >= 0)
         return level;
-    if (hasAny(text, {"fax"}))
-        return E::KindFax;
-    if (hasAny(text, {"phone"}))
-        return E::KindPhone;
-    if (hasAny(text, {"postal", "zip"}))
-        return E::KindZipCode;
-    if (hasAny(text, {"state", "province"}))
-        return E::KindState;
-    if (hasAny(text, {"city"}))
-        return E::KindCity;
-    return E::KindUndef;
+    return ruleKind(text, {{"fax", E::KindFax},
+                           {"phone", E::KindPhone},
+                           {"postal", E::KindZipCode},
+                           {"zip", E::KindZipCode},
+                           {"state", E::KindState},
+                           {"province", E::KindState},
+                           {"city", E::KindCity}});
 }
 
 int SmartTextLookup::addressKind(const QString& text, int type)
@@ -243,16 +254,16 @@ int SmartTextLookup::userKind(const QString& text, const QString& second, bool f
 int SmartTextLookup::nameKind(const QString& text)
 {
     if (hasAny(text, {"name"})) {
-        if (hasAny(text, {"first"}))
-            return E::KindFirstName;
-        if (hasAny(text, {"middle"}))
-            return E::KindMiddleName;
-        if (hasAny(text, {"last"}))
-            return E::KindLastName;
-        if (hasAny(text, {"full", "real"}))
-            return E::KindFullName;
-        if (hasAny(text, {"screen", "display", "business"}))
-            return E::KindScreenName;
+        const int kind = ruleKind(text, {{"first", E::KindFirstName},
+                                         {"middle", E::KindMiddleName},
+                                         {"last", E::KindLastName},
+                                         {"full", E::KindFullName},
+                                         {"real", E::KindFullName},
+                                         {"screen", E::KindScreenName},
+                                         {"display", E::KindScreenName},
+                                         {"business", E::KindScreenName}});
+        if (kind != E::KindUndef)
+            return kind;
         if (hasAny(text, {"your"}) || SmartUtils::letterCount(text) == 4)
             return E::KindUser;
     }
@@ -273,66 +284,61 @@ int SmartTextLookup::genderKind(const QString& text, const QString&, int type)
 {
     if (type != E::TypeRadio)
         return E::KindUndef;
-    if (hasAny(text, {"female"}))
-        return E::KindGenderFemale;
-    if (hasAny(text, {"male"}))
-        return E::KindGenderMale;
-    return E::KindUndef;
+    return ruleKind(text, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
 }
 
 int SmartTextLookup::registrationKind(SmartElement* control, const QString& text, bool fallback)
 {
-    const int type = control->type();
     // The code of a picture first: its field may also be called an answer.
-    if (isCaptcha(text, type))
-        return E::KindCaptcha;
-    int kind = userKind(text, control->element().attribute(ConstSmart::attrTitle()), fallback, type);
-    if (kind != E::KindUndef)
-        return kind;
-    kind = genderKind(text, control->value(), type);
-    if (kind != E::KindUndef)
-        return kind;
-    if (isYear(text, type))
-        return E::KindBirthYear;
-    if (isMonth(text, type))
-        return E::KindBirthMonth;
-    if (isDay(text, type))
-        return E::KindBirthDay;
-    if (isLogin(text, type))
-        return E::KindLogin;
-    if (isPassword(text, type))
-        return E::KindPassword;
-    if (isMail(text, type))
-        return E::KindEmail;
-    if (isUrl(text, type))
-        return E::KindWebsite;
-    if (isQuestion(text, type))
-        return E::KindQuestion;
-    if (isAnswer(text, type))
-        return E::KindAnswer;
-    if (isCountry(text, type))
-        return E::KindCountry;
-    kind = contactKind(text, type);
-    if (kind != E::KindUndef)
-        return kind;
-    return addressKind(text, type);
+    return firstKind({StepCaptcha, fallback ? StepUserOrLogin : StepUser, StepGender, StepYear, StepMonth, StepDay,
+                      StepLogin, StepPassword, StepMail, StepUrl, StepQuestion, StepAnswer, StepCountry, StepContact,
+                      StepAddress},
+                     control, text);
 }
 
-int SmartTextLookup::articleKind(const QString& text, int type)
+int SmartTextLookup::firstKind(std::initializer_list<int> steps, SmartElement* control, const QString& text)
 {
-    if (isCategory(text, type))
-        return E::KindCategory;
-    if (isTitle(text, type))
-        return E::KindTitle;
-    if (isTags(text, type))
-        return E::KindTags;
-    if (isBio(text, type))
-        return E::KindBio;
-    if (isIntro(text, type))
-        return E::KindIntro;
-    if (isBody(text, type))
-        return E::KindBody;
+    for (int step : steps) {
+        const int kind = stepKind(step, control, text);
+        if (kind != E::KindUndef)
+            return kind;
+    }
     return E::KindUndef;
+}
+
+int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& text)
+{
+    const int type = control->type();
+    auto kindIf = [](bool matches, int kind) { return matches ? kind : int(E::KindUndef); };
+    switch (step) {
+    case StepCaptcha: return kindIf(isCaptcha(text, type), E::KindCaptcha);
+    case StepCategory: return kindIf(isCategory(text, type), E::KindCategory);
+    case StepTitle: return kindIf(isTitle(text, type), E::KindTitle);
+    case StepTags: return kindIf(isTags(text, type), E::KindTags);
+    case StepBio: return kindIf(isBio(text, type), E::KindBio);
+    case StepIntro: return kindIf(isIntro(text, type), E::KindIntro);
+    case StepBody: return kindIf(isBody(text, type), E::KindBody);
+    case StepUrl: return kindIf(isUrl(text, type), E::KindWebsite);
+    case StepDescription: return kindIf(isDescription(text, type), E::KindDescription);
+    case StepMail: return kindIf(isMail(text, type), E::KindEmail);
+    case StepPassword: return kindIf(isPassword(text, type), E::KindPassword);
+    case StepTerms: return kindIf(isTerms(text, type), E::KindTerms);
+    case StepNews: return kindIf(isNews(text, type), E::KindSpam);
+    case StepLogin: return kindIf(isLogin(text, type), E::KindLogin);
+    case StepYear: return kindIf(isYear(text, type), E::KindBirthYear);
+    case StepMonth: return kindIf(isMonth(text, type), E::KindBirthMonth);
+    case StepDay: return kindIf(isDay(text, type), E::KindBirthDay);
+    case StepQuestion: return kindIf(isQuestion(text, type), E::KindQuestion);
+    case StepAnswer: return kindIf(isAnswer(text, type), E::KindAnswer);
+    case StepCountry: return kindIf(isCountry(text, type), E::KindCountry);
+    case StepUser:
+    case StepUserOrLogin:
+        return userKind(text, control->element().attribute(ConstSmart::attrTitle()), step == StepUserOrLogin, type);
+    case StepGender: return genderKind(text, control->value(), type);
+    case StepContact: return contactKind(text, type);
+    case StepAddress: return addressKind(text, type);
+    default: return E::KindUndef;
+    }
 }
 
 } // namespace Vexal

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/SmartForm.h"
 #include "automation/SmartLookup.h"
 
 #include <initializer_list>
@@ -13,7 +14,9 @@ class SmartTextLookup : public SmartLookup
 {
     Q_OBJECT
 public:
-    explicit SmartTextLookup(QObject* parent);
+    explicit SmartTextLookup(QObject* parent, SmartForm form = SmartFormNone);
+
+    SmartForm form() const { return m_form; }
 
     virtual bool isCountry(const QString& text, int type);
     virtual bool isTerms(const QString& text, int type);
@@ -54,12 +57,36 @@ public:
     static bool hasAny(const QString& text, std::initializer_list<const char*> keywords);
     static bool typeIn(int type, std::initializer_list<int> accepted);
 
+    struct Rule {
+        const char* keyword;
+        int kind;
+    };
+    // The kind of the first rule whose keyword the text holds (as has());
+    // 0 when none does.
+    static int ruleKind(const QString& text, std::initializer_list<Rule> rules);
+
 protected:
-    // The matchers of a registration form in their order (user and gender
-    // first, the captcha last); fallback goes to userKind.
+    // The steps a form's chain of matchers is made of: each a matcher and the
+    // kind it gives. StepUser is strict, StepUserOrLogin falls back to a
+    // login or full name (userKind). Passes add steps of their own.
+    enum Step {
+        StepCaptcha, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody, StepUrl, StepDescription,
+        StepMail, StepPassword, StepTerms, StepNews, StepLogin, StepUser, StepUserOrLogin, StepGender, StepYear,
+        StepMonth, StepDay, StepQuestion, StepAnswer, StepCountry, StepContact, StepAddress, StepOwn
+    };
+    // The steps of a registration form in their order (user and gender
+    // first); fallback goes to userKind.
     int registrationKind(SmartElement* control, const QString& text, bool fallback);
-    // The matchers of an article form in their order, category to body.
-    int articleKind(const QString& text, int type);
+    // The kind of the first step in the chain that gives one.
+    int firstKind(std::initializer_list<int> steps, SmartElement* control, const QString& text);
+    // The kind one step gives the control; 0 when it does not match.
+    virtual int stepKind(int step, SmartElement* control, const QString& text);
+
+private:
+    // Article forms also take their title and tags from a text area.
+    bool isTitleType(int type) const;
+
+    const SmartForm m_form;
 };
 
 } // namespace Vexal

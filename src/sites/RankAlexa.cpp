@@ -8,31 +8,14 @@
 
 namespace Vexal {
 
-namespace {
-
-QUrl& configuredUrl()
-{
-    static QUrl url;
-    return url;
-}
-
-} // namespace
-
 RankAlexa::RankAlexa(const QUrl& address, QObject* parent)
-    : RankQuery(address, parent)
+    : RankServiceQuery(address, parent)
 {
 }
 
-QUrl RankAlexa::serviceUrl()
+QUrl RankAlexa::defaultUrl()
 {
-    if (!configuredUrl().isEmpty())
-        return configuredUrl();
     return QUrl(QStringLiteral("http://data.alexa.com/data"));
-}
-
-void RankAlexa::setServiceUrl(const QUrl& url)
-{
-    configuredUrl() = url;
 }
 
 int RankAlexa::parseReply(const QByteArray& reply)

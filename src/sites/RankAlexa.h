@@ -7,21 +7,17 @@ namespace Vexal {
 // The traffic rank of an address's host from the Alexa data service: a GET
 // with the host; the XML reply carries the rank in the TEXT attribute of its
 // POPULARITY element.
-class RankAlexa final : public RankQuery
+class RankAlexa final : public RankServiceQuery<RankAlexa>
 {
     Q_OBJECT
 public:
     explicit RankAlexa(const QUrl& address, QObject* parent = nullptr);
 
-    static QUrl serviceUrl();
-    // An empty URL restores the built-in one.
-    static void setServiceUrl(const QUrl& url);
-
+    static QUrl defaultUrl();
     static int parseReply(const QByteArray& reply);
 
 protected:
     QNetworkReply* send(QNetworkAccessManager* manager) override;
-    int parse(const QByteArray& reply) const override { return parseReply(reply); }
 };
 
 } // namespace Vexal

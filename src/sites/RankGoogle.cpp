@@ -8,32 +8,15 @@
 
 namespace Vexal {
 
-namespace {
-
-QUrl& configuredUrl()
-{
-    static QUrl url;
-    return url;
-}
-
-} // namespace
-
 RankGoogle::RankGoogle(const QUrl& address, QObject* parent)
-    : RankQuery(address, parent)
+    : RankServiceQuery(address, parent)
 {
 }
 
-QUrl RankGoogle::serviceUrl()
+QUrl RankGoogle::defaultUrl()
 {
-    if (!configuredUrl().isEmpty())
-        return configuredUrl();
     // The lookup page has no fixed home; a deployment sets its address.
     return QUrl(QStringLiteral("http://pagerank.example/lookup"));
-}
-
-void RankGoogle::setServiceUrl(const QUrl& url)
-{
-    configuredUrl() = url;
 }
 
 int RankGoogle::parseReply(const QByteArray& reply)

@@ -7,21 +7,17 @@ namespace Vexal {
 // The page rank (0 to 10) of an address from an outside PageRank lookup page:
 // a form POST of the address; the reply page shows the rank after the word
 // "PageRank", or is the bare number.
-class RankGoogle final : public RankQuery
+class RankGoogle final : public RankServiceQuery<RankGoogle>
 {
     Q_OBJECT
 public:
     explicit RankGoogle(const QUrl& address, QObject* parent = nullptr);
 
-    static QUrl serviceUrl();
-    // An empty URL restores the built-in one.
-    static void setServiceUrl(const QUrl& url);
-
+    static QUrl defaultUrl();
     static int parseReply(const QByteArray& reply);
 
 protected:
     QNetworkReply* send(QNetworkAccessManager* manager) override;
-    int parse(const QByteArray& reply) const override { return parseReply(reply); }
 };
 
 } // namespace Vexal

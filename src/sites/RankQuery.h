@@ -55,4 +55,28 @@ private:
     bool m_finished = false;
 };
 
+// A look-up through one outside service whose address a deployment (or a
+// test) may replace. Service gives the built-in address (defaultUrl) and
+// reads the reply (parseReply).
+template <class Service>
+class RankServiceQuery : public RankQuery
+{
+public:
+    static QUrl serviceUrl() { return configuredUrl().isEmpty() ? Service::defaultUrl() : configuredUrl(); }
+    // An empty URL restores the built-in one.
+    static void setServiceUrl(const QUrl& url) { configuredUrl() = url; }
+
+protected:
+    using RankQuery::RankQuery;
+
+    int parse(const QByteArray& reply) const override { return Service::parseReply(reply); }
+
+private:
+    static QUrl& configuredUrl()
+    {
+        static QUrl url;
+        return url;
+    }
+};
+
 } // namespace Vexal

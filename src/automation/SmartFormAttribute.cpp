@@ -1,0 +1,72 @@
+#include "automation/SmartFormAttribute.h"
+
+#include "automation/SmartElement.h"
+
+namespace Vexal {
+
+using E = SmartElement;
+
+SmartFormAttribute::SmartFormAttribute(SmartForm form, QObject* parent)
+    : SmartAttributeLookup(parent, form)
+{
+}
+
+int SmartFormAttribute::ownerKind(const QString& text)
+{
+    if (form() != SmartFormDirectory)
+        return SmartAttributeLookup::ownerKind(text);
+    if (hasAny(text, {"name"}) && hasAny(text, {"owner"}))
+        return E::KindUser;
+    return E::KindUndef;
+}
+
+bool SmartFormAttribute::isPenName(const QString& text, int type)
+{
+    return type == E::TypeSelect && hasAny(text, {"penname"});
+}
+
+int SmartFormAttribute::linkTypeKind(SmartElement* control, const QString& text)
+{
+    if (control->type() != E::TypeRadio)
+        return E::KindUndef;
+    if (hasAny(text, {"type"}) && hasAny(control->value(), {"free"}))
+        return E::KindFreeUrl;
+    return E::KindUndef;
+}
+
+int SmartFormAttribute::stepKind(int step, SmartElement* control, const QString& text)
+{
+    switch (step) {
+    case StepPenName: return isPenName(text, control->type()) ? int(E::KindTrash) : int(E::KindUndef);
+    case StepDescriptionLimit: return descriptionKind(text, control->type());
+    case StepLinkType: return linkTypeKind(control, text);
+    default: return SmartAttributeLookup::stepKind(step, control, text);
+    }
+}
+
+int SmartFormAttribute::classifyElement(SmartElement* control)
+{
+    const QString text = attributeText(control);
+    switch (form()) {
+    case SmartFormArticle:
+        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody, StepTerms,
+                          StepNews, StepPenName},
+                         control, text);
+    case SmartFormDirectory:
+        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepDescriptionLimit, StepUser, StepMail,
+                          StepLinkType, StepTerms, StepNews, StepPassword},
+                         control, text);
+    case SmartFormRegistration: {
+        const int kind = registrationKind(control, text, false);
+        return kind != E::KindUndef ? kind : firstKind({StepTerms, StepNews}, control, text);
+    }
+    case SmartFormSocialBookmark:
+        return firstKind({StepCaptcha, StepTitle, StepTags, StepUrl, StepDescriptionLimit, StepTerms, StepNews,
+                          StepPassword},
+                         control, text);
+    default:
+        return E::KindUndef;
+    }
+}
+
+} // namespace Vexal

@@ -1,0 +1,133 @@
+#include "automation/SmartFormField.h"
+
+#include "automation/SmartElement.h"
+#include "automation/SmartUtils.h"
+
+namespace Vexal {
+
+using E = SmartElement;
+
+SmartFormField::SmartFormField(SmartForm form, QObject* parent)
+    : SmartFieldLookup(parent, form)
+{
+}
+
+// Article forms name their texts in more ways than the others.
+
+bool SmartFormField::isIntro(const QString& text, int type)
+{
+    if (form() != SmartFormArticle)
+        return SmartFieldLookup::isIntro(text, type);
+    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"summary", "intro", "descr", "excerpt"});
+}
+
+bool SmartFormField::isBio(const QString& text, int type)
+{
+    if (form() != SmartFormArticle)
+        return SmartFieldLookup::isBio(text, type);
+    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"resource", "bio", "author"});
+}
+
+bool SmartFormField::isBody(const QString& text, int type)
+{
+    if (form() != SmartFormArticle)
+        return SmartFieldLookup::isBody(text, type);
+    if (!typeIn(type, {E::TypeTextArea, E::TypeIFrame}))
+        return false;
+    if (hasAny(text, {"body", "text", "content"}))
+        return true;
+    return hasAny(text, {"article"}) && SmartUtils::letterCount(text) == 7;
+}
+
+bool SmartFormField::isDescription(const QString& text, int type)
+{
+    // Bookmarks are described in notes and comments too.
+    if (form() != SmartFormSocialBookmark)
+        return SmartFieldLookup::isDescription(text, type);
+    return typeIn(type, {E::TypeText, E::TypeTextArea})
+        && hasAny(text, {"description", "desc", "comment", "notes"});
+}
+
+bool SmartFormField::isAuthorSelect(const QString& text, int type)
+{
+    return type == E::TypeSelect && hasAny(text, {"author"});
+}
+
+int SmartFormField::ownerKind(const QString& text)
+{
+    if (form() != SmartFormDirectory)
+        return SmartFieldLookup::ownerKind(text);
+    if (hasAny(text, {"name"}) && hasAny(text, {"submitter", "owner", "contact"}))
+        return E::KindFullName;
+    return E::KindUndef;
+}
+
+int SmartFormField::websiteKind(const QString& text, int type)
+{
+    if (!isUrl(text, type))
+        return E::KindUndef;
+    return hasAny(text, {"reciprocal"}) ? int(E::KindTrash) : int(E::KindWebsite);
+}
+
+int SmartFormField::linkKindAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    return kindAfter(control, labels,
+                     {{"$", E::KindTrash}, {"reciprocal", E::KindTrash}, {"free", E::KindFreeUrl}});
+}
+
+void SmartFormField::classifyLinkRadios(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    markOpen(controls, E::TypeRadio, [&](SmartElement* control) { return linkKindAfter(control, labels); });
+}
+
+int SmartFormField::stepKind(int step, SmartElement* control, const QString& text)
+{
+    switch (step) {
+    case StepAuthorSelect: return isAuthorSelect(text, control->type()) ? int(E::KindTrash) : int(E::KindUndef);
+    case StepWebsite: return websiteKind(text, control->type());
+    case StepOwner: {
+        // A directory entry is submitted by a person, not an account.
+        const int kind = SmartFieldLookup::stepKind(StepUserOrLogin, control, text);
+        return kind == E::KindLogin ? int(E::KindFullName) : kind;
+    }
+    default: return SmartFieldLookup::stepKind(step, control, text);
+    }
+}
+
+int SmartFormField::classify(SmartElement* control, const QString& text)
+{
+    switch (form()) {
+    case SmartFormArticle:
+        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
+                          StepAuthorSelect},
+                         control, text);
+    case SmartFormDirectory:
+        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepWebsite, StepDescription, StepOwner,
+                          StepMail, StepPassword},
+                         control, text);
+    case SmartFormRegistration:
+        return registrationKind(control, text, true);
+    case SmartFormSocialBookmark:
+        return firstKind({StepCaptcha, StepTitle, StepTags, StepUrl, StepDescription, StepPassword}, control, text);
+    default:
+        return E::KindUndef;
+    }
+}
+
+void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<SmartLabel*>& labels)
+{
+    clear();
+    addElements(controls);
+    markCaptcha(controls, labels);
+    markTerms(controls, labels);
+    markSpam(controls);
+    if (form() == SmartFormDirectory)
+        classifyLinkRadios(controls, labels);
+    if (form() == SmartFormRegistration) {
+        markGender(controls, labels);
+        markBirth(controls);
+    }
+    lookupKinds(controls, labels);
+}
+
+} // namespace Vexal

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "automation/SmartFieldLookup.h"
+
+namespace Vexal {
+
+// The field pass of a submission form: the kinds the attribute pass left
+// open, from the texts around each control, by the form's chain of matchers
+// and the passes over boxes, radios and selects the form has.
+class SmartFormField : public SmartFieldLookup
+{
+    Q_OBJECT
+public:
+    SmartFormField(SmartForm form, QObject* parent);
+
+    bool isIntro(const QString& text, int type) override;
+    bool isBio(const QString& text, int type) override;
+    bool isBody(const QString& text, int type) override;
+    bool isDescription(const QString& text, int type) override;
+    // An article's author chooser is not to be filled.
+    bool isAuthorSelect(const QString& text, int type);
+    int ownerKind(const QString& text) override;
+    // A directory's reciprocal link is not to be filled.
+    int websiteKind(const QString& text, int type);
+    int linkKindAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    void classifyLinkRadios(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    int classify(SmartElement* control, const QString& text) override;
+    void classifyElements(QList<SmartElement*>& controls, QList<SmartLabel*>& labels);
+
+protected:
+    enum OwnStep { StepAuthorSelect = StepOwn, StepWebsite, StepOwner };
+    int stepKind(int step, SmartElement* control, const QString& text) override;
+};
+
+using SmartArticleField = SmartFormOf<SmartFormField, SmartFormArticle>;
+using SmartDirectoryField = SmartFormOf<SmartFormField, SmartFormDirectory>;
+using SmartRegistrationField = SmartFormOf<SmartFormField, SmartFormRegistration>;
+using SmartSocialBookmarkField = SmartFormOf<SmartFormField, SmartFormSocialBookmark>;
+
+} // namespace Vexal
