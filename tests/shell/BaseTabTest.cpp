@@ -23,12 +23,6 @@ private slots:
         tab.setNinja(true);
         QVERIFY(!tab.isLocked());
         QVERIFY(!tab.isNinja());
-        tab.setZoomTextOnly(true);
-        tab.setModified(true);
-        QVERIFY(tab.isZoomTextOnly());
-        QVERIFY(tab.isModified());
-        tab.setModified(false);
-        QVERIFY(!tab.isModified());
     }
 
     void setInitAdoptsAndReplaces()

@@ -10,13 +10,11 @@
 #include "shell/WidErrorConsoleToolbar.h"
 #include "shell/WidNotificationConsole.h"
 #include "shell/WidNotificationConsoleToolbar.h"
-#include "shell/WidTabManager.h"
 #include "widgets/WidTextEdit.h"
 
 #include <QCommandLinkButton>
 #include <QDir>
 #include <QFile>
-#include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -68,8 +66,6 @@ private slots:
 
         WidErrorConsole console;
         console.setInit(nullptr);
-        QCOMPARE(console.title(), QStringLiteral("Error Console"));
-        QCOMPARE(console.filter(), int(WidErrorConsole::FilterErrors));
         // Markup in a message is shown as text, and no character is lost.
         QVERIFY(text(console).contains(QStringLiteral("first <b>bold</b> & \u65e5\u672c")));
         QVERIFY(text(console).contains(QStringLiteral("second")));
@@ -218,25 +214,6 @@ private slots:
         QCOMPARE(inside.readAll(), QByteArray("kept"));
     }
 
-    void consolesOpenAsUniqueTabs()
-    {
-        TestFolder folder;
-        DBCache::reset();
-        WidTabManager tabs;
-        tabs.build();
-        const int before = tabs.count();
-        BaseTab* console = tabs.addUniqueTab(new WidErrorConsole, nullptr);
-        QVERIFY(console);
-        QPointer<WidErrorConsole> second = new WidErrorConsole;
-        QCOMPARE(tabs.addUniqueTab(second, nullptr), console);
-        QVERIFY(second.isNull());
-        QVERIFY(tabs.addUniqueTab(new WidNotificationConsole, nullptr));
-        QCOMPARE(tabs.count(), before + 2);
-        QVERIFY(tabs.tabText(before).startsWith(QStringLiteral("Error Console")));
-        QVERIFY(tabs.tabText(before + 1).startsWith(QStringLiteral("Notification Console")));
-        QVERIFY(static_cast<WidErrorConsole*>(console)->textEdit());
-    }
-
     void notificationConsoleListsAndRemoves()
     {
         Notification* store = Notification::instance();
@@ -246,14 +223,10 @@ private slots:
 
         WidNotificationConsole console;
         console.setInit(nullptr);
-        QCOMPARE(console.title(), QStringLiteral("Notification Console"));
         QCOMPARE(keysShown(console), keys.mid(0, 5));
-        QCOMPARE(console.noticeButtons().at(2)->text(), QStringLiteral("notice 2"));
-        QVERIFY(console.noticeButtons().at(0)->isCheckable());
-        QCOMPARE(console.listLayout()->count(), 6);
         console.slotReload();
         console.reload();
-        QCOMPARE(console.listLayout()->count(), 6);
+        QCOMPARE(console.listLayout()->count(), 6); // a reload does not add the rows again
 
         // Nothing checked: nothing goes.
         console.remove();

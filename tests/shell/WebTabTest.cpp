@@ -154,8 +154,6 @@ private slots:
         QCOMPARE(tab->title(), QStringLiteral("Loop Page"));
         QVERIFY(tabs.tabText(0).startsWith(QStringLiteral("Loop Page")));
         QCOMPARE(bar->locationBar()->locationEdit()->text(), page.toString());
-        QVERIFY(!bar->isLoading());
-        QCOMPARE(bar->reloadStopButton()->toolTip(), QStringLiteral("Reload"));
 
         tab->load(m_server.url(QStringLiteral("/second")));
         QVERIFY(waitLoaded(tab));
@@ -170,13 +168,11 @@ private slots:
         tab->load(m_server.url(QStringLiteral("/slow")));
         QTRY_COMPARE_WITH_TIMEOUT(m_server.heldCount(), 1, 5000);
         QVERIFY(bar->isLoading());
-        QCOMPARE(bar->reloadStopButton()->toolTip(), QStringLiteral("Stop"));
         QCOMPARE(tab->title(), QStringLiteral("Loading..."));
         QSignalSpy finished(tab->webView(), &QWebView::loadFinished);
         bar->reloadStopButton()->click();
         QTRY_COMPARE(finished.count(), 1);
         QVERIFY(!bar->isLoading());
-        QCOMPARE(bar->reloadStopButton()->toolTip(), QStringLiteral("Reload"));
         m_server.release();
 
         // A page that cannot be had.
@@ -301,17 +297,6 @@ private slots:
         QWebView* popup = tabs.newPopupTab();
         QCOMPARE(tabs.count(), 4);
         QCOMPARE(popup, static_cast<QWebView*>(webTabAt(tabs, 3)->webView()));
-
-        // Closed while its page loads.
-        QPointer<WidWebTab> loading = clone;
-        m_server.hold(QStringLiteral("/slow"));
-        clone->load(m_server.url(QStringLiteral("/slow")));
-        QTRY_COMPARE_WITH_TIMEOUT(m_server.heldCount(), 1, 5000);
-        QVERIFY(tabs.closeTab(2, false));
-        QTRY_VERIFY(loading.isNull());
-        m_server.release();
-        QTest::qWait(50);
-        QCOMPARE(tabs.count(), 3);
     }
 };
 

@@ -197,20 +197,6 @@ private slots:
         QCOMPARE(LocaleMenu::projectLabel(QStringLiteral("Caf\u00e9 <i>&")),
                  QStringLiteral("<b>Project:</b> Caf\u00e9 &lt;i&gt;&amp;"));
     }
-
-    void urlPrefixes()
-    {
-        // Every URL field, the URL dialogs' included, starts with the same 11-character prefix.
-        const QString prefix = QStringLiteral("http://www.");
-        QCOMPARE(LocaleBase::urlPrefix(), prefix);
-        for (const QString& p : {LocaleDialog::urlPrefix(), LocaleBaseWidget::urlPrefix(), LocaleAccount::urlPrefix(),
-                                 LocaleWebsite::urlPrefix(), LocaleDirectory::urlPrefix(),
-                                 LocaleSocialBookmark::urlPrefix(), LocaleProject::urlPrefix(),
-                                 LocaleArticle::urlPrefix(), LocaleBrowser::urlPrefix()})
-            QCOMPARE(p, prefix);
-        QCOMPARE(LocaleWebsite::optionalWww(), QStringLiteral("{www.}"));
-    }
-
 };
 
 TESVAR_TEST(LocaleCatalogueTest)

@@ -10,14 +10,12 @@
 #include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
 #include "views/BaseJournalToolbar.h"
-#include "views/BaseJournalTree.h"
 #include "views/BaseTableModel.h"
 #include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
 #include "views/UtilDialog.h"
 
-#include <QSplitter>
 #include <QTest>
 
 using namespace Vexal;
@@ -30,18 +28,6 @@ class TestNoEditorJournal : public BaseJournal
     Q_OBJECT
 public:
     using BaseJournal::BaseJournal;
-
-protected:
-    void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
-};
-
-class TestProjectTreeJournal : public BaseJournalTree
-{
-    Q_OBJECT
-public:
-    using BaseJournalTree::BaseJournalTree;
-    int treeChanges = 0;
-    void handleTreeSelectionChanged() override { ++treeChanges; }
 
 protected:
     void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
@@ -85,8 +71,6 @@ private slots:
         // A reload drops the selection without a selectionChanged signal.
         journal->reload();
         QVERIFY(!enabled(journal, 2) && !enabled(journal, 3));
-        // The header entries are on from the start.
-        QVERIFY(enabled(journal, 15) && enabled(journal, 17));
     }
 
     void addAndEditOpenEditorTabs()
@@ -265,18 +249,6 @@ private slots:
         QCOMPARE(table->model()->rowCount(), 3);
     }
 
-    void treeJournalSplitsOneToThree()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        WidTabManager tabs;
-        TestProjectTreeJournal* journal = openJournal<TestProjectTreeJournal>(tabs);
-        QSplitter* splitter = journal->splitterWidget();
-        QCOMPARE(splitter->count(), 2);
-        QCOMPARE(splitter->widget(1), static_cast<QWidget*>(journal->tableWidget()));
-        QVERIFY(!splitter->childrenCollapsible());
-        QCOMPARE(journal->treeChanges, 1); // open applies the tree's current item
-    }
 };
 
 TESVAR_TEST(JournalTest)

