@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 
@@ -11,7 +12,7 @@
 
 using Vexal::Logger;
 
-class LoggerTest : public QObject
+class LoggerTest : public FreshStateTest
 {
     Q_OBJECT
 
@@ -31,9 +32,6 @@ class LoggerTest : public QObject
     }
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { Logger::resetForTests(); }
-
     void numbersEachListFromZero()
     {
         TestFolder folder;

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -104,13 +105,10 @@ public:
 
 } // namespace
 
-class ThreadTest : public QObject
+class ThreadTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init() { Vexal::Logger::resetForTests(); }
-    void cleanup() { Vexal::Logger::resetForTests(); }
-
     void cancelBeforeStartNeverRunsTheJob()
     {
         ProgressDialog dlg;

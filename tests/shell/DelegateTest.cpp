@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -116,24 +117,11 @@ const QString unexpected = QStringLiteral("Unexpected error occurred. See Error 
 
 } // namespace
 
-class DelegateTest : public QObject
+class DelegateTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Logger::resetForTests();
-        DBCache::reset();
-    }
-
-    void cleanup()
-    {
-        UtilDialog::setRunner({});
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-
     void baseReportsMissingObjects()
     {
         TestFolder folder;

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -96,7 +97,7 @@ QString lastWarning(const QSignalSpy& spy)
 
 } // namespace
 
-class DelegateWebTest : public QObject
+class DelegateWebTest : public FreshStateTest
 {
     Q_OBJECT
 
@@ -122,18 +123,6 @@ private slots:
                                         "Password: <input type=\"password\" name=\"password\">"
                                         "<input type=\"submit\" value=\"Log in\"></form></body></html>"));
         m_server.setHtml(QStringLiteral("/done"), QStringLiteral("<html><head><title>Done</title></head></html>"));
-    }
-
-    void init()
-    {
-        Logger::resetForTests();
-        DBCache::reset();
-    }
-
-    void cleanup()
-    {
-        UtilDialog::setRunner({});
-        DBCache::reset();
     }
 
     void quickLoginChoices()

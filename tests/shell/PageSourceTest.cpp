@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -46,14 +47,11 @@ QByteArray bytesOf(const QString& path)
 
 } // namespace
 
-class PageSourceTest : public QObject
+class PageSourceTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { Logger::resetForTests(); }
-
     void showsTheSourceAndTitle()
     {
         WidPageSource page;

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -90,14 +91,11 @@ void answerTitle(const QString& title, bool accept)
 
 } // namespace
 
-class BookmarkTest : public QObject
+class BookmarkTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void allTabsThenVisibleShowsThemInTheMenu()
     {
         TestDatabase db;

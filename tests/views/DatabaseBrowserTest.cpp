@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -33,13 +34,11 @@ void fillDatabase()
 
 } // namespace
 
-class DatabaseBrowserTest : public QObject
+class DatabaseBrowserTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-
     void treeListsUserTablesAndTableShowsTheChosenOne()
     {
         TestDatabase db;

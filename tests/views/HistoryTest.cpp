@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "LoopbackServer.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -108,14 +109,11 @@ void answerCleanHistory(int index, int hours, bool singleSite, const QString& ho
 
 } // namespace
 
-class HistoryTest : public QObject
+class HistoryTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void periodsFilterTheJournal()
     {
         TestDatabase db;

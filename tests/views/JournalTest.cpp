@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
@@ -46,14 +47,11 @@ bool enabled(BaseJournal* journal, int id) { return journal->syncManagerObject()
 
 using namespace JournalDriver;
 
-class JournalTest : public QObject
+class JournalTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void commandsFollowTheSelection()
     {
         TestDatabase db;

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -82,18 +83,11 @@ bool saveEnabled(WidOptionsEditor* editor)
 
 } // namespace
 
-class OptionsEditorTest : public QObject
+class OptionsEditorTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Logger::resetForTests();
-        DBCache::reset();
-    }
-    void cleanup() { DBCache::reset(); }
-
     void freshRecordOpensUnmodified()
     {
         TestDatabase db;

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
@@ -72,14 +73,11 @@ struct Fixture
 
 } // namespace
 
-class TableTest : public QObject
+class TableTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void loadsOnlyOnLoadAndShowsKinds()
     {
         TestDatabase db;
