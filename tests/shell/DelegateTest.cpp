@@ -164,30 +164,22 @@ private slots:
         page->selection = QStringLiteral("word");
         window.tabs->addTab(page, nullptr, false, true);
 
+        DelegateFind command(window.tabs, &window.widget);
+        window.attach(command);
         window.replace->show();
-        {
-            DelegateFind command(window.tabs, &window.widget);
-            window.attach(command);
-            command.showFind();
-        }
+        command.showFind();
         QVERIFY(window.find->isVisible());
         QVERIFY(!window.replace->isVisible());
         QCOMPARE(window.find->edit()->text(), QStringLiteral("word"));
 
         // Find again with nothing selected empties the field.
         page->selection.clear();
-        {
-            DelegateFind command(window.tabs, &window.widget);
-            window.attach(command);
-            command.showFind();
-        }
+        command.showFind();
         QVERIFY(window.find->edit()->text().isEmpty());
 
         // Find Next with an empty field reaches no page; with text it comes
         // back through the bar's signal.
         QSignalSpy requests(window.find, &WidFind::onFind);
-        DelegateFind command(window.tabs, &window.widget);
-        window.attach(command);
         connect(window.find, &WidFind::onFind, &command, [&](const QString& text, bool forward, bool matchCase) {
             command.find(text, forward, matchCase);
         });

@@ -51,15 +51,6 @@ class NetworkTest : public QObject
     Q_OBJECT
 
 private slots:
-    void pagesShareOneManager()
-    {
-        WidWebPage first;
-        WidWebPage second;
-        QVERIFY(NetworkAccessManager::instance());
-        QCOMPARE(first.networkAccessManager(), static_cast<QNetworkAccessManager*>(NetworkAccessManager::instance()));
-        QCOMPARE(second.networkAccessManager(), first.networkAccessManager());
-    }
-
     void proxyIsAnsweredByItsType()
     {
         NetworkAccessManager manager;
@@ -198,31 +189,6 @@ private slots:
         worker.wait();
     }
 
-    void sslErrorsAreIgnoredOnlyWhenAsked()
-    {
-        NetworkAccessManager manager;
-        FakeReply reply;
-        // The switch starts on.
-        manager.handleSSLErrors(&reply, {QSslError(QSslError::SelfSignedCertificate)});
-        QCOMPARE(reply.ignored, 1);
-        manager.setIgnoreSSLErrors(false);
-        manager.handleSSLErrors(&reply, {QSslError(QSslError::SelfSignedCertificate)});
-        QCOMPARE(reply.ignored, 1);
-        manager.setIgnoreSSLErrors(true);
-        manager.handleSSLErrors(&reply, {});
-        QCOMPARE(reply.ignored, 2);
-    }
-
-    void hoveredLinkGoesToTheHub()
-    {
-        WidWebPage page;
-        QSignalSpy hovered(UtilSignalManager::instance(), &UtilSignalManager::onLinkHovered);
-        emit page.linkHovered(QStringLiteral("http://127.0.0.1:1/a"), QStringLiteral("title"), QStringLiteral("text"));
-        emit page.linkHovered(QString(), QString(), QString());
-        QCOMPARE(hovered.count(), 2);
-        QCOMPARE(hovered.at(0).at(0).toString(), QStringLiteral("http://127.0.0.1:1/a"));
-        QVERIFY(hovered.at(1).at(0).toString().isEmpty());
-    }
 };
 
 TESVAR_TEST(NetworkTest)

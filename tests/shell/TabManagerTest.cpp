@@ -260,10 +260,6 @@ private slots:
         QCOMPARE(entry->text(), forty.left(32) + QStringLiteral("..."));
         QCOMPARE(entry->data().toString(), page->id());
 
-        page->changeTitle(QStringLiteral("Short"));
-        QCOMPARE(tabs.widget.tabText(1), padded(QStringLiteral("Short")));
-        QCOMPARE(entry->text(), QStringLiteral("Short"));
-
         page->changeTitle(QString(""));
         QCOMPARE(tabs.widget.tabText(1), padded(QStringLiteral("Untitled")));
         QCOMPARE(entry->text(), QStringLiteral("Untitled"));
