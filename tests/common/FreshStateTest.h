@@ -12,6 +12,9 @@ class FreshStateTest : public QObject
 
 protected:
     static void reset();
+    // The options of a user who keeps no history, for the tests that load
+    // pages without a database to write it to.
+    static void keepNoHistory();
 
 private slots:
     void init() { reset(); }

@@ -62,8 +62,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/a"), QStringLiteral("<html><head><title>A</title></head><body>first</body></html>"));
-        m_server.setHtml(QStringLiteral("/b"), QStringLiteral("<html><head><title>B</title></head><body>second</body></html>"));
+        m_server.setTitledPage(QStringLiteral("/a"), QStringLiteral("A"), QStringLiteral("first"));
+        m_server.setTitledPage(QStringLiteral("/b"), QStringLiteral("B"), QStringLiteral("second"));
         QNetworkProxy proxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), m_server.port());
         NetworkAccessManager::instance()->setProxy(proxy);
     }

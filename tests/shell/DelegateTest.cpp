@@ -10,7 +10,6 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBListBase.h"
-#include "data/DBOptions.h"
 #include "core/DBSql.h"
 #include "exchange/ThreadDBBackup.h"
 #include "app/DelegateFind.h"
@@ -339,12 +338,10 @@ private slots:
         QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         LoopbackServer server;
         QVERIFY(server.start());
-        server.setHtml(QStringLiteral("/p"), QStringLiteral("<html><head><title>P</title></head></html>"));
+        server.setTitledPage(QStringLiteral("/p"), QStringLiteral("P"));
         RankGoogle::setServiceUrl(server.url(QStringLiteral("/google")));
         RankAlexa::setServiceUrl(server.url(QStringLiteral("/alexa")));
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         int shown = 0;
         UtilDialog::setRunner([&](QDialog*) {
             ++shown;

@@ -9,7 +9,6 @@
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
 #include "data/DBMasterAccount.h"
-#include "data/DBOptions.h"
 #include "data/DBProject.h"
 #include "data/DBWebsite.h"
 #include "data/Encryptor.h"
@@ -114,15 +113,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/page"), QStringLiteral("<html><head><title>P</title></head><body>p</body></html>"));
-        m_server.setHtml(QStringLiteral("/login"), QStringLiteral("<html><head><title>L</title></head><body>l</body></html>"));
-        m_server.setHtml(QStringLiteral("/form"),
-                         QStringLiteral("<html><head><title>F</title></head><body>"
-                                        "<form action=\"/done\" method=\"get\">"
-                                        "Username: <input type=\"text\" name=\"username\">"
-                                        "Password: <input type=\"password\" name=\"password\">"
-                                        "<input type=\"submit\" value=\"Log in\"></form></body></html>"));
-        m_server.setHtml(QStringLiteral("/done"), QStringLiteral("<html><head><title>Done</title></head></html>"));
+        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("P"));
+        m_server.setTitledPage(QStringLiteral("/login"), QStringLiteral("L"));
+        m_server.setTitledPage(QStringLiteral("/form"), QStringLiteral("F"),
+                               QStringLiteral("<form action=\"/done\" method=\"get\">"
+                                              "Username: <input type=\"text\" name=\"username\">"
+                                              "Password: <input type=\"password\" name=\"password\">"
+                                              "<input type=\"submit\" value=\"Log in\"></form>"));
+        m_server.setTitledPage(QStringLiteral("/done"), QStringLiteral("Done"));
     }
 
     void quickLoginChoices()
@@ -204,9 +202,7 @@ private slots:
     {
         TestDatabase db;
         QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
 
         QWidget window;
@@ -323,9 +319,7 @@ private slots:
     {
         TestDatabase db;
         QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         saveMaster(true, QStringLiteral("master"), QStringLiteral("master@example.com"));
 
         QWidget window;

@@ -1,7 +1,7 @@
 #include "TestRunner.h"
 
 #include "FakePage.h"
-#include "LoopbackServer.h"
+#include "ProgramServer.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "core/Init.h"
@@ -129,7 +129,7 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-    LoopbackServer m_server;
+    ProgramServer m_server;
 
     // A fresh database, scripted prompts and the window on them; a window
     // still open at the end exits as the user exits.
@@ -154,17 +154,8 @@ class MainWindowTest : public QObject
     };
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        qputenv("TESVAR_SERVER_URL", m_server.url(QStringLiteral("/")).toString().toUtf8());
-    }
-
-    void cleanupTestCase()
-    {
-        SecurityManager::stop();
-        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:9/"); // back to the runner's dead end
-    }
+    void initTestCase() { QVERIFY(m_server.startForProgram()); }
+    void cleanupTestCase() { m_server.stopForProgram(); }
 
     void cleanup()
     {
@@ -368,22 +359,18 @@ private slots:
         auto* second = new CommandPage;
         window->tabManager()->addFocusedTab(first, new Init);
         window->tabManager()->addFocusedTab(second, new Init);
-        second->modified = true;
-
-        prompt.answers.enqueue(QMessageBox::No);
-        window->slotCloseWindow();
-        QCOMPARE(prompt.messages.size(), 1);
-        QCOMPARE(prompt.messages.first().text, LocaleMessage::confirmLoseUnsavedData());
-        QVERIFY(window->isVisible());
-
-        // No unsaved data, two tabs, the warning option on (the default).
-        second->modified = false;
-        prompt.messages.clear();
-        prompt.answers.enqueue(QMessageBox::No);
-        window->slotCloseWindow();
-        QCOMPARE(prompt.messages.size(), 1);
-        QCOMPARE(prompt.messages.first().text, LocaleMessage::confirmCloseAllTabs());
-        QVERIFY(window->isVisible());
+        // Unsaved data is asked about first; without it, two tabs with the
+        // warning option on (the default) are.
+        for (const bool modified : {true, false}) {
+            second->modified = modified;
+            prompt.messages.clear();
+            prompt.answers.enqueue(QMessageBox::No);
+            window->slotCloseWindow();
+            QCOMPARE(prompt.messages.size(), 1);
+            QCOMPARE(prompt.messages.first().text, modified ? LocaleMessage::confirmLoseUnsavedData()
+                                                           : LocaleMessage::confirmCloseAllTabs());
+            QVERIFY(window->isVisible());
+        }
 
         // Exit asks nothing, even with unsaved data.
         second->modified = true;

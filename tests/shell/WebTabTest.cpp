@@ -1,10 +1,10 @@
+#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
-#include "data/DBOptions.h"
 #include "shell/BaseTabObject.h"
 #include "shell/BaseWebExtension.h"
 #include "shell/BaseWebToolbar.h"
@@ -66,7 +66,7 @@ WidWebTab* webTabAt(WidTabManager& tabs, int index)
 
 } // namespace
 
-class WebTabTest : public QObject
+class WebTabTest : public FreshStateTest
 {
     Q_OBJECT
 
@@ -76,26 +76,22 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/page"),
-                         QStringLiteral("<html><head><title>Loop Page</title></head>"
-                                        "<body><p>a haystack with a Needle and a needle</p></body></html>"));
-        m_server.setHtml(QStringLiteral("/second"),
-                         QStringLiteral("<html><head><title>Second</title></head><body>two</body></html>"));
-        m_server.setHtml(QStringLiteral("/slow"),
-                         QStringLiteral("<html><head><title>Slow</title></head></html>"));
+        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Loop Page"),
+                               QStringLiteral("<p>a haystack with a Needle and a needle</p>"));
+        m_server.setTitledPage(QStringLiteral("/second"), QStringLiteral("Second"), QStringLiteral("two"));
+        m_server.setTitledPage(QStringLiteral("/slow"), QStringLiteral("Slow"));
     }
 
     void init()
     {
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        reset();
+        keepNoHistory();
     }
 
     void cleanup()
     {
         m_server.release();
-        DBCache::reset();
+        reset();
         WidSearchBar::setCurrentEngine(2);
     }
 

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
@@ -80,7 +81,7 @@ bool load(WidWebView& view, const QUrl& url)
 
 } // namespace
 
-class WebViewTest : public QObject
+class WebViewTest : public FreshStateTest
 {
     Q_OBJECT
 
@@ -90,30 +91,28 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/page"),
-                         QStringLiteral("<html><head><title>Loop Page</title></head><body>"
-                                        "<p id='text'>Plain words here</p>"
-                                        "<a id='link' href='/target'>Target link</a><br>"
-                                        "<img id='image' src='/red.png' width='20' height='20'><br>"
-                                        "<a id='linked' href='/target'><img src='/red.png' width='20' height='20'></a>"
-                                        "<!-- marker-in-source --></body></html>"));
+        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Loop Page"),
+                               QStringLiteral("<p id='text'>Plain words here</p>"
+                                              "<a id='link' href='/target'>Target link</a><br>"
+                                              "<img id='image' src='/red.png' width='20' height='20'><br>"
+                                              "<a id='linked' href='/target'><img src='/red.png' width='20' height='20'></a>"
+                                              "<!-- marker-in-source -->"));
         m_server.setHtml(QStringLiteral("/untitled"), QStringLiteral("<html><body>no title</body></html>"));
         m_server.setPage(QStringLiteral("/red.png"), "image/png", pngBytes());
-        m_server.setHtml(QStringLiteral("/slow"), QStringLiteral("<html><head><title>Slow</title></head></html>"));
+        m_server.setTitledPage(QStringLiteral("/slow"), QStringLiteral("Slow"));
     }
 
     // Only the tests with a database write history.
     void init()
     {
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        reset();
+        keepNoHistory();
     }
 
     void cleanup()
     {
         WidTabManager::setWebTabFactory(nullptr);
-        DBCache::reset();
+        reset();
     }
 
     // Locked and ninja exclude each other; storing an address neither loads
@@ -176,9 +175,7 @@ private slots:
         QCOMPARE(view.stateTitle(), QStringLiteral("Loop Page"));
         view.setNinja(false);
 
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
         DBCache::reset();
 
