@@ -18,9 +18,7 @@
 #include "app/DelegateToolsPlus.h"
 #include "app/DelegateWeb.h"
 #include "shell/WidTabManager.h"
-#include "automation/WidArticleTemplateJournal.h"
 #include "shell/WidWebTab.h"
-#include "texts/LocaleDelegate.h"
 #include "shell/WidWebView.h"
 #include "views/UtilDialog.h"
 
@@ -239,16 +237,6 @@ private slots:
         QCOMPARE(tab->url(), page);
         command.openCurrentSitePage(7); // no such page: nothing
         QCOMPARE(warnings.count(), 5);
-        // Each page code names its own missing address.
-        const QList<QPair<int, QString>> missing = {
-            {DelegateWeb::HomePage, LocaleDelegate::homePageMissing()},
-            {DelegateWeb::RegistrationPage, LocaleDelegate::registrationPageMissing()},
-            {DelegateWeb::UserPage, LocaleDelegate::userPageMissing()}};
-        for (const auto& each : missing) {
-            command.openCurrentSitePage(each.first);
-            QCOMPARE(lastWarning(warnings), each.second);
-        }
-        QCOMPARE(tab->url(), page);
         command.openCurrentSitePage(DelegateWeb::LoginPage);
         QTRY_COMPARE(tab->title(), QStringLiteral("L"));
         QCOMPARE(tab->url(), m_server.url(QStringLiteral("/login")));
@@ -294,25 +282,6 @@ private slots:
         QVERIFY(dynamic_cast<ExtFormFiller*>(tab->extension()));
         QCOMPARE(tab->splitter()->count(), 2);
         QCOMPARE(warnings.count(), 2);
-    }
-
-    void templateJournalsOpenOncePerKind()
-    {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
-        QWidget window;
-        WidTabManager tabs(&window);
-        const int before = tabs.count();
-        DelegateWeb web(&tabs, &window);
-        web.openLoginTemplates();
-        web.openRegistrationTemplates();
-        web.openDirectoryTemplates();
-        web.openSocialBookmarkTemplates();
-        web.openArticleTemplates();
-        QCOMPARE(tabs.count(), before + 5);
-        web.openArticleTemplates();
-        QCOMPARE(tabs.count(), before + 5);
-        QVERIFY(dynamic_cast<WidArticleTemplateJournal*>(tabs.currentWidget()));
     }
 
     void quickLoginFillsAndSubmitsTheForm()
