@@ -3,6 +3,7 @@
 #include "FakePage.h"
 #include "LoopbackServer.h"
 #include "ScriptedPrompt.h"
+#include "SpyTexts.h"
 #include "TestDatabase.h"
 #include "widgets/DlgProgress.h"
 #include "core/Init.h"
@@ -26,18 +27,6 @@
 #include <QtTest>
 
 using namespace Vexal;
-
-namespace {
-
-QStringList texts(const QSignalSpy& spy)
-{
-    QStringList all;
-    for (const auto& arguments : spy)
-        all << arguments.at(0).toString();
-    return all;
-}
-
-} // namespace
 
 class DelegateBrowserTest : public QObject
 {
@@ -131,7 +120,7 @@ private slots:
             browser.pageSource();
         });
         const QString webOnly = QStringLiteral("This tool works on web tabs only");
-        QCOMPARE(texts(warnings), (QStringList{webOnly, webOnly, webOnly}));
+        QCOMPARE(spyTexts(warnings), (QStringList{webOnly, webOnly, webOnly}));
         QCOMPARE(m_tabs->count(), 1);
 
         m_server.clearRequests();

@@ -100,16 +100,6 @@ public:
     bool modified = false;
 };
 
-// The tab manager never closes its last tab: take them out directly.
-void removeAllTabs(WidTabManager* manager)
-{
-    while (manager->count() > 0) {
-        QWidget* page = manager->widget(0);
-        manager->removeTab(0);
-        delete page;
-    }
-}
-
 QMenu* topMenu(QMainWindow& window, int index)
 {
     return window.menuBar()->actions().at(index)->menu();
@@ -146,6 +136,19 @@ class MainWindowTest : public QObject
         {
             if (window && window->isVisible())
                 window->slotExit();
+        }
+        // The tab manager never closes its last tab: they are taken out directly.
+        bool openWithoutTabs()
+        {
+            if (!open())
+                return false;
+            WidTabManager* tabs = window->tabManager();
+            while (tabs->count() > 0) {
+                QWidget* page = tabs->widget(0);
+                tabs->removeTab(0);
+                delete page;
+            }
+            return true;
         }
         WndMain* get() const { return window.get(); }
         WndMain* operator->() const { return window.get(); }
@@ -352,9 +355,8 @@ private slots:
     void closeQuestions()
     {
         Session window;
-        QVERIFY(window.open());
+        QVERIFY(window.openWithoutTabs());
         ScriptedPrompt& prompt = window.prompt;
-        removeAllTabs(window->tabManager());
         auto* first = new CommandPage;
         auto* second = new CommandPage;
         window->tabManager()->addFocusedTab(first, new Init);
@@ -383,9 +385,8 @@ private slots:
     void dispatch()
     {
         Session window;
-        QVERIFY(window.open());
+        QVERIFY(window.openWithoutTabs());
         ScriptedPrompt& prompt = window.prompt;
-        removeAllTabs(window->tabManager());
         Logger::resetForTests();
         window->slotUndo();
         QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::WndMain"));

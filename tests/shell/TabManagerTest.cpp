@@ -2,6 +2,7 @@
 
 #include "FakePage.h"
 #include "ScriptedPrompt.h"
+#include "SpyTexts.h"
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
@@ -37,14 +38,6 @@ public:
 QString padded(const QString& text)
 {
     return text + QString(35 - text.size(), QLatin1Char(' '));
-}
-
-QStringList lastTexts(const QSignalSpy& spy)
-{
-    QStringList texts;
-    for (const auto& arguments : spy)
-        texts << arguments.at(0).toString();
-    return texts;
 }
 
 } // namespace
@@ -136,7 +129,7 @@ private slots:
         QVERIFY(!tabs.widget.addTab(std::move(refusedPage), std::unique_ptr<Init>(init.data()), false, true));
         QVERIFY(refused.isNull());
         QVERIFY(init.isNull());
-        QCOMPARE(lastTexts(warnings),
+        QCOMPARE(spyTexts(warnings),
                  QStringList{"You've reached the limit of opened tabs. See \"Options\" for more details"});
         QCOMPARE(tabs.widget.count(), 10);
 
@@ -174,7 +167,7 @@ private slots:
         // The last tab never closes, not even silently.
         QVERIFY(!tabs.widget.closeTab(0, true));
         tabs.widget.slotCloseTab(0);
-        QCOMPARE(lastTexts(warnings), (QStringList{"Sorry, I can't close this tab", "Sorry, I can't close this tab"}));
+        QCOMPARE(spyTexts(warnings), (QStringList{"Sorry, I can't close this tab", "Sorry, I can't close this tab"}));
         warnings.clear();
 
         auto* locked = tabs.add(new FakePage);
@@ -182,7 +175,7 @@ private slots:
         QVERIFY(!tabs.widget.closeTab(1, true));
         QCOMPARE(warnings.count(), 0);
         QVERIFY(!tabs.widget.closeTab(1, false));
-        QCOMPARE(lastTexts(warnings), QStringList{"Sorry, I can't close locked tab"});
+        QCOMPARE(spyTexts(warnings), QStringList{"Sorry, I can't close locked tab"});
 
         QPointer<FakePage> modified = tabs.add(new FakePage);
         modified->setModified(true);
@@ -341,7 +334,7 @@ private slots:
         tabs.rightClick(1);
         tabs.widget.slotContextQuickBookmarkTab();
         tabs.widget.slotContextBookmarkTab();
-        QCOMPARE(lastTexts(warnings), (QStringList{"This tool works on web tabs only", "This tool works on web tabs only"}));
+        QCOMPARE(spyTexts(warnings), (QStringList{"This tool works on web tabs only", "This tool works on web tabs only"}));
         QCOMPARE(quick.count() + full.count(), 0);
 
         auto* web = static_cast<WebPage*>(tabs.widget.widget(0));
