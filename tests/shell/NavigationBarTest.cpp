@@ -108,46 +108,21 @@ private slots:
         }
     }
 
-    void searchUrlsKeepWordsInOneValue_data()
-    {
-        QTest::addColumn<int>("engine");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QStringList>("keys");
-
-        QTest::newRow("Google") << 2 << QStringLiteral("/search")
-                                << QStringList{ "q", "ie", "oe", "aq", "rls", "client" };
-        QTest::newRow("Yahoo") << 4 << QStringLiteral("/search") << QStringList{ "p", "ei", "fr" };
-        QTest::newRow("Amazon") << 8 << QStringLiteral("/exec/obidos/external-search/")
-                                << QStringList{ "field-keywords", "mode", "tag", "sourceid" };
-        QTest::newRow("Answers") << 16 << QStringLiteral("/main/ntquery") << QStringList{ "s", "gwp" };
-        QTest::newRow("Wikipedia") << 32 << QStringLiteral("/wiki/Special:Search")
-                                   << QStringList{ "search", "sourceid" };
-    }
-
-    // Only the URLs are built; nothing is loaded.
+    // Every engine puts the typed words, whatever they hold, into one query
+    // value; only the URLs are built, nothing is loaded.
     void searchUrlsKeepWordsInOneValue()
     {
-        QFETCH(int, engine);
-        QFETCH(QString, path);
-        QFETCH(QStringList, keys);
-
         WidSearchBar bar;
         bar.build();
-        bar.setEngine(engine);
         const QStringList words{ QStringLiteral("C++ #1 AT&T"), QStringLiteral("Ünïcødé 東京 привет"),
                                  QStringLiteral("100% a+b=c?/x;y %1 %2") };
-        for (const QString& text : words) {
-            const QUrl url = bar.queryUrl(text);
-            QVERIFY2(url.isValid(), qPrintable(url.errorString()));
-            QVERIFY(!url.host().isEmpty());
-            QVERIFY(!url.hasFragment());
-            QCOMPARE(url.path(), path);
-            const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
-            QStringList foundKeys;
-            for (const auto& item : items)
-                foundKeys << item.first;
-            QCOMPARE(foundKeys, keys);
-            QCOMPARE(items.first().second, text);
+        for (int engine : { 2, 4, 8, 16, 32 }) {
+            bar.setEngine(engine);
+            for (const QString& text : words) {
+                const QUrl url = bar.queryUrl(text);
+                QVERIFY2(url.isValid() && !url.host().isEmpty() && !url.hasFragment(), qPrintable(url.toString()));
+                QCOMPARE(QUrlQuery(url).queryItems(QUrl::FullyDecoded).first().second, text);
+            }
         }
     }
 

@@ -3,15 +3,14 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
+#include "FakeWebTab.h"
 
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
 #include "core/UtilSignalManager.h"
 #include "core/DBSql.h"
-#include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
-#include "texts/ConstIcon.h"
 #include "data/DBBookmark.h"
 #include "views/DelegateBookmarks.h"
 #include "views/DlgBookmark.h"
@@ -34,34 +33,6 @@
 using namespace Vexal;
 
 namespace {
-
-// A tab page that stands for a web tab (or, with web off, any other page).
-class FakeTab : public QWidget, public BaseTab
-{
-    Q_OBJECT
-public:
-    FakeTab(const QString& pageAddress, const QString& tabName, bool isWeb = true)
-        : address(pageAddress)
-        , name(tabName)
-        , web(isWeb)
-    {
-    }
-    bool isWebPage() const override { return web; }
-    QUrl url() const override { return QUrl(address); }
-    QString title() const override { return name; }
-    QPixmap icon() const override { return ConstIcon::webPage(16); }
-    QString address;
-    QString name;
-    bool web;
-};
-
-// Several instances of the same class would be reused by a unique add.
-FakeTab* addTab(WidTabManager& tabs, const QString& address, const QString& name, bool web = true)
-{
-    auto* tab = new FakeTab(address, name, web);
-    tabs.addFocusedTab(tab, nullptr);
-    return tab;
-}
 
 QStringList storedNames(const QString& where = QStringLiteral("1=1"))
 {
@@ -101,11 +72,11 @@ private slots:
         TestDatabase db;
         QVERIFY(db.isOpen());
         WidTabManager tabs;
-        addTab(tabs, QStringLiteral("http://c.org/"), QStringLiteral("Charlie"));
-        addTab(tabs, QStringLiteral("http://a.org/"), QStringLiteral("alpha"));
-        addTab(tabs, QString(), QStringLiteral("Empty page"));
-        addTab(tabs, QStringLiteral("http://b.org/"), QStringLiteral("Bravo"));
-        addTab(tabs, QStringLiteral("http://not-web/"), QStringLiteral("Console"), false);
+        FakeWebTab::open(tabs, QStringLiteral("http://c.org/"), QStringLiteral("Charlie"));
+        FakeWebTab::open(tabs, QStringLiteral("http://a.org/"), QStringLiteral("alpha"));
+        FakeWebTab::open(tabs, QString(), QStringLiteral("Empty page"));
+        FakeWebTab::open(tabs, QStringLiteral("http://b.org/"), QStringLiteral("Bravo"));
+        FakeWebTab::open(tabs, QStringLiteral("http://not-web/"), QStringLiteral("Console"), false);
         DelegateBookmarks delegate(&tabs, nullptr);
         const int journalIndex = delegate.openJournal();
         auto* journal = dynamic_cast<WidBookmarkJournal*>(tabs.pageAt(journalIndex));
@@ -277,15 +248,15 @@ private slots:
 
         // An empty page stores nothing and says nothing.
         QVERIFY(!delegate.quickBookmark(QUrl(), QStringLiteral("x"), QPixmap()));
-        addTab(tabs, QString(), QStringLiteral("Blank"));
+        FakeWebTab::open(tabs, QString(), QStringLiteral("Blank"));
         QVERIFY(!delegate.quickBookmarkCurrentTab());
         QCOMPARE(errors.count() + warnings.count(), 0);
 
-        addTab(tabs, QStringLiteral("http://q.org/"), QStringLiteral("Quick"));
+        FakeWebTab::open(tabs, QStringLiteral("http://q.org/"), QStringLiteral("Quick"));
         QVERIFY(delegate.quickBookmarkCurrentTab());
         QCOMPARE(storedNames(), QStringList{QStringLiteral("Quick")});
 
-        addTab(tabs, QStringLiteral("http://d.org/"), QStringLiteral("Dialog"));
+        FakeWebTab::open(tabs, QStringLiteral("http://d.org/"), QStringLiteral("Dialog"));
         answerTitle(QStringLiteral("ignored"), false);
         QVERIFY(!delegate.bookmarkCurrentTab()); // Cancel
         answerTitle(QStringLiteral("Typed"), true);
@@ -296,7 +267,7 @@ private slots:
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Title FROM Bookmark WHERE URL = 'http://e.org/'")).toString(),
                  QString());
 
-        addTab(tabs, QStringLiteral("http://x/"), QStringLiteral("Journal-like"), false);
+        FakeWebTab::open(tabs, QStringLiteral("http://x/"), QStringLiteral("Journal-like"), false);
         QVERIFY(!delegate.quickBookmarkCurrentTab());
         QCOMPARE(warnings.count(), 1);
         QCOMPARE(storedNames().size(), 3);

@@ -1,6 +1,7 @@
 #include "FreshStateTest.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "FakeWebTab.h"
 
 #include "core/Init.h"
 #include "core/Logger.h"
@@ -8,7 +9,6 @@
 #include "core/UserData.h"
 #include "core/UtilSignalManager.h"
 #include "core/DBSql.h"
-#include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
 #include "texts/LocaleBase.h"
 #include "views/BaseTableModel.h"
@@ -71,20 +71,6 @@ QStringList shownUrls(WidHistoryJournal* journal)
     urls.sort();
     return urls;
 }
-
-// A tab page that shows an address, as a web tab does.
-class FakeWebPage : public QWidget, public BaseTab
-{
-    Q_OBJECT
-public:
-    explicit FakeWebPage(const QUrl& pageUrl)
-        : address(pageUrl)
-    {
-    }
-    bool isWebPage() const override { return true; }
-    QUrl url() const override { return address; }
-    QUrl address;
-};
 
 // Runs the clean-history dialog with the given choices.
 void answerCleanHistory(int index, int hours, bool singleSite, const QString& host = QString(),
@@ -301,22 +287,10 @@ private slots:
         QCOMPARE(clearHost(QStringLiteral("@")), QStringList{QStringLiteral("http://me@mail.com/")});
         QCOMPARE(clearHost(QStringLiteral("x' OR '1'='1")), QStringList());
         QCOMPARE(clearHost(QStringLiteral("%")), QStringList{QStringLiteral("http://b%c.com/")});
+        // No host typed: the current web tab's is offered.
+        FakeWebTab::open(tabs, QStringLiteral("http://bxc.com/other"));
+        QCOMPARE(clearHost(QString()), QStringList{QStringLiteral("http://bxc.com/")});
         QVERIFY(Logger::errors().isEmpty());
-    }
-
-    void currentWebTabOffersItsHost()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const QString when = QDateTime::currentDateTime().addSecs(-60).toString(stamp);
-        QVERIFY(addVisit(QStringLiteral("http://keep.org/"), when));
-        QVERIFY(addVisit(QStringLiteral("http://drop.net/page"), when));
-        WidTabManager tabs;
-        tabs.addFocusedTab(new FakeWebPage(QUrl(QStringLiteral("http://drop.net/other"))), nullptr);
-        DelegateHistory delegate(&tabs, nullptr);
-        answerCleanHistory(0, 1, true); // host as offered
-        QVERIFY(delegate.clearRecentHistory());
-        QCOMPARE(remainingUrls(), QStringList{QStringLiteral("http://keep.org/")});
     }
 
     void editorWritesTitleIntoNameAndTitle()

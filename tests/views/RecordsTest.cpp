@@ -166,18 +166,12 @@ void RecordsTest::bookmarkMenuEntries()
     QVERIFY(!UserData::isAttached(fixed));
 
     QAction* longTitle = list.addMenuItem(1, &menu);
-    QCOMPARE(longTitle->text(), QString(32, QLatin1Char('t')) + QStringLiteral("..."));
     QCOMPARE(longTitle->toolTip(), QString(40, QLatin1Char('t')) + QStringLiteral("\nhttp://a.example/"));
-    QCOMPARE(longTitle->data().toString(), QStringLiteral("http://a.example/"));
-    QVERIFY(!longTitle->icon().isNull());
     QCOMPARE(list.at(1)->elidedTitle(), longTitle->text());
 
     QVERIFY(!list.addMenuItem(2, &menu));
     QVERIFY(!list.addMenuItem(0, nullptr));
     QCOMPARE(menu.actions().size(), 3);
-
-    DBHistory history;
-    QCOMPARE(history.elidedTitle(), QStringLiteral("Untitled"));
 }
 
 // The exchange jobs read and write these records on their own threads, where
