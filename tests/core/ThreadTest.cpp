@@ -6,6 +6,7 @@
 #include "widgets/DlgProgress.h"
 #include "core/Logger.h"
 #include "core/Thread.h"
+#include "core/UtilSignalManager.h"
 #include "data/DBConnection.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
@@ -18,6 +19,7 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 namespace {
 
@@ -249,6 +251,22 @@ private slots:
                                      .arg(Vexal::DBSql::colName(), Vexal::DBSql::tableProject()))
                      .toString(),
                  QStringLiteral("First (job)"));
+    }
+
+    // The hub's signals from a job's thread reach the window's thread queued.
+    void workerEmitIsQueued()
+    {
+        Vexal::UtilSignalManager* hub = Vexal::UtilSignalManager::instance();
+        QString received;
+        QObject receiver;
+        connect(hub, &Vexal::UtilSignalManager::onError, &receiver,
+                [&received](const QString& message) { received = message; });
+        QThread* worker = QThread::create([hub] { hub->emitError(QStringLiteral("from worker")); });
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        delete worker;
+        QVERIFY(received.isEmpty());
+        QTRY_COMPARE(received, QStringLiteral("from worker"));
     }
 };
 
