@@ -6,7 +6,6 @@
 LoopbackServer::LoopbackServer(QObject* parent)
     : QObject(parent)
 {
-    qRegisterMetaType<LoopbackServer::Request>();
     connect(&m_server, &QTcpServer::newConnection, this, &LoopbackServer::handleConnection);
 }
 
@@ -44,6 +43,11 @@ void LoopbackServer::setPage(const QString& path, const QByteArray& contentType,
 void LoopbackServer::setHtml(const QString& path, const QString& html)
 {
     setPage(path, "text/html; charset=utf-8", html.toUtf8());
+}
+
+void LoopbackServer::setTitledPage(const QString& path, const QString& title, const QString& body)
+{
+    setHtml(path, QStringLiteral("<html><head><title>%1</title></head><body>%2</body></html>").arg(title, body));
 }
 
 void LoopbackServer::removePage(const QString& path)
@@ -149,7 +153,6 @@ void LoopbackServer::handleReadyRead(QTcpSocket* socket)
     request.path = target.path();
 
     m_requests.append(request);
-    emit requestReceived(request);
 
     if (m_held.contains(request.path)) {
         m_pending.append({QPointer<QTcpSocket>(socket), request});

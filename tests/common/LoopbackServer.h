@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
-#include <QMetaType>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -50,6 +49,8 @@ public:
     void setPage(const QString& path, const QByteArray& contentType, const QByteArray& body, int status = 200);
     // A text page, sent as UTF-8.
     void setHtml(const QString& path, const QString& html);
+    // A page with a title (what a tab shows once it is loaded) and a body.
+    void setTitledPage(const QString& path, const QString& title, const QString& body = QString());
     void removePage(const QString& path);
 
     void hold(const QString& path);
@@ -60,9 +61,6 @@ public:
     QList<Request> requests() const;
     QList<Request> requestsFor(const QString& path) const;
     void clearRequests();
-
-signals:
-    void requestReceived(const LoopbackServer::Request& request);
 
 protected:
     // The answer to one request; the default serves the pages.
@@ -80,5 +78,3 @@ private:
     QHash<QTcpSocket*, QByteArray> m_buffers;
     QList<Request> m_requests;
 };
-
-Q_DECLARE_METATYPE(LoopbackServer::Request)

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 
@@ -11,7 +12,7 @@
 
 using Vexal::Logger;
 
-class LoggerTest : public QObject
+class LoggerTest : public FreshStateTest
 {
     Q_OBJECT
 
@@ -31,9 +32,6 @@ class LoggerTest : public QObject
     }
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { Logger::resetForTests(); }
-
     void numbersEachListFromZero()
     {
         TestFolder folder;
@@ -49,10 +47,8 @@ private slots:
         Logger::warning(QStringLiteral("careful"));
         QCOMPARE(Logger::errors().size(), 2);
         QVERIFY(Logger::errors().at(1).contains(QStringLiteral(">1. Error<")));
-        QCOMPARE(Logger::infos().size(), 1);
-        QVERIFY(Logger::infos().at(0).contains(QStringLiteral("color:#008200;\">0. Information<")));
-        QCOMPARE(Logger::warnings().size(), 1);
-        QVERIFY(Logger::warnings().at(0).contains(QStringLiteral("color:#C85000;\">0. Warning<")));
+        QVERIFY(Logger::infos().at(0).contains(QStringLiteral(">0. Information<")));
+        QVERIFY(Logger::warnings().at(0).contains(QStringLiteral(">0. Warning<")));
         const QStringList all = Logger::allLines();
         QCOMPARE(all.size(), 4);
         QVERIFY(all.at(1).contains(QStringLiteral(">1. Information<")));

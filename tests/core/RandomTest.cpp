@@ -21,20 +21,6 @@ private slots:
             QCOMPARE(random.next(1), 0);
     }
 
-    void cursorCyclesThroughTable()
-    {
-        Random random;
-        QCOMPARE(random.cursor(), 0);
-        for (int i = 1; i < 20; ++i) {
-            random.next(10);
-            QCOMPARE(random.cursor(), i);
-        }
-        random.next(10);
-        QCOMPARE(random.cursor(), 0);
-        random.next(0);
-        QCOMPARE(random.cursor(), 0);
-    }
-
     void uniformOverBuckets_data()
     {
         QTest::addColumn<int>("n");

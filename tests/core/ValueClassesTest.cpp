@@ -12,34 +12,24 @@ class ValueClassesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void versionParse_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("plain") << "2.0.1" << true;
-        QTest::newRow("large") << "10.20.300" << true;
-        QTest::newRow("two parts") << "2.0" << false;
-        QTest::newRow("four parts") << "2.0.1.3" << false;
-        QTest::newRow("empty part") << "2..1" << false;
-        QTest::newRow("trailing dot") << "2.0.1." << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("dots only") << ".." << false;
-        QTest::newRow("letters") << "2.0.a" << false;
-        QTest::newRow("hex") << "2.0.0x1" << false;
-        QTest::newRow("overflow") << "2.0.99999999999" << false;
-    }
-
+    // Only three dot-separated decimal parts that fit make a version.
     void versionParse()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, valid);
-        QCOMPARE(Version::isValid(text), valid);
-        QObject owner;
-        Version* version = Version::parse(text, &owner);
-        QCOMPARE(version != nullptr, valid);
-        if (version) {
-            QCOMPARE(version->parent(), &owner);
-            QCOMPARE(version->toString(), text);
+        const struct { const char* text; bool valid; } cases[] = {
+            {"2.0.1", true},   {"10.20.300", true}, {"2.0", false},   {"2.0.1.3", false},
+            {"2..1", false},   {"2.0.1.", false},   {"", false},      {"..", false},
+            {"2.0.a", false},  {"2.0.0x1", false},  {"2.0.99999999999", false},
+        };
+        for (const auto& c : cases) {
+            const QString text = QString::fromLatin1(c.text);
+            QVERIFY2(Version::isValid(text) == c.valid, c.text);
+            QObject owner;
+            Version* version = Version::parse(text, &owner);
+            QVERIFY2((version != nullptr) == c.valid, c.text);
+            if (version) {
+                QCOMPARE(version->parent(), &owner);
+                QCOMPARE(version->toString(), text);
+            }
         }
     }
 
@@ -136,35 +126,24 @@ private slots:
         QCOMPARE(Convert::indexOfToken(QStringLiteral("a:5:6")), 0);
     }
 
-    void dates_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("date");
-        QTest::addColumn<bool>("dateTime");
-        QTest::newRow("date") << "2012.2.28" << true << false;
-        QTest::newRow("leap") << "2012.2.29" << true << false;
-        QTest::newRow("no such day") << "2012.2.30" << false << false;
-        QTest::newRow("dash") << "2012-02-28" << false << false;
-        QTest::newRow("short") << "2012.2" << false << false;
-        QTest::newRow("single") << "2012" << false << false;
-        QTest::newRow("empty part") << "2012..1" << false << false;
-        QTest::newRow("empty") << "" << false << false;
-        QTest::newRow("date-time") << "2012.2.28.23.59.59" << false << true;
-        QTest::newRow("hour 24") << "2012.2.28.24.0.0" << false << false;
-        QTest::newRow("five parts") << "2012.2.28.10.0" << false << false;
-        QTest::newRow("bad date part") << "2012.13.1.10.0.0" << false << false;
-        QTest::newRow("text") << "a.b.c.d.e.f" << false << false;
-    }
-
+    // Dates are "y.m.d", date-times "y.m.d.h.m.s", each a real day and time.
     void dates()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, date);
-        QFETCH(bool, dateTime);
-        QCOMPARE(Convert::isDate(text), date);
-        QCOMPARE(Convert::toDate(text).isValid(), date);
-        QCOMPARE(Convert::isDateTime(text), dateTime);
-        QCOMPARE(Convert::toDateTime(text).isValid(), dateTime);
+        const struct { const char* text; bool date; bool dateTime; } cases[] = {
+            {"2012.2.28", true, false},           {"2012.2.29", true, false},
+            {"2012.2.30", false, false},          {"2012-02-28", false, false},
+            {"2012.2", false, false},             {"2012", false, false},
+            {"2012..1", false, false},            {"", false, false},
+            {"2012.2.28.23.59.59", false, true},  {"2012.2.28.24.0.0", false, false},
+            {"2012.2.28.10.0", false, false},     {"2012.13.1.10.0.0", false, false},
+            {"a.b.c.d.e.f", false, false},
+        };
+        for (const auto& c : cases) {
+            const QString text = QString::fromLatin1(c.text);
+            QVERIFY2(Convert::isDate(text) == c.date && Convert::toDate(text).isValid() == c.date, c.text);
+            QVERIFY2(Convert::isDateTime(text) == c.dateTime && Convert::toDateTime(text).isValid() == c.dateTime,
+                     c.text);
+        }
     }
 
     void dateValues()

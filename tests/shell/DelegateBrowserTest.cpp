@@ -3,6 +3,7 @@
 #include "FakePage.h"
 #include "LoopbackServer.h"
 #include "ScriptedPrompt.h"
+#include "SpyTexts.h"
 #include "TestDatabase.h"
 #include "widgets/DlgProgress.h"
 #include "core/Init.h"
@@ -27,18 +28,6 @@
 
 using namespace Vexal;
 
-namespace {
-
-QStringList texts(const QSignalSpy& spy)
-{
-    QStringList all;
-    for (const auto& arguments : spy)
-        all << arguments.at(0).toString();
-    return all;
-}
-
-} // namespace
-
 class DelegateBrowserTest : public QObject
 {
     Q_OBJECT
@@ -62,8 +51,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/a"), QStringLiteral("<html><head><title>A</title></head><body>first</body></html>"));
-        m_server.setHtml(QStringLiteral("/b"), QStringLiteral("<html><head><title>B</title></head><body>second</body></html>"));
+        m_server.setTitledPage(QStringLiteral("/a"), QStringLiteral("A"), QStringLiteral("first"));
+        m_server.setTitledPage(QStringLiteral("/b"), QStringLiteral("B"), QStringLiteral("second"));
         QNetworkProxy proxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), m_server.port());
         NetworkAccessManager::instance()->setProxy(proxy);
     }
@@ -131,7 +120,7 @@ private slots:
             browser.pageSource();
         });
         const QString webOnly = QStringLiteral("This tool works on web tabs only");
-        QCOMPARE(texts(warnings), (QStringList{webOnly, webOnly, webOnly}));
+        QCOMPARE(spyTexts(warnings), (QStringList{webOnly, webOnly, webOnly}));
         QCOMPARE(m_tabs->count(), 1);
 
         m_server.clearRequests();

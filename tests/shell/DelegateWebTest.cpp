@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -8,7 +9,6 @@
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
 #include "data/DBMasterAccount.h"
-#include "data/DBOptions.h"
 #include "data/DBProject.h"
 #include "data/DBWebsite.h"
 #include "data/Encryptor.h"
@@ -18,9 +18,7 @@
 #include "app/DelegateToolsPlus.h"
 #include "app/DelegateWeb.h"
 #include "shell/WidTabManager.h"
-#include "automation/WidArticleTemplateJournal.h"
 #include "shell/WidWebTab.h"
-#include "texts/LocaleDelegate.h"
 #include "shell/WidWebView.h"
 #include "views/UtilDialog.h"
 
@@ -96,7 +94,7 @@ QString lastWarning(const QSignalSpy& spy)
 
 } // namespace
 
-class DelegateWebTest : public QObject
+class DelegateWebTest : public FreshStateTest
 {
     Q_OBJECT
 
@@ -113,27 +111,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/page"), QStringLiteral("<html><head><title>P</title></head><body>p</body></html>"));
-        m_server.setHtml(QStringLiteral("/login"), QStringLiteral("<html><head><title>L</title></head><body>l</body></html>"));
-        m_server.setHtml(QStringLiteral("/form"),
-                         QStringLiteral("<html><head><title>F</title></head><body>"
-                                        "<form action=\"/done\" method=\"get\">"
-                                        "Username: <input type=\"text\" name=\"username\">"
-                                        "Password: <input type=\"password\" name=\"password\">"
-                                        "<input type=\"submit\" value=\"Log in\"></form></body></html>"));
-        m_server.setHtml(QStringLiteral("/done"), QStringLiteral("<html><head><title>Done</title></head></html>"));
-    }
-
-    void init()
-    {
-        Logger::resetForTests();
-        DBCache::reset();
-    }
-
-    void cleanup()
-    {
-        UtilDialog::setRunner({});
-        DBCache::reset();
+        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("P"));
+        m_server.setTitledPage(QStringLiteral("/login"), QStringLiteral("L"));
+        m_server.setTitledPage(QStringLiteral("/form"), QStringLiteral("F"),
+                               QStringLiteral("<form action=\"/done\" method=\"get\">"
+                                              "Username: <input type=\"text\" name=\"username\">"
+                                              "Password: <input type=\"password\" name=\"password\">"
+                                              "<input type=\"submit\" value=\"Log in\"></form>"));
+        m_server.setTitledPage(QStringLiteral("/done"), QStringLiteral("Done"));
     }
 
     void quickLoginChoices()
@@ -215,9 +200,7 @@ private slots:
     {
         TestDatabase db;
         QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
 
         QWidget window;
@@ -254,16 +237,6 @@ private slots:
         QCOMPARE(tab->url(), page);
         command.openCurrentSitePage(7); // no such page: nothing
         QCOMPARE(warnings.count(), 5);
-        // Each page code names its own missing address.
-        const QList<QPair<int, QString>> missing = {
-            {DelegateWeb::HomePage, LocaleDelegate::homePageMissing()},
-            {DelegateWeb::RegistrationPage, LocaleDelegate::registrationPageMissing()},
-            {DelegateWeb::UserPage, LocaleDelegate::userPageMissing()}};
-        for (const auto& each : missing) {
-            command.openCurrentSitePage(each.first);
-            QCOMPARE(lastWarning(warnings), each.second);
-        }
-        QCOMPARE(tab->url(), page);
         command.openCurrentSitePage(DelegateWeb::LoginPage);
         QTRY_COMPARE(tab->title(), QStringLiteral("L"));
         QCOMPARE(tab->url(), m_server.url(QStringLiteral("/login")));
@@ -311,32 +284,11 @@ private slots:
         QCOMPARE(warnings.count(), 2);
     }
 
-    void templateJournalsOpenOncePerKind()
-    {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
-        QWidget window;
-        WidTabManager tabs(&window);
-        const int before = tabs.count();
-        DelegateWeb web(&tabs, &window);
-        web.openLoginTemplates();
-        web.openRegistrationTemplates();
-        web.openDirectoryTemplates();
-        web.openSocialBookmarkTemplates();
-        web.openArticleTemplates();
-        QCOMPARE(tabs.count(), before + 5);
-        web.openArticleTemplates();
-        QCOMPARE(tabs.count(), before + 5);
-        QVERIFY(dynamic_cast<WidArticleTemplateJournal*>(tabs.currentWidget()));
-    }
-
     void quickLoginFillsAndSubmitsTheForm()
     {
         TestDatabase db;
         QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         saveMaster(true, QStringLiteral("master"), QStringLiteral("master@example.com"));
 
         QWidget window;

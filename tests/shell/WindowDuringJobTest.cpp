@@ -81,8 +81,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_server.start());
-        m_server.setHtml(QStringLiteral("/page"),
-                         QStringLiteral("<html><head><title>Visited</title></head><body>text</body></html>"));
+        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Visited"), QStringLiteral("text"));
     }
 
     void cleanup()

@@ -72,7 +72,8 @@ private slots:
                 QVERIFY2(pixmap.isNull() != expected,
                          qPrintable(QStringLiteral("%1(%2)").arg(QLatin1String(entry.name)).arg(size)));
                 if (expected)
-                    QCOMPARE(pixmap.size(), QSize(size, size));
+                    QVERIFY2(showsPicture(pixmap, entry.stem + QString::number(size) + QStringLiteral(".png")),
+                             entry.name);
             }
         }
     }
@@ -88,16 +89,6 @@ private slots:
             seen.insert(bytes);
         }
     }
-
-    void gettersShowTheirFiles()
-    {
-        QVERIFY(!ConstIcon::appIcon().isNull());
-        QVERIFY(showsPicture(ConstIcon::error(32), QStringLiteral(":/info/img/Error32.png")));
-        QVERIFY(showsPicture(ConstIcon::deleteIcon(16), QStringLiteral(":/edit/img/Delete16.png")));
-        QVERIFY(showsPicture(ConstIcon::registerIcon(32), QStringLiteral(":/img/img/Register32.png")));
-        QVERIFY(showsPicture(ConstIcon::favorites(16), QStringLiteral(":/tree/img/Favorites16.png")));
-    }
-
 };
 
 TESVAR_TEST(IconTest)

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -31,24 +32,30 @@ void fillDatabase()
     QVERIFY(exec(QStringLiteral("INSERT INTO Project (Name, Active, URL) VALUES ('p1', 0, 'u')")));
 }
 
+// The filled database and its browser open in a tab.
+struct Browser
+{
+    TestDatabase db;
+    WidTabManager tabs;
+    WidDatabaseJournal* journal = new WidDatabaseJournal;
+    Browser()
+    {
+        fillDatabase();
+        tabs.addUniqueTab(journal, nullptr);
+    }
+};
+
 } // namespace
 
-class DatabaseBrowserTest : public QObject
+class DatabaseBrowserTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-
     void treeListsUserTablesAndTableShowsTheChosenOne()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        fillDatabase();
-        WidTabManager tabs;
-        auto* journal = new WidDatabaseJournal;
-        tabs.addUniqueTab(journal, nullptr);
-        QCOMPARE(journal->title(), QStringLiteral("Database"));
+        Browser browser;
+        WidDatabaseJournal* journal = browser.journal;
 
         WidDatabaseTree* tree = journal->databaseTreeWidget();
         WidDatabaseTable* table = journal->databaseTableWidget();
@@ -75,12 +82,8 @@ private slots:
 
     void recordCommandsAreOffAndDeleteDoesNothing()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        fillDatabase();
-        WidTabManager tabs;
-        auto* journal = new WidDatabaseJournal;
-        tabs.addUniqueTab(journal, nullptr);
+        Browser browser;
+        WidDatabaseJournal* journal = browser.journal;
         SyncManager* sync = journal->syncManagerObject();
 
         journal->databaseTableWidget()->selectRow(0);

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ProjectArea.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -28,13 +29,11 @@ int projects() { return TestDatabase::rowCount(DBSql::tableProject()); }
 
 } // namespace
 
-class EditorTest : public QObject
+class EditorTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-
     void newRecordInsertsOnceThenUpdates()
     {
         TestDatabase db;

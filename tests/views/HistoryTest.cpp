@@ -1,17 +1,15 @@
-#include "LoopbackServer.h"
+#include "FreshStateTest.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "FakeWebTab.h"
 
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
 #include "core/UserData.h"
 #include "core/UtilSignalManager.h"
-#include "data/DBCache.h"
 #include "core/DBSql.h"
-#include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
-#include "shell/WidWebView.h"
 #include "texts/LocaleBase.h"
 #include "views/BaseTableModel.h"
 #include "data/DBHistory.h"
@@ -74,20 +72,6 @@ QStringList shownUrls(WidHistoryJournal* journal)
     return urls;
 }
 
-// A tab page that shows an address, as a web tab does.
-class FakeWebPage : public QWidget, public BaseTab
-{
-    Q_OBJECT
-public:
-    explicit FakeWebPage(const QUrl& pageUrl)
-        : address(pageUrl)
-    {
-    }
-    bool isWebPage() const override { return true; }
-    QUrl url() const override { return address; }
-    QUrl address;
-};
-
 // Runs the clean-history dialog with the given choices.
 void answerCleanHistory(int index, int hours, bool singleSite, const QString& host = QString(),
                         bool accept = true)
@@ -108,14 +92,11 @@ void answerCleanHistory(int index, int hours, bool singleSite, const QString& ho
 
 } // namespace
 
-class HistoryTest : public QObject
+class HistoryTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void periodsFilterTheJournal()
     {
         TestDatabase db;
@@ -136,7 +117,6 @@ private slots:
         const int index = delegate.history();
         auto* journal = dynamic_cast<WidHistoryJournal*>(tabs.pageAt(index));
         QVERIFY(journal);
-        QCOMPARE(journal->title(), QStringLiteral("History"));
         // A second History command focuses the open journal.
         QCOMPARE(delegate.history(), index);
 
@@ -174,44 +154,27 @@ private slots:
                  QStringLiteral("CreateDate <= '2024-03-01' AND CreateDate >= '2024-02-29'"));
     }
 
-    void loadedPagesAreListedAndReopened()
+    void listedPagesAreReopened()
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        LoopbackServer server;
-        QVERIFY(server.start());
-        server.setHtml(QStringLiteral("/visit"),
-                       QStringLiteral("<html><head><title>Visited Page</title></head><body>x</body></html>"));
-        {
-            DBCache::reset(); // history on
-            WidWebView view;
-            view.build();
-            QSignalSpy finished(&view, &QWebView::loadFinished);
-            view.setUrl(server.url(QStringLiteral("/visit")));
-            view.load(server.url(QStringLiteral("/visit")));
-            QVERIFY(finished.wait(5000));
-            QVERIFY(finished.last().at(0).toBool());
-        }
-        QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 1);
-
+        QVERIFY(addVisit(QStringLiteral("http://127.0.0.1/visit"),
+                         QDateTime::currentDateTime().toString(stamp), QStringLiteral("Visited Page")));
         WidTabManager tabs;
         auto* journal = new WidHistoryJournal;
         tabs.addUniqueTab(journal, nullptr);
         BaseTable* table = journal->tableWidget();
         QCOMPARE(table->model()->rowCount(), 1);
-        QCOMPARE(table->tableModel()->record(0).value(DBSql::colTitle()).toString(), QStringLiteral("Visited Page"));
 
         QSignalSpy loads(UtilSignalManager::instance(), &UtilSignalManager::onLoad);
         journal->slotLoad(); // nothing selected
         QCOMPARE(loads.count(), 0);
-        QVERIFY(!journal->syncManagerObject()->isEnabled(WidHistoryTable::CommandLoad));
         table->selectRow(0);
         QVERIFY(journal->syncManagerObject()->isEnabled(WidHistoryTable::CommandLoad));
         journal->slotLoad();
         QCOMPARE(loads.count(), 1);
-        QCOMPARE(loads.first().at(0).toUrl(), server.url(QStringLiteral("/visit")));
+        QCOMPARE(loads.first().at(0).toUrl(), QUrl(QStringLiteral("http://127.0.0.1/visit")));
         QCOMPARE(loads.first().at(1).toBool(), true);
-        QCOMPARE(loads.first().at(2).toBool(), true);
     }
 
     void recentMenuListsTheNewestVisits()
@@ -245,14 +208,7 @@ private slots:
     {
         DlgCleanHistory dialog;
         dialog.build(nullptr);
-        QCOMPARE(dialog.periodBox->count(), 6);
-        QVERIFY(!dialog.hoursBox->isEnabled());
-        QVERIFY(!dialog.hostEdit->isEnabled());
-        dialog.periodBox->setCurrentIndex(5);
-        QVERIFY(dialog.hoursBox->isEnabled());
-        QCOMPARE(dialog.period(), 5);
         dialog.periodBox->setCurrentIndex(4);
-        QVERIFY(!dialog.hoursBox->isEnabled());
         QCOMPARE(dialog.hours(), DlgCleanHistory::maxHours);
         const int before = qMax(1, QTime::currentTime().hour());
         dialog.periodBox->setCurrentIndex(3);
@@ -282,30 +238,21 @@ private slots:
         WidTabManager tabs;
         DelegateHistory delegate(&tabs, nullptr);
 
-        fill();
-        answerCleanHistory(0, 1, false); // Last Hour
-        QVERIFY(delegate.clearRecentHistory());
-        QCOMPARE(remainingUrls().size(), 3);
-
-        fill();
-        answerCleanHistory(2, 1, false); // Last Four Hours
-        QVERIFY(delegate.clearRecentHistory());
-        QCOMPARE(remainingUrls(), (QStringList{QStringLiteral("c-yesterday"), QStringLiteral("d-11-years")}));
-
-        fill();
-        answerCleanHistory(4, 1, false); // Everything keeps what is older than ten years
-        QVERIFY(delegate.clearRecentHistory());
-        QCOMPARE(remainingUrls(), QStringList{QStringLiteral("d-11-years")});
-
-        fill();
-        answerCleanHistory(5, 48, false); // Custom, two days
-        QVERIFY(delegate.clearRecentHistory());
-        QCOMPARE(remainingUrls(), QStringList{QStringLiteral("d-11-years")});
-
-        fill();
-        answerCleanHistory(4, 1, false, QString(), false); // Cancel
-        QVERIFY(!delegate.clearRecentHistory());
-        QCOMPARE(remainingUrls().size(), 4);
+        // Last Hour, Last Four Hours, Everything (older than ten years is
+        // kept), Custom (two days), and Cancel.
+        const struct { int period; int hours; bool accept; QStringList kept; } cases[] = {
+            {0, 1, true, {"b-3-hours", "c-yesterday", "d-11-years"}},
+            {2, 1, true, {"c-yesterday", "d-11-years"}},
+            {4, 1, true, {"d-11-years"}},
+            {5, 48, true, {"d-11-years"}},
+            {4, 1, false, {"a-30-minutes", "b-3-hours", "c-yesterday", "d-11-years"}},
+        };
+        for (const auto& c : cases) {
+            fill();
+            answerCleanHistory(c.period, c.hours, false, QString(), c.accept);
+            QCOMPARE(delegate.clearRecentHistory(), c.accept);
+            QCOMPARE(remainingUrls(), c.kept);
+        }
         QVERIFY(Logger::errors().isEmpty());
     }
 
@@ -340,22 +287,10 @@ private slots:
         QCOMPARE(clearHost(QStringLiteral("@")), QStringList{QStringLiteral("http://me@mail.com/")});
         QCOMPARE(clearHost(QStringLiteral("x' OR '1'='1")), QStringList());
         QCOMPARE(clearHost(QStringLiteral("%")), QStringList{QStringLiteral("http://b%c.com/")});
+        // No host typed: the current web tab's is offered.
+        FakeWebTab::open(tabs, QStringLiteral("http://bxc.com/other"));
+        QCOMPARE(clearHost(QString()), QStringList{QStringLiteral("http://bxc.com/")});
         QVERIFY(Logger::errors().isEmpty());
-    }
-
-    void currentWebTabOffersItsHost()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const QString when = QDateTime::currentDateTime().addSecs(-60).toString(stamp);
-        QVERIFY(addVisit(QStringLiteral("http://keep.org/"), when));
-        QVERIFY(addVisit(QStringLiteral("http://drop.net/page"), when));
-        WidTabManager tabs;
-        tabs.addFocusedTab(new FakeWebPage(QUrl(QStringLiteral("http://drop.net/other"))), nullptr);
-        DelegateHistory delegate(&tabs, nullptr);
-        answerCleanHistory(0, 1, true); // host as offered
-        QVERIFY(delegate.clearRecentHistory());
-        QCOMPARE(remainingUrls(), QStringList{QStringLiteral("http://keep.org/")});
     }
 
     void editorWritesTitleIntoNameAndTitle()
@@ -364,8 +299,6 @@ private slots:
         QVERIFY(db.isOpen());
         WidHistoryEditor editor;
         editor.setInit(new Init(-1, nullptr));
-        QCOMPARE(editor.titleEdit->text(), QStringLiteral("History"));
-        QCOMPARE(editor.urlEdit->text(), QStringLiteral("http://www."));
         editor.titleEdit->setText(QStringLiteral("Edited"));
         editor.urlEdit->setText(QStringLiteral("http://edited.org/"));
         editor.save();

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
@@ -7,17 +8,9 @@
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "shell/WidTabManager.h"
-#include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
-#include "views/BaseJournalToolbar.h"
-#include "views/BaseJournalTree.h"
 #include "views/BaseTableModel.h"
-#include "views/DqlFilter.h"
-#include "views/SqlFilter.h"
-#include "views/SqlFilterCollection.h"
-#include "views/UtilDialog.h"
 
-#include <QSplitter>
 #include <QTest>
 
 using namespace Vexal;
@@ -35,18 +28,6 @@ protected:
     void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
 };
 
-class TestProjectTreeJournal : public BaseJournalTree
-{
-    Q_OBJECT
-public:
-    using BaseJournalTree::BaseJournalTree;
-    int treeChanges = 0;
-    void handleTreeSelectionChanged() override { ++treeChanges; }
-
-protected:
-    void createTable() override { installTable(new TestProjectTable(m_syncManager, this)); }
-};
-
 void addProjects(const QStringList& names)
 {
     for (const QString& name : names)
@@ -54,28 +35,35 @@ void addProjects(const QStringList& names)
                                        .arg(name)));
 }
 
+// Projects of the given names and their journal open in a tab.
+struct Opened
+{
+    TestDatabase db;
+    WidTabManager tabs;
+    TestProjectJournal* journal = nullptr;
+    explicit Opened(const QStringList& names)
+    {
+        addProjects(names);
+        journal = JournalDriver::openJournal<TestProjectJournal>(tabs);
+    }
+};
+
 bool enabled(BaseJournal* journal, int id) { return journal->syncManagerObject()->isEnabled(id); }
 
 } // namespace
 
 using namespace JournalDriver;
 
-class JournalTest : public QObject
+class JournalTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void commandsFollowTheSelection()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        addProjects({QStringLiteral("a"), QStringLiteral("b")});
-        WidTabManager tabs;
-        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
-        QCOMPARE(journal->tableWidget()->model()->rowCount(), 2);
+        Opened opened({QStringLiteral("a"), QStringLiteral("b")});
+        TestProjectJournal* journal = opened.journal;
+        QCOMPARE(rows(journal), 2);
 
         QVERIFY(enabled(journal, 1) && enabled(journal, 10) && enabled(journal, 11) && enabled(journal, 12));
         QVERIFY(!enabled(journal, 2) && !enabled(journal, 3));
@@ -85,17 +73,13 @@ private slots:
         // A reload drops the selection without a selectionChanged signal.
         journal->reload();
         QVERIFY(!enabled(journal, 2) && !enabled(journal, 3));
-        // The header entries are on from the start.
-        QVERIFY(enabled(journal, 15) && enabled(journal, 17));
     }
 
     void addAndEditOpenEditorTabs()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        addProjects({QStringLiteral("a"), QStringLiteral("b")});
-        WidTabManager tabs;
-        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
+        Opened opened({QStringLiteral("a"), QStringLiteral("b")});
+        TestProjectJournal* journal = opened.journal;
+        WidTabManager& tabs = opened.tabs;
         const int before = tabs.count();
 
         journal->edit(); // nothing selected: silently nothing
@@ -152,11 +136,8 @@ private slots:
 
     void deleteAsksThenDeletesTheSelectedRows()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        addProjects({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
-        WidTabManager tabs;
-        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
+        Opened opened({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")});
+        TestProjectJournal* journal = opened.journal;
         BaseTable* table = journal->tableWidget();
         ScriptedPrompt prompt;
 
@@ -238,45 +219,14 @@ private slots:
 
     void filterCommandRunsTheDialogOnTheTableFilters()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        addProjects({QStringLiteral("shop one"), QStringLiteral("blog"), QStringLiteral("shop two")});
-        WidTabManager tabs;
-        TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
-        BaseTable* table = journal->tableWidget();
-
-        UtilDialog::setRunner([table](QDialog* dialog) {
-            if (!qobject_cast<DqlFilter*>(dialog))
-                return int(QDialog::Rejected);
-            SqlFilterCollection* filters = table->filterCollection();
-            for (int i = 0; i < filters->count(); ++i) {
-                SqlFilter* filter = filters->filterAt(i);
-                if (filter->column() == DBSql::colName()) {
-                    filter->setEnabled(true);
-                    filter->setValue(QStringLiteral("shop"));
-                    break;
-                }
-            }
-            return int(QDialog::Accepted);
-        });
-        emit journal->toolbarWidget()->onFilter();
-        QCOMPARE(table->model()->rowCount(), 2);
+        Opened opened({QStringLiteral("shop one"), QStringLiteral("blog"), QStringLiteral("shop two")});
+        TestProjectJournal* journal = opened.journal;
+        filterBy(journal, DBSql::colName(), -1, QStringLiteral("shop"));
+        QCOMPARE(rows(journal), 2);
         journal->slotRemoveFilter();
-        QCOMPARE(table->model()->rowCount(), 3);
+        QCOMPARE(rows(journal), 3);
     }
 
-    void treeJournalSplitsOneToThree()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        WidTabManager tabs;
-        TestProjectTreeJournal* journal = openJournal<TestProjectTreeJournal>(tabs);
-        QSplitter* splitter = journal->splitterWidget();
-        QCOMPARE(splitter->count(), 2);
-        QCOMPARE(splitter->widget(1), static_cast<QWidget*>(journal->tableWidget()));
-        QVERIFY(!splitter->childrenCollapsible());
-        QCOMPARE(journal->treeChanges, 1); // open applies the tree's current item
-    }
 };
 
 TESVAR_TEST(JournalTest)

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -23,6 +24,8 @@
 #include "views/WidOptionsEditor.h"
 #include "views/WidUrlShortcutJournal.h"
 
+#include <functional>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -37,22 +40,25 @@ using namespace Vexal;
 
 namespace {
 
-// Stores the options row (adjusted first) and returns its id.
-template <class Adjust>
-int storeOptions(Adjust adjust)
+// The options row stored (adjusted first) and its editor open in a tab.
+struct OpenOptions
 {
-    DBOptionsList list;
-    if (!list.load())
-        return -1;
-    DBOptions* options = list.options();
-    adjust(options);
-    return options->save() ? options->id() : -1;
-}
+    TestDatabase db;
+    WidTabManager tabs;
+    int id = -1;
+    WidOptionsEditor* editor = new WidOptionsEditor;
 
-int storeOptions()
-{
-    return storeOptions([](DBOptions*) {});
-}
+    explicit OpenOptions(const std::function<void(DBOptions*)>& adjust = {})
+    {
+        DBOptionsList list;
+        if (list.load()) {
+            if (adjust)
+                adjust(list.options());
+            id = list.options()->save() ? list.options()->id() : -1;
+        }
+        tabs.addUniqueTab(editor, new Init(id));
+    }
+};
 
 // The options row as a restarted program reads it.
 struct StoredOptions
@@ -61,13 +67,6 @@ struct StoredOptions
     DBOptions* options = nullptr;
     StoredOptions() { options = list.load() ? list.options() : nullptr; }
 };
-
-WidOptionsEditor* openEditor(WidTabManager& tabs, int id)
-{
-    auto* editor = new WidOptionsEditor;
-    tabs.addUniqueTab(editor, new Init(id));
-    return editor;
-}
 
 // The editor tool bar's Save button.
 bool saveEnabled(WidOptionsEditor* editor)
@@ -82,44 +81,19 @@ bool saveEnabled(WidOptionsEditor* editor)
 
 } // namespace
 
-class OptionsEditorTest : public QObject
+class OptionsEditorTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Logger::resetForTests();
-        DBCache::reset();
-    }
-    void cleanup() { DBCache::reset(); }
-
-    void freshRecordOpensUnmodified()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int id = storeOptions();
-        QVERIFY(id > 0);
-        WidTabManager tabs;
-        WidOptionsEditor* editor = openEditor(tabs, id);
-
-        QVERIFY(!editor->isModified());
-        QVERIFY(!saveEnabled(editor));
-        QCOMPARE(editor->proxyPageObject()->portBox()->value(), 1); // stored 0, shown clamped
-    }
-
     // In the smallest main window no label of the option pages is cut off.
     void labelsShowTheirWholeText()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int id = storeOptions();
-        QVERIFY(id > 0);
-        WidTabManager tabs;
-        WidOptionsEditor* editor = openEditor(tabs, id);
-        tabs.resize(800, 440);
-        tabs.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        OpenOptions open;
+        WidOptionsEditor* editor = open.editor;
+        open.tabs.resize(800, 440);
+        open.tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&open.tabs));
         QTabWidget* pages = editor->tabWidgetObject();
         // The labels that do not show their whole text, as "text: size, needs".
         const auto cut = [](QWidget* page) {
@@ -146,12 +120,12 @@ private slots:
 
     void savedChangePersistsReachesCacheAndHubOnce()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int id = storeOptions();
-        WidTabManager tabs;
-        WidOptionsEditor* editor = openEditor(tabs, id);
+        OpenOptions open;
+        WidOptionsEditor* editor = open.editor;
         QSignalSpy updates(UtilSignalManager::instance(), &UtilSignalManager::onUpdateOptions);
+        QVERIFY(!editor->isModified());
+        QVERIFY(!saveEnabled(editor));
+        QCOMPARE(editor->proxyPageObject()->portBox()->value(), 1); // stored 0, shown clamped
 
         editor->contentPageObject()->blockPopupsBox()->click();
         QVERIFY(editor->isModified());
@@ -173,7 +147,7 @@ private slots:
 
         StoredOptions stored;
         QVERIFY(stored.options);
-        QCOMPARE(stored.options->id(), id);
+        QCOMPARE(stored.options->id(), open.id);
         QVERIFY(stored.options->blockPopups());
         QCOMPARE(stored.options->maxOpenedTabs(), 20);
         QVERIFY(!stored.options->saveHistory());
@@ -182,15 +156,12 @@ private slots:
 
     void startupAndLocationBarMappings()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int id = storeOptions([](DBOptions* options) {
+        OpenOptions open([](DBOptions* options) {
             options->setStartup(4);
             options->setLocationBar(8);
             options->setHomeUrl(QStringLiteral("http://mine.test/"));
         });
-        WidTabManager tabs;
-        WidOptionsEditor* editor = openEditor(tabs, id);
+        WidOptionsEditor* editor = open.editor;
         OptionsTabGeneral* general = editor->generalPageObject();
         QCOMPARE(general->startupBox()->currentIndex(), 1);
         QCOMPARE(editor->privacyPageObject()->locationBarBox()->currentIndex(), 2);
@@ -209,11 +180,8 @@ private slots:
 
     void proxyFieldsPortsAndScrambledPassword()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int id = storeOptions();
-        WidTabManager tabs;
-        WidOptionsEditor* editor = openEditor(tabs, id);
+        OpenOptions open;
+        WidOptionsEditor* editor = open.editor;
         OptionsTabProxy* proxy = editor->proxyPageObject();
 
         QTest::keyClicks(proxy->passwordEdit()->lineEdit(), QStringLiteral("s3cret"));
@@ -246,13 +214,12 @@ private slots:
 
     void recordCommandsActOnlyOnTheShortcutPage()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        QVERIFY(TestDatabase::exec(
-            QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES ('n', 'x', 'http://x.test/')")));
-        const int id = storeOptions();
-        WidTabManager tabs;
-        WidOptionsEditor* editor = openEditor(tabs, id);
+        // A shortcut stored before the editor opens.
+        OpenOptions open([](DBOptions*) {
+            TestDatabase::exec(
+                QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES ('n', 'x', 'http://x.test/')"));
+        });
+        WidOptionsEditor* editor = open.editor;
         WidUrlShortcutJournal* journal = editor->shortcutJournalObject();
         BaseTable* table = journal->tableWidget();
         QCOMPARE(table->model()->rowCount(), 1); // open loaded the journal

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -70,22 +71,11 @@ int rowId(BaseTable* table, int row)
 
 } // namespace
 
-class UrlShortcutViewTest : public QObject
+class UrlShortcutViewTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        Logger::resetForTests();
-        DBCache::reset();
-    }
-    void cleanup()
-    {
-        UtilDialog::setRunner({});
-        DBCache::reset();
-    }
-
     void addAndEditStoreAtOnceAndResolve()
     {
         TestDatabase db;
