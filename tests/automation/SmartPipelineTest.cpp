@@ -145,18 +145,7 @@ private slots:
             QVERIFY(written.contains(QStringLiteral("\nELEMENTS\n")));
             QVERIFY(written.contains(QStringLiteral("\nATTRIBUTES\n")));
             QVERIFY(written.contains(QStringLiteral("\nLABELS\n")));
-            QVERIFY(written.endsWith(QStringLiteral(
-                "\nRESULTING\n\n   Elements: 10\n\n"
-                "Category       <SELECT type='' id='' name='category_id'>\n"
-                "Title          <INPUT type='text' id='' name='t'>\n"
-                "Website        <INPUT type='text' id='' name='u1'>\n"
-                "SYS trash      <INPUT type='text' id='' name='u2'>\n"
-                "Description    <TEXTAREA type='' id='' name='d'>\n"
-                "Full Name      <INPUT type='text' id='' name='x1'>\n"
-                "Email          <INPUT type='text' id='' name='x2'>\n"
-                "Free Url       <INPUT type='radio' id='' name='lt'>\n"
-                "SYS trash      <INPUT type='radio' id='' name='lt'>\n"
-                "Terms          <INPUT type='checkbox' id='' name='c1'>\n")));
+            QVERIFY(written.contains(QStringLiteral("\nRESULTING\n\n   Elements: 10\n")));
         }
 
         QWebView view;

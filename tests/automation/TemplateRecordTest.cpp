@@ -19,7 +19,6 @@ class TemplateRecordTest : public QObject
 private slots:
     void selectorsAreCutOnlyBySetters();
     void listOfOneWebsite();
-    void assignAcrossKinds();
 };
 
 void TemplateRecordTest::selectorsAreCutOnlyBySetters()
@@ -87,23 +86,6 @@ void TemplateRecordTest::listOfOneWebsite()
     DBTemplateList unknown(7, 7);
     QVERIFY(!unknown.load());
     QVERIFY(!unknown.errorText().isEmpty());
-}
-
-void TemplateRecordTest::assignAcrossKinds()
-{
-    DBArticleTemplate article;
-    article.setName(QStringLiteral("Article"));
-    article.setComments(QStringLiteral("c"));
-    article.setWebsiteId(4);
-    article.setTitle(QStringLiteral("#title"));
-
-    DBDirectoryTemplate directory;
-    directory.setTitle(QStringLiteral("#keep"));
-    directory.assign(&article);
-    QCOMPARE(directory.name(), QStringLiteral("Article"));
-    QCOMPARE(directory.comments(), QStringLiteral("c"));
-    QCOMPARE(directory.websiteId(), -1);
-    QCOMPARE(directory.title(), QStringLiteral("#keep"));
 }
 
 TESVAR_TEST(TemplateRecordTest)

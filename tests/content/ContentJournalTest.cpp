@@ -20,7 +20,6 @@
 #include "content/WidDirectoryEditor.h"
 #include "content/WidLanguageComboBox.h"
 #include "content/WidLanguageEditor.h"
-#include "content/WidSocialBookmarkComboBox.h"
 #include "content/WidSocialBookmarkEditor.h"
 #include "content/WidSpinnedArticleComboBox.h"
 #include "content/WidSpinnedArticleEditor.h"
@@ -106,11 +105,8 @@ private slots:
                                       "(11, 's2', %1, 1), (12, 's1', %1, 1), (13, 'other', %1, 2), "
                                       "(14, 'foreign', 90, 1)").arg(project)));
         QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (5, 'z', -1), (6, 'y', 5)")));
-        QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (7, 'German'), (8, 'English')")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Directory (ID, Name, ProjectID) VALUES (20, 'dir', %1), "
                                       "(21, 'x', 90)").arg(project)));
-        QVERIFY(insert(QStringLiteral("INSERT INTO SocialBookmark (ID, Name, ProjectID) VALUES (30, 'sb', %1)")
-                           .arg(project)));
 
         WidArticleComboBox articles;
         articles.reload();
@@ -131,16 +127,9 @@ private slots:
         WidCategoryComboBox categories;
         categories.reload();
         QCOMPARE(items(categories), QStringList({QStringLiteral("y"), QStringLiteral("z")}));
-        WidLanguageComboBox languages;
-        languages.reload();
-        languages.setCurrentId(7);
-        QCOMPARE(languages.currentText(), QStringLiteral("German"));
         WidDirectoryComboBox directories;
         directories.reload();
         QCOMPARE(items(directories), QStringList({QStringLiteral("dir")}));
-        WidSocialBookmarkComboBox bookmarks;
-        bookmarks.reload();
-        QCOMPARE(bookmarks.currentId(), 30);
 
         WidSpintaxModeComboBox modes;
         modes.setCurrentMode(4);
@@ -219,17 +208,6 @@ private slots:
         editor.replaceAll(QStringLiteral("|"), QStringLiteral("|c|"), true);
         QCOMPARE(editor.titleEdit->toPlainText(), QStringLiteral("{a|c|b}"));
         QCOMPARE(editor.bodyEdit->toPlainText(), QStringLiteral("1 twoo oone"));
-
-        const qreal size = editor.bodyEdit->font().pointSizeF();
-        editor.zoomIn();
-        editor.zoomIn();
-        QVERIFY(editor.bodyEdit->font().pointSizeF() > size);
-        QVERIFY(editor.titleEdit->font().pointSizeF() > size);
-        editor.zoomReset();
-        QCOMPARE(editor.bodyEdit->font().pointSizeF(), size);
-        editor.zoomOut();
-        editor.zoomReset();
-        QCOMPARE(editor.bodyEdit->font().pointSizeF(), size);
     }
 
     void recordsOfTheOtherKindsStoreAndEdit()
@@ -274,14 +252,6 @@ private slots:
         QVERIFY(master.isModified());
         QCOMPARE(value(QStringLiteral("SELECT MasterID FROM Category WHERE ID = %1").arg(masterId)).toInt(), -1);
         QCOMPARE(prompt.messages.size(), 1);
-
-        WidSocialBookmarkEditor bookmark;
-        bookmark.setInit(new Init(-1, nullptr));
-        bookmark.nameEdit->setText(QStringLiteral("B"));
-        bookmark.urlEdit->setText(QStringLiteral("http://b.example/"));
-        bookmark.save();
-        QCOMPARE(value(QStringLiteral("SELECT URL || ProjectID FROM SocialBookmark")).toString(),
-                 QStringLiteral("http://b.example/%1").arg(project));
 
         WidDirectoryEditor directory;
         directory.setInit(new Init(-1, nullptr));

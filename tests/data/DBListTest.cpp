@@ -127,24 +127,6 @@ class DBListTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void selectAndDeleteTexts()
-    {
-        DBProjectList all;
-        QCOMPARE(all.selectText(), QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project WHERE 1=1 ;"));
-        DBProjectList active(true);
-        QCOMPARE(active.selectText(),
-                 QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project WHERE Active = 1 ;"));
-        QCOMPARE(all.deleteText(QStringLiteral("Bookmark"), {4, 9, 12}),
-                 QStringLiteral("DELETE FROM Bookmark WHERE ID in (4, 9, 12);"));
-        QCOMPARE(all.deleteText(QStringLiteral("Bookmark"), {4}), QStringLiteral("DELETE FROM Bookmark WHERE ID in (4);"));
-        QCOMPARE(all.deleteText(QStringLiteral("Bookmark"), {}), QStringLiteral("DELETE FROM Bookmark WHERE ID in ();"));
-        Vexal::DBProjectListBase owned(7);
-        QCOMPARE(owned.whereText(), QStringLiteral("ProjectID = 7"));
-        QCOMPARE(all.count(), 0);
-        QVERIFY(!all.contains(-1));
-        QVERIFY(all.errorText().isEmpty());
-    }
-
     void loadDeleteAndFailures()
     {
         TestDatabase db;
@@ -268,14 +250,6 @@ private slots:
         QCOMPARE(literal.count(), stored.contains(text) ? 1 : 0);
         if (literal.count() == 1)
             QCOMPARE(literal.at(0)->name(), text); // nothing cut at a NUL
-    }
-
-    void quotingHelper()
-    {
-        QCOMPARE(Vexal::DBText::quote(QStringLiteral("it's")), QStringLiteral("'it''s'"));
-        QCOMPARE(Vexal::DBText::quote(QString()), QStringLiteral("''"));
-        QCOMPARE(Vexal::DBText::escapeLike(QStringLiteral("a%b_c\\d")), QStringLiteral("a\\%b\\_c\\\\d"));
-        QCOMPARE(Vexal::DBText::likeEscape(), QStringLiteral("ESCAPE '\\'"));
     }
 
     void backgroundThreadHasItsOwnConnection_data()

@@ -70,22 +70,6 @@ private slots:
     void init() { Vexal::Logger::resetForTests(); }
     void cleanup() { Vexal::Logger::resetForTests(); }
 
-    void activeFlagRoundTrip()
-    {
-        TestDatabase db;
-        DBProject project;
-        project.setName(QStringLiteral("P"));
-        project.setActive(true);
-        QVERIFY(project.save());
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 1);
-        project.setActive(false);
-        QVERIFY(project.save());
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 0);
-        DBProject loaded;
-        QVERIFY(loaded.load(project.id()));
-        QVERIFY(!loaded.isActive());
-    }
-
     void activeOnlyListAndEnsureDefault_data()
     {
         QTest::addColumn<int>("active");
@@ -211,26 +195,30 @@ private slots:
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("Stored")), 0);
     }
 
-    // What a start cut short leaves (a file without a single table, even one
-    // of zero bytes) is made anew; a file with any table of its own is opened
-    // as it is.
+    // A missing file is made, and so is what a start cut short leaves (a file
+    // without a single table, even one of zero bytes); a file with any table
+    // of its own is opened as it is, also at the next start.
     void fileWithoutTablesIsMadeAnew_data()
     {
+        QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("madeAnew");
-        QTest::newRow("zero bytes") << QString() << true;
-        QTest::newRow("database without tables") << QStringLiteral("PRAGMA user_version = 7;") << true;
-        QTest::newRow("one table of another program") << QStringLiteral("CREATE TABLE Other (ID INTEGER);") << false;
+        QTest::newRow("no file") << false << QString() << true;
+        QTest::newRow("zero bytes") << true << QString() << true;
+        QTest::newRow("database without tables") << true << QStringLiteral("PRAGMA user_version = 7;") << true;
+        QTest::newRow("one table of another program") << true << QStringLiteral("CREATE TABLE Other (ID INTEGER);")
+                                                       << false;
     }
 
     void fileWithoutTablesIsMadeAnew()
     {
+        QFETCH(bool, exists);
         QFETCH(QString, script);
         QFETCH(bool, madeAnew);
         TestFolder folder;
         DefaultConnectionGuard guard;
         ScriptedPrompt prompt;
-        {
+        if (exists) {
             QFile empty(Vexal::ConstApp::databaseFile());
             QVERIFY(empty.open(QIODevice::WriteOnly));
         }
@@ -253,36 +241,17 @@ private slots:
             QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(), 12);
             QVERIFY(manager.checkProject());
             QCOMPARE(activeCount(), 1);
+            QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TABLE Extra (ID INTEGER);")));
+            QVERIFY(manager.setupConnection());
+            QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 33);
+            QVERIFY(manager.checkProject());
+            QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
         } else {
             QCOMPARE(tables, QStringList{QStringLiteral("Other")});
         }
         // Nothing of the build is left beside the database.
         QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.new*")}, QDir::Files | QDir::Hidden),
                  QStringList());
-    }
-
-    void setupConnectionCreatesMissingDatabase()
-    {
-        TestFolder folder;
-        DefaultConnectionGuard guard;
-        ScriptedPrompt prompt;
-        QVERIFY(!QFile::exists(Vexal::ConstApp::databaseFile()));
-        DBManager manager;
-        QVERIFY(manager.setupConnection());
-        QVERIFY(QSqlDatabase::database().isOpen());
-        QCOMPARE(QSqlDatabase::database().databaseName(), Vexal::ConstApp::databaseFile());
-        QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 32);
-        QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(), 12);
-        QVERIFY(manager.checkProject());
-        QCOMPARE(activeCount(), 1);
-        QVERIFY(prompt.messages.isEmpty());
-
-        // A second start finds the file and leaves it as it is.
-        QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TABLE Extra (ID INTEGER);")));
-        QVERIFY(manager.setupConnection());
-        QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 33);
-        QVERIFY(manager.checkProject());
-        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
     }
 
     void setupConnectionFailure()

@@ -62,7 +62,6 @@ private slots:
     void clearHistoryUrlIsALiteralValue();
     void clearHistoryUrlWithNulMatchesItWhole();
     void activeSwitchLeavesExactlyOne();
-    void activeSwitchChangesNothingOnFailure();
     void lookupsBindTextsAndTellFailures();
 };
 
@@ -73,8 +72,6 @@ void QueryManagerTest::bookmarksVisibleUpdatesExactlyTheIds()
     for (int id : {3, 5, 8, 9})
         QVERIFY(insertRow(QStringLiteral("INSERT INTO Bookmark (ID, Name, Visible) VALUES (?, 'b', 1);"), {id}));
 
-    QCOMPARE(DBQueryManager::bookmarksVisibleText({3, 8}, false),
-             QStringLiteral("UPDATE Bookmark SET Visible = 0 WHERE ID in (3, 8);"));
     DBQueryManager manager;
     QVERIFY2(manager.setBookmarksVisible({3, 8}, false), qPrintable(manager.errorText()));
     QCOMPARE(TestDatabase::value(QStringLiteral("SELECT group_concat(ID) FROM Bookmark WHERE Visible = 0")).toString(),
@@ -88,9 +85,6 @@ void QueryManagerTest::deleteHistoryBeforeKeepsTheBoundaryDay()
 {
     TestDatabase db;
     QVERIFY(db.isOpen());
-    QCOMPARE(DBQueryManager::deleteHistoryBeforeText(7, QDate(2024, 3, 10)),
-             QStringLiteral("DELETE FROM History WHERE CreateDate < '2024-03-03';"));
-
     QVERIFY(addHistory(QStringLiteral("2024-03-02T23:59:59"), QStringLiteral("old")));
     QVERIFY(addHistory(QStringLiteral("2024-03-02T23:59:59.000"), QStringLiteral("old-ms")));
     QVERIFY(addHistory(QStringLiteral("2024-03-03T00:00:00"), QStringLiteral("boundary")));
@@ -224,19 +218,8 @@ void QueryManagerTest::activeSwitchLeavesExactlyOne()
     QVERIFY(db.database().commit());
     QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
     QVERIFY(!manager.lastFailed());
-}
 
-void QueryManagerTest::activeSwitchChangesNothingOnFailure()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-    for (int id : {1, 2, 3}) {
-        QVERIFY(insertRow(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (?, 'p', ?);"), {id, id == 1}));
-        QVERIFY(insertRow(QStringLiteral("INSERT INTO MasterAccount (ID, Name, Active) VALUES (?, 'm', ?);"),
-                          {id, id == 2}));
-    }
-
-    DBQueryManager manager;
+    // A failed switch changes nothing.
     QVERIFY(!manager.setActiveProject(99));
     QVERIFY(manager.lastFailed());
     QVERIFY(manager.errorText().contains(QStringLiteral("The result set is empty.")));
@@ -244,7 +227,7 @@ void QueryManagerTest::activeSwitchChangesNothingOnFailure()
     QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
 
     QVERIFY(!manager.setActiveMasterAccount(-1));
-    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QList<int>{2});
+    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QList<int>{3});
 
     // The second statement fails after the first has cleared every row.
     QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF Active ON Project "
@@ -282,8 +265,6 @@ void QueryManagerTest::lookupsBindTextsAndTellFailures()
     QVERIFY(!manager.lastFailed());
     QVERIFY(manager.errorText().isEmpty());
 
-    QCOMPARE(DBQueryManager::existsText(12, DBSql::tableWebsite()),
-             QStringLiteral("SELECT ID FROM Website WHERE ID=12;"));
     QVERIFY(manager.exists(12, DBSql::tableWebsite()));
     QVERIFY(!manager.exists(13, DBSql::tableWebsite()));
     QVERIFY(!manager.lastFailed());

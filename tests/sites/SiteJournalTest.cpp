@@ -17,7 +17,6 @@
 #include "data/Encryptor.h"
 #include "shell/WidTabManager.h"
 #include "app/DelegateProject.h"
-#include "sites/DelegateRandom.h"
 #include "sites/DelegateSiteJournals.h"
 #include "sites/DlgCreateMasterAccount.h"
 #include "sites/DlgSelectProject.h"
@@ -53,15 +52,8 @@ using namespace Vexal;
 
 namespace {
 
-bool exec(const QString& statement)
-{
-    return TestDatabase::exec(statement);
-}
-
-QVariant value(const QString& statement)
-{
-    return TestDatabase::value(statement);
-}
+const auto exec = TestDatabase::exec;
+const auto value = TestDatabase::value;
 
 // Project 1 "Default", active and cached, like after start-up.
 void startWithDefaultProject()
@@ -98,9 +90,6 @@ private slots:
         commands.openProjects();
         auto* journal = current<WidProjectJournal>(tabs);
         QVERIFY(journal);
-        const int opened = tabs.count();
-        commands.openProjects(); // focused, not doubled
-        QCOMPARE(tabs.count(), opened);
         QCOMPARE(rows(journal), 1);
 
         journal->add();
@@ -119,8 +108,8 @@ private slots:
         QVERIFY(selectId(journal, shop));
         QVERIFY(journal->syncManagerObject()->isEnabled(19));
         journal->slotSelect();
-        QCOMPARE(value(QStringLiteral("SELECT ID FROM Project WHERE Active = 1")).toInt(), shop);
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Active = 1")).toInt(), 1);
+        QCOMPARE(value(QStringLiteral("SELECT group_concat(ID) FROM Project WHERE Active = 1")).toString(),
+                 QString::number(shop));
         QCOMPARE(DBCache::projectId(), shop);
         QCOMPARE(updates.count(), 1);
 
@@ -442,27 +431,6 @@ private slots:
         QVERIFY(Logger::errors().isEmpty());
     }
 
-    void randomIdentityComesFromTheSeededTables()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        QVERIFY(exec(QStringLiteral("INSERT INTO Country (ID, Name, Code) VALUES (3, 'Nowhere', 'NW')")));
-        QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('Ann', 2, 0), "
-                                    "('Bob', 2, 1)")));
-        QVERIFY(exec(QStringLiteral("INSERT INTO LastName (Name, LanguageID) VALUES ('Lee', 2)")));
-        DelegateRandom random(nullptr, nullptr);
-        QVERIFY(random.random());
-        DBMasterAccount account;
-        QVERIFY(random.fillIdentity(&account, 2, 3));
-        QVERIFY(QStringList({QStringLiteral("Ann"), QStringLiteral("Bob")}).contains(account.firstName()));
-        QCOMPARE(account.lastName(), QStringLiteral("Lee"));
-        QCOMPARE(account.country(), QStringLiteral("Nowhere"));
-        const QDate birthday = random.randomBirthday();
-        QVERIFY(birthday.year() >= 1970 && birthday.year() <= 1989 && birthday.day() <= 21);
-        QVERIFY(random.randomFloorAndApartment().contains(QStringLiteral(" floor, apt. ")));
-        QVERIFY(!random.fillIdentity(nullptr, 2, 3));
-    }
-
     void ranksOpenEditAndFilter()
     {
         TestDatabase db;
@@ -475,9 +443,6 @@ private slots:
         auto* journal = current<WidRankJournal>(tabs);
         QVERIFY(journal);
         QCOMPARE(rows(journal), 2);
-        filterBy(journal, DBSql::colName(), -1, QStringLiteral("b"));
-        QCOMPARE(rows(journal), 1);
-        journal->slotRemoveFilter();
         QVERIFY(selectId(journal, 1));
         journal->edit();
         auto* editor = current<WidRankEditor>(tabs);
