@@ -10,7 +10,6 @@
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/SmartArticle.h"
 #include "automation/SmartDirectory.h"
-#include "automation/SmartError.h"
 #include "automation/SmartLogin.h"
 #include "automation/SmartRegistration.h"
 #include "automation/SmartSocialBookmark.h"
@@ -30,15 +29,13 @@ using namespace SmartTestPage;
 
 namespace {
 
+// The controls of the chosen form, or the failure.
 template <class Recogniser>
-QStringList recognised(QWebView& view)
+QStringList recognisedOrError(QWebView& view)
 {
-    Recogniser recogniser(nullptr);
-    recogniser.setLogEnabled(false);
-    recogniser.analyse(&view);
-    if (recogniser.error())
-        return QStringList{QStringLiteral("error: ") + recogniser.error()->reason()};
-    return kinds(recogniser.elements());
+    QString reason;
+    const QStringList found = recognised<Recogniser>(view, &reason);
+    return reason.isEmpty() ? found : QStringList{QStringLiteral("error: ") + reason};
 }
 
 // Runs the recogniser of a form kind over the page the view shows and
@@ -46,14 +43,14 @@ QStringList recognised(QWebView& view)
 QStringList recognise(const QString& kind, QWebView& view)
 {
     if (kind == QLatin1String("login"))
-        return recognised<SmartLogin>(view);
+        return recognisedOrError<SmartLogin>(view);
     if (kind == QLatin1String("registration"))
-        return recognised<SmartRegistration>(view);
+        return recognisedOrError<SmartRegistration>(view);
     if (kind == QLatin1String("article"))
-        return recognised<SmartArticle>(view);
+        return recognisedOrError<SmartArticle>(view);
     if (kind == QLatin1String("directory"))
-        return recognised<SmartDirectory>(view);
-    return recognised<SmartSocialBookmark>(view);
+        return recognisedOrError<SmartDirectory>(view);
+    return recognisedOrError<SmartSocialBookmark>(view);
 }
 
 QString valueOf(QWebView& view, const QString& name, const char* property = "value")

@@ -1,3 +1,4 @@
+#include "TableRow.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -29,16 +30,8 @@ const QString bodySource = QStringLiteral("x{1|{2|3}}y");
 
 int saveArticle(const QString& title, const QString& intro, const QString& body)
 {
-    DBArticle article;
-    article.setProjectId(7);
-    article.setName(QStringLiteral("Source"));
-    article.setTitle(title);
-    article.setTitleMode(2);
-    article.setIntro(intro);
-    article.setIntroMode(4);
-    article.setBody(body);
-    article.setBodyMode(8);
-    return article.save() ? article.id() : -1;
+    return addRow(QStringLiteral("Article"), {{"ProjectID", 7}, {"Name", "Source"}, {"Title", title}, {"TitleMode", 2},
+                                              {"Intro", intro}, {"IntroMode", 4}, {"Body", body}, {"BodyMode", 8}});
 }
 
 struct Spun {

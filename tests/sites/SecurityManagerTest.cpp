@@ -63,7 +63,7 @@ private slots:
         m_folder.reset();
     }
 
-    void startMakesOneThreadWithItsOwnManager()
+    void startMakesOneThreadWithItsOwnManagerAndStopEndsIt()
     {
         SecurityManager::start();
         SecurityManager::start();
@@ -76,11 +76,8 @@ private slots:
         SecurityManager::start();
         QCOMPARE(SecurityManager::networkManager(), manager);
         QVERIFY(settle());
-    }
 
-    void stopEndsTheThreadAndStartRunsItAgain()
-    {
-        QVERIFY(settle());
+        // Stopped, it runs no job; started again, it has a manager again.
         SecurityManager::stop();
         QVERIFY(!SecurityManager::isRunning());
         QVERIFY(!SecurityManager::networkManager());
