@@ -1,7 +1,7 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "LoopbackServer.h"
-#include "TableRow.h"
+#include "TestData.h"
 
 #include "automation/DelegateArticleSubmitter.h"
 #include "automation/DelegateDirectorySubmitter.h"
@@ -54,11 +54,8 @@ struct Site
             server.setPage(QStringLiteral("/%1.html").arg(QLatin1String(name)), "text/html; charset=utf-8",
                            file.readAll());
         }
-        DBProject project;
-        project.setName(QStringLiteral("P"));
-        if (!project.save())
+        if (useProject(QStringLiteral("P")) < 0)
             return false;
-        DBCache::setProject(&project);
         DBWebsite website;
         website.setName(QStringLiteral("site"));
         website.setHost(QStringLiteral("{127.0.0.1}"));
@@ -146,7 +143,7 @@ int saveMaster(const QString& birthday)
 {
     return addRow(QStringLiteral("MasterAccount"),
                   {{"Name", "anna"}, {"FirstName", "Anna"}, {"LastName", "Berg"}, {"Login", "annab"},
-                   {"Password", Encryptor(Encryptor::programKey()).encode(QStringLiteral("pä ss&1"))},
+                   {"Password", scrambled(QStringLiteral("pä ss&1"))},
                    {"Email", "anna@example.com"}, {"City", "Oslo"}, {"Gender", 1}, {"Question", 2},
                    {"Birthday", birthday}});
 }
@@ -337,7 +334,7 @@ private slots:
         QVERIFY(addRow(QStringLiteral("Account"),
                        {{"Name", "acc"}, {"ProjectID", DBCache::projectId()}, {"WebsiteID", site.websiteId},
                         {"Login", "acc"},
-                        {"Password", Encryptor(Encryptor::programKey()).encode(QStringLiteral("acc-pw"))}}) > 0);
+                        {"Password", scrambled(QStringLiteral("acc-pw"))}}) > 0);
 
         QWidget window;
         WidTabManager tabs(&window);

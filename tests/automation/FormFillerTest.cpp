@@ -1,4 +1,4 @@
-#include "TableRow.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -27,21 +27,6 @@
 using namespace Vexal;
 
 namespace {
-
-int saveProject(const QString& name)
-{
-    DBProject project;
-    project.setName(name);
-    if (!project.save())
-        return -1;
-    DBCache::setProject(&project);
-    return project.id();
-}
-
-QString scrambled(const QString& password)
-{
-    return Encryptor(Encryptor::programKey()).encode(password);
-}
 
 QStringList captions(const WidDNDList* list)
 {
@@ -88,7 +73,7 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        QVERIFY(saveProject(QStringLiteral("P")) > 0);
+        QVERIFY(useProject(QStringLiteral("P")) > 0);
         const int master = addRow(QStringLiteral("MasterAccount"),
                                   {{"Name", "m"}, {"FirstName", "Anna"}, {"Fax", "42"},
                                    {"Password", scrambled(QStringLiteral("pässword"))}});
@@ -163,9 +148,9 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        const int other = saveProject(QStringLiteral("Other"));
+        const int other = useProject(QStringLiteral("Other"));
         QVERIFY(addRow(QStringLiteral("Account"), {{"Name", "A-other"}, {"ProjectID", other}}) > 0);
-        const int project = saveProject(QStringLiteral("P"));
+        const int project = useProject(QStringLiteral("P"));
         for (const char* name : {"c", "a", "b"})
             QVERIFY(addRow(QStringLiteral("Account"), {{"Name", name}, {"ProjectID", project}}) > 0);
 

@@ -1,6 +1,6 @@
 #include "LoopbackServer.h"
 #include "SmartTestPage.h"
-#include "TableRow.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -211,15 +211,12 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        DBProject project;
-        project.setName(QStringLiteral("P"));
-        QVERIFY(project.save());
-        DBCache::setProject(&project);
+        QVERIFY(useProject(QStringLiteral("P")) > 0);
 
         const int master = addRow(
             QStringLiteral("MasterAccount"),
             {{"Name", "eva"}, {"FirstName", "Eva"}, {"LastName", "Lund"}, {"FullName", "Eva Lund"},
-             {"Login", "evalund"}, {"Password", Encryptor(Encryptor::programKey()).encode(QStringLiteral("pw"))},
+             {"Login", "evalund"}, {"Password", scrambled(QStringLiteral("pw"))},
              {"Email", "eva@example.com"}, {"Country", "norway"}, {"City", "Bergen"}, {"Province", "Vestland"},
              {"Address", "Strandkaien 1"}, {"ZipCode", "5013"}, {"Gender", 0}, {"Birthday", "1990-05-17"}});
         QVERIFY(master > 0);

@@ -1,5 +1,5 @@
 #include "LoopbackServer.h"
-#include "TableRow.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -40,17 +40,6 @@ using namespace Vexal;
 namespace {
 
 const QString missing = QStringLiteral("One or few required items are missing.");
-
-int useProject(const QString& name)
-{
-    DBProject project;
-    project.setName(name);
-    project.setActive(true);
-    if (!project.save())
-        return -1;
-    DBCache::setProject(&project);
-    return project.id();
-}
 
 int saveWebsite(const QString& name, const QString& host, int type, bool email = false,
                 const QString& home = QString())
@@ -185,7 +174,7 @@ private slots:
         const int delta = saveWebsite(QStringLiteral("Delta"), QStringLiteral("{d.test}"), 128 | 4);
         QVERIFY(addRow(QStringLiteral("MasterAccount"),
                        {{"Name", "M"}, {"FirstName", "Ann"}, {"Login", "ann"}, {"Fax", "555"},
-                        {"Password", Encryptor(Encryptor::programKey()).encode(QStringLiteral("s3cret"))}}) > 0);
+                        {"Password", scrambled(QStringLiteral("s3cret"))}}) > 0);
         QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
 
         auto* panel = f.attach<ExtRegistrationSubmitter>();
@@ -332,9 +321,9 @@ private slots:
     {
         Fixture f;
         QVERIFY(f.db.isOpen());
-        const QString scrambled = Encryptor(Encryptor::programKey()).encode(QStringLiteral("pw"));
+        const QString password = scrambled(QStringLiteral("pw"));
         QVERIFY(addRow(QStringLiteral("MasterAccount"),
-                       {{"Name", "Master"}, {"Login", "mlogin"}, {"Email", "m@x.test"}, {"Password", scrambled}}) > 0);
+                       {{"Name", "Master"}, {"Login", "mlogin"}, {"Email", "m@x.test"}, {"Password", password}}) > 0);
         const int byEmail = saveWebsite(QStringLiteral("A"), QStringLiteral("{a.test}"), 4, true);
         const int taken = saveWebsite(QStringLiteral("B"), QStringLiteral("{b.test}"), 4);
         const int byLogin = saveWebsite(QStringLiteral("C"), QStringLiteral("{c.test}"), 4);
@@ -350,7 +339,7 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 2);
         const QString where = QStringLiteral(" FROM Account WHERE WebsiteID=%1").arg(byEmail);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Login") + where).toString(), QStringLiteral("m@x.test"));
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Password") + where).toString(), scrambled);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Password") + where).toString(), password);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT ProjectID") + where).toInt(), f.project);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name") + where).toString(), QStringLiteral("Master"));
 

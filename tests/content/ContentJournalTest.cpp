@@ -1,4 +1,5 @@
 #include "ScriptedPrompt.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
@@ -55,17 +56,6 @@ QVariant value(const QString& statement) { return TestDatabase::value(statement)
 bool insert(const QString& statement) { return TestDatabase::exec(statement); }
 
 // Makes a project the current one and returns its id.
-int useProject(const QString& name)
-{
-    DBProject project;
-    project.setName(name);
-    project.setActive(true);
-    if (!project.save())
-        return -1;
-    DBCache::setProject(&project);
-    return project.id();
-}
-
 QStringList items(const QComboBox& box)
 {
     QStringList texts;

@@ -1,5 +1,5 @@
 #include "RecordCheck.h"
-#include "TableRow.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 

@@ -1,4 +1,4 @@
-#include "TableRow.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 

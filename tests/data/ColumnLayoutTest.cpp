@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -47,11 +48,6 @@ DBColumnList* build(DBDefaultColumns::Set which, QObject* parent)
     auto* list = new DBColumnList(DBDefaultColumns::widgetId(which), parent);
     (list->*builders[which])();
     return list;
-}
-
-int totalChanges()
-{
-    return TestDatabase::value(QStringLiteral("SELECT total_changes();")).toInt();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -54,11 +55,6 @@ public:
 int stateOf(const DBBase& record)
 {
     return DBStateProbe::state(&record);
-}
-
-int totalChanges()
-{
-    return TestDatabase::value(QStringLiteral("SELECT total_changes();")).toInt();
 }
 
 // A text column's value as SQLite stores it (hex() reads the raw bytes, as

@@ -1,4 +1,5 @@
 #include "RecordCheck.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -26,17 +27,6 @@
 
 using namespace Vexal;
 
-namespace {
-
-QString scramble(const QString& password)
-{
-    Encryptor encryptor(Encryptor::programKey());
-    return encryptor.encode(password);
-}
-
-
-} // namespace
-
 // Records of the data layer: every column is read, bound and assigned in its
 // own place, limits and clamps, and the rows a record needs before it saves.
 class RecordTest : public QObject
@@ -56,7 +46,7 @@ private slots:
             account.setProjectId(3);
             account.setWebsiteId(17);
             account.setLogin(QStringLiteral("user"));
-            account.setPassword(password.isEmpty() ? QString() : scramble(password));
+            account.setPassword(password.isEmpty() ? QString() : scrambled(password));
             QVERIFY2(account.save(), qPrintable(account.errorText()));
             DBAccount copy;
             QVERIFY2(copy.load(account.id()), qPrintable(copy.errorText()));
@@ -110,7 +100,7 @@ private slots:
         RecordCheck::textLimit(&DBUserTable::setFriendlyName, &DBUserTable::friendlyName, 128);
 
         // A scrambled password is never cut: a cut one no longer decodes.
-        const QString longScrambled = scramble(QString(300, QChar(0x00E9)));
+        const QString longScrambled = scrambled(QString(300, QChar(0x00E9)));
         QVERIFY(longScrambled.size() > 128);
         options.setSocksPassword(longScrambled);
         QCOMPARE(options.socksPassword(), longScrambled);

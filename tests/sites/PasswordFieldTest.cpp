@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestRunner.h"
 
 #include "data/Encryptor.h"
@@ -10,22 +11,6 @@
 
 using namespace Vexal;
 
-namespace {
-
-QString scramble(const QString& plain)
-{
-    Encryptor encryptor(Encryptor::programKey());
-    return encryptor.encode(plain);
-}
-
-QString unscramble(const QString& stored)
-{
-    Encryptor encryptor(Encryptor::programKey());
-    return encryptor.decode(stored);
-}
-
-} // namespace
-
 class PasswordFieldTest : public QObject
 {
     Q_OBJECT
@@ -33,7 +18,7 @@ private slots:
     void untouchedFieldKeepsStoredText()
     {
         const QString plain = QStringLiteral("pässwörd ✓ 密码");
-        const QString stored = scramble(plain);
+        const QString stored = scrambled(plain);
         WidPasswordEdit field;
         field.setScrambledText(stored);
         QCOMPARE(field.plainText(), plain);
@@ -58,7 +43,7 @@ private slots:
     void typedTextIsScrambled()
     {
         WidPasswordEdit field;
-        field.setScrambledText(scramble(QStringLiteral("old")));
+        field.setScrambledText(scrambled(QStringLiteral("old")));
         QSignalSpy changed(&field, &WidPasswordEdit::textChanged);
         field.lineEdit()->selectAll();
         QTest::keyClicks(field.lineEdit(), QStringLiteral("n3w"));
@@ -66,7 +51,7 @@ private slots:
         QCOMPARE(changed.last().at(0).toString(), QStringLiteral("n3w"));
         const QString stored = field.scrambledText();
         QVERIFY(stored != QStringLiteral("n3w"));
-        QCOMPARE(unscramble(stored), QStringLiteral("n3w"));
+        QCOMPARE(Encryptor(Encryptor::programKey()).decode(stored), QStringLiteral("n3w"));
 
         // Erasing the password by hand stores nothing.
         field.lineEdit()->selectAll();
