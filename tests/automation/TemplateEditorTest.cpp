@@ -1,6 +1,13 @@
+#include "RecordCheck.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "automation/DBArticleTemplate.h"
+#include "automation/DBDirectoryTemplate.h"
+#include "automation/DBLoginTemplate.h"
+#include "automation/DBRegistrationTemplate.h"
+#include "automation/DBSocialBookmarkTemplate.h"
+#include "automation/DBTemplateList.h"
 #include "automation/WidArticleTemplateEditor.h"
 #include "automation/WidArticleTemplateJournal.h"
 #include "automation/WidDirectoryTemplateEditor.h"
@@ -60,13 +67,15 @@ QList<Kind> kinds()
     };
 }
 
-// Websites of every type the editors use; "Both" is an Email and a
-// Directories site, "Zeta" a second Articles site.
-void addWebsites()
+// Websites of every type the editors use ("Both" is an Email and a
+// Directories site, "Zeta" a second Articles site), then the given rows.
+void addWebsites(std::initializer_list<const char*> rows = {})
 {
     QVERIFY(TestDatabase::exec(QStringLiteral(
         "INSERT INTO Website (ID, Name, Type) VALUES (1, 'Mail', 4), (2, 'Alpha', 8), (3, 'Dirs', 32), "
         "(4, 'Marks', 128), (5, 'Both', 36), (6, 'Zeta', 8)")));
+    for (const char* row : rows)
+        QVERIFY(TestDatabase::exec(QLatin1String(row)));
 }
 
 Init* initOf(const Kind& kind, int id)
@@ -144,9 +153,7 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H1')")));
+        addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H1')"});
         WidArticleTemplateEditor editor;
         editor.setInit(new Init(10, nullptr));
         QVERIFY(!editor.isModified()); // filling marks nothing
@@ -182,9 +189,7 @@ private slots:
         }
         // A template whose website is not of the editor's type (imported, or
         // the website's type changed) is not moved to the first website.
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID, Title) VALUES (11, 'T', 4, 'a')")));
+        addWebsites({"INSERT INTO DirectoryTemplate (ID, Name, WebsiteID, Title) VALUES (11, 'T', 4, 'a')"});
         WidDirectoryTemplateEditor editor;
         editor.setInit(new Init(11, nullptr));
         QVERIFY(editor.websiteField()->count() > 0);
@@ -203,12 +208,9 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO LoginTemplate (ID, Name, WebsiteID) VALUES (1, 'mail', 1), (2, 'dirs', 3), (3, 'both', 5), "
-            "(4, 'orphan', 99)")));
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO RegistrationTemplate (ID, Name, WebsiteID) VALUES (1, 'dirs', 3)")));
+        addWebsites({"INSERT INTO LoginTemplate (ID, Name, WebsiteID) VALUES "
+                      "(1, 'mail', 1), (2, 'dirs', 3), (3, 'both', 5), (4, 'orphan', 99)",
+                      "INSERT INTO RegistrationTemplate (ID, Name, WebsiteID) VALUES (1, 'dirs', 3)"});
         WidTabManager tabs;
         auto* journal = new WidLoginTemplateJournal;
         tabs.addUniqueTab(journal, nullptr);
@@ -258,11 +260,8 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO ArticleTemplate (ID, Name, WebsiteID) VALUES (1, 'a', 2), (2, 'b', 99)")));
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID) VALUES (1, 'd', 3)")));
+        addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID) VALUES (1, 'a', 2), (2, 'b', 99)",
+                      "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID) VALUES (1, 'd', 3)"});
         WidTabManager tabs;
         auto* articles = new WidArticleTemplateJournal;
         auto* directories = new WidDirectoryTemplateJournal;
@@ -280,6 +279,74 @@ private slots:
         QCOMPARE(rows(directories->tableWidget()), 1);
         QCOMPARE(rows(bookmarks->tableWidget()), 0);
         QVERIFY(Logger::errors().isEmpty());
+    }
+
+    // Selectors are cut only by the setters: a longer one read from the table stays whole.
+    void selectorsAreCutOnlyBySetters()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+
+        RecordCheck::textLimit(&DBLoginTemplate::setSubmit, &DBLoginTemplate::submit, 128);
+        RecordCheck::textLimit(&DBRegistrationTemplate::setRejectEmail, &DBRegistrationTemplate::rejectEmail, 128);
+        RecordCheck::textLimit(&DBRegistrationTemplate::setFirstName, &DBRegistrationTemplate::firstName, 128);
+        RecordCheck::textLimit(&DBDirectoryTemplate::setAcceptTerms, &DBDirectoryTemplate::acceptTerms, 128);
+        RecordCheck::textLimit(&DBSocialBookmarkTemplate::setDescription, &DBSocialBookmarkTemplate::description, 128);
+        RecordCheck::textLimit(&DBArticleTemplate::setBody, &DBArticleTemplate::body, 128);
+
+        DBSocialBookmarkTemplate stored;
+        stored.setWebsiteId(3);
+        QVERIFY(stored.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE SocialBookmarkTemplate SET Title = '%1'")
+                                       .arg(QString(200, QLatin1Char('t')))));
+        DBSocialBookmarkTemplate loaded;
+        QVERIFY(loaded.load(stored.id()));
+        QCOMPARE(loaded.title().size(), 200);
+    }
+
+    void templateListOfOneWebsite()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+
+        const QList<QPair<int, QString>> rows = {{7, QStringLiteral("first")}, {8, QStringLiteral("other")},
+                                                 {7, QStringLiteral("second")}, {-1, QStringLiteral("orphan")}};
+        for (const auto& row : rows) {
+            DBLoginTemplate login;
+            login.setWebsiteId(row.first);
+            login.setName(row.second);
+            QVERIFY(login.save());
+        }
+        DBRegistrationTemplate registration;
+        registration.setWebsiteId(7);
+        QVERIFY(registration.save());
+
+        DBTemplateList list(DBTemplateList::KindLogin, 7);
+        QVERIFY2(list.load(), qPrintable(list.errorText()));
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.loginTemplateAt(0)->name(), QStringLiteral("first"));
+        QCOMPARE(list.loginTemplateAt(1)->name(), QStringLiteral("second"));
+        QVERIFY(!list.registrationTemplateAt(0));
+        QVERIFY(!list.loginTemplateAt(2));
+
+        DBTemplateList orphans(DBTemplateList::KindLogin, -1);
+        QVERIFY(orphans.load());
+        QCOMPARE(orphans.count(), 1);
+        QCOMPARE(orphans.loginTemplateAt(0)->name(), QStringLiteral("orphan"));
+
+        DBTemplateList registrations(DBTemplateList::KindRegistration, 7);
+        QVERIFY(registrations.load());
+        QCOMPARE(registrations.count(), 1);
+        QVERIFY(!registrations.loginTemplateAt(0));
+        QVERIFY(registrations.registrationTemplateAt(0));
+
+        DBTemplateList everyLogin(DBTemplateList::KindLogin);
+        QVERIFY(everyLogin.load());
+        QCOMPARE(everyLogin.count(), 4);
+
+        DBTemplateList unknown(7, 7);
+        QVERIFY(!unknown.load());
+        QVERIFY(!unknown.errorText().isEmpty());
     }
 };
 

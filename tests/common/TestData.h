@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Init.h"
 #include "data/DBCache.h"
 #include "data/DBProject.h"
 #include "data/Encryptor.h"
@@ -51,4 +52,13 @@ inline int totalChanges()
 {
     QSqlQuery query(QSqlDatabase::database());
     return query.exec(QStringLiteral("SELECT total_changes();")) && query.next() ? query.value(0).toInt() : -1;
+}
+
+// What a journal hands a page for a new record, under the owner (language,
+// word, country) chosen in the journal, if any.
+inline Vexal::Init* newRecordInit(int ownerId = -1)
+{
+    auto* init = new Vexal::Init(-1, nullptr);
+    init->setSecondId(ownerId);
+    return init;
 }

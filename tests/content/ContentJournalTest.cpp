@@ -137,7 +137,7 @@ private slots:
         QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (5, 'News', -1)")));
 
         WidArticleEditor editor;
-        editor.setInit(new Init(-1, nullptr));
+        editor.setInit(newRecordInit());
         QCOMPARE(editor.categoryBox->currentId(), -1); // none until chosen
         QVERIFY(editor.titleEdit->document()->findChild<SpintaxHighlighter*>());
         editor.nameEdit->setText(QStringLiteral("First"));
@@ -175,7 +175,7 @@ private slots:
         TestDatabase db;
         QVERIFY(db.isOpen());
         WidArticleEditor editor;
-        editor.setInit(new Init(-1, nullptr));
+        editor.setInit(newRecordInit());
         editor.bodyEdit->setPlainText(QStringLiteral("one two One"));
         QCOMPARE(editor.activeTextEdit(), editor.bodyEdit); // the body until another field had the focus
 
@@ -209,7 +209,7 @@ private slots:
         QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (3, 'Art', %1)").arg(project)));
 
         WidSpinnedArticleEditor spun;
-        spun.setInit(new Init(-1, nullptr));
+        spun.setInit(newRecordInit());
         spun.nameEdit->setText(QStringLiteral("S"));
         spun.articleBox->setCurrentId(3);
         spun.titleFinalEdit->setText(QStringLiteral("Final"));
@@ -223,12 +223,12 @@ private slots:
                  QStringLiteral("3/Final/1/%1").arg(project));
 
         WidCategoryEditor master;
-        master.setInit(new Init(-1, nullptr));
+        master.setInit(newRecordInit());
         master.nameEdit->setText(QStringLiteral("Master"));
         master.save();
         const int masterId = master.init()->id();
         WidCategoryEditor child;
-        child.setInit(new Init(-1, nullptr));
+        child.setInit(newRecordInit());
         child.masterBox->reload(); // the master was stored after the page was built
         child.nameEdit->setText(QStringLiteral("Child"));
         child.masterBox->setCurrentId(masterId);
@@ -244,7 +244,7 @@ private slots:
         QCOMPARE(prompt.messages.size(), 1);
 
         WidDirectoryEditor directory;
-        directory.setInit(new Init(-1, nullptr));
+        directory.setInit(newRecordInit());
         directory.nameEdit->setText(QStringLiteral("D"));
         directory.categoryBox->reload();
         directory.categoryBox->setCurrentId(masterId);
@@ -266,7 +266,7 @@ private slots:
         QVERIFY(db.isOpen());
         ScriptedPrompt prompt;
         WidLanguageEditor language;
-        language.setInit(new Init(-1, nullptr));
+        language.setInit(newRecordInit());
         language.nameEdit->setText(QStringLiteral("English"));
         language.save();
         const int languageId = language.init()->id();
@@ -276,11 +276,11 @@ private slots:
         // the message says where languages come from; a synonym the same.
         QVERIFY(insert(QStringLiteral("DELETE FROM Language")));
         WidWordEditor orphan;
-        orphan.setInit(new Init(-1, nullptr));
+        orphan.setInit(newRecordInit());
         orphan.nameEdit->setText(QStringLiteral("fast"));
         orphan.save();
         WidSynonymEditor lost;
-        lost.setInit(new Init(-1, nullptr));
+        lost.setInit(newRecordInit());
         lost.nameEdit->setText(QStringLiteral("quick"));
         lost.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 0);
@@ -292,10 +292,8 @@ private slots:
         }
         QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (%1, 'English')").arg(languageId)));
 
-        auto* init = new Init(-1, nullptr);
-        init->setSecondId(languageId); // the language chosen in the journal
         WidWordEditor word;
-        word.setInit(init);
+        word.setInit(newRecordInit(languageId)); // the language chosen in the journal
         QCOMPARE(word.languageBox->currentId(), languageId);
         word.nameEdit->setText(QStringLiteral("fast"));
         word.save();
@@ -303,10 +301,8 @@ private slots:
         QVERIFY(wordId > 0);
         QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM Word")).toInt(), languageId);
 
-        auto* twinInit = new Init(-1, nullptr);
-        twinInit->setSecondId(languageId);
         WidWordEditor twin;
-        twin.setInit(twinInit);
+        twin.setInit(newRecordInit(languageId));
         twin.nameEdit->setText(QStringLiteral("fast"));
         twin.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
@@ -318,15 +314,13 @@ private slots:
         word.save();
         QVERIFY(!word.isModified());
 
-        auto* synonymInit = new Init(-1, nullptr);
-        synonymInit->setSecondId(wordId);
         WidSynonymEditor synonym;
-        synonym.setInit(synonymInit);
+        synonym.setInit(newRecordInit(wordId));
         synonym.nameEdit->setText(QStringLiteral("quick"));
         synonym.save();
         QCOMPARE(value(QStringLiteral("SELECT WordID FROM Synonym WHERE Name = 'quick'")).toInt(), wordId);
         WidSynonymEditor noWord;
-        noWord.setInit(new Init(-1, nullptr));
+        noWord.setInit(newRecordInit());
         noWord.nameEdit->setText(QStringLiteral("rapid"));
         noWord.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1);

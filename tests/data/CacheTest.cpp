@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace Vexal;
 
 namespace {
@@ -41,22 +43,29 @@ void addShortcut(const QString& shortcut, const QString& url)
 
 } // namespace
 
+// Every case starts on a fresh database with nothing cached.
 class CacheTest : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<TestDatabase> m_db;
+
 private slots:
     void init()
     {
         DBCache::reset();
         Logger::resetForTests();
+        m_db.reset(new TestDatabase);
+        QVERIFY(m_db->isOpen());
     }
 
-    void cleanup() { DBCache::reset(); }
+    void cleanup()
+    {
+        DBCache::reset();
+        m_db.reset();
+    }
 
     void lastFolderWithKeepOff()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         storeOptions(false, QStringLiteral("/srv/default"));
         QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
         DBCache::setLastFolder(QStringLiteral("/srv/chosen"));
@@ -71,8 +80,6 @@ private slots:
 
     void lastFolderWithKeepOn()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         storeOptions(true, QStringLiteral("/srv/default"));
         QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
 
@@ -98,8 +105,6 @@ private slots:
 
     void lastFolderFailuresAreLogged()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         storeOptions(true, QStringLiteral("/srv/default"));
         DBCache::setLastFolder(QStringLiteral("/srv/before"));
         QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Settings;")));
@@ -114,8 +119,6 @@ private slots:
 
     void reloadOptions()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         // An empty table stands for the defaults.
         QVERIFY(DBCache::reloadOptions());
         QCOMPARE(DBCache::maxOpenedTabs(), 15);
@@ -139,8 +142,6 @@ private slots:
 
     void shortcuts()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         DBCache::reloadShortcuts();
         QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 0);
         DBUrlShortcutList builtIn;

@@ -1,4 +1,5 @@
 #include "ScriptedPrompt.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
@@ -37,31 +38,23 @@ using namespace Vexal;
 
 namespace {
 
-const auto exec = TestDatabase::exec;
 const auto value = TestDatabase::value;
 
 // Languages 1 English, 2 German; countries 1 Germany (DE), 2 Austria (AT);
 // names, cities and addresses of both.
 void seed()
 {
-    QVERIFY(exec(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English'), (2, 'German')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO Country (ID, Name, Code) VALUES "
-                                "(1, 'Germany', 'DE'), (2, 'Austria', 'AT')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (ID, Name, LanguageID, Gender) VALUES "
-                                "(1, 'John', 1, 1), (2, 'Mary', 1, 0), (3, 'Hans', 2, 1), (4, 'Adam', 1, 1)")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO LastName (ID, Name, LanguageID) VALUES "
-                                "(1, 'Smith', 1), (2, 'Meier', 2), (3, 'Brown', 1)")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO City (ID, Name, CountryID, Province) VALUES "
-                                "(1, 'Berlin', 1, 'Berlin'), (2, 'Vienna', 2, 'Wien'), (3, 'Bonn', 1, 'NRW')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO Address (ID, Name, CountryID, Details) VALUES "
-                                "(1, 'Hauptstrasse 1', 1, ''), (2, 'Ring 5', 2, 'Top 3')")));
-}
-
-Init* newInit(int secondId = -1)
-{
-    auto* init = new Init(-1, nullptr);
-    init->setSecondId(secondId);
-    return init;
+    for (const char* statement :
+         {"INSERT INTO Language (ID, Name) VALUES (1, 'English'), (2, 'German')",
+          "INSERT INTO Country (ID, Name, Code) VALUES (1, 'Germany', 'DE'), (2, 'Austria', 'AT')",
+          "INSERT INTO FirstName (ID, Name, LanguageID, Gender) VALUES "
+          "(1, 'John', 1, 1), (2, 'Mary', 1, 0), (3, 'Hans', 2, 1), (4, 'Adam', 1, 1)",
+          "INSERT INTO LastName (ID, Name, LanguageID) VALUES (1, 'Smith', 1), (2, 'Meier', 2), (3, 'Brown', 1)",
+          "INSERT INTO City (ID, Name, CountryID, Province) VALUES "
+          "(1, 'Berlin', 1, 'Berlin'), (2, 'Vienna', 2, 'Wien'), (3, 'Bonn', 1, 'NRW')",
+          "INSERT INTO Address (ID, Name, CountryID, Details) VALUES "
+          "(1, 'Hauptstrasse 1', 1, ''), (2, 'Ring 5', 2, 'Top 3')"})
+        QVERIFY(TestDatabase::exec(QLatin1String(statement)));
 }
 
 // Saves a new record through its editor with nothing chosen but the name.
@@ -69,7 +62,7 @@ template <class Editor>
 void saveOrphan()
 {
     Editor editor;
-    editor.setInit(newInit());
+    editor.setInit(newRecordInit());
     editor.nameEdit->setText(QStringLiteral("Nobody"));
     editor.save();
 }
@@ -158,7 +151,7 @@ private slots:
 
         seed();
         WidFirstNameEditor first;
-        first.setInit(newInit(2)); // the language chosen in the journal
+        first.setInit(newRecordInit(2)); // the language chosen in the journal
         QCOMPARE(first.languageBox->currentId(), 2);
         QVERIFY(first.maleBox->isChecked());
         first.nameEdit->setText(QStringLiteral("Greta"));
@@ -180,13 +173,13 @@ private slots:
         QCOMPARE(value(QStringLiteral("SELECT Gender FROM FirstName WHERE ID = 3")).toInt(), 1);
 
         WidLastNameEditor last;
-        last.setInit(newInit(1));
+        last.setInit(newRecordInit(1));
         last.nameEdit->setText(QStringLiteral("Jones"));
         last.save();
         QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM LastName WHERE Name = 'Jones'")).toInt(), 1);
 
         WidCountryEditor country;
-        country.setInit(newInit());
+        country.setInit(newRecordInit());
         country.nameEdit->setText(QStringLiteral("France"));
         country.codeEdit->setText(QStringLiteral("FR"));
         country.save();
@@ -196,7 +189,7 @@ private slots:
                  QStringLiteral("FR"));
 
         WidCityEditor city;
-        city.setInit(newInit(france));
+        city.setInit(newRecordInit(france));
         QCOMPARE(city.countryBox->currentId(), france);
         city.nameEdit->setText(QStringLiteral("Lyon"));
         city.provinceEdit->setText(QStringLiteral("Rhone"));
@@ -205,7 +198,7 @@ private slots:
                  QStringLiteral("%1/Rhone").arg(france));
 
         WidAddressEditor address;
-        address.setInit(newInit(france));
+        address.setInit(newRecordInit(france));
         address.nameEdit->setText(QStringLiteral("Rue 2"));
         address.detailsEdit->setText(QStringLiteral("Bat. B"));
         address.save();
