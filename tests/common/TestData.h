@@ -28,6 +28,17 @@ inline int addRow(const QString& table, const QVariantMap& values)
     return query.exec() ? query.lastInsertId().toInt() : -1;
 }
 
+// The first column of every row a statement gives, as text.
+inline QStringList columnValues(const QString& statement)
+{
+    QStringList values;
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(statement);
+    while (query.next())
+        values << query.value(0).toString();
+    return values;
+}
+
 // Stores an active project and makes it the current one, as after start-up;
 // returns its id (-1 when it cannot be saved).
 inline int useProject(const QString& name)

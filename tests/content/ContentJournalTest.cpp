@@ -340,31 +340,33 @@ private slots:
         WidTabManager tabs;
 
         auto* categories = openJournal<WidCategoryJournal>(tabs);
-        QCOMPARE(categories->tableWidget()->model()->rowCount(), 2);
+        QCOMPARE(rows(categories), 2);
         selectRows(categories->tableWidget(), {1});
         categories->edit();
         auto* category = qobject_cast<WidCategoryEditor*>(tabs.currentWidget());
         QVERIFY(category);
         QCOMPARE(category->masterBox->currentId(), 1);
 
-        auto* directories = openJournal<WidDirectoryJournal>(tabs);
-        QCOMPARE(directories->tableWidget()->model()->rowCount(), 1);
-        directories->add();
-        QVERIFY(qobject_cast<WidDirectoryEditor*>(tabs.currentWidget()));
-        auto* bookmarks = openJournal<WidSocialBookmarkJournal>(tabs);
-        QCOMPARE(bookmarks->tableWidget()->model()->rowCount(), 1);
-        bookmarks->add();
-        QVERIFY(qobject_cast<WidSocialBookmarkEditor*>(tabs.currentWidget()));
+        // Add opens the kind's editor.
+        const QList<QPair<BaseJournal*, const char*>> journals = {
+            {openJournal<WidDirectoryJournal>(tabs), "Vexal::WidDirectoryEditor"},
+            {openJournal<WidSocialBookmarkJournal>(tabs), "Vexal::WidSocialBookmarkEditor"},
+            {openJournal<WidLanguageJournal>(tabs), "Vexal::WidLanguageEditor"}};
+        for (const auto& journal : journals) {
+            tabs.setCurrentWidget(journal.first);
+            journal.first->add();
+            QCOMPARE(tabs.currentWidget()->metaObject()->className(), journal.second);
+        }
+        QCOMPARE(rows(journals.at(0).first), 1);
+        QCOMPARE(rows(journals.at(1).first), 1);
 
-        auto* languages = openJournal<WidLanguageJournal>(tabs);
-        QCOMPARE(languages->tableWidget()->model()->rowCount(), 2);
+        auto* languages = journals.at(2).first;
+        QCOMPARE(rows(languages), 2);
         selectRows(languages->tableWidget(), {0});
         prompt.answers.enqueue(QMessageBox::Yes);
         languages->remove();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Language")), 1);
-        QCOMPARE(languages->tableWidget()->model()->rowCount(), 1);
-        languages->add();
-        QVERIFY(qobject_cast<WidLanguageEditor*>(tabs.currentWidget()));
+        QCOMPARE(rows(languages), 1);
         QVERIFY(Logger::errors().isEmpty());
     }
 
@@ -381,12 +383,12 @@ private slots:
         WidTabManager tabs;
         auto* journal = openJournal<WidSynonymJournal>(tabs);
         SyncManager* sync = journal->syncManagerObject();
-        QCOMPARE(journal->tableWidget()->model()->rowCount(), 0);
+        QCOMPARE(rows(journal), 0);
         QVERIFY(!sync->isEnabled(BaseTable::CommandAdd) && !sync->isEnabled(ContentCommands::EditWord));
         QVERIFY(sync->isEnabled(ContentCommands::AddWord));
 
         selectWord(journal->wordTree(), 10);
-        QCOMPARE(journal->tableWidget()->model()->rowCount(), 2);
+        QCOMPARE(rows(journal), 2);
         QVERIFY(sync->isEnabled(BaseTable::CommandAdd) && sync->isEnabled(ContentCommands::DeleteWord));
 
         // A new synonym belongs to the chosen word; Add Word starts on its language.
@@ -406,7 +408,7 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1); // only big's
         QCOMPARE(journal->wordTree()->currentWordId(), -1);
-        QCOMPARE(journal->tableWidget()->model()->rowCount(), 0);
+        QCOMPARE(rows(journal), 0);
         QVERIFY(Logger::errors().isEmpty());
     }
 
@@ -452,14 +454,14 @@ private slots:
         QVERIFY(insert(QStringLiteral("INSERT INTO SpunArticle (Name, ProjectID, ArticleID) VALUES ('x', %1, 99)")
                            .arg(project)));
         auto* spun = openJournal<WidSpinnedArticleJournal>(tabs, new Init(QUrl(QStringLiteral("4")), nullptr));
-        QCOMPARE(spun->tableWidget()->model()->rowCount(), 3);
+        QCOMPARE(rows(spun), 3);
         spun->add(); // a new spun article starts on that article
         auto* spunEditor = qobject_cast<WidSpinnedArticleEditor*>(tabs.currentWidget());
         QVERIFY(spunEditor);
         QCOMPARE(spunEditor->articleBox->currentId(), 4);
         WidTabManager others;
         auto* all = openJournal<WidSpinnedArticleJournal>(others);
-        QCOMPARE(all->tableWidget()->model()->rowCount(), 4);
+        QCOMPARE(rows(all), 4);
 
         // Copy asks first; "No" keeps one article, "Yes" duplicates it.
         selectRows(journal->tableWidget(), {0});
@@ -475,7 +477,7 @@ private slots:
                      .toInt(),
                  2);
         QCOMPARE(value(QStringLiteral("SELECT SUM(Spun) FROM Article")).toInt(), 1); // the copy is not spun
-        QCOMPARE(journal->tableWidget()->model()->rowCount(), 2);
+        QCOMPARE(rows(journal), 2);
         QVERIFY(Logger::errors().isEmpty());
     }
 };

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -29,22 +30,12 @@ bool addHistory(const QString& createDate, const QString& url = QStringLiteral("
 
 QStringList historyUrls()
 {
-    QStringList urls;
-    QSqlQuery query(QSqlDatabase::database());
-    query.exec(QStringLiteral("SELECT URL FROM History ORDER BY URL;"));
-    while (query.next())
-        urls << query.value(0).toString();
-    return urls;
+    return columnValues(QStringLiteral("SELECT URL FROM History ORDER BY URL;"));
 }
 
-QList<int> activeIds(const QString& table)
+QStringList activeIds(const QString& table)
 {
-    QList<int> ids;
-    QSqlQuery query(QSqlDatabase::database());
-    query.exec(QStringLiteral("SELECT ID FROM %1 WHERE Active = 1 ORDER BY ID;").arg(table));
-    while (query.next())
-        ids << query.value(0).toInt();
-    return ids;
+    return columnValues(QStringLiteral("SELECT ID FROM %1 WHERE Active = 1 ORDER BY ID;").arg(table));
 }
 
 const QDateTime noon(QDate(2024, 3, 10), QTime(12, 0, 0));
@@ -205,18 +196,18 @@ void QueryManagerTest::activeSwitchLeavesExactlyOne()
 
     DBQueryManager manager;
     QVERIFY2(manager.setActiveProject(2), qPrintable(manager.errorText()));
-    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{2});
+    QCOMPARE(activeIds(DBSql::tableProject()), QStringList{"2"});
     QVERIFY(manager.setActiveProject(2));
-    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{2});
+    QCOMPARE(activeIds(DBSql::tableProject()), QStringList{"2"});
 
     QVERIFY(manager.setActiveMasterAccount(3));
-    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QList<int>{3});
+    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QStringList{"3"});
 
     // Inside a caller's transaction the switch nests and commits with it.
     QVERIFY(db.database().transaction());
     QVERIFY(manager.setActiveProject(1));
     QVERIFY(db.database().commit());
-    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
+    QCOMPARE(activeIds(DBSql::tableProject()), QStringList{"1"});
     QVERIFY(!manager.lastFailed());
 
     // A failed switch changes nothing.
@@ -224,10 +215,10 @@ void QueryManagerTest::activeSwitchLeavesExactlyOne()
     QVERIFY(manager.lastFailed());
     QVERIFY(manager.errorText().contains(QStringLiteral("The result set is empty.")));
     QVERIFY(manager.errorText().contains(QStringLiteral("WHERE ID = 99;")));
-    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
+    QCOMPARE(activeIds(DBSql::tableProject()), QStringList{"1"});
 
     QVERIFY(!manager.setActiveMasterAccount(-1));
-    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QList<int>{3});
+    QCOMPARE(activeIds(DBSql::tableMasterAccount()), QStringList{"3"});
 
     // The second statement fails after the first has cleared every row.
     QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF Active ON Project "
@@ -235,11 +226,11 @@ void QueryManagerTest::activeSwitchLeavesExactlyOne()
                                               "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END;")));
     QVERIFY(!manager.setActiveProject(3));
     QVERIFY(manager.errorText().contains(QStringLiteral("refused by trigger")));
-    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{1});
+    QCOMPARE(activeIds(DBSql::tableProject()), QStringList{"1"});
 
     // The connection is usable afterwards: no savepoint was left open.
     QVERIFY(manager.setActiveProject(2));
-    QCOMPARE(activeIds(DBSql::tableProject()), QList<int>{2});
+    QCOMPARE(activeIds(DBSql::tableProject()), QStringList{"2"});
     QVERIFY(db.database().transaction());
     QVERIFY(db.database().rollback());
 }
