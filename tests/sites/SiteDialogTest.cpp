@@ -169,9 +169,6 @@ private slots:
         QCOMPARE(box.currentType(), 4);
         box.clear();
         QCOMPARE(box.currentType(), 0);
-        box.fill();
-        QCOMPARE(box.count(), 8);
-        QCOMPARE(box.currentType(), 4);
     }
 
     void selectProject()

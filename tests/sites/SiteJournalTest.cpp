@@ -410,9 +410,7 @@ private slots:
         DBMasterAccount drawn;
         QVERIFY(drawn.load(second));
         QCOMPARE(drawn.lastName(), QStringLiteral("Smith"));
-        QCOMPARE(drawn.city(), QStringLiteral("Alpha"));
         QCOMPARE(created->nameEdit->text(), drawn.name());
-        QCOMPARE(created->passwordEdit->plainText(), drawn.decryptedPassword());
 
         // Select makes one account the only active one.
         journal->reload();
