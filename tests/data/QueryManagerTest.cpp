@@ -12,20 +12,9 @@ using namespace Vexal;
 
 namespace {
 
-bool insertRow(const QString& statement, const QVariantList& values)
-{
-    QSqlQuery query(QSqlDatabase::database());
-    if (!query.prepare(statement))
-        return false;
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    return query.exec();
-}
-
 bool addHistory(const QString& createDate, const QString& url = QStringLiteral("http://example.com/"))
 {
-    return insertRow(QStringLiteral("INSERT INTO History (Name, URL, CreateDate) VALUES ('h', ?, ?);"),
-                     {url, createDate});
+    return addRow(QStringLiteral("History"), {{"Name", "h"}, {"URL", url}, {"CreateDate", createDate}}) > 0;
 }
 
 QStringList historyUrls()
@@ -61,7 +50,7 @@ void QueryManagerTest::bookmarksVisibleUpdatesExactlyTheIds()
     TestDatabase db;
     QVERIFY(db.isOpen());
     for (int id : {3, 5, 8, 9})
-        QVERIFY(insertRow(QStringLiteral("INSERT INTO Bookmark (ID, Name, Visible) VALUES (?, 'b', 1);"), {id}));
+        QVERIFY(addRow(QStringLiteral("Bookmark"), {{"ID", id}, {"Name", "b"}, {"Visible", 1}}) > 0);
 
     DBQueryManager manager;
     QVERIFY2(manager.setBookmarksVisible({3, 8}, false), qPrintable(manager.errorText()));
@@ -190,8 +179,8 @@ void QueryManagerTest::activeSwitchLeavesExactlyOne()
     TestDatabase db;
     QVERIFY(db.isOpen());
     for (int id : {1, 2, 3}) {
-        QVERIFY(insertRow(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (?, 'p', ?);"), {id, id != 2}));
-        QVERIFY(insertRow(QStringLiteral("INSERT INTO MasterAccount (ID, Name, Active) VALUES (?, 'm', 0);"), {id}));
+        QVERIFY(addRow(QStringLiteral("Project"), {{"ID", id}, {"Name", "p"}, {"Active", int(id != 2)}}) > 0);
+        QVERIFY(addRow(QStringLiteral("MasterAccount"), {{"ID", id}, {"Name", "m"}, {"Active", 0}}) > 0);
     }
 
     DBQueryManager manager;
@@ -239,11 +228,10 @@ void QueryManagerTest::lookupsBindTextsAndTellFailures()
 {
     TestDatabase db;
     QVERIFY(db.isOpen());
-    QVERIFY(insertRow(QStringLiteral("INSERT INTO Word (ID, Name, LanguageID) VALUES (7, ?, 1);"),
-                      {QStringLiteral("don't")}));
-    QVERIFY(insertRow(QStringLiteral("INSERT INTO Synonym (Name, WordID) VALUES (?, 7);"), {QStringLiteral("l'eau")}));
-    QVERIFY(insertRow(QStringLiteral("INSERT INTO Account (Name, ProjectID, WebsiteID) VALUES ('a', 1, ?);"), {17}));
-    QVERIFY(insertRow(QStringLiteral("INSERT INTO Website (ID, Name) VALUES (?, 'w');"), {12}));
+    QVERIFY(addRow(QStringLiteral("Word"), {{"ID", 7}, {"Name", "don't"}, {"LanguageID", 1}}) > 0);
+    QVERIFY(addRow(QStringLiteral("Synonym"), {{"Name", "l'eau"}, {"WordID", 7}}) > 0);
+    QVERIFY(addRow(QStringLiteral("Account"), {{"Name", "a"}, {"ProjectID", 1}, {"WebsiteID", 17}}) > 0);
+    QVERIFY(addRow(QStringLiteral("Website"), {{"ID", 12}, {"Name", "w"}}) > 0);
 
     DBQueryManager manager;
     QVERIFY(manager.findWordId(QStringLiteral("don't"), 1));
