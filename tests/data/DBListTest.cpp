@@ -2,6 +2,8 @@
 #include "TestRunner.h"
 
 #include "data/DBConnection.h"
+#include "data/DBID.h"
+#include "data/DBIDList.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
 #include "data/DBProjectListBase.h"
@@ -13,6 +15,8 @@
 #include <QThread>
 
 using Vexal::DBBase;
+using Vexal::DBID;
+using Vexal::DBIDList;
 using Vexal::DBProject;
 using Vexal::DBProjectList;
 
@@ -308,6 +312,44 @@ private slots:
         }
         thread.quit();
         QVERIFY(thread.wait(30000));
+    }
+
+    // A list of bare ids, of rows of any table.
+    void idListsTheIdsOfMatchingRows()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO City (ID, Name, CountryID) VALUES (10, 'a', 4), (11, 'b', 5), (12, 'c', 4);")));
+
+        DBIDList list(Vexal::DBSql::tableCity(), QStringLiteral("CountryID=4"));
+        QVERIFY2(list.load(), qPrintable(list.errorText()));
+        QCOMPARE(list.count(), 2);
+        QList<int> ids;
+        for (int i = 0; i < list.count(); ++i) {
+            DBID* record = list.at(i);
+            QVERIFY(record);
+            QVERIFY(record->name().isEmpty());
+            QVERIFY(record->tableName().isEmpty());
+            ids << record->id();
+        }
+        std::sort(ids.begin(), ids.end());
+        QCOMPARE(ids, (QList<int>{10, 12}));
+        QCOMPARE(list.firstOrCreate(), list.at(0));
+
+        DBIDList none(Vexal::DBSql::tableLastName(), QStringLiteral("LanguageID=3"));
+        QVERIFY(none.load());
+        QCOMPARE(none.count(), 0);
+        DBID* made = none.firstOrCreate();
+        QVERIFY(made);
+        QCOMPARE(made->id(), -1);
+        QCOMPARE(none.count(), 0);
+
+        DBIDList bad(Vexal::DBSql::tableFirstName(), QStringLiteral("NoSuchColumn=1"));
+        QVERIFY(!bad.load());
+        QCOMPARE(bad.count(), 0);
+        QVERIFY(bad.errorText().contains(QStringLiteral("NoSuchColumn")));
+        QVERIFY(bad.errorText().contains(QStringLiteral("SELECT ID FROM FirstName WHERE NoSuchColumn=1 ;")));
     }
 };
 

@@ -11,13 +11,19 @@
 #include "data/File.h"
 #include "data/UtilFileDialog.h"
 #include "texts/LocaleCore.h"
+#include "widgets/WidFolderEdit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QToolButton>
 #include <QTest>
 
 
+using Vexal::DBCache;
 using Vexal::File;
+using Vexal::WidFolderEdit;
 
 namespace {
 
@@ -209,6 +215,38 @@ private slots:
         QCOMPARE(prompt.folders.size(), 9);
         for (int i = 5; i < 9; ++i)
             QCOMPARE(prompt.folders.at(i), QStringLiteral("/data/export"));
+    }
+
+    void choosingAFolder()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        ScriptedPrompt prompt;
+        const QString lastFolder = DBCache::lastFolder();
+
+        WidFolderEdit field;
+        field.init();
+        QVERIFY(field.lineEdit()->isReadOnly());
+        QSignalSpy changed(&field, &WidFolderEdit::onFolderChanged);
+
+        field.setFolder(QStringLiteral("/start"));
+        QCOMPARE(field.folder(), QStringLiteral("/start"));
+        QCOMPARE(changed.count(), 0); // only the user's choice counts as a change
+
+        const QString chosen = db.folder();
+        prompt.files << chosen << chosen << QString();
+        field.browseButton()->click();
+        QCOMPARE(field.folder(), QDir::toNativeSeparators(chosen));
+        QCOMPARE(changed.count(), 1);
+
+        field.browseButton()->click(); // the same folder again
+        field.browseButton()->click(); // cancelled
+        QCOMPARE(field.folder(), QDir::toNativeSeparators(chosen));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(prompt.folders.size(), 3);
+
+        // A form's folder field does not move the remembered folder.
+        QCOMPARE(DBCache::lastFolder(), lastFolder);
     }
 };
 
