@@ -1,5 +1,5 @@
-#include "LoopbackServer.h"
 #include "ScriptedPrompt.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -12,14 +12,12 @@
 #include "sites/DlgCreateMasterAccount.h"
 #include "sites/DlgLogin.h"
 #include "sites/DlgPasswordGenerator.h"
-#include "sites/DlgRank.h"
 #include "sites/DlgSelectProject.h"
 #include "sites/DlgUrlInfo.h"
-#include "sites/RankAlexa.h"
-#include "sites/RankGoogle.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleDialog.h"
 #include "texts/LocaleMessage.h"
+#include "widgets/WidPasswordEdit.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -29,6 +27,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QTest>
 
 using namespace Vexal;
@@ -58,14 +57,6 @@ QPushButton* button(QDialog& dialog, const QString& text)
     return nullptr;
 }
 
-bool wait(RankQuery* query)
-{
-    if (query->isFinished())
-        return true;
-    QSignalSpy finished(query, &RankQuery::finished);
-    return finished.wait(10000);
-}
-
 } // namespace
 
 class SiteDialogTest : public QObject
@@ -75,8 +66,6 @@ private slots:
     void cleanup()
     {
         DBCache::reset();
-        RankGoogle::setServiceUrl(QUrl());
-        RankAlexa::setServiceUrl(QUrl());
         Logger::resetForTests();
     }
 
@@ -113,50 +102,6 @@ private slots:
         dialog.setUrl(QUrl(QStringLiteral("http://host.test/")));
         QCOMPARE(dialog.portText(), QString());
         QCOMPARE(dialog.userInfoText(), QString());
-    }
-
-    void rankAnswers()
-    {
-        TestFolder folder; // the rank queries log their failures
-        LoopbackServer server;
-        QVERIFY(server.start());
-        server.setPage(QStringLiteral("/alexa"), "text/xml",
-                       "<ALEXA><SD><POPULARITY URL=\"site.test/\" TEXT=\"1234\"/></SD></ALEXA>");
-        server.setPage(QStringLiteral("/pr"), "text/html", "PageRank: 6");
-        server.hold(QStringLiteral("/pr"));
-        RankGoogle::setServiceUrl(server.url(QStringLiteral("/pr")));
-        RankAlexa::setServiceUrl(server.url(QStringLiteral("/alexa")));
-
-        QObject owner;
-        const QUrl address(QStringLiteral("http://site.test/page"));
-        auto* google = new RankGoogle(address, &owner);
-        auto* alexa = new RankAlexa(address, &owner);
-        DlgRank dialog(google, alexa);
-        dialog.build(nullptr);
-        QVERIFY(google->isStarted() && alexa->isStarted());
-        QCOMPARE(dialog.googleText(), LocaleDialog::loading());
-        QVERIFY(button(dialog, LocaleDialog::save()));
-
-        QVERIFY(wait(alexa));
-        QCOMPARE(dialog.alexaText(), QStringLiteral("1234"));
-        QCOMPARE(dialog.googleText(), LocaleDialog::loading());
-        QTRY_COMPARE(server.heldCount(), 1);
-        server.release();
-        QVERIFY(wait(google));
-        QCOMPARE(dialog.googleText(), QStringLiteral("6"));
-
-        // A failed look-up shows a text that is no number; an answer that came
-        // before the dialog was built is shown at once.
-        server.removePage(QStringLiteral("/pr"));
-        auto* failing = new RankGoogle(address, &owner);
-        auto* early = new RankAlexa(address, &owner);
-        early->start();
-        QVERIFY(wait(early));
-        DlgRank second(failing, early);
-        second.build(nullptr);
-        QCOMPARE(second.alexaText(), QStringLiteral("1234"));
-        QVERIFY(wait(failing));
-        QCOMPARE(second.googleText(), LocaleMessage::operationFailed());
     }
 
     void websiteTypeChooser()
@@ -353,6 +298,65 @@ private slots:
             QVERIFY(!stored.decryptedPassword().isEmpty());
             QVERIFY(exec(QStringLiteral("DELETE FROM MasterAccount")));
         }
+    }
+
+    void untouchedFieldKeepsStoredText()
+    {
+        const QString plain = QStringLiteral("pässwörd ✓ 密码");
+        const QString stored = scrambled(plain);
+        WidPasswordEdit field;
+        field.setScrambledText(stored);
+        QCOMPARE(field.plainText(), plain);
+        QVERIFY(!field.isModified());
+        // Scrambling draws a random byte: only the very same text proves nothing was re-encoded.
+        QCOMPARE(field.scrambledText(), stored);
+
+        // A text the field cannot read shows as empty and survives a save.
+        const QString unreadable = QStringLiteral("not a scrambled text");
+        field.setScrambledText(unreadable);
+        QCOMPARE(field.plainText(), QString());
+        QCOMPARE(field.scrambledText(), unreadable);
+
+        // An empty stored text clears what was typed before a reload.
+        field.setPlainText(QStringLiteral("typed before a reload"));
+        field.setScrambledText(QString());
+        QCOMPARE(field.plainText(), QString());
+        QCOMPARE(field.scrambledText(), QString());
+        QVERIFY(!field.isModified());
+    }
+
+    void typedTextIsScrambled()
+    {
+        WidPasswordEdit field;
+        field.setScrambledText(scrambled(QStringLiteral("old")));
+        QSignalSpy changed(&field, &WidPasswordEdit::textChanged);
+        field.lineEdit()->selectAll();
+        QTest::keyClicks(field.lineEdit(), QStringLiteral("n3w"));
+        QVERIFY(field.isModified());
+        QCOMPARE(changed.last().at(0).toString(), QStringLiteral("n3w"));
+        const QString stored = field.scrambledText();
+        QVERIFY(stored != QStringLiteral("n3w"));
+        QCOMPARE(Encryptor(Encryptor::programKey()).decode(stored), QStringLiteral("n3w"));
+
+        // Erasing the password by hand stores nothing.
+        field.lineEdit()->selectAll();
+        QTest::keyClick(field.lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(field.scrambledText(), QString());
+    }
+
+    void showAndHide()
+    {
+        WidPasswordEdit field;
+        QVERIFY(!field.isPasswordShown());
+        field.showButton()->click();
+        QVERIFY(field.isPasswordShown());
+        QCOMPARE(field.lineEdit()->echoMode(), QLineEdit::Normal);
+        field.handleHidePassword();
+        QCOMPARE(field.lineEdit()->echoMode(), QLineEdit::Password);
+        QVERIFY(!field.showButton()->isChecked());
+        // The button works again after a hide from outside.
+        field.showButton()->click();
+        QVERIFY(field.isPasswordShown());
     }
 };
 
