@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTextCodec>
 
+#include <functional>
+
 using Vexal::DBBase;
 using Vexal::DBProject;
 using Vexal::DBStateProbe;
@@ -117,40 +119,40 @@ private slots:
             return QString(QString(limit - 1, QLatin1Char('a')) + smile + QStringLiteral("tail"));
         };
         DBProject project;
-        project.setName(across(DBBase::nameLimit));
-        project.setComments(across(DBBase::commentsLimit));
-        project.setUrl(across(DBProject::urlLimit));
         Vexal::DBWebsite website;
-        website.setHost(across(Vexal::DBWebsite::hostLimit));
         Vexal::DBOptions options;
-        options.setHomeUrl(across(Vexal::DBOptions::longTextLimit));
         Vexal::DBMasterAccount master;
-        master.setCity(across(Vexal::DBMasterAccount::textLimit));
         Vexal::DBArticle article;
         article.setProjectId(1);
-        article.setBody(across(Vexal::DBArticle::bodyLimit));
         Vexal::DBHistory history;
-        history.setTitle(across(Vexal::DBHistory::titleLimit));
         Vexal::DBLoginTemplate login;
-        login.setSubmit(across(Vexal::DBLoginTemplate::selectorLimit));
-
         struct Stored
         {
             DBBase* record;
             QString column;
             int limit;
+            std::function<void(const QString&)> set;
         };
         const QList<Stored> columns = {
-            {&project, QStringLiteral("Name"), DBBase::nameLimit},
-            {&project, QStringLiteral("Comments"), DBBase::commentsLimit},
-            {&project, QStringLiteral("URL"), DBProject::urlLimit},
-            {&website, QStringLiteral("Host"), Vexal::DBWebsite::hostLimit},
-            {&options, QStringLiteral("HomeURL"), Vexal::DBOptions::longTextLimit},
-            {&master, QStringLiteral("City"), Vexal::DBMasterAccount::textLimit},
-            {&article, QStringLiteral("Body"), Vexal::DBArticle::bodyLimit},
-            {&history, QStringLiteral("Title"), Vexal::DBHistory::titleLimit},
-            {&login, QStringLiteral("Submit"), Vexal::DBLoginTemplate::selectorLimit},
+            {&project, QStringLiteral("Name"), DBBase::nameLimit, [&](const QString& t) { project.setName(t); }},
+            {&project, QStringLiteral("Comments"), DBBase::commentsLimit,
+             [&](const QString& t) { project.setComments(t); }},
+            {&project, QStringLiteral("URL"), DBProject::urlLimit, [&](const QString& t) { project.setUrl(t); }},
+            {&website, QStringLiteral("Host"), Vexal::DBWebsite::hostLimit,
+             [&](const QString& t) { website.setHost(t); }},
+            {&options, QStringLiteral("HomeURL"), Vexal::DBOptions::longTextLimit,
+             [&](const QString& t) { options.setHomeUrl(t); }},
+            {&master, QStringLiteral("City"), Vexal::DBMasterAccount::textLimit,
+             [&](const QString& t) { master.setCity(t); }},
+            {&article, QStringLiteral("Body"), Vexal::DBArticle::bodyLimit,
+             [&](const QString& t) { article.setBody(t); }},
+            {&history, QStringLiteral("Title"), Vexal::DBHistory::titleLimit,
+             [&](const QString& t) { history.setTitle(t); }},
+            {&login, QStringLiteral("Submit"), Vexal::DBLoginTemplate::selectorLimit,
+             [&](const QString& t) { login.setSubmit(t); }},
         };
+        for (const Stored& stored : columns)
+            stored.set(across(stored.limit));
         for (const Stored& stored : columns) {
             DBBase* record = stored.record;
             QVERIFY2(record->save(), qPrintable(record->errorText()));
@@ -213,11 +215,6 @@ private slots:
         QVERIFY(TestDatabase::value(QStringLiteral("SELECT Comments IS NULL FROM Project;")).toBool());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 1);
 
-        // A second new record gets a different id.
-        DBProject second;
-        QVERIFY(second.save());
-        QVERIFY(second.id() > 0 && second.id() != firstId);
-
         // A new record with an explicit id is inserted under that id.
         DBProject explicitId;
         explicitId.setId(77);
@@ -228,7 +225,7 @@ private slots:
         QVERIFY(loaded.remove());
         QCOMPARE(loaded.id(), -1);
         QCOMPARE(stateOf(loaded), int(DBBase::StateNew));
-        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 2);
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
 
         // Removing a record that was never stored deletes nothing and succeeds.
         DBProject never;
