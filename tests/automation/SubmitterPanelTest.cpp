@@ -1,26 +1,21 @@
 #include "LoopbackServer.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
 #include "automation/BaseSubmitterToolbar.h"
-#include "automation/DBSocialBookmarkTemplate.h"
 #include "automation/ExtArticleSubmitter.h"
 #include "automation/ExtDirectorySubmitter.h"
 #include "automation/ExtRegistrationSubmitter.h"
 #include "automation/ExtSocialBookmarkSubmitter.h"
 #include "automation/WidWebsiteNavigator.h"
-#include "content/DBArticle.h"
-#include "content/DBSpinnedArticle.h"
 #include "content/WidArticleComboBox.h"
 #include "content/WidSpinnedArticleComboBox.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
-#include "data/DBDirectory.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBProject.h"
-#include "data/DBSocialBookmark.h"
 #include "data/DBWebsite.h"
 #include "data/Encryptor.h"
 #include "widgets/WidDNDList.h"
@@ -45,17 +40,6 @@ using namespace Vexal;
 namespace {
 
 const QString missing = QStringLiteral("One or few required items are missing.");
-
-int useProject(const QString& name)
-{
-    DBProject project;
-    project.setName(name);
-    project.setActive(true);
-    if (!project.save())
-        return -1;
-    DBCache::setProject(&project);
-    return project.id();
-}
 
 int saveWebsite(const QString& name, const QString& host, int type, bool email = false,
                 const QString& home = QString())
@@ -188,13 +172,9 @@ private slots:
         const int alpha = saveWebsite(QStringLiteral("Alpha"), QStringLiteral("{site-a.test}"), 8 | 32 | 256);
         const int beta = saveWebsite(QStringLiteral("Beta"), QStringLiteral("{b.test}"), 4);
         const int delta = saveWebsite(QStringLiteral("Delta"), QStringLiteral("{d.test}"), 128 | 4);
-        DBMasterAccount master;
-        master.setName(QStringLiteral("M"));
-        master.setFirstName(QStringLiteral("Ann"));
-        master.setLogin(QStringLiteral("ann"));
-        master.setPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("s3cret")));
-        master.setFax(QStringLiteral("555"));
-        QVERIFY(master.save());
+        QVERIFY(addRow(QStringLiteral("MasterAccount"),
+                       {{"Name", "M"}, {"FirstName", "Ann"}, {"Login", "ann"}, {"Fax", "555"},
+                        {"Password", scrambled(QStringLiteral("s3cret"))}}) > 0);
         QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
 
         auto* panel = f.attach<ExtRegistrationSubmitter>();
@@ -218,15 +198,12 @@ private slots:
         QSignalSpy moved(panel->websiteBox(), QOverload<int>::of(&QComboBox::currentIndexChanged));
         navigatorButton(panel, WidWebsiteNavigator::Previous)->click();
         QCOMPARE(moved.count(), 0);
-        QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::ExtRegistrationSubmitter"));
-        QCOMPARE(Logger::contextAction(), QStringLiteral("Previous"));
         navigatorButton(panel, WidWebsiteNavigator::Next)->click();
         QCOMPARE(panel->websiteBox()->currentId(), delta);
         navigatorButton(panel, WidWebsiteNavigator::Next)->click();
         QCOMPARE(moved.count(), 1);
         navigatorButton(panel, WidWebsiteNavigator::Previous)->click();
         QCOMPARE(panel->websiteBox()->currentId(), beta);
-        QCOMPARE(Logger::contextAction(), QStringLiteral("Update Items")); // the website changed
 
         // A page of no known site: Email and its first site, quietly.
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
@@ -255,12 +232,10 @@ private slots:
 
         auto* panel = f.attach<ExtRegistrationSubmitter>();
         QCOMPARE(panel->websiteBox()->count(), 1);
-        navigatorButton(panel, WidWebsiteNavigator::LoginPage)->click();
-        QCOMPARE(warnings.count(), 1);
-        QCOMPARE(lastText(warnings), QStringLiteral("Address of Login Page is missing."));
-        navigatorButton(panel, WidWebsiteNavigator::RegistrationPage)->click();
-        QCOMPARE(lastText(warnings), QStringLiteral("Address of Registration Page is missing."));
-        navigatorButton(panel, WidWebsiteNavigator::UserPage)->click();
+        for (auto button : {WidWebsiteNavigator::LoginPage, WidWebsiteNavigator::RegistrationPage,
+                            WidWebsiteNavigator::UserPage})
+            navigatorButton(panel, button)->click();
+        QCOMPARE(warnings.count(), 3);
         QCOMPARE(lastText(warnings), QStringLiteral("Address of User Page is missing."));
         QCOMPARE(f.tab.url(), start);
 
@@ -290,30 +265,18 @@ private slots:
         bookmarks->toolbar()->submitButton()->click();
         QCOMPARE(lastText(warnings), missing);
 
-        DBSocialBookmark bookmark;
-        bookmark.setName(QStringLiteral("B"));
-        bookmark.setProjectId(f.project);
-        bookmark.setTitle(QStringLiteral("Title"));
-        bookmark.setTags(QStringLiteral("a,,b, c,"));
-        bookmark.setUrl(QStringLiteral("http://u.test/"));
-        bookmark.setDescription(QStringLiteral("Δ text"));
-        QVERIFY(bookmark.save());
+        QVERIFY(addRow(QStringLiteral("SocialBookmark"),
+                       {{"Name", "B"}, {"ProjectID", f.project}, {"Title", "Title"}, {"Tags", "a,,b, c,"},
+                        {"URL", "http://u.test/"}, {"Description", QStringLiteral("Δ text")}}) > 0);
         bookmarks->slotReload();
         QCOMPARE(bookmarks->dragValues(), QStringList({QStringLiteral("Title"), QStringLiteral("a,b, c"),
                                                        QStringLiteral("http://u.test/"), QStringLiteral("Δ text")}));
 
-        DBDirectory entry;
-        entry.setName(QStringLiteral("D"));
-        entry.setProjectId(f.project);
-        entry.setTitle(QStringLiteral("Dir"));
-        entry.setTags(QStringLiteral(",x,"));
-        entry.setUserName(QStringLiteral("user"));
-        entry.setUserEmail(QStringLiteral("u@test"));
-        QVERIFY(entry.save());
-        DBDirectory other; // another project's entry is not offered
-        other.setName(QStringLiteral("A"));
-        other.setProjectId(f.project + 1);
-        QVERIFY(other.save());
+        QVERIFY(addRow(QStringLiteral("Directory"),
+                       {{"Name", "D"}, {"ProjectID", f.project}, {"Title", "Dir"}, {"Tags", ",x,"},
+                        {"UserName", "user"}, {"UserEmail", "u@test"}}) > 0);
+        // Another project's entry is not offered.
+        QVERIFY(addRow(QStringLiteral("Directory"), {{"Name", "A"}, {"ProjectID", f.project + 1}}) > 0);
         auto* directory = f.attach<ExtDirectorySubmitter>();
         QCOMPARE(directory->dragValues(), QStringList({QStringLiteral("Dir"), QStringLiteral("x"), QString(),
                                                        QString(), QStringLiteral("user"), QStringLiteral("u@test")}));
@@ -323,43 +286,31 @@ private slots:
     {
         Fixture f;
         QVERIFY(f.db.isOpen());
-        DBArticle first;
-        first.setName(QStringLiteral("A1"));
-        first.setProjectId(f.project);
-        first.setTags(QStringLiteral("x,,y"));
-        first.setAuthor(QStringLiteral("Bio"));
-        QVERIFY(first.save());
-        DBArticle second;
-        second.setName(QStringLiteral("A2"));
-        second.setProjectId(f.project);
-        QVERIFY(second.save());
-        DBSpinnedArticle spun;
-        spun.setName(QStringLiteral("S1"));
-        spun.setProjectId(f.project);
-        spun.setArticleId(first.id());
-        spun.setTitle(QStringLiteral("{ignored|unused}"));
-        spun.setTitleFinal(QStringLiteral("T"));
-        spun.setIntro(QStringLiteral("{only}"));
-        spun.setBodyFinal(QStringLiteral("B"));
-        QVERIFY(spun.save());
+        const int first = addRow(QStringLiteral("Article"),
+                                 {{"Name", "A1"}, {"ProjectID", f.project}, {"Tags", "x,,y"}, {"Author", "Bio"}});
+        const int second = addRow(QStringLiteral("Article"), {{"Name", "A2"}, {"ProjectID", f.project}});
+        const int spun = addRow(QStringLiteral("SpunArticle"),
+                                {{"Name", "S1"}, {"ProjectID", f.project}, {"ArticleID", first},
+                                 {"Title", "{ignored|unused}"}, {"TitleFinal", "T"}, {"Intro", "{only}"},
+                                 {"BodyFinal", "B"}});
         QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
 
         auto* panel = f.attach<ExtArticleSubmitter>();
-        QCOMPARE(panel->articleBox()->currentId(), first.id());
-        QCOMPARE(panel->spunArticleBox()->currentId(), spun.id());
+        QCOMPARE(panel->articleBox()->currentId(), first);
+        QCOMPARE(panel->spunArticleBox()->currentId(), spun);
         const QStringList filled = {QStringLiteral("T"), QStringLiteral("x,y"), QStringLiteral("Bio"),
                                     QStringLiteral("only"), QStringLiteral("B")};
         QCOMPARE(panel->dragValues(), filled);
 
-        panel->articleBox()->setCurrentId(second.id());
+        panel->articleBox()->setCurrentId(second);
         QCOMPARE(panel->spunArticleBox()->count(), 0);
         QCOMPARE(panel->dragValues(), blanks(5));
         panel->slotSubmit();
         QCOMPARE(lastText(warnings), missing);
         QCOMPARE(Logger::contextAction(), QStringLiteral("Submit"));
 
-        panel->articleBox()->setCurrentId(first.id());
+        panel->articleBox()->setCurrentId(first);
         QCOMPARE(panel->dragValues(), filled);
     }
 
@@ -367,21 +318,15 @@ private slots:
     {
         Fixture f;
         QVERIFY(f.db.isOpen());
-        const QString scrambled = Encryptor(Encryptor::programKey()).encode(QStringLiteral("pw"));
-        DBMasterAccount master;
-        master.setName(QStringLiteral("Master"));
-        master.setLogin(QStringLiteral("mlogin"));
-        master.setEmail(QStringLiteral("m@x.test"));
-        master.setPassword(scrambled);
-        QVERIFY(master.save());
+        const QString password = scrambled(QStringLiteral("pw"));
+        QVERIFY(addRow(QStringLiteral("MasterAccount"),
+                       {{"Name", "Master"}, {"Login", "mlogin"}, {"Email", "m@x.test"}, {"Password", password}}) > 0);
         const int byEmail = saveWebsite(QStringLiteral("A"), QStringLiteral("{a.test}"), 4, true);
         const int taken = saveWebsite(QStringLiteral("B"), QStringLiteral("{b.test}"), 4);
         const int byLogin = saveWebsite(QStringLiteral("C"), QStringLiteral("{c.test}"), 4);
-        DBAccount elsewhere; // another project's account for B
-        elsewhere.setName(QStringLiteral("E"));
-        elsewhere.setProjectId(f.project + 1);
-        elsewhere.setWebsiteId(taken);
-        QVERIFY(elsewhere.save());
+        // Another project's account for B.
+        QVERIFY(addRow(QStringLiteral("Account"),
+                       {{"Name", "E"}, {"ProjectID", f.project + 1}, {"WebsiteID", taken}}) > 0);
         QVERIFY(f.show(QStringLiteral("http://a.test/")));
 
         auto* panel = f.attach<ExtRegistrationSubmitter>();
@@ -391,7 +336,7 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 2);
         const QString where = QStringLiteral(" FROM Account WHERE WebsiteID=%1").arg(byEmail);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Login") + where).toString(), QStringLiteral("m@x.test"));
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Password") + where).toString(), scrambled);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Password") + where).toString(), password);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT ProjectID") + where).toInt(), f.project);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name") + where).toString(), QStringLiteral("Master"));
 
@@ -427,18 +372,11 @@ private slots:
         Fixture f;
         QVERIFY(f.db.isOpen());
         const int site = saveWebsite(QStringLiteral("S"), QStringLiteral("{s.test}"), 128);
-        DBSocialBookmarkTemplate pattern;
-        pattern.setName(QStringLiteral("T"));
-        pattern.setWebsiteId(site);
-        pattern.setTitle(QStringLiteral("INPUT[name=\"t\"]"));
-        pattern.setTags(QStringLiteral("INPUT[name=\"g\"]"));
-        QVERIFY(pattern.save());
-        DBSocialBookmark bookmark;
-        bookmark.setName(QStringLiteral("B"));
-        bookmark.setProjectId(f.project);
-        bookmark.setTitle(QStringLiteral("Hello"));
-        bookmark.setTags(QStringLiteral("a,,b"));
-        QVERIFY(bookmark.save());
+        QVERIFY(addRow(QStringLiteral("SocialBookmarkTemplate"),
+                       {{"Name", "T"}, {"WebsiteID", site}, {"Title", "INPUT[name=\"t\"]"},
+                        {"Tags", "INPUT[name=\"g\"]"}}) > 0);
+        QVERIFY(addRow(QStringLiteral("SocialBookmark"),
+                       {{"Name", "B"}, {"ProjectID", f.project}, {"Title", "Hello"}, {"Tags", "a,,b"}}) > 0);
         QVERIFY(f.show(QStringLiteral("http://s.test/"),
                        QStringLiteral("<html><body><form><input name=\"t\"><input name=\"g\"></form></body></html>")));
 

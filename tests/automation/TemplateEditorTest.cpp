@@ -1,6 +1,10 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "automation/DBLoginTemplate.h"
+#include "automation/DBRegistrationTemplate.h"
+#include "automation/DBSocialBookmarkTemplate.h"
+#include "automation/DBTemplateList.h"
 #include "automation/WidArticleTemplateEditor.h"
 #include "automation/WidArticleTemplateJournal.h"
 #include "automation/WidDirectoryTemplateEditor.h"
@@ -40,39 +44,35 @@ struct Kind
     QString table;
     int type;               // Init type for the login and registration editors
     QStringList columns;    // selector columns in the order of the form's rows
-    QString typeText;
-    QString defaultName;
 };
 
 QList<Kind> kinds()
 {
     return {
         {"login", [] { return new WidLoginTemplateEditor; }, QStringLiteral("LoginTemplate"), 4,
-         {"Login", "Password", "Submit"}, QStringLiteral("Email"), QStringLiteral("Login Template")},
+         {"Login", "Password", "Submit"}},
         {"registration", [] { return new WidRegistrationTemplateEditor; }, QStringLiteral("RegistrationTemplate"), 4,
          {"FirstName", "MiddleName", "LastName", "FullName", "ScreenName", "Gender", "Login", "Password", "RPassword",
           "Email", "REmail", "URL", "Question", "Answer", "AcceptTerms", "RejectEmail", "Country", "City", "Province",
-          "Address", "Details", "ZipCode", "Phone", "Fax"},
-         QStringLiteral("Email"), QStringLiteral("Registration Template")},
+          "Address", "Details", "ZipCode", "Phone", "Fax"}},
         {"directory", [] { return new WidDirectoryTemplateEditor; }, QStringLiteral("DirectoryTemplate"), 0,
-         {"Category", "Title", "Tags", "URL", "UserName", "UserEmail", "RegularLink", "AcceptTerms", "Description"},
-         QStringLiteral("Directories"), QStringLiteral("Directory Template")},
+         {"Category", "Title", "Tags", "URL", "UserName", "UserEmail", "RegularLink", "AcceptTerms", "Description"}},
         {"socialBookmark", [] { return new WidSocialBookmarkTemplateEditor; }, QStringLiteral("SocialBookmarkTemplate"),
-         0, {"Title", "Tags", "URL", "Description"}, QStringLiteral("Social Bookmarks"),
-         QStringLiteral("Social Bookmark Template")},
+         0, {"Title", "Tags", "URL", "Description"}},
         {"article", [] { return new WidArticleTemplateEditor; }, QStringLiteral("ArticleTemplate"), 0,
-         {"Category", "Title", "Tags", "Author", "Intro", "Body"}, QStringLiteral("Articles"),
-         QStringLiteral("Article Template")},
+         {"Category", "Title", "Tags", "Author", "Intro", "Body"}},
     };
 }
 
-// Websites of every type the editors use; "Both" is an Email and a
-// Directories site, "Zeta" a second Articles site.
-void addWebsites()
+// Websites of every type the editors use ("Both" is an Email and a
+// Directories site, "Zeta" a second Articles site), then the given rows.
+void addWebsites(std::initializer_list<const char*> rows = {})
 {
     QVERIFY(TestDatabase::exec(QStringLiteral(
         "INSERT INTO Website (ID, Name, Type) VALUES (1, 'Mail', 4), (2, 'Alpha', 8), (3, 'Dirs', 32), "
         "(4, 'Marks', 128), (5, 'Both', 36), (6, 'Zeta', 8)")));
+    for (const char* row : rows)
+        QVERIFY(TestDatabase::exec(QLatin1String(row)));
 }
 
 Init* initOf(const Kind& kind, int id)
@@ -109,8 +109,6 @@ private slots:
             {
                 QScopedPointer<BaseTemplateEditor> editor(kind.make());
                 editor->setInit(initOf(kind, -1));
-                QCOMPARE(editor->nameField()->text(), kind.defaultName);
-                QCOMPARE(editor->typeField()->text(), kind.typeText);
                 WidWebsiteComboBox* sites = editor->websiteField();
                 QVERIFY2(sites->count() > 0, kind.name);
                 QCOMPARE(sites->currentIndex(), 0);
@@ -152,9 +150,7 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H1')")));
+        addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H1')"});
         WidArticleTemplateEditor editor;
         editor.setInit(new Init(10, nullptr));
         QVERIFY(!editor.isModified()); // filling marks nothing
@@ -190,9 +186,7 @@ private slots:
         }
         // A template whose website is not of the editor's type (imported, or
         // the website's type changed) is not moved to the first website.
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID, Title) VALUES (11, 'T', 4, 'a')")));
+        addWebsites({"INSERT INTO DirectoryTemplate (ID, Name, WebsiteID, Title) VALUES (11, 'T', 4, 'a')"});
         WidDirectoryTemplateEditor editor;
         editor.setInit(new Init(11, nullptr));
         QVERIFY(editor.websiteField()->count() > 0);
@@ -211,12 +205,9 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO LoginTemplate (ID, Name, WebsiteID) VALUES (1, 'mail', 1), (2, 'dirs', 3), (3, 'both', 5), "
-            "(4, 'orphan', 99)")));
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO RegistrationTemplate (ID, Name, WebsiteID) VALUES (1, 'dirs', 3)")));
+        addWebsites({"INSERT INTO LoginTemplate (ID, Name, WebsiteID) VALUES "
+                      "(1, 'mail', 1), (2, 'dirs', 3), (3, 'both', 5), (4, 'orphan', 99)",
+                      "INSERT INTO RegistrationTemplate (ID, Name, WebsiteID) VALUES (1, 'dirs', 3)"});
         WidTabManager tabs;
         auto* journal = new WidLoginTemplateJournal;
         tabs.addUniqueTab(journal, nullptr);
@@ -266,11 +257,8 @@ private slots:
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        addWebsites();
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO ArticleTemplate (ID, Name, WebsiteID) VALUES (1, 'a', 2), (2, 'b', 99)")));
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID) VALUES (1, 'd', 3)")));
+        addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID) VALUES (1, 'a', 2), (2, 'b', 99)",
+                      "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID) VALUES (1, 'd', 3)"});
         WidTabManager tabs;
         auto* articles = new WidArticleTemplateJournal;
         auto* directories = new WidDirectoryTemplateJournal;
@@ -288,6 +276,67 @@ private slots:
         QCOMPARE(rows(directories->tableWidget()), 1);
         QCOMPARE(rows(bookmarks->tableWidget()), 0);
         QVERIFY(Logger::errors().isEmpty());
+    }
+
+    // Selectors are cut only by the setters (as the editor shows above): a
+    // longer one read from the table stays whole.
+    void selectorsAreCutOnlyBySetters()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBSocialBookmarkTemplate stored;
+        stored.setWebsiteId(3);
+        QVERIFY(stored.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE SocialBookmarkTemplate SET Title = '%1'")
+                                       .arg(QString(200, QLatin1Char('t')))));
+        DBSocialBookmarkTemplate loaded;
+        QVERIFY(loaded.load(stored.id()));
+        QCOMPARE(loaded.title().size(), 200);
+    }
+
+    void templateListOfOneWebsite()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+
+        const QList<QPair<int, QString>> rows = {{7, QStringLiteral("first")}, {8, QStringLiteral("other")},
+                                                 {7, QStringLiteral("second")}, {-1, QStringLiteral("orphan")}};
+        for (const auto& row : rows) {
+            DBLoginTemplate login;
+            login.setWebsiteId(row.first);
+            login.setName(row.second);
+            QVERIFY(login.save());
+        }
+        DBRegistrationTemplate registration;
+        registration.setWebsiteId(7);
+        QVERIFY(registration.save());
+
+        DBTemplateList list(DBTemplateList::KindLogin, 7);
+        QVERIFY2(list.load(), qPrintable(list.errorText()));
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.loginTemplateAt(0)->name(), QStringLiteral("first"));
+        QCOMPARE(list.loginTemplateAt(1)->name(), QStringLiteral("second"));
+        QVERIFY(!list.registrationTemplateAt(0));
+        QVERIFY(!list.loginTemplateAt(2));
+
+        DBTemplateList orphans(DBTemplateList::KindLogin, -1);
+        QVERIFY(orphans.load());
+        QCOMPARE(orphans.count(), 1);
+        QCOMPARE(orphans.loginTemplateAt(0)->name(), QStringLiteral("orphan"));
+
+        DBTemplateList registrations(DBTemplateList::KindRegistration, 7);
+        QVERIFY(registrations.load());
+        QCOMPARE(registrations.count(), 1);
+        QVERIFY(!registrations.loginTemplateAt(0));
+        QVERIFY(registrations.registrationTemplateAt(0));
+
+        DBTemplateList everyLogin(DBTemplateList::KindLogin);
+        QVERIFY(everyLogin.load());
+        QCOMPARE(everyLogin.count(), 4);
+
+        DBTemplateList unknown(7, 7);
+        QVERIFY(!unknown.load());
+        QVERIFY(!unknown.errorText().isEmpty());
     }
 };
 

@@ -1,3 +1,4 @@
+#include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -9,9 +10,16 @@
 #include "core/DBSql.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
+#include "data/UtilFileDialog.h"
+#include "widgets/WidFolderEdit.h"
 
 #include <QDir>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QToolButton>
 #include <QTest>
+
+#include <memory>
 
 using namespace Vexal;
 
@@ -41,22 +49,29 @@ void addShortcut(const QString& shortcut, const QString& url)
 
 } // namespace
 
+// Every case starts on a fresh database with nothing cached.
 class CacheTest : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<TestDatabase> m_db;
+
 private slots:
     void init()
     {
         DBCache::reset();
         Logger::resetForTests();
+        m_db.reset(new TestDatabase);
+        QVERIFY(m_db->isOpen());
     }
 
-    void cleanup() { DBCache::reset(); }
+    void cleanup()
+    {
+        DBCache::reset();
+        m_db.reset();
+    }
 
     void lastFolderWithKeepOff()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         storeOptions(false, QStringLiteral("/srv/default"));
         QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
         DBCache::setLastFolder(QStringLiteral("/srv/chosen"));
@@ -71,8 +86,6 @@ private slots:
 
     void lastFolderWithKeepOn()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         storeOptions(true, QStringLiteral("/srv/default"));
         QCOMPARE(DBCache::lastFolder(), QStringLiteral("/srv/default"));
 
@@ -98,8 +111,6 @@ private slots:
 
     void lastFolderFailuresAreLogged()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         storeOptions(true, QStringLiteral("/srv/default"));
         DBCache::setLastFolder(QStringLiteral("/srv/before"));
         QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Settings;")));
@@ -114,8 +125,6 @@ private slots:
 
     void reloadOptions()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         // An empty table stands for the defaults.
         QVERIFY(DBCache::reloadOptions());
         QCOMPARE(DBCache::maxOpenedTabs(), 15);
@@ -139,8 +148,6 @@ private slots:
 
     void shortcuts()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         DBCache::reloadShortcuts();
         QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 0);
         DBUrlShortcutList builtIn;
@@ -164,6 +171,84 @@ private slots:
         DBCache::reloadShortcuts();
         QCOMPARE(Logger::errors().size(), errors + 1);
         QVERIFY(DBCache::resolveShortcut(QStringLiteral("doc s")).isEmpty());
+    }
+
+    // The file dialogs start in the last folder and move it; a form's folder field does not.
+    void dialogsStartInAndUpdateTheLastFolder()
+    {
+        const QString start = m_db->folder();
+        storeOptions(true, start);
+        const QString stored = QStringLiteral("SELECT %1 FROM %2").arg(DBSql::colLastFolder(),
+                                                                        DBSql::tableSettings());
+
+        ScriptedPrompt prompt;
+        // Three files chosen for import: the first one's folder is remembered.
+        prompt.files << QStringLiteral("/data/a/one.xml") << QStringLiteral("/data/b/two.xml")
+                     << QStringLiteral("/data/c/three.xml");
+        QCOMPARE(UtilFileDialog::getOpenFileNames(nullptr, UtilFileDialog::filterXml()).size(), 3);
+        QCOMPARE(prompt.folders.last(), start);
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/data/a"));
+        QCOMPARE(TestDatabase::value(stored).toString(), QStringLiteral("/data/a"));
+
+        prompt.files << QStringLiteral("/data/saved/page.html");
+        QCOMPARE(UtilFileDialog::getSaveFileName(nullptr, UtilFileDialog::filterHtml()),
+                 QStringLiteral("/data/saved/page.html"));
+        QCOMPARE(prompt.folders.last(), QStringLiteral("/data/a"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/data/saved"));
+
+        prompt.files << QStringLiteral("/data/opened/x.txt");
+        UtilFileDialog::getOpenFileName(nullptr, UtilFileDialog::filterAll());
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/data/opened"));
+
+        prompt.files << QStringLiteral("/data/export");
+        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr), QStringLiteral("/data/export"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/data/export"));
+
+        // A form's folder field does not move the last folder.
+        prompt.files << QStringLiteral("/data/field");
+        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr, false), QStringLiteral("/data/field"));
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/data/export"));
+
+        // Cancelling any dialog returns nothing and keeps the folder.
+        QCOMPARE(UtilFileDialog::getOpenFileNames(nullptr, UtilFileDialog::filterXml()), QStringList());
+        QCOMPARE(UtilFileDialog::getOpenFileName(nullptr, UtilFileDialog::filterAll()), QString());
+        QCOMPARE(UtilFileDialog::getSaveFileName(nullptr, UtilFileDialog::filterHtml()), QString());
+        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr), QString());
+        QCOMPARE(DBCache::lastFolder(), QStringLiteral("/data/export"));
+        QCOMPARE(TestDatabase::value(stored).toString(), QStringLiteral("/data/export"));
+        QCOMPARE(prompt.folders.size(), 9);
+        for (int i = 5; i < 9; ++i)
+            QCOMPARE(prompt.folders.at(i), QStringLiteral("/data/export"));
+    }
+
+    void choosingAFolder()
+    {
+        ScriptedPrompt prompt;
+        const QString lastFolder = DBCache::lastFolder();
+
+        WidFolderEdit field;
+        field.init();
+        QVERIFY(field.lineEdit()->isReadOnly());
+        QSignalSpy changed(&field, &WidFolderEdit::onFolderChanged);
+
+        field.setFolder(QStringLiteral("/start"));
+        QCOMPARE(field.folder(), QStringLiteral("/start"));
+        QCOMPARE(changed.count(), 0); // only the user's choice counts as a change
+
+        const QString chosen = m_db->folder();
+        prompt.files << chosen << chosen << QString();
+        field.browseButton()->click();
+        QCOMPARE(field.folder(), QDir::toNativeSeparators(chosen));
+        QCOMPARE(changed.count(), 1);
+
+        field.browseButton()->click(); // the same folder again
+        field.browseButton()->click(); // cancelled
+        QCOMPARE(field.folder(), QDir::toNativeSeparators(chosen));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(prompt.folders.size(), 3);
+
+        // A form's folder field does not move the remembered folder.
+        QCOMPARE(DBCache::lastFolder(), lastFolder);
     }
 };
 

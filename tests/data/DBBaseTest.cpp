@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -15,6 +16,8 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QTextCodec>
+
+#include <functional>
 
 using Vexal::DBBase;
 using Vexal::DBProject;
@@ -56,11 +59,6 @@ int stateOf(const DBBase& record)
     return DBStateProbe::state(&record);
 }
 
-int totalChanges()
-{
-    return TestDatabase::value(QStringLiteral("SELECT total_changes();")).toInt();
-}
-
 // A text column's value as SQLite stores it (hex() reads the raw bytes, as
 // any other SQLite tool would).
 QByteArray storedBytes(const QString& table, const QString& column, int id)
@@ -77,87 +75,20 @@ bool isValidUtf8(const QByteArray& bytes)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
-// Brings a fresh record into the given state.
-void driveTo(DBBase& record, int state)
-{
-    record.setState(DBBase::StateNew);
-    if (state == DBBase::StateNew)
-        return;
-    record.setState(DBBase::StateClean);
-    if (state == DBBase::StateModified)
-        record.setState(DBBase::StateModified);
-    else if (state == DBBase::StateDeleted)
-        record.setState(DBBase::StateDeleted);
-}
-
 } // namespace
 
 class DBBaseTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void statementTexts()
-    {
-        DBProject project;
-        project.setId(7);
-        QCOMPARE(project.columnsText(), QStringLiteral("ID, Name, Comments, Active, URL"));
-        QCOMPARE(project.bindNamesText(), QStringLiteral(":ID, :Name, :Comments, :Active, :URL"));
-        QCOMPARE(project.selectText(), QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project WHERE ID=7;"));
-        QCOMPARE(project.insertText(),
-                 QStringLiteral("INSERT INTO Project (ID, Name, Comments, Active, URL) VALUES (:ID, :Name, "
-                                ":Comments, :Active, :URL);"));
-        QCOMPARE(project.updateText(), QStringLiteral("UPDATE Project SET Name = :Name, Comments = :Comments, "
-                                                      "Active = :Active, URL = :URL WHERE ID = :ID;"));
-        QCOMPARE(project.deleteText(), QStringLiteral("DELETE FROM Project WHERE ID=7;"));
-        project.setId(-1);
-        QCOMPARE(project.selectText(), QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project;"));
-
-        DBBase bare;
-        QCOMPARE(bare.columnsText(), QStringLiteral("ID, Name, Comments"));
-    }
-
-    void stateTable_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("operation");
-        QTest::addColumn<int>("to");
-        const int table[4][4] = {
-            // from new, clean, modified, deleted
-            {0, 0, 0, 0}, // op 0
-            {1, 1, 1, 3}, // op 1
-            {0, 2, 2, 3}, // op 2
-            {3, 3, 3, 3}, // op 3
-        };
-        for (int op = 0; op < 4; ++op)
-            for (int from = 0; from < 4; ++from)
-                QTest::addRow("op%d-from%d", op, from) << from << op << table[op][from];
-        QTest::addRow("op-1-ignored") << 2 << -1 << 2;
-        QTest::addRow("op4-ignored") << 1 << 4 << 1;
-    }
-
-    void stateTable()
-    {
-        QFETCH(int, from);
-        QFETCH(int, operation);
-        QFETCH(int, to);
-        DBBase record;
-        driveTo(record, from);
-        QCOMPARE(stateOf(record), from);
-        record.setState(operation);
-        QCOMPARE(stateOf(record), to);
-    }
-
-    void settersMarkAndCut()
+    void settersAndStates()
     {
         DBBase record;
         record.setName(QString());
         QCOMPARE(record.name(), QStringLiteral("Object"));
-        record.setName(QString(200, QLatin1Char('n')));
-        QCOMPARE(record.name(), QString(128, QLatin1Char('n')));
         record.setName(QStringLiteral("   "));
         QCOMPARE(record.name(), QStringLiteral("   "));
-        record.setComments(QString(2000, QLatin1Char('c')));
-        QCOMPARE(record.comments().size(), 1024);
+        record.setComments(QStringLiteral("c"));
         QCOMPARE(stateOf(record), int(DBBase::StateNew)); // setters leave a new record new
 
         record.markClean();
@@ -165,6 +96,16 @@ private slots:
         QCOMPARE(stateOf(record), int(DBBase::StateClean));
         record.setComments(QStringLiteral("x"));
         QCOMPARE(stateOf(record), int(DBBase::StateModified));
+
+        // A deleted record stays deleted whatever is done to it but a reset
+        // to new; an unknown operation changes nothing.
+        record.setState(DBBase::StateDeleted);
+        for (int operation : {int(DBBase::StateClean), int(DBBase::StateModified), -1, 4})
+            record.setState(operation);
+        QCOMPARE(stateOf(record), int(DBBase::StateDeleted));
+        record.setState(DBBase::StateNew);
+        record.setState(DBBase::StateModified);
+        QCOMPARE(stateOf(record), int(DBBase::StateNew));
     }
 
     void limitsCutOnCharacterBoundaries()
@@ -178,40 +119,40 @@ private slots:
             return QString(QString(limit - 1, QLatin1Char('a')) + smile + QStringLiteral("tail"));
         };
         DBProject project;
-        project.setName(across(DBBase::nameLimit));
-        project.setComments(across(DBBase::commentsLimit));
-        project.setUrl(across(DBProject::urlLimit));
         Vexal::DBWebsite website;
-        website.setHost(across(Vexal::DBWebsite::hostLimit));
         Vexal::DBOptions options;
-        options.setHomeUrl(across(Vexal::DBOptions::longTextLimit));
         Vexal::DBMasterAccount master;
-        master.setCity(across(Vexal::DBMasterAccount::textLimit));
         Vexal::DBArticle article;
         article.setProjectId(1);
-        article.setBody(across(Vexal::DBArticle::bodyLimit));
         Vexal::DBHistory history;
-        history.setTitle(across(Vexal::DBHistory::titleLimit));
         Vexal::DBLoginTemplate login;
-        login.setSubmit(across(Vexal::DBLoginTemplate::selectorLimit));
-
         struct Stored
         {
             DBBase* record;
             QString column;
             int limit;
+            std::function<void(const QString&)> set;
         };
         const QList<Stored> columns = {
-            {&project, QStringLiteral("Name"), DBBase::nameLimit},
-            {&project, QStringLiteral("Comments"), DBBase::commentsLimit},
-            {&project, QStringLiteral("URL"), DBProject::urlLimit},
-            {&website, QStringLiteral("Host"), Vexal::DBWebsite::hostLimit},
-            {&options, QStringLiteral("HomeURL"), Vexal::DBOptions::longTextLimit},
-            {&master, QStringLiteral("City"), Vexal::DBMasterAccount::textLimit},
-            {&article, QStringLiteral("Body"), Vexal::DBArticle::bodyLimit},
-            {&history, QStringLiteral("Title"), Vexal::DBHistory::titleLimit},
-            {&login, QStringLiteral("Submit"), Vexal::DBLoginTemplate::selectorLimit},
+            {&project, QStringLiteral("Name"), DBBase::nameLimit, [&](const QString& t) { project.setName(t); }},
+            {&project, QStringLiteral("Comments"), DBBase::commentsLimit,
+             [&](const QString& t) { project.setComments(t); }},
+            {&project, QStringLiteral("URL"), DBProject::urlLimit, [&](const QString& t) { project.setUrl(t); }},
+            {&website, QStringLiteral("Host"), Vexal::DBWebsite::hostLimit,
+             [&](const QString& t) { website.setHost(t); }},
+            {&options, QStringLiteral("HomeURL"), Vexal::DBOptions::longTextLimit,
+             [&](const QString& t) { options.setHomeUrl(t); }},
+            {&master, QStringLiteral("City"), Vexal::DBMasterAccount::textLimit,
+             [&](const QString& t) { master.setCity(t); }},
+            {&article, QStringLiteral("Body"), Vexal::DBArticle::bodyLimit,
+             [&](const QString& t) { article.setBody(t); }},
+            {&history, QStringLiteral("Title"), Vexal::DBHistory::titleLimit,
+             [&](const QString& t) { history.setTitle(t); }},
+            {&login, QStringLiteral("Submit"), Vexal::DBLoginTemplate::selectorLimit,
+             [&](const QString& t) { login.setSubmit(t); }},
         };
+        for (const Stored& stored : columns)
+            stored.set(across(stored.limit));
         for (const Stored& stored : columns) {
             DBBase* record = stored.record;
             QVERIFY2(record->save(), qPrintable(record->errorText()));
@@ -222,41 +163,26 @@ private slots:
         }
     }
 
+    // Copies of every kind are checked column by column with the stored rows;
+    // what is left is the state and a project record's own project.
     void assignCopies()
     {
         DBProject target;
         target.markClean();
         target.assign(nullptr);
         QCOMPARE(stateOf(target), int(DBBase::StateClean));
-
         DBProject source;
         source.setId(5);
         source.setName(QStringLiteral("Source"));
-        source.setUrl(QStringLiteral("http://example.com/"));
-        source.setActive(true);
         target.assign(&source);
         QCOMPARE(target.id(), 5);
-        QCOMPARE(target.name(), QStringLiteral("Source"));
-        QCOMPARE(target.url(), QStringLiteral("http://example.com/"));
-        QVERIFY(target.isActive());
         QCOMPARE(stateOf(target), int(DBBase::StateModified));
 
-        // From a record of another kind: only id, name and comments.
         OwnedRecord owned;
         owned.setProjectId(9);
         owned.assign(&source);
         QCOMPARE(owned.projectId(), 9);
         QCOMPARE(owned.name(), QStringLiteral("Source"));
-        DBProject other;
-        OwnedRecord ownedSource;
-        ownedSource.setName(QString());
-        other.assign(&ownedSource);
-        QCOMPARE(other.name(), QStringLiteral("Object"));
-        QVERIFY(!other.isActive());
-        OwnedRecord ownedTarget;
-        ownedSource.setProjectId(4);
-        ownedTarget.assign(&ownedSource);
-        QCOMPARE(ownedTarget.projectId(), 4);
     }
 
     void lifeCycle()
@@ -289,11 +215,6 @@ private slots:
         QVERIFY(TestDatabase::value(QStringLiteral("SELECT Comments IS NULL FROM Project;")).toBool());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 1);
 
-        // A second new record gets a different id.
-        DBProject second;
-        QVERIFY(second.save());
-        QVERIFY(second.id() > 0 && second.id() != firstId);
-
         // A new record with an explicit id is inserted under that id.
         DBProject explicitId;
         explicitId.setId(77);
@@ -304,7 +225,7 @@ private slots:
         QVERIFY(loaded.remove());
         QCOMPARE(loaded.id(), -1);
         QCOMPARE(stateOf(loaded), int(DBBase::StateNew));
-        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 2);
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
 
         // Removing a record that was never stored deletes nothing and succeeds.
         DBProject never;
@@ -453,8 +374,6 @@ private slots:
         QCOMPARE(DBBase::dateValue(QDate(2024, 3, 1)).toString(), QStringLiteral("2024-03-01"));
         QVERIFY(DBBase::dateTimeValue(QDateTime()).isNull());
         QVERIFY(DBBase::dateValue(QDate()).isNull());
-        QCOMPARE(DBBase::boolValue(true).toInt(), 1);
-        QCOMPARE(DBBase::boolValue(false).toInt(), 0);
 
         QCOMPARE(DBBase::readDateTime(QStringLiteral("2024-03-10T12:34:56")),
                  QDateTime(QDate(2024, 3, 10), QTime(12, 34, 56)));

@@ -2,6 +2,8 @@
 #include "TestRunner.h"
 
 #include "data/DBConnection.h"
+#include "data/DBID.h"
+#include "data/DBIDList.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
 #include "data/DBProjectListBase.h"
@@ -13,6 +15,8 @@
 #include <QThread>
 
 using Vexal::DBBase;
+using Vexal::DBID;
+using Vexal::DBIDList;
 using Vexal::DBProject;
 using Vexal::DBProjectList;
 
@@ -127,24 +131,6 @@ class DBListTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void selectAndDeleteTexts()
-    {
-        DBProjectList all;
-        QCOMPARE(all.selectText(), QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project WHERE 1=1 ;"));
-        DBProjectList active(true);
-        QCOMPARE(active.selectText(),
-                 QStringLiteral("SELECT ID, Name, Comments, Active, URL FROM Project WHERE Active = 1 ;"));
-        QCOMPARE(all.deleteText(QStringLiteral("Bookmark"), {4, 9, 12}),
-                 QStringLiteral("DELETE FROM Bookmark WHERE ID in (4, 9, 12);"));
-        QCOMPARE(all.deleteText(QStringLiteral("Bookmark"), {4}), QStringLiteral("DELETE FROM Bookmark WHERE ID in (4);"));
-        QCOMPARE(all.deleteText(QStringLiteral("Bookmark"), {}), QStringLiteral("DELETE FROM Bookmark WHERE ID in ();"));
-        Vexal::DBProjectListBase owned(7);
-        QCOMPARE(owned.whereText(), QStringLiteral("ProjectID = 7"));
-        QCOMPARE(all.count(), 0);
-        QVERIFY(!all.contains(-1));
-        QVERIFY(all.errorText().isEmpty());
-    }
-
     void loadDeleteAndFailures()
     {
         TestDatabase db;
@@ -270,14 +256,6 @@ private slots:
             QCOMPARE(literal.at(0)->name(), text); // nothing cut at a NUL
     }
 
-    void quotingHelper()
-    {
-        QCOMPARE(Vexal::DBText::quote(QStringLiteral("it's")), QStringLiteral("'it''s'"));
-        QCOMPARE(Vexal::DBText::quote(QString()), QStringLiteral("''"));
-        QCOMPARE(Vexal::DBText::escapeLike(QStringLiteral("a%b_c\\d")), QStringLiteral("a\\%b\\_c\\\\d"));
-        QCOMPARE(Vexal::DBText::likeEscape(), QStringLiteral("ESCAPE '\\'"));
-    }
-
     void backgroundThreadHasItsOwnConnection_data()
     {
         QTest::addColumn<bool>("release");
@@ -334,6 +312,44 @@ private slots:
         }
         thread.quit();
         QVERIFY(thread.wait(30000));
+    }
+
+    // A list of bare ids, of rows of any table.
+    void idListsTheIdsOfMatchingRows()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO City (ID, Name, CountryID) VALUES (10, 'a', 4), (11, 'b', 5), (12, 'c', 4);")));
+
+        DBIDList list(Vexal::DBSql::tableCity(), QStringLiteral("CountryID=4"));
+        QVERIFY2(list.load(), qPrintable(list.errorText()));
+        QCOMPARE(list.count(), 2);
+        QList<int> ids;
+        for (int i = 0; i < list.count(); ++i) {
+            DBID* record = list.at(i);
+            QVERIFY(record);
+            QVERIFY(record->name().isEmpty());
+            QVERIFY(record->tableName().isEmpty());
+            ids << record->id();
+        }
+        std::sort(ids.begin(), ids.end());
+        QCOMPARE(ids, (QList<int>{10, 12}));
+        QCOMPARE(list.firstOrCreate(), list.at(0));
+
+        DBIDList none(Vexal::DBSql::tableLastName(), QStringLiteral("LanguageID=3"));
+        QVERIFY(none.load());
+        QCOMPARE(none.count(), 0);
+        DBID* made = none.firstOrCreate();
+        QVERIFY(made);
+        QCOMPARE(made->id(), -1);
+        QCOMPARE(none.count(), 0);
+
+        DBIDList bad(Vexal::DBSql::tableFirstName(), QStringLiteral("NoSuchColumn=1"));
+        QVERIFY(!bad.load());
+        QCOMPARE(bad.count(), 0);
+        QVERIFY(bad.errorText().contains(QStringLiteral("NoSuchColumn")));
+        QVERIFY(bad.errorText().contains(QStringLiteral("SELECT ID FROM FirstName WHERE NoSuchColumn=1 ;")));
     }
 };
 

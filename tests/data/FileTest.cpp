@@ -1,15 +1,9 @@
-#include "ScriptedPrompt.h"
-#include "TestDatabase.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "FileSizeLimit.h"
 
 #include "core/ConstApp.h"
-#include "data/DBCache.h"
-#include "data/DBOptions.h"
-#include "core/DBSql.h"
 #include "data/File.h"
-#include "data/UtilFileDialog.h"
 #include "texts/LocaleCore.h"
 
 #include <QDir>
@@ -151,67 +145,6 @@ private slots:
     }
 };
 
-class UtilFileDialogTest : public QObject
-{
-    Q_OBJECT
-private slots:
-    void init() { Vexal::DBCache::reset(); }
-    void cleanup() { Vexal::DBCache::reset(); }
-
-    void dialogsStartInAndUpdateTheLastFolder()
-    {
-        namespace UtilFileDialog = Vexal::UtilFileDialog;
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
-        const QString start = db.folder();
-        Vexal::DBOptions options;
-        options.setKeepLastFolder(true);
-        options.setDefaultFolder(start);
-        Vexal::DBCache::setOptions(&options);
-        const QString stored = QStringLiteral("SELECT %1 FROM %2").arg(Vexal::DBSql::colLastFolder(),
-                                                                        Vexal::DBSql::tableSettings());
-
-        ScriptedPrompt prompt;
-        // Three files chosen for import: the first one's folder is remembered.
-        prompt.files << QStringLiteral("/data/a/one.xml") << QStringLiteral("/data/b/two.xml")
-                     << QStringLiteral("/data/c/three.xml");
-        QCOMPARE(UtilFileDialog::getOpenFileNames(nullptr, UtilFileDialog::filterXml()).size(), 3);
-        QCOMPARE(prompt.folders.last(), start);
-        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/a"));
-        QCOMPARE(TestDatabase::value(stored).toString(), QStringLiteral("/data/a"));
-
-        prompt.files << QStringLiteral("/data/saved/page.html");
-        QCOMPARE(UtilFileDialog::getSaveFileName(nullptr, UtilFileDialog::filterHtml()),
-                 QStringLiteral("/data/saved/page.html"));
-        QCOMPARE(prompt.folders.last(), QStringLiteral("/data/a"));
-        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/saved"));
-
-        prompt.files << QStringLiteral("/data/opened/x.txt");
-        UtilFileDialog::getOpenFileName(nullptr, UtilFileDialog::filterAll());
-        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/opened"));
-
-        prompt.files << QStringLiteral("/data/export");
-        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr), QStringLiteral("/data/export"));
-        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/export"));
-
-        // A form's folder field does not move the last folder.
-        prompt.files << QStringLiteral("/data/field");
-        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr, false), QStringLiteral("/data/field"));
-        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/export"));
-
-        // Cancelling any dialog returns nothing and keeps the folder.
-        QCOMPARE(UtilFileDialog::getOpenFileNames(nullptr, UtilFileDialog::filterXml()), QStringList());
-        QCOMPARE(UtilFileDialog::getOpenFileName(nullptr, UtilFileDialog::filterAll()), QString());
-        QCOMPARE(UtilFileDialog::getSaveFileName(nullptr, UtilFileDialog::filterHtml()), QString());
-        QCOMPARE(UtilFileDialog::getExistingDirectory(nullptr), QString());
-        QCOMPARE(Vexal::DBCache::lastFolder(), QStringLiteral("/data/export"));
-        QCOMPARE(TestDatabase::value(stored).toString(), QStringLiteral("/data/export"));
-        QCOMPARE(prompt.folders.size(), 9);
-        for (int i = 5; i < 9; ++i)
-            QCOMPARE(prompt.folders.at(i), QStringLiteral("/data/export"));
-    }
-};
 
 TESVAR_TEST(FileTest)
-TESVAR_TEST(UtilFileDialogTest)
 #include "FileTest.moc"

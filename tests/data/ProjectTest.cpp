@@ -70,48 +70,31 @@ private slots:
     void init() { Vexal::Logger::resetForTests(); }
     void cleanup() { Vexal::Logger::resetForTests(); }
 
-    void activeFlagRoundTrip()
+    // The list of active projects hands out the first one, or else a default
+    // project that it does not save; the start-up check stores that default
+    // (and logs the want of it) only when no project is active.
+    void defaultProjectOnlyWithoutAnActiveOne_data()
     {
-        TestDatabase db;
-        DBProject project;
-        project.setName(QStringLiteral("P"));
-        project.setActive(true);
-        QVERIFY(project.save());
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 1);
-        project.setActive(false);
-        QVERIFY(project.save());
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project;")).toInt(), 0);
-        DBProject loaded;
-        QVERIFY(loaded.load(project.id()));
-        QVERIFY(!loaded.isActive());
-    }
-
-    void activeOnlyListAndEnsureDefault_data()
-    {
+        QTest::addColumn<int>("inactive");
         QTest::addColumn<int>("active");
-        QTest::newRow("none active") << 0;
-        QTest::newRow("one active") << 1;
-        QTest::newRow("two active") << 2;
+        QTest::newRow("empty table") << 0 << 0;
+        QTest::newRow("only inactive projects") << 2 << 0;
+        QTest::newRow("one active") << 2 << 1;
+        QTest::newRow("two active") << 1 << 2;
     }
 
-    void activeOnlyListAndEnsureDefault()
+    void defaultProjectOnlyWithoutAnActiveOne()
     {
+        QFETCH(int, inactive);
         QFETCH(int, active);
         TestDatabase db;
-        for (int i = 0; i < 3; ++i) {
-            DBProject project;
-            project.setName(QStringLiteral("P%1").arg(i));
-            project.setActive(i < active);
-            QVERIFY(project.save());
-        }
+        ScriptedPrompt prompt;
+        for (int i = 0; i < active + inactive; ++i)
+            QVERIFY(TestDatabase::exec(
+                QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('P%1', %2);").arg(i).arg(int(i < active))));
         DBProjectList list(true);
         QVERIFY(list.load());
         QCOMPARE(list.count(), active);
-        DBProjectList all;
-        QVERIFY(all.load());
-        QCOMPARE(all.count(), 3);
-        QVERIFY(all.at(0));
-
         DBProject* current = list.ensureDefault();
         QVERIFY(current);
         if (active == 0) {
@@ -120,52 +103,27 @@ private slots:
             QCOMPARE(current->url(), Vexal::ConstApp::homeUrl());
             QVERIFY(!current->isActive());
             QCOMPARE(current->id(), -1);
-            QCOMPARE(Vexal::DBStateProbe::state(current), 0);
             QCOMPARE(current->parent(), &list);
-            QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 3); // not saved
+            QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), inactive); // not saved
         } else {
             QCOMPARE(current, list.at(0));
             QCOMPARE(current->name(), QStringLiteral("P0"));
         }
-    }
 
-    void checkProjectCreatesDefault_data()
-    {
-        QTest::addColumn<int>("inactiveRows");
-        QTest::newRow("empty table") << 0;
-        QTest::newRow("only inactive projects") << 2;
-    }
-
-    void checkProjectCreatesDefault()
-    {
-        QFETCH(int, inactiveRows);
-        TestDatabase db;
-        ScriptedPrompt prompt;
-        for (int i = 0; i < inactiveRows; ++i)
-            QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('Old', 0);")));
         DBManager manager;
         QVERIFY(manager.checkProject());
         QVERIFY(prompt.messages.isEmpty());
-        QCOMPARE(criticalMessages(QStringLiteral("Check Project")), QStringList({"An active project is missing."}));
-        QCOMPARE(activeCount(), 1);
-        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), inactiveRows + 1);
-        DBProjectList list(true);
-        QVERIFY(list.load());
-        QCOMPARE(list.at(0)->name(), QStringLiteral("Default"));
-        QCOMPARE(list.at(0)->url(), Vexal::ConstApp::homeUrl());
-        QVERIFY(list.at(0)->comments().isEmpty());
-    }
-
-    void checkProjectKeepsActiveProjects()
-    {
-        TestDatabase db;
-        ScriptedPrompt prompt;
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('A', 1), ('B', 1);")));
-        DBManager manager;
-        QVERIFY(manager.checkProject());
-        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 2);
-        QVERIFY(logLines().isEmpty());
-        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(criticalMessages(QStringLiteral("Check Project")),
+                 active ? QStringList() : QStringList({"An active project is missing."}));
+        QCOMPARE(activeCount(), active ? active : 1);
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), inactive + (active ? active : 1));
+        DBProjectList stored(true);
+        QVERIFY(stored.load());
+        if (active == 0) {
+            QCOMPARE(stored.at(0)->name(), QStringLiteral("Default"));
+            QCOMPARE(stored.at(0)->url(), Vexal::ConstApp::homeUrl());
+            QVERIFY(stored.at(0)->comments().isEmpty());
+        }
     }
 
     // A look-up that fails is a failed start-up, never "no project": nothing
@@ -211,26 +169,30 @@ private slots:
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("Stored")), 0);
     }
 
-    // What a start cut short leaves (a file without a single table, even one
-    // of zero bytes) is made anew; a file with any table of its own is opened
-    // as it is.
+    // A missing file is made, and so is what a start cut short leaves (a file
+    // without a single table, even one of zero bytes); a file with any table
+    // of its own is opened as it is, also at the next start.
     void fileWithoutTablesIsMadeAnew_data()
     {
+        QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("madeAnew");
-        QTest::newRow("zero bytes") << QString() << true;
-        QTest::newRow("database without tables") << QStringLiteral("PRAGMA user_version = 7;") << true;
-        QTest::newRow("one table of another program") << QStringLiteral("CREATE TABLE Other (ID INTEGER);") << false;
+        QTest::newRow("no file") << false << QString() << true;
+        QTest::newRow("zero bytes") << true << QString() << true;
+        QTest::newRow("database without tables") << true << QStringLiteral("PRAGMA user_version = 7;") << true;
+        QTest::newRow("one table of another program") << true << QStringLiteral("CREATE TABLE Other (ID INTEGER);")
+                                                       << false;
     }
 
     void fileWithoutTablesIsMadeAnew()
     {
+        QFETCH(bool, exists);
         QFETCH(QString, script);
         QFETCH(bool, madeAnew);
         TestFolder folder;
         DefaultConnectionGuard guard;
         ScriptedPrompt prompt;
-        {
+        if (exists) {
             QFile empty(Vexal::ConstApp::databaseFile());
             QVERIFY(empty.open(QIODevice::WriteOnly));
         }
@@ -253,36 +215,17 @@ private slots:
             QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(), 12);
             QVERIFY(manager.checkProject());
             QCOMPARE(activeCount(), 1);
+            QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TABLE Extra (ID INTEGER);")));
+            QVERIFY(manager.setupConnection());
+            QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 33);
+            QVERIFY(manager.checkProject());
+            QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
         } else {
             QCOMPARE(tables, QStringList{QStringLiteral("Other")});
         }
         // Nothing of the build is left beside the database.
         QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.new*")}, QDir::Files | QDir::Hidden),
                  QStringList());
-    }
-
-    void setupConnectionCreatesMissingDatabase()
-    {
-        TestFolder folder;
-        DefaultConnectionGuard guard;
-        ScriptedPrompt prompt;
-        QVERIFY(!QFile::exists(Vexal::ConstApp::databaseFile()));
-        DBManager manager;
-        QVERIFY(manager.setupConnection());
-        QVERIFY(QSqlDatabase::database().isOpen());
-        QCOMPARE(QSqlDatabase::database().databaseName(), Vexal::ConstApp::databaseFile());
-        QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 32);
-        QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(), 12);
-        QVERIFY(manager.checkProject());
-        QCOMPARE(activeCount(), 1);
-        QVERIFY(prompt.messages.isEmpty());
-
-        // A second start finds the file and leaves it as it is.
-        QVERIFY(TestDatabase::exec(QStringLiteral("CREATE TABLE Extra (ID INTEGER);")));
-        QVERIFY(manager.setupConnection());
-        QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 33);
-        QVERIFY(manager.checkProject());
-        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
     }
 
     void setupConnectionFailure()

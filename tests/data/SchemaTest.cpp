@@ -1,4 +1,5 @@
 #include "RecordCheck.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -101,27 +102,6 @@ const QList<QPair<const char*, RecordFactory>>& recordClasses()
     return all;
 }
 
-QStringList physicalColumns(const QString& table)
-{
-    QStringList names;
-    QSqlQuery query(QSqlDatabase::database());
-    if (query.exec(QStringLiteral("PRAGMA table_info(%1);").arg(table))) {
-        while (query.next())
-            names << query.value(1).toString();
-    }
-    return names;
-}
-
-QStringList schemaObjects(const QString& type)
-{
-    QStringList names;
-    QSqlQuery query(QSqlDatabase::database());
-    query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = '%1' ORDER BY name;").arg(type));
-    while (query.next())
-        names << query.value(0).toString();
-    return names;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(RecordFactory)
@@ -144,8 +124,9 @@ private slots:
         views.sort();
         QCOMPARE(tables.size(), 32);
         QCOMPARE(views.size(), 12);
-        QCOMPARE(schemaObjects(QStringLiteral("table")), tables);
-        QCOMPARE(schemaObjects(QStringLiteral("view")), views);
+        const QString objects = QStringLiteral("SELECT name FROM sqlite_master WHERE type = '%1' ORDER BY name");
+        QCOMPARE(columnValues(objects.arg(QStringLiteral("table"))), tables);
+        QCOMPARE(columnValues(objects.arg(QStringLiteral("view"))), views);
 
         for (const QString& table : qAsConst(tables))
             QCOMPARE(TestDatabase::rowCount(table), 0);
@@ -166,7 +147,8 @@ private slots:
         const QStringList columns = record->columns();
         QVERIFY(!columns.isEmpty());
         QCOMPARE(columns.first(), QStringLiteral("ID"));
-        const QStringList physical = physicalColumns(record->tableName());
+        const QStringList physical =
+            columnValues(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(record->tableName()));
         QVERIFY2(!physical.isEmpty(), qPrintable(record->tableName()));
         QCOMPARE(physical.mid(0, columns.size()), columns);
 

@@ -47,41 +47,72 @@ class TypedListTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void websitesByTypeFlags();
+    void listsLoadTheRowsOfTheirOwner();
     void websitesByHost_data();
     void websitesByHost();
     void hostileHostTextIsOnlyAValue();
-    void accountListModes();
-    void masterAccountsAllOrActive();
-    void categoriesUnderMaster();
-    void projectListsAndFirstOrCreate();
     void typedAccessIsCheckedAndNeverCasts();
 };
 
-void TypedListTest::websitesByTypeFlags()
+// Each list's condition against one set of rows; a list that finds nothing
+// creates a new record of its owner, one that finds rows hands out the first.
+void TypedListTest::listsLoadTheRowsOfTheirOwner()
 {
     TestDatabase db;
     QVERIFY(db.isOpen());
     QVERIFY(addWebsite(QStringLiteral("mail"), 4, QString()) > 0);
     QVERIFY(addWebsite(QStringLiteral("blog"), 16, QString()) > 0);
     QVERIFY(addWebsite(QStringLiteral("both"), 4 | 32, QString()) > 0);
+    for (const char* statement :
+         {"INSERT INTO Account (Name, ProjectID, WebsiteID) VALUES ('a', 3, 17), ('b', 3, 18), ('c', 4, 17)",
+          "INSERT INTO MasterAccount (Name, Active) VALUES ('x', 0), ('y', 1), ('z', 0)",
+          "INSERT INTO Category (Name, MasterID) VALUES ('b', 12), ('a', 12), ('c', -1)",
+          "INSERT INTO Directory (Name, ProjectID) VALUES ('d', 5)",
+          "INSERT INTO SocialBookmark (Name, ProjectID) VALUES ('s', 6)"})
+        QVERIFY(TestDatabase::exec(QLatin1String(statement)));
 
-    DBWebsiteList email(4);
-    QCOMPARE(email.whereText(), QStringLiteral("Type & 4 != 0"));
-    QVERIFY2(email.load(), qPrintable(email.errorText()));
-    QCOMPARE(names(email), (QStringList{QStringLiteral("both"), QStringLiteral("mail")}));
+    struct Case
+    {
+        DBListBase* list;
+        QStringList names; // sorted
+    };
+    QObject owner;
+    const QList<Case> cases = {
+        {new DBWebsiteList(4, &owner), {QStringLiteral("both"), QStringLiteral("mail")}},
+        {new DBWebsiteList(16 | 32, &owner), {QStringLiteral("blog"), QStringLiteral("both")}},
+        {new DBWebsiteList(0, &owner), {}},
+        {new DBWebsiteList(&owner), {QStringLiteral("blog"), QStringLiteral("both"), QStringLiteral("mail")}},
+        {new DBAccountList(3, 17, &owner), {QStringLiteral("a")}},
+        {new DBAccountList(3, &owner), {QStringLiteral("a"), QStringLiteral("b")}},
+        {new DBMasterAccountList(false, &owner), {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")}},
+        {new DBMasterAccountList(true, &owner), {QStringLiteral("y")}},
+        {new DBCategoryList(12, &owner), {QStringLiteral("a"), QStringLiteral("b")}},
+        {new DBCategoryList(-1, &owner), {QStringLiteral("c")}},
+        {new DBDirectoryList(5, &owner), {QStringLiteral("d")}},
+        {new DBSocialBookmarkList(5, &owner), {}},
+    };
+    for (const Case& c : cases) {
+        QVERIFY2(c.list->load(), qPrintable(c.list->errorText()));
+        QCOMPARE(names(*c.list), c.names);
+    }
 
-    DBWebsiteList any(16 | 32);
-    QVERIFY(any.load());
-    QCOMPARE(names(any), (QStringList{QStringLiteral("blog"), QStringLiteral("both")}));
-
-    DBWebsiteList none(0);
-    QVERIFY(none.load());
-    QCOMPARE(none.count(), 0);
-
-    DBWebsiteList all;
-    QVERIFY(all.load());
-    QCOMPARE(all.count(), 3);
+    DBAccountList missing(3, 99);
+    QVERIFY(missing.load());
+    DBAccount* account = missing.firstOrCreate();
+    QCOMPARE(account->projectId(), 3);
+    QCOMPARE(account->websiteId(), -1);
+    QCOMPARE(DBStateProbe::state(account), int(DBBase::StateNew));
+    QCOMPARE(missing.at(0), account);
+    DBSocialBookmarkList bookmarks(5);
+    QVERIFY(bookmarks.load());
+    QCOMPARE(bookmarks.firstOrCreate()->projectId(), 5);
+    DBWebsiteList sites(8);
+    QVERIFY(sites.load());
+    QCOMPARE(sites.firstOrCreate()->type(), 8);
+    DBMasterAccountList active(true);
+    QVERIFY(active.load());
+    QCOMPARE(active.firstOrCreate(), active.at(0));
+    QCOMPARE(active.count(), 1);
 }
 
 void TypedListTest::websitesByHost_data()
@@ -137,114 +168,6 @@ void TypedListTest::hostileHostTextIsOnlyAValue()
         QCOMPARE(list.at(0)->id(), ids.at(i));
     }
     QCOMPARE(TestDatabase::rowCount(DBSql::tableWebsite()), hosts.size() + 4);
-}
-
-void TypedListTest::accountListModes()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-    const int rows[][2] = {{3, 17}, {3, 18}, {4, 17}};
-    for (const auto& row : rows) {
-        DBAccount account;
-        account.setProjectId(row[0]);
-        account.setWebsiteId(row[1]);
-        QVERIFY2(account.save(), qPrintable(account.errorText()));
-    }
-
-    DBAccountList onSite(3, 17);
-    QCOMPARE(onSite.whereText(), QStringLiteral("ProjectID = 3 AND WebsiteID = 17"));
-    QVERIFY(onSite.load());
-    QCOMPARE(onSite.count(), 1);
-    QCOMPARE(onSite.at(0)->websiteId(), 17);
-
-    DBAccountList ofProject(3);
-    QCOMPARE(ofProject.whereText(), QStringLiteral("ProjectID = 3"));
-    QVERIFY(ofProject.load());
-    QCOMPARE(ofProject.count(), 2);
-
-    DBAccountList missing(3, 99);
-    QVERIFY(missing.load());
-    DBAccount* created = missing.firstOrCreate();
-    QVERIFY(created);
-    QCOMPARE(created->projectId(), 3);
-    QCOMPARE(created->websiteId(), -1);
-    QCOMPARE(created->id(), -1);
-    QCOMPARE(DBStateProbe::state(created), int(DBBase::StateNew));
-    QCOMPARE(missing.count(), 1);
-    QCOMPARE(missing.at(0), created);
-}
-
-void TypedListTest::masterAccountsAllOrActive()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-    for (bool active : {false, true, false}) {
-        DBMasterAccount account;
-        account.setActive(active);
-        QVERIFY2(account.save(), qPrintable(account.errorText()));
-    }
-    DBMasterAccountList all(false);
-    QVERIFY(all.load());
-    QCOMPARE(all.count(), 3);
-    DBMasterAccountList active(true);
-    QVERIFY(active.load());
-    QCOMPARE(active.count(), 1);
-    QVERIFY(active.at(0)->isActive());
-    QCOMPARE(active.firstOrCreate(), active.at(0));
-    QCOMPARE(active.count(), 1);
-}
-
-void TypedListTest::categoriesUnderMaster()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-    const QStringList categoryNames = {QStringLiteral("b"), QStringLiteral("a"), QStringLiteral("c")};
-    const int masters[] = {12, 12, -1};
-    for (int i = 0; i < 3; ++i) {
-        DBCategory category;
-        category.setName(categoryNames.at(i));
-        category.setMasterId(masters[i]);
-        QVERIFY(category.save());
-    }
-    DBCategoryList under(12);
-    QCOMPARE(under.whereText(), QStringLiteral("MasterID=12"));
-    QVERIFY(under.load());
-    QCOMPARE(under.names(), (QStringList{QStringLiteral("b"), QStringLiteral("a")}));
-
-    DBCategoryList all;
-    QVERIFY(all.load());
-    QCOMPARE(all.count(), 3);
-}
-
-void TypedListTest::projectListsAndFirstOrCreate()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-    DBDirectory entry;
-    entry.setProjectId(5);
-    QVERIFY(entry.save());
-    DBSocialBookmark other;
-    other.setProjectId(6);
-    QVERIFY(other.save());
-
-    DBDirectoryList entries(5);
-    QVERIFY(entries.load());
-    QCOMPARE(entries.count(), 1);
-    QCOMPARE(entries.firstOrCreate(), entries.at(0));
-
-    DBSocialBookmarkList bookmarks(5);
-    QVERIFY(bookmarks.load());
-    QCOMPARE(bookmarks.count(), 0);
-    DBSocialBookmark* created = bookmarks.firstOrCreate();
-    QCOMPARE(created->projectId(), 5);
-    QCOMPARE(DBStateProbe::state(created), int(DBBase::StateNew));
-    QCOMPARE(bookmarks.count(), 1);
-
-    DBWebsiteList sites(8);
-    QVERIFY(sites.load());
-    DBWebsite* site = sites.firstOrCreate();
-    QCOMPARE(site->type(), 8);
-    QCOMPARE(DBStateProbe::state(site), int(DBBase::StateNew));
 }
 
 // Every list class gets at() and findById() from one place; one list stands

@@ -3,8 +3,10 @@
 #include "LoopbackServer.h"
 #include "TestFolder.h"
 #include "core/Logger.h"
+#include "sites/DlgRank.h"
 #include "sites/RankAlexa.h"
 #include "sites/RankGoogle.h"
+#include "texts/LocaleDialog.h"
 #include "texts/LocaleMessage.h"
 
 #include <QSignalSpy>
@@ -22,6 +24,14 @@ QString answer(RankQuery& query)
     if (finished.isEmpty() && !finished.wait(10000))
         return QStringLiteral("<no answer>");
     return finished.at(0).at(0).toString();
+}
+
+bool wait(RankQuery* query)
+{
+    if (query->isFinished())
+        return true;
+    QSignalSpy finished(query, &RankQuery::finished);
+    return finished.wait(10000);
 }
 
 } // namespace
@@ -144,6 +154,45 @@ private slots:
         m_server.release();
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The dialog shows each answer as it comes.
+    void dialogShowsTheAnswers()
+    {
+        m_server.setPage(QStringLiteral("/alexa"), "text/xml",
+                         "<ALEXA><SD><POPULARITY URL=\"site.test/\" TEXT=\"1234\"/></SD></ALEXA>");
+        m_server.setPage(QStringLiteral("/pr"), "text/html", "PageRank: 6");
+        m_server.hold(QStringLiteral("/pr"));
+
+        QObject owner;
+        const QUrl address(QStringLiteral("http://site.test/page"));
+        auto* google = new RankGoogle(address, &owner);
+        auto* alexa = new RankAlexa(address, &owner);
+        DlgRank dialog(google, alexa);
+        dialog.build(nullptr);
+        QVERIFY(google->isStarted() && alexa->isStarted());
+        QCOMPARE(dialog.googleText(), LocaleDialog::loading());
+
+        QVERIFY(wait(alexa));
+        QCOMPARE(dialog.alexaText(), QStringLiteral("1234"));
+        QCOMPARE(dialog.googleText(), LocaleDialog::loading());
+        QTRY_COMPARE(m_server.heldCount(), 1);
+        m_server.release();
+        QVERIFY(wait(google));
+        QCOMPARE(dialog.googleText(), QStringLiteral("6"));
+
+        // A failed look-up shows a text that is no number; an answer that came
+        // before the dialog was built is shown at once.
+        m_server.removePage(QStringLiteral("/pr"));
+        auto* failing = new RankGoogle(address, &owner);
+        auto* early = new RankAlexa(address, &owner);
+        early->start();
+        QVERIFY(wait(early));
+        DlgRank second(failing, early);
+        second.build(nullptr);
+        QCOMPARE(second.alexaText(), QStringLiteral("1234"));
+        QVERIFY(wait(failing));
+        QCOMPARE(second.googleText(), LocaleMessage::operationFailed());
     }
 };
 
