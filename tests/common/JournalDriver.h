@@ -12,12 +12,14 @@
 #include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
+#include "texts/LocaleBaseWidget.h"
 #include "views/UtilDialog.h"
 
 #include <QItemSelectionModel>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTest>
+#include <QToolButton>
 
 #include <initializer_list>
 
@@ -49,6 +51,16 @@ inline void selectRows(Vexal::BaseTable* table, std::initializer_list<int> rows)
     for (int row : rows)
         table->selectionModel()->select(table->model()->index(row, 1),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// Whether an editor's Save button (on its tool bar) can be pressed.
+inline bool saveEnabled(QWidget* editor)
+{
+    for (const QToolButton* button : editor->findChildren<QToolButton*>()) {
+        if (button->toolTip() == Vexal::LocaleBaseWidget::save() || button->text() == Vexal::LocaleBaseWidget::save())
+            return button->isEnabled();
+    }
+    return false;
 }
 
 // Selects the row of a stored id; false when the table does not list it.

@@ -19,7 +19,6 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolButton>
 
 using namespace Vexal;
 
@@ -85,15 +84,6 @@ struct Browser
         tabs.addUniqueTab(journal, nullptr);
     }
 };
-
-QToolButton* saveButton(TestProjectEditor& editor)
-{
-    const QList<QToolButton*> buttons = editor.findChildren<QToolButton*>();
-    for (QToolButton* button : buttons)
-        if (button->toolTip() == LocaleBaseWidget::save() || button->text() == LocaleBaseWidget::save())
-            return button;
-    return nullptr;
-}
 
 int projects() { return TestDatabase::rowCount(DBSql::tableProject()); }
 
@@ -326,10 +316,9 @@ private slots:
         QVERIFY(db.isOpen());
         TestProjectEditor editor;
         editor.setInit(new Init(-1, nullptr));
-        QVERIFY(saveButton(editor));
         QCOMPARE(editor.title(), QStringLiteral("Project New"));
         QVERIFY(editor.isModified());
-        QVERIFY(saveButton(editor)->isEnabled());
+        QVERIFY(saveEnabled(&editor));
         QCOMPARE(editor.urlEdit->text(), LocaleBaseWidget::urlPrefix()); // the new record's default
 
         QSignalSpy state(editor.tabObject(), &BaseTabObject::onStateChanged);
@@ -337,7 +326,7 @@ private slots:
         editor.save();
         QCOMPARE(projects(), 1);
         QVERIFY(!editor.isModified());
-        QVERIFY(!saveButton(editor)->isEnabled());
+        QVERIFY(!saveEnabled(&editor));
         QCOMPARE(editor.title(), QStringLiteral("Project: Shop"));
         QCOMPARE(state.count(), 1);
         const int id = editor.init()->id();
@@ -345,7 +334,7 @@ private slots:
 
         editor.urlEdit->setText(QStringLiteral("http://shop.example/"));
         QVERIFY(editor.isModified());
-        QVERIFY(saveButton(editor)->isEnabled());
+        QVERIFY(saveEnabled(&editor));
         editor.save();
         QCOMPARE(projects(), 1); // the second save updates the same row
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT URL FROM Project WHERE ID = %1").arg(id)).toString(),
@@ -364,7 +353,7 @@ private slots:
         QCOMPARE(editor.urlEdit->text(), QStringLiteral("http://k/"));
         QVERIFY(editor.activeBox->isChecked());
         QVERIFY(!editor.isModified()); // filling does not mark it
-        QVERIFY(!saveButton(editor)->isEnabled());
+        QVERIFY(!saveEnabled(&editor));
 
         editor.save(); // clean: nothing happens
         QVERIFY(Logger::errors().isEmpty());
@@ -401,7 +390,7 @@ private slots:
         QVERIFY(Logger::errors().last().contains(dbo));
         QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectEditor.")));
         QVERIFY(editor.isModified());
-        QVERIFY(saveButton(editor)->isEnabled());
+        QVERIFY(saveEnabled(&editor));
         QCOMPARE(projects(), 0); // nothing re-inserted
         QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
     }
@@ -426,7 +415,7 @@ private slots:
         QVERIFY(Logger::errors().last().contains(QStringLiteral("The result set is empty.")));
         QVERIFY(Logger::errors().last().contains(QStringLiteral("UPDATE Project SET Name = :Name")));
         QVERIFY(editor.isModified());
-        QVERIFY(saveButton(editor)->isEnabled());
+        QVERIFY(saveEnabled(&editor));
         QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
         QCOMPARE(editor.title(), QStringLiteral("Project: Shop"));
         QCOMPARE(projects(), 0);
