@@ -1,7 +1,7 @@
 #include "FreshStateTest.h"
 #include "TestRunner.h"
 
-#include "LoopbackServer.h"
+#include "WebPageServer.h"
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
@@ -70,17 +70,10 @@ class WebTabTest : public FreshStateTest
 {
     Q_OBJECT
 
-    LoopbackServer m_server;
+    WebPageServer m_server;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Loop Page"),
-                               QStringLiteral("<p>a haystack with a Needle and a needle</p>"));
-        m_server.setTitledPage(QStringLiteral("/second"), QStringLiteral("Second"), QStringLiteral("two"));
-        m_server.setTitledPage(QStringLiteral("/slow"), QStringLiteral("Slow"));
-    }
+    void initTestCase() { QVERIFY(m_server.startWithPages()); }
 
     void init()
     {

@@ -1,9 +1,9 @@
 #include "FreshStateTest.h"
 #include "TestRunner.h"
 
-#include "LoopbackServer.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
+#include "WebPageServer.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
@@ -13,7 +13,6 @@
 #include "shell/WidWebView.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QImageReader>
@@ -58,17 +57,6 @@ public:
     WidWebView* view;
 };
 
-QByteArray pngBytes()
-{
-    QImage image(20, 20, QImage::Format_ARGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 bool load(WidWebView& view, const QUrl& url)
 {
     QSignalSpy finished(&view, &QWebView::loadFinished);
@@ -85,22 +73,10 @@ class WebViewTest : public FreshStateTest
 {
     Q_OBJECT
 
-    LoopbackServer m_server;
+    WebPageServer m_server;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Loop Page"),
-                               QStringLiteral("<p id='text'>Plain words here</p>"
-                                              "<a id='link' href='/target'>Target link</a><br>"
-                                              "<img id='image' src='/red.png' width='20' height='20'><br>"
-                                              "<a id='linked' href='/target'><img src='/red.png' width='20' height='20'></a>"
-                                              "<!-- marker-in-source -->"));
-        m_server.setHtml(QStringLiteral("/untitled"), QStringLiteral("<html><body>no title</body></html>"));
-        m_server.setPage(QStringLiteral("/red.png"), "image/png", pngBytes());
-        m_server.setTitledPage(QStringLiteral("/slow"), QStringLiteral("Slow"));
-    }
+    void initTestCase() { QVERIFY(m_server.startWithPages()); }
 
     // Only the tests with a database write history.
     void init()
