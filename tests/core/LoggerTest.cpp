@@ -52,8 +52,8 @@ private slots:
         Logger::warning(QStringLiteral("careful"));
         QCOMPARE(Logger::errors().size(), 2);
         QVERIFY(Logger::errors().at(1).contains(QStringLiteral(">1. Error<")));
-        QVERIFY(Logger::infos().at(0).contains(QStringLiteral(">0. Information<")));
-        QVERIFY(Logger::warnings().at(0).contains(QStringLiteral(">0. Warning<")));
+        QVERIFY(Logger::infos().value(0).contains(QStringLiteral(">0. Information<")));
+        QVERIFY(Logger::warnings().value(0).contains(QStringLiteral(">0. Warning<")));
         const QStringList all = Logger::allLines();
         QCOMPARE(all.size(), 4);
         QVERIFY(all.at(1).contains(QStringLiteral(">1. Information<")));

@@ -2,6 +2,7 @@
 #include "TestRunner.h"
 
 #include "content/WidArticleJournal.h"
+#include "content/WidSpintaxModeComboBox.h"
 #include "content/WidSynonymJournal.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
@@ -180,6 +181,14 @@ private slots:
                 differing += (qAlpha(visible.pixel(x, y)) > 127) != (qAlpha(hidden.pixel(x, y)) > 127);
         }
         QVERIFY2(differing > visible.width() * visible.height() / 10, qPrintable(QString::number(differing)));
+    }
+
+    // Each dialect has its name beside its icon, as the other choosers do.
+    void spintaxDialectChooserShowsNames()
+    {
+        Vexal::WidSpintaxModeComboBox box;
+        QCOMPARE(itemTexts(box), QStringList({"Extreme", "Advance", "Classic"}));
+        QCOMPARE(box.currentText(), QStringLiteral("Extreme"));
     }
 
     void projectsSortedCaseSensitively()
