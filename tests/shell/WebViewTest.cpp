@@ -32,7 +32,12 @@ class ProbeView : public WidWebView
 {
 public:
     using WidWebView::createWindow;
-    using WidWebView::WidWebView;
+
+    ProbeView()
+    {
+        build();
+        resize(800, 600);
+    }
 
     void hit(const QString& selector)
     {
@@ -172,8 +177,6 @@ private slots:
     void menuFollowsTheHit()
     {
         ProbeView view;
-        view.build();
-        view.resize(800, 600);
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
 
         view.hit(QStringLiteral("#link"));
@@ -197,8 +200,6 @@ private slots:
     void linkAndPageCommands()
     {
         ProbeView view;
-        view.build();
-        view.resize(800, 600);
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
         UtilSignalManager* hub = UtilSignalManager::instance();
         QSignalSpy loads(hub, &UtilSignalManager::onLoad);
@@ -228,8 +229,6 @@ private slots:
         TestDatabase folder;
         ScriptedPrompt prompt;
         ProbeView view;
-        view.build();
-        view.resize(800, 600);
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
         view.hit(QStringLiteral("#image"));
         QVERIFY(!view.lastHit().pixmap().isNull());
@@ -327,7 +326,6 @@ private slots:
         WidTabManager tabs;
         tabs.build();
         ProbeView view;
-        view.build();
 
         QVERIFY(!view.createWindow(QWebPage::WebBrowserWindow)); // no tab manager
         view.setTabManager(&tabs);

@@ -124,17 +124,18 @@ private slots:
         QCOMPARE(tree->topLevelItemCount(), 4);
         QCOMPARE(shownUrls(journal), QStringList{QStringLiteral("a-today")});
 
-        tree->setCurrentItem(tree->yesterdayItem);
-        QCOMPARE(shownUrls(journal), (QStringList{QStringLiteral("b-yesterday-late"),
-                                                   QStringLiteral("c-yesterday-early")}));
-        tree->setCurrentItem(tree->lastWeekItem);
-        QCOMPARE(shownUrls(journal).size(), 4);
-        tree->setCurrentItem(tree->lastMonthItem);
-        QCOMPARE(shownUrls(journal).size(), 5);
-
-        // Back to Today: the Yesterday condition is off again.
-        tree->setCurrentItem(tree->todayItem);
-        QCOMPARE(shownUrls(journal), QStringList{QStringLiteral("a-today")});
+        // Each period shows its visits; back to Today, the Yesterday
+        // condition is off again.
+        const QPair<QTreeWidgetItem*, QStringList> periods[] = {
+            {tree->yesterdayItem, {"b-yesterday-late", "c-yesterday-early"}},
+            {tree->lastWeekItem, {"a-today", "b-yesterday-late", "c-yesterday-early", "d-five-days"}},
+            {tree->lastMonthItem, {"a-today", "b-yesterday-late", "c-yesterday-early", "d-five-days", "e-eight-days"}},
+            {tree->todayItem, {"a-today"}},
+        };
+        for (const auto& period : periods) {
+            tree->setCurrentItem(period.first);
+            QCOMPARE(shownUrls(journal), period.second);
+        }
         QCOMPARE(journal->tableWidget()->filterCollection()->whereText().count(QStringLiteral(" AND ")), 0);
         QVERIFY(Logger::errors().isEmpty());
     }
