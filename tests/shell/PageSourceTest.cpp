@@ -94,52 +94,46 @@ private slots:
     // Both text tabs save through one path: nothing on cancel; on success the
     // text as UTF-8 (the console's as a page) and a notice; an error that
     // names the tab's class when the file cannot be written.
-    void textTabsSaveAndReport_data()
-    {
-        QTest::addColumn<bool>("console");
-        QTest::newRow("page source") << false;
-        QTest::newRow("error console") << true;
-    }
-
     void textTabsSaveAndReport()
     {
-        QFETCH(bool, console);
-        TestFolder folder;
-        ScriptedPrompt prompt;
-        QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
-        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
-        const QString text = QStringLiteral("stored \u00e9\u65e5");
-        std::unique_ptr<WidTextTab> tab;
-        if (console) {
-            Logger::error(text);
-            tab = std::make_unique<WidErrorConsole>();
-            tab->setInit(nullptr);
-        } else {
-            auto page = std::make_unique<WidPageSource>();
-            open(*page, QStringLiteral("S"), text);
-            tab = std::move(page);
+        for (const bool console : {false, true}) {
+            TestFolder folder;
+            ScriptedPrompt prompt;
+            QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
+            QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+            const QString text = QStringLiteral("stored \u00e9\u65e5");
+            std::unique_ptr<WidTextTab> tab;
+            if (console) {
+                Logger::error(text);
+                tab = std::make_unique<WidErrorConsole>();
+                tab->setInit(nullptr);
+            } else {
+                auto page = std::make_unique<WidPageSource>();
+                open(*page, QStringLiteral("S"), text);
+                tab = std::move(page);
+            }
+            tab->save();
+            QCOMPARE(infos.count() + errors.count(), 0);
+
+            const QString path = folder.file(QStringLiteral("saved.html"));
+            prompt.files << path;
+            tab->save();
+            QCOMPARE(infos.count(), 1);
+            const QString saved = QString::fromUtf8(bytesOf(path));
+            QVERIFY2(console ? saved.contains(text) && saved.contains(QStringLiteral("utf-8"), Qt::CaseInsensitive)
+                             : saved == text,
+                     qPrintable(saved));
+
+            const QString blocked = folder.file(QStringLiteral("blocked.html"));
+            QVERIFY(QDir().mkpath(blocked + QStringLiteral("/inner")));
+            prompt.files << blocked;
+            tab->save();
+            QCOMPARE(errors.count(), 1);
+            QCOMPARE(infos.count(), 1);
+            QVERIFY(QFileInfo(blocked + QStringLiteral("/inner")).isDir());
+            QVERIFY(Logger::errors().last().contains(console ? QStringLiteral("WidErrorConsole.Save")
+                                                             : QStringLiteral("WidPageSource.Save")));
         }
-        tab->save();
-        QCOMPARE(infos.count() + errors.count(), 0);
-
-        const QString path = folder.file(QStringLiteral("saved.html"));
-        prompt.files << path;
-        tab->save();
-        QCOMPARE(infos.count(), 1);
-        const QString saved = QString::fromUtf8(bytesOf(path));
-        QVERIFY2(console ? saved.contains(text) && saved.contains(QStringLiteral("utf-8"), Qt::CaseInsensitive)
-                         : saved == text,
-                 qPrintable(saved));
-
-        const QString blocked = folder.file(QStringLiteral("blocked.html"));
-        QVERIFY(QDir().mkpath(blocked + QStringLiteral("/inner")));
-        prompt.files << blocked;
-        tab->save();
-        QCOMPARE(errors.count(), 1);
-        QCOMPARE(infos.count(), 1);
-        QVERIFY(QFileInfo(blocked + QStringLiteral("/inner")).isDir());
-        QVERIFY(Logger::errors().last().contains(console ? QStringLiteral("WidErrorConsole.Save")
-                                                         : QStringLiteral("WidPageSource.Save")));
     }
 
     void failedSaveKeepsTheEarlierFile()

@@ -1,7 +1,6 @@
-#include "FreshStateTest.h"
 #include "TestRunner.h"
 
-#include "WebPageServer.h"
+#include "WebPageTest.h"
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
@@ -66,28 +65,11 @@ WidWebTab* webTabAt(WidTabManager& tabs, int index)
 
 } // namespace
 
-class WebTabTest : public FreshStateTest
+class WebTabTest : public WebPageTest
 {
     Q_OBJECT
 
-    WebPageServer m_server;
-
 private slots:
-    void initTestCase() { QVERIFY(m_server.startWithPages()); }
-
-    void init()
-    {
-        reset();
-        keepNoHistory();
-    }
-
-    void cleanup()
-    {
-        m_server.release();
-        reset();
-        WidSearchBar::setCurrentEngine(2);
-    }
-
     void panelsAttachReplaceAndClose()
     {
         WidWebTab tab;

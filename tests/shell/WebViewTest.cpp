@@ -1,9 +1,8 @@
-#include "FreshStateTest.h"
 #include "TestRunner.h"
 
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
-#include "WebPageServer.h"
+#include "WebPageTest.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
@@ -74,28 +73,11 @@ bool load(WidWebView& view, const QUrl& url)
 
 } // namespace
 
-class WebViewTest : public FreshStateTest
+class WebViewTest : public WebPageTest
 {
     Q_OBJECT
 
-    WebPageServer m_server;
-
 private slots:
-    void initTestCase() { QVERIFY(m_server.startWithPages()); }
-
-    // Only the tests with a database write history.
-    void init()
-    {
-        reset();
-        keepNoHistory();
-    }
-
-    void cleanup()
-    {
-        WidTabManager::setWebTabFactory(nullptr);
-        reset();
-    }
-
     // Locked and ninja exclude each other; storing an address neither loads
     // nor signals, a reload loads it.
     void flagsAndStoredAddress()
