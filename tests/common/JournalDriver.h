@@ -78,6 +78,20 @@ inline bool selectId(Vexal::BaseJournal* journal, int id)
     return false;
 }
 
+// Runs every dialog of one kind as a user would: fill() types into it, then
+// it is accepted (or cancelled); a dialog of another kind is cancelled.
+template <class Dialog, class Fill>
+void answerDialogs(Fill fill, bool accept = true)
+{
+    Vexal::UtilDialog::setRunner([=](QDialog* dialog) {
+        auto* typed = qobject_cast<Dialog*>(dialog);
+        if (!typed)
+            return int(QDialog::Rejected);
+        fill(typed);
+        return int(accept ? QDialog::Accepted : QDialog::Rejected);
+    });
+}
+
 // Runs the journal's Filter command with one condition on a column; an
 // operator of -1 keeps the column's own.
 inline void filterBy(Vexal::BaseJournal* journal, const QString& column, int op, const QVariant& value)

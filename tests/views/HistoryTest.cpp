@@ -1,6 +1,7 @@
 #include "FreshStateTest.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "JournalDriver.h"
 #include "FakeWebTab.h"
 
 #include "core/Init.h"
@@ -17,7 +18,6 @@
 #include "views/DlgCleanHistory.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
-#include "views/UtilDialog.h"
 #include "views/UtilRecordMenu.h"
 #include "views/WidHistoryEditor.h"
 #include "views/WidHistoryJournal.h"
@@ -76,18 +76,16 @@ QStringList shownUrls(WidHistoryJournal* journal)
 void answerCleanHistory(int index, int hours, bool singleSite, const QString& host = QString(),
                         bool accept = true)
 {
-    UtilDialog::setRunner([=](QDialog* dialog) {
-        auto* clean = qobject_cast<DlgCleanHistory*>(dialog);
-        if (!clean)
-            return int(QDialog::Rejected);
-        clean->periodBox->setCurrentIndex(index);
-        clean->hoursBox->setValue(hours);
-        if (singleSite != clean->hostCheck->isChecked())
-            clean->hostCheck->click();
-        if (!host.isNull())
-            clean->hostEdit->setText(host);
-        return int(accept ? QDialog::Accepted : QDialog::Rejected);
-    });
+    JournalDriver::answerDialogs<DlgCleanHistory>(
+        [=](DlgCleanHistory* clean) {
+            clean->periodBox->setCurrentIndex(index);
+            clean->hoursBox->setValue(hours);
+            if (singleSite != clean->hostCheck->isChecked())
+                clean->hostCheck->click();
+            if (!host.isNull())
+                clean->hostEdit->setText(host);
+        },
+        accept);
 }
 
 } // namespace

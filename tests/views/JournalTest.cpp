@@ -57,19 +57,15 @@ struct Opened
 
 bool enabled(BaseJournal* journal, int id) { return journal->syncManagerObject()->isEnabled(id); }
 
-bool exec(const QString& statement)
-{
-    return TestDatabase::exec(statement);
-}
-
+// Three listed tables (one of them missing from the file) and rows in two.
 void fillDatabase()
 {
-    QVERIFY(exec(QStringLiteral("INSERT INTO UserTable (Name, FriendlyName) VALUES ('Account', 'Accounts')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO UserTable (Name, FriendlyName) VALUES ('Project', 'Projects')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO UserTable (Name, FriendlyName) VALUES ('NoSuchTable', 'Ghost')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO Account (Name, Login) VALUES ('a1', 'l1')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO Account (Name, Login) VALUES ('a2', 'l2')")));
-    QVERIFY(exec(QStringLiteral("INSERT INTO Project (Name, Active, URL) VALUES ('p1', 0, 'u')")));
+    for (const char* statement :
+         {"INSERT INTO UserTable (Name, FriendlyName) VALUES ('Account', 'Accounts'), ('Project', 'Projects'), "
+          "('NoSuchTable', 'Ghost')",
+          "INSERT INTO Account (Name, Login) VALUES ('a1', 'l1'), ('a2', 'l2')",
+          "INSERT INTO Project (Name, Active, URL) VALUES ('p1', 0, 'u')"})
+        QVERIFY2(TestDatabase::exec(QString::fromLatin1(statement)), statement);
 }
 
 // The filled database and its browser open in a tab.
@@ -282,7 +278,7 @@ private slots:
         tree->setCurrentItem(tree->topLevelItem(1));
         QCOMPARE(table->tableModel()->tableName(), QStringLiteral("Project"));
         QCOMPARE(table->model()->rowCount(), 1);
-        QVERIFY(exec(QStringLiteral("INSERT INTO Project (Name, Active, URL) VALUES ('p2', 0, 'u')")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active, URL) VALUES ('p2', 0, 'u')")));
         journal->reload();
         QCOMPARE(table->model()->rowCount(), 2);
 
