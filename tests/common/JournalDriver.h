@@ -12,12 +12,14 @@
 #include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
+#include "texts/LocaleBaseWidget.h"
 #include "views/UtilDialog.h"
 
 #include <QItemSelectionModel>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTest>
+#include <QToolButton>
 
 #include <initializer_list>
 
@@ -51,6 +53,16 @@ inline void selectRows(Vexal::BaseTable* table, std::initializer_list<int> rows)
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
+// Whether an editor's Save button (on its tool bar) can be pressed.
+inline bool saveEnabled(QWidget* editor)
+{
+    for (const QToolButton* button : editor->findChildren<QToolButton*>()) {
+        if (button->toolTip() == Vexal::LocaleBaseWidget::save() || button->text() == Vexal::LocaleBaseWidget::save())
+            return button->isEnabled();
+    }
+    return false;
+}
+
 // Selects the row of a stored id; false when the table does not list it.
 inline bool selectId(Vexal::BaseJournal* journal, int id)
 {
@@ -64,6 +76,20 @@ inline bool selectId(Vexal::BaseJournal* journal, int id)
         }
     }
     return false;
+}
+
+// Runs every dialog of one kind as a user would: fill() types into it, then
+// it is accepted (or cancelled); a dialog of another kind is cancelled.
+template <class Dialog, class Fill>
+void answerDialogs(Fill fill, bool accept = true)
+{
+    Vexal::UtilDialog::setRunner([=](QDialog* dialog) {
+        auto* typed = qobject_cast<Dialog*>(dialog);
+        if (!typed)
+            return int(QDialog::Rejected);
+        fill(typed);
+        return int(accept ? QDialog::Accepted : QDialog::Rejected);
+    });
 }
 
 // Runs the journal's Filter command with one condition on a column; an

@@ -1,4 +1,3 @@
-#include "ScriptedPrompt.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 
@@ -13,9 +12,7 @@
 #include "widgets/WidTextEdit.h"
 
 #include <QCommandLinkButton>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -181,42 +178,6 @@ private slots:
         console.find(QStringLiteral("ALPHA"), true, true);
         QCOMPARE(edit->textCursor().selectionStart(), 12);
         QCOMPARE(console.selectedText(), QStringLiteral("ALPHA"));
-    }
-
-    void errorConsoleSaveReportsTheOutcome()
-    {
-        TestFolder folder;
-        ScriptedPrompt prompt;
-        Logger::error(QStringLiteral("stored \u00e9\u65e5"));
-        WidErrorConsole console;
-        console.setInit(nullptr);
-        QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
-        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
-
-        // Cancelled: nothing said.
-        console.save();
-        QCOMPARE(infos.count() + errors.count(), 0);
-
-        const QString path = folder.file(QStringLiteral("console.html"));
-        prompt.files << path;
-        console.save();
-        QCOMPARE(infos.count(), 1);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString saved = QString::fromUtf8(file.readAll());
-        QVERIFY(saved.contains(QStringLiteral("stored \u00e9\u65e5")));
-        QVERIFY(saved.contains(QStringLiteral("utf-8"), Qt::CaseInsensitive));
-
-        // A directory where the file should go: failure logged and reported.
-        const QString blocked = folder.file(QStringLiteral("blocked.html"));
-        QVERIFY(QDir().mkpath(blocked));
-        const int errorLines = Logger::errors().size();
-        prompt.files << blocked;
-        console.save();
-        QCOMPARE(errors.count(), 1);
-        QCOMPARE(infos.count(), 1);
-        QCOMPARE(Logger::errors().size(), errorLines + 1);
-        QVERIFY(Logger::errors().last().contains(QStringLiteral("WidErrorConsole.Save")));
     }
 
     void notificationConsoleListsAndRemoves()

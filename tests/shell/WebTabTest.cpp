@@ -1,7 +1,6 @@
-#include "FreshStateTest.h"
 #include "TestRunner.h"
 
-#include "LoopbackServer.h"
+#include "WebPageTest.h"
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
@@ -66,35 +65,11 @@ WidWebTab* webTabAt(WidTabManager& tabs, int index)
 
 } // namespace
 
-class WebTabTest : public FreshStateTest
+class WebTabTest : public WebPageTest
 {
     Q_OBJECT
 
-    LoopbackServer m_server;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Loop Page"),
-                               QStringLiteral("<p>a haystack with a Needle and a needle</p>"));
-        m_server.setTitledPage(QStringLiteral("/second"), QStringLiteral("Second"), QStringLiteral("two"));
-        m_server.setTitledPage(QStringLiteral("/slow"), QStringLiteral("Slow"));
-    }
-
-    void init()
-    {
-        reset();
-        keepNoHistory();
-    }
-
-    void cleanup()
-    {
-        m_server.release();
-        reset();
-        WidSearchBar::setCurrentEngine(2);
-    }
-
     void panelsAttachReplaceAndClose()
     {
         WidWebTab tab;

@@ -1,9 +1,8 @@
-#include "FreshStateTest.h"
 #include "TestRunner.h"
 
-#include "LoopbackServer.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
+#include "WebPageTest.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
@@ -13,7 +12,6 @@
 #include "shell/WidWebView.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QImageReader>
@@ -33,7 +31,12 @@ class ProbeView : public WidWebView
 {
 public:
     using WidWebView::createWindow;
-    using WidWebView::WidWebView;
+
+    ProbeView()
+    {
+        build();
+        resize(800, 600);
+    }
 
     void hit(const QString& selector)
     {
@@ -58,17 +61,6 @@ public:
     WidWebView* view;
 };
 
-QByteArray pngBytes()
-{
-    QImage image(20, 20, QImage::Format_ARGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 bool load(WidWebView& view, const QUrl& url)
 {
     QSignalSpy finished(&view, &QWebView::loadFinished);
@@ -81,40 +73,11 @@ bool load(WidWebView& view, const QUrl& url)
 
 } // namespace
 
-class WebViewTest : public FreshStateTest
+class WebViewTest : public WebPageTest
 {
     Q_OBJECT
 
-    LoopbackServer m_server;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_server.start());
-        m_server.setTitledPage(QStringLiteral("/page"), QStringLiteral("Loop Page"),
-                               QStringLiteral("<p id='text'>Plain words here</p>"
-                                              "<a id='link' href='/target'>Target link</a><br>"
-                                              "<img id='image' src='/red.png' width='20' height='20'><br>"
-                                              "<a id='linked' href='/target'><img src='/red.png' width='20' height='20'></a>"
-                                              "<!-- marker-in-source -->"));
-        m_server.setHtml(QStringLiteral("/untitled"), QStringLiteral("<html><body>no title</body></html>"));
-        m_server.setPage(QStringLiteral("/red.png"), "image/png", pngBytes());
-        m_server.setTitledPage(QStringLiteral("/slow"), QStringLiteral("Slow"));
-    }
-
-    // Only the tests with a database write history.
-    void init()
-    {
-        reset();
-        keepNoHistory();
-    }
-
-    void cleanup()
-    {
-        WidTabManager::setWebTabFactory(nullptr);
-        reset();
-    }
-
     // Locked and ninja exclude each other; storing an address neither loads
     // nor signals, a reload loads it.
     void flagsAndStoredAddress()
@@ -196,8 +159,6 @@ private slots:
     void menuFollowsTheHit()
     {
         ProbeView view;
-        view.build();
-        view.resize(800, 600);
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
 
         view.hit(QStringLiteral("#link"));
@@ -221,8 +182,6 @@ private slots:
     void linkAndPageCommands()
     {
         ProbeView view;
-        view.build();
-        view.resize(800, 600);
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
         UtilSignalManager* hub = UtilSignalManager::instance();
         QSignalSpy loads(hub, &UtilSignalManager::onLoad);
@@ -252,8 +211,6 @@ private slots:
         TestDatabase folder;
         ScriptedPrompt prompt;
         ProbeView view;
-        view.build();
-        view.resize(800, 600);
         QVERIFY(load(view, m_server.url(QStringLiteral("/page"))));
         view.hit(QStringLiteral("#image"));
         QVERIFY(!view.lastHit().pixmap().isNull());
@@ -351,7 +308,6 @@ private slots:
         WidTabManager tabs;
         tabs.build();
         ProbeView view;
-        view.build();
 
         QVERIFY(!view.createWindow(QWebPage::WebBrowserWindow)); // no tab manager
         view.setTabManager(&tabs);

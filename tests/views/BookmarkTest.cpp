@@ -14,7 +14,6 @@
 #include "data/DBBookmark.h"
 #include "views/DelegateBookmarks.h"
 #include "views/DlgBookmark.h"
-#include "views/UtilDialog.h"
 #include "views/UtilRecordMenu.h"
 #include "views/WidBookmarkEditor.h"
 #include "views/WidBookmarkJournal.h"
@@ -53,11 +52,7 @@ QStringList entryTexts(const QList<QAction*>& entries)
 
 void answerTitle(const QString& title, bool accept)
 {
-    UtilDialog::setRunner([=](QDialog* dialog) {
-        if (auto* ask = qobject_cast<DlgBookmark*>(dialog))
-            ask->titleEdit->setText(title);
-        return int(accept ? QDialog::Accepted : QDialog::Rejected);
-    });
+    JournalDriver::answerDialogs<DlgBookmark>([=](DlgBookmark* ask) { ask->titleEdit->setText(title); }, accept);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "FreshStateTest.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "JournalDriver.h"
 #include "FakeWebTab.h"
 
 #include "core/Init.h"
@@ -17,7 +18,6 @@
 #include "views/DlgCleanHistory.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
-#include "views/UtilDialog.h"
 #include "views/UtilRecordMenu.h"
 #include "views/WidHistoryEditor.h"
 #include "views/WidHistoryJournal.h"
@@ -76,18 +76,16 @@ QStringList shownUrls(WidHistoryJournal* journal)
 void answerCleanHistory(int index, int hours, bool singleSite, const QString& host = QString(),
                         bool accept = true)
 {
-    UtilDialog::setRunner([=](QDialog* dialog) {
-        auto* clean = qobject_cast<DlgCleanHistory*>(dialog);
-        if (!clean)
-            return int(QDialog::Rejected);
-        clean->periodBox->setCurrentIndex(index);
-        clean->hoursBox->setValue(hours);
-        if (singleSite != clean->hostCheck->isChecked())
-            clean->hostCheck->click();
-        if (!host.isNull())
-            clean->hostEdit->setText(host);
-        return int(accept ? QDialog::Accepted : QDialog::Rejected);
-    });
+    JournalDriver::answerDialogs<DlgCleanHistory>(
+        [=](DlgCleanHistory* clean) {
+            clean->periodBox->setCurrentIndex(index);
+            clean->hoursBox->setValue(hours);
+            if (singleSite != clean->hostCheck->isChecked())
+                clean->hostCheck->click();
+            if (!host.isNull())
+                clean->hostEdit->setText(host);
+        },
+        accept);
 }
 
 } // namespace
@@ -124,17 +122,18 @@ private slots:
         QCOMPARE(tree->topLevelItemCount(), 4);
         QCOMPARE(shownUrls(journal), QStringList{QStringLiteral("a-today")});
 
-        tree->setCurrentItem(tree->yesterdayItem);
-        QCOMPARE(shownUrls(journal), (QStringList{QStringLiteral("b-yesterday-late"),
-                                                   QStringLiteral("c-yesterday-early")}));
-        tree->setCurrentItem(tree->lastWeekItem);
-        QCOMPARE(shownUrls(journal).size(), 4);
-        tree->setCurrentItem(tree->lastMonthItem);
-        QCOMPARE(shownUrls(journal).size(), 5);
-
-        // Back to Today: the Yesterday condition is off again.
-        tree->setCurrentItem(tree->todayItem);
-        QCOMPARE(shownUrls(journal), QStringList{QStringLiteral("a-today")});
+        // Each period shows its visits; back to Today, the Yesterday
+        // condition is off again.
+        const QPair<QTreeWidgetItem*, QStringList> periods[] = {
+            {tree->yesterdayItem, {"b-yesterday-late", "c-yesterday-early"}},
+            {tree->lastWeekItem, {"a-today", "b-yesterday-late", "c-yesterday-early", "d-five-days"}},
+            {tree->lastMonthItem, {"a-today", "b-yesterday-late", "c-yesterday-early", "d-five-days", "e-eight-days"}},
+            {tree->todayItem, {"a-today"}},
+        };
+        for (const auto& period : periods) {
+            tree->setCurrentItem(period.first);
+            QCOMPARE(shownUrls(journal), period.second);
+        }
         QCOMPARE(journal->tableWidget()->filterCollection()->whereText().count(QStringLiteral(" AND ")), 0);
         QVERIFY(Logger::errors().isEmpty());
     }

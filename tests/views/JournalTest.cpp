@@ -7,10 +7,17 @@
 
 #include "core/Init.h"
 #include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "shell/BaseTabObject.h"
 #include "shell/WidTabManager.h"
+#include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
 #include "views/BaseTableModel.h"
+#include "views/WidDatabaseJournal.h"
+#include "views/WidDatabaseTable.h"
+#include "views/WidDatabaseTree.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Vexal;
@@ -49,6 +56,32 @@ struct Opened
 };
 
 bool enabled(BaseJournal* journal, int id) { return journal->syncManagerObject()->isEnabled(id); }
+
+// Three listed tables (one of them missing from the file) and rows in two.
+void fillDatabase()
+{
+    for (const char* statement :
+         {"INSERT INTO UserTable (Name, FriendlyName) VALUES ('Account', 'Accounts'), ('Project', 'Projects'), "
+          "('NoSuchTable', 'Ghost')",
+          "INSERT INTO Account (Name, Login) VALUES ('a1', 'l1'), ('a2', 'l2')",
+          "INSERT INTO Project (Name, Active, URL) VALUES ('p1', 0, 'u')"})
+        QVERIFY2(TestDatabase::exec(QString::fromLatin1(statement)), statement);
+}
+
+// The filled database and its browser open in a tab.
+struct Browser
+{
+    TestDatabase db;
+    WidTabManager tabs;
+    WidDatabaseJournal* journal = new WidDatabaseJournal;
+    Browser()
+    {
+        fillDatabase();
+        tabs.addUniqueTab(journal, nullptr);
+    }
+};
+
+int projects() { return TestDatabase::rowCount(DBSql::tableProject()); }
 
 } // namespace
 
@@ -227,6 +260,159 @@ private slots:
         QCOMPARE(rows(journal), 3);
     }
 
+    void treeListsUserTablesAndTableShowsTheChosenOne()
+    {
+        Browser browser;
+        WidDatabaseJournal* journal = browser.journal;
+
+        WidDatabaseTree* tree = journal->databaseTreeWidget();
+        WidDatabaseTable* table = journal->databaseTableWidget();
+        QCOMPARE(tree->topLevelItemCount(), 3);
+        QCOMPARE(tree->topLevelItem(1)->text(0), QStringLiteral("Projects"));
+        QCOMPARE(tree->topLevelItem(1)->data(0, Qt::UserRole).toString(), QStringLiteral("Project"));
+
+        // Opened without a tree item: the account table.
+        QVERIFY(!tree->currentItem());
+        QCOMPARE(table->model()->rowCount(), 2);
+
+        tree->setCurrentItem(tree->topLevelItem(1));
+        QCOMPARE(table->tableModel()->tableName(), QStringLiteral("Project"));
+        QCOMPARE(table->model()->rowCount(), 1);
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active, URL) VALUES ('p2', 0, 'u')")));
+        journal->reload();
+        QCOMPARE(table->model()->rowCount(), 2);
+
+        tree->setCurrentItem(tree->topLevelItem(2));
+        QCOMPARE(table->model()->rowCount(), 0);
+        QVERIFY(Logger::errors().isEmpty());
+    }
+
+    void recordCommandsAreOffAndDeleteDoesNothing()
+    {
+        Browser browser;
+        WidDatabaseJournal* journal = browser.journal;
+        SyncManager* sync = journal->syncManagerObject();
+
+        journal->databaseTableWidget()->selectRow(0);
+        QVERIFY(sync->isEnabled(BaseTable::CommandReload));
+        for (int id : {1, 2, 3, 11, 12, 15, 16, 17})
+            QVERIFY2(!sync->isEnabled(id), qPrintable(QString::number(id)));
+
+        ScriptedPrompt prompt;
+        prompt.defaultAnswer = QMessageBox::Yes;
+        journal->remove();
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 2);
+    }
+
+    void newRecordInsertsOnceThenUpdates()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        TestProjectEditor editor;
+        editor.setInit(new Init(-1, nullptr));
+        QVERIFY(editor.isModified());
+        QVERIFY(saveEnabled(&editor));
+
+        QSignalSpy state(editor.tabObject(), &BaseTabObject::onStateChanged);
+        editor.nameEdit->setText(QStringLiteral("Shop"));
+        editor.save();
+        QCOMPARE(projects(), 1);
+        QVERIFY(!editor.isModified());
+        QVERIFY(!saveEnabled(&editor));
+        QCOMPARE(editor.title(), QStringLiteral("Project: Shop"));
+        QCOMPARE(state.count(), 1);
+        const int id = editor.init()->id();
+        QVERIFY(id > 0);
+
+        editor.urlEdit->setText(QStringLiteral("http://shop.example/"));
+        QVERIFY(editor.isModified());
+        QVERIFY(saveEnabled(&editor));
+        editor.save();
+        QCOMPARE(projects(), 1); // the second save updates the same row
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT URL FROM Project WHERE ID = %1").arg(id)).toString(),
+                 QStringLiteral("http://shop.example/"));
+    }
+
+    void storedRecordOpensCleanAndKeepsHiddenColumns()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO Project (ID, Name, Comments, Active, URL) VALUES (7, 'Kept', 'notes', 1, 'http://k/')")));
+        TestProjectEditor editor;
+        editor.setInit(new Init(7, nullptr));
+        QCOMPARE(editor.title(), QStringLiteral("Project: Kept"));
+        QCOMPARE(editor.urlEdit->text(), QStringLiteral("http://k/"));
+        QVERIFY(editor.activeBox->isChecked());
+        QVERIFY(!editor.isModified()); // filling does not mark it
+        QVERIFY(!saveEnabled(&editor));
+
+        editor.save(); // clean: nothing happens
+        QVERIFY(Logger::errors().isEmpty());
+
+        // Changed behind the editor's back: the save starts from the stored row,
+        // so a column the form does not show keeps its stored value.
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Comments = 'changed' WHERE ID = 7")));
+        editor.activeBox->setChecked(false);
+        editor.save();
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Comments FROM Project WHERE ID = 7")).toString(),
+                 QStringLiteral("changed"));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project WHERE ID = 7")).toInt(), 0);
+    }
+
+    void missingRecordIsReportedAndStaysDirty()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        const QString dbo = LocaleBaseWidget::invalidObjectState(QStringLiteral("dbo"));
+        {
+            TestProjectEditor editor; // opened on a row that does not exist
+            editor.setInit(new Init(42, nullptr));
+            QVERIFY(!editor.isModified());
+            QVERIFY(Logger::errors().last().contains(dbo));
+        }
+        Logger::resetForTests();
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Gone', 0)")));
+        TestProjectEditor editor;
+        editor.setInit(new Init(8, nullptr));
+        editor.nameEdit->setText(QStringLiteral("Renamed"));
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project WHERE ID = 8")));
+        editor.save();
+        QVERIFY(!Logger::errors().isEmpty());
+        QVERIFY(Logger::errors().last().contains(dbo));
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectEditor.")));
+        QVERIFY(editor.isModified());
+        QVERIFY(saveEnabled(&editor));
+        QCOMPARE(projects(), 0); // nothing re-inserted
+        QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
+    }
+
+    void rowDeletedWhileSavingFailsAndKeepsTheEdits()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (9, 'Shop', 0)")));
+        TestProjectEditor editor;
+        editor.setInit(new Init(9, nullptr));
+        editor.nameEdit->setText(QStringLiteral("Renamed"));
+        // Another job deletes the row after the editor has read it back and
+        // just before its update runs.
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "CREATE TEMP TRIGGER deletedMeanwhile BEFORE UPDATE ON Project BEGIN "
+            "DELETE FROM Project WHERE ID = OLD.ID; END;")));
+        editor.save();
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TRIGGER deletedMeanwhile;")));
+
+        QVERIFY(!Logger::errors().isEmpty());
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("The result set is empty.")));
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("UPDATE Project SET Name = :Name")));
+        QVERIFY(editor.isModified());
+        QVERIFY(saveEnabled(&editor));
+        QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
+        QCOMPARE(editor.title(), QStringLiteral("Project: Shop"));
+        QCOMPARE(projects(), 0);
+    }
 };
 
 TESVAR_TEST(JournalTest)

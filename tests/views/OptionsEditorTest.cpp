@@ -2,6 +2,7 @@
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
+#include "JournalDriver.h"
 
 #include "widgets/WidFolderEdit.h"
 #include "core/ConstApp.h"
@@ -13,7 +14,6 @@
 #include "data/DBOptionsList.h"
 #include "shell/WidTabManager.h"
 #include "widgets/WidPasswordEdit.h"
-#include "texts/LocaleBaseWidget.h"
 #include "views/BaseEditorToolbar.h"
 #include "views/BaseTable.h"
 #include "views/OptionsTabContent.h"
@@ -34,7 +34,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
 
 using namespace Vexal;
 
@@ -67,17 +66,6 @@ struct StoredOptions
     DBOptions* options = nullptr;
     StoredOptions() { options = list.load() ? list.options() : nullptr; }
 };
-
-// The editor tool bar's Save button.
-bool saveEnabled(WidOptionsEditor* editor)
-{
-    const QList<QToolButton*> buttons = editor->toolbarWidget()->findChildren<QToolButton*>();
-    for (const QToolButton* button : buttons) {
-        if (button->toolTip() == LocaleBaseWidget::save() || button->text() == LocaleBaseWidget::save())
-            return button->isEnabled();
-    }
-    return false;
-}
 
 } // namespace
 
@@ -124,12 +112,12 @@ private slots:
         WidOptionsEditor* editor = open.editor;
         QSignalSpy updates(UtilSignalManager::instance(), &UtilSignalManager::onUpdateOptions);
         QVERIFY(!editor->isModified());
-        QVERIFY(!saveEnabled(editor));
+        QVERIFY(!JournalDriver::saveEnabled(editor));
         QCOMPARE(editor->proxyPageObject()->portBox()->value(), 1); // stored 0, shown clamped
 
         editor->contentPageObject()->blockPopupsBox()->click();
         QVERIFY(editor->isModified());
-        QVERIFY(saveEnabled(editor));
+        QVERIFY(JournalDriver::saveEnabled(editor));
         // Editing alone touches neither the cache nor the hub.
         QVERIFY(!DBCache::blockPopups());
         QCOMPARE(updates.count(), 0);
@@ -140,7 +128,7 @@ private slots:
 
         QCOMPARE(updates.count(), 1);
         QVERIFY(!editor->isModified());
-        QVERIFY(!saveEnabled(editor));
+        QVERIFY(!JournalDriver::saveEnabled(editor));
         QVERIFY(DBCache::blockPopups());
         QCOMPARE(DBCache::maxOpenedTabs(), 20);
         QVERIFY(!DBCache::saveHistory());

@@ -304,23 +304,17 @@ private slots:
         QVERIFY(!f.table.isColumnHidden(colComments));
     }
 
-    void selectedIdsAndLazyFetching()
+    // The selected ids in row order, the first of them for single-row commands.
+    void selectedIds()
     {
         TestDatabase db;
         QVERIFY(db.isOpen());
-        QSqlDatabase::database().transaction();
-        for (int i = 0; i < 1000; ++i)
-            addProject(QStringLiteral("P%1").arg(i, 4, 10, QLatin1Char('0')));
-        QSqlDatabase::database().commit();
-
+        for (int i = 0; i < 6; ++i)
+            addProject(QStringLiteral("P%1").arg(i));
         Fixture f;
         QCOMPARE(f.table.selectedId(), -1);
         QVERIFY(f.table.selectedIds().isEmpty());
         QVERIFY(f.table.load());
-        // Rows arrive in chunks as the view scrolls, never all at once.
-        QVERIFY(f.table.model()->rowCount() < 1000);
-        QVERIFY(f.table.model()->canFetchMore(QModelIndex()));
-
         f.table.selectRow(2);
         f.table.selectionModel()->select(f.table.model()->index(5, 0),
                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);

@@ -2,15 +2,21 @@
 #include "TestRunner.h"
 
 #include "content/WidArticleJournal.h"
+#include "content/WidSpintaxModeComboBox.h"
 #include "content/WidSynonymJournal.h"
+#include "core/Logger.h"
 #include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBProjectList.h"
 #include "sites/WidMasterAccountJournal.h"
 #include "sites/WidProjectJournal.h"
 #include "sites/WidWebsiteJournal.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleMessage.h"
 #include "views/BaseEditorToolbar.h"
 #include "views/BaseJournalToolbar.h"
+#include "views/WidProjectComboBox.h"
 
 #include <memory>
 
@@ -52,6 +58,20 @@ QList<QToolButton*> buttons(QWidget& bar)
             result << button;
     }
     return result;
+}
+
+void addProjects(const QStringList& names, int id = 10)
+{
+    for (const QString& name : names)
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name) VALUES (%1, '%2')").arg(id++).arg(name)));
+}
+
+QStringList itemTexts(const QComboBox& box)
+{
+    QStringList texts;
+    for (int i = 0; i < box.count(); ++i)
+        texts << box.itemText(i);
+    return texts;
 }
 
 } // namespace
@@ -161,6 +181,82 @@ private slots:
                 differing += (qAlpha(visible.pixel(x, y)) > 127) != (qAlpha(hidden.pixel(x, y)) > 127);
         }
         QVERIFY2(differing > visible.width() * visible.height() / 10, qPrintable(QString::number(differing)));
+    }
+
+    // Each dialect has its name beside its icon, as the other choosers do.
+    void spintaxDialectChooserShowsNames()
+    {
+        Vexal::WidSpintaxModeComboBox box;
+        QCOMPARE(itemTexts(box), QStringList({"Extreme", "Advance", "Classic"}));
+        QCOMPARE(box.currentText(), QStringLiteral("Extreme"));
+    }
+
+    void projectsSortedCaseSensitively()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        addProjects({"b", "A", "a", "b"});
+        Vexal::WidProjectComboBox box;
+        box.reload();
+        QCOMPARE(itemTexts(box), QStringList({"A", "a", "b", "b"}));
+        QVERIFY(box.hasSelection());
+        QCOMPARE(box.currentId(), 11);
+        // Duplicate names differ only by their IDs.
+        QCOMPARE(QSet<int>({box.itemData(2).toInt(), box.itemData(3).toInt()}), QSet<int>({10, 13}));
+
+        box.setCurrentId(13);
+        QCOMPARE(box.currentText(), QStringLiteral("b"));
+        QCOMPARE(box.currentId(), 13);
+        box.selectNext(); // last item: stays
+        QCOMPARE(box.currentId(), 13);
+        box.setCurrentId(999);
+        QCOMPARE(box.currentIndex(), 0);
+        box.selectPrevious(); // first item: stays
+        QCOMPARE(box.currentIndex(), 0);
+        box.selectNext();
+        QCOMPARE(box.currentIndex(), 1);
+        box.selectPrevious();
+        QCOMPARE(box.currentIndex(), 0);
+
+        // Unsorted fill keeps the list's order; a reload replaces the items.
+        Vexal::DBProjectList list;
+        box.fill(&list, false);
+        QCOMPARE(box.count(), 4);
+        QCOMPARE(box.currentIndex(), 0);
+    }
+
+    void emptyAndFailedLists()
+    {
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        Vexal::WidProjectComboBox box;
+        box.reload();
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(box.currentId(), -1);
+        QVERIFY(!box.hasSelection());
+        box.setCurrentId(1);
+        box.selectNext();
+        box.selectPrevious();
+        QCOMPARE(box.currentIndex(), -1);
+
+        addProjects({"p"});
+        box.reload();
+        QCOMPARE(box.count(), 1);
+        box.fill(nullptr, true);
+        QCOMPARE(box.count(), 0);
+
+        addProjects({"q"}, 20);
+        box.reload();
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Project")));
+        Vexal::Logger::resetForTests();
+        QSignalSpy errors(Vexal::UtilSignalManager::instance(), &Vexal::UtilSignalManager::onError);
+        box.reload();
+        QCOMPARE(box.count(), 0);
+        QCOMPARE(box.currentId(), -1);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(0).toString(), Vexal::LocaleMessage::unexpectedError());
+        QCOMPARE(Vexal::Logger::errors().size(), 1);
+        QVERIFY(Vexal::Logger::errors().last().contains(QStringLiteral("Project")));
     }
 };
 

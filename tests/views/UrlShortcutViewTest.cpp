@@ -31,8 +31,8 @@ struct Fields
     QString url;
 };
 
-// Answers every shortcut dialog: records what it showed, types the given
-// fields and accepts (or rejects).
+// Answers every shortcut dialog from its making on: records what it showed,
+// types the given fields and accepts (or rejects).
 struct DialogScript
 {
     int runs = 0;
@@ -40,7 +40,7 @@ struct DialogScript
     Fields typed;
     bool accept = true;
 
-    void install()
+    DialogScript()
     {
         UtilDialog::setRunner([this](QDialog* dialog) {
             ++runs;
@@ -56,6 +56,13 @@ struct DialogScript
         });
     }
 };
+
+// The shortcut journal on a page of its own, loaded.
+void openAlone(WidUrlShortcutJournal& journal)
+{
+    journal.setInit(nullptr);
+    journal.open();
+}
 
 QString storedValue(const QString& column, int id)
 {
@@ -81,11 +88,9 @@ private slots:
         TestDatabase db;
         QVERIFY(db.isOpen());
         WidUrlShortcutJournal journal;
-        journal.setInit(nullptr);
-        journal.open();
+        openAlone(journal);
         BaseTable* table = journal.tableWidget();
         DialogScript script;
-        script.install();
 
         script.typed = {QStringLiteral("Mine"), QStringLiteral("x"), QStringLiteral("http://x.test/")};
         journal.add();
@@ -124,8 +129,7 @@ private slots:
                                                   "('Mine', 'x', 'http://x.test/'), ('Letter a', 'a', 'http://a.test/')")));
         DBCache::reloadShortcuts();
         WidUrlShortcutJournal journal;
-        journal.setInit(nullptr);
-        journal.open();
+        openAlone(journal);
         ScriptedPrompt prompt;
         QList<int> results; // the dialog's result after each press of Ok
         QStringList typedShortcuts;
@@ -183,10 +187,8 @@ private slots:
         TestDatabase db;
         QVERIFY(db.isOpen());
         WidUrlShortcutJournal journal;
-        journal.setInit(nullptr);
-        journal.open();
+        openAlone(journal);
         DialogScript script;
-        script.install();
         journal.add();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 1);
         const int id = TestDatabase::value(QStringLiteral("SELECT ID FROM UrlShortcut")).toInt();
@@ -202,10 +204,8 @@ private slots:
         QVERIFY(TestDatabase::exec(
             QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES ('n', 'x', 'http://x.test/')")));
         WidUrlShortcutJournal journal;
-        journal.setInit(nullptr);
-        journal.open();
+        openAlone(journal);
         DialogScript script;
-        script.install();
         journal.edit();
         QCOMPARE(script.runs, 0);
 
@@ -234,8 +234,7 @@ private slots:
         QVERIFY(TestDatabase::exec(
             QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES ('n', 'q', 'http://q.test/')")));
         WidUrlShortcutJournal journal;
-        journal.setInit(nullptr);
-        journal.open();
+        openAlone(journal);
         ScriptedPrompt prompt;
         journal.tableWidget()->selectRow(0);
         prompt.answers.enqueue(QMessageBox::No);
