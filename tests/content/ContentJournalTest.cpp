@@ -152,11 +152,10 @@ private slots:
         const int id = editor.init()->id();
         QVERIFY(id > 0);
         const QString row = QStringLiteral("SELECT %2 FROM Article WHERE ID = %1").arg(id);
-        QCOMPARE(value(row.arg(QStringLiteral("ProjectID"))).toInt(), project);
-        QCOMPARE(value(row.arg(QStringLiteral("CategoryID"))).toInt(), 5);
-        QCOMPARE(value(row.arg(QStringLiteral("Title"))).toString(), QStringLiteral("{Hello|Hi} world"));
-        QCOMPARE(value(row.arg(QStringLiteral("TitleMode"))).toInt(), 2);
-        QCOMPARE(value(row.arg(QStringLiteral("BodyMode"))).toInt(), 8);
+        QCOMPARE(value(row.arg(QStringLiteral("ProjectID || '/' || CategoryID || '/' || Title || '/' || TitleMode || "
+                                              "'/' || BodyMode")))
+                     .toString(),
+                 QStringLiteral("%1/5/{Hello|Hi} world/2/8").arg(project));
 
         WidArticleEditor again;
         again.setInit(new Init(id, nullptr));

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -25,11 +26,7 @@ namespace {
 
 int addWebsite(const QString& name, int type, const QString& host)
 {
-    DBWebsite site;
-    site.setName(name);
-    site.setType(type);
-    site.setHost(host);
-    return site.save() ? site.id() : -1;
+    return addRow(QStringLiteral("Website"), {{"Name", name}, {"Type", type}, {"Host", host}});
 }
 
 QStringList names(const DBListBase& list)
