@@ -6,7 +6,7 @@
 namespace Vexal {
 
 SmartElement::SmartElement(QObject* parent)
-    : QObject(parent)
+    : SmartNode(parent)
 {
 }
 
@@ -55,21 +55,6 @@ void SmartElement::setElement(const QWebElement& element)
     m_type = typeOf(element);
 }
 
-QString SmartElement::typeAttribute() const
-{
-    return m_element.attribute(ConstSmart::attrType());
-}
-
-QString SmartElement::name() const
-{
-    return m_element.attribute(ConstSmart::attrName());
-}
-
-QString SmartElement::id() const
-{
-    return m_element.attribute(ConstSmart::attrId());
-}
-
 QString SmartElement::value() const
 {
     return m_element.attribute(ConstSmart::attrValue());
@@ -82,8 +67,7 @@ bool SmartElement::hasIdOrName() const
 
 QString SmartElement::toString() const
 {
-    return QStringLiteral("<%1 type='%2' id='%3' name='%4'>")
-        .arg(m_element.tagName(), typeAttribute(), id(), name());
+    return elementText();
 }
 
 } // namespace Vexal
