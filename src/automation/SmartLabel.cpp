@@ -1,6 +1,5 @@
 #include "automation/SmartLabel.h"
 
-#include "automation/ConstSmart.h"
 #include "automation/SmartUtils.h"
 #include "core/Convert.h"
 
