@@ -343,30 +343,39 @@ void BaseSubmitter::slotNext()
 
 void BaseSubmitter::slotHomePage()
 {
-    setContext(LocaleBaseWidget::homePage());
     openPage(HomePage);
 }
 
 void BaseSubmitter::slotLoginPage()
 {
-    setContext(LocaleBaseWidget::loginPage());
     openPage(LoginPage);
 }
 
 void BaseSubmitter::slotRegistrationPage()
 {
-    setContext(LocaleBaseWidget::registrationPage());
     openPage(RegistrationPage);
 }
 
 void BaseSubmitter::slotUserPage()
 {
-    setContext(LocaleBaseWidget::userPage());
     openPage(UserPage);
 }
 
 void BaseSubmitter::openPage(Page page)
 {
+    // In the order of Page: the action, the website's address of the page
+    // and the warning when it has none.
+    static const struct {
+        QString (*action)();
+        QString (DBWebsite::*address)() const;
+        QString (*missing)();
+    } pages[] = {
+        {&LocaleBaseWidget::homePage, &DBWebsite::homePage, &LocaleBaseWidget::homePageMissing},
+        {&LocaleBaseWidget::loginPage, &DBWebsite::loginPage, &LocaleBaseWidget::loginPageMissing},
+        {&LocaleBaseWidget::registrationPage, &DBWebsite::registrationPage, &LocaleBaseWidget::registrationPageMissing},
+        {&LocaleBaseWidget::userPage, &DBWebsite::userPage, &LocaleBaseWidget::userPageMissing},
+    };
+    setContext(pages[page].action());
     if (!m_websiteBox || !m_websiteBox->hasSelection())
         return;
     DBWebsite website;
@@ -374,28 +383,9 @@ void BaseSubmitter::openPage(Page page)
         reportRecordError(&website);
         return;
     }
-    QString address;
-    QString missing;
-    switch (page) {
-    case HomePage:
-        address = website.homePage();
-        missing = LocaleBaseWidget::homePageMissing();
-        break;
-    case LoginPage:
-        address = website.loginPage();
-        missing = LocaleBaseWidget::loginPageMissing();
-        break;
-    case RegistrationPage:
-        address = website.registrationPage();
-        missing = LocaleBaseWidget::registrationPageMissing();
-        break;
-    case UserPage:
-        address = website.userPage();
-        missing = LocaleBaseWidget::userPageMissing();
-        break;
-    }
+    const QString address = (website.*pages[page].address)();
     if (address.isEmpty()) {
-        UtilSignalManager::instance()->emitWarning(missing);
+        UtilSignalManager::instance()->emitWarning(pages[page].missing());
         return;
     }
     if (WidWebTab* tab = webTab())

@@ -2,8 +2,8 @@
 
 #include "shell/BaseWebExtension.h"
 
-#include <QStringList>
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include <initializer_list>

@@ -7,15 +7,11 @@
 #include "content/SPNFinalParser.h"
 #include "content/WidArticleComboBox.h"
 #include "content/WidSpinnedArticleComboBox.h"
-#include "widgets/UtilGui.h"
+#include "data/WebsiteType.h"
 #include "texts/Utils.h"
-#include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 #include "sites/WidWebsiteComboBox.h"
-#include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleArticle.h"
-
-#include <QLabel>
 
 namespace Vexal {
 

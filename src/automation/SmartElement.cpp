@@ -3,71 +3,65 @@
 #include "automation/ConstSmart.h"
 #include "automation/SmartUtils.h"
 
+#include <initializer_list>
+
 namespace Vexal {
 
 SmartElement::SmartElement(QObject* parent)
-    : QObject(parent)
+    : SmartNode(parent)
 {
 }
+
+namespace {
+
+struct TypeName {
+    const QString& (*name)();
+    int type;
+};
+
+// The type of the first name the value equals, ignoring case.
+int typeNamed(const QString& value, std::initializer_list<TypeName> names, int otherwise)
+{
+    for (const TypeName& entry : names) {
+        if (SmartUtils::equalsNoCase(value, entry.name()))
+            return entry.type;
+    }
+    return otherwise;
+}
+
+} // namespace
 
 int SmartElement::typeOf(const QWebElement& element)
 {
     const QString tag = element.tagName();
     const QString t = element.attribute(ConstSmart::attrType());
     if (SmartUtils::equalsNoCase(tag, ConstSmart::tagButton())) {
-        if (SmartUtils::equalsNoCase(t, ConstSmart::typeButton()))
-            return TypeButton;
-        if (SmartUtils::equalsNoCase(t, ConstSmart::typeReset()))
-            return TypeReset;
-        if (SmartUtils::equalsNoCase(t, ConstSmart::typeSubmit()))
-            return TypeSubmit;
-        return TypeButton;
+        return typeNamed(t,
+                         {{&ConstSmart::typeButton, TypeButton},
+                          {&ConstSmart::typeReset, TypeReset},
+                          {&ConstSmart::typeSubmit, TypeSubmit}},
+                         TypeButton);
     }
     if (SmartUtils::equalsNoCase(tag, ConstSmart::tagInput())) {
-        static const struct {
-            const QString& (*name)();
-            int type;
-        } inputs[] = {
-            {&ConstSmart::typeButton, TypeButton},     {&ConstSmart::typeCheckBox, TypeCheckBox},
-            {&ConstSmart::typeFile, TypeFile},         {&ConstSmart::typeHidden, TypeHidden},
-            {&ConstSmart::typeImage, TypeImage},       {&ConstSmart::typePassword, TypePassword},
-            {&ConstSmart::typeRadio, TypeRadio},       {&ConstSmart::typeReset, TypeReset},
-            {&ConstSmart::typeSubmit, TypeSubmit},
-        };
-        for (const auto& input : inputs) {
-            if (SmartUtils::equalsNoCase(t, input.name()))
-                return input.type;
-        }
-        return TypeText;
+        return typeNamed(t,
+                         {{&ConstSmart::typeButton, TypeButton},     {&ConstSmart::typeCheckBox, TypeCheckBox},
+                          {&ConstSmart::typeFile, TypeFile},         {&ConstSmart::typeHidden, TypeHidden},
+                          {&ConstSmart::typeImage, TypeImage},       {&ConstSmart::typePassword, TypePassword},
+                          {&ConstSmart::typeRadio, TypeRadio},       {&ConstSmart::typeReset, TypeReset},
+                          {&ConstSmart::typeSubmit, TypeSubmit}},
+                         TypeText);
     }
-    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagSelect()))
-        return TypeSelect;
-    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagTextArea()))
-        return TypeTextArea;
-    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagIFrame()))
-        return TypeIFrame;
-    return TypeUndef;
+    return typeNamed(tag,
+                     {{&ConstSmart::tagSelect, TypeSelect},
+                      {&ConstSmart::tagTextArea, TypeTextArea},
+                      {&ConstSmart::tagIFrame, TypeIFrame}},
+                     TypeUndef);
 }
 
 void SmartElement::setElement(const QWebElement& element)
 {
     m_element = element;
     m_type = typeOf(element);
-}
-
-QString SmartElement::typeAttribute() const
-{
-    return m_element.attribute(ConstSmart::attrType());
-}
-
-QString SmartElement::name() const
-{
-    return m_element.attribute(ConstSmart::attrName());
-}
-
-QString SmartElement::id() const
-{
-    return m_element.attribute(ConstSmart::attrId());
 }
 
 QString SmartElement::value() const
@@ -82,8 +76,7 @@ bool SmartElement::hasIdOrName() const
 
 QString SmartElement::toString() const
 {
-    return QStringLiteral("<%1 type='%2' id='%3' name='%4'>")
-        .arg(m_element.tagName(), typeAttribute(), id(), name());
+    return elementText();
 }
 
 } // namespace Vexal

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <QWebElement>
+#include "automation/SmartNode.h"
 
 namespace Vexal {
 
 // One form control found by smart recognition: its page element, the
 // container it was assigned to, its HTML type code and its field kind.
-class SmartElement final : public QObject
+class SmartElement final : public SmartNode
 {
     Q_OBJECT
 public:
@@ -32,7 +30,6 @@ public:
     explicit SmartElement(QObject* parent);
 
     void setElement(const QWebElement& element);
-    const QWebElement& element() const { return m_element; }
     const QWebElement& form() const { return m_form; }
     int type() const { return m_type; }
     int kind() const { return m_kind; }
@@ -46,9 +43,6 @@ public:
 
     bool formIsNull() const { return m_form.isNull(); }
 
-    QString typeAttribute() const;
-    QString name() const;
-    QString id() const;
     QString value() const;
     bool hasIdOrName() const;
 
@@ -58,7 +52,6 @@ public:
     static int typeOf(const QWebElement& element);
 
 private:
-    QWebElement m_element;
     QWebElement m_form;
     int m_type = TypeUndef;
     int m_kind = KindUndef;

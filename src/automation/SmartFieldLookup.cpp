@@ -236,22 +236,31 @@ bool SmartFieldLookup::ownAfter(const QList<SmartLabel*>& labels, int index, int
     return !container->isNull() && chainHolds(chain, *container);
 }
 
-int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels)
+QList<const SmartLabel*> SmartFieldLookup::ownTextsAfter(const QList<SmartLabel*>& labels, int index)
 {
-    const int index = labelIndex(control, labels);
-    if (index < 0)
-        return E::KindUndef;
+    QList<const SmartLabel*> own;
     const int end = afterEnd(labels, index);
     QWebElement container;
     bool containerRead = false;
     for (int i = index + 1; i < end; ++i) {
         if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
             break;
+        own << labels.at(i);
+    }
+    return own;
+}
+
+int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels)
+{
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return E::KindUndef;
+    for (const SmartLabel* label : ownTextsAfter(labels, index)) {
         // A label is a few words; a sentence after a field is help about it
         // ("Shown instead of your e-mail address") and names no kind.
-        if (labels.at(i)->wordCount() > 4)
+        if (label->wordCount() > 4)
             continue;
-        const int kind = classify(control, labels.at(i)->text());
+        const int kind = classify(control, label->text());
         if (kind != E::KindUndef)
             return kind;
     }
@@ -319,13 +328,8 @@ bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel
         if (!namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
             return true;
     }
-    const int end = afterEnd(labels, index);
-    QWebElement container;
-    bool containerRead = false;
-    for (int i = index + 1; i < end; ++i) {
-        if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
-            break;
-        if (isCaptcha(labels.at(i)->text(), type))
+    for (const SmartLabel* label : ownTextsAfter(labels, index)) {
+        if (isCaptcha(label->text(), type))
             return true;
     }
     return false;

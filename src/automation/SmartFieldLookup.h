@@ -89,6 +89,9 @@ protected:
     // holds no other control of the form; null when the control's parent
     // already holds another.
     static QWebElement ownContainer(const QList<SmartLabel*>& labels, int index);
+    // The texts after the control's entry (at index) that are its own, as
+    // ownAfter tells, up to the first that is not.
+    static QList<const SmartLabel*> ownTextsAfter(const QList<SmartLabel*>& labels, int index);
     // Labels after inputs: the control's own short texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 

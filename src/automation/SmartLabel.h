@@ -1,14 +1,13 @@
 #pragma once
 
+#include "automation/SmartNode.h"
+
 #include <QList>
-#include <QObject>
-#include <QString>
-#include <QWebElement>
 
 namespace Vexal {
 
 // One entry of a form's label sequence: a text run or a control.
-class SmartLabel final : public QObject
+class SmartLabel final : public SmartNode
 {
     Q_OBJECT
 public:
@@ -30,20 +29,14 @@ public:
     // Read once.
     const QWebElement& labelTarget() const;
 
-    const QWebElement& element() const { return m_element; }
     const QString& text() const { return m_text; }
     bool isText() const { return m_isText; }
     bool isBold() const { return m_bold; }
     int wordCount() const { return m_wordCount; }
 
-    QString typeAttribute() const;
-    QString name() const;
-    QString id() const;
-
     QString toString() const;
 
 private:
-    QWebElement m_element;
     QWebElement m_source;
     mutable QList<QWebElement> m_ancestors;
     mutable QWebElement m_labelTarget;

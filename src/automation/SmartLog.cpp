@@ -38,51 +38,44 @@ void SmartLog::writeStatus(const QString& status)
         m_report += status.leftJustified(15, QLatin1Char(' '), true);
 }
 
-void SmartLog::writeHeader(const QString& title, int count)
+bool SmartLog::writeHeader(const QString& title, int count)
 {
+    if (!m_enabled)
+        return false;
     newLine();
     writeLine(QStringLiteral("   %1: %2").arg(title, QString::number(count)));
     newLine();
+    return true;
 }
 
 void SmartLog::writeLabelSection(const QList<SmartLabel*>& list, const QString& title)
 {
-    if (!m_enabled)
-        return;
-    writeHeader(title, list.size());
-    writeLabels(list);
+    if (writeHeader(title, list.size()))
+        writeLabels(list);
 }
 
 void SmartLog::writeElementSection(const QList<SmartElement*>& list, const QString& title)
 {
-    if (!m_enabled)
-        return;
-    writeHeader(title, list.size());
-    writeElements(list);
+    if (writeHeader(title, list.size()))
+        writeElements(list);
 }
 
 void SmartLog::writeKindSection(const QList<SmartElement*>& list, const QString& title)
 {
-    if (!m_enabled)
-        return;
-    writeHeader(title, list.size());
-    writeKinds(list);
+    if (writeHeader(title, list.size()))
+        writeKinds(list);
 }
 
 void SmartLog::writeFormSection(const QList<SmartElement*>& list, const QString& title)
 {
-    if (!m_enabled)
-        return;
-    writeHeader(title, list.size());
-    writeForms(list);
+    if (writeHeader(title, list.size()))
+        writeForms(list);
 }
 
 void SmartLog::writeVisibilitySection(const QList<SmartElement*>& list, const QString& title)
 {
-    if (!m_enabled)
-        return;
-    writeHeader(title, list.size());
-    writeVisibility(list);
+    if (writeHeader(title, list.size()))
+        writeVisibility(list);
 }
 
 void SmartLog::writeLabels(const QList<SmartLabel*>& list)
@@ -93,48 +86,42 @@ void SmartLog::writeLabels(const QList<SmartLabel*>& list)
         writeLine(label->toString());
 }
 
-void SmartLog::writeElements(const QList<SmartElement*>& list)
+void SmartLog::writeEach(const QList<SmartElement*>& list, QString (*status)(const SmartElement*))
 {
     if (!m_enabled)
         return;
-    for (const SmartElement* element : list)
+    for (const SmartElement* element : list) {
+        if (status)
+            writeStatus(status(element));
         writeLine(element->toString());
+    }
+}
+
+void SmartLog::writeElements(const QList<SmartElement*>& list)
+{
+    writeEach(list, nullptr);
 }
 
 void SmartLog::writeKinds(const QList<SmartElement*>& list)
 {
-    if (!m_enabled)
-        return;
-    for (const SmartElement* element : list) {
-        writeStatus(LocaleSmart::kindName(element->kind()));
-        writeLine(element->toString());
-    }
+    writeEach(list, [](const SmartElement* element) { return LocaleSmart::kindName(element->kind()); });
 }
 
 void SmartLog::writeForms(const QList<SmartElement*>& list)
 {
-    if (!m_enabled)
-        return;
-    for (const SmartElement* element : list) {
+    writeEach(list, [](const SmartElement* element) {
         const QString tag = element->formIsNull() ? QString() : element->form().tagName();
-        writeStatus(QStringLiteral("%1:%2").arg(tag, QString::number(element->formNumber())));
-        writeLine(element->toString());
-    }
+        return QStringLiteral("%1:%2").arg(tag, QString::number(element->formNumber()));
+    });
 }
 
 void SmartLog::writeVisibility(const QList<SmartElement*>& list)
 {
-    if (!m_enabled)
-        return;
-    for (const SmartElement* element : list) {
+    writeEach(list, [](const SmartElement* element) {
         if (!element->isVisible())
-            writeStatus(QStringLiteral("HIDDEN"));
-        else if (element->hasIdOrName())
-            writeStatus(QStringLiteral("OK"));
-        else
-            writeStatus(QStringLiteral("ACCESS"));
-        writeLine(element->toString());
-    }
+            return QStringLiteral("HIDDEN");
+        return element->hasIdOrName() ? QStringLiteral("OK") : QStringLiteral("ACCESS");
+    });
 }
 
 } // namespace Vexal

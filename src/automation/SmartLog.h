@@ -41,7 +41,10 @@ public:
 
 private:
     SmartLog() = default;
-    void writeHeader(const QString& title, int count);
+    // The title line of a section; false while the report is off.
+    bool writeHeader(const QString& title, int count);
+    // Each control's line, after the status column when there is one.
+    void writeEach(const QList<SmartElement*>& list, QString (*status)(const SmartElement*));
 
     QString m_report;
     bool m_enabled = false;

@@ -214,12 +214,8 @@ int SmartTextLookup::contactKind(const QString& text, int type)
     const int level = addressLevel(text);
     if (level >= 0)
         return level;
-    return ruleKind(text, {{"fax", E::KindFax},
-                           {"phone", E::KindPhone},
-                           {"postal", E::KindZipCode},
-                           {"zip", E::KindZipCode},
-                           {"state", E::KindState},
-                           {"province", E::KindState},
+    return ruleKind(text, {{"fax", E::KindFax}, {"phone", E::KindPhone}, {"postal", E::KindZipCode},
+                           {"zip", E::KindZipCode}, {"state", E::KindState}, {"province", E::KindState},
                            {"city", E::KindCity}});
 }
 
@@ -254,14 +250,10 @@ int SmartTextLookup::userKind(const QString& text, const QString& second, bool f
 int SmartTextLookup::nameKind(const QString& text)
 {
     if (hasAny(text, {"name"})) {
-        const int kind = ruleKind(text, {{"first", E::KindFirstName},
-                                         {"middle", E::KindMiddleName},
-                                         {"last", E::KindLastName},
-                                         {"full", E::KindFullName},
-                                         {"real", E::KindFullName},
-                                         {"screen", E::KindScreenName},
-                                         {"display", E::KindScreenName},
-                                         {"business", E::KindScreenName}});
+        const int kind = ruleKind(text, {{"first", E::KindFirstName}, {"middle", E::KindMiddleName},
+                                         {"last", E::KindLastName}, {"full", E::KindFullName},
+                                         {"real", E::KindFullName}, {"screen", E::KindScreenName},
+                                         {"display", E::KindScreenName}, {"business", E::KindScreenName}});
         if (kind != E::KindUndef)
             return kind;
         if (hasAny(text, {"your"}) || SmartUtils::letterCount(text) == 4)

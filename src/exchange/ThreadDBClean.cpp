@@ -1,28 +1,13 @@
 #include "exchange/ThreadDBClean.h"
 
-#include "data/DBConnection.h"
 #include "core/DBSql.h"
 #include "texts/LocaleThread.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace Vexal {
-
-ThreadDBClean::ThreadDBClean(QObject* parent)
-    : Thread(parent)
-{
-}
 
 QString ThreadDBClean::title() const
 {
     return LocaleThread::cleanDatabase();
-}
-
-void ThreadDBClean::run()
-{
-    runGuarded([this] { setSuccessful(clean()); });
-    DBConnection::releaseThreadConnection();
 }
 
 QString ThreadDBClean::deleteOrphansText(const QString& table, const QString& column, const QString& referencedTable,
@@ -35,12 +20,7 @@ QString ThreadDBClean::deleteOrphansText(const QString& table, const QString& co
 bool ThreadDBClean::deleteOrphans(const QString& table, const QString& column, const QString& referencedTable,
                                   const QString& referencedColumn)
 {
-    const QString text = deleteOrphansText(table, column, referencedTable, referencedColumn);
-    QSqlQuery query(DBConnection::current());
-    if (query.prepare(text) && query.exec())
-        return true;
-    setErrorText(LocaleThread::sqlQueryFailed(text, query.lastError().text()));
-    return false;
+    return execute(deleteOrphansText(table, column, referencedTable, referencedColumn));
 }
 
 bool ThreadDBClean::deleteOrphansOfProject(const QString& table)
@@ -58,7 +38,7 @@ bool ThreadDBClean::deleteOrphansOfWebsite(const QString& table)
     return deleteOrphans(table, DBSql::colWebsiteID(), DBSql::tableWebsite(), DBSql::colID());
 }
 
-bool ThreadDBClean::clean()
+bool ThreadDBClean::runStatements()
 {
     return deleteOrphansOfProject(DBSql::tableAccount()) && deleteOrphansOfProject(DBSql::tableArticle())
            && deleteOrphansOfProject(DBSql::tableDirectory()) && deleteOrphansOfProject(DBSql::tableSocialBookmark())

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "core/Thread.h"
+#include "data/ThreadDBStatements.h"
 
 namespace Vexal {
 
 // Deletes rows whose project, language, website, article or word is gone,
 // in an order that also removes the synonyms and spun articles of the words
 // and articles it has just deleted. Stops at the first failing statement.
-class ThreadDBClean : public Thread
+class ThreadDBClean : public ThreadDBStatements
 {
     Q_OBJECT
 public:
-    explicit ThreadDBClean(QObject* parent = nullptr);
+    using ThreadDBStatements::ThreadDBStatements;
 
     QString title() const override;
 
@@ -19,16 +19,13 @@ public:
                                      const QString& referencedColumn);
 
 protected:
-    void run() override;
+    bool runStatements() override;
 
     bool deleteOrphans(const QString& table, const QString& column, const QString& referencedTable,
                        const QString& referencedColumn);
     bool deleteOrphansOfProject(const QString& table);
     bool deleteOrphansOfLanguage(const QString& table);
     bool deleteOrphansOfWebsite(const QString& table);
-
-private:
-    bool clean();
 };
 
 } // namespace Vexal

@@ -1,18 +1,9 @@
 #include "exchange/ThreadDBReindex.h"
 
-#include "data/DBConnection.h"
 #include "core/DBSql.h"
 #include "texts/LocaleThread.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace Vexal {
-
-ThreadDBReindex::ThreadDBReindex(QObject* parent)
-    : Thread(parent)
-{
-}
 
 QString ThreadDBReindex::title() const
 {
@@ -31,23 +22,12 @@ QStringList ThreadDBReindex::tables()
             DBSql::tableSynonym(), DBSql::tableUrlShortcut(), DBSql::tableWebsite(), DBSql::tableWord()};
 }
 
-void ThreadDBReindex::run()
-{
-    runGuarded([this] { setSuccessful(reindex()); });
-    DBConnection::releaseThreadConnection();
-}
-
 bool ThreadDBReindex::reindexTable(const QString& table)
 {
-    const QString text = QStringLiteral("REINDEX %1;").arg(table);
-    QSqlQuery query(DBConnection::current());
-    if (query.prepare(text) && query.exec())
-        return true;
-    setErrorText(LocaleThread::sqlQueryFailed(text, query.lastError().text()));
-    return false;
+    return execute(QStringLiteral("REINDEX %1;").arg(table));
 }
 
-bool ThreadDBReindex::reindex()
+bool ThreadDBReindex::runStatements()
 {
     const QStringList names = tables();
     for (const QString& table : names) {

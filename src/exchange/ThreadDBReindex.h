@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Thread.h"
+#include "data/ThreadDBStatements.h"
 
 #include <QStringList>
 
@@ -8,11 +8,11 @@ namespace Vexal {
 
 // Rebuilds the indexes of the tables, one "REINDEX" each, stopping at the
 // first failure.
-class ThreadDBReindex : public Thread
+class ThreadDBReindex : public ThreadDBStatements
 {
     Q_OBJECT
 public:
-    explicit ThreadDBReindex(QObject* parent = nullptr);
+    using ThreadDBStatements::ThreadDBStatements;
 
     QString title() const override;
 
@@ -20,12 +20,9 @@ public:
     static QStringList tables();
 
 protected:
-    void run() override;
+    bool runStatements() override;
 
     bool reindexTable(const QString& table);
-
-private:
-    bool reindex();
 };
 
 } // namespace Vexal

@@ -172,38 +172,45 @@ QString RandomIdentity::emptyTable(int languageId, int countryId, bool male)
     return QString();
 }
 
+namespace {
+
+// Each identity table with the file of the program's own rows for it and
+// the title users know it by.
+struct IdentityTable {
+    QString (*table)();
+    const char* file;
+    QString (*title)();
+};
+
+const IdentityTable* identityTable(const QString& table)
+{
+    static const IdentityTable tables[] = {
+        {&DBSql::tableLanguage, "languages.xml", &LocaleInstance::languages},
+        {&DBSql::tableFirstName, "first-names.xml", &LocaleInstance::firstNames},
+        {&DBSql::tableLastName, "last-names.xml", &LocaleInstance::lastNames},
+        {&DBSql::tableCountry, "countries.xml", &LocaleInstance::countries},
+        {&DBSql::tableCity, "cities.xml", &LocaleInstance::cities},
+        {&DBSql::tableAddress, "addresses.xml", &LocaleInstance::addresses},
+    };
+    for (const IdentityTable& entry : tables) {
+        if (table == entry.table())
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 QString RandomIdentity::systemFileName(const QString& table)
 {
-    if (table == DBSql::tableLanguage())
-        return QStringLiteral("languages.xml");
-    if (table == DBSql::tableFirstName())
-        return QStringLiteral("first-names.xml");
-    if (table == DBSql::tableLastName())
-        return QStringLiteral("last-names.xml");
-    if (table == DBSql::tableCountry())
-        return QStringLiteral("countries.xml");
-    if (table == DBSql::tableCity())
-        return QStringLiteral("cities.xml");
-    if (table == DBSql::tableAddress())
-        return QStringLiteral("addresses.xml");
-    return QString();
+    const IdentityTable* entry = identityTable(table);
+    return entry ? QString::fromLatin1(entry->file) : QString();
 }
 
 QString RandomIdentity::tableTitle(const QString& table)
 {
-    if (table == DBSql::tableLanguage())
-        return LocaleInstance::languages();
-    if (table == DBSql::tableFirstName())
-        return LocaleInstance::firstNames();
-    if (table == DBSql::tableLastName())
-        return LocaleInstance::lastNames();
-    if (table == DBSql::tableCountry())
-        return LocaleInstance::countries();
-    if (table == DBSql::tableCity())
-        return LocaleInstance::cities();
-    if (table == DBSql::tableAddress())
-        return LocaleInstance::addresses();
-    return table;
+    const IdentityTable* entry = identityTable(table);
+    return entry ? entry->title() : table;
 }
 
 bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryId)
@@ -236,31 +243,27 @@ bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryI
     account->setPassword(encryptor.encode(randomLetters(6) + randomDigits(3)));
     account->setBirthday(randomBirthday());
 
-    if (countryId >= 0) {
-        DBCountry country;
-        if (country.load(countryId))
-            account->setCountry(country.name());
-        else
-            fail(country.errorText());
+    // A record of a negative id is not chosen; one that fails to load fails
+    // the fill but leaves the other fields filled.
+    auto loaded = [this](DBBase& record, int id) {
+        if (id < 0)
+            return false;
+        if (record.load(id))
+            return true;
+        fail(record.errorText());
+        return false;
+    };
+    DBCountry country;
+    if (loaded(country, countryId))
+        account->setCountry(country.name());
+    DBCity city;
+    if (loaded(city, randomCityId(countryId))) {
+        account->setCity(city.name());
+        account->setProvince(city.province());
     }
-    const int cityId = randomCityId(countryId);
-    if (cityId >= 0) {
-        DBCity city;
-        if (city.load(cityId)) {
-            account->setCity(city.name());
-            account->setProvince(city.province());
-        } else {
-            fail(city.errorText());
-        }
-    }
-    const int addressId = randomAddressId(countryId);
-    if (addressId >= 0) {
-        DBAddress address;
-        if (address.load(addressId))
-            account->setAddress(address.name());
-        else
-            fail(address.errorText());
-    }
+    DBAddress address;
+    if (loaded(address, randomAddressId(countryId)))
+        account->setAddress(address.name());
     account->setDetails(randomFloorAndApartment());
     account->setZipCode(randomDigits(5));
     account->setPhone(LocaleDelegate::phonePrefix() + randomDigits(3) + QLatin1Char(' ') + randomDigits(7));

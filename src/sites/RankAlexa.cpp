@@ -8,11 +8,6 @@
 
 namespace Vexal {
 
-RankAlexa::RankAlexa(const QUrl& address, QObject* parent)
-    : RankServiceQuery(address, parent)
-{
-}
-
 QUrl RankAlexa::defaultUrl()
 {
     return QUrl(QStringLiteral("http://data.alexa.com/data"));

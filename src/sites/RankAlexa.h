@@ -11,7 +11,7 @@ class RankAlexa final : public RankServiceQuery<RankAlexa>
 {
     Q_OBJECT
 public:
-    explicit RankAlexa(const QUrl& address, QObject* parent = nullptr);
+    using RankServiceQuery::RankServiceQuery;
 
     static QUrl defaultUrl();
     static int parseReply(const QByteArray& reply);

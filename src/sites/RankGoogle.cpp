@@ -8,11 +8,6 @@
 
 namespace Vexal {
 
-RankGoogle::RankGoogle(const QUrl& address, QObject* parent)
-    : RankServiceQuery(address, parent)
-{
-}
-
 QUrl RankGoogle::defaultUrl()
 {
     // The lookup page has no fixed home; a deployment sets its address.

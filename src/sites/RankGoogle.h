@@ -11,7 +11,7 @@ class RankGoogle final : public RankServiceQuery<RankGoogle>
 {
     Q_OBJECT
 public:
-    explicit RankGoogle(const QUrl& address, QObject* parent = nullptr);
+    using RankServiceQuery::RankServiceQuery;
 
     static QUrl defaultUrl();
     static int parseReply(const QByteArray& reply);

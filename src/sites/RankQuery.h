@@ -62,13 +62,16 @@ template <class Service>
 class RankServiceQuery : public RankQuery
 {
 public:
+    explicit RankServiceQuery(const QUrl& address, QObject* parent = nullptr)
+        : RankQuery(address, parent)
+    {
+    }
+
     static QUrl serviceUrl() { return configuredUrl().isEmpty() ? Service::defaultUrl() : configuredUrl(); }
     // An empty URL restores the built-in one.
     static void setServiceUrl(const QUrl& url) { configuredUrl() = url; }
 
 protected:
-    using RankQuery::RankQuery;
-
     int parse(const QByteArray& reply) const override { return Service::parseReply(reply); }
 
 private:

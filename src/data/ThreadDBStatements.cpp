@@ -1,0 +1,31 @@
+#include "data/ThreadDBStatements.h"
+
+#include "data/DBConnection.h"
+#include "texts/LocaleThread.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace Vexal {
+
+ThreadDBStatements::ThreadDBStatements(QObject* parent)
+    : Thread(parent)
+{
+}
+
+void ThreadDBStatements::run()
+{
+    runGuarded([this] { setSuccessful(runStatements()); });
+    DBConnection::releaseThreadConnection();
+}
+
+bool ThreadDBStatements::execute(const QString& text)
+{
+    QSqlQuery query(DBConnection::current());
+    if (query.prepare(text) && query.exec())
+        return true;
+    setErrorText(LocaleThread::sqlQueryFailed(text, query.lastError().text()));
+    return false;
+}
+
+} // namespace Vexal
