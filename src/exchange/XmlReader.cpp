@@ -52,15 +52,46 @@ inline bool isSpace(uint c)
     return c == ' ' || c == '\n' || c == '\t' || c == '\r';
 }
 
+// ASCII name characters, looked up: every tag's name passes here.
+struct NameTable
+{
+    enum : unsigned char { Start = 1, Char = 2 };
+    unsigned char kind[128];
+    constexpr NameTable()
+        : kind()
+    {
+        for (int c = 0; c < 128; ++c) {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':')
+                kind[c] = Start | Char;
+            else if ((c >= '0' && c <= '9') || c == '-' || c == '.')
+                kind[c] = Char;
+        }
+    }
+};
+constexpr NameTable nameTable;
+
 inline bool isNameStart(uint c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':'
-           || (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xD800) || (c >= 0xF900 && c <= 0xFFFD);
+    if (c < 128)
+        return nameTable.kind[c] & NameTable::Start;
+    return (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xD800) || (c >= 0xF900 && c <= 0xFFFD);
 }
 
 inline bool isNameChar(uint c)
 {
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 0xB7;
+    if (c < 128)
+        return nameTable.kind[c] & NameTable::Char;
+    return isNameStart(c) || c == 0xB7;
+}
+
+// Names are short: compared in place rather than through a call.
+inline bool sameChars(const QChar* a, const QChar* b, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
 }
 
 // A character XML 1.0 can carry, given as a code point.
@@ -371,7 +402,7 @@ bool XmlReader::parseName(QString* name)
         if (++index >= count)
             index = 0;
         const QString& known = m_names.at(index);
-        if (known.size() == length && memcmp(known.constData(), m_data + start, size_t(length) * sizeof(QChar)) == 0) {
+        if (known.size() == length && sameChars(known.constData(), m_data + start, length)) {
             m_lastName = index;
             *name = known;
             return true;
@@ -683,7 +714,7 @@ bool XmlReader::parseEndTag(const QString& name)
     // look-up of the name read.
     const int length = name.size();
     ensure(length + 1);
-    if (m_end - m_pos > length && memcmp(m_data + m_pos, name.constData(), size_t(length) * sizeof(QChar)) == 0
+    if (m_end - m_pos > length && sameChars(m_data + m_pos, name.constData(), length)
         && !isNameChar(m_data[m_pos + length].unicode())) {
         m_pos += length;
     } else {
@@ -782,9 +813,15 @@ bool XmlReader::parseMisc(bool allowText)
 {
     for (;;) {
         if (allowText) {
-            m_skipped.resize(0);
-            if (!parseText(&m_skipped))
-                return false;
+            // Mostly only white space stands between elements: passed over
+            // as it is, without going through the buffer of dropped text.
+            while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
+                ++m_pos;
+            if (m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) {
+                m_skipped.resize(0);
+                if (!parseText(&m_skipped))
+                    return false;
+            }
         } else if (!parseText(nullptr)) {
             return false;
         }
@@ -813,9 +850,12 @@ bool XmlReader::parseMisc(bool allowText)
 // that are not items (their tag names are the DOM's node names).
 bool XmlReader::parseRootChild(XmlItem* item)
 {
+    // White space before an item is no node: passed over as it is.
+    while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
+        ++m_pos;
     QString& text = m_skipped;
     text.resize(0);
-    if (!parseText(&text))
+    if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(&text))
         return false;
     if (!isBlank(text)) {
         item->setTagName(QStringLiteral("#text"));
