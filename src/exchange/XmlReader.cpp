@@ -383,6 +383,22 @@ bool XmlReader::takePair(QString* out)
 bool XmlReader::parseName(QString* name)
 {
     ensure(maxNameLength + 1);
+    // Names mostly come in the same order: the one after the last is tried
+    // first, in place. Known names are valid ones, so only where the name
+    // ends needs a look.
+    const int count = m_names.size();
+    if (count > 0) {
+        const int next = m_lastName + 1 < count ? m_lastName + 1 : 0;
+        const QString& guess = m_names.at(next);
+        const int length = guess.size();
+        if (m_end - m_pos > length && sameChars(m_data + m_pos, guess.constData(), length)
+            && !isNameChar(m_data[m_pos + length].unicode())) {
+            m_pos += length;
+            m_lastName = next;
+            *name = guess;
+            return true;
+        }
+    }
     const int start = m_pos;
     if (m_pos >= m_end)
         return fail(unexpectedEnd);
@@ -396,8 +412,7 @@ bool XmlReader::parseName(QString* name)
         return fail(nameTooLong);
     if (m_pos >= m_end)
         return fail(unexpectedEnd);
-    const int count = m_names.size();
-    int index = m_lastName; // names mostly come in the same order: the one after the last first
+    int index = m_lastName;
     for (int i = 0; i < count; ++i) {
         if (++index >= count)
             index = 0;
@@ -489,8 +504,11 @@ bool XmlReader::parseText(QString* out)
 {
     for (;;) {
         const int start = m_pos;
-        while (m_pos < m_end && isPlain(m_data[m_pos].unicode()))
-            ++m_pos;
+        const QChar* plain = m_data + m_pos;
+        const QChar* const end = m_data + m_end;
+        while (plain < end && isPlain(plain->unicode()))
+            ++plain;
+        m_pos = int(plain - m_data);
         if (m_pos > start) {
             if (out)
                 out->append(m_data + start, m_pos - start);
