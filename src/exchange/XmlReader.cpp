@@ -732,10 +732,18 @@ bool XmlReader::parseEndTag(const QString& name)
     // look-up of the name read.
     const int length = name.size();
     ensure(length + 1);
-    if (m_end - m_pos > length && sameChars(m_data + m_pos, name.constData(), length)
-        && !isNameChar(m_data[m_pos + length].unicode())) {
-        m_pos += length;
-    } else {
+    bool named = false;
+    if (m_end - m_pos > length && sameChars(m_data + m_pos, name.constData(), length)) {
+        const uint after = m_data[m_pos + length].unicode();
+        if (after == '>') {
+            m_pos += length + 1;
+            return true;
+        }
+        named = !isNameChar(after);
+        if (named)
+            m_pos += length;
+    }
+    if (!named) {
         QString closing;
         if (!parseName(&closing))
             return false;
