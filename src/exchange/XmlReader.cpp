@@ -821,6 +821,17 @@ bool XmlReader::parseDeclaration()
     return true;
 }
 
+// The buffer of dropped text, emptied; after a long text it starts afresh, so
+// that no memory stays held for the rest of the file.
+QString& XmlReader::skippedText()
+{
+    if (m_skipped.capacity() > maxSpareText)
+        m_skipped = QString();
+    else
+        m_skipped.resize(0);
+    return m_skipped;
+}
+
 // Whether the "<" at the current position starts a comment, CDATA section,
 // processing instruction or declaration rather than a tag.
 bool XmlReader::atMarkup()
@@ -844,8 +855,7 @@ bool XmlReader::parseMisc(bool allowText)
             while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
                 ++m_pos;
             if (m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) {
-                m_skipped.resize(0);
-                if (!parseText(&m_skipped))
+                if (!parseText(&skippedText()))
                     return false;
             }
         } else if (!parseText(nullptr)) {
@@ -879,8 +889,7 @@ bool XmlReader::parseRootChild(XmlItem* item)
     // White space before an item is no node: passed over as it is.
     while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
         ++m_pos;
-    QString& text = m_skipped;
-    text.resize(0);
+    QString& text = skippedText();
     if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(&text))
         return false;
     if (!isBlank(text)) {

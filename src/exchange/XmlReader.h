@@ -124,6 +124,7 @@ private:
     bool parseDeclaration();
     bool parseText(QString* out);
     bool atMarkup();
+    QString& skippedText();
     bool parseMisc(bool allowText);
     bool parseRootChild(XmlItem* item);
     bool parseField(XmlItem::Child* child);
