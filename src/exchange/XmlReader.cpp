@@ -222,7 +222,8 @@ bool XmlSource::read(QString& out)
 {
     if (m_needsLegacy || failed())
         return false;
-    QByteArray bytes;
+    // One buffer for every piece: no fresh megabyte of memory per read.
+    QByteArray& bytes = m_chunk;
     if (!readBytes(bytes))
         return false;
     if (!m_started) {
