@@ -241,13 +241,12 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
     return insertItem(xml, path, node);
 }
 
-bool ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text)
+void ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text)
 {
     if (!statement) {
         statement.reset(new SqlStatement);
         statement->prepare(DBConnection::current(), text);
     }
-    return statement->isPrepared();
 }
 
 // The record's own insert, with the statement prepared once per file: every
@@ -286,8 +285,9 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 
 // An overwrite changes only the columns whose elements gave a value: the
 // others keep what is stored, in the statement itself, so the stored row is
-// never read. An item whose row is not stored is inserted. Prepared once per file; every field is bound by position as
-// (given, value) and the ID last.
+// never read; an item whose row is not stored is inserted instead. Prepared
+// once per file; every field is bound by position as (given, value) and the
+// ID last.
 bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
 {
     DBBase* record = xml->record();

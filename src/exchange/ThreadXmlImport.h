@@ -54,8 +54,9 @@ private:
     bool exists(XmlBase* xml, bool* found);
     void resetFileState();
 
-    // Prepares the statement on the file's first item of its kind.
-    bool prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text);
+    // Prepares the statement on the file's first item that needs it; a
+    // failure shows when it runs.
+    void prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text);
 
     // Per file: the IDs stored in the kind's table (read once, then kept up
     // to date by the file's own inserts and deletes) and the statements.

@@ -280,6 +280,34 @@ bool XmlBase::hasElement(const XmlItem& element, const QString& name)
     return element.hasElement(name);
 }
 
+namespace {
+
+// QString::toInt, with the form every file writes (decimal digits, perhaps a
+// minus, too few to overflow) taken without the locale's number parser.
+int toInt(const QString& text, bool* ok)
+{
+    const QChar* c = text.constData();
+    const int size = text.size();
+    const int sign = size > 0 && c[0] == QLatin1Char('-') ? 1 : 0;
+    if (size - sign >= 1 && size - sign <= 9) {
+        int value = 0;
+        int i = sign;
+        for (; i < size; ++i) {
+            const uint digit = uint(c[i].unicode()) - '0';
+            if (digit > 9)
+                break;
+            value = value * 10 + int(digit);
+        }
+        if (i == size) {
+            *ok = true;
+            return sign ? -value : value;
+        }
+    }
+    return text.toInt(ok, 10);
+}
+
+} // namespace
+
 void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
 {
     if (!ok && !text.isEmpty())
@@ -298,7 +326,7 @@ int XmlBase::readKey(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
     const QString text = childText(element, name);
-    const int value = text.toInt(ok, 10);
+    const int value = toInt(text, ok);
     noteMalformed(name, text, *ok);
     return *ok ? value : 0;
 }
@@ -313,7 +341,7 @@ int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
         *ok = true;
         return 0;
     }
-    const int value = text.toInt(ok, 10);
+    const int value = toInt(text, ok);
     noteMalformed(name, text, *ok);
     return *ok ? value : 0;
 }

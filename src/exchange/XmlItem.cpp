@@ -26,7 +26,7 @@ void XmlItem::append(const QString& name, const QString& text)
 QString XmlItem::childText(const QString& name) const
 {
     for (const Child& child : m_children) {
-        if (child.hasChildNodes && child.name == name)
+        if (child.hasChildNodes && child.name.size() == name.size() && child.name == name)
             return child.text;
     }
     return QString();
@@ -35,7 +35,7 @@ QString XmlItem::childText(const QString& name) const
 bool XmlItem::hasElement(const QString& name) const
 {
     for (const Child& child : m_children) {
-        if (child.isElement && child.name == name)
+        if (child.isElement && child.name.size() == name.size() && child.name == name)
             return true;
     }
     return false;
@@ -46,7 +46,8 @@ bool XmlItem::find(const QString& name, QString* text) const
     bool element = false;
     bool valued = false;
     for (const Child& child : m_children) {
-        if ((child.isElement || child.hasChildNodes) && child.name == name) {
+        // The sizes first: most names differ in theirs.
+        if ((child.isElement || child.hasChildNodes) && child.name.size() == name.size() && child.name == name) {
             element = element || child.isElement;
             if (!valued && child.hasChildNodes) {
                 *text = child.text;

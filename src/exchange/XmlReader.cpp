@@ -52,15 +52,46 @@ inline bool isSpace(uint c)
     return c == ' ' || c == '\n' || c == '\t' || c == '\r';
 }
 
+// ASCII name characters, looked up: every tag's name passes here.
+struct NameTable
+{
+    enum : unsigned char { Start = 1, Char = 2 };
+    unsigned char kind[128];
+    constexpr NameTable()
+        : kind()
+    {
+        for (int c = 0; c < 128; ++c) {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':')
+                kind[c] = Start | Char;
+            else if ((c >= '0' && c <= '9') || c == '-' || c == '.')
+                kind[c] = Char;
+        }
+    }
+};
+constexpr NameTable nameTable;
+
 inline bool isNameStart(uint c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':'
-           || (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xD800) || (c >= 0xF900 && c <= 0xFFFD);
+    if (c < 128)
+        return nameTable.kind[c] & NameTable::Start;
+    return (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xD800) || (c >= 0xF900 && c <= 0xFFFD);
 }
 
 inline bool isNameChar(uint c)
 {
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 0xB7;
+    if (c < 128)
+        return nameTable.kind[c] & NameTable::Char;
+    return isNameStart(c) || c == 0xB7;
+}
+
+// Names are short: compared in place rather than through a call.
+inline bool sameChars(const QChar* a, const QChar* b, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
 }
 
 // A character XML 1.0 can carry, given as a code point.
@@ -191,7 +222,8 @@ bool XmlSource::read(QString& out)
 {
     if (m_needsLegacy || failed())
         return false;
-    QByteArray bytes;
+    // One buffer for every piece: no fresh megabyte of memory per read.
+    QByteArray& bytes = m_chunk;
     if (!readBytes(bytes))
         return false;
     if (!m_started) {
@@ -352,6 +384,22 @@ bool XmlReader::takePair(QString* out)
 bool XmlReader::parseName(QString* name)
 {
     ensure(maxNameLength + 1);
+    // Names mostly come in the same order: the one after the last is tried
+    // first, in place. Known names are valid ones, so only where the name
+    // ends needs a look.
+    const int count = m_names.size();
+    if (count > 0) {
+        const int next = m_lastName + 1 < count ? m_lastName + 1 : 0;
+        const QString& guess = m_names.at(next);
+        const int length = guess.size();
+        if (m_end - m_pos > length && sameChars(m_data + m_pos, guess.constData(), length)
+            && !isNameChar(m_data[m_pos + length].unicode())) {
+            m_pos += length;
+            m_lastName = next;
+            *name = guess;
+            return true;
+        }
+    }
     const int start = m_pos;
     if (m_pos >= m_end)
         return fail(unexpectedEnd);
@@ -365,13 +413,12 @@ bool XmlReader::parseName(QString* name)
         return fail(nameTooLong);
     if (m_pos >= m_end)
         return fail(unexpectedEnd);
-    const int count = m_names.size();
-    int index = m_lastName; // names mostly come in the same order: the one after the last first
+    int index = m_lastName;
     for (int i = 0; i < count; ++i) {
         if (++index >= count)
             index = 0;
         const QString& known = m_names.at(index);
-        if (known.size() == length && memcmp(known.constData(), m_data + start, size_t(length) * sizeof(QChar)) == 0) {
+        if (known.size() == length && sameChars(known.constData(), m_data + start, length)) {
             m_lastName = index;
             *name = known;
             return true;
@@ -458,8 +505,11 @@ bool XmlReader::parseText(QString* out)
 {
     for (;;) {
         const int start = m_pos;
-        while (m_pos < m_end && isPlain(m_data[m_pos].unicode()))
-            ++m_pos;
+        const QChar* plain = m_data + m_pos;
+        const QChar* const end = m_data + m_end;
+        while (plain < end && isPlain(plain->unicode()))
+            ++plain;
+        m_pos = int(plain - m_data);
         if (m_pos > start) {
             if (out)
                 out->append(m_data + start, m_pos - start);
@@ -683,10 +733,18 @@ bool XmlReader::parseEndTag(const QString& name)
     // look-up of the name read.
     const int length = name.size();
     ensure(length + 1);
-    if (m_end - m_pos > length && memcmp(m_data + m_pos, name.constData(), size_t(length) * sizeof(QChar)) == 0
-        && !isNameChar(m_data[m_pos + length].unicode())) {
-        m_pos += length;
-    } else {
+    bool named = false;
+    if (m_end - m_pos > length && sameChars(m_data + m_pos, name.constData(), length)) {
+        const uint after = m_data[m_pos + length].unicode();
+        if (after == '>') {
+            m_pos += length + 1;
+            return true;
+        }
+        named = !isNameChar(after);
+        if (named)
+            m_pos += length;
+    }
+    if (!named) {
         QString closing;
         if (!parseName(&closing))
             return false;
@@ -764,6 +822,17 @@ bool XmlReader::parseDeclaration()
     return true;
 }
 
+// The buffer of dropped text, emptied; after a long text it starts afresh, so
+// that no memory stays held for the rest of the file.
+QString& XmlReader::skippedText()
+{
+    if (m_skipped.capacity() > maxSpareText)
+        m_skipped = QString();
+    else
+        m_skipped.resize(0);
+    return m_skipped;
+}
+
 // Whether the "<" at the current position starts a comment, CDATA section,
 // processing instruction or declaration rather than a tag.
 bool XmlReader::atMarkup()
@@ -782,9 +851,14 @@ bool XmlReader::parseMisc(bool allowText)
 {
     for (;;) {
         if (allowText) {
-            m_skipped.resize(0);
-            if (!parseText(&m_skipped))
-                return false;
+            // Mostly only white space stands between elements: passed over
+            // as it is, without going through the buffer of dropped text.
+            while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
+                ++m_pos;
+            if (m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) {
+                if (!parseText(&skippedText()))
+                    return false;
+            }
         } else if (!parseText(nullptr)) {
             return false;
         }
@@ -813,9 +887,11 @@ bool XmlReader::parseMisc(bool allowText)
 // that are not items (their tag names are the DOM's node names).
 bool XmlReader::parseRootChild(XmlItem* item)
 {
-    QString& text = m_skipped;
-    text.resize(0);
-    if (!parseText(&text))
+    // White space before an item is no node: passed over as it is.
+    while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
+        ++m_pos;
+    QString& text = skippedText();
+    if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(&text))
         return false;
     if (!isBlank(text)) {
         item->setTagName(QStringLiteral("#text"));

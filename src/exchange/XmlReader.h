@@ -43,6 +43,7 @@ private:
 
     QFile m_file;
     QByteArray m_bytes;     // the in-memory source
+    QByteArray m_chunk;     // the bytes of the piece being decoded
     qint64 m_offset = 0;    // read position in m_bytes
     bool m_inMemory = false;
     bool m_legacy = false;
@@ -124,6 +125,7 @@ private:
     bool parseDeclaration();
     bool parseText(QString* out);
     bool atMarkup();
+    QString& skippedText();
     bool parseMisc(bool allowText);
     bool parseRootChild(XmlItem* item);
     bool parseField(XmlItem::Child* child);
