@@ -9,7 +9,7 @@
 
 #include "data/DBSchema.h"
 #include "exchange/ThreadXmlImport.h"
-#include "exchange/XmlList.h"
+#include "exchange/RecordKinds.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,8 +35,8 @@ QTemporaryDir* folder = nullptr;
 int totalRows()
 {
     int rows = 0;
-    for (int code = Vexal::XmlList::CodeFirst; code <= Vexal::XmlList::CodeLast; ++code) {
-        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(Vexal::XmlList::tableOfCode(code)));
+    for (const Vexal::RecordKindEntry& kind : Vexal::RecordKinds::all()) {
+        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(kind.table()));
         if (query.next())
             rows += query.value(0).toInt();
     }
@@ -45,8 +45,8 @@ int totalRows()
 
 void emptyTables()
 {
-    for (int code = Vexal::XmlList::CodeFirst; code <= Vexal::XmlList::CodeLast; ++code)
-        QSqlQuery(QStringLiteral("DELETE FROM %1;").arg(Vexal::XmlList::tableOfCode(code)));
+    for (const Vexal::RecordKindEntry& kind : Vexal::RecordKinds::all())
+        QSqlQuery(QStringLiteral("DELETE FROM %1;").arg(kind.table()));
 }
 
 } // namespace
