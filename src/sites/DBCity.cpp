@@ -8,18 +8,11 @@ namespace Vexal {
 
 const DBFields& DBCity::fields() const
 {
-    static const DBFields table(baseFields(),
+    static const DBFields table(ownedFields(),
                                 {
-                                    DBField::integer(&DBSql::colCountryID, &DBCity::m_countryId),
                                     DBField::text(&DBSql::colProvince, &DBCity::m_province, provinceLimit),
                                 });
     return table;
-}
-
-void DBCity::setCountryId(int countryId)
-{
-    markModified();
-    m_countryId = countryId;
 }
 
 void DBCity::setProvince(const QString& province)
