@@ -30,18 +30,6 @@ void DBArticle::setCategoryId(int categoryId)
     m_categoryId = categoryId;
 }
 
-void DBArticle::setTitle(const QString& title)
-{
-    markModified();
-    m_title = Convert::leftText(title, textLimit);
-}
-
-void DBArticle::setTitleMode(int titleMode)
-{
-    markModified();
-    m_titleMode = titleMode;
-}
-
 void DBArticle::setTags(const QString& tags)
 {
     markModified();
@@ -52,30 +40,6 @@ void DBArticle::setAuthor(const QString& author)
 {
     markModified();
     m_author = Convert::leftText(author, textLimit);
-}
-
-void DBArticle::setIntro(const QString& intro)
-{
-    markModified();
-    m_intro = Convert::leftText(intro, textLimit);
-}
-
-void DBArticle::setIntroMode(int introMode)
-{
-    markModified();
-    m_introMode = introMode;
-}
-
-void DBArticle::setBody(const QString& body)
-{
-    markModified();
-    m_body = Convert::leftText(body, bodyLimit);
-}
-
-void DBArticle::setBodyMode(int bodyMode)
-{
-    markModified();
-    m_bodyMode = bodyMode;
 }
 
 void DBArticle::setSpun(bool spun)
