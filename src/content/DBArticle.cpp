@@ -1,6 +1,5 @@
 #include "content/DBArticle.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -22,30 +21,6 @@ const DBFields& DBArticle::fields() const
                                     DBField::flag(&DBSql::colSpun, &DBArticle::m_spun),
                                 });
     return table;
-}
-
-void DBArticle::setCategoryId(int categoryId)
-{
-    markModified();
-    m_categoryId = categoryId;
-}
-
-void DBArticle::setTags(const QString& tags)
-{
-    markModified();
-    m_tags = Convert::leftText(tags, textLimit);
-}
-
-void DBArticle::setAuthor(const QString& author)
-{
-    markModified();
-    m_author = Convert::leftText(author, textLimit);
-}
-
-void DBArticle::setSpun(bool spun)
-{
-    markModified();
-    m_spun = spun;
 }
 
 } // namespace Vexal

@@ -20,10 +20,10 @@ public:
     QString author() const { return m_author; }
     bool isSpun() const { return m_spun; }
 
-    void setCategoryId(int categoryId);
-    void setTags(const QString& tags);
-    void setAuthor(const QString& author);
-    void setSpun(bool spun);
+    void setCategoryId(int categoryId) { change(m_categoryId, categoryId); }
+    void setTags(const QString& tags) { change(m_tags, tags, textLimit); }
+    void setAuthor(const QString& author) { change(m_author, author, textLimit); }
+    void setSpun(bool spun) { change(m_spun, spun); }
 
 private:
     int m_categoryId = -1;

@@ -24,12 +24,12 @@ public:
     QString body() const { return m_body; }
     int bodyMode() const { return m_bodyMode; }
 
-    void setTitle(const QString& title);
-    void setTitleMode(int titleMode);
-    void setIntro(const QString& intro);
-    void setIntroMode(int introMode);
-    void setBody(const QString& body);
-    void setBodyMode(int bodyMode);
+    void setTitle(const QString& title) { change(m_title, title, textLimit); }
+    void setTitleMode(int titleMode) { change(m_titleMode, titleMode); }
+    void setIntro(const QString& intro) { change(m_intro, intro, textLimit); }
+    void setIntroMode(int introMode) { change(m_introMode, introMode); }
+    void setBody(const QString& body) { change(m_body, body, bodyLimit); }
+    void setBodyMode(int bodyMode) { change(m_bodyMode, bodyMode); }
 
 protected:
     QString m_title;

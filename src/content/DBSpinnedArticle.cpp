@@ -1,6 +1,5 @@
 #include "content/DBSpinnedArticle.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -23,36 +22,6 @@ const DBFields& DBSpinnedArticle::fields() const
                                     DBField::flag(&DBSql::colSubmitted, &DBSpinnedArticle::m_submitted),
                                 });
     return table;
-}
-
-void DBSpinnedArticle::setArticleId(int articleId)
-{
-    markModified();
-    m_articleId = articleId;
-}
-
-void DBSpinnedArticle::setTitleFinal(const QString& titleFinal)
-{
-    markModified();
-    m_titleFinal = Convert::leftText(titleFinal, textLimit);
-}
-
-void DBSpinnedArticle::setIntroFinal(const QString& introFinal)
-{
-    markModified();
-    m_introFinal = Convert::leftText(introFinal, textLimit);
-}
-
-void DBSpinnedArticle::setBodyFinal(const QString& bodyFinal)
-{
-    markModified();
-    m_bodyFinal = Convert::leftText(bodyFinal, bodyLimit);
-}
-
-void DBSpinnedArticle::setSubmitted(bool submitted)
-{
-    markModified();
-    m_submitted = submitted;
 }
 
 } // namespace Vexal

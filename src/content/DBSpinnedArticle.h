@@ -22,11 +22,11 @@ public:
     QString bodyFinal() const { return m_bodyFinal; }
     bool isSubmitted() const { return m_submitted; }
 
-    void setArticleId(int articleId);
-    void setTitleFinal(const QString& titleFinal);
-    void setIntroFinal(const QString& introFinal);
-    void setBodyFinal(const QString& bodyFinal);
-    void setSubmitted(bool submitted);
+    void setArticleId(int articleId) { change(m_articleId, articleId); }
+    void setTitleFinal(const QString& titleFinal) { change(m_titleFinal, titleFinal, textLimit); }
+    void setIntroFinal(const QString& introFinal) { change(m_introFinal, introFinal, textLimit); }
+    void setBodyFinal(const QString& bodyFinal) { change(m_bodyFinal, bodyFinal, bodyLimit); }
+    void setSubmitted(bool submitted) { change(m_submitted, submitted); }
 
 private:
     int m_articleId = -1;

@@ -20,12 +20,6 @@ const DBFields& DBDirectory::fields() const
     return table;
 }
 
-void DBDirectory::setCategoryId(int categoryId)
-{
-    markModified();
-    m_categoryId = categoryId;
-}
-
 void DBDirectory::setUserName(const QString& text) { setText(m_userName, text, shortLimit); }
 void DBDirectory::setUserEmail(const QString& text) { setText(m_userEmail, text, shortLimit); }
 

@@ -19,7 +19,7 @@ public:
     QString userName() const { return m_userName; }
     QString userEmail() const { return m_userEmail; }
 
-    void setCategoryId(int categoryId);
+    void setCategoryId(int categoryId) { change(m_categoryId, categoryId); }
     void setUserName(const QString& text);
     void setUserEmail(const QString& text);
 

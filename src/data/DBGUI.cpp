@@ -7,54 +7,6 @@
 
 namespace Vexal {
 
-void DBGUI::setMenuBar(bool value)
-{
-    markModified();
-    m_menuBar = value;
-}
-
-void DBGUI::setStatusBar(bool value)
-{
-    markModified();
-    m_statusBar = value;
-}
-
-void DBGUI::setMaximized(bool value)
-{
-    markModified();
-    m_maximized = value;
-}
-
-void DBGUI::setX(int value)
-{
-    markModified();
-    m_x = value;
-}
-
-void DBGUI::setY(int value)
-{
-    markModified();
-    m_y = value;
-}
-
-void DBGUI::setWidth(int value)
-{
-    markModified();
-    m_width = value;
-}
-
-void DBGUI::setHeight(int value)
-{
-    markModified();
-    m_height = value;
-}
-
-void DBGUI::setWebSearch(int value)
-{
-    markModified();
-    m_webSearch = value;
-}
-
 const DBFields& DBGUI::fields() const
 {
     static const DBFields table(baseFields(),

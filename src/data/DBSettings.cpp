@@ -1,54 +1,11 @@
 #include "data/DBSettings.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
 #include <QVariant>
 
 namespace Vexal {
-
-void DBSettings::setLastFolder(const QString& folder)
-{
-    markModified();
-    m_lastFolder = Convert::leftText(folder, lastFolderLimit);
-}
-
-void DBSettings::setArticleTitle(int mode)
-{
-    markModified();
-    m_articleTitle = mode;
-}
-
-void DBSettings::setArticleIntro(int mode)
-{
-    markModified();
-    m_articleIntro = mode;
-}
-
-void DBSettings::setArticleBody(int mode)
-{
-    markModified();
-    m_articleBody = mode;
-}
-
-void DBSettings::setSpinnerTitle(int mode)
-{
-    markModified();
-    m_spinnerTitle = mode;
-}
-
-void DBSettings::setSpinnerIntro(int mode)
-{
-    markModified();
-    m_spinnerIntro = mode;
-}
-
-void DBSettings::setSpinnerBody(int mode)
-{
-    markModified();
-    m_spinnerBody = mode;
-}
 
 const DBFields& DBSettings::fields() const
 {

@@ -1,6 +1,5 @@
 #include "sites/DBAddress.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -13,12 +12,6 @@ const DBFields& DBAddress::fields() const
                                     DBField::text(&DBSql::colDetails, &DBAddress::m_details, detailsLimit),
                                 });
     return table;
-}
-
-void DBAddress::setDetails(const QString& details)
-{
-    markModified();
-    m_details = Convert::leftText(details, detailsLimit);
 }
 
 } // namespace Vexal

@@ -21,7 +21,7 @@ public:
     QString details() const { return m_details; }
 
     void setCountryId(int countryId) { setOwnerId(countryId); }
-    void setDetails(const QString& details);
+    void setDetails(const QString& details) { change(m_details, details, detailsLimit); }
 
 private:
     QString m_details;

@@ -1,6 +1,5 @@
 #include "sites/DBCity.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -13,12 +12,6 @@ const DBFields& DBCity::fields() const
                                     DBField::text(&DBSql::colProvince, &DBCity::m_province, provinceLimit),
                                 });
     return table;
-}
-
-void DBCity::setProvince(const QString& province)
-{
-    markModified();
-    m_province = Convert::leftText(province, provinceLimit);
 }
 
 } // namespace Vexal

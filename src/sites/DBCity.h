@@ -19,7 +19,7 @@ public:
     QString province() const { return m_province; }
 
     void setCountryId(int countryId) { setOwnerId(countryId); }
-    void setProvince(const QString& province);
+    void setProvince(const QString& province) { change(m_province, province, provinceLimit); }
 
 private:
     QString m_province;

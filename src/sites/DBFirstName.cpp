@@ -14,10 +14,4 @@ const DBFields& DBFirstName::fields() const
     return table;
 }
 
-void DBFirstName::setGender(bool gender)
-{
-    markModified();
-    m_gender = gender;
-}
-
 } // namespace Vexal

@@ -19,7 +19,7 @@ public:
     bool gender() const { return m_gender; }
 
     void setLanguageId(int languageId) { setOwnerId(languageId); }
-    void setGender(bool gender);
+    void setGender(bool gender) { change(m_gender, gender); }
 
 private:
     bool m_gender = true;
