@@ -3,8 +3,6 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
-#include <QVariant>
-
 namespace Vexal {
 
 const DBFields& DBGUI::fields() const
@@ -21,22 +19,6 @@ const DBFields& DBGUI::fields() const
                                     DBField::integer(&DBSql::colWebSearch, &DBGUI::m_webSearch),
                                 });
     return table;
-}
-
-void DBGUI::assign(const DBBase* other)
-{
-    DBBase::assign(other);
-    const DBGUI* gui = qobject_cast<const DBGUI*>(other);
-    if (!gui)
-        return;
-    setMenuBar(gui->m_menuBar);
-    setStatusBar(gui->m_statusBar);
-    setMaximized(gui->m_maximized);
-    setX(gui->m_x);
-    setY(gui->m_y);
-    setWidth(gui->m_width);
-    setHeight(gui->m_height);
-    setWebSearch(gui->m_webSearch);
 }
 
 } // namespace Vexal

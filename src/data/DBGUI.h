@@ -31,7 +31,6 @@ public:
     void setWebSearch(int value) { change(m_webSearch, value); }
 
     const DBFields& fields() const override;
-    void assign(const DBBase* other) override;
 
 private:
     bool m_menuBar = true;

@@ -3,8 +3,6 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
-#include <QVariant>
-
 namespace Vexal {
 
 const DBFields& DBSettings::fields() const
@@ -20,21 +18,6 @@ const DBFields& DBSettings::fields() const
                                     DBField::integer(&DBSql::colSpinnerBody, &DBSettings::m_spinnerBody),
                                 });
     return table;
-}
-
-void DBSettings::assign(const DBBase* other)
-{
-    DBBase::assign(other);
-    const DBSettings* settings = qobject_cast<const DBSettings*>(other);
-    if (!settings)
-        return;
-    setLastFolder(settings->m_lastFolder);
-    setArticleTitle(settings->m_articleTitle);
-    setArticleIntro(settings->m_articleIntro);
-    setArticleBody(settings->m_articleBody);
-    setSpinnerTitle(settings->m_spinnerTitle);
-    setSpinnerIntro(settings->m_spinnerIntro);
-    setSpinnerBody(settings->m_spinnerBody);
 }
 
 } // namespace Vexal

@@ -33,7 +33,6 @@ public:
     void setSpinnerBody(int mode) { change(m_spinnerBody, mode); }
 
     const DBFields& fields() const override;
-    void assign(const DBBase* other) override;
 
 private:
     QString m_lastFolder;
