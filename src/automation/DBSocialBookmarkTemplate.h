@@ -8,7 +8,8 @@ namespace Vexal {
 // One row of "SocialBookmarkTemplate": the selector of every field of one
 // website's bookmark submission form.
 class DBSocialBookmarkTemplate final
-    : public DBKind<DBSocialBookmarkTemplate, &DBSql::tableSocialBookmarkTemplate, &LocaleSql::tableSocialBookmarkTemplates, DBTemplateBase>
+    : public DBKind<DBSocialBookmarkTemplate, &DBSql::tableSocialBookmarkTemplate,
+                    &LocaleSql::tableSocialBookmarkTemplates, DBTemplateBase>
 {
     Q_OBJECT
 public:

@@ -4,7 +4,6 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
-
 namespace Vexal {
 
 namespace {
@@ -40,12 +39,6 @@ void DBTemplateBase::assign(const DBBase* source)
 {
     const bool sameKind = source && source->inherits(metaObject()->className());
     assignFirst(source, sameKind ? m_fields.size() : baseFields().size());
-}
-
-void DBTemplateBase::setWebsiteId(int websiteId)
-{
-    markModified();
-    m_websiteId = websiteId;
 }
 
 void DBTemplateBase::setSelector(int field, const QString& value)

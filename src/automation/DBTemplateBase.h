@@ -21,7 +21,7 @@ public:
     void assign(const DBBase* source) override;
 
     int websiteId() const { return m_websiteId; }
-    void setWebsiteId(int websiteId);
+    void setWebsiteId(int websiteId) { change(m_websiteId, websiteId); }
 
     // The base fields, WebsiteID and one selector text per column, in order.
     static DBFields templateFields(std::initializer_list<Column> columns);

@@ -1,6 +1,5 @@
 #include "content/DBArticle.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -22,66 +21,6 @@ const DBFields& DBArticle::fields() const
                                     DBField::flag(&DBSql::colSpun, &DBArticle::m_spun),
                                 });
     return table;
-}
-
-void DBArticle::setCategoryId(int categoryId)
-{
-    markModified();
-    m_categoryId = categoryId;
-}
-
-void DBArticle::setTitle(const QString& title)
-{
-    markModified();
-    m_title = Convert::leftText(title, textLimit);
-}
-
-void DBArticle::setTitleMode(int titleMode)
-{
-    markModified();
-    m_titleMode = titleMode;
-}
-
-void DBArticle::setTags(const QString& tags)
-{
-    markModified();
-    m_tags = Convert::leftText(tags, textLimit);
-}
-
-void DBArticle::setAuthor(const QString& author)
-{
-    markModified();
-    m_author = Convert::leftText(author, textLimit);
-}
-
-void DBArticle::setIntro(const QString& intro)
-{
-    markModified();
-    m_intro = Convert::leftText(intro, textLimit);
-}
-
-void DBArticle::setIntroMode(int introMode)
-{
-    markModified();
-    m_introMode = introMode;
-}
-
-void DBArticle::setBody(const QString& body)
-{
-    markModified();
-    m_body = Convert::leftText(body, bodyLimit);
-}
-
-void DBArticle::setBodyMode(int bodyMode)
-{
-    markModified();
-    m_bodyMode = bodyMode;
-}
-
-void DBArticle::setSpun(bool spun)
-{
-    markModified();
-    m_spun = spun;
 }
 
 } // namespace Vexal

@@ -1,6 +1,5 @@
 #include "content/DBSpinnedArticle.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -23,72 +22,6 @@ const DBFields& DBSpinnedArticle::fields() const
                                     DBField::flag(&DBSql::colSubmitted, &DBSpinnedArticle::m_submitted),
                                 });
     return table;
-}
-
-void DBSpinnedArticle::setArticleId(int articleId)
-{
-    markModified();
-    m_articleId = articleId;
-}
-
-void DBSpinnedArticle::setTitle(const QString& title)
-{
-    markModified();
-    m_title = Convert::leftText(title, textLimit);
-}
-
-void DBSpinnedArticle::setTitleFinal(const QString& titleFinal)
-{
-    markModified();
-    m_titleFinal = Convert::leftText(titleFinal, textLimit);
-}
-
-void DBSpinnedArticle::setTitleMode(int titleMode)
-{
-    markModified();
-    m_titleMode = titleMode;
-}
-
-void DBSpinnedArticle::setIntro(const QString& intro)
-{
-    markModified();
-    m_intro = Convert::leftText(intro, textLimit);
-}
-
-void DBSpinnedArticle::setIntroFinal(const QString& introFinal)
-{
-    markModified();
-    m_introFinal = Convert::leftText(introFinal, textLimit);
-}
-
-void DBSpinnedArticle::setIntroMode(int introMode)
-{
-    markModified();
-    m_introMode = introMode;
-}
-
-void DBSpinnedArticle::setBody(const QString& body)
-{
-    markModified();
-    m_body = Convert::leftText(body, bodyLimit);
-}
-
-void DBSpinnedArticle::setBodyFinal(const QString& bodyFinal)
-{
-    markModified();
-    m_bodyFinal = Convert::leftText(bodyFinal, bodyLimit);
-}
-
-void DBSpinnedArticle::setBodyMode(int bodyMode)
-{
-    markModified();
-    m_bodyMode = bodyMode;
-}
-
-void DBSpinnedArticle::setSubmitted(bool submitted)
-{
-    markModified();
-    m_submitted = submitted;
 }
 
 } // namespace Vexal

@@ -1,24 +1,19 @@
 #pragma once
 
-#include "data/DBKind.h"
+#include "data/DBOwnedRecord.h"
 
 namespace Vexal {
 
 // One row of "Synonym": a synonym (its Name) of one word.
-class DBSynonym final : public DBKind<DBSynonym, &DBSql::tableSynonym, &LocaleSql::tableSynonyms>
+class DBSynonym final
+    : public DBOwnedRecord<DBSynonym, &DBSql::tableSynonym, &LocaleSql::tableSynonyms, &DBSql::colWordID, 0>
 {
     Q_OBJECT
 public:
-    using DBKind::DBKind;
+    using DBOwnedRecord::DBOwnedRecord;
 
-    const DBFields& fields() const override;
-
-    int wordId() const { return m_wordId; }
-
-    void setWordId(int wordId);
-
-private:
-    int m_wordId = 0;
+    int wordId() const { return ownerId(); }
+    void setWordId(int wordId) { setOwnerId(wordId); }
 };
 
 } // namespace Vexal

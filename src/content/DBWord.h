@@ -1,24 +1,18 @@
 #pragma once
 
-#include "data/DBKind.h"
+#include "data/DBOwnedRecord.h"
 
 namespace Vexal {
 
 // One row of "Word": a word (its Name) of one language.
-class DBWord final : public DBKind<DBWord, &DBSql::tableWord, &LocaleSql::tableWords>
+class DBWord final : public DBOwnedRecord<DBWord, &DBSql::tableWord, &LocaleSql::tableWords, &DBSql::colLanguageID, 0>
 {
     Q_OBJECT
 public:
-    using DBKind::DBKind;
+    using DBOwnedRecord::DBOwnedRecord;
 
-    const DBFields& fields() const override;
-
-    int languageId() const { return m_languageId; }
-
-    void setLanguageId(int languageId);
-
-private:
-    int m_languageId = 0;
+    int languageId() const { return ownerId(); }
+    void setLanguageId(int languageId) { setOwnerId(languageId); }
 };
 
 } // namespace Vexal

@@ -1,6 +1,5 @@
 #include "data/DBAccount.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "data/Encryptor.h"
@@ -24,24 +23,6 @@ QString DBAccount::decryptedPassword() const
         return QString();
     Encryptor encryptor(Encryptor::programKey());
     return encryptor.decode(m_password);
-}
-
-void DBAccount::setWebsiteId(int websiteId)
-{
-    markModified();
-    m_websiteId = websiteId;
-}
-
-void DBAccount::setLogin(const QString& login)
-{
-    markModified();
-    m_login = Convert::leftText(login, loginLimit);
-}
-
-void DBAccount::setPassword(const QString& scrambled)
-{
-    markModified();
-    m_password = scrambled;
 }
 
 } // namespace Vexal

@@ -24,10 +24,10 @@ public:
     // The password in clear; "" when nothing is stored or it cannot be read.
     QString decryptedPassword() const;
 
-    void setWebsiteId(int websiteId);
-    void setLogin(const QString& login);
+    void setWebsiteId(int websiteId) { change(m_websiteId, websiteId); }
+    void setLogin(const QString& login) { change(m_login, login, loginLimit); }
     // Takes the scrambled text; it is stored whole, never cut.
-    void setPassword(const QString& scrambled);
+    void setPassword(const QString& scrambled) { change(m_password, scrambled); }
 
 private:
     int m_websiteId = -1;

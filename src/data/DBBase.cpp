@@ -306,6 +306,12 @@ QString DBBase::deleteText() const
     return QStringLiteral("DELETE FROM %1 WHERE %2=%3;").arg(tableName(), DBSql::colID(), QString::number(m_id));
 }
 
+void DBBase::change(QString& field, const QString& value, int limit)
+{
+    markModified();
+    field = Convert::leftText(value, limit);
+}
+
 void DBBase::setState(int operation)
 {
     switch (operation) {
@@ -328,24 +334,12 @@ void DBBase::setState(int operation)
     }
 }
 
-void DBBase::setId(int id)
-{
-    markModified();
-    m_id = id;
-}
-
 void DBBase::setName(const QString& name)
 {
     markModified();
     m_name = Convert::leftText(name, nameLimit);
     if (m_name.isEmpty())
         m_name = emptyName();
-}
-
-void DBBase::setComments(const QString& comments)
-{
-    markModified();
-    m_comments = Convert::leftText(comments, commentsLimit);
 }
 
 QString DBBase::emptyName()

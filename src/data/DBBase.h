@@ -80,9 +80,9 @@ public:
     void markClean() { setState(StateClean); }
     void markNew() { setState(StateNew); }
 
-    void setId(int id);
+    void setId(int id) { change(m_id, id); }
     void setName(const QString& name);
-    void setComments(const QString& comments);
+    void setComments(const QString& comments) { change(m_comments, comments, commentsLimit); }
     void setDeleteMark(bool mark);
     // The name stored when a record is given an empty one.
     static QString emptyName();
@@ -113,6 +113,15 @@ protected:
     static QStringList commonColumns();
     int state() const { return m_state; }
     void setErrorText(const QString& text) { m_errorText = text; }
+    // What a setter does: marks the record modified, then stores the value;
+    // a text is cut to the limit.
+    template <class T>
+    void change(T& field, const T& value)
+    {
+        markModified();
+        field = value;
+    }
+    void change(QString& field, const QString& value, int limit);
     // Prepares, binds (bindValues) and executes; on failure sets the error text.
     bool execBound(const QString& text, QVariant* lastInsertId = nullptr, int* rowsAffected = nullptr);
 

@@ -14,10 +14,4 @@ const DBFields& DBBookmark::fields() const
     return table;
 }
 
-void DBBookmark::setVisible(bool visible)
-{
-    markModified();
-    m_visible = visible;
-}
-
 } // namespace Vexal

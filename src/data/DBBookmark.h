@@ -16,7 +16,7 @@ public:
     const DBFields& fields() const override;
 
     bool isVisible() const { return m_visible; }
-    void setVisible(bool visible);
+    void setVisible(bool visible) { change(m_visible, visible); }
 
 private:
     bool m_visible = false;

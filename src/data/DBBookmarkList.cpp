@@ -5,19 +5,6 @@
 
 namespace Vexal {
 
-DBBookmarkList::DBBookmarkList(QObject* parent)
-    : DBTypedList(parent)
-{
-    setFilterMode(ModeAll);
-}
-
-DBBookmarkList::DBBookmarkList(bool visibleOnly, QObject* parent)
-    : DBTypedList(parent)
-{
-    Q_UNUSED(visibleOnly);
-    setFilterMode(ModeVisible);
-}
-
 QString DBBookmarkList::whereText() const
 {
     if (filterMode() == ModeVisible || filterMode() == ModeMenu)
@@ -33,14 +20,6 @@ QString DBBookmarkList::orderText() const
         return QStringLiteral("ORDER BY %1, %2 LIMIT %3")
             .arg(DBSql::colName(), DBSql::colID(), QString::number(menuLimit));
     return DBListBase::orderText();
-}
-
-QAction* DBBookmarkList::addMenuItem(int index, QMenu* menu)
-{
-    DBBookmark* bookmark = at(index);
-    if (!bookmark || !menu)
-        return nullptr;
-    return bookmark->addMenuItem(menu);
 }
 
 } // namespace Vexal

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "data/DBTypedList.h"
 #include "data/DBBookmark.h"
-
-class QAction;
-class QMenu;
+#include "data/DBPageList.h"
 
 namespace Vexal {
 
 // All bookmarks, the visible ones, or the entries of the Bookmarks menu.
-class DBBookmarkList final : public DBTypedList<DBBookmark>
+class DBBookmarkList final : public DBPageList<DBBookmark>
 {
     Q_OBJECT
 public:
@@ -17,10 +14,8 @@ public:
     // The Bookmarks menu shows indexes 0 to 20.
     static constexpr int menuLimit = 21;
 
-    // All rows.
-    explicit DBBookmarkList(QObject* parent = nullptr);
-    // The visible rows; the flag itself is not read.
-    DBBookmarkList(bool visibleOnly, QObject* parent);
+    // All rows, or (with the flag) the visible ones.
+    using DBPageList::DBPageList;
 
     // From the next load on, only the entries of the Bookmarks menu: the
     // first menuLimit visible bookmarks by Name, case-sensitive (in the order
@@ -31,12 +26,6 @@ public:
 
     QString whereText() const override;
     QString orderText() const override;
-
-    // Adds the entry of the bookmark at the index to the menu: elided title,
-    // icon, title and address as tooltip, the address as data, and the
-    // marker user data of run-time entries. Null when there is no such
-    // bookmark or no menu; the caller connects the action.
-    QAction* addMenuItem(int index, QMenu* menu);
 };
 
 } // namespace Vexal

@@ -1,23 +1,19 @@
 #pragma once
 
-#include "data/DBKind.h"
+#include "data/DBOwnedRecord.h"
 
 namespace Vexal {
 
 // One row of "Category"; MasterID names the master category (-1 = none).
-class DBCategory final : public DBKind<DBCategory, &DBSql::tableCategory, &LocaleSql::tableCategories>
+class DBCategory final
+    : public DBOwnedRecord<DBCategory, &DBSql::tableCategory, &LocaleSql::tableCategories, &DBSql::colMasterID, -1>
 {
     Q_OBJECT
 public:
-    using DBKind::DBKind;
+    using DBOwnedRecord::DBOwnedRecord;
 
-    const DBFields& fields() const override;
-
-    int masterId() const { return m_masterId; }
-    void setMasterId(int masterId);
-
-private:
-    int m_masterId = -1;
+    int masterId() const { return ownerId(); }
+    void setMasterId(int masterId) { setOwnerId(masterId); }
 };
 
 } // namespace Vexal

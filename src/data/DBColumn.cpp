@@ -1,6 +1,5 @@
 #include "data/DBColumn.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -20,60 +19,6 @@ DBColumn::DBColumn(DBColumn* seed, QObject* parent)
     seed->setId(seed->id() - 1);
     seed->markModified();
     seed->m_logicalIndex += 1;
-}
-
-void DBColumn::setWidgetId(const QString& widgetId)
-{
-    markModified();
-    m_widgetId = Convert::leftText(widgetId, textLimit);
-}
-
-void DBColumn::setHeader(const QString& header)
-{
-    markModified();
-    m_header = Convert::leftText(header, textLimit);
-}
-
-void DBColumn::setVisualIndex(int index)
-{
-    markModified();
-    m_visualIndex = index;
-}
-
-void DBColumn::setLogicalIndex(int index)
-{
-    markModified();
-    m_logicalIndex = index;
-}
-
-void DBColumn::setWidth(int width)
-{
-    markModified();
-    m_width = width;
-}
-
-void DBColumn::setType(int type)
-{
-    markModified();
-    m_type = type;
-}
-
-void DBColumn::setVisible(bool visible)
-{
-    markModified();
-    m_visible = visible;
-}
-
-void DBColumn::setVisibleInView(bool visible)
-{
-    markModified();
-    m_visibleInView = visible;
-}
-
-void DBColumn::setVisibleInFilter(bool visible)
-{
-    markModified();
-    m_visibleInFilter = visible;
 }
 
 void DBColumn::hideEverywhere()

@@ -40,15 +40,15 @@ public:
     bool visibleInFilter() const { return m_visibleInFilter; }
     int type() const { return m_type; }
 
-    void setWidgetId(const QString& widgetId);
-    void setHeader(const QString& header);
-    void setVisualIndex(int index);
-    void setLogicalIndex(int index);
-    void setWidth(int width);
-    void setType(int type);
-    void setVisible(bool visible);
-    void setVisibleInView(bool visible);
-    void setVisibleInFilter(bool visible);
+    void setWidgetId(const QString& widgetId) { change(m_widgetId, widgetId, textLimit); }
+    void setHeader(const QString& header) { change(m_header, header, textLimit); }
+    void setVisualIndex(int index) { change(m_visualIndex, index); }
+    void setLogicalIndex(int index) { change(m_logicalIndex, index); }
+    void setWidth(int width) { change(m_width, width); }
+    void setType(int type) { change(m_type, type); }
+    void setVisible(bool visible) { change(m_visible, visible); }
+    void setVisibleInView(bool visible) { change(m_visibleInView, visible); }
+    void setVisibleInFilter(bool visible) { change(m_visibleInFilter, visible); }
 
     // Hides the column from the table, the set-up dialog and the filters,
     // without marking the record modified.

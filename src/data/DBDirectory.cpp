@@ -1,6 +1,5 @@
 #include "data/DBDirectory.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -21,22 +20,6 @@ const DBFields& DBDirectory::fields() const
     return table;
 }
 
-void DBDirectory::setText(QString& field, const QString& text, int limit)
-{
-    markModified();
-    field = Convert::leftText(text, limit);
-}
-
-void DBDirectory::setCategoryId(int categoryId)
-{
-    markModified();
-    m_categoryId = categoryId;
-}
-
-void DBDirectory::setTitle(const QString& text) { setText(m_title, text, shortLimit); }
-void DBDirectory::setTags(const QString& text) { setText(m_tags, text, shortLimit); }
-void DBDirectory::setUrl(const QString& text) { setText(m_url, text, longLimit); }
-void DBDirectory::setDescription(const QString& text) { setText(m_description, text, longLimit); }
 void DBDirectory::setUserName(const QString& text) { setText(m_userName, text, shortLimit); }
 void DBDirectory::setUserEmail(const QString& text) { setText(m_userEmail, text, shortLimit); }
 

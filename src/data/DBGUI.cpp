@@ -3,57 +3,7 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
-#include <QVariant>
-
 namespace Vexal {
-
-void DBGUI::setMenuBar(bool value)
-{
-    markModified();
-    m_menuBar = value;
-}
-
-void DBGUI::setStatusBar(bool value)
-{
-    markModified();
-    m_statusBar = value;
-}
-
-void DBGUI::setMaximized(bool value)
-{
-    markModified();
-    m_maximized = value;
-}
-
-void DBGUI::setX(int value)
-{
-    markModified();
-    m_x = value;
-}
-
-void DBGUI::setY(int value)
-{
-    markModified();
-    m_y = value;
-}
-
-void DBGUI::setWidth(int value)
-{
-    markModified();
-    m_width = value;
-}
-
-void DBGUI::setHeight(int value)
-{
-    markModified();
-    m_height = value;
-}
-
-void DBGUI::setWebSearch(int value)
-{
-    markModified();
-    m_webSearch = value;
-}
 
 const DBFields& DBGUI::fields() const
 {
@@ -69,22 +19,6 @@ const DBFields& DBGUI::fields() const
                                     DBField::integer(&DBSql::colWebSearch, &DBGUI::m_webSearch),
                                 });
     return table;
-}
-
-void DBGUI::assign(const DBBase* other)
-{
-    DBBase::assign(other);
-    const DBGUI* gui = qobject_cast<const DBGUI*>(other);
-    if (!gui)
-        return;
-    setMenuBar(gui->m_menuBar);
-    setStatusBar(gui->m_statusBar);
-    setMaximized(gui->m_maximized);
-    setX(gui->m_x);
-    setY(gui->m_y);
-    setWidth(gui->m_width);
-    setHeight(gui->m_height);
-    setWebSearch(gui->m_webSearch);
 }
 
 } // namespace Vexal

@@ -21,17 +21,16 @@ public:
     int height() const { return m_height; }
     int webSearch() const { return m_webSearch; }
 
-    void setMenuBar(bool value);
-    void setStatusBar(bool value);
-    void setMaximized(bool value);
-    void setX(int value);
-    void setY(int value);
-    void setWidth(int value);
-    void setHeight(int value);
-    void setWebSearch(int value);
+    void setMenuBar(bool value) { change(m_menuBar, value); }
+    void setStatusBar(bool value) { change(m_statusBar, value); }
+    void setMaximized(bool value) { change(m_maximized, value); }
+    void setX(int value) { change(m_x, value); }
+    void setY(int value) { change(m_y, value); }
+    void setWidth(int value) { change(m_width, value); }
+    void setHeight(int value) { change(m_height, value); }
+    void setWebSearch(int value) { change(m_webSearch, value); }
 
     const DBFields& fields() const override;
-    void assign(const DBBase* other) override;
 
 private:
     bool m_menuBar = true;

@@ -21,10 +21,4 @@ const DBFields& DBHistory::fields() const
     return table;
 }
 
-void DBHistory::setCreateDate(const QDateTime& createDate)
-{
-    markModified();
-    m_createDate = createDate;
-}
-
 } // namespace Vexal

@@ -19,7 +19,7 @@ public:
     const DBFields& fields() const override;
 
     QDateTime createDate() const { return m_createDate; }
-    void setCreateDate(const QDateTime& createDate);
+    void setCreateDate(const QDateTime& createDate) { change(m_createDate, createDate); }
 
 private:
     QDateTime m_createDate;

@@ -1,6 +1,5 @@
 #include "data/DBID.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 
 #include <QSqlQuery>
@@ -35,12 +34,6 @@ QString DBID::tableName() const
 QStringList DBID::columns() const
 {
     return {DBSql::colID()};
-}
-
-void DBID::setTableName(const QString& table)
-{
-    markModified();
-    m_tableName = Convert::leftText(table, tableNameLimit);
 }
 
 } // namespace Vexal

@@ -19,7 +19,7 @@ public:
     QString tableName() const override;
     QStringList columns() const override;
 
-    void setTableName(const QString& table);
+    void setTableName(const QString& table) { change(m_tableName, table, tableNameLimit); }
 
 private:
     QString m_tableName;

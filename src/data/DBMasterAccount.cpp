@@ -57,46 +57,16 @@ void DBMasterAccount::setText(QString& field, const QString& text, int limit)
     field = Convert::leftText(text, limit);
 }
 
-void DBMasterAccount::setActive(bool active)
-{
-    markModified();
-    m_active = active;
-}
-
 void DBMasterAccount::setFirstName(const QString& text) { setText(m_firstName, text, textLimit); }
 void DBMasterAccount::setMiddleName(const QString& text) { setText(m_middleName, text, textLimit); }
 void DBMasterAccount::setLastName(const QString& text) { setText(m_lastName, text, textLimit); }
 void DBMasterAccount::setFullName(const QString& text) { setText(m_fullName, text, textLimit); }
 void DBMasterAccount::setScreenName(const QString& text) { setText(m_screenName, text, textLimit); }
 
-void DBMasterAccount::setGender(int code)
-{
-    markModified();
-    m_gender = code;
-}
-
-void DBMasterAccount::setBirthday(const QDate& date)
-{
-    markModified();
-    m_birthday = date;
-}
-
 void DBMasterAccount::setLogin(const QString& text) { setText(m_login, text, textLimit); }
-
-void DBMasterAccount::setPassword(const QString& scrambled)
-{
-    markModified();
-    m_password = scrambled;
-}
 
 void DBMasterAccount::setEmail(const QString& text) { setText(m_email, text, textLimit); }
 void DBMasterAccount::setUrl(const QString& text) { setText(m_url, text, urlLimit); }
-
-void DBMasterAccount::setQuestion(int question)
-{
-    markModified();
-    m_question = question;
-}
 
 void DBMasterAccount::setAnswer(const QString& text) { setText(m_answer, text, textLimit); }
 void DBMasterAccount::setCountry(const QString& text) { setText(m_country, text, textLimit); }

@@ -48,20 +48,20 @@ public:
     QString phone() const { return m_phone; }
     QString fax() const { return m_fax; }
 
-    void setActive(bool active);
+    void setActive(bool active) { change(m_active, active); }
     void setFirstName(const QString& text);
     void setMiddleName(const QString& text);
     void setLastName(const QString& text);
     void setFullName(const QString& text);
     void setScreenName(const QString& text);
-    void setGender(int code);
-    void setBirthday(const QDate& date);
+    void setGender(int code) { change(m_gender, code); }
+    void setBirthday(const QDate& date) { change(m_birthday, date); }
     void setLogin(const QString& text);
     // Takes the scrambled text; it is stored whole, never cut.
-    void setPassword(const QString& scrambled);
+    void setPassword(const QString& scrambled) { change(m_password, scrambled); }
     void setEmail(const QString& text);
     void setUrl(const QString& text);
-    void setQuestion(int question);
+    void setQuestion(int question) { change(m_question, question); }
     void setAnswer(const QString& text);
     void setCountry(const QString& text);
     void setCity(const QString& text);

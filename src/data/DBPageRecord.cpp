@@ -1,7 +1,6 @@
 #include "data/DBPageRecord.h"
 
 #include "core/UserData.h"
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "texts/Utils.h"
@@ -45,18 +44,6 @@ const DBFields& DBPageRecord::pageFields()
     return table;
 }
 
-void DBPageRecord::setTitle(const QString& title)
-{
-    markModified();
-    m_title = Convert::leftText(title, titleLimit);
-}
-
-void DBPageRecord::setUrl(const QString& url)
-{
-    markModified();
-    m_url = Convert::leftText(url, urlLimit);
-}
-
 QAction* DBPageRecord::addMenuItem(QMenu* menu) const
 {
     QAction* action = menu->addAction(QString());
@@ -76,12 +63,6 @@ QString DBPageRecord::elidedTitle() const
 void DBPageRecord::setIcon(const QPixmap& icon)
 {
     setIconImage(icon.toImage());
-}
-
-void DBPageRecord::setIconImage(const QImage& icon)
-{
-    markModified();
-    m_icon = icon;
 }
 
 } // namespace Vexal

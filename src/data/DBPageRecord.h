@@ -34,10 +34,10 @@ public:
     // The title as a menu shows it: 35 characters at most, "Untitled" when empty.
     QString elidedTitle() const;
     void setIcon(const QPixmap& icon);
-    void setIconImage(const QImage& icon);
+    void setIconImage(const QImage& icon) { change(m_icon, icon); }
 
-    void setTitle(const QString& title);
-    void setUrl(const QString& url);
+    void setTitle(const QString& title) { change(m_title, title, titleLimit); }
+    void setUrl(const QString& url) { change(m_url, url, urlLimit); }
 
     // Adds the page's menu entry: elided title, two-line tooltip, the address
     // as data and empty user data; the caller connects the action.

@@ -1,6 +1,5 @@
 #include "data/DBProject.h"
 
-#include "core/Convert.h"
 #include "core/ConstApp.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
@@ -11,18 +10,6 @@ DBProject::DBProject(QObject* parent)
     : DBKind(parent)
     , m_url(ConstApp::homeUrl())
 {
-}
-
-void DBProject::setActive(bool active)
-{
-    markModified();
-    m_active = active;
-}
-
-void DBProject::setUrl(const QString& url)
-{
-    markModified();
-    m_url = Convert::leftText(url, urlLimit);
 }
 
 const DBFields& DBProject::fields() const

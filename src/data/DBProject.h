@@ -15,9 +15,9 @@ public:
     explicit DBProject(QObject* parent = nullptr);
 
     bool isActive() const { return m_active; }
-    void setActive(bool active);
+    void setActive(bool active) { change(m_active, active); }
     QString url() const { return m_url; }
-    void setUrl(const QString& url);
+    void setUrl(const QString& url) { change(m_url, url, urlLimit); }
 
     const DBFields& fields() const override;
 

@@ -37,10 +37,4 @@ const DBFields& DBProjectBase::projectFields()
     return table;
 }
 
-void DBProjectBase::setProjectId(int projectId)
-{
-    markModified();
-    m_projectId = projectId;
-}
-
 } // namespace Vexal

@@ -16,7 +16,7 @@ public:
     const DBFields& fields() const override;
 
     int projectId() const { return m_projectId; }
-    void setProjectId(int projectId);
+    void setProjectId(int projectId) { change(m_projectId, projectId); }
 
 protected:
     // The base fields and ProjectID, with which every project kind's table starts.

@@ -24,16 +24,15 @@ public:
     int spinnerIntro() const { return m_spinnerIntro; }
     int spinnerBody() const { return m_spinnerBody; }
 
-    void setLastFolder(const QString& folder);
-    void setArticleTitle(int mode);
-    void setArticleIntro(int mode);
-    void setArticleBody(int mode);
-    void setSpinnerTitle(int mode);
-    void setSpinnerIntro(int mode);
-    void setSpinnerBody(int mode);
+    void setLastFolder(const QString& folder) { change(m_lastFolder, folder, lastFolderLimit); }
+    void setArticleTitle(int mode) { change(m_articleTitle, mode); }
+    void setArticleIntro(int mode) { change(m_articleIntro, mode); }
+    void setArticleBody(int mode) { change(m_articleBody, mode); }
+    void setSpinnerTitle(int mode) { change(m_spinnerTitle, mode); }
+    void setSpinnerIntro(int mode) { change(m_spinnerIntro, mode); }
+    void setSpinnerBody(int mode) { change(m_spinnerBody, mode); }
 
     const DBFields& fields() const override;
-    void assign(const DBBase* other) override;
 
 private:
     QString m_lastFolder;

@@ -1,6 +1,5 @@
 #include "data/DBUrlShortcut.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -14,18 +13,6 @@ const DBFields& DBUrlShortcut::fields() const
                                     DBField::text(&DBSql::colURL, &DBUrlShortcut::m_url, urlLimit),
                                 });
     return table;
-}
-
-void DBUrlShortcut::setShortcut(const QString& shortcut)
-{
-    markModified();
-    m_shortcut = Convert::leftText(shortcut, shortcutLimit);
-}
-
-void DBUrlShortcut::setUrl(const QString& url)
-{
-    markModified();
-    m_url = Convert::leftText(url, urlLimit);
 }
 
 } // namespace Vexal

@@ -20,8 +20,8 @@ public:
     QString shortcut() const { return m_shortcut; }
     QString url() const { return m_url; }
 
-    void setShortcut(const QString& shortcut);
-    void setUrl(const QString& url);
+    void setShortcut(const QString& shortcut) { change(m_shortcut, shortcut, shortcutLimit); }
+    void setUrl(const QString& url) { change(m_url, url, urlLimit); }
 
 private:
     QString m_shortcut;

@@ -1,6 +1,5 @@
 #include "data/DBUserTable.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -18,12 +17,6 @@ const DBFields& DBUserTable::fields() const
 QString DBUserTable::friendlyName() const
 {
     return m_friendlyName;
-}
-
-void DBUserTable::setFriendlyName(const QString& name)
-{
-    markModified();
-    m_friendlyName = Convert::leftText(name, friendlyNameLimit);
 }
 
 } // namespace Vexal

@@ -17,7 +17,7 @@ public:
     const DBFields& fields() const override;
     QString friendlyName() const override;
 
-    void setFriendlyName(const QString& name);
+    void setFriendlyName(const QString& name) { change(m_friendlyName, name, friendlyNameLimit); }
 
 private:
     QString m_friendlyName;

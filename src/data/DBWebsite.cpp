@@ -1,6 +1,5 @@
 #include "data/DBWebsite.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "texts/LocaleWidgets.h"
@@ -23,66 +22,6 @@ const DBFields& DBWebsite::fields() const
                                     DBField::integer(&DBSql::colAPR, &DBWebsite::m_apr),
                                 });
     return table;
-}
-
-void DBWebsite::setType(int flags)
-{
-    markModified();
-    m_type = flags;
-}
-
-void DBWebsite::setHost(const QString& host)
-{
-    markModified();
-    m_host = Convert::leftText(host, hostLimit);
-}
-
-void DBWebsite::setHomePage(const QString& url)
-{
-    markModified();
-    m_homePage = Convert::leftText(url, pageLimit);
-}
-
-void DBWebsite::setLoginPage(const QString& url)
-{
-    markModified();
-    m_loginPage = Convert::leftText(url, pageLimit);
-}
-
-void DBWebsite::setLogoutPage(const QString& url)
-{
-    markModified();
-    m_logoutPage = Convert::leftText(url, pageLimit);
-}
-
-void DBWebsite::setRegistrationPage(const QString& url)
-{
-    markModified();
-    m_registrationPage = Convert::leftText(url, pageLimit);
-}
-
-void DBWebsite::setUserPage(const QString& url)
-{
-    markModified();
-    m_userPage = Convert::leftText(url, pageLimit);
-}
-
-void DBWebsite::setEmail(bool email)
-{
-    markModified();
-    m_email = email;
-}
-
-void DBWebsite::setGpr(int gpr)
-{
-    markModified();
-    m_gpr = gpr;
-}
-
-void DBWebsite::setApr(int apr)
-{
-    markModified();
-    m_apr = apr;
 }
 
 int DBWebsite::firstType(int flags)

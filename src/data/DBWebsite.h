@@ -30,16 +30,16 @@ public:
     int gpr() const { return m_gpr; }
     int apr() const { return m_apr; }
 
-    void setType(int flags);
-    void setHost(const QString& host);
-    void setHomePage(const QString& url);
-    void setLoginPage(const QString& url);
-    void setLogoutPage(const QString& url);
-    void setRegistrationPage(const QString& url);
-    void setUserPage(const QString& url);
-    void setEmail(bool email);
-    void setGpr(int gpr);
-    void setApr(int apr);
+    void setType(int flags) { change(m_type, flags); }
+    void setHost(const QString& host) { change(m_host, host, hostLimit); }
+    void setHomePage(const QString& url) { change(m_homePage, url, pageLimit); }
+    void setLoginPage(const QString& url) { change(m_loginPage, url, pageLimit); }
+    void setLogoutPage(const QString& url) { change(m_logoutPage, url, pageLimit); }
+    void setRegistrationPage(const QString& url) { change(m_registrationPage, url, pageLimit); }
+    void setUserPage(const QString& url) { change(m_userPage, url, pageLimit); }
+    void setEmail(bool email) { change(m_email, email); }
+    void setGpr(int gpr) { change(m_gpr, gpr); }
+    void setApr(int apr) { change(m_apr, apr); }
 
     // The lowest WebsiteType flag set in flags; 0 when none.
     static int firstType(int flags);

@@ -1,6 +1,5 @@
 #include "sites/DBAddress.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -8,24 +7,11 @@ namespace Vexal {
 
 const DBFields& DBAddress::fields() const
 {
-    static const DBFields table(baseFields(),
+    static const DBFields table(ownedFields(),
                                 {
-                                    DBField::integer(&DBSql::colCountryID, &DBAddress::m_countryId),
                                     DBField::text(&DBSql::colDetails, &DBAddress::m_details, detailsLimit),
                                 });
     return table;
-}
-
-void DBAddress::setCountryId(int countryId)
-{
-    markModified();
-    m_countryId = countryId;
-}
-
-void DBAddress::setDetails(const QString& details)
-{
-    markModified();
-    m_details = Convert::leftText(details, detailsLimit);
 }
 
 } // namespace Vexal

@@ -1,29 +1,29 @@
 #pragma once
 
-#include "data/DBKind.h"
+#include "data/DBOwnedRecord.h"
 
 namespace Vexal {
 
 // One row of "Address": a street address (its Name) in one country, with
 // its details.
-class DBAddress final : public DBKind<DBAddress, &DBSql::tableAddress, &LocaleSql::tableAddresses>
+class DBAddress final
+    : public DBOwnedRecord<DBAddress, &DBSql::tableAddress, &LocaleSql::tableAddresses, &DBSql::colCountryID, -1>
 {
     Q_OBJECT
 public:
     static constexpr int detailsLimit = 128;
 
-    using DBKind::DBKind;
+    using DBOwnedRecord::DBOwnedRecord;
 
     const DBFields& fields() const override;
 
-    int countryId() const { return m_countryId; }
+    int countryId() const { return ownerId(); }
     QString details() const { return m_details; }
 
-    void setCountryId(int countryId);
-    void setDetails(const QString& details);
+    void setCountryId(int countryId) { setOwnerId(countryId); }
+    void setDetails(const QString& details) { change(m_details, details, detailsLimit); }
 
 private:
-    int m_countryId = -1;
     QString m_details;
 };
 

@@ -1,6 +1,5 @@
 #include "sites/DBCity.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -8,24 +7,11 @@ namespace Vexal {
 
 const DBFields& DBCity::fields() const
 {
-    static const DBFields table(baseFields(),
+    static const DBFields table(ownedFields(),
                                 {
-                                    DBField::integer(&DBSql::colCountryID, &DBCity::m_countryId),
                                     DBField::text(&DBSql::colProvince, &DBCity::m_province, provinceLimit),
                                 });
     return table;
-}
-
-void DBCity::setCountryId(int countryId)
-{
-    markModified();
-    m_countryId = countryId;
-}
-
-void DBCity::setProvince(const QString& province)
-{
-    markModified();
-    m_province = Convert::leftText(province, provinceLimit);
 }
 
 } // namespace Vexal

@@ -1,28 +1,27 @@
 #pragma once
 
-#include "data/DBKind.h"
+#include "data/DBOwnedRecord.h"
 
 namespace Vexal {
 
 // One row of "City": a city (its Name) of one country, with its province.
-class DBCity final : public DBKind<DBCity, &DBSql::tableCity, &LocaleSql::tableCities>
+class DBCity final : public DBOwnedRecord<DBCity, &DBSql::tableCity, &LocaleSql::tableCities, &DBSql::colCountryID, -1>
 {
     Q_OBJECT
 public:
     static constexpr int provinceLimit = 128;
 
-    using DBKind::DBKind;
+    using DBOwnedRecord::DBOwnedRecord;
 
     const DBFields& fields() const override;
 
-    int countryId() const { return m_countryId; }
+    int countryId() const { return ownerId(); }
     QString province() const { return m_province; }
 
-    void setCountryId(int countryId);
-    void setProvince(const QString& province);
+    void setCountryId(int countryId) { setOwnerId(countryId); }
+    void setProvince(const QString& province) { change(m_province, province, provinceLimit); }
 
 private:
-    int m_countryId = -1;
     QString m_province;
 };
 

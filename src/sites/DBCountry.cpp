@@ -1,6 +1,5 @@
 #include "sites/DBCountry.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -13,12 +12,6 @@ const DBFields& DBCountry::fields() const
                                     DBField::text(&DBSql::colCode, &DBCountry::m_code, codeLimit),
                                 });
     return table;
-}
-
-void DBCountry::setCode(const QString& code)
-{
-    markModified();
-    m_code = Convert::leftText(code, codeLimit);
 }
 
 } // namespace Vexal

@@ -17,7 +17,7 @@ public:
 
     QString code() const { return m_code; }
 
-    void setCode(const QString& code);
+    void setCode(const QString& code) { change(m_code, code, codeLimit); }
 
 private:
     QString m_code;

@@ -7,24 +7,11 @@ namespace Vexal {
 
 const DBFields& DBFirstName::fields() const
 {
-    static const DBFields table(baseFields(),
+    static const DBFields table(ownedFields(),
                                 {
-                                    DBField::integer(&DBSql::colLanguageID, &DBFirstName::m_languageId),
                                     DBField::flag(&DBSql::colGender, &DBFirstName::m_gender),
                                 });
     return table;
-}
-
-void DBFirstName::setLanguageId(int languageId)
-{
-    markModified();
-    m_languageId = languageId;
-}
-
-void DBFirstName::setGender(bool gender)
-{
-    markModified();
-    m_gender = gender;
 }
 
 } // namespace Vexal

@@ -1,27 +1,27 @@
 #pragma once
 
-#include "data/DBKind.h"
+#include "data/DBOwnedRecord.h"
 
 namespace Vexal {
 
 // One row of "FirstName": a first name (its Name) of one language, with its
 // gender flag (true for the flag value 1), for the identity generator.
-class DBFirstName final : public DBKind<DBFirstName, &DBSql::tableFirstName, &LocaleSql::tableFirstNames>
+class DBFirstName final
+    : public DBOwnedRecord<DBFirstName, &DBSql::tableFirstName, &LocaleSql::tableFirstNames, &DBSql::colLanguageID, 0>
 {
     Q_OBJECT
 public:
-    using DBKind::DBKind;
+    using DBOwnedRecord::DBOwnedRecord;
 
     const DBFields& fields() const override;
 
-    int languageId() const { return m_languageId; }
+    int languageId() const { return ownerId(); }
     bool gender() const { return m_gender; }
 
-    void setLanguageId(int languageId);
-    void setGender(bool gender);
+    void setLanguageId(int languageId) { setOwnerId(languageId); }
+    void setGender(bool gender) { change(m_gender, gender); }
 
 private:
-    int m_languageId = 0;
     bool m_gender = true;
 };
 

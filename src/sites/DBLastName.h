@@ -1,24 +1,19 @@
 #pragma once
 
-#include "data/DBKind.h"
+#include "data/DBOwnedRecord.h"
 
 namespace Vexal {
 
 // One row of "LastName": a last name (its Name) of one language.
-class DBLastName final : public DBKind<DBLastName, &DBSql::tableLastName, &LocaleSql::tableLastNames>
+class DBLastName final
+    : public DBOwnedRecord<DBLastName, &DBSql::tableLastName, &LocaleSql::tableLastNames, &DBSql::colLanguageID, 0>
 {
     Q_OBJECT
 public:
-    using DBKind::DBKind;
+    using DBOwnedRecord::DBOwnedRecord;
 
-    const DBFields& fields() const override;
-
-    int languageId() const { return m_languageId; }
-
-    void setLanguageId(int languageId);
-
-private:
-    int m_languageId = 0;
+    int languageId() const { return ownerId(); }
+    void setLanguageId(int languageId) { setOwnerId(languageId); }
 };
 
 } // namespace Vexal

@@ -1,6 +1,5 @@
 #include "sites/DBOnlineTool.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -14,18 +13,6 @@ const DBFields& DBOnlineTool::fields() const
                                     DBField::integer(&DBSql::colLine, &DBOnlineTool::m_line),
                                 });
     return table;
-}
-
-void DBOnlineTool::setUrl(const QString& url)
-{
-    markModified();
-    m_url = Convert::leftText(url, urlLimit);
-}
-
-void DBOnlineTool::setLine(int line)
-{
-    markModified();
-    m_line = line;
 }
 
 } // namespace Vexal

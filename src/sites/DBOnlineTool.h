@@ -19,8 +19,8 @@ public:
     QString url() const { return m_url; }
     int line() const { return m_line; }
 
-    void setUrl(const QString& url);
-    void setLine(int line);
+    void setUrl(const QString& url) { change(m_url, url, urlLimit); }
+    void setLine(int line) { change(m_line, line); }
 
 private:
     QString m_url;

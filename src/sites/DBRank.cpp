@@ -1,6 +1,5 @@
 #include "sites/DBRank.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -16,30 +15,6 @@ const DBFields& DBRank::fields() const
                                     DBField::integer(&DBSql::colAlexa, &DBRank::m_alexa),
                                 });
     return table;
-}
-
-void DBRank::setHost(const QString& host)
-{
-    markModified();
-    m_host = Convert::leftText(host, hostLimit);
-}
-
-void DBRank::setCreateDate(const QDate& createDate)
-{
-    markModified();
-    m_createDate = createDate;
-}
-
-void DBRank::setGoogle(int google)
-{
-    markModified();
-    m_google = google;
-}
-
-void DBRank::setAlexa(int alexa)
-{
-    markModified();
-    m_alexa = alexa;
 }
 
 } // namespace Vexal

@@ -20,10 +20,10 @@ public:
     int google() const { return m_google; }
     int alexa() const { return m_alexa; }
 
-    void setHost(const QString& host);
-    void setCreateDate(const QDate& createDate);
-    void setGoogle(int google);
-    void setAlexa(int alexa);
+    void setHost(const QString& host) { change(m_host, host, hostLimit); }
+    void setCreateDate(const QDate& createDate) { change(m_createDate, createDate); }
+    void setGoogle(int google) { change(m_google, google); }
+    void setAlexa(int alexa) { change(m_alexa, alexa); }
 
 private:
     QString m_host;

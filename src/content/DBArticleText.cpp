@@ -1,0 +1,11 @@
+#include "content/DBArticleText.h"
+
+
+namespace Vexal {
+
+DBArticleText::DBArticleText(QObject* parent)
+    : DBProjectBase(parent)
+{
+}
+
+} // namespace Vexal
