@@ -29,20 +29,9 @@ void DelegateRegistrationSubmitter::submit(int masterAccountId, int websiteId)
         reportRecordError(&master);
         return;
     }
-    if (websiteId < 0) {
-        fillSmart(&master);
-        return;
-    }
-    DBTemplateList templates(DBTemplateList::KindRegistration, websiteId);
-    if (!templates.load()) {
-        reportListError(&templates);
-        return;
-    }
-    if (const DBRegistrationTemplate* templ =
-            templates.count() > 0 ? templates.registrationTemplateAt(0) : nullptr)
-        fillByTemplate(&master, templ);
-    else
-        fillSmart(&master);
+    fillByFirstTemplate(
+        DBTemplateList::KindRegistration, websiteId, &DBTemplateList::registrationTemplateAt,
+        [&](const DBRegistrationTemplate* templ) { fillByTemplate(&master, templ); }, [&] { fillSmart(&master); });
 }
 
 void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master,
@@ -80,9 +69,7 @@ void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master
 void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
 {
     SmartRegistration smart(nullptr);
-    smart.setLogEnabled(false);
-    smart.analyse(view());
-    if (!checkSmartError(&smart))
+    if (!recognise(smart))
         return;
 
     using E = SmartElement;

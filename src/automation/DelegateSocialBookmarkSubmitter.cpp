@@ -22,20 +22,9 @@ void DelegateSocialBookmarkSubmitter::submit(int socialBookmarkId, int websiteId
         reportRecordError(&bookmark);
         return;
     }
-    if (websiteId < 0) {
-        fillSmart(&bookmark);
-        return;
-    }
-    DBTemplateList templates(DBTemplateList::KindSocialBookmark, websiteId);
-    if (!templates.load()) {
-        reportListError(&templates);
-        return;
-    }
-    if (const DBSocialBookmarkTemplate* templ =
-            templates.count() > 0 ? templates.socialBookmarkTemplateAt(0) : nullptr)
-        fillByTemplate(&bookmark, templ);
-    else
-        fillSmart(&bookmark);
+    fillByFirstTemplate(
+        DBTemplateList::KindSocialBookmark, websiteId, &DBTemplateList::socialBookmarkTemplateAt,
+        [&](const DBSocialBookmarkTemplate* templ) { fillByTemplate(&bookmark, templ); }, [&] { fillSmart(&bookmark); });
 }
 
 void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* bookmark,
@@ -52,9 +41,7 @@ void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* boo
 void DelegateSocialBookmarkSubmitter::fillSmart(const DBSocialBookmark* bookmark)
 {
     SmartSocialBookmark smart(nullptr);
-    smart.setLogEnabled(false);
-    smart.analyse(view());
-    if (!checkSmartError(&smart))
+    if (!recognise(smart))
         return;
 
     using E = SmartElement;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/DBTemplateList.h"
 #include "shell/DelegateBase.h"
 
 #include <QList>
@@ -107,6 +108,36 @@ protected:
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
     // Reports the recogniser's error; true when the run can be used.
     bool checkSmartError(const class SmartMaster* smart);
+    // Runs the recogniser on the view, without its log; false when it failed
+    // (reported).
+    template <class Smart>
+    bool recognise(Smart& smart)
+    {
+        smart.setLogEnabled(false);
+        smart.analyse(view());
+        return checkSmartError(&smart);
+    }
+    // Fills by the website's first template of the kind (templateAt reads
+    // it from the list), by smart recognition when it has none or websiteId
+    // is below 0. A list that fails to load is reported and fills nothing.
+    template <class Template, class ByTemplate, class BySmart>
+    void fillByFirstTemplate(int kind, int websiteId, Template* (DBTemplateList::*templateAt)(int) const,
+                             ByTemplate byTemplate, BySmart bySmart)
+    {
+        if (websiteId < 0) {
+            bySmart();
+            return;
+        }
+        DBTemplateList templates(kind, websiteId);
+        if (!templates.load()) {
+            reportListError(&templates);
+            return;
+        }
+        if (const Template* templ = templates.count() > 0 ? (templates.*templateAt)(0) : nullptr)
+            byTemplate(templ);
+        else
+            bySmart();
+    }
 
     // Writes a value into one element. A choice list takes the option whose
     // text or value is the value; an editor frame anywhere in the page
