@@ -10,23 +10,6 @@
 
 namespace Vexal {
 
-DelegateDirectorySubmitter::DelegateDirectorySubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
-{
-}
-
-void DelegateDirectorySubmitter::submit(int directoryId, int websiteId)
-{
-    DBDirectory directory;
-    if (!directory.load(directoryId)) {
-        reportRecordError(&directory);
-        return;
-    }
-    fillByFirstTemplate(
-        DBTemplateList::KindDirectory, websiteId, &DBTemplateList::directoryTemplateAt,
-        [&](const DBDirectoryTemplate* templ) { fillByTemplate(&directory, templ); }, [&] { fillSmart(&directory); });
-}
-
 void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, const DBDirectoryTemplate* templ)
 {
     const QStringList categories = categoryNames(directory->categoryId());

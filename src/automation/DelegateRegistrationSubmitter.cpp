@@ -12,26 +12,9 @@
 
 namespace Vexal {
 
-DelegateRegistrationSubmitter::DelegateRegistrationSubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
-{
-}
-
 QString DelegateRegistrationSubmitter::questionValue(int question)
 {
     return QStringLiteral("%1:%2").arg(ConstSelector::xIndex(), QString::number(question));
-}
-
-void DelegateRegistrationSubmitter::submit(int masterAccountId, int websiteId)
-{
-    DBMasterAccount master;
-    if (!master.load(masterAccountId)) {
-        reportRecordError(&master);
-        return;
-    }
-    fillByFirstTemplate(
-        DBTemplateList::KindRegistration, websiteId, &DBTemplateList::registrationTemplateAt,
-        [&](const DBRegistrationTemplate* templ) { fillByTemplate(&master, templ); }, [&] { fillSmart(&master); });
 }
 
 void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master,

@@ -10,23 +10,6 @@
 
 namespace Vexal {
 
-DelegateSocialBookmarkSubmitter::DelegateSocialBookmarkSubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
-{
-}
-
-void DelegateSocialBookmarkSubmitter::submit(int socialBookmarkId, int websiteId)
-{
-    DBSocialBookmark bookmark;
-    if (!bookmark.load(socialBookmarkId)) {
-        reportRecordError(&bookmark);
-        return;
-    }
-    fillByFirstTemplate(
-        DBTemplateList::KindSocialBookmark, websiteId, &DBTemplateList::socialBookmarkTemplateAt,
-        [&](const DBSocialBookmarkTemplate* templ) { fillByTemplate(&bookmark, templ); }, [&] { fillSmart(&bookmark); });
-}
-
 void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* bookmark,
                                                      const DBSocialBookmarkTemplate* templ)
 {

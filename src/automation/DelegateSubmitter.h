@@ -160,4 +160,28 @@ private:
     SelectorLookup* m_lookup = nullptr;
 };
 
+// The fill of one stored record: submit loads it and takes the route of
+// fillByFirstTemplate to the leaf's two fills.
+template <class Record, class Template, int kind, Template* (DBTemplateList::*templateAt)(int) const>
+class DelegateRecordSubmitter : public DelegateSubmitter
+{
+public:
+    using DelegateSubmitter::DelegateSubmitter;
+
+    // A websiteId below 0 goes straight to smart recognition.
+    void submit(int recordId, int websiteId)
+    {
+        Record record;
+        if (!record.load(recordId)) {
+            reportRecordError(&record);
+            return;
+        }
+        fillByFirstTemplate(
+            kind, websiteId, templateAt, [&](const Template* templ) { fillByTemplate(&record, templ); },
+            [&] { fillSmart(&record); });
+    }
+    virtual void fillByTemplate(const Record* record, const Template* templ) = 0;
+    virtual void fillSmart(const Record* record) = 0;
+};
+
 } // namespace Vexal
