@@ -154,6 +154,10 @@ protected:
     static QString textFalse();
 
 private:
+    // The first element the field finds; a null element when there is no
+    // field or it finds nothing (told as an information line).
+    QWebElement firstFound(const SelectorList* list) const;
+
     QPointer<QWebView> m_view;
     SelectorBuilder* m_builder = nullptr;
     SelectorManager* m_manager = nullptr;
