@@ -76,25 +76,15 @@ void BaseJournal::createToolbar()
     m_boxLayout->addWidget(m_toolbar);
 }
 
-// The bar and the table's menu send the same commands under the same names.
-template <class Source>
-void BaseJournal::connectCommands(Source* source)
-{
-    connect(source, &Source::onAdd, this, &BaseJournal::slotAdd);
-    connect(source, &Source::onEdit, this, &BaseJournal::slotEdit);
-    connect(source, &Source::onDelete, this, &BaseJournal::slotDelete);
-    connect(source, &Source::onFilter, this, &BaseJournal::slotFilter);
-    connect(source, &Source::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
-    connect(source, &Source::onReload, this, &BaseJournal::slotReload);
-    connect(source, &Source::onCommand, this, [this](int id) {
-        if (m_rowCommands.contains(id))
-            runCommand(id);
-    });
-}
-
 void BaseJournal::connectToolbar()
 {
-    connectCommands(m_toolbar);
+    connect(m_toolbar, &BaseJournalToolbar::onAdd, this, &BaseJournal::slotAdd);
+    connect(m_toolbar, &BaseJournalToolbar::onEdit, this, &BaseJournal::slotEdit);
+    connect(m_toolbar, &BaseJournalToolbar::onDelete, this, &BaseJournal::slotDelete);
+    connect(m_toolbar, &BaseJournalToolbar::onFilter, this, &BaseJournal::slotFilter);
+    connect(m_toolbar, &BaseJournalToolbar::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
+    connect(m_toolbar, &BaseJournalToolbar::onReload, this, &BaseJournal::slotReload);
+    connect(m_toolbar, &BaseJournalToolbar::onCommand, this, [this](int id) { runCommand(id); });
 }
 
 void BaseJournal::createTable()
@@ -116,8 +106,17 @@ void BaseJournal::placeTable(BaseTable* value)
 
 void BaseJournal::connectTable()
 {
-    connectCommands(m_table);
+    connect(m_table, &BaseTable::onAdd, this, &BaseJournal::slotAdd);
+    connect(m_table, &BaseTable::onEdit, this, &BaseJournal::slotEdit);
+    connect(m_table, &BaseTable::onDelete, this, &BaseJournal::slotDelete);
+    connect(m_table, &BaseTable::onFilter, this, &BaseJournal::slotFilter);
+    connect(m_table, &BaseTable::onRemoveFilter, this, &BaseJournal::slotRemoveFilter);
+    connect(m_table, &BaseTable::onReload, this, &BaseJournal::slotReload);
     connect(m_table, &BaseTable::onSelectionChanged, this, &BaseJournal::slotSelectionChanged);
+    connect(m_table, &BaseTable::onCommand, this, [this](int id) {
+        if (m_rowCommands.contains(id))
+            runCommand(id);
+    });
     if (m_table->tableModel())
         connect(m_table->tableModel(), &QAbstractItemModel::modelReset, this, &BaseJournal::handleModelReset);
 }

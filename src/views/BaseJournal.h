@@ -24,11 +24,10 @@ class SyncManager;
 // selected rows (after Select All, every row the journal lists) from the
 // area's SQL table in one statement.
 //
-// A data area's journal names its table, editor and title and nothing else,
-// through BaseRecordJournal:
+// A data area's journal names its table and editor and nothing else:
 //
-//     class WidCityJournal final
-//         : public BaseRecordJournal<BaseJournal, WidCityTable, WidCityEditor, &LocaleIdentity::cities>
+//     void createTable() override { installTable(new WidProjectTable(syncManager, this)); }
+//     QWidget* createEditor(QWidget* parent) override { return new WidProjectEditor(parent); }
 //
 // Commands of its own: on the tool bar and the table's menu
 // (toolbarCommands/runCommand, or a bar of its own in
@@ -119,10 +118,6 @@ protected:
     static int countRows(const QString& table, const QString& condition);
     // Runs the statements in order as one transaction: all or nothing.
     static bool execAll(const QStringList& statements, DBListBase* list);
-
-private:
-    template <class Source>
-    void connectCommands(Source* source);
 
 private slots:
     // A select (reload, filter, sort) drops the selection without a
