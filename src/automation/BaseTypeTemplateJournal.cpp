@@ -1,13 +1,9 @@
 #include "automation/BaseTypeTemplateJournal.h"
 
 #include "automation/BaseTypeTemplateTable.h"
-#include "automation/LocaleTemplate.h"
 #include "sites/WidWebsiteTree.h"
 #include "core/Init.h"
-#include "core/Logger.h"
 #include "core/SyncManager.h"
-
-#include <QItemSelectionModel>
 
 namespace Vexal {
 
@@ -38,27 +34,16 @@ Init* BaseTypeTemplateJournal::createInit(QObject* parent)
     return init;
 }
 
-void BaseTypeTemplateJournal::handleTreeSelectionChanged()
+bool BaseTypeTemplateJournal::canAdd() const
 {
-    const int type = typeTree() ? typeTree()->currentType() : 0;
-    m_syncManager->setEnabled(BaseTable::CommandAdd, type != 0);
-    if (typeTemplateTable())
-        typeTemplateTable()->setType(type);
+    return typeTree() && typeTree()->currentType() != 0;
 }
 
-void BaseTypeTemplateJournal::slotSelectionChanged()
+void BaseTypeTemplateJournal::handleTreeSelectionChanged()
 {
-    Logger::setContext(QLatin1String(metaObject()->className()), LocaleTemplate::selectionChanged());
-    if (!m_table || !m_table->selectionModel()) {
-        reportInvalidObject(QStringLiteral("selectionModel"));
-        return;
-    }
-    const bool selected = m_table->selectionModel()->hasSelection();
-    m_syncManager->setEnabled(BaseTable::CommandEdit, selected);
-    m_syncManager->setEnabled(BaseTable::CommandDelete, selected);
-    m_syncManager->setEnabled(BaseTable::CommandFilter, true);
-    m_syncManager->setEnabled(BaseTable::CommandRemoveFilter, true);
-    m_syncManager->setEnabled(BaseTable::CommandReload, true);
+    m_syncManager->setEnabled(BaseTable::CommandAdd, canAdd());
+    if (typeTemplateTable())
+        typeTemplateTable()->setType(typeTree() ? typeTree()->currentType() : 0);
 }
 
 } // namespace Vexal

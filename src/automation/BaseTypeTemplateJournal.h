@@ -19,12 +19,13 @@ public:
 
 public slots:
     void handleTreeSelectionChanged() override;
-    void slotSelectionChanged() override;
 
 protected:
     BaseTypeTemplateTable* typeTemplateTable() const;
     void createTree() override;
     Init* createInit(QObject* parent) override;
+    // A template belongs to a type: not while the root item is current.
+    bool canAdd() const override;
 };
 
 } // namespace Vexal

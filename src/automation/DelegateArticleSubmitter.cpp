@@ -29,19 +29,10 @@ void DelegateArticleSubmitter::submit(int articleId, int spunArticleId, int webs
         reportRecordError(&spunArticle);
         return;
     }
-    if (websiteId < 0) {
-        fillSmart(&article, &spunArticle);
-        return;
-    }
-    DBTemplateList templates(DBTemplateList::KindArticle, websiteId);
-    if (!templates.load()) {
-        reportListError(&templates);
-        return;
-    }
-    if (const DBArticleTemplate* templ = templates.count() > 0 ? templates.articleTemplateAt(0) : nullptr)
-        fillByTemplate(&article, &spunArticle, templ);
-    else
-        fillSmart(&article, &spunArticle);
+    fillByFirstTemplate(
+        DBTemplateList::KindArticle, websiteId, &DBTemplateList::articleTemplateAt,
+        [&](const DBArticleTemplate* templ) { fillByTemplate(&article, &spunArticle, templ); },
+        [&] { fillSmart(&article, &spunArticle); });
 }
 
 void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DBSpinnedArticle* spunArticle,
@@ -65,9 +56,7 @@ void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DB
 void DelegateArticleSubmitter::fillSmart(const DBArticle* article, const DBSpinnedArticle* spunArticle)
 {
     SmartArticle smart(nullptr);
-    smart.setLogEnabled(false);
-    smart.analyse(view());
-    if (!checkSmartError(&smart))
+    if (!recognise(smart))
         return;
 
     SPNFinalParser parser;

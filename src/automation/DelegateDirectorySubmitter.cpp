@@ -10,33 +10,6 @@
 
 namespace Vexal {
 
-DelegateDirectorySubmitter::DelegateDirectorySubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
-{
-}
-
-void DelegateDirectorySubmitter::submit(int directoryId, int websiteId)
-{
-    DBDirectory directory;
-    if (!directory.load(directoryId)) {
-        reportRecordError(&directory);
-        return;
-    }
-    if (websiteId < 0) {
-        fillSmart(&directory);
-        return;
-    }
-    DBTemplateList templates(DBTemplateList::KindDirectory, websiteId);
-    if (!templates.load()) {
-        reportListError(&templates);
-        return;
-    }
-    if (const DBDirectoryTemplate* templ = templates.count() > 0 ? templates.directoryTemplateAt(0) : nullptr)
-        fillByTemplate(&directory, templ);
-    else
-        fillSmart(&directory);
-}
-
 void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, const DBDirectoryTemplate* templ)
 {
     const QStringList categories = categoryNames(directory->categoryId());
@@ -57,9 +30,7 @@ void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, co
 void DelegateDirectorySubmitter::fillSmart(const DBDirectory* directory)
 {
     SmartDirectory smart(nullptr);
-    smart.setLogEnabled(false);
-    smart.analyse(view());
-    if (!checkSmartError(&smart))
+    if (!recognise(smart))
         return;
 
     const QStringList categories = categoryNames(directory->categoryId());

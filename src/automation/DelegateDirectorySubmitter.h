@@ -1,23 +1,22 @@
 #pragma once
 
+#include "automation/DBDirectoryTemplate.h"
 #include "automation/DelegateSubmitter.h"
+#include "data/DBDirectory.h"
 
 namespace Vexal {
 
-class DBDirectory;
-class DBDirectoryTemplate;
-
 // Fills a directory listing form with one directory entry.
-class DelegateDirectorySubmitter final : public DelegateSubmitter
+class DelegateDirectorySubmitter final
+    : public DelegateRecordSubmitter<DBDirectory, DBDirectoryTemplate, DBTemplateList::KindDirectory,
+                                     &DBTemplateList::directoryTemplateAt>
 {
     Q_OBJECT
 public:
-    DelegateDirectorySubmitter(QWebView* view, QObject* parent);
+    using DelegateRecordSubmitter::DelegateRecordSubmitter;
 
-    // A websiteId below 0 goes straight to smart recognition.
-    void submit(int directoryId, int websiteId);
-    void fillByTemplate(const DBDirectory* directory, const DBDirectoryTemplate* templ);
-    void fillSmart(const DBDirectory* directory);
+    void fillByTemplate(const DBDirectory* directory, const DBDirectoryTemplate* templ) override;
+    void fillSmart(const DBDirectory* directory) override;
 };
 
 } // namespace Vexal

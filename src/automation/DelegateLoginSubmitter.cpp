@@ -48,9 +48,7 @@ void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString&
 void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& password, bool submitForm)
 {
     SmartLogin smart(nullptr);
-    smart.setLogEnabled(false);
-    smart.analyse(view());
-    if (!checkSmartError(&smart))
+    if (!recognise(smart))
         return;
 
     using E = SmartElement;

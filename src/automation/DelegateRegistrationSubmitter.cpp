@@ -12,37 +12,9 @@
 
 namespace Vexal {
 
-DelegateRegistrationSubmitter::DelegateRegistrationSubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
-{
-}
-
 QString DelegateRegistrationSubmitter::questionValue(int question)
 {
     return QStringLiteral("%1:%2").arg(ConstSelector::xIndex(), QString::number(question));
-}
-
-void DelegateRegistrationSubmitter::submit(int masterAccountId, int websiteId)
-{
-    DBMasterAccount master;
-    if (!master.load(masterAccountId)) {
-        reportRecordError(&master);
-        return;
-    }
-    if (websiteId < 0) {
-        fillSmart(&master);
-        return;
-    }
-    DBTemplateList templates(DBTemplateList::KindRegistration, websiteId);
-    if (!templates.load()) {
-        reportListError(&templates);
-        return;
-    }
-    if (const DBRegistrationTemplate* templ =
-            templates.count() > 0 ? templates.registrationTemplateAt(0) : nullptr)
-        fillByTemplate(&master, templ);
-    else
-        fillSmart(&master);
 }
 
 void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master,
@@ -80,9 +52,7 @@ void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master
 void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
 {
     SmartRegistration smart(nullptr);
-    smart.setLogEnabled(false);
-    smart.analyse(view());
-    if (!checkSmartError(&smart))
+    if (!recognise(smart))
         return;
 
     using E = SmartElement;

@@ -1,23 +1,22 @@
 #pragma once
 
+#include "automation/DBRegistrationTemplate.h"
 #include "automation/DelegateSubmitter.h"
+#include "data/DBMasterAccount.h"
 
 namespace Vexal {
 
-class DBMasterAccount;
-class DBRegistrationTemplate;
-
 // Fills a registration form with a master account's identity.
-class DelegateRegistrationSubmitter final : public DelegateSubmitter
+class DelegateRegistrationSubmitter final
+    : public DelegateRecordSubmitter<DBMasterAccount, DBRegistrationTemplate, DBTemplateList::KindRegistration,
+                                     &DBTemplateList::registrationTemplateAt>
 {
     Q_OBJECT
 public:
-    DelegateRegistrationSubmitter(QWebView* view, QObject* parent);
+    using DelegateRecordSubmitter::DelegateRecordSubmitter;
 
-    // A websiteId below 0 goes straight to smart recognition.
-    void submit(int masterAccountId, int websiteId);
-    void fillByTemplate(const DBMasterAccount* master, const DBRegistrationTemplate* templ);
-    void fillSmart(const DBMasterAccount* master);
+    void fillByTemplate(const DBMasterAccount* master, const DBRegistrationTemplate* templ) override;
+    void fillSmart(const DBMasterAccount* master) override;
 
     // "XINDEX:<n>": chooses the SELECT option at index n.
     static QString questionValue(int question);

@@ -10,34 +10,6 @@
 
 namespace Vexal {
 
-DelegateSocialBookmarkSubmitter::DelegateSocialBookmarkSubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
-{
-}
-
-void DelegateSocialBookmarkSubmitter::submit(int socialBookmarkId, int websiteId)
-{
-    DBSocialBookmark bookmark;
-    if (!bookmark.load(socialBookmarkId)) {
-        reportRecordError(&bookmark);
-        return;
-    }
-    if (websiteId < 0) {
-        fillSmart(&bookmark);
-        return;
-    }
-    DBTemplateList templates(DBTemplateList::KindSocialBookmark, websiteId);
-    if (!templates.load()) {
-        reportListError(&templates);
-        return;
-    }
-    if (const DBSocialBookmarkTemplate* templ =
-            templates.count() > 0 ? templates.socialBookmarkTemplateAt(0) : nullptr)
-        fillByTemplate(&bookmark, templ);
-    else
-        fillSmart(&bookmark);
-}
-
 void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* bookmark,
                                                      const DBSocialBookmarkTemplate* templ)
 {
@@ -52,9 +24,7 @@ void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* boo
 void DelegateSocialBookmarkSubmitter::fillSmart(const DBSocialBookmark* bookmark)
 {
     SmartSocialBookmark smart(nullptr);
-    smart.setLogEnabled(false);
-    smart.analyse(view());
-    if (!checkSmartError(&smart))
+    if (!recognise(smart))
         return;
 
     using E = SmartElement;

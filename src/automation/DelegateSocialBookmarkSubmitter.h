@@ -1,23 +1,22 @@
 #pragma once
 
+#include "automation/DBSocialBookmarkTemplate.h"
 #include "automation/DelegateSubmitter.h"
+#include "data/DBSocialBookmark.h"
 
 namespace Vexal {
 
-class DBSocialBookmark;
-class DBSocialBookmarkTemplate;
-
 // Fills a social bookmark form with one stored bookmark.
-class DelegateSocialBookmarkSubmitter final : public DelegateSubmitter
+class DelegateSocialBookmarkSubmitter final
+    : public DelegateRecordSubmitter<DBSocialBookmark, DBSocialBookmarkTemplate, DBTemplateList::KindSocialBookmark,
+                                     &DBTemplateList::socialBookmarkTemplateAt>
 {
     Q_OBJECT
 public:
-    DelegateSocialBookmarkSubmitter(QWebView* view, QObject* parent);
+    using DelegateRecordSubmitter::DelegateRecordSubmitter;
 
-    // A websiteId below 0 goes straight to smart recognition.
-    void submit(int socialBookmarkId, int websiteId);
-    void fillByTemplate(const DBSocialBookmark* bookmark, const DBSocialBookmarkTemplate* templ);
-    void fillSmart(const DBSocialBookmark* bookmark);
+    void fillByTemplate(const DBSocialBookmark* bookmark, const DBSocialBookmarkTemplate* templ) override;
+    void fillSmart(const DBSocialBookmark* bookmark) override;
 };
 
 } // namespace Vexal

@@ -86,19 +86,27 @@ bool DelegateSubmitter::buildSelector(const QString& selector, const QString& ca
     return builtOrReport(m_builder, list);
 }
 
-void DelegateSubmitter::fillSelector(const SelectorList* list)
+QWebElement DelegateSubmitter::firstFound(const SelectorList* list) const
 {
     if (!list)
-        return;
+        return QWebElement();
     const QList<QWebElement> found = m_lookup->find(list);
     if (found.isEmpty()) {
         Logger::info(LocaleMessage::fieldNotFound(list->caption()));
-        return;
+        return QWebElement();
     }
+    return found.first();
+}
+
+void DelegateSubmitter::fillSelector(const SelectorList* list)
+{
+    const QWebElement element = firstFound(list);
+    if (element.isNull())
+        return;
     if (!list->values().isEmpty())
-        chooseOption(found.first(), list->values());
+        chooseOption(element, list->values());
     else
-        writeValue(found.first(), list->value());
+        writeValue(element, list->value());
 }
 
 QString DelegateSubmitter::optionKey(const QString& text)
@@ -183,14 +191,9 @@ void DelegateSubmitter::writeValue(const QWebElement& element, const QString& va
 
 void DelegateSubmitter::clickSelector(const SelectorList* list)
 {
-    if (!list)
-        return;
-    const QList<QWebElement> found = m_lookup->find(list);
-    if (found.isEmpty()) {
-        Logger::info(LocaleMessage::fieldNotFound(list->caption()));
-        return;
-    }
-    m_manager->click(found.first());
+    const QWebElement element = firstFound(list);
+    if (!element.isNull())
+        m_manager->click(element);
 }
 
 void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,

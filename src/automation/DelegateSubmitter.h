@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/DBTemplateList.h"
 #include "shell/DelegateBase.h"
 
 #include <QList>
@@ -107,6 +108,36 @@ protected:
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
     // Reports the recogniser's error; true when the run can be used.
     bool checkSmartError(const class SmartMaster* smart);
+    // Runs the recogniser on the view, without its log; false when it failed
+    // (reported).
+    template <class Smart>
+    bool recognise(Smart& smart)
+    {
+        smart.setLogEnabled(false);
+        smart.analyse(view());
+        return checkSmartError(&smart);
+    }
+    // Fills by the website's first template of the kind (templateAt reads
+    // it from the list), by smart recognition when it has none or websiteId
+    // is below 0. A list that fails to load is reported and fills nothing.
+    template <class Template, class ByTemplate, class BySmart>
+    void fillByFirstTemplate(int kind, int websiteId, Template* (DBTemplateList::*templateAt)(int) const,
+                             ByTemplate byTemplate, BySmart bySmart)
+    {
+        if (websiteId < 0) {
+            bySmart();
+            return;
+        }
+        DBTemplateList templates(kind, websiteId);
+        if (!templates.load()) {
+            reportListError(&templates);
+            return;
+        }
+        if (const Template* templ = templates.count() > 0 ? (templates.*templateAt)(0) : nullptr)
+            byTemplate(templ);
+        else
+            bySmart();
+    }
 
     // Writes a value into one element. A choice list takes the option whose
     // text or value is the value; an editor frame anywhere in the page
@@ -123,10 +154,38 @@ protected:
     static QString textFalse();
 
 private:
+    // The first element the field finds; a null element when there is no
+    // field or it finds nothing (told as an information line).
+    QWebElement firstFound(const SelectorList* list) const;
+
     QPointer<QWebView> m_view;
     SelectorBuilder* m_builder = nullptr;
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;
+};
+
+// The fill of one stored record: submit loads it and takes the route of
+// fillByFirstTemplate to the leaf's two fills.
+template <class Record, class Template, int kind, Template* (DBTemplateList::*templateAt)(int) const>
+class DelegateRecordSubmitter : public DelegateSubmitter
+{
+public:
+    using DelegateSubmitter::DelegateSubmitter;
+
+    // A websiteId below 0 goes straight to smart recognition.
+    void submit(int recordId, int websiteId)
+    {
+        Record record;
+        if (!record.load(recordId)) {
+            reportRecordError(&record);
+            return;
+        }
+        fillByFirstTemplate(
+            kind, websiteId, templateAt, [&](const Template* templ) { fillByTemplate(&record, templ); },
+            [&] { fillSmart(&record); });
+    }
+    virtual void fillByTemplate(const Record* record, const Template* templ) = 0;
+    virtual void fillSmart(const Record* record) = 0;
 };
 
 } // namespace Vexal

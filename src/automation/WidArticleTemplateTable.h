@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
-class WidArticleTemplateTable final : public BaseTable
+class WidArticleTemplateTable final
+    : public BaseRecordTable<BaseTable, DBDefaultColumns::ArticleTemplates, &DBSql::tableArticleTemplate>
 {
     Q_OBJECT
 public:
-    WidArticleTemplateTable(SyncManager* syncManager, QWidget* parent);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

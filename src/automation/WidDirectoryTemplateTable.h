@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
-class WidDirectoryTemplateTable final : public BaseTable
+class WidDirectoryTemplateTable final
+    : public BaseRecordTable<BaseTable, DBDefaultColumns::DirectoryTemplates, &DBSql::tableDirectoryTemplate>
 {
     Q_OBJECT
 public:
-    WidDirectoryTemplateTable(SyncManager* syncManager, QWidget* parent);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "automation/BaseTypeTemplateTable.h"
+#include "core/DBSql.h"
+#include "views/BaseTable.h"
 
 namespace Vexal {
 
-class WidLoginTemplateTable final : public BaseTypeTemplateTable
+class WidLoginTemplateTable final
+    : public BaseRecordTable<BaseTypeTemplateTable, DBDefaultColumns::LoginTemplates, &DBSql::tableLoginTemplate>
 {
     Q_OBJECT
 public:
-    WidLoginTemplateTable(SyncManager* syncManager, QWidget* parent);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "automation/BaseTypeTemplateTable.h"
+#include "core/DBSql.h"
+#include "views/BaseTable.h"
 
 namespace Vexal {
 
-class WidRegistrationTemplateTable final : public BaseTypeTemplateTable
+class WidRegistrationTemplateTable final
+    : public BaseRecordTable<BaseTypeTemplateTable, DBDefaultColumns::RegistrationTemplates,
+                             &DBSql::tableRegistrationTemplate>
 {
     Q_OBJECT
 public:
-    WidRegistrationTemplateTable(SyncManager* syncManager, QWidget* parent);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

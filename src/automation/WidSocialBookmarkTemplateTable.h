@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
-class WidSocialBookmarkTemplateTable final : public BaseTable
+class WidSocialBookmarkTemplateTable final
+    : public BaseRecordTable<BaseTable, DBDefaultColumns::SocialBookmarkTemplates, &DBSql::tableSocialBookmarkTemplate>
 {
     Q_OBJECT
 public:
-    WidSocialBookmarkTemplateTable(SyncManager* syncManager, QWidget* parent);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,17 +1,11 @@
 #include "content/WidArticleTable.h"
 
 #include "content/ContentCommands.h"
-#include "core/DBSql.h"
 #include "texts/LocaleArticle.h"
 
 #include <QAction>
 
 namespace Vexal {
-
-WidArticleTable::WidArticleTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::Articles, &DBSql::tableArticle)
-{
-}
 
 void WidArticleTable::addMenuItems()
 {

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The articles of every project, with the row-menu entries Copy and Spin.
-class WidArticleTable final : public BaseTable
+class WidArticleTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Articles, &DBSql::tableArticle>
 {
     Q_OBJECT
 public:
-    explicit WidArticleTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
 signals:
     void onCopy();

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The categories, each with its master category.
-class WidCategoryTable final : public BaseTable
+class WidCategoryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Categories, &DBSql::tableCategory>
 {
     Q_OBJECT
 public:
-    explicit WidCategoryTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

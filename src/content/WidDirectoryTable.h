@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The directory entries of every project.
-class WidDirectoryTable final : public BaseTable
+class WidDirectoryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Directories, &DBSql::tableDirectory>
 {
     Q_OBJECT
 public:
-    explicit WidDirectoryTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The social bookmarks of every project.
-class WidSocialBookmarkTable final : public BaseTable
+class WidSocialBookmarkTable final
+    : public BaseRecordTable<BaseTable, DBDefaultColumns::SocialBookmarks, &DBSql::tableSocialBookmark>
 {
     Q_OBJECT
 public:
-    explicit WidSocialBookmarkTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -6,11 +6,6 @@
 
 namespace Vexal {
 
-WidSpinnedArticleTable::WidSpinnedArticleTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::SpinnedArticles, &DBSql::tableSpunArticle)
-{
-}
-
 void WidSpinnedArticleTable::addFixedFilters()
 {
     BaseTable::addFixedFilters();

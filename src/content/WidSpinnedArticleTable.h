@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
@@ -7,11 +8,12 @@ namespace Vexal {
 class SqlFilter;
 
 // The spun articles of every project, or only those of one article.
-class WidSpinnedArticleTable final : public BaseTable
+class WidSpinnedArticleTable final
+    : public BaseRecordTable<BaseTable, DBDefaultColumns::SpinnedArticles, &DBSql::tableSpunArticle>
 {
     Q_OBJECT
 public:
-    explicit WidSpinnedArticleTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
     // -1: every article's; takes effect with the next load.
     void setArticleId(int articleId);

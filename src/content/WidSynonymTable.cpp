@@ -10,11 +10,6 @@
 
 namespace Vexal {
 
-WidSynonymTable::WidSynonymTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::Synonyms, &DBSql::tableSynonym)
-{
-}
-
 void WidSynonymTable::addMenuItems()
 {
     BaseTable::addMenuItems();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
@@ -8,11 +9,11 @@ class SqlFilter;
 
 // The synonyms of one word (none while no word is chosen), with the row-menu
 // entries Add Word, Edit Word and Delete Word.
-class WidSynonymTable final : public BaseTable
+class WidSynonymTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Synonyms, &DBSql::tableSynonym>
 {
     Q_OBJECT
 public:
-    explicit WidSynonymTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
     // Takes effect with the next load.
     void setWordId(int wordId);

@@ -1,7 +1,5 @@
 #include "shell/BaseConsoleToolbar.h"
 
-#include "core/TooltipManager.h"
-#include "texts/ConstIcon.h"
 #include "texts/LocaleConsole.h"
 
 #include <QToolButton>
@@ -16,15 +14,12 @@ BaseConsoleToolbar::BaseConsoleToolbar(QWidget* parent)
 
 void BaseConsoleToolbar::createTooltipsButton()
 {
-    QToolButton* button = addButton(ConstIcon::tooltips(32), LocaleConsole::tooltips(), 0);
-    connect(button, &QToolButton::clicked, this, &BaseConsoleToolbar::slotTooltips);
-    addSeparator();
+    addTooltipsButton(LocaleConsole::tooltips());
 }
 
 void BaseConsoleToolbar::slotTooltips()
 {
-    if (tooltipManager())
-        tooltipManager()->toggle();
+    toggleTooltips();
 }
 
 } // namespace Vexal

@@ -1,6 +1,5 @@
 #include "shell/BaseWebToolbar.h"
 
-#include "core/TooltipManager.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleBaseWidget.h"
 
@@ -16,22 +15,18 @@ BaseWebToolbar::BaseWebToolbar(const QString& title, QWidget* parent)
 
 void BaseWebToolbar::slotTooltips()
 {
-    if (tooltipManager())
-        tooltipManager()->toggle();
+    toggleTooltips();
 }
 
 void BaseWebToolbar::createTooltipsButton()
 {
-    QToolButton* button = addButton(ConstIcon::tooltips(32), LocaleBaseWidget::tooltips(), 0);
-    connect(button, &QToolButton::clicked, this, &BaseWebToolbar::slotTooltips);
-    addSeparator();
+    addTooltipsButton(LocaleBaseWidget::tooltips());
 }
 
 void BaseWebToolbar::createCloseButton()
 {
     addStretch();
-    QToolButton* button = addButton(ConstIcon::deleteIcon(32), LocaleBaseWidget::close(), 0);
-    connect(button, &QToolButton::clicked, this, &BaseWebToolbar::onClose);
+    addButton(ConstIcon::deleteIcon(32), LocaleBaseWidget::close(), 0, this, &BaseWebToolbar::onClose);
 }
 
 } // namespace Vexal

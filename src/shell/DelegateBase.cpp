@@ -23,9 +23,10 @@ DelegateBase::DelegateBase(WidTabManager* tabManager, QObject* parent)
 
 DelegateBase::~DelegateBase() = default;
 
-void DelegateBase::addUniqueTab(WidTabManager* manager, std::unique_ptr<BaseTab> page)
+int DelegateBase::addUniqueTab(WidTabManager* manager, std::unique_ptr<BaseTab> page)
 {
-    manager->addUniqueTab(std::move(page), nullptr);
+    BaseTab* tab = manager->addUniqueTab(std::move(page), nullptr);
+    return tab ? manager->indexOf(tab->widget()) : -1;
 }
 
 WidTabManager* DelegateBase::tabManager() const

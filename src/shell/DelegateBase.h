@@ -47,17 +47,18 @@ public:
     // The web-tabs-only warning through the signal hub.
     void warnWebTabsOnly() const;
 
-    // Opens a page of class Page (built on the parent widget) as a unique tab;
-    // nothing is built when there is no tab manager.
+    // Opens a page of class Page (built on the parent widget) as a unique tab
+    // and returns the tab's index; nothing is built when there is no tab
+    // manager, and the index is then -1.
     template <class Page>
-    void openUniqueTab()
+    int openUniqueTab()
     {
-        if (WidTabManager* manager = tabManager())
-            addUniqueTab(manager, std::make_unique<Page>(parentWidget()));
+        WidTabManager* manager = tabManager();
+        return manager ? addUniqueTab(manager, std::make_unique<Page>(parentWidget())) : -1;
     }
 
 private:
-    static void addUniqueTab(WidTabManager* manager, std::unique_ptr<BaseTab> page);
+    static int addUniqueTab(WidTabManager* manager, std::unique_ptr<BaseTab> page);
 
     WidTabManager* m_tabManager = nullptr;
     QWidget* m_parentWidget = nullptr;

@@ -17,20 +17,14 @@ void WidErrorConsoleToolbar::createButtons()
 {
     m_currentButton = addButton(ConstIcon::error(32), LocaleConsole::current(), 0);
     addSeparator();
-    QToolButton* button = addButton(ConstIcon::all(32), LocaleConsole::all(), 0);
-    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowAll);
-    button = addButton(ConstIcon::error(32), LocaleConsole::errors(), 0);
-    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowErrors);
-    button = addButton(ConstIcon::warning(32), LocaleConsole::warnings(), 0);
-    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowWarnings);
-    button = addButton(ConstIcon::info(32), LocaleConsole::information(), 0);
-    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotShowInfo);
+    addButton(ConstIcon::all(32), LocaleConsole::all(), 0, this, &WidErrorConsoleToolbar::slotShowAll);
+    addButton(ConstIcon::error(32), LocaleConsole::errors(), 0, this, &WidErrorConsoleToolbar::slotShowErrors);
+    addButton(ConstIcon::warning(32), LocaleConsole::warnings(), 0, this, &WidErrorConsoleToolbar::slotShowWarnings);
+    addButton(ConstIcon::info(32), LocaleConsole::information(), 0, this, &WidErrorConsoleToolbar::slotShowInfo);
     addSeparator();
-    button = addButton(ConstIcon::deleteIcon(32), LocaleConsole::clear(), 0);
-    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotClear);
+    addButton(ConstIcon::deleteIcon(32), LocaleConsole::clear(), 0, this, &WidErrorConsoleToolbar::slotClear);
     addSeparator();
-    button = addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0);
-    connect(button, &QToolButton::clicked, this, &WidErrorConsoleToolbar::slotReload);
+    addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0, this, &WidErrorConsoleToolbar::slotReload);
     addStretch();
 }
 

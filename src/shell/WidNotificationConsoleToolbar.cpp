@@ -14,13 +14,11 @@ WidNotificationConsoleToolbar::WidNotificationConsoleToolbar(QWidget* parent)
 
 void WidNotificationConsoleToolbar::createButtons()
 {
-    QToolButton* button = addButton(ConstIcon::all(32), LocaleConsole::selectAll(), 0);
-    connect(button, &QToolButton::clicked, this, &WidNotificationConsoleToolbar::onSelect);
-    button = addButton(ConstIcon::deleteIcon(32), LocaleConsole::deleteItem(), 0);
-    connect(button, &QToolButton::clicked, this, &WidNotificationConsoleToolbar::onDelete);
+    addButton(ConstIcon::all(32), LocaleConsole::selectAll(), 0, this, &WidNotificationConsoleToolbar::onSelect);
+    addButton(ConstIcon::deleteIcon(32), LocaleConsole::deleteItem(), 0, this,
+              &WidNotificationConsoleToolbar::onDelete);
     addSeparator();
-    button = addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0);
-    connect(button, &QToolButton::clicked, this, &WidNotificationConsoleToolbar::onReload);
+    addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0, this, &WidNotificationConsoleToolbar::onReload);
     addStretch();
 }
 

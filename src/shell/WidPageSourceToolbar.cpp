@@ -14,10 +14,8 @@ WidPageSourceToolbar::WidPageSourceToolbar(QWidget* parent)
 
 void WidPageSourceToolbar::createButtons()
 {
-    QToolButton* button = addButton(ConstIcon::highlight(32), LocaleConsole::highlight(), 0);
-    connect(button, &QToolButton::clicked, this, &WidPageSourceToolbar::onHighlight);
-    button = addButton(ConstIcon::wordwrap(32), LocaleConsole::wordWrap(), 0);
-    connect(button, &QToolButton::clicked, this, &WidPageSourceToolbar::onWordWrap);
+    addButton(ConstIcon::highlight(32), LocaleConsole::highlight(), 0, this, &WidPageSourceToolbar::onHighlight);
+    addButton(ConstIcon::wordwrap(32), LocaleConsole::wordWrap(), 0, this, &WidPageSourceToolbar::onWordWrap);
     addStretch();
 }
 

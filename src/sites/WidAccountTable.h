@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The accounts of every project, with their project and website names.
-class WidAccountTable final : public BaseTable
+class WidAccountTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Accounts, &DBSql::tableAccount>
 {
     Q_OBJECT
 public:
-    WidAccountTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

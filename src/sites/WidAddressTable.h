@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The stored addresses.
-class WidAddressTable final : public BaseTable
+class WidAddressTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Addresses, &DBSql::tableAddress>
 {
     Q_OBJECT
 public:
-    explicit WidAddressTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

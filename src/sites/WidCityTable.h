@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The stored cities.
-class WidCityTable final : public BaseTable
+class WidCityTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Cities, &DBSql::tableCity>
 {
     Q_OBJECT
 public:
-    explicit WidCityTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The stored countries.
-class WidCountryTable final : public BaseTable
+class WidCountryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Countries, &DBSql::tableCountry>
 {
     Q_OBJECT
 public:
-    explicit WidCountryTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The stored first names.
-class WidFirstNameTable final : public BaseTable
+class WidFirstNameTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::FirstNames, &DBSql::tableFirstName>
 {
     Q_OBJECT
 public:
-    explicit WidFirstNameTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The stored last names.
-class WidLastNameTable final : public BaseTable
+class WidLastNameTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::LastNames, &DBSql::tableLastName>
 {
     Q_OBJECT
 public:
-    explicit WidLastNameTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The master accounts, with the row-menu entry Select (makes the row the
 // active master account).
-class WidMasterAccountTable final : public BaseTable
+class WidMasterAccountTable final
+    : public BaseRecordTable<BaseTable, DBDefaultColumns::MasterAccounts, &DBSql::tableMasterAccount>
 {
     Q_OBJECT
 public:
-    WidMasterAccountTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
 signals:
     void onSelect();

@@ -14,8 +14,8 @@ WidMasterAccountToolbar::WidMasterAccountToolbar(SyncManager* syncManager, QWidg
 
 void WidMasterAccountToolbar::createExtraButtons()
 {
-    QToolButton* button = addButton(ConstIcon::wizard(32), LocaleAccount::createAccount(), 0);
-    connect(button, &QToolButton::clicked, this, &WidMasterAccountToolbar::onCreateAccount);
+    addButton(ConstIcon::wizard(32), LocaleAccount::createAccount(), 0, this,
+              &WidMasterAccountToolbar::onCreateAccount);
 }
 
 } // namespace Vexal

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The projects, with the row-menu entry Select (makes the row the current
 // project).
-class WidProjectTable final : public BaseTable
+class WidProjectTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Projects, &DBSql::tableProject>
 {
     Q_OBJECT
 public:
-    WidProjectTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
 signals:
     void onSelect();

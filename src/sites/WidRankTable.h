@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The stored page ranks.
-class WidRankTable final : public BaseTable
+class WidRankTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Ranks, &DBSql::tableRank>
 {
     Q_OBJECT
 public:
-    WidRankTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -10,11 +10,6 @@
 
 namespace Vexal {
 
-WidWebsiteTable::WidWebsiteTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::Websites, &DBSql::tableWebsite)
-{
-}
-
 bool WidWebsiteTable::setType(int flag)
 {
     m_type = flag;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
@@ -8,11 +9,11 @@ class SqlFilter;
 
 // The websites, filtered by one type flag (0: all), with row-menu entries
 // that open the website's pages.
-class WidWebsiteTable final : public BaseTable
+class WidWebsiteTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Websites, &DBSql::tableWebsite>
 {
     Q_OBJECT
 public:
-    WidWebsiteTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
     // Shows the websites of that type flag (every website for 0) and loads.
     bool setType(int flag);

@@ -15,8 +15,7 @@ BaseEditorToolbar::BaseEditorToolbar(SyncManager* syncManager, QWidget* parent)
 
 void BaseEditorToolbar::createButtons()
 {
-    QToolButton* button = addButton(ConstIcon::save(32), LocaleBaseWidget::save(), 18);
-    connect(button, &QToolButton::clicked, this, &BaseEditorToolbar::onSave);
+    addButton(ConstIcon::save(32), LocaleBaseWidget::save(), 18, this, &BaseEditorToolbar::onSave);
     addSeparator();
 }
 

@@ -131,6 +131,11 @@ Init* BaseJournal::createInit(QObject*)
     return nullptr;
 }
 
+bool BaseJournal::canAdd() const
+{
+    return true;
+}
+
 QList<BaseJournalToolbar::Command> BaseJournal::toolbarCommands() const
 {
     return {};
@@ -301,7 +306,7 @@ void BaseJournal::updateCommands(const QString& action, const QString& modelName
         return;
     }
     const bool selected = m_table->selectionModel()->hasSelection();
-    m_syncManager->setEnabled(BaseTable::CommandAdd, true);
+    m_syncManager->setEnabled(BaseTable::CommandAdd, canAdd());
     m_syncManager->setEnabled(BaseTable::CommandEdit, selected);
     m_syncManager->setEnabled(BaseTable::CommandDelete, selected);
     m_syncManager->setEnabled(BaseTable::CommandFilter, true);

@@ -75,6 +75,8 @@ protected:
     virtual QWidget* createEditor(QWidget* parent);
     // Start parameters preset for a new record, or null.
     virtual Init* createInit(QObject* parent);
+    // Whether Add is offered; always, unless the area needs a choice first.
+    virtual bool canAdd() const;
     // The area's own commands on the journal bar, enabled with a selected
     // row; a click on the bar or on the table's menu entry of that id runs
     // runCommand with it.

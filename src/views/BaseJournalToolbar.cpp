@@ -1,6 +1,5 @@
 #include "views/BaseJournalToolbar.h"
 
-#include "core/TooltipManager.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleBaseWidget.h"
 
@@ -23,30 +22,22 @@ BaseJournalToolbar::BaseJournalToolbar(SyncManager* syncManager, const QList<Com
 
 void BaseJournalToolbar::slotTooltips()
 {
-    if (tooltipManager())
-        tooltipManager()->toggle();
+    toggleTooltips();
 }
 
 void BaseJournalToolbar::createTooltipsButton()
 {
-    QToolButton* button = addButton(ConstIcon::tooltips(32), LocaleBaseWidget::tooltips(), 0);
-    connect(button, &QToolButton::clicked, this, &BaseJournalToolbar::slotTooltips);
-    addSeparator();
+    addTooltipsButton(LocaleBaseWidget::tooltips());
 }
 
 void BaseJournalToolbar::createButtons()
 {
-    QToolButton* button = addButton(ConstIcon::add(32), LocaleBaseWidget::add(), 1);
-    connect(button, &QToolButton::clicked, this, &BaseJournalToolbar::onAdd);
-    button = addButton(ConstIcon::edit(32), LocaleBaseWidget::edit(), 2);
-    connect(button, &QToolButton::clicked, this, &BaseJournalToolbar::onEdit);
-    button = addButton(ConstIcon::deleteIcon(32), LocaleBaseWidget::deleteItem(), 3);
-    connect(button, &QToolButton::clicked, this, &BaseJournalToolbar::onDelete);
+    addButton(ConstIcon::add(32), LocaleBaseWidget::add(), 1, this, &BaseJournalToolbar::onAdd);
+    addButton(ConstIcon::edit(32), LocaleBaseWidget::edit(), 2, this, &BaseJournalToolbar::onEdit);
+    addButton(ConstIcon::deleteIcon(32), LocaleBaseWidget::deleteItem(), 3, this, &BaseJournalToolbar::onDelete);
     addSeparator();
-    button = addButton(ConstIcon::filter(32), LocaleBaseWidget::filter(), 11);
-    connect(button, &QToolButton::clicked, this, &BaseJournalToolbar::onFilter);
-    button = addButton(ConstIcon::filterRed(32), LocaleBaseWidget::remove(), 12);
-    connect(button, &QToolButton::clicked, this, &BaseJournalToolbar::onRemoveFilter);
+    addButton(ConstIcon::filter(32), LocaleBaseWidget::filter(), 11, this, &BaseJournalToolbar::onFilter);
+    addButton(ConstIcon::filterRed(32), LocaleBaseWidget::remove(), 12, this, &BaseJournalToolbar::onRemoveFilter);
     addSeparator();
 }
 
@@ -66,8 +57,7 @@ void BaseJournalToolbar::createExtraButtons()
 
 void BaseJournalToolbar::createTrailing()
 {
-    QToolButton* button = addButton(ConstIcon::reload(32), LocaleBaseWidget::reload(), 10);
-    connect(button, &QToolButton::clicked, this, &BaseJournalToolbar::onReload);
+    addButton(ConstIcon::reload(32), LocaleBaseWidget::reload(), 10, this, &BaseJournalToolbar::onReload);
     addStretch();
 }
 

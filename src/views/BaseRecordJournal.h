@@ -5,9 +5,10 @@
 
 namespace Vexal {
 
-// The journal of a record kind that needs nothing beyond its table, its
-// editor and its title. Base is the journal it extends: BaseJournal, or one
-// with a tree whose own steps stay as they are.
+// The journal of one record kind: its table, its editor and its title; a
+// kind with commands of its own adds them in its class. Base is the journal
+// it extends: BaseJournal, or one with a tree whose own steps stay as they
+// are.
 template <class Base, class Table, class Editor, QString (*kindTitle)()>
 class BaseRecordJournal : public Base
 {

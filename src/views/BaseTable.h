@@ -26,12 +26,12 @@ class SyncManager;
 // area's default set), filtered by the table's SqlFilterCollection, with a
 // row menu and a column header menu. Its command signals go to the journal.
 //
-// A data area's table is usually just a constructor naming its default
-// column set (layout key, default columns and the view read) and the SQL
-// table that holds its records:
+// A data area's table is usually just its default column set (layout key,
+// default columns and the view read) and the SQL table that holds its
+// records, given to BaseRecordTable below:
 //
-//     WidProjectTable(SyncManager* s, QWidget* p)
-//         : BaseTable(s, p, DBDefaultColumns::Projects, &DBSql::tableProject) {}
+//     class WidCityTable final
+//         : public BaseRecordTable<BaseTable, DBDefaultColumns::Cities, &DBSql::tableCity>
 //
 // Further row-menu entries go in addMenuItems (addCommandItem), fixed
 // conditions in addFixedFilters (addFixedFilter).
@@ -173,6 +173,18 @@ private:
     TextGetter m_table = nullptr;
     bool m_allSelected = false;
     bool m_selectingAll = false;
+};
+
+// The table of one record kind: Base (BaseTable or a table built on it)
+// over the kind's default column set and SQL table.
+template <class Base, DBDefaultColumns::Set columnSet, DBDefaultColumns::TextGetter sqlTable>
+class BaseRecordTable : public Base
+{
+public:
+    explicit BaseRecordTable(SyncManager* syncManager, QWidget* parent = nullptr)
+        : Base(syncManager, parent, columnSet, sqlTable)
+    {
+    }
 };
 
 } // namespace Vexal

@@ -17,11 +17,7 @@ DelegateBookmarks::DelegateBookmarks(WidTabManager* tabManager, QObject* parent)
 
 int DelegateBookmarks::openJournal()
 {
-    WidTabManager* manager = tabManager();
-    if (!manager)
-        return -1;
-    BaseTab* page = manager->addUniqueTab(std::make_unique<WidBookmarkJournal>(parentWidget()), nullptr);
-    return page ? manager->indexOf(page->widget()) : -1;
+    return openUniqueTab<WidBookmarkJournal>();
 }
 
 BaseTab* DelegateBookmarks::currentWebPage() const

@@ -20,11 +20,7 @@ DelegateHistory::DelegateHistory(WidTabManager* tabManager, QObject* parent)
 
 int DelegateHistory::history()
 {
-    WidTabManager* manager = tabManager();
-    if (!manager)
-        return -1;
-    BaseTab* page = manager->addUniqueTab(std::make_unique<WidHistoryJournal>(parentWidget()), nullptr);
-    return page ? manager->indexOf(page->widget()) : -1;
+    return openUniqueTab<WidHistoryJournal>();
 }
 
 bool DelegateHistory::clearRecentHistory()

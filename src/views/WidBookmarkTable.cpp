@@ -1,17 +1,11 @@
 #include "views/WidBookmarkTable.h"
 
-#include "core/DBSql.h"
 #include "texts/LocaleBookmark.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace Vexal {
-
-WidBookmarkTable::WidBookmarkTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::Bookmarks, &DBSql::tableBookmark)
-{
-}
 
 void WidBookmarkTable::addMenuItems()
 {

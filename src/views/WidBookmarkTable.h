@@ -1,17 +1,18 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The Bookmark rows, with Visible, Hidden and Load in the row menu.
-class WidBookmarkTable final : public BaseTable
+class WidBookmarkTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Bookmarks, &DBSql::tableBookmark>
 {
     Q_OBJECT
 public:
     enum { CommandLoad = 21, CommandVisible = 26, CommandHidden = 27 };
 
-    WidBookmarkTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
 signals:
     void onLoad();

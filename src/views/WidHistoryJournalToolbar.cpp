@@ -10,8 +10,8 @@ namespace Vexal {
 
 void WidHistoryJournalToolbar::createExtraButtons()
 {
-    QToolButton* button = addButton(ConstIcon::forward(32), LocaleHistory::load(), WidHistoryTable::CommandLoad);
-    connect(button, &QToolButton::clicked, this, &WidHistoryJournalToolbar::onLoad);
+    addButton(ConstIcon::forward(32), LocaleHistory::load(), WidHistoryTable::CommandLoad, this,
+              &WidHistoryJournalToolbar::onLoad);
     addSeparator();
 }
 

@@ -12,11 +12,6 @@
 
 namespace Vexal {
 
-WidHistoryTable::WidHistoryTable(SyncManager* syncManager, QWidget* parent)
-    : BaseTable(syncManager, parent, DBDefaultColumns::History, &DBSql::tableHistory)
-{
-}
-
 void WidHistoryTable::addMenuItems()
 {
     connect(addCommandItem(LocaleHistory::load(), CommandLoad), &QAction::triggered, this, &WidHistoryTable::onLoad);

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The History rows of one period: two fixed conditions on CreateDate, which
 // is stored as "yyyy-MM-ddThh:mm:ss" text and compared with date texts.
-class WidHistoryTable final : public BaseTable
+class WidHistoryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::History, &DBSql::tableHistory>
 {
     Q_OBJECT
 public:
     enum { CommandLoad = 21 };
 
-    WidHistoryTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 
     // Sets the fixed conditions of a period code (WidHistoryTree::Period; an
     // unknown code counts as Today) and selects again.

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The URL shortcuts: table "UrlShortcut" with its saved or default layout.
-class WidUrlShortcutTable final : public BaseTable
+class WidUrlShortcutTable final
+    : public BaseRecordTable<BaseTable, DBDefaultColumns::UrlShortcuts, &DBSql::tableUrlShortcut>
 {
     Q_OBJECT
 public:
-    WidUrlShortcutTable(SyncManager* syncManager, QWidget* parent = nullptr);
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -80,6 +80,19 @@ QToolButton* BaseToolbar::addButton(const QPixmap& pixmap, const QString& text, 
     return button;
 }
 
+void BaseToolbar::addTooltipsButton(const QString& text)
+{
+    QToolButton* button = addButton(ConstIcon::tooltips(32), text, 0);
+    QObject::connect(button, &QToolButton::clicked, barWidget(), [this] { toggleTooltips(); });
+    addSeparator();
+}
+
+void BaseToolbar::toggleTooltips()
+{
+    if (m_tooltipManager)
+        m_tooltipManager->toggle();
+}
+
 void BaseToolbar::addSeparator()
 {
     auto* separator = new QLabel(barWidget());

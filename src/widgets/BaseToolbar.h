@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QToolButton>
 
 class QHBoxLayout;
 class QPixmap;
-class QToolButton;
 class QWidget;
 
 namespace Vexal {
@@ -31,6 +32,18 @@ public:
     // A 32-pixel tool button with the text as tooltip. A non-zero command id
     // registers it with the sync manager, disabled; id 0 is always enabled.
     QToolButton* addButton(const QPixmap& pixmap, const QString& text, int commandId);
+    // The same, its click connected to a signal or slot of the bar.
+    template <class Bar, class Member>
+    QToolButton* addButton(const QPixmap& pixmap, const QString& text, int commandId, Bar* bar, Member member)
+    {
+        QToolButton* button = addButton(pixmap, text, commandId);
+        QObject::connect(button, &QToolButton::clicked, bar, member);
+        return button;
+    }
+    // Tooltips, which shows or hides the tooltips of the bar's buttons, then
+    // a separator.
+    void addTooltipsButton(const QString& text);
+    void toggleTooltips();
     void addSeparator();
     void addStretch();
 
