@@ -37,16 +37,15 @@ public:
     QPlainTextEdit* activeTextEdit() const;
 
 protected:
-    // A chooser of the record's id column. `reload` refills the box once,
-    // when the page is built; a new record starts on initialId (optional
-    // choosers: none).
-    template <class R>
-    void addIdField(const QString& label, BaseComboBox* box, const std::function<void()>& reload,
-                    int (R::*get)() const, void (R::*set)(int), bool required)
+    // A chooser of the record's id column, of the given combo box class. It
+    // is filled once, when the page is built; a new record starts on
+    // initialId (optional choosers: none).
+    template <class Box, class R>
+    Box* addIdField(const QString& label, int (R::*get)() const, void (R::*set)(int), bool required)
     {
+        auto* box = new Box(m_body);
         addFieldRow(label, box);
-        if (reload)
-            reload();
+        box->reload();
         if (!required)
             box->insertItem(0, QString(), -1);
         else
@@ -55,6 +54,7 @@ protected:
             [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setCurrentId((x->*get)()); },
             [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(box->currentId()); },
             [this, box] { box->setCurrentId(initialId(box)); }, comboWatcher(box));
+        return box;
     }
 
     // A spintax part: its highlighted text field, and beside it the chooser

@@ -14,9 +14,8 @@ WidAddressEditor::WidAddressEditor(QWidget* parent)
 void WidAddressEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleIdentity::name());
-    countryBox = new WidCountryComboBox(m_body);
-    addIdField(LocaleIdentity::country(), countryBox, [this] { countryBox->reload(); }, &DBAddress::countryId,
-               &DBAddress::setCountryId, true);
+    countryBox = addIdField<WidCountryComboBox>(LocaleIdentity::country(), &DBAddress::countryId,
+                                                &DBAddress::setCountryId, true);
     detailsEdit = addTextField(LocaleIdentity::details(), &DBAddress::details, &DBAddress::setDetails);
     addCommentsField(LocaleIdentity::comments());
     finishForm();

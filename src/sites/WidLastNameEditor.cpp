@@ -14,9 +14,8 @@ WidLastNameEditor::WidLastNameEditor(QWidget* parent)
 void WidLastNameEditor::createWidgets()
 {
     nameEdit = addNameField(LocaleIdentity::name());
-    languageBox = new WidLanguageComboBox(m_body);
-    addIdField(LocaleIdentity::language(), languageBox, [this] { languageBox->reload(); }, &DBLastName::languageId,
-               &DBLastName::setLanguageId, true);
+    languageBox = addIdField<WidLanguageComboBox>(LocaleIdentity::language(), &DBLastName::languageId,
+                                                  &DBLastName::setLanguageId, true);
     addCommentsField(LocaleIdentity::comments());
     finishForm();
 }
