@@ -14,7 +14,7 @@ WidArticleEditor::WidArticleEditor(QWidget* parent)
 
 void WidArticleEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
+    addNameField(LocaleArticle::name());
     categoryBox = addIdField<WidCategoryComboBox>(LocaleArticle::categoryField(), &DBArticle::categoryId,
                                                   &DBArticle::setCategoryId, false);
     titleEdit = addSpintaxPart(LocaleArticle::title(), &DBArticle::title, &DBArticle::setTitle, &DBArticle::titleMode,

@@ -16,7 +16,7 @@ WidCategoryEditor::WidCategoryEditor(QWidget* parent)
 
 void WidCategoryEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
+    addNameField(LocaleArticle::name());
     masterBox = addIdField<WidCategoryComboBox>(LocaleArticle::master(), &DBCategory::masterId,
                                                 &DBCategory::setMasterId, false);
     addCommentsField(LocaleArticle::comments());

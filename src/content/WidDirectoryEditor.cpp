@@ -13,7 +13,7 @@ WidDirectoryEditor::WidDirectoryEditor(QWidget* parent)
 
 void WidDirectoryEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleDirectory::name());
+    addNameField(LocaleDirectory::name());
     categoryBox = addIdField<WidCategoryComboBox>(LocaleDirectory::category(), &DBDirectory::categoryId,
                                                   &DBDirectory::setCategoryId, false);
     addTextField(LocaleDirectory::title(), &DBDirectory::title, &DBDirectory::setTitle);

@@ -13,7 +13,7 @@ WidSpinnedArticleEditor::WidSpinnedArticleEditor(QWidget* parent)
 
 void WidSpinnedArticleEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
+    addNameField(LocaleArticle::name());
     articleBox = addIdField<WidArticleComboBox>(LocaleArticle::articleLabel(), &DBSpinnedArticle::articleId,
                                                 &DBSpinnedArticle::setArticleId, false);
     titleEdit = addSpintaxPart(LocaleArticle::title(), &DBSpinnedArticle::title, &DBSpinnedArticle::setTitle,

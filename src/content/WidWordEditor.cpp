@@ -16,7 +16,7 @@ WidWordEditor::WidWordEditor(QWidget* parent)
 
 void WidWordEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
+    addNameField(LocaleArticle::name());
     languageBox = addIdField<WidLanguageComboBox>(LocaleArticle::language(), &DBWord::languageId,
                                                   &DBWord::setLanguageId, true);
     addCommentsField(LocaleArticle::comments());

@@ -13,7 +13,7 @@ WidAddressEditor::WidAddressEditor(QWidget* parent)
 
 void WidAddressEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
+    addNameField(LocaleIdentity::name());
     countryBox = addIdField<WidCountryComboBox>(LocaleIdentity::country(), &DBAddress::countryId,
                                                 &DBAddress::setCountryId, true);
     detailsEdit = addTextField(LocaleIdentity::details(), &DBAddress::details, &DBAddress::setDetails);

@@ -13,7 +13,7 @@ WidCityEditor::WidCityEditor(QWidget* parent)
 
 void WidCityEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
+    addNameField(LocaleIdentity::name());
     countryBox = addIdField<WidCountryComboBox>(LocaleIdentity::country(), &DBCity::countryId,
                                                 &DBCity::setCountryId, true);
     provinceEdit = addTextField(LocaleIdentity::province(), &DBCity::province, &DBCity::setProvince);

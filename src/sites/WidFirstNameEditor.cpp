@@ -13,7 +13,7 @@ WidFirstNameEditor::WidFirstNameEditor(QWidget* parent)
 
 void WidFirstNameEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
+    addNameField(LocaleIdentity::name());
     languageBox = addIdField<WidLanguageComboBox>(LocaleIdentity::language(), &DBFirstName::languageId,
                                                   &DBFirstName::setLanguageId, true);
     maleBox = addBoolField(LocaleIdentity::male(), &DBFirstName::gender, &DBFirstName::setGender, true);

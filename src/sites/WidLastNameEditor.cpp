@@ -13,7 +13,7 @@ WidLastNameEditor::WidLastNameEditor(QWidget* parent)
 
 void WidLastNameEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
+    addNameField(LocaleIdentity::name());
     languageBox = addIdField<WidLanguageComboBox>(LocaleIdentity::language(), &DBLastName::languageId,
                                                   &DBLastName::setLanguageId, true);
     addCommentsField(LocaleIdentity::comments());

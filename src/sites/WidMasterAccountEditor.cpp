@@ -34,7 +34,7 @@ void WidMasterAccountEditor::connectToolbar()
 void WidMasterAccountEditor::createWidgets()
 {
     using R = DBMasterAccount;
-    nameEdit = addNameField(LocaleAccount::name());
+    addNameField(LocaleAccount::name());
     addTextField(LocaleAccount::firstName(), &R::firstName, &R::setFirstName);
     addTextField(LocaleAccount::middleName(), &R::middleName, &R::setMiddleName);
     addTextField(LocaleAccount::lastName(), &R::lastName, &R::setLastName);

@@ -71,6 +71,8 @@ public:
 
     // The record name as last loaded or saved; empty for a new record.
     QString recordName() const { return m_name; }
+    // The Name field of a form that has one (addNameField).
+    QLineEdit* nameEdit = nullptr;
     SyncManager* syncManagerObject() const { return m_syncManager; }
     BaseEditorToolbar* toolbarWidget() const { return m_toolbar; }
 
