@@ -22,11 +22,6 @@
 
 namespace Vexal {
 
-DlgDataSource::DlgDataSource(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 int DlgDataSource::sourceType() const
 {
     return m_sourceBox ? m_sourceBox->currentCode() : 0;

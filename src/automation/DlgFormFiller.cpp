@@ -10,11 +10,6 @@
 
 namespace Vexal {
 
-DlgFormFiller::DlgFormFiller(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 QString DlgFormFiller::header() const
 {
     const QString text = m_headerEdit ? m_headerEdit->text() : QString();

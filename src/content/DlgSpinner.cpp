@@ -14,11 +14,6 @@
 
 namespace Vexal {
 
-DlgSpinner::DlgSpinner(QWidget* parent)
-    : DlgProgress(parent)
-{
-}
-
 DlgSpinner::~DlgSpinner()
 {
     // The base then waits for the job to end.

@@ -47,11 +47,6 @@ QString joinedName(const DBMasterAccount* account)
 
 } // namespace
 
-DlgCreateMasterAccount::DlgCreateMasterAccount(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 DBMasterAccount* DlgCreateMasterAccount::masterAccount() const
 {
     return m_account.data();

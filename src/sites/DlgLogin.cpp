@@ -16,11 +16,6 @@
 
 namespace Vexal {
 
-DlgLogin::DlgLogin(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 int DlgLogin::websiteId() const
 {
     return m_websiteCombo ? m_websiteCombo->currentId() : -1;

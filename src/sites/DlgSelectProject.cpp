@@ -15,11 +15,6 @@
 
 namespace Vexal {
 
-DlgSelectProject::DlgSelectProject(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 int DlgSelectProject::projectId() const
 {
     return m_projectCombo ? m_projectCombo->currentId() : -1;

@@ -18,11 +18,6 @@ QString textOf(const QLineEdit* edit)
 
 } // namespace
 
-DlgUrlInfo::DlgUrlInfo(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 void DlgUrlInfo::setUrl(const QUrl& url)
 {
     if (!m_schemeEdit)

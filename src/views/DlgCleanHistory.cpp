@@ -15,11 +15,6 @@
 
 namespace Vexal {
 
-DlgCleanHistory::DlgCleanHistory(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 void DlgCleanHistory::createWidgets()
 {
     periodBox = new QComboBox(m_body);

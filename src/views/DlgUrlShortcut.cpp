@@ -15,11 +15,6 @@
 
 namespace Vexal {
 
-DlgUrlShortcut::DlgUrlShortcut(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 void DlgUrlShortcut::createWidgets()
 {
     m_name = new QLineEdit(m_body);

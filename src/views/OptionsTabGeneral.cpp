@@ -20,11 +20,6 @@ const int startupHomePage = 2;
 const int startupBlankPage = 4;
 } // namespace
 
-OptionsTabGeneral::OptionsTabGeneral(QWidget* parent)
-    : OptionsTabBase(parent)
-{
-}
-
 void OptionsTabGeneral::createWidgets()
 {
     QGroupBox* startupGroup = addGroup(LocaleOptions::startUp());

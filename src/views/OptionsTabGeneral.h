@@ -18,7 +18,7 @@ public:
     // Items of the start-up box.
     enum StartupItem { ShowHomePage, ShowBlankPage, UseDefaultSettings };
 
-    explicit OptionsTabGeneral(QWidget* parent = nullptr);
+    using OptionsTabBase::OptionsTabBase;
 
     void load(const DBOptions* options) override;
     void store(DBOptions* options) override;

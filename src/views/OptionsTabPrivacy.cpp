@@ -16,11 +16,6 @@ namespace {
 const int locationBarValues[] = {2, 4, 8};
 } // namespace
 
-OptionsTabPrivacy::OptionsTabPrivacy(QWidget* parent)
-    : OptionsTabBase(parent)
-{
-}
-
 void OptionsTabPrivacy::createWidgets()
 {
     QGroupBox* history = addGroup(LocaleOptions::history());

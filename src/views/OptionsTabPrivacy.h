@@ -13,7 +13,7 @@ class OptionsTabPrivacy final : public OptionsTabBase
 {
     Q_OBJECT
 public:
-    explicit OptionsTabPrivacy(QWidget* parent = nullptr);
+    using OptionsTabBase::OptionsTabBase;
 
     void load(const DBOptions* options) override;
     void store(DBOptions* options) override;
