@@ -4,7 +4,6 @@
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -25,12 +24,12 @@ void DlgFormFiller::createWidgets()
 {
     m_headerEdit = new QLineEdit(m_body);
     m_headerEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::header(), m_body), m_headerEdit);
+    addRow(LocaleDialog::header(), m_headerEdit);
 
     m_dataEdit = UtilGui::createPlainTextEdit(m_body);
     m_dataEdit->setSizePolicy(QSizePolicy::Expanding, m_dataEdit->sizePolicy().verticalPolicy());
     m_dataEdit->setMaximumHeight(100);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::data(), m_body), m_dataEdit);
+    addRow(LocaleDialog::data(), m_dataEdit);
 }
 
 } // namespace Vexal

@@ -7,7 +7,6 @@
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -36,8 +35,8 @@ void DlgRank::createWidgets()
     m_googleEdit->setReadOnly(true);
     m_alexaEdit = new QLineEdit(m_alexa ? LocaleDialog::loading() : QString(), m_body);
     m_alexaEdit->setReadOnly(true);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::googlePR(), m_body), m_googleEdit);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::alexaRank(), m_body), m_alexaEdit);
+    addRow(LocaleDialog::googlePR(), m_googleEdit);
+    addRow(LocaleDialog::alexaRank(), m_alexaEdit);
     UtilGui::stretchLastRow(m_formLayout);
 }
 
