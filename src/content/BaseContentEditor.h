@@ -66,7 +66,8 @@ protected:
         QPlainTextEdit* edit = nullptr;
         WidSpintaxModeComboBox* box = nullptr;
         addFieldRow(label, createSpintaxPart(&edit, &box));
-        addTextBinding(edit, get, set);
+        bindField(edit, get, set, &QPlainTextEdit::toPlainText, &QPlainTextEdit::setPlainText, QString(),
+                  &QPlainTextEdit::textChanged);
         addField([box, getMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) applyMode(box, (x->*getMode)()); },
                  [box, setMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*setMode)(readMode(box)); },
                  [box] { applyMode(box, 2); }, comboWatcher(box));
@@ -94,15 +95,6 @@ protected:
     void setDefaultTextEdit(QPlainTextEdit* edit) { m_default = edit; }
 
 private:
-    template <class R>
-    void addTextBinding(QPlainTextEdit* edit, QString (R::*get)() const, void (R::*set)(const QString&))
-    {
-        addField([edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setPlainText((x->*get)()); },
-                 [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->toPlainText()); },
-                 [edit] { edit->clear(); },
-                 [this, edit] { return connect(edit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty); });
-    }
-
     std::function<QMetaObject::Connection()> comboWatcher(QComboBox* box);
     QWidget* createSpintaxPart(QPlainTextEdit** edit, WidSpintaxModeComboBox** box);
     static void applyMode(WidSpintaxModeComboBox* box, int mode);
