@@ -87,7 +87,11 @@ private:
         std::function<void(DBOptions*)> store;
         std::function<QMetaObject::Connection()> watch;
     };
-    QCheckBox* bindCheckBox(QCheckBox* box, bool (DBOptions::*get)() const, void (DBOptions::*set)(bool));
+    // The widget's writer shows the column, its reader gives the value to
+    // store, its change signal reaches handleDirty.
+    template <class W, class T, class V, class Read, class Write, class Changed>
+    W* bind(W* widget, T (DBOptions::*get)() const, void (DBOptions::*set)(V), Read read, Write write,
+            Changed changed);
 
     QList<QMetaObject::Connection> m_connections;
     std::vector<Binding> m_bindings;
