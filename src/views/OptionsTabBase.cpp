@@ -117,15 +117,10 @@ void OptionsTabBase::watch(const QMetaObject::Connection& connection)
     m_connections.append(connection);
 }
 
-template <class W, class T, class V, class Read, class Write, class Changed>
-W* OptionsTabBase::bind(W* widget, T (DBOptions::*get)() const, void (DBOptions::*set)(V), Read read, Write write,
-                        Changed changed)
+void OptionsTabBase::addBinding(std::function<void(const DBOptions*)> load, std::function<void(DBOptions*)> store,
+                                std::function<QMetaObject::Connection()> watch)
 {
-    m_bindings.push_back(
-        {[widget, get, write](const DBOptions* o) { (widget->*write)((o->*get)()); },
-         [widget, set, read](DBOptions* o) { (o->*set)((widget->*read)()); },
-         [this, widget, changed] { return connect(widget, changed, this, &OptionsTabBase::handleDirty); }});
-    return widget;
+    m_bindings.push_back({std::move(load), std::move(store), std::move(watch)});
 }
 
 QCheckBox* OptionsTabBase::addCheckRow(QGridLayout* grid, const QString& label, bool (DBOptions::*get)() const,

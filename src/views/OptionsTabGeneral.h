@@ -20,10 +20,6 @@ public:
 
     using OptionsTabBase::OptionsTabBase;
 
-    void load(const DBOptions* options) override;
-    void store(DBOptions* options) override;
-    void connectSignals() override;
-
     QComboBox* startupBox() const { return m_startup; }
     QLineEdit* homePageEdit() const { return m_homePage; }
     QCheckBox* showDownloadsBox() const { return m_showDownloads; }

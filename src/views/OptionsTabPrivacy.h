@@ -15,10 +15,6 @@ class OptionsTabPrivacy final : public OptionsTabBase
 public:
     using OptionsTabBase::OptionsTabBase;
 
-    void load(const DBOptions* options) override;
-    void store(DBOptions* options) override;
-    void connectSignals() override;
-
     QCheckBox* saveHistoryBox() const { return m_saveHistory; }
     QCheckBox* saveDownloadHistoryBox() const { return m_saveDownloadHistory; }
     QSpinBox* historyPeriodBox() const { return m_historyPeriod; }
