@@ -1,6 +1,5 @@
 #include "sites/WidMasterAccountEditor.h"
 
-#include "core/Init.h"
 #include "core/Logger.h"
 #include "data/DBMasterAccount.h"
 #include "sites/DlgCreateMasterAccount.h"
