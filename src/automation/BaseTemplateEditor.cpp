@@ -41,12 +41,32 @@ void BaseTemplateEditor::createCommonWidgets()
     m_typeEdit->setReadOnly(true);
     m_websiteLabel = new QLabel(LocaleBaseWidget::website(), m_body);
     m_websiteBox = new WidWebsiteComboBox(m_body);
+
+    addField([this](DBBase* r) { m_idEdit->setText(QString::number(r->id())); }, {}, [this] { m_idEdit->clear(); },
+             {});
+    // A new template is named after its kind.
+    addField([this](DBBase* r) { m_nameEdit->setText(r->name()); },
+             [this](DBBase* r) { r->setName(m_nameEdit->text()); }, [this] { m_nameEdit->setText(typeName()); },
+             [this] { return connect(m_nameEdit, &QLineEdit::textChanged, this, &BaseEditor::handleDirty); });
+    // No fallback to the first website: see the class comment.
+    addField(
+        [this](DBBase* r) {
+            showType();
+            m_websiteBox->setCurrentIndex(m_websiteBox->findData(m_websiteOf(r)));
+        },
+        [this](DBBase* r) { m_setWebsite(r, m_websiteBox->currentId()); }, [this] { showType(); },
+        [this] {
+            return connect(m_websiteBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+                           &BaseEditor::handleDirty);
+        });
 }
 
 void BaseTemplateEditor::createCommentsWidget()
 {
     m_commentsLabel = new QLabel(LocaleBase::comments(), m_body);
     m_commentsEdit = UtilGui::createPlainTextEdit(m_body);
+    bindField(m_commentsEdit, &DBBase::comments, &DBBase::setComments, &QPlainTextEdit::toPlainText,
+              &QPlainTextEdit::setPlainText, QString(), &QPlainTextEdit::textChanged);
 }
 
 void BaseTemplateEditor::addCommonRows(QGridLayout* grid)
@@ -97,46 +117,13 @@ void BaseTemplateEditor::showType()
     m_websiteBox->reload(type);
 }
 
-void BaseTemplateEditor::disconnectWidgets()
-{
-    for (const QMetaObject::Connection& connection : qAsConst(m_connections))
-        disconnect(connection);
-    m_connections.clear();
-    BaseEditor::disconnectWidgets();
-}
-
-void BaseTemplateEditor::connectWidgets()
-{
-    disconnectWidgets();
-    m_connections << connect(m_nameEdit, &QLineEdit::textChanged, this, &BaseEditor::handleDirty)
-                  << connect(m_websiteBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-                             &BaseEditor::handleDirty)
-                  << connect(m_commentsEdit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty);
-    BaseEditor::connectWidgets();
-}
-
 void BaseTemplateEditor::fillWidgets(DBBase* record)
 {
     if (!isKind(record)) {
         reportInvalidObject(QStringLiteral("db"));
         return;
     }
-    m_idEdit->setText(QString::number(record->id()));
-    m_nameEdit->setText(record->name());
-    showType();
-    // No fallback to the first website: see the class comment.
-    m_websiteBox->setCurrentIndex(m_websiteBox->findData(m_websiteOf(record)));
     BaseEditor::fillWidgets(record);
-    m_commentsEdit->setPlainText(record->comments());
-}
-
-void BaseTemplateEditor::clearWidgets()
-{
-    m_idEdit->clear();
-    m_nameEdit->setText(typeName());
-    showType();
-    BaseEditor::clearWidgets();
-    m_commentsEdit->clear();
 }
 
 void BaseTemplateEditor::storeWidgets(DBBase* record)
@@ -145,10 +132,7 @@ void BaseTemplateEditor::storeWidgets(DBBase* record)
         reportInvalidObject(QStringLiteral("db"));
         return;
     }
-    record->setName(m_nameEdit->text());
-    m_setWebsite(record, m_websiteBox->currentId());
     BaseEditor::storeWidgets(record);
-    record->setComments(m_commentsEdit->toPlainText());
 }
 
 bool BaseTemplateEditor::validate()

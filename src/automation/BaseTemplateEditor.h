@@ -87,10 +87,8 @@ protected:
         m_setWebsite = [](DBBase* r, int id) { static_cast<R*>(r)->setWebsiteId(id); };
     }
 
-    void disconnectWidgets() override;
+    // Both refuse a record of another kind.
     void fillWidgets(DBBase* record) override;
-    void clearWidgets() override;
-    void connectWidgets() override;
     void storeWidgets(DBBase* record) override;
     bool validate() override;
 
@@ -116,7 +114,6 @@ private:
     std::function<bool(DBBase*)> m_isKind;
     std::function<int(DBBase*)> m_websiteOf;
     std::function<void(DBBase*, int)> m_setWebsite;
-    QList<QMetaObject::Connection> m_connections;
     const int m_websiteType;
 };
 

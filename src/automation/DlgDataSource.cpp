@@ -16,16 +16,10 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 
 #include <memory>
 
 namespace Vexal {
-
-DlgDataSource::DlgDataSource(QWidget* parent)
-    : DlgBase(parent)
-{
-}
 
 int DlgDataSource::sourceType() const
 {
@@ -41,10 +35,10 @@ void DlgDataSource::createWidgets()
 {
     m_sourceBox = new WidDataSourceComboBox(m_body);
     m_sourceBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::dataSource(), m_body), m_sourceBox);
+    addRow(LocaleDialog::dataSource(), m_sourceBox);
 
     m_recordBox = new QComboBox(m_body);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::data(), m_body), m_recordBox);
+    addRow(LocaleDialog::data(), m_recordBox);
 
     // Filled before the connection, so the first load happens once.
     m_sourceBox->fill();

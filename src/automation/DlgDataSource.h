@@ -15,7 +15,7 @@ class DlgDataSource final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgDataSource(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     // The current source code; 0 when there is none.
     int sourceType() const;

@@ -4,16 +4,10 @@
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace Vexal {
-
-DlgFormFiller::DlgFormFiller(QWidget* parent)
-    : DlgBase(parent)
-{
-}
 
 QString DlgFormFiller::header() const
 {
@@ -30,12 +24,12 @@ void DlgFormFiller::createWidgets()
 {
     m_headerEdit = new QLineEdit(m_body);
     m_headerEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::header(), m_body), m_headerEdit);
+    addRow(LocaleDialog::header(), m_headerEdit);
 
     m_dataEdit = UtilGui::createPlainTextEdit(m_body);
     m_dataEdit->setSizePolicy(QSizePolicy::Expanding, m_dataEdit->sizePolicy().verticalPolicy());
     m_dataEdit->setMaximumHeight(100);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::data(), m_body), m_dataEdit);
+    addRow(LocaleDialog::data(), m_dataEdit);
 }
 
 } // namespace Vexal

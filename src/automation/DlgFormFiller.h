@@ -12,7 +12,7 @@ class DlgFormFiller final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgFormFiller(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     // "Untitled" when the header is empty.
     QString header() const;

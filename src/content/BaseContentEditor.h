@@ -37,16 +37,15 @@ public:
     QPlainTextEdit* activeTextEdit() const;
 
 protected:
-    // A chooser of the record's id column. `reload` refills the box once,
-    // when the page is built; a new record starts on initialId (optional
-    // choosers: none).
-    template <class R>
-    void addIdField(const QString& label, BaseComboBox* box, const std::function<void()>& reload,
-                    int (R::*get)() const, void (R::*set)(int), bool required)
+    // A chooser of the record's id column, of the given combo box class. It
+    // is filled once, when the page is built; a new record starts on
+    // initialId (optional choosers: none).
+    template <class Box, class R>
+    Box* addIdField(const QString& label, int (R::*get)() const, void (R::*set)(int), bool required)
     {
+        auto* box = new Box(m_body);
         addFieldRow(label, box);
-        if (reload)
-            reload();
+        box->reload();
         if (!required)
             box->insertItem(0, QString(), -1);
         else
@@ -55,6 +54,7 @@ protected:
             [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setCurrentId((x->*get)()); },
             [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(box->currentId()); },
             [this, box] { box->setCurrentId(initialId(box)); }, comboWatcher(box));
+        return box;
     }
 
     // A spintax part: its highlighted text field, and beside it the chooser
@@ -66,7 +66,8 @@ protected:
         QPlainTextEdit* edit = nullptr;
         WidSpintaxModeComboBox* box = nullptr;
         addFieldRow(label, createSpintaxPart(&edit, &box));
-        addTextBinding(edit, get, set);
+        bindField(edit, get, set, &QPlainTextEdit::toPlainText, &QPlainTextEdit::setPlainText, QString(),
+                  &QPlainTextEdit::textChanged);
         addField([box, getMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) applyMode(box, (x->*getMode)()); },
                  [box, setMode](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*setMode)(readMode(box)); },
                  [box] { applyMode(box, 2); }, comboWatcher(box));
@@ -94,15 +95,6 @@ protected:
     void setDefaultTextEdit(QPlainTextEdit* edit) { m_default = edit; }
 
 private:
-    template <class R>
-    void addTextBinding(QPlainTextEdit* edit, QString (R::*get)() const, void (R::*set)(const QString&))
-    {
-        addField([edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setPlainText((x->*get)()); },
-                 [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->toPlainText()); },
-                 [edit] { edit->clear(); },
-                 [this, edit] { return connect(edit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty); });
-    }
-
     std::function<QMetaObject::Connection()> comboWatcher(QComboBox* box);
     QWidget* createSpintaxPart(QPlainTextEdit** edit, WidSpintaxModeComboBox** box);
     static void applyMode(WidSpintaxModeComboBox* box, int mode);

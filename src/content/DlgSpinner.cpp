@@ -14,11 +14,6 @@
 
 namespace Vexal {
 
-DlgSpinner::DlgSpinner(QWidget* parent)
-    : DlgProgress(parent)
-{
-}
-
 DlgSpinner::~DlgSpinner()
 {
     // The base then waits for the job to end.
@@ -47,10 +42,10 @@ void DlgSpinner::createWidgets()
         setJob(m_spinner);
     }
 
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::spunArticles(), this), m_countBox);
-    UtilGui::addRow(m_formLayout, new QLabel(QStringLiteral(" "), this), m_includeOriginal);
-    UtilGui::addRow(m_formLayout, new QLabel(QStringLiteral(" "), this), m_statusLabel);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::progress(), this), m_progressBar);
+    addRow(LocaleDialog::spunArticles(), m_countBox);
+    addRow(QStringLiteral(" "), m_includeOriginal);
+    addRow(QStringLiteral(" "), m_statusLabel);
+    addRow(LocaleDialog::progress(), m_progressBar);
     UtilGui::stretchLastRow(m_formLayout);
 }
 

@@ -23,7 +23,7 @@ public:
     static constexpr int maxCount = 1000;
     static constexpr int defaultCount = 10;
 
-    explicit DlgSpinner(QWidget* parent = nullptr);
+    using DlgProgress::DlgProgress;
     ~DlgSpinner() override;
 
     // Made by build() for a saved article; null otherwise.

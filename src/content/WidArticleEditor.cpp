@@ -14,10 +14,9 @@ WidArticleEditor::WidArticleEditor(QWidget* parent)
 
 void WidArticleEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
-    categoryBox = new WidCategoryComboBox(m_body);
-    addIdField(LocaleArticle::categoryField(), categoryBox, [this] { categoryBox->reload(); },
-               &DBArticle::categoryId, &DBArticle::setCategoryId, false);
+    addNameField(LocaleArticle::name());
+    categoryBox = addIdField<WidCategoryComboBox>(LocaleArticle::categoryField(), &DBArticle::categoryId,
+                                                  &DBArticle::setCategoryId, false);
     titleEdit = addSpintaxPart(LocaleArticle::title(), &DBArticle::title, &DBArticle::setTitle, &DBArticle::titleMode,
                                &DBArticle::setTitleMode);
     titleEdit->setMaximumHeight(titleEdit->fontMetrics().lineSpacing() * 4);

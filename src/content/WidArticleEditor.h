@@ -14,8 +14,6 @@ class WidArticleEditor final : public BaseContentEditor
 public:
     explicit WidArticleEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidCategoryComboBox* categoryBox = nullptr;
     QPlainTextEdit* titleEdit = nullptr;
     QPlainTextEdit* introEdit = nullptr;

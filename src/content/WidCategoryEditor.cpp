@@ -16,10 +16,9 @@ WidCategoryEditor::WidCategoryEditor(QWidget* parent)
 
 void WidCategoryEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
-    masterBox = new WidCategoryComboBox(m_body);
-    addIdField(LocaleArticle::master(), masterBox, [this] { masterBox->reload(); }, &DBCategory::masterId,
-               &DBCategory::setMasterId, false);
+    addNameField(LocaleArticle::name());
+    masterBox = addIdField<WidCategoryComboBox>(LocaleArticle::master(), &DBCategory::masterId,
+                                                &DBCategory::setMasterId, false);
     addCommentsField(LocaleArticle::comments());
     finishForm();
 }

@@ -14,8 +14,6 @@ class WidCategoryEditor final : public BaseContentEditor
 public:
     explicit WidCategoryEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidCategoryComboBox* masterBox = nullptr;
 
 protected:

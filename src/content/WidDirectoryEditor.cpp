@@ -13,10 +13,9 @@ WidDirectoryEditor::WidDirectoryEditor(QWidget* parent)
 
 void WidDirectoryEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleDirectory::name());
-    categoryBox = new WidCategoryComboBox(m_body);
-    addIdField(LocaleDirectory::category(), categoryBox, [this] { categoryBox->reload(); },
-               &DBDirectory::categoryId, &DBDirectory::setCategoryId, false);
+    addNameField(LocaleDirectory::name());
+    categoryBox = addIdField<WidCategoryComboBox>(LocaleDirectory::category(), &DBDirectory::categoryId,
+                                                  &DBDirectory::setCategoryId, false);
     addTextField(LocaleDirectory::title(), &DBDirectory::title, &DBDirectory::setTitle);
     addTextField(LocaleDirectory::tags(), &DBDirectory::tags, &DBDirectory::setTags);
     urlEdit = addTextField(LocaleDirectory::url(), &DBDirectory::url, &DBDirectory::setUrl,

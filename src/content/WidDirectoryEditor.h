@@ -14,8 +14,6 @@ class WidDirectoryEditor final : public BaseContentEditor
 public:
     explicit WidDirectoryEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidCategoryComboBox* categoryBox = nullptr;
     QLineEdit* urlEdit = nullptr;
 

@@ -13,7 +13,7 @@ WidLanguageEditor::WidLanguageEditor(QWidget* parent)
 
 void WidLanguageEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
+    addNameField(LocaleArticle::name());
     addCommentsField(LocaleArticle::comments());
     finishForm();
 }

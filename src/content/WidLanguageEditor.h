@@ -11,9 +11,6 @@ class WidLanguageEditor final : public BaseContentEditor
 public:
     explicit WidLanguageEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
-
 protected:
     void createWidgets() override;
 };

@@ -12,7 +12,7 @@ WidSocialBookmarkEditor::WidSocialBookmarkEditor(QWidget* parent)
 
 void WidSocialBookmarkEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleSocialBookmark::name());
+    addNameField(LocaleSocialBookmark::name());
     addTextField(LocaleSocialBookmark::title(), &DBSocialBookmark::title, &DBSocialBookmark::setTitle);
     addTextField(LocaleSocialBookmark::tags(), &DBSocialBookmark::tags, &DBSocialBookmark::setTags);
     urlEdit = addTextField(LocaleSocialBookmark::url(), &DBSocialBookmark::url, &DBSocialBookmark::setUrl,

@@ -11,8 +11,6 @@ class WidSocialBookmarkEditor final : public BaseContentEditor
 public:
     explicit WidSocialBookmarkEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     QLineEdit* urlEdit = nullptr;
 
 protected:

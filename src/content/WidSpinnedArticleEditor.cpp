@@ -13,10 +13,9 @@ WidSpinnedArticleEditor::WidSpinnedArticleEditor(QWidget* parent)
 
 void WidSpinnedArticleEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
-    articleBox = new WidArticleComboBox(m_body);
-    addIdField(LocaleArticle::articleLabel(), articleBox, [this] { articleBox->reload(); },
-               &DBSpinnedArticle::articleId, &DBSpinnedArticle::setArticleId, false);
+    addNameField(LocaleArticle::name());
+    articleBox = addIdField<WidArticleComboBox>(LocaleArticle::articleLabel(), &DBSpinnedArticle::articleId,
+                                                &DBSpinnedArticle::setArticleId, false);
     titleEdit = addSpintaxPart(LocaleArticle::title(), &DBSpinnedArticle::title, &DBSpinnedArticle::setTitle,
                                &DBSpinnedArticle::titleMode, &DBSpinnedArticle::setTitleMode);
     titleEdit->setMaximumHeight(titleEdit->fontMetrics().lineSpacing() * 4);

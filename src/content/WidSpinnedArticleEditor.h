@@ -14,8 +14,6 @@ class WidSpinnedArticleEditor final : public BaseContentEditor
 public:
     explicit WidSpinnedArticleEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidArticleComboBox* articleBox = nullptr;
     QPlainTextEdit* titleEdit = nullptr;
     QLineEdit* titleFinalEdit = nullptr;

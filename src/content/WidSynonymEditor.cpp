@@ -18,7 +18,7 @@ WidSynonymEditor::WidSynonymEditor(QWidget* parent)
 
 void WidSynonymEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
+    addNameField(LocaleArticle::name());
     addCommentsField(LocaleArticle::comments());
     finishForm();
 }

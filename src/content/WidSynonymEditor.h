@@ -12,9 +12,6 @@ class WidSynonymEditor final : public BaseContentEditor
 public:
     explicit WidSynonymEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
-
 protected:
     void createWidgets() override;
     void storeWidgets(DBBase* record) override;

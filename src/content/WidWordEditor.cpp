@@ -16,10 +16,9 @@ WidWordEditor::WidWordEditor(QWidget* parent)
 
 void WidWordEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleArticle::name());
-    languageBox = new WidLanguageComboBox(m_body);
-    addIdField(LocaleArticle::language(), languageBox, [this] { languageBox->reload(); }, &DBWord::languageId,
-               &DBWord::setLanguageId, true);
+    addNameField(LocaleArticle::name());
+    languageBox = addIdField<WidLanguageComboBox>(LocaleArticle::language(), &DBWord::languageId,
+                                                  &DBWord::setLanguageId, true);
     addCommentsField(LocaleArticle::comments());
     finishForm();
 }

@@ -14,8 +14,6 @@ class WidWordEditor final : public BaseContentEditor
 public:
     explicit WidWordEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidLanguageComboBox* languageBox = nullptr;
 
 protected:

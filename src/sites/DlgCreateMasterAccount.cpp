@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QStringList>
 #include <QUrl>
@@ -46,11 +45,6 @@ QString joinedName(const DBMasterAccount* account)
 }
 
 } // namespace
-
-DlgCreateMasterAccount::DlgCreateMasterAccount(QWidget* parent)
-    : DlgBase(parent)
-{
-}
 
 DBMasterAccount* DlgCreateMasterAccount::masterAccount() const
 {
@@ -117,11 +111,11 @@ void DlgCreateMasterAccount::createWidgets()
     m_agreeBox = new QCheckBox(LocaleDialog::agreeWithTerms(), m_body);
     m_termsButton = new QPushButton(LocaleDialog::terms(), m_body);
 
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::gender(), m_body), m_genderCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::country(), m_body), m_countryCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::language(), m_body), m_languageCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_agreeBox);
-    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_termsButton);
+    addRow(LocaleDialog::gender(), m_genderCombo);
+    addRow(LocaleDialog::country(), m_countryCombo);
+    addRow(LocaleDialog::language(), m_languageCombo);
+    addRow(QString(), m_agreeBox);
+    addRow(QString(), m_termsButton);
     UtilGui::stretchLastRow(m_formLayout);
 }
 

@@ -22,7 +22,7 @@ class DlgCreateMasterAccount final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgCreateMasterAccount(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     DBMasterAccount* masterAccount() const;
     // 1 male, 0 female.

@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -40,7 +39,7 @@ void DlgGenerated::createWidgets()
     m_textEdit = new QLineEdit(m_make(), m_body);
     m_textEdit->setReadOnly(true);
     m_textEdit->setMinimumWidth(m_fieldWidth);
-    UtilGui::addRow(m_formLayout, new QLabel(m_label(), m_body), m_textEdit);
+    addRow(m_label(), m_textEdit);
     UtilGui::stretchLastRow(m_formLayout);
 }
 

@@ -12,14 +12,8 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QLabel>
 
 namespace Vexal {
-
-DlgLogin::DlgLogin(QWidget* parent)
-    : DlgBase(parent)
-{
-}
 
 int DlgLogin::websiteId() const
 {
@@ -68,12 +62,12 @@ void DlgLogin::createWidgets()
                            static_cast<QWidget*>(m_accountCombo), static_cast<QWidget*>(m_masterAccountCombo)})
         field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::type(), m_body), m_typeCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::website(), m_body), m_websiteCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::account(), m_body), m_accountCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_masterAccountBox);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::masterAccountLabel(), m_body), m_masterAccountCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(QString(), m_body), m_submitBox);
+    addRow(LocaleDialog::type(), m_typeCombo);
+    addRow(LocaleDialog::website(), m_websiteCombo);
+    addRow(LocaleDialog::account(), m_accountCombo);
+    addRow(QString(), m_masterAccountBox);
+    addRow(LocaleDialog::masterAccountLabel(), m_masterAccountCombo);
+    addRow(QString(), m_submitBox);
     UtilGui::stretchLastRow(m_formLayout);
 }
 

@@ -18,7 +18,7 @@ class DlgLogin final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgLogin(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     // Each -1 when its chooser is empty.
     int websiteId() const;

@@ -9,11 +9,6 @@
 
 namespace Vexal {
 
-DlgPassword::DlgPassword(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 void DlgPassword::setInfo(const QString& label, const QString& value)
 {
     if (!m_infoLabel)

@@ -12,7 +12,7 @@ class DlgPassword final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgPassword(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     // Shows the information row with this label and value.
     void setInfo(const QString& label, const QString& value);

@@ -7,7 +7,6 @@
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -36,8 +35,8 @@ void DlgRank::createWidgets()
     m_googleEdit->setReadOnly(true);
     m_alexaEdit = new QLineEdit(m_alexa ? LocaleDialog::loading() : QString(), m_body);
     m_alexaEdit->setReadOnly(true);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::googlePR(), m_body), m_googleEdit);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::alexaRank(), m_body), m_alexaEdit);
+    addRow(LocaleDialog::googlePR(), m_googleEdit);
+    addRow(LocaleDialog::alexaRank(), m_alexaEdit);
     UtilGui::stretchLastRow(m_formLayout);
 }
 
@@ -49,32 +48,23 @@ void DlgRank::createButtons()
 
 void DlgRank::connectWidgets()
 {
-    if (m_google) {
-        connect(m_google.data(), &RankQuery::finished, this, &DlgRank::handleGoogleFinished);
-        if (m_google->isFinished())
-            handleGoogleFinished(m_google->text());
-        else
-            m_google->start();
-    }
-    if (m_alexa) {
-        connect(m_alexa.data(), &RankQuery::finished, this, &DlgRank::handleAlexaFinished);
-        if (m_alexa->isFinished())
-            handleAlexaFinished(m_alexa->text());
-        else
-            m_alexa->start();
-    }
+    showAnswer(m_google, m_googleEdit);
+    showAnswer(m_alexa, m_alexaEdit);
 }
 
-void DlgRank::handleGoogleFinished(const QString& text)
+void DlgRank::showAnswer(RankQuery* query, QLineEdit* field)
 {
-    Logger::setContext(className(), LocaleDialog::finished());
-    m_googleEdit->setText(text);
-}
-
-void DlgRank::handleAlexaFinished(const QString& text)
-{
-    Logger::setContext(className(), LocaleDialog::finished());
-    m_alexaEdit->setText(text);
+    if (!query)
+        return;
+    auto show = [this, field](const QString& text) {
+        Logger::setContext(className(), LocaleDialog::finished());
+        field->setText(text);
+    };
+    connect(query, &RankQuery::finished, this, show);
+    if (query->isFinished())
+        show(query->text());
+    else
+        query->start();
 }
 
 } // namespace Vexal

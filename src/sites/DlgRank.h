@@ -10,6 +10,7 @@ namespace Vexal {
 
 class RankAlexa;
 class RankGoogle;
+class RankQuery;
 
 // Runs a page-rank and an Alexa-rank query and shows each answer as it comes
 // ("Loading..." until then). The queries stay their owner's.
@@ -29,8 +30,9 @@ protected:
     void connectWidgets() override;
 
 private:
-    void handleGoogleFinished(const QString& text);
-    void handleAlexaFinished(const QString& text);
+    // Shows the query's answer in the field once it has come (at once when
+    // it already has).
+    void showAnswer(RankQuery* query, QLineEdit* field);
 
     QPointer<RankGoogle> m_google;
     QPointer<RankAlexa> m_alexa;

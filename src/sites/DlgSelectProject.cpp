@@ -10,15 +10,9 @@
 #include "views/WidProjectComboBox.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace Vexal {
-
-DlgSelectProject::DlgSelectProject(QWidget* parent)
-    : DlgBase(parent)
-{
-}
 
 int DlgSelectProject::projectId() const
 {
@@ -75,8 +69,8 @@ void DlgSelectProject::createWidgets()
     m_projectCombo->setCurrentId(DBCache::projectId());
     m_activeEdit = new QLineEdit(DBCache::projectName(), m_body);
     m_activeEdit->setReadOnly(true);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::project(), m_body), m_projectCombo);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::active(), m_body), m_activeEdit);
+    addRow(LocaleDialog::project(), m_projectCombo);
+    addRow(LocaleDialog::active(), m_activeEdit);
     UtilGui::stretchLastRow(m_formLayout);
 }
 

@@ -14,7 +14,7 @@ class DlgSelectProject final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgSelectProject(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     // -1 when the chooser is empty.
     int projectId() const;

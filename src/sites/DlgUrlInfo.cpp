@@ -4,7 +4,6 @@
 #include "texts/LocaleDialog.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace Vexal {
@@ -17,11 +16,6 @@ QString textOf(const QLineEdit* edit)
 }
 
 } // namespace
-
-DlgUrlInfo::DlgUrlInfo(QWidget* parent)
-    : DlgBase(parent)
-{
-}
 
 void DlgUrlInfo::setUrl(const QUrl& url)
 {
@@ -47,7 +41,7 @@ QLineEdit* DlgUrlInfo::addField(const QString& label)
     QLineEdit* edit = new QLineEdit(m_body);
     edit->setReadOnly(true);
     edit->setMinimumWidth(300);
-    UtilGui::addRow(m_formLayout, new QLabel(label, m_body), edit);
+    addRow(label, edit);
     return edit;
 }
 

@@ -14,7 +14,7 @@ class DlgUrlInfo final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgUrlInfo(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     // Call after build(). A missing port shows as an empty field.
     void setUrl(const QUrl& url);

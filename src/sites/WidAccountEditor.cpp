@@ -22,7 +22,7 @@ WidAccountEditor::WidAccountEditor(QWidget* parent)
 
 void WidAccountEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleAccount::name());
+    addNameField(LocaleAccount::name());
     typeCombo = new WidWebsiteTypeComboBox(m_body);
     addFieldRow(LocaleBaseWidget::type(), typeCombo);
     websiteCombo = new WidWebsiteComboBox(m_body);

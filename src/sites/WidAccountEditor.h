@@ -17,8 +17,6 @@ class WidAccountEditor final : public BaseEditor
 public:
     explicit WidAccountEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     QLineEdit* loginEdit = nullptr;
     WidWebsiteTypeComboBox* typeCombo = nullptr;
     WidWebsiteComboBox* websiteCombo = nullptr;

@@ -13,10 +13,9 @@ WidAddressEditor::WidAddressEditor(QWidget* parent)
 
 void WidAddressEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
-    countryBox = new WidCountryComboBox(m_body);
-    addIdField(LocaleIdentity::country(), countryBox, [this] { countryBox->reload(); }, &DBAddress::countryId,
-               &DBAddress::setCountryId, true);
+    addNameField(LocaleIdentity::name());
+    countryBox = addIdField<WidCountryComboBox>(LocaleIdentity::country(), &DBAddress::countryId,
+                                                &DBAddress::setCountryId, true);
     detailsEdit = addTextField(LocaleIdentity::details(), &DBAddress::details, &DBAddress::setDetails);
     addCommentsField(LocaleIdentity::comments());
     finishForm();

@@ -14,8 +14,6 @@ class WidAddressEditor final : public BaseContentEditor
 public:
     explicit WidAddressEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidCountryComboBox* countryBox = nullptr;
     QLineEdit* detailsEdit = nullptr;
 

@@ -13,10 +13,9 @@ WidCityEditor::WidCityEditor(QWidget* parent)
 
 void WidCityEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
-    countryBox = new WidCountryComboBox(m_body);
-    addIdField(LocaleIdentity::country(), countryBox, [this] { countryBox->reload(); }, &DBCity::countryId,
-               &DBCity::setCountryId, true);
+    addNameField(LocaleIdentity::name());
+    countryBox = addIdField<WidCountryComboBox>(LocaleIdentity::country(), &DBCity::countryId,
+                                                &DBCity::setCountryId, true);
     provinceEdit = addTextField(LocaleIdentity::province(), &DBCity::province, &DBCity::setProvince);
     addCommentsField(LocaleIdentity::comments());
     finishForm();

@@ -14,8 +14,6 @@ class WidCityEditor final : public BaseContentEditor
 public:
     explicit WidCityEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidCountryComboBox* countryBox = nullptr;
     QLineEdit* provinceEdit = nullptr;
 

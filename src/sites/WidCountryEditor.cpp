@@ -12,7 +12,7 @@ WidCountryEditor::WidCountryEditor(QWidget* parent)
 
 void WidCountryEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
+    addNameField(LocaleIdentity::name());
     codeEdit = addTextField(LocaleIdentity::code(), &DBCountry::code, &DBCountry::setCode);
     addCommentsField(LocaleIdentity::comments());
     finishForm();

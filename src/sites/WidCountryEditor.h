@@ -11,8 +11,6 @@ class WidCountryEditor final : public BaseEditor
 public:
     explicit WidCountryEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     QLineEdit* codeEdit = nullptr;
 
 protected:

@@ -13,10 +13,9 @@ WidFirstNameEditor::WidFirstNameEditor(QWidget* parent)
 
 void WidFirstNameEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
-    languageBox = new WidLanguageComboBox(m_body);
-    addIdField(LocaleIdentity::language(), languageBox, [this] { languageBox->reload(); }, &DBFirstName::languageId,
-               &DBFirstName::setLanguageId, true);
+    addNameField(LocaleIdentity::name());
+    languageBox = addIdField<WidLanguageComboBox>(LocaleIdentity::language(), &DBFirstName::languageId,
+                                                  &DBFirstName::setLanguageId, true);
     maleBox = addBoolField(LocaleIdentity::male(), &DBFirstName::gender, &DBFirstName::setGender, true);
     addCommentsField(LocaleIdentity::comments());
     finishForm();

@@ -14,8 +14,6 @@ class WidFirstNameEditor final : public BaseContentEditor
 public:
     explicit WidFirstNameEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidLanguageComboBox* languageBox = nullptr;
     QCheckBox* maleBox = nullptr;
 

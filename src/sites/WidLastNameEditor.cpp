@@ -13,10 +13,9 @@ WidLastNameEditor::WidLastNameEditor(QWidget* parent)
 
 void WidLastNameEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleIdentity::name());
-    languageBox = new WidLanguageComboBox(m_body);
-    addIdField(LocaleIdentity::language(), languageBox, [this] { languageBox->reload(); }, &DBLastName::languageId,
-               &DBLastName::setLanguageId, true);
+    addNameField(LocaleIdentity::name());
+    languageBox = addIdField<WidLanguageComboBox>(LocaleIdentity::language(), &DBLastName::languageId,
+                                                  &DBLastName::setLanguageId, true);
     addCommentsField(LocaleIdentity::comments());
     finishForm();
 }

@@ -14,8 +14,6 @@ class WidLastNameEditor final : public BaseContentEditor
 public:
     explicit WidLastNameEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     WidLanguageComboBox* languageBox = nullptr;
 
 protected:

@@ -1,6 +1,5 @@
 #include "sites/WidMasterAccountEditor.h"
 
-#include "core/Init.h"
 #include "core/Logger.h"
 #include "data/DBMasterAccount.h"
 #include "sites/DlgCreateMasterAccount.h"
@@ -34,7 +33,7 @@ void WidMasterAccountEditor::connectToolbar()
 void WidMasterAccountEditor::createWidgets()
 {
     using R = DBMasterAccount;
-    nameEdit = addNameField(LocaleAccount::name());
+    addNameField(LocaleAccount::name());
     addTextField(LocaleAccount::firstName(), &R::firstName, &R::setFirstName);
     addTextField(LocaleAccount::middleName(), &R::middleName, &R::setMiddleName);
     addTextField(LocaleAccount::lastName(), &R::lastName, &R::setLastName);

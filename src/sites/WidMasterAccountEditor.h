@@ -13,7 +13,6 @@ class WidMasterAccountEditor final : public BaseEditor
 public:
     explicit WidMasterAccountEditor(QWidget* parent = nullptr);
 
-    QLineEdit* nameEdit = nullptr;
     QLineEdit* loginEdit = nullptr;
     QLineEdit* emailEdit = nullptr;
     QCheckBox* maleBox = nullptr;

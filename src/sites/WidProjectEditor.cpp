@@ -14,7 +14,7 @@ WidProjectEditor::WidProjectEditor(QWidget* parent)
 
 void WidProjectEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleProject::name());
+    addNameField(LocaleProject::name());
     urlEdit = addTextField(LocaleProject::url(), &DBProject::url, &DBProject::setUrl, LocaleProject::urlPrefix());
     addCommentsField(LocaleProject::comments());
     finishForm();

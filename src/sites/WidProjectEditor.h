@@ -12,8 +12,6 @@ class WidProjectEditor final : public BaseEditor
 public:
     explicit WidProjectEditor(QWidget* parent = nullptr);
 
-
-    QLineEdit* nameEdit = nullptr;
     QLineEdit* urlEdit = nullptr;
 
 protected:

@@ -73,7 +73,7 @@ void WidWebsiteEditor::setTypeFlags(int flags)
 
 void WidWebsiteEditor::createWidgets()
 {
-    nameEdit = addNameField(LocaleWebsite::name());
+    addNameField(LocaleWebsite::name());
 
     auto* types = new QWidget(m_body);
     auto* grid = new QGridLayout(types);

@@ -15,7 +15,6 @@ class WidWebsiteEditor final : public BaseEditor
 public:
     explicit WidWebsiteEditor(QWidget* parent = nullptr);
 
-
     // The Host text of the input: every host in braces, "{a}{b}", lower case,
     // without scheme, path or port. Input already in braces keeps its braced
     // hosts; otherwise hosts are separated by blanks, commas or semicolons.
@@ -24,7 +23,6 @@ public:
     int typeFlags() const;
     void setTypeFlags(int flags);
 
-    QLineEdit* nameEdit = nullptr;
     QLineEdit* hostEdit = nullptr;
     QLineEdit* homePageEdit = nullptr;
     QLineEdit* loginPageEdit = nullptr;

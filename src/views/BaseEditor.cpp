@@ -235,7 +235,8 @@ void BaseEditor::finishForm()
 
 QLineEdit* BaseEditor::addNameField(const QString& label)
 {
-    return addTextField(label, &DBBase::name, &DBBase::setName);
+    nameEdit = addTextField(label, &DBBase::name, &DBBase::setName);
+    return nameEdit;
 }
 
 QPlainTextEdit* BaseEditor::addCommentsField(const QString& label)

@@ -71,6 +71,8 @@ public:
 
     // The record name as last loaded or saved; empty for a new record.
     QString recordName() const { return m_name; }
+    // The Name field of a form that has one (addNameField).
+    QLineEdit* nameEdit = nullptr;
     SyncManager* syncManagerObject() const { return m_syncManager; }
     BaseEditorToolbar* toolbarWidget() const { return m_toolbar; }
 
@@ -113,18 +115,27 @@ protected:
     QLineEdit* addNameField(const QString& label);
     QPlainTextEdit* addCommentsField(const QString& label);
 
+    // Binds a widget to a record column: the widget's writer shows the
+    // column's value (the initial one for a new record), its reader gives
+    // the value to store and its change signal marks the page modified.
+    template <class R, class T, class V, class W, class Read, class Write, class Initial, class Changed>
+    W* bindField(W* widget, T (R::*get)() const, void (R::*set)(V), Read read, Write write, Initial initial,
+                 Changed changed)
+    {
+        addField([widget, get, write](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (widget->*write)((x->*get)()); },
+                 [widget, set, read](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)((widget->*read)()); },
+                 [widget, write, initial] { (widget->*write)(initial); },
+                 [this, widget, changed] { return connect(widget, changed, this, &BaseEditor::handleDirty); });
+        return widget;
+    }
+
     template <class R>
     QLineEdit* addTextField(const QString& label, QString (R::*get)() const, void (R::*set)(const QString&),
                             const QString& initial = QString())
     {
         auto* edit = new QLineEdit(m_body);
         addFieldRow(label, edit);
-        addField(
-            [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setText((x->*get)()); },
-            [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->text()); },
-            [edit, initial] { edit->setText(initial); },
-            [this, edit] { return connect(edit, &QLineEdit::textChanged, this, &BaseEditor::handleDirty); });
-        return edit;
+        return bindField(edit, get, set, &QLineEdit::text, &QLineEdit::setText, initial, &QLineEdit::textChanged);
     }
 
     template <class R>
@@ -133,12 +144,8 @@ protected:
     {
         auto* edit = new QPlainTextEdit(m_body);
         addFieldRow(label, edit);
-        addField(
-            [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setPlainText((x->*get)()); },
-            [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->toPlainText()); },
-            [edit, initial] { edit->setPlainText(initial); },
-            [this, edit] { return connect(edit, &QPlainTextEdit::textChanged, this, &BaseEditor::handleDirty); });
-        return edit;
+        return bindField(edit, get, set, &QPlainTextEdit::toPlainText, &QPlainTextEdit::setPlainText, initial,
+                         &QPlainTextEdit::textChanged);
     }
 
     // A check box over a flag column; a number column reads as checked when
@@ -148,12 +155,7 @@ protected:
     {
         auto* box = new QCheckBox(m_body);
         addFieldRow(label, box);
-        addField(
-            [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setChecked((x->*get)() != V(0)); },
-            [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(V(box->isChecked() ? 1 : 0)); },
-            [box, initial] { box->setChecked(initial); },
-            [this, box] { return connect(box, &QCheckBox::toggled, this, &BaseEditor::handleDirty); });
-        return box;
+        return bindField(box, get, set, &QCheckBox::isChecked, &QCheckBox::setChecked, initial, &QCheckBox::toggled);
     }
 
     template <class R>
@@ -163,14 +165,8 @@ protected:
         auto* box = new QSpinBox(m_body);
         box->setRange(minimum, maximum);
         addFieldRow(label, box);
-        addField(
-            [box, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) box->setValue((x->*get)()); },
-            [box, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(box->value()); },
-            [box, initial] { box->setValue(initial); },
-            [this, box] {
-                return connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &BaseEditor::handleDirty);
-            });
-        return box;
+        return bindField(box, get, set, &QSpinBox::value, &QSpinBox::setValue, initial,
+                         QOverload<int>::of(&QSpinBox::valueChanged));
     }
 
     // A date; an invalid stored date, and a new record, show today.
@@ -199,12 +195,8 @@ protected:
     {
         auto* edit = new WidPasswordEdit(m_body);
         addFieldRow(label, edit);
-        addField(
-            [edit, get](DBBase* r) { if (R* x = qobject_cast<R*>(r)) edit->setScrambledText((x->*get)()); },
-            [edit, set](DBBase* r) { if (R* x = qobject_cast<R*>(r)) (x->*set)(edit->scrambledText()); },
-            [edit] { edit->setScrambledText(QString()); },
-            [this, edit] { return connect(edit, &WidPasswordEdit::textChanged, this, &BaseEditor::handleDirty); });
-        return edit;
+        return bindField(edit, get, set, &WidPasswordEdit::scrambledText, &WidPasswordEdit::setScrambledText,
+                         QString(), &WidPasswordEdit::textChanged);
     }
 
     // A field of any kind: how the record fills it, how it is stored, what a

@@ -9,11 +9,6 @@
 
 namespace Vexal {
 
-DlgBookmark::DlgBookmark(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 void DlgBookmark::createWidgets()
 {
     titleLabel = new QLabel(LocaleBookmark::title(), m_body);

@@ -12,7 +12,7 @@ class DlgBookmark final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgBookmark(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     void setTitle(const QString& title);
     QString title() const;

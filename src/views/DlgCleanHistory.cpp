@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTime>
@@ -15,22 +14,17 @@
 
 namespace Vexal {
 
-DlgCleanHistory::DlgCleanHistory(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 void DlgCleanHistory::createWidgets()
 {
     periodBox = new QComboBox(m_body);
     periodBox->addItems({LocaleDialog::lastHour(), LocaleDialog::lastTwoHours(), LocaleDialog::lastFourHours(),
                          LocaleDialog::today(), LocaleDialog::everything(), LocaleDialog::custom()});
     periodBox->setCurrentIndex(0);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::timeRange(), m_body), periodBox);
+    addRow(LocaleDialog::timeRange(), periodBox);
 
     hoursBox = UtilGui::createSpinBox(1, maxHours, m_body);
     hoursBox->setEnabled(false);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::inHours(), m_body), hoursBox);
+    addRow(LocaleDialog::inHours(), hoursBox);
 
     hostCheck = new QCheckBox(LocaleDialog::singleWebsite(), m_body);
     hostEdit = new QLineEdit(m_body);

@@ -19,7 +19,7 @@ class DlgCleanHistory final : public DlgBase
 public:
     static constexpr int maxHours = 2160;
 
-    explicit DlgCleanHistory(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     // Shows the address's host (the field stays off until "Single website").
     void setUrl(const QUrl& url);

@@ -12,11 +12,6 @@
 
 namespace Vexal {
 
-DlgSetupColumns::DlgSetupColumns(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 DBColumnList* DlgSetupColumns::columnList() const
 {
     return qobject_cast<DBColumnList*>(m_argument);

@@ -17,7 +17,7 @@ class DlgSetupColumns final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgSetupColumns(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     QListWidget* listWidget() const { return m_list; }
     QPushButton* acceptButton() const { return m_okButton; }

@@ -10,24 +10,18 @@
 #include "texts/LocaleUrlShortcut.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace Vexal {
 
-DlgUrlShortcut::DlgUrlShortcut(QWidget* parent)
-    : DlgBase(parent)
-{
-}
-
 void DlgUrlShortcut::createWidgets()
 {
     m_name = new QLineEdit(m_body);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::name(), m_body), m_name);
+    addRow(LocaleDialog::name(), m_name);
     m_shortcut = new QLineEdit(m_body);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::shortcut(), m_body), m_shortcut);
+    addRow(LocaleDialog::shortcut(), m_shortcut);
     m_url = new QLineEdit(LocaleDialog::urlPrefix(), m_body);
-    UtilGui::addRow(m_formLayout, new QLabel(LocaleDialog::url(), m_body), m_url);
+    addRow(LocaleDialog::url(), m_url);
     UtilGui::stretchLastRow(m_formLayout);
 }
 

@@ -12,7 +12,7 @@ class DlgUrlShortcut final : public DlgBase
 {
     Q_OBJECT
 public:
-    explicit DlgUrlShortcut(QWidget* parent = nullptr);
+    using DlgBase::DlgBase;
 
     QString name() const;
     QString shortcut() const;

@@ -117,15 +117,10 @@ void OptionsTabBase::watch(const QMetaObject::Connection& connection)
     m_connections.append(connection);
 }
 
-QCheckBox* OptionsTabBase::bindCheckBox(QCheckBox* box, bool (DBOptions::*get)() const,
-                                        void (DBOptions::*set)(bool))
+void OptionsTabBase::addBinding(std::function<void(const DBOptions*)> load, std::function<void(DBOptions*)> store,
+                                std::function<QMetaObject::Connection()> watch)
 {
-    m_bindings.push_back({[box, get](const DBOptions* o) { box->setChecked((o->*get)()); },
-                          [box, set](DBOptions* o) { (o->*set)(box->isChecked()); },
-                          [this, box] {
-                              return connect(box, &QCheckBox::toggled, this, &OptionsTabBase::handleDirty);
-                          }});
-    return box;
+    m_bindings.push_back({std::move(load), std::move(store), std::move(watch)});
 }
 
 QCheckBox* OptionsTabBase::addCheckRow(QGridLayout* grid, const QString& label, bool (DBOptions::*get)() const,
@@ -133,7 +128,7 @@ QCheckBox* OptionsTabBase::addCheckRow(QGridLayout* grid, const QString& label, 
 {
     auto* box = new QCheckBox(grid->parentWidget());
     addRow(grid, label, box);
-    return bindCheckBox(box, get, set);
+    return bind(box, get, set, &QCheckBox::isChecked, &QCheckBox::setChecked, &QCheckBox::toggled);
 }
 
 QCheckBox* OptionsTabBase::addCheckBox(QVBoxLayout* column, const QString& text, bool (DBOptions::*get)() const,
@@ -141,7 +136,7 @@ QCheckBox* OptionsTabBase::addCheckBox(QVBoxLayout* column, const QString& text,
 {
     auto* box = new QCheckBox(text, column->parentWidget());
     column->addWidget(box);
-    return bindCheckBox(box, get, set);
+    return bind(box, get, set, &QCheckBox::isChecked, &QCheckBox::setChecked, &QCheckBox::toggled);
 }
 
 QSpinBox* OptionsTabBase::addSpinRow(QGridLayout* grid, const QString& label, int minimum, int maximum,
@@ -149,13 +144,7 @@ QSpinBox* OptionsTabBase::addSpinRow(QGridLayout* grid, const QString& label, in
 {
     QSpinBox* box = UtilGui::createSpinBox(minimum, maximum, grid->parentWidget());
     addRow(grid, label, box);
-    m_bindings.push_back({[box, get](const DBOptions* o) { box->setValue((o->*get)()); },
-                          [box, set](DBOptions* o) { (o->*set)(box->value()); },
-                          [this, box] {
-                              return connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this,
-                                             &OptionsTabBase::handleDirty);
-                          }});
-    return box;
+    return bind(box, get, set, &QSpinBox::value, &QSpinBox::setValue, QOverload<int>::of(&QSpinBox::valueChanged));
 }
 
 QLineEdit* OptionsTabBase::addTextRow(QGridLayout* grid, const QString& label, QString (DBOptions::*get)() const,
@@ -163,12 +152,7 @@ QLineEdit* OptionsTabBase::addTextRow(QGridLayout* grid, const QString& label, Q
 {
     auto* edit = new QLineEdit(grid->parentWidget());
     addRow(grid, label, edit);
-    m_bindings.push_back({[edit, get](const DBOptions* o) { edit->setText((o->*get)()); },
-                          [edit, set](DBOptions* o) { (o->*set)(edit->text()); },
-                          [this, edit] {
-                              return connect(edit, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty);
-                          }});
-    return edit;
+    return bind(edit, get, set, &QLineEdit::text, &QLineEdit::setText, &QLineEdit::textChanged);
 }
 
 } // namespace Vexal

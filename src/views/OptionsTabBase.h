@@ -24,9 +24,8 @@ class DBOptions;
 // columns of the options record. A page holds no record; it is handed one for
 // each load and store. Every change of a control reaches handleDirty(), which
 // emits onDirty(), while the page's signals are connected. Controls made by
-// the bound helpers (a getter and setter of the options record each) are
-// loaded, stored and watched here; a page overrides load, store and
-// connectSignals only for controls of other kinds (calling the base's too).
+// the bound helpers (a getter and setter of the options record each) or
+// bound with addBinding are loaded, stored and watched here.
 class OptionsTabBase : public QWidget
 {
     Q_OBJECT
@@ -78,6 +77,22 @@ protected:
     QLineEdit* addTextRow(QGridLayout* grid, const QString& label, QString (DBOptions::*get)() const,
                           void (DBOptions::*set)(const QString&));
 
+    // A control of any kind: how the options show in it, how they are
+    // stored from it and which change of it reaches handleDirty.
+    void addBinding(std::function<void(const DBOptions*)> load, std::function<void(DBOptions*)> store,
+                    std::function<QMetaObject::Connection()> watch);
+    // The widget's writer shows the column, its reader gives the value to
+    // store, its change signal reaches handleDirty.
+    template <class W, class T, class V, class Read, class Write, class Changed>
+    W* bind(W* widget, T (DBOptions::*get)() const, void (DBOptions::*set)(V), Read read, Write write,
+            Changed changed)
+    {
+        addBinding([widget, get, write](const DBOptions* o) { (widget->*write)((o->*get)()); },
+                   [widget, set, read](DBOptions* o) { (o->*set)((widget->*read)()); },
+                   [this, widget, changed] { return connect(widget, changed, this, &OptionsTabBase::handleDirty); });
+        return widget;
+    }
+
     QVBoxLayout* m_pageLayout = nullptr;
 
 private:
@@ -87,7 +102,6 @@ private:
         std::function<void(DBOptions*)> store;
         std::function<QMetaObject::Connection()> watch;
     };
-    QCheckBox* bindCheckBox(QCheckBox* box, bool (DBOptions::*get)() const, void (DBOptions::*set)(bool));
 
     QList<QMetaObject::Connection> m_connections;
     std::vector<Binding> m_bindings;

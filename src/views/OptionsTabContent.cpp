@@ -8,11 +8,6 @@
 
 namespace Vexal {
 
-OptionsTabContent::OptionsTabContent(QWidget* parent)
-    : OptionsTabBase(parent)
-{
-}
-
 void OptionsTabContent::createWidgets()
 {
     using O = DBOptions;

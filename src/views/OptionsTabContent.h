@@ -11,7 +11,7 @@ class OptionsTabContent final : public OptionsTabBase
 {
     Q_OBJECT
 public:
-    explicit OptionsTabContent(QWidget* parent = nullptr);
+    using OptionsTabBase::OptionsTabBase;
 
     QCheckBox* flashBox() const { return m_flash; }
     QCheckBox* imagesBox() const { return m_images; }

@@ -20,13 +20,9 @@ const int startupHomePage = 2;
 const int startupBlankPage = 4;
 } // namespace
 
-OptionsTabGeneral::OptionsTabGeneral(QWidget* parent)
-    : OptionsTabBase(parent)
-{
-}
-
 void OptionsTabGeneral::createWidgets()
 {
+    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
     QGroupBox* startupGroup = addGroup(LocaleOptions::startUp());
     QGridLayout* startupGrid = createGrid(startupGroup);
     m_startup = new QComboBox(startupGroup);
@@ -34,9 +30,26 @@ void OptionsTabGeneral::createWidgets()
                          LocaleOptions::useDefaultSettings()});
     setMinimumControlWidth(m_startup);
     addRow(startupGrid, LocaleOptions::whenApplicationStarts(), m_startup);
+    addBinding(
+        [this](const DBOptions* o) {
+            m_startup->setCurrentIndex(o->startup() == startupBlankPage ? ShowBlankPage : ShowHomePage);
+        },
+        [this](DBOptions* o) {
+            o->setStartup(m_startup->currentIndex() == ShowBlankPage ? startupBlankPage : startupHomePage);
+        },
+        [this, indexChanged] { return connect(m_startup, indexChanged, this, &OptionsTabBase::handleDirty); });
     m_homePage = new QLineEdit(ConstApp::homeUrl(), startupGroup);
     setMinimumControlWidth(m_homePage);
     addRow(startupGrid, LocaleOptions::homePage(), m_homePage);
+    addBinding(
+        [this](const DBOptions* o) {
+            m_homePage->setText(o->homeUrl());
+            m_homePage->setCursorPosition(0);
+        },
+        [this](DBOptions* o) {
+            o->setHomeUrl(m_startup->currentIndex() == UseDefaultSettings ? ConstApp::homeUrl() : m_homePage->text());
+        },
+        [this] { return connect(m_homePage, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty); });
 
     QGroupBox* downloadsGroup = addGroup(LocaleOptions::downloads());
     QGridLayout* downloadsGrid = createGrid(downloadsGroup);
@@ -50,10 +63,15 @@ void OptionsTabGeneral::createWidgets()
     m_downloads->addItems({LocaleOptions::saveFilesTo(), LocaleOptions::alwaysAskSaveLocation()});
     m_downloads->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_downloads->setEnabled(false);
+    addBinding([this](const DBOptions* o) { m_downloads->setCurrentIndex(o->askDownloads() ? 1 : 0); },
+               [this](DBOptions* o) { o->setAskDownloads(m_downloads->currentIndex() >= 1); },
+               [this, indexChanged] { return connect(m_downloads, indexChanged, this, &OptionsTabBase::handleDirty); });
     m_downloadsFolder = new WidFolderEdit(downloadsGroup);
     m_downloadsFolder->init();
     setMinimumControlWidth(m_downloadsFolder);
     m_downloadsFolder->setEnabled(false);
+    bind(m_downloadsFolder, &DBOptions::downloadsFolder, &DBOptions::setDownloadsFolder, &WidFolderEdit::folder,
+         &WidFolderEdit::setFolder, &WidFolderEdit::onFolderChanged);
     addRow(downloadsGrid, m_downloads, m_downloadsFolder);
 
     QGroupBox* foldersGroup = addGroup(LocaleOptions::saveOpenOperations());
@@ -63,45 +81,11 @@ void OptionsTabGeneral::createWidgets()
     m_defaultFolder = new WidFolderEdit(foldersGroup);
     m_defaultFolder->init();
     setMinimumControlWidth(m_defaultFolder);
+    bind(m_defaultFolder, &DBOptions::defaultFolder, &DBOptions::setDefaultFolder, &WidFolderEdit::folder,
+         &WidFolderEdit::setFolder, &WidFolderEdit::onFolderChanged);
     addRow(foldersGrid, LocaleOptions::defaultFolder(), m_defaultFolder);
 
     m_pageLayout->addStretch();
-}
-
-void OptionsTabGeneral::load(const DBOptions* options)
-{
-    if (!options)
-        return;
-    OptionsTabBase::load(options);
-    m_startup->setCurrentIndex(options->startup() == startupBlankPage ? ShowBlankPage : ShowHomePage);
-    m_homePage->setText(options->homeUrl());
-    m_homePage->setCursorPosition(0);
-    m_downloads->setCurrentIndex(options->askDownloads() ? 1 : 0);
-    m_downloadsFolder->setFolder(options->downloadsFolder());
-    m_defaultFolder->setFolder(options->defaultFolder());
-}
-
-void OptionsTabGeneral::store(DBOptions* options)
-{
-    if (!options)
-        return;
-    OptionsTabBase::store(options);
-    options->setStartup(m_startup->currentIndex() == ShowBlankPage ? startupBlankPage : startupHomePage);
-    options->setHomeUrl(m_startup->currentIndex() == UseDefaultSettings ? ConstApp::homeUrl() : m_homePage->text());
-    options->setDownloadsFolder(m_downloadsFolder->folder());
-    options->setAskDownloads(m_downloads->currentIndex() >= 1);
-    options->setDefaultFolder(m_defaultFolder->folder());
-}
-
-void OptionsTabGeneral::connectSignals()
-{
-    OptionsTabBase::connectSignals();
-    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
-    watch(connect(m_startup, indexChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_homePage, &QLineEdit::textChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_downloads, indexChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_downloadsFolder, &WidFolderEdit::onFolderChanged, this, &OptionsTabBase::handleDirty));
-    watch(connect(m_defaultFolder, &WidFolderEdit::onFolderChanged, this, &OptionsTabBase::handleDirty));
 }
 
 } // namespace Vexal

@@ -18,11 +18,7 @@ public:
     // Items of the start-up box.
     enum StartupItem { ShowHomePage, ShowBlankPage, UseDefaultSettings };
 
-    explicit OptionsTabGeneral(QWidget* parent = nullptr);
-
-    void load(const DBOptions* options) override;
-    void store(DBOptions* options) override;
-    void connectSignals() override;
+    using OptionsTabBase::OptionsTabBase;
 
     QComboBox* startupBox() const { return m_startup; }
     QLineEdit* homePageEdit() const { return m_homePage; }

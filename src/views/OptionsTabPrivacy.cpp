@@ -16,11 +16,6 @@ namespace {
 const int locationBarValues[] = {2, 4, 8};
 } // namespace
 
-OptionsTabPrivacy::OptionsTabPrivacy(QWidget* parent)
-    : OptionsTabBase(parent)
-{
-}
-
 void OptionsTabPrivacy::createWidgets()
 {
     QGroupBox* history = addGroup(LocaleOptions::history());
@@ -40,37 +35,25 @@ void OptionsTabPrivacy::createWidgets()
     setMinimumControlWidth(m_locationBar);
     m_locationBar->setEnabled(false);
     addRow(locationGrid, LocaleOptions::locationBarSuggest(), m_locationBar);
+    addBinding(
+        [this](const DBOptions* options) {
+            int item = 0;
+            for (int i = 0; i < 3; ++i) {
+                if (locationBarValues[i] == options->locationBar())
+                    item = i;
+            }
+            m_locationBar->setCurrentIndex(item);
+        },
+        [this](DBOptions* options) {
+            const int item = m_locationBar->currentIndex();
+            options->setLocationBar(item >= 0 && item < 3 ? locationBarValues[item] : locationBarValues[0]);
+        },
+        [this] {
+            return connect(m_locationBar, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+                           &OptionsTabBase::handleDirty);
+        });
 
     m_pageLayout->addStretch();
-}
-
-void OptionsTabPrivacy::load(const DBOptions* options)
-{
-    if (!options)
-        return;
-    OptionsTabBase::load(options);
-    int item = 0;
-    for (int i = 0; i < 3; ++i) {
-        if (locationBarValues[i] == options->locationBar())
-            item = i;
-    }
-    m_locationBar->setCurrentIndex(item);
-}
-
-void OptionsTabPrivacy::store(DBOptions* options)
-{
-    if (!options)
-        return;
-    OptionsTabBase::store(options);
-    const int item = m_locationBar->currentIndex();
-    options->setLocationBar(item >= 0 && item < 3 ? locationBarValues[item] : locationBarValues[0]);
-}
-
-void OptionsTabPrivacy::connectSignals()
-{
-    OptionsTabBase::connectSignals();
-    watch(connect(m_locationBar, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-                  &OptionsTabBase::handleDirty));
 }
 
 } // namespace Vexal

@@ -13,11 +13,7 @@ class OptionsTabPrivacy final : public OptionsTabBase
 {
     Q_OBJECT
 public:
-    explicit OptionsTabPrivacy(QWidget* parent = nullptr);
-
-    void load(const DBOptions* options) override;
-    void store(DBOptions* options) override;
-    void connectSignals() override;
+    using OptionsTabBase::OptionsTabBase;
 
     QCheckBox* saveHistoryBox() const { return m_saveHistory; }
     QCheckBox* saveDownloadHistoryBox() const { return m_saveDownloadHistory; }

@@ -64,33 +64,17 @@ void OptionsTabProxy::createWidgets()
     setMinimumControlWidth(m_login);
     m_password = new WidPasswordEdit(group);
     addRow(grid, LocaleOptions::password(), m_password);
+    addBinding(
+        [this, get = columns.password](const DBOptions* options) {
+            const bool blocked = m_password->blockSignals(true);
+            m_password->setScrambledText((options->*get)());
+            m_password->blockSignals(blocked);
+        },
+        [this, set = columns.setPassword](DBOptions* options) { (options->*set)(m_password->scrambledText()); },
+        [this] { return connect(m_password, &WidPasswordEdit::textChanged, this, &OptionsTabBase::handleDirty); });
     m_address = addTextRow(grid, LocaleOptions::address(), columns.address, columns.setAddress);
     m_port = addSpinRow(grid, LocaleOptions::port(), minimumPort, maximumPort, columns.port, columns.setPort);
     m_pageLayout->addStretch();
-}
-
-void OptionsTabProxy::load(const DBOptions* options)
-{
-    if (!options)
-        return;
-    OptionsTabBase::load(options);
-    const bool blocked = m_password->blockSignals(true);
-    m_password->setScrambledText((options->*columnsOf(m_kind).password)());
-    m_password->blockSignals(blocked);
-}
-
-void OptionsTabProxy::store(DBOptions* options)
-{
-    if (!options)
-        return;
-    OptionsTabBase::store(options);
-    (options->*columnsOf(m_kind).setPassword)(m_password->scrambledText());
-}
-
-void OptionsTabProxy::connectSignals()
-{
-    OptionsTabBase::connectSignals();
-    watch(connect(m_password, &WidPasswordEdit::textChanged, this, &OptionsTabBase::handleDirty));
 }
 
 void OptionsTabProxy::hidePassword()

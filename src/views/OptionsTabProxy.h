@@ -26,9 +26,6 @@ public:
 
     int kind() const { return m_kind; }
 
-    void load(const DBOptions* options) override;
-    void store(DBOptions* options) override;
-    void connectSignals() override;
     // The password field back to hidden.
     void hidePassword();
 

@@ -11,11 +11,6 @@
 
 namespace Vexal {
 
-OptionsTabTabs::OptionsTabTabs(QWidget* parent)
-    : OptionsTabBase(parent)
-{
-}
-
 void OptionsTabTabs::createWidgets()
 {
     QGroupBox* group = addGroup(LocaleOptions::tabs());

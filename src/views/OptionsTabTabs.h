@@ -12,7 +12,7 @@ class OptionsTabTabs final : public OptionsTabBase
 {
     Q_OBJECT
 public:
-    explicit OptionsTabTabs(QWidget* parent = nullptr);
+    using OptionsTabBase::OptionsTabBase;
 
     QCheckBox* warnClosingBox() const { return m_warnClosing; }
     QCheckBox* reloadAllBox() const { return m_reloadAll; }

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -99,6 +100,11 @@ void DlgBase::connectWidgets()
 bool DlgBase::validate()
 {
     return true;
+}
+
+void DlgBase::addRow(const QString& label, QWidget* field)
+{
+    UtilGui::addRow(m_formLayout, new QLabel(label, m_body), field);
 }
 
 QString DlgBase::className() const

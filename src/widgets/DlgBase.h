@@ -39,6 +39,9 @@ protected:
     virtual void connectWidgets();
     virtual bool validate();
 
+    // A labelled row of the form (an empty label for a row without one).
+    void addRow(const QString& label, QWidget* field);
+
     QString className() const;
 
     QVBoxLayout* m_mainLayout = nullptr;
