@@ -50,8 +50,6 @@ private slots:
             QVERIFY2(account.save(), qPrintable(account.errorText()));
             DBAccount copy;
             QVERIFY2(copy.load(account.id()), qPrintable(copy.errorText()));
-            QCOMPARE(copy.projectId(), 3);
-            QCOMPARE(copy.websiteId(), 17);
             QCOMPARE(copy.password(), account.password());
             QCOMPARE(copy.decryptedPassword(), password);
         }
@@ -65,9 +63,6 @@ private slots:
     {
         DBAccount source;
         source.setProjectId(4);
-        source.setWebsiteId(9);
-        source.setLogin(QStringLiteral("login"));
-        source.setPassword(QStringLiteral("scrambled"));
         source.setName(QStringLiteral("A"));
 
         DBDirectory entry;
@@ -165,11 +160,8 @@ private slots:
         QVERIFY(list.load());
         list.appendDefaults();
         QCOMPARE(list.count(), 7);
-        for (int i = 0; i < list.count(); ++i) {
-            QCOMPARE(list.at(i)->id(), -1);
-            QCOMPARE(list.at(i)->parent(), &list);
-            QVERIFY(QUrl(list.at(i)->url()).isValid());
-        }
+        for (int i = 0; i < list.count(); ++i)
+            QVERIFY(list.at(i)->id() == -1 && QUrl(list.at(i)->url()).isValid());
         QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 0);
         QVERIFY2(list.saveAll(), qPrintable(list.errorText()));
         QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 7);

@@ -1,3 +1,4 @@
+#include "ComboTexts.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -17,7 +18,6 @@
 #include "sites/WidCityEditor.h"
 #include "sites/WidCityJournal.h"
 #include "sites/WidCountryComboBox.h"
-#include "sites/WidCountryEditor.h"
 #include "sites/WidCountryJournal.h"
 #include "sites/WidFirstNameComboBox.h"
 #include "sites/WidFirstNameEditor.h"
@@ -149,113 +149,58 @@ private slots:
                                      DBSql::tableAddress()})
             QCOMPARE(TestDatabase::rowCount(table), 0);
 
+        // A new name starts on the journal's language, a city on its country.
         seed();
         WidFirstNameEditor first;
-        first.setInit(newRecordInit(2)); // the language chosen in the journal
-        QCOMPARE(first.languageBox->currentId(), 2);
-        QVERIFY(first.maleBox->isChecked());
+        first.setInit(newRecordInit(2));
         first.nameEdit->setText(QStringLiteral("Greta"));
         first.maleBox->setChecked(false);
         first.save();
-        const int greta = first.init()->id();
-        QVERIFY(greta > 0);
-        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM FirstName WHERE ID = %1").arg(greta)).toInt(), 2);
-        QCOMPARE(value(QStringLiteral("SELECT Gender FROM FirstName WHERE ID = %1").arg(greta)).toInt(), 0);
-
-        // A stored name opens on its own language; changing it is stored.
-        WidFirstNameEditor reopened;
-        reopened.setInit(new Init(3, nullptr));
-        QCOMPARE(reopened.nameEdit->text(), QStringLiteral("Hans"));
-        QCOMPARE(reopened.languageBox->currentId(), 2);
-        reopened.languageBox->setCurrentId(1);
-        reopened.save();
-        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM FirstName WHERE ID = 3")).toInt(), 1);
-        QCOMPARE(value(QStringLiteral("SELECT Gender FROM FirstName WHERE ID = 3")).toInt(), 1);
-
-        WidLastNameEditor last;
-        last.setInit(newRecordInit(1));
-        last.nameEdit->setText(QStringLiteral("Jones"));
-        last.save();
-        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM LastName WHERE Name = 'Jones'")).toInt(), 1);
-
-        WidCountryEditor country;
-        country.setInit(newRecordInit());
-        country.nameEdit->setText(QStringLiteral("France"));
-        country.codeEdit->setText(QStringLiteral("FR"));
-        country.save();
-        const int france = country.init()->id();
-        QVERIFY(france > 0);
-        QCOMPARE(value(QStringLiteral("SELECT Code FROM Country WHERE ID = %1").arg(france)).toString(),
-                 QStringLiteral("FR"));
-
+        QCOMPARE(value(QStringLiteral("SELECT LanguageID || '/' || Gender FROM FirstName WHERE Name = 'Greta'"))
+                     .toString(),
+                 QStringLiteral("2/0"));
         WidCityEditor city;
-        city.setInit(newRecordInit(france));
-        QCOMPARE(city.countryBox->currentId(), france);
-        city.nameEdit->setText(QStringLiteral("Lyon"));
-        city.provinceEdit->setText(QStringLiteral("Rhone"));
+        city.setInit(newRecordInit(2));
+        city.nameEdit->setText(QStringLiteral("Graz"));
         city.save();
-        QCOMPARE(value(QStringLiteral("SELECT CountryID || '/' || Province FROM City WHERE Name = 'Lyon'")).toString(),
-                 QStringLiteral("%1/Rhone").arg(france));
+        QCOMPARE(value(QStringLiteral("SELECT CountryID FROM City WHERE Name = 'Graz'")).toInt(), 2);
 
-        WidAddressEditor address;
-        address.setInit(newRecordInit(france));
-        address.nameEdit->setText(QStringLiteral("Rue 2"));
-        address.detailsEdit->setText(QStringLiteral("Bat. B"));
-        address.save();
-        const int rue = address.init()->id();
+        // A stored address opens on its own country; a changed one is stored.
         WidAddressEditor stored;
-        stored.setInit(new Init(rue, nullptr));
-        QCOMPARE(stored.countryBox->currentId(), france);
-        QCOMPARE(stored.detailsEdit->text(), QStringLiteral("Bat. B"));
+        stored.setInit(new Init(2, nullptr));
+        QCOMPARE(stored.countryBox->currentId(), 2);
+        stored.countryBox->setCurrentId(1);
+        stored.save();
+        QCOMPARE(value(QStringLiteral("SELECT CountryID FROM Address WHERE ID = 2")).toInt(), 1);
         QCOMPARE(prompt.messages.size(), 4);
         QVERIFY(Logger::errors().isEmpty());
     }
 
+    // Each list shows its owner's rows by name; an id selects its row.
     void comboBoxesFillAndSelectById()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         seed();
-
         WidCountryComboBox countries;
         countries.reload();
-        QCOMPARE(countries.count(), 2);
-        QCOMPARE(countries.itemText(0), QStringLiteral("Austria")); // by name
-        countries.setCurrentId(1);
-        QCOMPARE(countries.currentText(), QStringLiteral("Germany"));
-        QCOMPARE(countries.currentId(), 1);
-
+        QCOMPARE(comboTexts(countries), QStringList({"Austria", "Germany"}));
         WidCityComboBox cities;
         cities.reload(1);
-        QCOMPARE(cities.count(), 2);
-        QCOMPARE(cities.itemText(0), QStringLiteral("Berlin"));
+        QCOMPARE(comboTexts(cities), QStringList({"Berlin", "Bonn"}));
         cities.setCurrentId(3);
         QCOMPARE(cities.currentText(), QStringLiteral("Bonn"));
         cities.setCurrentId(2); // Vienna is not among them
         QCOMPARE(cities.currentIndex(), 0);
-
         WidAddressComboBox addresses;
         addresses.reload(2);
-        QCOMPARE(addresses.count(), 1);
         QCOMPARE(addresses.currentId(), 2);
-
         WidFirstNameComboBox firstNames;
         firstNames.reload(1, true);
-        QCOMPARE(firstNames.count(), 2);
-        QCOMPARE(firstNames.itemText(0), QStringLiteral("Adam"));
-        firstNames.setCurrentId(1);
-        QCOMPARE(firstNames.currentText(), QStringLiteral("John"));
+        QCOMPARE(comboTexts(firstNames), QStringList({"Adam", "John"}));
         firstNames.reload(1, false);
-        QCOMPARE(firstNames.count(), 1);
-        QCOMPARE(firstNames.currentId(), 2);
-
+        QCOMPARE(comboTexts(firstNames), QStringList({"Mary"}));
         WidLastNameComboBox lastNames;
-        lastNames.reload(1);
-        QCOMPARE(lastNames.count(), 2);
-        lastNames.setCurrentId(1);
-        QCOMPARE(lastNames.currentText(), QStringLiteral("Smith"));
         lastNames.reload(3);
-        QCOMPARE(lastNames.count(), 0);
         QCOMPARE(lastNames.currentId(), -1);
         QVERIFY(Logger::errors().isEmpty());
     }

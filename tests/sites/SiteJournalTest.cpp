@@ -373,28 +373,14 @@ private slots:
         QVERIFY(exec(QStringLiteral("INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('Adam', 1, 1), "
                                     "('Clara', 1, 0)")));
         QVERIFY(exec(QStringLiteral("INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 1)")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO MasterAccount (ID, Name, Active) VALUES (1, 'main', 0)")));
         auto* journal = desk.open<WidMasterAccountJournal>(desk.sites, &DelegateSiteJournals::openMasterAccounts);
         QVERIFY(journal);
-
-        journal->add();
-        auto* editor = desk.page<WidMasterAccountEditor>();
-        QVERIFY(editor);
-        editor->nameEdit->setText(QStringLiteral("main"));
-        editor->loginEdit->setText(QStringLiteral("main.login"));
-        editor->emailEdit->setText(QStringLiteral("main@example.org"));
-        editor->maleBox->setChecked(false);
-        editor->passwordEdit->setPlainText(QStringLiteral("m4ster"));
-        editor->save();
-        DBMasterAccount first;
-        QVERIFY(first.load(editor->init()->id()));
-        QCOMPARE(first.decryptedPassword(), QStringLiteral("m4ster"));
-        QCOMPARE(first.gender(), 0);
-        QCOMPARE(first.email(), QStringLiteral("main@example.org"));
 
         // Create Account: the dialog fills this page's new account and saves it.
         journal->add();
         auto* created = desk.page<WidMasterAccountEditor>();
-        QVERIFY(created && created != editor);
+        QVERIFY(created);
         UtilDialog::setRunner([](QDialog* dialog) {
             auto* create = qobject_cast<DlgCreateMasterAccount*>(dialog);
             if (!create)
@@ -405,7 +391,7 @@ private slots:
         });
         created->slotCreateAccount();
         const int second = created->init()->id();
-        QVERIFY(second > first.id());
+        QVERIFY(second > 1);
         QVERIFY(!created->isModified());
         DBMasterAccount drawn;
         QVERIFY(drawn.load(second));
@@ -418,10 +404,10 @@ private slots:
         QVERIFY(selectId(journal, second));
         journal->slotSelect();
         QCOMPARE(value(QStringLiteral("SELECT ID FROM MasterAccount WHERE Active = 1")).toInt(), second);
-        QVERIFY(selectId(journal, first.id()));
+        QVERIFY(selectId(journal, 1));
         journal->slotSelect();
-        QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM MasterAccount WHERE Active = 1")).toInt(), 1);
-        QCOMPARE(value(QStringLiteral("SELECT ID FROM MasterAccount WHERE Active = 1")).toInt(), first.id());
+        QCOMPARE(value(QStringLiteral("SELECT group_concat(ID) FROM MasterAccount WHERE Active = 1")).toString(),
+                 QStringLiteral("1"));
         filterBy(journal, DBSql::colName(), -1, QStringLiteral("mai"));
         QCOMPARE(rows(journal), 1);
         QVERIFY(Logger::errors().isEmpty());
