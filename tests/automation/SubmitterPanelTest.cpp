@@ -324,8 +324,8 @@ private slots:
         panel->slotSubmit();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 2);
         const QString where = QStringLiteral(" FROM Account WHERE WebsiteID=%1").arg(byEmail);
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Login || '/' || Password || '/' || ProjectID || '/' || Name")
-                                     + where)
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Login || '/' || Password || '/' || ProjectID || '/' || "
+                                                    "Name") + where)
                      .toString(),
                  QStringLiteral("m@x.test/%1/%2/Master").arg(password).arg(f.project));
 

@@ -60,6 +60,16 @@ void selectWord(WidWordTree* tree, int wordId)
             tree->setCurrentItem(*it);
 }
 
+// A fresh database with a current project, scripted message boxes and a
+// tab manager for the journals.
+struct Desk
+{
+    TestDatabase db;
+    ScriptedPrompt prompt;
+    int project = useProject(QStringLiteral("P"));
+    WidTabManager tabs;
+};
+
 } // namespace
 
 using namespace JournalDriver;
@@ -74,15 +84,13 @@ private slots:
 
     void comboBoxesFillAndSelectById()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (90, 'Other', 0)")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (1, 'b', %1), (2, 'a', %1), "
-                                      "(3, 'foreign', 90)").arg(project)));
+                                      "(3, 'foreign', 90)").arg(desk.project)));
         QVERIFY(insert(QStringLiteral("INSERT INTO SpunArticle (ID, Name, ProjectID, ArticleID) VALUES "
                                       "(11, 's2', %1, 1), (12, 's1', %1, 1), (13, 'other', %1, 2), "
-                                      "(14, 'foreign', 90, 1)").arg(project)));
+                                      "(14, 'foreign', 90, 1)").arg(desk.project)));
 
         WidArticleComboBox articles;
         articles.reload();
@@ -102,9 +110,7 @@ private slots:
 
     void articleEditorStoresAndEdits()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (5, 'News', -1)")));
 
         WidArticleEditor editor;
@@ -121,7 +127,7 @@ private slots:
         const int id = editor.init()->id();
         QVERIFY(id > 0);
         const QString row = QStringLiteral("SELECT %2 FROM Article WHERE ID = %1").arg(id);
-        QCOMPARE(value(row.arg(QStringLiteral("ProjectID"))).toInt(), project);
+        QCOMPARE(value(row.arg(QStringLiteral("ProjectID"))).toInt(), desk.project);
         QCOMPARE(value(row.arg(QStringLiteral("CategoryID"))).toInt(), 5);
         QCOMPARE(value(row.arg(QStringLiteral("Title"))).toString(), QStringLiteral("{Hello|Hi} world"));
         QCOMPARE(value(row.arg(QStringLiteral("TitleMode"))).toInt(), 2);
@@ -141,8 +147,7 @@ private slots:
 
     void editorTextCommandsWorkOnTheFocusedField()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
+        Desk desk;
         WidArticleEditor editor;
         editor.setInit(newRecordInit());
         editor.bodyEdit->setPlainText(QStringLiteral("one two One"));
@@ -171,11 +176,9 @@ private slots:
 
     void recordsOfTheOtherKindsStoreAndEdit()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
-        const int project = useProject(QStringLiteral("P"));
-        QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (3, 'Art', %1)").arg(project)));
+        Desk desk;
+        QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (3, 'Art', %1)")
+                           .arg(desk.project)));
 
         WidSpinnedArticleEditor spun;
         spun.setInit(newRecordInit());
@@ -189,7 +192,7 @@ private slots:
         QCOMPARE(value(QStringLiteral("SELECT ArticleID || '/' || TitleFinal || '/' || Submitted || '/' || ProjectID "
                                       "FROM SpunArticle"))
                      .toString(),
-                 QStringLiteral("3/Final/1/%1").arg(project));
+                 QStringLiteral("3/Final/1/%1").arg(desk.project));
 
         WidCategoryEditor master;
         master.setInit(newRecordInit());
@@ -210,16 +213,14 @@ private slots:
         master.save();
         QVERIFY(master.isModified());
         QCOMPARE(value(QStringLiteral("SELECT MasterID FROM Category WHERE ID = %1").arg(masterId)).toInt(), -1);
-        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(desk.prompt.messages.size(), 1);
 
         QVERIFY(Logger::errors().isEmpty());
     }
 
     void wordsCarryALanguageAndSynonymsAWord()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
+        Desk desk;
         WidLanguageEditor language;
         language.setInit(newRecordInit());
         language.nameEdit->setText(QStringLiteral("English"));
@@ -240,8 +241,8 @@ private slots:
         lost.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 0);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 0);
-        QCOMPARE(prompt.messages.size(), 2);
-        for (const auto& message : prompt.messages) {
+        QCOMPARE(desk.prompt.messages.size(), 2);
+        for (const auto& message : desk.prompt.messages) {
             QVERIFY2(message.text.contains(QStringLiteral("File > Import")), qPrintable(message.text));
             QVERIFY(message.text.contains(QStringLiteral("languages.xml")));
         }
@@ -261,7 +262,7 @@ private slots:
         twin.nameEdit->setText(QStringLiteral("fast"));
         twin.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
-        QCOMPARE(prompt.messages.last().text, LocaleArticle::wordExists());
+        QCOMPARE(desk.prompt.messages.last().text, LocaleArticle::wordExists());
 
         // Saving a stored word again under its own name is no duplicate.
         word.nameEdit->setText(QStringLiteral("fast"));
@@ -279,38 +280,36 @@ private slots:
         noWord.nameEdit->setText(QStringLiteral("rapid"));
         noWord.save();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1);
-        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+        QCOMPARE(desk.prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
     }
 
     void journalsListTheirRecordsAndOpenTheirEditors()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (1, 'a', -1), (2, 'b', 1)")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English'), (2, 'German')")));
-        QVERIFY(insert(QStringLiteral("INSERT INTO Directory (Name, ProjectID) VALUES ('d', %1)").arg(project)));
-        QVERIFY(insert(QStringLiteral("INSERT INTO SocialBookmark (Name, ProjectID) VALUES ('s', %1)").arg(project)));
-        WidTabManager tabs;
+        for (const char* table : {"Directory", "SocialBookmark"})
+            QVERIFY(insert(QStringLiteral("INSERT INTO %1 (Name, ProjectID) VALUES ('x', %2)")
+                               .arg(QLatin1String(table))
+                               .arg(desk.project)));
 
-        auto* categories = openJournal<WidCategoryJournal>(tabs);
+        auto* categories = openJournal<WidCategoryJournal>(desk.tabs);
         QCOMPARE(rows(categories), 2);
         selectRows(categories->tableWidget(), {1});
         categories->edit();
-        auto* category = qobject_cast<WidCategoryEditor*>(tabs.currentWidget());
+        auto* category = qobject_cast<WidCategoryEditor*>(desk.tabs.currentWidget());
         QVERIFY(category);
         QCOMPARE(category->masterBox->currentId(), 1);
 
         // Add opens the kind's editor.
         const QList<QPair<BaseJournal*, const char*>> journals = {
-            {openJournal<WidDirectoryJournal>(tabs), "Vexal::WidDirectoryEditor"},
-            {openJournal<WidSocialBookmarkJournal>(tabs), "Vexal::WidSocialBookmarkEditor"},
-            {openJournal<WidLanguageJournal>(tabs), "Vexal::WidLanguageEditor"}};
+            {openJournal<WidDirectoryJournal>(desk.tabs), "Vexal::WidDirectoryEditor"},
+            {openJournal<WidSocialBookmarkJournal>(desk.tabs), "Vexal::WidSocialBookmarkEditor"},
+            {openJournal<WidLanguageJournal>(desk.tabs), "Vexal::WidLanguageEditor"}};
         for (const auto& journal : journals) {
-            tabs.setCurrentWidget(journal.first);
+            desk.tabs.setCurrentWidget(journal.first);
             journal.first->add();
-            QCOMPARE(tabs.currentWidget()->metaObject()->className(), journal.second);
+            QCOMPARE(desk.tabs.currentWidget()->metaObject()->className(), journal.second);
         }
         QCOMPARE(rows(journals.at(0).first), 1);
         QCOMPARE(rows(journals.at(1).first), 1);
@@ -318,7 +317,7 @@ private slots:
         auto* languages = journals.at(2).first;
         QCOMPARE(rows(languages), 2);
         selectRows(languages->tableWidget(), {0});
-        prompt.answers.enqueue(QMessageBox::Yes);
+        desk.prompt.answers.enqueue(QMessageBox::Yes);
         languages->remove();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Language")), 1);
         QCOMPARE(rows(languages), 1);
@@ -327,16 +326,13 @@ private slots:
 
     void synonymJournalFollowsTheWordTree()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English')")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Word (ID, Name, LanguageID) VALUES (10, 'fast', 1), "
                                       "(11, 'big', 1)")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Synonym (Name, WordID) VALUES ('quick', 10), ('rapid', 10), "
                                       "('large', 11)")));
-        WidTabManager tabs;
-        auto* journal = openJournal<WidSynonymJournal>(tabs);
+        auto* journal = openJournal<WidSynonymJournal>(desk.tabs);
         SyncManager* sync = journal->syncManagerObject();
         QCOMPARE(rows(journal), 0);
         QVERIFY(!sync->isEnabled(BaseTable::CommandAdd) && !sync->isEnabled(ContentCommands::EditWord));
@@ -347,18 +343,18 @@ private slots:
         QVERIFY(sync->isEnabled(BaseTable::CommandAdd) && sync->isEnabled(ContentCommands::DeleteWord));
 
         // A new synonym belongs to the chosen word; Add Word starts on its language.
-        const int before = tabs.count();
+        const int before = desk.tabs.count();
         journal->add();
-        auto* synonymEditor = qobject_cast<WidSynonymEditor*>(tabs.currentWidget());
+        auto* synonymEditor = qobject_cast<WidSynonymEditor*>(desk.tabs.currentWidget());
         QVERIFY(synonymEditor);
         QCOMPARE(synonymEditor->init()->secondId(), 10);
         journal->slotAddWord();
-        auto* wordEditor = qobject_cast<WidWordEditor*>(tabs.currentWidget());
+        auto* wordEditor = qobject_cast<WidWordEditor*>(desk.tabs.currentWidget());
         QVERIFY(wordEditor);
         QCOMPARE(wordEditor->languageBox->currentId(), 1);
-        QCOMPARE(tabs.count(), before + 2);
+        QCOMPARE(desk.tabs.count(), before + 2);
 
-        prompt.answers.enqueue(QMessageBox::Yes);
+        desk.prompt.answers.enqueue(QMessageBox::Yes);
         journal->slotDeleteWord();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1); // only big's
@@ -369,15 +365,11 @@ private slots:
 
     void articleJournalCopiesAndSpins()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID, Title, TitleMode, Intro, IntroMode, "
                                       "Body, BodyMode, Spun) VALUES (4, 'Art', %1, '{a|b}', 2, 'i', 4, "
-                                      "'{x|y|z}', 8, 0)").arg(project)));
-        WidTabManager tabs;
-        auto* journal = openJournal<WidArticleJournal>(tabs);
+                                      "'{x|y|z}', 8, 0)").arg(desk.project)));
+        auto* journal = openJournal<WidArticleJournal>(desk.tabs);
         SyncManager* sync = journal->syncManagerObject();
         QVERIFY(!sync->isEnabled(ContentCommands::Spin));
         selectRows(journal->tableWidget(), {0});
@@ -400,18 +392,18 @@ private slots:
         journal->slotSpin();
         QCOMPARE(runs, 1);
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM SpunArticle WHERE ArticleID = 4 AND ProjectID = %1")
-                           .arg(project))
+                           .arg(desk.project))
                      .toInt(),
                  3);
         QCOMPARE(value(QStringLiteral("SELECT SpunCount FROM ArticleView WHERE ID = 4")).toInt(), 3);
 
         // The spun-articles journal opened with the article id shows those only.
         QVERIFY(insert(QStringLiteral("INSERT INTO SpunArticle (Name, ProjectID, ArticleID) VALUES ('x', %1, 99)")
-                           .arg(project)));
-        auto* spun = openJournal<WidSpinnedArticleJournal>(tabs, new Init(QUrl(QStringLiteral("4")), nullptr));
+                           .arg(desk.project)));
+        auto* spun = openJournal<WidSpinnedArticleJournal>(desk.tabs, new Init(QUrl(QStringLiteral("4")), nullptr));
         QCOMPARE(rows(spun), 3);
         spun->add(); // a new spun article starts on that article
-        auto* spunEditor = qobject_cast<WidSpinnedArticleEditor*>(tabs.currentWidget());
+        auto* spunEditor = qobject_cast<WidSpinnedArticleEditor*>(desk.tabs.currentWidget());
         QVERIFY(spunEditor);
         QCOMPARE(spunEditor->articleBox->currentId(), 4);
         WidTabManager others;
@@ -420,15 +412,15 @@ private slots:
 
         // Copy asks first; "No" keeps one article, "Yes" duplicates it.
         selectRows(journal->tableWidget(), {0});
-        prompt.answers.enqueue(QMessageBox::No);
+        desk.prompt.answers.enqueue(QMessageBox::No);
         journal->slotCopy();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 1);
         selectRows(journal->tableWidget(), {0});
-        prompt.answers.enqueue(QMessageBox::Yes);
+        desk.prompt.answers.enqueue(QMessageBox::Yes);
         journal->slotCopy();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 2);
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM Article WHERE Name = 'Art' AND Body = '{x|y|z}' "
-                                      "AND BodyMode = 8 AND ProjectID = %1").arg(project))
+                                      "AND BodyMode = 8 AND ProjectID = %1").arg(desk.project))
                      .toInt(),
                  2);
         QCOMPARE(value(QStringLiteral("SELECT SUM(Spun) FROM Article")).toInt(), 1); // the copy is not spun

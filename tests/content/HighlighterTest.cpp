@@ -34,14 +34,25 @@ bool isPlain(const QTextDocument& document, int position)
 
 // Documents get a layout as they have in an editor; without one a document
 // reports no edits to its highlighter.
-void giveLayout(QTextDocument& document)
+QTextDocument* withLayout(QTextDocument& document)
 {
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+    return &document;
 }
 
-void settle()
+// Colouring runs from the event loop, spintax in two passes.
+void settle(int rounds = 1)
 {
-    QCoreApplication::processEvents();
+    for (int i = 0; i < rounds; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Exactly these braces are unclosed, in the list and in colour.
+void checkUnclosed(const SpintaxHighlighter& highlighter, const QTextDocument& document, const QVector<int>& braces)
+{
+    QCOMPARE(highlighter.unclosedBraces(), braces);
+    for (int position : braces)
+        QCOMPARE(formatAt(document, position), SpintaxHighlighter::format(SpintaxHighlighter::Error));
 }
 
 } // namespace
@@ -55,8 +66,7 @@ private slots:
         const QString html = QStringLiteral("<a href=\"x y\" id=top>T &amp; 1 < 2<!-- note\nstill --><br/>\n"
                                             "<p title='one\ntwo'>x</p>");
         QTextDocument document(html);
-        giveLayout(document);
-        HtmlHighlighter highlighter(&document);
+        HtmlHighlighter highlighter(withLayout(document));
         highlighter.rehighlight();
 
         const auto at = [&](const QString& piece, int from = 0) { return html.indexOf(piece, from); };
@@ -81,14 +91,11 @@ private slots:
     void htmlEnabledFlag()
     {
         QTextDocument document(QStringLiteral("<b>bold</b>"));
-        giveLayout(document);
-        HtmlHighlighter highlighter(&document);
-        QVERIFY(highlighter.isEnabled());
-        settle(); // the first colouring runs from the event loop
+        HtmlHighlighter highlighter(withLayout(document));
+        settle();
         QVERIFY(!isPlain(document, 0));
 
         highlighter.setEnabled(false);
-        QVERIFY(!highlighter.isEnabled());
         QVERIFY(isPlain(document, 0));
         QVERIFY(isPlain(document, 8));
 
@@ -100,8 +107,7 @@ private slots:
     {
         const QString text = QStringLiteral("{a|{b|c}} \\{ x|y }\n{m\n|n}");
         QTextDocument document(text);
-        giveLayout(document);
-        SpintaxHighlighter highlighter(&document);
+        SpintaxHighlighter highlighter(withLayout(document));
         highlighter.rehighlight();
 
         QCOMPARE(formatAt(document, 0), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
@@ -125,20 +131,16 @@ private slots:
     void spintaxUnclosedBraces()
     {
         QTextDocument document(QStringLiteral("{a|b} {c\n{d}\n\\{e"));
-        giveLayout(document);
-        SpintaxHighlighter highlighter(&document);
-        settle();
-        settle();
-        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{6});
-        QCOMPARE(formatAt(document, 6), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        SpintaxHighlighter highlighter(withLayout(document));
+        settle(2);
+        checkUnclosed(highlighter, document, {6});
         QCOMPARE(formatAt(document, 9), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
 
         // Text typed before the brace moves the mark with it.
         QTextCursor cursor(&document);
         cursor.insertText(QStringLiteral("zz"));
         settle();
-        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{8});
-        QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        checkUnclosed(highlighter, document, {8});
 
         // Closing it at the end clears the mark on the first line.
         cursor.movePosition(QTextCursor::End);
@@ -150,7 +152,7 @@ private slots:
         // Opening one more at the end marks only that one.
         cursor.insertText(QStringLiteral("{"));
         settle();
-        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{document.characterCount() - 2});
+        checkUnclosed(highlighter, document, {document.characterCount() - 2});
         QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
     }
 
@@ -168,21 +170,15 @@ private slots:
             spintax += spinLine;
 
         QTextDocument htmlDocument(html);
-
-        giveLayout(htmlDocument);
-        HtmlHighlighter htmlHighlighter(&htmlDocument);
+        HtmlHighlighter htmlHighlighter(withLayout(htmlDocument));
         settle();
         const QTextBlock lastHtml = htmlDocument.lastBlock().previous();
         QCOMPARE(formatAt(htmlDocument, lastHtml.position()), HtmlHighlighter::format(HtmlHighlighter::Tag));
 
         QTextDocument spinDocument(spintax);
-
-        giveLayout(spinDocument);
-        SpintaxHighlighter spinHighlighter(&spinDocument);
-        settle();
-        settle();
-        QCOMPARE(spinHighlighter.unclosedBraces(), QVector<int>{0});
-        QCOMPARE(formatAt(spinDocument, 0), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        SpintaxHighlighter spinHighlighter(withLayout(spinDocument));
+        settle(2);
+        checkUnclosed(spinHighlighter, spinDocument, {0});
         const QTextBlock lastSpin = spinDocument.lastBlock().previous();
         QCOMPARE(formatAt(spinDocument, lastSpin.position()), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
 

@@ -256,38 +256,33 @@ private slots:
             QCOMPARE(literal.at(0)->name(), text); // nothing cut at a NUL
     }
 
-    void backgroundThreadHasItsOwnConnection_data()
-    {
-        QTest::addColumn<bool>("release");
-        QTest::newRow("released by the job") << true;
-        QTest::newRow("released at thread end") << false;
-    }
-
+    // The connection is released by the job, or else at thread end.
     void backgroundThreadHasItsOwnConnection()
     {
-        QFETCH(bool, release);
-        TestDatabase db;
-        addProject(QStringLiteral("Main"), true);
-        addProject(QStringLiteral("Other"));
+        for (const bool release : {true, false}) {
+            TestDatabase db;
+            addProject(QStringLiteral("Main"), true);
+            addProject(QStringLiteral("Other"));
 
-        Worker worker;
-        worker.release = release;
-        worker.start();
-        QVERIFY(worker.wait(30000));
-        QVERIFY2(worker.loaded, qPrintable(worker.error));
-        QVERIFY2(worker.saved, qPrintable(worker.error));
-        QCOMPARE(worker.count, 2);
-        QVERIFY(!worker.connectionName.isEmpty());
-        QVERIFY(worker.connectionName != QLatin1String(QSqlDatabase::defaultConnection));
-        QVERIFY(!QSqlDatabase::contains(worker.connectionName));
+            Worker worker;
+            worker.release = release;
+            worker.start();
+            QVERIFY(worker.wait(30000));
+            QVERIFY2(worker.loaded, qPrintable(worker.error));
+            QVERIFY2(worker.saved, qPrintable(worker.error));
+            QCOMPARE(worker.count, 2);
+            QVERIFY(!worker.connectionName.isEmpty());
+            QVERIFY(worker.connectionName != QLatin1String(QSqlDatabase::defaultConnection));
+            QVERIFY(!QSqlDatabase::contains(worker.connectionName));
 
-        // The GUI thread sees what the worker wrote.
-        DBProjectList list;
-        QVERIFY(list.load());
-        QCOMPARE(list.count(), 3);
-        QCOMPARE(list.at(0)->url(), QStringLiteral("http://worker.example/"));
-        QCOMPARE(list.at(2)->name(), QStringLiteral("From worker"));
-        QVERIFY(Vexal::DBConnection::threadConnectionName().isEmpty());
+            // The GUI thread sees what the worker wrote.
+            DBProjectList list;
+            QVERIFY(list.load());
+            QCOMPARE(list.count(), 3);
+            QCOMPARE(list.at(0)->url(), QStringLiteral("http://worker.example/"));
+            QCOMPARE(list.at(2)->name(), QStringLiteral("From worker"));
+            QVERIFY(Vexal::DBConnection::threadConnectionName().isEmpty());
+        }
     }
 
     void longLivedThreadFollowsTheDefaultConnection()
