@@ -54,6 +54,13 @@ public:
     }
 };
 
+// A text setter of one record, as a plain function.
+template <class Record, class Owner>
+std::function<void(const QString&)> setter(Record& record, void (Owner::*set)(const QString&))
+{
+    return [&record, set](const QString& text) { (record.*set)(text); };
+}
+
 int stateOf(const DBBase& record)
 {
     return DBStateProbe::state(&record);
@@ -134,22 +141,21 @@ private slots:
             std::function<void(const QString&)> set;
         };
         const QList<Stored> columns = {
-            {&project, QStringLiteral("Name"), DBBase::nameLimit, [&](const QString& t) { project.setName(t); }},
-            {&project, QStringLiteral("Comments"), DBBase::commentsLimit,
-             [&](const QString& t) { project.setComments(t); }},
-            {&project, QStringLiteral("URL"), DBProject::urlLimit, [&](const QString& t) { project.setUrl(t); }},
+            {&project, QStringLiteral("Name"), DBBase::nameLimit, setter(project, &DBProject::setName)},
+            {&project, QStringLiteral("Comments"), DBBase::commentsLimit, setter(project, &DBProject::setComments)},
+            {&project, QStringLiteral("URL"), DBProject::urlLimit, setter(project, &DBProject::setUrl)},
             {&website, QStringLiteral("Host"), Vexal::DBWebsite::hostLimit,
-             [&](const QString& t) { website.setHost(t); }},
+             setter(website, &Vexal::DBWebsite::setHost)},
             {&options, QStringLiteral("HomeURL"), Vexal::DBOptions::longTextLimit,
-             [&](const QString& t) { options.setHomeUrl(t); }},
+             setter(options, &Vexal::DBOptions::setHomeUrl)},
             {&master, QStringLiteral("City"), Vexal::DBMasterAccount::textLimit,
-             [&](const QString& t) { master.setCity(t); }},
+             setter(master, &Vexal::DBMasterAccount::setCity)},
             {&article, QStringLiteral("Body"), Vexal::DBArticle::bodyLimit,
-             [&](const QString& t) { article.setBody(t); }},
+             setter(article, &Vexal::DBArticle::setBody)},
             {&history, QStringLiteral("Title"), Vexal::DBHistory::titleLimit,
-             [&](const QString& t) { history.setTitle(t); }},
+             setter(history, &Vexal::DBHistory::setTitle)},
             {&login, QStringLiteral("Submit"), Vexal::DBLoginTemplate::selectorLimit,
-             [&](const QString& t) { login.setSubmit(t); }},
+             setter(login, &Vexal::DBLoginTemplate::setSubmit)},
         };
         for (const Stored& stored : columns)
             stored.set(across(stored.limit));

@@ -20,8 +20,6 @@ private slots:
     void drawnValuesStayInTheirRanges()
     {
         RandomIdentity identity;
-        QVERIFY(identity.random());
-        QCOMPARE(identity.random()->parent(), &identity);
         QSet<int> years, months, days, floors, steps;
         const QRegularExpression flat(QStringLiteral("^(\\d+) floor, apt\\. (\\d+)$"));
         for (int i = 0; i < 3000; ++i) {
@@ -83,8 +81,7 @@ private slots:
             QCOMPARE(account.province(), account.city() == "Alpha" ? QStringLiteral("North") : QStringLiteral("South"));
             QCOMPARE(account.address(), QStringLiteral("1 Main St"));
             QVERIFY(account.details().contains(QStringLiteral(" floor, apt. ")));
-            QVERIFY(!account.login().isEmpty());
-            QCOMPARE(account.login(), account.login().toLower());
+            QVERIFY(!account.login().isEmpty() && account.login() == account.login().toLower());
             QVERIFY(!account.decryptedPassword().isEmpty());
             QVERIFY(account.birthday().year() >= 1970 && account.birthday().year() <= 1989);
             QVERIFY(account.phone().startsWith(QStringLiteral("+1 ")));

@@ -12,7 +12,6 @@
 #include "sites/DBRank.h"
 #include "sites/DBRankList.h"
 
-
 #include <QTest>
 
 using namespace Vexal;
@@ -100,10 +99,6 @@ void SiteRecordTest::rankLookupByHostAndDay()
     QVERIFY(again.load());
     QCOMPARE(again.count(), 1);
     QCOMPARE(again.at(0)->google(), 4);
-
-    DBRankList all;
-    QVERIFY(all.load());
-    QCOMPARE(all.count(), 2 * hosts.size() + 2);
 }
 
 // The lists by owner are read through the combo boxes of the identity
