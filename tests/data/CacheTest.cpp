@@ -9,7 +9,6 @@
 #include "data/DBSettingsList.h"
 #include "core/DBSql.h"
 #include "data/DBUrlShortcut.h"
-#include "data/DBUrlShortcutList.h"
 #include "data/UtilFileDialog.h"
 #include "widgets/WidFolderEdit.h"
 
@@ -148,20 +147,11 @@ private slots:
 
     void shortcuts()
     {
-        DBCache::reloadShortcuts();
-        QCOMPARE(TestDatabase::rowCount(DBSql::tableUrlShortcut()), 0);
-        DBUrlShortcutList builtIn;
-        builtIn.appendDefaults();
-        QCOMPARE(builtIn.count(), 7);
-        for (int i = 0; i < builtIn.count(); ++i)
-            QCOMPARE(DBCache::resolveShortcut(builtIn.at(i)->shortcut()), builtIn.at(i)->url());
-
         addShortcut(QStringLiteral("g"), QStringLiteral("http://first.example/"));
         addShortcut(QStringLiteral("g"), QStringLiteral("http://second.example/"));
         addShortcut(QStringLiteral("doc s"), QStringLiteral("http://docs.example/"));
         DBCache::reloadShortcuts();
         QCOMPARE(DBCache::resolveShortcut(QStringLiteral("g")), QStringLiteral("http://first.example/"));
-        QVERIFY(DBCache::resolveShortcut(QStringLiteral("G")).isEmpty());
         QVERIFY(DBCache::resolveShortcut(QStringLiteral("doc")).isEmpty());
         QCOMPARE(DBCache::resolveShortcut(QStringLiteral("doc s")), QStringLiteral("http://docs.example/"));
 

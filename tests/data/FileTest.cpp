@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QTest>
 
-
 using Vexal::File;
 
 namespace {
@@ -144,7 +143,6 @@ private slots:
         QCOMPARE(File(path).read(), text);
     }
 };
-
 
 TESVAR_TEST(FileTest)
 #include "FileTest.moc"
