@@ -13,14 +13,12 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBProject.h"
 #include "data/DBWebsite.h"
-#include "data/Encryptor.h"
 #include "app/DelegateWeb.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
-#include "shell/WidWebView.h"
 #include "texts/LocaleMessage.h"
+#include "shell/WidWebView.h"
 
 #include <QFile>
 #include <QSignalSpy>

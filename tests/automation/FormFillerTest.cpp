@@ -6,16 +6,14 @@
 #include "automation/DlgDataSource.h"
 #include "automation/DlgFormFiller.h"
 #include "automation/ExtFormFiller.h"
-#include "automation/ExtFormFillerToolbar.h"
 #include "automation/WidDataSourceComboBox.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
-#include "data/DBProject.h"
-#include "data/Encryptor.h"
 #include "widgets/WidDNDList.h"
 #include "shell/WidWebTab.h"
 #include "views/UtilDialog.h"
+#include "automation/ExtFormFillerToolbar.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -3,7 +3,6 @@
 
 #include "automation/SmartArticle.h"
 #include "automation/SmartDirectory.h"
-#include "automation/SmartError.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartLogin.h"
 #include "automation/SmartRegistration.h"

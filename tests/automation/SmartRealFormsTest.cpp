@@ -13,11 +13,8 @@
 #include "automation/SmartLogin.h"
 #include "automation/SmartRegistration.h"
 #include "automation/SmartSocialBookmark.h"
-#include "automation/SmartUtils.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
-#include "data/DBProject.h"
-#include "data/Encryptor.h"
 
 #include <QWebElement>
 #include <QWebFrame>

@@ -11,20 +11,17 @@
 #include "automation/WidDirectoryTemplateJournal.h"
 #include "automation/WidLoginTemplateEditor.h"
 #include "automation/WidLoginTemplateJournal.h"
-#include "automation/WidLoginTemplateTable.h"
 #include "automation/WidRegistrationTemplateEditor.h"
 #include "automation/WidRegistrationTemplateJournal.h"
-#include "automation/WidRegistrationTemplateTable.h"
 #include "automation/WidSocialBookmarkTemplateEditor.h"
-#include "sites/WidWebsiteTree.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
 #include "core/UtilSignalManager.h"
 #include "shell/WidTabManager.h"
 #include "sites/WidWebsiteComboBox.h"
-#include "texts/LocaleBaseWidget.h"
 #include "views/BaseTableModel.h"
+#include "sites/WidWebsiteTree.h"
 
 #include <QSignalSpy>
 #include <QSqlRecord>

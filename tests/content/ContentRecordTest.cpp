@@ -4,13 +4,10 @@
 #include "TestRunner.h"
 
 #include "content/DBArticle.h"
-#include "content/DBArticleLight.h"
 #include "content/DBArticleLightList.h"
 #include "content/DBArticleList.h"
-#include "content/DBLanguage.h"
 #include "content/DBLanguageList.h"
 #include "content/DBSpinnedArticle.h"
-#include "content/DBSpinnedArticleLight.h"
 #include "content/DBSpinnedArticleLightList.h"
 #include "content/DBSpinnedArticleList.h"
 #include "content/DBSynonym.h"

@@ -5,8 +5,6 @@
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "data/DBSettings.h"
-#include "data/DBSettingsList.h"
 #include "core/DBSql.h"
 #include "data/DBUrlShortcut.h"
 #include "data/UtilFileDialog.h"

@@ -6,7 +6,6 @@
 #include "data/DBIDList.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
-#include "data/DBProjectListBase.h"
 #include "core/DBSql.h"
 #include "data/DBText.h"
 

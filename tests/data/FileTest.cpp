@@ -2,7 +2,6 @@
 #include "TestRunner.h"
 #include "FileSizeLimit.h"
 
-#include "core/ConstApp.h"
 #include "data/File.h"
 #include "texts/LocaleCore.h"
 

@@ -3,24 +3,18 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "core/ConstApp.h"
 #include "core/DBSql.h"
 #include "data/DBAccount.h"
-#include "data/DBCategory.h"
 #include "data/DBDirectory.h"
-#include "data/DBGUI.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBOptions.h"
 #include "data/DBOptionsList.h"
 #include "data/DBSettings.h"
 #include "data/DBSettingsList.h"
-#include "data/DBSocialBookmark.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
 #include "data/DBUserTable.h"
 #include "data/DBUserTableList.h"
 #include "data/DBWebsite.h"
-#include "data/Encryptor.h"
 
 #include <QTest>
 #include <QUrl>

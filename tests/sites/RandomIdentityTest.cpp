@@ -2,7 +2,6 @@
 
 #include "TestDatabase.h"
 #include "core/Logger.h"
-#include "core/Random.h"
 #include "data/DBMasterAccount.h"
 #include "sites/RandomIdentity.h"
 

@@ -16,7 +16,6 @@
 #include "sites/DlgUrlInfo.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleDialog.h"
-#include "texts/LocaleMessage.h"
 #include "widgets/WidPasswordEdit.h"
 
 #include <QCheckBox>

@@ -3,9 +3,7 @@
 #include "TestRunner.h"
 #include "JournalDriver.h"
 
-#include "core/Init.h"
 #include "core/Logger.h"
-#include "core/SyncManager.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
@@ -13,8 +11,6 @@
 #include "data/DBProject.h"
 #include "core/DBSql.h"
 #include "data/DBWebsite.h"
-#include "data/DBWebsiteList.h"
-#include "data/Encryptor.h"
 #include "shell/WidTabManager.h"
 #include "app/DelegateProject.h"
 #include "sites/DelegateSiteJournals.h"
@@ -25,20 +21,18 @@
 #include "sites/WidAccountJournal.h"
 #include "sites/WidMasterAccountEditor.h"
 #include "sites/WidMasterAccountJournal.h"
-#include "widgets/WidPasswordEdit.h"
 #include "sites/WidProjectEditor.h"
 #include "sites/WidProjectJournal.h"
 #include "sites/WidRankEditor.h"
 #include "sites/WidRankJournal.h"
-#include "sites/WidWebsiteComboBox.h"
 #include "sites/WidWebsiteEditor.h"
 #include "sites/WidWebsiteJournal.h"
-#include "sites/WidWebsiteTable.h"
 #include "sites/WidWebsiteTree.h"
-#include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleMessage.h"
-#include "views/SqlFilter.h"
 #include "views/UtilDialog.h"
+#include "sites/WidWebsiteTypeComboBox.h"
+#include "sites/WidWebsiteComboBox.h"
+#include "core/SyncManager.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -281,9 +275,6 @@ private slots:
         QCOMPARE(stored.host(), QStringLiteral("{dir.example}{www.dir.example}"));
         QCOMPARE(stored.type(), 36);
         QVERIFY(stored.email());
-        DBWebsiteList found(QStringLiteral("www.dir.example"));
-        QVERIFY(found.load());
-        QCOMPARE(found.count(), 1);
         QCOMPARE(editor->hostEdit->text(), stored.host());
     }
 

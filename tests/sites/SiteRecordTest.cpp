@@ -6,7 +6,6 @@
 #include "sites/DBCity.h"
 #include "sites/DBCityList.h"
 #include "sites/DBCountry.h"
-#include "sites/DBFirstName.h"
 #include "sites/DBFirstNameList.h"
 #include "sites/DBOnlineTool.h"
 #include "sites/DBRank.h"
