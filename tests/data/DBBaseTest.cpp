@@ -393,7 +393,7 @@ private slots:
         QVERIFY(DBBase::readBool(7));
         QVERIFY(!DBBase::readBool(QVariant()));
 
-        // Through the database: stored as text, read back to the second.
+        // Through the database: read back to the second, the image whole.
         QSqlQuery query(db.database());
         QVERIFY(query.prepare(QStringLiteral("INSERT INTO History (Name, CreateDate, Icon) VALUES ('h', :D, :I);")));
         query.bindValue(QStringLiteral(":D"), DBBase::dateTimeValue(when));
@@ -401,12 +401,10 @@ private slots:
         image.fill(Qt::red);
         query.bindValue(QStringLiteral(":I"), DBBase::imageValue(image));
         QVERIFY(query.exec());
-        QVERIFY(query.exec(QStringLiteral("SELECT CreateDate, typeof(CreateDate), Icon FROM History;")));
+        QVERIFY(query.exec(QStringLiteral("SELECT CreateDate, Icon FROM History;")));
         QVERIFY(query.next());
-        QCOMPARE(query.value(0).toString(), QStringLiteral("2024-03-10T12:34:56"));
-        QCOMPARE(query.value(1).toString(), QStringLiteral("text"));
         QCOMPARE(DBBase::readDateTime(query.value(0)), QDateTime(QDate(2024, 3, 10), QTime(12, 34, 56)));
-        const QImage back = DBBase::readImage(query.value(2));
+        const QImage back = DBBase::readImage(query.value(1));
         QCOMPARE(back.size(), QSize(4, 4));
         QCOMPARE(back.pixelColor(1, 1), QColor(Qt::red));
         QVERIFY(DBBase::readImage(QVariant()).isNull());
