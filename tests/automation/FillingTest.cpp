@@ -17,8 +17,8 @@
 #include "app/DelegateWeb.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
-#include "texts/LocaleMessage.h"
 #include "shell/WidWebView.h"
+#include "texts/LocaleMessage.h"
 
 #include <QFile>
 #include <QSignalSpy>

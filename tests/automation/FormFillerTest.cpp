@@ -6,6 +6,7 @@
 #include "automation/DlgDataSource.h"
 #include "automation/DlgFormFiller.h"
 #include "automation/ExtFormFiller.h"
+#include "automation/ExtFormFillerToolbar.h"
 #include "automation/WidDataSourceComboBox.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
@@ -13,7 +14,6 @@
 #include "widgets/WidDNDList.h"
 #include "shell/WidWebTab.h"
 #include "views/UtilDialog.h"
-#include "automation/ExtFormFillerToolbar.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 #include "automation/Selector.h"
 #include "automation/SelectorAttribute.h"
 #include "automation/SelectorBuilder.h"
-#include "automation/SelectorList.h"
 #include "automation/SelectorError.h"
+#include "automation/SelectorList.h"
 
 #include <QTest>
 

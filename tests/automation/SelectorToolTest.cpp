@@ -2,11 +2,11 @@
 #include "TestRunner.h"
 
 #include "automation/ExtSelector.h"
+#include "automation/ExtSelectorToolbar.h"
 #include "automation/WidSelectorComboBox.h"
+#include "widgets/WidTextEdit.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
-#include "widgets/WidTextEdit.h"
-#include "automation/ExtSelectorToolbar.h"
 
 #include <QLineEdit>
 #include <QPushButton>

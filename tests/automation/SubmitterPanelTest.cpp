@@ -4,23 +4,23 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "automation/BaseSubmitterToolbar.h"
 #include "automation/ExtArticleSubmitter.h"
 #include "automation/ExtDirectorySubmitter.h"
 #include "automation/ExtRegistrationSubmitter.h"
 #include "automation/ExtSocialBookmarkSubmitter.h"
 #include "automation/WidWebsiteNavigator.h"
+#include "content/WidArticleComboBox.h"
+#include "content/WidSpinnedArticleComboBox.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBWebsite.h"
+#include "widgets/WidDNDList.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
 #include "app/DelegateProject.h"
-#include "widgets/WidDNDList.h"
 #include "sites/WidWebsiteTypeComboBox.h"
-#include "content/WidSpinnedArticleComboBox.h"
-#include "content/WidArticleComboBox.h"
-#include "automation/BaseSubmitterToolbar.h"
 
 #include <QPointer>
 #include <QSignalSpy>

@@ -14,6 +14,7 @@
 #include "automation/WidRegistrationTemplateEditor.h"
 #include "automation/WidRegistrationTemplateJournal.h"
 #include "automation/WidSocialBookmarkTemplateEditor.h"
+#include "sites/WidWebsiteTree.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
@@ -21,7 +22,6 @@
 #include "shell/WidTabManager.h"
 #include "sites/WidWebsiteComboBox.h"
 #include "views/BaseTableModel.h"
-#include "sites/WidWebsiteTree.h"
 
 #include <QSignalSpy>
 #include <QSqlRecord>

@@ -7,14 +7,17 @@
 
 #include "content/ContentCommands.h"
 #include "content/DlgSpinner.h"
+#include "content/ThreadSpinner.h"
 #include "content/WidArticleComboBox.h"
 #include "content/WidArticleEditor.h"
 #include "content/WidArticleJournal.h"
+#include "content/WidCategoryComboBox.h"
 #include "content/WidCategoryEditor.h"
 #include "content/WidCategoryJournal.h"
 #include "content/WidDirectoryJournal.h"
 #include "content/WidLanguageJournal.h"
 #include "content/WidSocialBookmarkJournal.h"
+#include "content/WidLanguageComboBox.h"
 #include "content/WidLanguageEditor.h"
 #include "content/WidSocialBookmarkEditor.h"
 #include "content/WidSpinnedArticleComboBox.h"
@@ -33,9 +36,6 @@
 #include "texts/LocaleMessage.h"
 #include "views/BaseTable.h"
 #include "views/UtilDialog.h"
-#include "content/WidLanguageComboBox.h"
-#include "content/WidCategoryComboBox.h"
-#include "content/ThreadSpinner.h"
 
 #include <QPushButton>
 #include <QSpinBox>

@@ -4,6 +4,7 @@
 #include "JournalDriver.h"
 
 #include "core/Logger.h"
+#include "core/SyncManager.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
 #include "data/DBCache.h"
@@ -25,14 +26,13 @@
 #include "sites/WidProjectJournal.h"
 #include "sites/WidRankEditor.h"
 #include "sites/WidRankJournal.h"
+#include "sites/WidWebsiteComboBox.h"
 #include "sites/WidWebsiteEditor.h"
 #include "sites/WidWebsiteJournal.h"
 #include "sites/WidWebsiteTree.h"
+#include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleMessage.h"
 #include "views/UtilDialog.h"
-#include "sites/WidWebsiteTypeComboBox.h"
-#include "sites/WidWebsiteComboBox.h"
-#include "core/SyncManager.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
