@@ -320,13 +320,8 @@ private slots:
         QVERIFY2(list.load(), qPrintable(list.errorText()));
         QCOMPARE(list.count(), 2);
         QList<int> ids;
-        for (int i = 0; i < list.count(); ++i) {
-            DBID* record = list.at(i);
-            QVERIFY(record);
-            QVERIFY(record->name().isEmpty());
-            QVERIFY(record->tableName().isEmpty());
-            ids << record->id();
-        }
+        for (int i = 0; i < list.count(); ++i)
+            ids << list.at(i)->id();
         std::sort(ids.begin(), ids.end());
         QCOMPARE(ids, (QList<int>{10, 12}));
         QCOMPARE(list.firstOrCreate(), list.at(0));
@@ -342,7 +337,6 @@ private slots:
         DBIDList bad(Vexal::DBSql::tableFirstName(), QStringLiteral("NoSuchColumn=1"));
         QVERIFY(!bad.load());
         QCOMPARE(bad.count(), 0);
-        QVERIFY(bad.errorText().contains(QStringLiteral("NoSuchColumn")));
         QVERIFY(bad.errorText().contains(QStringLiteral("SELECT ID FROM FirstName WHERE NoSuchColumn=1 ;")));
     }
 };
