@@ -73,12 +73,11 @@ private slots:
             const QString expected = account.gender() == 1 ? QStringLiteral("Adam Boris") : QStringLiteral("Clara Dora");
             QVERIFY(expected.split(' ').contains(account.firstName()));
             QVERIFY(QStringList({"Smith", "Jones"}).contains(account.lastName()));
-            QCOMPARE(account.fullName(), account.firstName() + ' ' + account.lastName());
-            QCOMPARE(account.name(), account.fullName());
-            QCOMPARE(account.country(), QStringLiteral("Utopia"));
+            QCOMPARE(account.name(), account.firstName() + ' ' + account.lastName());
+            QCOMPARE(account.fullName(), account.name());
+            QCOMPARE(account.country() + '/' + account.address(), QStringLiteral("Utopia/1 Main St"));
             QVERIFY(QStringList({"Alpha", "Beta"}).contains(account.city()));
             QCOMPARE(account.province(), account.city() == "Alpha" ? QStringLiteral("North") : QStringLiteral("South"));
-            QCOMPARE(account.address(), QStringLiteral("1 Main St"));
             QVERIFY(account.details().contains(QStringLiteral(" floor, apt. ")));
             QVERIFY(!account.login().isEmpty() && account.login() == account.login().toLower());
             QVERIFY(!account.decryptedPassword().isEmpty());
