@@ -71,7 +71,6 @@ private slots:
     void dataSourceReplacesItems()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(useProject(QStringLiteral("P")) > 0);
         const int master = addRow(QStringLiteral("MasterAccount"),
                                   {{"Name", "m"}, {"FirstName", "Anna"}, {"Fax", "42"},
@@ -146,7 +145,6 @@ private slots:
     void sourceDialogLists()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         const int other = useProject(QStringLiteral("Other"));
         QVERIFY(addRow(QStringLiteral("Account"), {{"Name", "A-other"}, {"ProjectID", other}}) > 0);
         const int project = useProject(QStringLiteral("P"));

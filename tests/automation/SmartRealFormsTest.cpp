@@ -185,7 +185,6 @@ private slots:
     void loginWithCodeIsNotSent()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         Logger::resetForTests();
         for (const char* page : {"login-captcha.html", "login-widget.html", "login-security.html", "login-image.html",
                                  "login.html"}) {
@@ -207,7 +206,6 @@ private slots:
     void choiceListsAndGender()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(useProject(QStringLiteral("P")) > 0);
 
         const int master = addRow(

@@ -113,7 +113,6 @@ private slots:
     void projectPanelsKeepTheirTypeAndPreselectThePageSite()
     {
         Fixture f;
-        QVERIFY(f.db.isOpen());
         const int alpha = saveWebsite(QStringLiteral("Alpha"), QStringLiteral("{site-a.test}"), 8 | 32);
         saveWebsite(QStringLiteral("Beta"), QStringLiteral("{other.test}"), 4);
         saveWebsite(QStringLiteral("Gamma"), QStringLiteral("{g.test}"), 8);
@@ -152,7 +151,6 @@ private slots:
     void registrationPanelFollowsTheChosenType()
     {
         Fixture f;
-        QVERIFY(f.db.isOpen());
         const int alpha = saveWebsite(QStringLiteral("Alpha"), QStringLiteral("{site-a.test}"), 8 | 32 | 256);
         const int beta = saveWebsite(QStringLiteral("Beta"), QStringLiteral("{b.test}"), 4);
         const int delta = saveWebsite(QStringLiteral("Delta"), QStringLiteral("{d.test}"), 128 | 4);
@@ -202,7 +200,6 @@ private slots:
         QVERIFY(server.start());
         server.setHtml(QStringLiteral("/home"), QStringLiteral("<html><head><title>H</title></head></html>"));
         Fixture f;
-        QVERIFY(f.db.isOpen());
         const QUrl home = server.url(QStringLiteral("/home"));
         saveWebsite(QStringLiteral("Local"), QStringLiteral("{127.0.0.1}"), 4, false, home.toString());
         const QUrl start = server.url(QStringLiteral("/start"));
@@ -235,7 +232,6 @@ private slots:
     void projectPanelDragValues()
     {
         Fixture f;
-        QVERIFY(f.db.isOpen());
         QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
 
@@ -264,7 +260,6 @@ private slots:
     void articleValuesFollowTheSpunArticle()
     {
         Fixture f;
-        QVERIFY(f.db.isOpen());
         const int first = addRow(QStringLiteral("Article"),
                                  {{"Name", "A1"}, {"ProjectID", f.project}, {"Tags", "x,,y"}, {"Author", "Bio"}});
         const int second = addRow(QStringLiteral("Article"), {{"Name", "A2"}, {"ProjectID", f.project}});
@@ -296,7 +291,6 @@ private slots:
     void registrationSubmitStoresOneAccountPerSite()
     {
         Fixture f;
-        QVERIFY(f.db.isOpen());
         const QString password = scrambled(QStringLiteral("pw"));
         QVERIFY(addRow(QStringLiteral("MasterAccount"),
                        {{"Name", "Master"}, {"Login", "mlogin"}, {"Email", "m@x.test"}, {"Password", password}}) > 0);
@@ -345,7 +339,6 @@ private slots:
     void submitHandsTheRecordToTheDelegate()
     {
         Fixture f;
-        QVERIFY(f.db.isOpen());
         const int site = saveWebsite(QStringLiteral("S"), QStringLiteral("{s.test}"), 128);
         QVERIFY(addRow(QStringLiteral("SocialBookmarkTemplate"),
                        {{"Name", "T"}, {"WebsiteID", site}, {"Title", "INPUT[name=\"t\"]"},
@@ -367,7 +360,6 @@ private slots:
     void projectCommandsAttachToWebTabsOnly()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         useProject(QStringLiteral("P"));
         QWidget window;
         WidTabManager tabs(&window);

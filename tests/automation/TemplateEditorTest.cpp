@@ -99,7 +99,6 @@ private slots:
     {
         for (const Kind& kind : kinds()) {
             TestDatabase db;
-            QVERIFY(db.isOpen());
             addWebsites();
             int id = -1;
             {
@@ -142,7 +141,6 @@ private slots:
     void changesAndLimits()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H1')"});
         WidArticleTemplateEditor editor;
         editor.setInit(new Init(10, nullptr));
@@ -164,7 +162,6 @@ private slots:
     void aSaveNeedsAWebsiteOfTheEditorsType()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
         // No Articles website at all.
         {
@@ -197,7 +194,6 @@ private slots:
     void treeJournalsFilterByWebsiteType()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         addWebsites({"INSERT INTO LoginTemplate (ID, Name, WebsiteID) VALUES "
                       "(1, 'mail', 1), (2, 'dirs', 3), (3, 'both', 5), (4, 'orphan', 99)",
                       "INSERT INTO RegistrationTemplate (ID, Name, WebsiteID) VALUES (1, 'dirs', 3)"});
@@ -243,7 +239,6 @@ private slots:
     void plainJournalsListTheirKind()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID) VALUES (1, 'a', 2), (2, 'b', 99)",
                       "INSERT INTO DirectoryTemplate (ID, Name, WebsiteID) VALUES (1, 'd', 3)"});
         WidTabManager tabs;
@@ -267,7 +262,6 @@ private slots:
     void selectorsAreCutOnlyBySetters()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         DBSocialBookmarkTemplate stored;
         stored.setWebsiteId(3);
         QVERIFY(stored.save());
@@ -281,19 +275,10 @@ private slots:
     void templateListOfOneWebsite()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
 
-        const QList<QPair<int, QString>> rows = {{7, QStringLiteral("first")}, {8, QStringLiteral("other")},
-                                                 {7, QStringLiteral("second")}, {-1, QStringLiteral("orphan")}};
-        for (const auto& row : rows) {
-            DBLoginTemplate login;
-            login.setWebsiteId(row.first);
-            login.setName(row.second);
-            QVERIFY(login.save());
-        }
-        DBRegistrationTemplate registration;
-        registration.setWebsiteId(7);
-        QVERIFY(registration.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO LoginTemplate (WebsiteID, Name) VALUES "
+                                                  "(7, 'first'), (8, 'other'), (7, 'second'), (-1, 'orphan')")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO RegistrationTemplate (WebsiteID) VALUES (7)")));
 
         DBTemplateList list(DBTemplateList::KindLogin, 7);
         QVERIFY2(list.load(), qPrintable(list.errorText()));

@@ -60,7 +60,6 @@ void ContentRecordTest::limits()
 void ContentRecordTest::lightRecordsTouchOnlyTheirColumns()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
 
     const int id = saveArticle(4, QStringLiteral("Full"));
     QVERIFY(id > 0 && saveArticle(5, QStringLiteral("Other")) > 0);
@@ -81,7 +80,6 @@ void ContentRecordTest::lightRecordsTouchOnlyTheirColumns()
 void ContentRecordTest::projectAndArticleLists()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
 
     const int first = saveArticle(1, QStringLiteral("one"));
     const int second = saveArticle(1, QStringLiteral("two"));
@@ -121,7 +119,6 @@ void ContentRecordTest::projectAndArticleLists()
 void ContentRecordTest::wordAndSynonymLookupsAreBound()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
 
     const QStringList names = {QStringLiteral("it's"), QStringLiteral("50%"), QStringLiteral("a_b"),
                                QStringLiteral("x' OR '1'='1"), QStringLiteral("Word"), QStringLiteral("word")};

@@ -54,7 +54,6 @@ private slots:
     {
         for (const bool includeOriginal : {false, true}) {
             TestDatabase db;
-            QVERIFY(db.isOpen());
             const int id = saveArticle(titleSource, introSource, bodySource);
             QVERIFY(id > 0);
 
@@ -88,7 +87,6 @@ private slots:
     void stopKeepsWhatWasMade()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         const int id = saveArticle(titleSource, introSource, bodySource);
 
         ThreadSpinner job(id, 1000, false);
@@ -106,7 +104,6 @@ private slots:
     void unbalancedOrMissingArticleStoresNothing()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         const int id = saveArticle(titleSource, introSource, QStringLiteral("ok {a|b} then {c|d"));
 
         ThreadSpinner job(id, 5, true);
@@ -127,7 +124,6 @@ private slots:
     void dialogRunsStopsAndRefusesToClose()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         DBArticle article;
         QVERIFY(article.load(saveArticle(titleSource, introSource, bodySource)));
 
@@ -178,7 +174,6 @@ private slots:
     void dialogReportsFailure()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         DBArticle article;
         QVERIFY(article.load(saveArticle(QStringLiteral("}"), QString(), QString())));
 

@@ -85,7 +85,6 @@ private slots:
     void layoutsSaveAndLoadPerWidget()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         const QString articles = DBDefaultColumns::widgetId(DBDefaultColumns::Articles);
         const QString ranks = DBDefaultColumns::widgetId(DBDefaultColumns::Ranks);
         {

@@ -118,7 +118,6 @@ private slots:
     void limitsCutOnCharacterBoundaries()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         // Every text ends in an emoji (two UTF-16 units) that straddles its
         // column's limit; the stored text ends before it.
         const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
@@ -194,7 +193,6 @@ private slots:
     void lifeCycle()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         DBProject project;
         project.setName(QStringLiteral("First"));
         QVERIFY(project.save());
@@ -310,7 +308,6 @@ private slots:
     void rowDeletedMeanwhile()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (5, 'Shop', 0);")));
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Account (ID, Name, ProjectID) VALUES (6, 'me', 5);")));
         DBProject project;

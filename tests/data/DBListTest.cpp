@@ -312,7 +312,6 @@ private slots:
     void idListsTheIdsOfMatchingRows()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO City (ID, Name, CountryID) VALUES (10, 'a', 4), (11, 'b', 5), (12, 'c', 4);")));
 

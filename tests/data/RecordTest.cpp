@@ -32,7 +32,6 @@ private slots:
     void accountsKeepLongPasswords()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         const QStringList passwords = {QString(), QString(91, QLatin1Char('x')), QString(92, QLatin1Char('x')),
                                        QString(600, QChar(0x00E9)), QStringLiteral("p'a%s_s@\"w\\rd")};
         for (const QString& password : passwords) {
@@ -104,7 +103,6 @@ private slots:
     void optionsAreReadAsStored()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Options (ID, BlockPopups, MaxOpenedTabs, HistoryPeriod) "
                                                   "VALUES (1, 5, 99, -4);")));
         DBOptionsList list;
@@ -124,7 +122,6 @@ private slots:
     void singleRowTables()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         {
             DBOptionsList list;
             QVERIFY(list.load());
@@ -149,7 +146,6 @@ private slots:
     void urlShortcutDefaultsStayInMemory()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         DBUrlShortcutList list;
         QVERIFY(list.load());
         list.appendDefaults();
@@ -164,7 +160,6 @@ private slots:
     void userTablesHaveNoNameFallback()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM UserTable;")));
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO UserTable (ID, Name, FriendlyName) VALUES (1, 'Website', 'Web sites'), (2, 'Rank', '');")));

@@ -80,7 +80,6 @@ private slots:
     void journalsOpenListAndFilter()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         seed();
         WidTabManager tabs;
         DelegateSiteJournals commands(&tabs, nullptr);
@@ -126,7 +125,6 @@ private slots:
     void recordsAreSavedOnlyWithTheirOwner()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         ScriptedPrompt prompt;
         saveOrphan<WidFirstNameEditor>();
         saveOrphan<WidLastNameEditor>();

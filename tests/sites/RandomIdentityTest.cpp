@@ -55,7 +55,6 @@ private slots:
     void accountsComeFromTheTablesOfTheLanguageAndCountry()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec("INSERT INTO Country (ID, Name, Code) VALUES (1, 'Utopia', 'UT'), (2, 'Elsewhere', 'EL')"));
         QVERIFY(TestDatabase::exec("INSERT INTO City (Name, CountryID, Province) VALUES "
                                    "('Alpha', 1, 'North'), ('Beta', 1, 'South'), ('Gamma', 2, 'Far')"));
@@ -104,7 +103,6 @@ private slots:
     void missingRowsAndFailedReadsGiveUpThePick()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         RandomIdentity identity;
         QCOMPARE(identity.randomCityId(7), -1);
         QCOMPARE(identity.randomFirstName(7, true), QString());

@@ -45,15 +45,6 @@ void setCachedProject(int id)
     DBCache::setProject(&project);
 }
 
-QPushButton* button(QDialog& dialog, const QString& text)
-{
-    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class SiteDialogTest : public QObject
@@ -102,7 +93,6 @@ private slots:
     void selectProject()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active, URL) VALUES (1, 'Alpha', 1, 'a'), "
                                     "(2, 'Beta', 0, 'b'), (3, 'Gamma', 0, 'c')")));
         setCachedProject(1);
@@ -147,7 +137,6 @@ private slots:
     void login()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (5, 'Mine', 1)")));
         QVERIFY(exec(QStringLiteral("INSERT INTO Website (ID, Name, Type) VALUES (1, 'Mail', 4), "
                                     "(2, 'Zeta articles', 24), (3, 'Alpha articles', 8)")));
@@ -210,7 +199,6 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, file);
         TestDatabase db;
-        QVERIFY(db.isOpen());
         // The names, city and address belong to the preferred language and country.
         for (const char* statement :
              {"INSERT INTO Language (ID, Name) VALUES (1, 'Deutsch'), (2, 'English')",
@@ -226,7 +214,10 @@ private slots:
         for (int gender : {1, 0}) {
             DlgCreateMasterAccount dialog;
             dialog.build(nullptr);
-            QPushButton* ok = button(dialog, LocaleDialog::ok());
+            QPushButton* ok = nullptr;
+            for (QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->text() == LocaleDialog::ok())
+                    ok = button;
             QVERIFY(!ok->isEnabled());
             dialog.slotAccept(); // not agreed
             QVERIFY(dialog.result() != QDialog::Accepted);

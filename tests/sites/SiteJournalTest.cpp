@@ -428,7 +428,6 @@ private slots:
     void onlineToolsMenuIsRebuiltFromTheTable()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(exec(QStringLiteral("INSERT INTO OnlineTool (Name, URL, Line) VALUES "
                                     "('second', 'http://two.example/', 2), ('first', 'http://one.example/', 1)")));
         QMenu menu;

@@ -43,7 +43,6 @@ private slots:
 void SiteRecordTest::limitsAndRankDates()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
 
     RecordCheck::textLimit(&DBRank::setHost, &DBRank::host, 128);
     RecordCheck::textLimit(&DBOnlineTool::setUrl, &DBOnlineTool::url, 1024);
@@ -65,7 +64,6 @@ void SiteRecordTest::limitsAndRankDates()
 void SiteRecordTest::rankLookupByHostAndDay()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
 
     const QDate today(2024, 6, 1);
     const QString longHost = QString(200, QLatin1Char('h'));
@@ -105,7 +103,6 @@ void SiteRecordTest::rankLookupByHostAndDay()
 void SiteRecordTest::emptyListsCreateForTheirOwner()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
     DBCityList none(9);
     QVERIFY(none.load());
     QCOMPARE(none.firstOrCreate()->countryId(), 9);
