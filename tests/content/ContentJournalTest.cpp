@@ -1,4 +1,5 @@
 #include "ComboTexts.h"
+#include "EditorDriver.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -216,26 +217,15 @@ private slots:
     void wordsCarryALanguageAndSynonymsAWord()
     {
         Desk desk;
-        WidLanguageEditor language;
-        language.setInit(newRecordInit());
-        language.nameEdit->setText(QStringLiteral("English"));
-        language.save();
-        const int languageId = language.init()->id();
+        const int languageId = saveNamed<WidLanguageEditor>(QStringLiteral("English"));
         QVERIFY(languageId > 0);
 
         // No language exists (a new database): refused, nothing stored, and
         // the message says where languages come from; a synonym the same.
         QVERIFY(insert(QStringLiteral("DELETE FROM Language")));
-        WidWordEditor orphan;
-        orphan.setInit(newRecordInit());
-        orphan.nameEdit->setText(QStringLiteral("fast"));
-        orphan.save();
-        WidSynonymEditor lost;
-        lost.setInit(newRecordInit());
-        lost.nameEdit->setText(QStringLiteral("quick"));
-        lost.save();
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 0);
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 0);
+        QCOMPARE(saveNamed<WidWordEditor>(QStringLiteral("fast")), -1);
+        QCOMPARE(saveNamed<WidSynonymEditor>(QStringLiteral("quick")), -1);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")) + TestDatabase::rowCount(QStringLiteral("Synonym")), 0);
         QCOMPARE(desk.prompt.messages.size(), 2);
         for (const auto& message : desk.prompt.messages) {
             QVERIFY2(message.text.contains(QStringLiteral("File > Import")), qPrintable(message.text));
@@ -251,11 +241,7 @@ private slots:
         const int wordId = word.init()->id();
         QVERIFY(wordId > 0);
         QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM Word")).toInt(), languageId);
-
-        WidWordEditor twin;
-        twin.setInit(newRecordInit(languageId));
-        twin.nameEdit->setText(QStringLiteral("fast"));
-        twin.save();
+        QCOMPARE(saveNamed<WidWordEditor>(QStringLiteral("fast"), languageId), -1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
         QCOMPARE(desk.prompt.messages.last().text, LocaleArticle::wordExists());
 
@@ -265,15 +251,10 @@ private slots:
         word.save();
         QVERIFY(!word.isModified());
 
-        WidSynonymEditor synonym;
-        synonym.setInit(newRecordInit(wordId));
-        synonym.nameEdit->setText(QStringLiteral("quick"));
-        synonym.save();
-        QCOMPARE(value(QStringLiteral("SELECT WordID FROM Synonym WHERE Name = 'quick'")).toInt(), wordId);
-        WidSynonymEditor noWord;
-        noWord.setInit(newRecordInit());
-        noWord.nameEdit->setText(QStringLiteral("rapid"));
-        noWord.save();
+        // A synonym belongs to the word chosen in the journal, and needs one.
+        const int quick = saveNamed<WidSynonymEditor>(QStringLiteral("quick"), wordId);
+        QCOMPARE(value(QStringLiteral("SELECT WordID FROM Synonym WHERE ID = %1").arg(quick)).toInt(), wordId);
+        QCOMPARE(saveNamed<WidSynonymEditor>(QStringLiteral("rapid")), -1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1);
         QCOMPARE(desk.prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
     }
