@@ -144,9 +144,8 @@ private slots:
             }
             QCOMPARE(title.toString(), QStringLiteral("Title"));
             QCOMPARE(terms.toBool(), true);
-            QVERIFY(written.contains(QStringLiteral("\nELEMENTS\n")));
-            QVERIFY(written.contains(QStringLiteral("\nATTRIBUTES\n")));
-            QVERIFY(written.contains(QStringLiteral("\nLABELS\n")));
+            for (const char* section : {"\nELEMENTS\n", "\nATTRIBUTES\n", "\nLABELS\n"})
+                QVERIFY(written.contains(QLatin1String(section)));
             QVERIFY(written.contains(QStringLiteral("\nRESULTING\n\n   Elements: 10\n")));
         }
 
