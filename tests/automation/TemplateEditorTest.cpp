@@ -3,7 +3,6 @@
 
 #include "automation/DBLoginTemplate.h"
 #include "automation/DBRegistrationTemplate.h"
-#include "automation/DBSocialBookmarkTemplate.h"
 #include "automation/DBTemplateList.h"
 #include "automation/WidArticleTemplateEditor.h"
 #include "automation/WidArticleTemplateJournal.h"
@@ -255,21 +254,6 @@ private slots:
         QVERIFY(model->index(1, websiteName).data().toString().isEmpty());
         QCOMPARE(rows(directories->tableWidget()), 1);
         QVERIFY(Logger::errors().isEmpty());
-    }
-
-    // Selectors are cut only by the setters (as the editor shows above): a
-    // longer one read from the table stays whole.
-    void selectorsAreCutOnlyBySetters()
-    {
-        TestDatabase db;
-        DBSocialBookmarkTemplate stored;
-        stored.setWebsiteId(3);
-        QVERIFY(stored.save());
-        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE SocialBookmarkTemplate SET Title = '%1'")
-                                       .arg(QString(200, QLatin1Char('t')))));
-        DBSocialBookmarkTemplate loaded;
-        QVERIFY(loaded.load(stored.id()));
-        QCOMPARE(loaded.title().size(), 200);
     }
 
     void templateListOfOneWebsite()
