@@ -1,3 +1,4 @@
+#include "ComboTexts.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -10,8 +11,6 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
-#include "data/DBProject.h"
-#include "data/Encryptor.h"
 #include "widgets/WidDNDList.h"
 #include "shell/WidWebTab.h"
 #include "views/UtilDialog.h"
@@ -72,7 +71,6 @@ private slots:
     void dataSourceReplacesItems()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(useProject(QStringLiteral("P")) > 0);
         const int master = addRow(QStringLiteral("MasterAccount"),
                                   {{"Name", "m"}, {"FirstName", "Anna"}, {"Fax", "42"},
@@ -147,7 +145,6 @@ private slots:
     void sourceDialogLists()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         const int other = useProject(QStringLiteral("Other"));
         QVERIFY(addRow(QStringLiteral("Account"), {{"Name", "A-other"}, {"ProjectID", other}}) > 0);
         const int project = useProject(QStringLiteral("P"));
@@ -156,16 +153,9 @@ private slots:
 
         DlgDataSource dialog;
         dialog.build(nullptr);
-        QCOMPARE(dialog.sourceBox()->count(), 5);
-        QCOMPARE(dialog.sourceBox()->findData(4), -1);
-        QCOMPARE(dialog.recordBox()->count(), 0);
         QCOMPARE(dialog.recordId(), -1);
-
         dialog.sourceBox()->selectByCode(WidDataSourceComboBox::SourceAccounts);
-        QStringList names;
-        for (int i = 0; i < dialog.recordBox()->count(); ++i)
-            names << dialog.recordBox()->itemText(i);
-        QCOMPARE(names, QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+        QCOMPARE(comboTexts(*dialog.recordBox()), QStringList({"a", "b", "c"}));
         QCOMPARE(dialog.recordBox()->currentIndex(), 0);
         QVERIFY(dialog.recordId() > 0);
 

@@ -102,24 +102,6 @@ private slots:
         QCOMPARE(namesOf(lookup.filteredElements()), (QStringList{"", "g", "h"}));
     }
 
-    void pagesWithoutBodyGiveEmptyLists()
-    {
-        QObject owner;
-        SmartElementLookup lookup(nullptr);
-        lookup.setText(true);
-        lookup.lookup(nullptr, &owner);
-        QVERIFY(lookup.elements().isEmpty());
-
-        QWebView view;
-        QVERIFY(setHtml(view, QStringLiteral(
-            "<html><frameset cols='50%,50%'><frame src='about:blank'><frame src='about:blank'>"
-            "</frameset></html>")));
-        lookup.lookup(&view, &owner);
-        QVERIFY(lookup.elements().isEmpty());
-        QVERIFY(lookup.visibleElements().isEmpty());
-        QVERIFY(lookup.filteredElements().isEmpty());
-    }
-
     void classifyLoginFollowsTypes()
     {
         QWebView view;

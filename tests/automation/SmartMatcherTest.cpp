@@ -4,7 +4,6 @@
 #include "automation/SmartArticleField.h"
 #include "automation/SmartDirectoryAttribute.h"
 #include "automation/SmartDirectoryField.h"
-#include "automation/SmartElement.h"
 #include "automation/SmartFieldLookup.h"
 #include "automation/SmartSocialBookmarkField.h"
 #include "automation/SmartTextLookup.h"

@@ -3,7 +3,6 @@
 
 #include "automation/SmartArticle.h"
 #include "automation/SmartDirectory.h"
-#include "automation/SmartError.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartLogin.h"
 #include "automation/SmartRegistration.h"
@@ -145,9 +144,8 @@ private slots:
             }
             QCOMPARE(title.toString(), QStringLiteral("Title"));
             QCOMPARE(terms.toBool(), true);
-            QVERIFY(written.contains(QStringLiteral("\nELEMENTS\n")));
-            QVERIFY(written.contains(QStringLiteral("\nATTRIBUTES\n")));
-            QVERIFY(written.contains(QStringLiteral("\nLABELS\n")));
+            for (const char* section : {"\nELEMENTS\n", "\nATTRIBUTES\n", "\nLABELS\n"})
+                QVERIFY(written.contains(QLatin1String(section)));
             QVERIFY(written.contains(QStringLiteral("\nRESULTING\n\n   Elements: 10\n")));
         }
 

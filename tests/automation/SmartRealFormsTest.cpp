@@ -13,11 +13,8 @@
 #include "automation/SmartLogin.h"
 #include "automation/SmartRegistration.h"
 #include "automation/SmartSocialBookmark.h"
-#include "automation/SmartUtils.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
-#include "data/DBProject.h"
-#include "data/Encryptor.h"
 
 #include <QWebElement>
 #include <QWebFrame>
@@ -188,7 +185,6 @@ private slots:
     void loginWithCodeIsNotSent()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         Logger::resetForTests();
         for (const char* page : {"login-captcha.html", "login-widget.html", "login-security.html", "login-image.html",
                                  "login.html"}) {
@@ -210,7 +206,6 @@ private slots:
     void choiceListsAndGender()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(useProject(QStringLiteral("P")) > 0);
 
         const int master = addRow(

@@ -1,3 +1,5 @@
+#include "ComboTexts.h"
+#include "EditorDriver.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -6,7 +8,6 @@
 
 #include "content/ContentCommands.h"
 #include "content/DlgSpinner.h"
-#include "content/SpintaxHighlighter.h"
 #include "content/ThreadSpinner.h"
 #include "content/WidArticleComboBox.h"
 #include "content/WidArticleEditor.h"
@@ -17,8 +18,6 @@
 #include "content/WidDirectoryJournal.h"
 #include "content/WidLanguageJournal.h"
 #include "content/WidSocialBookmarkJournal.h"
-#include "content/WidDirectoryComboBox.h"
-#include "content/WidDirectoryEditor.h"
 #include "content/WidLanguageComboBox.h"
 #include "content/WidLanguageEditor.h"
 #include "content/WidSocialBookmarkEditor.h"
@@ -28,14 +27,11 @@
 #include "content/WidSpintaxModeComboBox.h"
 #include "content/WidSynonymEditor.h"
 #include "content/WidSynonymJournal.h"
-#include "content/WidSynonymTable.h"
 #include "content/WidWordEditor.h"
 #include "content/WidWordTree.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
-#include "data/DBCache.h"
-#include "data/DBProject.h"
 #include "shell/WidTabManager.h"
 #include "texts/LocaleArticle.h"
 #include "texts/LocaleMessage.h"
@@ -55,21 +51,22 @@ QVariant value(const QString& statement) { return TestDatabase::value(statement)
 
 bool insert(const QString& statement) { return TestDatabase::exec(statement); }
 
-// Makes a project the current one and returns its id.
-QStringList items(const QComboBox& box)
-{
-    QStringList texts;
-    for (int i = 0; i < box.count(); ++i)
-        texts << box.itemText(i);
-    return texts;
-}
-
 void selectWord(WidWordTree* tree, int wordId)
 {
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         if ((*it)->data(0, Qt::UserRole).toString() == QString::number(wordId))
             tree->setCurrentItem(*it);
 }
+
+// A fresh database with a current project, scripted message boxes and a
+// tab manager for the journals.
+struct Desk
+{
+    TestDatabase db;
+    ScriptedPrompt prompt;
+    int project = useProject(QStringLiteral("P"));
+    WidTabManager tabs;
+};
 
 } // namespace
 
@@ -85,45 +82,23 @@ private slots:
 
     void comboBoxesFillAndSelectById()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (90, 'Other', 0)")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (1, 'b', %1), (2, 'a', %1), "
-                                      "(3, 'foreign', 90)").arg(project)));
+                                      "(3, 'foreign', 90)").arg(desk.project)));
         QVERIFY(insert(QStringLiteral("INSERT INTO SpunArticle (ID, Name, ProjectID, ArticleID) VALUES "
                                       "(11, 's2', %1, 1), (12, 's1', %1, 1), (13, 'other', %1, 2), "
-                                      "(14, 'foreign', 90, 1)").arg(project)));
-        QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (5, 'z', -1), (6, 'y', 5)")));
-        QVERIFY(insert(QStringLiteral("INSERT INTO Directory (ID, Name, ProjectID) VALUES (20, 'dir', %1), "
-                                      "(21, 'x', 90)").arg(project)));
+                                      "(14, 'foreign', 90, 1)").arg(desk.project)));
 
         WidArticleComboBox articles;
         articles.reload();
-        QCOMPARE(items(articles), QStringList({QStringLiteral("a"), QStringLiteral("b")}));
-        articles.setCurrentId(1);
-        QCOMPARE(articles.currentText(), QStringLiteral("b"));
-        QCOMPARE(articles.currentId(), 1);
-
+        QCOMPARE(comboTexts(articles), QStringList({"a", "b"}));
         WidSpinnedArticleComboBox spun;
         spun.reload(1);
-        QCOMPARE(items(spun), QStringList({QStringLiteral("s1"), QStringLiteral("s2")}));
-        spun.setCurrentId(11);
-        QCOMPARE(spun.currentText(), QStringLiteral("s2"));
+        QCOMPARE(comboTexts(spun), QStringList({"s1", "s2"}));
         spun.reload(-1);
-        QCOMPARE(spun.count(), 0);
         QCOMPARE(spun.currentId(), -1);
-
-        WidCategoryComboBox categories;
-        categories.reload();
-        QCOMPARE(items(categories), QStringList({QStringLiteral("y"), QStringLiteral("z")}));
-        WidDirectoryComboBox directories;
-        directories.reload();
-        QCOMPARE(items(directories), QStringList({QStringLiteral("dir")}));
-
         WidSpintaxModeComboBox modes;
-        modes.setCurrentMode(4);
-        QCOMPARE(modes.currentMode(), 4);
         modes.setCurrentMode(99); // read as Classic, like the spinner does
         QCOMPARE(modes.currentMode(), 8);
         QVERIFY(Logger::errors().isEmpty());
@@ -131,15 +106,11 @@ private slots:
 
     void articleEditorStoresAndEdits()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (5, 'News', -1)")));
 
         WidArticleEditor editor;
         editor.setInit(newRecordInit());
-        QCOMPARE(editor.categoryBox->currentId(), -1); // none until chosen
-        QVERIFY(editor.titleEdit->document()->findChild<SpintaxHighlighter*>());
         editor.nameEdit->setText(QStringLiteral("First"));
         editor.categoryBox->setCurrentId(5);
         editor.titleEdit->setPlainText(QStringLiteral("{Hello|Hi} world"));
@@ -155,7 +126,7 @@ private slots:
         QCOMPARE(value(row.arg(QStringLiteral("ProjectID || '/' || CategoryID || '/' || Title || '/' || TitleMode || "
                                               "'/' || BodyMode")))
                      .toString(),
-                 QStringLiteral("%1/5/{Hello|Hi} world/2/8").arg(project));
+                 QStringLiteral("%1/5/{Hello|Hi} world/2/8").arg(desk.project));
 
         WidArticleEditor again;
         again.setInit(new Init(id, nullptr));
@@ -171,8 +142,7 @@ private slots:
 
     void editorTextCommandsWorkOnTheFocusedField()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
+        Desk desk;
         WidArticleEditor editor;
         editor.setInit(newRecordInit());
         editor.bodyEdit->setPlainText(QStringLiteral("one two One"));
@@ -201,11 +171,9 @@ private slots:
 
     void recordsOfTheOtherKindsStoreAndEdit()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
-        const int project = useProject(QStringLiteral("P"));
-        QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (3, 'Art', %1)").arg(project)));
+        Desk desk;
+        QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID) VALUES (3, 'Art', %1)")
+                           .arg(desk.project)));
 
         WidSpinnedArticleEditor spun;
         spun.setInit(newRecordInit());
@@ -219,7 +187,7 @@ private slots:
         QCOMPARE(value(QStringLiteral("SELECT ArticleID || '/' || TitleFinal || '/' || Submitted || '/' || ProjectID "
                                       "FROM SpunArticle"))
                      .toString(),
-                 QStringLiteral("3/Final/1/%1").arg(project));
+                 QStringLiteral("3/Final/1/%1").arg(desk.project));
 
         WidCategoryEditor master;
         master.setInit(newRecordInit());
@@ -240,52 +208,25 @@ private slots:
         master.save();
         QVERIFY(master.isModified());
         QCOMPARE(value(QStringLiteral("SELECT MasterID FROM Category WHERE ID = %1").arg(masterId)).toInt(), -1);
-        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(desk.prompt.messages.size(), 1);
 
-        WidDirectoryEditor directory;
-        directory.setInit(newRecordInit());
-        directory.nameEdit->setText(QStringLiteral("D"));
-        directory.categoryBox->reload();
-        directory.categoryBox->setCurrentId(masterId);
-        directory.save();
-        const int directoryId = directory.init()->id();
-        WidDirectoryEditor reopened;
-        reopened.setInit(new Init(directoryId, nullptr));
-        QCOMPARE(reopened.categoryBox->currentId(), masterId);
-        reopened.urlEdit->setText(QStringLiteral("http://d.example/"));
-        reopened.save();
-        QCOMPARE(value(QStringLiteral("SELECT URL FROM Directory WHERE ID = %1").arg(directoryId)).toString(),
-                 QStringLiteral("http://d.example/"));
         QVERIFY(Logger::errors().isEmpty());
     }
 
     void wordsCarryALanguageAndSynonymsAWord()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
-        WidLanguageEditor language;
-        language.setInit(newRecordInit());
-        language.nameEdit->setText(QStringLiteral("English"));
-        language.save();
-        const int languageId = language.init()->id();
+        Desk desk;
+        const int languageId = saveNamed<WidLanguageEditor>(QStringLiteral("English"));
         QVERIFY(languageId > 0);
 
         // No language exists (a new database): refused, nothing stored, and
         // the message says where languages come from; a synonym the same.
         QVERIFY(insert(QStringLiteral("DELETE FROM Language")));
-        WidWordEditor orphan;
-        orphan.setInit(newRecordInit());
-        orphan.nameEdit->setText(QStringLiteral("fast"));
-        orphan.save();
-        WidSynonymEditor lost;
-        lost.setInit(newRecordInit());
-        lost.nameEdit->setText(QStringLiteral("quick"));
-        lost.save();
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 0);
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 0);
-        QCOMPARE(prompt.messages.size(), 2);
-        for (const auto& message : prompt.messages) {
+        QCOMPARE(saveNamed<WidWordEditor>(QStringLiteral("fast")), -1);
+        QCOMPARE(saveNamed<WidSynonymEditor>(QStringLiteral("quick")), -1);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")) + TestDatabase::rowCount(QStringLiteral("Synonym")), 0);
+        QCOMPARE(desk.prompt.messages.size(), 2);
+        for (const auto& message : desk.prompt.messages) {
             QVERIFY2(message.text.contains(QStringLiteral("File > Import")), qPrintable(message.text));
             QVERIFY(message.text.contains(QStringLiteral("languages.xml")));
         }
@@ -299,13 +240,9 @@ private slots:
         const int wordId = word.init()->id();
         QVERIFY(wordId > 0);
         QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM Word")).toInt(), languageId);
-
-        WidWordEditor twin;
-        twin.setInit(newRecordInit(languageId));
-        twin.nameEdit->setText(QStringLiteral("fast"));
-        twin.save();
+        QCOMPARE(saveNamed<WidWordEditor>(QStringLiteral("fast"), languageId), -1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
-        QCOMPARE(prompt.messages.last().text, LocaleArticle::wordExists());
+        QCOMPARE(desk.prompt.messages.last().text, LocaleArticle::wordExists());
 
         // Saving a stored word again under its own name is no duplicate.
         word.nameEdit->setText(QStringLiteral("fast"));
@@ -313,74 +250,57 @@ private slots:
         word.save();
         QVERIFY(!word.isModified());
 
-        WidSynonymEditor synonym;
-        synonym.setInit(newRecordInit(wordId));
-        synonym.nameEdit->setText(QStringLiteral("quick"));
-        synonym.save();
-        QCOMPARE(value(QStringLiteral("SELECT WordID FROM Synonym WHERE Name = 'quick'")).toInt(), wordId);
-        WidSynonymEditor noWord;
-        noWord.setInit(newRecordInit());
-        noWord.nameEdit->setText(QStringLiteral("rapid"));
-        noWord.save();
+        // A synonym belongs to the word chosen in the journal, and needs one.
+        const int quick = saveNamed<WidSynonymEditor>(QStringLiteral("quick"), wordId);
+        QCOMPARE(value(QStringLiteral("SELECT WordID FROM Synonym WHERE ID = %1").arg(quick)).toInt(), wordId);
+        QCOMPARE(saveNamed<WidSynonymEditor>(QStringLiteral("rapid")), -1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1);
-        QCOMPARE(prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
+        QCOMPARE(desk.prompt.messages.last().text, LocaleMessage::requiredItemsMissing());
     }
 
     void journalsListTheirRecordsAndOpenTheirEditors()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Category (ID, Name, MasterID) VALUES (1, 'a', -1), (2, 'b', 1)")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English'), (2, 'German')")));
-        QVERIFY(insert(QStringLiteral("INSERT INTO Directory (Name, ProjectID) VALUES ('d', %1)").arg(project)));
-        QVERIFY(insert(QStringLiteral("INSERT INTO SocialBookmark (Name, ProjectID) VALUES ('s', %1)").arg(project)));
-        WidTabManager tabs;
+        for (const char* table : {"Directory", "SocialBookmark"})
+            QVERIFY(insert(QStringLiteral("INSERT INTO %1 (Name, ProjectID) VALUES ('x', %2)")
+                               .arg(QLatin1String(table))
+                               .arg(desk.project)));
 
-        auto* categories = openJournal<WidCategoryJournal>(tabs);
+        auto* categories = openJournal<WidCategoryJournal>(desk.tabs);
         QCOMPARE(rows(categories), 2);
         selectRows(categories->tableWidget(), {1});
         categories->edit();
-        auto* category = qobject_cast<WidCategoryEditor*>(tabs.currentWidget());
+        auto* category = qobject_cast<WidCategoryEditor*>(desk.tabs.currentWidget());
         QVERIFY(category);
         QCOMPARE(category->masterBox->currentId(), 1);
 
         // Add opens the kind's editor.
         const QList<QPair<BaseJournal*, const char*>> journals = {
-            {openJournal<WidDirectoryJournal>(tabs), "Vexal::WidDirectoryEditor"},
-            {openJournal<WidSocialBookmarkJournal>(tabs), "Vexal::WidSocialBookmarkEditor"},
-            {openJournal<WidLanguageJournal>(tabs), "Vexal::WidLanguageEditor"}};
+            {openJournal<WidDirectoryJournal>(desk.tabs), "Vexal::WidDirectoryEditor"},
+            {openJournal<WidSocialBookmarkJournal>(desk.tabs), "Vexal::WidSocialBookmarkEditor"},
+            {openJournal<WidLanguageJournal>(desk.tabs), "Vexal::WidLanguageEditor"}};
         for (const auto& journal : journals) {
-            tabs.setCurrentWidget(journal.first);
+            desk.tabs.setCurrentWidget(journal.first);
             journal.first->add();
-            QCOMPARE(tabs.currentWidget()->metaObject()->className(), journal.second);
+            QCOMPARE(desk.tabs.currentWidget()->metaObject()->className(), journal.second);
         }
         QCOMPARE(rows(journals.at(0).first), 1);
         QCOMPARE(rows(journals.at(1).first), 1);
-
-        auto* languages = journals.at(2).first;
-        QCOMPARE(rows(languages), 2);
-        selectRows(languages->tableWidget(), {0});
-        prompt.answers.enqueue(QMessageBox::Yes);
-        languages->remove();
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Language")), 1);
-        QCOMPARE(rows(languages), 1);
+        QCOMPARE(rows(journals.at(2).first), 2);
         QVERIFY(Logger::errors().isEmpty());
     }
 
     void synonymJournalFollowsTheWordTree()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English')")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Word (ID, Name, LanguageID) VALUES (10, 'fast', 1), "
                                       "(11, 'big', 1)")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Synonym (Name, WordID) VALUES ('quick', 10), ('rapid', 10), "
                                       "('large', 11)")));
-        WidTabManager tabs;
-        auto* journal = openJournal<WidSynonymJournal>(tabs);
+        auto* journal = openJournal<WidSynonymJournal>(desk.tabs);
         SyncManager* sync = journal->syncManagerObject();
         QCOMPARE(rows(journal), 0);
         QVERIFY(!sync->isEnabled(BaseTable::CommandAdd) && !sync->isEnabled(ContentCommands::EditWord));
@@ -391,18 +311,18 @@ private slots:
         QVERIFY(sync->isEnabled(BaseTable::CommandAdd) && sync->isEnabled(ContentCommands::DeleteWord));
 
         // A new synonym belongs to the chosen word; Add Word starts on its language.
-        const int before = tabs.count();
+        const int before = desk.tabs.count();
         journal->add();
-        auto* synonymEditor = qobject_cast<WidSynonymEditor*>(tabs.currentWidget());
+        auto* synonymEditor = qobject_cast<WidSynonymEditor*>(desk.tabs.currentWidget());
         QVERIFY(synonymEditor);
         QCOMPARE(synonymEditor->init()->secondId(), 10);
         journal->slotAddWord();
-        auto* wordEditor = qobject_cast<WidWordEditor*>(tabs.currentWidget());
+        auto* wordEditor = qobject_cast<WidWordEditor*>(desk.tabs.currentWidget());
         QVERIFY(wordEditor);
         QCOMPARE(wordEditor->languageBox->currentId(), 1);
-        QCOMPARE(tabs.count(), before + 2);
+        QCOMPARE(desk.tabs.count(), before + 2);
 
-        prompt.answers.enqueue(QMessageBox::Yes);
+        desk.prompt.answers.enqueue(QMessageBox::Yes);
         journal->slotDeleteWord();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 1); // only big's
@@ -413,15 +333,11 @@ private slots:
 
     void articleJournalCopiesAndSpins()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        ScriptedPrompt prompt;
-        const int project = useProject(QStringLiteral("P"));
+        Desk desk;
         QVERIFY(insert(QStringLiteral("INSERT INTO Article (ID, Name, ProjectID, Title, TitleMode, Intro, IntroMode, "
                                       "Body, BodyMode, Spun) VALUES (4, 'Art', %1, '{a|b}', 2, 'i', 4, "
-                                      "'{x|y|z}', 8, 0)").arg(project)));
-        WidTabManager tabs;
-        auto* journal = openJournal<WidArticleJournal>(tabs);
+                                      "'{x|y|z}', 8, 0)").arg(desk.project)));
+        auto* journal = openJournal<WidArticleJournal>(desk.tabs);
         SyncManager* sync = journal->syncManagerObject();
         QVERIFY(!sync->isEnabled(ContentCommands::Spin));
         selectRows(journal->tableWidget(), {0});
@@ -444,18 +360,18 @@ private slots:
         journal->slotSpin();
         QCOMPARE(runs, 1);
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM SpunArticle WHERE ArticleID = 4 AND ProjectID = %1")
-                           .arg(project))
+                           .arg(desk.project))
                      .toInt(),
                  3);
         QCOMPARE(value(QStringLiteral("SELECT SpunCount FROM ArticleView WHERE ID = 4")).toInt(), 3);
 
         // The spun-articles journal opened with the article id shows those only.
         QVERIFY(insert(QStringLiteral("INSERT INTO SpunArticle (Name, ProjectID, ArticleID) VALUES ('x', %1, 99)")
-                           .arg(project)));
-        auto* spun = openJournal<WidSpinnedArticleJournal>(tabs, new Init(QUrl(QStringLiteral("4")), nullptr));
+                           .arg(desk.project)));
+        auto* spun = openJournal<WidSpinnedArticleJournal>(desk.tabs, new Init(QUrl(QStringLiteral("4")), nullptr));
         QCOMPARE(rows(spun), 3);
         spun->add(); // a new spun article starts on that article
-        auto* spunEditor = qobject_cast<WidSpinnedArticleEditor*>(tabs.currentWidget());
+        auto* spunEditor = qobject_cast<WidSpinnedArticleEditor*>(desk.tabs.currentWidget());
         QVERIFY(spunEditor);
         QCOMPARE(spunEditor->articleBox->currentId(), 4);
         WidTabManager others;
@@ -464,15 +380,15 @@ private slots:
 
         // Copy asks first; "No" keeps one article, "Yes" duplicates it.
         selectRows(journal->tableWidget(), {0});
-        prompt.answers.enqueue(QMessageBox::No);
+        desk.prompt.answers.enqueue(QMessageBox::No);
         journal->slotCopy();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 1);
         selectRows(journal->tableWidget(), {0});
-        prompt.answers.enqueue(QMessageBox::Yes);
+        desk.prompt.answers.enqueue(QMessageBox::Yes);
         journal->slotCopy();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Article")), 2);
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM Article WHERE Name = 'Art' AND Body = '{x|y|z}' "
-                                      "AND BodyMode = 8 AND ProjectID = %1").arg(project))
+                                      "AND BodyMode = 8 AND ProjectID = %1").arg(desk.project))
                      .toInt(),
                  2);
         QCOMPARE(value(QStringLiteral("SELECT SUM(Spun) FROM Article")).toInt(), 1); // the copy is not spun

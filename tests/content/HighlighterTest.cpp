@@ -27,6 +27,22 @@ QTextCharFormat formatAt(const QTextDocument& document, int position)
     return QTextCharFormat();
 }
 
+// The colouring of a whole document, one letter per character as the legend
+// names the formats: '.' for none, '?' for one the legend does not name.
+QString colours(const QTextDocument& document, const QList<QPair<char, QTextCharFormat>>& legend)
+{
+    QString result;
+    for (int position = 0; position < document.characterCount() - 1; ++position) {
+        const QTextCharFormat format = formatAt(document, position);
+        char letter = format == QTextCharFormat() ? '.' : '?';
+        for (const auto& entry : legend)
+            if (entry.second == format)
+                letter = entry.first;
+        result += QLatin1Char(letter);
+    }
+    return result;
+}
+
 bool isPlain(const QTextDocument& document, int position)
 {
     return formatAt(document, position) == QTextCharFormat();
@@ -34,14 +50,25 @@ bool isPlain(const QTextDocument& document, int position)
 
 // Documents get a layout as they have in an editor; without one a document
 // reports no edits to its highlighter.
-void giveLayout(QTextDocument& document)
+QTextDocument* withLayout(QTextDocument& document)
 {
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+    return &document;
 }
 
-void settle()
+// Colouring runs from the event loop, spintax in two passes.
+void settle(int rounds = 1)
 {
-    QCoreApplication::processEvents();
+    for (int i = 0; i < rounds; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Exactly these braces are unclosed, in the list and in colour.
+void checkUnclosed(const SpintaxHighlighter& highlighter, const QTextDocument& document, const QVector<int>& braces)
+{
+    QCOMPARE(highlighter.unclosedBraces(), braces);
+    for (int position : braces)
+        QCOMPARE(formatAt(document, position), SpintaxHighlighter::format(SpintaxHighlighter::Error));
 }
 
 } // namespace
@@ -50,45 +77,31 @@ class HighlighterTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // One letter per character: t tag, a attribute, v value, c comment,
+    // e entity. A comment and a quoted value carry over to the next line; a
+    // lone "<" is text.
     void htmlTokens()
     {
-        const QString html = QStringLiteral("<a href=\"x y\" id=top>T &amp; 1 < 2<!-- note\nstill --><br/>\n"
-                                            "<p title='one\ntwo'>x</p>");
-        QTextDocument document(html);
-        giveLayout(document);
-        HtmlHighlighter highlighter(&document);
+        QTextDocument document(QStringLiteral("<a href=\"x y\" id=top>T &amp; 1 < 2<!-- note\nstill --><br/>\n"
+                                              "<p title='one\ntwo'>x</p>"));
+        HtmlHighlighter highlighter(withLayout(document));
         highlighter.rehighlight();
-
-        const auto at = [&](const QString& piece, int from = 0) { return html.indexOf(piece, from); };
-        QCOMPARE(formatAt(document, 0), HtmlHighlighter::format(HtmlHighlighter::Tag));
-        QCOMPARE(formatAt(document, 1), HtmlHighlighter::format(HtmlHighlighter::Tag));
-        QCOMPARE(formatAt(document, at(QStringLiteral("href"))), HtmlHighlighter::format(HtmlHighlighter::Attribute));
-        QCOMPARE(formatAt(document, at(QStringLiteral("\"x"))), HtmlHighlighter::format(HtmlHighlighter::Value));
-        QCOMPARE(formatAt(document, at(QStringLiteral(" y\"")) + 1), HtmlHighlighter::format(HtmlHighlighter::Value));
-        QCOMPARE(formatAt(document, at(QStringLiteral("top"))), HtmlHighlighter::format(HtmlHighlighter::Value));
-        QCOMPARE(formatAt(document, at(QStringLiteral(">T"))), HtmlHighlighter::format(HtmlHighlighter::Tag));
-        QVERIFY(isPlain(document, at(QStringLiteral("T &"))));
-        QCOMPARE(formatAt(document, at(QStringLiteral("amp;"))), HtmlHighlighter::format(HtmlHighlighter::Entity));
-        QVERIFY(isPlain(document, at(QStringLiteral("< 2")))); // a lone "<" is text
-        // A comment and a quoted value carry over to the next line.
-        QCOMPARE(formatAt(document, at(QStringLiteral("still"))), HtmlHighlighter::format(HtmlHighlighter::Comment));
-        QCOMPARE(formatAt(document, at(QStringLiteral("<br"))), HtmlHighlighter::format(HtmlHighlighter::Tag));
-        QCOMPARE(formatAt(document, at(QStringLiteral("two"))), HtmlHighlighter::format(HtmlHighlighter::Value));
-        QCOMPARE(formatAt(document, at(QStringLiteral("'>")) + 1), HtmlHighlighter::format(HtmlHighlighter::Tag));
-        QVERIFY(isPlain(document, at(QStringLiteral("x</p"))));
+        QCOMPARE(colours(document, {{'t', HtmlHighlighter::format(HtmlHighlighter::Tag)},
+                                    {'a', HtmlHighlighter::format(HtmlHighlighter::Attribute)},
+                                    {'v', HtmlHighlighter::format(HtmlHighlighter::Value)},
+                                    {'c', HtmlHighlighter::format(HtmlHighlighter::Comment)},
+                                    {'e', HtmlHighlighter::format(HtmlHighlighter::Entity)}}),
+                 QStringLiteral("tt.aaaa.vvvvv.aa.vvvt..eeeee......ccccccccc.cccccccccttttt.tt.aaaaa.vvvv.vvvvt.tttt"));
     }
 
     void htmlEnabledFlag()
     {
         QTextDocument document(QStringLiteral("<b>bold</b>"));
-        giveLayout(document);
-        HtmlHighlighter highlighter(&document);
-        QVERIFY(highlighter.isEnabled());
-        settle(); // the first colouring runs from the event loop
+        HtmlHighlighter highlighter(withLayout(document));
+        settle();
         QVERIFY(!isPlain(document, 0));
 
         highlighter.setEnabled(false);
-        QVERIFY(!highlighter.isEnabled());
         QVERIFY(isPlain(document, 0));
         QVERIFY(isPlain(document, 8));
 
@@ -96,49 +109,36 @@ private slots:
         QCOMPARE(formatAt(document, 8), HtmlHighlighter::format(HtmlHighlighter::Tag));
     }
 
+    // B/b brace and P/p pipe at depth 0/1, e escape, x error. Nesting
+    // carries over lines; a pipe outside braces is text.
     void spintaxTokens()
     {
-        const QString text = QStringLiteral("{a|{b|c}} \\{ x|y }\n{m\n|n}");
-        QTextDocument document(text);
-        giveLayout(document);
-        SpintaxHighlighter highlighter(&document);
+        QTextDocument document(QStringLiteral("{a|{b|c}} \\{ x|y }\n{m\n|n}"));
+        SpintaxHighlighter highlighter(withLayout(document));
         highlighter.rehighlight();
-
-        QCOMPARE(formatAt(document, 0), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
-        QVERIFY(isPlain(document, 1));
-        QCOMPARE(formatAt(document, 2), SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 0));
-        QCOMPARE(formatAt(document, 3), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
-        QCOMPARE(formatAt(document, 5), SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 1));
-        QCOMPARE(formatAt(document, 7), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
-        QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
-        QCOMPARE(formatAt(document, 10), SpintaxHighlighter::format(SpintaxHighlighter::Escape));
-        QCOMPARE(formatAt(document, 11), SpintaxHighlighter::format(SpintaxHighlighter::Escape));
-        QVERIFY(isPlain(document, 14)); // a pipe outside braces is text
-        QCOMPARE(formatAt(document, 17), SpintaxHighlighter::format(SpintaxHighlighter::Error));
-        // Nesting carries over lines.
-        const int second = text.indexOf(QLatin1Char('\n')) + 1;
-        QCOMPARE(formatAt(document, second + 3), SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 0));
-        QCOMPARE(formatAt(document, second + 5), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
+        QCOMPARE(colours(document, {{'B', SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0)},
+                                    {'b', SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1)},
+                                    {'P', SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 0)},
+                                    {'p', SpintaxHighlighter::format(SpintaxHighlighter::Pipe, 1)},
+                                    {'e', SpintaxHighlighter::format(SpintaxHighlighter::Escape)},
+                                    {'x', SpintaxHighlighter::format(SpintaxHighlighter::Error)}}),
+                 QStringLiteral("B.Pb.p.bB.ee.....x.B..P.B"));
         QVERIFY(highlighter.unclosedBraces().isEmpty());
     }
 
     void spintaxUnclosedBraces()
     {
         QTextDocument document(QStringLiteral("{a|b} {c\n{d}\n\\{e"));
-        giveLayout(document);
-        SpintaxHighlighter highlighter(&document);
-        settle();
-        settle();
-        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{6});
-        QCOMPARE(formatAt(document, 6), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        SpintaxHighlighter highlighter(withLayout(document));
+        settle(2);
+        checkUnclosed(highlighter, document, {6});
         QCOMPARE(formatAt(document, 9), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
 
         // Text typed before the brace moves the mark with it.
         QTextCursor cursor(&document);
         cursor.insertText(QStringLiteral("zz"));
         settle();
-        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{8});
-        QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        checkUnclosed(highlighter, document, {8});
 
         // Closing it at the end clears the mark on the first line.
         cursor.movePosition(QTextCursor::End);
@@ -150,7 +150,7 @@ private slots:
         // Opening one more at the end marks only that one.
         cursor.insertText(QStringLiteral("{"));
         settle();
-        QCOMPARE(highlighter.unclosedBraces(), QVector<int>{document.characterCount() - 2});
+        checkUnclosed(highlighter, document, {document.characterCount() - 2});
         QCOMPARE(formatAt(document, 8), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 0));
     }
 
@@ -168,21 +168,15 @@ private slots:
             spintax += spinLine;
 
         QTextDocument htmlDocument(html);
-
-        giveLayout(htmlDocument);
-        HtmlHighlighter htmlHighlighter(&htmlDocument);
+        HtmlHighlighter htmlHighlighter(withLayout(htmlDocument));
         settle();
         const QTextBlock lastHtml = htmlDocument.lastBlock().previous();
         QCOMPARE(formatAt(htmlDocument, lastHtml.position()), HtmlHighlighter::format(HtmlHighlighter::Tag));
 
         QTextDocument spinDocument(spintax);
-
-        giveLayout(spinDocument);
-        SpintaxHighlighter spinHighlighter(&spinDocument);
-        settle();
-        settle();
-        QCOMPARE(spinHighlighter.unclosedBraces(), QVector<int>{0});
-        QCOMPARE(formatAt(spinDocument, 0), SpintaxHighlighter::format(SpintaxHighlighter::Error));
+        SpintaxHighlighter spinHighlighter(withLayout(spinDocument));
+        settle(2);
+        checkUnclosed(spinHighlighter, spinDocument, {0});
         const QTextBlock lastSpin = spinDocument.lastBlock().previous();
         QCOMPARE(formatAt(spinDocument, lastSpin.position()), SpintaxHighlighter::format(SpintaxHighlighter::Brace, 1));
 

