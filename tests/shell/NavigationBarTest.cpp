@@ -20,7 +20,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -188,39 +187,6 @@ private slots:
         QCOMPARE(bar.searchEdit()->text(), QStringLiteral("other")); // the key reached the field too
     }
 
-    void reloadAndStopShareOneButton()
-    {
-        WidNavigationBar bar;
-        bar.build();
-        QSignalSpy reload(&bar, &WidNavigationBar::onReload);
-        QSignalSpy stop(&bar, &WidNavigationBar::onStop);
-        QToolButton* button = bar.reloadStopButton();
-        bar.setLoading(true);
-        button->click();
-        QCOMPARE(stop.count(), 1);
-        QCOMPARE(reload.count(), 0);
-        bar.setLoading(false);
-        button->click();
-        QCOMPARE(reload.count(), 1);
-        QCOMPARE(stop.count(), 1);
-    }
-
-    void focusSelectsTheWholeText()
-    {
-        WidNavigationBar bar;
-        bar.build();
-        bar.setUrl(QUrl(QStringLiteral("http://127.0.0.1/a b")));
-        WidLocationEdit* location = bar.locationBar()->locationEdit();
-        QCOMPARE(location->text(), QStringLiteral("http://127.0.0.1/a b"));
-        WidSearchEdit* words = bar.searchBar()->searchEdit();
-        words->setText(QStringLiteral("some words"));
-        for (QLineEdit* edit : { static_cast<QLineEdit*>(location), static_cast<QLineEdit*>(words) }) {
-            QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
-            QApplication::sendEvent(edit, &focus);
-            QTRY_COMPARE(edit->selectedText(), edit->text());
-        }
-    }
-
     // What the page reports never overwrites what the user is typing.
     void addressKeepsTheUsersText()
     {
@@ -345,36 +311,6 @@ private slots:
         bar.selectAllButton()->click();
         QCOMPARE(spy.last().at(0).toString(), QString());
         QCOMPARE(Logger::contextAction(), QStringLiteral("Select All"));
-    }
-
-    void activateSelectsGivenText()
-    {
-        QWidget window;
-        QVBoxLayout layout(&window);
-        WidFind* find = new WidFind;
-        WidReplace* replace = new WidReplace;
-        WidGotoLine* gotoLine = new WidGotoLine;
-        for (WidFindBase* bar : {static_cast<WidFindBase*>(find), static_cast<WidFindBase*>(replace),
-                                 static_cast<WidFindBase*>(gotoLine)}) {
-            bar->init();
-            layout.addWidget(bar);
-        }
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-
-        find->activate(QStringLiteral("日本 ü"));
-        QCOMPARE(find->edit()->text(), QStringLiteral("日本 ü"));
-        QCOMPARE(find->edit()->selectedText(), QStringLiteral("日本 ü"));
-        QVERIFY(find->edit()->hasFocus());
-
-        replace->activate(QString());
-        QVERIFY(replace->edit()->text().isEmpty());
-        QVERIFY(replace->edit()->hasFocus());
-
-        gotoLine->spinBox()->setValue(42);
-        gotoLine->activate(QStringLiteral("ignored"));
-        QCOMPARE(gotoLine->spinBox()->value(), 42);
-        QVERIFY(gotoLine->spinBox()->hasFocus());
     }
 
     void replaceEmitsOnlyWithText()

@@ -7,7 +7,6 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
-#include "shell/BaseTabObject.h"
 #include "shell/WidTabManager.h"
 
 #include <QAction>
@@ -392,17 +391,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(page.isNull(), 2000);
     }
 
-    void baseCannotLockOrBecomeNinja()
-    {
-        struct PlainPage : QWidget, BaseTab {
-        } page;
-        BaseTab& tab = page;
-        tab.setLocked(true);
-        tab.setNinja(true);
-        QVERIFY(!tab.isLocked());
-        QVERIFY(!tab.isNinja());
-    }
-
     void setInitAdoptsAndReplaces()
     {
         FakePage page;
@@ -434,16 +422,6 @@ private slots:
         QVERIFY(given.isNull());
         QCOMPARE(tab.init()->id(), -1);
         QCOMPARE(stranger.parent(), static_cast<QObject*>(nullptr));
-    }
-
-    void deletingPageFreesInitAndCarrier()
-    {
-        auto* page = new FakePage;
-        QPointer<Init> init = page->init();
-        QPointer<BaseTabObject> carrier = page->tabObject();
-        delete page;
-        QVERIFY(init.isNull());
-        QVERIFY(carrier.isNull());
     }
 };
 

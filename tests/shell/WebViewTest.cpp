@@ -155,7 +155,6 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 0);
     }
 
-
     void menuFollowsTheHit()
     {
         ProbeView view;
@@ -279,12 +278,6 @@ private slots:
         QCOMPARE(view.zoomValue(false), top);
         QCOMPARE(view.zoomValue(true), 1.0);
 
-        view.zoomReset();
-        for (int i = 0; i < 5; ++i)
-            view.zoomOut(false);
-        QCOMPARE(warnings.count(), 1);
-        view.zoomOut(false);
-        QCOMPARE(warnings.count(), 2);
         view.zoomReset();
 
         // What the page shows: text zoom leaves the image, page zoom does not.

@@ -140,18 +140,6 @@ private slots:
         sameVisible << 0 << 1 << 1;
         QTest::newRow("a tie across the limit") << same << sameVisible;
 
-        const QStringList letters{QStringLiteral("\u00e9t\u00e9"), QStringLiteral("Zoo"), QStringLiteral("\u00c4rger"),
-                                  QStringLiteral("stra\u00dfe"), QStringLiteral("\u65e5\u672c"),
-                                  QStringLiteral("\U0001F600 smile"), QStringLiteral("zoo"), QStringLiteral("\u00e9tat"),
-                                  QStringLiteral("\u0416"), QStringLiteral("\U0001D400 bold"), QString()};
-        QStringList wide;
-        QList<int> wideVisible;
-        for (int i = 0; i < 33; ++i) {
-            wide << letters.at(i % letters.size()) + (i < letters.size() ? QString() : QString::number(i % 2));
-            wideVisible << 1;
-        }
-        QTest::newRow("letters beyond ASCII") << wide << wideVisible;
-
         QTest::newRow("fewer than the menu holds")
             << QStringList{QStringLiteral("c"), QStringLiteral("C"), QStringLiteral("b")} << QList<int>{1, 0, 1};
     }
@@ -289,11 +277,6 @@ private slots:
         QCOMPARE(stored.title(), QStringLiteral("Object"));
         QVERIFY(stored.isVisible());
         QVERIFY(!stored.icon().isNull());
-
-        QMenu menu;
-        const QList<QAction*> entries = UtilRecordMenu::buildBookmarks(&menu);
-        QCOMPARE(entries.size(), 1);
-        QCOMPARE(entries.first()->data().toString(), QStringLiteral("http://v.org/"));
     }
 
     void deleteAndLoadFromTheJournal()
