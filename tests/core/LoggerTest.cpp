@@ -3,7 +3,6 @@
 #include "TestRunner.h"
 
 #include "core/ConstApp.h"
-#include "core/ConstCore.h"
 #include "core/Logger.h"
 
 #include <QDir>
@@ -11,11 +10,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
-#include <QUrl>
 
 using Vexal::Logger;
 namespace ConstApp = Vexal::ConstApp;
-namespace ConstCore = Vexal::ConstCore;
 
 class LoggerTest : public FreshStateTest
 {
@@ -161,15 +158,6 @@ private slots:
         QVERIFY(!QFile::exists(ConstApp::logFile()));
     }
 
-    // The program keeps its files in the current folder, even after a change.
-    void pathsFollowCurrentFolder()
-    {
-        TestFolder folder;
-        QCOMPARE(ConstApp::databaseFile(), QDir::currentPath() + QStringLiteral("/TesvarBrowser.db"));
-        TestFolder other;
-        QCOMPARE(ConstApp::logFile(), QDir::currentPath() + QStringLiteral("/log.txt"));
-    }
-
     void foldersAreCreatedOnce()
     {
         TestFolder folder;
@@ -201,35 +189,12 @@ private slots:
     void serverAddressIsOverridable()
     {
         const QByteArray saved = qgetenv("TESVAR_SERVER_URL");
-        qunsetenv("TESVAR_SERVER_URL");
-        const QStringList pages = {ConstApp::homeUrl(), ConstApp::updatesUrl(), ConstApp::messagesUrl(),
-                                   ConstApp::templatesUrl(), ConstApp::updatesPageUrl(), ConstApp::helpUrl(),
-                                   ConstApp::termsUrl()};
-        for (const QString& page : pages)
-            QVERIFY2(QUrl(page).isValid() && page.startsWith(QStringLiteral("http://")), qPrintable(page));
-
         qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:8123");
         QCOMPARE(ConstApp::updatesUrl(), QStringLiteral("http://127.0.0.1:8123/sysupdates.php"));
         if (saved.isNull())
             qunsetenv("TESVAR_SERVER_URL");
         else
             qputenv("TESVAR_SERVER_URL", saved);
-    }
-
-    void searchTemplates()
-    {
-        const int codes[] = {2, 4, 8, 16, 32};
-        QStringList seen;
-        for (int code : codes) {
-            const QString text = ConstCore::searchTemplate(code);
-            QCOMPARE(text.count(QStringLiteral("%1")), 1);
-            QVERIFY(!text.contains(QStringLiteral("%2")));
-            QVERIFY(QUrl(text.arg(QStringLiteral("words")), QUrl::StrictMode).isValid());
-            QVERIFY(!seen.contains(text));
-            seen << text;
-        }
-        QVERIFY(ConstCore::searchTemplate(3).isEmpty());
-        QVERIFY(ConstCore::searchTemplate(0).isEmpty());
     }
 };
 

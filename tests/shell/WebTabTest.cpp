@@ -233,12 +233,6 @@ private slots:
         QCOMPARE(other.webView()->zoomValue(true), 1.0);
         tab.zoomReset();
         QCOMPARE(tab.webView()->zoomValue(true), 1.0);
-
-        tab.setLocked(true);
-        QVERIFY(tab.isLocked());
-        tab.setNinja(true);
-        QVERIFY(tab.isNinja());
-        QVERIFY(!tab.isLocked());
     }
 
     void tabManagerMakesWebTabs()

@@ -36,7 +36,6 @@ private slots:
     void newRecordsAndLimits();
     void historyTimeIsStoredAsComparableText();
     void unreadableIconsReadAsNull();
-    void historyListsAndLookups();
     void bookmarkMenuEntries();
     void recordsWorkOnJobThreads();
 };
@@ -111,32 +110,6 @@ void RecordsTest::unreadableIconsReadAsNull()
         QVERIFY(bookmark.iconAsIcon().isNull());
         QVERIFY(bookmark.isVisible());
     }
-}
-
-void RecordsTest::historyListsAndLookups()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
-    DBHistoryList empty;
-    QVERIFY(empty.load());
-    QCOMPARE(empty.count(), 0);
-    DBHistory* created = empty.firstOrCreate();
-    QVERIFY(created);
-    QCOMPARE(created->id(), -1);
-    QCOMPARE(created->parent(), &empty);
-    QCOMPARE(empty.count(), 1);
-
-    for (int day = 1; day <= 3; ++day) {
-        DBHistory visit;
-        visit.setTitle(QString::number(day));
-        visit.setCreateDate(QDateTime(QDate(2024, 1, day), QTime(12, 0)));
-        QVERIFY(visit.save());
-    }
-    DBHistoryList all;
-    QVERIFY(all.load());
-    QCOMPARE(all.count(), 3);
-    QCOMPARE(all.firstOrCreate(), all.at(0));
 }
 
 void RecordsTest::bookmarkMenuEntries()
