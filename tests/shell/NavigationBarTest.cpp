@@ -263,31 +263,43 @@ private slots:
         QCOMPARE(words->selectedText(), words->text());
     }
 
-    void findEmitsOnlyWithText()
+    // Find and Replace stay silent while the search field is empty; then each
+    // key and button reaches its signal with the direction and Match Case.
+    void findAndReplaceEmitOnlyWithText()
     {
-        WidFind bar;
-        bar.init();
-        QSignalSpy spy(&bar, &WidFind::onFind);
+        WidFind find;
+        find.init();
+        WidReplace replace;
+        replace.init();
+        replace.replaceEdit()->setText(QStringLiteral("x"));
+        QSignalSpy found(&find, &WidFind::onFind);
+        QSignalSpy replaced(&replace, &WidReplace::onReplace);
+        QSignalSpy replacedAll(&replace, &WidReplace::onReplaceAll);
+        const auto pressAll = [&] {
+            for (WidTextFindBase* bar : {static_cast<WidTextFindBase*>(&find), static_cast<WidTextFindBase*>(&replace)}) {
+                QTest::keyClick(bar->edit(), Qt::Key_Return);
+                bar->previousButton()->click();
+                bar->nextButton()->click();
+            }
+            QTest::keyClick(replace.replaceEdit(), Qt::Key_Enter);
+            replace.replaceAllButton()->click();
+        };
+        pressAll();
+        QCOMPARE(found.count() + replaced.count() + replacedAll.count(), 0);
 
-        QTest::keyClick(bar.edit(), Qt::Key_Return);
-        bar.nextButton()->click();
-        bar.previousButton()->click();
-        QCOMPARE(spy.count(), 0);
-
-        bar.edit()->setText(QStringLiteral("abc"));
-        QTest::keyClick(bar.edit(), Qt::Key_Return);
-        bar.matchCase()->setChecked(true);
-        QCOMPARE(spy.count(), 1); // toggling Match Case alone emits nothing
-        bar.previousButton()->click();
-        bar.matchCase()->setChecked(false);
-        bar.nextButton()->click();
-
-        QCOMPARE(spy.count(), 3);
-        QCOMPARE(spy.at(0), (QVariantList{QStringLiteral("abc"), true, false}));
-        QCOMPARE(spy.at(1), (QVariantList{QStringLiteral("abc"), false, true}));
-        QCOMPARE(spy.at(2), (QVariantList{QStringLiteral("abc"), true, false}));
-        QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::WidFind"));
-        QCOMPARE(Logger::contextAction(), QStringLiteral("Find"));
+        find.edit()->setText(QStringLiteral("abc"));
+        replace.edit()->setText(QStringLiteral("a\u00e9"));
+        replace.matchCase()->setChecked(true); // toggling alone emits nothing
+        pressAll();
+        const QString text = QStringLiteral("a\u00e9");
+        const QString with = QStringLiteral("x");
+        QCOMPARE(QList<QVariantList>(found), (QList<QVariantList>{{"abc", true, false}, {"abc", false, false},
+                                                                 {"abc", true, false}}));
+        QCOMPARE(QList<QVariantList>(replaced), (QList<QVariantList>{{text, with, true, true}, {text, with, false, true},
+                                                                    {text, with, true, true}, {text, with, true, true}}));
+        QCOMPARE(QList<QVariantList>(replacedAll), (QList<QVariantList>{{text, with, true}}));
+        QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::WidReplace"));
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Replace All"));
     }
 
     void selectAllToggles()
@@ -311,39 +323,6 @@ private slots:
         bar.selectAllButton()->click();
         QCOMPARE(spy.last().at(0).toString(), QString());
         QCOMPARE(Logger::contextAction(), QStringLiteral("Select All"));
-    }
-
-    void replaceEmitsOnlyWithText()
-    {
-        WidReplace bar;
-        bar.init();
-        QSignalSpy one(&bar, &WidReplace::onReplace);
-        QSignalSpy all(&bar, &WidReplace::onReplaceAll);
-
-        bar.replaceEdit()->setText(QStringLiteral("x"));
-        bar.nextButton()->click();
-        bar.replaceAllButton()->click();
-        QCOMPARE(one.count() + all.count(), 0);
-
-        bar.edit()->setText(QStringLiteral("a\u00e9"));
-        bar.matchCase()->setChecked(true);
-        QTest::keyClick(bar.replaceEdit(), Qt::Key_Return);
-        QTest::keyClick(bar.edit(), Qt::Key_Enter);
-        bar.previousButton()->click();
-        bar.replaceAllButton()->click();
-
-        QCOMPARE(one.count(), 3);
-        QCOMPARE(one.at(0), (QVariantList{QStringLiteral("a\u00e9"), QStringLiteral("x"), true, true}));
-        QCOMPARE(one.at(1).at(2).toBool(), true);
-        QCOMPARE(one.at(2).at(2).toBool(), false);
-        QCOMPARE(all.count(), 1);
-        QCOMPARE(all.at(0), (QVariantList{QStringLiteral("a\u00e9"), QStringLiteral("x"), true}));
-        QCOMPARE(Logger::contextAction(), QStringLiteral("Replace All"));
-
-        QSignalSpy closed(&bar, &WidFindBase::onClose);
-        bar.closeButton()->click();
-        QCOMPARE(closed.count(), 1);
-        QCOMPARE(Logger::contextClassName(), QStringLiteral("Vexal::WidReplace"));
     }
 
     void gotoLineEmitsEveryValue()

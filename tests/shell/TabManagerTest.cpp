@@ -242,23 +242,6 @@ private slots:
         QCOMPARE(tabs.widget.count(), 3);
     }
 
-    void tabTextsAndListEntries()
-    {
-        Tabs tabs;
-        auto* page = tabs.add(new FakePage);
-        const QString forty = QStringLiteral("0123456789012345678901234567890123456789");
-        page->changeTitle(forty);
-        QCOMPARE(tabs.widget.tabText(1), forty.left(32) + QStringLiteral("..."));
-        QAction* entry = tabs.list()->actions().at(1);
-        QCOMPARE(entry->text(), forty.left(32) + QStringLiteral("..."));
-        QCOMPARE(entry->data().toString(), page->id());
-
-        page->changeTitle(QString(""));
-        QCOMPARE(tabs.widget.tabText(1), padded(QStringLiteral("Untitled")));
-        QCOMPARE(entry->text(), QStringLiteral("Untitled"));
-        QCOMPARE(tabs.list()->actions().size(), 2);
-    }
-
     void listEntryFocusesAfterMove()
     {
         Tabs tabs;
