@@ -223,13 +223,6 @@ private slots:
         bare.gotoLine(1);
         QVERIFY(lastError().contains(QLatin1String("Object: gotoLineBar")));
         QCOMPARE(errors.count(), 4);
-
-        // Bars present, but the current widget is no tab page.
-        DelegateFind command(window.tabs, &window.widget);
-        window.attach(command);
-        command.showFind();
-        QVERIFY(window.find->isVisible());
-        QVERIFY(lastError().contains(QLatin1String("Object: tab")));
         QCOMPARE(errors.last().at(0).toString(), unexpected);
     }
 
