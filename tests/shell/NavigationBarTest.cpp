@@ -173,17 +173,12 @@ private slots:
         QTest::keyClick(bar.searchEdit(), Qt::Key_Enter);
         QCOMPARE(load.count(), 0);
 
-        bar.search(QStringLiteral("loop words"));
-        QCOMPARE(bar.searchEdit()->text(), QStringLiteral("loop words"));
-        QCOMPARE(load.count(), 1);
-        QCOMPARE(load.at(0).at(0).toUrl(), bar.queryUrl(QStringLiteral("loop words")));
-
         bar.searchEdit()->setText(QStringLiteral("other"));
         bar.engineButton()->click();
         QTest::keyClick(bar.searchEdit(), Qt::Key_Enter);
-        QCOMPARE(load.count(), 3);
+        QCOMPARE(load.count(), 2);
+        QCOMPARE(load.at(0).at(0).toUrl(), bar.queryUrl(QStringLiteral("other")));
         QCOMPARE(load.at(1).at(0).toUrl(), bar.queryUrl(QStringLiteral("other")));
-        QCOMPARE(load.at(2).at(0).toUrl(), bar.queryUrl(QStringLiteral("other")));
         QCOMPARE(bar.searchEdit()->text(), QStringLiteral("other")); // the key reached the field too
     }
 

@@ -258,10 +258,6 @@ private slots:
         QCOMPARE(clone->url(), second->url());
         QVERIFY(waitLoaded(clone));
         QCOMPARE(clone->title(), QStringLiteral("Loop Page"));
-
-        QWebView* popup = tabs.newPopupTab();
-        QCOMPARE(tabs.count(), 4);
-        QCOMPARE(popup, static_cast<QWebView*>(webTabAt(tabs, 3)->webView()));
     }
 };
 

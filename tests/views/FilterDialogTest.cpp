@@ -204,16 +204,10 @@ private slots:
         QCOMPARE(rank->value(), QVariant(2.5));
         QCOMPARE(created->conditionText(), QStringLiteral("CreateDate < '2024-03-01T14:05:09'"));
 
-        // No collection, or an empty one: only the buttons.
+        // No collection: only the buttons.
         DqlFilter empty;
         empty.build(nullptr);
         QCOMPARE(empty.rowCount(), 0);
-        SqlFilterCollection none;
-        DqlFilter alsoEmpty;
-        alsoEmpty.build(&none);
-        QCOMPARE(alsoEmpty.rowCount(), 0);
-        alsoEmpty.slotAccept();
-        QCOMPARE(alsoEmpty.result(), int(QDialog::Accepted));
     }
 
     void okAcceptsOnlyWhenValid()
