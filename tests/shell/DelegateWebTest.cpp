@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -94,7 +94,7 @@ QString lastWarning(const QSignalSpy& spy)
 
 } // namespace
 
-class DelegateWebTest : public FreshStateTest
+class DelegateWebTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
@@ -123,8 +123,6 @@ private slots:
 
     void quickLoginChoices()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
         const int current = saveProject(QStringLiteral("Current"));
         const int other = saveProject(QStringLiteral("Other"));
@@ -165,8 +163,6 @@ private slots:
 
     void dialogChoices()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
         const int project = saveProject(QStringLiteral("Current"));
         const int byLogin = saveWebsite(QStringLiteral("{a.example}"), false);
@@ -198,8 +194,6 @@ private slots:
 
     void sitePagesAndLoginsOnTheCurrentTab()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         keepNoHistory();
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
 
@@ -251,8 +245,6 @@ private slots:
 
     void panelsAttachToTheCurrentWebTab()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
         QWidget window;
         WidTabManager tabs(&window);
@@ -276,8 +268,6 @@ private slots:
 
     void quickLoginFillsAndSubmitsTheForm()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         keepNoHistory();
         saveMaster(true, QStringLiteral("master"), QStringLiteral("master@example.com"));
 

@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -57,15 +57,13 @@ void answerTitle(const QString& title, bool accept)
 
 } // namespace
 
-class BookmarkTest : public FreshStateTest
+class BookmarkTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
 private slots:
     void allTabsThenVisibleShowsThemInTheMenu()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidTabManager tabs;
         FakeWebTab::open(tabs, QStringLiteral("http://c.org/"), QStringLiteral("Charlie"));
         FakeWebTab::open(tabs, QStringLiteral("http://a.org/"), QStringLiteral("alpha"));
@@ -148,8 +146,6 @@ private slots:
     {
         QFETCH(QStringList, names);
         QFETCH(QList<int>, visible);
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QSqlQuery insert;
         QVERIFY(insert.prepare(
             QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible, Icon) VALUES (?, ?, ?, ?, ?)")));
@@ -203,8 +199,6 @@ private slots:
     // U+FFFF follow the characters' numbers, as the journal's Name column does.
     void menuOrdersNamesByCharacterNumber()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QStringList names{QStringLiteral("\U0001F600"), QStringLiteral("\uFF21"), QStringLiteral("a"),
                                 QStringLiteral("\uE000"), QStringLiteral("Z")};
         for (const QString& name : names) {
@@ -222,8 +216,6 @@ private slots:
 
     void singleBookmarkCommands()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidTabManager tabs;
         DelegateBookmarks delegate(&tabs, nullptr);
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
@@ -259,8 +251,6 @@ private slots:
 
     void editorStoresNameTitleAndRebuildsTheMenu()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QSignalSpy rebuilds(UtilSignalManager::instance(), &UtilSignalManager::onRestoreBookmarksMenu);
         WidBookmarkEditor editor;
         editor.setInit(new Init(-1, nullptr));
@@ -281,8 +271,6 @@ private slots:
 
     void deleteAndLoadFromTheJournal()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(
             QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) VALUES ('One', 'One', 'http://one.org/', 1)")));
         WidTabManager tabs;

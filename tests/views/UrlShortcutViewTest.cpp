@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -77,15 +77,13 @@ int rowId(BaseTable* table, int row)
 
 } // namespace
 
-class UrlShortcutViewTest : public FreshStateTest
+class UrlShortcutViewTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
 private slots:
     void addAndEditStoreAtOnceAndResolve()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidUrlShortcutJournal journal;
         openAlone(journal);
         BaseTable* table = journal.tableWidget();
@@ -120,8 +118,6 @@ private slots:
 
     void editWithoutSelectionOrReadableRecordOpensNoDialog()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(
             QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES ('n', 'x', 'http://x.test/')")));
         WidUrlShortcutJournal journal;
@@ -142,8 +138,6 @@ private slots:
 
     void deleteReloadsTheCacheWhateverTheAnswer()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         // Defaults stand in for an empty table, in memory only.
         DBCache::reloadShortcuts();
         DBUrlShortcutList defaults;
