@@ -133,15 +133,8 @@ private slots:
         console.zoomReset();
         QCOMPARE(edit->zoomLevel(), 0);
         QCOMPARE(edit->font().pointSizeF(), start);
-        for (int i = 0; i < 4; ++i)
-            console.zoomOut();
-        QCOMPARE(warnings.count(), 1);
-        console.zoomOut();
-        QCOMPARE(warnings.count(), 2);
-        QCOMPARE(edit->zoomLevel(), -4);
 
         // Ctrl with the wheel neither zooms nor scrolls.
-        console.zoomReset();
         QString lines;
         for (int i = 0; i < 300; ++i)
             lines += QStringLiteral("line %1\n").arg(i);
@@ -219,33 +212,6 @@ private slots:
         QCOMPARE(console.listLayout()->count(), 1);
         QCOMPARE(store->count(), 0);
         QCOMPARE(Logger::contextAction(), QStringLiteral("Delete"));
-    }
-
-    // Warnings go by themselves; a security notice stays until clicked.
-    void kindsSetTheAutoHideFlag()
-    {
-        WidNotificationBar bar;
-        bar.init();
-        bar.showWarning(QStringLiteral("w"));
-        QVERIFY(bar.isAutoHide());
-        bar.showSecurity(QStringLiteral("New updates 日本"));
-        QCOMPARE(bar.button()->text(), QStringLiteral("New updates 日本"));
-        QVERIFY(!bar.isAutoHide());
-        QVERIFY(!bar.isTimerRunning());
-    }
-
-    void clickHidesEveryKind()
-    {
-        WidNotificationBar bar;
-        bar.init();
-        bar.showError(QStringLiteral("e"));
-        bar.button()->click();
-        QVERIFY(bar.isHidden());
-        QVERIFY(!bar.isTimerRunning());
-        bar.showSecurity(QStringLiteral("s"));
-        bar.button()->click();
-        QVERIFY(bar.isHidden());
-        QVERIFY(bar.isAutoHide());
     }
 
     void errorHidesAfterDelayUnlessHovered()

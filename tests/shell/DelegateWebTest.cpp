@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -94,7 +94,7 @@ QString lastWarning(const QSignalSpy& spy)
 
 } // namespace
 
-class DelegateWebTest : public FreshStateTest
+class DelegateWebTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
@@ -123,8 +123,6 @@ private slots:
 
     void quickLoginChoices()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
         const int current = saveProject(QStringLiteral("Current"));
         const int other = saveProject(QStringLiteral("Other"));
@@ -165,8 +163,6 @@ private slots:
 
     void dialogChoices()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
         const int project = saveProject(QStringLiteral("Current"));
         const int byLogin = saveWebsite(QStringLiteral("{a.example}"), false);
@@ -198,24 +194,12 @@ private slots:
 
     void sitePagesAndLoginsOnTheCurrentTab()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         keepNoHistory();
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
 
         QWidget window;
         WidTabManager tabs(&window);
         window.show();
-        auto* journal = new FakePage;
-        tabs.addTab(journal, nullptr, false, true);
-        {
-            RecordingWeb command(&tabs, &window);
-            command.openCurrentSitePage(DelegateWeb::LogoutPage);
-            command.quickLogin();
-        }
-        QCOMPARE(warnings.count(), 2);
-        QCOMPARE(lastWarning(warnings), QStringLiteral("This tool works on web tabs only"));
-
         auto* tab = new WidWebTab;
         const QUrl page = m_server.url(QStringLiteral("/page"));
         tabs.addTab(tab, nullptr, false, true);
@@ -228,7 +212,7 @@ private slots:
         // Without braces the host is never matched.
         saveWebsite(QStringLiteral("127.0.0.1"), false);
         command.openCurrentSitePage(DelegateWeb::HomePage);
-        QCOMPARE(warnings.count(), 4);
+        QCOMPARE(warnings.count(), 2);
 
         const int site = saveWebsite(QStringLiteral("{localhost}{127.0.0.1}"), false,
                                      m_server.url(QStringLiteral("/login")).toString());
@@ -236,7 +220,7 @@ private slots:
         QCOMPARE(lastWarning(warnings), QStringLiteral("Address of Logout Page is missing."));
         QCOMPARE(tab->url(), page);
         command.openCurrentSitePage(7); // no such page: nothing
-        QCOMPARE(warnings.count(), 5);
+        QCOMPARE(warnings.count(), 3);
         command.openCurrentSitePage(DelegateWeb::LoginPage);
         QTRY_COMPARE(tab->title(), QStringLiteral("L"));
         QCOMPARE(tab->url(), m_server.url(QStringLiteral("/login")));
@@ -261,8 +245,6 @@ private slots:
 
     void panelsAttachToTheCurrentWebTab()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         QSignalSpy warnings(UtilSignalManager::instance(), &UtilSignalManager::onWarning);
         QWidget window;
         WidTabManager tabs(&window);
@@ -286,8 +268,6 @@ private slots:
 
     void quickLoginFillsAndSubmitsTheForm()
     {
-        TestDatabase db;
-        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
         keepNoHistory();
         saveMaster(true, QStringLiteral("master"), QStringLiteral("master@example.com"));
 

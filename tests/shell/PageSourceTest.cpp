@@ -55,20 +55,6 @@ class PageSourceTest : public FreshStateTest
     Q_OBJECT
 
 private slots:
-    void showsTheSourceAndTitle()
-    {
-        WidPageSource page;
-        const QString source = QStringLiteral("<html>\n<p class=\"x\">\u00e9 &amp; \u65e5</p>\n</html>");
-        open(page, QStringLiteral("Ab"), source);
-        QCOMPARE(page.title(), QStringLiteral("Source of: Ab"));
-        QCOMPARE(page.textEdit()->toPlainText(), source);
-        QCOMPARE(page.textEdit()->textCursor().position(), 0);
-
-        WidPageSource untitled;
-        open(untitled, QString(), QStringLiteral("x"));
-        QCOMPARE(untitled.title(), QStringLiteral("Source of: "));
-    }
-
     void togglesKeepTheText()
     {
         WidPageSource page;

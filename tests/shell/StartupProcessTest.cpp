@@ -46,17 +46,12 @@ public:
     QVariant value(const QString& statement) const
     {
         QSqlQuery query(db());
-        if (query.exec(statement) && query.next())
-            return query.value(0);
-        m_lastError = query.lastError();
-        return QVariant();
+        return query.exec(statement) && query.next() ? query.value(0) : QVariant();
     }
-    QSqlError lastError() const { return m_lastError; }
 
 private:
     static int s_count;
     QString m_name;
-    mutable QSqlError m_lastError;
 };
 
 int FileConnection::s_count = 0;

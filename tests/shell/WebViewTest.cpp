@@ -118,13 +118,11 @@ private slots:
         QCOMPARE(view.title(), QStringLiteral("Loop Page"));
         QVERIFY(state.count() >= 3);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 1);
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name || Title FROM History")).toString(),
-                 QStringLiteral("Loop PageLoop Page"));
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT URL FROM History")).toString(),
-                 m_server.url(QStringLiteral("/page")).toString());
-        QVERIFY(TestDatabase::value(QStringLiteral("SELECT CreateDate FROM History"))
-                    .toString()
-                    .startsWith(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name || '|' || Title || '|' || URL || '|' || "
+                                                    "substr(CreateDate, 1, 10) FROM History")).toString(),
+                 QStringLiteral("Loop Page|Loop Page|%1|%2")
+                     .arg(m_server.url(QStringLiteral("/page")).toString(),
+                          QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
 
         // A page without a title shows its address; a locked view still writes.
         view.setLocked(true);
@@ -154,7 +152,6 @@ private slots:
         QCOMPARE(view.state(), 3);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableHistory()), 0);
     }
-
 
     void menuFollowsTheHit()
     {
@@ -279,12 +276,6 @@ private slots:
         QCOMPARE(view.zoomValue(false), top);
         QCOMPARE(view.zoomValue(true), 1.0);
 
-        view.zoomReset();
-        for (int i = 0; i < 5; ++i)
-            view.zoomOut(false);
-        QCOMPARE(warnings.count(), 1);
-        view.zoomOut(false);
-        QCOMPARE(warnings.count(), 2);
         view.zoomReset();
 
         // What the page shows: text zoom leaves the image, page zoom does not.

@@ -3,7 +3,6 @@
 #include "texts/ConstIcon.h"
 #include "texts/UtilKeySequence.h"
 
-#include <QAction>
 #include <QSet>
 #include <QTest>
 
@@ -108,21 +107,6 @@ private slots:
     QCOMPARE(UtilKeySequence::name().toString(QKeySequence::PortableText), QStringLiteral(text));
         VEXAL_TEXT_KEYS(CHECK_TEXT)
 #undef CHECK_TEXT
-    }
-
-    // The menu-bar key sits on exactly one of the two actions, so that it
-    // still works while the menu bar is hidden.
-    void menuBarKeyMovesWithTheMenuBar()
-    {
-        QAction menuAction(nullptr);
-        QAction windowAction(nullptr);
-        UtilKeySequence::assignMenuBarKeys(&menuAction, &windowAction, true);
-        QCOMPARE(menuAction.shortcut(), UtilKeySequence::menuBar());
-        QVERIFY(windowAction.shortcut().isEmpty());
-        UtilKeySequence::assignMenuBarKeys(&menuAction, &windowAction, false);
-        QVERIFY(menuAction.shortcut().isEmpty());
-        QCOMPARE(windowAction.shortcut(), UtilKeySequence::menuBar());
-        UtilKeySequence::assignMenuBarKeys(nullptr, nullptr, true);
     }
 };
 

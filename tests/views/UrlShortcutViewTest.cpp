@@ -1,9 +1,8 @@
-#include "FreshStateTest.h"
+#include "FreshDatabaseTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "core/ConstApp.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBUrlShortcutList.h"
@@ -78,15 +77,13 @@ int rowId(BaseTable* table, int row)
 
 } // namespace
 
-class UrlShortcutViewTest : public FreshStateTest
+class UrlShortcutViewTest : public FreshDatabaseTest
 {
     Q_OBJECT
 
 private slots:
     void addAndEditStoreAtOnceAndResolve()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         WidUrlShortcutJournal journal;
         openAlone(journal);
         BaseTable* table = journal.tableWidget();
@@ -119,88 +116,8 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 1);
     }
 
-    // The location bar only ever loads the first of two shortcuts with one
-    // text: the dialog refuses the second, and says why.
-    void aShortcutTextInUseIsRefused()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES "
-                                                  "('Mine', 'x', 'http://x.test/'), ('Letter a', 'a', 'http://a.test/')")));
-        DBCache::reloadShortcuts();
-        WidUrlShortcutJournal journal;
-        openAlone(journal);
-        ScriptedPrompt prompt;
-        QList<int> results; // the dialog's result after each press of Ok
-        QStringList typedShortcuts;
-        UtilDialog::setRunner([&](QDialog* dialog) {
-            auto* shortcutDialog = qobject_cast<DlgUrlShortcut*>(dialog);
-            if (!shortcutDialog)
-                return int(QDialog::Rejected);
-            QPushButton* ok = nullptr;
-            for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->text() == QStringLiteral("Ok"))
-                    ok = button;
-            if (!ok)
-                return int(QDialog::Rejected);
-            shortcutDialog->urlEdit()->setText(QStringLiteral("http://new.test/"));
-            for (const QString& typed : qAsConst(typedShortcuts)) {
-                dialog->setResult(QDialog::Rejected);
-                shortcutDialog->shortcutEdit()->setText(typed);
-                ok->click();
-                results << dialog->result();
-                if (dialog->result() == QDialog::Accepted)
-                    break;
-            }
-            return dialog->result();
-        });
-
-        // "x" is taken, an empty field stands for the taken "a"; "X" differs.
-        typedShortcuts = QStringList{QStringLiteral("x"), QString(), QStringLiteral("X")};
-        journal.add();
-        QCOMPARE(results, (QList<int>{QDialog::Rejected, QDialog::Rejected, QDialog::Accepted}));
-        QCOMPARE(prompt.messages.size(), 2);
-        QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
-        QVERIFY2(prompt.messages.at(0).text.contains(QStringLiteral("\"x\"")), qPrintable(prompt.messages.at(0).text));
-        QVERIFY(prompt.messages.at(0).text.contains(QStringLiteral("already used")));
-        QVERIFY(prompt.messages.at(1).text.contains(QStringLiteral("\"a\"")));
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 3);
-        QCOMPARE(DBCache::resolveShortcut(QStringLiteral("x")), QStringLiteral("http://x.test/"));
-        QCOMPARE(DBCache::resolveShortcut(QStringLiteral("X")), QStringLiteral("http://new.test/"));
-
-        // Editing a shortcut may keep its own text, but not take another's.
-        journal.tableWidget()->selectRow(0);
-        const int id = rowId(journal.tableWidget(), 0);
-        const QString own = storedValue(QStringLiteral("Shortcut"), id);
-        results.clear();
-        prompt.messages.clear();
-        typedShortcuts = QStringList{own == QStringLiteral("X") ? QStringLiteral("x") : QStringLiteral("X"), own};
-        journal.edit();
-        QCOMPARE(results, (QList<int>{QDialog::Rejected, QDialog::Accepted}));
-        QCOMPARE(prompt.messages.size(), 1);
-        QCOMPARE(storedValue(QStringLiteral("Shortcut"), id), own);
-        QCOMPARE(storedValue(QStringLiteral("URL"), id), QStringLiteral("http://new.test/"));
-    }
-
-    void emptyFieldsGetTheirStandIns()
-    {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
-        WidUrlShortcutJournal journal;
-        openAlone(journal);
-        DialogScript script;
-        journal.add();
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 1);
-        const int id = TestDatabase::value(QStringLiteral("SELECT ID FROM UrlShortcut")).toInt();
-        QCOMPARE(storedValue(QStringLiteral("Name"), id), QStringLiteral("Object"));
-        QCOMPARE(storedValue(QStringLiteral("Shortcut"), id), QStringLiteral("a"));
-        QCOMPARE(storedValue(QStringLiteral("URL"), id), ConstApp::homeUrl());
-    }
-
     void editWithoutSelectionOrReadableRecordOpensNoDialog()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         QVERIFY(TestDatabase::exec(
             QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut, URL) VALUES ('n', 'x', 'http://x.test/')")));
         WidUrlShortcutJournal journal;
@@ -221,8 +138,6 @@ private slots:
 
     void deleteReloadsTheCacheWhateverTheAnswer()
     {
-        TestDatabase db;
-        QVERIFY(db.isOpen());
         // Defaults stand in for an empty table, in memory only.
         DBCache::reloadShortcuts();
         DBUrlShortcutList defaults;
