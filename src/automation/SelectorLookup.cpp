@@ -1114,6 +1114,56 @@ private:
     quint32 m_inner = 0;
 };
 
+// The children (or siblings) of many elements at once, for a text step without
+// positions. Where they hold one another, as the levels of a chain of elements
+// one inside the next do, each text read would hold all the inner ones: tested
+// together, innermost first, the inner texts decide the outer ones. Only for
+// elements of one document in document order; false, having appended nothing,
+// otherwise.
+bool familyTogether(const std::vector<QWebElement>& current, const Selector* step, bool siblings,
+                    std::vector<QWebElement>& out)
+{
+    if (current.size() < 2)
+        return false;
+    // Only candidates holding elements that hold others make a chain.
+    bool deep = false;
+    for (size_t i = 0; i < current.size() && !deep; ++i) {
+        const QWebElement inner = current[i].firstChild();
+        deep = !inner.isNull() && !inner.firstChild().isNull();
+    }
+    if (!deep)
+        return false;
+    QWebElement root = current.front();
+    for (QWebElement up = root.parent(); !up.isNull(); up = up.parent())
+        root = up;
+    const Subtree tree(root);
+    std::vector<int> families;
+    families.reserve(current.size());
+    for (size_t j = 0; j < tree.order.size() && families.size() < current.size(); ++j) {
+        while (families.size() < current.size() && tree.order[j] == current[families.size()]) {
+            const int family = siblings ? tree.parents[j] : int(j);
+            if (family < 0)
+                return false;
+            families.push_back(family);
+        }
+    }
+    if (families.size() < current.size())
+        return false;
+    std::vector<int> candidate(tree.order.size(), -1);
+    for (const int family : families) {
+        for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)])
+            candidate[size_t(c)] = 0;
+    }
+    const std::vector<char> matched = tree.match(candidate, step, 0);
+    for (const int family : families) {
+        for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)]) {
+            if (matched[size_t(c)])
+                out.push_back(tree.order[size_t(c)]);
+        }
+    }
+    return true;
+}
+
 // SVG element names written in mixed case. In an HTML document a type selector
 // matches them differently from the case-blind comparison of element names.
 bool mixedCaseForeignName(const QString& lower)
@@ -1402,6 +1452,12 @@ SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const Select
         currentQuery.clear();
         const Plan plan(step);
         Elements next;
+        const bool family = step->kind() == Selector::KindChild || step->kind() == Selector::KindSibling;
+        if (family && plan.evidence && !plan.positional && !plan.never
+            && familyTogether(current, step, step->kind() == Selector::KindSibling, next)) {
+            current.swap(next);
+            continue;
+        }
         if (!plan.never) {
             for (const QWebElement& element : qAsConst(current)) {
                 switch (step->kind()) {

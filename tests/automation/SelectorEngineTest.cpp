@@ -118,7 +118,7 @@ const char* const textsPage = R"(<html><body>
 // followed by more content; texts in mixed case, inline chains, levels hidden,
 // masked, upper-cased or preformatted with a text after the inner level, and
 // chains that end the page.
-const char* const chainsPage = R"(<html><body><div id="top"></div><p id="end">the end</p><script>
+const char* const chainsPage = R"(<html><body><p id="start">s</p><div id="top"></div><p id="end">the end</p><script>
 function chain(name, depth, text, tag, parent) {
   parent = parent || document.getElementById('top');
   for (var i = 0; i < depth; ++i) {
@@ -197,8 +197,13 @@ class SelectorEngineTest : public QObject
         QStringList out;
         const QList<QWebElement> found = lookup.find(builder.result());
         for (const QWebElement& e : found)
-            out << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id")) : e.tagName());
+            out << nameOf(e);
         return out;
+    }
+
+    static QString nameOf(const QWebElement& e)
+    {
+        return e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id")) : e.tagName();
     }
 
     // One condition of the form used in textsOfEveryElement, read the way the
@@ -448,8 +453,7 @@ private slots:
                     QStringList expected;
                     for (const QWebElement& e : all) {
                         if (passes(e, condition))
-                            expected << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id"))
-                                                                               : e.tagName());
+                            expected << nameOf(e);
                     }
                     QCOMPARE(ids(selector), expected);
                 }
@@ -465,11 +469,38 @@ private slots:
                 QStringList expected;
                 for (const QWebElement& e : ancestors) {
                     if (passes(e, condition))
-                        expected << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id"))
-                                                                           : e.tagName());
+                        expected << nameOf(e);
                 }
                 QCOMPARE(ids(QStringLiteral("DIV[id=\"%1\"]:XPARENT[%2]").arg(QLatin1String(start), condition)),
                          expected);
+            }
+        }
+        // The children and siblings of every DIV, the levels of the chains
+        // among them, and the next element after the first paragraph, found
+        // at the end of a scan that enters every chain before it.
+        const QWebElementCollection divs = m_view->page()->mainFrame()->findAllElements(QStringLiteral("div"));
+        const QWebElementCollection inBody = m_view->page()->mainFrame()->findAllElements(QStringLiteral("body *"));
+        for (const QString& condition : conditions) {
+            QStringList children;
+            QStringList siblings;
+            for (const QWebElement& div : divs) {
+                for (QWebElement e = div.firstChild(); !e.isNull(); e = e.nextSibling()) {
+                    if (passes(e, condition))
+                        children << nameOf(e);
+                }
+                for (QWebElement e = div.parent().firstChild(); !e.isNull(); e = e.nextSibling()) {
+                    if (passes(e, condition))
+                        siblings << nameOf(e);
+                }
+            }
+            QCOMPARE(ids(QStringLiteral("DIV:XCHILD[%1]").arg(condition)), children);
+            QCOMPARE(ids(QStringLiteral("DIV:XSIBLING[%1]").arg(condition)), siblings);
+            for (int i = 1; i < inBody.count(); ++i) {
+                if (passes(inBody.at(i), condition)) {
+                    QCOMPARE(ids(QStringLiteral("P[id=\"start\"]:XNEXT[%1]").arg(condition)),
+                             QStringList{nameOf(inBody.at(i))});
+                    break;
+                }
             }
         }
     }
