@@ -173,6 +173,11 @@ NESTED_TEXT(TrimmedNotEqual, "XTRIMMED!=\"x\"", 5000, 0)
 NESTED_TEXT(TrimmedContains, "XTRIMMED%%\"x\"", 5001, 5001)
 NESTED_TEXT(TrimmedStartsWith, "XTRIMMED=%\"x\"", 1, 5001)
 NESTED_TEXT(TrimmedEndsWith, "XTRIMMED%=\"X\"", 5001, 5001)
+NESTED_TEXT(EqualNonAscii, "XTEXT=\"\xfc\"", 0, 0)
+NESTED_TEXT(ContainsNonAscii, "XTEXT%%\"\xfc\"", 0, 0)
+NESTED_TEXT(StartsWithNonAscii, "XTEXT=%\"\xfc\"", 0, 0)
+NESTED_TEXT(EndsWithNonAscii, "XTEXT%=\"\xfc\"", 0, 0)
+NESTED_TEXT(TrimmedContainsNonAscii, "XTRIMMED%%\"x\xfc\"", 0, 0)
 
 BENCHMARK(BM_SelectorNestedText3000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CssNested3000)->Unit(benchmark::kMillisecond);

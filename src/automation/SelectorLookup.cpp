@@ -590,19 +590,26 @@ QString bareFolded(const QString& text)
     return out;
 }
 
-// The value of a condition as bareFolded gives it, where the value is printable
-// ASCII with a visible character: then an element's own text in printable
-// ASCII, shown as it stands, hidden or masked by characters outside ASCII,
-// holds the value only where its markup does.
+// The value of a condition as bareFolded gives it, where an element's own
+// text in printable ASCII, shown as it stands, hidden or masked, holds the
+// value only where its markup does. The page shows such a text in other
+// characters only masked (bullets, circles or squares) or, in some languages,
+// with "i" and "I" restyled as dotted or dotless letters: values holding those
+// are left out. So are values holding characters outside the basic plane, which
+// case folding takes as pairs of halves.
 QString needleOf(const SelectorAttribute* attribute)
 {
     if (!isTextual(attribute))
         return QString();
-    for (const QChar c : attribute->value()) {
-        if (c.unicode() > 0x7E || (c.unicode() < 0x20 && !c.isSpace()))
+    const QString needle = bareFolded(attribute->value());
+    const QString both = attribute->value() + needle;
+    for (const QChar c : both) {
+        const ushort u = c.unicode();
+        if ((u < 0x20 && !c.isSpace()) || c.isSurrogate() || u == 0x130 || u == 0x131 || u == 0x307
+            || u == 0x2022 || u == 0x25E6 || u == 0x25A0)
             return QString();
     }
-    return bareFolded(attribute->value());
+    return needle;
 }
 
 // The subtree of a root in document order, each element with the index of
@@ -1082,19 +1089,30 @@ class AncestorTests
 {
 public:
     AncestorTests(const QWebElement& element, const Selector* step)
-        : m_step(step)
+        : m_element(element)
+        , m_step(step)
         , m_shapes(m_ancestors, step)
     {
-        for (QWebElement e = element.parent(); !e.isNull(); e = e.parent())
-            m_ancestors.push_back(e);
     }
 
-    int count() const { return int(m_ancestors.size()); }
+    int count()
+    {
+        // Listed when first asked for: a scan that ends below them needs none.
+        if (!m_element.isNull()) {
+            for (QWebElement e = m_element.parent(); !e.isNull(); e = e.parent())
+                m_ancestors.push_back(e);
+            m_element = QWebElement();
+        }
+        return int(m_ancestors.size());
+    }
+
     const QWebElement& at(int i) const { return m_ancestors[size_t(i)]; }
 
     // For each ancestor in turn, from the nearest one on.
     bool matches(int i, int pos, int count)
     {
+        if (i >= this->count())
+            return false;
         TextProbe probe(m_ancestors[size_t(i)], m_inner);
         if (i >= 8 || m_shapes.started()) {
             probe.walk = &m_shapes;
@@ -1108,6 +1126,7 @@ public:
     }
 
 private:
+    QWebElement m_element;
     const Selector* m_step;
     std::vector<QWebElement> m_ancestors;
     ShapeWalk m_shapes;

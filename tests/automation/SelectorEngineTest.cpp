@@ -116,8 +116,8 @@ const char* const textsPage = R"(<html><body>
 // Chains of nested DIVs built by script, as the parser flattens deep nesting:
 // a text at every level, a text at the bottom only, a hidden level, a chain
 // followed by more content; texts in mixed case, inline chains, levels hidden,
-// masked, upper-cased or preformatted with a text after the inner level, and
-// chains that end the page.
+// masked, upper-cased or preformatted with a text after the inner level, texts
+// outside ASCII, and chains that end the page.
 const char* const chainsPage = R"(<html><body><p id="start">s</p><div id="top"></div><p id="end">the end</p><script>
 function chain(name, depth, text, tag, parent) {
   parent = parent || document.getElementById('top');
@@ -156,6 +156,7 @@ for (var i = 0; i < 40; i += 3) {
                          'text-transform:uppercase', 'white-space:pre', 'display:inline'][i % 6];
   level.appendChild(document.createTextNode(i % 2 ? ' closing ' + i : 'y'));
 }
+chain('umlaut', 40, function(i) { return i % 3 ? '\u00dc' + i : null; });
 chain('last', 40, function(i) { return i % 2 ? 'x' : null; }, 'div', document.body);
 chain('lastspan', 40, function(i) { return i == 39 ? ' x ' : null; }, 'span', document.getElementById('last39'));
 </script></body></html>)";
@@ -441,7 +442,8 @@ private slots:
             "XTEXT=%\"X\n\"", "XTEXT%=\"x\n\"", "XTEXT%=\"x \"", "XTRIMMED=%\"x\"", "XTRIMMED%=\"X\"",
             "XTRIMMED!=\"x\"", "XTEXT=%\"level 1\"", "XTRIMMED%=\"level 39\"", "XTEXT%=\" 9\"",
             "XTEXT=%\" x\"", "XTRIMMED=%\"x 1\"", "XTEXT%=\"closing 9\"",
-            "XTEXT=%\"x  x\"", "XTEXT=%\"x x\"", "XTRIMMED=\"x1\""};
+            "XTEXT=%\"x  x\"", "XTEXT=%\"x x\"", "XTRIMMED=\"x1\"", "XTEXT%%\"ü1\"", "XTEXT%%\"•\"",
+            "XTEXT%%\"İ\""};
         const QList<const char*> pages = {textsPage, chainsPage, formsPage, nextPage};
         for (const char* page : pages) {
             QVERIFY(load(*m_view, page));
