@@ -902,7 +902,7 @@ private:
 // Reads the text of one element at most once for all the text conditions of a
 // step, and answers from what is known of the elements inside it when it can.
 struct TextProbe {
-    QWebElement element;
+    const QWebElement& element;
     // Conditions (by index) that an element inside this one decided.
     quint32 inner = 0;
     // Conditions whose answer this element passes on to those around it.
