@@ -1677,7 +1677,8 @@ QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector*
 // holds elements all at once.
 QWebElement SelectorLookup::scanTree(const QWebElement& root, const QWebElement& skip, const Selector* step) const
 {
-    if (shapeLimit(step) > 0 && !root.firstChild().isNull()) {
+    QWebElement e = root.firstChild();
+    if (!e.isNull() && shapeLimit(step) > 0) {
         const Subtree tree(root);
         const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1);
         for (size_t j = 0; j < tree.order.size(); ++j) {
@@ -1688,7 +1689,6 @@ QWebElement SelectorLookup::scanTree(const QWebElement& root, const QWebElement&
     }
     if (root != skip && matchesStep(root, step, 0, -1))
         return root;
-    QWebElement e = root.firstChild();
     while (!e.isNull()) {
         if (e != skip && matchesStep(e, step, 0, -1))
             return e;
