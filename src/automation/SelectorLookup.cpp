@@ -6,6 +6,7 @@
 #include "automation/SelectorList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 #include <QStringList>
@@ -187,30 +188,34 @@ int lengthFromFirstVisible(const QString& text)
 bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result)
 {
     // Both sides in lower case without white space; ASCII folds like QString.
-    QVarLengthArray<char, 64> value;
-    for (const QChar c : attribute->value()) {
+    // Every element of a page may come here: the folded characters are
+    // written straight into buffers sized beforehand.
+    const QString& written = attribute->value();
+    QVarLengthArray<char, 64> value(written.size());
+    int n = 0;
+    for (const QChar c : written) {
         const ushort u = c.unicode();
         if (c.isSpace())
             continue;
         if (u < 0x21 || u > 0x7E)
             return false;
-        value.append(char(u >= 'A' && u <= 'Z' ? u + 32 : u));
+        value.data()[n++] = char(u >= 'A' && u <= 'Z' ? u + 32 : u);
     }
-    if (value.isEmpty())
+    if (n == 0)
         return false;
-    QVarLengthArray<char, 256> shown;
-    for (const QChar c : markup) {
-        const ushort u = c.unicode();
+    QVarLengthArray<char, 256> shown(markup.size());
+    int size = 0;
+    const ushort* in = markup.utf16();
+    for (const ushort* end = in + markup.size(); in != end; ++in) {
+        const ushort u = *in;
         if (u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f')
             continue;
         if (u == '<' || u == '&' || u < 0x21 || u > 0x7E)
             return false;
-        shown.append(char(u >= 'A' && u <= 'Z' ? u + 32 : u));
+        shown.data()[size++] = char(u >= 'A' && u <= 'Z' ? u + 32 : u);
     }
-    const int n = value.size();
-    const int size = shown.size();
     const auto at = [&](int offset) { return offset >= 0 && offset + n <= size
-                                          && std::equal(value.begin(), value.end(), shown.begin() + offset); };
+                                          && std::memcmp(value.data(), shown.data() + offset, size_t(n)) == 0; };
     bool possible = false;
     switch (attribute->comparison()) {
     case SelectorAttribute::Equal:
