@@ -203,16 +203,28 @@ bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool
     }
     if (n == 0)
         return false;
+    // For each ASCII character: its lower case, 0 for white space, -1 for a
+    // character that markup of plain printable text does not hold.
+    static const struct Fold {
+        signed char map[128];
+        Fold()
+        {
+            for (int u = 0; u < 128; ++u) {
+                const bool space = u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f';
+                const bool plain = u > 0x20 && u < 0x7F && u != '<' && u != '&';
+                map[u] = space ? 0 : !plain ? -1 : char(u >= 'A' && u <= 'Z' ? u + 32 : u);
+            }
+        }
+    } fold;
     QVarLengthArray<char, 256> shown(markup.size());
     int size = 0;
     const ushort* in = markup.utf16();
     for (const ushort* end = in + markup.size(); in != end; ++in) {
-        const ushort u = *in;
-        if (u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f')
-            continue;
-        if (u == '<' || u == '&' || u < 0x21 || u > 0x7E)
+        const signed char c = *in < 128 ? fold.map[*in] : -1;
+        if (c < 0)
             return false;
-        shown.data()[size++] = char(u >= 'A' && u <= 'Z' ? u + 32 : u);
+        if (c > 0)
+            shown.data()[size++] = char(c);
     }
     const auto at = [&](int offset) { return offset >= 0 && offset + n <= size
                                           && std::memcmp(value.data(), shown.data() + offset, size_t(n)) == 0; };
@@ -1339,31 +1351,30 @@ struct SelectorLookup::Plan {
                 out.push_back(all.at(i));
             return;
         }
-        Elements candidates;
-        candidates.reserve(size_t(count));
-        for (int i = 0; i < count; ++i)
-            candidates.push_back(all.at(i));
         // Candidates that hold no element cannot hold one another: the query
-        // for nested candidates, which walks the whole page, is spared.
-        std::vector<char> leaves;
-        if (evidence) {
-            leaves.resize(candidates.size());
-            bool branches = false;
-            for (size_t i = 0; i < candidates.size(); ++i) {
-                leaves[i] = candidates[i].firstChild().isNull() ? 1 : 0;
-                branches = branches || !leaves[i];
-            }
-            if (branches && collectNested(all, step, root, nestQuery, out))
-                return;
-        }
+        // for nested candidates, which walks the whole page, waits for the
+        // first candidate that holds one.
+        const size_t start = out.size();
+        bool nestTried = !evidence;
         for (int i = 0; i < count; ++i) {
+            const QWebElement element = all.at(i);
+            TextProbe probe(element);
+            if (evidence) {
+                probe.leaf = element.firstChild().isNull() ? 1 : 0;
+                if (!probe.leaf && !nestTried) {
+                    nestTried = true;
+                    Elements nested;
+                    if (collectNested(all, step, root, nestQuery, nested)) {
+                        out.resize(start);
+                        out.insert(out.end(), nested.begin(), nested.end());
+                        return;
+                    }
+                }
+            }
             if (positional && !positionsHold(step, i, count))
                 continue;
-            TextProbe probe(candidates[size_t(i)]);
-            if (!leaves.empty())
-                probe.leaf = leaves[size_t(i)];
             if (probeStep(probe, step, i, count))
-                out.push_back(probe.element);
+                out.push_back(element);
         }
     }
 
