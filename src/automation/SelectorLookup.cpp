@@ -1687,14 +1687,40 @@ QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector*
     return QWebElement();
 }
 
+// Whether some element of a subtree lies more than so many levels below its
+// root; the walk ends at the first one.
+static bool deeperThan(const QWebElement& root, int levels)
+{
+    QWebElement e = root.firstChild();
+    int depth = 1;
+    while (!e.isNull()) {
+        if (depth > levels)
+            return true;
+        QWebElement next = e.firstChild();
+        if (!next.isNull()) {
+            e = next;
+            ++depth;
+            continue;
+        }
+        for (next = e.nextSibling(); next.isNull(); next = e.nextSibling()) {
+            e = e.parent();
+            if (--depth == 0)
+                return false;
+        }
+        e = next;
+    }
+    return false;
+}
+
 // The first element of the root's subtree in document order that matches, the
 // skipped element aside. Read one by one, the texts of elements inside one
-// another would each hold all the inner ones: a text step tests a subtree that
-// holds elements all at once.
+// another would each hold all the inner ones, and reading a text costs more
+// the deeper its elements nest: a text step tests a deep subtree all at once.
+// A shallow one is read one by one, which ends at the first match.
 QWebElement SelectorLookup::scanTree(const QWebElement& root, const QWebElement& skip, const Selector* step) const
 {
     QWebElement e = root.firstChild();
-    if (!e.isNull() && shapeLimit(step) > 0) {
+    if (!e.isNull() && shapeLimit(step) > 0 && deeperThan(root, 16)) {
         const Subtree tree(root);
         const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1);
         for (size_t j = 0; j < tree.order.size(); ++j) {
