@@ -1150,6 +1150,31 @@ private:
     quint32 m_inner = 0;
 };
 
+// Whether some element of a subtree lies more than so many levels below its
+// root; the walk ends at the first one.
+bool deeperThan(const QWebElement& root, int levels)
+{
+    QWebElement e = root.firstChild();
+    int depth = 1;
+    while (!e.isNull()) {
+        if (depth > levels)
+            return true;
+        QWebElement next = e.firstChild();
+        if (!next.isNull()) {
+            e = next;
+            ++depth;
+            continue;
+        }
+        for (next = e.nextSibling(); next.isNull(); next = e.nextSibling()) {
+            e = e.parent();
+            if (--depth == 0)
+                return false;
+        }
+        e = next;
+    }
+    return false;
+}
+
 // The children (or siblings) of many elements at once, for a text step without
 // positions. Where they hold one another, as the levels of a chain of elements
 // one inside the next do, each text read would hold all the inner ones: tested
@@ -1161,12 +1186,10 @@ bool familyTogether(const std::vector<QWebElement>& current, const Selector* ste
 {
     if (current.size() < 2)
         return false;
-    // Only candidates holding elements that hold others make a chain.
+    // Reading texts one by one costs much only where elements nest deep.
     bool deep = false;
-    for (size_t i = 0; i < current.size() && !deep; ++i) {
-        const QWebElement inner = current[i].firstChild();
-        deep = !inner.isNull() && !inner.firstChild().isNull();
-    }
+    for (size_t i = 0; i < current.size() && !deep; ++i)
+        deep = deeperThan(current[i], siblings ? 16 : 17);
     if (!deep)
         return false;
     QWebElement root = current.front();
@@ -1685,31 +1708,6 @@ QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector*
         }
     }
     return QWebElement();
-}
-
-// Whether some element of a subtree lies more than so many levels below its
-// root; the walk ends at the first one.
-static bool deeperThan(const QWebElement& root, int levels)
-{
-    QWebElement e = root.firstChild();
-    int depth = 1;
-    while (!e.isNull()) {
-        if (depth > levels)
-            return true;
-        QWebElement next = e.firstChild();
-        if (!next.isNull()) {
-            e = next;
-            ++depth;
-            continue;
-        }
-        for (next = e.nextSibling(); next.isNull(); next = e.nextSibling()) {
-            e = e.parent();
-            if (--depth == 0)
-                return false;
-        }
-        e = next;
-    }
-    return false;
 }
 
 // The first element of the root's subtree in document order that matches, the
