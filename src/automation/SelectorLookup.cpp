@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
 
 #include <QStringList>
 #include <QVarLengthArray>
@@ -1683,11 +1684,15 @@ void SelectorLookup::stepNext(const QWebElement& element, const Selector* step, 
 // start on and tests only the children before it.
 QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector* step) const
 {
-    AncestorTests ancestors(element, step);
+    // Ancestors are tested as the parent step tests them where texts count.
+    const bool texts = shapeLimit(step) > 0;
+    std::optional<AncestorTests> ancestors;
     QWebElement previous;
     int depth = 0;
     for (QWebElement start = element; !start.isNull(); previous = start, start = start.parent(), ++depth) {
-        if (start != element && ancestors.matches(depth - 1, 0, -1))
+        if (texts && start != element && !ancestors)
+            ancestors.emplace(element, step);
+        if (start != element && (texts ? ancestors->matches(depth - 1, 0, -1) : matchesStep(start, step, 0, -1)))
             return start;
         if (previous.isNull()) {
             const QWebElement found = scanTree(start, element, step);
