@@ -6,7 +6,9 @@
 #include "automation/SelectorList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
+#include <optional>
 
 #include <QStringList>
 #include <QVarLengthArray>
@@ -187,30 +189,46 @@ int lengthFromFirstVisible(const QString& text)
 bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result)
 {
     // Both sides in lower case without white space; ASCII folds like QString.
-    QVarLengthArray<char, 64> value;
-    for (const QChar c : attribute->value()) {
+    // Every element of a page may come here: the folded characters are
+    // written straight into buffers sized beforehand.
+    const QString& written = attribute->value();
+    QVarLengthArray<char, 64> value(written.size());
+    int n = 0;
+    for (const QChar c : written) {
         const ushort u = c.unicode();
         if (c.isSpace())
             continue;
         if (u < 0x21 || u > 0x7E)
             return false;
-        value.append(char(u >= 'A' && u <= 'Z' ? u + 32 : u));
+        value.data()[n++] = char(u >= 'A' && u <= 'Z' ? u + 32 : u);
     }
-    if (value.isEmpty())
+    if (n == 0)
         return false;
-    QVarLengthArray<char, 256> shown;
-    for (const QChar c : markup) {
-        const ushort u = c.unicode();
-        if (u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f')
-            continue;
-        if (u == '<' || u == '&' || u < 0x21 || u > 0x7E)
+    // For each ASCII character: its lower case, 0 for white space, -1 for a
+    // character that markup of plain printable text does not hold.
+    static const struct Fold {
+        signed char map[128];
+        Fold()
+        {
+            for (int u = 0; u < 128; ++u) {
+                const bool space = u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f';
+                const bool plain = u > 0x20 && u < 0x7F && u != '<' && u != '&';
+                map[u] = space ? 0 : !plain ? -1 : char(u >= 'A' && u <= 'Z' ? u + 32 : u);
+            }
+        }
+    } fold;
+    QVarLengthArray<char, 256> shown(markup.size());
+    int size = 0;
+    const ushort* in = markup.utf16();
+    for (const ushort* end = in + markup.size(); in != end; ++in) {
+        const signed char c = *in < 128 ? fold.map[*in] : -1;
+        if (c < 0)
             return false;
-        shown.append(char(u >= 'A' && u <= 'Z' ? u + 32 : u));
+        if (c > 0)
+            shown.data()[size++] = char(c);
     }
-    const int n = value.size();
-    const int size = shown.size();
     const auto at = [&](int offset) { return offset >= 0 && offset + n <= size
-                                          && std::equal(value.begin(), value.end(), shown.begin() + offset); };
+                                          && std::memcmp(value.data(), shown.data() + offset, size_t(n)) == 0; };
     bool possible = false;
     switch (attribute->comparison()) {
     case SelectorAttribute::Equal:
@@ -590,19 +608,26 @@ QString bareFolded(const QString& text)
     return out;
 }
 
-// The value of a condition as bareFolded gives it, where the value is printable
-// ASCII with a visible character: then an element's own text in printable
-// ASCII, shown as it stands, hidden or masked by characters outside ASCII,
-// holds the value only where its markup does.
+// The value of a condition as bareFolded gives it, where an element's own
+// text in printable ASCII, shown as it stands, hidden or masked, holds the
+// value only where its markup does. The page shows such a text in other
+// characters only masked (bullets, circles or squares) or, in some languages,
+// with "i" and "I" restyled as dotted or dotless letters: values holding those
+// are left out. So are values holding characters outside the basic plane, which
+// case folding takes as pairs of halves.
 QString needleOf(const SelectorAttribute* attribute)
 {
     if (!isTextual(attribute))
         return QString();
-    for (const QChar c : attribute->value()) {
-        if (c.unicode() > 0x7E || (c.unicode() < 0x20 && !c.isSpace()))
+    const QString needle = bareFolded(attribute->value());
+    const QString both = attribute->value() + needle;
+    for (const QChar c : both) {
+        const ushort u = c.unicode();
+        if ((u < 0x20 && !c.isSpace()) || c.isSurrogate() || u == 0x130 || u == 0x131 || u == 0x307
+            || u == 0x2022 || u == 0x25E6 || u == 0x25A0)
             return QString();
     }
-    return bareFolded(attribute->value());
+    return needle;
 }
 
 // The subtree of a root in document order, each element with the index of
@@ -895,7 +920,7 @@ private:
 // Reads the text of one element at most once for all the text conditions of a
 // step, and answers from what is known of the elements inside it when it can.
 struct TextProbe {
-    QWebElement element;
+    const QWebElement& element;
     // Conditions (by index) that an element inside this one decided.
     quint32 inner = 0;
     // Conditions whose answer this element passes on to those around it.
@@ -1082,19 +1107,30 @@ class AncestorTests
 {
 public:
     AncestorTests(const QWebElement& element, const Selector* step)
-        : m_step(step)
+        : m_element(element)
+        , m_step(step)
         , m_shapes(m_ancestors, step)
     {
-        for (QWebElement e = element.parent(); !e.isNull(); e = e.parent())
-            m_ancestors.push_back(e);
     }
 
-    int count() const { return int(m_ancestors.size()); }
+    int count()
+    {
+        // Listed when first asked for: a scan that ends below them needs none.
+        if (!m_element.isNull()) {
+            for (QWebElement e = m_element.parent(); !e.isNull(); e = e.parent())
+                m_ancestors.push_back(e);
+            m_element = QWebElement();
+        }
+        return int(m_ancestors.size());
+    }
+
     const QWebElement& at(int i) const { return m_ancestors[size_t(i)]; }
 
     // For each ancestor in turn, from the nearest one on.
     bool matches(int i, int pos, int count)
     {
+        if (i >= this->count())
+            return false;
         TextProbe probe(m_ancestors[size_t(i)], m_inner);
         if (i >= 8 || m_shapes.started()) {
             probe.walk = &m_shapes;
@@ -1108,11 +1144,85 @@ public:
     }
 
 private:
+    QWebElement m_element;
     const Selector* m_step;
     std::vector<QWebElement> m_ancestors;
     ShapeWalk m_shapes;
     quint32 m_inner = 0;
 };
+
+// Whether some element of a subtree lies more than so many levels below its
+// root; the walk ends at the first one.
+bool deeperThan(const QWebElement& root, int levels)
+{
+    QWebElement e = root.firstChild();
+    int depth = 1;
+    while (!e.isNull()) {
+        if (depth > levels)
+            return true;
+        QWebElement next = e.firstChild();
+        if (!next.isNull()) {
+            e = next;
+            ++depth;
+            continue;
+        }
+        for (next = e.nextSibling(); next.isNull(); next = e.nextSibling()) {
+            e = e.parent();
+            if (--depth == 0)
+                return false;
+        }
+        e = next;
+    }
+    return false;
+}
+
+// The children (or siblings) of many elements at once, for a text step without
+// positions. Where they hold one another, as the levels of a chain of elements
+// one inside the next do, each text read would hold all the inner ones: tested
+// together, innermost first, the inner texts decide the outer ones. Only for
+// elements of one document in document order; false, having appended nothing,
+// otherwise.
+bool familyTogether(const std::vector<QWebElement>& current, const Selector* step, bool siblings,
+                    std::vector<QWebElement>& out)
+{
+    if (current.size() < 2)
+        return false;
+    // Reading texts one by one costs much only where elements nest deep.
+    bool deep = false;
+    for (size_t i = 0; i < current.size() && !deep; ++i)
+        deep = deeperThan(current[i], siblings ? 16 : 17);
+    if (!deep)
+        return false;
+    QWebElement root = current.front();
+    for (QWebElement up = root.parent(); !up.isNull(); up = up.parent())
+        root = up;
+    const Subtree tree(root);
+    std::vector<int> families;
+    families.reserve(current.size());
+    for (size_t j = 0; j < tree.order.size() && families.size() < current.size(); ++j) {
+        while (families.size() < current.size() && tree.order[j] == current[families.size()]) {
+            const int family = siblings ? tree.parents[j] : int(j);
+            if (family < 0)
+                return false;
+            families.push_back(family);
+        }
+    }
+    if (families.size() < current.size())
+        return false;
+    std::vector<int> candidate(tree.order.size(), -1);
+    for (const int family : families) {
+        for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)])
+            candidate[size_t(c)] = 0;
+    }
+    const std::vector<char> matched = tree.match(candidate, step, 0);
+    for (const int family : families) {
+        for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)]) {
+            if (matched[size_t(c)])
+                out.push_back(tree.order[size_t(c)]);
+        }
+    }
+    return true;
+}
 
 // SVG element names written in mixed case. In an HTML document a type selector
 // matches them differently from the case-blind comparison of element names.
@@ -1265,31 +1375,30 @@ struct SelectorLookup::Plan {
                 out.push_back(all.at(i));
             return;
         }
-        Elements candidates;
-        candidates.reserve(size_t(count));
-        for (int i = 0; i < count; ++i)
-            candidates.push_back(all.at(i));
         // Candidates that hold no element cannot hold one another: the query
-        // for nested candidates, which walks the whole page, is spared.
-        std::vector<char> leaves;
-        if (evidence) {
-            leaves.resize(candidates.size());
-            bool branches = false;
-            for (size_t i = 0; i < candidates.size(); ++i) {
-                leaves[i] = candidates[i].firstChild().isNull() ? 1 : 0;
-                branches = branches || !leaves[i];
-            }
-            if (branches && collectNested(all, step, root, nestQuery, out))
-                return;
-        }
+        // for nested candidates, which walks the whole page, waits for the
+        // first candidate that holds one.
+        const size_t start = out.size();
+        bool nestTried = !evidence;
         for (int i = 0; i < count; ++i) {
+            const QWebElement element = all.at(i);
+            TextProbe probe(element);
+            if (evidence) {
+                probe.leaf = element.firstChild().isNull() ? 1 : 0;
+                if (!probe.leaf && !nestTried) {
+                    nestTried = true;
+                    Elements nested;
+                    if (collectNested(all, step, root, nestQuery, nested)) {
+                        out.resize(start);
+                        out.insert(out.end(), nested.begin(), nested.end());
+                        return;
+                    }
+                }
+            }
             if (positional && !positionsHold(step, i, count))
                 continue;
-            TextProbe probe(candidates[size_t(i)]);
-            if (!leaves.empty())
-                probe.leaf = leaves[size_t(i)];
             if (probeStep(probe, step, i, count))
-                out.push_back(probe.element);
+                out.push_back(element);
         }
     }
 
@@ -1402,6 +1511,12 @@ SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const Select
         currentQuery.clear();
         const Plan plan(step);
         Elements next;
+        const bool family = step->kind() == Selector::KindChild || step->kind() == Selector::KindSibling;
+        if (family && plan.evidence && !plan.positional && !plan.never
+            && familyTogether(current, step, step->kind() == Selector::KindSibling, next)) {
+            current.swap(next);
+            continue;
+        }
         if (!plan.never) {
             for (const QWebElement& element : qAsConst(current)) {
                 switch (step->kind()) {
@@ -1569,11 +1684,15 @@ void SelectorLookup::stepNext(const QWebElement& element, const Selector* step, 
 // start on and tests only the children before it.
 QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector* step) const
 {
-    AncestorTests ancestors(element, step);
+    // Ancestors are tested as the parent step tests them where texts count.
+    const bool texts = shapeLimit(step) > 0;
+    std::optional<AncestorTests> ancestors;
     QWebElement previous;
     int depth = 0;
     for (QWebElement start = element; !start.isNull(); previous = start, start = start.parent(), ++depth) {
-        if (start != element && ancestors.matches(depth - 1, 0, -1))
+        if (texts && start != element && !ancestors)
+            ancestors.emplace(element, step);
+        if (start != element && (texts ? ancestors->matches(depth - 1, 0, -1) : matchesStep(start, step, 0, -1)))
             return start;
         if (previous.isNull()) {
             const QWebElement found = scanTree(start, element, step);
@@ -1598,11 +1717,13 @@ QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector*
 
 // The first element of the root's subtree in document order that matches, the
 // skipped element aside. Read one by one, the texts of elements inside one
-// another would each hold all the inner ones: a text step tests a subtree that
-// holds elements all at once.
+// another would each hold all the inner ones, and reading a text costs more
+// the deeper its elements nest: a text step tests a deep subtree all at once.
+// A shallow one is read one by one, which ends at the first match.
 QWebElement SelectorLookup::scanTree(const QWebElement& root, const QWebElement& skip, const Selector* step) const
 {
-    if (shapeLimit(step) > 0 && !root.firstChild().isNull()) {
+    QWebElement e = root.firstChild();
+    if (!e.isNull() && shapeLimit(step) > 0 && deeperThan(root, 16)) {
         const Subtree tree(root);
         const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1);
         for (size_t j = 0; j < tree.order.size(); ++j) {
@@ -1613,7 +1734,6 @@ QWebElement SelectorLookup::scanTree(const QWebElement& root, const QWebElement&
     }
     if (root != skip && matchesStep(root, step, 0, -1))
         return root;
-    QWebElement e = root.firstChild();
     while (!e.isNull()) {
         if (e != skip && matchesStep(e, step, 0, -1))
             return e;

@@ -116,9 +116,9 @@ const char* const textsPage = R"(<html><body>
 // Chains of nested DIVs built by script, as the parser flattens deep nesting:
 // a text at every level, a text at the bottom only, a hidden level, a chain
 // followed by more content; texts in mixed case, inline chains, levels hidden,
-// masked, upper-cased or preformatted with a text after the inner level, and
-// chains that end the page.
-const char* const chainsPage = R"(<html><body><div id="top"></div><p id="end">the end</p><script>
+// masked, upper-cased or preformatted with a text after the inner level, texts
+// outside ASCII, and chains that end the page.
+const char* const chainsPage = R"(<html><body><p id="start">s</p><div id="top"></div><p id="end">the end</p><script>
 function chain(name, depth, text, tag, parent) {
   parent = parent || document.getElementById('top');
   for (var i = 0; i < depth; ++i) {
@@ -156,6 +156,7 @@ for (var i = 0; i < 40; i += 3) {
                          'text-transform:uppercase', 'white-space:pre', 'display:inline'][i % 6];
   level.appendChild(document.createTextNode(i % 2 ? ' closing ' + i : 'y'));
 }
+chain('umlaut', 40, function(i) { return i % 3 ? '\u00dc' + i : null; });
 chain('last', 40, function(i) { return i % 2 ? 'x' : null; }, 'div', document.body);
 chain('lastspan', 40, function(i) { return i == 39 ? ' x ' : null; }, 'span', document.getElementById('last39'));
 </script></body></html>)";
@@ -197,8 +198,13 @@ class SelectorEngineTest : public QObject
         QStringList out;
         const QList<QWebElement> found = lookup.find(builder.result());
         for (const QWebElement& e : found)
-            out << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id")) : e.tagName());
+            out << nameOf(e);
         return out;
+    }
+
+    static QString nameOf(const QWebElement& e)
+    {
+        return e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id")) : e.tagName();
     }
 
     // One condition of the form used in textsOfEveryElement, read the way the
@@ -436,7 +442,7 @@ private slots:
             "XTEXT=%\"X\n\"", "XTEXT%=\"x\n\"", "XTEXT%=\"x \"", "XTRIMMED=%\"x\"", "XTRIMMED%=\"X\"",
             "XTRIMMED!=\"x\"", "XTEXT=%\"level 1\"", "XTRIMMED%=\"level 39\"", "XTEXT%=\" 9\"",
             "XTEXT=%\" x\"", "XTRIMMED=%\"x 1\"", "XTEXT%=\"closing 9\"",
-            "XTEXT=%\"x  x\"", "XTEXT=%\"x x\"", "XTRIMMED=\"x1\""};
+            "XTEXT=%\"x  x\"", "XTEXT=%\"x x\"", "XTRIMMED=\"x1\"", "XTEXT%%\"ü1\"", "XTEXT%%\"•\""};
         const QList<const char*> pages = {textsPage, chainsPage, formsPage, nextPage};
         for (const char* page : pages) {
             QVERIFY(load(*m_view, page));
@@ -448,8 +454,7 @@ private slots:
                     QStringList expected;
                     for (const QWebElement& e : all) {
                         if (passes(e, condition))
-                            expected << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id"))
-                                                                               : e.tagName());
+                            expected << nameOf(e);
                     }
                     QCOMPARE(ids(selector), expected);
                 }
@@ -465,11 +470,38 @@ private slots:
                 QStringList expected;
                 for (const QWebElement& e : ancestors) {
                     if (passes(e, condition))
-                        expected << (e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id"))
-                                                                           : e.tagName());
+                        expected << nameOf(e);
                 }
                 QCOMPARE(ids(QStringLiteral("DIV[id=\"%1\"]:XPARENT[%2]").arg(QLatin1String(start), condition)),
                          expected);
+            }
+        }
+        // The children and siblings of every DIV, the levels of the chains
+        // among them, and the next element after the first paragraph, found
+        // at the end of a scan that enters every chain before it.
+        const QWebElementCollection divs = m_view->page()->mainFrame()->findAllElements(QStringLiteral("div"));
+        const QWebElementCollection inBody = m_view->page()->mainFrame()->findAllElements(QStringLiteral("body *"));
+        for (const QString& condition : conditions) {
+            QStringList children;
+            QStringList siblings;
+            for (const QWebElement& div : divs) {
+                for (QWebElement e = div.firstChild(); !e.isNull(); e = e.nextSibling()) {
+                    if (passes(e, condition))
+                        children << nameOf(e);
+                }
+                for (QWebElement e = div.parent().firstChild(); !e.isNull(); e = e.nextSibling()) {
+                    if (passes(e, condition))
+                        siblings << nameOf(e);
+                }
+            }
+            QCOMPARE(ids(QStringLiteral("DIV:XCHILD[%1]").arg(condition)), children);
+            QCOMPARE(ids(QStringLiteral("DIV:XSIBLING[%1]").arg(condition)), siblings);
+            for (int i = 1; i < inBody.count(); ++i) {
+                if (passes(inBody.at(i), condition)) {
+                    QCOMPARE(ids(QStringLiteral("P[id=\"start\"]:XNEXT[%1]").arg(condition)),
+                             QStringList{nameOf(inBody.at(i))});
+                    break;
+                }
             }
         }
     }
