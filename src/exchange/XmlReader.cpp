@@ -218,6 +218,35 @@ void XmlSource::chooseCodec(const QByteArray& head)
     m_decoder.reset(m_codec->makeDecoder());
 }
 
+// The bytes, when all are ASCII, appended to `out` one character each;
+// false, with `out` as it was, otherwise.
+bool XmlSource::widenAscii(const QByteArray& bytes, QString& out)
+{
+    const int size = bytes.size();
+    const uchar* in = reinterpret_cast<const uchar*>(bytes.constData());
+    int i = 0;
+    __m128i high = _mm_setzero_si128();
+    for (; i + 16 <= size; i += 16)
+        high = _mm_or_si128(high, _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i)));
+    uchar rest = 0;
+    for (int j = i; j < size; ++j)
+        rest |= in[j];
+    if (_mm_movemask_epi8(high) != 0 || (rest & 0x80) != 0)
+        return false;
+    const int before = out.size();
+    out.resize(before + size);
+    ushort* o = reinterpret_cast<ushort*>(out.data()) + before;
+    const __m128i zero = _mm_setzero_si128();
+    for (i = 0; i + 16 <= size; i += 16) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i), _mm_unpacklo_epi8(chars, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i + 8), _mm_unpackhi_epi8(chars, zero));
+    }
+    for (; i < size; ++i)
+        o[i] = in[i];
+    return true;
+}
+
 bool XmlSource::read(QString& out)
 {
     if (m_needsLegacy || failed())
@@ -236,6 +265,15 @@ bool XmlSource::read(QString& out)
         return false;
     }
     const int before = out.size();
+    // Mostly a piece is all ASCII: widened straight into `out`, with no
+    // decoded copy to append. The decoder must then hold no part of a
+    // character, and it has seen the start of the file (a byte-order mark
+    // is only dropped there).
+    if (m_checkUtf8 && m_decoderStarted && !m_decoder->needsMoreData() && widenAscii(bytes, out)) {
+        m_empty = false;
+        return true;
+    }
+    m_decoderStarted = true;
     out += m_decoder->toUnicode(bytes.constData(), bytes.size());
     if (m_checkUtf8 && m_decoder->hasFailure()) {
         m_needsLegacy = true;

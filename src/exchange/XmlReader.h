@@ -40,6 +40,7 @@ public:
 private:
     bool readBytes(QByteArray& bytes);
     void chooseCodec(const QByteArray& head);
+    static bool widenAscii(const QByteArray& bytes, QString& out);
 
     QFile m_file;
     QByteArray m_bytes;     // the in-memory source
@@ -49,6 +50,7 @@ private:
     bool m_legacy = false;
     bool m_started = false;
     bool m_checkUtf8 = false;
+    bool m_decoderStarted = false;
     bool m_needsLegacy = false;
     bool m_empty = true;
     QTextCodec* m_codec = nullptr;
