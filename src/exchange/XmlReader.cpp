@@ -434,7 +434,8 @@ bool XmlReader::parseName(QString* name)
             && !isNameChar(m_data[m_pos + length].unicode())) {
             m_pos += length;
             m_lastName = next;
-            *name = guess;
+            if (name->constData() != guess.constData())
+                *name = guess;
             return true;
         }
     }
@@ -458,7 +459,8 @@ bool XmlReader::parseName(QString* name)
         const QString& known = m_names.at(index);
         if (known.size() == length && sameChars(known.constData(), m_data + start, length)) {
             m_lastName = index;
-            *name = known;
+            if (name->constData() != known.constData())
+                *name = known;
             return true;
         }
     }
@@ -995,12 +997,16 @@ bool XmlReader::open()
 
 XmlReader::Result XmlReader::next(XmlItem* item)
 {
-    // The texts of the item before, when nothing holds them any more, take
-    // the next item's: no allocation per field. Only small ones are kept, so
-    // one huge field leaves no memory behind.
-    for (XmlItem::Child& child : item->children()) {
-        if (m_spareTexts.size() < maxSpareTexts && child.text.isDetached() && child.text.capacity() <= maxSpareText)
-            m_spareTexts.push_back(std::move(child.text));
+    // The fields of the item before serve the next item's in the same
+    // places: a name read again is already there, and a text nothing holds
+    // any more lends its memory, so a field costs no allocation. Only small
+    // texts are kept, so one huge field leaves no memory behind.
+    std::swap(m_spare, item->children());
+    if (m_spare.size() > int(maxSpareTexts))
+        m_spare.resize(int(maxSpareTexts));
+    for (XmlItem::Child& child : m_spare) {
+        if (!child.text.isDetached() || child.text.capacity() > maxSpareText)
+            child.text = QString();
     }
     item->clear();
     item->setTagName(QString());
@@ -1046,13 +1052,12 @@ bool XmlReader::parseField(XmlItem::Child* child)
     bool empty = false;
     if (!parseName(&child->name) || !parseAttributes(false, &empty))
         return false;
-    if (empty)
+    if (empty) {
+        child->text = QString();
         return true;
-    if (!m_spareTexts.empty()) {
-        child->text = std::move(m_spareTexts.back());
-        m_spareTexts.pop_back();
-        child->text.resize(0);
     }
+    if (!child->text.isNull())
+        child->text.resize(0);
     for (;;) {
         if (!parseText(&child->text))
             return false;
@@ -1100,6 +1105,11 @@ bool XmlReader::parseItem(XmlItem* item)
         if (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('/'))
             return parseEndTag(tag);
         XmlItem::Child child;
+        const int place = item->children().size();
+        if (place < m_spare.size()) {
+            child.name = std::move(m_spare[place].name);
+            child.text = std::move(m_spare[place].text);
+        }
         if (!parseField(&child))
             return false;
         item->children().append(std::move(child));

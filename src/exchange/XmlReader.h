@@ -158,10 +158,10 @@ private:
     // buffer kept from item to item.
     QString m_skipped;
 
-    // Texts of fields read before, emptied for the next fields.
+    // Fields of the item read before, taken up again by the next item's.
     static constexpr std::size_t maxSpareTexts = 64;
     static constexpr int maxSpareText = 4096;
-    std::vector<QString> m_spareTexts;
+    QVector<XmlItem::Child> m_spare;
 
     // Field names repeat on every item: one shared copy each.
     QVector<QString> m_names;
