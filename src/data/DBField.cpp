@@ -132,9 +132,11 @@ int DBField::intValue(const DBBase* record) const
     return m_type == FieldType::Int ? record->*m_member.i : (m_type == FieldType::Bool ? record->*m_member.b : 0);
 }
 
-QString DBField::textValue(const DBBase* record) const
+// By reference: binding a record's texts, item after item, takes no copy.
+const QString& DBField::textValue(const DBBase* record) const
 {
-    return m_type == FieldType::Text ? textOf(record) : QString();
+    static const QString none;
+    return m_type == FieldType::Text ? textOf(record) : none;
 }
 
 bool DBField::boolValue(const DBBase* record) const

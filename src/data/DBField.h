@@ -108,7 +108,7 @@ public:
 
     // Typed access; the setters apply the limit and mark the record modified.
     int intValue(const DBBase* record) const;
-    QString textValue(const DBBase* record) const;
+    const QString& textValue(const DBBase* record) const;
     bool boolValue(const DBBase* record) const;
     QDate dateValue(const DBBase* record) const;
     QDateTime dateTimeValue(const DBBase* record) const;

@@ -156,10 +156,10 @@ XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, c
         break;
     }
     case FieldType::Text: {
-        QString text;
-        ok = readText(item, name, &text);
+        const QString* text = item.findText(name);
+        ok = text != nullptr;
         if (ok)
-            field.setText(m_record, text);
+            field.setText(m_record, *text);
         break;
     }
     case FieldType::Bool: {
@@ -334,15 +334,15 @@ int XmlBase::readKey(const XmlItem& element, const QString& name, bool* ok)
 int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
-    QString text;
-    if (!readText(element, name, &text))
+    const QString* text = element.findText(name);
+    if (!text)
         return 0;
-    if (text.isEmpty()) {
+    if (text->isEmpty()) {
         *ok = true;
         return 0;
     }
-    const int value = toInt(text, ok);
-    noteMalformed(name, text, *ok);
+    const int value = toInt(*text, ok);
+    noteMalformed(name, *text, *ok);
     return *ok ? value : 0;
 }
 

@@ -43,23 +43,28 @@ bool XmlItem::hasElement(const QString& name) const
 
 bool XmlItem::find(const QString& name, QString* text) const
 {
+    const QString* found = findText(name);
+    if (found)
+        *text = *found;
+    return found != nullptr;
+}
+
+const QString* XmlItem::findText(const QString& name) const
+{
+    static const QString none;
     bool element = false;
-    bool valued = false;
+    const QString* valued = nullptr;
     for (const Child& child : m_children) {
         // The sizes first: most names differ in theirs.
         if ((child.isElement || child.hasChildNodes) && child.name.size() == name.size() && child.name == name) {
             element = element || child.isElement;
-            if (!valued && child.hasChildNodes) {
-                *text = child.text;
-                valued = true;
-            }
+            if (!valued && child.hasChildNodes)
+                valued = &child.text;
             if (element && valued)
-                return true;
+                return valued;
         }
     }
-    if (element && !valued)
-        text->clear();
-    return element;
+    return element ? &none : nullptr;
 }
 
 } // namespace Vexal

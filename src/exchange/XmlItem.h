@@ -25,7 +25,7 @@ public:
     XmlItem() = default;
     XmlItem(const QDomElement& element); // NOLINT: implicit on purpose
 
-    QString tagName() const { return m_tagName; }
+    const QString& tagName() const { return m_tagName; }
     void setTagName(const QString& tagName) { m_tagName = tagName; }
     const QVector<Child>& children() const { return m_children; }
     QVector<Child>& children() { return m_children; }
@@ -42,6 +42,8 @@ public:
     // hasElement() and childText() in one pass: false when there is no such
     // element; otherwise true, with *text set to childText(name).
     bool find(const QString& name, QString* text) const;
+    // find() without a copy: the text, or null when there is no such element.
+    const QString* findText(const QString& name) const;
 
 private:
     QString m_tagName;
