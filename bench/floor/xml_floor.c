@@ -159,14 +159,17 @@ static int skipPast(char c)
 static char* value;
 static size_t valueSize, valueLength;
 
+/* Keeps the value NUL-terminated: numbers are read from it with atoll, which
+ * would otherwise run on into what a longer earlier value left behind. */
 static void append(const char* text, size_t length)
 {
-    if (valueLength + length > valueSize) {
-        valueSize = (valueLength + length) * 2;
+    if (valueLength + length + 1 > valueSize) {
+        valueSize = (valueLength + length + 1) * 2;
         value = realloc(value, valueSize);
     }
     memcpy(value + valueLength, text, length);
     valueLength += length;
+    value[valueLength] = '\0';
 }
 
 static void appendCode(unsigned long code)
