@@ -109,52 +109,6 @@ bool DBConnection::useWriteAheadLog(QSqlDatabase db)
     return query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
 }
 
-bool DBConnection::checkpointForCopy(QString* errorText)
-{
-    QSqlDatabase own = current();
-    {
-        QSqlQuery mode(own);
-        if (mode.exec(QStringLiteral("PRAGMA journal_mode;")) && mode.next()
-            && mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-            return true;
-    }
-    // A connection cannot checkpoint inside its own transaction; a second
-    // one can, and no writer can add to the log while the caller holds the
-    // write lock. A reader still on an older snapshot holds back the last
-    // frames for a moment only.
-    const QString name = QStringLiteral("tesvar-checkpoint-%1").arg(connectionCounter.fetchAndAddOrdered(1) + 1);
-    bool done = false;
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::cloneDatabase(own, name);
-        db.setConnectOptions(jobBusyTimeoutOption());
-        if (!db.open()) {
-            error = db.lastError().text();
-        } else {
-            const QString text = QStringLiteral("PRAGMA wal_checkpoint(PASSIVE);");
-            for (int attempt = 0; attempt < 100 && !done; ++attempt) {
-                QSqlQuery query(db);
-                if (!query.exec(text) || !query.next()) {
-                    error = query.lastError().text();
-                    break;
-                }
-                const int logFrames = query.value(1).toInt();
-                const int copied = query.value(2).toInt();
-                done = logFrames < 0 || copied >= logFrames;
-                if (!done) {
-                    error = QStringLiteral("%1 of %2 frames of the write-ahead log copied").arg(copied).arg(logFrames);
-                    QThread::msleep(20);
-                }
-            }
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!done && errorText)
-        *errorText = error;
-    return done;
-}
-
 bool DBConnection::isGuiThread()
 {
     const QCoreApplication* app = QCoreApplication::instance();

@@ -70,13 +70,6 @@ public:
     // readers never wait for a writer; false (and the file keeps its mode)
     // when the file is locked or the folder does not allow it.
     static bool useWriteAheadLog(QSqlDatabase db);
-
-    // For a copy of the database file made while the caller holds the write
-    // lock (BEGIN IMMEDIATE on its connection): moves every committed change
-    // still in the write-ahead log into the file itself, from a second
-    // connection of the calling thread. True at once for a file without such
-    // a log; false with errorText when the log could not be emptied.
-    static bool checkpointForCopy(QString* errorText = nullptr);
 };
 
 } // namespace Vexal
