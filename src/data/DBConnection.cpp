@@ -5,10 +5,15 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QThread>
 #include <QThreadStorage>
 #include <QVariant>
+
+#include <sqlite3.h>
+
+#include <cstring>
 
 namespace Vexal {
 
@@ -99,6 +104,25 @@ bool DBConnection::isBusy(const QSqlError& error)
     if (ok)
         return (code & 0xff) == 5 || (code & 0xff) == 6;
     return error.databaseText().contains(QLatin1String("database is locked"));
+}
+
+QString DBConnection::systemReason(QSqlDatabase db, const QSqlError& error)
+{
+    // SQLite keeps the system's error number only for these failures.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    if (code != SQLITE_IOERR && code != SQLITE_CANTOPEN)
+        return QString();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return QString();
+    const int number = sqlite3_system_errno(*static_cast<sqlite3* const*>(handle.constData()));
+    return number != 0 ? QString::fromLocal8Bit(std::strerror(number)) : QString();
+}
+
+QString DBConnection::errorText(QSqlDatabase db, const QSqlError& error)
+{
+    const QString reason = systemReason(db, error);
+    return reason.isEmpty() ? error.text() : QStringLiteral("%1 (%2)").arg(error.text(), reason);
 }
 
 bool DBConnection::useWriteAheadLog(QSqlDatabase db)

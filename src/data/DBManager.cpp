@@ -126,7 +126,7 @@ QString createDatabase(const QString& path)
         QSqlDatabase db = QSqlDatabase::addDatabase(ConstApp::driverName(), name);
         db.setDatabaseName(building);
         if (!db.open())
-            error = db.lastError().text();
+            error = DBConnection::errorText(db, db.lastError());
         else if (DBSchema::create(db, &error))
             // Readers of a file made here never wait for a job's writer.
             DBConnection::useWriteAheadLog(db);
@@ -164,7 +164,7 @@ int schemaObjects(QSqlDatabase db, QString* error)
         return query.value(0).toInt();
     if (DBConnection::isBusy(query.lastError()))
         return 1;
-    *error = query.lastError().text();
+    *error = DBConnection::errorText(db, query.lastError());
     return -1;
 }
 
@@ -227,7 +227,7 @@ bool DBManager::openDatabase(QSqlDatabase& db, const QString& path, QString* err
             return false;
     }
     if (!db.open()) {
-        *error = db.lastError().text();
+        *error = DBConnection::errorText(db, db.lastError());
         return false;
     }
     StartupWait wait;
@@ -285,7 +285,7 @@ bool DBManager::createDefaultProjectOnce()
         return false;
     }
     if (!db.commit()) {
-        Logger::critical(LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), db.lastError().text()));
+        Logger::critical(LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
         db.rollback();
         return false;
     }

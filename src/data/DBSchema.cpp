@@ -1,5 +1,6 @@
 #include "data/DBSchema.h"
 
+#include "data/DBConnection.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleSql.h"
 
@@ -87,16 +88,23 @@ bool runInTransaction(QSqlDatabase db, const QString& begin, bool onlyWhenEmpty,
     for (const QString& statement : all) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
-            const QString error = LocaleSql::sqlQueryFailed(statement, query.lastError().text());
+            const QString error =
+                LocaleSql::sqlQueryFailed(statement, DBConnection::errorText(db, query.lastError()));
             query.finish();
             db.rollback();
             return fail(errorText, error);
         }
     }
-    if (!db.commit()) {
-        const QString error = LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), db.lastError().text());
-        db.rollback();
-        return fail(errorText, error);
+    {
+        // Through a query, whose error keeps SQLite's code.
+        QSqlQuery query(db);
+        const QString commit = QStringLiteral("COMMIT");
+        if (!query.exec(commit)) {
+            const QString error = LocaleSql::sqlQueryFailed(commit, DBConnection::errorText(db, query.lastError()));
+            query.finish();
+            db.rollback();
+            return fail(errorText, error);
+        }
     }
     if (made)
         *made = true;

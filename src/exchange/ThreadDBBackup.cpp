@@ -7,12 +7,9 @@
 
 #include <QDate>
 #include <QFile>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-
-#include <sqlite3.h>
 
 #include <cerrno>
 #include <cstring>
@@ -70,21 +67,6 @@ QString syncToDisk(const QString& path, bool folder)
     return error;
 }
 
-// The system's reason for SQLite's last failure on a connection, when the
-// failure came from the system (an I/O error, a file that cannot be made):
-// a full disk or a file-size limit then reads as it would for any file.
-QString systemReason(const QSqlDatabase& db, const QSqlError& error)
-{
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    if (code != SQLITE_IOERR && code != SQLITE_CANTOPEN)
-        return QString();
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return QString();
-    const int number = sqlite3_system_errno(*static_cast<sqlite3* const*>(handle.constData()));
-    return number != 0 ? systemError(number) : QString();
-}
-
 // Has SQLite write a consistent copy of the database into a new file.
 QString copyDatabase(const QString& to)
 {
@@ -96,7 +78,7 @@ QString copyDatabase(const QString& to)
         if (query.exec())
             return QString();
     }
-    const QString reason = systemReason(db, query.lastError());
+    const QString reason = DBConnection::systemReason(db, query.lastError());
     return reason.isEmpty() ? LocaleThread::sqlQueryFailed(statement, query.lastError().text()) : reason;
 }
 

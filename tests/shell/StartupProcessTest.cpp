@@ -16,7 +16,9 @@
 #include <QThread>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -57,6 +59,30 @@ private:
 };
 
 int FileConnection::s_count = 0;
+
+// The program started under a file-size limit (as a shell's "ulimit -f"
+// sets one), with the signal such a limit raises in its default action.
+class LimitedProcess : public QProcess
+{
+public:
+    explicit LimitedProcess(rlim_t limit)
+        : m_limit(limit)
+    {
+    }
+
+protected:
+    void setupChildProcess() override
+    {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit lowered {};
+        getrlimit(RLIMIT_FSIZE, &lowered);
+        lowered.rlim_cur = m_limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+
+private:
+    rlim_t m_limit;
+};
 
 } // namespace
 
@@ -358,6 +384,26 @@ private slots:
                          .toString(),
                      QStringLiteral("Default/1"));
         }
+    }
+
+    // A file-size limit that the new database passes fails its write, like
+    // a full disk: the start-up says so (the system's reason in the log,
+    // the message, exit code 1) instead of the program being killed.
+    void fileSizeLimitFailsTheWriteNotTheProgram()
+    {
+        TestFolder folder;
+        m_server = std::make_unique<LoopbackServer>();
+        QVERIFY(m_server->start());
+        LimitedProcess program(16 * 1024);
+        prepare(program, folder.path(), *m_server);
+        program.start();
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(program.readAllStandardError())
+                    .contains(QLatin1String("The application failed to load a database.")));
+        QVERIFY2(logText(folder.path()).contains(QLatin1String("File too large")), qPrintable(logText(folder.path())));
+        QVERIFY(!QFile::exists(folder.file(QLatin1String(databaseName))));
     }
 };
 
