@@ -17,6 +17,7 @@
 #include "shell/WidTabManager.h"
 #include "app/WndMainBase.h"
 #include "texts/LocaleDelegate.h"
+#include "texts/LocaleMessage.h"
 #include "views/UtilDialog.h"
 #include "views/WidDatabaseJournal.h"
 #include "views/WidOptionsEditor.h"
@@ -90,7 +91,7 @@ bool DelegateTools::setPrivateBrowsing(bool on)
         }
         Logger::error(rows.errorText());
         return false;
-    });
+    }, LocaleMessage::changePrivateBrowsing());
     if (!stored) {
         UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
         resyncPrivateBrowsing();

@@ -314,7 +314,7 @@ void WndMainBase::saveGuiState()
             return true;
         Logger::error(gui->errorText());
         return false;
-    });
+    }, LocaleMessage::changeWindowLayout());
 }
 
 void WndMainBase::restoreGuiState()

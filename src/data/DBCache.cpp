@@ -10,6 +10,7 @@
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
 #include "data/DBWriteQueue.h"
+#include "texts/LocaleMessage.h"
 
 #include <QDir>
 
@@ -181,7 +182,7 @@ void DBCache::setLastFolder(const QString& folder)
             return true;
         Logger::error(list.errorText());
         return false;
-    });
+    }, LocaleMessage::changeLastFolder());
 }
 
 QString DBCache::resolveShortcut(const QString& text)

@@ -425,7 +425,7 @@ void WidWebView::writeHistory()
             return true;
         Logger::error(history.errorText());
         return false;
-    });
+    }, LocaleMessage::changeHistory());
 }
 
 QString WidWebView::linkTitle() const
