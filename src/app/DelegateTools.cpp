@@ -81,7 +81,7 @@ bool DelegateTools::setPrivateBrowsing(bool on)
     // the write, so that a database held by a job delays it instead of
     // failing it.
     const bool saveHistory = !on;
-    const bool stored = DBWriteQueue::submit([saveHistory] {
+    const bool stored = DBWriteQueue::submit(LocaleMessage::changePrivateBrowsing(), [saveHistory] {
         DBOptionsList rows;
         DBOptions* row = rows.load() ? rows.options() : nullptr;
         if (row) {
@@ -91,7 +91,7 @@ bool DelegateTools::setPrivateBrowsing(bool on)
         }
         Logger::error(rows.errorText());
         return false;
-    }, LocaleMessage::changePrivateBrowsing());
+    });
     if (!stored) {
         UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
         resyncPrivateBrowsing();

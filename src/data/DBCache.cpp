@@ -168,7 +168,7 @@ void DBCache::setLastFolder(const QString& folder)
 
     // Never worth a frozen window: while a job holds the database the folder
     // is stored once it lets go.
-    DBWriteQueue::submit([folder] {
+    DBWriteQueue::submit(LocaleMessage::changeLastFolder(), [folder] {
         DBSettingsList list;
         if (!list.load()) {
             Logger::error(list.errorText());
@@ -182,7 +182,7 @@ void DBCache::setLastFolder(const QString& folder)
             return true;
         Logger::error(list.errorText());
         return false;
-    }, LocaleMessage::changeLastFolder());
+    });
 }
 
 QString DBCache::resolveShortcut(const QString& text)

@@ -72,8 +72,7 @@ public:
         : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
         if (m_fd >= 0) {
-            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-            }
+            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {}
         }
     }
     ~FolderLock()
@@ -285,7 +284,8 @@ bool DBManager::createDefaultProjectOnce()
         return false;
     }
     if (!db.commit()) {
-        Logger::critical(LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
+        Logger::critical(
+            LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
         db.rollback();
         return false;
     }

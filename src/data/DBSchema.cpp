@@ -88,8 +88,7 @@ bool runInTransaction(QSqlDatabase db, const QString& begin, bool onlyWhenEmpty,
     for (const QString& statement : all) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
-            const QString error =
-                LocaleSql::sqlQueryFailed(statement, DBConnection::errorText(db, query.lastError()));
+            const QString error = LocaleSql::sqlQueryFailed(statement, DBConnection::errorText(db, query.lastError()));
             query.finish();
             db.rollback();
             return fail(errorText, error);

@@ -87,7 +87,12 @@ DBWriteQueue* DBWriteQueue::instance()
     return queue;
 }
 
-bool DBWriteQueue::submit(const Write& write, const QString& what)
+bool DBWriteQueue::submit(const Write& write)
+{
+    return submit(QString(), write);
+}
+
+bool DBWriteQueue::submit(const QString& what, const Write& write)
 {
     if (!write)
         return false;

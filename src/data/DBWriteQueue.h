@@ -37,8 +37,9 @@ public:
     // Runs or keeps a write (GUI thread only). True when it was written or
     // kept; false when it ran and failed. `what` names the change for the
     // user, should it still be unwritten when the program ends (writes of
-    // one kind share a name); empty: "A change of the window".
-    static bool submit(const Write& write, const QString& what = QString());
+    // one kind share a name); without it: "A change of the window".
+    static bool submit(const QString& what, const Write& write);
+    static bool submit(const Write& write);
     // Tries the kept writes now, in order, each waiting at most waitMs for
     // the lock (0: the connection's own timeout). True when none is left.
     static bool flush(int waitMs = 0);
@@ -52,7 +53,8 @@ public:
 
 private:
     enum Outcome { Written, Failed, Busy };
-    struct Kept {
+    struct Kept
+    {
         Write write;
         QString what;
     };

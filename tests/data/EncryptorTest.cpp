@@ -124,8 +124,8 @@ private slots:
         QTest::newRow("automatic, empty") << automatic << QByteArray() << 4 << false;
         QTest::newRow("always, longer") << int(Encryptor::CompressionAlways) << QByteArray(14, 'a') << 1 << true;
         QTest::newRow("always, empty") << int(Encryptor::CompressionAlways) << QByteArray() << 4 << true;
-        QTest::newRow("never, far shorter") << int(Encryptor::CompressionNever) << QByteArray(300, 'a') << -283
-                                            << false;
+        QTest::newRow("never, far shorter")
+            << int(Encryptor::CompressionNever) << QByteArray(300, 'a') << -283 << false;
     }
     void compressionRuleAtItsEdges()
     {

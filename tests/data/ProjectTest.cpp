@@ -185,8 +185,8 @@ private slots:
         torn.append(QByteArray(4080, '\x5a'));
         QTest::newRow("no file") << QByteArray() << QString() << "made";
         QTest::newRow("zero bytes") << QByteArray("") << QString() << "made";
-        QTest::newRow("database without tables") << QByteArray("") << QStringLiteral("PRAGMA user_version = 7;")
-                                                 << "made";
+        QTest::newRow("database without tables")
+            << QByteArray("") << QStringLiteral("PRAGMA user_version = 7;") << "made";
         QTest::newRow("one table of another program")
             << QByteArray("") << QStringLiteral("CREATE TABLE Other (ID INTEGER);") << "kept";
         QTest::newRow("a text file") << note << QString() << "refused";

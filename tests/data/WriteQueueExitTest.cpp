@@ -106,8 +106,9 @@ private slots:
             QCOMPARE(prompt.messages.size(), 1);
             QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
             QCOMPARE(prompt.messages.at(0).title, ConstApp::title());
-            QCOMPARE(prompt.messages.at(0).text,
-                     LocaleMessage::changesNotSaved(QStringLiteral("The last folder used (2)\nA change of the window")));
+            QCOMPARE(
+                prompt.messages.at(0).text,
+                LocaleMessage::changesNotSaved(QStringLiteral("The last folder used (2)\nA change of the window")));
             QCOMPARE(Logger::errors().size(), 1);
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("Settings")), 0);
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 0);

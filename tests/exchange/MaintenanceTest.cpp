@@ -15,7 +15,6 @@
 #include <QSqlQuery>
 #include <QTest>
 
-
 using namespace Vexal;
 
 namespace {
@@ -74,15 +73,15 @@ private slots:
         // program at work writes now; and files that are not a backup's.
         const QString bku = db.file(QStringLiteral("bku"));
         const QString killedToday = ThreadDBBackup::temporaryPath(todaysBackup(db));
-        const QString killedEarlier = ThreadDBBackup::temporaryPath(ThreadDBBackup::targetPath(bku, QDate(2020, 1, 31)));
+        const QString killedEarlier =
+            ThreadDBBackup::temporaryPath(ThreadDBBackup::targetPath(bku, QDate(2020, 1, 31)));
         const QStringList stale{killedToday, killedToday + QStringLiteral("-journal"), killedEarlier};
         const QString atWork = ThreadDBBackup::temporaryPath(todaysBackup(db));
         const QStringList others{atWork, QDir(bku).filePath(QStringLiteral("notes.bku.1-0000abcd.part")),
                                  QDir(bku).filePath(QStringLiteral("2020_01_30.bku.part.keep"))};
         for (const QString& path : stale + others)
             QVERIFY(writeBytes(path, "torn copy"));
-        const QDateTime longAgo =
-            QDateTime::currentDateTime().addSecs(-ThreadDBBackup::staleTemporarySeconds - 5);
+        const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-ThreadDBBackup::staleTemporarySeconds - 5);
         for (const QString& path : stale + others.mid(1)) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));

@@ -74,7 +74,7 @@ protected:
     void setupChildProcess() override
     {
         std::signal(SIGXFSZ, SIG_DFL);
-        rlimit lowered {};
+        rlimit lowered{};
         getrlimit(RLIMIT_FSIZE, &lowered);
         lowered.rlim_cur = m_limit;
         setrlimit(RLIMIT_FSIZE, &lowered);
@@ -158,7 +158,9 @@ class StartupProcessTest : public QObject
     // other file that stood there before (one replaced under it).
     static bool holdsOnlyTheFileAt(const QProcess& program, const QString& path)
     {
-        struct stat standing {};
+        struct stat standing
+        {
+        };
         if (::stat(QFile::encodeName(path).constData(), &standing) != 0)
             return false;
         const QString name = QFileInfo(path).canonicalFilePath();
@@ -168,7 +170,9 @@ class StartupProcessTest : public QObject
             const QString target = fd.symLinkTarget();
             if (target != name && target != name + QLatin1String(" (deleted)"))
                 continue;
-            struct stat open {};
+            struct stat open
+            {
+            };
             if (::stat(QFile::encodeName(fd.filePath()).constData(), &open) != 0)
                 continue;
             if (open.st_ino != standing.st_ino || open.st_dev != standing.st_dev)
@@ -374,15 +378,16 @@ private slots:
             }
             for (auto& program : started)
                 end(*program);
-            QVERIFY2(failed.isEmpty(), qPrintable(QStringLiteral("round %1: %2\nlog: %3")
-                                                      .arg(round)
-                                                      .arg(failed.join(QLatin1String(" | ")), logText(folder.path()))));
+            QVERIFY2(failed.isEmpty(),
+                     qPrintable(QStringLiteral("round %1: %2\nlog: %3")
+                                    .arg(round)
+                                    .arg(failed.join(QLatin1String(" | ")), logText(folder.path()))));
             FileConnection file(path);
             QCOMPARE(file.value(QStringLiteral("PRAGMA integrity_check;")).toString(), QStringLiteral("ok"));
             QCOMPARE(file.db().tables(QSql::Tables).size(), 32);
-            QCOMPARE(file.value(QStringLiteral("SELECT group_concat(Name || '/' || Active, ', ') FROM Project;"))
-                         .toString(),
-                     QStringLiteral("Default/1"));
+            QCOMPARE(
+                file.value(QStringLiteral("SELECT group_concat(Name || '/' || Active, ', ') FROM Project;")).toString(),
+                QStringLiteral("Default/1"));
         }
     }
 
