@@ -17,6 +17,7 @@
 #include "shell/WidTabManager.h"
 #include "app/WndMainBase.h"
 #include "texts/LocaleDelegate.h"
+#include "texts/LocaleMessage.h"
 #include "views/UtilDialog.h"
 #include "views/WidDatabaseJournal.h"
 #include "views/WidOptionsEditor.h"
@@ -80,7 +81,7 @@ bool DelegateTools::setPrivateBrowsing(bool on)
     // the write, so that a database held by a job delays it instead of
     // failing it.
     const bool saveHistory = !on;
-    const bool stored = DBWriteQueue::submit([saveHistory] {
+    const bool stored = DBWriteQueue::submit(LocaleMessage::changePrivateBrowsing(), [saveHistory] {
         DBOptionsList rows;
         DBOptions* row = rows.load() ? rows.options() : nullptr;
         if (row) {

@@ -295,7 +295,7 @@ void WndMainBase::saveGuiState()
     const bool maximized = isMaximized();
     const bool keepGeometry = !isMaximized() && !isFullScreen();
     const QRect rect = geometry();
-    DBWriteQueue::submit([=] {
+    DBWriteQueue::submit(LocaleMessage::changeWindowLayout(), [=] {
         DBGUIList list;
         DBGUI* gui = loadGuiState(list);
         if (!gui)

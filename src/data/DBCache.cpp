@@ -10,6 +10,7 @@
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
 #include "data/DBWriteQueue.h"
+#include "texts/LocaleMessage.h"
 
 #include <QDir>
 
@@ -167,7 +168,7 @@ void DBCache::setLastFolder(const QString& folder)
 
     // Never worth a frozen window: while a job holds the database the folder
     // is stored once it lets go.
-    DBWriteQueue::submit([folder] {
+    DBWriteQueue::submit(LocaleMessage::changeLastFolder(), [folder] {
         DBSettingsList list;
         if (!list.load()) {
             Logger::error(list.errorText());

@@ -5,10 +5,15 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QThread>
 #include <QThreadStorage>
 #include <QVariant>
+
+#include <sqlite3.h>
+
+#include <cstring>
 
 namespace Vexal {
 
@@ -101,58 +106,31 @@ bool DBConnection::isBusy(const QSqlError& error)
     return error.databaseText().contains(QLatin1String("database is locked"));
 }
 
+QString DBConnection::systemReason(QSqlDatabase db, const QSqlError& error)
+{
+    // SQLite keeps the system's error number only for these failures.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    if (code != SQLITE_IOERR && code != SQLITE_CANTOPEN)
+        return QString();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return QString();
+    const int number = sqlite3_system_errno(*static_cast<sqlite3* const*>(handle.constData()));
+    return number != 0 ? QString::fromLocal8Bit(std::strerror(number)) : QString();
+}
+
+QString DBConnection::errorText(QSqlDatabase db, const QSqlError& error)
+{
+    const QString reason = systemReason(db, error);
+    return reason.isEmpty() ? error.text() : QStringLiteral("%1 (%2)").arg(error.text(), reason);
+}
+
 bool DBConnection::useWriteAheadLog(QSqlDatabase db)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL;")) || !query.next())
         return false;
     return query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
-}
-
-bool DBConnection::checkpointForCopy(QString* errorText)
-{
-    QSqlDatabase own = current();
-    {
-        QSqlQuery mode(own);
-        if (mode.exec(QStringLiteral("PRAGMA journal_mode;")) && mode.next()
-            && mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-            return true;
-    }
-    // A connection cannot checkpoint inside its own transaction; a second
-    // one can, and no writer can add to the log while the caller holds the
-    // write lock. A reader still on an older snapshot holds back the last
-    // frames for a moment only.
-    const QString name = QStringLiteral("tesvar-checkpoint-%1").arg(connectionCounter.fetchAndAddOrdered(1) + 1);
-    bool done = false;
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::cloneDatabase(own, name);
-        db.setConnectOptions(jobBusyTimeoutOption());
-        if (!db.open()) {
-            error = db.lastError().text();
-        } else {
-            const QString text = QStringLiteral("PRAGMA wal_checkpoint(PASSIVE);");
-            for (int attempt = 0; attempt < 100 && !done; ++attempt) {
-                QSqlQuery query(db);
-                if (!query.exec(text) || !query.next()) {
-                    error = query.lastError().text();
-                    break;
-                }
-                const int logFrames = query.value(1).toInt();
-                const int copied = query.value(2).toInt();
-                done = logFrames < 0 || copied >= logFrames;
-                if (!done) {
-                    error = QStringLiteral("%1 of %2 frames of the write-ahead log copied").arg(copied).arg(logFrames);
-                    QThread::msleep(20);
-                }
-            }
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    if (!done && errorText)
-        *errorText = error;
-    return done;
 }
 
 bool DBConnection::isGuiThread()

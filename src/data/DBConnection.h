@@ -66,17 +66,18 @@ public:
     // statement may succeed later), as opposed to a fault of the statement.
     static bool isBusy(const QSqlError& error);
 
+    // The system's reason for a connection's failure when the system failed
+    // it (an I/O error, a file that could not be opened), such as "File too
+    // large" or "Permission denied"; "" otherwise. SQLite's own text names
+    // only the kind ("disk I/O error").
+    static QString systemReason(QSqlDatabase db, const QSqlError& error);
+    // The error's text, followed by the system's reason when there is one.
+    static QString errorText(QSqlDatabase db, const QSqlError& error);
+
     // Switches an open connection's file to write-ahead logging, so that
     // readers never wait for a writer; false (and the file keeps its mode)
     // when the file is locked or the folder does not allow it.
     static bool useWriteAheadLog(QSqlDatabase db);
-
-    // For a copy of the database file made while the caller holds the write
-    // lock (BEGIN IMMEDIATE on its connection): moves every committed change
-    // still in the write-ahead log into the file itself, from a second
-    // connection of the calling thread. True at once for a file without such
-    // a log; false with errorText when the log could not be emptied.
-    static bool checkpointForCopy(QString* errorText = nullptr);
 };
 
 } // namespace Vexal

@@ -7,22 +7,23 @@
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
 #include "data/DBSchema.h"
+#include "data/TemporaryFiles.h"
 #include "texts/LocaleBase.h"
-#include "texts/LocaleMessage.h"
 #include "texts/LocaleSql.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QCoreApplication>
-#include <QRandomGenerator>
+#include <QRegularExpression>
 
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace Vexal {
 
@@ -52,32 +53,71 @@ void removeSideFiles(const QString& path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
-// Removes what builds of earlier starts left behind when they were killed.
-// A fresh one may belong to another instance starting at the same moment.
-void removeStaleBuilds(const QFileInfo& target)
+QString newSuffix()
 {
-    QDir folder = target.absoluteDir();
-    const QDateTime limit = QDateTime::currentDateTime().addSecs(-DBManager::staleBuildSeconds);
-    const QFileInfoList found =
-        folder.entryInfoList({target.fileName() + QStringLiteral(".*.new*")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& file : found) {
-        if (file.lastModified() < limit)
-            QFile::remove(file.absoluteFilePath());
+    return QStringLiteral(".new");
+}
+
+QString systemError(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Starts of the program in one folder take turns while it holds this lock on
+// the folder. On a file system without such locks nothing waits.
+class FolderLock final
+{
+public:
+    explicit FolderLock(const QString& folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (m_fd >= 0) {
+            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {}
+        }
     }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+enum class Placed { Done, Taken, Failed };
+
+// Gives a finished file its final name, but never over a file that stands
+// there: another start may have put its database there meanwhile.
+Placed placeWithoutReplacing(const QString& from, const QString& to, QString* error)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return Placed::Done;
+    // File systems that cannot rename without replacing can make a link.
+    if (errno == EINVAL || errno == ENOSYS) {
+        if (::link(source.constData(), target.constData()) == 0) {
+            ::unlink(source.constData());
+            return Placed::Done;
+        }
+    }
+    if (errno == EEXIST)
+        return Placed::Taken;
+    *error = systemError(errno);
+    return Placed::Failed;
 }
 
 // Builds a database with the whole schema under a temporary name next to
-// `path` and renames it into place: over the existing file when `replace`,
-// else only if no file has appeared there meanwhile. "" on success.
-QString createDatabase(const QString& path, bool replace)
+// `path` and puts it in place, unless another start put its own there
+// meanwhile (which is then the one opened). "" on success.
+QString createDatabase(const QString& path)
 {
     const QFileInfo target(path);
-    removeStaleBuilds(target);
     // SQLite makes the file, with the permissions it always gives a database.
-    const QString building = QStringLiteral("%1.%2-%3.new")
-                                 .arg(target.absoluteFilePath())
-                                 .arg(QCoreApplication::applicationPid())
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    const QString building = TemporaryFiles::name(target.absoluteFilePath(), newSuffix());
 
     QString error;
     const QString name = QStringLiteral("tesvar-new-database");
@@ -85,7 +125,7 @@ QString createDatabase(const QString& path, bool replace)
         QSqlDatabase db = QSqlDatabase::addDatabase(ConstApp::driverName(), name);
         db.setDatabaseName(building);
         if (!db.open())
-            error = db.lastError().text();
+            error = DBConnection::errorText(db, db.lastError());
         else if (DBSchema::create(db, &error))
             // Readers of a file made here never wait for a job's writer.
             DBConnection::useWriteAheadLog(db);
@@ -98,27 +138,18 @@ QString createDatabase(const QString& path, bool replace)
         return error;
     }
 
-    // Journals of a file that is gone, or that is about to be replaced,
-    // would be played into the new one.
-    if (replace || !QFileInfo::exists(path))
-        removeSideFiles(path);
-    if (replace) {
-        std::error_code code;
-        std::filesystem::rename(QFile::encodeName(building).toStdString(), QFile::encodeName(path).toStdString(),
-                                code);
-        if (code) {
-            QFile::remove(building);
-            return QString::fromStdString(code.message());
-        }
-        return QString();
-    }
-    // Never over a file that another instance has just put in place.
-    if (!QFile::rename(building, path)) {
-        QFile::remove(building);
+    Placed placed = Placed::Failed;
+    {
+        FolderLock turn(target.absolutePath());
+        // Journals of a database that is gone would be played into the new
+        // one. While no database stands there, no start has one open.
         if (!QFileInfo::exists(path))
-            return LocaleMessage::invalidFileName();
+            removeSideFiles(path);
+        placed = placeWithoutReplacing(building, path, &error);
     }
-    return QString();
+    if (placed != Placed::Done)
+        QFile::remove(building);
+    return placed == Placed::Failed ? error : QString();
 }
 
 // Number of schema objects in the open database; -1 (and the error) when it
@@ -132,7 +163,7 @@ int schemaObjects(QSqlDatabase db, QString* error)
         return query.value(0).toInt();
     if (DBConnection::isBusy(query.lastError()))
         return 1;
-    *error = query.lastError().text();
+    *error = DBConnection::errorText(db, query.lastError());
     return -1;
 }
 
@@ -157,6 +188,11 @@ bool DBManager::setupConnection()
 {
     Logger::setContext(QString::fromLatin1(metaObject()->className()), setupConnectionAction());
     const QString path = ConstApp::databaseFile();
+    // What starts killed while building a new database left behind, also
+    // when the database exists by now.
+    const QFileInfo target(path);
+    TemporaryFiles::removeStale(target.absolutePath(), QRegularExpression::escape(target.fileName()), newSuffix(),
+                                staleBuildSeconds);
 
     const QString name = QLatin1String(QSqlDatabase::defaultConnection);
     QSqlDatabase db;
@@ -185,32 +221,27 @@ bool DBManager::setupConnection()
 bool DBManager::openDatabase(QSqlDatabase& db, const QString& path, QString* error)
 {
     if (!QFileInfo::exists(path)) {
-        *error = createDatabase(path, false);
+        *error = createDatabase(path);
         if (!error->isEmpty())
             return false;
     }
     if (!db.open()) {
-        *error = db.lastError().text();
+        *error = DBConnection::errorText(db, db.lastError());
         return false;
     }
-    int objects = 0;
-    {
-        StartupWait wait;
-        objects = schemaObjects(db, error);
-    }
+    StartupWait wait;
+    const int objects = schemaObjects(db, error);
     if (objects != 0)
         return objects > 0;
 
-    // A file without a single table holds nothing of the user's: it is what a
-    // start cut short left behind, and it is made anew.
-    db.close();
-    *error = createDatabase(path, true);
-    if (!error->isEmpty())
+    // A file without a single table holds nothing of the user's: it is what
+    // a start cut short left behind. The schema goes into it in one write
+    // transaction that looks again, so that of several starts one fills it.
+    bool made = false;
+    if (!DBSchema::createWhenEmpty(db, error, &made))
         return false;
-    if (!db.open()) {
-        *error = db.lastError().text();
-        return false;
-    }
+    if (made)
+        DBConnection::useWriteAheadLog(db);
     return true;
 }
 
@@ -221,10 +252,44 @@ bool DBManager::checkProject()
     bool loaded = false;
     if (loadActiveProjects(&loaded))
         return true;
-    if (loaded && createDefaultProject())
+    if (loaded && createDefaultProjectOnce())
         return true;
     UtilPrompt::critical(nullptr, ConstApp::title(), LocaleSql::activeProjectLoadFailed());
     return false;
+}
+
+bool DBManager::createDefaultProjectOnce()
+{
+    // Another program starting at the same moment may be about to insert
+    // one too: the look-up is made again, in the write transaction of the
+    // insert, which the other start's waits for or that waits for it.
+    QSqlDatabase db = DBConnection::current();
+    QString error;
+    if (!DBConnection::beginWrite(db, &error)) {
+        Logger::critical(LocaleSql::sqlQueryFailed(DBConnection::beginWriteText(), error));
+        return false;
+    }
+    bool found = false;
+    {
+        DBProjectList list(true);
+        if (!list.load()) {
+            Logger::critical(list.errorText());
+            db.rollback();
+            return false;
+        }
+        found = list.count() > 0;
+    }
+    if (!found && !createDefaultProject()) {
+        db.rollback();
+        return false;
+    }
+    if (!db.commit()) {
+        Logger::critical(
+            LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
+        db.rollback();
+        return false;
+    }
+    return true;
 }
 
 bool DBManager::loadActiveProjects(bool* loaded)

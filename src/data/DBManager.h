@@ -16,14 +16,18 @@ public:
     explicit DBManager(QObject* parent = nullptr);
 
     // Opens ConstApp::databaseFile() as Qt's default connection. A file that
-    // does not exist yet, or holds no table at all, is replaced by a new one
-    // with the full schema, built under another name in the same folder and
-    // renamed into place, so that a start cut short never leaves a file
-    // without the schema. An existing file with tables is never altered.
+    // does not exist yet is built with the full schema under another name in
+    // the same folder and put in place only while no file stands there, so
+    // that a start cut short never leaves a file without the schema and two
+    // starts never replace each other's file. A file without a single table
+    // gets the schema in one write transaction. A file with any table, and
+    // one that is not a database, is never altered.
     bool setupConnection();
     // Loads the active projects; when it finds none, inserts an active
-    // "Default" project. A look-up that fails (a locked database, a missing
-    // table) fails the start-up: it never counts as "none".
+    // "Default" project, after looking again in the same write transaction,
+    // so that programs started at once add one between them. A look-up that
+    // fails (a locked database, a missing table) fails the start-up: it
+    // never counts as "none".
     bool checkProject();
 
     // False when there is no active project; `loaded` (when given) tells
@@ -32,7 +36,7 @@ public:
     static bool createDefaultProject();
 
     // Leftovers of new databases that were never finished (a start killed
-    // while building one) older than this are removed.
+    // while building one) older than this are removed at any start.
     static constexpr int staleBuildSeconds = 60;
 
     // Action names of the two steps in the log.
@@ -40,6 +44,7 @@ public:
     static QString checkProjectAction();
 
 private:
+    static bool createDefaultProjectOnce();
     static bool openDatabase(QSqlDatabase& db, const QString& path, QString* error);
 };
 

@@ -20,6 +20,11 @@ public:
     // Runs the script on an open connection in one transaction. On failure
     // nothing is left behind and errorText (when given) holds the message.
     static bool create(QSqlDatabase db, QString* errorText = nullptr);
+    // The same for a database that may be shared: in one write transaction,
+    // and only when it holds no schema object yet (checked inside that
+    // transaction, so that of several programs only one fills it). `made`
+    // (when given) tells whether this call filled it.
+    static bool createWhenEmpty(QSqlDatabase db, QString* errorText = nullptr, bool* made = nullptr);
 };
 
 } // namespace Vexal

@@ -1,12 +1,15 @@
 #include "data/DBWriteQueue.h"
 
+#include "core/ConstApp.h"
 #include "core/Logger.h"
+#include "core/UtilPrompt.h"
 #include "data/DBConnection.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleSql.h"
 
 #include <QAtomicPointer>
 #include <QCoreApplication>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -46,18 +49,32 @@ DBWriteQueue::DBWriteQueue()
 {
     m_retry.setInterval(retryIntervalMs);
     connect(&m_retry, &QTimer::timeout, this, [this] { flushKept(0); });
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        // Whatever is still kept at the end gets one longer wait.
-        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
-            if (m_kept.isEmpty())
-                return;
-            flushKept(DBConnection::jobBusyTimeoutMs);
-            if (!m_kept.isEmpty()) {
-                Logger::error(LocaleMessage::writesNotStored(QString::number(m_kept.size())));
-                m_kept.clear();
-            }
-        });
+    if (QCoreApplication* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, &DBWriteQueue::finish);
+}
+
+void DBWriteQueue::finish()
+{
+    if (m_kept.isEmpty())
+        return;
+    flushKept(DBConnection::jobBusyTimeoutMs);
+    if (m_kept.isEmpty())
+        return;
+    Logger::error(LocaleMessage::writesNotStored(QString::number(m_kept.size())));
+    // Each kind once, in the order first kept, with its number when more.
+    QStringList kinds;
+    QHash<QString, int> counts;
+    for (const Kept& kept : qAsConst(m_kept)) {
+        const QString what = kept.what.isEmpty() ? LocaleMessage::changeOfTheWindow() : kept.what;
+        if (counts[what]++ == 0)
+            kinds << what;
     }
+    QStringList lines;
+    for (const QString& what : qAsConst(kinds))
+        lines << (counts.value(what) > 1 ? QStringLiteral("%1 (%2)").arg(what).arg(counts.value(what)) : what);
+    m_kept.clear();
+    m_retry.stop();
+    UtilPrompt::warning(nullptr, ConstApp::title(), LocaleMessage::changesNotSaved(lines.join(QLatin1Char('\n'))));
 }
 
 DBWriteQueue* DBWriteQueue::instance()
@@ -72,6 +89,11 @@ DBWriteQueue* DBWriteQueue::instance()
 
 bool DBWriteQueue::submit(const Write& write)
 {
+    return submit(QString(), write);
+}
+
+bool DBWriteQueue::submit(const QString& what, const Write& write)
+{
     if (!write)
         return false;
     if (!DBConnection::isGuiThread())
@@ -79,7 +101,7 @@ bool DBWriteQueue::submit(const Write& write)
     DBWriteQueue* queue = instance();
     // Behind kept writes a new one waits its turn: the order is kept.
     if (!queue->m_kept.isEmpty()) {
-        queue->m_kept.append(write);
+        queue->m_kept.append({write, what});
         return true;
     }
     switch (queue->attempt(write)) {
@@ -90,7 +112,7 @@ bool DBWriteQueue::submit(const Write& write)
     case Busy:
         break;
     }
-    queue->m_kept.append(write);
+    queue->m_kept.append({write, what});
     queue->m_retry.start();
     return true;
 }
@@ -166,7 +188,7 @@ bool DBWriteQueue::flushKept(int waitMs)
     {
         LongerWait wait(DBConnection::current(), waitMs);
         while (!m_kept.isEmpty()) {
-            if (attempt(m_kept.first()) == Busy)
+            if (attempt(m_kept.first().write) == Busy)
                 break;
             m_kept.removeFirst();
         }

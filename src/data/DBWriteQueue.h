@@ -35,7 +35,10 @@ public:
     static DBWriteQueue* instance();
 
     // Runs or keeps a write (GUI thread only). True when it was written or
-    // kept; false when it ran and failed.
+    // kept; false when it ran and failed. `what` names the change for the
+    // user, should it still be unwritten when the program ends (writes of
+    // one kind share a name); without it: "A change of the window".
+    static bool submit(const QString& what, const Write& write);
     static bool submit(const Write& write);
     // Tries the kept writes now, in order, each waiting at most waitMs for
     // the lock (0: the connection's own timeout). True when none is left.
@@ -50,12 +53,20 @@ public:
 
 private:
     enum Outcome { Written, Failed, Busy };
+    struct Kept
+    {
+        Write write;
+        QString what;
+    };
 
     DBWriteQueue();
     Outcome attempt(const Write& write);
     bool flushKept(int waitMs);
+    // At the end of the program: one longer wait for what is still kept;
+    // what even then cannot be written is logged and named to the user.
+    void finish();
 
-    QList<Write> m_kept;
+    QList<Kept> m_kept;
     QTimer m_retry;
     bool m_flushing = false;
 };

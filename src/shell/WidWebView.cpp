@@ -414,7 +414,7 @@ void WidWebView::writeHistory()
     const QImage icon = stateIcon().toImage();
     const QString url = m_pageUrl.toString();
     const QDateTime visited = QDateTime::currentDateTime();
-    DBWriteQueue::submit([shown, icon, url, visited] {
+    DBWriteQueue::submit(LocaleMessage::changeHistory(), [shown, icon, url, visited] {
         DBHistory history(nullptr);
         history.setName(shown);
         history.setIconImage(icon);

@@ -18,6 +18,12 @@
     TEXT(activeSessionMissing, "An active session is missing.") \
     TEXT(activeSessionLoadFailed, "Failed to load an active session. See log.txt for more details.") \
     TEXT_ARG(writesNotStored, count, "%1 change(s) of the window could not be written: the database stayed locked.") \
+    TEXT_ARG(changesNotSaved, changes, "These changes could not be saved, because the database stayed locked by another program or a job:\n%1") \
+    TEXT(changeOfTheWindow, "A change of the window") \
+    TEXT(changeHistory, "Visited pages, for the history") \
+    TEXT(changeWindowLayout, "The window's layout") \
+    TEXT(changeLastFolder, "The last folder used") \
+    TEXT(changePrivateBrowsing, "The Private Browsing setting") \
     TEXT(unexpectedError, "Unexpected error occurred. See Error Console for more details.") \
     TEXT(operationFailed, "Operation failed. See Error Console for more details.") \
     TEXT(fileMissing, "Specified file is missing") \

@@ -19,6 +19,10 @@ public:
     {
         return QString::fromLatin1(encryptWithRandomByte(password.toUtf8(), randomByte).toBase64());
     }
+    QByteArray bytesWith(const QByteArray& plain, quint8 randomByte)
+    {
+        return encryptWithRandomByte(plain, randomByte);
+    }
 };
 
 } // namespace
@@ -101,6 +105,45 @@ private slots:
                 }
             }
         }
+    }
+
+    // Compression: "always" keeps the compressed payload even when longer,
+    // "never" keeps none, and "automatic" keeps it only when strictly
+    // shorter than the password's bytes (so not when just as long).
+    void compressionRuleAtItsEdges_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("plain");
+        QTest::addColumn<int>("compressedGrowth"); // compressed size minus plain size
+        QTest::addColumn<bool>("compressed");
+        const int automatic = Encryptor::CompressionAuto;
+        QTest::newRow("automatic, one byte longer") << automatic << QByteArray(14, 'a') << 1 << false;
+        QTest::newRow("automatic, just as long") << automatic << QByteArray(15, 'a') << 0 << false;
+        QTest::newRow("automatic, one byte shorter") << automatic << QByteArray(16, 'a') << -1 << true;
+        QTest::newRow("automatic, far shorter") << automatic << QByteArray(300, 'a') << -283 << true;
+        QTest::newRow("automatic, empty") << automatic << QByteArray() << 4 << false;
+        QTest::newRow("always, longer") << int(Encryptor::CompressionAlways) << QByteArray(14, 'a') << 1 << true;
+        QTest::newRow("always, empty") << int(Encryptor::CompressionAlways) << QByteArray() << 4 << true;
+        QTest::newRow("never, far shorter")
+            << int(Encryptor::CompressionNever) << QByteArray(300, 'a') << -283 << false;
+    }
+    void compressionRuleAtItsEdges()
+    {
+        QFETCH(int, mode);
+        QFETCH(QByteArray, plain);
+        QFETCH(int, compressedGrowth);
+        QFETCH(bool, compressed);
+        const QByteArray packed = qCompress(plain, 9);
+        QCOMPARE(packed.size() - plain.size(), compressedGrowth); // the row's edge holds
+        FixedByteEncryptor writer(vectorKey);
+        writer.setCompressionMode(Encryptor::CompressionMode(mode));
+        const QByteArray scrambled = writer.bytesWith(plain, 0x33);
+        QCOMPARE(bool(scrambled.at(1) & 1), compressed);
+        // Version, flags, random byte and checksum, then the payload.
+        QCOMPARE(scrambled.size(), 5 + (compressed ? packed.size() : plain.size()));
+        Encryptor reader(vectorKey);
+        QCOMPARE(reader.decrypt(scrambled), plain);
+        QCOMPARE(reader.lastError(), Encryptor::ErrorNoError);
     }
 
     void tamperedBytesAreRejected()

@@ -11,6 +11,7 @@
 #include "data/DBProjectList.h"
 #include "core/DBSql.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
@@ -171,35 +172,45 @@ private slots:
 
     // A missing file is made, and so is what a start cut short leaves (a file
     // without a single table, even one of zero bytes); a file with any table
-    // of its own is opened as it is, also at the next start.
+    // of its own is opened as it is, also at the next start; a file that is
+    // not a database is refused and left as it is.
     void fileWithoutTablesIsMadeAnew_data()
     {
-        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("madeAnew");
-        QTest::newRow("no file") << false << QString() << true;
-        QTest::newRow("zero bytes") << true << QString() << true;
-        QTest::newRow("database without tables") << true << QStringLiteral("PRAGMA user_version = 7;") << true;
-        QTest::newRow("one table of another program") << true << QStringLiteral("CREATE TABLE Other (ID INTEGER);")
-                                                       << false;
+        QTest::addColumn<QString>("outcome");
+        const QByteArray note = QByteArray("A note of the user's, not a database.\n").repeated(200);
+        QByteArray torn("SQLite format 3");
+        torn.append('\0');
+        torn.append(QByteArray(4080, '\x5a'));
+        QTest::newRow("no file") << QByteArray() << QString() << "made";
+        QTest::newRow("zero bytes") << QByteArray("") << QString() << "made";
+        QTest::newRow("database without tables")
+            << QByteArray("") << QStringLiteral("PRAGMA user_version = 7;") << "made";
+        QTest::newRow("one table of another program")
+            << QByteArray("") << QStringLiteral("CREATE TABLE Other (ID INTEGER);") << "kept";
+        QTest::newRow("a text file") << note << QString() << "refused";
+        QTest::newRow("a database's header over garbage") << torn << QString() << "refused";
     }
 
     void fileWithoutTablesIsMadeAnew()
     {
-        QFETCH(bool, exists);
+        QFETCH(QByteArray, bytes);
         QFETCH(QString, script);
-        QFETCH(bool, madeAnew);
+        QFETCH(QString, outcome);
         TestFolder folder;
         DefaultConnectionGuard guard;
         ScriptedPrompt prompt;
-        if (exists) {
-            QFile empty(Vexal::ConstApp::databaseFile());
-            QVERIFY(empty.open(QIODevice::WriteOnly));
+        const QString path = Vexal::ConstApp::databaseFile();
+        if (!bytes.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bytes), qint64(bytes.size()));
         }
         if (!script.isEmpty()) {
             {
                 QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-                other.setDatabaseName(Vexal::ConstApp::databaseFile());
+                other.setDatabaseName(path);
                 QVERIFY(other.open());
                 QVERIFY(QSqlQuery(other).exec(script));
                 other.close();
@@ -207,11 +218,19 @@ private slots:
             QSqlDatabase::removeDatabase(QStringLiteral("other"));
         }
         DBManager manager;
-        QVERIFY(manager.setupConnection());
-        QVERIFY(prompt.messages.isEmpty());
-        const QStringList tables = QSqlDatabase::database().tables(QSql::Tables);
-        if (madeAnew) {
-            QCOMPARE(tables.size(), 32);
+        if (outcome == QLatin1String("refused")) {
+            QVERIFY(!manager.setupConnection());
+            QCOMPARE(prompt.messages.size(), 1);
+            QCOMPARE(criticalMessages(QStringLiteral("Setup Connection")).size(), 3);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), bytes);
+        } else {
+            QVERIFY(manager.setupConnection());
+            QVERIFY(prompt.messages.isEmpty());
+        }
+        if (outcome == QLatin1String("made")) {
+            QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 32);
             QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(), 12);
             QVERIFY(manager.checkProject());
             QCOMPARE(activeCount(), 1);
@@ -220,12 +239,46 @@ private slots:
             QCOMPARE(QSqlDatabase::database().tables(QSql::Tables).size(), 33);
             QVERIFY(manager.checkProject());
             QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 1);
-        } else {
-            QCOMPARE(tables, QStringList{QStringLiteral("Other")});
+        } else if (outcome == QLatin1String("kept")) {
+            QCOMPARE(QSqlDatabase::database().tables(QSql::Tables), QStringList{QStringLiteral("Other")});
         }
         // Nothing of the build is left beside the database.
         QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.new*")}, QDir::Files | QDir::Hidden),
                  QStringList());
+    }
+
+    // What starts killed while building a new database left behind goes at
+    // any later start once it is stale, also when the database exists by
+    // then; another start's build at work and files not of a build stay.
+    void staleBuildsGoAtAnyStart()
+    {
+        TestFolder folder;
+        DefaultConnectionGuard guard;
+        ScriptedPrompt prompt;
+        DBManager manager;
+        QVERIFY(manager.setupConnection());
+        const QString path = Vexal::ConstApp::databaseFile();
+        const QStringList stale{path + QStringLiteral(".4242-0badf00d.new"),
+                                path + QStringLiteral(".4242-0badf00d.new-journal"),
+                                path + QStringLiteral(".17-12345678.new-wal")};
+        const QStringList kept{path + QStringLiteral(".4343-feedbeef.new"), path + QStringLiteral(".old.new"),
+                               path + QStringLiteral(".4242-0badf00d.new.keep"),
+                               folder.file(QStringLiteral("Other.db.4242-0badf00d.new"))};
+        const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-DBManager::staleBuildSeconds - 5);
+        for (const QString& file : stale + kept) {
+            QFile made(file);
+            QVERIFY(made.open(QIODevice::WriteOnly));
+            QCOMPARE(made.write("torn"), qint64(4));
+            QVERIFY(made.flush());
+            if (file != kept.first())
+                QVERIFY(made.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+        QVERIFY(manager.setupConnection());
+        QVERIFY(manager.checkProject());
+        for (const QString& file : stale)
+            QVERIFY2(!QFile::exists(file), qPrintable(file));
+        for (const QString& file : kept)
+            QVERIFY2(QFile::exists(file), qPrintable(file));
     }
 
     void setupConnectionFailure()

@@ -1,4 +1,5 @@
 #include "ExchangeTestUtil.h"
+#include "FileSizeLimit.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -7,13 +8,12 @@
 #include "exchange/ThreadDBClean.h"
 #include "exchange/ThreadDBReindex.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Vexal;
 
@@ -68,45 +68,96 @@ private slots:
         QCOMPARE(projectInBackup(todaysBackup(db)), QStringLiteral("First"));
 
         QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'Second';")));
-        // What killed backups left behind, today and on an earlier day.
+        // What killed backups left behind, today and on an earlier day, with
+        // the journal SQLite keeps beside a copy; what a backup of another
+        // program at work writes now; and files that are not a backup's.
         const QString bku = db.file(QStringLiteral("bku"));
-        QVERIFY(writeBytes(ThreadDBBackup::temporaryPath(todaysBackup(db)), "torn copy"));
-        QVERIFY(writeBytes(ThreadDBBackup::temporaryPath(ThreadDBBackup::targetPath(bku, QDate(2020, 1, 31))),
-                           "torn copy"));
+        const QString killedToday = ThreadDBBackup::temporaryPath(todaysBackup(db));
+        const QString killedEarlier =
+            ThreadDBBackup::temporaryPath(ThreadDBBackup::targetPath(bku, QDate(2020, 1, 31)));
+        const QStringList stale{killedToday, killedToday + QStringLiteral("-journal"), killedEarlier};
+        const QString atWork = ThreadDBBackup::temporaryPath(todaysBackup(db));
+        const QStringList others{atWork, QDir(bku).filePath(QStringLiteral("notes.bku.1-0000abcd.part")),
+                                 QDir(bku).filePath(QStringLiteral("2020_01_30.bku.part.keep"))};
+        for (const QString& path : stale + others)
+            QVERIFY(writeBytes(path, "torn copy"));
+        const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-ThreadDBBackup::staleTemporarySeconds - 5);
+        for (const QString& path : stale + others.mid(1)) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
         ThreadDBBackup second;
         QVERIFY(runJob(second));
         QVERIFY(second.isSuccessful());
-        QCOMPARE(QDir(db.file(QStringLiteral("bku"))).entryList(QDir::Files),
-                 QStringList(QFileInfo(todaysBackup(db)).fileName()));
+        QStringList kept{QFileInfo(todaysBackup(db)).fileName()};
+        for (const QString& path : others)
+            kept << QFileInfo(path).fileName();
+        kept.sort();
+        QCOMPARE(QDir(bku).entryList(QDir::Files, QDir::Name), kept);
         QCOMPARE(projectInBackup(todaysBackup(db)), QStringLiteral("Second"));
+    }
+
+    // A backup that fails at any step says why and leaves the day's earlier
+    // backup as it was, with nothing of its own beside it: when the copy
+    // cannot be written (a file-size limit, as a full disk), when the
+    // database cannot be read whole (a damaged page), and when the copy
+    // cannot take the day's name (a folder holds it).
+    void failedBackupKeepsTheEarlierOne_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("copy") << QStringLiteral("copy") << QStringLiteral("File too large");
+        QTest::newRow("read") << QStringLiteral("read") << QStringLiteral("malformed");
+        QTest::newRow("rename") << QStringLiteral("rename") << QStringLiteral("directory");
     }
 
     void failedBackupKeepsTheEarlierOne()
     {
+        QFETCH(QString, failure);
+        QFETCH(QString, reason);
         TestDatabase db;
         QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name) VALUES (1, 'Earlier');")));
-        ThreadDBBackup first;
-        QVERIFY(runJob(first));
-        QVERIFY(first.isSuccessful());
+        const QString target = todaysBackup(db);
+        if (failure == QLatin1String("rename")) {
+            QVERIFY(QDir().mkpath(target));
+            QVERIFY(writeBytes(QDir(target).filePath(QStringLiteral("Earlier")), "kept"));
+        } else {
+            ThreadDBBackup first;
+            QVERIFY(runJob(first));
+            QVERIFY(first.isSuccessful());
+        }
         QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'Later';")));
+        if (failure == QLatin1String("read")) {
+            // Rows over many pages; the last page of the file is one of theirs.
+            for (int i = 0; i < 50; ++i)
+                QVERIFY(TestDatabase::exec(
+                    QStringLiteral("INSERT INTO History (Title) VALUES ('%1');").arg(QString(500, QLatin1Char('x')))));
+            const int pageSize = TestDatabase::value(QStringLiteral("PRAGMA page_size;")).toInt();
+            QFile file(db.databaseFile());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(file.size() - pageSize));
+            QCOMPARE(file.write(QByteArray(pageSize, char(0xff))), qint64(pageSize));
+        }
 
-        // Files may not grow beyond 4 KiB while the job copies.
-        rlimit previous {};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = previous;
-        small.rlim_cur = 4096;
-        setrlimit(RLIMIT_FSIZE, &small);
+        bool finished = false;
         ThreadDBBackup second;
-        const bool finished = runJob(second);
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-
+        {
+            FileSizeLimit limit(failure == QLatin1String("copy") ? 4096 : RLIM_INFINITY);
+            QVERIFY(limit.ok());
+            finished = runJob(second);
+        }
         QVERIFY(finished);
         QVERIFY(!second.isSuccessful());
-        QVERIFY(!second.errorText().isEmpty());
-        QCOMPARE(projectInBackup(todaysBackup(db)), QStringLiteral("Earlier"));
-        QCOMPARE(QDir(db.file(QStringLiteral("bku"))).entryList(QDir::Files).size(), 1);
+        QVERIFY2(second.errorText().contains(reason), qPrintable(second.errorText()));
+        if (failure == QLatin1String("rename")) {
+            QCOMPARE(QDir(target).entryList(QDir::Files), QStringList(QStringLiteral("Earlier")));
+            QCOMPARE(QDir(db.file(QStringLiteral("bku"))).entryList(QDir::Files), QStringList());
+        } else {
+            QCOMPARE(projectInBackup(target), QStringLiteral("Earlier"));
+            QCOMPARE(QDir(db.file(QStringLiteral("bku"))).entryList(QDir::Files),
+                     QStringList(QFileInfo(target).fileName()));
+        }
     }
 
     void backupFolderThatCannotBeMade()

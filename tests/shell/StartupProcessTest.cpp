@@ -16,7 +16,11 @@
 #include <QThread>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -56,6 +60,30 @@ private:
 
 int FileConnection::s_count = 0;
 
+// The program started under a file-size limit (as a shell's "ulimit -f"
+// sets one), with the signal such a limit raises in its default action.
+class LimitedProcess : public QProcess
+{
+public:
+    explicit LimitedProcess(rlim_t limit)
+        : m_limit(limit)
+    {
+    }
+
+protected:
+    void setupChildProcess() override
+    {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit lowered{};
+        getrlimit(RLIMIT_FSIZE, &lowered);
+        lowered.rlim_cur = m_limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+
+private:
+    rlim_t m_limit;
+};
+
 } // namespace
 
 // The program binary itself started in a temporary folder: killed during its
@@ -69,38 +97,44 @@ class StartupProcessTest : public QObject
 
     std::unique_ptr<LoopbackServer> m_server;
 
-    QProcessEnvironment environment() const
+    static QProcessEnvironment environment(const LoopbackServer& server)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QTWEBKIT_DISABLE_SANDBOX"), QStringLiteral("1"));
-        env.insert(QStringLiteral("TESVAR_SERVER_URL"), m_server->url(QStringLiteral("/")).toString());
+        env.insert(QStringLiteral("TESVAR_SERVER_URL"), server.url(QStringLiteral("/")).toString());
         env.insert(QStringLiteral("TESVAR_NONINTERACTIVE"), QStringLiteral("1"));
         return env;
+    }
+
+    static void prepare(QProcess& program, const QString& folder, const LoopbackServer& server)
+    {
+        program.setProgram(QStringLiteral(TESVAR_PROGRAM));
+        program.setWorkingDirectory(folder);
+        program.setProcessEnvironment(environment(server));
     }
 
     void start(QProcess& program, const QString& folder)
     {
         m_server = std::make_unique<LoopbackServer>();
         QVERIFY(m_server->start());
-        program.setProgram(QStringLiteral(TESVAR_PROGRAM));
-        program.setWorkingDirectory(folder);
-        program.setProcessEnvironment(environment());
+        prepare(program, folder, *m_server);
         program.start();
     }
 
     // True once the program reached its window; false when it ended first.
-    bool cameUp(QProcess& program)
+    static bool cameUp(QProcess& program, const LoopbackServer& server)
     {
         bool up = false;
         QElapsedTimer waited;
         waited.start();
         while (!up && program.state() != QProcess::NotRunning && waited.elapsed() < 60000) {
             QTest::qWait(20);
-            up = !m_server->requests().isEmpty();
+            up = !server.requests().isEmpty();
         }
         return up && program.state() != QProcess::NotRunning;
     }
+    bool cameUp(QProcess& program) { return cameUp(program, *m_server); }
 
     static void end(QProcess& program)
     {
@@ -118,6 +152,34 @@ class StartupProcessTest : public QObject
                 return true;
         }
         return false;
+    }
+
+    // True when the process has the file that stands at `path` open, and no
+    // other file that stood there before (one replaced under it).
+    static bool holdsOnlyTheFileAt(const QProcess& program, const QString& path)
+    {
+        struct stat standing
+        {
+        };
+        if (::stat(QFile::encodeName(path).constData(), &standing) != 0)
+            return false;
+        const QString name = QFileInfo(path).canonicalFilePath();
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(program.processId()));
+        bool holds = false;
+        for (const QFileInfo& fd : fds.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+            const QString target = fd.symLinkTarget();
+            if (target != name && target != name + QLatin1String(" (deleted)"))
+                continue;
+            struct stat open
+            {
+            };
+            if (::stat(QFile::encodeName(fd.filePath()).constData(), &open) != 0)
+                continue;
+            if (open.st_ino != standing.st_ino || open.st_dev != standing.st_dev)
+                return false;
+            holds = true;
+        }
+        return holds;
     }
 
     static QString logText(const QString& folder)
@@ -274,6 +336,79 @@ private slots:
         QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM Project;")).toInt(), 1);
         QCOMPARE(file.value(QStringLiteral("SELECT Name FROM Project WHERE Active = 1;")).toString(),
                  QStringLiteral("Mine"));
+    }
+
+    // Several programs started at once in one folder, as a user who clicks
+    // twice, or a session that restores two: whichever makes the database,
+    // all of them come up on the one file, which ends with exactly one
+    // active "Default" project. Run a few rounds: the starts must meet.
+    void simultaneousStartsMakeOneDefaultProject_data()
+    {
+        QTest::addColumn<bool>("emptyFile");
+        QTest::newRow("no database yet") << false;
+        QTest::newRow("a file without tables") << true;
+    }
+
+    void simultaneousStartsMakeOneDefaultProject()
+    {
+        QFETCH(bool, emptyFile);
+        constexpr int rounds = 6;
+        constexpr int programs = 3;
+        for (int round = 0; round < rounds; ++round) {
+            TestFolder folder;
+            const QString path = folder.file(QLatin1String(databaseName));
+            if (emptyFile)
+                QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+            std::vector<std::unique_ptr<LoopbackServer>> servers;
+            std::vector<std::unique_ptr<QProcess>> started;
+            for (int i = 0; i < programs; ++i) {
+                servers.push_back(std::make_unique<LoopbackServer>());
+                QVERIFY(servers.back()->start());
+                started.push_back(std::make_unique<QProcess>());
+                prepare(*started.back(), folder.path(), *servers.back());
+            }
+            for (auto& program : started)
+                program->start();
+            QStringList failed;
+            for (int i = 0; i < programs; ++i) {
+                if (!cameUp(*started[i], *servers[i]))
+                    failed << QString::fromUtf8(started[i]->readAllStandardError().right(300));
+                else if (!holdsOnlyTheFileAt(*started[i], path))
+                    failed << QStringLiteral("program %1 works on a file that was replaced").arg(i);
+            }
+            for (auto& program : started)
+                end(*program);
+            QVERIFY2(failed.isEmpty(),
+                     qPrintable(QStringLiteral("round %1: %2\nlog: %3")
+                                    .arg(round)
+                                    .arg(failed.join(QLatin1String(" | ")), logText(folder.path()))));
+            FileConnection file(path);
+            QCOMPARE(file.value(QStringLiteral("PRAGMA integrity_check;")).toString(), QStringLiteral("ok"));
+            QCOMPARE(file.db().tables(QSql::Tables).size(), 32);
+            QCOMPARE(
+                file.value(QStringLiteral("SELECT group_concat(Name || '/' || Active, ', ') FROM Project;")).toString(),
+                QStringLiteral("Default/1"));
+        }
+    }
+
+    // A file-size limit that the new database passes fails its write, like
+    // a full disk: the start-up says so (the system's reason in the log,
+    // the message, exit code 1) instead of the program being killed.
+    void fileSizeLimitFailsTheWriteNotTheProgram()
+    {
+        TestFolder folder;
+        m_server = std::make_unique<LoopbackServer>();
+        QVERIFY(m_server->start());
+        LimitedProcess program(16 * 1024);
+        prepare(program, folder.path(), *m_server);
+        program.start();
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(program.readAllStandardError())
+                    .contains(QLatin1String("The application failed to load a database.")));
+        QVERIFY2(logText(folder.path()).contains(QLatin1String("File too large")), qPrintable(logText(folder.path())));
+        QVERIFY(!QFile::exists(folder.file(QLatin1String(databaseName))));
     }
 };
 

@@ -1,0 +1,126 @@
+#include "ScriptedPrompt.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/ConstApp.h"
+#include "core/Logger.h"
+#include "data/DBCache.h"
+#include "data/DBConnection.h"
+#include "data/DBOptions.h"
+#include "data/DBWriteQueue.h"
+#include "texts/LocaleMessage.h"
+
+#include <QCoreApplication>
+#include <QSemaphore>
+#include <QSqlQuery>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+using namespace Vexal;
+
+namespace {
+
+// A job at work: its thread holds a connection of its own until released,
+// and the window's writes wait for it.
+class JobAtWork
+{
+public:
+    JobAtWork()
+        : m_thread(QThread::create([this] {
+            DBConnection::current();
+            m_ready.release();
+            m_release.acquire();
+        }))
+    {
+        m_thread->start();
+        m_ready.acquire();
+    }
+    ~JobAtWork() { release(); }
+
+    void release()
+    {
+        if (m_thread->isFinished())
+            return;
+        m_release.release();
+        m_thread->wait();
+    }
+
+private:
+    QSemaphore m_ready;
+    QSemaphore m_release;
+    std::unique_ptr<QThread> m_thread;
+};
+
+} // namespace
+
+// The window's writes still kept when the program ends get one more try; what
+// even then cannot be written is named to the user, each kind once, instead
+// of going with a line in the log only.
+class WriteQueueExitTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup()
+    {
+        DBWriteQueue::clear();
+        DBCache::reset();
+        Logger::resetForTests();
+    }
+
+    void unwrittenChangesAreNamedAtExit_data()
+    {
+        QTest::addColumn<bool>("heldToTheEnd");
+        QTest::newRow("database held to the end") << true;
+        QTest::newRow("database free at the end") << false;
+    }
+
+    void unwrittenChangesAreNamedAtExit()
+    {
+        QFETCH(bool, heldToTheEnd);
+        TestDatabase db;
+        QVERIFY(db.isOpen());
+        DBOptions options;
+        options.setKeepLastFolder(true);
+        DBCache::setOptions(&options);
+        Logger::resetForTests();
+        ScriptedPrompt prompt;
+
+        JobAtWork job;
+        QCOMPARE(DBConnection::jobConnections(), 1);
+        DBCache::setLastFolder(QStringLiteral("/home/user/first"));
+        QVERIFY(DBWriteQueue::submit([] {
+            return QSqlQuery().exec(QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut) VALUES ('x', 'x');"));
+        }));
+        DBCache::setLastFolder(QStringLiteral("/home/user/second"));
+        QCOMPARE(DBWriteQueue::pendingCount(), 3);
+        if (!heldToTheEnd)
+            job.release();
+
+        // As QCoreApplication::exec() says it when the program ends.
+        QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection));
+        job.release();
+        QCOMPARE(DBWriteQueue::pendingCount(), 0);
+        if (heldToTheEnd) {
+            QCOMPARE(prompt.messages.size(), 1);
+            QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
+            QCOMPARE(prompt.messages.at(0).title, ConstApp::title());
+            QCOMPARE(
+                prompt.messages.at(0).text,
+                LocaleMessage::changesNotSaved(QStringLiteral("The last folder used (2)\nA change of the window")));
+            QCOMPARE(Logger::errors().size(), 1);
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("Settings")), 0);
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 0);
+        } else {
+            QVERIFY(prompt.messages.isEmpty());
+            QVERIFY(Logger::errors().isEmpty());
+            QCOMPARE(TestDatabase::value(QStringLiteral("SELECT LastFolder FROM Settings;")).toString(),
+                     QStringLiteral("/home/user/second"));
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 1);
+        }
+    }
+};
+
+TESVAR_TEST(WriteQueueExitTest)
+#include "WriteQueueExitTest.moc"
