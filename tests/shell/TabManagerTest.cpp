@@ -106,6 +106,41 @@ private slots:
         QCOMPARE(tabs.list()->actions().size(), 3);
     }
 
+    // A page title is cut to fit the tab (and padded to its width) and the
+    // tab list; "&" shows as written in both.
+    void tabTextAndListEntryOfATitle_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("tabText");
+        QTest::addColumn<QString>("entryText");
+
+        const QString forty = QStringLiteral("0123456789012345678901234567890123456789");
+        const auto padded = [](const QString& text) { return text.leftJustified(35, QLatin1Char(' ')); };
+        QTest::newRow("long") << forty << forty.left(32) + "..." << forty.left(32) + "...";
+        QTest::newRow("33 characters: cut") << forty.left(33) << forty.left(32) + "..." << forty.left(32) + "...";
+        QTest::newRow("32 characters: whole") << forty.left(32) << padded(forty.left(32)) << forty.left(32);
+        QTest::newRow("short") << QStringLiteral("Short") << padded("Short") << "Short";
+        QTest::newRow("none") << QStringLiteral("") << padded("Untitled") << "Untitled";
+        // Padded by what shows: "&&" is one character on the tab.
+        QTest::newRow("ampersand") << QStringLiteral("A & B") << padded("A & B").replace("&", "&&") << "A && B";
+    }
+
+    void tabTextAndListEntryOfATitle()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, tabText);
+        QFETCH(QString, entryText);
+
+        Tabs tabs;
+        auto* page = tabs.add(new FakePage);
+        page->changeTitle(title);
+        QCOMPARE(tabs.widget.tabText(1), tabText);
+        QCOMPARE(tabs.list()->actions().size(), 2);
+        QAction* entry = tabs.list()->actions().at(1);
+        QCOMPARE(entry->text(), entryText);
+        QCOMPARE(entry->data().toString(), page->id());
+    }
+
     void limitAndReuse()
     {
         ScriptedPrompt prompt;
