@@ -72,50 +72,40 @@ private slots:
         QCOMPARE(label.wordCount(), words);
     }
 
-    // In the bold pass a bold text of up to four words is a label; one of
-    // five words is passed over for the bold text before it.
-    void boldLabelOfAtMostFourWords_data()
+    // A label is a few words: in the bold pass a bold text of up to four
+    // words names the field below it, a longer one is passed over for the
+    // bold text before it; a text after a field names it only when it is a
+    // few words, a longer one is help about the field.
+    void labelOfAtMostFourWords_data()
     {
-        QTest::addColumn<QString>("bold");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("kinds");
-        QTest::newRow("four words: the label") << "Keywords of your article" << QStringList{"x=30", "y=37"};
-        QTest::newRow("five words: passed over") << "Keywords of your article here" << QStringList{"x=29", "y=37"};
-    }
 
-    void boldLabelOfAtMostFourWords()
-    {
-        QFETCH(QString, bold);
-        QFETCH(QStringList, kinds);
-        QWebView view;
-        QObject owner;
-        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'><b>Title</b> <b>%1</b> <input name='x'>"
-                                             " Article body <textarea name='y'></textarea></form></body>")
-                                  .arg(bold)));
-        QCOMPARE(classifyArticle(view, &owner), kinds);
-    }
-
-    // A text after a control is its label only when it is a few words; a
-    // longer one is help about the field.
-    void labelAfterOfAtMostFourWords_data()
-    {
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QStringList>("kinds");
-        QTest::newRow("four words: the label") << "Keywords of the article" << QStringList{"x=30", "y=37"};
-        QTest::newRow("five words: help") << "Keywords of the article here" << QStringList{"x=0", "y=37"};
-    }
-
-    void labelAfterOfAtMostFourWords()
-    {
-        QFETCH(QString, after);
-        QFETCH(QStringList, kinds);
-        QWebView view;
-        QObject owner;
+        const QString bold = QStringLiteral(
+            "<b>Title</b> <b>%1</b> <input name='x'> Article body <textarea name='y'></textarea>");
         // Each field with its note below it.
-        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'>"
-                                             "<div><span><input name='x'></span><br><span>%1</span></div>"
-                                             "<div><span><textarea name='y'></textarea></span><br>"
-                                             "<span>Article body</span></div></form></body>")
-                                  .arg(after)));
+        const QString after = QStringLiteral(
+            "<div><span><input name='x'></span><br><span>%1</span></div>"
+            "<div><span><textarea name='y'></textarea></span><br><span>Article body</span></div>");
+        QTest::newRow("bold, four words: the label")
+            << bold << "Keywords of your article" << QStringList{"x=30", "y=37"};
+        QTest::newRow("bold, five words: passed over")
+            << bold << "Keywords of your article here" << QStringList{"x=29", "y=37"};
+        QTest::newRow("after, four words: the label")
+            << after << "Keywords of the article" << QStringList{"x=30", "y=37"};
+        QTest::newRow("after, five words: help")
+            << after << "Keywords of the article here" << QStringList{"x=0", "y=37"};
+    }
+
+    void labelOfAtMostFourWords()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, text);
+        QFETCH(QStringList, kinds);
+        QWebView view;
+        QObject owner;
+        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'>%1</form></body>").arg(form.arg(text))));
         QCOMPARE(classifyArticle(view, &owner), kinds);
     }
 

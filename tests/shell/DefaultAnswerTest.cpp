@@ -4,6 +4,7 @@
 #include "JournalDriver.h"
 #include "ProgramServer.h"
 #include "ScriptedPrompt.h"
+#include "ShownTabs.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "app/WndMain.h"
@@ -20,11 +21,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTabBar>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 #include <functional>
+#include <initializer_list>
 
 using namespace Vexal;
 
@@ -43,24 +44,39 @@ struct Question
 
 int count(const QString& table) { return TestDatabase::rowCount(table); }
 
-// A tab manager with `pages` fake pages besides its own first tab.
-struct Tabs
+// A fresh database with a current project and the rows of `seed` (%1 is the
+// project), and a tab manager for the journals.
+struct Desk
 {
-    WidTabManager widget;
+    TestDatabase db;
+    int project = useProject(QStringLiteral("Current"));
+    WidTabManager tabs;
+
+    explicit Desk(std::initializer_list<const char*> seed = {})
+    {
+        for (const char* statement : seed)
+            TestDatabase::exec(QString::fromLatin1(statement).arg(project));
+    }
+    // The journal opened as its command opens it, with the row of `id` selected.
+    template <class Journal>
+    Journal* journal(int id = -1)
+    {
+        auto* opened = JournalDriver::openJournal<Journal>(tabs);
+        if (id >= 0)
+            JournalDriver::selectId(opened, id);
+        return opened;
+    }
+};
+
+// A tab manager with `pages` more tabs.
+struct Tabs : ShownTabs
+{
     explicit Tabs(int pages)
     {
-        widget.resize(800, 400);
-        widget.build();
-        widget.show();
         for (int i = 0; i < pages; ++i)
-            widget.addTab(new FakePage, nullptr, false, false);
+            add(new FakePage);
     }
     FakePage* page(int index) const { return dynamic_cast<FakePage*>(widget.widget(index)); }
-    void rightClick(int index)
-    {
-        QTabBar* bar = widget.tabBar();
-        QTest::mousePress(bar, Qt::RightButton, {}, bar->tabRect(index).center());
-    }
 };
 
 // The main window with a second page, modified or not.
@@ -86,37 +102,25 @@ const QList<Question>& questions()
         {"delete records", "src/views/BaseJournal.cpp",
          "I am going to delete 1 selected record(s). Should I continue?",
          [] {
-             TestDatabase db;
-             TestDatabase::exec("INSERT INTO Bookmark (Name, Title, URL) VALUES ('b', 'B', 'http://b.test/')");
-             WidTabManager tabs;
-             auto* journal = JournalDriver::openJournal<WidBookmarkJournal>(tabs);
-             JournalDriver::selectRows(journal->tableWidget(), {0});
-             journal->remove();
+             Desk desk({"INSERT INTO Bookmark (ID, Name, Title, URL) VALUES (3, 'b', 'B', 'http://b.test/')"});
+             desk.journal<WidBookmarkJournal>(3)->remove();
              return count("Bookmark") == 1;
          }},
         {"delete a project and its records", "src/views/BaseJournal.cpp",
          "I am going to delete 1 selected project(s) and the records they own (Articles: 1). Should I continue?",
          [] {
-             TestDatabase db;
-             useProject("Current");
-             TestDatabase::exec("INSERT INTO Project (ID, Name, Active) VALUES (7, 'Other', 0)");
-             TestDatabase::exec("INSERT INTO Article (Name, ProjectID) VALUES ('a', 7)");
-             WidTabManager tabs;
-             auto* journal = JournalDriver::openJournal<WidProjectJournal>(tabs);
-             JournalDriver::selectId(journal, 7);
-             journal->remove();
+             Desk desk({"INSERT INTO Project (ID, Name, Active) VALUES (7, 'Other', 0)",
+                        "INSERT INTO Article (Name, ProjectID) VALUES ('a', 7)"});
+             desk.journal<WidProjectJournal>(7)->remove();
              return count("Project") == 2 && count("Article") == 1;
          }},
         {"delete a word and its synonyms", "src/content/WidSynonymJournal.cpp",
          "I am going to delete selected record(s). Should I continue?",
          [] {
-             TestDatabase db;
-             useProject("Current");
-             TestDatabase::exec("INSERT INTO Language (ID, Name) VALUES (1, 'English')");
-             TestDatabase::exec("INSERT INTO Word (ID, Name, LanguageID) VALUES (10, 'fast', 1)");
-             TestDatabase::exec("INSERT INTO Synonym (Name, WordID) VALUES ('quick', 10)");
-             WidTabManager tabs;
-             auto* journal = JournalDriver::openJournal<WidSynonymJournal>(tabs);
+             Desk desk({"INSERT INTO Language (ID, Name) VALUES (1, 'English')",
+                        "INSERT INTO Word (ID, Name, LanguageID) VALUES (10, 'fast', 1)",
+                        "INSERT INTO Synonym (Name, WordID) VALUES ('quick', 10)"});
+             auto* journal = desk.journal<WidSynonymJournal>();
              for (QTreeWidgetItemIterator it(journal->wordTree()); *it; ++it)
                  if ((*it)->data(0, Qt::UserRole).toString() == QStringLiteral("10"))
                      journal->wordTree()->setCurrentItem(*it);
@@ -126,24 +130,18 @@ const QList<Question>& questions()
         {"restore the default layout", "src/views/BaseTable.cpp",
          "I am going to restore default layout. Should I continue?",
          [] {
-             TestDatabase db;
-             WidTabManager tabs;
-             auto* journal = JournalDriver::openJournal<WidBookmarkJournal>(tabs);
-             journal->tableWidget()->slotSaveLayout();
+             Desk desk;
+             BaseTable* table = desk.journal<WidBookmarkJournal>()->tableWidget();
+             table->slotSaveLayout();
              const int saved = count("Column");
-             journal->tableWidget()->slotRestoreLayout();
+             table->slotRestoreLayout();
              return saved > 0 && count("Column") == saved;
          }},
         {"duplicate articles", "src/content/WidArticleJournal.cpp",
          "I am going to duplicate selected article(s). Should I continue?",
          [] {
-             TestDatabase db;
-             const int project = useProject("Current");
-             TestDatabase::exec(QStringLiteral("INSERT INTO Article (Name, ProjectID) VALUES ('a', %1)").arg(project));
-             WidTabManager tabs;
-             auto* journal = JournalDriver::openJournal<WidArticleJournal>(tabs);
-             JournalDriver::selectRows(journal->tableWidget(), {0});
-             journal->slotCopy();
+             Desk desk({"INSERT INTO Article (ID, Name, ProjectID) VALUES (5, 'a', %1)"});
+             desk.journal<WidArticleJournal>(5)->slotCopy();
              return count("Article") == 1;
          }},
         {"close a tab with unsaved data", "src/shell/WidTabManager.cpp",

@@ -2,6 +2,7 @@
 
 #include "FakePage.h"
 #include "ScriptedPrompt.h"
+#include "ShownTabs.h"
 #include "SpyTexts.h"
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
@@ -41,33 +42,7 @@ class TabManagerTest : public QObject
 {
     Q_OBJECT
 
-    // Builds a tab manager with its default (web) tab.
-    struct Tabs {
-        WidTabManager widget;
-        Tabs()
-        {
-            widget.resize(800, 400);
-            widget.build();
-            widget.show();
-        }
-        QMenu* list() const { return widget.findChild<QToolButton*>()->menu(); }
-        QAction* action(const QString& text) const
-        {
-            for (QAction* action : widget.actions())
-                if (action->text() == text)
-                    return action;
-            return nullptr;
-        }
-        FakePage* add(FakePage* page, bool focus = false)
-        {
-            return dynamic_cast<FakePage*>(widget.addTab(page, nullptr, false, focus));
-        }
-        void rightClick(int index)
-        {
-            QTabBar* bar = widget.tabBar();
-            QTest::mousePress(bar, Qt::RightButton, {}, bar->tabRect(index).center());
-        }
-    };
+    using Tabs = ShownTabs;
 
 private slots:
     void init()
