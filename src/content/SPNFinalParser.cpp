@@ -18,6 +18,7 @@ void SPNFinalParser::parse(const DBSpinnedArticle* article)
         m_title.clear();
         m_intro.clear();
         m_body.clear();
+        m_titleDialect = m_introDialect = m_bodyDialect = 0;
         return;
     }
     parse(article->titleFinal(), article->title(), article->titleMode(),
@@ -30,22 +31,26 @@ void SPNFinalParser::parse(const QString& titleFinal, const QString& titleSource
                            const QString& bodyFinal, const QString& bodySource, int bodyMode)
 {
     m_errors.clear();
-    m_title = spinPart(QStringLiteral("Title"), titleFinal, titleSource, titleMode);
-    m_intro = spinPart(QStringLiteral("Intro"), introFinal, introSource, introMode);
-    m_body = spinPart(QStringLiteral("Body"), bodyFinal, bodySource, bodyMode);
+    m_title = spinPart(QStringLiteral("Title"), titleFinal, titleSource, titleMode, &m_titleDialect);
+    m_intro = spinPart(QStringLiteral("Intro"), introFinal, introSource, introMode, &m_introDialect);
+    m_body = spinPart(QStringLiteral("Body"), bodyFinal, bodySource, bodyMode, &m_bodyDialect);
 }
 
 QString SPNFinalParser::finalText(const QString& finalText, const QString& source, int dialect)
 {
-    return spinPart(QString(), finalText, source, dialect);
+    return spinPart(QString(), finalText, source, dialect, nullptr);
 }
 
 QString SPNFinalParser::spinPart(const QString& part, const QString& finalText, const QString& source,
-                                 int dialect)
+                                 int dialect, int* spunDialect)
 {
+    if (spunDialect)
+        *spunDialect = 0;
     if (!finalText.isEmpty())
         return finalText;
     const SPNSpintax spintax(source, dialect);
+    if (spunDialect)
+        *spunDialect = spintax.dialect();
     if (!spintax.isValid()) {
         const QString message = part.isEmpty() ? spintax.errorString()
                                                : QString(part + QStringLiteral(": ") + spintax.errorString());

@@ -35,17 +35,29 @@ public:
     QString intro() const { return m_intro; }
     QString body() const { return m_body; }
 
+    // The dialect each part of the last parse was spun in (2, 4 or 8, an
+    // unknown code read as 8); 0 for a part whose final text was taken.
+    int titleDialect() const { return m_titleDialect; }
+    int introDialect() const { return m_introDialect; }
+    int bodyDialect() const { return m_bodyDialect; }
+
     // The spintax errors met since the last parse began, one per line;
     // empty when every spun part was valid.
     QString errorString() const { return m_errors; }
 
 private:
-    QString spinPart(const QString& part, const QString& finalText, const QString& source, int dialect);
+    // spunDialect (may be null) gets the dialect the text was spun in, 0
+    // when the final text was taken.
+    QString spinPart(const QString& part, const QString& finalText, const QString& source, int dialect,
+                     int* spunDialect);
 
     Random m_random;
     QString m_title;
     QString m_intro;
     QString m_body;
+    int m_titleDialect = 0;
+    int m_introDialect = 0;
+    int m_bodyDialect = 0;
     QString m_errors;
 };
 

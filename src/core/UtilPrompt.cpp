@@ -49,9 +49,17 @@ QMessageBox::StandardButton PromptHook::message(QWidget* parent, QMessageBox::Ic
         std::fflush(stderr);
         return safeAnswer(buttons);
     }
-    QMessageBox box(icon, title, text, buttons, parent);
-    box.setDefaultButton(defaultButton);
-    return QMessageBox::StandardButton(box.exec());
+    const std::unique_ptr<QMessageBox> box = messageBox(parent, icon, title, text, buttons, defaultButton);
+    return QMessageBox::StandardButton(box->exec());
+}
+
+std::unique_ptr<QMessageBox> PromptHook::messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton)
+{
+    auto box = std::make_unique<QMessageBox>(icon, title, text, buttons, parent);
+    box->setDefaultButton(defaultButton);
+    return box;
 }
 
 QString PromptHook::existingDirectory(QWidget* parent, const QString& caption, const QString& folder,

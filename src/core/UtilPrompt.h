@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace Vexal {
 
 // Every message box, question box and file dialog of the program goes through
@@ -14,6 +16,12 @@ class PromptHook
 {
 public:
     virtual ~PromptHook();
+
+    // The message box that message() shows (not yet shown): the buttons, and
+    // the default button that Enter presses.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                                   const QString& text, QMessageBox::StandardButtons buttons,
+                                                   QMessageBox::StandardButton defaultButton);
 
     virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                                 const QString& text, QMessageBox::StandardButtons buttons,

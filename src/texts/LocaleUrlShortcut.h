@@ -16,6 +16,9 @@
     FORWARD(shortcut, LocaleInstance, shortcut) \
     TEXT_ARG(shortcutInUse, text, \
              "The shortcut \"%1\" is already used by another URL shortcut. Please, choose another one.") \
+    TEXT_ARG(emptyShortcutInUse, standIn, \
+             "An empty shortcut field stands for the shortcut \"%1\", which is already used by another URL " \
+             "shortcut. Please, type a shortcut.") \
     FORWARD(urlShortcutTable, DBSql, tableUrlShortcut) \
     FORWARD(urlShortcutView, DBSql, tableUrlShortcut)
 

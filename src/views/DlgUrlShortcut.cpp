@@ -30,10 +30,15 @@ QString DlgUrlShortcut::name() const
     return m_name ? m_name->text() : QString();
 }
 
+QString DlgUrlShortcut::shortcutStandIn()
+{
+    return QStringLiteral("a");
+}
+
 QString DlgUrlShortcut::shortcut() const
 {
     const QString text = m_shortcut ? m_shortcut->text() : QString();
-    return text.isEmpty() ? QStringLiteral("a") : text;
+    return text.isEmpty() ? shortcutStandIn() : text;
 }
 
 QString DlgUrlShortcut::url() const
@@ -54,7 +59,11 @@ bool DlgUrlShortcut::validate()
     for (int i = 0; i < stored.count(); ++i) {
         const DBUrlShortcut* other = stored.at(i);
         if (other && other->id() != m_recordId && other->shortcut() == text) {
-            UtilGui::warning(this, LocaleUrlShortcut::shortcutInUse(text));
+            // An empty field is taken for its stand-in: name the letter the
+            // user never typed, and say where it comes from.
+            const bool empty = m_shortcut && m_shortcut->text().isEmpty();
+            UtilGui::warning(this, empty ? LocaleUrlShortcut::emptyShortcutInUse(text)
+                                         : LocaleUrlShortcut::shortcutInUse(text));
             if (m_shortcut) {
                 m_shortcut->setFocus(Qt::OtherFocusReason);
                 m_shortcut->selectAll();

@@ -14,6 +14,9 @@ class DlgUrlShortcut final : public DlgBase
 public:
     using DlgBase::DlgBase;
 
+    // What an empty Shortcut field stands for.
+    static QString shortcutStandIn();
+
     QString name() const;
     QString shortcut() const;
     QString url() const;

@@ -8,10 +8,13 @@
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWebElement>
 #include <QWebFrame>
 #include <QWebPage>
@@ -123,6 +126,22 @@ private slots:
         f.type(QStringLiteral("P"));
         emit f.panel->toolbar()->onHighlight();
         QVERIFY(f.bordered(QStringLiteral("#p")));
+    }
+
+    // Copy puts the typed selector on the clipboard; with an empty box it
+    // leaves whatever the clipboard held.
+    void copyPutsTheTypedText()
+    {
+        Fixture f;
+        QVERIFY(f.start());
+        QClipboard* clipboard = QApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        f.type(QString());
+        f.panel->toolbar()->copyButton()->click();
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        f.type(QStringLiteral("input [name = \"x\"]"));
+        f.panel->toolbar()->copyButton()->click();
+        QCOMPARE(clipboard->text(), QStringLiteral("input [name = \"x\"]"));
     }
 };
 

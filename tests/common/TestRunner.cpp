@@ -69,6 +69,13 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "FAILED: %s (%d)\n", entry.name, failures);
         }
     }
+    // A name that no class of this executable has is a failure, not a pass:
+    // a renamed class would otherwise leave its test green and running nothing.
+    if (ran < only.size()) {
+        std::fprintf(stderr, "FAILED: \"-class %s\" names %d class(es), %d of them found here\n",
+                     qPrintable(only.join(QLatin1Char(','))), int(only.size()), ran);
+        ++failedClasses;
+    }
     std::printf("%d test classes, %d failed\n", ran, failedClasses);
     return failedClasses == 0 ? 0 : 1;
 }

@@ -232,6 +232,53 @@ private slots:
         QCOMPARE(parser.finalText(QStringLiteral("f"), QStringLiteral("{k"), 2), QStringLiteral("f"));
     }
 
+    // All dialects spin one grammar, so what tells them apart is the code
+    // each part is spun with: the part's own, never a neighbour's.
+    void everyPartIsSpunInItsOwnDialect_data()
+    {
+        QTest::addColumn<QList<int>>("modes");      // title, intro, body
+        QTest::addColumn<QStringList>("finals");    // title, intro, body
+        QTest::addColumn<QList<int>>("dialects");   // spun in; 0: final text taken
+
+        const QStringList none{QString(), QString(), QString()};
+        QTest::newRow("2 4 8") << QList<int>{2, 4, 8} << none << QList<int>{2, 4, 8};
+        QTest::newRow("8 2 4") << QList<int>{8, 2, 4} << none << QList<int>{8, 2, 4};
+        QTest::newRow("4 8 2") << QList<int>{4, 8, 2} << none << QList<int>{4, 8, 2};
+        QTest::newRow("unknown codes read as Classic") << QList<int>{77, 0, 4} << none << QList<int>{8, 8, 4};
+        QTest::newRow("a final text is not spun")
+            << QList<int>{4, 2, 4} << QStringList{QString(), QStringLiteral("Kept"), QString()}
+            << QList<int>{4, 0, 4};
+    }
+
+    void everyPartIsSpunInItsOwnDialect()
+    {
+        QFETCH(QList<int>, modes);
+        QFETCH(QStringList, finals);
+        QFETCH(QList<int>, dialects);
+
+        // As the submitters hand it over: a stored spun article.
+        DBSpinnedArticle article;
+        article.setTitle(QStringLiteral("{T}"));
+        article.setTitleMode(modes.at(0));
+        article.setTitleFinal(finals.at(0));
+        article.setIntro(QStringLiteral("{I}"));
+        article.setIntroMode(modes.at(1));
+        article.setIntroFinal(finals.at(1));
+        article.setBody(QStringLiteral("{B}"));
+        article.setBodyMode(modes.at(2));
+        article.setBodyFinal(finals.at(2));
+        SPNFinalParser parser;
+        parser.parse(&article);
+        QCOMPARE((QList<int>{parser.titleDialect(), parser.introDialect(), parser.bodyDialect()}), dialects);
+        QCOMPARE(parser.intro(), finals.at(1).isEmpty() ? QStringLiteral("I") : finals.at(1));
+
+        // And part by part.
+        SPNFinalParser parts;
+        parts.parse(finals.at(0), QStringLiteral("{t}"), modes.at(0), finals.at(1), QStringLiteral("{i}"), modes.at(1),
+                    finals.at(2), QStringLiteral("{b}"), modes.at(2));
+        QCOMPARE((QList<int>{parts.titleDialect(), parts.introDialect(), parts.bodyDialect()}), dialects);
+    }
+
     void spunArticleRecord()
     {
         DBSpinnedArticle article;

@@ -134,6 +134,71 @@ private slots:
         }
     }
 
+    // Each engine of the menu searches its own service: the address of the
+    // words typed after choosing it has that service's host, path and key.
+    void everyEngineSearchesItsOwnService_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("menuText");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("keys"); // the words' key first, then the fixed ones
+
+        QTest::newRow("2") << 2 << "Google" << "www.google.com" << "/search"
+                           << QStringList{"q", "ie", "oe", "aq", "rls", "client"};
+        QTest::newRow("4") << 4 << "Yahoo" << "search.yahoo.com" << "/search" << QStringList{"p", "ei", "fr"};
+        QTest::newRow("8") << 8 << "Amazon" << "www.amazon.com" << "/exec/obidos/external-search/"
+                           << QStringList{"field-keywords", "mode", "tag", "sourceid"};
+        QTest::newRow("16") << 16 << "Answers" << "www.answers.com" << "/main/ntquery" << QStringList{"s", "gwp"};
+        QTest::newRow("32") << 32 << "Wikipedia" << "en.wikipedia.org" << "/wiki/Special:Search"
+                            << QStringList{"search", "sourceid"};
+    }
+
+    void everyEngineSearchesItsOwnService()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, menuText);
+        QFETCH(QString, host);
+        QFETCH(QString, path);
+        QFETCH(QStringList, keys);
+
+        const QString words = QStringLiteral("blue & green");
+        const auto search = [&words](WidSearchBar& bar) {
+            QSignalSpy load(&bar, &WidSearchBar::onLoad);
+            bar.searchEdit()->setText(words);
+            QTest::keyClick(bar.searchEdit(), Qt::Key_Return);
+            return load.count() == 1 ? load.at(0).at(0).toUrl() : QUrl();
+        };
+
+        // Chosen in the menu.
+        WidSearchBar bar;
+        bar.build();
+        QAction* entry = engineAction(bar, code);
+        QVERIFY(entry);
+        QCOMPARE(entry->text(), menuText);
+        entry->trigger();
+        QCOMPARE(WidSearchBar::currentEngine(), code);
+        const QUrl chosen = search(bar);
+        // Restored from the stored code, as after a restart.
+        WidSearchBar::setCurrentEngine(code == 32 ? 2 : 32);
+        WidSearchBar::setCurrentEngine(code);
+        WidSearchBar restored;
+        restored.build();
+        const QUrl restoredUrl = search(restored);
+
+        for (const QUrl& url : { chosen, restoredUrl }) {
+            QCOMPARE(url.scheme(), QStringLiteral("http"));
+            QCOMPARE(url.host(), host);
+            QCOMPARE(url.path(), path);
+            const auto items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+            QStringList found;
+            for (const auto& item : items)
+                found << item.first;
+            QCOMPARE(found, keys);
+            QCOMPARE(items.first().second, words);
+        }
+    }
+
     void engineChoiceReachesEveryBar()
     {
         QSignalSpy hub(UtilSignalManager::instance(), &UtilSignalManager::onUpdateSearchEngine);

@@ -2,6 +2,7 @@
 
 #include "FakePage.h"
 #include "ScriptedPrompt.h"
+#include "ShownTabs.h"
 #include "SpyTexts.h"
 #include "core/Init.h"
 #include "core/UtilSignalManager.h"
@@ -41,33 +42,7 @@ class TabManagerTest : public QObject
 {
     Q_OBJECT
 
-    // Builds a tab manager with its default (web) tab.
-    struct Tabs {
-        WidTabManager widget;
-        Tabs()
-        {
-            widget.resize(800, 400);
-            widget.build();
-            widget.show();
-        }
-        QMenu* list() const { return widget.findChild<QToolButton*>()->menu(); }
-        QAction* action(const QString& text) const
-        {
-            for (QAction* action : widget.actions())
-                if (action->text() == text)
-                    return action;
-            return nullptr;
-        }
-        FakePage* add(FakePage* page, bool focus = false)
-        {
-            return dynamic_cast<FakePage*>(widget.addTab(page, nullptr, false, focus));
-        }
-        void rightClick(int index)
-        {
-            QTabBar* bar = widget.tabBar();
-            QTest::mousePress(bar, Qt::RightButton, {}, bar->tabRect(index).center());
-        }
-    };
+    using Tabs = ShownTabs;
 
 private slots:
     void init()
@@ -104,6 +79,41 @@ private slots:
         QCOMPARE(status.count(), 1);
         QCOMPARE(tabs.widget.currentWidget(), static_cast<QWidget*>(focused));
         QCOMPARE(tabs.list()->actions().size(), 3);
+    }
+
+    // A page title is cut to fit the tab (and padded to its width) and the
+    // tab list; "&" shows as written in both.
+    void tabTextAndListEntryOfATitle_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("tabText");
+        QTest::addColumn<QString>("entryText");
+
+        const QString forty = QStringLiteral("0123456789012345678901234567890123456789");
+        const auto padded = [](const QString& text) { return text.leftJustified(35, QLatin1Char(' ')); };
+        QTest::newRow("long") << forty << forty.left(32) + "..." << forty.left(32) + "...";
+        QTest::newRow("33 characters: cut") << forty.left(33) << forty.left(32) + "..." << forty.left(32) + "...";
+        QTest::newRow("32 characters: whole") << forty.left(32) << padded(forty.left(32)) << forty.left(32);
+        QTest::newRow("short") << QStringLiteral("Short") << padded("Short") << "Short";
+        QTest::newRow("none") << QStringLiteral("") << padded("Untitled") << "Untitled";
+        // Padded by what shows: "&&" is one character on the tab.
+        QTest::newRow("ampersand") << QStringLiteral("A & B") << padded("A & B").replace("&", "&&") << "A && B";
+    }
+
+    void tabTextAndListEntryOfATitle()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, tabText);
+        QFETCH(QString, entryText);
+
+        Tabs tabs;
+        auto* page = tabs.add(new FakePage);
+        page->changeTitle(title);
+        QCOMPARE(tabs.widget.tabText(1), tabText);
+        QCOMPARE(tabs.list()->actions().size(), 2);
+        QAction* entry = tabs.list()->actions().at(1);
+        QCOMPARE(entry->text(), entryText);
+        QCOMPARE(entry->data().toString(), page->id());
     }
 
     void limitAndReuse()

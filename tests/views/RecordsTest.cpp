@@ -127,6 +127,8 @@ void RecordsTest::bookmarkMenuEntries()
     QVERIFY(!UserData::isAttached(fixed));
 
     QAction* longTitle = list.addMenuItem(1, &menu);
+    QCOMPARE(longTitle->text(), QString(32, QLatin1Char('t')) + QStringLiteral("..."));
+    QCOMPARE(longTitle->data().toString(), QStringLiteral("http://a.example/"));
     QCOMPARE(longTitle->toolTip(), QString(40, QLatin1Char('t')) + QStringLiteral("\nhttp://a.example/"));
     QCOMPARE(list.at(1)->elidedTitle(), longTitle->text());
 

@@ -1,0 +1,135 @@
+#include "TestRunner.h"
+#include "SmartTestPage.h"
+
+#include "automation/SmartArticleField.h"
+#include "automation/SmartElementLookup.h"
+#include "automation/SmartLabel.h"
+#include "automation/SmartLabelLookup.h"
+
+#include <QtTest>
+
+using namespace Vexal;
+using namespace SmartTestPage;
+
+namespace {
+
+// The article field lookup over every control of the page and the labels
+// of the FORM "#f".
+QStringList classifyArticle(QWebView& view, QObject* owner)
+{
+    SmartElementLookup walk(nullptr);
+    walk.setCheckBox(true);
+    walk.setText(true);
+    walk.setTextArea(true);
+    walk.lookup(&view, owner);
+    QList<SmartElement*> controls = walk.filteredElements();
+    SmartLabelLookup labels(nullptr);
+    labels.lookup(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f")), owner);
+    SmartArticleField field(nullptr);
+    field.classifyElements(controls, labels.labels());
+    return kinds(controls);
+}
+
+// The text entries read from the FORM "#f", in order.
+QStringList textsOf(QWebView& view, QObject* owner)
+{
+    SmartLabelLookup lookup(nullptr);
+    lookup.lookup(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f")), owner);
+    QStringList texts;
+    for (const SmartLabel* label : lookup.labels())
+        if (label->isText())
+            texts << label->text();
+    return texts;
+}
+
+} // namespace
+
+// The limits that make a text a label: a label is a few words, and a text
+// run of a single character is no label. Each limit is checked on both sides
+// of its edge.
+class SmartLabelRulesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Words are the parts between blanks; runs of blanks make no words.
+    void wordCount_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("words");
+        QTest::newRow("four") << "Keywords of your article" << 4;
+        QTest::newRow("five") << "Keywords of your article here" << 5;
+        QTest::newRow("four among blanks") << "  Keywords  of your   article " << 4;
+        QTest::newRow("one") << "Title:" << 1;
+    }
+
+    void wordCount()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, words);
+        SmartLabel label(nullptr);
+        label.setText(text);
+        QCOMPARE(label.wordCount(), words);
+    }
+
+    // A label is a few words: in the bold pass a bold text of up to four
+    // words names the field below it, a longer one is passed over for the
+    // bold text before it; a text after a field names it only when it is a
+    // few words, a longer one is help about the field.
+    void labelOfAtMostFourWords_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("kinds");
+
+        const QString bold = QStringLiteral(
+            "<b>Title</b> <b>%1</b> <input name='x'> Article body <textarea name='y'></textarea>");
+        // Each field with its note below it.
+        const QString after = QStringLiteral(
+            "<div><span><input name='x'></span><br><span>%1</span></div>"
+            "<div><span><textarea name='y'></textarea></span><br><span>Article body</span></div>");
+        QTest::newRow("bold, four words: the label")
+            << bold << "Keywords of your article" << QStringList{"x=30", "y=37"};
+        QTest::newRow("bold, five words: passed over")
+            << bold << "Keywords of your article here" << QStringList{"x=29", "y=37"};
+        QTest::newRow("after, four words: the label")
+            << after << "Keywords of the article" << QStringList{"x=30", "y=37"};
+        QTest::newRow("after, five words: help")
+            << after << "Keywords of the article here" << QStringList{"x=0", "y=37"};
+    }
+
+    void labelOfAtMostFourWords()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, text);
+        QFETCH(QStringList, kinds);
+        QWebView view;
+        QObject owner;
+        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'>%1</form></body>").arg(form.arg(text))));
+        QCOMPARE(classifyArticle(view, &owner), kinds);
+    }
+
+    // A text run after the last child element is read only when it is longer
+    // than one character; before a child one character is enough.
+    void textRunsAroundChildren_data()
+    {
+        QTest::addColumn<QString>("inner");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("one character after: dropped") << "<span>Tags</span>:" << QStringList{"Tags"};
+        QTest::newRow("two characters after: read") << "<span>Tags</span>:*" << QStringList{"Tags", ":*"};
+        QTest::newRow("one character before: read") << "*<span>Tags</span>" << QStringList{"*", "Tags"};
+    }
+
+    void textRunsAroundChildren()
+    {
+        QFETCH(QString, inner);
+        QFETCH(QStringList, texts);
+        QWebView view;
+        QObject owner;
+        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'><p>%1</p></form></body>").arg(inner)));
+        QCOMPARE(textsOf(view, &owner), texts);
+    }
+};
+
+TESVAR_TEST(SmartLabelRulesTest)
+#include "SmartLabelRulesTest.moc"
