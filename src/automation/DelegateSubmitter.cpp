@@ -109,24 +109,91 @@ void DelegateSubmitter::fillSelector(const SelectorList* list)
         writeValue(element, list->value());
 }
 
+namespace {
+
+bool isIndentMark(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char('|') || c == QLatin1Char('_') || c == QLatin1Char('-')
+        || c == QLatin1Char('.') || c == QLatin1Char('>') || c == QLatin1Char('*') || c == QChar(0x00BB)
+        || c == QChar(0x00B7) || c == QChar(0x2022) || c == QChar(0x2013) || c == QChar(0x2014)
+        || c == QChar(0x2212) || (c.unicode() >= 0x2500 && c.unicode() <= 0x257F);
+}
+
+bool isSign(QChar c)
+{
+    return c == QLatin1Char('-') || c == QChar(0x2212);
+}
+
+QString valueKey(const QString& value)
+{
+    return value.simplified().toCaseFolded();
+}
+
+// The words of a text, lower case, split at everything but letters and digits.
+QStringList wordsOf(const QString& text)
+{
+    QStringList words;
+    QString word;
+    const QString folded = text.toCaseFolded() + QLatin1Char(' ');
+    for (const QChar c : folded) {
+        if (c.isLetterOrNumber()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// A text that asks for a choice instead of being one: nothing but marks,
+// a request ("Select...", "Choose one") or the bare name of the field
+// ("Month", "Country").
+bool isPromptText(const QString& text)
+{
+    static const QStringList requests{QStringLiteral("select"), QStringLiteral("choose"), QStringLiteral("pick"),
+                                      QStringLiteral("please")};
+    static const QStringList fields{QStringLiteral("month"),  QStringLiteral("day"),      QStringLiteral("year"),
+                                    QStringLiteral("mm"),     QStringLiteral("dd"),       QStringLiteral("yy"),
+                                    QStringLiteral("yyyy"),   QStringLiteral("gender"),   QStringLiteral("sex"),
+                                    QStringLiteral("country"), QStringLiteral("state"),   QStringLiteral("province"),
+                                    QStringLiteral("region")};
+    const QStringList words = wordsOf(text);
+    if (words.isEmpty())
+        return true;
+    for (const QString& word : words) {
+        if (requests.contains(word))
+            return true;
+    }
+    return words.size() == 1 && fields.contains(words.first());
+}
+
+} // namespace
+
 QString DelegateSubmitter::optionKey(const QString& text)
 {
     QString key = text;
     key.replace(QChar(0x00A0), QLatin1Char(' '));
     key = key.simplified();
     // Tree and indent marks before the name: "|___ ", "-- ", "» ", "└─ ".
+    // A sign before a number is part of it: "-1" is no "1".
     int start = 0;
-    while (start < key.size()) {
-        const QChar c = key.at(start);
-        if (c.isSpace() || c == QLatin1Char('|') || c == QLatin1Char('_') || c == QLatin1Char('-')
-            || c == QLatin1Char('.') || c == QLatin1Char('>') || c == QLatin1Char('*') || c == QChar(0x00BB)
-            || c == QChar(0x00B7) || c == QChar(0x2022) || c == QChar(0x2013) || c == QChar(0x2014)
-            || (c.unicode() >= 0x2500 && c.unicode() <= 0x257F))
-            ++start;
-        else
+    while (start < key.size() && isIndentMark(key.at(start))) {
+        if (isSign(key.at(start)) && start + 1 < key.size() && key.at(start + 1).isDigit())
             break;
+        ++start;
     }
     return key.mid(start).toCaseFolded();
+}
+
+bool DelegateSubmitter::isPlaceholder(const QWebElement& option)
+{
+    if (!option.hasAttribute(QStringLiteral("value")))
+        return false;
+    const QString value = option.attribute(QStringLiteral("value")).trimmed();
+    const bool noValue = value.isEmpty() || value == QLatin1String("-1") || value == QLatin1String("0")
+        || wordsOf(value).isEmpty();
+    return noValue && isPromptText(option.toPlainText());
 }
 
 bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& wanted)
@@ -144,9 +211,12 @@ bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& want
     const QWebElementCollection options = select.findAll(QStringLiteral("option"));
     for (int i = 0; i < options.count(); ++i) {
         const QWebElement option = options.at(i);
+        // A placeholder is never the choice, whatever its value.
+        if (isPlaceholder(option))
+            continue;
         const QString text = optionKey(option.toPlainText());
         const QString value = option.hasAttribute(QStringLiteral("value"))
-            ? optionKey(option.attribute(QStringLiteral("value"))) : QString();
+            ? valueKey(option.attribute(QStringLiteral("value"))) : QString();
         if (keys.contains(text) || (!value.isEmpty() && keys.contains(value))) {
             select.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(i));
             return true;

@@ -145,10 +145,15 @@ protected:
     void writeValue(const QWebElement& element, const QString& value);
     // Selects the first option, in document order, whose text or value is
     // one of the wanted ones, compared trimmed, ignoring case, blanks,
-    // non-breaking spaces and the indent marks of a tree ("|___ Sport").
-    // False when no option matches.
+    // non-breaking spaces and the indent marks of a tree ("|___ Sport"),
+    // never a placeholder. False when no option matches.
     static bool chooseOption(QWebElement select, const QStringList& wanted);
+    // A text as options are compared: a sign before a number stays.
     static QString optionKey(const QString& text);
+    // An option that only asks for a choice: its value is empty, "-1", "0"
+    // or mere marks ("--"), and its text too, or a request ("Select...",
+    // "Choose one") or the field's bare name ("Month", "Day", "Year").
+    static bool isPlaceholder(const QWebElement& option);
 
     static QString textTrue();
     static QString textFalse();

@@ -1,0 +1,135 @@
+#include "SmartTestPage.h"
+#include "TestData.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "automation/DelegateArticleSubmitter.h"
+#include "automation/DelegateDirectorySubmitter.h"
+#include "automation/DelegateLoginSubmitter.h"
+#include "automation/DelegateRegistrationSubmitter.h"
+#include "automation/DelegateSocialBookmarkSubmitter.h"
+#include "data/DBCache.h"
+
+#include <QWebFrame>
+#include <QWebPage>
+#include <QtTest>
+
+using namespace Vexal;
+using namespace SmartTestPage;
+
+namespace {
+
+QVariantMap merged(QVariantMap base, const QVariantMap& over)
+{
+    for (auto it = over.begin(); it != over.end(); ++it)
+        base.insert(it.key(), it.value());
+    return base;
+}
+
+// Stores what a form kind fills from (the master account, or the content of
+// the current project under a category that holds the one named) and runs
+// that kind's fill on the view, by the template when one is given.
+void fill(QWebView& view, const QString& form, const QVariantMap& record, const QVariantMap& templ)
+{
+    int websiteId = -1;
+    if (!templ.isEmpty()) {
+        websiteId = addRow(QStringLiteral("Website"), {{"Name", "site"}, {"Host", "{127.0.0.1}"}});
+        addRow(form.left(1).toUpper() + form.mid(1) + QStringLiteral("Template"),
+               merged(templ, {{"WebsiteID", websiteId}}));
+    }
+    if (form == QLatin1String("login")) {
+        DelegateLoginSubmitter(&view, nullptr).submit(QStringLiteral("anna"), QStringLiteral("pw"), true, websiteId);
+        return;
+    }
+    if (form == QLatin1String("registration")) {
+        const QVariantMap master = merged(
+            {{"Name", "m"}, {"FirstName", "Anna"}, {"LastName", "Berg"}, {"FullName", "Anna Berg"},
+             {"ScreenName", "annie"}, {"Login", "annab"}, {"Password", scrambled(QStringLiteral("pw"))},
+             {"Email", "anna@example.com"}, {"Address", "Storgata 1"}, {"City", "Oslo"}, {"ZipCode", "0155"},
+             {"Country", "Norway"}, {"Gender", 1}, {"Birthday", "1985-01-01"}},
+            record);
+        DelegateRegistrationSubmitter(&view, nullptr).submit(addRow(QStringLiteral("MasterAccount"), master),
+                                                             websiteId);
+        return;
+    }
+    QVariantMap row = merged({{"Name", "c"}, {"ProjectID", DBCache::projectId()}, {"Title", "Nordic bikes"},
+                              {"URL", "http://bikes.example/"}, {"Description", "Bikes for the north"}},
+                             record);
+    if (form == QLatin1String("social")) {
+        DelegateSocialBookmarkSubmitter(&view, nullptr).submit(addRow(QStringLiteral("SocialBookmark"), row),
+                                                               websiteId);
+        return;
+    }
+    const int top = addRow(QStringLiteral("Category"), {{"Name", "Top"}, {"MasterID", -1}});
+    addRow(QStringLiteral("Category"), {{"Name", row.take(QStringLiteral("Category"))}, {"MasterID", top}});
+    row.insert(QStringLiteral("CategoryID"), top);
+    if (form == QLatin1String("directory")) {
+        row.remove(QStringLiteral("Description"));
+        DelegateDirectorySubmitter(&view, nullptr).submit(addRow(QStringLiteral("Directory"), row), websiteId);
+        return;
+    }
+    row.remove(QStringLiteral("URL"));
+    row.remove(QStringLiteral("Description"));
+    const int article = addRow(QStringLiteral("Article"), row);
+    const int spun = addRow(QStringLiteral("SpunArticle"),
+                            {{"Name", "s"}, {"ProjectID", DBCache::projectId()}, {"ArticleID", article},
+                             {"TitleFinal", "Nordic bikes"}, {"IntroFinal", "Intro"}, {"BodyFinal", "Body"}});
+    DelegateArticleSubmitter(&view, nullptr).submit(article, spun, websiteId);
+}
+
+} // namespace
+
+// What a user finds in the form after a fill, on forms that used to get
+// values of another kind: choice lists with placeholders and countries,
+// notices above the fields, messenger handles, name rows split by
+// sub-labels and check-box lists of categories.
+class SmartFillsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fills_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QVariantMap>("record");
+        QTest::addColumn<QVariantMap>("templ");
+        QTest::addColumn<QString>("expected");
+        const QVariantMap smart;
+        const QVariantMap gender{{"Gender", "SELECT[name=\"gender\"]"}};
+
+        // Placeholders valued "-1" are no January and no 1st; "0" is no
+        // woman, and does not take back what the user chose.
+        QTest::newRow("birthday on the 1st") << "dating-signup.html" << "registration" << QVariantMap() << smart
+                                             << "dob_month=1|dob_day=1|dob_year=1985|gender=1";
+        QTest::newRow("gender by template") << "dating-signup.html" << "registration" << QVariantMap() << gender
+                                            << "gender=1";
+        QTest::newRow("user's choice kept") << "shop-account.html" << "registration"
+                                            << QVariantMap{{"Gender", 0}, {"picked", "f"}} << gender << "gender=f";
+    }
+
+    void fills()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, form);
+        QFETCH(QVariantMap, record);
+        QFETCH(QVariantMap, templ);
+        QFETCH(QString, expected);
+        TestDatabase db;
+        QVERIFY(useProject(QStringLiteral("P")) > 0);
+        QWebView view;
+        QVERIFY(load(view, page));
+        watchSubmit(view);
+        // A choice the user made before the fill.
+        const QString picked = record.take(QStringLiteral("picked")).toString();
+        if (!picked.isEmpty())
+            view.page()->mainFrame()->findFirstElement(QStringLiteral("select")).evaluateJavaScript(
+                QStringLiteral("this.value = '%1';").arg(picked));
+        fill(view, form, record, templ);
+        QCOMPARE(valuesLike(view, expected), expected);
+        QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(), 0);
+    }
+};
+
+TESVAR_TEST(SmartFillsTest)
+#include "SmartFillsTest.moc"
