@@ -98,7 +98,7 @@ QWebElement DelegateSubmitter::firstFound(const SelectorList* list) const
     return found.first();
 }
 
-void DelegateSubmitter::fillSelector(const SelectorList* list)
+void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts)
 {
     const QWebElement element = firstFound(list);
     if (element.isNull())
@@ -106,7 +106,7 @@ void DelegateSubmitter::fillSelector(const SelectorList* list)
     if (!list->values().isEmpty())
         chooseOption(element, list->values());
     else
-        writeValue(element, list->value());
+        writeValue(element, list->value(), otherTexts);
 }
 
 namespace {
@@ -240,11 +240,11 @@ QWebFrame* frameOwnedBy(QWebFrame* frame, const QWebElement& owner)
 
 } // namespace
 
-void DelegateSubmitter::writeValue(const QWebElement& element, const QString& value)
+void DelegateSubmitter::writeValue(const QWebElement& element, const QString& value, const QStringList& otherTexts)
 {
     const int type = SelectorManager::elementType(element);
     if (type == SelectorManager::TypeSelect && !Convert::isIndex(value)) {
-        chooseOption(element, {value});
+        chooseOption(element, QStringList{value} + otherTexts);
         return;
     }
     // An editor inside a frame of a frame is out of the manager's reach.
@@ -267,14 +267,14 @@ void DelegateSubmitter::clickSelector(const SelectorList* list)
 }
 
 void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
-                                 const QString& value)
+                                 const QString& value, const QStringList& otherTexts)
 {
     if (!SmartUtils::containsKind(elements, kind)) {
         Logger::info(LocaleMessage::fieldNotFound(caption));
         return;
     }
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value);
+        writeValue(element->element(), value, otherTexts);
 }
 
 void DelegateSubmitter::fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value)
@@ -352,8 +352,8 @@ bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
     QList<SelectorList*> lists;
     if (!parseFields(fields, lists))
         return false;
-    for (const SelectorList* list : lists)
-        fillSelector(list);
+    for (int i = 0; i < lists.size(); ++i)
+        fillSelector(lists.at(i), fields.at(i).otherTexts);
     return true;
 }
 
@@ -363,7 +363,7 @@ void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, co
         if (field.useValues)
             selectKind(elements, field.kind, field.caption, field.values);
         else
-            fillKind(elements, field.kind, field.caption, field.value);
+            fillKind(elements, field.kind, field.caption, field.value, field.otherTexts);
     }
 }
 

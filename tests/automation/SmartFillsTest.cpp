@@ -97,6 +97,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QVariantMap smart;
         const QVariantMap gender{{"Gender", "SELECT[name=\"gender\"]"}};
+        const QVariantMap country{{"Country", "SELECT[name=\"country\"]"}};
 
         // Placeholders valued "-1" are no January and no 1st; "0" is no
         // woman, and does not take back what the user chose.
@@ -106,6 +107,17 @@ private slots:
                                             << "gender=1";
         QTest::newRow("user's choice kept") << "shop-account.html" << "registration"
                                             << QVariantMap{{"Gender", 0}, {"picked", "f"}} << gender << "gender=f";
+        // Countries by their common names and codes, both routes.
+        QTest::newRow("USA") << "shop-account.html" << "registration" << QVariantMap{{"Country", "USA"}} << smart
+                             << "country=US";
+        QTest::newRow("USA by template") << "shop-account.html" << "registration"
+                                         << QVariantMap{{"Country", "USA"}} << country << "country=US";
+        QTest::newRow("Russia") << "shop-account.html" << "registration" << QVariantMap{{"Country", "Russia"}}
+                                << smart << "country=RU";
+        QTest::newRow("three-letter code") << "shop-account.html" << "registration"
+                                           << QVariantMap{{"Country", "deu"}} << country << "country=DE";
+        QTest::newRow("country by its own name") << "shop-account.html" << "registration"
+                                                 << QVariantMap{{"Country", "Finland"}} << smart << "country=FI";
     }
 
     void fills()
