@@ -156,6 +156,15 @@ bool chainHolds(const QList<QWebElement>& chain, const QWebElement& element)
     return false;
 }
 
+// The text (its source and ancestors in chain) runs in the parent itself,
+// or in an inline element of it.
+bool runsIn(const QList<QWebElement>& chain, const QWebElement& parent)
+{
+    return !chain.isEmpty()
+        && (chain.last() == parent
+            || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
+}
+
 } // namespace
 
 QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -178,9 +187,7 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
             return chainHolds(chain, container);
         // Boxes side by side in one parent: only the text running on from
         // the box belongs to it.
-        return after
-            && (chain.last() == parent
-                || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
+        return after && runsIn(chain, parent);
     };
     for (int i = index + 1; i < labels.size() && labels.at(i)->isText(); ++i) {
         if (!isOwn(labels.at(i), true))
@@ -191,6 +198,38 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
         if (!isOwn(labels.at(i), false))
             break;
         own << labels.at(i);
+    }
+    return own;
+}
+
+QList<const SmartLabel*> SmartFieldLookup::leadingLabel(const QList<SmartLabel*>& labels, int index)
+{
+    QList<const SmartLabel*> own;
+    const QWebElement self = labels.at(index)->element();
+    const QWebElement container = ownContainer(labels, index);
+    // Without a container of its own: the texts running in its parent up to
+    // the control.
+    bool running = container.isNull();
+    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+        const SmartLabel* text = labels.at(i);
+        const QWebElement& target = text->labelTarget();
+        bool mine = false;
+        if (!target.isNull())
+            mine = target == self;
+        else if (!container.isNull())
+            mine = chainHolds(text->ancestors(), container);
+        else
+            mine = running = running && runsIn(text->ancestors(), self.parent());
+        if (mine)
+            own << text;
+    }
+    if (own.isEmpty() && index > 0) {
+        const SmartLabel* nearest = labels.at(index - 1);
+        // A term, or a text that ends like one ("Please enter your e-mail:");
+        // a sentence is a notice.
+        if (nearest->isText() && nearest->labelTarget().isNull()
+            && (nearest->wordCount() <= 4 || nearest->text().endsWith(QLatin1Char(':'))))
+            own << nearest;
     }
     return own;
 }
@@ -324,7 +363,13 @@ bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel
             break;
         }
     }
-    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+    if (!previous) {
+        for (const SmartLabel* label : leadingLabel(labels, index)) {
+            if (isCaptcha(label->text(), type))
+                return true;
+        }
+    }
+    for (int i = index - 1; previous && i >= 0 && labels.at(i)->isText(); --i) {
         if (!namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
             return true;
     }
@@ -461,6 +506,16 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     while (previousIndex >= 0 && labels.at(previousIndex)->isText())
         --previousIndex;
     const SmartLabel* previous = previousIndex >= 0 ? labels.at(previousIndex) : nullptr;
+    if (!previous) {
+        for (const SmartLabel* label : leadingLabel(labels, index)) {
+            if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
+                continue;
+            const int kind = classify(control, label->text());
+            if (kind != E::KindUndef)
+                return kind;
+        }
+        return E::KindUndef;
+    }
     for (int i = index - 1; i >= 0; --i) {
         const SmartLabel* label = labels.at(i);
         if (!label->isText())

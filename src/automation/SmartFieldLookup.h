@@ -67,6 +67,15 @@ protected:
     // to the control in the same parent. Reading stops at the first text that
     // is not.
     QList<const SmartLabel*> ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The label of the form's first control (its entry at index), nearest
+    // text first: the texts before it that are its own (a LABEL for it, a
+    // text in its own container, or, when its parent holds other controls
+    // too, the texts that run in that parent right up to it). Without any,
+    // the nearest text before it when that is a few words or ends in a
+    // colon (a term on the line or in the cell above). Headings and notices
+    // above the fields, which the texts back to the form's start hold, are
+    // no field's label.
+    static QList<const SmartLabel*> leadingLabel(const QList<SmartLabel*>& labels, int index);
     // The text names another control than this one: a LABEL for it, or a
     // text that sits closer to the other control in the page than to this.
     static bool namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other);

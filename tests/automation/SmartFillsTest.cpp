@@ -118,6 +118,14 @@ private slots:
                                            << QVariantMap{{"Country", "deu"}} << country << "country=DE";
         QTest::newRow("country by its own name") << "shop-account.html" << "registration"
                                                  << QVariantMap{{"Country", "Finland"}} << smart << "country=FI";
+        // A notice above the fields is no field's label.
+        QTest::newRow("login notice") << "login-notice.html" << "login" << QVariantMap() << smart
+                                      << "handle=anna|secret=pw|chk=";
+        QTest::newRow("registration notice") << "register-notice.html" << "registration" << QVariantMap() << smart
+                                             << "acct=annab|pw1=pw|mail=anna@example.com|sc=";
+        QTest::newRow("directory notice") << "directory-notice.html" << "directory"
+                                          << QVariantMap{{"UserName", "Anna Berg"}, {"UserEmail", "anna@example.com"}}
+                                          << smart << "sname=|cname=Anna Berg|cmail=anna@example.com";
     }
 
     void fills()
