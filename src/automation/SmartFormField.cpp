@@ -98,17 +98,18 @@ int SmartFormField::classify(SmartElement* control, const QString& text)
 {
     switch (form()) {
     case SmartFormArticle:
-        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
                           StepAuthorSelect},
                          control, text);
     case SmartFormDirectory:
-        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepWebsite, StepDescription, StepOwner,
-                          StepMail, StepPassword},
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepWebsite, StepDescription,
+                          StepOwner, StepMail, StepPassword},
                          control, text);
     case SmartFormRegistration:
         return registrationKind(control, text, true);
     case SmartFormSocialBookmark:
-        return firstKind({StepCaptcha, StepTitle, StepTags, StepUrl, StepDescription, StepPassword}, control, text);
+        return firstKind({StepCaptcha, StepMessenger, StepTitle, StepTags, StepUrl, StepDescription, StepPassword},
+                         control, text);
     default:
         return E::KindUndef;
     }

@@ -126,6 +126,9 @@ private slots:
         QTest::newRow("directory notice") << "directory-notice.html" << "directory"
                                           << QVariantMap{{"UserName", "Anna Berg"}, {"UserEmail", "anna@example.com"}}
                                           << smart << "sname=|cname=Anna Berg|cmail=anna@example.com";
+        QTest::newRow("messengers") << "community-signup.html" << "registration" << QVariantMap() << smart
+                                    << "username=annab|email=anna@example.com|pf_a1=|pf_a2=|pf_a3=|pf_a4=|pf_a5=|"
+                                       "user_icq=|pf_tw=|pf_loc=Storgata 1";
     }
 
     void fills()
