@@ -6,6 +6,8 @@
 #include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
 
+#include <QRegularExpression>
+#include <QVector>
 #include <QWebElement>
 
 namespace Vexal {
@@ -204,6 +206,20 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
 
 QList<const SmartLabel*> SmartFieldLookup::leadingLabel(const QList<SmartLabel*>& labels, int index)
 {
+    QList<const SmartLabel*> own = ownTextsBefore(labels, index);
+    if (own.isEmpty() && index > 0) {
+        const SmartLabel* nearest = labels.at(index - 1);
+        // A term, or a text that ends like one ("Please enter your e-mail:");
+        // a sentence is a notice.
+        if (nearest->isText() && nearest->labelTarget().isNull()
+            && (nearest->wordCount() <= 4 || nearest->text().endsWith(QLatin1Char(':'))))
+            own << nearest;
+    }
+    return own;
+}
+
+QList<const SmartLabel*> SmartFieldLookup::ownTextsBefore(const QList<SmartLabel*>& labels, int index)
+{
     QList<const SmartLabel*> own;
     const QWebElement self = labels.at(index)->element();
     const QWebElement container = ownContainer(labels, index);
@@ -223,15 +239,65 @@ QList<const SmartLabel*> SmartFieldLookup::leadingLabel(const QList<SmartLabel*>
         if (mine)
             own << text;
     }
-    if (own.isEmpty() && index > 0) {
-        const SmartLabel* nearest = labels.at(index - 1);
-        // A term, or a text that ends like one ("Please enter your e-mail:");
-        // a sentence is a notice.
-        if (nearest->isText() && nearest->labelTarget().isNull()
-            && (nearest->wordCount() <= 4 || nearest->text().endsWith(QLatin1Char(':'))))
-            own << nearest;
-    }
     return own;
+}
+
+int SmartFieldLookup::namePart(const QString& text, bool* bare)
+{
+    static const struct
+    {
+        const char* word;
+        int kind;
+    } parts[] = {{"first", E::KindFirstName},   {"given", E::KindFirstName},    {"forename", E::KindFirstName},
+                 {"middle", E::KindMiddleName}, {"initial", E::KindMiddleName}, {"last", E::KindLastName},
+                 {"family", E::KindLastName},   {"surname", E::KindLastName}};
+    static const QRegularExpression gaps(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    QStringList words = text.toCaseFolded().split(gaps, Qt::SkipEmptyParts);
+    words.removeAll(QStringLiteral("name"));
+    words.removeAll(QStringLiteral("names"));
+    if (words.size() != 1)
+        return E::KindUndef;
+    for (const auto& part : parts) {
+        if (words.first() == QLatin1String(part.word)) {
+            *bare = !text.contains(QLatin1String("name"), Qt::CaseInsensitive);
+            return part.kind;
+        }
+    }
+    return E::KindUndef;
+}
+
+void SmartFieldLookup::markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // The part each open text field's own texts name, and whether they name
+    // it bare ("First", "Family") or as a name ("First name", "Surname").
+    QVector<int> kinds(controls.size(), E::KindUndef);
+    QVector<bool> bare(controls.size(), false);
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        const int index =
+            control->kind() == E::KindUndef && control->type() == E::TypeText ? labelIndex(control, labels) : -1;
+        if (index < 0)
+            continue;
+        bool isBare = false;
+        for (const SmartLabel* text : ownTextsBefore(labels, index) + ownTextsAfter(labels, index)) {
+            const int kind = namePart(text->text(), &isBare);
+            if (kind != E::KindUndef) {
+                kinds[i] = kind;
+                bare[i] = isBare;
+                break;
+            }
+        }
+    }
+    // A bare part is one of a name split into fields: a neighbour names
+    // another part.
+    for (int i = 0; i < controls.size(); ++i) {
+        if (kinds.at(i) == E::KindUndef)
+            continue;
+        const bool split = (i > 0 && kinds.at(i - 1) != E::KindUndef && kinds.at(i - 1) != kinds.at(i))
+            || (i + 1 < controls.size() && kinds.at(i + 1) != E::KindUndef && kinds.at(i + 1) != kinds.at(i));
+        if (!bare.at(i) || split)
+            controls.at(i)->setKind(kinds.at(i));
+    }
 }
 
 int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,

@@ -35,6 +35,16 @@ public:
     void markSpam(QList<SmartElement*>& controls);
     void markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markBirth(QList<SmartElement*>& controls);
+    // Text fields whose own texts (a label of their own, a sub-label under
+    // them) name a part of a name get that part, before the label of their
+    // row ("Name") makes the first a full name. A bare part ("First",
+    // "Given", "Last", "Family") counts where a neighbouring field names
+    // another part.
+    void markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // 1 First, 2 Middle or 3 Last Name for a text that is a part of a name
+    // alone or with "name" ("Given", "Last name", "Surname"); bare tells
+    // whether it lacks "name". 0 for any other text.
+    static int namePart(const QString& text, bool* bare);
     void lookupKinds(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
@@ -76,6 +86,9 @@ protected:
     // above the fields, which the texts back to the form's start hold, are
     // no field's label.
     static QList<const SmartLabel*> leadingLabel(const QList<SmartLabel*>& labels, int index);
+    // The texts before the control's entry (at index), back to the previous
+    // control, that are its own, as leadingLabel tells, nearest first.
+    static QList<const SmartLabel*> ownTextsBefore(const QList<SmartLabel*>& labels, int index);
     // The text names another control than this one: a LABEL for it, or a
     // text that sits closer to the other control in the page than to this.
     static bool namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other);

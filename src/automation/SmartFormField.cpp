@@ -127,6 +127,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     if (form() == SmartFormRegistration) {
         markGender(controls, labels);
         markBirth(controls);
+        markNameParts(controls, labels);
     }
     lookupKinds(controls, labels);
 }

@@ -251,7 +251,9 @@ int SmartTextLookup::nameKind(const QString& text)
 {
     if (hasAny(text, {"name"})) {
         const int kind = ruleKind(text, {{"first", E::KindFirstName}, {"middle", E::KindMiddleName},
-                                         {"last", E::KindLastName}, {"full", E::KindFullName},
+                                         {"last", E::KindLastName}, {"given", E::KindFirstName},
+                                         {"forename", E::KindFirstName}, {"family", E::KindLastName},
+                                         {"surname", E::KindLastName}, {"full", E::KindFullName},
                                          {"real", E::KindFullName}, {"screen", E::KindScreenName},
                                          {"display", E::KindScreenName}, {"business", E::KindScreenName}});
         if (kind != E::KindUndef)

@@ -129,6 +129,10 @@ private slots:
         QTest::newRow("messengers") << "community-signup.html" << "registration" << QVariantMap() << smart
                                     << "username=annab|email=anna@example.com|pf_a1=|pf_a2=|pf_a3=|pf_a4=|pf_a5=|"
                                        "user_icq=|pf_tw=|pf_loc=Storgata 1";
+        QTest::newRow("first and last under the fields") << "hosting-order.html" << "registration" << QVariantMap()
+                                                         << smart << "c_fn=Anna|c_ln=Berg|c_em=anna@example.com";
+        QTest::newRow("given and family before them") << "event-signup.html" << "registration" << QVariantMap()
+                                                      << smart << "nm1=Anna|nm2=Berg|mail=anna@example.com";
     }
 
     void fills()
