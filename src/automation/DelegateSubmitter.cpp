@@ -287,7 +287,38 @@ void DelegateSubmitter::selectKindWhenFound(const QList<SmartElement*>& elements
                                             const QStringList& values)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        chooseOption(element->element(), values);
+        choose(element->element(), values);
+}
+
+bool DelegateSubmitter::boxNamed(const QWebElement& box, const QStringList& wanted)
+{
+    // Its LABEL, else the text that runs on from it up to the next control.
+    static const QString labelScript =
+        QStringLiteral("(function (box) { var text = '';"
+                       " for (var i = 0; box.labels && i < box.labels.length; ++i) text += box.labels[i].textContent;"
+                       " for (var n = box.nextSibling; n && !text.trim(); n = n.nextSibling) {"
+                       "  if (n.nodeType == 1 && /^(INPUT|SELECT|TEXTAREA|BUTTON|BR)$/.test(n.nodeName)) break;"
+                       "  text += n.textContent; }"
+                       " return text; })(this)");
+    const QString label = QWebElement(box).evaluateJavaScript(labelScript).toString();
+    const QString text = optionKey(label);
+    const QString value = valueKey(box.attribute(QStringLiteral("value")));
+    for (const QString& name : wanted) {
+        const QString key = optionKey(name);
+        if (!key.isEmpty() && (key == text || key == value))
+            return true;
+    }
+    return false;
+}
+
+void DelegateSubmitter::choose(const QWebElement& element, const QStringList& wanted)
+{
+    if (SelectorManager::elementType(element) != SelectorManager::TypeCheckbox) {
+        chooseOption(element, wanted);
+        return;
+    }
+    if (boxNamed(element, wanted))
+        m_manager->setValue(element, textTrue());
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -300,7 +331,7 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
     if (values.isEmpty())
         return;
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        chooseOption(element->element(), values);
+        choose(element->element(), values);
 }
 
 void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)

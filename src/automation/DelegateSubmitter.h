@@ -55,7 +55,8 @@ public:
     // choice list may take one of the other texts of the value instead.
     void fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption, const QString& value,
                   const QStringList& otherTexts = QStringList());
-    // Choose option texts in every control of the kind; no texts, no choice.
+    // Choose option texts in every control of the kind (tick the check
+    // boxes of a list that they name); no texts, no choice.
     void selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
                     const QStringList& values);
     // Write into every recognised control of the kind, silently when there
@@ -170,6 +171,11 @@ protected:
     // or mere marks ("--"), and its text too, or a request ("Select...",
     // "Choose one") or the field's bare name ("Month", "Day", "Year").
     static bool isPlaceholder(const QWebElement& option);
+    // A choice list takes the option of one of the texts; a check box of a
+    // list is ticked when its label or value is one of them, and else left
+    // as it is.
+    void choose(const QWebElement& element, const QStringList& wanted);
+    static bool boxNamed(const QWebElement& box, const QStringList& wanted);
 
     static QString textTrue();
     static QString textFalse();

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QVector>
 #include <QWebElement>
+#include <QWebElementCollection>
 
 namespace Vexal {
 
@@ -477,6 +478,107 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
     for (SmartElement* control : controls) {
         if (control->kind() == E::KindTerms && control != best)
             control->setKind(E::KindTrash);
+    }
+}
+
+namespace {
+
+bool isBox(const QWebElement& element)
+{
+    return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagInput())
+        && SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeCheckBox());
+}
+
+bool isFormOrBody(const QWebElement& element)
+{
+    return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagForm())
+        || SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagBody());
+}
+
+// The element holds check boxes and no other control but hidden fields.
+bool holdsOnlyBoxes(const QWebElement& element)
+{
+    const QWebElementCollection controls = element.findAll(ConstSmart::controlSelector());
+    for (int i = 0; i < controls.count(); ++i) {
+        const QWebElement control = controls.at(i);
+        if (!isBox(control)
+            && !SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+            return false;
+    }
+    return true;
+}
+
+bool aboutCategories(const QString& text)
+{
+    return SmartTextLookup::hasAny(text, {"categor", "topic"});
+}
+
+} // namespace
+
+QWebElement SmartFieldLookup::boxList(const QWebElement& box)
+{
+    for (QWebElement e = box.parent(); !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
+        const QWebElementCollection boxes = e.findAll(QStringLiteral("input"));
+        int count = 0;
+        for (int i = 0; i < boxes.count() && count < 2; ++i)
+            count += isBox(boxes.at(i)) ? 1 : 0;
+        if (count >= 2)
+            return e;
+    }
+    return QWebElement();
+}
+
+bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels)
+{
+    const QWebElement list = boxList(control->element());
+    if (list.isNull())
+        return false;
+    if (aboutCategories(control->id() + QLatin1Char(' ') + control->name()))
+        return true;
+    // Its container, up to where other controls join: its name, id or
+    // class, or the legend of its fieldset.
+    for (QWebElement e = list; !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
+        if (aboutCategories(e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
+                            + QLatin1Char(' ') + e.attribute(QStringLiteral("class"))))
+            return true;
+        if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET"))
+            && aboutCategories(e.findFirst(QStringLiteral("legend")).toPlainText()))
+            return true;
+    }
+    // Its heading: the texts before its first box that are not the
+    // previous control's.
+    int first = -1;
+    for (int i = 0; i < labels.size() && first < 0; ++i) {
+        if (!labels.at(i)->isText() && isBox(labels.at(i)->element())) {
+            for (QWebElement e = labels.at(i)->element().parent(); !e.isNull(); e = e.parent()) {
+                if (e == list) {
+                    first = i;
+                    break;
+                }
+            }
+        }
+    }
+    if (first < 0)
+        return false;
+    int previous = first - 1;
+    while (previous >= 0 && labels.at(previous)->isText())
+        --previous;
+    for (int i = first - 1; i > previous; --i) {
+        const SmartLabel* text = labels.at(i);
+        if (text->labelTarget().isNull()
+            && !namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr)
+            && aboutCategories(text->text()))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldLookup::markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        if (control->type() == E::TypeCheckBox && (control->kind() == E::KindUndef || control->kind() == E::KindSpam)
+            && inCategoryList(control, labels))
+            control->setKind(E::KindCategory);
     }
 }
 

@@ -31,6 +31,16 @@ public:
     // Whether the texts before the control (but not another control's
     // sub-labels) or its own texts after it ask for the code of a picture.
     bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels);
+    // Check boxes in a list of categories or topics (by the boxes' names,
+    // the list's container or fieldset, or its heading) become 32
+    // Category, also those the attribute pass took for news: they are no
+    // offers to decline.
+    void markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The list of check boxes the box is one of: the smallest element
+    // around it that holds another check box and no other control; null
+    // when there is none.
+    static QWebElement boxList(const QWebElement& box);
+    static bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels);
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);
     void markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);

@@ -120,6 +120,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     clear();
     addElements(controls);
     markCaptcha(controls, labels);
+    markCategoryLists(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
     if (form() == SmartFormDirectory)

@@ -133,6 +133,19 @@ private slots:
                                                          << smart << "c_fn=Anna|c_ln=Berg|c_em=anna@example.com";
         QTest::newRow("given and family before them") << "event-signup.html" << "registration" << QVariantMap()
                                                       << smart << "nm1=Anna|nm2=Berg|mail=anna@example.com";
+        // A category is ticked in a list of them; no box of it is cleared
+        // as an offer, and the offers still are.
+        QTest::newRow("categories under a heading")
+            << "article-submit.html"
+            << "article" << QVariantMap{{"Category", "Health & Fitness"}} << smart
+            << "cat5?=true|cat2?=false|cat9?=false|notify_me?=false|"
+               "agree_tos?=true";
+        QTest::newRow("topics in a fieldset")
+            << "bookmark-topics.html"
+            << "social" << QVariantMap() << smart << "topic_general?=true|topic_news?=false|digest?=false";
+        QTest::newRow("categories in a list")
+            << "directory-cats.html"
+            << "directory" << QVariantMap{{"Category", "Computers"}} << smart << "c12?=true|c11?=false|agree?=true";
     }
 
     void fills()
