@@ -148,24 +148,28 @@ QStringList wordsOf(const QString& text)
 
 // A text that asks for a choice instead of being one: nothing but marks,
 // a request ("Select...", "Choose one") or the bare name of the field
-// ("Month", "Country").
+// ("Month", "Year of birth", "Your country").
 bool isPromptText(const QString& text)
 {
     static const QStringList requests{QStringLiteral("select"), QStringLiteral("choose"), QStringLiteral("pick"),
                                       QStringLiteral("please")};
-    static const QStringList fields{QStringLiteral("month"),  QStringLiteral("day"),      QStringLiteral("year"),
-                                    QStringLiteral("mm"),     QStringLiteral("dd"),       QStringLiteral("yy"),
-                                    QStringLiteral("yyyy"),   QStringLiteral("gender"),   QStringLiteral("sex"),
-                                    QStringLiteral("country"), QStringLiteral("state"),   QStringLiteral("province"),
-                                    QStringLiteral("region")};
+    static const QStringList fields{
+        QStringLiteral("month"),  QStringLiteral("day"),      QStringLiteral("year"),   QStringLiteral("mm"),
+        QStringLiteral("dd"),     QStringLiteral("yy"),       QStringLiteral("yyyy"),   QStringLiteral("date"),
+        QStringLiteral("birth"),  QStringLiteral("dob"),      QStringLiteral("gender"), QStringLiteral("sex"),
+        QStringLiteral("title"),  QStringLiteral("country"),  QStringLiteral("state"),  QStringLiteral("province"),
+        QStringLiteral("region"), QStringLiteral("category"), QStringLiteral("your"),   QStringLiteral("of"),
+        QStringLiteral("the"),    QStringLiteral("a"),        QStringLiteral("an")};
     const QStringList words = wordsOf(text);
-    if (words.isEmpty())
-        return true;
     for (const QString& word : words) {
         if (requests.contains(word))
             return true;
     }
-    return words.size() == 1 && fields.contains(words.first());
+    for (const QString& word : words) {
+        if (!fields.contains(word))
+            return false;
+    }
+    return true;
 }
 
 } // namespace

@@ -169,7 +169,8 @@ protected:
     static QString optionKey(const QString& text);
     // An option that only asks for a choice: its value is empty, "-1", "0"
     // or mere marks ("--"), and its text too, or a request ("Select...",
-    // "Choose one") or the field's bare name ("Month", "Day", "Year").
+    // "Choose one") or the field's bare name ("Month", "Day", "Year of
+    // birth").
     static bool isPlaceholder(const QWebElement& option);
     // A choice list takes the option of one of the texts; a check box of a
     // list is ticked when its label or value is one of them, and else left

@@ -290,8 +290,10 @@ bool SmartTextLookup::isMessenger(const QString& text, int type)
         return !hasAny(text, {"mail"}) || hasAny(text, {"messenger"});
     if (hasAny(text, {"messenger", "instant messaging", "aim", "icq", "skype", "jabber", "xmpp", "msn", "gtalk"}))
         return true;
-    return hasAny(text, {"google talk", "im handle", "im name", "im id", "whatsapp", "telegram", "wechat"})
-        || hasAny(text, {"twitter", "facebook", "instagram", "linkedin"});
+    if (hasAny(text, {"google talk", "hangouts", "windows live", "im handle", "im name", "im id", "irc", "qq", "kik"}))
+        return true;
+    return hasAny(text, {"whatsapp", "telegram", "wechat", "viber", "discord", "snapchat"})
+        || hasAny(text, {"twitter", "facebook", "instagram", "linkedin", "youtube", "tiktok", "pinterest"});
 }
 
 int SmartTextLookup::registrationKind(SmartElement* control, const QString& text, bool fallback)

@@ -8,6 +8,9 @@
 #include "automation/DelegateLoginSubmitter.h"
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/DelegateSocialBookmarkSubmitter.h"
+#include "automation/SelectorList.h"
+#include "automation/SmartCountry.h"
+#include "automation/SmartFieldLookup.h"
 #include "data/DBCache.h"
 
 #include <QWebFrame>
@@ -168,6 +171,86 @@ private slots:
         fill(view, form, record, templ);
         QCOMPARE(valuesLike(view, expected), expected);
         QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(), 0);
+    }
+
+    // Choice lists by template: a placeholder is never the choice, a sign
+    // is part of a value.
+    void options_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<QString>("expected");
+        const QString kept = QStringLiteral("<option value='kept' selected>kept</option>");
+        QTest::newRow("-1 Day") << "<option value='-1'>Day</option><option>1</option>" << "1" << "1";
+        QTest::newRow("a sign in the text") << "<option value='a'>-5</option><option value='b'>5</option>" << "5"
+                                            << "b";
+        QTest::newRow("a sign in the value") << "<option value='-5'>GMT-5</option><option value='5'>GMT+5</option>"
+                                             << "5" << "5";
+        QTest::newRow("0 Choose one") << "<option value='0'>-- Choose one --</option>" + kept << "0" << "kept";
+        QTest::newRow("0 Year of birth") << "<option value='0'>Year of birth</option>" + kept << "0" << "kept";
+        QTest::newRow("-- Please select") << "<option value='--'>Please select</option>" + kept << "Please select"
+                                            << "kept";
+        QTest::newRow("empty Country") << "<option value=''>Country</option>" + kept << "Country" << "kept";
+        QTest::newRow("0 is a number") << "<option value=''>Children</option><option>0</option>" + kept << "0"
+                                       << "0";
+        QTest::newRow("0 names a choice") << "<option value='0'>Uncategorized</option>" + kept << "Uncategorized"
+                                          << "0";
+    }
+
+    void options()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, wanted);
+        QFETCH(QString, expected);
+        QWebView view;
+        QVERIFY(setHtml(view, QStringLiteral("<body><form><select name='s'>%1</select></form></body>").arg(options)));
+        DelegateSubmitter fill(&view, nullptr);
+        SelectorList* list = nullptr;
+        QVERIFY(fill.buildSelector(QStringLiteral("SELECT[name=\"s\"]"), QStringLiteral("S"), wanted, &list));
+        fill.fillSelector(list);
+        QCOMPARE(valueOf(view, QStringLiteral("s")), expected);
+    }
+
+    // The words the recognition and the fills go by.
+    void words_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        for (const char* text : {"AIM screen name", "MSN / Live Messenger (e-mail)", "Jabber / XMPP address",
+                                 "Yahoo! Messenger ID", "user_yim", "QQ number", "IRC nick", "Google Talk",
+                                 "WhatsApp", "Twitter handle", "pf_icq"})
+            QTest::newRow(text) << "messenger" << text << "1";
+        for (const char* text : {"Yahoo! Mail address", "Claim number", "Circle of friends", "Home address"})
+            QTest::newRow(text) << "messenger" << text << "0";
+        QTest::newRow("Given") << "name part" << "Given" << "1 bare";
+        QTest::newRow("Forename") << "name part" << "Forename:" << "1";
+        QTest::newRow("Middle initial") << "name part" << "Initial" << "2 bare";
+        QTest::newRow("Family name") << "name part" << "Family name" << "3";
+        QTest::newRow("Surname") << "name part" << "Surname *" << "3";
+        QTest::newRow("First visit") << "name part" << "First visit" << "0";
+        QTest::newRow("USA") << "country" << "USA" << "USA US United States United States of America U.S.A. U.S.";
+        QTest::newRow("U.K.") << "country" << "U.K." << "U.K. GB GBR United Kingdom UK Great Britain Britain";
+        QTest::newRow("nld") << "country" << "nld" << "nld NL Netherlands The Netherlands Netherlands, The Holland";
+        QTest::newRow("no such country") << "country" << "Atlantis" << "Atlantis";
+    }
+
+    void words()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QString found;
+        if (words == QLatin1String("messenger")) {
+            found = QString::number(SmartTextLookup(nullptr).isMessenger(text, SmartElement::TypeText));
+        } else if (words == QLatin1String("name part")) {
+            bool bare = false;
+            const int kind = SmartFieldLookup::namePart(text, &bare);
+            found = QString::number(kind) + (kind && bare ? QStringLiteral(" bare") : QString());
+        } else {
+            found = SmartCountry::namesOf(text).join(QLatin1Char(' '));
+        }
+        QCOMPARE(found, expected);
     }
 };
 
