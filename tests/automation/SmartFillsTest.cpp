@@ -9,7 +9,6 @@
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/DelegateSocialBookmarkSubmitter.h"
 #include "automation/SelectorList.h"
-#include "automation/SmartCountry.h"
 #include "automation/SmartFieldLookup.h"
 #include "data/DBCache.h"
 
@@ -190,7 +189,6 @@ private slots:
         QTest::newRow("0 Year of birth") << "<option value='0'>Year of birth</option>" + kept << "0" << "kept";
         QTest::newRow("-- Please select") << "<option value='--'>Please select</option>" + kept << "Please select"
                                             << "kept";
-        QTest::newRow("empty Country") << "<option value=''>Country</option>" + kept << "Country" << "kept";
         QTest::newRow("0 is a number") << "<option value=''>Children</option><option>0</option>" + kept << "0"
                                        << "0";
         QTest::newRow("0 names a choice") << "<option value='0'>Uncategorized</option>" + kept << "Uncategorized"
@@ -229,10 +227,6 @@ private slots:
         QTest::newRow("Family name") << "name part" << "Family name" << "3";
         QTest::newRow("Surname") << "name part" << "Surname *" << "3";
         QTest::newRow("First visit") << "name part" << "First visit" << "0";
-        QTest::newRow("USA") << "country" << "USA" << "USA US United States United States of America U.S.A. U.S.";
-        QTest::newRow("U.K.") << "country" << "U.K." << "U.K. GB GBR United Kingdom UK Great Britain Britain";
-        QTest::newRow("nld") << "country" << "nld" << "nld NL Netherlands The Netherlands Netherlands, The Holland";
-        QTest::newRow("no such country") << "country" << "Atlantis" << "Atlantis";
     }
 
     void words()
@@ -243,12 +237,10 @@ private slots:
         QString found;
         if (words == QLatin1String("messenger")) {
             found = QString::number(SmartTextLookup(nullptr).isMessenger(text, SmartElement::TypeText));
-        } else if (words == QLatin1String("name part")) {
+        } else {
             bool bare = false;
             const int kind = SmartFieldLookup::namePart(text, &bare);
             found = QString::number(kind) + (kind && bare ? QStringLiteral(" bare") : QString());
-        } else {
-            found = SmartCountry::namesOf(text).join(QLatin1Char(' '));
         }
         QCOMPARE(found, expected);
     }

@@ -106,17 +106,6 @@ private slots:
             << "t=29 u=15 d=31 c=32 r=38 n=4 e=14 s=28 SEND_NEWS=27 AGREERULES=26";
         QTest::newRow("social bookmark") << "social-submit.html" << "social"
             << "url=15 title=29 tags=30 bodytext=31 answer=28 follow=27";
-        // A notice above the fields names none of them: the code field is
-        // the picture test.
-        QTest::newRow("login under a notice") << "login-notice.html"
-                                              << "login"
-                                              << "handle=12 secret=13 chk=28 go=34";
-        // Messenger and profile handles are left alone, whatever they speak of.
-        QTest::newRow("profile sign-up")
-            << "community-signup.html"
-            << "registration"
-            << "username=12 email=14 new_password=13 password_confirm=13 pf_a1=38 pf_a2=38 pf_a3=38 pf_a4=38 "
-               "pf_a5=38 user_icq=38 pf_tw=38 pf_loc=21 agreed=26";
         // Every box of a list of topics is a category, none an offer.
         QTest::newRow("bookmark topics")
             << "bookmark-topics.html"
