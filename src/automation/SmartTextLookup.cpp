@@ -347,8 +347,7 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     case StepGender: return genderKind(text, control->value(), type);
     case StepContact: return contactKind(text, type);
     case StepAddress: return addressKind(text, type);
-    case StepMessenger:
-        return kindIf(isMessenger(text, type), E::KindTrash);
+    case StepMessenger: return kindIf(isMessenger(text, type), E::KindTrash);
     default: return E::KindUndef;
     }
 }
