@@ -3,6 +3,7 @@
 #include "automation/ConstSelector.h"
 #include "automation/DBRegistrationTemplate.h"
 #include "automation/DBTemplateList.h"
+#include "automation/SmartCountry.h"
 #include "automation/SmartElement.h"
 #include "automation/SmartRegistration.h"
 #include "data/DBMasterAccount.h"
@@ -36,7 +37,8 @@ void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master
         {templ->url(), LocaleAccount::url(), master->url()},
         {templ->question(), LocaleAccount::question(), questionValue(master->question())},
         {templ->answer(), LocaleAccount::answer(), master->answer()},
-        {templ->country(), LocaleAccount::country(), master->country()},
+        TemplateField(templ->country(), LocaleAccount::country(), master->country())
+            .orAs(SmartCountry::namesOf(master->country())),
         {templ->city(), LocaleAccount::city(), master->city()},
         {templ->province(), LocaleAccount::province(), master->province()},
         {templ->address(), LocaleAccount::address(), master->address()},
@@ -88,7 +90,8 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
            << SmartField{E::KindWebsite, LocaleAccount::url(), master->url()}
            << SmartField{E::KindQuestion, LocaleAccount::question(), questionValue(master->question())}
            << SmartField{E::KindAnswer, LocaleAccount::answer(), master->answer()}
-           << SmartField{E::KindCountry, LocaleAccount::country(), master->country()}
+           << SmartField(E::KindCountry, LocaleAccount::country(), master->country())
+                  .orAs(SmartCountry::namesOf(master->country()))
            << SmartField{E::KindCity, LocaleAccount::city(), master->city()}
            << SmartField{E::KindState, LocaleAccount::province(), master->province()}
            << SmartField{E::KindAddress, LocaleAccount::address(), master->address()}

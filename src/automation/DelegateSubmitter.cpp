@@ -98,7 +98,7 @@ QWebElement DelegateSubmitter::firstFound(const SelectorList* list) const
     return found.first();
 }
 
-void DelegateSubmitter::fillSelector(const SelectorList* list)
+void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts)
 {
     const QWebElement element = firstFound(list);
     if (element.isNull())
@@ -106,8 +106,73 @@ void DelegateSubmitter::fillSelector(const SelectorList* list)
     if (!list->values().isEmpty())
         chooseOption(element, list->values());
     else
-        writeValue(element, list->value());
+        writeValue(element, list->value(), otherTexts);
 }
+
+namespace {
+
+bool isIndentMark(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char('|') || c == QLatin1Char('_') || c == QLatin1Char('-')
+        || c == QLatin1Char('.') || c == QLatin1Char('>') || c == QLatin1Char('*') || c == QChar(0x00BB)
+        || c == QChar(0x00B7) || c == QChar(0x2022) || c == QChar(0x2013) || c == QChar(0x2014)
+        || c == QChar(0x2212) || (c.unicode() >= 0x2500 && c.unicode() <= 0x257F);
+}
+
+bool isSign(QChar c)
+{
+    return c == QLatin1Char('-') || c == QChar(0x2212);
+}
+
+QString valueKey(const QString& value)
+{
+    return value.simplified().toCaseFolded();
+}
+
+// The words of a text, lower case, split at everything but letters and digits.
+QStringList wordsOf(const QString& text)
+{
+    QStringList words;
+    QString word;
+    const QString folded = text.toCaseFolded() + QLatin1Char(' ');
+    for (const QChar c : folded) {
+        if (c.isLetterOrNumber()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// A text that asks for a choice instead of being one: nothing but marks,
+// a request ("Select...", "Choose one") or the bare name of the field
+// ("Month", "Year of birth", "Your country").
+bool isPromptText(const QString& text)
+{
+    static const QStringList requests{QStringLiteral("select"), QStringLiteral("choose"), QStringLiteral("pick"),
+                                      QStringLiteral("please")};
+    static const QStringList fields{
+        QStringLiteral("month"),  QStringLiteral("day"),      QStringLiteral("year"),   QStringLiteral("mm"),
+        QStringLiteral("dd"),     QStringLiteral("yy"),       QStringLiteral("yyyy"),   QStringLiteral("date"),
+        QStringLiteral("birth"),  QStringLiteral("dob"),      QStringLiteral("gender"), QStringLiteral("sex"),
+        QStringLiteral("title"),  QStringLiteral("country"),  QStringLiteral("state"),  QStringLiteral("province"),
+        QStringLiteral("region"), QStringLiteral("category"), QStringLiteral("your"),   QStringLiteral("of"),
+        QStringLiteral("the"),    QStringLiteral("a"),        QStringLiteral("an")};
+    const QStringList words = wordsOf(text);
+    for (const QString& word : words) {
+        if (requests.contains(word))
+            return true;
+    }
+    for (const QString& word : words) {
+        if (!fields.contains(word))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 QString DelegateSubmitter::optionKey(const QString& text)
 {
@@ -115,18 +180,24 @@ QString DelegateSubmitter::optionKey(const QString& text)
     key.replace(QChar(0x00A0), QLatin1Char(' '));
     key = key.simplified();
     // Tree and indent marks before the name: "|___ ", "-- ", "» ", "└─ ".
+    // A sign before a number is part of it: "-1" is no "1".
     int start = 0;
-    while (start < key.size()) {
-        const QChar c = key.at(start);
-        if (c.isSpace() || c == QLatin1Char('|') || c == QLatin1Char('_') || c == QLatin1Char('-')
-            || c == QLatin1Char('.') || c == QLatin1Char('>') || c == QLatin1Char('*') || c == QChar(0x00BB)
-            || c == QChar(0x00B7) || c == QChar(0x2022) || c == QChar(0x2013) || c == QChar(0x2014)
-            || (c.unicode() >= 0x2500 && c.unicode() <= 0x257F))
-            ++start;
-        else
+    while (start < key.size() && isIndentMark(key.at(start))) {
+        if (isSign(key.at(start)) && start + 1 < key.size() && key.at(start + 1).isDigit())
             break;
+        ++start;
     }
     return key.mid(start).toCaseFolded();
+}
+
+bool DelegateSubmitter::isPlaceholder(const QWebElement& option)
+{
+    if (!option.hasAttribute(QStringLiteral("value")))
+        return false;
+    const QString value = option.attribute(QStringLiteral("value")).trimmed();
+    const bool noValue = value.isEmpty() || value == QLatin1String("-1") || value == QLatin1String("0")
+        || wordsOf(value).isEmpty();
+    return noValue && isPromptText(option.toPlainText());
 }
 
 bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& wanted)
@@ -144,9 +215,12 @@ bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& want
     const QWebElementCollection options = select.findAll(QStringLiteral("option"));
     for (int i = 0; i < options.count(); ++i) {
         const QWebElement option = options.at(i);
+        // A placeholder is never the choice, whatever its value.
+        if (isPlaceholder(option))
+            continue;
         const QString text = optionKey(option.toPlainText());
         const QString value = option.hasAttribute(QStringLiteral("value"))
-            ? optionKey(option.attribute(QStringLiteral("value"))) : QString();
+            ? valueKey(option.attribute(QStringLiteral("value"))) : QString();
         if (keys.contains(text) || (!value.isEmpty() && keys.contains(value))) {
             select.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(i));
             return true;
@@ -170,11 +244,11 @@ QWebFrame* frameOwnedBy(QWebFrame* frame, const QWebElement& owner)
 
 } // namespace
 
-void DelegateSubmitter::writeValue(const QWebElement& element, const QString& value)
+void DelegateSubmitter::writeValue(const QWebElement& element, const QString& value, const QStringList& otherTexts)
 {
     const int type = SelectorManager::elementType(element);
     if (type == SelectorManager::TypeSelect && !Convert::isIndex(value)) {
-        chooseOption(element, {value});
+        chooseOption(element, QStringList{value} + otherTexts);
         return;
     }
     // An editor inside a frame of a frame is out of the manager's reach.
@@ -197,14 +271,14 @@ void DelegateSubmitter::clickSelector(const SelectorList* list)
 }
 
 void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
-                                 const QString& value)
+                                 const QString& value, const QStringList& otherTexts)
 {
     if (!SmartUtils::containsKind(elements, kind)) {
         Logger::info(LocaleMessage::fieldNotFound(caption));
         return;
     }
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value);
+        writeValue(element->element(), value, otherTexts);
 }
 
 void DelegateSubmitter::fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value)
@@ -217,7 +291,38 @@ void DelegateSubmitter::selectKindWhenFound(const QList<SmartElement*>& elements
                                             const QStringList& values)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        chooseOption(element->element(), values);
+        choose(element->element(), values);
+}
+
+bool DelegateSubmitter::boxNamed(const QWebElement& box, const QStringList& wanted)
+{
+    // Its LABEL, else the text that runs on from it up to the next control.
+    static const QString labelScript =
+        QStringLiteral("(function (box) { var text = '';"
+                       " for (var i = 0; box.labels && i < box.labels.length; ++i) text += box.labels[i].textContent;"
+                       " for (var n = box.nextSibling; n && !text.trim(); n = n.nextSibling) {"
+                       "  if (n.nodeType == 1 && /^(INPUT|SELECT|TEXTAREA|BUTTON|BR)$/.test(n.nodeName)) break;"
+                       "  text += n.textContent; }"
+                       " return text; })(this)");
+    const QString label = QWebElement(box).evaluateJavaScript(labelScript).toString();
+    const QString text = optionKey(label);
+    const QString value = valueKey(box.attribute(QStringLiteral("value")));
+    for (const QString& name : wanted) {
+        const QString key = optionKey(name);
+        if (!key.isEmpty() && (key == text || key == value))
+            return true;
+    }
+    return false;
+}
+
+void DelegateSubmitter::choose(const QWebElement& element, const QStringList& wanted)
+{
+    if (SelectorManager::elementType(element) != SelectorManager::TypeCheckbox) {
+        chooseOption(element, wanted);
+        return;
+    }
+    if (boxNamed(element, wanted))
+        m_manager->setValue(element, textTrue());
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -230,7 +335,7 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
     if (values.isEmpty())
         return;
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        chooseOption(element->element(), values);
+        choose(element->element(), values);
 }
 
 void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
@@ -282,8 +387,8 @@ bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
     QList<SelectorList*> lists;
     if (!parseFields(fields, lists))
         return false;
-    for (const SelectorList* list : lists)
-        fillSelector(list);
+    for (int i = 0; i < lists.size(); ++i)
+        fillSelector(lists.at(i), fields.at(i).otherTexts);
     return true;
 }
 
@@ -293,7 +398,7 @@ void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, co
         if (field.useValues)
             selectKind(elements, field.kind, field.caption, field.values);
         else
-            fillKind(elements, field.kind, field.caption, field.value);
+            fillKind(elements, field.kind, field.caption, field.value, field.otherTexts);
     }
 }
 

@@ -46,13 +46,17 @@ public:
 
     // Write one parsed field into the first element it finds; a field that
     // finds nothing is an information line "Can't find "<caption>" field".
-    void fillSelector(const SelectorList* list);
+    // A choice list may take one of the other texts of the value instead.
+    void fillSelector(const SelectorList* list, const QStringList& otherTexts = QStringList());
     // Click (or, for a FORM, submit) the first element the field finds.
     void clickSelector(const SelectorList* list);
 
-    // Smart route: write into every recognised control of the kind.
-    void fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption, const QString& value);
-    // Choose option texts in every control of the kind; no texts, no choice.
+    // Smart route: write into every recognised control of the kind; a
+    // choice list may take one of the other texts of the value instead.
+    void fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption, const QString& value,
+                  const QStringList& otherTexts = QStringList());
+    // Choose option texts in every control of the kind (tick the check
+    // boxes of a list that they name); no texts, no choice.
     void selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
                     const QStringList& values);
     // Write into every recognised control of the kind, silently when there
@@ -80,10 +84,17 @@ protected:
         // A field chosen by option texts.
         TemplateField(const QString& fieldSelector, const QString& fieldCaption, const QStringList& fieldValues)
             : selector(fieldSelector), caption(fieldCaption), values(fieldValues), useValues(true) {}
+        // The same value as a choice list may show it (a country's codes).
+        TemplateField& orAs(const QStringList& texts)
+        {
+            otherTexts = texts;
+            return *this;
+        }
         QString selector;
         QString caption;
         QString value;
         QStringList values;
+        QStringList otherTexts;
         bool useValues = false;
     };
     // One row of a smart table.
@@ -93,10 +104,16 @@ protected:
         // A field chosen by option texts.
         SmartField(int fieldKind, const QString& fieldCaption, const QStringList& fieldValues)
             : kind(fieldKind), caption(fieldCaption), values(fieldValues), useValues(true) {}
+        SmartField& orAs(const QStringList& texts)
+        {
+            otherTexts = texts;
+            return *this;
+        }
         int kind;
         QString caption;
         QString value;
         QStringList values;
+        QStringList otherTexts;
         bool useValues = false;
     };
 
@@ -140,15 +157,26 @@ protected:
     }
 
     // Writes a value into one element. A choice list takes the option whose
-    // text or value is the value; an editor frame anywhere in the page
-    // takes the text.
-    void writeValue(const QWebElement& element, const QString& value);
+    // text or value is the value or one of its other texts; an editor frame
+    // anywhere in the page takes the text.
+    void writeValue(const QWebElement& element, const QString& value, const QStringList& otherTexts = QStringList());
     // Selects the first option, in document order, whose text or value is
     // one of the wanted ones, compared trimmed, ignoring case, blanks,
-    // non-breaking spaces and the indent marks of a tree ("|___ Sport").
-    // False when no option matches.
+    // non-breaking spaces and the indent marks of a tree ("|___ Sport"),
+    // never a placeholder. False when no option matches.
     static bool chooseOption(QWebElement select, const QStringList& wanted);
+    // A text as options are compared: a sign before a number stays.
     static QString optionKey(const QString& text);
+    // An option that only asks for a choice: its value is empty, "-1", "0"
+    // or mere marks ("--"), and its text too, or a request ("Select...",
+    // "Choose one") or the field's bare name ("Month", "Day", "Year of
+    // birth").
+    static bool isPlaceholder(const QWebElement& option);
+    // A choice list takes the option of one of the texts; a check box of a
+    // list is ticked when its label or value is one of them, and else left
+    // as it is.
+    void choose(const QWebElement& element, const QStringList& wanted);
+    static bool boxNamed(const QWebElement& box, const QStringList& wanted);
 
     static QString textTrue();
     static QString textFalse();

@@ -6,7 +6,10 @@
 #include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
 
+#include <QRegularExpression>
+#include <QVector>
 #include <QWebElement>
+#include <QWebElementCollection>
 
 namespace Vexal {
 
@@ -156,6 +159,15 @@ bool chainHolds(const QList<QWebElement>& chain, const QWebElement& element)
     return false;
 }
 
+// The text (its source and ancestors in chain) runs in the parent itself,
+// or in an inline element of it.
+bool runsIn(const QList<QWebElement>& chain, const QWebElement& parent)
+{
+    return !chain.isEmpty()
+        && (chain.last() == parent
+            || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
+}
+
 } // namespace
 
 QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -178,9 +190,7 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
             return chainHolds(chain, container);
         // Boxes side by side in one parent: only the text running on from
         // the box belongs to it.
-        return after
-            && (chain.last() == parent
-                || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
+        return after && runsIn(chain, parent);
     };
     for (int i = index + 1; i < labels.size() && labels.at(i)->isText(); ++i) {
         if (!isOwn(labels.at(i), true))
@@ -193,6 +203,102 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
         own << labels.at(i);
     }
     return own;
+}
+
+QList<const SmartLabel*> SmartFieldLookup::leadingLabel(const QList<SmartLabel*>& labels, int index)
+{
+    QList<const SmartLabel*> own = ownTextsBefore(labels, index);
+    if (own.isEmpty() && index > 0) {
+        const SmartLabel* nearest = labels.at(index - 1);
+        // A term, or a text that ends like one ("Please enter your e-mail:");
+        // a sentence is a notice.
+        if (nearest->isText() && nearest->labelTarget().isNull()
+            && (nearest->wordCount() <= 4 || nearest->text().endsWith(QLatin1Char(':'))))
+            own << nearest;
+    }
+    return own;
+}
+
+QList<const SmartLabel*> SmartFieldLookup::ownTextsBefore(const QList<SmartLabel*>& labels, int index)
+{
+    QList<const SmartLabel*> own;
+    const QWebElement self = labels.at(index)->element();
+    const QWebElement container = ownContainer(labels, index);
+    // Without a container of its own: the texts running in its parent up to
+    // the control.
+    bool running = container.isNull();
+    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+        const SmartLabel* text = labels.at(i);
+        const QWebElement& target = text->labelTarget();
+        bool mine = false;
+        if (!target.isNull())
+            mine = target == self;
+        else if (!container.isNull())
+            mine = chainHolds(text->ancestors(), container);
+        else
+            mine = running = running && runsIn(text->ancestors(), self.parent());
+        if (mine)
+            own << text;
+    }
+    return own;
+}
+
+int SmartFieldLookup::namePart(const QString& text, bool* bare)
+{
+    static const struct
+    {
+        const char* word;
+        int kind;
+    } parts[] = {{"first", E::KindFirstName},   {"given", E::KindFirstName},    {"forename", E::KindFirstName},
+                 {"middle", E::KindMiddleName}, {"initial", E::KindMiddleName}, {"last", E::KindLastName},
+                 {"family", E::KindLastName},   {"surname", E::KindLastName}};
+    static const QRegularExpression gaps(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    QStringList words = text.toCaseFolded().split(gaps, Qt::SkipEmptyParts);
+    words.removeAll(QStringLiteral("name"));
+    words.removeAll(QStringLiteral("names"));
+    if (words.size() != 1)
+        return E::KindUndef;
+    for (const auto& part : parts) {
+        if (words.first() == QLatin1String(part.word)) {
+            *bare = !text.contains(QLatin1String("name"), Qt::CaseInsensitive);
+            return part.kind;
+        }
+    }
+    return E::KindUndef;
+}
+
+void SmartFieldLookup::markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // The part each open text field's own texts name, and whether they name
+    // it bare ("First", "Family") or as a name ("First name", "Surname").
+    QVector<int> kinds(controls.size(), E::KindUndef);
+    QVector<bool> bare(controls.size(), false);
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        const int index =
+            control->kind() == E::KindUndef && control->type() == E::TypeText ? labelIndex(control, labels) : -1;
+        if (index < 0)
+            continue;
+        bool isBare = false;
+        for (const SmartLabel* text : ownTextsBefore(labels, index) + ownTextsAfter(labels, index)) {
+            const int kind = namePart(text->text(), &isBare);
+            if (kind != E::KindUndef) {
+                kinds[i] = kind;
+                bare[i] = isBare;
+                break;
+            }
+        }
+    }
+    // A bare part is one of a name split into fields: a neighbour names
+    // another part.
+    for (int i = 0; i < controls.size(); ++i) {
+        if (kinds.at(i) == E::KindUndef)
+            continue;
+        const bool split = (i > 0 && kinds.at(i - 1) != E::KindUndef && kinds.at(i - 1) != kinds.at(i))
+            || (i + 1 < controls.size() && kinds.at(i + 1) != E::KindUndef && kinds.at(i + 1) != kinds.at(i));
+        if (!bare.at(i) || split)
+            controls.at(i)->setKind(kinds.at(i));
+    }
 }
 
 int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,
@@ -324,7 +430,13 @@ bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel
             break;
         }
     }
-    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
+    if (!previous) {
+        for (const SmartLabel* label : leadingLabel(labels, index)) {
+            if (isCaptcha(label->text(), type))
+                return true;
+        }
+    }
+    for (int i = index - 1; previous && i >= 0 && labels.at(i)->isText(); --i) {
         if (!namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
             return true;
     }
@@ -366,6 +478,107 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
     for (SmartElement* control : controls) {
         if (control->kind() == E::KindTerms && control != best)
             control->setKind(E::KindTrash);
+    }
+}
+
+namespace {
+
+bool isBox(const QWebElement& element)
+{
+    return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagInput())
+        && SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeCheckBox());
+}
+
+bool isFormOrBody(const QWebElement& element)
+{
+    return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagForm())
+        || SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagBody());
+}
+
+// The element holds check boxes and no other control but hidden fields.
+bool holdsOnlyBoxes(const QWebElement& element)
+{
+    const QWebElementCollection controls = element.findAll(ConstSmart::controlSelector());
+    for (int i = 0; i < controls.count(); ++i) {
+        const QWebElement control = controls.at(i);
+        if (!isBox(control)
+            && !SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+            return false;
+    }
+    return true;
+}
+
+bool aboutCategories(const QString& text)
+{
+    return SmartTextLookup::hasAny(text, {"categor", "topic"});
+}
+
+} // namespace
+
+QWebElement SmartFieldLookup::boxList(const QWebElement& box)
+{
+    for (QWebElement e = box.parent(); !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
+        const QWebElementCollection boxes = e.findAll(QStringLiteral("input"));
+        int count = 0;
+        for (int i = 0; i < boxes.count() && count < 2; ++i)
+            count += isBox(boxes.at(i)) ? 1 : 0;
+        if (count >= 2)
+            return e;
+    }
+    return QWebElement();
+}
+
+bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels)
+{
+    const QWebElement list = boxList(control->element());
+    if (list.isNull())
+        return false;
+    if (aboutCategories(control->id() + QLatin1Char(' ') + control->name()))
+        return true;
+    // Its container, up to where other controls join: its name, id or
+    // class, or the legend of its fieldset.
+    for (QWebElement e = list; !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
+        if (aboutCategories(e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
+                            + QLatin1Char(' ') + e.attribute(QStringLiteral("class"))))
+            return true;
+        if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET"))
+            && aboutCategories(e.findFirst(QStringLiteral("legend")).toPlainText()))
+            return true;
+    }
+    // Its heading: the texts before its first box that are not the
+    // previous control's.
+    int first = -1;
+    for (int i = 0; i < labels.size() && first < 0; ++i) {
+        if (!labels.at(i)->isText() && isBox(labels.at(i)->element())) {
+            for (QWebElement e = labels.at(i)->element().parent(); !e.isNull(); e = e.parent()) {
+                if (e == list) {
+                    first = i;
+                    break;
+                }
+            }
+        }
+    }
+    if (first < 0)
+        return false;
+    int previous = first - 1;
+    while (previous >= 0 && labels.at(previous)->isText())
+        --previous;
+    for (int i = first - 1; i > previous; --i) {
+        const SmartLabel* text = labels.at(i);
+        if (text->labelTarget().isNull()
+            && !namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr)
+            && aboutCategories(text->text()))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldLookup::markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        if (control->type() == E::TypeCheckBox && (control->kind() == E::KindUndef || control->kind() == E::KindSpam)
+            && inCategoryList(control, labels))
+            control->setKind(E::KindCategory);
     }
 }
 
@@ -461,6 +674,16 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     while (previousIndex >= 0 && labels.at(previousIndex)->isText())
         --previousIndex;
     const SmartLabel* previous = previousIndex >= 0 ? labels.at(previousIndex) : nullptr;
+    if (!previous) {
+        for (const SmartLabel* label : leadingLabel(labels, index)) {
+            if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
+                continue;
+            const int kind = classify(control, label->text());
+            if (kind != E::KindUndef)
+                return kind;
+        }
+        return E::KindUndef;
+    }
     for (int i = index - 1; i >= 0; --i) {
         const SmartLabel* label = labels.at(i);
         if (!label->isText())

@@ -31,10 +31,30 @@ public:
     // Whether the texts before the control (but not another control's
     // sub-labels) or its own texts after it ask for the code of a picture.
     bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels);
+    // Check boxes in a list of categories or topics (by the boxes' names,
+    // the list's container or fieldset, or its heading) become 32
+    // Category, also those the attribute pass took for news: they are no
+    // offers to decline.
+    void markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The list of check boxes the box is one of: the smallest element
+    // around it that holds another check box and no other control; null
+    // when there is none.
+    static QWebElement boxList(const QWebElement& box);
+    static bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels);
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);
     void markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markBirth(QList<SmartElement*>& controls);
+    // Text fields whose own texts (a label of their own, a sub-label under
+    // them) name a part of a name get that part, before the label of their
+    // row ("Name") makes the first a full name. A bare part ("First",
+    // "Given", "Last", "Family") counts where a neighbouring field names
+    // another part.
+    void markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // 1 First, 2 Middle or 3 Last Name for a text that is a part of a name
+    // alone or with "name" ("Given", "Last name", "Surname"); bare tells
+    // whether it lacks "name". 0 for any other text.
+    static int namePart(const QString& text, bool* bare);
     void lookupKinds(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
@@ -67,6 +87,18 @@ protected:
     // to the control in the same parent. Reading stops at the first text that
     // is not.
     QList<const SmartLabel*> ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The label of the form's first control (its entry at index), nearest
+    // text first: the texts before it that are its own (a LABEL for it, a
+    // text in its own container, or, when its parent holds other controls
+    // too, the texts that run in that parent right up to it). Without any,
+    // the nearest text before it when that is a few words or ends in a
+    // colon (a term on the line or in the cell above). Headings and notices
+    // above the fields, which the texts back to the form's start hold, are
+    // no field's label.
+    static QList<const SmartLabel*> leadingLabel(const QList<SmartLabel*>& labels, int index);
+    // The texts before the control's entry (at index), back to the previous
+    // control, that are its own, as leadingLabel tells, nearest first.
+    static QList<const SmartLabel*> ownTextsBefore(const QList<SmartLabel*>& labels, int index);
     // The text names another control than this one: a LABEL for it, or a
     // text that sits closer to the other control in the page than to this.
     static bool namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other);

@@ -49,20 +49,20 @@ int SmartFormAttribute::classifyElement(SmartElement* control)
     const QString text = attributeText(control);
     switch (form()) {
     case SmartFormArticle:
-        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody, StepTerms,
-                          StepNews, StepPenName},
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
+                          StepTerms, StepNews, StepPenName},
                          control, text);
     case SmartFormDirectory:
-        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepDescriptionLimit, StepUser, StepMail,
-                          StepLinkType, StepTerms, StepNews, StepPassword},
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepDescriptionLimit, StepUser,
+                          StepMail, StepLinkType, StepTerms, StepNews, StepPassword},
                          control, text);
     case SmartFormRegistration: {
         const int kind = registrationKind(control, text, false);
         return kind != E::KindUndef ? kind : firstKind({StepTerms, StepNews}, control, text);
     }
     case SmartFormSocialBookmark:
-        return firstKind({StepCaptcha, StepTitle, StepTags, StepUrl, StepDescriptionLimit, StepTerms, StepNews,
-                          StepPassword},
+        return firstKind({StepCaptcha, StepMessenger, StepTitle, StepTags, StepUrl, StepDescriptionLimit, StepTerms,
+                          StepNews, StepPassword},
                          control, text);
     default:
         return E::KindUndef;

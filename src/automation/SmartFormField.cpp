@@ -98,17 +98,18 @@ int SmartFormField::classify(SmartElement* control, const QString& text)
 {
     switch (form()) {
     case SmartFormArticle:
-        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
                           StepAuthorSelect},
                          control, text);
     case SmartFormDirectory:
-        return firstKind({StepCaptcha, StepCategory, StepTitle, StepTags, StepWebsite, StepDescription, StepOwner,
-                          StepMail, StepPassword},
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepWebsite, StepDescription,
+                          StepOwner, StepMail, StepPassword},
                          control, text);
     case SmartFormRegistration:
         return registrationKind(control, text, true);
     case SmartFormSocialBookmark:
-        return firstKind({StepCaptcha, StepTitle, StepTags, StepUrl, StepDescription, StepPassword}, control, text);
+        return firstKind({StepCaptcha, StepMessenger, StepTitle, StepTags, StepUrl, StepDescription, StepPassword},
+                         control, text);
     default:
         return E::KindUndef;
     }
@@ -119,6 +120,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     clear();
     addElements(controls);
     markCaptcha(controls, labels);
+    markCategoryLists(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
     if (form() == SmartFormDirectory)
@@ -126,6 +128,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     if (form() == SmartFormRegistration) {
         markGender(controls, labels);
         markBirth(controls);
+        markNameParts(controls, labels);
     }
     lookupKinds(controls, labels);
 }

@@ -173,6 +173,9 @@ void SmartMaster::dedupeKinds(QList<SmartElement*>& list, QList<int> repeatable)
         const int kind = element->kind();
         if (kind == E::KindUndef || repeatable.contains(kind))
             continue;
+        // The boxes of a category list are one field.
+        if (kind == E::KindCategory && element->type() == E::TypeCheckBox)
+            continue;
         if (seen.contains(kind))
             element->setKind(E::KindTrash);
         else

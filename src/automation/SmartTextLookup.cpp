@@ -251,7 +251,9 @@ int SmartTextLookup::nameKind(const QString& text)
 {
     if (hasAny(text, {"name"})) {
         const int kind = ruleKind(text, {{"first", E::KindFirstName}, {"middle", E::KindMiddleName},
-                                         {"last", E::KindLastName}, {"full", E::KindFullName},
+                                         {"last", E::KindLastName}, {"given", E::KindFirstName},
+                                         {"forename", E::KindFirstName}, {"family", E::KindLastName},
+                                         {"surname", E::KindLastName}, {"full", E::KindFullName},
                                          {"real", E::KindFullName}, {"screen", E::KindScreenName},
                                          {"display", E::KindScreenName}, {"business", E::KindScreenName}});
         if (kind != E::KindUndef)
@@ -279,12 +281,28 @@ int SmartTextLookup::genderKind(const QString& text, const QString&, int type)
     return ruleKind(text, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
 }
 
+bool SmartTextLookup::isMessenger(const QString& text, int type)
+{
+    if (type != E::TypeText)
+        return false;
+    // "Yahoo! Mail address" is an e-mail; "Yahoo ID" and "Yahoo Messenger" are not.
+    if (hasAny(text, {"yahoo", "yim"}))
+        return !hasAny(text, {"mail"}) || hasAny(text, {"messenger"});
+    if (hasAny(text, {"messenger", "instant messaging", "aim", "icq", "skype", "jabber", "xmpp", "msn", "gtalk"}))
+        return true;
+    if (hasAny(text, {"google talk", "hangouts", "windows live", "im handle", "im name", "im id", "irc", "qq", "kik"}))
+        return true;
+    return hasAny(text, {"whatsapp", "telegram", "wechat", "viber", "discord", "snapchat"})
+        || hasAny(text, {"twitter", "facebook", "instagram", "linkedin", "youtube", "tiktok", "pinterest"});
+}
+
 int SmartTextLookup::registrationKind(SmartElement* control, const QString& text, bool fallback)
 {
     // The code of a picture first: its field may also be called an answer.
-    return firstKind({StepCaptcha, fallback ? StepUserOrLogin : StepUser, StepGender, StepYear, StepMonth, StepDay,
-                      StepLogin, StepPassword, StepMail, StepUrl, StepQuestion, StepAnswer, StepCountry, StepContact,
-                      StepAddress},
+    // A messenger handle next, whatever names or addresses its label speaks of.
+    return firstKind({StepCaptcha, StepMessenger, fallback ? StepUserOrLogin : StepUser, StepGender, StepYear,
+                      StepMonth, StepDay, StepLogin, StepPassword, StepMail, StepUrl, StepQuestion, StepAnswer,
+                      StepCountry, StepContact, StepAddress},
                      control, text);
 }
 
@@ -329,6 +347,7 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     case StepGender: return genderKind(text, control->value(), type);
     case StepContact: return contactKind(text, type);
     case StepAddress: return addressKind(text, type);
+    case StepMessenger: return kindIf(isMessenger(text, type), E::KindTrash);
     default: return E::KindUndef;
     }
 }

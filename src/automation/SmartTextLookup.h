@@ -44,6 +44,9 @@ public:
     virtual int nameKind(const QString& text);
     virtual int ownerKind(const QString& text);
     virtual int genderKind(const QString& text, const QString& second, int type);
+    // A messenger or profile handle (AIM, ICQ, Skype, Jabber, MSN, Yahoo
+    // messenger, social profiles): a text field that is never filled.
+    bool isMessenger(const QString& text, int type);
 
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);
@@ -72,7 +75,7 @@ protected:
     enum Step {
         StepCaptcha, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody, StepUrl, StepDescription,
         StepMail, StepPassword, StepTerms, StepNews, StepLogin, StepUser, StepUserOrLogin, StepGender, StepYear,
-        StepMonth, StepDay, StepQuestion, StepAnswer, StepCountry, StepContact, StepAddress, StepOwn
+        StepMonth, StepDay, StepQuestion, StepAnswer, StepCountry, StepContact, StepAddress, StepMessenger, StepOwn
     };
     // The steps of a registration form in their order (user and gender
     // first); fallback goes to userKind.

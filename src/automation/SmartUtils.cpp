@@ -78,15 +78,16 @@ int SmartUtils::indexOfLabel(const QList<SmartLabel*>& labels, const QWebElement
 
 namespace {
 
-enum Where { Anywhere = 0, AtStart = 1, AtEnd = 2, Either = AtStart | AtEnd };
+enum Where { Anywhere = 0, AtStart = 1, AtEnd = 2, Either = AtStart | AtEnd, Whole = 4 };
 
 // Short keywords that real labels and names hold inside other words, and
 // where in a word a hit may sit. "res" (resource box) starts its word, not
 // "press" or "address"; "tag" starts or ends one ("tags", "posttags", not
-// "stage"); "text" is not "context". A hit at a word's end may carry a
-// plural "s". A word listed as an exception never counts ("Mailing address"
-// is no e-mail, though "emailaddress" is one). Every other keyword is
-// found anywhere.
+// "stage"); "text" is not "context"; "aim", "irc", "qq" and "kik" are
+// words of their own, never "claim" or "circle". A hit at a word's end may
+// carry a plural "s". A word listed as an exception never counts ("Mailing
+// address" is no e-mail, though "emailaddress" is one). Every other keyword
+// is found anywhere.
 struct ShortKeyword {
     const char* keyword;
     int where;
@@ -94,11 +95,11 @@ struct ShortKeyword {
 };
 
 const ShortKeyword shortKeywords[] = {
-    {"res", AtStart, nullptr},  {"text", AtStart, nullptr}, {"tag", Either, nullptr},
-    {"url", Either, nullptr},   {"day", Either, nullptr},   {"fax", Either, nullptr},
-    {"zip", Either, nullptr},   {"sex", Either, nullptr},   {"body", Either, nullptr},
-    {"desc", Either, nullptr},  {"year", Either, nullptr},  {"city", Either, nullptr},
-    {"term", Either, nullptr},  {"mail", Anywhere, "mailing"},
+    {"res", AtStart, nullptr}, {"text", AtStart, nullptr},    {"tag", Either, nullptr},  {"url", Either, nullptr},
+    {"day", Either, nullptr},  {"fax", Either, nullptr},      {"zip", Either, nullptr},  {"sex", Either, nullptr},
+    {"body", Either, nullptr}, {"desc", Either, nullptr},     {"year", Either, nullptr}, {"city", Either, nullptr},
+    {"term", Either, nullptr}, {"mail", Anywhere, "mailing"}, {"aim", Whole, nullptr},   {"irc", Whole, nullptr},
+    {"qq", Whole, nullptr},    {"kik", Whole, nullptr},
 };
 
 const ShortKeyword* shortKeyword(const QString& keyword)

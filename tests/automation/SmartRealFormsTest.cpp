@@ -50,36 +50,6 @@ QStringList recognise(const QString& kind, QWebView& view)
     return recognisedOrError<SmartSocialBookmark>(view);
 }
 
-QString valueOf(QWebView& view, const QString& name, const char* property = "value")
-{
-    return view.page()
-        ->mainFrame()
-        ->findFirstElement(QStringLiteral("[name=\"%1\"]").arg(name))
-        .evaluateJavaScript(QStringLiteral("String(this.%1)").arg(QLatin1String(property)))
-        .toString();
-}
-
-// The named controls' values written like `wanted` ("name=value|..."), so
-// that a whole form compares at once.
-QString valuesLike(QWebView& view, const QString& wanted)
-{
-    QStringList pairs;
-    for (const QString& pair : wanted.split(QLatin1Char('|'))) {
-        const QString name = pair.section(QLatin1Char('='), 0, 0);
-        pairs << name + QLatin1Char('=') + valueOf(view, name);
-    }
-    return pairs.join(QLatin1Char('|'));
-}
-
-// Notes a click on the submit button instead of sending the form.
-void watchSubmit(QWebView& view)
-{
-    view.page()->mainFrame()->evaluateJavaScript(QStringLiteral(
-        "window.sent = 0; var b = document.querySelectorAll('input[type=submit]');"
-        "for (var i = 0; i < b.length; ++i) b[i].addEventListener('click', function (e) {"
-        " window.sent++; e.preventDefault(); });"));
-}
-
 int categoryUnder(const QString& name, int masterId)
 {
     return addRow(QStringLiteral("Category"), {{"Name", name}, {"MasterID", masterId}});
@@ -136,6 +106,12 @@ private slots:
             << "t=29 u=15 d=31 c=32 r=38 n=4 e=14 s=28 SEND_NEWS=27 AGREERULES=26";
         QTest::newRow("social bookmark") << "social-submit.html" << "social"
             << "url=15 title=29 tags=30 bodytext=31 answer=28 follow=27";
+        // Every box of a list of topics is a category, none an offer.
+        QTest::newRow("bookmark topics")
+            << "bookmark-topics.html"
+            << "social"
+            << "link=0 headline=29 about=31 topic_general=32 topic_news=32 topic_tech=32 topic_sport=32 labels=30 "
+               "digest=27";
     }
 
     void recognition()

@@ -71,6 +71,40 @@ QStringList recognised(QWebView& view, QString* reason = nullptr, bool logOn = f
     return kinds(recogniser.elements());
 }
 
+// The live property (the value unless said) of the control of that name,
+// else of that id.
+inline QString valueOf(QWebView& view, const QString& name, const char* property = "value")
+{
+    return view.page()
+        ->mainFrame()
+        ->findFirstElement(QStringLiteral("[name=\"%1\"], [id=\"%1\"]").arg(name))
+        .evaluateJavaScript(QStringLiteral("String(this.%1)").arg(QLatin1String(property)))
+        .toString();
+}
+
+// The named controls' values written like `wanted` ("name=value|..."), so
+// that a whole form compares at once; "name?" reads the checked state.
+inline QString valuesLike(QWebView& view, const QString& wanted)
+{
+    QStringList pairs;
+    for (const QString& pair : wanted.split(QLatin1Char('|'))) {
+        const QString name = pair.section(QLatin1Char('='), 0, 0);
+        const bool checked = name.endsWith(QLatin1Char('?'));
+        pairs << name + QLatin1Char('=')
+                + (checked ? valueOf(view, name.chopped(1), "checked") : valueOf(view, name));
+    }
+    return pairs.join(QLatin1Char('|'));
+}
+
+// Notes a click on a submit button instead of sending the form.
+inline void watchSubmit(QWebView& view)
+{
+    view.page()->mainFrame()->evaluateJavaScript(QStringLiteral(
+        "window.sent = 0; var b = document.querySelectorAll('input[type=submit]');"
+        "for (var i = 0; i < b.length; ++i) b[i].addEventListener('click', function (e) {"
+        " window.sent++; e.preventDefault(); });"));
+}
+
 inline QStringList split(const char* text)
 {
     return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);

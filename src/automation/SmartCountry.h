@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Vexal {
+
+// The names and codes that choice lists give the countries the program
+// ships (data/system/countries.xml): the common names, and the two- and
+// three-letter codes.
+namespace SmartCountry {
+
+// Every name and code of the country that the text is one of (compared
+// ignoring case, blanks, dots and commas), the text first; the text alone
+// when it names no country of the table.
+QStringList namesOf(const QString& text);
+
+} // namespace SmartCountry
+
+} // namespace Vexal
