@@ -121,7 +121,7 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     resetFileState();
     bool ok = importItems(reader, reader.table(), path);
     resetFileState();
-    if (!ok)
+    if (!ok) // as when the whole piece had been read up front
         source.settle();
     if (!ok && source.needsLegacy()) {
         db.rollback();

@@ -345,6 +345,44 @@ private slots:
         QVERIFY(Logger::warnings().first().contains(legacy));
     }
 
+    // Where the pieces of a file end changes nothing of an import: not how it
+    // ends, not its rows, not what it logs.
+    void importEndsTheSameInAnyPieces_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray later = "<item><ID>9</ID><Comments>" + QByteArray("long enough to lie beyond a look-ahead ", 39).repeated(12)
+                                 + "caf\xe9</Comments></item>";
+        QTest::newRow("a clash before a Windows-1252 byte")
+            << projectsFile("<item><ID>1</ID><Name>caf\xc3\xa9</Name></item>" + later);
+        QTest::newRow("a malformed node before a Windows-1252 byte")
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item><item/>" + later);
+        QTest::newRow("Windows-1252 throughout")
+            << projectsFile("<item><ID>5</ID><Name>caf\xe9</Name></item>" + later);
+        QTest::newRow("UTF-8 throughout, one fault")
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item>" + QByteArray(later).replace("\xe9", "&nbsp;"));
+    }
+    void importEndsTheSameInAnyPieces()
+    {
+        QFETCH(QByteArray, bytes);
+        QString first;
+        for (const int pieceSize : {0, 1, 3, 16, 333}) {
+            TestDatabase db;
+            QCOMPARE(addProject(QStringLiteral("Stored"), QString()), 1);
+            QVERIFY(writeBytes(QStringLiteral("in.xml"), bytes));
+            Logger::resetForTests();
+            ThreadXmlImport job({QStringLiteral("in.xml")});
+            job.setPieceSize(pieceSize);
+            QVERIFY(runJob(job));
+            QStringList outcome = Logger::warnings();
+            outcome << job.errorText() << projectValue(5, DBSql::colName()) << projectValue(9, DBSql::colComments());
+            const QString got = outcome.join(QLatin1Char('\n'));
+            if (pieceSize == 0)
+                first = got;
+            else
+                QVERIFY2(got == first, qPrintable(QStringLiteral("piece size %1:\n%2\none piece:\n%3").arg(pieceSize).arg(got, first)));
+        }
+    }
+
     void failedExistenceCheckFailsTheItem()
     {
         TestDatabase db;
