@@ -256,20 +256,17 @@ private slots:
         QCOMPARE(projectValue(1, DBSql::colURL()), QStringLiteral("http://s/"));
         QCOMPARE(projectValue(1, DBSql::colComments()), QStringLiteral("kept"));
         QCOMPARE(projectValue(1, DBSql::colActive()), QStringLiteral("1"));
-        // One rule for every field: an empty element is an empty value (which
-        // a record stores as its name for "no name").
-        DBProject unnamed;
-        unnamed.setName(QString());
-        QCOMPARE(projectValue(2, DBSql::colName()), unnamed.name());
-        QCOMPARE(projectValue(2, DBSql::colComments()), QString());
+        // An empty Name or Comments is not taken: the stored ones stay.
+        QCOMPARE(projectValue(2, DBSql::colName()), QStringLiteral("Second"));
+        QCOMPARE(projectValue(2, DBSql::colComments()), QStringLiteral("kept"));
         QCOMPARE(projectValue(2, DBSql::colURL()), QStringLiteral("http://t/"));
 
         DBMasterAccount stored;
         QVERIFY(stored.load(1));
         QVERIFY(stored.isActive());
         QCOMPARE(stored.question(), 3);
-        QCOMPARE(stored.birthday(), QDate()); // present and empty: no date
-        QCOMPARE(stored.firstName(), QString()); // present and empty: taken
+        QCOMPARE(stored.birthday(), QDate(1980, 5, 6)); // present and empty: the stored date stays
+        QCOMPARE(stored.firstName(), QString()); // present and empty: a text takes it
         QCOMPARE(stored.city(), QStringLiteral("Town"));
         QCOMPARE(stored.gender(), 0);
         QCOMPARE(Logger::warnings().size(), 1); // the malformed Question
