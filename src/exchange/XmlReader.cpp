@@ -1,6 +1,7 @@
 #include "exchange/XmlReader.h"
 
 #include "core/DBSql.h"
+#include "texts/LocaleMessage.h"
 
 #include <QRegularExpression>
 #include <QTextCodec>
@@ -9,7 +10,11 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -163,11 +168,33 @@ qint64 countLineEnds(const ushort* text, const ushort* end)
 XmlSource::XmlSource() = default;
 XmlSource::~XmlSource() = default;
 
+// Only a regular file is read: a named pipe would hold the job until some
+// writer came, and a device may never end. What the name stands for is asked
+// before it is opened, and again of what was opened (without waiting), in case
+// the name was given to another file meanwhile.
 bool XmlSource::open(const QString& path, bool legacy)
 {
     m_legacy = legacy;
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly)) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        m_errorText = LocaleMessage::notRegularFile();
+        return false;
+    }
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        m_errorText = qt_error_string(errno);
+        return false;
+    }
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        m_errorText = LocaleMessage::notRegularFile();
+        return false;
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    if (!m_file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         m_errorText = m_file.errorString();
         return false;
     }

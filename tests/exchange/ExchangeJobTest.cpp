@@ -26,7 +26,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Vexal;
 
@@ -378,6 +381,34 @@ private slots:
             else
                 QVERIFY2(got == first, qPrintable(QStringLiteral("piece size %1:\n%2\none piece:\n%3").arg(pieceSize).arg(got, first)));
         }
+    }
+
+    // Only a regular file is read: a named pipe, a folder or a device is
+    // refused at once, never opened to wait for a writer or read without end.
+    void nonRegularFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("named pipe") << "pipe.xml";
+        QTest::newRow("folder") << "folder.xml";
+        QTest::newRow("device") << "/dev/null";
+    }
+    void nonRegularFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, path);
+        TestDatabase db;
+        QVERIFY(::mkfifo("pipe.xml", 0600) == 0);
+        QVERIFY(QDir().mkdir(QStringLiteral("folder.xml")));
+        ThreadXmlImport job({path});
+        job.start();
+        const bool prompt = job.wait(3000);
+        if (!prompt) { // a job waiting for the pipe's writer: let it go on
+            const int pipe = ::open("pipe.xml", O_WRONLY | O_NONBLOCK);
+            if (pipe >= 0)
+                ::close(pipe);
+            job.wait();
+        }
+        QVERIFY(prompt);
+        QCOMPARE(job.errorText(), LocaleThread::openFileFailed(path, LocaleMessage::notRegularFile()));
     }
 
     void failedExistenceCheckFailsTheItem()
