@@ -125,6 +125,9 @@ private slots:
             << head + blank + "<Name>n</Name>" + blank + text + "<Comments>" + blank + "</Comments>" + blank + tail
                    + blank + "<!-- " + text + " -->" + blank + "<?pi " + text + "?>" + blank
             << "";
+        // UTF-16 hands on the halves of a surrogate pair in separate pieces.
+        QTest::newRow("long UTF-16 text")
+            << utf16(QString::fromUtf8(head + "  <Name>" + text + "</Name>\n" + tail)) << "";
         QTest::newRow("long text between items")
             << head + " </item>" + text + "<item><ID>2</ID></item>" + blank + "<![CDATA[" + text + "]]></items>" << "";
         QTest::newRow("long text with a fault")
