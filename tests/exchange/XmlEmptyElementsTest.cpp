@@ -155,32 +155,29 @@ private slots:
     void init() { DBCache::reset(); }
     void cleanup() { DBCache::reset(); }
 
-    void newRecordsKeepTheirDefaults()
+    void emptyElements_data()
     {
-        TestDatabase db;
-        QStringList wrong;
-        for (const RecordKindEntry& kind : RecordKinds::all()) {
-            std::unique_ptr<XmlBase> xml(kind.createXml(nullptr));
-            std::unique_ptr<DBBase> fresh(xml->record()->create(nullptr));
-            wrong << importAndCompare(kind.table(), emptyItem(kind.table(), fresh->fields()), *fresh);
-        }
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("new records keep their defaults") << false;
+        QTest::newRow("overwritten rows keep their values") << true;
     }
-
-    void overwrittenRowsKeepTheirValues()
+    void emptyElements()
     {
+        QFETCH(bool, overwrite);
         TestDatabase db;
         DBOptions options;
-        options.setOverrideOnImport(true);
+        options.setOverrideOnImport(overwrite);
         DBCache::setOptions(&options);
         QStringList wrong;
         for (const RecordKindEntry& kind : RecordKinds::all()) {
             std::unique_ptr<XmlBase> xml(kind.createXml(nullptr));
-            std::unique_ptr<DBBase> before(xml->record()->create(nullptr));
-            setOtherValues(before->fields(), before.get());
-            QVERIFY2(insertRow(*before), qPrintable(kind.table()));
-            QVERIFY(before->load(itemId)); // as stored
-            wrong << importAndCompare(kind.table(), emptyItem(kind.table(), before->fields()), *before);
+            std::unique_ptr<DBBase> kept(xml->record()->create(nullptr));
+            if (overwrite) {
+                setOtherValues(kept->fields(), kept.get());
+                QVERIFY2(insertRow(*kept), qPrintable(kind.table()));
+                QVERIFY(kept->load(itemId)); // as stored
+            }
+            wrong << importAndCompare(kind.table(), emptyItem(kind.table(), kept->fields()), *kept);
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
