@@ -1,8 +1,12 @@
 // Feeds arbitrary bytes as an exchange file to the import, run on the thread
 // that owns an in-memory database with the full schema. The import must never
 // crash, must report success exactly when it sets no error text, and a failed
-// import must leave the database as it was (empty). The import and the item
-// reader are built into this target so that they carry the instrumentation.
+// import must leave the database as it was (empty). Each input is imported
+// twice, in one piece and in pieces of a few bytes (their size picked by the
+// input's length), so that pieces end everywhere in inputs far smaller than a
+// usual piece: both must end the same, with the same rows. The import and the
+// item reader are built into this target so that they carry the
+// instrumentation.
 #include "exchange/ThreadXmlImport.cpp"
 #include "exchange/XmlBase.cpp"
 #include "exchange/XmlReader.cpp"
@@ -16,6 +20,7 @@
 #include <QGuiApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -32,13 +37,19 @@ public:
 
 QTemporaryDir* folder = nullptr;
 
-int totalRows()
+// Every row of every kind's table, as text; empty when there are none.
+QString allRows()
 {
-    int rows = 0;
+    QString rows;
     for (const Vexal::RecordKindEntry& kind : Vexal::RecordKinds::all()) {
-        QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(kind.table()));
-        if (query.next())
-            rows += query.value(0).toInt();
+        QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY ID;").arg(kind.table()));
+        const int columns = query.record().count();
+        while (query.next()) {
+            rows += kind.table();
+            for (int i = 0; i < columns; ++i)
+                rows += QLatin1Char('|') + query.value(i).toString();
+            rows += QLatin1Char('\n');
+        }
     }
     return rows;
 }
@@ -47,6 +58,27 @@ void emptyTables()
 {
     for (const Vexal::RecordKindEntry& kind : Vexal::RecordKinds::all())
         QSqlQuery(QStringLiteral("DELETE FROM %1;").arg(kind.table()));
+}
+
+struct Outcome
+{
+    bool successful;
+    QString errorText;
+    QString rows;
+};
+
+Outcome import(const QString& path, int pieceSize)
+{
+    DirectImport job({path});
+    job.setPieceSize(pieceSize);
+    job.runHere();
+    if (job.isSuccessful() != job.errorText().isEmpty())
+        std::abort();
+    const Outcome outcome{job.isSuccessful(), job.errorText(), allRows()};
+    if (!outcome.successful && !outcome.rows.isEmpty())
+        std::abort(); // a failed file must be rolled back whole
+    emptyTables();
+    return outcome;
 }
 
 } // namespace
@@ -73,12 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
-    DirectImport job({path});
-    job.runHere();
-    if (job.isSuccessful() != job.errorText().isEmpty())
-        std::abort();
-    if (!job.isSuccessful() && totalRows() != 0)
-        std::abort(); // a failed file must be rolled back whole
-    emptyTables();
+    const Outcome whole = import(path, 0);
+    const Outcome pieces = import(path, 1 + int(size % 61));
+    if (pieces.successful != whole.successful || pieces.errorText != whole.errorText || pieces.rows != whole.rows)
+        std::abort(); // where a piece ends must change nothing
     return 0;
 }

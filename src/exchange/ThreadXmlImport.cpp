@@ -75,6 +75,8 @@ bool ThreadXmlImport::importFile(const QString& path)
     // not to be UTF-8 part-way is read again from the start as Windows-1252.
     for (const bool legacy : {false, true}) {
         XmlSource source;
+        if (m_pieceSize > 0)
+            source.setPieceSize(m_pieceSize);
         if (!source.open(path, legacy)) {
             setErrorText(LocaleThread::openFileFailed(path, source.errorText()));
             return false;
@@ -119,6 +121,8 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     resetFileState();
     bool ok = importItems(reader, reader.table(), path);
     resetFileState();
+    if (!ok) // as when the whole piece had been read up front
+        source.settle();
     if (!ok && source.needsLegacy()) {
         db.rollback();
         setErrorText(QString());

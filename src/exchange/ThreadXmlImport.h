@@ -33,6 +33,9 @@ public:
     QStringList files() const { return m_files; }
 
     XmlBase* createXml(const QString& table, QObject* parent) const;
+    // The bytes read from a file at a time (XmlSource::setPieceSize); 0, the
+    // default, keeps the source's own.
+    void setPieceSize(int bytes) { m_pieceSize = bytes; }
 
 protected:
     void run() override;
@@ -72,6 +75,7 @@ private:
     QStringList m_files;
     DBQueryManager* m_queryManager = nullptr;
     bool m_override = false;
+    int m_pieceSize = 0;
     int m_activeProject = -1;
 };
 

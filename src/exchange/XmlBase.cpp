@@ -119,14 +119,17 @@ bool XmlBase::read(const XmlItem& item)
     const DBFields& fields = m_record->fields();
     if (m_names.size() != fields.size()) {
         m_names.clear();
-        for (const DBField& field : fields)
+        m_skipsEmpty.clear();
+        for (const DBField& field : fields) {
             m_names.push_back(field.column());
+            m_skipsEmpty.push_back(m_names.back() == DBSql::colName() || m_names.back() == DBSql::colComments());
+        }
     }
     m_given.assign(fields.size(), false);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!fields[i].isReadFromXml())
             continue;
-        const Outcome outcome = readField(item, fields[i], m_names[i]);
+        const Outcome outcome = readField(item, fields[i], m_names[i], m_skipsEmpty[i]);
         if (outcome == Outcome::Refused)
             return false;
         m_given[i] = outcome == Outcome::Given;
@@ -138,7 +141,7 @@ bool XmlBase::read(const XmlItem& item)
     return true;
 }
 
-XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, const QString& name)
+XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, const QString& name, bool skipsEmpty)
 {
     bool ok = false;
     switch (field.type()) {
@@ -157,7 +160,7 @@ XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, c
     }
     case FieldType::Text: {
         const QString* text = item.findText(name);
-        ok = text != nullptr;
+        ok = text != nullptr && !(skipsEmpty && text->isEmpty());
         if (ok)
             field.setText(m_record, *text);
         break;
@@ -314,9 +317,9 @@ void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
         m_malformed.append(name);
 }
 
-// Every reader follows one rule (see the class comment): a missing element
-// gives no value, an empty one gives the field's empty value, any other text
-// gives its value when it converts and is noted as malformed when not.
+// Every reader of a value that is not a text follows one rule (see the class
+// comment): a missing or empty element gives no value, any other text gives
+// its value when it converts and is noted as malformed when not.
 bool XmlBase::readText(const XmlItem& element, const QString& name, QString* value)
 {
     return element.find(name, value);
@@ -335,12 +338,8 @@ int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
     const QString* text = element.findText(name);
-    if (!text)
+    if (!text || text->isEmpty())
         return 0;
-    if (text->isEmpty()) {
-        *ok = true;
-        return 0;
-    }
     const int value = toInt(*text, ok);
     noteMalformed(name, *text, *ok);
     return *ok ? value : 0;
@@ -375,12 +374,8 @@ QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
     QString text;
-    if (!readText(element, name, &text))
+    if (!readText(element, name, &text) || text.isEmpty())
         return QDate();
-    if (text.isEmpty()) {
-        *ok = true;
-        return QDate();
-    }
     int p[3];
     *ok = splitParts(text, 3, p) && QDate::isValid(p[0], p[1], p[2]);
     noteMalformed(name, text, *ok);
@@ -391,12 +386,8 @@ QDateTime XmlBase::readDateTime(const XmlItem& element, const QString& name, boo
 {
     *ok = false;
     QString text;
-    if (!readText(element, name, &text))
+    if (!readText(element, name, &text) || text.isEmpty())
         return QDateTime();
-    if (text.isEmpty()) {
-        *ok = true;
-        return QDateTime();
-    }
     int p[6];
     *ok = splitParts(text, 6, p) && QDate::isValid(p[0], p[1], p[2]) && QTime::isValid(p[3], p[4], p[5]);
     noteMalformed(name, text, *ok);
@@ -409,12 +400,8 @@ QImage XmlBase::readPixmap(const XmlItem& element, const QString& name, bool* ok
 {
     *ok = false;
     QString text;
-    if (!readText(element, name, &text))
+    if (!readText(element, name, &text) || text.isEmpty())
         return QImage();
-    if (text.isEmpty()) {
-        *ok = true;
-        return QImage();
-    }
     QByteArray bytes = QByteArray::fromBase64(text.toLatin1());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);

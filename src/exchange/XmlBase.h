@@ -28,13 +28,12 @@ class DBField;
 // "yyyy.MM.dd.hh.mm.ss" (local time), images as Base64 PNG.
 //
 // Reading follows one rule for every field of every kind: an element that is
-// missing, or whose text does not convert (its name is then kept in
-// malformedElements()), leaves the record's value; an element that is present
-// but empty sets the field's empty value: an empty text, no date, no image,
-// 0 for a number and false for a flag. On a new record "the record's value" is
-// the kind's default; on a record loaded with loadStored() it is the stored
-// value. Only the keys (ID, ProjectID) must hold a number: without one the
-// item is refused.
+// missing, or empty, or whose text does not convert (its name is then kept in
+// malformedElements()), leaves the record's value. Only a text takes an empty
+// element, as the empty text; Name and Comments do not take one either. On a
+// new record "the record's value" is the kind's default; on an overwritten row
+// it is the stored value. Only the keys (ID, ProjectID) must hold a number:
+// without one the item is refused.
 class XmlBase : public QObject
 {
     Q_OBJECT
@@ -120,7 +119,7 @@ private:
     void writeField(XmlItem& item, const DBField& field);
     enum class Outcome { Given, Kept, Refused };
     // Refused only for a key without a number.
-    Outcome readField(const XmlItem& item, const DBField& field, const QString& name);
+    Outcome readField(const XmlItem& item, const DBField& field, const QString& name, bool skipsEmpty);
     void noteMalformed(const QString& name, const QString& text, bool ok);
 
     DBBase* m_record = nullptr;
@@ -131,6 +130,9 @@ private:
     // The element name of each field, read every item: asked of the
     // catalogue once.
     std::vector<QString> m_names;
+    // Per field: an empty element gives it no value, not even as a text
+    // (Name and Comments).
+    std::vector<bool> m_skipsEmpty;
 };
 
 } // namespace Vexal

@@ -1,6 +1,7 @@
 #include "exchange/XmlReader.h"
 
 #include "core/DBSql.h"
+#include "texts/LocaleMessage.h"
 
 #include <QRegularExpression>
 #include <QTextCodec>
@@ -9,7 +10,11 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -19,7 +24,6 @@ namespace Vexal {
 
 namespace {
 
-constexpr qint64 chunkBytes = 1 << 20;  // bytes read from the file at a time
 constexpr int compactAfter = 1 << 18;   // consumed characters kept before the buffer is compacted
 
 // Characters that character data carries as they stand: everything XML allows
@@ -164,11 +168,33 @@ qint64 countLineEnds(const ushort* text, const ushort* end)
 XmlSource::XmlSource() = default;
 XmlSource::~XmlSource() = default;
 
+// Only a regular file is read: a named pipe would hold the job until some
+// writer came, and a device may never end. What the name stands for is asked
+// before it is opened, and again of what was opened (without waiting), in case
+// the name was given to another file meanwhile.
 bool XmlSource::open(const QString& path, bool legacy)
 {
     m_legacy = legacy;
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly)) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        m_errorText = LocaleMessage::notRegularFile();
+        return false;
+    }
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        m_errorText = qt_error_string(errno);
+        return false;
+    }
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        m_errorText = LocaleMessage::notRegularFile();
+        return false;
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    if (!m_file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         m_errorText = m_file.errorString();
         return false;
     }
@@ -182,22 +208,67 @@ void XmlSource::setBytes(const QByteArray& bytes, bool legacy)
     m_legacy = legacy;
 }
 
-bool XmlSource::readBytes(QByteArray& bytes)
+bool XmlSource::readBytes(QByteArray& bytes, int count)
 {
     if (m_inMemory) {
-        bytes = m_bytes.mid(int(m_offset), int(chunkBytes));
-        m_offset += bytes.size();
-        return true;
+        bytes = m_bytes.mid(int(m_offset), count);
+    } else {
+        bytes.resize(count);
+        const qint64 got = m_file.read(bytes.data(), count);
+        if (got < 0) {
+            m_errorText = m_file.errorString();
+            bytes.clear();
+            return false;
+        }
+        bytes.resize(int(got));
     }
-    bytes.resize(int(chunkBytes));
-    const qint64 count = m_file.read(bytes.data(), chunkBytes);
-    if (count < 0) {
-        m_errorText = m_file.errorString();
-        bytes.clear();
-        return false;
-    }
-    bytes.resize(int(count));
+    m_offset += bytes.size();
+    m_ended = bytes.size() < count || (m_inMemory ? m_offset >= m_bytes.size() : m_file.atEnd());
     return true;
+}
+
+// Reads on until `head` holds what tells the encoding, whatever the piece
+// size: four bytes for a byte-order mark, and an XML declaration up to its
+// end (looked for in the first piece of the usual size, as ever).
+bool XmlSource::completeHead(QByteArray& head)
+{
+    static const QByteArray declaration("<?xml");
+    QByteArray more;
+    for (;;) {
+        const bool decided = head.size() < declaration.size()
+                                 ? head.size() >= 4 && !declaration.startsWith(head)
+                                 : !head.startsWith(declaration) || head.indexOf("?>") >= 0
+                                       || head.size() >= defaultPieceSize;
+        if (decided || m_ended)
+            return true;
+        if (!readBytes(more, m_pieceSize))
+            return false;
+        head += more;
+    }
+}
+
+// Whether a file is UTF-8 shows only as its bytes are decoded. When reading
+// stops early, at a fault in the text, the rest of the piece of the usual size
+// that holds the fault is decoded too (and the end of the file when it lies
+// there), so that a file is read again as Windows-1252, or not, whatever the
+// size of the pieces it was read in. A failure to read that rest changes
+// nothing.
+void XmlSource::settle()
+{
+    if (!m_checkUtf8 || m_needsLegacy || failed() || !m_decoder)
+        return;
+    const qint64 rest = (defaultPieceSize - m_offset % defaultPieceSize) % defaultPieceSize;
+    if (rest > 0 && !m_ended) {
+        QByteArray bytes;
+        if (!readBytes(bytes, int(rest))) {
+            m_errorText.clear();
+            return;
+        }
+        m_decoder->toUnicode(bytes.constData(), bytes.size());
+        m_needsLegacy = m_decoder->hasFailure();
+    }
+    if (m_ended && m_decoder->needsMoreData())
+        m_needsLegacy = true;
 }
 
 void XmlSource::chooseCodec(const QByteArray& head)
@@ -205,7 +276,9 @@ void XmlSource::chooseCodec(const QByteArray& head)
     QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
     m_codec = QTextCodec::codecForUtfText(head, nullptr);
     if (!m_codec && head.startsWith("<?xml")) {
-        const int end = head.indexOf("?>");
+        int end = head.indexOf("?>");
+        if (end > defaultPieceSize - 2) // beyond where it was ever looked for
+            end = -1;
         static const QRegularExpression encoding(QStringLiteral("encoding\\s*=\\s*[\"']([A-Za-z0-9._:-]+)[\"']"));
         const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(head.left(end < 0 ? 0 : end)));
         if (match.hasMatch())
@@ -253,10 +326,12 @@ bool XmlSource::read(QString& out)
         return false;
     // One buffer for every piece: no fresh megabyte of memory per read.
     QByteArray& bytes = m_chunk;
-    if (!readBytes(bytes))
+    if (!readBytes(bytes, m_pieceSize))
         return false;
     if (!m_started) {
         m_started = true;
+        if (!completeHead(bytes))
+            return false;
         chooseCodec(bytes);
     }
     if (bytes.isEmpty()) {
@@ -314,7 +389,8 @@ bool XmlReader::fill()
 {
     if (m_atEnd)
         return false;
-    if (m_pos >= compactAfter)
+    // Small pieces are compacted as often: the buffer holds about two.
+    if (m_pos >= qMin(compactAfter, m_source->pieceSize()))
         compact();
     const int before = m_buffer.size();
     while (m_buffer.size() == before) {
@@ -371,6 +447,8 @@ bool XmlReader::fail(const char* message)
     m_error = QString::fromLatin1(message);
     if (m_source->failed())
         m_error = m_source->errorText();
+    else
+        m_source->settle();
     qint64 lines = m_linesBefore;
     qint64 lineStart = m_lastLineStart;
     const int upTo = qMin(m_pos, m_end);
@@ -556,9 +634,13 @@ bool XmlReader::parseText(QString* out)
             else if (!isBlank(QString::fromRawData(m_data + start, m_pos - start)))
                 return fail(misplacedText);
         }
-        const uint c = peek();
-        if (c == EndOfText)
-            return fail(unexpectedEnd);
+        // The piece ended: the text goes on in the next.
+        if (m_pos >= m_end) {
+            if (!fill())
+                return fail(unexpectedEnd);
+            continue;
+        }
+        const uint c = m_data[m_pos].unicode();
         if (c == '<')
             return true;
         if (!out && c != '\r')
@@ -680,9 +762,12 @@ bool XmlReader::parseAttributeValue(QString* value)
             ++m_pos;
         }
         value->append(m_data + start, m_pos - start);
-        const uint c = peek();
-        if (c == EndOfText)
-            return fail(unexpectedEnd);
+        if (m_pos >= m_end) {
+            if (!fill())
+                return fail(unexpectedEnd);
+            continue;
+        }
+        const uint c = m_data[m_pos].unicode();
         if (c == quote) {
             ++m_pos;
             return true;
@@ -723,7 +808,9 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
     QVarLengthArray<QString, 4> names;
     int count = 0;
     for (;;) {
-        const int before = m_pos;
+        // Where the reader stood in the text, not in the buffer: skipping
+        // white space may refill, and so move, the buffer.
+        const qint64 before = offset();
         if (!skipSpace())
             return fail(unexpectedEnd);
         const uint c = m_data[m_pos].unicode();
@@ -738,7 +825,7 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
             *empty = true;
             return true;
         }
-        if (m_pos == before) // attributes are separated by white space
+        if (offset() == before) // attributes are separated by white space
             return fail(unexpectedCharacter);
         if (count == maxAttributes)
             return fail(tooManyAttributes);
@@ -751,8 +838,10 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
         }
         names.append(name);
         ++count;
-        if (!skipSpace() || m_data[m_pos] != QLatin1Char('='))
-            return fail(m_atEnd ? unexpectedEnd : unexpectedCharacter);
+        if (!skipSpace())
+            return fail(unexpectedEnd);
+        if (m_data[m_pos] != QLatin1Char('='))
+            return fail(unexpectedCharacter);
         ++m_pos;
         if (!skipSpace())
             return fail(unexpectedEnd);
@@ -961,7 +1050,7 @@ bool XmlReader::open()
 {
     if (peek() == 0xFEFF)
         ++m_pos;
-    if (startsWith(QLatin1String("<?xml")) && m_end - m_pos > 5 && isSpace(m_data[m_pos + 5].unicode())) {
+    if (startsWith(QLatin1String("<?xml")) && ensure(6) && isSpace(m_data[m_pos + 5].unicode())) {
         if (!parseDeclaration())
             return false;
     }

@@ -28,6 +28,11 @@ public:
     bool open(const QString& path, bool legacy);
     // A source over bytes already in memory (tests, fuzzing).
     void setBytes(const QByteArray& bytes, bool legacy);
+    // The bytes read at a time; tests and fuzzing read in small pieces so
+    // that every place of a file comes to lie at a piece's end.
+    static constexpr int defaultPieceSize = 1 << 20;
+    void setPieceSize(int bytes) { m_pieceSize = qMax(1, bytes); }
+    int pieceSize() const { return m_pieceSize; }
 
     // Appends the next piece of text to `out`; false at the end or on failure.
     bool read(QString& out);
@@ -36,16 +41,22 @@ public:
     // The bytes were taken as UTF-8 and are not: read the file again as legacy.
     bool needsLegacy() const { return m_needsLegacy; }
     bool isEmpty() const { return m_empty; }
+    // Reading stopped early: decides the encoding as reading on would have
+    // (see needsLegacy()).
+    void settle();
 
 private:
-    bool readBytes(QByteArray& bytes);
+    bool readBytes(QByteArray& bytes, int count);
+    bool completeHead(QByteArray& head);
     void chooseCodec(const QByteArray& head);
     static bool widenAscii(const QByteArray& bytes, QString& out);
 
     QFile m_file;
     QByteArray m_bytes;     // the in-memory source
     QByteArray m_chunk;     // the bytes of the piece being decoded
-    qint64 m_offset = 0;    // read position in m_bytes
+    qint64 m_offset = 0;    // bytes read so far
+    bool m_ended = false;   // the last read came short: no bytes follow
+    int m_pieceSize = defaultPieceSize;
     bool m_inMemory = false;
     bool m_legacy = false;
     bool m_started = false;
@@ -103,6 +114,8 @@ private:
     // The character at the current position, EndOfText past the end.
     uint peek() { return m_pos < m_end ? m_data[m_pos].unicode() : peekMore(); }
     uint peekMore();
+    // The current position counted from the start of the text.
+    qint64 offset() const { return m_dropped + m_pos; }
     bool fill();
     // Whether `count` characters are at hand from the current position on.
     bool ensure(int count) { return m_end - m_pos >= count || ensureMore(count); }

@@ -27,6 +27,7 @@
     TEXT(unexpectedError, "Unexpected error occurred. See Error Console for more details.") \
     TEXT(operationFailed, "Operation failed. See Error Console for more details.") \
     TEXT(fileMissing, "Specified file is missing") \
+    TEXT(notRegularFile, "Specified file is not a regular file") \
     TEXT(invalidData, "Invalid data") \
     TEXT(invalidFileName, "Invalid file name") \
     TEXT(confirmDuplicateArticles, "I am going to duplicate selected article(s). Should I continue?") \

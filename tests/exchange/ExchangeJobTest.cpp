@@ -26,7 +26,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Vexal;
 
@@ -256,20 +259,17 @@ private slots:
         QCOMPARE(projectValue(1, DBSql::colURL()), QStringLiteral("http://s/"));
         QCOMPARE(projectValue(1, DBSql::colComments()), QStringLiteral("kept"));
         QCOMPARE(projectValue(1, DBSql::colActive()), QStringLiteral("1"));
-        // One rule for every field: an empty element is an empty value (which
-        // a record stores as its name for "no name").
-        DBProject unnamed;
-        unnamed.setName(QString());
-        QCOMPARE(projectValue(2, DBSql::colName()), unnamed.name());
-        QCOMPARE(projectValue(2, DBSql::colComments()), QString());
+        // An empty Name or Comments is not taken: the stored ones stay.
+        QCOMPARE(projectValue(2, DBSql::colName()), QStringLiteral("Second"));
+        QCOMPARE(projectValue(2, DBSql::colComments()), QStringLiteral("kept"));
         QCOMPARE(projectValue(2, DBSql::colURL()), QStringLiteral("http://t/"));
 
         DBMasterAccount stored;
         QVERIFY(stored.load(1));
         QVERIFY(stored.isActive());
         QCOMPARE(stored.question(), 3);
-        QCOMPARE(stored.birthday(), QDate()); // present and empty: no date
-        QCOMPARE(stored.firstName(), QString()); // present and empty: taken
+        QCOMPARE(stored.birthday(), QDate(1980, 5, 6)); // present and empty: the stored date stays
+        QCOMPARE(stored.firstName(), QString()); // present and empty: a text takes it
         QCOMPARE(stored.city(), QStringLiteral("Town"));
         QCOMPARE(stored.gender(), 0);
         QCOMPARE(Logger::warnings().size(), 1); // the malformed Question
@@ -343,6 +343,72 @@ private slots:
         QCOMPARE(projectValue(3, DBSql::colName()), QStringLiteral("\u0142\u00f3d\u017a"));
         QCOMPARE(Logger::warnings().size(), 1);
         QVERIFY(Logger::warnings().first().contains(legacy));
+    }
+
+    // Where the pieces of a file end changes nothing of an import: not how it
+    // ends, not its rows, not what it logs.
+    void importEndsTheSameInAnyPieces_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray later = "<item><ID>9</ID><Comments>" + QByteArray("long enough to lie beyond a look-ahead ", 39).repeated(12)
+                                 + "caf\xe9</Comments></item>";
+        QTest::newRow("a clash before a Windows-1252 byte")
+            << projectsFile("<item><ID>1</ID><Name>caf\xc3\xa9</Name></item>" + later);
+        QTest::newRow("a malformed node before a Windows-1252 byte")
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item><item/>" + later);
+        QTest::newRow("Windows-1252 throughout")
+            << projectsFile("<item><ID>5</ID><Name>caf\xe9</Name></item>" + later);
+        QTest::newRow("UTF-8 throughout, one fault")
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item>" + QByteArray(later).replace("\xe9", "&nbsp;"));
+    }
+    void importEndsTheSameInAnyPieces()
+    {
+        QFETCH(QByteArray, bytes);
+        QString first;
+        for (const int pieceSize : {0, 1, 3, 16, 333}) {
+            TestDatabase db;
+            QCOMPARE(addProject(QStringLiteral("Stored"), QString()), 1);
+            QVERIFY(writeBytes(QStringLiteral("in.xml"), bytes));
+            Logger::resetForTests();
+            ThreadXmlImport job({QStringLiteral("in.xml")});
+            job.setPieceSize(pieceSize);
+            QVERIFY(runJob(job));
+            QStringList outcome = Logger::warnings();
+            outcome << job.errorText() << projectValue(5, DBSql::colName()) << projectValue(9, DBSql::colComments());
+            const QString got = outcome.join(QLatin1Char('\n'));
+            if (pieceSize == 0)
+                first = got;
+            else
+                QVERIFY2(got == first, qPrintable(QStringLiteral("piece size %1:\n%2\none piece:\n%3").arg(pieceSize).arg(got, first)));
+        }
+    }
+
+    // Only a regular file is read: a named pipe, a folder or a device is
+    // refused at once, never opened to wait for a writer or read without end.
+    void nonRegularFilesAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("named pipe") << "pipe.xml";
+        QTest::newRow("folder") << "folder.xml";
+        QTest::newRow("device") << "/dev/null";
+    }
+    void nonRegularFilesAreRefusedAtOnce()
+    {
+        QFETCH(QString, path);
+        TestDatabase db;
+        QVERIFY(::mkfifo("pipe.xml", 0600) == 0);
+        QVERIFY(QDir().mkdir(QStringLiteral("folder.xml")));
+        ThreadXmlImport job({path});
+        job.start();
+        const bool prompt = job.wait(3000);
+        if (!prompt) { // a job waiting for the pipe's writer: let it go on
+            const int pipe = ::open("pipe.xml", O_WRONLY | O_NONBLOCK);
+            if (pipe >= 0)
+                ::close(pipe);
+            job.wait();
+        }
+        QVERIFY(prompt);
+        QCOMPARE(job.errorText(), LocaleThread::openFileFailed(path, LocaleMessage::notRegularFile()));
     }
 
     void failedExistenceCheckFailsTheItem()

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/Thread.h"
+#include "exchange/XmlItem.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 // Runs a job on its own thread and waits for it.
 inline bool runJob(Vexal::Thread& job)
@@ -23,4 +25,13 @@ inline QByteArray readBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// An item as one text: its tag, then per child node name|text|isElement|hasChildNodes.
+inline QString describeItem(const Vexal::XmlItem& item)
+{
+    QStringList lines{item.tagName()};
+    for (const Vexal::XmlItem::Child& child : item.children())
+        lines << QStringLiteral("%1|%2|%3|%4").arg(child.name, child.text).arg(child.isElement).arg(child.hasChildNodes);
+    return lines.join(QLatin1Char('\n'));
 }

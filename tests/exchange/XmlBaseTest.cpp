@@ -34,7 +34,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::newRow("int") << "int" << "42" << true << "42";
         QTest::newRow("int negative") << "int" << "-7" << true << "-7";
-        QTest::newRow("int empty") << "int" << "" << true << "0"; // an empty element is an empty value
+        QTest::newRow("int empty") << "int" << "" << false << "0"; // an empty element gives no value
         QTest::newRow("int letters") << "int" << "abc" << false << "0";
         QTest::newRow("int fraction") << "int" << "1.5" << false << "0";
         QTest::newRow("flag 2") << "flag" << "2" << true << "1";
@@ -43,8 +43,8 @@ private slots:
         QTest::newRow("date short parts") << "date" << "2012.3.4" << true << "2012-03-04";
         QTest::newRow("date empty part") << "date" << "2012..03.04" << true << "2012-03-04";
         QTest::newRow("date two parts") << "date" << "2012.03" << false << "";
-        QTest::newRow("date empty") << "date" << "" << true << "";
-        QTest::newRow("date-time empty") << "datetime" << "" << true << "";
+        QTest::newRow("date empty") << "date" << "" << false << "";
+        QTest::newRow("date-time empty") << "datetime" << "" << false << "";
         QTest::newRow("date invalid day") << "date" << "2012.02.30" << false << "";
         QTest::newRow("date-time") << "datetime" << "2012.03.04.13.14.15" << true << "2012-03-04T13:14:15";
         QTest::newRow("date-time hour 25") << "datetime" << "2012.03.04.25.00.00" << false << "";
@@ -100,7 +100,7 @@ private slots:
         XmlBase xml;
         bool ok = false;
         QVERIFY(xml.readPixmap(back, QStringLiteral("Empty"), &ok).isNull());
-        QVERIFY(ok); // present and empty: no icon
+        QVERIFY(!ok); // present and empty: no value, the record's icon stays
         const QImage icon = xml.readPixmap(back, QStringLiteral("Icon"), &ok);
         QVERIFY(ok);
         QCOMPARE(icon.pixelColor(1, 1), QColor(10, 20, 30));
@@ -189,11 +189,8 @@ private slots:
             document, QStringLiteral("<item><ID>1</ID><Name></Name><URL>http://a/</URL><Active>1</Active></item>"))));
         QVERIFY(!project.item()->isActive());
         QCOMPARE(project.item()->url(), QStringLiteral("http://a/"));
-        // An empty Name is an empty value, which a record stores as its name
-        // for "no name".
-        DBProject unnamed;
-        unnamed.setName(QString());
-        QCOMPARE(project.item()->name(), unnamed.name());
+        // An empty Name is not taken: the new record's stays.
+        QCOMPARE(project.item()->name(), DBProject().name());
     }
 
     void ownElementsFallBackToTheNewRecord()
@@ -208,7 +205,7 @@ private slots:
         QCOMPARE(junk.item()->iconImage(), DBHistory().iconImage()); // malformed: the new record's icon
         XmlHistory none;
         QVERIFY(none.read(parseItem(document, QStringLiteral("<item><ID>1</ID><Icon/></item>"))));
-        QVERIFY(none.item()->iconImage().isNull()); // empty: no icon
+        QCOMPARE(none.item()->iconImage(), DBHistory().iconImage()); // empty: the new record's icon
 
         XmlArticle article;
         QVERIFY(article.read(parseItem(document, QStringLiteral("<item><ID>1</ID><ProjectID>1</ProjectID>"

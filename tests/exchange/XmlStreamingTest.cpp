@@ -29,17 +29,6 @@ using namespace Vexal;
 
 namespace {
 
-QString describe(const XmlItem& item)
-{
-    QStringList lines{item.tagName()};
-    for (const XmlItem::Child& child : item.children())
-        lines << QStringLiteral("%1|%2|%3|%4")
-                     .arg(child.name, child.text)
-                     .arg(child.isElement)
-                     .arg(child.hasChildNodes);
-    return lines.join(QLatin1Char('\n'));
-}
-
 QString importError(const QString& path)
 {
     ThreadXmlImport job({path});
@@ -196,11 +185,11 @@ private slots:
         QCOMPARE(reader.table(), QStringLiteral("Word"));
         XmlItem item;
         QCOMPARE(reader.next(&item), XmlReader::Item);
-        QCOMPARE(describe(item), QStringLiteral("item\nID|1|1|1\nName|a & b <c> \"'AB\r%1|1|1\nComments||1|0\n"
+        QCOMPARE(describeItem(item), QStringLiteral("item\nID|1|1|1\nName|a & b <c> \"'AB\r%1|1|1\nComments||1|0\n"
                                                 "URL||1|0\nBlank| \n\t|1|1\nMixed|xy<z> & \nw|1|1")
                                      .arg(QString::fromUcs4(U"\U0001F600")));
         QCOMPARE(reader.next(&item), XmlReader::Item);
-        QCOMPARE(describe(item), QStringLiteral("item"));
+        QCOMPARE(describeItem(item), QStringLiteral("item"));
         QCOMPARE(reader.next(&item), XmlReader::End);
     }
 
