@@ -555,13 +555,25 @@ bool XmlReader::parseName(QString* name)
 // the format declares no entities.
 bool XmlReader::parseReference(QString* out)
 {
-    ensure(12);
-    const int limit = qMin(m_end, m_pos + 12); // the longest reference is "&#x10FFFF;"
-    int semicolon = m_pos + 1;
-    while (semicolon < limit && m_data[semicolon] != QLatin1Char(';'))
-        ++semicolon;
-    if (semicolon >= limit)
-        return fail(undefinedEntity);
+    // A character reference may carry any number of leading zeros, so the
+    // name runs on to its ";" over as many pieces as it takes; only letters,
+    // digits and "#" belong to it, and a name longer than any sane reference
+    // is refused before it can grow the buffer.
+    static const int longestName = 1024;
+    // Counted from m_pos: a refill may move the buffer's contents.
+    int length = 1;
+    for (;;) {
+        if (!ensure(length + 1))
+            return fail(undefinedEntity);
+        const ushort u = m_data[m_pos + length].unicode();
+        if (u == ';')
+            break;
+        const bool nameChar = (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '#';
+        if (!nameChar || length > longestName)
+            return fail(undefinedEntity);
+        ++length;
+    }
+    const int semicolon = m_pos + length;
     const QStringRef name(&m_buffer, m_pos + 1, semicolon - m_pos - 1);
     uint code = 0;
     if (name == QLatin1String("lt")) {

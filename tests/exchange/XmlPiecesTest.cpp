@@ -108,7 +108,7 @@ private slots:
         const QByteArray tail = " </item>\n</items>\n";
         // Longer than the reader looks ahead for a name, so that texts too
         // reach the ends of pieces.
-        const QByteArray text = QByteArray("text &amp; &lt;&#65;&#x1F600; caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80 \r\n ] ]] \t")
+        const QByteArray text = QByteArray("text &amp; &lt;&#65;&#x1F600;&#x0000000000041; caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80 \r\n ] ]] \t")
                                     .repeated(12);
         const QByteArray blank = QByteArray(" \r\n\t ").repeated(80);
         QTest::newRow("long texts")

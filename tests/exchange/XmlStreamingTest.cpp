@@ -172,7 +172,7 @@ private slots:
         const QByteArray bytes =
             "\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- by hand -->\r\n"
             "<!DOCTYPE doc SYSTEM \"doc.dtd\">\n<ITEMS Table='Word' other=\"a&#x9;b\">\r\n"
-            " <item a=\"1\"><ID>1</ID><Name>a &amp; b &lt;c&gt; &quot;&apos;&#65;&#x42;&#xd;&#x1F600;</Name>"
+            " <item a=\"1\"><ID>1</ID><Name>a &amp; b &lt;c&gt; &quot;&apos;&#65;&#x42;&#xd;&#x1F600;&#x000000000043;&#0000000000068;</Name>"
             "<Comments/><URL></URL>text between<Blank> \n\t</Blank>\r\n"
             "<Mixed>x<!-- c -->y<![CDATA[<z> & ]]>\r\nw<?pi data?></Mixed></item>\n"
             " <item/>\n"
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(reader.table(), QStringLiteral("Word"));
         XmlItem item;
         QCOMPARE(reader.next(&item), XmlReader::Item);
-        QCOMPARE(describeItem(item), QStringLiteral("item\nID|1|1|1\nName|a & b <c> \"'AB\r%1|1|1\nComments||1|0\n"
+        QCOMPARE(describeItem(item), QStringLiteral("item\nID|1|1|1\nName|a & b <c> \"'AB\r%1CD|1|1\nComments||1|0\n"
                                                 "URL||1|0\nBlank| \n\t|1|1\nMixed|xy<z> & \nw|1|1")
                                      .arg(QString::fromUcs4(U"\U0001F600")));
         QCOMPARE(reader.next(&item), XmlReader::Item);
@@ -224,6 +224,11 @@ private slots:
                                        << "reference to a character that XML cannot carry";
         QTest::newRow("huge reference") << head + "<Name>&#x110000;</Name>" + tail
                                         << "reference to a character that XML cannot carry";
+        QTest::newRow("huge reference behind zeros") << head + "<Name>&#x00000000110000;</Name>" + tail
+                                                     << "reference to a character that XML cannot carry";
+        QTest::newRow("endless reference") << head + "<Name>&#" + QByteArray(100000, '0') + "65;</Name>" + tail
+                                           << "undefined entity";
+        QTest::newRow("reference cut by a space") << head + "<Name>&#x4 1;</Name>" + tail << "undefined entity";
         QTest::newRow("markup in a field") << head + "<Name>a<b>c</b></Name>" + tail
                                            << "elements nested deeper than the format allows";
         QTest::newRow("control character") << head + "<Name>a\x01</Name>" + tail << "character not allowed in XML";
