@@ -3,10 +3,12 @@
 #include "TestDatabase.h"
 #include "core/Logger.h"
 #include "data/DBMasterAccount.h"
+#include "exchange/ThreadXmlImport.h"
 #include "sites/RandomIdentity.h"
 
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace Vexal;
@@ -125,6 +127,65 @@ private slots:
         QVERIFY(!identity.fill(&other, 7, -1));
         QVERIFY(other.birthday().year() >= 1970 && other.birthday().year() <= 1989);
         Logger::resetForTests();
+    }
+
+    // After File > Import of the six System files, every language, country
+    // and gender the generator offers gives a whole identity: names of that
+    // language (a few dozen of each kind), a city and an address.
+    void systemFilesGiveEveryChoiceAWholeIdentity()
+    {
+        TestDatabase db;
+        QStringList files;
+        for (const char* file : {"languages.xml", "first-names.xml", "last-names.xml", "countries.xml", "cities.xml",
+                                 "addresses.xml"})
+            files << QStringLiteral(TESVAR_SOURCE_DIR "/data/system/") + QLatin1String(file);
+        ThreadXmlImport job(files);
+        job.start();
+        QVERIFY(job.wait(60000));
+        QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
+
+        const auto ids = [](const char* table) {
+            QList<int> list;
+            QSqlQuery query(QStringLiteral("SELECT ID FROM %1 ORDER BY ID").arg(QLatin1String(table)));
+            while (query.next())
+                list << query.value(0).toInt();
+            return list;
+        };
+        const QList<int> languages = ids("Language");
+        const QList<int> countries = ids("Country");
+        QVERIFY(languages.size() >= 10 && countries.size() >= 20);
+        for (int language : languages) {
+            const auto count = [language](const QString& table, const QString& gender) {
+                return TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE LanguageID = %2%3")
+                                               .arg(table)
+                                               .arg(language)
+                                               .arg(gender))
+                    .toInt();
+            };
+            QVERIFY2(count(QStringLiteral("FirstName"), QStringLiteral(" AND Gender = 1")) >= 24, qPrintable(QString::number(language)));
+            QVERIFY2(count(QStringLiteral("FirstName"), QStringLiteral(" AND Gender = 0")) >= 24, qPrintable(QString::number(language)));
+            QVERIFY2(count(QStringLiteral("LastName"), QString()) >= 24, qPrintable(QString::number(language)));
+        }
+
+        RandomIdentity identity;
+        int choices = 0;
+        for (int language : languages) {
+            for (int country : countries) {
+                for (bool male : {true, false}) {
+                    const QString choice = QStringLiteral("language %1, country %2, male %3").arg(language).arg(country).arg(male);
+                    QVERIFY2(identity.emptyTable(language, country, male).isEmpty(), qPrintable(choice));
+                    QVERIFY2(!identity.randomFirstName(language, male).isEmpty(), qPrintable(choice));
+                    DBMasterAccount account;
+                    QVERIFY2(identity.fill(&account, language, country), qPrintable(identity.errorText()));
+                    for (const QString& field : {account.firstName(), account.lastName(), account.country(),
+                                                 account.city(), account.address()})
+                        QVERIFY2(!field.isEmpty(), qPrintable(choice));
+                    ++choices;
+                }
+            }
+        }
+        QCOMPARE(choices, languages.size() * countries.size() * 2);
+        QVERIFY(Logger::errors().isEmpty());
     }
 };
 
