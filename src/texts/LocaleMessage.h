@@ -96,6 +96,8 @@ QString identityMaleNamesMissing(const QString& language);
 QString identityFemaleNamesMissing(const QString& language);
 QString identityNamesMissing(const QString& language);
 QString identityCountryRowsMissing(const QString& country);
+// The record an editor shows was deleted elsewhere; %1 is the kind.
+QString recordNoLongerExists(const QString& kind, int id);
 QString tableEmpty(const QString& table, const QString& file);
 QString cannotOverrideItem(const QString& file, int node, int id);
 QString foreignSessionItem(const QString& file, int node, int id);
