@@ -1,3 +1,4 @@
+#include "FieldView.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -10,6 +11,7 @@
 #include "data/DBProject.h"
 #include "data/DBWebsite.h"
 #include "sites/DlgCreateMasterAccount.h"
+#include "sites/DlgGuid.h"
 #include "sites/DlgLogin.h"
 #include "sites/DlgPasswordGenerator.h"
 #include "sites/DlgSelectProject.h"
@@ -74,6 +76,33 @@ private slots:
             seen.insert(password);
         }
         QVERIFY(seen.size() > 190);
+    }
+
+    // The generated text shows whole in its field, whichever characters
+    // it is made of.
+    void generatedTextShowsWhole()
+    {
+        DlgGuid guidDialog;
+        guidDialog.build(nullptr);
+        DlgPasswordGenerator passwordDialog;
+        passwordDialog.build(nullptr);
+        for (DlgBase* dialog : {static_cast<DlgBase*>(&guidDialog), static_cast<DlgBase*>(&passwordDialog)}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        }
+        QLineEdit* guidField = guidDialog.findChild<QLineEdit*>();
+        QVERIFY(showsWholeText(guidField, guidDialog.guid()));
+        const QString hex = QStringLiteral("0123456789ABCDEF");
+        for (QChar digit : hex) {
+            const QString same = QStringLiteral("{%1-%2-%2-%2-%3}")
+                                     .arg(QString(8, digit), QString(4, digit), QString(12, digit));
+            QVERIFY2(showsWholeText(guidField, same), qPrintable(same));
+        }
+        QLineEdit* passwordField = passwordDialog.findChild<QLineEdit*>();
+        QVERIFY(showsWholeText(passwordField, passwordDialog.password()));
+        for (QChar wide : QStringLiteral("mwMW%@#&"))
+            QVERIFY2(showsWholeText(passwordField, QString(DlgPasswordGenerator::passwordLength, wide)),
+                     qPrintable(QString(wide)));
     }
 
     void urlInfo()
