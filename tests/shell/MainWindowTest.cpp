@@ -160,6 +160,16 @@ class MainWindowTest : public QObject
             }
             return true;
         }
+        // Open and the active window, as keys need it (also under X11,
+        // where no window manager activates it).
+        bool openActive()
+        {
+            if (!open())
+                return false;
+            window->activateWindow();
+            QApplication::setActiveWindow(window.get());
+            return QTest::qWaitForWindowActive(window.get());
+        }
         WndMain* get() const { return window.get(); }
         WndMain* operator->() const { return window.get(); }
         WndMain& operator*() const { return *window; }
@@ -321,10 +331,7 @@ private slots:
     void menuKeysWithTheMenuBarHidden()
     {
         Session window;
-        QVERIFY(window.open());
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(window.openActive());
         WidTabManager* tabs = window->tabManager();
         const int before = tabs->count();
 
@@ -370,10 +377,7 @@ private slots:
     {
         QFETCH(QString, field);
         Session window;
-        QVERIFY(window.open());
-        window->activateWindow();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(window.openActive());
         const QString path = window.db.file(QStringLiteral("page.html"));
         QFile page(path);
         QVERIFY(page.open(QIODevice::WriteOnly));
@@ -463,10 +467,7 @@ private slots:
     {
         QFETCH(bool, fromLocation);
         Session window;
-        QVERIFY(window.open());
-        window->activateWindow();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(window.openActive());
         WidTabManager* tabs = window->tabManager();
         auto* first = qobject_cast<WidWebTab*>(tabs->currentWidget());
         QVERIFY(first);
