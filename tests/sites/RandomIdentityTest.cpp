@@ -136,8 +136,8 @@ private slots:
     {
         TestDatabase db;
         QStringList files;
-        for (const char* file : {"languages.xml", "first-names.xml", "last-names.xml", "countries.xml", "cities.xml",
-                                 "addresses.xml"})
+        for (const char* file :
+             {"languages.xml", "first-names.xml", "last-names.xml", "countries.xml", "cities.xml", "addresses.xml"})
             files << QStringLiteral(TESVAR_SOURCE_DIR "/data/system/") + QLatin1String(file);
         ThreadXmlImport job(files);
         job.start();
@@ -154,17 +154,15 @@ private slots:
         const QList<int> languages = ids("Language");
         const QList<int> countries = ids("Country");
         QVERIFY(languages.size() >= 10 && countries.size() >= 20);
+        // A few dozen male and female first names and last names each.
         for (int language : languages) {
-            const auto count = [language](const QString& table, const QString& gender) {
-                return TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE LanguageID = %2%3")
-                                               .arg(table)
-                                               .arg(language)
-                                               .arg(gender))
-                    .toInt();
-            };
-            QVERIFY2(count(QStringLiteral("FirstName"), QStringLiteral(" AND Gender = 1")) >= 24, qPrintable(QString::number(language)));
-            QVERIFY2(count(QStringLiteral("FirstName"), QStringLiteral(" AND Gender = 0")) >= 24, qPrintable(QString::number(language)));
-            QVERIFY2(count(QStringLiteral("LastName"), QString()) >= 24, qPrintable(QString::number(language)));
+            for (const char* where : {"FirstName WHERE Gender = 1 AND", "FirstName WHERE Gender = 0 AND",
+                                      "LastName WHERE"}) {
+                const QString count = QStringLiteral("SELECT COUNT(*) FROM %1 LanguageID = %2")
+                                          .arg(QLatin1String(where))
+                                          .arg(language);
+                QVERIFY2(TestDatabase::value(count).toInt() >= 24, qPrintable(count));
+            }
         }
 
         RandomIdentity identity;
@@ -172,7 +170,8 @@ private slots:
         for (int language : languages) {
             for (int country : countries) {
                 for (bool male : {true, false}) {
-                    const QString choice = QStringLiteral("language %1, country %2, male %3").arg(language).arg(country).arg(male);
+                    const QString choice =
+                        QStringLiteral("language %1, country %2, male %3").arg(language).arg(country).arg(male);
                     QVERIFY2(identity.emptyTable(language, country, male).isEmpty(), qPrintable(choice));
                     QVERIFY2(!identity.randomFirstName(language, male).isEmpty(), qPrintable(choice));
                     DBMasterAccount account;
