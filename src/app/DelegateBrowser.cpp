@@ -18,13 +18,14 @@ DelegateBrowser::DelegateBrowser(WidTabManager* tabManager, QObject* parent)
 {
 }
 
-void DelegateBrowser::addWebTab(Init* init, bool focus)
+WidWebTab* DelegateBrowser::addWebTab(Init* init, bool focus)
 {
     std::unique_ptr<Init> ownedInit(init);
     WidTabManager* manager = tabManager();
     if (!manager)
-        return;
-    manager->addTab(std::make_unique<WidWebTab>(parentWidget()), std::move(ownedInit), false, focus);
+        return nullptr;
+    BaseTab* added = manager->addTab(std::make_unique<WidWebTab>(parentWidget()), std::move(ownedInit), false, focus);
+    return added ? qobject_cast<WidWebTab*>(added->widget()) : nullptr;
 }
 
 void DelegateBrowser::loadHereOrNew(const QUrl& url, bool focus)
@@ -40,7 +41,9 @@ void DelegateBrowser::loadHereOrNew(const QUrl& url, bool focus)
 
 void DelegateBrowser::newTab()
 {
-    addWebTab(nullptr, true);
+    // The address typed next goes to the new tab, as in every browser.
+    if (WidWebTab* webTab = addWebTab(nullptr, true))
+        webTab->focusLocation();
 }
 
 void DelegateBrowser::load(const QUrl& url, bool newTab, bool focus)

@@ -7,6 +7,7 @@
 namespace Vexal {
 
 class Init;
+class WidWebTab;
 
 // The browsing commands of the File, Navigate, View and Help menus and the
 // main window's requests to load an address, run a web search or show a
@@ -34,8 +35,9 @@ private:
     // Loads the address in the current page when it is a web page, otherwise
     // in a new web tab.
     void loadHereOrNew(const QUrl& url, bool focus);
-    // A new web tab with the start parameters (taken over, may be null).
-    void addWebTab(Init* init, bool focus);
+    // A new web tab with the start parameters (taken over, may be null);
+    // null when none was added.
+    WidWebTab* addWebTab(Init* init, bool focus);
 };
 
 } // namespace Vexal

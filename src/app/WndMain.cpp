@@ -7,6 +7,7 @@
 #include "app/DelegateBrowser.h"
 #include "app/DelegateFind.h"
 #include "app/DelegateProject.h"
+#include "app/UtilExitSignals.h"
 #include "views/DelegateBookmarks.h"
 #include "shell/WidFind.h"
 #include "shell/WidGotoLine.h"
@@ -53,9 +54,11 @@ std::unique_ptr<WndMain> WndMain::create(DBManager& manager)
 int WndMain::run()
 {
     DBManager manager;
+    UtilExitSignals exitSignals;
     std::unique_ptr<WndMain> window = create(manager);
     if (!window)
         return 1;
+    exitSignals.setWindow(window.get());
     window->setVisible(true);
     return QApplication::exec();
 }

@@ -102,7 +102,11 @@ QGridLayout* BaseTemplateEditor::addPage(const QString& title)
 
 void BaseTemplateEditor::finishPage(QGridLayout* grid)
 {
-    UtilGui::stretchLastRowAndColumn(grid);
+    // The fields take the width the page has beyond the labels: selectors
+    // are often longer than the ordinary ones.
+    UtilGui::stretchLastRow(grid);
+    if (grid)
+        grid->setColumnStretch(1, 1);
 }
 
 bool BaseTemplateEditor::isKind(DBBase* record) const

@@ -2,6 +2,7 @@
 
 #include "automation/LocaleTemplate.h"
 #include "views/BaseEditor.h"
+#include "widgets/UtilFieldWidth.h"
 
 #include <QList>
 
@@ -65,15 +66,15 @@ protected:
         return addPage(typeName());
     }
 
-    // A selector row bound to the record's getter and setter.
+    // A selector row bound to the record's getter and setter, wide enough
+    // for a selector of ordinary length.
     template <class R>
     QLineEdit* addSelectorRow(QGridLayout* grid, const QString& label, QString (R::*get)() const,
-                              void (R::*set)(const QString&), bool wide = false)
+                              void (R::*set)(const QString&))
     {
         m_formLayout = grid;
         QLineEdit* edit = addTextField(label, get, set);
-        if (wide)
-            edit->setMinimumWidth(fieldMinimumWidth);
+        edit->setMinimumWidth(UtilFieldWidth::forLength(edit, ordinarySelectorLength));
         m_selectors.append(edit);
         return edit;
     }
@@ -92,7 +93,9 @@ protected:
     void storeWidgets(DBBase* record) override;
     bool validate() override;
 
-    static constexpr int fieldMinimumWidth = 250;
+    // Characters of a selector of ordinary length, such as
+    // div.signup-form form#register input[name="email"].
+    static constexpr int ordinarySelectorLength = 60;
 
     QLabel* m_idLabel = nullptr;
     QLabel* m_nameLabel = nullptr;

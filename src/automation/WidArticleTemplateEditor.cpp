@@ -16,7 +16,7 @@ void WidArticleTemplateEditor::createWidgets()
     using R = DBArticleTemplate;
     namespace L = LocaleArticle;
     QGridLayout* page = addGeneralAndKindPages<R>();
-    addSelectorRow(page, L::categoryField(), &R::category, &R::setCategory, true);
+    addSelectorRow(page, L::categoryField(), &R::category, &R::setCategory);
     addSelectorRow(page, L::title(), &R::title, &R::setTitle);
     addSelectorRow(page, L::tags(), &R::tags, &R::setTags);
     addSelectorRow(page, L::authorsBio(), &R::author, &R::setAuthor);

@@ -16,7 +16,7 @@ void WidDirectoryTemplateEditor::createWidgets()
     using R = DBDirectoryTemplate;
     namespace L = LocaleDirectory;
     QGridLayout* page = addGeneralAndKindPages<R>();
-    addSelectorRow(page, L::category(), &R::category, &R::setCategory, true);
+    addSelectorRow(page, L::category(), &R::category, &R::setCategory);
     addSelectorRow(page, L::title(), &R::title, &R::setTitle);
     addSelectorRow(page, L::tags(), &R::tags, &R::setTags);
     addSelectorRow(page, L::url(), &R::url, &R::setUrl);

@@ -29,7 +29,7 @@ void WidRegistrationTemplateEditor::createWidgets()
     finishPage(general);
 
     QGridLayout* account = addPage(L::accountTab());
-    addSelectorRow(account, L::login(), &R::login, &R::setLogin, true);
+    addSelectorRow(account, L::login(), &R::login, &R::setLogin);
     addSelectorRow(account, L::password(), &R::password, &R::setPassword);
     addSelectorRow(account, L::repeatPassword(), &R::rPassword, &R::setRPassword);
     addSelectorRow(account, L::email(), &R::email, &R::setEmail);
@@ -42,7 +42,7 @@ void WidRegistrationTemplateEditor::createWidgets()
     finishPage(account);
 
     QGridLayout* address = addPage(L::address());
-    addSelectorRow(address, L::country(), &R::country, &R::setCountry, true);
+    addSelectorRow(address, L::country(), &R::country, &R::setCountry);
     addSelectorRow(address, L::city(), &R::city, &R::setCity);
     addSelectorRow(address, L::province(), &R::province, &R::setProvince);
     addSelectorRow(address, L::address(), &R::address, &R::setAddress);

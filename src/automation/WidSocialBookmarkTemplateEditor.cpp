@@ -16,7 +16,7 @@ void WidSocialBookmarkTemplateEditor::createWidgets()
     using R = DBSocialBookmarkTemplate;
     namespace L = LocaleSocialBookmark;
     QGridLayout* page = addGeneralAndKindPages<R>();
-    addSelectorRow(page, L::title(), &R::title, &R::setTitle, true);
+    addSelectorRow(page, L::title(), &R::title, &R::setTitle);
     addSelectorRow(page, L::tags(), &R::tags, &R::setTags);
     addSelectorRow(page, L::url(), &R::url, &R::setUrl);
     addSelectorRow(page, L::description(), &R::description, &R::setDescription);

@@ -1,6 +1,7 @@
 #include "shell/WidFindBase.h"
 
 #include "core/Logger.h"
+#include "shell/UtilFieldKeys.h"
 #include "widgets/UtilGui.h"
 #include "widgets/UtilPainter.h"
 #include "texts/ConstIcon.h"
@@ -58,6 +59,7 @@ void WidTextFindBase::createRow(const QString& caption, const QString& actionTex
     m_caption->setText(caption);
 
     m_edit = new QLineEdit(this);
+    UtilFieldKeys::install(m_edit);
     m_edit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     const QList<QWidget*> extra = makeExtra ? makeExtra() : QList<QWidget*>();
     m_nextButton = UtilGui::createToolButton(ConstIcon::down(16), LocaleFind::next(), this);

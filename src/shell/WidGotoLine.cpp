@@ -1,6 +1,7 @@
 #include "shell/WidGotoLine.h"
 
 #include "core/Logger.h"
+#include "shell/UtilFieldKeys.h"
 #include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleFind.h"
@@ -24,6 +25,7 @@ void WidGotoLine::create()
     m_caption->setText(LocaleFind::goToLine());
 
     m_spinBox = UtilGui::createSpinBox(0, 10000, this);
+    UtilFieldKeys::install(m_spinBox);
     m_spinBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     m_goButton = UtilGui::createToolButton(ConstIcon::forward(16), LocaleFind::goToLine(), this);
 

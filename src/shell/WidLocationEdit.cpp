@@ -1,5 +1,7 @@
 #include "shell/WidLocationEdit.h"
 
+#include "shell/UtilFieldKeys.h"
+
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -9,6 +11,7 @@ WidLocationEdit::WidLocationEdit(QWidget* parent)
     : QLineEdit(parent)
 {
     setFrame(false);
+    UtilFieldKeys::install(this);
 }
 
 void WidLocationEdit::setPageText(const QString& text)

@@ -1,6 +1,7 @@
 #include "shell/WidReplace.h"
 
 #include "core/Logger.h"
+#include "shell/UtilFieldKeys.h"
 #include "texts/LocaleFind.h"
 
 #include <QLabel>
@@ -18,6 +19,7 @@ void WidReplace::create()
     createRow(LocaleFind::replace(), LocaleFind::replaceAll(), [this] {
         m_withLabel = new QLabel(LocaleFind::with(), this);
         m_replaceEdit = new QLineEdit(this);
+        UtilFieldKeys::install(m_replaceEdit);
         m_replaceEdit->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         return QList<QWidget*>{m_withLabel, m_replaceEdit};
     });

@@ -141,13 +141,22 @@ bool DlgCreateMasterAccount::identityTablesFilled()
     }
     if (table.isEmpty())
         return true;
-    // Languages and countries are chosen here: none to choose means the
-    // whole table is empty.
-    const bool chosenHere = table == DBSql::tableLanguage() || table == DBSql::tableCountry();
     const QString title = RandomIdentity::tableTitle(table);
     const QString file = RandomIdentity::systemFileName(table);
-    UtilGui::warning(this, chosenHere ? LocaleMessage::identityTableMissing(title, file)
-                                      : LocaleMessage::identityTableEmpty(title, file));
+    // Languages and countries are chosen here: none to choose means the
+    // whole table is empty. The other tables lack rows for the choice, which
+    // the refusal names.
+    QString missing;
+    const QString language = m_languageCombo->currentText();
+    if (table == DBSql::tableFirstName())
+        missing = gender() != 0 ? LocaleMessage::identityMaleNamesMissing(language)
+                                : LocaleMessage::identityFemaleNamesMissing(language);
+    else if (table == DBSql::tableLastName())
+        missing = LocaleMessage::identityNamesMissing(language);
+    else if (table == DBSql::tableCity() || table == DBSql::tableAddress())
+        missing = LocaleMessage::identityCountryRowsMissing(m_countryCombo->currentText());
+    UtilGui::warning(this, missing.isEmpty() ? LocaleMessage::identityTableMissing(title, file)
+                                             : LocaleMessage::identityTableEmpty(title, missing, file));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "sites/DlgGenerated.h"
 
 #include "core/Logger.h"
+#include "widgets/UtilFieldWidth.h"
 #include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
 
@@ -13,11 +14,11 @@
 
 namespace Vexal {
 
-DlgGenerated::DlgGenerated(QString (*label)(), QString (*make)(), int fieldWidth, QWidget* parent)
+DlgGenerated::DlgGenerated(QString (*label)(), QString (*make)(), const QString& alphabet, QWidget* parent)
     : DlgBase(parent)
     , m_label(label)
     , m_make(make)
-    , m_fieldWidth(fieldWidth)
+    , m_alphabet(alphabet)
 {
 }
 
@@ -38,7 +39,8 @@ void DlgGenerated::createWidgets()
 {
     m_textEdit = new QLineEdit(m_make(), m_body);
     m_textEdit->setReadOnly(true);
-    m_textEdit->setMinimumWidth(m_fieldWidth);
+    m_textEdit->setMinimumWidth(
+        UtilFieldWidth::forText(m_textEdit, UtilFieldWidth::widestOfShape(m_textEdit, m_textEdit->text(), m_alphabet)));
     addRow(m_label(), m_textEdit);
     UtilGui::stretchLastRow(m_formLayout);
 }

@@ -9,12 +9,13 @@ namespace Vexal {
 
 // Shows one freshly made text (read-only); "Create and Copy" makes another
 // and puts it on the clipboard. The kind supplies the label, the maker and
-// the field's width.
+// the characters that vary in what it makes: the field shows the widest text
+// of the made shape whole.
 class DlgGenerated : public DlgBase
 {
     Q_OBJECT
 public:
-    DlgGenerated(QString (*label)(), QString (*make)(), int fieldWidth, QWidget* parent = nullptr);
+    DlgGenerated(QString (*label)(), QString (*make)(), const QString& alphabet, QWidget* parent = nullptr);
 
 public slots:
     void slotCreateAndCopy();
@@ -30,7 +31,7 @@ protected:
 private:
     QString (*const m_label)();
     QString (*const m_make)();
-    const int m_fieldWidth;
+    const QString m_alphabet;
 };
 
 } // namespace Vexal

@@ -7,7 +7,7 @@
 namespace Vexal {
 
 DlgGuid::DlgGuid(QWidget* parent)
-    : DlgGenerated(LocaleDialog::guid, createGuid, 260, parent)
+    : DlgGenerated(LocaleDialog::guid, createGuid, QStringLiteral("0123456789ABCDEF"), parent)
 {
 }
 

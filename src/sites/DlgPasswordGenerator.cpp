@@ -14,6 +14,11 @@ const char* const upperLetters = "ABCDEFGHJKLMNPQRSTUVWXYZ";
 const char* const digits = "23456789";
 const char* const signs = "!#$%&*+-=?@^_~";
 
+QStringList characterSets()
+{
+    return {QLatin1String(lowerLetters), QLatin1String(upperLetters), QLatin1String(digits), QLatin1String(signs)};
+}
+
 QChar draw(QRandomGenerator* random, const QString& set)
 {
     return set.at(int(random->bounded(quint32(set.size()))));
@@ -22,14 +27,13 @@ QChar draw(QRandomGenerator* random, const QString& set)
 } // namespace
 
 DlgPasswordGenerator::DlgPasswordGenerator(QWidget* parent)
-    : DlgGenerated(LocaleDialog::password, [] { return createPassword(); }, 200, parent)
+    : DlgGenerated(LocaleDialog::password, [] { return createPassword(); }, characterSets().join(QString()), parent)
 {
 }
 
 QString DlgPasswordGenerator::createPassword(int length)
 {
-    const QStringList sets = {QLatin1String(lowerLetters), QLatin1String(upperLetters), QLatin1String(digits),
-                              QLatin1String(signs)};
+    const QStringList sets = characterSets();
     const QString all = sets.join(QString());
     QRandomGenerator* random = QRandomGenerator::system();
     QString password;

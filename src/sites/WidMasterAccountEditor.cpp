@@ -65,10 +65,8 @@ void WidMasterAccountEditor::slotCreateAccount()
     // The dialog fills and saves the account this page edits (a new one for
     // a new page).
     DBBase* record = loadRecord();
-    if (!record) {
-        reportInvalidObject(QStringLiteral("dbo"));
+    if (!record)
         return;
-    }
     DlgCreateMasterAccount dialog(this);
     dialog.build(record);
     if (UtilDialog::exec(&dialog) != QDialog::Accepted)

@@ -22,12 +22,37 @@ QString LocaleMessage::confirmDeleteRecordCount(int count)
     return QStringLiteral("I am going to delete %1 selected record(s). Should I continue?").arg(number(count));
 }
 
-QString LocaleMessage::identityTableEmpty(const QString& table, const QString& file)
+QString LocaleMessage::identityTableEmpty(const QString& table, const QString& missing, const QString& file)
 {
-    return QStringLiteral("Can't create a master account: the %1 table has no rows for the chosen language, gender "
-                          "and country. File > Import fills it: choose %2 among the System files (the data/system "
-                          "folder that comes with the program).")
-        .arg(table, file);
+    return QStringLiteral("Can't create a master account: the %1 table has %2. File > Import adds them from an XML "
+                          "file; the System file %3 (in the data/system folder that comes with the program) has them "
+                          "for every language and country of the System files.")
+        .arg(table, missing, file);
+}
+
+QString LocaleMessage::identityMaleNamesMissing(const QString& language)
+{
+    return QStringLiteral("no male names for the language \"%1\"").arg(language);
+}
+
+QString LocaleMessage::identityFemaleNamesMissing(const QString& language)
+{
+    return QStringLiteral("no female names for the language \"%1\"").arg(language);
+}
+
+QString LocaleMessage::identityNamesMissing(const QString& language)
+{
+    return QStringLiteral("no names for the language \"%1\"").arg(language);
+}
+
+QString LocaleMessage::identityCountryRowsMissing(const QString& country)
+{
+    return QStringLiteral("no rows for the country \"%1\"").arg(country);
+}
+
+QString LocaleMessage::recordNoLongerExists(const QString& kind, int id)
+{
+    return QStringLiteral("The %1 (ID %2) no longer exists: it was deleted meanwhile.").arg(kind, number(id));
 }
 
 QString LocaleMessage::identityTableMissing(const QString& table, const QString& file)

@@ -95,10 +95,16 @@ TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
 QString sqlQueryFailed(const QString& query, const QString& error);
 QString confirmDeleteRecordCount(int count);
 // An identity table that gives no rows for the chosen language and
-// country; a table that has no rows at all. %2 is the System file that
-// fills it.
-QString identityTableEmpty(const QString& table, const QString& file);
+// country (%2 says what it lacks: one of the identity...Missing texts); a
+// table that has no rows at all. The file is the System file that fills it.
+QString identityTableEmpty(const QString& table, const QString& missing, const QString& file);
 QString identityTableMissing(const QString& table, const QString& file);
+QString identityMaleNamesMissing(const QString& language);
+QString identityFemaleNamesMissing(const QString& language);
+QString identityNamesMissing(const QString& language);
+QString identityCountryRowsMissing(const QString& country);
+// The record an editor shows was deleted elsewhere; %1 is the kind.
+QString recordNoLongerExists(const QString& kind, int id);
 QString tableEmpty(const QString& table, const QString& file);
 QString cannotOverrideItem(const QString& file, int node, int id);
 QString foreignSessionItem(const QString& file, int node, int id);

@@ -2,13 +2,17 @@
 
 #include "core/Init.h"
 #include "core/Logger.h"
+#include "core/DBSql.h"
 #include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
 #include "data/DBBase.h"
 #include "data/DBCache.h"
+#include "data/DBIDList.h"
 #include "data/DBProjectBase.h"
 #include "shell/BaseTabObject.h"
 #include "widgets/UtilGui.h"
 #include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleMessage.h"
 #include "views/BaseEditorToolbar.h"
 #include "views/BaseTable.h"
 #include "views/UtilReport.h"
@@ -58,10 +62,8 @@ void BaseEditor::setInit(QObject* value)
         return;
     }
     DBBase* record = loadRecord();
-    if (!record) {
-        reportInvalidObject(QStringLiteral("dbo"));
+    if (!record)
         return;
-    }
     m_name = record->name();
     disconnectWidgets();
     fillWidgets(record);
@@ -115,15 +117,37 @@ DBBase* BaseEditor::loadRecord()
 {
     delete m_record;
     m_record = createRecord();
-    if (!m_record)
+    if (!m_record) {
+        reportInvalidObject(QStringLiteral("dbo"));
         return nullptr;
+    }
     const int id = init()->id();
     if (id != -1 && !m_record->load(id)) {
-        UtilReport::recordError(m_record);
+        if (isRecordGone(m_record))
+            reportRecordGone();
+        else
+            UtilReport::recordError(m_record);
         delete m_record;
         m_record = nullptr;
     }
     return m_record;
+}
+
+bool BaseEditor::isRecordGone(const DBBase* record) const
+{
+    const int id = init()->id();
+    if (id < 0)
+        return false;
+    DBIDList rows(record->tableName(), QStringLiteral("%1 = %2").arg(DBSql::colID()).arg(id));
+    const bool found = rows.hasRows();
+    return !found && rows.errorText().isEmpty();
+}
+
+void BaseEditor::reportRecordGone() const
+{
+    const QString text = LocaleMessage::recordNoLongerExists(typeName(), init()->id());
+    Logger::error(text);
+    UtilSignalManager::instance()->emitError(text);
 }
 
 void BaseEditor::disconnectWidgets()
@@ -188,13 +212,15 @@ void BaseEditor::slotSave()
     if (!validate())
         return;
     DBBase* record = loadRecord();
-    if (!record) {
-        reportInvalidObject(QStringLiteral("dbo"));
+    if (!record)
         return;
-    }
     storeWidgets(record);
     if (!record->save()) {
-        reportRecordError(record);
+        // The row may go between the load and the update.
+        if (isRecordGone(record))
+            reportRecordGone();
+        else
+            reportRecordError(record);
         return;
     }
     showSaved(record);

@@ -94,7 +94,8 @@ protected:
     // A new record of the editor's kind, parent the editor.
     virtual DBBase* createRecord();
     // createRecord, then load it by the Init's id (not for -1). Null when the
-    // load fails (reported). The record lives until the next loadRecord.
+    // load fails, reported: a row deleted meanwhile as no longer existing.
+    // The record lives until the next loadRecord.
     virtual DBBase* loadRecord();
     virtual void disconnectWidgets();
     virtual void fillWidgets(DBBase* record);
@@ -224,6 +225,10 @@ private:
     };
 
     void setClean(bool clean);
+    // The stored row of the edited record is known to be gone: a look-up
+    // that fails proves nothing.
+    bool isRecordGone(const DBBase* record) const;
+    void reportRecordGone() const;
 
     const Kind m_kind;
     std::vector<Field> m_fields;

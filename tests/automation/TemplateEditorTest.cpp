@@ -1,3 +1,4 @@
+#include "FieldView.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -23,6 +24,7 @@
 #include "views/BaseTableModel.h"
 
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QSqlRecord>
 #include <QTest>
 
@@ -134,6 +136,35 @@ private slots:
                      stored(kind.table, QStringLiteral("WebsiteID"), id).toInt());
             QCOMPARE(editor->selectorFields().last()->text(),
                      QStringLiteral("INPUT[name=\"%1\"]").arg(kind.columns.last()));
+        }
+    }
+
+    // A selector of ordinary length shows whole in every selector field of
+    // every kind, in an editor tab of the smallest window.
+    void selectorsShowWhole()
+    {
+        TestDatabase db;
+        const QString selector = QStringLiteral("div.signup-form form#register input[name=\"email\"]");
+        for (const Kind& kind : kinds()) {
+            QScopedPointer<BaseTemplateEditor> editor(kind.make());
+            editor->setInit(initOf(kind, -1));
+            editor->resize(780, 420);
+            editor->show();
+            QVERIFY(QTest::qWaitForWindowExposed(editor.data()));
+            // The login form has one page; the others have tabs of pages.
+            auto* pages = editor->findChild<QTabWidget*>();
+            int checked = 0;
+            for (int page = 0; page < (pages ? pages->count() : 1); ++page) {
+                if (pages)
+                    pages->setCurrentIndex(page);
+                for (QLineEdit* field : editor->selectorFields()) {
+                    if (!field->isVisible())
+                        continue;
+                    QVERIFY2(showsWholeText(field, selector), kind.name);
+                    ++checked;
+                }
+            }
+            QCOMPARE(checked, editor->selectorFields().size());
         }
     }
 

@@ -14,11 +14,17 @@
 #include "shell/NetworkAccessManager.h"
 #include "shell/WidFind.h"
 #include "shell/WidGotoLine.h"
+#include "shell/WidLocationBar.h"
+#include "shell/WidLocationEdit.h"
+#include "shell/WidNavigationBar.h"
 #include "shell/WidNotificationBar.h"
+#include "shell/WidPageSource.h"
 #include "shell/WidReplace.h"
 #include "shell/WidSearchBar.h"
+#include "shell/WidSearchEdit.h"
 #include "shell/WidStatusBar.h"
 #include "shell/WidTabManager.h"
+#include "shell/WidWebTab.h"
 #include "app/WndMain.h"
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
@@ -27,12 +33,18 @@
 
 #include <QAction>
 #include <QCommandLinkButton>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QNetworkProxy>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 #include <QToolButton>
+#include <QWebView>
 #include <QtTest>
 
 #include <functional>
@@ -147,6 +159,16 @@ class MainWindowTest : public QObject
                 delete page;
             }
             return true;
+        }
+        // Open and the active window, as keys need it (also under X11,
+        // where no window manager activates it).
+        bool openActive()
+        {
+            if (!open())
+                return false;
+            window->activateWindow();
+            QApplication::setActiveWindow(window.get());
+            return QTest::qWaitForWindowActive(window.get());
         }
         WndMain* get() const { return window.get(); }
         WndMain* operator->() const { return window.get(); }
@@ -309,10 +331,7 @@ private slots:
     void menuKeysWithTheMenuBarHidden()
     {
         Session window;
-        QVERIFY(window.open());
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(window.openActive());
         WidTabManager* tabs = window->tabManager();
         const int before = tabs->count();
 
@@ -342,6 +361,144 @@ private slots:
         QVERIFY(!window.shows(window->menuBar()));
         QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!window->isVisible());
+    }
+
+    // In every field of the window's bars the field keeps its editing keys
+    // (Select All of the field's text here), and the window's Page Source
+    // key wins over the field's own binding of it (delete the line).
+    void pageSourceKeyInEveryBarField_data()
+    {
+        QTest::addColumn<QString>("field");
+        for (const char* field : {"location", "search", "find", "replace", "go to line"})
+            QTest::newRow(field) << field;
+    }
+
+    void pageSourceKeyInEveryBarField()
+    {
+        QFETCH(QString, field);
+        Session window;
+        QVERIFY(window.openActive());
+        const QString path = window.db.file(QStringLiteral("page.html"));
+        QFile page(path);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>Local</title></head><body>page text</body></html>");
+        page.close();
+
+        // An address typed and entered: the cursor stays in the field.
+        WidTabManager* tabs = window->tabManager();
+        auto* web = qobject_cast<WidWebTab*>(tabs->currentWidget());
+        QVERIFY(web);
+        QTRY_COMPARE(web->url(), DBCache::homeUrl());
+        QLineEdit* location = web->navigationBar()->locationBar()->locationEdit();
+        location->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(location->selectedText(), location->text());
+        QTest::keyClicks(location, QUrl::fromLocalFile(path).toString());
+        QTest::keyClick(location, Qt::Key_Return);
+        QTRY_COMPARE(web->title(), QStringLiteral("Local"));
+
+        QWidget* target = location;
+        if (field == QLatin1String("search"))
+            target = web->navigationBar()->searchBar()->searchEdit();
+        else if (field == QLatin1String("find"))
+            target = window->findBar()->edit();
+        else if (field == QLatin1String("replace"))
+            target = window->replaceBar()->replaceEdit();
+        else if (field == QLatin1String("go to line"))
+            target = window->gotoLineBar()->spinBox();
+        if (target != location) {
+            target->window()->activateWindow();
+            target->parentWidget()->setVisible(true);
+            target->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(target, QStringLiteral("12"));
+        }
+        QTRY_COMPARE(QApplication::focusWidget(), target);
+        auto* edit = qobject_cast<QLineEdit*>(target);
+        if (!edit)
+            edit = target->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        const QString typed = edit->text();
+        QVERIFY(!typed.isEmpty());
+        QTest::keyClick(target, Qt::Key_End);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(edit->selectedText(), typed);
+        QCOMPARE(tabs->count(), 1);
+
+        QTest::keyClick(target, Qt::Key_U, Qt::ControlModifier);
+        auto* source = qobject_cast<WidPageSource*>(tabs->currentWidget());
+        QVERIFY(source);
+        QCOMPARE(source->title(), QStringLiteral("Source of: Local"));
+        QVERIFY(source->init()->text().contains(QLatin1String("page text")));
+        QCOMPARE(edit->text(), typed);
+    }
+
+    // Under X11 a line edit binds keys that the offscreen platform leaves
+    // free (Ctrl+U deletes the line): the key tests run again in a process
+    // of their own on a virtual X server, as a user's desktop runs them.
+    void keysUnderX11()
+    {
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            QSKIP("Running under X11 already.");
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty())
+            QSKIP("Xvfb is missing (tools/deps.sh installs it).");
+        // The server picks a free display itself and names it on its output.
+        QProcess server;
+        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("1280x1024x24")});
+        QVERIFY(server.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine() || server.state() == QProcess::NotRunning, 30000);
+        const QString display = QString::fromLatin1(server.readLine().trimmed());
+        QVERIFY2(!display.isEmpty(), server.readAllStandardError().constData());
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + display);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("-class"), QStringLiteral("MainWindowTest"),
+                     QStringLiteral("pageSourceKeyInEveryBarField"), QStringLiteral("newTabTakesTheTypedAddress")});
+        const bool finished = child.waitForFinished(120000);
+        const QByteArray output = child.readAll();
+        server.terminate();
+        server.waitForFinished(10000);
+        QVERIFY(finished);
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        QVERIFY2(output.contains("Totals: 9 passed, 0 failed"), output.constData());
+    }
+
+    // New Tab puts the cursor in the new tab's address field, wherever it was.
+    void newTabTakesTheTypedAddress_data()
+    {
+        QTest::addColumn<bool>("fromLocation");
+        QTest::newRow("from the page") << false;
+        QTest::newRow("from the address field") << true;
+    }
+
+    void newTabTakesTheTypedAddress()
+    {
+        QFETCH(bool, fromLocation);
+        Session window;
+        QVERIFY(window.openActive());
+        WidTabManager* tabs = window->tabManager();
+        auto* first = qobject_cast<WidWebTab*>(tabs->currentWidget());
+        QVERIFY(first);
+        QWidget* start = fromLocation ? static_cast<QWidget*>(first->navigationBar()->locationBar()->locationEdit())
+                                      : first->findChild<QWebView*>();
+        QVERIFY(start);
+        start->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+
+        QTest::keyClick(start, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(tabs->count(), 2);
+        auto* fresh = qobject_cast<WidWebTab*>(tabs->currentWidget());
+        QVERIFY(fresh && fresh != first);
+        QLineEdit* location = fresh->navigationBar()->locationBar()->locationEdit();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(location));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("example.org"));
+        QCOMPARE(location->text(), QStringLiteral("example.org"));
     }
 
     void closeQuestions()

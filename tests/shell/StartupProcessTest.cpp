@@ -22,6 +22,8 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include <signal.h>
+
 namespace {
 
 const char* const databaseName = "TesvarBrowser.db";
@@ -409,6 +411,46 @@ private slots:
                     .contains(QLatin1String("The application failed to load a database.")));
         QVERIFY2(logText(folder.path()).contains(QLatin1String("File too large")), qPrintable(logText(folder.path())));
         QVERIFY(!QFile::exists(folder.file(QLatin1String(databaseName))));
+    }
+
+    // A desktop's logout or shutdown sends SIGTERM, a terminal's Ctrl+C
+    // SIGINT: the program closes as File > Exit does. It exits 0, its window
+    // state is stored and the database is closed (no write-ahead log left).
+    void terminationSignalClosesAsExitDoes_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("whileStarting");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        // Once the database file is there: the window closes when it is up.
+        QTest::newRow("SIGTERM while starting") << int(SIGTERM) << true;
+    }
+
+    void terminationSignalClosesAsExitDoes()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, whileStarting);
+        TestFolder folder;
+        const QString path = folder.file(QLatin1String(databaseName));
+        QProcess program;
+        start(program, folder.path());
+        if (whileStarting) {
+            QVERIFY(program.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path) || program.state() == QProcess::NotRunning, 30000);
+        } else {
+            QVERIFY(cameUp(program));
+            FileConnection file(path);
+            QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM GUI;")).toInt(), 0);
+            QVERIFY(QFileInfo::exists(path + QStringLiteral("-wal")));
+        }
+
+        QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
+        FileConnection file(path);
+        QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM GUI WHERE Maximized = 1;")).toInt(), 1);
     }
 };
 

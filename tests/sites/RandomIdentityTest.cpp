@@ -3,10 +3,12 @@
 #include "TestDatabase.h"
 #include "core/Logger.h"
 #include "data/DBMasterAccount.h"
+#include "exchange/ThreadXmlImport.h"
 #include "sites/RandomIdentity.h"
 
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace Vexal;
@@ -125,6 +127,64 @@ private slots:
         QVERIFY(!identity.fill(&other, 7, -1));
         QVERIFY(other.birthday().year() >= 1970 && other.birthday().year() <= 1989);
         Logger::resetForTests();
+    }
+
+    // After File > Import of the six System files, every language, country
+    // and gender the generator offers gives a whole identity: names of that
+    // language (a few dozen of each kind), a city and an address.
+    void systemFilesGiveEveryChoiceAWholeIdentity()
+    {
+        TestDatabase db;
+        QStringList files;
+        for (const char* file :
+             {"languages.xml", "first-names.xml", "last-names.xml", "countries.xml", "cities.xml", "addresses.xml"})
+            files << QStringLiteral(TESVAR_SOURCE_DIR "/data/system/") + QLatin1String(file);
+        ThreadXmlImport job(files);
+        job.start();
+        QVERIFY(job.wait(60000));
+        QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
+
+        const auto ids = [](const char* table) {
+            QList<int> list;
+            QSqlQuery query(QStringLiteral("SELECT ID FROM %1 ORDER BY ID").arg(QLatin1String(table)));
+            while (query.next())
+                list << query.value(0).toInt();
+            return list;
+        };
+        const QList<int> languages = ids("Language");
+        const QList<int> countries = ids("Country");
+        QVERIFY(languages.size() >= 10 && countries.size() >= 20);
+        // A few dozen male and female first names and last names each.
+        for (int language : languages) {
+            for (const char* where : {"FirstName WHERE Gender = 1 AND", "FirstName WHERE Gender = 0 AND",
+                                      "LastName WHERE"}) {
+                const QString count = QStringLiteral("SELECT COUNT(*) FROM %1 LanguageID = %2")
+                                          .arg(QLatin1String(where))
+                                          .arg(language);
+                QVERIFY2(TestDatabase::value(count).toInt() >= 24, qPrintable(count));
+            }
+        }
+
+        RandomIdentity identity;
+        int choices = 0;
+        for (int language : languages) {
+            for (int country : countries) {
+                for (bool male : {true, false}) {
+                    const QString choice =
+                        QStringLiteral("language %1, country %2, male %3").arg(language).arg(country).arg(male);
+                    QVERIFY2(identity.emptyTable(language, country, male).isEmpty(), qPrintable(choice));
+                    QVERIFY2(!identity.randomFirstName(language, male).isEmpty(), qPrintable(choice));
+                    DBMasterAccount account;
+                    QVERIFY2(identity.fill(&account, language, country), qPrintable(identity.errorText()));
+                    for (const QString& field : {account.firstName(), account.lastName(), account.country(),
+                                                 account.city(), account.address()})
+                        QVERIFY2(!field.isEmpty(), qPrintable(choice));
+                    ++choices;
+                }
+            }
+        }
+        QCOMPARE(choices, languages.size() * countries.size() * 2);
+        QVERIFY(Logger::errors().isEmpty());
     }
 };
 

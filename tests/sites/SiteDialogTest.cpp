@@ -1,3 +1,4 @@
+#include "FieldView.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -10,6 +11,7 @@
 #include "data/DBProject.h"
 #include "data/DBWebsite.h"
 #include "sites/DlgCreateMasterAccount.h"
+#include "sites/DlgGuid.h"
 #include "sites/DlgLogin.h"
 #include "sites/DlgPasswordGenerator.h"
 #include "sites/DlgSelectProject.h"
@@ -74,6 +76,33 @@ private slots:
             seen.insert(password);
         }
         QVERIFY(seen.size() > 190);
+    }
+
+    // The generated text shows whole in its field, whichever characters
+    // it is made of.
+    void generatedTextShowsWhole()
+    {
+        DlgGuid guidDialog;
+        guidDialog.build(nullptr);
+        DlgPasswordGenerator passwordDialog;
+        passwordDialog.build(nullptr);
+        for (DlgBase* dialog : {static_cast<DlgBase*>(&guidDialog), static_cast<DlgBase*>(&passwordDialog)}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        }
+        QLineEdit* guidField = guidDialog.findChild<QLineEdit*>();
+        QVERIFY(showsWholeText(guidField, guidDialog.guid()));
+        const QString hex = QStringLiteral("0123456789ABCDEF");
+        for (QChar digit : hex) {
+            const QString same = QStringLiteral("{%1-%2-%2-%2-%3}")
+                                     .arg(QString(8, digit), QString(4, digit), QString(12, digit));
+            QVERIFY2(showsWholeText(guidField, same), qPrintable(same));
+        }
+        QLineEdit* passwordField = passwordDialog.findChild<QLineEdit*>();
+        QVERIFY(showsWholeText(passwordField, passwordDialog.password()));
+        for (QChar wide : QStringLiteral("mwMW%@#&"))
+            QVERIFY2(showsWholeText(passwordField, QString(DlgPasswordGenerator::passwordLength, wide)),
+                     qPrintable(QString(wide)));
     }
 
     void urlInfo()
@@ -183,14 +212,22 @@ private slots:
         QTest::addColumn<QString>("emptied");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("file");
-        QTest::newRow("languages") << "DELETE FROM Language" << "Languages" << "languages.xml";
-        QTest::newRow("first names of the gender") << "DELETE FROM FirstName WHERE Gender = 1" << "First Names"
-                                                   << "first-names.xml";
-        QTest::newRow("last names") << "DELETE FROM LastName" << "Last Names" << "last-names.xml";
-        QTest::newRow("countries") << "DELETE FROM Country" << "Countries" << "countries.xml";
-        QTest::newRow("cities of the country") << "UPDATE City SET CountryID = 9" << "Cities" << "cities.xml";
-        QTest::newRow("addresses") << "DELETE FROM Address" << "Addresses" << "addresses.xml";
-        QTest::newRow("none") << "" << "" << "";
+        // What the refusal says is missing, beyond the table (a whole empty
+        // table needs no more words).
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("languages") << "DELETE FROM Language" << "Languages" << "languages.xml" << "";
+        QTest::newRow("male first names") << "DELETE FROM FirstName WHERE Gender = 1" << "First Names"
+                                          << "first-names.xml" << "no male names for the language \"English\"";
+        QTest::newRow("female first names") << "DELETE FROM FirstName WHERE Gender = 0" << "First Names"
+                                            << "first-names.xml" << "no female names for the language \"English\"";
+        QTest::newRow("last names of the language") << "UPDATE LastName SET LanguageID = 1" << "Last Names"
+                                                    << "last-names.xml" << "no names for the language \"English\"";
+        QTest::newRow("countries") << "DELETE FROM Country" << "Countries" << "countries.xml" << "";
+        QTest::newRow("cities of the country") << "UPDATE City SET CountryID = 9" << "Cities" << "cities.xml"
+                                               << "no rows for the country \"USA\"";
+        QTest::newRow("addresses") << "DELETE FROM Address" << "Addresses" << "addresses.xml"
+                                   << "no rows for the country \"USA\"";
+        QTest::newRow("none") << "" << "" << "" << "";
     }
 
     void createMasterAccountNeedsEveryIdentityTable()
@@ -198,6 +235,7 @@ private slots:
         QFETCH(QString, emptied);
         QFETCH(QString, title);
         QFETCH(QString, file);
+        QFETCH(QString, missing);
         TestDatabase db;
         // The names, city and address belong to the preferred language and country.
         for (const char* statement :
@@ -211,7 +249,9 @@ private slots:
         if (!emptied.isEmpty())
             QVERIFY(exec(emptied));
         ScriptedPrompt prompt;
-        for (int gender : {1, 0}) {
+        // Each gender is refused only for the names it lacks.
+        const QList<int> genders = emptied.contains(QLatin1String("Gender = 0")) ? QList<int>{0} : QList<int>{1, 0};
+        for (int gender : genders) {
             DlgCreateMasterAccount dialog;
             dialog.build(nullptr);
             QPushButton* ok = nullptr;
@@ -235,6 +275,7 @@ private slots:
                 QVERIFY2(text.contains(QStringLiteral("the %1 table").arg(title)), qPrintable(text));
                 QVERIFY(text.contains(QStringLiteral("File > Import")));
                 QVERIFY(text.contains(file));
+                QVERIFY2(text.contains(missing), qPrintable(text));
                 return;
             }
             QCOMPARE(dialog.result(), int(QDialog::Accepted));

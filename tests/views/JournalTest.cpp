@@ -4,10 +4,12 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
+#include "SpyTexts.h"
 
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
 #include "shell/BaseTabObject.h"
 #include "shell/WidTabManager.h"
 #include "texts/LocaleBaseWidget.h"
@@ -351,53 +353,64 @@ private slots:
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Active FROM Project WHERE ID = 7")).toInt(), 0);
     }
 
-    void missingRecordIsReportedAndStaysDirty()
+    // The record of an editor deleted elsewhere (another journal, a job):
+    // when the editor opens, before its save and while its update runs. The
+    // user is told that it no longer exists; the edits stay on the page.
+    void recordGoneIsToldAndTheEditsKept_data()
     {
-        const QString dbo = LocaleBaseWidget::invalidObjectState(QStringLiteral("dbo"));
-        {
-            TestProjectEditor editor; // opened on a row that does not exist
-            editor.setInit(new Init(42, nullptr));
-            QVERIFY(!editor.isModified());
-            QVERIFY(Logger::errors().last().contains(dbo));
+        QTest::addColumn<QString>("when");
+        QTest::newRow("before the editor opens") << "open";
+        QTest::newRow("before the save") << "save";
+        QTest::newRow("while the update runs") << "update";
+    }
+
+    void recordGoneIsToldAndTheEditsKept()
+    {
+        QFETCH(QString, when);
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Shop', 0)")));
+        if (when == QLatin1String("open"))
+            QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project WHERE ID = 8")));
+        TestProjectEditor editor;
+        editor.setInit(new Init(8, nullptr));
+        if (when != QLatin1String("open")) {
+            QVERIFY(errors.isEmpty());
+            editor.nameEdit->setText(QStringLiteral("Renamed"));
+            // The update of another job deletes the row just before its own runs.
+            QVERIFY(TestDatabase::exec(
+                when == QLatin1String("save")
+                    ? QStringLiteral("DELETE FROM Project WHERE ID = 8")
+                    : QStringLiteral("CREATE TEMP TRIGGER deletedMeanwhile BEFORE UPDATE ON Project BEGIN "
+                                     "DELETE FROM Project WHERE ID = OLD.ID; END;")));
+            editor.save();
+            TestDatabase::exec(QStringLiteral("DROP TRIGGER IF EXISTS deletedMeanwhile;"));
+            QVERIFY(editor.isModified());
+            QVERIFY(saveEnabled(&editor));
+            QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
+            QCOMPARE(editor.title(), QStringLiteral("Project: Shop"));
         }
-        Logger::resetForTests();
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Gone', 0)")));
+        const QString gone = QStringLiteral("The Project (ID 8) no longer exists: it was deleted meanwhile.");
+        QCOMPARE(spyTexts(errors), QStringList{gone});
+        QCOMPARE(Logger::errors().size(), 1);
+        QVERIFY(Logger::errors().last().contains(gone));
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectEditor.")) || when == QLatin1String("open"));
+        QCOMPARE(projects(), 0); // nothing re-inserted
+    }
+
+    // A row that cannot be read is no proof that it is gone.
+    void failedReadIsNoDeletedRecord()
+    {
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Shop', 0)")));
         TestProjectEditor editor;
         editor.setInit(new Init(8, nullptr));
         editor.nameEdit->setText(QStringLiteral("Renamed"));
-        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project WHERE ID = 8")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE Project RENAME TO ProjectAway")));
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         editor.save();
-        QVERIFY(!Logger::errors().isEmpty());
-        QVERIFY(Logger::errors().last().contains(dbo));
-        QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectEditor.")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE ProjectAway RENAME TO Project")));
+        QCOMPARE(spyTexts(errors), QStringList{LocaleBaseWidget::unexpectedError()});
+        QVERIFY(Logger::errors().last().contains(QStringLiteral("SQL Query failed")));
         QVERIFY(editor.isModified());
-        QVERIFY(saveEnabled(&editor));
-        QCOMPARE(projects(), 0); // nothing re-inserted
-        QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
-    }
-
-    void rowDeletedWhileSavingFailsAndKeepsTheEdits()
-    {
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (9, 'Shop', 0)")));
-        TestProjectEditor editor;
-        editor.setInit(new Init(9, nullptr));
-        editor.nameEdit->setText(QStringLiteral("Renamed"));
-        // Another job deletes the row after the editor has read it back and
-        // just before its update runs.
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "CREATE TEMP TRIGGER deletedMeanwhile BEFORE UPDATE ON Project BEGIN "
-            "DELETE FROM Project WHERE ID = OLD.ID; END;")));
-        editor.save();
-        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TRIGGER deletedMeanwhile;")));
-
-        QVERIFY(!Logger::errors().isEmpty());
-        QVERIFY(Logger::errors().last().contains(QStringLiteral("The result set is empty.")));
-        QVERIFY(Logger::errors().last().contains(QStringLiteral("UPDATE Project SET Name = :Name")));
-        QVERIFY(editor.isModified());
-        QVERIFY(saveEnabled(&editor));
-        QCOMPARE(editor.nameEdit->text(), QStringLiteral("Renamed"));
-        QCOMPARE(editor.title(), QStringLiteral("Project: Shop"));
-        QCOMPARE(projects(), 0);
     }
 };
 
