@@ -29,8 +29,6 @@ public:
     void setDescription(const QString& text);
 
 protected:
-    void setText(QString& field, const QString& text, int limit);
-
     QString m_title;
     QString m_tags;
     QString m_url;
