@@ -34,6 +34,7 @@
 #include "data/DBMasterAccount.h"
 #include "data/DBCategory.h"
 #include "data/DBDirectory.h"
+#include "data/DBField.h"
 #include "data/DBSocialBookmark.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUserTable.h"
@@ -147,6 +148,12 @@ private slots:
             columnValues(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(record->tableName()));
         QVERIFY2(!physical.isEmpty(), qPrintable(record->tableName()));
         QCOMPARE(physical.mid(0, columns.size()), columns);
+        // The field table declares them all: statements, copies and the
+        // exchange read no other list.
+        QStringList declared;
+        for (const Vexal::DBField& field : record->fields())
+            declared << field.column();
+        QCOMPARE(declared, columns);
 
         // A record of a project is never written without one.
         if (auto* owned = qobject_cast<Vexal::DBProjectBase*>(record.data())) {
