@@ -1,15 +1,17 @@
 #pragma once
 
+#include "views/BaseTable.h"
+
 namespace Vexal {
 
-// Command ids of the content journals (one number space with BaseTable::Command).
+// Command ids of the content journals, from the one number space of BaseTable::Command.
 namespace ContentCommands {
 enum Id {
-    AddWord = 7,
-    EditWord = 8,
-    DeleteWord = 9,
-    Copy = 20,
-    Spin = 24
+    AddWord = BaseTable::CommandAddWord,
+    EditWord = BaseTable::CommandEditWord,
+    DeleteWord = BaseTable::CommandDeleteWord,
+    Copy = BaseTable::CommandCopy,
+    Spin = BaseTable::CommandSpin
 };
 } // namespace ContentCommands
 

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "views/BaseTable.h"
+
 namespace Vexal {
 
-// Command ids of the site journals (one number space with BaseTable::Command).
+// Command ids of the site journals, from the one number space of BaseTable::Command.
 namespace SiteCommands {
 enum Id {
-    Select = 19,
-    HomePage = 28,
-    LoginPage = 29,
-    RegistrationPage = 31,
-    UserPage = 32
+    Select = BaseTable::CommandSelect,
+    HomePage = BaseTable::CommandHomePage,
+    LoginPage = BaseTable::CommandLoginPage,
+    RegistrationPage = BaseTable::CommandRegistrationPage,
+    UserPage = BaseTable::CommandUserPage
 };
 } // namespace SiteCommands
 

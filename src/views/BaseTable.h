@@ -41,11 +41,17 @@ class BaseTable : public QTableView
 public:
     using TextGetter = DBDefaultColumns::TextGetter;
 
-    // Menu command ids of the record screens (shared with tool bars).
+    // The command ids of the record screens: one number space for every
+    // journal, its tool bar, its table's menus and the editor's Save (an id
+    // names the same command wherever it is registered). The ids of every
+    // area stand here; the areas' own names are aliases of these.
     enum Command {
         CommandAdd = 1,
         CommandEdit = 2,
         CommandDelete = 3,
+        CommandAddWord = 7,
+        CommandEditWord = 8,
+        CommandDeleteWord = 9,
         CommandReload = 10,
         CommandFilter = 11,
         CommandRemoveFilter = 12,
@@ -54,7 +60,17 @@ public:
         CommandSaveLayout = 15,
         CommandRestoreLayout = 16,
         CommandSetupColumns = 17,
-        CommandSave = 18
+        CommandSave = 18,
+        CommandSelect = 19,
+        CommandCopy = 20,
+        CommandLoad = 21,
+        CommandSpin = 24,
+        CommandVisible = 26,
+        CommandHidden = 27,
+        CommandHomePage = 28,
+        CommandLoginPage = 29,
+        CommandRegistrationPage = 31,
+        CommandUserPage = 32
     };
 
     // A table without a column layout of its own (initColumns makes none).
@@ -186,5 +202,41 @@ public:
     {
     }
 };
+
+// Two commands never share a number: equal numbers would be equal case
+// labels here, and a command left out is a -Wswitch warning.
+constexpr bool isTableCommand(BaseTable::Command id)
+{
+    switch (id) {
+    case BaseTable::CommandAdd:
+    case BaseTable::CommandEdit:
+    case BaseTable::CommandDelete:
+    case BaseTable::CommandAddWord:
+    case BaseTable::CommandEditWord:
+    case BaseTable::CommandDeleteWord:
+    case BaseTable::CommandReload:
+    case BaseTable::CommandFilter:
+    case BaseTable::CommandRemoveFilter:
+    case BaseTable::CommandResizeColumn:
+    case BaseTable::CommandResizeAllColumns:
+    case BaseTable::CommandSaveLayout:
+    case BaseTable::CommandRestoreLayout:
+    case BaseTable::CommandSetupColumns:
+    case BaseTable::CommandSave:
+    case BaseTable::CommandSelect:
+    case BaseTable::CommandCopy:
+    case BaseTable::CommandLoad:
+    case BaseTable::CommandSpin:
+    case BaseTable::CommandVisible:
+    case BaseTable::CommandHidden:
+    case BaseTable::CommandHomePage:
+    case BaseTable::CommandLoginPage:
+    case BaseTable::CommandRegistrationPage:
+    case BaseTable::CommandUserPage:
+        return true;
+    }
+    return false;
+}
+static_assert(isTableCommand(BaseTable::CommandAdd), "the command ids are distinct");
 
 } // namespace Vexal

@@ -10,8 +10,6 @@ class WidBookmarkTable final : public BaseRecordTable<BaseTable, DBDefaultColumn
 {
     Q_OBJECT
 public:
-    enum { CommandLoad = 21, CommandVisible = 26, CommandHidden = 27 };
-
     using BaseRecordTable::BaseRecordTable;
 
 signals:

@@ -11,8 +11,6 @@ class WidHistoryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns
 {
     Q_OBJECT
 public:
-    enum { CommandLoad = 21 };
-
     using BaseRecordTable::BaseRecordTable;
 
     // Sets the fixed conditions of a period code (WidHistoryTree::Period; an
