@@ -30,8 +30,7 @@ class SyncManager;
 // default columns and the view read) and the SQL table that holds its
 // records, given to BaseRecordTable below:
 //
-//     class WidCityTable final
-//         : public BaseRecordTable<BaseTable, DBDefaultColumns::Cities, &DBSql::tableCity>
+//     class WidCityTable final : public BaseRecordTable<BaseTable, &DBSql::tableCity>
 //
 // Further row-menu entries go in addMenuItems (addCommandItem), fixed
 // conditions in addFixedFilters (addFixedFilter).
@@ -75,8 +74,9 @@ public:
 
     // A table without a column layout of its own (initColumns makes none).
     BaseTable(SyncManager* syncManager, QWidget* parent = nullptr);
-    // A table over the default column set `set`, whose records live in `table`.
-    BaseTable(SyncManager* syncManager, QWidget* parent, DBDefaultColumns::Set set, TextGetter table);
+    // A table of the records of `table`, laid out by that table's default
+    // column set; a table without one shows its columns as stored.
+    BaseTable(SyncManager* syncManager, QWidget* parent, TextGetter table);
     ~BaseTable() override;
 
     // The build steps: setup, initColumns, createModel, applyColumns,
@@ -184,21 +184,20 @@ private:
     QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
     void addHeaderSeparator();
 
-    bool m_hasColumnSet = false;
-    DBDefaultColumns::Set m_columnSet = DBDefaultColumns::Projects;
+    const DBDefaultColumns::ColumnSet* m_columnSet = nullptr;
     TextGetter m_table = nullptr;
     bool m_allSelected = false;
     bool m_selectingAll = false;
 };
 
 // The table of one record kind: Base (BaseTable or a table built on it)
-// over the kind's default column set and SQL table.
-template <class Base, DBDefaultColumns::Set columnSet, DBDefaultColumns::TextGetter sqlTable>
+// over the kind's SQL table and its default column set.
+template <class Base, DBDefaultColumns::TextGetter sqlTable>
 class BaseRecordTable : public Base
 {
 public:
     explicit BaseRecordTable(SyncManager* syncManager, QWidget* parent = nullptr)
-        : Base(syncManager, parent, columnSet, sqlTable)
+        : Base(syncManager, parent, sqlTable)
     {
     }
 };

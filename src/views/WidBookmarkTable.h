@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The Bookmark rows, with Visible, Hidden and Load in the row menu.
-class WidBookmarkTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Bookmarks, &DBSql::tableBookmark>
+class WidBookmarkTable final : public BaseRecordTable<BaseTable, &DBSql::tableBookmark>
 {
     Q_OBJECT
 public:
