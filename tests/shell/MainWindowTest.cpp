@@ -464,6 +464,35 @@ private slots:
         UtilDialog::setRunner({});
     }
 
+    // Every slot that names a command runs that command: the one its menu
+    // item runs.
+    void everyCommandSlotRunsItsCommand()
+    {
+        Session window;
+        UtilDialog::setRunner([](QDialog*) { return int(QDialog::Rejected); });
+        QVERIFY(window.open());
+        UtilSignalManager::instance()->disconnect(window.get());
+        const QStringList skipped = {"Close Window", "Exit", "About Qt", "About"};
+        QStringList wrong;
+        int named = 0;
+        for (int place = int(MenuPlace::None); place <= int(MenuPlace::Help); ++place) {
+            for (const CommandEntry* entry : commandsAt(MenuPlace(place))) {
+                if (!entry->slot || !entry->run || skipped.contains(entry->text()))
+                    continue;
+                QCOMPARE(commandOfSlot(entry->slot), entry);
+                Logger::setContext(QString(), QString());
+                (window.get()->*entry->slot)();
+                if (Logger::contextClassName() == QStringLiteral("Vexal::WndMain")
+                    && Logger::contextAction() != entry->actionText())
+                    wrong << entry->text() + QStringLiteral(" ran ") + Logger::contextAction();
+                ++named;
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
+        QVERIFY(named > 80);
+        UtilDialog::setRunner({});
+    }
+
     void notices()
     {
         Session window;
