@@ -20,7 +20,7 @@ public:
     int type() const { return m_type; }
 
 signals:
-    // A page command: SiteCommands::HomePage, LoginPage, RegistrationPage or UserPage.
+    // A page command: BaseTable::CommandHomePage, CommandLoginPage, CommandRegistrationPage or CommandUserPage.
     void onPage(int commandId);
 
 protected:

@@ -43,7 +43,7 @@ public:
     // The command ids of the record screens: one number space for every
     // journal, its tool bar, its table's menus and the editor's Save (an id
     // names the same command wherever it is registered). The ids of every
-    // area stand here; the areas' own names are aliases of these.
+    // area stand here.
     enum Command {
         CommandAdd = 1,
         CommandEdit = 2,
