@@ -97,6 +97,12 @@ void WndMain::runSlot(void (WndMainDesigner::*slot)())
         runCommand(*entry);
 }
 
+void WndMain::runRequest(const QString& action, void (WndMainBase::*step)())
+{
+    setContext(action);
+    (this->*step)();
+}
+
 void WndMain::connectSignals()
 {
     UtilSignalManager* hub = UtilSignalManager::instance();
@@ -325,23 +331,11 @@ void WndMain::handleUpdateTabStatus()
         m_statusBarWidget->setTabStatus(tab->status());
 }
 
-void WndMain::slotUpdateProject()
-{
-    setContext(M::updateProject());
-    updateProjectLabel();
-}
+void WndMain::slotUpdateProject() { runRequest(M::updateProject(), &WndMainBase::updateProjectLabel); }
 
-void WndMain::slotUpdateOptions()
-{
-    setContext(M::updateOptions());
-    reloadOptions();
-}
+void WndMain::slotUpdateOptions() { runRequest(M::updateOptions(), &WndMainBase::reloadOptions); }
 
-void WndMain::slotRestoreBookmarksMenu()
-{
-    setContext(M::restoreBookmarksMenu());
-    buildBookmarksMenu();
-}
+void WndMain::slotRestoreBookmarksMenu() { runRequest(M::restoreBookmarksMenu(), &WndMainBase::buildBookmarksMenu); }
 
 void WndMain::slotInfo(const QString& text)
 {

@@ -161,6 +161,8 @@ private:
     void setContext(const QString& action) const;
     // Runs the command that the slot names.
     void runSlot(void (WndMainDesigner::*slot)());
+    // A request of the signal hub: names it to the logger, then takes the step.
+    void runRequest(const QString& action, void (WndMainBase::*step)());
     // The find command object with the window's three bars.
     std::unique_ptr<DelegateFind> findCommand();
     // After a bookmark command: the notice and the rebuilt Bookmarks menu

@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <algorithm>
 #include <iterator>
 
 namespace Vexal {
@@ -369,11 +370,9 @@ std::vector<const CommandEntry*> commandsAt(MenuPlace place)
 
 const CommandEntry* commandOfSlot(void (WndMainDesigner::*slot)())
 {
-    for (const CommandEntry* entry = CommandRunner::begin(); entry != CommandRunner::end(); ++entry) {
-        if (slot && entry->slot == slot)
-            return entry;
-    }
-    return nullptr;
+    const CommandEntry* entry = std::find_if(CommandRunner::begin(), CommandRunner::end(),
+                                             [slot](const CommandEntry& each) { return slot && each.slot == slot; });
+    return entry != CommandRunner::end() ? entry : nullptr;
 }
 
 } // namespace Vexal

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -132,6 +133,13 @@ void WndMainDesigner::addCommands(QMenu* menu, MenuPlace place)
             connect(action, &QAction::triggered, this, [this, entry] { runCommand(*entry); });
         m_commandItems.insert(entry, action);
     }
+}
+
+QMenu* WndMainDesigner::commandMenu(const QString& title, MenuPlace place)
+{
+    auto* menu = new QMenu(title, this);
+    addCommands(menu, place);
+    return menu;
 }
 
 QAction* WndMainDesigner::commandItem(Slot slot) const

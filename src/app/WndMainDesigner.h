@@ -206,6 +206,8 @@ private:
     // The items of the commands at that place, in order, each running its
     // command (an item of no command is connected to nothing).
     void addCommands(QMenu* menu, MenuPlace place);
+    // A new menu with the items of the commands at that place.
+    QMenu* commandMenu(const QString& title, MenuPlace place);
     // The item of the command that a slot names; null before it is made.
     QAction* commandItem(Slot slot) const;
 

@@ -18,8 +18,7 @@ using P = MenuPlace;
 
 QMenu* WndMainDesigner::createFileMenu()
 {
-    auto* menu = new QMenu(M::fileMenu(), this);
-    addCommands(menu, P::File);
+    QMenu* menu = commandMenu(M::fileMenu(), P::File);
     menu->addMenu(createExportMenu());
     addCommands(menu, P::FileEnd);
     return menu;
@@ -45,24 +44,13 @@ QMenu* WndMainDesigner::createExportMenu(ExportGroup group)
     return menu;
 }
 
-QMenu* WndMainDesigner::createEditMenu()
-{
-    auto* menu = new QMenu(M::editMenu(), this);
-    addCommands(menu, P::Edit);
-    return menu;
-}
+QMenu* WndMainDesigner::createEditMenu() { return commandMenu(M::editMenu(), P::Edit); }
 
-QMenu* WndMainDesigner::createNavigateMenu()
-{
-    auto* menu = new QMenu(M::navigateMenu(), this);
-    addCommands(menu, P::Navigate);
-    return menu;
-}
+QMenu* WndMainDesigner::createNavigateMenu() { return commandMenu(M::navigateMenu(), P::Navigate); }
 
 QMenu* WndMainDesigner::createViewMenu()
 {
-    auto* menu = new QMenu(M::viewMenu(), this);
-    addCommands(menu, P::View);
+    QMenu* menu = commandMenu(M::viewMenu(), P::View);
     m_viewMenuBarAction = commandItem(&W::slotMenuBar);
     m_viewStatusBarAction = commandItem(&W::slotStatusBar);
 
@@ -84,8 +72,7 @@ QMenu* WndMainDesigner::createViewMenu()
 
 QMenu* WndMainDesigner::createZoomMenu()
 {
-    auto* menu = new QMenu(M::zoom(), this);
-    addCommands(menu, P::Zoom);
+    QMenu* menu = commandMenu(M::zoom(), P::Zoom);
     auto* alternate = new QAction(this);
     alternate->setShortcut(K::zoomInAlternate());
     addAction(alternate);
@@ -93,32 +80,16 @@ QMenu* WndMainDesigner::createZoomMenu()
     return menu;
 }
 
-QMenu* WndMainDesigner::createPageStyleMenu()
-{
-    auto* menu = new QMenu(M::pageStyle(), this);
-    addCommands(menu, P::PageStyle);
-    return menu;
-}
+QMenu* WndMainDesigner::createPageStyleMenu() { return commandMenu(M::pageStyle(), P::PageStyle); }
 
-QMenu* WndMainDesigner::createEncodingMenu()
-{
-    auto* menu = new QMenu(M::characterEncoding(), this);
-    addCommands(menu, P::Encoding);
-    return menu;
-}
+QMenu* WndMainDesigner::createEncodingMenu() { return commandMenu(M::characterEncoding(), P::Encoding); }
 
-QMenu* WndMainDesigner::createHistoryMenu()
-{
-    auto* menu = new QMenu(M::historyMenu(), this);
-    addCommands(menu, P::History);
-    return menu;
-}
+QMenu* WndMainDesigner::createHistoryMenu() { return commandMenu(M::historyMenu(), P::History); }
 
 // The bookmarks follow the separator.
 QMenu* WndMainDesigner::createBookmarksMenu()
 {
-    auto* menu = new QMenu(M::bookmarksMenu(), this);
-    addCommands(menu, P::Bookmarks);
+    QMenu* menu = commandMenu(M::bookmarksMenu(), P::Bookmarks);
     menu->addSeparator();
     m_bookmarksMenu = menu;
     return menu;
@@ -141,32 +112,20 @@ QMenu* WndMainDesigner::createOnlineToolsMenu()
     return m_onlineToolsMenu;
 }
 
-QMenu* WndMainDesigner::createDatabaseMenu()
-{
-    auto* menu = new QMenu(M::database(), this);
-    addCommands(menu, P::Database);
-    return menu;
-}
+QMenu* WndMainDesigner::createDatabaseMenu() { return commandMenu(M::database(), P::Database); }
 
 QMenu* WndMainDesigner::createWebMenu()
 {
-    auto* menu = new QMenu(M::webMenu(), this);
-    addCommands(menu, P::Web);
+    QMenu* menu = commandMenu(M::webMenu(), P::Web);
     menu->addMenu(createTemplatesMenu());
     return menu;
 }
 
-QMenu* WndMainDesigner::createTemplatesMenu()
-{
-    auto* menu = new QMenu(M::templates(), this);
-    addCommands(menu, P::Templates);
-    return menu;
-}
+QMenu* WndMainDesigner::createTemplatesMenu() { return commandMenu(M::templates(), P::Templates); }
 
 QMenu* WndMainDesigner::createProjectMenu()
 {
-    auto* menu = new QMenu(M::projectsMenu(), this);
-    addCommands(menu, P::Projects);
+    QMenu* menu = commandMenu(M::projectsMenu(), P::Projects);
     menu->addSeparator();
     menu->addMenu(createArticlesMenu());
     menu->addMenu(createDirectoriesMenu());
@@ -174,32 +133,12 @@ QMenu* WndMainDesigner::createProjectMenu()
     return menu;
 }
 
-QMenu* WndMainDesigner::createArticlesMenu()
-{
-    auto* menu = new QMenu(M::articles(), this);
-    addCommands(menu, P::Articles);
-    return menu;
-}
+QMenu* WndMainDesigner::createArticlesMenu() { return commandMenu(M::articles(), P::Articles); }
 
-QMenu* WndMainDesigner::createDirectoriesMenu()
-{
-    auto* menu = new QMenu(M::directories(), this);
-    addCommands(menu, P::Directories);
-    return menu;
-}
+QMenu* WndMainDesigner::createDirectoriesMenu() { return commandMenu(M::directories(), P::Directories); }
 
-QMenu* WndMainDesigner::createSocialBookmarksMenu()
-{
-    auto* menu = new QMenu(M::socialBookmarks(), this);
-    addCommands(menu, P::SocialBookmarks);
-    return menu;
-}
+QMenu* WndMainDesigner::createSocialBookmarksMenu() { return commandMenu(M::socialBookmarks(), P::SocialBookmarks); }
 
-QMenu* WndMainDesigner::createHelpMenu()
-{
-    auto* menu = new QMenu(M::helpMenu(), this);
-    addCommands(menu, P::Help);
-    return menu;
-}
+QMenu* WndMainDesigner::createHelpMenu() { return commandMenu(M::helpMenu(), P::Help); }
 
 } // namespace Vexal
