@@ -174,6 +174,19 @@ constexpr bool menuPositionsInPlace()
 }
 static_assert(menuPositionsInPlace(), "each export submenu holds its positions once each, from 0");
 
+// In the order of ExportGroup, which exportGroups lists.
+constexpr QString (*groupTitles[])() = {&M::exportWebBrowserMenu, &M::exportToolsMenu, &M::exportWebMenu,
+                                        &M::exportProjectMenu, &M::exportSystemMenu};
+
+constexpr bool groupsInOrder()
+{
+    for (std::size_t i = 0; i < std::size(exportGroups); ++i)
+        if (exportGroups[i] != ExportGroup(i))
+            return false;
+    return std::size(groupTitles) == std::size(exportGroups);
+}
+static_assert(groupsInOrder(), "one title for each export group, in the order of the groups");
+
 } // namespace
 
 const std::vector<RecordKindEntry>& RecordKinds::all()
@@ -222,19 +235,7 @@ QString RecordKinds::titleOf(int typeCode)
 
 QString RecordKinds::groupTitle(ExportGroup group)
 {
-    switch (group) {
-    case ExportGroup::Browser:
-        return M::exportWebBrowserMenu();
-    case ExportGroup::Tools:
-        return M::exportToolsMenu();
-    case ExportGroup::Web:
-        return M::exportWebMenu();
-    case ExportGroup::Project:
-        return M::exportProjectMenu();
-    case ExportGroup::System:
-        return M::exportSystemMenu();
-    }
-    return QString();
+    return groupTitles[int(group)]();
 }
 
 std::vector<const RecordKindEntry*> RecordKinds::exportItems(ExportGroup group)
