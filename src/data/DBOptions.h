@@ -14,12 +14,6 @@ class DBOptions final : public DBKind<DBOptions, &DBSql::tableOptions, &LocaleSq
 {
     Q_OBJECT
 public:
-    static constexpr int shortTextLimit = 128;
-    static constexpr int longTextLimit = 1024;
-    static constexpr int minOpenedTabs = 1;
-    static constexpr int maxOpenedTabsLimit = 30;
-    static constexpr int maxHistoryPeriod = 21;
-
     explicit DBOptions(QObject* parent = nullptr);
 
     // ID, Name and Comments, then the options in column order.
@@ -105,6 +99,14 @@ public:
     void setFtpAddress(const QString& value) { setField(m_ftpAddress, value); }
     int ftpPort() const { return m_ftpPort; }
     void setFtpPort(int value) { setField(m_ftpPort, value); }
+
+    // What the setters keep to: the most characters of a login and of an
+    // address or folder, and the ranges of the tab limit and the history period.
+    static constexpr int shortTextLimit = 128;
+    static constexpr int longTextLimit = 1024;
+    static constexpr int minOpenedTabs = 1;
+    static constexpr int maxOpenedTabsLimit = 30;
+    static constexpr int maxHistoryPeriod = 21;
 
     // The proxy passwords in clear; "" for an empty stored text.
     QString decryptedHttpPassword() const;

@@ -22,9 +22,4 @@ const DBFields& DBSubmission::fields() const
     return table;
 }
 
-void DBSubmission::setTitle(const QString& text) { change(m_title, text, shortLimit); }
-void DBSubmission::setTags(const QString& text) { change(m_tags, text, shortLimit); }
-void DBSubmission::setUrl(const QString& text) { change(m_url, text, longLimit); }
-void DBSubmission::setDescription(const QString& text) { change(m_description, text, longLimit); }
-
 } // namespace Vexal
