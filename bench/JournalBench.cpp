@@ -139,7 +139,7 @@ class BenchProjectTable : public Vexal::BaseTable
 {
 public:
     BenchProjectTable(Vexal::SyncManager* syncManager, QWidget* parent)
-        : BaseTable(syncManager, parent, Vexal::DBDefaultColumns::Projects, &Vexal::DBSql::tableProject)
+        : BaseTable(syncManager, parent, &Vexal::DBSql::tableProject)
     {
     }
     using BaseTable::applyFilters;

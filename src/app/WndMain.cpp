@@ -27,6 +27,7 @@
 namespace Vexal {
 
 using M = LocaleMenu;
+using W = WndMainDesigner;
 
 WndMain::WndMain(QWidget* parent)
     : WndMainBase(parent)
@@ -85,11 +86,24 @@ void WndMain::bookmarkSaved(bool saved, const QString& text)
     buildBookmarksMenu();
 }
 
-void WndMain::runCommand(Command command)
+void WndMain::runCommand(const CommandEntry& entry)
 {
-    const CommandEntry& entry = commandEntry(command);
+    if (!entry.run)
+        return;
     setContext(entry.actionText());
     entry.run(*this);
+}
+
+void WndMain::runSlot(void (WndMainDesigner::*slot)())
+{
+    if (const CommandEntry* entry = commandOfSlot(slot))
+        runCommand(*entry);
+}
+
+void WndMain::runRequest(const QString& action, void (WndMainBase::*step)())
+{
+    setContext(action);
+    (this->*step)();
 }
 
 void WndMain::connectSignals()
@@ -125,97 +139,97 @@ void WndMain::connectSignals()
     connect(m_replaceBar, &WidReplace::onClose, this, &WndMain::handleCloseFindBar);
 }
 
-// --- Menu commands: each runs its entry of the command table.
+// --- Menu slots: each runs the command of the command table that it names.
 
-void WndMain::slotDebug() { runCommand(Command::Debug); }
-void WndMain::slotNewTab() { runCommand(Command::NewTab); }
-void WndMain::slotOpenFile() { runCommand(Command::OpenFile); }
-void WndMain::slotCloseWindow() { runCommand(Command::CloseWindow); }
-void WndMain::slotCloseTab() { runCommand(Command::CloseTab); }
-void WndMain::slotSave() { runCommand(Command::Save); }
-void WndMain::slotImport() { runCommand(Command::Import); }
-void WndMain::slotExport() { runCommand(Command::Export); }
-void WndMain::slotExit() { runCommand(Command::Exit); }
-void WndMain::slotUndo() { runCommand(Command::Undo); }
-void WndMain::slotRedo() { runCommand(Command::Redo); }
-void WndMain::slotCut() { runCommand(Command::Cut); }
-void WndMain::slotCopy() { runCommand(Command::Copy); }
-void WndMain::slotPaste() { runCommand(Command::Paste); }
-void WndMain::slotAdd() { runCommand(Command::Add); }
-void WndMain::slotEdit() { runCommand(Command::Edit); }
-void WndMain::slotDelete() { runCommand(Command::Delete); }
-void WndMain::slotSelectAll() { runCommand(Command::SelectAll); }
-void WndMain::slotFind() { runCommand(Command::Find); }
-void WndMain::slotFindNext() { runCommand(Command::FindNext); }
-void WndMain::slotFindPrevious() { runCommand(Command::FindPrevious); }
-void WndMain::slotReplace() { runCommand(Command::Replace); }
-void WndMain::slotBack() { runCommand(Command::Back); }
-void WndMain::slotForward() { runCommand(Command::Forward); }
-void WndMain::slotReload() { runCommand(Command::Reload); }
-void WndMain::slotStop() { runCommand(Command::Stop); }
-void WndMain::slotHomePage() { runCommand(Command::HomePage); }
-void WndMain::slotOpenLocation() { runCommand(Command::OpenLocation); }
-void WndMain::slotWebSearch() { runCommand(Command::WebSearch); }
-void WndMain::slotMenuBar() { runCommand(Command::MenuBar); }
-void WndMain::slotStatusBar() { runCommand(Command::StatusBar); }
-void WndMain::slotZoomIn() { runCommand(Command::ZoomIn); }
-void WndMain::slotZoomOut() { runCommand(Command::ZoomOut); }
-void WndMain::slotZoomReset() { runCommand(Command::ZoomReset); }
-void WndMain::slotZoomTextOnly() { runCommand(Command::ZoomTextOnly); }
-void WndMain::slotPageSource() { runCommand(Command::PageSource); }
-void WndMain::slotHistory() { runCommand(Command::History); }
-void WndMain::slotClearRecentHistory() { runCommand(Command::ClearRecentHistory); }
-void WndMain::slotQuickBookmark() { runCommand(Command::QuickBookmark); }
-void WndMain::slotBookmarkTab() { runCommand(Command::BookmarkTab); }
-void WndMain::slotBookmarkAllTabs() { runCommand(Command::BookmarkAllTabs); }
-void WndMain::slotBookmarks() { runCommand(Command::Bookmarks); }
-void WndMain::slotErrorConsole() { runCommand(Command::ErrorConsole); }
-void WndMain::slotNotificationConsole() { runCommand(Command::NotificationConsole); }
-void WndMain::slotBackupDB() { runCommand(Command::BackupDB); }
-void WndMain::slotCleanDB() { runCommand(Command::CleanDB); }
-void WndMain::slotReindexDB() { runCommand(Command::ReindexDB); }
-void WndMain::slotDatabase() { runCommand(Command::Database); }
-void WndMain::slotPrivateBrowsing() { runCommand(Command::PrivateBrowsing); }
-void WndMain::slotOptions() { runCommand(Command::Options); }
-void WndMain::slotPageRank() { runCommand(Command::PageRank); }
-void WndMain::slotPageRankHistory() { runCommand(Command::PageRankHistory); }
-void WndMain::slotGUID() { runCommand(Command::Guid); }
-void WndMain::slotStrongPassword() { runCommand(Command::StrongPassword); }
-void WndMain::slotUriInfo() { runCommand(Command::UriInfo); }
-void WndMain::slotFormFiller() { runCommand(Command::FormFiller); }
-void WndMain::slotWebsites() { runCommand(Command::Websites); }
-void WndMain::slotMasterAccounts() { runCommand(Command::MasterAccounts); }
-void WndMain::slotAccounts() { runCommand(Command::Accounts); }
-void WndMain::slotQuickLogin() { runCommand(Command::QuickLogin); }
-void WndMain::slotLogin() { runCommand(Command::Login); }
-void WndMain::slotRegister() { runCommand(Command::Register); }
-void WndMain::slotLogout() { runCommand(Command::Logout); }
-void WndMain::slotHomePageEx() { runCommand(Command::SiteHomePage); }
-void WndMain::slotLoginPage() { runCommand(Command::LoginPage); }
-void WndMain::slotRegistrationPage() { runCommand(Command::RegistrationPage); }
-void WndMain::slotUserPage() { runCommand(Command::UserPage); }
-void WndMain::slotSelectors() { runCommand(Command::Selectors); }
-void WndMain::slotLoginTemplates() { runCommand(Command::LoginTemplates); }
-void WndMain::slotRegistrationTemplates() { runCommand(Command::RegistrationTemplates); }
-void WndMain::slotDirectoryTemplates() { runCommand(Command::DirectoryTemplates); }
-void WndMain::slotSocialBookmarkTemplates() { runCommand(Command::SocialBookmarkTemplates); }
-void WndMain::slotArticleTemplates() { runCommand(Command::ArticleTemplates); }
-void WndMain::slotProjects() { runCommand(Command::Projects); }
-void WndMain::slotSwitchToProject() { runCommand(Command::SwitchToProject); }
-void WndMain::slotDirectories() { runCommand(Command::Directories); }
-void WndMain::slotDirectorySubmitter() { runCommand(Command::DirectorySubmitter); }
-void WndMain::slotSocialBookmarks() { runCommand(Command::SocialBookmarks); }
-void WndMain::slotSocialBookmarkSubmitter() { runCommand(Command::SocialBookmarkSubmitter); }
-void WndMain::slotArticles() { runCommand(Command::Articles); }
-void WndMain::slotSpinnedArticles() { runCommand(Command::SpinnedArticles); }
-void WndMain::slotCategories() { runCommand(Command::Categories); }
-void WndMain::slotSynonyms() { runCommand(Command::Synonyms); }
-void WndMain::slotArticleSubmitter() { runCommand(Command::ArticleSubmitter); }
-void WndMain::slotOnlineHelp() { runCommand(Command::OnlineHelp); }
-void WndMain::slotCheckForUpdates() { runCommand(Command::CheckForUpdates); }
-void WndMain::slotCheckForTemplates() { runCommand(Command::CheckForTemplates); }
-void WndMain::slotAboutQt() { runCommand(Command::AboutQt); }
-void WndMain::slotAbout() { runCommand(Command::About); }
+void WndMain::slotDebug() { runSlot(&W::slotDebug); }
+void WndMain::slotNewTab() { runSlot(&W::slotNewTab); }
+void WndMain::slotOpenFile() { runSlot(&W::slotOpenFile); }
+void WndMain::slotCloseWindow() { runSlot(&W::slotCloseWindow); }
+void WndMain::slotCloseTab() { runSlot(&W::slotCloseTab); }
+void WndMain::slotSave() { runSlot(&W::slotSave); }
+void WndMain::slotImport() { runSlot(&W::slotImport); }
+void WndMain::slotExport() { runSlot(&W::slotExport); }
+void WndMain::slotExit() { runSlot(&W::slotExit); }
+void WndMain::slotUndo() { runSlot(&W::slotUndo); }
+void WndMain::slotRedo() { runSlot(&W::slotRedo); }
+void WndMain::slotCut() { runSlot(&W::slotCut); }
+void WndMain::slotCopy() { runSlot(&W::slotCopy); }
+void WndMain::slotPaste() { runSlot(&W::slotPaste); }
+void WndMain::slotAdd() { runSlot(&W::slotAdd); }
+void WndMain::slotEdit() { runSlot(&W::slotEdit); }
+void WndMain::slotDelete() { runSlot(&W::slotDelete); }
+void WndMain::slotSelectAll() { runSlot(&W::slotSelectAll); }
+void WndMain::slotFind() { runSlot(&W::slotFind); }
+void WndMain::slotFindNext() { runSlot(&W::slotFindNext); }
+void WndMain::slotFindPrevious() { runSlot(&W::slotFindPrevious); }
+void WndMain::slotReplace() { runSlot(&W::slotReplace); }
+void WndMain::slotBack() { runSlot(&W::slotBack); }
+void WndMain::slotForward() { runSlot(&W::slotForward); }
+void WndMain::slotReload() { runSlot(&W::slotReload); }
+void WndMain::slotStop() { runSlot(&W::slotStop); }
+void WndMain::slotHomePage() { runSlot(&W::slotHomePage); }
+void WndMain::slotOpenLocation() { runSlot(&W::slotOpenLocation); }
+void WndMain::slotWebSearch() { runSlot(&W::slotWebSearch); }
+void WndMain::slotMenuBar() { runSlot(&W::slotMenuBar); }
+void WndMain::slotStatusBar() { runSlot(&W::slotStatusBar); }
+void WndMain::slotZoomIn() { runSlot(&W::slotZoomIn); }
+void WndMain::slotZoomOut() { runSlot(&W::slotZoomOut); }
+void WndMain::slotZoomReset() { runSlot(&W::slotZoomReset); }
+void WndMain::slotZoomTextOnly() { runSlot(&W::slotZoomTextOnly); }
+void WndMain::slotPageSource() { runSlot(&W::slotPageSource); }
+void WndMain::slotHistory() { runSlot(&W::slotHistory); }
+void WndMain::slotClearRecentHistory() { runSlot(&W::slotClearRecentHistory); }
+void WndMain::slotQuickBookmark() { runSlot(&W::slotQuickBookmark); }
+void WndMain::slotBookmarkTab() { runSlot(&W::slotBookmarkTab); }
+void WndMain::slotBookmarkAllTabs() { runSlot(&W::slotBookmarkAllTabs); }
+void WndMain::slotBookmarks() { runSlot(&W::slotBookmarks); }
+void WndMain::slotErrorConsole() { runSlot(&W::slotErrorConsole); }
+void WndMain::slotNotificationConsole() { runSlot(&W::slotNotificationConsole); }
+void WndMain::slotBackupDB() { runSlot(&W::slotBackupDB); }
+void WndMain::slotCleanDB() { runSlot(&W::slotCleanDB); }
+void WndMain::slotReindexDB() { runSlot(&W::slotReindexDB); }
+void WndMain::slotDatabase() { runSlot(&W::slotDatabase); }
+void WndMain::slotPrivateBrowsing() { runSlot(&W::slotPrivateBrowsing); }
+void WndMain::slotOptions() { runSlot(&W::slotOptions); }
+void WndMain::slotPageRank() { runSlot(&W::slotPageRank); }
+void WndMain::slotPageRankHistory() { runSlot(&W::slotPageRankHistory); }
+void WndMain::slotGUID() { runSlot(&W::slotGUID); }
+void WndMain::slotStrongPassword() { runSlot(&W::slotStrongPassword); }
+void WndMain::slotUriInfo() { runSlot(&W::slotUriInfo); }
+void WndMain::slotFormFiller() { runSlot(&W::slotFormFiller); }
+void WndMain::slotWebsites() { runSlot(&W::slotWebsites); }
+void WndMain::slotMasterAccounts() { runSlot(&W::slotMasterAccounts); }
+void WndMain::slotAccounts() { runSlot(&W::slotAccounts); }
+void WndMain::slotQuickLogin() { runSlot(&W::slotQuickLogin); }
+void WndMain::slotLogin() { runSlot(&W::slotLogin); }
+void WndMain::slotRegister() { runSlot(&W::slotRegister); }
+void WndMain::slotLogout() { runSlot(&W::slotLogout); }
+void WndMain::slotHomePageEx() { runSlot(&W::slotHomePageEx); }
+void WndMain::slotLoginPage() { runSlot(&W::slotLoginPage); }
+void WndMain::slotRegistrationPage() { runSlot(&W::slotRegistrationPage); }
+void WndMain::slotUserPage() { runSlot(&W::slotUserPage); }
+void WndMain::slotSelectors() { runSlot(&W::slotSelectors); }
+void WndMain::slotLoginTemplates() { runSlot(&W::slotLoginTemplates); }
+void WndMain::slotRegistrationTemplates() { runSlot(&W::slotRegistrationTemplates); }
+void WndMain::slotDirectoryTemplates() { runSlot(&W::slotDirectoryTemplates); }
+void WndMain::slotSocialBookmarkTemplates() { runSlot(&W::slotSocialBookmarkTemplates); }
+void WndMain::slotArticleTemplates() { runSlot(&W::slotArticleTemplates); }
+void WndMain::slotProjects() { runSlot(&W::slotProjects); }
+void WndMain::slotSwitchToProject() { runSlot(&W::slotSwitchToProject); }
+void WndMain::slotDirectories() { runSlot(&W::slotDirectories); }
+void WndMain::slotDirectorySubmitter() { runSlot(&W::slotDirectorySubmitter); }
+void WndMain::slotSocialBookmarks() { runSlot(&W::slotSocialBookmarks); }
+void WndMain::slotSocialBookmarkSubmitter() { runSlot(&W::slotSocialBookmarkSubmitter); }
+void WndMain::slotArticles() { runSlot(&W::slotArticles); }
+void WndMain::slotSpinnedArticles() { runSlot(&W::slotSpinnedArticles); }
+void WndMain::slotCategories() { runSlot(&W::slotCategories); }
+void WndMain::slotSynonyms() { runSlot(&W::slotSynonyms); }
+void WndMain::slotArticleSubmitter() { runSlot(&W::slotArticleSubmitter); }
+void WndMain::slotOnlineHelp() { runSlot(&W::slotOnlineHelp); }
+void WndMain::slotCheckForUpdates() { runSlot(&W::slotCheckForUpdates); }
+void WndMain::slotCheckForTemplates() { runSlot(&W::slotCheckForTemplates); }
+void WndMain::slotAboutQt() { runSlot(&W::slotAboutQt); }
+void WndMain::slotAbout() { runSlot(&W::slotAbout); }
 
 // --- Bookmark, history and content requests
 
@@ -320,11 +334,11 @@ void WndMain::handleUpdateTabStatus()
         m_statusBarWidget->setTabStatus(tab->status());
 }
 
-void WndMain::slotUpdateProject() { runCommand(Command::UpdateProject); }
+void WndMain::slotUpdateProject() { runRequest(M::updateProject(), &WndMainBase::updateProjectLabel); }
 
-void WndMain::slotUpdateOptions() { runCommand(Command::UpdateOptions); }
+void WndMain::slotUpdateOptions() { runRequest(M::updateOptions(), &WndMainBase::reloadOptions); }
 
-void WndMain::slotRestoreBookmarksMenu() { runCommand(Command::RestoreBookmarksMenu); }
+void WndMain::slotRestoreBookmarksMenu() { runRequest(M::restoreBookmarksMenu(), &WndMainBase::buildBookmarksMenu); }
 
 void WndMain::slotInfo(const QString& text)
 {

@@ -13,11 +13,11 @@ namespace Vexal {
 class DBManager;
 class DelegateFind;
 
-// The command layer of the main window: every menu slot runs its entry of the
-// command table, which names the command to the logger, then calls the
-// current tab, one operation of a command object built on the stack, or the
-// window. Also the receiver of the signal hub, the server notices and the find
-// and replace bars.
+// The command layer of the main window: every menu item and every menu slot
+// runs its command of the command table, which names the command to the
+// logger, then calls the current tab, one operation of a command object built
+// on the stack, or the window. Also the receiver of the signal hub, the server
+// notices and the find and replace bars.
 class WndMain : public WndMainBase
 {
     Q_OBJECT
@@ -151,13 +151,18 @@ public slots:
 
 protected:
     void connectSignals() override;
+    // Names the command to the logger, then runs it; an item of no command
+    // does nothing.
+    void runCommand(const CommandEntry& entry) override;
 
 private:
     friend class CommandRunner;
 
     void setContext(const QString& action) const;
-    // Names the command to the logger, then runs it.
-    void runCommand(Command command);
+    // Runs the command that the slot names.
+    void runSlot(void (WndMainDesigner::*slot)());
+    // A request of the signal hub: names it to the logger, then takes the step.
+    void runRequest(const QString& action, void (WndMainBase::*step)());
     // The find command object with the window's three bars.
     std::unique_ptr<DelegateFind> findCommand();
     // After a bookmark command: the notice and the rebuilt Bookmarks menu

@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <algorithm>
 #include <iterator>
 
 namespace Vexal {
@@ -40,14 +41,15 @@ struct CommandClass<Result (Class::*)()> {
 
 } // namespace
 
-// Builds the table; a friend of the window, so that what a command runs can
-// reach the window's bars, actions and command objects.
+// What the commands run; a friend of the window, so that a command can reach
+// the window's bars, actions and command objects.
 class CommandRunner
 {
 public:
-    static const CommandEntry& entry(Command command);
+    // Every command, in menu order.
+    static const CommandEntry* begin();
+    static const CommandEntry* end();
 
-private:
     // An operation of the current tab; no tab is reported.
     template <void (BaseTab::*operation)()>
     static void onTab(WndMain& window)
@@ -62,12 +64,6 @@ private:
     {
         typename CommandClass<decltype(operation)>::type command(window.tabManager(), &window);
         (command.*operation)();
-    }
-
-    template <void (WndMainBase::*operation)()>
-    static void onWindow(WndMain& window)
-    {
-        (window.*operation)();
     }
 
     template <void (DelegateFind::*operation)()>
@@ -181,158 +177,202 @@ private:
     static void about(WndMain& window) { QMessageBox::about(&window, ConstApp::title(), ConstApp::aboutText()); }
 };
 
-const CommandEntry& CommandRunner::entry(Command command)
+namespace {
+
+// The item looks, for the table below.
+constexpr unsigned lineAbove = CommandEntry::LineAbove;
+constexpr unsigned hidden = CommandEntry::Hidden;
+constexpr unsigned disabled = CommandEntry::Disabled;
+constexpr unsigned checkable = CommandEntry::Checkable;
+constexpr unsigned checked = CommandEntry::Checked;
+
+} // namespace
+
+// A new command is a row here (at its place in its menu), its text and its
+// key; a journal opens with call<&DelegateBase::openUniqueTab<Journal>>.
+struct CommandTable
 {
-    using C = Command;
+    using P = MenuPlace;
     using M = LocaleMenu;
     using K = UtilKeySequence;
     using W = WndMainDesigner;
-    constexpr auto spunArticles = static_cast<void (DelegateProject::*)()>(&DelegateProject::openSpinnedArticles);
+    using R = CommandRunner;
 
-    static constexpr CommandEntry table[] = {
-        {C::Debug, M::debug, K::debug, &W::slotDebug, debug},
-        {C::NewTab, M::newTab, K::newTab, &W::slotNewTab, call<&DelegateBrowser::newTab>},
-        {C::OpenFile, M::open, K::open, &W::slotOpenFile, call<&DelegateBrowser::openFile>},
-        {C::CloseWindow, M::closeWindow, K::closeWindow, &W::slotCloseWindow, closeWindow},
-        {C::CloseTab, M::closeTab, K::closeTab, &W::slotCloseTab, closeTab},
-        {C::Save, M::save, K::save, &W::slotSave, onTab<&BaseTab::save>},
-        {C::Import, M::importData, K::importData, &W::slotImport, importData},
-        {C::Export, M::exportData, K::none, &W::slotExport, exportData},
-        {C::Exit, M::exit, K::exit, &W::slotExit, exit},
+    static constexpr auto spunArticles =
+        static_cast<void (DelegateProject::*)()>(&DelegateProject::openSpinnedArticles);
 
-        {C::Undo, M::undo, K::undo, &W::slotUndo, onTab<&BaseTab::undo>},
-        {C::Redo, M::redo, K::redo, &W::slotRedo, onTab<&BaseTab::redo>},
-        {C::Cut, M::cut, K::cut, &W::slotCut, onTab<&BaseTab::cut>},
-        {C::Copy, M::copy, K::copy, &W::slotCopy, onTab<&BaseTab::copy>},
-        {C::Paste, M::paste, K::paste, &W::slotPaste, onTab<&BaseTab::paste>},
-        {C::Add, M::add, K::add, &W::slotAdd, onTab<&BaseTab::add>},
-        {C::Edit, M::edit, K::edit, &W::slotEdit, onTab<&BaseTab::edit>},
-        {C::Delete, M::deleteItem, K::deleteItem, &W::slotDelete, onTab<&BaseTab::remove>},
-        {C::SelectAll, M::selectAll, K::selectAll, &W::slotSelectAll, onTab<&BaseTab::selectAll>},
-        {C::Find, M::find, K::find, &W::slotFind, find<&DelegateFind::showFind>},
-        {C::FindNext, M::findNext, K::findNext, &W::slotFindNext, find<&DelegateFind::findNext>},
-        {C::FindPrevious, M::findPrevious, K::findPrevious, &W::slotFindPrevious, find<&DelegateFind::findPrevious>},
-        {C::Replace, M::replace, K::replace, &W::slotReplace, find<&DelegateFind::showReplace>},
+    static constexpr CommandEntry rows[] = {
+        {P::File, hidden, M::debug, K::debug, &W::slotDebug, R::debug},
+        {P::File, 0, M::newTab, K::newTab, &W::slotNewTab, R::call<&DelegateBrowser::newTab>},
+        {P::File, 0, M::open, K::open, &W::slotOpenFile, R::call<&DelegateBrowser::openFile>},
+        {P::File, 0, M::closeWindow, K::closeWindow, &W::slotCloseWindow, R::closeWindow},
+        {P::File, 0, M::closeTab, K::closeTab, &W::slotCloseTab, R::closeTab},
+        {P::File, lineAbove, M::save, K::save, &W::slotSave, R::onTab<&BaseTab::save>},
+        {P::File, lineAbove, M::importData, K::importData, &W::slotImport, R::importData},
+        // The items of the Export submenu, one for each kind.
+        {P::None, 0, M::exportData, K::none, &W::slotExport, R::exportData},
+        {P::FileEnd, lineAbove, M::exit, K::exit, &W::slotExit, R::exit},
 
-        {C::Back, M::back, K::back, &W::slotBack, onTab<&BaseTab::back>},
-        {C::Forward, M::forward, K::forward, &W::slotForward, onTab<&BaseTab::forward>},
-        {C::Reload, M::reload, K::reload, &W::slotReload, onTab<&BaseTab::reload>},
-        {C::Stop, M::stop, K::stop, &W::slotStop, onTab<&BaseTab::stop>},
-        {C::HomePage, M::homePage, K::homePage, &W::slotHomePage, call<&DelegateBrowser::homePage>},
-        {C::OpenLocation, M::openLocation, K::openLocation, &W::slotOpenLocation,
-         call<&DelegateBrowser::focusLocation>},
-        {C::WebSearch, M::webSearch, K::webSearch, &W::slotWebSearch, call<&DelegateBrowser::focusWebSearch>},
+        {P::Edit, 0, M::undo, K::undo, &W::slotUndo, R::onTab<&BaseTab::undo>},
+        {P::Edit, 0, M::redo, K::redo, &W::slotRedo, R::onTab<&BaseTab::redo>},
+        {P::Edit, lineAbove, M::cut, K::cut, &W::slotCut, R::onTab<&BaseTab::cut>},
+        {P::Edit, 0, M::copy, K::copy, &W::slotCopy, R::onTab<&BaseTab::copy>},
+        {P::Edit, 0, M::paste, K::paste, &W::slotPaste, R::onTab<&BaseTab::paste>},
+        {P::Edit, lineAbove, M::add, K::add, &W::slotAdd, R::onTab<&BaseTab::add>},
+        {P::Edit, 0, M::edit, K::edit, &W::slotEdit, R::onTab<&BaseTab::edit>},
+        {P::Edit, 0, M::deleteItem, K::deleteItem, &W::slotDelete, R::onTab<&BaseTab::remove>},
+        {P::Edit, lineAbove, M::selectAll, K::selectAll, &W::slotSelectAll, R::onTab<&BaseTab::selectAll>},
+        {P::Edit, lineAbove, M::find, K::find, &W::slotFind, R::find<&DelegateFind::showFind>},
+        {P::Edit, 0, M::findNext, K::findNext, &W::slotFindNext, R::find<&DelegateFind::findNext>},
+        {P::Edit, 0, M::findPrevious, K::findPrevious, &W::slotFindPrevious, R::find<&DelegateFind::findPrevious>},
+        {P::Edit, 0, M::replace, K::replace, &W::slotReplace, R::find<&DelegateFind::showReplace>},
 
-        {C::MenuBar, M::menuBar, K::menuBar, &W::slotMenuBar, menuBar},
-        {C::StatusBar, M::statusBar, K::statusBar, &W::slotStatusBar, statusBar},
-        {C::ZoomIn, M::zoomIn, K::zoomIn, &W::slotZoomIn, onTab<&BaseTab::zoomIn>},
-        {C::ZoomOut, M::zoomOut, K::zoomOut, &W::slotZoomOut, onTab<&BaseTab::zoomOut>},
-        {C::ZoomReset, M::zoomReset, K::zoomReset, &W::slotZoomReset, onTab<&BaseTab::zoomReset>},
-        {C::ZoomTextOnly, M::zoomTextOnly, K::zoomTextOnly, &W::slotZoomTextOnly, zoomTextOnly},
-        {C::PageSource, M::pageSource, K::pageSource, &W::slotPageSource, call<&DelegateBrowser::pageSource>},
+        {P::Navigate, 0, M::back, K::back, &W::slotBack, R::onTab<&BaseTab::back>},
+        {P::Navigate, 0, M::forward, K::forward, &W::slotForward, R::onTab<&BaseTab::forward>},
+        {P::Navigate, 0, M::reload, K::reload, &W::slotReload, R::onTab<&BaseTab::reload>},
+        {P::Navigate, 0, M::stop, K::stop, &W::slotStop, R::onTab<&BaseTab::stop>},
+        {P::Navigate, 0, M::homePage, K::homePage, &W::slotHomePage, R::call<&DelegateBrowser::homePage>},
+        {P::Navigate, lineAbove, M::openLocation, K::openLocation, &W::slotOpenLocation,
+         R::call<&DelegateBrowser::focusLocation>},
+        {P::Navigate, 0, M::webSearch, K::webSearch, &W::slotWebSearch, R::call<&DelegateBrowser::focusWebSearch>},
 
-        {C::History, M::history, K::history, &W::slotHistory, call<&DelegateHistory::history>},
-        {C::ClearRecentHistory, M::clearRecentHistory, K::clearRecentHistory, &W::slotClearRecentHistory,
-         call<&DelegateHistory::clearRecentHistory>},
-        {C::QuickBookmark, M::quickBookmark, K::quickBookmark, &W::slotQuickBookmark,
-         bookmark<&DelegateBookmarks::quickBookmarkCurrentTab, &LocaleMessage::bookmarkSaved>},
-        {C::BookmarkTab, M::bookmarkThisTab, K::bookmarkThisTab, &W::slotBookmarkTab,
-         bookmark<&DelegateBookmarks::bookmarkCurrentTab, &LocaleMessage::bookmarkSaved>},
-        {C::BookmarkAllTabs, M::bookmarkAllTabs, K::bookmarkAllTabs, &W::slotBookmarkAllTabs,
-         bookmark<&DelegateBookmarks::bookmarkAllTabs, &LocaleMessage::allBookmarksSaved>},
-        {C::Bookmarks, M::bookmarks, K::bookmarks, &W::slotBookmarks, call<&DelegateBookmarks::openJournal>},
+        {P::View, checked, M::menuBar, K::menuBar, &W::slotMenuBar, R::menuBar},
+        {P::View, checked, M::statusBar, K::statusBar, &W::slotStatusBar, R::statusBar},
+        {P::ViewEnd, lineAbove, M::pageSource, K::pageSource, &W::slotPageSource,
+         R::call<&DelegateBrowser::pageSource>},
+        {P::Zoom, 0, M::zoomIn, K::zoomIn, &W::slotZoomIn, R::onTab<&BaseTab::zoomIn>},
+        {P::Zoom, 0, M::zoomOut, K::zoomOut, &W::slotZoomOut, R::onTab<&BaseTab::zoomOut>},
+        {P::Zoom, lineAbove, M::zoomReset, K::zoomReset, &W::slotZoomReset, R::onTab<&BaseTab::zoomReset>},
+        {P::Zoom, lineAbove | checkable, M::zoomTextOnly, K::zoomTextOnly, &W::slotZoomTextOnly, R::zoomTextOnly},
+        // The page style and the character encodings are shown, never chosen.
+        {P::PageStyle, checkable | disabled, M::noStyle, K::noStyle, &W::slotNoStyle, nullptr},
+        {P::PageStyle, checked | disabled, M::originalStyle, K::originalStyle, &W::slotOriginalStyle, nullptr},
+        {P::Encoding, disabled, M::autoDetect, K::none, nullptr, nullptr},
+        {P::Encoding, disabled, M::westEuropean, K::none, nullptr, nullptr},
+        {P::Encoding, disabled, M::eastEuropean, K::none, nullptr, nullptr},
+        {P::Encoding, disabled, M::eastAsian, K::none, nullptr, nullptr},
+        {P::Encoding, disabled, M::seSwAsian, K::none, nullptr, nullptr},
+        {P::Encoding, disabled, M::middleEastern, K::none, nullptr, nullptr},
+        {P::Encoding, disabled, M::unicode, K::none, nullptr, nullptr},
+        {P::Encoding, lineAbove | disabled, M::unicodeUtf8, K::none, nullptr, nullptr},
+        {P::Encoding, disabled, M::unicodeUtf16, K::none, nullptr, nullptr},
 
-        {C::PageRank, M::pageRank, K::pageRank, &W::slotPageRank, call<&DelegateToolsPlus::checkPageRank>},
-        {C::PageRankHistory, M::pageRankHistory, K::pageRankHistory, &W::slotPageRankHistory,
-         call<&DelegateToolsPlus::openRankJournal>},
-        {C::Guid, M::guid, K::guid, &W::slotGUID, call<&DelegateToolsPlus::openGuidGenerator>},
-        {C::StrongPassword, M::strongPassword, K::strongPassword, &W::slotStrongPassword,
-         call<&DelegateToolsPlus::openPasswordGenerator>},
-        {C::UriInfo, M::uriInfo, K::uriInfo, &W::slotUriInfo, call<&DelegateToolsPlus::openUrlInfo>},
-        {C::ErrorConsole, M::errorConsole, K::errorConsole, &W::slotErrorConsole,
-         call<&DelegateTools::openErrorConsole>},
-        {C::NotificationConsole, M::notificationConsole, K::notificationConsole, &W::slotNotificationConsole,
-         call<&DelegateTools::openNotificationConsole>},
-        {C::FormFiller, M::formFiller, K::formFiller, &W::slotFormFiller, call<&DelegateToolsPlus::openFormFiller>},
-        {C::BackupDB, M::backupDatabase, K::backupDatabase, &W::slotBackupDB, call<&DelegateTools::backupDatabase>},
-        {C::CleanDB, M::cleanDatabase, K::cleanDatabase, &W::slotCleanDB, call<&DelegateTools::cleanDatabase>},
-        {C::ReindexDB, M::rebuildIndexes, K::rebuildIndexes, &W::slotReindexDB,
-         call<&DelegateTools::reindexDatabase>},
-        {C::Database, M::database, K::database, &W::slotDatabase, call<&DelegateTools::openDatabase>},
-        {C::PrivateBrowsing, M::privateBrowsing, K::privateBrowsing, &W::slotPrivateBrowsing, privateBrowsing},
-        {C::Options, M::options, K::options, &W::slotOptions, call<&DelegateTools::openOptions>},
+        {P::History, 0, M::history, K::history, &W::slotHistory, R::call<&DelegateHistory::history>},
+        {P::History, 0, M::clearRecentHistory, K::clearRecentHistory, &W::slotClearRecentHistory,
+         R::call<&DelegateHistory::clearRecentHistory>},
 
-        {C::Websites, M::websites, K::websites, &W::slotWebsites, call<&DelegateSiteJournals::openWebsites>},
-        {C::MasterAccounts, M::masterAccounts, K::masterAccounts, &W::slotMasterAccounts,
-         call<&DelegateSiteJournals::openMasterAccounts>},
-        {C::Accounts, M::accounts, K::accounts, &W::slotAccounts, call<&DelegateSiteJournals::openAccounts>},
+        {P::Bookmarks, 0, M::quickBookmark, K::quickBookmark, &W::slotQuickBookmark,
+         R::bookmark<&DelegateBookmarks::quickBookmarkCurrentTab, &LocaleMessage::bookmarkSaved>},
+        {P::Bookmarks, 0, M::bookmarkThisTab, K::bookmarkThisTab, &W::slotBookmarkTab,
+         R::bookmark<&DelegateBookmarks::bookmarkCurrentTab, &LocaleMessage::bookmarkSaved>},
+        {P::Bookmarks, 0, M::bookmarkAllTabs, K::bookmarkAllTabs, &W::slotBookmarkAllTabs,
+         R::bookmark<&DelegateBookmarks::bookmarkAllTabs, &LocaleMessage::allBookmarksSaved>},
+        {P::Bookmarks, 0, M::bookmarks, K::bookmarks, &W::slotBookmarks, R::call<&DelegateBookmarks::openJournal>},
+
+        {P::Tools, lineAbove, M::pageRank, K::pageRank, &W::slotPageRank, R::call<&DelegateToolsPlus::checkPageRank>},
+        {P::Tools, 0, M::pageRankHistory, K::pageRankHistory, &W::slotPageRankHistory,
+         R::call<&DelegateToolsPlus::openRankJournal>},
+        {P::Tools, lineAbove, M::guid, K::guid, &W::slotGUID, R::call<&DelegateToolsPlus::openGuidGenerator>},
+        {P::Tools, 0, M::strongPassword, K::strongPassword, &W::slotStrongPassword,
+         R::call<&DelegateToolsPlus::openPasswordGenerator>},
+        {P::Tools, 0, M::uriInfo, K::uriInfo, &W::slotUriInfo, R::call<&DelegateToolsPlus::openUrlInfo>},
+        {P::Tools, lineAbove, M::errorConsole, K::errorConsole, &W::slotErrorConsole,
+         R::call<&DelegateTools::openErrorConsole>},
+        {P::Tools, 0, M::notificationConsole, K::notificationConsole, &W::slotNotificationConsole,
+         R::call<&DelegateTools::openNotificationConsole>},
+        // There is no download manager.
+        {P::Tools, lineAbove | disabled, M::downloads, K::downloads, &W::slotDownloads, nullptr},
+        {P::Tools, 0, M::formFiller, K::formFiller, &W::slotFormFiller, R::call<&DelegateToolsPlus::openFormFiller>},
+        {P::Database, 0, M::backupDatabase, K::backupDatabase, &W::slotBackupDB,
+         R::call<&DelegateTools::backupDatabase>},
+        {P::Database, 0, M::cleanDatabase, K::cleanDatabase, &W::slotCleanDB, R::call<&DelegateTools::cleanDatabase>},
+        {P::Database, 0, M::rebuildIndexes, K::rebuildIndexes, &W::slotReindexDB,
+         R::call<&DelegateTools::reindexDatabase>},
+        {P::Database, lineAbove, M::database, K::database, &W::slotDatabase, R::call<&DelegateTools::openDatabase>},
+        {P::ToolsEnd, lineAbove | checkable, M::privateBrowsing, K::privateBrowsing, &W::slotPrivateBrowsing,
+         R::privateBrowsing},
+        {P::ToolsEnd, lineAbove, M::options, K::options, &W::slotOptions, R::call<&DelegateTools::openOptions>},
+
+        {P::Web, 0, M::websites, K::websites, &W::slotWebsites, R::call<&DelegateSiteJournals::openWebsites>},
+        {P::Web, lineAbove, M::masterAccounts, K::masterAccounts, &W::slotMasterAccounts,
+         R::call<&DelegateSiteJournals::openMasterAccounts>},
+        {P::Web, 0, M::accounts, K::accounts, &W::slotAccounts, R::call<&DelegateSiteJournals::openAccounts>},
         // Logged as a login: the quick one only skips the dialog.
-        {C::QuickLogin, M::quickLogin, K::quickLogin, &W::slotQuickLogin, call<&DelegateWeb::quickLogin>, M::login},
-        {C::Login, M::login, K::login, &W::slotLogin, call<&DelegateWeb::login>},
-        {C::Register, M::registerAccount, K::registerAccount, &W::slotRegister,
-         call<&DelegateWeb::openRegistrationSubmitter>},
-        {C::Logout, M::logout, K::logout, &W::slotLogout, sitePage<DelegateWeb::LogoutPage>},
-        {C::SiteHomePage, M::homePage, K::none, &W::slotHomePageEx, sitePage<DelegateWeb::HomePage>},
-        {C::LoginPage, M::loginPage, K::loginPage, &W::slotLoginPage, sitePage<DelegateWeb::LoginPage>},
-        {C::RegistrationPage, M::registrationPage, K::registrationPage, &W::slotRegistrationPage,
-         sitePage<DelegateWeb::RegistrationPage>},
-        {C::UserPage, M::userPage, K::userPage, &W::slotUserPage, sitePage<DelegateWeb::UserPage>},
-        {C::Selectors, M::selectors, K::none, &W::slotSelectors, call<&DelegateWeb::openSelectors>},
-        {C::LoginTemplates, M::loginTemplates, K::none, &W::slotLoginTemplates, call<&DelegateWeb::openLoginTemplates>},
-        {C::RegistrationTemplates, M::registrationTemplates, K::none, &W::slotRegistrationTemplates,
-         call<&DelegateWeb::openRegistrationTemplates>},
-        {C::ArticleTemplates, M::articleTemplates, K::none, &W::slotArticleTemplates,
-         call<&DelegateWeb::openArticleTemplates>},
-        {C::DirectoryTemplates, M::directoryTemplates, K::none, &W::slotDirectoryTemplates,
-         call<&DelegateWeb::openDirectoryTemplates>},
-        {C::SocialBookmarkTemplates, M::socialBookmarkTemplates, K::none, &W::slotSocialBookmarkTemplates,
-         call<&DelegateWeb::openSocialBookmarkTemplates>},
+        {P::Web, lineAbove, M::quickLogin, K::quickLogin, &W::slotQuickLogin, R::call<&DelegateWeb::quickLogin>,
+         M::login},
+        {P::Web, 0, M::login, K::login, &W::slotLogin, R::call<&DelegateWeb::login>},
+        {P::Web, 0, M::registerAccount, K::registerAccount, &W::slotRegister,
+         R::call<&DelegateWeb::openRegistrationSubmitter>},
+        {P::Web, 0, M::logout, K::logout, &W::slotLogout, R::sitePage<DelegateWeb::LogoutPage>},
+        {P::Web, lineAbove, M::homePage, K::none, &W::slotHomePageEx, R::sitePage<DelegateWeb::HomePage>},
+        {P::Web, 0, M::loginPage, K::loginPage, &W::slotLoginPage, R::sitePage<DelegateWeb::LoginPage>},
+        {P::Web, 0, M::registrationPage, K::registrationPage, &W::slotRegistrationPage,
+         R::sitePage<DelegateWeb::RegistrationPage>},
+        {P::Web, 0, M::userPage, K::userPage, &W::slotUserPage, R::sitePage<DelegateWeb::UserPage>},
+        {P::Web, lineAbove, M::selectors, K::none, &W::slotSelectors, R::call<&DelegateWeb::openSelectors>},
+        {P::Templates, 0, M::loginTemplates, K::none, &W::slotLoginTemplates,
+         R::call<&DelegateWeb::openLoginTemplates>},
+        {P::Templates, 0, M::registrationTemplates, K::none, &W::slotRegistrationTemplates,
+         R::call<&DelegateWeb::openRegistrationTemplates>},
+        {P::Templates, lineAbove, M::articleTemplates, K::none, &W::slotArticleTemplates,
+         R::call<&DelegateWeb::openArticleTemplates>},
+        {P::Templates, 0, M::directoryTemplates, K::none, &W::slotDirectoryTemplates,
+         R::call<&DelegateWeb::openDirectoryTemplates>},
+        {P::Templates, 0, M::socialBookmarkTemplates, K::none, &W::slotSocialBookmarkTemplates,
+         R::call<&DelegateWeb::openSocialBookmarkTemplates>},
 
-        {C::Projects, M::projects, K::projects, &W::slotProjects, call<&DelegateProject::openProjects>},
-        {C::SwitchToProject, M::switchToProject, K::switchToProject, &W::slotSwitchToProject,
-         call<&DelegateProject::switchToProject>},
-        {C::Articles, M::articles, K::none, &W::slotArticles, call<&DelegateProject::openArticles>},
-        {C::SpinnedArticles, M::spunArticles, K::none, &W::slotSpinnedArticles, call<spunArticles>},
-        {C::Categories, M::categories, K::none, &W::slotCategories, call<&DelegateProject::openCategories>},
-        {C::Synonyms, M::synonyms, K::none, &W::slotSynonyms, call<&DelegateProject::openSynonyms>},
-        {C::ArticleSubmitter, M::submit, K::none, &W::slotArticleSubmitter,
-         call<&DelegateProject::openArticleSubmitter>},
-        {C::Directories, M::directories, K::none, &W::slotDirectories, call<&DelegateProject::openDirectories>},
-        {C::DirectorySubmitter, M::submit, K::none, &W::slotDirectorySubmitter,
-         call<&DelegateProject::openDirectorySubmitter>},
-        {C::SocialBookmarks, M::socialBookmarks, K::none, &W::slotSocialBookmarks,
-         call<&DelegateProject::openSocialBookmarks>},
-        {C::SocialBookmarkSubmitter, M::submit, K::none, &W::slotSocialBookmarkSubmitter,
-         call<&DelegateProject::openSocialBookmarkSubmitter>},
+        {P::Projects, 0, M::projects, K::projects, &W::slotProjects, R::call<&DelegateProject::openProjects>},
+        {P::Projects, 0, M::switchToProject, K::switchToProject, &W::slotSwitchToProject,
+         R::call<&DelegateProject::switchToProject>},
+        {P::Articles, 0, M::articles, K::none, &W::slotArticles, R::call<&DelegateProject::openArticles>},
+        {P::Articles, 0, M::spunArticles, K::none, &W::slotSpinnedArticles, R::call<spunArticles>},
+        {P::Articles, lineAbove, M::categories, K::none, &W::slotCategories, R::call<&DelegateProject::openCategories>},
+        {P::Articles, 0, M::synonyms, K::none, &W::slotSynonyms, R::call<&DelegateProject::openSynonyms>},
+        {P::Articles, lineAbove, M::submit, K::none, &W::slotArticleSubmitter,
+         R::call<&DelegateProject::openArticleSubmitter>},
+        {P::Directories, 0, M::directories, K::none, &W::slotDirectories, R::call<&DelegateProject::openDirectories>},
+        {P::Directories, lineAbove, M::submit, K::none, &W::slotDirectorySubmitter,
+         R::call<&DelegateProject::openDirectorySubmitter>},
+        {P::SocialBookmarks, 0, M::socialBookmarks, K::none, &W::slotSocialBookmarks,
+         R::call<&DelegateProject::openSocialBookmarks>},
+        {P::SocialBookmarks, lineAbove, M::submit, K::none, &W::slotSocialBookmarkSubmitter,
+         R::call<&DelegateProject::openSocialBookmarkSubmitter>},
 
-        {C::OnlineHelp, M::onlineHelp, K::onlineHelp, &W::slotOnlineHelp, openAddress<&ConstApp::helpUrl>},
-        {C::CheckForUpdates, M::checkForUpdates, K::checkForUpdates, &W::slotCheckForUpdates,
-         openAddress<&ConstApp::updatesPageUrl>},
-        {C::CheckForTemplates, M::checkForNewTemplates, K::checkForNewTemplates, &W::slotCheckForTemplates,
-         openAddress<&ConstApp::templatesUrl>},
-        {C::AboutQt, M::aboutQt, K::aboutQt, &W::slotAboutQt, aboutQt},
-        {C::About, M::about, K::about, &W::slotAbout, about},
-
-        // The signal hub's requests: no menu item of their own.
-        {C::UpdateProject, M::updateProject, K::none, nullptr, onWindow<&WndMainBase::updateProjectLabel>},
-        {C::UpdateOptions, M::updateOptions, K::none, nullptr, onWindow<&WndMainBase::reloadOptions>},
-        {C::RestoreBookmarksMenu, M::restoreBookmarksMenu, K::none, nullptr,
-         onWindow<&WndMainBase::buildBookmarksMenu>},
+        {P::Help, 0, M::onlineHelp, K::onlineHelp, &W::slotOnlineHelp, R::openAddress<&ConstApp::helpUrl>},
+        {P::Help, lineAbove, M::checkForUpdates, K::checkForUpdates, &W::slotCheckForUpdates,
+         R::openAddress<&ConstApp::updatesPageUrl>},
+        {P::Help, 0, M::checkForNewTemplates, K::checkForNewTemplates, &W::slotCheckForTemplates,
+         R::openAddress<&ConstApp::templatesUrl>},
+        {P::Help, lineAbove, M::aboutQt, K::aboutQt, &W::slotAboutQt, R::aboutQt},
+        {P::Help, 0, M::about, K::about, &W::slotAbout, R::about},
     };
-    static_assert(std::size(table) == std::size_t(Command::Count), "one entry for each command");
-    constexpr bool inOrder = [] {
-        for (std::size_t i = 0; i < std::size(table); ++i)
-            if (table[i].command != Command(i))
-                return false;
-        return true;
-    }();
-    static_assert(inOrder, "the entries stand in the order of the commands");
-    return table[std::size_t(command)];
+};
+
+const CommandEntry* CommandRunner::begin()
+{
+    return std::begin(CommandTable::rows);
 }
 
-const CommandEntry& commandEntry(Command command)
+const CommandEntry* CommandRunner::end()
 {
-    return CommandRunner::entry(command);
+    return std::end(CommandTable::rows);
+}
+
+std::vector<const CommandEntry*> commandsAt(MenuPlace place)
+{
+    std::vector<const CommandEntry*> entries;
+    for (const CommandEntry* entry = CommandRunner::begin(); entry != CommandRunner::end(); ++entry) {
+        if (entry->place == place)
+            entries.push_back(entry);
+    }
+    return entries;
+}
+
+const CommandEntry* commandOfSlot(void (WndMainDesigner::*slot)())
+{
+    const CommandEntry* entry = std::find_if(CommandRunner::begin(), CommandRunner::end(),
+                                             [slot](const CommandEntry& each) { return slot && each.slot == slot; });
+    return entry != CommandRunner::end() ? entry : nullptr;
 }
 
 } // namespace Vexal

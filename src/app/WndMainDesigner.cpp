@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -116,20 +117,34 @@ QAction* WndMainDesigner::addItem(QMenu* menu, const QString& text, const QKeySe
     return action;
 }
 
-QAction* WndMainDesigner::addItem(QMenu* menu, Command command)
+void WndMainDesigner::addCommands(QMenu* menu, MenuPlace place)
 {
-    const CommandEntry& entry = commandEntry(command);
-    return addItem(menu, entry.text(), entry.key(), entry.slot);
+    for (const CommandEntry* entry : commandsAt(place)) {
+        if (entry->has(CommandEntry::LineAbove))
+            menu->addSeparator();
+        QAction* action = addItem(menu, entry->text(), entry->key(), nullptr);
+        if (entry->has(CommandEntry::Checkable)) {
+            action->setCheckable(true);
+            action->setChecked(entry->has(CommandEntry::Checked));
+        }
+        action->setEnabled(!entry->has(CommandEntry::Disabled));
+        action->setVisible(!entry->has(CommandEntry::Hidden));
+        if (entry->run)
+            connect(action, &QAction::triggered, this, [this, entry] { runCommand(*entry); });
+        m_commandItems.insert(entry, action);
+    }
 }
 
-void WndMainDesigner::addItems(QMenu* menu, std::initializer_list<std::optional<Command>> commands)
+QMenu* WndMainDesigner::commandMenu(const QString& title, MenuPlace place)
 {
-    for (const std::optional<Command>& command : commands) {
-        if (command)
-            addItem(menu, *command);
-        else
-            menu->addSeparator();
-    }
+    auto* menu = new QMenu(title, this);
+    addCommands(menu, place);
+    return menu;
+}
+
+QAction* WndMainDesigner::commandItem(Slot slot) const
+{
+    return m_commandItems.value(commandOfSlot(slot));
 }
 
 } // namespace Vexal

@@ -2,10 +2,8 @@
 
 #include "app/WndMainCommand.h"
 
+#include <QHash>
 #include <QMainWindow>
-
-#include <initializer_list>
-#include <optional>
 
 class QAction;
 class QMenu;
@@ -21,10 +19,10 @@ class WidStatusBar;
 class WidTabManager;
 
 // The widget layer of the main window: its size, title and icon, the bars and
-// the tab manager in one vertical layout, and the ten menus, whose command
-// items take their texts, keys and slots from the command table. Every menu
-// slot is a virtual slot with an empty body; WndMain gives them their bodies.
-// Built in two steps: construct, then initialize().
+// the tab manager in one vertical layout, and the ten menus, whose items are
+// the commands of the command table at their places. Every menu slot is a
+// virtual slot with an empty body; WndMain gives them their bodies. Built in
+// two steps: construct, then initialize().
 class WndMainDesigner : public QMainWindow
 {
     Q_OBJECT
@@ -158,6 +156,8 @@ protected:
     // False stops the start-up (see initialize).
     virtual bool loadData() { return true; }
     virtual void connectSignals() {}
+    // What a command's menu item runs; WndMain runs the command.
+    virtual void runCommand(const CommandEntry&) {}
 
     // Menu builders; each returns a new menu whose parent is the window.
     QMenu* createFileMenu();
@@ -203,10 +203,15 @@ private:
     // A menu item with its key (an empty sequence clears it) connected to the
     // slot; a null slot leaves the item unconnected.
     QAction* addItem(QMenu* menu, const QString& text, const QKeySequence& key, Slot slot);
-    // The item of a command: its text and key, connected to its slot.
-    QAction* addItem(QMenu* menu, Command command);
-    // The commands' items in order; std::nullopt stands for a separator.
-    void addItems(QMenu* menu, std::initializer_list<std::optional<Command>> commands);
+    // The items of the commands at that place, in order, each running its
+    // command (an item of no command is connected to nothing).
+    void addCommands(QMenu* menu, MenuPlace place);
+    // A new menu with the items of the commands at that place.
+    QMenu* commandMenu(const QString& title, MenuPlace place);
+    // The item of the command that a slot names; null before it is made.
+    QAction* commandItem(Slot slot) const;
+
+    QHash<const CommandEntry*, QAction*> m_commandItems;
 };
 
 } // namespace Vexal

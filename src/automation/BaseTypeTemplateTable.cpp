@@ -17,9 +17,8 @@ QString typeCondition(int type)
 
 } // namespace
 
-BaseTypeTemplateTable::BaseTypeTemplateTable(SyncManager* syncManager, QWidget* parent,
-                                             DBDefaultColumns::Set set, TextGetter table)
-    : BaseTable(syncManager, parent, set, table)
+BaseTypeTemplateTable::BaseTypeTemplateTable(SyncManager* syncManager, QWidget* parent, TextGetter table)
+    : BaseTable(syncManager, parent, table)
 {
 }
 

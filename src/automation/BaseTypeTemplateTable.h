@@ -12,8 +12,7 @@ class BaseTypeTemplateTable : public BaseTable
 {
     Q_OBJECT
 public:
-    BaseTypeTemplateTable(SyncManager* syncManager, QWidget* parent, DBDefaultColumns::Set set,
-                          TextGetter table);
+    BaseTypeTemplateTable(SyncManager* syncManager, QWidget* parent, TextGetter table);
 
     // Rewrites the type condition and reloads the rows.
     void setType(int type);

@@ -2,6 +2,8 @@
 
 #include "automation/SmartElement.h"
 
+#include <iterator>
+
 namespace Vexal {
 
 using E = SmartElement;
@@ -39,6 +41,7 @@ void SmartFormRecogniser::analyse(QWebView* view)
          {E::KindPassword, E::KindSpam},
          true},
     };
+    static_assert(std::size(tables) == SmartFormSocialBookmark + 1, "one row for each form");
     const FormTable& table = tables[m_form];
     Pipeline pipeline;
     pipeline.types = table.types;

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 class WidArticleTemplateTable final
-    : public BaseRecordTable<BaseTable, DBDefaultColumns::ArticleTemplates, &DBSql::tableArticleTemplate>
+    : public BaseRecordTable<BaseTable, &DBSql::tableArticleTemplate>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 class WidDirectoryTemplateTable final
-    : public BaseRecordTable<BaseTable, DBDefaultColumns::DirectoryTemplates, &DBSql::tableDirectoryTemplate>
+    : public BaseRecordTable<BaseTable, &DBSql::tableDirectoryTemplate>
 {
     Q_OBJECT
 public:

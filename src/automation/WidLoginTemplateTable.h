@@ -7,7 +7,7 @@
 namespace Vexal {
 
 class WidLoginTemplateTable final
-    : public BaseRecordTable<BaseTypeTemplateTable, DBDefaultColumns::LoginTemplates, &DBSql::tableLoginTemplate>
+    : public BaseRecordTable<BaseTypeTemplateTable, &DBSql::tableLoginTemplate>
 {
     Q_OBJECT
 public:

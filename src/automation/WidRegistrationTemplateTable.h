@@ -7,8 +7,7 @@
 namespace Vexal {
 
 class WidRegistrationTemplateTable final
-    : public BaseRecordTable<BaseTypeTemplateTable, DBDefaultColumns::RegistrationTemplates,
-                             &DBSql::tableRegistrationTemplate>
+    : public BaseRecordTable<BaseTypeTemplateTable, &DBSql::tableRegistrationTemplate>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 class WidSocialBookmarkTemplateTable final
-    : public BaseRecordTable<BaseTable, DBDefaultColumns::SocialBookmarkTemplates, &DBSql::tableSocialBookmarkTemplate>
+    : public BaseRecordTable<BaseTable, &DBSql::tableSocialBookmarkTemplate>
 {
     Q_OBJECT
 public:

@@ -1,6 +1,5 @@
 #include "content/WidArticleJournal.h"
 
-#include "content/ContentCommands.h"
 #include "content/DBArticle.h"
 #include "content/DlgSpinner.h"
 #include "widgets/UtilGui.h"
@@ -12,21 +11,21 @@ namespace Vexal {
 
 QList<BaseJournalToolbar::Command> WidArticleJournal::toolbarCommands() const
 {
-    return {{ConstIcon::copy(32), LocaleArticle::copy(), ContentCommands::Copy},
-            {ConstIcon::spin(32), LocaleArticle::spin(), ContentCommands::Spin}};
+    return {{ConstIcon::copy(32), LocaleArticle::copy(), BaseTable::CommandCopy},
+            {ConstIcon::spin(32), LocaleArticle::spin(), BaseTable::CommandSpin}};
 }
 
 void WidArticleJournal::runCommand(int id)
 {
-    if (id == ContentCommands::Copy)
+    if (id == BaseTable::CommandCopy)
         slotCopy();
-    else if (id == ContentCommands::Spin)
+    else if (id == BaseTable::CommandSpin)
         slotSpin();
 }
 
 void WidArticleJournal::slotCopy()
 {
-    if (!startCommand(LocaleArticle::copy(), ContentCommands::Copy))
+    if (!startCommand(LocaleArticle::copy(), BaseTable::CommandCopy))
         return;
     const QList<int> ids = m_table->selectedIds();
     if (ids.isEmpty())
@@ -54,7 +53,7 @@ void WidArticleJournal::slotCopy()
 
 void WidArticleJournal::slotSpin()
 {
-    if (!startCommand(LocaleArticle::spin(), ContentCommands::Spin))
+    if (!startCommand(LocaleArticle::spin(), BaseTable::CommandSpin))
         return;
     const int id = m_table->selectedId();
     if (id == -1)

@@ -1,6 +1,5 @@
 #include "content/WidArticleTable.h"
 
-#include "content/ContentCommands.h"
 #include "texts/LocaleArticle.h"
 
 #include <QAction>
@@ -10,9 +9,9 @@ namespace Vexal {
 void WidArticleTable::addMenuItems()
 {
     BaseTable::addMenuItems();
-    connect(addCommandItem(LocaleArticle::copy(), ContentCommands::Copy), &QAction::triggered, this,
+    connect(addCommandItem(LocaleArticle::copy(), BaseTable::CommandCopy), &QAction::triggered, this,
             &WidArticleTable::onCopy);
-    connect(addCommandItem(LocaleArticle::spin(), ContentCommands::Spin), &QAction::triggered, this,
+    connect(addCommandItem(LocaleArticle::spin(), BaseTable::CommandSpin), &QAction::triggered, this,
             &WidArticleTable::onSpin);
 }
 

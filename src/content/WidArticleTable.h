@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The articles of every project, with the row-menu entries Copy and Spin.
-class WidArticleTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Articles, &DBSql::tableArticle>
+class WidArticleTable final : public BaseRecordTable<BaseTable, &DBSql::tableArticle>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The categories, each with its master category.
-class WidCategoryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Categories, &DBSql::tableCategory>
+class WidCategoryTable final : public BaseRecordTable<BaseTable, &DBSql::tableCategory>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The directory entries of every project.
-class WidDirectoryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Directories, &DBSql::tableDirectory>
+class WidDirectoryTable final : public BaseRecordTable<BaseTable, &DBSql::tableDirectory>
 {
     Q_OBJECT
 public:

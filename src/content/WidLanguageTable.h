@@ -1,18 +1,16 @@
 #pragma once
 
+#include "core/DBSql.h"
 #include "views/BaseTable.h"
 
 namespace Vexal {
 
 // The languages (ID, Name and Comments as stored).
-class WidLanguageTable final : public BaseTable
+class WidLanguageTable final : public BaseRecordTable<BaseTable, &DBSql::tableLanguage>
 {
     Q_OBJECT
 public:
-    explicit WidLanguageTable(SyncManager* syncManager, QWidget* parent = nullptr);
-
-    QString viewName() const override;
-    QString tableName() const override;
+    using BaseRecordTable::BaseRecordTable;
 };
 
 } // namespace Vexal

@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The social bookmarks of every project.
 class WidSocialBookmarkTable final
-    : public BaseRecordTable<BaseTable, DBDefaultColumns::SocialBookmarks, &DBSql::tableSocialBookmark>
+    : public BaseRecordTable<BaseTable, &DBSql::tableSocialBookmark>
 {
     Q_OBJECT
 public:

@@ -9,7 +9,7 @@ class SqlFilter;
 
 // The spun articles of every project, or only those of one article.
 class WidSpinnedArticleTable final
-    : public BaseRecordTable<BaseTable, DBDefaultColumns::SpinnedArticles, &DBSql::tableSpunArticle>
+    : public BaseRecordTable<BaseTable, &DBSql::tableSpunArticle>
 {
     Q_OBJECT
 public:

@@ -1,6 +1,5 @@
 #include "content/WidSynonymJournal.h"
 
-#include "content/ContentCommands.h"
 #include "content/DBWord.h"
 #include "content/WidWordEditor.h"
 #include "content/WidWordTree.h"
@@ -21,21 +20,21 @@ namespace Vexal {
 
 QList<BaseJournalToolbar::Command> WidSynonymJournal::toolbarCommands() const
 {
-    return {{ConstIcon::addGreen(32), LocaleArticle::addWord(), ContentCommands::AddWord},
-            {ConstIcon::editGreen(32), LocaleArticle::editWord(), ContentCommands::EditWord},
-            {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), ContentCommands::DeleteWord}};
+    return {{ConstIcon::addGreen(32), LocaleArticle::addWord(), BaseTable::CommandAddWord},
+            {ConstIcon::editGreen(32), LocaleArticle::editWord(), BaseTable::CommandEditWord},
+            {ConstIcon::deleteGreen(32), LocaleArticle::deleteWord(), BaseTable::CommandDeleteWord}};
 }
 
 void WidSynonymJournal::runCommand(int id)
 {
     switch (id) {
-    case ContentCommands::AddWord:
+    case BaseTable::CommandAddWord:
         slotAddWord();
         break;
-    case ContentCommands::EditWord:
+    case BaseTable::CommandEditWord:
         slotEditWord();
         break;
-    case ContentCommands::DeleteWord:
+    case BaseTable::CommandDeleteWord:
         slotDeleteWord();
         break;
     default:
@@ -71,9 +70,9 @@ void WidSynonymJournal::slotSelectionChanged()
     BaseJournalTree::slotSelectionChanged();
     const bool word = m_tree && m_tree->currentWordId() != -1;
     m_syncManager->setEnabled(BaseTable::CommandAdd, word);
-    m_syncManager->setEnabled(ContentCommands::AddWord, true);
-    m_syncManager->setEnabled(ContentCommands::EditWord, word);
-    m_syncManager->setEnabled(ContentCommands::DeleteWord, word);
+    m_syncManager->setEnabled(BaseTable::CommandAddWord, true);
+    m_syncManager->setEnabled(BaseTable::CommandEditWord, word);
+    m_syncManager->setEnabled(BaseTable::CommandDeleteWord, word);
 }
 
 void WidSynonymJournal::slotReload()
@@ -97,7 +96,7 @@ void WidSynonymJournal::openWordEditor(Init* init)
 
 void WidSynonymJournal::slotAddWord()
 {
-    if (!startCommand(LocaleArticle::addWord(), ContentCommands::AddWord))
+    if (!startCommand(LocaleArticle::addWord(), BaseTable::CommandAddWord))
         return;
     auto* init = new Init(-1, this);
     init->setSecondId(m_tree ? m_tree->currentLanguageId() : -1);
@@ -106,7 +105,7 @@ void WidSynonymJournal::slotAddWord()
 
 void WidSynonymJournal::slotEditWord()
 {
-    if (!startCommand(LocaleArticle::editWord(), ContentCommands::EditWord))
+    if (!startCommand(LocaleArticle::editWord(), BaseTable::CommandEditWord))
         return;
     const int id = m_tree ? m_tree->currentWordId() : -1;
     if (id == -1)
@@ -116,7 +115,7 @@ void WidSynonymJournal::slotEditWord()
 
 void WidSynonymJournal::slotDeleteWord()
 {
-    if (!startCommand(LocaleArticle::deleteWord(), ContentCommands::DeleteWord))
+    if (!startCommand(LocaleArticle::deleteWord(), BaseTable::CommandDeleteWord))
         return;
     const int id = m_tree ? m_tree->currentWordId() : -1;
     if (id == -1)

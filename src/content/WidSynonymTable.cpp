@@ -1,6 +1,5 @@
 #include "content/WidSynonymTable.h"
 
-#include "content/ContentCommands.h"
 #include "core/DBSql.h"
 #include "data/DBColumn.h"
 #include "texts/LocaleArticle.h"
@@ -13,11 +12,11 @@ namespace Vexal {
 void WidSynonymTable::addMenuItems()
 {
     BaseTable::addMenuItems();
-    connect(addCommandItem(LocaleArticle::addWord(), ContentCommands::AddWord), &QAction::triggered, this,
+    connect(addCommandItem(LocaleArticle::addWord(), BaseTable::CommandAddWord), &QAction::triggered, this,
             &WidSynonymTable::onAddWord);
-    connect(addCommandItem(LocaleArticle::editWord(), ContentCommands::EditWord), &QAction::triggered, this,
+    connect(addCommandItem(LocaleArticle::editWord(), BaseTable::CommandEditWord), &QAction::triggered, this,
             &WidSynonymTable::onEditWord);
-    connect(addCommandItem(LocaleArticle::deleteWord(), ContentCommands::DeleteWord), &QAction::triggered, this,
+    connect(addCommandItem(LocaleArticle::deleteWord(), BaseTable::CommandDeleteWord), &QAction::triggered, this,
             &WidSynonymTable::onDeleteWord);
 }
 

@@ -9,7 +9,7 @@ class SqlFilter;
 
 // The synonyms of one word (none while no word is chosen), with the row-menu
 // entries Add Word, Edit Word and Delete Word.
-class WidSynonymTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Synonyms, &DBSql::tableSynonym>
+class WidSynonymTable final : public BaseRecordTable<BaseTable, &DBSql::tableSynonym>
 {
     Q_OBJECT
 public:

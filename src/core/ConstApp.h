@@ -22,7 +22,6 @@ QString ensureFolder(const QString& path);
 // Other names under which callers know the folder getters.
 inline QString webDataFolder() { return webkitFolder(); }
 inline QString appBackupDir() { return backupFolder(); }
-inline QString ensureDir(const QString& path) { return ensureFolder(path); }
 
 QString driverName();
 QString version();

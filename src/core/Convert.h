@@ -22,8 +22,6 @@ bool intTextToBool(const QString& text);
 // Base 10; 0 for a text that is not a number.
 int toInt(const QString& text);
 bool isInt(const QString& text);
-inline bool isBoolNumber(const QString& text) { return isInt(text); }
-inline bool intToBool(const QString& text) { return intTextToBool(text); }
 bool startsWithUpper(const QString& text);
 QString capitalize(const QString& text);
 // At most limit UTF-16 units of the text, cut where a user-perceived

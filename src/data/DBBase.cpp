@@ -312,6 +312,27 @@ void DBBase::change(QString& field, const QString& value, int limit)
     field = Convert::leftText(value, limit);
 }
 
+void DBBase::setField(int& member, int value)
+{
+    const DBField* field = fields().find(this, &member);
+    Q_ASSERT(field);
+    field->setInt(this, value);
+}
+
+void DBBase::setField(bool& member, bool value)
+{
+    const DBField* field = fields().find(this, &member);
+    Q_ASSERT(field);
+    field->setBool(this, value);
+}
+
+void DBBase::setField(QString& member, const QString& value)
+{
+    const DBField* field = fields().find(this, &member);
+    Q_ASSERT(field);
+    field->setText(this, value);
+}
+
 void DBBase::setState(int operation)
 {
     switch (operation) {

@@ -122,6 +122,11 @@ protected:
         field = value;
     }
     void change(QString& field, const QString& value, int limit);
+    // What a setter does when its limit or range stands in the field table:
+    // stores the value through the field that holds the member.
+    void setField(int& member, int value);
+    void setField(bool& member, bool value);
+    void setField(QString& member, const QString& value);
     // Prepares, binds (bindValues) and executes; on failure sets the error text.
     bool execBound(const QString& text, QVariant* lastInsertId = nullptr, int* rowsAffected = nullptr);
 

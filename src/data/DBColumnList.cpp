@@ -52,14 +52,15 @@ void DBColumnList::addCommonColumns(DBColumn* seed, bool hideName)
     append(comments);
 }
 
-void DBColumnList::addDefaultColumns(DBDefaultColumns::Set which)
+void DBColumnList::addDefaultColumns(const DBDefaultColumns::ColumnSet* set)
 {
-    const DBDefaultColumns::ColumnSet& set = DBDefaultColumns::set(which);
+    if (!set)
+        return;
     DBColumn seed;
     seed.setWidgetId(m_widgetId);
-    addCommonColumns(&seed, set.hideName);
-    for (int i = 0; i < set.count; ++i) {
-        const DBDefaultColumns::Column& spec = set.columns[i];
+    addCommonColumns(&seed, set->hideName);
+    for (int i = 0; i < set->count; ++i) {
+        const DBDefaultColumns::Column& spec = set->columns[i];
         DBColumn* column = new DBColumn(&seed, this);
         column->setName(spec.name(false));
         if (spec.header)
@@ -76,35 +77,38 @@ void DBColumnList::addDefaultColumns(DBDefaultColumns::Set which)
     }
 }
 
-void DBColumnList::addBookmarkColumns() { addDefaultColumns(DBDefaultColumns::Bookmarks); }
-void DBColumnList::addProjectColumns() { addDefaultColumns(DBDefaultColumns::Projects); }
-void DBColumnList::addHistoryColumns() { addDefaultColumns(DBDefaultColumns::History); }
-void DBColumnList::addSynonymColumns() { addDefaultColumns(DBDefaultColumns::Synonyms); }
-void DBColumnList::addSpinnedArticleColumns() { addDefaultColumns(DBDefaultColumns::SpinnedArticles); }
-void DBColumnList::addArticleColumns() { addDefaultColumns(DBDefaultColumns::Articles); }
-void DBColumnList::addCategoryColumns() { addDefaultColumns(DBDefaultColumns::Categories); }
-void DBColumnList::addSocialBookmarkColumns() { addDefaultColumns(DBDefaultColumns::SocialBookmarks); }
-void DBColumnList::addAccountColumns() { addDefaultColumns(DBDefaultColumns::Accounts); }
-void DBColumnList::addWebsiteColumns() { addDefaultColumns(DBDefaultColumns::Websites); }
-void DBColumnList::addMasterAccountColumns() { addDefaultColumns(DBDefaultColumns::MasterAccounts); }
-void DBColumnList::addSocialBookmarkTemplateColumns()
+namespace {
+
+const DBDefaultColumns::ColumnSet* setOf(QString (*table)())
 {
-    addDefaultColumns(DBDefaultColumns::SocialBookmarkTemplates);
+    return DBDefaultColumns::forTable(table());
 }
-void DBColumnList::addRegistrationTemplateColumns()
-{
-    addDefaultColumns(DBDefaultColumns::RegistrationTemplates);
-}
-void DBColumnList::addLoginTemplateColumns() { addDefaultColumns(DBDefaultColumns::LoginTemplates); }
-void DBColumnList::addDirectoryTemplateColumns() { addDefaultColumns(DBDefaultColumns::DirectoryTemplates); }
-void DBColumnList::addArticleTemplateColumns() { addDefaultColumns(DBDefaultColumns::ArticleTemplates); }
-void DBColumnList::addDirectoryColumns() { addDefaultColumns(DBDefaultColumns::Directories); }
-void DBColumnList::addRankColumns() { addDefaultColumns(DBDefaultColumns::Ranks); }
-void DBColumnList::addUrlShortcutColumns() { addDefaultColumns(DBDefaultColumns::UrlShortcuts); }
-void DBColumnList::addFirstNameColumns() { addDefaultColumns(DBDefaultColumns::FirstNames); }
-void DBColumnList::addLastNameColumns() { addDefaultColumns(DBDefaultColumns::LastNames); }
-void DBColumnList::addCountryColumns() { addDefaultColumns(DBDefaultColumns::Countries); }
-void DBColumnList::addCityColumns() { addDefaultColumns(DBDefaultColumns::Cities); }
-void DBColumnList::addAddressColumns() { addDefaultColumns(DBDefaultColumns::Addresses); }
+
+} // namespace
+
+void DBColumnList::addBookmarkColumns() { addDefaultColumns(setOf(&DBSql::tableBookmark)); }
+void DBColumnList::addProjectColumns() { addDefaultColumns(setOf(&DBSql::tableProject)); }
+void DBColumnList::addHistoryColumns() { addDefaultColumns(setOf(&DBSql::tableHistory)); }
+void DBColumnList::addSynonymColumns() { addDefaultColumns(setOf(&DBSql::tableSynonym)); }
+void DBColumnList::addSpinnedArticleColumns() { addDefaultColumns(setOf(&DBSql::tableSpunArticle)); }
+void DBColumnList::addArticleColumns() { addDefaultColumns(setOf(&DBSql::tableArticle)); }
+void DBColumnList::addCategoryColumns() { addDefaultColumns(setOf(&DBSql::tableCategory)); }
+void DBColumnList::addSocialBookmarkColumns() { addDefaultColumns(setOf(&DBSql::tableSocialBookmark)); }
+void DBColumnList::addAccountColumns() { addDefaultColumns(setOf(&DBSql::tableAccount)); }
+void DBColumnList::addWebsiteColumns() { addDefaultColumns(setOf(&DBSql::tableWebsite)); }
+void DBColumnList::addMasterAccountColumns() { addDefaultColumns(setOf(&DBSql::tableMasterAccount)); }
+void DBColumnList::addSocialBookmarkTemplateColumns() { addDefaultColumns(setOf(&DBSql::tableSocialBookmarkTemplate)); }
+void DBColumnList::addRegistrationTemplateColumns() { addDefaultColumns(setOf(&DBSql::tableRegistrationTemplate)); }
+void DBColumnList::addLoginTemplateColumns() { addDefaultColumns(setOf(&DBSql::tableLoginTemplate)); }
+void DBColumnList::addDirectoryTemplateColumns() { addDefaultColumns(setOf(&DBSql::tableDirectoryTemplate)); }
+void DBColumnList::addArticleTemplateColumns() { addDefaultColumns(setOf(&DBSql::tableArticleTemplate)); }
+void DBColumnList::addDirectoryColumns() { addDefaultColumns(setOf(&DBSql::tableDirectory)); }
+void DBColumnList::addRankColumns() { addDefaultColumns(setOf(&DBSql::tableRank)); }
+void DBColumnList::addUrlShortcutColumns() { addDefaultColumns(setOf(&DBSql::tableUrlShortcut)); }
+void DBColumnList::addFirstNameColumns() { addDefaultColumns(setOf(&DBSql::tableFirstName)); }
+void DBColumnList::addLastNameColumns() { addDefaultColumns(setOf(&DBSql::tableLastName)); }
+void DBColumnList::addCountryColumns() { addDefaultColumns(setOf(&DBSql::tableCountry)); }
+void DBColumnList::addCityColumns() { addDefaultColumns(setOf(&DBSql::tableCity)); }
+void DBColumnList::addAddressColumns() { addDefaultColumns(setOf(&DBSql::tableAddress)); }
 
 } // namespace Vexal

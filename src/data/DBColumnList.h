@@ -25,9 +25,9 @@ public:
     // Appends ID, Name and Comments made from the seed.
     void addCommonColumns(DBColumn* seed, bool hideName);
 
-    // The default set `which`; called only on an empty list. The named
-    // adders below are this with their set.
-    void addDefaultColumns(DBDefaultColumns::Set which);
+    // A default set (null adds nothing); called only on an empty list. The
+    // named adders below are this with their table's set.
+    void addDefaultColumns(const DBDefaultColumns::ColumnSet* set);
     void addBookmarkColumns();
     void addProjectColumns();
     void addHistoryColumns();

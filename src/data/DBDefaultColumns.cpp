@@ -6,6 +6,8 @@
 #include "texts/LocaleIdentity.h"
 #include "texts/LocaleSql.h"
 
+#include <iterator>
+
 namespace Vexal {
 
 namespace {
@@ -261,58 +263,97 @@ const Column addressColumns[] = {
 };
 
 template <int N>
-constexpr ColumnSet makeSet(const char* widgetId, TextGetter source, bool hideName,
+constexpr ColumnSet makeSet(const char* widgetId, TextGetter table, TextGetter source, bool hideName,
                             const Column (&columns)[N])
 {
-    return {widgetId, source, hideName, columns, N};
+    return {widgetId, table, source, hideName, columns, N};
 }
 
-// In the order of DBDefaultColumns::Set.
-const ColumnSet columnSets[DBDefaultColumns::SetCount] = {
-    makeSet("{1D0E8254-780D-4033-97B5-99CA51FCD81D}", &DBSql::tableBookmark, true, bookmarkColumns),
-    makeSet("{F2231605-5081-42A3-A1EC-2CB8D05B1C15}", &DBSql::tableProject, false, projectColumns),
-    makeSet("{44AF96AE-943F-4113-9C80-78276DC6D171}", &DBSql::tableHistory, true, historyColumns),
-    makeSet("{C86D7943-CD8C-446D-A797-B0CA7C7D60C9}", &DBSql::tableSynonym, false, synonymColumns),
-    makeSet("{2982C49A-6377-421D-B93A-E14E688C992C}", &DBSql::tableSpunArticleView, false,
+constexpr ColumnSet columnSets[] = {
+    makeSet("{1D0E8254-780D-4033-97B5-99CA51FCD81D}", &DBSql::tableBookmark, &DBSql::tableBookmark, true,
+            bookmarkColumns),
+    makeSet("{F2231605-5081-42A3-A1EC-2CB8D05B1C15}", &DBSql::tableProject, &DBSql::tableProject, false,
+            projectColumns),
+    makeSet("{44AF96AE-943F-4113-9C80-78276DC6D171}", &DBSql::tableHistory, &DBSql::tableHistory, true,
+            historyColumns),
+    makeSet("{C86D7943-CD8C-446D-A797-B0CA7C7D60C9}", &DBSql::tableSynonym, &DBSql::tableSynonym, false,
+            synonymColumns),
+    makeSet("{2982C49A-6377-421D-B93A-E14E688C992C}", &DBSql::tableSpunArticle, &DBSql::tableSpunArticleView, false,
             spinnedArticleColumns),
-    makeSet("{88B83EDC-5E23-4B0A-9171-926172684807}", &DBSql::tableArticleView, false, articleColumns),
-    makeSet("{1268EC64-F9B2-421A-8783-D7285452E1F7}", &DBSql::tableCategoryView, false, categoryColumns),
-    makeSet("{26149E7B-4501-4BC9-8847-D1D9D567A4FC}", &DBSql::tableSocialBookmarkView, false,
-            socialBookmarkColumns),
-    makeSet("{A350AE48-5596-11E1-B856-B14B4824019B}", &DBSql::tableAccountView, false, accountColumns),
-    makeSet("{008A354C-20DA-457E-B675-E3FBDB9D0401}", &DBSql::tableWebsite, false, websiteColumns),
-    makeSet("{965124D0-54C8-11E1-BBFC-B8C84824019B}", &DBSql::tableMasterAccountView, false,
-            masterAccountColumns),
-    makeSet("{14C8ABDF-3B51-418F-9FD2-9AF26D45F941}", &DBSql::tableSocialBookmarkTemplateView, false,
-            socialBookmarkTemplateColumns),
-    makeSet("{509847BF-8E9E-47A3-BBDD-FFBDB9029E2B}", &DBSql::tableRegistrationTemplateView, false,
-            registrationTemplateColumns),
-    makeSet("{DE6041D8-C457-4056-9BB9-384238EB7131}", &DBSql::tableLoginTemplateView, false,
-            loginTemplateColumns),
-    makeSet("{1E80A473-C65A-4793-85B8-9B17143CC6AA}", &DBSql::tableDirectoryTemplateView, false,
-            directoryTemplateColumns),
-    makeSet("{8B4F7AF9-3FB1-41F0-AE8A-7D57C7717051}", &DBSql::tableArticleTemplateView, false,
-            articleTemplateColumns),
-    makeSet("{F43378F2-E94A-4D2A-B185-7DBD19D053D8}", &DBSql::tableDirectoryView, false, directoryColumns),
-    makeSet("{9A7C864E-4FCD-43C9-B9F6-1949731C7A62}", &DBSql::tableRank, false, rankColumns),
-    makeSet("{BDBBF885-2669-402D-9177-73DF8546D6A6}", &DBSql::tableUrlShortcut, false, urlShortcutColumns),
-    makeSet("{6F1D2E0A-3C5B-4A8E-9B47-2D81C0F5A6E3}", &DBSql::tableFirstName, false, firstNameColumns),
-    makeSet("{B83A4C71-5E2F-4D96-A0C8-7F13E9B2D450}", &DBSql::tableLastName, false, lastNameColumns),
-    makeSet("{2C9E7B5D-81A4-4F3C-B6D2-E40A95C1F837}", &DBSql::tableCountry, false, countryColumns),
-    makeSet("{D4F08A62-9B1C-4E75-8A3D-56C2B7E1F094}", &DBSql::tableCity, false, cityColumns),
-    makeSet("{71E5C93B-2A4D-4B8F-9C60-A3D8F2E4B515}", &DBSql::tableAddress, false, addressColumns),
+    makeSet("{88B83EDC-5E23-4B0A-9171-926172684807}", &DBSql::tableArticle, &DBSql::tableArticleView, false,
+            articleColumns),
+    makeSet("{1268EC64-F9B2-421A-8783-D7285452E1F7}", &DBSql::tableCategory, &DBSql::tableCategoryView, false,
+            categoryColumns),
+    makeSet("{26149E7B-4501-4BC9-8847-D1D9D567A4FC}", &DBSql::tableSocialBookmark, &DBSql::tableSocialBookmarkView,
+            false, socialBookmarkColumns),
+    makeSet("{A350AE48-5596-11E1-B856-B14B4824019B}", &DBSql::tableAccount, &DBSql::tableAccountView, false,
+            accountColumns),
+    makeSet("{008A354C-20DA-457E-B675-E3FBDB9D0401}", &DBSql::tableWebsite, &DBSql::tableWebsite, false,
+            websiteColumns),
+    makeSet("{965124D0-54C8-11E1-BBFC-B8C84824019B}", &DBSql::tableMasterAccount, &DBSql::tableMasterAccountView,
+            false, masterAccountColumns),
+    makeSet("{14C8ABDF-3B51-418F-9FD2-9AF26D45F941}", &DBSql::tableSocialBookmarkTemplate,
+            &DBSql::tableSocialBookmarkTemplateView, false, socialBookmarkTemplateColumns),
+    makeSet("{509847BF-8E9E-47A3-BBDD-FFBDB9029E2B}", &DBSql::tableRegistrationTemplate,
+            &DBSql::tableRegistrationTemplateView, false, registrationTemplateColumns),
+    makeSet("{DE6041D8-C457-4056-9BB9-384238EB7131}", &DBSql::tableLoginTemplate, &DBSql::tableLoginTemplateView,
+            false, loginTemplateColumns),
+    makeSet("{1E80A473-C65A-4793-85B8-9B17143CC6AA}", &DBSql::tableDirectoryTemplate,
+            &DBSql::tableDirectoryTemplateView, false, directoryTemplateColumns),
+    makeSet("{8B4F7AF9-3FB1-41F0-AE8A-7D57C7717051}", &DBSql::tableArticleTemplate,
+            &DBSql::tableArticleTemplateView, false, articleTemplateColumns),
+    makeSet("{F43378F2-E94A-4D2A-B185-7DBD19D053D8}", &DBSql::tableDirectory, &DBSql::tableDirectoryView, false,
+            directoryColumns),
+    makeSet("{9A7C864E-4FCD-43C9-B9F6-1949731C7A62}", &DBSql::tableRank, &DBSql::tableRank, false, rankColumns),
+    makeSet("{BDBBF885-2669-402D-9177-73DF8546D6A6}", &DBSql::tableUrlShortcut, &DBSql::tableUrlShortcut, false,
+            urlShortcutColumns),
+    makeSet("{6F1D2E0A-3C5B-4A8E-9B47-2D81C0F5A6E3}", &DBSql::tableFirstName, &DBSql::tableFirstName, false,
+            firstNameColumns),
+    makeSet("{B83A4C71-5E2F-4D96-A0C8-7F13E9B2D450}", &DBSql::tableLastName, &DBSql::tableLastName, false,
+            lastNameColumns),
+    makeSet("{2C9E7B5D-81A4-4F3C-B6D2-E40A95C1F837}", &DBSql::tableCountry, &DBSql::tableCountry, false,
+            countryColumns),
+    makeSet("{D4F08A62-9B1C-4E75-8A3D-56C2B7E1F094}", &DBSql::tableCity, &DBSql::tableCity, false, cityColumns),
+    makeSet("{71E5C93B-2A4D-4B8F-9C60-A3D8F2E4B515}", &DBSql::tableAddress, &DBSql::tableAddress, false,
+            addressColumns),
 };
+
+constexpr bool sameText(const char* a, const char* b)
+{
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+// A table has one widget and a widget one set: a second set for either would
+// never be found, or would mix two layouts under one identifier.
+constexpr bool eachTableAndWidgetOnce()
+{
+    for (std::size_t i = 0; i < std::size(columnSets); ++i)
+        for (std::size_t j = i + 1; j < std::size(columnSets); ++j)
+            if (columnSets[i].table == columnSets[j].table || sameText(columnSets[i].widgetId, columnSets[j].widgetId))
+                return false;
+    return true;
+}
+static_assert(eachTableAndWidgetOnce(), "one set for each table and widget");
 
 } // namespace
 
-const DBDefaultColumns::ColumnSet& DBDefaultColumns::set(Set which)
+const std::vector<DBDefaultColumns::ColumnSet>& DBDefaultColumns::all()
 {
-    return columnSets[which];
+    static const std::vector<ColumnSet> sets(std::begin(columnSets), std::end(columnSets));
+    return sets;
 }
 
-QString DBDefaultColumns::widgetId(Set which)
+const DBDefaultColumns::ColumnSet* DBDefaultColumns::forTable(const QString& table)
 {
-    return QLatin1String(columnSets[which].widgetId);
+    for (const ColumnSet& set : all()) {
+        if (set.table() == table)
+            return &set;
+    }
+    return nullptr;
 }
 
 } // namespace Vexal

@@ -2,44 +2,19 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace Vexal {
 
-// The default column layout of each record table of the user interface, as
+// The default column layout of the record tables of the user interface, as
 // data: which columns follow ID, Name and Comments, with their header, kind,
-// visibility and width. DBColumnList builds a set in memory from it.
+// visibility and width. A set belongs to the table widget that lists the
+// records of one SQL table, and is found by that table's name. DBColumnList
+// builds a set in memory from it.
 class DBDefaultColumns
 {
 public:
     DBDefaultColumns() = delete;
-
-    enum Set {
-        NoSet = -1, // a record kind whose table has no widget of its own
-        Bookmarks,
-        Projects,
-        History,
-        Synonyms,
-        SpinnedArticles,
-        Articles,
-        Categories,
-        SocialBookmarks,
-        Accounts,
-        Websites,
-        MasterAccounts,
-        SocialBookmarkTemplates,
-        RegistrationTemplates,
-        LoginTemplates,
-        DirectoryTemplates,
-        ArticleTemplates,
-        Directories,
-        Ranks,
-        UrlShortcuts,
-        FirstNames,
-        LastNames,
-        Countries,
-        Cities,
-        Addresses,
-        SetCount
-    };
 
     using NameGetter = QString (*)(bool);
     using TextGetter = QString (*)();
@@ -59,14 +34,20 @@ public:
     struct ColumnSet
     {
         const char* widgetId;  // the identifier of the table widget
+        TextGetter table;      // the SQL table whose records the widget lists
         TextGetter source;     // the table or view that the widget reads
         bool hideName;
         const Column* columns; // the columns after ID, Name and Comments
         int count;
+
+        QString id() const { return QLatin1String(widgetId); }
     };
 
-    static const ColumnSet& set(Set which);
-    static QString widgetId(Set which);
+    // Every set, one for each table that has one.
+    static const std::vector<ColumnSet>& all();
+    // The set of the widget that lists the records of that table; null for
+    // a table without one.
+    static const ColumnSet* forTable(const QString& table);
 };
 
 } // namespace Vexal

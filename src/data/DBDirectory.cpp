@@ -20,7 +20,7 @@ const DBFields& DBDirectory::fields() const
     return table;
 }
 
-void DBDirectory::setUserName(const QString& text) { setText(m_userName, text, shortLimit); }
-void DBDirectory::setUserEmail(const QString& text) { setText(m_userEmail, text, shortLimit); }
+void DBDirectory::setUserName(const QString& text) { change(m_userName, text, shortLimit); }
+void DBDirectory::setUserEmail(const QString& text) { change(m_userEmail, text, shortLimit); }
 
 } // namespace Vexal

@@ -127,6 +127,25 @@ void DBField::copyRaw(DBBase* record, const DBBase* source) const
     }
 }
 
+bool DBField::holds(const DBBase* record, const void* member) const
+{
+    switch (m_type) {
+    case FieldType::Int:
+        return &(record->*m_member.i) == member;
+    case FieldType::Text:
+        return m_index < 0 && &(record->*m_member.s) == member;
+    case FieldType::Bool:
+        return &(record->*m_member.b) == member;
+    case FieldType::Date:
+        return &(record->*m_member.d) == member;
+    case FieldType::DateTime:
+        return &(record->*m_member.t) == member;
+    case FieldType::Image:
+        return &(record->*m_member.p) == member;
+    }
+    return false;
+}
+
 int DBField::intValue(const DBBase* record) const
 {
     return m_type == FieldType::Int ? record->*m_member.i : (m_type == FieldType::Bool ? record->*m_member.b : 0);
@@ -163,7 +182,7 @@ void DBField::setInt(DBBase* record, int value) const
 {
     record->markModified();
     if (m_type == FieldType::Int)
-        record->*m_member.i = value;
+        record->*m_member.i = qBound(m_minimum, value, m_maximum);
     else if (m_type == FieldType::Bool)
         record->*m_member.b = value != 0;
 }
@@ -209,6 +228,15 @@ const DBField* DBFields::find(const QString& column) const
 {
     for (const DBField& field : *this) {
         if (field.column() == column)
+            return &field;
+    }
+    return nullptr;
+}
+
+const DBField* DBFields::find(const DBBase* record, const void* member) const
+{
+    for (const DBField& field : *this) {
+        if (field.holds(record, member))
             return &field;
     }
     return nullptr;

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <initializer_list>
+#include <limits>
 #include <vector>
 
 namespace Vexal {
@@ -52,6 +53,16 @@ public:
     {
         return DBField(column, FieldType::Int, 0, flags, static_cast<int DBBase::*>(member));
     }
+    // An integer that its setter keeps within minimum to maximum; a value
+    // read from the table is taken as stored.
+    template <class Record>
+    static DBField range(Column column, int Record::*member, int minimum, int maximum)
+    {
+        DBField field = integer(column, member);
+        field.m_minimum = minimum;
+        field.m_maximum = maximum;
+        return field;
+    }
     template <class Record>
     static DBField text(Column column, QString Record::*member, int limit, unsigned flags = NoFlags)
     {
@@ -91,6 +102,9 @@ public:
     FieldType type() const { return m_type; }
     // The most characters a text keeps; 0 for no limit.
     int limit() const { return m_limit; }
+    // The values an integer's setter keeps to (the whole int range unless set).
+    int minimum() const { return m_minimum; }
+    int maximum() const { return m_maximum; }
     bool has(Flag flag) const { return (m_flags & flag) != 0; }
     bool isExchanged() const { return !has(NoXml); }
     bool isReadFromXml() const { return !has(NoXml) && !has(XmlWriteOnly); }
@@ -105,6 +119,8 @@ public:
     void copy(DBBase* record, const DBBase* source) const;
     // Copies the value as it stands (no limit, no state change).
     void copyRaw(DBBase* record, const DBBase* source) const;
+    // Whether the member at that address of the record is this field's.
+    bool holds(const DBBase* record, const void* member) const;
 
     // Typed access; the setters apply the limit and mark the record modified.
     int intValue(const DBBase* record) const;
@@ -137,6 +153,8 @@ private:
     Column m_column;
     FieldType m_type;
     int m_limit;
+    int m_minimum = std::numeric_limits<int>::min();
+    int m_maximum = std::numeric_limits<int>::max();
     unsigned m_flags;
     // For a text held in a list member: its index there; -1 otherwise.
     int m_index = -1;
@@ -176,6 +194,8 @@ public:
 
     // The field of that column; null when the kind has none.
     const DBField* find(const QString& column) const;
+    // The field that holds the record's member at that address; null when none does.
+    const DBField* find(const DBBase* record, const void* member) const;
 };
 
 } // namespace Vexal

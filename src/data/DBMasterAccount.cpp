@@ -1,6 +1,5 @@
 #include "data/DBMasterAccount.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "data/Encryptor.h"
@@ -51,31 +50,25 @@ QString DBMasterAccount::decryptedPassword() const
     return encryptor.decode(m_password);
 }
 
-void DBMasterAccount::setText(QString& field, const QString& text, int limit)
-{
-    markModified();
-    field = Convert::leftText(text, limit);
-}
+void DBMasterAccount::setFirstName(const QString& text) { change(m_firstName, text, textLimit); }
+void DBMasterAccount::setMiddleName(const QString& text) { change(m_middleName, text, textLimit); }
+void DBMasterAccount::setLastName(const QString& text) { change(m_lastName, text, textLimit); }
+void DBMasterAccount::setFullName(const QString& text) { change(m_fullName, text, textLimit); }
+void DBMasterAccount::setScreenName(const QString& text) { change(m_screenName, text, textLimit); }
 
-void DBMasterAccount::setFirstName(const QString& text) { setText(m_firstName, text, textLimit); }
-void DBMasterAccount::setMiddleName(const QString& text) { setText(m_middleName, text, textLimit); }
-void DBMasterAccount::setLastName(const QString& text) { setText(m_lastName, text, textLimit); }
-void DBMasterAccount::setFullName(const QString& text) { setText(m_fullName, text, textLimit); }
-void DBMasterAccount::setScreenName(const QString& text) { setText(m_screenName, text, textLimit); }
+void DBMasterAccount::setLogin(const QString& text) { change(m_login, text, textLimit); }
 
-void DBMasterAccount::setLogin(const QString& text) { setText(m_login, text, textLimit); }
+void DBMasterAccount::setEmail(const QString& text) { change(m_email, text, textLimit); }
+void DBMasterAccount::setUrl(const QString& text) { change(m_url, text, urlLimit); }
 
-void DBMasterAccount::setEmail(const QString& text) { setText(m_email, text, textLimit); }
-void DBMasterAccount::setUrl(const QString& text) { setText(m_url, text, urlLimit); }
-
-void DBMasterAccount::setAnswer(const QString& text) { setText(m_answer, text, textLimit); }
-void DBMasterAccount::setCountry(const QString& text) { setText(m_country, text, textLimit); }
-void DBMasterAccount::setCity(const QString& text) { setText(m_city, text, textLimit); }
-void DBMasterAccount::setProvince(const QString& text) { setText(m_province, text, textLimit); }
-void DBMasterAccount::setAddress(const QString& text) { setText(m_address, text, textLimit); }
-void DBMasterAccount::setDetails(const QString& text) { setText(m_details, text, textLimit); }
-void DBMasterAccount::setZipCode(const QString& text) { setText(m_zipCode, text, textLimit); }
-void DBMasterAccount::setPhone(const QString& text) { setText(m_phone, text, textLimit); }
-void DBMasterAccount::setFax(const QString& text) { setText(m_fax, text, textLimit); }
+void DBMasterAccount::setAnswer(const QString& text) { change(m_answer, text, textLimit); }
+void DBMasterAccount::setCountry(const QString& text) { change(m_country, text, textLimit); }
+void DBMasterAccount::setCity(const QString& text) { change(m_city, text, textLimit); }
+void DBMasterAccount::setProvince(const QString& text) { change(m_province, text, textLimit); }
+void DBMasterAccount::setAddress(const QString& text) { change(m_address, text, textLimit); }
+void DBMasterAccount::setDetails(const QString& text) { change(m_details, text, textLimit); }
+void DBMasterAccount::setZipCode(const QString& text) { change(m_zipCode, text, textLimit); }
+void DBMasterAccount::setPhone(const QString& text) { change(m_phone, text, textLimit); }
+void DBMasterAccount::setFax(const QString& text) { change(m_fax, text, textLimit); }
 
 } // namespace Vexal

@@ -73,8 +73,6 @@ public:
     void setFax(const QString& text);
 
 private:
-    void setText(QString& field, const QString& text, int limit);
-
     bool m_active = false;
     QString m_firstName;
     QString m_middleName;

@@ -1,14 +1,11 @@
 #include "data/DBOptions.h"
 
-#include "core/Convert.h"
 #include "core/ConstApp.h"
 #include "core/DBSql.h"
+#include "data/DBField.h"
 #include "data/Encryptor.h"
 
 #include <QDir>
-#include <QSqlQuery>
-#include <QVariant>
-#include <QtGlobal>
 
 namespace Vexal {
 
@@ -24,32 +21,61 @@ QString decrypted(const QString& stored)
 
 } // namespace
 
-#define TESVAR_OPTION_INIT(Column, getter, setter, Kind, Default) , m_##getter(Default)
-
 DBOptions::DBOptions(QObject* parent)
-    : DBKind(parent) TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_INIT)
+    : DBKind(parent)
+    , m_homeUrl(ConstApp::homeUrl())
+    , m_defaultFolder(QDir::homePath())
 {
 }
 
-#undef TESVAR_OPTION_INIT
-
-// Every setter marks the record modified first, then stores.
-#define TESVAR_OPTION_STORE_Int(value) (value)
-#define TESVAR_OPTION_STORE_Bool(value) (value)
-#define TESVAR_OPTION_STORE_Password(value) (value)
-#define TESVAR_OPTION_STORE_Text(value) Convert::leftText((value), shortTextLimit)
-#define TESVAR_OPTION_STORE_LongText(value) Convert::leftText((value), longTextLimit)
-#define TESVAR_OPTION_STORE_TabLimit(value) qBound(minOpenedTabs, (value), maxOpenedTabsLimit)
-#define TESVAR_OPTION_STORE_Days(value) qBound(0, (value), maxHistoryPeriod)
-
-#define TESVAR_OPTION_SETTER(Column, getter, setter, Kind, Default) \
-    void DBOptions::setter(TESVAR_OPTION_PARAM_##Kind value) \
-    { \
-        markModified(); \
-        m_##getter = TESVAR_OPTION_STORE_##Kind(value); \
-    }
-TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_SETTER)
-#undef TESVAR_OPTION_SETTER
+const DBFields& DBOptions::fields() const
+{
+    using O = DBOptions;
+    static const DBFields table(
+        baseFields(),
+        {
+            DBField::integer(&DBSql::colStartup, &O::m_startup),
+            DBField::text(&DBSql::colHomeURL, &O::m_homeUrl, longTextLimit),
+            DBField::flag(&DBSql::colShowDownloads, &O::m_showDownloads),
+            DBField::flag(&DBSql::colCloseDownloads, &O::m_closeDownloads),
+            DBField::text(&DBSql::colDownloadsFolder, &O::m_downloadsFolder, longTextLimit),
+            DBField::flag(&DBSql::colAskDownloads, &O::m_askDownloads),
+            DBField::flag(&DBSql::colKeepLastFolder, &O::m_keepLastFolder),
+            DBField::text(&DBSql::colDefaultFolder, &O::m_defaultFolder, longTextLimit),
+            DBField::flag(&DBSql::colWarnTabsClosing, &O::m_warnTabsClosing),
+            DBField::range(&DBSql::colMaxOpenedTabs, &O::m_maxOpenedTabs, minOpenedTabs, maxOpenedTabsLimit),
+            DBField::flag(&DBSql::colReloadAllTabs, &O::m_reloadAllTabs),
+            DBField::flag(&DBSql::colFocusNewTab, &O::m_focusNewTab),
+            DBField::flag(&DBSql::colEnableFlash, &O::m_enableFlash),
+            DBField::flag(&DBSql::colEnableImages, &O::m_enableImages),
+            DBField::flag(&DBSql::colEnableJScript, &O::m_enableJScript),
+            DBField::flag(&DBSql::colOverrideOnImport, &O::m_overrideOnImport),
+            DBField::flag(&DBSql::colCrossSessionImport, &O::m_crossSessionImport),
+            DBField::flag(&DBSql::colBlockPopups, &O::m_blockPopups),
+            DBField::flag(&DBSql::colFocusPopups, &O::m_focusPopups),
+            DBField::flag(&DBSql::colIgnoreSSLErrors, &O::m_ignoreSSLErrors),
+            DBField::flag(&DBSql::colSaveHistory, &O::m_saveHistory),
+            DBField::range(&DBSql::colHistoryPeriod, &O::m_historyPeriod, 0, maxHistoryPeriod),
+            DBField::flag(&DBSql::colSaveDownloadHistory, &O::m_saveDownloadHistory),
+            DBField::integer(&DBSql::colLocationBar, &O::m_locationBar),
+            DBField::flag(&DBSql::colHttpProxy, &O::m_httpProxy),
+            DBField::text(&DBSql::colHttpLogin, &O::m_httpLogin, shortTextLimit),
+            DBField::text(&DBSql::colHttpPassword, &O::m_httpPassword, 0),
+            DBField::text(&DBSql::colHttpAddress, &O::m_httpAddress, longTextLimit),
+            DBField::integer(&DBSql::colHttpPort, &O::m_httpPort),
+            DBField::flag(&DBSql::colSocksProxy, &O::m_socksProxy),
+            DBField::text(&DBSql::colSocksLogin, &O::m_socksLogin, shortTextLimit),
+            DBField::text(&DBSql::colSocksPassword, &O::m_socksPassword, 0),
+            DBField::text(&DBSql::colSocksAddress, &O::m_socksAddress, longTextLimit),
+            DBField::integer(&DBSql::colSocksPort, &O::m_socksPort),
+            DBField::flag(&DBSql::colFtpProxy, &O::m_ftpProxy),
+            DBField::text(&DBSql::colFtpLogin, &O::m_ftpLogin, shortTextLimit),
+            DBField::text(&DBSql::colFtpPassword, &O::m_ftpPassword, 0),
+            DBField::text(&DBSql::colFtpAddress, &O::m_ftpAddress, longTextLimit),
+            DBField::integer(&DBSql::colFtpPort, &O::m_ftpPort),
+        });
+    return table;
+}
 
 QString DBOptions::decryptedHttpPassword() const
 {
@@ -64,61 +90,6 @@ QString DBOptions::decryptedSocksPassword() const
 QString DBOptions::decryptedFtpPassword() const
 {
     return decrypted(m_ftpPassword);
-}
-
-#define TESVAR_OPTION_BIND_Int(value) (value)
-#define TESVAR_OPTION_BIND_TabLimit(value) (value)
-#define TESVAR_OPTION_BIND_Days(value) (value)
-#define TESVAR_OPTION_BIND_Bool(value) boolValue(value)
-#define TESVAR_OPTION_BIND_Text(value) (value)
-#define TESVAR_OPTION_BIND_LongText(value) (value)
-#define TESVAR_OPTION_BIND_Password(value) (value)
-
-void DBOptions::bindValues(QSqlQuery& query)
-{
-    DBBase::bindValues(query);
-#define TESVAR_OPTION_BIND(Column, getter, setter, Kind, Default) \
-    query.bindValue(DBSql::col##Column(true), TESVAR_OPTION_BIND_##Kind(m_##getter));
-    TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_BIND)
-#undef TESVAR_OPTION_BIND
-}
-
-#define TESVAR_OPTION_READ_Int(value) (value).toInt()
-#define TESVAR_OPTION_READ_TabLimit(value) (value).toInt()
-#define TESVAR_OPTION_READ_Days(value) (value).toInt()
-#define TESVAR_OPTION_READ_Bool(value) readBool(value)
-#define TESVAR_OPTION_READ_Text(value) (value).toString()
-#define TESVAR_OPTION_READ_LongText(value) (value).toString()
-#define TESVAR_OPTION_READ_Password(value) (value).toString()
-
-void DBOptions::readValues(const QSqlQuery& query)
-{
-    DBBase::readValues(query);
-    int index = 3;
-#define TESVAR_OPTION_READ(Column, getter, setter, Kind, Default) \
-    m_##getter = TESVAR_OPTION_READ_##Kind(query.value(index++));
-    TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_READ)
-#undef TESVAR_OPTION_READ
-}
-
-void DBOptions::assign(const DBBase* other)
-{
-    DBBase::assign(other);
-    const DBOptions* options = qobject_cast<const DBOptions*>(other);
-    if (!options)
-        return;
-#define TESVAR_OPTION_COPY(Column, getter, setter, Kind, Default) setter(options->m_##getter);
-    TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_COPY)
-#undef TESVAR_OPTION_COPY
-}
-
-QStringList DBOptions::columns() const
-{
-    QStringList names = commonColumns();
-#define TESVAR_OPTION_COLUMN(Column, getter, setter, Kind, Default) names << DBSql::col##Column();
-    TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_COLUMN)
-#undef TESVAR_OPTION_COLUMN
-    return names;
 }
 
 } // namespace Vexal

@@ -4,103 +4,155 @@
 
 namespace Vexal {
 
-// The option columns after ID, Name and Comments, in column order:
-// X(column, getter, setter, kind, default). Kinds: Int and Bool stored as
-// integers; Text cut to 128 characters, LongText to 1024; Password is the
-// scrambled text, never cut (a cut one would no longer decode); TabLimit and
-// Days are clamped integers.
-#define TESVAR_OPTIONS_FIELDS(X) \
-    X(Startup, startup, setStartup, Int, 2) \
-    X(HomeURL, homeUrl, setHomeUrl, LongText, ConstApp::homeUrl()) \
-    X(ShowDownloads, showDownloads, setShowDownloads, Bool, true) \
-    X(CloseDownloads, closeDownloads, setCloseDownloads, Bool, false) \
-    X(DownloadsFolder, downloadsFolder, setDownloadsFolder, LongText, QString()) \
-    X(AskDownloads, askDownloads, setAskDownloads, Bool, false) \
-    X(KeepLastFolder, keepLastFolder, setKeepLastFolder, Bool, true) \
-    X(DefaultFolder, defaultFolder, setDefaultFolder, LongText, QDir::homePath()) \
-    X(WarnTabsClosing, warnTabsClosing, setWarnTabsClosing, Bool, true) \
-    X(MaxOpenedTabs, maxOpenedTabs, setMaxOpenedTabs, TabLimit, 15) \
-    X(ReloadAllTabs, reloadAllTabs, setReloadAllTabs, Bool, false) \
-    X(FocusNewTab, focusNewTab, setFocusNewTab, Bool, true) \
-    X(EnableFlash, enableFlash, setEnableFlash, Bool, true) \
-    X(EnableImages, enableImages, setEnableImages, Bool, true) \
-    X(EnableJScript, enableJScript, setEnableJScript, Bool, true) \
-    X(OverrideOnImport, overrideOnImport, setOverrideOnImport, Bool, false) \
-    X(CrossSessionImport, crossSessionImport, setCrossSessionImport, Bool, true) \
-    X(BlockPopups, blockPopups, setBlockPopups, Bool, false) \
-    X(FocusPopups, focusPopups, setFocusPopups, Bool, false) \
-    X(IgnoreSSLErrors, ignoreSSLErrors, setIgnoreSSLErrors, Bool, true) \
-    X(SaveHistory, saveHistory, setSaveHistory, Bool, true) \
-    X(HistoryPeriod, historyPeriod, setHistoryPeriod, Days, 7) \
-    X(SaveDownloadHistory, saveDownloadHistory, setSaveDownloadHistory, Bool, true) \
-    X(LocationBar, locationBar, setLocationBar, Int, 2) \
-    X(HttpProxy, httpProxy, setHttpProxy, Bool, false) \
-    X(HttpLogin, httpLogin, setHttpLogin, Text, QString()) \
-    X(HttpPassword, httpPassword, setHttpPassword, Password, QString()) \
-    X(HttpAddress, httpAddress, setHttpAddress, LongText, QString()) \
-    X(HttpPort, httpPort, setHttpPort, Int, 0) \
-    X(SocksProxy, socksProxy, setSocksProxy, Bool, false) \
-    X(SocksLogin, socksLogin, setSocksLogin, Text, QString()) \
-    X(SocksPassword, socksPassword, setSocksPassword, Password, QString()) \
-    X(SocksAddress, socksAddress, setSocksAddress, LongText, QString()) \
-    X(SocksPort, socksPort, setSocksPort, Int, 0) \
-    X(FtpProxy, ftpProxy, setFtpProxy, Bool, false) \
-    X(FtpLogin, ftpLogin, setFtpLogin, Text, QString()) \
-    X(FtpPassword, ftpPassword, setFtpPassword, Password, QString()) \
-    X(FtpAddress, ftpAddress, setFtpAddress, LongText, QString()) \
-    X(FtpPort, ftpPort, setFtpPort, Int, 0)
-
-#define TESVAR_OPTION_TYPE_Int int
-#define TESVAR_OPTION_TYPE_TabLimit int
-#define TESVAR_OPTION_TYPE_Days int
-#define TESVAR_OPTION_TYPE_Bool bool
-#define TESVAR_OPTION_TYPE_Text QString
-#define TESVAR_OPTION_TYPE_LongText QString
-#define TESVAR_OPTION_TYPE_Password QString
-
-#define TESVAR_OPTION_PARAM_Int int
-#define TESVAR_OPTION_PARAM_TabLimit int
-#define TESVAR_OPTION_PARAM_Days int
-#define TESVAR_OPTION_PARAM_Bool bool
-#define TESVAR_OPTION_PARAM_Text const QString&
-#define TESVAR_OPTION_PARAM_LongText const QString&
-#define TESVAR_OPTION_PARAM_Password const QString&
-
 // The user's browser preferences: one stored record in the single-row table
-// "Options". Proxy passwords are held and stored scrambled.
+// "Options". Its field table holds each option's column and what its setter
+// keeps to: logins are cut to 128 characters, addresses and folders to 1024,
+// the tab limit and the history period stay within their ranges, and the
+// proxy passwords are held and stored scrambled, never cut (a cut one would
+// no longer decode).
 class DBOptions final : public DBKind<DBOptions, &DBSql::tableOptions, &LocaleSql::tableOptions>
 {
     Q_OBJECT
 public:
+    explicit DBOptions(QObject* parent = nullptr);
+
+    // ID, Name and Comments, then the options in column order.
+    const DBFields& fields() const override;
+
+    // A getter and a setter per option; a setter marks the record modified,
+    // then stores the value as the option's field keeps it.
+    int startup() const { return m_startup; }
+    void setStartup(int value) { setField(m_startup, value); }
+    QString homeUrl() const { return m_homeUrl; }
+    void setHomeUrl(const QString& value) { setField(m_homeUrl, value); }
+    bool showDownloads() const { return m_showDownloads; }
+    void setShowDownloads(bool value) { setField(m_showDownloads, value); }
+    bool closeDownloads() const { return m_closeDownloads; }
+    void setCloseDownloads(bool value) { setField(m_closeDownloads, value); }
+    QString downloadsFolder() const { return m_downloadsFolder; }
+    void setDownloadsFolder(const QString& value) { setField(m_downloadsFolder, value); }
+    bool askDownloads() const { return m_askDownloads; }
+    void setAskDownloads(bool value) { setField(m_askDownloads, value); }
+    bool keepLastFolder() const { return m_keepLastFolder; }
+    void setKeepLastFolder(bool value) { setField(m_keepLastFolder, value); }
+    QString defaultFolder() const { return m_defaultFolder; }
+    void setDefaultFolder(const QString& value) { setField(m_defaultFolder, value); }
+    bool warnTabsClosing() const { return m_warnTabsClosing; }
+    void setWarnTabsClosing(bool value) { setField(m_warnTabsClosing, value); }
+    int maxOpenedTabs() const { return m_maxOpenedTabs; }
+    void setMaxOpenedTabs(int value) { setField(m_maxOpenedTabs, value); }
+    bool reloadAllTabs() const { return m_reloadAllTabs; }
+    void setReloadAllTabs(bool value) { setField(m_reloadAllTabs, value); }
+    bool focusNewTab() const { return m_focusNewTab; }
+    void setFocusNewTab(bool value) { setField(m_focusNewTab, value); }
+    bool enableFlash() const { return m_enableFlash; }
+    void setEnableFlash(bool value) { setField(m_enableFlash, value); }
+    bool enableImages() const { return m_enableImages; }
+    void setEnableImages(bool value) { setField(m_enableImages, value); }
+    bool enableJScript() const { return m_enableJScript; }
+    void setEnableJScript(bool value) { setField(m_enableJScript, value); }
+    bool overrideOnImport() const { return m_overrideOnImport; }
+    void setOverrideOnImport(bool value) { setField(m_overrideOnImport, value); }
+    bool crossSessionImport() const { return m_crossSessionImport; }
+    void setCrossSessionImport(bool value) { setField(m_crossSessionImport, value); }
+    bool blockPopups() const { return m_blockPopups; }
+    void setBlockPopups(bool value) { setField(m_blockPopups, value); }
+    bool focusPopups() const { return m_focusPopups; }
+    void setFocusPopups(bool value) { setField(m_focusPopups, value); }
+    bool ignoreSSLErrors() const { return m_ignoreSSLErrors; }
+    void setIgnoreSSLErrors(bool value) { setField(m_ignoreSSLErrors, value); }
+    bool saveHistory() const { return m_saveHistory; }
+    void setSaveHistory(bool value) { setField(m_saveHistory, value); }
+    int historyPeriod() const { return m_historyPeriod; }
+    void setHistoryPeriod(int value) { setField(m_historyPeriod, value); }
+    bool saveDownloadHistory() const { return m_saveDownloadHistory; }
+    void setSaveDownloadHistory(bool value) { setField(m_saveDownloadHistory, value); }
+    int locationBar() const { return m_locationBar; }
+    void setLocationBar(int value) { setField(m_locationBar, value); }
+    bool httpProxy() const { return m_httpProxy; }
+    void setHttpProxy(bool value) { setField(m_httpProxy, value); }
+    QString httpLogin() const { return m_httpLogin; }
+    void setHttpLogin(const QString& value) { setField(m_httpLogin, value); }
+    QString httpPassword() const { return m_httpPassword; }
+    void setHttpPassword(const QString& value) { setField(m_httpPassword, value); }
+    QString httpAddress() const { return m_httpAddress; }
+    void setHttpAddress(const QString& value) { setField(m_httpAddress, value); }
+    int httpPort() const { return m_httpPort; }
+    void setHttpPort(int value) { setField(m_httpPort, value); }
+    bool socksProxy() const { return m_socksProxy; }
+    void setSocksProxy(bool value) { setField(m_socksProxy, value); }
+    QString socksLogin() const { return m_socksLogin; }
+    void setSocksLogin(const QString& value) { setField(m_socksLogin, value); }
+    QString socksPassword() const { return m_socksPassword; }
+    void setSocksPassword(const QString& value) { setField(m_socksPassword, value); }
+    QString socksAddress() const { return m_socksAddress; }
+    void setSocksAddress(const QString& value) { setField(m_socksAddress, value); }
+    int socksPort() const { return m_socksPort; }
+    void setSocksPort(int value) { setField(m_socksPort, value); }
+    bool ftpProxy() const { return m_ftpProxy; }
+    void setFtpProxy(bool value) { setField(m_ftpProxy, value); }
+    QString ftpLogin() const { return m_ftpLogin; }
+    void setFtpLogin(const QString& value) { setField(m_ftpLogin, value); }
+    QString ftpPassword() const { return m_ftpPassword; }
+    void setFtpPassword(const QString& value) { setField(m_ftpPassword, value); }
+    QString ftpAddress() const { return m_ftpAddress; }
+    void setFtpAddress(const QString& value) { setField(m_ftpAddress, value); }
+    int ftpPort() const { return m_ftpPort; }
+    void setFtpPort(int value) { setField(m_ftpPort, value); }
+
+    // What the setters keep to: the most characters of a login and of an
+    // address or folder, and the ranges of the tab limit and the history period.
     static constexpr int shortTextLimit = 128;
     static constexpr int longTextLimit = 1024;
     static constexpr int minOpenedTabs = 1;
     static constexpr int maxOpenedTabsLimit = 30;
     static constexpr int maxHistoryPeriod = 21;
 
-    explicit DBOptions(QObject* parent = nullptr);
-
-#define TESVAR_OPTION_ACCESSORS(Column, getter, setter, Kind, Default) \
-    TESVAR_OPTION_TYPE_##Kind getter() const { return m_##getter; } \
-    void setter(TESVAR_OPTION_PARAM_##Kind value);
-    TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_ACCESSORS)
-#undef TESVAR_OPTION_ACCESSORS
-
     // The proxy passwords in clear; "" for an empty stored text.
     QString decryptedHttpPassword() const;
     QString decryptedSocksPassword() const;
     QString decryptedFtpPassword() const;
 
-    void bindValues(QSqlQuery& query) override;
-    void readValues(const QSqlQuery& query) override;
-    void assign(const DBBase* other) override;
-    QStringList columns() const override;
-
 private:
-#define TESVAR_OPTION_FIELD(Column, getter, setter, Kind, Default) \
-    TESVAR_OPTION_TYPE_##Kind m_##getter;
-    TESVAR_OPTIONS_FIELDS(TESVAR_OPTION_FIELD)
-#undef TESVAR_OPTION_FIELD
+    int m_startup = 2;
+    QString m_homeUrl;
+    bool m_showDownloads = true;
+    bool m_closeDownloads = false;
+    QString m_downloadsFolder;
+    bool m_askDownloads = false;
+    bool m_keepLastFolder = true;
+    QString m_defaultFolder;
+    bool m_warnTabsClosing = true;
+    int m_maxOpenedTabs = 15;
+    bool m_reloadAllTabs = false;
+    bool m_focusNewTab = true;
+    bool m_enableFlash = true;
+    bool m_enableImages = true;
+    bool m_enableJScript = true;
+    bool m_overrideOnImport = false;
+    bool m_crossSessionImport = true;
+    bool m_blockPopups = false;
+    bool m_focusPopups = false;
+    bool m_ignoreSSLErrors = true;
+    bool m_saveHistory = true;
+    int m_historyPeriod = 7;
+    bool m_saveDownloadHistory = true;
+    int m_locationBar = 2;
+    bool m_httpProxy = false;
+    QString m_httpLogin;
+    QString m_httpPassword;
+    QString m_httpAddress;
+    int m_httpPort = 0;
+    bool m_socksProxy = false;
+    QString m_socksLogin;
+    QString m_socksPassword;
+    QString m_socksAddress;
+    int m_socksPort = 0;
+    bool m_ftpProxy = false;
+    QString m_ftpLogin;
+    QString m_ftpPassword;
+    QString m_ftpAddress;
+    int m_ftpPort = 0;
 };
 
 } // namespace Vexal

@@ -1,6 +1,5 @@
 #include "data/DBSubmission.h"
 
-#include "core/Convert.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 
@@ -22,16 +21,5 @@ const DBFields& DBSubmission::fields() const
                                 });
     return table;
 }
-
-void DBSubmission::setText(QString& field, const QString& text, int limit)
-{
-    markModified();
-    field = Convert::leftText(text, limit);
-}
-
-void DBSubmission::setTitle(const QString& text) { setText(m_title, text, shortLimit); }
-void DBSubmission::setTags(const QString& text) { setText(m_tags, text, shortLimit); }
-void DBSubmission::setUrl(const QString& text) { setText(m_url, text, longLimit); }
-void DBSubmission::setDescription(const QString& text) { setText(m_description, text, longLimit); }
 
 } // namespace Vexal

@@ -23,14 +23,12 @@ public:
     QString url() const { return m_url; }
     QString description() const { return m_description; }
 
-    void setTitle(const QString& text);
-    void setTags(const QString& text);
-    void setUrl(const QString& text);
-    void setDescription(const QString& text);
+    void setTitle(const QString& text) { change(m_title, text, shortLimit); }
+    void setTags(const QString& text) { change(m_tags, text, shortLimit); }
+    void setUrl(const QString& text) { change(m_url, text, longLimit); }
+    void setDescription(const QString& text) { change(m_description, text, longLimit); }
 
 protected:
-    void setText(QString& field, const QString& text, int limit);
-
     QString m_title;
     QString m_tags;
     QString m_url;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/RecordKind.h"
-#include "data/DBDefaultColumns.h"
 
 #include <QKeySequence>
 #include <QString>
@@ -31,8 +30,9 @@ struct ExportMenuItem
 };
 
 // One record kind: its table (the XML file's "Table" attribute), the name
-// that fills "Export %1", its Xml class, its list class, the default columns
-// of its table widget and its export menu item.
+// that fills "Export %1", its Xml class, its list class and its export menu
+// item. The default columns of its table widget are those of its table
+// (DBDefaultColumns::forTable).
 struct RecordKindEntry
 {
     RecordKind kind;
@@ -42,14 +42,12 @@ struct RecordKindEntry
     // The records of one project for the kinds that belong to a project;
     // every row for the others, which ignore the id.
     DBListBase* (*createList)(int projectId, QObject* parent);
-    // DBDefaultColumns::NoSet for kinds without a table widget of their own.
-    DBDefaultColumns::Set columns;
     ExportMenuItem menu;
 };
 
-// The one registry of the record kinds, looked up by type code (1 to 27; 0 is
-// "Undef") or by table name. The export menu, the export and the import all
-// take their kinds from it.
+// The one registry of the record kinds, looked up by type code (1 to the
+// number of kinds; 0 is "Undef") or by table name. The export menu, the
+// export and the import all take their kinds from it.
 class RecordKinds
 {
 public:
@@ -58,16 +56,16 @@ public:
     // Every kind in type-code order: the import matches table names in this
     // order.
     static const std::vector<RecordKindEntry>& all();
-    // Null outside 1 to 27.
+    // Null for a code of no kind.
     static const RecordKindEntry* find(int typeCode);
     // The first code whose table name equals the name ignoring case; 0 when none.
     static int codeOfTable(const QString& table);
 
-    // A new Xml object of the kind, or null for a code outside 1 to 27.
+    // A new Xml object of the kind, or null for a code of no kind.
     static XmlBase* createXml(int typeCode, QObject* parent);
-    // The table name of a code ("" outside 1 to 27).
+    // The table name of a code ("" for a code of no kind).
     static QString tableOf(int typeCode);
-    // The name that fills "Export %1": "Undef" for 0, "" outside 0 to 27.
+    // The name that fills "Export %1": "Undef" for 0, "" for a code of no kind.
     static QString titleOf(int typeCode);
 
     // The submenu title of a group.

@@ -88,12 +88,9 @@ void WidErrorConsole::reload()
     slotReload();
 }
 
-void WidErrorConsole::save()
+QString WidErrorConsole::savedText() const
 {
-    setContext(LocaleConsole::save());
-    if (!m_textEdit)
-        return;
-    saveText(m_textEdit->document()->toHtml(QByteArrayLiteral("utf-8")));
+    return m_textEdit->document()->toHtml(QByteArrayLiteral("utf-8"));
 }
 
 } // namespace Vexal

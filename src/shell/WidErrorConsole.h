@@ -22,7 +22,6 @@ public:
 
     QString title() const override;
     void setInit(QObject* init) override;
-    void save() override;
     void reload() override;
 
 public slots:
@@ -35,6 +34,7 @@ public slots:
 
 protected:
     virtual void createWidgets();
+    QString savedText() const override;
 
 private:
     void showList(int filter);

@@ -75,12 +75,9 @@ void WidPageSource::zoomReset()
         m_textEdit->resetZoom();
 }
 
-void WidPageSource::save()
+QString WidPageSource::savedText() const
 {
-    setContext(LocaleConsole::save());
-    if (!m_textEdit)
-        return;
-    saveText(m_textEdit->toPlainText());
+    return m_textEdit->toPlainText();
 }
 
 } // namespace Vexal

@@ -21,7 +21,6 @@ public:
 
     QString title() const override;
     void setInit(QObject* init) override;
-    void save() override;
     void zoomReset() override;
 
 public slots:
@@ -30,6 +29,7 @@ public slots:
 
 protected:
     virtual void createWidgets();
+    QString savedText() const override;
 
 private:
 

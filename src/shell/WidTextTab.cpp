@@ -66,8 +66,12 @@ void WidTextTab::setContext(const QString& action) const
     Logger::setContext(QLatin1String(metaObject()->className()), action);
 }
 
-void WidTextTab::saveText(const QString& text)
+void WidTextTab::save()
 {
+    setContext(LocaleConsole::save());
+    if (!m_textEdit)
+        return;
+    const QString text = savedText();
     const QString fileName = UtilFileDialog::getSaveFileName(this, UtilFileDialog::filterHtml());
     if (fileName.isEmpty())
         return;

@@ -26,11 +26,13 @@ public:
     void zoomIn() override;
     void zoomOut() override;
     void zoomReset() override;
+    // Asks for a file name and writes savedText() to it, reporting the outcome.
+    void save() override;
 
 protected:
     void setContext(const QString& action) const;
-    // Asks for a file name and writes the text to it, reporting the outcome.
-    void saveText(const QString& text);
+    // What Save writes; asked only while the text view exists.
+    virtual QString savedText() const = 0;
 
     WidTextEdit* m_textEdit = nullptr;
 };

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The accounts of every project, with their project and website names.
-class WidAccountTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Accounts, &DBSql::tableAccount>
+class WidAccountTable final : public BaseRecordTable<BaseTable, &DBSql::tableAccount>
 {
     Q_OBJECT
 public:

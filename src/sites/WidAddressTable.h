@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The stored addresses.
-class WidAddressTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Addresses, &DBSql::tableAddress>
+class WidAddressTable final : public BaseRecordTable<BaseTable, &DBSql::tableAddress>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The stored cities.
-class WidCityTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Cities, &DBSql::tableCity>
+class WidCityTable final : public BaseRecordTable<BaseTable, &DBSql::tableCity>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The stored countries.
-class WidCountryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Countries, &DBSql::tableCountry>
+class WidCountryTable final : public BaseRecordTable<BaseTable, &DBSql::tableCountry>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The stored first names.
-class WidFirstNameTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::FirstNames, &DBSql::tableFirstName>
+class WidFirstNameTable final : public BaseRecordTable<BaseTable, &DBSql::tableFirstName>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The stored last names.
-class WidLastNameTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::LastNames, &DBSql::tableLastName>
+class WidLastNameTable final : public BaseRecordTable<BaseTable, &DBSql::tableLastName>
 {
     Q_OBJECT
 public:

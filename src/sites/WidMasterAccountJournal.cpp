@@ -3,7 +3,6 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBQueryManager.h"
-#include "sites/SiteCommands.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleAccount.h"
 
@@ -11,7 +10,7 @@ namespace Vexal {
 
 QList<BaseJournalToolbar::Command> WidMasterAccountJournal::toolbarCommands() const
 {
-    return {{ConstIcon::check(32), LocaleAccount::select(), SiteCommands::Select}};
+    return {{ConstIcon::check(32), LocaleAccount::select(), BaseTable::CommandSelect}};
 }
 
 void WidMasterAccountJournal::runCommand(int)
@@ -21,7 +20,7 @@ void WidMasterAccountJournal::runCommand(int)
 
 void WidMasterAccountJournal::slotSelect()
 {
-    if (!startCommand(LocaleAccount::select(), SiteCommands::Select))
+    if (!startCommand(LocaleAccount::select(), BaseTable::CommandSelect))
         return;
     const int id = m_table->selectedId();
     if (id == -1)

@@ -1,6 +1,5 @@
 #include "sites/WidMasterAccountTable.h"
 
-#include "sites/SiteCommands.h"
 #include "texts/LocaleAccount.h"
 
 #include <QAction>
@@ -9,7 +8,7 @@ namespace Vexal {
 
 void WidMasterAccountTable::addMenuItems()
 {
-    connect(addCommandItem(LocaleAccount::select(), SiteCommands::Select), &QAction::triggered, this,
+    connect(addCommandItem(LocaleAccount::select(), BaseTable::CommandSelect), &QAction::triggered, this,
             &WidMasterAccountTable::onSelect);
 }
 

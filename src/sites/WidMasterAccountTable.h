@@ -8,7 +8,7 @@ namespace Vexal {
 // The master accounts, with the row-menu entry Select (makes the row the
 // active master account).
 class WidMasterAccountTable final
-    : public BaseRecordTable<BaseTable, DBDefaultColumns::MasterAccounts, &DBSql::tableMasterAccount>
+    : public BaseRecordTable<BaseTable, &DBSql::tableMasterAccount>
 {
     Q_OBJECT
 public:

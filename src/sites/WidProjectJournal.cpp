@@ -9,7 +9,6 @@
 #include "data/DBListBase.h"
 #include "core/DBSql.h"
 #include "sites/DlgSelectProject.h"
-#include "sites/SiteCommands.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
@@ -61,7 +60,7 @@ const OwnedKind ownedKinds[] = {
 
 QList<BaseJournalToolbar::Command> WidProjectJournal::toolbarCommands() const
 {
-    return {{ConstIcon::check(32), LocaleProject::select(), SiteCommands::Select}};
+    return {{ConstIcon::check(32), LocaleProject::select(), BaseTable::CommandSelect}};
 }
 
 void WidProjectJournal::runCommand(int)
@@ -115,7 +114,7 @@ bool WidProjectJournal::deleteRows(const QString& condition, DBListBase* list)
 
 void WidProjectJournal::slotSelect()
 {
-    if (!startCommand(LocaleProject::select(), SiteCommands::Select))
+    if (!startCommand(LocaleProject::select(), BaseTable::CommandSelect))
         return;
     const int id = m_table->selectedId();
     if (id == -1)

@@ -1,6 +1,5 @@
 #include "sites/WidProjectTable.h"
 
-#include "sites/SiteCommands.h"
 #include "texts/LocaleProject.h"
 
 #include <QAction>
@@ -9,7 +8,7 @@ namespace Vexal {
 
 void WidProjectTable::addMenuItems()
 {
-    connect(addCommandItem(LocaleProject::select(), SiteCommands::Select), &QAction::triggered, this,
+    connect(addCommandItem(LocaleProject::select(), BaseTable::CommandSelect), &QAction::triggered, this,
             &WidProjectTable::onSelect);
 }
 

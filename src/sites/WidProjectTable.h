@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The projects, with the row-menu entry Select (makes the row the current
 // project).
-class WidProjectTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Projects, &DBSql::tableProject>
+class WidProjectTable final : public BaseRecordTable<BaseTable, &DBSql::tableProject>
 {
     Q_OBJECT
 public:

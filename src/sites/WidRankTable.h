@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The stored page ranks.
-class WidRankTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Ranks, &DBSql::tableRank>
+class WidRankTable final : public BaseRecordTable<BaseTable, &DBSql::tableRank>
 {
     Q_OBJECT
 public:

@@ -4,7 +4,6 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBWebsite.h"
-#include "sites/SiteCommands.h"
 #include "sites/WidWebsiteTree.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleWebsite.h"
@@ -15,10 +14,10 @@ namespace Vexal {
 
 QList<BaseJournalToolbar::Command> WidWebsiteJournal::toolbarCommands() const
 {
-    return {{ConstIcon::home(32), LocaleWebsite::homePage(), SiteCommands::HomePage},
-            {ConstIcon::login(32), LocaleWebsite::loginPage(), SiteCommands::LoginPage},
-            {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(), SiteCommands::RegistrationPage},
-            {ConstIcon::webPage(32), LocaleWebsite::userPage(), SiteCommands::UserPage}};
+    return {{ConstIcon::home(32), LocaleWebsite::homePage(), BaseTable::CommandHomePage},
+            {ConstIcon::login(32), LocaleWebsite::loginPage(), BaseTable::CommandLoginPage},
+            {ConstIcon::registerIcon(32), LocaleWebsite::registrationPage(), BaseTable::CommandRegistrationPage},
+            {ConstIcon::webPage(32), LocaleWebsite::userPage(), BaseTable::CommandUserPage}};
 }
 
 void WidWebsiteJournal::runCommand(int id)
@@ -52,22 +51,22 @@ void WidWebsiteJournal::slotOpenPage(int commandId)
     QString (DBWebsite::*page)() const = nullptr;
     QString (*missing)() = nullptr;
     switch (commandId) {
-    case SiteCommands::HomePage:
+    case BaseTable::CommandHomePage:
         action = LocaleWebsite::homePage();
         page = &DBWebsite::homePage;
         missing = &LocaleWebsite::homePageMissing;
         break;
-    case SiteCommands::LoginPage:
+    case BaseTable::CommandLoginPage:
         action = LocaleWebsite::loginPage();
         page = &DBWebsite::loginPage;
         missing = &LocaleWebsite::loginPageMissing;
         break;
-    case SiteCommands::RegistrationPage:
+    case BaseTable::CommandRegistrationPage:
         action = LocaleWebsite::registrationPage();
         page = &DBWebsite::registrationPage;
         missing = &LocaleWebsite::registrationPageMissing;
         break;
-    case SiteCommands::UserPage:
+    case BaseTable::CommandUserPage:
         action = LocaleWebsite::userPage();
         page = &DBWebsite::userPage;
         missing = &LocaleWebsite::userPageMissing;

@@ -25,7 +25,8 @@ public:
 
 public slots:
     void handleTreeSelectionChanged() override;
-    // commandId: SiteCommands::HomePage, LoginPage, RegistrationPage or UserPage.
+    // commandId: BaseTable::CommandHomePage, CommandLoginPage, CommandRegistrationPage or
+    // CommandUserPage.
     void slotOpenPage(int commandId);
 
 protected:

@@ -2,7 +2,6 @@
 
 #include "core/DBSql.h"
 #include "data/DBColumn.h"
-#include "sites/SiteCommands.h"
 #include "texts/LocaleWebsite.h"
 #include "views/SqlFilter.h"
 
@@ -27,10 +26,10 @@ void WidWebsiteTable::addMenuItems()
         QString text;
         int id;
     } pages[] = {
-        {LocaleWebsite::homePage(), SiteCommands::HomePage},
-        {LocaleWebsite::loginPage(), SiteCommands::LoginPage},
-        {LocaleWebsite::registrationPage(), SiteCommands::RegistrationPage},
-        {LocaleWebsite::userPage(), SiteCommands::UserPage},
+        {LocaleWebsite::homePage(), BaseTable::CommandHomePage},
+        {LocaleWebsite::loginPage(), BaseTable::CommandLoginPage},
+        {LocaleWebsite::registrationPage(), BaseTable::CommandRegistrationPage},
+        {LocaleWebsite::userPage(), BaseTable::CommandUserPage},
     };
     for (const auto& page : pages) {
         const int id = page.id;

@@ -9,7 +9,7 @@ class SqlFilter;
 
 // The websites, filtered by one type flag (0: all), with row-menu entries
 // that open the website's pages.
-class WidWebsiteTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Websites, &DBSql::tableWebsite>
+class WidWebsiteTable final : public BaseRecordTable<BaseTable, &DBSql::tableWebsite>
 {
     Q_OBJECT
 public:
@@ -20,7 +20,7 @@ public:
     int type() const { return m_type; }
 
 signals:
-    // A page command: SiteCommands::HomePage, LoginPage, RegistrationPage or UserPage.
+    // A page command: BaseTable::CommandHomePage, CommandLoginPage, CommandRegistrationPage or CommandUserPage.
     void onPage(int commandId);
 
 protected:

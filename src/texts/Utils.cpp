@@ -35,14 +35,4 @@ QString Utils::normalizeTags(const QString& tags)
     return tags.split(QLatin1Char(','), Qt::SkipEmptyParts).join(QLatin1Char(','));
 }
 
-bool Utils::equalText(const QString& first, const QString& second, bool caseSensitive)
-{
-    return QString::compare(first, second, caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0;
-}
-
-bool Utils::equalIgnoreCase(const QString& first, const QString& second)
-{
-    return QString::compare(first, second, Qt::CaseInsensitive) == 0;
-}
-
 } // namespace Vexal

@@ -5,7 +5,7 @@
 
 namespace Vexal {
 
-// Text helpers for menus, tabs and tooltips, tag lists and comparisons.
+// Text helpers for menus, tabs and tooltips, and tag lists.
 namespace Utils {
 
 // An empty text becomes "Untitled"; a text of max - 2 characters or more
@@ -22,8 +22,6 @@ QString escapeMnemonic(const QString& text);
 QString elideTwoLines(const QString& first, const QString& second);
 // Drops the empty tags of a comma-separated list (blanks stay as they are).
 QString normalizeTags(const QString& tags);
-bool equalText(const QString& first, const QString& second, bool caseSensitive);
-bool equalIgnoreCase(const QString& first, const QString& second);
 
 } // namespace Utils
 

@@ -1,6 +1,7 @@
 #include "views/BaseEditorToolbar.h"
 
 #include "texts/ConstIcon.h"
+#include "views/BaseTable.h"
 #include "texts/LocaleBaseWidget.h"
 
 #include <QToolButton>
@@ -15,7 +16,7 @@ BaseEditorToolbar::BaseEditorToolbar(SyncManager* syncManager, QWidget* parent)
 
 void BaseEditorToolbar::createButtons()
 {
-    addButton(ConstIcon::save(32), LocaleBaseWidget::save(), 18, this, &BaseEditorToolbar::onSave);
+    addButton(ConstIcon::save(32), LocaleBaseWidget::save(), BaseTable::CommandSave, this, &BaseEditorToolbar::onSave);
     addSeparator();
 }
 

@@ -1,6 +1,7 @@
 #include "views/BaseJournalToolbar.h"
 
 #include "texts/ConstIcon.h"
+#include "views/BaseTable.h"
 #include "texts/LocaleBaseWidget.h"
 
 #include <QToolButton>
@@ -32,12 +33,15 @@ void BaseJournalToolbar::createTooltipsButton()
 
 void BaseJournalToolbar::createButtons()
 {
-    addButton(ConstIcon::add(32), LocaleBaseWidget::add(), 1, this, &BaseJournalToolbar::onAdd);
-    addButton(ConstIcon::edit(32), LocaleBaseWidget::edit(), 2, this, &BaseJournalToolbar::onEdit);
-    addButton(ConstIcon::deleteIcon(32), LocaleBaseWidget::deleteItem(), 3, this, &BaseJournalToolbar::onDelete);
+    addButton(ConstIcon::add(32), LocaleBaseWidget::add(), BaseTable::CommandAdd, this, &BaseJournalToolbar::onAdd);
+    addButton(ConstIcon::edit(32), LocaleBaseWidget::edit(), BaseTable::CommandEdit, this, &BaseJournalToolbar::onEdit);
+    addButton(ConstIcon::deleteIcon(32), LocaleBaseWidget::deleteItem(), BaseTable::CommandDelete, this,
+              &BaseJournalToolbar::onDelete);
     addSeparator();
-    addButton(ConstIcon::filter(32), LocaleBaseWidget::filter(), 11, this, &BaseJournalToolbar::onFilter);
-    addButton(ConstIcon::filterRed(32), LocaleBaseWidget::remove(), 12, this, &BaseJournalToolbar::onRemoveFilter);
+    addButton(ConstIcon::filter(32), LocaleBaseWidget::filter(), BaseTable::CommandFilter, this,
+              &BaseJournalToolbar::onFilter);
+    addButton(ConstIcon::filterRed(32), LocaleBaseWidget::remove(), BaseTable::CommandRemoveFilter, this,
+              &BaseJournalToolbar::onRemoveFilter);
     addSeparator();
 }
 
@@ -57,7 +61,8 @@ void BaseJournalToolbar::createExtraButtons()
 
 void BaseJournalToolbar::createTrailing()
 {
-    addButton(ConstIcon::reload(32), LocaleBaseWidget::reload(), 10, this, &BaseJournalToolbar::onReload);
+    addButton(ConstIcon::reload(32), LocaleBaseWidget::reload(), BaseTable::CommandReload, this,
+              &BaseJournalToolbar::onReload);
     addStretch();
 }
 

@@ -41,11 +41,10 @@ BaseTable::BaseTable(SyncManager* syncManager, QWidget* parent)
 {
 }
 
-BaseTable::BaseTable(SyncManager* syncManager, QWidget* parent, DBDefaultColumns::Set set, TextGetter table)
+BaseTable::BaseTable(SyncManager* syncManager, QWidget* parent, TextGetter table)
     : QTableView(parent)
     , m_syncManager(syncManager)
-    , m_hasColumnSet(set >= 0 && set < DBDefaultColumns::SetCount)
-    , m_columnSet(set)
+    , m_columnSet(DBDefaultColumns::forTable(table()))
     , m_table(table)
 {
 }
@@ -220,10 +219,7 @@ QString BaseTable::selectedRowsCondition() const
 
 QString BaseTable::viewName() const
 {
-    if (!m_hasColumnSet)
-        return QString();
-    const TextGetter source = DBDefaultColumns::set(m_columnSet).source;
-    return source ? source() : QString();
+    return m_columnSet ? m_columnSet->source() : tableName();
 }
 
 QString BaseTable::tableName() const
@@ -267,10 +263,10 @@ void BaseTable::setup()
 
 void BaseTable::initColumns()
 {
-    if (!m_hasColumnSet)
+    if (!m_columnSet)
         return;
     delete m_columns;
-    m_columns = new DBColumnList(DBDefaultColumns::widgetId(m_columnSet), this);
+    m_columns = new DBColumnList(m_columnSet->id(), this);
     if (!m_columns->load()) {
         reportListError(m_columns);
         return;

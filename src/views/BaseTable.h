@@ -30,8 +30,7 @@ class SyncManager;
 // default columns and the view read) and the SQL table that holds its
 // records, given to BaseRecordTable below:
 //
-//     class WidCityTable final
-//         : public BaseRecordTable<BaseTable, DBDefaultColumns::Cities, &DBSql::tableCity>
+//     class WidCityTable final : public BaseRecordTable<BaseTable, &DBSql::tableCity>
 //
 // Further row-menu entries go in addMenuItems (addCommandItem), fixed
 // conditions in addFixedFilters (addFixedFilter).
@@ -41,11 +40,17 @@ class BaseTable : public QTableView
 public:
     using TextGetter = DBDefaultColumns::TextGetter;
 
-    // Menu command ids of the record screens (shared with tool bars).
+    // The command ids of the record screens: one number space for every
+    // journal, its tool bar, its table's menus and the editor's Save (an id
+    // names the same command wherever it is registered). The ids of every
+    // area stand here.
     enum Command {
         CommandAdd = 1,
         CommandEdit = 2,
         CommandDelete = 3,
+        CommandAddWord = 7,
+        CommandEditWord = 8,
+        CommandDeleteWord = 9,
         CommandReload = 10,
         CommandFilter = 11,
         CommandRemoveFilter = 12,
@@ -54,13 +59,24 @@ public:
         CommandSaveLayout = 15,
         CommandRestoreLayout = 16,
         CommandSetupColumns = 17,
-        CommandSave = 18
+        CommandSave = 18,
+        CommandSelect = 19,
+        CommandCopy = 20,
+        CommandLoad = 21,
+        CommandSpin = 24,
+        CommandVisible = 26,
+        CommandHidden = 27,
+        CommandHomePage = 28,
+        CommandLoginPage = 29,
+        CommandRegistrationPage = 31,
+        CommandUserPage = 32
     };
 
     // A table without a column layout of its own (initColumns makes none).
     BaseTable(SyncManager* syncManager, QWidget* parent = nullptr);
-    // A table over the default column set `set`, whose records live in `table`.
-    BaseTable(SyncManager* syncManager, QWidget* parent, DBDefaultColumns::Set set, TextGetter table);
+    // A table of the records of `table`, laid out by that table's default
+    // column set; a table without one shows its columns as stored.
+    BaseTable(SyncManager* syncManager, QWidget* parent, TextGetter table);
     ~BaseTable() override;
 
     // The build steps: setup, initColumns, createModel, applyColumns,
@@ -168,23 +184,58 @@ private:
     QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
     void addHeaderSeparator();
 
-    bool m_hasColumnSet = false;
-    DBDefaultColumns::Set m_columnSet = DBDefaultColumns::Projects;
+    const DBDefaultColumns::ColumnSet* m_columnSet = nullptr;
     TextGetter m_table = nullptr;
     bool m_allSelected = false;
     bool m_selectingAll = false;
 };
 
 // The table of one record kind: Base (BaseTable or a table built on it)
-// over the kind's default column set and SQL table.
-template <class Base, DBDefaultColumns::Set columnSet, DBDefaultColumns::TextGetter sqlTable>
+// over the kind's SQL table and its default column set.
+template <class Base, DBDefaultColumns::TextGetter sqlTable>
 class BaseRecordTable : public Base
 {
 public:
     explicit BaseRecordTable(SyncManager* syncManager, QWidget* parent = nullptr)
-        : Base(syncManager, parent, columnSet, sqlTable)
+        : Base(syncManager, parent, sqlTable)
     {
     }
 };
+
+// Two commands never share a number: equal numbers would be equal case
+// labels here, and a command left out is a -Wswitch warning.
+constexpr bool isTableCommand(BaseTable::Command id)
+{
+    switch (id) {
+    case BaseTable::CommandAdd:
+    case BaseTable::CommandEdit:
+    case BaseTable::CommandDelete:
+    case BaseTable::CommandAddWord:
+    case BaseTable::CommandEditWord:
+    case BaseTable::CommandDeleteWord:
+    case BaseTable::CommandReload:
+    case BaseTable::CommandFilter:
+    case BaseTable::CommandRemoveFilter:
+    case BaseTable::CommandResizeColumn:
+    case BaseTable::CommandResizeAllColumns:
+    case BaseTable::CommandSaveLayout:
+    case BaseTable::CommandRestoreLayout:
+    case BaseTable::CommandSetupColumns:
+    case BaseTable::CommandSave:
+    case BaseTable::CommandSelect:
+    case BaseTable::CommandCopy:
+    case BaseTable::CommandLoad:
+    case BaseTable::CommandSpin:
+    case BaseTable::CommandVisible:
+    case BaseTable::CommandHidden:
+    case BaseTable::CommandHomePage:
+    case BaseTable::CommandLoginPage:
+    case BaseTable::CommandRegistrationPage:
+    case BaseTable::CommandUserPage:
+        return true;
+    }
+    return false;
+}
+static_assert(isTableCommand(BaseTable::CommandAdd), "the command ids are distinct");
 
 } // namespace Vexal

@@ -6,12 +6,10 @@
 namespace Vexal {
 
 // The Bookmark rows, with Visible, Hidden and Load in the row menu.
-class WidBookmarkTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::Bookmarks, &DBSql::tableBookmark>
+class WidBookmarkTable final : public BaseRecordTable<BaseTable, &DBSql::tableBookmark>
 {
     Q_OBJECT
 public:
-    enum { CommandLoad = 21, CommandVisible = 26, CommandHidden = 27 };
-
     using BaseRecordTable::BaseRecordTable;
 
 signals:

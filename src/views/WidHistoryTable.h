@@ -7,12 +7,10 @@ namespace Vexal {
 
 // The History rows of one period: two fixed conditions on CreateDate, which
 // is stored as "yyyy-MM-ddThh:mm:ss" text and compared with date texts.
-class WidHistoryTable final : public BaseRecordTable<BaseTable, DBDefaultColumns::History, &DBSql::tableHistory>
+class WidHistoryTable final : public BaseRecordTable<BaseTable, &DBSql::tableHistory>
 {
     Q_OBJECT
 public:
-    enum { CommandLoad = 21 };
-
     using BaseRecordTable::BaseRecordTable;
 
     // Sets the fixed conditions of a period code (WidHistoryTree::Period; an

@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The URL shortcuts: table "UrlShortcut" with its saved or default layout.
 class WidUrlShortcutTable final
-    : public BaseRecordTable<BaseTable, DBDefaultColumns::UrlShortcuts, &DBSql::tableUrlShortcut>
+    : public BaseRecordTable<BaseTable, &DBSql::tableUrlShortcut>
 {
     Q_OBJECT
 public:

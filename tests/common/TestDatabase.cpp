@@ -81,3 +81,11 @@ int TestDatabase::rowCount(const QString& table)
 {
     return value(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(table)).toInt();
 }
+
+int TestDatabase::schemaCount(const QString& type)
+{
+    int count = 0;
+    for (const QString& statement : Vexal::DBSchema::statements())
+        count += statement.startsWith(QStringLiteral("CREATE %1 ").arg(type), Qt::CaseInsensitive);
+    return count;
+}

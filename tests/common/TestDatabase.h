@@ -40,6 +40,8 @@ public:
     static QVariant value(const QString& statement);
     // Number of rows of a table or view.
     static int rowCount(const QString& table);
+    // How many objects of a type ("TABLE", "VIEW") the schema script creates.
+    static int schemaCount(const QString& type);
 
 private:
     TestFolder m_folder;

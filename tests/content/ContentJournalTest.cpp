@@ -6,7 +6,6 @@
 #include "TestRunner.h"
 #include "JournalDriver.h"
 
-#include "content/ContentCommands.h"
 #include "content/DlgSpinner.h"
 #include "content/ThreadSpinner.h"
 #include "content/WidArticleComboBox.h"
@@ -303,12 +302,12 @@ private slots:
         auto* journal = openJournal<WidSynonymJournal>(desk.tabs);
         SyncManager* sync = journal->syncManagerObject();
         QCOMPARE(rows(journal), 0);
-        QVERIFY(!sync->isEnabled(BaseTable::CommandAdd) && !sync->isEnabled(ContentCommands::EditWord));
-        QVERIFY(sync->isEnabled(ContentCommands::AddWord));
+        QVERIFY(!sync->isEnabled(BaseTable::CommandAdd) && !sync->isEnabled(BaseTable::CommandEditWord));
+        QVERIFY(sync->isEnabled(BaseTable::CommandAddWord));
 
         selectWord(journal->wordTree(), 10);
         QCOMPARE(rows(journal), 2);
-        QVERIFY(sync->isEnabled(BaseTable::CommandAdd) && sync->isEnabled(ContentCommands::DeleteWord));
+        QVERIFY(sync->isEnabled(BaseTable::CommandAdd) && sync->isEnabled(BaseTable::CommandDeleteWord));
 
         // A new synonym belongs to the chosen word; Add Word starts on its language.
         const int before = desk.tabs.count();
@@ -339,9 +338,9 @@ private slots:
                                       "'{x|y|z}', 8, 0)").arg(desk.project)));
         auto* journal = openJournal<WidArticleJournal>(desk.tabs);
         SyncManager* sync = journal->syncManagerObject();
-        QVERIFY(!sync->isEnabled(ContentCommands::Spin));
+        QVERIFY(!sync->isEnabled(BaseTable::CommandSpin));
         selectRows(journal->tableWidget(), {0});
-        QVERIFY(sync->isEnabled(ContentCommands::Spin) && sync->isEnabled(ContentCommands::Copy));
+        QVERIFY(sync->isEnabled(BaseTable::CommandSpin) && sync->isEnabled(BaseTable::CommandCopy));
 
         // Spin drives the spinner dialog: three spun articles of the article.
         int runs = 0;

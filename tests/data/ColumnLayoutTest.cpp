@@ -15,38 +15,39 @@ namespace {
 
 using AddSet = void (DBColumnList::*)();
 
-// The builders in the order of DBDefaultColumns::Set.
-const AddSet builders[DBDefaultColumns::SetCount] = {
-    &DBColumnList::addBookmarkColumns,
-    &DBColumnList::addProjectColumns,
-    &DBColumnList::addHistoryColumns,
-    &DBColumnList::addSynonymColumns,
-    &DBColumnList::addSpinnedArticleColumns,
-    &DBColumnList::addArticleColumns,
-    &DBColumnList::addCategoryColumns,
-    &DBColumnList::addSocialBookmarkColumns,
-    &DBColumnList::addAccountColumns,
-    &DBColumnList::addWebsiteColumns,
-    &DBColumnList::addMasterAccountColumns,
-    &DBColumnList::addSocialBookmarkTemplateColumns,
-    &DBColumnList::addRegistrationTemplateColumns,
-    &DBColumnList::addLoginTemplateColumns,
-    &DBColumnList::addDirectoryTemplateColumns,
-    &DBColumnList::addArticleTemplateColumns,
-    &DBColumnList::addDirectoryColumns,
-    &DBColumnList::addRankColumns,
-    &DBColumnList::addUrlShortcutColumns,
-    &DBColumnList::addFirstNameColumns,
-    &DBColumnList::addLastNameColumns,
-    &DBColumnList::addCountryColumns,
-    &DBColumnList::addCityColumns,
-    &DBColumnList::addAddressColumns,
+// The named builders, each with the table whose set it builds.
+const QList<QPair<AddSet, QString (*)()>> namedBuilders = {
+    {&DBColumnList::addBookmarkColumns, &DBSql::tableBookmark},
+    {&DBColumnList::addProjectColumns, &DBSql::tableProject},
+    {&DBColumnList::addHistoryColumns, &DBSql::tableHistory},
+    {&DBColumnList::addSynonymColumns, &DBSql::tableSynonym},
+    {&DBColumnList::addSpinnedArticleColumns, &DBSql::tableSpunArticle},
+    {&DBColumnList::addArticleColumns, &DBSql::tableArticle},
+    {&DBColumnList::addCategoryColumns, &DBSql::tableCategory},
+    {&DBColumnList::addSocialBookmarkColumns, &DBSql::tableSocialBookmark},
+    {&DBColumnList::addAccountColumns, &DBSql::tableAccount},
+    {&DBColumnList::addWebsiteColumns, &DBSql::tableWebsite},
+    {&DBColumnList::addMasterAccountColumns, &DBSql::tableMasterAccount},
+    {&DBColumnList::addSocialBookmarkTemplateColumns, &DBSql::tableSocialBookmarkTemplate},
+    {&DBColumnList::addRegistrationTemplateColumns, &DBSql::tableRegistrationTemplate},
+    {&DBColumnList::addLoginTemplateColumns, &DBSql::tableLoginTemplate},
+    {&DBColumnList::addDirectoryTemplateColumns, &DBSql::tableDirectoryTemplate},
+    {&DBColumnList::addArticleTemplateColumns, &DBSql::tableArticleTemplate},
+    {&DBColumnList::addDirectoryColumns, &DBSql::tableDirectory},
+    {&DBColumnList::addRankColumns, &DBSql::tableRank},
+    {&DBColumnList::addUrlShortcutColumns, &DBSql::tableUrlShortcut},
+    {&DBColumnList::addFirstNameColumns, &DBSql::tableFirstName},
+    {&DBColumnList::addLastNameColumns, &DBSql::tableLastName},
+    {&DBColumnList::addCountryColumns, &DBSql::tableCountry},
+    {&DBColumnList::addCityColumns, &DBSql::tableCity},
+    {&DBColumnList::addAddressColumns, &DBSql::tableAddress},
 };
 
-DBColumnList* build(DBDefaultColumns::Set which, QObject* parent)
+DBColumnList* build(const QString& table, QObject* parent)
 {
-    auto* list = new DBColumnList(DBDefaultColumns::widgetId(which), parent);
-    (list->*builders[which])();
+    const DBDefaultColumns::ColumnSet* set = DBDefaultColumns::forTable(table);
+    auto* list = new DBColumnList(set ? set->id() : QString(), parent);
+    list->addDefaultColumns(set);
     return list;
 }
 
@@ -85,12 +86,11 @@ private slots:
     void layoutsSaveAndLoadPerWidget()
     {
         TestDatabase db;
-        const QString articles = DBDefaultColumns::widgetId(DBDefaultColumns::Articles);
-        const QString ranks = DBDefaultColumns::widgetId(DBDefaultColumns::Ranks);
+        const QString articles = DBDefaultColumns::forTable(DBSql::tableArticle())->id();
+        const QString ranks = DBDefaultColumns::forTable(DBSql::tableRank())->id();
         {
             QObject owner;
-            for (DBColumnList* list : {build(DBDefaultColumns::Articles, &owner),
-                                       build(DBDefaultColumns::Ranks, &owner)}) {
+            for (DBColumnList* list : {build(DBSql::tableArticle(), &owner), build(DBSql::tableRank(), &owner)}) {
                 for (int i = 0; i < list->count(); ++i)
                     list->at(i)->setId(-1);
                 QVERIFY2(list->saveAll(), qPrintable(list->errorText()));
@@ -130,11 +130,10 @@ private slots:
     void defaultSets()
     {
         QObject owner;
-        for (int which = 0; which < DBDefaultColumns::SetCount; ++which) {
-            const auto set = DBDefaultColumns::Set(which);
-            DBColumnList* list = build(set, &owner);
-            const QString widgetId = DBDefaultColumns::widgetId(set);
-            const bool nameHidden = set == DBDefaultColumns::Bookmarks || set == DBDefaultColumns::History;
+        for (const DBDefaultColumns::ColumnSet& set : DBDefaultColumns::all()) {
+            DBColumnList* list = build(set.table(), &owner);
+            const QString widgetId = set.id();
+            const bool nameHidden = set.table() == DBSql::tableBookmark() || set.table() == DBSql::tableHistory();
             QCOMPARE(list->at(1)->visible(), !nameHidden);
             QVERIFY(!list->at(0)->visible() && !list->at(2)->visible());
             for (int i = 0; i < list->count(); ++i) {
@@ -148,6 +147,13 @@ private slots:
                 QCOMPARE(column->visibleInView(), !hiddenEverywhere);
                 QCOMPARE(column->visibleInFilter(), !hiddenEverywhere);
             }
+        }
+        // Each named builder builds the set of its table.
+        for (const auto& named : namedBuilders) {
+            DBColumnList list(DBDefaultColumns::forTable(named.second())->id());
+            (list.*named.first)();
+            QVERIFY2(list.count() > 3, qPrintable(named.second()));
+            QCOMPARE(list.at(3)->widgetId(), list.widgetId());
         }
     }
 };

@@ -98,7 +98,7 @@ private slots:
         QVERIFY(options.decryptedFtpPassword().isEmpty());
     }
 
-    // Values read are taken as stored; only the setters clamp. A flag
+    // Values read are taken as stored; only the setters (and so copies) clamp. A flag
     // reads any non-zero value as set and writes it back as 1.
     void optionsAreReadAsStored()
     {
@@ -112,6 +112,10 @@ private slots:
         QVERIFY(options->blockPopups());
         QCOMPARE(options->maxOpenedTabs(), 99);
         QCOMPARE(options->historyPeriod(), -4);
+        DBOptions copy;
+        copy.assign(options);
+        QCOMPARE(copy.maxOpenedTabs(), 30);
+        QCOMPARE(copy.historyPeriod(), 0);
         options->setHttpPort(8080);
         QVERIFY(list.saveAll());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT BlockPopups FROM Options;")).toInt(), 1);

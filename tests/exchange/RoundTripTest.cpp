@@ -96,37 +96,30 @@ class RoundTripTest : public QObject
 private slots:
     void init() { DBCache::reset(); }
 
-    // Every kind this build carries: a fully populated row is exported,
-    // imported into a fresh database and compared column by column.
+    // Every kind of the registry: a fully populated row is exported to the
+    // file of its display name, imported into a fresh database and compared
+    // column by column.
     void everyKindSurvivesExportAndImport()
     {
-        const QStringList fileNames = {
-            QString(), "History", "Bookmarks", "UriShortcuts", "Projects", "Accounts", "Directories",
-            "SocialBookmarks", "Articles", "SpunArticles", "Categories", "Synonyms", "Words", "Websites",
-            "MasterAccounts", "Languages", "Addresses", "Cities", "Countries", "FirstNames", "LastNames",
-            "OnlineTools", "Ranks", "LoginTemplates", "RegistrationTemplates", "DirectoryTemplates",
-            "SocialBookmarkTemplates", "ArticleTemplates"};
         QTemporaryDir exchange;
         QMap<QString, QList<QVariantList>> expected;
         QStringList files;
         {
             TestDatabase source;
             QVERIFY(source.isOpen());
-            for (int code = kindCode(firstRecordKind); code <= kindCode(lastRecordKind); ++code) {
+            for (const RecordKindEntry& entry : RecordKinds::all()) {
+                const int code = kindCode(entry.kind);
                 std::unique_ptr<XmlBase> kind(RecordKinds::createXml(code, nullptr));
-                if (!kind)
-                    continue;
                 const QString table = kind->tableName();
                 QVERIFY2(seedRow(table, false) && seedRow(table, true), qPrintable(table));
                 ThreadXmlExport job(code, exchange.path());
                 QVERIFY(runJob(job));
                 QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
-                files << exchange.filePath(fileNames.at(code) + QStringLiteral(".xml"));
+                files << exchange.filePath(kind->displayName() + QStringLiteral(".xml"));
                 QVERIFY2(QFile::exists(files.last()), qPrintable(files.last()));
                 expected[table] = rows(table);
             }
         }
-        QCOMPARE(files.size(), 27);
 
         TestDatabase target;
         ThreadXmlImport job(files);

@@ -9,6 +9,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
+#include "exchange/RecordKinds.h"
 #include "core/DBSql.h"
 #include "shell/BaseTab.h"
 #include "shell/NetworkAccessManager.h"
@@ -218,26 +219,28 @@ private slots:
         Session window;
         QVERIFY(window.open());
         QMenu* file = topMenu(*window, 0);
-        // Every Export entry carries the type code of its kind, each kind
-        // once, in menu order (Words before Synonyms), with the separators
-        // ("-") between the groups of a submenu.
+        // Every kind of the registry has its Export entry, carrying its type
+        // code, in the menu order and under the separators ("-") that the
+        // registry gives; that order is the menu's own, not the codes'.
         QStringList entries;
         for (QAction* sub : item(file, "Export")->menu()->actions())
             for (QAction* action : sub->menu()->actions())
                 entries << (action->isSeparator()
                                 ? QStringLiteral("%1/-").arg(sub->text())
                                 : QStringLiteral("%1/%2=%3").arg(sub->text(), action->text()).arg(action->data().toInt()));
-        QCOMPARE(entries,
-                 (QStringList{"Web Browser/History=1", "Web Browser/Bookmarks=2", "Web Browser/Uri Shortcuts=3",
-                              "Tools/Online Tools=21", "Tools/Page Rank History=22", "Web/Websites=13", "Web/-",
-                              "Web/Master Accounts=14", "Web/Accounts=5", "Web/-", "Web/Login Templates=23",
-                              "Web/Registration Templates=24", "Web/-", "Web/Directory Templates=25",
-                              "Web/Social Bookmark Templates=26", "Web/Article Templates=27", "Project/Projects=4",
-                              "Project/-", "Project/Articles=8", "Project/Spun Articles=9", "Project/-",
-                              "Project/Directories=6", "Project/Social Bookmarks=7", "Project/-",
-                              "Project/Categories=10", "Project/Words=12", "Project/Synonyms=11",
-                              "System/Languages=15", "System/-", "System/First Names=19", "System/Last Names=20",
-                              "System/-", "System/Countries=18", "System/Cities=17", "System/Addresses=16"}));
+        QStringList expected;
+        for (ExportGroup group : exportGroups) {
+            const QString title = RecordKinds::groupTitle(group);
+            for (const RecordKindEntry* kind : RecordKinds::exportItems(group)) {
+                if (kind->menu.separatorBefore)
+                    expected << title + QStringLiteral("/-");
+                expected << QStringLiteral("%1/%2=%3").arg(title, kind->menu.text()).arg(kindCode(kind->kind));
+            }
+        }
+        QCOMPARE(entries, expected);
+        QCOMPARE(entries.filter(QStringLiteral("=")).size(), int(RecordKinds::all().size()));
+        QVERIFY(entries.indexOf(QStringLiteral("Project/Words=12"))
+                < entries.indexOf(QStringLiteral("Project/Synonyms=11")));
 
         // Ctrl+= lives on the window itself and zooms in like the standard key.
         QAction* alternate = nullptr;
@@ -572,7 +575,8 @@ private slots:
     // Each menu item runs its own command: the window names the item's
     // command to the logger (an export item's is Export, and it asks for a
     // folder) unless a page the command reached named its own step since, and
-    // no command breaks or waits on a box.
+    // no command breaks or waits on a box. Each slot that names a command
+    // runs the same command as its item.
     void everyMenuItemRunsItsCommand()
     {
         Session window;
@@ -613,6 +617,17 @@ private slots:
         };
         for (QAction* top : window->menuBar()->actions())
             walk(top->menu(), false);
+        for (int place = int(MenuPlace::None); place <= int(MenuPlace::Help); ++place) {
+            for (const CommandEntry* entry : commandsAt(MenuPlace(place))) {
+                if (!entry->slot || !entry->run || skipped.contains(entry->text()))
+                    continue;
+                Logger::setContext(QString(), QString());
+                (window.get()->*entry->slot)();
+                if (Logger::contextClassName() == QStringLiteral("Vexal::WndMain")
+                    && Logger::contextAction() != entry->actionText())
+                    wrong << entry->text() + QStringLiteral(" slot ran ") + Logger::contextAction();
+            }
+        }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
         QVERIFY2(named > 90, qPrintable(QString::number(named)));
         UtilDialog::setRunner({});

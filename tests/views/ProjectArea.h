@@ -18,7 +18,7 @@ class TestProjectTable : public Vexal::BaseTable
     Q_OBJECT
 public:
     TestProjectTable(Vexal::SyncManager* syncManager, QWidget* parent)
-        : BaseTable(syncManager, parent, Vexal::DBDefaultColumns::Projects, &Vexal::DBSql::tableProject)
+        : BaseTable(syncManager, parent, &Vexal::DBSql::tableProject)
     {
     }
 };

@@ -111,7 +111,7 @@ private slots:
 
         // No area code at all: a column set and a table are enough.
         SyncManager sync;
-        BaseTable table(&sync, nullptr, DBDefaultColumns::History, &DBSql::tableHistory);
+        BaseTable table(&sync, nullptr, &DBSql::tableHistory);
         table.build();
         QVERIFY(table.load());
         const int createDate = 6;
@@ -124,14 +124,13 @@ private slots:
 
     void everyDefaultSetMatchesItsView()
     {
-        for (int i = 0; i < DBDefaultColumns::SetCount; ++i) {
-            const auto set = static_cast<DBDefaultColumns::Set>(i);
+        for (const DBDefaultColumns::ColumnSet& set : DBDefaultColumns::all()) {
             SyncManager sync;
-            BaseTable table(&sync, nullptr, set, nullptr);
+            BaseTable table(&sync, nullptr, set.table);
             table.build();
             const QByteArray which = table.viewName().toUtf8();
             QVERIFY2(table.load(), which.constData());
-            QCOMPARE(table.columnList()->at(3)->name(), DBDefaultColumns::set(set).columns[0].name(false));
+            QCOMPARE(table.columnList()->at(3)->name(), set.columns[0].name(false));
             // Column i of the layout is column i of the view.
             QCOMPARE(table.model()->columnCount(), table.columnList()->count());
             for (int c = 0; c < table.columnList()->count(); ++c)
@@ -201,7 +200,7 @@ private slots:
 
     void saveAndRestoreLayout()
     {
-        const QString widgetId = DBDefaultColumns::widgetId(DBDefaultColumns::Projects);
+        const QString widgetId = DBDefaultColumns::forTable(DBSql::tableProject())->id();
         const QString stored = QStringLiteral("SELECT COUNT(*) FROM Column WHERE WidgetID = '%1'").arg(widgetId);
         QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
         int count = 0;
