@@ -106,20 +106,33 @@ bool DBBase::remove()
     return save();
 }
 
-// A new record leaves its ID unbound: the table gives it the next one.
+namespace {
+
+// A placeholder of a QtSql statement, by name or position, taking a field's
+// value as the field table binds it (DBField::bind).
+template <class Place>
+struct QueryBinder
+{
+    QSqlQuery& query;
+    Place place;
+    void bindNull() { query.bindValue(place, QVariant()); }
+    void bindInt(int value) { query.bindValue(place, value); }
+    void bindText(const QString& text) { query.bindValue(place, text); }
+    void bindBytes(const QByteArray& bytes) { query.bindValue(place, bytes); }
+};
+
+} // namespace
+
+// A new record's ID is NULL: the table gives it the next one.
 void DBBase::bindValues(QSqlQuery& query)
 {
     const DBFields& table = fields();
-    for (std::size_t i = m_id >= 0 ? 0 : 1; i < table.size(); ++i)
-        query.bindValue(table[i].column(true), table[i].stored(this));
+    table.bindRow(this, [&](std::size_t i) { return QueryBinder<QString>{query, table[i].column(true)}; });
 }
 
 void DBBase::bindPositions(QSqlQuery& query) const
 {
-    const DBFields& table = fields();
-    query.bindValue(0, m_id >= 0 ? QVariant(m_id) : QVariant(QVariant::Int));
-    for (std::size_t i = 1; i < table.size(); ++i)
-        query.bindValue(int(i), table[i].stored(this));
+    fields().bindRow(this, [&](std::size_t i) { return QueryBinder<int>{query, int(i)}; });
 }
 
 void DBBase::resetTo(const DBBase& fresh)

@@ -23,6 +23,16 @@ class DBStateProbe;
 // factory. From the field table the base binds and reads the fields, copies
 // another record and lists the columns; it builds the SQL texts, loads by id,
 // saves by state and removes.
+//
+// Rows are written two ways. The base's save (a QtSql statement prepared for
+// each save, values bound by name) serves every record saved one at a time:
+// editors, journals, lists, the import's deletes. The XML import writes its
+// inserts and overwrites through statements of its own on the SQLite handle
+// (SqlStatement), prepared once per file: it stores a row per item of files
+// of a million items, and its overwrite keeps the stored value of every
+// column whose element gave none, which the record's UPDATE cannot say. Both
+// take every value from the field table's one binding (DBField::bind,
+// DBFields::bindRow), so a column is stored alike whichever way wrote it.
 class DBBase : public QObject
 {
     Q_OBJECT

@@ -36,23 +36,25 @@ bool DBField::sameAs(const DBField& other) const
     return false;
 }
 
+namespace {
+
+// The stored form as a value; NULL typed as the driver reads the column back.
+struct ToVariant
+{
+    QVariant value;
+    void bindNull() {}
+    void bindInt(int number) { value = number; }
+    void bindText(const QString& text) { value = text; }
+    void bindBytes(const QByteArray& bytes) { value = bytes; }
+};
+
+} // namespace
+
 QVariant DBField::stored(const DBBase* record) const
 {
-    switch (m_type) {
-    case FieldType::Int:
-        return record->*m_member.i;
-    case FieldType::Text:
-        return textOf(record);
-    case FieldType::Bool:
-        return DBBase::boolValue(record->*m_member.b);
-    case FieldType::Date:
-        return DBBase::dateValue(record->*m_member.d);
-    case FieldType::DateTime:
-        return DBBase::dateTimeValue(record->*m_member.t);
-    case FieldType::Image:
-        return DBBase::imageValue(record->*m_member.p);
-    }
-    return QVariant();
+    ToVariant to{QVariant(m_type == FieldType::Image ? QVariant::ByteArray : QVariant::String)};
+    bind(to, record);
+    return to.value;
 }
 
 void DBField::load(DBBase* record, const QVariant& value) const

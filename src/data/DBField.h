@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DBBase.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QImage>
@@ -111,7 +113,17 @@ public:
     // The same field of the same member: tables of related kinds share these.
     bool sameAs(const DBField& other) const;
 
-    // The value in its stored form, for binding.
+    // Hands the value to `to` in its stored form. This is the one place that
+    // decides how a field is written, for both ways rows are written (the
+    // record base's statements and the import's own, see DBBase): integers
+    // and flags as integers, texts as texts (a text never set as NULL, an
+    // empty one as ''), dates and date-times as their texts and pictures as
+    // PNG bytes, or NULL when invalid (DBBase's stored forms). `to` has
+    // bindNull(), bindInt(int), bindText(const QString&) and
+    // bindBytes(const QByteArray&).
+    template <class Binder>
+    void bind(Binder& to, const DBBase* record) const;
+    // The value in its stored form, as bind() gives it.
     QVariant stored(const DBBase* record) const;
     // Takes a stored value as it stands (no limit, no state change).
     void load(DBBase* record, const QVariant& value) const;
@@ -196,6 +208,64 @@ public:
     const DBField* find(const QString& column) const;
     // The field that holds the record's member at that address; null when none does.
     const DBField* find(const DBBase* record, const void* member) const;
+
+    // Binds the record's whole row, as its insert takes it: each field in
+    // column order to `at(i)`, the binder of the i-th placeholder (see
+    // DBField::bind); a new record's ID (the first field of every kind) as
+    // NULL, for the table to give.
+    template <class At>
+    void bindRow(const DBBase* record, At at) const;
 };
+
+template <class Binder>
+void DBField::bind(Binder& to, const DBBase* record) const
+{
+    switch (m_type) {
+    case FieldType::Int:
+        to.bindInt(record->*m_member.i);
+        return;
+    case FieldType::Text: {
+        const QString& text = textOf(record);
+        if (text.isNull())
+            to.bindNull();
+        else
+            to.bindText(text);
+        return;
+    }
+    case FieldType::Bool:
+        to.bindInt(DBBase::boolValue(record->*m_member.b).toInt());
+        return;
+    case FieldType::Date:
+    case FieldType::DateTime: {
+        const QVariant text = m_type == FieldType::Date ? DBBase::dateValue(record->*m_member.d)
+                                                        : DBBase::dateTimeValue(record->*m_member.t);
+        if (text.isNull())
+            to.bindNull();
+        else
+            to.bindText(text.toString());
+        return;
+    }
+    case FieldType::Image: {
+        const QVariant bytes = DBBase::imageValue(record->*m_member.p);
+        if (bytes.isNull())
+            to.bindNull();
+        else
+            to.bindBytes(bytes.toByteArray());
+        return;
+    }
+    }
+}
+
+template <class At>
+void DBFields::bindRow(const DBBase* record, At at) const
+{
+    for (std::size_t i = 0; i < size(); ++i) {
+        auto to = at(i);
+        if (i == 0 && record->id() < 0)
+            to.bindNull();
+        else
+            (*this)[i].bind(to, record);
+    }
+}
 
 } // namespace Vexal

@@ -5,6 +5,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
+#include <QVariant>
 
 #include <sqlite3.h>
 
@@ -119,50 +120,20 @@ void SqlStatement::bindText(int position, const QString& text)
     sqlite3_bind_text(m_statement, position + 1, utf8.constData(), length, SQLITE_STATIC);
 }
 
-void SqlStatement::bindVariant(int position, const QVariant& value)
+void SqlStatement::bindBytes(int position, const QByteArray& bytes)
 {
-    if (value.isNull()) {
-        bindNull(position);
-        return;
-    }
-    switch (value.userType()) {
-    case QMetaType::Int:
-    case QMetaType::Bool:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-        bindInt(position, value.toLongLong());
-        break;
-    case QMetaType::Double:
-        sqlite3_bind_double(m_statement, position + 1, value.toDouble());
-        break;
-    case QMetaType::QByteArray: {
-        // A copy SQLite keeps: the variant is a temporary of the caller's.
-        const QByteArray bytes = value.toByteArray();
-        sqlite3_bind_blob(m_statement, position + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
-        break;
-    }
-    default:
-        bindText(position, value.toString());
-        break;
-    }
+    sqlite3_bind_blob(m_statement, position + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
 }
 
 void SqlStatement::bindField(int position, const DBField& field, const DBBase* record)
 {
-    switch (field.type()) {
-    case FieldType::Int:
-    case FieldType::Bool:
-        bindInt(position, field.intValue(record));
-        break;
-    case FieldType::Text:
-        bindText(position, field.textValue(record));
-        break;
-    case FieldType::Date:
-    case FieldType::DateTime:
-    case FieldType::Image:
-        bindVariant(position, field.stored(record));
-        break;
-    }
+    Binder to{this, position};
+    field.bind(to, record);
+}
+
+void SqlStatement::bindRow(const DBBase* record)
+{
+    record->fields().bindRow(record, [this](std::size_t i) { return Binder{this, int(i)}; });
 }
 
 bool SqlStatement::exec()

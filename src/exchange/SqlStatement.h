@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QVariant>
 
 #include <vector>
 
@@ -16,11 +15,13 @@ class DBBase;
 class DBField;
 
 // A statement on the SQLite handle under a QtSql connection, for the jobs that
-// run one statement per row of a file: prepared once, bound by position (from
-// 0, as QSqlQuery counts), texts as UTF-8 and numbers as integers, with no
-// QVariant or UTF-16 copy per value. Values go in as the QtSql driver binds
-// them, so a row stored through either reads back the same. It runs inside
-// whatever transaction the connection has open.
+// run one statement per row of a file (the XML import's inserts and
+// overwrites; see DBBase for the other way rows are written): prepared once,
+// bound by position (from 0, as QSqlQuery counts), texts as UTF-8 and numbers
+// as integers, with no QVariant or UTF-16 copy per value. A record's fields
+// come through the field table's binding (bindField, bindRow), the same the
+// record base binds with, so a row stored through either reads back the same.
+// It runs inside whatever transaction the connection has open.
 class SqlStatement final
 {
 public:
@@ -39,10 +40,24 @@ public:
     void bindInt(int position, qint64 value);
     // A null string is NULL, as the driver binds it; an empty one is "".
     void bindText(int position, const QString& text);
-    // As the driver binds a value: null, numbers, bytes as a blob, the rest as text.
-    void bindVariant(int position, const QVariant& value);
-    // The record's value of `field` in its stored form.
+    // Bytes as a blob (copied: the caller's may go before the statement runs).
+    void bindBytes(int position, const QByteArray& bytes);
+    // The record's value of `field`, as the field table binds it (DBField::bind).
     void bindField(int position, const DBField& field, const DBBase* record);
+    // The record's whole row, in the order of its insertText()'s placeholders
+    // (DBFields::bindRow).
+    void bindRow(const DBBase* record);
+
+    // One placeholder as DBField::bind takes it.
+    struct Binder
+    {
+        SqlStatement* statement;
+        int position;
+        void bindNull() { statement->bindNull(position); }
+        void bindInt(int value) { statement->bindInt(position, value); }
+        void bindText(const QString& text) { statement->bindText(position, text); }
+        void bindBytes(const QByteArray& bytes) { statement->bindBytes(position, bytes); }
+    };
 
     // Runs the statement once and makes it ready for the next binding.
     bool exec();

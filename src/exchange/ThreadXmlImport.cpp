@@ -253,10 +253,11 @@ void ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, cons
     }
 }
 
-// The record's own insert, with the statement prepared once per file: every
-// record of a kind inserts with the same text. Every field is bound by
-// position (all of them, so no value of the item before stays); a new
-// record's ID is NULL, for the table to give.
+// The record's own insert text and row binding (DBFields::bindRow, as the
+// record base's save binds it), through a statement prepared once per file
+// rather than a QtSql statement per item: every record of a kind inserts with
+// the same text. Every field is bound (so no value of the item before stays);
+// a new record's ID is NULL, for the table to give.
 bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 {
     DBBase* record = xml->record();
@@ -269,15 +270,8 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
         prepareOnce(m_insert, text);
     }
     SqlStatement& insert = *m_insert;
-    if (insert.isPrepared()) {
-        const DBFields& fields = record->fields();
-        if (record->id() >= 0)
-            insert.bindInt(0, record->id());
-        else
-            insert.bindNull(0);
-        for (std::size_t i = 1; i < fields.size(); ++i)
-            insert.bindField(int(i), fields[i], record);
-    }
+    if (insert.isPrepared())
+        insert.bindRow(record);
     if (!insert.exec())
         return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(insert.text(), insert.errorText()));
     if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()))) {
@@ -289,9 +283,10 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 
 // An overwrite changes only the columns whose elements gave a value: the
 // others keep what is stored, in the statement itself, so the stored row is
-// never read; an item whose row is not stored is inserted instead. Prepared
-// once per file; every field is bound by position as (given, value) and the
-// ID last.
+// never read (the record's UPDATE would set every column); an item whose row
+// is not stored is inserted instead. Prepared once per file; every field is
+// bound by position as (given, value), the value as the field table binds it
+// for the record base too, and the ID last.
 bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
 {
     DBBase* record = xml->record();

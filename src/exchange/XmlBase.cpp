@@ -161,8 +161,11 @@ XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, c
     case FieldType::Text: {
         const QString* text = item.findText(name);
         ok = text != nullptr && !(skipsEmpty && text->isEmpty());
+        // An empty element is the empty text, stored as '' as an emptied
+        // field of an editor is, not as a text never set (NULL).
+        static const QString emptyText(QLatin1String(""));
         if (ok)
-            field.setText(m_record, *text);
+            field.setText(m_record, text->isNull() ? emptyText : *text);
         break;
     }
     case FieldType::Bool: {

@@ -11,10 +11,79 @@ namespace Vexal {
 
 namespace {
 
-QChar* put(QChar* out, QLatin1String text)
+constexpr int flushAfter = 1 << 18; // characters
+
+// One escape as the DOM writes it: the character and what stands for it.
+struct Escape
 {
-    for (const char c : text)
-        *out++ = QLatin1Char(c);
+    ushort character;
+    const char* text;
+    int size;
+    bool inText; // false: in attribute values only
+};
+
+template <int N>
+constexpr Escape escape(char character, const char (&text)[N], bool inText)
+{
+    return {ushort(character), text, N - 1, inText};
+}
+
+// Every escape the writer writes. In character data: "<", "&", the ">" of
+// "]]>" and carriage returns; in attribute values also quotes and white space
+// other than blanks. The room an item is given follows from this list too
+// (longestTextEscape), so what is written always fits.
+constexpr Escape escapes[] = {
+    escape('<', "&lt;", true),      escape('&', "&amp;", true),    escape('>', "&gt;", true),
+    escape('\r', "&#xd;", true),    escape('"', "&quot;", false),  escape('\n', "&#xa;", false),
+    escape('\t', "&#x9;", false),
+};
+
+constexpr int longestEscape(bool attribute)
+{
+    int longest = 1; // a character written as it stands
+    for (const Escape& e : escapes) {
+        if ((e.inText || attribute) && e.size > longest)
+            longest = e.size;
+    }
+    return longest;
+}
+
+// The most characters one character of a text becomes.
+constexpr int longestTextEscape = longestEscape(false);
+
+// The escapes of character data or of attribute values, by character: every
+// escaped character lies at or below ">".
+struct EscapeTable
+{
+    const Escape* of['>' + 1];
+    constexpr explicit EscapeTable(bool attribute)
+        : of()
+    {
+        for (const Escape& e : escapes) {
+            if (e.inText || attribute)
+                of[e.character] = &e;
+        }
+    }
+};
+constexpr EscapeTable textEscapes(false);
+constexpr EscapeTable attributeEscapes(true);
+
+// The escape of the character at `i`, or null when it stands as it is: ">"
+// is escaped only where it would close "]]>".
+inline const Escape* escapeAt(const EscapeTable& table, const QChar* data, int i)
+{
+    const ushort c = data[i].unicode();
+    if (c > '>')
+        return nullptr;
+    if (c == '>' && !(i >= 2 && data[i - 1] == QLatin1Char(']') && data[i - 2] == QLatin1Char(']')))
+        return nullptr;
+    return table.of[c];
+}
+
+QChar* put(QChar* out, const char* text, int size)
+{
+    for (int i = 0; i < size; ++i)
+        *out++ = QLatin1Char(text[i]);
     return out;
 }
 
@@ -24,10 +93,9 @@ QChar* put(QChar* out, const QString& text)
     return out + text.size();
 }
 
-constexpr int flushAfter = 1 << 18; // characters
-
 // Text content escaped as the DOM saves a text node; characters XML cannot
-// carry are left out and counted in *dropped.
+// carry are left out and counted in *dropped. Takes at most
+// longestTextEscape characters per character of the text.
 QChar* putEscaped(QChar* out, const QString& text, int* dropped)
 {
     const QChar* data = text.constData();
@@ -54,75 +122,89 @@ QChar* putEscaped(QChar* out, const QString& text, int* dropped)
             ++*dropped;
             continue;
         }
-        switch (u) {
-        case '<':
-            out = put(out, QLatin1String("&lt;"));
-            break;
-        case '&':
-            out = put(out, QLatin1String("&amp;"));
-            break;
-        case '>':
-            if (i >= 2 && data[i - 1] == QLatin1Char(']') && data[i - 2] == QLatin1Char(']'))
-                out = put(out, QLatin1String("&gt;"));
-            else
-                *out++ = c;
-            break;
-        case '\r':
-            out = put(out, QLatin1String("&#xd;"));
-            break;
-        default:
+        if (const Escape* e = escapeAt(textEscapes, data, i))
+            out = put(out, e->text, e->size);
+        else
             *out++ = c;
-            break;
-        }
     }
     return out;
 }
 
-// An attribute value escaped as the DOM saves it (quotes and white space
-// other than blanks as references).
+// An attribute value escaped as the DOM saves it.
 void appendAttribute(QString& out, const QString& text)
 {
     const QChar* data = text.constData();
     const int size = text.size();
     int start = 0;
     for (int i = 0; i < size; ++i) {
-        const ushort c = data[i].unicode();
-        if (c > '>')
-            continue;
-        QLatin1String replacement;
-        switch (c) {
-        case '<':
-            replacement = QLatin1String("&lt;");
-            break;
-        case '&':
-            replacement = QLatin1String("&amp;");
-            break;
-        case '>':
-            if (i >= 2 && data[i - 1] == QLatin1Char(']') && data[i - 2] == QLatin1Char(']'))
-                replacement = QLatin1String("&gt;");
-            break;
-        case '"':
-            replacement = QLatin1String("&quot;");
-            break;
-        case '\r':
-            replacement = QLatin1String("&#xd;");
-            break;
-        case '\n':
-            replacement = QLatin1String("&#xa;");
-            break;
-        case '\t':
-            replacement = QLatin1String("&#x9;");
-            break;
-        default:
-            break;
-        }
-        if (replacement.size() == 0)
+        const Escape* e = escapeAt(attributeEscapes, data, i);
+        if (!e)
             continue;
         out.append(data + start, i - start);
-        out += replacement;
+        out += QLatin1String(e->text, e->size);
         start = i + 1;
     }
     out.append(data + start, size - start);
+}
+
+// The room an item takes at most: markup as it stands, every character of a
+// text as the longest escape.
+struct Room
+{
+    int size = 0;
+    void put(QLatin1String text) { size += text.size(); }
+    void put(const QString& text) { size += text.size(); }
+    void putText(const XmlItem::Child& child) { size += longestTextEscape * child.text.size(); }
+};
+
+// Writes an item into the room measured for it, noting the values that lost
+// characters.
+struct Cursor
+{
+    QChar* out;
+    int droppedValues = 0;
+    const XmlItem::Child* firstDropped = nullptr;
+    void put(QLatin1String text) { out = Vexal::put(out, text.data(), text.size()); }
+    void put(const QString& text) { out = Vexal::put(out, text); }
+    void putText(const XmlItem::Child& child)
+    {
+        int dropped = 0;
+        out = putEscaped(out, child.text, &dropped);
+        if (dropped > 0 && droppedValues++ == 0)
+            firstDropped = &child;
+    }
+};
+
+// One item, laid out the same whether measured (Room) or written (Cursor).
+// `openRoot`: the root's start tag is still to be closed.
+template <class Out>
+void layOut(Out& out, const XmlItem& item, const QString& tag, bool openRoot)
+{
+    if (openRoot)
+        out.put(QLatin1String(">\n"));
+    out.put(QLatin1String(" <"));
+    out.put(tag);
+    if (item.children().isEmpty()) {
+        out.put(QLatin1String("/>\n"));
+        return;
+    }
+    out.put(QLatin1String(">\n"));
+    for (const XmlItem::Child& child : item.children()) {
+        out.put(QLatin1String("  <"));
+        out.put(child.name);
+        if (child.hasChildNodes) {
+            out.put(QLatin1String(">"));
+            out.putText(child);
+            out.put(QLatin1String("</"));
+            out.put(child.name);
+            out.put(QLatin1String(">\n"));
+        } else {
+            out.put(QLatin1String("/>\n"));
+        }
+    }
+    out.put(QLatin1String(" </"));
+    out.put(tag);
+    out.put(QLatin1String(">\n"));
 }
 
 } // namespace
@@ -142,61 +224,27 @@ XmlWriter::XmlWriter(const QString& table, QIODevice* device)
     m_text += QLatin1Char('"');
 }
 
-QChar* XmlWriter::putText(QChar* out, const QString& text)
-{
-    int dropped = 0;
-    out = putEscaped(out, text, &dropped);
-    if (dropped > 0)
-        ++m_droppedValues;
-    return out;
-}
-
 bool XmlWriter::writeItem(const XmlItem& item)
 {
     if (!m_errorText.isEmpty())
         return false;
     const QString& tag = item.tagName().isEmpty() ? ConstXML::itemTag() : item.tagName();
-    // Room for the item with every character escaped at most five times over.
-    int room = 16 + 2 * tag.size();
-    for (const XmlItem::Child& child : item.children())
-        room += 10 + 2 * child.name.size() + 5 * child.text.size();
+    Room room;
+    layOut(room, item, tag, !m_open);
     const int start = m_text.size();
-    m_text.resize(start + room);
-    QChar* out = m_text.data() + start;
-
-    if (!m_open) {
-        out = put(out, QLatin1String(">\n"));
-        m_open = true;
-    }
-    out = put(out, QLatin1String(" <"));
-    out = put(out, tag);
-    if (item.children().isEmpty()) {
-        out = put(out, QLatin1String("/>\n"));
-    } else {
-        out = put(out, QLatin1String(">\n"));
-        for (const XmlItem::Child& child : item.children()) {
-            out = put(out, QLatin1String("  <"));
-            out = put(out, child.name);
-            if (child.hasChildNodes) {
-                *out++ = QLatin1Char('>');
-                const int before = m_droppedValues;
-                out = putText(out, child.text);
-                if (m_droppedValues == 1 && before == 0) {
-                    m_firstDroppedElement = child.name;
-                    m_firstDroppedItem = item.childText(DBSql::colID());
-                }
-                out = put(out, QLatin1String("</"));
-                out = put(out, child.name);
-                out = put(out, QLatin1String(">\n"));
-            } else {
-                out = put(out, QLatin1String("/>\n"));
-            }
+    m_text.resize(start + room.size);
+    Cursor cursor{m_text.data() + start};
+    layOut(cursor, item, tag, !m_open);
+    Q_ASSERT(cursor.out <= m_text.constData() + start + room.size);
+    m_open = true;
+    m_text.resize(int(cursor.out - m_text.constData()));
+    if (cursor.droppedValues > 0) {
+        if (m_droppedValues == 0) {
+            m_firstDroppedElement = cursor.firstDropped->name;
+            m_firstDroppedItem = item.childText(DBSql::colID());
         }
-        out = put(out, QLatin1String(" </"));
-        out = put(out, tag);
-        out = put(out, QLatin1String(">\n"));
+        m_droppedValues += cursor.droppedValues;
     }
-    m_text.resize(int(out - m_text.constData()));
     if (m_device && m_text.size() >= flushAfter)
         return flush();
     return true;

@@ -37,7 +37,6 @@ public:
 
 private:
     bool flush();
-    QChar* putText(QChar* out, const QString& text);
 
     QString m_text;
     QIODevice* m_device = nullptr;

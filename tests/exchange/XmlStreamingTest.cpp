@@ -88,7 +88,10 @@ private slots:
     {
         const QStringList values = {QString(), QStringLiteral(" "), QStringLiteral("a b"), QStringLiteral("<&>\"'"),
                                     QStringLiteral("]]>"), QStringLiteral("x]>]]>y]]"), QStringLiteral("x\ry\nz\tw"),
-                                    QString::fromUcs4(U"\U0001F600"), QStringLiteral("\u00a0\u00fc\u20ac")};
+                                    QString::fromUcs4(U"\U0001F600"), QStringLiteral("\u00a0\u00fc\u20ac"),
+                                    // long runs of the longest escapes: a text that takes the most room
+                                    QString(5000, QLatin1Char('&')), QString(5000, QLatin1Char('\r')),
+                                    QStringLiteral("]]>").repeated(2000)};
         for (const QString& table : {QStringLiteral("Project"), QStringLiteral("a\"b<c&d]]>\te\nf\rg")}) {
             QDomDocument document(ConstXML::docName());
             QDomElement root = document.createElement(ConstXML::itemsTag());
