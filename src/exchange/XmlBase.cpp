@@ -353,26 +353,6 @@ bool XmlBase::readBool(const XmlItem& element, const QString& name, bool* ok)
     return readInt(element, name, ok) != 0;
 }
 
-namespace {
-
-// The integers of a text split at ".", empty parts dropped; false unless
-// there are exactly `count` of them.
-bool splitParts(const QString& text, int count, int* parts)
-{
-    const QStringList pieces = text.split(QLatin1Char('.'), Qt::SkipEmptyParts);
-    if (pieces.size() != count)
-        return false;
-    for (int i = 0; i < count; ++i) {
-        bool ok = false;
-        parts[i] = pieces.at(i).toInt(&ok, 10);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
@@ -380,7 +360,7 @@ QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
     if (!readText(element, name, &text) || text.isEmpty())
         return QDate();
     int p[3];
-    *ok = splitParts(text, 3, p) && QDate::isValid(p[0], p[1], p[2]);
+    *ok = Convert::splitInts(text, 3, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2]);
     noteMalformed(name, text, *ok);
     return *ok ? QDate(p[0], p[1], p[2]) : QDate();
 }
@@ -392,7 +372,8 @@ QDateTime XmlBase::readDateTime(const XmlItem& element, const QString& name, boo
     if (!readText(element, name, &text) || text.isEmpty())
         return QDateTime();
     int p[6];
-    *ok = splitParts(text, 6, p) && QDate::isValid(p[0], p[1], p[2]) && QTime::isValid(p[3], p[4], p[5]);
+    *ok = Convert::splitInts(text, 6, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2])
+          && QTime::isValid(p[3], p[4], p[5]);
     noteMalformed(name, text, *ok);
     return *ok ? QDateTime(QDate(p[0], p[1], p[2]), QTime(p[3], p[4], p[5]), Qt::LocalTime) : QDateTime();
 }
