@@ -5,8 +5,6 @@
 #include "data/DBField.h"
 #include "core/DBSql.h"
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <QBuffer>
 #include <QImageReader>
 #include <QSqlQuery>
@@ -103,14 +101,6 @@ void XmlBase::writeField(XmlItem& item, const DBField& field)
     }
 }
 
-void XmlBase::write(QDomDocument& document, QDomElement& item)
-{
-    XmlItem values;
-    write(values);
-    for (const XmlItem::Child& child : values.children())
-        appendText(document, item, child.name, child.text);
-}
-
 // Every field read back from the item by the one rule of the class comment.
 bool XmlBase::read(const XmlItem& item)
 {
@@ -194,39 +184,6 @@ XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, c
     }
     }
     return ok ? Outcome::Given : Outcome::Kept;
-}
-
-void XmlBase::appendText(QDomDocument& document, QDomElement& parent, const QString& name, const QString& value)
-{
-    QDomElement element = document.createElement(name);
-    element.appendChild(document.createTextNode(value));
-    parent.appendChild(element);
-}
-
-void XmlBase::appendInt(QDomDocument& document, QDomElement& parent, const QString& name, int value)
-{
-    appendText(document, parent, name, QString::number(value));
-}
-
-void XmlBase::appendBool(QDomDocument& document, QDomElement& parent, const QString& name, bool value)
-{
-    appendText(document, parent, name, value ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-void XmlBase::appendDate(QDomDocument& document, QDomElement& parent, const QString& name, const QDate& value)
-{
-    appendText(document, parent, name, dateText(value));
-}
-
-void XmlBase::appendDateTime(QDomDocument& document, QDomElement& parent, const QString& name,
-                             const QDateTime& value)
-{
-    appendText(document, parent, name, dateTimeText(value));
-}
-
-void XmlBase::appendPixmap(QDomDocument& document, QDomElement& parent, const QString& name, const QImage& value)
-{
-    appendText(document, parent, name, imageText(value));
 }
 
 void XmlBase::appendText(XmlItem& item, const QString& name, const QString& value)
