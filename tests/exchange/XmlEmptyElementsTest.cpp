@@ -1,5 +1,6 @@
 #include "ExchangeTestUtil.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/DBSql.h"
@@ -291,9 +292,7 @@ private slots:
 
     void emptyElements_data()
     {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("new records keep their defaults") << false;
-        QTest::newRow("overwritten rows keep their values") << true;
+        addBoolRows("overwrite", "new records keep their defaults", "overwritten rows keep their values");
     }
     void emptyElements()
     {

@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
@@ -297,9 +298,7 @@ private slots:
     // project.
     void lockedDatabaseIsNeverTakenForEmpty_data()
     {
-        QTest::addColumn<bool>("releasedDuringTheWait");
-        QTest::newRow("locked past the wait") << false;
-        QTest::newRow("released during the wait") << true;
+        addBoolRows("releasedDuringTheWait", "locked past the wait", "released during the wait");
     }
 
     void lockedDatabaseIsNeverTakenForEmpty()
@@ -347,9 +346,7 @@ private slots:
     // active "Default" project. Run a few rounds: the starts must meet.
     void simultaneousStartsMakeOneDefaultProject_data()
     {
-        QTest::addColumn<bool>("emptyFile");
-        QTest::newRow("no database yet") << false;
-        QTest::newRow("a file without tables") << true;
+        addBoolRows("emptyFile", "no database yet", "a file without tables");
     }
 
     void simultaneousStartsMakeOneDefaultProject()
