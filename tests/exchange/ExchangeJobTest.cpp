@@ -1,8 +1,8 @@
 #include "ExchangeTestUtil.h"
+#include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "widgets/DlgProgress.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
@@ -72,14 +72,6 @@ QByteArray projectsFile(const QByteArray& items)
 {
     return "<!DOCTYPE doc>\n<items Table=\"Project\">" + items + "</items>\n";
 }
-
-class ProgressDialog : public DlgProgress
-{
-public:
-    using DlgProgress::DlgProgress;
-    QPushButton* ok() const { return m_okButton; }
-    QLabel* status() const { return m_statusLabel; }
-};
 
 } // namespace
 
@@ -426,7 +418,7 @@ private slots:
     {
         TestDatabase db;
         addProject(QStringLiteral("P"), QString());
-        ProgressDialog dialog;
+        ProgressDialogProbe dialog;
         auto* job = new ThreadXmlExport(kindCode(RecordKind::Project), db.folder(), &dialog);
         dialog.build(job);
         QCOMPARE(dialog.status()->text(), QStringLiteral("Export Projects"));
