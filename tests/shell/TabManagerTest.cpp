@@ -38,25 +38,19 @@ public:
 
 } // namespace
 
-class TabManagerTest : public QObject
+class TabManagerTest : public FakePageTest
 {
     Q_OBJECT
 
     using Tabs = ShownTabs;
 
+public:
+    TabManagerTest()
+        : FakePageTest([](QWidget* parent) { return new WebPage(parent); })
+    {
+    }
+
 private slots:
-    void init()
-    {
-        DBCache::reset();
-        WidTabManager::setWebTabFactory([](QWidget* parent) { return new WebPage(parent); });
-    }
-
-    void cleanup()
-    {
-        WidTabManager::setWebTabFactory(nullptr);
-        DBCache::reset();
-    }
-
     void addCallsThePageInOrder()
     {
         Tabs tabs;
