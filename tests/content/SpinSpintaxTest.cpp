@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 
@@ -70,13 +71,10 @@ QString repeated(const QString& piece, int times)
 
 } // namespace
 
-class SpinSpintaxTest : public QObject
+class SpinSpintaxTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { Logger::resetForTests(); }
-
     void everyVariantIsValidAndReachable_data()
     {
         QTest::addColumn<QString>("source");

@@ -1,3 +1,4 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
@@ -64,13 +65,10 @@ int activeCount()
 
 } // namespace
 
-class ProjectTest : public QObject
+class ProjectTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init() { Vexal::Logger::resetForTests(); }
-    void cleanup() { Vexal::Logger::resetForTests(); }
-
     // The list of active projects hands out the first one, or else a default
     // project that it does not save; the start-up check stores that default
     // (and logs the want of it) only when no project is active.

@@ -1,4 +1,5 @@
 #include "ExchangeTestUtil.h"
+#include "FreshStateTest.h"
 #include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -75,21 +76,10 @@ QByteArray projectsFile(const QByteArray& items)
 
 } // namespace
 
-class ExchangeJobTest : public QObject
+class ExchangeJobTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-    void cleanup()
-    {
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-
     void exportWritesTheFileFormat()
     {
         TestDatabase db;

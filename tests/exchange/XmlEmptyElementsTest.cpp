@@ -1,4 +1,5 @@
 #include "ExchangeTestUtil.h"
+#include "FreshStateTest.h"
 #include "TestDatabase.h"
 #include "TestRows.h"
 #include "TestRunner.h"
@@ -283,13 +284,10 @@ QStringList everyKind(bool overwrite, Check check)
 // and by the import's own statements. In every column of every kind, a record
 // saved by the one and the same record imported by the other are stored
 // alike: the same storage class (NULL, a number, a text, bytes), same value.
-class XmlEmptyElementsTest : public QObject
+class XmlEmptyElementsTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init() { DBCache::reset(); }
-    void cleanup() { DBCache::reset(); }
-
     void emptyElements_data()
     {
         addBoolRows("overwrite", "new records keep their defaults", "overwritten rows keep their values");

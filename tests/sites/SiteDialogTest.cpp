@@ -1,4 +1,5 @@
 #include "FieldView.h"
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -49,16 +50,10 @@ void setCachedProject(int id)
 
 } // namespace
 
-class SiteDialogTest : public QObject
+class SiteDialogTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-
     void generators()
     {
         DlgPasswordGenerator passwordDialog;
