@@ -2,6 +2,7 @@
 #include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Logger.h"
@@ -125,8 +126,7 @@ private slots:
 
     void endedJobs_data()
     {
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<bool>("accepted");
+        addColumns<int, bool>("outcome", "accepted");
         QTest::newRow("success") << int(Outcome::Success) << true;
         QTest::newRow("failure") << int(Outcome::Failure) << false;
         QTest::newRow("sets nothing") << int(Outcome::Nothing) << false;

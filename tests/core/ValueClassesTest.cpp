@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Convert.h"
@@ -83,9 +84,7 @@ private slots:
         const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
         const QString accent = QString::fromUtf8("e\xCC\x81");       // e and a combining acute accent
         const QString flag = QString::fromUtf8("\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA"); // two regional indicators
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("cut");
+        addColumns<QString, int, QString>("text", "limit", "cut");
         QTest::newRow("within the limit") << QStringLiteral("abc") << 3 << QStringLiteral("abc");
         QTest::newRow("plain") << QStringLiteral("abcdef") << 4 << QStringLiteral("abcd");
         QTest::newRow("emoji across the limit") << QString(QStringLiteral("abc") + smile + QStringLiteral("d")) << 4
@@ -158,8 +157,7 @@ private slots:
     // for the exchange files' dates (empty parts passed over).
     void splitInts_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("count");
+        addColumns<QString, int>("text", "count");
         QTest::addColumn<QString>("kept");    // the parts, or "-" when refused
         QTest::addColumn<QString>("skipped"); // likewise, empty parts skipped
         QTest::newRow("plain") << "2012.3.4" << 3 << "2012 3 4" << "2012 3 4";
@@ -227,8 +225,7 @@ private slots:
 
     void uniformOverBuckets_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("buckets");
+        addColumns<int, int>("n", "buckets");
         QTest::newRow("1") << 1 << 1;
         QTest::newRow("2") << 2 << 2;
         QTest::newRow("7") << 7 << 7;

@@ -1,4 +1,5 @@
 #include "ExchangeTestUtil.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "content/DBArticle.h"
@@ -19,10 +20,7 @@ class XmlBaseTest : public QObject
 private slots:
     void readers_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("value");
+        addColumns<QString, QString, bool, QString>("kind", "text", "ok", "value");
         QTest::newRow("int") << "int" << "42" << true << "42";
         QTest::newRow("int negative") << "int" << "-7" << true << "-7";
         QTest::newRow("int empty") << "int" << "" << false << "0"; // an empty element gives no value
@@ -130,10 +128,7 @@ private slots:
 
     void commonElements_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<bool>("deleteMark");
+        addColumns<QString, bool, int, bool>("xml", "accepted", "id", "deleteMark");
         QTest::newRow("no id") << "<item><Name>a</Name></item>" << false << -1 << false;
         QTest::newRow("id abc") << "<item><ID>abc</ID></item>" << false << -1 << false;
         QTest::newRow("wrong case") << "<Item><ID>3</ID></Item>" << false << -1 << false;

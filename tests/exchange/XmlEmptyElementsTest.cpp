@@ -310,8 +310,7 @@ private slots:
 
     void savedAndImportedRowsAreAlike_data()
     {
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("values");
+        addColumns<bool, int>("overwrite", "values");
         for (const bool overwrite : {false, true}) {
             const char* const row = overwrite ? "overwritten rows" : "new rows";
             QTest::addRow("%s, values", row) << overwrite << int(Filled);

@@ -1,5 +1,6 @@
 #include "ExchangeTestUtil.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Convert.h"
@@ -215,8 +216,7 @@ private slots:
     // well-formed, is refused where it stands: nothing after it is read.
     void readerRefusesAtOnce_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("error");
+        addColumns<QByteArray, QString>("bytes", "error");
         const QByteArray head = "<items Table=\"Project\"><item><ID>1</ID><Name>ok</Name></item><item><ID>2</ID>";
         const QByteArray tail = QByteArray(200000, ' ') + "</item></items>";
         QTest::newRow("nested in a field") << head + "<Name>" + QByteArray("<b>").repeated(40000) + tail

@@ -416,8 +416,7 @@ private slots:
     // state is stored and the database is closed (no write-ahead log left).
     void terminationSignalClosesAsExitDoes_data()
     {
-        QTest::addColumn<int>("signal");
-        QTest::addColumn<bool>("whileStarting");
+        addColumns<int, bool>("signal", "whileStarting");
         QTest::newRow("SIGTERM") << int(SIGTERM) << false;
         QTest::newRow("SIGINT") << int(SIGINT) << false;
         // Once the database file is there: the window closes when it is up.

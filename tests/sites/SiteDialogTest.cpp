@@ -3,6 +3,7 @@
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Logger.h"
@@ -204,9 +205,7 @@ private slots:
     // user has agreed.
     void createMasterAccountNeedsEveryIdentityTable_data()
     {
-        QTest::addColumn<QString>("emptied");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("file");
+        addColumns<QString, QString, QString>("emptied", "title", "file");
         // What the refusal says is missing, beyond the table (a whole empty
         // table needs no more words).
         QTest::addColumn<QString>("missing");
