@@ -7,12 +7,11 @@
 
 namespace Vexal {
 
-// Splits at "." (empty parts kept) into exactly count integers.
-bool Convert::splitInts(const QString& text, int count, int* parts)
+bool Convert::splitInts(const QString& text, int count, int* parts, Qt::SplitBehavior empty)
 {
     if (text.isEmpty())
         return false;
-    const QStringList pieces = text.split(QLatin1Char('.'), Qt::KeepEmptyParts);
+    const QStringList pieces = text.split(QLatin1Char('.'), empty);
     if (pieces.size() != count)
         return false;
     for (int i = 0; i < count; ++i) {

@@ -38,8 +38,10 @@ int indexOfToken(const QString& text);
 inline bool isIndex(const QString& text) { return isIndexToken(text); }
 inline int toIndex(const QString& text) { return indexOfToken(text); }
 
-// Splits at "." (empty parts kept) into exactly count integers.
-bool splitInts(const QString& text, int count, int* parts);
+// Splits at "." into exactly count base-10 integers; false for any other
+// count or a part that is no integer. Kept empty parts are no integers
+// ("2012..1" fails); skipped ones are passed over ("2012..1" is 2012, 1).
+bool splitInts(const QString& text, int count, int* parts, Qt::SplitBehavior empty = Qt::KeepEmptyParts);
 
 // Dates "yyyy.M.d" and date-times "yyyy.M.d.h.m.s", each part an integer.
 bool isDate(const QString& text);

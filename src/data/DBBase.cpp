@@ -108,13 +108,12 @@ bool DBBase::remove()
 
 namespace {
 
-// A placeholder of a QtSql statement, by name or position, taking a field's
-// value as the field table binds it (DBField::bind).
-template <class Place>
+// A named placeholder of a QtSql statement, taking a field's value as the
+// field table binds it (DBField::bind).
 struct QueryBinder
 {
     QSqlQuery& query;
-    Place place;
+    QString place;
     void bindNull() { query.bindValue(place, QVariant()); }
     void bindInt(int value) { query.bindValue(place, value); }
     void bindText(const QString& text) { query.bindValue(place, text); }
@@ -127,12 +126,7 @@ struct QueryBinder
 void DBBase::bindValues(QSqlQuery& query)
 {
     const DBFields& table = fields();
-    table.bindRow(this, [&](std::size_t i) { return QueryBinder<QString>{query, table[i].column(true)}; });
-}
-
-void DBBase::bindPositions(QSqlQuery& query) const
-{
-    fields().bindRow(this, [&](std::size_t i) { return QueryBinder<int>{query, int(i)}; });
+    table.bindRow(this, [&](std::size_t i) { return QueryBinder{query, table[i].column(true)}; });
 }
 
 void DBBase::resetTo(const DBBase& fresh)

@@ -61,9 +61,6 @@ public:
     // Becomes what `fresh` (a new record of the same kind) is: its values,
     // state, no delete mark and no error. Cheaper than a new record per row.
     void resetTo(const DBBase& fresh);
-    // Binds every field by position, in the order of insertText()'s
-    // placeholders; a new record's ID is bound NULL.
-    void bindPositions(QSqlQuery& query) const;
     virtual DBBase* create(QObject* parent) const;
     virtual QString tableName() const;
     virtual QString friendlyName() const;

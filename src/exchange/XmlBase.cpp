@@ -5,8 +5,6 @@
 #include "data/DBField.h"
 #include "core/DBSql.h"
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <QBuffer>
 #include <QImageReader>
 #include <QSqlQuery>
@@ -103,14 +101,6 @@ void XmlBase::writeField(XmlItem& item, const DBField& field)
     }
 }
 
-void XmlBase::write(QDomDocument& document, QDomElement& item)
-{
-    XmlItem values;
-    write(values);
-    for (const XmlItem::Child& child : values.children())
-        appendText(document, item, child.name, child.text);
-}
-
 // Every field read back from the item by the one rule of the class comment.
 bool XmlBase::read(const XmlItem& item)
 {
@@ -194,39 +184,6 @@ XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, c
     }
     }
     return ok ? Outcome::Given : Outcome::Kept;
-}
-
-void XmlBase::appendText(QDomDocument& document, QDomElement& parent, const QString& name, const QString& value)
-{
-    QDomElement element = document.createElement(name);
-    element.appendChild(document.createTextNode(value));
-    parent.appendChild(element);
-}
-
-void XmlBase::appendInt(QDomDocument& document, QDomElement& parent, const QString& name, int value)
-{
-    appendText(document, parent, name, QString::number(value));
-}
-
-void XmlBase::appendBool(QDomDocument& document, QDomElement& parent, const QString& name, bool value)
-{
-    appendText(document, parent, name, value ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-void XmlBase::appendDate(QDomDocument& document, QDomElement& parent, const QString& name, const QDate& value)
-{
-    appendText(document, parent, name, dateText(value));
-}
-
-void XmlBase::appendDateTime(QDomDocument& document, QDomElement& parent, const QString& name,
-                             const QDateTime& value)
-{
-    appendText(document, parent, name, dateTimeText(value));
-}
-
-void XmlBase::appendPixmap(QDomDocument& document, QDomElement& parent, const QString& name, const QImage& value)
-{
-    appendText(document, parent, name, imageText(value));
 }
 
 void XmlBase::appendText(XmlItem& item, const QString& name, const QString& value)
@@ -353,26 +310,6 @@ bool XmlBase::readBool(const XmlItem& element, const QString& name, bool* ok)
     return readInt(element, name, ok) != 0;
 }
 
-namespace {
-
-// The integers of a text split at ".", empty parts dropped; false unless
-// there are exactly `count` of them.
-bool splitParts(const QString& text, int count, int* parts)
-{
-    const QStringList pieces = text.split(QLatin1Char('.'), Qt::SkipEmptyParts);
-    if (pieces.size() != count)
-        return false;
-    for (int i = 0; i < count; ++i) {
-        bool ok = false;
-        parts[i] = pieces.at(i).toInt(&ok, 10);
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
@@ -380,7 +317,7 @@ QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
     if (!readText(element, name, &text) || text.isEmpty())
         return QDate();
     int p[3];
-    *ok = splitParts(text, 3, p) && QDate::isValid(p[0], p[1], p[2]);
+    *ok = Convert::splitInts(text, 3, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2]);
     noteMalformed(name, text, *ok);
     return *ok ? QDate(p[0], p[1], p[2]) : QDate();
 }
@@ -392,7 +329,8 @@ QDateTime XmlBase::readDateTime(const XmlItem& element, const QString& name, boo
     if (!readText(element, name, &text) || text.isEmpty())
         return QDateTime();
     int p[6];
-    *ok = splitParts(text, 6, p) && QDate::isValid(p[0], p[1], p[2]) && QTime::isValid(p[3], p[4], p[5]);
+    *ok = Convert::splitInts(text, 6, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2])
+          && QTime::isValid(p[3], p[4], p[5]);
     noteMalformed(name, text, *ok);
     return *ok ? QDateTime(QDate(p[0], p[1], p[2]), QTime(p[3], p[4], p[5]), Qt::LocalTime) : QDateTime();
 }

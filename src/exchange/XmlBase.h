@@ -12,8 +12,6 @@
 #include <memory>
 #include <vector>
 
-class QDomDocument;
-class QDomElement;
 class QSqlQuery;
 
 namespace Vexal {
@@ -49,19 +47,9 @@ public:
     virtual void write(XmlItem& item);
     // Applies the item to the record; false when the item is refused.
     virtual bool read(const XmlItem& item);
-    // The item as child elements of a DOM element.
-    void write(QDomDocument& document, QDomElement& item);
     virtual QString tableName() const;
     virtual QString displayName() const;
     virtual QString columnsText() const;
-
-    static void appendText(QDomDocument& document, QDomElement& parent, const QString& name, const QString& value);
-    static void appendInt(QDomDocument& document, QDomElement& parent, const QString& name, int value);
-    static void appendBool(QDomDocument& document, QDomElement& parent, const QString& name, bool value);
-    static void appendDate(QDomDocument& document, QDomElement& parent, const QString& name, const QDate& value);
-    static void appendDateTime(QDomDocument& document, QDomElement& parent, const QString& name,
-                               const QDateTime& value);
-    static void appendPixmap(QDomDocument& document, QDomElement& parent, const QString& name, const QImage& value);
 
     static void appendText(XmlItem& item, const QString& name, const QString& value);
     static void appendInt(XmlItem& item, const QString& name, int value);

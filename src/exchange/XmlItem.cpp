@@ -1,22 +1,6 @@
 #include "exchange/XmlItem.h"
 
-#include <QDomElement>
-
 namespace Vexal {
-
-XmlItem::XmlItem(const QDomElement& element)
-    : m_tagName(element.nodeName())
-{
-    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        Child child;
-        child.name = node.nodeName();
-        child.isElement = node.isElement();
-        child.hasChildNodes = node.hasChildNodes();
-        if (child.hasChildNodes)
-            child.text = node.firstChild().nodeValue();
-        m_children.append(child);
-    }
-}
 
 void XmlItem::append(const QString& name, const QString& text)
 {

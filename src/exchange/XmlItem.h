@@ -3,14 +3,12 @@
 #include <QString>
 #include <QVector>
 
-class QDomElement;
-
 namespace Vexal {
 
 // One "item" of an exchange file in a light form: the item's tag name and,
 // for each of its child nodes, the node's name and the value of the node's
 // first child. This is all that reading and writing a record needs, without
-// a document tree. A DOM element converts to it implicitly.
+// a document tree.
 class XmlItem
 {
 public:
@@ -23,7 +21,6 @@ public:
     };
 
     XmlItem() = default;
-    XmlItem(const QDomElement& element); // NOLINT: implicit on purpose
 
     const QString& tagName() const { return m_tagName; }
     void setTagName(const QString& tagName) { m_tagName = tagName; }

@@ -1,6 +1,7 @@
 #include "SmartTestPage.h"
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "automation/DelegateArticleSubmitter.h"
@@ -92,11 +93,7 @@ class SmartFillsTest : public QObject
 private slots:
     void fills_data()
     {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QVariantMap>("record");
-        QTest::addColumn<QVariantMap>("templ");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, QString, QVariantMap, QVariantMap, QString>("page", "form", "record", "templ", "expected");
         const QVariantMap smart;
         const QVariantMap gender{{"Gender", "SELECT[name=\"gender\"]"}};
         const QVariantMap country{{"Country", "SELECT[name=\"country\"]"}};
@@ -176,9 +173,7 @@ private slots:
     // is part of a value.
     void options_data()
     {
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("wanted");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, QString, QString>("options", "wanted", "expected");
         const QString kept = QStringLiteral("<option value='kept' selected>kept</option>");
         QTest::newRow("-1 Day") << "<option value='-1'>Day</option><option>1</option>" << "1" << "1";
         QTest::newRow("a sign in the text") << "<option value='a'>-5</option><option value='b'>5</option>" << "5"
@@ -212,9 +207,7 @@ private slots:
     // The words the recognition and the fills go by.
     void words_data()
     {
-        QTest::addColumn<QString>("words");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, QString, QString>("words", "text", "expected");
         for (const char* text : {"AIM screen name", "MSN / Live Messenger (e-mail)", "Jabber / XMPP address",
                                  "Yahoo! Messenger ID", "user_yim", "QQ number", "IRC nick", "Google Talk",
                                  "WhatsApp", "Twitter handle", "pf_icq"})

@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 #include "SmartTestPage.h"
 
@@ -55,8 +56,7 @@ private slots:
     // Words are the parts between blanks; runs of blanks make no words.
     void wordCount_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("words");
+        addColumns<QString, int>("text", "words");
         QTest::newRow("four") << "Keywords of your article" << 4;
         QTest::newRow("five") << "Keywords of your article here" << 5;
         QTest::newRow("four among blanks") << "  Keywords  of your   article " << 4;
@@ -78,9 +78,7 @@ private slots:
     // few words, a longer one is help about the field.
     void labelOfAtMostFourWords_data()
     {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("kinds");
+        addColumns<QString, QString, QStringList>("form", "text", "kinds");
 
         const QString bold = QStringLiteral(
             "<b>Title</b> <b>%1</b> <input name='x'> Article body <textarea name='y'></textarea>");
@@ -113,8 +111,7 @@ private slots:
     // than one character; before a child one character is enough.
     void textRunsAroundChildren_data()
     {
-        QTest::addColumn<QString>("inner");
-        QTest::addColumn<QStringList>("texts");
+        addColumns<QString, QStringList>("inner", "texts");
         QTest::newRow("one character after: dropped") << "<span>Tags</span>:" << QStringList{"Tags"};
         QTest::newRow("two characters after: read") << "<span>Tags</span>:*" << QStringList{"Tags", ":*"};
         QTest::newRow("one character before: read") << "*<span>Tags</span>" << QStringList{"*", "Tags"};

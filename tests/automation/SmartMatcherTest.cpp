@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "automation/SmartAttributeLookup.h"
@@ -75,12 +76,8 @@ class SmartMatcherTest : public QObject
 private slots:
     void matchers_data()
     {
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<QString>("matcher");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("expected");
+        addColumns<QString, QString, QString, QString, int, int>(
+            "family", "matcher", "text", "second", "type", "expected");
 
         auto row = [](const char* tag, const char* family, const char* matcher, const char* text,
                       const char* second, int type, int expected) {

@@ -2,6 +2,7 @@
 #include "SmartTestPage.h"
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "automation/DelegateArticleSubmitter.h"
@@ -66,9 +67,7 @@ class SmartRealFormsTest : public QObject
 private slots:
     void recognition_data()
     {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("expected");
+        addColumns<QString, QString, QString>("page", "kind", "expected");
         // The members' e-mail preference is no terms box: the real one, whose
         // own label accepts the rules, keeps its check. The picture code is
         // asked first, before its name makes it a security answer.

@@ -1,5 +1,7 @@
 #include "TestRunner.h"
 
+#include "OfflineRun.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
@@ -34,13 +36,7 @@ int TestRunner::add(const char* name, Factory factory)
 // all other arguments go to QtTest (for example a test function name).
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Nothing here may reach the maker's server, not even a name look-up:
-    // unless a test points it at its own loopback server, it points at a
-    // loopback port where nothing listens.
-    if (qEnvironmentVariableIsEmpty("TESVAR_SERVER_URL"))
-        qputenv("TESVAR_SERVER_URL", "http://127.0.0.1:9/");
+    prepareOfflineRun();
     QApplication app(argc, argv);
     const QString startDir = QDir::currentPath();
 

@@ -1,10 +1,11 @@
 #include "ComboTexts.h"
 #include "EditorDriver.h"
+#include "FreshStateTest.h"
+#include "JournalDriver.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
-#include "JournalDriver.h"
 
 #include "content/DlgSpinner.h"
 #include "content/ThreadSpinner.h"
@@ -71,14 +72,11 @@ struct Desk
 
 using namespace JournalDriver;
 
-class ContentJournalTest : public QObject
+class ContentJournalTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void comboBoxesFillAndSelectById()
     {
         Desk desk;

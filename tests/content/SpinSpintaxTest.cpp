@@ -1,4 +1,6 @@
+#include "FreshStateTest.h"
 #include "TestFolder.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "content/DBSpinnedArticle.h"
@@ -70,13 +72,10 @@ QString repeated(const QString& piece, int times)
 
 } // namespace
 
-class SpinSpintaxTest : public QObject
+class SpinSpintaxTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { Logger::resetForTests(); }
-
     void everyVariantIsValidAndReachable_data()
     {
         QTest::addColumn<QString>("source");
@@ -111,9 +110,7 @@ private slots:
 
     void unbalancedBraces_data()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<int>("error");
-        QTest::addColumn<int>("position");
+        addColumns<QString, int, int>("source", "error", "position");
         QTest::newRow("stray close") << QStringLiteral("a}b") << int(SPNSpintax::UnexpectedClose) << 1;
         QTest::newRow("close after group") << QStringLiteral("{a|b}}") << int(SPNSpintax::UnexpectedClose) << 5;
         QTest::newRow("escaped open") << QStringLiteral("\\{a}") << int(SPNSpintax::UnexpectedClose) << 3;

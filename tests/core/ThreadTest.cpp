@@ -1,9 +1,10 @@
 #include "FreshStateTest.h"
+#include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
-#include "widgets/DlgProgress.h"
 #include "core/Logger.h"
 #include "core/Thread.h"
 #include "core/UtilSignalManager.h"
@@ -94,15 +95,6 @@ protected:
     }
 };
 
-class ProgressDialog : public Vexal::DlgProgress
-{
-public:
-    using DlgProgress::DlgProgress;
-    QPushButton* ok() const { return m_okButton; }
-    QPushButton* cancel() const { return m_cancelButton; }
-    QLabel* status() const { return m_statusLabel; }
-};
-
 } // namespace
 
 class ThreadTest : public FreshStateTest
@@ -111,7 +103,7 @@ class ThreadTest : public FreshStateTest
 private slots:
     void cancelBeforeStartNeverRunsTheJob()
     {
-        ProgressDialog dlg;
+        ProgressDialogProbe dlg;
         auto* job = new FakeJob(Outcome::Success, &dlg);
         dlg.build(job);
         dlg.show();
@@ -125,7 +117,7 @@ private slots:
 
     void startWithoutJobRejects()
     {
-        ProgressDialog dlg;
+        ProgressDialogProbe dlg;
         dlg.build(nullptr);
         dlg.show();
         QTest::mouseClick(dlg.ok(), Qt::LeftButton);
@@ -134,8 +126,7 @@ private slots:
 
     void endedJobs_data()
     {
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<bool>("accepted");
+        addColumns<int, bool>("outcome", "accepted");
         QTest::newRow("success") << int(Outcome::Success) << true;
         QTest::newRow("failure") << int(Outcome::Failure) << false;
         QTest::newRow("sets nothing") << int(Outcome::Nothing) << false;
@@ -145,7 +136,7 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(bool, accepted);
         TestFolder folder; // the logger writes log.txt here
-        ProgressDialog dlg;
+        ProgressDialogProbe dlg;
         auto* job = new FakeJob(Outcome(outcome), &dlg);
         dlg.build(job);
         dlg.show();
@@ -178,7 +169,7 @@ private slots:
     void runningJobCannotBeDismissed()
     {
         TestFolder folder;
-        auto* dlg = new ProgressDialog;
+        auto* dlg = new ProgressDialogProbe;
         QPointer<FakeJob> job = new FakeJob(Outcome::Success, dlg, true);
         dlg->build(job);
         dlg->show();
@@ -211,7 +202,7 @@ private slots:
 
     void destroyingTheDialogWaitsForItsJob()
     {
-        auto* dlg = new ProgressDialog;
+        auto* dlg = new ProgressDialogProbe;
         QPointer<FakeJob> job = new FakeJob(Outcome::Success, dlg, true);
         dlg->build(job);
         dlg->slotStart();
@@ -232,7 +223,7 @@ private slots:
         }
         QString connection;
         {
-            ProgressDialog dlg;
+            ProgressDialogProbe dlg;
             auto* job = new ProjectJob(&dlg);
             dlg.build(job);
             dlg.show();

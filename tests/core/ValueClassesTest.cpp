@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Convert.h"
@@ -83,9 +84,7 @@ private slots:
         const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
         const QString accent = QString::fromUtf8("e\xCC\x81");       // e and a combining acute accent
         const QString flag = QString::fromUtf8("\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA"); // two regional indicators
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("cut");
+        addColumns<QString, int, QString>("text", "limit", "cut");
         QTest::newRow("within the limit") << QStringLiteral("abc") << 3 << QStringLiteral("abc");
         QTest::newRow("plain") << QStringLiteral("abcdef") << 4 << QStringLiteral("abcd");
         QTest::newRow("emoji across the limit") << QString(QStringLiteral("abc") + smile + QStringLiteral("d")) << 4
@@ -154,6 +153,46 @@ private slots:
                  QDateTime(QDate(2012, 3, 4), QTime(10, 11, 12), Qt::LocalTime));
     }
 
+    // One splitter for versions and dates (empty parts kept, so refused) and
+    // for the exchange files' dates (empty parts passed over).
+    void splitInts_data()
+    {
+        addColumns<QString, int>("text", "count");
+        QTest::addColumn<QString>("kept");    // the parts, or "-" when refused
+        QTest::addColumn<QString>("skipped"); // likewise, empty parts skipped
+        QTest::newRow("plain") << "2012.3.4" << 3 << "2012 3 4" << "2012 3 4";
+        QTest::newRow("negative") << "-1.0.-2" << 3 << "-1 0 -2" << "-1 0 -2";
+        QTest::newRow("empty middle") << "2012..3.4" << 3 << "-" << "2012 3 4";
+        QTest::newRow("empty ends") << ".2012.3.4." << 3 << "-" << "2012 3 4";
+        QTest::newRow("only empties") << ".." << 3 << "-" << "-";
+        QTest::newRow("empty") << "" << 3 << "-" << "-";
+        QTest::newRow("too few") << "2012.3" << 3 << "-" << "-";
+        QTest::newRow("too many") << "2012.3.4.5" << 3 << "-" << "-";
+        QTest::newRow("letters") << "2012.a.4" << 3 << "-" << "-";
+        QTest::newRow("space") << "2012. 3.4" << 3 << "2012 3 4" << "2012 3 4"; // as QString::toInt
+        QTest::newRow("overflow") << "2012.3.99999999999" << 3 << "-" << "-";
+        QTest::newRow("six") << "2012.03.04.05.06.07" << 6 << "2012 3 4 5 6 7" << "2012 3 4 5 6 7";
+    }
+    void splitInts()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        QFETCH(QString, kept);
+        QFETCH(QString, skipped);
+        for (const auto& [behavior, expected] : {std::make_pair(Qt::KeepEmptyParts, kept),
+                                                 std::make_pair(Qt::SkipEmptyParts, skipped)}) {
+            int parts[6] = {};
+            QString got = QStringLiteral("-");
+            if (Convert::splitInts(text, count, parts, behavior)) {
+                QStringList numbers;
+                for (int i = 0; i < count; ++i)
+                    numbers << QString::number(parts[i]);
+                got = numbers.join(QLatin1Char(' '));
+            }
+            QCOMPARE(got, expected);
+        }
+    }
+
     void colourIds()
     {
         for (int n = 1; n < 127500; ++n) {
@@ -186,8 +225,7 @@ private slots:
 
     void uniformOverBuckets_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("buckets");
+        addColumns<int, int>("n", "buckets");
         QTest::newRow("1") << 1 << 1;
         QTest::newRow("2") << 2 << 2;
         QTest::newRow("7") << 7 << 7;

@@ -1,4 +1,5 @@
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "data/DBConnection.h"
@@ -215,8 +216,7 @@ private slots:
 
     void boundWhereTakesHostileText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected");
+        addColumns<QString, QStringList>("text", "expected");
         QTest::newRow("quote") << QStringLiteral("O'Brien") << QStringList({"O'Brien's site"});
         QTest::newRow("injection") << QStringLiteral("x' OR '1'='1") << QStringList();
         QTest::newRow("percent") << QStringLiteral("100%") << QStringList({"100% sure"});

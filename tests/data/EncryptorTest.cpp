@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "data/Encryptor.h"
@@ -33,10 +34,7 @@ class EncryptorTest : public QObject
 private slots:
     void knownVectors_data()
     {
-        QTest::addColumn<quint64>("key");
-        QTest::addColumn<int>("randomByte");
-        QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("stored");
+        addColumns<quint64, int, QString, QString>("key", "randomByte", "password", "stored");
         QTest::newRow("abc") << vectorKey << 0x00 << QStringLiteral("abc") << QStringLiteral("AwLvvDLa3/k=");
         QTest::newRow("empty") << vectorKey << 0x5A << QString() << QStringLiteral("AwK1eNM=");
         QTest::newRow("umlauts") << vectorKey << 0x11 << QStringLiteral("p\u00e4ssw\u00f6rd")
@@ -112,8 +110,7 @@ private slots:
     // shorter than the password's bytes (so not when just as long).
     void compressionRuleAtItsEdges_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QByteArray>("plain");
+        addColumns<int, QByteArray>("mode", "plain");
         QTest::addColumn<int>("compressedGrowth"); // compressed size minus plain size
         QTest::addColumn<bool>("compressed");
         const int automatic = Encryptor::CompressionAuto;

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 #include "FileSizeLimit.h"
 
@@ -125,8 +126,7 @@ private slots:
 
     void readsEncodings_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
+        addColumns<QByteArray, QString>("bytes", "text");
         QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9\r\n") << QStringLiteral("caf\u00e9\r\n");
         QTest::newRow("utf-8 bom") << QByteArray("\xef\xbb\xbf" "caf\xc3\xa9") << QStringLiteral("caf\u00e9");
         QTest::newRow("utf-16le bom") << QByteArray("\xff\xfe" "c\0a\0f\0\xe9\0", 10) << QStringLiteral("caf\u00e9");

@@ -1,6 +1,8 @@
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/ConstApp.h"
@@ -64,20 +66,16 @@ int activeCount()
 
 } // namespace
 
-class ProjectTest : public QObject
+class ProjectTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init() { Vexal::Logger::resetForTests(); }
-    void cleanup() { Vexal::Logger::resetForTests(); }
-
     // The list of active projects hands out the first one, or else a default
     // project that it does not save; the start-up check stores that default
     // (and logs the want of it) only when no project is active.
     void defaultProjectOnlyWithoutAnActiveOne_data()
     {
-        QTest::addColumn<int>("inactive");
-        QTest::addColumn<int>("active");
+        addColumns<int, int>("inactive", "active");
         QTest::newRow("empty table") << 0 << 0;
         QTest::newRow("only inactive projects") << 2 << 0;
         QTest::newRow("one active") << 2 << 1;
@@ -132,8 +130,7 @@ private slots:
     // would work (a view over the projects with a trigger for inserts).
     void failedLookUpInsertsNothing_data()
     {
-        QTest::addColumn<QStringList>("setup");
-        QTest::addColumn<QString>("error");
+        addColumns<QStringList, QString>("setup", "error");
         QTest::newRow("look-up fails, insert would work")
             << QStringList{QStringLiteral("ALTER TABLE Project RENAME TO Stored;"),
                            QStringLiteral("CREATE VIEW Project AS SELECT ID, Name, Comments, Active, URL FROM Stored "
@@ -176,9 +173,7 @@ private slots:
     // not a database is refused and left as it is.
     void fileWithoutTablesIsMadeAnew_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("outcome");
+        addColumns<QByteArray, QString, QString>("bytes", "script", "outcome");
         const QByteArray note = QByteArray("A note of the user's, not a database.\n").repeated(200);
         QByteArray torn("SQLite format 3");
         torn.append('\0');

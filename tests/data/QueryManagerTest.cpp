@@ -1,5 +1,6 @@
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "data/DBQueryManager.h"
@@ -77,10 +78,7 @@ void QueryManagerTest::deleteHistoryBeforeKeepsTheBoundaryDay()
 
 void QueryManagerTest::clearHistoryByPeriod_data()
 {
-    QTest::addColumn<int>("period");
-    QTest::addColumn<int>("hours");
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<QString>("kept");
+    addColumns<int, int, bool, QString>("period", "hours", "result", "kept");
     QTest::newRow("last hour") << 0 << 0 << true << QStringLiteral("1,2,3,4,5,6");
     QTest::newRow("two hours") << 1 << 0 << true << QStringLiteral("1,2,3,4,5");
     QTest::newRow("four hours") << 2 << 0 << true << QStringLiteral("1,2,3,4");

@@ -1,5 +1,6 @@
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "data/DBAccount.h"
@@ -110,8 +111,7 @@ void TypedListTest::listsLoadTheRowsOfTheirOwner()
 
 void TypedListTest::websitesByHost_data()
 {
-    QTest::addColumn<QString>("host");
-    QTest::addColumn<bool>("found");
+    addColumns<QString, bool>("host", "found");
     QTest::newRow("exact") << QStringLiteral("example.com") << true;
     QTest::newRow("second host") << QStringLiteral("www.example.com") << true;
     QTest::newRow("ascii case") << QStringLiteral("EXAMPLE.com") << true;

@@ -1,5 +1,6 @@
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/ConstApp.h"
@@ -71,9 +72,7 @@ private slots:
 
     void unwrittenChangesAreNamedAtExit_data()
     {
-        QTest::addColumn<bool>("heldToTheEnd");
-        QTest::newRow("database held to the end") << true;
-        QTest::newRow("database free at the end") << false;
+        addBoolRows("heldToTheEnd", "database free at the end", "database held to the end");
     }
 
     void unwrittenChangesAreNamedAtExit()

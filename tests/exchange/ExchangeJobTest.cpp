@@ -1,8 +1,9 @@
 #include "ExchangeTestUtil.h"
+#include "FreshStateTest.h"
+#include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "widgets/DlgProgress.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
@@ -73,31 +74,12 @@ QByteArray projectsFile(const QByteArray& items)
     return "<!DOCTYPE doc>\n<items Table=\"Project\">" + items + "</items>\n";
 }
 
-class ProgressDialog : public DlgProgress
-{
-public:
-    using DlgProgress::DlgProgress;
-    QPushButton* ok() const { return m_okButton; }
-    QLabel* status() const { return m_statusLabel; }
-};
-
 } // namespace
 
-class ExchangeJobTest : public QObject
+class ExchangeJobTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-    void cleanup()
-    {
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-
     void exportWritesTheFileFormat()
     {
         TestDatabase db;
@@ -426,7 +408,7 @@ private slots:
     {
         TestDatabase db;
         addProject(QStringLiteral("P"), QString());
-        ProgressDialog dialog;
+        ProgressDialogProbe dialog;
         auto* job = new ThreadXmlExport(kindCode(RecordKind::Project), db.folder(), &dialog);
         dialog.build(job);
         QCOMPARE(dialog.status()->text(), QStringLiteral("Export Projects"));

@@ -2,6 +2,8 @@
 
 #include "core/Thread.h"
 #include "exchange/XmlItem.h"
+#include "exchange/XmlReader.h"
+#include "exchange/XmlSource.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -34,4 +36,23 @@ inline QString describeItem(const Vexal::XmlItem& item)
     for (const Vexal::XmlItem::Child& child : item.children())
         lines << QStringLiteral("%1|%2|%3|%4").arg(child.name, child.text).arg(child.isElement).arg(child.hasChildNodes);
     return lines.join(QLatin1Char('\n'));
+}
+
+// The first item of an exchange file as the import reads it; an item tagged
+// "refused" when the reader refuses the file before it.
+inline Vexal::XmlItem firstItem(const QByteArray& file)
+{
+    Vexal::XmlSource source;
+    source.setBytes(file, false);
+    Vexal::XmlReader reader(&source);
+    Vexal::XmlItem item;
+    if (!reader.open() || reader.next(&item) != Vexal::XmlReader::Item)
+        item.setTagName(QStringLiteral("refused"));
+    return item;
+}
+
+// The first of these items, read as a file holding them.
+inline Vexal::XmlItem readItem(const QString& items)
+{
+    return firstItem("<items Table=\"Test\">" + items.toUtf8() + "</items>");
 }

@@ -1,6 +1,7 @@
 #include "ExchangeTestUtil.h"
 #include "FileSizeLimit.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/DBSql.h"
@@ -105,8 +106,7 @@ private slots:
     // cannot take the day's name (a folder holds it).
     void failedBackupKeepsTheEarlierOne_data()
     {
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("reason");
+        addColumns<QString, QString>("failure", "reason");
         QTest::newRow("copy") << QStringLiteral("copy") << QStringLiteral("File too large");
         QTest::newRow("read") << QStringLiteral("read") << QStringLiteral("malformed");
         QTest::newRow("rename") << QStringLiteral("rename") << QStringLiteral("directory");

@@ -1,4 +1,5 @@
 #include "ExchangeTestUtil.h"
+#include "FreshStateTest.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -17,17 +18,11 @@ using namespace Vexal;
 // The System files shipped in data/system fill a new database's languages
 // and identity tables through File > Import. Each must import whole, refer
 // only to rows the others bring, and be exactly what an export writes.
-class SystemFilesTest : public QObject
+class SystemFilesTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-
     void shippedFilesImportIntoANewDatabase()
     {
         TestDatabase db;

@@ -1,5 +1,7 @@
 #include "ExchangeTestUtil.h"
+#include "FreshStateTest.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/DBSql.h"
@@ -282,18 +284,13 @@ QStringList everyKind(bool overwrite, Check check)
 // and by the import's own statements. In every column of every kind, a record
 // saved by the one and the same record imported by the other are stored
 // alike: the same storage class (NULL, a number, a text, bytes), same value.
-class XmlEmptyElementsTest : public QObject
+class XmlEmptyElementsTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void init() { DBCache::reset(); }
-    void cleanup() { DBCache::reset(); }
-
     void emptyElements_data()
     {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("new records keep their defaults") << false;
-        QTest::newRow("overwritten rows keep their values") << true;
+        addBoolRows("overwrite", "new records keep their defaults", "overwritten rows keep their values");
     }
     void emptyElements()
     {
@@ -313,8 +310,7 @@ private slots:
 
     void savedAndImportedRowsAreAlike_data()
     {
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("values");
+        addColumns<bool, int>("overwrite", "values");
         for (const bool overwrite : {false, true}) {
             const char* const row = overwrite ? "overwritten rows" : "new rows";
             QTest::addRow("%s, values", row) << overwrite << int(Filled);

@@ -1,5 +1,6 @@
 #include "ExchangeTestUtil.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Convert.h"
@@ -74,6 +75,30 @@ bool seedRows(const QString& table)
     return insert.exec() && QSqlQuery().exec(QStringLiteral("INSERT INTO %1 (ID) VALUES (6);").arg(table));
 }
 
+// An empty exchange document as a DOM tree, the independent writer the
+// streamed files are compared with.
+QDomDocument domDocument(const QString& table)
+{
+    QDomDocument document(ConstXML::docName());
+    QDomElement root = document.createElement(ConstXML::itemsTag());
+    root.setAttribute(ConstXML::tableAttribute(), table);
+    document.appendChild(root);
+    return document;
+}
+
+// Appends the item to the document's root: an element holding one text
+// node per field.
+void appendDom(QDomDocument& document, const XmlItem& item)
+{
+    QDomElement element = document.createElement(ConstXML::itemTag());
+    for (const XmlItem::Child& child : item.children()) {
+        QDomElement field = document.createElement(child.name);
+        field.appendChild(document.createTextNode(child.text));
+        element.appendChild(field);
+    }
+    document.documentElement().appendChild(element);
+}
+
 } // namespace
 
 // The export writes and the import reads files without a document tree; these
@@ -93,10 +118,7 @@ private slots:
                                     QString(5000, QLatin1Char('&')), QString(5000, QLatin1Char('\r')),
                                     QStringLiteral("]]>").repeated(2000)};
         for (const QString& table : {QStringLiteral("Project"), QStringLiteral("a\"b<c&d]]>\te\nf\rg")}) {
-            QDomDocument document(ConstXML::docName());
-            QDomElement root = document.createElement(ConstXML::itemsTag());
-            root.setAttribute(ConstXML::tableAttribute(), table);
-            document.appendChild(root);
+            QDomDocument document = domDocument(table);
             QCOMPARE(XmlWriter(table).finish(), document.toString(1)); // no items
 
             XmlWriter writer(table);
@@ -105,10 +127,7 @@ private slots:
                 XmlBase::appendInt(item, QStringLiteral("ID"), 7);
                 XmlBase::appendText(item, QStringLiteral("V"), value);
                 writer.writeItem(item);
-                QDomElement element = document.createElement(ConstXML::itemTag());
-                XmlBase::appendInt(document, element, QStringLiteral("ID"), 7);
-                XmlBase::appendText(document, element, QStringLiteral("V"), value);
-                root.appendChild(element);
+                appendDom(document, item);
             }
             QCOMPARE(writer.finish(), document.toString(1));
         }
@@ -149,14 +168,11 @@ private slots:
             XmlList list(code);
             QVERIFY(list.load());
             QCOMPARE(list.count(), 2);
-            QDomDocument document(ConstXML::docName());
-            QDomElement root = document.createElement(ConstXML::itemsTag());
-            root.setAttribute(ConstXML::tableAttribute(), list.tableName());
-            document.appendChild(root);
+            QDomDocument document = domDocument(list.tableName());
             for (int i = 0; i < list.count(); ++i) {
-                QDomElement item = document.createElement(ConstXML::itemTag());
-                list.at(i)->write(document, item);
-                root.appendChild(item);
+                XmlItem item;
+                list.at(i)->write(item);
+                appendDom(document, item);
             }
 
             ThreadXmlExport job(code, folder.path());
@@ -200,8 +216,7 @@ private slots:
     // well-formed, is refused where it stands: nothing after it is read.
     void readerRefusesAtOnce_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("error");
+        addColumns<QByteArray, QString>("bytes", "error");
         const QByteArray head = "<items Table=\"Project\"><item><ID>1</ID><Name>ok</Name></item><item><ID>2</ID>";
         const QByteArray tail = QByteArray(200000, ' ') + "</item></items>";
         QTest::newRow("nested in a field") << head + "<Name>" + QByteArray("<b>").repeated(40000) + tail

@@ -180,7 +180,7 @@ const QList<Question>& questions()
 
 // Enter in a question that deletes, overwrites or discards answers No: the
 // default button is No, so a key pressed in haste loses nothing.
-class DefaultAnswerTest : public QObject
+class DefaultAnswerTest : public FakePageTest
 {
     Q_OBJECT
 
@@ -189,18 +189,6 @@ class DefaultAnswerTest : public QObject
 private slots:
     void initTestCase() { QVERIFY(m_server.startForProgram()); }
     void cleanupTestCase() { m_server.stopForProgram(); }
-
-    void init()
-    {
-        DBCache::reset();
-        WidTabManager::setWebTabFactory([](QWidget* parent) { return new FakePage(parent); });
-    }
-
-    void cleanup()
-    {
-        WidTabManager::setWebTabFactory(nullptr);
-        DBCache::reset();
-    }
 
     // The box the program shows: Enter presses its default button.
     void enterPressesTheDefaultButton_data()

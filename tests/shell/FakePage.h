@@ -1,7 +1,9 @@
 #pragma once
 
+#include "FreshStateTest.h"
 #include "shell/BaseTab.h"
 #include "shell/BaseTabObject.h"
+#include "shell/WidTabManager.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -57,4 +59,33 @@ class OtherPage : public FakePage
     Q_OBJECT
 public:
     using FakePage::FakePage;
+};
+
+// Base of the tests whose tab managers make fake pages for their web tabs:
+// each function starts and ends on a fresh state, and between, a new web tab
+// is what the factory makes (a FakePage unless told).
+class FakePageTest : public FreshStateTest
+{
+    Q_OBJECT
+protected:
+    explicit FakePageTest(Vexal::WidTabManager::WebTabFactory factory =
+                              [](QWidget* parent) { return new FakePage(parent); })
+        : m_factory(std::move(factory))
+    {
+    }
+
+private slots:
+    void init()
+    {
+        reset();
+        Vexal::WidTabManager::setWebTabFactory(m_factory);
+    }
+    void cleanup()
+    {
+        Vexal::WidTabManager::setWebTabFactory(nullptr);
+        reset();
+    }
+
+private:
+    Vexal::WidTabManager::WebTabFactory m_factory;
 };

@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -475,9 +476,7 @@ private slots:
     // New Tab puts the cursor in the new tab's address field, wherever it was.
     void newTabTakesTheTypedAddress_data()
     {
-        QTest::addColumn<bool>("fromLocation");
-        QTest::newRow("from the page") << false;
-        QTest::newRow("from the address field") << true;
+        addBoolRows("fromLocation", "from the page", "from the address field");
     }
 
     void newTabTakesTheTypedAddress()

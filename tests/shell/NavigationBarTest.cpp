@@ -1,4 +1,5 @@
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/ConstApp.h"
@@ -138,10 +139,7 @@ private slots:
     // words typed after choosing it has that service's host, path and key.
     void everyEngineSearchesItsOwnService_data()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("menuText");
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QString>("path");
+        addColumns<int, QString, QString, QString>("code", "menuText", "host", "path");
         QTest::addColumn<QStringList>("keys"); // the words' key first, then the fixed ones
 
         QTest::newRow("2") << 2 << "Google" << "www.google.com" << "/search"

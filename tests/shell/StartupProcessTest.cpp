@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
@@ -297,9 +298,7 @@ private slots:
     // project.
     void lockedDatabaseIsNeverTakenForEmpty_data()
     {
-        QTest::addColumn<bool>("releasedDuringTheWait");
-        QTest::newRow("locked past the wait") << false;
-        QTest::newRow("released during the wait") << true;
+        addBoolRows("releasedDuringTheWait", "locked past the wait", "released during the wait");
     }
 
     void lockedDatabaseIsNeverTakenForEmpty()
@@ -347,9 +346,7 @@ private slots:
     // active "Default" project. Run a few rounds: the starts must meet.
     void simultaneousStartsMakeOneDefaultProject_data()
     {
-        QTest::addColumn<bool>("emptyFile");
-        QTest::newRow("no database yet") << false;
-        QTest::newRow("a file without tables") << true;
+        addBoolRows("emptyFile", "no database yet", "a file without tables");
     }
 
     void simultaneousStartsMakeOneDefaultProject()
@@ -419,8 +416,7 @@ private slots:
     // state is stored and the database is closed (no write-ahead log left).
     void terminationSignalClosesAsExitDoes_data()
     {
-        QTest::addColumn<int>("signal");
-        QTest::addColumn<bool>("whileStarting");
+        addColumns<int, bool>("signal", "whileStarting");
         QTest::newRow("SIGTERM") << int(SIGTERM) << false;
         QTest::newRow("SIGINT") << int(SIGINT) << false;
         // Once the database file is there: the window closes when it is up.

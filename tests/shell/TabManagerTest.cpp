@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "FakePage.h"
@@ -38,25 +39,19 @@ public:
 
 } // namespace
 
-class TabManagerTest : public QObject
+class TabManagerTest : public FakePageTest
 {
     Q_OBJECT
 
     using Tabs = ShownTabs;
 
+public:
+    TabManagerTest()
+        : FakePageTest([](QWidget* parent) { return new WebPage(parent); })
+    {
+    }
+
 private slots:
-    void init()
-    {
-        DBCache::reset();
-        WidTabManager::setWebTabFactory([](QWidget* parent) { return new WebPage(parent); });
-    }
-
-    void cleanup()
-    {
-        WidTabManager::setWebTabFactory(nullptr);
-        DBCache::reset();
-    }
-
     void addCallsThePageInOrder()
     {
         Tabs tabs;
@@ -85,9 +80,7 @@ private slots:
     // tab list; "&" shows as written in both.
     void tabTextAndListEntryOfATitle_data()
     {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("tabText");
-        QTest::addColumn<QString>("entryText");
+        addColumns<QString, QString, QString>("title", "tabText", "entryText");
 
         const QString forty = QStringLiteral("0123456789012345678901234567890123456789");
         const auto padded = [](const QString& text) { return text.leftJustified(35, QLatin1Char(' ')); };

@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
@@ -92,9 +93,8 @@ private slots:
 
     void windowWritesDuringImportAreKept_data()
     {
-        QTest::addColumn<bool>("writeAheadLog");
-        QTest::newRow("rollback journal (files of earlier versions)") << false;
-        QTest::newRow("write-ahead log (files the program makes)") << true;
+        addBoolRows("writeAheadLog", "rollback journal (files of earlier versions)",
+                    "write-ahead log (files the program makes)");
     }
 
     void windowWritesDuringImportAreKept()

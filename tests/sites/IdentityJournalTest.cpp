@@ -1,10 +1,11 @@
 #include "ComboTexts.h"
 #include "EditorDriver.h"
+#include "FreshStateTest.h"
+#include "JournalDriver.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
-#include "JournalDriver.h"
 
 #include "core/Init.h"
 #include "core/Logger.h"
@@ -60,14 +61,11 @@ void seed()
 
 using namespace JournalDriver;
 
-class IdentityJournalTest : public QObject
+class IdentityJournalTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup() { UtilDialog::setRunner({}); }
-
     void journalsOpenListAndFilter()
     {
         TestDatabase db;

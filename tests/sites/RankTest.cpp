@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
@@ -63,9 +64,7 @@ private slots:
 
     void replies_data()
     {
-        QTest::addColumn<bool>("google");
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<int>("rank");
+        addColumns<bool, QByteArray, int>("google", "reply", "rank");
         QTest::newRow("bare") << true << QByteArray(" 5\n") << 5;
         QTest::newRow("page") << true << QByteArray("<html><p><b>PageRank:</b>&nbsp;7 / 10</p></html>") << 7;
         QTest::newRow("entity digits") << true << QByteArray("Page Rank&#160;0") << 0;

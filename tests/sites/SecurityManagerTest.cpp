@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
@@ -196,9 +197,7 @@ private slots:
 
     void updateCheck_data()
     {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<int>("result");
+        addColumns<QByteArray, int, int>("reply", "status", "result");
         const QByteArray own = ConstApp::version().toUtf8();
         QTest::newRow("same") << QByteArray(own + "\r\n") << 200 << int(SecurityManager::UpdateCurrent);
         QTest::newRow("newer") << QByteArray("2.0.2") << 200 << int(SecurityManager::UpdateAvailable);

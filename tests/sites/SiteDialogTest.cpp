@@ -1,7 +1,9 @@
 #include "FieldView.h"
+#include "FreshStateTest.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Logger.h"
@@ -49,16 +51,10 @@ void setCachedProject(int id)
 
 } // namespace
 
-class SiteDialogTest : public QObject
+class SiteDialogTest : public FreshStateTest
 {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        DBCache::reset();
-        Logger::resetForTests();
-    }
-
     void generators()
     {
         DlgPasswordGenerator passwordDialog;
@@ -209,9 +205,7 @@ private slots:
     // user has agreed.
     void createMasterAccountNeedsEveryIdentityTable_data()
     {
-        QTest::addColumn<QString>("emptied");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("file");
+        addColumns<QString, QString, QString>("emptied", "title", "file");
         // What the refusal says is missing, beyond the table (a whole empty
         // table needs no more words).
         QTest::addColumn<QString>("missing");

@@ -1,7 +1,8 @@
+#include "FreshStateTest.h"
+#include "JournalDriver.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
-#include "JournalDriver.h"
 
 #include "core/Logger.h"
 #include "core/SyncManager.h"
@@ -83,18 +84,11 @@ struct Desk
 
 } // namespace
 
-class SiteJournalTest : public QObject
+class SiteJournalTest : public FreshStateTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Logger::resetForTests(); }
-    void cleanup()
-    {
-        UtilDialog::setRunner({});
-        DBCache::reset();
-    }
-
     void projectsAreCreatedEditedAndSwitched()
     {
         Desk desk;

@@ -1,6 +1,7 @@
 #include "FreshDatabaseTest.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/ConstApp.h"
@@ -164,8 +165,7 @@ private slots:
         QTest::addColumn<QString>("editing"); // the stored shortcut edited; none: Add
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QList<int>>("results");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<QString>("stored");
+        addColumns<QStringList, QString>("warnings", "stored");
 
         const int no = QDialog::Rejected;
         const int yes = QDialog::Accepted;
