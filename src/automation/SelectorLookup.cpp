@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QVarLengthArray>
 #include <QVariant>
@@ -274,6 +275,17 @@ Evidence evidenceKind(const SelectorAttribute* attribute)
         return Evidence::None;
     default: return Evidence::None;
     }
+}
+
+// Whether the text of an element inside another may decide some text
+// condition of a step for the outer one.
+bool hasEvidence(const Selector* step)
+{
+    for (int i = 0; i < step->attributeCount() && i < 32; ++i) {
+        if (evidenceKind(step->attributeAt(i)) != Evidence::None)
+            return true;
+    }
+    return false;
 }
 
 bool laidOut(const QWebElement& element)
@@ -657,6 +669,88 @@ void subtreeInOrder(const QWebElement& root, std::vector<QWebElement>& order, st
     }
 }
 
+// The number of elements of a subtree, its root included, counted up to a
+// cap: more than the cap gives cap + 1.
+int countUpTo(const QWebElement& root, int cap)
+{
+    int count = 0;
+    QWebElement e = root;
+    while (!e.isNull() && count <= cap) {
+        ++count;
+        QWebElement next = e.firstChild();
+        for (QWebElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())
+            next = up.nextSibling();
+        e = next;
+    }
+    return count;
+}
+
+// Weighs reading texts one at a time, as the rules read them, against working
+// out the texts of a whole subtree at once. A read walks the element's whole
+// subtree, so reading the texts of elements inside one another costs far
+// more than the subtree holds; working the subtree out at once costs a few
+// microseconds an element whatever it holds, and more than a read where
+// elements do not nest or a match ends the search early. Texts are read until
+// the reads have cost what working out the subtree would; from then on the
+// subtree is worked out. So the whole never costs much more than twice what
+// reading alone would have.
+class TextBudget
+{
+public:
+    // Working out a subtree costs one run of the page's script, some tens of
+    // microseconds, and a few microseconds an element, more where the page
+    // styles its elements much. Each run that works out a subtree tells what
+    // its elements cost, and the next budget counts with that.
+    static constexpr qint64 wholeRun = 60000;
+    static void workedOut(qint64 ns, size_t elements)
+    {
+        if (elements >= 64)
+            s_perElement = std::clamp<qint64>((s_perElement + (ns - wholeRun) / qint64(elements)) / 2, 2000, 50000);
+    }
+
+    void aboutToRead()
+    {
+        if (!m_timer.isValid())
+            m_timer.start();
+        m_readStart = m_timer.nsecsElapsed();
+    }
+
+    void doneReading()
+    {
+        m_previousRead = m_lastRead;
+        m_lastRead = m_timer.nsecsElapsed() - m_readStart;
+    }
+
+    // After a read: whether working out the region at once now costs less
+    // than the reads have cost so far together with those known to come:
+    // "ahead" more reads of texts that hold the last one read. Each of those
+    // costs at least what the last two reads did (the first read of a page
+    // may cost more than its text).
+    bool spentOn(const QWebElement& region, int ahead = 0)
+    {
+        if (!m_timer.isValid())
+            return false;
+        const qint64 spent = m_timer.nsecsElapsed() + qint64(ahead) * std::min(m_lastRead, m_previousRead);
+        if (spent < m_nextCheck)
+            return false;
+        const qint64 affordable = std::min<qint64>((spent - wholeRun) / s_perElement, 1 << 30);
+        if (countUpTo(region, int(affordable)) <= affordable)
+            return true;
+        m_nextCheck = spent * 2;
+        return false;
+    }
+
+private:
+    QElapsedTimer m_timer;
+    qint64 m_readStart = 0;
+    qint64 m_lastRead = 0;
+    qint64 m_previousRead = 0;
+    qint64 m_nextCheck = 2 * wholeRun;
+    static qint64 s_perElement;
+};
+
+qint64 TextBudget::s_perElement = 6000;
+
 // The shapes of the texts of a subtree's elements, listed in document order
 // with the index of each one's parent, worked out innermost first as the
 // candidates are tested: "shapeOf" is called for each element after every
@@ -769,9 +863,12 @@ private:
         }
         QWebElement root = m_order.front();
         const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+        QElapsedTimer timer;
+        timer.start();
         const QVariant described = root.evaluateJavaScript(
             QString::fromLatin1(describeScript).arg(limit).arg(flag(pieces), flag(laidOut(root))));
         m_described = described.toString().split(QChar(1));
+        TextBudget::workedOut(timer.nsecsElapsed(), size);
         if (m_described.size() != int(size))
             m_described.clear();
     }
@@ -938,6 +1035,11 @@ struct TextProbe {
     ShapeWalk* walk = nullptr;
     size_t at = 0;
     const TextShape* shape = nullptr;
+    // Told of every text read.
+    TextBudget* budget = nullptr;
+    // Works out what its text tells the elements around it (which needs
+    // their layout) and takes what the elements inside it told.
+    bool passesOn = false;
 
     explicit TextProbe(const QWebElement& e, quint32 known = 0)
         : element(e)
@@ -954,7 +1056,7 @@ struct TextProbe {
 
     bool test(const SelectorAttribute* attribute, int index)
     {
-        const quint32 bit = index < 32 ? (quint32(1) << index) : 0;
+        const quint32 bit = index < 32 && passesOn ? (quint32(1) << index) : 0;
         const Evidence kind = bit ? evidenceKind(attribute) : Evidence::None;
         if (kind != Evidence::None && (inner & bit)) {
             if (html < 0)
@@ -973,7 +1075,9 @@ struct TextProbe {
                 markupRead = true;
             }
             bool result = false;
-            if (leaf == 1 && markupRules(markup, attribute, result))
+            // A void element writes none of its content into its markup: a
+            // text that a script put into it shows only in its plain text.
+            if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result))
                 return result;
             if (leaf == 0 && walk && !shape) {
                 shape = walk->shapeOf(at);
@@ -989,7 +1093,11 @@ struct TextProbe {
                     outer |= bit;
                 return result;
             }
+            if (budget)
+                budget->aboutToRead();
             text = element.toPlainText();
+            if (budget)
+                budget->doneReading();
             read = true;
         }
         const QString subject = attribute->keyword() == SelectorAttribute::KeywordTrimmed ? text.trimmed() : text;
@@ -1072,26 +1180,42 @@ struct Subtree {
 
     // Tests the candidates, given by their positions (-1 for none), innermost
     // first: what their texts prove about those around them spares reading
-    // the outer texts, each of which holds all the inner ones. Texts of small
-    // subtrees are read; shapes are worked out for large ones.
-    std::vector<char> match(const std::vector<int>& candidate, const Selector* step, int count) const
+    // the outer texts, each of which holds all the inner ones. Texts are read
+    // until working out the shapes of the whole subtree costs less, or from
+    // the start when "whole" is set.
+    std::vector<char> match(const std::vector<int>& candidate, const Selector* step, int count,
+                            bool whole = false) const
     {
         std::vector<char> matched(order.size(), 0);
         std::vector<quint32> below(order.size(), 0);
         ShapeWalk shapes(order, parents, step);
+        TextBudget budget;
+        // The candidates around each element: every one of them is still to
+        // be tested when the element is, and its text holds the element's.
+        std::vector<int> around(order.size(), 0);
+        const bool evidence = hasEvidence(step);
+        for (size_t j = 1; j < order.size() && !evidence; ++j) {
+            const size_t parent = size_t(parents[j]);
+            around[j] = around[parent] + (candidate[parent] >= 0 ? 1 : 0);
+        }
         for (size_t j = order.size(); j-- > 0;) {
             quint32 outer = 0;
             const int at = candidate[j];
             if (at >= 0 && positionsHold(step, at, count)) {
                 TextProbe probe(order[j], below[j]);
-                if (sizes[j] > 8 || shapes.started()) {
+                probe.budget = &budget;
+                probe.passesOn = true;
+                if (whole) {
                     probe.walk = &shapes;
                     probe.at = j;
                 }
                 matched[j] = probeStep(probe, step, at, count) ? 1 : 0;
                 outer = probe.outer;
-                if (probe.read)
+                if (probe.read) {
                     shapes.noteRead(j, probe.text);
+                    // Unless texts decide those around them, those around it are read too.
+                    whole = whole || budget.spentOn(order.front(), around[j]);
+                }
             }
             if (parents[j] >= 0)
                 below[size_t(parents[j])] |= below[j] | outer;
@@ -1101,15 +1225,17 @@ struct Subtree {
 };
 
 // Tests the ancestors of an element in turn, nearest first. Each holds the
-// ones before it: their texts may decide its own. Far ones hold long texts,
-// whose shapes are worked out instead.
+// ones before it: their texts may decide its own. Far ones hold long texts:
+// once reading them costs more, their shapes are worked out instead.
 class AncestorTests
 {
 public:
-    AncestorTests(const QWebElement& element, const Selector* step)
+    // "every": each ancestor is tested, not only those up to the first match.
+    AncestorTests(const QWebElement& element, const Selector* step, bool every)
         : m_element(element)
         , m_step(step)
         , m_shapes(m_ancestors, step)
+        , m_every(every)
     {
     }
 
@@ -1132,14 +1258,19 @@ public:
         if (i >= this->count())
             return false;
         TextProbe probe(m_ancestors[size_t(i)], m_inner);
-        if (i >= 8 || m_shapes.started()) {
+        probe.budget = &m_budget;
+        probe.passesOn = true;
+        if (m_whole) {
             probe.walk = &m_shapes;
             probe.at = size_t(i);
         }
         const bool result = probeStep(probe, m_step, pos, count);
         m_inner |= probe.outer;
-        if (probe.read)
+        if (probe.read) {
             m_shapes.noteRead(size_t(i), probe.text);
+            const int ahead = m_every && !hasEvidence(m_step) ? int(m_ancestors.size()) - i - 1 : 0;
+            m_whole = m_whole || m_budget.spentOn(m_ancestors.back(), ahead);
+        }
         return result;
     }
 
@@ -1148,32 +1279,29 @@ private:
     const Selector* m_step;
     std::vector<QWebElement> m_ancestors;
     ShapeWalk m_shapes;
+    TextBudget m_budget;
+    bool m_every;
+    // The shapes of the texts are worked out instead of read.
+    bool m_whole = false;
     quint32 m_inner = 0;
 };
 
-// Whether some element of a subtree lies more than so many levels below its
-// root; the walk ends at the first one.
-bool deeperThan(const QWebElement& root, int levels)
+// The children (or siblings) of one element, for a text step without
+// positions, their texts read one by one.
+void familyOf(const QWebElement& element, const Selector* step, bool siblings, TextBudget& budget,
+              std::vector<QWebElement>& out)
 {
-    QWebElement e = root.firstChild();
-    int depth = 1;
-    while (!e.isNull()) {
-        if (depth > levels)
-            return true;
-        QWebElement next = e.firstChild();
-        if (!next.isNull()) {
-            e = next;
-            ++depth;
-            continue;
-        }
-        for (next = e.nextSibling(); next.isNull(); next = e.nextSibling()) {
-            e = e.parent();
-            if (--depth == 0)
-                return false;
-        }
-        e = next;
+    QWebElement e = siblings ? element.parent().firstChild() : element.firstChild();
+    if (siblings && e.isNull()) {
+        for (e = element; !e.previousSibling().isNull();)
+            e = e.previousSibling();
     }
-    return false;
+    for (; !e.isNull(); e = e.nextSibling()) {
+        TextProbe probe(e);
+        probe.budget = &budget;
+        if (probeStep(probe, step, 0, 0))
+            out.push_back(e);
+    }
 }
 
 // The children (or siblings) of many elements at once, for a text step without
@@ -1185,13 +1313,7 @@ bool deeperThan(const QWebElement& root, int levels)
 bool familyTogether(const std::vector<QWebElement>& current, const Selector* step, bool siblings,
                     std::vector<QWebElement>& out)
 {
-    if (current.size() < 2)
-        return false;
-    // Reading texts one by one costs much only where elements nest deep.
-    bool deep = false;
-    for (size_t i = 0; i < current.size() && !deep; ++i)
-        deep = deeperThan(current[i], siblings ? 16 : 17);
-    if (!deep)
+    if (current.empty())
         return false;
     QWebElement root = current.front();
     for (QWebElement up = root.parent(); !up.isNull(); up = up.parent())
@@ -1214,7 +1336,7 @@ bool familyTogether(const std::vector<QWebElement>& current, const Selector* ste
         for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)])
             candidate[size_t(c)] = 0;
     }
-    const std::vector<char> matched = tree.match(candidate, step, 0);
+    const std::vector<char> matched = tree.match(candidate, step, 0, true);
     for (const int family : families) {
         for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)]) {
             if (matched[size_t(c)])
@@ -1378,20 +1500,19 @@ struct SelectorLookup::Plan {
         // Candidates that hold no element cannot hold one another: the query
         // for nested candidates, which walks the whole page, waits for the
         // first candidate that holds one.
-        const size_t start = out.size();
-        bool nestTried = !evidence;
+        int nesting = evidence && !nestQuery.isEmpty() ? -1 : 0;
         for (int i = 0; i < count; ++i) {
             const QWebElement element = all.at(i);
             TextProbe probe(element);
             if (evidence) {
                 probe.leaf = element.firstChild().isNull() ? 1 : 0;
-                if (!probe.leaf && !nestTried) {
-                    nestTried = true;
-                    Elements nested;
-                    if (collectNested(all, step, root, nestQuery, nested)) {
-                        out.resize(start);
-                        out.insert(out.end(), nested.begin(), nested.end());
-                        return;
+                if (!probe.leaf && nesting < 0)
+                    nesting = root.isNull() || root.findFirst(nestQuery).isNull() ? 0 : 1;
+                if (!probe.leaf && nesting > 0) {
+                    const int end = collectInside(all, i, step, out);
+                    if (end > i) {
+                        i = end - 1;
+                        continue;
                     }
                 }
             }
@@ -1402,37 +1523,37 @@ struct SelectorLookup::Plan {
         }
     }
 
-    // Candidates inside candidates: the innermost are tested first, and what
-    // their texts prove about those around them spares reading the outer
-    // texts, each of which holds all the inner ones. Returns false, having
-    // appended nothing, when the candidates do not nest.
-    static bool collectNested(const QWebElementCollection& all, const Selector* step, const QWebElement& root,
-                              const QString& nestQuery, Elements& out)
+    // A candidate with candidates inside it: the innermost are tested first,
+    // and what their texts prove about those around them spares reading the
+    // outer texts, each of which holds all the inner ones. Returns the index
+    // after the last candidate inside, having appended those that match; the
+    // index of the candidate itself, having appended nothing, when it holds
+    // none.
+    static int collectInside(const QWebElementCollection& all, int index, const Selector* step, Elements& out)
     {
         const int count = all.count();
-        // Only when some element of the tag lies inside another does the walk
-        // of the whole subtree pay off.
-        if (root.isNull() || count < 2 || nestQuery.isEmpty() || root.findFirst(nestQuery).isNull())
-            return false;
-        const Subtree tree(root);
+        if (index + 1 >= count)
+            return index;
+        const Subtree tree(all.at(index));
         std::vector<int> candidate(tree.order.size(), -1);
-        int k = 0;
-        QWebElement wanted = all.at(0);
-        for (size_t j = 0; j < tree.order.size() && k < count; ++j) {
+        candidate[0] = index;
+        int k = index + 1;
+        QWebElement wanted = all.at(k);
+        for (size_t j = 1; j < tree.order.size() && k < count; ++j) {
             if (tree.order[j] == wanted) {
                 candidate[j] = k++;
                 if (k < count)
                     wanted = all.at(k);
             }
         }
-        if (k < count)
-            return false;
+        if (k == index + 1)
+            return index;
         const std::vector<char> matched = tree.match(candidate, step, count);
         for (size_t j = 0; j < tree.order.size(); ++j) {
             if (candidate[j] >= 0 && matched[j])
                 out.push_back(tree.order[j]);
         }
-        return true;
+        return k;
     }
 };
 
@@ -1512,8 +1633,26 @@ SelectorLookup::Elements SelectorLookup::evaluate(QWebFrame* frame, const Select
         const Plan plan(step);
         Elements next;
         const bool family = step->kind() == Selector::KindChild || step->kind() == Selector::KindSibling;
-        if (family && plan.evidence && !plan.positional && !plan.never
-            && familyTogether(current, step, step->kind() == Selector::KindSibling, next)) {
+        if (family && plan.evidence && !plan.positional && !plan.never) {
+            // One by one until reading the texts costs more than working out
+            // those of the whole page; then the rest together.
+            const bool siblings = step->kind() == Selector::KindSibling;
+            QWebElement top = current.front();
+            for (QWebElement up = top.parent(); !up.isNull(); up = up.parent())
+                top = up;
+            TextBudget budget;
+            size_t done = 0;
+            while (done < current.size()) {
+                familyOf(current[done++], step, siblings, budget, next);
+                if (budget.spentOn(top))
+                    break;
+            }
+            const Elements rest(current.begin() + long(done), current.end());
+            if (!rest.empty() && !familyTogether(rest, step, siblings, next)) {
+                TextBudget unused;
+                for (const QWebElement& element : rest)
+                    familyOf(element, step, siblings, unused, next);
+            }
             current.swap(next);
             continue;
         }
@@ -1618,7 +1757,7 @@ void SelectorLookup::stepParent(const QWebElement& element, const Selector* step
 {
     if (element.isNull())
         return;
-    AncestorTests ancestors(element, step);
+    AncestorTests ancestors(element, step, true);
     const int count = ancestors.count();
     for (int i = 0; i < count; ++i) {
         if (ancestors.matches(i, i, count))
@@ -1691,7 +1830,7 @@ QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector*
     int depth = 0;
     for (QWebElement start = element; !start.isNull(); previous = start, start = start.parent(), ++depth) {
         if (texts && start != element && !ancestors)
-            ancestors.emplace(element, step);
+            ancestors.emplace(element, step, false);
         if (start != element && (texts ? ancestors->matches(depth - 1, 0, -1) : matchesStep(start, step, 0, -1)))
             return start;
         if (previous.isNull()) {
@@ -1717,26 +1856,31 @@ QWebElement SelectorLookup::findNext(const QWebElement& element, const Selector*
 
 // The first element of the root's subtree in document order that matches, the
 // skipped element aside. Read one by one, the texts of elements inside one
-// another would each hold all the inner ones, and reading a text costs more
-// the deeper its elements nest: a text step tests a deep subtree all at once.
-// A shallow one is read one by one, which ends at the first match.
+// another would each hold all the inner ones: once reading them costs more
+// than working out the texts of the subtree at once, the rest of it is tested
+// that way.
 QWebElement SelectorLookup::scanTree(const QWebElement& root, const QWebElement& skip, const Selector* step) const
 {
-    QWebElement e = root.firstChild();
-    if (!e.isNull() && shapeLimit(step) > 0 && deeperThan(root, 16)) {
-        const Subtree tree(root);
-        const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1);
-        for (size_t j = 0; j < tree.order.size(); ++j) {
-            if (matched[j] && tree.order[j] != skip)
-                return tree.order[j];
+    const bool texts = shapeLimit(step) > 0;
+    TextBudget budget;
+    for (QWebElement e = root; !e.isNull();) {
+        if (e != skip) {
+            TextProbe probe(e);
+            if (texts)
+                probe.budget = &budget;
+            if (probeStep(probe, step, 0, -1))
+                return e;
+            if (probe.read && budget.spentOn(root)) {
+                const Subtree tree(root);
+                const std::vector<char> matched =
+                    tree.match(std::vector<int>(tree.order.size(), 0), step, -1, true);
+                for (size_t j = 0; j < tree.order.size(); ++j) {
+                    if (matched[j] && tree.order[j] != skip)
+                        return tree.order[j];
+                }
+                return QWebElement();
+            }
         }
-        return QWebElement();
-    }
-    if (root != skip && matchesStep(root, step, 0, -1))
-        return root;
-    while (!e.isNull()) {
-        if (e != skip && matchesStep(e, step, 0, -1))
-            return e;
         QWebElement next = e.firstChild();
         for (QWebElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())
             next = up.nextSibling();
