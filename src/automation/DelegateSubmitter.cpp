@@ -18,29 +18,24 @@
 #include "texts/LocaleMessage.h"
 
 #include "core/Convert.h"
-
-#include <QWebElement>
-#include <QWebElementCollection>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
+#include "shell/WebKitPageDom.h"
 
 namespace Vexal {
 
 DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
     : DelegateBase(nullptr, parent)
-    , m_view(view)
+    , m_dom(new WebKitPageDom(view))
 {
     m_builder = new SelectorBuilder(this);
-    m_manager = new SelectorManager(view, this);
-    m_lookup = new SelectorLookup(view, this);
+    m_manager = new SelectorManager(m_dom.get(), this);
+    m_lookup = new SelectorLookup(m_dom.get(), this);
 }
 
 DelegateSubmitter::~DelegateSubmitter() = default;
 
 QWebView* DelegateSubmitter::view() const
 {
-    return m_view.data();
+    return m_dom->view();
 }
 
 bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values)
@@ -86,21 +81,26 @@ bool DelegateSubmitter::buildSelector(const QString& selector, const QString& ca
     return builtOrReport(m_builder, list);
 }
 
-QWebElement DelegateSubmitter::firstFound(const SelectorList* list) const
+PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
 {
     if (!list)
-        return QWebElement();
-    const QList<QWebElement> found = m_lookup->find(list);
+        return PageElement();
+    const PageElements found = m_lookup->find(list);
     if (found.isEmpty()) {
         Logger::info(LocaleMessage::fieldNotFound(list->caption()));
-        return QWebElement();
+        return PageElement();
     }
     return found.first();
 }
 
+PageElement DelegateSubmitter::controlOf(const SmartElement* element) const
+{
+    return m_dom->wrap(element->element());
+}
+
 void DelegateSubmitter::fillSelector(const SelectorList* list)
 {
-    const QWebElement element = firstFound(list);
+    const PageElement element = firstFound(list);
     if (element.isNull())
         return;
     if (!list->values().isEmpty())
@@ -129,7 +129,7 @@ QString DelegateSubmitter::optionKey(const QString& text)
     return key.mid(start).toCaseFolded();
 }
 
-bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& wanted)
+bool DelegateSubmitter::chooseOption(const PageElement& select, const QStringList& wanted)
 {
     if (select.isNull() || SelectorManager::elementType(select) != SelectorManager::TypeSelect)
         return false;
@@ -141,36 +141,22 @@ bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& want
     }
     if (keys.isEmpty())
         return false;
-    const QWebElementCollection options = select.findAll(QStringLiteral("option"));
+    PageDom* dom = select.dom();
+    const PageElements options = dom->select(select, QStringLiteral("option"), false);
     for (int i = 0; i < options.count(); ++i) {
-        const QWebElement option = options.at(i);
+        const PageElement& option = options.at(i);
         const QString text = optionKey(option.toPlainText());
         const QString value = option.hasAttribute(QStringLiteral("value"))
             ? optionKey(option.attribute(QStringLiteral("value"))) : QString();
         if (keys.contains(text) || (!value.isEmpty() && keys.contains(value))) {
-            select.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(i));
+            dom->selectIndex(select, i);
             return true;
         }
     }
     return false;
 }
 
-namespace {
-
-QWebFrame* frameOwnedBy(QWebFrame* frame, const QWebElement& owner)
-{
-    for (QWebFrame* child : frame->childFrames()) {
-        if (child->ownerElement() == owner)
-            return child;
-        if (QWebFrame* found = frameOwnedBy(child, owner))
-            return found;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-void DelegateSubmitter::writeValue(const QWebElement& element, const QString& value)
+void DelegateSubmitter::writeValue(const PageElement& element, const QString& value)
 {
     const int type = SelectorManager::elementType(element);
     if (type == SelectorManager::TypeSelect && !Convert::isIndex(value)) {
@@ -178,12 +164,11 @@ void DelegateSubmitter::writeValue(const QWebElement& element, const QString& va
         return;
     }
     // An editor inside a frame of a frame is out of the manager's reach.
-    if (type == SelectorManager::TypeIframe && view() && !m_manager->frameOf(element)) {
-        if (QWebFrame* frame = frameOwnedBy(view()->page()->mainFrame(), element)) {
-            QWebElement body = frame->findFirstElement(QStringLiteral("body"));
-            if (!body.isNull())
-                body.setInnerXml(QStringLiteral("<p>") + value + QStringLiteral("</p>"));
-        }
+    if (type == SelectorManager::TypeIframe && m_manager->frameOf(element).isNull()) {
+        const PageElement frame = element.dom()->frameDocument(element, true);
+        const PageElement body = frame.isNull() ? PageElement() : frame.dom()->selectFirst(frame, QStringLiteral("body"));
+        if (!body.isNull())
+            body.dom()->setMarkup(body, QStringLiteral("<p>") + value + QStringLiteral("</p>"));
         return;
     }
     m_manager->setValue(element, value);
@@ -191,7 +176,7 @@ void DelegateSubmitter::writeValue(const QWebElement& element, const QString& va
 
 void DelegateSubmitter::clickSelector(const SelectorList* list)
 {
-    const QWebElement element = firstFound(list);
+    const PageElement element = firstFound(list);
     if (!element.isNull())
         m_manager->click(element);
 }
@@ -204,20 +189,20 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
         return;
     }
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value);
+        writeValue(controlOf(element), value);
 }
 
 void DelegateSubmitter::fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value);
+        writeValue(controlOf(element), value);
 }
 
 void DelegateSubmitter::selectKindWhenFound(const QList<SmartElement*>& elements, int kind,
                                             const QStringList& values)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        chooseOption(element->element(), values);
+        chooseOption(controlOf(element), values);
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -230,7 +215,7 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
     if (values.isEmpty())
         return;
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        chooseOption(element->element(), values);
+        chooseOption(controlOf(element), values);
 }
 
 void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
@@ -240,7 +225,7 @@ void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
         Logger::info(LocaleMessage::fieldNotFound(LocaleDelegate::submit()));
         return;
     }
-    m_manager->click(submits.first()->element());
+    m_manager->click(controlOf(submits.first()));
 }
 
 QStringList DelegateSubmitter::categoryNames(int categoryId)

@@ -2,13 +2,14 @@
 
 #include "automation/DBTemplateList.h"
 #include "shell/DelegateBase.h"
+#include "shell/PageDom.h"
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
-class QWebElement;
+#include <memory>
+
 class QWebView;
 
 namespace Vexal {
@@ -18,6 +19,7 @@ class SelectorList;
 class SelectorLookup;
 class SelectorManager;
 class SmartElement;
+class WebKitPageDom;
 
 // Base of the form-filling command objects: one fill of one record into the
 // page of a web view, by the website's template when there is one, otherwise
@@ -32,6 +34,8 @@ public:
     ~DelegateSubmitter() override;
 
     QWebView* view() const;
+    // The page access of the fill: every element it writes into comes from it.
+    WebKitPageDom* dom() const { return m_dom.get(); }
 
     // Parse one template field; on a fault the detail goes to the log, the
     // general title to the user, and the result is false. An empty selector
@@ -142,12 +146,12 @@ protected:
     // Writes a value into one element. A choice list takes the option whose
     // text or value is the value; an editor frame anywhere in the page
     // takes the text.
-    void writeValue(const QWebElement& element, const QString& value);
+    void writeValue(const PageElement& element, const QString& value);
     // Selects the first option, in document order, whose text or value is
     // one of the wanted ones, compared trimmed, ignoring case, blanks,
     // non-breaking spaces and the indent marks of a tree ("|___ Sport").
     // False when no option matches.
-    static bool chooseOption(QWebElement select, const QStringList& wanted);
+    static bool chooseOption(const PageElement& select, const QStringList& wanted);
     static QString optionKey(const QString& text);
 
     static QString textTrue();
@@ -156,9 +160,11 @@ protected:
 private:
     // The first element the field finds; a null element when there is no
     // field or it finds nothing (told as an information line).
-    QWebElement firstFound(const SelectorList* list) const;
+    PageElement firstFound(const SelectorList* list) const;
+    // The page access's element for a control that smart recognition found.
+    PageElement controlOf(const SmartElement* element) const;
 
-    QPointer<QWebView> m_view;
+    std::unique_ptr<WebKitPageDom> m_dom;
     SelectorBuilder* m_builder = nullptr;
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;

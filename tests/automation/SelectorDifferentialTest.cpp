@@ -5,9 +5,11 @@
 #include "automation/SelectorBuilder.h"
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
+#include "shell/WebKitPageDom.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QWebElement>
 #include <QTest>
 #include <QWebFrame>
 #include <QWebPage>
@@ -58,7 +60,7 @@ class SelectorDifferentialTest : public QObject
     }
 
     // The engine's answer and the literal one, each timed.
-    static qint64 timed(const std::function<QList<QWebElement>()>& find, QList<QWebElement>& found)
+    static qint64 timed(const std::function<PageElements()>& find, PageElements& found)
     {
         QElapsedTimer timer;
         timer.start();
@@ -73,12 +75,13 @@ class SelectorDifferentialTest : public QObject
         SelectorBuilder builder;
         builder.build(text, QString(), QString());
         QVERIFY2(!builder.error(), qPrintable(text));
-        SelectorLookup ours(&view);
-        LiteralSelectorEngine literal(&view);
+        WebKitPageDom dom(&view);
+        SelectorLookup ours(&dom);
+        LiteralSelectorEngine literal(&dom);
         const auto oursFind = [&] { return ours.find(builder.result()); };
         const auto literalFind = [&] { return literal.find(builder.result()); };
-        QList<QWebElement> oursFound;
-        QList<QWebElement> literalFound;
+        PageElements oursFound;
+        PageElements literalFound;
         qint64 oursNs = timed(oursFind, oursFound);
         qint64 literalNs = timed(literalFind, literalFound);
         QVERIFY2(oursFound == literalFound, qPrintable(text));

@@ -3,46 +3,43 @@
 #include "automation/Selector.h"
 #include "automation/SelectorAttribute.h"
 #include "automation/SelectorList.h"
+#include "shell/PageDom.h"
 
-#include <QList>
-#include <QWebElement>
-#include <QWebElementCollection>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
-
-// The selector rules read word for word: every step queries the live page
-// afresh, every text condition reads the element's plain text, the
-// next-element step scans as the rule is written. Slow and plainly right: the
-// engine's answers and times are measured against it.
+// The selector rules read word for word, on any page access: every step
+// queries the page afresh, every text condition reads the element's plain
+// text, the next-element step scans as the rule is written. Slow and plainly
+// right: the engine's answers and times are measured against it.
 class LiteralSelectorEngine
 {
 public:
-    explicit LiteralSelectorEngine(QWebView* view)
-        : m_view(view)
+    explicit LiteralSelectorEngine(Vexal::PageDom* dom)
+        : m_dom(dom)
     {
     }
 
-    QList<QWebElement> find(const Vexal::SelectorList* list) const
+    Vexal::PageElements find(const Vexal::SelectorList* list) const
     {
-        QList<QWebElement> current;
-        if (!m_view || !m_view->page() || !list || list->count() == 0)
+        using Vexal::PageElement;
+        using Vexal::PageElements;
+        using Vexal::Selector;
+        PageElements current;
+        const PageElement document = m_dom ? m_dom->documentElement() : PageElement();
+        if (document.isNull() || !list || list->count() == 0)
             return current;
-        QWebFrame* main = m_view->page()->mainFrame();
-        const Vexal::Selector* first = list->at(0);
-        const QWebElementCollection all = main->findAllElements(first->tag().toLower());
-        for (int i = 0; i < all.count(); ++i) {
-            if (matchesStep(all.at(i), first, i, all.count()))
+        const Selector* first = list->at(0);
+        const PageElements all = m_dom->select(document, first->tag().toLower(), true);
+        for (int i = 0; i < all.size(); ++i) {
+            if (matchesStep(all.at(i), first, i, all.size()))
                 current << all.at(i);
         }
         for (int s = 1; s < list->count() && !current.isEmpty(); ++s) {
-            const Vexal::Selector* step = list->at(s);
-            QList<QWebElement> next;
-            for (const QWebElement& e : qAsConst(current)) {
+            const Selector* step = list->at(s);
+            PageElements next;
+            for (const PageElement& e : qAsConst(current)) {
                 switch (step->kind()) {
-                case Vexal::Selector::KindParent: {
-                    QList<QWebElement> up;
-                    for (QWebElement p = e.parent(); !p.isNull(); p = p.parent())
+                case Selector::KindParent: {
+                    PageElements up;
+                    for (PageElement p = e.parent(); !p.isNull(); p = p.parent())
                         up << p;
                     for (int i = 0; i < up.size(); ++i) {
                         if (matchesStep(up.at(i), step, i, up.size()))
@@ -50,31 +47,31 @@ public:
                     }
                     break;
                 }
-                case Vexal::Selector::KindChild: children(e.firstChild(), step, next); break;
-                case Vexal::Selector::KindSibling: {
-                    QWebElement from = e;
-                    for (QWebElement p = e.previousSibling(); !p.isNull(); p = p.previousSibling())
+                case Selector::KindChild: children(e.firstChild(), step, next); break;
+                case Selector::KindSibling: {
+                    PageElement from = e;
+                    for (PageElement p = e.previousSibling(); !p.isNull(); p = p.previousSibling())
                         from = p;
                     children(from, step, next);
                     break;
                 }
-                case Vexal::Selector::KindNext: {
-                    const QWebElement found = findNext(e, step);
+                case Selector::KindNext: {
+                    const PageElement found = findNext(e, step);
                     if (!found.isNull())
                         next << found;
                     break;
                 }
                 default: {
-                    QWebElementCollection below;
+                    PageElements below;
                     if (e.tagName().compare(QLatin1String("IFRAME"), Qt::CaseInsensitive) == 0) {
-                        QWebFrame* frame = frameOf(main, e);
-                        if (frame)
-                            below = frame->findAllElements(step->tag().toLower());
+                        const PageElement frame = m_dom->frameDocument(e, false);
+                        if (!frame.isNull())
+                            below = m_dom->select(frame, step->tag().toLower(), true);
                     } else {
-                        below = e.findAll(step->tag().toLower());
+                        below = m_dom->select(e, step->tag().toLower(), false);
                     }
-                    for (int i = 0; i < below.count(); ++i) {
-                        if (matchesStep(below.at(i), step, i, below.count()))
+                    for (int i = 0; i < below.size(); ++i) {
+                        if (matchesStep(below.at(i), step, i, below.size()))
                             next << below.at(i);
                     }
                     break;
@@ -86,20 +83,21 @@ public:
         return current;
     }
 
-    static bool matchesStep(const QWebElement& e, const Vexal::Selector* step, int pos, int count)
+    static bool matchesStep(const Vexal::PageElement& e, const Vexal::Selector* step, int pos, int count)
     {
+        using Vexal::Selector;
         if (e.isNull())
             return false;
         if (step->attributeCount() == 0)
             return true;
-        if (step->join() == Vexal::Selector::JoinAll) {
+        if (step->join() == Selector::JoinAll) {
             for (int i = 0; i < step->attributeCount(); ++i) {
                 if (!matches(e, step->attributeAt(i), pos, count))
                     return false;
             }
             return true;
         }
-        if (step->join() == Vexal::Selector::JoinAny) {
+        if (step->join() == Selector::JoinAny) {
             for (int i = 0; i < step->attributeCount(); ++i) {
                 if (matches(e, step->attributeAt(i), pos, count))
                     return true;
@@ -108,7 +106,7 @@ public:
         return false;
     }
 
-    static bool matches(const QWebElement& e, const Vexal::SelectorAttribute* a, int pos, int count)
+    static bool matches(const Vexal::PageElement& e, const Vexal::SelectorAttribute* a, int pos, int count)
     {
         using A = Vexal::SelectorAttribute;
         const int op = a->comparison();
@@ -135,10 +133,10 @@ public:
     }
 
 private:
-    static void children(QWebElement e, const Vexal::Selector* step, QList<QWebElement>& out)
+    static void children(Vexal::PageElement e, const Vexal::Selector* step, Vexal::PageElements& out)
     {
         int count = 0;
-        for (QWebElement c = e; !c.isNull(); c = c.nextSibling())
+        for (Vexal::PageElement c = e; !c.isNull(); c = c.nextSibling())
             ++count;
         for (int pos = 0; !e.isNull(); e = e.nextSibling(), ++pos) {
             if (matchesStep(e, step, pos, count))
@@ -148,30 +146,21 @@ private:
 
     // From the element, then from each of its ancestors: the start itself
     // and its subtree, then each following sibling and its subtree.
-    static QWebElement findNext(const QWebElement& element, const Vexal::Selector* step)
+    Vexal::PageElement findNext(const Vexal::PageElement& element, const Vexal::Selector* step) const
     {
-        for (QWebElement start = element; !start.isNull(); start = start.parent()) {
-            for (QWebElement s = start; !s.isNull(); s = s.nextSibling()) {
+        for (Vexal::PageElement start = element; !start.isNull(); start = start.parent()) {
+            for (Vexal::PageElement s = start; !s.isNull(); s = s.nextSibling()) {
                 if (s != element && matchesStep(s, step, 0, -1))
                     return s;
-                const QWebElementCollection below = s.findAll(QStringLiteral("*"));
-                for (int i = 0; i < below.count(); ++i) {
-                    if (below.at(i) != element && matchesStep(below.at(i), step, 0, -1))
-                        return below.at(i);
+                const Vexal::PageElements below = m_dom->select(s, QStringLiteral("*"), false);
+                for (const Vexal::PageElement& e : below) {
+                    if (e != element && matchesStep(e, step, 0, -1))
+                        return e;
                 }
             }
         }
-        return QWebElement();
+        return Vexal::PageElement();
     }
 
-    static QWebFrame* frameOf(QWebFrame* main, const QWebElement& element)
-    {
-        for (QWebFrame* frame : main->childFrames()) {
-            if (frame->ownerElement() == element)
-                return frame;
-        }
-        return nullptr;
-    }
-
-    QWebView* m_view;
+    Vexal::PageDom* m_dom;
 };
