@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MemoryPageDom.h"
+
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
@@ -63,6 +65,58 @@ public:
             + QStringLiteral("</script></body></html>");
     }
 
+    // The same kind of page held in memory: random trees, deep chains with
+    // split texts, texts in void elements, and frames of their own.
+    void fill(MemoryPageDom& dom, int elements, int chainDepth)
+    {
+        m_left = elements;
+        const int body = dom.add(dom.root(), QStringLiteral("body"));
+        while (m_left > 0)
+            node(dom, body, 0);
+        const QStringList tags = {QStringLiteral("span"), QStringLiteral("div"), QStringLiteral("b"),
+                                  QStringLiteral("label")};
+        const int chains = 1 + int(m_random.bounded(2));
+        for (int c = 0; c < chains; ++c) {
+            int parent = 1 + int(m_random.bounded(dom.count() - 1));
+            const QString tag = pick(tags);
+            const int kind = int(m_random.bounded(4));
+            const int depth = chainDepth / chains;
+            for (int i = 0; i < depth; ++i) {
+                const int e = dom.add(parent, tag);
+                if (kind == 0 && i + 1 == depth) {
+                    dom.addText(e, QStringLiteral("x"));
+                } else if (kind == 1) {
+                    dom.addText(e, QStringLiteral("x"));
+                } else if (kind == 2 && i % 3 == 0) {
+                    dom.addText(e, QStringLiteral("Na"));
+                    dom.addText(dom.add(e, QStringLiteral("b")), QStringLiteral("m"));
+                    dom.addText(e, QStringLiteral("e 9"));
+                } else if (kind == 2) {
+                    dom.addText(e, i % 2 ? QStringLiteral("x") : QStringLiteral(" x y "));
+                }
+                parent = e;
+            }
+        }
+        // Texts in void elements: their markup is empty, their text is not.
+        int voids = 0;
+        for (int id = 0, count = dom.count(); id < count; ++id) {
+            const QString tag = dom.localName(dom.at(id));
+            if (tag == QLatin1String("input") || tag == QLatin1String("hr") || tag == QLatin1String("br")
+                || tag == QLatin1String("img")) {
+                if (voids++ % 2 == 0)
+                    dom.addText(id, voids % 4 ? QStringLiteral("x") : QStringLiteral("Name 9"));
+            }
+        }
+        // A frame with a document of its own.
+        if (m_random.bounded(2)) {
+            const int document = dom.addFrame(body, {{QStringLiteral("id"), QStringLiteral("a1")}});
+            const int frameBody = dom.add(document, QStringLiteral("body"));
+            m_left = 15;
+            while (m_left > 0)
+                node(dom, frameBody, 0);
+        }
+    }
+
     QString selector()
     {
         QString out;
@@ -115,7 +169,8 @@ private:
         return {QStringLiteral("DIV"), QStringLiteral("SPAN"), QStringLiteral("P"), QStringLiteral("LABEL"),
                 QStringLiteral("B"), QStringLiteral("INPUT"), QStringLiteral("FORM"), QStringLiteral("LI"),
                 QStringLiteral("XTEXT"), QStringLiteral("XCHECKBOX"), QStringLiteral("SELECT"),
-                QStringLiteral("HR"), QStringLiteral("BR"), QStringLiteral("TD"), QStringLiteral("EM")};
+                QStringLiteral("HR"), QStringLiteral("BR"), QStringLiteral("TD"), QStringLiteral("EM"),
+                QStringLiteral("IFRAME")};
     }
 
     static QStringList laterWords()
@@ -182,16 +237,9 @@ private:
     QString attributes(const QString& tag)
     {
         QString out;
-        if (m_random.bounded(3) == 0)
-            out += QStringLiteral(" id=\"%1\"").arg(pick(attributeValues()) + QString::number(m_random.bounded(3)));
-        if (m_random.bounded(3) == 0)
-            out += QStringLiteral(" name=\"%1\"").arg(pick(attributeValues()));
-        if (m_random.bounded(4) == 0)
-            out += QStringLiteral(" class=\"%1\"").arg(pick(attributeValues()));
-        if (tag == QLatin1String("input") && m_random.bounded(4) != 0)
-            out += QStringLiteral(" type=\"%1\"").arg(pick(inputTypes()));
-        if (m_random.bounded(7) == 0)
-            out += QStringLiteral(" style=\"%1\"").arg(pick(styles()));
+        const QMap<QString, QString> map = attributeMap(tag);
+        for (auto a = map.cbegin(); a != map.cend(); ++a)
+            out += QStringLiteral(" %1=\"%2\"").arg(a.key(), a.value());
         return out;
     }
 
@@ -204,17 +252,76 @@ private:
         return t;
     }
 
-    QString element(int depth)
+    QMap<QString, QString> attributeMap(const QString& tag)
     {
-        static const QStringList containers = {
-            QStringLiteral("div"), QStringLiteral("span"), QStringLiteral("p"), QStringLiteral("label"),
-            QStringLiteral("b"), QStringLiteral("form"), QStringLiteral("ul"), QStringLiteral("em"),
-            QStringLiteral("a"), QStringLiteral("textarea"), QStringLiteral("select"), QStringLiteral("table")};
-        static const QStringList voids = {QStringLiteral("input"), QStringLiteral("input"), QStringLiteral("br"),
-                                          QStringLiteral("hr"), QStringLiteral("img")};
+        QMap<QString, QString> out;
+        if (m_random.bounded(3) == 0)
+            out.insert(QStringLiteral("id"), pick(attributeValues()) + QString::number(m_random.bounded(3)));
+        if (m_random.bounded(3) == 0)
+            out.insert(QStringLiteral("name"), pick(attributeValues()));
+        if (m_random.bounded(4) == 0)
+            out.insert(QStringLiteral("class"), pick(attributeValues()));
+        if (tag == QLatin1String("input") && m_random.bounded(4) != 0)
+            out.insert(QStringLiteral("type"), pick(inputTypes()));
+        if (m_random.bounded(7) == 0)
+            out.insert(QStringLiteral("style"), pick(styles()));
+        return out;
+    }
+
+    void addText(MemoryPageDom& dom, int parent)
+    {
+        if (m_random.bounded(6) == 0) {
+            dom.addText(parent, QStringLiteral("Na"));
+            dom.addText(dom.add(parent, QStringLiteral("i")), QStringLiteral("m"));
+            dom.addText(parent, QStringLiteral("e "));
+            dom.addText(dom.add(parent, QStringLiteral("b")), QStringLiteral("9"));
+            return;
+        }
+        dom.addText(parent, pick(textPool()));
+    }
+
+    void node(MemoryPageDom& dom, int parent, int depth)
+    {
         --m_left;
         const bool isVoid = m_random.bounded(4) == 0;
-        const QString tag = isVoid ? pick(voids) : pick(containers);
+        const QString tag = isVoid ? pick(voidTags()) : pick(containerTags());
+        const int e = dom.add(parent, tag, attributeMap(tag));
+        if (isVoid)
+            return;
+        if (tag == QLatin1String("select") || tag == QLatin1String("ul")) {
+            for (int i = 0, n = 1 + int(m_random.bounded(3)); i < n; ++i, --m_left)
+                addText(dom, dom.add(e, tag == QLatin1String("ul") ? QStringLiteral("li") : QStringLiteral("option")));
+            return;
+        }
+        const int children = depth > 6 ? int(m_random.bounded(2)) : int(m_random.bounded(4));
+        for (int i = 0; i < children && m_left > 0; ++i) {
+            if (m_random.bounded(3) == 0)
+                addText(dom, e);
+            else
+                node(dom, e, depth + 1);
+        }
+    }
+
+    static QStringList containerTags()
+    {
+        return {QStringLiteral("div"), QStringLiteral("span"), QStringLiteral("p"),    QStringLiteral("label"),
+                QStringLiteral("b"),   QStringLiteral("form"), QStringLiteral("ul"),   QStringLiteral("em"),
+                QStringLiteral("a"),   QStringLiteral("textarea"), QStringLiteral("select"), QStringLiteral("td")};
+    }
+
+    static QStringList voidTags()
+    {
+        return {QStringLiteral("input"), QStringLiteral("input"), QStringLiteral("br"), QStringLiteral("hr"),
+                QStringLiteral("img")};
+    }
+
+    QString element(int depth)
+    {
+        --m_left;
+        const bool isVoid = m_random.bounded(4) == 0;
+        QString tag = isVoid ? pick(voidTags()) : pick(containerTags());
+        if (tag == QLatin1String("td"))
+            tag = QStringLiteral("table");
         QString out = QLatin1Char('<') + tag + attributes(tag) + QLatin1Char('>');
         if (isVoid)
             return out;
