@@ -142,7 +142,7 @@ bool DelegateSubmitter::chooseOption(const PageElement& select, const QStringLis
     if (keys.isEmpty())
         return false;
     PageDom* dom = select.dom();
-    const PageElements options = dom->select(select, QStringLiteral("option"), false);
+    const PageElements options = dom->select(select, QStringLiteral("option"));
     for (int i = 0; i < options.count(); ++i) {
         const PageElement& option = options.at(i);
         const QString text = optionKey(option.toPlainText());

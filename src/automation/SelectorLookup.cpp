@@ -74,7 +74,7 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
         if (filter.valid && step->kind() == Selector::KindChild) {
             const QString query = currentQuery + QStringLiteral(" > ") + filter.compound();
             Elements next;
-            if (childrenInStepOrder(m_dom->select(document, query, true), current, next)) {
+            if (childrenInStepOrder(m_dom->select(document, query), current, next)) {
                 current.swap(next);
                 currentQuery = query;
                 currentType = filter.type;
@@ -87,7 +87,7 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
             const bool disjoint = currentType != filter.type && currentType != QLatin1String("*")
                 && filter.type != QLatin1String("*");
             Elements next;
-            nextInDocumentOrder(m_dom->select(document, currentQuery + QStringLiteral(", ") + filter.compound(), true),
+            nextInDocumentOrder(m_dom->select(document, currentQuery + QStringLiteral(", ") + filter.compound()),
                                 current, step, disjoint, next);
             current.swap(next);
             currentQuery.clear();
@@ -128,7 +128,7 @@ void SelectorLookup::stepFirst(const PageElement& document, const Selector* step
                                Elements& out) const
 {
     if (!plan.never)
-        plan.collect(m_dom->select(document, plan.query, true), step, document, out);
+        plan.collect(m_dom->select(document, plan.query), step, document, out);
 }
 
 // The children found by one CSS query come in document order; the step lists
@@ -225,10 +225,10 @@ void SelectorLookup::stepDown(const PageElement& element, const Selector* step, 
     if (element.tagName().compare(ConstSelector::tagIframe(), Qt::CaseInsensitive) == 0) {
         const PageElement document = frameOf(m_dom, element);
         if (!document.isNull())
-            plan.collect(m_dom->select(document, plan.query, true), step, document, out);
+            plan.collect(m_dom->select(document, plan.query), step, document, out);
         return;
     }
-    plan.collect(m_dom->select(element, plan.query, false), step, element, out);
+    plan.collect(m_dom->select(element, plan.query), step, element, out);
 }
 
 void SelectorLookup::stepParent(const PageElement& element, const Selector* step, Elements& out) const

@@ -119,7 +119,7 @@ void SelectorManager::selectOption(const PageElement& element, const QStringList
 
 void SelectorManager::selectOptionByTexts(const PageElement& element, const QStringList& texts)
 {
-    const PageElements options = element.dom()->select(element, ConstSelector::tagOption().toLower(), false);
+    const PageElements options = element.dom()->select(element, ConstSelector::tagOption().toLower());
     const int count = options.count();
     for (int i = 0; i < count; ++i) {
         const QString text = options.at(i).toPlainText();

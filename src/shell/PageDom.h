@@ -65,8 +65,9 @@ public:
 
     // The elements below the root, in document order, that the selector
     // names: a tag name or "*", or any CSS selector where takesCss() holds.
-    // "withRoot" counts the root itself too (a whole document).
-    virtual PageElements select(const PageElement& root, const QString& selector, bool withRoot) = 0;
+    // Below a document's root element, that is the whole document as a
+    // frame's query finds it (the root element itself aside).
+    virtual PageElements select(const PageElement& root, const QString& selector) = 0;
     // The first such element below the root, or null.
     virtual PageElement selectFirst(const PageElement& root, const QString& selector) = 0;
     // Whether select() takes CSS beyond a tag name.

@@ -11,6 +11,12 @@
 
 #include <vector>
 
+// The resources of a static library are registered by hand.
+static void initScripts()
+{
+    Q_INIT_RESOURCE(scripts);
+}
+
 namespace Vexal {
 
 namespace {
@@ -19,6 +25,7 @@ namespace {
 const QString& domScript()
 {
     static const QString script = [] {
+        initScripts();
         QFile file(QStringLiteral(":/res/res/dom.js"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }();
@@ -102,14 +109,12 @@ PageElement WebKitPageDom::documentElement()
     return wrap(d->view->page()->mainFrame()->documentElement());
 }
 
-PageElements WebKitPageDom::select(const PageElement& root, const QString& selector, bool withRoot)
+PageElements WebKitPageDom::select(const PageElement& root, const QString& selector)
 {
     const QWebElement& e = ENGINE(root);
     if (e.isNull())
         return {};
-    QWebFrame* frame = withRoot ? e.webFrame() : nullptr;
-    const QWebElementCollection found = frame && frame->documentElement() == e ? frame->findAllElements(selector)
-                                                                                 : e.findAll(selector);
+    const QWebElementCollection found = e.findAll(selector);
     const int count = found.count();
     PageElements out;
     out.reserve(count);

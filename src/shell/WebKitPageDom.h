@@ -28,7 +28,7 @@ public:
     PageElement wrap(const QWebElement& element);
 
     PageElement documentElement() override;
-    PageElements select(const PageElement& root, const QString& selector, bool withRoot) override;
+    PageElements select(const PageElement& root, const QString& selector) override;
     PageElement selectFirst(const PageElement& root, const QString& selector) override;
     bool takesCss() const override { return true; }
     PageElement parent(const PageElement& element) override;

@@ -27,7 +27,7 @@ public:
         if (document.isNull() || !list || list->count() == 0)
             return current;
         const Selector* first = list->at(0);
-        const PageElements all = m_dom->select(document, first->tag().toLower(), true);
+        const PageElements all = m_dom->select(document, first->tag().toLower());
         for (int i = 0; i < all.size(); ++i) {
             if (matchesStep(all.at(i), first, i, all.size()))
                 current << all.at(i);
@@ -66,9 +66,9 @@ public:
                     if (e.tagName().compare(QLatin1String("IFRAME"), Qt::CaseInsensitive) == 0) {
                         const PageElement frame = m_dom->frameDocument(e, false);
                         if (!frame.isNull())
-                            below = m_dom->select(frame, step->tag().toLower(), true);
+                            below = m_dom->select(frame, step->tag().toLower());
                     } else {
-                        below = m_dom->select(e, step->tag().toLower(), false);
+                        below = m_dom->select(e, step->tag().toLower());
                     }
                     for (int i = 0; i < below.size(); ++i) {
                         if (matchesStep(below.at(i), step, i, below.size()))
@@ -152,7 +152,7 @@ private:
             for (Vexal::PageElement s = start; !s.isNull(); s = s.nextSibling()) {
                 if (s != element && matchesStep(s, step, 0, -1))
                     return s;
-                const Vexal::PageElements below = m_dom->select(s, QStringLiteral("*"), false);
+                const Vexal::PageElements below = m_dom->select(s, QStringLiteral("*"));
                 for (const Vexal::PageElement& e : below) {
                     if (e != element && matchesStep(e, step, 0, -1))
                         return e;

@@ -43,11 +43,11 @@ public:
 
     Vexal::PageElement documentElement() override { return element(0); }
 
-    Vexal::PageElements select(const Vexal::PageElement& root, const QString& selector, bool withRoot) override
+    Vexal::PageElements select(const Vexal::PageElement& root, const QString& selector) override
     {
         Vexal::PageElements out;
         if (own(root))
-            collect(root.id(), selector.toLower(), withRoot, out, false);
+            collect(root.id(), selector.toLower(), false, out, false);
         return out;
     }
 
