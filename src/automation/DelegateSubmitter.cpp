@@ -85,6 +85,9 @@ PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
 {
     if (!list)
         return PageElement();
+    // Each field is written before the next is looked for: what earlier
+    // lookups handed out is let go.
+    m_dom->forget();
     const PageElements found = m_lookup->find(list);
     if (found.isEmpty()) {
         Logger::info(LocaleMessage::fieldNotFound(list->caption()));
@@ -166,7 +169,8 @@ void DelegateSubmitter::writeValue(const PageElement& element, const QString& va
     // An editor inside a frame of a frame is out of the manager's reach.
     if (type == SelectorManager::TypeIframe && m_manager->frameOf(element).isNull()) {
         const PageElement frame = element.dom()->frameDocument(element, true);
-        const PageElement body = frame.isNull() ? PageElement() : frame.dom()->selectFirst(frame, QStringLiteral("body"));
+        const PageElement body =
+            frame.isNull() ? PageElement() : frame.dom()->selectFirst(frame, QStringLiteral("body"));
         if (!body.isNull())
             body.dom()->setMarkup(body, QStringLiteral("<p>") + value + QStringLiteral("</p>"));
         return;

@@ -21,7 +21,7 @@ Subtree::Subtree(const PageElement& root)
 }
 
 std::vector<char> Subtree::match(const std::vector<int>& candidate, const Selector* step, int count,
-                        bool whole) const
+                                 bool whole) const
 {
     std::vector<char> matched(order.size(), 0);
     std::vector<quint32> below(order.size(), 0);
