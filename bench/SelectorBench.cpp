@@ -1,8 +1,14 @@
+#include "LiteralSelectorEngine.h"
+#include "SelectorPageGenerator.h"
+
 #include "automation/SelectorBuilder.h"
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
+#include "shell/WebKitPageDom.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMap>
 #include <QTimer>
 #include <QWebElementCollection>
 #include <QWebFrame>
@@ -28,11 +34,34 @@ void load(QWebView* view, const QString& html)
         loop.exec();
 }
 
+// The program has always loaded other pages and looked into them before it
+// fills a form: so has the process of these benchmarks before the form page
+// is loaded. The views stay open, as tabs do.
+void loadOtherPages()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    for (quint32 seed = 1; seed <= 6; ++seed) {
+        auto* view = new QWebView;
+        SelectorPageGenerator generator(seed);
+        load(view, generator.page(400, 200));
+        Vexal::SelectorLookup lookup(view);
+        for (int i = 0; i < 20; ++i) {
+            Vexal::SelectorBuilder builder;
+            builder.build(generator.selector(), QString(), QString());
+            lookup.find(builder.result());
+        }
+    }
+}
+
 QWebView* page10k()
 {
     static QWebView* view = nullptr;
     if (view)
         return view;
+    loadOtherPages();
     view = new QWebView;
     QString html = QStringLiteral("<html><body><form id=\"main\">");
     for (int i = 0; i < 2500; ++i)
@@ -97,14 +126,11 @@ void BM_SelectorTwoSteps(benchmark::State& state) { runSelector(state, "FORM[id=
 void BM_CssTwoSteps(benchmark::State& state) { runCss(state, "form[id=\"main\"] input[type=\"text\"]", 2500); }
 void BM_SelectorChildren(benchmark::State& state) { runSelector(state, "DIV:XCHILD[XNAME=\"INPUT\"]", 2500); }
 void BM_CssChildren(benchmark::State& state) { runCss(state, "div > input", 2500); }
-// A next-element step after a text condition; goal: at most three times the
-// CSS query of the same step without the text condition. That step runs as the
-// one query BM_CssUnion; BM_CssNext is the sibling query a page author would
-// write. The markup of each of the 2,500 labels is read (about 0.15 us each),
-// and whatever passes the markup test must still have its laid-out text read,
-// about a microsecond each here (250 labels): together about twice
-// BM_CssUnion. A script reading the texts costs more here: about 0.25 us a
-// label for the markup's text, 1 us for the laid-out text.
+// A next-element step after a text condition. The markup of each of the 2,500
+// labels is read (about 0.07 us each), and whatever passes the markup test must
+// still have its laid-out text read, about 0.3 us each here (250 labels). A
+// script reading the texts costs more: about 0.15 us a label for the markup's
+// text, 0.45 us for the laid-out text.
 void BM_SelectorNext(benchmark::State& state)
 {
     runSelector(state, "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", 250);
@@ -113,6 +139,106 @@ void BM_CssNext(benchmark::State& state) { runCss(state, "label + span + input",
 // The text test of the XNEXT case alone: CSS has no equivalent.
 void BM_SelectorText(benchmark::State& state) { runSelector(state, "LABEL[XTRIMMED%=\"9\"]", 250); }
 void BM_SelectorNextOnly(benchmark::State& state) { runSelector(state, "LABEL:XNEXT[XNAME=\"INPUT\"]", 2500); }
+
+// The next-element step against the CSS sibling query a page author would
+// write, both timed in the same run: "ratio" is ours over the query's time.
+// Goals: 2 for the step alone, 3 with the text condition.
+void runAgainstCss(benchmark::State& state, const char* selector, int expected, const char* css, int cssExpected)
+{
+    Vexal::SelectorBuilder builder;
+    builder.build(QString::fromLatin1(selector), QString(), QString());
+    Vexal::SelectorLookup lookup(page10k());
+    QWebFrame* frame = page10k()->page()->mainFrame();
+    const QString query = QString::fromLatin1(css);
+    qint64 ours = 0;
+    qint64 peer = 0;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        timer.start();
+        const int found = lookup.find(builder.result()).size();
+        ours += timer.nsecsElapsed();
+        timer.start();
+        const int peerFound = frame->findAllElements(query).toList().size();
+        peer += timer.nsecsElapsed();
+        if (found != expected || peerFound != cssExpected)
+            state.SkipWithError("unexpected number of elements");
+    }
+    state.counters["ours_us"] = benchmark::Counter(double(ours) / 1e3, benchmark::Counter::kAvgIterations);
+    state.counters["css_us"] = benchmark::Counter(double(peer) / 1e3, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = peer > 0 ? double(ours) / double(peer) : 0;
+}
+void BM_NextAgainstSiblingQuery(benchmark::State& state)
+{
+    runAgainstCss(state, "LABEL:XNEXT[XNAME=\"INPUT\"]", 2500, "label + span + input", 2500);
+}
+// Reading the markup of the 2,500 labels and the texts of the 250 that pass it
+// costs by itself about three times the sibling query here.
+void BM_NextTextAgainstSiblingQuery(benchmark::State& state)
+{
+    runAgainstCss(state, "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", 250, "label + span + input", 2500);
+}
+BENCHMARK(BM_NextAgainstSiblingQuery)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NextTextAgainstSiblingQuery)->Unit(benchmark::kMicrosecond);
+
+// Selectors against the selector rules read literally (LiteralSelectorEngine,
+// as the tests hold the engine to it), both timed in the same run: "ratio" is
+// ours over the literal time. Goal: at most 2 for every selector.
+void runAgainstLiteral(benchmark::State& state, QWebView* view, const char* selector)
+{
+    Vexal::SelectorBuilder builder;
+    builder.build(QString::fromLatin1(selector), QString(), QString());
+    Vexal::WebKitPageDom dom(view);
+    Vexal::SelectorLookup lookup(&dom);
+    LiteralSelectorEngine literal(&dom);
+    qint64 ours = 0;
+    qint64 peer = 0;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        dom.forget();
+        timer.start();
+        const int found = lookup.find(builder.result()).size();
+        ours += timer.nsecsElapsed();
+        timer.start();
+        const int literalFound = literal.find(builder.result()).size();
+        peer += timer.nsecsElapsed();
+        if (found != literalFound)
+            state.SkipWithError("not the literal answer");
+    }
+    state.counters["ours_ms"] = benchmark::Counter(double(ours) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["literal_ms"] = benchmark::Counter(double(peer) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = peer > 0 ? double(ours) / double(peer) : 0;
+}
+
+// Nested SPANs, the innermost showing "x": each SPAN's next element with the
+// text "x" is the SPAN inside it.
+QWebView* nestedSpans(int depth)
+{
+    static QMap<int, QWebView*> views;
+    if (QWebView* view = views.value(depth))
+        return view;
+    loadOtherPages();
+    auto* view = new QWebView;
+    load(view, QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                              "var p = document.getElementById('top');"
+                              "for (var i = 0; i < %1; ++i) {"
+                              "  var s = document.createElement('span');"
+                              "  if (i + 1 == %1) s.appendChild(document.createTextNode('x'));"
+                              "  p.appendChild(s); p = s; }</script></body></html>")
+                   .arg(depth));
+    view->page()->mainFrame()->documentElement().toPlainText();
+    views.insert(depth, view);
+    return view;
+}
+void BM_NestedSpanNext(benchmark::State& state)
+{
+    runAgainstLiteral(state, nestedSpans(int(state.range(0))), "SPAN:XNEXT[XTEXT=\"x\"]");
+}
+void BM_NestedSpanChildThenNext(benchmark::State& state)
+{
+    runAgainstLiteral(state, nestedSpans(int(state.range(0))), "SPAN[XFIRST=\"0\"]:XCHILD:XNEXT[XTEXT=\"x\"]");
+}
+BENCHMARK(BM_NestedSpanNext)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NestedSpanChildThenNext)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // What the next-element step costs at least: one query listing the labels and
 // the candidates together, in document order.

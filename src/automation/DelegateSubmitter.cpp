@@ -18,29 +18,24 @@
 #include "texts/LocaleMessage.h"
 
 #include "core/Convert.h"
-
-#include <QWebElement>
-#include <QWebElementCollection>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
+#include "shell/WebKitPageDom.h"
 
 namespace Vexal {
 
 DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
     : DelegateBase(nullptr, parent)
-    , m_view(view)
+    , m_dom(new WebKitPageDom(view))
 {
     m_builder = new SelectorBuilder(this);
-    m_manager = new SelectorManager(view, this);
-    m_lookup = new SelectorLookup(view, this);
+    m_manager = new SelectorManager(m_dom.get(), this);
+    m_lookup = new SelectorLookup(m_dom.get(), this);
 }
 
 DelegateSubmitter::~DelegateSubmitter() = default;
 
 QWebView* DelegateSubmitter::view() const
 {
-    return m_view.data();
+    return m_dom->view();
 }
 
 bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values)
@@ -86,21 +81,29 @@ bool DelegateSubmitter::buildSelector(const QString& selector, const QString& ca
     return builtOrReport(m_builder, list);
 }
 
-QWebElement DelegateSubmitter::firstFound(const SelectorList* list) const
+PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
 {
     if (!list)
-        return QWebElement();
-    const QList<QWebElement> found = m_lookup->find(list);
+        return PageElement();
+    // Each field is written before the next is looked for: what earlier
+    // lookups handed out is let go.
+    m_dom->forget();
+    const PageElements found = m_lookup->find(list);
     if (found.isEmpty()) {
         Logger::info(LocaleMessage::fieldNotFound(list->caption()));
-        return QWebElement();
+        return PageElement();
     }
     return found.first();
 }
 
+PageElement DelegateSubmitter::controlOf(const SmartElement* element) const
+{
+    return m_dom->wrap(element->element());
+}
+
 void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts)
 {
-    const QWebElement element = firstFound(list);
+    const PageElement element = firstFound(list);
     if (element.isNull())
         return;
     if (!list->values().isEmpty())
@@ -190,7 +193,7 @@ QString DelegateSubmitter::optionKey(const QString& text)
     return key.mid(start).toCaseFolded();
 }
 
-bool DelegateSubmitter::isPlaceholder(const QWebElement& option)
+bool DelegateSubmitter::isPlaceholder(const PageElement& option)
 {
     if (!option.hasAttribute(QStringLiteral("value")))
         return false;
@@ -200,7 +203,7 @@ bool DelegateSubmitter::isPlaceholder(const QWebElement& option)
     return noValue && isPromptText(option.toPlainText());
 }
 
-bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& wanted)
+bool DelegateSubmitter::chooseOption(const PageElement& select, const QStringList& wanted)
 {
     if (select.isNull() || SelectorManager::elementType(select) != SelectorManager::TypeSelect)
         return false;
@@ -212,9 +215,10 @@ bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& want
     }
     if (keys.isEmpty())
         return false;
-    const QWebElementCollection options = select.findAll(QStringLiteral("option"));
+    PageDom* dom = select.dom();
+    const PageElements options = dom->select(select, QStringLiteral("option"));
     for (int i = 0; i < options.count(); ++i) {
-        const QWebElement option = options.at(i);
+        const PageElement& option = options.at(i);
         // A placeholder is never the choice, whatever its value.
         if (isPlaceholder(option))
             continue;
@@ -222,29 +226,14 @@ bool DelegateSubmitter::chooseOption(QWebElement select, const QStringList& want
         const QString value = option.hasAttribute(QStringLiteral("value"))
             ? valueKey(option.attribute(QStringLiteral("value"))) : QString();
         if (keys.contains(text) || (!value.isEmpty() && keys.contains(value))) {
-            select.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(i));
+            dom->selectIndex(select, i);
             return true;
         }
     }
     return false;
 }
 
-namespace {
-
-QWebFrame* frameOwnedBy(QWebFrame* frame, const QWebElement& owner)
-{
-    for (QWebFrame* child : frame->childFrames()) {
-        if (child->ownerElement() == owner)
-            return child;
-        if (QWebFrame* found = frameOwnedBy(child, owner))
-            return found;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-void DelegateSubmitter::writeValue(const QWebElement& element, const QString& value, const QStringList& otherTexts)
+void DelegateSubmitter::writeValue(const PageElement& element, const QString& value, const QStringList& otherTexts)
 {
     const int type = SelectorManager::elementType(element);
     if (type == SelectorManager::TypeSelect && !Convert::isIndex(value)) {
@@ -252,12 +241,12 @@ void DelegateSubmitter::writeValue(const QWebElement& element, const QString& va
         return;
     }
     // An editor inside a frame of a frame is out of the manager's reach.
-    if (type == SelectorManager::TypeIframe && view() && !m_manager->frameOf(element)) {
-        if (QWebFrame* frame = frameOwnedBy(view()->page()->mainFrame(), element)) {
-            QWebElement body = frame->findFirstElement(QStringLiteral("body"));
-            if (!body.isNull())
-                body.setInnerXml(QStringLiteral("<p>") + value + QStringLiteral("</p>"));
-        }
+    if (type == SelectorManager::TypeIframe && m_manager->frameOf(element).isNull()) {
+        const PageElement frame = element.dom()->frameDocument(element, true);
+        const PageElement body =
+            frame.isNull() ? PageElement() : frame.dom()->selectFirst(frame, QStringLiteral("body"));
+        if (!body.isNull())
+            body.dom()->setMarkup(body, QStringLiteral("<p>") + value + QStringLiteral("</p>"));
         return;
     }
     m_manager->setValue(element, value);
@@ -265,7 +254,7 @@ void DelegateSubmitter::writeValue(const QWebElement& element, const QString& va
 
 void DelegateSubmitter::clickSelector(const SelectorList* list)
 {
-    const QWebElement element = firstFound(list);
+    const PageElement element = firstFound(list);
     if (!element.isNull())
         m_manager->click(element);
 }
@@ -278,34 +267,25 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
         return;
     }
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value, otherTexts);
+        writeValue(controlOf(element), value, otherTexts);
 }
 
 void DelegateSubmitter::fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value);
+        writeValue(controlOf(element), value);
 }
 
 void DelegateSubmitter::selectKindWhenFound(const QList<SmartElement*>& elements, int kind,
                                             const QStringList& values)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        choose(element->element(), values);
+        choose(controlOf(element), values);
 }
 
-bool DelegateSubmitter::boxNamed(const QWebElement& box, const QStringList& wanted)
+bool DelegateSubmitter::boxNamed(const PageElement& box, const QStringList& wanted)
 {
-    // Its LABEL, else the text that runs on from it up to the next control.
-    static const QString labelScript =
-        QStringLiteral("(function (box) { var text = '';"
-                       " for (var i = 0; box.labels && i < box.labels.length; ++i) text += box.labels[i].textContent;"
-                       " for (var n = box.nextSibling; n && !text.trim(); n = n.nextSibling) {"
-                       "  if (n.nodeType == 1 && /^(INPUT|SELECT|TEXTAREA|BUTTON|BR)$/.test(n.nodeName)) break;"
-                       "  text += n.textContent; }"
-                       " return text; })(this)");
-    const QString label = QWebElement(box).evaluateJavaScript(labelScript).toString();
-    const QString text = optionKey(label);
+    const QString text = optionKey(box.dom()->labelText(box));
     const QString value = valueKey(box.attribute(QStringLiteral("value")));
     for (const QString& name : wanted) {
         const QString key = optionKey(name);
@@ -315,7 +295,7 @@ bool DelegateSubmitter::boxNamed(const QWebElement& box, const QStringList& want
     return false;
 }
 
-void DelegateSubmitter::choose(const QWebElement& element, const QStringList& wanted)
+void DelegateSubmitter::choose(const PageElement& element, const QStringList& wanted)
 {
     if (SelectorManager::elementType(element) != SelectorManager::TypeCheckbox) {
         chooseOption(element, wanted);
@@ -335,7 +315,7 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
     if (values.isEmpty())
         return;
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        choose(element->element(), values);
+        choose(controlOf(element), values);
 }
 
 void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
@@ -345,7 +325,7 @@ void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
         Logger::info(LocaleMessage::fieldNotFound(LocaleDelegate::submit()));
         return;
     }
-    m_manager->click(submits.first()->element());
+    m_manager->click(controlOf(submits.first()));
 }
 
 QStringList DelegateSubmitter::categoryNames(int categoryId)

@@ -2,13 +2,14 @@
 
 #include "automation/DBTemplateList.h"
 #include "shell/DelegateBase.h"
+#include "shell/PageDom.h"
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
-class QWebElement;
+#include <memory>
+
 class QWebView;
 
 namespace Vexal {
@@ -18,6 +19,7 @@ class SelectorList;
 class SelectorLookup;
 class SelectorManager;
 class SmartElement;
+class WebKitPageDom;
 
 // Base of the form-filling command objects: one fill of one record into the
 // page of a web view, by the website's template when there is one, otherwise
@@ -32,6 +34,8 @@ public:
     ~DelegateSubmitter() override;
 
     QWebView* view() const;
+    // The page access of the fill: every element it writes into comes from it.
+    WebKitPageDom* dom() const { return m_dom.get(); }
 
     // Parse one template field; on a fault the detail goes to the log, the
     // general title to the user, and the result is false. An empty selector
@@ -159,24 +163,24 @@ protected:
     // Writes a value into one element. A choice list takes the option whose
     // text or value is the value or one of its other texts; an editor frame
     // anywhere in the page takes the text.
-    void writeValue(const QWebElement& element, const QString& value, const QStringList& otherTexts = QStringList());
+    void writeValue(const PageElement& element, const QString& value, const QStringList& otherTexts = QStringList());
     // Selects the first option, in document order, whose text or value is
     // one of the wanted ones, compared trimmed, ignoring case, blanks,
     // non-breaking spaces and the indent marks of a tree ("|___ Sport"),
     // never a placeholder. False when no option matches.
-    static bool chooseOption(QWebElement select, const QStringList& wanted);
+    static bool chooseOption(const PageElement& select, const QStringList& wanted);
     // A text as options are compared: a sign before a number stays.
     static QString optionKey(const QString& text);
     // An option that only asks for a choice: its value is empty, "-1", "0"
     // or mere marks ("--"), and its text too, or a request ("Select...",
     // "Choose one") or the field's bare name ("Month", "Day", "Year of
     // birth").
-    static bool isPlaceholder(const QWebElement& option);
+    static bool isPlaceholder(const PageElement& option);
     // A choice list takes the option of one of the texts; a check box of a
     // list is ticked when its label or value is one of them, and else left
     // as it is.
-    void choose(const QWebElement& element, const QStringList& wanted);
-    static bool boxNamed(const QWebElement& box, const QStringList& wanted);
+    void choose(const PageElement& element, const QStringList& wanted);
+    static bool boxNamed(const PageElement& box, const QStringList& wanted);
 
     static QString textTrue();
     static QString textFalse();
@@ -184,9 +188,11 @@ protected:
 private:
     // The first element the field finds; a null element when there is no
     // field or it finds nothing (told as an information line).
-    QWebElement firstFound(const SelectorList* list) const;
+    PageElement firstFound(const SelectorList* list) const;
+    // The page access's element for a control that smart recognition found.
+    PageElement controlOf(const SmartElement* element) const;
 
-    QPointer<QWebView> m_view;
+    std::unique_ptr<WebKitPageDom> m_dom;
     SelectorBuilder* m_builder = nullptr;
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;

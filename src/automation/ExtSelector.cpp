@@ -121,10 +121,10 @@ void ExtSelector::slotHighlight()
     if (!tab || !builder.result())
         return;
     SelectorLookup lookup(tab->webView());
-    const QList<QWebElement> elements = lookup.find(builder.result());
-    for (QWebElement element : elements) {
+    const PageElements elements = lookup.find(builder.result());
+    for (const PageElement& element : elements) {
         if (!element.isNull())
-            element.setStyleProperty(QStringLiteral("border"), borderStyle());
+            element.dom()->setStyle(element, QStringLiteral("border"), borderStyle());
     }
 }
 

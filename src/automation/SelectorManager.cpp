@@ -3,11 +3,7 @@
 #include "automation/ConstSelector.h"
 #include "automation/SelectorLookup.h"
 #include "core/Convert.h"
-
-#include <QWebElementCollection>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
+#include "shell/WebKitPageDom.h"
 
 namespace Vexal {
 
@@ -18,25 +14,29 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QString selectIndexScript(int index)
-{
-    return QStringLiteral("this.selectedIndex=%1;").arg(index);
-}
-
 } // namespace
 
 SelectorManager::SelectorManager(QWebView* view, QObject* parent)
     : QObject(parent)
-    , m_view(view)
+    , m_ownDom(new WebKitPageDom(view))
+    , m_dom(m_ownDom.get())
 {
 }
 
-bool SelectorManager::canWrite(const QWebElement& element) const
+SelectorManager::SelectorManager(PageDom* dom, QObject* parent)
+    : QObject(parent)
+    , m_dom(dom)
 {
-    return m_view && m_view->page() && m_view->page()->mainFrame() && !element.isNull();
 }
 
-int SelectorManager::elementType(const QWebElement& element)
+SelectorManager::~SelectorManager() = default;
+
+bool SelectorManager::canWrite(const PageElement& element) const
+{
+    return m_dom && !element.isNull() && !m_dom->documentElement().isNull();
+}
+
+int SelectorManager::elementType(const PageElement& element)
 {
     const QString tag = element.tagName();
     if (sameName(tag, ConstSelector::tagInput())) {
@@ -56,12 +56,12 @@ int SelectorManager::elementType(const QWebElement& element)
     return TypeOther;
 }
 
-QWebFrame* SelectorManager::frameOf(const QWebElement& element) const
+PageElement SelectorManager::frameOf(const PageElement& element) const
 {
-    return SelectorLookup::frameOf(m_view, element);
+    return SelectorLookup::frameOf(element.dom(), element);
 }
 
-void SelectorManager::setValue(const QWebElement& element, const QString& value)
+void SelectorManager::setValue(const PageElement& element, const QString& value)
 {
     if (!canWrite(element))
         return;
@@ -76,78 +76,70 @@ void SelectorManager::setValue(const QWebElement& element, const QString& value)
     }
 }
 
-void SelectorManager::setValueAttribute(QWebElement element, const QString& value)
+void SelectorManager::setValueAttribute(const PageElement& element, const QString& value)
 {
-    element.setAttribute(QStringLiteral("value"), value);
-    element.evaluateJavaScript(QStringLiteral("this.value=this.getAttribute('value');"));
+    element.dom()->setValue(element, value);
 }
 
-void SelectorManager::setChecked(QWebElement element, const QString& value)
+void SelectorManager::setChecked(const PageElement& element, const QString& value)
 {
-    if (Convert::toBool(value))
-        element.setAttribute(QStringLiteral("checked"), ConstSelector::valueTrue());
-    else
-        element.removeAttribute(QStringLiteral("checked"));
-    element.evaluateJavaScript(QStringLiteral("this.checked=this.hasAttribute('checked');"));
+    element.dom()->setChecked(element, Convert::toBool(value));
 }
 
-void SelectorManager::setText(QWebElement element, const QString& value)
+void SelectorManager::setText(const PageElement& element, const QString& value)
 {
-    element.setPlainText(value);
-    element.evaluateJavaScript(QStringLiteral("this.value=this.defaultValue;"));
+    element.dom()->setPlainText(element, value);
 }
 
-void SelectorManager::selectIndex(QWebElement element, const QString& value)
+void SelectorManager::selectIndex(const PageElement& element, const QString& value)
 {
     if (!Convert::isIndex(value))
         return;
-    element.evaluateJavaScript(selectIndexScript(Convert::toIndex(value)));
+    element.dom()->selectIndex(element, Convert::toIndex(value));
 }
 
-void SelectorManager::setRichText(const QWebElement& element, const QString& value)
+void SelectorManager::setRichText(const PageElement& element, const QString& value)
 {
-    QWebFrame* frame = frameOf(element);
-    if (!frame)
+    const PageElement frame = frameOf(element);
+    if (frame.isNull())
         return;
-    QWebElement body = frame->findFirstElement(ConstSelector::tagBody().toLower());
+    const PageElement body = frame.dom()->selectFirst(frame, ConstSelector::tagBody().toLower());
     if (body.isNull())
         return;
     // The value may hold HTML on purpose (an article body), so it is not escaped.
-    body.setInnerXml(QStringLiteral("<p>") + value + QStringLiteral("</p>"));
+    body.dom()->setMarkup(body, QStringLiteral("<p>") + value + QStringLiteral("</p>"));
 }
 
-void SelectorManager::selectOption(const QWebElement& element, const QStringList& texts)
+void SelectorManager::selectOption(const PageElement& element, const QStringList& texts)
 {
     if (!canWrite(element) || elementType(element) != TypeSelect || texts.isEmpty())
         return;
     selectOptionByTexts(element, texts);
 }
 
-void SelectorManager::selectOptionByTexts(QWebElement element, const QStringList& texts)
+void SelectorManager::selectOptionByTexts(const PageElement& element, const QStringList& texts)
 {
-    const QWebElementCollection options = element.findAll(ConstSelector::tagOption().toLower());
+    const PageElements options = element.dom()->select(element, ConstSelector::tagOption().toLower());
     const int count = options.count();
     for (int i = 0; i < count; ++i) {
         const QString text = options.at(i).toPlainText();
         for (const QString& wanted : texts) {
             if (sameName(text, wanted)) {
-                element.evaluateJavaScript(selectIndexScript(i));
+                element.dom()->selectIndex(element, i);
                 return;
             }
         }
     }
 }
 
-void SelectorManager::click(const QWebElement& element)
+void SelectorManager::click(const PageElement& element)
 {
     if (!canWrite(element))
         return;
-    QWebElement target = element;
-    // A control named "submit" hides the form's own submit(); call the prototype's.
     if (sameName(element.tagName(), ConstSelector::tagForm()))
-        target.evaluateJavaScript(QStringLiteral("HTMLFormElement.prototype.submit.call(this);"));
+        element.dom()->submit(element);
     else
-        target.evaluateJavaScript(QStringLiteral("this.click();"));
+        element.dom()->click(element);
 }
 
 } // namespace Vexal

@@ -1,20 +1,22 @@
 #pragma once
 
+#include "shell/PageDom.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QWebElement>
 
-class QWebFrame;
+#include <memory>
+
 class QWebView;
 
 namespace Vexal {
 
-// Writes into one element of the page of a web view: a value, a chosen option,
-// a check mark, rich text into an editor frame, a click or a form submission.
-// Writes set the attribute and the live property alike, so a control that the
-// user or a script already changed is filled too; no DOM events are raised.
+// Writes into one element of a page: a value, a chosen option, a check mark,
+// rich text into an editor frame, a click or a form submission. Writes set the
+// attribute and the live property alike, so a control that the user or a
+// script already changed is filled too; no DOM events are raised. Each write
+// goes through the page access the element came from.
 class SelectorManager final : public QObject
 {
     Q_OBJECT
@@ -29,27 +31,35 @@ public:
         TypeIframe = 6
     };
 
+    // The page of a web view, through a page access of the manager's own.
     explicit SelectorManager(QWebView* view, QObject* parent = nullptr);
+    // Any page access (not owned).
+    explicit SelectorManager(PageDom* dom, QObject* parent = nullptr);
+    ~SelectorManager() override;
 
-    void setValue(const QWebElement& element, const QString& value);
+    PageDom* dom() const { return m_dom; }
+
+    void setValue(const PageElement& element, const QString& value);
     // Chooses the first OPTION, in document order, whose text equals one of the texts.
-    void selectOption(const QWebElement& element, const QStringList& texts);
+    void selectOption(const PageElement& element, const QStringList& texts);
     // Submits a FORM, clicks anything else.
-    void click(const QWebElement& element);
+    void click(const PageElement& element);
 
-    static int elementType(const QWebElement& element);
-    QWebFrame* frameOf(const QWebElement& element) const;
+    static int elementType(const PageElement& element);
+    // The document that an IFRAME element of the main frame's document shows.
+    PageElement frameOf(const PageElement& element) const;
 
 private:
-    bool canWrite(const QWebElement& element) const;
-    void setValueAttribute(QWebElement element, const QString& value);
-    void setChecked(QWebElement element, const QString& value);
-    void setText(QWebElement element, const QString& value);
-    void selectIndex(QWebElement element, const QString& value);
-    void setRichText(const QWebElement& element, const QString& value);
-    void selectOptionByTexts(QWebElement element, const QStringList& texts);
+    bool canWrite(const PageElement& element) const;
+    void setValueAttribute(const PageElement& element, const QString& value);
+    void setChecked(const PageElement& element, const QString& value);
+    void setText(const PageElement& element, const QString& value);
+    void selectIndex(const PageElement& element, const QString& value);
+    void setRichText(const PageElement& element, const QString& value);
+    void selectOptionByTexts(const PageElement& element, const QStringList& texts);
 
-    QPointer<QWebView> m_view;
+    std::unique_ptr<PageDom> m_ownDom;
+    PageDom* m_dom;
 };
 
 } // namespace Vexal

@@ -9,6 +9,7 @@
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/DelegateSocialBookmarkSubmitter.h"
 #include "automation/SelectorManager.h"
+#include "shell/WebKitPageDom.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QUrlQuery>
+#include <QWebElement>
 #include <QWebFrame>
 #include <QWebPage>
 #include <QtTest>
@@ -91,8 +93,9 @@ struct Site
     QMap<QString, QString> post(const QString& path, bool submitForm = true)
     {
         if (submitForm) {
-            SelectorManager manager(view());
-            manager.click(frame()->findFirstElement(QStringLiteral("form[method=\"post\"]")));
+            WebKitPageDom dom(view());
+            SelectorManager manager(&dom);
+            manager.click(dom.wrap(frame()->findFirstElement(QStringLiteral("form[method=\"post\"]"))));
         }
         QMap<QString, QString> fields;
         if (!QTest::qWaitFor([&] { return !server.requestsFor(path).isEmpty(); }, 10000))

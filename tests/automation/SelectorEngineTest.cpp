@@ -5,6 +5,7 @@
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
 #include "automation/SelectorManager.h"
+#include "shell/WebKitPageDom.h"
 
 #include <QNetworkRequest>
 #include <QSignalSpy>
@@ -196,13 +197,14 @@ class SelectorEngineTest : public QObject
             return {builder.error()->text()};
         SelectorLookup lookup(m_view.get());
         QStringList out;
-        const QList<QWebElement> found = lookup.find(builder.result());
-        for (const QWebElement& e : found)
+        const PageElements found = lookup.find(builder.result());
+        for (const PageElement& e : found)
             out << nameOf(e);
         return out;
     }
 
-    static QString nameOf(const QWebElement& e)
+    template <class Element>
+    static QString nameOf(const Element& e)
     {
         return e.hasAttribute(QStringLiteral("id")) ? e.attribute(QStringLiteral("id")) : e.tagName();
     }
@@ -534,21 +536,22 @@ private slots:
 
         SelectorBuilder builder;
         builder.build(QStringLiteral("IFRAME[id=\"editor\"]:INPUT"), QString(), QString());
-        SelectorLookup lookup(m_view.get());
-        const QList<QWebElement> inputs = lookup.find(builder.result());
+        WebKitPageDom dom(m_view.get());
+        SelectorLookup lookup(&dom);
+        const PageElements inputs = lookup.find(builder.result());
         QCOMPARE(inputs.size(), 1);
         QCOMPARE(inputs.at(0).attribute(QStringLiteral("name")), QStringLiteral("in"));
 
         // The frame added by script comes first in the document but last
         // among the child frames: the text must still go to the editor.
-        SelectorManager manager(m_view.get());
-        const QWebElement editor = byId(*m_view, QStringLiteral("editor"));
+        SelectorManager manager(&dom);
+        const PageElement editor = dom.wrap(byId(*m_view, QStringLiteral("editor")));
         QCOMPARE(SelectorManager::elementType(editor), int(SelectorManager::TypeIframe));
         manager.setValue(editor, QStringLiteral("a<b>c</b>"));
-        QCOMPARE(manager.frameOf(editor)->findFirstElement(QStringLiteral("body")).toInnerXml(),
-                 QStringLiteral("<p>a<b>c</b></p>"));
-        QCOMPARE(manager.frameOf(byId(*m_view, QStringLiteral("ad")))->toPlainText(), QStringLiteral("ad"));
-        QVERIFY(!manager.frameOf(inputs.at(0)));
+        const PageElement edited = manager.frameOf(editor);
+        QCOMPARE(dom.markup(dom.selectFirst(edited, QStringLiteral("body"))), QStringLiteral("<p>a<b>c</b></p>"));
+        QCOMPARE(manager.frameOf(dom.wrap(byId(*m_view, QStringLiteral("ad")))).toPlainText(), QStringLiteral("ad"));
+        QVERIFY(manager.frameOf(inputs.at(0)).isNull());
     }
 
     void writes()
@@ -556,49 +559,51 @@ private slots:
         auto* page = new RecordingPage(m_view.get());
         m_view->setPage(page);
         QVERIFY(load(*m_view, controlsPage));
-        SelectorManager manager(m_view.get());
-        const auto e = [this](const char* id) { return byId(*m_view, QString::fromLatin1(id)); };
+        WebKitPageDom dom(m_view.get());
+        SelectorManager manager(&dom);
+        const auto raw = [this](const char* id) { return byId(*m_view, QString::fromLatin1(id)); };
+        const auto e = [&](const char* id) { return dom.wrap(raw(id)); };
 
         // A field typed into keeps its live value unless the property is written too.
-        js(e("user"), "this.value='typed'");
+        js(raw("user"), "this.value='typed'");
         manager.setValue(e("user"), QStringLiteral("Пётр"));
-        QCOMPARE(js(e("user"), "this.value"), QStringLiteral("Пётр"));
-        QCOMPARE(e("user").attribute(QStringLiteral("value")), QStringLiteral("Пётр"));
+        QCOMPARE(js(raw("user"), "this.value"), QStringLiteral("Пётр"));
+        QCOMPARE(raw("user").attribute(QStringLiteral("value")), QStringLiteral("Пётр"));
 
-        js(e("box"), "this.checked=true");
+        js(raw("box"), "this.checked=true");
         manager.setValue(e("box"), QStringLiteral("no"));
-        QCOMPARE(js(e("box"), "String(this.checked)"), QStringLiteral("false"));
+        QCOMPARE(js(raw("box"), "String(this.checked)"), QStringLiteral("false"));
         manager.setValue(e("box"), QStringLiteral(" 1 "));
-        QCOMPARE(js(e("box"), "String(this.checked)"), QStringLiteral("true"));
-        QCOMPARE(e("box").attribute(QStringLiteral("checked")), QStringLiteral("true"));
+        QCOMPARE(js(raw("box"), "String(this.checked)"), QStringLiteral("true"));
+        QCOMPARE(raw("box").attribute(QStringLiteral("checked")), QStringLiteral("true"));
         manager.setValue(e("box"), QString());
-        QVERIFY(!e("box").hasAttribute(QStringLiteral("checked")));
-        QCOMPARE(js(e("box"), "String(this.checked)"), QStringLiteral("false"));
+        QVERIFY(!raw("box").hasAttribute(QStringLiteral("checked")));
+        QCOMPARE(js(raw("box"), "String(this.checked)"), QStringLiteral("false"));
 
         manager.setValue(e("r2"), QStringLiteral("checked"));
-        QCOMPARE(js(e("r2"), "String(this.checked)"), QStringLiteral("true"));
-        QCOMPARE(js(e("r1"), "String(this.checked)"), QStringLiteral("false"));
+        QCOMPARE(js(raw("r2"), "String(this.checked)"), QStringLiteral("true"));
+        QCOMPARE(js(raw("r1"), "String(this.checked)"), QStringLiteral("false"));
 
-        js(e("area"), "this.value='typed'");
+        js(raw("area"), "this.value='typed'");
         manager.setValue(e("area"), QStringLiteral("line 1\n<b>line 2</b>"));
-        QCOMPARE(js(e("area"), "this.value"), QStringLiteral("line 1\n<b>line 2</b>"));
+        QCOMPARE(js(raw("area"), "this.value"), QStringLiteral("line 1\n<b>line 2</b>"));
 
         manager.setValue(e("country"), QStringLiteral("XINDEX:3"));
-        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("3"));
+        QCOMPARE(js(raw("country"), "String(this.selectedIndex)"), QStringLiteral("3"));
         manager.setValue(e("country"), QStringLiteral("France"));
-        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("3"));
+        QCOMPARE(js(raw("country"), "String(this.selectedIndex)"), QStringLiteral("3"));
         manager.selectOption(e("country"), {QStringLiteral("spain")});
-        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("2"));
+        QCOMPARE(js(raw("country"), "String(this.selectedIndex)"), QStringLiteral("2"));
         manager.selectOption(e("country"), {QStringLiteral(" italy")});
-        QCOMPARE(js(e("country"), "String(this.selectedIndex)"), QStringLiteral("2"));
+        QCOMPARE(js(raw("country"), "String(this.selectedIndex)"), QStringLiteral("2"));
 
-        js(e("letters"), "this.selectedIndex=1");
+        js(raw("letters"), "this.selectedIndex=1");
         manager.selectOption(e("letters"), {QStringLiteral("b"), QStringLiteral("a")});
-        QCOMPARE(js(e("letters"), "String(this.selectedIndex)"), QStringLiteral("0"));
+        QCOMPARE(js(raw("letters"), "String(this.selectedIndex)"), QStringLiteral("0"));
 
         manager.setValue(e("plain"), QStringLiteral("y"));
-        QCOMPARE(e("plain").toPlainText(), QStringLiteral("x"));
-        QCOMPARE(js(e("plain"), "String(window.events)"), QStringLiteral("0"));
+        QCOMPARE(raw("plain").toPlainText(), QStringLiteral("x"));
+        QCOMPARE(js(raw("plain"), "String(window.events)"), QStringLiteral("0"));
 
         // The control named "submit" hides the form's own submit().
         manager.click(e("login"));
@@ -615,21 +620,23 @@ private slots:
         SelectorLookup lookup(m_view.get());
         QVERIFY(lookup.find(nullptr).isEmpty());
         QVERIFY(lookup.find(&empty).isEmpty());
-        QVERIFY(SelectorLookup(nullptr).find(&empty).isEmpty());
+        QVERIFY(SelectorLookup(static_cast<QWebView*>(nullptr)).find(&empty).isEmpty());
 
         SelectorBuilder builder;
         builder.build(QStringLiteral("INPUT"), QString(), QString());
-        const QWebElement input = byId(*m_view, QStringLiteral("i0"));
+        WebKitPageDom dom(m_view.get());
+        const PageElement input = dom.wrap(byId(*m_view, QStringLiteral("i0")));
         SelectorManager manager(m_view.get());
-        manager.setValue(QWebElement(), QStringLiteral("x"));
-        manager.click(QWebElement());
-        manager.selectOption(QWebElement(), {QStringLiteral("x")});
+        manager.setValue(PageElement(), QStringLiteral("x"));
+        manager.click(PageElement());
+        manager.selectOption(PageElement(), {QStringLiteral("x")});
 
         SelectorLookup late(m_view.get());
         SelectorManager lateManager(m_view.get());
         m_view.reset();
         QVERIFY(late.find(builder.result()).isEmpty());
         lateManager.setValue(input, QStringLiteral("x"));
+        QVERIFY(dom.documentElement().isNull());
     }
 };
 

@@ -1,0 +1,218 @@
+#include "automation/SelectorLookupScan.h"
+
+#include "automation/Selector.h"
+
+namespace Vexal {
+namespace lookup {
+
+Subtree::Subtree(const PageElement& root)
+{
+    subtreeInOrder(root, order, parents);
+    const size_t size = order.size();
+    sizes.assign(size, 1);
+    firstChild.assign(size, -1);
+    nextSibling.assign(size, -1);
+    for (size_t j = size; j-- > 1;) {
+        const size_t parent = size_t(parents[j]);
+        sizes[parent] += sizes[j];
+        nextSibling[j] = firstChild[parent];
+        firstChild[parent] = int(j);
+    }
+}
+
+std::vector<char> Subtree::match(const std::vector<int>& candidate, const Selector* step, int count,
+                                 bool whole) const
+{
+    std::vector<char> matched(order.size(), 0);
+    std::vector<quint32> below(order.size(), 0);
+    ShapeWalk shapes(order, parents, step);
+    TextBudget budget;
+    // The candidates around each element: every one of them is still to
+    // be tested when the element is, and its text holds the element's.
+    std::vector<int> around(order.size(), 0);
+    const bool evidence = hasEvidence(step);
+    for (size_t j = 1; j < order.size() && !evidence; ++j) {
+        const size_t parent = size_t(parents[j]);
+        around[j] = around[parent] + (candidate[parent] >= 0 ? 1 : 0);
+    }
+    for (size_t j = order.size(); j-- > 0;) {
+        quint32 outer = 0;
+        const int at = candidate[j];
+        if (at >= 0 && positionsHold(step, at, count)) {
+            TextProbe probe(order[j], below[j]);
+            probe.budget = &budget;
+            probe.passesOn = true;
+            if (whole) {
+                probe.walk = &shapes;
+                probe.at = j;
+            }
+            matched[j] = probeStep(probe, step, at, count) ? 1 : 0;
+            outer = probe.outer;
+            if (probe.read) {
+                shapes.noteRead(j, probe.text);
+                // Unless texts decide those around them, those around it are read too.
+                whole = whole || budget.spentOn(order.front(), around[j]);
+            }
+        }
+        if (parents[j] >= 0)
+            below[size_t(parents[j])] |= below[j] | outer;
+    }
+    return matched;
+}
+
+AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every)
+    : m_element(element)
+    , m_step(step)
+    , m_shapes(m_ancestors, step)
+    , m_every(every)
+{
+}
+
+int AncestorTests::count()
+{
+    // Listed when first asked for: a scan that ends below them needs none.
+    if (!m_element.isNull()) {
+        for (PageElement e = m_element.parent(); !e.isNull(); e = e.parent())
+            m_ancestors.push_back(e);
+        m_element = PageElement();
+    }
+    return int(m_ancestors.size());
+}
+
+bool AncestorTests::matches(int i, int pos, int count)
+{
+    if (i >= this->count())
+        return false;
+    TextProbe probe(m_ancestors[size_t(i)], m_inner);
+    probe.budget = &m_budget;
+    probe.passesOn = true;
+    if (m_whole) {
+        probe.walk = &m_shapes;
+        probe.at = size_t(i);
+    }
+    const bool result = probeStep(probe, m_step, pos, count);
+    m_inner |= probe.outer;
+    if (probe.read) {
+        m_shapes.noteRead(size_t(i), probe.text);
+        const int ahead = m_every && !hasEvidence(m_step) ? int(m_ancestors.size()) - i - 1 : 0;
+        m_whole = m_whole || m_budget.spentOn(m_ancestors.back(), ahead);
+    }
+    return result;
+}
+
+void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget,
+              std::vector<PageElement>& out)
+{
+    PageElement e = siblings ? element.parent().firstChild() : element.firstChild();
+    if (siblings && e.isNull()) {
+        for (e = element; !e.previousSibling().isNull();)
+            e = e.previousSibling();
+    }
+    for (; !e.isNull(); e = e.nextSibling()) {
+        TextProbe probe(e);
+        probe.budget = &budget;
+        if (probeStep(probe, step, 0, 0))
+            out.push_back(e);
+    }
+}
+
+bool familyTogether(const std::vector<PageElement>& current, const Selector* step, bool siblings,
+                    std::vector<PageElement>& out)
+{
+    if (current.empty())
+        return false;
+    PageElement root = current.front();
+    for (PageElement up = root.parent(); !up.isNull(); up = up.parent())
+        root = up;
+    const Subtree tree(root);
+    std::vector<int> families;
+    families.reserve(current.size());
+    for (size_t j = 0; j < tree.order.size() && families.size() < current.size(); ++j) {
+        while (families.size() < current.size() && tree.order[j] == current[families.size()]) {
+            const int family = siblings ? tree.parents[j] : int(j);
+            if (family < 0)
+                return false;
+            families.push_back(family);
+        }
+    }
+    if (families.size() < current.size())
+        return false;
+    std::vector<int> candidate(tree.order.size(), -1);
+    for (const int family : families) {
+        for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)])
+            candidate[size_t(c)] = 0;
+    }
+    const std::vector<char> matched = tree.match(candidate, step, 0, true);
+    for (const int family : families) {
+        for (int c = tree.firstChild[size_t(family)]; c >= 0; c = tree.nextSibling[size_t(c)]) {
+            if (matched[size_t(c)])
+                out.push_back(tree.order[size_t(c)]);
+        }
+    }
+    return true;
+}
+
+
+NextScan::NextScan(const PageElement& document, const Selector* step)
+    : m_document(document)
+    , m_step(step)
+{
+}
+
+bool NextScan::afterRead()
+{
+    if (m_tree || m_document.isNull() || !m_budget.spentOn(m_document))
+        return m_tree != nullptr;
+    m_tree.reset(new Subtree(m_document));
+    const size_t size = m_tree->order.size();
+    const std::vector<char> matched = m_tree->match(std::vector<int>(size, 0), m_step, -1, true);
+    m_nextMatch.assign(size + 1, -1);
+    for (size_t j = size; j-- > 0;)
+        m_nextMatch[j] = matched[j] ? int(j) : m_nextMatch[j + 1];
+    return true;
+}
+
+int NextScan::firstMatch(int from, int to) const
+{
+    if (from >= to)
+        return -1;
+    const int found = m_nextMatch[size_t(from)];
+    return found >= 0 && found < to ? found : -1;
+}
+
+// As the rules scan: the element's subtree, its following siblings with
+// theirs; then each ancestor, its children before the way up, its following
+// siblings with theirs. In document order these are ranges.
+bool NextScan::next(const PageElement& element, PageElement& answer)
+{
+    const std::vector<PageElement>& order = m_tree->order;
+    const size_t size = order.size();
+    size_t at = m_last;
+    for (size_t tried = 0; tried < size && order[at] != element; ++tried)
+        at = at + 1 < size ? at + 1 : 0;
+    if (order[at] != element)
+        return false;
+    m_last = at;
+    const auto end = [this](int j) { return j + m_tree->sizes[size_t(j)]; };
+    int e = int(at);
+    int found = firstMatch(e + 1, end(e));
+    int parent = m_tree->parents[size_t(e)];
+    if (found < 0)
+        found = firstMatch(end(e), parent >= 0 ? end(parent) : int(size));
+    while (found < 0 && parent >= 0) {
+        if (m_nextMatch[size_t(parent)] == parent) {
+            answer = order[size_t(parent)];
+            return true;
+        }
+        found = firstMatch(parent + 1, e);
+        e = parent;
+        parent = m_tree->parents[size_t(e)];
+        if (found < 0)
+            found = firstMatch(end(e), parent >= 0 ? end(parent) : int(size));
+    }
+    answer = found >= 0 ? order[size_t(found)] : PageElement();
+    return true;
+}
+
+} // namespace lookup
+} // namespace Vexal

@@ -1,0 +1,316 @@
+#include "automation/SelectorLookupText.h"
+
+#include "automation/Selector.h"
+#include "automation/SelectorAttribute.h"
+#include "automation/SelectorLookupShapes.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cstring>
+
+namespace Vexal {
+namespace lookup {
+
+bool compareText(const QString& subject, const QString& value, int comparison)
+{
+    switch (comparison) {
+    case SelectorAttribute::Equal: return subject.compare(value, Qt::CaseInsensitive) == 0;
+    case SelectorAttribute::NotEqual: return subject.compare(value, Qt::CaseInsensitive) != 0;
+    case SelectorAttribute::Contains: return subject.contains(value, Qt::CaseInsensitive);
+    case SelectorAttribute::StartsWith: return subject.startsWith(value, Qt::CaseInsensitive);
+    case SelectorAttribute::EndsWith: return subject.endsWith(value, Qt::CaseInsensitive);
+    default: return false;
+    }
+}
+
+bool compareNumber(int subject, int value, int comparison)
+{
+    if (comparison == SelectorAttribute::Equal)
+        return subject == value;
+    if (comparison == SelectorAttribute::NotEqual)
+        return subject != value;
+    return false;
+}
+
+bool isTextual(const SelectorAttribute* attribute)
+{
+    return attribute && (attribute->keyword() == SelectorAttribute::KeywordText
+                         || attribute->keyword() == SelectorAttribute::KeywordTrimmed);
+}
+
+bool isPositional(const SelectorAttribute* attribute)
+{
+    return attribute->keyword() == SelectorAttribute::KeywordFirst
+        || attribute->keyword() == SelectorAttribute::KeywordLast;
+}
+
+// The length of a text from its first character that is not white space on.
+int lengthFromFirstVisible(const QString& text)
+{
+    int i = 0;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
+    return text.size() - i;
+}
+
+// Whether the markup of an element proves that its plain text fails a text
+// condition, without the layout work of reading that text. Only for content
+// that is plain printable ASCII text: the page shows its letters, digits and
+// signs in the same order, white space collapsed, kept or added, letters
+// possibly restyled in case (to ASCII of the same letter, or to a non-ASCII
+// letter), or shows none of them (hidden, masked). So a value whose characters
+// other than white space are printable ASCII cannot match a text whose markup
+// does not hold them the same way.
+static bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result)
+{
+    // Both sides in lower case without white space; ASCII folds like QString.
+    // Every element of a page may come here: the folded characters are
+    // written straight into buffers sized beforehand.
+    const QString& written = attribute->value();
+    QVarLengthArray<char, 64> value(written.size());
+    int n = 0;
+    for (const QChar c : written) {
+        const ushort u = c.unicode();
+        if (c.isSpace())
+            continue;
+        if (u < 0x21 || u > 0x7E)
+            return false;
+        value.data()[n++] = char(u >= 'A' && u <= 'Z' ? u + 32 : u);
+    }
+    if (n == 0)
+        return false;
+    // For each ASCII character: its lower case, 0 for white space, -1 for a
+    // character that markup of plain printable text does not hold.
+    static const struct Fold {
+        signed char map[128];
+        Fold()
+        {
+            for (int u = 0; u < 128; ++u) {
+                const bool space = u == ' ' || u == '\t' || u == '\n' || u == '\r' || u == '\f';
+                const bool plain = u > 0x20 && u < 0x7F && u != '<' && u != '&';
+                map[u] = space ? 0 : !plain ? -1 : char(u >= 'A' && u <= 'Z' ? u + 32 : u);
+            }
+        }
+    } fold;
+    QVarLengthArray<char, 256> shown(markup.size());
+    int size = 0;
+    const ushort* in = markup.utf16();
+    for (const ushort* end = in + markup.size(); in != end; ++in) {
+        const signed char c = *in < 128 ? fold.map[*in] : -1;
+        if (c < 0)
+            return false;
+        if (c > 0)
+            shown.data()[size++] = char(c);
+    }
+    const auto at = [&](int offset) { return offset >= 0 && offset + n <= size
+                                          && std::memcmp(value.data(), shown.data() + offset, size_t(n)) == 0; };
+    bool possible = false;
+    switch (attribute->comparison()) {
+    case SelectorAttribute::Equal:
+    case SelectorAttribute::NotEqual: possible = size == n && at(0); break;
+    case SelectorAttribute::StartsWith: possible = at(0); break;
+    case SelectorAttribute::EndsWith: possible = at(size - n); break;
+    case SelectorAttribute::Contains:
+        for (int offset = 0; !possible && offset + n <= size; ++offset)
+            possible = at(offset);
+        break;
+    default: return false;
+    }
+    if (possible)
+        return false;
+    result = attribute->comparison() == SelectorAttribute::NotEqual;
+    return true;
+}
+
+
+Evidence evidenceKind(const SelectorAttribute* attribute)
+{
+    if (!isTextual(attribute) || attribute->value().isEmpty())
+        return Evidence::None;
+    switch (attribute->comparison()) {
+    case SelectorAttribute::Equal:
+    case SelectorAttribute::NotEqual: return Evidence::TooLong;
+    case SelectorAttribute::Contains:
+        if (attribute->keyword() == SelectorAttribute::KeywordTrimmed || !attribute->value().at(0).isSpace())
+            return Evidence::Holds;
+        return Evidence::None;
+    default: return Evidence::None;
+    }
+}
+
+// Whether the text of an element inside another may decide some text
+// condition of a step for the outer one.
+bool hasEvidence(const Selector* step)
+{
+    for (int i = 0; i < step->attributeCount() && i < 32; ++i) {
+        if (evidenceKind(step->attributeAt(i)) != Evidence::None)
+            return true;
+    }
+    return false;
+}
+
+bool laidOut(const PageElement& element)
+{
+    return !element.dom()->geometry(element).isEmpty();
+}
+
+bool isHtml(const PageElement& element)
+{
+    return element.dom()->namespaceUri(element) == QLatin1String("http://www.w3.org/1999/xhtml");
+}
+
+// How much of the start and end of texts the text conditions of a step look
+// at: one character more than the longest value, so that a longer text shows.
+int shapeLimit(const Selector* step)
+{
+    int limit = 0;
+    for (int i = 0; i < step->attributeCount(); ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (isTextual(attribute))
+            limit = std::max(limit, int(attribute->value().size()) + 1);
+    }
+    return std::min(limit, 64);
+}
+
+// The number of elements of a subtree, its root included, counted up to a
+// cap: more than the cap gives cap + 1.
+int countUpTo(const PageElement& root, int cap)
+{
+    int count = 0;
+    PageElement e = root;
+    while (!e.isNull() && count <= cap) {
+        ++count;
+        PageElement next = e.firstChild();
+        for (PageElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())
+            next = up.nextSibling();
+        e = next;
+    }
+    return count;
+}
+
+qint64 TextBudget::s_perElement = 6000;
+
+
+bool TextProbe::test(const SelectorAttribute* attribute, int index)
+{
+    const quint32 bit = index < 32 && passesOn ? (quint32(1) << index) : 0;
+    const Evidence kind = bit ? evidenceKind(attribute) : Evidence::None;
+    if (kind != Evidence::None && (inner & bit)) {
+        if (html < 0)
+            html = isHtml(element) ? 1 : 0;
+        if (html == 1) {
+            if (kind == Evidence::Holds)
+                return true;
+            return attribute->comparison() == SelectorAttribute::NotEqual;
+        }
+    }
+    if (!read) {
+        if (leaf < 0)
+            leaf = element.firstChild().isNull() ? 1 : 0;
+        if (leaf == 1 && !markupRead) {
+            markup = element.dom()->markup(element);
+            markupRead = true;
+        }
+        bool result = false;
+        // A void element writes none of its content into its markup: a
+        // text that a script put into it shows only in its plain text.
+        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result))
+            return result;
+        if (leaf == 0 && walk && !shape) {
+            shape = walk->shapeOf(at);
+            if (walk->plain(at))
+                laid = 1;
+        }
+        if (shape && decideFromShape(*shape, attribute, index, result)) {
+            const bool trimmed = attribute->keyword() == SelectorAttribute::KeywordTrimmed;
+            if (kind == Evidence::TooLong && shape->knownLength(trimmed) > attribute->value().size()
+                && isLaidOut())
+                outer |= bit;
+            if (kind == Evidence::Holds && result && isLaidOut())
+                outer |= bit;
+            return result;
+        }
+        if (budget)
+            budget->aboutToRead();
+        text = element.toPlainText();
+        if (budget)
+            budget->doneReading();
+        read = true;
+    }
+    const QString subject = attribute->keyword() == SelectorAttribute::KeywordTrimmed ? text.trimmed() : text;
+    const bool result = compareText(subject, attribute->value(), attribute->comparison());
+    if (kind == Evidence::TooLong && lengthFromFirstVisible(subject) > attribute->value().size() && isLaidOut())
+        outer |= bit;
+    if (kind == Evidence::Holds && result && isLaidOut())
+        outer |= bit;
+    return result;
+}
+
+// A step's conditions with the text ones answered through the probe.
+bool probeStep(TextProbe& probe, const Selector* step, int pos, int count)
+{
+    const PageElement& element = probe.element;
+    if (element.isNull() || !step)
+        return false;
+    const int n = step->attributeCount();
+    if (n == 0)
+        return true;
+    const int join = step->join();
+    if (join != Selector::JoinAll && join != Selector::JoinAny)
+        return false;
+    // The conditions have no side effects, so their order does not change the
+    // answer: the plain text, which needs the page's layout, is read last.
+    const bool wanted = join == Selector::JoinAny;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < n; ++i) {
+            const SelectorAttribute* attribute = step->attributeAt(i);
+            if (isTextual(attribute) != (pass == 1))
+                continue;
+            const bool result = pass == 1 ? probe.test(attribute, i)
+                                          : conditionHolds(element, attribute, pos, count);
+            if (result == wanted)
+                return wanted;
+        }
+    }
+    return !wanted;
+}
+
+
+// The position conditions of a join-all step: cheap to test before the
+// element itself is looked at.
+bool positionsHold(const Selector* step, int pos, int count)
+{
+    if (step->join() != Selector::JoinAll)
+        return true;
+    for (int i = 0; i < step->attributeCount(); ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (isPositional(attribute) && !conditionHolds(PageElement(), attribute, pos, count))
+            return false;
+    }
+    return true;
+}
+
+
+bool conditionHolds(const PageElement& element, const SelectorAttribute* attribute, int pos, int count)
+{
+    if (!attribute)
+        return false;
+    switch (attribute->keyword()) {
+    case SelectorAttribute::KeywordFirst:
+        return compareNumber(pos, attribute->intValue(), attribute->comparison());
+    case SelectorAttribute::KeywordLast:
+        return compareNumber(count - pos - 1, attribute->intValue(), attribute->comparison());
+    case SelectorAttribute::KeywordName:
+        return compareText(element.tagName(), attribute->value(), attribute->comparison());
+    case SelectorAttribute::KeywordText:
+        return compareText(element.toPlainText(), attribute->value(), attribute->comparison());
+    case SelectorAttribute::KeywordTrimmed:
+        return compareText(element.toPlainText().trimmed(), attribute->value(), attribute->comparison());
+    default:
+        return compareText(element.attribute(attribute->name()), attribute->value(), attribute->comparison());
+    }
+}
+
+} // namespace lookup
+} // namespace Vexal

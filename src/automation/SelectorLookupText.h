@@ -1,0 +1,177 @@
+#pragma once
+
+#include "shell/PageDom.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+namespace Vexal {
+
+class Selector;
+class SelectorAttribute;
+
+// Text conditions of selector steps: the comparisons of the selector
+// language, and what spares reading an element's plain text, which needs the
+// page's layout and walks the element's whole subtree: its markup, the texts
+// of the elements inside it, the shapes of the texts of a subtree worked out
+// at once (SelectorLookupShapes.h).
+namespace lookup {
+
+class ShapeWalk;
+struct TextShape;
+
+bool compareText(const QString& subject, const QString& value, int comparison);
+bool compareNumber(int subject, int value, int comparison);
+bool isTextual(const SelectorAttribute* attribute);
+bool isPositional(const SelectorAttribute* attribute);
+// The length of a text from its first character that is not white space on.
+int lengthFromFirstVisible(const QString& text);
+
+// What the text of an element inside another tells about the outer one. The
+// outer text holds the inner text whole, but for white space before the inner
+// text's first visible character (written there as a line break or a space,
+// or not at all), so:
+// - an inner text longer than the value from its first visible character on
+//   (or trimmed, for a trimmed text) makes the outer text differ from it;
+// - an inner text holding the value holds it in the outer text too, where the
+//   value does not start with white space (the inner text may start with a
+//   line break or space that the outer text writes otherwise); a trimmed text
+//   holds it in any case.
+// Only texts of elements on the page's layout tell this: an element outside it
+// (hidden by "display: none", an option of a list) gives all its markup's text.
+enum class Evidence { None, TooLong, Holds };
+
+Evidence evidenceKind(const SelectorAttribute* attribute);
+// Whether the text of an element inside another may decide some text
+// condition of a step for the outer one.
+bool hasEvidence(const Selector* step);
+bool laidOut(const PageElement& element);
+bool isHtml(const PageElement& element);
+// How much of the start and end of texts the text conditions of a step look
+// at: one character more than the longest value, so that a longer text shows.
+int shapeLimit(const Selector* step);
+// The number of elements of a subtree, its root included, counted up to a
+// cap: more than the cap gives cap + 1.
+int countUpTo(const PageElement& root, int cap);
+// One condition of the selector language for one element, its position
+// among the step's candidates and their count.
+bool conditionHolds(const PageElement& element, const SelectorAttribute* attribute, int pos, int count);
+
+// Weighs reading texts one at a time, as the rules read them, against working
+// out the texts of a whole subtree at once. A read walks the element's whole
+// subtree, so reading the texts of elements inside one another costs far
+// more than the subtree holds; working the subtree out at once costs a few
+// microseconds an element whatever it holds, and more than a read where
+// elements do not nest or a match ends the search early. Texts are read until
+// the reads have cost what working out the subtree would; from then on the
+// subtree is worked out. So the whole never costs much more than twice what
+// reading alone would have.
+class TextBudget
+{
+public:
+    // Working out a subtree costs one run of the page's script, some tens of
+    // microseconds, and a few microseconds an element, more where the page
+    // styles its elements much. Each run that works out a subtree tells what
+    // its elements cost, and the next budget counts with that.
+    static constexpr qint64 wholeRun = 60000;
+    static void workedOut(qint64 ns, size_t elements)
+    {
+        if (elements >= 64)
+            s_perElement = std::clamp<qint64>((s_perElement + (ns - wholeRun) / qint64(elements)) / 2, 2000, 50000);
+    }
+
+    void aboutToRead()
+    {
+        if (!m_timer.isValid())
+            m_timer.start();
+        m_readStart = m_timer.nsecsElapsed();
+    }
+
+    void doneReading()
+    {
+        m_previousRead = m_lastRead;
+        m_lastRead = m_timer.nsecsElapsed() - m_readStart;
+    }
+
+    // After a read: whether working out the region at once now costs less
+    // than the reads have cost so far together with those known to come:
+    // "ahead" more reads of texts that hold the last one read. Each of those
+    // costs at least what the last two reads did (the first read of a page
+    // may cost more than its text).
+    bool spentOn(const PageElement& region, int ahead = 0)
+    {
+        if (!m_timer.isValid())
+            return false;
+        const qint64 spent = m_timer.nsecsElapsed() + qint64(ahead) * std::min(m_lastRead, m_previousRead);
+        if (spent < m_nextCheck)
+            return false;
+        const qint64 affordable = std::min<qint64>((spent - wholeRun) / s_perElement, 1 << 30);
+        if (countUpTo(region, int(affordable)) <= affordable)
+            return true;
+        m_nextCheck = spent * 2;
+        return false;
+    }
+
+private:
+    QElapsedTimer m_timer;
+    qint64 m_readStart = 0;
+    qint64 m_lastRead = 0;
+    qint64 m_previousRead = 0;
+    qint64 m_nextCheck = 2 * wholeRun;
+    static qint64 s_perElement;
+};
+
+
+// Reads the text of one element at most once for all the text conditions of a
+// step, and answers from what is known of the elements inside it when it can.
+struct TextProbe {
+    const PageElement& element;
+    // Conditions (by index) that an element inside this one decided.
+    quint32 inner = 0;
+    // Conditions whose answer this element passes on to those around it.
+    quint32 outer = 0;
+    // The element holds no child element, so its markup is its text.
+    int leaf = -1;
+    QString markup;
+    bool markupRead = false;
+    bool read = false;
+    QString text;
+    int laid = -1;
+    int html = -1;
+    // What is known of the text from the elements inside, asked for before a
+    // text that holds elements is read.
+    ShapeWalk* walk = nullptr;
+    size_t at = 0;
+    const TextShape* shape = nullptr;
+    // Told of every text read.
+    TextBudget* budget = nullptr;
+    // Works out what its text tells the elements around it (which needs
+    // their layout) and takes what the elements inside it told.
+    bool passesOn = false;
+
+    explicit TextProbe(const PageElement& e, quint32 known = 0)
+        : element(e)
+        , inner(known)
+    {
+    }
+
+    bool isLaidOut()
+    {
+        if (laid < 0)
+            laid = laidOut(element) ? 1 : 0;
+        return laid == 1;
+    }
+
+    // Whether the element passes the condition (the "index"th of its step).
+    bool test(const SelectorAttribute* attribute, int index);
+};
+
+
+// A step's conditions with the text ones answered through the probe.
+bool probeStep(TextProbe& probe, const Selector* step, int pos, int count);
+// The position conditions of a join-all step: cheap to test before the
+// element itself is looked at.
+bool positionsHold(const Selector* step, int pos, int count);
+
+} // namespace lookup
+} // namespace Vexal

@@ -1,0 +1,164 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace Vexal {
+
+class PageDom;
+
+// One element of a page, as automation reads and writes it: a small value
+// naming the element within the page access that handed it out. Null when it
+// names nothing. Two values are equal when they name the same element of the
+// same page access. Valid as long as that page access lives.
+class PageElement
+{
+public:
+    PageElement() = default;
+    PageElement(PageDom* dom, int id)
+        : m_dom(dom)
+        , m_id(id)
+    {
+    }
+
+    bool isNull() const { return !m_dom; }
+    PageDom* dom() const { return m_dom; }
+    int id() const { return m_id; }
+
+    bool operator==(const PageElement& other) const;
+    bool operator!=(const PageElement& other) const { return !(*this == other); }
+
+    // The element's own reading and navigation, through its page access.
+    PageElement parent() const;
+    PageElement firstChild() const;
+    PageElement nextSibling() const;
+    PageElement previousSibling() const;
+    QString tagName() const;
+    QString attribute(const QString& name) const;
+    bool hasAttribute(const QString& name) const;
+    QString toPlainText() const;
+
+private:
+    PageDom* m_dom = nullptr;
+    int m_id = 0;
+};
+
+using PageElements = QVector<PageElement>;
+
+// What automation asks of a page: its elements (by CSS or by tag), their
+// names, attributes, texts, markup, style and place, their parents, children
+// and siblings, the frames that IFRAME elements show; and what it writes into
+// them: values, check marks, chosen options, text and markup, styles, clicks
+// and form submissions. One implementation drives the web engine; tests drive
+// a small page of their own. Only the element (and frame) children count:
+// text nodes are reached through texts and markup.
+class PageDom
+{
+public:
+    virtual ~PageDom();
+
+    // The root element of the main frame's document; null when there is no
+    // page to read.
+    virtual PageElement documentElement() = 0;
+
+    // The elements below the root, in document order, that the selector
+    // names: a tag name or "*", or any CSS selector where takesCss() holds.
+    // Below a document's root element, that is the whole document as a
+    // frame's query finds it (the root element itself aside).
+    virtual PageElements select(const PageElement& root, const QString& selector) = 0;
+    // The first such element below the root, or null.
+    virtual PageElement selectFirst(const PageElement& root, const QString& selector) = 0;
+    // Whether select() takes CSS beyond a tag name.
+    virtual bool takesCss() const = 0;
+
+    virtual PageElement parent(const PageElement& element) = 0;
+    virtual PageElement firstChild(const PageElement& element) = 0;
+    virtual PageElement nextSibling(const PageElement& element) = 0;
+    virtual PageElement previousSibling(const PageElement& element) = 0;
+    // Whether "other" lies inside the parent of the element (anywhere under
+    // it); always when the element has no parent.
+    virtual bool withinParentOf(const PageElement& element, const PageElement& other);
+    // The root element of the document that a frame element (IFRAME) shows:
+    // only frames of the main frame, or with "nested" frames of frames too.
+    // Null when it shows none.
+    virtual PageElement frameDocument(const PageElement& element, bool nested) = 0;
+    // The root elements of the documents of the frames the document's own
+    // frame elements show, in the order the frames were made.
+    virtual PageElements frameDocuments(const PageElement& document) = 0;
+
+    // The tag name as the page gives it (upper case for HTML).
+    virtual QString tagName(const PageElement& element) = 0;
+    virtual QString localName(const PageElement& element) = 0;
+    virtual QString namespaceUri(const PageElement& element) = 0;
+    // Empty when the element has no such attribute.
+    virtual QString attribute(const PageElement& element, const QString& name) = 0;
+    virtual bool hasAttribute(const PageElement& element, const QString& name) = 0;
+    virtual QStringList attributeNames(const PageElement& element) = 0;
+    // The text as the page shows it (hidden text left out, line breaks
+    // between blocks).
+    virtual QString plainText(const PageElement& element) = 0;
+    // The markup of the element's content; void elements write none.
+    virtual QString markup(const PageElement& element) = 0;
+    // The text that names a control: the texts of its LABEL elements, else
+    // the text that runs on from it up to the next control or line break.
+    virtual QString labelText(const PageElement& control) = 0;
+    // The box the element takes on the page; empty when it takes none.
+    virtual QRect geometry(const PageElement& element) = 0;
+    enum StyleKind { InlineStyle, CascadedStyle, ComputedStyle };
+    virtual QString style(const PageElement& element, const QString& property, StyleKind kind) = 0;
+    // How the texts of the root's subtree are written, one line per element
+    // in the order of a walk through the element children (the page script's
+    // "describe" of ":/res/res/dom.js"); empty when the page cannot tell.
+    virtual QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) = 0;
+
+    // Writes. None raises a page event.
+    virtual void setAttribute(const PageElement& element, const QString& name, const QString& value) = 0;
+    virtual void removeAttribute(const PageElement& element, const QString& name) = 0;
+    // The value of a control, attribute and live value alike.
+    virtual void setValue(const PageElement& element, const QString& value) = 0;
+    // The check mark of a check box or radio button, attribute and live state.
+    virtual void setChecked(const PageElement& element, bool checked) = 0;
+    // The chosen option of a choice list, by its index.
+    virtual void selectIndex(const PageElement& element, int index) = 0;
+    // The content as plain text (a text area's live value too).
+    virtual void setPlainText(const PageElement& element, const QString& text) = 0;
+    // The content as markup, written unescaped.
+    virtual void setMarkup(const PageElement& element, const QString& markup) = 0;
+    virtual void setStyle(const PageElement& element, const QString& property, const QString& value) = 0;
+    virtual void click(const PageElement& element) = 0;
+    // Submits a form, even one whose controls hide its own submit().
+    virtual void submit(const PageElement& element) = 0;
+
+protected:
+    friend class PageElement;
+    PageElement element(int id) { return PageElement(this, id); }
+    // Whether two ids name the same element.
+    virtual bool same(int a, int b) = 0;
+};
+
+inline bool PageElement::operator==(const PageElement& other) const
+{
+    return m_dom == other.m_dom && (!m_dom || m_id == other.m_id || m_dom->same(m_id, other.m_id));
+}
+
+inline PageElement PageElement::parent() const { return m_dom ? m_dom->parent(*this) : PageElement(); }
+inline PageElement PageElement::firstChild() const { return m_dom ? m_dom->firstChild(*this) : PageElement(); }
+inline PageElement PageElement::nextSibling() const { return m_dom ? m_dom->nextSibling(*this) : PageElement(); }
+inline PageElement PageElement::previousSibling() const
+{
+    return m_dom ? m_dom->previousSibling(*this) : PageElement();
+}
+inline QString PageElement::tagName() const { return m_dom ? m_dom->tagName(*this) : QString(); }
+inline QString PageElement::attribute(const QString& name) const
+{
+    return m_dom ? m_dom->attribute(*this, name) : QString();
+}
+inline bool PageElement::hasAttribute(const QString& name) const
+{
+    return m_dom && m_dom->hasAttribute(*this, name);
+}
+inline QString PageElement::toPlainText() const { return m_dom ? m_dom->plainText(*this) : QString(); }
+
+} // namespace Vexal

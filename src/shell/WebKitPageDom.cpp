@@ -1,0 +1,337 @@
+#include "shell/WebKitPageDom.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QVariant>
+#include <QWebElement>
+#include <QWebElementCollection>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+
+#include <vector>
+
+// The resources of a static library are registered by hand.
+static void initScripts()
+{
+    Q_INIT_RESOURCE(scripts);
+}
+
+namespace Vexal {
+
+namespace {
+
+// The page-side helpers, read once.
+const QString& domScript()
+{
+    static const QString script = [] {
+        initScripts();
+        QFile file(QStringLiteral(":/res/res/dom.js"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }();
+    return script;
+}
+
+QWebFrame* frameOwnedBy(QWebFrame* frame, const QWebElement& owner, bool nested)
+{
+    const QList<QWebFrame*> children = frame->childFrames();
+    for (QWebFrame* child : children) {
+        if (child && child->ownerElement() == owner)
+            return child;
+    }
+    if (nested) {
+        for (QWebFrame* child : children) {
+            if (QWebFrame* found = child ? frameOwnedBy(child, owner, true) : nullptr)
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+struct WebKitPageDom::Data {
+    QPointer<QWebView> view;
+    // Every element handed out, by its id.
+    std::vector<QWebElement> elements;
+};
+
+WebKitPageDom::WebKitPageDom(QWebView* view)
+    : d(new Data)
+{
+    d->view = view;
+}
+
+WebKitPageDom::~WebKitPageDom() = default;
+
+QWebView* WebKitPageDom::view() const
+{
+    return d->view.data();
+}
+
+void WebKitPageDom::forget()
+{
+    d->elements.clear();
+}
+
+PageElement WebKitPageDom::wrap(const QWebElement& element)
+{
+    if (element.isNull())
+        return PageElement();
+    d->elements.push_back(element);
+    return this->element(int(d->elements.size()) - 1);
+}
+
+namespace {
+
+// The web engine's element behind one of this access's elements; a null one
+// for an element of another access.
+inline const QWebElement& engineElement(const std::vector<QWebElement>& elements, const PageDom* dom,
+                                        const PageElement& element)
+{
+    static const QWebElement none;
+    return element.dom() == dom && size_t(element.id()) < elements.size() ? elements[size_t(element.id())] : none;
+}
+
+} // namespace
+
+#define ENGINE(element) engineElement(d->elements, this, element)
+
+bool WebKitPageDom::same(int a, int b)
+{
+    return d->elements[size_t(a)] == d->elements[size_t(b)];
+}
+
+PageElement WebKitPageDom::documentElement()
+{
+    if (!d->view || !d->view->page() || !d->view->page()->mainFrame())
+        return PageElement();
+    return wrap(d->view->page()->mainFrame()->documentElement());
+}
+
+PageElements WebKitPageDom::select(const PageElement& root, const QString& selector)
+{
+    const QWebElement& e = ENGINE(root);
+    if (e.isNull())
+        return {};
+    const QWebElementCollection found = e.findAll(selector);
+    const int count = found.count();
+    PageElements out;
+    out.reserve(count);
+    d->elements.reserve(d->elements.size() + size_t(count));
+    for (int i = 0; i < count; ++i) {
+        d->elements.push_back(found.at(i));
+        out.append(element(int(d->elements.size()) - 1));
+    }
+    return out;
+}
+
+PageElement WebKitPageDom::selectFirst(const PageElement& root, const QString& selector)
+{
+    return wrap(ENGINE(root).findFirst(selector));
+}
+
+PageElement WebKitPageDom::parent(const PageElement& element)
+{
+    return wrap(ENGINE(element).parent());
+}
+
+PageElement WebKitPageDom::firstChild(const PageElement& element)
+{
+    return wrap(ENGINE(element).firstChild());
+}
+
+PageElement WebKitPageDom::nextSibling(const PageElement& element)
+{
+    return wrap(ENGINE(element).nextSibling());
+}
+
+PageElement WebKitPageDom::previousSibling(const PageElement& element)
+{
+    return wrap(ENGINE(element).previousSibling());
+}
+
+bool WebKitPageDom::withinParentOf(const PageElement& element, const PageElement& other)
+{
+    const QWebElement parent = ENGINE(element).parent();
+    if (parent.isNull())
+        return true;
+    for (QWebElement e = ENGINE(other).parent(); !e.isNull(); e = e.parent()) {
+        if (e == parent)
+            return true;
+    }
+    return false;
+}
+
+PageElement WebKitPageDom::frameDocument(const PageElement& element, bool nested)
+{
+    const QWebElement& e = ENGINE(element);
+    if (e.isNull() || !d->view || !d->view->page() || !d->view->page()->mainFrame())
+        return PageElement();
+    // Frames are listed in the order they were made, which differs from
+    // document order once a script adds one: each is matched by its owner.
+    QWebFrame* frame = frameOwnedBy(d->view->page()->mainFrame(), e, nested);
+    return frame ? wrap(frame->documentElement()) : PageElement();
+}
+
+PageElements WebKitPageDom::frameDocuments(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    PageElements out;
+    if (!frame)
+        return out;
+    const QList<QWebFrame*> children = frame->childFrames();
+    for (QWebFrame* child : children) {
+        const PageElement root = child ? wrap(child->documentElement()) : PageElement();
+        if (!root.isNull())
+            out.append(root);
+    }
+    return out;
+}
+
+QString WebKitPageDom::tagName(const PageElement& element)
+{
+    return ENGINE(element).tagName();
+}
+
+QString WebKitPageDom::localName(const PageElement& element)
+{
+    return ENGINE(element).localName();
+}
+
+QString WebKitPageDom::namespaceUri(const PageElement& element)
+{
+    return ENGINE(element).namespaceUri();
+}
+
+QString WebKitPageDom::attribute(const PageElement& element, const QString& name)
+{
+    return ENGINE(element).attribute(name);
+}
+
+bool WebKitPageDom::hasAttribute(const PageElement& element, const QString& name)
+{
+    return ENGINE(element).hasAttribute(name);
+}
+
+QStringList WebKitPageDom::attributeNames(const PageElement& element)
+{
+    return ENGINE(element).attributeNames();
+}
+
+QString WebKitPageDom::plainText(const PageElement& element)
+{
+    return ENGINE(element).toPlainText();
+}
+
+QString WebKitPageDom::markup(const PageElement& element)
+{
+    return ENGINE(element).toInnerXml();
+}
+
+QString WebKitPageDom::labelText(const PageElement& control)
+{
+    QWebElement e = ENGINE(control);
+    if (e.isNull() || domScript().isEmpty())
+        return QString();
+    return e.evaluateJavaScript(QStringLiteral("(") + domScript() + QStringLiteral(").labelText(this)")).toString();
+}
+
+QRect WebKitPageDom::geometry(const PageElement& element)
+{
+    return ENGINE(element).geometry();
+}
+
+QString WebKitPageDom::style(const PageElement& element, const QString& property, StyleKind kind)
+{
+    const QWebElement::StyleResolveStrategy strategy = kind == InlineStyle ? QWebElement::InlineStyle
+        : kind == CascadedStyle                                               ? QWebElement::CascadedStyle
+                                                                              : QWebElement::ComputedStyle;
+    return ENGINE(element).styleProperty(property, strategy);
+}
+
+QStringList WebKitPageDom::describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown)
+{
+    QWebElement e = ENGINE(root);
+    if (e.isNull() || domScript().isEmpty())
+        return {};
+    const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    const QVariant described = e.evaluateJavaScript(QStringLiteral("(") + domScript()
+                                                    + QStringLiteral(").describe(this, %1, %2, %3)")
+                                                          .arg(limit)
+                                                          .arg(flag(pieces), flag(rootShown)));
+    return described.toString().split(QChar(1));
+}
+
+void WebKitPageDom::setAttribute(const PageElement& element, const QString& name, const QString& value)
+{
+    QWebElement e = ENGINE(element);
+    e.setAttribute(name, value);
+}
+
+void WebKitPageDom::removeAttribute(const PageElement& element, const QString& name)
+{
+    QWebElement e = ENGINE(element);
+    e.removeAttribute(name);
+}
+
+// The live state follows the attribute through scripts that need no escaping.
+void WebKitPageDom::setValue(const PageElement& element, const QString& value)
+{
+    QWebElement e = ENGINE(element);
+    e.setAttribute(QStringLiteral("value"), value);
+    e.evaluateJavaScript(QStringLiteral("this.value=this.getAttribute('value');"));
+}
+
+void WebKitPageDom::setChecked(const PageElement& element, bool checked)
+{
+    QWebElement e = ENGINE(element);
+    if (checked)
+        e.setAttribute(QStringLiteral("checked"), QStringLiteral("true"));
+    else
+        e.removeAttribute(QStringLiteral("checked"));
+    e.evaluateJavaScript(QStringLiteral("this.checked=this.hasAttribute('checked');"));
+}
+
+void WebKitPageDom::selectIndex(const PageElement& element, int index)
+{
+    QWebElement e = ENGINE(element);
+    e.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(index));
+}
+
+void WebKitPageDom::setPlainText(const PageElement& element, const QString& text)
+{
+    QWebElement e = ENGINE(element);
+    e.setPlainText(text);
+    if (e.tagName().compare(QLatin1String("TEXTAREA"), Qt::CaseInsensitive) == 0)
+        e.evaluateJavaScript(QStringLiteral("this.value=this.defaultValue;"));
+}
+
+void WebKitPageDom::setMarkup(const PageElement& element, const QString& markup)
+{
+    QWebElement e = ENGINE(element);
+    e.setInnerXml(markup);
+}
+
+void WebKitPageDom::setStyle(const PageElement& element, const QString& property, const QString& value)
+{
+    QWebElement e = ENGINE(element);
+    e.setStyleProperty(property, value);
+}
+
+void WebKitPageDom::click(const PageElement& element)
+{
+    QWebElement e = ENGINE(element);
+    e.evaluateJavaScript(QStringLiteral("this.click();"));
+}
+
+void WebKitPageDom::submit(const PageElement& element)
+{
+    QWebElement e = ENGINE(element);
+    // A control named "submit" hides the form's own submit(); call the prototype's.
+    e.evaluateJavaScript(QStringLiteral("HTMLFormElement.prototype.submit.call(this);"));
+}
+
+#undef ENGINE
+
+} // namespace Vexal

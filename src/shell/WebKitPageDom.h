@@ -1,0 +1,72 @@
+#pragma once
+
+#include "shell/PageDom.h"
+
+#include <memory>
+
+class QWebElement;
+class QWebView;
+
+namespace Vexal {
+
+// The page access of a web view, over the web engine: each element handed out
+// is kept until the access ends, so the access is made for a task (a lookup,
+// a fill) rather than kept for the view's life. A view that is gone reads as
+// no page; what was handed out before stays readable.
+class WebKitPageDom final : public PageDom
+{
+public:
+    explicit WebKitPageDom(QWebView* view);
+    ~WebKitPageDom() override;
+
+    QWebView* view() const;
+    // Lets go of every element handed out so far: their ids name nothing any
+    // more. For an access that serves one task after another.
+    void forget();
+    // This access's element for an element of the web engine (smart
+    // recognition still works on those).
+    PageElement wrap(const QWebElement& element);
+
+    PageElement documentElement() override;
+    PageElements select(const PageElement& root, const QString& selector) override;
+    PageElement selectFirst(const PageElement& root, const QString& selector) override;
+    bool takesCss() const override { return true; }
+    PageElement parent(const PageElement& element) override;
+    PageElement firstChild(const PageElement& element) override;
+    PageElement nextSibling(const PageElement& element) override;
+    PageElement previousSibling(const PageElement& element) override;
+    bool withinParentOf(const PageElement& element, const PageElement& other) override;
+    PageElement frameDocument(const PageElement& element, bool nested) override;
+    PageElements frameDocuments(const PageElement& document) override;
+    QString tagName(const PageElement& element) override;
+    QString localName(const PageElement& element) override;
+    QString namespaceUri(const PageElement& element) override;
+    QString attribute(const PageElement& element, const QString& name) override;
+    bool hasAttribute(const PageElement& element, const QString& name) override;
+    QStringList attributeNames(const PageElement& element) override;
+    QString plainText(const PageElement& element) override;
+    QString markup(const PageElement& element) override;
+    QString labelText(const PageElement& control) override;
+    QRect geometry(const PageElement& element) override;
+    QString style(const PageElement& element, const QString& property, StyleKind kind) override;
+    QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) override;
+    void setAttribute(const PageElement& element, const QString& name, const QString& value) override;
+    void removeAttribute(const PageElement& element, const QString& name) override;
+    void setValue(const PageElement& element, const QString& value) override;
+    void setChecked(const PageElement& element, bool checked) override;
+    void selectIndex(const PageElement& element, int index) override;
+    void setPlainText(const PageElement& element, const QString& text) override;
+    void setMarkup(const PageElement& element, const QString& markup) override;
+    void setStyle(const PageElement& element, const QString& property, const QString& value) override;
+    void click(const PageElement& element) override;
+    void submit(const PageElement& element) override;
+
+protected:
+    bool same(int a, int b) override;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> d;
+};
+
+} // namespace Vexal

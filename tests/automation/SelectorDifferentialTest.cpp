@@ -1,0 +1,152 @@
+#include "TestRunner.h"
+#include "LiteralSelectorEngine.h"
+#include "SelectorPageGenerator.h"
+
+#include "automation/SelectorBuilder.h"
+#include "automation/SelectorList.h"
+#include "automation/SelectorLookup.h"
+#include "shell/WebKitPageDom.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QWebElement>
+#include <QTest>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWebView>
+
+using namespace Vexal;
+
+namespace {
+
+bool load(QWebView& view, const QString& html)
+{
+    QSignalSpy spy(view.page(), &QWebPage::loadFinished);
+    view.setHtml(html, QUrl(QStringLiteral("http://127.0.0.1/")));
+    if (spy.count() == 0 && !spy.wait(10000))
+        return false;
+    // Laid out before anything is timed.
+    view.page()->mainFrame()->documentElement().toPlainText();
+    return true;
+}
+
+// Nested SPANs whose texts a script sets: the selectors of the next-element
+// step that once took a time growing with the square of the depth.
+QString nestedSpans(int depth, const char* text)
+{
+    return QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                          "var p = document.getElementById('top');"
+                          "for (var i = 0; i < %1; ++i) {"
+                          "  var s = document.createElement('span');"
+                          "  var t = %2;"
+                          "  if (t) s.appendChild(document.createTextNode(t));"
+                          "  p.appendChild(s); p = s; }</script></body></html>")
+        .arg(depth)
+        .arg(QLatin1String(text));
+}
+
+} // namespace
+
+// The engine against the selector rules read literally (LiteralSelectorEngine):
+// the same elements in the same order for every selector, in at most twice
+// the time.
+class SelectorDifferentialTest : public QObject
+{
+    Q_OBJECT
+
+    static QString failure(const QString& text, qint64 ours, qint64 literal)
+    {
+        return QStringLiteral("%1: %2 ms, literal %3 ms").arg(text).arg(ours / 1e6).arg(literal / 1e6);
+    }
+
+    // The engine's answer and the literal one, each timed.
+    static qint64 timed(const std::function<PageElements()>& find, PageElements& found)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        found = find();
+        return timer.nsecsElapsed();
+    }
+
+    // Same answers; no slower than twice the literal time, with a millisecond
+    // for the clock and the machine (the best of three when it looks slower).
+    static void compare(QWebView& view, const QString& text)
+    {
+        SelectorBuilder builder;
+        builder.build(text, QString(), QString());
+        QVERIFY2(!builder.error(), qPrintable(text));
+        WebKitPageDom dom(&view);
+        SelectorLookup ours(&dom);
+        LiteralSelectorEngine literal(&dom);
+        const auto oursFind = [&] { return ours.find(builder.result()); };
+        const auto literalFind = [&] { return literal.find(builder.result()); };
+        PageElements oursFound;
+        PageElements literalFound;
+        qint64 oursNs = timed(oursFind, oursFound);
+        qint64 literalNs = timed(literalFind, literalFound);
+        QVERIFY2(oursFound == literalFound, qPrintable(text));
+        for (int again = 0; again < 2 && oursNs > 2 * literalNs + 1000000; ++again) {
+            oursNs = std::min(oursNs, timed(oursFind, oursFound));
+            literalNs = std::max(literalNs, timed(literalFind, literalFound));
+        }
+        QVERIFY2(oursNs <= 2 * literalNs + 1000000, qPrintable(failure(text, oursNs, literalNs)));
+    }
+
+private slots:
+    // Random trees with deep chains, texts split over inline elements, hidden,
+    // masked and restyled levels, texts that a script put into void elements.
+    void generatedPages()
+    {
+        for (quint32 seed = 1; seed <= 16; ++seed) {
+            SelectorPageGenerator generator(seed);
+            QWebView view;
+            QVERIFY(load(view, generator.page(150, 60)));
+            for (int i = 0; i < 40; ++i) {
+                compare(view, generator.selector());
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+    }
+
+    void knownPages_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("selectors");
+        const QStringList next = {QStringLiteral("SPAN:XNEXT[XTEXT=\"x\"]"),
+                                  QStringLiteral("SPAN:XNEXT[XTRIMMED=%\"x\"]"),
+                                  QStringLiteral("SPAN:XNEXT[XTEXT%%\"x\"]"),
+                                  QStringLiteral("SPAN[XFIRST=\"0\"]:XCHILD:XNEXT[XTEXT=\"x\"]"),
+                                  QStringLiteral("SPAN[XFIRST=\"0\"]:XCHILD:XNEXT[XTEXT=%\"x\"]")};
+        QTest::newRow("x innermost") << nestedSpans(250, "i + 1 == 250 ? 'x' : ''") << next;
+        QTest::newRow("x everywhere") << nestedSpans(250, "'x'") << next;
+        QTest::newRow("x and y") << nestedSpans(250, "i % 2 ? 'x' : 'y'") << next;
+        QTest::newRow("texts in void elements")
+            << QStringLiteral("<html><body><form><input id=\"a\"><hr id=\"b\"><input type=\"hidden\" id=\"c\">"
+                              "<span>x</span><br id=\"d\"><img id=\"e\"></form><script>"
+                              "['a', 'b', 'c', 'd', 'e'].forEach(function (id) {"
+                              "  document.getElementById(id).appendChild(document.createTextNode('x')); });"
+                              "</script></body></html>")
+            << QStringList{QStringLiteral("INPUT[XTEXT=\"x\"]"), QStringLiteral("HR[XTRIMMED%%\"x\"]"),
+                           QStringLiteral("FORM:XCHILD[XTEXT!=\"x\"]"), QStringLiteral("BR[XTEXT=%\"x\"]"),
+                           QStringLiteral("IMG[XTEXT%=\"x\"]"), QStringLiteral("SPAN:XNEXT[XTEXT=\"x\"]"),
+                           QStringLiteral("FORM:XCHILD[XTRIMMED=\"x\"]:XSIBLING[XTEXT=\"x\"]")};
+    }
+
+    // Pages that once broke the rule, the answers or the time.
+    void knownPages()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, selectors);
+        QWebView view;
+        QVERIFY(load(view, page));
+        for (const QString& text : selectors) {
+            compare(view, text);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+};
+
+TESVAR_TEST(SelectorDifferentialTest)
+#include "SelectorDifferentialTest.moc"

@@ -1,0 +1,185 @@
+#include "TestRunner.h"
+#include "LiteralSelectorEngine.h"
+#include "MemoryPageDom.h"
+#include "SelectorPageGenerator.h"
+
+#include "automation/SelectorBuilder.h"
+#include "automation/SelectorList.h"
+#include "automation/SelectorLookup.h"
+#include "automation/SelectorManager.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace Vexal;
+
+// The selector rules on a page held in memory, without the web engine: the
+// engine against the rules read literally on many generated pages, answers
+// and time, and the manager's writes by element type.
+class SelectorMemoryPageTest : public QObject
+{
+    Q_OBJECT
+
+    static PageElements found(PageDom& dom, const QString& text, bool literally)
+    {
+        SelectorBuilder builder;
+        builder.build(text, QString(), QString());
+        if (literally)
+            return LiteralSelectorEngine(&dom).find(builder.result());
+        return SelectorLookup(&dom).find(builder.result());
+    }
+
+    static qint64 timed(MemoryPageDom& dom, const QString& text, bool literally)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        found(dom, text, literally);
+        return timer.nsecsElapsed();
+    }
+
+    // The ids of what the selector finds, by the engine.
+    static QStringList ids(MemoryPageDom& dom, const QString& text)
+    {
+        QStringList out;
+        for (const PageElement& e : found(dom, text, false))
+            out << e.attribute(QStringLiteral("id"));
+        return out;
+    }
+
+private slots:
+    void generatedPages()
+    {
+        for (quint32 seed = 1; seed <= 150; ++seed) {
+            SelectorPageGenerator generator(seed);
+            MemoryPageDom dom;
+            generator.fill(dom, 120, seed % 10 ? 40 : 300);
+            for (int i = 0; i < 40; ++i) {
+                const QString text = generator.selector();
+                const PageElements ours = found(dom, text, false);
+                const PageElements literal = found(dom, text, true);
+                QVERIFY2(ours == literal, qPrintable(QStringLiteral("page %1: %2").arg(seed).arg(text)));
+                // Time, at its best of a few runs each, so that a busy
+                // machine does not fail the check; a tenth of a millisecond
+                // for the clock.
+                qint64 oursNs = timed(dom, text, false);
+                qint64 literalNs = timed(dom, text, true);
+                for (int again = 0; again < 5 && oursNs > 2 * literalNs + 100000; ++again) {
+                    oursNs = std::min(oursNs, timed(dom, text, false));
+                    literalNs = std::min(literalNs, timed(dom, text, true));
+                }
+                QVERIFY2(oursNs <= 2 * literalNs + 100000,
+                         qPrintable(QStringLiteral("page %1: %2: %3 ms, literal %4 ms")
+                                        .arg(seed)
+                                        .arg(text)
+                                        .arg(oursNs / 1e6)
+                                        .arg(literalNs / 1e6)));
+            }
+        }
+    }
+
+    void rules_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* selector, const QStringList& expected) {
+            QTest::newRow(name) << QString::fromLatin1(selector) << expected;
+        };
+        row("positions count every candidate", "INPUT[name=\"x\"&&XFIRST=\"0\"]", {});
+        row("first", "INPUT[XFIRST=\"0\"]", {"i1"});
+        row("last", "INPUT[XLAST=\"0\"]", {"i4"});
+        row("per current element", "FORM:INPUT[XFIRST=\"0\"]", {"i1", "i3"});
+        row("ancestors nearest first", "INPUT[id=\"i3\"]:XPARENT", {"s", "f2", "b", ""});
+        row("siblings from the first", "INPUT[id=\"i2\"]:XSIBLING", {"i1", "i2"});
+        row("next inside, after, around", "LABEL:XNEXT[XNAME=\"INPUT\"]", {"i3", "i3", "i1"});
+        row("next is an ancestor", "INPUT[id=\"i3\"]:XNEXT[XNAME=\"FORM\"]", {"f2"});
+        row("next never counts a last", "LABEL[id=\"l1\"]:XNEXT[XLAST=\"0\"]", {});
+        row("duplicates kept", "INPUT:XPARENT[XFIRST=\"0\"]", {"f1", "f1", "s", "b"});
+        row("frames only through a step", "INPUT[name=\"in\"]", {});
+        row("into the frame", "IFRAME:INPUT", {"in"});
+        row("void element's text", "INPUT[XTEXT=\"typed\"]", {"i4"});
+    }
+
+    void rules()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QStringList, expected);
+        MemoryPageDom dom;
+        const auto id = [](const char* value) { return QMap<QString, QString>{{"id", QString::fromLatin1(value)}}; };
+        const int body = dom.add(dom.root(), QStringLiteral("body"), id("b"));
+        const int f1 = dom.add(body, QStringLiteral("form"), id("f1"));
+        dom.add(f1, QStringLiteral("input"), {{"id", "i1"}, {"name", "q"}});
+        dom.add(f1, QStringLiteral("input"), {{"id", "i2"}, {"name", "x"}});
+        const int f2 = dom.add(body, QStringLiteral("form"), id("f2"));
+        dom.addText(dom.add(f2, QStringLiteral("label"), id("l1")), QStringLiteral("Email"));
+        const int span = dom.add(f2, QStringLiteral("span"), id("s"));
+        dom.addText(dom.add(span, QStringLiteral("label"), id("l2")), QStringLiteral("Inner"));
+        dom.add(span, QStringLiteral("input"), id("i3"));
+        dom.addText(dom.add(body, QStringLiteral("input"), id("i4")), QStringLiteral("typed"));
+        dom.addText(dom.add(body, QStringLiteral("label"), id("l3")), QStringLiteral("Last"));
+        const int frame = dom.add(dom.addFrame(body), QStringLiteral("body"));
+        dom.add(frame, QStringLiteral("input"), {{"id", "in"}, {"name", "in"}});
+        QCOMPARE(ids(dom, selector), expected);
+        QCOMPARE(found(dom, selector, false), found(dom, selector, true));
+    }
+
+    // What the manager writes, by element type, through the element's page.
+    void writes_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("actions");
+        QTest::newRow("text input") << "input" << "" << "abc" << QStringList{"value 2=abc"};
+        QTest::newRow("check box yes") << "input" << "CHECKBOX" << " Yes " << QStringList{"checked 2=1"};
+        QTest::newRow("radio no") << "input" << "radio" << "off" << QStringList{"checked 2=0"};
+        QTest::newRow("text area") << "textarea" << "" << "a\nb" << QStringList{"text 2=a\nb"};
+        QTest::newRow("list by index") << "select" << "" << "XINDEX:3" << QStringList{"index 2=3"};
+        QTest::newRow("list by text") << "select" << "" << "Germany" << QStringList{};
+        QTest::newRow("frame") << "iframe" << "" << "x" << QStringList{"markup 4=<p>x</p>"};
+        QTest::newRow("other") << "div" << "" << "x" << QStringList{};
+    }
+
+    void writes()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, type);
+        QFETCH(QString, value);
+        QFETCH(QStringList, actions);
+        MemoryPageDom dom;
+        const int body = dom.add(dom.root(), QStringLiteral("body"));
+        const int element = tag == QLatin1String("iframe") ? -1 : dom.add(body, tag, {{"type", type}});
+        if (element < 0)
+            dom.add(dom.addFrame(body), QStringLiteral("body"));
+        SelectorManager manager(&dom);
+        manager.setValue(dom.at(element < 0 ? 2 : element), value);
+        QCOMPARE(dom.actions, actions);
+    }
+
+    // Options are chosen by the order of the options, not of the texts; a
+    // form is submitted, anything else clicked.
+    void choicesAndClicks()
+    {
+        MemoryPageDom dom;
+        const int body = dom.add(dom.root(), QStringLiteral("body"));
+        const int select = dom.add(body, QStringLiteral("select"));
+        dom.addText(dom.add(select, QStringLiteral("option")), QStringLiteral("a"));
+        dom.addText(dom.add(select, QStringLiteral("option")), QStringLiteral("B"));
+        const int form = dom.add(body, QStringLiteral("form"));
+        const int button = dom.add(form, QStringLiteral("input"), {{"type", "submit"}});
+        SelectorManager manager(&dom);
+        manager.selectOption(dom.at(select), {QStringLiteral("b"), QStringLiteral("A")});
+        manager.selectOption(dom.at(select), {QStringLiteral(" b")});
+        manager.selectOption(dom.at(form), {QStringLiteral("a")});
+        manager.click(dom.at(form));
+        manager.click(dom.at(button));
+        manager.click(PageElement());
+        QCOMPARE(dom.actions, (QStringList{QStringLiteral("index %1=0").arg(select),
+                                           QStringLiteral("submit %1").arg(form),
+                                           QStringLiteral("click %1").arg(button)}));
+    }
+};
+
+TESVAR_TEST(SelectorMemoryPageTest)
+#include "SelectorMemoryPageTest.moc"

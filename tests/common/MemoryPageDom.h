@@ -1,0 +1,285 @@
+#pragma once
+
+#include "shell/PageDom.h"
+
+#include <QMap>
+
+#include <vector>
+
+// A page held in memory, without the web engine: elements with attributes and
+// texts, frames of their own. Its plain text is the text content (every text
+// inside, in order); a void element writes no markup. Queries take tag names
+// and "*" only. Writes are kept where tests can look at them.
+class MemoryPageDom final : public Vexal::PageDom
+{
+public:
+    MemoryPageDom() { m_nodes.push_back(Node{QStringLiteral("html"), {}, {}, -1, -1}); }
+
+    // The root of the main document (the HTML element).
+    int root() const { return 0; }
+    int add(int parent, const QString& tag, const QMap<QString, QString>& attributes = {})
+    {
+        m_nodes.push_back(Node{tag.toLower(), attributes, {}, parent, -1});
+        const int id = int(m_nodes.size()) - 1;
+        if (parent >= 0)
+            m_nodes[size_t(parent)].content.push_back(Piece{id, QString()});
+        return id;
+    }
+    void addText(int parent, const QString& text) { m_nodes[size_t(parent)].content.push_back(Piece{-1, text}); }
+    // A frame element showing a document of its own; returns that document's root.
+    int addFrame(int parent, const QMap<QString, QString>& attributes = {})
+    {
+        const int frame = add(parent, QStringLiteral("iframe"), attributes);
+        const int document = add(-1, QStringLiteral("html"));
+        m_nodes[size_t(frame)].frame = document;
+        m_frames.push_back(frame);
+        return document;
+    }
+    int count() const { return int(m_nodes.size()); }
+    Vexal::PageElement at(int id) { return element(id); }
+
+    // What the writes did.
+    QStringList actions;
+
+    Vexal::PageElement documentElement() override { return element(0); }
+
+    Vexal::PageElements select(const Vexal::PageElement& root, const QString& selector) override
+    {
+        Vexal::PageElements out;
+        if (own(root))
+            collect(root.id(), selector.toLower(), false, out, false);
+        return out;
+    }
+
+    Vexal::PageElement selectFirst(const Vexal::PageElement& root, const QString& selector) override
+    {
+        Vexal::PageElements out;
+        if (own(root))
+            collect(root.id(), selector.toLower(), false, out, true);
+        return out.isEmpty() ? Vexal::PageElement() : out.first();
+    }
+
+    bool takesCss() const override { return false; }
+
+    Vexal::PageElement parent(const Vexal::PageElement& e) override
+    {
+        return own(e) && node(e).parent >= 0 ? element(node(e).parent) : Vexal::PageElement();
+    }
+
+    Vexal::PageElement firstChild(const Vexal::PageElement& e) override
+    {
+        return own(e) ? childAfter(e.id(), -1) : Vexal::PageElement();
+    }
+
+    Vexal::PageElement nextSibling(const Vexal::PageElement& e) override
+    {
+        return own(e) && node(e).parent >= 0 ? childAfter(node(e).parent, e.id()) : Vexal::PageElement();
+    }
+
+    Vexal::PageElement previousSibling(const Vexal::PageElement& e) override
+    {
+        if (!own(e) || node(e).parent < 0)
+            return Vexal::PageElement();
+        int previous = -1;
+        for (const Piece& piece : m_nodes[size_t(node(e).parent)].content) {
+                if (piece.child == e.id())
+                break;
+            if (piece.child >= 0)
+                previous = piece.child;
+        }
+        return previous >= 0 ? element(previous) : Vexal::PageElement();
+    }
+
+    Vexal::PageElement frameDocument(const Vexal::PageElement& e, bool nested) override
+    {
+        if (!own(e) || node(e).frame < 0)
+            return Vexal::PageElement();
+        int top = e.id();
+        while (m_nodes[size_t(top)].parent >= 0)
+            top = m_nodes[size_t(top)].parent;
+        return nested || top == 0 ? element(node(e).frame) : Vexal::PageElement();
+    }
+
+    Vexal::PageElements frameDocuments(const Vexal::PageElement& document) override
+    {
+        Vexal::PageElements out;
+        for (const int frame : m_frames) {
+            int top = frame;
+            while (m_nodes[size_t(top)].parent >= 0)
+                top = m_nodes[size_t(top)].parent;
+            if (own(document) && top == document.id())
+                out << element(m_nodes[size_t(frame)].frame);
+        }
+        return out;
+    }
+
+    QString tagName(const Vexal::PageElement& e) override { return own(e) ? node(e).tag.toUpper() : QString(); }
+    QString localName(const Vexal::PageElement& e) override { return own(e) ? node(e).tag : QString(); }
+    QString namespaceUri(const Vexal::PageElement& e) override
+    {
+        return own(e) ? QStringLiteral("http://www.w3.org/1999/xhtml") : QString();
+    }
+    QString attribute(const Vexal::PageElement& e, const QString& name) override
+    {
+        return own(e) ? node(e).attributes.value(name.toLower()) : QString();
+    }
+    bool hasAttribute(const Vexal::PageElement& e, const QString& name) override
+    {
+        return own(e) && node(e).attributes.contains(name.toLower());
+    }
+    QStringList attributeNames(const Vexal::PageElement& e) override
+    {
+        return own(e) ? node(e).attributes.keys() : QStringList();
+    }
+
+    QString plainText(const Vexal::PageElement& e) override { return own(e) ? text(e.id()) : QString(); }
+
+    QString markup(const Vexal::PageElement& e) override { return own(e) ? inner(e.id()) : QString(); }
+
+    // Only LABEL elements name a control here.
+    QString labelText(const Vexal::PageElement& e) override
+    {
+        QString found;
+        const QString id = attribute(e, QStringLiteral("id"));
+        for (const Vexal::PageElement& label : select(documentElement(), QStringLiteral("label"))) {
+            if (!id.isEmpty() && attribute(label, QStringLiteral("for")) == id)
+                found += plainText(label);
+        }
+        return found;
+    }
+    QRect geometry(const Vexal::PageElement& e) override { return own(e) ? QRect(0, 0, 1, 1) : QRect(); }
+    QString style(const Vexal::PageElement&, const QString&, StyleKind) override { return QString(); }
+    QStringList describeTexts(const Vexal::PageElement&, int, bool, bool) override { return {}; }
+
+    void setAttribute(const Vexal::PageElement& e, const QString& name, const QString& value) override
+    {
+        if (own(e))
+            m_nodes[size_t(e.id())].attributes.insert(name.toLower(), value);
+    }
+    void removeAttribute(const Vexal::PageElement& e, const QString& name) override
+    {
+        if (own(e))
+            m_nodes[size_t(e.id())].attributes.remove(name.toLower());
+    }
+    void setValue(const Vexal::PageElement& e, const QString& value) override
+    {
+        setAttribute(e, QStringLiteral("value"), value);
+        actions << QStringLiteral("value %1=%2").arg(e.id()).arg(value);
+    }
+    void setChecked(const Vexal::PageElement& e, bool checked) override
+    {
+        if (checked)
+            setAttribute(e, QStringLiteral("checked"), QStringLiteral("true"));
+        else
+            removeAttribute(e, QStringLiteral("checked"));
+        actions << QStringLiteral("checked %1=%2").arg(e.id()).arg(checked);
+    }
+    void selectIndex(const Vexal::PageElement& e, int index) override
+    {
+        actions << QStringLiteral("index %1=%2").arg(e.id()).arg(index);
+    }
+    void setPlainText(const Vexal::PageElement& e, const QString& value) override
+    {
+        if (!own(e))
+            return;
+        m_nodes[size_t(e.id())].content = {Piece{-1, value}};
+        actions << QStringLiteral("text %1=%2").arg(e.id()).arg(value);
+    }
+    void setMarkup(const Vexal::PageElement& e, const QString& value) override
+    {
+        actions << QStringLiteral("markup %1=%2").arg(e.id()).arg(value);
+    }
+    void setStyle(const Vexal::PageElement& e, const QString& property, const QString& value) override
+    {
+        actions << QStringLiteral("style %1 %2=%3").arg(e.id()).arg(property, value);
+    }
+    void click(const Vexal::PageElement& e) override { actions << QStringLiteral("click %1").arg(e.id()); }
+    void submit(const Vexal::PageElement& e) override { actions << QStringLiteral("submit %1").arg(e.id()); }
+
+protected:
+    bool same(int a, int b) override { return a == b; }
+
+private:
+    // A child in the content of an element: an element (child >= 0) or a text.
+    struct Piece {
+        int child;
+        QString text;
+    };
+    struct Node {
+        QString tag;
+        QMap<QString, QString> attributes;
+        std::vector<Piece> content;
+        int parent;
+        int frame;
+    };
+
+    static bool isVoid(const QString& tag)
+    {
+        static const QStringList voids = {QStringLiteral("input"), QStringLiteral("br"), QStringLiteral("hr"),
+                                          QStringLiteral("img")};
+        return voids.contains(tag);
+    }
+
+    bool own(const Vexal::PageElement& e) const
+    {
+        return e.dom() == this && e.id() >= 0 && size_t(e.id()) < m_nodes.size();
+    }
+    const Node& node(const Vexal::PageElement& e) const { return m_nodes[size_t(e.id())]; }
+
+    Vexal::PageElement childAfter(int parent, int after)
+    {
+        bool seen = after < 0;
+        for (const Piece& piece : m_nodes[size_t(parent)].content) {
+                if (piece.child < 0)
+                continue;
+            if (seen)
+                return element(piece.child);
+            seen = piece.child == after;
+        }
+        return Vexal::PageElement();
+    }
+
+    void collect(int id, const QString& selector, bool self, Vexal::PageElements& out, bool first)
+    {
+        if (self && (selector == QLatin1String("*") || m_nodes[size_t(id)].tag == selector))
+            out << element(id);
+        for (const Piece& piece : m_nodes[size_t(id)].content) {
+            if (first && !out.isEmpty())
+                return;
+            if (piece.child >= 0)
+                collect(piece.child, selector, true, out, first);
+        }
+    }
+
+    QString text(int id) const
+    {
+        QString out;
+        for (const Piece& piece : m_nodes[size_t(id)].content)
+            out += piece.child >= 0 ? text(piece.child) : piece.text;
+        return out;
+    }
+
+    QString inner(int id) const
+    {
+        if (isVoid(m_nodes[size_t(id)].tag))
+            return QString();
+        QString out;
+        for (const Piece& piece : m_nodes[size_t(id)].content) {
+            if (piece.child < 0) {
+                out += piece.text.toHtmlEscaped();
+                continue;
+            }
+            const Node& child = m_nodes[size_t(piece.child)];
+            out += QLatin1Char('<') + child.tag;
+            for (auto a = child.attributes.cbegin(); a != child.attributes.cend(); ++a)
+                out += QStringLiteral(" %1=\"%2\"").arg(a.key(), a.value().toHtmlEscaped());
+            out += QLatin1Char('>') + inner(piece.child);
+            if (!isVoid(child.tag))
+                out += QStringLiteral("</") + child.tag + QLatin1Char('>');
+        }
+        return out;
+    }
+
+    std::vector<Node> m_nodes;
+    std::vector<int> m_frames;
+};
