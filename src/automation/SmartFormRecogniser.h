@@ -15,8 +15,11 @@ public:
     SmartFormRecogniser(SmartForm form, QObject* parent);
 
     void analyse(QWebView* view);
+    void analyse(PageDom& page);
 
 private:
+    Pipeline pipeline();
+
     const SmartForm m_form;
 };
 

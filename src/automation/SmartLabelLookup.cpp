@@ -14,7 +14,7 @@ SmartLabelLookup::SmartLabelLookup(QObject* parent)
 {
 }
 
-void SmartLabelLookup::lookup(const QWebElement& root, QObject* parent)
+void SmartLabelLookup::lookup(const PageElement& root, QObject* parent)
 {
     clear();
     if (root.isNull()) {
@@ -24,7 +24,7 @@ void SmartLabelLookup::lookup(const QWebElement& root, QObject* parent)
     collect(root, parent);
 }
 
-void SmartLabelLookup::appendText(const QString& text, bool bold, const QWebElement& source, QObject* parent)
+void SmartLabelLookup::appendText(const QString& text, bool bold, const PageElement& source, QObject* parent)
 {
     auto* label = new SmartLabel(parent);
     label->setText(text);
@@ -35,11 +35,11 @@ void SmartLabelLookup::appendText(const QString& text, bool bold, const QWebElem
 
 // Depth-first in document order with an explicit stack: pending text runs
 // and elements wait on it in reverse order.
-void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
+void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
 {
     std::vector<Part> stack;
     std::vector<Part> parts;
-    stack.push_back(Part{root, QWebElement(), QString(), false, 0});
+    stack.push_back(Part{root, PageElement(), QString(), false, 0});
     while (!stack.empty()) {
         const Part part = stack.back();
         stack.pop_back();
@@ -47,7 +47,7 @@ void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
             appendText(part.text, false, part.source, parent);
             continue;
         }
-        const QWebElement& element = part.element;
+        const PageElement& element = part.element;
         if (element.isNull())
             continue;
         const QString tag = element.tagName();
@@ -63,10 +63,9 @@ void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
             continue;
         }
         if (part.depth > maxDepth) {
-            const QWebElementCollection controls = element.findAll(ConstSmart::controlSelector());
-            for (int i = 0; i < controls.count(); ++i) {
+            for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
                 auto* label = new SmartLabel(parent);
-                label->setElement(controls.at(i));
+                label->setElement(control);
                 m_labels.append(label);
             }
             continue;
@@ -92,26 +91,27 @@ void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
 // character references and comments stay as they stand. A child whose
 // markup cannot be found in the parent's adds no text and leaves the
 // position where it was.
-void SmartLabelLookup::splitChildren(const QWebElement& element, int depth, std::vector<Part>& parts) const
+void SmartLabelLookup::splitChildren(const PageElement& element, int depth, std::vector<Part>& parts) const
 {
-    const QString inner = element.toInnerXml();
+    PageDom* dom = element.dom();
+    const QString inner = dom->markup(element);
     int position = 0;
-    for (QWebElement child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        const QString markup = child.toOuterXml();
+    for (PageElement child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const QString markup = dom->outerMarkup(child);
         const int found = inner.indexOf(markup, position, Qt::CaseSensitive);
         if (found > position) {
             const QString text = inner.mid(position, found - position).trimmed();
             if (!text.isEmpty())
-                parts.push_back(Part{QWebElement(), element, text, true, depth});
+                parts.push_back(Part{PageElement(), element, text, true, depth});
         }
-        parts.push_back(Part{child, QWebElement(), QString(), false, depth});
+        parts.push_back(Part{child, PageElement(), QString(), false, depth});
         if (found >= 0)
             position = found + markup.size();
     }
     if (position + 1 < inner.size()) {
         const QString text = inner.mid(position).trimmed();
         if (!text.isEmpty())
-            parts.push_back(Part{QWebElement(), element, text, true, depth});
+            parts.push_back(Part{PageElement(), element, text, true, depth});
     }
 }
 

@@ -13,11 +13,13 @@ public:
     explicit SmartLogin(QObject* parent);
 
     void analyse(QWebView* view);
+    void analyse(PageDom& page);
 
     bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;
     void fillDemo(QList<SmartElement*>& list) override;
 
 private:
+    Pipeline pipeline();
     void addCaptchaWidget(QList<SmartElement*>& list);
 };
 

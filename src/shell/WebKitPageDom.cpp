@@ -7,6 +7,7 @@
 #include <QWebElementCollection>
 #include <QWebFrame>
 #include <QWebPage>
+#include <QWebSecurityOrigin>
 #include <QWebView>
 
 #include <vector>
@@ -100,6 +101,11 @@ inline const QWebElement& engineElement(const std::vector<QWebElement>& elements
 bool WebKitPageDom::same(int a, int b)
 {
     return d->elements[size_t(a)] == d->elements[size_t(b)];
+}
+
+bool WebKitPageDom::hasPage() const
+{
+    return d->view && d->view->page() && d->view->page()->mainFrame();
 }
 
 PageElement WebKitPageDom::documentElement()
@@ -261,6 +267,44 @@ QStringList WebKitPageDom::describeTexts(const PageElement& root, int limit, boo
                                                           .arg(limit)
                                                           .arg(flag(pieces), flag(rootShown)));
     return described.toString().split(QChar(1));
+}
+
+QString WebKitPageDom::outerMarkup(const PageElement& element)
+{
+    return ENGINE(element).toOuterXml();
+}
+
+PageElement WebKitPageDom::documentOf(const PageElement& element)
+{
+    return wrap(ENGINE(element).document());
+}
+
+PageElement WebKitPageDom::frameElement(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    return frame ? wrap(frame->ownerElement()) : PageElement();
+}
+
+QUrl WebKitPageDom::frameUrl(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    return frame ? frame->requestedUrl() : QUrl();
+}
+
+QString WebKitPageDom::frameOrigin(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    if (!frame)
+        return QString();
+    const QWebSecurityOrigin origin = frame->securityOrigin();
+    return QStringLiteral("%1://%2:%3").arg(origin.scheme(), origin.host()).arg(origin.port());
+}
+
+bool WebKitPageDom::isDesignMode(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    const QString mode = frame ? frame->evaluateJavaScript(QStringLiteral("document.designMode")).toString() : QString();
+    return mode.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0;
 }
 
 void WebKitPageDom::setAttribute(const PageElement& element, const QString& name, const QString& value)
