@@ -107,7 +107,8 @@ void SmartElementLookup::walk(const PageElement& root, QObject* parent)
             continue;
         const bool displayNone = SmartUtils::isDisplayNone(element, inherited);
         bool seen = !displayNone;
-        if (SmartUtils::isControl(element)) {
+        const QString tag = element.tagName();
+        if (SmartUtils::isControlTag(tag)) {
             const bool hidden = SmartUtils::isHidden(element);
             auto* control = new SmartElement(parent);
             m_elements.append(control);
@@ -124,7 +125,7 @@ void SmartElementLookup::walk(const PageElement& root, QObject* parent)
             children.push_back(child);
         // The document of a frame of the same site follows its IFRAME, and is
         // hidden with it.
-        if (!m_frames.isEmpty() && SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagIFrame())) {
+        if (!m_frames.isEmpty() && SmartUtils::equalsNoCase(tag, ConstSmart::tagIFrame())) {
             if (const Frame* frame = frameOwnedBy(element)) {
                 const PageElement body = element.dom()->selectFirst(frame->document, ConstSmart::tagBody());
                 if (!body.isNull())

@@ -36,6 +36,12 @@ const PageElements& SmartLabel::ancestors() const
     return m_ancestors;
 }
 
+void SmartLabel::setAncestors(const PageElements& chain)
+{
+    m_ancestors = chain;
+    m_readAncestors = true;
+}
+
 const PageElement& SmartLabel::labelTarget() const
 {
     if (!m_readLabel) {

@@ -23,6 +23,8 @@ public:
     // The element of the entry (the source of a text) and its ancestors,
     // from the document root down; read once.
     const PageElements& ancestors() const;
+    // Gives the chain that ancestors() reads, for a caller that knows it.
+    void setAncestors(const PageElements& chain);
     // For a text in a LABEL: the control that LABEL names; null otherwise.
     // Read once.
     const PageElement& labelTarget() const;

@@ -33,8 +33,9 @@ private:
     static constexpr int maxDepth = 256;
 
     void collect(const PageElement& root, QObject* parent);
-    void splitChildren(const PageElement& element, int depth, std::vector<Part>& parts) const;
-    void appendText(const QString& text, bool bold, const PageElement& source, QObject* parent);
+    void splitChildren(const PageElement& element, const PageElement& first, int depth, std::vector<Part>& parts) const;
+    void appendText(const QString& text, bool bold, const PageElement& source, const PageElements& ancestors,
+                    QObject* parent);
 };
 
 } // namespace Vexal

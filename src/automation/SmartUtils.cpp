@@ -10,7 +10,11 @@ namespace Vexal {
 
 bool SmartUtils::isControl(const PageElement& element)
 {
-    const QString tag = element.tagName();
+    return isControlTag(element.tagName());
+}
+
+bool SmartUtils::isControlTag(const QString& tag)
+{
     return equalsNoCase(tag, ConstSmart::tagInput()) || equalsNoCase(tag, ConstSmart::tagTextArea())
         || equalsNoCase(tag, ConstSmart::tagSelect()) || equalsNoCase(tag, ConstSmart::tagButton())
         || equalsNoCase(tag, ConstSmart::tagIFrame());

@@ -15,6 +15,8 @@ class SmartLabel;
 namespace SmartUtils {
 
 bool isControl(const PageElement& element);
+// The same by a tag name already read.
+bool isControlTag(const QString& tag);
 bool isHidden(const PageElement& element);
 bool isDisplayNone(const PageElement& element, bool inherited);
 bool equalsNoCase(const QString& a, const QString& b);

@@ -124,7 +124,8 @@ PageElements WebKitPageDom::select(const PageElement& root, const QString& selec
     const int count = found.count();
     PageElements out;
     out.reserve(count);
-    d->elements.reserve(d->elements.size() + size_t(count));
+    if (d->elements.capacity() < d->elements.size() + size_t(count))
+        d->elements.reserve(std::max(d->elements.size() + size_t(count), 2 * d->elements.capacity()));
     for (int i = 0; i < count; ++i) {
         d->elements.push_back(found.at(i));
         out.append(element(int(d->elements.size()) - 1));
