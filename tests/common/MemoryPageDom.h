@@ -178,7 +178,8 @@ public:
         return own(document) && node(document).designMode;
     }
 
-    QRect geometry(const Vexal::PageElement& e) override { return own(e) ? QRect(0, 0, 1, 1) : QRect(); }
+    // Every element takes a box of a usual size: laid out and in sight.
+    QRect geometry(const Vexal::PageElement& e) override { return own(e) ? QRect(0, 0, 100, 20) : QRect(); }
     QString style(const Vexal::PageElement&, const QString&, StyleKind) override { return QString(); }
     QStringList describeTexts(const Vexal::PageElement&, int, bool, bool) override { return {}; }
 
