@@ -41,7 +41,13 @@ void SmartElementLookup::lookup(QWebView* view, QObject* parent)
         SmartLog::instance()->error(QStringLiteral("View"));
         return;
     }
-    lookup(*(new PageAccess(view, parent ? parent : this))->dom, parent);
+    WebKitPageDom& page = *(new PageAccess(view, parent ? parent : this))->dom;
+    if (!page.hasPage()) {
+        clear();
+        SmartLog::instance()->error(QStringLiteral("Page"));
+        return;
+    }
+    lookup(page, parent);
 }
 
 void SmartElementLookup::lookup(PageDom& page, QObject* parent)

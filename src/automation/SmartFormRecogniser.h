@@ -14,6 +14,7 @@ class SmartFormRecogniser : public SmartMaster
 public:
     SmartFormRecogniser(SmartForm form, QObject* parent);
 
+    // The page a web view shows, or the page of any page access.
     void analyse(QWebView* view);
     void analyse(PageDom& page);
 

@@ -12,6 +12,7 @@ class SmartLogin final : public SmartMaster
 public:
     explicit SmartLogin(QObject* parent);
 
+    // The page a web view shows, or the page of any page access.
     void analyse(QWebView* view);
     void analyse(PageDom& page);
 

@@ -59,13 +59,15 @@ void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
         setError(QStringLiteral("View"), LocaleSmart::cannotRecognize());
         return;
     }
-    if (!m_ownDom || m_ownDom->view() != view)
-        m_ownDom.reset(new WebKitPageDom(view));
-    if (!m_ownDom->hasPage()) {
+    // Controls of an earlier run stay readable, whatever view it read.
+    if (m_ownDoms.empty() || m_ownDoms.back()->view() != view)
+        m_ownDoms.emplace_back(new WebKitPageDom(view));
+    WebKitPageDom& page = *m_ownDoms.back();
+    if (!page.hasPage()) {
         setError(QStringLiteral("Page"), LocaleSmart::cannotRecognize());
         return;
     }
-    run(*m_ownDom, pipeline);
+    run(page, pipeline);
 }
 
 void SmartMaster::run(PageDom& page, const Pipeline& pipeline)

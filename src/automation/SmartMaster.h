@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "automation/SmartForm.h"
 #include "automation/SmartLabelLookup.h"
@@ -68,7 +69,8 @@ protected:
     bool removeUnplaced(SmartFormLookup* forms, const QString& emptyReason);
 
 private:
-    std::unique_ptr<WebKitPageDom> m_ownDom;
+    // The page accesses made for web views, the last one in use.
+    std::vector<std::unique_ptr<WebKitPageDom>> m_ownDoms;
     QList<SmartElement*> m_elements;
     SmartError* m_error = nullptr;
     bool m_logEnabled = false;
