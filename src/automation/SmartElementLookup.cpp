@@ -7,7 +7,6 @@
 #include "shell/WebKitPageDom.h"
 
 #include <memory>
-
 #include <utility>
 #include <vector>
 

@@ -50,8 +50,7 @@ using PageElements = QVector<PageElement>;
 
 // What automation asks of a page: its elements (by CSS or by tag), their
 // names, attributes, texts, markup, style and place, their parents, children
-// and siblings, the frames that IFRAME elements show (their addresses and
-// origins); and what it writes into
+// and siblings, the frames that IFRAME elements show; and what it writes into
 // them: values, check marks, chosen options, text and markup, styles, clicks
 // and form submissions. One implementation drives the web engine; tests drive
 // a small page of their own. Only the element (and frame) children count:
@@ -116,6 +115,7 @@ public:
     virtual QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) = 0;
 
     // Markup and documents as a whole.
+
     // The element's markup with its own start and end tags (a void element:
     // its start tag only).
     virtual QString outerMarkup(const PageElement& element) = 0;

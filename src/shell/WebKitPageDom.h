@@ -51,12 +51,14 @@ public:
     QRect geometry(const PageElement& element) override;
     QString style(const PageElement& element, const QString& property, StyleKind kind) override;
     QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) override;
+
     QString outerMarkup(const PageElement& element) override;
     PageElement documentOf(const PageElement& element) override;
     PageElement frameElement(const PageElement& document) override;
     QUrl frameUrl(const PageElement& document) override;
     QString frameOrigin(const PageElement& document) override;
     bool isDesignMode(const PageElement& document) override;
+
     void setAttribute(const PageElement& element, const QString& name, const QString& value) override;
     void removeAttribute(const PageElement& element, const QString& name) override;
     void setValue(const PageElement& element, const QString& value) override;
