@@ -96,11 +96,6 @@ PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
     return found.first();
 }
 
-PageElement DelegateSubmitter::controlOf(const SmartElement* element) const
-{
-    return m_dom->wrap(element->element());
-}
-
 void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts)
 {
     const PageElement element = firstFound(list);
@@ -267,20 +262,20 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
         return;
     }
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(controlOf(element), value, otherTexts);
+        writeValue(element->element(), value, otherTexts);
 }
 
 void DelegateSubmitter::fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(controlOf(element), value);
+        writeValue(element->element(), value);
 }
 
 void DelegateSubmitter::selectKindWhenFound(const QList<SmartElement*>& elements, int kind,
                                             const QStringList& values)
 {
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        choose(controlOf(element), values);
+        choose(element->element(), values);
 }
 
 bool DelegateSubmitter::boxNamed(const PageElement& box, const QStringList& wanted)
@@ -315,7 +310,7 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
     if (values.isEmpty())
         return;
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        choose(controlOf(element), values);
+        choose(element->element(), values);
 }
 
 void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
@@ -325,7 +320,7 @@ void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
         Logger::info(LocaleMessage::fieldNotFound(LocaleDelegate::submit()));
         return;
     }
-    m_manager->click(controlOf(submits.first()));
+    m_manager->click(submits.first()->element());
 }
 
 QStringList DelegateSubmitter::categoryNames(int categoryId)

@@ -189,8 +189,6 @@ private:
     // The first element the field finds; a null element when there is no
     // field or it finds nothing (told as an information line).
     PageElement firstFound(const SelectorList* list) const;
-    // The page access's element for a control that smart recognition found.
-    PageElement controlOf(const SmartElement* element) const;
 
     std::unique_ptr<WebKitPageDom> m_dom;
     SelectorBuilder* m_builder = nullptr;

@@ -31,7 +31,7 @@ int typeNamed(const QString& value, std::initializer_list<TypeName> names, int o
 
 } // namespace
 
-int SmartElement::typeOf(const QWebElement& element)
+int SmartElement::typeOf(const PageElement& element)
 {
     const QString tag = element.tagName();
     const QString t = element.attribute(ConstSmart::attrType());
@@ -58,7 +58,7 @@ int SmartElement::typeOf(const QWebElement& element)
                      TypeUndef);
 }
 
-void SmartElement::setElement(const QWebElement& element)
+void SmartElement::setElement(const PageElement& element)
 {
     m_element = element;
     m_type = typeOf(element);

@@ -29,14 +29,14 @@ public:
 
     explicit SmartElement(QObject* parent);
 
-    void setElement(const QWebElement& element);
-    const QWebElement& form() const { return m_form; }
+    void setElement(const PageElement& element);
+    const PageElement& form() const { return m_form; }
     int type() const { return m_type; }
     int kind() const { return m_kind; }
     int formNumber() const { return m_formNumber; }
     bool isVisible() const { return m_visible; }
 
-    void setForm(const QWebElement& form) { m_form = form; }
+    void setForm(const PageElement& form) { m_form = form; }
     void setKind(int kind) { m_kind = kind; }
     void setFormNumber(int number) { m_formNumber = number; }
     void setVisible(bool visible) { m_visible = visible; }
@@ -49,10 +49,10 @@ public:
     QString toString() const;
 
     // The HTML type code of a page element.
-    static int typeOf(const QWebElement& element);
+    static int typeOf(const PageElement& element);
 
 private:
-    QWebElement m_form;
+    PageElement m_form;
     int m_type = TypeUndef;
     int m_kind = KindUndef;
     int m_formNumber = 0;

@@ -4,13 +4,9 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
+#include "shell/WebKitPageDom.h"
 
-#include <QWebElement>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebSecurityOrigin>
-#include <QWebView>
-
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -21,64 +17,77 @@ SmartElementLookup::SmartElementLookup(QObject* parent)
 {
 }
 
+namespace {
+
+// A page access that lives as long as the object it is a child of.
+class PageAccess final : public QObject
+{
+public:
+    PageAccess(QWebView* view, QObject* parent)
+        : QObject(parent)
+        , dom(new WebKitPageDom(view))
+    {
+    }
+    const std::unique_ptr<WebKitPageDom> dom;
+};
+
+} // namespace
+
 void SmartElementLookup::lookup(QWebView* view, QObject* parent)
+{
+    if (!view) {
+        clear();
+        SmartLog::instance()->error(QStringLiteral("View"));
+        return;
+    }
+    WebKitPageDom& page = *(new PageAccess(view, parent ? parent : this))->dom;
+    if (!page.hasPage()) {
+        clear();
+        SmartLog::instance()->error(QStringLiteral("Page"));
+        return;
+    }
+    lookup(page, parent);
+}
+
+void SmartElementLookup::lookup(PageDom& page, QObject* parent)
 {
     clear();
     SmartLog* report = SmartLog::instance();
-    if (!view) {
-        report->error(QStringLiteral("View"));
-        return;
-    }
-    QWebPage* page = view->page();
-    if (!page) {
-        report->error(QStringLiteral("Page"));
-        return;
-    }
-    QWebFrame* frame = page->mainFrame();
-    if (!frame) {
-        report->error(QStringLiteral("Frame"));
-        return;
-    }
-    const QWebElement body = frame->findFirstElement(ConstSmart::tagBody());
+    const PageElement document = page.documentElement();
+    const PageElement body = page.selectFirst(document, ConstSmart::tagBody());
     if (body.isNull()) {
         report->error(QStringLiteral("Body"));
         return;
     }
     m_frames.clear();
-    collectFrames(frame, frame);
+    collectFrames(page, document, page.frameOrigin(document));
     walk(body, parent);
     filter();
 }
 
 // Frames whose page comes from the page's own site are part of it (a
 // sign-up form or a rich-text editor in an IFRAME); others are not read.
-void SmartElementLookup::collectFrames(QWebFrame* frame, QWebFrame* main)
+void SmartElementLookup::collectFrames(PageDom& page, const PageElement& document, const QString& origin)
 {
-    const QWebSecurityOrigin origin = main->securityOrigin();
-    for (QWebFrame* child : frame->childFrames()) {
-        if (!child)
-            continue;
-        const QWebSecurityOrigin own = child->securityOrigin();
-        const bool sameSite = own.scheme() == origin.scheme() && own.host() == origin.host()
-            && own.port() == origin.port();
+    for (const PageElement& child : page.frameDocuments(document)) {
+        const bool sameSite = page.frameOrigin(child) == origin;
         // A frame written by the page's own script (an editor) has no address.
-        const QUrl url = child->requestedUrl();
+        const QUrl url = page.frameUrl(child);
         const bool blank = url.isEmpty() || url.scheme() == QLatin1String("about");
         if (!sameSite && !blank)
             continue;
-        const QWebElement body = child->findFirstElement(ConstSmart::tagBody());
+        const PageElement body = page.selectFirst(child, ConstSmart::tagBody());
+        const QString editable = body.attribute(QStringLiteral("contenteditable"));
         const bool editor = !body.isNull()
-            && (SmartUtils::equalsNoCase(body.attribute(QStringLiteral("contenteditable")), QStringLiteral("true"))
-                || (body.hasAttribute(QStringLiteral("contenteditable"))
-                    && body.attribute(QStringLiteral("contenteditable")).isEmpty())
-                || SmartUtils::equalsNoCase(child->evaluateJavaScript(QStringLiteral("document.designMode")).toString(),
-                                            QStringLiteral("on")));
-        m_frames.append(Frame{child->ownerElement(), child, editor});
-        collectFrames(child, main);
+            && (SmartUtils::equalsNoCase(editable, QStringLiteral("true"))
+                || (editable.isEmpty() && body.hasAttribute(QStringLiteral("contenteditable")))
+                || page.isDesignMode(child));
+        m_frames.append(Frame{page.frameElement(child), child, editor});
+        collectFrames(page, child, origin);
     }
 }
 
-const SmartElementLookup::Frame* SmartElementLookup::frameOwnedBy(const QWebElement& element) const
+const SmartElementLookup::Frame* SmartElementLookup::frameOwnedBy(const PageElement& element) const
 {
     for (const Frame& frame : m_frames) {
         if (frame.owner == element)
@@ -90,20 +99,21 @@ const SmartElementLookup::Frame* SmartElementLookup::frameOwnedBy(const QWebElem
 // Depth-first in document order, with an explicit stack so that deeply
 // nested markup cannot exhaust the call stack. "display: none" hides the
 // whole subtree; a hidden type or "visibility: hidden" only the element.
-void SmartElementLookup::walk(const QWebElement& root, QObject* parent)
+void SmartElementLookup::walk(const PageElement& root, QObject* parent)
 {
-    std::vector<std::pair<QWebElement, bool>> stack;
-    std::vector<QWebElement> children;
+    std::vector<std::pair<PageElement, bool>> stack;
+    std::vector<PageElement> children;
     stack.emplace_back(root, false);
     while (!stack.empty()) {
-        const QWebElement element = stack.back().first;
+        const PageElement element = stack.back().first;
         const bool inherited = stack.back().second;
         stack.pop_back();
         if (element.isNull())
             continue;
         const bool displayNone = SmartUtils::isDisplayNone(element, inherited);
         bool seen = !displayNone;
-        if (SmartUtils::isControl(element)) {
+        const QString tag = element.tagName();
+        if (SmartUtils::isControlTag(tag)) {
             const bool hidden = SmartUtils::isHidden(element);
             auto* control = new SmartElement(parent);
             m_elements.append(control);
@@ -116,13 +126,13 @@ void SmartElementLookup::walk(const QWebElement& root, QObject* parent)
             control->setVisible(seen);
         }
         children.clear();
-        for (QWebElement child = element.firstChild(); !child.isNull(); child = child.nextSibling())
+        for (PageElement child = element.firstChild(); !child.isNull(); child = child.nextSibling())
             children.push_back(child);
         // The document of a frame of the same site follows its IFRAME, and is
         // hidden with it.
-        if (!m_frames.isEmpty() && SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagIFrame())) {
+        if (!m_frames.isEmpty() && SmartUtils::equalsNoCase(tag, ConstSmart::tagIFrame())) {
             if (const Frame* frame = frameOwnedBy(element)) {
-                const QWebElement body = frame->frame->findFirstElement(ConstSmart::tagBody());
+                const PageElement body = element.dom()->selectFirst(frame->document, ConstSmart::tagBody());
                 if (!body.isNull())
                     stack.emplace_back(body, !seen);
             }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "automation/SmartLookup.h"
+#include "shell/PageDom.h"
 
 #include <QList>
-#include <QWebElement>
 
-class QWebFrame;
 class QWebView;
 
 namespace Vexal {
@@ -39,21 +38,26 @@ public:
             m_accept[type] = on;
     }
 
+    // The page of a web view, through a page access made for the controls
+    // found: it goes with their parent (with the lookup when they have
+    // none).
     void lookup(QWebView* view, QObject* parent);
+    // Any page access: the controls found stay valid while it lives.
+    void lookup(PageDom& page, QObject* parent);
 
 private:
     void writeLog(SmartLog* report) override;
 
     struct Frame {
-        QWebElement owner;
-        QWebFrame* frame;
+        PageElement owner;
+        PageElement document;
         bool editor;
     };
 
-    void walk(const QWebElement& root, QObject* parent);
+    void walk(const PageElement& root, QObject* parent);
     void filter();
-    void collectFrames(QWebFrame* frame, QWebFrame* main);
-    const Frame* frameOwnedBy(const QWebElement& element) const;
+    void collectFrames(PageDom& page, const PageElement& document, const QString& origin);
+    const Frame* frameOwnedBy(const PageElement& element) const;
 
     QList<Frame> m_frames;
 

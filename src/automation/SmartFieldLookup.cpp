@@ -8,8 +8,6 @@
 
 #include <QRegularExpression>
 #include <QVector>
-#include <QWebElement>
-#include <QWebElementCollection>
 
 namespace Vexal {
 
@@ -42,7 +40,7 @@ void SmartFieldLookup::writeLog(SmartLog* report)
 
 int SmartFieldLookup::labelIndex(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    const QWebElement& element = control->element();
+    const PageElement& element = control->element();
     const int size = labels.size();
     if (m_hint < 0 || m_hint >= size)
         m_hint = 0;
@@ -71,11 +69,11 @@ bool isInlineTag(const QString& tag)
 
 } // namespace
 
-QWebElement SmartFieldLookup::ownContainer(const QList<SmartLabel*>& labels, int index)
+PageElement SmartFieldLookup::ownContainer(const QList<SmartLabel*>& labels, int index)
 {
     // The neighbouring controls in document order are the nearest others:
     // the container stops just below the first element that holds one.
-    const QList<QWebElement>& chain = labels.at(index)->ancestors();
+    const PageElements& chain = labels.at(index)->ancestors();
     int shared = -1;
     for (int i = index - 1; i >= 0; --i) {
         if (!labels.at(i)->isText()) {
@@ -91,32 +89,32 @@ QWebElement SmartFieldLookup::ownContainer(const QList<SmartLabel*>& labels, int
     }
     const int depth = shared + 1;
     if (shared < 0 || depth >= chain.size() - 1)
-        return QWebElement();
+        return PageElement();
     const QString tag = chain.at(depth).tagName();
     if (SmartUtils::equalsNoCase(tag, ConstSmart::tagForm()) || SmartUtils::equalsNoCase(tag, ConstSmart::tagBody()))
-        return QWebElement();
+        return PageElement();
     return chain.at(depth);
 }
 
 bool SmartFieldLookup::namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other)
 {
-    const QWebElement& target = text->labelTarget();
+    const PageElement& target = text->labelTarget();
     if (!target.isNull())
         return !(target == control->element());
     if (!other || text->source().isNull())
         return false;
-    const QList<QWebElement>& chain = text->ancestors();
+    const PageElements& chain = text->ancestors();
     return SmartUtils::commonDepth(chain, other->ancestors()) > SmartUtils::commonDepth(chain, control->ancestors());
 }
 
 bool SmartFieldLookup::labelsBelow(const QList<SmartLabel*>& labels, int index, int depth)
 {
-    const QList<QWebElement>& own = labels.at(index)->ancestors();
+    const PageElements& own = labels.at(index)->ancestors();
     if (depth < 0 || depth >= own.size())
         return false;
-    const QWebElement block = own.at(depth);
+    const PageElement block = own.at(depth);
     auto inside = [&](int i) {
-        const QList<QWebElement>& chain = labels.at(i)->ancestors();
+        const PageElements& chain = labels.at(i)->ancestors();
         return chain.size() > depth && chain.at(depth) == block;
     };
     int first = index;
@@ -142,7 +140,7 @@ bool SmartFieldLookup::subLabelOfPrevious(const QList<SmartLabel*>& labels, int 
 {
     if (previous < 0 || !labels.at(text)->labelTarget().isNull())
         return false;
-    const QList<QWebElement>& chain = labels.at(text)->ancestors();
+    const PageElements& chain = labels.at(text)->ancestors();
     const int depth = SmartUtils::commonDepth(chain, labels.at(index)->ancestors());
     return depth == SmartUtils::commonDepth(chain, labels.at(previous)->ancestors())
         && labelsBelow(labels, index, depth);
@@ -150,7 +148,7 @@ bool SmartFieldLookup::subLabelOfPrevious(const QList<SmartLabel*>& labels, int 
 
 namespace {
 
-bool chainHolds(const QList<QWebElement>& chain, const QWebElement& element)
+bool chainHolds(const PageElements& chain, const PageElement& element)
 {
     for (int i = chain.size() - 1; i >= 0; --i) {
         if (chain.at(i) == element)
@@ -161,7 +159,7 @@ bool chainHolds(const QList<QWebElement>& chain, const QWebElement& element)
 
 // The text (its source and ancestors in chain) runs in the parent itself,
 // or in an inline element of it.
-bool runsIn(const QList<QWebElement>& chain, const QWebElement& parent)
+bool runsIn(const PageElements& chain, const PageElement& parent)
 {
     return !chain.isEmpty()
         && (chain.last() == parent
@@ -176,14 +174,14 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
     const int index = labelIndex(control, labels);
     if (index < 0)
         return own;
-    const QWebElement self = control->element();
-    const QWebElement container = ownContainer(labels, index);
-    const QWebElement parent = self.parent();
+    const PageElement self = control->element();
+    const PageElement container = ownContainer(labels, index);
+    const PageElement parent = self.parent();
     auto isOwn = [&](const SmartLabel* text, bool after) {
-        const QWebElement& target = text->labelTarget();
+        const PageElement& target = text->labelTarget();
         if (!target.isNull())
             return target == self;
-        const QList<QWebElement>& chain = text->ancestors();
+        const PageElements& chain = text->ancestors();
         if (chain.isEmpty())
             return false;
         if (!container.isNull())
@@ -222,14 +220,14 @@ QList<const SmartLabel*> SmartFieldLookup::leadingLabel(const QList<SmartLabel*>
 QList<const SmartLabel*> SmartFieldLookup::ownTextsBefore(const QList<SmartLabel*>& labels, int index)
 {
     QList<const SmartLabel*> own;
-    const QWebElement self = labels.at(index)->element();
-    const QWebElement container = ownContainer(labels, index);
+    const PageElement self = labels.at(index)->element();
+    const PageElement container = ownContainer(labels, index);
     // Without a container of its own: the texts running in its parent up to
     // the control.
     bool running = container.isNull();
     for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
         const SmartLabel* text = labels.at(i);
-        const QWebElement& target = text->labelTarget();
+        const PageElement& target = text->labelTarget();
         bool mine = false;
         if (!target.isNull())
             mine = target == self;
@@ -321,13 +319,13 @@ int SmartFieldLookup::afterEnd(const QList<SmartLabel*>& labels, int index)
 }
 
 bool SmartFieldLookup::ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
-                                QWebElement* container, bool* containerRead)
+                                PageElement* container, bool* containerRead)
 {
     const SmartLabel* self = labels.at(index);
-    const QWebElement& target = text->labelTarget();
+    const PageElement& target = text->labelTarget();
     if (!target.isNull())
         return target == self->element();
-    const QList<QWebElement>& chain = text->ancestors();
+    const PageElements& chain = text->ancestors();
     if (end < labels.size()) {
         const int depth = SmartUtils::commonDepth(chain, self->ancestors());
         const int next = SmartUtils::commonDepth(chain, labels.at(end)->ancestors());
@@ -346,7 +344,7 @@ QList<const SmartLabel*> SmartFieldLookup::ownTextsAfter(const QList<SmartLabel*
 {
     QList<const SmartLabel*> own;
     const int end = afterEnd(labels, index);
-    QWebElement container;
+    PageElement container;
     bool containerRead = false;
     for (int i = index + 1; i < end; ++i) {
         if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
@@ -410,7 +408,7 @@ int SmartFieldLookup::genderAfter(SmartElement* control, const QList<SmartLabel*
 
 int SmartFieldLookup::birthKind(SmartElement* control)
 {
-    const QWebElement first = control->element().firstChild();
+    const PageElement first = control->element().firstChild();
     if (first.isNull())
         return E::KindUndef;
     return ruleKind(first.toPlainText(),
@@ -483,24 +481,22 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
 
 namespace {
 
-bool isBox(const QWebElement& element)
+bool isBox(const PageElement& element)
 {
     return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagInput())
         && SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeCheckBox());
 }
 
-bool isFormOrBody(const QWebElement& element)
+bool isFormOrBody(const PageElement& element)
 {
     return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagForm())
         || SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagBody());
 }
 
 // The element holds check boxes and no other control but hidden fields.
-bool holdsOnlyBoxes(const QWebElement& element)
+bool holdsOnlyBoxes(const PageElement& element)
 {
-    const QWebElementCollection controls = element.findAll(ConstSmart::controlSelector());
-    for (int i = 0; i < controls.count(); ++i) {
-        const QWebElement control = controls.at(i);
+    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
         if (!isBox(control)
             && !SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
             return false;
@@ -515,34 +511,34 @@ bool aboutCategories(const QString& text)
 
 } // namespace
 
-QWebElement SmartFieldLookup::boxList(const QWebElement& box)
+PageElement SmartFieldLookup::boxList(const PageElement& box)
 {
-    for (QWebElement e = box.parent(); !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
-        const QWebElementCollection boxes = e.findAll(QStringLiteral("input"));
+    for (PageElement e = box.parent(); !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
+        const PageElements boxes = e.dom()->select(e, QStringLiteral("input"));
         int count = 0;
-        for (int i = 0; i < boxes.count() && count < 2; ++i)
+        for (int i = 0; i < boxes.size() && count < 2; ++i)
             count += isBox(boxes.at(i)) ? 1 : 0;
         if (count >= 2)
             return e;
     }
-    return QWebElement();
+    return PageElement();
 }
 
 bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels)
 {
-    const QWebElement list = boxList(control->element());
+    const PageElement list = boxList(control->element());
     if (list.isNull())
         return false;
     if (aboutCategories(control->id() + QLatin1Char(' ') + control->name()))
         return true;
     // Its container, up to where other controls join: its name, id or
     // class, or the legend of its fieldset.
-    for (QWebElement e = list; !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
+    for (PageElement e = list; !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
         if (aboutCategories(e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
                             + QLatin1Char(' ') + e.attribute(QStringLiteral("class"))))
             return true;
         if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET"))
-            && aboutCategories(e.findFirst(QStringLiteral("legend")).toPlainText()))
+            && aboutCategories(e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText()))
             return true;
     }
     // Its heading: the texts before its first box that are not the
@@ -550,7 +546,7 @@ bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLa
     int first = -1;
     for (int i = 0; i < labels.size() && first < 0; ++i) {
         if (!labels.at(i)->isText() && isBox(labels.at(i)->element())) {
-            for (QWebElement e = labels.at(i)->element().parent(); !e.isNull(); e = e.parent()) {
+            for (PageElement e = labels.at(i)->element().parent(); !e.isNull(); e = e.parent()) {
                 if (e == list) {
                     first = i;
                     break;
@@ -640,22 +636,20 @@ void SmartFieldLookup::lookupKinds(QList<SmartElement*>& controls, const QList<S
 
 int SmartFieldLookup::kindFromParent(SmartElement* control)
 {
-    const QWebElement self = control->element();
-    const QWebElement parent = self.parent();
+    const PageElement self = control->element();
+    const PageElement parent = self.parent();
     if (parent.isNull())
         return E::KindUndef;
     // Any other control below the parent makes its texts ambiguous. The
     // first one usually tells, without collecting them all.
-    if (!(parent.findFirst(ConstSmart::controlSelector()) == self))
+    PageDom* dom = parent.dom();
+    if (!(dom->selectFirst(parent, ConstSmart::controlSelector()) == self))
         return E::KindUndef;
-    const QWebElementCollection controls = parent.findAll(ConstSmart::controlSelector());
-    for (int i = 0; i < controls.count(); ++i) {
-        if (!(controls.at(i) == self))
+    for (const PageElement& other : dom->select(parent, ConstSmart::controlSelector())) {
+        if (!(other == self))
             return E::KindUndef;
     }
-    const QWebElementCollection all = parent.findAll(QStringLiteral("*"));
-    for (int i = 0; i < all.count(); ++i) {
-        const QWebElement element = all.at(i);
+    for (const PageElement& element : dom->select(parent, QStringLiteral("*"))) {
         if (element == self)
             continue;
         const int kind = classify(control, element.toPlainText());

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "automation/SmartTextLookup.h"
+#include "shell/PageDom.h"
 
 #include <functional>
 #include <initializer_list>
-
-class QWebElement;
 
 namespace Vexal {
 
@@ -39,7 +38,7 @@ public:
     // The list of check boxes the box is one of: the smallest element
     // around it that holds another check box and no other control; null
     // when there is none.
-    static QWebElement boxList(const QWebElement& box);
+    static PageElement boxList(const PageElement& box);
     static bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels);
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);
@@ -116,11 +115,11 @@ protected:
     // the next control, or, after the last control, in its own container
     // (read once into container).
     static bool ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
-                         QWebElement* container, bool* containerRead);
+                         PageElement* container, bool* containerRead);
     // The largest element around the control (its entry at index) that
     // holds no other control of the form; null when the control's parent
     // already holds another.
-    static QWebElement ownContainer(const QList<SmartLabel*>& labels, int index);
+    static PageElement ownContainer(const QList<SmartLabel*>& labels, int index);
     // The texts after the control's entry (at index) that are its own, as
     // ownAfter tells, up to the first that is not.
     static QList<const SmartLabel*> ownTextsAfter(const QList<SmartLabel*>& labels, int index);

@@ -4,8 +4,6 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartUtils.h"
 
-#include <QWebElement>
-
 #include <utility>
 #include <vector>
 
@@ -32,7 +30,7 @@ void SmartFormLookup::assignForms()
     for (SmartElement* control : qAsConst(m_elements)) {
         if (!control->formIsNull())
             continue;
-        for (QWebElement e = control->element(); !e.isNull(); e = e.parent()) {
+        for (PageElement e = control->element(); !e.isNull(); e = e.parent()) {
             if (SmartUtils::equalsNoCase(e.tagName(), ConstSmart::tagForm())) {
                 control->setForm(e);
                 break;
@@ -46,7 +44,7 @@ void SmartFormLookup::assignTables()
     for (SmartElement* control : qAsConst(m_elements)) {
         if (!control->formIsNull())
             continue;
-        for (QWebElement e = control->element(); !e.isNull(); e = e.parent()) {
+        for (PageElement e = control->element(); !e.isNull(); e = e.parent()) {
             const QString tag = e.tagName();
             if (SmartUtils::equalsNoCase(tag, ConstSmart::tagTBody())
                 || SmartUtils::equalsNoCase(tag, ConstSmart::tagTable())) {
@@ -64,13 +62,13 @@ void SmartFormLookup::assignBlocks()
 {
     // Controls share their upper ancestors: the counts of the elements that
     // hold many controls are kept, so each big subtree is counted once.
-    std::vector<std::pair<QWebElement, int>> bigCounts;
-    auto countControls = [&bigCounts](const QWebElement& element) {
+    std::vector<std::pair<PageElement, int>> bigCounts;
+    auto countControls = [&bigCounts](const PageElement& element) {
         for (const auto& known : bigCounts) {
             if (known.first == element)
                 return known.second;
         }
-        const int n = element.findAll(ConstSmart::controlSelector()).count();
+        const int n = element.dom()->select(element, ConstSmart::controlSelector()).size();
         if (n >= 16)
             bigCounts.emplace_back(element, n);
         return n;
@@ -80,8 +78,8 @@ void SmartFormLookup::assignBlocks()
             continue;
         int best = 1;
         int steps = 0;
-        QWebElement previous = control->element();
-        QWebElement current = previous;
+        PageElement previous = control->element();
+        PageElement current = previous;
         while (!current.isNull()) {
             if (steps > 6) {
                 control->setForm(previous);
@@ -116,7 +114,7 @@ void SmartFormLookup::numberForms()
         SmartElement* first = m_elements.at(i);
         if (first->formIsNull() || first->formNumber() != 0)
             continue;
-        const QWebElement container = first->form();
+        const PageElement container = first->form();
         for (int j = i + 1; j < m_elements.size(); ++j) {
             SmartElement* other = m_elements.at(j);
             if (other->formIsNull() || other->formNumber() != 0 || !(other->form() == container))

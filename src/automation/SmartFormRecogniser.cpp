@@ -16,6 +16,16 @@ SmartFormRecogniser::SmartFormRecogniser(SmartForm form, QObject* parent)
 
 void SmartFormRecogniser::analyse(QWebView* view)
 {
+    run(view, pipeline());
+}
+
+void SmartFormRecogniser::analyse(PageDom& page)
+{
+    run(page, pipeline());
+}
+
+SmartMaster::Pipeline SmartFormRecogniser::pipeline()
+{
     struct FormTable {
         QList<int> types;
         QList<int> scoreTypes;
@@ -49,7 +59,7 @@ void SmartFormRecogniser::analyse(QWebView* view)
     pipeline.repeatable = table.repeatable;
     pipeline.skipSmallChoice = table.skipSmallChoice;
     pipeline.classify = [this](QList<SmartElement*>& list) { classifyWith(m_form, list); };
-    run(view, pipeline);
+    return pipeline;
 }
 
 } // namespace Vexal

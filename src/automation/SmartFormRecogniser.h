@@ -14,9 +14,13 @@ class SmartFormRecogniser : public SmartMaster
 public:
     SmartFormRecogniser(SmartForm form, QObject* parent);
 
+    // The page a web view shows, or the page of any page access.
     void analyse(QWebView* view);
+    void analyse(PageDom& page);
 
 private:
+    Pipeline pipeline();
+
     const SmartForm m_form;
 };
 

@@ -3,6 +3,8 @@
 #include "automation/SmartUtils.h"
 #include "core/Convert.h"
 
+#include <algorithm>
+
 namespace Vexal {
 
 SmartLabel::SmartLabel(QObject* parent)
@@ -10,7 +12,7 @@ SmartLabel::SmartLabel(QObject* parent)
 {
 }
 
-void SmartLabel::setElement(const QWebElement& element)
+void SmartLabel::setElement(const PageElement& element)
 {
     m_element = element;
     m_isText = false;
@@ -23,21 +25,28 @@ void SmartLabel::setText(const QString& text)
     m_wordCount = text.split(QLatin1Char(' '), Qt::SkipEmptyParts, Qt::CaseSensitive).size();
 }
 
-const QList<QWebElement>& SmartLabel::ancestors() const
+const PageElements& SmartLabel::ancestors() const
 {
     if (!m_readAncestors) {
         m_readAncestors = true;
-        for (QWebElement e = m_isText ? m_source : m_element; !e.isNull(); e = e.parent())
-            m_ancestors.prepend(e);
+        for (PageElement e = m_isText ? m_source : m_element; !e.isNull(); e = e.parent())
+            m_ancestors.append(e);
+        std::reverse(m_ancestors.begin(), m_ancestors.end());
     }
     return m_ancestors;
 }
 
-const QWebElement& SmartLabel::labelTarget() const
+void SmartLabel::setAncestors(const PageElements& chain)
+{
+    m_ancestors = chain;
+    m_readAncestors = true;
+}
+
+const PageElement& SmartLabel::labelTarget() const
 {
     if (!m_readLabel) {
         m_readLabel = true;
-        const QList<QWebElement>& chain = ancestors();
+        const PageElements& chain = ancestors();
         for (int i = chain.size() - 1, level = 0; i >= 0 && level < 4; --i, ++level) {
             if (SmartUtils::equalsNoCase(chain.at(i).tagName(), QStringLiteral("LABEL"))) {
                 m_labelTarget = SmartUtils::labelTarget(chain.at(i));

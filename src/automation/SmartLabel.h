@@ -2,8 +2,6 @@
 
 #include "automation/SmartNode.h"
 
-#include <QList>
-
 namespace Vexal {
 
 // One entry of a form's label sequence: a text run or a control.
@@ -13,21 +11,23 @@ class SmartLabel final : public SmartNode
 public:
     explicit SmartLabel(QObject* parent);
 
-    void setElement(const QWebElement& element);
+    void setElement(const PageElement& element);
     void setText(const QString& text);
     void setBold(bool bold) { m_bold = bold; }
     // The element a text entry was read from (the leaf, or the element whose
     // own text runs between its children), so that a text can be told to
     // belong to one control rather than another.
-    void setSource(const QWebElement& source) { m_source = source; }
-    const QWebElement& source() const { return m_source; }
+    void setSource(const PageElement& source) { m_source = source; }
+    const PageElement& source() const { return m_source; }
 
     // The element of the entry (the source of a text) and its ancestors,
     // from the document root down; read once.
-    const QList<QWebElement>& ancestors() const;
+    const PageElements& ancestors() const;
+    // Gives the chain that ancestors() reads, for a caller that knows it.
+    void setAncestors(const PageElements& chain);
     // For a text in a LABEL: the control that LABEL names; null otherwise.
     // Read once.
-    const QWebElement& labelTarget() const;
+    const PageElement& labelTarget() const;
 
     const QString& text() const { return m_text; }
     bool isText() const { return m_isText; }
@@ -37,9 +37,9 @@ public:
     QString toString() const;
 
 private:
-    QWebElement m_source;
-    mutable QList<QWebElement> m_ancestors;
-    mutable QWebElement m_labelTarget;
+    PageElement m_source;
+    mutable PageElements m_ancestors;
+    mutable PageElement m_labelTarget;
     mutable bool m_readAncestors = false;
     mutable bool m_readLabel = false;
     QString m_text;

@@ -5,6 +5,7 @@
 #include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace Vexal {
@@ -14,7 +15,7 @@ SmartLabelLookup::SmartLabelLookup(QObject* parent)
 {
 }
 
-void SmartLabelLookup::lookup(const QWebElement& root, QObject* parent)
+void SmartLabelLookup::lookup(const PageElement& root, QObject* parent)
 {
     clear();
     if (root.isNull()) {
@@ -24,65 +25,78 @@ void SmartLabelLookup::lookup(const QWebElement& root, QObject* parent)
     collect(root, parent);
 }
 
-void SmartLabelLookup::appendText(const QString& text, bool bold, const QWebElement& source, QObject* parent)
+void SmartLabelLookup::appendText(const QString& text, bool bold, const PageElement& source,
+                                  const PageElements& ancestors, QObject* parent)
 {
     auto* label = new SmartLabel(parent);
     label->setText(text);
     label->setBold(bold);
     label->setSource(source);
+    label->setAncestors(ancestors);
     m_labels.append(label);
 }
 
 // Depth-first in document order with an explicit stack: pending text runs
-// and elements wait on it in reverse order.
-void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
+// and elements wait on it in reverse order. The path from the document root
+// down to the entry in hand gives each entry its ancestors, so that entries
+// share the elements of the ancestors they have in common.
+void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
 {
+    PageElements path;
+    for (PageElement e = root.parent(); !e.isNull(); e = e.parent())
+        path.append(e);
+    std::reverse(path.begin(), path.end());
+    const int top = path.size();
     std::vector<Part> stack;
     std::vector<Part> parts;
-    stack.push_back(Part{root, QWebElement(), QString(), false, 0});
+    stack.push_back(Part{root, PageElement(), QString(), false, 0});
     while (!stack.empty()) {
         const Part part = stack.back();
         stack.pop_back();
+        // What lies above the entry: its source's chain for a text run.
+        path.resize(top + part.depth);
         if (part.isText) {
-            appendText(part.text, false, part.source, parent);
+            appendText(part.text, false, part.source, path, parent);
             continue;
         }
-        const QWebElement& element = part.element;
+        const PageElement& element = part.element;
         if (element.isNull())
             continue;
+        path.append(element);
         const QString tag = element.tagName();
         if (SmartUtils::equalsNoCase(tag, ConstSmart::tagScript())
             || SmartUtils::equalsNoCase(tag, ConstSmart::tagOption()))
             continue;
         if (SmartUtils::isDisplayNone(element, false) || SmartUtils::isHidden(element))
             continue;
-        if (SmartUtils::isControl(element)) {
+        if (SmartUtils::isControlTag(tag)) {
             auto* label = new SmartLabel(parent);
             label->setElement(element);
+            label->setAncestors(path);
             m_labels.append(label);
             continue;
         }
         if (part.depth > maxDepth) {
-            const QWebElementCollection controls = element.findAll(ConstSmart::controlSelector());
-            for (int i = 0; i < controls.count(); ++i) {
+            for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
                 auto* label = new SmartLabel(parent);
-                label->setElement(controls.at(i));
+                label->setElement(control);
                 m_labels.append(label);
             }
             continue;
         }
-        if (element.firstChild().isNull()) {
+        const PageElement first = element.firstChild();
+        if (first.isNull()) {
             const QString text = element.toPlainText().trimmed();
             if (!text.isEmpty()) {
                 const bool bold = SmartUtils::equalsNoCase(tag, ConstSmart::tagB())
                     || SmartUtils::equalsNoCase(tag, ConstSmart::tagStrong())
                     || tag.startsWith(QLatin1Char('h'), Qt::CaseInsensitive);
-                appendText(text, bold, element, parent);
+                appendText(text, bold, element, path, parent);
             }
             continue;
         }
         parts.clear();
-        splitChildren(element, part.depth + 1, parts);
+        splitChildren(element, first, part.depth + 1, parts);
         for (auto it = parts.rbegin(); it != parts.rend(); ++it)
             stack.push_back(std::move(*it));
     }
@@ -92,26 +106,28 @@ void SmartLabelLookup::collect(const QWebElement& root, QObject* parent)
 // character references and comments stay as they stand. A child whose
 // markup cannot be found in the parent's adds no text and leaves the
 // position where it was.
-void SmartLabelLookup::splitChildren(const QWebElement& element, int depth, std::vector<Part>& parts) const
+void SmartLabelLookup::splitChildren(const PageElement& element, const PageElement& first, int depth,
+                                     std::vector<Part>& parts) const
 {
-    const QString inner = element.toInnerXml();
+    PageDom* dom = element.dom();
+    const QString inner = dom->markup(element);
     int position = 0;
-    for (QWebElement child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        const QString markup = child.toOuterXml();
+    for (PageElement child = first; !child.isNull(); child = child.nextSibling()) {
+        const QString markup = dom->outerMarkup(child);
         const int found = inner.indexOf(markup, position, Qt::CaseSensitive);
         if (found > position) {
             const QString text = inner.mid(position, found - position).trimmed();
             if (!text.isEmpty())
-                parts.push_back(Part{QWebElement(), element, text, true, depth});
+                parts.push_back(Part{PageElement(), element, text, true, depth});
         }
-        parts.push_back(Part{child, QWebElement(), QString(), false, depth});
+        parts.push_back(Part{child, PageElement(), QString(), false, depth});
         if (found >= 0)
             position = found + markup.size();
     }
     if (position + 1 < inner.size()) {
         const QString text = inner.mid(position).trimmed();
         if (!text.isEmpty())
-            parts.push_back(Part{QWebElement(), element, text, true, depth});
+            parts.push_back(Part{PageElement(), element, text, true, depth});
     }
 }
 

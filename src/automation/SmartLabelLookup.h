@@ -1,8 +1,7 @@
 #pragma once
 
 #include "automation/SmartLookup.h"
-
-#include <QWebElement>
+#include "shell/PageDom.h"
 
 #include <vector>
 
@@ -16,14 +15,14 @@ class SmartLabelLookup final : public SmartLookup
 public:
     explicit SmartLabelLookup(QObject* parent);
 
-    void lookup(const QWebElement& root, QObject* parent);
+    void lookup(const PageElement& root, QObject* parent);
 
 private:
     void writeLog(SmartLog* report) override;
 
     struct Part {
-        QWebElement element;
-        QWebElement source;
+        PageElement element;
+        PageElement source;
         QString text;
         bool isText = false;
         int depth = 0;
@@ -33,9 +32,10 @@ private:
     // level copies its whole subtree's markup): only the controls count.
     static constexpr int maxDepth = 256;
 
-    void collect(const QWebElement& root, QObject* parent);
-    void splitChildren(const QWebElement& element, int depth, std::vector<Part>& parts) const;
-    void appendText(const QString& text, bool bold, const QWebElement& source, QObject* parent);
+    void collect(const PageElement& root, QObject* parent);
+    void splitChildren(const PageElement& element, const PageElement& first, int depth, std::vector<Part>& parts) const;
+    void appendText(const QString& text, bool bold, const PageElement& source, const PageElements& ancestors,
+                    QObject* parent);
 };
 
 } // namespace Vexal

@@ -7,9 +7,6 @@
 #include "automation/SmartUtils.h"
 #include "texts/LocaleSmart.h"
 
-#include <QWebElement>
-#include <QWebElementCollection>
-
 namespace Vexal {
 
 using E = SmartElement;
@@ -20,6 +17,16 @@ SmartLogin::SmartLogin(QObject* parent)
 }
 
 void SmartLogin::analyse(QWebView* view)
+{
+    run(view, pipeline());
+}
+
+void SmartLogin::analyse(PageDom& page)
+{
+    run(page, pipeline());
+}
+
+SmartMaster::Pipeline SmartLogin::pipeline()
 {
     Pipeline pipeline;
     pipeline.types = {E::TypePassword, E::TypeSubmit, E::TypeText};
@@ -33,7 +40,7 @@ void SmartLogin::analyse(QWebView* view)
         if (!SmartUtils::containsKind(list, E::KindCaptcha))
             addCaptchaWidget(list);
     };
-    run(view, pipeline);
+    return pipeline;
 }
 
 // A picture test drawn by a script (a widget in a frame of its own, with
@@ -43,10 +50,9 @@ void SmartLogin::addCaptchaWidget(QList<SmartElement*>& list)
 {
     if (list.isEmpty() || list.first()->formIsNull())
         return;
-    const QWebElementCollection candidates =
-        list.first()->form().findAll(QStringLiteral("iframe, textarea, input, div, img"));
-    for (int i = 0; i < candidates.count(); ++i) {
-        const QWebElement element = candidates.at(i);
+    const PageElement& form = list.first()->form();
+    PageDom* dom = form.dom();
+    for (const PageElement& element : dom->select(form, QStringLiteral("iframe, textarea, input, div, img"))) {
         QString names = element.attribute(QStringLiteral("id")) + QLatin1Char(' ')
             + element.attribute(QStringLiteral("name")) + QLatin1Char(' ')
             + element.attribute(QStringLiteral("class"));
@@ -55,7 +61,7 @@ void SmartLogin::addCaptchaWidget(QList<SmartElement*>& list)
             names += QLatin1Char(' ') + element.attribute(QStringLiteral("src"));
         // A test that is not shown (a row kept for later attempts, a token
         // filled by a script) asks nothing of the user now.
-        if (!names.contains(QLatin1String("captcha"), Qt::CaseInsensitive) || element.geometry().isEmpty())
+        if (!names.contains(QLatin1String("captcha"), Qt::CaseInsensitive) || dom->geometry(element).isEmpty())
             continue;
         auto* widget = new SmartElement(this);
         widget->setElement(element);
@@ -87,7 +93,7 @@ bool SmartLogin::selectForm(SmartFormLookup* forms, const QList<int>&)
 void SmartLogin::fillDemo(QList<SmartElement*>& list)
 {
     for (SmartElement* control : list) {
-        QWebElement element = control->element();
+        const PageElement& element = control->element();
         QString value;
         if (control->kind() == E::KindLogin)
             value = QStringLiteral("kerwitaplo441");
@@ -95,8 +101,8 @@ void SmartLogin::fillDemo(QList<SmartElement*>& list)
             value = QStringLiteral("Qm7rXwpK");
         else
             continue;
-        element.setAttribute(QStringLiteral("value"), value);
-        element.evaluateJavaScript(QStringLiteral("this.value = this.getAttribute('value');"));
+        if (!element.isNull())
+            element.dom()->setValue(element, value);
     }
 }
 

@@ -12,12 +12,15 @@ class SmartLogin final : public SmartMaster
 public:
     explicit SmartLogin(QObject* parent);
 
+    // The page a web view shows, or the page of any page access.
     void analyse(QWebView* view);
+    void analyse(PageDom& page);
 
     bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;
     void fillDemo(QList<SmartElement*>& list) override;
 
 private:
+    Pipeline pipeline();
     void addCaptchaWidget(QList<SmartElement*>& list);
 };
 

@@ -7,12 +7,8 @@
 #include "automation/SmartFormField.h"
 #include "automation/SmartFormLookup.h"
 #include "automation/SmartLog.h"
+#include "shell/WebKitPageDom.h"
 #include "texts/LocaleSmart.h"
-
-#include <QWebElement>
-#include <QWebFrame>
-#include <QWebPage>
-#include <QWebView>
 
 namespace Vexal {
 
@@ -22,6 +18,8 @@ SmartMaster::SmartMaster(QObject* parent)
     : QObject(parent)
 {
 }
+
+SmartMaster::~SmartMaster() = default;
 
 void SmartMaster::setLogEnabled(bool enabled)
 {
@@ -40,7 +38,7 @@ void SmartMaster::setError(const QString& reason, const QString& message)
 
 bool SmartMaster::checkView(QWebView* view)
 {
-    return view && view->page() && view->page()->mainFrame();
+    return view && WebKitPageDom(view).hasPage();
 }
 
 bool SmartMaster::hasRecognised() const
@@ -61,20 +59,24 @@ void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
         setError(QStringLiteral("View"), LocaleSmart::cannotRecognize());
         return;
     }
-    if (!view->page()) {
+    // Controls of an earlier run stay readable, whatever view it read.
+    if (m_ownDoms.empty() || m_ownDoms.back()->view() != view)
+        m_ownDoms.emplace_back(new WebKitPageDom(view));
+    WebKitPageDom& page = *m_ownDoms.back();
+    if (!page.hasPage()) {
         setError(QStringLiteral("Page"), LocaleSmart::cannotRecognize());
         return;
     }
-    if (!view->page()->mainFrame()) {
-        setError(QStringLiteral("Frame"), LocaleSmart::cannotRecognize());
-        return;
-    }
+    run(page, pipeline);
+}
 
+void SmartMaster::run(PageDom& page, const Pipeline& pipeline)
+{
     SmartElementLookup walk(nullptr);
     for (int type : pipeline.types)
         walk.setAccepted(type, true);
     walk.setUnnamed(pipeline.unnamed);
-    walk.lookup(view, this);
+    walk.lookup(page, this);
     walk.log(QStringLiteral("ELEMENTS"));
 
     QList<SmartElement*> found = walk.filteredElements();
@@ -130,7 +132,7 @@ void SmartMaster::classifyWith(SmartForm form, QList<SmartElement*>& list)
 
 void SmartMaster::collectLabels(QList<SmartElement*>& list, SmartLabelLookup& labels)
 {
-    const QWebElement root = list.isEmpty() ? QWebElement() : list.first()->form();
+    const PageElement root = list.isEmpty() ? PageElement() : list.first()->form();
     labels.lookup(root, this);
     labels.log(QStringLiteral("LABELS"));
 }
@@ -183,28 +185,6 @@ void SmartMaster::dedupeKinds(QList<SmartElement*>& list, QList<int> repeatable)
     }
 }
 
-namespace {
-
-// Sets an attribute and the live property that mirrors it, so that the page
-// shows the value even when a script or the user changed the field before.
-void writeValue(QWebElement element, const QString& value)
-{
-    element.setAttribute(QStringLiteral("value"), value);
-    element.evaluateJavaScript(QStringLiteral("this.value = this.getAttribute('value');"));
-}
-
-void writeChecked(QWebElement element, bool checked)
-{
-    if (checked)
-        element.setAttribute(QStringLiteral("checked"), QStringLiteral("true"));
-    else
-        element.removeAttribute(QStringLiteral("checked"));
-    element.evaluateJavaScript(checked ? QStringLiteral("this.checked = true;")
-                                       : QStringLiteral("this.checked = false;"));
-}
-
-} // namespace
-
 void SmartMaster::fillDemo(QList<SmartElement*>& list)
 {
     if (!m_logEnabled)
@@ -213,28 +193,33 @@ void SmartMaster::fillDemo(QList<SmartElement*>& list)
         const int kind = control->kind();
         if (kind == E::KindUndef)
             continue;
-        QWebElement element = control->element();
+        // Each write sets the live state too, so that the page shows the
+        // value even when a script or the user changed the field before.
+        const PageElement& element = control->element();
+        if (element.isNull())
+            continue;
+        PageDom* dom = element.dom();
         switch (control->type()) {
         case E::TypeText:
-            writeValue(element, kind == E::KindWebsite ? QStringLiteral("http://www.example.com/")
-                                                       : LocaleSmart::kindName(kind));
+            dom->setValue(element,
+                          kind == E::KindWebsite ? QStringLiteral("http://www.example.com/")
+                                                 : LocaleSmart::kindName(kind));
             break;
         case E::TypePassword:
-            writeValue(element, QStringLiteral("123"));
+            dom->setValue(element, QStringLiteral("123"));
             break;
         case E::TypeCheckBox:
-            writeChecked(element, kind == E::KindTerms);
+            dom->setChecked(element, kind == E::KindTerms);
             break;
         case E::TypeRadio:
             if (kind == E::KindFreeUrl)
-                writeChecked(element, true);
+                dom->setChecked(element, true);
             break;
         case E::TypeSelect:
-            element.evaluateJavaScript(QStringLiteral("this.selectedIndex=%1;").arg(1));
+            dom->selectIndex(element, 1);
             break;
         case E::TypeTextArea:
-            element.setPlainText(LocaleSmart::kindName(kind));
-            element.evaluateJavaScript(QStringLiteral("this.value = this.textContent;"));
+            dom->setPlainText(element, LocaleSmart::kindName(kind));
             break;
         default:
             break;

@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "automation/SmartForm.h"
 #include "automation/SmartLabelLookup.h"
@@ -16,15 +18,20 @@ namespace Vexal {
 class SmartElement;
 class SmartError;
 class SmartFormLookup;
+class WebKitPageDom;
 
 // Base of the recognisers: runs the pipeline that finds a page's main form
 // and gives each of its controls a field kind. Controls, labels and the
-// error record are children of the recogniser.
+// error record are children of the recogniser. The controls' page elements
+// stay valid while the recogniser lives (a web view's page is read through a
+// page access of the recogniser's own) or, for a given page access, while
+// that lives.
 class SmartMaster : public QObject
 {
     Q_OBJECT
 public:
     explicit SmartMaster(QObject* parent);
+    ~SmartMaster() override;
 
     QList<SmartElement*>& elements() { return m_elements; }
     SmartError* error() const { return m_error; }
@@ -51,6 +58,7 @@ protected:
     };
 
     void run(QWebView* view, const Pipeline& pipeline);
+    void run(PageDom& page, const Pipeline& pipeline);
 
     // The attribute pass, the label lookup under the first control's
     // container and the field pass.
@@ -61,6 +69,8 @@ protected:
     bool removeUnplaced(SmartFormLookup* forms, const QString& emptyReason);
 
 private:
+    // The page accesses made for web views, the last one in use.
+    std::vector<std::unique_ptr<WebKitPageDom>> m_ownDoms;
     QList<SmartElement*> m_elements;
     SmartError* m_error = nullptr;
     bool m_logEnabled = false;

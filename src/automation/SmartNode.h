@@ -1,8 +1,9 @@
 #pragma once
 
+#include "shell/PageDom.h"
+
 #include <QObject>
 #include <QString>
-#include <QWebElement>
 
 namespace Vexal {
 
@@ -14,7 +15,7 @@ class SmartNode : public QObject
 public:
     explicit SmartNode(QObject* parent);
 
-    const QWebElement& element() const { return m_element; }
+    const PageElement& element() const { return m_element; }
 
     QString typeAttribute() const;
     QString name() const;
@@ -24,7 +25,7 @@ protected:
     // "<TAG type='...' id='...' name='...'>".
     QString elementText() const;
 
-    QWebElement m_element;
+    PageElement m_element;
 };
 
 } // namespace Vexal

@@ -4,8 +4,6 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartUtils.h"
 
-#include <QWebElement>
-
 namespace Vexal {
 
 using E = SmartElement;

@@ -5,31 +5,36 @@
 #include "automation/SmartLabel.h"
 
 #include <QRect>
-#include <QWebFrame>
 
 namespace Vexal {
 
-bool SmartUtils::isControl(const QWebElement& element)
+bool SmartUtils::isControl(const PageElement& element)
 {
-    const QString tag = element.tagName();
+    return isControlTag(element.tagName());
+}
+
+bool SmartUtils::isControlTag(const QString& tag)
+{
     return equalsNoCase(tag, ConstSmart::tagInput()) || equalsNoCase(tag, ConstSmart::tagTextArea())
         || equalsNoCase(tag, ConstSmart::tagSelect()) || equalsNoCase(tag, ConstSmart::tagButton())
         || equalsNoCase(tag, ConstSmart::tagIFrame());
 }
 
-bool SmartUtils::isHidden(const QWebElement& element)
+bool SmartUtils::isHidden(const PageElement& element)
 {
     if (equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
         return true;
-    return equalsNoCase(element.styleProperty(ConstSmart::cssVisibility(), QWebElement::CascadedStyle),
+    return !element.isNull()
+        && equalsNoCase(element.dom()->style(element, ConstSmart::cssVisibility(), PageDom::CascadedStyle),
                         ConstSmart::cssHidden());
 }
 
-bool SmartUtils::isDisplayNone(const QWebElement& element, bool inherited)
+bool SmartUtils::isDisplayNone(const PageElement& element, bool inherited)
 {
     if (inherited)
         return true;
-    return equalsNoCase(element.styleProperty(ConstSmart::cssDisplay(), QWebElement::CascadedStyle),
+    return !element.isNull()
+        && equalsNoCase(element.dom()->style(element, ConstSmart::cssDisplay(), PageDom::CascadedStyle),
                         ConstSmart::cssNone());
 }
 
@@ -67,7 +72,7 @@ QList<SmartElement*> SmartUtils::elementsOfKind(const QList<SmartElement*>& list
     return result;
 }
 
-int SmartUtils::indexOfLabel(const QList<SmartLabel*>& labels, const QWebElement& element)
+int SmartUtils::indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element)
 {
     for (int i = 0; i < labels.size(); ++i) {
         if (!labels.at(i)->isText() && labels.at(i)->element() == element)
@@ -193,26 +198,27 @@ bool SmartUtils::containsKeyword(const QString& text, const QString& keyword)
 
 namespace {
 
-bool clips(const QWebElement& element)
+bool clips(const PageElement& element)
 {
-    const QString overflow = element.styleProperty(QStringLiteral("overflow"), QWebElement::ComputedStyle);
+    const QString overflow = element.dom()->style(element, QStringLiteral("overflow"), PageDom::ComputedStyle);
     return !overflow.isEmpty() && overflow.compare(QLatin1String("visible"), Qt::CaseInsensitive) != 0;
 }
 
 } // namespace
 
-bool SmartUtils::isHoneypot(const QWebElement& element)
+bool SmartUtils::isHoneypot(const PageElement& element)
 {
     if (element.isNull())
         return false;
+    PageDom* dom = element.dom();
     // Out of sight and out of reach: no reader announces it, no Tab reaches it.
     if (element.attribute(QStringLiteral("tabindex")).trimmed() == QLatin1String("-1")) {
-        for (QWebElement e = element; !e.isNull(); e = e.parent()) {
+        for (PageElement e = element; !e.isNull(); e = e.parent()) {
             if (equalsNoCase(e.attribute(QStringLiteral("aria-hidden")), QStringLiteral("true")))
                 return true;
         }
     }
-    const QRect box = element.geometry();
+    const QRect box = dom->geometry(element);
     if (box.width() <= 5 || box.height() <= 5)
         return true;
     // Far to the left or above the page (negative offsets), or pushed far
@@ -223,20 +229,20 @@ bool SmartUtils::isHoneypot(const QWebElement& element)
     // A box of no size that clips what it holds: the wrapper of a trap sits
     // right around it.
     int level = 0;
-    for (QWebElement e = element.parent(); !e.isNull() && level < 4; e = e.parent(), ++level) {
+    for (PageElement e = element.parent(); !e.isNull() && level < 4; e = e.parent(), ++level) {
         if (equalsNoCase(e.tagName(), ConstSmart::tagForm()) || equalsNoCase(e.tagName(), ConstSmart::tagBody()))
             break;
-        const QRect outer = e.geometry();
+        const QRect outer = dom->geometry(e);
         if (!outer.isNull() && (outer.width() <= 5 || outer.height() <= 5) && clips(e))
             return true;
     }
     // A parent that hides its children keeps them hidden, whatever their own
     // style says, unless a child asks to be seen again.
-    return equalsNoCase(element.styleProperty(ConstSmart::cssVisibility(), QWebElement::ComputedStyle),
+    return equalsNoCase(dom->style(element, ConstSmart::cssVisibility(), PageDom::ComputedStyle),
                         ConstSmart::cssHidden());
 }
 
-int SmartUtils::commonDepth(const QList<QWebElement>& a, const QList<QWebElement>& b)
+int SmartUtils::commonDepth(const PageElements& a, const PageElements& b)
 {
     const int n = qMin(a.size(), b.size());
     int depth = -1;
@@ -245,18 +251,20 @@ int SmartUtils::commonDepth(const QList<QWebElement>& a, const QList<QWebElement
     return depth;
 }
 
-QWebElement SmartUtils::labelTarget(const QWebElement& label)
+PageElement SmartUtils::labelTarget(const PageElement& label)
 {
     if (label.isNull())
-        return QWebElement();
+        return PageElement();
+    PageDom* dom = label.dom();
     const QString target = label.attribute(QStringLiteral("for"));
     if (!target.isEmpty()) {
-        QWebElement found = label.document().findFirst(QStringLiteral("[id=\"%1\"]").arg(
-            QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
+        const PageElement found = dom->selectFirst(
+            dom->documentOf(label),
+            QStringLiteral("[id=\"%1\"]").arg(QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
         if (!found.isNull())
             return found;
     }
-    return label.findFirst(ConstSmart::controlSelector());
+    return dom->selectFirst(label, ConstSmart::controlSelector());
 }
 
 } // namespace Vexal

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "shell/PageDom.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QWebElement>
 
 namespace Vexal {
 
@@ -13,14 +14,16 @@ class SmartLabel;
 // Element tests and list searches shared by the recognition lookups.
 namespace SmartUtils {
 
-bool isControl(const QWebElement& element);
-bool isHidden(const QWebElement& element);
-bool isDisplayNone(const QWebElement& element, bool inherited);
+bool isControl(const PageElement& element);
+// The same by a tag name already read.
+bool isControlTag(const QString& tag);
+bool isHidden(const PageElement& element);
+bool isDisplayNone(const PageElement& element, bool inherited);
 bool equalsNoCase(const QString& a, const QString& b);
 int letterCount(const QString& text);
 bool containsKind(const QList<SmartElement*>& list, int kind);
 QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
-int indexOfLabel(const QList<SmartLabel*>& labels, const QWebElement& element);
+int indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element);
 
 // Whether the text holds the keyword, ignoring case. Most keywords match
 // anywhere; a few short ones that real texts hold inside other words only
@@ -35,14 +38,14 @@ bool containsKeyword(const QString& text, const QString& keyword);
 // page, drawn with no width or height (or inside such a clipped box), or
 // kept from screen readers and the keyboard alike. Sites set such fields
 // as traps and refuse the sign-up when they come back filled.
-bool isHoneypot(const QWebElement& element);
+bool isHoneypot(const PageElement& element);
 
 // Depth (from the document root) of the lowest element that two chains
 // of ancestors (each from the root down) share, -1 when none.
-int commonDepth(const QList<QWebElement>& a, const QList<QWebElement>& b);
+int commonDepth(const PageElements& a, const PageElements& b);
 // The control that a LABEL names (its "for" target, else the control
 // inside it); null when none.
-QWebElement labelTarget(const QWebElement& label);
+PageElement labelTarget(const PageElement& label);
 
 } // namespace SmartUtils
 

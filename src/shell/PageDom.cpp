@@ -16,4 +16,12 @@ bool PageDom::withinParentOf(const PageElement& element, const PageElement& othe
     return false;
 }
 
+PageElement PageDom::documentOf(const PageElement& element)
+{
+    PageElement root = element;
+    for (PageElement e = element.parent(); !e.isNull(); e = e.parent())
+        root = e;
+    return root;
+}
+
 } // namespace Vexal

@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <QVector>
 
 namespace Vexal {
@@ -112,6 +113,26 @@ public:
     // in the order of a walk through the element children (the page script's
     // "describe" of ":/res/res/dom.js"); empty when the page cannot tell.
     virtual QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) = 0;
+
+    // Markup and documents as a whole.
+
+    // The element's markup with its own start and end tags (a void element:
+    // its start tag only).
+    virtual QString outerMarkup(const PageElement& element) = 0;
+    // The root element of the document the element belongs to: its topmost
+    // ancestor, the element itself when it has none.
+    virtual PageElement documentOf(const PageElement& element);
+    // Of the root element of a document: the frame element (IFRAME) that
+    // shows it; null for the main frame's document.
+    virtual PageElement frameElement(const PageElement& document) = 0;
+    // The address the document's frame asked for; empty (or "about:")
+    // for a document that a script wrote.
+    virtual QUrl frameUrl(const PageElement& document) = 0;
+    // The origin of the document's frame as "scheme://host:port": documents
+    // of one site give the same text.
+    virtual QString frameOrigin(const PageElement& document) = 0;
+    // Whether the whole document is editable (its design mode is on).
+    virtual bool isDesignMode(const PageElement& document) = 0;
 
     // Writes. None raises a page event.
     virtual void setAttribute(const PageElement& element, const QString& name, const QString& value) = 0;

@@ -7,6 +7,7 @@
 #include <QWebElementCollection>
 #include <QWebFrame>
 #include <QWebPage>
+#include <QWebSecurityOrigin>
 #include <QWebView>
 
 #include <vector>
@@ -102,6 +103,11 @@ bool WebKitPageDom::same(int a, int b)
     return d->elements[size_t(a)] == d->elements[size_t(b)];
 }
 
+bool WebKitPageDom::hasPage() const
+{
+    return d->view && d->view->page() && d->view->page()->mainFrame();
+}
+
 PageElement WebKitPageDom::documentElement()
 {
     if (!d->view || !d->view->page() || !d->view->page()->mainFrame())
@@ -118,7 +124,8 @@ PageElements WebKitPageDom::select(const PageElement& root, const QString& selec
     const int count = found.count();
     PageElements out;
     out.reserve(count);
-    d->elements.reserve(d->elements.size() + size_t(count));
+    if (d->elements.capacity() < d->elements.size() + size_t(count))
+        d->elements.reserve(std::max(d->elements.size() + size_t(count), 2 * d->elements.capacity()));
     for (int i = 0; i < count; ++i) {
         d->elements.push_back(found.at(i));
         out.append(element(int(d->elements.size()) - 1));
@@ -261,6 +268,44 @@ QStringList WebKitPageDom::describeTexts(const PageElement& root, int limit, boo
                                                           .arg(limit)
                                                           .arg(flag(pieces), flag(rootShown)));
     return described.toString().split(QChar(1));
+}
+
+QString WebKitPageDom::outerMarkup(const PageElement& element)
+{
+    return ENGINE(element).toOuterXml();
+}
+
+PageElement WebKitPageDom::documentOf(const PageElement& element)
+{
+    return wrap(ENGINE(element).document());
+}
+
+PageElement WebKitPageDom::frameElement(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    return frame ? wrap(frame->ownerElement()) : PageElement();
+}
+
+QUrl WebKitPageDom::frameUrl(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    return frame ? frame->requestedUrl() : QUrl();
+}
+
+QString WebKitPageDom::frameOrigin(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    if (!frame)
+        return QString();
+    const QWebSecurityOrigin origin = frame->securityOrigin();
+    return QStringLiteral("%1://%2:%3").arg(origin.scheme(), origin.host()).arg(origin.port());
+}
+
+bool WebKitPageDom::isDesignMode(const PageElement& document)
+{
+    QWebFrame* frame = ENGINE(document).webFrame();
+    const QString mode = frame ? frame->evaluateJavaScript(QStringLiteral("document.designMode")).toString() : QString();
+    return mode.compare(QLatin1String("on"), Qt::CaseInsensitive) == 0;
 }
 
 void WebKitPageDom::setAttribute(const PageElement& element, const QString& name, const QString& value)

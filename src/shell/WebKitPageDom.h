@@ -20,11 +20,12 @@ public:
     ~WebKitPageDom() override;
 
     QWebView* view() const;
+    // Whether the view is there with a page and its main frame.
+    bool hasPage() const;
     // Lets go of every element handed out so far: their ids name nothing any
     // more. For an access that serves one task after another.
     void forget();
-    // This access's element for an element of the web engine (smart
-    // recognition still works on those).
+    // This access's element for an element of the web engine.
     PageElement wrap(const QWebElement& element);
 
     PageElement documentElement() override;
@@ -50,6 +51,14 @@ public:
     QRect geometry(const PageElement& element) override;
     QString style(const PageElement& element, const QString& property, StyleKind kind) override;
     QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) override;
+
+    QString outerMarkup(const PageElement& element) override;
+    PageElement documentOf(const PageElement& element) override;
+    PageElement frameElement(const PageElement& document) override;
+    QUrl frameUrl(const PageElement& document) override;
+    QString frameOrigin(const PageElement& document) override;
+    bool isDesignMode(const PageElement& document) override;
+
     void setAttribute(const PageElement& element, const QString& name, const QString& value) override;
     void removeAttribute(const PageElement& element, const QString& name) override;
     void setValue(const PageElement& element, const QString& value) override;

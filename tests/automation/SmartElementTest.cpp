@@ -5,6 +5,7 @@
 #include "automation/SmartElementLookup.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartLog.h"
+#include "shell/WebKitPageDom.h"
 
 #include <QtTest>
 
@@ -123,8 +124,9 @@ private slots:
     {
         QWebView view;
         QVERIFY(setHtml(view, QStringLiteral("<body><input type='text' id='%1x' name='%2'></body>")));
+        WebKitPageDom dom(&view);
         SmartElement element(nullptr);
-        element.setElement(view.page()->mainFrame()->findFirstElement(QStringLiteral("input")));
+        element.setElement(dom.wrap(view.page()->mainFrame()->findFirstElement(QStringLiteral("input"))));
         QCOMPARE(element.toString(), QStringLiteral("<INPUT type='text' id='%1x' name='%2'>"));
         SmartLabel label(nullptr);
         label.setText(QStringLiteral("  Please   enter your name, it is used on the certificate "));

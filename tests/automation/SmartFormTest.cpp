@@ -8,6 +8,7 @@
 #include "automation/SmartLabelLookup.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartRegistrationField.h"
+#include "shell/WebKitPageDom.h"
 
 #include <QtTest>
 
@@ -41,8 +42,9 @@ QList<int> numbersOf(const QList<SmartElement*>& list)
 
 QStringList labelsOf(QWebView& view, const QString& selector, QObject* owner)
 {
+    WebKitPageDom dom(&view);
     SmartLabelLookup lookup(nullptr);
-    lookup.lookup(view.page()->mainFrame()->findFirstElement(selector), owner);
+    lookup.lookup(dom.wrap(view.page()->mainFrame()->findFirstElement(selector)), owner);
     QStringList entries;
     for (const SmartLabel* label : lookup.labels())
         entries << (label->isText() ? (label->isBold() ? QStringLiteral("B:") : QStringLiteral("N:")) + label->text()
@@ -55,7 +57,7 @@ QList<SmartLabel*> labelList(QObject* owner, int controls, int bold, int plain)
     QList<SmartLabel*> list;
     for (int i = 0; i < controls; ++i) {
         auto* label = new SmartLabel(owner);
-        label->setElement(QWebElement());
+        label->setElement(PageElement());
         list << label;
     }
     for (int i = 0; i < bold + plain; ++i) {
@@ -73,7 +75,7 @@ QStringList classifyForm(QWebView& view, QObject* owner)
 {
     QList<SmartElement*> controls = controlsOf(view, owner);
     SmartLabelLookup labels(nullptr);
-    labels.lookup(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f")), owner);
+    labels.lookup(elementOf(controls, QStringLiteral("#f")), owner);
     Field field(nullptr);
     field.classifyElements(controls, labels.labels());
     return kinds(controls);

@@ -6,6 +6,7 @@
 #include "automation/SmartElementLookup.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartLabelLookup.h"
+#include "shell/WebKitPageDom.h"
 
 #include <QtTest>
 
@@ -25,7 +26,7 @@ QStringList classifyArticle(QWebView& view, QObject* owner)
     walk.lookup(&view, owner);
     QList<SmartElement*> controls = walk.filteredElements();
     SmartLabelLookup labels(nullptr);
-    labels.lookup(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f")), owner);
+    labels.lookup(elementOf(controls, QStringLiteral("#f")), owner);
     SmartArticleField field(nullptr);
     field.classifyElements(controls, labels.labels());
     return kinds(controls);
@@ -34,8 +35,9 @@ QStringList classifyArticle(QWebView& view, QObject* owner)
 // The text entries read from the FORM "#f", in order.
 QStringList textsOf(QWebView& view, QObject* owner)
 {
+    WebKitPageDom dom(&view);
     SmartLabelLookup lookup(nullptr);
-    lookup.lookup(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f")), owner);
+    lookup.lookup(dom.wrap(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f"))), owner);
     QStringList texts;
     for (const SmartLabel* label : lookup.labels())
         if (label->isText())

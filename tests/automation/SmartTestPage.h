@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QString>
 #include <QUrl>
+#include <QWebElement>
 #include <QWebFrame>
 #include <QWebView>
 
@@ -38,6 +39,15 @@ inline bool load(QWebView& view, const QString& name)
 {
     const QString html = resource(name);
     return !html.isEmpty() && setHtml(view, html);
+}
+
+// The first element the CSS selector names on the page the controls were
+// found on, through their page access: labels read from it and the controls
+// then name their elements alike.
+inline Vexal::PageElement elementOf(const QList<Vexal::SmartElement*>& controls, const QString& selector)
+{
+    Vexal::PageDom* dom = controls.isEmpty() ? nullptr : controls.first()->element().dom();
+    return dom ? dom->selectFirst(dom->documentElement(), selector) : Vexal::PageElement();
 }
 
 // "key=kind" per control, key being the id, else the name, else the value.

@@ -3,13 +3,16 @@
 #include "shell/PageDom.h"
 
 #include <QMap>
+#include <QUrl>
+#include <QVector>
 
 #include <vector>
 
 // A page held in memory, without the web engine: elements with attributes and
 // texts, frames of their own. Its plain text is the text content (every text
-// inside, in order); a void element writes no markup. Queries take tag names
-// and "*" only. Writes are kept where tests can look at them.
+// inside, in order); a void element writes no markup. Queries take tag names,
+// "*", a tag (or none) with one [name="value"] and lists of these, not CSS at
+// large. Writes are kept where tests can look at them.
 class MemoryPageDom final : public Vexal::PageDom
 {
 public:
@@ -26,6 +29,15 @@ public:
         return id;
     }
     void addText(int parent, const QString& text) { m_nodes[size_t(parent)].content.push_back(Piece{-1, text}); }
+    // Where a document comes from (the main one too): see frameOrigin() and
+    // frameUrl().
+    void setSource(int document, const QString& origin, const QUrl& url, bool designMode = false)
+    {
+        Node& root = m_nodes[size_t(document)];
+        root.origin = origin;
+        root.url = url;
+        root.designMode = designMode;
+    }
     // A frame element showing a document of its own; returns that document's root.
     int addFrame(int parent, const QMap<QString, QString>& attributes = {})
     {
@@ -47,7 +59,7 @@ public:
     {
         Vexal::PageElements out;
         if (own(root))
-            collect(root.id(), selector.toLower(), false, out, false);
+            collect(root.id(), queries(selector), false, out, false);
         return out;
     }
 
@@ -55,7 +67,7 @@ public:
     {
         Vexal::PageElements out;
         if (own(root))
-            collect(root.id(), selector.toLower(), false, out, true);
+            collect(root.id(), queries(selector), false, out, true);
         return out.isEmpty() ? Vexal::PageElement() : out.first();
     }
 
@@ -147,7 +159,27 @@ public:
         }
         return found;
     }
-    QRect geometry(const Vexal::PageElement& e) override { return own(e) ? QRect(0, 0, 1, 1) : QRect(); }
+    QString outerMarkup(const Vexal::PageElement& e) override { return own(e) ? outer(e.id()) : QString(); }
+    Vexal::PageElement frameElement(const Vexal::PageElement& document) override
+    {
+        for (const int frame : m_frames) {
+            if (own(document) && m_nodes[size_t(frame)].frame == document.id())
+                return element(frame);
+        }
+        return Vexal::PageElement();
+    }
+    QUrl frameUrl(const Vexal::PageElement& document) override { return own(document) ? node(document).url : QUrl(); }
+    QString frameOrigin(const Vexal::PageElement& document) override
+    {
+        return own(document) ? node(document).origin : QString();
+    }
+    bool isDesignMode(const Vexal::PageElement& document) override
+    {
+        return own(document) && node(document).designMode;
+    }
+
+    // Every element takes a box of a usual size: laid out and in sight.
+    QRect geometry(const Vexal::PageElement& e) override { return own(e) ? QRect(0, 0, 100, 20) : QRect(); }
     QString style(const Vexal::PageElement&, const QString&, StyleKind) override { return QString(); }
     QStringList describeTexts(const Vexal::PageElement&, int, bool, bool) override { return {}; }
 
@@ -211,7 +243,55 @@ private:
         std::vector<Piece> content;
         int parent;
         int frame;
+        // Of a document's root.
+        QString origin;
+        QUrl url;
+        bool designMode = false;
     };
+    // One selector of a list: a tag name (empty for any) and an attribute
+    // that must hold a value.
+    struct Query
+    {
+        QString tag;
+        QString attribute;
+        QString value;
+    };
+
+    static QVector<Query> queries(const QString& selector)
+    {
+        QVector<Query> out;
+        for (QString part : selector.split(QLatin1Char(','))) {
+            part = part.trimmed();
+            Query query;
+            const int open = part.indexOf(QLatin1Char('['));
+            query.tag = (open < 0 ? part : part.left(open)).toLower();
+            if (query.tag == QLatin1String("*"))
+                query.tag.clear();
+            if (open >= 0) {
+                const QString condition = part.mid(open + 1, part.lastIndexOf(QLatin1Char(']')) - open - 1);
+                const int equals = condition.indexOf(QLatin1Char('='));
+                query.attribute = condition.left(equals).toLower();
+                query.value = condition.mid(equals + 1);
+                if (query.value.startsWith(QLatin1Char('"')))
+                    query.value = query.value.mid(1, query.value.size() - 2);
+                query.value.replace(QStringLiteral("\\\""), QStringLiteral("\""));
+            }
+            out << query;
+        }
+        return out;
+    }
+
+    bool matches(int id, const QVector<Query>& list) const
+    {
+        const Node& n = m_nodes[size_t(id)];
+        for (const Query& query : list) {
+            if ((query.tag.isEmpty() || n.tag == query.tag)
+                && (query.attribute.isEmpty()
+                    || (n.attributes.contains(query.attribute) && n.attributes.value(query.attribute) == query.value)))
+                return true;
+        }
+        return false;
+    }
 
     static bool isVoid(const QString& tag)
     {
@@ -239,15 +319,15 @@ private:
         return Vexal::PageElement();
     }
 
-    void collect(int id, const QString& selector, bool self, Vexal::PageElements& out, bool first)
+    void collect(int id, const QVector<Query>& list, bool self, Vexal::PageElements& out, bool first)
     {
-        if (self && (selector == QLatin1String("*") || m_nodes[size_t(id)].tag == selector))
+        if (self && matches(id, list))
             out << element(id);
         for (const Piece& piece : m_nodes[size_t(id)].content) {
             if (first && !out.isEmpty())
                 return;
             if (piece.child >= 0)
-                collect(piece.child, selector, true, out, first);
+                collect(piece.child, list, true, out, first);
         }
     }
 
@@ -264,19 +344,20 @@ private:
         if (isVoid(m_nodes[size_t(id)].tag))
             return QString();
         QString out;
-        for (const Piece& piece : m_nodes[size_t(id)].content) {
-            if (piece.child < 0) {
-                out += piece.text.toHtmlEscaped();
-                continue;
-            }
-            const Node& child = m_nodes[size_t(piece.child)];
-            out += QLatin1Char('<') + child.tag;
-            for (auto a = child.attributes.cbegin(); a != child.attributes.cend(); ++a)
-                out += QStringLiteral(" %1=\"%2\"").arg(a.key(), a.value().toHtmlEscaped());
-            out += QLatin1Char('>') + inner(piece.child);
-            if (!isVoid(child.tag))
-                out += QStringLiteral("</") + child.tag + QLatin1Char('>');
-        }
+        for (const Piece& piece : m_nodes[size_t(id)].content)
+            out += piece.child < 0 ? piece.text.toHtmlEscaped() : outer(piece.child);
+        return out;
+    }
+
+    QString outer(int id) const
+    {
+        const Node& n = m_nodes[size_t(id)];
+        QString out = QLatin1Char('<') + n.tag;
+        for (auto a = n.attributes.cbegin(); a != n.attributes.cend(); ++a)
+            out += QStringLiteral(" %1=\"%2\"").arg(a.key(), a.value().toHtmlEscaped());
+        out += QLatin1Char('>') + inner(id);
+        if (!isVoid(n.tag))
+            out += QStringLiteral("</") + n.tag + QLatin1Char('>');
         return out;
     }
 

@@ -1,3 +1,4 @@
+#include "LoopbackServer.h"
 #include "TestRunner.h"
 
 #include "shell/WebKitPageDom.h"
@@ -69,6 +70,59 @@ private slots:
         WebKitPageDom other(&view);
         QVERIFY(dom.parent(other.documentElement()).isNull());
         QVERIFY(b != other.wrap(view.page()->mainFrame()->findFirstElement(QStringLiteral("b"))));
+    }
+
+    // A document's own markup and frame: the IFRAME that shows it, the
+    // address it was asked for, its site and whether it is edited whole.
+    void documentsAndTheirFrames()
+    {
+        LoopbackServer site;
+        LoopbackServer other;
+        QVERIFY(site.start() && other.start());
+        site.setHtml(QStringLiteral("/inner.html"), QStringLiteral("<html><body><i id=\"i\">x</i></body></html>"));
+        other.setHtml(QStringLiteral("/inner.html"), QStringLiteral("<html><body>y</body></html>"));
+        site.setHtml(QStringLiteral("/page.html"),
+                     QStringLiteral("<html><body><p id=\"p\" class=\"c\">a<b>b</b><br></p>"
+                                    "<iframe id=\"same\" src=\"/inner.html\"></iframe>"
+                                    "<iframe id=\"foreign\" src=\"%1\"></iframe><iframe id=\"editor\"></iframe>"
+                                    "<script>document.getElementById('editor').contentDocument.designMode = 'on';"
+                                    "</script></body></html>")
+                         .arg(other.url(QStringLiteral("/inner.html")).toString()));
+        QWebView view;
+        QSignalSpy loaded(&view, &QWebView::loadFinished);
+        view.load(site.url(QStringLiteral("/page.html")));
+        QVERIFY(loaded.wait(10000) || !loaded.isEmpty());
+        WebKitPageDom dom(&view);
+        const PageElement html = dom.documentElement();
+        QTRY_COMPARE(dom.frameDocuments(html).size(), 3);
+        QTRY_VERIFY(!dom.selectFirst(dom.frameDocuments(html).at(0), QStringLiteral("#i")).isNull());
+
+        const PageElement p = dom.selectFirst(html, QStringLiteral("#p"));
+        QCOMPARE(dom.outerMarkup(p), QStringLiteral("<p id=\"p\" class=\"c\">a<b>b</b><br></p>"));
+        QCOMPARE(dom.markup(p), QStringLiteral("a<b>b</b><br>"));
+        QCOMPARE(dom.documentOf(p.firstChild()), html);
+
+        QMap<QString, PageElement> documents;
+        for (const PageElement& document : dom.frameDocuments(html))
+            documents.insert(dom.frameElement(document).attribute(QStringLiteral("id")), document);
+        QCOMPARE(documents.keys(), (QStringList{"editor", "foreign", "same"}));
+        QVERIFY(dom.frameElement(html).isNull());
+        const PageElement i = dom.selectFirst(documents.value(QStringLiteral("same")), QStringLiteral("#i"));
+        QCOMPARE(dom.documentOf(i), documents.value(QStringLiteral("same")));
+
+        QCOMPARE(dom.frameUrl(html), site.url(QStringLiteral("/page.html")));
+        QCOMPARE(dom.frameUrl(documents.value(QStringLiteral("same"))), site.url(QStringLiteral("/inner.html")));
+        QVERIFY(dom.frameUrl(documents.value(QStringLiteral("editor"))).isEmpty()
+                || dom.frameUrl(documents.value(QStringLiteral("editor"))).scheme() == QLatin1String("about"));
+        const QString origin = dom.frameOrigin(html);
+        QCOMPARE(origin, QStringLiteral("http://127.0.0.1:%1").arg(site.port()));
+        QCOMPARE(dom.frameOrigin(documents.value(QStringLiteral("same"))), origin);
+        QCOMPARE(dom.frameOrigin(documents.value(QStringLiteral("foreign"))),
+                 QStringLiteral("http://127.0.0.1:%1").arg(other.port()));
+
+        QVERIFY(dom.isDesignMode(documents.value(QStringLiteral("editor"))));
+        QVERIFY(!dom.isDesignMode(documents.value(QStringLiteral("same"))));
+        QVERIFY(!dom.isDesignMode(html));
     }
 };
 
