@@ -244,9 +244,12 @@ void StepPlan::collect(const PageElements& all, const Selector* step, const Page
     // Where the page takes no CSS every candidate that holds an element is
     // looked into.
     int nesting = !evidence ? 0 : nestQuery.isEmpty() ? 1 : -1;
+    // The candidates all have the step's name.
+    const int showsText = stepMarkupShowsText(step) ? 1 : 0;
     for (int i = 0; i < count; ++i) {
         const PageElement element = all.at(i);
         TextProbe probe(element);
+        probe.markupShowsText = showsText;
         if (evidence) {
             probe.leaf = element.firstChild().isNull() ? 1 : 0;
             if (!probe.leaf && nesting < 0)

@@ -215,7 +215,7 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
         bool result = false;
         // A void element writes none of its content into its markup: a
         // text that a script put into it shows only in its plain text.
-        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result))
+        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result) && showsText())
             return result;
         if (leaf == 0 && walk && !shape) {
             shape = walk->shapeOf(at);
@@ -245,6 +245,18 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
     if (kind == Evidence::Holds && result && isLaidOut())
         outer |= bit;
     return result;
+}
+
+bool TextProbe::showsText()
+{
+    if (markupShowsText < 0)
+        markupShowsText = element.tagName().compare(QLatin1String("TEMPLATE"), Qt::CaseInsensitive) != 0 ? 1 : 0;
+    return markupShowsText == 1;
+}
+
+bool stepMarkupShowsText(const Selector* step)
+{
+    return step->tag().compare(QLatin1String("TEMPLATE"), Qt::CaseInsensitive) != 0;
 }
 
 // A step's conditions with the text ones answered through the probe.

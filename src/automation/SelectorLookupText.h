@@ -134,6 +134,9 @@ struct TextProbe {
     int leaf = -1;
     QString markup;
     bool markupRead = false;
+    // Not a TEMPLATE element, whose markup is its template's content, not
+    // the texts it holds: asked when the markup would decide.
+    int markupShowsText = -1;
     bool read = false;
     QString text;
     int laid = -1;
@@ -164,7 +167,14 @@ struct TextProbe {
 
     // Whether the element passes the condition (the "index"th of its step).
     bool test(const SelectorAttribute* attribute, int index);
+
+private:
+    bool showsText();
 };
+
+// Whether the markup of a step's elements shows their texts: a TEMPLATE
+// element's markup is its template's content, not the texts it holds.
+bool stepMarkupShowsText(const Selector* step);
 
 
 // A step's conditions with the text ones answered through the probe.
