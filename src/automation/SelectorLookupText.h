@@ -2,8 +2,11 @@
 
 #include "shell/PageDom.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+
+#include <vector>
 
 namespace Vexal {
 
@@ -172,9 +175,31 @@ private:
     bool showsText();
 };
 
+
 // Whether the markup of a step's elements shows their texts: a TEMPLATE
 // element's markup is its template's content, not the texts it holds.
 bool stepMarkupShowsText(const Selector* step);
+
+// The text conditions of a step as one test that the page access runs over
+// the elements a query finds (PageDom::selectByText), where the query answers
+// the step's other conditions. The same rules as a probe's, markup first.
+class StepTextTest final : public PageDom::TextTest
+{
+public:
+    explicit StepTextTest(const Selector* step);
+    Answer fromMarkup(const QString& markup) const override;
+    bool passes(const QString& plainText) const override;
+
+private:
+    struct Condition {
+        const SelectorAttribute* attribute;
+        // Its value as markup is compared with it.
+        QByteArray markupValue;
+    };
+    std::vector<Condition> m_conditions;
+    bool m_any = false;
+    bool m_markupShowsText = true;
+};
 
 
 // A step's conditions with the text ones answered through the probe.

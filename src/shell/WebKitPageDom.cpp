@@ -116,12 +116,12 @@ PageElements WebKitPageDom::select(const PageElement& root, const QString& selec
         return {};
     const QWebElementCollection found = e.findAll(selector);
     const int count = found.count();
-    PageElements out;
-    out.reserve(count);
+    PageElements out(count);
+    PageElement* at = out.data();
     d->elements.reserve(d->elements.size() + size_t(count));
     for (int i = 0; i < count; ++i) {
         d->elements.push_back(found.at(i));
-        out.append(element(int(d->elements.size()) - 1));
+        at[i] = element(int(d->elements.size()) - 1);
     }
     return out;
 }
@@ -330,6 +330,40 @@ void WebKitPageDom::submit(const PageElement& element)
     QWebElement e = ENGINE(element);
     // A control named "submit" hides the form's own submit(); call the prototype's.
     e.evaluateJavaScript(QStringLiteral("HTMLFormElement.prototype.submit.call(this);"));
+}
+
+PageDom::TestedElements WebKitPageDom::selectByText(const PageElement& root, const QString& selector,
+                                                    const TextTest& test)
+{
+    TestedElements out;
+    const QWebElement& e = ENGINE(root);
+    if (e.isNull())
+        return out;
+    const QWebElementCollection found = e.findAll(selector);
+    const int count = found.count();
+    for (int i = 0; i < count; ++i) {
+        const QWebElement element = found.at(i);
+        if (!element.firstChild().isNull()) {
+            out.untested.resize(count - i);
+            out.untestedAt.resize(count - i);
+            d->elements.reserve(d->elements.size() + size_t(count - i));
+            for (int k = i; k < count; ++k) {
+                d->elements.push_back(found.at(k));
+                out.untested[k - i] = this->element(int(d->elements.size()) - 1);
+                out.untestedAt[k - i] = k;
+            }
+            break;
+        }
+        const QString content = element.toInnerXml();
+        TextTest::Answer answer = content.isEmpty() ? TextTest::Unknown : test.fromMarkup(content);
+        if (answer == TextTest::Unknown)
+            answer = test.passes(element.toPlainText()) ? TextTest::Passes : TextTest::Fails;
+        if (answer == TextTest::Passes) {
+            out.passed.append(wrap(element));
+            out.passedAt.append(i);
+        }
+    }
+    return out;
 }
 
 #undef ENGINE
