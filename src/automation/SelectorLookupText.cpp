@@ -109,7 +109,7 @@ static bool markupRules(const QString& markup, const char* value, int n, int com
     // written straight into a buffer sized beforehand.
     QVarLengthArray<char, 256> shown(markup.size());
     int size = 0;
-    const ushort* in = markup.utf16();
+    const ushort* in = reinterpret_cast<const ushort*>(markup.constData());
     for (const ushort* end = in + markup.size(); in != end; ++in) {
         const signed char c = *in < 128 ? fold.map[*in] : -1;
         if (c < 0)
