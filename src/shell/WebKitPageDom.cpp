@@ -343,7 +343,13 @@ PageDom::TestedElements WebKitPageDom::selectByText(const PageElement& root, con
     const int count = found.count();
     for (int i = 0; i < count; ++i) {
         const QWebElement element = found.at(i);
-        if (!element.firstChild().isNull()) {
+        // Markup without a '<' holds no element: only then is the question
+        // to the engine saved. The first of the list is asked before its
+        // markup is read, as it is often the container of all the others.
+        QString content;
+        if (i > 0)
+            content = element.toInnerXml();
+        if ((i == 0 || content.contains(QLatin1Char('<'))) && !element.firstChild().isNull()) {
             out.untested.resize(count - i);
             out.untestedAt.resize(count - i);
             d->elements.reserve(d->elements.size() + size_t(count - i));
@@ -354,7 +360,8 @@ PageDom::TestedElements WebKitPageDom::selectByText(const PageElement& root, con
             }
             break;
         }
-        const QString content = element.toInnerXml();
+        if (i == 0)
+            content = element.toInnerXml();
         TextTest::Answer answer = content.isEmpty() ? TextTest::Unknown : test.fromMarkup(content);
         if (answer == TextTest::Unknown)
             answer = test.passes(element.toPlainText()) ? TextTest::Passes : TextTest::Fails;
