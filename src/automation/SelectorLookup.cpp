@@ -127,8 +127,7 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
 void SelectorLookup::stepFirst(const PageElement& document, const Selector* step, const Plan& plan,
                                Elements& out) const
 {
-    if (!plan.never)
-        plan.collect(m_dom->select(document, plan.query), step, document, out);
+    plan.collectFrom(m_dom, document, step, out);
 }
 
 // The children found by one CSS query come in document order; the step lists
@@ -225,10 +224,10 @@ void SelectorLookup::stepDown(const PageElement& element, const Selector* step, 
     if (element.tagName().compare(ConstSelector::tagIframe(), Qt::CaseInsensitive) == 0) {
         const PageElement document = frameOf(m_dom, element);
         if (!document.isNull())
-            plan.collect(m_dom->select(document, plan.query), step, document, out);
+            plan.collectFrom(m_dom, document, step, out);
         return;
     }
-    plan.collect(m_dom->select(element, plan.query), step, element, out);
+    plan.collectFrom(m_dom, element, step, out);
 }
 
 void SelectorLookup::stepParent(const PageElement& element, const Selector* step, Elements& out) const

@@ -188,24 +188,34 @@ StepPlan::StepPlan(const Selector* step, bool css)
         never = true;
         return;
     }
+    bool textsOnly = true;
     for (int i = 0; i < n; ++i) {
         if (isPositional(step->attributeAt(i)))
             positional = true;
+        if (!isTextual(step->attributeAt(i)))
+            textsOnly = false;
     }
     // Without a tag the query finds nothing, and must go on finding nothing.
-    if (positional || tag.isEmpty() || !css)
+    if (positional || tag.isEmpty())
+        return;
+    byText = textsOnly;
+    if (!css)
         return;
     if (step->join() == Selector::JoinAll) {
         QString filter;
         bool allExact = true;
+        bool othersExact = true;
         for (int i = 0; i < n; ++i) {
             bool conditionExact = false;
             bool always = false;
             filter += conditionFilter(step->attributeAt(i), conditionExact, always);
             allExact = allExact && conditionExact;
+            if (!isTextual(step->attributeAt(i)))
+                othersExact = othersExact && conditionExact;
         }
         query = tag + filter;
         exact = allExact;
+        byText = evidence && othersExact;
         return;
     }
     QStringList branches;
@@ -227,8 +237,36 @@ StepPlan::StepPlan(const Selector* step, bool css)
     exact = allExact;
     single = branches.size() == 1;
 }
+
+void StepPlan::collectFrom(PageDom* dom, const PageElement& root, const Selector* step,
+                           std::vector<PageElement>& out) const
+{
+    if (never)
+        return;
+    if (!byText) {
+        collect(dom->select(root, query), step, root, out);
+        return;
+    }
+    const StepTextTest test(step);
+    const PageDom::TestedElements tested = dom->selectByText(root, query, test);
+    // The rest, from the first that holds elements on, are tested here,
+    // inner texts first where they nest; all go out in document order.
+    std::vector<int> inner;
+    if (!tested.untested.isEmpty())
+        collectIndices(tested.untested, step, root, inner);
+    out.reserve(out.size() + size_t(tested.passed.size()) + inner.size());
+    int passed = 0;
+    for (const int index : inner) {
+        while (passed < tested.passed.size() && tested.passedAt.at(passed) < tested.untestedAt.at(index))
+            out.push_back(tested.passed.at(passed++));
+        out.push_back(tested.untested.at(index));
+    }
+    while (passed < tested.passed.size())
+        out.push_back(tested.passed.at(passed++));
+}
+
 void StepPlan::collect(const PageElements& all, const Selector* step, const PageElement& root,
-                   std::vector<PageElement>& out) const
+                       std::vector<PageElement>& out) const
 {
     const int count = all.count();
     if (exact && !positional) {
@@ -238,15 +276,29 @@ void StepPlan::collect(const PageElements& all, const Selector* step, const Page
             out.push_back(all.at(i));
         return;
     }
+    std::vector<int> indices;
+    collectIndices(all, step, root, indices);
+    out.reserve(out.size() + indices.size());
+    for (const int index : indices)
+        out.push_back(all.at(index));
+}
+
+void StepPlan::collectIndices(const PageElements& all, const Selector* step, const PageElement& root,
+                              std::vector<int>& out) const
+{
+    const int count = all.count();
     // Candidates that hold no element cannot hold one another: the query
     // for nested candidates, which walks the whole page, waits for the
     // first candidate that holds one.
     // Where the page takes no CSS every candidate that holds an element is
     // looked into.
     int nesting = !evidence ? 0 : nestQuery.isEmpty() ? 1 : -1;
+    // The candidates all have the step's name.
+    const int showsText = stepMarkupShowsText(step) ? 1 : 0;
     for (int i = 0; i < count; ++i) {
         const PageElement element = all.at(i);
         TextProbe probe(element);
+        probe.markupShowsText = showsText;
         if (evidence) {
             probe.leaf = element.firstChild().isNull() ? 1 : 0;
             if (!probe.leaf && nesting < 0)
@@ -262,11 +314,11 @@ void StepPlan::collect(const PageElements& all, const Selector* step, const Page
         if (positional && !positionsHold(step, i, count))
             continue;
         if (probeStep(probe, step, i, count))
-            out.push_back(element);
+            out.push_back(i);
     }
 }
 
-int StepPlan::collectInside(const PageElements& all, int index, const Selector* step, std::vector<PageElement>& out)
+int StepPlan::collectInside(const PageElements& all, int index, const Selector* step, std::vector<int>& out)
 {
     const int count = all.count();
     if (index + 1 >= count)
@@ -288,7 +340,7 @@ int StepPlan::collectInside(const PageElements& all, int index, const Selector* 
     const std::vector<char> matched = tree.match(candidate, step, count);
     for (size_t j = 0; j < tree.order.size(); ++j) {
         if (candidate[j] >= 0 && matched[j])
-            out.push_back(tree.order[j]);
+            out.push_back(candidate[j]);
     }
     return k;
 }

@@ -59,23 +59,32 @@ struct StepPlan {
     // Finds an element of the tag inside another; empty where the page takes
     // no CSS.
     QString nestQuery;
+    // The query answers every condition but the texts, which the page access
+    // may test itself.
+    bool byText = false;
 
     // "css": the page takes CSS beyond tag names.
     StepPlan(const Selector* step, bool css);
 
 
+    // Appends the elements of the root's subtree that match the step, in
+    // document order.
+    void collectFrom(PageDom* dom, const PageElement& root, const Selector* step,
+                     std::vector<PageElement>& out) const;
     // Appends the elements of the collection that match the step, in order.
     // The collection lists elements of the root's subtree in document order.
     void collect(const PageElements& all, const Selector* step, const PageElement& root,
                  std::vector<PageElement>& out) const;
+    // The same by their indices in the collection.
+    void collectIndices(const PageElements& all, const Selector* step, const PageElement& root,
+                        std::vector<int>& out) const;
     // A candidate with candidates inside it: the innermost are tested first,
     // and what their texts prove about those around them spares reading the
     // outer texts, each of which holds all the inner ones. Returns the index
-    // after the last candidate inside, having appended those that match; the
-    // index of the candidate itself, having appended nothing, when it holds
-    // none.
-    static int collectInside(const PageElements& all, int index, const Selector* step,
-                             std::vector<PageElement>& out);
+    // after the last candidate inside, having appended the indices of those
+    // that match; the index of the candidate itself, having appended nothing,
+    // when it holds none.
+    static int collectInside(const PageElements& all, int index, const Selector* step, std::vector<int>& out);
 };
 
 

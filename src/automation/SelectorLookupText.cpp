@@ -7,7 +7,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <cstring>
 
 namespace Vexal {
 namespace lookup {
@@ -54,6 +53,32 @@ int lengthFromFirstVisible(const QString& text)
     return text.size() - i;
 }
 
+// A value as the markup of texts is compared with it: its characters other
+// than white space, in lower case (ASCII folds like QString), written to
+// "out" (room for as many characters as the value has). Returns their number:
+// 0 when one of them is not printable ASCII, or none is left; then markup
+// tells nothing.
+static int foldValue(const QString& value, char* out)
+{
+    int n = 0;
+    for (const QChar c : value) {
+        const ushort u = c.unicode();
+        if (c.isSpace())
+            continue;
+        if (u < 0x21 || u > 0x7E)
+            return 0;
+        out[n++] = char(u >= 'A' && u <= 'Z' ? u + 32 : u);
+    }
+    return n;
+}
+
+static QByteArray markupValue(const QString& value)
+{
+    QByteArray out(value.size(), Qt::Uninitialized);
+    out.resize(foldValue(value, out.data()));
+    return out;
+}
+
 // Whether the markup of an element proves that its plain text fails a text
 // condition, without the layout work of reading that text. Only for content
 // that is plain printable ASCII text: the page shows its letters, digits and
@@ -61,23 +86,10 @@ int lengthFromFirstVisible(const QString& text)
 // possibly restyled in case (to ASCII of the same letter, or to a non-ASCII
 // letter), or shows none of them (hidden, masked). So a value whose characters
 // other than white space are printable ASCII cannot match a text whose markup
-// does not hold them the same way.
-static bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result)
+// does not hold them the same way. "value" holds the "n" characters of the
+// condition's folded value.
+static bool markupRules(const QString& markup, const char* value, int n, int comparison, bool& result)
 {
-    // Both sides in lower case without white space; ASCII folds like QString.
-    // Every element of a page may come here: the folded characters are
-    // written straight into buffers sized beforehand.
-    const QString& written = attribute->value();
-    QVarLengthArray<char, 64> value(written.size());
-    int n = 0;
-    for (const QChar c : written) {
-        const ushort u = c.unicode();
-        if (c.isSpace())
-            continue;
-        if (u < 0x21 || u > 0x7E)
-            return false;
-        value.data()[n++] = char(u >= 'A' && u <= 'Z' ? u + 32 : u);
-    }
     if (n == 0)
         return false;
     // For each ASCII character: its lower case, 0 for white space, -1 for a
@@ -93,9 +105,11 @@ static bool markupRules(const QString& markup, const SelectorAttribute* attribut
             }
         }
     } fold;
+    // Every element of a page may come here: the folded characters are
+    // written straight into a buffer sized beforehand.
     QVarLengthArray<char, 256> shown(markup.size());
     int size = 0;
-    const ushort* in = markup.utf16();
+    const ushort* in = reinterpret_cast<const ushort*>(markup.constData());
     for (const ushort* end = in + markup.size(); in != end; ++in) {
         const signed char c = *in < 128 ? fold.map[*in] : -1;
         if (c < 0)
@@ -103,10 +117,19 @@ static bool markupRules(const QString& markup, const SelectorAttribute* attribut
         if (c > 0)
             shown.data()[size++] = char(c);
     }
-    const auto at = [&](int offset) { return offset >= 0 && offset + n <= size
-                                          && std::memcmp(value.data(), shown.data() + offset, size_t(n)) == 0; };
+    // Values are short: a loop compares them faster than a library call.
+    const auto at = [&](int offset) {
+        if (offset < 0 || offset + n > size)
+            return false;
+        const char* text = shown.data() + offset;
+        for (int i = 0; i < n; ++i) {
+            if (text[i] != value[i])
+                return false;
+        }
+        return true;
+    };
     bool possible = false;
-    switch (attribute->comparison()) {
+    switch (comparison) {
     case SelectorAttribute::Equal:
     case SelectorAttribute::NotEqual: possible = size == n && at(0); break;
     case SelectorAttribute::StartsWith: possible = at(0); break;
@@ -119,8 +142,15 @@ static bool markupRules(const QString& markup, const SelectorAttribute* attribut
     }
     if (possible)
         return false;
-    result = attribute->comparison() == SelectorAttribute::NotEqual;
+    result = comparison == SelectorAttribute::NotEqual;
     return true;
+}
+
+static bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result)
+{
+    QVarLengthArray<char, 64> value(attribute->value().size());
+    return markupRules(markup, value.data(), foldValue(attribute->value(), value.data()), attribute->comparison(),
+                       result);
 }
 
 
@@ -215,7 +245,7 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
         bool result = false;
         // A void element writes none of its content into its markup: a
         // text that a script put into it shows only in its plain text.
-        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result))
+        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result) && showsText())
             return result;
         if (leaf == 0 && walk && !shape) {
             shape = walk->shapeOf(at);
@@ -245,6 +275,63 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
     if (kind == Evidence::Holds && result && isLaidOut())
         outer |= bit;
     return result;
+}
+
+StepTextTest::StepTextTest(const Selector* step)
+    : m_any(step->join() == Selector::JoinAny)
+    , m_markupShowsText(stepMarkupShowsText(step))
+{
+    for (int i = 0; i < step->attributeCount(); ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (isTextual(attribute))
+            m_conditions.push_back(Condition{attribute, markupValue(attribute->value())});
+    }
+}
+
+PageDom::TextTest::Answer StepTextTest::fromMarkup(const QString& markup) const
+{
+    if (!m_markupShowsText)
+        return Unknown;
+    bool unknown = false;
+    for (const Condition& condition : m_conditions) {
+        bool result = false;
+        if (!markupRules(markup, condition.markupValue.constData(), condition.markupValue.size(),
+                         condition.attribute->comparison(), result))
+            unknown = true;
+        else if (result == m_any)
+            return m_any ? Passes : Fails;
+    }
+    return unknown ? Unknown : m_any ? Fails : Passes;
+}
+
+bool StepTextTest::passes(const QString& plainText) const
+{
+    QString trimmed;
+    bool trimmedRead = false;
+    for (const Condition& condition : m_conditions) {
+        const SelectorAttribute* attribute = condition.attribute;
+        if (attribute->keyword() == SelectorAttribute::KeywordTrimmed && !trimmedRead) {
+            trimmed = plainText.trimmed();
+            trimmedRead = true;
+        }
+        const QString& subject = attribute->keyword() == SelectorAttribute::KeywordTrimmed ? trimmed : plainText;
+        if (compareText(subject, attribute->value(), attribute->comparison()) == m_any)
+            return m_any;
+    }
+    return !m_any;
+}
+
+
+bool TextProbe::showsText()
+{
+    if (markupShowsText < 0)
+        markupShowsText = element.tagName().compare(QLatin1String("TEMPLATE"), Qt::CaseInsensitive) != 0 ? 1 : 0;
+    return markupShowsText == 1;
+}
+
+bool stepMarkupShowsText(const Selector* step)
+{
+    return step->tag().compare(QLatin1String("TEMPLATE"), Qt::CaseInsensitive) != 0;
 }
 
 // A step's conditions with the text ones answered through the probe.

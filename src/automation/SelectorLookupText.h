@@ -2,8 +2,11 @@
 
 #include "shell/PageDom.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
+
+#include <vector>
 
 namespace Vexal {
 
@@ -134,6 +137,9 @@ struct TextProbe {
     int leaf = -1;
     QString markup;
     bool markupRead = false;
+    // Not a TEMPLATE element, whose markup is its template's content, not
+    // the texts it holds: asked when the markup would decide.
+    int markupShowsText = -1;
     bool read = false;
     QString text;
     int laid = -1;
@@ -164,6 +170,35 @@ struct TextProbe {
 
     // Whether the element passes the condition (the "index"th of its step).
     bool test(const SelectorAttribute* attribute, int index);
+
+private:
+    bool showsText();
+};
+
+
+// Whether the markup of a step's elements shows their texts: a TEMPLATE
+// element's markup is its template's content, not the texts it holds.
+bool stepMarkupShowsText(const Selector* step);
+
+// The text conditions of a step as one test that the page access runs over
+// the elements a query finds (PageDom::selectByText), where the query answers
+// the step's other conditions. The same rules as a probe's, markup first.
+class StepTextTest final : public PageDom::TextTest
+{
+public:
+    explicit StepTextTest(const Selector* step);
+    Answer fromMarkup(const QString& markup) const override;
+    bool passes(const QString& plainText) const override;
+
+private:
+    struct Condition {
+        const SelectorAttribute* attribute;
+        // Its value as markup is compared with it.
+        QByteArray markupValue;
+    };
+    std::vector<Condition> m_conditions;
+    bool m_any = false;
+    bool m_markupShowsText = true;
 };
 
 

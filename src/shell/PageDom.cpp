@@ -24,4 +24,30 @@ PageElement PageDom::documentOf(const PageElement& element)
     return root;
 }
 
+PageDom::TextTest::~TextTest() = default;
+
+PageDom::TestedElements PageDom::selectByText(const PageElement& root, const QString& selector, const TextTest& test)
+{
+    TestedElements out;
+    const PageElements found = select(root, selector);
+    for (int i = 0; i < found.size(); ++i) {
+        const PageElement& element = found.at(i);
+        if (!firstChild(element).isNull()) {
+            out.untested = found.mid(i);
+            for (int k = i; k < found.size(); ++k)
+                out.untestedAt.append(k);
+            break;
+        }
+        const QString content = markup(element);
+        TextTest::Answer answer = content.isEmpty() ? TextTest::Unknown : test.fromMarkup(content);
+        if (answer == TextTest::Unknown)
+            answer = test.passes(plainText(element)) ? TextTest::Passes : TextTest::Fails;
+        if (answer == TextTest::Passes) {
+            out.passed.append(element);
+            out.passedAt.append(i);
+        }
+    }
+    return out;
+}
+
 } // namespace Vexal

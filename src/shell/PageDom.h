@@ -48,6 +48,13 @@ private:
 
 using PageElements = QVector<PageElement>;
 
+} // namespace Vexal
+
+// A pointer and a number: lists of elements copy them as plain memory.
+Q_DECLARE_TYPEINFO(Vexal::PageElement, Q_PRIMITIVE_TYPE);
+
+namespace Vexal {
+
 // What automation asks of a page: its elements (by CSS or by tag), their
 // names, attributes, texts, markup, style and place, their parents, children
 // and siblings, the frames that IFRAME elements show; and what it writes into
@@ -151,6 +158,32 @@ public:
     virtual void click(const PageElement& element) = 0;
     // Submits a form, even one whose controls hide its own submit().
     virtual void submit(const PageElement& element) = 0;
+
+    // Texts tested inside the page access. A query may find thousands of
+    // elements of which few pass a test of their texts: the page access runs
+    // the test over them one after another and hands out only those that
+    // pass. From the first element that holds other elements on, the rest
+    // come back untested: texts that may hold one another are for the caller
+    // to weigh together.
+    class TextTest
+    {
+    public:
+        enum Answer { Fails, Passes, Unknown };
+        virtual ~TextTest();
+        // What the markup (not empty) of an element holding no element
+        // tells of its plain text before that is read.
+        virtual Answer fromMarkup(const QString& markup) const = 0;
+        virtual bool passes(const QString& plainText) const = 0;
+    };
+    // Of the elements select() lists, those that passed and those untested,
+    // each in document order with its position in the whole list.
+    struct TestedElements {
+        PageElements passed;
+        QVector<int> passedAt;
+        PageElements untested;
+        QVector<int> untestedAt;
+    };
+    virtual TestedElements selectByText(const PageElement& root, const QString& selector, const TextTest& test);
 
 protected:
     friend class PageElement;

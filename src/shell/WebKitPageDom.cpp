@@ -10,6 +10,7 @@
 #include <QWebSecurityOrigin>
 #include <QWebView>
 
+#include <algorithm>
 #include <vector>
 
 // The resources of a static library are registered by hand.
@@ -55,6 +56,14 @@ struct WebKitPageDom::Data {
     QPointer<QWebView> view;
     // Every element handed out, by its id.
     std::vector<QWebElement> elements;
+
+    // Room for "more" elements: a query may add thousands at once, again and
+    // again, so the store grows by doubling.
+    void makeRoom(size_t more)
+    {
+        if (elements.capacity() < elements.size() + more)
+            elements.reserve(std::max(elements.size() + more, 2 * elements.capacity()));
+    }
 };
 
 WebKitPageDom::WebKitPageDom(QWebView* view)
@@ -122,13 +131,12 @@ PageElements WebKitPageDom::select(const PageElement& root, const QString& selec
         return {};
     const QWebElementCollection found = e.findAll(selector);
     const int count = found.count();
-    PageElements out;
-    out.reserve(count);
-    if (d->elements.capacity() < d->elements.size() + size_t(count))
-        d->elements.reserve(std::max(d->elements.size() + size_t(count), 2 * d->elements.capacity()));
+    PageElements out(count);
+    PageElement* at = out.data();
+    d->makeRoom(size_t(count));
     for (int i = 0; i < count; ++i) {
         d->elements.push_back(found.at(i));
-        out.append(element(int(d->elements.size()) - 1));
+        at[i] = element(int(d->elements.size()) - 1);
     }
     return out;
 }
@@ -375,6 +383,47 @@ void WebKitPageDom::submit(const PageElement& element)
     QWebElement e = ENGINE(element);
     // A control named "submit" hides the form's own submit(); call the prototype's.
     e.evaluateJavaScript(QStringLiteral("HTMLFormElement.prototype.submit.call(this);"));
+}
+
+PageDom::TestedElements WebKitPageDom::selectByText(const PageElement& root, const QString& selector,
+                                                    const TextTest& test)
+{
+    TestedElements out;
+    const QWebElement& e = ENGINE(root);
+    if (e.isNull())
+        return out;
+    const QWebElementCollection found = e.findAll(selector);
+    const int count = found.count();
+    for (int i = 0; i < count; ++i) {
+        const QWebElement element = found.at(i);
+        // Markup without a '<' holds no element: only then is the question
+        // to the engine saved. The first of the list is asked before its
+        // markup is read, as it is often the container of all the others.
+        QString content;
+        if (i > 0)
+            content = element.toInnerXml();
+        if ((i == 0 || content.contains(QLatin1Char('<'))) && !element.firstChild().isNull()) {
+            out.untested.resize(count - i);
+            out.untestedAt.resize(count - i);
+            d->makeRoom(size_t(count - i));
+            for (int k = i; k < count; ++k) {
+                d->elements.push_back(found.at(k));
+                out.untested[k - i] = this->element(int(d->elements.size()) - 1);
+                out.untestedAt[k - i] = k;
+            }
+            break;
+        }
+        if (i == 0)
+            content = element.toInnerXml();
+        TextTest::Answer answer = content.isEmpty() ? TextTest::Unknown : test.fromMarkup(content);
+        if (answer == TextTest::Unknown)
+            answer = test.passes(element.toPlainText()) ? TextTest::Passes : TextTest::Fails;
+        if (answer == TextTest::Passes) {
+            out.passed.append(wrap(element));
+            out.passedAt.append(i);
+        }
+    }
+    return out;
 }
 
 #undef ENGINE

@@ -70,6 +70,9 @@ public:
     void click(const PageElement& element) override;
     void submit(const PageElement& element) override;
 
+    // Only the elements that pass (or stay untested) are kept.
+    TestedElements selectByText(const PageElement& root, const QString& selector, const TextTest& test) override;
+
 protected:
     bool same(int a, int b) override;
 

@@ -1,5 +1,7 @@
 #include "LoopbackServer.h"
 #include "TestRunner.h"
+#include "MemoryPageDom.h"
+#include "TestRows.h"
 
 #include "shell/WebKitPageDom.h"
 
@@ -11,6 +13,33 @@
 #include <QWebView>
 
 using namespace Vexal;
+
+namespace {
+
+// Texts ending in "9"; the markup tells when "markupTells" is set. Counts
+// what it is asked.
+class EndsWithNine : public PageDom::TextTest
+{
+public:
+    bool markupTells = true;
+    mutable QStringList markups;
+    mutable QStringList texts;
+
+    Answer fromMarkup(const QString& markup) const override
+    {
+        markups << markup;
+        if (!markupTells)
+            return Unknown;
+        return markup.trimmed().endsWith(QLatin1Char('9')) ? Passes : Fails;
+    }
+    bool passes(const QString& plainText) const override
+    {
+        texts << plainText;
+        return plainText.trimmed().endsWith(QLatin1Char('9'));
+    }
+};
+
+} // namespace
 
 // The page access over the web engine: what the selector engine counts on
 // beyond the engine's own calls.
@@ -123,6 +152,54 @@ private slots:
         QVERIFY(dom.isDesignMode(documents.value(QStringLiteral("editor"))));
         QVERIFY(!dom.isDesignMode(documents.value(QStringLiteral("same"))));
         QVERIFY(!dom.isDesignMode(html));
+    }
+
+    void textsTestedInside_data()
+    {
+        addColumns<bool, bool>("inMemory", "markupTells");
+        QTest::newRow("web engine, by markup") << false << true;
+        QTest::newRow("web engine, by text") << false << false;
+        QTest::newRow("in memory, by markup") << true << true;
+        QTest::newRow("in memory, by text") << true << false;
+    }
+
+    // Both page accesses test the texts of the elements a query finds inside:
+    // the markup first, the text where it cannot tell (and where it is empty,
+    // as a void element's is: a hidden one shows the text a script put in);
+    // from the first element that holds elements on, the rest come back
+    // untested.
+    void textsTestedInside()
+    {
+        QFETCH(bool, inMemory);
+        QFETCH(bool, markupTells);
+        QWebView view;
+        QVERIFY(load(view, "<html><body><label>a 9</label><label>b</label><input id=\"v\" hidden><label>c 9</label>"
+                           "<label><b>d</b> 9</label><label>e 9</label></body></html>"));
+        view.page()->mainFrame()->evaluateJavaScript(
+            QStringLiteral("document.getElementById('v').appendChild(document.createTextNode('f 9'));"));
+        WebKitPageDom web(&view);
+        MemoryPageDom memory;
+        const int body = memory.add(memory.root(), QStringLiteral("body"));
+        memory.addText(memory.add(body, QStringLiteral("label")), QStringLiteral("a 9"));
+        memory.addText(memory.add(body, QStringLiteral("label")), QStringLiteral("b"));
+        memory.addText(memory.add(body, QStringLiteral("input")), QStringLiteral("f 9"));
+        memory.addText(memory.add(body, QStringLiteral("label")), QStringLiteral("c 9"));
+        const int holder = memory.add(body, QStringLiteral("label"));
+        memory.addText(memory.add(holder, QStringLiteral("b")), QStringLiteral("d"));
+        memory.addText(holder, QStringLiteral(" 9"));
+        memory.addText(memory.add(body, QStringLiteral("label")), QStringLiteral("e 9"));
+        PageDom& dom = inMemory ? static_cast<PageDom&>(memory) : web;
+        const PageElement root = dom.selectFirst(dom.documentElement(), QStringLiteral("body"));
+        EndsWithNine test;
+        test.markupTells = markupTells;
+        const PageDom::TestedElements tested = dom.selectByText(root, QStringLiteral("*"), test);
+        QCOMPARE(tested.passedAt, QVector<int>({0, 2, 3}));
+        QCOMPARE(tested.passed.size(), 3);
+        QCOMPARE(tested.passed.at(2).toPlainText(), QStringLiteral("c 9"));
+        QCOMPARE(tested.untestedAt, QVector<int>({4, 5, 6}));
+        QCOMPARE(tested.untested.at(1).tagName(), QStringLiteral("B"));
+        QCOMPARE(test.markups, QStringList({"a 9", "b", "c 9"}));
+        QCOMPARE(test.texts, markupTells ? QStringList({"f 9"}) : QStringList({"a 9", "b", "f 9", "c 9"}));
     }
 };
 
