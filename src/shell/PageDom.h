@@ -170,8 +170,9 @@ public:
     public:
         enum Answer { Fails, Passes, Unknown };
         virtual ~TextTest();
-        // What the markup (not empty) of an element holding no element
-        // tells of its plain text before that is read.
+        // What the markup (not empty) of an element tells of its plain text
+        // before that is read: Unknown for markup that shows a tag ('<'),
+        // which the page access then asks the page about.
         virtual Answer fromMarkup(const QString& markup) const = 0;
         virtual bool passes(const QString& plainText) const = 0;
     };

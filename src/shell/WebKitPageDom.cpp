@@ -394,30 +394,36 @@ PageDom::TestedElements WebKitPageDom::selectByText(const PageElement& root, con
         return out;
     const QWebElementCollection found = e.findAll(selector);
     const int count = found.count();
+    // From the first element that holds an element on, the rest go untested.
+    const auto untestedFrom = [&](int first) {
+        out.untested.resize(count - first);
+        out.untestedAt.resize(count - first);
+        d->makeRoom(size_t(count - first));
+        for (int k = first; k < count; ++k) {
+            d->elements.push_back(found.at(k));
+            out.untested[k - first] = this->element(int(d->elements.size()) - 1);
+            out.untestedAt[k - first] = k;
+        }
+    };
     for (int i = 0; i < count; ++i) {
         const QWebElement element = found.at(i);
-        // Markup without a '<' holds no element: only then is the question
-        // to the engine saved. The first of the list is asked before its
-        // markup is read, as it is often the container of all the others.
-        QString content;
-        if (i > 0)
-            content = element.toInnerXml();
-        if ((i == 0 || content.contains(QLatin1Char('<'))) && !element.firstChild().isNull()) {
-            out.untested.resize(count - i);
-            out.untestedAt.resize(count - i);
-            d->makeRoom(size_t(count - i));
-            for (int k = i; k < count; ++k) {
-                d->elements.push_back(found.at(k));
-                out.untested[k - i] = this->element(int(d->elements.size()) - 1);
-                out.untestedAt[k - i] = k;
-            }
+        // The first of the list is often the container of all the others:
+        // whether it holds an element is asked before its markup is read.
+        if (i == 0 && !element.firstChild().isNull()) {
+            untestedFrom(0);
             break;
         }
-        if (i == 0)
-            content = element.toInnerXml();
+        const QString content = element.toInnerXml();
         TextTest::Answer answer = content.isEmpty() ? TextTest::Unknown : test.fromMarkup(content);
-        if (answer == TextTest::Unknown)
+        if (answer == TextTest::Unknown) {
+            // Markup that answers holds no tag; where it cannot, and shows
+            // one, the engine is asked whether that is an element.
+            if (i > 0 && content.contains(QLatin1Char('<')) && !element.firstChild().isNull()) {
+                untestedFrom(i);
+                break;
+            }
             answer = test.passes(element.toPlainText()) ? TextTest::Passes : TextTest::Fails;
+        }
         if (answer == TextTest::Passes) {
             out.passed.append(wrap(element));
             out.passedAt.append(i);
