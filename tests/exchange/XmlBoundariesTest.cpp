@@ -91,7 +91,7 @@ QString longText(int row, int length)
 } // namespace
 
 // Files are read in pieces: where a piece ends must never change what is read.
-class XmlPiecesTest : public QObject
+class XmlBoundariesTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -272,5 +272,5 @@ private slots:
     }
 };
 
-TESVAR_TEST(XmlPiecesTest)
-#include "XmlPiecesTest.moc"
+TESVAR_TEST(XmlBoundariesTest)
+#include "XmlBoundariesTest.moc"
