@@ -1,6 +1,7 @@
 #include "automation/ExtRegistrationSubmitter.h"
 
 #include "automation/LocaleSubmitter.h"
+#include "automation/MasterAccountFields.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
@@ -21,21 +22,12 @@ ExtRegistrationSubmitter::ExtRegistrationSubmitter(QWidget* parent)
 
 QStringList ExtRegistrationSubmitter::fieldCaptions()
 {
-    return {LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
-            LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
-            LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
-            LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
-            LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
-            LocaleAccount::phone(),     LocaleAccount::fax()};
+    return MasterAccountFields::listedCaptions();
 }
 
 QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account)
 {
-    return {account.firstName(), account.middleName(), account.lastName(), account.fullName(),
-            account.login(),     account.decryptedPassword(), account.email(), account.url(),
-            account.answer(),    account.country(),     account.city(),    account.province(),
-            account.address(),   account.details(),     account.zipCode(), account.phone(),
-            account.fax()};
+    return MasterAccountFields::listedValues(account);
 }
 
 void ExtRegistrationSubmitter::beforeSubmit()
