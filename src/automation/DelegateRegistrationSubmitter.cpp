@@ -7,11 +7,6 @@
 
 namespace Vexal {
 
-QString DelegateRegistrationSubmitter::questionValue(int question)
-{
-    return MasterAccountFields::questionValue(question);
-}
-
 void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master,
                                                    const DBRegistrationTemplate* templ)
 {

@@ -14,20 +14,10 @@
 namespace Vexal {
 
 ExtRegistrationSubmitter::ExtRegistrationSubmitter(QWidget* parent)
-    : BaseRecordSubmitter({-1, &LocaleSubmitter::registrationSubmitter, &LocaleAccount::masterAccount, &fieldCaptions,
-                           &fieldValues},
+    : BaseRecordSubmitter({-1, &LocaleSubmitter::registrationSubmitter, &LocaleAccount::masterAccount,
+                           &MasterAccountFields::listedCaptions, &MasterAccountFields::listedValues},
                           parent)
 {
-}
-
-QStringList ExtRegistrationSubmitter::fieldCaptions()
-{
-    return MasterAccountFields::listedCaptions();
-}
-
-QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account)
-{
-    return MasterAccountFields::listedValues(account);
 }
 
 void ExtRegistrationSubmitter::beforeSubmit()

@@ -74,9 +74,10 @@ QStringList dayTexts(const DBMasterAccount& account)
     return birthday.isValid() ? twoWays(birthday.day()) : QStringList();
 }
 
+// "XINDEX:<n>": a choice list takes the option at index n.
 QString question(const DBMasterAccount& account)
 {
-    return MasterAccountFields::questionValue(account.question());
+    return QStringLiteral("%1:%2").arg(ConstSelector::xIndex(), QString::number(account.question()));
 }
 
 QStringList countryNames(const DBMasterAccount& account)
@@ -162,11 +163,6 @@ QStringList MasterAccountFields::listedValues(const DBMasterAccount& account)
             values << field.value(account);
     }
     return values;
-}
-
-QString MasterAccountFields::questionValue(int question)
-{
-    return QStringLiteral("%1:%2").arg(ConstSelector::xIndex(), QString::number(question));
 }
 
 } // namespace Vexal

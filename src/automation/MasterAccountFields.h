@@ -57,9 +57,6 @@ const std::vector<MasterAccountField>& all();
 QStringList listedCaptions();
 QStringList listedValues(const DBMasterAccount& account);
 
-// "XINDEX:<n>": chooses the SELECT option at index n.
-QString questionValue(int question);
-
 } // namespace MasterAccountFields
 
 } // namespace Vexal
