@@ -318,15 +318,6 @@ bool isNumberBox(const PageElement& element)
         || type == QLatin1String("number");
 }
 
-bool isControlTag(const QString& tag)
-{
-    for (const char* control : {"input", "select", "textarea", "button"}) {
-        if (tag.compare(QLatin1String(control), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
 // The controls of the row the box stands in, in document order: those of
 // its parent, or of the parent's parent where the parent holds the box
 // alone (each box wrapped in an element of its own).
@@ -338,7 +329,7 @@ PageElements rowControls(const PageElement& box)
     for (int level = 0; level < 2 && !row.isNull(); ++level, row = row.parent()) {
         controls.clear();
         for (const PageElement& element : dom->select(row, QStringLiteral("*"))) {
-            if (isControlTag(element.tagName()))
+            if (SmartUtils::isControlTag(element.tagName()))
                 controls << element;
         }
         if (controls.size() > 1)
@@ -443,7 +434,7 @@ bool textAfter(const PageElement& box, QString* text, QString* stop)
         while (end < close && inner.at(end).isLetterOrNumber())
             ++end;
         const QString tag = inner.mid(open + 1, end - open - 1);
-        if (isControlTag(tag) || tag.compare(QLatin1String("br"), Qt::CaseInsensitive) == 0) {
+        if (SmartUtils::isControlTag(tag) || tag.compare(QLatin1String("br"), Qt::CaseInsensitive) == 0) {
             *stop = tag.toLower();
             break;
         }
@@ -471,7 +462,7 @@ bool DelegateSubmitter::asksLocalPart(const PageElement& box)
     }
     const PageElement next = box.nextSibling();
     return startsWithDomain(box.dom()->labelText(box))
-        || (!next.isNull() && !isControlTag(next.tagName()) && startsWithDomain(next.toPlainText()));
+        || (!next.isNull() && !SmartUtils::isControlTag(next.tagName()) && startsWithDomain(next.toPlainText()));
 }
 
 void DelegateSubmitter::clickSelector(const SelectorList* list)
