@@ -15,7 +15,6 @@
 #include "texts/LocaleDelegate.h"
 #include "texts/LocaleInstance.h"
 
-
 namespace Vexal {
 
 RandomIdentity::RandomIdentity(QObject* parent, Random* random)
