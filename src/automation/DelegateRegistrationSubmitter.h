@@ -17,9 +17,6 @@ public:
 
     void fillByTemplate(const DBMasterAccount* master, const DBRegistrationTemplate* templ) override;
     void fillSmart(const DBMasterAccount* master) override;
-
-    // "XINDEX:<n>": chooses the SELECT option at index n.
-    static QString questionValue(int question);
 };
 
 } // namespace Vexal

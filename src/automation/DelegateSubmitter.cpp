@@ -20,6 +20,8 @@
 #include "core/Convert.h"
 #include "shell/WebKitPageDom.h"
 
+#include <QRegularExpression>
+
 namespace Vexal {
 
 DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
@@ -96,7 +98,7 @@ PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
     return found.first();
 }
 
-void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts)
+void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts, bool digits)
 {
     const PageElement element = firstFound(list);
     if (element.isNull())
@@ -104,7 +106,7 @@ void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList
     if (!list->values().isEmpty())
         chooseOption(element, list->values());
     else
-        writeValue(element, list->value(), otherTexts);
+        writeValue(element, list->value(), otherTexts, digits);
 }
 
 namespace {
@@ -170,6 +172,16 @@ bool isPromptText(const QString& text)
     return true;
 }
 
+// The parts of a text written as a path: "Computers > Internet",
+// "Computers/Internet", "Computers » Internet", "Computers::Internet"; a text
+// that is no path is its one part.
+QStringList pathParts(const QString& text)
+{
+    static const QRegularExpression separator(QStringLiteral("\\s*(?:>|::|/|\\\\|\u00BB|\u203A|\u2192)\\s*"));
+    QStringList parts = text.split(separator, Qt::SkipEmptyParts);
+    return parts.size() > 1 ? parts : QStringList{text};
+}
+
 } // namespace
 
 QString DelegateSubmitter::optionKey(const QString& text)
@@ -185,7 +197,7 @@ QString DelegateSubmitter::optionKey(const QString& text)
             break;
         ++start;
     }
-    return key.mid(start).toCaseFolded();
+    return pathParts(key.mid(start).toCaseFolded()).join(QLatin1Char('>'));
 }
 
 bool DelegateSubmitter::isPlaceholder(const PageElement& option)
@@ -212,6 +224,8 @@ bool DelegateSubmitter::chooseOption(const PageElement& select, const QStringLis
         return false;
     PageDom* dom = select.dom();
     const PageElements options = dom->select(select, QStringLiteral("option"));
+    // The one option whose path ends in a wanted text; -2 when several do.
+    int lastPart = -1;
     for (int i = 0; i < options.count(); ++i) {
         const PageElement& option = options.at(i);
         // A placeholder is never the choice, whatever its value.
@@ -224,11 +238,18 @@ bool DelegateSubmitter::chooseOption(const PageElement& select, const QStringLis
             dom->selectIndex(select, i);
             return true;
         }
+        const int end = text.lastIndexOf(QLatin1Char('>'));
+        if (end >= 0 && lastPart != -2 && keys.contains(text.mid(end + 1)))
+            lastPart = lastPart == -1 ? i : -2;
     }
-    return false;
+    if (lastPart < 0)
+        return false;
+    dom->selectIndex(select, lastPart);
+    return true;
 }
 
-void DelegateSubmitter::writeValue(const PageElement& element, const QString& value, const QStringList& otherTexts)
+void DelegateSubmitter::writeValue(const PageElement& element, const QString& value, const QStringList& otherTexts,
+                                   bool digits, const PageElements& taken)
 {
     const int type = SelectorManager::elementType(element);
     if (type == SelectorManager::TypeSelect && !Convert::isIndex(value)) {
@@ -244,7 +265,204 @@ void DelegateSubmitter::writeValue(const PageElement& element, const QString& va
             body.dom()->setMarkup(body, QStringLiteral("<p>") + value + QStringLiteral("</p>"));
         return;
     }
+    if (type == SelectorManager::TypeInput || type == SelectorManager::TypeTextarea) {
+        writeText(element, value, digits, taken);
+        return;
+    }
     m_manager->setValue(element, value);
+}
+
+int DelegateSubmitter::maxLength(const PageElement& box)
+{
+    bool ok = false;
+    const int limit = box.attribute(QStringLiteral("maxlength")).trimmed().toInt(&ok);
+    return ok && limit >= 0 ? limit : -1;
+}
+
+namespace {
+
+// The digits of a number in a way a form may ask for them, and how many
+// of them make the country code that boxes must give a box of its own.
+struct Digits {
+    QString digits;
+    int code;
+};
+
+// All digits; for a number written "+<country code> ..." (or "00<code>
+// ..."), all digits with the country code in boxes of its own, and the
+// digits after the country code.
+QVector<Digits> digitsOf(const QString& number)
+{
+    QString all;
+    for (const QChar c : number) {
+        if (c.isDigit())
+            all += c;
+    }
+    static const QRegularExpression international(
+        QStringLiteral("^\\s*(\\+|00)\\s*(\\d{1,4})[\\s\\-./()]+\\d"));
+    const QRegularExpressionMatch match = international.match(number);
+    if (!match.hasMatch())
+        return {{all, 0}};
+    // "00" stands among the digits, "+" does not.
+    const int code = (match.captured(1) == QLatin1String("00") ? 2 : 0) + match.captured(2).size();
+    return {{all, code}, {all.mid(code), 0}};
+}
+
+// A text box a number may be typed into.
+bool isNumberBox(const PageElement& element)
+{
+    if (SelectorManager::elementType(element) != SelectorManager::TypeInput)
+        return false;
+    const QString type = element.attribute(QStringLiteral("type")).trimmed().toLower();
+    return type.isEmpty() || type == QLatin1String("text") || type == QLatin1String("tel")
+        || type == QLatin1String("number");
+}
+
+// The controls of the row the box stands in, in document order: those of
+// its parent, or of the parent's parent where the parent holds the box
+// alone (each box wrapped in an element of its own).
+PageElements rowControls(const PageElement& box)
+{
+    PageDom* dom = box.dom();
+    PageElements controls;
+    PageElement row = box.parent();
+    for (int level = 0; level < 2 && !row.isNull(); ++level, row = row.parent()) {
+        controls.clear();
+        for (const PageElement& element : dom->select(row, QStringLiteral("*"))) {
+            if (SmartUtils::isControlTag(element.tagName()))
+                controls << element;
+        }
+        if (controls.size() > 1)
+            break;
+    }
+    return controls;
+}
+
+} // namespace
+
+void DelegateSubmitter::writeText(const PageElement& box, const QString& value, bool digits,
+                                  const PageElements& taken)
+{
+    QString text = value;
+    const int at = text.indexOf(QLatin1Char('@'));
+    if (at >= 0 && asksLocalPart(box)) {
+        // The page gives the "@" and the domain.
+        if (at == 0)
+            return;
+        text.truncate(at);
+    }
+    const int limit = maxLength(box);
+    if (limit < 0 || text.size() <= limit) {
+        m_manager->setValue(box, text);
+        return;
+    }
+    if (!digits)
+        return;
+    // The boxes from this one on, while each is a number box that takes a
+    // set number of characters and is no other field's.
+    const PageElements controls = rowControls(box);
+    const int first = controls.indexOf(box);
+    QVector<int> limits;
+    QVector<int> sums;
+    const QVector<Digits> ways = digitsOf(text);
+    for (int i = first; first >= 0 && i < controls.size(); ++i) {
+        const PageElement& next = controls.at(i);
+        const int nextLimit = maxLength(next);
+        if (nextLimit <= 0 || !isNumberBox(next) || (i > first && taken.contains(next)))
+            return;
+        limits << nextLimit;
+        sums << (sums.isEmpty() ? 0 : sums.last()) + nextLimit;
+        for (const Digits& way : ways) {
+            if (way.digits.size() != sums.last() || (way.code > 0 && !sums.contains(way.code)))
+                continue;
+            int from = 0;
+            for (int j = 0; j < limits.size(); ++j) {
+                m_manager->setValue(controls.at(first + j), way.digits.mid(from, limits.at(j)));
+                from += limits.at(j);
+            }
+            return;
+        }
+    }
+}
+
+namespace {
+
+bool startsWithDomain(const QString& text)
+{
+    static const QRegularExpression domain(
+        QStringLiteral("^\\s*@\\s*[\\w-]+(?:\\.[\\w-]+)+"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    return domain.match(text).hasMatch();
+}
+
+// The text of markup as the page shows it, for the few entities that stand
+// around an "@".
+QString shownText(QString markup)
+{
+    markup.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+    markup.replace(QLatin1String("&#64;"), QLatin1String("@"));
+    markup.replace(QLatin1String("&#x40;"), QLatin1String("@"));
+    markup.replace(QLatin1String("&commat;"), QLatin1String("@"));
+    markup.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return markup;
+}
+
+// The text that follows the box in its parent up to the next control or
+// line break, read from the parent's markup; "stop" is the tag that ended it
+// (empty at the parent's end). False when the markup does not place the box.
+bool textAfter(const PageElement& box, QString* text, QString* stop)
+{
+    PageDom* dom = box.dom();
+    const PageElement parent = box.parent();
+    if (parent.isNull())
+        return false;
+    const QString inner = dom->markup(parent);
+    const QString own = dom->outerMarkup(box);
+    const int at = own.isEmpty() ? -1 : inner.indexOf(own);
+    if (at < 0 || inner.indexOf(own, at + 1) >= 0)
+        return false;
+    int i = at + own.size();
+    while (i < inner.size()) {
+        const int open = inner.indexOf(QLatin1Char('<'), i);
+        *text += inner.mid(i, open < 0 ? -1 : open - i);
+        if (open < 0)
+            break;
+        const int close = inner.indexOf(QLatin1Char('>'), open);
+        if (close < 0)
+            break;
+        int end = open + 1;
+        while (end < close && inner.at(end).isLetterOrNumber())
+            ++end;
+        const QString tag = inner.mid(open + 1, end - open - 1);
+        if (SmartUtils::isControlTag(tag) || tag.compare(QLatin1String("br"), Qt::CaseInsensitive) == 0) {
+            *stop = tag.toLower();
+            break;
+        }
+        i = close + 1;
+    }
+    *text = shownText(*text);
+    return true;
+}
+
+} // namespace
+
+bool DelegateSubmitter::asksLocalPart(const PageElement& box)
+{
+    QString text;
+    QString stop;
+    if (textAfter(box, &text, &stop)) {
+        if (startsWithDomain(text))
+            return true;
+        // "@" and a choice list of the domains.
+        if (text.trimmed() == QLatin1String("@") && stop == QLatin1String("select"))
+            return true;
+        // The box ends its cell; the next cell may hold the domain.
+        const PageElement next = box.parent().nextSibling();
+        return text.trimmed().isEmpty() && stop.isEmpty() && !next.isNull() && startsWithDomain(next.toPlainText());
+    }
+    const PageElement next = box.nextSibling();
+    return startsWithDomain(box.dom()->labelText(box))
+        || (!next.isNull() && !SmartUtils::isControlTag(next.tagName()) && startsWithDomain(next.toPlainText()));
 }
 
 void DelegateSubmitter::clickSelector(const SelectorList* list)
@@ -255,27 +473,22 @@ void DelegateSubmitter::clickSelector(const SelectorList* list)
 }
 
 void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
-                                 const QString& value, const QStringList& otherTexts)
+                                 const QString& value, const QStringList& otherTexts, bool digits)
 {
     if (!SmartUtils::containsKind(elements, kind)) {
         Logger::info(LocaleMessage::fieldNotFound(caption));
         return;
     }
+    // The controls recognised as other fields, which a number split over
+    // boxes never reaches into.
+    PageElements taken;
+    for (const SmartElement* element : elements) {
+        if (digits && element->kind() != kind && element->kind() != SmartElement::KindUndef
+            && element->kind() != SmartElement::KindTrash)
+            taken << element->element();
+    }
     for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value, otherTexts);
-}
-
-void DelegateSubmitter::fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value)
-{
-    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        writeValue(element->element(), value);
-}
-
-void DelegateSubmitter::selectKindWhenFound(const QList<SmartElement*>& elements, int kind,
-                                            const QStringList& values)
-{
-    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
-        choose(element->element(), values);
+        writeValue(element->element(), value, otherTexts, digits, taken);
 }
 
 bool DelegateSubmitter::boxNamed(const PageElement& box, const QStringList& wanted)
@@ -363,17 +576,19 @@ bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
     if (!parseFields(fields, lists))
         return false;
     for (int i = 0; i < lists.size(); ++i)
-        fillSelector(lists.at(i), fields.at(i).otherTexts);
+        fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);
     return true;
 }
 
 void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields)
 {
     for (const SmartField& field : fields) {
+        if (field.quiet && !SmartUtils::containsKind(elements, field.kind))
+            continue;
         if (field.useValues)
             selectKind(elements, field.kind, field.caption, field.values);
         else
-            fillKind(elements, field.kind, field.caption, field.value, field.otherTexts);
+            fillKind(elements, field.kind, field.caption, field.value, field.otherTexts, field.digits);
     }
 }
 

@@ -50,25 +50,22 @@ public:
 
     // Write one parsed field into the first element it finds; a field that
     // finds nothing is an information line "Can't find "<caption>" field".
-    // A choice list may take one of the other texts of the value instead.
-    void fillSelector(const SelectorList* list, const QStringList& otherTexts = QStringList());
+    // A choice list may take one of the other texts of the value instead; a
+    // number (digits) may be split over the boxes that follow.
+    void fillSelector(const SelectorList* list, const QStringList& otherTexts = QStringList(), bool digits = false);
     // Click (or, for a FORM, submit) the first element the field finds.
     void clickSelector(const SelectorList* list);
 
     // Smart route: write into every recognised control of the kind; a
-    // choice list may take one of the other texts of the value instead.
+    // choice list may take one of the other texts of the value instead; a
+    // number (digits) may be split over the boxes that follow, none of them
+    // recognised as another field.
     void fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption, const QString& value,
-                  const QStringList& otherTexts = QStringList());
+                  const QStringList& otherTexts = QStringList(), bool digits = false);
     // Choose option texts in every control of the kind (tick the check
     // boxes of a list that they name); no texts, no choice.
     void selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
                     const QStringList& values);
-    // Write into every recognised control of the kind, silently when there
-    // is none (a form offers one of several ways to give the same fact).
-    void fillKindWhenFound(const QList<SmartElement*>& elements, int kind, const QString& value);
-    // Choose option texts in every recognised control of the kind, silently
-    // when there is none.
-    void selectKindWhenFound(const QList<SmartElement*>& elements, int kind, const QStringList& values);
     // Click the first recognised Submit control.
     void clickSubmit(const QList<SmartElement*>& elements);
 
@@ -100,6 +97,7 @@ protected:
         QStringList values;
         QStringList otherTexts;
         bool useValues = false;
+        bool digits = false;
     };
     // One row of a smart table.
     struct SmartField {
@@ -119,6 +117,10 @@ protected:
         QStringList values;
         QStringList otherTexts;
         bool useValues = false;
+        bool digits = false;
+        // No message when the form has no control of the kind: the form
+        // asks for the fact another way.
+        bool quiet = false;
     };
 
     // Phase one parses every field in order and stops at the first fault
@@ -162,14 +164,31 @@ protected:
 
     // Writes a value into one element. A choice list takes the option whose
     // text or value is the value or one of its other texts; an editor frame
-    // anywhere in the page takes the text.
-    void writeValue(const PageElement& element, const QString& value, const QStringList& otherTexts = QStringList());
+    // anywhere in the page takes the text; a text box, see writeText.
+    void writeValue(const PageElement& element, const QString& value, const QStringList& otherTexts = QStringList(),
+                    bool digits = false, const PageElements& taken = PageElements());
+    // A text box takes the value only when it fits: a value longer than the
+    // box's maxlength is never typed cut. A number (digits) that does not fit
+    // goes, digits only, into the consecutive boxes beginning with this one
+    // whose maxlengths add up to its digits (the number without its country
+    // code where it is written "+<code> ..."), none of them taken. A box
+    // that the page follows with "@" and a domain takes the part of the
+    // value before its "@".
+    void writeText(const PageElement& box, const QString& value, bool digits, const PageElements& taken);
+    // Whether the page follows the box with "@" and a domain (or with a lone
+    // "@" before a choice list of domains).
+    static bool asksLocalPart(const PageElement& box);
+    // The maxlength of a text box; -1 when it sets none.
+    static int maxLength(const PageElement& box);
     // Selects the first option, in document order, whose text or value is
     // one of the wanted ones, compared trimmed, ignoring case, blanks,
     // non-breaking spaces and the indent marks of a tree ("|___ Sport"),
-    // never a placeholder. False when no option matches.
+    // never a placeholder. Failing that, the one option whose text is a path
+    // ("Computers > Internet") ending in a wanted one; none where several
+    // do. False when no option is chosen.
     static bool chooseOption(const PageElement& select, const QStringList& wanted);
-    // A text as options are compared: a sign before a number stays.
+    // A text as options are compared: a sign before a number stays; the
+    // parts of a path are joined by one separator.
     static QString optionKey(const QString& text);
     // An option that only asks for a choice: its value is empty, "-1", "0"
     // or mere marks ("--"), and its text too, or a request ("Select...",

@@ -3,7 +3,7 @@
 #include "automation/DlgDataSource.h"
 #include "automation/DlgFormFiller.h"
 #include "automation/ExtFormFillerToolbar.h"
-#include "automation/ExtRegistrationSubmitter.h"
+#include "automation/MasterAccountFields.h"
 #include "automation/WidDataSourceComboBox.h"
 #include "content/DBSpinnedArticle.h"
 #include "core/Logger.h"
@@ -150,8 +150,7 @@ bool ExtFormFiller::loadFields(int id, const QStringList& captions, Values value
 
 bool ExtFormFiller::loadMasterAccount(int id)
 {
-    return loadFields<DBMasterAccount>(id, ExtRegistrationSubmitter::fieldCaptions(),
-                                       &ExtRegistrationSubmitter::fieldValues);
+    return loadFields<DBMasterAccount>(id, MasterAccountFields::listedCaptions(), &MasterAccountFields::listedValues);
 }
 
 bool ExtFormFiller::loadAccount(int id)

@@ -1,6 +1,7 @@
 #include "automation/ExtRegistrationSubmitter.h"
 
 #include "automation/LocaleSubmitter.h"
+#include "automation/MasterAccountFields.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
@@ -13,29 +14,10 @@
 namespace Vexal {
 
 ExtRegistrationSubmitter::ExtRegistrationSubmitter(QWidget* parent)
-    : BaseRecordSubmitter({-1, &LocaleSubmitter::registrationSubmitter, &LocaleAccount::masterAccount, &fieldCaptions,
-                           &fieldValues},
+    : BaseRecordSubmitter({-1, &LocaleSubmitter::registrationSubmitter, &LocaleAccount::masterAccount,
+                           &MasterAccountFields::listedCaptions, &MasterAccountFields::listedValues},
                           parent)
 {
-}
-
-QStringList ExtRegistrationSubmitter::fieldCaptions()
-{
-    return {LocaleAccount::firstName(), LocaleAccount::middleName(), LocaleAccount::lastName(),
-            LocaleAccount::fullName(),  LocaleAccount::login(),      LocaleAccount::password(),
-            LocaleAccount::email(),     LocaleAccount::url(),        LocaleAccount::answer(),
-            LocaleAccount::country(),   LocaleAccount::city(),       LocaleAccount::province(),
-            LocaleAccount::address(),   LocaleAccount::details(),    LocaleAccount::zipCode(),
-            LocaleAccount::phone(),     LocaleAccount::fax()};
-}
-
-QStringList ExtRegistrationSubmitter::fieldValues(const DBMasterAccount& account)
-{
-    return {account.firstName(), account.middleName(), account.lastName(), account.fullName(),
-            account.login(),     account.decryptedPassword(), account.email(), account.url(),
-            account.answer(),    account.country(),     account.city(),    account.province(),
-            account.address(),   account.details(),     account.zipCode(), account.phone(),
-            account.fax()};
 }
 
 void ExtRegistrationSubmitter::beforeSubmit()

@@ -20,11 +20,6 @@ public:
 
     WidMasterAccountComboBox* masterAccountBox() const { return recordBox(); }
 
-    // The seventeen fields of a master account, captions and values in the
-    // same order, password in clear.
-    static QStringList fieldCaptions();
-    static QStringList fieldValues(const DBMasterAccount& account);
-
 public slots:
     void slotSaveAccount();
 

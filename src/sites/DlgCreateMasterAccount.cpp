@@ -39,11 +39,6 @@ void fillChooser(BaseComboBox* combo, DBListBase* list, const QString& preferred
         combo->setCurrentIndex(index);
 }
 
-QString joinedName(const DBMasterAccount* account)
-{
-    return QStringList{account->firstName(), account->lastName()}.join(QLatin1Char(' ')).trimmed();
-}
-
 } // namespace
 
 DBMasterAccount* DlgCreateMasterAccount::masterAccount() const
@@ -164,23 +159,9 @@ bool DlgCreateMasterAccount::createAccount(QString* errorText)
 {
     DBMasterAccount* account = m_account.data();
     RandomIdentity identity;
-    if (!identity.fill(account, languageId(), countryId())) {
+    if (!identity.fill(account, languageId(), countryId(), gender())) {
         *errorText = identity.errorText();
         return false;
-    }
-    // The identity draws its own gender; the user's choice wins, with a first
-    // name to match.
-    const int chosen = gender();
-    if (account->gender() != chosen) {
-        account->setGender(chosen);
-        const QString first = identity.randomFirstName(languageId(), chosen != 0);
-        if (!first.isEmpty()) {
-            const QString oldFullName = account->fullName();
-            account->setFirstName(first);
-            account->setFullName(joinedName(account));
-            if (account->name() == oldFullName)
-                account->setName(account->fullName());
-        }
     }
     if (!account->save()) {
         *errorText = account->errorText();

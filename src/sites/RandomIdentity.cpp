@@ -15,8 +15,6 @@
 #include "texts/LocaleDelegate.h"
 #include "texts/LocaleInstance.h"
 
-#include <QTextBoundaryFinder>
-
 namespace Vexal {
 
 RandomIdentity::RandomIdentity(QObject* parent, Random* random)
@@ -99,15 +97,6 @@ QString loadName(int id, QString* error)
         return QString();
     }
     return record.name();
-}
-
-// The first character of a name as the reader sees it: a letter outside the
-// Basic Multilingual Plane takes two UTF-16 units, an accent its own one.
-QString initial(const QString& name)
-{
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name);
-    const int end = finder.toNextBoundary();
-    return name.left(end > 0 ? end : 0);
 }
 
 } // namespace
@@ -213,13 +202,109 @@ QString RandomIdentity::tableTitle(const QString& table)
     return entry ? entry->title() : table;
 }
 
-bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryId)
+namespace {
+
+// The ASCII letters of the lower-case letters that decomposing leaves
+// outside ASCII: Latin letters of their own, Cyrillic and Greek.
+const struct {
+    char16_t letter;
+    const char* ascii;
+} transliterations[] = {
+    {u'ß', "ss"}, {u'æ', "ae"}, {u'ø', "o"},  {u'œ', "oe"}, {u'ł', "l"},  {u'đ', "d"},  {u'ð', "d"},
+    {u'þ', "th"}, {u'ı', "i"},  {u'ħ', "h"},  {u'ŧ', "t"},  {u'ŋ', "n"},  {u'ĸ', "k"},
+
+    {u'а', "a"},  {u'б', "b"},  {u'в', "v"},  {u'г', "g"},  {u'д', "d"},  {u'е', "e"},  {u'ё', "e"},
+    {u'ж', "zh"}, {u'з', "z"},  {u'и', "i"},  {u'й', "y"},  {u'к', "k"},  {u'л', "l"},  {u'м', "m"},
+    {u'н', "n"},  {u'о', "o"},  {u'п', "p"},  {u'р', "r"},  {u'с', "s"},  {u'т', "t"},  {u'у', "u"},
+    {u'ф', "f"},  {u'х', "kh"}, {u'ц', "ts"}, {u'ч', "ch"}, {u'ш', "sh"}, {u'щ', "shch"}, {u'ъ', ""},
+    {u'ы', "y"},  {u'ь', ""},   {u'э', "e"},  {u'ю', "yu"}, {u'я', "ya"}, {u'є', "ye"}, {u'і', "i"},
+    {u'ї', "yi"}, {u'ґ', "g"},  {u'ў', "u"},  {u'ђ', "dj"}, {u'ј', "j"},  {u'љ', "lj"}, {u'њ', "nj"},
+    {u'ћ', "c"},  {u'џ', "dz"}, {u'ѓ', "gj"}, {u'ќ', "kj"}, {u'ѕ', "dz"},
+
+    {u'α', "a"},  {u'β', "v"},  {u'γ', "g"},  {u'δ', "d"},  {u'ε', "e"},  {u'ζ', "z"},  {u'η', "i"},
+    {u'θ', "th"}, {u'ι', "i"},  {u'κ', "k"},  {u'λ', "l"},  {u'μ', "m"},  {u'ν', "n"},  {u'ξ', "x"},
+    {u'ο', "o"},  {u'π', "p"},  {u'ρ', "r"},  {u'σ', "s"},  {u'ς', "s"},  {u'τ', "t"},  {u'υ', "y"},
+    {u'φ', "f"},  {u'χ', "ch"}, {u'ψ', "ps"}, {u'ω', "o"},
+};
+
+const char* transliteration(QChar lower)
+{
+    for (const auto& entry : transliterations) {
+        if (entry.letter == lower.unicode())
+            return entry.ascii;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+namespace {
+
+// The ASCII of one character (a surrogate pair counts as one): its own
+// transliteration (Cyrillic "й" is no "и" with a mark), else that of the
+// parts it decomposes into, marks dropped ("é", the mathematical "𝒜").
+QString asciiOf(const QString& character)
+{
+    QString ascii;
+    const char* own = character.size() == 1 ? transliteration(character.at(0).toLower()) : nullptr;
+    const QString parts = own ? character : character.normalized(QString::NormalizationForm_KD);
+    for (const QChar c : parts) {
+        QString text;
+        if (c.unicode() < 128)
+            text = c.isLetterOrNumber() ? QString(c) : QString();
+        else if (const char* latin = transliteration(c.toLower()))
+            text = QString::fromLatin1(latin);
+        if (c.isUpper() && !text.isEmpty())
+            text[0] = text.at(0).toUpper();
+        ascii += text;
+    }
+    return ascii;
+}
+
+// The letter without its marks.
+QChar baseLetter(QChar c)
+{
+    return QString(c).normalized(QString::NormalizationForm_D).at(0).toLower();
+}
+
+} // namespace
+
+QString RandomIdentity::asciiName(const QString& name)
+{
+    const QString text = name.normalized(QString::NormalizationForm_C);
+    QString ascii;
+    for (int i = 0; i < text.size(); ++i) {
+        // Greek "ου" is one sound.
+        if (baseLetter(text.at(i)) == QChar(u'ο') && i + 1 < text.size()
+            && baseLetter(text.at(i + 1)) == QChar(u'υ')) {
+            ascii += text.at(i).isUpper() ? QStringLiteral("Ou") : QStringLiteral("ou");
+            ++i;
+            continue;
+        }
+        const int width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        ascii += asciiOf(text.mid(i, width));
+        i += width - 1;
+    }
+    return ascii;
+}
+
+QString RandomIdentity::screenName(const QString& firstName, const QString& lastName, const QString& digits)
+{
+    const QString first = asciiName(firstName);
+    const QString last = asciiName(lastName);
+    QString handle = last.isEmpty() ? first : first.left(1) + last;
+    if (handle.isEmpty())
+        handle = randomLetters(6);
+    return handle + digits;
+}
+
+bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryId, int gender)
 {
     if (!account)
         return false;
     m_failed = false;
 
-    const bool male = m_random->next(2) == 1;
+    const bool male = gender < 0 ? m_random->next(2) == 1 : gender != 0;
     account->setGender(male ? 1 : 0);
     const QString first = randomFirstName(languageId, male);
     const QString last = randomLastName(languageId);
@@ -227,16 +312,12 @@ bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryI
         account->setFirstName(first);
     if (!last.isEmpty())
         account->setLastName(last);
+    // Made of the names the account shows.
     const QString full = QStringList{account->firstName(), account->lastName()}.join(QLatin1Char(' ')).trimmed();
     account->setFullName(full);
     if (account->name().isEmpty())
         account->setName(full);
-
-    QString handle = initial(account->firstName()) + account->lastName();
-    handle.remove(QLatin1Char(' '));
-    if (handle.isEmpty())
-        handle = randomLetters(6);
-    handle += randomDigits(3);
+    const QString handle = screenName(account->firstName(), account->lastName(), randomDigits(3));
     account->setScreenName(handle);
     account->setLogin(handle.toLower());
     Encryptor encryptor(Encryptor::programKey());

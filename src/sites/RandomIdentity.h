@@ -41,13 +41,24 @@ public:
     QString randomLastName(int languageId);
 
     // Fills the account with a random identity of the language and country:
-    // gender, first, last, full and screen name, login, password (scrambled),
-    // birthday, country, city and province, address, details (floor and
-    // apartment), zip code and phone. A name, city or address the tables do
-    // not give leaves its field as it was; an empty record name becomes the
-    // full name. False when a database read failed (errorText tells); the
-    // other fields are filled all the same. The record is not saved.
-    bool fill(DBMasterAccount* account, int languageId, int countryId);
+    // gender (drawn, or the one given: 1 male, 0 female), first, last, full
+    // and screen name, login, password (scrambled), birthday, country, city
+    // and province, address, details (floor and apartment), zip code and
+    // phone. A name, city or address the tables do not give leaves its field
+    // as it was; an empty record name becomes the full name. The full name,
+    // screen name and login are made from the names the account ends with.
+    // False when a database read failed (errorText tells); the other fields
+    // are filled all the same. The record is not saved.
+    bool fill(DBMasterAccount* account, int languageId, int countryId, int gender = -1);
+
+    // A name in ASCII letters and digits, as logins take it: marks dropped
+    // from Latin letters, Cyrillic and Greek transliterated, anything else
+    // left out.
+    static QString asciiName(const QString& name);
+    // The screen name made of the names (the initial of the first and the
+    // last, in ASCII) and the digits; random letters where neither name
+    // gives an ASCII letter. The login is its lower case.
+    QString screenName(const QString& firstName, const QString& lastName, const QString& digits);
 
     // The SQL table of the first identity table that gives nothing for the
     // choice (Language, FirstName of the gender, LastName, Country, City,

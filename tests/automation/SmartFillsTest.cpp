@@ -145,6 +145,42 @@ private slots:
         QTest::newRow("categories in a list")
             << "directory-cats.html"
             << "directory" << QVariantMap{{"Category", "Computers"}} << smart << "c12?=true|c11?=false|agree?=true";
+        // A box the page follows with "@" and a domain takes the part of
+        // the value before its "@", whichever value goes there.
+        QTest::newRow("new address before its domain") << "mailbox-signup.html" << "registration" << QVariantMap()
+                                                       << smart << "fn=Anna|addr=anna|pw2=pw|alt=anna@example.com";
+        QTest::newRow("new address by template")
+            << "mailbox-signup.html" << "registration" << QVariantMap() << QVariantMap{{"Email", "INPUT[name=\"addr\"]"}}
+            << "addr=anna";
+        QTest::newRow("login before a list of domains")
+            << "webmail-domains.html" << "registration"
+            << QVariantMap{{"Login", "anna.b@post.example"}, {"ScreenName", "annie@chat.example"}} << smart
+            << "login=anna.b|domain=post.example|nick=annie|pass2=pw";
+        // A value longer than its box is not typed cut; a phone number goes
+        // into consecutive boxes that take its digits (after its country
+        // code), else stays out.
+        const QVariantMap phones{{"LastName", "Bergström"}, {"Phone", "+1 555 123-4567"}, {"Fax", "(555) 123 45"}};
+        QTest::newRow("phone over three boxes") << "phone-boxes.html" << "registration" << phones << smart
+                                                << "first=Anna|last=|ph_area=555|ph_pre=123|ph_num=4567|"
+                                                   "fax_a=555|fax_b=12345|zip=0155|pw=pw";
+        QTest::newRow("phone by template")
+            << "phone-boxes.html" << "registration" << phones
+            << QVariantMap{{"LastName", "INPUT[name=\"last\"]"}, {"Phone", "INPUT[name=\"ph_area\"]"}}
+            << "last=|ph_area=555|ph_pre=123|ph_num=4567";
+        QTest::newRow("phone of other digits") << "phone-boxes.html" << "registration"
+                                               << QVariantMap{{"Phone", "+47 22 12 34 56"}, {"Fax", "555 1234"}}
+                                               << smart << "ph_area=|ph_pre=|ph_num=|fax_a=|fax_b=";
+        // Options written as paths take a value that names their last part;
+        // one that several end in is no choice.
+        QTest::newRow("category path") << "directory-paths.html" << "directory"
+                                       << QVariantMap{{"Category", "Internet"}} << smart << "cat=8|title=Nordic bikes";
+        QTest::newRow("category path by template")
+            << "directory-paths.html" << "directory" << QVariantMap{{"Category", "cycling"}}
+            << QVariantMap{{"Category", "SELECT[name=\"cat\"]"}} << "cat=14";
+        QTest::newRow("category path of other marks") << "directory-paths.html" << "directory"
+                                                      << QVariantMap{{"Category", "Outdoors"}} << smart << "cat=12";
+        QTest::newRow("category two paths end in") << "directory-paths.html" << "directory"
+                                                   << QVariantMap{{"Category", "Hosting"}} << smart << "cat=";
     }
 
     void fills()

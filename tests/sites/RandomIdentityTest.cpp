@@ -1,5 +1,6 @@
 #include "TestRunner.h"
 
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "core/Logger.h"
 #include "data/DBMasterAccount.h"
@@ -91,15 +92,45 @@ private slots:
         QCOMPARE(firstNames.size(), 4);
         QCOMPARE(cities.size(), 2);
 
-        // The initial of the screen name is a whole character, never half of
-        // a surrogate pair.
-        const QString script = QString::fromUtf8("\xF0\x9D\x92\x9C"); // one letter, two UTF-16 units
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO FirstName (Name, LanguageID, Gender) VALUES "
-                                                  "('%1da', 3, 1), ('%1da', 3, 0)").arg(script)));
-        QVERIFY(TestDatabase::exec("INSERT INTO LastName (Name, LanguageID) VALUES ('Lovelace', 3)"));
-        DBMasterAccount initial;
-        QVERIFY2(identity.fill(&initial, 3, 1), qPrintable(identity.errorText()));
-        QVERIFY2(initial.screenName().startsWith(script + QStringLiteral("Lovelace")), qPrintable(initial.screenName()));
+    }
+
+    // Login and screen name are made of the names the account shows, in
+    // ASCII letters: marks dropped, Cyrillic and Greek transliterated; a
+    // name of another script gives none, and random letters stand in where
+    // neither name gives one.
+    void loginsAreAsciiOfTheNamesShown_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("marks") << "Zoë" << "Dvořák" << "ZDvorak";
+        QTest::newRow("letters of their own") << "Øystein" << "Weiß-Łukowska" << "OWeissLukowska";
+        QTest::newRow("Cyrillic") << "Юлия" << "Щукина-Йовович" << "YShchukinaYovovich";
+        QTest::newRow("Greek") << "Θεόδωρος" << "Παπαδόπουλος" << "TPapadopoulos";
+        QTest::newRow("a letter of two units") << QString::fromUtf8("\xF0\x9D\x92\x9C" "da") << "Lovelace"
+                                                << "ALovelace";
+        QTest::newRow("a first name of another script") << "太郎" << "O'Hara" << "OHara";
+        QTest::newRow("a last name of another script") << "Mei" << "王" << "Mei";
+        QTest::newRow("no Latin letter") << "太郎" << "山田" << "[a-z]{6}";
+    }
+
+    void loginsAreAsciiOfTheNamesShown()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, screen);
+        TestDatabase db;
+        QVERIFY(addRow(QStringLiteral("FirstName"), {{"Name", "Ulrich"}, {"LanguageID", 1}, {"Gender", 1}}) > 0);
+        QVERIFY(addRow(QStringLiteral("FirstName"), {{"Name", first}, {"LanguageID", 1}, {"Gender", 0}}) > 0);
+        QVERIFY(addRow(QStringLiteral("LastName"), {{"Name", last}, {"LanguageID", 1}}) > 0);
+        RandomIdentity identity;
+        DBMasterAccount account;
+        // The gender asked for: her name, not one drawn for another.
+        QVERIFY2(identity.fill(&account, 1, -1, 0), qPrintable(identity.errorText()));
+        QCOMPARE(account.fullName(), first + ' ' + last);
+        QVERIFY2(QRegularExpression('^' + screen + "\\d{3}$").match(account.screenName()).hasMatch(),
+                 qPrintable(account.screenName()));
+        QCOMPARE(account.login(), account.screenName().toLower());
     }
 
     void missingRowsAndFailedReadsGiveUpThePick()

@@ -287,6 +287,40 @@ private slots:
         }
     }
 
+    // The names drawn for the gender chosen are the ones the login, the
+    // screen name and the full name are made of.
+    void createdMasterAccountLogsInByItsName()
+    {
+        TestDatabase db;
+        for (const char* statement :
+             {"INSERT INTO Language (ID, Name) VALUES (2, 'English')",
+              "INSERT INTO Country (ID, Name, Code) VALUES (2, 'USA', 'US')",
+              "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('Ulrich', 2, 1), ('Christiane', 2, 0)",
+              "INSERT INTO LastName (Name, LanguageID) VALUES ('Schulz', 2)",
+              "INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 2, 'MA')",
+              "INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 2)"})
+            QVERIFY(exec(QLatin1String(statement)));
+        // The generator draws a gender of its own: each choice a few times.
+        for (int round = 0; round < 16; ++round) {
+            const int gender = round % 2;
+            DlgCreateMasterAccount dialog;
+            dialog.build(nullptr);
+            dialog.findChild<QCheckBox*>()->setChecked(true);
+            QComboBox* genderCombo = dialog.findChildren<QComboBox*>().first();
+            genderCombo->setCurrentIndex(genderCombo->findData(gender));
+            dialog.slotAccept();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            DBMasterAccount stored;
+            QVERIFY(stored.load(dialog.masterAccount()->id()));
+            const QString initial = gender ? QStringLiteral("U") : QStringLiteral("C");
+            QCOMPARE(stored.fullName(), (gender ? QStringLiteral("Ulrich") : QStringLiteral("Christiane")) + " Schulz");
+            QCOMPARE(stored.name(), stored.fullName());
+            QVERIFY2(QRegularExpression(QStringLiteral("^%1Schulz\\d{3}$").arg(initial)).match(stored.screenName()).hasMatch(),
+                     qPrintable(stored.screenName()));
+            QCOMPARE(stored.login(), stored.screenName().toLower());
+        }
+    }
+
     // An editor re-saves what it loaded, so the field must hand back stored
     // texts it cannot read, and forget typed text when it gets an empty one.
     void untouchedFieldKeepsStoredText()
