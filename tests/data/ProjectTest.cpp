@@ -11,6 +11,7 @@
 #include "data/DBManager.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
+#include "data/TemporaryFiles.h"
 #include "core/DBSql.h"
 
 #include <QDateTime>
@@ -244,10 +245,11 @@ private slots:
                  QStringList());
     }
 
-    // What starts killed while building a new database left behind goes at
-    // any later start once it is stale, also when the database exists by
-    // then; another start's build at work and files not of a build stay.
-    void staleBuildsGoAtAnyStart()
+    // What starts killed while building a new database, and backups killed
+    // while copying, left behind goes at any later start once it is stale
+    // for its kind, also when the database exists by then; another run's
+    // file at work and files not of such a run stay.
+    void staleLeftoversGoAtAnyStart()
     {
         TestFolder folder;
         DefaultConnectionGuard guard;
@@ -255,20 +257,29 @@ private slots:
         DBManager manager;
         QVERIFY(manager.setupConnection());
         const QString path = Vexal::ConstApp::databaseFile();
+        const QString bku = Vexal::ConstApp::backupFolder();
+        const QString killedBackup = QDir(bku).filePath(QStringLiteral("2020_01_31.bku.4242-0badf00d.part"));
         const QStringList stale{path + QStringLiteral(".4242-0badf00d.new"),
                                 path + QStringLiteral(".4242-0badf00d.new-journal"),
-                                path + QStringLiteral(".17-12345678.new-wal")};
+                                path + QStringLiteral(".17-12345678.new-wal"), killedBackup,
+                                killedBackup + QStringLiteral("-journal")};
         const QStringList kept{path + QStringLiteral(".4343-feedbeef.new"), path + QStringLiteral(".old.new"),
                                path + QStringLiteral(".4242-0badf00d.new.keep"),
-                               folder.file(QStringLiteral("Other.db.4242-0badf00d.new"))};
-        const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-DBManager::staleBuildSeconds - 5);
+                               folder.file(QStringLiteral("Other.db.4242-0badf00d.new")),
+                               QDir(bku).filePath(QStringLiteral("2020_02_01.bku.4343-feedbeef.part")),
+                               QDir(bku).filePath(QStringLiteral("notes.bku.4242-0badf00d.part"))};
+        // Each untouched for longer than its kind allows, but the first kept
+        // of each kind: a build at work, and a copy untouched for less than
+        // a backup allows.
+        const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::backupCopy.staleSeconds - 5);
+        const QDateTime lately = QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::newDatabase.staleSeconds - 5);
         for (const QString& file : stale + kept) {
             QFile made(file);
             QVERIFY(made.open(QIODevice::WriteOnly));
             QCOMPARE(made.write("torn"), qint64(4));
             QVERIFY(made.flush());
             if (file != kept.first())
-                QVERIFY(made.setFileTime(longAgo, QFileDevice::FileModificationTime));
+                QVERIFY(made.setFileTime(file == kept.at(4) ? lately : longAgo, QFileDevice::FileModificationTime));
         }
         QVERIFY(manager.setupConnection());
         QVERIFY(manager.checkProject());
