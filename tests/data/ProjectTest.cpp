@@ -131,7 +131,7 @@ private slots:
     // would work (a view over the projects with a trigger for inserts).
     void failedLookUpInsertsNothing_data()
     {
-        addColumns<QStringList, QString>("setup", "error");
+        addColumns<QStringList, QString, bool>("setup", "error", "logWritable");
         QTest::newRow("look-up fails, insert would work")
             << QStringList{QStringLiteral("ALTER TABLE Project RENAME TO Stored;"),
                            QStringLiteral("CREATE VIEW Project AS SELECT ID, Name, Comments, Active, URL FROM Stored "
@@ -139,30 +139,44 @@ private slots:
                            QStringLiteral("CREATE TRIGGER ProjectInsert INSTEAD OF INSERT ON Project BEGIN "
                                           "INSERT INTO Stored (Name, Comments, Active, URL) "
                                           "VALUES (NEW.Name, NEW.Comments, NEW.Active, NEW.URL); END;")}
-            << QStringLiteral("integer overflow");
+            << QStringLiteral("integer overflow") << true;
         QTest::newRow("another program's database")
-            << QStringList{QStringLiteral("DROP TABLE Project;")} << QStringLiteral("no such table: Project");
+            << QStringList{QStringLiteral("DROP TABLE Project;")} << QStringLiteral("no such table: Project") << true;
+        // The message cannot point to the log: it says the cause itself.
+        QTest::newRow("log.txt cannot be written")
+            << QStringList{QStringLiteral("DROP TABLE Project;")} << QStringLiteral("no such table: Project") << false;
     }
 
     void failedLookUpInsertsNothing()
     {
         QFETCH(QStringList, setup);
         QFETCH(QString, error);
+        QFETCH(bool, logWritable);
         TestDatabase db;
         for (const QString& statement : setup)
             QVERIFY(TestDatabase::exec(statement));
         const int objects = TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master;")).toInt();
+        if (!logWritable) {
+            QFile::remove(Vexal::ConstApp::logFile());
+            QVERIFY(QDir().mkdir(Vexal::ConstApp::logFile()));
+        }
         ScriptedPrompt prompt;
         DBManager manager;
         QVERIFY(!manager.checkProject());
-        const QStringList messages = criticalMessages(QStringLiteral("Check Project"));
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.at(0).contains(error), qPrintable(messages.at(0)));
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Critical);
         QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
-        QCOMPARE(prompt.messages.at(0).text,
-                 QStringLiteral("Failed to load and active project. See log.txt for more details."));
+        if (logWritable) {
+            const QStringList messages = criticalMessages(QStringLiteral("Check Project"));
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages.at(0).contains(error), qPrintable(messages.at(0)));
+            QCOMPARE(prompt.messages.at(0).text,
+                     QStringLiteral("Failed to load and active project. See log.txt for more details."));
+        } else {
+            const QString text = prompt.messages.at(0).text;
+            QVERIFY2(text.startsWith(QStringLiteral("Failed to load an active project: ")) && text.contains(error),
+                     qPrintable(text));
+        }
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master;")).toInt(), objects);
         if (setup.size() > 1)
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("Stored")), 0);
@@ -289,24 +303,40 @@ private slots:
             QVERIFY2(QFile::exists(file), qPrintable(file));
     }
 
+    // A database that cannot be opened: three log lines, then the message,
+    // which points to them; where log.txt cannot be written (a folder holds
+    // its name) the message says the cause itself.
+    void setupConnectionFailure_data() { addBoolRows("logWritable", "log.txt cannot be written", "log.txt written"); }
+
     void setupConnectionFailure()
     {
+        QFETCH(bool, logWritable);
         TestFolder folder;
         DefaultConnectionGuard guard;
         ScriptedPrompt prompt;
         QVERIFY(QDir().mkdir(Vexal::ConstApp::databaseFile())); // a folder cannot be opened as a database
+        if (!logWritable)
+            QVERIFY(QDir().mkdir(Vexal::ConstApp::logFile()));
         DBManager manager;
         QVERIFY(!manager.setupConnection());
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
+        if (!logWritable) {
+            const QString text = prompt.messages.at(0).text;
+            QVERIFY2(text.startsWith(QStringLiteral("The application failed to load a database: "))
+                         && text.contains(QStringLiteral("Database File: %1").arg(Vexal::ConstApp::databaseFile()))
+                         && !text.contains(QLatin1String("log.txt")),
+                     qPrintable(text));
+            return;
+        }
         const QStringList messages = criticalMessages(QStringLiteral("Setup Connection"));
         QCOMPARE(messages.size(), 3);
         QCOMPARE(messages.at(0), QStringLiteral("Database connection failure."));
         QVERIFY(messages.at(1).startsWith(QStringLiteral("Database Error: ")));
         QVERIFY(messages.at(1).size() > QStringLiteral("Database Error: ").size());
         QCOMPARE(messages.at(2), QStringLiteral("Database File: %1").arg(Vexal::ConstApp::databaseFile()));
-        QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages.at(0).text,
                  QStringLiteral("The application failed to load a database. See log.txt for more details."));
-        QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
     }
 };
 
