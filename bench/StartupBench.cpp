@@ -521,8 +521,11 @@ BENCHMARK(BM_ProgramStartXServer)->UseManualTime()->Iterations(10)->Unit(benchma
 
 // The first start, as a new user meets it: the database is made, with its
 // schema and first rows, before the window; beside the bare web-view window
-// program in the same run, each in an empty folder on a disk.
-void BM_FirstStartOffscreen(benchmark::State& state)
+// program in the same run, each in an empty folder on a disk. With `load`,
+// another program syncs its writes to the same disk all the while, so that
+// every sync of a start waits its turn (a slow disk); the bare program starts
+// under the same load.
+void timeFirstStarts(benchmark::State& state, bool load)
 {
     FirstStartFolders folders;
     if (!folders.isValid()) {
@@ -532,26 +535,21 @@ void BM_FirstStartOffscreen(benchmark::State& state)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
+    std::unique_ptr<DiskLoad> writer(load ? new DiskLoad(folders.base()) : nullptr);
     timeProgramStarts(state, environment, &folders);
+    if (writer)
+        state.counters["load_syncs_per_s"] = writer->syncsPerSecond();
+}
+
+void BM_FirstStartOffscreen(benchmark::State& state)
+{
+    timeFirstStarts(state, false);
 }
 BENCHMARK(BM_FirstStartOffscreen)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
-// The same on a busy disk: another program syncs its writes to the same disk
-// all the while, so that every sync of a start waits its turn (a slow disk).
-// The bare program starts under the same load.
 void BM_FirstStartUnderDiskLoad(benchmark::State& state)
 {
-    FirstStartFolders folders;
-    if (!folders.isValid()) {
-        state.SkipWithError("no folder for the first starts");
-        return;
-    }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
-    DiskLoad load(folders.base());
-    timeProgramStarts(state, environment, &folders);
-    state.counters["load_syncs_per_s"] = load.syncsPerSecond();
+    timeFirstStarts(state, true);
 }
 BENCHMARK(BM_FirstStartUnderDiskLoad)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
