@@ -125,8 +125,8 @@ bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QSt
     for (const char* statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(QLatin1String(statement))) {
-            *error = LocaleSql::sqlQueryFailed(QLatin1String(statement),
-                                               DBConnection::errorText(db, query.lastError()));
+            *error =
+                LocaleSql::sqlQueryFailed(QLatin1String(statement), DBConnection::errorText(db, query.lastError()));
             return false;
         }
     }
@@ -341,8 +341,7 @@ bool DBManager::createDefaultProjectOnce()
         return false;
     }
     if (!db.commit()) {
-        critical(
-            LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
+        critical(LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
         db.rollback();
         return false;
     }

@@ -42,9 +42,8 @@ QString TemporaryFiles::name(const QString& finalPath, const Kind& kind)
 
 int TemporaryFiles::removeStale(const Kind& kind)
 {
-    const QRegularExpression ours(
-        QStringLiteral("^(?:%1)\\.\\d+-[0-9a-f]{8}%2(?:-journal|-wal|-shm)?$")
-            .arg(kind.finalNames(), QRegularExpression::escape(QLatin1String(kind.suffix))));
+    const QRegularExpression ours(QStringLiteral("^(?:%1)\\.\\d+-[0-9a-f]{8}%2(?:-journal|-wal|-shm)?$")
+                                      .arg(kind.finalNames(), QRegularExpression::escape(QLatin1String(kind.suffix))));
     const QDateTime limit = QDateTime::currentDateTime().addSecs(-kind.staleSeconds);
     const QFileInfoList found = QDir(kind.folder()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
     int removed = 0;

@@ -273,11 +273,11 @@ private slots:
         const QString path = Vexal::ConstApp::databaseFile();
         const QString bku = Vexal::ConstApp::backupFolder();
         const QString killedBackup = QDir(bku).filePath(QStringLiteral("2020_01_31.bku.4242-0badf00d.part"));
-        const QStringList stale{path + QStringLiteral(".4242-0badf00d.new"),
-                                path + QStringLiteral(".4242-0badf00d.new-journal"),
-                                path + QStringLiteral(".17-12345678.new-wal"), killedBackup,
-                                killedBackup + QStringLiteral("-journal")};
-        const QStringList kept{path + QStringLiteral(".4343-feedbeef.new"), path + QStringLiteral(".old.new"),
+        const QStringList stale{
+            path + QStringLiteral(".4242-0badf00d.new"), path + QStringLiteral(".4242-0badf00d.new-journal"),
+            path + QStringLiteral(".17-12345678.new-wal"), killedBackup, killedBackup + QStringLiteral("-journal")};
+        const QStringList kept{path + QStringLiteral(".4343-feedbeef.new"),
+                               path + QStringLiteral(".old.new"),
                                path + QStringLiteral(".4242-0badf00d.new.keep"),
                                folder.file(QStringLiteral("Other.db.4242-0badf00d.new")),
                                QDir(bku).filePath(QStringLiteral("2020_02_01.bku.4343-feedbeef.part")),
@@ -285,8 +285,10 @@ private slots:
         // Each untouched for longer than its kind allows, but the first kept
         // of each kind: a build at work, and a copy untouched for less than
         // a backup allows.
-        const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::backupCopy.staleSeconds - 5);
-        const QDateTime lately = QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::newDatabase.staleSeconds - 5);
+        const QDateTime longAgo =
+            QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::backupCopy.staleSeconds - 5);
+        const QDateTime lately =
+            QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::newDatabase.staleSeconds - 5);
         for (const QString& file : stale + kept) {
             QFile made(file);
             QVERIFY(made.open(QIODevice::WriteOnly));

@@ -466,10 +466,9 @@ private slots:
             QVERIFY(makeUserDatabase(path));
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         }
-        const QFile::Permissions readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-            | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-        const QFile::Permissions writable =
-            readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        const QFile::Permissions readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+            | QFile::ReadOther | QFile::ExeOther;
+        const QFile::Permissions writable = readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
         QVERIFY(QFile::setPermissions(folder.path(), folderWritable ? writable : readable));
         const QDir dir(folder.path());
         const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
