@@ -28,9 +28,15 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <numeric>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -205,11 +211,14 @@ struct ProgramStart
     double blankMs = 0;
 };
 
-ProgramStart startProgram(const QString& program, const QProcessEnvironment& environment)
+ProgramStart startProgram(const QString& program, const QProcessEnvironment& environment,
+                          const QString& folder = QString())
 {
     QProcess process;
     process.setProgram(program);
     process.setProcessEnvironment(environment);
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardErrorFile(QProcess::nullDevice());
     ProgramStart result;
@@ -341,12 +350,95 @@ double median(QVector<double> values)
     return n == 0 ? 0 : (n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2);
 }
 
+// Folders of first starts: each start gets an empty folder of its own,
+// removed after it, under a folder on a disk (not a memory file system, where
+// a sync costs nothing): TESVAR_STARTUP_BENCH_DISK, else /var/tmp.
+class FirstStartFolders
+{
+public:
+    FirstStartFolders()
+        : m_base(QDir(qEnvironmentVariable("TESVAR_STARTUP_BENCH_DISK", QStringLiteral("/var/tmp")))
+                     .filePath(QStringLiteral("tesvar-first-start-XXXXXX")))
+    {
+    }
+    bool isValid() const { return m_base.isValid(); }
+    QString base() const { return m_base.path(); }
+    // An empty folder for the next start; the previous one goes.
+    QString next()
+    {
+        if (!m_current.isEmpty())
+            QDir(m_current).removeRecursively();
+        m_current = QDir(m_base.path()).filePath(QString::number(++m_count));
+        QDir().mkpath(m_current);
+        return m_current;
+    }
+
+private:
+    QTemporaryDir m_base;
+    QString m_current;
+    int m_count = 0;
+};
+
+// A program beside the started ones that writes to the same disk and syncs
+// after every write, as a download, a mail program or another database
+// does: every sync of a started program waits behind its syncs. Stops when
+// destroyed.
+class DiskLoad
+{
+public:
+    explicit DiskLoad(const QString& folder)
+        : m_path(QFile::encodeName(QDir(folder).filePath(QStringLiteral("load.bin"))).toStdString())
+        , m_writer([this] { write(); })
+    {
+    }
+    ~DiskLoad()
+    {
+        m_stop = true;
+        m_writer.join();
+        ::unlink(m_path.c_str());
+    }
+    double syncsPerSecond() const { return m_syncs / std::max(1e-9, m_clock.nsecsElapsed() / 1e9); }
+
+private:
+    static QElapsedTimer started()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        return clock;
+    }
+
+    void write()
+    {
+        const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return;
+        std::vector<char> block(1 << 20, 'x');
+        const off_t span = off_t(64) << 20;
+        off_t offset = 0;
+        while (!m_stop) {
+            if (::pwrite(fd, block.data(), block.size(), offset) < 0 || ::fdatasync(fd) != 0)
+                break;
+            ++m_syncs;
+            offset = (offset + off_t(block.size())) % span;
+        }
+        ::close(fd);
+    }
+
+    std::string m_path;
+    std::atomic<bool> m_stop{false};
+    std::atomic<long> m_syncs{0};
+    QElapsedTimer m_clock = started();
+    std::thread m_writer;
+};
+
 // Starts the browser and the bare web-view window program alternately, each
-// from launch to its first paint. The iteration time is the browser's; the
-// counters give the bare program's time, the ratio of the two (of the means,
-// and of the medians, which a busy machine's outliers move less), and how
-// long each shown window stood blank before its first paint.
-void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& environment)
+// from launch to its first paint; with `folders`, each in an empty folder of
+// its own (the browser's first start). The iteration time is the browser's;
+// the counters give the bare program's time, the ratio of the two (of the
+// means, and of the medians, which a busy machine's outliers move less), and
+// how long each shown window stood blank before its first paint.
+void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& environment,
+                       FirstStartFolders* folders = nullptr)
 {
     QVector<double> browserMs;
     QVector<double> bareMs;
@@ -359,11 +451,12 @@ void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& envir
         const bool browserFirst = browserMs.size() % 2 == 0;
         ProgramStart browser;
         ProgramStart bare;
+        const auto folder = [folders] { return folders ? folders->next() : QString(); };
         if (browserFirst)
-            browser = startProgram(startupBrowser(), environment);
-        bare = startProgram(startupBare(), environment);
+            browser = startProgram(startupBrowser(), environment, folder());
+        bare = startProgram(startupBare(), environment, folder());
         if (!browserFirst)
-            browser = startProgram(startupBrowser(), environment);
+            browser = startProgram(startupBrowser(), environment, folder());
         if (browser.seconds < 0 || bare.seconds < 0) {
             state.SkipWithError("a program did not paint its window and exit");
             return;
@@ -425,6 +518,40 @@ void BM_ProgramStartXServer(benchmark::State& state)
     timeProgramStarts(state, environment);
 }
 BENCHMARK(BM_ProgramStartXServer)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+// The first start, as a new user meets it: the database is made, with its
+// schema and first rows, before the window; beside the bare web-view window
+// program in the same run, each in an empty folder on a disk. With `load`,
+// another program syncs its writes to the same disk all the while, so that
+// every sync of a start waits its turn (a slow disk); the bare program starts
+// under the same load.
+void timeFirstStarts(benchmark::State& state, bool load)
+{
+    FirstStartFolders folders;
+    if (!folders.isValid()) {
+        state.SkipWithError("no folder for the first starts");
+        return;
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
+    std::unique_ptr<DiskLoad> writer(load ? new DiskLoad(folders.base()) : nullptr);
+    timeProgramStarts(state, environment, &folders);
+    if (writer)
+        state.counters["load_syncs_per_s"] = writer->syncsPerSecond();
+}
+
+void BM_FirstStartOffscreen(benchmark::State& state)
+{
+    timeFirstStarts(state, false);
+}
+BENCHMARK(BM_FirstStartOffscreen)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void BM_FirstStartUnderDiskLoad(benchmark::State& state)
+{
+    timeFirstStarts(state, true);
+}
+BENCHMARK(BM_FirstStartUnderDiskLoad)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // Counts the paint events of a window's widgets, to wait for the first paint
 // of a shown window.

@@ -314,3 +314,35 @@ SELECT t.ID AS ID, t.Name AS Name, t.Comments AS Comments,
        t.Intro AS Intro, t.Body AS Body
 FROM ArticleTemplate t
 LEFT JOIN Website w ON w.ID = t.WebsiteID;
+
+-- The tables that the database browser lists: every kind of record a user
+-- keeps, under the name that its export gives it. The program's own
+-- settings, layouts and this list are not among them.
+INSERT INTO UserTable (Name, FriendlyName) VALUES
+    ('Account', 'Accounts'),
+    ('Address', 'Addresses'),
+    ('ArticleTemplate', 'Article Templates'),
+    ('Article', 'Articles'),
+    ('Bookmark', 'Bookmarks'),
+    ('Category', 'Categories'),
+    ('City', 'Cities'),
+    ('Country', 'Countries'),
+    ('Directory', 'Directories'),
+    ('DirectoryTemplate', 'Directory Templates'),
+    ('FirstName', 'First Names'),
+    ('History', 'History'),
+    ('Language', 'Languages'),
+    ('LastName', 'Last Names'),
+    ('LoginTemplate', 'Login Templates'),
+    ('MasterAccount', 'Master Accounts'),
+    ('OnlineTool', 'Online Tools'),
+    ('Project', 'Projects'),
+    ('Rank', 'Ranks'),
+    ('RegistrationTemplate', 'Registration Templates'),
+    ('UrlShortcut', 'Shortcuts'),
+    ('SocialBookmarkTemplate', 'Social Bookmark Templates'),
+    ('SocialBookmark', 'Social Bookmarks'),
+    ('SpunArticle', 'Spun Articles'),
+    ('Synonym', 'Synonyms'),
+    ('Website', 'Websites'),
+    ('Word', 'Words');

@@ -36,7 +36,12 @@ QString ConstApp::webkitFolder()
 
 QString ConstApp::backupFolder()
 {
-    return ensureFolder(currentPath() + QStringLiteral("/bku"));
+    return ensureFolder(backupFolderPath());
+}
+
+QString ConstApp::backupFolderPath()
+{
+    return currentPath() + QStringLiteral("/bku");
 }
 
 QString ConstApp::ensureFolder(const QString& path)

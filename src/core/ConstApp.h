@@ -16,6 +16,8 @@ QString logFile();
 // Created when missing; "" when the folder cannot be created.
 QString webkitFolder();
 QString backupFolder();
+// Where backupFolder() is, without making it.
+QString backupFolderPath();
 // An empty path is returned unchanged; an existing folder is returned;
 // otherwise the folder is made (one level) and "" is returned on failure.
 QString ensureFolder(const QString& path);

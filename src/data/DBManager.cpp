@@ -9,6 +9,7 @@
 #include "data/DBSchema.h"
 #include "data/TemporaryFiles.h"
 #include "texts/LocaleBase.h"
+#include "texts/LocaleMessage.h"
 #include "texts/LocaleSql.h"
 
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -53,14 +53,23 @@ void removeSideFiles(const QString& path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
-QString newSuffix()
-{
-    return QStringLiteral(".new");
-}
-
 QString systemError(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Why the program cannot write what it must at `path`: the folder (a new
+// file, and the journals SQLite keeps beside any file) and the file itself;
+// "" when it can. Asked before SQLite opens the file, since a connection
+// that cannot write still leaves its -wal and -shm files behind.
+QString notWritable(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return LocaleMessage::folderNotWritable(folder, systemError(errno));
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0 && errno != ENOENT)
+        return LocaleMessage::fileNotWritable(path, systemError(errno));
+    return QString();
 }
 
 // Starts of the program in one folder take turns while it holds this lock on
@@ -110,29 +119,49 @@ Placed placeWithoutReplacing(const QString& from, const QString& to, QString* er
     return Placed::Failed;
 }
 
-// Builds a database with the whole schema under a temporary name next to
-// `path` and puts it in place, unless another start put its own there
-// meanwhile (which is then the one opened). "" on success.
-QString createDatabase(const QString& path)
+// Runs statements of the build; the first failure's text in `error`.
+bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QString* error)
+{
+    for (const char* statement : statements) {
+        QSqlQuery query(db);
+        if (!query.exec(QLatin1String(statement))) {
+            *error =
+                LocaleSql::sqlQueryFailed(QLatin1String(statement), DBConnection::errorText(db, query.lastError()));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Builds a new database under a temporary name next to `path`, on the
+// default connection, and puts it in place, unless another start put its
+// own there meanwhile (which is then the one opened). Nobody sees the file
+// before it is whole, so it is written without a journal on the disk and
+// without a sync on the way: the schema with its first rows and the
+// "Default" project, then the switch to write-ahead logging (readers of a
+// file made here never wait for a job's writer). Once closed it is synced
+// whole, renamed into place and its folder synced, so that the name never
+// stands for less than the whole file. The connection is left closed on
+// `path`. "" on success.
+QString DBManager::createDatabase(QSqlDatabase& db, const QString& path)
 {
     const QFileInfo target(path);
     // SQLite makes the file, with the permissions it always gives a database.
-    const QString building = TemporaryFiles::name(target.absoluteFilePath(), newSuffix());
-
+    const QString building = TemporaryFiles::name(target.absoluteFilePath(), TemporaryFiles::newDatabase);
+    db.setDatabaseName(building);
     QString error;
-    const QString name = QStringLiteral("tesvar-new-database");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(ConstApp::driverName(), name);
-        db.setDatabaseName(building);
-        if (!db.open())
-            error = DBConnection::errorText(db, db.lastError());
-        else if (DBSchema::create(db, &error))
-            // Readers of a file made here never wait for a job's writer.
-            DBConnection::useWriteAheadLog(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    if (!db.open())
+        error = DBConnection::errorText(db, db.lastError());
+    else if (execAll(db, {"PRAGMA synchronous = OFF;", "PRAGMA journal_mode = MEMORY;"}, &error)
+             && DBSchema::create(db, &error) && saveDefaultProject(&error))
+        DBConnection::useWriteAheadLog(db);
+    db.close();
+    db.setDatabaseName(path);
     removeSideFiles(building);
+    if (error.isEmpty())
+        error = TemporaryFiles::syncToDisk(building, false);
     if (!error.isEmpty()) {
         QFile::remove(building);
         return error;
@@ -147,9 +176,29 @@ QString createDatabase(const QString& path)
             removeSideFiles(path);
         placed = placeWithoutReplacing(building, path, &error);
     }
-    if (placed != Placed::Done)
+    if (placed != Placed::Done) {
         QFile::remove(building);
-    return placed == Placed::Failed ? error : QString();
+        return placed == Placed::Failed ? error : QString();
+    }
+    // The new name on the disk too, before anything is written to the file
+    // under it.
+    return TemporaryFiles::syncToDisk(target.absolutePath(), true);
+}
+
+namespace {
+
+// The last critical line of the project check: the cause its message names
+// when the log could not take it.
+QString& lastCause()
+{
+    static QString cause;
+    return cause;
+}
+
+void critical(const QString& text)
+{
+    lastCause() = text;
+    Logger::critical(text);
 }
 
 // Number of schema objects in the open database; -1 (and the error) when it
@@ -188,11 +237,9 @@ bool DBManager::setupConnection()
 {
     Logger::setContext(QString::fromLatin1(metaObject()->className()), setupConnectionAction());
     const QString path = ConstApp::databaseFile();
-    // What starts killed while building a new database left behind, also
-    // when the database exists by now.
-    const QFileInfo target(path);
-    TemporaryFiles::removeStale(target.absolutePath(), QRegularExpression::escape(target.fileName()), newSuffix(),
-                                staleBuildSeconds);
+    // What killed starts and backups left behind, also when the database
+    // exists by now.
+    TemporaryFiles::removeStaleOfEveryKind();
 
     const QString name = QLatin1String(QSqlDatabase::defaultConnection);
     QSqlDatabase db;
@@ -206,22 +253,30 @@ bool DBManager::setupConnection()
     db.setConnectOptions(DBConnection::busyTimeoutOption());
     DBConnection::defaultConnectionChanged();
 
-    QString error;
-    if (openDatabase(db, path, &error))
+    QString error = notWritable(path);
+    const bool cause = !error.isEmpty();
+    if (!cause && openDatabase(db, path, &error))
         return true;
     db.close();
 
     Logger::critical(LocaleSql::databaseConnectionFailure());
     Logger::critical(LocaleSql::databaseError(error));
     Logger::critical(LocaleSql::databaseFile(path));
-    UtilPrompt::critical(nullptr, ConstApp::title(), LocaleSql::databaseLoadFailed());
+    // The message points to the log only where the log took the lines.
+    QString text = LocaleSql::databaseLoadFailed();
+    if (cause)
+        text = LocaleMessage::databaseLoadFailedBecause(error);
+    else if (Logger::isDisabled())
+        text = LocaleMessage::databaseLoadFailedBecause(
+            QStringLiteral("%1\n%2").arg(error, LocaleSql::databaseFile(path)));
+    UtilPrompt::critical(nullptr, ConstApp::title(), text);
     return false;
 }
 
 bool DBManager::openDatabase(QSqlDatabase& db, const QString& path, QString* error)
 {
     if (!QFileInfo::exists(path)) {
-        *error = createDatabase(path);
+        *error = createDatabase(db, path);
         if (!error->isEmpty())
             return false;
     }
@@ -254,7 +309,9 @@ bool DBManager::checkProject()
         return true;
     if (loaded && createDefaultProjectOnce())
         return true;
-    UtilPrompt::critical(nullptr, ConstApp::title(), LocaleSql::activeProjectLoadFailed());
+    UtilPrompt::critical(nullptr, ConstApp::title(),
+                         Logger::isDisabled() ? LocaleMessage::activeProjectLoadFailedBecause(lastCause())
+                                              : LocaleSql::activeProjectLoadFailed());
     return false;
 }
 
@@ -266,14 +323,14 @@ bool DBManager::createDefaultProjectOnce()
     QSqlDatabase db = DBConnection::current();
     QString error;
     if (!DBConnection::beginWrite(db, &error)) {
-        Logger::critical(LocaleSql::sqlQueryFailed(DBConnection::beginWriteText(), error));
+        critical(LocaleSql::sqlQueryFailed(DBConnection::beginWriteText(), error));
         return false;
     }
     bool found = false;
     {
         DBProjectList list(true);
         if (!list.load()) {
-            Logger::critical(list.errorText());
+            critical(list.errorText());
             db.rollback();
             return false;
         }
@@ -284,8 +341,7 @@ bool DBManager::createDefaultProjectOnce()
         return false;
     }
     if (!db.commit()) {
-        Logger::critical(
-            LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
+        critical(LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
         db.rollback();
         return false;
     }
@@ -298,13 +354,13 @@ bool DBManager::loadActiveProjects(bool* loaded)
         *loaded = false;
     DBProjectList list(true);
     if (!list.load()) {
-        Logger::critical(list.errorText());
+        critical(list.errorText());
         return false;
     }
     if (loaded)
         *loaded = true;
     if (list.count() == 0) {
-        Logger::critical(LocaleSql::activeProjectMissing());
+        critical(LocaleSql::activeProjectMissing());
         return false;
     }
     return true;
@@ -312,15 +368,23 @@ bool DBManager::loadActiveProjects(bool* loaded)
 
 bool DBManager::createDefaultProject()
 {
+    QString error;
+    if (saveDefaultProject(&error))
+        return true;
+    critical(error);
+    return false;
+}
+
+bool DBManager::saveDefaultProject(QString* error)
+{
     DBProject project;
     project.setName(LocaleBase::defaultName());
     project.setActive(true);
     project.setUrl(ConstApp::homeUrl());
-    if (!project.save()) {
-        Logger::critical(project.errorText());
-        return false;
-    }
-    return true;
+    if (project.save())
+        return true;
+    *error = project.errorText();
+    return false;
 }
 
 } // namespace Vexal

@@ -16,12 +16,16 @@ public:
     explicit DBManager(QObject* parent = nullptr);
 
     // Opens ConstApp::databaseFile() as Qt's default connection. A file that
-    // does not exist yet is built with the full schema under another name in
-    // the same folder and put in place only while no file stands there, so
-    // that a start cut short never leaves a file without the schema and two
-    // starts never replace each other's file. A file without a single table
-    // gets the schema in one write transaction. A file with any table, and
-    // one that is not a database, is never altered.
+    // does not exist yet is built whole (the schema, its first rows and the
+    // "Default" project) under another name in the same folder, synced once
+    // and put in place only while no file stands there, so that a start cut
+    // short never leaves a file without the schema and two starts never
+    // replace each other's file. A file without a single table gets the
+    // schema in one write transaction. A file with any table, and one that
+    // is not a database, is never altered. A folder or a file that the
+    // program cannot write fails the start before SQLite opens anything, so
+    // that nothing is left beside the file; the message then names the
+    // cause, as it does whenever log.txt could not take the log lines.
     bool setupConnection();
     // Loads the active projects; when it finds none, inserts an active
     // "Default" project, after looking again in the same write transaction,
@@ -35,17 +39,15 @@ public:
     static bool loadActiveProjects(bool* loaded = nullptr);
     static bool createDefaultProject();
 
-    // Leftovers of new databases that were never finished (a start killed
-    // while building one) older than this are removed at any start.
-    static constexpr int staleBuildSeconds = 60;
-
     // Action names of the two steps in the log.
     static QString setupConnectionAction();
     static QString checkProjectAction();
 
 private:
     static bool createDefaultProjectOnce();
+    static bool saveDefaultProject(QString* error);
     static bool openDatabase(QSqlDatabase& db, const QString& path, QString* error);
+    static QString createDatabase(QSqlDatabase& db, const QString& path);
 };
 
 } // namespace Vexal

@@ -62,19 +62,25 @@ const DBFields& DBOptions::fields() const
             DBField::text(&DBSql::colHttpLogin, &O::m_httpLogin, shortTextLimit),
             DBField::text(&DBSql::colHttpPassword, &O::m_httpPassword, 0),
             DBField::text(&DBSql::colHttpAddress, &O::m_httpAddress, longTextLimit),
-            DBField::integer(&DBSql::colHttpPort, &O::m_httpPort),
+            DBField::range(&DBSql::colHttpPort, &O::m_httpPort, 0, maxPort),
             DBField::flag(&DBSql::colSocksProxy, &O::m_socksProxy),
             DBField::text(&DBSql::colSocksLogin, &O::m_socksLogin, shortTextLimit),
             DBField::text(&DBSql::colSocksPassword, &O::m_socksPassword, 0),
             DBField::text(&DBSql::colSocksAddress, &O::m_socksAddress, longTextLimit),
-            DBField::integer(&DBSql::colSocksPort, &O::m_socksPort),
+            DBField::range(&DBSql::colSocksPort, &O::m_socksPort, 0, maxPort),
             DBField::flag(&DBSql::colFtpProxy, &O::m_ftpProxy),
             DBField::text(&DBSql::colFtpLogin, &O::m_ftpLogin, shortTextLimit),
             DBField::text(&DBSql::colFtpPassword, &O::m_ftpPassword, 0),
             DBField::text(&DBSql::colFtpAddress, &O::m_ftpAddress, longTextLimit),
-            DBField::integer(&DBSql::colFtpPort, &O::m_ftpPort),
+            DBField::range(&DBSql::colFtpPort, &O::m_ftpPort, 0, maxPort),
         });
     return table;
+}
+
+int DBOptions::inRange(const int& member) const
+{
+    const DBField* field = fields().find(this, &member);
+    return field ? qBound(field->minimum(), member, field->maximum()) : member;
 }
 
 QString DBOptions::decryptedHttpPassword() const

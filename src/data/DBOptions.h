@@ -7,9 +7,11 @@ namespace Vexal {
 // The user's browser preferences: one stored record in the single-row table
 // "Options". Its field table holds each option's column and what its setter
 // keeps to: logins are cut to 128 characters, addresses and folders to 1024,
-// the tab limit and the history period stay within their ranges, and the
-// proxy passwords are held and stored scrambled, never cut (a cut one would
-// no longer decode).
+// the tab limit, the history period and the proxy ports stay within their
+// ranges, and the proxy passwords are held and stored scrambled, never cut
+// (a cut one would no longer decode). A row is read as it is stored, and
+// the getters of the options with a range hand out the value within it: a
+// row written by another program or by hand is never used out of range.
 class DBOptions final : public DBKind<DBOptions, &DBSql::tableOptions, &LocaleSql::tableOptions>
 {
     Q_OBJECT
@@ -39,7 +41,7 @@ public:
     void setDefaultFolder(const QString& value) { setField(m_defaultFolder, value); }
     bool warnTabsClosing() const { return m_warnTabsClosing; }
     void setWarnTabsClosing(bool value) { setField(m_warnTabsClosing, value); }
-    int maxOpenedTabs() const { return m_maxOpenedTabs; }
+    int maxOpenedTabs() const { return inRange(m_maxOpenedTabs); }
     void setMaxOpenedTabs(int value) { setField(m_maxOpenedTabs, value); }
     bool reloadAllTabs() const { return m_reloadAllTabs; }
     void setReloadAllTabs(bool value) { setField(m_reloadAllTabs, value); }
@@ -63,7 +65,7 @@ public:
     void setIgnoreSSLErrors(bool value) { setField(m_ignoreSSLErrors, value); }
     bool saveHistory() const { return m_saveHistory; }
     void setSaveHistory(bool value) { setField(m_saveHistory, value); }
-    int historyPeriod() const { return m_historyPeriod; }
+    int historyPeriod() const { return inRange(m_historyPeriod); }
     void setHistoryPeriod(int value) { setField(m_historyPeriod, value); }
     bool saveDownloadHistory() const { return m_saveDownloadHistory; }
     void setSaveDownloadHistory(bool value) { setField(m_saveDownloadHistory, value); }
@@ -77,7 +79,7 @@ public:
     void setHttpPassword(const QString& value) { setField(m_httpPassword, value); }
     QString httpAddress() const { return m_httpAddress; }
     void setHttpAddress(const QString& value) { setField(m_httpAddress, value); }
-    int httpPort() const { return m_httpPort; }
+    int httpPort() const { return inRange(m_httpPort); }
     void setHttpPort(int value) { setField(m_httpPort, value); }
     bool socksProxy() const { return m_socksProxy; }
     void setSocksProxy(bool value) { setField(m_socksProxy, value); }
@@ -87,7 +89,7 @@ public:
     void setSocksPassword(const QString& value) { setField(m_socksPassword, value); }
     QString socksAddress() const { return m_socksAddress; }
     void setSocksAddress(const QString& value) { setField(m_socksAddress, value); }
-    int socksPort() const { return m_socksPort; }
+    int socksPort() const { return inRange(m_socksPort); }
     void setSocksPort(int value) { setField(m_socksPort, value); }
     bool ftpProxy() const { return m_ftpProxy; }
     void setFtpProxy(bool value) { setField(m_ftpProxy, value); }
@@ -97,16 +99,18 @@ public:
     void setFtpPassword(const QString& value) { setField(m_ftpPassword, value); }
     QString ftpAddress() const { return m_ftpAddress; }
     void setFtpAddress(const QString& value) { setField(m_ftpAddress, value); }
-    int ftpPort() const { return m_ftpPort; }
+    int ftpPort() const { return inRange(m_ftpPort); }
     void setFtpPort(int value) { setField(m_ftpPort, value); }
 
     // What the setters keep to: the most characters of a login and of an
-    // address or folder, and the ranges of the tab limit and the history period.
+    // address or folder, and the ranges of the tab limit, the history period
+    // and the ports (0 for none).
     static constexpr int shortTextLimit = 128;
     static constexpr int longTextLimit = 1024;
     static constexpr int minOpenedTabs = 1;
     static constexpr int maxOpenedTabsLimit = 30;
     static constexpr int maxHistoryPeriod = 21;
+    static constexpr int maxPort = 65535;
 
     // The proxy passwords in clear; "" for an empty stored text.
     QString decryptedHttpPassword() const;
@@ -114,6 +118,9 @@ public:
     QString decryptedFtpPassword() const;
 
 private:
+    // The value of an option with a range, within its field's range.
+    int inRange(const int& member) const;
+
     int m_startup = 2;
     QString m_homeUrl;
     bool m_showDownloads = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ConstApp.h"
+
 #include <QString>
 
 namespace Vexal {
@@ -12,18 +14,42 @@ namespace Vexal {
 // those that are stale, and never another run's that is still at work.
 class TemporaryFiles final
 {
+    static QString databaseFolder();
+    static QString databaseName();
+    static QString backupNames();
+
 public:
     TemporaryFiles() = delete;
 
-    // A new name for building `finalPath`.
-    static QString name(const QString& finalPath, const QString& suffix);
+    // One kind of such files: where they are built, for which final names,
+    // and how long one lies unmodified before it counts as a killed run's
+    // (a run at work writes to its file well within that).
+    struct Kind
+    {
+        QString (*folder)();
+        // A regular expression of the final names.
+        QString (*finalNames)();
+        const char* suffix;
+        int staleSeconds;
+    };
+    // A new database, built beside the database file.
+    static constexpr Kind newDatabase{&databaseFolder, &databaseName, ".new", 60};
+    // A backup's copy, built in the backup folder.
+    static constexpr Kind backupCopy{&ConstApp::backupFolderPath, &backupNames, ".part", 600};
 
-    // Removes, in `folder`, the temporary files (and their side files) made
-    // by name() for a final name that `finalNamePattern` (a regular
-    // expression) matches with `suffix`, once they were not modified for
-    // `staleSeconds`. Other files are left alone. The number removed.
-    static int removeStale(const QString& folder, const QString& finalNamePattern, const QString& suffix,
-                           int staleSeconds);
+    // A new name for building `finalPath`.
+    static QString name(const QString& finalPath, const Kind& kind);
+
+    // Removes the stale files of the kind (and their side files) from its
+    // folder; other files are left alone. The number removed.
+    static int removeStale(const Kind& kind);
+    // The same for every kind: what killed runs left, gone at a start.
+    static int removeStaleOfEveryKind();
+
+    // Writes a file, or a folder's entries (a file renamed into it), to the
+    // disk; the system's reason on failure, "" on success. A file system
+    // that cannot sync a folder has nothing more to do.
+    static QString syncToDisk(const QString& path, bool folder);
 };
 
 } // namespace Vexal

@@ -37,12 +37,12 @@ QString ThreadDBBackup::targetPath(const QString& folder, const QDate& day)
 
 QString ThreadDBBackup::temporaryPath(const QString& target)
 {
-    return TemporaryFiles::name(target, temporarySuffix());
+    return TemporaryFiles::name(target, TemporaryFiles::backupCopy);
 }
 
 QString ThreadDBBackup::temporarySuffix()
 {
-    return QStringLiteral(".part");
+    return QLatin1String(TemporaryFiles::backupCopy.suffix);
 }
 
 namespace {
@@ -104,8 +104,7 @@ void ThreadDBBackup::backup()
         return;
     }
     const QString target = targetPath(folder, QDate::currentDate());
-    TemporaryFiles::removeStale(folder, QStringLiteral("\\d{4}_\\d{2}_\\d{2}\\.bku"), temporarySuffix(),
-                                staleTemporarySeconds);
+    TemporaryFiles::removeStale(TemporaryFiles::backupCopy);
     const QString temporary = temporaryPath(target);
 
     QString error = copyDatabase(temporary);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Thread.h"
+#include "data/TemporaryFiles.h"
 
 namespace Vexal {
 
@@ -22,12 +23,12 @@ public:
     // The backup file of a day in a folder.
     static QString targetPath(const QString& folder, const QDate& day);
     // A new name for the file a backup is copied to before it replaces the
-    // target. A backup removes those that killed runs left in the folder
-    // once they are stale.
+    // target. A backup, and every start of the program, removes those that
+    // killed runs left in the folder once they are stale.
     static QString temporaryPath(const QString& target);
     static QString temporarySuffix();
     // A copy still at work writes to its file well within this.
-    static constexpr int staleTemporarySeconds = 600;
+    static constexpr int staleTemporarySeconds = TemporaryFiles::backupCopy.staleSeconds;
 
 protected:
     void run() override;

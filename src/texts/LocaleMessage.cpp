@@ -103,6 +103,16 @@ QString LocaleMessage::openFileFailed(const QString& file, const QString& error)
     return QStringLiteral("Failed to open a file. File: %1, error: %2.").arg(file, error);
 }
 
+QString LocaleMessage::folderNotWritable(const QString& folder, const QString& reason)
+{
+    return QStringLiteral("the folder %1 cannot be written (%2).").arg(folder, reason);
+}
+
+QString LocaleMessage::fileNotWritable(const QString& file, const QString& reason)
+{
+    return QStringLiteral("the file %1 cannot be written (%2).").arg(file, reason);
+}
+
 QString LocaleMessage::invalidAttributeValue(const QString& selector, int pos)
 {
     return QStringLiteral("Invalid attribute value at pos. %1. Selector: %2").arg(number(pos + 1), selector);

@@ -17,6 +17,8 @@
     TEXT(activeProjectLoadFailed, "Failed to load and active project. See log.txt for more details.") \
     TEXT(activeSessionMissing, "An active session is missing.") \
     TEXT(activeSessionLoadFailed, "Failed to load an active session. See log.txt for more details.") \
+    TEXT_ARG(databaseLoadFailedBecause, reason, "The application failed to load a database: %1") \
+    TEXT_ARG(activeProjectLoadFailedBecause, reason, "Failed to load an active project: %1") \
     TEXT_ARG(writesNotStored, count, "%1 change(s) of the window could not be written: the database stayed locked.") \
     TEXT_ARG(changesNotSaved, changes, "These changes could not be saved, because the database stayed locked by another program or a job:\n%1") \
     TEXT(changeOfTheWindow, "A change of the window") \
@@ -112,6 +114,10 @@ QString saveItemFailed(const QString& file, int node, int id, const QString& err
 QString parseFileFailed(const QString& file, const QString& error, int line, int column);
 QString parseNodeFailed(const QString& file, int node);
 QString openFileFailed(const QString& file, const QString& error);
+// Why the program cannot write in its folder or its database file; %2 is the
+// system's reason.
+QString folderNotWritable(const QString& folder, const QString& reason);
+QString fileNotWritable(const QString& file, const QString& reason);
 // The selector texts take the zero-based position and show it counted from 1.
 QString invalidAttributeValue(const QString& selector, int pos);
 QString invalidTagName(const QString& selector, int pos);

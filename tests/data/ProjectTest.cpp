@@ -11,6 +11,7 @@
 #include "data/DBManager.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
+#include "data/TemporaryFiles.h"
 #include "core/DBSql.h"
 
 #include <QDateTime>
@@ -130,7 +131,7 @@ private slots:
     // would work (a view over the projects with a trigger for inserts).
     void failedLookUpInsertsNothing_data()
     {
-        addColumns<QStringList, QString>("setup", "error");
+        addColumns<QStringList, QString, bool>("setup", "error", "logWritable");
         QTest::newRow("look-up fails, insert would work")
             << QStringList{QStringLiteral("ALTER TABLE Project RENAME TO Stored;"),
                            QStringLiteral("CREATE VIEW Project AS SELECT ID, Name, Comments, Active, URL FROM Stored "
@@ -138,30 +139,44 @@ private slots:
                            QStringLiteral("CREATE TRIGGER ProjectInsert INSTEAD OF INSERT ON Project BEGIN "
                                           "INSERT INTO Stored (Name, Comments, Active, URL) "
                                           "VALUES (NEW.Name, NEW.Comments, NEW.Active, NEW.URL); END;")}
-            << QStringLiteral("integer overflow");
+            << QStringLiteral("integer overflow") << true;
         QTest::newRow("another program's database")
-            << QStringList{QStringLiteral("DROP TABLE Project;")} << QStringLiteral("no such table: Project");
+            << QStringList{QStringLiteral("DROP TABLE Project;")} << QStringLiteral("no such table: Project") << true;
+        // The message cannot point to the log: it says the cause itself.
+        QTest::newRow("log.txt cannot be written")
+            << QStringList{QStringLiteral("DROP TABLE Project;")} << QStringLiteral("no such table: Project") << false;
     }
 
     void failedLookUpInsertsNothing()
     {
         QFETCH(QStringList, setup);
         QFETCH(QString, error);
+        QFETCH(bool, logWritable);
         TestDatabase db;
         for (const QString& statement : setup)
             QVERIFY(TestDatabase::exec(statement));
         const int objects = TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master;")).toInt();
+        if (!logWritable) {
+            QFile::remove(Vexal::ConstApp::logFile());
+            QVERIFY(QDir().mkdir(Vexal::ConstApp::logFile()));
+        }
         ScriptedPrompt prompt;
         DBManager manager;
         QVERIFY(!manager.checkProject());
-        const QStringList messages = criticalMessages(QStringLiteral("Check Project"));
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.at(0).contains(error), qPrintable(messages.at(0)));
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Critical);
         QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
-        QCOMPARE(prompt.messages.at(0).text,
-                 QStringLiteral("Failed to load and active project. See log.txt for more details."));
+        if (logWritable) {
+            const QStringList messages = criticalMessages(QStringLiteral("Check Project"));
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages.at(0).contains(error), qPrintable(messages.at(0)));
+            QCOMPARE(prompt.messages.at(0).text,
+                     QStringLiteral("Failed to load and active project. See log.txt for more details."));
+        } else {
+            const QString text = prompt.messages.at(0).text;
+            QVERIFY2(text.startsWith(QStringLiteral("Failed to load an active project: ")) && text.contains(error),
+                     qPrintable(text));
+        }
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master;")).toInt(), objects);
         if (setup.size() > 1)
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("Stored")), 0);
@@ -244,10 +259,11 @@ private slots:
                  QStringList());
     }
 
-    // What starts killed while building a new database left behind goes at
-    // any later start once it is stale, also when the database exists by
-    // then; another start's build at work and files not of a build stay.
-    void staleBuildsGoAtAnyStart()
+    // What starts killed while building a new database, and backups killed
+    // while copying, left behind goes at any later start once it is stale
+    // for its kind, also when the database exists by then; another run's
+    // file at work and files not of such a run stay.
+    void staleLeftoversGoAtAnyStart()
     {
         TestFolder folder;
         DefaultConnectionGuard guard;
@@ -255,20 +271,31 @@ private slots:
         DBManager manager;
         QVERIFY(manager.setupConnection());
         const QString path = Vexal::ConstApp::databaseFile();
-        const QStringList stale{path + QStringLiteral(".4242-0badf00d.new"),
-                                path + QStringLiteral(".4242-0badf00d.new-journal"),
-                                path + QStringLiteral(".17-12345678.new-wal")};
-        const QStringList kept{path + QStringLiteral(".4343-feedbeef.new"), path + QStringLiteral(".old.new"),
+        const QString bku = Vexal::ConstApp::backupFolder();
+        const QString killedBackup = QDir(bku).filePath(QStringLiteral("2020_01_31.bku.4242-0badf00d.part"));
+        const QStringList stale{
+            path + QStringLiteral(".4242-0badf00d.new"), path + QStringLiteral(".4242-0badf00d.new-journal"),
+            path + QStringLiteral(".17-12345678.new-wal"), killedBackup, killedBackup + QStringLiteral("-journal")};
+        const QStringList kept{path + QStringLiteral(".4343-feedbeef.new"),
+                               path + QStringLiteral(".old.new"),
                                path + QStringLiteral(".4242-0badf00d.new.keep"),
-                               folder.file(QStringLiteral("Other.db.4242-0badf00d.new"))};
-        const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-DBManager::staleBuildSeconds - 5);
+                               folder.file(QStringLiteral("Other.db.4242-0badf00d.new")),
+                               QDir(bku).filePath(QStringLiteral("2020_02_01.bku.4343-feedbeef.part")),
+                               QDir(bku).filePath(QStringLiteral("notes.bku.4242-0badf00d.part"))};
+        // Each untouched for longer than its kind allows, but the first kept
+        // of each kind: a build at work, and a copy untouched for less than
+        // a backup allows.
+        const QDateTime longAgo =
+            QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::backupCopy.staleSeconds - 5);
+        const QDateTime lately =
+            QDateTime::currentDateTime().addSecs(-Vexal::TemporaryFiles::newDatabase.staleSeconds - 5);
         for (const QString& file : stale + kept) {
             QFile made(file);
             QVERIFY(made.open(QIODevice::WriteOnly));
             QCOMPARE(made.write("torn"), qint64(4));
             QVERIFY(made.flush());
             if (file != kept.first())
-                QVERIFY(made.setFileTime(longAgo, QFileDevice::FileModificationTime));
+                QVERIFY(made.setFileTime(file == kept.at(4) ? lately : longAgo, QFileDevice::FileModificationTime));
         }
         QVERIFY(manager.setupConnection());
         QVERIFY(manager.checkProject());
@@ -278,24 +305,40 @@ private slots:
             QVERIFY2(QFile::exists(file), qPrintable(file));
     }
 
+    // A database that cannot be opened: three log lines, then the message,
+    // which points to them; where log.txt cannot be written (a folder holds
+    // its name) the message says the cause itself.
+    void setupConnectionFailure_data() { addBoolRows("logWritable", "log.txt cannot be written", "log.txt written"); }
+
     void setupConnectionFailure()
     {
+        QFETCH(bool, logWritable);
         TestFolder folder;
         DefaultConnectionGuard guard;
         ScriptedPrompt prompt;
         QVERIFY(QDir().mkdir(Vexal::ConstApp::databaseFile())); // a folder cannot be opened as a database
+        if (!logWritable)
+            QVERIFY(QDir().mkdir(Vexal::ConstApp::logFile()));
         DBManager manager;
         QVERIFY(!manager.setupConnection());
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
+        if (!logWritable) {
+            const QString text = prompt.messages.at(0).text;
+            QVERIFY2(text.startsWith(QStringLiteral("The application failed to load a database: "))
+                         && text.contains(QStringLiteral("Database File: %1").arg(Vexal::ConstApp::databaseFile()))
+                         && !text.contains(QLatin1String("log.txt")),
+                     qPrintable(text));
+            return;
+        }
         const QStringList messages = criticalMessages(QStringLiteral("Setup Connection"));
         QCOMPARE(messages.size(), 3);
         QCOMPARE(messages.at(0), QStringLiteral("Database connection failure."));
         QVERIFY(messages.at(1).startsWith(QStringLiteral("Database Error: ")));
         QVERIFY(messages.at(1).size() > QStringLiteral("Database Error: ").size());
         QCOMPARE(messages.at(2), QStringLiteral("Database File: %1").arg(Vexal::ConstApp::databaseFile()));
-        QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages.at(0).text,
                  QStringLiteral("The application failed to load a database. See log.txt for more details."));
-        QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());
     }
 };
 

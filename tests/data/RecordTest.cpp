@@ -3,7 +3,9 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "TestRows.h"
 #include "core/DBSql.h"
+#include "data/DBCache.h"
 #include "data/DBAccount.h"
 #include "data/DBDirectory.h"
 #include "data/DBOptions.h"
@@ -98,27 +100,63 @@ private slots:
         QVERIFY(options.decryptedFtpPassword().isEmpty());
     }
 
-    // Values read are taken as stored; only the setters (and so copies) clamp. A flag
-    // reads any non-zero value as set and writes it back as 1.
-    void optionsAreReadAsStored()
+    // A row is read as it is stored (a flag reads any non-zero value as set
+    // and is written back as 1), but an option with a range is used within
+    // it: the record's getters, copies and so the options cache give the
+    // nearest value in range. Stored as it stood, a history period of -5
+    // deleted every history row at start-up and a tab limit of 0 refused
+    // every new tab.
+    void optionsAreUsedWithinTheirRanges_data()
     {
+        addColumns<QString, int, int>("column", "stored", "used");
+        QTest::newRow("tab limit 0") << "MaxOpenedTabs" << 0 << 1;
+        QTest::newRow("tab limit 99") << "MaxOpenedTabs" << 99 << 30;
+        QTest::newRow("tab limit in range") << "MaxOpenedTabs" << 12 << 12;
+        QTest::newRow("history period -5") << "HistoryPeriod" << -5 << 0;
+        QTest::newRow("history period 40") << "HistoryPeriod" << 40 << 21;
+        QTest::newRow("HTTP port -1") << "HttpPort" << -1 << 0;
+        QTest::newRow("HTTP port 70000") << "HttpPort" << 70000 << 65535;
+        QTest::newRow("SOCKS port 65536") << "SocksPort" << 65536 << 65535;
+        QTest::newRow("FTP port -8") << "FtpPort" << -8 << 0;
+    }
+
+    void optionsAreUsedWithinTheirRanges()
+    {
+        QFETCH(QString, column);
+        QFETCH(int, stored);
+        QFETCH(int, used);
+        const QHash<QString, int (DBOptions::*)() const> getters{
+            {QStringLiteral("MaxOpenedTabs"), &DBOptions::maxOpenedTabs},
+            {QStringLiteral("HistoryPeriod"), &DBOptions::historyPeriod},
+            {QStringLiteral("HttpPort"), &DBOptions::httpPort},
+            {QStringLiteral("SocksPort"), &DBOptions::socksPort},
+            {QStringLiteral("FtpPort"), &DBOptions::ftpPort}};
+        const auto getter = getters.value(column);
         TestDatabase db;
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Options (ID, BlockPopups, MaxOpenedTabs, HistoryPeriod) "
-                                                  "VALUES (1, 5, 99, -4);")));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO Options (ID, BlockPopups, %1) VALUES (1, 5, %2);").arg(column).arg(stored)));
         DBOptionsList list;
         QVERIFY(list.load());
         DBOptions* options = list.firstOrCreate();
         QCOMPARE(list.count(), 1);
         QVERIFY(options->blockPopups());
-        QCOMPARE(options->maxOpenedTabs(), 99);
-        QCOMPARE(options->historyPeriod(), -4);
+        QCOMPARE((options->*getter)(), used);
         DBOptions copy;
         copy.assign(options);
-        QCOMPARE(copy.maxOpenedTabs(), 30);
-        QCOMPARE(copy.historyPeriod(), 0);
-        options->setHttpPort(8080);
+        QCOMPARE((copy.*getter)(), used);
+
+        DBCache::setOptions(options);
+        if (column == QLatin1String("MaxOpenedTabs"))
+            QCOMPARE(DBCache::maxOpenedTabs(), used);
+        if (column == QLatin1String("HistoryPeriod"))
+            QCOMPARE(DBCache::historyPeriod(), used);
+        DBCache::reset();
+
+        // Nothing rewrites the row but a change of the user's.
+        options->setStartup(4);
         QVERIFY(list.saveAll());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT BlockPopups FROM Options;")).toInt(), 1);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT %1 FROM Options;").arg(column)).toInt(), stored);
     }
 
     // The single-row tables hand out an unsaved default row when empty, and

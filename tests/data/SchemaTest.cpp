@@ -98,6 +98,8 @@ private slots:
         QFETCH(RecordFactory, factory);
         TestDatabase db;
         QScopedPointer<DBBase> record(factory());
+        // The rows a new database comes with are not this test's.
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM %1;").arg(record->tableName())));
         const QStringList columns = record->columns();
         QVERIFY(!columns.isEmpty());
         QCOMPARE(columns.first(), QStringLiteral("ID"));
@@ -170,6 +172,18 @@ private slots:
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT MasterName FROM CategoryView WHERE ID = 2;")).toString(),
                  QStringLiteral("Top"));
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("CategoryView")), 2);
+    }
+
+    // A new database lists in the database browser every kind of record a
+    // user keeps, under the name of its export, and nothing else.
+    void browserListsEveryKindOfRecord()
+    {
+        TestDatabase db;
+        QStringList kinds;
+        for (const Vexal::RecordKindEntry& entry : Vexal::RecordKinds::all())
+            kinds << entry.table() + QStringLiteral(" / ") + entry.title();
+        kinds.sort();
+        QCOMPARE(columnValues(QStringLiteral("SELECT Name || ' / ' || FriendlyName FROM UserTable ORDER BY 1")), kinds);
     }
 
     // Only whole comment lines are dropped; one after a statement would stay in it.

@@ -145,11 +145,12 @@ private slots:
         shared->handleSSLErrors(&fake, {});
         QCOMPARE(fake.ignored, 1);
 
-        // A stored port outside 1..65535 is not wrapped onto another port.
+        // A port above 65535 is not wrapped onto another port: the option
+        // keeps to its range, as the options editor shows it.
         options.setHttpProxy(true);
         options.setHttpPort(65536 + 80);
         shared->applyOptions(&options);
-        QCOMPARE(shared->proxy().port(), quint16(0));
+        QCOMPARE(shared->proxy().port(), quint16(65535));
         shared->applyProxy(QNetworkProxy(QNetworkProxy::NoProxy), QString(), QString(), true);
     }
 

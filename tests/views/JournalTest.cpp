@@ -62,7 +62,8 @@ bool enabled(BaseJournal* journal, int id) { return journal->syncManagerObject()
 void fillDatabase()
 {
     for (const char* statement :
-         {"INSERT INTO UserTable (Name, FriendlyName) VALUES ('Account', 'Accounts'), ('Project', 'Projects'), "
+         {"DELETE FROM UserTable",
+          "INSERT INTO UserTable (Name, FriendlyName) VALUES ('Account', 'Accounts'), ('Project', 'Projects'), "
           "('NoSuchTable', 'Ghost')",
           "INSERT INTO Account (Name, Login) VALUES ('a1', 'l1'), ('a2', 'l2')",
           "INSERT INTO Project (Name, Active, URL) VALUES ('p1', 0, 'u')"})
