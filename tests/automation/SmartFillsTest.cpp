@@ -232,7 +232,7 @@ private slots:
             found = QString::number(SmartTextLookup(nullptr).isMessenger(text, SmartElement::TypeText));
         } else {
             bool bare = false;
-            const int kind = SmartFieldLookup::namePart(text, &bare);
+            const int kind = SmartFieldLookup(nullptr).namePart(text, &bare);
             found = QString::number(kind) + (kind && bare ? QStringLiteral(" bare") : QString());
         }
         QCOMPARE(found, expected);
