@@ -208,15 +208,20 @@ void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<S
 
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsAfter(control, labels); });
-    // One terms box is checked: the one whose own id, name or label speaks
-    // of terms outranks one that only agrees to something; the first wins a
-    // tie. The others are left as they are.
+    markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsByEvidence(control, labels); });
+    // Every box the form must have is ticked. Of the others one is: the one
+    // whose own id, name or label speaks of terms outranks one that only
+    // agrees to something; the first wins a tie. The rest are left alone.
     SmartElement* best = nullptr;
     int bestRank = 0;
+    QList<SmartElement*> required;
     for (SmartElement* control : controls) {
         if (control->kind() != E::KindTerms)
             continue;
+        if (isRequired(control, ownTexts(control, labels))) {
+            required << control;
+            continue;
+        }
         const int rank = termsRank(control, labels);
         if (rank > bestRank) {
             best = control;
@@ -224,7 +229,7 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
         }
     }
     for (SmartElement* control : controls) {
-        if (control->kind() == E::KindTerms && control != best)
+        if (control->kind() == E::KindTerms && control != best && !required.contains(control))
             control->setKind(E::KindTrash);
     }
 }
@@ -398,7 +403,10 @@ int SmartFieldLookup::kindFromParent(SmartElement* control)
     for (const PageElement& element : dom->select(parent, QStringLiteral("*"))) {
         if (element == self)
             continue;
-        const int kind = classify(control, element.toPlainText());
+        const QString text = element.toPlainText();
+        if (!Own::labelLike(text))
+            continue;
+        const int kind = classify(control, text);
         if (kind != E::KindUndef)
             return kind;
     }
@@ -412,6 +420,10 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
         return E::KindUndef;
     for (const SmartLabel* label : Own::textsBefore(labels, index)) {
         if (mode == 1 && (!label->isBold() || label->wordCount() > Own::LabelWords))
+            continue;
+        // A notice or hint is no label ("Shown to others instead of your
+        // first name"), unless a LABEL names the control with it.
+        if (!Own::labelLike(label) && label->labelTarget().isNull())
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)

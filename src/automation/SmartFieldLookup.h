@@ -53,6 +53,33 @@ public:
     int namePart(const QString& text, bool* bare) const;
     void lookupKinds(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
+    // The passes that weigh the evidence (SmartFieldEvidence.cpp).
+
+    // Controls whose id or name gave a kind that their own label names
+    // otherwise take the label's kind; those whose own label holds a word
+    // that excludes the kind are left alone.
+    void weighOwnLabels(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Choice lists read as parts of a birthday keep that only where they or
+    // the date parts beside them speak of birth, or where the three parts
+    // stand together with years gone by; a text that names another date
+    // ("Year of graduation", "every day") leaves its list alone.
+    void confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // On a service's own sign-up (a password and no login field) the one
+    // account name ("... ID", a box followed by "@" and a domain) is the
+    // login, also where the name is a messenger's.
+    void markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A bare "Name" beside a surname, with no first name, is the first name.
+    void markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Short boxes right after a phone or fax box, with nothing but
+    // separators between them, continue that number.
+    void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A box is the terms when its own words say so, or, in any wording or
+    // language, when the form must have it (required, a star) or its label
+    // links to another document; never a box that offers news or offers.
+    int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    static bool isRequired(SmartElement* control, const QList<const SmartLabel*>& own);
+    static bool linksAway(const QList<const SmartLabel*>& own);
+
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     int genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // How surely a terms box is one: 4 its id or name says terms, 3 its own
@@ -77,6 +104,19 @@ protected:
     QList<const SmartLabel*> ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // The words that any of the texts holds.
     SmartKeywords::Hits hitsOf(const QList<const SmartLabel*>& texts) const;
+    // The kind a text names, read strictly: a bare name gives none.
+    int labelKind(SmartElement* control, const QString& text);
+    // The texts the page shows as the control's own label: LABEL elements
+    // naming it and its own label-like texts before and after it.
+    QList<const SmartLabel*> ownLabel(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // A date text that names another event than a birth: a date word with
+    // a word of its own ("graduation", "every", "expiry").
+    bool namesOtherDate(const QString& text) const;
+    // The texts a choice list's date is read from: its id and name, its
+    // first option, the texts before it and its own after it.
+    QStringList dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // Year, month and day together, the years all gone by.
+    static bool wholePastDate(const QList<SmartElement*>& group);
     // Labels after inputs: the control's own short texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 

@@ -74,6 +74,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     clear();
     addElements(controls);
     markCaptcha(controls, labels);
+    weighOwnLabels(controls, labels);
     markCategoryLists(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
@@ -85,6 +86,12 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         markNameParts(controls, labels);
     }
     lookupKinds(controls, labels);
+    if (form() == SmartFormRegistration) {
+        confirmBirth(controls, labels);
+        markServiceLogin(controls, labels);
+        markNameBesideSurname(controls, labels);
+    }
+    markSplitBoxes(controls, labels);
 }
 
 } // namespace Vexal

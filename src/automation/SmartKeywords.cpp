@@ -468,6 +468,15 @@ bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) cons
     return false;
 }
 
+bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
+{
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        if (m_rows[i].kind == kind && (m_rows[i].scope & scope) && (m_compiled[i].excluded & hits).any())
+            return true;
+    }
+    return false;
+}
+
 QStringList SmartKeywords::words(Group group) const
 {
     QStringList list;

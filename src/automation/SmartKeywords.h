@@ -104,6 +104,9 @@ public:
     // Whether the hits hold a word that excludes a row of the group giving
     // that kind.
     bool holdsExclusion(Group group, int kind, const Hits& hits) const;
+    // Whether they hold a word that excludes some row (of any group, serving
+    // the scope) giving that kind: a text that contradicts the kind.
+    bool excludes(int kind, const Hits& hits, int scope) const;
     // The words of the rows of a group, in table order (without marks).
     QStringList words(Group group) const;
 

@@ -6,6 +6,8 @@
 #include "automation/SmartFormAttribute.h"
 #include "automation/SmartFormField.h"
 #include "automation/SmartFormLookup.h"
+#include "automation/SmartKeywords.h"
+#include "automation/ConstSmart.h"
 #include "automation/SmartLog.h"
 #include "shell/WebKitPageDom.h"
 #include "texts/LocaleSmart.h"
@@ -91,6 +93,8 @@ void SmartMaster::run(PageDom& page, const Pipeline& pipeline)
     forms.lookup(found);
     forms.log(QStringLiteral("FORM"));
 
+    if (pipeline.signUp && !dropCommentForms(forms))
+        return;
     if (!(pipeline.skipSmallChoice && forms.elements().size() <= 3)) {
         if (!selectForm(&forms, pipeline.scoreTypes))
             return;
@@ -151,6 +155,62 @@ bool SmartMaster::removeUnplaced(SmartFormLookup* forms, const QString& emptyRea
     return true;
 }
 
+bool SmartMaster::isCommentForm(const SmartFormLookup& forms, int number)
+{
+    PageElement container;
+    for (const SmartElement* control : forms.elements()) {
+        if (control->formNumber() != number)
+            continue;
+        if (control->type() == E::TypePassword)
+            return false;
+        container = control->form();
+    }
+    if (container.isNull())
+        return false;
+    const SmartKeywords& keywords = SmartKeywords::standard();
+    PageDom* dom = container.dom();
+    for (const PageElement& area : dom->select(container, ConstSmart::tagTextArea())) {
+        if (dom->geometry(area).isEmpty())
+            continue;
+        QString names = area.attribute(ConstSmart::attrId()) + QLatin1Char(' ')
+            + area.attribute(ConstSmart::attrName()) + QLatin1Char(' ')
+            + area.attribute(QStringLiteral("placeholder"));
+        const QString id = area.attribute(ConstSmart::attrId());
+        if (!id.isEmpty()) {
+            for (const PageElement& label : dom->select(dom->documentOf(area), QStringLiteral("label"))) {
+                if (label.attribute(QStringLiteral("for")) == id)
+                    names += QLatin1Char(' ') + label.toPlainText();
+            }
+        }
+        if (keywords.holdsAny(SmartKeywords::CommentBox, keywords.scan(names)))
+            return true;
+    }
+    return false;
+}
+
+bool SmartMaster::dropCommentForms(SmartFormLookup& forms)
+{
+    bool dropped = false;
+    for (bool again = true; again;) {
+        again = false;
+        for (int number : forms.formNumbers()) {
+            if (number != 0 && isCommentForm(forms, number)) {
+                forms.removeForm(number);
+                dropped = again = true;
+                break;
+            }
+        }
+    }
+    if (!dropped)
+        return true;
+    for (const SmartElement* control : forms.elements()) {
+        if (control->formNumber() != 0)
+            return true;
+    }
+    setError(LocaleSmart::noMainForm(), LocaleSmart::cannotRecognize());
+    return false;
+}
+
 bool SmartMaster::selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes)
 {
     if (!forms)
@@ -173,7 +233,10 @@ void SmartMaster::dedupeKinds(QList<SmartElement*>& list, QList<int> repeatable)
     QList<int> seen;
     for (SmartElement* element : list) {
         const int kind = element->kind();
-        if (kind == E::KindUndef || repeatable.contains(kind))
+        if (kind == E::KindUndef || repeatable.contains(kind) || element->continuesPrevious())
+            continue;
+        // The terms boxes were chosen by their own pass.
+        if (kind == E::KindTerms && element->type() == E::TypeCheckBox)
             continue;
         // The boxes of a category list are one field.
         if (kind == E::KindCategory && element->type() == E::TypeCheckBox)

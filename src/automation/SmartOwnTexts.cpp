@@ -46,6 +46,18 @@ bool labelLike(const SmartLabel* text)
     return text->wordCount() <= LabelWords || text->text().endsWith(QLatin1Char(':'));
 }
 
+bool labelLike(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    return trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() <= LabelWords
+        || trimmed.endsWith(QLatin1Char(':'));
+}
+
+bool within(const SmartLabel* text, const PageElement& element)
+{
+    return !element.isNull() && chainHolds(text->ancestors(), element);
+}
+
 int previousControl(const QList<SmartLabel*>& labels, int index)
 {
     int previous = index - 1;

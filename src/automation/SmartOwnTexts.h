@@ -17,6 +17,7 @@ namespace SmartOwnTexts {
 // e-mail:"); a longer text is a notice or a hint about the field.
 constexpr int LabelWords = 4;
 bool labelLike(const SmartLabel* text);
+bool labelLike(const QString& text);
 
 // The index of the control entry before the entry at index; -1 for none.
 int previousControl(const QList<SmartLabel*>& labels, int index);
@@ -66,6 +67,8 @@ int afterEnd(const QList<SmartLabel*>& labels, int index);
 // into container).
 bool ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
               PageElement* container, bool* containerRead);
+// Whether the text lies inside the element.
+bool within(const SmartLabel* text, const PageElement& element);
 // The largest element around the control that holds no other control of
 // the form; null when the control's parent already holds another.
 PageElement ownContainer(const QList<SmartLabel*>& labels, int index);

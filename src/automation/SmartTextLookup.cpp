@@ -298,7 +298,8 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     case StepCountry: return kindIf(isCountry(text, type), E::KindCountry);
     case StepUser:
     case StepUserOrLogin:
-        return userKind(text, control->element().attribute(ConstSmart::attrTitle()), step == StepUserOrLogin, type);
+        return userKind(text, control->element().attribute(ConstSmart::attrTitle()),
+                        step == StepUserOrLogin && !m_strict, type);
     case StepGender: return genderKind(text, control->value(), type);
     case StepContact: return contactKind(text, type);
     case StepAddress: return addressKind(text, type);

@@ -90,6 +90,9 @@ protected:
 
     SmartTextLookup(QObject* parent, SmartForm form, SmartKeywords::Family family);
 
+    // Reads a text strictly: no fallback to a login or full name.
+    bool m_strict = false;
+
 private:
     const SmartForm m_form;
     const int m_scope;
