@@ -240,46 +240,68 @@ void SmartFieldLookup::confirmBirth(QList<SmartElement*>& controls, const QList<
     }
 }
 
+bool SmartFieldLookup::asksForAddress(int index, const QList<SmartElement*>& controls,
+                                      const QList<SmartLabel*>& labels) const
+{
+    // "@" and a domain after the box, as text or as the options of a choice
+    // list next to it.
+    static const QRegularExpression domain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+$"));
+    const int entry = labelIndex(controls.at(index), labels);
+    if (entry >= 0) {
+        for (const SmartLabel* text : Own::ownTextsAfter(labels, entry)) {
+            if (domain.match(text->text().trimmed()).hasMatch())
+                return true;
+        }
+    }
+    if (index + 1 < controls.size() && controls.at(index + 1)->type() == E::TypeSelect) {
+        const PageElement& next = controls.at(index + 1)->element();
+        for (const PageElement& option : next.dom()->select(next, ConstSmart::tagOption())) {
+            if (domain.match(option.toPlainText().trimmed()).hasMatch())
+                return true;
+        }
+    }
+    return false;
+}
+
 void SmartFieldLookup::markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     bool password = false;
+    bool login = false;
     for (const SmartElement* control : controls) {
-        if (control->kind() == E::KindLogin)
-            return;
+        login = login || control->kind() == E::KindLogin;
         password = password || control->type() == E::TypePassword;
     }
-    if (!password)
-        return;
-    // A desired address: "@" and a domain after the box, as text or as the
-    // options of a choice list.
-    static const QRegularExpression domain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+$"));
     SmartElement* account = nullptr;
+    int accounts = 0;
     for (int i = 0; i < controls.size(); ++i) {
         SmartElement* control = controls.at(i);
-        if (control->type() != E::TypeText
-            || (control->kind() != E::KindUndef && control->kind() != E::KindTrash))
+        const int kind = control->kind();
+        if (control->type() != E::TypeText || kind == E::KindEmail || kind == E::KindLogin)
             continue;
-        const int index = labelIndex(control, labels);
-        if (index < 0)
+        // A box followed by "@" and a domain takes an address of the service:
+        // never a street or a name.
+        if (asksForAddress(i, controls, labels)) {
+            control->setKind(E::KindTrash);
+            account = control;
+            ++accounts;
             continue;
-        bool named = false;
-        for (const SmartLabel* text : Own::textsBefore(labels, index))
-            named = named || (Own::labelLike(text) && loneId(text->text()));
-        for (const SmartLabel* text : Own::ownTextsAfter(labels, index))
-            named = named || domain.match(text->text().trimmed()).hasMatch();
-        if (i + 1 < controls.size() && controls.at(i + 1)->type() == E::TypeSelect) {
-            const PageElement& next = controls.at(i + 1)->element();
-            for (const PageElement& option : next.dom()->select(next, ConstSmart::tagOption()))
-                named = named || domain.match(option.toPlainText().trimmed()).hasMatch();
         }
-        if (!named)
+        // The service's own account name, "... ID", even where a messenger
+        // would be named so.
+        const int index = labelIndex(control, labels);
+        if ((kind != E::KindUndef && kind != E::KindTrash) || index < 0)
             continue;
-        // Two such boxes: no clear evidence which is the account.
-        if (account)
-            return;
-        account = control;
+        for (const SmartLabel* text : Own::textsBefore(labels, index)) {
+            if (Own::labelLike(text) && loneId(text->text())) {
+                account = control;
+                ++accounts;
+                break;
+            }
+        }
     }
-    if (account)
+    // On a service's own sign-up (a password and no login field) the one
+    // account box is the login; two of them are no clear evidence.
+    if (password && !login && accounts == 1)
         account->setKind(E::KindLogin);
 }
 

@@ -66,7 +66,8 @@ public:
     void confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // On a service's own sign-up (a password and no login field) the one
     // account name ("... ID", a box followed by "@" and a domain) is the
-    // login, also where the name is a messenger's.
+    // login, also where the name is a messenger's; a box followed by "@"
+    // and a domain is never a street or a name.
     void markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A bare "Name" beside a surname, with no first name, is the first name.
     void markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
@@ -115,6 +116,9 @@ protected:
     // The texts a choice list's date is read from: its id and name, its
     // first option, the texts before it and its own after it.
     QStringList dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The box at that index of the controls is followed by "@" and a
+    // domain: it asks for an address of the service.
+    bool asksForAddress(int index, const QList<SmartElement*>& controls, const QList<SmartLabel*>& labels) const;
     // Year, month and day together, the years all gone by.
     static bool wholePastDate(const QList<SmartElement*>& group);
     // Labels after inputs: the control's own short texts after it.

@@ -75,8 +75,8 @@ const std::vector<K::Row>& table()
         {K::Tags, E::KindTags, Text | Area, Articles, "~tag|keyword"},
         {K::Tags, E::KindTags, Text, All & ~Articles, "~tag|keyword"},
         // Bookmarks are described in notes and comments too.
-        {K::Description, E::KindDescription, Text | Area, BookmarkFields, "description|~desc|comment|notes"},
-        {K::Description, E::KindDescription, Text | Area, All & ~BookmarkFields, "description|~desc"},
+        {K::Description, E::KindDescription, Text | Area, BookmarkFields, "~desc|comment|notes"},
+        {K::Description, E::KindDescription, Text | Area, All & ~BookmarkFields, "~desc"},
         {K::Category, E::KindCategory, Select, All, "categor"},
         // Article forms name their texts in more ways than the others.
         {K::Intro, E::KindIntro, Area | Frame, ArticleFields, "summary|intro|descr|excerpt"},
@@ -106,8 +106,9 @@ const std::vector<K::Row>& table()
         {K::AddressLevel, E::KindState, 0, All, "address level 1"},
         {K::AddressLevel, E::KindCity, 0, All, "address level 2"},
         {K::AddressLevel, E::KindUndef, 0, All, "address level"},
-        // A name of something ("Company name") is no street.
-        {K::Address, E::KindAddress, Text, All, "address", "name"},
+        // A name, or a company, in an address ("Company name", "address_company")
+        // is no street.
+        {K::Address, E::KindAddress, Text, All, "address", "name|company"},
         // Parts of a name, said with "name".
         {K::NamePart, E::KindFirstName, 0, All, "first", "", "name"},
         {K::NamePart, E::KindMiddleName, 0, All, "middle", "", "name"},
@@ -130,7 +131,6 @@ const std::vector<K::Row>& table()
         {K::GenderName, E::KindGenderCombo, 0, All, "gender"},
         // Messenger and profile handles are never filled. "Yahoo! Mail
         // address" is an e-mail; "Yahoo ID" and "Yahoo Messenger" are not.
-        {K::Messenger, E::KindTrash, Text, All, "yahoo|yim", "", "messenger"},
         {K::Messenger, E::KindTrash, Text, All, "yahoo|yim", "mail!mailing"},
         {K::Messenger, E::KindTrash, Text, All,
          "messenger|instant messaging|=aim|icq|skype|jabber|xmpp|msn|gtalk|google talk|hangouts|windows live|"
@@ -148,8 +148,8 @@ const std::vector<K::Row>& table()
         {K::LinkAfter, E::KindTrash, 0, All, "reciprocal"},
         {K::LinkAfter, E::KindFreeUrl, 0, All, "free"},
         // A description field that mentions a limit is not to be filled.
-        {K::DescriptionLimit, E::KindTrash, Text | Area, All, "description|~desc", "", "limit"},
-        {K::DescriptionLimit, E::KindDescription, Text | Area, All, "description|~desc"},
+        {K::DescriptionLimit, E::KindTrash, Text | Area, All, "~desc", "", "limit"},
+        {K::DescriptionLimit, E::KindDescription, Text | Area, All, "~desc"},
         {K::LinkType, E::KindFreeUrl, Radio, All, "type"},
         {K::Free, E::KindFreeUrl, 0, All, "free"},
         {K::CategoryList, E::KindCategory, Check, All, "categor|topic"},
@@ -453,7 +453,7 @@ bool SmartKeywords::holdsAny(Group group, const Hits& hits) const
 bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
 {
     for (int i : m_groups.at(group)) {
-        if (m_rows[i].kind == kind && (m_compiled[i].context & hits).any())
+        if ((kind < 0 || m_rows[i].kind == kind) && (m_compiled[i].context & hits).any())
             return true;
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include "automation/SmartForm.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,7 @@ namespace Vexal {
 // finds every word the text holds in a single pass.
 class SmartKeywords
 {
+    Q_GADGET
 public:
     // The questions the rows answer, each a group of rows in table order.
     enum Group {
@@ -32,6 +34,7 @@ public:
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, CommentBox, GroupCount
     };
+    Q_ENUM(Group)
 
     // Which lookups a row serves: a family of lookups in a kind of form.
     enum Family { Plain, Fields, Attributes };
@@ -99,7 +102,7 @@ public:
     // not its further or context words).
     bool holdsAny(Group group, const Hits& hits) const;
     // Whether the hits hold a context word of a row of the group giving
-    // that kind.
+    // that kind (any kind: -1).
     bool holdsContext(Group group, int kind, const Hits& hits) const;
     // Whether the hits hold a word that excludes a row of the group giving
     // that kind.

@@ -8,7 +8,10 @@
 #include "automation/SmartFormLookup.h"
 #include "automation/SmartKeywords.h"
 #include "automation/ConstSmart.h"
+#include "automation/SmartLabel.h"
 #include "automation/SmartLog.h"
+#include "automation/SmartOwnTexts.h"
+#include "automation/SmartUtils.h"
 #include "shell/WebKitPageDom.h"
 #include "texts/LocaleSmart.h"
 
@@ -165,24 +168,23 @@ bool SmartMaster::isCommentForm(const SmartFormLookup& forms, int number)
             return false;
         container = control->form();
     }
-    if (container.isNull())
+    if (container.isNull() || container.dom()->selectFirst(container, ConstSmart::tagTextArea()).isNull())
         return false;
+    // The text area's name or label says what it takes.
     const SmartKeywords& keywords = SmartKeywords::standard();
-    PageDom* dom = container.dom();
-    for (const PageElement& area : dom->select(container, ConstSmart::tagTextArea())) {
-        if (dom->geometry(area).isEmpty())
+    QObject owner;
+    SmartLabelLookup labels(nullptr);
+    labels.lookup(container, &owner);
+    const QList<SmartLabel*>& entries = labels.labels();
+    for (int i = 0; i < entries.size(); ++i) {
+        const PageElement& area = entries.at(i)->element();
+        if (entries.at(i)->isText() || !SmartUtils::equalsNoCase(area.tagName(), ConstSmart::tagTextArea()))
             continue;
-        QString names = area.attribute(ConstSmart::attrId()) + QLatin1Char(' ')
-            + area.attribute(ConstSmart::attrName()) + QLatin1Char(' ')
-            + area.attribute(QStringLiteral("placeholder"));
-        const QString id = area.attribute(ConstSmart::attrId());
-        if (!id.isEmpty()) {
-            for (const PageElement& label : dom->select(dom->documentOf(area), QStringLiteral("label"))) {
-                if (label.attribute(QStringLiteral("for")) == id)
-                    names += QLatin1Char(' ') + label.toPlainText();
-            }
-        }
-        if (keywords.holdsAny(SmartKeywords::CommentBox, keywords.scan(names)))
+        QStringList texts{area.attribute(ConstSmart::attrId()), area.attribute(ConstSmart::attrName()),
+                          area.attribute(QStringLiteral("placeholder"))};
+        for (const SmartLabel* text : SmartOwnTexts::textsBefore(entries, i) + SmartOwnTexts::ownTextsAfter(entries, i))
+            texts << text->text();
+        if (keywords.holdsAny(SmartKeywords::CommentBox, keywords.scan(texts.join(QLatin1Char(' ')))))
             return true;
     }
     return false;
