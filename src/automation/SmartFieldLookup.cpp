@@ -35,9 +35,10 @@ int SmartFieldLookup::labelIndex(SmartElement* control, const QList<SmartLabel*>
 {
     const PageElement& element = control->element();
     const int size = labels.size();
-    if (m_hint < 0 || m_hint >= size)
-        m_hint = 0;
-    for (int n = 0, i = m_hint; n < size; ++n, i = (i + 1 == size ? 0 : i + 1)) {
+    // The same control again, or the next one.
+    if (m_hint < 1 || m_hint > size)
+        m_hint = 1;
+    for (int n = 0, i = m_hint - 1; n < size; ++n, i = (i + 1 == size ? 0 : i + 1)) {
         const SmartLabel* label = labels.at(i);
         if (!label->isText() && label->element() == element) {
             m_hint = i + 1;

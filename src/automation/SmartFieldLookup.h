@@ -126,7 +126,7 @@ protected:
 
     // The control's entry in the label list, as SmartUtils::indexOfLabel.
     // The passes go through the controls in document order, so the search
-    // starts after the entry found last and wraps around.
+    // starts at the entry found last and wraps around.
     int labelIndex(SmartElement* control, const QList<SmartLabel*>& labels) const;
 
 private:
