@@ -53,7 +53,7 @@ public:
 
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);
-    // 19 City or 20 State for the address levels of the form-filling
+    // City or State for the address levels of the form-filling
     // vocabulary, 0 for a deeper level, -1 for a text that names none.
     int addressLevel(const QString& text);
 
