@@ -1,5 +1,6 @@
 #include "automation/SmartMaster.h"
 
+#include "automation/ConstSmart.h"
 #include "automation/SmartElement.h"
 #include "automation/SmartElementLookup.h"
 #include "automation/SmartError.h"
@@ -7,7 +8,6 @@
 #include "automation/SmartFormField.h"
 #include "automation/SmartFormLookup.h"
 #include "automation/SmartKeywords.h"
-#include "automation/ConstSmart.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartOwnTexts.h"
