@@ -9,28 +9,23 @@ namespace Vexal {
 using E = SmartElement;
 
 SmartAttributeLookup::SmartAttributeLookup(QObject* parent, SmartForm form)
-    : SmartTextLookup(parent, form)
+    : SmartTextLookup(parent, form, SmartKeywords::Attributes)
 {
-}
-
-bool SmartAttributeLookup::isPassword(const QString& text, int type)
-{
-    return type == E::TypePassword && hasAny(text, {"pass", "pswd"});
 }
 
 int SmartAttributeLookup::genderKind(const QString& text, const QString& second, int type)
 {
     if (type == E::TypeSelect)
-        return hasAny(text, {"gender", "sex"}) ? int(E::KindGenderCombo) : int(E::KindUndef);
+        return kindOf(SmartKeywords::Gender, text, type);
     if (type != E::TypeRadio)
         return E::KindUndef;
-    if (hasAny(text, {"gender"})) {
+    if (holds(SmartKeywords::GenderName, text)) {
         if (SmartUtils::equalsNoCase(second, QStringLiteral("f")))
             return E::KindGenderFemale;
         if (SmartUtils::equalsNoCase(second, QStringLiteral("m")))
             return E::KindGenderMale;
     }
-    return ruleKind(text, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
+    return kindOf(SmartKeywords::Gender, text, type);
 }
 
 int SmartAttributeLookup::classifyElement(SmartElement*)
@@ -48,9 +43,7 @@ void SmartAttributeLookup::classifyElements(QList<SmartElement*>& controls)
 
 int SmartAttributeLookup::descriptionKind(const QString& text, int type)
 {
-    if (!typeIn(type, {E::TypeText, E::TypeTextArea}) || !hasAny(text, {"description", "desc"}))
-        return E::KindUndef;
-    return hasAny(text, {"limit"}) ? int(E::KindTrash) : int(E::KindDescription);
+    return kindOf(SmartKeywords::DescriptionLimit, text, type);
 }
 
 QString SmartAttributeLookup::attributeText(const SmartElement* control)

@@ -13,7 +13,6 @@ class SmartAttributeLookup : public SmartTextLookup
 public:
     explicit SmartAttributeLookup(QObject* parent, SmartForm form = SmartFormNone);
 
-    bool isPassword(const QString& text, int type) override;
     int genderKind(const QString& text, const QString& second, int type) override;
 
     // The kind of one control from its id and name; the form kinds decide.

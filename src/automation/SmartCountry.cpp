@@ -5,7 +5,7 @@ namespace Vexal {
 namespace {
 
 // Each country: its two-letter code, three-letter code and common names.
-const char* const countries[][6] = {
+const char* const countryTable[][6] = {
     {"US", "USA", "United States", "United States of America", "U.S.A.", "U.S."},
     {"GB", "GBR", "United Kingdom", "UK", "Great Britain", "Britain"},
     {"CA", "CAN", "Canada", nullptr, nullptr, nullptr},
@@ -47,13 +47,27 @@ QString key(const QString& text)
 
 } // namespace
 
+QList<QStringList> SmartCountry::countries()
+{
+    QList<QStringList> table;
+    for (const auto& country : countryTable) {
+        QStringList names;
+        for (const char* name : country) {
+            if (name)
+                names << QLatin1String(name);
+        }
+        table << names;
+    }
+    return table;
+}
+
 QStringList SmartCountry::namesOf(const QString& text)
 {
     QStringList names{text};
     const QString wanted = key(text);
     if (wanted.isEmpty())
         return names;
-    for (const auto& country : countries) {
+    for (const auto& country : countryTable) {
         bool found = false;
         for (const char* name : country) {
             if (name && key(QLatin1String(name)) == wanted) {

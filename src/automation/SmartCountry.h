@@ -15,6 +15,10 @@ namespace SmartCountry {
 // when it names no country of the table.
 QStringList namesOf(const QString& text);
 
+// The countries of the table, each as its two-letter code, three-letter
+// code and common names.
+QList<QStringList> countries();
+
 } // namespace SmartCountry
 
 } // namespace Vexal

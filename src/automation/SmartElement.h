@@ -43,6 +43,11 @@ public:
 
     bool formIsNull() const { return m_form.isNull(); }
 
+    // A further box of the field before it (a number split over boxes): it
+    // shares that field's kind and is no repetition of it.
+    bool continuesPrevious() const { return m_continuesPrevious; }
+    void setContinuesPrevious(bool continues) { m_continuesPrevious = continues; }
+
     QString value() const;
     bool hasIdOrName() const;
 
@@ -57,6 +62,7 @@ private:
     int m_kind = KindUndef;
     int m_formNumber = 0;
     bool m_visible = true;
+    bool m_continuesPrevious = false;
 };
 
 } // namespace Vexal

@@ -4,6 +4,7 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartLog.h"
+#include "automation/SmartOwnTexts.h"
 #include "automation/SmartUtils.h"
 
 #include <QRegularExpression>
@@ -12,20 +13,12 @@
 namespace Vexal {
 
 using E = SmartElement;
+using K = SmartKeywords;
+namespace Own = SmartOwnTexts;
 
 SmartFieldLookup::SmartFieldLookup(QObject* parent, SmartForm form)
-    : SmartTextLookup(parent, form)
+    : SmartTextLookup(parent, form, K::Fields)
 {
-}
-
-bool SmartFieldLookup::isCountry(const QString& text, int type)
-{
-    return typeIn(type, {E::TypeSelect, E::TypeText}) && hasAny(text, {"country"});
-}
-
-bool SmartFieldLookup::isPassword(const QString& text, int type)
-{
-    return typeIn(type, {E::TypePassword, E::TypeText}) && hasAny(text, {"password"});
 }
 
 int SmartFieldLookup::classify(SmartElement*, const QString&)
@@ -42,9 +35,10 @@ int SmartFieldLookup::labelIndex(SmartElement* control, const QList<SmartLabel*>
 {
     const PageElement& element = control->element();
     const int size = labels.size();
-    if (m_hint < 0 || m_hint >= size)
-        m_hint = 0;
-    for (int n = 0, i = m_hint; n < size; ++n, i = (i + 1 == size ? 0 : i + 1)) {
+    // The same control again, or the next one.
+    if (m_hint < 1 || m_hint > size)
+        m_hint = 1;
+    for (int n = 0, i = m_hint - 1; n < size; ++n, i = (i + 1 == size ? 0 : i + 1)) {
         const SmartLabel* label = labels.at(i);
         if (!label->isText() && label->element() == element) {
             m_hint = i + 1;
@@ -54,215 +48,31 @@ int SmartFieldLookup::labelIndex(SmartElement* control, const QList<SmartLabel*>
     return -1;
 }
 
-namespace {
-
-bool isInlineTag(const QString& tag)
-{
-    static const char* const tags[] = {"A", "B", "STRONG", "EM", "I", "U", "SPAN", "FONT", "SMALL", "LABEL",
-                                       "SUP", "SUB", "BIG", "ABBR", "CODE"};
-    for (const char* name : tags) {
-        if (tag.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-PageElement SmartFieldLookup::ownContainer(const QList<SmartLabel*>& labels, int index)
-{
-    // The neighbouring controls in document order are the nearest others:
-    // the container stops just below the first element that holds one.
-    const PageElements& chain = labels.at(index)->ancestors();
-    int shared = -1;
-    for (int i = index - 1; i >= 0; --i) {
-        if (!labels.at(i)->isText()) {
-            shared = SmartUtils::commonDepth(chain, labels.at(i)->ancestors());
-            break;
-        }
-    }
-    for (int i = index + 1; i < labels.size(); ++i) {
-        if (!labels.at(i)->isText()) {
-            shared = qMax(shared, SmartUtils::commonDepth(chain, labels.at(i)->ancestors()));
-            break;
-        }
-    }
-    const int depth = shared + 1;
-    if (shared < 0 || depth >= chain.size() - 1)
-        return PageElement();
-    const QString tag = chain.at(depth).tagName();
-    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagForm()) || SmartUtils::equalsNoCase(tag, ConstSmart::tagBody()))
-        return PageElement();
-    return chain.at(depth);
-}
-
-bool SmartFieldLookup::namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other)
-{
-    const PageElement& target = text->labelTarget();
-    if (!target.isNull())
-        return !(target == control->element());
-    if (!other || text->source().isNull())
-        return false;
-    const PageElements& chain = text->ancestors();
-    return SmartUtils::commonDepth(chain, other->ancestors()) > SmartUtils::commonDepth(chain, control->ancestors());
-}
-
-bool SmartFieldLookup::labelsBelow(const QList<SmartLabel*>& labels, int index, int depth)
-{
-    const PageElements& own = labels.at(index)->ancestors();
-    if (depth < 0 || depth >= own.size())
-        return false;
-    const PageElement block = own.at(depth);
-    auto inside = [&](int i) {
-        const PageElements& chain = labels.at(i)->ancestors();
-        return chain.size() > depth && chain.at(depth) == block;
-    };
-    int first = index;
-    int start = index;
-    while (start - 1 >= 0 && inside(start - 1)) {
-        --start;
-        if (!labels.at(start)->isText())
-            first = start;
-    }
-    int last = index;
-    int end = index;
-    while (end + 1 < labels.size() && inside(end + 1)) {
-        ++end;
-        if (!labels.at(end)->isText())
-            last = end;
-    }
-    const bool textBeforeFirst = first > start;
-    const bool textAfterLast = last < end;
-    return textAfterLast && !textBeforeFirst;
-}
-
-bool SmartFieldLookup::subLabelOfPrevious(const QList<SmartLabel*>& labels, int index, int text, int previous)
-{
-    if (previous < 0 || !labels.at(text)->labelTarget().isNull())
-        return false;
-    const PageElements& chain = labels.at(text)->ancestors();
-    const int depth = SmartUtils::commonDepth(chain, labels.at(index)->ancestors());
-    return depth == SmartUtils::commonDepth(chain, labels.at(previous)->ancestors())
-        && labelsBelow(labels, index, depth);
-}
-
-namespace {
-
-bool chainHolds(const PageElements& chain, const PageElement& element)
-{
-    for (int i = chain.size() - 1; i >= 0; --i) {
-        if (chain.at(i) == element)
-            return true;
-    }
-    return false;
-}
-
-// The text (its source and ancestors in chain) runs in the parent itself,
-// or in an inline element of it.
-bool runsIn(const PageElements& chain, const PageElement& parent)
-{
-    return !chain.isEmpty()
-        && (chain.last() == parent
-            || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
-}
-
-} // namespace
-
 QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    QList<const SmartLabel*> own;
-    const int index = labelIndex(control, labels);
-    if (index < 0)
-        return own;
-    const PageElement self = control->element();
-    const PageElement container = ownContainer(labels, index);
-    const PageElement parent = self.parent();
-    auto isOwn = [&](const SmartLabel* text, bool after) {
-        const PageElement& target = text->labelTarget();
-        if (!target.isNull())
-            return target == self;
-        const PageElements& chain = text->ancestors();
-        if (chain.isEmpty())
-            return false;
-        if (!container.isNull())
-            return chainHolds(chain, container);
-        // Boxes side by side in one parent: only the text running on from
-        // the box belongs to it.
-        return after && runsIn(chain, parent);
-    };
-    for (int i = index + 1; i < labels.size() && labels.at(i)->isText(); ++i) {
-        if (!isOwn(labels.at(i), true))
-            break;
-        own << labels.at(i);
-    }
-    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
-        if (!isOwn(labels.at(i), false))
-            break;
-        own << labels.at(i);
-    }
-    return own;
+    return Own::ownTexts(labels, labelIndex(control, labels));
 }
 
-QList<const SmartLabel*> SmartFieldLookup::leadingLabel(const QList<SmartLabel*>& labels, int index)
+K::Hits SmartFieldLookup::hitsOf(const QList<const SmartLabel*>& texts) const
 {
-    QList<const SmartLabel*> own = ownTextsBefore(labels, index);
-    if (own.isEmpty() && index > 0) {
-        const SmartLabel* nearest = labels.at(index - 1);
-        // A term, or a text that ends like one ("Please enter your e-mail:");
-        // a sentence is a notice.
-        if (nearest->isText() && nearest->labelTarget().isNull()
-            && (nearest->wordCount() <= 4 || nearest->text().endsWith(QLatin1Char(':'))))
-            own << nearest;
-    }
-    return own;
+    K::Hits all;
+    for (const SmartLabel* text : texts)
+        all |= hits(text->text());
+    return all;
 }
 
-QList<const SmartLabel*> SmartFieldLookup::ownTextsBefore(const QList<SmartLabel*>& labels, int index)
+int SmartFieldLookup::namePart(const QString& text, bool* bare) const
 {
-    QList<const SmartLabel*> own;
-    const PageElement self = labels.at(index)->element();
-    const PageElement container = ownContainer(labels, index);
-    // Without a container of its own: the texts running in its parent up to
-    // the control.
-    bool running = container.isNull();
-    for (int i = index - 1; i >= 0 && labels.at(i)->isText(); --i) {
-        const SmartLabel* text = labels.at(i);
-        const PageElement& target = text->labelTarget();
-        bool mine = false;
-        if (!target.isNull())
-            mine = target == self;
-        else if (!container.isNull())
-            mine = chainHolds(text->ancestors(), container);
-        else
-            mine = running = running && runsIn(text->ancestors(), self.parent());
-        if (mine)
-            own << text;
-    }
-    return own;
-}
-
-int SmartFieldLookup::namePart(const QString& text, bool* bare)
-{
-    static const struct
-    {
-        const char* word;
-        int kind;
-    } parts[] = {{"first", E::KindFirstName},   {"given", E::KindFirstName},    {"forename", E::KindFirstName},
-                 {"middle", E::KindMiddleName}, {"initial", E::KindMiddleName}, {"last", E::KindLastName},
-                 {"family", E::KindLastName},   {"surname", E::KindLastName}};
     static const QRegularExpression gaps(QStringLiteral("[^\\p{L}\\p{N}]+"));
     QStringList words = text.toCaseFolded().split(gaps, Qt::SkipEmptyParts);
     words.removeAll(QStringLiteral("name"));
     words.removeAll(QStringLiteral("names"));
     if (words.size() != 1)
         return E::KindUndef;
-    for (const auto& part : parts) {
-        if (words.first() == QLatin1String(part.word)) {
-            *bare = !text.contains(QLatin1String("name"), Qt::CaseInsensitive);
-            return part.kind;
-        }
-    }
-    return E::KindUndef;
+    const int kind = kindOf(K::NameWord, words.first());
+    if (kind != E::KindUndef)
+        *bare = !text.contains(QLatin1String("name"), Qt::CaseInsensitive);
+    return kind;
 }
 
 void SmartFieldLookup::markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -278,7 +88,7 @@ void SmartFieldLookup::markNameParts(QList<SmartElement*>& controls, const QList
         if (index < 0)
             continue;
         bool isBare = false;
-        for (const SmartLabel* text : ownTextsBefore(labels, index) + ownTextsAfter(labels, index)) {
+        for (const SmartLabel* text : Own::ownTextsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
             const int kind = namePart(text->text(), &isBare);
             if (kind != E::KindUndef) {
                 kinds[i] = kind;
@@ -299,59 +109,14 @@ void SmartFieldLookup::markNameParts(QList<SmartElement*>& controls, const QList
     }
 }
 
-int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,
-                                std::initializer_list<Rule> rules) const
+int SmartFieldLookup::kindAfter(SmartElement* control, const QList<SmartLabel*>& labels, K::Group group) const
 {
     for (const SmartLabel* label : ownTexts(control, labels)) {
-        const int kind = ruleKind(label->text(), rules);
+        const int kind = kindOf(group, label->text(), control->type());
         if (kind != E::KindUndef)
             return kind;
     }
     return E::KindUndef;
-}
-
-int SmartFieldLookup::afterEnd(const QList<SmartLabel*>& labels, int index)
-{
-    int end = index + 1;
-    while (end < labels.size() && labels.at(end)->isText())
-        ++end;
-    return end;
-}
-
-bool SmartFieldLookup::ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
-                                PageElement* container, bool* containerRead)
-{
-    const SmartLabel* self = labels.at(index);
-    const PageElement& target = text->labelTarget();
-    if (!target.isNull())
-        return target == self->element();
-    const PageElements& chain = text->ancestors();
-    if (end < labels.size()) {
-        const int depth = SmartUtils::commonDepth(chain, self->ancestors());
-        const int next = SmartUtils::commonDepth(chain, labels.at(end)->ancestors());
-        // In one block, the side the texts keep to tells: sub-labels under
-        // the fields belong to the field above them.
-        return depth > next || (depth == next && labelsBelow(labels, index, depth));
-    }
-    if (!*containerRead) {
-        *containerRead = true;
-        *container = ownContainer(labels, index);
-    }
-    return !container->isNull() && chainHolds(chain, *container);
-}
-
-QList<const SmartLabel*> SmartFieldLookup::ownTextsAfter(const QList<SmartLabel*>& labels, int index)
-{
-    QList<const SmartLabel*> own;
-    const int end = afterEnd(labels, index);
-    PageElement container;
-    bool containerRead = false;
-    for (int i = index + 1; i < end; ++i) {
-        if (!ownAfter(labels, index, end, labels.at(i), &container, &containerRead))
-            break;
-        own << labels.at(i);
-    }
-    return own;
 }
 
 int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels)
@@ -359,10 +124,10 @@ int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<Sma
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
-    for (const SmartLabel* label : ownTextsAfter(labels, index)) {
-        // A label is a few words; a sentence after a field is help about it
-        // ("Shown instead of your e-mail address") and names no kind.
-        if (label->wordCount() > 4)
+    for (const SmartLabel* label : Own::ownTextsAfter(labels, index)) {
+        // A sentence after a field is help about it ("Shown instead of your
+        // e-mail address") and names no kind.
+        if (label->wordCount() > Own::LabelWords)
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)
@@ -373,37 +138,24 @@ int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<Sma
 
 int SmartFieldLookup::termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    const QList<const SmartLabel*> own = ownTexts(control, labels);
-    // A box that offers news is a preference, whatever else its label says
-    // ("I agree to receive the newsletter").
-    for (const SmartLabel* label : own) {
-        if (SmartUtils::containsKeyword(label->text(), QStringLiteral("news")))
-            return E::KindUndef;
-    }
-    for (const SmartLabel* label : own) {
-        if (hasAny(label->text(), {"agree", "terms"}))
-            return E::KindTerms;
-    }
-    return E::KindUndef;
+    // A box whose label offers news is a preference, whatever else it says.
+    return keywords().kind(K::Terms, hitsOf(ownTexts(control, labels)), control->type(), scope());
 }
 
 int SmartFieldLookup::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
     const QString attributes = control->id() + QLatin1Char(' ') + control->name();
-    if (SmartUtils::containsKeyword(attributes, QStringLiteral("term")))
+    const int byAttributes = keywords().rank(K::Terms, hits(attributes), control->type(), scope());
+    if (byAttributes == 0)
         return 4;
-    for (const SmartLabel* label : ownTexts(control, labels)) {
-        if (SmartUtils::containsKeyword(label->text(), QStringLiteral("term")))
-            return 3;
-    }
-    if (hasAny(attributes, {"agree", "accept"}))
-        return 2;
-    return 1;
+    if (keywords().rank(K::Terms, hitsOf(ownTexts(control, labels)), control->type(), scope()) == 0)
+        return 3;
+    return byAttributes == 1 ? 2 : 1;
 }
 
 int SmartFieldLookup::genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    return kindAfter(control, labels, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
+    return kindAfter(control, labels, K::Gender);
 }
 
 int SmartFieldLookup::birthKind(SmartElement* control)
@@ -411,8 +163,7 @@ int SmartFieldLookup::birthKind(SmartElement* control)
     const PageElement first = control->element().firstChild();
     if (first.isNull())
         return E::KindUndef;
-    return ruleKind(first.toPlainText(),
-                    {{"year", E::KindBirthYear}, {"month", E::KindBirthMonth}, {"day", E::KindBirthDay}});
+    return kindOf(K::BirthPart, first.toPlainText(), control->type());
 }
 
 bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)
@@ -429,16 +180,16 @@ bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel
         }
     }
     if (!previous) {
-        for (const SmartLabel* label : leadingLabel(labels, index)) {
+        for (const SmartLabel* label : Own::leadingLabel(labels, index)) {
             if (isCaptcha(label->text(), type))
                 return true;
         }
     }
     for (int i = index - 1; previous && i >= 0 && labels.at(i)->isText(); --i) {
-        if (!namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
+        if (!Own::namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
             return true;
     }
-    for (const SmartLabel* label : ownTextsAfter(labels, index)) {
+    for (const SmartLabel* label : Own::ownTextsAfter(labels, index)) {
         if (isCaptcha(label->text(), type))
             return true;
     }
@@ -458,15 +209,20 @@ void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<S
 
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsAfter(control, labels); });
-    // One terms box is checked: the one whose own id, name or label speaks
-    // of terms outranks one that only agrees to something; the first wins a
-    // tie. The others are left as they are.
+    markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsByEvidence(control, labels); });
+    // Every box the form must have is ticked. Of the others one is: the one
+    // whose own id, name or label speaks of terms outranks one that only
+    // agrees to something; the first wins a tie. The rest are left alone.
     SmartElement* best = nullptr;
     int bestRank = 0;
+    QList<SmartElement*> required;
     for (SmartElement* control : controls) {
         if (control->kind() != E::KindTerms)
             continue;
+        if (isRequired(control, ownTexts(control, labels))) {
+            required << control;
+            continue;
+        }
         const int rank = termsRank(control, labels);
         if (rank > bestRank) {
             best = control;
@@ -474,7 +230,7 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
         }
     }
     for (SmartElement* control : controls) {
-        if (control->kind() == E::KindTerms && control != best)
+        if (control->kind() == E::KindTerms && control != best && !required.contains(control))
             control->setKind(E::KindTrash);
     }
 }
@@ -504,11 +260,6 @@ bool holdsOnlyBoxes(const PageElement& element)
     return true;
 }
 
-bool aboutCategories(const QString& text)
-{
-    return SmartTextLookup::hasAny(text, {"categor", "topic"});
-}
-
 } // namespace
 
 PageElement SmartFieldLookup::boxList(const PageElement& box)
@@ -524,11 +275,12 @@ PageElement SmartFieldLookup::boxList(const PageElement& box)
     return PageElement();
 }
 
-bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels)
+bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
     const PageElement list = boxList(control->element());
     if (list.isNull())
         return false;
+    auto aboutCategories = [this](const QString& text) { return holds(K::CategoryList, text); };
     if (aboutCategories(control->id() + QLatin1Char(' ') + control->name()))
         return true;
     // Its container, up to where other controls join: its name, id or
@@ -562,7 +314,7 @@ bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLa
     for (int i = first - 1; i > previous; --i) {
         const SmartLabel* text = labels.at(i);
         if (text->labelTarget().isNull()
-            && !namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr)
+            && !Own::namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr)
             && aboutCategories(text->text()))
             return true;
     }
@@ -593,7 +345,7 @@ void SmartFieldLookup::markGender(QList<SmartElement*>& controls, const QList<Sm
 
 void SmartFieldLookup::markBirth(QList<SmartElement*>& controls)
 {
-    markOpen(controls, E::TypeSelect, &birthKind);
+    markOpen(controls, E::TypeSelect, [this](SmartElement* control) { return birthKind(control); });
 }
 
 void SmartFieldLookup::markOpen(QList<SmartElement*>& controls, int type,
@@ -652,7 +404,10 @@ int SmartFieldLookup::kindFromParent(SmartElement* control)
     for (const PageElement& element : dom->select(parent, QStringLiteral("*"))) {
         if (element == self)
             continue;
-        const int kind = classify(control, element.toPlainText());
+        const QString text = element.toPlainText();
+        if (!Own::labelLike(text))
+            continue;
+        const int kind = classify(control, text);
         if (kind != E::KindUndef)
             return kind;
     }
@@ -664,28 +419,12 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
-    int previousIndex = index - 1;
-    while (previousIndex >= 0 && labels.at(previousIndex)->isText())
-        --previousIndex;
-    const SmartLabel* previous = previousIndex >= 0 ? labels.at(previousIndex) : nullptr;
-    if (!previous) {
-        for (const SmartLabel* label : leadingLabel(labels, index)) {
-            if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
-                continue;
-            const int kind = classify(control, label->text());
-            if (kind != E::KindUndef)
-                return kind;
-        }
-        return E::KindUndef;
-    }
-    for (int i = index - 1; i >= 0; --i) {
-        const SmartLabel* label = labels.at(i);
-        if (!label->isText())
-            return E::KindUndef;
-        if (mode == 1 && (!label->isBold() || label->wordCount() > 4))
+    for (const SmartLabel* label : Own::textsBefore(labels, index)) {
+        if (mode == 1 && (!label->isBold() || label->wordCount() > Own::LabelWords))
             continue;
-        // A sub-label under the previous field is that field's.
-        if (namesOther(label, labels.at(index), previous) || subLabelOfPrevious(labels, index, i, previousIndex))
+        // A notice or hint is no label ("Shown to others instead of your
+        // first name"), unless a LABEL names the control with it.
+        if (!Own::labelLike(label) && label->labelTarget().isNull())
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)

@@ -4,7 +4,6 @@
 #include "shell/PageDom.h"
 
 #include <functional>
-#include <initializer_list>
 
 namespace Vexal {
 
@@ -20,26 +19,24 @@ class SmartFieldLookup : public SmartTextLookup
 public:
     explicit SmartFieldLookup(QObject* parent, SmartForm form = SmartFormNone);
 
-    bool isCountry(const QString& text, int type) override;
-    bool isPassword(const QString& text, int type) override;
     virtual int classify(SmartElement* control, const QString& text);
 
-    // Text fields whose texts ask for the code of a picture become 28
+    // Text fields whose texts ask for the code of a picture become a
     // Captcha, also when their id or name made them a security answer.
     void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Whether the texts before the control (but not another control's
     // sub-labels) or its own texts after it ask for the code of a picture.
     bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels);
     // Check boxes in a list of categories or topics (by the boxes' names,
-    // the list's container or fieldset, or its heading) become 32
-    // Category, also those the attribute pass took for news: they are no
-    // offers to decline.
+    // the list's container or fieldset, or its heading) become a Category,
+    // also those the attribute pass took for news: they are no offers to
+    // decline.
     void markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // The list of check boxes the box is one of: the smallest element
     // around it that holds another check box and no other control; null
     // when there is none.
     static PageElement boxList(const PageElement& box);
-    static bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels);
+    bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels) const;
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);
     void markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
@@ -50,18 +47,46 @@ public:
     // "Given", "Last", "Family") counts where a neighbouring field names
     // another part.
     void markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
-    // 1 First, 2 Middle or 3 Last Name for a text that is a part of a name
-    // alone or with "name" ("Given", "Last name", "Surname"); bare tells
-    // whether it lacks "name". 0 for any other text.
-    static int namePart(const QString& text, bool* bare);
+    // First, Middle or Last Name for a text that is a part of a name alone
+    // or with "name" ("Given", "Last name", "Surname"); bare tells whether
+    // it lacks "name". 0 for any other text.
+    int namePart(const QString& text, bool* bare) const;
     void lookupKinds(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+
+    // The passes that weigh the evidence (SmartFieldEvidence.cpp).
+
+    // Controls whose id or name gave a kind that their own label names
+    // otherwise take the label's kind; those whose own label holds a word
+    // that excludes the kind are left alone.
+    void weighOwnLabels(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Choice lists read as parts of a birthday keep that only where they or
+    // the date parts beside them speak of birth, or where the three parts
+    // stand together with years gone by; a text that names another date
+    // ("Year of graduation", "every day") leaves its list alone.
+    void confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // On a service's own sign-up (a password and no login field) the one
+    // account name ("... ID", a box followed by "@" and a domain) is the
+    // login, also where the name is a messenger's; a box followed by "@"
+    // and a domain is never a street or a name.
+    void markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A bare "Name" beside a surname, with no first name, is the first name.
+    void markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Short boxes right after a phone or fax box, with nothing but
+    // separators between them, continue that number.
+    void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A box is the terms when its own words say so, or, in any wording or
+    // language, when the form must have it (required, a star) or its label
+    // links to another document; never a box that offers news or offers.
+    int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    static bool isRequired(SmartElement* control, const QList<const SmartLabel*>& own);
+    static bool linksAway(const QList<const SmartLabel*>& own);
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     int genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // How surely a terms box is one: 4 its id or name says terms, 3 its own
     // label does, 2 its id or name agrees or accepts, 1 its label does.
     int termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const;
-    static int birthKind(SmartElement* control);
+    int birthKind(SmartElement* control);
     int kindFromParent(SmartElement* control);
     int kindFromLabels(SmartElement* control, const QList<SmartLabel*>& labels, int mode);
     static bool isBoldMode(const QList<SmartLabel*>& labels);
@@ -73,62 +98,35 @@ protected:
     // kindOf finds for it, if any.
     static void markOpen(QList<SmartElement*>& controls, int type, const std::function<int(SmartElement*)>& kindOf);
 
-    // The first rule whose keyword one of the text entries after the
-    // control holds; 0 at the next control entry or the end of the list.
-    int kindAfter(SmartElement* control, const QList<SmartLabel*>& labels,
-                  std::initializer_list<Rule> rules) const;
-
-    // The texts that are the control's own label: first those after it, then
-    // those before it, within the stretch between its neighbouring controls.
-    // A text is the control's own when a LABEL names the control, or it lies
-    // in the control's own container (the largest element around the control
-    // that holds no other control), or, with no such container, it runs next
-    // to the control in the same parent. Reading stops at the first text that
-    // is not.
+    // The kind the first of the control's own texts gives by the rows of
+    // the group; 0 when none does.
+    int kindAfter(SmartElement* control, const QList<SmartLabel*>& labels, SmartKeywords::Group group) const;
+    // The control's own texts (SmartOwnTexts::ownTexts).
     QList<const SmartLabel*> ownTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
-    // The label of the form's first control (its entry at index), nearest
-    // text first: the texts before it that are its own (a LABEL for it, a
-    // text in its own container, or, when its parent holds other controls
-    // too, the texts that run in that parent right up to it). Without any,
-    // the nearest text before it when that is a few words or ends in a
-    // colon (a term on the line or in the cell above). Headings and notices
-    // above the fields, which the texts back to the form's start hold, are
-    // no field's label.
-    static QList<const SmartLabel*> leadingLabel(const QList<SmartLabel*>& labels, int index);
-    // The texts before the control's entry (at index), back to the previous
-    // control, that are its own, as leadingLabel tells, nearest first.
-    static QList<const SmartLabel*> ownTextsBefore(const QList<SmartLabel*>& labels, int index);
-    // The text names another control than this one: a LABEL for it, or a
-    // text that sits closer to the other control in the page than to this.
-    static bool namesOther(const SmartLabel* text, const SmartLabel* control, const SmartLabel* other);
-    // In the block at that depth around the control's entry, the texts
-    // follow the controls (sub-labels under the fields): the last control
-    // has a text after it, the first none before it.
-    static bool labelsBelow(const QList<SmartLabel*>& labels, int index, int depth);
-    // The text entry between the previous control and this one, in the same
-    // block as both, is a sub-label of the previous one.
-    static bool subLabelOfPrevious(const QList<SmartLabel*>& labels, int index, int text, int previous);
-    // The index of the first control entry after the entry at index.
-    static int afterEnd(const QList<SmartLabel*>& labels, int index);
-    // The text after the control's entry (at index, the next control at end)
-    // is the control's own: a LABEL names it, or it sits closer to it than to
-    // the next control, or, after the last control, in its own container
-    // (read once into container).
-    static bool ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartLabel* text,
-                         PageElement* container, bool* containerRead);
-    // The largest element around the control (its entry at index) that
-    // holds no other control of the form; null when the control's parent
-    // already holds another.
-    static PageElement ownContainer(const QList<SmartLabel*>& labels, int index);
-    // The texts after the control's entry (at index) that are its own, as
-    // ownAfter tells, up to the first that is not.
-    static QList<const SmartLabel*> ownTextsAfter(const QList<SmartLabel*>& labels, int index);
+    // The words that any of the texts holds.
+    SmartKeywords::Hits hitsOf(const QList<const SmartLabel*>& texts) const;
+    // The kind a text names, read strictly: a bare name gives none.
+    int labelKind(SmartElement* control, const QString& text);
+    // The texts the page shows as the control's own label: LABEL elements
+    // naming it and its own label-like texts before and after it.
+    QList<const SmartLabel*> ownLabel(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // A date text that names another event than a birth: a date word with
+    // a word of its own ("graduation", "every", "expiry").
+    bool namesOtherDate(const QString& text) const;
+    // The texts a choice list's date is read from: its id and name, its
+    // first option, the texts before it and its own after it.
+    QStringList dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The box at that index of the controls is followed by "@" and a
+    // domain: it asks for an address of the service.
+    bool asksForAddress(int index, const QList<SmartElement*>& controls, const QList<SmartLabel*>& labels) const;
+    // Year, month and day together, the years all gone by.
+    static bool wholePastDate(const QList<SmartElement*>& group);
     // Labels after inputs: the control's own short texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 
     // The control's entry in the label list, as SmartUtils::indexOfLabel.
     // The passes go through the controls in document order, so the search
-    // starts after the entry found last and wraps around.
+    // starts at the entry found last and wraps around.
     int labelIndex(SmartElement* control, const QList<SmartLabel*>& labels) const;
 
 private:

@@ -11,25 +11,15 @@ SmartFormAttribute::SmartFormAttribute(SmartForm form, QObject* parent)
 {
 }
 
-int SmartFormAttribute::ownerKind(const QString& text)
-{
-    if (form() != SmartFormDirectory)
-        return SmartAttributeLookup::ownerKind(text);
-    if (hasAny(text, {"name"}) && hasAny(text, {"owner"}))
-        return E::KindUser;
-    return E::KindUndef;
-}
-
 bool SmartFormAttribute::isPenName(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"penname"});
+    return is(SmartKeywords::PenName, E::KindTrash, text, type);
 }
 
 int SmartFormAttribute::linkTypeKind(SmartElement* control, const QString& text)
 {
-    if (control->type() != E::TypeRadio)
-        return E::KindUndef;
-    if (hasAny(text, {"type"}) && hasAny(control->value(), {"free"}))
+    if (control->type() == E::TypeRadio && holds(SmartKeywords::LinkType, text)
+        && holds(SmartKeywords::Free, control->value()))
         return E::KindFreeUrl;
     return E::KindUndef;
 }

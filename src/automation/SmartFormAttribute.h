@@ -12,7 +12,6 @@ class SmartFormAttribute : public SmartAttributeLookup
 public:
     SmartFormAttribute(SmartForm form, QObject* parent);
 
-    int ownerKind(const QString& text) override;
     // An article's pen name chooser is not to be filled.
     bool isPenName(const QString& text, int type);
     int linkTypeKind(SmartElement* control, const QString& text);

@@ -12,67 +12,21 @@ SmartFormField::SmartFormField(SmartForm form, QObject* parent)
 {
 }
 
-// Article forms name their texts in more ways than the others.
-
-bool SmartFormField::isIntro(const QString& text, int type)
-{
-    if (form() != SmartFormArticle)
-        return SmartFieldLookup::isIntro(text, type);
-    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"summary", "intro", "descr", "excerpt"});
-}
-
-bool SmartFormField::isBio(const QString& text, int type)
-{
-    if (form() != SmartFormArticle)
-        return SmartFieldLookup::isBio(text, type);
-    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"resource", "bio", "author"});
-}
-
-bool SmartFormField::isBody(const QString& text, int type)
-{
-    if (form() != SmartFormArticle)
-        return SmartFieldLookup::isBody(text, type);
-    if (!typeIn(type, {E::TypeTextArea, E::TypeIFrame}))
-        return false;
-    if (hasAny(text, {"body", "text", "content"}))
-        return true;
-    return hasAny(text, {"article"}) && SmartUtils::letterCount(text) == 7;
-}
-
-bool SmartFormField::isDescription(const QString& text, int type)
-{
-    // Bookmarks are described in notes and comments too.
-    if (form() != SmartFormSocialBookmark)
-        return SmartFieldLookup::isDescription(text, type);
-    return typeIn(type, {E::TypeText, E::TypeTextArea})
-        && hasAny(text, {"description", "desc", "comment", "notes"});
-}
-
 bool SmartFormField::isAuthorSelect(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"author"});
-}
-
-int SmartFormField::ownerKind(const QString& text)
-{
-    if (form() != SmartFormDirectory)
-        return SmartFieldLookup::ownerKind(text);
-    if (hasAny(text, {"name"}) && hasAny(text, {"submitter", "owner", "contact"}))
-        return E::KindFullName;
-    return E::KindUndef;
+    return is(SmartKeywords::AuthorSelect, E::KindTrash, text, type);
 }
 
 int SmartFormField::websiteKind(const QString& text, int type)
 {
     if (!isUrl(text, type))
         return E::KindUndef;
-    return hasAny(text, {"reciprocal"}) ? int(E::KindTrash) : int(E::KindWebsite);
+    return holds(SmartKeywords::Reciprocal, text) ? int(E::KindTrash) : int(E::KindWebsite);
 }
 
 int SmartFormField::linkKindAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    return kindAfter(control, labels,
-                     {{"$", E::KindTrash}, {"reciprocal", E::KindTrash}, {"free", E::KindFreeUrl}});
+    return kindAfter(control, labels, SmartKeywords::LinkAfter);
 }
 
 void SmartFormField::classifyLinkRadios(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -120,6 +74,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     clear();
     addElements(controls);
     markCaptcha(controls, labels);
+    weighOwnLabels(controls, labels);
     markCategoryLists(controls, labels);
     markTerms(controls, labels);
     markSpam(controls);
@@ -131,6 +86,12 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         markNameParts(controls, labels);
     }
     lookupKinds(controls, labels);
+    if (form() == SmartFormRegistration) {
+        confirmBirth(controls, labels);
+        markServiceLogin(controls, labels);
+        markNameBesideSurname(controls, labels);
+    }
+    markSplitBoxes(controls, labels);
 }
 
 } // namespace Vexal

@@ -13,13 +13,8 @@ class SmartFormField : public SmartFieldLookup
 public:
     SmartFormField(SmartForm form, QObject* parent);
 
-    bool isIntro(const QString& text, int type) override;
-    bool isBio(const QString& text, int type) override;
-    bool isBody(const QString& text, int type) override;
-    bool isDescription(const QString& text, int type) override;
     // An article's author chooser is not to be filled.
     bool isAuthorSelect(const QString& text, int type);
-    int ownerKind(const QString& text) override;
     // A directory's reciprocal link is not to be filled.
     int websiteKind(const QString& text, int type);
     int linkKindAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;

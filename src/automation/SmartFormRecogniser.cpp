@@ -58,6 +58,7 @@ SmartMaster::Pipeline SmartFormRecogniser::pipeline()
     pipeline.scoreTypes = table.scoreTypes;
     pipeline.repeatable = table.repeatable;
     pipeline.skipSmallChoice = table.skipSmallChoice;
+    pipeline.signUp = m_form == SmartFormRegistration;
     pipeline.classify = [this](QList<SmartElement*>& list) { classifyWith(m_form, list); };
     return pipeline;
 }

@@ -15,7 +15,7 @@ public:
     int classify(SmartElement* control, const QString& text) override;
 
     // A text field whose id, name or label asks for the code of a picture
-    // becomes 28 Captcha.
+    // becomes a Captcha.
     void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 };
 

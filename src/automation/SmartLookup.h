@@ -19,6 +19,7 @@ public:
     explicit SmartLookup(QObject* parent);
 
     QList<SmartElement*>& elements() { return m_elements; }
+    const QList<SmartElement*>& elements() const { return m_elements; }
     QList<SmartElement*>& visibleElements() { return m_visible; }
     QList<SmartElement*>& filteredElements() { return m_filtered; }
     QList<SmartLabel*>& labels() { return m_labels; }

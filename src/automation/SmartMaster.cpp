@@ -1,12 +1,17 @@
 #include "automation/SmartMaster.h"
 
+#include "automation/ConstSmart.h"
 #include "automation/SmartElement.h"
 #include "automation/SmartElementLookup.h"
 #include "automation/SmartError.h"
 #include "automation/SmartFormAttribute.h"
 #include "automation/SmartFormField.h"
 #include "automation/SmartFormLookup.h"
+#include "automation/SmartKeywords.h"
+#include "automation/SmartLabel.h"
 #include "automation/SmartLog.h"
+#include "automation/SmartOwnTexts.h"
+#include "automation/SmartUtils.h"
 #include "shell/WebKitPageDom.h"
 #include "texts/LocaleSmart.h"
 
@@ -91,6 +96,8 @@ void SmartMaster::run(PageDom& page, const Pipeline& pipeline)
     forms.lookup(found);
     forms.log(QStringLiteral("FORM"));
 
+    if (pipeline.signUp && !dropCommentForms(forms))
+        return;
     if (!(pipeline.skipSmallChoice && forms.elements().size() <= 3)) {
         if (!selectForm(&forms, pipeline.scoreTypes))
             return;
@@ -151,6 +158,61 @@ bool SmartMaster::removeUnplaced(SmartFormLookup* forms, const QString& emptyRea
     return true;
 }
 
+bool SmartMaster::isCommentForm(const SmartFormLookup& forms, int number)
+{
+    PageElement container;
+    for (const SmartElement* control : forms.elements()) {
+        if (control->formNumber() != number)
+            continue;
+        if (control->type() == E::TypePassword)
+            return false;
+        container = control->form();
+    }
+    if (container.isNull() || container.dom()->selectFirst(container, ConstSmart::tagTextArea()).isNull())
+        return false;
+    // The text area's name or label says what it takes.
+    const SmartKeywords& keywords = SmartKeywords::standard();
+    QObject owner;
+    SmartLabelLookup labels(nullptr);
+    labels.lookup(container, &owner);
+    const QList<SmartLabel*>& entries = labels.labels();
+    for (int i = 0; i < entries.size(); ++i) {
+        const PageElement& area = entries.at(i)->element();
+        if (entries.at(i)->isText() || !SmartUtils::equalsNoCase(area.tagName(), ConstSmart::tagTextArea()))
+            continue;
+        QStringList texts{area.attribute(ConstSmart::attrId()), area.attribute(ConstSmart::attrName()),
+                          area.attribute(QStringLiteral("placeholder"))};
+        for (const SmartLabel* text : SmartOwnTexts::textsBefore(entries, i) + SmartOwnTexts::ownTextsAfter(entries, i))
+            texts << text->text();
+        if (keywords.holdsAny(SmartKeywords::CommentBox, keywords.scan(texts.join(QLatin1Char(' ')))))
+            return true;
+    }
+    return false;
+}
+
+bool SmartMaster::dropCommentForms(SmartFormLookup& forms)
+{
+    bool dropped = false;
+    for (bool again = true; again;) {
+        again = false;
+        for (int number : forms.formNumbers()) {
+            if (number != 0 && isCommentForm(forms, number)) {
+                forms.removeForm(number);
+                dropped = again = true;
+                break;
+            }
+        }
+    }
+    if (!dropped)
+        return true;
+    for (const SmartElement* control : forms.elements()) {
+        if (control->formNumber() != 0)
+            return true;
+    }
+    setError(LocaleSmart::noMainForm(), LocaleSmart::cannotRecognize());
+    return false;
+}
+
 bool SmartMaster::selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes)
 {
     if (!forms)
@@ -173,7 +235,10 @@ void SmartMaster::dedupeKinds(QList<SmartElement*>& list, QList<int> repeatable)
     QList<int> seen;
     for (SmartElement* element : list) {
         const int kind = element->kind();
-        if (kind == E::KindUndef || repeatable.contains(kind))
+        if (kind == E::KindUndef || repeatable.contains(kind) || element->continuesPrevious())
+            continue;
+        // The terms boxes were chosen by their own pass.
+        if (kind == E::KindTerms && element->type() == E::TypeCheckBox)
             continue;
         // The boxes of a category list are one field.
         if (kind == E::KindCategory && element->type() == E::TypeCheckBox)

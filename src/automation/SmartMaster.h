@@ -53,6 +53,7 @@ protected:
         QList<int> scoreTypes;      // HTML types that score a form
         QList<int> repeatable;      // kinds that may occur more than once
         bool skipSmallChoice = false; // no form choice with at most 3 controls
+        bool signUp = false;        // comment and message forms are no choice
         // Gives the kinds to the chosen form's controls.
         std::function<void(QList<SmartElement*>&)> classify;
     };
@@ -67,6 +68,12 @@ protected:
     // Steps shared by every form choice: fails on an empty lookup, then
     // drops the controls in no numbered form.
     bool removeUnplaced(SmartFormLookup* forms, const QString& emptyReason);
+    // Drops the forms whose main field is a comment or message text area
+    // (a form without a password that holds one): whatever fields they
+    // share with a sign-up, they post what they get. False, with the error
+    // set, when no form is left.
+    bool dropCommentForms(SmartFormLookup& forms);
+    static bool isCommentForm(const SmartFormLookup& forms, int number);
 
 private:
     // The page accesses made for web views, the last one in use.

@@ -8,102 +8,85 @@ namespace Vexal {
 
 using E = SmartElement;
 
+using K = SmartKeywords;
+
 SmartTextLookup::SmartTextLookup(QObject* parent, SmartForm form)
+    : SmartTextLookup(parent, form, K::Plain)
+{
+}
+
+SmartTextLookup::SmartTextLookup(QObject* parent, SmartForm form, K::Family family)
     : SmartLookup(parent)
     , m_form(form)
+    , m_scope(K::scopeOf(family, form))
+    , m_keywords(&K::standard())
 {
 }
 
-bool SmartTextLookup::has(const QString& text, const QString& keyword)
+void SmartTextLookup::setKeywords(const SmartKeywords* keywords)
 {
-    return SmartUtils::containsKeyword(text, keyword);
+    m_keywords = keywords ? keywords : &K::standard();
+    m_hits.clear();
 }
 
-bool SmartTextLookup::hasAny(const QString& text, std::initializer_list<const char*> keywords)
+K::Hits SmartTextLookup::hits(const QString& text) const
 {
-    for (const char* keyword : keywords) {
-        if (SmartUtils::containsKeyword(text, QLatin1String(keyword)))
-            return true;
-    }
-    return false;
+    auto it = m_hits.constFind(text);
+    if (it != m_hits.constEnd())
+        return it.value();
+    const K::Hits found = m_keywords->scan(text);
+    m_hits.insert(text, found);
+    return found;
 }
 
-bool SmartTextLookup::typeIn(int type, std::initializer_list<int> accepted)
+int SmartTextLookup::kindOf(K::Group group, const QString& text, int type) const
 {
-    for (int a : accepted) {
-        if (a == type)
-            return true;
-    }
-    return false;
+    return m_keywords->kind(group, hits(text), type, m_scope);
 }
 
-int SmartTextLookup::ruleKind(const QString& text, std::initializer_list<Rule> rules)
+bool SmartTextLookup::is(K::Group group, int kind, const QString& text, int type) const
 {
-    for (const Rule& rule : rules) {
-        if (SmartUtils::containsKeyword(text, QLatin1String(rule.keyword)))
-            return rule.kind;
-    }
-    return E::KindUndef;
+    return m_keywords->matches(group, kind, hits(text), type, m_scope);
+}
+
+bool SmartTextLookup::holds(K::Group group, const QString& text) const
+{
+    return m_keywords->holdsAny(group, hits(text));
 }
 
 bool SmartTextLookup::isCountry(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"countr"});
+    return is(K::Country, E::KindCountry, text, type);
 }
 
 bool SmartTextLookup::isTerms(const QString& text, int type)
 {
-    // "accept_newsletter" is a newsletter box, not the terms.
-    return type == E::TypeCheckBox && hasAny(text, {"term", "agree", "accept"}) && !hasAny(text, {"news"});
+    return is(K::Terms, E::KindTerms, text, type);
 }
 
 bool SmartTextLookup::isNews(const QString& text, int type)
 {
-    return type == E::TypeCheckBox && hasAny(text, {"news"});
+    return is(K::News, E::KindSpam, text, type);
 }
 
 bool SmartTextLookup::isPassword(const QString& text, int type)
 {
-    return type == E::TypePassword && hasAny(text, {"password"});
+    return is(K::Password, E::KindPassword, text, type);
 }
 
 bool SmartTextLookup::isCaptcha(const QString& text, int type)
 {
-    // The words sites put next to the code of a picture, and the names their
-    // software gives the field.
-    if (type != E::TypeText)
-        return false;
-    // Every word below holds one of these: most labels are ruled out at once.
-    const QString lower = text.toLower();
-    bool stem = false;
-    for (const char* part : {"captcha", "private_key", "code", "verif", "character", "image", "turing"}) {
-        if (lower.contains(QLatin1String(part))) {
-            stem = true;
-            break;
-        }
-    }
-    return stem
-        && hasAny(text, {"private_key", "captcha", "confirm code", "confirmation code", "verification code",
-                         "verify code", "image verification", "visual verification", "word verification",
-                         "human verification", "security code", "securitycode", "seccode", "image code",
-                         "imagecode", "imagestring", "imagestamp", "humanverify", "characters you see",
-                         "enter the characters", "characters shown", "enter the code", "code shown",
-                         "code in the image", "code from the image", "turing"});
+    return is(K::Captcha, E::KindCaptcha, text, type);
 }
 
 bool SmartTextLookup::isMail(const QString& text, int type)
 {
-    return type == E::TypeText && hasAny(text, {"mail"});
+    return is(K::Mail, E::KindEmail, text, type);
 }
 
 bool SmartTextLookup::isUrl(const QString& text, int type)
 {
-    if (type != E::TypeText)
-        return false;
-    if (hasAny(text, {"url", "website"}))
-        return true;
-    // "Home phone" and "Home address" are no home page.
-    return hasAny(text, {"home"}) && !hasAny(text, {"phone", "address", "fax", "city", "town"});
+    return is(K::Url, E::KindWebsite, text, type);
 }
 
 bool SmartTextLookup::isLogin(const QString& text, int type)
@@ -111,74 +94,70 @@ bool SmartTextLookup::isLogin(const QString& text, int type)
     if (type != E::TypeText)
         return false;
     // "ID and Email": the login ID, which may also be given as an e-mail.
-    if (hasAny(text, {"mail"}))
+    if (holds(K::Mail, text))
         return loneId(text);
-    return hasAny(text, {"login", "nickname"});
-}
-
-bool SmartTextLookup::isTitleType(int type) const
-{
-    return type == E::TypeText || (m_form == SmartFormArticle && type == E::TypeTextArea);
+    return is(K::Login, E::KindLogin, text, type);
 }
 
 bool SmartTextLookup::isTitle(const QString& text, int type)
 {
-    return isTitleType(type) && hasAny(text, {"title"});
+    return is(K::Title, E::KindTitle, text, type);
 }
 
 bool SmartTextLookup::isTags(const QString& text, int type)
 {
-    return isTitleType(type) && hasAny(text, {"tag", "keyword"});
+    return is(K::Tags, E::KindTags, text, type);
 }
 
 bool SmartTextLookup::isDescription(const QString& text, int type)
 {
-    return typeIn(type, {E::TypeText, E::TypeTextArea}) && hasAny(text, {"description", "desc"});
+    return is(K::Description, E::KindDescription, text, type);
 }
 
 bool SmartTextLookup::isCategory(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"categor"});
+    return is(K::Category, E::KindCategory, text, type);
 }
 
 bool SmartTextLookup::isIntro(const QString& text, int type)
 {
-    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"summary", "intro", "excerpt"});
+    return is(K::Intro, E::KindIntro, text, type);
 }
 
 bool SmartTextLookup::isBio(const QString& text, int type)
 {
-    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"res", "bio"});
+    return is(K::Bio, E::KindBio, text, type);
 }
 
 bool SmartTextLookup::isBody(const QString& text, int type)
 {
-    return typeIn(type, {E::TypeTextArea, E::TypeIFrame}) && hasAny(text, {"body"});
+    return is(K::Body, E::KindBody, text, type)
+        || (is(K::ArticleWord, E::KindBody, text, type) && SmartUtils::letterCount(text) == 7);
 }
 
 bool SmartTextLookup::isQuestion(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"question"});
+    return is(K::Question, E::KindQuestion, text, type);
 }
 
 bool SmartTextLookup::isAnswer(const QString& text, int type)
 {
-    return type == E::TypeText && hasAny(text, {"answer"});
+    return is(K::Answer, E::KindAnswer, text, type);
 }
 
 bool SmartTextLookup::isYear(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"year"});
+    return is(K::BirthPart, E::KindBirthYear, text, type);
 }
 
 bool SmartTextLookup::isMonth(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"month"});
+    return is(K::BirthPart, E::KindBirthMonth, text, type);
 }
 
 bool SmartTextLookup::isDay(const QString& text, int type)
 {
-    return type == E::TypeSelect && hasAny(text, {"day"});
+    return is(K::BirthPart, E::KindBirthDay, text, type);
 }
 
 bool SmartTextLookup::loneId(const QString& text)
@@ -192,17 +171,11 @@ bool SmartTextLookup::loneId(const QString& text)
     return false;
 }
 
-// The address parts of the form-filling vocabulary: "address-level1" is the
-// state or province, "address-level2" the city; neither is a street line.
 int SmartTextLookup::addressLevel(const QString& text)
 {
-    if (!has(text, QStringLiteral("address level")))
+    if (!holds(K::AddressLevel, text))
         return -1;
-    if (has(text, QStringLiteral("address level 1")))
-        return E::KindState;
-    if (has(text, QStringLiteral("address level 2")))
-        return E::KindCity;
-    return E::KindUndef;
+    return kindOf(K::AddressLevel, text);
 }
 
 int SmartTextLookup::contactKind(const QString& text, int type)
@@ -212,14 +185,12 @@ int SmartTextLookup::contactKind(const QString& text, int type)
     const int level = addressLevel(text);
     if (level >= 0)
         return level;
-    return ruleKind(text, {{"fax", E::KindFax}, {"phone", E::KindPhone}, {"postal", E::KindZipCode},
-                           {"zip", E::KindZipCode}, {"state", E::KindState}, {"province", E::KindState},
-                           {"city", E::KindCity}});
+    return kindOf(K::Contact, text, type);
 }
 
 int SmartTextLookup::addressKind(const QString& text, int type)
 {
-    if (type != E::TypeText || !hasAny(text, {"address"}) || addressLevel(text) >= 0)
+    if (!is(K::Address, E::KindAddress, text, type) || addressLevel(text) >= 0)
         return E::KindUndef;
     if (text.contains(QLatin1Char('1')))
         return E::KindAddress;
@@ -242,56 +213,42 @@ int SmartTextLookup::userKind(const QString& text, const QString& second, bool f
         return secondKind;
     if (!fallback)
         return E::KindUndef;
-    return hasAny(text, {"user"}) ? E::KindLogin : E::KindFullName;
+    return holds(K::User, text) ? E::KindLogin : E::KindFullName;
 }
 
 int SmartTextLookup::nameKind(const QString& text)
 {
-    if (hasAny(text, {"name"})) {
-        const int kind = ruleKind(text, {{"first", E::KindFirstName}, {"middle", E::KindMiddleName},
-                                         {"last", E::KindLastName}, {"given", E::KindFirstName},
-                                         {"forename", E::KindFirstName}, {"family", E::KindLastName},
-                                         {"surname", E::KindLastName}, {"full", E::KindFullName},
-                                         {"real", E::KindFullName}, {"screen", E::KindScreenName},
-                                         {"display", E::KindScreenName}, {"business", E::KindScreenName}});
+    const bool name = holds(K::Name, text);
+    if (name) {
+        // A part ("First name"), else some name of the user ("Your name",
+        // "Name").
+        const int kind = kindOf(K::NamePart, text);
         if (kind != E::KindUndef)
             return kind;
-        if (hasAny(text, {"your"}) || SmartUtils::letterCount(text) == 4)
+        if (SmartUtils::letterCount(text) == 4)
             return E::KindUser;
     }
-    if (hasAny(text, {"user"})) {
-        if (hasAny(text, {"name"}) || text.contains(QLatin1String("ID"), Qt::CaseSensitive)
-            || SmartUtils::letterCount(text) == 4)
+    if (holds(K::User, text)) {
+        if (name || text.contains(QLatin1String("ID"), Qt::CaseSensitive) || SmartUtils::letterCount(text) == 4)
             return E::KindUser;
     }
     return ownerKind(text);
 }
 
-int SmartTextLookup::ownerKind(const QString&)
+int SmartTextLookup::ownerKind(const QString& text)
 {
-    return E::KindUndef;
+    // Only the directory lookups have rows for the owner of an entry.
+    return kindOf(K::Owner, text);
 }
 
 int SmartTextLookup::genderKind(const QString& text, const QString&, int type)
 {
-    if (type != E::TypeRadio)
-        return E::KindUndef;
-    return ruleKind(text, {{"female", E::KindGenderFemale}, {"male", E::KindGenderMale}});
+    return type == E::TypeRadio ? kindOf(K::Gender, text, type) : int(E::KindUndef);
 }
 
 bool SmartTextLookup::isMessenger(const QString& text, int type)
 {
-    if (type != E::TypeText)
-        return false;
-    // "Yahoo! Mail address" is an e-mail; "Yahoo ID" and "Yahoo Messenger" are not.
-    if (hasAny(text, {"yahoo", "yim"}))
-        return !hasAny(text, {"mail"}) || hasAny(text, {"messenger"});
-    if (hasAny(text, {"messenger", "instant messaging", "aim", "icq", "skype", "jabber", "xmpp", "msn", "gtalk"}))
-        return true;
-    if (hasAny(text, {"google talk", "hangouts", "windows live", "im handle", "im name", "im id", "irc", "qq", "kik"}))
-        return true;
-    return hasAny(text, {"whatsapp", "telegram", "wechat", "viber", "discord", "snapchat"})
-        || hasAny(text, {"twitter", "facebook", "instagram", "linkedin", "youtube", "tiktok", "pinterest"});
+    return is(K::Messenger, E::KindTrash, text, type);
 }
 
 int SmartTextLookup::registrationKind(SmartElement* control, const QString& text, bool fallback)
@@ -341,7 +298,8 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     case StepCountry: return kindIf(isCountry(text, type), E::KindCountry);
     case StepUser:
     case StepUserOrLogin:
-        return userKind(text, control->element().attribute(ConstSmart::attrTitle()), step == StepUserOrLogin, type);
+        return userKind(text, control->element().attribute(ConstSmart::attrTitle()),
+                        step == StepUserOrLogin && !m_strict, type);
     case StepGender: return genderKind(text, control->value(), type);
     case StepContact: return contactKind(text, type);
     case StepAddress: return addressKind(text, type);

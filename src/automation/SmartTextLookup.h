@@ -1,7 +1,10 @@
 #pragma once
 
 #include "automation/SmartForm.h"
+#include "automation/SmartKeywords.h"
 #include "automation/SmartLookup.h"
+
+#include <QHash>
 
 #include <initializer_list>
 
@@ -50,23 +53,23 @@ public:
 
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);
-    // 19 City or 20 State for the address levels of the form-filling
+    // City or State for the address levels of the form-filling
     // vocabulary, 0 for a deeper level, -1 for a text that names none.
-    static int addressLevel(const QString& text);
+    int addressLevel(const QString& text);
 
-    // Case-insensitive "contains" of any keyword, short keywords on word
-    // boundaries (SmartUtils::containsKeyword).
-    static bool has(const QString& text, const QString& keyword);
-    static bool hasAny(const QString& text, std::initializer_list<const char*> keywords);
-    static bool typeIn(int type, std::initializer_list<int> accepted);
-
-    struct Rule {
-        const char* keyword;
-        int kind;
-    };
-    // The kind of the first rule whose keyword the text holds (as has());
-    // 0 when none does.
-    static int ruleKind(const QString& text, std::initializer_list<Rule> rules);
+    // The words of the table the text holds, read once per text.
+    SmartKeywords::Hits hits(const QString& text) const;
+    // The kind the first row of the group gives the text (for a control of
+    // that type; SmartKeywords::AnyType for any) in this lookup; 0 for none.
+    int kindOf(SmartKeywords::Group group, const QString& text, int type = SmartKeywords::AnyType) const;
+    // Whether a row of the group giving that kind answers the text.
+    bool is(SmartKeywords::Group group, int kind, const QString& text, int type) const;
+    // Whether the text holds any word of the group.
+    bool holds(SmartKeywords::Group group, const QString& text) const;
+    const SmartKeywords& keywords() const { return *m_keywords; }
+    // Reads by another table (the standard one unless set).
+    void setKeywords(const SmartKeywords* keywords);
+    int scope() const { return m_scope; }
 
 protected:
     // The steps a form's chain of matchers is made of: each a matcher and the
@@ -85,11 +88,16 @@ protected:
     // The kind one step gives the control; 0 when it does not match.
     virtual int stepKind(int step, SmartElement* control, const QString& text);
 
-private:
-    // Article forms also take their title and tags from a text area.
-    bool isTitleType(int type) const;
+    SmartTextLookup(QObject* parent, SmartForm form, SmartKeywords::Family family);
 
+    // Reads a text strictly: no fallback to a login or full name.
+    bool m_strict = false;
+
+private:
     const SmartForm m_form;
+    const int m_scope;
+    const SmartKeywords* m_keywords;
+    mutable QHash<QString, SmartKeywords::Hits> m_hits;
 };
 
 } // namespace Vexal

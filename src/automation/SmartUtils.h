@@ -25,15 +25,6 @@ bool containsKind(const QList<SmartElement*>& list, int kind);
 QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
 int indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element);
 
-// Whether the text holds the keyword, ignoring case. Most keywords match
-// anywhere; a few short ones that real texts hold inside other words only
-// where the hit starts (or ends) a word of the text, words being split at
-// blanks, punctuation, "-", "_", case changes and digits ("userEmail",
-// "address-level2"), so that "res" is not found in "press" nor "tag" in
-// "stage". A keyword holding a blank
-// is a phrase, found as whole words ("security code" in "securityCode").
-bool containsKeyword(const QString& text, const QString& keyword);
-
 // A text field that is laid out but never seen: placed far outside the
 // page, drawn with no width or height (or inside such a clipped box), or
 // kept from screen readers and the keyboard alike. Sites set such fields

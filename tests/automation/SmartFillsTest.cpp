@@ -10,6 +10,7 @@
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/DelegateSocialBookmarkSubmitter.h"
 #include "automation/SelectorList.h"
+#include "automation/SmartCountry.h"
 #include "automation/SmartFieldLookup.h"
 #include "data/DBCache.h"
 
@@ -240,6 +241,29 @@ private slots:
         QCOMPARE(valueOf(view, QStringLiteral("s")), expected);
     }
 
+    // Each country of the table has the two-letter code that the locale
+    // data gives it, so that a choice list coded by country takes the
+    // identity's own country.
+    void countryCodes()
+    {
+        QHash<QString, QString> nameOfCode;
+        for (int c = 1; c <= int(QLocale::LastCountry); ++c) {
+            const auto country = QLocale::Country(c);
+            const QList<QLocale> locales =
+                QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, country);
+            if (!locales.isEmpty())
+                nameOfCode.insert(locales.first().name().section(QLatin1Char('_'), 1), QLocale::countryToString(country));
+        }
+        const QList<QStringList> table = SmartCountry::countries();
+        QVERIFY(!table.isEmpty());
+        for (const QStringList& country : table) {
+            QVERIFY2(nameOfCode.contains(country.first()), qPrintable(country.first()));
+            QVERIFY2(country.contains(nameOfCode.value(country.first()), Qt::CaseInsensitive),
+                     qPrintable(country.join(QLatin1Char(','))));
+            QCOMPARE(SmartCountry::namesOf(country.first()), country);
+        }
+    }
+
     // The words the recognition and the fills go by.
     void words_data()
     {
@@ -268,7 +292,7 @@ private slots:
             found = QString::number(SmartTextLookup(nullptr).isMessenger(text, SmartElement::TypeText));
         } else {
             bool bare = false;
-            const int kind = SmartFieldLookup::namePart(text, &bare);
+            const int kind = SmartFieldLookup(nullptr).namePart(text, &bare);
             found = QString::number(kind) + (kind && bare ? QStringLiteral(" bare") : QString());
         }
         QCOMPARE(found, expected);

@@ -1,3 +1,4 @@
+#include "TestRows.h"
 #include "TestRunner.h"
 #include "SmartTestPage.h"
 
@@ -222,9 +223,10 @@ private slots:
         QCOMPARE(classifyForm<SmartArticleField>(view, &owner), (QStringList{"x=29", "y=37"}));
         QVERIFY(report->text().mid(start).contains(QStringLiteral("LOOKUP BOLD\n")));
 
-        // One more control turns the bold pass off: the nearest text decides.
+        // One more control turns the bold pass off: the nearest label decides;
+        // a sentence above a field is a notice about it, no label.
         QVERIFY(setHtml(view, form.arg(QStringLiteral("<input type='checkbox' name='z'>"))));
-        QCOMPARE(classifyForm<SmartArticleField>(view, &owner), (QStringList{"x=30", "y=37", "z=27"}));
+        QCOMPARE(classifyForm<SmartArticleField>(view, &owner), (QStringList{"x=29", "y=37", "z=27"}));
         QVERIFY(report->text().mid(start).contains(QStringLiteral("LOOKUP BOLD SKIPPED\n")));
     }
 
@@ -242,8 +244,19 @@ private slots:
         QCOMPARE(classifyForm<SmartArticleField>(view, &owner), (QStringList{"a=30", "b=0", "c=29", "d=36"}));
     }
 
+    // A first option names the part of a date; the date is a birthday only
+    // beside words of birth.
+    void registrationSpecialPasses_data()
+    {
+        addColumns<QString, QString>("dateLabel", "parts");
+        QTest::newRow("birthday") << "Date of birth" << "s2=11 s3=9";
+        QTest::newRow("no birth") << "Dates" << "s2=0 s3=0";
+    }
+
     void registrationSpecialPasses()
     {
+        QFETCH(QString, dateLabel);
+        QFETCH(QString, parts);
         QWebView view;
         QObject owner;
         QVERIFY(setHtml(view, QStringLiteral(
@@ -251,12 +264,12 @@ private slots:
             "<input type='checkbox' name='c1'> I agree to the Terms of Service<br>"
             "<input type='checkbox' name='c2'> Remember me<br>"
             "<input type='radio' name='r1' value='x'> Male<br>"
-            "<select name='s1'></select><select name='s2'><option>Select day</option></select>"
-            "<select name='s3'><option>Year</option></select>"
+            "<select name='s1'></select><p>%1 <select name='s2'><option>Select day</option></select>"
+            "<select name='s3'><option>Year</option></select></p>"
             "<input type='radio' name='r2' value='y'> Female"
-            "</form></body>")));
+            "</form></body>").arg(dateLabel)));
         QCOMPARE(classifyForm<SmartRegistrationField>(view, &owner),
-                 (QStringList{"c1=26", "c2=27", "r1/x=7", "s1=0", "s2=11", "s3=9", "r2/y=8"}));
+                 QStringList({"c1=26", "c2=27", "r1/x=7", "s1=0"}) + split(qPrintable(parts)) + QStringList{"r2/y=8"});
     }
 };
 

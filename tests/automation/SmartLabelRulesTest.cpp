@@ -109,6 +109,36 @@ private slots:
         QCOMPARE(classifyArticle(view, &owner), kinds);
     }
 
+    // Above a field, a label is a few words or ends like one (":"); a longer
+    // text is a notice (the first field's) or a hint (a later field's).
+    void labelAboveAField_data()
+    {
+        addColumns<QString, QString, QStringList>("before", "text", "kinds");
+        const QString later = QStringLiteral("<div>Title <input name='t'></div>");
+        for (const QString& before : {QString(), later}) {
+            const QStringList title = before.isEmpty() ? QStringList() : QStringList{"t=29"};
+            const QString where = before.isEmpty() ? QStringLiteral("first") : QStringLiteral("later");
+            QTest::newRow(qPrintable(where + QStringLiteral(", four words: the label")))
+                << before << "Keywords of your article" << title + QStringList{"x=30"};
+            QTest::newRow(qPrintable(where + QStringLiteral(", five words: a notice")))
+                << before << "Keywords of your article here" << title + QStringList{"x=0"};
+            QTest::newRow(qPrintable(where + QStringLiteral(", five words and a colon: the label")))
+                << before << "Keywords of your article here:" << title + QStringList{"x=30"};
+        }
+    }
+
+    void labelAboveAField()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, text);
+        QFETCH(QStringList, kinds);
+        QWebView view;
+        QObject owner;
+        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'>%1<div>%2</div><div><input name='x'></div>"
+                                             "</form></body>").arg(before, text)));
+        QCOMPARE(classifyArticle(view, &owner), kinds);
+    }
+
     // A text run after the last child element is read only when it is longer
     // than one character; before a child one character is enough.
     void textRunsAroundChildren_data()

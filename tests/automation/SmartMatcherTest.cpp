@@ -7,8 +7,10 @@
 #include "automation/SmartDirectoryField.h"
 #include "automation/SmartFieldLookup.h"
 #include "automation/SmartSocialBookmarkField.h"
+#include "automation/SmartKeywords.h"
 #include "automation/SmartTextLookup.h"
 
+#include <QMetaEnum>
 #include <QtTest>
 
 #include <memory>
@@ -17,7 +19,7 @@ using namespace Vexal;
 
 namespace {
 
-enum { Check = 2, Pass = 6, Radio = 7, Select = 9, Submit = 10, Text = 11, Area = 12, Frame = 13 };
+enum { Any = -1, Check = 2, Pass = 6, Radio = 7, Select = 9, Submit = 10, Text = 11, Area = 12, Frame = 13 };
 
 // Answers one matcher by name: a bool matcher gives 1 or 0, a kind matcher
 // its kind.
@@ -65,6 +67,185 @@ std::unique_ptr<SmartTextLookup> lookupOf(const QString& family)
     if (family == QLatin1String("socialField"))
         return std::make_unique<SmartSocialBookmarkField>(nullptr);
     return std::make_unique<SmartTextLookup>(nullptr);
+}
+
+using K = SmartKeywords;
+
+// The lookup of a family ("plain", "field", "attribute") in a form
+// (":article", ":directory", ":registration", ":social"; none without).
+std::unique_ptr<SmartTextLookup> lookupFor(const QString& spec)
+{
+    const QString form = spec.section(QLatin1Char(':'), 1);
+    const SmartForm f = form == QLatin1String("article")        ? SmartFormArticle
+        : form == QLatin1String("directory")                     ? SmartFormDirectory
+        : form == QLatin1String("registration")                  ? SmartFormRegistration
+        : form == QLatin1String("social")                        ? SmartFormSocialBookmark
+                                                                 : SmartFormNone;
+    if (spec.startsWith(QLatin1String("field")))
+        return std::make_unique<SmartFieldLookup>(nullptr, f);
+    if (spec.startsWith(QLatin1String("attribute")))
+        return std::make_unique<SmartAttributeLookup>(nullptr, f);
+    return std::make_unique<SmartTextLookup>(nullptr, f);
+}
+
+// What a group of rows reads in a text: the kind it gives, "w" when the
+// text holds a word of the group that gives no kind there (excluded, or
+// another type or lookup), "c" when it holds a context word.
+QString answer(const SmartTextLookup& lookup, K::Group group, const QString& text, int type)
+{
+    const int kind = lookup.kindOf(group, text, type);
+    QString found = QString::number(kind);
+    if (kind == 0 && lookup.holds(group, text))
+        found += QLatin1Char('w');
+    if (lookup.keywords().holdsContext(group, kind ? kind : -1, lookup.hits(text)))
+        found += QLatin1Char('c');
+    return found;
+}
+
+// Texts as forms write them, and what each group of the table reads in
+// them: every word, excluding word, further word and context word of the
+// table is needed by one of them (everyWordIsRead).
+struct Texts {
+    const char* lookup;
+    const char* group;
+    int type;
+    const char* texts; // "|" between texts
+    const char* expected;
+};
+
+const Texts corpus[] = {
+    {"field", "Country", Select, "Country|Your country", "18"},
+    {"field", "Country", Select, "Countries", "0w"},
+    {"plain", "Country", Select, "Countries|countryCode", "18"},
+    {"plain", "Terms", Check, "Terms of use|I agree|I accept the rules|agreeterms", "26"},
+    {"plain", "Terms", Check, "Terms of the newsletter|Terms of our offers|Terms for subscribers", "0w"},
+    {"plain", "Terms", Check, "I agree to the newsletter|I accept offers|I agree to subscribe", "0w"},
+    {"plain", "Terms", Check, "Determine", "0"},
+    {"plain", "News", Check, "Send me news|newsletter", "27"},
+    {"field", "Password", Text, "Password|Retype password", "13"},
+    {"attribute", "Password", Pass, "pass|user_pswd", "13"},
+    {"attribute", "Password", Text, "pass", "0w"},
+    {"plain", "Password", Pass, "Password", "13"},
+    {"plain", "Captcha", Text,
+     "private_key|recaptcha_response_field|Confirm code|Confirmation code|Verification code|Verify code|"
+     "Image verification|Visual verification|Word verification|Human verification|Security code|securitycode|"
+     "seccode|Image code|imagecode|imagestring|imagestamp|humanverify|Type the characters you see|"
+     "Enter the characters|Characters shown above|Enter the code|Code shown|Code in the image|"
+     "Code from the image|Turing test",
+     "28"},
+    {"plain", "Captcha", Text, "Card security code|CVV security code|CVC security code", "0w"},
+    {"plain", "Mail", Text, "E-mail|userEmail2|emailaddress", "14"},
+    {"plain", "Mail", Text, "Mailing address", "0"},
+    {"plain", "Url", Text, "Homepage|Website|Site URL|siteurl", "15"},
+    {"plain", "Url", Text, "Home phone|Home address|Home fax|Home city|Home town", "0w"},
+    {"plain", "Url", Text, "Curly", "0"},
+    {"plain", "Login", Text, "Login|Nickname", "12"},
+    {"plain", "Login", Text, "E-mail login", "0w"},
+    {"field:article", "Title", Area, "Title", "29"},
+    {"field:directory", "Title", Text, "Title", "29"},
+    {"field:directory", "Title", Area, "Title", "0w"},
+    {"field:article", "Tags", Area, "Tags|Keywords", "30"},
+    {"field:directory", "Tags", Text, "Tags|Keywords|post_tags", "30"},
+    {"field:directory", "Tags", Text, "Stage", "0"},
+    {"field:social", "Description", Area, "Description|Desc.|Comment|Notes", "31"},
+    {"field:directory", "Description", Area, "Description|desc", "31"},
+    {"field:directory", "Description", Area, "Notes", "0w"},
+    {"plain", "Category", Select, "Category|Categories", "32"},
+    {"field:article", "Intro", Area, "Summary|Intro|Short description|Excerpt", "36"},
+    {"plain", "Intro", Area, "Summary|Introduction|Excerpt", "36"},
+    {"field:article", "Bio", Area, "Resource box|Bio|About the author", "35"},
+    {"plain", "Bio", Area, "resBox|Bio|authorbio", "35"},
+    {"plain", "Bio", Area, "Your address|press_release", "0"},
+    {"field:article", "Body", Area, "Body|Text|Content", "37"},
+    {"plain", "Body", Area, "Body", "37"},
+    {"field:article", "ArticleWord", Area, "Article", "37"},
+    {"plain", "Question", Select, "Security question", "16"},
+    {"plain", "Answer", Text, "Your answer", "17"},
+    {"plain", "BirthPart", Select, "Year", "9"},
+    {"plain", "BirthPart", Select, "Month", "10"},
+    {"plain", "BirthPart", Select, "Day|Today", "11"},
+    {"plain", "BirthPart", Select, "Year of birth|Year born|dob_year|bday_year|Age in years", "9c"},
+    {"plain", "BirthPart", Select, "Month of birth|Month born|dob_month|bday_month|Age in months", "10c"},
+    {"plain", "BirthPart", Select, "Birthday|Day born|dob_day|bday_day|Age in days", "11c"},
+    {"plain", "BirthPart", Select, "Page|Message", "0"},
+    {"plain", "Contact", Text, "Fax|faxNumber", "25"},
+    {"plain", "Contact", Text, "Phone", "24"},
+    {"plain", "Contact", Text, "Postal code|Zip|zipcode", "23"},
+    {"plain", "Contact", Text, "Postal address", "0w"},
+    {"plain", "Contact", Text, "State|Province", "20"},
+    {"plain", "Contact", Text, "City|Town/City", "19"},
+    {"plain", "AddressLevel", Any, "address-level1", "20"},
+    {"plain", "AddressLevel", Any, "address-level2", "19"},
+    {"plain", "AddressLevel", Any, "address-level3", "0w"},
+    {"plain", "Address", Text, "Street address|Address line 1", "21"},
+    {"plain", "Address", Text, "Name and address|address_company", "0w"},
+    {"plain", "NamePart", Any, "First name|Given name|Forename", "1"},
+    {"plain", "NamePart", Any, "Middle name", "2"},
+    {"plain", "NamePart", Any, "Last name|Family name|Surname", "3"},
+    {"plain", "NamePart", Any, "Full name|Real name", "4"},
+    {"plain", "NamePart", Any, "Screen name|Display name|Business name", "5"},
+    {"plain", "NamePart", Any, "Your name", "39"},
+    {"plain", "NamePart", Any, "First|Middle|Last|Given|Family|Full|Screen|Your", "0w"},
+    {"plain", "NameWord", Any, "first|given|forename", "1"},
+    {"plain", "NameWord", Any, "middle|initial", "2"},
+    {"plain", "NameWord", Any, "last|family|surname", "3"},
+    {"plain", "NameWord", Any, "firstly|lastname", "0"},
+    {"plain", "Name", Any, "Name", "39"},
+    {"plain", "User", Any, "User", "39"},
+    {"attribute", "Gender", Select, "sex|gender|user_sex", "6"},
+    {"attribute", "Gender", Select, "Unisexual", "0"},
+    {"plain", "Gender", Radio, "Female", "8"},
+    {"plain", "Gender", Radio, "Male", "7"},
+    {"plain", "Gender", Select, "Gender", "0w"},
+    {"plain", "GenderName", Any, "Your gender", "6"},
+    {"plain", "Messenger", Text,
+     "Yahoo ID|user_yim|Messenger|Instant messaging|AIM screen name|ICQ number|Skype|Jabber|XMPP address|"
+     "MSN|GTalk|Google Talk|Hangouts|Windows Live|IM handle|IM name|IM ID|IRC nick|QQ number|Kik|WhatsApp|"
+     "Telegram|WeChat|Viber|Discord|Snapchat|Twitter handle|Facebook|Instagram|LinkedIn|YouTube channel|"
+     "TikTok|Pinterest",
+     "38"},
+    {"plain", "Messenger", Text, "Yahoo! Mail address", "0w"},
+    {"plain", "Messenger", Text, "Claim number|Circle of friends|Home address", "0"},
+    {"plain", "AuthorSelect", Select, "Author", "38"},
+    {"plain", "PenName", Select, "penname", "38"},
+    {"field:directory", "Owner", Any, "Owner name|Submitter name|Contact name", "4"},
+    {"field:directory", "Owner", Any, "Owner|Contact", "0w"},
+    {"attribute:directory", "Owner", Any, "owner_name", "39"},
+    {"attribute:directory", "Owner", Any, "owner", "0w"},
+    {"plain", "Reciprocal", Any, "Reciprocal link", "38"},
+    {"plain", "LinkAfter", Any, "$20 featured|Reciprocal", "38"},
+    {"plain", "LinkAfter", Any, "Free listing", "33"},
+    {"plain", "DescriptionLimit", Text, "desc_limit|description limit", "38"},
+    {"plain", "DescriptionLimit", Text, "description|desc", "31"},
+    {"plain", "LinkType", Radio, "link_type", "33"},
+    {"plain", "Free", Any, "free", "33"},
+    {"plain", "CategoryList", Check, "Categories|Topics", "32"},
+    {"plain", "DateWord", Any, "Year|Months|Day|Date", "0w"},
+    {"plain", "Filler", Any, "Select|Choose|Please|Your|Enter|Pick", "0w"},
+    {"plain", "CommentBox", Area, "Comment|Message", "38"},
+};
+
+K::Group groupNamed(const char* name)
+{
+    bool ok = false;
+    const int value = QMetaEnum::fromType<K::Group>().keyToValue(name, &ok);
+    if (!ok)
+        qFatal("no group %s", name);
+    return K::Group(value);
+}
+
+// The answers of every text of the corpus by a table.
+QStringList corpusAnswers(const SmartKeywords& keywords)
+{
+    QStringList answers;
+    for (const Texts& entry : corpus) {
+        const auto lookup = lookupFor(QLatin1String(entry.lookup));
+        lookup->setKeywords(&keywords);
+        for (const QString& text : QString::fromUtf8(entry.texts).split(QLatin1Char('|')))
+            answers << QStringLiteral("%1 %2: %3").arg(QLatin1String(entry.group), text,
+                                                     answer(*lookup, groupNamed(entry.group), text, entry.type));
+    }
+    return answers;
 }
 
 } // namespace
@@ -189,6 +370,55 @@ private slots:
         QFETCH(int, expected);
         const auto lookup = lookupOf(family);
         QCOMPARE(ask(*lookup, matcher, text, second, type), expected);
+    }
+
+    // Every text of the corpus reads as forms mean it.
+    void keywordTable_data()
+    {
+        addColumns<QString, QString, int, QString, QString>("lookup", "group", "type", "text", "expected");
+        for (const Texts& entry : corpus) {
+            for (const QString& text : QString::fromUtf8(entry.texts).split(QLatin1Char('|')))
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(entry.group), text)))
+                    << QString::fromLatin1(entry.lookup) << QString::fromLatin1(entry.group) << entry.type << text
+                    << QString::fromLatin1(entry.expected);
+        }
+    }
+
+    void keywordTable()
+    {
+        QFETCH(QString, lookup);
+        QFETCH(QString, group);
+        QFETCH(int, type);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(answer(*lookupFor(lookup), groupNamed(qPrintable(group)), text, type), expected);
+    }
+
+    // Each word of each row of the table (its words, the words that exclude
+    // it, its further and context words) is read by some text of the
+    // corpus: without it, some text reads otherwise. So a word dropped from
+    // the table is a text that reads wrong above.
+    void everyWordIsRead()
+    {
+        const std::vector<K::Row>& rows = K::standardRows();
+        const QStringList standard = corpusAnswers(K::standard());
+        QStringList unread;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            for (const char* K::Row::*list : {&K::Row::words, &K::Row::excluded, &K::Row::also, &K::Row::context}) {
+                const QStringList words = QString::fromLatin1(rows[i].*list).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+                for (int w = 0; w < words.size(); ++w) {
+                    QStringList fewer = words;
+                    fewer.removeAt(w);
+                    const QByteArray kept = fewer.join(QLatin1Char('|')).toLatin1();
+                    std::vector<K::Row> changed = rows;
+                    changed[i].*list = kept.constData();
+                    if (corpusAnswers(SmartKeywords(changed)) == standard)
+                        unread << QStringLiteral("row %1 (%2): %3").arg(i).arg(
+                            QLatin1String(QMetaEnum::fromType<K::Group>().valueToKey(rows[i].group)), words.at(w));
+                }
+            }
+        }
+        QVERIFY2(unread.isEmpty(), qPrintable(unread.join(QStringLiteral("; "))));
     }
 };
 

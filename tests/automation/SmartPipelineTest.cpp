@@ -90,6 +90,12 @@ private slots:
         QCOMPARE(reason, LocaleSmart::noRecognizedElement());
         QCOMPARE(run<SmartRegistration>(QStringLiteral("<body><p>Nothing here</p></body>"), &reason), QStringList());
         QCOMPARE(reason, LocaleSmart::noVisibleElement());
+        // A message form is no sign-up: with no other form there is none.
+        QCOMPARE(run<SmartRegistration>(QStringLiteral(
+                     "<body><form><p>Name <input name='n'></p><p>E-mail <input name='m'></p>"
+                     "<p>Your message<br><textarea name='t'></textarea></p></form></body>"), &reason),
+                 QStringList());
+        QCOMPARE(reason, LocaleSmart::noMainForm());
         // No form scores: the controls of both forms stay.
         QCOMPARE(run<SmartArticle>(QStringLiteral(
                      "<body><form><input type='checkbox' name='a'><input type='checkbox' name='b'></form>"

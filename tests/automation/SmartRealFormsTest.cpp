@@ -103,6 +103,20 @@ private slots:
                "tos_ok=26";
         QTest::newRow("directory") << "directory-submit.html" << "directory"
             << "t=29 u=15 d=31 c=32 r=38 n=4 e=14 s=28 SEND_NEWS=27 AGREERULES=26";
+        // A field is filled on clear evidence only: its own label outranks
+        // its name, a hint names no field, a date needs a birth, a card's
+        // code is no picture code; a box the form requires is the terms.
+        QTest::newRow("club sign-up") << "club-join.html" << "registration"
+            << "n1=1 n2=3 dn=5 acc=14 pw=13 grad=0 often=0 confirm1=26 confirm2=27 confirm3=27";
+        QTest::newRow("shop checkout") << "shop-checkout.html" << "registration"
+            << "bf=1 bl=3 bc=38 b1=21 b2=22 bt=19 ph_a=24 ph_b=24 ph_c=24 be=14 dd=11 dob_m=10 dob_y=9 pw=13 cn=0 "
+               "em=0 exp_year=0 cv=0 agb=26 news=27";
+        // The service's own account name is its login, whatever service.
+        QTest::newRow("chat service sign-up") << "chat-signup.html" << "registration"
+            << "fn=1 ln=3 jid=12 p1=13 p2=13 rmail=14 paddr=21 pz=23 ok=26";
+        // A comment form is no sign-up, however many fields it has.
+        QTest::newRow("comment form beside a newsletter") << "blog-post.html" << "registration"
+            << "nl_name=4 nl_mail=14";
         QTest::newRow("social bookmark") << "social-submit.html" << "social"
             << "url=15 title=29 tags=30 bodytext=31 answer=28 follow=27";
         // Every box of a list of topics is a category, none an offer.

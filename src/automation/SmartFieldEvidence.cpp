@@ -1,0 +1,356 @@
+// The passes of the field lookup that weigh the evidence for a kind: a field
+// is filled only on clear evidence; where the evidence is weak or
+// contradicts itself, the field is left alone (an empty field costs the user
+// one value to type, a wrong one may cost the account).
+
+#include "automation/SmartFieldLookup.h"
+
+#include "automation/ConstSmart.h"
+#include "automation/SmartElement.h"
+#include "automation/SmartLabel.h"
+#include "automation/SmartOwnTexts.h"
+#include "automation/SmartUtils.h"
+
+#include <QDate>
+#include <QRegularExpression>
+
+namespace Vexal {
+
+using E = SmartElement;
+using K = SmartKeywords;
+namespace Own = SmartOwnTexts;
+
+namespace {
+
+bool isBirthPart(int kind)
+{
+    return kind == E::KindBirthYear || kind == E::KindBirthMonth || kind == E::KindBirthDay;
+}
+
+QString attributeText(const SmartElement* control)
+{
+    return control->id() + QLatin1Char(' ') + control->name();
+}
+
+// A box the user cannot leave empty or out: "maxlength" or else "size" of
+// at most five characters.
+bool isShortBox(const SmartElement* control)
+{
+    bool ok = false;
+    int length = control->element().attribute(QStringLiteral("maxlength")).toInt(&ok);
+    if (!ok || length <= 0)
+        length = control->element().attribute(QStringLiteral("size")).toInt(&ok);
+    return ok && length > 0 && length <= 5;
+}
+
+bool hasLetter(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.isLetter())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int SmartFieldLookup::labelKind(SmartElement* control, const QString& text)
+{
+    m_strict = true;
+    const int kind = classify(control, text);
+    m_strict = false;
+    return kind;
+}
+
+QList<const SmartLabel*> SmartFieldLookup::ownLabel(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    QList<const SmartLabel*> own;
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return own;
+    // A text its parent shares with other controls ("Birthday" before the
+    // day, month and year) labels the row, not the control.
+    const PageElement container = Own::ownContainer(labels, index);
+    for (const SmartLabel* text : Own::ownTextsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
+        const PageElement& target = text->labelTarget();
+        if (target.isNull() ? Own::labelLike(text) && Own::within(text, container) : target == control->element())
+            own << text;
+    }
+    return own;
+}
+
+void SmartFieldLookup::weighOwnLabels(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        const int type = control->type();
+        // A picture code is told by more than words; a handle is never filled.
+        if (kind == E::KindUndef || kind == E::KindCaptcha || kind == E::KindTrash
+            || !(type == E::TypeText || type == E::TypePassword || type == E::TypeSelect || type == E::TypeTextArea))
+            continue;
+        const QList<const SmartLabel*> own = ownLabel(control, labels);
+        int said = E::KindUndef;
+        for (const SmartLabel* text : own) {
+            said = labelKind(control, text->text());
+            if (said != E::KindUndef)
+                break;
+        }
+        // What the page shows the user outranks the name the site's software
+        // gave the field ("Email Address" on a field named for the login).
+        if (said != E::KindUndef) {
+            control->setKind(said);
+            continue;
+        }
+        // A label that excludes the kind ("Company name" on a field whose
+        // name holds "address") contradicts the name.
+        if (keywords().excludes(kind, hitsOf(own), scope()))
+            control->setKind(E::KindTrash);
+    }
+}
+
+bool SmartFieldLookup::isRequired(SmartElement* control, const QList<const SmartLabel*>& own)
+{
+    const PageElement& box = control->element();
+    if (box.hasAttribute(QStringLiteral("required"))
+        || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")), QStringLiteral("true")))
+        return true;
+    // The star that marks a field the form must have.
+    for (const SmartLabel* text : own) {
+        if (text->text().trimmed().endsWith(QLatin1Char('*')))
+            return true;
+    }
+    return false;
+}
+
+bool SmartFieldLookup::linksAway(const QList<const SmartLabel*>& own)
+{
+    for (const SmartLabel* text : own) {
+        for (PageElement e = text->source(); !e.isNull(); e = e.parent()) {
+            if (SmartUtils::isControlTag(e.tagName()) || SmartUtils::equalsNoCase(e.tagName(), ConstSmart::tagForm()))
+                break;
+            if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
+                continue;
+            // A link within the page, or a script, shows no document of its own.
+            const QString href = e.attribute(QStringLiteral("href")).trimmed();
+            if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
+                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+int SmartFieldLookup::termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const QList<const SmartLabel*> own = ownTexts(control, labels);
+    const K::Hits words = hitsOf(own);
+    const int kind = keywords().kind(K::Terms, words, control->type(), scope());
+    if (kind != E::KindUndef)
+        return kind;
+    // In any wording or language: the form must have the box, or its label
+    // links to the rules; never a box that offers news or offers.
+    if (keywords().holdsExclusion(K::Terms, E::KindTerms, words))
+        return E::KindUndef;
+    return isRequired(control, own) || linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
+}
+
+bool SmartFieldLookup::namesOtherDate(const QString& text) const
+{
+    if (!holds(K::DateWord, text) || keywords().holdsContext(K::BirthPart, E::KindBirthYear, hits(text)))
+        return false;
+    static const QRegularExpression gaps(QStringLiteral("[^\\p{L}]+"));
+    for (const QString& word : text.split(gaps, Qt::SkipEmptyParts)) {
+        if (word.size() >= 4 && !holds(K::DateWord, word) && !holds(K::Filler, word))
+            return true;
+    }
+    return false;
+}
+
+QStringList SmartFieldLookup::dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    QStringList texts{attributeText(control)};
+    const PageElement first = control->element().firstChild();
+    if (!first.isNull())
+        texts << first.toPlainText();
+    const int index = labelIndex(control, labels);
+    if (index >= 0) {
+        for (const SmartLabel* text : Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index))
+            texts << text->text();
+    }
+    return texts;
+}
+
+bool SmartFieldLookup::wholePastDate(const QList<SmartElement*>& group)
+{
+    int parts = 0;
+    const SmartElement* year = nullptr;
+    for (const SmartElement* control : group) {
+        parts |= 1 << (control->kind() - E::KindBirthYear);
+        if (control->kind() == E::KindBirthYear)
+            year = control;
+    }
+    if (parts != 7 || !year)
+        return false;
+    // Years gone by: a card's expiry lists the years to come.
+    const int now = QDate::currentDate().year();
+    int years = 0;
+    const PageElement& select = year->element();
+    for (const PageElement& option : select.dom()->select(select, ConstSmart::tagOption())) {
+        bool number = false;
+        const int value = option.toPlainText().trimmed().toInt(&number);
+        if (!number || value < 1000 || value > 9999)
+            continue;
+        if (value > now)
+            return false;
+        ++years;
+    }
+    return years >= 2;
+}
+
+void SmartFieldLookup::confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // The parts of one date stand next to each other.
+    for (int start = 0; start < controls.size();) {
+        if (!isBirthPart(controls.at(start)->kind()) || controls.at(start)->type() != E::TypeSelect) {
+            ++start;
+            continue;
+        }
+        int end = start;
+        while (end < controls.size() && isBirthPart(controls.at(end)->kind())
+               && controls.at(end)->type() == E::TypeSelect)
+            ++end;
+        const QList<SmartElement*> group = controls.mid(start, end - start);
+        bool birth = false;
+        QVector<bool> other(group.size(), false);
+        for (int i = 0; i < group.size(); ++i) {
+            for (const QString& text : dateTexts(group.at(i), labels)) {
+                if (keywords().holdsContext(K::BirthPart, group.at(i)->kind(), hits(text)))
+                    birth = true;
+                else if (namesOtherDate(text))
+                    other[i] = true;
+            }
+        }
+        birth = birth || wholePastDate(group);
+        for (int i = 0; i < group.size(); ++i) {
+            if (!birth || other.at(i))
+                group.at(i)->setKind(E::KindUndef);
+        }
+        start = end;
+    }
+}
+
+bool SmartFieldLookup::asksForAddress(int index, const QList<SmartElement*>& controls,
+                                      const QList<SmartLabel*>& labels) const
+{
+    // "@" and a domain after the box, as text or as the options of a choice
+    // list next to it.
+    static const QRegularExpression domain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+$"));
+    const int entry = labelIndex(controls.at(index), labels);
+    if (entry >= 0) {
+        for (const SmartLabel* text : Own::ownTextsAfter(labels, entry)) {
+            if (domain.match(text->text().trimmed()).hasMatch())
+                return true;
+        }
+    }
+    if (index + 1 < controls.size() && controls.at(index + 1)->type() == E::TypeSelect) {
+        const PageElement& next = controls.at(index + 1)->element();
+        for (const PageElement& option : next.dom()->select(next, ConstSmart::tagOption())) {
+            if (domain.match(option.toPlainText().trimmed()).hasMatch())
+                return true;
+        }
+    }
+    return false;
+}
+
+void SmartFieldLookup::markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    bool password = false;
+    bool login = false;
+    for (const SmartElement* control : controls) {
+        login = login || control->kind() == E::KindLogin;
+        password = password || control->type() == E::TypePassword;
+    }
+    SmartElement* account = nullptr;
+    int accounts = 0;
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        const int kind = control->kind();
+        if (control->type() != E::TypeText || kind == E::KindEmail || kind == E::KindLogin)
+            continue;
+        // A box followed by "@" and a domain takes an address of the service:
+        // never a street or a name.
+        if (asksForAddress(i, controls, labels)) {
+            control->setKind(E::KindTrash);
+            account = control;
+            ++accounts;
+            continue;
+        }
+        // The service's own account name, "... ID", even where a messenger
+        // would be named so.
+        const int index = labelIndex(control, labels);
+        if ((kind != E::KindUndef && kind != E::KindTrash) || index < 0)
+            continue;
+        for (const SmartLabel* text : Own::textsBefore(labels, index)) {
+            if (Own::labelLike(text) && loneId(text->text())) {
+                account = control;
+                ++accounts;
+                break;
+            }
+        }
+    }
+    // On a service's own sign-up (a password and no login field) the one
+    // account box is the login; two of them are no clear evidence.
+    if (password && !login && accounts == 1)
+        account->setKind(E::KindLogin);
+}
+
+void SmartFieldLookup::markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    if (SmartUtils::containsKind(controls, E::KindFirstName) || !SmartUtils::containsKind(controls, E::KindLastName))
+        return;
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindFullName || control->type() != E::TypeText)
+            continue;
+        // Only a bare name ("Name", "Your name"); a full name says so.
+        if (nameKind(attributeText(control)) == E::KindFullName)
+            return;
+        const int index = labelIndex(control, labels);
+        if (index < 0)
+            return;
+        for (const SmartLabel* text : Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
+            const int kind = nameKind(text->text());
+            if (kind == E::KindUser)
+                control->setKind(E::KindFirstName);
+            if (kind != E::KindUndef)
+                return;
+        }
+        return;
+    }
+}
+
+void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (int i = 1; i < controls.size(); ++i) {
+        SmartElement* previous = controls.at(i - 1);
+        SmartElement* control = controls.at(i);
+        if ((previous->kind() != E::KindPhone && previous->kind() != E::KindFax) || control->kind() != E::KindUndef
+            || previous->type() != E::TypeText || control->type() != E::TypeText || !isShortBox(previous)
+            || !isShortBox(control) || !(previous->element().parent() == control->element().parent()))
+            continue;
+        // Only separators between the boxes ("(", "-", "/"), no label.
+        const int from = labelIndex(previous, labels);
+        const int to = labelIndex(control, labels);
+        if (from < 0 || to <= from)
+            continue;
+        bool words = false;
+        for (int j = from + 1; j < to; ++j)
+            words = words || !labels.at(j)->isText() || hasLetter(labels.at(j)->text());
+        if (words)
+            continue;
+        control->setKind(previous->kind());
+        control->setContinuesPrevious(true);
+    }
+}
+
+} // namespace Vexal

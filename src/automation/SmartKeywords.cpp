@@ -1,0 +1,490 @@
+#include "automation/SmartKeywords.h"
+
+#include "automation/SmartElement.h"
+
+#include <QHash>
+
+#include <array>
+#include <deque>
+
+namespace Vexal {
+
+using E = SmartElement;
+
+namespace {
+
+constexpr int bit(int type)
+{
+    return 1 << type;
+}
+
+constexpr int Check = bit(E::TypeCheckBox);
+constexpr int Pass = bit(E::TypePassword);
+constexpr int Radio = bit(E::TypeRadio);
+constexpr int Select = bit(E::TypeSelect);
+constexpr int Text = bit(E::TypeText);
+constexpr int Area = bit(E::TypeTextArea);
+constexpr int Frame = bit(E::TypeIFrame);
+
+using K = SmartKeywords;
+constexpr int All = K::Everywhere;
+constexpr int PlainOnly = K::scope(1 << K::Plain, K::AllForms);
+constexpr int FieldsOnly = K::scope(1 << K::Fields, K::AllForms);
+constexpr int AttributesOnly = K::scope(1 << K::Attributes, K::AllForms);
+constexpr int Articles = K::scope(K::AllFamilies, K::ArticleForm);
+constexpr int ArticleFields = K::scope(1 << K::Fields, K::ArticleForm);
+constexpr int BookmarkFields = K::scope(1 << K::Fields, K::BookmarkForm);
+constexpr int DirectoryFields = K::scope(1 << K::Fields, K::DirectoryForm);
+constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryForm);
+
+// What a date part of a birthday needs around it.
+constexpr const char* birth = "birth|born|=dob|bday|=age";
+
+// Rows of one group stand together; the first that answers decides, so a
+// row for one family or form of lookup stands before the general one.
+const std::vector<K::Row>& table()
+{
+    static const std::vector<K::Row> rows{
+        {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
+        {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
+        // A box that offers news or offers is a preference, whatever else
+        // its label says ("I agree to receive the newsletter").
+        {K::Terms, E::KindTerms, Check, All, "~term", "news|offer|subscri"},
+        {K::Terms, E::KindTerms, Check, All, "agree|accept", "news|offer|subscri"},
+        {K::News, E::KindSpam, Check, All, "news"},
+        {K::Password, E::KindPassword, Pass | Text, FieldsOnly, "password"},
+        {K::Password, E::KindPassword, Pass, AttributesOnly, "pass|pswd"},
+        {K::Password, E::KindPassword, Pass, PlainOnly, "password"},
+        // The words sites put next to the code of a picture, and the names
+        // their software gives the field; a payment card's code is none.
+        {K::Captcha, E::KindCaptcha, Text, All,
+         "private_key|captcha|confirm code|confirmation code|verification code|verify code|image verification|"
+         "visual verification|word verification|human verification|security code|securitycode|seccode|"
+         "image code|imagecode|imagestring|imagestamp|humanverify|characters you see|enter the characters|"
+         "characters shown|enter the code|code shown|code in the image|code from the image|turing",
+         "card|cvv|cvc"},
+        // "Mailing address" is no e-mail, though "emailaddress" is one.
+        {K::Mail, E::KindEmail, Text, All, "mail!mailing"},
+        {K::Url, E::KindWebsite, Text, All, "~url|website"},
+        // "Home phone" and "Home address" are no home page.
+        {K::Url, E::KindWebsite, Text, All, "home", "phone|address|~fax|~city|town"},
+        {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing"},
+        // Article forms also take their title and tags from a text area.
+        {K::Title, E::KindTitle, Text | Area, Articles, "title"},
+        {K::Title, E::KindTitle, Text, All & ~Articles, "title"},
+        {K::Tags, E::KindTags, Text | Area, Articles, "~tag|keyword"},
+        {K::Tags, E::KindTags, Text, All & ~Articles, "~tag|keyword"},
+        // Bookmarks are described in notes and comments too.
+        {K::Description, E::KindDescription, Text | Area, BookmarkFields, "~desc|comment|notes"},
+        {K::Description, E::KindDescription, Text | Area, All & ~BookmarkFields, "~desc"},
+        {K::Category, E::KindCategory, Select, All, "categor"},
+        // Article forms name their texts in more ways than the others.
+        {K::Intro, E::KindIntro, Area | Frame, ArticleFields, "summary|intro|descr|excerpt"},
+        {K::Intro, E::KindIntro, Area | Frame, All & ~ArticleFields, "summary|intro|excerpt"},
+        {K::Bio, E::KindBio, Area | Frame, ArticleFields, "resource|bio|author"},
+        {K::Bio, E::KindBio, Area | Frame, All & ~ArticleFields, "^res|bio"},
+        {K::Body, E::KindBody, Area | Frame, ArticleFields, "~body|^text|content"},
+        {K::Body, E::KindBody, Area | Frame, All & ~ArticleFields, "~body"},
+        // "Article" alone names the body (the letters counted by the caller).
+        {K::ArticleWord, E::KindBody, Area | Frame, ArticleFields, "article"},
+        {K::Question, E::KindQuestion, Select, All, "question"},
+        {K::Answer, E::KindAnswer, Text, All, "answer"},
+        // A part of a date is the birthday's only beside words of birth.
+        {K::BirthPart, E::KindBirthYear, Select, All, "~year", "", "", birth, true},
+        {K::BirthPart, E::KindBirthMonth, Select, All, "month", "", "", birth, true},
+        {K::BirthPart, E::KindBirthDay, Select, All, "~day", "", "", birth, true},
+        // "Postal address" is the street, not the code.
+        {K::Contact, E::KindFax, Text, All, "~fax"},
+        {K::Contact, E::KindPhone, Text, All, "phone"},
+        {K::Contact, E::KindZipCode, Text, All, "postal", "address"},
+        {K::Contact, E::KindZipCode, Text, All, "~zip"},
+        {K::Contact, E::KindState, Text, All, "state|province"},
+        {K::Contact, E::KindCity, Text, All, "~city"},
+        // The address parts of the form-filling vocabulary: "address-level1"
+        // is the state or province, "address-level2" the city; neither is a
+        // street line, nor a deeper level.
+        {K::AddressLevel, E::KindState, 0, All, "address level 1"},
+        {K::AddressLevel, E::KindCity, 0, All, "address level 2"},
+        {K::AddressLevel, E::KindUndef, 0, All, "address level"},
+        // A name, or a company, in an address ("Company name", "address_company")
+        // is no street.
+        {K::Address, E::KindAddress, Text, All, "address", "name|company"},
+        // Parts of a name, said with "name".
+        {K::NamePart, E::KindFirstName, 0, All, "first", "", "name"},
+        {K::NamePart, E::KindMiddleName, 0, All, "middle", "", "name"},
+        {K::NamePart, E::KindLastName, 0, All, "last", "", "name"},
+        {K::NamePart, E::KindFirstName, 0, All, "given|forename", "", "name"},
+        {K::NamePart, E::KindLastName, 0, All, "family|surname", "", "name"},
+        {K::NamePart, E::KindFullName, 0, All, "full|real", "", "name"},
+        {K::NamePart, E::KindScreenName, 0, All, "screen|display|business", "", "name"},
+        {K::NamePart, E::KindUser, 0, All, "your", "", "name"},
+        // Parts of a name said alone, as sub-labels of a split name say them.
+        {K::NameWord, E::KindFirstName, 0, All, "=first|=given|=forename"},
+        {K::NameWord, E::KindMiddleName, 0, All, "=middle|=initial"},
+        {K::NameWord, E::KindLastName, 0, All, "=last|=family|=surname"},
+        {K::Name, E::KindUser, 0, All, "name"},
+        {K::User, E::KindUser, 0, All, "user"},
+        // "female" first, since it holds "male".
+        {K::Gender, E::KindGenderCombo, Select, AttributesOnly, "gender|~sex"},
+        {K::Gender, E::KindGenderFemale, Radio, All, "female"},
+        {K::Gender, E::KindGenderMale, Radio, All, "male"},
+        {K::GenderName, E::KindGenderCombo, 0, All, "gender"},
+        // Messenger and profile handles are never filled. "Yahoo! Mail
+        // address" is an e-mail; "Yahoo ID" and "Yahoo Messenger" are not.
+        {K::Messenger, E::KindTrash, Text, All, "yahoo|yim", "mail!mailing"},
+        {K::Messenger, E::KindTrash, Text, All,
+         "messenger|instant messaging|=aim|icq|skype|jabber|xmpp|msn|gtalk|google talk|hangouts|windows live|"
+         "im handle|im name|im id|=irc|=qq|=kik|whatsapp|telegram|wechat|viber|discord|snapchat|twitter|"
+         "facebook|instagram|linkedin|youtube|tiktok|pinterest"},
+        // An article's author and pen name choosers are not to be filled.
+        {K::AuthorSelect, E::KindTrash, Select, All, "author"},
+        {K::PenName, E::KindTrash, Select, All, "penname"},
+        // A directory entry is submitted by a person, not an account.
+        {K::Owner, E::KindFullName, 0, DirectoryFields, "submitter|owner|contact", "", "name"},
+        {K::Owner, E::KindUser, 0, DirectoryAttributes, "owner", "", "name"},
+        // A directory's reciprocal link is not to be filled, nor a paid one.
+        {K::Reciprocal, E::KindTrash, 0, All, "reciprocal"},
+        {K::LinkAfter, E::KindTrash, 0, All, "$"},
+        {K::LinkAfter, E::KindTrash, 0, All, "reciprocal"},
+        {K::LinkAfter, E::KindFreeUrl, 0, All, "free"},
+        // A description field that mentions a limit is not to be filled.
+        {K::DescriptionLimit, E::KindTrash, Text | Area, All, "~desc", "", "limit"},
+        {K::DescriptionLimit, E::KindDescription, Text | Area, All, "~desc"},
+        {K::LinkType, E::KindFreeUrl, Radio, All, "type"},
+        {K::Free, E::KindFreeUrl, 0, All, "free"},
+        {K::CategoryList, E::KindCategory, Check, All, "categor|topic"},
+        // The words of a date's parts, and the words a placeholder asks with.
+        {K::DateWord, E::KindUndef, 0, All, "=year|=month|=day|=date"},
+        {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},
+        // The text area of a comment form, which is no sign-up.
+        {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
+    };
+    return rows;
+}
+
+enum Mode { Raw, Phrase, Inside, AtStart, Either, Whole };
+
+struct Keyword {
+    QString pattern; // lower case; a phrase framed by blanks
+    Mode mode;
+    QString exception;
+};
+
+// A word boundary lies between text[i - 1] and text[i].
+bool isBoundary(const QString& text, int i)
+{
+    if (i <= 0 || i >= text.size())
+        return true;
+    const QChar a = text.at(i - 1);
+    const QChar b = text.at(i);
+    if (!a.isLetterOrNumber() || !b.isLetterOrNumber())
+        return true;
+    if (a.isDigit() != b.isDigit())
+        return true;
+    if (a.isLower() && b.isUpper())
+        return true;
+    // "IDNumber": the last capital of a run starts the next word.
+    return a.isUpper() && b.isUpper() && i + 1 < text.size() && text.at(i + 1).isLower();
+}
+
+// The words of the text, lower case, joined by single blanks and framed by
+// blanks: " security code ".
+QString wordLine(const QString& text)
+{
+    QString line;
+    line.reserve(text.size() + 2);
+    line += QLatin1Char(' ');
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (i > 0 && isBoundary(text, i) && line.at(line.size() - 1) != QLatin1Char(' '))
+            line += QLatin1Char(' ');
+        if (c.isLetterOrNumber())
+            line += c.toLower();
+    }
+    if (line.at(line.size() - 1) != QLatin1Char(' '))
+        line += QLatin1Char(' ');
+    return line;
+}
+
+Keyword parse(const QString& word)
+{
+    Keyword keyword{word.toLower(), Raw, QString()};
+    const QChar mark = keyword.pattern.isEmpty() ? QChar() : keyword.pattern.at(0);
+    if (mark == QLatin1Char('^') || mark == QLatin1Char('~') || mark == QLatin1Char('=')) {
+        keyword.mode = mark == QLatin1Char('^') ? AtStart : mark == QLatin1Char('~') ? Either : Whole;
+        keyword.pattern.remove(0, 1);
+    }
+    const int bang = keyword.pattern.indexOf(QLatin1Char('!'));
+    if (bang > 0) {
+        keyword.exception = keyword.pattern.mid(bang + 1);
+        keyword.pattern.truncate(bang);
+        keyword.mode = Inside;
+    }
+    if (keyword.pattern.contains(QLatin1Char(' '))) {
+        keyword.pattern = QLatin1Char(' ') + keyword.pattern + QLatin1Char(' ');
+        keyword.mode = Phrase;
+    }
+    return keyword;
+}
+
+} // namespace
+
+const std::vector<SmartKeywords::Row>& SmartKeywords::standardRows()
+{
+    return table();
+}
+
+const SmartKeywords& SmartKeywords::standard()
+{
+    static const SmartKeywords keywords(table());
+    return keywords;
+}
+
+// One automaton over every word of the table: a text is read once, raw (for
+// words found anywhere) and as its line of words (for the others).
+struct SmartKeywords::Automaton {
+    std::vector<Keyword> keywords;
+    std::array<int, 128> classOf{};
+    int classes = 1; // class 0: any character no word holds
+    std::vector<int> next;
+    std::vector<std::vector<int>> output;
+
+    int add(const Keyword& keyword)
+    {
+        for (int i = 0; i < int(keywords.size()); ++i) {
+            const Keyword& known = keywords.at(i);
+            if (known.pattern == keyword.pattern && known.mode == keyword.mode
+                && known.exception == keyword.exception)
+                return i;
+        }
+        keywords.push_back(keyword);
+        return int(keywords.size()) - 1;
+    }
+
+    int charClass(QChar c) const { return c.unicode() < 128 ? classOf[c.unicode()] : 0; }
+
+    void build()
+    {
+        for (const Keyword& keyword : keywords) {
+            for (const QChar c : keyword.pattern) {
+                if (c.unicode() < 128 && classOf[c.unicode()] == 0)
+                    classOf[c.unicode()] = classes++;
+            }
+        }
+        // The trie, then the failure links folded into a full table.
+        std::vector<int> fail(1, 0);
+        next.assign(classes, -1);
+        output.assign(1, {});
+        for (int id = 0; id < int(keywords.size()); ++id) {
+            int node = 0;
+            for (const QChar c : keywords.at(id).pattern) {
+                const int cls = charClass(c);
+                if (next[node * classes + cls] < 0) {
+                    next[node * classes + cls] = int(output.size());
+                    next.resize(next.size() + classes, -1);
+                    output.emplace_back();
+                    fail.push_back(0);
+                }
+                node = next[node * classes + cls];
+            }
+            output[node].push_back(id);
+        }
+        std::deque<int> queue;
+        for (int cls = 0; cls < classes; ++cls) {
+            int& target = next[cls];
+            if (target < 0) {
+                target = 0;
+            } else {
+                fail[target] = 0;
+                queue.push_back(target);
+            }
+        }
+        while (!queue.empty()) {
+            const int node = queue.front();
+            queue.pop_front();
+            const std::vector<int>& inherited = output[fail[node]];
+            output[node].insert(output[node].end(), inherited.begin(), inherited.end());
+            for (int cls = 0; cls < classes; ++cls) {
+                int& target = next[node * classes + cls];
+                if (target < 0) {
+                    target = next[fail[node] * classes + cls];
+                } else {
+                    fail[target] = next[fail[node] * classes + cls];
+                    queue.push_back(target);
+                }
+            }
+        }
+    }
+
+    // Runs over the text; each hit of a word read in this form of the text
+    // is checked where it stands.
+    template <class Accept>
+    void run(const QString& text, Hits& hits, const Accept& accept) const
+    {
+        int node = 0;
+        for (int i = 0; i < text.size(); ++i) {
+            node = next[node * classes + charClass(text.at(i).toLower())];
+            for (int id : output[node]) {
+                if (!hits.test(id) && accept(keywords[id], i))
+                    hits.set(id);
+            }
+        }
+    }
+};
+
+struct SmartKeywords::Compiled {
+    Hits words;
+    Hits excluded;
+    Hits also;
+    Hits context;
+};
+
+SmartKeywords::SmartKeywords(std::vector<Row> rows)
+    : m_rows(std::move(rows))
+    , m_automaton(new Automaton)
+    , m_groups(GroupCount)
+{
+    auto mask = [this](const char* words) {
+        Hits hits;
+        const QString list = QString::fromLatin1(words);
+        for (const QString& word : list.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            const int id = m_automaton->add(parse(word));
+            if (id >= MaxWords)
+                qFatal("SmartKeywords: more than %d words", MaxWords);
+            hits.set(id);
+        }
+        return hits;
+    };
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        const Row& row = m_rows.at(i);
+        m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context)});
+        m_groups[row.group].push_back(i);
+    }
+    m_automaton->build();
+}
+
+SmartKeywords::~SmartKeywords() = default;
+
+SmartKeywords::Hits SmartKeywords::scan(const QString& text) const
+{
+    Hits hits;
+    if (text.isEmpty())
+        return hits;
+    const Automaton& a = *m_automaton;
+    a.run(text, hits, [](const Keyword& keyword, int) { return keyword.mode == Raw; });
+    const QString line = wordLine(text);
+    a.run(line, hits, [&line](const Keyword& keyword, int end) {
+        if (keyword.mode == Raw)
+            return false;
+        if (keyword.mode == Phrase)
+            return true;
+        const int start = end - keyword.pattern.size() + 1;
+        const bool starts = line.at(start - 1) == QLatin1Char(' ');
+        const QChar after = line.at(end + 1);
+        const bool ends = after == QLatin1Char(' ')
+            || (after == QLatin1Char('s') && end + 2 < line.size() && line.at(end + 2) == QLatin1Char(' '));
+        switch (keyword.mode) {
+        case Inside: {
+            if (keyword.exception.isEmpty())
+                return true;
+            const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
+            const int to = line.indexOf(QLatin1Char(' '), end);
+            return QStringRef(&line, from, to - from) != keyword.exception;
+        }
+        case AtStart: return starts;
+        case Either: return starts || ends;
+        case Whole: return starts && ends;
+        default: return false;
+        }
+    });
+    return hits;
+}
+
+bool SmartKeywords::answers(const Compiled& row, const Hits& hits)
+{
+    return (row.words & hits).any() && !(row.excluded & hits).any() && (row.also.none() || (row.also & hits).any());
+}
+
+bool SmartKeywords::serves(const Row& row, int type, int scope)
+{
+    return (row.scope & scope) && (type == AnyType || row.types == 0 || (type >= 0 && (row.types & bit(type))));
+}
+
+int SmartKeywords::kind(Group group, const Hits& hits, int type, int scope) const
+{
+    for (int i : m_groups.at(group)) {
+        if (serves(m_rows[i], type, scope) && answers(m_compiled[i], hits))
+            return m_rows[i].kind;
+    }
+    return E::KindUndef;
+}
+
+int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) const
+{
+    int place = 0;
+    for (int i : m_groups.at(group)) {
+        if (!serves(m_rows[i], type, scope))
+            continue;
+        if (answers(m_compiled[i], hits))
+            return place;
+        ++place;
+    }
+    return -1;
+}
+
+bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, int scope) const
+{
+    for (int i : m_groups.at(group)) {
+        if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answers(m_compiled[i], hits))
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::holdsAny(Group group, const Hits& hits) const
+{
+    for (int i : m_groups.at(group)) {
+        if ((m_compiled[i].words & hits).any())
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
+{
+    for (int i : m_groups.at(group)) {
+        if ((kind < 0 || m_rows[i].kind == kind) && (m_compiled[i].context & hits).any())
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) const
+{
+    for (int i : m_groups.at(group)) {
+        if (m_rows[i].kind == kind && (m_compiled[i].excluded & hits).any())
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
+{
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        if (m_rows[i].kind == kind && (m_rows[i].scope & scope) && (m_compiled[i].excluded & hits).any())
+            return true;
+    }
+    return false;
+}
+
+QStringList SmartKeywords::words(Group group) const
+{
+    QStringList list;
+    for (int i : m_groups.at(group)) {
+        for (const QString& word : QString::fromLatin1(m_rows[i].words).split(QLatin1Char('|'), Qt::SkipEmptyParts))
+            list << parse(word).pattern.trimmed();
+    }
+    return list;
+}
+
+} // namespace Vexal
