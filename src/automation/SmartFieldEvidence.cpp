@@ -276,7 +276,10 @@ void SmartFieldLookup::markServiceLogin(QList<SmartElement*>& controls, const QL
     for (int i = 0; i < controls.size(); ++i) {
         SmartElement* control = controls.at(i);
         const int kind = control->kind();
-        if (control->type() != E::TypeText || kind == E::KindEmail || kind == E::KindLogin)
+        // A handle the page follows with "@" and a domain takes its part before
+        // the "@" when it is filled.
+        if (control->type() != E::TypeText || kind == E::KindEmail || kind == E::KindLogin
+            || kind == E::KindScreenName)
             continue;
         // A box followed by "@" and a domain takes an address of the service:
         // never a street or a name.
