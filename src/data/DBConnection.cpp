@@ -52,6 +52,25 @@ struct ThreadConnection {
 
 QThreadStorage<ThreadConnection*> threadConnections;
 
+// Called by SQLite every few hundred steps of a statement on a job's
+// connection: a job asked to stop (QThread::requestInterruption) has its
+// statement fail as interrupted, which rolls its open transaction back.
+extern "C" int stopWhenAsked(void* thread)
+{
+    return static_cast<QThread*>(thread)->isInterruptionRequested() ? 1 : 0;
+}
+
+// Opens a job's connection with the stop check.
+void openJobConnection(QSqlDatabase& db)
+{
+    if (!db.open())
+        return;
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        sqlite3_progress_handler(*static_cast<sqlite3* const*>(handle.constData()), 500, stopWhenAsked,
+                                 QThread::currentThread());
+}
+
 ThreadConnection& threadConnection()
 {
     if (!threadConnections.hasLocalData())
@@ -172,12 +191,12 @@ QSqlDatabase DBConnection::current()
         }
         options << jobBusyTimeoutOption();
         db.setConnectOptions(options.join(QLatin1Char(';')));
-        db.open();
+        openJobConnection(db);
         return db;
     }
     QSqlDatabase db = QSqlDatabase::database(own.name, false);
     if (!db.isOpen())
-        db.open();
+        openJobConnection(db);
     return db;
 }
 

@@ -11,7 +11,9 @@ namespace Vexal {
 // gets a connection of its own to the same file, cloned from the default one
 // on first use, with a long busy timeout so that a job waits for the window's
 // short writes. It is closed and removed when the thread ends, or earlier by
-// releaseThreadConnection() at the end of a job. The GUI thread's connection
+// releaseThreadConnection() at the end of a job. Once a job's thread is asked
+// to stop (QThread::requestInterruption, Thread::cancel) the statements of its
+// connection fail as interrupted. The GUI thread's connection
 // waits only briefly for a lock, so that the window never freezes behind a
 // job; its own writes go through DBWriteQueue.
 class DBConnection final

@@ -73,6 +73,7 @@
     TEXT(newUpdates, "New updates are available. Please, visit our website and download them.") \
     TEXT(unreadNotifications, "You have unread notifications. See Notification Console for more details.") \
     TEXT_ARG(fieldNotFound, field, "Can't find \"%1\" field") \
+    TEXT_ARG(unsavedEditsDropped, tab, "The unsaved edits of \"%1\" were dropped as the program closed.") \
     TEXT_ARG(invalidTableName, file, "Invalid database table name. File: %1.") \
     TEXT_ARG(invalidXmlStructure, file, "Invalid xml structure. File: %1.") \
     TEXT_ARG(unsupportedHtmlElement, tag, "Specified Html element is not supported. Tag: %1") \

@@ -1,6 +1,7 @@
 #include "TestRows.h"
 #include "TestRunner.h"
 
+#include "EndlessJob.h"
 #include "FakePage.h"
 #include "ProgramServer.h"
 #include "ScriptedPrompt.h"
@@ -27,11 +28,15 @@
 #include "shell/WidStatusBar.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
+#include "app/UtilExitSignals.h"
 #include "app/WndMain.h"
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
+#include "core/UtilPrompt.h"
+#include "texts/LocaleBrowser.h"
 #include "texts/LocaleMessage.h"
 #include "views/UtilDialog.h"
+#include "widgets/DlgProgress.h"
 
 #include <QAction>
 #include <QCommandLinkButton>
@@ -42,13 +47,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QNetworkProxy>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QWebView>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -525,12 +533,95 @@ private slots:
             QVERIFY(window->isVisible());
         }
 
-        // Exit asks nothing, even with unsaved data.
+        // At the desktop's logout each tab with unsaved edits is asked
+        // about as closing it asks, shown; a No stops there.
+        first->modified = true;
         second->modified = true;
         prompt.messages.clear();
+        prompt.answers.enqueue(QMessageBox::Yes);
+        prompt.answers.enqueue(QMessageBox::No);
+        QVERIFY(!window->confirmDropUnsavedEdits());
+        QCOMPARE(prompt.messages.size(), 2);
+        QCOMPARE(prompt.messages.last().text, LocaleBrowser::confirmLoseUnsavedData());
+        QCOMPARE(window->tabManager()->currentWidget(), second);
+        first->modified = false;
+
+        // Exit asks nothing, even with unsaved data; the log names what went.
+        second->pageTitle = QStringLiteral("Draft");
+        prompt.messages.clear();
+        Logger::resetForTests();
         window->slotExit();
         QVERIFY(prompt.messages.isEmpty());
         QVERIFY(!window->isVisible());
+        QCOMPARE(Logger::warnings().size(), 1);
+        QVERIFY(Logger::warnings().first().contains(
+            LocaleMessage::unsavedEditsDropped(QStringLiteral("Draft")).toHtmlEscaped()));
+    }
+
+    // SIGTERM or SIGINT while a command waits on a box, a dialog or a job:
+    // the box gets its safe answer, the dialog is dismissed, the job is
+    // cancelled and what it wrote rolled back; no box opens any more, the
+    // window closes as Exit does, and every event loop ends.
+    void terminationSignalEndsWhatTheWindowWaitsFor_data()
+    {
+        addColumns<QString, int>("waiting", "signal");
+        QTest::newRow("question") << "question" << int(SIGTERM);
+        QTest::newRow("dialog") << "dialog" << int(SIGINT);
+        QTest::newRow("job") << "job" << int(SIGTERM);
+    }
+
+    void terminationSignalEndsWhatTheWindowWaitsFor()
+    {
+        QFETCH(QString, waiting);
+        QFETCH(int, signal);
+        Session window;
+        QVERIFY(window.open());
+        window->setVisible(true);
+        UtilExitSignals exitSignals;
+        QVERIFY(exitSignals.isWatching());
+        exitSignals.setWindow(window.get());
+        // Real boxes and dialogs, with their own event loops.
+        UtilPrompt::setHook(nullptr);
+        UtilDialog::setRunner({});
+
+        int answer = -1;
+        int later = -1;
+        QPointer<EndlessJob> job;
+        QTimer::singleShot(0, window.get(), [&] {
+            // The signal comes while the box, dialog or job is waited for.
+            QTimer raiser;
+            connect(&raiser, &QTimer::timeout, [&] {
+                if (!job || job->working.loadAcquire()) {
+                    raiser.stop();
+                    ::raise(signal);
+                }
+            });
+            raiser.start(50);
+            if (waiting == QLatin1String("question")) {
+                answer = UtilPrompt::question(window.get(), QStringLiteral("Tesvar"), QStringLiteral("Go on?"));
+            } else {
+                {
+                    DlgProgress dialog;
+                    if (waiting == QLatin1String("job")) {
+                        job = new EndlessJob(&dialog);
+                        QTimer::singleShot(0, &dialog, &DlgProgress::slotStart);
+                    }
+                    dialog.build(job);
+                    answer = UtilDialog::exec(&dialog);
+                }
+                // Gone with the dialog, which waited for it to end.
+                QVERIFY(!job);
+            }
+            later = UtilPrompt::question(window.get(), QStringLiteral("Tesvar"), QStringLiteral("And now?"));
+        });
+        // Should nothing end, the loops end here and the test fails.
+        QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(answer, int(waiting == QLatin1String("question") ? QMessageBox::No : QDialog::Rejected));
+        QCOMPARE(later, int(QMessageBox::No));
+        QVERIFY(!window->isVisible());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI")).toInt(), 1);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Name = 'Half-written'")).toInt(), 0);
     }
 
     void dispatch()
