@@ -13,6 +13,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace Vexal {
@@ -142,6 +143,28 @@ QString DBConnection::errorText(QSqlDatabase db, const QSqlError& error)
 {
     const QString reason = systemReason(db, error);
     return reason.isEmpty() ? error.text() : QStringLiteral("%1 (%2)").arg(error.text(), reason);
+}
+
+QString DBConnection::failureCause(QSqlDatabase db, const QSqlError& error)
+{
+    const QString reason = systemReason(db, error);
+    if (!reason.isEmpty())
+        return reason;
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    if (!ok)
+        return QString();
+    switch (code) {
+    case SQLITE_FULL:
+        // SQLite keeps no system error for it.
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    case SQLITE_READONLY:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return error.databaseText();
+    default:
+        return QString();
+    }
 }
 
 bool DBConnection::useWriteAheadLog(QSqlDatabase db)

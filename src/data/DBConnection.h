@@ -75,6 +75,11 @@ public:
     static QString systemReason(QSqlDatabase db, const QSqlError& error);
     // The error's text, followed by the system's reason when there is one.
     static QString errorText(QSqlDatabase db, const QSqlError& error);
+    // The cause of a failure in the words the jobs report it in, for the
+    // causes a user can act on: the system's reason ("File too large"; a full
+    // database file is the system's "No space left on device"), or SQLite's
+    // own text for a read-only or a locked database. "" for other faults.
+    static QString failureCause(QSqlDatabase db, const QSqlError& error);
 
     // Switches an open connection's file to write-ahead logging, so that
     // readers never wait for a writer; false (and the file keeps its mode)

@@ -617,7 +617,7 @@ private slots:
         // Should nothing end, the loops end here and the test fails.
         QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);
-        QCOMPARE(answer, int(waiting == QLatin1String("question") ? QMessageBox::No : QDialog::Rejected));
+        QCOMPARE(answer, waiting == QLatin1String("question") ? int(QMessageBox::No) : int(QDialog::Rejected));
         QCOMPARE(later, int(QMessageBox::No));
         QVERIFY(!window->isVisible());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI")).toInt(), 1);

@@ -1,7 +1,9 @@
+#include "FileSizeLimit.h"
 #include "FreshDatabaseTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
 #include "SpyTexts.h"
@@ -48,12 +50,16 @@
 
 #include <QGridLayout>
 #include <QScrollArea>
+#include <QSqlQuery>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <cerrno>
+#include <cstring>
 #include <map>
+#include <memory>
 
 using namespace Vexal;
 
@@ -516,6 +522,61 @@ private slots:
                 QTRY_VERIFY2(!last->visibleRegion().isEmpty(), last->metaObject()->className());
             }
         }
+    }
+
+    // A save that fails for a cause the user can act on names it, in the
+    // words the jobs use; the edits stay.
+    void failedSaveNamesItsCause_data()
+    {
+        addColumns<QString, QString>("cause", "named");
+        QTest::newRow("full disk") << "full" << QString::fromLocal8Bit(std::strerror(ENOSPC));
+        QTest::newRow("file-size limit") << "limit" << QString::fromLocal8Bit(std::strerror(EFBIG));
+        QTest::newRow("read-only database") << "readonly" << QStringLiteral("attempt to write a readonly database");
+        QTest::newRow("locked database") << "locked" << QStringLiteral("database is locked");
+    }
+
+    void failedSaveNamesItsCause()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, named);
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Shop', 0)")));
+        TestProjectEditor editor;
+        editor.setInit(new Init(8, nullptr));
+        const QString longName(DBBase::nameLimit, QLatin1Char('n'));
+        editor.nameEdit->setText(longName);
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        const QString holder = QStringLiteral("holder");
+        std::unique_ptr<FileSizeLimit> limit;
+        if (cause == QLatin1String("full")) {
+            // The file may not grow, and its pages are filled up.
+            QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA max_page_count = %1;")
+                                           .arg(TestDatabase::value(QStringLiteral("PRAGMA page_count;")).toInt())));
+            int rows = 0;
+            while (rows < 100000 && TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('%1', 0)")
+                                                            .arg(longName)))
+                ++rows;
+            QVERIFY(rows < 100000);
+        } else if (cause == QLatin1String("limit")) {
+            limit = std::make_unique<FileSizeLimit>(4096);
+            QVERIFY(limit->ok());
+        } else if (cause == QLatin1String("readonly")) {
+            QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 1;")));
+        } else {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+            other.setDatabaseName(database().databaseFile());
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE;")));
+        }
+        editor.save();
+        limit.reset();
+        TestDatabase::exec(QStringLiteral("PRAGMA query_only = 0;"));
+        if (QSqlDatabase::contains(holder)) {
+            QSqlDatabase::database(holder).close();
+            QSqlDatabase::removeDatabase(holder);
+        }
+        QCOMPARE(spyTexts(errors), QStringList{LocaleMessage::operationFailedBecause(named)});
+        QVERIFY(editor.isModified());
+        QCOMPARE(editor.nameEdit->text(), longName);
     }
 
     // A row that cannot be read is no proof that it is gone.
