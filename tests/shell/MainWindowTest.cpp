@@ -716,7 +716,7 @@ private slots:
     // the logger. Its window slot does the same. No two items share a key.
     void everyCommandDoesItsOwnWork()
     {
-        enum Look { Plain = 0, Checkable = 1, Checked = 3, Disabled = 4, Hidden = 8 };
+        enum Look { Plain = 0, Checkable = 1, Checked = 3, Disabled = 4, Hidden = 8, Repeats = 16 };
         using K = QKeySequence;
         struct Expected {
             const char* item; // "Menu/Item", submenus as further parts
@@ -737,8 +737,8 @@ private slots:
             {"File/Save", K(K::Save), Plain, "=save"},
             {"File/Import", K(), Plain, "folder"},
             {"File/Exit", K("Ctrl+Q"), Plain, "*"},
-            {"Edit/Undo", K(K::Undo), Plain, "=undo"},
-            {"Edit/Redo", K(K::Redo), Plain, "=redo"},
+            {"Edit/Undo", K(K::Undo), Repeats, "=undo"},
+            {"Edit/Redo", K(K::Redo), Repeats, "=redo"},
             {"Edit/Cut", K(K::Cut), Plain, "=cut"},
             {"Edit/Copy", K(K::Copy), Plain, "=copy"},
             {"Edit/Paste", K(K::Paste), Plain, "=paste"},
@@ -747,11 +747,11 @@ private slots:
             {"Edit/Delete", K(K::Delete), Plain, "=remove"},
             {"Edit/Select All", K(K::SelectAll), Plain, "=selectAll"},
             {"Edit/Find", K(K::Find), Plain, "=find bar"},
-            {"Edit/Find Next", K(K::FindNext), Plain, "=find word 1"},
-            {"Edit/Find Previous", K(K::FindPrevious), Plain, "=find word 0"},
+            {"Edit/Find Next", K(K::FindNext), Repeats, "=find word 1"},
+            {"Edit/Find Previous", K(K::FindPrevious), Repeats, "=find word 0"},
             {"Edit/Replace", K(K::Replace), Plain, "=replace bar"},
-            {"Navigate/Back", K(K::Back), Plain, "=back"},
-            {"Navigate/Forward", K(K::Forward), Plain, "=forward"},
+            {"Navigate/Back", K(K::Back), Repeats, "=back"},
+            {"Navigate/Forward", K(K::Forward), Repeats, "=forward"},
             {"Navigate/Reload", K(K::Refresh), Plain, "=reload"},
             {"Navigate/Stop", K("Esc"), Plain, "=stop"},
             {"Navigate/Home Page", K("Alt+Home"), Plain, "+Vexal::WidWebTab"},
@@ -759,8 +759,8 @@ private slots:
             {"Navigate/Web Search", K("Ctrl+K"), Plain, ""},
             {"View/Menu Bar", K("F10"), Checked, "=menu bar"},
             {"View/Status Bar", K(), Checked, "=status bar"},
-            {"View/Zoom/Zoom In", K(K::ZoomIn), Plain, "=zoomIn"},
-            {"View/Zoom/Zoom Out", K(K::ZoomOut), Plain, "=zoomOut"},
+            {"View/Zoom/Zoom In", K(K::ZoomIn), Repeats, "=zoomIn"},
+            {"View/Zoom/Zoom Out", K(K::ZoomOut), Repeats, "=zoomOut"},
             {"View/Zoom/Reset", K("Ctrl+0"), Plain, "=zoomReset"},
             {"View/Zoom/Zoom Text Only", K(), Checkable, "=zoomTextOnly"},
             {"View/Page Style/No Style", K(), Checkable | Disabled, "*"},
@@ -831,6 +831,9 @@ private slots:
         });
         QVERIFY(window.openWithoutTabs());
         window->setVisible(true);
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         // The window's notices would name themselves over the command.
         UtilSignalManager::instance()->disconnect(window.get());
         WidTabManager* tabs = window->tabManager();
@@ -937,7 +940,8 @@ private slots:
             if (action->shortcut() != row.key)
                 wrong << QStringLiteral("%1 has the key %2").arg(name, action->shortcut().toString());
             const int look = (action->isCheckable() ? Checkable : 0) | (action->isChecked() ? Checked : 0)
-                | (action->isEnabled() ? 0 : Disabled) | (action->isVisible() ? 0 : Hidden);
+                | (action->isEnabled() ? 0 : Disabled) | (action->isVisible() ? 0 : Hidden)
+                | (action->autoRepeat() ? Repeats : 0);
             if (look != row.look)
                 wrong << QStringLiteral("%1 looks %2, not %3").arg(name).arg(look).arg(row.look);
             if (QLatin1String(row.effect) == QLatin1String("*"))
@@ -960,6 +964,16 @@ private slots:
                 const QString bySlot = effectOf([&] { (window.get()->*entry->slot)(); });
                 if (bySlot != QLatin1String(row.effect))
                     wrong << QStringLiteral("%1's slot did \"%2\"").arg(name, bySlot);
+            }
+            // A held key runs it once only, unless it repeats.
+            if (!row.key.isEmpty() && !(row.look & Repeats)) {
+                const int key = row.key[0];
+                const QString held = effectOf([&] {
+                    QTest::simulateEvent(window.get(), true, key & ~Qt::KeyboardModifierMask,
+                                         Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask), QString(), true);
+                });
+                if (!held.isEmpty() || !Logger::contextClassName().isEmpty())
+                    wrong << QStringLiteral("%1 ran again while its key was held").arg(name);
             }
         }
         // Every Export item asks for a folder and names itself Export; the
