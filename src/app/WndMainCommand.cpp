@@ -225,7 +225,8 @@ struct CommandTable
         {P::Edit, lineAbove, M::selectAll, K::selectAll, &W::slotSelectAll, R::onTab<&BaseTab::selectAll>},
         {P::Edit, lineAbove, M::find, K::find, &W::slotFind, R::find<&DelegateFind::showFind>},
         {P::Edit, repeats, M::findNext, K::findNext, &W::slotFindNext, R::find<&DelegateFind::findNext>},
-        {P::Edit, repeats, M::findPrevious, K::findPrevious, &W::slotFindPrevious, R::find<&DelegateFind::findPrevious>},
+        {P::Edit, repeats, M::findPrevious, K::findPrevious, &W::slotFindPrevious,
+         R::find<&DelegateFind::findPrevious>},
         {P::Edit, 0, M::replace, K::replace, &W::slotReplace, R::find<&DelegateFind::showReplace>},
 
         {P::Navigate, repeats, M::back, K::back, &W::slotBack, R::onTab<&BaseTab::back>},

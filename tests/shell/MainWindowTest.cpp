@@ -668,7 +668,8 @@ private slots:
         QCOMPARE(later, int(QMessageBox::No));
         QVERIFY(!window->isVisible());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI")).toInt(), 1);
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Name = 'Half-written'")).toInt(), 0);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Name = 'Half-written'")).toInt(),
+                 0);
     }
 
     void dispatch()

@@ -551,9 +551,9 @@ private slots:
             // The file may not grow, and its pages are filled up.
             QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA max_page_count = %1;")
                                            .arg(TestDatabase::value(QStringLiteral("PRAGMA page_count;")).toInt())));
+            const QString filler = QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('%1', 0)").arg(longName);
             int rows = 0;
-            while (rows < 100000 && TestDatabase::exec(QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('%1', 0)")
-                                                            .arg(longName)))
+            while (rows < 100000 && TestDatabase::exec(filler))
                 ++rows;
             QVERIFY(rows < 100000);
         } else if (cause == QLatin1String("limit")) {
