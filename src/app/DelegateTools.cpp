@@ -22,6 +22,8 @@
 #include "views/WidDatabaseJournal.h"
 #include "views/WidOptionsEditor.h"
 
+#include <memory>
+
 namespace Vexal {
 
 DelegateTools::DelegateTools(WidTabManager* tabManager, QObject* parent)
@@ -81,7 +83,9 @@ bool DelegateTools::setPrivateBrowsing(bool on)
     // the write, so that a database held by a job delays it instead of
     // failing it.
     const bool saveHistory = !on;
-    const bool stored = DBWriteQueue::submit(LocaleMessage::changePrivateBrowsing(), [saveHistory] {
+    // The write may run later, after this command (kept behind a job).
+    const auto cause = std::make_shared<QString>();
+    const bool stored = DBWriteQueue::submit(LocaleMessage::changePrivateBrowsing(), [saveHistory, cause] {
         DBOptionsList rows;
         DBOptions* row = rows.load() ? rows.options() : nullptr;
         if (row) {
@@ -90,10 +94,11 @@ bool DelegateTools::setPrivateBrowsing(bool on)
                 return true;
         }
         Logger::error(rows.errorText());
+        *cause = rows.failureCause();
         return false;
     });
     if (!stored) {
-        UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
+        UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(*cause));
         resyncPrivateBrowsing();
         return false;
     }

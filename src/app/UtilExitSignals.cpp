@@ -1,6 +1,8 @@
 #include "app/UtilExitSignals.h"
 
 #include "app/WndMain.h"
+#include "core/UtilPrompt.h"
+#include "widgets/DlgBase.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -52,6 +54,7 @@ UtilExitSignals::~UtilExitSignals()
         return;
     for (int i = 0; i < 2; ++i)
         ::sigaction(watchedSignals[i], &earlier[i], nullptr);
+    UtilPrompt::setClosing(false);
     delete m_notifier;
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
@@ -71,13 +74,28 @@ void UtilExitSignals::handleSignal()
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
     if (m_window) {
-        m_window->slotExit();
+        closeProgram(m_window);
         return;
     }
     // Still starting: a message box of a failed start-up ends; a window
     // that comes up closes at once.
     m_pending = true;
     QCoreApplication::exit(0);
+}
+
+} // namespace Vexal
+
+namespace Vexal {
+
+void UtilExitSignals::closeProgram(WndMain* window)
+{
+    UtilPrompt::setClosing(true);
+    DlgBase::dismissOpenDialogs();
+    if (window)
+        window->slotExit();
+    // Also the loops of the boxes and dialogs that the closing command runs
+    // in end; a dialog whose job runs waits for it as it goes.
+    QCoreApplication::quit();
 }
 
 } // namespace Vexal

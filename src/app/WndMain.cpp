@@ -137,6 +137,24 @@ void WndMain::connectSignals()
     connect(m_replaceBar, &WidReplace::onReplace, this, &WndMain::handleReplace);
     connect(m_replaceBar, &WidReplace::onReplaceAll, this, &WndMain::handleReplaceAll);
     connect(m_replaceBar, &WidReplace::onClose, this, &WndMain::handleCloseFindBar);
+    // Qt's own handling would close the window at logout, with the window's
+    // close questions instead of each editor's.
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &WndMain::handleCommitData, Qt::DirectConnection);
+}
+
+void WndMain::handleCommitData(QSessionManager& manager)
+{
+    // Without leave to ask, the edits go as the session ends (logged).
+    if (!manager.allowsInteraction())
+        return;
+    const bool drop = confirmDropUnsavedEdits();
+    manager.release();
+    if (!drop) {
+        manager.cancel();
+        return;
+    }
+    m_exitRequested = true;
 }
 
 // --- Menu slots: each runs the command of the command table that it names.

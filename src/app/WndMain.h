@@ -4,6 +4,7 @@
 #include "app/WndMainCommand.h"
 
 #include <QPixmap>
+#include <QSessionManager>
 #include <QUrl>
 
 #include <memory>
@@ -148,6 +149,10 @@ public slots:
     void slotError(const QString& text);
     void slotBookmarkTab(const QUrl& url, const QString& title, const QPixmap& icon);
     void slotQuickBookmark(const QUrl& url, const QString& title, const QPixmap& icon);
+    // The desktop's logout: the tabs with unsaved edits are asked about, as
+    // closing them asks, when the session allows questions; a No stops the
+    // logout, Yes to all closes the window without more questions.
+    void handleCommitData(QSessionManager& manager);
 
 protected:
     void connectSignals() override;

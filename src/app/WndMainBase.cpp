@@ -21,6 +21,7 @@
 #include "shell/WidTabManager.h"
 #include "sites/DBOnlineToolList.h"
 #include "sites/SecurityManager.h"
+#include "texts/LocaleBrowser.h"
 #include "texts/LocaleMenu.h"
 #include "texts/LocaleMessage.h"
 #include "texts/UtilKeySequence.h"
@@ -385,8 +386,35 @@ void WndMainBase::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    logDroppedEdits();
     saveGuiState();
     event->accept();
+}
+
+bool WndMainBase::confirmDropUnsavedEdits()
+{
+    if (!m_tabManager)
+        return true;
+    for (int i = 0; i < m_tabManager->count(); ++i) {
+        BaseTab* page = m_tabManager->pageAt(i);
+        if (!page || !page->isModified())
+            continue;
+        m_tabManager->setCurrentIndex(i);
+        if (!UtilGui::question(this, LocaleBrowser::confirmLoseUnsavedData()))
+            return false;
+    }
+    return true;
+}
+
+void WndMainBase::logDroppedEdits() const
+{
+    if (!m_tabManager)
+        return;
+    for (int i = 0; i < m_tabManager->count(); ++i) {
+        const BaseTab* page = m_tabManager->pageAt(i);
+        if (page && page->isModified())
+            Logger::warning(LocaleMessage::unsavedEditsDropped(page->title()));
+    }
 }
 
 } // namespace Vexal

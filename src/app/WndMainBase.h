@@ -57,6 +57,10 @@ public:
     // The current page; none is logged and reported as the missing "tab".
     BaseTab* currentTab() const;
 
+    // Asks about each tab with unsaved edits, shown in turn, as closing that
+    // tab asks; false at the first No (the desktop's logout then stops).
+    bool confirmDropUnsavedEdits();
+
     // The search engine last chosen in any search bar (stored as WebSearch).
     static int searchEngine();
 
@@ -72,6 +76,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Names in the log each tab whose unsaved edits go with the window.
+    void logDroppedEdits() const;
+
     bool m_finishAfterPaint = false;
     // The saved window state asks for a maximized window, shown at the end
     // of the data start-up.

@@ -185,6 +185,7 @@ constexpr unsigned hidden = CommandEntry::Hidden;
 constexpr unsigned disabled = CommandEntry::Disabled;
 constexpr unsigned checkable = CommandEntry::Checkable;
 constexpr unsigned checked = CommandEntry::Checked;
+constexpr unsigned repeats = CommandEntry::Repeats;
 
 } // namespace
 
@@ -213,8 +214,8 @@ struct CommandTable
         {P::None, 0, M::exportData, K::none, &W::slotExport, R::exportData},
         {P::FileEnd, lineAbove, M::exit, K::exit, &W::slotExit, R::exit},
 
-        {P::Edit, 0, M::undo, K::undo, &W::slotUndo, R::onTab<&BaseTab::undo>},
-        {P::Edit, 0, M::redo, K::redo, &W::slotRedo, R::onTab<&BaseTab::redo>},
+        {P::Edit, repeats, M::undo, K::undo, &W::slotUndo, R::onTab<&BaseTab::undo>},
+        {P::Edit, repeats, M::redo, K::redo, &W::slotRedo, R::onTab<&BaseTab::redo>},
         {P::Edit, lineAbove, M::cut, K::cut, &W::slotCut, R::onTab<&BaseTab::cut>},
         {P::Edit, 0, M::copy, K::copy, &W::slotCopy, R::onTab<&BaseTab::copy>},
         {P::Edit, 0, M::paste, K::paste, &W::slotPaste, R::onTab<&BaseTab::paste>},
@@ -223,12 +224,13 @@ struct CommandTable
         {P::Edit, 0, M::deleteItem, K::deleteItem, &W::slotDelete, R::onTab<&BaseTab::remove>},
         {P::Edit, lineAbove, M::selectAll, K::selectAll, &W::slotSelectAll, R::onTab<&BaseTab::selectAll>},
         {P::Edit, lineAbove, M::find, K::find, &W::slotFind, R::find<&DelegateFind::showFind>},
-        {P::Edit, 0, M::findNext, K::findNext, &W::slotFindNext, R::find<&DelegateFind::findNext>},
-        {P::Edit, 0, M::findPrevious, K::findPrevious, &W::slotFindPrevious, R::find<&DelegateFind::findPrevious>},
+        {P::Edit, repeats, M::findNext, K::findNext, &W::slotFindNext, R::find<&DelegateFind::findNext>},
+        {P::Edit, repeats, M::findPrevious, K::findPrevious, &W::slotFindPrevious,
+         R::find<&DelegateFind::findPrevious>},
         {P::Edit, 0, M::replace, K::replace, &W::slotReplace, R::find<&DelegateFind::showReplace>},
 
-        {P::Navigate, 0, M::back, K::back, &W::slotBack, R::onTab<&BaseTab::back>},
-        {P::Navigate, 0, M::forward, K::forward, &W::slotForward, R::onTab<&BaseTab::forward>},
+        {P::Navigate, repeats, M::back, K::back, &W::slotBack, R::onTab<&BaseTab::back>},
+        {P::Navigate, repeats, M::forward, K::forward, &W::slotForward, R::onTab<&BaseTab::forward>},
         {P::Navigate, 0, M::reload, K::reload, &W::slotReload, R::onTab<&BaseTab::reload>},
         {P::Navigate, 0, M::stop, K::stop, &W::slotStop, R::onTab<&BaseTab::stop>},
         {P::Navigate, 0, M::homePage, K::homePage, &W::slotHomePage, R::call<&DelegateBrowser::homePage>},
@@ -240,8 +242,8 @@ struct CommandTable
         {P::View, checked, M::statusBar, K::statusBar, &W::slotStatusBar, R::statusBar},
         {P::ViewEnd, lineAbove, M::pageSource, K::pageSource, &W::slotPageSource,
          R::call<&DelegateBrowser::pageSource>},
-        {P::Zoom, 0, M::zoomIn, K::zoomIn, &W::slotZoomIn, R::onTab<&BaseTab::zoomIn>},
-        {P::Zoom, 0, M::zoomOut, K::zoomOut, &W::slotZoomOut, R::onTab<&BaseTab::zoomOut>},
+        {P::Zoom, repeats, M::zoomIn, K::zoomIn, &W::slotZoomIn, R::onTab<&BaseTab::zoomIn>},
+        {P::Zoom, repeats, M::zoomOut, K::zoomOut, &W::slotZoomOut, R::onTab<&BaseTab::zoomOut>},
         {P::Zoom, lineAbove, M::zoomReset, K::zoomReset, &W::slotZoomReset, R::onTab<&BaseTab::zoomReset>},
         {P::Zoom, lineAbove | checkable, M::zoomTextOnly, K::zoomTextOnly, &W::slotZoomTextOnly, R::zoomTextOnly},
         // The page style and the character encodings are shown, never chosen.

@@ -49,7 +49,10 @@ struct CommandEntry {
         Hidden = 2,
         Disabled = 4,
         Checkable = 8,
-        Checked = Checkable | 16
+        Checked = Checkable | 16,
+        // Runs again while its key is held; the others run once a press
+        // (a held Quick Login would log in twice).
+        Repeats = 32
     };
 
     MenuPlace place;

@@ -128,6 +128,7 @@ void WndMainDesigner::addCommands(QMenu* menu, MenuPlace place)
             action->setChecked(entry->has(CommandEntry::Checked));
         }
         action->setEnabled(!entry->has(CommandEntry::Disabled));
+        action->setAutoRepeat(entry->has(CommandEntry::Repeats));
         action->setVisible(!entry->has(CommandEntry::Hidden));
         if (entry->run)
             connect(action, &QAction::triggered, this, [this, entry] { runCommand(*entry); });

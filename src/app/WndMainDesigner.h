@@ -51,6 +51,11 @@ public:
     QAction* tabStatusBarAction() const { return m_tabStatusBarAction; }
     QAction* privateBrowsingAction() const { return m_privateBrowsingAction; }
     bool exitRequested() const { return m_exitRequested; }
+    // The command whose menu item the action is; null for another action.
+    const CommandEntry* commandOfItem(const QAction* item) const
+    {
+        return m_commandItems.key(const_cast<QAction*>(item));
+    }
 
 public slots:
     virtual void slotDebug() {}

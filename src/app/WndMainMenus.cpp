@@ -59,6 +59,7 @@ QMenu* WndMainDesigner::createViewMenu()
     m_windowMenuBarAction = new QAction(this);
     m_windowMenuBarAction->setCheckable(true);
     m_windowMenuBarAction->setChecked(false);
+    m_windowMenuBarAction->setAutoRepeat(false);
     addAction(m_windowMenuBarAction);
     connect(m_windowMenuBarAction, &QAction::triggered, this, &W::slotMenuBar);
 

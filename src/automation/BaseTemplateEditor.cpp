@@ -11,6 +11,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -96,7 +97,7 @@ QGridLayout* BaseTemplateEditor::addPage(const QString& title)
 {
     auto* page = new QWidget(m_tabs);
     QGridLayout* grid = UtilGui::createGridLayout(page);
-    m_tabs->addTab(page, title);
+    m_tabs->addTab(scrollPage(page), title);
     return grid;
 }
 

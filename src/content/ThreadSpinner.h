@@ -35,6 +35,9 @@ public:
     int storedCount() const { return m_stored; }
     bool isStopRequested() const { return m_stop.load(); }
 
+    // As stop(): the spun articles already made are kept.
+    void cancel() override { stop(); }
+
 public slots:
     // Safe from any thread.
     void stop();

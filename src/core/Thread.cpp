@@ -36,6 +36,11 @@ void Thread::runGuarded(const std::function<void()>& work)
     }
 }
 
+void Thread::cancel()
+{
+    requestInterruption();
+}
+
 bool Thread::isSuccessful() const
 {
     return m_successful;

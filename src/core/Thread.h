@@ -22,6 +22,14 @@ public:
     virtual QString errorText() const;
     virtual bool isSuccessful() const;
 
+    // Asks the running job to end as soon as it safely can, as the program
+    // does when it has to close. Here: its database statements fail from now
+    // on (DBConnection), so that the work of its open transaction is rolled
+    // back and the job ends as failed. A job that can stop in a better way
+    // of its own (keeping what is whole) does so instead.
+    virtual void cancel();
+    bool isCancelled() const { return isInterruptionRequested(); }
+
 protected:
     // Runs the job's work and turns whatever it throws, a failed allocation
     // included, into the job's failure: a job never ends the program.

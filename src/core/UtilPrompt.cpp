@@ -18,17 +18,36 @@ bool nonInteractive()
     return set;
 }
 
-QMessageBox::StandardButton safeAnswer(QMessageBox::StandardButtons buttons)
-{
-    for (QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Abort,
-                                               QMessageBox::Close, QMessageBox::Ok}) {
-        if (buttons.testFlag(button))
-            return button;
-    }
-    return QMessageBox::NoButton;
-}
-
 PromptHook* installedHook = nullptr;
+bool closing = false;
+
+// The hook of a closing program: nothing is shown, nothing is chosen.
+class ClosingHook final : public PromptHook
+{
+public:
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton) override
+    {
+        return safeAnswer(buttons);
+    }
+    QString existingDirectory(QWidget*, const QString&, const QString&, QFileDialog::Options) override
+    {
+        return QString();
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&, QFileDialog::Options) override
+    {
+        return QString();
+    }
+    QStringList openFileNames(QWidget*, const QString&, const QString&, const QString&,
+                              QFileDialog::Options) override
+    {
+        return QStringList();
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&, QFileDialog::Options) override
+    {
+        return QString();
+    }
+};
 
 PromptHook* defaultHook()
 {
@@ -39,6 +58,16 @@ PromptHook* defaultHook()
 } // namespace
 
 PromptHook::~PromptHook() = default;
+
+QMessageBox::StandardButton PromptHook::safeAnswer(QMessageBox::StandardButtons buttons)
+{
+    for (QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Abort,
+                                               QMessageBox::Close, QMessageBox::Ok}) {
+        if (buttons.testFlag(button))
+            return button;
+    }
+    return QMessageBox::NoButton;
+}
 
 QMessageBox::StandardButton PromptHook::message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
                                                 const QString& text, QMessageBox::StandardButtons buttons,
@@ -96,7 +125,21 @@ QString PromptHook::saveFileName(QWidget* parent, const QString& caption, const 
 
 PromptHook* UtilPrompt::hook()
 {
+    if (closing) {
+        static ClosingHook hook;
+        return &hook;
+    }
     return installedHook ? installedHook : defaultHook();
+}
+
+void UtilPrompt::setClosing(bool value)
+{
+    closing = value;
+}
+
+bool UtilPrompt::isClosing()
+{
+    return closing;
 }
 
 void UtilPrompt::setHook(PromptHook* hook)

@@ -17,6 +17,10 @@ class PromptHook
 public:
     virtual ~PromptHook();
 
+    // What a box answers when nobody can: Cancel, No, Abort, Close or Ok,
+    // the first of them it has.
+    static QMessageBox::StandardButton safeAnswer(QMessageBox::StandardButtons buttons);
+
     // The message box that message() shows (not yet shown): the buttons, and
     // the default button that Enter presses.
     static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
@@ -45,6 +49,12 @@ public:
     static PromptHook* hook();
     // Installs a hook (not owned); nullptr restores the default one.
     static void setHook(PromptHook* hook);
+
+    // The program is closing: from now on every box answers its safe answer
+    // and every file dialog is cancelled at once, whatever hook is
+    // installed, and nothing is shown.
+    static void setClosing(bool closing);
+    static bool isClosing();
 
     static void information(QWidget* parent, const QString& title, const QString& text);
     static void warning(QWidget* parent, const QString& title, const QString& text);

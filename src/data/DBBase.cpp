@@ -51,7 +51,7 @@ bool DBBase::load(int id)
     m_id = id;
     const QString text = selectText();
     if (text.isEmpty()) {
-        m_errorText = LocaleSql::selectQueryEmpty();
+        setErrorText(LocaleSql::selectQueryEmpty());
         return false;
     }
     QSqlQuery query(DBConnection::current());
@@ -64,11 +64,11 @@ bool DBBase::load(int id)
         read = true;
     }
     if (query.lastError().isValid()) {
-        m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+        failed(text, query);
         return false;
     }
     if (!read) {
-        m_errorText = LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty());
+        setErrorText(LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty()));
         return false;
     }
     afterLoad();
@@ -135,7 +135,7 @@ void DBBase::resetTo(const DBBase& fresh)
         field.copyRaw(this, &fresh);
     m_state = fresh.m_state;
     m_deleteMark = false;
-    m_errorText.clear();
+    setErrorText(QString());
 }
 
 void DBBase::readValues(const QSqlQuery& query)
@@ -217,15 +217,21 @@ bool DBBase::execBound(const QString& text, QVariant* lastInsertId, int* rowsAff
             return true;
         }
     }
-    m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+    failed(text, query);
     return false;
+}
+
+void DBBase::failed(const QString& text, const QSqlQuery& query)
+{
+    m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+    m_failureCause = DBConnection::failureCause(DBConnection::current(), query.lastError());
 }
 
 bool DBBase::insertRow()
 {
     const QString text = insertText();
     if (text.isEmpty()) {
-        m_errorText = LocaleSql::insertQueryEmpty();
+        setErrorText(LocaleSql::insertQueryEmpty());
         return false;
     }
     QVariant newId;
@@ -240,7 +246,7 @@ bool DBBase::updateRow()
 {
     const QString text = updateText();
     if (text.isEmpty()) {
-        m_errorText = LocaleSql::updateQueryEmpty();
+        setErrorText(LocaleSql::updateQueryEmpty());
         return false;
     }
     int rows = 0;
@@ -249,7 +255,7 @@ bool DBBase::updateRow()
     // No row changed: the row was deleted meanwhile (by another journal or a
     // job), and the edit would be lost without a word.
     if (rows < 1) {
-        m_errorText = LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty());
+        setErrorText(LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty()));
         return false;
     }
     markClean();
@@ -260,19 +266,19 @@ bool DBBase::deleteRow()
 {
     const QString text = deleteText();
     if (text.isEmpty()) {
-        m_errorText = LocaleSql::deleteQueryEmpty();
+        setErrorText(LocaleSql::deleteQueryEmpty());
         return false;
     }
     QSqlQuery query(DBConnection::current());
     if (!query.exec(text)) {
-        m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+        failed(text, query);
         return false;
     }
     // A stored record whose row is gone was deleted by someone else: this
     // delete did nothing. A record that never had a row (a negative id, such
     // as the columns of a default layout) has nothing to delete.
     if (m_id >= 0 && query.numRowsAffected() < 1) {
-        m_errorText = LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty());
+        setErrorText(LocaleSql::sqlQueryFailed(text, LocaleSql::resultSetEmpty()));
         return false;
     }
     m_id = -1;

@@ -81,6 +81,9 @@ public:
     QString comments() const { return m_comments; }
     bool deleteMark() const { return m_deleteMark; }
     QString errorText() const { return m_errorText; }
+    // Why the last failed statement failed, when it is a cause a user can act
+    // on (DBConnection::failureCause); "" otherwise.
+    QString failureCause() const { return m_failureCause; }
 
     void setState(int operation);
     void markModified() { setState(StateModified); }
@@ -119,7 +122,11 @@ protected:
     // "ID", "Name", "Comments": the first columns of every record class.
     static QStringList commonColumns();
     int state() const { return m_state; }
-    void setErrorText(const QString& text) { m_errorText = text; }
+    void setErrorText(const QString& text)
+    {
+        m_errorText = text;
+        m_failureCause.clear();
+    }
     // What a setter does: marks the record modified, then stores the value;
     // a text is cut to the limit.
     template <class T>
@@ -136,6 +143,8 @@ protected:
     void setField(QString& member, const QString& value);
     // Prepares, binds (bindValues) and executes; on failure sets the error text.
     bool execBound(const QString& text, QVariant* lastInsertId = nullptr, int* rowsAffected = nullptr);
+    // The statement failed: its error text and cause.
+    void failed(const QString& text, const QSqlQuery& query);
 
     // Fields, written directly by readValues (no limits, no state change).
     friend class DBField;
@@ -149,6 +158,7 @@ private:
     int m_state = StateNew;
     bool m_deleteMark = false;
     QString m_errorText;
+    QString m_failureCause;
 };
 
 } // namespace Vexal

@@ -13,6 +13,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace Vexal {
@@ -51,6 +52,25 @@ struct ThreadConnection {
 };
 
 QThreadStorage<ThreadConnection*> threadConnections;
+
+// Called by SQLite every few hundred steps of a statement on a job's
+// connection: a job asked to stop (QThread::requestInterruption) has its
+// statement fail as interrupted, which rolls its open transaction back.
+extern "C" int stopWhenAsked(void* thread)
+{
+    return static_cast<QThread*>(thread)->isInterruptionRequested() ? 1 : 0;
+}
+
+// Opens a job's connection with the stop check.
+void openJobConnection(QSqlDatabase& db)
+{
+    if (!db.open())
+        return;
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        sqlite3_progress_handler(*static_cast<sqlite3* const*>(handle.constData()), 500, stopWhenAsked,
+                                 QThread::currentThread());
+}
 
 ThreadConnection& threadConnection()
 {
@@ -125,6 +145,28 @@ QString DBConnection::errorText(QSqlDatabase db, const QSqlError& error)
     return reason.isEmpty() ? error.text() : QStringLiteral("%1 (%2)").arg(error.text(), reason);
 }
 
+QString DBConnection::failureCause(QSqlDatabase db, const QSqlError& error)
+{
+    const QString reason = systemReason(db, error);
+    if (!reason.isEmpty())
+        return reason;
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    if (!ok)
+        return QString();
+    switch (code) {
+    case SQLITE_FULL:
+        // SQLite keeps no system error for it.
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    case SQLITE_READONLY:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return error.databaseText();
+    default:
+        return QString();
+    }
+}
+
 bool DBConnection::useWriteAheadLog(QSqlDatabase db)
 {
     QSqlQuery query(db);
@@ -172,12 +214,12 @@ QSqlDatabase DBConnection::current()
         }
         options << jobBusyTimeoutOption();
         db.setConnectOptions(options.join(QLatin1Char(';')));
-        db.open();
+        openJobConnection(db);
         return db;
     }
     QSqlDatabase db = QSqlDatabase::database(own.name, false);
     if (!db.isOpen())
-        db.open();
+        openJobConnection(db);
     return db;
 }
 

@@ -11,7 +11,9 @@ namespace Vexal {
 // gets a connection of its own to the same file, cloned from the default one
 // on first use, with a long busy timeout so that a job waits for the window's
 // short writes. It is closed and removed when the thread ends, or earlier by
-// releaseThreadConnection() at the end of a job. The GUI thread's connection
+// releaseThreadConnection() at the end of a job. Once a job's thread is asked
+// to stop (QThread::requestInterruption, Thread::cancel) the statements of its
+// connection fail as interrupted. The GUI thread's connection
 // waits only briefly for a lock, so that the window never freezes behind a
 // job; its own writes go through DBWriteQueue.
 class DBConnection final
@@ -73,6 +75,11 @@ public:
     static QString systemReason(QSqlDatabase db, const QSqlError& error);
     // The error's text, followed by the system's reason when there is one.
     static QString errorText(QSqlDatabase db, const QSqlError& error);
+    // The cause of a failure in the words the jobs report it in, for the
+    // causes a user can act on: the system's reason ("File too large"; a full
+    // database file is the system's "No space left on device"), or SQLite's
+    // own text for a read-only or a locked database. "" for other faults.
+    static QString failureCause(QSqlDatabase db, const QSqlError& error);
 
     // Switches an open connection's file to write-ahead logging, so that
     // readers never wait for a writer; false (and the file keeps its mode)

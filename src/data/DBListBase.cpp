@@ -98,10 +98,16 @@ bool DBListBase::load()
         }
     }
     if (query.lastError().isValid()) {
-        m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+        failed(text, query);
         return false;
     }
     return true;
+}
+
+void DBListBase::failed(const QString& text, const QSqlQuery& query)
+{
+    m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+    m_failureCause = DBConnection::failureCause(DBConnection::current(), query.lastError());
 }
 
 bool DBListBase::hasRows()
@@ -111,7 +117,7 @@ bool DBListBase::hasRows()
     runSelect(query, text);
     const bool found = query.next();
     if (query.lastError().isValid()) {
-        m_errorText = LocaleSql::sqlQueryFailed(text, query.lastError().text());
+        failed(text, query);
         return false;
     }
     return found;
@@ -122,7 +128,7 @@ bool DBListBase::exec(const QString& statement)
     QSqlQuery query(DBConnection::current());
     if (query.prepare(statement) && query.exec())
         return true;
-    m_errorText = LocaleSql::sqlQueryFailed(statement, query.lastError().text());
+    failed(statement, query);
     return false;
 }
 
@@ -136,6 +142,7 @@ bool DBListBase::saveAll()
     for (DBBase* record : qAsConst(m_records)) {
         if (!record->save()) {
             m_errorText = record->errorText();
+            m_failureCause = record->failureCause();
             return false;
         }
     }
@@ -147,6 +154,7 @@ bool DBListBase::removeAll()
     for (DBBase* record : qAsConst(m_records)) {
         if (!record->remove()) {
             m_errorText = record->errorText();
+            m_failureCause = record->failureCause();
             return false;
         }
     }

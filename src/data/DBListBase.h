@@ -33,6 +33,8 @@ public:
     DBBase* at(int index) const { return m_records.at(index); }
     int count() const { return m_records.size(); }
     QString errorText() const { return m_errorText; }
+    // As DBBase::failureCause, for the list's last failure.
+    QString failureCause() const { return m_failureCause; }
     bool contains(int id) const;
 
     void clear();
@@ -59,15 +61,23 @@ protected:
     // Takes ownership of the prototype (the list becomes its parent).
     void setPrototype(DBBase* prototype);
     void setFilterMode(int mode) { m_filterMode = mode; }
-    void setErrorText(const QString& text) { m_errorText = text; }
+    void setErrorText(const QString& text)
+    {
+        m_errorText = text;
+        m_failureCause.clear();
+    }
 
 private:
+    // The statement failed: its error text and cause.
+    void failed(const QString& text, const QSqlQuery& query);
+
     // Prepares the select, binds the WHERE values, executes; false on failure.
     bool runSelect(QSqlQuery& query, const QString& text);
 
     DBBase* m_prototype = nullptr;
     QList<DBBase*> m_records;
     QString m_errorText;
+    QString m_failureCause;
     int m_filterMode = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
 #include "texts/LocaleDelegate.h"
+#include "texts/LocaleMessage.h"
 
 #include <QWidget>
 
@@ -67,7 +68,7 @@ void DelegateBase::reportListError(const DBListBase* list) const
     if (!list)
         return;
     Logger::error(list->errorText());
-    UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
+    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(list->failureCause()));
 }
 
 void DelegateBase::reportRecordError(const DBBase* record) const
@@ -75,7 +76,7 @@ void DelegateBase::reportRecordError(const DBBase* record) const
     if (!record)
         return;
     Logger::error(record->errorText());
-    UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
+    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(record->failureCause()));
 }
 
 void DelegateBase::warnWebTabsOnly() const

@@ -8,6 +8,56 @@
 
 namespace Vexal {
 
+namespace {
+
+// A request body that can be read once. The network layer sends a request
+// again when its connection breaks before the answer; it rewinds the body
+// first, and a body that refuses to rewind fails the reply instead
+// ("content re-send"), so a form is never posted twice behind the user's back.
+class SendOnceBody final : public QIODevice
+{
+public:
+    explicit SendOnceBody(QIODevice* source)
+        : m_source(source)
+    {
+        open(QIODevice::ReadOnly);
+        connect(source, &QIODevice::readyRead, this, &QIODevice::readyRead);
+    }
+
+    bool isSequential() const override { return true; }
+    bool reset() override { return false; }
+    qint64 bytesAvailable() const override
+    {
+        return QIODevice::bytesAvailable() + (m_source ? m_source->bytesAvailable() : 0);
+    }
+    bool atEnd() const override { return QIODevice::bytesAvailable() == 0 && (!m_source || m_source->atEnd()); }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (!m_source)
+            return -1;
+        const qint64 read = m_source->read(data, maxSize);
+        return read == 0 && m_source->atEnd() ? -1 : read;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QPointer<QIODevice> m_source;
+};
+
+bool isIdempotent(QNetworkAccessManager::Operation operation, const QNetworkRequest& request)
+{
+    if (operation != QNetworkAccessManager::PostOperation && operation != QNetworkAccessManager::CustomOperation)
+        return true;
+    if (operation == QNetworkAccessManager::PostOperation)
+        return false;
+    static const QList<QByteArray> safe = {"GET", "HEAD", "OPTIONS", "TRACE", "PUT", "DELETE"};
+    return safe.contains(request.attribute(QNetworkRequest::CustomVerbAttribute).toByteArray().toUpper());
+}
+
+} // namespace
+
 NetworkAccessManager* NetworkAccessManager::instance()
 {
     static NetworkAccessManager* shared = new NetworkAccessManager(nullptr);
@@ -65,6 +115,23 @@ void NetworkAccessManager::applyOptions(const DBOptions* options)
     } else {
         applyProxy(QNetworkProxy(QNetworkProxy::NoProxy), QString(), QString(), options->ignoreSSLErrors());
     }
+}
+
+QNetworkReply* NetworkAccessManager::createRequest(Operation operation, const QNetworkRequest& request,
+                                                  QIODevice* outgoingData)
+{
+    if (!outgoingData || isIdempotent(operation, request))
+        return QNetworkAccessManager::createRequest(operation, request, outgoingData);
+    // The length is known up front, so the body goes out as it is read,
+    // never kept aside where a re-send could find it.
+    QNetworkRequest once(request);
+    if (!once.header(QNetworkRequest::ContentLengthHeader).isValid() && !outgoingData->isSequential())
+        once.setHeader(QNetworkRequest::ContentLengthHeader, outgoingData->size() - outgoingData->pos());
+    once.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    auto* body = new SendOnceBody(outgoingData);
+    QNetworkReply* reply = QNetworkAccessManager::createRequest(operation, once, body);
+    connect(reply, &QObject::destroyed, body, &QObject::deleteLater);
+    return reply;
 }
 
 void NetworkAccessManager::handleAuthenticationRequired(QNetworkReply*, QAuthenticator*)

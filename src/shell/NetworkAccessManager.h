@@ -15,6 +15,9 @@ class DBOptions;
 // requests. It answers a proxy's authentication request with the credentials
 // of that proxy type, can make every reply ignore its SSL errors (on until the
 // options say otherwise) and leaves a site's own authentication unanswered.
+// A request that is not idempotent (a form's POST) leaves once: when its
+// connection breaks before the answer, the reply fails instead of the body
+// being sent again, for the server may have acted on the first one.
 //
 // A manager belongs to the thread it lives on: change a manager of another
 // thread only through applyProxy / applyOptions, which run there.
@@ -49,6 +52,10 @@ public slots:
     void handleAuthenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator);
     void handleProxyAuthenticationRequired(const QNetworkProxy& proxy, QAuthenticator* authenticator);
     void handleSSLErrors(QNetworkReply* reply, const QList<QSslError>& errors);
+
+protected:
+    QNetworkReply* createRequest(Operation operation, const QNetworkRequest& request,
+                                 QIODevice* outgoingData) override;
 
 private:
     QString m_httpLogin;

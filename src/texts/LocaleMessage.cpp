@@ -50,6 +50,11 @@ QString LocaleMessage::identityCountryRowsMissing(const QString& country)
     return QStringLiteral("no rows for the country \"%1\"").arg(country);
 }
 
+QString LocaleMessage::failureFor(const QString& cause)
+{
+    return cause.isEmpty() ? unexpectedError() : operationFailedBecause(cause);
+}
+
 QString LocaleMessage::recordNoLongerExists(const QString& kind, int id)
 {
     return QStringLiteral("The %1 (ID %2) no longer exists: it was deleted meanwhile.").arg(kind, number(id));

@@ -28,6 +28,7 @@
     TEXT(changePrivateBrowsing, "The Private Browsing setting") \
     TEXT(unexpectedError, "Unexpected error occurred. See Error Console for more details.") \
     TEXT(operationFailed, "Operation failed. See Error Console for more details.") \
+    TEXT_ARG(operationFailedBecause, cause, "Operation failed: %1. See Error Console for more details.") \
     TEXT(fileMissing, "Specified file is missing") \
     TEXT(notRegularFile, "Specified file is not a regular file") \
     TEXT(invalidData, "Invalid data") \
@@ -75,6 +76,7 @@
     TEXT(newUpdates, "New updates are available. Please, visit our website and download them.") \
     TEXT(unreadNotifications, "You have unread notifications. See Notification Console for more details.") \
     TEXT_ARG(fieldNotFound, field, "Can't find \"%1\" field") \
+    TEXT_ARG(unsavedEditsDropped, tab, "The unsaved edits of \"%1\" were dropped as the program closed.") \
     TEXT_ARG(invalidTableName, file, "Invalid database table name. File: %1.") \
     TEXT_ARG(invalidXmlStructure, file, "Invalid xml structure. File: %1.") \
     TEXT_ARG(unsupportedHtmlElement, tag, "Specified Html element is not supported. Tag: %1") \
@@ -107,6 +109,9 @@ QString identityNamesMissing(const QString& language);
 QString identityCountryRowsMissing(const QString& country);
 // The record an editor shows was deleted elsewhere; %1 is the kind.
 QString recordNoLongerExists(const QString& kind, int id);
+// What the user is told of a failure: its cause when one is named
+// (operationFailedBecause), the unexpected error otherwise.
+QString failureFor(const QString& cause);
 QString tableEmpty(const QString& table, const QString& file);
 QString cannotOverrideItem(const QString& file, int node, int id);
 QString foreignSessionItem(const QString& file, int node, int id);

@@ -19,6 +19,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace Vexal {
@@ -83,6 +84,8 @@ void BaseEditor::create()
     connectToolbar();
     createBody();
     createWidgets();
+    for (QWidget* page : m_pages)
+        UtilGui::keepRowHeights(page);
 }
 
 void BaseEditor::createToolbar()
@@ -101,7 +104,13 @@ void BaseEditor::createBody()
 {
     m_body = new QWidget(this);
     m_formLayout = UtilGui::createGridLayout(m_body);
-    m_boxLayout->addWidget(m_body);
+    m_boxLayout->addWidget(scrollPage(m_body));
+}
+
+QScrollArea* BaseEditor::scrollPage(QWidget* page)
+{
+    m_pages << page;
+    return UtilGui::createScrollPage(page, this);
 }
 
 void BaseEditor::createWidgets()

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QGridLayout;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace Vexal {
@@ -107,6 +108,11 @@ protected:
     // The page edits the stored record from now on: its id, name and values,
     // clean; then afterSave.
     void showSaved(DBBase* record);
+
+    // The page in a scroll area of the editor: once the widgets are made, its
+    // rows keep their heights and a short tab scrolls the page. The body is
+    // one; a body of several pages passes each.
+    QScrollArea* scrollPage(QWidget* page);
 
     // ---- field helpers for createWidgets ----
     void addFieldRow(const QString& label, QWidget* field);
@@ -232,6 +238,7 @@ private:
 
     const Kind m_kind;
     std::vector<Field> m_fields;
+    QList<QWidget*> m_pages;
     DBBase* m_record = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "views/UtilDialog.h"
 
+#include "core/UtilPrompt.h"
+
 #include <QDialog>
 
 namespace Vexal {
@@ -16,7 +18,8 @@ UtilDialog::Runner& runner()
 
 int UtilDialog::exec(QDialog* dialog)
 {
-    if (!dialog)
+    // A closing program opens no dialog.
+    if (!dialog || UtilPrompt::isClosing())
         return QDialog::Rejected;
     if (runner())
         return runner()(dialog);

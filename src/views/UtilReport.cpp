@@ -5,6 +5,7 @@
 #include "data/DBBase.h"
 #include "data/DBListBase.h"
 #include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleMessage.h"
 
 namespace Vexal {
 
@@ -16,19 +17,19 @@ void UtilReport::invalidObject(const QString& name)
 void UtilReport::listError(const DBListBase* list)
 {
     if (list)
-        error(list->errorText());
+        error(list->errorText(), list->failureCause());
 }
 
 void UtilReport::recordError(const DBBase* record)
 {
     if (record)
-        error(record->errorText());
+        error(record->errorText(), record->failureCause());
 }
 
-void UtilReport::error(const QString& text)
+void UtilReport::error(const QString& text, const QString& cause)
 {
     Logger::error(text);
-    UtilSignalManager::instance()->emitError(LocaleBaseWidget::unexpectedError());
+    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(cause));
 }
 
 } // namespace Vexal

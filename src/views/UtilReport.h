@@ -9,7 +9,9 @@ class DBListBase;
 
 // The uniform failure reports of the record screens: the detail goes to the
 // error console (Logger, under the current context) and the notification bar
-// gets "Unexpected error occurred. See Error Console for more details.".
+// gets the cause a user can act on ("Operation failed: No space left on
+// device. ..."), or "Unexpected error occurred. See Error Console for more
+// details." when there is none.
 class UtilReport final
 {
 public:
@@ -21,8 +23,8 @@ public:
     static void listError(const DBListBase* list);
     // The record's last error text; nothing for a null record.
     static void recordError(const DBBase* record);
-    // Any other error text.
-    static void error(const QString& text);
+    // Any other error text, with its cause when one is known.
+    static void error(const QString& text, const QString& cause = QString());
 };
 
 } // namespace Vexal

@@ -12,6 +12,7 @@
 #include "views/OptionsTabTabs.h"
 #include "views/WidUrlShortcutJournal.h"
 
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -93,11 +94,11 @@ void WidOptionsEditor::createWidgets()
     m_shortcutJournal = new WidUrlShortcutJournal(this);
     m_shortcutJournal->setInit(nullptr);
 
-    m_tabWidget->addTab(m_generalPage, LocaleOptions::general());
-    m_tabWidget->addTab(m_tabsPage, LocaleOptions::tabs());
-    m_tabWidget->addTab(m_contentPage, LocaleOptions::content());
-    m_tabWidget->addTab(m_privacyPage, LocaleOptions::privacy());
-    m_tabWidget->addTab(m_proxyPage, LocaleOptions::httpProxy());
+    m_tabWidget->addTab(scrollPage(m_generalPage), LocaleOptions::general());
+    m_tabWidget->addTab(scrollPage(m_tabsPage), LocaleOptions::tabs());
+    m_tabWidget->addTab(scrollPage(m_contentPage), LocaleOptions::content());
+    m_tabWidget->addTab(scrollPage(m_privacyPage), LocaleOptions::privacy());
+    m_tabWidget->addTab(scrollPage(m_proxyPage), LocaleOptions::httpProxy());
     m_tabWidget->addTab(m_shortcutJournal, LocaleOptions::uriShortcuts());
 }
 

@@ -2,14 +2,17 @@
 
 #include "core/ConstApp.h"
 #include "core/Logger.h"
+#include "core/UtilPrompt.h"
 #include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleDialog.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,6 +28,25 @@ void DlgBase::build(QObject* argument)
     this->m_argument = argument;
     setupWindow();
     create();
+}
+
+void DlgBase::dismiss()
+{
+    reject();
+}
+
+void DlgBase::dismissOpenDialogs()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        if (auto* box = qobject_cast<QMessageBox*>(window))
+            box->done(PromptHook::safeAnswer(box->standardButtons()));
+        else if (auto* own = qobject_cast<DlgBase*>(window))
+            own->dismiss();
+        else if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->reject();
+    }
 }
 
 void DlgBase::slotAccept()

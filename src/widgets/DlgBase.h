@@ -21,6 +21,14 @@ public:
 
     void build(QObject* argument);
 
+    // Closes the dialog with its safe answer, as Cancel does, when the
+    // program has to close: rejected here.
+    virtual void dismiss();
+    // Every box and dialog open now gets its safe answer: a message box the
+    // first of Cancel, No, Abort, Close and Ok it has, a dialog of the
+    // program dismiss(), any other dialog reject().
+    static void dismissOpenDialogs();
+
 public slots:
     // Accepts only when validate() agrees; otherwise the dialog stays open.
     virtual void slotAccept();

@@ -92,6 +92,8 @@ void DlgProgress::slotFinished()
     m_okButton->setEnabled(true);
     m_okButton->setText(LocaleDialog::close());
     rewireOkButton(&DlgProgress::slotClose);
+    if (m_closeWhenEnded)
+        reject();
 }
 
 void DlgProgress::showRunEnd()
@@ -107,6 +109,16 @@ void DlgProgress::slotClose()
         accept();
     else
         reject();
+}
+
+void DlgProgress::dismiss()
+{
+    if (!isJobRunning()) {
+        reject();
+        return;
+    }
+    m_closeWhenEnded = true;
+    m_job->cancel();
 }
 
 void DlgProgress::done(int result)

@@ -28,6 +28,10 @@ public:
     Thread* job() const { return m_job; }
     bool isJobRunning() const;
 
+    // A running job is cancelled (Thread::cancel) and the dialog closes,
+    // rejected, as soon as the job has ended; otherwise rejected at once.
+    void dismiss() override;
+
 public slots:
     void slotStart();
     void slotFinished();
@@ -60,6 +64,7 @@ protected:
 
 private:
     Thread* m_job = nullptr;
+    bool m_closeWhenEnded = false;
 };
 
 } // namespace Vexal

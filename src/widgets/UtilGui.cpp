@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
@@ -78,6 +79,31 @@ void UtilGui::stretchLastRow(QGridLayout* grid)
     if (!grid)
         return;
     grid->setRowStretch(grid->count() / 2, 1);
+}
+
+QScrollArea* UtilGui::createScrollPage(QWidget* page, QWidget* parent)
+{
+    auto* area = new QScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
+}
+
+void UtilGui::keepRowHeights(QWidget* widget)
+{
+    if (!widget)
+        return;
+    QList<QGridLayout*> grids = widget->findChildren<QGridLayout*>();
+    if (auto* own = qobject_cast<QGridLayout*>(widget->layout()))
+        grids.prepend(own);
+    for (QGridLayout* grid : grids) {
+        for (int i = 0; i < grid->count(); ++i) {
+            QLayoutItem* item = grid->itemAt(i);
+            if (QWidget* field = item->widget())
+                field->setMinimumHeight(qMax(field->minimumHeight(), item->sizeHint().height()));
+        }
+    }
 }
 
 void UtilGui::stretchLastRowAndColumn(QGridLayout* grid)

@@ -10,6 +10,7 @@ class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
+class QScrollArea;
 class QSpinBox;
 class QTableWidget;
 class QToolButton;
@@ -41,6 +42,14 @@ void addRow(QGridLayout* grid, QWidget* label, QWidget* field);
 void stretchLastRow(QGridLayout* grid);
 // Column stretch 1 on column 2, then the row stretch of stretchLastRow.
 void stretchLastRowAndColumn(QGridLayout* grid);
+
+// The page in a frameless scroll area that resizes it: the page never gets
+// less than its minimum size, it scrolls instead.
+QScrollArea* createScrollPage(QWidget* page, QWidget* parent);
+// Every widget in a grid of the widget (its own or a child's) keeps at least
+// the height its row item asks for (the size hint), so that a short page
+// scrolls instead of squeezing its rows.
+void keepRowHeights(QWidget* widget);
 
 // The current item's Qt::UserRole data; -1 / "" for a null box or no
 // current item.

@@ -55,6 +55,12 @@ void LoopbackServer::removePage(const QString& path)
     m_pages.remove(path);
 }
 
+void LoopbackServer::cutOff(const QString& path)
+{
+    if (!m_cutOff.contains(path))
+        m_cutOff.append(path);
+}
+
 void LoopbackServer::hold(const QString& path)
 {
     if (!m_held.contains(path))
@@ -154,6 +160,10 @@ void LoopbackServer::handleReadyRead(QTcpSocket* socket)
 
     m_requests.append(request);
 
+    if (m_cutOff.contains(request.path)) {
+        socket->abort();
+        return;
+    }
     if (m_held.contains(request.path)) {
         m_pending.append({QPointer<QTcpSocket>(socket), request});
         return;

@@ -53,6 +53,10 @@ public:
     void setTitledPage(const QString& path, const QString& title, const QString& body = QString());
     void removePage(const QString& path);
 
+    // The requests for the path are recorded, then their connection is cut
+    // before any answer, as a server that goes away mid-request does.
+    void cutOff(const QString& path);
+
     void hold(const QString& path);
     // Answers every held request (as the page stands then) and stops holding.
     void release();
@@ -74,6 +78,7 @@ private:
     QTcpServer m_server;
     QHash<QString, Response> m_pages;
     QList<QString> m_held;
+    QList<QString> m_cutOff;
     QList<QPair<QPointer<QTcpSocket>, Request>> m_pending;
     QHash<QTcpSocket*, QByteArray> m_buffers;
     QList<Request> m_requests;

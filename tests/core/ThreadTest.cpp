@@ -1,3 +1,4 @@
+#include "EndlessJob.h"
 #include "FreshStateTest.h"
 #include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
@@ -210,6 +211,36 @@ private slots:
         job->release();
         delete dlg; // must not destroy the thread while it runs
         QVERIFY(job.isNull());
+    }
+
+    // Dismissed as the program closes, the dialog cancels its running job
+    // and closes once the job has ended; what the job wrote is rolled back.
+    // Before the start, or once the job has ended, it closes at once.
+    void dismissCancelsTheRunningJob()
+    {
+        TestDatabase db;
+        QVERIFY2(db.isOpen(), qPrintable(db.errorText()));
+        ProgressDialogProbe dlg;
+        auto* job = new EndlessJob(&dlg);
+        dlg.build(job);
+        dlg.show();
+        QTest::mouseClick(dlg.ok(), Qt::LeftButton);
+        QTRY_VERIFY(job->working.loadAcquire());
+        QSignalSpy finished(&dlg, &QDialog::finished);
+        dlg.dismiss();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QVERIFY(!dlg.isVisible());
+        QVERIFY(job->isFinished());
+        QVERIFY(!job->isSuccessful());
+        QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), 0);
+
+        ProgressDialogProbe ready;
+        ready.build(new FakeJob(Outcome::Success, &ready));
+        ready.show();
+        ready.dismiss();
+        QVERIFY(!ready.isVisible());
+        QCOMPARE(ready.result(), int(QDialog::Rejected));
     }
 
     void jobWorksOnItsOwnConnection()

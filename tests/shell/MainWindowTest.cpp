@@ -1,6 +1,7 @@
 #include "TestRows.h"
 #include "TestRunner.h"
 
+#include "EndlessJob.h"
 #include "FakePage.h"
 #include "ProgramServer.h"
 #include "ScriptedPrompt.h"
@@ -27,28 +28,37 @@
 #include "shell/WidStatusBar.h"
 #include "shell/WidTabManager.h"
 #include "shell/WidWebTab.h"
+#include "app/UtilExitSignals.h"
 #include "app/WndMain.h"
 #include "sites/SecurityManager.h"
 #include "sites/SecurityNotificator.h"
+#include "core/UtilPrompt.h"
+#include "texts/LocaleBrowser.h"
 #include "texts/LocaleMessage.h"
 #include "views/UtilDialog.h"
+#include "widgets/DlgProgress.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCommandLinkButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QSpinBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QNetworkProxy>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QWebView>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -99,12 +109,29 @@ class CommandPage : public FakePage
 {
     Q_OBJECT
 public:
+    void save() override { calls << QStringLiteral("save"); }
     void undo() override { calls << QStringLiteral("undo"); }
+    void redo() override { calls << QStringLiteral("redo"); }
+    void cut() override { calls << QStringLiteral("cut"); }
+    void copy() override { calls << QStringLiteral("copy"); }
     void paste() override { calls << QStringLiteral("paste"); }
+    void add() override { calls << QStringLiteral("add"); }
+    void edit() override { calls << QStringLiteral("edit"); }
     void remove() override { calls << QStringLiteral("remove"); }
+    void selectAll() override { calls << QStringLiteral("selectAll"); }
     void back() override { calls << QStringLiteral("back"); }
+    void forward() override { calls << QStringLiteral("forward"); }
+    void stop() override { calls << QStringLiteral("stop"); }
     void zoomIn() override { calls << QStringLiteral("zoomIn"); }
+    void zoomOut() override { calls << QStringLiteral("zoomOut"); }
+    void zoomReset() override { calls << QStringLiteral("zoomReset"); }
+    void setZoomTextOnly(bool on) override
+    {
+        calls << QStringLiteral("zoomTextOnly");
+        FakePage::setZoomTextOnly(on);
+    }
     bool isModified() const override { return modified; }
+    QString selectedText() const override { return QStringLiteral("chosen"); }
     void find(const QString& text, bool forward, bool) override
     {
         calls << QStringLiteral("find %1 %2").arg(text).arg(forward);
@@ -367,17 +394,19 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    // In every field of the window's bars the field keeps its editing keys
-    // (Select All of the field's text here), and the window's Page Source
-    // key wins over the field's own binding of it (delete the line).
-    void pageSourceKeyInEveryBarField_data()
+    // In every field of the window's bars every editing key (typing, moving
+    // and selecting, deleting, undo, redo, cut, copy, paste, select all)
+    // stays in the field and runs no command of the window, and the window's
+    // Page Source key wins over the field's own binding of it (delete the
+    // line).
+    void editingKeysStayInEveryBarField_data()
     {
         QTest::addColumn<QString>("field");
         for (const char* field : {"location", "search", "find", "replace", "go to line"})
             QTest::newRow(field) << field;
     }
 
-    void pageSourceKeyInEveryBarField()
+    void editingKeysStayInEveryBarField()
     {
         QFETCH(QString, field);
         Session window;
@@ -422,9 +451,35 @@ private slots:
         QVERIFY(edit);
         const QString typed = edit->text();
         QVERIFY(!typed.isEmpty());
-        QTest::keyClick(target, Qt::Key_End);
-        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QStringList reachedWindow;
+        QList<QKeySequence> editing{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(Qt::Key_Up),
+                                    QKeySequence(Qt::Key_Down), QKeySequence(Qt::SHIFT + Qt::Key_Up)};
+        for (QKeySequence::StandardKey key :
+             {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste,
+              QKeySequence::SelectAll, QKeySequence::Delete, QKeySequence::Backspace, QKeySequence::MoveToNextChar,
+              QKeySequence::MoveToPreviousChar, QKeySequence::SelectNextChar, QKeySequence::SelectPreviousChar,
+              QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine, QKeySequence::SelectStartOfLine,
+              QKeySequence::SelectEndOfLine, QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+              QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord, QKeySequence::DeleteStartOfWord,
+              QKeySequence::DeleteEndOfWord, QKeySequence::MoveToStartOfDocument,
+              QKeySequence::MoveToEndOfDocument})
+            editing << QKeySequence::keyBindings(key);
+        for (const QKeySequence& key : editing) {
+            edit->setText(typed);
+            Logger::setContext(QString(), QString());
+            QTest::keySequence(target, key);
+            if (Logger::contextClassName() == QLatin1String("Vexal::WndMain"))
+                reachedWindow << QStringLiteral("%1 ran %2").arg(key.toString(), Logger::contextAction());
+        }
+        QVERIFY2(reachedWindow.isEmpty(), qPrintable(reachedWindow.join(QStringLiteral(", "))));
+        // What the keys do, they do to the field.
+        QApplication::clipboard()->setText(QStringLiteral("3"));
+        edit->setText(typed);
+        QTest::keySequence(target, QKeySequence::SelectAll);
         QCOMPARE(edit->selectedText(), typed);
+        QTest::keySequence(target, QKeySequence::Paste);
+        QCOMPARE(edit->text(), QStringLiteral("3"));
+        edit->setText(typed);
         QCOMPARE(tabs->count(), 1);
 
         QTest::keyClick(target, Qt::Key_U, Qt::ControlModifier);
@@ -463,7 +518,7 @@ private slots:
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.start(QCoreApplication::applicationFilePath(),
                     {QStringLiteral("-class"), QStringLiteral("MainWindowTest"),
-                     QStringLiteral("pageSourceKeyInEveryBarField"), QStringLiteral("newTabTakesTheTypedAddress")});
+                     QStringLiteral("editingKeysStayInEveryBarField"), QStringLiteral("newTabTakesTheTypedAddress")});
         const bool finished = child.waitForFinished(120000);
         const QByteArray output = child.readAll();
         server.terminate();
@@ -525,12 +580,96 @@ private slots:
             QVERIFY(window->isVisible());
         }
 
-        // Exit asks nothing, even with unsaved data.
+        // At the desktop's logout each tab with unsaved edits is asked
+        // about as closing it asks, shown; a No stops there.
+        first->modified = true;
         second->modified = true;
         prompt.messages.clear();
+        prompt.answers.enqueue(QMessageBox::Yes);
+        prompt.answers.enqueue(QMessageBox::No);
+        QVERIFY(!window->confirmDropUnsavedEdits());
+        QCOMPARE(prompt.messages.size(), 2);
+        QCOMPARE(prompt.messages.last().text, LocaleBrowser::confirmLoseUnsavedData());
+        QCOMPARE(window->tabManager()->currentWidget(), second);
+        first->modified = false;
+
+        // Exit asks nothing, even with unsaved data; the log names what went.
+        second->pageTitle = QStringLiteral("Draft");
+        prompt.messages.clear();
+        Logger::resetForTests();
         window->slotExit();
         QVERIFY(prompt.messages.isEmpty());
         QVERIFY(!window->isVisible());
+        QCOMPARE(Logger::warnings().size(), 1);
+        QVERIFY(Logger::warnings().first().contains(
+            LocaleMessage::unsavedEditsDropped(QStringLiteral("Draft")).toHtmlEscaped()));
+    }
+
+    // SIGTERM or SIGINT while a command waits on a box, a dialog or a job:
+    // the box gets its safe answer, the dialog is dismissed, the job is
+    // cancelled and what it wrote rolled back; no box opens any more, the
+    // window closes as Exit does, and every event loop ends.
+    void terminationSignalEndsWhatTheWindowWaitsFor_data()
+    {
+        addColumns<QString, int>("waiting", "signal");
+        QTest::newRow("question") << "question" << int(SIGTERM);
+        QTest::newRow("dialog") << "dialog" << int(SIGINT);
+        QTest::newRow("job") << "job" << int(SIGTERM);
+    }
+
+    void terminationSignalEndsWhatTheWindowWaitsFor()
+    {
+        QFETCH(QString, waiting);
+        QFETCH(int, signal);
+        Session window;
+        QVERIFY(window.open());
+        window->setVisible(true);
+        UtilExitSignals exitSignals;
+        QVERIFY(exitSignals.isWatching());
+        exitSignals.setWindow(window.get());
+        // Real boxes and dialogs, with their own event loops.
+        UtilPrompt::setHook(nullptr);
+        UtilDialog::setRunner({});
+
+        int answer = -1;
+        int later = -1;
+        QPointer<EndlessJob> job;
+        QTimer::singleShot(0, window.get(), [&] {
+            // The signal comes while the box, dialog or job is waited for.
+            QTimer raiser;
+            connect(&raiser, &QTimer::timeout, [&] {
+                if (!job || job->working.loadAcquire()) {
+                    raiser.stop();
+                    ::raise(signal);
+                }
+            });
+            raiser.start(50);
+            if (waiting == QLatin1String("question")) {
+                answer = UtilPrompt::question(window.get(), QStringLiteral("Tesvar"), QStringLiteral("Go on?"));
+            } else {
+                {
+                    DlgProgress dialog;
+                    if (waiting == QLatin1String("job")) {
+                        job = new EndlessJob(&dialog);
+                        QTimer::singleShot(0, &dialog, &DlgProgress::slotStart);
+                    }
+                    dialog.build(job);
+                    answer = UtilDialog::exec(&dialog);
+                }
+                // Gone with the dialog, which waited for it to end.
+                QVERIFY(!job);
+            }
+            later = UtilPrompt::question(window.get(), QStringLiteral("Tesvar"), QStringLiteral("And now?"));
+        });
+        // Should nothing end, the loops end here and the test fails.
+        QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(answer, waiting == QLatin1String("question") ? int(QMessageBox::No) : int(QDialog::Rejected));
+        QCOMPARE(later, int(QMessageBox::No));
+        QVERIFY(!window->isVisible());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI")).toInt(), 1);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Name = 'Half-written'")).toInt(),
+                 0);
     }
 
     void dispatch()
@@ -571,64 +710,293 @@ private slots:
         QCOMPARE(Logger::contextAction(), QStringLiteral("Export"));
     }
 
-    // Each menu item runs its own command: the window names the item's
-    // command to the logger (an export item's is Export, and it asks for a
-    // folder) unless a page the command reached named its own step since, and
-    // no command breaks or waits on a box. Each slot that names a command
-    // runs the same command as its item.
-    void everyMenuItemRunsItsCommand()
+    // Every menu item, in menu order: its key, its look (checkable, checked,
+    // disabled, hidden) and what it does on a page that records what reaches
+    // it: the page operation it calls, the kind of tab it opens, the dialog
+    // or folder question it brings up, or nothing beyond naming itself to
+    // the logger. Its window slot does the same. No two items share a key.
+    void everyCommandDoesItsOwnWork()
     {
+        enum Look { Plain = 0, Checkable = 1, Checked = 3, Disabled = 4, Hidden = 8, Repeats = 16 };
+        using K = QKeySequence;
+        struct Expected {
+            const char* item; // "Menu/Item", submenus as further parts
+            K key;
+            int look;
+            // "=op" a page operation (or the bar or setting it switches),
+            // "+Class" a new tab, "?Class" a dialog, "folder" a file or folder
+            // question, "" nothing more; "*" not run.
+            const char* effect;
+        };
+        const QString exports = QStringLiteral("File/Export/");
+        const Expected expected[] = {
+            {"File/Debug", K(), Hidden | Disabled, ""},
+            {"File/New Tab", K(K::AddTab), Plain, "+Vexal::WidWebTab"},
+            {"File/Open", K(K::Open), Plain, "folder"},
+            {"File/Close Window", K("Ctrl+Shift+W"), Plain, "*"},
+            {"File/Close Tab", K("Ctrl+W"), Plain, "=aboutToClose"},
+            {"File/Save", K(K::Save), Plain, "=save"},
+            {"File/Import", K(), Plain, "folder"},
+            {"File/Exit", K("Ctrl+Q"), Plain, "*"},
+            {"Edit/Undo", K(K::Undo), Repeats, "=undo"},
+            {"Edit/Redo", K(K::Redo), Repeats, "=redo"},
+            {"Edit/Cut", K(K::Cut), Plain, "=cut"},
+            {"Edit/Copy", K(K::Copy), Plain, "=copy"},
+            {"Edit/Paste", K(K::Paste), Plain, "=paste"},
+            {"Edit/Add", K(K::New), Plain, "=add"},
+            {"Edit/Edit", K("Ctrl+M"), Plain, "=edit"},
+            {"Edit/Delete", K(K::Delete), Plain, "=remove"},
+            {"Edit/Select All", K(K::SelectAll), Plain, "=selectAll"},
+            {"Edit/Find", K(K::Find), Plain, "=find bar"},
+            {"Edit/Find Next", K(K::FindNext), Repeats, "=find word 1"},
+            {"Edit/Find Previous", K(K::FindPrevious), Repeats, "=find word 0"},
+            {"Edit/Replace", K(K::Replace), Plain, "=replace bar"},
+            {"Navigate/Back", K(K::Back), Repeats, "=back"},
+            {"Navigate/Forward", K(K::Forward), Repeats, "=forward"},
+            {"Navigate/Reload", K(K::Refresh), Plain, "=reload"},
+            {"Navigate/Stop", K("Esc"), Plain, "=stop"},
+            {"Navigate/Home Page", K("Alt+Home"), Plain, "+Vexal::WidWebTab"},
+            {"Navigate/Open Location", K("Ctrl+L"), Plain, ""},
+            {"Navigate/Web Search", K("Ctrl+K"), Plain, ""},
+            {"View/Menu Bar", K("F10"), Checked, "=menu bar"},
+            {"View/Status Bar", K(), Checked, "=status bar"},
+            {"View/Zoom/Zoom In", K(K::ZoomIn), Repeats, "=zoomIn"},
+            {"View/Zoom/Zoom Out", K(K::ZoomOut), Repeats, "=zoomOut"},
+            {"View/Zoom/Reset", K("Ctrl+0"), Plain, "=zoomReset"},
+            {"View/Zoom/Zoom Text Only", K(), Checkable, "=zoomTextOnly"},
+            {"View/Page Style/No Style", K(), Checkable | Disabled, "*"},
+            {"View/Page Style/Original Style", K(), Checked | Disabled, "*"},
+            {"View/Page Source", K("Ctrl+U"), Plain, ""},
+            {"History/History", K("Ctrl+Shift+H"), Plain, "+Vexal::WidHistoryJournal"},
+            {"History/Clear Recent History", K("Ctrl+Shift+Del"), Plain, "?Vexal::DlgCleanHistory"},
+            {"Bookmarks/Quick Bookmark", K("Ctrl+D"), Plain, ""},
+            {"Bookmarks/Bookmark this Tab", K(), Plain, ""},
+            {"Bookmarks/Bookmark all Tabs", K("Ctrl+Shift+D"), Plain, ""},
+            {"Bookmarks/Bookmarks", K("Ctrl+Shift+B"), Plain, "+Vexal::WidBookmarkJournal"},
+            {"Tools/Page Rank", K(), Plain, ""},
+            {"Tools/Page Rank History", K(), Plain, "+Vexal::WidRankJournal"},
+            {"Tools/GUID", K(), Plain, "?Vexal::DlgGuid"},
+            {"Tools/Strong Password", K(), Plain, "?Vexal::DlgPasswordGenerator"},
+            {"Tools/Uri Info", K(), Plain, ""},
+            {"Tools/Error Console", K("Ctrl+Shift+J"), Plain, "+Vexal::WidErrorConsole"},
+            {"Tools/Notification Console", K(), Plain, "+Vexal::WidNotificationConsole"},
+            {"Tools/Downloads", K("Ctrl+J"), Disabled, "*"},
+            {"Tools/Form Filler", K(), Plain, ""},
+            {"Tools/Database/Backup Database", K(), Plain, "?Vexal::DlgProgress"},
+            {"Tools/Database/Clean Database", K(), Plain, "?Vexal::DlgProgress"},
+            {"Tools/Database/Rebuild Indexes", K(), Plain, "?Vexal::DlgProgress"},
+            {"Tools/Database/Database", K(), Plain, "+Vexal::WidDatabaseJournal"},
+            {"Tools/Private Browsing", K("Ctrl+Shift+P"), Checkable, "=private browsing"},
+            {"Tools/Options", K(), Plain, "+Vexal::WidOptionsEditor"},
+            {"Web/Websites", K(), Plain, "+Vexal::WidWebsiteJournal"},
+            {"Web/Master Accounts", K(), Plain, "+Vexal::WidMasterAccountJournal"},
+            {"Web/Accounts", K(), Plain, "+Vexal::WidAccountJournal"},
+            {"Web/Quick Login", K("Ctrl+Shift+L"), Plain, ""},
+            {"Web/Login", K(), Plain, ""},
+            {"Web/Register", K(), Plain, ""},
+            {"Web/Logout", K(), Plain, ""},
+            {"Web/Home Page", K(), Plain, ""},
+            {"Web/Login Page", K(), Plain, ""},
+            {"Web/Registration Page", K(), Plain, ""},
+            {"Web/User Page", K(), Plain, ""},
+            {"Web/Selectors", K(), Plain, ""},
+            {"Web/Templates/Login", K(), Plain, "+Vexal::WidLoginTemplateJournal"},
+            {"Web/Templates/Registration", K(), Plain, "+Vexal::WidRegistrationTemplateJournal"},
+            {"Web/Templates/Articles", K(), Plain, "+Vexal::WidArticleTemplateJournal"},
+            {"Web/Templates/Directories", K(), Plain, "+Vexal::WidDirectoryTemplateJournal"},
+            {"Web/Templates/Social Bookmarks", K(), Plain, "+Vexal::WidSocialBookmarkTemplateJournal"},
+            {"Projects/Projects", K(), Plain, "+Vexal::WidProjectJournal"},
+            {"Projects/Switch to Project", K("Ctrl+P"), Plain, "?Vexal::DlgSelectProject"},
+            {"Projects/Articles/Articles", K(), Plain, "+Vexal::WidArticleJournal"},
+            {"Projects/Articles/Spun Articles", K(), Plain, "+Vexal::WidSpinnedArticleJournal"},
+            {"Projects/Articles/Categories", K(), Plain, "+Vexal::WidCategoryJournal"},
+            {"Projects/Articles/Synonyms", K(), Plain, "+Vexal::WidSynonymJournal"},
+            {"Projects/Articles/Submit", K(), Plain, ""},
+            {"Projects/Directories/Directories", K(), Plain, "+Vexal::WidDirectoryJournal"},
+            {"Projects/Directories/Submit", K(), Plain, ""},
+            {"Projects/Social Bookmarks/Social Bookmarks", K(), Plain, "+Vexal::WidSocialBookmarkJournal"},
+            {"Projects/Social Bookmarks/Submit", K(), Plain, ""},
+            {"Help/Online Help", K(K::HelpContents), Plain, "+Vexal::WidWebTab"},
+            {"Help/Check for Updates", K(), Plain, "+Vexal::WidWebTab"},
+            {"Help/Check for new Templates", K(), Plain, "+Vexal::WidWebTab"},
+            {"Help/About Qt", K(), Plain, "*"},
+            {"Help/About", K(), Plain, "*"},
+        };
+
         Session window;
         ScriptedPrompt& prompt = window.prompt;
-        UtilDialog::setRunner([](QDialog*) { return int(QDialog::Rejected); });
-        QVERIFY(window.open());
+        QStringList dialogs;
+        UtilDialog::setRunner([&dialogs](QDialog* dialog) {
+            dialogs << QString::fromLatin1(dialog->metaObject()->className());
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(window.openWithoutTabs());
+        window->setVisible(true);
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         // The window's notices would name themselves over the command.
         UtilSignalManager::instance()->disconnect(window.get());
-        // Items that end the walk or show one of Qt's own boxes.
-        const QStringList skipped = {"Close Window", "Exit", "About Qt", "About"};
+        WidTabManager* tabs = window->tabManager();
+        QPointer<CommandPage> page;
+        // The recording page, current, and one other tab (Close Tab needs it).
+        const auto freshPage = [&] {
+            if (!page || tabs->indexOf(page) < 0) {
+                page = new CommandPage;
+                tabs->addFocusedTab(page, new Init);
+            }
+            for (int i = tabs->count() - 1; i >= 0; --i) {
+                if (tabs->widget(i) == page || (i == 0 && tabs->count() == 2))
+                    continue;
+                QWidget* other = tabs->widget(i);
+                tabs->removeTab(i);
+                delete other;
+            }
+            if (tabs->count() < 2)
+                tabs->addTab(new FakePage, new Init, false, false);
+            tabs->setCurrentWidget(page);
+            page->calls.clear();
+        };
+        // What the command did, in the terms of the table.
+        const auto effectOf = [&](const std::function<void()>& run) {
+            freshPage();
+            window->findBar()->setVisible(false);
+            window->replaceBar()->setVisible(false);
+            window->findBar()->edit()->setText(QStringLiteral("word"));
+            const bool menuBar = window->menuBar()->isVisible();
+            const bool statusBar = window->statusBarWidget()->isVisible();
+            const bool savesHistory = DBCache::saveHistory();
+            const int folders = prompt.folders.size();
+            dialogs.clear();
+            QWidget* before = tabs->currentWidget();
+            Logger::setContext(QString(), QString());
+            run();
+            QString effect;
+            if (!page->calls.isEmpty())
+                effect = QLatin1Char('=') + page->calls.join(QLatin1Char(','));
+            else if (tabs->currentWidget() != before)
+                effect = QLatin1Char('+') + QString::fromLatin1(tabs->currentWidget()->metaObject()->className());
+            else if (!dialogs.isEmpty())
+                effect = QLatin1Char('?') + dialogs.join(QLatin1Char(','));
+            else if (prompt.folders.size() != folders)
+                effect = QStringLiteral("folder");
+            else if (window->findBar()->isVisible() && window->findBar()->edit()->text() == page->selectedText())
+                effect = QStringLiteral("=find bar");
+            else if (window->replaceBar()->isVisible())
+                effect = QStringLiteral("=replace bar");
+            else if (window->menuBar()->isVisible() != menuBar)
+                effect = QStringLiteral("=menu bar");
+            else if (window->statusBarWidget()->isVisible() != statusBar)
+                effect = QStringLiteral("=status bar");
+            else if (DBCache::saveHistory() != savesHistory)
+                effect = QStringLiteral("=private browsing");
+            // Switched back for the next command.
+            if (window->menuBar()->isVisible() != menuBar)
+                window->viewMenuBarAction()->trigger();
+            if (window->statusBarWidget()->isVisible() != statusBar)
+                window->viewStatusBarAction()->trigger();
+            if (DBCache::saveHistory() != savesHistory)
+                window->privateBrowsingAction()->trigger();
+            return effect;
+        };
+
+        // The items as the menus hold them, "Menu/Item" and the window-level
+        // actions as "window".
+        QMap<QString, QAction*> items;
         QStringList wrong;
-        int named = 0;
-        std::function<void(QMenu*, bool)> walk = [&](QMenu* menu, bool exporting) {
+        std::function<void(QMenu*, const QString&)> walk = [&](QMenu* menu, const QString& path) {
             for (QAction* action : menu->actions()) {
                 const QString text = action->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
-                if (action->menu()) {
-                    walk(action->menu(), exporting || action->menu()->title() == QStringLiteral("Export"));
-                    continue;
-                }
-                if (action->isSeparator() || !action->isEnabled() || skipped.contains(text))
-                    continue;
-                const QString expected = exporting ? QStringLiteral("Export")
-                                         : text == QStringLiteral("Quick Login") ? QStringLiteral("Login")
-                                                                                 : text;
-                const int folders = prompt.folders.size();
-                Logger::setContext(QString(), QString());
-                action->trigger();
-                if (Logger::contextClassName().isEmpty())
-                    wrong << text + QStringLiteral(" ran nothing");
-                else if (Logger::contextClassName() == QStringLiteral("Vexal::WndMain")
-                         && Logger::contextAction() != expected)
-                    wrong << text + QStringLiteral(" ran ") + Logger::contextAction();
-                else
-                    named += Logger::contextAction() == expected;
-                if (exporting && prompt.folders.size() != folders + 1)
-                    wrong << text + QStringLiteral(" asked for no folder");
+                if (action->menu())
+                    walk(action->menu(), path + text + QLatin1Char('/'));
+                else if (!action->isSeparator() && path != QLatin1String("Tools/Online Tools/"))
+                    items.insert(path + text, action);
             }
         };
         for (QAction* top : window->menuBar()->actions())
-            walk(top->menu(), false);
-        for (int place = int(MenuPlace::None); place <= int(MenuPlace::Help); ++place) {
-            for (const CommandEntry* entry : commandsAt(MenuPlace(place))) {
-                if (!entry->slot || !entry->run || skipped.contains(entry->text()))
-                    continue;
-                Logger::setContext(QString(), QString());
-                (window.get()->*entry->slot)();
-                if (Logger::contextClassName() == QStringLiteral("Vexal::WndMain")
-                    && Logger::contextAction() != entry->actionText())
-                    wrong << entry->text() + QStringLiteral(" slot ran ") + Logger::contextAction();
+            walk(top->menu(), top->text().remove(QLatin1Char('&')) + QLatin1Char('/'));
+
+        QMap<QString, QString> keys; // key -> item
+        const auto claim = [&](const QKeySequence& key, const QString& owner) {
+            if (key.isEmpty())
+                return;
+            if (keys.contains(key.toString()))
+                wrong << QStringLiteral("%1 and %2 share %3").arg(keys.value(key.toString()), owner, key.toString());
+            keys.insert(key.toString(), owner);
+        };
+        for (QAction* action : window->actions())
+            if (!items.values().contains(action))
+                for (const QKeySequence& key : action->shortcuts())
+                    claim(key, QStringLiteral("a window action"));
+
+        QStringList seen;
+        for (const Expected& row : expected) {
+            const QString name = QString::fromLatin1(row.item);
+            seen << name;
+            QAction* action = items.value(name);
+            if (!action) {
+                wrong << name + QStringLiteral(" is missing");
+                continue;
+            }
+            if (action->shortcut() != row.key)
+                wrong << QStringLiteral("%1 has the key %2").arg(name, action->shortcut().toString());
+            const int look = (action->isCheckable() ? Checkable : 0) | (action->isChecked() ? Checked : 0)
+                | (action->isEnabled() ? 0 : Disabled) | (action->isVisible() ? 0 : Hidden)
+                | (action->autoRepeat() ? Repeats : 0);
+            if (look != row.look)
+                wrong << QStringLiteral("%1 looks %2, not %3").arg(name).arg(look).arg(row.look);
+            if (QLatin1String(row.effect) == QLatin1String("*"))
+                continue;
+            const QString effect = effectOf([action] { action->trigger(); });
+            const QString context = Logger::contextClassName() == QLatin1String("Vexal::WndMain")
+                ? Logger::contextAction() : QString();
+            if (effect != QLatin1String(row.effect))
+                wrong << QStringLiteral("%1 did \"%2\"").arg(name, effect);
+            // The window names it, unless a page it reached named a step of
+            // its own since; its slot does the same as its item.
+            const CommandEntry* entry = window->commandOfItem(action);
+            if (!entry) {
+                wrong << name + QStringLiteral(" runs no command");
+                continue;
+            }
+            if (!context.isEmpty() && context != entry->actionText())
+                wrong << QStringLiteral("%1 named itself %2").arg(name, context);
+            if (entry->slot && !action->isCheckable()) {
+                const QString bySlot = effectOf([&] { (window.get()->*entry->slot)(); });
+                if (bySlot != QLatin1String(row.effect))
+                    wrong << QStringLiteral("%1's slot did \"%2\"").arg(name, bySlot);
+            }
+            // A held key runs it once only, unless it repeats.
+            if (!row.key.isEmpty() && !(row.look & Repeats)) {
+                const int key = row.key[0];
+                const QString held = effectOf([&] {
+                    QTest::simulateEvent(window.get(), true, key & ~Qt::KeyboardModifierMask,
+                                         Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask), QString(), true);
+                });
+                if (!held.isEmpty() || !Logger::contextClassName().isEmpty())
+                    wrong << QStringLiteral("%1 ran again while its key was held").arg(name);
             }
         }
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
-        QVERIFY2(named > 90, qPrintable(QString::number(named)));
+        // Every Export item asks for a folder and names itself Export; the
+        // character encodings are shown, never chosen.
+        for (auto item = items.cbegin(); item != items.cend(); ++item) {
+            claim(item.value()->shortcut(), item.key());
+            if (item.key().startsWith(QLatin1String("View/Character Encoding/"))) {
+                seen << item.key();
+                if (item.value()->isEnabled() || !item.value()->shortcut().isEmpty())
+                    wrong << item.key() + QStringLiteral(" can be chosen");
+            }
+            if (!item.key().startsWith(exports))
+                continue;
+            seen << item.key();
+            if (effectOf([&] { item.value()->trigger(); }) != QLatin1String("folder")
+                || Logger::contextAction() != QLatin1String("Export"))
+                wrong << item.key() + QStringLiteral(" asked for no folder");
+        }
+        for (const QString& name : items.keys())
+            if (!seen.contains(name))
+                wrong << name + QStringLiteral(" is not expected");
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
         UtilDialog::setRunner({});
     }
 

@@ -1,7 +1,9 @@
+#include "FileSizeLimit.h"
 #include "FreshDatabaseTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
 #include "SpyTexts.h"
@@ -19,8 +21,45 @@
 #include "views/WidDatabaseTable.h"
 #include "views/WidDatabaseTree.h"
 
+#include "automation/WidArticleTemplateEditor.h"
+#include "automation/WidDirectoryTemplateEditor.h"
+#include "automation/WidLoginTemplateEditor.h"
+#include "automation/WidRegistrationTemplateEditor.h"
+#include "automation/WidSocialBookmarkTemplateEditor.h"
+#include "content/WidArticleEditor.h"
+#include "content/WidCategoryEditor.h"
+#include "content/WidDirectoryEditor.h"
+#include "content/WidLanguageEditor.h"
+#include "content/WidSocialBookmarkEditor.h"
+#include "content/WidSpinnedArticleEditor.h"
+#include "content/WidSynonymEditor.h"
+#include "content/WidWordEditor.h"
+#include "sites/WidAccountEditor.h"
+#include "sites/WidAddressEditor.h"
+#include "sites/WidCityEditor.h"
+#include "sites/WidCountryEditor.h"
+#include "sites/WidFirstNameEditor.h"
+#include "sites/WidLastNameEditor.h"
+#include "sites/WidMasterAccountEditor.h"
+#include "sites/WidProjectEditor.h"
+#include "sites/WidRankEditor.h"
+#include "sites/WidWebsiteEditor.h"
+#include "views/WidBookmarkEditor.h"
+#include "views/WidHistoryEditor.h"
+#include "views/WidOptionsEditor.h"
+
+#include <QGridLayout>
+#include <QScrollArea>
+#include <QSqlQuery>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
+#include <QVBoxLayout>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <memory>
 
 using namespace Vexal;
 
@@ -83,6 +122,55 @@ struct Browser
 };
 
 int projects() { return TestDatabase::rowCount(DBSql::tableProject()); }
+
+// Every editor of the program, by its kind.
+template <class Editor>
+BaseEditor* make()
+{
+    return new Editor;
+}
+const std::map<QString, BaseEditor* (*)()>& everyEditor()
+{
+    static const std::map<QString, BaseEditor* (*)()> editors = {
+        {"account", make<WidAccountEditor>}, {"address", make<WidAddressEditor>},
+        {"article", make<WidArticleEditor>}, {"article template", make<WidArticleTemplateEditor>},
+        {"bookmark", make<WidBookmarkEditor>}, {"category", make<WidCategoryEditor>},
+        {"city", make<WidCityEditor>}, {"country", make<WidCountryEditor>},
+        {"directory", make<WidDirectoryEditor>}, {"directory template", make<WidDirectoryTemplateEditor>},
+        {"first name", make<WidFirstNameEditor>}, {"history", make<WidHistoryEditor>},
+        {"language", make<WidLanguageEditor>}, {"last name", make<WidLastNameEditor>},
+        {"login template", make<WidLoginTemplateEditor>}, {"master account", make<WidMasterAccountEditor>},
+        {"options", make<WidOptionsEditor>}, {"project", make<WidProjectEditor>},
+        {"rank", make<WidRankEditor>}, {"registration template", make<WidRegistrationTemplateEditor>},
+        {"social bookmark", make<WidSocialBookmarkEditor>},
+        {"social bookmark template", make<WidSocialBookmarkTemplateEditor>},
+        {"spun article", make<WidSpinnedArticleEditor>}, {"synonym", make<WidSynonymEditor>},
+        {"website", make<WidWebsiteEditor>}, {"word", make<WidWordEditor>},
+    };
+    return editors;
+}
+
+// The fields shown in the grids of the editor that are lower than their row
+// asks, as "field: height, needs"; the fields seen go to `shown`.
+QStringList squeezedFields(QWidget* editor, QList<QWidget*>& shown)
+{
+    QStringList squeezed;
+    for (QGridLayout* grid : editor->findChildren<QGridLayout*>()) {
+        for (int i = 0; i < grid->count(); ++i) {
+            QLayoutItem* item = grid->itemAt(i);
+            QWidget* field = item->widget();
+            if (!field || !field->isVisible())
+                continue;
+            shown << field;
+            if (field->height() < item->sizeHint().height())
+                squeezed << QStringLiteral("%1: %2, needs %3")
+                                .arg(QString::fromLatin1(field->metaObject()->className()))
+                                .arg(field->height())
+                                .arg(item->sizeHint().height());
+        }
+    }
+    return squeezed;
+}
 
 } // namespace
 
@@ -396,6 +484,100 @@ private slots:
         QVERIFY(Logger::errors().last().contains(gone));
         QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectEditor.")) || when == QLatin1String("open"));
         QCOMPARE(projects(), 0); // nothing re-inserted
+    }
+
+    // In the tab of the smallest main window every field keeps the height of
+    // its row, and the page scrolls to the last one.
+    void everyEditorKeepsItsRowsAndScrolls_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const auto& editor : everyEditor())
+            QTest::newRow(qPrintable(editor.first)) << editor.first;
+    }
+
+    void everyEditorKeepsItsRowsAndScrolls()
+    {
+        QFETCH(QString, kind);
+        WidTabManager tabs;
+        BaseEditor* editor = everyEditor().at(kind)();
+        tabs.addUniqueTab(editor, new Init(-1, nullptr));
+        // What the tab area of an 800 x 500 window holds.
+        tabs.setFixedSize(790, 380);
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+        QList<QTabWidget*> pageSets = editor->findChildren<QTabWidget*>();
+        const int pages = pageSets.isEmpty() ? 1 : pageSets.first()->count();
+        for (int page = 0; page < pages; ++page) {
+            if (!pageSets.isEmpty())
+                pageSets.first()->setCurrentIndex(page);
+            QList<QWidget*> shown;
+            QTRY_VERIFY2(squeezedFields(editor, shown).isEmpty(), qPrintable(squeezedFields(editor, shown).join("; ")));
+            for (QScrollArea* area : editor->findChildren<QScrollArea*>()) {
+                QWidget* last = nullptr;
+                for (QWidget* field : shown)
+                    if (area->widget()->isAncestorOf(field))
+                        last = field;
+                if (!last)
+                    continue;
+                area->ensureWidgetVisible(last);
+                QTRY_VERIFY2(!last->visibleRegion().isEmpty(), last->metaObject()->className());
+            }
+        }
+    }
+
+    // A save that fails for a cause the user can act on names it, in the
+    // words the jobs use; the edits stay.
+    void failedSaveNamesItsCause_data()
+    {
+        addColumns<QString, QString>("cause", "named");
+        QTest::newRow("full disk") << "full" << QString::fromLocal8Bit(std::strerror(ENOSPC));
+        QTest::newRow("file-size limit") << "limit" << QString::fromLocal8Bit(std::strerror(EFBIG));
+        QTest::newRow("read-only database") << "readonly" << QStringLiteral("attempt to write a readonly database");
+        QTest::newRow("locked database") << "locked" << QStringLiteral("database is locked");
+    }
+
+    void failedSaveNamesItsCause()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, named);
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Shop', 0)")));
+        TestProjectEditor editor;
+        editor.setInit(new Init(8, nullptr));
+        const QString longName(DBBase::nameLimit, QLatin1Char('n'));
+        editor.nameEdit->setText(longName);
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        const QString holder = QStringLiteral("holder");
+        std::unique_ptr<FileSizeLimit> limit;
+        if (cause == QLatin1String("full")) {
+            // The file may not grow, and its pages are filled up.
+            QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA max_page_count = %1;")
+                                           .arg(TestDatabase::value(QStringLiteral("PRAGMA page_count;")).toInt())));
+            const QString filler = QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('%1', 0)").arg(longName);
+            int rows = 0;
+            while (rows < 100000 && TestDatabase::exec(filler))
+                ++rows;
+            QVERIFY(rows < 100000);
+        } else if (cause == QLatin1String("limit")) {
+            limit = std::make_unique<FileSizeLimit>(4096);
+            QVERIFY(limit->ok());
+        } else if (cause == QLatin1String("readonly")) {
+            QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 1;")));
+        } else {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+            other.setDatabaseName(database().databaseFile());
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE;")));
+        }
+        editor.save();
+        limit.reset();
+        TestDatabase::exec(QStringLiteral("PRAGMA query_only = 0;"));
+        if (QSqlDatabase::contains(holder)) {
+            QSqlDatabase::database(holder).close();
+            QSqlDatabase::removeDatabase(holder);
+        }
+        QCOMPARE(spyTexts(errors), QStringList{LocaleMessage::operationFailedBecause(named)});
+        QVERIFY(editor.isModified());
+        QCOMPARE(editor.nameEdit->text(), longName);
     }
 
     // A row that cannot be read is no proof that it is gone.
