@@ -3,10 +3,10 @@
 #include "core/Convert.h"
 #include "data/DBConnection.h"
 #include "data/DBField.h"
+#include "data/RecentConversions.h"
 #include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
-#include <QBuffer>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -409,15 +409,15 @@ QVariant DBBase::dateTimeValue(const QDateTime& dateTime)
     return QVariant(dateTime.toString(dateTimeFormat()));
 }
 
+// A picture met again (the default icon of every new bookmark and history
+// row, above all) is encoded once per thread: the same bytes, without an
+// image encoding per row.
 QVariant DBBase::imageValue(const QImage& image)
 {
     if (image.isNull())
         return QVariant(QVariant::ByteArray);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QVariant(bytes);
+    static thread_local RecentConversions<QImage, QByteArray> encoded;
+    return QVariant(encoded.get(image, &Convert::imageToBytes));
 }
 
 bool DBBase::readBool(const QVariant& value)
@@ -459,9 +459,8 @@ QImage DBBase::readImage(const QVariant& value)
     const QByteArray bytes = value.toByteArray();
     if (bytes.isEmpty())
         return QImage();
-    QImage image;
-    image.loadFromData(bytes);
-    return image;
+    static thread_local RecentConversions<QByteArray, QImage> decoded;
+    return decoded.get(bytes, &Convert::bytesToImage);
 }
 
 } // namespace Vexal

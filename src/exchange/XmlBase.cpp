@@ -4,6 +4,7 @@
 #include "data/DBBase.h"
 #include "data/DBField.h"
 #include "core/DBSql.h"
+#include "data/RecentConversions.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -226,11 +227,16 @@ QString XmlBase::dateTimeText(const QDateTime& dateTime)
     return dateTime.toLocalTime().toString(QStringLiteral("yyyy.MM.dd.hh.mm.ss"));
 }
 
+// The stored form's bytes (DBBase::imageValue), so that an icon met again
+// is encoded once; in Base64, also once per icon.
 QString XmlBase::imageText(const QImage& image)
 {
     if (image.isNull())
         return QString();
-    return QString::fromLatin1(Convert::imageToBytes(image).toBase64());
+    static thread_local RecentConversions<QImage, QString> texts;
+    return texts.get(image, [](const QImage& picture) {
+        return QString::fromLatin1(DBBase::imageValue(picture).toByteArray().toBase64());
+    });
 }
 
 QString XmlBase::childText(const XmlItem& element, const QString& name)
@@ -336,21 +342,25 @@ QDateTime XmlBase::readDateTime(const XmlItem& element, const QString& name, boo
 }
 
 // An icon is decoded only when its header gives a size an icon can have: a
-// small file must not expand into a huge image (nor be stored as one).
+// small file must not expand into a huge image (nor be stored as one). A text
+// met again (a file's rows mostly repeat a few icons) is decoded once.
 QImage XmlBase::readPixmap(const XmlItem& element, const QString& name, bool* ok)
 {
     *ok = false;
     QString text;
     if (!readText(element, name, &text) || text.isEmpty())
         return QImage();
-    QByteArray bytes = QByteArray::fromBase64(text.toLatin1());
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    QImage image;
-    if (size.isValid() && size.width() <= maxIconSide && size.height() <= maxIconSide)
-        image = reader.read();
+    static thread_local RecentConversions<QString, QImage> images;
+    const QImage image = images.get(text, [](const QString& base64) {
+        QByteArray bytes = QByteArray::fromBase64(base64.toLatin1());
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() <= maxIconSide && size.height() <= maxIconSide)
+            return reader.read();
+        return QImage();
+    });
     *ok = !image.isNull();
     noteMalformed(name, text, *ok);
     return image;
