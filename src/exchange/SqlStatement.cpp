@@ -136,11 +136,13 @@ void SqlStatement::bindRow(const DBBase* record)
     record->fields().bindRow(record, [this](std::size_t i) { return Binder{this, int(i)}; });
 }
 
-bool SqlStatement::exec()
+bool SqlStatement::exec(bool* gaveRow)
 {
     if (!m_statement)
         return false;
     const int result = sqlite3_step(m_statement);
+    if (gaveRow)
+        *gaveRow = result == SQLITE_ROW;
     if (result == SQLITE_DONE || result == SQLITE_ROW) {
         sqlite3_reset(m_statement);
         return true;

@@ -59,8 +59,9 @@ public:
         void bindBytes(const QByteArray& bytes) { statement->bindBytes(position, bytes); }
     };
 
-    // Runs the statement once and makes it ready for the next binding.
-    bool exec();
+    // Runs the statement once and makes it ready for the next binding;
+    // *gaveRow, when asked, tells whether it gave a row.
+    bool exec(bool* gaveRow = nullptr);
     // Steps a query: true with a row to read; false at its end (errorText()
     // empty) or on a failure, and the statement is ready to run again.
     bool next();

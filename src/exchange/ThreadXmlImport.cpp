@@ -4,7 +4,6 @@
 #include "data/DBBase.h"
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
-#include "data/DBQueryManager.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "exchange/RecordKinds.h"
@@ -52,8 +51,6 @@ void ThreadXmlImport::run()
 
 void ThreadXmlImport::importAll()
 {
-    QObject scratch;
-    m_queryManager = new DBQueryManager(&scratch);
     bool ok = true;
     for (const QString& path : qAsConst(m_files)) {
         if (!importFile(path)) {
@@ -61,7 +58,6 @@ void ThreadXmlImport::importAll()
             break;
         }
     }
-    m_queryManager = nullptr;
     setSuccessful(ok);
 }
 
@@ -146,6 +142,7 @@ void ThreadXmlImport::resetFileState()
     m_ids.clear();
     m_insert.reset();
     m_update.reset();
+    m_lookup.reset();
     m_xml.reset();
 }
 
@@ -200,18 +197,19 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
 }
 
 // Whether a row with the item's ID is stored. The kind's IDs are read once per
-// file; when that fails, each item asks on its own and fails with the error.
-bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
+// file, all of them, and kept up to date by the file's own inserts and
+// deletes. When they cannot be read, each item asks on its own, through one
+// statement prepared for the file, and fails with the error.
+bool ThreadXmlImport::exists(XmlBase* xml, bool* found, QString* error)
 {
     if (!m_idsRead) {
         m_idsRead = true;
         SqlStatement query;
         const QString text = QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName());
         if (query.prepare(DBConnection::current(), text)) {
-            bool complete = true;
-            while (complete && query.next())
-                complete = m_ids.insert(int(query.columnInt(0)));
-            m_idsKnown = complete && query.errorText().isEmpty();
+            while (query.next())
+                m_ids.insert(int(query.columnInt(0)));
+            m_idsKnown = query.errorText().isEmpty();
         }
         if (!m_idsKnown)
             m_ids.clear();
@@ -220,8 +218,14 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
         *found = m_ids.contains(xml->id());
         return true;
     }
-    *found = m_queryManager->exists(xml->id(), xml->tableName());
-    return !m_queryManager->lastFailed();
+    prepareOnce(m_lookup, QStringLiteral("SELECT %1 FROM %2 WHERE %1 = ?;").arg(DBSql::colID(), xml->tableName()));
+    SqlStatement& lookup = *m_lookup;
+    if (lookup.isPrepared())
+        lookup.bindInt(0, xml->id());
+    if (lookup.exec(found))
+        return true;
+    *error = LocaleSql::sqlQueryFailed(lookup.text(), lookup.errorText());
+    return false;
 }
 
 bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
@@ -231,8 +235,9 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
     if (m_override && !xml->deleteMark())
         return updateItem(xml, path, node);
     bool found = false;
-    if (!exists(xml, &found))
-        return saveFailed(xml, path, node, m_queryManager->errorText());
+    QString error;
+    if (!exists(xml, &found, &error))
+        return saveFailed(xml, path, node, error);
     if (xml->deleteMark())
         return deleteItem(xml, path, node, found);
     if (found) {
@@ -274,10 +279,8 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
         insert.bindRow(record);
     if (!insert.exec())
         return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(insert.text(), insert.errorText()));
-    if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()))) {
-        m_idsKnown = false; // too many to keep: the database is asked from here on
-        m_ids.clear();
-    }
+    if (m_idsKnown)
+        m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()));
     return true;
 }
 
