@@ -150,35 +150,20 @@ bool XmlReader::fail(const char* message)
     return false;
 }
 
-// The buffer of dropped text, emptied; after a long text it starts afresh, so
-// that no memory stays held for the rest of the file.
-QString& XmlReader::skippedText()
-{
-    if (m_skipped.capacity() > maxSpareText)
-        m_skipped = QString();
-    else
-        m_skipped.resize(0);
-    return m_skipped;
-}
-
 // White space, comments, processing instructions and (inside an item, where
 // the format reads only elements) any text up to the next element tag or end
-// tag. Outside an item non-blank text is refused.
+// tag. Outside an item non-blank text is refused. What is passed over is
+// kept nowhere, however long it runs.
 bool XmlReader::parseMisc(bool allowText)
 {
     for (;;) {
-        if (allowText) {
-            // Mostly only white space stands between elements: passed over
-            // as it is, without going through the buffer of dropped text.
-            while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
-                ++m_pos;
-            if (m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) {
-                if (!parseText(&skippedText()))
-                    return false;
-            }
-        } else if (!parseText(nullptr)) {
+        // Mostly only white space stands between elements: passed over as it
+        // is, without a look at each character for markup.
+        while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
+            ++m_pos;
+        bool text = false;
+        if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(nullptr, allowText ? &text : nullptr))
             return false;
-        }
         if (!atMarkup())
             return true;
         if (startsWith(QLatin1String("<!--"))) {
@@ -188,10 +173,9 @@ bool XmlReader::parseMisc(bool allowText)
             if (!parseProcessingInstruction())
                 return false;
         } else if (startsWith(QLatin1String("<![CDATA["))) {
-            QString data;
-            if (!parseCData(&data))
+            if (!parseCData(nullptr, &text))
                 return false;
-            if (!allowText && !isBlank(data))
+            if (!allowText && text)
                 return fail(misplacedText);
         } else {
             return true;
@@ -207,10 +191,10 @@ bool XmlReader::parseRootChild(XmlItem* item)
     // White space before an item is no node: passed over as it is.
     while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
         ++m_pos;
-    QString& text = skippedText();
-    if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(&text))
+    bool text = false;
+    if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(nullptr, &text))
         return false;
-    if (!isBlank(text)) {
+    if (text) {
         item->setTagName(QStringLiteral("#text"));
         return true;
     }
@@ -222,7 +206,7 @@ bool XmlReader::parseRootChild(XmlItem* item)
     }
     if (startsWith(QLatin1String("<![CDATA["))) {
         item->setTagName(QStringLiteral("#cdata-section"));
-        return parseCData(&text);
+        return parseCData(nullptr, &text);
     }
     if (startsWith(QLatin1String("<?"))) {
         item->setTagName(QStringLiteral("#processing-instruction"));
