@@ -28,8 +28,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-// Export, import and overwrite of every record kind of the registry, each
-// timed against the floor (bench/floor/xml_floor.c: the same job in plain C
+// Export, import and overwrite of every record kind of the registry, and
+// deletes by file (projects, bookmarks), each timed against the floor (bench/floor/xml_floor.c: the same job in plain C
 // on SQLite's own API) in the same run: "ratio" is ours over the floor's
 // time. The kinds with a picture run three ways: items without icons (the
 // new row takes the default icon), with a 1-pixel icon, and with the default
@@ -46,12 +46,12 @@ namespace {
 using Vexal::DBField;
 using Vexal::FieldType;
 
-enum class Job { Export, Import, Overwrite };
+enum class Job { Export, Import, Overwrite, Delete };
 enum class Icons { None, Small, Default };
 
 const char* jobName(Job job)
 {
-    return job == Job::Export ? "Export" : job == Job::Import ? "Import" : "Overwrite";
+    return job == Job::Export ? "Export" : job == Job::Import ? "Import" : job == Job::Overwrite ? "Overwrite" : "Delete";
 }
 
 const char* iconsName(Icons icons)
@@ -221,6 +221,34 @@ QString exchangeFile(int code, Icons icons, int rows)
     return path;
 }
 
+// A file that deletes the rows of exchangeFile(code, ..., rows): each item
+// its keys and the delete mark.
+QString deleteFile(int code, int rows)
+{
+    const auto xml = kindOf(code);
+    const QString path = files().filePath(QStringLiteral("%1-delete-%2.xml").arg(xml->tableName()).arg(rows));
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QString text = QStringLiteral("<!DOCTYPE doc>\n<items Table=\"%1\">\n").arg(xml->tableName());
+    for (int i = 0; i < rows; ++i) {
+        text += QLatin1String(" <item>");
+        for (const DBField* field : exchangedFields(xml->record())) {
+            if (field->has(DBField::Key))
+                text += QStringLiteral("<%1>%2</%1>").arg(field->column(), valueOf(*field, i, Icons::None));
+        }
+        text += QStringLiteral("<%1>1</%1></item>\n").arg(Vexal::DBSql::colXDelete());
+        if (text.size() > (1 << 20)) {
+            file.write(text.toUtf8());
+            text.clear();
+        }
+    }
+    text += QLatin1String("</items>\n");
+    file.write(text.toUtf8());
+    return path;
+}
+
 // A temporary folder as the current directory with a fresh database there,
 // opened as the default connection.
 class ExchangeDatabase
@@ -260,11 +288,9 @@ qint64 cpuTime(int who)
 // The floor's run of the job; false when it failed.
 bool floor(Job job, const QString& database, const QString& file, int code)
 {
-    const QString mode = job == Job::Export ? QStringLiteral("export")
-                         : job == Job::Import ? QStringLiteral("import")
-                                              : QStringLiteral("overwrite");
+    const QString mode = QString::fromLatin1(jobName(job)).toLower();
     QStringList arguments{mode, database, file, Vexal::RecordKinds::tableOf(code), floorColumns(code)};
-    if (job != Job::Export && hasPicture(code))
+    if ((job == Job::Import || job == Job::Overwrite) && hasPicture(code))
         arguments << defaultIconFile();
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel); // its reason for failing, if any
@@ -355,10 +381,11 @@ void runShape(benchmark::State& state, const Shape& shape)
         state.SkipWithError("the kinds with icons are others now: mend hasIcons()");
         return;
     }
-    const QString file = exchangeFile(shape.code, shape.icons, shape.rows);
+    const QString rowsFile = exchangeFile(shape.code, shape.icons, shape.rows);
+    const QString file = shape.job == Job::Delete ? deleteFile(shape.code, shape.rows) : rowsFile;
     // Export and overwrite start from the file's rows, stored by the floor.
     std::unique_ptr<ExchangeDatabase> stored;
-    if (shape.job != Job::Import) {
+    if (shape.job == Job::Export || shape.job == Job::Overwrite) {
         stored.reset(new ExchangeDatabase);
         if (!floor(Job::Import, stored->database(), file, shape.code)) {
             state.SkipWithError("the floor could not store the rows");
@@ -376,10 +403,25 @@ void runShape(benchmark::State& state, const Shape& shape)
     const bool timeSmall = shape.job == Job::Import && shape.icons == Icons::None && hasIcons(shape.code);
     const QString smallFile = timeSmall ? exchangeFile(shape.code, Icons::Small, shape.rows) : QString();
     QString error;
+    // An import's run starts from an empty database, a delete's from one
+    // that holds the rows (stored by the floor); the others share one.
+    auto makeTarget = [&]() -> std::unique_ptr<ExchangeDatabase> {
+        if (shape.job != Job::Import && shape.job != Job::Delete)
+            return nullptr;
+        std::unique_ptr<ExchangeDatabase> target(new ExchangeDatabase);
+        if (shape.job == Job::Delete && !floor(Job::Import, target->database(), rowsFile, shape.code))
+            error = QStringLiteral("the floor could not store the rows");
+        return target;
+    };
+    // What a run leaves in its table.
+    const int rowsAfter = shape.job == Job::Delete ? 0 : shape.rows;
+    const bool counted = shape.job == Job::Import || shape.job == Job::Delete;
     // Each run starts with nothing of the runs before still to be written
     // out: the writing back of one must not slow the next.
     auto runOurs = [&](benchmark::State& state) {
-        std::unique_ptr<ExchangeDatabase> target(shape.job == Job::Import ? new ExchangeDatabase : nullptr);
+        std::unique_ptr<ExchangeDatabase> target = makeTarget();
+        if (!error.isEmpty())
+            return;
         const QString folder = QDir(stored ? stored->path(QString()) : target->path(QString())).path();
         ::sync();
         resetPeakMemory();
@@ -387,8 +429,8 @@ void runShape(benchmark::State& state, const Shape& shape)
         error = ours(shape.job, shape.code, file, folder, &our, &wall);
         state.SetIterationTime(double(wall) / 1e9);
         peak = qMax(peak, peakMemoryMb());
-        if (error.isEmpty() && shape.job == Job::Import && rowCount(shape.code) != shape.rows)
-            error = QStringLiteral("the import stored another number of rows");
+        if (error.isEmpty() && counted && rowCount(shape.code) != rowsAfter)
+            error = QStringLiteral("the job left another number of rows");
         // The same rows with 1-pixel icons.
         if (error.isEmpty() && timeSmall) {
             ExchangeDatabase target;
@@ -397,7 +439,9 @@ void runShape(benchmark::State& state, const Shape& shape)
         }
     };
     auto runFloor = [&] {
-        std::unique_ptr<ExchangeDatabase> target(shape.job == Job::Import ? new ExchangeDatabase : nullptr);
+        std::unique_ptr<ExchangeDatabase> target = makeTarget();
+        if (!error.isEmpty())
+            return;
         const QString database = target ? target->database() : stored->database();
         const QString output = (target ? target.get() : stored.get())->path(QStringLiteral("floor.xml"));
         ::sync();
@@ -407,8 +451,8 @@ void runShape(benchmark::State& state, const Shape& shape)
         if (!floor(shape.job, database, shape.job == Job::Export ? output : file, shape.code))
             error = QStringLiteral("the floor failed");
         theirs.add(timer.nsecsElapsed(), cpuTime(RUSAGE_CHILDREN) - cpu);
-        if (error.isEmpty() && shape.job == Job::Import && rowCount(shape.code) != shape.rows)
-            error = QStringLiteral("the floor stored another number of rows");
+        if (error.isEmpty() && counted && rowCount(shape.code) != rowsAfter)
+            error = QStringLiteral("the floor left another number of rows");
     };
     // Ours and the floor take turns at going first.
     bool oursFirst = true;
@@ -478,6 +522,10 @@ const bool registered = [] {
         }
         registerShape({job, project, Icons::None, 1000000}, 3);
     }
+    // Deletes go the same way for every kind but projects, which look
+    // for the active one first.
+    registerShape({Job::Delete, project, Icons::None, 100000}, 3);
+    registerShape({Job::Delete, Vexal::kindCode(Vexal::RecordKind::Bookmark), Icons::None, 100000}, 3);
     if (filterNames("5000000"))
         registerShape({Job::Import, project, Icons::None, 5000000}, 2);
     return true;

@@ -6,6 +6,7 @@
  *   xml_floor export    DATABASE FILE TABLE COLUMNS           rows -> exchange file
  *   xml_floor import    DATABASE FILE TABLE COLUMNS [ICON]    items -> new rows
  *   xml_floor overwrite DATABASE FILE TABLE COLUMNS [ICON]    items -> stored rows updated where given
+ *   xml_floor delete    DATABASE FILE TABLE COLUMNS           items -> the stored rows of their IDs deleted
  *
  * COLUMNS lists the kind's elements in file order as NAME:TYPE, separated by
  * commas; the first is the ID. Types: i integer (and flag), t text, d date,
@@ -379,18 +380,23 @@ static void bindValue(sqlite3_stmt* statement, int position, char type)
     }
 }
 
+enum Mode { Insert, Overwrite, Delete };
+
 /* The placeholder of field f: a new row binds each value at f + 1; an
  * overwrite binds each given value as (1, value) at 2f - 1 and 2f, and the
- * ID last, so that what the item lacks keeps its stored value. */
-static int positionOf(int f, int overwrite)
+ * ID last, so that what the item lacks keeps its stored value; a delete binds
+ * the ID only. 0: not bound. */
+static int positionOf(int f, enum Mode mode)
 {
-    if (!overwrite)
+    if (mode == Insert)
         return f + 1;
+    if (mode == Delete)
+        return f == 0 ? 1 : 0;
     return f == 0 ? 2 * fieldCount - 1 : 2 * f;
 }
 
 /* One item's fields into the statement. */
-static int readItem(sqlite3_stmt* statement, int overwrite)
+static int readItem(sqlite3_stmt* statement, enum Mode mode)
 {
     sqlite3_clear_bindings(statement);
     int given[MaxFields] = {0};
@@ -401,7 +407,7 @@ static int readItem(sqlite3_stmt* statement, int overwrite)
         if (name[0] == '/') { /* </item> */
             /* A new row's picture the item lacks is the default. */
             for (int f = 0; f < fieldCount; ++f) {
-                if (!overwrite && !given[f] && fieldTypes[f] == 'b' && iconBytes)
+                if (mode == Insert && !given[f] && fieldTypes[f] == 'b' && iconBytes)
                     sqlite3_bind_blob(statement, f + 1, iconBytes, (int)iconSize, SQLITE_STATIC);
             }
             return skipPast('>');
@@ -413,14 +419,14 @@ static int readItem(sqlite3_stmt* statement, int overwrite)
         const int empty = name[length] == '/';
         if (!skipPast('>'))
             return 0;
-        if (empty || field < 0)
+        if (empty)
             continue;
         if (!readValue())
             return 0;
-        if (fieldRead[field] && valueLength > 0) {
+        const int position = field < 0 ? 0 : positionOf(field, mode);
+        if (position > 0 && fieldRead[field] && valueLength > 0) {
             given[field] = 1;
-            const int position = positionOf(field, overwrite);
-            if (overwrite && field != 0)
+            if (mode == Overwrite && field != 0)
                 sqlite3_bind_int64(statement, position - 1, 1);
             bindValue(statement, position, fieldTypes[field]);
         }
@@ -429,14 +435,16 @@ static int readItem(sqlite3_stmt* statement, int overwrite)
     }
 }
 
-static int importItems(sqlite3* db, const char* path, int overwrite)
+static int importItems(sqlite3* db, const char* path, enum Mode mode)
 {
     inFile = fopen(path, "rb");
     if (!inFile)
         return fail(NULL, "open");
     char text[8192];
     int n = 0;
-    if (overwrite) {
+    if (mode == Delete) {
+        snprintf(text, sizeof text, "DELETE FROM %s WHERE %s = ?1;", table, fieldNames[0]);
+    } else if (mode == Overwrite) {
         n += snprintf(text + n, sizeof text - (size_t)n, "UPDATE %s SET ", table);
         for (int f = 1; f < fieldCount; ++f)
             n += snprintf(text + n, sizeof text - (size_t)n, "%s%s = CASE WHEN ?%d THEN ?%d ELSE %s END",
@@ -465,7 +473,7 @@ static int importItems(sqlite3* db, const char* path, int overwrite)
             break; /* </items> */
         if (!skipPast('>'))
             break;
-        if (!readItem(store, overwrite))
+        if (!readItem(store, mode))
             return fail(NULL, "item");
         if (sqlite3_step(store) != SQLITE_DONE)
             return fail(db, "store");
@@ -481,7 +489,7 @@ static int importItems(sqlite3* db, const char* path, int overwrite)
 int main(int argc, char** argv)
 {
     if (argc < 6 || argc > 7 || !parseColumns(argv[5]) || (argc == 7 && !readIcon(argv[6]))) {
-        fprintf(stderr, "usage: xml_floor export|import|overwrite DATABASE FILE TABLE COLUMNS [ICON]\n");
+        fprintf(stderr, "usage: xml_floor export|import|overwrite|delete DATABASE FILE TABLE COLUMNS [ICON]\n");
         return 2;
     }
     table = argv[4];
@@ -493,9 +501,11 @@ int main(int argc, char** argv)
     if (!strcmp(argv[1], "export"))
         result = exportRows(db, argv[3]);
     else if (!strcmp(argv[1], "import"))
-        result = importItems(db, argv[3], 0);
+        result = importItems(db, argv[3], Insert);
     else if (!strcmp(argv[1], "overwrite"))
-        result = importItems(db, argv[3], 1);
+        result = importItems(db, argv[3], Overwrite);
+    else if (!strcmp(argv[1], "delete"))
+        result = importItems(db, argv[3], Delete);
     sqlite3_close(db);
     free(value);
     free(iconBytes);

@@ -190,6 +190,12 @@ int SqlStatement::changes() const
     return m_db ? sqlite3_changes(m_db) : 0;
 }
 
+QString SqlStatement::columnText(int column) const
+{
+    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+}
+
 qint64 SqlStatement::lastInsertId() const
 {
     return m_db ? sqlite3_last_insert_rowid(m_db) : -1;

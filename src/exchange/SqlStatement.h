@@ -66,6 +66,7 @@ public:
     // empty) or on a failure, and the statement is ready to run again.
     bool next();
     qint64 columnInt(int column) const;
+    QString columnText(int column) const;
     qint64 lastInsertId() const;
     // Rows the last run inserted, changed or deleted.
     int changes() const;

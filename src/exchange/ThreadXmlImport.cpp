@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlQuery>
 
 #include <memory>
 
@@ -143,6 +142,9 @@ void ThreadXmlImport::resetFileState()
     m_insert.reset();
     m_update.reset();
     m_lookup.reset();
+    m_delete.reset();
+    m_activeRead = false;
+    m_activeProjects.clear();
     m_xml.reset();
 }
 
@@ -323,26 +325,57 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
     return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(update.text(), update.errorText()));
 }
 
+// A stored row goes through a statement prepared once per file, as the
+// record's own delete would take it.
 bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bool exists)
 {
     if (!exists)
         return true;
+    DBBase* record = xml->record();
+    if (!record->isValid())
+        return saveFailed(xml, path, node, xml->errorText());
     const int id = xml->id();
     // The active project is never deleted, by a file no more than by its
-    // journal: the window and every new record go on naming it.
+    // journal: the window and every new record go on naming it. No import
+    // makes a project active, so the active ones are looked up once a file.
     if (xml->tableName() == DBSql::tableProject()) {
-        QSqlQuery active(DBConnection::current());
-        active.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4=?;")
-                           .arg(DBSql::colActive(), DBSql::colName(), DBSql::tableProject(), DBSql::colID()));
-        active.addBindValue(id);
-        if (!active.exec())
-            return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(active.lastQuery(), active.lastError().text()));
-        if (active.next() && (active.value(0).toInt() != 0 || id == m_activeProject))
-            return saveFailed(xml, path, node, LocaleProject::activeProjectUndeletable(active.value(1).toString()));
+        QString error;
+        if (!m_activeRead && !readActiveProjects(&error))
+            return saveFailed(xml, path, node, error);
+        const auto active = m_activeProjects.constFind(id);
+        if (active != m_activeProjects.constEnd())
+            return saveFailed(xml, path, node, LocaleProject::activeProjectUndeletable(active.value()));
     }
-    if (!xml->deleteRecord())
-        return saveFailed(xml, path, node, xml->errorText());
+    prepareOnce(m_delete, QStringLiteral("DELETE FROM %1 WHERE %2 = ?;").arg(xml->tableName(), DBSql::colID()));
+    SqlStatement& remove = *m_delete;
+    if (remove.isPrepared())
+        remove.bindInt(0, id);
+    if (!remove.exec())
+        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(remove.text(), remove.errorText()));
+    // Gone meanwhile: as the record's own delete says, nothing was deleted.
+    if (remove.changes() < 1)
+        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(remove.text(), LocaleSql::resultSetEmpty()));
     m_ids.remove(id);
+    return true;
+}
+
+// The projects marked active, and the one the window names, by ID with their
+// names.
+bool ThreadXmlImport::readActiveProjects(QString* error)
+{
+    SqlStatement query;
+    query.prepare(DBConnection::current(), QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4 <> 0 OR %1 = ?;")
+                                               .arg(DBSql::colID(), DBSql::colName(), DBSql::tableProject(),
+                                                    DBSql::colActive()));
+    if (query.isPrepared())
+        query.bindInt(0, m_activeProject);
+    while (query.next())
+        m_activeProjects.insert(int(query.columnInt(0)), query.columnText(1));
+    if (!query.errorText().isEmpty()) {
+        *error = LocaleSql::sqlQueryFailed(query.text(), query.errorText());
+        return false;
+    }
+    m_activeRead = true;
     return true;
 }
 
