@@ -1,3 +1,4 @@
+#include "core/Convert.h"
 #include "data/DBBase.h"
 #include "data/DBCache.h"
 #include "data/DBField.h"
@@ -9,7 +10,6 @@
 #include "exchange/ThreadXmlImport.h"
 #include "exchange/XmlBase.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +22,7 @@
 #include <QVariant>
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -117,15 +118,6 @@ QString floorColumns(int code)
     return columns.join(QLatin1Char(','));
 }
 
-QByteArray pngOf(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // The default icon of a new record, as its table stores it.
 QByteArray defaultIconBytes()
 {
@@ -175,7 +167,7 @@ QString valueOf(const DBField& field, int i, Icons icons)
     case FieldType::DateTime:
         return QStringLiteral("2012.03.04.05.06.07");
     case FieldType::Image: {
-        static const QString small = QString::fromLatin1(pngOf([] {
+        static const QString small = QString::fromLatin1(Vexal::Convert::imageToBytes([] {
                                                              QImage image(1, 1, QImage::Format_ARGB32);
                                                              image.fill(Qt::red);
                                                              return image;
@@ -188,29 +180,18 @@ QString valueOf(const DBField& field, int i, Icons icons)
     return QString();
 }
 
-// An exchange file of `rows` items of the kind, written once per run.
-QString exchangeFile(int code, Icons icons, int rows)
+// Writes an exchange file of the table whose item i is item(i), unless it is
+// there from before in this run.
+QString writeFile(const QString& name, const QString& table, int rows, const std::function<QString(int)>& item)
 {
-    const auto xml = kindOf(code);
-    const QString table = xml->tableName();
-    const QString path = files().filePath(QStringLiteral("%1-%2-%3.xml").arg(table, iconsName(icons)).arg(rows));
+    const QString path = files().filePath(name);
     if (QFile::exists(path))
         return path;
-    const std::vector<const DBField*> fields = exchangedFields(xml->record());
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     QString text = QStringLiteral("<!DOCTYPE doc>\n<items Table=\"%1\">\n").arg(table);
     for (int i = 0; i < rows; ++i) {
-        text += QLatin1String(" <item>\n");
-        for (const DBField* field : fields) {
-            const QString name = field->column();
-            const QString value = valueOf(*field, i, icons);
-            if (value.isEmpty())
-                text += QStringLiteral("  <%1/>\n").arg(name);
-            else
-                text += QStringLiteral("  <%1>%2</%1>\n").arg(name, value);
-        }
-        text += QLatin1String(" </item>\n");
+        text += item(i);
         if (text.size() > (1 << 20)) {
             file.write(text.toUtf8());
             text.clear();
@@ -221,32 +202,40 @@ QString exchangeFile(int code, Icons icons, int rows)
     return path;
 }
 
+// An exchange file of `rows` items of the kind.
+QString exchangeFile(int code, Icons icons, int rows)
+{
+    const auto xml = kindOf(code);
+    const std::vector<const DBField*> fields = exchangedFields(xml->record());
+    return writeFile(QStringLiteral("%1-%2-%3.xml").arg(xml->tableName(), iconsName(icons)).arg(rows), xml->tableName(),
+                     rows, [&](int i) -> QString {
+                         QString text = QStringLiteral(" <item>\n");
+                         for (const DBField* field : fields) {
+                             const QString value = valueOf(*field, i, icons);
+                             if (value.isEmpty())
+                                 text += QStringLiteral("  <%1/>\n").arg(field->column());
+                             else
+                                 text += QStringLiteral("  <%1>%2</%1>\n").arg(field->column(), value);
+                         }
+                         return text + QLatin1String(" </item>\n");
+                     });
+}
+
 // A file that deletes the rows of exchangeFile(code, ..., rows): each item
 // its keys and the delete mark.
 QString deleteFile(int code, int rows)
 {
     const auto xml = kindOf(code);
-    const QString path = files().filePath(QStringLiteral("%1-delete-%2.xml").arg(xml->tableName()).arg(rows));
-    if (QFile::exists(path))
-        return path;
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QString text = QStringLiteral("<!DOCTYPE doc>\n<items Table=\"%1\">\n").arg(xml->tableName());
-    for (int i = 0; i < rows; ++i) {
-        text += QLatin1String(" <item>");
-        for (const DBField* field : exchangedFields(xml->record())) {
-            if (field->has(DBField::Key))
-                text += QStringLiteral("<%1>%2</%1>").arg(field->column(), valueOf(*field, i, Icons::None));
-        }
-        text += QStringLiteral("<%1>1</%1></item>\n").arg(Vexal::DBSql::colXDelete());
-        if (text.size() > (1 << 20)) {
-            file.write(text.toUtf8());
-            text.clear();
-        }
-    }
-    text += QLatin1String("</items>\n");
-    file.write(text.toUtf8());
-    return path;
+    const std::vector<const DBField*> fields = exchangedFields(xml->record());
+    return writeFile(QStringLiteral("%1-delete-%2.xml").arg(xml->tableName()).arg(rows), xml->tableName(), rows,
+                     [&](int i) -> QString {
+                         QString text = QStringLiteral(" <item>");
+                         for (const DBField* field : fields) {
+                             if (field->has(DBField::Key))
+                                 text += QStringLiteral("<%1>%2</%1>").arg(field->column(), valueOf(*field, i, Icons::None));
+                         }
+                         return text + QStringLiteral("<%1>1</%1></item>\n").arg(Vexal::DBSql::colXDelete());
+                     });
 }
 
 // A temporary folder as the current directory with a fresh database there,

@@ -74,6 +74,7 @@ private:
     bool parseName(QString* name, int keep = INT_MAX);
     bool parseNewName(QString* name, int keep, int before);
     void knownName(int before, int index);
+    bool skipEquals(const char* message);
     bool parseAttributes(bool root, bool* empty);
     bool parseEndTag(const QString& name);
     bool skipMarkup(bool comment);

@@ -137,6 +137,18 @@ bool XmlReader::parseNewName(QString* name, int keep, int before)
     return true;
 }
 
+// "=" between white space, as it joins a name and its value; `message` says
+// what stands there instead.
+bool XmlReader::skipEquals(const char* message)
+{
+    if (!skipSpace())
+        return fail(unexpectedEnd);
+    if (m_data[m_pos] != QLatin1Char('='))
+        return fail(message);
+    ++m_pos;
+    return skipSpace() || fail(unexpectedEnd);
+}
+
 // The rest of a comment or processing instruction, up to "-->" or "?>",
 // every character checked; "--" may not stand inside a comment.
 bool XmlReader::skipMarkup(bool comment)
@@ -227,13 +239,8 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
         }
         names.append(name);
         ++count;
-        if (!skipSpace())
-            return fail(unexpectedEnd);
-        if (m_data[m_pos] != QLatin1Char('='))
-            return fail(unexpectedCharacter);
-        ++m_pos;
-        if (!skipSpace())
-            return fail(unexpectedEnd);
+        if (!skipEquals(unexpectedCharacter))
+            return false;
         // Only the root's "Table" is kept; the other values are read over.
         const bool table = root && name == ConstXML::tableAttribute();
         if (!parseAttributeValue(table ? &m_table : nullptr))
@@ -349,13 +356,8 @@ bool XmlReader::parseDeclaration()
             return fail(invalidDeclaration);
         m_pos += names[which].size();
         next = which + 1;
-        if (!skipSpace())
-            return fail(unexpectedEnd);
-        if (m_data[m_pos] != QLatin1Char('='))
-            return fail(invalidDeclaration);
-        ++m_pos;
-        if (!skipSpace())
-            return fail(unexpectedEnd);
+        if (!skipEquals(invalidDeclaration))
+            return false;
         const uint quote = m_data[m_pos].unicode();
         if (quote != '"' && quote != '\'')
             return fail(invalidDeclaration);
