@@ -136,7 +136,14 @@ void SqlStatement::bindText(int position, const QString& text)
 
 void SqlStatement::bindBytes(int position, const QByteArray& bytes)
 {
-    sqlite3_bind_blob(m_statement, position + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+    if (std::size_t(position) >= m_texts.size()) {
+        sqlite3_bind_blob(m_statement, position + 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+        return;
+    }
+    // Held (shared, not copied) until the statement has run.
+    QByteArray& held = m_texts[std::size_t(position)];
+    held = bytes;
+    sqlite3_bind_blob(m_statement, position + 1, held.constData(), held.size(), SQLITE_STATIC);
 }
 
 void SqlStatement::bindField(int position, const DBField& field, const DBBase* record)

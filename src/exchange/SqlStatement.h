@@ -40,7 +40,8 @@ public:
     void bindInt(int position, qint64 value);
     // A null string is NULL, as the driver binds it; an empty one is "".
     void bindText(int position, const QString& text);
-    // Bytes as a blob (copied: the caller's may go before the statement runs).
+    // Bytes as a blob, held until the statement has run (the caller's may go
+    // before); an icon every row shares is not copied.
     void bindBytes(int position, const QByteArray& bytes);
     // The record's value of `field`, as the field table binds it (DBField::bind).
     void bindField(int position, const DBField& field, const DBBase* record);
@@ -80,7 +81,8 @@ private:
     sqlite3_stmt* m_statement = nullptr;
     QString m_text;
     QString m_error;
-    // The UTF-8 form of each bound text, kept until the statement has run.
+    // The UTF-8 form of each bound text, and each bound blob, kept until the
+    // statement has run.
     std::vector<QByteArray> m_texts;
 };
 
