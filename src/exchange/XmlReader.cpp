@@ -349,6 +349,40 @@ bool XmlReader::parseField(XmlItem::Child* child)
     }
 }
 
+// The field that files mostly hold, "<Name>text</Name>" with the name the
+// reader expects next and text that needs nothing replaced, read in one go
+// where it lies whole in the buffer: as parseField() reads it. False, with
+// nothing read, for any other field.
+bool XmlReader::parsePlainField(XmlItem::Child* child)
+{
+    const int count = m_names.size();
+    if (count == 0)
+        return false;
+    const int before = m_lastName;
+    const int follower = before >= 0 ? m_followers.at(before) : -1;
+    const int next = follower >= 0 ? follower : before + 1 < count ? before + 1 : 0;
+    const QString& name = m_names.at(next);
+    const int length = name.size();
+    const int textStart = m_pos + length + 2;
+    if (m_end - m_pos < 2 * length + 5 || m_data[textStart - 1] != QLatin1Char('>')
+        || !sameChars(m_data + m_pos + 1, name.constData(), length))
+        return false;
+    const int textEnd = int(skipPlain(m_data + textStart, m_data + m_end) - m_data);
+    if (m_end - textEnd < length + 3 || m_data[textEnd] != QLatin1Char('<') || m_data[textEnd + 1] != QLatin1Char('/')
+        || m_data[textEnd + length + 2] != QLatin1Char('>') || !sameChars(m_data + textEnd + 2, name.constData(), length))
+        return false;
+    knownName(before, next);
+    if (child->name.constData() != name.constData())
+        child->name = name;
+    child->hasChildNodes = textEnd > textStart;
+    if (child->hasChildNodes)
+        child->text.setUnicode(m_data + textStart, textEnd - textStart);
+    else
+        child->text = QString(); // as for an element never given a text
+    m_pos = textEnd + length + 3;
+    return true;
+}
+
 bool XmlReader::parseItem(XmlItem* item)
 {
     ++m_pos; // '<'
@@ -371,7 +405,7 @@ bool XmlReader::parseItem(XmlItem* item)
             child.name = std::move(m_spare[place].name);
             child.text = std::move(m_spare[place].text);
         }
-        if (!parseField(&child))
+        if (!parsePlainField(&child) && !parseField(&child))
             return false;
         item->children().append(std::move(child));
     }

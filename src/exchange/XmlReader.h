@@ -73,7 +73,14 @@ private:
     bool skipSpace();
     bool parseName(QString* name, int keep = INT_MAX);
     bool parseNewName(QString* name, int keep, int before);
-    void knownName(int before, int index);
+    // The known name at `index` was read after the one at `before` (-1: after
+    // none known).
+    void knownName(int before, int index)
+    {
+        if (before >= 0 && m_followers.at(before) != index)
+            m_followers[before] = index;
+        m_lastName = index;
+    }
     bool skipEquals(const char* message);
     bool parseAttributes(bool root, bool* empty);
     bool parseEndTag(const QString& name);
@@ -96,6 +103,7 @@ private:
     bool parseMisc(bool allowText);
     bool parseRootChild(XmlItem* item);
     bool parseField(XmlItem::Child* child);
+    bool parsePlainField(XmlItem::Child* child);
     bool parseItem(XmlItem* item);
 
     XmlSource* m_source;

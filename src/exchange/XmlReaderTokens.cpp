@@ -25,15 +25,6 @@ bool XmlReader::skipSpace()
     }
 }
 
-// The known name at `index` was read after the one at `before` (-1: after
-// none known).
-inline void XmlReader::knownName(int before, int index)
-{
-    if (before >= 0 && m_followers.at(before) != index)
-        m_followers[before] = index;
-    m_lastName = index;
-}
-
 // A name at the current position, of any length: one that runs past the
 // buffer is gathered piece by piece. With `keep` set, only that many of its
 // characters are kept (a name that is only tested, never stored, so that
