@@ -103,6 +103,12 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     }
     if (QString::compare(reader.rootName(), ConstXML::itemsTag(), Qt::CaseInsensitive) != 0 || !reader.hasTable()
         || reader.table().isEmpty()) {
+        // As when the whole piece had been read up front: a file that is not
+        // UTF-8 further on is read again as Windows-1252, however far the
+        // reader had to read to find its root.
+        source.settle();
+        if (source.needsLegacy())
+            return Outcome::Legacy;
         setErrorText(LocaleThread::invalidXmlStructure(path));
         return Outcome::Failed;
     }
