@@ -28,6 +28,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -38,7 +39,17 @@ public:
     void runHere() { run(); }
 };
 
-QTemporaryDir* folder = nullptr;
+// The inputs are written here, and the import's log goes here. Removed when
+// the run ends (a crash leaves it, with the input that crashed).
+QTemporaryDir& folder()
+{
+    static QTemporaryDir temporary;
+    return temporary;
+}
+
+// The folder the run was started in: every path on the command line (the
+// corpus, the artifact prefix, a dictionary) is relative to it.
+QString startFolder;
 
 // Every row of every kind's table, as text; empty when there are none.
 QString allRows()
@@ -70,11 +81,15 @@ struct Outcome
     QString rows;
 };
 
+// The import runs in the temporary folder, so that its log goes there; the
+// fuzzer's own files stay where the command line puts them.
 Outcome import(const QString& path, int pieceSize)
 {
     DirectImport job({path});
     job.setPieceSize(pieceSize);
+    QDir::setCurrent(folder().path());
     job.runHere();
+    QDir::setCurrent(startFolder);
     if (job.isSuccessful() != job.errorText().isEmpty())
         std::abort();
     const Outcome outcome{job.isSuccessful(), job.errorText(), allRows()};
@@ -90,8 +105,26 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QGuiApplication(*argc, *argv);
-    folder = new QTemporaryDir;
-    QDir::setCurrent(folder->path());
+    startFolder = QDir::currentPath();
+    if (!folder().isValid())
+        std::abort();
+    // An input that crashes the import is written as an artifact while the
+    // import runs in the temporary folder: by default into the start folder.
+    bool artifactsPlaced = false;
+    for (int i = 1; i < *argc; ++i) {
+        const QByteArray argument((*argv)[i]);
+        artifactsPlaced = artifactsPlaced || argument.startsWith("-artifact_prefix=")
+                          || argument.startsWith("-exact_artifact_path=");
+    }
+    if (!artifactsPlaced) {
+        static QByteArray prefix = "-artifact_prefix=" + QFile::encodeName(startFolder) + '/';
+        static std::vector<char*> arguments;
+        arguments.assign(*argv, *argv + *argc);
+        arguments.push_back(prefix.data());
+        arguments.push_back(nullptr);
+        *argv = arguments.data();
+        ++*argc;
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(QStringLiteral(":memory:"));
     if (!db.open() || !Vexal::DBSchema::create(db))
@@ -101,7 +134,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString path = folder->filePath(QStringLiteral("input.xml"));
+    const QString path = folder().filePath(QStringLiteral("input.xml"));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -1,14 +1,25 @@
 /* The floor of the exchange benchmarks: the same jobs as the program's export
- * and import of projects, done as plainly as C and SQLite's own API allow.
- * One transaction, statements prepared once and bound by position, the XML
- * streamed through a fixed buffer both ways.
+ * and import of any record kind, done as plainly as C and SQLite's own API
+ * allow. One transaction, statements prepared once and bound by position, the
+ * XML streamed through a fixed buffer both ways.
  *
- *   xml_floor export    DATABASE FILE   rows of Project -> exchange file
- *   xml_floor import    DATABASE FILE   items -> new rows
- *   xml_floor overwrite DATABASE FILE   items -> stored rows updated where given
+ *   xml_floor export    DATABASE FILE TABLE COLUMNS           rows -> exchange file
+ *   xml_floor import    DATABASE FILE TABLE COLUMNS [ICON]    items -> new rows
+ *   xml_floor overwrite DATABASE FILE TABLE COLUMNS [ICON]    items -> stored rows updated where given
+ *   xml_floor delete    DATABASE FILE TABLE COLUMNS           items -> the stored rows of their IDs deleted
  *
- * The reader takes the layout the export writes (one element per field, the
- * five predefined entities and numeric references); it checks nothing else.
+ * COLUMNS lists the kind's elements in file order as NAME:TYPE, separated by
+ * commas; the first is the ID. Types: i integer (and flag), t text, d date,
+ * T date-time, b picture (Base64 in the file, bytes in the table). A "-"
+ * after the type marks an element that is written but never read back.
+ * ICON names a file whose bytes a new row's picture takes when its element
+ * is empty or missing: the default, encoded once.
+ *
+ * Dates and date-times are turned between the file's "yyyy.MM.dd[.hh.mm.ss]"
+ * and the table's "yyyy-MM-dd[Thh:mm:ss]"; pictures are Base64-coded, never
+ * decoded as images. The reader takes the layout the export writes (one
+ * element per field, the five predefined entities and numeric references);
+ * it checks nothing else.
  */
 #include <sqlite3.h>
 
@@ -17,13 +28,50 @@
 #include <string.h>
 #include <unistd.h>
 
-enum { FieldID, FieldName, FieldComments, FieldURL, FieldActive, FieldCount };
-static const char* const fieldNames[FieldCount] = {"ID", "Name", "Comments", "URL", "Active"};
+enum { MaxFields = 64 };
+
+static char fieldNames[MaxFields][64];
+static char fieldTypes[MaxFields];
+static int fieldRead[MaxFields];
+static int fieldCount;
+
+static const char* table;
+static char* iconBytes;
+static long iconSize;
 
 static int fail(sqlite3* db, const char* what)
 {
     fprintf(stderr, "%s: %s\n", what, db ? sqlite3_errmsg(db) : "");
     return 1;
+}
+
+static int parseColumns(const char* spec)
+{
+    while (*spec && fieldCount < MaxFields) {
+        const char* colon = strchr(spec, ':');
+        if (!colon || colon == spec || colon - spec >= 64 || !colon[1])
+            return 0;
+        memcpy(fieldNames[fieldCount], spec, (size_t)(colon - spec));
+        fieldNames[fieldCount][colon - spec] = '\0';
+        fieldTypes[fieldCount] = colon[1];
+        fieldRead[fieldCount] = colon[2] != '-';
+        ++fieldCount;
+        spec = colon + 2 + (colon[2] == '-');
+        if (*spec == ',')
+            ++spec;
+    }
+    return fieldCount > 0 && !*spec;
+}
+
+static int readIcon(const char* path)
+{
+    FILE* file = fopen(path, "rb");
+    if (!file || fseek(file, 0, SEEK_END) != 0 || (iconSize = ftell(file)) < 0 || fseek(file, 0, SEEK_SET) != 0)
+        return 0;
+    iconBytes = malloc((size_t)iconSize + 1);
+    const int ok = fread(iconBytes, 1, (size_t)iconSize, file) == (size_t)iconSize;
+    fclose(file);
+    return ok;
 }
 
 /* ---- export ---------------------------------------------------------- */
@@ -74,10 +122,50 @@ static void putEscaped(const unsigned char* text, int length)
     put((const char*)text + start, (size_t)(length - start));
 }
 
+static const char base64Digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+static void putBase64(const unsigned char* bytes, int length)
+{
+    char group[4];
+    for (int i = 0; i < length; i += 3) {
+        const unsigned long n = ((unsigned long)bytes[i] << 16) | (i + 1 < length ? (unsigned long)bytes[i + 1] << 8 : 0)
+                                | (i + 2 < length ? bytes[i + 2] : 0);
+        group[0] = base64Digits[(n >> 18) & 63];
+        group[1] = base64Digits[(n >> 12) & 63];
+        group[2] = i + 1 < length ? base64Digits[(n >> 6) & 63] : '=';
+        group[3] = i + 2 < length ? base64Digits[n & 63] : '=';
+        put(group, 4);
+    }
+}
+
+/* A stored value in its file form: dates with dots, pictures in Base64. */
+static void putValue(char type, const unsigned char* value, int length)
+{
+    if (type == 'b') {
+        putBase64(value, length);
+        return;
+    }
+    if ((type == 'd' || type == 'T') && length >= 10) {
+        char text[32];
+        int n = 0;
+        for (int i = 0; i < length && n < (int)sizeof text; ++i)
+            text[n++] = (value[i] == '-' || value[i] == 'T' || value[i] == ':') ? '.' : (char)value[i];
+        put(text, (size_t)n);
+        return;
+    }
+    putEscaped(value, length);
+}
+
 static int exportRows(sqlite3* db, const char* path)
 {
+    char text[4096] = "SELECT ";
+    for (int f = 0; f < fieldCount; ++f) {
+        strcat(text, fieldNames[f]);
+        strcat(text, f + 1 < fieldCount ? ", " : " FROM ");
+    }
+    strcat(text, table);
     sqlite3_stmt* select = NULL;
-    if (sqlite3_prepare_v2(db, "SELECT ID, Name, Comments, URL, Active FROM Project;", -1, &select, NULL) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, text, -1, &select, NULL) != SQLITE_OK)
         return fail(db, "prepare");
     /* Written beside the target and put in its place once on disk, as the
      * program writes every file, so a failure never leaves half a file. */
@@ -86,29 +174,26 @@ static int exportRows(sqlite3* db, const char* path)
     outFile = fopen(temporary, "wb");
     if (!outFile)
         return fail(NULL, "open");
-    static const char head[] = "<!DOCTYPE doc>\n<items Table=\"Project\"";
-    put(head, sizeof head - 1);
+    char head[256];
+    put(head, (size_t)snprintf(head, sizeof head, "<!DOCTYPE doc>\n<items Table=\"%s\"", table));
     int any = 0;
     while (sqlite3_step(select) == SQLITE_ROW) {
         if (!any)
             put(">\n", 2);
         any = 1;
         put(" <item>\n", 8);
-        for (int f = 0; f < FieldCount; ++f) {
-            const int column = f;
-            char open[32];
-            const int openLength = snprintf(open, sizeof open, "  <%s>", fieldNames[f]);
-            const unsigned char* value = sqlite3_column_text(select, column);
-            const int length = sqlite3_column_bytes(select, column);
+        for (int f = 0; f < fieldCount; ++f) {
+            const unsigned char* value = fieldTypes[f] == 'b' ? sqlite3_column_blob(select, f)
+                                                              : sqlite3_column_text(select, f);
+            const int length = sqlite3_column_bytes(select, f);
+            char tag[80];
             if (length == 0) {
-                char empty[32];
-                put(empty, (size_t)snprintf(empty, sizeof empty, "  <%s/>\n", fieldNames[f]));
+                put(tag, (size_t)snprintf(tag, sizeof tag, "  <%s/>\n", fieldNames[f]));
                 continue;
             }
-            put(open, (size_t)openLength);
-            putEscaped(value, length);
-            char close[32];
-            put(close, (size_t)snprintf(close, sizeof close, "</%s>\n", fieldNames[f]));
+            put(tag, (size_t)snprintf(tag, sizeof tag, "  <%s>", fieldNames[f]));
+            putValue(fieldTypes[f], value, length);
+            put(tag, (size_t)snprintf(tag, sizeof tag, "</%s>\n", fieldNames[f]));
         }
         put(" </item>\n", 9);
     }
@@ -222,30 +307,111 @@ static int readValue(void)
     }
 }
 
-static long long currentId;
-
 static int fieldOf(const char* name, size_t length)
 {
-    for (int f = 0; f < FieldCount; ++f) {
+    for (int f = 0; f < fieldCount; ++f) {
         if (strlen(fieldNames[f]) == length && !memcmp(fieldNames[f], name, length))
             return f;
     }
     return -1;
 }
 
-/* One item's fields into the statement, by position. A new row binds each
- * field's value, those the item lacks left NULL; an overwrite binds each given
- * field as (1, value) and the ID last, so that what the item lacks (and Active,
- * which the program never reads from a file) keeps its stored value. */
-static int readItem(sqlite3_stmt* statement, int overwrite)
+static signed char base64Values[256];
+
+static void initBase64(void)
+{
+    memset(base64Values, -1, sizeof base64Values);
+    for (int i = 0; i < 64; ++i)
+        base64Values[(unsigned char)base64Digits[i]] = (signed char)i;
+}
+
+/* Decodes the value in place; returns the number of bytes. */
+static size_t decodeBase64(void)
+{
+    size_t out = 0;
+    unsigned long bits = 0;
+    int count = 0;
+    for (size_t i = 0; i < valueLength; ++i) {
+        const int digit = base64Values[(unsigned char)value[i]];
+        if (digit < 0)
+            continue;
+        bits = (bits << 6) | (unsigned long)digit;
+        if (++count == 4) {
+            value[out++] = (char)(bits >> 16);
+            value[out++] = (char)(bits >> 8);
+            value[out++] = (char)bits;
+            bits = 0;
+            count = 0;
+        }
+    }
+    if (count == 3) {
+        value[out++] = (char)(bits >> 10);
+        value[out++] = (char)(bits >> 2);
+    } else if (count == 2) {
+        value[out++] = (char)(bits >> 4);
+    }
+    return out;
+}
+
+/* One value into its placeholder, in the form the table stores. */
+static void bindValue(sqlite3_stmt* statement, int position, char type)
+{
+    int p[6] = {0};
+    char text[32];
+    switch (type) {
+    case 'i':
+        sqlite3_bind_int64(statement, position, atoll(value ? value : "0"));
+        return;
+    case 'd':
+    case 'T':
+        sscanf(value, "%d.%d.%d.%d.%d.%d", &p[0], &p[1], &p[2], &p[3], &p[4], &p[5]);
+        if (type == 'd')
+            snprintf(text, sizeof text, "%04d-%02d-%02d", p[0], p[1], p[2]);
+        else
+            snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", p[0], p[1], p[2], p[3], p[4], p[5]);
+        sqlite3_bind_text(statement, position, text, -1, SQLITE_TRANSIENT);
+        return;
+    case 'b':
+        sqlite3_bind_blob(statement, position, value, (int)decodeBase64(), SQLITE_TRANSIENT);
+        return;
+    default:
+        sqlite3_bind_text(statement, position, value, (int)valueLength, SQLITE_TRANSIENT);
+        return;
+    }
+}
+
+enum Mode { Insert, Overwrite, Delete };
+
+/* The placeholder of field f: a new row binds each value at f + 1; an
+ * overwrite binds each given value as (1, value) at 2f - 1 and 2f, and the
+ * ID last, so that what the item lacks keeps its stored value; a delete binds
+ * the ID only. 0: not bound. */
+static int positionOf(int f, enum Mode mode)
+{
+    if (mode == Insert)
+        return f + 1;
+    if (mode == Delete)
+        return f == 0 ? 1 : 0;
+    return f == 0 ? 2 * fieldCount - 1 : 2 * f;
+}
+
+/* One item's fields into the statement. */
+static int readItem(sqlite3_stmt* statement, enum Mode mode)
 {
     sqlite3_clear_bindings(statement);
+    int given[MaxFields] = {0};
     for (;;) {
         if (!skipPast('<') || (!ensure(64) && inStart == inEnd))
             return 0;
         const char* name = inBuffer + inStart;
-        if (name[0] == '/')
-            return skipPast('>'); /* </item> */
+        if (name[0] == '/') { /* </item> */
+            /* A new row's picture the item lacks is the default. */
+            for (int f = 0; f < fieldCount; ++f) {
+                if (mode == Insert && !given[f] && fieldTypes[f] == 'b' && iconBytes)
+                    sqlite3_bind_blob(statement, f + 1, iconBytes, (int)iconSize, SQLITE_STATIC);
+            }
+            return skipPast('>');
+        }
         size_t length = 0;
         while (name[length] != '>' && name[length] != '/')
             ++length;
@@ -253,50 +419,53 @@ static int readItem(sqlite3_stmt* statement, int overwrite)
         const int empty = name[length] == '/';
         if (!skipPast('>'))
             return 0;
-        if (empty || field < 0)
+        if (empty)
             continue;
         if (!readValue())
             return 0;
-        int position = field + 1;
-        if (overwrite) {
-            if (field == FieldActive) {
-                if (!skipPast('>'))
-                    return 0;
-                continue;
-            }
-            position = field == FieldID ? 2 * FieldCount - 1 : 2 * field;
-            if (field != FieldID)
+        const int position = field < 0 ? 0 : positionOf(field, mode);
+        if (position > 0 && fieldRead[field] && valueLength > 0) {
+            given[field] = 1;
+            if (mode == Overwrite && field != 0)
                 sqlite3_bind_int64(statement, position - 1, 1);
+            bindValue(statement, position, fieldTypes[field]);
         }
-        if (field == FieldID)
-            currentId = atoll(value ? value : "0");
-        if (field == FieldID || field == FieldActive)
-            sqlite3_bind_int64(statement, position, atoll(value ? value : "0"));
-        else
-            sqlite3_bind_text(statement, position, value, (int)valueLength, SQLITE_TRANSIENT);
         if (!skipPast('>')) /* the end tag */
             return 0;
     }
 }
 
-static int importItems(sqlite3* db, const char* path, int overwrite)
+static int importItems(sqlite3* db, const char* path, enum Mode mode)
 {
     inFile = fopen(path, "rb");
     if (!inFile)
         return fail(NULL, "open");
+    char text[8192];
+    int n = 0;
+    if (mode == Delete) {
+        snprintf(text, sizeof text, "DELETE FROM %s WHERE %s = ?1;", table, fieldNames[0]);
+    } else if (mode == Overwrite) {
+        n += snprintf(text + n, sizeof text - (size_t)n, "UPDATE %s SET ", table);
+        for (int f = 1; f < fieldCount; ++f)
+            n += snprintf(text + n, sizeof text - (size_t)n, "%s%s = CASE WHEN ?%d THEN ?%d ELSE %s END",
+                          f > 1 ? ", " : "", fieldNames[f], 2 * f - 1, 2 * f, fieldNames[f]);
+        snprintf(text + n, sizeof text - (size_t)n, " WHERE %s = ?%d;", fieldNames[0], 2 * fieldCount - 1);
+    } else {
+        n += snprintf(text + n, sizeof text - (size_t)n, "INSERT INTO %s (", table);
+        for (int f = 0; f < fieldCount; ++f)
+            n += snprintf(text + n, sizeof text - (size_t)n, "%s%s", f > 0 ? ", " : "", fieldNames[f]);
+        n += snprintf(text + n, sizeof text - (size_t)n, ") VALUES (");
+        for (int f = 0; f < fieldCount; ++f)
+            n += snprintf(text + n, sizeof text - (size_t)n, "%s?%d", f > 0 ? ", " : "", f + 1);
+        snprintf(text + n, sizeof text - (size_t)n, ");");
+    }
     sqlite3_stmt* store = NULL;
-    const char* text = overwrite ? "UPDATE Project SET Name = CASE WHEN ?1 THEN ?2 ELSE Name END, "
-                                   "Comments = CASE WHEN ?3 THEN ?4 ELSE Comments END, "
-                                   "URL = CASE WHEN ?5 THEN ?6 ELSE URL END, "
-                                   "Active = CASE WHEN ?7 THEN ?8 ELSE Active END WHERE ID = ?9;"
-                                 : "INSERT INTO Project (ID, Name, Comments, URL, Active) VALUES (?1, ?2, ?3, ?4, ?5);";
     if (sqlite3_prepare_v2(db, text, -1, &store, NULL) != SQLITE_OK)
         return fail(db, "prepare");
     sqlite3_exec(db, "BEGIN;", NULL, NULL, NULL);
     /* Past the root's start tag, then item after item. */
     if (!skipPast('<') || !skipPast('<') || !skipPast('>'))
         return fail(NULL, "no root");
-    long items = 0;
     for (;;) {
         if (!skipPast('<') || (!ensure(6) && inStart == inEnd))
             break;
@@ -304,25 +473,27 @@ static int importItems(sqlite3* db, const char* path, int overwrite)
             break; /* </items> */
         if (!skipPast('>'))
             break;
-        if (!readItem(store, overwrite))
+        if (!readItem(store, mode))
             return fail(NULL, "item");
         if (sqlite3_step(store) != SQLITE_DONE)
             return fail(db, "store");
         sqlite3_reset(store);
-        ++items;
     }
-    sqlite3_exec(db, "COMMIT;", NULL, NULL, NULL);
+    if (sqlite3_exec(db, "COMMIT;", NULL, NULL, NULL) != SQLITE_OK)
+        return fail(db, "commit");
     sqlite3_finalize(store);
     fclose(inFile);
-    return items >= 0 ? 0 : 1;
+    return 0;
 }
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        fprintf(stderr, "usage: xml_floor export|import|overwrite DATABASE FILE\n");
+    if (argc < 6 || argc > 7 || !parseColumns(argv[5]) || (argc == 7 && !readIcon(argv[6]))) {
+        fprintf(stderr, "usage: xml_floor export|import|overwrite|delete DATABASE FILE TABLE COLUMNS [ICON]\n");
         return 2;
     }
+    table = argv[4];
+    initBase64();
     sqlite3* db = NULL;
     if (sqlite3_open(argv[2], &db) != SQLITE_OK)
         return fail(db, "open");
@@ -330,10 +501,13 @@ int main(int argc, char** argv)
     if (!strcmp(argv[1], "export"))
         result = exportRows(db, argv[3]);
     else if (!strcmp(argv[1], "import"))
-        result = importItems(db, argv[3], 0);
+        result = importItems(db, argv[3], Insert);
     else if (!strcmp(argv[1], "overwrite"))
-        result = importItems(db, argv[3], 1);
+        result = importItems(db, argv[3], Overwrite);
+    else if (!strcmp(argv[1], "delete"))
+        result = importItems(db, argv[3], Delete);
     sqlite3_close(db);
     free(value);
+    free(iconBytes);
     return result;
 }

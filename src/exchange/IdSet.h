@@ -2,120 +2,132 @@
 
 #include <QtGlobal>
 
-#include <climits>
+#include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace Vexal {
 
-// The IDs stored in one table while a file is imported, in at most 8 bytes an
-// ID (open addressing). It holds a bounded number of them: once full, insert()
-// says so and the caller asks the database instead, so memory never grows
-// with the size of a file.
+// The IDs stored in one table while a file is imported: every one of them,
+// however many, so that no item ever has to ask the database. IDs mostly run
+// densely, so they are kept by blocks of 65,536 consecutive IDs: a block holds
+// the low 16 bits of its IDs as a sorted array while it has few (2 bytes an
+// ID), and as a bitmap of 8 KiB once it has more (a bit an ID). A table of
+// millions of rows takes well under a megabyte; scattered IDs take at most
+// about 2 bytes each, besides a few dozen bytes per block.
 class IdSet
 {
 public:
-    static constexpr int maxCount = 1 << 22;
-
     void clear()
     {
-        m_slots.clear();
+        m_blocks.clear();
+        m_last = nullptr;
         m_count = 0;
-        m_used = 0;
     }
 
     bool contains(int id) const
     {
-        if (m_slots.empty() || id == empty || id == removed)
-            return false;
-        const size_t mask = m_slots.size() - 1;
-        for (size_t i = slotOf(id);; i = (i + 1) & mask) {
-            if (m_slots[i] == id)
-                return true;
-            if (m_slots[i] == empty)
-                return false;
-        }
+        const Block* block = find(keyOf(id));
+        return block && block->contains(lowOf(id));
     }
 
-    // False when the ID cannot be held (the set is full): it is then no
-    // longer complete.
-    bool insert(int id)
+    void insert(int id)
     {
-        if (id == empty || id == removed || m_count >= maxCount)
-            return false;
-        if (size_t(m_used + 1) * 2 > m_slots.size())
-            grow();
-        const size_t mask = m_slots.size() - 1;
-        size_t free = SIZE_MAX;
-        for (size_t i = slotOf(id);; i = (i + 1) & mask) {
-            if (m_slots[i] == id)
-                return true;
-            if (m_slots[i] == removed && free == SIZE_MAX)
-                free = i;
-            if (m_slots[i] == empty) {
-                if (free == SIZE_MAX) {
-                    free = i;
-                    ++m_used;
-                }
-                m_slots[free] = id;
-                ++m_count;
-                return true;
-            }
+        const quint32 key = keyOf(id);
+        Block* block = find(key);
+        if (!block) {
+            block = &m_blocks[key];
+            m_last = block;
+            m_lastKey = key;
         }
+        m_count += block->insert(lowOf(id));
     }
 
     void remove(int id)
     {
-        if (m_slots.empty() || id == empty || id == removed)
-            return;
-        const size_t mask = m_slots.size() - 1;
-        for (size_t i = slotOf(id);; i = (i + 1) & mask) {
-            if (m_slots[i] == id) {
-                m_slots[i] = removed;
-                --m_count;
-                return;
-            }
-            if (m_slots[i] == empty)
-                return;
-        }
+        Block* block = find(keyOf(id));
+        if (block)
+            m_count -= block->remove(lowOf(id));
     }
 
     int size() const { return m_count; }
 
 private:
-    static constexpr int empty = INT_MIN;
-    static constexpr int removed = INT_MIN + 1;
+    // An array of this many IDs takes as much room as the bitmap.
+    static constexpr std::size_t arrayLimit = 4096;
+    static constexpr std::size_t bitmapWords = 65536 / 64;
 
-    // Runs of 16 consecutive IDs (files and tables mostly count up) share
-    // one cache line; the runs are placed by the top bits of a 64-bit
-    // multiplicative hash, so IDs that share their low bits (every 4096th,
-    // say) still spread over the whole table and no file can make the probes
-    // run long.
-    size_t slotOf(int id) const
+    struct Block
     {
-        const quint64 run = quint64(unsigned(id) >> 4) * 0x9E3779B97F4A7C15ull;
-        return (size_t(run >> m_shift) & ~size_t(15)) | (unsigned(id) & 15u);
-    }
+        std::vector<quint16> ids;  // sorted, while the block has few
+        std::vector<quint64> bits; // once it has more
 
-    void grow()
-    {
-        std::vector<int> old;
-        old.swap(m_slots);
-        m_slots.assign(old.empty() ? 1024 : old.size() * 2, empty);
-        m_shift = 64;
-        for (size_t size = m_slots.size(); size > 1; size >>= 1)
-            --m_shift;
-        m_count = 0;
-        m_used = 0;
-        for (const int id : old) {
-            if (id != empty && id != removed)
-                insert(id);
+        bool contains(quint16 low) const
+        {
+            if (!bits.empty())
+                return (bits[low >> 6] >> (low & 63)) & 1;
+            return std::binary_search(ids.begin(), ids.end(), low);
         }
+        // Whether the ID was new.
+        bool insert(quint16 low)
+        {
+            if (bits.empty()) {
+                const auto at = std::lower_bound(ids.begin(), ids.end(), low);
+                if (at != ids.end() && *at == low)
+                    return false;
+                if (ids.size() < arrayLimit) {
+                    ids.insert(at, low);
+                    return true;
+                }
+                bits.assign(bitmapWords, 0);
+                for (const quint16 held : ids)
+                    bits[held >> 6] |= quint64(1) << (held & 63);
+                std::vector<quint16>().swap(ids);
+            }
+            quint64& word = bits[low >> 6];
+            const quint64 bit = quint64(1) << (low & 63);
+            const bool added = !(word & bit);
+            word |= bit;
+            return added;
+        }
+        // Whether the ID was held.
+        bool remove(quint16 low)
+        {
+            if (!bits.empty()) {
+                quint64& word = bits[low >> 6];
+                const quint64 bit = quint64(1) << (low & 63);
+                const bool held = word & bit;
+                word &= ~bit;
+                return held;
+            }
+            const auto at = std::lower_bound(ids.begin(), ids.end(), low);
+            if (at == ids.end() || *at != low)
+                return false;
+            ids.erase(at);
+            return true;
+        }
+    };
+
+    static quint32 keyOf(int id) { return quint32(id) >> 16; }
+    static quint16 lowOf(int id) { return quint16(quint32(id) & 0xFFFF); }
+
+    // IDs come in runs: the block of the last one is tried first.
+    Block* find(quint32 key) const
+    {
+        if (m_last && m_lastKey == key)
+            return m_last;
+        const auto found = m_blocks.find(key);
+        if (found == m_blocks.end())
+            return nullptr;
+        m_last = const_cast<Block*>(&found->second);
+        m_lastKey = key;
+        return m_last;
     }
 
-    std::vector<int> m_slots;
-    int m_count = 0; // IDs held
-    int m_used = 0;  // slots taken, removed ones included
-    int m_shift = 64; // 64 - log2(slots)
+    std::unordered_map<quint32, Block> m_blocks; // by the IDs' high 16 bits
+    mutable Block* m_last = nullptr;
+    mutable quint32 m_lastKey = 0;
+    int m_count = 0;
 };
 
 } // namespace Vexal

@@ -40,7 +40,8 @@ public:
     void bindInt(int position, qint64 value);
     // A null string is NULL, as the driver binds it; an empty one is "".
     void bindText(int position, const QString& text);
-    // Bytes as a blob (copied: the caller's may go before the statement runs).
+    // Bytes as a blob, held until the statement has run (the caller's may go
+    // before); an icon every row shares is not copied.
     void bindBytes(int position, const QByteArray& bytes);
     // The record's value of `field`, as the field table binds it (DBField::bind).
     void bindField(int position, const DBField& field, const DBBase* record);
@@ -59,12 +60,14 @@ public:
         void bindBytes(const QByteArray& bytes) { statement->bindBytes(position, bytes); }
     };
 
-    // Runs the statement once and makes it ready for the next binding.
-    bool exec();
+    // Runs the statement once and makes it ready for the next binding;
+    // *gaveRow, when asked, tells whether it gave a row.
+    bool exec(bool* gaveRow = nullptr);
     // Steps a query: true with a row to read; false at its end (errorText()
     // empty) or on a failure, and the statement is ready to run again.
     bool next();
     qint64 columnInt(int column) const;
+    QString columnText(int column) const;
     qint64 lastInsertId() const;
     // Rows the last run inserted, changed or deleted.
     int changes() const;
@@ -78,7 +81,8 @@ private:
     sqlite3_stmt* m_statement = nullptr;
     QString m_text;
     QString m_error;
-    // The UTF-8 form of each bound text, kept until the statement has run.
+    // The UTF-8 form of each bound text, and each bound blob, kept until the
+    // statement has run.
     std::vector<QByteArray> m_texts;
 };
 

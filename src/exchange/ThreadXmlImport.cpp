@@ -4,7 +4,6 @@
 #include "data/DBBase.h"
 #include "data/DBCache.h"
 #include "data/DBConnection.h"
-#include "data/DBQueryManager.h"
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "exchange/RecordKinds.h"
@@ -20,7 +19,6 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
-#include <QSqlQuery>
 
 #include <memory>
 
@@ -52,8 +50,6 @@ void ThreadXmlImport::run()
 
 void ThreadXmlImport::importAll()
 {
-    QObject scratch;
-    m_queryManager = new DBQueryManager(&scratch);
     bool ok = true;
     for (const QString& path : qAsConst(m_files)) {
         if (!importFile(path)) {
@@ -61,7 +57,6 @@ void ThreadXmlImport::importAll()
             break;
         }
     }
-    m_queryManager = nullptr;
     setSuccessful(ok);
 }
 
@@ -108,6 +103,12 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     }
     if (QString::compare(reader.rootName(), ConstXML::itemsTag(), Qt::CaseInsensitive) != 0 || !reader.hasTable()
         || reader.table().isEmpty()) {
+        // As when the whole piece had been read up front: a file that is not
+        // UTF-8 further on is read again as Windows-1252, however far the
+        // reader had to read to find its root.
+        source.settle();
+        if (source.needsLegacy())
+            return Outcome::Legacy;
         setErrorText(LocaleThread::invalidXmlStructure(path));
         return Outcome::Failed;
     }
@@ -146,6 +147,10 @@ void ThreadXmlImport::resetFileState()
     m_ids.clear();
     m_insert.reset();
     m_update.reset();
+    m_lookup.reset();
+    m_delete.reset();
+    m_activeRead = false;
+    m_activeProjects.clear();
     m_xml.reset();
 }
 
@@ -200,18 +205,19 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
 }
 
 // Whether a row with the item's ID is stored. The kind's IDs are read once per
-// file; when that fails, each item asks on its own and fails with the error.
-bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
+// file, all of them, and kept up to date by the file's own inserts and
+// deletes. When they cannot be read, each item asks on its own, through one
+// statement prepared for the file, and fails with the error.
+bool ThreadXmlImport::exists(XmlBase* xml, bool* found, QString* error)
 {
     if (!m_idsRead) {
         m_idsRead = true;
         SqlStatement query;
         const QString text = QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName());
         if (query.prepare(DBConnection::current(), text)) {
-            bool complete = true;
-            while (complete && query.next())
-                complete = m_ids.insert(int(query.columnInt(0)));
-            m_idsKnown = complete && query.errorText().isEmpty();
+            while (query.next())
+                m_ids.insert(int(query.columnInt(0)));
+            m_idsKnown = query.errorText().isEmpty();
         }
         if (!m_idsKnown)
             m_ids.clear();
@@ -220,8 +226,14 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found)
         *found = m_ids.contains(xml->id());
         return true;
     }
-    *found = m_queryManager->exists(xml->id(), xml->tableName());
-    return !m_queryManager->lastFailed();
+    prepareOnce(m_lookup, QStringLiteral("SELECT %1 FROM %2 WHERE %1 = ?;").arg(DBSql::colID(), xml->tableName()));
+    SqlStatement& lookup = *m_lookup;
+    if (lookup.isPrepared())
+        lookup.bindInt(0, xml->id());
+    if (lookup.exec(found))
+        return true;
+    *error = LocaleSql::sqlQueryFailed(lookup.text(), lookup.errorText());
+    return false;
 }
 
 bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
@@ -231,8 +243,9 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
     if (m_override && !xml->deleteMark())
         return updateItem(xml, path, node);
     bool found = false;
-    if (!exists(xml, &found))
-        return saveFailed(xml, path, node, m_queryManager->errorText());
+    QString error;
+    if (!exists(xml, &found, &error))
+        return saveFailed(xml, path, node, error);
     if (xml->deleteMark())
         return deleteItem(xml, path, node, found);
     if (found) {
@@ -274,10 +287,8 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
         insert.bindRow(record);
     if (!insert.exec())
         return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(insert.text(), insert.errorText()));
-    if (m_idsKnown && !m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()))) {
-        m_idsKnown = false; // too many to keep: the database is asked from here on
-        m_ids.clear();
-    }
+    if (m_idsKnown)
+        m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()));
     return true;
 }
 
@@ -320,26 +331,57 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
     return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(update.text(), update.errorText()));
 }
 
+// A stored row goes through a statement prepared once per file, as the
+// record's own delete would take it.
 bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bool exists)
 {
     if (!exists)
         return true;
+    DBBase* record = xml->record();
+    if (!record->isValid())
+        return saveFailed(xml, path, node, xml->errorText());
     const int id = xml->id();
     // The active project is never deleted, by a file no more than by its
-    // journal: the window and every new record go on naming it.
+    // journal: the window and every new record go on naming it. No import
+    // makes a project active, so the active ones are looked up once a file.
     if (xml->tableName() == DBSql::tableProject()) {
-        QSqlQuery active(DBConnection::current());
-        active.prepare(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4=?;")
-                           .arg(DBSql::colActive(), DBSql::colName(), DBSql::tableProject(), DBSql::colID()));
-        active.addBindValue(id);
-        if (!active.exec())
-            return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(active.lastQuery(), active.lastError().text()));
-        if (active.next() && (active.value(0).toInt() != 0 || id == m_activeProject))
-            return saveFailed(xml, path, node, LocaleProject::activeProjectUndeletable(active.value(1).toString()));
+        QString error;
+        if (!m_activeRead && !readActiveProjects(&error))
+            return saveFailed(xml, path, node, error);
+        const auto active = m_activeProjects.constFind(id);
+        if (active != m_activeProjects.constEnd())
+            return saveFailed(xml, path, node, LocaleProject::activeProjectUndeletable(active.value()));
     }
-    if (!xml->deleteRecord())
-        return saveFailed(xml, path, node, xml->errorText());
+    prepareOnce(m_delete, QStringLiteral("DELETE FROM %1 WHERE %2 = ?;").arg(xml->tableName(), DBSql::colID()));
+    SqlStatement& remove = *m_delete;
+    if (remove.isPrepared())
+        remove.bindInt(0, id);
+    if (!remove.exec())
+        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(remove.text(), remove.errorText()));
+    // Gone meanwhile: as the record's own delete says, nothing was deleted.
+    if (remove.changes() < 1)
+        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(remove.text(), LocaleSql::resultSetEmpty()));
     m_ids.remove(id);
+    return true;
+}
+
+// The projects marked active, and the one the window names, by ID with their
+// names.
+bool ThreadXmlImport::readActiveProjects(QString* error)
+{
+    SqlStatement query;
+    query.prepare(DBConnection::current(), QStringLiteral("SELECT %1, %2 FROM %3 WHERE %4 <> 0 OR %1 = ?;")
+                                               .arg(DBSql::colID(), DBSql::colName(), DBSql::tableProject(),
+                                                    DBSql::colActive()));
+    if (query.isPrepared())
+        query.bindInt(0, m_activeProject);
+    while (query.next())
+        m_activeProjects.insert(int(query.columnInt(0)), query.columnText(1));
+    if (!query.errorText().isEmpty()) {
+        *error = LocaleSql::sqlQueryFailed(query.text(), query.errorText());
+        return false;
+    }
+    m_activeRead = true;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "core/Thread.h"
 #include "exchange/IdSet.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <memory>
@@ -10,7 +11,6 @@
 namespace Vexal {
 
 class DBBase;
-class DBQueryManager;
 class SqlStatement;
 class XmlBase;
 class XmlItem;
@@ -54,7 +54,8 @@ private:
     void importAll();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
-    bool exists(XmlBase* xml, bool* found);
+    bool exists(XmlBase* xml, bool* found, QString* error);
+    bool readActiveProjects(QString* error);
     void resetFileState();
 
     // Prepares the statement on the file's first item that needs it; a
@@ -69,11 +70,16 @@ private:
     // Prepared once per file and bound again for every item.
     std::unique_ptr<SqlStatement> m_insert;
     std::unique_ptr<SqlStatement> m_update;
+    std::unique_ptr<SqlStatement> m_delete;
+    // The projects no file deletes (read on the first project deleted).
+    bool m_activeRead = false;
+    QHash<int, QString> m_activeProjects;
+    // Asks for one ID, only when the table's IDs could not be read.
+    std::unique_ptr<SqlStatement> m_lookup;
     // The file's kind, made new for each item read.
     std::unique_ptr<XmlBase> m_xml;
 
     QStringList m_files;
-    DBQueryManager* m_queryManager = nullptr;
     bool m_override = false;
     int m_pieceSize = 0;
     int m_activeProject = -1;

@@ -4,6 +4,7 @@
 #include "data/DBBase.h"
 #include "data/DBField.h"
 #include "core/DBSql.h"
+#include "data/RecentConversions.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -101,56 +102,116 @@ void XmlBase::writeField(XmlItem& item, const DBField& field)
     }
 }
 
+namespace {
+
+// The text of an element that has none.
+const QString noText;
+
+} // namespace
+
 // Every field read back from the item by the one rule of the class comment.
 bool XmlBase::read(const XmlItem& item)
 {
     if (item.tagName() != ConstXML::itemTag())
         return false;
     const DBFields& fields = m_record->fields();
-    if (m_names.size() != fields.size()) {
+    if (m_names.size() != fields.size() + 1) {
         m_names.clear();
         m_skipsEmpty.clear();
+        m_matched.clear();
         for (const DBField& field : fields) {
             m_names.push_back(field.column());
             m_skipsEmpty.push_back(m_names.back() == DBSql::colName() || m_names.back() == DBSql::colComments());
         }
+        m_names.push_back(DBSql::colXDelete());
     }
-    m_given.assign(fields.size(), false);
+    locate(item);
+    m_given.assign(fields.size(), 0);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!fields[i].isReadFromXml())
             continue;
-        const Outcome outcome = readField(item, fields[i], m_names[i], m_skipsEmpty[i]);
+        const Outcome outcome = readField(i, fields[i]);
         if (outcome == Outcome::Refused)
             return false;
         m_given[i] = outcome == Outcome::Given;
     }
     bool ok = false;
-    const bool mark = readBool(item, DBSql::colXDelete(), &ok);
+    const bool mark = intFrom(elementText(fields.size()), m_names.back(), &ok) != 0;
     if (ok)
         m_record->setDeleteMark(mark);
     return true;
 }
 
-XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, const QString& name, bool skipsEmpty)
+// Finds each field's element in one pass over the item's children, as
+// XmlItem::findText and childText would for each name. Fields mostly come in
+// table order, so a child's name is mostly the next field's; and the reader
+// hands a file's names out as shared copies, so once a name has matched, the
+// next item's same name matches by its data alone.
+void XmlBase::locate(const XmlItem& item)
 {
+    const std::size_t count = m_names.size();
+    m_present.assign(count, 0);
+    m_valued.assign(count, nullptr);
+    if (m_matched.size() != count)
+        m_matched.assign(count, QString());
+    auto matches = [this](const QString& name, std::size_t i) {
+        if (name.constData() == m_matched[i].constData() && name.size() == m_matched[i].size())
+            return true;
+        if (name.size() != m_names[i].size() || name != m_names[i])
+            return false;
+        m_matched[i] = name;
+        return true;
+    };
+    std::size_t guess = 0;
+    for (const XmlItem::Child& child : item.children()) {
+        if (!child.isElement && !child.hasChildNodes)
+            continue;
+        std::size_t at = guess < count && matches(child.name, guess) ? guess : count;
+        for (std::size_t i = 0; at == count && i < count; ++i) {
+            if (matches(child.name, i))
+                at = i;
+        }
+        if (at == count)
+            continue;
+        guess = at + 1;
+        if (child.isElement)
+            m_present[at] = 1;
+        if (child.hasChildNodes && !m_valued[at])
+            m_valued[at] = &child.text;
+    }
+}
+
+// The text of field i's element as XmlItem::findText gives it: null when the
+// item has no such element.
+const QString* XmlBase::elementText(std::size_t i) const
+{
+    if (!m_present[i])
+        return nullptr;
+    return m_valued[i] ? m_valued[i] : &noText;
+}
+
+XmlBase::Outcome XmlBase::readField(std::size_t i, const DBField& field)
+{
+    const QString& name = m_names[i];
+    const QString* text = elementText(i);
     bool ok = false;
     switch (field.type()) {
     case FieldType::Int: {
         if (field.has(DBField::Key)) {
-            const int key = readKey(item, name, &ok);
+            // As childText gives it: the first valued child of the name.
+            const int key = keyFrom(m_valued[i] ? *m_valued[i] : QString(), name, &ok);
             if (!ok)
                 return Outcome::Refused;
             field.setInt(m_record, key);
             return Outcome::Given;
         }
-        const int value = field.has(DBField::XmlAsFlag) ? int(readBool(item, name, &ok)) : readInt(item, name, &ok);
+        const int value = intFrom(text, name, &ok);
         if (ok)
-            field.setInt(m_record, value);
+            field.setInt(m_record, field.has(DBField::XmlAsFlag) ? int(value != 0) : value);
         break;
     }
     case FieldType::Text: {
-        const QString* text = item.findText(name);
-        ok = text != nullptr && !(skipsEmpty && text->isEmpty());
+        ok = text != nullptr && !(m_skipsEmpty[i] && text->isEmpty());
         // An empty element is the empty text, stored as '' as an emptied
         // field of an editor is, not as a text never set (NULL).
         static const QString emptyText(QLatin1String(""));
@@ -159,25 +220,25 @@ XmlBase::Outcome XmlBase::readField(const XmlItem& item, const DBField& field, c
         break;
     }
     case FieldType::Bool: {
-        const bool value = readBool(item, name, &ok);
+        const bool value = intFrom(text, name, &ok) != 0;
         if (ok)
             field.setBool(m_record, value);
         break;
     }
     case FieldType::Date: {
-        const QDate value = readDate(item, name, &ok);
+        const QDate value = dateFrom(text, name, &ok);
         if (ok)
             field.setDate(m_record, value);
         break;
     }
     case FieldType::DateTime: {
-        const QDateTime value = readDateTime(item, name, &ok);
+        const QDateTime value = dateTimeFrom(text, name, &ok);
         if (ok)
             field.setDateTime(m_record, value);
         break;
     }
     case FieldType::Image: {
-        const QImage value = readPixmap(item, name, &ok);
+        const QImage value = pixmapFrom(text, name, &ok);
         if (ok)
             field.setImage(m_record, value);
         break;
@@ -226,11 +287,16 @@ QString XmlBase::dateTimeText(const QDateTime& dateTime)
     return dateTime.toLocalTime().toString(QStringLiteral("yyyy.MM.dd.hh.mm.ss"));
 }
 
+// The stored form's bytes (DBBase::imageValue), so that an icon met again
+// is encoded once; in Base64, also once per icon.
 QString XmlBase::imageText(const QImage& image)
 {
     if (image.isNull())
         return QString();
-    return QString::fromLatin1(Convert::imageToBytes(image).toBase64());
+    static thread_local RecentConversions<QImage, QString> texts;
+    return texts.get(image, [](const QImage& picture) {
+        return QString::fromLatin1(DBBase::imageValue(picture).toByteArray().toBase64());
+    });
 }
 
 QString XmlBase::childText(const XmlItem& element, const QString& name)
@@ -279,7 +345,9 @@ void XmlBase::noteMalformed(const QString& name, const QString& text, bool ok)
 
 // Every reader of a value that is not a text follows one rule (see the class
 // comment): a missing or empty element gives no value, any other text gives
-// its value when it converts and is noted as malformed when not.
+// its value when it converts and is noted as malformed when not. The readers
+// by name find the element as XmlItem does; read() finds them all at once
+// (locate) and converts through the same functions.
 bool XmlBase::readText(const XmlItem& element, const QString& name, QString* value)
 {
     return element.find(name, value);
@@ -287,22 +355,12 @@ bool XmlBase::readText(const XmlItem& element, const QString& name, QString* val
 
 int XmlBase::readKey(const XmlItem& element, const QString& name, bool* ok)
 {
-    *ok = false;
-    const QString text = childText(element, name);
-    const int value = toInt(text, ok);
-    noteMalformed(name, text, *ok);
-    return *ok ? value : 0;
+    return keyFrom(childText(element, name), name, ok);
 }
 
 int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
 {
-    *ok = false;
-    const QString* text = element.findText(name);
-    if (!text || text->isEmpty())
-        return 0;
-    const int value = toInt(*text, ok);
-    noteMalformed(name, *text, *ok);
-    return *ok ? value : 0;
+    return intFrom(element.findText(name), name, ok);
 }
 
 bool XmlBase::readBool(const XmlItem& element, const QString& name, bool* ok)
@@ -312,47 +370,81 @@ bool XmlBase::readBool(const XmlItem& element, const QString& name, bool* ok)
 
 QDate XmlBase::readDate(const XmlItem& element, const QString& name, bool* ok)
 {
-    *ok = false;
-    QString text;
-    if (!readText(element, name, &text) || text.isEmpty())
-        return QDate();
-    int p[3];
-    *ok = Convert::splitInts(text, 3, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2]);
-    noteMalformed(name, text, *ok);
-    return *ok ? QDate(p[0], p[1], p[2]) : QDate();
+    return dateFrom(element.findText(name), name, ok);
 }
 
 QDateTime XmlBase::readDateTime(const XmlItem& element, const QString& name, bool* ok)
 {
+    return dateTimeFrom(element.findText(name), name, ok);
+}
+
+QImage XmlBase::readPixmap(const XmlItem& element, const QString& name, bool* ok)
+{
+    return pixmapFrom(element.findText(name), name, ok);
+}
+
+int XmlBase::keyFrom(const QString& text, const QString& name, bool* ok)
+{
     *ok = false;
-    QString text;
-    if (!readText(element, name, &text) || text.isEmpty())
+    const int value = toInt(text, ok);
+    noteMalformed(name, text, *ok);
+    return *ok ? value : 0;
+}
+
+int XmlBase::intFrom(const QString* text, const QString& name, bool* ok)
+{
+    *ok = false;
+    if (!text || text->isEmpty())
+        return 0;
+    const int value = toInt(*text, ok);
+    noteMalformed(name, *text, *ok);
+    return *ok ? value : 0;
+}
+
+QDate XmlBase::dateFrom(const QString* text, const QString& name, bool* ok)
+{
+    *ok = false;
+    if (!text || text->isEmpty())
+        return QDate();
+    int p[3];
+    *ok = Convert::splitInts(*text, 3, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2]);
+    noteMalformed(name, *text, *ok);
+    return *ok ? QDate(p[0], p[1], p[2]) : QDate();
+}
+
+QDateTime XmlBase::dateTimeFrom(const QString* text, const QString& name, bool* ok)
+{
+    *ok = false;
+    if (!text || text->isEmpty())
         return QDateTime();
     int p[6];
-    *ok = Convert::splitInts(text, 6, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2])
+    *ok = Convert::splitInts(*text, 6, p, Qt::SkipEmptyParts) && QDate::isValid(p[0], p[1], p[2])
           && QTime::isValid(p[3], p[4], p[5]);
-    noteMalformed(name, text, *ok);
+    noteMalformed(name, *text, *ok);
     return *ok ? QDateTime(QDate(p[0], p[1], p[2]), QTime(p[3], p[4], p[5]), Qt::LocalTime) : QDateTime();
 }
 
 // An icon is decoded only when its header gives a size an icon can have: a
-// small file must not expand into a huge image (nor be stored as one).
-QImage XmlBase::readPixmap(const XmlItem& element, const QString& name, bool* ok)
+// small file must not expand into a huge image (nor be stored as one). A text
+// met again (a file's rows mostly repeat a few icons) is decoded once.
+QImage XmlBase::pixmapFrom(const QString* text, const QString& name, bool* ok)
 {
     *ok = false;
-    QString text;
-    if (!readText(element, name, &text) || text.isEmpty())
+    if (!text || text->isEmpty())
         return QImage();
-    QByteArray bytes = QByteArray::fromBase64(text.toLatin1());
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    QImage image;
-    if (size.isValid() && size.width() <= maxIconSide && size.height() <= maxIconSide)
-        image = reader.read();
+    static thread_local RecentConversions<QString, QImage> images;
+    const QImage image = images.get(*text, [](const QString& base64) {
+        QByteArray bytes = QByteArray::fromBase64(base64.toLatin1());
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() <= maxIconSide && size.height() <= maxIconSide)
+            return reader.read();
+        return QImage();
+    });
     *ok = !image.isNull();
-    noteMalformed(name, text, *ok);
+    noteMalformed(name, *text, *ok);
     return image;
 }
 

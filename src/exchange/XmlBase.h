@@ -106,18 +106,33 @@ protected:
 private:
     void writeField(XmlItem& item, const DBField& field);
     enum class Outcome { Given, Kept, Refused };
-    // Refused only for a key without a number.
-    Outcome readField(const XmlItem& item, const DBField& field, const QString& name, bool skipsEmpty);
+    // Field i from its element (see locate); refused only for a key without
+    // a number.
+    Outcome readField(std::size_t i, const DBField& field);
+    void locate(const XmlItem& item);
+    const QString* elementText(std::size_t i) const;
     void noteMalformed(const QString& name, const QString& text, bool ok);
+    // The readers' conversions of an element's text (null: no element).
+    int keyFrom(const QString& text, const QString& name, bool* ok);
+    int intFrom(const QString* text, const QString& name, bool* ok);
+    QDate dateFrom(const QString* text, const QString& name, bool* ok);
+    QDateTime dateTimeFrom(const QString* text, const QString& name, bool* ok);
+    QImage pixmapFrom(const QString* text, const QString& name, bool* ok);
 
     DBBase* m_record = nullptr;
     // A new record of the kind, what reset() goes back to.
     std::unique_ptr<DBBase> m_fresh;
     QStringList m_malformed;
-    std::vector<bool> m_given;
-    // The element name of each field, read every item: asked of the
-    // catalogue once.
+    std::vector<unsigned char> m_given;
+    // The element name of each field, and "XDelete" last, read every item:
+    // asked of the catalogue once.
     std::vector<QString> m_names;
+    // Per name of the last item read: whether it has such an element, and
+    // the text of the first such child that has one.
+    std::vector<unsigned char> m_present;
+    std::vector<const QString*> m_valued;
+    // Per name: the reader's copy of it that matched last.
+    std::vector<QString> m_matched;
     // Per field: an empty element gives it no value, not even as a text
     // (Name and Comments).
     std::vector<bool> m_skipsEmpty;

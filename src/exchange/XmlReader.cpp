@@ -150,35 +150,20 @@ bool XmlReader::fail(const char* message)
     return false;
 }
 
-// The buffer of dropped text, emptied; after a long text it starts afresh, so
-// that no memory stays held for the rest of the file.
-QString& XmlReader::skippedText()
-{
-    if (m_skipped.capacity() > maxSpareText)
-        m_skipped = QString();
-    else
-        m_skipped.resize(0);
-    return m_skipped;
-}
-
 // White space, comments, processing instructions and (inside an item, where
 // the format reads only elements) any text up to the next element tag or end
-// tag. Outside an item non-blank text is refused.
+// tag. Outside an item non-blank text is refused. What is passed over is
+// kept nowhere, however long it runs.
 bool XmlReader::parseMisc(bool allowText)
 {
     for (;;) {
-        if (allowText) {
-            // Mostly only white space stands between elements: passed over
-            // as it is, without going through the buffer of dropped text.
-            while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
-                ++m_pos;
-            if (m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) {
-                if (!parseText(&skippedText()))
-                    return false;
-            }
-        } else if (!parseText(nullptr)) {
+        // Mostly only white space stands between elements: passed over as it
+        // is, without a look at each character for markup.
+        while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
+            ++m_pos;
+        bool text = false;
+        if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(nullptr, allowText ? &text : nullptr))
             return false;
-        }
         if (!atMarkup())
             return true;
         if (startsWith(QLatin1String("<!--"))) {
@@ -188,10 +173,9 @@ bool XmlReader::parseMisc(bool allowText)
             if (!parseProcessingInstruction())
                 return false;
         } else if (startsWith(QLatin1String("<![CDATA["))) {
-            QString data;
-            if (!parseCData(&data))
+            if (!parseCData(nullptr, &text))
                 return false;
-            if (!allowText && !isBlank(data))
+            if (!allowText && text)
                 return fail(misplacedText);
         } else {
             return true;
@@ -207,10 +191,10 @@ bool XmlReader::parseRootChild(XmlItem* item)
     // White space before an item is no node: passed over as it is.
     while (m_pos < m_end && isSpace(m_data[m_pos].unicode()))
         ++m_pos;
-    QString& text = skippedText();
-    if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(&text))
+    bool text = false;
+    if ((m_pos >= m_end || m_data[m_pos] != QLatin1Char('<')) && !parseText(nullptr, &text))
         return false;
-    if (!isBlank(text)) {
+    if (text) {
         item->setTagName(QStringLiteral("#text"));
         return true;
     }
@@ -222,7 +206,7 @@ bool XmlReader::parseRootChild(XmlItem* item)
     }
     if (startsWith(QLatin1String("<![CDATA["))) {
         item->setTagName(QStringLiteral("#cdata-section"));
-        return parseCData(&text);
+        return parseCData(nullptr, &text);
     }
     if (startsWith(QLatin1String("<?"))) {
         item->setTagName(QStringLiteral("#processing-instruction"));
@@ -365,6 +349,40 @@ bool XmlReader::parseField(XmlItem::Child* child)
     }
 }
 
+// The field that files mostly hold, "<Name>text</Name>" with the name the
+// reader expects next and text that needs nothing replaced, read in one go
+// where it lies whole in the buffer: as parseField() reads it. False, with
+// nothing read, for any other field.
+bool XmlReader::parsePlainField(XmlItem::Child* child)
+{
+    const int count = m_names.size();
+    if (count == 0)
+        return false;
+    const int before = m_lastName;
+    const int follower = before >= 0 ? m_followers.at(before) : -1;
+    const int next = follower >= 0 ? follower : before + 1 < count ? before + 1 : 0;
+    const QString& name = m_names.at(next);
+    const int length = name.size();
+    const int textStart = m_pos + length + 2;
+    if (m_end - m_pos < 2 * length + 5 || m_data[textStart - 1] != QLatin1Char('>')
+        || !sameChars(m_data + m_pos + 1, name.constData(), length))
+        return false;
+    const int textEnd = int(skipPlain(m_data + textStart, m_data + m_end) - m_data);
+    if (m_end - textEnd < length + 3 || m_data[textEnd] != QLatin1Char('<') || m_data[textEnd + 1] != QLatin1Char('/')
+        || m_data[textEnd + length + 2] != QLatin1Char('>') || !sameChars(m_data + textEnd + 2, name.constData(), length))
+        return false;
+    knownName(before, next);
+    if (child->name.constData() != name.constData())
+        child->name = name;
+    child->hasChildNodes = textEnd > textStart;
+    if (child->hasChildNodes)
+        child->text.setUnicode(m_data + textStart, textEnd - textStart);
+    else
+        child->text = QString(); // as for an element never given a text
+    m_pos = textEnd + length + 3;
+    return true;
+}
+
 bool XmlReader::parseItem(XmlItem* item)
 {
     ++m_pos; // '<'
@@ -387,7 +405,7 @@ bool XmlReader::parseItem(XmlItem* item)
             child.name = std::move(m_spare[place].name);
             child.text = std::move(m_spare[place].text);
         }
-        if (!parseField(&child))
+        if (!parsePlainField(&child) && !parseField(&child))
             return false;
         item->children().append(std::move(child));
     }

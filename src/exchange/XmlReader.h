@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <climits>
+
 namespace Vexal {
 
 // Reads an exchange file as a stream of light items: open() reads up to the
@@ -18,6 +20,9 @@ namespace Vexal {
 // deeper nesting, entity declarations, elements with more attributes than the
 // format has any use for, undefined entities, references to characters XML
 // cannot carry, duplicate attributes and any other error of well-formedness.
+// Nothing else is refused for its length: names, references, white space,
+// declarations, comments, processing instructions and CDATA sections may run
+// on as long as XML allows, and what is only passed over is never held whole.
 // Comments, processing instructions, CDATA sections and references are read
 // as XML defines them; line ends are normalised to "\n".
 class XmlReader
@@ -45,7 +50,6 @@ public:
     // Limits of the format; anything beyond is refused.
     static constexpr int maxDepth = 3;
     static constexpr int maxAttributes = 32;
-    static constexpr int maxNameLength = 256;
 
 private:
     enum : uint { EndOfText = 0x110000 };
@@ -67,7 +71,17 @@ private:
 
     // Tokens (XmlReaderTokens.cpp).
     bool skipSpace();
-    bool parseName(QString* name);
+    bool parseName(QString* name, int keep = INT_MAX);
+    bool parseNewName(QString* name, int keep, int before);
+    // The known name at `index` was read after the one at `before` (-1: after
+    // none known).
+    void knownName(int before, int index)
+    {
+        if (before >= 0 && m_followers.at(before) != index)
+            m_followers[before] = index;
+        m_lastName = index;
+    }
+    bool skipEquals(const char* message);
     bool parseAttributes(bool root, bool* empty);
     bool parseEndTag(const QString& name);
     bool skipMarkup(bool comment);
@@ -82,14 +96,14 @@ private:
     bool takePair(QString* out);
     bool parseReference(QString* out);
     bool parseAttributeValue(QString* value);
-    bool parseCData(QString* out);
-    bool parseText(QString* out);
+    bool parseCData(QString* out, bool* nonBlank = nullptr);
+    bool parseText(QString* out, bool* nonBlank = nullptr);
 
     // The document (XmlReader.cpp).
-    QString& skippedText();
     bool parseMisc(bool allowText);
     bool parseRootChild(XmlItem* item);
     bool parseField(XmlItem::Child* child);
+    bool parsePlainField(XmlItem::Child* child);
     bool parseItem(XmlItem* item);
 
     XmlSource* m_source;
@@ -111,17 +125,17 @@ private:
     int m_errorLine = 0;
     int m_errorColumn = 0;
 
-    // Text read only to be dropped (white space between elements), in one
-    // buffer kept from item to item.
-    QString m_skipped;
-
     // Fields of the item read before, taken up again by the next item's.
     static constexpr std::size_t maxSpareTexts = 64;
     static constexpr int maxSpareText = 4096;
     QVector<XmlItem::Child> m_spare;
 
-    // Field names repeat on every item: one shared copy each.
+    // Field names repeat on every item: one shared copy each, of the names
+    // no longer than this.
+    static constexpr int maxKnownName = 256;
     QVector<QString> m_names;
+    // Per known name: the one read after it last time (-1: none yet).
+    QVector<int> m_followers;
     int m_lastName = -1;
 };
 

@@ -3,7 +3,6 @@
 #include "core/DBSql.h"
 #include "exchange/XmlSyntax.h"
 
-#include <QRegularExpression>
 #include <QVarLengthArray>
 
 // The tokens of a file: white space, names, tags and their attributes,
@@ -26,57 +25,119 @@ bool XmlReader::skipSpace()
     }
 }
 
-bool XmlReader::parseName(QString* name)
+// A name at the current position, of any length: one that runs past the
+// buffer is gathered piece by piece. With `keep` set, only that many of its
+// characters are kept (a name that is only tested, never stored, so that
+// memory stays bounded however long it runs).
+bool XmlReader::parseName(QString* name, int keep)
 {
-    ensure(maxNameLength + 1);
-    // Names mostly come in the same order: the one after the last is tried
-    // first, in place. Known names are valid ones, so only where the name
-    // ends needs a look.
+    // Names mostly come in the same order: the one that followed the last
+    // name before (or else the one known after it) is tried first, in place.
+    // Known names are valid ones, so only where the name ends needs a look,
+    // and a name merely starting with the known one ("TitleFinal" after
+    // "Title") is no match.
     const int count = m_names.size();
+    const int before = m_lastName;
     if (count > 0) {
-        const int next = m_lastName + 1 < count ? m_lastName + 1 : 0;
+        const int follower = before >= 0 ? m_followers.at(before) : -1;
+        const int next = follower >= 0 ? follower : before + 1 < count ? before + 1 : 0;
         const QString& guess = m_names.at(next);
         const int length = guess.size();
-        if (m_end - m_pos > length && sameChars(m_data + m_pos, guess.constData(), length)
+        ensure(length + 1);
+        if (length <= keep && m_end - m_pos > length && sameChars(m_data + m_pos, guess.constData(), length)
             && !isNameChar(m_data[m_pos + length].unicode())) {
             m_pos += length;
-            m_lastName = next;
+            knownName(before, next);
             if (name->constData() != guess.constData())
                 *name = guess;
             return true;
         }
     }
-    const int start = m_pos;
-    if (m_pos >= m_end)
+    return parseNewName(name, keep, before);
+}
+
+// parseName() where the guess failed: the name read and looked up.
+bool XmlReader::parseNewName(QString* name, int keep, int before)
+{
+    const int count = m_names.size();
+    m_lastName = -1;
+    const uint first = peek();
+    if (first == EndOfText)
         return fail(unexpectedEnd);
-    if (!isNameStart(m_data[m_pos].unicode()))
+    if (!isNameStart(first))
         return fail(invalidName);
-    ++m_pos;
-    while (m_pos < m_end && m_pos - start <= maxNameLength && isNameChar(m_data[m_pos].unicode()))
-        ++m_pos;
-    const int length = m_pos - start;
-    if (length > maxNameLength)
-        return fail(nameTooLong);
-    if (m_pos >= m_end)
-        return fail(unexpectedEnd);
-    int index = m_lastName;
-    for (int i = 0; i < count; ++i) {
-        if (++index >= count)
-            index = 0;
-        const QString& known = m_names.at(index);
-        if (known.size() == length && sameChars(known.constData(), m_data + start, length)) {
-            m_lastName = index;
-            if (name->constData() != known.constData())
-                *name = known;
-            return true;
+    // The name's characters in the buffer from `start`; what a refill would
+    // drop is kept in `gathered` first.
+    QString gathered;
+    int length = 0;
+    int start = m_pos;
+    for (;;) {
+        while (m_pos < m_end) {
+            const uint c = m_data[m_pos].unicode();
+            if (isHighSurrogate(c)) {
+                // A name may hold characters beyond the first plane, as pairs.
+                if (m_pos + 1 >= m_end)
+                    break;
+                const uint code = QChar::surrogateToUcs4(ushort(c), m_data[m_pos + 1].unicode());
+                if (!QChar::isLowSurrogate(m_data[m_pos + 1].unicode()) || code > 0xEFFFF)
+                    return fail(invalidCharacter);
+                m_pos += 2;
+                length += 2;
+                continue;
+            }
+            if (!isNameChar(c))
+                break;
+            ++m_pos;
+            ++length;
+        }
+        if (m_pos < m_end && !isHighSurrogate(m_data[m_pos].unicode()))
+            break;
+        gathered.append(m_data + start, qMax(0, qMin(m_pos - start, keep - gathered.size())));
+        if (!fill())
+            return fail(unexpectedEnd);
+        start = m_pos;
+    }
+    const QChar* chars = m_data + start;
+    int inBuffer = m_pos - start;
+    if (!gathered.isEmpty()) {
+        gathered.append(chars, qMax(0, qMin(inBuffer, keep - gathered.size())));
+        chars = gathered.constData();
+        inBuffer = gathered.size();
+    } else if (inBuffer > keep) {
+        inBuffer = keep;
+    }
+    const bool whole = length <= keep;
+    if (whole) {
+        for (int index = 0; index < count; ++index) {
+            const QString& known = m_names.at(index);
+            if (known.size() == length && sameChars(known.constData(), chars, length)) {
+                knownName(before, index);
+                if (name->constData() != known.constData())
+                    *name = known;
+                return true;
+            }
         }
     }
-    *name = QString(m_data + start, length);
-    if (m_names.size() < 512) {
+    *name = gathered.isEmpty() ? QString(chars, inBuffer) : gathered;
+    // Only short names are remembered: the guess above compares in place.
+    if (whole && length <= maxKnownName && m_names.size() < 512) {
         m_names.append(*name);
-        m_lastName = m_names.size() - 1;
+        m_followers.append(-1);
+        knownName(before, m_names.size() - 1);
     }
     return true;
+}
+
+// "=" between white space, as it joins a name and its value; `message` says
+// what stands there instead.
+bool XmlReader::skipEquals(const char* message)
+{
+    if (!skipSpace())
+        return fail(unexpectedEnd);
+    if (m_data[m_pos] != QLatin1Char('='))
+        return fail(message);
+    ++m_pos;
+    return skipSpace() || fail(unexpectedEnd);
 }
 
 // The rest of a comment or processing instruction, up to "-->" or "?>",
@@ -117,8 +178,9 @@ bool XmlReader::parseComment()
 bool XmlReader::parseProcessingInstruction()
 {
     m_pos += 2; // "<?"
+    // Only whether the target is "xml" matters: four characters tell.
     QString target;
-    if (!parseName(&target))
+    if (!parseName(&target, 4))
         return false;
     if (target.compare(QLatin1String("xml"), Qt::CaseInsensitive) == 0)
         return fail(misplacedDeclaration);
@@ -168,20 +230,13 @@ bool XmlReader::parseAttributes(bool root, bool* empty)
         }
         names.append(name);
         ++count;
-        if (!skipSpace())
-            return fail(unexpectedEnd);
-        if (m_data[m_pos] != QLatin1Char('='))
-            return fail(unexpectedCharacter);
-        ++m_pos;
-        if (!skipSpace())
-            return fail(unexpectedEnd);
-        QString value;
-        if (!parseAttributeValue(&value))
+        if (!skipEquals(unexpectedCharacter))
             return false;
-        if (root && name == ConstXML::tableAttribute()) {
-            m_table = value;
-            m_hasTable = true;
-        }
+        // Only the root's "Table" is kept; the other values are read over.
+        const bool table = root && name == ConstXML::tableAttribute();
+        if (!parseAttributeValue(table ? &m_table : nullptr))
+            return false;
+        m_hasTable = m_hasTable || table;
     }
 }
 
@@ -228,7 +283,7 @@ bool XmlReader::parseDoctype()
         return fail(after == EndOfText ? unexpectedEnd : unexpectedCharacter);
     skipSpace();
     QString name;
-    if (!parseName(&name))
+    if (!parseName(&name, 0))
         return false;
     for (;;) {
         if (!skipSpace())
@@ -239,8 +294,7 @@ bool XmlReader::parseDoctype()
             return true;
         }
         if (c == '"' || c == '\'') {
-            QString literal;
-            if (!parseAttributeValue(&literal))
+            if (!parseAttributeValue(nullptr))
                 return false;
             continue;
         }
@@ -256,7 +310,7 @@ bool XmlReader::parseDoctype()
         }
         if (isNameStart(c)) {
             QString keyword;
-            if (!parseName(&keyword))
+            if (!parseName(&keyword, 7))
                 return false;
             if (keyword != QLatin1String("SYSTEM") && keyword != QLatin1String("PUBLIC"))
                 return fail(unexpectedCharacter);
@@ -266,19 +320,70 @@ bool XmlReader::parseDoctype()
     }
 }
 
+// <?xml version="1.x" encoding="name" standalone="yes|no"?>, the last two
+// optional, read as it comes: white space may run on where XML allows it, and
+// the version and the encoding's name may be of any length.
 bool XmlReader::parseDeclaration()
 {
-    ensure(300);
-    const QString head = QString::fromRawData(m_data + m_pos, qMin(m_end - m_pos, 300));
-    static const QRegularExpression declaration(QStringLiteral(
-        "^<\\?xml[ \\t\\r\\n]+version[ \\t\\r\\n]*=[ \\t\\r\\n]*([\"'])1\\.[0-9]+\\1"
-        "([ \\t\\r\\n]+encoding[ \\t\\r\\n]*=[ \\t\\r\\n]*([\"'])[A-Za-z][A-Za-z0-9._-]*\\3)?"
-        "([ \\t\\r\\n]+standalone[ \\t\\r\\n]*=[ \\t\\r\\n]*([\"'])(yes|no)\\5)?[ \\t\\r\\n]*\\?>"));
-    const QRegularExpressionMatch match = declaration.match(head);
-    if (!match.hasMatch())
-        return fail(invalidDeclaration);
-    m_pos += match.capturedLength();
-    return true;
+    static const QLatin1String names[] = {QLatin1String("version"), QLatin1String("encoding"),
+                                          QLatin1String("standalone")};
+    m_pos += 5; // "<?xml"
+    int next = 0; // the pseudo-attributes come in this order
+    for (;;) {
+        const qint64 before = offset();
+        if (!skipSpace())
+            return fail(unexpectedEnd);
+        const bool spaced = offset() > before;
+        if (startsWith(QLatin1String("?>"))) {
+            if (next == 0)
+                return fail(invalidDeclaration);
+            m_pos += 2;
+            return true;
+        }
+        int which = next;
+        while (which < 3 && !startsWith(names[which]))
+            ++which;
+        if (!spaced || which == 3 || (next == 0 && which != 0))
+            return fail(invalidDeclaration);
+        m_pos += names[which].size();
+        next = which + 1;
+        if (!skipEquals(invalidDeclaration))
+            return false;
+        const uint quote = m_data[m_pos].unicode();
+        if (quote != '"' && quote != '\'')
+            return fail(invalidDeclaration);
+        ++m_pos;
+        // Checked as it comes: version 1.digits, a name of letters, digits
+        // and ._- that starts with a letter, or yes or no.
+        QString value; // of standalone only
+        int length = 0;
+        for (;; ++length) {
+            const uint c = peek();
+            if (c == EndOfText)
+                return fail(unexpectedEnd);
+            ++m_pos;
+            if (c == quote)
+                break;
+            const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+            const bool digit = c >= '0' && c <= '9';
+            bool ok = false;
+            if (which == 0)
+                ok = length == 0 ? c == '1' : length == 1 ? c == '.' : digit;
+            else if (which == 1)
+                ok = letter || (length > 0 && (digit || c == '.' || c == '_' || c == '-'));
+            else
+                ok = length < 3 && letter;
+            if (!ok)
+                return fail(invalidDeclaration);
+            if (which == 2)
+                value.append(QChar(ushort(c)));
+        }
+        const bool complete = which == 0   ? length > 2
+                              : which == 1 ? length > 0
+                                           : value == QLatin1String("yes") || value == QLatin1String("no");
+        if (!complete)
+            return fail(invalidDeclaration);
+    }
 }
 
 // Whether the "<" at the current position starts a comment, CDATA section,

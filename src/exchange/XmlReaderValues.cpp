@@ -16,79 +16,78 @@ void XmlReader::skipLineEnd()
     m_pos += (m_end - m_pos >= 2 && m_data[m_pos + 1] == QLatin1Char('\n')) ? 2 : 1;
 }
 
-// The surrogate pair at the current position, appended to `out`; a high
-// surrogate without its low one is refused.
+// The surrogate pair at the current position, appended to `out` (may be
+// null); a high surrogate without its low one is refused.
 bool XmlReader::takePair(QString* out)
 {
     ensure(2);
     if (m_end - m_pos < 2 || !QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
         return fail(invalidCharacter);
-    out->append(m_data + m_pos, 2);
+    if (out)
+        out->append(m_data + m_pos, 2);
     m_pos += 2;
     return true;
 }
 
 // "&...;" at the current position, its character appended to `out` (may be
 // null). Only the predefined entities and character references exist here:
-// the format declares no entities.
+// the format declares no entities. A character reference may carry any
+// number of leading zeros: it is read as it comes, one character at a time,
+// so that it never has to lie in the buffer whole.
 bool XmlReader::parseReference(QString* out)
 {
-    // A character reference may carry any number of leading zeros, so the
-    // name runs on to its ";" over as many pieces as it takes; only letters,
-    // digits and "#" belong to it, and a name longer than any sane reference
-    // is refused before it can grow the buffer.
-    static const int longestName = 1024;
-    // Counted from m_pos: a refill may move the buffer's contents.
-    int length = 1;
-    for (;;) {
-        if (!ensure(length + 1))
-            return fail(undefinedEntity);
-        const ushort u = m_data[m_pos + length].unicode();
-        if (u == ';')
-            break;
-        const bool nameChar = (u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '#';
-        if (!nameChar || length > longestName)
-            return fail(undefinedEntity);
-        ++length;
-    }
-    const int semicolon = m_pos + length;
-    const QStringRef name(&m_buffer, m_pos + 1, semicolon - m_pos - 1);
+    ++m_pos; // '&'
     uint code = 0;
-    if (name == QLatin1String("lt")) {
-        code = '<';
-    } else if (name == QLatin1String("gt")) {
-        code = '>';
-    } else if (name == QLatin1String("amp")) {
-        code = '&';
-    } else if (name == QLatin1String("quot")) {
-        code = '"';
-    } else if (name == QLatin1String("apos")) {
-        code = '\'';
-    } else if (name.size() > 1 && name.at(0) == QLatin1Char('#')) {
-        const bool hex = name.at(1) == QLatin1Char('x');
-        const QStringRef digits = name.mid(hex ? 2 : 1);
-        if (digits.isEmpty())
-            return fail(invalidReference);
-        for (const QChar d : digits) {
-            const ushort u = d.unicode();
+    if (peek() == '#') {
+        ++m_pos;
+        const bool hex = peek() == 'x';
+        if (hex)
+            ++m_pos;
+        bool any = false;
+        for (uint c = peek(); c != ';'; c = peek()) {
             int digit = -1;
-            if (u >= '0' && u <= '9')
-                digit = u - '0';
-            else if (hex && u >= 'a' && u <= 'f')
-                digit = u - 'a' + 10;
-            else if (hex && u >= 'A' && u <= 'F')
-                digit = u - 'A' + 10;
-            if (digit < 0)
-                return fail(invalidReference);
+            if (c >= '0' && c <= '9')
+                digit = int(c - '0');
+            else if (hex && c >= 'a' && c <= 'f')
+                digit = int(c - 'a') + 10;
+            else if (hex && c >= 'A' && c <= 'F')
+                digit = int(c - 'A') + 10;
+            if (digit < 0) {
+                const bool nameChar = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '#';
+                return fail(nameChar ? invalidReference : undefinedEntity);
+            }
             code = code * (hex ? 16 : 10) + uint(digit);
             if (code > 0x10FFFF)
                 return fail(invalidReference);
+            any = true;
+            ++m_pos;
         }
-        if (!isXmlChar(code))
+        if (!any || !isXmlChar(code))
             return fail(invalidReference);
     } else {
-        return fail(undefinedEntity);
+        // The five predefined names, none longer than four letters.
+        char name[5] = {};
+        int length = 0;
+        for (uint c = peek(); c != ';'; c = peek()) {
+            const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            if (!letter || length == 4)
+                return fail(undefinedEntity);
+            name[length++] = char(c);
+            ++m_pos;
+        }
+        static const struct
+        {
+            const char* name;
+            char character;
+        } predefined[] = {{"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
+        for (const auto& entity : predefined) {
+            if (qstrcmp(name, entity.name) == 0)
+                code = uint(uchar(entity.character));
+        }
+        if (code == 0)
+            return fail(undefinedEntity);
     }
+    ++m_pos; // ';'
     if (out) {
         if (code >= 0x10000) {
             out->append(QChar(QChar::highSurrogate(code)));
@@ -97,27 +96,28 @@ bool XmlReader::parseReference(QString* out)
             out->append(QChar(ushort(code)));
         }
     }
-    m_pos = semicolon + 1;
     return true;
 }
 
 // Character data up to the next "<", with references replaced and line ends
 // normalised; a "]]>", a lone surrogate or a character XML cannot carry is
-// refused. With `out` null only white space may stand here.
-bool XmlReader::parseText(QString* out)
+// refused. With `out` null the text is kept nowhere: with `nonBlank` given it
+// is only told whether the text was more than white space (as the DOM drops
+// white space, a reference to a blank counts as one); without it only white
+// space may stand here.
+bool XmlReader::parseText(QString* out, bool* nonBlank)
 {
     for (;;) {
         const int start = m_pos;
-        const QChar* plain = m_data + m_pos;
-        const QChar* const end = m_data + m_end;
-        while (plain < end && isPlain(plain->unicode()))
-            ++plain;
-        m_pos = int(plain - m_data);
+        m_pos = int(skipPlain(m_data + m_pos, m_data + m_end) - m_data);
         if (m_pos > start) {
             if (out)
                 out->append(m_data + start, m_pos - start);
-            else if (!isBlank(QString::fromRawData(m_data + start, m_pos - start)))
-                return fail(misplacedText);
+            else if (!isBlank(m_data + start, m_data + m_pos)) {
+                if (!nonBlank)
+                    return fail(misplacedText);
+                *nonBlank = true;
+            }
         }
         // The piece ended: the text goes on in the next.
         if (m_pos >= m_end) {
@@ -128,22 +128,30 @@ bool XmlReader::parseText(QString* out)
         const uint c = m_data[m_pos].unicode();
         if (c == '<')
             return true;
-        if (!out && c != '\r')
+        if (!out && !nonBlank && c != '\r')
             return fail(misplacedText);
         if (c == '&') {
-            if (!parseReference(out))
+            QString character;
+            if (!parseReference(out ? out : &character))
                 return false;
+            if (!out && !isBlank(character))
+                *nonBlank = true;
         } else if (c == ']') {
             ensure(3);
             if (m_end - m_pos >= 3 && m_data[m_pos + 1] == QLatin1Char(']') && m_data[m_pos + 2] == QLatin1Char('>'))
                 return fail(cdataEnd);
-            out->append(QLatin1Char(']'));
+            if (out)
+                out->append(QLatin1Char(']'));
+            else
+                *nonBlank = true;
             ++m_pos;
         } else if (c == '\r') {
             if (out)
                 out->append(QLatin1Char('\n'));
             skipLineEnd();
         } else if (isHighSurrogate(c)) {
+            if (!out)
+                *nonBlank = true;
             if (!takePair(out))
                 return false;
         } else {
@@ -152,7 +160,10 @@ bool XmlReader::parseText(QString* out)
     }
 }
 
-bool XmlReader::parseCData(QString* out)
+// A CDATA section, its text appended to `out` with line ends normalised; with
+// `out` null it is kept nowhere and `nonBlank` tells whether it held more
+// than white space.
+bool XmlReader::parseCData(QString* out, bool* nonBlank)
 {
     m_pos += 9; // "<![CDATA["
     for (;;) {
@@ -165,27 +176,29 @@ bool XmlReader::parseCData(QString* out)
             m_pos += 3;
             return true;
         }
+        if (!out && nonBlank && !isSpace(c))
+            *nonBlank = true;
         if (c == '\r') {
-            out->append(QLatin1Char('\n'));
+            if (out)
+                out->append(QLatin1Char('\n'));
             m_pos += m_data[m_pos + 1] == QLatin1Char('\n') ? 2 : 1;
             continue;
         }
         if (isHighSurrogate(c)) {
-            if (!QChar::isLowSurrogate(m_data[m_pos + 1].unicode()))
-                return fail(invalidCharacter);
-            out->append(m_data + m_pos, 2);
-            m_pos += 2;
+            if (!takePair(out))
+                return false;
             continue;
         }
         if (!isPlain(ushort(c)) && c != '<' && c != '&' && c != ']')
             return fail(invalidCharacter);
-        out->append(m_data[m_pos]);
+        if (out)
+            out->append(m_data[m_pos]);
         ++m_pos;
     }
 }
 
 // Attribute value in quotes: references replaced, white space normalised to
-// blanks, "<" refused.
+// blanks, "<" refused. With `value` null it is checked and kept nowhere.
 bool XmlReader::parseAttributeValue(QString* value)
 {
     const uint quote = peek();
@@ -200,7 +213,8 @@ bool XmlReader::parseAttributeValue(QString* value)
                 break;
             ++m_pos;
         }
-        value->append(m_data + start, m_pos - start);
+        if (value)
+            value->append(m_data + start, m_pos - start);
         if (m_pos >= m_end) {
             if (!fill())
                 return fail(unexpectedEnd);
@@ -215,13 +229,16 @@ bool XmlReader::parseAttributeValue(QString* value)
             if (!parseReference(value))
                 return false;
         } else if (c == '\t' || c == '\n') {
-            value->append(QLatin1Char(' '));
+            if (value)
+                value->append(QLatin1Char(' '));
             ++m_pos;
         } else if (c == '\r') {
-            value->append(QLatin1Char(' '));
+            if (value)
+                value->append(QLatin1Char(' '));
             skipLineEnd();
         } else if (c == ']') {
-            value->append(QLatin1Char(']'));
+            if (value)
+                value->append(QLatin1Char(']'));
             ++m_pos;
         } else if (isHighSurrogate(c)) {
             if (!takePair(value))

@@ -338,6 +338,8 @@ private slots:
             << projectsFile("<item><ID>1</ID><Name>caf\xc3\xa9</Name></item>" + later);
         QTest::newRow("a malformed node before a Windows-1252 byte")
             << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item><item/>" + later);
+        QTest::newRow("another root before a Windows-1252 byte")
+            << "<records Table=\"Project\">" + later + "</records>";
         QTest::newRow("Windows-1252 throughout")
             << projectsFile("<item><ID>5</ID><Name>caf\xe9</Name></item>" + later);
         QTest::newRow("UTF-8 throughout, one fault")

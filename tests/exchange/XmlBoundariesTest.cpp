@@ -209,6 +209,63 @@ private slots:
         }
     }
 
+    // Files whose reading is known, read in pieces of every small size:
+    // XML's line ends are normalised in texts, CDATA sections and attribute
+    // values; names are compared whole; and no length (of a reference, a
+    // name, white space, a declaration) makes a well-formed file refused.
+    void readsWhatXmlDefines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        const QString smiley = QString::fromUcs4(U"\U0001F600");
+        QTest::newRow("markup, references and white space")
+            << QByteArray("\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- by hand -->\r\n"
+                          "<!DOCTYPE doc SYSTEM \"doc.dtd\">\n<ITEMS Table='Word' other=\"a&#x9;b\">\r\n"
+                          " <item a=\"1\"><ID>1</ID><Name>a &amp; b &lt;c&gt; &quot;&apos;&#65;&#x42;&#xd;&#x1F600;"
+                          "&#x000000000043;&#0000000000068;</Name><Comments/><URL></URL>text between"
+                          "<Blank> \n\t</Blank>\r\n<Mixed>x<!-- c -->y<![CDATA[<z> & ]]>\r\nw<?pi data?></Mixed></item>\n"
+                          " <item/>\n</ITEMS>\n<!-- after -->\n")
+            << QStringLiteral("ITEMS|Word\nitem\nID|1|1|1\nName|a & b <c> \"'AB\r%1CD|1|1\nComments||1|0\nURL||1|0\n"
+                              "Blank| \n\t|1|1\nMixed|xy<z> & \nw|1|1\nitem")
+                   .arg(smiley);
+        QTest::newRow("line ends")
+            << QByteArray("<items Table=\"A\r\nB\rC\nD\tE&#xd;&#xa;&#x9;F\"><item>"
+                          "<Text>a\r\nb\rc\r\r\nd\n\re</Text><CData><![CDATA[a\r\nb\rc\r\r\nd\n\re]]></CData>"
+                          "<Mixed>a\r<![CDATA[\nb\r]]>\nc\r</Mixed></item></items>")
+            << QStringLiteral("items|A B C D E\r\n\tF\nitem\nText|a\nb\nc\n\nd\n\ne|1|1\n"
+                              "CData|a\nb\nc\n\nd\n\ne|1|1\nMixed|a\n\nb\n\nc\n|1|1");
+        QTest::newRow("names compared whole")
+            << QByteArray("<items Table=\"T\"><item><Title>a</Title><TitleFinal>b</TitleFinal><Titl>c</Titl>"
+                          "<Title>d</Title></item><item><TitleFinal>e</TitleFinal><Title>f</Title></item></items>")
+            << QStringLiteral("items|T\nitem\nTitle|a|1|1\nTitleFinal|b|1|1\nTitl|c|1|1\nTitle|d|1|1\n"
+                              "item\nTitleFinal|e|1|1\nTitle|f|1|1");
+        const QByteArray zeros(1100, '0');
+        QTest::newRow("long references")
+            << "<items Table=\"&#" + zeros + "84;\"><item><V>&#" + zeros + "65;&#x" + zeros + "1F600;</V></item></items>"
+            << QStringLiteral("items|T\nitem\nV|A%1|1|1").arg(smiley);
+        const QByteArray blanks(400, ' ');
+        const QByteArray name(1100, 'N');
+        QTest::newRow("long declaration")
+            << "<?xml" + blanks + "version" + blanks + "=" + blanks + "'1." + zeros + "'" + blanks
+                   + "encoding=\"UTF-8\"" + blanks + "standalone=\"no\"" + blanks + "?><items Table=\"T\"/>"
+            << QStringLiteral("items|T");
+        QTest::newRow("long names and white space")
+            << "<!DOCTYPE " + name + blanks
+                   + "SYSTEM" + blanks + "\"doc.dtd\"" + blanks + "><?" + name + " data?><items" + blanks + "Table"
+                   + blanks + "=" + blanks + "\"T\"" + blanks + name + "=\"x\"" + blanks + "><item><" + name + blanks
+                   + ">v</" + name + blanks + "><Name" + blanks + ">n</Name" + blanks + "></item></items>"
+            << QStringLiteral("items|T\nitem\n%1|v|1|1\nName|n|1|1").arg(QString(1100, QLatin1Char('N')));
+    }
+    void readsWhatXmlDefines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        // 0 is the usual piece; the small ones put a piece's end everywhere.
+        for (const int size : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 17, 31, 64, 127, 509})
+            QVERIFY2(readWith(bytes, size) == expected,
+                     qPrintable(QStringLiteral("piece size %1: %2").arg(size).arg(readWith(bytes, size))));
+    }
+
     // An export of a few megabytes of bookmarks with icons and of articles
     // with long texts imports back row for row: exported again, the rows give
     // the same files.
