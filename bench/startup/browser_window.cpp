@@ -2,6 +2,7 @@
 
 #include "data/DBManager.h"
 #include "app/WndMain.h"
+#include "core/ProcessSetup.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@
 // reporting its first paint, then leaving through File > Exit as a user would.
 int main(int argc, char** argv)
 {
+    Vexal::prepareProcess();
     QApplication app(argc, argv);
     // Before the window is built: a maximized window is shown while it loads.
     FirstPaint painted;
