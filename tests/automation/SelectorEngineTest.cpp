@@ -290,6 +290,8 @@ private slots:
         row("comparisons", "INPUT[name=%\"EM\"&&name%=\"AIL\"&&id%%\"4\"]", {"i4"});
         row("cyrillic text", "LABEL[XTRIMMED=\"имя\"]", {"ru"});
         row("nothing first", "BLINK:INPUT", {});
+        row("nothing first, then texts", "BLINK:XCHILD[XTEXT=\"x\"]", {});
+        row("nothing first, then next", "BLINK:XNEXT[XNAME=\"INPUT\"]", {});
         row("missing attribute is empty", "FORM[name!=\"x\"&&XFIRST=\"0\"]", {"f1"});
     }
 
