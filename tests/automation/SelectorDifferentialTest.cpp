@@ -15,9 +15,6 @@
 #include <QWebPage>
 #include <QWebView>
 
-#include <algorithm>
-#include <limits>
-
 using namespace Vexal;
 
 namespace {
@@ -78,22 +75,6 @@ class SelectorDifferentialTest : public QObject
         WebKitPageDom dom(&view);
         QVERIFY2(SelectorLookup(&dom).find(builder.result()) == LiteralSelectorEngine(&dom).find(builder.result()),
                  qPrintable(text));
-    }
-
-    // The best of a few runs, in the thread's processor time: a busy machine
-    // stretches a run, it never shortens one.
-    static qint64 bestTime(QWebView& view, const QString& text)
-    {
-        SelectorBuilder builder;
-        builder.build(text, QString(), QString());
-        SelectorLookup lookup(&view);
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int run = 0; run < 3; ++run) {
-            const qint64 start = threadCpuNs();
-            lookup.find(builder.result());
-            best = std::min(best, threadCpuNs() - start);
-        }
-        return best;
     }
 
 private slots:
@@ -211,8 +192,12 @@ private slots:
         QVERIFY(load(shallow, nestedDivs(500)));
         QVERIFY(load(deep, nestedDivs(2000)));
         compare(shallow, selector);
-        const qint64 shallowNs = bestTime(shallow, selector);
-        const qint64 deepNs = bestTime(deep, selector);
+        SelectorBuilder builder;
+        builder.build(selector, QString(), QString());
+        SelectorLookup inShallow(&shallow);
+        SelectorLookup inDeep(&deep);
+        const qint64 shallowNs = bestThreadCpuNs([&] { inShallow.find(builder.result()); });
+        const qint64 deepNs = bestThreadCpuNs([&] { inDeep.find(builder.result()); });
         QVERIFY2(deepNs < 8 * shallowNs + 2000000,
                  qPrintable(QStringLiteral("%1 ms, four times as deep %2 ms").arg(shallowNs / 1e6).arg(deepNs / 1e6)));
     }

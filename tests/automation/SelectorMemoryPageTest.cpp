@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <limits>
 
 using namespace Vexal;
 
@@ -30,19 +29,6 @@ class SelectorMemoryPageTest : public QObject
         if (literally)
             return LiteralSelectorEngine(&dom).find(builder.result());
         return SelectorLookup(&dom).find(builder.result());
-    }
-
-    // The best of a few runs of the engine, in processor time: a busy
-    // machine stretches a run, it never shortens one.
-    static qint64 bestTime(MemoryPageDom& dom, const QString& text)
-    {
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int run = 0; run < 3; ++run) {
-            const qint64 start = threadCpuNs();
-            found(dom, text, false);
-            best = std::min(best, threadCpuNs() - start);
-        }
-        return best;
     }
 
     // A form of so many rows, each a DIV holding a LABEL, a SPAN and an INPUT.
@@ -64,6 +50,24 @@ class SelectorMemoryPageTest : public QObject
         for (const PageElement& e : found(dom, text, false))
             out << e.attribute(QStringLiteral("id"));
         return out;
+    }
+
+    static void fillRulesPage(MemoryPageDom& dom)
+    {
+        const auto id = [](const char* value) { return QMap<QString, QString>{{"id", QString::fromLatin1(value)}}; };
+        const int body = dom.add(dom.root(), QStringLiteral("body"), id("b"));
+        const int f1 = dom.add(body, QStringLiteral("form"), id("f1"));
+        dom.add(f1, QStringLiteral("input"), {{"id", "i1"}, {"name", "q"}});
+        dom.add(f1, QStringLiteral("input"), {{"id", "i2"}, {"name", "x"}});
+        const int f2 = dom.add(body, QStringLiteral("form"), id("f2"));
+        dom.addText(dom.add(f2, QStringLiteral("label"), id("l1")), QStringLiteral("Email"));
+        const int span = dom.add(f2, QStringLiteral("span"), id("s"));
+        dom.addText(dom.add(span, QStringLiteral("label"), id("l2")), QStringLiteral("Inner"));
+        dom.add(span, QStringLiteral("input"), id("i3"));
+        dom.addText(dom.add(body, QStringLiteral("input"), id("i4")), QStringLiteral("typed"));
+        dom.addText(dom.add(body, QStringLiteral("label"), id("l3")), QStringLiteral("Last"));
+        const int frame = dom.add(dom.addFrame(body), QStringLiteral("body"));
+        dom.add(frame, QStringLiteral("input"), {{"id", "in"}, {"name", "in"}});
     }
 
 private slots:
@@ -101,8 +105,8 @@ private slots:
         fillForm(small, 5000);
         fillForm(large, 20000);
         QCOMPARE(found(large, selector, false).size(), found(large, selector, true).size());
-        const qint64 smallNs = bestTime(small, selector);
-        const qint64 largeNs = bestTime(large, selector);
+        const qint64 smallNs = bestThreadCpuNs([&] { found(small, selector, false); });
+        const qint64 largeNs = bestThreadCpuNs([&] { found(large, selector, false); });
         QVERIFY2(largeNs < 8 * smallNs + 2000000,
                  qPrintable(QStringLiteral("%1 ms, four times the form %2 ms").arg(smallNs / 1e6).arg(largeNs / 1e6)));
     }
@@ -153,22 +157,24 @@ private slots:
         QFETCH(QString, selector);
         QFETCH(QStringList, expected);
         MemoryPageDom dom;
-        const auto id = [](const char* value) { return QMap<QString, QString>{{"id", QString::fromLatin1(value)}}; };
-        const int body = dom.add(dom.root(), QStringLiteral("body"), id("b"));
-        const int f1 = dom.add(body, QStringLiteral("form"), id("f1"));
-        dom.add(f1, QStringLiteral("input"), {{"id", "i1"}, {"name", "q"}});
-        dom.add(f1, QStringLiteral("input"), {{"id", "i2"}, {"name", "x"}});
-        const int f2 = dom.add(body, QStringLiteral("form"), id("f2"));
-        dom.addText(dom.add(f2, QStringLiteral("label"), id("l1")), QStringLiteral("Email"));
-        const int span = dom.add(f2, QStringLiteral("span"), id("s"));
-        dom.addText(dom.add(span, QStringLiteral("label"), id("l2")), QStringLiteral("Inner"));
-        dom.add(span, QStringLiteral("input"), id("i3"));
-        dom.addText(dom.add(body, QStringLiteral("input"), id("i4")), QStringLiteral("typed"));
-        dom.addText(dom.add(body, QStringLiteral("label"), id("l3")), QStringLiteral("Last"));
-        const int frame = dom.add(dom.addFrame(body), QStringLiteral("body"));
-        dom.add(frame, QStringLiteral("input"), {{"id", "in"}, {"name", "in"}});
+        fillRulesPage(dom);
         QCOMPARE(ids(dom, selector), expected);
         QCOMPARE(found(dom, selector, false), found(dom, selector, true));
+    }
+
+    // The element after each of a query's elements, as any page access gives
+    // it: the next-element step's candidates when they lie within the parent.
+    void followingElements()
+    {
+        MemoryPageDom dom;
+        fillRulesPage(dom);
+        const PageDom::Following following =
+            dom.following(dom.documentElement(), QStringLiteral("label"), QStringLiteral("input"));
+        QStringList elements;
+        for (const PageElement& e : following.elements)
+            elements << e.attribute(QStringLiteral("id"));
+        QCOMPARE(elements, (QStringList{"i3", "i3", "l3"}));
+        QCOMPARE(following.open, QVector<int>{2});
     }
 
     // What the manager writes, by element type, through the element's page.
