@@ -1,5 +1,6 @@
 #include "LiteralSelectorEngine.h"
 #include "SelectorPageGenerator.h"
+#include "ThreadClock.h"
 
 #include "automation/SelectorBuilder.h"
 #include "automation/SelectorList.h"
@@ -16,6 +17,7 @@
 #include <QWebView>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -253,33 +255,133 @@ BENCHMARK(BM_NextTextFloorAgainstSiblingQuery)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NextTextScriptAgainstSiblingQuery)->Unit(benchmark::kMicrosecond);
 
 // Selectors against the selector rules read literally (LiteralSelectorEngine,
-// as the tests hold the engine to it), both timed in the same run: "ratio" is
-// ours over the literal time. Goal: at most 2 for every selector.
-void runAgainstLiteral(benchmark::State& state, QWebView* view, const char* selector)
+// whose answers the tests hold the engine to), both timed in the same run by
+// the processor time of this thread: "ratio" is ours over the literal time.
+// Goal: at most 2 for every selector. "held": the most elements the page
+// access held for the lookup at once.
+void runAgainstLiteral(benchmark::State& state, QWebView* view, const QString& selector)
 {
     Vexal::SelectorBuilder builder;
-    builder.build(QString::fromLatin1(selector), QString(), QString());
+    builder.build(selector, QString(), QString());
     Vexal::WebKitPageDom dom(view);
     Vexal::SelectorLookup lookup(&dom);
     LiteralSelectorEngine literal(&dom);
     qint64 ours = 0;
     qint64 peer = 0;
-    QElapsedTimer timer;
+    int held = 0;
     for (auto _ : state) {
-        dom.forget();
-        timer.start();
+        dom.resetPeak();
+        qint64 start = threadCpuNs();
         const int found = lookup.find(builder.result()).size();
-        ours += timer.nsecsElapsed();
-        timer.start();
+        ours += threadCpuNs() - start;
+        held = std::max(held, dom.peakHeldElements());
+        start = threadCpuNs();
         const int literalFound = literal.find(builder.result()).size();
-        peer += timer.nsecsElapsed();
+        peer += threadCpuNs() - start;
         if (found != literalFound)
             state.SkipWithError("not the literal answer");
     }
     state.counters["ours_ms"] = benchmark::Counter(double(ours) / 1e6, benchmark::Counter::kAvgIterations);
     state.counters["literal_ms"] = benchmark::Counter(double(peer) / 1e6, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = peer > 0 ? double(ours) / double(peer) : 0;
+    state.counters["held"] = held;
 }
+void runAgainstLiteral(benchmark::State& state, QWebView* view, const char* selector)
+{
+    runAgainstLiteral(state, view, QString::fromLatin1(selector));
+}
+
+// Pages for every step and condition kind, each with a frame holding a page
+// of the same shape. A deep chain: DIVs nested "depth" levels, each with the
+// text "level i" and a SPAN before the next level. A flat form: rows of a DIV
+// holding a LABEL ("Field i"), a SPAN and an INPUT, four elements a row.
+QWebView* stepPage(bool deep, int size)
+{
+    static QMap<QPair<bool, int>, QWebView*> views;
+    if (QWebView* view = views.value(qMakePair(deep, size)))
+        return view;
+    loadOtherPages();
+    auto* view = new QWebView;
+    const QString build = deep ? QStringLiteral(
+                                     "function fill(doc, n) {"
+                                     "  var p = doc.body;"
+                                     "  for (var i = 0; i < n; ++i) {"
+                                     "    var d = doc.createElement('div'); d.className = 'c';"
+                                     "    d.appendChild(doc.createTextNode('level ' + i));"
+                                     "    var s = doc.createElement('span'); s.appendChild(doc.createTextNode('s'));"
+                                     "    d.appendChild(s); p.appendChild(d); p = d; } }")
+                               : QStringLiteral(
+                                     "function fill(doc, n) {"
+                                     "  var f = doc.createElement('form'), h = '';"
+                                     "  for (var i = 0; i < n; ++i)"
+                                     "    h += '<div class=\"c\"><label class=\"l\">Field ' + i + '</label><span>*</span>'"
+                                     "      + '<input type=\"text\" name=\"f' + i + '\"></div>';"
+                                     "  f.innerHTML = h; doc.body.appendChild(f); }");
+    load(view, QStringLiteral("<html><body><iframe id=\"frame\"></iframe><script>%1"
+                              "var doc = document.getElementById('frame').contentDocument;"
+                              "doc.open(); doc.write('<html><body></body></html>'); doc.close();"
+                              "fill(doc, %2); fill(document, %3);</script></body></html>")
+                   .arg(build)
+                   .arg(deep ? size : size / 4)
+                   .arg(size));
+    view->page()->mainFrame()->documentElement().toPlainText();
+    views.insert(qMakePair(deep, size), view);
+    return view;
+}
+
+// Every step kind with every condition kind, on a deep chain of 50 and 150
+// levels and on a flat form of 80,000 elements, each against the literal
+// reading: the step's candidates are DIVs on the chain, LABELs on the form.
+void registerStepMatrix()
+{
+    struct Kind {
+        const char* name;
+        const char* deep;
+        const char* flat;
+    };
+    static const Kind kinds[] = {
+        {"down", "DIV:DIV", "DIV:LABEL"},
+        {"down3", "DIV:DIV:DIV", "FORM:DIV:LABEL"},
+        {"child", "DIV:XCHILD", "DIV:XCHILD"},
+        {"parent", "SPAN:XPARENT", "INPUT[name%=\"999\"]:XPARENT"},
+        {"sibling", "SPAN:XSIBLING", "INPUT:XSIBLING"},
+        {"next", "SPAN:XNEXT", "SPAN:XNEXT"},
+        {"frame", "IFRAME:DIV", "IFRAME:LABEL"},
+    };
+    struct Condition {
+        const char* name;
+        const char* deep;
+        const char* flat;
+    };
+    static const Condition conditions[] = {
+        {"attribute", "class=\"c\"", "class=\"l\""},
+        {"name", "XNAME=\"DIV\"", "XNAME=\"LABEL\""},
+        {"first", "XFIRST=\"1\"", "XFIRST=\"0\""},
+        {"last", "XLAST=\"0\"", "XLAST!=\"2\""},
+        {"text", "XTEXT%%\"level 1\"", "XTEXT%=\"9\""},
+        {"trimmed", "XTRIMMED=\"s\"", "XTRIMMED%=\"7\""},
+    };
+    struct Shape {
+        const char* name;
+        bool deep;
+        int size;
+    };
+    static const Shape shapes[] = {{"deep50", true, 50}, {"deep150", true, 150}, {"flat80k", false, 20000}};
+    for (const Shape& shape : shapes) {
+        for (const Kind& kind : kinds) {
+            for (const Condition& condition : conditions) {
+                const QString selector = QStringLiteral("%1[%2]").arg(
+                    QLatin1String(shape.deep ? kind.deep : kind.flat),
+                    QLatin1String(shape.deep ? condition.deep : condition.flat));
+                const std::string name = std::string("BM_Step/") + shape.name + "/" + kind.name + "/" + condition.name;
+                benchmark::RegisterBenchmark(name.c_str(), [shape, selector](benchmark::State& state) {
+                    runAgainstLiteral(state, stepPage(shape.deep, shape.size), selector);
+                })->Unit(benchmark::kMillisecond)->MinTime(0.2);
+            }
+        }
+    }
+}
+const bool stepMatrix = (registerStepMatrix(), true);
 
 // Nested SPANs, the innermost showing "x": each SPAN's next element with the
 // text "x" is the SPAN inside it.

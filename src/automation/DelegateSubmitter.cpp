@@ -18,7 +18,7 @@
 #include "texts/LocaleMessage.h"
 
 #include "core/Convert.h"
-#include "shell/WebKitPageDom.h"
+#include "shell/PageDomFactory.h"
 
 #include <QRegularExpression>
 
@@ -26,7 +26,7 @@ namespace Vexal {
 
 DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
     : DelegateBase(nullptr, parent)
-    , m_dom(new WebKitPageDom(view))
+    , m_dom(PageDomFactory::forView(view))
 {
     m_builder = new SelectorBuilder(this);
     m_manager = new SelectorManager(m_dom.get(), this);
@@ -37,7 +37,7 @@ DelegateSubmitter::~DelegateSubmitter() = default;
 
 QWebView* DelegateSubmitter::view() const
 {
-    return m_dom->view();
+    return PageDomFactory::viewOf(m_dom.get());
 }
 
 bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values)
@@ -87,10 +87,9 @@ PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
 {
     if (!list)
         return PageElement();
-    // Each field is written before the next is looked for: what earlier
-    // lookups handed out is let go.
-    m_dom->forget();
     const PageElements found = m_lookup->find(list);
+    if (!m_lookup->error().isEmpty())
+        Logger::error(m_lookup->error());
     if (found.isEmpty()) {
         Logger::info(LocaleMessage::fieldNotFound(list->caption()));
         return PageElement();

@@ -19,7 +19,6 @@ class SelectorList;
 class SelectorLookup;
 class SelectorManager;
 class SmartElement;
-class WebKitPageDom;
 
 // Base of the form-filling command objects: one fill of one record into the
 // page of a web view, by the website's template when there is one, otherwise
@@ -35,7 +34,7 @@ public:
 
     QWebView* view() const;
     // The page access of the fill: every element it writes into comes from it.
-    WebKitPageDom* dom() const { return m_dom.get(); }
+    PageDom* dom() const { return m_dom.get(); }
 
     // Parse one template field; on a fault the detail goes to the log, the
     // general title to the user, and the result is false. An empty selector
@@ -209,7 +208,7 @@ private:
     // field or it finds nothing (told as an information line).
     PageElement firstFound(const SelectorList* list) const;
 
-    std::unique_ptr<WebKitPageDom> m_dom;
+    PageDomHandle m_dom;
     SelectorBuilder* m_builder = nullptr;
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;

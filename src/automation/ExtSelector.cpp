@@ -85,9 +85,7 @@ void ExtSelector::parseInto(SelectorBuilder& builder)
     builder.build(m_selectorBox->currentText(), LocaleExtension::test(), LocaleExtension::test());
     if (SelectorError* error = builder.error()) {
         m_parsedEdit->clear();
-        // The message quotes the typed text: shown as text, not as markup.
-        m_messageEdit->setHtml(
-            QStringLiteral("<span style='color:red;'>%1</span>").arg(error->text().toHtmlEscaped()));
+        showError(error->text());
         return;
     }
     m_messageEdit->setPlainText(QString());
@@ -99,6 +97,12 @@ void ExtSelector::parseInto(SelectorBuilder& builder)
     m_parsedEdit->setText(result->toText());
     m_parsedEdit->setCursorPosition(0);
     m_selectorBox->addCurrentToHistory();
+}
+
+// The message quotes the typed text: shown as text, not as markup.
+void ExtSelector::showError(const QString& text)
+{
+    m_messageEdit->setHtml(QStringLiteral("<span style='color:red;'>%1</span>").arg(text.toHtmlEscaped()));
 }
 
 void ExtSelector::slotParse()
@@ -122,6 +126,8 @@ void ExtSelector::slotHighlight()
         return;
     SelectorLookup lookup(tab->webView());
     const PageElements elements = lookup.find(builder.result());
+    if (!lookup.error().isEmpty())
+        showError(lookup.error());
     for (const PageElement& element : elements) {
         if (!element.isNull())
             element.dom()->setStyle(element, QStringLiteral("border"), borderStyle());

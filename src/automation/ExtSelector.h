@@ -48,6 +48,8 @@ protected:
 private:
     // Builds the box's text into the builder and shows the outcome.
     void parseInto(SelectorBuilder& builder);
+    // Shows a message in red in the message box.
+    void showError(const QString& text);
 
     ExtSelectorToolbar* m_toolbar = nullptr;
     WidSelectorComboBox* m_selectorBox = nullptr;

@@ -7,8 +7,10 @@
 #include "automation/SelectorLookupCss.h"
 #include "automation/SelectorLookupScan.h"
 #include "automation/SelectorLookupText.h"
-#include "shell/WebKitPageDom.h"
+#include "shell/PageDomFactory.h"
+#include "texts/LocaleMessage.h"
 
+#include <new>
 #include <optional>
 
 namespace Vexal {
@@ -17,7 +19,7 @@ using namespace lookup;
 
 SelectorLookup::SelectorLookup(QWebView* view, QObject* parent)
     : QObject(parent)
-    , m_ownDom(new WebKitPageDom(view))
+    , m_ownDom(PageDomFactory::forView(view))
     , m_dom(m_ownDom.get())
 {
 }
@@ -32,19 +34,30 @@ SelectorLookup::~SelectorLookup() = default;
 
 PageElements SelectorLookup::find(const SelectorList* list) const
 {
+    m_error.clear();
     if (!m_dom || !list || list->count() == 0)
         return {};
-    if (m_ownDom)
-        m_ownDom->forget();
-    const PageElement document = m_dom->documentElement();
-    if (document.isNull())
-        return {};
-    const Elements found = evaluate(document, list);
-    PageElements out;
-    out.reserve(int(found.size()));
-    for (const PageElement& element : found)
-        out.append(element);
-    return out;
+    try {
+        const PageElement document = m_dom->documentElement();
+        if (document.isNull())
+            return {};
+        Elements found = evaluate(document, list);
+        PageElements out;
+        out.reserve(int(found.size()));
+        for (PageElement& element : found)
+            out.append(std::move(element));
+        return out;
+    } catch (const TooManyElements&) {
+    } catch (const std::bad_alloc&) {
+    }
+    m_error = LocaleMessage::selectorTooLarge(list->toText());
+    return {};
+}
+
+void SelectorLookup::checkHeld(const Elements& held) const
+{
+    if (held.size() > size_t(m_limit))
+        throw TooManyElements();
 }
 
 SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, const SelectorList* list) const
@@ -53,7 +66,6 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
     const bool css = m_dom->takesCss();
     const Plan firstPlan(first, css);
     Elements current;
-    stepFirst(document, first, firstPlan, current);
     // A CSS selector that finds exactly the current elements in document
     // order, while there is one, and the type its last part names.
     QString currentQuery;
@@ -63,18 +75,45 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
         currentQuery = firstPlan.query;
         currentType = cssTag(first);
     }
+    // The first step's elements are listed when a step needs them: a
+    // next-element step over their query does not.
+    bool listed = false;
+    const auto listFirst = [&] {
+        if (!listed) {
+            stepFirst(document, first, firstPlan, current);
+            checkHeld(current);
+            listed = true;
+        }
+    };
     int htmlDocument = -1;
-    for (int i = 1; i < list->count() && !current.empty(); ++i) {
+    for (int i = 1; i < list->count() && (!listed || !current.empty()); ++i) {
         const Selector* step = list->at(i);
         const bool byCss = !currentQuery.isEmpty()
             && (step->kind() == Selector::KindChild || step->kind() == Selector::KindNext);
         if (byCss && htmlDocument < 0)
             htmlDocument = isHtmlDocument(document) ? 1 : 0;
         const ExactFilter filter = byCss ? ExactFilter(step, htmlDocument == 1) : ExactFilter(nullptr, false);
+        // An element has one name: when the two types differ no current
+        // element is a candidate of a next-element step.
+        const bool disjoint = currentType != filter.type && currentType != QLatin1String("*")
+            && filter.type != QLatin1String("*");
+        if (filter.valid && step->kind() == Selector::KindNext && disjoint) {
+            Elements next;
+            nextFollowing(document, currentQuery, filter.compound(), step, next);
+            checkHeld(next);
+            current.swap(next);
+            listed = true;
+            currentQuery.clear();
+            continue;
+        }
+        listFirst();
+        if (current.empty())
+            break;
         if (filter.valid && step->kind() == Selector::KindChild) {
             const QString query = currentQuery + QStringLiteral(" > ") + filter.compound();
             Elements next;
             if (childrenInStepOrder(m_dom->select(document, query), current, next)) {
+                checkHeld(next);
                 current.swap(next);
                 currentQuery = query;
                 currentType = filter.type;
@@ -82,13 +121,10 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
             }
         }
         if (filter.valid && step->kind() == Selector::KindNext) {
-            // An element has one name: when the two types differ no current
-            // element is a candidate.
-            const bool disjoint = currentType != filter.type && currentType != QLatin1String("*")
-                && filter.type != QLatin1String("*");
             Elements next;
             nextInDocumentOrder(m_dom->select(document, currentQuery + QStringLiteral(", ") + filter.compound()),
-                                current, step, disjoint, next);
+                                current, step, next);
+            checkHeld(next);
             current.swap(next);
             currentQuery.clear();
             continue;
@@ -99,6 +135,7 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
         const bool family = step->kind() == Selector::KindChild || step->kind() == Selector::KindSibling;
         if (family && plan.evidence && !plan.positional && !plan.never) {
             stepFamilies(current, step, next);
+            checkHeld(next);
         } else if (!plan.never) {
             std::optional<NextScan> scan;
             if (step->kind() == Selector::KindNext && plan.evidence) {
@@ -115,10 +152,12 @@ SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, c
                 case Selector::KindNext: stepNext(element, step, scan ? &*scan : nullptr, next); break;
                 default: stepDown(element, step, plan, next); break;
                 }
+                checkHeld(next);
             }
         }
         current.swap(next);
     }
+    listFirst();
     return current;
 }
 
@@ -159,7 +198,7 @@ bool SelectorLookup::childrenInStepOrder(const PageElements& children, const Ele
 // lies under the element's parent: the scan reaches it before anything else.
 // Otherwise, and when no candidate follows, the element is scanned for.
 void SelectorLookup::nextInDocumentOrder(const PageElements& both, const Elements& current, const Selector* step,
-                                         bool disjoint, Elements& out) const
+                                         Elements& out) const
 {
     std::vector<PageElement> answers(current.size());
     std::vector<size_t> waiting;
@@ -168,7 +207,7 @@ void SelectorLookup::nextInDocumentOrder(const PageElements& both, const Element
     for (int k = 0; k < count; ++k) {
         const PageElement& element = both.at(k);
         const bool isCurrent = at < current.size() && element == current[at];
-        const bool isCandidate = !isCurrent || (!disjoint && matchesStep(element, step, 0, -1));
+        const bool isCandidate = !isCurrent || matchesStep(element, step, 0, -1);
         if (isCandidate) {
             for (size_t index : waiting)
                 answers[index] = m_dom->withinParentOf(current[index], element) ? element
@@ -192,6 +231,28 @@ void SelectorLookup::nextInDocumentOrder(const PageElements& both, const Element
     }
 }
 
+// The next step of each element of a CSS query, whose candidates (those of
+// the query "to") are never among them: the page access lists the first
+// candidate after each where the scan would reach it first, the rest are
+// scanned for.
+void SelectorLookup::nextFollowing(const PageElement& document, const QString& from, const QString& to,
+                                   const Selector* step, Elements& out) const
+{
+    PageDom::Following found = m_dom->following(document, from, to);
+    PageElement* elements = found.elements.data();
+    out.reserve(out.size() + size_t(found.elements.size()));
+    int open = 0;
+    for (int i = 0, count = found.elements.size(); i < count; ++i) {
+        if (open < found.open.size() && found.open.at(open) == i) {
+            ++open;
+            elements[i] = findNext(elements[i], step);
+            if (elements[i].isNull())
+                continue;
+        }
+        out.push_back(std::move(elements[i]));
+    }
+}
+
 // Children or siblings with a text condition and no position: one element at
 // a time until reading the texts costs more than working out those of the
 // whole page; then the rest together.
@@ -205,14 +266,17 @@ void SelectorLookup::stepFamilies(const Elements& current, const Selector* step,
     size_t done = 0;
     while (done < current.size()) {
         familyOf(current[done++], step, siblings, budget, out);
+        checkHeld(out);
         if (budget.spentOn(top))
             break;
     }
     const Elements rest(current.begin() + long(done), current.end());
-    if (!rest.empty() && !familyTogether(rest, step, siblings, out)) {
+    if (!rest.empty() && !familyTogether(rest, step, siblings, size_t(m_limit), out)) {
         TextBudget unused;
-        for (const PageElement& element : rest)
+        for (const PageElement& element : rest) {
             familyOf(element, step, siblings, unused, out);
+            checkHeld(out);
+        }
     }
 }
 

@@ -4,7 +4,8 @@
 
 #include <QObject>
 
-#include <memory>
+#include <QString>
+
 #include <vector>
 
 class QWebView;
@@ -14,7 +15,6 @@ namespace Vexal {
 class Selector;
 class SelectorAttribute;
 class SelectorList;
-class WebKitPageDom;
 
 namespace lookup {
 class NextScan;
@@ -30,18 +30,26 @@ class SelectorLookup : public QObject
 {
     Q_OBJECT
 public:
-    // The page of a web view, through a page access of the lookup's own: the
-    // elements found stay valid until its next find.
+    // The page of a web view, through the view's page access (PageDomFactory).
     explicit SelectorLookup(QWebView* view, QObject* parent = nullptr);
-    // Any page access; the elements found stay valid while it lives.
+    // Any page access (not owned).
     explicit SelectorLookup(PageDom* dom, QObject* parent = nullptr);
     ~SelectorLookup() override;
 
     PageDom* dom() const { return m_dom; }
 
-    // Empty when there is no page, or no list or step. The same element may
-    // stand in the result more than once.
+    // Empty when there is no page, or no list or step, or when the lookup gave
+    // up (error()). The same element may stand in the result more than once.
     PageElements find(const SelectorList* list) const;
+
+    // Why the last find gave up, for the user; empty when it did not. A step
+    // may keep the same elements many times over (each parent of each element
+    // found, then every element below each of them): once a step would hold
+    // more than the limit, or memory runs out, the lookup ends with this
+    // instead of taking the program down.
+    QString error() const { return m_error; }
+    static constexpr int defaultLimit = 1 << 22;
+    void setLimit(int elements) { m_limit = elements; }
 
     // The document that an IFRAME element of the main frame's document shows.
     static PageElement frameOf(PageDom* dom, const PageElement& element);
@@ -56,7 +64,9 @@ private:
     Elements evaluate(const PageElement& document, const SelectorList* list) const;
     void stepFirst(const PageElement& document, const Selector* step, const Plan& plan, Elements& out) const;
     void nextInDocumentOrder(const PageElements& both, const Elements& current, const Selector* step,
-                             bool disjoint, Elements& out) const;
+                             Elements& out) const;
+    void nextFollowing(const PageElement& document, const QString& from, const QString& to, const Selector* step,
+                       Elements& out) const;
     static bool childrenInStepOrder(const PageElements& children, const Elements& parents, Elements& out);
     void stepFamilies(const Elements& current, const Selector* step, Elements& out) const;
     void stepDown(const PageElement& element, const Selector* step, const Plan& plan, Elements& out) const;
@@ -69,8 +79,13 @@ private:
     PageElement scanForward(const PageElement& root, const PageElement& skip, const Selector* step,
                             lookup::NextScan* scan) const;
 
-    std::unique_ptr<WebKitPageDom> m_ownDom;
+    // A step that holds more than the limit ends the lookup.
+    void checkHeld(const Elements& held) const;
+
+    PageDomHandle m_ownDom;
     PageDom* m_dom;
+    int m_limit = defaultLimit;
+    mutable QString m_error;
 };
 
 } // namespace Vexal

@@ -254,7 +254,8 @@ void StepPlan::collectFrom(PageDom* dom, const PageElement& root, const Selector
     std::vector<int> inner;
     if (!tested.untested.isEmpty())
         collectIndices(tested.untested, step, root, inner);
-    out.reserve(out.size() + size_t(tested.passed.size()) + inner.size());
+    // Each current element of a step appends its own: the list grows by
+    // doubling (reserving just enough each time would copy it every time).
     int passed = 0;
     for (const int index : inner) {
         while (passed < tested.passed.size() && tested.passedAt.at(passed) < tested.untestedAt.at(index))
@@ -278,7 +279,6 @@ void StepPlan::collect(const PageElements& all, const Selector* step, const Page
     }
     std::vector<int> indices;
     collectIndices(all, step, root, indices);
-    out.reserve(out.size() + indices.size());
     for (const int index : indices)
         out.push_back(all.at(index));
 }

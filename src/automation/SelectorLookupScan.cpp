@@ -116,7 +116,7 @@ void familyOf(const PageElement& element, const Selector* step, bool siblings, T
     }
 }
 
-bool familyTogether(const std::vector<PageElement>& current, const Selector* step, bool siblings,
+bool familyTogether(const std::vector<PageElement>& current, const Selector* step, bool siblings, size_t limit,
                     std::vector<PageElement>& out)
 {
     if (current.empty())
@@ -148,6 +148,8 @@ bool familyTogether(const std::vector<PageElement>& current, const Selector* ste
             if (matched[size_t(c)])
                 out.push_back(tree.order[size_t(c)]);
         }
+        if (out.size() > limit)
+            throw TooManyElements();
     }
     return true;
 }

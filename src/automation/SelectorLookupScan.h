@@ -95,6 +95,10 @@ private:
     size_t m_last = 0;
 };
 
+// Thrown where a step would hold more elements than a lookup may.
+struct TooManyElements {
+};
+
 // The children (or siblings) of one element, for a text step without
 // positions, their texts read one by one.
 void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget,
@@ -104,8 +108,8 @@ void familyOf(const PageElement& element, const Selector* step, bool siblings, T
 // one inside the next do, each text read would hold all the inner ones: tested
 // together, innermost first, the inner texts decide the outer ones. Only for
 // elements of one document in document order; false, having appended nothing,
-// otherwise.
-bool familyTogether(const std::vector<PageElement>& current, const Selector* step, bool siblings,
+// otherwise. TooManyElements once "out" holds more than the limit.
+bool familyTogether(const std::vector<PageElement>& current, const Selector* step, bool siblings, size_t limit,
                     std::vector<PageElement>& out);
 
 } // namespace lookup

@@ -3,7 +3,7 @@
 #include "automation/ConstSelector.h"
 #include "automation/SelectorLookup.h"
 #include "core/Convert.h"
-#include "shell/WebKitPageDom.h"
+#include "shell/PageDomFactory.h"
 
 namespace Vexal {
 
@@ -18,7 +18,7 @@ bool sameName(const QString& a, const QString& b)
 
 SelectorManager::SelectorManager(QWebView* view, QObject* parent)
     : QObject(parent)
-    , m_ownDom(new WebKitPageDom(view))
+    , m_ownDom(PageDomFactory::forView(view))
     , m_dom(m_ownDom.get())
 {
 }

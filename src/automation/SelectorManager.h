@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
 class QWebView;
 
 namespace Vexal {
@@ -31,7 +29,7 @@ public:
         TypeIframe = 6
     };
 
-    // The page of a web view, through a page access of the manager's own.
+    // The page of a web view, through the view's page access (PageDomFactory).
     explicit SelectorManager(QWebView* view, QObject* parent = nullptr);
     // Any page access (not owned).
     explicit SelectorManager(PageDom* dom, QObject* parent = nullptr);
@@ -58,7 +56,7 @@ private:
     void setRichText(const PageElement& element, const QString& value);
     void selectOptionByTexts(const PageElement& element, const QStringList& texts);
 
-    std::unique_ptr<PageDom> m_ownDom;
+    PageDomHandle m_ownDom;
     PageDom* m_dom;
 };
 

@@ -4,7 +4,7 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
-#include "shell/WebKitPageDom.h"
+#include "shell/PageDomFactory.h"
 
 #include <memory>
 #include <utility>
@@ -17,22 +17,6 @@ SmartElementLookup::SmartElementLookup(QObject* parent)
 {
 }
 
-namespace {
-
-// A page access that lives as long as the object it is a child of.
-class PageAccess final : public QObject
-{
-public:
-    PageAccess(QWebView* view, QObject* parent)
-        : QObject(parent)
-        , dom(new WebKitPageDom(view))
-    {
-    }
-    const std::unique_ptr<WebKitPageDom> dom;
-};
-
-} // namespace
-
 void SmartElementLookup::lookup(QWebView* view, QObject* parent)
 {
     if (!view) {
@@ -40,13 +24,14 @@ void SmartElementLookup::lookup(QWebView* view, QObject* parent)
         SmartLog::instance()->error(QStringLiteral("View"));
         return;
     }
-    WebKitPageDom& page = *(new PageAccess(view, parent ? parent : this))->dom;
-    if (!page.hasPage()) {
+    // The elements found hold their page access.
+    const PageDomHandle page = PageDomFactory::forView(view);
+    if (!PageDomFactory::hasPage(view)) {
         clear();
         SmartLog::instance()->error(QStringLiteral("Page"));
         return;
     }
-    lookup(page, parent);
+    lookup(*page, parent);
 }
 
 void SmartElementLookup::lookup(PageDom& page, QObject* parent)

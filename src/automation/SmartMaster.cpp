@@ -12,7 +12,7 @@
 #include "automation/SmartLog.h"
 #include "automation/SmartOwnTexts.h"
 #include "automation/SmartUtils.h"
-#include "shell/WebKitPageDom.h"
+#include "shell/PageDomFactory.h"
 #include "texts/LocaleSmart.h"
 
 namespace Vexal {
@@ -43,7 +43,7 @@ void SmartMaster::setError(const QString& reason, const QString& message)
 
 bool SmartMaster::checkView(QWebView* view)
 {
-    return view && WebKitPageDom(view).hasPage();
+    return PageDomFactory::hasPage(view);
 }
 
 bool SmartMaster::hasRecognised() const
@@ -64,15 +64,14 @@ void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
         setError(QStringLiteral("View"), LocaleSmart::cannotRecognize());
         return;
     }
-    // Controls of an earlier run stay readable, whatever view it read.
-    if (m_ownDoms.empty() || m_ownDoms.back()->view() != view)
-        m_ownDoms.emplace_back(new WebKitPageDom(view));
-    WebKitPageDom& page = *m_ownDoms.back();
-    if (!page.hasPage()) {
+    // Controls of an earlier run stay readable, whatever view it read: their
+    // elements hold their page access.
+    const PageDomHandle page = PageDomFactory::forView(view);
+    if (!PageDomFactory::hasPage(view)) {
         setError(QStringLiteral("Page"), LocaleSmart::cannotRecognize());
         return;
     }
-    run(page, pipeline);
+    run(*page, pipeline);
 }
 
 void SmartMaster::run(PageDom& page, const Pipeline& pipeline)

@@ -18,14 +18,13 @@ namespace Vexal {
 class SmartElement;
 class SmartError;
 class SmartFormLookup;
-class WebKitPageDom;
 
 // Base of the recognisers: runs the pipeline that finds a page's main form
 // and gives each of its controls a field kind. Controls, labels and the
 // error record are children of the recogniser. The controls' page elements
-// stay valid while the recogniser lives (a web view's page is read through a
-// page access of the recogniser's own) or, for a given page access, while
-// that lives.
+// stay valid while the recogniser lives (a web view's page access, from
+// PageDomFactory, lives while its elements do) or, for a given page access,
+// while that lives.
 class SmartMaster : public QObject
 {
     Q_OBJECT
@@ -76,8 +75,6 @@ protected:
     static bool isCommentForm(const SmartFormLookup& forms, int number);
 
 private:
-    // The page accesses made for web views, the last one in use.
-    std::vector<std::unique_ptr<WebKitPageDom>> m_ownDoms;
     QList<SmartElement*> m_elements;
     SmartError* m_error = nullptr;
     bool m_logEnabled = false;

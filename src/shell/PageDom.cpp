@@ -1,8 +1,72 @@
 #include "shell/PageDom.h"
 
+#include <algorithm>
+
 namespace Vexal {
 
 PageDom::~PageDom() = default;
+
+PageElement PageDom::newElement()
+{
+    int id;
+    if (!m_free.empty()) {
+        id = m_free.back();
+        m_free.pop_back();
+    } else {
+        id = int(m_uses.size());
+        m_uses.push_back(0);
+    }
+    m_peak = std::max(m_peak, ++m_held);
+    return PageElement(this, id);
+}
+
+void PageDom::released(int) {}
+
+void PageDom::freeId(int id)
+{
+    released(id);
+    m_free.push_back(id);
+    --m_held;
+    deleteWhenUnheld();
+}
+
+void PageDom::deleteWhenUnheld()
+{
+    if (m_madeForHandles && m_handles == 0 && m_held == 0)
+        delete this;
+}
+
+PageDomHandle::PageDomHandle(PageDom* made)
+    : m_dom(made)
+{
+    if (m_dom) {
+        m_dom->m_madeForHandles = true;
+        ++m_dom->m_handles;
+    }
+}
+
+PageDomHandle& PageDomHandle::operator=(const PageDomHandle& other)
+{
+    if (other.m_dom)
+        ++other.m_dom->m_handles;
+    release();
+    m_dom = other.m_dom;
+    return *this;
+}
+
+PageDomHandle::~PageDomHandle()
+{
+    release();
+}
+
+void PageDomHandle::release()
+{
+    if (m_dom) {
+        --m_dom->m_handles;
+        m_dom->deleteWhenUnheld();
+        m_dom = nullptr;
+    }
+}
 
 bool PageDom::withinParentOf(const PageElement& element, const PageElement& other)
 {
@@ -22,6 +86,39 @@ PageElement PageDom::documentOf(const PageElement& element)
     for (PageElement e = element.parent(); !e.isNull(); e = e.parent())
         root = e;
     return root;
+}
+
+PageDom::Following PageDom::following(const PageElement& root, const QString& from, const QString& to)
+{
+    Following out;
+    out.elements = select(root, from);
+    const PageElements both = select(root, from + QStringLiteral(", ") + to);
+    const int count = out.elements.size();
+    int at = 0;
+    int waiting = 0;
+    for (const PageElement& element : both) {
+        if (at < count && element == out.elements.at(at)) {
+            ++at;
+            continue;
+        }
+        for (; waiting < at; ++waiting) {
+            if (withinParentOf(out.elements.at(waiting), element))
+                out.elements[waiting] = element;
+            else
+                out.open.append(waiting);
+        }
+    }
+    for (; waiting < at; ++waiting)
+        out.open.append(waiting);
+    // Had the second query missed one, elements of the two could have been
+    // taken for one another: every one is left open.
+    if (at < count) {
+        out.elements = select(root, from);
+        out.open.resize(count);
+        for (int i = 0; i < count; ++i)
+            out.open[i] = i;
+    }
+    return out;
 }
 
 PageDom::TextTest::~TextTest() = default;

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVector>
 
+#include <vector>
+
 namespace Vexal {
 
 class PageDom;
@@ -13,16 +15,24 @@ class PageDom;
 // One element of a page, as automation reads and writes it: a small value
 // naming the element within the page access that handed it out. Null when it
 // names nothing. Two values are equal when they name the same element of the
-// same page access. Valid as long as that page access lives.
+// same page access. A page access made by PageDomFactory lives while one of
+// its elements does, and lets go of what an element named once no value
+// names it any more; one made on the stack (tests) must outlive its elements.
 class PageElement
 {
 public:
     PageElement() = default;
-    PageElement(PageDom* dom, int id)
-        : m_dom(dom)
-        , m_id(id)
+    inline PageElement(PageDom* dom, int id);
+    inline PageElement(const PageElement& other);
+    PageElement(PageElement&& other) noexcept
+        : m_dom(other.m_dom)
+        , m_id(other.m_id)
     {
+        other.m_dom = nullptr;
     }
+    inline PageElement& operator=(const PageElement& other);
+    inline PageElement& operator=(PageElement&& other) noexcept;
+    inline ~PageElement();
 
     bool isNull() const { return !m_dom; }
     PageDom* dom() const { return m_dom; }
@@ -50,8 +60,9 @@ using PageElements = QVector<PageElement>;
 
 } // namespace Vexal
 
-// A pointer and a number: lists of elements copy them as plain memory.
-Q_DECLARE_TYPEINFO(Vexal::PageElement, Q_PRIMITIVE_TYPE);
+// A pointer and a number that name no place of their own: lists of elements
+// move them as plain memory.
+Q_DECLARE_TYPEINFO(Vexal::PageElement, Q_MOVABLE_TYPE);
 
 namespace Vexal {
 
@@ -159,6 +170,20 @@ public:
     // Submits a form, even one whose controls hide its own submit().
     virtual void submit(const PageElement& element) = 0;
 
+    // For each element that the query "from" finds below the root, in
+    // document order: the first element after it in document order that the
+    // query "to" finds, where that lies within the element's parent (the two
+    // queries never find the same element). Where none does, the element is
+    // left open: what follows it, if anything, lies further out.
+    struct Following {
+        // An entry for each element "from" finds: what follows it or, where
+        // it is left open, the element itself.
+        PageElements elements;
+        // The places of the elements left open, in order.
+        QVector<int> open;
+    };
+    virtual Following following(const PageElement& root, const QString& from, const QString& to);
+
     // Texts tested inside the page access. A query may find thousands of
     // elements of which few pass a test of their texts: the page access runs
     // the test over them one after another and hands out only those that
@@ -186,12 +211,128 @@ public:
     };
     virtual TestedElements selectByText(const PageElement& root, const QString& selector, const TextTest& test);
 
+    // How many ids of this access name an element now, and the most that did
+    // at once since resetPeak(): what a task holds of the page. Only for
+    // accesses whose ids are counted (newElement()).
+    int heldElements() const { return m_held; }
+    int peakHeldElements() const { return m_peak; }
+    void resetPeak() { m_peak = m_held; }
+
 protected:
     friend class PageElement;
+    friend class PageDomHandle;
+    // An element for an id of the implementation's own, which always names
+    // the same element.
     PageElement element(int id) { return PageElement(this, id); }
+    // An element under a new id, counted: once no value names it any more the
+    // id goes back to be used again, and released() is told.
+    PageElement newElement();
+    // The id names nothing any more: let go of the element it named.
+    virtual void released(int id);
     // Whether two ids name the same element.
     virtual bool same(int a, int b) = 0;
+
+private:
+    void hold(int id)
+    {
+        if (size_t(id) < m_uses.size())
+            ++m_uses[size_t(id)];
+    }
+    void letGo(int id)
+    {
+        if (size_t(id) < m_uses.size() && --m_uses[size_t(id)] == 0)
+            freeId(id);
+    }
+    void freeId(int id);
+    // Deletes an access made for handles once neither a handle nor an element holds it.
+    void deleteWhenUnheld();
+
+    // The values naming each counted id, and the ids free for new elements.
+    std::vector<quint32> m_uses;
+    std::vector<int> m_free;
+    int m_held = 0;
+    int m_peak = 0;
+    int m_handles = 0;
+    bool m_madeForHandles = false;
 };
+
+// Holds a page access that was made on the heap for handles (PageDomFactory):
+// the access lives while a handle or one of its elements holds it.
+class PageDomHandle
+{
+public:
+    PageDomHandle() = default;
+    // Holds an access made on the heap (or none): from now on it is deleted
+    // once neither a handle nor an element holds it.
+    explicit PageDomHandle(PageDom* made);
+    PageDomHandle(const PageDomHandle& other)
+        : PageDomHandle()
+    {
+        *this = other;
+    }
+    PageDomHandle& operator=(const PageDomHandle& other);
+    ~PageDomHandle();
+
+    PageDom* get() const { return m_dom; }
+    PageDom* operator->() const { return m_dom; }
+    PageDom& operator*() const { return *m_dom; }
+    explicit operator bool() const { return m_dom != nullptr; }
+
+private:
+    void release();
+
+    PageDom* m_dom = nullptr;
+};
+
+inline PageElement::PageElement(PageDom* dom, int id)
+    : m_dom(dom)
+    , m_id(id)
+{
+    if (m_dom)
+        m_dom->hold(m_id);
+}
+
+inline PageElement::PageElement(const PageElement& other)
+    : m_dom(other.m_dom)
+    , m_id(other.m_id)
+{
+    if (m_dom)
+        m_dom->hold(m_id);
+}
+
+inline PageElement& PageElement::operator=(const PageElement& other)
+{
+    // The other's id is held first: it may be the one this lets go of.
+    if (other.m_dom)
+        other.m_dom->hold(other.m_id);
+    PageDom* dom = m_dom;
+    const int id = m_id;
+    m_dom = other.m_dom;
+    m_id = other.m_id;
+    if (dom)
+        dom->letGo(id);
+    return *this;
+}
+
+inline PageElement& PageElement::operator=(PageElement&& other) noexcept
+{
+    if (this != &other) {
+        PageDom* dom = m_dom;
+        const int id = m_id;
+        m_dom = other.m_dom;
+        m_id = other.m_id;
+        other.m_dom = nullptr;
+        if (dom)
+            dom->letGo(id);
+    }
+    return *this;
+}
+
+inline PageElement::~PageElement()
+{
+    if (m_dom)
+        m_dom->letGo(m_id);
+}
 
 inline bool PageElement::operator==(const PageElement& other) const
 {

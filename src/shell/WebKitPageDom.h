@@ -9,11 +9,12 @@ class QWebView;
 
 namespace Vexal {
 
-// The page access of a web view, over the web engine: each element handed out
-// is kept until the access ends, so the access is made for a task (a lookup,
-// a fill) rather than kept for the view's life. A view that is gone reads as
+// The page access of a web view, over the web engine. Automation gets it from
+// PageDomFactory; tests may make one of their own. It keeps the engine's
+// element behind each id only while an element value names that id, so what
+// it holds follows what its callers still hold. A view that is gone reads as
 // no page; what was handed out before stays readable.
-class WebKitPageDom final : public PageDom
+class WebKitPageDom : public PageDom
 {
 public:
     explicit WebKitPageDom(QWebView* view);
@@ -22,9 +23,6 @@ public:
     QWebView* view() const;
     // Whether the view is there with a page and its main frame.
     bool hasPage() const;
-    // Lets go of every element handed out so far: their ids name nothing any
-    // more. For an access that serves one task after another.
-    void forget();
     // This access's element for an element of the web engine.
     PageElement wrap(const QWebElement& element);
 
@@ -70,11 +68,14 @@ public:
     void click(const PageElement& element) override;
     void submit(const PageElement& element) override;
 
+    // Only what follows and the elements left open are handed out.
+    Following following(const PageElement& root, const QString& from, const QString& to) override;
     // Only the elements that pass (or stay untested) are kept.
     TestedElements selectByText(const PageElement& root, const QString& selector, const TextTest& test) override;
 
 protected:
     bool same(int a, int b) override;
+    void released(int id) override;
 
 private:
     struct Data;

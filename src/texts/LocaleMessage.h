@@ -81,6 +81,7 @@
     TEXT_ARG(invalidXmlStructure, file, "Invalid xml structure. File: %1.") \
     TEXT_ARG(unsupportedHtmlElement, tag, "Specified Html element is not supported. Tag: %1") \
     TEXT_ARG(incompleteSelector, selector, "Incomplete selector. Selector: %2") \
+    TEXT_ARG(selectorTooLarge, selector, "The selector names too many elements to hold; narrow it down. Selector: %1") \
     TEXT_ARG(invalidObjectState, object, "Invalid object state. Object: %1") \
     TEXT_ARG(projectIdEmpty, object, "Project ID is empty. Object: %1") \
     TEXT_ARG(sessionIdEmpty, object, "Session ID is empty. Object: %1") \

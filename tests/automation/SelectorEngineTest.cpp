@@ -16,6 +16,7 @@
 #include <QWebPage>
 #include <QWebView>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Vexal;
@@ -290,6 +291,8 @@ private slots:
         row("comparisons", "INPUT[name=%\"EM\"&&name%=\"AIL\"&&id%%\"4\"]", {"i4"});
         row("cyrillic text", "LABEL[XTRIMMED=\"имя\"]", {"ru"});
         row("nothing first", "BLINK:INPUT", {});
+        row("nothing first, then texts", "BLINK:XCHILD[XTEXT=\"x\"]", {});
+        row("nothing first, then next", "BLINK:XNEXT[XNAME=\"INPUT\"]", {});
         row("missing attribute is empty", "FORM[name!=\"x\"&&XFIRST=\"0\"]", {"f1"});
     }
 
@@ -613,6 +616,48 @@ private slots:
         QTRY_COMPARE(page->submitted.size(), 2);
     }
 
+    // While a lookup runs, the page access holds what its steps keep and the
+    // candidates of one current element, never all the candidates a step
+    // looks at: on nested SPANs these grow with the cube of the depth.
+    void heldElements_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::newRow("down, name") << "SPAN:XPARENT:SPAN:SPAN[XNAME=\"zz\"]";
+        QTest::newRow("down, text") << "SPAN:SPAN:SPAN[XTEXT=\"x\"]";
+        QTest::newRow("down, position") << "SPAN:XPARENT:SPAN[XLAST=\"0\"]";
+        QTest::newRow("parents") << "SPAN:XPARENT:XPARENT[XNAME=\"zz\"]";
+        QTest::newRow("next") << "SPAN:XPARENT:XNEXT[XNAME=\"zz\"]";
+        QTest::newRow("siblings") << "SPAN:XPARENT:XSIBLING[id=\"zz\"]";
+    }
+
+    void heldElements()
+    {
+        QFETCH(QString, selector);
+        QVERIFY(load(*m_view, "<html><body><div id=\"top\"></div><script>"
+                              "var p = document.getElementById('top');"
+                              "for (var i = 0; i < 40; ++i) {"
+                              "  var s = document.createElement('span');"
+                              "  if (i == 39) s.appendChild(document.createTextNode('x'));"
+                              "  p.appendChild(s); p = s; }</script></body></html>"));
+        WebKitPageDom dom(m_view.get());
+        // The most elements a step keeps: what each start of the selector finds.
+        int kept = 0;
+        const QStringList steps = selector.split(QLatin1Char(':'));
+        for (int n = 1; n <= steps.size(); ++n) {
+            SelectorBuilder builder;
+            builder.build(QStringList(steps.mid(0, n)).join(QLatin1Char(':')), QString(), QString());
+            kept = std::max(kept, SelectorLookup(&dom).find(builder.result()).size());
+        }
+        SelectorBuilder builder;
+        builder.build(selector, QString(), QString());
+        dom.resetPeak();
+        SelectorLookup(&dom).find(builder.result());
+        const int page = m_view->page()->mainFrame()->findAllElements(QStringLiteral("*")).count() + 1;
+        QVERIFY2(dom.peakHeldElements() <= page + 2 * kept,
+                 qPrintable(QStringLiteral("%1 held, %2 kept").arg(dom.peakHeldElements()).arg(kept)));
+        QCOMPARE(dom.heldElements(), 0);
+    }
+
     void robustness()
     {
         QVERIFY(load(*m_view, formsPage));
@@ -630,6 +675,14 @@ private slots:
         manager.setValue(PageElement(), QStringLiteral("x"));
         manager.click(PageElement());
         manager.selectOption(PageElement(), {QStringLiteral("x")});
+
+        // Elements found through a view's page access hold it.
+        PageElements kept;
+        {
+            SelectorLookup gone(m_view.get());
+            kept = gone.find(builder.result());
+        }
+        QCOMPARE(kept.first().attribute(QStringLiteral("id")), QStringLiteral("i0"));
 
         SelectorLookup late(m_view.get());
         SelectorManager lateManager(m_view.get());

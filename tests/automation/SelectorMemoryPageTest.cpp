@@ -16,8 +16,8 @@
 using namespace Vexal;
 
 // The selector rules on a page held in memory, without the web engine: the
-// engine against the rules read literally on many generated pages, answers
-// and time, and the manager's writes by element type.
+// engine's answers against the rules read literally on many generated pages,
+// how its cost grows with the page, and the manager's writes by element type.
 class SelectorMemoryPageTest : public QObject
 {
     Q_OBJECT
@@ -31,11 +31,16 @@ class SelectorMemoryPageTest : public QObject
         return SelectorLookup(&dom).find(builder.result());
     }
 
-    static qint64 timed(MemoryPageDom& dom, const QString& text, bool literally)
+    // A form of so many rows, each a DIV holding a LABEL, a SPAN and an INPUT.
+    static void fillForm(MemoryPageDom& dom, int rows)
     {
-        const qint64 start = threadCpuNs();
-        found(dom, text, literally);
-        return threadCpuNs() - start;
+        const int form = dom.add(dom.add(dom.root(), QStringLiteral("body")), QStringLiteral("form"));
+        for (int i = 0; i < rows; ++i) {
+            const int row = dom.add(form, QStringLiteral("div"));
+            dom.addText(dom.add(row, QStringLiteral("label")), QStringLiteral("Field %1").arg(i));
+            dom.add(row, QStringLiteral("span"));
+            dom.add(row, QStringLiteral("input"), {{QStringLiteral("name"), QStringLiteral("f%1").arg(i)}});
+        }
     }
 
     // The ids of what the selector finds, by the engine.
@@ -47,6 +52,24 @@ class SelectorMemoryPageTest : public QObject
         return out;
     }
 
+    static void fillRulesPage(MemoryPageDom& dom)
+    {
+        const auto id = [](const char* value) { return QMap<QString, QString>{{"id", QString::fromLatin1(value)}}; };
+        const int body = dom.add(dom.root(), QStringLiteral("body"), id("b"));
+        const int f1 = dom.add(body, QStringLiteral("form"), id("f1"));
+        dom.add(f1, QStringLiteral("input"), {{"id", "i1"}, {"name", "q"}});
+        dom.add(f1, QStringLiteral("input"), {{"id", "i2"}, {"name", "x"}});
+        const int f2 = dom.add(body, QStringLiteral("form"), id("f2"));
+        dom.addText(dom.add(f2, QStringLiteral("label"), id("l1")), QStringLiteral("Email"));
+        const int span = dom.add(f2, QStringLiteral("span"), id("s"));
+        dom.addText(dom.add(span, QStringLiteral("label"), id("l2")), QStringLiteral("Inner"));
+        dom.add(span, QStringLiteral("input"), id("i3"));
+        dom.addText(dom.add(body, QStringLiteral("input"), id("i4")), QStringLiteral("typed"));
+        dom.addText(dom.add(body, QStringLiteral("label"), id("l3")), QStringLiteral("Last"));
+        const int frame = dom.add(dom.addFrame(body), QStringLiteral("body"));
+        dom.add(frame, QStringLiteral("input"), {{"id", "in"}, {"name", "in"}});
+    }
+
 private slots:
     void generatedPages()
     {
@@ -56,26 +79,55 @@ private slots:
             generator.fill(dom, 120, seed % 10 ? 40 : 300);
             for (int i = 0; i < 40; ++i) {
                 const QString text = generator.selector();
-                const PageElements ours = found(dom, text, false);
-                const PageElements literal = found(dom, text, true);
-                QVERIFY2(ours == literal, qPrintable(QStringLiteral("page %1: %2").arg(seed).arg(text)));
-                // Processor time, at its best of a few runs each, so that a
-                // busy machine does not fail the check; a tenth of a
-                // millisecond for the clock.
-                qint64 oursNs = timed(dom, text, false);
-                qint64 literalNs = timed(dom, text, true);
-                for (int again = 0; again < 5 && oursNs > 2 * literalNs + 100000; ++again) {
-                    oursNs = std::min(oursNs, timed(dom, text, false));
-                    literalNs = std::min(literalNs, timed(dom, text, true));
-                }
-                QVERIFY2(oursNs <= 2 * literalNs + 100000,
-                         qPrintable(QStringLiteral("page %1: %2: %3 ms, literal %4 ms")
-                                        .arg(seed)
-                                        .arg(text)
-                                        .arg(oursNs / 1e6)
-                                        .arg(literalNs / 1e6)));
+                QVERIFY2(found(dom, text, false) == found(dom, text, true),
+                         qPrintable(QStringLiteral("page %1: %2").arg(seed).arg(text)));
             }
         }
+    }
+
+    // Steps over many current elements whose cost once grew with the square
+    // of what they found: a form four times larger must not cost sixteen
+    // times more.
+    void growth_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::newRow("down, name") << "DIV:INPUT[XNAME=\"INPUT\"]";
+        QTest::newRow("down, position") << "DIV:LABEL[XFIRST=\"0\"]";
+        QTest::newRow("down, text") << "DIV:LABEL[XTEXT=%\"field\"]";
+        QTest::newRow("down after down") << "FORM:DIV:INPUT[XLAST=\"0\"]";
+    }
+
+    void growth()
+    {
+        QFETCH(QString, selector);
+        MemoryPageDom small;
+        MemoryPageDom large;
+        fillForm(small, 5000);
+        fillForm(large, 20000);
+        QCOMPARE(found(large, selector, false).size(), found(large, selector, true).size());
+        const qint64 smallNs = bestThreadCpuNs([&] { found(small, selector, false); });
+        const qint64 largeNs = bestThreadCpuNs([&] { found(large, selector, false); });
+        QVERIFY2(largeNs < 8 * smallNs + 2000000,
+                 qPrintable(QStringLiteral("%1 ms, four times the form %2 ms").arg(smallNs / 1e6).arg(largeNs / 1e6)));
+    }
+
+    // A selector whose steps would hold more elements than a lookup may
+    // ends with an error, and the next lookup starts afresh.
+    void tooManyElements()
+    {
+        MemoryPageDom dom;
+        int parent = dom.add(dom.root(), QStringLiteral("body"));
+        for (int i = 0; i < 60; ++i)
+            parent = dom.add(parent, QStringLiteral("span"));
+        SelectorLookup lookup(&dom);
+        lookup.setLimit(5000);
+        SelectorBuilder builder;
+        builder.build(QStringLiteral("SPAN:XPARENT:SPAN:XPARENT"), QString(), QString());
+        QVERIFY(lookup.find(builder.result()).isEmpty());
+        QVERIFY2(lookup.error().contains(QLatin1String("SPAN:XPARENT:SPAN:XPARENT")), qPrintable(lookup.error()));
+        builder.build(QStringLiteral("SPAN:XPARENT[XFIRST=\"0\"]"), QString(), QString());
+        QCOMPARE(lookup.find(builder.result()).size(), 60);
+        QVERIFY(lookup.error().isEmpty());
     }
 
     void rules_data()
@@ -105,22 +157,24 @@ private slots:
         QFETCH(QString, selector);
         QFETCH(QStringList, expected);
         MemoryPageDom dom;
-        const auto id = [](const char* value) { return QMap<QString, QString>{{"id", QString::fromLatin1(value)}}; };
-        const int body = dom.add(dom.root(), QStringLiteral("body"), id("b"));
-        const int f1 = dom.add(body, QStringLiteral("form"), id("f1"));
-        dom.add(f1, QStringLiteral("input"), {{"id", "i1"}, {"name", "q"}});
-        dom.add(f1, QStringLiteral("input"), {{"id", "i2"}, {"name", "x"}});
-        const int f2 = dom.add(body, QStringLiteral("form"), id("f2"));
-        dom.addText(dom.add(f2, QStringLiteral("label"), id("l1")), QStringLiteral("Email"));
-        const int span = dom.add(f2, QStringLiteral("span"), id("s"));
-        dom.addText(dom.add(span, QStringLiteral("label"), id("l2")), QStringLiteral("Inner"));
-        dom.add(span, QStringLiteral("input"), id("i3"));
-        dom.addText(dom.add(body, QStringLiteral("input"), id("i4")), QStringLiteral("typed"));
-        dom.addText(dom.add(body, QStringLiteral("label"), id("l3")), QStringLiteral("Last"));
-        const int frame = dom.add(dom.addFrame(body), QStringLiteral("body"));
-        dom.add(frame, QStringLiteral("input"), {{"id", "in"}, {"name", "in"}});
+        fillRulesPage(dom);
         QCOMPARE(ids(dom, selector), expected);
         QCOMPARE(found(dom, selector, false), found(dom, selector, true));
+    }
+
+    // The element after each of a query's elements, as any page access gives
+    // it: the next-element step's candidates when they lie within the parent.
+    void followingElements()
+    {
+        MemoryPageDom dom;
+        fillRulesPage(dom);
+        const PageDom::Following following =
+            dom.following(dom.documentElement(), QStringLiteral("label"), QStringLiteral("input"));
+        QStringList elements;
+        for (const PageElement& e : following.elements)
+            elements << e.attribute(QStringLiteral("id"));
+        QCOMPARE(elements, (QStringList{"i3", "i3", "l3"}));
+        QCOMPARE(following.open, QVector<int>{2});
     }
 
     // What the manager writes, by element type, through the element's page.

@@ -43,9 +43,11 @@ QList<int> numbersOf(const QList<SmartElement*>& list)
 
 QStringList labelsOf(QWebView& view, const QString& selector, QObject* owner)
 {
-    WebKitPageDom dom(&view);
+    // The labels, children of the owner, hold elements of the access.
+    auto* dom = new WebKitPageDom(&view);
+    const PageDomHandle held(dom);
     SmartLabelLookup lookup(nullptr);
-    lookup.lookup(dom.wrap(view.page()->mainFrame()->findFirstElement(selector)), owner);
+    lookup.lookup(dom->wrap(view.page()->mainFrame()->findFirstElement(selector)), owner);
     QStringList entries;
     for (const SmartLabel* label : lookup.labels())
         entries << (label->isText() ? (label->isBold() ? QStringLiteral("B:") : QStringLiteral("N:")) + label->text()

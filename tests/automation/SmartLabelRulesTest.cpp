@@ -35,9 +35,11 @@ QStringList classifyArticle(QWebView& view, QObject* owner)
 // The text entries read from the FORM "#f", in order.
 QStringList textsOf(QWebView& view, QObject* owner)
 {
-    WebKitPageDom dom(&view);
+    // The labels, children of the owner, hold elements of the access.
+    auto* dom = new WebKitPageDom(&view);
+    const PageDomHandle held(dom);
     SmartLabelLookup lookup(nullptr);
-    lookup.lookup(dom.wrap(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f"))), owner);
+    lookup.lookup(dom->wrap(view.page()->mainFrame()->findFirstElement(QStringLiteral("#f"))), owner);
     QStringList texts;
     for (const SmartLabel* label : lookup.labels())
         if (label->isText())
