@@ -5,6 +5,7 @@
 #include <memory>
 
 class QWebElement;
+class QWebElementCollection;
 class QWebView;
 
 namespace Vexal {
@@ -78,6 +79,12 @@ protected:
     void released(int id) override;
 
 private:
+    // A new id whose place holds a null element, for the caller to make one
+    // there.
+    PageElement newPlace();
+    // This access's element for the one at place i of what a query found.
+    PageElement elementAt(const QWebElementCollection& found, int i);
+
     struct Data;
     std::unique_ptr<Data> d;
 };
