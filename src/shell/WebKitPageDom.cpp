@@ -140,26 +140,24 @@ QWebView* WebKitPageDom::view() const
     return d->view.data();
 }
 
-PageElement WebKitPageDom::newPlace()
+QWebElement* WebKitPageDom::newPlace(PageElement& element)
 {
-    PageElement out = newElement();
-    d->place(out.id());
-    return out;
+    element = newElement();
+    return d->place(element.id());
 }
 
 PageElement WebKitPageDom::wrap(const QWebElement& element)
 {
-    if (element.isNull())
-        return PageElement();
-    PageElement out = newPlace();
-    new (d->place(out.id())) QWebElement(element);
+    PageElement out;
+    if (!element.isNull())
+        new (newPlace(out)) QWebElement(element);
     return out;
 }
 
 PageElement WebKitPageDom::elementAt(const QWebElementCollection& found, int i)
 {
-    PageElement out = newPlace();
-    new (d->place(out.id())) QWebElement(found.at(i));
+    PageElement out;
+    new (newPlace(out)) QWebElement(found.at(i));
     return out;
 }
 
@@ -480,12 +478,18 @@ PageDom::Following WebKitPageDom::following(const PageElement& root, const QStri
     int at = 0;
     QWebElement next = count > 0 ? froms.at(0) : QWebElement();
     // Each element of the second query is made in the place of a spare id,
-    // which is handed out when the element follows one that waits. (New ids
-    // may move the places.)
-    PageElement spare = newPlace();
-    QWebElement* element = d->place(spare.id());
+    // which is handed out when the element follows one that waits. A new
+    // spare's place holds a null element, which leaves nothing to end. (New
+    // ids may move the places.)
+    PageElement spare;
+    QWebElement* element = newPlace(spare);
+    bool fresh = true;
     for (int k = 0, all = both.count(); k < all; ++k) {
-        remake(*element, [&] { return both.at(k); });
+        if (fresh)
+            new (element) QWebElement(both.at(k));
+        else
+            remake(*element, [&] { return both.at(k); });
+        fresh = false;
         if (at < count && *element == next) {
             if (waiting == at)
                 remake(parent, [&] { return element->parent(); });
@@ -513,9 +517,12 @@ PageDom::Following WebKitPageDom::following(const PageElement& root, const QStri
         }
         waiting = at;
         parents.clear();
-        if (follows)
-            spare = newPlace();
-        element = d->place(spare.id());
+        if (follows) {
+            element = newPlace(spare);
+            fresh = true;
+        } else {
+            element = d->place(spare.id());
+        }
     }
     // Had the second query missed one, elements of the two could have been
     // taken for one another: every one is left open.

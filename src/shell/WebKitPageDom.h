@@ -79,9 +79,9 @@ protected:
     void released(int id) override;
 
 private:
-    // A new id whose place holds a null element, for the caller to make one
-    // there.
-    PageElement newPlace();
+    // Gives the element a new id; returns the place of the id's engine
+    // element, which holds a null one, for the caller to make one there.
+    QWebElement* newPlace(PageElement& element);
     // This access's element for the one at place i of what a query found.
     PageElement elementAt(const QWebElementCollection& found, int i);
 
