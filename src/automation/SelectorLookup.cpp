@@ -41,12 +41,7 @@ PageElements SelectorLookup::find(const SelectorList* list) const
         const PageElement document = m_dom->documentElement();
         if (document.isNull())
             return {};
-        Elements found = evaluate(document, list);
-        PageElements out;
-        out.reserve(int(found.size()));
-        for (PageElement& element : found)
-            out.append(std::move(element));
-        return out;
+        return evaluate(document, list);
     } catch (const TooManyElements&) {
     } catch (const std::bad_alloc&) {
     }
@@ -56,7 +51,7 @@ PageElements SelectorLookup::find(const SelectorList* list) const
 
 void SelectorLookup::checkHeld(const Elements& held) const
 {
-    if (held.size() > size_t(m_limit))
+    if (held.size() > m_limit)
         throw TooManyElements();
 }
 
@@ -176,8 +171,8 @@ void SelectorLookup::stepFirst(const PageElement& document, const Selector* step
 bool SelectorLookup::childrenInStepOrder(const PageElements& children, const Elements& parents, Elements& out)
 {
     const int count = children.count();
-    out.reserve(size_t(count));
-    size_t at = 0;
+    out.reserve(count);
+    int at = 0;
     for (int i = 0; i < count; ++i) {
         const PageElement& child = children.at(i);
         const PageElement parent = child.parent();
@@ -200,30 +195,30 @@ bool SelectorLookup::childrenInStepOrder(const PageElements& children, const Ele
 void SelectorLookup::nextInDocumentOrder(const PageElements& both, const Elements& current, const Selector* step,
                                          Elements& out) const
 {
-    std::vector<PageElement> answers(current.size());
-    std::vector<size_t> waiting;
-    size_t at = 0;
+    std::vector<PageElement> answers(size_t(current.size()));
+    std::vector<int> waiting;
+    int at = 0;
     const int count = both.count();
     for (int k = 0; k < count; ++k) {
         const PageElement& element = both.at(k);
         const bool isCurrent = at < current.size() && element == current[at];
         const bool isCandidate = !isCurrent || matchesStep(element, step, 0, -1);
         if (isCandidate) {
-            for (size_t index : waiting)
-                answers[index] = m_dom->withinParentOf(current[index], element) ? element
-                                                                                : findNext(current[index], step);
+            for (const int index : waiting)
+                answers[size_t(index)] =
+                    m_dom->withinParentOf(current[index], element) ? element : findNext(current[index], step);
             waiting.clear();
         }
         if (isCurrent)
             waiting.push_back(at++);
     }
-    for (size_t index : waiting)
-        answers[index] = findNext(current[index], step);
+    for (const int index : waiting)
+        answers[size_t(index)] = findNext(current[index], step);
     // Had the query missed a current element, candidates and current elements
     // could have been taken for one another: then every answer is scanned for.
     if (at < current.size()) {
-        for (size_t index = 0; index < current.size(); ++index)
-            answers[index] = findNext(current[index], step);
+        for (int index = 0; index < current.size(); ++index)
+            answers[size_t(index)] = findNext(current[index], step);
     }
     for (const PageElement& answer : answers) {
         if (!answer.isNull())
@@ -239,18 +234,30 @@ void SelectorLookup::nextFollowing(const PageElement& document, const QString& f
                                    const Selector* step, Elements& out) const
 {
     PageDom::Following found = m_dom->following(document, from, to);
-    PageElement* elements = found.elements.data();
-    out.reserve(out.size() + size_t(found.elements.size()));
-    int open = 0;
-    for (int i = 0, count = found.elements.size(); i < count; ++i) {
-        if (open < found.open.size() && found.open.at(open) == i) {
-            ++open;
-            elements[i] = findNext(elements[i], step);
-            if (elements[i].isNull())
-                continue;
+    PageElements& elements = found.elements;
+    if (!found.open.isEmpty()) {
+        // What follows those left open is scanned for; those that nothing
+        // follows drop out.
+        PageElement* at = elements.data();
+        int open = 0;
+        int kept = 0;
+        for (int i = 0, count = elements.size(); i < count; ++i) {
+            if (open < found.open.size() && found.open.at(open) == i) {
+                ++open;
+                at[i] = findNext(at[i], step);
+                if (at[i].isNull())
+                    continue;
+            }
+            if (kept < i)
+                at[kept] = std::move(at[i]);
+            ++kept;
         }
-        out.push_back(std::move(elements[i]));
+        elements.resize(kept);
     }
+    if (out.isEmpty())
+        out = std::move(elements);
+    else
+        out += elements;
 }
 
 // Children or siblings with a text condition and no position: one element at
@@ -263,14 +270,14 @@ void SelectorLookup::stepFamilies(const Elements& current, const Selector* step,
     for (PageElement up = top.parent(); !up.isNull(); up = up.parent())
         top = up;
     TextBudget budget;
-    size_t done = 0;
+    int done = 0;
     while (done < current.size()) {
         familyOf(current[done++], step, siblings, budget, out);
         checkHeld(out);
         if (budget.spentOn(top))
             break;
     }
-    const Elements rest(current.begin() + long(done), current.end());
+    const Elements rest = current.mid(done);
     if (!rest.empty() && !familyTogether(rest, step, siblings, size_t(m_limit), out)) {
         TextBudget unused;
         for (const PageElement& element : rest) {

@@ -58,7 +58,7 @@ public:
     static bool matches(const PageElement& element, const SelectorAttribute* attribute, int pos, int count);
 
 private:
-    using Elements = std::vector<PageElement>;
+    using Elements = PageElements;
     using Plan = lookup::StepPlan;
 
     Elements evaluate(const PageElement& document, const SelectorList* list) const;

@@ -238,8 +238,7 @@ StepPlan::StepPlan(const Selector* step, bool css)
     single = branches.size() == 1;
 }
 
-void StepPlan::collectFrom(PageDom* dom, const PageElement& root, const Selector* step,
-                           std::vector<PageElement>& out) const
+void StepPlan::collectFrom(PageDom* dom, const PageElement& root, const Selector* step, PageElements& out) const
 {
     if (never)
         return;
@@ -266,8 +265,7 @@ void StepPlan::collectFrom(PageDom* dom, const PageElement& root, const Selector
         out.push_back(tested.passed.at(passed++));
 }
 
-void StepPlan::collect(const PageElements& all, const Selector* step, const PageElement& root,
-                       std::vector<PageElement>& out) const
+void StepPlan::collect(const PageElements& all, const Selector* step, const PageElement& root, PageElements& out) const
 {
     const int count = all.count();
     if (exact && !positional) {

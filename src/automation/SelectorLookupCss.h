@@ -69,12 +69,10 @@ struct StepPlan {
 
     // Appends the elements of the root's subtree that match the step, in
     // document order.
-    void collectFrom(PageDom* dom, const PageElement& root, const Selector* step,
-                     std::vector<PageElement>& out) const;
+    void collectFrom(PageDom* dom, const PageElement& root, const Selector* step, PageElements& out) const;
     // Appends the elements of the collection that match the step, in order.
     // The collection lists elements of the root's subtree in document order.
-    void collect(const PageElements& all, const Selector* step, const PageElement& root,
-                 std::vector<PageElement>& out) const;
+    void collect(const PageElements& all, const Selector* step, const PageElement& root, PageElements& out) const;
     // The same by their indices in the collection.
     void collectIndices(const PageElements& all, const Selector* step, const PageElement& root,
                         std::vector<int>& out) const;

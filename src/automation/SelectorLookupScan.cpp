@@ -100,8 +100,7 @@ bool AncestorTests::matches(int i, int pos, int count)
     return result;
 }
 
-void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget,
-              std::vector<PageElement>& out)
+void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget, PageElements& out)
 {
     PageElement e = siblings ? element.parent().firstChild() : element.firstChild();
     if (siblings && e.isNull()) {
@@ -116,8 +115,7 @@ void familyOf(const PageElement& element, const Selector* step, bool siblings, T
     }
 }
 
-bool familyTogether(const std::vector<PageElement>& current, const Selector* step, bool siblings, size_t limit,
-                    std::vector<PageElement>& out)
+bool familyTogether(const PageElements& current, const Selector* step, bool siblings, size_t limit, PageElements& out)
 {
     if (current.empty())
         return false;
@@ -125,17 +123,18 @@ bool familyTogether(const std::vector<PageElement>& current, const Selector* ste
     for (PageElement up = root.parent(); !up.isNull(); up = up.parent())
         root = up;
     const Subtree tree(root);
+    const size_t count = size_t(current.size());
     std::vector<int> families;
-    families.reserve(current.size());
-    for (size_t j = 0; j < tree.order.size() && families.size() < current.size(); ++j) {
-        while (families.size() < current.size() && tree.order[j] == current[families.size()]) {
+    families.reserve(count);
+    for (size_t j = 0; j < tree.order.size() && families.size() < count; ++j) {
+        while (families.size() < count && tree.order[j] == current.at(int(families.size()))) {
             const int family = siblings ? tree.parents[j] : int(j);
             if (family < 0)
                 return false;
             families.push_back(family);
         }
     }
-    if (families.size() < current.size())
+    if (families.size() < count)
         return false;
     std::vector<int> candidate(tree.order.size(), -1);
     for (const int family : families) {
@@ -148,7 +147,7 @@ bool familyTogether(const std::vector<PageElement>& current, const Selector* ste
             if (matched[size_t(c)])
                 out.push_back(tree.order[size_t(c)]);
         }
-        if (out.size() > limit)
+        if (size_t(out.size()) > limit)
             throw TooManyElements();
     }
     return true;

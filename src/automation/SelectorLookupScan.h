@@ -101,16 +101,14 @@ struct TooManyElements {
 
 // The children (or siblings) of one element, for a text step without
 // positions, their texts read one by one.
-void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget,
-              std::vector<PageElement>& out);
+void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget, PageElements& out);
 // The children (or siblings) of many elements at once, for a text step without
 // positions. Where they hold one another, as the levels of a chain of elements
 // one inside the next do, each text read would hold all the inner ones: tested
 // together, innermost first, the inner texts decide the outer ones. Only for
 // elements of one document in document order; false, having appended nothing,
 // otherwise. TooManyElements once "out" holds more than the limit.
-bool familyTogether(const std::vector<PageElement>& current, const Selector* step, bool siblings, size_t limit,
-                    std::vector<PageElement>& out);
+bool familyTogether(const PageElements& current, const Selector* step, bool siblings, size_t limit, PageElements& out);
 
 } // namespace lookup
 } // namespace Vexal

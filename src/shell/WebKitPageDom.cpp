@@ -75,6 +75,29 @@ bool isCompound(const QString& selector)
     return true;
 }
 
+// Puts what "make" returns from the engine in the place of an element held
+// before: an assignment would copy it (the engine's element has no move),
+// one call into the engine more. None of the engine's calls throws.
+template <typename Make>
+inline void remake(QWebElement& element, Make make)
+{
+    element.~QWebElement();
+    new (&element) QWebElement(make());
+}
+
+// Whether an element whose parent is "up" lies within "around"; everything
+// lies within no element (the parent of a root).
+bool liesWithin(const QWebElement& up, const QWebElement& around)
+{
+    if (around == up || around.isNull())
+        return true;
+    for (QWebElement e = up.parent(); !e.isNull(); e = e.parent()) {
+        if (e == around)
+            return true;
+    }
+    return false;
+}
+
 // The elements two selectors find, in document order. The engine tests a
 // list of selectors one after another on each element; one compound selector
 // with the two as alternatives costs it about a third less.
@@ -94,8 +117,9 @@ struct WebKitPageDom::Data {
     std::vector<QWebElement> elements;
 
     // The place of a new id's element, holding a null element: the caller
-    // makes the element there (a null element leaves nothing to end).
-    void* place(int id)
+    // makes the element there (a null element leaves nothing to end), or
+    // remakes it (remake()).
+    QWebElement* place(int id)
     {
         if (size_t(id) == elements.size())
             elements.emplace_back();
@@ -116,12 +140,24 @@ QWebView* WebKitPageDom::view() const
     return d->view.data();
 }
 
+QWebElement* WebKitPageDom::newPlace(PageElement& element)
+{
+    element = newElement();
+    return d->place(element.id());
+}
+
 PageElement WebKitPageDom::wrap(const QWebElement& element)
 {
-    if (element.isNull())
-        return PageElement();
-    PageElement out = newElement();
-    new (d->place(out.id())) QWebElement(element);
+    PageElement out;
+    if (!element.isNull())
+        new (newPlace(out)) QWebElement(element);
+    return out;
+}
+
+PageElement WebKitPageDom::elementAt(const QWebElementCollection& found, int i)
+{
+    PageElement out;
+    new (newPlace(out)) QWebElement(found.at(i));
     return out;
 }
 
@@ -173,10 +209,8 @@ PageElements WebKitPageDom::select(const PageElement& root, const QString& selec
     const int count = found.count();
     PageElements out(count);
     PageElement* at = out.data();
-    for (int i = 0; i < count; ++i) {
-        at[i] = newElement();
-        new (d->place(at[i].id())) QWebElement(found.at(i));
-    }
+    for (int i = 0; i < count; ++i)
+        at[i] = elementAt(found, i);
     return out;
 }
 
@@ -435,44 +469,69 @@ PageDom::Following WebKitPageDom::following(const PageElement& root, const QStri
     const int count = froms.count();
     out.elements.resize(count);
     PageElement* elements = out.elements.data();
-    // The parents of the elements of "from" whose follower is still to come,
-    // which are those from "waiting" up to "at".
+    // The elements of "from" from "waiting" up to "at" wait for what follows
+    // them: "parent" is the parent of the first of them, "parents" hold those
+    // of the others (seldom any: one such element follows another).
+    QWebElement parent;
     std::vector<QWebElement> parents;
     int waiting = 0;
     int at = 0;
-    QWebElement current = count > 0 ? froms.at(0) : QWebElement();
+    QWebElement next = count > 0 ? froms.at(0) : QWebElement();
+    // Each element of the second query is made in the place of a spare id,
+    // which is handed out when the element follows one that waits. A new
+    // spare's place holds a null element, which leaves nothing to end. (New
+    // ids may move the places.)
+    PageElement spare;
+    QWebElement* element = newPlace(spare);
+    bool fresh = true;
     for (int k = 0, all = both.count(); k < all; ++k) {
-        const QWebElement element = both.at(k);
-        if (at < count && element == current) {
-            parents.push_back(current.parent());
-            current = ++at < count ? froms.at(at) : QWebElement();
+        if (fresh)
+            new (element) QWebElement(both.at(k));
+        else
+            remake(*element, [&] { return both.at(k); });
+        fresh = false;
+        if (at < count && *element == next) {
+            if (waiting == at)
+                remake(parent, [&] { return element->parent(); });
+            else
+                parents.push_back(element->parent());
+            if (++at < count)
+                remake(next, [&] { return froms.at(at); });
             continue;
         }
         if (waiting == at)
             continue;
-        const QWebElement parent = element.parent();
-        PageElement follower;
-        for (const QWebElement& around : parents) {
-            bool within = around.isNull() || around == parent;
-            for (QWebElement up = parent; !within && !up.isNull(); up = up.parent())
-                within = up == around;
-            if (!within) {
-                elements[waiting] = wrap(froms.at(waiting));
-                out.open.append(waiting);
+        const QWebElement up = element->parent();
+        bool follows = false;
+        for (int i = waiting; i < at; ++i) {
+            if (liesWithin(up, i == waiting ? parent : parents[size_t(i - waiting - 1)])) {
+                if (i + 1 < at)
+                    elements[i] = spare;
+                else
+                    elements[i] = std::move(spare);
+                follows = true;
             } else {
-                if (follower.isNull())
-                    follower = wrap(element);
-                elements[waiting] = follower;
+                elements[i] = elementAt(froms, i);
+                out.open.append(i);
             }
-            ++waiting;
         }
+        waiting = at;
         parents.clear();
+        if (follows) {
+            element = newPlace(spare);
+            fresh = true;
+        } else {
+            element = d->place(spare.id());
+        }
     }
-    // Had the second query missed one, every one is left open.
-    if (at < count)
+    // Had the second query missed one, elements of the two could have been
+    // taken for one another: every one is left open.
+    if (at < count) {
         waiting = 0;
+        out.open.clear();
+    }
     for (; waiting < count; ++waiting) {
-        elements[waiting] = wrap(froms.at(waiting));
+        elements[waiting] = elementAt(froms, waiting);
         out.open.append(waiting);
     }
     return out;
@@ -492,8 +551,7 @@ PageDom::TestedElements WebKitPageDom::selectByText(const PageElement& root, con
         out.untested.resize(count - first);
         out.untestedAt.resize(count - first);
         for (int k = first; k < count; ++k) {
-            out.untested[k - first] = newElement();
-            new (d->place(out.untested[k - first].id())) QWebElement(found.at(k));
+            out.untested[k - first] = elementAt(found, k);
             out.untestedAt[k - first] = k;
         }
     };

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QWebElement;
+class QWebElementCollection;
 class QWebView;
 
 namespace Vexal {
@@ -78,6 +79,12 @@ protected:
     void released(int id) override;
 
 private:
+    // Gives the element a new id; returns the place of the id's engine
+    // element, which holds a null one, for the caller to make one there.
+    QWebElement* newPlace(PageElement& element);
+    // This access's element for the one at place i of what a query found.
+    PageElement elementAt(const QWebElementCollection& found, int i);
+
     struct Data;
     std::unique_ptr<Data> d;
 };

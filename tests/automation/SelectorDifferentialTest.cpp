@@ -116,6 +116,25 @@ private slots:
                            QStringLiteral("FORM:XCHILD[XTEXT!=\"x\"]"), QStringLiteral("BR[XTEXT=%\"x\"]"),
                            QStringLiteral("IMG[XTEXT%=\"x\"]"), QStringLiteral("SPAN:XNEXT[XTEXT=\"x\"]"),
                            QStringLiteral("FORM:XCHILD[XTRIMMED=\"x\"]:XSIBLING[XTEXT=\"x\"]")};
+        // Form rows the next-element step answers in one pass over the page:
+        // fields before the first label, inside a label, in the next table
+        // cell, several labels waiting for one field at different depths.
+        QTest::newRow("labels and fields") << QStringLiteral(
+            "<html><body><input id=\"i0\"><form><div><label>a</label><span>*</span><input id=\"i1\"></div>"
+            "<div><label>b <input id=\"i2\"></label></div><table><tr><td><input type=\"checkbox\" "
+            "id=\"c1\"><label>c</label></td>"
+            "<td><input id=\"i3\"></td></tr><tr><td><label>d</label><label>e</label></td><td><input id=\"i4\">"
+            "</td></tr></table><div><input id=\"h1\"><label>f</label><p><label>g</label></p><input id=\"i5\">"
+            "<input id=\"i6\">"
+            "</div><div><p><label>h</label></p><label class=\"a\">i</label><input id=\"i7\"></div><label>j</label>"
+            "<div><input id=\"i8\"></div><div><label class=\"a\">k</label><label>l</label>"
+            "<input type=\"checkbox\" id=\"i9\"></div></form><label>m</label></body></html>")
+                                           << QStringList{
+                                                  QStringLiteral("LABEL:XNEXT[XNAME=\"INPUT\"]"),
+                                                  QStringLiteral("LABEL[class=\"a\"]:XNEXT[XNAME=\"INPUT\"]"),
+                                                  QStringLiteral("LABEL:XNEXT[XNAME=\"INPUT\"&&type=\"checkbox\"]"),
+                                                  QStringLiteral("INPUT:XNEXT[XNAME=\"LABEL\"]"),
+                                                  QStringLiteral("P:XNEXT[XNAME=\"INPUT\"]")};
         // Texts of elements that hold none, many of them, as forms have: what
         // their markup shows against what the page shows of them.
         QTest::newRow("texts of elements holding none")
