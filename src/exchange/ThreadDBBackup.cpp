@@ -11,12 +11,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
-#include <unistd.h>
 
 namespace Vexal {
 
@@ -46,26 +42,6 @@ QString ThreadDBBackup::temporarySuffix()
 }
 
 namespace {
-
-QString systemError(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
-
-// Writes a file, or a folder's entries (a new or renamed file in it), to the
-// disk. A file system that cannot sync a folder says EINVAL; there is
-// nothing more to do on it. Never used on the database file itself.
-QString syncToDisk(const QString& path, bool folder)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
-    if (fd < 0)
-        return systemError(errno);
-    QString error;
-    if (::fsync(fd) != 0 && !(folder && errno == EINVAL))
-        error = systemError(errno);
-    ::close(fd);
-    return error;
-}
 
 // Has SQLite write a consistent copy of the database into a new file.
 QString copyDatabase(const QString& to)
@@ -111,9 +87,9 @@ void ThreadDBBackup::backup()
     // The copy must be on the disk before it replaces the earlier backup:
     // renamed first, a power loss could leave the day's backup torn.
     if (error.isEmpty())
-        error = syncToDisk(temporary, false);
+        error = TemporaryFiles::syncToDisk(temporary, false);
     if (error.isEmpty())
-        error = syncToDisk(folder, true);
+        error = TemporaryFiles::syncToDisk(folder, true);
     if (!error.isEmpty()) {
         removeCopy(temporary);
         setErrorText(error);
@@ -129,7 +105,7 @@ void ThreadDBBackup::backup()
     }
     // The new backup is in place; a failed sync now only means the rename may
     // not survive a power loss, which is reported.
-    error = syncToDisk(folder, true);
+    error = TemporaryFiles::syncToDisk(folder, true);
     if (!error.isEmpty()) {
         setErrorText(error);
         return;
