@@ -334,11 +334,14 @@ QWebView* stepPage(bool deep, int size)
 // reading: the step's candidates are DIVs on the chain, LABELs on the form.
 void registerStepMatrix()
 {
-    struct Kind {
+    // A piece of the selector as it reads on the deep chain and on the form.
+    struct Piece {
         const char* name;
         const char* deep;
         const char* flat;
     };
+    using Kind = Piece;
+    using Condition = Piece;
     static const Kind kinds[] = {
         {"down", "DIV:DIV", "DIV:LABEL"},
         {"down3", "DIV:DIV:DIV", "FORM:DIV:LABEL"},
@@ -347,11 +350,6 @@ void registerStepMatrix()
         {"sibling", "SPAN:XSIBLING", "INPUT:XSIBLING"},
         {"next", "SPAN:XNEXT", "SPAN:XNEXT"},
         {"frame", "IFRAME:DIV", "IFRAME:LABEL"},
-    };
-    struct Condition {
-        const char* name;
-        const char* deep;
-        const char* flat;
     };
     static const Condition conditions[] = {
         {"attribute", "class=\"c\"", "class=\"l\""},
