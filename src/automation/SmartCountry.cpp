@@ -1,5 +1,7 @@
 #include "automation/SmartCountry.h"
 
+#include <QSet>
+
 namespace Vexal {
 
 namespace {
@@ -59,6 +61,23 @@ QList<QStringList> SmartCountry::countries()
         table << names;
     }
     return table;
+}
+
+bool SmartCountry::isCountryName(const QString& text)
+{
+    static const QSet<QString> names = [] {
+        QSet<QString> keys;
+        for (const auto& country : countryTable) {
+            // The codes (the first two) are left out: "CA" and "GA" are states too.
+            for (int i = 2; i < 6; ++i) {
+                if (country[i])
+                    keys.insert(key(QLatin1String(country[i])));
+            }
+        }
+        return keys;
+    }();
+    const int bracket = text.indexOf(QLatin1Char('('));
+    return names.contains(key(bracket > 0 ? text.left(bracket) : text));
 }
 
 QStringList SmartCountry::namesOf(const QString& text)

@@ -15,6 +15,10 @@ namespace SmartCountry {
 // when it names no country of the table.
 QStringList namesOf(const QString& text);
 
+// Whether the text is a name of a country of the table (not a code), also
+// with its own name in brackets after it ("Norway (Norge)").
+bool isCountryName(const QString& text);
+
 // The countries of the table, each as its two-letter code, three-letter
 // code and common names.
 QList<QStringList> countries();

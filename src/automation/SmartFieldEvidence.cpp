@@ -7,12 +7,14 @@
 
 #include "automation/ConstSmart.h"
 #include "automation/SmartElement.h"
+#include "automation/SmartCountry.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartOwnTexts.h"
 #include "automation/SmartUtils.h"
 
 #include <QDate>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace Vexal {
 
@@ -43,9 +45,13 @@ bool isShortBox(const SmartElement* control)
     return ok && length > 0 && length <= 5;
 }
 
+// A letter outside character references: "&nbsp;" and "&#8211;" between
+// two boxes are separators.
 bool hasLetter(const QString& text)
 {
-    for (const QChar c : text) {
+    static const QRegularExpression reference(QStringLiteral("&#?\\w+;"));
+    const QString bare = QString(text).remove(reference);
+    for (const QChar c : bare) {
         if (c.isLetter())
             return true;
     }
@@ -79,6 +85,32 @@ QList<const SmartLabel*> SmartFieldLookup::ownLabel(SmartElement* control, const
     return own;
 }
 
+QStringList SmartFieldLookup::textsOf(const QList<const SmartLabel*>& labels)
+{
+    QStringList texts;
+    for (const SmartLabel* label : labels)
+        texts << label->text();
+    return texts;
+}
+
+QList<const SmartLabel*> SmartFieldLookup::visibleLabel(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    QList<const SmartLabel*> own = ownLabel(control, labels);
+    if (!own.isEmpty())
+        return own;
+    // Else the label the user reads above or before it, when there is one.
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return own;
+    for (const SmartLabel* text : Own::textsBefore(labels, index)) {
+        if (Own::labelLike(text) || !text->labelTarget().isNull()) {
+            own << text;
+            break;
+        }
+    }
+    return own;
+}
+
 void SmartFieldLookup::weighOwnLabels(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     for (SmartElement* control : controls) {
@@ -88,10 +120,15 @@ void SmartFieldLookup::weighOwnLabels(QList<SmartElement*>& controls, const QLis
         if (kind == E::KindUndef || kind == E::KindCaptcha || kind == E::KindTrash
             || !(type == E::TypeText || type == E::TypePassword || type == E::TypeSelect || type == E::TypeTextArea))
             continue;
-        const QList<const SmartLabel*> own = ownLabel(control, labels);
+        // The text a box shows inside itself until the user types counts
+        // where it has no label of its own.
+        QStringList own = textsOf(ownLabel(control, labels));
+        const QString placeholder = control->element().attribute(QStringLiteral("placeholder")).trimmed();
+        if (own.isEmpty() && !placeholder.isEmpty())
+            own << placeholder;
         int said = E::KindUndef;
-        for (const SmartLabel* text : own) {
-            said = labelKind(control, text->text());
+        for (const QString& text : own) {
+            said = labelKind(control, text);
             if (said != E::KindUndef)
                 break;
         }
@@ -102,8 +139,12 @@ void SmartFieldLookup::weighOwnLabels(QList<SmartElement*>& controls, const QLis
             continue;
         }
         // A label that excludes the kind ("Company name" on a field whose
-        // name holds "address") contradicts the name.
-        if (keywords().excludes(kind, hitsOf(own), scope()))
+        // name holds "address", "Password hint" on one named for the
+        // password) contradicts the name.
+        K::Hits shown = hitsOf(visibleLabel(control, labels));
+        if (!placeholder.isEmpty())
+            shown |= hits(placeholder);
+        if (keywords().excludes(kind, shown, scope()))
             control->setKind(E::KindTrash);
     }
 }
@@ -114,29 +155,13 @@ bool SmartFieldLookup::isRequired(SmartElement* control, const QList<const Smart
     if (box.hasAttribute(QStringLiteral("required"))
         || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")), QStringLiteral("true")))
         return true;
-    // The star that marks a field the form must have.
+    // The star that marks a field the form must have, on the box's own
+    // label: a note that says what the stars mean is none.
+    const SmartKeywords& words = SmartKeywords::standard();
     for (const SmartLabel* text : own) {
-        if (text->text().trimmed().endsWith(QLatin1Char('*')))
+        if (text->text().trimmed().endsWith(QLatin1Char('*'))
+            && !words.holdsAny(K::RequiredNote, words.scan(text->text())))
             return true;
-    }
-    return false;
-}
-
-bool SmartFieldLookup::linksAway(const QList<const SmartLabel*>& own)
-{
-    for (const SmartLabel* text : own) {
-        for (PageElement e = text->source(); !e.isNull(); e = e.parent()) {
-            if (SmartUtils::isControlTag(e.tagName()) || SmartUtils::equalsNoCase(e.tagName(), ConstSmart::tagForm()))
-                break;
-            if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
-                continue;
-            // A link within the page, or a script, shows no document of its own.
-            const QString href = e.attribute(QStringLiteral("href")).trimmed();
-            if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
-                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
-                return true;
-            break;
-        }
     }
     return false;
 }
@@ -145,14 +170,24 @@ int SmartFieldLookup::termsByEvidence(SmartElement* control, const QList<SmartLa
 {
     const QList<const SmartLabel*> own = ownTexts(control, labels);
     const K::Hits words = hitsOf(own);
-    const int kind = keywords().kind(K::Terms, words, control->type(), scope());
-    if (kind != E::KindUndef)
-        return kind;
-    // In any wording or language: the form must have the box, or its label
-    // links to the rules; never a box that offers news or offers.
+    const int type = control->type();
+    // Words of the rules, or a label that only agrees ("I agree", "Yes, I
+    // accept"); a sentence that agrees to something else ("I accept
+    // liability for ...") is no terms.
+    const int rank = keywords().rank(K::Terms, words, type, scope());
+    if (rank == 0)
+        return E::KindTerms;
+    if (rank == 1) {
+        for (const SmartLabel* text : own) {
+            if (text->wordCount() <= Own::LabelWords && keywords().rank(K::Terms, hits(text->text()), type, scope()) == 1)
+                return E::KindTerms;
+        }
+    }
+    // In any wording or language: the form must have the box; never a box
+    // that offers news or offers, or names another thing.
     if (keywords().holdsExclusion(K::Terms, E::KindTerms, words))
         return E::KindUndef;
-    return isRequired(control, own) || linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
+    return isRequired(control, own) ? int(E::KindTerms) : int(E::KindUndef);
 }
 
 bool SmartFieldLookup::namesOtherDate(const QString& text) const
@@ -332,27 +367,112 @@ void SmartFieldLookup::markNameBesideSurname(QList<SmartElement*>& controls, con
     }
 }
 
+bool SmartFieldLookup::nextWithoutLabel(SmartElement* previous, SmartElement* control,
+                                        const QList<SmartLabel*>& labels) const
+{
+    // Only separators between the boxes ("(", "-", "/"), no label.
+    const int from = labelIndex(previous, labels);
+    const int to = labelIndex(control, labels);
+    if (from < 0 || to <= from)
+        return false;
+    for (int j = from + 1; j < to; ++j) {
+        if (!labels.at(j)->isText() || hasLetter(labels.at(j)->text()))
+            return false;
+    }
+    return true;
+}
+
 void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     for (int i = 1; i < controls.size(); ++i) {
         SmartElement* previous = controls.at(i - 1);
         SmartElement* control = controls.at(i);
-        if ((previous->kind() != E::KindPhone && previous->kind() != E::KindFax) || control->kind() != E::KindUndef
-            || previous->type() != E::TypeText || control->type() != E::TypeText || !isShortBox(previous)
-            || !isShortBox(control) || !(previous->element().parent() == control->element().parent()))
+        if (control->kind() != E::KindUndef || previous->type() != E::TypeText || control->type() != E::TypeText
+            || !nextWithoutLabel(previous, control, labels))
             continue;
-        // Only separators between the boxes ("(", "-", "/"), no label.
-        const int from = labelIndex(previous, labels);
-        const int to = labelIndex(control, labels);
-        if (from < 0 || to <= from)
+        // A phone over short boxes in one parent.
+        if ((previous->kind() == E::KindPhone || previous->kind() == E::KindFax) && isShortBox(previous)
+            && isShortBox(control) && previous->element().parent() == control->element().parent()) {
+            control->setKind(previous->kind());
+            control->setContinuesPrevious(true);
             continue;
-        bool words = false;
-        for (int j = from + 1; j < to; ++j)
-            words = words || !labels.at(j)->isText() || hasLetter(labels.at(j)->text());
-        if (words)
+        }
+        // A name over two boxes under one "Name": the box's own name tells
+        // the part ("dnrfirst", "dnrlast").
+        if (previous->kind() == E::KindFirstName || previous->kind() == E::KindMiddleName) {
+            const int part = kindOf(K::NamePart, attributeText(control) + QStringLiteral(" name"));
+            if ((part == E::KindMiddleName || part == E::KindLastName) && part != previous->kind())
+                control->setKind(part);
+        }
+    }
+}
+
+void SmartFieldLookup::markCountryLists(QList<SmartElement*>& controls)
+{
+    markOpen(controls, E::TypeSelect, [](SmartElement* control) {
+        const PageElement& select = control->element();
+        // The table holds the larger countries only, which every list of
+        // the world's countries names.
+        int countries = 0;
+        for (const PageElement& option : select.dom()->select(select, ConstSmart::tagOption())) {
+            if (SmartCountry::isCountryName(option.toPlainText().trimmed()) && ++countries == 3)
+                return int(E::KindCountry);
+        }
+        return int(E::KindUndef);
+    });
+}
+
+namespace {
+
+// What never goes into a payment card's fields: the person, the account,
+// a picture code.
+bool personOrCode(int kind)
+{
+    return SmartKeywords::costly(kind) || kind == E::KindCaptcha || kind == E::KindAnswer || isBirthPart(kind)
+        || kind == E::KindGenderCombo || kind == E::KindGenderMale || kind == E::KindGenderFemale;
+}
+
+} // namespace
+
+void SmartFieldLookup::markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    QVector<bool> card(controls.size(), false);
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        card[i] = holds(K::Card, attributeText(control));
+        for (const SmartLabel* text : card.at(i) ? QList<const SmartLabel*>() : ownLabel(control, labels))
+            card[i] = card.at(i) || holds(K::Card, text->text());
+    }
+    // A field between two fields of a card is the card's too (its code, its
+    // holder's name).
+    for (int i = 0; i < controls.size(); ++i) {
+        const bool inBlock = card.at(i) || (i > 0 && i + 1 < controls.size() && card.at(i - 1) && card.at(i + 1));
+        if (inBlock && personOrCode(controls.at(i)->kind()))
+            controls.at(i)->setKind(E::KindTrash);
+    }
+}
+
+void SmartFieldLookup::markRepeats(QList<SmartElement*>& controls)
+{
+    // A person's name met again starts another person's fields (a second
+    // attendee): what they repeat of the kinds before them is left alone.
+    // Without one, a second address is the member's own (billing beside
+    // delivery).
+    QSet<int> seen;
+    QSet<int> before;
+    bool another = false;
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        if (kind == E::KindUndef || kind == E::KindTrash || control->continuesPrevious())
             continue;
-        control->setKind(previous->kind());
-        control->setContinuesPrevious(true);
+        const bool name = kind == E::KindFirstName || kind == E::KindLastName || kind == E::KindFullName;
+        if (!another && name && seen.contains(kind)) {
+            another = true;
+            before = seen;
+        }
+        if (another && before.contains(kind))
+            control->setKind(E::KindTrash);
+        seen.insert(kind);
     }
 }
 

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QVector>
 
+#include <unordered_map>
+
 namespace Vexal {
 
 using E = SmartElement;
@@ -126,8 +128,9 @@ int SmartFieldLookup::kindFromLabelsAfter(SmartElement* control, const QList<Sma
         return E::KindUndef;
     for (const SmartLabel* label : Own::ownTextsAfter(labels, index)) {
         // A sentence after a field is help about it ("Shown instead of your
-        // e-mail address") and names no kind.
-        if (label->wordCount() > Own::LabelWords)
+        // e-mail address") and names no kind, unless a LABEL names the field
+        // with it.
+        if (!Own::labelLike(label) && label->labelTarget().isNull())
             continue;
         const int kind = classify(control, label->text());
         if (kind != E::KindUndef)
@@ -146,11 +149,12 @@ int SmartFieldLookup::termsRank(SmartElement* control, const QList<SmartLabel*>&
 {
     const QString attributes = control->id() + QLatin1Char(' ') + control->name();
     const int byAttributes = keywords().rank(K::Terms, hits(attributes), control->type(), scope());
-    if (byAttributes == 0)
+    const int byLabel = keywords().rank(K::Terms, hitsOf(ownTexts(control, labels)), control->type(), scope());
+    if (byLabel == 0)
         return 4;
-    if (keywords().rank(K::Terms, hitsOf(ownTexts(control, labels)), control->type(), scope()) == 0)
+    if (byAttributes == 0)
         return 3;
-    return byAttributes == 1 ? 2 : 1;
+    return byLabel == 1 ? 2 : 1;
 }
 
 int SmartFieldLookup::genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -181,16 +185,16 @@ bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel
     }
     if (!previous) {
         for (const SmartLabel* label : Own::leadingLabel(labels, index)) {
-            if (isCaptcha(label->text(), type))
+            if (asksPictureCode(control, label->text()))
                 return true;
         }
     }
     for (int i = index - 1; previous && i >= 0 && labels.at(i)->isText(); --i) {
-        if (!Own::namesOther(labels.at(i), labels.at(index), previous) && isCaptcha(labels.at(i)->text(), type))
+        if (!Own::namesOther(labels.at(i), labels.at(index), previous) && asksPictureCode(control, labels.at(i)->text()))
             return true;
     }
     for (const SmartLabel* label : Own::ownTextsAfter(labels, index)) {
-        if (isCaptcha(label->text(), type))
+        if (asksPictureCode(control, label->text()))
             return true;
     }
     return false;
@@ -209,10 +213,18 @@ void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<S
 
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
+    // A box its name calls the terms whose own label offers news or names
+    // another thing is what the label says.
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindTerms && control->type() == E::TypeCheckBox
+            && keywords().holdsExclusion(K::Terms, E::KindTerms, hitsOf(ownTexts(control, labels))))
+            control->setKind(E::KindUndef);
+    }
     markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsByEvidence(control, labels); });
     // Every box the form must have is ticked. Of the others one is: the one
-    // whose own id, name or label speaks of terms outranks one that only
-    // agrees to something; the first wins a tie. The rest are left alone.
+    // whose own label, else id or name, speaks of terms outranks one that
+    // only agrees to something; the first wins a tie. The rest are left
+    // alone.
     SmartElement* best = nullptr;
     int bestRank = 0;
     QList<SmartElement*> required;
@@ -243,49 +255,97 @@ bool isBox(const PageElement& element)
         && SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeCheckBox());
 }
 
-bool isFormOrBody(const PageElement& element)
-{
-    return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagForm())
-        || SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagBody());
-}
-
-// The element holds check boxes and no other control but hidden fields.
-bool holdsOnlyBoxes(const PageElement& element)
-{
-    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
-        if (!isBox(control)
-            && !SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
-PageElement SmartFieldLookup::boxList(const PageElement& box)
-{
-    for (PageElement e = box.parent(); !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
-        const PageElements boxes = e.dom()->select(e, QStringLiteral("input"));
-        int count = 0;
-        for (int i = 0; i < boxes.size() && count < 2; ++i)
-            count += isBox(boxes.at(i)) ? 1 : 0;
-        if (count >= 2)
-            return e;
+// What the form's controls tell of each element above them, read once from
+// the label sequence, whose entries share the elements of the ancestors
+// they have in common: how many check boxes it holds, whether it holds any
+// other control, and the entry of its first box.
+struct SmartFieldLookup::BoxLists {
+    struct Holding {
+        int boxes = 0;
+        bool other = false;
+        int first = -1;
+    };
+    std::unordered_map<int, Holding> held;
+
+    explicit BoxLists(const QList<SmartLabel*>& labels)
+    {
+        // The elements above the boxes first, then which of them hold
+        // another control too.
+        std::vector<int> others;
+        for (int i = 0; i < labels.size(); ++i) {
+            const SmartLabel* entry = labels.at(i);
+            if (entry->isText())
+                continue;
+            if (!isBox(entry->element())) {
+                others.push_back(i);
+                continue;
+            }
+            const PageElements& chain = entry->ancestors();
+            for (int depth = 0; depth + 1 < chain.size(); ++depth) {
+                Holding& holding = held[chain.at(depth).id()];
+                if (holding.boxes++ == 0)
+                    holding.first = i;
+            }
+        }
+        for (int i = 0; i < int(others.size()) && !held.empty(); ++i) {
+            const PageElements& chain = labels.at(others[size_t(i)])->ancestors();
+            for (int depth = chain.size() - 2; depth >= 0; --depth) {
+                const auto it = held.find(chain.at(depth).id());
+                if (it == held.end())
+                    continue;
+                // What holds this one holds the control too, and was marked
+                // by an earlier control or is marked now on the way up.
+                if (it->second.other)
+                    break;
+                it->second.other = true;
+            }
+        }
     }
-    return PageElement();
+
+    const Holding& of(const PageElement& element) const
+    {
+        static const Holding none;
+        const auto it = held.find(element.id());
+        return it == held.end() ? none : it->second;
+    }
+    // Holds check boxes and no other control (hidden fields aside).
+    bool onlyBoxes(const PageElement& element) const { return !of(element).other; }
+};
+
+int SmartFieldLookup::boxList(const PageElements& chain) const
+{
+    // The chain of the box itself: its parent first.
+    for (int depth = chain.size() - 2; depth >= 0; --depth) {
+        const PageElement& e = chain.at(depth);
+        if (SmartUtils::isFormOrBody(e) || !m_boxLists->onlyBoxes(e))
+            break;
+        if (m_boxLists->of(e).boxes >= 2)
+            return depth;
+    }
+    return -1;
 }
 
 bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    const PageElement list = boxList(control->element());
-    if (list.isNull())
+    const int index = labelIndex(control, labels);
+    if (index < 0)
         return false;
+    const PageElements& chain = labels.at(index)->ancestors();
+    const int depth = boxList(chain);
+    if (depth < 0)
+        return false;
+    const PageElement& list = chain.at(depth);
     auto aboutCategories = [this](const QString& text) { return holds(K::CategoryList, text); };
     if (aboutCategories(control->id() + QLatin1Char(' ') + control->name()))
         return true;
     // Its container, up to where other controls join: its name, id or
     // class, or the legend of its fieldset.
-    for (PageElement e = list; !e.isNull() && !isFormOrBody(e) && holdsOnlyBoxes(e); e = e.parent()) {
+    for (int up = depth; up >= 0; --up) {
+        const PageElement& e = chain.at(up);
+        if (SmartUtils::isFormOrBody(e) || !m_boxLists->onlyBoxes(e))
+            break;
         if (aboutCategories(e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
                             + QLatin1Char(' ') + e.attribute(QStringLiteral("class"))))
             return true;
@@ -295,17 +355,7 @@ bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLa
     }
     // Its heading: the texts before its first box that are not the
     // previous control's.
-    int first = -1;
-    for (int i = 0; i < labels.size() && first < 0; ++i) {
-        if (!labels.at(i)->isText() && isBox(labels.at(i)->element())) {
-            for (PageElement e = labels.at(i)->element().parent(); !e.isNull(); e = e.parent()) {
-                if (e == list) {
-                    first = i;
-                    break;
-                }
-            }
-        }
-    }
+    const int first = m_boxLists->of(list).first;
     if (first < 0)
         return false;
     int previous = first - 1;
@@ -323,11 +373,14 @@ bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLa
 
 void SmartFieldLookup::markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
+    const BoxLists lists(labels);
+    m_boxLists = &lists;
     for (SmartElement* control : controls) {
         if (control->type() == E::TypeCheckBox && (control->kind() == E::KindUndef || control->kind() == E::KindSpam)
             && inCategoryList(control, labels))
             control->setKind(E::KindCategory);
     }
+    m_boxLists = nullptr;
 }
 
 void SmartFieldLookup::markSpam(QList<SmartElement*>& controls)
@@ -419,7 +472,8 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
     const int index = labelIndex(control, labels);
     if (index < 0)
         return E::KindUndef;
-    for (const SmartLabel* label : Own::textsBefore(labels, index)) {
+    const QList<const SmartLabel*> before = Own::textsBefore(labels, index);
+    for (const SmartLabel* label : before) {
         if (mode == 1 && (!label->isBold() || label->wordCount() > Own::LabelWords))
             continue;
         // A notice or hint is no label ("Shown to others instead of your
@@ -427,8 +481,21 @@ int SmartFieldLookup::kindFromLabels(SmartElement* control, const QList<SmartLab
         if (!Own::labelLike(label) && label->labelTarget().isNull())
             continue;
         const int kind = classify(control, label->text());
-        if (kind != E::KindUndef)
-            return kind;
+        // A text that ends like a label ("Closest Major Intersection:") is
+        // the field's own: what stands before it is a heading of the section.
+        if (kind == E::KindUndef && label->text().endsWith(QLatin1Char(':')) && Own::labelLike(label))
+            break;
+        if (kind == E::KindUndef)
+            continue;
+        // Another text of the same label that contradicts the kind
+        // ("Attachment" over a list of file kinds that names ".zip") leaves
+        // the field alone.
+        K::Hits stretch;
+        for (const SmartLabel* text : before) {
+            if (Own::labelLike(text))
+                stretch |= hits(text->text());
+        }
+        return keywords().excludes(kind, stretch, scope()) ? int(E::KindTrash) : kind;
     }
     return E::KindUndef;
 }

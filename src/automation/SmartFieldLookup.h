@@ -32,10 +32,6 @@ public:
     // also those the attribute pass took for news: they are no offers to
     // decline.
     void markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
-    // The list of check boxes the box is one of: the smallest element
-    // around it that holds another check box and no other control; null
-    // when there is none.
-    static PageElement boxList(const PageElement& box);
     bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels) const;
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     void markSpam(QList<SmartElement*>& controls);
@@ -69,17 +65,29 @@ public:
     // login, also where the name is a messenger's; a box followed by "@"
     // and a domain is never a street or a name.
     void markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A choice list whose options name three countries or more is the
+    // country, whatever its label ("Location").
+    void markCountryLists(QList<SmartElement*>& controls);
+    // The fields of a payment card, from its first to its last, take
+    // nothing of the person or the account, nor a picture code.
+    void markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A person's name met again starts the fields of another person (a
+    // repeated group: a second attendee): the kinds they repeat are left
+    // alone. Other repeats are the member's own (a billing address beside
+    // the delivery address, a second e-mail).
+    void markRepeats(QList<SmartElement*>& controls);
     // A bare "Name" beside a surname, with no first name, is the first name.
     void markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Short boxes right after a phone or fax box, with nothing but
-    // separators between them, continue that number.
+    // separators between them, continue that number; a box right after a
+    // first name takes the part of a name its own name says.
     void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A box is the terms when its own words say so, or, in any wording or
-    // language, when the form must have it (required, a star) or its label
-    // links to another document; never a box that offers news or offers.
+    // language, when the form must have it (required, a star on its own
+    // label); never a box that offers news or offers. A link alone tells
+    // nothing: it may lead to the rules as well as to the offers.
     int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
     static bool isRequired(SmartElement* control, const QList<const SmartLabel*>& own);
-    static bool linksAway(const QList<const SmartLabel*>& own);
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     int genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
@@ -110,6 +118,10 @@ protected:
     // The texts the page shows as the control's own label: LABEL elements
     // naming it and its own label-like texts before and after it.
     QList<const SmartLabel*> ownLabel(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    static QStringList textsOf(const QList<const SmartLabel*>& labels);
+    // What a user reads as the control's label: its own label, else the
+    // nearest label-like text before it (a label in the row above).
+    QList<const SmartLabel*> visibleLabel(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // A date text that names another event than a birth: a date word with
     // a word of its own ("graduation", "every", "expiry").
     bool namesOtherDate(const QString& text) const;
@@ -119,6 +131,8 @@ protected:
     // The box at that index of the controls is followed by "@" and a
     // domain: it asks for an address of the service.
     bool asksForAddress(int index, const QList<SmartElement*>& controls, const QList<SmartLabel*>& labels) const;
+    // Nothing but separators stand between the two controls.
+    bool nextWithoutLabel(SmartElement* previous, SmartElement* control, const QList<SmartLabel*>& labels) const;
     // Year, month and day together, the years all gone by.
     static bool wholePastDate(const QList<SmartElement*>& group);
     // Labels after inputs: the control's own short texts after it.
@@ -130,7 +144,15 @@ protected:
     int labelIndex(SmartElement* control, const QList<SmartLabel*>& labels) const;
 
 private:
+    struct BoxLists;
+    // The list of check boxes a box is one of, by the box's chain of
+    // ancestors (its label entry's): the depth of the smallest element
+    // around it that holds another check box and no other control; -1 when
+    // there is none.
+    int boxList(const PageElements& chain) const;
+
     mutable int m_hint = 0;
+    const BoxLists* m_boxLists = nullptr;
 };
 
 } // namespace Vexal

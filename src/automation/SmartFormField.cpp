@@ -90,8 +90,12 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         confirmBirth(controls, labels);
         markServiceLogin(controls, labels);
         markNameBesideSurname(controls, labels);
+        markCountryLists(controls);
     }
     markSplitBoxes(controls, labels);
+    markCardBlock(controls, labels);
+    if (form() == SmartFormRegistration)
+        markRepeats(controls);
 }
 
 } // namespace Vexal

@@ -44,7 +44,7 @@ SmartMaster::Pipeline SmartFormRecogniser::pipeline()
          false},
         {{E::TypeCheckBox, E::TypePassword, E::TypeRadio, E::TypeSelect, E::TypeText},
          {E::TypeText, E::TypePassword},
-         {E::KindPassword, E::KindEmail, E::KindSpam, E::KindQuestion, E::KindAnswer, E::KindCountry},
+         {E::KindPassword, E::KindEmail, E::KindSpam, E::KindQuestion, E::KindAnswer, E::KindCountry, E::KindAddress, E::KindAddressDetails, E::KindCity, E::KindZipCode, E::KindPhone},
          false},
         {{E::TypeCheckBox, E::TypePassword, E::TypeSelect, E::TypeText, E::TypeTextArea},
          {E::TypeText, E::TypeTextArea, E::TypeSelect},

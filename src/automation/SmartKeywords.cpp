@@ -48,26 +48,31 @@ const std::vector<K::Row>& table()
         {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
         {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
         // A box that offers news or offers is a preference, whatever else
-        // its label says ("I agree to receive the newsletter").
-        {K::Terms, E::KindTerms, Check, All, "~term", "news|offer|subscri"},
-        {K::Terms, E::KindTerms, Check, All, "agree|accept", "news|offer|subscri"},
+        // its label says ("I agree to receive the newsletter"). The first
+        // row speaks of the rules, the second only agrees to something.
+        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot"},
+        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot"},
         {K::News, E::KindSpam, Check, All, "news"},
         {K::Password, E::KindPassword, Pass | Text, FieldsOnly, "password"},
         {K::Password, E::KindPassword, Pass, AttributesOnly, "pass|pswd"},
         {K::Password, E::KindPassword, Pass, PlainOnly, "password"},
         // The words sites put next to the code of a picture, and the names
         // their software gives the field; a payment card's code is none.
+        // A code said plainly may also be one sent by text message or
+        // printed on a card: it is the picture's only beside a picture.
         {K::Captcha, E::KindCaptcha, Text, All,
-         "private_key|captcha|confirm code|confirmation code|verification code|verify code|image verification|"
-         "visual verification|word verification|human verification|security code|securitycode|seccode|"
+         "private_key|captcha|image verification|visual verification|word verification|human verification|"
          "image code|imagecode|imagestring|imagestamp|humanverify|characters you see|enter the characters|"
-         "characters shown|enter the code|code shown|code in the image|code from the image|turing",
-         "card|cvv|cvc"},
+         "characters shown|code shown|code in the image|code from the image|turing"},
+        {K::Captcha, E::KindCaptcha, Text, All,
+         "confirm code|confirmation code|verification code|verify code|security code|securitycode|seccode|"
+         "enter the code",
+         "card|cvv|cvc", "", "", false, true},
         // "Mailing address" is no e-mail, though "emailaddress" is one.
         {K::Mail, E::KindEmail, Text, All, "mail!mailing"},
-        {K::Url, E::KindWebsite, Text, All, "~url|website"},
-        // "Home phone" and "Home address" are no home page.
-        {K::Url, E::KindWebsite, Text, All, "home", "phone|address|~fax|~city|town"},
+        // "Home" alone is where one lives as often as a page ("Home phone",
+        // "HomeArea"): only a home page is a website.
+        {K::Url, E::KindWebsite, Text, All, "~url|website|homepage|home page"},
         {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing"},
         // Article forms also take their title and tags from a text area.
         {K::Title, E::KindTitle, Text | Area, Articles, "title"},
@@ -95,20 +100,23 @@ const std::vector<K::Row>& table()
         {K::BirthPart, E::KindBirthDay, Select, All, "~day", "", "", birth, true},
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
-        {K::Contact, E::KindPhone, Text, All, "phone"},
+        // A phone's extension is no phone number.
+        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|extension"},
+        // A file's name may list ".zip" among its kinds.
         {K::Contact, E::KindZipCode, Text, All, "postal", "address"},
-        {K::Contact, E::KindZipCode, Text, All, "~zip"},
-        {K::Contact, E::KindState, Text, All, "state|province"},
-        {K::Contact, E::KindCity, Text, All, "~city"},
+        {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file"},
+        {K::Contact, E::KindState, Text, All, "state|province|county"},
+        {K::Contact, E::KindCity, Text, All, "~city|=town"},
         // The address parts of the form-filling vocabulary: "address-level1"
         // is the state or province, "address-level2" the city; neither is a
         // street line, nor a deeper level.
         {K::AddressLevel, E::KindState, 0, All, "address level 1"},
         {K::AddressLevel, E::KindCity, 0, All, "address level 2"},
         {K::AddressLevel, E::KindUndef, 0, All, "address level"},
-        // A name, or a company, in an address ("Company name", "address_company")
-        // is no street.
-        {K::Address, E::KindAddress, Text, All, "address", "name|company"},
+        // A name, or a company, in an address ("Company name", "address_company",
+        // "Company/care of") is no street.
+        {K::Address, E::KindAddressDetails, Text, All, "=unit|=apt|apartment|suite"},
+        {K::Address, E::KindAddress, Text, All, "address|street", "name|company|care of"},
         // Parts of a name, said with "name".
         {K::NamePart, E::KindFirstName, 0, All, "first", "", "name"},
         {K::NamePart, E::KindMiddleName, 0, All, "middle", "", "name"},
@@ -116,7 +124,7 @@ const std::vector<K::Row>& table()
         {K::NamePart, E::KindFirstName, 0, All, "given|forename", "", "name"},
         {K::NamePart, E::KindLastName, 0, All, "family|surname", "", "name"},
         {K::NamePart, E::KindFullName, 0, All, "full|real", "", "name"},
-        {K::NamePart, E::KindScreenName, 0, All, "screen|display|business", "", "name"},
+        {K::NamePart, E::KindScreenName, 0, All, "screen|display", "", "name"},
         {K::NamePart, E::KindUser, 0, All, "your", "", "name"},
         // Parts of a name said alone, as sub-labels of a split name say them.
         {K::NameWord, E::KindFirstName, 0, All, "=first|=given|=forename"},
@@ -158,6 +166,18 @@ const std::vector<K::Row>& table()
         {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},
         // The text area of a comment form, which is no sign-up.
         {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
+        // Words that name another thing than the member's account or person:
+        // a hint or reminder, a code sent or printed, a payment card, a
+        // company, a file, a price. A text that holds one gives none of the
+        // kinds that cost most when they go astray (costlyKinds).
+        {K::Other, E::KindTrash, 0, All,
+         "hint|reminder|one time|=otp|verification|=code|card|=cc|company|business|care of|attach|=file|price"},
+        // The fields of a payment card: its number, type, expiry, security
+        // code and holder.
+        {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
+        // A note about the marks of the fields a form must have, which is no
+        // field's own label ("* Required fields").
+        {K::RequiredNote, E::KindUndef, 0, All, "required|mandatory"},
     };
     return rows;
 }
@@ -359,6 +379,8 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
         const Row& row = m_rows.at(i);
         m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context)});
         m_groups[row.group].push_back(i);
+        if (row.group == Other)
+            m_other |= m_compiled.back().words;
     }
     m_automaton->build();
 }
@@ -410,13 +432,43 @@ bool SmartKeywords::serves(const Row& row, int type, int scope)
     return (row.scope & scope) && (type == AnyType || row.types == 0 || (type >= 0 && (row.types & bit(type))));
 }
 
-int SmartKeywords::kind(Group group, const Hits& hits, int type, int scope) const
+bool SmartKeywords::costly(int kind)
+{
+    switch (kind) {
+    case E::KindPassword:
+    case E::KindEmail:
+    case E::KindTerms:
+    case E::KindLogin:
+    case E::KindFirstName:
+    case E::KindMiddleName:
+    case E::KindLastName:
+    case E::KindFullName:
+    case E::KindScreenName:
+    case E::KindUser:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SmartKeywords::answersRow(int row, const Hits& hits) const
+{
+    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && (m_other & hits).any());
+}
+
+const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits, int type, int scope) const
 {
     for (int i : m_groups.at(group)) {
-        if (serves(m_rows[i], type, scope) && answers(m_compiled[i], hits))
-            return m_rows[i].kind;
+        if (serves(m_rows[i], type, scope) && answersRow(i, hits))
+            return &m_rows[i];
     }
-    return E::KindUndef;
+    return nullptr;
+}
+
+int SmartKeywords::kind(Group group, const Hits& hits, int type, int scope) const
+{
+    const Row* row = answering(group, hits, type, scope);
+    return row ? row->kind : int(E::KindUndef);
 }
 
 int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) const
@@ -425,7 +477,7 @@ int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) cons
     for (int i : m_groups.at(group)) {
         if (!serves(m_rows[i], type, scope))
             continue;
-        if (answers(m_compiled[i], hits))
+        if (answersRow(i, hits))
             return place;
         ++place;
     }
@@ -435,7 +487,7 @@ int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) cons
 bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, int scope) const
 {
     for (int i : m_groups.at(group)) {
-        if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answers(m_compiled[i], hits))
+        if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answersRow(i, hits))
             return true;
     }
     return false;
@@ -461,6 +513,8 @@ bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
 
 bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) const
 {
+    if (costly(kind) && (m_other & hits).any())
+        return true;
     for (int i : m_groups.at(group)) {
         if (m_rows[i].kind == kind && (m_compiled[i].excluded & hits).any())
             return true;
@@ -470,6 +524,8 @@ bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) cons
 
 bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
 {
+    if (costly(kind) && (m_other & hits).any())
+        return true;
     for (int i = 0; i < int(m_rows.size()); ++i) {
         if (m_rows[i].kind == kind && (m_rows[i].scope & scope) && (m_compiled[i].excluded & hits).any())
             return true;

@@ -32,7 +32,8 @@ public:
         Country, Terms, News, Password, Captcha, Mail, Url, Login, Title, Tags, Description, Category,
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
-        DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, CommentBox, GroupCount
+        DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, CommentBox, Other, Card, RequiredNote,
+        GroupCount
     };
     Q_ENUM(Group)
 
@@ -65,6 +66,7 @@ public:
         const char* also = "";     // and one of these in the same text
         const char* context = "";  // one of these in the control's other texts
         bool options = false;      // a choice list's option texts count
+        bool picture = false;      // the kind needs a picture beside the control
     };
     // Words are found ignoring case. A word with a blank is a phrase of whole
     // words ("security code" also in "securityCode" and "security_code");
@@ -93,6 +95,13 @@ public:
     // none does.
     static constexpr int AnyType = -1;
     int kind(Group group, const Hits& hits, int type, int scope) const;
+    // That row itself; null when none answers.
+    const Row* answering(Group group, const Hits& hits, int type, int scope) const;
+    // The kinds that cost most when they go astray (the account's password,
+    // e-mail and login, a tick on the terms, the person's names): no row
+    // gives one to a text that holds a word of the Other group, and such a
+    // text contradicts them (excludes, holdsExclusion).
+    static bool costly(int kind);
     // The place of that row among the rows of its group serving the scope;
     // -1 when none answers.
     int rank(Group group, const Hits& hits, int type, int scope) const;
@@ -116,6 +125,7 @@ public:
 private:
     struct Compiled;
     static bool answers(const Compiled& row, const Hits& hits);
+    bool answersRow(int row, const Hits& hits) const;
     static bool serves(const Row& row, int type, int scope);
 
     std::vector<Row> m_rows;
@@ -123,6 +133,7 @@ private:
     std::unique_ptr<Automaton> m_automaton;
     std::vector<Compiled> m_compiled;
     std::vector<std::vector<int>> m_groups;
+    Hits m_other;
 };
 
 static_assert(SmartKeywords::scope(SmartKeywords::AllFamilies, SmartKeywords::AllForms) == SmartKeywords::Everywhere,

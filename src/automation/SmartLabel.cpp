@@ -22,7 +22,31 @@ void SmartLabel::setText(const QString& text)
 {
     m_text = text;
     m_isText = true;
-    m_wordCount = text.split(QLatin1Char(' '), Qt::SkipEmptyParts, Qt::CaseSensitive).size();
+    m_wordCount = countWords(text);
+}
+
+int SmartLabel::countWords(const QString& text)
+{
+    // Marks between words ("State / Province", "Name - required") are no
+    // words of their own.
+    int words = 0;
+    bool inWord = false;
+    bool counted = false;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            inWord = false;
+            continue;
+        }
+        if (!inWord) {
+            inWord = true;
+            counted = false;
+        }
+        if (!counted && c.isLetterOrNumber()) {
+            counted = true;
+            ++words;
+        }
+    }
+    return words;
 }
 
 const PageElements& SmartLabel::ancestors() const

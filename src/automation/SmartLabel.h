@@ -33,6 +33,9 @@ public:
     bool isText() const { return m_isText; }
     bool isBold() const { return m_bold; }
     int wordCount() const { return m_wordCount; }
+    // The words of a text: the parts between blanks that hold a letter or
+    // a digit.
+    static int countWords(const QString& text);
 
     QString toString() const;
 

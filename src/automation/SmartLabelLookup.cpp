@@ -49,9 +49,9 @@ void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
     const int top = path.size();
     std::vector<Part> stack;
     std::vector<Part> parts;
-    stack.push_back(Part{root, PageElement(), QString(), false, 0});
+    stack.push_back(Part{root, PageElement(), QString(), false, 0, QString(), 0, 0});
     while (!stack.empty()) {
-        const Part part = stack.back();
+        const Part part = std::move(stack.back());
         stack.pop_back();
         // What lies above the entry: its source's chain for a text run.
         path.resize(top + part.depth);
@@ -96,38 +96,97 @@ void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
             continue;
         }
         parts.clear();
-        splitChildren(element, first, part.depth + 1, parts);
+        splitChildren(element, first, part.depth + 1, part.markup.midRef(part.markupFrom, part.markupSize), parts);
         for (auto it = parts.rbegin(); it != parts.rend(); ++it)
             stack.push_back(std::move(*it));
     }
 }
 
+namespace {
+
+// The markup between an element's own tags, from its markup with them
+// ("<p class=\"a\">x<b>y</b></p>" gives "x<b>y</b>"); a null reference when
+// the markup does not end with the element's end tag.
+QStringRef innerOf(const QStringRef& outer, const QString& tag)
+{
+    const QString end = QStringLiteral("</") + tag + QLatin1Char('>');
+    if (!outer.startsWith(QLatin1Char('<')) || !outer.endsWith(end, Qt::CaseInsensitive))
+        return QStringRef();
+    QChar quote;
+    for (int i = 1; i < outer.size() - end.size(); ++i) {
+        const QChar c = outer.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c == QLatin1Char('>')) {
+            return outer.mid(i + 1, outer.size() - end.size() - i - 1);
+        }
+    }
+    return QStringRef();
+}
+
+// The markup of an element's only child element, where it is all the
+// element holds but blanks: the page escapes "<" in texts, so markup that
+// starts with the child's start tag and ends with its end tag can hold no
+// text or comment beside the child.
+QStringRef onlyChild(const QStringRef& inner, const QString& tag)
+{
+    const QStringRef trimmed = inner.trimmed();
+    const int name = tag.size() + 1;
+    if (trimmed.size() <= name || !trimmed.startsWith(QLatin1Char('<'))
+        || trimmed.mid(1, tag.size()).compare(tag, Qt::CaseInsensitive) != 0
+        || !(trimmed.at(name).isSpace() || trimmed.at(name) == QLatin1Char('>') || trimmed.at(name) == QLatin1Char('/'))
+        || !trimmed.endsWith(QStringLiteral("</") + tag + QLatin1Char('>'), Qt::CaseInsensitive))
+        return QStringRef();
+    return trimmed;
+}
+
+} // namespace
+
 // The text between child elements is sliced from the raw markup, so
 // character references and comments stay as they stand. A child whose
 // markup cannot be found in the parent's adds no text and leaves the
-// position where it was.
+// position where it was. Each child's markup is handed down with it: its
+// own split reads its inner markup from there rather than from the page
+// again, and an only child's markup is the parent's inner markup itself.
 void SmartLabelLookup::splitChildren(const PageElement& element, const PageElement& first, int depth,
-                                     std::vector<Part>& parts) const
+                                     const QStringRef& outer, std::vector<Part>& parts) const
 {
     PageDom* dom = element.dom();
-    const QString inner = dom->markup(element);
+    QString own;
+    QStringRef inner = outer.isEmpty() ? QStringRef() : innerOf(outer, element.tagName());
+    if (inner.isNull()) {
+        own = dom->markup(element);
+        inner = QStringRef(&own);
+    }
+    const QString& text = own.isNull() ? *outer.string() : own;
+    if (first.nextSibling().isNull()) {
+        const QStringRef child = onlyChild(inner, first.tagName());
+        if (!child.isNull()) {
+            parts.push_back(Part{first, PageElement(), QString(), false, depth, text, child.position(), child.size()});
+            return;
+        }
+    }
     int position = 0;
     for (PageElement child = first; !child.isNull(); child = child.nextSibling()) {
-        const QString markup = dom->outerMarkup(child);
+        QString markup = dom->outerMarkup(child);
         const int found = inner.indexOf(markup, position, Qt::CaseSensitive);
         if (found > position) {
-            const QString text = inner.mid(position, found - position).trimmed();
-            if (!text.isEmpty())
-                parts.push_back(Part{PageElement(), element, text, true, depth});
+            const QString run = inner.mid(position, found - position).trimmed().toString();
+            if (!run.isEmpty())
+                parts.push_back(Part{PageElement(), element, run, true, depth, QString(), 0, 0});
         }
-        parts.push_back(Part{child, PageElement(), QString(), false, depth});
+        const int size = markup.size();
+        parts.push_back(Part{child, PageElement(), QString(), false, depth, std::move(markup), 0, size});
         if (found >= 0)
-            position = found + markup.size();
+            position = found + size;
     }
     if (position + 1 < inner.size()) {
-        const QString text = inner.mid(position).trimmed();
-        if (!text.isEmpty())
-            parts.push_back(Part{PageElement(), element, text, true, depth});
+        const QString run = inner.mid(position).trimmed().toString();
+        if (!run.isEmpty())
+            parts.push_back(Part{PageElement(), element, run, true, depth, QString(), 0, 0});
     }
 }
 

@@ -26,6 +26,12 @@ private:
         QString text;
         bool isText = false;
         int depth = 0;
+        // An element's markup with its own tags, as its parent's split read
+        // it: that part of this text (which it may share with its parent's
+        // own); empty for the root.
+        QString markup;
+        int markupFrom = 0;
+        int markupSize = 0;
     };
 
     // Below this depth under the root the markup is no longer split (each
@@ -33,7 +39,8 @@ private:
     static constexpr int maxDepth = 256;
 
     void collect(const PageElement& root, QObject* parent);
-    void splitChildren(const PageElement& element, const PageElement& first, int depth, std::vector<Part>& parts) const;
+    void splitChildren(const PageElement& element, const PageElement& first, int depth, const QStringRef& outer,
+                       std::vector<Part>& parts) const;
     void appendText(const QString& text, bool bold, const PageElement& source, const PageElements& ancestors,
                     QObject* parent);
 };

@@ -14,7 +14,7 @@ SmartLoginField::SmartLoginField(QObject* parent)
 
 int SmartLoginField::classify(SmartElement* control, const QString& text)
 {
-    return isCaptcha(text, control->type()) ? int(E::KindCaptcha) : int(E::KindUndef);
+    return asksPictureCode(control, text) ? int(E::KindCaptcha) : int(E::KindUndef);
 }
 
 void SmartLoginField::markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -22,7 +22,7 @@ void SmartLoginField::markCaptcha(QList<SmartElement*>& controls, const QList<Sm
     for (SmartElement* control : controls) {
         if (control->type() != E::TypeText)
             continue;
-        if (isCaptcha(SmartAttributeLookup::attributeText(control), E::TypeText) || asksForCode(control, labels))
+        if (asksPictureCode(control, SmartAttributeLookup::attributeText(control)) || asksForCode(control, labels))
             control->setKind(E::KindCaptcha);
     }
 }

@@ -159,11 +159,17 @@ bool SmartMaster::removeUnplaced(SmartFormLookup* forms, const QString& emptyRea
 
 bool SmartMaster::isCommentForm(const SmartFormLookup& forms, int number)
 {
+    // A form that asks more than a commenter gives (a name, an e-mail, a
+    // website, a subject) is an order, a donation or a sign-up that takes a
+    // note: its choice lists or its many boxes tell.
     PageElement container;
+    int boxes = 0;
     for (const SmartElement* control : forms.elements()) {
         if (control->formNumber() != number)
             continue;
-        if (control->type() == E::TypePassword)
+        if (control->type() == E::TypePassword || control->type() == E::TypeSelect)
+            return false;
+        if (control->type() == E::TypeText && ++boxes > CommenterBoxes)
             return false;
         container = control->form();
     }

@@ -73,6 +73,8 @@ protected:
     // set, when no form is left.
     bool dropCommentForms(SmartFormLookup& forms);
     static bool isCommentForm(const SmartFormLookup& forms, int number);
+    // The text boxes a comment form holds at most beside its text area.
+    static constexpr int CommenterBoxes = 4;
 
 private:
     QList<SmartElement*> m_elements;

@@ -43,13 +43,14 @@ bool runsIn(const PageElements& chain, const PageElement& parent)
 
 bool labelLike(const SmartLabel* text)
 {
-    return text->wordCount() <= LabelWords || text->text().endsWith(QLatin1Char(':'));
+    return (text->wordCount() <= LabelWords && text->text().size() <= LabelLength)
+        || text->text().endsWith(QLatin1Char(':'));
 }
 
 bool labelLike(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    return trimmed.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() <= LabelWords
+    return (SmartLabel::countWords(trimmed) <= LabelWords && trimmed.size() <= LabelLength)
         || trimmed.endsWith(QLatin1Char(':'));
 }
 

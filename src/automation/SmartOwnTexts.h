@@ -14,8 +14,10 @@ class SmartLabel;
 namespace SmartOwnTexts {
 
 // A label is a few words, or a text that ends like one ("Please enter your
-// e-mail:"); a longer text is a notice or a hint about the field.
+// e-mail:"); a longer text is a notice or a hint about the field. Where
+// words are not set apart by blanks, its length tells.
 constexpr int LabelWords = 4;
+constexpr int LabelLength = 48;
 bool labelLike(const SmartLabel* text);
 bool labelLike(const QString& text);
 

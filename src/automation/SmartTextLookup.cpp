@@ -79,6 +79,15 @@ bool SmartTextLookup::isCaptcha(const QString& text, int type)
     return is(K::Captcha, E::KindCaptcha, text, type);
 }
 
+bool SmartTextLookup::asksPictureCode(SmartElement* control, const QString& text)
+{
+    const int type = control->type();
+    if (!isCaptcha(text, type))
+        return false;
+    const K::Row* row = m_keywords->answering(K::Captcha, hits(text), type, m_scope);
+    return !row || !row->picture || SmartUtils::showsPicture(control->element());
+}
+
 bool SmartTextLookup::isMail(const QString& text, int type)
 {
     return is(K::Mail, E::KindEmail, text, type);
@@ -190,8 +199,12 @@ int SmartTextLookup::contactKind(const QString& text, int type)
 
 int SmartTextLookup::addressKind(const QString& text, int type)
 {
-    if (!is(K::Address, E::KindAddress, text, type) || addressLevel(text) >= 0)
+    const int kind = kindOf(K::Address, text, type);
+    if (kind == E::KindUndef || addressLevel(text) >= 0)
         return E::KindUndef;
+    // The flat or unit of a building ("Apt", "Suite", "Unit #").
+    if (kind == E::KindAddressDetails)
+        return kind;
     if (text.contains(QLatin1Char('1')))
         return E::KindAddress;
     if (text.contains(QLatin1Char('2')))
@@ -225,11 +238,11 @@ int SmartTextLookup::nameKind(const QString& text)
         const int kind = kindOf(K::NamePart, text);
         if (kind != E::KindUndef)
             return kind;
-        if (SmartUtils::letterCount(text) == 4)
+        if (SmartUtils::latinLetterCount(text) == 4)
             return E::KindUser;
     }
     if (holds(K::User, text)) {
-        if (name || text.contains(QLatin1String("ID"), Qt::CaseSensitive) || SmartUtils::letterCount(text) == 4)
+        if (name || text.contains(QLatin1String("ID"), Qt::CaseSensitive) || SmartUtils::latinLetterCount(text) == 4)
             return E::KindUser;
     }
     return ownerKind(text);
@@ -276,7 +289,7 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     const int type = control->type();
     auto kindIf = [](bool matches, int kind) { return matches ? kind : int(E::KindUndef); };
     switch (step) {
-    case StepCaptcha: return kindIf(isCaptcha(text, type), E::KindCaptcha);
+    case StepCaptcha: return kindIf(asksPictureCode(control, text), E::KindCaptcha);
     case StepCategory: return kindIf(isCategory(text, type), E::KindCategory);
     case StepTitle: return kindIf(isTitle(text, type), E::KindTitle);
     case StepTags: return kindIf(isTags(text, type), E::KindTags);
@@ -297,9 +310,19 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     case StepAnswer: return kindIf(isAnswer(text, type), E::KindAnswer);
     case StepCountry: return kindIf(isCountry(text, type), E::KindCountry);
     case StepUser:
-    case StepUserOrLogin:
-        return userKind(text, control->element().attribute(ConstSmart::attrTitle()),
-                        step == StepUserOrLogin && !m_strict, type);
+    case StepUserOrLogin: {
+        const int kind = userKind(text, control->element().attribute(ConstSmart::attrTitle()),
+                                  step == StepUserOrLogin && !m_strict, type);
+        // A bare "Name" over boxes whose names say which part each takes
+        // ("dnrfirst", "dnrlast").
+        if (kind != E::KindUndef && nameKind(text) == E::KindUser) {
+            const int part = kindOf(K::NamePart, control->id() + QLatin1Char(' ') + control->name()
+                                                     + QStringLiteral(" name"));
+            if (part == E::KindFirstName || part == E::KindMiddleName || part == E::KindLastName)
+                return part;
+        }
+        return kind;
+    }
     case StepGender: return genderKind(text, control->value(), type);
     case StepContact: return contactKind(text, type);
     case StepAddress: return addressKind(text, type);

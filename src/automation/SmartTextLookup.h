@@ -51,6 +51,10 @@ public:
     // messenger, social profiles): a text field that is never filled.
     bool isMessenger(const QString& text, int type);
 
+    // Whether the text asks the control for the code of a picture: in words
+    // that say so, or in words of a code with a picture beside the control.
+    bool asksPictureCode(SmartElement* control, const QString& text);
+
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);
     // City or State for the address levels of the form-filling

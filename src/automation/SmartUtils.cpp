@@ -53,6 +53,16 @@ int SmartUtils::letterCount(const QString& text)
     return count;
 }
 
+int SmartUtils::latinLetterCount(const QString& text)
+{
+    int count = 0;
+    for (const QChar c : text) {
+        if (c.isLetter() && c.script() == QChar::Script_Latin)
+            ++count;
+    }
+    return count;
+}
+
 bool SmartUtils::containsKind(const QList<SmartElement*>& list, int kind)
 {
     for (const SmartElement* element : list) {
@@ -125,6 +135,71 @@ bool SmartUtils::isHoneypot(const PageElement& element)
     // style says, unless a child asks to be seen again.
     return equalsNoCase(dom->style(element, ConstSmart::cssVisibility(), PageDom::ComputedStyle),
                         ConstSmart::cssHidden());
+}
+
+bool SmartUtils::isFormOrBody(const PageElement& element)
+{
+    return equalsNoCase(element.tagName(), ConstSmart::tagForm()) || equalsNoCase(element.tagName(), ConstSmart::tagBody());
+}
+
+namespace {
+
+bool isPictureTag(const QString& tag)
+{
+    return SmartUtils::equalsNoCase(tag, QStringLiteral("IMG")) || SmartUtils::equalsNoCase(tag, QStringLiteral("CANVAS"))
+        || SmartUtils::equalsNoCase(tag, QStringLiteral("OBJECT")) || SmartUtils::equalsNoCase(tag, QStringLiteral("EMBED"));
+}
+
+// The element is or holds a control a user fills (no hidden field).
+bool holdsControl(const PageElement& element)
+{
+    if (SmartUtils::isControl(element))
+        return !SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden());
+    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
+        if (!SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+            return true;
+    }
+    return false;
+}
+
+bool holdsPicture(const PageElement& element)
+{
+    if (isPictureTag(element.tagName()))
+        return true;
+    PageDom* dom = element.dom();
+    for (const char* tag : {"img", "canvas", "object", "embed"}) {
+        if (!dom->selectFirst(element, QLatin1String(tag)).isNull())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool SmartUtils::showsPicture(const PageElement& control)
+{
+    // Out from the control a level at a time, its siblings nearest first on
+    // either side, until a side meets another control.
+    bool before = true;
+    bool after = true;
+    int level = 0;
+    for (PageElement e = control; !e.isNull() && (before || after) && level < 8; e = e.parent(), ++level) {
+        if (isFormOrBody(e))
+            break;
+        for (PageElement s = e.previousSibling(); before && !s.isNull(); s = s.previousSibling()) {
+            if (holdsControl(s))
+                before = false;
+            else if (holdsPicture(s))
+                return true;
+        }
+        for (PageElement s = e.nextSibling(); after && !s.isNull(); s = s.nextSibling()) {
+            if (holdsControl(s))
+                after = false;
+            else if (holdsPicture(s))
+                return true;
+        }
+    }
+    return false;
 }
 
 int SmartUtils::commonDepth(const PageElements& a, const PageElements& b)

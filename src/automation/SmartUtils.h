@@ -21,6 +21,9 @@ bool isHidden(const PageElement& element);
 bool isDisplayNone(const PageElement& element, bool inherited);
 bool equalsNoCase(const QString& a, const QString& b);
 int letterCount(const QString& text);
+// The letters of the Latin script: a label that gives its English word
+// beside its own script's ("姓名 Name") counts as that word.
+int latinLetterCount(const QString& text);
 bool containsKind(const QList<SmartElement*>& list, int kind);
 QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
 int indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element);
@@ -30,6 +33,12 @@ int indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element);
 // kept from screen readers and the keyboard alike. Sites set such fields
 // as traps and refuse the sign-up when they come back filled.
 bool isHoneypot(const PageElement& element);
+
+// A FORM or the BODY: where the walks up from a control stop.
+bool isFormOrBody(const PageElement& element);
+// A picture stands beside the control: in the stretch of the page between
+// it and its neighbouring controls (hidden fields aside), within its form.
+bool showsPicture(const PageElement& control);
 
 // Depth (from the document root) of the lowest element that two chains
 // of ancestors (each from the root down) share, -1 when none.

@@ -17,6 +17,7 @@ PageElement PageDom::newElement()
         m_uses.push_back(0);
     }
     m_peak = std::max(m_peak, ++m_held);
+    ++m_made;
     return PageElement(this, id);
 }
 

@@ -217,6 +217,9 @@ public:
     int heldElements() const { return m_held; }
     int peakHeldElements() const { return m_peak; }
     void resetPeak() { m_peak = m_held; }
+    // How many elements it handed out under new ids in all: the work a task
+    // asked of the page.
+    qint64 madeElements() const { return m_made; }
 
 protected:
     friend class PageElement;
@@ -252,6 +255,7 @@ private:
     std::vector<int> m_free;
     int m_held = 0;
     int m_peak = 0;
+    qint64 m_made = 0;
     int m_handles = 0;
     bool m_madeForHandles = false;
 };

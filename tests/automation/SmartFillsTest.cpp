@@ -164,6 +164,9 @@ private slots:
         QTest::newRow("phone over three boxes") << "phone-boxes.html" << "registration" << phones << smart
                                                 << "first=Anna|last=|ph_area=555|ph_pre=123|ph_num=4567|"
                                                    "fax_a=555|fax_b=12345|zip=0155|pw=pw";
+        QTest::newRow("value as long as its box")
+            << "phone-boxes.html" << "registration" << QVariantMap{{"LastName", "Berg"}, {"ZipCode", "01550"}}
+            << smart << "last=Berg|zip=01550";
         QTest::newRow("phone by template")
             << "phone-boxes.html" << "registration" << phones
             << QVariantMap{{"LastName", "INPUT[name=\"last\"]"}, {"Phone", "INPUT[name=\"ph_area\"]"}}

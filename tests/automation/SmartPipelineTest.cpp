@@ -1,5 +1,6 @@
 #include "TestRunner.h"
 #include "SmartTestPage.h"
+#include "ThreadClock.h"
 
 #include "automation/SmartArticle.h"
 #include "automation/SmartDirectory.h"
@@ -7,6 +8,7 @@
 #include "automation/SmartLogin.h"
 #include "automation/SmartRegistration.h"
 #include "automation/SmartSocialBookmark.h"
+#include "shell/PageDomFactory.h"
 #include "texts/LocaleSmart.h"
 
 #include <QtTest>
@@ -223,6 +225,48 @@ private slots:
         QCOMPARE(analyseAll(view), (QStringList{LocaleSmart::emptyLoginForm(), LocaleSmart::noRecognizedElement(),
                                                 QStringLiteral("3001"), QStringLiteral("3002"),
                                                 QStringLiteral("3002")}));
+    }
+
+    // Recognition costs what the form holds: four times the fields ask at
+    // most 4.2 times the elements of the page, and at most 6 times the
+    // processor time (best of three runs; a cost that grows with the square
+    // of the form takes 16). Rows of a label and a box, and lists of check
+    // boxes, each read for whether they list categories.
+    void costGrowsWithTheForm()
+    {
+        auto form = [](int rows) -> QString {
+            static const char* const labels[] = {"First name", "Last name", "E-mail", "Phone", "City"};
+            QString html = QStringLiteral("<body><form><table>");
+            for (int i = 0; i < rows; ++i) {
+                if (i % 10 == 9)
+                    html += QStringLiteral("<tr><td><b>Topics</b></td><td><input type='checkbox' name='c%1'> Sport "
+                                           "<input type='checkbox' name='d%1'> News</td></tr>").arg(i);
+                else
+                    html += QStringLiteral("<tr><td>%1</td><td><input name='f%2'></td></tr>")
+                                .arg(QLatin1String(labels[i % 5])).arg(i);
+            }
+            return html + QStringLiteral("</table></form></body>");
+        };
+        QWebView small;
+        QWebView large;
+        QVERIFY(setHtml(small, form(500)) && setHtml(large, form(2000)));
+        auto recognise = [](QWebView& view) {
+            const PageDomHandle page = PageDomFactory::forView(&view);
+            const qint64 before = page->madeElements();
+            SmartRegistration recogniser(nullptr);
+            recogniser.analyse(*page);
+            return qMakePair(recogniser.elements().size(), page->madeElements() - before);
+        };
+        const auto smallRun = recognise(small);
+        const auto largeRun = recognise(large);
+        QCOMPARE(largeRun.first, 2200);
+        QVERIFY2(largeRun.second * 10 <= smallRun.second * 42,
+                 qPrintable(QStringLiteral("%1 elements, four times the form %2").arg(smallRun.second)
+                                .arg(largeRun.second)));
+        const qint64 smallNs = bestThreadCpuNs([&] { recognise(small); });
+        const qint64 largeNs = bestThreadCpuNs([&] { recognise(large); });
+        QVERIFY2(largeNs <= smallNs * 6,
+                 qPrintable(QStringLiteral("%1 ms, four times the form %2 ms").arg(smallNs / 1e6).arg(largeNs / 1e6)));
     }
 
     void deeplyNestedMarkup()

@@ -24,8 +24,10 @@ public:
     {
         m_nodes.push_back(Node{tag.toLower(), attributes, {}, parent, -1});
         const int id = int(m_nodes.size()) - 1;
-        if (parent >= 0)
+        if (parent >= 0) {
+            m_nodes.back().place = int(m_nodes[size_t(parent)].content.size());
             m_nodes[size_t(parent)].content.push_back(Piece{id, QString()});
+        }
         return id;
     }
     void addText(int parent, const QString& text) { m_nodes[size_t(parent)].content.push_back(Piece{-1, text}); }
@@ -92,14 +94,12 @@ public:
     {
         if (!own(e) || node(e).parent < 0)
             return Vexal::PageElement();
-        int previous = -1;
-        for (const Piece& piece : m_nodes[size_t(node(e).parent)].content) {
-                if (piece.child == e.id())
-                break;
-            if (piece.child >= 0)
-                previous = piece.child;
+        const std::vector<Piece>& content = m_nodes[size_t(node(e).parent)].content;
+        for (int i = placeOf(e.id()) - 1; i >= 0; --i) {
+            if (content[size_t(i)].child >= 0)
+                return element(content[size_t(i)].child);
         }
-        return previous >= 0 ? element(previous) : Vexal::PageElement();
+        return Vexal::PageElement();
     }
 
     Vexal::PageElement frameDocument(const Vexal::PageElement& e, bool nested) override
@@ -247,6 +247,7 @@ private:
         QString origin;
         QUrl url;
         bool designMode = false;
+        int place = -1; // in the parent's content
     };
     // One selector of a list: a tag name (empty for any) and an attribute
     // that must hold a value.
@@ -306,15 +307,27 @@ private:
     }
     const Node& node(const Vexal::PageElement& e) const { return m_nodes[size_t(e.id())]; }
 
+    // Where the child stands in its parent's content (each sibling step
+    // starts there, so that a walk over many siblings stays linear).
+    int placeOf(int child) const
+    {
+        const Node& n = m_nodes[size_t(child)];
+        const std::vector<Piece>& content = m_nodes[size_t(n.parent)].content;
+        if (n.place >= 0 && n.place < int(content.size()) && content[size_t(n.place)].child == child)
+            return n.place;
+        for (int i = 0; i < int(content.size()); ++i) {
+            if (content[size_t(i)].child == child)
+                return i;
+        }
+        return int(content.size());
+    }
+
     Vexal::PageElement childAfter(int parent, int after)
     {
-        bool seen = after < 0;
-        for (const Piece& piece : m_nodes[size_t(parent)].content) {
-                if (piece.child < 0)
-                continue;
-            if (seen)
-                return element(piece.child);
-            seen = piece.child == after;
+        const std::vector<Piece>& content = m_nodes[size_t(parent)].content;
+        for (int i = after < 0 ? 0 : placeOf(after) + 1; i < int(content.size()); ++i) {
+            if (content[size_t(i)].child >= 0)
+                return element(content[size_t(i)].child);
         }
         return Vexal::PageElement();
     }
