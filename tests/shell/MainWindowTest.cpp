@@ -284,11 +284,19 @@ private slots:
 
     // A maximized window is shown with its menus filled, not blank while they
     // load; the Online Tools menu is filled and the expired history goes
-    // once it has been painted.
+    // once it has been painted: a history period stored as -5 keeps
+    // yesterday's history, as the options page shows 1 day.
     void maximizedWindowShownOnceLoaded()
     {
         TestDatabase db;
         ScriptedPrompt prompt;
+        DBOptions options;
+        QVERIFY(options.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Options SET HistoryPeriod = -5")));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Yesterday', 'Y', "
+                           "'http://127.0.0.1/y', '%1T12:00:00')")
+                .arg(QDate::currentDate().addDays(-1).toString(Qt::ISODate))));
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO Bookmark (Name, Title, URL, Visible) VALUES ('One', 'One', 'http://127.0.0.1/1', 1)")));
         QVERIFY(TestDatabase::exec(QStringLiteral(
@@ -309,6 +317,8 @@ private slots:
         UtilSignalManager::instance()->emitRestoreBookmarksMenu();
         QCOMPARE(window.bookmarksMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/2"));
         QTRY_COMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 0);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Yesterday'")).toInt(),
+                 1);
         QCOMPARE(window.onlineToolsMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/tool"));
         window.slotExit();
     }
