@@ -31,6 +31,7 @@
 #include "app/UtilExitSignals.h"
 #include "app/WndMain.h"
 #include "sites/SecurityManager.h"
+#include "sites/WidProjectEditor.h"
 #include "sites/SecurityNotificator.h"
 #include "core/UtilPrompt.h"
 #include "texts/LocaleBrowser.h"
@@ -1036,6 +1037,34 @@ private slots:
         QVERIFY(worker->wait(5000));
         QTRY_VERIFY(!window->notificationBar()->isTimerRunning());
         QVERIFY(window.shows(window->notificationBar()));
+    }
+
+    // A failed save of an editor stays on the bar until the user closes it
+    // (it hid itself after five seconds, the edits unsaved); other errors
+    // still hide themselves.
+    void failedSaveStaysUntilClosed()
+    {
+        Session window;
+        QVERIFY(window.open());
+        WidNotificationBar* bar = window->notificationBar();
+        UtilSignalManager::instance()->emitError(QStringLiteral("passing"));
+        QVERIFY(bar->isTimerRunning());
+
+        auto* editor = new WidProjectEditor;
+        window->tabManager()->addFocusedTab(editor, new Init(-1, nullptr));
+        editor->nameEdit->setText(QStringLiteral("Shop"));
+        QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 1;")));
+        editor->save();
+        QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 0;")));
+        QVERIFY(window.shows(bar));
+        QCOMPARE(bar->button()->text(),
+                 LocaleMessage::operationFailedBecause(QStringLiteral("attempt to write a readonly database")));
+        QVERIFY(!bar->isTimerRunning());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(bar, &leave); // the pointer passing over it
+        QVERIFY(!bar->isTimerRunning());
+        bar->button()->click();
+        QVERIFY(!window.shows(bar));
     }
 
     // Page and user texts show with their '&' as written, never as an

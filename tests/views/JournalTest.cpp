@@ -485,6 +485,7 @@ private slots:
         }
         const QString gone = QStringLiteral("The Project (ID 8) no longer exists: it was deleted meanwhile.");
         QCOMPARE(spyTexts(errors), QStringList{gone});
+        QVERIFY(errors.first().at(1).toBool()); // shown until closed
         QCOMPARE(Logger::errors().size(), 1);
         QVERIFY(Logger::errors().last().contains(gone));
         QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectEditor.")) || when == QLatin1String("open"));
@@ -650,6 +651,7 @@ private slots:
             QSqlDatabase::removeDatabase(holder);
         }
         QCOMPARE(spyTexts(errors), QStringList{LocaleMessage::operationFailedBecause(named)});
+        QVERIFY(errors.first().at(1).toBool()); // shown until closed
         QVERIFY(editor.isModified());
         QCOMPARE(editor.nameEdit->text(), longName);
     }
