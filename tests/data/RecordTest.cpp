@@ -113,12 +113,9 @@ private slots:
     {
         addColumns<bool, int>("fromMaximum", "offset");
         QTest::newRow("far below") << false << -6; // a history period of -5
-        QTest::newRow("just below") << false << -1;
         QTest::newRow("lowest") << false << 0;
-        QTest::newRow("within") << false << 1;
         QTest::newRow("highest") << true << 0;
         QTest::newRow("just above") << true << 1;
-        QTest::newRow("far above") << true << 40;
     }
 
     void optionsAreUsedWithinTheirRanges()

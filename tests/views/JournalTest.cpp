@@ -556,7 +556,7 @@ private slots:
             for (QWidget* control : editor->findChildren<QWidget*>()) {
                 auto* spin = qobject_cast<QAbstractSpinBox*>(control);
                 auto* combo = qobject_cast<QComboBox*>(control);
-                auto* area = qobject_cast<QScrollArea*>(control->parentWidget());
+                QScrollArea* area = nullptr;
                 for (QWidget* up = control; up && !area; up = up->parentWidget())
                     area = qobject_cast<QScrollArea*>(up);
                 if ((!spin && !combo) || !control->isVisible() || !area)
