@@ -370,10 +370,10 @@ void WndMain::slotWarning(const QString& text)
     m_notificationBar->showWarning(text);
 }
 
-void WndMain::slotError(const QString& text)
+void WndMain::slotError(const QString& text, bool untilClosed)
 {
     setContext(M::error());
-    m_notificationBar->showError(text);
+    m_notificationBar->showError(text, untilClosed);
 }
 
 } // namespace Vexal

@@ -146,7 +146,7 @@ public slots:
     void slotRestoreBookmarksMenu();
     void slotInfo(const QString& text);
     void slotWarning(const QString& text);
-    void slotError(const QString& text);
+    void slotError(const QString& text, bool untilClosed = false);
     void slotBookmarkTab(const QUrl& url, const QString& title, const QPixmap& icon);
     void slotQuickBookmark(const QUrl& url, const QString& title, const QPixmap& icon);
     // The desktop's logout: the tabs with unsaved edits are asked about, as

@@ -13,9 +13,9 @@ UtilSignalManager* UtilSignalManager::instance()
     return hub;
 }
 
-void UtilSignalManager::emitError(const QString& message)
+void UtilSignalManager::emitError(const QString& message, bool untilClosed)
 {
-    emit onError(message);
+    emit onError(message, untilClosed);
 }
 
 void UtilSignalManager::emitWarning(const QString& message)

@@ -18,7 +18,10 @@ public:
     // Created on first call (in the calling thread), never destroyed.
     static UtilSignalManager* instance();
 
-    void emitError(const QString& message);
+    // An error that stays on the notification bar until the user closes it
+    // when untilClosed (a failed save, whose edits are not stored); the
+    // others hide themselves after a while.
+    void emitError(const QString& message, bool untilClosed = false);
     void emitWarning(const QString& message);
     void emitInfo(const QString& message);
     void emitRestoreBookmarksMenu();
@@ -37,7 +40,7 @@ public:
     void emitPageSource(const QString& title, const QString& source);
 
 signals:
-    void onError(const QString& message);
+    void onError(const QString& message, bool untilClosed);
     void onWarning(const QString& message);
     void onInfo(const QString& message);
     void onRestoreBookmarksMenu();

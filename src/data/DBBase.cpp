@@ -346,6 +346,20 @@ void DBBase::setField(QString& member, const QString& value)
     field->setText(this, value);
 }
 
+void DBBase::setField(DBRanged& member, int value)
+{
+    const DBField* field = fields().find(this, &member);
+    Q_ASSERT(field);
+    field->setInt(this, value);
+}
+
+int DBBase::inRange(const DBRanged& member) const
+{
+    const DBField* field = fields().find(this, &member);
+    Q_ASSERT(field);
+    return field->intInRange(this);
+}
+
 void DBBase::setState(int operation)
 {
     switch (operation) {

@@ -18,6 +18,23 @@ class DBField;
 class DBFields;
 class DBStateProbe;
 
+// The member of an integer field with a range (DBField::range). It holds the
+// value as it was read or set, and only its field reads it: a record hands it
+// out through DBBase::inRange, within the range of its row in the field
+// table, so no getter can give a stored value out of range.
+class DBRanged
+{
+public:
+    constexpr explicit DBRanged(int value)
+        : m_value(value)
+    {
+    }
+
+private:
+    friend class DBField;
+    int m_value;
+};
+
 // Base of every record: one row of one table, held in memory. A record class
 // supplies its table name, display name, its field table (see DBField) and a
 // factory. From the field table the base binds and reads the fields, copies
@@ -141,6 +158,10 @@ protected:
     void setField(int& member, int value);
     void setField(bool& member, bool value);
     void setField(QString& member, const QString& value);
+    void setField(DBRanged& member, int value);
+    // What the getter of a field with a range hands out: the value within the
+    // range of the field that holds the member.
+    int inRange(const DBRanged& member) const;
     // Prepares, binds (bindValues) and executes; on failure sets the error text.
     bool execBound(const QString& text, QVariant* lastInsertId = nullptr, int* rowsAffected = nullptr);
     // The statement failed: its error text and cause.

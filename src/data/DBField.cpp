@@ -21,7 +21,9 @@ bool DBField::sameAs(const DBField& other) const
         return false;
     switch (m_type) {
     case FieldType::Int:
-        return m_member.i == other.m_member.i;
+        if (m_ranged != other.m_ranged)
+            return false;
+        return m_ranged ? m_member.r == other.m_member.r : m_member.i == other.m_member.i;
     case FieldType::Text:
         return m_index >= 0 ? m_member.l == other.m_member.l : m_member.s == other.m_member.s;
     case FieldType::Bool:
@@ -61,7 +63,7 @@ void DBField::load(DBBase* record, const QVariant& value) const
 {
     switch (m_type) {
     case FieldType::Int:
-        record->*m_member.i = value.toInt();
+        intOf(record) = value.toInt();
         break;
     case FieldType::Text:
         textOf(record) = value.toString();
@@ -85,7 +87,7 @@ void DBField::copy(DBBase* record, const DBBase* source) const
 {
     switch (m_type) {
     case FieldType::Int:
-        setInt(record, source->*m_member.i);
+        setInt(record, intOf(source));
         break;
     case FieldType::Text:
         setText(record, textOf(source));
@@ -109,7 +111,7 @@ void DBField::copyRaw(DBBase* record, const DBBase* source) const
 {
     switch (m_type) {
     case FieldType::Int:
-        record->*m_member.i = source->*m_member.i;
+        intOf(record) = intOf(source);
         break;
     case FieldType::Text:
         textOf(record) = textOf(source);
@@ -133,7 +135,7 @@ bool DBField::holds(const DBBase* record, const void* member) const
 {
     switch (m_type) {
     case FieldType::Int:
-        return &(record->*m_member.i) == member;
+        return &intOf(record) == member;
     case FieldType::Text:
         return m_index < 0 && &(record->*m_member.s) == member;
     case FieldType::Bool:
@@ -150,7 +152,12 @@ bool DBField::holds(const DBBase* record, const void* member) const
 
 int DBField::intValue(const DBBase* record) const
 {
-    return m_type == FieldType::Int ? record->*m_member.i : (m_type == FieldType::Bool ? record->*m_member.b : 0);
+    return m_type == FieldType::Int ? intOf(record) : (m_type == FieldType::Bool ? record->*m_member.b : 0);
+}
+
+int DBField::intInRange(const DBBase* record) const
+{
+    return m_type == FieldType::Int ? qBound(m_minimum, intOf(record), m_maximum) : intValue(record);
 }
 
 // By reference: binding a record's texts, item after item, takes no copy.
@@ -184,7 +191,7 @@ void DBField::setInt(DBBase* record, int value) const
 {
     record->markModified();
     if (m_type == FieldType::Int)
-        record->*m_member.i = qBound(m_minimum, value, m_maximum);
+        intOf(record) = qBound(m_minimum, value, m_maximum);
     else if (m_type == FieldType::Bool)
         record->*m_member.b = value != 0;
 }

@@ -11,6 +11,7 @@
 
 #include <initializer_list>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 namespace Vexal {
@@ -55,12 +56,14 @@ public:
     {
         return DBField(column, FieldType::Int, 0, flags, static_cast<int DBBase::*>(member));
     }
-    // An integer that its setter keeps within minimum to maximum; a value
-    // read from the table is taken as stored.
+    // An integer with a range, minimum to maximum, held in a DBRanged member:
+    // its setter keeps to the range and its getter (DBBase::inRange) hands
+    // out the value within it. A value read from the table is kept as stored
+    // (the row stays as it is) and is used as the nearest value in range.
     template <class Record>
-    static DBField range(Column column, int Record::*member, int minimum, int maximum)
+    static DBField range(Column column, DBRanged Record::*member, int minimum, int maximum)
     {
-        DBField field = integer(column, member);
+        DBField field(column, FieldType::Int, 0, NoFlags, static_cast<DBRanged DBBase::*>(member));
         field.m_minimum = minimum;
         field.m_maximum = maximum;
         return field;
@@ -107,6 +110,8 @@ public:
     // The values an integer's setter keeps to (the whole int range unless set).
     int minimum() const { return m_minimum; }
     int maximum() const { return m_maximum; }
+    // An integer with a range of its own (made by range()).
+    bool hasRange() const { return m_ranged; }
     bool has(Flag flag) const { return (m_flags & flag) != 0; }
     bool isExchanged() const { return !has(NoXml); }
     bool isReadFromXml() const { return !has(NoXml) && !has(XmlWriteOnly); }
@@ -136,6 +141,8 @@ public:
 
     // Typed access; the setters apply the limit and mark the record modified.
     int intValue(const DBBase* record) const;
+    // The integer as it is used: within the range (what the getter gives).
+    int intInRange(const DBBase* record) const;
     const QString& textValue(const DBBase* record) const;
     bool boolValue(const DBBase* record) const;
     QDate dateValue(const DBBase* record) const;
@@ -151,6 +158,11 @@ public:
 private:
     QString& textOf(DBBase* record) const;
     const QString& textOf(const DBBase* record) const;
+    int& intOf(DBBase* record) const { return m_ranged ? (record->*m_member.r).m_value : record->*m_member.i; }
+    const int& intOf(const DBBase* record) const
+    {
+        return m_ranged ? (record->*m_member.r).m_value : record->*m_member.i;
+    }
 
     template <class Member>
     DBField(Column name, FieldType type, int limit, unsigned flags, Member member)
@@ -158,6 +170,7 @@ private:
         , m_type(type)
         , m_limit(limit)
         , m_flags(flags)
+        , m_ranged(std::is_same_v<Member, DBRanged DBBase::*>)
     {
         m_member.set(member);
     }
@@ -168,10 +181,13 @@ private:
     int m_minimum = std::numeric_limits<int>::min();
     int m_maximum = std::numeric_limits<int>::max();
     unsigned m_flags;
+    // An integer held in a DBRanged member.
+    bool m_ranged;
     // For a text held in a list member: its index there; -1 otherwise.
     int m_index = -1;
     union Member {
         int DBBase::*i;
+        DBRanged DBBase::*r;
         QString DBBase::*s;
         QStringList DBBase::*l;
         bool DBBase::*b;
@@ -179,6 +195,7 @@ private:
         QDateTime DBBase::*t;
         QImage DBBase::*p;
         void set(int DBBase::*member) { i = member; }
+        void set(DBRanged DBBase::*member) { r = member; }
         void set(QString DBBase::*member) { s = member; }
         void set(QStringList DBBase::*member) { l = member; }
         void set(bool DBBase::*member) { b = member; }
@@ -222,7 +239,7 @@ void DBField::bind(Binder& to, const DBBase* record) const
 {
     switch (m_type) {
     case FieldType::Int:
-        to.bindInt(record->*m_member.i);
+        to.bindInt(intOf(record));
         return;
     case FieldType::Text: {
         const QString& text = textOf(record);

@@ -28,7 +28,7 @@ DBOptions::DBOptions(QObject* parent)
 {
 }
 
-const DBFields& DBOptions::fields() const
+const DBFields& DBOptions::fieldTable()
 {
     using O = DBOptions;
     static const DBFields table(
@@ -55,32 +55,26 @@ const DBFields& DBOptions::fields() const
             DBField::flag(&DBSql::colFocusPopups, &O::m_focusPopups),
             DBField::flag(&DBSql::colIgnoreSSLErrors, &O::m_ignoreSSLErrors),
             DBField::flag(&DBSql::colSaveHistory, &O::m_saveHistory),
-            DBField::range(&DBSql::colHistoryPeriod, &O::m_historyPeriod, 0, maxHistoryPeriod),
+            DBField::range(&DBSql::colHistoryPeriod, &O::m_historyPeriod, minHistoryPeriod, maxHistoryPeriod),
             DBField::flag(&DBSql::colSaveDownloadHistory, &O::m_saveDownloadHistory),
             DBField::integer(&DBSql::colLocationBar, &O::m_locationBar),
             DBField::flag(&DBSql::colHttpProxy, &O::m_httpProxy),
             DBField::text(&DBSql::colHttpLogin, &O::m_httpLogin, shortTextLimit),
             DBField::text(&DBSql::colHttpPassword, &O::m_httpPassword, 0),
             DBField::text(&DBSql::colHttpAddress, &O::m_httpAddress, longTextLimit),
-            DBField::range(&DBSql::colHttpPort, &O::m_httpPort, 0, maxPort),
+            DBField::range(&DBSql::colHttpPort, &O::m_httpPort, minPort, maxPort),
             DBField::flag(&DBSql::colSocksProxy, &O::m_socksProxy),
             DBField::text(&DBSql::colSocksLogin, &O::m_socksLogin, shortTextLimit),
             DBField::text(&DBSql::colSocksPassword, &O::m_socksPassword, 0),
             DBField::text(&DBSql::colSocksAddress, &O::m_socksAddress, longTextLimit),
-            DBField::range(&DBSql::colSocksPort, &O::m_socksPort, 0, maxPort),
+            DBField::range(&DBSql::colSocksPort, &O::m_socksPort, minPort, maxPort),
             DBField::flag(&DBSql::colFtpProxy, &O::m_ftpProxy),
             DBField::text(&DBSql::colFtpLogin, &O::m_ftpLogin, shortTextLimit),
             DBField::text(&DBSql::colFtpPassword, &O::m_ftpPassword, 0),
             DBField::text(&DBSql::colFtpAddress, &O::m_ftpAddress, longTextLimit),
-            DBField::range(&DBSql::colFtpPort, &O::m_ftpPort, 0, maxPort),
+            DBField::range(&DBSql::colFtpPort, &O::m_ftpPort, minPort, maxPort),
         });
     return table;
-}
-
-int DBOptions::inRange(const int& member) const
-{
-    const DBField* field = fields().find(this, &member);
-    return field ? qBound(field->minimum(), member, field->maximum()) : member;
 }
 
 QString DBOptions::decryptedHttpPassword() const

@@ -7,11 +7,13 @@ namespace Vexal {
 // The user's browser preferences: one stored record in the single-row table
 // "Options". Its field table holds each option's column and what its setter
 // keeps to: logins are cut to 128 characters, addresses and folders to 1024,
-// the tab limit, the history period and the proxy ports stay within their
-// ranges, and the proxy passwords are held and stored scrambled, never cut
-// (a cut one would no longer decode). A row is read as it is stored, and
-// the getters of the options with a range hand out the value within it: a
-// row written by another program or by hand is never used out of range.
+// the tab limit, the history period and the proxy ports stay within the
+// ranges of their rows, and the proxy passwords are held and stored
+// scrambled, never cut (a cut one would no longer decode). A row is read as
+// it is stored. An option with a range is held in a DBRanged member, which
+// only its row reads: its getter hands out the value within the row's range
+// (a row written by another program or by hand is never used out of range),
+// and the option pages show and offer that same range.
 class DBOptions final : public DBKind<DBOptions, &DBSql::tableOptions, &LocaleSql::tableOptions>
 {
     Q_OBJECT
@@ -19,7 +21,8 @@ public:
     explicit DBOptions(QObject* parent = nullptr);
 
     // ID, Name and Comments, then the options in column order.
-    const DBFields& fields() const override;
+    const DBFields& fields() const override { return fieldTable(); }
+    static const DBFields& fieldTable();
 
     // A getter and a setter per option; a setter marks the record modified,
     // then stores the value as the option's field keeps it.
@@ -104,12 +107,14 @@ public:
 
     // What the setters keep to: the most characters of a login and of an
     // address or folder, and the ranges of the tab limit, the history period
-    // and the ports (0 for none).
+    // (days of history kept before today) and the ports.
     static constexpr int shortTextLimit = 128;
     static constexpr int longTextLimit = 1024;
     static constexpr int minOpenedTabs = 1;
     static constexpr int maxOpenedTabsLimit = 30;
+    static constexpr int minHistoryPeriod = 1;
     static constexpr int maxHistoryPeriod = 21;
+    static constexpr int minPort = 1;
     static constexpr int maxPort = 65535;
 
     // The proxy passwords in clear; "" for an empty stored text.
@@ -118,9 +123,6 @@ public:
     QString decryptedFtpPassword() const;
 
 private:
-    // The value of an option with a range, within its field's range.
-    int inRange(const int& member) const;
-
     int m_startup = 2;
     QString m_homeUrl;
     bool m_showDownloads = true;
@@ -130,7 +132,7 @@ private:
     bool m_keepLastFolder = true;
     QString m_defaultFolder;
     bool m_warnTabsClosing = true;
-    int m_maxOpenedTabs = 15;
+    DBRanged m_maxOpenedTabs{15};
     bool m_reloadAllTabs = false;
     bool m_focusNewTab = true;
     bool m_enableFlash = true;
@@ -142,24 +144,24 @@ private:
     bool m_focusPopups = false;
     bool m_ignoreSSLErrors = true;
     bool m_saveHistory = true;
-    int m_historyPeriod = 7;
+    DBRanged m_historyPeriod{7};
     bool m_saveDownloadHistory = true;
     int m_locationBar = 2;
     bool m_httpProxy = false;
     QString m_httpLogin;
     QString m_httpPassword;
     QString m_httpAddress;
-    int m_httpPort = 0;
+    DBRanged m_httpPort{0};
     bool m_socksProxy = false;
     QString m_socksLogin;
     QString m_socksPassword;
     QString m_socksAddress;
-    int m_socksPort = 0;
+    DBRanged m_socksPort{0};
     bool m_ftpProxy = false;
     QString m_ftpLogin;
     QString m_ftpPassword;
     QString m_ftpAddress;
-    int m_ftpPort = 0;
+    DBRanged m_ftpPort{0};
 };
 
 } // namespace Vexal

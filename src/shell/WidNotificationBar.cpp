@@ -30,9 +30,9 @@ void WidNotificationBar::create()
     layout->addWidget(m_button);
 }
 
-void WidNotificationBar::showError(const QString& text)
+void WidNotificationBar::showError(const QString& text, bool untilClosed)
 {
-    showNotice(ConstIcon::error(32), text, true);
+    showNotice(ConstIcon::error(32), text, !untilClosed);
 }
 
 void WidNotificationBar::showWarning(const QString& text)

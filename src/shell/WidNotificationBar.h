@@ -7,8 +7,8 @@ class QCommandLinkButton;
 namespace Vexal {
 
 // One notice at a time on a single command link button: errors, warnings and
-// information hide themselves after a while; a security notice stays until
-// clicked. A click anywhere closes the bar; the mouse over it holds the timer.
+// information hide themselves after a while; a security notice, and an error
+// shown until closed, stay until clicked. A click anywhere closes the bar; the mouse over it holds the timer.
 // Showing a notice or closing the bar always stops a pending timer, so an
 // older notice's timer never hides a notice shown after it.
 class WidNotificationBar final : public QWidget
@@ -21,7 +21,7 @@ public:
 
     void init();
 
-    void showError(const QString& text);
+    void showError(const QString& text, bool untilClosed = false);
     void showWarning(const QString& text);
     void showInfo(const QString& text);
     void showSecurity(const QString& text);

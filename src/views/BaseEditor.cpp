@@ -132,10 +132,7 @@ DBBase* BaseEditor::loadRecord()
     }
     const int id = init()->id();
     if (id != -1 && !m_record->load(id)) {
-        if (isRecordGone(m_record))
-            reportRecordGone();
-        else
-            UtilReport::recordError(m_record);
+        reportRecordFailure(m_record);
         delete m_record;
         m_record = nullptr;
     }
@@ -152,11 +149,15 @@ bool BaseEditor::isRecordGone(const DBBase* record) const
     return !found && rows.errorText().isEmpty();
 }
 
-void BaseEditor::reportRecordGone() const
+void BaseEditor::reportRecordFailure(const DBBase* record) const
 {
+    if (!isRecordGone(record)) {
+        UtilReport::recordError(record, true);
+        return;
+    }
     const QString text = LocaleMessage::recordNoLongerExists(typeName(), init()->id());
     Logger::error(text);
-    UtilSignalManager::instance()->emitError(text);
+    UtilSignalManager::instance()->emitError(text, true);
 }
 
 void BaseEditor::disconnectWidgets()
@@ -226,10 +227,7 @@ void BaseEditor::slotSave()
     storeWidgets(record);
     if (!record->save()) {
         // The row may go between the load and the update.
-        if (isRecordGone(record))
-            reportRecordGone();
-        else
-            reportRecordError(record);
+        reportRecordFailure(record);
         return;
     }
     showSaved(record);

@@ -234,7 +234,10 @@ private:
     // The stored row of the edited record is known to be gone: a look-up
     // that fails proves nothing.
     bool isRecordGone(const DBBase* record) const;
-    void reportRecordGone() const;
+    // The record could not be read or written: it is gone, or the failure
+    // with its cause. Either stays on the notification bar until the user
+    // closes it: the page shows no record, or edits that are not stored.
+    void reportRecordFailure(const DBBase* record) const;
 
     const Kind m_kind;
     std::vector<Field> m_fields;

@@ -139,12 +139,19 @@ QCheckBox* OptionsTabBase::addCheckBox(QVBoxLayout* column, const QString& text,
     return bind(box, get, set, &QCheckBox::isChecked, &QCheckBox::setChecked, &QCheckBox::toggled);
 }
 
-QSpinBox* OptionsTabBase::addSpinRow(QGridLayout* grid, const QString& label, int minimum, int maximum,
-                                     int (DBOptions::*get)() const, void (DBOptions::*set)(int))
+QSpinBox* OptionsTabBase::addSpinRow(QGridLayout* grid, const QString& label, DBField::Column column)
 {
-    QSpinBox* box = UtilGui::createSpinBox(minimum, maximum, grid->parentWidget());
+    const DBField* field = DBOptions::fieldTable().find(column(false));
+    Q_ASSERT(field && field->type() == FieldType::Int);
+    QSpinBox* box = UtilGui::createSpinBox(field->minimum(), field->maximum(), grid->parentWidget());
+    box->setObjectName(field->column());
     addRow(grid, label, box);
-    return bind(box, get, set, &QSpinBox::value, &QSpinBox::setValue, QOverload<int>::of(&QSpinBox::valueChanged));
+    addBinding([box, field](const DBOptions* o) { box->setValue(field->intInRange(o)); },
+               [box, field](DBOptions* o) { field->setInt(o, box->value()); },
+               [this, box] {
+                   return connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this, &OptionsTabBase::handleDirty);
+               });
+    return box;
 }
 
 QLineEdit* OptionsTabBase::addTextRow(QGridLayout* grid, const QString& label, QString (DBOptions::*get)() const,

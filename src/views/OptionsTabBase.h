@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DBField.h"
+
 #include <QList>
 #include <QMetaObject>
 #include <QWidget>
@@ -72,8 +74,10 @@ protected:
     // A check box carrying its own text, in a column of check boxes.
     QCheckBox* addCheckBox(QVBoxLayout* column, const QString& text, bool (DBOptions::*get)() const,
                            void (DBOptions::*set)(bool));
-    QSpinBox* addSpinRow(QGridLayout* grid, const QString& label, int minimum, int maximum,
-                         int (DBOptions::*get)() const, void (DBOptions::*set)(int));
+    // A spin box over an integer option, with the range of its row in the
+    // options' field table; it shows the value as the getter gives it and
+    // stores it as the setter does. Its object name is the column's.
+    QSpinBox* addSpinRow(QGridLayout* grid, const QString& label, DBField::Column column);
     QLineEdit* addTextRow(QGridLayout* grid, const QString& label, QString (DBOptions::*get)() const,
                           void (DBOptions::*set)(const QString&));
 

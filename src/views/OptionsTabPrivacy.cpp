@@ -1,5 +1,6 @@
 #include "views/OptionsTabPrivacy.h"
 
+#include "core/DBSql.h"
 #include "data/DBOptions.h"
 #include "texts/LocaleOptions.h"
 
@@ -24,8 +25,7 @@ void OptionsTabPrivacy::createWidgets()
                                 &DBOptions::setSaveHistory);
     m_saveDownloadHistory = addCheckRow(historyGrid, LocaleOptions::rememberDownloadsHistory(),
                                         &DBOptions::saveDownloadHistory, &DBOptions::setSaveDownloadHistory);
-    m_historyPeriod = addSpinRow(historyGrid, LocaleOptions::rememberHistoryDays(), 1, DBOptions::maxHistoryPeriod,
-                                 &DBOptions::historyPeriod, &DBOptions::setHistoryPeriod);
+    m_historyPeriod = addSpinRow(historyGrid, LocaleOptions::rememberHistoryDays(), &DBSql::colHistoryPeriod);
     setMinimumControlWidth(m_historyPeriod);
 
     QGroupBox* locationBar = addGroup(LocaleOptions::locationBar());

@@ -1,5 +1,6 @@
 #include "views/OptionsTabProxy.h"
 
+#include "core/DBSql.h"
 #include "data/DBOptions.h"
 #include "widgets/WidPasswordEdit.h"
 #include "texts/LocaleOptions.h"
@@ -25,20 +26,19 @@ struct ProxyColumns
     void (DBOptions::*setPassword)(const QString&);
     QString (DBOptions::*address)() const;
     void (DBOptions::*setAddress)(const QString&);
-    int (DBOptions::*port)() const;
-    void (DBOptions::*setPort)(int);
+    DBField::Column port;
 };
 
 const ProxyColumns proxyColumns[] = {
     {&LocaleOptions::httpProxy, &DBOptions::httpProxy, &DBOptions::setHttpProxy, &DBOptions::httpLogin,
      &DBOptions::setHttpLogin, &DBOptions::httpPassword, &DBOptions::setHttpPassword, &DBOptions::httpAddress,
-     &DBOptions::setHttpAddress, &DBOptions::httpPort, &DBOptions::setHttpPort},
+     &DBOptions::setHttpAddress, &DBSql::colHttpPort},
     {&LocaleOptions::socksProxy, &DBOptions::socksProxy, &DBOptions::setSocksProxy, &DBOptions::socksLogin,
      &DBOptions::setSocksLogin, &DBOptions::socksPassword, &DBOptions::setSocksPassword, &DBOptions::socksAddress,
-     &DBOptions::setSocksAddress, &DBOptions::socksPort, &DBOptions::setSocksPort},
+     &DBOptions::setSocksAddress, &DBSql::colSocksPort},
     {&LocaleOptions::ftpProxy, &DBOptions::ftpProxy, &DBOptions::setFtpProxy, &DBOptions::ftpLogin,
      &DBOptions::setFtpLogin, &DBOptions::ftpPassword, &DBOptions::setFtpPassword, &DBOptions::ftpAddress,
-     &DBOptions::setFtpAddress, &DBOptions::ftpPort, &DBOptions::setFtpPort},
+     &DBOptions::setFtpAddress, &DBSql::colFtpPort},
 };
 
 const ProxyColumns& columnsOf(int kind)
@@ -73,7 +73,7 @@ void OptionsTabProxy::createWidgets()
         [this, set = columns.setPassword](DBOptions* options) { (options->*set)(m_password->scrambledText()); },
         [this] { return connect(m_password, &WidPasswordEdit::textChanged, this, &OptionsTabBase::handleDirty); });
     m_address = addTextRow(grid, LocaleOptions::address(), columns.address, columns.setAddress);
-    m_port = addSpinRow(grid, LocaleOptions::port(), minimumPort, maximumPort, columns.port, columns.setPort);
+    m_port = addSpinRow(grid, LocaleOptions::port(), columns.port);
     m_pageLayout->addStretch();
 }
 

@@ -19,9 +19,6 @@ class OptionsTabProxy final : public OptionsTabBase
 public:
     enum Kind { Http = 0, Socks = 1, Ftp = 2 };
 
-    static constexpr int minimumPort = 1;
-    static constexpr int maximumPort = 65535;
-
     explicit OptionsTabProxy(int kind, QWidget* parent = nullptr);
 
     int kind() const { return m_kind; }

@@ -1,5 +1,6 @@
 #include "views/OptionsTabTabs.h"
 
+#include "core/DBSql.h"
 #include "data/DBOptions.h"
 #include "texts/LocaleOptions.h"
 
@@ -22,8 +23,7 @@ void OptionsTabTabs::createWidgets()
     m_reloadAll->setEnabled(false);
     m_focusNewTab =
         addCheckRow(grid, LocaleOptions::activateNewTab(), &DBOptions::focusNewTab, &DBOptions::setFocusNewTab);
-    m_maxTabs = addSpinRow(grid, LocaleOptions::maxOpenedTabs(), DBOptions::minOpenedTabs,
-                           DBOptions::maxOpenedTabsLimit, &DBOptions::maxOpenedTabs, &DBOptions::setMaxOpenedTabs);
+    m_maxTabs = addSpinRow(grid, LocaleOptions::maxOpenedTabs(), &DBSql::colMaxOpenedTabs);
     setMinimumControlWidth(m_maxTabs);
     m_pageLayout->addStretch();
 }

@@ -20,16 +20,16 @@ void UtilReport::listError(const DBListBase* list)
         error(list->errorText(), list->failureCause());
 }
 
-void UtilReport::recordError(const DBBase* record)
+void UtilReport::recordError(const DBBase* record, bool untilClosed)
 {
     if (record)
-        error(record->errorText(), record->failureCause());
+        error(record->errorText(), record->failureCause(), untilClosed);
 }
 
-void UtilReport::error(const QString& text, const QString& cause)
+void UtilReport::error(const QString& text, const QString& cause, bool untilClosed)
 {
     Logger::error(text);
-    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(cause));
+    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(cause), untilClosed);
 }
 
 } // namespace Vexal

@@ -11,7 +11,8 @@ class DBListBase;
 // error console (Logger, under the current context) and the notification bar
 // gets the cause a user can act on ("Operation failed: No space left on
 // device. ..."), or "Unexpected error occurred. See Error Console for more
-// details." when there is none.
+// details." when there is none. With untilClosed the notice stays on the bar
+// until the user closes it (see UtilSignalManager::emitError).
 class UtilReport final
 {
 public:
@@ -22,9 +23,9 @@ public:
     // The list's last error text; nothing for a null list.
     static void listError(const DBListBase* list);
     // The record's last error text; nothing for a null record.
-    static void recordError(const DBBase* record);
+    static void recordError(const DBBase* record, bool untilClosed = false);
     // Any other error text, with its cause when one is known.
-    static void error(const QString& text, const QString& cause = QString());
+    static void error(const QString& text, const QString& cause = QString(), bool untilClosed = false);
 };
 
 } // namespace Vexal

@@ -5,8 +5,11 @@
 #include "core/UtilPrompt.h"
 #include "texts/ConstIcon.h"
 
+#include <QAbstractSlider>
 #include <QAction>
+#include <QChildEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -16,10 +19,12 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QWidget>
 
 namespace Vexal {
@@ -28,6 +33,81 @@ namespace {
 
 const int defaultMargin = 5;
 const int defaultSpacing = 5;
+
+// The mouse wheel over a page that scrolls, as desktop programs take it: a
+// spin box, combo box or slider changes its value only while it has the
+// focus, and no longer takes the focus from the wheel; over one without the
+// focus the wheel scrolls the page. So scrolling down a form never changes
+// the values the pointer passes. It watches every widget of the page, also
+// those added later.
+class ScrollPageWheel final : public QObject
+{
+public:
+    explicit ScrollPageWheel(QScrollArea* area)
+        : QObject(area)
+        , m_area(area)
+    {
+    }
+
+    void watch(QWidget* widget)
+    {
+        watchOne(widget);
+        for (QWidget* child : widget->findChildren<QWidget*>())
+            watchOne(child);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::ChildAdded:
+            // A widget being made is not yet of its class: Polish sorts it.
+            if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+                watch(static_cast<QWidget*>(child));
+            break;
+        case QEvent::Polish:
+            keepWheelFocus(watched);
+            break;
+        case QEvent::Wheel:
+            if (isValueControl(watched) && !static_cast<QWidget*>(watched)->hasFocus()) {
+                QCoreApplication::sendEvent(m_area->viewport(), event);
+                event->accept();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static bool isValueControl(QObject* object)
+    {
+        return qobject_cast<QAbstractSpinBox*>(object) || qobject_cast<QComboBox*>(object)
+               || (qobject_cast<QAbstractSlider*>(object) && !qobject_cast<QScrollBar*>(object));
+    }
+
+    // The wheel over a control gives it no focus (Qt::WheelFocus becomes
+    // Qt::StrongFocus), or the first turn would take the focus and the next
+    // change the value.
+    static void keepWheelFocus(QObject* object)
+    {
+        if (!isValueControl(object))
+            return;
+        auto* control = static_cast<QWidget*>(object);
+        if ((control->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus)
+            control->setFocusPolicy(Qt::StrongFocus);
+    }
+
+    void watchOne(QWidget* widget)
+    {
+        // Installed again, a filter is still called once.
+        widget->installEventFilter(this);
+        keepWheelFocus(widget);
+    }
+
+    QScrollArea* m_area;
+};
 
 template <typename Layout>
 Layout* makeLayout(QWidget* widget, int margin, int spacing)
@@ -87,6 +167,7 @@ QScrollArea* UtilGui::createScrollPage(QWidget* page, QWidget* parent)
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
     area->setWidget(page);
+    (new ScrollPageWheel(area))->watch(page);
     return area;
 }
 

@@ -44,7 +44,9 @@ void stretchLastRow(QGridLayout* grid);
 void stretchLastRowAndColumn(QGridLayout* grid);
 
 // The page in a frameless scroll area that resizes it: the page never gets
-// less than its minimum size, it scrolls instead.
+// less than its minimum size, it scrolls instead. The wheel over a spin box,
+// combo box or slider of the page changes it only while it has the focus;
+// otherwise it scrolls the page.
 QScrollArea* createScrollPage(QWidget* page, QWidget* parent);
 // Every widget in a grid of the widget (its own or a child's) keeps at least
 // the height its row item asks for (the size hint), so that a short page

@@ -8,6 +8,7 @@
 #include "data/DBCache.h"
 #include "data/DBAccount.h"
 #include "data/DBDirectory.h"
+#include "data/DBField.h"
 #include "data/DBOptions.h"
 #include "data/DBOptionsList.h"
 #include "data/DBSettings.h"
@@ -76,7 +77,8 @@ private slots:
             options.setMaxOpenedTabs(tab.first);
             QCOMPARE(options.maxOpenedTabs(), tab.second);
         }
-        const QList<QPair<int, int>> periods{{-1, 0}, {0, 0}, {21, 21}, {22, 21}};
+        // The options page offers 1 to 21 days: 0 would delete yesterday's history.
+        const QList<QPair<int, int>> periods{{-1, 1}, {0, 1}, {1, 1}, {21, 21}, {22, 21}};
         for (const auto& period : periods) {
             options.setHistoryPeriod(period.first);
             QCOMPARE(options.historyPeriod(), period.second);
@@ -102,61 +104,69 @@ private slots:
 
     // A row is read as it is stored (a flag reads any non-zero value as set
     // and is written back as 1), but an option with a range is used within
-    // it: the record's getters, copies and so the options cache give the
-    // nearest value in range. Stored as it stood, a history period of -5
-    // deleted every history row at start-up and a tab limit of 0 refused
-    // every new tab.
+    // the range of its row in the field table: the record's getters, copies
+    // and so the options cache give the nearest value in range. Stored as it
+    // stood, a history period of -5 deleted every history row at start-up
+    // and a tab limit of 0 refused every new tab. Every option with a range
+    // is tried, at its ends and beyond them.
     void optionsAreUsedWithinTheirRanges_data()
     {
-        addColumns<QString, int, int>("column", "stored", "used");
-        QTest::newRow("tab limit 0") << "MaxOpenedTabs" << 0 << 1;
-        QTest::newRow("tab limit 99") << "MaxOpenedTabs" << 99 << 30;
-        QTest::newRow("tab limit in range") << "MaxOpenedTabs" << 12 << 12;
-        QTest::newRow("history period -5") << "HistoryPeriod" << -5 << 0;
-        QTest::newRow("history period 40") << "HistoryPeriod" << 40 << 21;
-        QTest::newRow("HTTP port -1") << "HttpPort" << -1 << 0;
-        QTest::newRow("HTTP port 70000") << "HttpPort" << 70000 << 65535;
-        QTest::newRow("SOCKS port 65536") << "SocksPort" << 65536 << 65535;
-        QTest::newRow("FTP port -8") << "FtpPort" << -8 << 0;
+        addColumns<bool, int>("fromMaximum", "offset");
+        QTest::newRow("far below") << false << -6; // a history period of -5
+        QTest::newRow("lowest") << false << 0;
+        QTest::newRow("highest") << true << 0;
+        QTest::newRow("just above") << true << 1;
     }
 
     void optionsAreUsedWithinTheirRanges()
     {
-        QFETCH(QString, column);
-        QFETCH(int, stored);
-        QFETCH(int, used);
-        const QHash<QString, int (DBOptions::*)() const> getters{
-            {QStringLiteral("MaxOpenedTabs"), &DBOptions::maxOpenedTabs},
-            {QStringLiteral("HistoryPeriod"), &DBOptions::historyPeriod},
-            {QStringLiteral("HttpPort"), &DBOptions::httpPort},
-            {QStringLiteral("SocksPort"), &DBOptions::socksPort},
-            {QStringLiteral("FtpPort"), &DBOptions::ftpPort}};
-        const auto getter = getters.value(column);
+        QFETCH(bool, fromMaximum);
+        QFETCH(int, offset);
+        std::vector<const DBField*> ranged;
+        QStringList columns{QStringLiteral("ID"), QStringLiteral("BlockPopups")};
+        QStringList values{QStringLiteral("1"), QStringLiteral("5")};
+        for (const DBField& field : DBOptions::fieldTable()) {
+            if (!field.hasRange())
+                continue;
+            ranged.push_back(&field);
+            columns << field.column();
+            values << QString::number((fromMaximum ? field.maximum() : field.minimum()) + offset);
+        }
+        QVERIFY(ranged.size() >= 5);
         TestDatabase db;
-        QVERIFY(TestDatabase::exec(
-            QStringLiteral("INSERT INTO Options (ID, BlockPopups, %1) VALUES (1, 5, %2);").arg(column).arg(stored)));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Options (%1) VALUES (%2);")
+                                       .arg(columns.join(QLatin1Char(',')), values.join(QLatin1Char(',')))));
         DBOptionsList list;
         QVERIFY(list.load());
         DBOptions* options = list.firstOrCreate();
         QCOMPARE(list.count(), 1);
         QVERIFY(options->blockPopups());
-        QCOMPARE((options->*getter)(), used);
         DBOptions copy;
         copy.assign(options);
-        QCOMPARE((copy.*getter)(), used);
-
+        for (const DBField* field : ranged) {
+            const int stored = (fromMaximum ? field->maximum() : field->minimum()) + offset;
+            const int used = qBound(field->minimum(), stored, field->maximum());
+            QCOMPARE(field->intValue(options), stored);
+            QCOMPARE(field->intInRange(options), used);
+            QCOMPARE(field->intValue(&copy), used);
+        }
+        // The getters read through the field; the cache copies the getters.
+        QCOMPARE(options->historyPeriod(),
+                 DBOptions::fieldTable().find(QStringLiteral("HistoryPeriod"))->intInRange(options));
+        QCOMPARE(options->ftpPort(), DBOptions::fieldTable().find(QStringLiteral("FtpPort"))->intInRange(options));
         DBCache::setOptions(options);
-        if (column == QLatin1String("MaxOpenedTabs"))
-            QCOMPARE(DBCache::maxOpenedTabs(), used);
-        if (column == QLatin1String("HistoryPeriod"))
-            QCOMPARE(DBCache::historyPeriod(), used);
+        QCOMPARE(DBCache::maxOpenedTabs(), options->maxOpenedTabs());
+        QCOMPARE(DBCache::historyPeriod(), options->historyPeriod());
         DBCache::reset();
 
         // Nothing rewrites the row but a change of the user's.
         options->setStartup(4);
         QVERIFY(list.saveAll());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT BlockPopups FROM Options;")).toInt(), 1);
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT %1 FROM Options;").arg(column)).toInt(), stored);
+        QCOMPARE(TestDatabase::value(
+                     QStringLiteral("SELECT %1 FROM Options;").arg(columns.mid(2).join(QStringLiteral("||','||"))))
+                     .toString(),
+                 values.mid(2).join(QLatin1Char(',')));
     }
 
     // The single-row tables hand out an unsaved default row when empty, and

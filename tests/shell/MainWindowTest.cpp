@@ -31,6 +31,7 @@
 #include "app/UtilExitSignals.h"
 #include "app/WndMain.h"
 #include "sites/SecurityManager.h"
+#include "sites/WidProjectEditor.h"
 #include "sites/SecurityNotificator.h"
 #include "core/UtilPrompt.h"
 #include "texts/LocaleBrowser.h"
@@ -284,11 +285,19 @@ private slots:
 
     // A maximized window is shown with its menus filled, not blank while they
     // load; the Online Tools menu is filled and the expired history goes
-    // once it has been painted.
+    // once it has been painted: a history period stored as -5 keeps
+    // yesterday's history, as the options page shows 1 day.
     void maximizedWindowShownOnceLoaded()
     {
         TestDatabase db;
         ScriptedPrompt prompt;
+        DBOptions options;
+        QVERIFY(options.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Options SET HistoryPeriod = -5")));
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Yesterday', 'Y', "
+                           "'http://127.0.0.1/y', '%1T12:00:00')")
+                .arg(QDate::currentDate().addDays(-1).toString(Qt::ISODate))));
         QVERIFY(TestDatabase::exec(QStringLiteral(
             "INSERT INTO Bookmark (Name, Title, URL, Visible) VALUES ('One', 'One', 'http://127.0.0.1/1', 1)")));
         QVERIFY(TestDatabase::exec(QStringLiteral(
@@ -309,6 +318,8 @@ private slots:
         UtilSignalManager::instance()->emitRestoreBookmarksMenu();
         QCOMPARE(window.bookmarksMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/2"));
         QTRY_COMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 0);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Yesterday'")).toInt(),
+                 1);
         QCOMPARE(window.onlineToolsMenu()->actions().last()->data().toString(), QStringLiteral("http://127.0.0.1/tool"));
         window.slotExit();
     }
@@ -1026,6 +1037,34 @@ private slots:
         QVERIFY(worker->wait(5000));
         QTRY_VERIFY(!window->notificationBar()->isTimerRunning());
         QVERIFY(window.shows(window->notificationBar()));
+    }
+
+    // A failed save of an editor stays on the bar until the user closes it
+    // (it hid itself after five seconds, the edits unsaved); other errors
+    // still hide themselves.
+    void failedSaveStaysUntilClosed()
+    {
+        Session window;
+        QVERIFY(window.open());
+        WidNotificationBar* bar = window->notificationBar();
+        UtilSignalManager::instance()->emitError(QStringLiteral("passing"));
+        QVERIFY(bar->isTimerRunning());
+
+        auto* editor = new WidProjectEditor;
+        window->tabManager()->addFocusedTab(editor, new Init(-1, nullptr));
+        editor->nameEdit->setText(QStringLiteral("Shop"));
+        QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 1;")));
+        editor->save();
+        QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 0;")));
+        QVERIFY(window.shows(bar));
+        QCOMPARE(bar->button()->text(),
+                 LocaleMessage::operationFailedBecause(QStringLiteral("attempt to write a readonly database")));
+        QVERIFY(!bar->isTimerRunning());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(bar, &leave); // the pointer passing over it
+        QVERIFY(!bar->isTimerRunning());
+        bar->button()->click();
+        QVERIFY(!window.shows(bar));
     }
 
     // Page and user texts show with their '&' as written, never as an

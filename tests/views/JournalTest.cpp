@@ -48,8 +48,13 @@
 #include "views/WidHistoryEditor.h"
 #include "views/WidOptionsEditor.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QWheelEvent>
 #include <QSqlQuery>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -480,6 +485,7 @@ private slots:
         }
         const QString gone = QStringLiteral("The Project (ID 8) no longer exists: it was deleted meanwhile.");
         QCOMPARE(spyTexts(errors), QStringList{gone});
+        QVERIFY(errors.first().at(1).toBool()); // shown until closed
         QCOMPARE(Logger::errors().size(), 1);
         QVERIFY(Logger::errors().last().contains(gone));
         QVERIFY(Logger::errors().last().contains(QStringLiteral("TestProjectEditor.")) || when == QLatin1String("open"));
@@ -523,6 +529,75 @@ private slots:
                 QTRY_VERIFY2(!last->visibleRegion().isEmpty(), last->metaObject()->className());
             }
         }
+    }
+
+    // The wheel over a spin box, combo box or slider of an editor page
+    // changes it only while it has the focus (and gives it no focus);
+    // otherwise it scrolls the page and leaves the value and the modified
+    // flag alone. Scrolling down the master account editor turned its
+    // Question from 0 into 7 and marked the editor modified.
+    void wheelChangesOnlyTheFocusedControl_data() { everyEditorKeepsItsRowsAndScrolls_data(); }
+
+    void wheelChangesOnlyTheFocusedControl()
+    {
+        QFETCH(QString, kind);
+        WidTabManager tabs;
+        BaseEditor* editor = everyEditor().at(kind)();
+        tabs.addUniqueTab(editor, new Init(-1, nullptr));
+        tabs.setFixedSize(790, 200); // every page scrolls
+        tabs.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tabs));
+        QList<QTabWidget*> pageSets = editor->findChildren<QTabWidget*>();
+        const int pages = pageSets.isEmpty() ? 1 : pageSets.first()->count();
+        int checked = 0;
+        for (int page = 0; page < pages; ++page) {
+            if (!pageSets.isEmpty())
+                pageSets.first()->setCurrentIndex(page);
+            for (QWidget* control : editor->findChildren<QWidget*>()) {
+                auto* spin = qobject_cast<QAbstractSpinBox*>(control);
+                auto* combo = qobject_cast<QComboBox*>(control);
+                QScrollArea* area = nullptr;
+                for (QWidget* up = control; up && !area; up = up->parentWidget())
+                    area = qobject_cast<QScrollArea*>(up);
+                if ((!spin && !combo) || !control->isVisible() || !area)
+                    continue;
+                const QString name = QStringLiteral("%1 on page %2").arg(control->metaObject()->className()).arg(page);
+                QVERIFY2((control->focusPolicy() & Qt::WheelFocus) != Qt::WheelFocus, qPrintable(name));
+                // The way that changes the value (a turn down steps a spin
+                // box down and a combo box to its next item).
+                const auto* numbers = qobject_cast<QSpinBox*>(control);
+                const bool up = combo ? combo->currentIndex() + 1 >= combo->count()
+                                      : !numbers || numbers->value() < numbers->maximum();
+                const auto value = [&] { return spin ? spin->text() : QString::number(combo->currentIndex()); };
+                const auto turn = [&] {
+                    QWheelEvent wheel(QPointF(5, 5), QPointF(control->mapToGlobal(QPoint(5, 5))), QPoint(),
+                                      QPoint(0, up ? 120 : -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                                      false);
+                    QApplication::sendEvent(control, &wheel);
+                };
+                QScrollBar* bar = area->verticalScrollBar();
+                QVERIFY2(bar->maximum() > 0, qPrintable(name));
+                bar->setValue(up ? bar->maximum() : 0);
+                control->clearFocus();
+                editor->setModified(false);
+                const QString before = value();
+                turn();
+                QVERIFY2(value() == before, qPrintable(name));
+                QVERIFY2(!editor->isModified(), qPrintable(name));
+                QVERIFY2(bar->value() != (up ? bar->maximum() : 0), qPrintable(name));
+
+                const bool canChange = control->isEnabled() && (combo ? combo->count() > 1 : !spin->isReadOnly());
+                if (!canChange)
+                    continue;
+                control->setFocus();
+                QTRY_VERIFY2(control->hasFocus(), qPrintable(name));
+                turn();
+                QVERIFY2(value() != before, qPrintable(name));
+                ++checked;
+            }
+        }
+        if (kind == QLatin1String("master account") || kind == QLatin1String("options"))
+            QVERIFY(checked >= 2);
     }
 
     // A save that fails for a cause the user can act on names it, in the
@@ -576,6 +651,7 @@ private slots:
             QSqlDatabase::removeDatabase(holder);
         }
         QCOMPARE(spyTexts(errors), QStringList{LocaleMessage::operationFailedBecause(named)});
+        QVERIFY(errors.first().at(1).toBool()); // shown until closed
         QVERIFY(editor.isModified());
         QCOMPARE(editor.nameEdit->text(), longName);
     }

@@ -10,6 +10,7 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
+#include "data/DBField.h"
 #include "data/DBOptions.h"
 #include "data/DBOptionsList.h"
 #include "shell/WidTabManager.h"
@@ -188,7 +189,8 @@ private slots:
             QVERIFY(stored.options->httpPassword() != QStringLiteral("s3cret"));
             QVERIFY(!stored.options->httpPassword().isEmpty());
             QCOMPARE(stored.options->decryptedHttpPassword(), QStringLiteral("s3cret"));
-            QCOMPARE(stored.options->socksPort(), 0); // other proxies keep their values
+            // Other proxies keep their stored values.
+            QCOMPARE(TestDatabase::value(QStringLiteral("SELECT SocksPort FROM Options;")).toInt(), 0);
         }
 
         // A later save of another option keeps the password and the port.
@@ -198,6 +200,40 @@ private slots:
         QCOMPARE(stored.options->decryptedHttpPassword(), QStringLiteral("s3cret"));
         QCOMPARE(stored.options->httpPort(), 31280);
         QVERIFY(!stored.options->enableImages());
+    }
+
+    // A spin box of the option pages offers the range of its option's row in
+    // the field table and shows what the program uses; a saved page stores
+    // it. A history period stored as -5 showed 1 while the start-up deleted
+    // yesterday's history.
+    void spinBoxesShowTheRangesOfTheirRows()
+    {
+        // Stored below the range, as another program may have written it.
+        OpenOptions open([](DBOptions* options) {
+            for (const DBField& field : DBOptions::fieldTable()) {
+                if (field.hasRange())
+                    field.load(options, field.minimum() - 6);
+            }
+        });
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT HistoryPeriod FROM Options;")).toInt(), -5);
+        WidOptionsEditor* editor = open.editor;
+        StoredOptions stored;
+        const QList<QSpinBox*> boxes = editor->findChildren<QSpinBox*>();
+        QCOMPARE(boxes.size(), 3);
+        for (QSpinBox* box : boxes) {
+            const DBField* field = DBOptions::fieldTable().find(box->objectName());
+            QVERIFY2(field && field->hasRange(), qPrintable(box->objectName()));
+            QCOMPARE(box->minimum(), field->minimum());
+            QCOMPARE(box->maximum(), field->maximum());
+            QCOMPARE(box->value(), field->intInRange(stored.options));
+        }
+        QCOMPARE(editor->privacyPageObject()->historyPeriodBox()->value(), 1);
+        QCOMPARE(stored.options->historyPeriod(), 1);
+
+        editor->contentPageObject()->imagesBox()->click();
+        editor->save();
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT HistoryPeriod FROM Options;")).toInt(), 1);
+        QCOMPARE(DBCache::historyPeriod(), 1);
     }
 
     void recordCommandsActOnlyOnTheShortcutPage()
