@@ -12,8 +12,8 @@
 
 namespace Vexal {
 
-DelegateArticleSubmitter::DelegateArticleSubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
+DelegateArticleSubmitter::DelegateArticleSubmitter(const PageDomHandle& page, QObject* parent)
+    : DelegateSubmitter(page, parent)
 {
 }
 

@@ -14,7 +14,7 @@ class DelegateArticleSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
 public:
-    DelegateArticleSubmitter(QWebView* view, QObject* parent);
+    DelegateArticleSubmitter(const PageDomHandle& page, QObject* parent);
 
     // A websiteId below 0 goes straight to smart recognition.
     void submit(int articleId, int spunArticleId, int websiteId);

@@ -11,8 +11,8 @@
 
 namespace Vexal {
 
-DelegateLoginSubmitter::DelegateLoginSubmitter(QWebView* view, QObject* parent)
-    : DelegateSubmitter(view, parent)
+DelegateLoginSubmitter::DelegateLoginSubmitter(const PageDomHandle& page, QObject* parent)
+    : DelegateSubmitter(page, parent)
 {
 }
 

@@ -12,7 +12,7 @@ class DelegateLoginSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
 public:
-    DelegateLoginSubmitter(QWebView* view, QObject* parent);
+    DelegateLoginSubmitter(const PageDomHandle& page, QObject* parent);
 
     // The website's login templates are always queried; -1 finds none and
     // leads to smart recognition.

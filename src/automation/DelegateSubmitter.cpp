@@ -18,15 +18,14 @@
 #include "texts/LocaleMessage.h"
 
 #include "core/Convert.h"
-#include "shell/PageDomFactory.h"
 
 #include <QRegularExpression>
 
 namespace Vexal {
 
-DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
+DelegateSubmitter::DelegateSubmitter(const PageDomHandle& page, QObject* parent)
     : DelegateBase(nullptr, parent)
-    , m_dom(PageDomFactory::forView(view))
+    , m_dom(page)
 {
     m_builder = new SelectorBuilder(this);
     m_manager = new SelectorManager(m_dom.get(), this);
@@ -34,11 +33,6 @@ DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
 }
 
 DelegateSubmitter::~DelegateSubmitter() = default;
-
-QWebView* DelegateSubmitter::view() const
-{
-    return PageDomFactory::viewOf(m_dom.get());
-}
 
 bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values)
 {

@@ -10,8 +10,6 @@
 
 #include <memory>
 
-class QWebView;
-
 namespace Vexal {
 
 class SelectorBuilder;
@@ -20,19 +18,18 @@ class SelectorLookup;
 class SelectorManager;
 class SmartElement;
 
-// Base of the form-filling command objects: one fill of one record into the
-// page of a web view, by the website's template when there is one, otherwise
-// by smart recognition. Built on the caller's stack with the tab's view; the
-// caller sets the logger context. Every selector list made during the fill
+// Base of the form-filling command objects: one fill of one record into a
+// page, by the website's template when there is one, otherwise by smart
+// recognition. Built on the caller's stack with the page access of the tab's
+// view; the caller sets the logger context. Every selector list made during the fill
 // belongs to the builder and dies with the delegate.
 class DelegateSubmitter : public DelegateBase
 {
     Q_OBJECT
 public:
-    DelegateSubmitter(QWebView* view, QObject* parent);
+    DelegateSubmitter(const PageDomHandle& page, QObject* parent);
     ~DelegateSubmitter() override;
 
-    QWebView* view() const;
     // The page access of the fill: every element it writes into comes from it.
     PageDom* dom() const { return m_dom.get(); }
 
@@ -130,13 +127,13 @@ protected:
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
     // Reports the recogniser's error; true when the run can be used.
     bool checkSmartError(const class SmartMaster* smart);
-    // Runs the recogniser on the view, without its log; false when it failed
+    // Runs the recogniser on the page, without its log; false when it failed
     // (reported).
     template <class Smart>
     bool recognise(Smart& smart)
     {
         smart.setLogEnabled(false);
-        smart.analyse(view());
+        smart.analyse(m_dom);
         return checkSmartError(&smart);
     }
     // Fills by the website's first template of the kind (templateAt reads
@@ -208,7 +205,10 @@ private:
     // field or it finds nothing (told as an information line).
     PageElement firstFound(const SelectorList* list) const;
 
+protected:
     PageDomHandle m_dom;
+
+private:
     SelectorBuilder* m_builder = nullptr;
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;

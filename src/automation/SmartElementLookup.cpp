@@ -4,7 +4,6 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
-#include "shell/PageDomFactory.h"
 
 #include <memory>
 #include <utility>
@@ -17,18 +16,11 @@ SmartElementLookup::SmartElementLookup(QObject* parent)
 {
 }
 
-void SmartElementLookup::lookup(QWebView* view, QObject* parent)
+void SmartElementLookup::lookup(const PageDomHandle& page, QObject* parent)
 {
-    if (!view) {
+    if (!page) {
         clear();
         SmartLog::instance()->error(QStringLiteral("View"));
-        return;
-    }
-    // The elements found hold their page access.
-    const PageDomHandle page = PageDomFactory::forView(view);
-    if (!PageDomFactory::hasPage(view)) {
-        clear();
-        SmartLog::instance()->error(QStringLiteral("Page"));
         return;
     }
     lookup(*page, parent);

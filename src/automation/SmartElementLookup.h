@@ -5,8 +5,6 @@
 
 #include <QList>
 
-class QWebView;
-
 namespace Vexal {
 
 // Walks the main frame of a page, collects every form control in document
@@ -38,10 +36,9 @@ public:
             m_accept[type] = on;
     }
 
-    // The page of a web view, through a page access made for the controls
-    // found: it goes with their parent (with the lookup when they have
-    // none).
-    void lookup(QWebView* view, QObject* parent);
+    // The page of a page access handed out for a web view: the controls
+    // found hold it.
+    void lookup(const PageDomHandle& page, QObject* parent);
     // Any page access: the controls found stay valid while it lives.
     void lookup(PageDom& page, QObject* parent);
 

@@ -14,9 +14,9 @@ SmartFormRecogniser::SmartFormRecogniser(SmartForm form, QObject* parent)
 {
 }
 
-void SmartFormRecogniser::analyse(QWebView* view)
+void SmartFormRecogniser::analyse(const PageDomHandle& page)
 {
-    run(view, pipeline());
+    run(page, pipeline());
 }
 
 void SmartFormRecogniser::analyse(PageDom& page)

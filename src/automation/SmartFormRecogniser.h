@@ -14,8 +14,9 @@ class SmartFormRecogniser : public SmartMaster
 public:
     SmartFormRecogniser(SmartForm form, QObject* parent);
 
-    // The page a web view shows, or the page of any page access.
-    void analyse(QWebView* view);
+    // The page of a page access (a web view's, as the shell hands it out),
+    // or of any access held elsewhere.
+    void analyse(const PageDomHandle& page);
     void analyse(PageDom& page);
 
 private:

@@ -16,9 +16,9 @@ SmartLogin::SmartLogin(QObject* parent)
 {
 }
 
-void SmartLogin::analyse(QWebView* view)
+void SmartLogin::analyse(const PageDomHandle& page)
 {
-    run(view, pipeline());
+    run(page, pipeline());
 }
 
 void SmartLogin::analyse(PageDom& page)

@@ -12,8 +12,9 @@ class SmartLogin final : public SmartMaster
 public:
     explicit SmartLogin(QObject* parent);
 
-    // The page a web view shows, or the page of any page access.
-    void analyse(QWebView* view);
+    // The page of a page access (a web view's, as the shell hands it out),
+    // or of any access held elsewhere.
+    void analyse(const PageDomHandle& page);
     void analyse(PageDom& page);
 
     bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;

@@ -12,7 +12,6 @@
 #include "automation/SmartLog.h"
 #include "automation/SmartOwnTexts.h"
 #include "automation/SmartUtils.h"
-#include "shell/PageDomFactory.h"
 #include "texts/LocaleSmart.h"
 
 namespace Vexal {
@@ -41,11 +40,6 @@ void SmartMaster::setError(const QString& reason, const QString& message)
     SmartLog::instance()->error(reason);
 }
 
-bool SmartMaster::checkView(QWebView* view)
-{
-    return PageDomFactory::hasPage(view);
-}
-
 bool SmartMaster::hasRecognised() const
 {
     for (const SmartElement* element : m_elements) {
@@ -56,19 +50,14 @@ bool SmartMaster::hasRecognised() const
     return false;
 }
 
-void SmartMaster::run(QWebView* view, const Pipeline& pipeline)
+void SmartMaster::run(const PageDomHandle& page, const Pipeline& pipeline)
 {
     // A missing view, page or frame is a failed run like any other, so that
     // the caller reports it instead of taking an empty list as success.
-    if (!view) {
-        setError(QStringLiteral("View"), LocaleSmart::cannotRecognize());
-        return;
-    }
-    // Controls of an earlier run stay readable, whatever view it read: their
+    // Controls of an earlier run stay readable, whatever page it read: their
     // elements hold their page access.
-    const PageDomHandle page = PageDomFactory::forView(view);
-    if (!PageDomFactory::hasPage(view)) {
-        setError(QStringLiteral("Page"), LocaleSmart::cannotRecognize());
+    if (!page || page->documentElement().isNull()) {
+        setError(QStringLiteral("View"), LocaleSmart::cannotRecognize());
         return;
     }
     run(*page, pipeline);

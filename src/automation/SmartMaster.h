@@ -11,8 +11,6 @@
 #include "automation/SmartForm.h"
 #include "automation/SmartLabelLookup.h"
 
-class QWebView;
-
 namespace Vexal {
 
 class SmartElement;
@@ -38,7 +36,6 @@ public:
     void setLogEnabled(bool enabled);
     bool isLogEnabled() const { return m_logEnabled; }
     void setError(const QString& reason, const QString& message);
-    bool checkView(QWebView* view);
     bool hasRecognised() const;
 
     virtual bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes);
@@ -57,7 +54,9 @@ protected:
         std::function<void(QList<SmartElement*>&)> classify;
     };
 
-    void run(QWebView* view, const Pipeline& pipeline);
+    // A missing page access or one that reads no page (a null view's)
+    // fails like any other run.
+    void run(const PageDomHandle& page, const Pipeline& pipeline);
     void run(PageDom& page, const Pipeline& pipeline);
 
     // The attribute pass, the label lookup under the first control's

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class QWebView;
+
 namespace Vexal {
 
 class PageDom;
@@ -269,6 +271,9 @@ public:
     // Holds an access made on the heap (or none): from now on it is deleted
     // once neither a handle nor an element holds it.
     explicit PageDomHandle(PageDom* made);
+    // The access of a web view, shared while it lives (PageDomFactory::forView;
+    // a null view's reads no page). The one place a view becomes an access.
+    PageDomHandle(QWebView* view);
     PageDomHandle(const PageDomHandle& other)
         : PageDomHandle()
     {

@@ -42,6 +42,11 @@ private:
 
 } // namespace
 
+PageDomHandle::PageDomHandle(QWebView* view)
+    : PageDomHandle(PageDomFactory::forView(view))
+{
+}
+
 namespace PageDomFactory {
 
 PageDomHandle forView(QWebView* view)

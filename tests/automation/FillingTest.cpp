@@ -8,6 +8,7 @@
 #include "automation/DelegateLoginSubmitter.h"
 #include "automation/DelegateRegistrationSubmitter.h"
 #include "automation/DelegateSocialBookmarkSubmitter.h"
+#include "shell/PageDomFactory.h"
 #include "automation/SelectorManager.h"
 #include "shell/WebKitPageDom.h"
 #include "core/Logger.h"
@@ -429,7 +430,7 @@ private slots:
             auto* view = new QWebView;
             DelegateDirectorySubmitter delegate(view, nullptr);
             delete view;
-            QVERIFY(!delegate.view());
+            QVERIFY(!PageDomFactory::viewOf(delegate.dom()));
             delegate.submit(addRow(QStringLiteral("Directory"),
                                    {{"Name", "d"}, {"ProjectID", DBCache::projectId()}}), -1);
         }
