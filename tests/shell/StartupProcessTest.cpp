@@ -496,6 +496,45 @@ private slots:
         QCOMPARE(after, before);
     }
 
+    // With the HTTP proxy option on, the program's own start-up requests
+    // (the update check and the server messages) go through the proxy from
+    // the first one on: none reaches the server around it.
+    void startupRequestsGoThroughTheProxy()
+    {
+        TestFolder folder;
+        const QString path = folder.file(QLatin1String(databaseName));
+        QVERIFY(makeUserDatabase(path));
+        LoopbackServer proxy;
+        QVERIFY(proxy.start());
+        {
+            FileConnection file(path);
+            QVERIFY(QSqlQuery(file.db()).exec(
+                QStringLiteral("INSERT INTO Options (HttpProxy, HttpAddress, HttpPort) VALUES (1, '127.0.0.1', %1);")
+                    .arg(proxy.port())));
+        }
+        QProcess program;
+        start(program, folder.path());
+        const QString server = m_server->url(QStringLiteral("/")).toString();
+        const auto viaProxy = [&proxy, &server] {
+            QStringList targets;
+            for (const LoopbackServer::Request& request : proxy.requests()) {
+                if (request.target.startsWith(server.toUtf8()))
+                    targets << QString::fromUtf8(request.target.mid(server.size()));
+            }
+            targets.sort();
+            return targets;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(viaProxy().size() + m_server->requests().size() >= 2
+                                     || program.state() == QProcess::NotRunning,
+                                 hangMs);
+        end(program);
+        QStringList direct;
+        for (const LoopbackServer::Request& request : m_server->requests())
+            direct << QString::fromUtf8(request.target);
+        QCOMPARE(direct, QStringList());
+        QCOMPARE(viaProxy(), (QStringList{"sysmessages.php", "sysupdates.php"}));
+    }
+
     // A desktop's logout or shutdown sends SIGTERM, a terminal's Ctrl+C
     // SIGINT: the program closes as File > Exit does. It exits 0, its window
     // state is stored and the database is closed (no write-ahead log left).
