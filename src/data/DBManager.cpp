@@ -22,7 +22,9 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <sys/file.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace Vexal {
@@ -58,6 +60,24 @@ QString systemError(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+// What opening a database takes on the disk beside it: the 32 KiB shared
+// index of its write-ahead log and the log's first pages.
+constexpr qint64 openingSpace = 64 * 1024;
+
+// Bytes this process may still write on the disk of `folder`; a file system
+// that tells no sizes counts as having room.
+qint64 freeSpace(const QString& folder)
+{
+    struct statvfs disk
+    {
+    };
+    if (::statvfs(QFile::encodeName(folder).constData(), &disk) != 0 || disk.f_blocks == 0)
+        return std::numeric_limits<qint64>::max();
+    // The blocks kept back for the system are root's too.
+    const fsblkcnt_t blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+    return qint64(blocks) * qint64(disk.f_frsize);
+}
+
 // Why the program cannot write what it must at `path`: the folder (a new
 // file, and the journals SQLite keeps beside any file) and the file itself;
 // "" when it can. Asked before SQLite opens the file, since a connection
@@ -67,6 +87,8 @@ QString notWritable(const QString& path)
     const QString folder = QFileInfo(path).absolutePath();
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return LocaleMessage::folderNotWritable(folder, systemError(errno));
+    if (freeSpace(folder) < openingSpace)
+        return LocaleMessage::folderNotWritable(folder, systemError(ENOSPC));
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0 && errno != ENOENT)
         return LocaleMessage::fileNotWritable(path, systemError(errno));
     return QString();
@@ -266,7 +288,7 @@ bool DBManager::setupConnection()
     QString text = LocaleSql::databaseLoadFailed();
     if (cause)
         text = LocaleMessage::databaseLoadFailedBecause(error);
-    else if (Logger::isDisabled())
+    else if (Logger::lostLines())
         text = LocaleMessage::databaseLoadFailedBecause(
             QStringLiteral("%1\n%2").arg(error, LocaleSql::databaseFile(path)));
     UtilPrompt::critical(nullptr, ConstApp::title(), text);
@@ -310,7 +332,7 @@ bool DBManager::checkProject()
     if (loaded && createDefaultProjectOnce())
         return true;
     UtilPrompt::critical(nullptr, ConstApp::title(),
-                         Logger::isDisabled() ? LocaleMessage::activeProjectLoadFailedBecause(lastCause())
+                         Logger::lostLines() ? LocaleMessage::activeProjectLoadFailedBecause(lastCause())
                                               : LocaleSql::activeProjectLoadFailed());
     return false;
 }
