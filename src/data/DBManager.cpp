@@ -141,6 +141,28 @@ Placed placeWithoutReplacing(const QString& from, const QString& to, QString* er
     return Placed::Failed;
 }
 
+// Writes `bytes` into the file at `path`, made with the permissions that
+// SQLite gives a database file it makes; the system's reason on failure.
+QString writeNewFile(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return systemError(errno);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const int code = written < 0 ? errno : ENOSPC;
+            ::close(fd);
+            return systemError(code);
+        }
+        done += written;
+    }
+    return ::close(fd) == 0 ? QString() : systemError(errno);
+}
+
 // Runs statements of the build; the first failure's text in `error`.
 bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QString* error)
 {
@@ -161,8 +183,8 @@ bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QSt
 // default connection, and puts it in place, unless another start put its
 // own there meanwhile (which is then the one opened). Nobody sees the file
 // before it is whole, so it is written without a journal on the disk and
-// without a sync on the way: the schema with its first rows and the
-// "Default" project, then the switch to write-ahead logging (readers of a
+// without a sync on the way: the schema with its first rows (the file the
+// build made), the "Default" project, then the switch to write-ahead logging (readers of a
 // file made here never wait for a job's writer). Once closed it is synced
 // whole, renamed into place and its folder synced, so that the name never
 // stands for less than the whole file. The connection is left closed on
@@ -170,14 +192,15 @@ bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QSt
 QString DBManager::createDatabase(QSqlDatabase& db, const QString& path)
 {
     const QFileInfo target(path);
-    // SQLite makes the file, with the permissions it always gives a database.
     const QString building = TemporaryFiles::name(target.absoluteFilePath(), TemporaryFiles::newDatabase);
     db.setDatabaseName(building);
-    QString error;
-    if (!db.open())
+    // The schema with its first rows comes as the build made it: running the
+    // script would cost the start more than all of its window.
+    QString error = writeNewFile(building, DBSchema::newDatabase());
+    if (error.isEmpty() && !db.open())
         error = DBConnection::errorText(db, db.lastError());
-    else if (execAll(db, {"PRAGMA synchronous = OFF;", "PRAGMA journal_mode = MEMORY;"}, &error)
-             && DBSchema::create(db, &error) && saveDefaultProject(&error))
+    else if (error.isEmpty() && execAll(db, {"PRAGMA synchronous = OFF;", "PRAGMA journal_mode = MEMORY;"}, &error)
+             && saveDefaultProject(&error))
         DBConnection::useWriteAheadLog(db);
     db.close();
     db.setDatabaseName(path);
