@@ -184,11 +184,11 @@ bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QSt
 // own there meanwhile (which is then the one opened). Nobody sees the file
 // before it is whole, so it is written without a journal on the disk and
 // without a sync on the way: the schema with its first rows (the file the
-// build made), the "Default" project, then the switch to write-ahead logging (readers of a
-// file made here never wait for a job's writer). Once closed it is synced
-// whole, renamed into place and its folder synced, so that the name never
-// stands for less than the whole file. The connection is left closed on
-// `path`. "" on success.
+// build made), the "Default" project, then the switch to write-ahead logging
+// (readers of a file made here never wait for a job's writer). Once closed
+// it is synced whole, renamed into place and its folder synced, so that the
+// name never stands for less than the whole file. The connection is left
+// closed on `path`. "" on success.
 QString DBManager::createDatabase(QSqlDatabase& db, const QString& path)
 {
     const QFileInfo target(path);
@@ -356,7 +356,7 @@ bool DBManager::checkProject()
         return true;
     UtilPrompt::critical(nullptr, ConstApp::title(),
                          Logger::lostLines() ? LocaleMessage::activeProjectLoadFailedBecause(lastCause())
-                                              : LocaleSql::activeProjectLoadFailed());
+                                             : LocaleSql::activeProjectLoadFailed());
     return false;
 }
 

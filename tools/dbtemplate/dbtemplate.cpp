@@ -51,8 +51,8 @@ int main(int argc, char** argv)
     const QString file = output + QStringLiteral(".db");
     QFile::remove(file);
     sqlite3* db = nullptr;
-    bool ok = sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                              nullptr)
+    bool ok =
+        sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
         == SQLITE_OK;
     ok = ok && run(db, QStringLiteral("PRAGMA journal_mode = MEMORY;")) && run(db, QStringLiteral("BEGIN"));
     for (const QString& statement : statements)
