@@ -203,12 +203,14 @@ bool buildLivedInDatabase(const QString& path)
 QString startupBrowser() { return QStringLiteral(TESVAR_STARTUP_BROWSER); }
 QString startupBare() { return QStringLiteral(TESVAR_STARTUP_BARE); }
 
-// One start of a program in the current folder: launch to first paint, and
-// how long its shown window stood blank. Negative on failure.
+// One start of a program in the current folder: launch to first paint, how
+// long its shown window stood blank, and the processor time it took until
+// its first paint. Negative on failure.
 struct ProgramStart
 {
     double seconds = -1;
     double blankMs = 0;
+    double cpuMs = 0;
 };
 
 ProgramStart startProgram(const QString& program, const QProcessEnvironment& environment,
@@ -226,7 +228,7 @@ ProgramStart startProgram(const QString& program, const QProcessEnvironment& env
     timer.start();
     process.start();
     QByteArray output;
-    static const QRegularExpression painted(QStringLiteral("painted ?([0-9.]*)\n"));
+    static const QRegularExpression painted(QStringLiteral("painted ?([0-9.]*) ?([0-9.]*)\n"));
     QRegularExpressionMatch match;
     while (!match.hasMatch() && process.waitForReadyRead(20000)) {
         output += process.readAllStandardOutput();
@@ -237,6 +239,7 @@ ProgramStart startProgram(const QString& program, const QProcessEnvironment& env
     if (match.hasMatch() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
         result.seconds = seconds;
         result.blankMs = match.captured(1).toDouble();
+        result.cpuMs = match.captured(2).toDouble();
     }
     return result;
 }
@@ -435,13 +438,16 @@ private:
 // from launch to its first paint; with `folders`, each in an empty folder of
 // its own (the browser's first start). The iteration time is the browser's;
 // the counters give the bare program's time, the ratio of the two (of the
-// means, and of the medians, which a busy machine's outliers move less), and
-// how long each shown window stood blank before its first paint.
+// means, and of the medians, which a busy machine's outliers move less), the
+// ratio of their processor times until the first paint (medians), and how
+// long each shown window stood blank before its first paint.
 void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& environment,
                        FirstStartFolders* folders = nullptr)
 {
     QVector<double> browserMs;
     QVector<double> bareMs;
+    QVector<double> browserCpuMs;
+    QVector<double> bareCpuMs;
     double browserBlank = 0;
     double bareBlank = 0;
     double browserBlankMax = 0;
@@ -464,6 +470,8 @@ void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& envir
         state.SetIterationTime(browser.seconds);
         browserMs << browser.seconds * 1000;
         bareMs << bare.seconds * 1000;
+        browserCpuMs << browser.cpuMs;
+        bareCpuMs << bare.cpuMs;
         browserBlank += browser.blankMs;
         bareBlank += bare.blankMs;
         browserBlankMax = std::max(browserBlankMax, browser.blankMs);
@@ -478,6 +486,9 @@ void timeProgramStarts(benchmark::State& state, const QProcessEnvironment& envir
     state.counters["median_ms"] = median(browserMs);
     state.counters["bare_median_ms"] = median(bareMs);
     state.counters["median_ratio"] = median(browserMs) / median(bareMs);
+    state.counters["cpu_ms"] = median(browserCpuMs);
+    state.counters["bare_cpu_ms"] = median(bareCpuMs);
+    state.counters["cpu_ratio"] = median(browserCpuMs) / std::max(1e-9, median(bareCpuMs));
     state.counters["blank_ms"] = browserBlank / runs;
     state.counters["blank_max_ms"] = browserBlankMax;
     state.counters["bare_blank_ms"] = bareBlank / runs;

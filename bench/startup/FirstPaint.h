@@ -7,11 +7,13 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <ctime>
 #include <functional>
 
 // Tells the benchmark on standard output when the program's main window has
 // been painted for the first time (the moment its user sees it), with the
-// time the shown window stood blank before that: "painted <ms>". Install it
+// time the shown window stood blank before that and the processor time of
+// the process until then, all threads: "painted <ms> <cpu ms>". Install it
 // before the window is built, since a window may be shown while it is built.
 class FirstPaint : public QObject
 {
@@ -37,7 +39,10 @@ protected:
         } else if (event->type() == QEvent::Paint && m_window && widget->window() == m_window) {
             m_done = true;
             QCoreApplication::instance()->removeEventFilter(this);
-            std::printf("painted %.3f\n", (m_clock.nsecsElapsed() - m_shownAt) / 1e6);
+            timespec cpu{};
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+            std::printf("painted %.3f %.3f\n", (m_clock.nsecsElapsed() - m_shownAt) / 1e6,
+                        cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6);
             std::fflush(stdout);
             QMetaObject::invokeMethod(this, [this] { onPainted(); }, Qt::QueuedConnection);
         }

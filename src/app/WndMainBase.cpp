@@ -169,9 +169,11 @@ void WndMainBase::applyWebSettings(const DBOptions* options)
 
 void WndMainBase::applyProxies(const DBOptions* options)
 {
-    NetworkAccessManager::instance()->applyOptions(options);
-    if (NetworkAccessManager* serverManager = SecurityManager::networkManager())
-        serverManager->applyOptions(options);
+    if (!options)
+        return;
+    const NetworkAccessManager::ProxySettings proxy = NetworkAccessManager::proxySettings(*options);
+    NetworkAccessManager::instance()->applyProxy(proxy);
+    SecurityManager::setProxy(proxy);
 }
 
 void WndMainBase::updatePrivateBrowsingAction()

@@ -36,7 +36,8 @@ public:
     DBProject* loadCurrentProject(QObject* parent);
     void applyWebSettings(const DBOptions* options);
     // The HTTP proxy of the options on the shared manager and on the server
-    // jobs' manager (changed on its own thread).
+    // jobs' manager (changed on its own thread; its start-up requests wait
+    // for it).
     void applyProxies(const DBOptions* options);
     void updatePrivateBrowsingAction();
     void deleteExpiredHistory();

@@ -29,7 +29,9 @@ WndMainDesigner::~WndMainDesigner() = default;
 
 bool WndMainDesigner::initialize()
 {
-    SecurityManager::start();
+    // The server jobs' start-up requests wait for the proxy of the options
+    // (loadData).
+    SecurityManager::start(SecurityManager::RequestsAfterProxy);
     // On timeout the error is logged and the program goes on without server jobs.
     SecurityManager::waitUntilRunning();
 

@@ -157,21 +157,34 @@ void Logger::trimListsLocked(bool force)
 void Logger::write(const QString& line)
 {
     QMutexLocker locker(&m_fileMutex);
-    if (m_disabled)
+    if (m_disabled) {
+        m_lostLines = true;
         return;
+    }
     const QString path = ConstApp::logFile();
     const QFileInfo info(path);
-    if (info.exists() && info.size() >= restartSize && !QFile::remove(path)) {
-        m_disabled = true;
-        return;
+    bool existed = info.exists();
+    if (existed && info.size() >= restartSize) {
+        if (!QFile::remove(path)) {
+            m_disabled = m_lostLines = true;
+            return;
+        }
+        existed = false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        m_disabled = true;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        m_disabled = m_lostLines = true;
         return;
     }
-    file.write(line.toUtf8());
-    file.close();
+    const qint64 size = file.size();
+    const QByteArray bytes = line.toUtf8();
+    if (file.write(bytes) == bytes.size())
+        return;
+    m_lostLines = true;
+    if (existed)
+        file.resize(size);
+    else
+        file.remove();
 }
 
 bool Logger::isDisabled()
@@ -179,6 +192,13 @@ bool Logger::isDisabled()
     Logger* self = instance();
     QMutexLocker locker(&self->m_fileMutex);
     return self->m_disabled;
+}
+
+bool Logger::lostLines()
+{
+    Logger* self = instance();
+    QMutexLocker locker(&self->m_fileMutex);
+    return self->m_lostLines;
 }
 
 void Logger::resetForTests()
@@ -192,6 +212,7 @@ void Logger::resetForTests()
     }
     QMutexLocker locker(&self->m_fileMutex);
     self->m_disabled = false;
+    self->m_lostLines = false;
 }
 
 } // namespace Vexal

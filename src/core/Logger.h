@@ -45,11 +45,16 @@ public:
     // listLimit lines or more.
     static void trimLists(bool force);
 
-    // Appends one finished line to the log file.
+    // Appends one finished line to the log file. A write that the file
+    // cannot take (a full disk) leaves it as it was: no part of the line,
+    // and no file where there was none.
     void write(const QString& line);
 
     // True once the file could not be removed or opened; stays set.
     static bool isDisabled();
+    // True once a line did not reach the file (disabled, or a failed write);
+    // stays set.
+    static bool lostLines();
 
     // For tests only: empties the lists and the context and re-enables the file.
     static void resetForTests();
@@ -67,9 +72,10 @@ private:
     QStringList m_all;
     QString m_className;
     QString m_action;
-    QMutex m_fileMutex;  // guards the file and the disabled flag
+    QMutex m_fileMutex;  // guards the file and the two flags
     QMutex m_listMutex;  // guards the lists and the context
     bool m_disabled = false;
+    bool m_lostLines = false;
 };
 
 } // namespace Vexal

@@ -22,7 +22,9 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <sys/file.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace Vexal {
@@ -58,6 +60,24 @@ QString systemError(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+// What opening a database takes on the disk beside it: the 32 KiB shared
+// index of its write-ahead log and the log's first pages.
+constexpr qint64 openingSpace = 64 * 1024;
+
+// Bytes this process may still write on the disk of `folder`; a file system
+// that tells no sizes counts as having room.
+qint64 freeSpace(const QString& folder)
+{
+    struct statvfs disk
+    {
+    };
+    if (::statvfs(QFile::encodeName(folder).constData(), &disk) != 0 || disk.f_blocks == 0)
+        return std::numeric_limits<qint64>::max();
+    // The blocks kept back for the system are root's too.
+    const fsblkcnt_t blocks = ::geteuid() == 0 ? disk.f_bfree : disk.f_bavail;
+    return qint64(blocks) * qint64(disk.f_frsize);
+}
+
 // Why the program cannot write what it must at `path`: the folder (a new
 // file, and the journals SQLite keeps beside any file) and the file itself;
 // "" when it can. Asked before SQLite opens the file, since a connection
@@ -67,6 +87,8 @@ QString notWritable(const QString& path)
     const QString folder = QFileInfo(path).absolutePath();
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return LocaleMessage::folderNotWritable(folder, systemError(errno));
+    if (freeSpace(folder) < openingSpace)
+        return LocaleMessage::folderNotWritable(folder, systemError(ENOSPC));
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0 && errno != ENOENT)
         return LocaleMessage::fileNotWritable(path, systemError(errno));
     return QString();
@@ -119,6 +141,28 @@ Placed placeWithoutReplacing(const QString& from, const QString& to, QString* er
     return Placed::Failed;
 }
 
+// Writes `bytes` into the file at `path`, made with the permissions that
+// SQLite gives a database file it makes; the system's reason on failure.
+QString writeNewFile(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return systemError(errno);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const int code = written < 0 ? errno : ENOSPC;
+            ::close(fd);
+            return systemError(code);
+        }
+        done += written;
+    }
+    return ::close(fd) == 0 ? QString() : systemError(errno);
+}
+
 // Runs statements of the build; the first failure's text in `error`.
 bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QString* error)
 {
@@ -139,23 +183,24 @@ bool execAll(QSqlDatabase db, std::initializer_list<const char*> statements, QSt
 // default connection, and puts it in place, unless another start put its
 // own there meanwhile (which is then the one opened). Nobody sees the file
 // before it is whole, so it is written without a journal on the disk and
-// without a sync on the way: the schema with its first rows and the
-// "Default" project, then the switch to write-ahead logging (readers of a
-// file made here never wait for a job's writer). Once closed it is synced
-// whole, renamed into place and its folder synced, so that the name never
-// stands for less than the whole file. The connection is left closed on
-// `path`. "" on success.
+// without a sync on the way: the schema with its first rows (the file the
+// build made), the "Default" project, then the switch to write-ahead logging
+// (readers of a file made here never wait for a job's writer). Once closed
+// it is synced whole, renamed into place and its folder synced, so that the
+// name never stands for less than the whole file. The connection is left
+// closed on `path`. "" on success.
 QString DBManager::createDatabase(QSqlDatabase& db, const QString& path)
 {
     const QFileInfo target(path);
-    // SQLite makes the file, with the permissions it always gives a database.
     const QString building = TemporaryFiles::name(target.absoluteFilePath(), TemporaryFiles::newDatabase);
     db.setDatabaseName(building);
-    QString error;
-    if (!db.open())
+    // The schema with its first rows comes as the build made it: running the
+    // script would cost the start more than all of its window.
+    QString error = writeNewFile(building, DBSchema::newDatabase());
+    if (error.isEmpty() && !db.open())
         error = DBConnection::errorText(db, db.lastError());
-    else if (execAll(db, {"PRAGMA synchronous = OFF;", "PRAGMA journal_mode = MEMORY;"}, &error)
-             && DBSchema::create(db, &error) && saveDefaultProject(&error))
+    else if (error.isEmpty() && execAll(db, {"PRAGMA synchronous = OFF;", "PRAGMA journal_mode = MEMORY;"}, &error)
+             && saveDefaultProject(&error))
         DBConnection::useWriteAheadLog(db);
     db.close();
     db.setDatabaseName(path);
@@ -266,7 +311,7 @@ bool DBManager::setupConnection()
     QString text = LocaleSql::databaseLoadFailed();
     if (cause)
         text = LocaleMessage::databaseLoadFailedBecause(error);
-    else if (Logger::isDisabled())
+    else if (Logger::lostLines())
         text = LocaleMessage::databaseLoadFailedBecause(
             QStringLiteral("%1\n%2").arg(error, LocaleSql::databaseFile(path)));
     UtilPrompt::critical(nullptr, ConstApp::title(), text);
@@ -310,8 +355,8 @@ bool DBManager::checkProject()
     if (loaded && createDefaultProjectOnce())
         return true;
     UtilPrompt::critical(nullptr, ConstApp::title(),
-                         Logger::isDisabled() ? LocaleMessage::activeProjectLoadFailedBecause(lastCause())
-                                              : LocaleSql::activeProjectLoadFailed());
+                         Logger::lostLines() ? LocaleMessage::activeProjectLoadFailedBecause(lastCause())
+                                             : LocaleSql::activeProjectLoadFailed());
     return false;
 }
 

@@ -23,8 +23,9 @@ public:
     // replace each other's file. A file without a single table gets the
     // schema in one write transaction. A file with any table, and one that
     // is not a database, is never altered. A folder or a file that the
-    // program cannot write fails the start before SQLite opens anything, so
-    // that nothing is left beside the file; the message then names the
+    // program cannot write, and a disk without the room that opening the
+    // file takes, fail the start before SQLite opens anything, so that
+    // nothing is left beside the file; the message then names the
     // cause, as it does whenever log.txt could not take the log lines.
     bool setupConnection();
     // Loads the active projects; when it finds none, inserts an active

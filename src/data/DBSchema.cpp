@@ -1,6 +1,7 @@
 #include "data/DBSchema.h"
 
 #include "data/DBConnection.h"
+#include "data/SchemaScript.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleSql.h"
 
@@ -29,22 +30,7 @@ QString DBSchema::script()
 
 QStringList DBSchema::statements()
 {
-    QString text;
-    const QStringList lines = script().split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (line.trimmed().startsWith(QLatin1String("--")))
-            continue;
-        text += line;
-        text += QLatin1Char('\n');
-    }
-    QStringList result;
-    const QStringList parts = text.split(QLatin1Char(';'));
-    for (const QString& part : parts) {
-        const QString statement = part.trimmed();
-        if (!statement.isEmpty())
-            result << statement;
-    }
-    return result;
+    return SchemaScript::statements(script());
 }
 
 namespace {

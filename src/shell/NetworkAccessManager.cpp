@@ -100,21 +100,31 @@ void NetworkAccessManager::applyProxy(const QNetworkProxy& proxy, const QString&
         QMetaObject::invokeMethod(this, apply, Qt::QueuedConnection);
 }
 
+void NetworkAccessManager::applyProxy(const ProxySettings& settings)
+{
+    applyProxy(settings.proxy, settings.httpLogin, settings.httpPassword, settings.ignoreSSLErrors);
+}
+
+NetworkAccessManager::ProxySettings NetworkAccessManager::proxySettings(const DBOptions& options)
+{
+    ProxySettings settings;
+    settings.ignoreSSLErrors = options.ignoreSSLErrors();
+    if (!options.httpProxy())
+        return settings;
+    settings.httpLogin = options.httpLogin();
+    settings.httpPassword = options.decryptedHttpPassword();
+    // A stored port outside 1..65535 is not wrapped onto some other port.
+    const int port = options.httpPort();
+    const quint16 proxyPort = port >= 1 && port <= 65535 ? static_cast<quint16>(port) : 0;
+    settings.proxy = QNetworkProxy(QNetworkProxy::HttpProxy, options.httpAddress(), proxyPort, settings.httpLogin,
+                                   settings.httpPassword);
+    return settings;
+}
+
 void NetworkAccessManager::applyOptions(const DBOptions* options)
 {
-    if (!options)
-        return;
-    if (options->httpProxy()) {
-        const QString login = options->httpLogin();
-        const QString password = options->decryptedHttpPassword();
-        // A stored port outside 1..65535 is not wrapped onto some other port.
-        const int port = options->httpPort();
-        const quint16 proxyPort = port >= 1 && port <= 65535 ? static_cast<quint16>(port) : 0;
-        const QNetworkProxy proxy(QNetworkProxy::HttpProxy, options->httpAddress(), proxyPort, login, password);
-        applyProxy(proxy, login, password, options->ignoreSSLErrors());
-    } else {
-        applyProxy(QNetworkProxy(QNetworkProxy::NoProxy), QString(), QString(), options->ignoreSSLErrors());
-    }
+    if (options)
+        applyProxy(proxySettings(*options));
 }
 
 QNetworkReply* NetworkAccessManager::createRequest(Operation operation, const QNetworkRequest& request,

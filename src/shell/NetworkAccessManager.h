@@ -38,14 +38,26 @@ public:
     void setFtpPassword(const QString& password);
     void setIgnoreSSLErrors(bool ignore);
 
+    // What applyProxy sets.
+    struct ProxySettings
+    {
+        QNetworkProxy proxy{QNetworkProxy::NoProxy};
+        QString httpLogin;
+        QString httpPassword;
+        bool ignoreSSLErrors = true;
+    };
+
     // Sets the proxy, the HTTP proxy credentials and the SSL switch together,
     // on the manager's own thread (at once when called there, else queued).
     void applyProxy(const QNetworkProxy& proxy, const QString& httpLogin, const QString& httpPassword,
                     bool ignoreSSLErrors);
+    void applyProxy(const ProxySettings& settings);
     // The options' HTTP proxy (address, port, login and the unscrambled
     // password, on the proxy and as the proxy credentials) when HttpProxy is
     // set, else no proxy and empty credentials; then the IgnoreSSLErrors
-    // option. Only the HTTP proxy is applied. Null options change nothing.
+    // option. Only the HTTP proxy is taken.
+    static ProxySettings proxySettings(const DBOptions& options);
+    // Applies the proxySettings of the options; null options change nothing.
     void applyOptions(const DBOptions* options);
 
 public slots:

@@ -47,7 +47,7 @@ SecurityManager::SecurityManager()
     setObjectName(QStringLiteral("SecurityManager"));
 }
 
-void SecurityManager::start()
+void SecurityManager::start(StartRequests requests)
 {
     SecurityManager* manager = instance();
     // The notice object belongs to the GUI thread: make it here, not on the
@@ -58,7 +58,30 @@ void SecurityManager::start()
         qAddPostRoutine(stopAtExit);
         registered = true;
     }
+    {
+        QMutexLocker lock(&manager->m_managerMutex);
+        if (!manager->QThread::isRunning())
+            manager->m_holdStartRequests = requests == RequestsAfterProxy && !manager->m_hasProxy;
+    }
     manager->QThread::start(QThread::InheritPriority);
+}
+
+void SecurityManager::setProxy(const NetworkAccessManager::ProxySettings& proxy)
+{
+    SecurityManager* manager = instance();
+    QMutexLocker lock(&manager->m_managerMutex);
+    manager->m_proxy = proxy;
+    manager->m_hasProxy = true;
+    const bool held = manager->m_holdStartRequests;
+    manager->m_holdStartRequests = false;
+    // Not running yet: the run applies it and sends at once.
+    if (!manager->m_manager)
+        return;
+    manager->m_manager->applyProxy(proxy);
+    // Queued after the proxy, on the manager's thread.
+    if (held)
+        QMetaObject::invokeMethod(manager->m_manager, [manager]() { manager->sendStartRequests(); },
+                                  Qt::QueuedConnection);
 }
 
 bool SecurityManager::isRunning()
@@ -144,18 +167,22 @@ SecurityManager::UpdateResult SecurityManager::updateResult(const QByteArray& re
 
 void SecurityManager::run()
 {
+    bool sendNow = false;
     {
         QMutexLocker lock(&m_managerMutex);
         m_manager = new NetworkAccessManager(nullptr);
+        if (m_hasProxy)
+            m_manager->applyProxy(m_proxy);
         // The two start-up jobs count as pending before anyone sees the flag.
         m_pending.ref();
         m_pending.ref();
+        sendNow = !m_holdStartRequests;
     }
     m_running.storeRelease(1);
     emit runningChanged(true);
 
-    sendUpdateCheck();
-    sendMessagesRequest();
+    if (sendNow)
+        sendStartRequests();
     exec();
 
     NetworkAccessManager* manager = nullptr;
@@ -179,6 +206,12 @@ QNetworkReply* SecurityManager::postForm(const QUrl& url)
     QUrlQuery form;
     form.addQueryItem(QStringLiteral("version"), ConstApp::version());
     return m_manager->post(request, form.query(QUrl::FullyEncoded).toUtf8());
+}
+
+void SecurityManager::sendStartRequests()
+{
+    sendUpdateCheck();
+    sendMessagesRequest();
 }
 
 void SecurityManager::sendUpdateCheck()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/NetworkAccessManager.h"
+
 #include <QAtomicInt>
 #include <QByteArray>
 #include <QMutex>
@@ -10,13 +12,11 @@ class QNetworkReply;
 
 namespace Vexal {
 
-class NetworkAccessManager;
-
-// The process-wide server-jobs thread: at the start of its run it checks the
-// maker's server for a new version and downloads the server messages, then
-// waits in its event loop for further jobs until it is asked to stop. Its
-// network manager lives on this thread; change it only through
-// NetworkAccessManager::applyProxy / applyOptions, which run there.
+// The process-wide server-jobs thread: at the start of its run, or once it
+// has its proxy, it checks the maker's server for a new version and downloads
+// the server messages, then waits in its event loop for further jobs until it
+// is asked to stop. Its network manager lives on this thread; its proxy is
+// set through setProxy.
 class SecurityManager final : public QThread
 {
     Q_OBJECT
@@ -31,9 +31,18 @@ public:
     // Created on first use; never deleted.
     static SecurityManager* instance();
 
+    // When a run sends its two start-up requests: at once, or once setProxy
+    // has given the thread its proxy (at once when it had one before), so
+    // that not even the first goes around the proxy of the options.
+    enum StartRequests { RequestsAtOnce, RequestsAfterProxy };
+
     // Starts the thread with inherited priority and returns at once; a running
     // thread is left as it is.
-    static void start();
+    static void start(StartRequests requests = RequestsAtOnce);
+    // The proxy of the thread's requests: applied (on the thread) to the
+    // manager of the running thread, and to that of every later run before
+    // its first request. Releases start-up requests that wait for it.
+    static void setProxy(const NetworkAccessManager::ProxySettings& proxy);
     // True from the top of the thread's run until it ends.
     static bool isRunning();
     // Processes events until the thread runs, at most timeoutMs; on timeout
@@ -69,6 +78,7 @@ private:
     SecurityManager();
 
     static bool queueJob(void (SecurityManager::*job)());
+    void sendStartRequests();
     void sendUpdateCheck();
     void sendMessagesRequest();
     QNetworkReply* postForm(const QUrl& url);
@@ -79,6 +89,10 @@ private:
     QAtomicInt m_pending;
     mutable QMutex m_managerMutex;
     NetworkAccessManager* m_manager = nullptr;
+    // Guarded by m_managerMutex too.
+    NetworkAccessManager::ProxySettings m_proxy;
+    bool m_hasProxy = false;
+    bool m_holdStartRequests = false;
 };
 
 } // namespace Vexal

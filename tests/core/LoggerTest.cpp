@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "FreshStateTest.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -10,6 +11,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 using Vexal::Logger;
 namespace ConstApp = Vexal::ConstApp;
@@ -157,6 +160,37 @@ private slots:
         Logger::critical(QStringLiteral("also lost"));
         QCOMPARE(Logger::errors().size(), 2);
         QVERIFY(!QFile::exists(ConstApp::logFile()));
+    }
+
+    // A full disk (here a file-size limit) takes no part of a line: the log
+    // stays as it was, or is not made at all, and the loss is known.
+    void failedWriteLeavesTheFileAsItWas_data()
+    {
+        QTest::addColumn<int>("existing");
+        QTest::newRow("no log yet") << -1;
+        QTest::newRow("a log") << 100;
+    }
+
+    void failedWriteLeavesTheFileAsItWas()
+    {
+        QFETCH(int, existing);
+        TestFolder folder;
+        if (existing >= 0)
+            makeLog(existing);
+        QVERIFY(!Logger::lostLines());
+        {
+            FileSizeLimit limit(rlim_t(std::max(0, existing) + 10));
+            QVERIFY(limit.ok());
+            Logger::error(QStringLiteral("Cls"), QStringLiteral("Act"), QStringLiteral("longer than ten bytes"));
+        }
+        QVERIFY(Logger::lostLines());
+        QVERIFY(!Logger::isDisabled());
+        QCOMPARE(QFile::exists(ConstApp::logFile()), existing >= 0);
+        QCOMPARE(readLog(), QByteArray(std::max(0, existing), 'x'));
+
+        // Room again: the next line goes in whole.
+        Logger::error(QStringLiteral("Cls"), QStringLiteral("Act"), QStringLiteral("next"));
+        QVERIFY(readLog().endsWith("Cls.Act - next\r\n"));
     }
 
     void foldersAreCreatedOnce()

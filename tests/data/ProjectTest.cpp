@@ -11,6 +11,7 @@
 #include "data/DBManager.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
+#include "data/DBSchema.h"
 #include "data/TemporaryFiles.h"
 #include "core/DBSql.h"
 
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Vexal::DBManager;
@@ -38,6 +40,38 @@ struct DefaultConnectionGuard {
         Vexal::DBConnection::defaultConnectionChanged();
     }
 };
+
+// Every schema object of a database with its statement, then the first rows
+// of the database browser's list.
+QStringList schemaRows(QSqlDatabase db)
+{
+    QStringList rows;
+    QSqlQuery query(db);
+    query.exec(QStringLiteral("SELECT type || ' ' || name || ' ' || tbl_name || ': ' || sql FROM sqlite_master "
+                              "ORDER BY rowid"));
+    while (query.next())
+        rows << query.value(0).toString();
+    query.exec(QStringLiteral("SELECT Name || '/' || FriendlyName FROM UserTable ORDER BY rowid"));
+    while (query.next())
+        rows << query.value(0).toString();
+    return rows;
+}
+
+// The schema rows of a database that the schema script is run into.
+QStringList scriptSchemaRows()
+{
+    QTemporaryDir folder;
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("script"));
+        db.setDatabaseName(folder.filePath(QStringLiteral("script.db")));
+        if (db.open() && Vexal::DBSchema::create(db))
+            rows = schemaRows(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("script"));
+    return rows;
+}
 
 QStringList logLines()
 {
@@ -241,6 +275,9 @@ private slots:
         }
         const QStringList tables = QSqlDatabase::database().tables(QSql::Tables);
         if (outcome == QLatin1String("made")) {
+            // Exactly what the script makes, however the file was made.
+            QCOMPARE(schemaRows(QSqlDatabase::database()), scriptSchemaRows());
+            QCOMPARE(TestDatabase::value(QStringLiteral("PRAGMA integrity_check;")).toString(), QStringLiteral("ok"));
             QCOMPARE(tables.size(), TestDatabase::schemaCount(QStringLiteral("TABLE")));
             QCOMPARE(QSqlDatabase::database().tables(QSql::Views).size(),
                      TestDatabase::schemaCount(QStringLiteral("VIEW")));

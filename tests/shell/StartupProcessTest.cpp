@@ -18,11 +18,15 @@
 #include <QThread>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <grp.h>
 #include <memory>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <vector>
 
@@ -109,6 +113,45 @@ protected:
         if (isRoot() && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
             ::_exit(127);
     }
+};
+
+// A small memory file system mounted on a folder while the object lives
+// (mounting takes root, as the tests have it in CI); fill() leaves it
+// without a free byte.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString& folder)
+        : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = ::mount("tesvar-test", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=512k") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool isMounted() const { return m_mounted; }
+
+    bool fill() const
+    {
+        QFile filler(QDir(QFile::decodeName(m_folder)).filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {}
+        struct statvfs disk
+        {
+        };
+        return ::statvfs(m_folder.constData(), &disk) == 0 && disk.f_bfree == 0;
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
 };
 
 } // namespace
@@ -442,58 +485,124 @@ private slots:
         QVERIFY(!QFile::exists(folder.file(QLatin1String(databaseName))));
     }
 
-    // A folder or a database file that the user cannot write: the start-up
-    // ends at once with a message that names the cause (log.txt cannot be
-    // written in such a folder either), and leaves the folder as it was:
-    // no database made, and no journal, write-ahead log or shared-memory
-    // file beside one.
+    // A folder or a database file that the user cannot write, and a folder
+    // on a full disk: the start-up ends at once with a message that names the
+    // cause (log.txt cannot take it there either), and leaves the folder as
+    // it was: no database made, no log, and no journal, write-ahead log or
+    // shared-memory file beside a database.
     void unwritableFolderOrFileIsNamedAndLeftAlone_data()
     {
-        addColumns<bool, bool, QString>("folderWritable", "withDatabase", "cause");
-        QTest::newRow("read-only folder") << false << false << "folder";
-        QTest::newRow("read-only folder with a database") << false << true << "folder";
-        QTest::newRow("read-only database file") << true << true << "file";
+        addColumns<bool, bool, bool, QString>("folderWritable", "withDatabase", "full", "cause");
+        QTest::newRow("read-only folder") << false << false << false << "folder";
+        QTest::newRow("read-only folder with a database") << false << true << false << "folder";
+        QTest::newRow("read-only database file") << true << true << false << "file";
+        QTest::newRow("full disk") << true << false << true << "folder";
+        QTest::newRow("full disk with a database") << true << true << true << "folder";
     }
 
     void unwritableFolderOrFileIsNamedAndLeftAlone()
     {
         QFETCH(bool, folderWritable);
         QFETCH(bool, withDatabase);
+        QFETCH(bool, full);
         QFETCH(QString, cause);
         TestFolder folder;
-        const QString path = folder.file(QLatin1String(databaseName));
+        const QString place = full ? folder.file(QStringLiteral("disk")) : folder.path();
+        std::unique_ptr<SmallDisk> disk;
+        if (full) {
+            QVERIFY(QDir().mkdir(place));
+            disk = std::make_unique<SmallDisk>(place);
+            if (!disk->isMounted())
+                QSKIP("no small memory file system could be mounted (that takes root)");
+        }
+        const QString path = QDir(place).filePath(QLatin1String(databaseName));
         if (withDatabase) {
             QVERIFY(makeUserDatabase(path));
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            if (full) {
+                // As the program keeps the ones it makes: the log beside it
+                // holds the pages that are written until they are played into it.
+                FileConnection file(path);
+                QCOMPARE(file.value(QStringLiteral("PRAGMA journal_mode = WAL;")).toString(), QStringLiteral("wal"));
+            }
+            QVERIFY(QFile::setPermissions(path, full ? QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther
+                                                       | QFile::WriteOther
+                                                 : QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         }
         const QFile::Permissions readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
             | QFile::ReadOther | QFile::ExeOther;
         const QFile::Permissions writable = readable | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-        QVERIFY(QFile::setPermissions(folder.path(), folderWritable ? writable : readable));
-        const QDir dir(folder.path());
+        QVERIFY(QFile::setPermissions(place, folderWritable ? writable : readable));
+        if (full) {
+            // The user reaches the disk through the test's folder.
+            QVERIFY(QFile::setPermissions(folder.path(), readable));
+            QVERIFY(disk->fill());
+        }
+        const QDir dir(place);
         const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
         const QStringList before = dir.entryList(all, QDir::Name);
 
         m_server = std::make_unique<LoopbackServer>();
         QVERIFY(m_server->start());
         UserProcess program;
-        prepare(program, folder.path(), *m_server);
+        prepare(program, place, *m_server);
         program.start();
         const bool ended = program.waitForFinished(hangMs);
         const bool started = program.error() != QProcess::FailedToStart;
         end(program);
-        QVERIFY(QFile::setPermissions(folder.path(), writable));
+        QVERIFY(QFile::setPermissions(place, writable));
         if (!started)
             QSKIP("the program cannot be started by an unprivileged user from where it was built");
         QVERIFY2(ended, "the program came up on a database it cannot write");
         QCOMPARE(program.exitCode(), 1);
         const QString message = QString::fromUtf8(program.readAllStandardError());
-        const QString named = QStringLiteral("the %1 %2 cannot be written (Permission denied)")
-                                  .arg(cause, cause == QLatin1String("file") ? path : folder.path());
+        const QString named = QStringLiteral("the %1 %2 cannot be written (%3)")
+                                  .arg(cause, cause == QLatin1String("file") ? path : place,
+                                       QString::fromLocal8Bit(std::strerror(full ? ENOSPC : EACCES)));
         QVERIFY2(message.contains(named), qPrintable(message));
         QStringList after = dir.entryList(all, QDir::Name);
-        after.removeAll(QStringLiteral("log.txt"));
+        // Where it can be written, the log names the cause too.
+        if (!full)
+            after.removeAll(QStringLiteral("log.txt"));
         QCOMPARE(after, before);
+    }
+
+    // With the HTTP proxy option on, the program's own start-up requests
+    // (the update check and the server messages) go through the proxy from
+    // the first one on: none reaches the server around it.
+    void startupRequestsGoThroughTheProxy()
+    {
+        TestFolder folder;
+        const QString path = folder.file(QLatin1String(databaseName));
+        QVERIFY(makeUserDatabase(path));
+        LoopbackServer proxy;
+        QVERIFY(proxy.start());
+        {
+            FileConnection file(path);
+            QVERIFY(QSqlQuery(file.db()).exec(
+                QStringLiteral("INSERT INTO Options (HttpProxy, HttpAddress, HttpPort) VALUES (1, '127.0.0.1', %1);")
+                    .arg(proxy.port())));
+        }
+        QProcess program;
+        start(program, folder.path());
+        const QString server = m_server->url(QStringLiteral("/")).toString();
+        const auto viaProxy = [&proxy, &server] {
+            QStringList targets;
+            for (const LoopbackServer::Request& request : proxy.requests()) {
+                if (request.target.startsWith(server.toUtf8()))
+                    targets << QString::fromUtf8(request.target.mid(server.size()));
+            }
+            targets.sort();
+            return targets;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(viaProxy().size() + m_server->requests().size() >= 2
+                                     || program.state() == QProcess::NotRunning,
+                                 hangMs);
+        end(program);
+        QStringList direct;
+        for (const LoopbackServer::Request& request : m_server->requests())
+            direct << QString::fromUtf8(request.target);
+        QCOMPARE(direct, QStringList());
+        QCOMPARE(viaProxy(), (QStringList{"sysmessages.php", "sysupdates.php"}));
     }
 
     // A desktop's logout or shutdown sends SIGTERM, a terminal's Ctrl+C

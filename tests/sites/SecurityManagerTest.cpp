@@ -11,6 +11,7 @@
 #include "sites/SecurityNotificator.h"
 #include "texts/LocaleMessage.h"
 
+#include <QNetworkProxy>
 #include <QSet>
 #include <QThread>
 #include <QSignalSpy>
@@ -197,6 +198,40 @@ private slots:
         QCOMPARE(Logger::errors().count(), errors);
         QCOMPARE(Notification::instance()->count(), notices);
         m_server.release();
+        QVERIFY(settle());
+    }
+
+    // Started to wait for its proxy, the thread sends its start-up requests
+    // only once it has one, and through it; a later start sends them at once,
+    // through the same proxy. A job queued meanwhile goes as the proxy stands.
+    void startupRequestsWaitForTheProxy()
+    {
+        QVERIFY(settle());
+        SecurityManager::stop();
+        LoopbackServer proxy;
+        QVERIFY(proxy.start());
+        m_server.clearRequests();
+        SecurityManager::start(SecurityManager::RequestsAfterProxy);
+        QVERIFY(SecurityManager::waitUntilRunning());
+        QVERIFY(SecurityManager::checkUpdates());
+        QTRY_COMPARE_WITH_TIMEOUT(SecurityManager::pendingJobs(), 2, hangMs);
+        QCOMPARE(m_server.requests().size(), 1);
+
+        NetworkAccessManager::ProxySettings settings;
+        settings.proxy = QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), proxy.port());
+        SecurityManager::setProxy(settings);
+        const auto proxied = [&proxy] {
+            return proxy.requestsFor(QStringLiteral("/sysupdates.php")).size()
+                + proxy.requestsFor(QStringLiteral("/sysmessages.php")).size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(proxied(), 2, hangMs);
+        SecurityManager::stop();
+        SecurityManager::start(SecurityManager::RequestsAfterProxy);
+        QTRY_COMPARE_WITH_TIMEOUT(proxied(), 4, hangMs);
+        QCOMPARE(m_server.requests().size(), 1);
+
+        SecurityManager::stop();
+        SecurityManager::setProxy(NetworkAccessManager::ProxySettings());
         QVERIFY(settle());
     }
 
