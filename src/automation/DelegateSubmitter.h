@@ -17,6 +17,7 @@ class SelectorList;
 class SelectorLookup;
 class SelectorManager;
 class SmartElement;
+class SmartFill;
 
 // Base of the form-filling command objects: one fill of one record into a
 // page, by the website's template when there is one, otherwise by smart
@@ -52,10 +53,10 @@ public:
     // Click (or, for a FORM, submit) the first element the field finds.
     void clickSelector(const SelectorList* list);
 
-    // Smart route: write into every recognised control of the kind; a
-    // choice list may take one of the other texts of the value instead; a
-    // number (digits) may be split over the boxes that follow, none of them
-    // recognised as another field.
+    // Smart route: write into every recognised control of the kind (see
+    // SmartFill): a choice list may take one of the other texts of the
+    // value instead; a number (digits) may be split over the boxes that
+    // continue it.
     void fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption, const QString& value,
                   const QStringList& otherTexts = QStringList(), bool digits = false);
     // Choose option texts in every control of the kind (tick the check
@@ -158,45 +159,6 @@ protected:
             bySmart();
     }
 
-    // Writes a value into one element. A choice list takes the option whose
-    // text or value is the value or one of its other texts; an editor frame
-    // anywhere in the page takes the text; a text box, see writeText.
-    void writeValue(const PageElement& element, const QString& value, const QStringList& otherTexts = QStringList(),
-                    bool digits = false, const PageElements& taken = PageElements());
-    // A text box takes the value only when it fits: a value longer than the
-    // box's maxlength is never typed cut. A number (digits) that does not fit
-    // goes, digits only, into the consecutive boxes beginning with this one
-    // whose maxlengths add up to its digits (the number without its country
-    // code where it is written "+<code> ..."), none of them taken. A box
-    // that the page follows with "@" and a domain takes the part of the
-    // value before its "@".
-    void writeText(const PageElement& box, const QString& value, bool digits, const PageElements& taken);
-    // Whether the page follows the box with "@" and a domain (or with a lone
-    // "@" before a choice list of domains).
-    static bool asksLocalPart(const PageElement& box);
-    // The maxlength of a text box; -1 when it sets none.
-    static int maxLength(const PageElement& box);
-    // Selects the first option, in document order, whose text or value is
-    // one of the wanted ones, compared trimmed, ignoring case, blanks,
-    // non-breaking spaces and the indent marks of a tree ("|___ Sport"),
-    // never a placeholder. Failing that, the one option whose text is a path
-    // ("Computers > Internet") ending in a wanted one; none where several
-    // do. False when no option is chosen.
-    static bool chooseOption(const PageElement& select, const QStringList& wanted);
-    // A text as options are compared: a sign before a number stays; the
-    // parts of a path are joined by one separator.
-    static QString optionKey(const QString& text);
-    // An option that only asks for a choice: its value is empty, "-1", "0"
-    // or mere marks ("--"), and its text too, or a request ("Select...",
-    // "Choose one") or the field's bare name ("Month", "Day", "Year of
-    // birth").
-    static bool isPlaceholder(const PageElement& option);
-    // A choice list takes the option of one of the texts; a check box of a
-    // list is ticked when its label or value is one of them, and else left
-    // as it is.
-    void choose(const PageElement& element, const QStringList& wanted);
-    static bool boxNamed(const PageElement& box, const QStringList& wanted);
-
     static QString textTrue();
     static QString textFalse();
 
@@ -212,6 +174,7 @@ private:
     SelectorBuilder* m_builder = nullptr;
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;
+    std::unique_ptr<SmartFill> m_fill;
 };
 
 // The fill of one stored record: submit loads it and takes the route of

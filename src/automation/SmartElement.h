@@ -47,6 +47,10 @@ public:
     // shares that field's kind and is no repetition of it.
     bool continuesPrevious() const { return m_continuesPrevious; }
     void setContinuesPrevious(bool continues) { m_continuesPrevious = continues; }
+    // A text box the page follows with "@" and a domain: it takes the part
+    // of an address before its "@" (SmartOwnTexts::followedByDomain).
+    bool asksLocalPart() const { return m_asksLocalPart; }
+    void setAsksLocalPart(bool asks) { m_asksLocalPart = asks; }
 
     QString value() const;
     bool hasIdOrName() const;
@@ -63,6 +67,7 @@ private:
     int m_formNumber = 0;
     bool m_visible = true;
     bool m_continuesPrevious = false;
+    bool m_asksLocalPart = false;
 };
 
 } // namespace Vexal

@@ -34,30 +34,6 @@ QString attributeText(const SmartElement* control)
     return control->id() + QLatin1Char(' ') + control->name();
 }
 
-// A box the user cannot leave empty or out: "maxlength" or else "size" of
-// at most five characters.
-bool isShortBox(const SmartElement* control)
-{
-    bool ok = false;
-    int length = control->element().attribute(QStringLiteral("maxlength")).toInt(&ok);
-    if (!ok || length <= 0)
-        length = control->element().attribute(QStringLiteral("size")).toInt(&ok);
-    return ok && length > 0 && length <= 5;
-}
-
-// A letter outside character references: "&nbsp;" and "&#8211;" between
-// two boxes are separators.
-bool hasLetter(const QString& text)
-{
-    static const QRegularExpression reference(QStringLiteral("&#?\\w+;"));
-    const QString bare = QString(text).remove(reference);
-    for (const QChar c : bare) {
-        if (c.isLetter())
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 int SmartFieldLookup::labelKind(SmartElement* control, const QString& text)
@@ -275,27 +251,12 @@ void SmartFieldLookup::confirmBirth(QList<SmartElement*>& controls, const QList<
     }
 }
 
-bool SmartFieldLookup::asksForAddress(int index, const QList<SmartElement*>& controls,
-                                      const QList<SmartLabel*>& labels) const
+void SmartFieldLookup::markLocalParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    // "@" and a domain after the box, as text or as the options of a choice
-    // list next to it.
-    static const QRegularExpression domain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+$"));
-    const int entry = labelIndex(controls.at(index), labels);
-    if (entry >= 0) {
-        for (const SmartLabel* text : Own::ownTextsAfter(labels, entry)) {
-            if (domain.match(text->text().trimmed()).hasMatch())
-                return true;
-        }
+    for (SmartElement* control : controls) {
+        if (control->type() == E::TypeText)
+            control->setAsksLocalPart(Own::followedByDomain(labels, labelIndex(control, labels)));
     }
-    if (index + 1 < controls.size() && controls.at(index + 1)->type() == E::TypeSelect) {
-        const PageElement& next = controls.at(index + 1)->element();
-        for (const PageElement& option : next.dom()->select(next, ConstSmart::tagOption())) {
-            if (domain.match(option.toPlainText().trimmed()).hasMatch())
-                return true;
-        }
-    }
-    return false;
 }
 
 void SmartFieldLookup::markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -318,7 +279,7 @@ void SmartFieldLookup::markServiceLogin(QList<SmartElement*>& controls, const QL
             continue;
         // A box followed by "@" and a domain takes an address of the service:
         // never a street or a name.
-        if (asksForAddress(i, controls, labels)) {
+        if (control->asksLocalPart()) {
             control->setKind(E::KindTrash);
             account = control;
             ++accounts;
@@ -376,7 +337,7 @@ bool SmartFieldLookup::nextWithoutLabel(SmartElement* previous, SmartElement* co
     if (from < 0 || to <= from)
         return false;
     for (int j = from + 1; j < to; ++j) {
-        if (!labels.at(j)->isText() || hasLetter(labels.at(j)->text()))
+        if (!labels.at(j)->isText() || Own::hasLetter(labels.at(j)->text()))
             return false;
     }
     return true;
@@ -387,19 +348,22 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
     for (int i = 1; i < controls.size(); ++i) {
         SmartElement* previous = controls.at(i - 1);
         SmartElement* control = controls.at(i);
-        if (control->kind() != E::KindUndef || previous->type() != E::TypeText || control->type() != E::TypeText
+        if ((control->kind() != E::KindUndef && control->kind() != previous->kind())
+            || previous->type() != E::TypeText || control->type() != E::TypeText
             || !nextWithoutLabel(previous, control, labels))
             continue;
-        // A phone over short boxes in one parent.
-        if ((previous->kind() == E::KindPhone || previous->kind() == E::KindFax) && isShortBox(previous)
-            && isShortBox(control) && previous->element().parent() == control->element().parent()) {
+        // A phone over short boxes in one parent (their names may say so
+        // too: "fax_a", "fax_b").
+        if ((previous->kind() == E::KindPhone || previous->kind() == E::KindFax)
+            && Own::continuesNumber(labels, labelIndex(previous, labels), labelIndex(control, labels))) {
             control->setKind(previous->kind());
             control->setContinuesPrevious(true);
             continue;
         }
         // A name over two boxes under one "Name": the box's own name tells
         // the part ("dnrfirst", "dnrlast").
-        if (previous->kind() == E::KindFirstName || previous->kind() == E::KindMiddleName) {
+        if (control->kind() == E::KindUndef
+            && (previous->kind() == E::KindFirstName || previous->kind() == E::KindMiddleName)) {
             const int part = kindOf(K::NamePart, attributeText(control) + QStringLiteral(" name"));
             if ((part == E::KindMiddleName || part == E::KindLastName) && part != previous->kind())
                 control->setKind(part);

@@ -60,6 +60,9 @@ public:
     // stand together with years gone by; a text that names another date
     // ("Year of graduation", "every day") leaves its list alone.
     void confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Text boxes the page follows with "@" and a domain ask for the part of
+    // an address before it (SmartElement::asksLocalPart).
+    void markLocalParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // On a service's own sign-up (a password and no login field) the one
     // account name ("... ID", a box followed by "@" and a domain) is the
     // login, also where the name is a messenger's; a box followed by "@"
@@ -128,9 +131,6 @@ protected:
     // The texts a choice list's date is read from: its id and name, its
     // first option, the texts before it and its own after it.
     QStringList dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
-    // The box at that index of the controls is followed by "@" and a
-    // domain: it asks for an address of the service.
-    bool asksForAddress(int index, const QList<SmartElement*>& controls, const QList<SmartLabel*>& labels) const;
     // Nothing but separators stand between the two controls.
     bool nextWithoutLabel(SmartElement* previous, SmartElement* control, const QList<SmartLabel*>& labels) const;
     // Year, month and day together, the years all gone by.

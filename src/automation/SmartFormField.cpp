@@ -73,6 +73,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
 {
     clear();
     addElements(controls);
+    markLocalParts(controls, labels);
     markCaptcha(controls, labels);
     weighOwnLabels(controls, labels);
     markCategoryLists(controls, labels);

@@ -164,6 +164,11 @@ const std::vector<K::Row>& table()
         // The words of a date's parts, and the words a placeholder asks with.
         {K::DateWord, E::KindUndef, 0, All, "=year|=month|=day|=date"},
         {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},
+        // The words of an option that only names its list ("Month", "Year of
+        // birth", "Your country"): a text of these alone is no choice.
+        {K::Prompt, E::KindUndef, 0, All,
+         "=month|=day|=year|=mm|=dd|=yy|=yyyy|=date|=birth|=dob|=gender|=sex|=title|=country|=state|=province|"
+         "=region|=category|=your|=of|=the|=a|=an"},
         // The text area of a comment form, which is no sign-up.
         {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
         // Words that name another thing than the member's account or person:

@@ -32,8 +32,8 @@ public:
         Country, Terms, News, Password, Captcha, Mail, Url, Login, Title, Tags, Description, Category,
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
-        DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, CommentBox, Other, Card, RequiredNote,
-        GroupCount
+        DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
+        RequiredNote, GroupCount
     };
     Q_ENUM(Group)
 

@@ -36,6 +36,7 @@ SmartMaster::Pipeline SmartLogin::pipeline()
         fields.classifyLogin(list);
         SmartLabelLookup labels(nullptr);
         collectLabels(list, labels);
+        fields.markLocalParts(list, labels.labels());
         fields.markCaptcha(list, labels.labels());
         if (!SmartUtils::containsKind(list, E::KindCaptcha))
             addCaptchaWidget(list);

@@ -4,6 +4,8 @@
 #include "automation/SmartLabel.h"
 #include "automation/SmartUtils.h"
 
+#include <QRegularExpression>
+
 namespace Vexal {
 
 namespace SmartOwnTexts {
@@ -271,6 +273,91 @@ QList<const SmartLabel*> textsBefore(const QList<SmartLabel*>& labels, int index
             texts << text;
     }
     return texts;
+}
+
+bool hasLetter(const QString& text)
+{
+    static const QRegularExpression reference(QStringLiteral("&#?\\w+;"));
+    const QString bare = QString(text).remove(reference);
+    for (const QChar c : bare) {
+        if (c.isLetter())
+            return true;
+    }
+    return false;
+}
+
+namespace {
+
+// The text as the page shows it, for the few character references that
+// stand around an "@" (texts are read from the markup).
+QString shownText(QString raw)
+{
+    raw.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+    raw.replace(QLatin1String("&#64;"), QLatin1String("@"));
+    raw.replace(QLatin1String("&#x40;"), QLatin1String("@"));
+    raw.replace(QLatin1String("&commat;"), QLatin1String("@"));
+    return raw.trimmed();
+}
+
+bool isTag(const PageElement& element, const QString& tag)
+{
+    return SmartUtils::equalsNoCase(element.tagName(), tag);
+}
+
+// A box the user fills with a few characters: "maxlength" or else "size" of
+// at most five.
+bool isShortBox(const PageElement& box)
+{
+    bool ok = false;
+    int length = box.attribute(QStringLiteral("maxlength")).toInt(&ok);
+    if (!ok || length <= 0)
+        length = box.attribute(QStringLiteral("size")).toInt(&ok);
+    return ok && length > 0 && length <= 5;
+}
+
+} // namespace
+
+bool followedByDomain(const QList<SmartLabel*>& labels, int index)
+{
+    static const QRegularExpression domain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+"));
+    static const QRegularExpression wholeDomain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+$"));
+    if (index < 0)
+        return false;
+    const int next = afterEnd(labels, index);
+    const PageElement list = next < labels.size() && isTag(labels.at(next)->element(), ConstSmart::tagSelect())
+        ? labels.at(next)->element() : PageElement();
+    // The text that runs on from the box in its parent, else its own text
+    // after it (the next cell of its row).
+    QList<const SmartLabel*> after = ownTextsAfter(labels, index);
+    if (index + 1 < next && within(labels.at(index + 1), labels.at(index)->element().parent()))
+        after.prepend(labels.at(index + 1));
+    if (!after.isEmpty()) {
+        const QString text = shownText(after.first()->text());
+        if (domain.match(text).hasMatch() || (text == QLatin1String("@") && !list.isNull()))
+            return true;
+    }
+    if (list.isNull())
+        return false;
+    for (const PageElement& option : list.dom()->select(list, ConstSmart::tagOption())) {
+        if (wholeDomain.match(option.toPlainText().trimmed()).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to)
+{
+    if (from < 0 || to <= from)
+        return false;
+    const PageElement& first = labels.at(from)->element();
+    const PageElement& second = labels.at(to)->element();
+    if (!isShortBox(first) || !isShortBox(second) || !(first.parent() == second.parent()))
+        return false;
+    for (int j = from + 1; j < to; ++j) {
+        if (!labels.at(j)->isText() || hasLetter(labels.at(j)->text()))
+            return false;
+    }
+    return true;
 }
 
 } // namespace SmartOwnTexts

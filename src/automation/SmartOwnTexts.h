@@ -71,6 +71,19 @@ bool ownAfter(const QList<SmartLabel*>& labels, int index, int end, const SmartL
               PageElement* container, bool* containerRead);
 // Whether the text lies inside the element.
 bool within(const SmartLabel* text, const PageElement& element);
+
+// What the label sequence says of a box that the fill needs to know.
+// The box at the entry asks for the part of an address before its "@": its
+// own text right after it begins with "@" and a domain ("@post.example"), or
+// is a lone "@" before a choice list, or the choice list right after it
+// offers "@" and domains.
+bool followedByDomain(const QList<SmartLabel*>& labels, int index);
+// The box at entry "to" continues the number of the box at entry "from"
+// (one number over boxes: "(555) 123-4567"): both short boxes (at most five
+// characters) in one parent, with nothing but separators between.
+bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to);
+// A letter outside character references: "&nbsp;" and "&#8211;" are marks.
+bool hasLetter(const QString& text);
 // The largest element around the control that holds no other control of
 // the form; null when the control's parent already holds another.
 PageElement ownContainer(const QList<SmartLabel*>& labels, int index);

@@ -234,6 +234,10 @@ const Texts corpus[] = {
     {"plain", "CategoryList", Check, "Categories|Topics", "32"},
     {"plain", "DateWord", Any, "Year|Months|Day|Date", "0w"},
     {"plain", "Filler", Any, "Select|Choose|Please|Your|Enter|Pick", "0w"},
+    {"plain", "Prompt", Any,
+     "Month|Day|Year|MM|DD|YY|YYYY|Date|Birth|DOB|Gender|Sex|Title|Country|State|Province|Region|Category|Your|of|"
+     "the|a|an",
+     "0w"},
     {"plain", "CommentBox", Area, "Comment|Message", "38"},
     {"plain", "Card", Any, "Card number|CC|CVV|CVC|CSC|Expiry|Exp. month|Holder", "38"},
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},

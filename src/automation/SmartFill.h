@@ -1,0 +1,89 @@
+#pragma once
+
+#include "shell/PageDom.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace Vexal {
+
+class SelectorManager;
+class SmartElement;
+class SmartLabelLookup;
+
+// Writes values into the controls of a page, through its page access (the
+// manager's writes). What it needs to know of a control beyond the value it
+// takes, recognition decided: the boxes that continue a phone number, a box
+// the page follows with "@" and a domain, the options that only name their
+// list. A recognised control carries these facts; for an element a template
+// found, the fill reads the label sequence of its form as recognition does.
+class SmartFill
+{
+public:
+    explicit SmartFill(SelectorManager* writer);
+    ~SmartFill();
+    SmartFill(const SmartFill&) = delete;
+    SmartFill& operator=(const SmartFill&) = delete;
+
+    // Writes a value into an element a template found. A choice list takes
+    // the option whose text or value is the value or one of its other
+    // texts; an editor frame anywhere in the page takes the text; a text
+    // box, see writeText.
+    void write(const PageElement& element, const QString& value, const QStringList& otherTexts = QStringList(),
+               bool digits = false);
+    // Writes a value into a recognised control of the controls; a box that
+    // continues the number of the one before it takes its part from there.
+    void write(const SmartElement* control, const QList<SmartElement*>& controls, const QString& value,
+               const QStringList& otherTexts = QStringList(), bool digits = false);
+    // A choice list takes the option of one of the texts; a check box of a
+    // list is ticked when its label or value is one of them, and else left
+    // as it is.
+    void choose(const PageElement& element, const QStringList& wanted);
+
+    // Selects the first option, in document order, whose text or value is
+    // one of the wanted ones, compared trimmed, ignoring case, blanks,
+    // non-breaking spaces and the indent marks of a tree ("|___ Sport"),
+    // never a placeholder. Failing that, the one option whose text is a path
+    // ("Computers > Internet") ending in a wanted one; none where several
+    // do. False when no option is chosen.
+    static bool chooseOption(const PageElement& select, const QStringList& wanted);
+    // A text as options are compared: a sign before a number stays; the
+    // parts of a path are joined by one separator.
+    static QString optionKey(const QString& text);
+    // An option that only asks for a choice: its value is empty, "-1", "0"
+    // or mere marks ("--"), and its text too, or a request ("Select...",
+    // "Choose one") or the bare name of its list ("Month", "Year of birth"),
+    // in the words of the recognition table.
+    static bool isPlaceholder(const PageElement& option);
+    // The maxlength of a text box; -1 when it sets none.
+    static int maxLength(const PageElement& box);
+
+private:
+    // A text box takes the value only when it fits: a value longer than the
+    // box's maxlength is never typed cut. A number (digits) that does not
+    // fit goes, digits only, into the row of boxes (this one and those that
+    // continue its number) whose maxlengths add up to its digits (the number
+    // without its country code where it is written "+<code> ..."). A box
+    // that asks for the part of an address before its "@" takes that part.
+    void writeText(const PageElement& box, const QString& value, bool digits, bool localPart,
+                   const PageElements& row);
+    void writeWith(const PageElement& element, const QString& value, const QStringList& otherTexts, bool digits,
+                   bool localPart, const PageElements& row);
+    // What recognition reads of an element a template found: whether it
+    // asks for the part of an address before its "@", and the boxes that
+    // continue its number.
+    void readFacts(const PageElement& element, bool* localPart, PageElements* row);
+    static bool boxNamed(const PageElement& box, const QStringList& wanted);
+
+    SelectorManager* m_writer;
+    // The label sequence of the form last read for a template's element.
+    QObject m_owner;
+    PageElement m_root;
+    std::unique_ptr<SmartLabelLookup> m_labels;
+};
+
+} // namespace Vexal
