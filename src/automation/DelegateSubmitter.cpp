@@ -164,8 +164,8 @@ bool DelegateSubmitter::parseFields(const QList<TemplateField>& fields, QList<Se
     lists.clear();
     for (const TemplateField& field : fields) {
         SelectorList* list = nullptr;
-        const bool ok = field.useValues ? buildSelector(field.selector, field.caption, field.values, &list)
-                                        : buildSelector(field.selector, field.caption, field.value, &list);
+        const bool ok = field.useValues ? buildSelector(field.where, field.caption, field.values, &list)
+                                        : buildSelector(field.where, field.caption, field.value, &list);
         if (!ok) {
             lists.clear();
             return false;
@@ -188,12 +188,12 @@ bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
 void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields)
 {
     for (const SmartField& field : fields) {
-        if (field.quiet && !SmartUtils::containsKind(elements, field.kind))
+        if (field.quiet && !SmartUtils::containsKind(elements, field.where))
             continue;
         if (field.useValues)
-            selectKind(elements, field.kind, field.caption, field.values);
+            selectKind(elements, field.where, field.caption, field.values);
         else
-            fillKind(elements, field.kind, field.caption, field.value, field.otherTexts, field.digits);
+            fillKind(elements, field.where, field.caption, field.value, field.otherTexts, field.digits);
     }
 }
 

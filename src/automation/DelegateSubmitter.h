@@ -75,40 +75,22 @@ public:
     SelectorLookup* lookup() const { return m_lookup; }
 
 protected:
-    // One field of a template: its selector text, caption and value(s).
-    struct TemplateField {
-        TemplateField(const QString& fieldSelector, const QString& fieldCaption, const QString& fieldValue)
-            : selector(fieldSelector), caption(fieldCaption), value(fieldValue) {}
+    // One field to fill: where it is (a template's selector text, or the
+    // kind of the recognised controls), its caption and value(s).
+    template <class Where>
+    struct FieldAt {
+        FieldAt(const Where& fieldWhere, const QString& fieldCaption, const QString& fieldValue)
+            : where(fieldWhere), caption(fieldCaption), value(fieldValue) {}
         // A field chosen by option texts.
-        TemplateField(const QString& fieldSelector, const QString& fieldCaption, const QStringList& fieldValues)
-            : selector(fieldSelector), caption(fieldCaption), values(fieldValues), useValues(true) {}
+        FieldAt(const Where& fieldWhere, const QString& fieldCaption, const QStringList& fieldValues)
+            : where(fieldWhere), caption(fieldCaption), values(fieldValues), useValues(true) {}
         // The same value as a choice list may show it (a country's codes).
-        TemplateField& orAs(const QStringList& texts)
+        FieldAt& orAs(const QStringList& texts)
         {
             otherTexts = texts;
             return *this;
         }
-        QString selector;
-        QString caption;
-        QString value;
-        QStringList values;
-        QStringList otherTexts;
-        bool useValues = false;
-        bool digits = false;
-    };
-    // One row of a smart table.
-    struct SmartField {
-        SmartField(int fieldKind, const QString& fieldCaption, const QString& fieldValue)
-            : kind(fieldKind), caption(fieldCaption), value(fieldValue) {}
-        // A field chosen by option texts.
-        SmartField(int fieldKind, const QString& fieldCaption, const QStringList& fieldValues)
-            : kind(fieldKind), caption(fieldCaption), values(fieldValues), useValues(true) {}
-        SmartField& orAs(const QStringList& texts)
-        {
-            otherTexts = texts;
-            return *this;
-        }
-        int kind;
+        Where where;
         QString caption;
         QString value;
         QStringList values;
@@ -119,6 +101,8 @@ protected:
         // asks for the fact another way.
         bool quiet = false;
     };
+    using TemplateField = FieldAt<QString>;
+    using SmartField = FieldAt<int>;
 
     // Phase one parses every field in order and stops at the first fault
     // (nothing written); phase two writes the parsed fields in the same
