@@ -17,11 +17,11 @@ const QString& DBField::textOf(const DBBase* record) const
 
 bool DBField::sameAs(const DBField& other) const
 {
-    if (m_column != other.m_column || m_type != other.m_type || m_index != other.m_index)
+    if (m_column != other.m_column || m_type != other.m_type || m_index != other.m_index || m_wide != other.m_wide)
         return false;
     switch (m_type) {
     case FieldType::Int:
-        return m_member.i == other.m_member.i;
+        return m_wide ? m_member.w == other.m_member.w : m_member.i == other.m_member.i;
     case FieldType::Text:
         return m_index >= 0 ? m_member.l == other.m_member.l : m_member.s == other.m_member.s;
     case FieldType::Bool:
@@ -43,7 +43,7 @@ struct ToVariant
 {
     QVariant value;
     void bindNull() {}
-    void bindInt(int number) { value = number; }
+    void bindInt(qint64 number) { value = number; }
     void bindText(const QString& text) { value = text; }
     void bindBytes(const QByteArray& bytes) { value = bytes; }
 };
@@ -61,7 +61,10 @@ void DBField::load(DBBase* record, const QVariant& value) const
 {
     switch (m_type) {
     case FieldType::Int:
-        record->*m_member.i = value.toInt();
+        if (m_wide)
+            record->*m_member.w = value.toLongLong();
+        else
+            record->*m_member.i = value.toInt();
         break;
     case FieldType::Text:
         textOf(record) = value.toString();
@@ -85,7 +88,7 @@ void DBField::copy(DBBase* record, const DBBase* source) const
 {
     switch (m_type) {
     case FieldType::Int:
-        setInt(record, source->*m_member.i);
+        setInt(record, intValue(source));
         break;
     case FieldType::Text:
         setText(record, textOf(source));
@@ -109,7 +112,10 @@ void DBField::copyRaw(DBBase* record, const DBBase* source) const
 {
     switch (m_type) {
     case FieldType::Int:
-        record->*m_member.i = source->*m_member.i;
+        if (m_wide)
+            record->*m_member.w = source->*m_member.w;
+        else
+            record->*m_member.i = source->*m_member.i;
         break;
     case FieldType::Text:
         textOf(record) = textOf(source);
@@ -133,7 +139,7 @@ bool DBField::holds(const DBBase* record, const void* member) const
 {
     switch (m_type) {
     case FieldType::Int:
-        return &(record->*m_member.i) == member;
+        return m_wide ? &(record->*m_member.w) == member : &(record->*m_member.i) == member;
     case FieldType::Text:
         return m_index < 0 && &(record->*m_member.s) == member;
     case FieldType::Bool:
@@ -148,9 +154,11 @@ bool DBField::holds(const DBBase* record, const void* member) const
     return false;
 }
 
-int DBField::intValue(const DBBase* record) const
+qint64 DBField::intValue(const DBBase* record) const
 {
-    return m_type == FieldType::Int ? record->*m_member.i : (m_type == FieldType::Bool ? record->*m_member.b : 0);
+    if (m_type == FieldType::Int)
+        return m_wide ? record->*m_member.w : record->*m_member.i;
+    return m_type == FieldType::Bool ? record->*m_member.b : 0;
 }
 
 // By reference: binding a record's texts, item after item, takes no copy.
@@ -180,11 +188,13 @@ QImage DBField::imageValue(const DBBase* record) const
     return m_type == FieldType::Image ? record->*m_member.p : QImage();
 }
 
-void DBField::setInt(DBBase* record, int value) const
+void DBField::setInt(DBBase* record, qint64 value) const
 {
     record->markModified();
-    if (m_type == FieldType::Int)
-        record->*m_member.i = qBound(m_minimum, value, m_maximum);
+    if (m_type == FieldType::Int && m_wide)
+        record->*m_member.w = qBound(m_minimum, value, m_maximum);
+    else if (m_type == FieldType::Int)
+        record->*m_member.i = int(qBound(m_minimum, value, m_maximum));
     else if (m_type == FieldType::Bool)
         record->*m_member.b = value != 0;
 }

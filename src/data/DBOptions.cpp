@@ -80,7 +80,7 @@ const DBFields& DBOptions::fields() const
 int DBOptions::inRange(const int& member) const
 {
     const DBField* field = fields().find(this, &member);
-    return field ? qBound(field->minimum(), member, field->maximum()) : member;
+    return field ? int(qBound(field->minimum(), qint64(member), field->maximum())) : member;
 }
 
 QString DBOptions::decryptedHttpPassword() const

@@ -130,7 +130,7 @@ DBBase* BaseEditor::loadRecord()
         reportInvalidObject(QStringLiteral("dbo"));
         return nullptr;
     }
-    const int id = init()->id();
+    const qint64 id = init()->id();
     if (id != -1 && !m_record->load(id)) {
         if (isRecordGone(m_record))
             reportRecordGone();
@@ -144,7 +144,7 @@ DBBase* BaseEditor::loadRecord()
 
 bool BaseEditor::isRecordGone(const DBBase* record) const
 {
-    const int id = init()->id();
+    const qint64 id = init()->id();
     if (id < 0)
         return false;
     DBIDList rows(record->tableName(), QStringLiteral("%1 = %2").arg(DBSql::colID()).arg(id));

@@ -164,31 +164,68 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error"); // %1 = path; "parse" = any parse failure; "" = success
         QTest::addColumn<int>("projects");
-        QTest::newRow("empty") << QByteArray() << "" << 0;
-        QTest::newRow("white space") << QByteArray("  \n ") << "parse" << 0;
-        QTest::newRow("not well-formed") << projectsFile("<item><ID>1</ID>") << "parse" << 0;
-        QTest::newRow("wrong root") << QByteArray("<things Table=\"Project\"/>") << "Invalid xml structure. File: %1." << 0;
-        QTest::newRow("no table") << QByteArray("<items/>") << "Invalid xml structure. File: %1." << 0;
+        QTest::addColumn<QList<qint64>>("stored"); // the IDs of projects stored before
+        QTest::newRow("empty") << QByteArray() << "" << 0 << QList<qint64>();
+        QTest::newRow("white space") << QByteArray("  \n ") << "parse" << 0 << QList<qint64>();
+        QTest::newRow("not well-formed") << projectsFile("<item><ID>1</ID>") << "parse" << 0 << QList<qint64>();
+        QTest::newRow("wrong root") << QByteArray("<things Table=\"Project\"/>") << "Invalid xml structure. File: %1." << 0 << QList<qint64>();
+        QTest::newRow("no table") << QByteArray("<items/>") << "Invalid xml structure. File: %1." << 0 << QList<qint64>();
         QTest::newRow("unknown table")
             << QByteArray("<items Table=\"Nope\"><item><ID>1</ID></item></items>")
-            << "Invalid database table name. File: %1." << 0;
-        QTest::newRow("unknown table, no items") << QByteArray("<items Table=\"Nope\"/>") << "" << 0;
+            << "Invalid database table name. File: %1." << 0 << QList<qint64>();
+        QTest::newRow("unknown table, no items") << QByteArray("<items Table=\"Nope\"/>") << "" << 0 << QList<qint64>();
         QTest::newRow("Item") << projectsFile("<Item><ID>1</ID></Item>")
-                              << "Failed to parse the xml node. File: %1, node no. 0." << 0;
+                              << "Failed to parse the xml node. File: %1, node no. 0." << 0 << QList<qint64>();
         QTest::newRow("comment between items")
             << projectsFile("<item><ID>1</ID></item><!-- x --><item><ID>2</ID></item>")
-            << "Failed to parse the xml node. File: %1, node no. 1." << 0;
+            << "Failed to parse the xml node. File: %1, node no. 1." << 0 << QList<qint64>();
         QTest::newRow("declaration, comment, ITEMS")
             << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- by hand -->\n"
                           "<ITEMS Table=\"project\"><item><ID>1</ID></item><item><ID>-1</ID></item></ITEMS>")
-            << "" << 2;
+            << "" << 2 << QList<qint64>();
+        // IDs are 64-bit, as a table's keys are.
+        QTest::newRow("IDs past 2^31 and 2^32")
+            << projectsFile("<item><ID>2147483648</ID></item><item><ID>4294968297</ID></item><item><ID>1001</ID></item>"
+                            "<item><ID>9223372036854775807</ID></item><item><ID>-9223372036854775808</ID></item>")
+            << "" << 5 << QList<qint64>();
+        QTest::newRow("1001 beside a stored 2^32 + 1001")
+            << projectsFile("<item><ID>1001</ID></item>") << "" << 2 << QList<qint64>{4294968297};
+        QTest::newRow("2^32 + 1001 beside a stored 1001")
+            << projectsFile("<item><ID>4294968297</ID></item>") << "" << 2 << QList<qint64>{1001};
+        const QString beyond = QStringLiteral("Failed to parse the xml node. File: %1, node no. %2, element: %3: \"%4\" "
+                                              "is not an ID a table can hold (a whole number from "
+                                              "-9223372036854775808 to 9223372036854775807).");
+        QTest::newRow("ID past 64 bits")
+            << projectsFile("<item><ID>5</ID></item><item><ID>9223372036854775808</ID></item>")
+            << beyond.arg(QStringLiteral("%1"), QStringLiteral("1"), QStringLiteral("ID"),
+                          QStringLiteral("9223372036854775808"))
+            << 0 << QList<qint64>();
+        QTest::newRow("ID below 64 bits")
+            << projectsFile("<item><ID>-9223372036854775809</ID></item>")
+            << beyond.arg(QStringLiteral("%1"), QStringLiteral("0"), QStringLiteral("ID"),
+                          QStringLiteral("-9223372036854775809"))
+            << 0 << QList<qint64>();
+        QTest::newRow("ID not a number")
+            << projectsFile("<item><ID>12a</ID></item>")
+            << beyond.arg(QStringLiteral("%1"), QStringLiteral("0"), QStringLiteral("ID"), QStringLiteral("12a")) << 0 << QList<qint64>();
+        QTest::newRow("ProjectID past 64 bits")
+            << QByteArray("<items Table=\"Account\"><item><ID>1</ID><ProjectID>99999999999999999999</ProjectID></item></items>")
+            << beyond.arg(QStringLiteral("%1"), QStringLiteral("0"), QStringLiteral("ProjectID"),
+                          QStringLiteral("99999999999999999999"))
+            << 0 << QList<qint64>();
+        QTest::newRow("no ProjectID")
+            << QByteArray("<items Table=\"Account\"><item><ID>1</ID></item></items>")
+            << "Failed to parse the xml node. File: %1, node no. 0, element: ProjectID: no ID is given." << 0 << QList<qint64>();
     }
     void badFiles()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
         QFETCH(int, projects);
+        QFETCH(QList<qint64>, stored);
         TestDatabase db;
+        for (const qint64 id : stored)
+            QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name) VALUES (%1, 'stored');").arg(id)));
         const QString path = db.file(QStringLiteral("in.xml"));
         QVERIFY(writeBytes(path, bytes));
         const QString got = importFiles({path});

@@ -304,7 +304,7 @@ private slots:
         f.table.selectionModel()->select(f.table.model()->index(5, 0),
                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(f.table.selectedId(), 3);
-        QCOMPARE(f.table.selectedIds(), (QList<int>{3, 6}));
+        QCOMPARE(f.table.selectedIds(), (QList<qint64>{3, 6}));
     }
 };
 
