@@ -127,6 +127,7 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     if (!ok && source.needsLegacy()) {
         db.rollback();
         setErrorText(QString());
+        setFailureCause(QString());
         return Outcome::Legacy;
     }
     if (ok && !db.commit()) {
@@ -253,7 +254,10 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
         return deleteItem(xml, path, node, found);
     if (found) {
         if (!m_override) {
+            // The option that would let it through is named to the user, not
+            // only in the log.
             setErrorText(LocaleThread::cannotOverrideItem(path, node, xml->id()));
+            setFailureCause(LocaleThread::cannotOverrideItemCause(path, node, xml->id()));
             return false;
         }
         return updateItem(xml, path, node);

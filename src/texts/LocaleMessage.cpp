@@ -1,5 +1,10 @@
 #include "texts/LocaleMessage.h"
 
+#include "texts/LocaleMenu.h"
+#include "texts/LocaleOptions.h"
+
+#include <QFileInfo>
+
 #include <limits>
 
 namespace Vexal {
@@ -76,10 +81,25 @@ QString LocaleMessage::tableEmpty(const QString& table, const QString& file)
         .arg(table, file);
 }
 
+QString LocaleMessage::overrideOption()
+{
+    return QStringLiteral("\"%1\" (%2 > %3 > %4 > %5)")
+        .arg(LocaleOptions::overrideExistingData(), QString(LocaleMenu::toolsMenu()).remove(QLatin1Char('&')),
+             LocaleMenu::options(), LocaleOptions::content(), LocaleOptions::importAndExport());
+}
+
 QString LocaleMessage::cannotOverrideItem(const QString& file, int node, qint64 id)
 {
-    return QStringLiteral("Can't override an existing item. File: %1, node no. %2, ID: %3")
-        .arg(file, number(node), number(id));
+    return QStringLiteral("Can't override an existing item. File: %1, node no. %2, ID: %3. An import replaces "
+                          "stored items only with %4 on.")
+        .arg(file, number(node), number(id), overrideOption());
+}
+
+QString LocaleMessage::cannotOverrideItemCause(const QString& file, int node, qint64 id)
+{
+    return QStringLiteral("the item with ID %1 in %2 (node no. %3) is stored already, and an import replaces stored "
+                          "items only with %4 on")
+        .arg(number(id), QFileInfo(file).fileName(), number(node), overrideOption());
 }
 
 QString LocaleMessage::keyRefused(const QString& file, int node, const QString& element, const QString& text)

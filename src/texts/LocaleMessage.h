@@ -114,7 +114,13 @@ QString recordNoLongerExists(const QString& kind, qint64 id);
 // (operationFailedBecause), the unexpected error otherwise.
 QString failureFor(const QString& cause);
 QString tableEmpty(const QString& table, const QString& file);
+// Where the option that lets an import replace stored items stands:
+// its caption, then the menu, page and group that hold it.
+QString overrideOption();
+// An item whose ID is stored, met with that option off: for the log (the
+// path), and as the cause the user is shown (the file's name).
 QString cannotOverrideItem(const QString& file, int node, qint64 id);
+QString cannotOverrideItemCause(const QString& file, int node, qint64 id);
 // An item refused for a key element without an ID a table can hold.
 QString keyRefused(const QString& file, int node, const QString& element, const QString& text);
 QString foreignSessionItem(const QString& file, int node, qint64 id);

@@ -12,6 +12,7 @@
     FORWARD(cleanDatabase, LocaleMenu, cleanDatabase) \
     FORWARD(backupDatabase, LocaleMenu, backupDatabase) \
     FORWARD_ARGS(cannotOverrideItem, LocaleMessage, cannotOverrideItem, (const QString& file, int node, qint64 id), (file, node, id)) \
+    FORWARD_ARGS(cannotOverrideItemCause, LocaleMessage, cannotOverrideItemCause, (const QString& file, int node, qint64 id), (file, node, id)) \
     FORWARD_ARGS(keyRefused, LocaleMessage, keyRefused, (const QString& file, int node, const QString& element, const QString& text), (file, node, element, text)) \
     FORWARD_ARGS(foreignSessionItem, LocaleMessage, foreignSessionItem, (const QString& file, int node, qint64 id), (file, node, id)) \
     FORWARD_ARGS(saveItemFailed, LocaleMessage, saveItemFailed, (const QString& file, int node, qint64 id, const QString& error), (file, node, id, error)) \

@@ -237,6 +237,8 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), projects);
     }
 
+    // The log and the user are told which file and item clashed, and which
+    // option lets an import replace stored items.
     void collidingIdRollsBackTheWholeFile()
     {
         TestDatabase db;
@@ -244,11 +246,29 @@ private slots:
         const QString path = db.file(QStringLiteral("p.xml"));
         QVERIFY(writeBytes(path, projectsFile("<item><ID>5</ID><Name>New</Name></item>"
                                               "<item><ID>1</ID><Name>Clash</Name></item>")));
-        QCOMPARE(importFiles({path}), QStringLiteral("Can't override an existing item. File: %1, node no. 1, ID: 1").arg(path));
+        const QString option = QStringLiteral("\"Override existing data\" (Tools > Options > Content > Import and Export)");
+        QCOMPARE(importFiles({path}), QStringLiteral("Can't override an existing item. File: %1, node no. 1, ID: 1. An "
+                                                     "import replaces stored items only with %2 on.")
+                                          .arg(path, option));
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 1);
         QCOMPARE(projectValue(1, DBSql::colName()), QStringLiteral("Stored"));
         QCOMPARE(Logger::warnings().size(), 1);
         QVERIFY(Logger::warnings().first().contains(path));
+
+        ProgressDialogProbe dialog;
+        dialog.build(new ThreadXmlImport({path}, &dialog));
+        dialog.show();
+        QTest::mouseClick(dialog.ok(), Qt::LeftButton);
+        QTRY_COMPARE(dialog.ok()->text(), LocaleDialog::close());
+        QCOMPARE(dialog.status()->text(),
+                 QStringLiteral("<span style='color:red;'>Operation failed: the item with ID 1 in p.xml (node no. 1) is "
+                                "stored already, and an import replaces stored items only with %1 on. See Error "
+                                "Console for more details.</span>")
+                     .arg(option.toHtmlEscaped()));
+        dialog.close();
+        setOverride(true);
+        QCOMPARE(importFiles({path}), QString());
+        QCOMPARE(projectValue(1, DBSql::colName()), QStringLiteral("Clash"));
     }
 
     void overwriteKeepsWhatTheItemLacks()
