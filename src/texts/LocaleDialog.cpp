@@ -11,7 +11,8 @@ TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DIALOG_TABLE)
 
 QString LocaleDialog::operationFailedHtml(const QString& cause)
 {
-    const QString text = cause.isEmpty() ? LocaleMessage::operationFailed() : LocaleMessage::operationFailedBecause(cause);
+    const QString text =
+        cause.isEmpty() ? LocaleMessage::operationFailed() : LocaleMessage::operationFailedBecause(cause);
     return QStringLiteral("<span style='color:red;'>%1</span>").arg(text.toHtmlEscaped());
 }
 

@@ -168,7 +168,8 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "" << 0 << QList<qint64>();
         QTest::newRow("white space") << QByteArray("  \n ") << "parse" << 0 << QList<qint64>();
         QTest::newRow("not well-formed") << projectsFile("<item><ID>1</ID>") << "parse" << 0 << QList<qint64>();
-        QTest::newRow("wrong root") << QByteArray("<things Table=\"Project\"/>") << "Invalid xml structure. File: %1." << 0 << QList<qint64>();
+        QTest::newRow("wrong root") << QByteArray("<things Table=\"Project\"/>") << "Invalid xml structure. File: %1." << 0
+                                    << QList<qint64>();
         QTest::newRow("no table") << QByteArray("<items/>") << "Invalid xml structure. File: %1." << 0 << QList<qint64>();
         QTest::newRow("unknown table")
             << QByteArray("<items Table=\"Nope\"><item><ID>1</ID></item></items>")
@@ -192,30 +193,27 @@ private slots:
             << projectsFile("<item><ID>1001</ID></item>") << "" << 2 << QList<qint64>{4294968297};
         QTest::newRow("2^32 + 1001 beside a stored 1001")
             << projectsFile("<item><ID>4294968297</ID></item>") << "" << 2 << QList<qint64>{1001};
-        const QString beyond = QStringLiteral("Failed to parse the xml node. File: %1, node no. %2, element: %3: \"%4\" "
-                                              "is not an ID a table can hold (a whole number from "
-                                              "-9223372036854775808 to 9223372036854775807).");
+        // A key that no table can hold refuses its item, naming the node and the element.
+        auto refused = [](int node, const char* element, const char* text) {
+            return QStringLiteral("Failed to parse the xml node. File: %1, node no. %2, element: %3: \"%4\" is not an ID "
+                                  "a table can hold (a whole number from -9223372036854775808 to 9223372036854775807).")
+                .arg(QStringLiteral("%1"), QString::number(node), QLatin1String(element), QLatin1String(text));
+        };
+        const QByteArray accounts = "<items Table=\"Account\"><item><ID>1</ID>%1</item></items>";
         QTest::newRow("ID past 64 bits")
             << projectsFile("<item><ID>5</ID></item><item><ID>9223372036854775808</ID></item>")
-            << beyond.arg(QStringLiteral("%1"), QStringLiteral("1"), QStringLiteral("ID"),
-                          QStringLiteral("9223372036854775808"))
-            << 0 << QList<qint64>();
-        QTest::newRow("ID below 64 bits")
-            << projectsFile("<item><ID>-9223372036854775809</ID></item>")
-            << beyond.arg(QStringLiteral("%1"), QStringLiteral("0"), QStringLiteral("ID"),
-                          QStringLiteral("-9223372036854775809"))
-            << 0 << QList<qint64>();
-        QTest::newRow("ID not a number")
-            << projectsFile("<item><ID>12a</ID></item>")
-            << beyond.arg(QStringLiteral("%1"), QStringLiteral("0"), QStringLiteral("ID"), QStringLiteral("12a")) << 0 << QList<qint64>();
+            << refused(1, "ID", "9223372036854775808") << 0 << QList<qint64>();
+        QTest::newRow("ID below 64 bits") << projectsFile("<item><ID>-9223372036854775809</ID></item>")
+                                          << refused(0, "ID", "-9223372036854775809") << 0 << QList<qint64>();
+        QTest::newRow("ID not a number") << projectsFile("<item><ID>12a</ID></item>") << refused(0, "ID", "12a") << 0
+                                         << QList<qint64>();
         QTest::newRow("ProjectID past 64 bits")
-            << QByteArray("<items Table=\"Account\"><item><ID>1</ID><ProjectID>99999999999999999999</ProjectID></item></items>")
-            << beyond.arg(QStringLiteral("%1"), QStringLiteral("0"), QStringLiteral("ProjectID"),
-                          QStringLiteral("99999999999999999999"))
-            << 0 << QList<qint64>();
+            << QByteArray(accounts).replace("%1", "<ProjectID>99999999999999999999</ProjectID>")
+            << refused(0, "ProjectID", "99999999999999999999") << 0 << QList<qint64>();
         QTest::newRow("no ProjectID")
-            << QByteArray("<items Table=\"Account\"><item><ID>1</ID></item></items>")
-            << "Failed to parse the xml node. File: %1, node no. 0, element: ProjectID: no ID is given." << 0 << QList<qint64>();
+            << QByteArray(accounts).replace("%1", "")
+            << "Failed to parse the xml node. File: %1, node no. 0, element: ProjectID: no ID is given." << 0
+            << QList<qint64>();
     }
     void badFiles()
     {
