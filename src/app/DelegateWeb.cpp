@@ -133,7 +133,7 @@ void DelegateWeb::login()
         fillLogin(site.webTab, fill);
 }
 
-bool DelegateWeb::dialogLoginFill(int websiteId, int accountId, int masterAccountId, bool useMasterAccount,
+bool DelegateWeb::dialogLoginFill(qint64 websiteId, qint64 accountId, qint64 masterAccountId, bool useMasterAccount,
                                   bool submit, LoginFill& fill)
 {
     if ((useMasterAccount && masterAccountId == -1) || (!useMasterAccount && accountId == -1)) {

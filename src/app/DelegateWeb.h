@@ -24,7 +24,7 @@ public:
         QString login;
         QString password;
         bool submit = true;
-        int websiteId = -1;
+        qint64 websiteId = -1;
     };
 
     DelegateWeb(WidTabManager* tabManager, QObject* parent);
@@ -47,7 +47,7 @@ public:
     bool quickLoginFill(const DBWebsite* website, LoginFill& fill);
     // The login dialog's choice turned into a fill. False when an item is
     // missing or a record fails to load (warned or reported).
-    bool dialogLoginFill(int websiteId, int accountId, int masterAccountId, bool useMasterAccount, bool submit,
+    bool dialogLoginFill(qint64 websiteId, qint64 accountId, qint64 masterAccountId, bool useMasterAccount, bool submit,
                          LoginFill& fill);
 
 protected:

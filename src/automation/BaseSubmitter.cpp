@@ -162,7 +162,7 @@ void BaseSubmitter::selectType(int typeFlag)
     m_typeBox->setCurrentType(m_fixedType < 0 ? typeFlag : m_fixedType);
 }
 
-void BaseSubmitter::loadWebsites(int websiteId)
+void BaseSubmitter::loadWebsites(qint64 websiteId)
 {
     m_websiteBox->reloadAndSelect(m_fixedType < 0 ? m_typeBox->currentType() : m_fixedType, websiteId);
 }
@@ -235,7 +235,7 @@ bool BaseSubmitter::loadChosen(const BaseComboBox* box, DBBase* record)
     return loadReported(record, box->currentId());
 }
 
-bool BaseSubmitter::loadReported(DBBase* record, int id)
+bool BaseSubmitter::loadReported(DBBase* record, qint64 id)
 {
     if (record->load(id))
         return true;

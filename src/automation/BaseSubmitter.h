@@ -85,7 +85,7 @@ protected:
     virtual void disconnectWidgets();
     virtual void refresh();
     virtual void selectType(int typeFlag);
-    virtual void loadWebsites(int websiteId);
+    virtual void loadWebsites(qint64 websiteId);
     virtual void loadItems();
     virtual void fillValues();
 
@@ -121,7 +121,7 @@ protected:
     // Loads the record chosen in the box. False when none is chosen (the drag
     // values are cleared) or the load fails (that is reported).
     bool loadChosen(const BaseComboBox* box, DBBase* record);
-    bool loadReported(DBBase* record, int id);
+    bool loadReported(DBBase* record, qint64 id);
     // Starts a Submit: false, after the warning, when a required chooser has
     // nothing chosen.
     bool startSubmit(std::initializer_list<const BaseComboBox*> required);

@@ -85,7 +85,7 @@ protected:
     {
         m_isKind = [](DBBase* r) { return qobject_cast<R*>(r) != nullptr; };
         m_websiteOf = [](DBBase* r) { return static_cast<R*>(r)->websiteId(); };
-        m_setWebsite = [](DBBase* r, int id) { static_cast<R*>(r)->setWebsiteId(id); };
+        m_setWebsite = [](DBBase* r, qint64 id) { static_cast<R*>(r)->setWebsiteId(id); };
     }
 
     // Both refuse a record of another kind.
@@ -116,7 +116,7 @@ private:
 
     std::function<bool(DBBase*)> m_isKind;
     std::function<int(DBBase*)> m_websiteOf;
-    std::function<void(DBBase*, int)> m_setWebsite;
+    std::function<void(DBBase*, qint64)> m_setWebsite;
     const int m_websiteType;
 };
 

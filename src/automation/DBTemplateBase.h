@@ -20,8 +20,8 @@ public:
     // Copies only from a record of the same kind.
     void assign(const DBBase* source) override;
 
-    int websiteId() const { return m_websiteId; }
-    void setWebsiteId(int websiteId) { change(m_websiteId, websiteId); }
+    qint64 websiteId() const { return m_websiteId; }
+    void setWebsiteId(qint64 websiteId) { change(m_websiteId, websiteId); }
 
     // The base fields, WebsiteID and one selector text per column, in order.
     static DBFields templateFields(std::initializer_list<Column> columns);
@@ -37,7 +37,7 @@ protected:
 private:
     const DBFields& m_fields;
     QStringList m_selectors;
-    int m_websiteId = -1;
+    qint64 m_websiteId = -1;
 };
 
 } // namespace Vexal

@@ -9,7 +9,7 @@
 
 namespace Vexal {
 
-DBTemplateList::DBTemplateList(int kind, int websiteId, QObject* parent)
+DBTemplateList::DBTemplateList(int kind, qint64 websiteId, QObject* parent)
     : DBListBase(parent)
     , m_kind(kind)
     , m_websiteId(websiteId)

@@ -20,7 +20,7 @@ public:
     enum Kind { KindLogin = 0, KindRegistration = 1, KindDirectory = 2, KindSocialBookmark = 3, KindArticle = 4 };
     enum Mode { ModeAll = 0, ModeWebsite = 1 };
 
-    DBTemplateList(int kind, int websiteId, QObject* parent = nullptr);
+    DBTemplateList(int kind, qint64 websiteId, QObject* parent = nullptr);
     DBTemplateList(int kind, QObject* parent = nullptr);
 
     // "WebsiteID = 7"
@@ -37,14 +37,14 @@ public:
     DBArticleTemplate* articleTemplateAt(int index) const;
 
     int kind() const { return m_kind; }
-    int websiteId() const { return m_websiteId; }
+    qint64 websiteId() const { return m_websiteId; }
 
 private:
     template <class Record>
     Record* typedAt(int index) const;
 
     int m_kind;
-    int m_websiteId;
+    qint64 m_websiteId;
 };
 
 } // namespace Vexal

@@ -17,7 +17,7 @@ DelegateArticleSubmitter::DelegateArticleSubmitter(const PageDomHandle& page, QO
 {
 }
 
-void DelegateArticleSubmitter::submit(int articleId, int spunArticleId, int websiteId)
+void DelegateArticleSubmitter::submit(qint64 articleId, qint64 spunArticleId, qint64 websiteId)
 {
     DBArticle article;
     if (!article.load(articleId)) {

@@ -17,7 +17,7 @@ public:
     DelegateArticleSubmitter(const PageDomHandle& page, QObject* parent);
 
     // A websiteId below 0 goes straight to smart recognition.
-    void submit(int articleId, int spunArticleId, int websiteId);
+    void submit(qint64 articleId, qint64 spunArticleId, qint64 websiteId);
     void fillByTemplate(const DBArticle* article, const DBSpinnedArticle* spunArticle,
                         const DBArticleTemplate* templ);
     void fillSmart(const DBArticle* article, const DBSpinnedArticle* spunArticle);

@@ -16,7 +16,7 @@ DelegateLoginSubmitter::DelegateLoginSubmitter(const PageDomHandle& page, QObjec
 {
 }
 
-void DelegateLoginSubmitter::submit(const QString& login, const QString& password, bool clickSubmit, int websiteId)
+void DelegateLoginSubmitter::submit(const QString& login, const QString& password, bool clickSubmit, qint64 websiteId)
 {
     DBTemplateList templates(DBTemplateList::KindLogin, websiteId);
     if (!templates.load()) {

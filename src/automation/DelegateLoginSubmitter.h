@@ -16,9 +16,9 @@ public:
 
     // The website's login templates are always queried; -1 finds none and
     // leads to smart recognition.
-    void submit(const QString& login, const QString& password, bool clickSubmit, int websiteId);
+    void submit(const QString& login, const QString& password, bool clickSubmit, qint64 websiteId);
     // The same operation under the name the browser's login commands use.
-    void login(const QString& login, const QString& password, bool clickSubmit, int websiteId)
+    void login(const QString& login, const QString& password, bool clickSubmit, qint64 websiteId)
     {
         submit(login, password, clickSubmit, websiteId);
     }

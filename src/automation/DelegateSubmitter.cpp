@@ -141,7 +141,7 @@ void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
     m_manager->click(submits.first()->element());
 }
 
-QStringList DelegateSubmitter::categoryNames(int categoryId)
+QStringList DelegateSubmitter::categoryNames(qint64 categoryId)
 {
     QStringList names;
     // No category: nothing to choose (every top-level name would match some option).

@@ -68,7 +68,7 @@ public:
 
     // The names of the categories filed under categoryId, in load order. An
     // entry without a category (an id below 0) has none.
-    QStringList categoryNames(int categoryId);
+    QStringList categoryNames(qint64 categoryId);
 
     SelectorBuilder* builder() const { return m_builder; }
     SelectorManager* manager() const { return m_manager; }
@@ -125,7 +125,7 @@ protected:
     // it from the list), by smart recognition when it has none or websiteId
     // is below 0. A list that fails to load is reported and fills nothing.
     template <class Template, class ByTemplate, class BySmart>
-    void fillByFirstTemplate(int kind, int websiteId, Template* (DBTemplateList::*templateAt)(int) const,
+    void fillByFirstTemplate(int kind, qint64 websiteId, Template* (DBTemplateList::*templateAt)(int) const,
                              ByTemplate byTemplate, BySmart bySmart)
     {
         if (websiteId < 0) {
@@ -170,7 +170,7 @@ public:
     using DelegateSubmitter::DelegateSubmitter;
 
     // A websiteId below 0 goes straight to smart recognition.
-    void submit(int recordId, int websiteId)
+    void submit(qint64 recordId, qint64 websiteId)
     {
         Record record;
         if (!record.load(recordId)) {

@@ -26,7 +26,7 @@ int DlgDataSource::sourceType() const
     return m_sourceBox ? m_sourceBox->currentCode() : 0;
 }
 
-int DlgDataSource::recordId() const
+qint64 DlgDataSource::recordId() const
 {
     return m_recordBox ? UtilGui::currentItemId(m_recordBox) : -1;
 }
@@ -56,7 +56,7 @@ void DlgDataSource::connectWidgets()
 void DlgDataSource::slotSourceChanged()
 {
     Logger::setContext(className(), LocaleExtension::updateItems());
-    const int projectId = DBCache::projectId();
+    const qint64 projectId = DBCache::projectId();
     std::unique_ptr<DBListBase> list;
     switch (m_sourceBox->currentCode()) {
     case WidDataSourceComboBox::SourceMasterAccounts:

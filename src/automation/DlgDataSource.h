@@ -20,7 +20,7 @@ public:
     // The current source code; 0 when there is none.
     int sourceType() const;
     // The chosen record's id; -1 when the box is empty.
-    int recordId() const;
+    qint64 recordId() const;
 
     WidDataSourceComboBox* sourceBox() const { return m_sourceBox; }
     QComboBox* recordBox() const { return m_recordBox; }

@@ -29,7 +29,7 @@ namespace Vexal {
 
 namespace {
 
-bool loaded(DBBase& record, int id)
+bool loaded(DBBase& record, qint64 id)
 {
     if (record.load(id))
         return true;
@@ -116,11 +116,11 @@ void ExtFormFiller::slotFill()
     loadRecord(dialog.sourceType(), dialog.recordId());
 }
 
-void ExtFormFiller::loadRecord(int sourceType, int id)
+void ExtFormFiller::loadRecord(int sourceType, qint64 id)
 {
     static const struct {
         int source;
-        bool (ExtFormFiller::*load)(int);
+        bool (ExtFormFiller::*load)(qint64);
     } loads[] = {
         {WidDataSourceComboBox::SourceMasterAccounts, &ExtFormFiller::loadMasterAccount},
         {WidDataSourceComboBox::SourceAccounts, &ExtFormFiller::loadAccount},
@@ -135,7 +135,7 @@ void ExtFormFiller::loadRecord(int sourceType, int id)
 }
 
 template <class Record, class Values>
-bool ExtFormFiller::loadFields(int id, const QStringList& captions, Values values)
+bool ExtFormFiller::loadFields(qint64 id, const QStringList& captions, Values values)
 {
     Record record;
     if (!loaded(record, id))
@@ -148,12 +148,12 @@ bool ExtFormFiller::loadFields(int id, const QStringList& captions, Values value
     return true;
 }
 
-bool ExtFormFiller::loadMasterAccount(int id)
+bool ExtFormFiller::loadMasterAccount(qint64 id)
 {
     return loadFields<DBMasterAccount>(id, MasterAccountFields::listedCaptions(), &MasterAccountFields::listedValues);
 }
 
-bool ExtFormFiller::loadAccount(int id)
+bool ExtFormFiller::loadAccount(qint64 id)
 {
     return loadFields<DBAccount>(id, {LocaleAccount::login(), LocaleAccount::password()},
                                  [](const DBAccount& account) -> QStringList {
@@ -161,7 +161,7 @@ bool ExtFormFiller::loadAccount(int id)
                                  });
 }
 
-bool ExtFormFiller::loadDirectory(int id)
+bool ExtFormFiller::loadDirectory(qint64 id)
 {
     return loadFields<DBDirectory>(
         id,
@@ -173,7 +173,7 @@ bool ExtFormFiller::loadDirectory(int id)
         });
 }
 
-bool ExtFormFiller::loadSocialBookmark(int id)
+bool ExtFormFiller::loadSocialBookmark(qint64 id)
 {
     return loadFields<DBSocialBookmark>(
         id, {LocaleDirectory::title(), LocaleDirectory::tags(), LocaleDirectory::url(), LocaleDirectory::description()},
@@ -182,7 +182,7 @@ bool ExtFormFiller::loadSocialBookmark(int id)
         });
 }
 
-bool ExtFormFiller::loadSpunArticle(int id)
+bool ExtFormFiller::loadSpunArticle(qint64 id)
 {
     return loadFields<DBSpinnedArticle>(id, {LocaleArticle::title(), LocaleArticle::intro(), LocaleArticle::body()},
                                         [](const DBSpinnedArticle& article) -> QStringList {

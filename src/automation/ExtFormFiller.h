@@ -26,13 +26,13 @@ public:
 
     // Replace the list by the fields of one record; false (list kept, error
     // reported) when the record cannot be loaded.
-    bool loadMasterAccount(int id);
-    bool loadAccount(int id);
-    bool loadDirectory(int id);
-    bool loadSocialBookmark(int id);
-    bool loadSpunArticle(int id);
+    bool loadMasterAccount(qint64 id);
+    bool loadAccount(qint64 id);
+    bool loadDirectory(qint64 id);
+    bool loadSocialBookmark(qint64 id);
+    bool loadSpunArticle(qint64 id);
     // By source code (see WidDataSourceComboBox); other codes change nothing.
-    void loadRecord(int sourceType, int id);
+    void loadRecord(int sourceType, qint64 id);
 
     ExtFormFillerToolbar* toolbar() const { return m_toolbar; }
     WidDNDList* list() const { return m_list; }
@@ -51,7 +51,7 @@ private:
     // Replaces the list by the fields of the record of that id, captions and
     // values in the same order; false when the record cannot be loaded.
     template <class Record, class Values>
-    bool loadFields(int id, const QStringList& captions, Values values);
+    bool loadFields(qint64 id, const QStringList& captions, Values values);
 
     ExtFormFillerToolbar* m_toolbar = nullptr;
     WidDNDList* m_list = nullptr;

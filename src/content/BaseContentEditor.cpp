@@ -88,7 +88,7 @@ QPlainTextEdit* BaseContentEditor::activeTextEdit() const
     return m_texts.isEmpty() ? nullptr : m_texts.first();
 }
 
-int BaseContentEditor::initialId(const BaseComboBox*) const
+qint64 BaseContentEditor::initialId(const BaseComboBox*) const
 {
     return init() ? init()->secondId() : -1;
 }

@@ -41,7 +41,7 @@ protected:
     // is filled once, when the page is built; a new record starts on
     // initialId (optional choosers: none).
     template <class Box, class R>
-    Box* addIdField(const QString& label, int (R::*get)() const, void (R::*set)(int), bool required)
+    Box* addIdField(const QString& label, qint64 (R::*get)() const, void (R::*set)(qint64), bool required)
     {
         auto* box = new Box(m_body);
         addFieldRow(label, box);
@@ -85,7 +85,7 @@ protected:
 
     // The id a new record's chooser starts on; -1 is none (or the first
     // item). The Init's second id by default.
-    virtual int initialId(const BaseComboBox* box) const;
+    virtual qint64 initialId(const BaseComboBox* box) const;
 
     bool validate() override;
 

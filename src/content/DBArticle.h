@@ -15,18 +15,18 @@ public:
 
     const DBFields& fields() const override;
 
-    int categoryId() const { return m_categoryId; }
+    qint64 categoryId() const { return m_categoryId; }
     QString tags() const { return m_tags; }
     QString author() const { return m_author; }
     bool isSpun() const { return m_spun; }
 
-    void setCategoryId(int categoryId) { change(m_categoryId, categoryId); }
+    void setCategoryId(qint64 categoryId) { change(m_categoryId, categoryId); }
     void setTags(const QString& tags) { change(m_tags, tags, textLimit); }
     void setAuthor(const QString& author) { change(m_author, author, textLimit); }
     void setSpun(bool spun) { change(m_spun, spun); }
 
 private:
-    int m_categoryId = -1;
+    qint64 m_categoryId = -1;
     QString m_tags;
     QString m_author;
     bool m_spun = false;

@@ -16,20 +16,20 @@ public:
 
     const DBFields& fields() const override;
 
-    int articleId() const { return m_articleId; }
+    qint64 articleId() const { return m_articleId; }
     QString titleFinal() const { return m_titleFinal; }
     QString introFinal() const { return m_introFinal; }
     QString bodyFinal() const { return m_bodyFinal; }
     bool isSubmitted() const { return m_submitted; }
 
-    void setArticleId(int articleId) { change(m_articleId, articleId); }
+    void setArticleId(qint64 articleId) { change(m_articleId, articleId); }
     void setTitleFinal(const QString& titleFinal) { change(m_titleFinal, titleFinal, textLimit); }
     void setIntroFinal(const QString& introFinal) { change(m_introFinal, introFinal, textLimit); }
     void setBodyFinal(const QString& bodyFinal) { change(m_bodyFinal, bodyFinal, bodyLimit); }
     void setSubmitted(bool submitted) { change(m_submitted, submitted); }
 
 private:
-    int m_articleId = -1;
+    qint64 m_articleId = -1;
     QString m_titleFinal;
     QString m_introFinal;
     QString m_bodyFinal;

@@ -16,16 +16,16 @@ class DBSpinnedArticles : public DBTypedList<Record, DBProjectListBase>
 public:
     enum Mode { ModeProject = DBOwnedListBase::ModeOwner, ModeArticle = DBOwnedListBase::ModeKey };
 
-    explicit DBSpinnedArticles(int projectId, QObject* parent = nullptr)
+    explicit DBSpinnedArticles(qint64 projectId, QObject* parent = nullptr)
         : Typed(projectId, parent)
     {
     }
-    DBSpinnedArticles(int projectId, int articleId, QObject* parent = nullptr)
+    DBSpinnedArticles(qint64 projectId, qint64 articleId, QObject* parent = nullptr)
         : Typed(projectId, &DBSql::colArticleID, articleId, parent)
     {
     }
 
-    int articleId() const { return this->filterMode() == ModeArticle ? this->key().toInt() : -1; }
+    qint64 articleId() const { return this->filterMode() == ModeArticle ? this->key().toLongLong() : -1; }
 };
 
 class DBSpinnedArticleList final : public DBSpinnedArticles<DBSpinnedArticle>

@@ -12,8 +12,8 @@ class DBSynonym final
 public:
     using DBOwnedRecord::DBOwnedRecord;
 
-    int wordId() const { return ownerId(); }
-    void setWordId(int wordId) { setOwnerId(wordId); }
+    qint64 wordId() const { return ownerId(); }
+    void setWordId(qint64 wordId) { setOwnerId(wordId); }
 };
 
 } // namespace Vexal

@@ -12,7 +12,7 @@ class DBSynonymList final : public DBOwnedList<DBSynonym, &DBSql::colWordID>
 public:
     using DBOwnedList::DBOwnedList;
 
-    int wordId() const { return ownerId(); }
+    qint64 wordId() const { return ownerId(); }
 };
 
 } // namespace Vexal

@@ -11,8 +11,8 @@ class DBWord final : public DBOwnedRecord<DBWord, &DBSql::tableWord, &LocaleSql:
 public:
     using DBOwnedRecord::DBOwnedRecord;
 
-    int languageId() const { return ownerId(); }
-    void setLanguageId(int languageId) { setOwnerId(languageId); }
+    qint64 languageId() const { return ownerId(); }
+    void setLanguageId(qint64 languageId) { setOwnerId(languageId); }
 };
 
 } // namespace Vexal

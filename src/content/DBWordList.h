@@ -12,7 +12,7 @@ class DBWordList final : public DBOwnedList<DBWord, &DBSql::colLanguageID>
 public:
     using DBOwnedList::DBOwnedList;
 
-    int languageId() const { return ownerId(); }
+    qint64 languageId() const { return ownerId(); }
 };
 
 } // namespace Vexal

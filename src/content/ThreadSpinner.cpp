@@ -15,7 +15,7 @@
 
 namespace Vexal {
 
-ThreadSpinner::ThreadSpinner(int articleId, int count, bool includeOriginal, QObject* parent)
+ThreadSpinner::ThreadSpinner(qint64 articleId, int count, bool includeOriginal, QObject* parent)
     : Thread(parent)
     , m_articleId(articleId)
     , m_count(count)

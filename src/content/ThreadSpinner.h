@@ -19,7 +19,7 @@ class ThreadSpinner final : public Thread
 {
     Q_OBJECT
 public:
-    ThreadSpinner(int articleId, int count, bool includeOriginal, QObject* parent = nullptr);
+    ThreadSpinner(qint64 articleId, int count, bool includeOriginal, QObject* parent = nullptr);
 
     QString title() const override;
 
@@ -27,7 +27,7 @@ public:
     void setCount(int count);
     void setIncludeOriginal(bool includeOriginal);
 
-    int articleId() const { return m_articleId; }
+    qint64 articleId() const { return m_articleId; }
     int count() const { return m_count; }
     bool includeOriginal() const { return m_includeOriginal; }
 
@@ -52,7 +52,7 @@ protected:
 private:
     bool spin();
 
-    const int m_articleId;
+    const qint64 m_articleId;
     int m_count;
     bool m_includeOriginal;
     int m_stored = 0;

@@ -27,12 +27,12 @@ void WidArticleJournal::slotCopy()
 {
     if (!startCommand(LocaleArticle::copy(), BaseTable::CommandCopy))
         return;
-    const QList<int> ids = m_table->selectedIds();
+    const QList<qint64> ids = m_table->selectedIds();
     if (ids.isEmpty())
         return;
     if (!UtilGui::question(this, LocaleArticle::confirmDuplicateArticles()))
         return;
-    for (int id : ids) {
+    for (qint64 id : ids) {
         DBArticle source;
         if (!source.load(id)) {
             reportRecordError(&source);
@@ -55,7 +55,7 @@ void WidArticleJournal::slotSpin()
 {
     if (!startCommand(LocaleArticle::spin(), BaseTable::CommandSpin))
         return;
-    const int id = m_table->selectedId();
+    const qint64 id = m_table->selectedId();
     if (id == -1)
         return;
     DBArticle article;

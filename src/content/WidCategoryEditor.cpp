@@ -25,7 +25,7 @@ void WidCategoryEditor::createWidgets()
 
 bool WidCategoryEditor::validate()
 {
-    const int id = init() ? init()->id() : -1;
+    const qint64 id = init() ? init()->id() : -1;
     if (id != -1 && masterBox->currentId() == id) {
         UtilGui::warning(this, LocaleMessage::requiredItemsMissing());
         return false;

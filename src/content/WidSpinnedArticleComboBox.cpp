@@ -10,7 +10,7 @@ WidSpinnedArticleComboBox::WidSpinnedArticleComboBox(QWidget* parent)
 {
 }
 
-void WidSpinnedArticleComboBox::reload(int articleId)
+void WidSpinnedArticleComboBox::reload(qint64 articleId)
 {
     if (articleId == -1) {
         clear();

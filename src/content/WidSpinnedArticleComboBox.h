@@ -12,7 +12,7 @@ public:
     explicit WidSpinnedArticleComboBox(QWidget* parent = nullptr);
 
     // -1 only clears the box.
-    void reload(int articleId);
+    void reload(qint64 articleId);
 };
 
 } // namespace Vexal

@@ -9,7 +9,7 @@ void WidSpinnedArticleJournal::setInit(QObject* value)
 {
     BaseJournal::setInit(value);
     bool ok = false;
-    const int articleId = init()->url().toString().toInt(&ok);
+    const qint64 articleId = init()->url().toString().toLongLong(&ok);
     if (recordTable())
         recordTable()->setArticleId(ok && articleId > 0 ? articleId : -1);
 }

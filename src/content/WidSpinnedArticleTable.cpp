@@ -13,7 +13,7 @@ void WidSpinnedArticleTable::addFixedFilters()
     m_articleFilter->setEnabled(m_articleId != -1);
 }
 
-void WidSpinnedArticleTable::setArticleId(int articleId)
+void WidSpinnedArticleTable::setArticleId(qint64 articleId)
 {
     m_articleId = articleId;
     if (!m_articleFilter)

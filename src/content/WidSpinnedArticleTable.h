@@ -16,15 +16,15 @@ public:
     using BaseRecordTable::BaseRecordTable;
 
     // -1: every article's; takes effect with the next load.
-    void setArticleId(int articleId);
-    int articleId() const { return m_articleId; }
+    void setArticleId(qint64 articleId);
+    qint64 articleId() const { return m_articleId; }
 
 protected:
     void addFixedFilters() override;
 
 private:
     SqlFilter* m_articleFilter = nullptr;
-    int m_articleId = -1;
+    qint64 m_articleId = -1;
 };
 
 } // namespace Vexal

@@ -14,7 +14,7 @@ public:
     explicit WidSpintaxModeComboBox(QWidget* parent = nullptr);
 
     void reload();
-    int currentMode() const { return currentId(); }
+    int currentMode() const { return int(currentId()); }
     void setCurrentMode(int mode);
 };
 

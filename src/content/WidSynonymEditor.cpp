@@ -23,7 +23,7 @@ void WidSynonymEditor::createWidgets()
     finishForm();
 }
 
-int WidSynonymEditor::wordId() const
+qint64 WidSynonymEditor::wordId() const
 {
     if (init()->id() == -1)
         return init()->secondId();
@@ -43,7 +43,7 @@ bool WidSynonymEditor::validate()
 {
     if (!BaseContentEditor::validate())
         return false;
-    const int word = wordId();
+    const qint64 word = wordId();
     if (word <= 0) {
         // Without a language there can be no word to file the synonym under.
         DBLanguageList languages;

@@ -18,7 +18,7 @@ protected:
     bool validate() override;
 
 private:
-    int wordId() const;
+    qint64 wordId() const;
 };
 
 } // namespace Vexal

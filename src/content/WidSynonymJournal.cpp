@@ -107,7 +107,7 @@ void WidSynonymJournal::slotEditWord()
 {
     if (!startCommand(LocaleArticle::editWord(), BaseTable::CommandEditWord))
         return;
-    const int id = m_tree ? m_tree->currentWordId() : -1;
+    const qint64 id = m_tree ? m_tree->currentWordId() : -1;
     if (id == -1)
         return;
     openWordEditor(new Init(id, this));
@@ -117,7 +117,7 @@ void WidSynonymJournal::slotDeleteWord()
 {
     if (!startCommand(LocaleArticle::deleteWord(), BaseTable::CommandDeleteWord))
         return;
-    const int id = m_tree ? m_tree->currentWordId() : -1;
+    const qint64 id = m_tree ? m_tree->currentWordId() : -1;
     if (id == -1)
         return;
     if (!UtilGui::question(this, LocaleArticle::confirmDeleteRecords()))

@@ -26,7 +26,7 @@ void WidSynonymTable::addFixedFilters()
     m_wordFilter = addFixedFilter(DBColumn::KindInteger, SqlFilter::Equal, DBSql::colWordID(), m_wordId);
 }
 
-void WidSynonymTable::setWordId(int wordId)
+void WidSynonymTable::setWordId(qint64 wordId)
 {
     m_wordId = wordId;
     if (m_wordFilter)

@@ -16,8 +16,8 @@ public:
     using BaseRecordTable::BaseRecordTable;
 
     // Takes effect with the next load.
-    void setWordId(int wordId);
-    int wordId() const { return m_wordId; }
+    void setWordId(qint64 wordId);
+    qint64 wordId() const { return m_wordId; }
 
 signals:
     void onAddWord();
@@ -30,7 +30,7 @@ protected:
 
 private:
     SqlFilter* m_wordFilter = nullptr;
-    int m_wordId = -1;
+    qint64 m_wordId = -1;
 };
 
 } // namespace Vexal

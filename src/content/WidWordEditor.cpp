@@ -32,7 +32,7 @@ bool WidWordEditor::validate()
         reportListError(&words);
         return false;
     }
-    const int id = init()->id();
+    const qint64 id = init()->id();
     for (int i = 0; i < words.count(); ++i) {
         if (words.at(i)->id() != id) {
             UtilGui::warning(this, LocaleArticle::wordExists());

@@ -44,7 +44,7 @@ void WidWordTree::reload()
     expandAll();
 }
 
-void WidWordTree::refresh(int wordId)
+void WidWordTree::refresh(qint64 wordId)
 {
     {
         const QSignalBlocker blocker(this);
@@ -60,20 +60,20 @@ void WidWordTree::refresh(int wordId)
     emit onSelectionChanged();
 }
 
-int WidWordTree::currentWordId() const
+qint64 WidWordTree::currentWordId() const
 {
     bool ok = false;
-    const int id = selectedData().toInt(&ok);
+    const qint64 id = selectedData().toLongLong(&ok);
     return ok ? id : -1;
 }
 
-int WidWordTree::currentLanguageId() const
+qint64 WidWordTree::currentLanguageId() const
 {
     const QList<QTreeWidgetItem*> items = selectedItems();
     if (items.isEmpty())
         return -1;
     bool ok = false;
-    const int id = items.first()->data(0, languageRole).toInt(&ok);
+    const qint64 id = items.first()->data(0, languageRole).toLongLong(&ok);
     return ok ? id : -1;
 }
 

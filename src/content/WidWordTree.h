@@ -16,11 +16,11 @@ public:
     explicit WidWordTree(SyncManager* syncManager, QWidget* parent = nullptr);
 
     // Refills the tree and chooses the word of that id again, if any.
-    void refresh(int wordId);
+    void refresh(qint64 wordId);
     // The chosen word's id; -1 when no word is chosen.
-    int currentWordId() const;
+    qint64 currentWordId() const;
     // The language of the chosen item; -1 when nothing is chosen.
-    int currentLanguageId() const;
+    qint64 currentLanguageId() const;
 
 protected:
     void reload() override;

@@ -7,7 +7,7 @@ Init::Init(QObject* parent)
 {
 }
 
-Init::Init(int id, QObject* parent)
+Init::Init(qint64 id, QObject* parent)
     : QObject(parent)
     , m_id(id)
 {

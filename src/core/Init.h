@@ -12,13 +12,13 @@ class Init final : public QObject
     Q_OBJECT
 public:
     explicit Init(QObject* parent = nullptr);
-    explicit Init(int id, QObject* parent = nullptr);
+    explicit Init(qint64 id, QObject* parent = nullptr);
     explicit Init(const QUrl& url, QObject* parent = nullptr);
 
-    int id() const { return m_id; }
-    void setId(int value) { m_id = value; }
-    int secondId() const { return m_secondId; }
-    void setSecondId(int value) { m_secondId = value; }
+    qint64 id() const { return m_id; }
+    void setId(qint64 value) { m_id = value; }
+    qint64 secondId() const { return m_secondId; }
+    void setSecondId(qint64 value) { m_secondId = value; }
     QUrl url() const { return m_url; }
     void setUrl(const QUrl& value) { m_url = value; }
     QString title() const { return m_title; }
@@ -29,8 +29,8 @@ public:
     void setType(int value) { m_type = value; }
 
 private:
-    int m_id = -1;
-    int m_secondId = -1;
+    qint64 m_id = -1;
+    qint64 m_secondId = -1;
     QUrl m_url;
     QString m_title;
     QString m_text;

@@ -21,6 +21,9 @@ public:
     virtual QString title() const;
     virtual QString errorText() const;
     virtual bool isSuccessful() const;
+    // What the user is told of a failure besides "see the error console":
+    // a cause they can act on, or "" when the error text names none.
+    QString failureCause() const { return m_failureCause; }
 
     // Asks the running job to end as soon as it safely can, as the program
     // does when it has to close. Here: its database statements fail from now
@@ -36,10 +39,12 @@ protected:
     void runGuarded(const std::function<void()>& work);
     void setSuccessful(bool successful) { m_successful = successful; }
     void setErrorText(const QString& text) { m_errorText = text; }
+    void setFailureCause(const QString& cause) { m_failureCause = cause; }
 
 private:
     bool m_successful = false;
     QString m_errorText;
+    QString m_failureCause;
 };
 
 } // namespace Vexal

@@ -17,20 +17,20 @@ public:
 
     const DBFields& fields() const override;
 
-    int websiteId() const { return m_websiteId; }
+    qint64 websiteId() const { return m_websiteId; }
     QString login() const { return m_login; }
     // The stored (scrambled) text.
     QString password() const { return m_password; }
     // The password in clear; "" when nothing is stored or it cannot be read.
     QString decryptedPassword() const;
 
-    void setWebsiteId(int websiteId) { change(m_websiteId, websiteId); }
+    void setWebsiteId(qint64 websiteId) { change(m_websiteId, websiteId); }
     void setLogin(const QString& login) { change(m_login, login, loginLimit); }
     // Takes the scrambled text; it is stored whole, never cut.
     void setPassword(const QString& scrambled) { change(m_password, scrambled); }
 
 private:
-    int m_websiteId = -1;
+    qint64 m_websiteId = -1;
     QString m_login;
     QString m_password;
 };

@@ -11,16 +11,16 @@ class DBAccountList final : public DBTypedList<DBAccount, DBProjectListBase>
 {
     Q_OBJECT
 public:
-    DBAccountList(int projectId, int websiteId, QObject* parent = nullptr)
+    DBAccountList(qint64 projectId, qint64 websiteId, QObject* parent = nullptr)
         : DBTypedList(projectId, &DBSql::colWebsiteID, websiteId, parent)
     {
     }
-    explicit DBAccountList(int projectId, QObject* parent = nullptr)
+    explicit DBAccountList(qint64 projectId, QObject* parent = nullptr)
         : DBTypedList(projectId, parent)
     {
     }
 
-    int websiteId() const { return filterMode() == ModeKey ? key().toInt() : -1; }
+    qint64 websiteId() const { return filterMode() == ModeKey ? key().toLongLong() : -1; }
 
 protected:
     // A new account takes the list's project only: its website is set by

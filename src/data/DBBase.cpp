@@ -39,12 +39,12 @@ const DBFields& DBBase::baseFields()
     return table;
 }
 
-bool DBBase::canLoad(int)
+bool DBBase::canLoad(qint64)
 {
     return true;
 }
 
-bool DBBase::load(int id)
+bool DBBase::load(qint64 id)
 {
     if (!canLoad(id))
         return false;
@@ -115,7 +115,7 @@ struct QueryBinder
     QSqlQuery& query;
     QString place;
     void bindNull() { query.bindValue(place, QVariant()); }
-    void bindInt(int value) { query.bindValue(place, value); }
+    void bindInt(qint64 value) { query.bindValue(place, value); }
     void bindText(const QString& text) { query.bindValue(place, text); }
     void bindBytes(const QByteArray& bytes) { query.bindValue(place, bytes); }
 };
@@ -237,7 +237,7 @@ bool DBBase::insertRow()
     QVariant newId;
     if (!execBound(text, &newId))
         return false;
-    m_id = newId.toInt();
+    m_id = newId.toLongLong();
     markClean();
     return true;
 }

@@ -64,8 +64,8 @@ public:
     explicit DBBase(QObject* parent = nullptr);
     ~DBBase() override;
 
-    virtual bool canLoad(int id);
-    virtual bool load(int id);
+    virtual bool canLoad(qint64 id);
+    virtual bool load(qint64 id);
     virtual void afterLoad();
     virtual bool isValid();
     virtual bool save();
@@ -93,7 +93,8 @@ public:
     virtual QString updateText() const;
     virtual QString deleteText() const;
 
-    int id() const { return m_id; }
+    // IDs are 64-bit, as SQLite's keys are: a table holds IDs past 2^31.
+    qint64 id() const { return m_id; }
     QString name() const { return m_name; }
     QString comments() const { return m_comments; }
     bool deleteMark() const { return m_deleteMark; }
@@ -107,7 +108,7 @@ public:
     void markClean() { setState(StateClean); }
     void markNew() { setState(StateNew); }
 
-    void setId(int id) { change(m_id, id); }
+    void setId(qint64 id) { change(m_id, id); }
     void setName(const QString& name);
     void setComments(const QString& comments) { change(m_comments, comments, commentsLimit); }
     void setDeleteMark(bool mark);
@@ -169,7 +170,7 @@ protected:
 
     // Fields, written directly by readValues (no limits, no state change).
     friend class DBField;
-    int m_id = -1;
+    qint64 m_id = -1;
     QString m_name;
     QString m_comments;
 

@@ -127,7 +127,7 @@ void DBCache::reloadLastFolder()
         instance()->m_lastFolder = settings->lastFolder();
 }
 
-int DBCache::projectId() { return instance()->m_projectId; }
+qint64 DBCache::projectId() { return instance()->m_projectId; }
 QString DBCache::projectName() { return instance()->m_projectName; }
 QString DBCache::projectUrl() { return instance()->m_projectUrl; }
 QUrl DBCache::homeUrl() { return instance()->m_homeUrl; }

@@ -32,7 +32,7 @@ public:
     static void reloadShortcuts();
     static void reloadLastFolder();
 
-    static int projectId();
+    static qint64 projectId();
     static QString projectName();
     static QString projectUrl();
     static QUrl homeUrl();
@@ -68,7 +68,7 @@ private:
     DBCache();
     void resetValues();
 
-    int m_projectId;
+    qint64 m_projectId;
     QString m_projectName;
     QString m_projectUrl;
     QUrl m_homeUrl;

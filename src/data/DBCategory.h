@@ -12,8 +12,8 @@ class DBCategory final
 public:
     using DBOwnedRecord::DBOwnedRecord;
 
-    int masterId() const { return ownerId(); }
-    void setMasterId(int masterId) { setOwnerId(masterId); }
+    qint64 masterId() const { return ownerId(); }
+    void setMasterId(qint64 masterId) { setOwnerId(masterId); }
 };
 
 } // namespace Vexal

@@ -5,7 +5,7 @@
 
 namespace Vexal {
 
-DBCategoryList::DBCategoryList(int masterId, QObject* parent)
+DBCategoryList::DBCategoryList(qint64 masterId, QObject* parent)
     : DBTypedList(parent)
     , m_masterId(masterId)
 {

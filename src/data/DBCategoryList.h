@@ -12,7 +12,7 @@ class DBCategoryList final : public DBTypedList<DBCategory>
 {
     Q_OBJECT
 public:
-    explicit DBCategoryList(int masterId, QObject* parent = nullptr);
+    explicit DBCategoryList(qint64 masterId, QObject* parent = nullptr);
     explicit DBCategoryList(QObject* parent = nullptr);
 
     QString whereText() const override;
@@ -20,10 +20,10 @@ public:
     // The names of all categories in list order.
     QStringList names() const;
 
-    int masterId() const { return m_masterId; }
+    qint64 masterId() const { return m_masterId; }
 
 private:
-    int m_masterId;
+    qint64 m_masterId;
 };
 
 } // namespace Vexal

@@ -15,16 +15,16 @@ public:
 
     const DBFields& fields() const override;
 
-    int categoryId() const { return m_categoryId; }
+    qint64 categoryId() const { return m_categoryId; }
     QString userName() const { return m_userName; }
     QString userEmail() const { return m_userEmail; }
 
-    void setCategoryId(int categoryId) { change(m_categoryId, categoryId); }
+    void setCategoryId(qint64 categoryId) { change(m_categoryId, categoryId); }
     void setUserName(const QString& text);
     void setUserEmail(const QString& text);
 
 private:
-    int m_categoryId = -1;
+    qint64 m_categoryId = -1;
     QString m_userName;
     QString m_userEmail;
 };

@@ -17,12 +17,14 @@ const QString& DBField::textOf(const DBBase* record) const
 
 bool DBField::sameAs(const DBField& other) const
 {
-    if (m_column != other.m_column || m_type != other.m_type || m_index != other.m_index)
+    if (m_column != other.m_column || m_type != other.m_type || m_index != other.m_index || m_wide != other.m_wide)
         return false;
     switch (m_type) {
     case FieldType::Int:
         if (m_ranged != other.m_ranged)
             return false;
+        if (m_wide)
+            return m_member.w == other.m_member.w;
         return m_ranged ? m_member.r == other.m_member.r : m_member.i == other.m_member.i;
     case FieldType::Text:
         return m_index >= 0 ? m_member.l == other.m_member.l : m_member.s == other.m_member.s;
@@ -45,7 +47,7 @@ struct ToVariant
 {
     QVariant value;
     void bindNull() {}
-    void bindInt(int number) { value = number; }
+    void bindInt(qint64 number) { value = number; }
     void bindText(const QString& text) { value = text; }
     void bindBytes(const QByteArray& bytes) { value = bytes; }
 };
@@ -63,7 +65,10 @@ void DBField::load(DBBase* record, const QVariant& value) const
 {
     switch (m_type) {
     case FieldType::Int:
-        intOf(record) = value.toInt();
+        if (m_wide)
+            record->*m_member.w = value.toLongLong();
+        else
+            intOf(record) = value.toInt();
         break;
     case FieldType::Text:
         textOf(record) = value.toString();
@@ -87,7 +92,7 @@ void DBField::copy(DBBase* record, const DBBase* source) const
 {
     switch (m_type) {
     case FieldType::Int:
-        setInt(record, intOf(source));
+        setInt(record, intValue(source));
         break;
     case FieldType::Text:
         setText(record, textOf(source));
@@ -111,7 +116,10 @@ void DBField::copyRaw(DBBase* record, const DBBase* source) const
 {
     switch (m_type) {
     case FieldType::Int:
-        intOf(record) = intOf(source);
+        if (m_wide)
+            record->*m_member.w = source->*m_member.w;
+        else
+            intOf(record) = intOf(source);
         break;
     case FieldType::Text:
         textOf(record) = textOf(source);
@@ -135,7 +143,7 @@ bool DBField::holds(const DBBase* record, const void* member) const
 {
     switch (m_type) {
     case FieldType::Int:
-        return &intOf(record) == member;
+        return m_wide ? &(record->*m_member.w) == member : &intOf(record) == member;
     case FieldType::Text:
         return m_index < 0 && &(record->*m_member.s) == member;
     case FieldType::Bool:
@@ -150,14 +158,17 @@ bool DBField::holds(const DBBase* record, const void* member) const
     return false;
 }
 
-int DBField::intValue(const DBBase* record) const
+qint64 DBField::intValue(const DBBase* record) const
 {
-    return m_type == FieldType::Int ? intOf(record) : (m_type == FieldType::Bool ? record->*m_member.b : 0);
+    if (m_type == FieldType::Int)
+        return m_wide ? record->*m_member.w : intOf(record);
+    return m_type == FieldType::Bool ? record->*m_member.b : 0;
 }
 
 int DBField::intInRange(const DBBase* record) const
 {
-    return m_type == FieldType::Int ? qBound(m_minimum, intOf(record), m_maximum) : intValue(record);
+    return m_type == FieldType::Int && !m_wide ? int(qBound(m_minimum, qint64(intOf(record)), m_maximum))
+                                               : int(intValue(record));
 }
 
 // By reference: binding a record's texts, item after item, takes no copy.
@@ -187,11 +198,13 @@ QImage DBField::imageValue(const DBBase* record) const
     return m_type == FieldType::Image ? record->*m_member.p : QImage();
 }
 
-void DBField::setInt(DBBase* record, int value) const
+void DBField::setInt(DBBase* record, qint64 value) const
 {
     record->markModified();
-    if (m_type == FieldType::Int)
-        intOf(record) = qBound(m_minimum, value, m_maximum);
+    if (m_type == FieldType::Int && m_wide)
+        record->*m_member.w = qBound(m_minimum, value, m_maximum);
+    else if (m_type == FieldType::Int)
+        intOf(record) = int(qBound(m_minimum, value, m_maximum));
     else if (m_type == FieldType::Bool)
         record->*m_member.b = value != 0;
 }

@@ -56,6 +56,17 @@ public:
     {
         return DBField(column, FieldType::Int, 0, flags, static_cast<int DBBase::*>(member));
     }
+    // A 64-bit integer: an ID, or a reference to another row's ID. It takes
+    // every value a table's key can hold.
+    template <class Record>
+    static DBField integer(Column column, qint64 Record::*member, unsigned flags = NoFlags)
+    {
+        DBField field(column, FieldType::Int, 0, flags, static_cast<qint64 DBBase::*>(member));
+        field.m_wide = true;
+        field.m_minimum = std::numeric_limits<qint64>::min();
+        field.m_maximum = std::numeric_limits<qint64>::max();
+        return field;
+    }
     // An integer with a range, minimum to maximum, held in a DBRanged member:
     // its setter keeps to the range and its getter (DBBase::inRange) hands
     // out the value within it. A value read from the table is kept as stored
@@ -107,9 +118,13 @@ public:
     FieldType type() const { return m_type; }
     // The most characters a text keeps; 0 for no limit.
     int limit() const { return m_limit; }
-    // The values an integer's setter keeps to (the whole int range unless set).
-    int minimum() const { return m_minimum; }
-    int maximum() const { return m_maximum; }
+    // The values an integer's setter keeps to (the whole range of its
+    // member unless set).
+    qint64 minimum() const { return m_minimum; }
+    qint64 maximum() const { return m_maximum; }
+    // Whether an integer's member is 64-bit (IDs): a 32-bit one holds only
+    // the values of an int.
+    bool isWide() const { return m_wide; }
     // An integer with a range of its own (made by range()).
     bool hasRange() const { return m_ranged; }
     bool has(Flag flag) const { return (m_flags & flag) != 0; }
@@ -124,7 +139,7 @@ public:
     // and flags as integers, texts as texts (a text never set as NULL, an
     // empty one as ''), dates and date-times as their texts and pictures as
     // PNG bytes, or NULL when invalid (DBBase's stored forms). `to` has
-    // bindNull(), bindInt(int), bindText(const QString&) and
+    // bindNull(), bindInt(qint64), bindText(const QString&) and
     // bindBytes(const QByteArray&).
     template <class Binder>
     void bind(Binder& to, const DBBase* record) const;
@@ -140,7 +155,7 @@ public:
     bool holds(const DBBase* record, const void* member) const;
 
     // Typed access; the setters apply the limit and mark the record modified.
-    int intValue(const DBBase* record) const;
+    qint64 intValue(const DBBase* record) const;
     // The integer as it is used: within the range (what the getter gives).
     int intInRange(const DBBase* record) const;
     const QString& textValue(const DBBase* record) const;
@@ -148,7 +163,7 @@ public:
     QDate dateValue(const DBBase* record) const;
     QDateTime dateTimeValue(const DBBase* record) const;
     QImage imageValue(const DBBase* record) const;
-    void setInt(DBBase* record, int value) const;
+    void setInt(DBBase* record, qint64 value) const;
     void setText(DBBase* record, const QString& value) const;
     void setBool(DBBase* record, bool value) const;
     void setDate(DBBase* record, const QDate& value) const;
@@ -178,8 +193,9 @@ private:
     Column m_column;
     FieldType m_type;
     int m_limit;
-    int m_minimum = std::numeric_limits<int>::min();
-    int m_maximum = std::numeric_limits<int>::max();
+    qint64 m_minimum = std::numeric_limits<int>::min();
+    qint64 m_maximum = std::numeric_limits<int>::max();
+    bool m_wide = false;
     unsigned m_flags;
     // An integer held in a DBRanged member.
     bool m_ranged;
@@ -188,6 +204,7 @@ private:
     union Member {
         int DBBase::*i;
         DBRanged DBBase::*r;
+        qint64 DBBase::*w;
         QString DBBase::*s;
         QStringList DBBase::*l;
         bool DBBase::*b;
@@ -196,6 +213,7 @@ private:
         QImage DBBase::*p;
         void set(int DBBase::*member) { i = member; }
         void set(DBRanged DBBase::*member) { r = member; }
+        void set(qint64 DBBase::*member) { w = member; }
         void set(QString DBBase::*member) { s = member; }
         void set(QStringList DBBase::*member) { l = member; }
         void set(bool DBBase::*member) { b = member; }
@@ -239,7 +257,7 @@ void DBField::bind(Binder& to, const DBBase* record) const
 {
     switch (m_type) {
     case FieldType::Int:
-        to.bindInt(intOf(record));
+        to.bindInt(m_wide ? record->*m_member.w : intOf(record));
         return;
     case FieldType::Text: {
         const QString& text = textOf(record);

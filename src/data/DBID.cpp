@@ -18,7 +18,7 @@ void DBID::bindValues(QSqlQuery& query)
 
 void DBID::readValues(const QSqlQuery& query)
 {
-    m_id = query.value(0).toInt();
+    m_id = query.value(0).toLongLong();
 }
 
 DBBase* DBID::create(QObject* parent) const

@@ -26,7 +26,7 @@ QString DBListBase::selectText() const
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3 %4;").arg(columns, table, whereText(), orderText());
 }
 
-QString DBListBase::deleteText(const QString& table, const QList<int>& ids) const
+QString DBListBase::deleteText(const QString& table, const QList<qint64>& ids) const
 {
     QString joined;
     for (int i = 0; i < ids.size(); ++i) {
@@ -56,7 +56,7 @@ void DBListBase::fillNew(DBBase*) const
 {
 }
 
-bool DBListBase::contains(int id) const
+bool DBListBase::contains(qint64 id) const
 {
     for (const DBBase* record : m_records) {
         if (record && record->id() == id)
@@ -132,7 +132,7 @@ bool DBListBase::exec(const QString& statement)
     return false;
 }
 
-bool DBListBase::deleteRows(const QString& table, const QList<int>& ids)
+bool DBListBase::deleteRows(const QString& table, const QList<qint64>& ids)
 {
     return exec(deleteText(table, ids));
 }

@@ -23,7 +23,7 @@ public:
     ~DBListBase() override;
 
     virtual QString selectText() const;
-    virtual QString deleteText(const QString& table, const QList<int>& ids) const;
+    virtual QString deleteText(const QString& table, const QList<qint64>& ids) const;
     virtual QString whereText() const;
     virtual QString orderText() const;
     // Binds the placeholders of whereText/orderText; the base binds nothing.
@@ -35,14 +35,14 @@ public:
     QString errorText() const { return m_errorText; }
     // As DBBase::failureCause, for the list's last failure.
     QString failureCause() const { return m_failureCause; }
-    bool contains(int id) const;
+    bool contains(qint64 id) const;
 
     void clear();
     bool load();
     bool hasRows();
     // Prepares and executes a statement (nothing bound).
     bool exec(const QString& statement);
-    bool deleteRows(const QString& table, const QList<int>& ids);
+    bool deleteRows(const QString& table, const QList<qint64>& ids);
     bool saveAll();
     bool removeAll();
     void sortByName();

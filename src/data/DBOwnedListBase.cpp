@@ -23,7 +23,7 @@ void setField(DBBase* record, const QString& column, const QVariant& value)
     if (field->type() == FieldType::Text)
         field->setText(record, value.toString());
     else
-        field->setInt(record, value.toInt());
+        field->setInt(record, value.toLongLong());
 }
 
 } // namespace
@@ -34,7 +34,7 @@ DBOwnedListBase::DBOwnedListBase(DBField::Column ownerColumn, QObject* parent)
     setFilterMode(ModeAll);
 }
 
-DBOwnedListBase::DBOwnedListBase(DBField::Column ownerColumn, int ownerId, QObject* parent)
+DBOwnedListBase::DBOwnedListBase(DBField::Column ownerColumn, qint64 ownerId, QObject* parent)
     : DBListBase(parent)
     , m_ownerColumn(ownerColumn)
     , m_ownerId(ownerId)
@@ -42,7 +42,7 @@ DBOwnedListBase::DBOwnedListBase(DBField::Column ownerColumn, int ownerId, QObje
     setFilterMode(ModeOwner);
 }
 
-DBOwnedListBase::DBOwnedListBase(DBField::Column ownerColumn, int ownerId, DBField::Column keyColumn,
+DBOwnedListBase::DBOwnedListBase(DBField::Column ownerColumn, qint64 ownerId, DBField::Column keyColumn,
                                  const QVariant& key, QObject* parent)
     : DBOwnedListBase(ownerColumn, ownerId, parent)
 {
@@ -58,7 +58,7 @@ QString DBOwnedListBase::whereText() const
     case ModeOwner:
         return owner;
     case ModeKey:
-        return QStringLiteral("%1 AND %2 = %3").arg(owner, m_keyColumn(false), isBound() ? keyPlaceholder() : QString::number(m_key.toInt()));
+        return QStringLiteral("%1 AND %2 = %3").arg(owner, m_keyColumn(false), isBound() ? keyPlaceholder() : QString::number(m_key.toLongLong()));
     default:
         return DBListBase::whereText();
     }

@@ -21,15 +21,15 @@ public:
     enum Mode { ModeAll = 0, ModeOwner = 1, ModeKey = 2 };
 
     DBOwnedListBase(DBField::Column ownerColumn, QObject* parent);
-    DBOwnedListBase(DBField::Column ownerColumn, int ownerId, QObject* parent);
-    DBOwnedListBase(DBField::Column ownerColumn, int ownerId, DBField::Column keyColumn, const QVariant& key,
+    DBOwnedListBase(DBField::Column ownerColumn, qint64 ownerId, QObject* parent);
+    DBOwnedListBase(DBField::Column ownerColumn, qint64 ownerId, DBField::Column keyColumn, const QVariant& key,
                     QObject* parent);
 
     QString whereText() const override;
     void bindWhere(QSqlQuery& query) const override;
 
-    int ownerId() const { return m_ownerId; }
-    void setOwnerId(int ownerId) { m_ownerId = ownerId; }
+    qint64 ownerId() const { return m_ownerId; }
+    void setOwnerId(qint64 ownerId) { m_ownerId = ownerId; }
     // The second column's value; invalid unless the list looks one up.
     QVariant key() const { return m_key; }
 
@@ -41,7 +41,7 @@ private:
 
     DBField::Column m_ownerColumn;
     DBField::Column m_keyColumn = nullptr;
-    int m_ownerId;
+    qint64 m_ownerId;
     QVariant m_key;
 };
 
@@ -58,12 +58,12 @@ public:
         : Typed(ownerColumn, parent)
     {
     }
-    explicit DBOwnedList(int ownerId, QObject* parent = nullptr)
+    explicit DBOwnedList(qint64 ownerId, QObject* parent = nullptr)
         : Typed(ownerColumn, ownerId, parent)
     {
     }
     // The rows of that name (exact, case-sensitive).
-    DBOwnedList(int ownerId, const QString& name, QObject* parent = nullptr)
+    DBOwnedList(qint64 ownerId, const QString& name, QObject* parent = nullptr)
         : Typed(ownerColumn, ownerId, &DBSql::colName, name, parent)
     {
     }

@@ -26,15 +26,15 @@ protected:
         return fieldTable;
     }
 
-    int ownerId() const { return m_ownerId; }
-    void setOwnerId(int ownerId)
+    qint64 ownerId() const { return m_ownerId; }
+    void setOwnerId(qint64 ownerId)
     {
         this->markModified();
         m_ownerId = ownerId;
     }
 
 private:
-    int m_ownerId = noOwner;
+    qint64 m_ownerId = noOwner;
 };
 
 } // namespace Vexal

@@ -15,8 +15,8 @@ public:
     bool isValid() override;
     const DBFields& fields() const override;
 
-    int projectId() const { return m_projectId; }
-    void setProjectId(int projectId) { change(m_projectId, projectId); }
+    qint64 projectId() const { return m_projectId; }
+    void setProjectId(qint64 projectId) { change(m_projectId, projectId); }
 
 protected:
     // The base fields and ProjectID, with which every project kind's table starts.
@@ -24,7 +24,7 @@ protected:
     // "ID", "Name", "Comments", "ProjectID".
     static QStringList projectColumns();
 
-    int m_projectId = -1;
+    qint64 m_projectId = -1;
 };
 
 } // namespace Vexal

@@ -12,17 +12,17 @@ class DBProjectListBase : public DBOwnedListBase
 {
     Q_OBJECT
 public:
-    explicit DBProjectListBase(int projectId, QObject* parent = nullptr)
+    explicit DBProjectListBase(qint64 projectId, QObject* parent = nullptr)
         : DBOwnedListBase(&DBSql::colProjectID, projectId, parent)
     {
     }
-    DBProjectListBase(int projectId, DBField::Column ownerColumn, int ownerId, QObject* parent)
+    DBProjectListBase(qint64 projectId, DBField::Column ownerColumn, qint64 ownerId, QObject* parent)
         : DBOwnedListBase(&DBSql::colProjectID, projectId, ownerColumn, ownerId, parent)
     {
     }
 
-    int projectId() const { return ownerId(); }
-    void setProjectId(int projectId) { setOwnerId(projectId); }
+    qint64 projectId() const { return ownerId(); }
+    void setProjectId(qint64 projectId) { setOwnerId(projectId); }
 };
 
 } // namespace Vexal

@@ -91,7 +91,7 @@ bool DBQueryManager::exec(const QString& statement)
     return run(statement);
 }
 
-QString DBQueryManager::bookmarksVisibleText(const QList<int>& ids, bool visible)
+QString DBQueryManager::bookmarksVisibleText(const QList<qint64>& ids, bool visible)
 {
     QString joined;
     for (int i = 0; i < ids.size(); ++i) {
@@ -105,7 +105,7 @@ QString DBQueryManager::bookmarksVisibleText(const QList<int>& ids, bool visible
              DBSql::colID(), joined);
 }
 
-bool DBQueryManager::setBookmarksVisible(const QList<int>& ids, bool visible)
+bool DBQueryManager::setBookmarksVisible(const QList<qint64>& ids, bool visible)
 {
     return exec(bookmarksVisibleText(ids, visible));
 }
@@ -178,7 +178,7 @@ bool DBQueryManager::clearHistory(int period, int hours, const QString& url, con
     return run(text, values);
 }
 
-bool DBQueryManager::setOnlyActive(const QString& table, int id)
+bool DBQueryManager::setOnlyActive(const QString& table, qint64 id)
 {
     m_lastFailed = false;
     const QString clearText = QStringLiteral("UPDATE %1 SET %2 = 0;").arg(table, DBSql::colActive());
@@ -203,62 +203,62 @@ bool DBQueryManager::setOnlyActive(const QString& table, int id)
     return false;
 }
 
-bool DBQueryManager::setActiveProject(int id)
+bool DBQueryManager::setActiveProject(qint64 id)
 {
     return setOnlyActive(DBSql::tableProject(), id);
 }
 
-bool DBQueryManager::setActiveMasterAccount(int id)
+bool DBQueryManager::setActiveMasterAccount(qint64 id)
 {
     return setOnlyActive(DBSql::tableMasterAccount(), id);
 }
 
-QString DBQueryManager::findAccountIdText(int websiteId)
+QString DBQueryManager::findAccountIdText(qint64 websiteId)
 {
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3=%4;")
         .arg(DBSql::colID(), DBSql::tableAccount(), DBSql::colWebsiteID(), QString::number(websiteId));
 }
 
-bool DBQueryManager::findAccountId(int websiteId)
+bool DBQueryManager::findAccountId(qint64 websiteId)
 {
     return lookup(findAccountIdText(websiteId));
 }
 
-QString DBQueryManager::findWordIdText(int languageId)
+QString DBQueryManager::findWordIdText(qint64 languageId)
 {
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3=%4 AND %5=%6;")
         .arg(DBSql::colID(), DBSql::tableWord(), DBSql::colName(), DBSql::colName(true), DBSql::colLanguageID(),
              QString::number(languageId));
 }
 
-bool DBQueryManager::findWordId(const QString& name, int languageId)
+bool DBQueryManager::findWordId(const QString& name, qint64 languageId)
 {
     QVariantMap values;
     values.insert(DBSql::colName(true), name);
     return lookup(findWordIdText(languageId), values);
 }
 
-QString DBQueryManager::findSynonymIdText(int wordId)
+QString DBQueryManager::findSynonymIdText(qint64 wordId)
 {
     return QStringLiteral("SELECT %1 FROM %2 WHERE %3=%4 AND %5=%6;")
         .arg(DBSql::colID(), DBSql::tableSynonym(), DBSql::colName(), DBSql::colName(true), DBSql::colWordID(),
              QString::number(wordId));
 }
 
-bool DBQueryManager::findSynonymId(const QString& name, int wordId)
+bool DBQueryManager::findSynonymId(const QString& name, qint64 wordId)
 {
     QVariantMap values;
     values.insert(DBSql::colName(true), name);
     return lookup(findSynonymIdText(wordId), values);
 }
 
-QString DBQueryManager::existsText(int id, const QString& table)
+QString DBQueryManager::existsText(qint64 id, const QString& table)
 {
     return QStringLiteral("SELECT %1 FROM %2 WHERE %1=%3;")
         .arg(DBSql::colID(), tableIdentifier(table), QString::number(id));
 }
 
-bool DBQueryManager::exists(int id, const QString& table)
+bool DBQueryManager::exists(qint64 id, const QString& table)
 {
     return lookup(existsText(id, table));
 }

@@ -39,7 +39,7 @@ public:
     // Prepares and executes one statement (nothing bound).
     bool exec(const QString& statement);
 
-    bool setBookmarksVisible(const QList<int>& ids, bool visible);
+    bool setBookmarksVisible(const QList<qint64>& ids, bool visible);
     // Deletes the history rows created before the day that lies the given
     // number of days before today; that day's rows stay.
     bool deleteHistoryBefore(int days);
@@ -50,34 +50,34 @@ public:
     bool clearHistory(int period, int hours, const QString& url, const QDateTime& now);
     // Makes the row the only active one, in one transaction. An id that
     // names no row changes nothing and fails.
-    bool setActiveProject(int id);
-    bool setActiveMasterAccount(int id);
+    bool setActiveProject(qint64 id);
+    bool setActiveMasterAccount(qint64 id);
 
-    bool findAccountId(int websiteId);
-    bool findWordId(const QString& name, int languageId);
-    bool findSynonymId(const QString& name, int wordId);
-    bool exists(int id, const QString& table);
+    bool findAccountId(qint64 websiteId);
+    bool findWordId(const QString& name, qint64 languageId);
+    bool findSynonymId(const QString& name, qint64 wordId);
+    bool exists(qint64 id, const QString& table);
 
     // The statement texts.
-    static QString bookmarksVisibleText(const QList<int>& ids, bool visible);
+    static QString bookmarksVisibleText(const QList<qint64>& ids, bool visible);
     static QString deleteHistoryBeforeText(int days, const QDate& today);
     // With the placeholders :CreateDate and, when the url is not empty, :URL.
     static QString clearHistoryText(const QString& url);
     // The CreateDate cutoff of a period code as stored text; empty for an
     // unknown code.
     static QString clearHistoryCutoff(int period, int hours, const QDateTime& now);
-    static QString findAccountIdText(int websiteId);
+    static QString findAccountIdText(qint64 websiteId);
     // With the placeholder :Name.
-    static QString findWordIdText(int languageId);
-    static QString findSynonymIdText(int wordId);
-    static QString existsText(int id, const QString& table);
+    static QString findWordIdText(qint64 languageId);
+    static QString findSynonymIdText(qint64 wordId);
+    static QString existsText(qint64 id, const QString& table);
 
 private:
     // Prepares, binds and executes; on failure sets the error text.
     bool run(const QString& text, const QVariantMap& values = QVariantMap(), int* rowsAffected = nullptr);
     // True when the statement yields a row; a failure sets the error text.
     bool lookup(const QString& text, const QVariantMap& values = QVariantMap());
-    bool setOnlyActive(const QString& table, int id);
+    bool setOnlyActive(const QString& table, qint64 id);
     void fail(const QString& text);
 
     QString m_errorText;

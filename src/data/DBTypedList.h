@@ -31,7 +31,7 @@ public:
     }
 
     // Null when no entry has that id.
-    Record* findById(int id) const
+    Record* findById(qint64 id) const
     {
         for (DBBase* record : this->records()) {
             if (record && record->id() == id)

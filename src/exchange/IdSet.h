@@ -9,8 +9,9 @@
 namespace Vexal {
 
 // The IDs stored in one table while a file is imported: every one of them,
-// however many, so that no item ever has to ask the database. IDs mostly run
-// densely, so they are kept by blocks of 65,536 consecutive IDs: a block holds
+// however many, so that no item ever has to ask the database. IDs are 64-bit,
+// as a table's keys are. They mostly run densely, so they are kept by blocks of
+// 65,536 consecutive IDs (found by the upper 48 bits): a block holds
 // the low 16 bits of its IDs as a sorted array while it has few (2 bytes an
 // ID), and as a bitmap of 8 KiB once it has more (a bit an ID). A table of
 // millions of rows takes well under a megabyte; scattered IDs take at most
@@ -25,15 +26,15 @@ public:
         m_count = 0;
     }
 
-    bool contains(int id) const
+    bool contains(qint64 id) const
     {
         const Block* block = find(keyOf(id));
         return block && block->contains(lowOf(id));
     }
 
-    void insert(int id)
+    void insert(qint64 id)
     {
-        const quint32 key = keyOf(id);
+        const quint64 key = keyOf(id);
         Block* block = find(key);
         if (!block) {
             block = &m_blocks[key];
@@ -43,14 +44,14 @@ public:
         m_count += block->insert(lowOf(id));
     }
 
-    void remove(int id)
+    void remove(qint64 id)
     {
         Block* block = find(keyOf(id));
         if (block)
             m_count -= block->remove(lowOf(id));
     }
 
-    int size() const { return m_count; }
+    qint64 size() const { return m_count; }
 
 private:
     // An array of this many IDs takes as much room as the bitmap.
@@ -108,11 +109,11 @@ private:
         }
     };
 
-    static quint32 keyOf(int id) { return quint32(id) >> 16; }
-    static quint16 lowOf(int id) { return quint16(quint32(id) & 0xFFFF); }
+    static quint64 keyOf(qint64 id) { return quint64(id) >> 16; }
+    static quint16 lowOf(qint64 id) { return quint16(quint64(id) & 0xFFFF); }
 
     // IDs come in runs: the block of the last one is tried first.
-    Block* find(quint32 key) const
+    Block* find(quint64 key) const
     {
         if (m_last && m_lastKey == key)
             return m_last;
@@ -124,10 +125,10 @@ private:
         return m_last;
     }
 
-    std::unordered_map<quint32, Block> m_blocks; // by the IDs' high 16 bits
+    std::unordered_map<quint64, Block> m_blocks; // by the IDs' upper 48 bits
     mutable Block* m_last = nullptr;
-    mutable quint32 m_lastKey = 0;
-    int m_count = 0;
+    mutable quint64 m_lastKey = 0;
+    qint64 m_count = 0;
 };
 
 } // namespace Vexal

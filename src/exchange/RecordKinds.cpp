@@ -49,24 +49,24 @@ XmlBase* xml(QObject* parent)
 }
 
 template <class List>
-DBListBase* rows(int, QObject* parent)
+DBListBase* rows(qint64, QObject* parent)
 {
     return new List(parent);
 }
 
 template <class List>
-DBListBase* projectRows(int projectId, QObject* parent)
+DBListBase* projectRows(qint64 projectId, QObject* parent)
 {
     return new List(projectId, parent);
 }
 
-DBListBase* masterAccountRows(int, QObject* parent)
+DBListBase* masterAccountRows(qint64, QObject* parent)
 {
     return new DBMasterAccountList(false, parent);
 }
 
 template <int TemplateKind>
-DBListBase* templateRows(int, QObject* parent)
+DBListBase* templateRows(qint64, QObject* parent)
 {
     return new DBTemplateList(TemplateKind, parent);
 }

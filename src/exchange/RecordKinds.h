@@ -41,7 +41,7 @@ struct RecordKindEntry
     XmlBase* (*createXml)(QObject* parent);
     // The records of one project for the kinds that belong to a project;
     // every row for the others, which ignore the id.
-    DBListBase* (*createList)(int projectId, QObject* parent);
+    DBListBase* (*createList)(qint64 projectId, QObject* parent);
     ExportMenuItem menu;
 };
 

@@ -55,7 +55,7 @@ public:
         SqlStatement* statement;
         int position;
         void bindNull() { statement->bindNull(position); }
-        void bindInt(int value) { statement->bindInt(position, value); }
+        void bindInt(qint64 value) { statement->bindInt(position, value); }
         void bindText(const QString& text) { statement->bindText(position, text); }
         void bindBytes(const QByteArray& bytes) { statement->bindBytes(position, bytes); }
     };

@@ -127,6 +127,7 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     if (!ok && source.needsLegacy()) {
         db.rollback();
         setErrorText(QString());
+        setFailureCause(QString());
         return Outcome::Legacy;
     }
     if (ok && !db.commit()) {
@@ -195,7 +196,10 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
         return false;
     }
     if (!m_xml->read(item)) {
-        setErrorText(LocaleThread::parseNodeFailed(path, node));
+        if (m_xml->refusedKey().isEmpty())
+            setErrorText(LocaleThread::parseNodeFailed(path, node));
+        else
+            setErrorText(LocaleThread::keyRefused(path, node, m_xml->refusedKey(), m_xml->refusedKeyText()));
         return false;
     }
     logMalformed(m_xml.get(), path, node);
@@ -216,7 +220,7 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found, QString* error)
         const QString text = QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName());
         if (query.prepare(DBConnection::current(), text)) {
             while (query.next())
-                m_ids.insert(int(query.columnInt(0)));
+                m_ids.insert(query.columnInt(0));
             m_idsKnown = query.errorText().isEmpty();
         }
         if (!m_idsKnown)
@@ -250,7 +254,10 @@ bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
         return deleteItem(xml, path, node, found);
     if (found) {
         if (!m_override) {
+            // The option that would let it through is named to the user, not
+            // only in the log.
             setErrorText(LocaleThread::cannotOverrideItem(path, node, xml->id()));
+            setFailureCause(LocaleThread::cannotOverrideItemCause(path, node, xml->id()));
             return false;
         }
         return updateItem(xml, path, node);
@@ -288,7 +295,7 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
     if (!insert.exec())
         return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(insert.text(), insert.errorText()));
     if (m_idsKnown)
-        m_ids.insert(xml->id() >= 0 ? xml->id() : int(insert.lastInsertId()));
+        m_ids.insert(xml->id() >= 0 ? xml->id() : insert.lastInsertId());
     return true;
 }
 
@@ -340,7 +347,7 @@ bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bo
     DBBase* record = xml->record();
     if (!record->isValid())
         return saveFailed(xml, path, node, xml->errorText());
-    const int id = xml->id();
+    const qint64 id = xml->id();
     // The active project is never deleted, by a file no more than by its
     // journal: the window and every new record go on naming it. No import
     // makes a project active, so the active ones are looked up once a file.
@@ -376,7 +383,7 @@ bool ThreadXmlImport::readActiveProjects(QString* error)
     if (query.isPrepared())
         query.bindInt(0, m_activeProject);
     while (query.next())
-        m_activeProjects.insert(int(query.columnInt(0)), query.columnText(1));
+        m_activeProjects.insert(query.columnInt(0), query.columnText(1));
     if (!query.errorText().isEmpty()) {
         *error = LocaleSql::sqlQueryFailed(query.text(), query.errorText());
         return false;

@@ -73,7 +73,7 @@ private:
     std::unique_ptr<SqlStatement> m_delete;
     // The projects no file deletes (read on the first project deleted).
     bool m_activeRead = false;
-    QHash<int, QString> m_activeProjects;
+    QHash<qint64, QString> m_activeProjects;
     // Asks for one ID, only when the table's IDs could not be read.
     std::unique_ptr<SqlStatement> m_lookup;
     // The file's kind, made new for each item read.
@@ -82,7 +82,7 @@ private:
     QStringList m_files;
     bool m_override = false;
     int m_pieceSize = 0;
-    int m_activeProject = -1;
+    qint64 m_activeProject = -1;
 };
 
 } // namespace Vexal

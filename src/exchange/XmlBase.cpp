@@ -33,6 +33,8 @@ void XmlBase::reset()
     m_record->resetTo(*m_fresh);
     m_malformed.clear();
     m_given.clear();
+    m_refusedKey.clear();
+    m_refusedKeyText.clear();
 }
 
 void XmlBase::bindValues(QSqlQuery& query)
@@ -199,15 +201,19 @@ XmlBase::Outcome XmlBase::readField(std::size_t i, const DBField& field)
     case FieldType::Int: {
         if (field.has(DBField::Key)) {
             // As childText gives it: the first valued child of the name.
-            const int key = keyFrom(m_valued[i] ? *m_valued[i] : QString(), name, &ok);
-            if (!ok)
+            const QString keyText = m_valued[i] ? *m_valued[i] : QString();
+            const qint64 key = keyFrom(keyText, name, &ok);
+            if (!ok) {
+                m_refusedKey = name;
+                m_refusedKeyText = keyText;
                 return Outcome::Refused;
+            }
             field.setInt(m_record, key);
             return Outcome::Given;
         }
-        const int value = intFrom(text, name, &ok);
+        const qint64 value = intFrom(text, name, &ok, field.minimum(), field.maximum());
         if (ok)
-            field.setInt(m_record, field.has(DBField::XmlAsFlag) ? int(value != 0) : value);
+            field.setInt(m_record, field.has(DBField::XmlAsFlag) ? qint64(value != 0) : value);
         break;
     }
     case FieldType::Text: {
@@ -252,7 +258,7 @@ void XmlBase::appendText(XmlItem& item, const QString& name, const QString& valu
     item.append(name, value);
 }
 
-void XmlBase::appendInt(XmlItem& item, const QString& name, int value)
+void XmlBase::appendInt(XmlItem& item, const QString& name, qint64 value)
 {
     item.append(name, QString::number(value));
 }
@@ -311,28 +317,29 @@ bool XmlBase::hasElement(const XmlItem& element, const QString& name)
 
 namespace {
 
-// QString::toInt, with the form every file writes (decimal digits, perhaps a
-// minus, too few to overflow) taken without the locale's number parser.
-int toInt(const QString& text, bool* ok)
+// QString::toLongLong, with the form every file writes (decimal digits,
+// perhaps a minus, too few to overflow) taken without the locale's number
+// parser.
+qint64 toInteger(const QString& text, bool* ok)
 {
     const QChar* c = text.constData();
     const int size = text.size();
     const int sign = size > 0 && c[0] == QLatin1Char('-') ? 1 : 0;
-    if (size - sign >= 1 && size - sign <= 9) {
-        int value = 0;
+    if (size - sign >= 1 && size - sign <= 18) {
+        qint64 value = 0;
         int i = sign;
         for (; i < size; ++i) {
             const uint digit = uint(c[i].unicode()) - '0';
             if (digit > 9)
                 break;
-            value = value * 10 + int(digit);
+            value = value * 10 + digit;
         }
         if (i == size) {
             *ok = true;
             return sign ? -value : value;
         }
     }
-    return text.toInt(ok, 10);
+    return text.toLongLong(ok, 10);
 }
 
 } // namespace
@@ -353,14 +360,14 @@ bool XmlBase::readText(const XmlItem& element, const QString& name, QString* val
     return element.find(name, value);
 }
 
-int XmlBase::readKey(const XmlItem& element, const QString& name, bool* ok)
+qint64 XmlBase::readKey(const XmlItem& element, const QString& name, bool* ok)
 {
     return keyFrom(childText(element, name), name, ok);
 }
 
 int XmlBase::readInt(const XmlItem& element, const QString& name, bool* ok)
 {
-    return intFrom(element.findText(name), name, ok);
+    return int(intFrom(element.findText(name), name, ok));
 }
 
 bool XmlBase::readBool(const XmlItem& element, const QString& name, bool* ok)
@@ -383,20 +390,21 @@ QImage XmlBase::readPixmap(const XmlItem& element, const QString& name, bool* ok
     return pixmapFrom(element.findText(name), name, ok);
 }
 
-int XmlBase::keyFrom(const QString& text, const QString& name, bool* ok)
+qint64 XmlBase::keyFrom(const QString& text, const QString& name, bool* ok)
 {
     *ok = false;
-    const int value = toInt(text, ok);
+    const qint64 value = toInteger(text, ok);
     noteMalformed(name, text, *ok);
     return *ok ? value : 0;
 }
 
-int XmlBase::intFrom(const QString* text, const QString& name, bool* ok)
+qint64 XmlBase::intFrom(const QString* text, const QString& name, bool* ok, qint64 minimum, qint64 maximum)
 {
     *ok = false;
     if (!text || text->isEmpty())
         return 0;
-    const int value = toInt(*text, ok);
+    const qint64 value = toInteger(*text, ok);
+    *ok = *ok && value >= minimum && value <= maximum;
     noteMalformed(name, *text, *ok);
     return *ok ? value : 0;
 }
@@ -448,7 +456,7 @@ QImage XmlBase::pixmapFrom(const QString* text, const QString& name, bool* ok)
     return image;
 }
 
-int XmlBase::id() const
+qint64 XmlBase::id() const
 {
     return m_record->id();
 }
@@ -463,7 +471,7 @@ bool XmlBase::deleteMark() const
     return m_record->deleteMark();
 }
 
-bool XmlBase::loadStored(int id)
+bool XmlBase::loadStored(qint64 id)
 {
     return m_record->load(id);
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -30,8 +31,9 @@ class DBField;
 // malformedElements()), leaves the record's value. Only a text takes an empty
 // element, as the empty text; Name and Comments do not take one either. On a
 // new record "the record's value" is the kind's default; on an overwritten row
-// it is the stored value. Only the keys (ID, ProjectID) must hold a number:
-// without one the item is refused.
+// it is the stored value. Only the keys (ID, ProjectID) must hold a number a
+// table's key can hold (SQLite's: signed 64-bit): without one the item is
+// refused, and refusedKey() names the element.
 class XmlBase : public QObject
 {
     Q_OBJECT
@@ -52,7 +54,7 @@ public:
     virtual QString columnsText() const;
 
     static void appendText(XmlItem& item, const QString& name, const QString& value);
-    static void appendInt(XmlItem& item, const QString& name, int value);
+    static void appendInt(XmlItem& item, const QString& name, qint64 value);
     static void appendBool(XmlItem& item, const QString& name, bool value);
     static void appendDate(XmlItem& item, const QString& name, const QDate& value);
     static void appendDateTime(XmlItem& item, const QString& name, const QDateTime& value);
@@ -65,8 +67,9 @@ public:
     static bool hasElement(const XmlItem& element, const QString& name);
 
     // Readers: *ok is set false first and true when the element gave a value.
-    // A key is required: *ok is true only for a number.
-    int readKey(const XmlItem& element, const QString& name, bool* ok);
+    // A key is required: *ok is true only for a number. An integer that an
+    // int cannot hold is malformed.
+    qint64 readKey(const XmlItem& element, const QString& name, bool* ok);
     bool readText(const XmlItem& element, const QString& name, QString* value);
     int readInt(const XmlItem& element, const QString& name, bool* ok);
     bool readBool(const XmlItem& element, const QString& name, bool* ok);
@@ -82,14 +85,14 @@ public:
     static QString dateTimeText(const QDateTime& dateTime);
     static QString imageText(const QImage& image);
 
-    int id() const;
+    qint64 id() const;
     QString errorText() const;
     bool deleteMark() const;
 
     // Makes the record a new one of its kind again, to read the next item.
     void reset();
     // Loads the stored row with this id into the record before read().
-    bool loadStored(int id);
+    bool loadStored(qint64 id);
     bool insertRecord();
     bool updateRecord();
     bool deleteRecord();
@@ -99,6 +102,10 @@ public:
     bool isGiven(std::size_t field) const { return field < m_given.size() && m_given[field]; }
     // Elements of the last reads whose non-empty text did not convert.
     const QStringList& malformedElements() const { return m_malformed; }
+    // The key element that made the last read() refuse its item, and its
+    // text; empty names when no key did.
+    const QString& refusedKey() const { return m_refusedKey; }
+    const QString& refusedKeyText() const { return m_refusedKeyText; }
 
 protected:
     void setRecord(DBBase* record);
@@ -113,8 +120,11 @@ private:
     const QString* elementText(std::size_t i) const;
     void noteMalformed(const QString& name, const QString& text, bool ok);
     // The readers' conversions of an element's text (null: no element).
-    int keyFrom(const QString& text, const QString& name, bool* ok);
-    int intFrom(const QString* text, const QString& name, bool* ok);
+    qint64 keyFrom(const QString& text, const QString& name, bool* ok);
+    // An integer within minimum to maximum (an int's range unless given);
+    // one beyond is malformed.
+    qint64 intFrom(const QString* text, const QString& name, bool* ok, qint64 minimum = INT_MIN,
+                   qint64 maximum = INT_MAX);
     QDate dateFrom(const QString* text, const QString& name, bool* ok);
     QDateTime dateTimeFrom(const QString* text, const QString& name, bool* ok);
     QImage pixmapFrom(const QString* text, const QString& name, bool* ok);
@@ -123,6 +133,8 @@ private:
     // A new record of the kind, what reset() goes back to.
     std::unique_ptr<DBBase> m_fresh;
     QStringList m_malformed;
+    QString m_refusedKey;
+    QString m_refusedKeyText;
     std::vector<unsigned char> m_given;
     // The element name of each field, and "XDelete" last, read every item:
     // asked of the catalogue once.

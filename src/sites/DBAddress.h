@@ -17,10 +17,10 @@ public:
 
     const DBFields& fields() const override;
 
-    int countryId() const { return ownerId(); }
+    qint64 countryId() const { return ownerId(); }
     QString details() const { return m_details; }
 
-    void setCountryId(int countryId) { setOwnerId(countryId); }
+    void setCountryId(qint64 countryId) { setOwnerId(countryId); }
     void setDetails(const QString& details) { change(m_details, details, detailsLimit); }
 
 private:

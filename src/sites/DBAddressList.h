@@ -12,7 +12,7 @@ class DBAddressList final : public DBOwnedList<DBAddress, &DBSql::colCountryID>
 public:
     using DBOwnedList::DBOwnedList;
 
-    int countryId() const { return ownerId(); }
+    qint64 countryId() const { return ownerId(); }
 };
 
 } // namespace Vexal

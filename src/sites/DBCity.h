@@ -15,10 +15,10 @@ public:
 
     const DBFields& fields() const override;
 
-    int countryId() const { return ownerId(); }
+    qint64 countryId() const { return ownerId(); }
     QString province() const { return m_province; }
 
-    void setCountryId(int countryId) { setOwnerId(countryId); }
+    void setCountryId(qint64 countryId) { setOwnerId(countryId); }
     void setProvince(const QString& province) { change(m_province, province, provinceLimit); }
 
 private:

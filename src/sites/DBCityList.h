@@ -12,7 +12,7 @@ class DBCityList final : public DBOwnedList<DBCity, &DBSql::colCountryID>
 public:
     using DBOwnedList::DBOwnedList;
 
-    int countryId() const { return ownerId(); }
+    qint64 countryId() const { return ownerId(); }
 };
 
 } // namespace Vexal

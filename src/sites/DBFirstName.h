@@ -15,10 +15,10 @@ public:
 
     const DBFields& fields() const override;
 
-    int languageId() const { return ownerId(); }
+    qint64 languageId() const { return ownerId(); }
     bool gender() const { return m_gender; }
 
-    void setLanguageId(int languageId) { setOwnerId(languageId); }
+    void setLanguageId(qint64 languageId) { setOwnerId(languageId); }
     void setGender(bool gender) { change(m_gender, gender); }
 
 private:

@@ -19,16 +19,16 @@ public:
         : DBTypedList(&DBSql::colLanguageID, parent)
     {
     }
-    explicit DBFirstNameList(int languageId, QObject* parent = nullptr)
+    explicit DBFirstNameList(qint64 languageId, QObject* parent = nullptr)
         : DBTypedList(&DBSql::colLanguageID, languageId, parent)
     {
     }
-    DBFirstNameList(int languageId, bool gender, QObject* parent = nullptr)
+    DBFirstNameList(qint64 languageId, bool gender, QObject* parent = nullptr)
         : DBTypedList(&DBSql::colLanguageID, languageId, &DBSql::colGender, gender, parent)
     {
     }
 
-    int languageId() const { return ownerId(); }
+    qint64 languageId() const { return ownerId(); }
     // True unless the list looks up the other gender.
     bool gender() const { return !key().isValid() || key().toBool(); }
 };

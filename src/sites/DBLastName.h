@@ -12,8 +12,8 @@ class DBLastName final
 public:
     using DBOwnedRecord::DBOwnedRecord;
 
-    int languageId() const { return ownerId(); }
-    void setLanguageId(int languageId) { setOwnerId(languageId); }
+    qint64 languageId() const { return ownerId(); }
+    void setLanguageId(qint64 languageId) { setOwnerId(languageId); }
 };
 
 } // namespace Vexal

@@ -12,7 +12,7 @@ class DBLastNameList final : public DBOwnedList<DBLastName, &DBSql::colLanguageI
 public:
     using DBOwnedList::DBOwnedList;
 
-    int languageId() const { return ownerId(); }
+    qint64 languageId() const { return ownerId(); }
 };
 
 } // namespace Vexal

@@ -25,7 +25,7 @@ QDate DelegateRandom::randomBirthday()
     return m_identity->randomBirthday();
 }
 
-bool DelegateRandom::fillIdentity(DBMasterAccount* account, int languageId, int countryId)
+bool DelegateRandom::fillIdentity(DBMasterAccount* account, qint64 languageId, qint64 countryId)
 {
     if (!account) {
         reportInvalidObject(QStringLiteral("account"));

@@ -27,7 +27,7 @@ public:
     QDate randomBirthday();
     // Fills the account with a random identity of the language and country
     // (not saved). A failed read is reported; the other fields are filled.
-    bool fillIdentity(DBMasterAccount* account, int languageId, int countryId);
+    bool fillIdentity(DBMasterAccount* account, qint64 languageId, qint64 countryId);
 
 private:
     Random* m_random = nullptr;

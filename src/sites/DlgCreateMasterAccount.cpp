@@ -51,12 +51,12 @@ int DlgCreateMasterAccount::gender() const
     return m_genderCombo ? m_genderCombo->currentData().toInt() : 1;
 }
 
-int DlgCreateMasterAccount::countryId() const
+qint64 DlgCreateMasterAccount::countryId() const
 {
     return m_countryCombo ? m_countryCombo->currentId() : -1;
 }
 
-int DlgCreateMasterAccount::languageId() const
+qint64 DlgCreateMasterAccount::languageId() const
 {
     return m_languageCombo ? m_languageCombo->currentId() : -1;
 }

@@ -28,8 +28,8 @@ public:
     // 1 male, 0 female.
     int gender() const;
     // -1 when the table offers none.
-    int countryId() const;
-    int languageId() const;
+    qint64 countryId() const;
+    qint64 languageId() const;
     bool isAgreed() const;
 
 public slots:

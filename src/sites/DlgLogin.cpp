@@ -15,17 +15,17 @@
 
 namespace Vexal {
 
-int DlgLogin::websiteId() const
+qint64 DlgLogin::websiteId() const
 {
     return m_websiteCombo ? m_websiteCombo->currentId() : -1;
 }
 
-int DlgLogin::accountId() const
+qint64 DlgLogin::accountId() const
 {
     return m_accountCombo ? m_accountCombo->currentId() : -1;
 }
 
-int DlgLogin::masterAccountId() const
+qint64 DlgLogin::masterAccountId() const
 {
     return m_masterAccountCombo ? m_masterAccountCombo->currentId() : -1;
 }
@@ -96,7 +96,7 @@ void DlgLogin::handleWebsiteChanged()
 
 void DlgLogin::reloadAccounts()
 {
-    const int website = m_websiteCombo->currentId();
+    const qint64 website = m_websiteCombo->currentId();
     if (website < 0)
         m_accountCombo->clear();
     else

@@ -21,9 +21,9 @@ public:
     using DlgBase::DlgBase;
 
     // Each -1 when its chooser is empty.
-    int websiteId() const;
-    int accountId() const;
-    int masterAccountId() const;
+    qint64 websiteId() const;
+    qint64 accountId() const;
+    qint64 masterAccountId() const;
     bool useMasterAccount() const;
     bool isSubmit() const;
 

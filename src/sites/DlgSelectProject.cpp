@@ -14,18 +14,18 @@
 
 namespace Vexal {
 
-int DlgSelectProject::projectId() const
+qint64 DlgSelectProject::projectId() const
 {
     return m_projectCombo ? m_projectCombo->currentId() : -1;
 }
 
-void DlgSelectProject::setProjectId(int id)
+void DlgSelectProject::setProjectId(qint64 id)
 {
     if (m_projectCombo)
         m_projectCombo->setCurrentId(id);
 }
 
-bool DlgSelectProject::switchToProject(int id, QString* errorText)
+bool DlgSelectProject::switchToProject(qint64 id, QString* errorText)
 {
     // Loading first keeps an unknown id from touching the Active flags.
     DBProject project;

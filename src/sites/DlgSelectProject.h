@@ -17,13 +17,13 @@ public:
     using DlgBase::DlgBase;
 
     // -1 when the chooser is empty.
-    int projectId() const;
-    void setProjectId(int id);
+    qint64 projectId() const;
+    void setProjectId(qint64 id);
 
     // Makes the project the only active one in one transaction, copies it
     // into the cache, then emits the hub's onUpdateProject. An id that names
     // no project changes nothing and returns false (errorText tells why).
-    static bool switchToProject(int id, QString* errorText = nullptr);
+    static bool switchToProject(qint64 id, QString* errorText = nullptr);
 
 public slots:
     void slotAccept() override;

@@ -61,7 +61,7 @@ void RandomIdentity::fail(const QString& text)
     Logger::error(text);
 }
 
-int RandomIdentity::randomId(const QString& table, const QString& where)
+qint64 RandomIdentity::randomId(const QString& table, const QString& where)
 {
     DBIDList list(table, where);
     if (!list.load()) {
@@ -73,12 +73,12 @@ int RandomIdentity::randomId(const QString& table, const QString& where)
     return list.at(m_random->next(list.count()))->id();
 }
 
-int RandomIdentity::randomCityId(int countryId)
+qint64 RandomIdentity::randomCityId(qint64 countryId)
 {
     return randomId(DBSql::tableCity(), QStringLiteral("%1 = %2").arg(DBSql::colCountryID()).arg(countryId));
 }
 
-int RandomIdentity::randomAddressId(int countryId)
+qint64 RandomIdentity::randomAddressId(qint64 countryId)
 {
     return randomId(DBSql::tableAddress(), QStringLiteral("%1 = %2").arg(DBSql::colCountryID()).arg(countryId));
 }
@@ -87,7 +87,7 @@ namespace {
 
 // The name of the record with that id; "" when there is none or the load fails.
 template <typename Record>
-QString loadName(int id, QString* error)
+QString loadName(qint64 id, QString* error)
 {
     if (id < 0)
         return QString();
@@ -101,9 +101,9 @@ QString loadName(int id, QString* error)
 
 } // namespace
 
-QString RandomIdentity::randomFirstName(int languageId, bool male)
+QString RandomIdentity::randomFirstName(qint64 languageId, bool male)
 {
-    const int id = randomId(DBSql::tableFirstName(), QStringLiteral("%1 = %2 AND %3 = %4")
+    const qint64 id = randomId(DBSql::tableFirstName(), QStringLiteral("%1 = %2 AND %3 = %4")
                                                          .arg(DBSql::colLanguageID())
                                                          .arg(languageId)
                                                          .arg(DBSql::colGender())
@@ -115,9 +115,9 @@ QString RandomIdentity::randomFirstName(int languageId, bool male)
     return name;
 }
 
-QString RandomIdentity::randomLastName(int languageId)
+QString RandomIdentity::randomLastName(qint64 languageId)
 {
-    const int id = randomId(DBSql::tableLastName(),
+    const qint64 id = randomId(DBSql::tableLastName(),
                             QStringLiteral("%1 = %2").arg(DBSql::colLanguageID()).arg(languageId));
     QString error;
     const QString name = loadName<DBLastName>(id, &error);
@@ -126,7 +126,7 @@ QString RandomIdentity::randomLastName(int languageId)
     return name;
 }
 
-QString RandomIdentity::emptyTable(int languageId, int countryId, bool male)
+QString RandomIdentity::emptyTable(qint64 languageId, qint64 countryId, bool male)
 {
     m_failed = false;
     const QString language = QStringLiteral("%1 = %2").arg(DBSql::colLanguageID()).arg(languageId);
@@ -298,7 +298,7 @@ QString RandomIdentity::screenName(const QString& firstName, const QString& last
     return handle + digits;
 }
 
-bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryId, int gender)
+bool RandomIdentity::fill(DBMasterAccount* account, qint64 languageId, qint64 countryId, int gender)
 {
     if (!account)
         return false;
@@ -326,7 +326,7 @@ bool RandomIdentity::fill(DBMasterAccount* account, int languageId, int countryI
 
     // A record of a negative id is not chosen; one that fails to load fails
     // the fill but leaves the other fields filled.
-    auto loaded = [this](DBBase& record, int id) {
+    auto loaded = [this](DBBase& record, qint64 id) {
         if (id < 0)
             return false;
         if (record.load(id))

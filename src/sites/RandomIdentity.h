@@ -33,12 +33,12 @@ public:
     // A random id among the rows of the table that satisfy the condition
     // (built by the caller from column names and numbers); -1 when there is
     // none or the load fails (errorText tells).
-    int randomId(const QString& table, const QString& where);
-    int randomCityId(int countryId);
-    int randomAddressId(int countryId);
+    qint64 randomId(const QString& table, const QString& where);
+    qint64 randomCityId(qint64 countryId);
+    qint64 randomAddressId(qint64 countryId);
     // "" when the language has no such name or the load fails.
-    QString randomFirstName(int languageId, bool male);
-    QString randomLastName(int languageId);
+    QString randomFirstName(qint64 languageId, bool male);
+    QString randomLastName(qint64 languageId);
 
     // Fills the account with a random identity of the language and country:
     // gender (drawn, or the one given: 1 male, 0 female), first, last, full
@@ -49,7 +49,7 @@ public:
     // screen name and login are made from the names the account ends with.
     // False when a database read failed (errorText tells); the other fields
     // are filled all the same. The record is not saved.
-    bool fill(DBMasterAccount* account, int languageId, int countryId, int gender = -1);
+    bool fill(DBMasterAccount* account, qint64 languageId, qint64 countryId, int gender = -1);
 
     // A name in ASCII letters and digits, as logins take it: marks dropped
     // from Latin letters, Cyrillic and Greek transliterated, anything else
@@ -65,7 +65,7 @@ public:
     // Address, in this order); "" when every one gives rows, or when a read
     // failed (errorText tells). A language or country id below 0 means the
     // chooser had none to offer.
-    QString emptyTable(int languageId, int countryId, bool male);
+    QString emptyTable(qint64 languageId, qint64 countryId, bool male);
     // The System file shipped with the program that fills the table.
     static QString systemFileName(const QString& table);
     // The table's name as the menus show it ("First Names").

@@ -53,7 +53,7 @@ void WidAccountEditor::createWidgets()
     finishForm();
 }
 
-void WidAccountEditor::showWebsite(int websiteId)
+void WidAccountEditor::showWebsite(qint64 websiteId)
 {
     int type = 0;
     if (websiteId != -1) {

@@ -32,7 +32,7 @@ protected:
 private:
     // Type and website of the stored website id; an id the chooser does not
     // offer leaves the chooser empty, so that saving asks for a website.
-    void showWebsite(int websiteId);
+    void showWebsite(qint64 websiteId);
 
     QList<QMetaObject::Connection> m_connections;
 };

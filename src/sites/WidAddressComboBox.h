@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The addresses of one country, sorted by name: reload(countryId).
-class WidAddressComboBox final : public BaseListComboBox<DBAddressList, int>
+class WidAddressComboBox final : public BaseListComboBox<DBAddressList, qint64>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The cities of one country, sorted by name: reload(countryId).
-class WidCityComboBox final : public BaseListComboBox<DBCityList, int>
+class WidCityComboBox final : public BaseListComboBox<DBCityList, qint64>
 {
     Q_OBJECT
 public:

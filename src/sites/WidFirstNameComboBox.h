@@ -7,7 +7,7 @@ namespace Vexal {
 
 // The first names of one language and gender, sorted by name:
 // reload(languageId, gender).
-class WidFirstNameComboBox final : public BaseListComboBox<DBFirstNameList, int, bool>
+class WidFirstNameComboBox final : public BaseListComboBox<DBFirstNameList, qint64, bool>
 {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace Vexal {
 
 // The last names of one language, sorted by name: reload(languageId).
-class WidLastNameComboBox final : public BaseListComboBox<DBLastNameList, int>
+class WidLastNameComboBox final : public BaseListComboBox<DBLastNameList, qint64>
 {
     Q_OBJECT
 public:

@@ -22,7 +22,7 @@ void WidMasterAccountJournal::slotSelect()
 {
     if (!startCommand(LocaleAccount::select(), BaseTable::CommandSelect))
         return;
-    const int id = m_table->selectedId();
+    const qint64 id = m_table->selectedId();
     if (id == -1)
         return;
     DBQueryManager queries;

@@ -116,7 +116,7 @@ void WidProjectJournal::slotSelect()
 {
     if (!startCommand(LocaleProject::select(), BaseTable::CommandSelect))
         return;
-    const int id = m_table->selectedId();
+    const qint64 id = m_table->selectedId();
     if (id == -1)
         return;
     QString error;

@@ -2,7 +2,7 @@
 
 namespace Vexal {
 
-void WidWebsiteComboBox::reloadAndSelect(int typeFlags, int id)
+void WidWebsiteComboBox::reloadAndSelect(int typeFlags, qint64 id)
 {
     reload(typeFlags);
     setCurrentId(id);

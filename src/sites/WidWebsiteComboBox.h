@@ -14,7 +14,7 @@ public:
 
     // Refills; the website of that id becomes current, the first one when id
     // is -1 or not among them.
-    void reloadAndSelect(int typeFlags, int id);
+    void reloadAndSelect(int typeFlags, qint64 id);
 };
 
 } // namespace Vexal

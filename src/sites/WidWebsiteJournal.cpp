@@ -76,7 +76,7 @@ void WidWebsiteJournal::slotOpenPage(int commandId)
     }
     if (!startCommand(action, commandId))
         return;
-    const int id = recordTable()->selectedId();
+    const qint64 id = recordTable()->selectedId();
     if (id == -1)
         return;
     DBWebsite website;

@@ -9,9 +9,11 @@ namespace Vexal {
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_DIALOG_TABLE)
 #undef TESVAR_LOCALE_CLASS
 
-QString LocaleDialog::operationFailedHtml()
+QString LocaleDialog::operationFailedHtml(const QString& cause)
 {
-    return QStringLiteral("<span style='color:red;'>%1</span>").arg(LocaleMessage::operationFailed());
+    const QString text =
+        cause.isEmpty() ? LocaleMessage::operationFailed() : LocaleMessage::operationFailedBecause(cause);
+    return QStringLiteral("<span style='color:red;'>%1</span>").arg(text.toHtmlEscaped());
 }
 
 } // namespace Vexal

@@ -84,8 +84,9 @@ namespace LocaleDialog {
 
 TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_DIALOG_TABLE)
 
-// The failure message in a red rich-text span.
-QString operationFailedHtml();
+// The failure message in a red rich-text span; with the cause a user can act
+// on when one is given.
+QString operationFailedHtml(const QString& cause = QString());
 
 } // namespace LocaleDialog
 

@@ -1,12 +1,19 @@
 #include "texts/LocaleMessage.h"
 
+#include "texts/LocaleMenu.h"
+#include "texts/LocaleOptions.h"
+
+#include <QFileInfo>
+
+#include <limits>
+
 namespace Vexal {
 
 #define TESVAR_LOCALE_CLASS LocaleMessage
 TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_MESSAGE_TABLE)
 #undef TESVAR_LOCALE_CLASS
 
-static QString number(int value)
+static QString number(qint64 value)
 {
     return QString::number(value, 10);
 }
@@ -55,7 +62,7 @@ QString LocaleMessage::failureFor(const QString& cause)
     return cause.isEmpty() ? unexpectedError() : operationFailedBecause(cause);
 }
 
-QString LocaleMessage::recordNoLongerExists(const QString& kind, int id)
+QString LocaleMessage::recordNoLongerExists(const QString& kind, qint64 id)
 {
     return QStringLiteral("The %1 (ID %2) no longer exists: it was deleted meanwhile.").arg(kind, number(id));
 }
@@ -74,19 +81,45 @@ QString LocaleMessage::tableEmpty(const QString& table, const QString& file)
         .arg(table, file);
 }
 
-QString LocaleMessage::cannotOverrideItem(const QString& file, int node, int id)
+QString LocaleMessage::overrideOption()
 {
-    return QStringLiteral("Can't override an existing item. File: %1, node no. %2, ID: %3")
-        .arg(file, number(node), number(id));
+    return QStringLiteral("\"%1\" (%2 > %3 > %4 > %5)")
+        .arg(LocaleOptions::overrideExistingData(), QString(LocaleMenu::toolsMenu()).remove(QLatin1Char('&')),
+             LocaleMenu::options(), LocaleOptions::content(), LocaleOptions::importAndExport());
 }
 
-QString LocaleMessage::foreignSessionItem(const QString& file, int node, int id)
+QString LocaleMessage::cannotOverrideItem(const QString& file, int node, qint64 id)
+{
+    return QStringLiteral("Can't override an existing item. File: %1, node no. %2, ID: %3. An import replaces "
+                          "stored items only with %4 on.")
+        .arg(file, number(node), number(id), overrideOption());
+}
+
+QString LocaleMessage::cannotOverrideItemCause(const QString& file, int node, qint64 id)
+{
+    return QStringLiteral("the item with ID %1 in %2 (node no. %3) is stored already, and an import replaces stored "
+                          "items only with %4 on")
+        .arg(number(id), QFileInfo(file).fileName(), number(node), overrideOption());
+}
+
+QString LocaleMessage::keyRefused(const QString& file, int node, const QString& element, const QString& text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("Failed to parse the xml node. File: %1, node no. %2, element: %3: no ID is given.")
+            .arg(file, number(node), element);
+    return QStringLiteral("Failed to parse the xml node. File: %1, node no. %2, element: %3: \"%4\" is not an ID a "
+                          "table can hold (a whole number from %5 to %6).")
+        .arg(file, number(node), element, text, number(std::numeric_limits<qint64>::min()),
+             number(std::numeric_limits<qint64>::max()));
+}
+
+QString LocaleMessage::foreignSessionItem(const QString& file, int node, qint64 id)
 {
     return QStringLiteral("Can't import an item from another session. File: %1, node no. %2, ID: %3")
         .arg(file, number(node), number(id));
 }
 
-QString LocaleMessage::saveItemFailed(const QString& file, int node, int id, const QString& error)
+QString LocaleMessage::saveItemFailed(const QString& file, int node, qint64 id, const QString& error)
 {
     return QStringLiteral("Failed to save an item. File: %1, node no. %2., ID: %3, error: %4")
         .arg(file, number(node), number(id), error);

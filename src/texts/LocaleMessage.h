@@ -109,14 +109,22 @@ QString identityFemaleNamesMissing(const QString& language);
 QString identityNamesMissing(const QString& language);
 QString identityCountryRowsMissing(const QString& country);
 // The record an editor shows was deleted elsewhere; %1 is the kind.
-QString recordNoLongerExists(const QString& kind, int id);
+QString recordNoLongerExists(const QString& kind, qint64 id);
 // What the user is told of a failure: its cause when one is named
 // (operationFailedBecause), the unexpected error otherwise.
 QString failureFor(const QString& cause);
 QString tableEmpty(const QString& table, const QString& file);
-QString cannotOverrideItem(const QString& file, int node, int id);
-QString foreignSessionItem(const QString& file, int node, int id);
-QString saveItemFailed(const QString& file, int node, int id, const QString& error);
+// Where the option that lets an import replace stored items stands:
+// its caption, then the menu, page and group that hold it.
+QString overrideOption();
+// An item whose ID is stored, met with that option off: for the log (the
+// path), and as the cause the user is shown (the file's name).
+QString cannotOverrideItem(const QString& file, int node, qint64 id);
+QString cannotOverrideItemCause(const QString& file, int node, qint64 id);
+// An item refused for a key element without an ID a table can hold.
+QString keyRefused(const QString& file, int node, const QString& element, const QString& text);
+QString foreignSessionItem(const QString& file, int node, qint64 id);
+QString saveItemFailed(const QString& file, int node, qint64 id, const QString& error);
 QString parseFileFailed(const QString& file, const QString& error, int line, int column);
 QString parseNodeFailed(const QString& file, int node);
 QString openFileFailed(const QString& file, const QString& error);

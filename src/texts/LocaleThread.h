@@ -11,9 +11,11 @@
     FORWARD(rebuildIndexes, LocaleMenu, rebuildIndexes) \
     FORWARD(cleanDatabase, LocaleMenu, cleanDatabase) \
     FORWARD(backupDatabase, LocaleMenu, backupDatabase) \
-    FORWARD_ARGS(cannotOverrideItem, LocaleMessage, cannotOverrideItem, (const QString& file, int node, int id), (file, node, id)) \
-    FORWARD_ARGS(foreignSessionItem, LocaleMessage, foreignSessionItem, (const QString& file, int node, int id), (file, node, id)) \
-    FORWARD_ARGS(saveItemFailed, LocaleMessage, saveItemFailed, (const QString& file, int node, int id, const QString& error), (file, node, id, error)) \
+    FORWARD_ARGS(cannotOverrideItem, LocaleMessage, cannotOverrideItem, (const QString& file, int node, qint64 id), (file, node, id)) \
+    FORWARD_ARGS(cannotOverrideItemCause, LocaleMessage, cannotOverrideItemCause, (const QString& file, int node, qint64 id), (file, node, id)) \
+    FORWARD_ARGS(keyRefused, LocaleMessage, keyRefused, (const QString& file, int node, const QString& element, const QString& text), (file, node, element, text)) \
+    FORWARD_ARGS(foreignSessionItem, LocaleMessage, foreignSessionItem, (const QString& file, int node, qint64 id), (file, node, id)) \
+    FORWARD_ARGS(saveItemFailed, LocaleMessage, saveItemFailed, (const QString& file, int node, qint64 id, const QString& error), (file, node, id, error)) \
     FORWARD_ARGS(parseNodeFailed, LocaleMessage, parseNodeFailed, (const QString& file, int node), (file, node)) \
     FORWARD_ARGS(invalidTableName, LocaleMessage, invalidTableName, (const QString& file), (file)) \
     FORWARD_ARGS(invalidXmlStructure, LocaleMessage, invalidXmlStructure, (const QString& file), (file)) \

@@ -38,18 +38,18 @@ bool BaseComboBox::hasSelection() const
     return currentIndex() >= 0;
 }
 
-int BaseComboBox::currentId() const
+qint64 BaseComboBox::currentId() const
 {
     const int index = currentIndex();
     if (index < 0)
         return -1;
-    return itemData(index, Qt::UserRole).toInt();
+    return itemData(index, Qt::UserRole).toLongLong();
 }
 
-void BaseComboBox::setCurrentId(int id)
+void BaseComboBox::setCurrentId(qint64 id)
 {
     for (int i = 0; i < count(); ++i) {
-        if (itemData(i, Qt::UserRole).toInt() == id) {
+        if (itemData(i, Qt::UserRole).toLongLong() == id) {
             setCurrentIndex(i);
             return;
         }

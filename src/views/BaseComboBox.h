@@ -23,9 +23,9 @@ public:
 
     bool hasSelection() const;
     // The current record's ID; -1 when nothing is current.
-    int currentId() const;
+    qint64 currentId() const;
     // Selects the item of that ID, or item 0 when none carries it.
-    void setCurrentId(int id);
+    void setCurrentId(qint64 id);
     void selectPrevious();
     void selectNext();
 

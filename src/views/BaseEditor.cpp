@@ -130,7 +130,7 @@ DBBase* BaseEditor::loadRecord()
         reportInvalidObject(QStringLiteral("dbo"));
         return nullptr;
     }
-    const int id = init()->id();
+    const qint64 id = init()->id();
     if (id != -1 && !m_record->load(id)) {
         reportRecordFailure(m_record);
         delete m_record;
@@ -141,7 +141,7 @@ DBBase* BaseEditor::loadRecord()
 
 bool BaseEditor::isRecordGone(const DBBase* record) const
 {
-    const int id = init()->id();
+    const qint64 id = init()->id();
     if (id < 0)
         return false;
     DBIDList rows(record->tableName(), QStringLiteral("%1 = %2").arg(DBSql::colID()).arg(id));

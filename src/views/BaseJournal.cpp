@@ -181,7 +181,7 @@ void BaseJournal::slotEdit()
 {
     if (!startCommand(LocaleBaseWidget::edit(), BaseTable::CommandEdit))
         return;
-    const int id = m_table ? m_table->selectedId() : -1;
+    const qint64 id = m_table ? m_table->selectedId() : -1;
     if (id == -1)
         return;
     Init* init = createInit(this);
@@ -318,7 +318,7 @@ void BaseJournal::updateCommands(const QString& action, const QString& modelName
 
 void BaseJournal::openSelectedPage(DBPageRecord* page)
 {
-    const int id = m_table ? m_table->selectedId() : -1;
+    const qint64 id = m_table ? m_table->selectedId() : -1;
     if (id == -1)
         return;
     if (!page->load(id)) {

@@ -116,7 +116,7 @@ bool BaseTable::applyFilters()
     return false;
 }
 
-int BaseTable::selectedId() const
+qint64 BaseTable::selectedId() const
 {
     const QItemSelectionModel* selection = selectionModel();
     if (!selection) {
@@ -132,7 +132,7 @@ int BaseTable::selectedId() const
         return -1;
     }
     bool ok = false;
-    const int id = sql->record(rows.first().row()).value(DBSql::colID()).toInt(&ok);
+    const qint64 id = sql->record(rows.first().row()).value(DBSql::colID()).toLongLong(&ok);
     if (!ok) {
         reportInvalidObject(DBSql::colID());
         return -1;
@@ -140,9 +140,9 @@ int BaseTable::selectedId() const
     return id;
 }
 
-QList<int> BaseTable::selectedIds() const
+QList<qint64> BaseTable::selectedIds() const
 {
-    QList<int> ids;
+    QList<qint64> ids;
     const QItemSelectionModel* selection = selectionModel();
     if (!selection) {
         reportInvalidObject(QStringLiteral("QItemSelectionModel"));
@@ -158,7 +158,7 @@ QList<int> BaseTable::selectedIds() const
     }
     const QString idColumn = DBSql::colID();
     for (const QModelIndex& row : rows)
-        ids << sql->record(row.row()).value(idColumn).toInt();
+        ids << sql->record(row.row()).value(idColumn).toLongLong();
     return ids;
 }
 
@@ -207,12 +207,12 @@ QString BaseTable::selectedRowsCondition() const
             listed += QStringLiteral(" WHERE ") + where;
         return QStringLiteral("%1 IN (%2)").arg(idColumn, listed);
     }
-    const QList<int> ids = selectedIds();
+    const QList<qint64> ids = selectedIds();
     if (ids.isEmpty())
         return QString();
     QStringList numbers;
     numbers.reserve(ids.size());
-    for (int id : ids)
+    for (qint64 id : ids)
         numbers << QString::number(id);
     return QStringLiteral("%1 IN (%2)").arg(idColumn, numbers.join(QLatin1Char(',')));
 }

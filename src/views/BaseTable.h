@@ -95,8 +95,8 @@ public:
     // Every user filter off (fixed filters stay), then applies the WHERE text.
     bool removeFilter();
 
-    virtual int selectedId() const;
-    virtual QList<int> selectedIds() const;
+    virtual qint64 selectedId() const;
+    virtual QList<qint64> selectedIds() const;
     // Select All: every row the table lists, also the rows the view has not
     // fetched yet (they are selected as they arrive). Any other change of the
     // selection, and every select of the model, ends it.

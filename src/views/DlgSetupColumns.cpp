@@ -63,7 +63,7 @@ void DlgSetupColumns::slotAccept()
     if (DBColumnList* columns = columnList()) {
         for (int i = 0; i < m_list->count(); ++i) {
             const QListWidgetItem* item = m_list->item(i);
-            if (DBColumn* column = columns->findById(item->data(Qt::UserRole).toInt()))
+            if (DBColumn* column = columns->findById(item->data(Qt::UserRole).toLongLong()))
                 column->setVisible(item->checkState() == Qt::Checked);
         }
     }

@@ -25,7 +25,7 @@ public:
     void setUrl(const QString& url);
     // The stored shortcut being edited (-1: a new one); its own shortcut text
     // is no clash.
-    void setRecordId(int id) { m_recordId = id; }
+    void setRecordId(qint64 id) { m_recordId = id; }
 
     QLineEdit* nameEdit() const { return m_name; }
     QLineEdit* shortcutEdit() const { return m_shortcut; }
@@ -41,7 +41,7 @@ private:
     QLineEdit* m_name = nullptr;
     QLineEdit* m_shortcut = nullptr;
     QLineEdit* m_url = nullptr;
-    int m_recordId = -1;
+    qint64 m_recordId = -1;
 };
 
 } // namespace Vexal

@@ -74,7 +74,7 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
     Logger::setContext(QLatin1String(metaObject()->className()), action);
     if (!m_table)
         return;
-    const QList<int> ids = m_table->selectedIds();
+    const QList<qint64> ids = m_table->selectedIds();
     if (ids.isEmpty())
         return;
     DBQueryManager query;

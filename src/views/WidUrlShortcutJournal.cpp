@@ -56,7 +56,7 @@ void WidUrlShortcutJournal::slotEdit()
 {
     if (!startCommand(LocaleBaseWidget::edit(), BaseTable::CommandEdit))
         return;
-    const int id = m_table ? m_table->selectedId() : -1;
+    const qint64 id = m_table ? m_table->selectedId() : -1;
     if (id == -1)
         return;
     DBUrlShortcut record;

@@ -35,6 +35,7 @@ void DlgProgress::createWidgets()
     m_captionLabel1 = new QLabel(QStringLiteral(" "), this);
     m_captionLabel2 = new QLabel(QStringLiteral(" "), this);
     m_statusLabel = new QLabel(this);
+    m_statusLabel->setWordWrap(true); // a failure's cause can be long
     m_progressBar = new QProgressBar(this);
     m_progressBar->setTextVisible(false);
 
@@ -84,7 +85,7 @@ void DlgProgress::slotFinished()
         return;
     if (!m_job->isSuccessful()) {
         Logger::error(m_job->errorText());
-        m_statusLabel->setText(LocaleDialog::operationFailedHtml());
+        m_statusLabel->setText(LocaleDialog::operationFailedHtml(m_job->failureCause()));
     } else {
         m_statusLabel->setText(LocaleDialog::operationCompleted());
     }

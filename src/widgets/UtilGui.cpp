@@ -197,11 +197,11 @@ void UtilGui::stretchLastRowAndColumn(QGridLayout* grid)
 
 namespace {
 
-int indexOfId(const QComboBox* box, int id)
+int indexOfId(const QComboBox* box, qint64 id)
 {
     for (int i = 0; i < box->count(); ++i) {
         bool ok = false;
-        const int value = box->itemData(i, Qt::UserRole).toInt(&ok);
+        const qint64 value = box->itemData(i, Qt::UserRole).toLongLong(&ok);
         if (ok && value == id)
             return i;
     }
@@ -239,12 +239,12 @@ void removeIndex(QComboBox* box, int index)
 
 } // namespace
 
-int UtilGui::currentItemId(const QComboBox* box)
+qint64 UtilGui::currentItemId(const QComboBox* box)
 {
     if (!box || box->currentIndex() < 0)
         return -1;
     bool ok = false;
-    const int id = box->currentData(Qt::UserRole).toInt(&ok);
+    const qint64 id = box->currentData(Qt::UserRole).toLongLong(&ok);
     return ok ? id : -1;
 }
 
@@ -255,7 +255,7 @@ QString UtilGui::currentItemData(const QComboBox* box)
     return box->currentData(Qt::UserRole).toString();
 }
 
-void UtilGui::selectItemById(QComboBox* box, int id)
+void UtilGui::selectItemById(QComboBox* box, qint64 id)
 {
     if (box)
         selectIndex(box, indexOfId(box, id));
@@ -267,7 +267,7 @@ void UtilGui::selectItemByData(QComboBox* box, const QString& data)
         selectIndex(box, indexOfData(box, data));
 }
 
-void UtilGui::removeItemById(QComboBox* box, int id)
+void UtilGui::removeItemById(QComboBox* box, qint64 id)
 {
     if (box)
         removeIndex(box, indexOfId(box, id));

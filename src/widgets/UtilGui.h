@@ -55,14 +55,14 @@ void keepRowHeights(QWidget* widget);
 
 // The current item's Qt::UserRole data; -1 / "" for a null box or no
 // current item.
-int currentItemId(const QComboBox* box);
+qint64 currentItemId(const QComboBox* box);
 QString currentItemData(const QComboBox* box);
 // Makes the first item with that data current, item 0 when none has it.
-void selectItemById(QComboBox* box, int id);
+void selectItemById(QComboBox* box, qint64 id);
 void selectItemByData(QComboBox* box, const QString& data);
 // Removes the first item with that data; item 0 becomes current when the
 // box is left without a current item.
-void removeItemById(QComboBox* box, int id);
+void removeItemById(QComboBox* box, qint64 id);
 void removeItemByData(QComboBox* box, const QString& data);
 
 // Gives the widget that size (also its minimum) in the middle of the

@@ -144,8 +144,8 @@ private slots:
         DBOptions copy;
         copy.assign(options);
         for (const DBField* field : ranged) {
-            const int stored = (fromMaximum ? field->maximum() : field->minimum()) + offset;
-            const int used = qBound(field->minimum(), stored, field->maximum());
+            const int stored = int((fromMaximum ? field->maximum() : field->minimum()) + offset);
+            const int used = int(qBound(field->minimum(), qint64(stored), field->maximum()));
             QCOMPARE(field->intValue(options), stored);
             QCOMPARE(field->intInRange(options), used);
             QCOMPARE(field->intValue(&copy), used);

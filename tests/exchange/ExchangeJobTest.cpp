@@ -164,31 +164,66 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error"); // %1 = path; "parse" = any parse failure; "" = success
         QTest::addColumn<int>("projects");
-        QTest::newRow("empty") << QByteArray() << "" << 0;
-        QTest::newRow("white space") << QByteArray("  \n ") << "parse" << 0;
-        QTest::newRow("not well-formed") << projectsFile("<item><ID>1</ID>") << "parse" << 0;
-        QTest::newRow("wrong root") << QByteArray("<things Table=\"Project\"/>") << "Invalid xml structure. File: %1." << 0;
-        QTest::newRow("no table") << QByteArray("<items/>") << "Invalid xml structure. File: %1." << 0;
+        QTest::addColumn<QList<qint64>>("stored"); // the IDs of projects stored before
+        QTest::newRow("empty") << QByteArray() << "" << 0 << QList<qint64>();
+        QTest::newRow("white space") << QByteArray("  \n ") << "parse" << 0 << QList<qint64>();
+        QTest::newRow("not well-formed") << projectsFile("<item><ID>1</ID>") << "parse" << 0 << QList<qint64>();
+        QTest::newRow("wrong root") << QByteArray("<things Table=\"Project\"/>") << "Invalid xml structure. File: %1." << 0
+                                    << QList<qint64>();
+        QTest::newRow("no table") << QByteArray("<items/>") << "Invalid xml structure. File: %1." << 0 << QList<qint64>();
         QTest::newRow("unknown table")
             << QByteArray("<items Table=\"Nope\"><item><ID>1</ID></item></items>")
-            << "Invalid database table name. File: %1." << 0;
-        QTest::newRow("unknown table, no items") << QByteArray("<items Table=\"Nope\"/>") << "" << 0;
+            << "Invalid database table name. File: %1." << 0 << QList<qint64>();
+        QTest::newRow("unknown table, no items") << QByteArray("<items Table=\"Nope\"/>") << "" << 0 << QList<qint64>();
         QTest::newRow("Item") << projectsFile("<Item><ID>1</ID></Item>")
-                              << "Failed to parse the xml node. File: %1, node no. 0." << 0;
+                              << "Failed to parse the xml node. File: %1, node no. 0." << 0 << QList<qint64>();
         QTest::newRow("comment between items")
             << projectsFile("<item><ID>1</ID></item><!-- x --><item><ID>2</ID></item>")
-            << "Failed to parse the xml node. File: %1, node no. 1." << 0;
+            << "Failed to parse the xml node. File: %1, node no. 1." << 0 << QList<qint64>();
         QTest::newRow("declaration, comment, ITEMS")
             << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- by hand -->\n"
                           "<ITEMS Table=\"project\"><item><ID>1</ID></item><item><ID>-1</ID></item></ITEMS>")
-            << "" << 2;
+            << "" << 2 << QList<qint64>();
+        // IDs are 64-bit, as a table's keys are.
+        QTest::newRow("IDs past 2^31 and 2^32")
+            << projectsFile("<item><ID>2147483648</ID></item><item><ID>4294968297</ID></item><item><ID>1001</ID></item>"
+                            "<item><ID>9223372036854775807</ID></item><item><ID>-9223372036854775808</ID></item>")
+            << "" << 5 << QList<qint64>();
+        QTest::newRow("1001 beside a stored 2^32 + 1001")
+            << projectsFile("<item><ID>1001</ID></item>") << "" << 2 << QList<qint64>{4294968297};
+        QTest::newRow("2^32 + 1001 beside a stored 1001")
+            << projectsFile("<item><ID>4294968297</ID></item>") << "" << 2 << QList<qint64>{1001};
+        // A key that no table can hold refuses its item, naming the node and the element.
+        auto refused = [](int node, const char* element, const char* text) {
+            return QStringLiteral("Failed to parse the xml node. File: %1, node no. %2, element: %3: \"%4\" is not an ID "
+                                  "a table can hold (a whole number from -9223372036854775808 to 9223372036854775807).")
+                .arg(QStringLiteral("%1"), QString::number(node), QLatin1String(element), QLatin1String(text));
+        };
+        const QByteArray accounts = "<items Table=\"Account\"><item><ID>1</ID>%1</item></items>";
+        QTest::newRow("ID past 64 bits")
+            << projectsFile("<item><ID>5</ID></item><item><ID>9223372036854775808</ID></item>")
+            << refused(1, "ID", "9223372036854775808") << 0 << QList<qint64>();
+        QTest::newRow("ID below 64 bits") << projectsFile("<item><ID>-9223372036854775809</ID></item>")
+                                          << refused(0, "ID", "-9223372036854775809") << 0 << QList<qint64>();
+        QTest::newRow("ID not a number") << projectsFile("<item><ID>12a</ID></item>") << refused(0, "ID", "12a") << 0
+                                         << QList<qint64>();
+        QTest::newRow("ProjectID past 64 bits")
+            << QByteArray(accounts).replace("%1", "<ProjectID>99999999999999999999</ProjectID>")
+            << refused(0, "ProjectID", "99999999999999999999") << 0 << QList<qint64>();
+        QTest::newRow("no ProjectID")
+            << QByteArray(accounts).replace("%1", "")
+            << "Failed to parse the xml node. File: %1, node no. 0, element: ProjectID: no ID is given." << 0
+            << QList<qint64>();
     }
     void badFiles()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
         QFETCH(int, projects);
+        QFETCH(QList<qint64>, stored);
         TestDatabase db;
+        for (const qint64 id : stored)
+            QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name) VALUES (%1, 'stored');").arg(id)));
         const QString path = db.file(QStringLiteral("in.xml"));
         QVERIFY(writeBytes(path, bytes));
         const QString got = importFiles({path});
@@ -200,6 +235,8 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), projects);
     }
 
+    // The log and the user are told which file and item clashed, and which
+    // option lets an import replace stored items.
     void collidingIdRollsBackTheWholeFile()
     {
         TestDatabase db;
@@ -207,11 +244,29 @@ private slots:
         const QString path = db.file(QStringLiteral("p.xml"));
         QVERIFY(writeBytes(path, projectsFile("<item><ID>5</ID><Name>New</Name></item>"
                                               "<item><ID>1</ID><Name>Clash</Name></item>")));
-        QCOMPARE(importFiles({path}), QStringLiteral("Can't override an existing item. File: %1, node no. 1, ID: 1").arg(path));
+        const QString option = QStringLiteral("\"Override existing data\" (Tools > Options > Content > Import and Export)");
+        QCOMPARE(importFiles({path}), QStringLiteral("Can't override an existing item. File: %1, node no. 1, ID: 1. An "
+                                                     "import replaces stored items only with %2 on.")
+                                          .arg(path, option));
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 1);
         QCOMPARE(projectValue(1, DBSql::colName()), QStringLiteral("Stored"));
         QCOMPARE(Logger::warnings().size(), 1);
         QVERIFY(Logger::warnings().first().contains(path));
+
+        ProgressDialogProbe dialog;
+        dialog.build(new ThreadXmlImport({path}, &dialog));
+        dialog.show();
+        QTest::mouseClick(dialog.ok(), Qt::LeftButton);
+        QTRY_COMPARE(dialog.ok()->text(), LocaleDialog::close());
+        QCOMPARE(dialog.status()->text(),
+                 QStringLiteral("<span style='color:red;'>Operation failed: the item with ID 1 in p.xml (node no. 1) is "
+                                "stored already, and an import replaces stored items only with %1 on. See Error "
+                                "Console for more details.</span>")
+                     .arg(option.toHtmlEscaped()));
+        dialog.close();
+        setOverride(true);
+        QCOMPARE(importFiles({path}), QString());
+        QCOMPARE(projectValue(1, DBSql::colName()), QStringLiteral("Clash"));
     }
 
     void overwriteKeepsWhatTheItemLacks()

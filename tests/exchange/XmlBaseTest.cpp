@@ -12,6 +12,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace Vexal;
 
 class XmlBaseTest : public QObject
@@ -26,6 +28,8 @@ private slots:
         QTest::newRow("int empty") << "int" << "" << false << "0"; // an empty element gives no value
         QTest::newRow("int letters") << "int" << "abc" << false << "0";
         QTest::newRow("int fraction") << "int" << "1.5" << false << "0";
+        QTest::newRow("int past an int") << "int" << "2147483648" << false << "0"; // never cut to a wrong value
+        QTest::newRow("int smallest") << "int" << "-2147483648" << true << "-2147483648";
         QTest::newRow("flag 2") << "flag" << "2" << true << "1";
         QTest::newRow("flag 0") << "flag" << "0" << true << "0";
         QTest::newRow("flag yes") << "flag" << "yes" << false << "0";
@@ -128,20 +132,28 @@ private slots:
 
     void commonElements_data()
     {
-        addColumns<QString, bool, int, bool>("xml", "accepted", "id", "deleteMark");
-        QTest::newRow("no id") << "<item><Name>a</Name></item>" << false << -1 << false;
-        QTest::newRow("id abc") << "<item><ID>abc</ID></item>" << false << -1 << false;
-        QTest::newRow("wrong case") << "<Item><ID>3</ID></Item>" << false << -1 << false;
-        QTest::newRow("id -1") << "<item><ID>-1</ID></item>" << true << -1 << false;
-        QTest::newRow("xdelete yes") << "<item><ID>4</ID><XDelete>yes</XDelete></item>" << true << 4 << false;
-        QTest::newRow("xdelete 2") << "<item><ID>4</ID><XDelete>2</XDelete></item>" << true << 4 << true;
-        QTest::newRow("xdelete 0") << "<item><ID>4</ID><XDelete>0</XDelete></item>" << true << 4 << false;
+        addColumns<QString, bool, qint64, bool>("xml", "accepted", "id", "deleteMark");
+        QTest::newRow("no id") << "<item><Name>a</Name></item>" << false << qint64(-1) << false;
+        QTest::newRow("id abc") << "<item><ID>abc</ID></item>" << false << qint64(-1) << false;
+        QTest::newRow("wrong case") << "<Item><ID>3</ID></Item>" << false << qint64(-1) << false;
+        QTest::newRow("id -1") << "<item><ID>-1</ID></item>" << true << qint64(-1) << false;
+        QTest::newRow("id 2^31") << "<item><ID>2147483648</ID></item>" << true << qint64(2147483648) << false;
+        QTest::newRow("id 2^32 + 1001") << "<item><ID>4294968297</ID></item>" << true << qint64(4294968297) << false;
+        QTest::newRow("id 2^63 - 1") << "<item><ID>9223372036854775807</ID></item>" << true
+                                     << qint64(9223372036854775807) << false;
+        QTest::newRow("id -2^63") << "<item><ID>-9223372036854775808</ID></item>" << true
+                                  << std::numeric_limits<qint64>::min() << false;
+        QTest::newRow("id 2^63") << "<item><ID>9223372036854775808</ID></item>" << false << qint64(-1) << false;
+        QTest::newRow("id 20 digits") << "<item><ID>12345678901234567890</ID></item>" << false << qint64(-1) << false;
+        QTest::newRow("xdelete yes") << "<item><ID>4</ID><XDelete>yes</XDelete></item>" << true << qint64(4) << false;
+        QTest::newRow("xdelete 2") << "<item><ID>4</ID><XDelete>2</XDelete></item>" << true << qint64(4) << true;
+        QTest::newRow("xdelete 0") << "<item><ID>4</ID><XDelete>0</XDelete></item>" << true << qint64(4) << false;
     }
     void commonElements()
     {
         QFETCH(QString, xml);
         QFETCH(bool, accepted);
-        QFETCH(int, id);
+        QFETCH(qint64, id);
         QFETCH(bool, deleteMark);
         const XmlItem item = readItem(xml);
         QVERIFY(item.tagName() != QLatin1String("refused")); // well-formed: refused by the record, not the reader

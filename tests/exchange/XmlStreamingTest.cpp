@@ -26,6 +26,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace Vexal;
 
 namespace {
@@ -295,16 +297,19 @@ private slots:
     }
 
     // The import's set of stored IDs agrees with a plain set through inserts
-    // and removals: IDs anywhere in the int range, and a dense run that
-    // outgrows a block's array.
+    // and removals: IDs anywhere in the 64-bit range, a dense run that
+    // outgrows a block's array, and IDs that differ only above 32 bits.
     void idSetAgreesWithASet()
     {
         IdSet ids;
-        QSet<int> oracle;
-        quint32 seed = 12345;
+        QSet<qint64> oracle;
+        quint64 seed = 12345;
         for (int step = 0; step < 200000; ++step) {
-            seed = seed * 1103515245u + 12345u;
-            const int id = step % 3 == 0 ? int(seed ^ (seed << 13)) : int(seed >> 8) % 20000 - 100;
+            seed = seed * 6364136223846793005u + 1442695040888963407u;
+            const qint64 dense = qint64(seed >> 40) % 20000 - 100;
+            const qint64 id = step % 3 == 0   ? qint64(seed ^ (seed << 13))
+                              : step % 3 == 1 ? dense
+                                              : dense + (qint64(seed >> 62) << 32);
             if (seed & 1 || step % 3 == 0) {
                 ids.insert(id);
                 oracle.insert(id);
@@ -313,16 +318,20 @@ private slots:
                 oracle.remove(id);
             }
         }
-        for (const int id : {INT_MIN, INT_MAX, -1, 0}) {
+        for (const qint64 id : {std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), qint64(INT_MIN),
+                                qint64(INT_MAX), qint64(-1), qint64(0)}) {
             ids.insert(id);
             oracle.insert(id);
         }
-        QCOMPARE(ids.size(), oracle.size());
-        for (int id = -70000; id < 70000; ++id)
-            QCOMPARE(ids.contains(id), oracle.contains(id));
-        for (const int id : qAsConst(oracle)) {
+        QCOMPARE(ids.size(), qint64(oracle.size()));
+        for (const qint64 high : {qint64(0), qint64(1) << 32, qint64(3) << 32, qint64(-1) << 32}) {
+            for (qint64 id = -70000; id < 70000; ++id)
+                QCOMPARE(ids.contains(high + id), oracle.contains(high + id));
+        }
+        for (const qint64 id : qAsConst(oracle)) {
             QVERIFY(ids.contains(id));
             QCOMPARE(ids.contains(id ^ 0x55550000), oracle.contains(id ^ 0x55550000));
+            QCOMPARE(ids.contains(id ^ (qint64(1) << 40)), oracle.contains(id ^ (qint64(1) << 40)));
         }
     }
 

@@ -55,6 +55,12 @@ int sample<int>(int index)
 {
     return 10 + index;
 }
+// IDs lie beyond an int, so that a text that cuts one is noticed.
+template <>
+qint64 sample<qint64>(int index)
+{
+    return 5000000000LL + index;
+}
 
 template <typename... Ts, std::size_t... I>
 QString callWith(QString (*getter)(Ts...), std::index_sequence<I...>)
@@ -80,6 +86,11 @@ template <>
 QString shown<int>(int)
 {
     return QString(); // numbers may be shown counted from one
+}
+template <>
+QString shown<qint64>(int index)
+{
+    return QString::number(sample<qint64>(index));
 }
 
 template <typename... Ts, std::size_t... I>

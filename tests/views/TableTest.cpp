@@ -292,10 +292,12 @@ private slots:
     }
 
     // The selected ids in row order, the first of them for single-row commands.
+    // IDs past 32 bits are handed out whole.
     void selectedIds()
     {
         for (int i = 0; i < 6; ++i)
             addProject(QStringLiteral("P%1").arg(i));
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET ID = ID + 4294967296 WHERE ID > 4;")));
         Fixture f;
         QCOMPARE(f.table.selectedId(), -1);
         QVERIFY(f.table.selectedIds().isEmpty());
@@ -304,7 +306,9 @@ private slots:
         f.table.selectionModel()->select(f.table.model()->index(5, 0),
                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(f.table.selectedId(), 3);
-        QCOMPARE(f.table.selectedIds(), (QList<int>{3, 6}));
+        QCOMPARE(f.table.selectedIds(), (QList<qint64>{3, 4294967302}));
+        f.table.selectRow(4);
+        QCOMPARE(f.table.selectedId(), 4294967301);
     }
 };
 
