@@ -5,6 +5,7 @@
 #include "automation/SelectorBuilder.h"
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
+#include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QElapsedTimer>
@@ -52,7 +53,7 @@ void loadOtherPages()
         auto* view = new QWebView;
         SelectorPageGenerator generator(seed);
         load(view, generator.page(400, 200));
-        Vexal::SelectorLookup lookup(view);
+        Vexal::SelectorLookup lookup(Vexal::PageDomFactory::forView(view));
         for (int i = 0; i < 20; ++i) {
             Vexal::SelectorBuilder builder;
             builder.build(generator.selector(), QString(), QString());
@@ -104,7 +105,7 @@ void runSelector(benchmark::State& state, const char* selector, int expected, QW
 {
     Vexal::SelectorBuilder builder;
     builder.build(QString::fromLatin1(selector), QString(), QString());
-    Vexal::SelectorLookup lookup(view);
+    Vexal::SelectorLookup lookup(Vexal::PageDomFactory::forView(view));
     for (auto _ : state) {
         const int found = lookup.find(builder.result()).size();
         if (found != expected)
@@ -173,7 +174,7 @@ void runAgainstCss(benchmark::State& state, const char* selector, int expected, 
 {
     Vexal::SelectorBuilder builder;
     builder.build(QString::fromLatin1(selector), QString(), QString());
-    Vexal::SelectorLookup lookup(page10k());
+    Vexal::SelectorLookup lookup(Vexal::PageDomFactory::forView(page10k()));
     runAgainstCss(state, [&] { return lookup.find(builder.result()).size(); }, expected, css, cssExpected);
 }
 void BM_NextAgainstSiblingQuery(benchmark::State& state)
@@ -264,7 +265,7 @@ void runAgainstLiteral(benchmark::State& state, QWebView* view, const QString& s
     Vexal::SelectorBuilder builder;
     builder.build(selector, QString(), QString());
     Vexal::WebKitPageDom dom(view);
-    Vexal::SelectorLookup lookup(&dom);
+    Vexal::SelectorLookup lookup(dom);
     LiteralSelectorEngine literal(&dom);
     qint64 ours = 0;
     qint64 peer = 0;

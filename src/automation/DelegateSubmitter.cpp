@@ -29,8 +29,8 @@ DelegateSubmitter::DelegateSubmitter(QWebView* view, QObject* parent)
     , m_dom(PageDomFactory::forView(view))
 {
     m_builder = new SelectorBuilder(this);
-    m_manager = new SelectorManager(m_dom.get(), this);
-    m_lookup = new SelectorLookup(m_dom.get(), this);
+    m_manager = new SelectorManager(m_dom, this);
+    m_lookup = new SelectorLookup(m_dom, this);
 }
 
 DelegateSubmitter::~DelegateSubmitter() = default;

@@ -265,6 +265,9 @@ public:
     // Holds an access made on the heap (or none): from now on it is deleted
     // once neither a handle nor an element holds it.
     explicit PageDomHandle(PageDom* made);
+    // Names an access whose maker keeps it (one made on the stack, in tests),
+    // which must outlive the handle: handles never delete it.
+    explicit PageDomHandle(PageDom& kept);
     PageDomHandle(const PageDomHandle& other)
         : PageDomHandle()
     {

@@ -6,6 +6,7 @@
 #include "automation/SelectorBuilder.h"
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
+#include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QSignalSpy>
@@ -73,7 +74,7 @@ class SelectorDifferentialTest : public QObject
         builder.build(text, QString(), QString());
         QVERIFY2(!builder.error(), qPrintable(text));
         WebKitPageDom dom(&view);
-        QVERIFY2(SelectorLookup(&dom).find(builder.result()) == LiteralSelectorEngine(&dom).find(builder.result()),
+        QVERIFY2(SelectorLookup(dom).find(builder.result()) == LiteralSelectorEngine(&dom).find(builder.result()),
                  qPrintable(text));
     }
 
@@ -213,8 +214,8 @@ private slots:
         compare(shallow, selector);
         SelectorBuilder builder;
         builder.build(selector, QString(), QString());
-        SelectorLookup inShallow(&shallow);
-        SelectorLookup inDeep(&deep);
+        SelectorLookup inShallow(PageDomFactory::forView(&shallow));
+        SelectorLookup inDeep(PageDomFactory::forView(&deep));
         const qint64 shallowNs = bestThreadCpuNs([&] { inShallow.find(builder.result()); });
         const qint64 deepNs = bestThreadCpuNs([&] { inDeep.find(builder.result()); });
         QVERIFY2(deepNs < 8 * shallowNs + 2000000,

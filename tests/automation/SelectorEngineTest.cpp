@@ -5,6 +5,7 @@
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
 #include "automation/SelectorManager.h"
+#include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QNetworkRequest>
@@ -196,7 +197,7 @@ class SelectorEngineTest : public QObject
         builder.build(text, QString(), QString());
         if (builder.error())
             return {builder.error()->text()};
-        SelectorLookup lookup(m_view.get());
+        SelectorLookup lookup(PageDomFactory::forView(m_view.get()));
         QStringList out;
         const PageElements found = lookup.find(builder.result());
         for (const PageElement& e : found)
@@ -540,14 +541,14 @@ private slots:
         SelectorBuilder builder;
         builder.build(QStringLiteral("IFRAME[id=\"editor\"]:INPUT"), QString(), QString());
         WebKitPageDom dom(m_view.get());
-        SelectorLookup lookup(&dom);
+        SelectorLookup lookup(dom);
         const PageElements inputs = lookup.find(builder.result());
         QCOMPARE(inputs.size(), 1);
         QCOMPARE(inputs.at(0).attribute(QStringLiteral("name")), QStringLiteral("in"));
 
         // The frame added by script comes first in the document but last
         // among the child frames: the text must still go to the editor.
-        SelectorManager manager(&dom);
+        SelectorManager manager(dom);
         const PageElement editor = dom.wrap(byId(*m_view, QStringLiteral("editor")));
         QCOMPARE(SelectorManager::elementType(editor), int(SelectorManager::TypeIframe));
         manager.setValue(editor, QStringLiteral("a<b>c</b>"));
@@ -563,7 +564,7 @@ private slots:
         m_view->setPage(page);
         QVERIFY(load(*m_view, controlsPage));
         WebKitPageDom dom(m_view.get());
-        SelectorManager manager(&dom);
+        SelectorManager manager(dom);
         const auto raw = [this](const char* id) { return byId(*m_view, QString::fromLatin1(id)); };
         const auto e = [&](const char* id) { return dom.wrap(raw(id)); };
 
@@ -646,12 +647,12 @@ private slots:
         for (int n = 1; n <= steps.size(); ++n) {
             SelectorBuilder builder;
             builder.build(QStringList(steps.mid(0, n)).join(QLatin1Char(':')), QString(), QString());
-            kept = std::max(kept, SelectorLookup(&dom).find(builder.result()).size());
+            kept = std::max(kept, SelectorLookup(dom).find(builder.result()).size());
         }
         SelectorBuilder builder;
         builder.build(selector, QString(), QString());
         dom.resetPeak();
-        SelectorLookup(&dom).find(builder.result());
+        SelectorLookup(dom).find(builder.result());
         const int page = m_view->page()->mainFrame()->findAllElements(QStringLiteral("*")).count() + 1;
         QVERIFY2(dom.peakHeldElements() <= page + 2 * kept,
                  qPrintable(QStringLiteral("%1 held, %2 kept").arg(dom.peakHeldElements()).arg(kept)));
@@ -662,16 +663,16 @@ private slots:
     {
         QVERIFY(load(*m_view, formsPage));
         SelectorList empty(QString(), QString(), {});
-        SelectorLookup lookup(m_view.get());
+        SelectorLookup lookup(PageDomFactory::forView(m_view.get()));
         QVERIFY(lookup.find(nullptr).isEmpty());
         QVERIFY(lookup.find(&empty).isEmpty());
-        QVERIFY(SelectorLookup(static_cast<QWebView*>(nullptr)).find(&empty).isEmpty());
+        QVERIFY(SelectorLookup(PageDomFactory::forView(nullptr)).find(&empty).isEmpty());
 
         SelectorBuilder builder;
         builder.build(QStringLiteral("INPUT"), QString(), QString());
         WebKitPageDom dom(m_view.get());
         const PageElement input = dom.wrap(byId(*m_view, QStringLiteral("i0")));
-        SelectorManager manager(m_view.get());
+        SelectorManager manager(PageDomFactory::forView(m_view.get()));
         manager.setValue(PageElement(), QStringLiteral("x"));
         manager.click(PageElement());
         manager.selectOption(PageElement(), {QStringLiteral("x")});
@@ -679,13 +680,13 @@ private slots:
         // Elements found through a view's page access hold it.
         PageElements kept;
         {
-            SelectorLookup gone(m_view.get());
+            SelectorLookup gone(PageDomFactory::forView(m_view.get()));
             kept = gone.find(builder.result());
         }
         QCOMPARE(kept.first().attribute(QStringLiteral("id")), QStringLiteral("i0"));
 
-        SelectorLookup late(m_view.get());
-        SelectorManager lateManager(m_view.get());
+        SelectorLookup late(PageDomFactory::forView(m_view.get()));
+        SelectorManager lateManager(PageDomFactory::forView(m_view.get()));
         m_view.reset();
         QVERIFY(late.find(builder.result()).isEmpty());
         lateManager.setValue(input, QStringLiteral("x"));
