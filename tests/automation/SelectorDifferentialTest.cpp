@@ -119,7 +119,8 @@ private slots:
                            QStringLiteral("FORM:XCHILD[XTRIMMED=\"x\"]:XSIBLING[XTEXT=\"x\"]")};
         // Form rows the next-element step answers in one pass over the page:
         // fields before the first label, inside a label, in the next table
-        // cell, several labels waiting for one field at different depths.
+        // cell, several labels waiting for one field at different depths;
+        // elements whose next element is the one after them, of the same name.
         QTest::newRow("labels and fields") << QStringLiteral(
             "<html><body><input id=\"i0\"><form><div><label>a</label><span>*</span><input id=\"i1\"></div>"
             "<div><label>b <input id=\"i2\"></label></div><table><tr><td><input type=\"checkbox\" "
@@ -129,13 +130,19 @@ private slots:
             "<input id=\"i6\">"
             "</div><div><p><label>h</label></p><label class=\"a\">i</label><input id=\"i7\"></div><label>j</label>"
             "<div><input id=\"i8\"></div><div><label class=\"a\">k</label><label>l</label>"
-            "<input type=\"checkbox\" id=\"i9\"></div></form><label>m</label></body></html>")
+            "<input type=\"checkbox\" id=\"i9\"></div><div class=\"a\"></div><div class=\"a\"><label class=\"a\">n</label>"
+            "<label class=\"a\">o</label></div><div class=\"a\"></div><div></div></form><label>m</label></body></html>")
                                            << QStringList{
                                                   QStringLiteral("LABEL:XNEXT[XNAME=\"INPUT\"]"),
                                                   QStringLiteral("LABEL[class=\"a\"]:XNEXT[XNAME=\"INPUT\"]"),
                                                   QStringLiteral("LABEL:XNEXT[XNAME=\"INPUT\"&&type=\"checkbox\"]"),
                                                   QStringLiteral("INPUT:XNEXT[XNAME=\"LABEL\"]"),
-                                                  QStringLiteral("P:XNEXT[XNAME=\"INPUT\"]")};
+                                                  QStringLiteral("P:XNEXT[XNAME=\"INPUT\"]"),
+                                                  QStringLiteral("LABEL:XNEXT[XNAME=\"LABEL\"]"),
+                                                  QStringLiteral("INPUT:XNEXT[XNAME=\"INPUT\"]"),
+                                                  QStringLiteral("DIV[class=\"a\"]:XNEXT[XNAME=\"DIV\"]"),
+                                                  QStringLiteral("LABEL[class=\"a\"]:XNEXT[class=\"a\"]"),
+                                                  QStringLiteral("LABEL:XNEXT")};
         // Texts of elements that hold none, many of them, as forms have: what
         // their markup shows against what the page shows of them.
         QTest::newRow("texts of elements holding none")

@@ -92,9 +92,9 @@ const char* const childrenPage = R"(<html><body>
 // Labels before, around and after their fields.
 const char* const nextPage = R"(<html><body>
 <label id="L1">A <input id="n1"></label>
-<label id="L2">B</label><label id="L3">C</label><span id="sp"></span><input id="n2">
+<label id="L2" class="a">B</label><label id="L3" class="a">C</label><span id="sp"></span><input id="n2">
 <div id="d"><input id="e1"><label id="L4">D</label></div><input id="e2">
-<p id="p"><label id="L5">E</label></p>
+<p id="p"><label id="L5" class="a">E</label></p>
 </body></html>)";
 
 // In XHTML element names keep their case.
@@ -382,6 +382,12 @@ private slots:
         row("label fields", "LABEL:XNEXT[XNAME=\"INPUT\"]", {"n1", "n2", "n2", "e1", "n1"});
         row("next of any name", "LABEL[id=\"L2\"]:XNEXT", {"L3"});
         row("next of same name", "INPUT:XNEXT[XNAME=\"INPUT\"]", {"n2", "e1", "e2", "n1"});
+        // One after another, of one name: each is the next of the one
+        // before it, never one further on.
+        row("next of same name in a row", "LABEL:XNEXT[XNAME=\"LABEL\"]", {"L2", "L3", "L4", "L5", "L1"});
+        row("next of same name, one further on", "LABEL[class=\"a\"]:XNEXT[XNAME=\"LABEL\"]", {"L3", "L4", "L1"});
+        row("next of same name and class", "LABEL[class=\"a\"]:XNEXT[XNAME=\"LABEL\"&&class=\"a\"]",
+            {"L3", "L5", "L2"});
         row("next with attribute", "LABEL:XNEXT[id=%\"E\"]", {"e1", "e1", "e1", "e1", "e1"});
         row("after a child step", "P:XCHILD:XNEXT[XNAME=\"INPUT\"]", {"n1"});
     }
