@@ -17,6 +17,8 @@
 #include <QWebPage>
 #include <QWebView>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -181,6 +183,63 @@ QString js(const QWebElement& element, const char* script)
     QWebElement e = element;
     return e.evaluateJavaScript(QString::fromLatin1(script)).toString();
 }
+
+// The heap a lookup holds at once: the bytes the process has taken from the
+// heap and not given back, sampled at each read of texts, the most of them
+// since start() above what was in use then.
+class HeapPeak
+{
+public:
+    void start()
+    {
+        m_watching = true;
+        m_start = inUse();
+        m_peak = m_start;
+    }
+
+    void sample()
+    {
+        if (m_watching)
+            m_peak = std::max(m_peak, inUse());
+    }
+
+    double megabytes() const { return double(m_peak - m_start) / (1 << 20); }
+
+private:
+    static size_t inUse()
+    {
+        const struct mallinfo2 info = mallinfo2();
+        return info.uordblks + info.hblkhd;
+    }
+
+    bool m_watching = false;
+    size_t m_start = 0;
+    size_t m_peak = 0;
+};
+
+// The page access of a view that samples the heap at each read of texts.
+class HeapWatchingPageDom final : public WebKitPageDom
+{
+public:
+    using WebKitPageDom::WebKitPageDom;
+    HeapPeak heap;
+
+    QString plainText(const PageElement& element) override
+    {
+        heap.sample();
+        return WebKitPageDom::plainText(element);
+    }
+    QString markup(const PageElement& element) override
+    {
+        heap.sample();
+        return WebKitPageDom::markup(element);
+    }
+    QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) override
+    {
+        heap.sample();
+        return WebKitPageDom::describeTexts(root, limit, pieces, rootShown);
+    }
+};
 
 } // namespace
 
@@ -663,6 +722,55 @@ private slots:
         QVERIFY2(dom.peakHeldElements() <= page + 2 * kept,
                  qPrintable(QStringLiteral("%1 held, %2 kept").arg(dom.peakHeldElements()).arg(kept)));
         QCOMPARE(dom.heldElements(), 0);
+    }
+
+    // What a lookup holds of texts at once follows what its steps keep: each
+    // candidate's text is read, tested and let go. DIVs nested 200 deep with
+    // 2,000 characters at every level, after a paragraph, none of them ASCII
+    // alone (the page's script cannot tell what they hold): the texts of all
+    // of them take 80 MB together, the outermost one 0.8 MB.
+    void heldTexts_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<int>("expected");
+        const auto row = [](const char* name, const char* selector, int expected) {
+            QTest::newRow(name) << QString::fromLatin1(selector) << expected;
+        };
+        row("contains", "DIV[XTEXT%%\"zzz\"]", 0);
+        row("equal", "DIV[XTEXT=\"zzz\"]", 0);
+        row("differs", "DIV[XTEXT!=\"zzz\"]", 201);
+        row("starts", "DIV[XTEXT=%\"level 1\"]", 111);
+        row("ends", "DIV[XTEXT%=\"zzz\"]", 0);
+        row("trimmed contains", "DIV[XTRIMMED%%\"level 199\"]", 201);
+        row("trimmed equal", "DIV[XTRIMMED=\"zzz\"]", 0);
+        row("trimmed ends", "DIV[XTRIMMED%=\"b\"]", 201);
+        row("attribute, then text", "DIV[id!=\"q\"&&XTEXT%%\"zzz\"]", 0);
+        row("name or text", "DIV[XNAME=\"SPAN\"||XTEXT%%\"zzz\"]", 0);
+        row("position and text", "DIV[XLAST!=\"0\"&&XTEXT%%\"zzz\"]", 0);
+        row("down", "BODY:DIV[XTEXT%%\"zzz\"]", 0);
+        row("parents", "DIV[XLAST=\"0\"]:XPARENT[XTEXT%%\"zzz\"]", 0);
+        row("children", "DIV:XCHILD[XTEXT%%\"zzz\"]", 0);
+        row("siblings", "DIV:XSIBLING[XTRIMMED=\"zzz\"]", 0);
+        row("next", "P:XNEXT[XTEXT%%\"zzz\"]", 0);
+    }
+
+    void heldTexts()
+    {
+        QFETCH(QString, selector);
+        QFETCH(int, expected);
+        QVERIFY(load(*m_view, "<html><body><p>s</p><div id=\"top\"></div><script>"
+                              "var p = document.getElementById('top'), filler = new Array(501).join('\u00e9 b ');"
+                              "for (var i = 0; i < 200; ++i) {"
+                              "  var d = document.createElement('div');"
+                              "  d.appendChild(document.createTextNode('level ' + i + ' ' + filler));"
+                              "  p.appendChild(d); p = d; }</script></body></html>"));
+        HeapWatchingPageDom dom(m_view.get());
+        SelectorBuilder builder;
+        builder.build(selector, QString(), QString());
+        SelectorLookup lookup(dom);
+        dom.heap.start();
+        QCOMPARE(lookup.find(builder.result()).size(), expected);
+        QVERIFY2(dom.heap.megabytes() < 4, qPrintable(QStringLiteral("%1 MB held").arg(dom.heap.megabytes())));
     }
 
     void robustness()
