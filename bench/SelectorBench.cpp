@@ -359,6 +359,11 @@ void registerStepMatrix()
         {"last", "XLAST=\"0\"", "XLAST!=\"2\""},
         {"text", "XTEXT%%\"level 1\"", "XTEXT%=\"9\""},
         {"trimmed", "XTRIMMED=\"s\"", "XTRIMMED%=\"7\""},
+        // A condition that no element passes, on an attribute without a name
+        // (read as empty), before a text: the text need not be read. Not on
+        // the form, where a next-element step whose candidates are nowhere
+        // scans the rest of the form from every element, by the rule itself.
+        {"nameless+text", "=\"x\"&&XTEXT%%\"level 1\"", nullptr},
     };
     struct Shape {
         const char* name;
@@ -369,6 +374,8 @@ void registerStepMatrix()
     for (const Shape& shape : shapes) {
         for (const Kind& kind : kinds) {
             for (const Condition& condition : conditions) {
+                if (!(shape.deep ? condition.deep : condition.flat))
+                    continue;
                 const QString selector = QStringLiteral("%1[%2]").arg(
                     QLatin1String(shape.deep ? kind.deep : kind.flat),
                     QLatin1String(shape.deep ? condition.deep : condition.flat));

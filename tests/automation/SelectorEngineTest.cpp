@@ -471,6 +471,11 @@ private slots:
         row("every level contains", "DIV[id=%\"a\"&&XTEXT%%\"X\"]", {"a1", "a2", "a3"});
         row("line break after a block", "DIV[XTEXT=\"xY\"]", {"b3"});
         row("not equal", "DIV[id=%\"a\"&&XTEXT!=\"x\"]", {"a1", "a2"});
+        // Conditions without a text decide first, around and inside others.
+        row("nameless fails first", "DIV[=\"x\"&&XTEXT=\"x\"]", {});
+        row("nameless passes first", "DIV[!=\"x\"&&XTEXT=\"x\"]", {"a3", "d1", "e1"});
+        row("inner fails first", "DIV[id!=\"a3\"&&XTEXT%%\"x\"&&id=%\"a\"]", {"a1", "a2"});
+        row("inner passes first", "DIV[id=\"b2\"||XTEXT=\"x\"]", {"a3", "b2", "d1", "e1"});
         row("white space kept", "SPAN[XTEXT=\"x\"]", {"c2"});
         row("white space trimmed", "DIV[XTRIMMED=\"pad x\"]", {"c1"});
         row("leading space", "DIV[XTEXT=%\" \"]", {"i1", "i2"});
