@@ -5,6 +5,7 @@
 #include "automation/SelectorBuilder.h"
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
+#include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QElapsedTimer>
@@ -52,7 +53,7 @@ void loadOtherPages()
         auto* view = new QWebView;
         SelectorPageGenerator generator(seed);
         load(view, generator.page(400, 200));
-        Vexal::SelectorLookup lookup(view);
+        Vexal::SelectorLookup lookup(Vexal::PageDomFactory::forView(view));
         for (int i = 0; i < 20; ++i) {
             Vexal::SelectorBuilder builder;
             builder.build(generator.selector(), QString(), QString());
@@ -104,7 +105,7 @@ void runSelector(benchmark::State& state, const char* selector, int expected, QW
 {
     Vexal::SelectorBuilder builder;
     builder.build(QString::fromLatin1(selector), QString(), QString());
-    Vexal::SelectorLookup lookup(view);
+    Vexal::SelectorLookup lookup(Vexal::PageDomFactory::forView(view));
     for (auto _ : state) {
         const int found = lookup.find(builder.result()).size();
         if (found != expected)
@@ -173,7 +174,7 @@ void runAgainstCss(benchmark::State& state, const char* selector, int expected, 
 {
     Vexal::SelectorBuilder builder;
     builder.build(QString::fromLatin1(selector), QString(), QString());
-    Vexal::SelectorLookup lookup(page10k());
+    Vexal::SelectorLookup lookup(Vexal::PageDomFactory::forView(page10k()));
     runAgainstCss(state, [&] { return lookup.find(builder.result()).size(); }, expected, css, cssExpected);
 }
 void BM_NextAgainstSiblingQuery(benchmark::State& state)
@@ -264,7 +265,7 @@ void runAgainstLiteral(benchmark::State& state, QWebView* view, const QString& s
     Vexal::SelectorBuilder builder;
     builder.build(selector, QString(), QString());
     Vexal::WebKitPageDom dom(view);
-    Vexal::SelectorLookup lookup(&dom);
+    Vexal::SelectorLookup lookup(dom);
     LiteralSelectorEngine literal(&dom);
     qint64 ours = 0;
     qint64 peer = 0;
@@ -358,6 +359,11 @@ void registerStepMatrix()
         {"last", "XLAST=\"0\"", "XLAST!=\"2\""},
         {"text", "XTEXT%%\"level 1\"", "XTEXT%=\"9\""},
         {"trimmed", "XTRIMMED=\"s\"", "XTRIMMED%=\"7\""},
+        // A condition that no element passes, on an attribute without a name
+        // (read as empty), before a text: the text need not be read. Not on
+        // the form, where a next-element step whose candidates are nowhere
+        // scans the rest of the form from every element, by the rule itself.
+        {"nameless+text", "=\"x\"&&XTEXT%%\"level 1\"", nullptr},
     };
     struct Shape {
         const char* name;
@@ -368,6 +374,8 @@ void registerStepMatrix()
     for (const Shape& shape : shapes) {
         for (const Kind& kind : kinds) {
             for (const Condition& condition : conditions) {
+                if (!(shape.deep ? condition.deep : condition.flat))
+                    continue;
                 const QString selector = QStringLiteral("%1[%2]").arg(
                     QLatin1String(shape.deep ? kind.deep : kind.flat),
                     QLatin1String(shape.deep ? condition.deep : condition.flat));

@@ -25,8 +25,8 @@ DelegateSubmitter::DelegateSubmitter(const PageDomHandle& page, QObject* parent)
     , m_dom(page)
 {
     m_builder = new SelectorBuilder(this);
-    m_manager = new SelectorManager(m_dom.get(), this);
-    m_lookup = new SelectorLookup(m_dom.get(), this);
+    m_manager = new SelectorManager(m_dom, this);
+    m_lookup = new SelectorLookup(m_dom, this);
     m_fill = std::make_unique<SmartFill>(m_manager);
 }
 

@@ -8,6 +8,7 @@
 #include "automation/WidSelectorComboBox.h"
 #include "core/Logger.h"
 #include "shell/BaseTabObject.h"
+#include "shell/PageDomFactory.h"
 #include "widgets/UtilGui.h"
 #include "widgets/UtilPainter.h"
 #include "widgets/WidTextEdit.h"
@@ -124,7 +125,7 @@ void ExtSelector::slotHighlight()
     WidWebTab* tab = webTab();
     if (!tab || !builder.result())
         return;
-    SelectorLookup lookup(tab->webView());
+    SelectorLookup lookup(PageDomFactory::forView(tab->webView()));
     const PageElements elements = lookup.find(builder.result());
     if (!lookup.error().isEmpty())
         showError(lookup.error());

@@ -7,7 +7,6 @@
 #include "automation/SelectorLookupCss.h"
 #include "automation/SelectorLookupScan.h"
 #include "automation/SelectorLookupText.h"
-#include "shell/PageDomFactory.h"
 #include "texts/LocaleMessage.h"
 
 #include <new>
@@ -17,14 +16,13 @@ namespace Vexal {
 
 using namespace lookup;
 
-SelectorLookup::SelectorLookup(QWebView* view, QObject* parent)
+SelectorLookup::SelectorLookup(PageDomHandle dom, QObject* parent)
     : QObject(parent)
-    , m_ownDom(PageDomFactory::forView(view))
-    , m_dom(m_ownDom.get())
+    , m_dom(std::move(dom))
 {
 }
 
-SelectorLookup::SelectorLookup(PageDom* dom, QObject* parent)
+SelectorLookup::SelectorLookup(PageDom& dom, QObject* parent)
     : QObject(parent)
     , m_dom(dom)
 {
@@ -55,113 +53,134 @@ void SelectorLookup::checkHeld(const Elements& held) const
         throw TooManyElements();
 }
 
-SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, const SelectorList* list) const
-{
-    const Selector* first = list->at(0);
-    const bool css = m_dom->takesCss();
-    const Plan firstPlan(first, css);
+struct SelectorLookup::Walk {
+    Walk(const PageElement& root, const Selector* step, bool takesCss)
+        : document(root)
+        , first(step)
+        , css(takesCss)
+        , firstPlan(step, takesCss)
+    {
+        if (css && !firstPlan.never && firstPlan.exact && !firstPlan.positional && firstPlan.single
+            && !firstPlan.query.isEmpty()) {
+            currentQuery = firstPlan.query;
+            currentType = cssTag(step);
+        }
+    }
+
+    const PageElement& document;
+    const Selector* first;
+    const bool css;
+    const Plan firstPlan;
     Elements current;
     // A CSS selector that finds exactly the current elements in document
     // order, while there is one, and the type its last part names.
     QString currentQuery;
     QString currentType;
-    if (css && !firstPlan.never && firstPlan.exact && !firstPlan.positional && firstPlan.single
-        && !firstPlan.query.isEmpty()) {
-        currentQuery = firstPlan.query;
-        currentType = cssTag(first);
-    }
     // The first step's elements are listed when a step needs them: a
     // next-element step over their query does not.
     bool listed = false;
-    const auto listFirst = [&] {
-        if (!listed) {
-            stepFirst(document, first, firstPlan, current);
-            checkHeld(current);
-            listed = true;
-        }
-    };
     int htmlDocument = -1;
-    for (int i = 1; i < list->count() && (!listed || !current.empty()); ++i) {
+};
+
+SelectorLookup::Elements SelectorLookup::evaluate(const PageElement& document, const SelectorList* list) const
+{
+    Walk walk(document, list->at(0), m_dom->takesCss());
+    for (int i = 1; i < list->count() && (!walk.listed || !walk.current.empty()); ++i) {
         const Selector* step = list->at(i);
-        const bool byCss = !currentQuery.isEmpty()
-            && (step->kind() == Selector::KindChild || step->kind() == Selector::KindNext);
-        if (byCss && htmlDocument < 0)
-            htmlDocument = isHtmlDocument(document) ? 1 : 0;
-        const ExactFilter filter = byCss ? ExactFilter(step, htmlDocument == 1) : ExactFilter(nullptr, false);
-        // An element has one name: when the two types differ no current
-        // element is a candidate of a next-element step.
-        const bool disjoint = currentType != filter.type && currentType != QLatin1String("*")
-            && filter.type != QLatin1String("*");
-        if (filter.valid && step->kind() == Selector::KindNext && disjoint) {
-            Elements next;
-            nextFollowing(document, currentQuery, filter.compound(), step, next);
-            checkHeld(next);
-            current.swap(next);
-            listed = true;
-            currentQuery.clear();
+        if (stepByQuery(walk, step))
             continue;
-        }
-        listFirst();
-        if (current.empty())
+        listFirst(walk);
+        if (walk.current.empty())
             break;
-        if (filter.valid && step->kind() == Selector::KindChild) {
-            const QString query = currentQuery + QStringLiteral(" > ") + filter.compound();
-            Elements next;
-            if (childrenInStepOrder(m_dom->select(document, query), current, next)) {
-                checkHeld(next);
-                current.swap(next);
-                currentQuery = query;
-                currentType = filter.type;
-                continue;
-            }
-        }
-        if (filter.valid && step->kind() == Selector::KindNext) {
-            Elements next;
-            nextInDocumentOrder(m_dom->select(document, currentQuery + QStringLiteral(", ") + filter.compound()),
-                                current, step, next);
-            checkHeld(next);
-            current.swap(next);
-            currentQuery.clear();
-            continue;
-        }
-        currentQuery.clear();
-        const Plan plan(step, css);
+        walk.currentQuery.clear();
         Elements next;
-        const bool family = step->kind() == Selector::KindChild || step->kind() == Selector::KindSibling;
-        if (family && plan.evidence && !plan.positional && !plan.never) {
-            stepFamilies(current, step, next);
-            checkHeld(next);
-        } else if (!plan.never) {
-            std::optional<NextScan> scan;
-            if (step->kind() == Selector::KindNext && plan.evidence) {
-                PageElement top = current.front();
-                for (PageElement up = top.parent(); !up.isNull(); up = up.parent())
-                    top = up;
-                scan.emplace(top, step);
-            }
-            for (const PageElement& element : current) {
-                switch (step->kind()) {
-                case Selector::KindParent: stepParent(element, step, next); break;
-                case Selector::KindChild: stepChild(element, step, plan, next); break;
-                case Selector::KindSibling: stepSibling(element, step, plan, next); break;
-                case Selector::KindNext: stepNext(element, step, scan ? &*scan : nullptr, next); break;
-                default: stepDown(element, step, plan, next); break;
-                }
-                checkHeld(next);
-            }
-        }
-        current.swap(next);
+        stepEach(walk.current, step, walk.css, next);
+        walk.current.swap(next);
     }
-    listFirst();
-    return current;
+    listFirst(walk);
+    return std::move(walk.current);
 }
 
 // The candidates are the elements of the main frame's document that the
 // step's query finds; only the main frame is searched.
-void SelectorLookup::stepFirst(const PageElement& document, const Selector* step, const Plan& plan,
-                               Elements& out) const
+void SelectorLookup::listFirst(Walk& walk) const
 {
-    plan.collectFrom(m_dom, document, step, out);
+    if (walk.listed)
+        return;
+    walk.firstPlan.collectFrom(m_dom.get(), walk.document, walk.first, walk.current);
+    checkHeld(walk.current);
+    walk.listed = true;
+}
+
+bool SelectorLookup::stepByQuery(Walk& walk, const Selector* step) const
+{
+    const int kind = step->kind();
+    if (walk.currentQuery.isEmpty() || (kind != Selector::KindChild && kind != Selector::KindNext))
+        return false;
+    if (walk.htmlDocument < 0)
+        walk.htmlDocument = isHtmlDocument(walk.document) ? 1 : 0;
+    const ExactFilter filter(step, walk.htmlDocument == 1);
+    if (!filter.valid)
+        return false;
+    // An element has one name: when the two types differ no current
+    // element is a candidate of a next-element step.
+    const QString any = QStringLiteral("*");
+    const bool disjoint = walk.currentType != filter.type && walk.currentType != any && filter.type != any;
+    Elements next;
+    if (kind == Selector::KindNext && disjoint) {
+        nextFollowing(walk.document, walk.currentQuery, filter.compound(), step, next);
+        walk.listed = true;
+    } else {
+        listFirst(walk);
+        if (walk.current.empty())
+            return true;
+        if (kind == Selector::KindChild) {
+            const QString query = walk.currentQuery + QStringLiteral(" > ") + filter.compound();
+            if (!childrenInStepOrder(m_dom->select(walk.document, query), walk.current, next))
+                return false;
+            checkHeld(next);
+            walk.current.swap(next);
+            walk.currentQuery = query;
+            walk.currentType = filter.type;
+            return true;
+        }
+        nextInDocumentOrder(m_dom->select(walk.document, walk.currentQuery + QStringLiteral(", ") + filter.compound()),
+                            walk.current, step, next);
+    }
+    checkHeld(next);
+    walk.current.swap(next);
+    walk.currentQuery.clear();
+    return true;
+}
+
+void SelectorLookup::stepEach(const Elements& current, const Selector* step, bool css, Elements& out) const
+{
+    const Plan plan(step, css);
+    if (plan.never)
+        return;
+    const int kind = step->kind();
+    if ((kind == Selector::KindChild || kind == Selector::KindSibling) && plan.evidence && !plan.positional) {
+        stepFamilies(current, step, out);
+        checkHeld(out);
+        return;
+    }
+    std::optional<NextScan> scan;
+    if (kind == Selector::KindNext && plan.evidence) {
+        PageElement top = current.front();
+        for (PageElement up = top.parent(); !up.isNull(); up = up.parent())
+            top = up;
+        scan.emplace(top, step);
+    }
+    for (const PageElement& element : current) {
+        switch (kind) {
+        case Selector::KindParent: stepParent(element, step, out); break;
+        case Selector::KindChild: stepChild(element, step, plan, out); break;
+        case Selector::KindSibling: stepSibling(element, step, plan, out); break;
+        case Selector::KindNext: stepNext(element, step, scan ? &*scan : nullptr, out); break;
+        default: stepDown(element, step, plan, out); break;
+        }
+        checkHeld(out);
+    }
 }
 
 // The children found by one CSS query come in document order; the step lists
@@ -293,12 +312,12 @@ void SelectorLookup::stepDown(const PageElement& element, const Selector* step, 
     if (element.isNull())
         return;
     if (element.tagName().compare(ConstSelector::tagIframe(), Qt::CaseInsensitive) == 0) {
-        const PageElement document = frameOf(m_dom, element);
+        const PageElement document = frameOf(m_dom.get(), element);
         if (!document.isNull())
-            plan.collectFrom(m_dom, document, step, out);
+            plan.collectFrom(m_dom.get(), document, step, out);
         return;
     }
-    plan.collectFrom(m_dom, element, step, out);
+    plan.collectFrom(m_dom.get(), element, step, out);
 }
 
 void SelectorLookup::stepParent(const PageElement& element, const Selector* step, Elements& out) const

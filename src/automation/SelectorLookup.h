@@ -8,8 +8,6 @@
 
 #include <vector>
 
-class QWebView;
-
 namespace Vexal {
 
 class Selector;
@@ -30,13 +28,13 @@ class SelectorLookup : public QObject
 {
     Q_OBJECT
 public:
-    // The page of a web view, through the view's page access (PageDomFactory).
-    explicit SelectorLookup(QWebView* view, QObject* parent = nullptr);
-    // Any page access (not owned).
-    explicit SelectorLookup(PageDom* dom, QObject* parent = nullptr);
+    // The page access held by its handle; a null handle reads as no page.
+    explicit SelectorLookup(PageDomHandle dom, QObject* parent = nullptr);
+    // An access whose maker keeps it, and which outlives the lookup.
+    explicit SelectorLookup(PageDom& dom, QObject* parent = nullptr);
     ~SelectorLookup() override;
 
-    PageDom* dom() const { return m_dom; }
+    PageDom* dom() const { return m_dom.get(); }
 
     // Empty when there is no page, or no list or step, or when the lookup gave
     // up (error()). The same element may stand in the result more than once.
@@ -61,8 +59,18 @@ private:
     using Elements = PageElements;
     using Plan = lookup::StepPlan;
 
+    // The current elements between the steps of one find().
+    struct Walk;
+
     Elements evaluate(const PageElement& document, const SelectorList* list) const;
-    void stepFirst(const PageElement& document, const Selector* step, const Plan& plan, Elements& out) const;
+    // The first step's elements, when a step needs them.
+    void listFirst(Walk& walk) const;
+    // A child or next-element step answered by the page's own queries, where
+    // a query finds exactly the current elements and CSS says the step: false
+    // when it cannot be.
+    bool stepByQuery(Walk& walk, const Selector* step) const;
+    // Any step, element by element or, for texts, together.
+    void stepEach(const Elements& current, const Selector* step, bool css, Elements& out) const;
     void nextInDocumentOrder(const PageElements& both, const Elements& current, const Selector* step,
                              Elements& out) const;
     void nextFollowing(const PageElement& document, const QString& from, const QString& to, const Selector* step,
@@ -82,8 +90,7 @@ private:
     // A step that holds more than the limit ends the lookup.
     void checkHeld(const Elements& held) const;
 
-    PageDomHandle m_ownDom;
-    PageDom* m_dom;
+    PageDomHandle m_dom;
     int m_limit = defaultLimit;
     mutable QString m_error;
 };

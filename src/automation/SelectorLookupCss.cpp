@@ -294,7 +294,17 @@ void StepPlan::collectIndices(const PageElements& all, const Selector* step, con
     // The candidates all have the step's name.
     const int showsText = stepMarkupShowsText(step) ? 1 : 0;
     for (int i = 0; i < count; ++i) {
-        const PageElement element = all.at(i);
+        if (positional && !positionsHold(step, i, count))
+            continue;
+        // Conditions that need no text decide first: where they do, the
+        // candidate's text, or what it holds, is never asked for.
+        const PageElement& element = all.at(i);
+        const Verdict verdict = withoutTexts(element, step, i, count);
+        if (verdict != Verdict::Texts) {
+            if (verdict == Verdict::Passes)
+                out.push_back(i);
+            continue;
+        }
         TextProbe probe(element);
         probe.markupShowsText = showsText;
         if (evidence) {
@@ -309,9 +319,7 @@ void StepPlan::collectIndices(const PageElements& all, const Selector* step, con
                 }
             }
         }
-        if (positional && !positionsHold(step, i, count))
-            continue;
-        if (probeStep(probe, step, i, count))
+        if (textsPass(probe, step))
             out.push_back(i);
     }
 }

@@ -194,7 +194,7 @@ const TextShape* ShapeWalk::shapeOf(size_t j)
         derive(m_done);
         const auto read = m_reads.find(m_done);
         if (read != m_reads.end()) {
-            setText(m_done, read->second);
+            m_shapes[m_done] = std::move(read->second);
             m_reads.erase(read);
         }
     }
@@ -204,9 +204,20 @@ const TextShape* ShapeWalk::shapeOf(size_t j)
 void ShapeWalk::noteRead(size_t j, const QString& text)
 {
     if (!m_started)
-        m_early[j] = text;
+        m_early[j] = shapeOfText(text);
     else if (!m_described.isEmpty() && indexOf(j) >= m_done)
-        setText(indexOf(j), text);
+        m_shapes[indexOf(j)] = shapeOfText(text);
+}
+
+void ShapeWalk::prepare()
+{
+    for (int i = 0; i < m_step->attributeCount(); ++i) {
+        const SelectorAttribute* attribute = m_step->attributeAt(i);
+        if (isTextual(attribute))
+            m_keep = std::max(m_keep, int(attribute->value().size()) + 1);
+        if (i < 32)
+            m_needles << needleOf(attribute);
+    }
 }
 
 void ShapeWalk::start()
@@ -236,10 +247,8 @@ void ShapeWalk::start()
     m_next.assign(size, -1);
     m_plain.assign(size, 0);
     bool pieces = false;
-    for (int i = 0; i < m_step->attributeCount() && i < 32; ++i) {
-        m_needles << needleOf(m_step->attributeAt(i));
-        pieces = pieces || !m_needles.last().isEmpty();
-    }
+    for (const QString& needle : qAsConst(m_needles))
+        pieces = pieces || !needle.isEmpty();
     for (size_t j = 1; j < size; ++j) {
         const size_t parent = size_t(m_parents[j]);
         if (m_first[parent] < 0)
@@ -317,18 +326,22 @@ void ShapeWalk::derive(size_t j)
     }
 }
 
-void ShapeWalk::setText(size_t j, const QString& text)
+TextShape ShapeWalk::shapeOfText(const QString& text) const
 {
-    if (m_described.isEmpty())
-        return;
-    m_shapes[j] = TextShape::of(text);
-    if (m_needles.isEmpty())
-        return;
-    const QString bare = bareFolded(text);
+    TextShape shape = TextShape::of(text, m_keep);
+    QString bare;
+    bool folded = false;
     for (int i = 0; i < m_needles.size(); ++i) {
-        if (!m_needles.at(i).isEmpty() && !bare.contains(m_needles.at(i)))
-            m_shapes[j].lacks |= quint32(1) << i;
+        if (m_needles.at(i).isEmpty())
+            continue;
+        if (!folded) {
+            bare = bareFolded(text);
+            folded = true;
+        }
+        if (!bare.contains(m_needles.at(i)))
+            shape.lacks |= quint32(1) << i;
     }
+    return shape;
 }
 
 bool ShapeWalk::lacks(size_t j, const QVector<QStringRef>& pieces, int index) const

@@ -44,14 +44,24 @@ struct TextShape {
     // comes between them.
     QChar follow;
 
-    static TextShape of(const QString& text)
+    // The shape of a text read whole, cut to what conditions on values
+    // shorter than "keep" look at: a shape lives as long as the walk that
+    // keeps it, the text only while its element is tested.
+    static TextShape of(const QString& text, int keep)
     {
         TextShape shape;
-        shape.head = text;
-        shape.whole = true;
-        shape.core = text.trimmed();
-        shape.coreWhole = true;
-        shape.tail = text;
+        int begin = 0;
+        int end = text.size();
+        while (end > 0 && text.at(end - 1).isSpace())
+            --end;
+        while (begin < end && text.at(begin).isSpace())
+            ++begin;
+        // The head runs on "keep" characters from the first visible one.
+        shape.whole = text.size() - begin <= keep;
+        shape.head = shape.whole ? text : text.left(begin + keep);
+        shape.coreWhole = end - begin <= keep;
+        shape.core = text.mid(shape.coreWhole ? begin : end - keep, shape.coreWhole ? end - begin : keep);
+        shape.tail = text.size() <= keep ? text : text.right(keep);
         if (!text.isEmpty())
             shape.trail = text.at(text.size() - 1).isSpace() ? TrailSpace : TrailVisible;
         return shape;
@@ -102,6 +112,7 @@ public:
         , m_step(step)
         , m_done(order.size())
     {
+        prepare();
     }
 
     // For the ancestors of an element, nearest first: the walk covers the
@@ -114,6 +125,7 @@ public:
         , m_done(0)
         , m_ancestors(&ancestors)
     {
+        prepare();
     }
 
     // The shape of an element's text; null when the page's script cannot tell.
@@ -131,17 +143,19 @@ public:
         return j < m_plain.size() && m_plain[j] != 0;
     }
 
-    // The text of an element was read: its shape is the text itself.
+    // The text of an element was read: its shape is the text itself, as far
+    // as the step's conditions look at it.
     void noteRead(size_t j, const QString& text);
 
 private:
     size_t indexOf(size_t j) const { return m_ancestors ? (j < m_map.size() ? m_map[j] : m_order.size()) : j; }
 
+    void prepare();
     void start();
 
     void derive(size_t j);
 
-    void setText(size_t j, const QString& text);
+    TextShape shapeOfText(const QString& text) const;
 
     // Whether the text of an element can hold a value only where its child
     // nodes do not show it: within no own text, within no element inside,
@@ -154,9 +168,10 @@ private:
     bool m_started = false;
     // The shapes from this index on are known.
     size_t m_done;
-    // Texts read before the shapes were asked for, by walk index and as named.
-    std::map<size_t, QString> m_reads;
-    std::map<size_t, QString> m_early;
+    // The shapes of texts read before the shapes were asked for, by walk
+    // index and as named.
+    std::map<size_t, TextShape> m_reads;
+    std::map<size_t, TextShape> m_early;
     const std::vector<PageElement>* m_ancestors = nullptr;
     std::vector<size_t> m_map;
     std::vector<PageElement> m_ownOrder;
@@ -170,6 +185,9 @@ private:
     QStringList m_described;
     // The bare folded value of each condition, where own texts can rule it out.
     QStringList m_needles;
+    // How much of each end of a text read the walk keeps: one character more
+    // than the longest value of a text condition.
+    int m_keep = 1;
 };
 
 

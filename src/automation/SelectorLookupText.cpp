@@ -334,33 +334,47 @@ bool stepMarkupShowsText(const Selector* step)
     return step->tag().compare(QLatin1String("TEMPLATE"), Qt::CaseInsensitive) != 0;
 }
 
-// A step's conditions with the text ones answered through the probe.
-bool probeStep(TextProbe& probe, const Selector* step, int pos, int count)
+Verdict withoutTexts(const PageElement& element, const Selector* step, int pos, int count)
 {
-    const PageElement& element = probe.element;
     if (element.isNull() || !step)
-        return false;
+        return Verdict::Fails;
     const int n = step->attributeCount();
     if (n == 0)
-        return true;
+        return Verdict::Passes;
     const int join = step->join();
     if (join != Selector::JoinAll && join != Selector::JoinAny)
-        return false;
+        return Verdict::Fails;
     // The conditions have no side effects, so their order does not change the
     // answer: the plain text, which needs the page's layout, is read last.
     const bool wanted = join == Selector::JoinAny;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < n; ++i) {
-            const SelectorAttribute* attribute = step->attributeAt(i);
-            if (isTextual(attribute) != (pass == 1))
-                continue;
-            const bool result = pass == 1 ? probe.test(attribute, i)
-                                          : conditionHolds(element, attribute, pos, count);
-            if (result == wanted)
-                return wanted;
-        }
+    bool texts = false;
+    for (int i = 0; i < n; ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (isTextual(attribute))
+            texts = true;
+        else if (conditionHolds(element, attribute, pos, count) == wanted)
+            return wanted ? Verdict::Passes : Verdict::Fails;
+    }
+    if (texts)
+        return Verdict::Texts;
+    return wanted ? Verdict::Fails : Verdict::Passes;
+}
+
+bool textsPass(TextProbe& probe, const Selector* step)
+{
+    const bool wanted = step->join() == Selector::JoinAny;
+    for (int i = 0; i < step->attributeCount(); ++i) {
+        const SelectorAttribute* attribute = step->attributeAt(i);
+        if (isTextual(attribute) && probe.test(attribute, i) == wanted)
+            return wanted;
     }
     return !wanted;
+}
+
+bool probeStep(TextProbe& probe, const Selector* step, int pos, int count)
+{
+    const Verdict verdict = withoutTexts(probe.element, step, pos, count);
+    return verdict == Verdict::Texts ? textsPass(probe, step) : verdict == Verdict::Passes;
 }
 
 

@@ -202,6 +202,14 @@ private:
 };
 
 
+// What the conditions of a step that need no text (names, attributes,
+// positions) decide for an element: that it passes or fails whatever its
+// text, or that its text conditions decide.
+enum class Verdict { Fails, Passes, Texts };
+Verdict withoutTexts(const PageElement& element, const Selector* step, int pos, int count);
+// The text conditions of a step, where those that need no text left the
+// answer to them.
+bool textsPass(TextProbe& probe, const Selector* step);
 // A step's conditions with the text ones answered through the probe.
 bool probeStep(TextProbe& probe, const Selector* step, int pos, int count);
 // The position conditions of a join-all step: cheap to test before the

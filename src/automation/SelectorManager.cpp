@@ -3,7 +3,6 @@
 #include "automation/ConstSelector.h"
 #include "automation/SelectorLookup.h"
 #include "core/Convert.h"
-#include "shell/PageDomFactory.h"
 
 namespace Vexal {
 
@@ -16,14 +15,13 @@ bool sameName(const QString& a, const QString& b)
 
 } // namespace
 
-SelectorManager::SelectorManager(QWebView* view, QObject* parent)
+SelectorManager::SelectorManager(PageDomHandle dom, QObject* parent)
     : QObject(parent)
-    , m_ownDom(PageDomFactory::forView(view))
-    , m_dom(m_ownDom.get())
+    , m_dom(std::move(dom))
 {
 }
 
-SelectorManager::SelectorManager(PageDom* dom, QObject* parent)
+SelectorManager::SelectorManager(PageDom& dom, QObject* parent)
     : QObject(parent)
     , m_dom(dom)
 {

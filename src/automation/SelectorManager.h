@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWebView;
-
 namespace Vexal {
 
 // Writes into one element of a page: a value, a chosen option, a check mark,
@@ -29,13 +27,13 @@ public:
         TypeIframe = 6
     };
 
-    // The page of a web view, through the view's page access (PageDomFactory).
-    explicit SelectorManager(QWebView* view, QObject* parent = nullptr);
-    // Any page access (not owned).
-    explicit SelectorManager(PageDom* dom, QObject* parent = nullptr);
+    // The page access held by its handle; a null handle reads as no page.
+    explicit SelectorManager(PageDomHandle dom, QObject* parent = nullptr);
+    // An access whose maker keeps it, and which outlives the manager.
+    explicit SelectorManager(PageDom& dom, QObject* parent = nullptr);
     ~SelectorManager() override;
 
-    PageDom* dom() const { return m_dom; }
+    PageDom* dom() const { return m_dom.get(); }
 
     void setValue(const PageElement& element, const QString& value);
     // Chooses the first OPTION, in document order, whose text equals one of the texts.
@@ -56,8 +54,7 @@ private:
     void setRichText(const PageElement& element, const QString& value);
     void selectOptionByTexts(const PageElement& element, const QStringList& texts);
 
-    PageDomHandle m_ownDom;
-    PageDom* m_dom;
+    PageDomHandle m_dom;
 };
 
 } // namespace Vexal

@@ -46,6 +46,12 @@ PageDomHandle::PageDomHandle(PageDom* made)
     }
 }
 
+PageDomHandle::PageDomHandle(PageDom& kept)
+    : m_dom(&kept)
+{
+    ++m_dom->m_handles;
+}
+
 PageDomHandle& PageDomHandle::operator=(const PageDomHandle& other)
 {
     if (other.m_dom)

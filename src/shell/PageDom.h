@@ -274,6 +274,9 @@ public:
     // The access of a web view, shared while it lives (PageDomFactory::forView;
     // a null view's reads no page). The one place a view becomes an access.
     PageDomHandle(QWebView* view);
+    // Names an access whose maker keeps it (one made on the stack, in tests),
+    // which must outlive the handle: handles never delete it.
+    explicit PageDomHandle(PageDom& kept);
     PageDomHandle(const PageDomHandle& other)
         : PageDomHandle()
     {

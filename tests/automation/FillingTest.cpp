@@ -95,7 +95,7 @@ struct Site
     {
         if (submitForm) {
             WebKitPageDom dom(view());
-            SelectorManager manager(&dom);
+            SelectorManager manager(dom);
             manager.click(dom.wrap(frame()->findFirstElement(QStringLiteral("form[method=\"post\"]"))));
         }
         QMap<QString, QString> fields;
