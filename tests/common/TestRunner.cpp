@@ -1,5 +1,6 @@
 #include "TestRunner.h"
 
+#include "ApplicationLoop.h"
 #include "OfflineRun.h"
 
 #include <QApplication>
@@ -32,12 +33,14 @@ int TestRunner::add(const char* name, Factory factory)
     return int(registry().size());
 }
 
-// Runs every registered test class. "-class Name[,Name]" picks some of them;
-// all other arguments go to QtTest (for example a test function name).
+// Runs every registered test class, one after another in this process.
+// "-class Name[,Name]" picks some of them, in that order; all other arguments
+// go to QtTest (for example a test function name).
 int main(int argc, char** argv)
 {
     prepareOfflineRun();
     QApplication app(argc, argv);
+    ApplicationLoop::watchWebTimer();
     const QString startDir = QDir::currentPath();
 
     QStringList only;
@@ -51,14 +54,32 @@ int main(int argc, char** argv)
         args << all.at(i);
     }
 
+    // Every order must pass: a failure is run again in the order that showed it.
+    std::vector<const Entry*> chosen;
+    if (only.isEmpty()) {
+        for (const Entry& entry : registry())
+            chosen.push_back(&entry);
+    }
+    for (const QString& name : qAsConst(only)) {
+        for (const Entry& entry : registry()) {
+            if (name == QLatin1String(entry.name))
+                chosen.push_back(&entry);
+        }
+    }
+
     int failedClasses = 0;
     int ran = 0;
-    for (const Entry& entry : registry()) {
-        if (!only.isEmpty() && !only.contains(QString::fromLatin1(entry.name)))
-            continue;
+    for (const Entry* chosenEntry : chosen) {
+        const Entry& entry = *chosenEntry;
         std::unique_ptr<QObject> test(entry.factory());
-        const int failures = QTest::qExec(test.get(), args);
+        int failures = QTest::qExec(test.get(), args);
+        test.reset();
         QDir::setCurrent(startDir);
+        if (ApplicationLoop::clearLeftQuit()) {
+            std::fprintf(stderr, "%s left the application quitting (QCoreApplication::exit outside exec)\n",
+                         entry.name);
+            ++failures;
+        }
         ++ran;
         if (failures != 0) {
             ++failedClasses;

@@ -14,6 +14,7 @@
 #include "app/DelegateTools.h"
 #include "shell/WidWebView.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -122,6 +123,11 @@ private slots:
         WidWebView view;
         view.build();
         ThreadXmlImport job({exchange.filePath(QStringLiteral("Projects.xml"))});
+        // A failed check returns at once: the job is stopped before it goes.
+        const auto stopJob = qScopeGuard([&job] {
+            job.cancel();
+            job.wait();
+        });
         job.start();
         QTRY_VERIFY_WITH_TIMEOUT(writeLockTaken(db.databaseFile()) || job.isFinished(), 30000);
         QVERIFY2(!job.isFinished(), "the import ended before the window could meet its lock");
