@@ -27,6 +27,10 @@ namespace {
 
 // Enough for the import to hold its lock while the window loads a few pages.
 constexpr int projectCount = 100000;
+// The pages the window loads while the job works. Not as many as the job's
+// time allows: on a busy machine that was thousands of pages, whose kept
+// writes (a commit each) then held the window for longer than a page may take.
+constexpr int pagesAtMost = 8;
 
 // True while another connection holds the database's write lock: a
 // connection that waits not at all cannot take it.
@@ -135,7 +139,7 @@ private slots:
         QStringList visited;
         QString lastFolder;
         int keptAtMost = 0;
-        while (job.isRunning()) {
+        while (job.isRunning() && visited.size() < pagesAtMost) {
             const QUrl url = m_server.url(QStringLiteral("/page?visit=%1").arg(visited.size()));
             QSignalSpy finished(&view, &QWebView::loadFinished);
             view.load(url);
