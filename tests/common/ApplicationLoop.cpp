@@ -39,7 +39,7 @@ bool ApplicationLoop::clearLeftQuit()
 {
     QEventLoop probe;
     QTimer::singleShot(0, &probe, [&probe] { probe.exit(0); });
-    if (probe.exec() != -1)
+    if (probe.exec() == 0)
         return false;
     // The application's loop clears the quit as it starts.
     const QSignalBlocker quietEnd(QCoreApplication::instance());

@@ -1,11 +1,12 @@
 #include "TestRunner.h"
 
 #include "ApplicationLoop.h"
+#include "FreshProcess.h"
 #include "OfflineRun.h"
+#include "TestFolder.h"
 
 #include <QApplication>
 #include <QByteArray>
-#include <QDir>
 #include <QStringList>
 #include <QTest>
 
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
     prepareOfflineRun();
     QApplication app(argc, argv);
     ApplicationLoop::watchWebTimer();
-    const QString startDir = QDir::currentPath();
+    const FreshProcess freshProcess;
 
     QStringList only;
     QStringList args;
@@ -71,10 +72,11 @@ int main(int argc, char** argv)
     int ran = 0;
     for (const Entry* chosenEntry : chosen) {
         const Entry& entry = *chosenEntry;
+        const TestFolder folder;
         std::unique_ptr<QObject> test(entry.factory());
         int failures = QTest::qExec(test.get(), args);
         test.reset();
-        QDir::setCurrent(startDir);
+        freshProcess.restore();
         if (ApplicationLoop::clearLeftQuit()) {
             std::fprintf(stderr, "%s left the application quitting (QCoreApplication::exit outside exec)\n",
                          entry.name);
