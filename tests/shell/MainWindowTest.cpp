@@ -62,6 +62,7 @@
 #include <QNetworkProxy>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -730,6 +731,8 @@ private slots:
             } else {
                 {
                     DlgProgress dialog;
+                    // The lock lets go before the job goes with the dialog.
+                    const auto letGo = qScopeGuard([&lock] { lock.reset(); });
                     if (waiting == QLatin1String("job")) {
                         job = endless = new EndlessJob(&dialog);
                     } else if (waiting != QLatin1String("dialog")) {
@@ -743,7 +746,6 @@ private slots:
                         QTimer::singleShot(0, &dialog, &DlgProgress::slotStart);
                     dialog.build(job);
                     answer = UtilDialog::exec(&dialog);
-                    lock.reset();
                 }
                 // Gone with the dialog, which waited for it to end.
                 QVERIFY(!job);
