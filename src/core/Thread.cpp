@@ -1,5 +1,7 @@
 #include "core/Thread.h"
 
+#include "core/Logger.h"
+
 #include <exception>
 #include <new>
 
@@ -20,7 +22,17 @@ QString Thread::errorText() const
     return m_errorText;
 }
 
-void Thread::runGuarded(const std::function<void()>& work)
+void Thread::runGuarded(const std::function<void()>& work, const QString& cancelledLine)
+{
+    runCatching(work);
+    if (cancelledLine.isEmpty() || !isCancelled() || m_successful)
+        return;
+    if (m_errorText.isEmpty())
+        m_errorText = cancelledLine;
+    Logger::warning(cancelledLine);
+}
+
+void Thread::runCatching(const std::function<void()>& work)
 {
     try {
         work();

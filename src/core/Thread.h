@@ -35,13 +35,17 @@ public:
 
 protected:
     // Runs the job's work and turns whatever it throws, a failed allocation
-    // included, into the job's failure: a job never ends the program.
-    void runGuarded(const std::function<void()>& work);
+    // included, into the job's failure: a job never ends the program. A job
+    // that was cancelled and did not finish logs `cancelledLine` as a warning
+    // (when given), which is also its error text unless it has one.
+    void runGuarded(const std::function<void()>& work, const QString& cancelledLine = QString());
     void setSuccessful(bool successful) { m_successful = successful; }
     void setErrorText(const QString& text) { m_errorText = text; }
     void setFailureCause(const QString& cause) { m_failureCause = cause; }
 
 private:
+    void runCatching(const std::function<void()>& work);
+
     bool m_successful = false;
     QString m_errorText;
     QString m_failureCause;

@@ -15,12 +15,16 @@ ThreadDBStatements::ThreadDBStatements(QObject* parent)
 
 void ThreadDBStatements::run()
 {
-    runGuarded([this] { setSuccessful(runStatements()); });
+    runGuarded([this] { setSuccessful(runStatements()); }, LocaleThread::jobCancelled(title()));
     DBConnection::releaseThreadConnection();
 }
 
 bool ThreadDBStatements::execute(const QString& text)
 {
+    // A statement too short to be interrupted runs whole; the next one waits
+    // no more.
+    if (isCancelled())
+        return false;
     QSqlQuery query(DBConnection::current());
     if (query.prepare(text) && query.exec())
         return true;

@@ -68,7 +68,7 @@ void removeCopy(const QString& path)
 
 void ThreadDBBackup::run()
 {
-    runGuarded([this] { backup(); });
+    runGuarded([this] { backup(); }, LocaleThread::jobCancelled(title()));
     DBConnection::releaseThreadConnection();
 }
 
@@ -90,7 +90,8 @@ void ThreadDBBackup::backup()
         error = TemporaryFiles::syncToDisk(temporary, false);
     if (error.isEmpty())
         error = TemporaryFiles::syncToDisk(folder, true);
-    if (!error.isEmpty()) {
+    if (!error.isEmpty() || isCancelled()) {
+        // Cancelled, the day's earlier backup stays as it was.
         removeCopy(temporary);
         setErrorText(error);
         return;

@@ -32,7 +32,7 @@ QString ThreadXmlExport::title() const
 
 void ThreadXmlExport::run()
 {
-    runGuarded([this] { exportRows(); });
+    runGuarded([this] { exportRows(); }, LocaleThread::jobCancelled(title()));
     DBConnection::releaseThreadConnection();
 }
 
@@ -84,6 +84,9 @@ void ThreadXmlExport::exportRows()
         setErrorText(writer->errorText());
         return;
     }
+    // Cancelled, the earlier file stays as it was.
+    if (isCancelled())
+        return;
     if (!file.commit()) {
         setErrorText(file.errorString());
         return;

@@ -26,6 +26,7 @@
     FORWARD(invalidFileName, LocaleMessage, invalidFileName) \
     TEXT(undef, "Undef") \
     TEXT_ARG(importRolledBack, file, "The import of the file was rolled back: none of its items were stored. File: %1.") \
+    TEXT_ARG(jobCancelled, job, "The job was cancelled before it finished. Job: %1.") \
     TEXT(malformedElement, "Malformed value ignored, the stored value is kept. File: %1, node no. %2, element: %3.") \
     TEXT_ARG(readAsWindows1252, file, "The file is not valid UTF-8 and was read as Windows-1252. File: %1.") \
     TEXT(uncarriedCharacters, "Characters that XML cannot carry were left out of %1 values (the first: item ID %2, element %3). File: %4.")

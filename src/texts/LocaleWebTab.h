@@ -17,6 +17,7 @@
     TEXT(openLinkInNewTab, "Open Link in New Tab") \
     TEXT(google, "Google") \
     TEXT(failed, "Failed") \
+    TEXT(closedBeforeTheAnswer, "The connection was closed before the server answered. The form was not sent again: the server may have acted on it already") \
     TEXT(loading, "Loading...") \
     FORWARD(copy, LocaleBase, copy) \
     FORWARD(save, LocaleBase, save) \

@@ -10,8 +10,10 @@ class FreshStateTest : public QObject
 {
     Q_OBJECT
 
-protected:
+public:
     static void reset();
+
+protected:
     // The options of a user who keeps no history, for the tests that load
     // pages without a database to write it to.
     static void keepNoHistory();

@@ -15,17 +15,6 @@ QString defaultName()
     return QLatin1String(QSqlDatabase::defaultConnection);
 }
 
-void dropDefaultConnection()
-{
-    if (!QSqlDatabase::contains(defaultName()))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(defaultName(), false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(defaultName());
-}
-
 } // namespace
 
 TestDatabase::TestDatabase()
@@ -47,6 +36,18 @@ TestDatabase::TestDatabase()
 TestDatabase::~TestDatabase()
 {
     dropDefaultConnection();
+    Vexal::DBConnection::defaultConnectionChanged();
+}
+
+void TestDatabase::dropDefaultConnection()
+{
+    if (!QSqlDatabase::contains(defaultName()))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(defaultName(), false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(defaultName());
     Vexal::DBConnection::defaultConnectionChanged();
 }
 

@@ -33,6 +33,9 @@ public:
     QString databaseFile() const;
     QSqlDatabase database() const;
 
+    // Closes and removes the default connection, when there is one.
+    static void dropDefaultConnection();
+
     // Runs one statement on the default connection; false on failure (the
     // driver's message goes to qWarning).
     static bool exec(const QString& statement);

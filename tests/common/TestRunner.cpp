@@ -1,10 +1,12 @@
 #include "TestRunner.h"
 
+#include "ApplicationLoop.h"
+#include "FreshProcess.h"
 #include "OfflineRun.h"
+#include "TestFolder.h"
 
 #include <QApplication>
 #include <QByteArray>
-#include <QDir>
 #include <QStringList>
 #include <QTest>
 
@@ -32,13 +34,15 @@ int TestRunner::add(const char* name, Factory factory)
     return int(registry().size());
 }
 
-// Runs every registered test class. "-class Name[,Name]" picks some of them;
-// all other arguments go to QtTest (for example a test function name).
+// Runs every registered test class, one after another in this process.
+// "-class Name[,Name]" picks some of them, in that order; all other arguments
+// go to QtTest (for example a test function name).
 int main(int argc, char** argv)
 {
     prepareOfflineRun();
     QApplication app(argc, argv);
-    const QString startDir = QDir::currentPath();
+    ApplicationLoop::watchWebTimer();
+    const FreshProcess freshProcess;
 
     QStringList only;
     QStringList args;
@@ -51,14 +55,33 @@ int main(int argc, char** argv)
         args << all.at(i);
     }
 
+    // Every order must pass: a failure is run again in the order that showed it.
+    std::vector<const Entry*> chosen;
+    if (only.isEmpty()) {
+        for (const Entry& entry : registry())
+            chosen.push_back(&entry);
+    }
+    for (const QString& name : qAsConst(only)) {
+        for (const Entry& entry : registry()) {
+            if (name == QLatin1String(entry.name))
+                chosen.push_back(&entry);
+        }
+    }
+
     int failedClasses = 0;
     int ran = 0;
-    for (const Entry& entry : registry()) {
-        if (!only.isEmpty() && !only.contains(QString::fromLatin1(entry.name)))
-            continue;
+    for (const Entry* chosenEntry : chosen) {
+        const Entry& entry = *chosenEntry;
+        const TestFolder folder;
         std::unique_ptr<QObject> test(entry.factory());
-        const int failures = QTest::qExec(test.get(), args);
-        QDir::setCurrent(startDir);
+        int failures = QTest::qExec(test.get(), args);
+        test.reset();
+        freshProcess.restore();
+        if (ApplicationLoop::clearLeftQuit()) {
+            std::fprintf(stderr, "%s left the application quitting (QCoreApplication::exit outside exec)\n",
+                         entry.name);
+            ++failures;
+        }
         ++ran;
         if (failures != 0) {
             ++failedClasses;

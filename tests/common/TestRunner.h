@@ -9,7 +9,8 @@ namespace TestRunner {
 using Factory = std::function<QObject*()>;
 
 // Registers a QtTest class; every registered class of the executable runs in
-// the order of registration (files are linked in name order).
+// the order of registration (files are linked in name order), or in the order
+// "-class A,B" names them, each on the state of a fresh process (FreshProcess).
 int add(const char* name, Factory factory);
 
 } // namespace TestRunner

@@ -27,6 +27,7 @@
 #include <QDialog>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QWebFrame>
 #include <QtTest>
 
 using namespace Vexal;
@@ -298,8 +299,10 @@ private slots:
         DelegateWeb(&tabs, &window).quickLogin();
         QTRY_VERIFY(!m_server.requests().isEmpty());
         QTRY_VERIFY(tab->webView()->state() != WidWebView::StateLoading);
-        // Cut off, the tab says the load failed.
+        // Cut off, the tab says the load failed, and its page why.
         QCOMPARE(tab->title(), cut ? LocaleWebTab::failed() : QStringLiteral("Done"));
+        if (cut)
+            QCOMPARE(tab->webView()->page()->mainFrame()->title(), LocaleWebTab::closedBeforeTheAnswer());
         // A request sent again would come at once.
         QTest::qWait(200);
         const auto requests = m_server.requests();

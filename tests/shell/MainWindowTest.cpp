@@ -1,17 +1,24 @@
 #include "TestRows.h"
 #include "TestRunner.h"
 
+#include "ApplicationLoop.h"
 #include "EndlessJob.h"
 #include "FakePage.h"
 #include "ProgramServer.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
+#include "core/ConstApp.h"
 #include "core/Init.h"
 #include "core/Logger.h"
+#include "core/RecordKind.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
 #include "exchange/RecordKinds.h"
+#include "exchange/ThreadDBBackup.h"
+#include "exchange/ThreadDBClean.h"
+#include "exchange/ThreadDBReindex.h"
+#include "exchange/ThreadXmlExport.h"
 #include "core/DBSql.h"
 #include "shell/BaseTab.h"
 #include "shell/NetworkAccessManager.h"
@@ -36,23 +43,29 @@
 #include "core/UtilPrompt.h"
 #include "texts/LocaleBrowser.h"
 #include "texts/LocaleMessage.h"
+#include "texts/LocaleThread.h"
 #include "views/UtilDialog.h"
 #include "widgets/DlgProgress.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCommandLinkButton>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QMenu>
 #include <QMenuBar>
 #include <QNetworkProxy>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -139,6 +152,61 @@ public:
     }
     bool modified = false;
 };
+
+// Holds the database's exclusive lock from a connection of its own, on a
+// thread of its own, until the job is asked to stop: in the rollback journal
+// of the test's database the job's first statement waits for it till then.
+class LockUntilCancelled : public QThread
+{
+public:
+    LockUntilCancelled(const QString& file, Thread* job)
+        : m_file(file)
+        , m_job(job)
+    {
+    }
+    ~LockUntilCancelled() override
+    {
+        requestInterruption();
+        wait();
+    }
+    QAtomicInt holding;
+
+protected:
+    void run() override
+    {
+        const QString name = QStringLiteral("lock-until-cancelled");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(m_file);
+            if (db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE;"))) {
+                holding.storeRelease(1);
+                while (!m_job->isCancelled() && !isInterruptionRequested())
+                    msleep(2);
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK;"));
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+
+private:
+    QString m_file;
+    Thread* m_job;
+};
+
+// A job of the window's commands, by the name of its row.
+Thread* maintenanceJob(const QString& name, const QString& folder, QObject* parent)
+{
+    if (name == QLatin1String("export"))
+        return new ThreadXmlExport(int(RecordKind::Project), folder, parent);
+    if (name == QLatin1String("backup"))
+        return new ThreadDBBackup(parent);
+    if (name == QLatin1String("clean"))
+        return new ThreadDBClean(parent);
+    if (name == QLatin1String("re-index"))
+        return new ThreadDBReindex(parent);
+    return nullptr;
+}
 
 QMenu* topMenu(QMainWindow& window, int index)
 {
@@ -619,13 +687,18 @@ private slots:
     // SIGTERM or SIGINT while a command waits on a box, a dialog or a job:
     // the box gets its safe answer, the dialog is dismissed, the job is
     // cancelled and what it wrote rolled back; no box opens any more, the
-    // window closes as Exit does, and every event loop ends.
+    // window closes as Exit does, and every event loop ends. The export and
+    // the maintenance jobs log that they were cancelled, and leave no file.
     void terminationSignalEndsWhatTheWindowWaitsFor_data()
     {
         addColumns<QString, int>("waiting", "signal");
         QTest::newRow("question") << "question" << int(SIGTERM);
         QTest::newRow("dialog") << "dialog" << int(SIGINT);
         QTest::newRow("job") << "job" << int(SIGTERM);
+        QTest::newRow("export") << "export" << int(SIGINT);
+        QTest::newRow("backup") << "backup" << int(SIGTERM);
+        QTest::newRow("clean") << "clean" << int(SIGINT);
+        QTest::newRow("re-index") << "re-index" << int(SIGTERM);
     }
 
     void terminationSignalEndsWhatTheWindowWaitsFor()
@@ -635,6 +708,10 @@ private slots:
         Session window;
         QVERIFY(window.open());
         window->setVisible(true);
+        // Its start-up done (the home page follows it), the window waits.
+        BaseTab* home = window->tabManager()->pageAt(window->tabManager()->currentIndex());
+        QVERIFY(home);
+        QTRY_COMPARE(home->url(), DBCache::homeUrl());
         UtilExitSignals exitSignals;
         QVERIFY(exitSignals.isWatching());
         exitSignals.setWindow(window.get());
@@ -644,12 +721,17 @@ private slots:
 
         int answer = -1;
         int later = -1;
-        QPointer<EndlessJob> job;
+        QPointer<Thread> job;
+        EndlessJob* endless = nullptr;
+        std::unique_ptr<LockUntilCancelled> lock;
+        QString cancelled;
+        QTemporaryDir exchange;
+        Logger::resetForTests();
         QTimer::singleShot(0, window.get(), [&] {
             // The signal comes while the box, dialog or job is waited for.
             QTimer raiser;
             connect(&raiser, &QTimer::timeout, [&] {
-                if (!job || job->working.loadAcquire()) {
+                if (!job || (endless && endless->working.loadAcquire()) || (lock && job->isRunning())) {
                     raiser.stop();
                     ::raise(signal);
                 }
@@ -660,10 +742,19 @@ private slots:
             } else {
                 {
                     DlgProgress dialog;
+                    // The lock lets go before the job goes with the dialog.
+                    const auto letGo = qScopeGuard([&lock] { lock.reset(); });
                     if (waiting == QLatin1String("job")) {
-                        job = new EndlessJob(&dialog);
-                        QTimer::singleShot(0, &dialog, &DlgProgress::slotStart);
+                        job = endless = new EndlessJob(&dialog);
+                    } else if (waiting != QLatin1String("dialog")) {
+                        job = maintenanceJob(waiting, exchange.path(), &dialog);
+                        cancelled = LocaleThread::jobCancelled(job->title());
+                        lock = std::make_unique<LockUntilCancelled>(window.db.databaseFile(), job);
+                        lock->start();
+                        QTRY_VERIFY(lock->holding.loadAcquire());
                     }
+                    if (job)
+                        QTimer::singleShot(0, &dialog, &DlgProgress::slotStart);
                     dialog.build(job);
                     answer = UtilDialog::exec(&dialog);
                 }
@@ -672,15 +763,24 @@ private slots:
             }
             later = UtilPrompt::question(window.get(), QStringLiteral("Tesvar"), QStringLiteral("And now?"));
         });
-        // Should nothing end, the loops end here and the test fails.
-        QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
-        QCOMPARE(QApplication::exec(), 0);
+        // Should nothing end, the loops end here and the test fails; the
+        // timer goes with the test, and cannot end the loops of a later one.
+        QTimer::singleShot(30000, &exitSignals, [] { QCoreApplication::exit(99); });
+        QCOMPARE(ApplicationLoop::exec(), 0);
         QCOMPARE(answer, waiting == QLatin1String("question") ? int(QMessageBox::No) : int(QDialog::Rejected));
         QCOMPARE(later, int(QMessageBox::No));
         QVERIFY(!window->isVisible());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI")).toInt(), 1);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Name = 'Half-written'")).toInt(),
                  0);
+        if (!cancelled.isEmpty()) {
+            int said = 0;
+            for (const QString& line : Logger::warnings())
+                said += line.contains(cancelled.toHtmlEscaped());
+            QVERIFY2(said == 1, qPrintable(Logger::allLines().join(QLatin1Char('\n'))));
+            QVERIFY(QDir(exchange.path()).isEmpty());
+            QVERIFY(QDir(ConstApp::backupFolderPath()).isEmpty());
+        }
     }
 
     void dispatch()

@@ -95,6 +95,7 @@ private slots:
                            login, login.isEmpty() ? QString() : QStringLiteral("s3cret"), true);
         QScopedPointer<QNetworkReply> reply(fetch(&manager, unreachable(QStringLiteral("/page"))));
         const auto requests = proxy.requestsFor(QStringLiteral("/page"));
+        QVERIFY(!requests.isEmpty());
         QVERIFY(requests.first().header("proxy-authorization").isEmpty());
         if (login.isEmpty()) {
             QCOMPARE(reply->error(), QNetworkReply::ProxyAuthenticationRequiredError);
