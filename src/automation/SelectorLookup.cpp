@@ -22,12 +22,6 @@ SelectorLookup::SelectorLookup(PageDomHandle dom, QObject* parent)
 {
 }
 
-SelectorLookup::SelectorLookup(PageDom& dom, QObject* parent)
-    : QObject(parent)
-    , m_dom(dom)
-{
-}
-
 SelectorLookup::~SelectorLookup() = default;
 
 PageElements SelectorLookup::find(const SelectorList* list) const

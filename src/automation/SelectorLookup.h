@@ -28,10 +28,9 @@ class SelectorLookup : public QObject
 {
     Q_OBJECT
 public:
-    // The page access held by its handle; a null handle reads as no page.
+    // The page access held by its handle (or one its maker keeps); a null
+    // handle reads as no page.
     explicit SelectorLookup(PageDomHandle dom, QObject* parent = nullptr);
-    // An access whose maker keeps it, and which outlives the lookup.
-    explicit SelectorLookup(PageDom& dom, QObject* parent = nullptr);
     ~SelectorLookup() override;
 
     PageDom* dom() const { return m_dom.get(); }

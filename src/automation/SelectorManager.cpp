@@ -21,12 +21,6 @@ SelectorManager::SelectorManager(PageDomHandle dom, QObject* parent)
 {
 }
 
-SelectorManager::SelectorManager(PageDom& dom, QObject* parent)
-    : QObject(parent)
-    , m_dom(dom)
-{
-}
-
 SelectorManager::~SelectorManager() = default;
 
 bool SelectorManager::canWrite(const PageElement& element) const

@@ -27,10 +27,9 @@ public:
         TypeIframe = 6
     };
 
-    // The page access held by its handle; a null handle reads as no page.
+    // The page access held by its handle (or one its maker keeps); a null
+    // handle reads as no page.
     explicit SelectorManager(PageDomHandle dom, QObject* parent = nullptr);
-    // An access whose maker keeps it, and which outlives the manager.
-    explicit SelectorManager(PageDom& dom, QObject* parent = nullptr);
     ~SelectorManager() override;
 
     PageDom* dom() const { return m_dom.get(); }

@@ -11,11 +11,6 @@ SmartFormAttribute::SmartFormAttribute(SmartForm form, QObject* parent)
 {
 }
 
-bool SmartFormAttribute::isPenName(const QString& text, int type)
-{
-    return is(SmartKeywords::PenName, E::KindTrash, text, type);
-}
-
 int SmartFormAttribute::linkTypeKind(SmartElement* control, const QString& text)
 {
     if (control->type() == E::TypeRadio && holds(SmartKeywords::LinkType, text)
@@ -27,7 +22,8 @@ int SmartFormAttribute::linkTypeKind(SmartElement* control, const QString& text)
 int SmartFormAttribute::stepKind(int step, SmartElement* control, const QString& text)
 {
     switch (step) {
-    case StepPenName: return isPenName(text, control->type()) ? int(E::KindTrash) : int(E::KindUndef);
+    // An article's pen name chooser is not to be filled.
+    case StepPenName: return kindOf(SmartKeywords::PenName, text, control->type());
     case StepDescriptionLimit: return descriptionKind(text, control->type());
     case StepLinkType: return linkTypeKind(control, text);
     default: return SmartAttributeLookup::stepKind(step, control, text);

@@ -12,8 +12,6 @@ class SmartFormAttribute : public SmartAttributeLookup
 public:
     SmartFormAttribute(SmartForm form, QObject* parent);
 
-    // An article's pen name chooser is not to be filled.
-    bool isPenName(const QString& text, int type);
     int linkTypeKind(SmartElement* control, const QString& text);
     int classifyElement(SmartElement* control) override;
 

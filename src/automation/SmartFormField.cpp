@@ -12,11 +12,6 @@ SmartFormField::SmartFormField(SmartForm form, QObject* parent)
 {
 }
 
-bool SmartFormField::isAuthorSelect(const QString& text, int type)
-{
-    return is(SmartKeywords::AuthorSelect, E::KindTrash, text, type);
-}
-
 int SmartFormField::websiteKind(const QString& text, int type)
 {
     if (!isUrl(text, type))
@@ -37,7 +32,8 @@ void SmartFormField::classifyLinkRadios(QList<SmartElement*>& controls, const QL
 int SmartFormField::stepKind(int step, SmartElement* control, const QString& text)
 {
     switch (step) {
-    case StepAuthorSelect: return isAuthorSelect(text, control->type()) ? int(E::KindTrash) : int(E::KindUndef);
+    // An article's author chooser is not to be filled.
+    case StepAuthorSelect: return kindOf(SmartKeywords::AuthorSelect, text, control->type());
     case StepWebsite: return websiteKind(text, control->type());
     case StepOwner: {
         // A directory entry is submitted by a person, not an account.

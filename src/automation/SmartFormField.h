@@ -13,8 +13,6 @@ class SmartFormField : public SmartFieldLookup
 public:
     SmartFormField(SmartForm form, QObject* parent);
 
-    // An article's author chooser is not to be filled.
-    bool isAuthorSelect(const QString& text, int type);
     // A directory's reciprocal link is not to be filled.
     int websiteKind(const QString& text, int type);
     int linkKindAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;

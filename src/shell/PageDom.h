@@ -276,7 +276,7 @@ public:
     PageDomHandle(QWebView* view);
     // Names an access whose maker keeps it (one made on the stack, in tests),
     // which must outlive the handle: handles never delete it.
-    explicit PageDomHandle(PageDom& kept);
+    PageDomHandle(PageDom& kept);
     PageDomHandle(const PageDomHandle& other)
         : PageDomHandle()
     {

@@ -8,13 +8,7 @@
 #define TESVAR_LOCALE_BOOKMARK_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
     TEXT(visible, "Visible") \
     TEXT(hidden, "Hidden") \
-    FORWARD(title, LocaleDialog, title) \
-    FORWARD(load, LocaleBase, load) \
-    FORWARD(url, LocaleBase, url) \
-    FORWARD(urlPrefix, LocaleBase, urlPrefix) \
-    FORWARD(comments, LocaleBase, comments) \
-    FORWARD(id, LocaleBase, id) \
-    FORWARD(selectionChanged, LocaleBase, selectionChanged) \
+    TESVAR_LOCALE_PAGE_RECORD_ENTRIES(FORWARD) \
     FORWARD(bookmark, LocaleInstance, bookmark) \
     FORWARD(bookmarks, LocaleInstance, bookmarks) \
     FORWARD(quickBookmark, LocaleMenu, quickBookmark) \

@@ -6,22 +6,8 @@
 #include <QString>
 
 #define TESVAR_LOCALE_DIRECTORY_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
-    TEXT(general, "General") \
-    TEXT(spam, "Spam") \
+    TESVAR_LOCALE_SUBMISSION_ENTRIES(TEXT, FORWARD) \
     TEXT(regularLink, "Regular Link") \
-    TEXT(acceptTerms, "Accept Terms") \
-    TEXT(userEmail, "User Email") \
-    TEXT(userName, "User Name") \
-    TEXT(description, "Description") \
-    TEXT(tags, "Tags") \
-    TEXT(title, "Title") \
-    TEXT(category, "Category") \
-    FORWARD(url, LocaleBase, url) \
-    FORWARD(urlPrefix, LocaleBase, urlPrefix) \
-    FORWARD(comments, LocaleBase, comments) \
-    FORWARD(name, LocaleBase, name) \
-    FORWARD(id, LocaleBase, id) \
-    FORWARD(project, LocaleInstance, project) \
     FORWARD(directories, LocaleInstance, directories) \
     FORWARD(directory, LocaleInstance, directory) \
     FORWARD(directoryTable, DBSql, tableDirectory) \

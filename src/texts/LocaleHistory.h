@@ -10,13 +10,7 @@
     TEXT(lastWeek, "Last Week") \
     TEXT(lastMonth, "Last Month") \
     FORWARD(today, LocaleDialog, today) \
-    FORWARD(title, LocaleDialog, title) \
-    FORWARD(load, LocaleBase, load) \
-    FORWARD(url, LocaleBase, url) \
-    FORWARD(urlPrefix, LocaleBase, urlPrefix) \
-    FORWARD(comments, LocaleBase, comments) \
-    FORWARD(id, LocaleBase, id) \
-    FORWARD(selectionChanged, LocaleBase, selectionChanged) \
+    TESVAR_LOCALE_PAGE_RECORD_ENTRIES(FORWARD) \
     FORWARD(history, LocaleInstance, history) \
     FORWARD(clearRecentHistory, LocaleMenu, clearRecentHistory) \
     FORWARD(unexpectedError, LocaleMessage, unexpectedError)

@@ -6,21 +6,7 @@
 #include <QString>
 
 #define TESVAR_LOCALE_SOCIAL_BOOKMARK_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
-    TEXT(general, "General") \
-    TEXT(spam, "Spam") \
-    TEXT(acceptTerms, "Accept Terms") \
-    TEXT(userEmail, "User Email") \
-    TEXT(userName, "User Name") \
-    TEXT(description, "Description") \
-    TEXT(tags, "Tags") \
-    TEXT(title, "Title") \
-    TEXT(category, "Category") \
-    FORWARD(url, LocaleBase, url) \
-    FORWARD(urlPrefix, LocaleBase, urlPrefix) \
-    FORWARD(comments, LocaleBase, comments) \
-    FORWARD(name, LocaleBase, name) \
-    FORWARD(id, LocaleBase, id) \
-    FORWARD(project, LocaleInstance, project) \
+    TESVAR_LOCALE_SUBMISSION_ENTRIES(TEXT, FORWARD) \
     FORWARD(socialBookmarks, LocaleInstance, socialBookmarks) \
     FORWARD(socialBookmark, LocaleInstance, socialBookmark) \
     FORWARD(socialBookmarkTable, DBSql, tableSocialBookmark) \

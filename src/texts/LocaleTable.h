@@ -41,6 +41,36 @@
 #define TESVAR_LOCALE_DEFINE_FORWARD_ARGS(Getter, Target, Entry, Params, Args) \
     QString TESVAR_LOCALE_CLASS::Getter Params { return Target::Entry Args; }
 
+// The entries every catalogue of a kind of web address shares.
+#define TESVAR_LOCALE_ADDRESS_ENTRIES(FORWARD) \
+    FORWARD(url, LocaleBase, url) \
+    FORWARD(urlPrefix, LocaleBase, urlPrefix) \
+    FORWARD(comments, LocaleBase, comments) \
+    FORWARD(id, LocaleBase, id)
+
+// The entries the catalogues of the submitted kinds (directories, social
+// bookmarks) share: their fields and the common words of their journals.
+#define TESVAR_LOCALE_SUBMISSION_ENTRIES(TEXT, FORWARD) \
+    TEXT(general, "General") \
+    TEXT(spam, "Spam") \
+    TEXT(acceptTerms, "Accept Terms") \
+    TEXT(userEmail, "User Email") \
+    TEXT(userName, "User Name") \
+    TEXT(description, "Description") \
+    TEXT(tags, "Tags") \
+    TEXT(title, "Title") \
+    TEXT(category, "Category") \
+    TESVAR_LOCALE_ADDRESS_ENTRIES(FORWARD) \
+    FORWARD(name, LocaleBase, name) \
+    FORWARD(project, LocaleInstance, project)
+
+// The entries the catalogues of the page records (bookmarks, history) share.
+#define TESVAR_LOCALE_PAGE_RECORD_ENTRIES(FORWARD) \
+    TESVAR_LOCALE_ADDRESS_ENTRIES(FORWARD) \
+    FORWARD(title, LocaleDialog, title) \
+    FORWARD(load, LocaleBase, load) \
+    FORWARD(selectionChanged, LocaleBase, selectionChanged)
+
 #define TESVAR_LOCALE_DEFINE(TABLE)                                                          \
     TABLE(TESVAR_LOCALE_DEFINE_TEXT, TESVAR_LOCALE_DEFINE_TEXT_ARG, TESVAR_LOCALE_DEFINE_FORWARD, \
           TESVAR_LOCALE_DEFINE_FORWARD_ARGS)
