@@ -56,28 +56,24 @@ void DlgDataSource::connectWidgets()
 void DlgDataSource::slotSourceChanged()
 {
     Logger::setContext(className(), LocaleExtension::updateItems());
-    const qint64 projectId = DBCache::projectId();
+    // Each source's list: the master accounts (all of them), or the
+    // records of the current project.
+    using W = WidDataSourceComboBox;
+    const qint64 project = DBCache::projectId();
+    const int code = m_sourceBox->currentCode();
     std::unique_ptr<DBListBase> list;
-    switch (m_sourceBox->currentCode()) {
-    case WidDataSourceComboBox::SourceMasterAccounts:
-        list.reset(new DBMasterAccountList(false));
-        break;
-    case WidDataSourceComboBox::SourceAccounts:
-        list.reset(new DBAccountList(projectId));
-        break;
-    case WidDataSourceComboBox::SourceDirectories:
-        list.reset(new DBDirectoryList(projectId));
-        break;
-    case WidDataSourceComboBox::SourceSocialBookmarks:
-        list.reset(new DBSocialBookmarkList(projectId));
-        break;
-    case WidDataSourceComboBox::SourceSpunArticles:
-        list.reset(new DBSpinnedArticleLightList(projectId));
-        break;
-    default:
-        return;
-    }
-    fillRecords(list.get());
+    if (code == W::SourceMasterAccounts)
+        list = std::make_unique<DBMasterAccountList>(false);
+    else if (code == W::SourceAccounts)
+        list = std::make_unique<DBAccountList>(project);
+    else if (code == W::SourceDirectories)
+        list = std::make_unique<DBDirectoryList>(project);
+    else if (code == W::SourceSocialBookmarks)
+        list = std::make_unique<DBSocialBookmarkList>(project);
+    else if (code == W::SourceSpunArticles)
+        list = std::make_unique<DBSpinnedArticleLightList>(project);
+    if (list)
+        fillRecords(list.get());
 }
 
 void DlgDataSource::fillRecords(DBListBase* list)

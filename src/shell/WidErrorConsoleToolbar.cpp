@@ -22,9 +22,9 @@ void WidErrorConsoleToolbar::createButtons()
     addButton(ConstIcon::warning(32), LocaleConsole::warnings(), 0, this, &WidErrorConsoleToolbar::slotShowWarnings);
     addButton(ConstIcon::info(32), LocaleConsole::information(), 0, this, &WidErrorConsoleToolbar::slotShowInfo);
     addSeparator();
-    addButton(ConstIcon::deleteIcon(32), LocaleConsole::clear(), 0, this, &WidErrorConsoleToolbar::slotClear);
+    addButton(ConstIcon::deleteIcon(32), LocaleConsole::clear(), 0, this, &WidErrorConsoleToolbar::onClear);
     addSeparator();
-    addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0, this, &WidErrorConsoleToolbar::slotReload);
+    addButton(ConstIcon::reload(32), LocaleConsole::reload(), 0, this, &WidErrorConsoleToolbar::onReload);
     addStretch();
 }
 
@@ -56,16 +56,6 @@ void WidErrorConsoleToolbar::setCurrentIcon(const QPixmap& pixmap)
 {
     if (m_currentButton)
         m_currentButton->setIcon(QIcon(pixmap));
-}
-
-void WidErrorConsoleToolbar::slotClear()
-{
-    emit onClear();
-}
-
-void WidErrorConsoleToolbar::slotReload()
-{
-    emit onReload();
 }
 
 } // namespace Vexal

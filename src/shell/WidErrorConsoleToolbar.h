@@ -29,8 +29,6 @@ public slots:
     void slotShowErrors();
     void slotShowWarnings();
     void slotShowInfo();
-    void slotClear();
-    void slotReload();
 
 protected:
     void createButtons() override;

@@ -202,6 +202,18 @@ public:
     }
 };
 
+// A record table whose row menu also offers Select under the caption; the
+// journal runs the command (onCommand).
+template <QString (*sqlTable)(), QString (*caption)()>
+class SelectRecordTable final : public BaseRecordTable<BaseTable, sqlTable>
+{
+public:
+    using BaseRecordTable<BaseTable, sqlTable>::BaseRecordTable;
+
+protected:
+    void addMenuItems() override { this->addCommandItem(caption(), BaseTable::CommandSelect); }
+};
+
 // Two commands never share a number: equal numbers would be equal case
 // labels here, and a command left out is a -Wswitch warning.
 constexpr bool isTableCommand(BaseTable::Command id)

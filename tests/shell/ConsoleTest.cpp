@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(console.filter(), int(WidErrorConsole::FilterInfo));
 
         // Clear forces the logger's lists empty.
-        bar->slotClear();
+        emit bar->onClear();
         QVERIFY(Logger::allLines().isEmpty());
         QVERIFY(Logger::errors().isEmpty() && Logger::warnings().isEmpty() && Logger::infos().isEmpty());
         QVERIFY(text(console).isEmpty());
