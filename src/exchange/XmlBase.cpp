@@ -277,14 +277,15 @@ void XmlBase::appendPixmap(XmlItem& item, const QString& name, const QImage& val
     item.append(name, imageText(value));
 }
 
+// "yyyy.MM.dd" and, in local time, "yyyy.MM.dd.hh.mm.ss".
 QString XmlBase::dateText(const QDate& date)
 {
-    return date.toString(QStringLiteral("yyyy.MM.dd"));
+    return Convert::dateText(date, '.');
 }
 
 QString XmlBase::dateTimeText(const QDateTime& dateTime)
 {
-    return dateTime.toLocalTime().toString(QStringLiteral("yyyy.MM.dd.hh.mm.ss"));
+    return Convert::dateTimeText(dateTime.toLocalTime(), '.', '.', '.');
 }
 
 // The stored form's bytes (DBBase::imageValue), so that an icon met again
