@@ -5,6 +5,7 @@
 #include "data/DBField.h"
 #include "core/DBSql.h"
 #include "data/RecentConversions.h"
+#include "exchange/SqlStatement.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -43,6 +44,13 @@ void XmlBase::bindValues(QSqlQuery& query)
 void XmlBase::readValues(const QSqlQuery& query)
 {
     m_record->readValues(query);
+}
+
+void XmlBase::readValues(const SqlStatement& row)
+{
+    const DBFields& fields = m_record->fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i].load(m_record, row.columnValue(int(i)));
 }
 
 QString XmlBase::tableName() const
