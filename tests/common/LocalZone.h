@@ -5,39 +5,30 @@
 
 #include <ctime>
 
-// The process's local time zone set to `zone` (a TZ value) while the object
-// lives; the TZ it had (or none) comes back after. Local dates and times
-// follow the C library's zone, which reads TZ again at tzset().
+// The process's local time zone set to `zone` (a TZ value; null: TZ unset)
+// while the object lives, then TZ as it was. Local dates and times follow the
+// C library's zone, which reads TZ again at tzset().
 class LocalZone
 {
 public:
-    explicit LocalZone(const QByteArray& zone)
-        : m_wasSet(qEnvironmentVariableIsSet("TZ"))
-        , m_was(qgetenv("TZ"))
+    explicit LocalZone(const char* zone)
+        : m_was(qEnvironmentVariableIsSet("TZ") ? qgetenv("TZ") : QByteArray())
     {
-        set(true, zone);
+        set(zone);
     }
-    // TZ unset.
-    LocalZone()
-        : m_wasSet(qEnvironmentVariableIsSet("TZ"))
-        , m_was(qgetenv("TZ"))
-    {
-        set(false, QByteArray());
-    }
-    ~LocalZone() { set(m_wasSet, m_was); }
+    ~LocalZone() { set(m_was.isNull() ? nullptr : m_was.constData()); }
     LocalZone(const LocalZone&) = delete;
     LocalZone& operator=(const LocalZone&) = delete;
 
 private:
-    static void set(bool isSet, const QByteArray& zone)
+    static void set(const char* zone)
     {
-        if (isSet)
+        if (zone)
             qputenv("TZ", zone);
         else
             qunsetenv("TZ");
         tzset();
     }
 
-    bool m_wasSet;
-    QByteArray m_was;
+    QByteArray m_was; // null when TZ was unset
 };
