@@ -498,7 +498,8 @@ QDateTime DBBase::readDateTime(const QVariant& value)
         const int hour = digitsAt(text, 11, 2);
         const int minute = digitsAt(text, 14, 2);
         const int second = digitsAt(text, 17, 2);
-        if (QDate::isValid(year, month, day) && QTime::isValid(hour, minute, second))
+        // (-1, no digits, would be a valid year before year 1.)
+        if (year >= 0 && QDate::isValid(year, month, day) && QTime::isValid(hour, minute, second))
             return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::LocalTime);
     }
     const QString trimmed = text.trimmed();

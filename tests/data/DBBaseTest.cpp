@@ -386,6 +386,7 @@ private slots:
         QTest::newRow("hour 25") << "datetime" << "2024-03-10T25:00:00" << "";
         QTest::newRow("one-digit parts") << "datetime" << "2024-3-1T1:2:3" << "";
         QTest::newRow("letter") << "datetime" << "2024-03-1xT12:00:00" << "";
+        QTest::newRow("letter in the year") << "datetime" << "20x4-03-10T12:00:00" << "";
         QTest::newRow("empty date-time") << "datetime" << "" << "";
         QTest::newRow("date leap day") << "date" << "2024-02-29" << "2024-02-29";
         QTest::newRow("date month end") << "date" << "2023-11-30" << "2023-11-30";
