@@ -32,10 +32,12 @@
 // Export, import and overwrite of every record kind of the registry, and
 // deletes by file (projects, bookmarks), each timed against the floor (bench/floor/xml_floor.c: the same job in plain C
 // on SQLite's own API) in the same run: "ratio" is ours over the floor's
-// time. The kinds with a picture run three ways: items without icons (the
-// new row takes the default icon), with a 1-pixel icon, and with the default
-// icon written out as the export writes it; an import without icons also
-// times the 1-pixel file ("x_small_icons", ours over ours).
+// time. The kinds with a picture run three ways: items without icons (an
+// import's new row takes the default icon; the rows an export or overwrite
+// starts from have none), with a 1-pixel icon, and with the default icon
+// written out as the export writes it; an import without icons also times
+// the 1-pixel file ("x_small_icons", ours over ours). Every dated column holds
+// real dates, row after row another.
 //
 //   ./build/bench/tesvar_bench --benchmark_filter=Exchange/Import/Bookmark
 //
@@ -163,9 +165,15 @@ QString valueOf(const DBField& field, int i, Icons icons)
             return QStringLiteral("http://www.site%1.example/page/").arg(i);
         return QStringLiteral("%1 of row %2").arg(column).arg(i);
     case FieldType::Date:
-        return QStringLiteral("2012.03.04");
+        // Birthdays and check days over some 70 years, leap days among them.
+        return QDate(1950, 1, 1).addDays(qint64(i) * 7919 % 26000).toString(QStringLiteral("yyyy.MM.dd"));
     case FieldType::DateTime:
-        return QStringLiteral("2012.03.04.05.06.07");
+        // Visits 43 minutes and 13 seconds apart, over eight years for 100,000
+        // rows: every hour, minute and second of the day, the zone's changes
+        // among them (local clock times, none in an hour the clock skips).
+        return QDateTime(QDate(2010, 1, 1), QTime(0, 0), Qt::LocalTime)
+            .addSecs(qint64(i) * 2593)
+            .toString(QStringLiteral("yyyy.MM.dd.hh.mm.ss"));
     case FieldType::Image: {
         static const QString small = QString::fromLatin1(Vexal::Convert::imageToBytes([] {
                                                              QImage image(1, 1, QImage::Format_ARGB32);
@@ -274,12 +282,13 @@ qint64 cpuTime(int who)
            + (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000;
 }
 
-// The floor's run of the job; false when it failed.
-bool floor(Job job, const QString& database, const QString& file, int code)
+// The floor's run of the job; false when it failed. Without the default icon
+// the new rows of an import keep no picture where their items give none.
+bool floor(Job job, const QString& database, const QString& file, int code, bool defaultIcon = true)
 {
     const QString mode = QString::fromLatin1(jobName(job)).toLower();
     QStringList arguments{mode, database, file, Vexal::RecordKinds::tableOf(code), floorColumns(code)};
-    if ((job == Job::Import || job == Job::Overwrite) && hasPicture(code))
+    if ((job == Job::Import || job == Job::Overwrite) && hasPicture(code) && defaultIcon)
         arguments << defaultIconFile();
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel); // its reason for failing, if any
@@ -360,6 +369,21 @@ struct Shape
     int rows;
 };
 
+// Whether our export and the floor's, both in the folder of the stored rows,
+// hold the same bytes.
+bool sameFiles(const ExchangeDatabase& stored, int code)
+{
+    QFile ourFile(stored.path(kindOf(code)->displayName() + QStringLiteral(".xml")));
+    QFile floorFile(stored.path(QStringLiteral("floor.xml")));
+    if (!ourFile.open(QIODevice::ReadOnly) || !floorFile.open(QIODevice::ReadOnly))
+        return false;
+    while (!ourFile.atEnd() || !floorFile.atEnd()) {
+        if (ourFile.read(1 << 20) != floorFile.read(1 << 20))
+            return false;
+    }
+    return true;
+}
+
 // Ours and the floor take turns, each on a fresh database for an import.
 // "ratio" is our best time over the floor's best, "cpu_ratio" the same in
 // processor time (ours: this process's while it waits for the job; the
@@ -372,11 +396,12 @@ void runShape(benchmark::State& state, const Shape& shape)
     }
     const QString rowsFile = exchangeFile(shape.code, shape.icons, shape.rows);
     const QString file = shape.job == Job::Delete ? deleteFile(shape.code, shape.rows) : rowsFile;
-    // Export and overwrite start from the file's rows, stored by the floor.
+    // Export and overwrite start from the file's rows, stored by the floor;
+    // rows without icons keep none, as a user's rows without icons do.
     std::unique_ptr<ExchangeDatabase> stored;
     if (shape.job == Job::Export || shape.job == Job::Overwrite) {
         stored.reset(new ExchangeDatabase);
-        if (!floor(Job::Import, stored->database(), file, shape.code)) {
+        if (!floor(Job::Import, stored->database(), file, shape.code, shape.icons != Icons::None)) {
             state.SkipWithError("the floor could not store the rows");
             return;
         }
@@ -462,6 +487,12 @@ void runShape(benchmark::State& state, const Shape& shape)
     Vexal::DBCache::reset();
     if (!error.isEmpty())
         return;
+    // An export writes what the floor writes, byte for byte: the same values
+    // in the same forms.
+    if (shape.job == Job::Export && !sameFiles(*stored, shape.code)) {
+        state.SkipWithError("the export and the floor wrote different files");
+        return;
+    }
     state.counters["ours_ms"] = our.ms();
     state.counters["floor_ms"] = theirs.ms();
     state.counters["ratio"] = ratio(our.wall, theirs.wall);

@@ -186,11 +186,9 @@ static int exportRows(sqlite3* db, const char* path)
             const unsigned char* value = fieldTypes[f] == 'b' ? sqlite3_column_blob(select, f)
                                                               : sqlite3_column_text(select, f);
             const int length = sqlite3_column_bytes(select, f);
+            /* An empty value is an element without text, written with both
+             * tags as the program writes it. */
             char tag[80];
-            if (length == 0) {
-                put(tag, (size_t)snprintf(tag, sizeof tag, "  <%s/>\n", fieldNames[f]));
-                continue;
-            }
             put(tag, (size_t)snprintf(tag, sizeof tag, "  <%s>", fieldNames[f]));
             putValue(fieldTypes[f], value, length);
             put(tag, (size_t)snprintf(tag, sizeof tag, "</%s>\n", fieldNames[f]));
@@ -405,10 +403,13 @@ static int readItem(sqlite3_stmt* statement, enum Mode mode)
             return 0;
         const char* name = inBuffer + inStart;
         if (name[0] == '/') { /* </item> */
-            /* A new row's picture the item lacks is the default. */
+            /* A new row's picture the item lacks is the default; a number
+             * never read back (an Active flag) is 0, as a new record has it. */
             for (int f = 0; f < fieldCount; ++f) {
                 if (mode == Insert && !given[f] && fieldTypes[f] == 'b' && iconBytes)
                     sqlite3_bind_blob(statement, f + 1, iconBytes, (int)iconSize, SQLITE_STATIC);
+                if (mode == Insert && !fieldRead[f] && fieldTypes[f] == 'i')
+                    sqlite3_bind_int64(statement, f + 1, 0);
             }
             return skipPast('>');
         }

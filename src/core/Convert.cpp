@@ -1,6 +1,7 @@
 #include "core/Convert.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <QTime>
@@ -11,6 +12,34 @@ bool Convert::splitInts(const QString& text, int count, int* parts, Qt::SplitBeh
 {
     if (text.isEmpty())
         return false;
+    // Parts of ASCII digits, as files and versions write them, are read in
+    // one pass; anything else (a sign, a blank, a long number) as
+    // QString::toInt reads it.
+    int found = 0;
+    int value = 0;
+    int digits = 0;
+    const QChar* const end = text.constData() + text.size();
+    for (const QChar* c = text.constData();; ++c) {
+        if (c == end || *c == QLatin1Char('.')) {
+            if (digits > 0) {
+                if (found == count)
+                    return false;
+                parts[found++] = value;
+            } else if (empty == Qt::KeepEmptyParts) {
+                return false;
+            }
+            if (c == end)
+                return found == count;
+            value = 0;
+            digits = 0;
+            continue;
+        }
+        const uint digit = uint(c->unicode()) - '0';
+        if (digit > 9 || digits == 9)
+            break;
+        value = value * 10 + int(digit);
+        ++digits;
+    }
     const QStringList pieces = text.split(QLatin1Char('.'), empty);
     if (pieces.size() != count)
         return false;
@@ -139,6 +168,78 @@ QDateTime Convert::toDateTime(const QString& text)
         || !QTime::isValid(parts[3], parts[4], parts[5]))
         return QDateTime();
     return QDateTime(QDate(parts[0], parts[1], parts[2]), QTime(parts[3], parts[4], parts[5], 0), Qt::LocalTime);
+}
+
+namespace {
+
+// The value's `width` last decimal digits, zero-padded, at `out`.
+QChar* putDigits(QChar* out, int value, int width)
+{
+    for (int i = width - 1; i >= 0; --i) {
+        out[i] = QLatin1Char(char('0' + value % 10));
+        value /= 10;
+    }
+    return out + width;
+}
+
+QChar* putDate(QChar* out, const QDate& date, char separator)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    out = putDigits(out, year, 4);
+    *out++ = QLatin1Char(separator);
+    out = putDigits(out, month, 2);
+    *out++ = QLatin1Char(separator);
+    return putDigits(out, day, 2);
+}
+
+// Years of four digits are written digit by digit; others (before year 1
+// or after 9999) by the C locale's formatter, which pads and signs them.
+bool fourDigitYear(const QDate& date)
+{
+    const int year = date.year();
+    return year >= 1 && year <= 9999;
+}
+
+QString dateFormat(char separator)
+{
+    return QStringLiteral("yyyy%1MM%1dd").arg(QLatin1Char(separator));
+}
+
+} // namespace
+
+QString Convert::dateText(const QDate& date, char separator)
+{
+    if (!date.isValid())
+        return QString();
+    if (!fourDigitYear(date))
+        return QLocale::c().toString(date, dateFormat(separator));
+    QString text(10, Qt::Uninitialized);
+    putDate(text.data(), date, separator);
+    return text;
+}
+
+QString Convert::dateTimeText(const QDateTime& dateTime, char dateSeparator, char middle, char timeSeparator)
+{
+    if (!dateTime.isValid())
+        return QString();
+    const QDate date = dateTime.date();
+    if (!fourDigitYear(date)) {
+        const QString time = QStringLiteral("hh%1mm%1ss").arg(QLatin1Char(timeSeparator));
+        return QLocale::c().toString(dateTime, dateFormat(dateSeparator) + QLatin1Char(middle) + time);
+    }
+    const QTime time = dateTime.time();
+    QString text(19, Qt::Uninitialized);
+    QChar* out = putDate(text.data(), date, dateSeparator);
+    *out++ = QLatin1Char(middle);
+    out = putDigits(out, time.hour(), 2);
+    *out++ = QLatin1Char(timeSeparator);
+    out = putDigits(out, time.minute(), 2);
+    *out++ = QLatin1Char(timeSeparator);
+    putDigits(out, time.second(), 2);
+    return text;
 }
 
 QColor Convert::idToColor(int n)

@@ -51,6 +51,14 @@ bool isDateTime(const QString& text);
 // Local time, milliseconds 0; an invalid date-time when isDateTime rejects the text.
 QDateTime toDateTime(const QString& text);
 
+// The date as "yyyy<s>MM<s>dd", and the date-time in its own time spec as
+// "yyyy<d>MM<d>dd<m>hh<t>mm<t>ss" (seconds, no milliseconds): the forms dates
+// are stored, compared and exchanged in. The digits are ASCII whatever the
+// locale (a date's QString formats write the system locale's own digits,
+// which no reader takes back); an invalid value gives "".
+QString dateText(const QDate& date, char separator);
+QString dateTimeText(const QDateTime& dateTime, char dateSeparator, char middle, char timeSeparator);
+
 // Spin-group numbers as colours: n < 1 gives white; colours with a
 // component above 50 give -1.
 QColor idToColor(int n);

@@ -10,6 +10,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <initializer_list>
+
 namespace Vexal {
 
 DBBase::DBBase(QObject* parent)
@@ -419,14 +421,14 @@ QVariant DBBase::dateValue(const QDate& date)
 {
     if (!date.isValid())
         return QVariant(QVariant::String);
-    return QVariant(date.toString(dateFormat()));
+    return QVariant(Convert::dateText(date, '-'));
 }
 
 QVariant DBBase::dateTimeValue(const QDateTime& dateTime)
 {
     if (!dateTime.isValid())
         return QVariant(QVariant::String);
-    return QVariant(dateTime.toString(dateTimeFormat()));
+    return QVariant(Convert::dateTimeText(dateTime, '-', 'T', ':'));
 }
 
 // A picture met again (the default icon of every new bookmark and history
@@ -445,6 +447,36 @@ bool DBBase::readBool(const QVariant& value)
     return value.toLongLong() != 0;
 }
 
+namespace {
+
+// The number that the `length` characters of `text` at `from` write in ASCII
+// digits; -1 when one of them is no such digit.
+int digitsAt(const QString& text, int from, int length)
+{
+    int value = 0;
+    for (const QChar* c = text.constData() + from; length > 0; --length, ++c) {
+        const uint digit = uint(c->unicode()) - '0';
+        if (digit > 9)
+            return -1;
+        value = value * 10 + int(digit);
+    }
+    return value;
+}
+
+// Whether the text holds `separator` at each of the places.
+bool separatorsAt(const QString& text, std::initializer_list<int> places, QLatin1Char separator)
+{
+    for (const int at : places) {
+        if (text.at(at) != separator)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// The stored forms are read straight from their digits: the locale's parsers
+// give the same date and time, but cost an export more than the rest of a row.
 QDate DBBase::readDate(const QVariant& value)
 {
     if (value.isNull())
@@ -452,38 +484,43 @@ QDate DBBase::readDate(const QVariant& value)
     if (value.type() == QVariant::Date || value.type() == QVariant::DateTime)
         return value.toDate();
     const QString text = value.toString().trimmed();
-    // The stored form read straight from its digits: the locale's date parser
-    // gives the same date, but looks the time zone up several times a call,
-    // which an export of many rows pays on every row.
-    if (text.size() >= 10 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-')) {
-        int parts[3] = {0, 0, 0};
-        const int starts[3] = {0, 5, 8};
-        const int lengths[3] = {4, 2, 2};
-        bool digits = true;
-        for (int p = 0; p < 3 && digits; ++p) {
-            for (int i = starts[p]; i < starts[p] + lengths[p] && digits; ++i) {
-                const ushort c = text.at(i).unicode();
-                digits = c >= '0' && c <= '9';
-                parts[p] = parts[p] * 10 + (c - '0');
-            }
-        }
-        if (digits)
-            return QDate(parts[0], parts[1], parts[2]);
+    if (text.size() >= 10 && separatorsAt(text, {4, 7}, QLatin1Char('-'))) {
+        const int year = digitsAt(text, 0, 4);
+        const int month = digitsAt(text, 5, 2);
+        const int day = digitsAt(text, 8, 2);
+        if (year >= 0 && month >= 0 && day >= 0)
+            return QDate(year, month, day);
     }
     return QDate::fromString(text.left(10), dateFormat());
 }
 
+// The stored form, "yyyy-MM-ddThh:mm:ss" in local time, or with a blank for
+// the "T"; any other (milliseconds, a zone, 24:00) as Qt's ISO reader takes it.
 QDateTime DBBase::readDateTime(const QVariant& value)
 {
     if (value.isNull())
         return QDateTime();
     if (value.type() == QVariant::DateTime)
         return value.toDateTime();
-    const QString text = value.toString().trimmed();
-    QDateTime dateTime = QDateTime::fromString(text, Qt::ISODateWithMs);
+    const QString text = value.toString();
+    if (text.size() == 19 && separatorsAt(text, {4, 7}, QLatin1Char('-'))
+        && (text.at(10) == QLatin1Char('T') || text.at(10) == QLatin1Char(' '))
+        && separatorsAt(text, {13, 16}, QLatin1Char(':'))) {
+        const int year = digitsAt(text, 0, 4);
+        const int month = digitsAt(text, 5, 2);
+        const int day = digitsAt(text, 8, 2);
+        const int hour = digitsAt(text, 11, 2);
+        const int minute = digitsAt(text, 14, 2);
+        const int second = digitsAt(text, 17, 2);
+        // (-1, no digits, would be a valid year before year 1.)
+        if (year >= 0 && QDate::isValid(year, month, day) && QTime::isValid(hour, minute, second))
+            return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::LocalTime);
+    }
+    const QString trimmed = text.trimmed();
+    QDateTime dateTime = QDateTime::fromString(trimmed, Qt::ISODateWithMs);
     if (!dateTime.isValid()) {
         // Also accept a blank instead of the "T".
-        QString alt = text;
+        QString alt = trimmed;
         if (alt.size() > 10 && alt.at(10) == QLatin1Char(' '))
             alt[10] = QLatin1Char('T');
         dateTime = QDateTime::fromString(alt, Qt::ISODateWithMs);

@@ -113,7 +113,7 @@ bool DBQueryManager::setBookmarksVisible(const QList<qint64>& ids, bool visible)
 QString DBQueryManager::deleteHistoryBeforeText(int days, const QDate& today)
 {
     return QStringLiteral("DELETE FROM %1 WHERE %2 < '%3';")
-        .arg(DBSql::tableHistory(), DBSql::colCreateDate(), today.addDays(-days).toString(DBBase::dateFormat()));
+        .arg(DBSql::tableHistory(), DBSql::colCreateDate(), DBBase::dateValue(today.addDays(-days)).toString());
 }
 
 bool DBQueryManager::deleteHistoryBefore(int days)
@@ -130,17 +130,17 @@ QString DBQueryManager::clearHistoryCutoff(int period, int hours, const QDateTim
 {
     switch (period) {
     case PeriodLastHour:
-        return now.addSecs(-3600).toString(DBBase::dateTimeFormat());
+        return DBBase::dateTimeValue(now.addSecs(-3600)).toString();
     case PeriodLastTwoHours:
-        return now.addSecs(-7200).toString(DBBase::dateTimeFormat());
+        return DBBase::dateTimeValue(now.addSecs(-7200)).toString();
     case PeriodLastFourHours:
-        return now.addSecs(-14400).toString(DBBase::dateTimeFormat());
+        return DBBase::dateTimeValue(now.addSecs(-14400)).toString();
     case PeriodToday:
-        return now.date().toString(DBBase::dateFormat());
+        return DBBase::dateValue(now.date()).toString();
     case PeriodEverything:
-        return now.date().addYears(-10).toString(DBBase::dateFormat());
+        return DBBase::dateValue(now.date().addYears(-10)).toString();
     case PeriodLastHours:
-        return now.addSecs(-qint64(hours) * 3600).toString(DBBase::dateTimeFormat());
+        return DBBase::dateTimeValue(now.addSecs(-qint64(hours) * 3600)).toString();
     default:
         return QString();
     }

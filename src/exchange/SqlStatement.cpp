@@ -203,6 +203,52 @@ QString SqlStatement::columnText(int column) const
     return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
 }
 
+namespace {
+
+bool isAscii(const unsigned char* text, int size)
+{
+    int i = 0;
+    for (; size - i >= 8; i += 8) {
+        quint64 eight;
+        memcpy(&eight, text + i, sizeof eight);
+        if (eight & 0x8080808080808080ull)
+            return false;
+    }
+    for (; i < size; ++i) {
+        if (text[i] & 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// An ASCII text is taken from the stored UTF-8 as it stands; any other through
+// SQLite's UTF-16, as the driver takes every text (the two differ where a
+// stored text is no valid UTF-8).
+QVariant SqlStatement::columnValue(int column) const
+{
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(m_statement, column)),
+                          sqlite3_column_bytes(m_statement, column));
+    case SQLITE_INTEGER:
+        return qlonglong(sqlite3_column_int64(m_statement, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_statement, column);
+    case SQLITE_NULL:
+        return QVariant(QVariant::String);
+    default:
+        break;
+    }
+    const unsigned char* text = sqlite3_column_text(m_statement, column);
+    const int size = sqlite3_column_bytes(m_statement, column);
+    if (text && isAscii(text, size))
+        return QString::fromLatin1(reinterpret_cast<const char*>(text), size);
+    return QString(static_cast<const QChar*>(sqlite3_column_text16(m_statement, column)),
+                   sqlite3_column_bytes16(m_statement, column) / int(sizeof(QChar)));
+}
+
 qint64 SqlStatement::lastInsertId() const
 {
     return m_db ? sqlite3_last_insert_rowid(m_db) : -1;

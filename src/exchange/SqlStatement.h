@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVariant>
 
 #include <vector>
 
@@ -68,6 +69,9 @@ public:
     bool next();
     qint64 columnInt(int column) const;
     QString columnText(int column) const;
+    // The column's value as the QtSql SQLite driver reads it: a qlonglong, a
+    // double, a text, bytes, or NULL as a null string value.
+    QVariant columnValue(int column) const;
     qint64 lastInsertId() const;
     // Rows the last run inserted, changed or deleted.
     int changes() const;

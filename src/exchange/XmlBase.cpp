@@ -5,6 +5,7 @@
 #include "data/DBField.h"
 #include "core/DBSql.h"
 #include "data/RecentConversions.h"
+#include "exchange/SqlStatement.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -45,6 +46,13 @@ void XmlBase::bindValues(QSqlQuery& query)
 void XmlBase::readValues(const QSqlQuery& query)
 {
     m_record->readValues(query);
+}
+
+void XmlBase::readValues(const SqlStatement& row)
+{
+    const DBFields& fields = m_record->fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i].load(m_record, row.columnValue(int(i)));
 }
 
 QString XmlBase::tableName() const
@@ -283,14 +291,15 @@ void XmlBase::appendPixmap(XmlItem& item, const QString& name, const QImage& val
     item.append(name, imageText(value));
 }
 
+// "yyyy.MM.dd" and, in local time, "yyyy.MM.dd.hh.mm.ss".
 QString XmlBase::dateText(const QDate& date)
 {
-    return date.toString(QStringLiteral("yyyy.MM.dd"));
+    return Convert::dateText(date, '.');
 }
 
 QString XmlBase::dateTimeText(const QDateTime& dateTime)
 {
-    return dateTime.toLocalTime().toString(QStringLiteral("yyyy.MM.dd.hh.mm.ss"));
+    return Convert::dateTimeText(dateTime.toLocalTime(), '.', '.', '.');
 }
 
 // The stored form's bytes (DBBase::imageValue), so that an icon met again

@@ -19,6 +19,7 @@ namespace Vexal {
 
 class DBBase;
 class DBField;
+class SqlStatement;
 
 // One record as one "item" of an XML exchange file, and back: an element per
 // exchanged field of the record's field table, named after its column, in
@@ -45,6 +46,8 @@ public:
 
     virtual void bindValues(QSqlQuery& query);
     virtual void readValues(const QSqlQuery& query);
+    // The row the statement stands on, read as readValues(QSqlQuery) reads it.
+    void readValues(const SqlStatement& row);
     // Appends the record's columns to the item (one child element each).
     virtual void write(XmlItem& item);
     // Applies the item to the record; false when the item is refused.

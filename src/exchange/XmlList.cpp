@@ -4,11 +4,14 @@
 #include "core/DBSql.h"
 #include "data/DBUrlShortcutList.h"
 #include "exchange/RecordKinds.h"
+#include "exchange/SqlStatement.h"
 #include "exchange/XmlRecord.h"
 #include "texts/LocaleMessage.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <memory>
 
 namespace Vexal {
 
@@ -44,7 +47,7 @@ QString XmlList::selectText() const
     return QStringLiteral("SELECT %1 FROM %2;").arg(m_prototype->columnsText(), m_prototype->tableName());
 }
 
-bool XmlList::runSelect(QSqlQuery& query, QString* text)
+bool XmlList::makePrototype()
 {
     if (!m_prototype)
         m_prototype = createItem();
@@ -52,6 +55,13 @@ bool XmlList::runSelect(QSqlQuery& query, QString* text)
         m_errorText = LocaleMessage::invalidObjectState(QStringLiteral("m_obj"));
         return false;
     }
+    return true;
+}
+
+bool XmlList::runSelect(QSqlQuery& query, QString* text)
+{
+    if (!makePrototype())
+        return false;
     clear();
 
     *text = selectText();
@@ -88,28 +98,35 @@ bool XmlList::load()
     return true;
 }
 
+// The rows are read through SQLite's own API (SqlStatement): the driver's
+// texts go through UTF-16 in SQLite and a row cache, which took as long as
+// the rest of an export.
 bool XmlList::scan(const std::function<bool(XmlBase*)>& visit)
 {
-    QSqlQuery query(DBConnection::current());
-    QString text;
-    if (!runSelect(query, &text))
+    if (!makePrototype())
         return false;
+    clear();
+    const QString text = selectText();
+    SqlStatement select;
+    if (!select.prepare(DBConnection::current(), text)) {
+        m_errorText = LocaleMessage::sqlQueryFailed(text, select.errorText());
+        return false;
+    }
     // Every record reads all of its columns in readValues(), so one object
     // serves every row.
-    XmlBase* row = createItem();
+    std::unique_ptr<XmlBase> row(createItem());
     bool any = false;
-    while (query.next()) {
-        row->readValues(query);
+    while (select.next()) {
+        row->readValues(select);
         any = true;
-        if (!visit(row)) {
-            delete row;
+        if (!visit(row.get())) {
             m_errorText.clear();
             return false;
         }
     }
-    delete row;
-    if (query.lastError().isValid()) {
-        m_errorText = LocaleMessage::sqlQueryFailed(text, query.lastError().text());
+    row.reset();
+    if (!select.errorText().isEmpty()) {
+        m_errorText = LocaleMessage::sqlQueryFailed(text, select.errorText());
         return false;
     }
 

@@ -37,6 +37,8 @@ public:
     bool scan(const std::function<bool(XmlBase*)>& visit);
 
 private:
+    // The kind's record for its table and columns; false with the error text set.
+    bool makePrototype();
     // Makes the prototype, empties the list and runs selectText() on the
     // query; false with the error text set.
     bool runSelect(QSqlQuery& query, QString* text);

@@ -6,6 +6,9 @@
 #include <QIODevice>
 
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace Vexal {
 
@@ -101,6 +104,28 @@ QChar* putEscaped(QChar* out, const QString& text, int* dropped)
     const QChar* data = text.constData();
     const int size = text.size();
     for (int i = 0; i < size; ++i) {
+#if defined(__SSE2__)
+        // Most characters stand as they are: eight at a time while none is a
+        // control character, "<", "&", ">" or a surrogate or above.
+        const __m128i flip = _mm_set1_epi16(short(0x8000)); // unsigned order as signed
+        while (size - i >= 8) {
+            const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+            const __m128i flipped = _mm_xor_si128(eight, flip);
+            const __m128i special = _mm_or_si128(
+                _mm_or_si128(_mm_cmplt_epi16(flipped, _mm_set1_epi16(short(0x20 ^ 0x8000))),
+                             _mm_cmpgt_epi16(flipped, _mm_set1_epi16(short(0xD7FF ^ 0x8000)))),
+                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(eight, _mm_set1_epi16('<')),
+                                          _mm_cmpeq_epi16(eight, _mm_set1_epi16('&'))),
+                             _mm_cmpeq_epi16(eight, _mm_set1_epi16('>'))));
+            if (_mm_movemask_epi8(special) != 0)
+                break;
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), eight);
+            out += 8;
+            i += 8;
+        }
+        if (i == size)
+            break;
+#endif
         const QChar c = data[i];
         const ushort u = c.unicode();
         if (u > '>' && u < 0xD800) {

@@ -1,5 +1,6 @@
 #include "views/SqlFilter.h"
 
+#include "data/DBBase.h"
 #include "data/DBText.h"
 
 #include <QDate>
@@ -92,9 +93,9 @@ QString SqlFilter::valueText() const
         return QString::number(qIsFinite(number) ? number : 0.0, 'g', 6);
     }
     case 3:
-        return DBText::quote(m_value.toDate().toString(QStringLiteral("yyyy-MM-dd")));
+        return DBText::quote(DBBase::dateValue(m_value.toDate()).toString());
     case 4:
-        return DBText::quote(m_value.toDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")));
+        return DBText::quote(DBBase::dateTimeValue(m_value.toDateTime()).toString());
     default:
         return QString();
     }

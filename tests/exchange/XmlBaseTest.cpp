@@ -1,8 +1,10 @@
 #include "ExchangeTestUtil.h"
+#include "LocalZone.h"
 #include "TestRows.h"
 #include "TestRunner.h"
 
 #include "content/DBArticle.h"
+#include "data/DBBase.h"
 #include "data/DBHistory.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlRecord.h"
@@ -41,6 +43,17 @@ private slots:
         QTest::newRow("date invalid day") << "date" << "2012.02.30" << false << "";
         QTest::newRow("date-time") << "datetime" << "2012.03.04.13.14.15" << true << "2012-03-04T13:14:15";
         QTest::newRow("date-time hour 25") << "datetime" << "2012.03.04.25.00.00" << false << "";
+        QTest::newRow("date-time midnight") << "datetime" << "2024.01.01.00.00.00" << true << "2024-01-01T00:00:00";
+        QTest::newRow("date-time month end") << "datetime" << "2024.04.30.23.59.59" << true << "2024-04-30T23:59:59";
+        QTest::newRow("date-time leap day") << "datetime" << "2024.02.29.12.00.00" << true << "2024-02-29T12:00:00";
+        QTest::newRow("date-time no leap day") << "datetime" << "2023.02.29.12.00.00" << false << "";
+        // An hour the local clock skips reads as a date-time Qt holds invalid.
+        QTest::newRow("date-time skipped hour") << "datetime" << "2021.03.28.02.30.00" << true << "";
+        QTest::newRow("date-time repeated hour") << "datetime" << "2021.10.31.02.30.00" << true << "2021-10-31T02:30:00";
+        QTest::newRow("date-time letters") << "datetime" << "2024.01.01.1a.00.00" << false << "";
+        QTest::newRow("date-time plus sign") << "datetime" << "2024.01.01.+1.00.00" << true << "2024-01-01T01:00:00";
+        QTest::newRow("date leap day") << "date" << "2024.02.29" << true << "2024-02-29";
+        QTest::newRow("date month end") << "date" << "2023.11.30" << true << "2023-11-30";
     }
     void readers()
     {
@@ -48,6 +61,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, ok);
         QFETCH(QString, value);
+        LocalZone zone("Europe/Berlin");
         const XmlItem item = readItem(QStringLiteral("<item><V>%1</V></item>").arg(text));
         XmlBase xml;
         bool got = !ok;
@@ -64,6 +78,51 @@ private slots:
         QCOMPARE(read, value);
         // Only a non-empty text that does not convert counts as malformed.
         QCOMPARE(xml.malformedElements().isEmpty(), ok || text.isEmpty());
+    }
+
+    // A stored value as an export writes it: local time, "yyyy.MM.dd" and
+    // "yyyy.MM.dd.hh.mm.ss", nothing for a value Qt holds invalid; an import
+    // of that text stores the value again.
+    void exportForms_data()
+    {
+        addColumns<QString, QString, QString>("kind", "stored", "written");
+        QTest::newRow("midnight") << "datetime" << "2024-01-01T00:00:00" << "2024.01.01.00.00.00";
+        QTest::newRow("last second of a year") << "datetime" << "2023-12-31T23:59:59" << "2023.12.31.23.59.59";
+        QTest::newRow("leap day") << "datetime" << "2024-02-29T06:07:08" << "2024.02.29.06.07.08";
+        QTest::newRow("before the skipped hour") << "datetime" << "2021-03-28T01:59:59" << "2021.03.28.01.59.59";
+        QTest::newRow("skipped hour") << "datetime" << "2021-03-28T02:30:00" << "";
+        QTest::newRow("after the skipped hour") << "datetime" << "2021-03-28T03:00:00" << "2021.03.28.03.00.00";
+        QTest::newRow("repeated hour") << "datetime" << "2021-10-31T02:30:00" << "2021.10.31.02.30.00";
+        QTest::newRow("year 999") << "datetime" << "0999-01-01T00:00:00" << "0999.01.01.00.00.00";
+        QTest::newRow("no date-time") << "datetime" << "" << "";
+        QTest::newRow("date leap day") << "date" << "2024-02-29" << "2024.02.29";
+        QTest::newRow("date year 999") << "date" << "0999-01-01" << "0999.01.01";
+        QTest::newRow("no date") << "date" << "" << "";
+    }
+    void exportForms()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, stored);
+        QFETCH(QString, written);
+        LocalZone zone("Europe/Berlin");
+        const bool date = kind == QLatin1String("date");
+        QCOMPARE(date ? XmlBase::dateText(DBBase::readDate(stored)) : XmlBase::dateTimeText(DBBase::readDateTime(stored)),
+                 written);
+        XmlItem item;
+        XmlBase::appendText(item, QStringLiteral("V"), written);
+        XmlBase xml;
+        bool ok = false;
+        const QVariant again = date ? DBBase::dateValue(xml.readDate(item, QStringLiteral("V"), &ok))
+                                    : DBBase::dateTimeValue(xml.readDateTime(item, QStringLiteral("V"), &ok));
+        QCOMPARE(ok, !written.isEmpty());
+        QCOMPARE(again.toString(), written.isEmpty() ? QString() : stored);
+    }
+    // A UTC value is written in local time.
+    void exportWritesLocalTime()
+    {
+        LocalZone zone("Europe/Berlin");
+        QCOMPARE(XmlBase::dateTimeText(QDateTime(QDate(2024, 7, 1), QTime(22, 30), Qt::UTC)),
+                 QStringLiteral("2024.07.02.00.30.00"));
     }
 
     void writersAndImages()

@@ -118,7 +118,11 @@ private slots:
                                     QString::fromUcs4(U"\U0001F600"), QStringLiteral("\u00a0\u00fc\u20ac"),
                                     // long runs of the longest escapes: a text that takes the most room
                                     QString(5000, QLatin1Char('&')), QString(5000, QLatin1Char('\r')),
-                                    QStringLiteral("]]>").repeated(2000)};
+                                    QStringLiteral("]]>").repeated(2000),
+                                    // escapes and surrogates after runs that need none, at every place of a run
+                                    QStringLiteral("0123456789abcdef]]>0123456<7&\r\n\t9 ]]]> 2024.01.02 http://x/?a=1"),
+                                    QStringLiteral("01234567\u00fc\u20ac") + QString::fromUcs4(U"\U0001F600")
+                                        + QStringLiteral("abcdefg") + QString::fromUcs4(U"\U0001F600")};
         for (const QString& table : {QStringLiteral("Project"), QStringLiteral("a\"b<c&d]]>\te\nf\rg")}) {
             QDomDocument document = domDocument(table);
             QCOMPARE(XmlWriter(table).finish(), document.toString(1)); // no items
