@@ -331,16 +331,7 @@ void SmartFieldLookup::markNameBesideSurname(QList<SmartElement*>& controls, con
 bool SmartFieldLookup::nextWithoutLabel(SmartElement* previous, SmartElement* control,
                                         const QList<SmartLabel*>& labels) const
 {
-    // Only separators between the boxes ("(", "-", "/"), no label.
-    const int from = labelIndex(previous, labels);
-    const int to = labelIndex(control, labels);
-    if (from < 0 || to <= from)
-        return false;
-    for (int j = from + 1; j < to; ++j) {
-        if (!labels.at(j)->isText() || Own::hasLetter(labels.at(j)->text()))
-            return false;
-    }
-    return true;
+    return Own::onlySeparatorsBetween(labels, labelIndex(previous, labels), labelIndex(control, labels));
 }
 
 void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -364,7 +355,7 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
         // the part ("dnrfirst", "dnrlast").
         if (control->kind() == E::KindUndef
             && (previous->kind() == E::KindFirstName || previous->kind() == E::KindMiddleName)) {
-            const int part = kindOf(K::NamePart, attributeText(control) + QStringLiteral(" name"));
+            const int part = namePartByNames(control);
             if ((part == E::KindMiddleName || part == E::KindLastName) && part != previous->kind())
                 control->setKind(part);
         }

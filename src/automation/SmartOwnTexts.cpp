@@ -351,7 +351,13 @@ bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to)
         return false;
     const PageElement& first = labels.at(from)->element();
     const PageElement& second = labels.at(to)->element();
-    if (!isShortBox(first) || !isShortBox(second) || !(first.parent() == second.parent()))
+    return isShortBox(first) && isShortBox(second) && first.parent() == second.parent()
+        && onlySeparatorsBetween(labels, from, to);
+}
+
+bool onlySeparatorsBetween(const QList<SmartLabel*>& labels, int from, int to)
+{
+    if (from < 0 || to <= from)
         return false;
     for (int j = from + 1; j < to; ++j) {
         if (!labels.at(j)->isText() || hasLetter(labels.at(j)->text()))

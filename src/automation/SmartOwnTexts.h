@@ -82,6 +82,9 @@ bool followedByDomain(const QList<SmartLabel*>& labels, int index);
 // (one number over boxes: "(555) 123-4567"): both short boxes (at most five
 // characters) in one parent, with nothing but separators between.
 bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to);
+// Nothing but separators ("(", "-", "/") stands between the controls at the
+// two entries: no text with a letter, no other control.
+bool onlySeparatorsBetween(const QList<SmartLabel*>& labels, int from, int to);
 // A letter outside character references: "&nbsp;" and "&#8211;" are marks.
 bool hasLetter(const QString& text);
 // The largest element around the control that holds no other control of

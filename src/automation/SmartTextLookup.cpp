@@ -274,6 +274,13 @@ int SmartTextLookup::registrationKind(SmartElement* control, const QString& text
                      control, text);
 }
 
+int SmartTextLookup::namePartByNames(const SmartElement* control) const
+{
+    const int part = kindOf(K::NamePart, control->id() + QLatin1Char(' ') + control->name() + QStringLiteral(" name"));
+    return part == E::KindFirstName || part == E::KindMiddleName || part == E::KindLastName ? part
+                                                                                         : int(E::KindUndef);
+}
+
 int SmartTextLookup::firstKind(std::initializer_list<int> steps, SmartElement* control, const QString& text)
 {
     for (int step : steps) {
@@ -316,9 +323,8 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
         // A bare "Name" over boxes whose names say which part each takes
         // ("dnrfirst", "dnrlast").
         if (kind != E::KindUndef && nameKind(text) == E::KindUser) {
-            const int part = kindOf(K::NamePart, control->id() + QLatin1Char(' ') + control->name()
-                                                     + QStringLiteral(" name"));
-            if (part == E::KindFirstName || part == E::KindMiddleName || part == E::KindLastName)
+            const int part = namePartByNames(control);
+            if (part != E::KindUndef)
                 return part;
         }
         return kind;

@@ -55,6 +55,10 @@ public:
     // that say so, or in words of a code with a picture beside the control.
     bool asksPictureCode(SmartElement* control, const QString& text);
 
+    // First, Middle or Last Name where the control's id or name says which
+    // part of a name it takes ("dnrfirst", "dnrlast"); 0 otherwise.
+    int namePartByNames(const SmartElement* control) const;
+
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);
     // City or State for the address levels of the form-filling

@@ -65,10 +65,5 @@ QWebView* viewOf(const PageDom* dom)
     return web ? web->view() : nullptr;
 }
 
-bool hasPage(QWebView* view)
-{
-    return view && view->page() && view->page()->mainFrame();
-}
-
 } // namespace PageDomFactory
 } // namespace Vexal

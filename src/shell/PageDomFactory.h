@@ -18,8 +18,6 @@ namespace PageDomFactory {
 PageDomHandle forView(QWebView* view);
 // The web view an access handed out here reads; null for any other access.
 QWebView* viewOf(const PageDom* dom);
-// Whether the view shows a page that can be read.
-bool hasPage(QWebView* view);
 
 } // namespace PageDomFactory
 } // namespace Vexal
