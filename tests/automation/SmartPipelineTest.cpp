@@ -1,6 +1,5 @@
 #include "TestRunner.h"
 #include "SmartTestPage.h"
-#include "ThreadClock.h"
 
 #include "automation/SmartArticle.h"
 #include "automation/SmartDirectory.h"
@@ -228,9 +227,8 @@ private slots:
     }
 
     // Recognition costs what the form holds: four times the fields ask at
-    // most 4.2 times the elements of the page, and at most 8 times the
-    // processor time (best of five runs, which a busy machine stretches; a
-    // cost that grows with the square of the form takes 16). Rows of a label
+    // most 4.2 times the elements of the page (counted, so that a busy
+    // machine cannot sway it; the time is the benchmark's). Rows of a label
     // and a box, and lists of check boxes, each read for whether they list
     // categories.
     void costGrowsWithTheForm()
@@ -264,10 +262,6 @@ private slots:
         QVERIFY2(largeRun.second * 10 <= smallRun.second * 42,
                  qPrintable(QStringLiteral("%1 elements, four times the form %2").arg(smallRun.second)
                                 .arg(largeRun.second)));
-        const qint64 smallNs = bestThreadCpuNs([&] { recognise(small); }, 5);
-        const qint64 largeNs = bestThreadCpuNs([&] { recognise(large); }, 5);
-        QVERIFY2(largeNs <= smallNs * 8,
-                 qPrintable(QStringLiteral("%1 ms, four times the form %2 ms").arg(smallNs / 1e6).arg(largeNs / 1e6)));
     }
 
     void deeplyNestedMarkup()
