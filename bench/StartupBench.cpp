@@ -653,4 +653,179 @@ void BM_BareWebViewWindowShown(benchmark::State& state)
 }
 BENCHMARK(BM_BareWebViewWindowShown)->Unit(benchmark::kMillisecond);
 
+// A database of a user who has kept every project for years: a million
+// projects (imported, then one chosen three quarters of the way in), a
+// hundred thousand each of history rows, ranks and master accounts. It is
+// made in a few seconds by statements through the schema of a database that
+// the program made at its first start in `folder`.
+constexpr int largeProjects = 1000000;
+constexpr int largeRows = 100000;
+constexpr int largeActiveProject = largeProjects * 3 / 4;
+
+bool fillLargeDatabase(const QString& path)
+{
+    const QString name = QStringLiteral("startup-bench-large");
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        ok = db.open();
+        QSqlQuery query(db);
+        const auto run = [&](const QString& statement) {
+            ok = ok && query.prepare(statement) && execOrReport(query);
+        };
+        const QString numbers =
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) ");
+        run(QStringLiteral("PRAGMA synchronous = OFF;"));
+        run(QStringLiteral("BEGIN;"));
+        run(QStringLiteral("UPDATE Project SET Active = 0;"));
+        run(numbers.arg(largeProjects)
+            + QStringLiteral("INSERT INTO Project (Name, Comments, Active, URL) SELECT 'Project ' || i || ' of a client', "
+                             "'Keywords, links, directories and articles kept for client ' || i || ' since the start', "
+                             "i = %1, 'http://www.client' || i || '.example/landing/page' FROM n;")
+                  .arg(largeActiveProject));
+        // History of the last six days (the expiry after the first paint
+        // deletes none), with the page icons of the lived-in database.
+        run(QStringLiteral("CREATE TEMP TABLE BenchIcon (N INTEGER PRIMARY KEY, Icon BLOB);"));
+        const QList<QVariant> icons = pageIcons();
+        for (int i = 0; ok && i < icons.size(); ++i) {
+            query.prepare(QStringLiteral("INSERT INTO BenchIcon (N, Icon) VALUES (?, ?);"));
+            query.addBindValue(i);
+            query.addBindValue(icons.at(i));
+            ok = execOrReport(query);
+        }
+        run(numbers.arg(largeRows)
+            + QStringLiteral("INSERT INTO History (Name, Icon, Title, URL, CreateDate) SELECT 'Page ' || i, "
+                             "(SELECT Icon FROM BenchIcon WHERE N = i % %1), 'Page ' || i || ' of site ' || (i % 2000), "
+                             "'http://www.site' || (i % 2000) || '.example/page/' || i, "
+                             "strftime('%Y-%m-%dT%H:%M:%S', 'now', 'localtime', '-' || (i * 5) || ' seconds') FROM n;")
+                  .arg(icons.size()));
+        run(numbers.arg(largeRows)
+            + QStringLiteral("INSERT INTO Rank (Name, Host, CreateDate, Google, Alexa) SELECT 'www.site' || i || '.example', "
+                             "'www.site' || i || '.example', date('now', '-' || (i % 300) || ' days'), i % 10, i * 7 FROM n;"));
+        run(numbers.arg(largeRows)
+            + QStringLiteral("INSERT INTO MasterAccount (Name, Active, FirstName, LastName, FullName, ScreenName, Gender, "
+                             "Birthday, Login, Password, Email, URL, Question, Answer, Country, City, Province, Address, "
+                             "ZipCode, Phone) SELECT 'Account ' || i, i = 1, 'First' || i, 'Last' || i, "
+                             "'First' || i || ' Last' || i, 'screen' || i, i % 2, '1980-01-01', 'login' || i, "
+                             "'AwLvvDLa3/k=', 'user' || i || '@mail.example', 'http://www.user' || i || '.example/', 1, "
+                             "'answer', 'Country', 'City', 'Province', i || ' Main Street', '12345', '555-0100' FROM n;"));
+        run(QStringLiteral("COMMIT;"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return ok;
+}
+
+// Instructions that `program` runs in `folder` from its launch to its first
+// paint, counted by callgrind in the dump that FirstPaint asks for (counts
+// repeat from run to run, unlike times); negative on failure.
+double instructionsToFirstPaint(const QString& program, const QString& folder)
+{
+    QTemporaryDir out;
+    QProcess process;
+    process.setProgram(QStandardPaths::findExecutable(QStringLiteral("valgrind")));
+    process.setArguments({QStringLiteral("--tool=callgrind"),
+                          QStringLiteral("--callgrind-out-file=%1").arg(out.filePath(QStringLiteral("counts"))),
+                          program});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForFinished(30 * 60 * 1000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return -1;
+    QFile dump(out.filePath(QStringLiteral("counts.1")));
+    if (!dump.open(QIODevice::ReadOnly))
+        return -1;
+    while (!dump.atEnd()) {
+        const QByteArray line = dump.readLine().trimmed();
+        if (line.startsWith("summary: "))
+            return line.mid(9).toDouble();
+    }
+    return -1;
+}
+
+// A start on the large database against a start on a new one, and both
+// against the bare web-view window, in instructions to the first paint (in
+// millions). Each database has had one start before (its options and window
+// rows are made). "unindexed" is the large database as a file made before
+// the schema indexed the active projects: it keeps its schema and is read up
+// to its active project.
+void BM_StartInstructionsLargeAgainstNew(benchmark::State& state)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("valgrind")).isEmpty()) {
+        state.SkipWithError("valgrind is not installed: no instructions to count");
+        return;
+    }
+    QTemporaryDir folders(QDir(qEnvironmentVariable("TESVAR_STARTUP_BENCH_DISK", QDir::tempPath()))
+                              .filePath(QStringLiteral("tesvar-start-instructions-XXXXXX")));
+    // TESVAR_STARTUP_BENCH_KEEP keeps the folders, to profile the programs
+    // in them afterwards.
+    if (qEnvironmentVariableIsSet("TESVAR_STARTUP_BENCH_KEEP")) {
+        folders.setAutoRemove(false);
+        std::fprintf(stderr, "databases kept in %s\n", qPrintable(folders.path()));
+    }
+    const QString fresh = folders.filePath(QStringLiteral("new"));
+    const QString large = folders.filePath(QStringLiteral("large"));
+    const QString unindexed = folders.filePath(QStringLiteral("unindexed"));
+    const QString database = QStringLiteral("TesvarBrowser.db");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
+    QElapsedTimer making;
+    making.start();
+    bool ok = QDir().mkpath(fresh) && QDir().mkpath(large) && QDir().mkpath(unindexed);
+    for (const QString& folder : {fresh, large})
+        ok = ok && startProgram(startupBrowser(), environment, folder).seconds > 0;
+    ok = ok && fillLargeDatabase(QDir(large).filePath(database));
+    ok = ok && startProgram(startupBrowser(), environment, large).seconds > 0;
+    ok = ok && QFile::copy(QDir(large).filePath(database), QDir(unindexed).filePath(database));
+    {
+        const QString name = QStringLiteral("startup-bench-unindexed");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QDir(unindexed).filePath(database));
+            QSqlQuery drop(db);
+            ok = ok && db.open() && drop.exec(QStringLiteral("DROP INDEX IdxProjectActive;"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    if (!ok) {
+        state.SkipWithError("the databases could not be made");
+        return;
+    }
+    std::fprintf(stderr, "large database: made in %.1f s (%.1f MB)\n", making.nsecsElapsed() / 1e9,
+                 QFileInfo(QDir(large).filePath(database)).size() / 1e6);
+
+    double bare = 0;
+    double onNew = 0;
+    double onLarge = 0;
+    double onUnindexed = 0;
+    for (auto _ : state) {
+        bare = instructionsToFirstPaint(startupBare(), fresh);
+        onNew = instructionsToFirstPaint(startupBrowser(), fresh);
+        onLarge = instructionsToFirstPaint(startupBrowser(), large);
+        onUnindexed = instructionsToFirstPaint(startupBrowser(), unindexed);
+        if (bare < 0 || onNew < 0 || onLarge < 0 || onUnindexed < 0) {
+            state.SkipWithError("a program did not paint its window and exit under callgrind");
+            return;
+        }
+    }
+    state.counters["bare_Mi"] = bare / 1e6;
+    state.counters["new_Mi"] = onNew / 1e6;
+    state.counters["large_Mi"] = onLarge / 1e6;
+    state.counters["unindexed_Mi"] = onUnindexed / 1e6;
+    state.counters["large_per_new"] = onLarge / onNew;
+    state.counters["unindexed_per_new"] = onUnindexed / onNew;
+    state.counters["new_per_bare"] = onNew / bare;
+    state.counters["large_per_bare"] = onLarge / bare;
+}
+BENCHMARK(BM_StartInstructionsLargeAgainstNew)->Iterations(1)->Unit(benchmark::kSecond);
+
 } // namespace

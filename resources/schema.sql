@@ -205,6 +205,9 @@ CREATE INDEX IdxFirstNameLanguageID ON FirstName (LanguageID);
 CREATE INDEX IdxHistoryCreateDate ON History (CreateDate);
 CREATE INDEX IdxLastNameLanguageID ON LastName (LanguageID);
 CREATE INDEX IdxLoginTemplateWebsiteID ON LoginTemplate (WebsiteID);
+-- The start-up finds the active project here without reading the others:
+-- only the active rows are in it, so switching projects keeps it small.
+CREATE INDEX IdxProjectActive ON Project (Active) WHERE Active = 1;
 CREATE INDEX IdxRegistrationTemplateWebsiteID ON RegistrationTemplate (WebsiteID);
 CREATE INDEX IdxSocialBookmarkProjectID ON SocialBookmark (ProjectID);
 CREATE INDEX IdxSocialBookmarkTemplateWebsiteID ON SocialBookmarkTemplate (WebsiteID);

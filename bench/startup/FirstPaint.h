@@ -10,11 +10,19 @@
 #include <ctime>
 #include <functional>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define TESVAR_FIRST_PAINT_DUMP() CALLGRIND_DUMP_STATS_AT("first paint")
+#else
+#define TESVAR_FIRST_PAINT_DUMP()
+#endif
+
 // Tells the benchmark on standard output when the program's main window has
 // been painted for the first time (the moment its user sees it), with the
 // time the shown window stood blank before that and the processor time of
 // the process until then, all threads: "painted <ms> <cpu ms>". Install it
 // before the window is built, since a window may be shown while it is built.
+// Under callgrind the instructions until then go into a dump of their own.
 class FirstPaint : public QObject
 {
 public:
@@ -38,6 +46,7 @@ protected:
             m_shownAt = m_clock.nsecsElapsed();
         } else if (event->type() == QEvent::Paint && m_window && widget->window() == m_window) {
             m_done = true;
+            TESVAR_FIRST_PAINT_DUMP();
             QCoreApplication::instance()->removeEventFilter(this);
             timespec cpu{};
             clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);

@@ -3,6 +3,7 @@
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBManager.h"
+#include "data/DBProject.h"
 #include "shell/BaseTab.h"
 #include "app/DelegateBrowser.h"
 #include "app/DelegateFind.h"
@@ -47,6 +48,7 @@ std::unique_ptr<WndMain> WndMain::create(DBManager& manager)
     if (!manager.setupConnection() || !manager.checkProject())
         return nullptr;
     auto window = std::make_unique<WndMain>();
+    window->startOnProject(manager.takeActiveProject());
     if (!window->initialize())
         return nullptr;
     return window;

@@ -64,11 +64,13 @@ bool WndMainBase::startUp()
     }
     DBCache::setOptions(options);
 
-    DBProject* project = loadCurrentProject(&holder);
+    DBProject* project = m_checkedProject ? m_checkedProject.data() : loadCurrentProject(&holder);
+    m_checkedProject.clear();
     if (!project) {
         UtilGui::critical(this, LocaleMessage::activeProjectLoadFailed());
         return false;
     }
+    project->setParent(&holder);
     DBCache::setProject(project);
 
     DBCache::reloadLastFolder();
@@ -114,10 +116,18 @@ DBOptions* WndMainBase::loadOptions(QObject* parent)
     return options;
 }
 
+void WndMainBase::startOnProject(std::unique_ptr<DBProject> project)
+{
+    delete m_checkedProject.data();
+    m_checkedProject = project.release();
+    if (m_checkedProject)
+        m_checkedProject->setParent(this);
+}
+
 DBProject* WndMainBase::loadCurrentProject(QObject* parent)
 {
     DBProjectList list(true);
-    if (!list.load()) {
+    if (!list.loadFirst()) {
         Logger::critical(LocaleMessage::activeProjectMissing());
         Logger::critical(list.errorText());
         return nullptr;

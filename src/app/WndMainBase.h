@@ -2,7 +2,10 @@
 
 #include "app/WndMainDesigner.h"
 
+#include <QPointer>
 #include <QUrl>
+
+#include <memory>
 
 class QNetworkAccessManager;
 
@@ -34,6 +37,9 @@ public:
     // The first active project; a "Default" active project is made and saved
     // when there is none. Null on failure (logged as critical).
     DBProject* loadCurrentProject(QObject* parent);
+    // The current project that the start-up check has just found or made:
+    // the data start-up takes it instead of looking for it again.
+    void startOnProject(std::unique_ptr<DBProject> project);
     void applyWebSettings(const DBOptions* options);
     // The HTTP proxy of the options on the shared manager and on the server
     // jobs' manager (changed on its own thread; its start-up requests wait
@@ -80,6 +86,7 @@ private:
     // Names in the log each tab whose unsaved edits go with the window.
     void logDroppedEdits() const;
 
+    QPointer<DBProject> m_checkedProject;
     bool m_finishAfterPaint = false;
     // The saved window state asks for a maximized window, shown at the end
     // of the data start-up.

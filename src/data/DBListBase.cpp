@@ -85,12 +85,22 @@ bool DBListBase::runSelect(QSqlQuery& query, const QString& text)
 
 bool DBListBase::load()
 {
+    return loadRows(-1);
+}
+
+bool DBListBase::loadFirst()
+{
+    return loadRows(1);
+}
+
+bool DBListBase::loadRows(int most)
+{
     clear();
     const QString text = selectText();
     QSqlQuery query(DBConnection::current());
     runSelect(query, text);
     if (m_prototype) {
-        while (query.next()) {
+        while (m_records.size() != most && query.next()) {
             DBBase* record = m_prototype->create(this);
             record->readValues(query);
             record->markClean();

@@ -39,6 +39,9 @@ public:
 
     void clear();
     bool load();
+    // As load, but stops at the first row the select gives: a look-up of one
+    // record reads no further than that row.
+    bool loadFirst();
     bool hasRows();
     // Prepares and executes a statement (nothing bound).
     bool exec(const QString& statement);
@@ -73,6 +76,9 @@ private:
 
     // Prepares the select, binds the WHERE values, executes; false on failure.
     bool runSelect(QSqlQuery& query, const QString& text);
+    // Loads the rows of the select, at most `most` of them when it is not
+    // negative.
+    bool loadRows(int most);
 
     DBBase* m_prototype = nullptr;
     QList<DBBase*> m_records;

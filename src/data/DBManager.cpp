@@ -200,7 +200,7 @@ QString DBManager::createDatabase(QSqlDatabase& db, const QString& path)
     if (error.isEmpty() && !db.open())
         error = DBConnection::errorText(db, db.lastError());
     else if (error.isEmpty() && execAll(db, {"PRAGMA synchronous = OFF;", "PRAGMA journal_mode = MEMORY;"}, &error)
-             && saveDefaultProject(&error))
+             && saveDefaultProject(&error) != nullptr)
         DBConnection::useWriteAheadLog(db);
     db.close();
     db.setDatabaseName(path);
@@ -267,6 +267,8 @@ DBManager::DBManager(QObject* parent)
     : QObject(parent)
 {
 }
+
+DBManager::~DBManager() = default;
 
 QString DBManager::setupConnectionAction()
 {
@@ -348,11 +350,13 @@ bool DBManager::openDatabase(QSqlDatabase& db, const QString& path, QString* err
 bool DBManager::checkProject()
 {
     Logger::setContext(QString::fromLatin1(metaObject()->className()), checkProjectAction());
+    m_activeProject.reset();
     StartupWait wait;
     bool loaded = false;
-    if (loadActiveProjects(&loaded))
-        return true;
-    if (loaded && createDefaultProjectOnce())
+    m_activeProject = findActiveProject(&loaded);
+    if (!m_activeProject && loaded)
+        m_activeProject = createDefaultProjectOnce();
+    if (m_activeProject)
         return true;
     UtilPrompt::critical(nullptr, ConstApp::title(),
                          Logger::lostLines() ? LocaleMessage::activeProjectLoadFailedBecause(lastCause())
@@ -360,7 +364,25 @@ bool DBManager::checkProject()
     return false;
 }
 
-bool DBManager::createDefaultProjectOnce()
+std::unique_ptr<DBProject> DBManager::takeActiveProject()
+{
+    return std::move(m_activeProject);
+}
+
+namespace {
+
+// The first record of a list, taken out of the list's ownership.
+std::unique_ptr<DBProject> takeFirst(DBProjectList& list)
+{
+    DBProject* project = list.at(0);
+    if (project)
+        project->setParent(nullptr);
+    return std::unique_ptr<DBProject>(project);
+}
+
+} // namespace
+
+std::unique_ptr<DBProject> DBManager::createDefaultProjectOnce()
 {
     // Another program starting at the same moment may be about to insert
     // one too: the look-up is made again, in the write transaction of the
@@ -369,46 +391,57 @@ bool DBManager::createDefaultProjectOnce()
     QString error;
     if (!DBConnection::beginWrite(db, &error)) {
         critical(LocaleSql::sqlQueryFailed(DBConnection::beginWriteText(), error));
-        return false;
+        return nullptr;
     }
-    bool found = false;
+    std::unique_ptr<DBProject> project;
     {
         DBProjectList list(true);
-        if (!list.load()) {
+        if (!list.loadFirst()) {
             critical(list.errorText());
             db.rollback();
-            return false;
+            return nullptr;
         }
-        found = list.count() > 0;
+        project = takeFirst(list);
     }
-    if (!found && !createDefaultProject()) {
-        db.rollback();
-        return false;
+    if (!project) {
+        project = saveDefaultProject(&error);
+        if (!project) {
+            critical(error);
+            db.rollback();
+            return nullptr;
+        }
     }
     if (!db.commit()) {
         critical(LocaleSql::sqlQueryFailed(QStringLiteral("COMMIT"), DBConnection::errorText(db, db.lastError())));
         db.rollback();
-        return false;
+        return nullptr;
     }
-    return true;
+    return project;
+}
+
+std::unique_ptr<DBProject> DBManager::findActiveProject(bool* loaded)
+{
+    if (loaded)
+        *loaded = false;
+    // Only the first active row is read: in a database of many projects the
+    // schema's index of the active ones finds it at once, and a file made
+    // without that index is read no further than that row.
+    DBProjectList list(true);
+    if (!list.loadFirst()) {
+        critical(list.errorText());
+        return nullptr;
+    }
+    if (loaded)
+        *loaded = true;
+    std::unique_ptr<DBProject> project = takeFirst(list);
+    if (!project)
+        critical(LocaleSql::activeProjectMissing());
+    return project;
 }
 
 bool DBManager::loadActiveProjects(bool* loaded)
 {
-    if (loaded)
-        *loaded = false;
-    DBProjectList list(true);
-    if (!list.load()) {
-        critical(list.errorText());
-        return false;
-    }
-    if (loaded)
-        *loaded = true;
-    if (list.count() == 0) {
-        critical(LocaleSql::activeProjectMissing());
-        return false;
-    }
-    return true;
+    return findActiveProject(loaded) != nullptr;
 }
 
 bool DBManager::createDefaultProject()
@@ -420,16 +453,16 @@ bool DBManager::createDefaultProject()
     return false;
 }
 
-bool DBManager::saveDefaultProject(QString* error)
+std::unique_ptr<DBProject> DBManager::saveDefaultProject(QString* error)
 {
-    DBProject project;
-    project.setName(LocaleBase::defaultName());
-    project.setActive(true);
-    project.setUrl(ConstApp::homeUrl());
-    if (project.save())
-        return true;
-    *error = project.errorText();
-    return false;
+    auto project = std::make_unique<DBProject>();
+    project->setName(LocaleBase::defaultName());
+    project->setActive(true);
+    project->setUrl(ConstApp::homeUrl());
+    if (project->save())
+        return project;
+    *error = project->errorText();
+    return nullptr;
 }
 
 } // namespace Vexal

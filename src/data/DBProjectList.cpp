@@ -28,6 +28,13 @@ QString DBProjectList::whereText() const
     return DBListBase::whereText();
 }
 
+QString DBProjectList::orderText() const
+{
+    if (filterMode() == 1 && m_activeOnly)
+        return QStringLiteral("ORDER BY %1").arg(DBSql::colID());
+    return DBListBase::orderText();
+}
+
 DBProject* DBProjectList::ensureDefault()
 {
     if (count() > 0)

@@ -14,6 +14,9 @@ public:
     explicit DBProjectList(QObject* parent = nullptr);
 
     QString whereText() const override;
+    // The active projects by ID, so that the first of them is the current
+    // one however the database reads them.
+    QString orderText() const override;
 
     // The first project; on an empty list a new unsaved, inactive project
     // named "Default" that is appended to the list.

@@ -149,6 +149,12 @@ private slots:
         QVERIFY(prompt.messages.isEmpty());
         QCOMPARE(criticalMessages(QStringLiteral("Check Project")),
                  active ? QStringList() : QStringList({"An active project is missing."}));
+        // The project found or made, the first active one, is handed on once.
+        const std::unique_ptr<DBProject> found = manager.takeActiveProject();
+        QVERIFY(found);
+        QCOMPARE(found->name(), active ? QStringLiteral("P0") : QStringLiteral("Default"));
+        QVERIFY(found->isActive() && found->id() > 0 && !found->parent());
+        QVERIFY(!manager.takeActiveProject());
         QCOMPARE(activeCount(), active ? active : 1);
         QCOMPARE(TestDatabase::rowCount(Vexal::DBSql::tableProject()), inactive + (active ? active : 1));
         DBProjectList stored(true);
@@ -197,6 +203,7 @@ private slots:
         ScriptedPrompt prompt;
         DBManager manager;
         QVERIFY(!manager.checkProject());
+        QVERIFY(!manager.takeActiveProject());
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Critical);
         QCOMPARE(prompt.messages.at(0).title, Vexal::ConstApp::title());

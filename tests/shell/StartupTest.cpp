@@ -3,16 +3,80 @@
 #include "ProgramServer.h"
 #include "ScriptedPrompt.h"
 #include "TestFolder.h"
+#include "TestRows.h"
 #include "data/DBCache.h"
+#include "data/DBManager.h"
 #include "app/WndMain.h"
 #include "texts/LocaleMessage.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMutex>
+#include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 using namespace Vexal;
+
+namespace {
+
+// What the statements that read the Project table did on every connection
+// opened while it lives: how many ran, the rows they gave, and the rows a
+// scan of the whole table stepped over.
+class ProjectReads
+{
+public:
+    ProjectReads()
+    {
+        s_current = this;
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&watch));
+    }
+    ~ProjectReads()
+    {
+        sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&watch));
+        s_current = nullptr;
+    }
+
+    int statements = 0;
+    int rows = 0;
+    qint64 scanned = 0;
+
+private:
+    static int watch(sqlite3* db, const char**, const sqlite3_api_routines*)
+    {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT | SQLITE_TRACE_ROW | SQLITE_TRACE_PROFILE, &traced, nullptr);
+        return SQLITE_OK;
+    }
+
+    static int traced(unsigned event, void*, void* statement, void*)
+    {
+        auto* stmt = static_cast<sqlite3_stmt*>(statement);
+        static const QRegularExpression readsProjects(QStringLiteral("^SELECT .* FROM Project\\b"));
+        if (!readsProjects.match(QString::fromUtf8(sqlite3_sql(stmt))).hasMatch())
+            return 0;
+        QMutexLocker lock(&s_mutex);
+        if (!s_current)
+            return 0;
+        if (event == SQLITE_TRACE_STMT)
+            ++s_current->statements;
+        else if (event == SQLITE_TRACE_ROW)
+            ++s_current->rows;
+        else if (event == SQLITE_TRACE_PROFILE)
+            s_current->scanned += sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_FULLSCAN_STEP, 0);
+        return 0;
+    }
+
+    static ProjectReads* s_current;
+    static QMutex s_mutex;
+};
+
+ProjectReads* ProjectReads::s_current = nullptr;
+QMutex ProjectReads::s_mutex;
+
+} // namespace
 
 // The program's start-up as main runs it, up to the event loop and back.
 class StartupTest : public QObject
@@ -43,6 +107,68 @@ private slots:
             QVERIFY(!qobject_cast<WndMain*>(widget));
         QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).close();
     }
+
+    // The start finds the current project (the active one of the lowest ID)
+    // once, for the check and the window together, however many projects
+    // there are. With the schema's index it reads no project but that one;
+    // a file made without the index is read up to that row, no further.
+    void activeProjectIsFoundOnce_data()
+    {
+        addColumns<QList<int>, bool, int, int, QString>("active", "indexed", "reads", "current", "name");
+        QTest::newRow("late in the table") << QList<int>{19990} << true << 1 << 19990 << "P19990";
+        QTest::newRow("two active") << QList<int>{7000, 15000} << true << 1 << 7000 << "P7000";
+        QTest::newRow("file without the index, late") << QList<int>{19990} << false << 1 << 19990 << "P19990";
+        QTest::newRow("file without the index, first") << QList<int>{1} << false << 1 << 1 << "P1";
+        // Looked for again in the write transaction of the insert.
+        QTest::newRow("none active") << QList<int>{} << true << 2 << projects + 1 << "Default";
+        QTest::newRow("file without the index, none active") << QList<int>{} << false << 2 << projects + 1 << "Default";
+    }
+
+    void activeProjectIsFoundOnce()
+    {
+        QFETCH(QList<int>, active);
+        QFETCH(bool, indexed);
+        QFETCH(int, reads);
+        QFETCH(int, current);
+        QFETCH(QString, name);
+        TestFolder folder;
+        ScriptedPrompt prompt;
+        {
+            DBManager maker;
+            QVERIFY(maker.setupConnection());
+            QSqlQuery fill;
+            QVERIFY(fill.exec(QStringLiteral("DELETE FROM Project;")));
+            QVERIFY(fill.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                             "INSERT INTO Project (ID, Name, Active, URL) "
+                                             "SELECT i, 'P' || i, 0, 'http://p' || i || '.example/' FROM n;")
+                                  .arg(projects)));
+            for (int id : active)
+                QVERIFY(fill.exec(QStringLiteral("UPDATE Project SET Active = 1 WHERE ID = %1;").arg(id)));
+            if (!indexed)
+                QVERIFY(fill.exec(QStringLiteral("DROP INDEX IdxProjectActive;")));
+        }
+        std::unique_ptr<WndMain> window;
+        {
+            ProjectReads seen;
+            DBManager manager;
+            window = WndMain::create(manager);
+            QVERIFY(window);
+            QCOMPARE(seen.statements, reads);
+            QCOMPARE(seen.rows, active.isEmpty() ? 0 : 1);
+            // A scan steps over each row before the one it stops at, and
+            // over every row after the first when it finds none.
+            const int before = active.isEmpty() ? reads * (projects - 1) : current - 1;
+            QCOMPARE(seen.scanned, qint64(indexed ? 0 : before));
+        }
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(DBCache::projectId(), qint64(current));
+        QCOMPARE(DBCache::projectName(), name);
+        window.reset();
+        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).close();
+    }
+
+private:
+    static constexpr int projects = 20000;
 };
 
 TESVAR_TEST(StartupTest)
