@@ -181,7 +181,9 @@ bool DBQueryManager::clearHistory(int period, int hours, const QString& url, con
 bool DBQueryManager::setOnlyActive(const QString& table, qint64 id)
 {
     m_lastFailed = false;
-    const QString clearText = QStringLiteral("UPDATE %1 SET %2 = 0;").arg(table, DBSql::colActive());
+    // Only the rows that are active are written: a switch among a million
+    // projects rewrites one row, not all of them.
+    const QString clearText = QStringLiteral("UPDATE %1 SET %2 = 0 WHERE %2 <> 0;").arg(table, DBSql::colActive());
     const QString setText = QStringLiteral("UPDATE %1 SET %2 = 1 WHERE %3 = %4;")
                                 .arg(table, DBSql::colActive(), DBSql::colID(), QString::number(id));
 
