@@ -383,26 +383,42 @@ private slots:
     }
 
     // Where the pieces of a file end changes nothing of an import: not how it
-    // ends, not its rows, not what it logs.
+    // ends, not its rows, not what it logs. A file is read as Windows-1252
+    // when the piece of the usual size that holds its first fault, or one
+    // before it, is not UTF-8.
     void importEndsTheSameInAnyPieces_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("windows1252");
         const QByteArray later = "<item><ID>9</ID><Comments>" + QByteArray("long enough to lie beyond a look-ahead ", 39).repeated(12)
                                  + "caf\xe9</Comments></item>";
         QTest::newRow("a clash before a Windows-1252 byte")
-            << projectsFile("<item><ID>1</ID><Name>caf\xc3\xa9</Name></item>" + later);
+            << projectsFile("<item><ID>1</ID><Name>caf\xc3\xa9</Name></item>" + later) << true;
         QTest::newRow("a malformed node before a Windows-1252 byte")
-            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item><item/>" + later);
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item><item/>" + later) << true;
         QTest::newRow("another root before a Windows-1252 byte")
-            << "<records Table=\"Project\">" + later + "</records>";
+            << "<records Table=\"Project\">" + later + "</records>" << true;
         QTest::newRow("Windows-1252 throughout")
-            << projectsFile("<item><ID>5</ID><Name>caf\xe9</Name></item>" + later);
+            << projectsFile("<item><ID>5</ID><Name>caf\xe9</Name></item>" + later) << true;
+        // A malformed node ending at the given distance from the end of the
+        // first piece of the usual size; a Windows-1252 byte follows it.
+        auto faultEnding = [](int distance) -> QByteArray {
+            const QByteArray head = projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name><Comments>").chopped(9);
+            const QByteArray fault = "</Comments></item><item/>";
+            const QByteArray padding(XmlSource::defaultPieceSize + distance - head.size() - fault.size(), 'x');
+            return head + padding + fault + "<item><ID>9</ID><Comments>caf\xe9</Comments></item></items>\n";
+        };
+        QTest::newRow("a fault ending a piece, a Windows-1252 byte in the next") << faultEnding(0) << false;
+        QTest::newRow("a fault ending a byte before a piece's end") << faultEnding(-1) << false;
+        QTest::newRow("a fault ending a byte into the next piece") << faultEnding(1) << true;
         QTest::newRow("UTF-8 throughout, one fault")
-            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item>" + QByteArray(later).replace("\xe9", "&nbsp;"));
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item>" + QByteArray(later).replace("\xe9", "&nbsp;"))
+            << false;
     }
     void importEndsTheSameInAnyPieces()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, windows1252);
         QString first;
         for (const int pieceSize : {0, 1, 3, 16, 333}) {
             TestDatabase db;
@@ -415,10 +431,13 @@ private slots:
             QStringList outcome = Logger::warnings();
             outcome << job.errorText() << projectValue(5, DBSql::colName()) << projectValue(9, DBSql::colComments());
             const QString got = outcome.join(QLatin1Char('\n'));
-            if (pieceSize == 0)
+            if (pieceSize == 0) {
                 first = got;
-            else
+                QCOMPARE(got.contains(LocaleThread::readAsWindows1252(QStringLiteral("in.xml")).toHtmlEscaped()),
+                         windows1252);
+            } else {
                 QVERIFY2(got == first, qPrintable(QStringLiteral("piece size %1:\n%2\none piece:\n%3").arg(pieceSize).arg(got, first)));
+            }
         }
     }
 
