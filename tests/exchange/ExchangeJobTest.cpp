@@ -2,6 +2,7 @@
 #include "FreshStateTest.h"
 #include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Logger.h"
@@ -210,6 +211,16 @@ private slots:
         QTest::newRow("ProjectID past 64 bits")
             << QByteArray(accounts).replace("%1", "<ProjectID>99999999999999999999</ProjectID>")
             << refused(0, "ProjectID", "99999999999999999999") << 0 << QList<qint64>();
+        // Every other reference is read as a key too; only an empty one
+        // stays "none".
+        QTest::newRow("WebsiteID not a number")
+            << QByteArray(accounts).replace("%1", "<ProjectID>1</ProjectID><WebsiteID>12abc</WebsiteID>")
+            << refused(0, "WebsiteID", "12abc") << 0 << QList<qint64>();
+        const QByteArray directories = "<items Table=\"Directory\"><item><ID>1</ID><ProjectID>5</ProjectID>"
+                                       "<CategoryID>-3</CategoryID></item><item><ID>2</ID><ProjectID>5</ProjectID>"
+                                       "<CategoryID>x</CategoryID></item></items>";
+        QTest::newRow("CategoryID after a good item")
+            << directories << refused(1, "CategoryID", "x") << 0 << QList<qint64>();
         QTest::newRow("no ProjectID")
             << QByteArray(accounts).replace("%1", "")
             << "Failed to parse the xml node. File: %1, node no. 0, element: ProjectID: no ID is given." << 0
@@ -334,6 +345,68 @@ private slots:
         QCOMPARE(importFiles({first.left(first.size() - 5) + QStringLiteral("4.xml"), third}),
                  QStringLiteral("Failed to open a file. File: %1, error: Specified file is missing.")
                      .arg(db.file(QStringLiteral("4.xml"))));
+    }
+
+    // An import that fails tells the user why (its cause) and, of several
+    // files, which were imported, which failed and which were not tried: in
+    // the dialog's result and in the log.
+    void failureNamesItsCauseAndFiles_data()
+    {
+        // Files by name: p.xml a good projects file, s.xml an account that
+        // cannot be saved, w.xml an account with a bad WebsiteID after a good
+        // one, c.xml a project stored already; gone.xml is missing.
+        addColumns<QStringList, QString, QString>("files", "cause", "stop");
+        const QString website =
+            QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
+                           "table can hold (a whole number from -9223372036854775808 to "
+                           "9223372036854775807)");
+        QTest::newRow("one file, a bad reference") << QStringList{"w.xml"} << website << "";
+        QTest::newRow("the second of three fails")
+            << QStringList{"p.xml", "s.xml", "c.xml"} << "files imported: p.xml; failed: s.xml; not tried: c.xml"
+            << "Files imported: %1/p.xml. Failed: %1/s.xml. Not tried: %1/c.xml.";
+        QTest::newRow("the first of three is missing")
+            << QStringList{"gone.xml", "p.xml", "w.xml"}
+            << "files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
+            << "Files imported: none. Failed: %1/gone.xml. Not tried: %1/p.xml, %1/w.xml.";
+        QTest::newRow("the last of two, a bad reference")
+            << QStringList{"p.xml", "w.xml"} << website + "; files imported: p.xml; failed: w.xml; not tried: none"
+            << "Files imported: %1/p.xml. Failed: %1/w.xml. Not tried: none.";
+    }
+    void failureNamesItsCauseAndFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, cause);
+        QFETCH(QString, stop);
+        TestDatabase db;
+        QCOMPARE(addProject(QStringLiteral("Stored"), QString()), 1);
+        QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile("<item><ID>7</ID></item>")));
+        QVERIFY(writeBytes(QStringLiteral("s.xml"),
+                           "<items Table=\"Account\"><item><ID>2</ID><ProjectID>-1</ProjectID></item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("w.xml"),
+                           "<items Table=\"Account\"><item><ID>3</ID><ProjectID>1</ProjectID></item>"
+                           "<item><ID>4</ID><ProjectID>1</ProjectID><WebsiteID>12abc</WebsiteID>"
+                           "</item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("c.xml"), projectsFile("<item><ID>1</ID></item>")));
+        QStringList paths;
+        for (const QString& file : files)
+            paths << db.file(file);
+        Logger::resetForTests();
+        ProgressDialogProbe dialog;
+        dialog.build(new ThreadXmlImport(paths, &dialog));
+        dialog.show();
+        QTest::mouseClick(dialog.ok(), Qt::LeftButton);
+        QTRY_COMPARE(dialog.ok()->text(), LocaleDialog::close());
+        QCOMPARE(dialog.status()->text(), LocaleDialog::operationFailedHtml(cause));
+        const QStringList stops =
+            Logger::warnings().filter(QStringLiteral("The import stopped at a file that failed."));
+        QCOMPARE(stops.size(), stop.isEmpty() ? 0 : 1);
+        if (!stop.isEmpty())
+            QVERIFY2(stops.first().contains(stop.arg(db.folder()).toHtmlEscaped()), qPrintable(stops.first()));
+        dialog.close();
+        // Only the files before the failed one are stored.
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()),
+                 stop.startsWith(QLatin1String("Files imported: %1")) ? 2 : 1);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
     }
 
     void deleteMarksAndNewIds()
