@@ -125,6 +125,9 @@ public:
     // Whether an integer's member is 64-bit (IDs): a 32-bit one holds only
     // the values of an int.
     bool isWide() const { return m_wide; }
+    // Whether the field holds an ID: its row's own or a reference to another
+    // row's. Exactly the 64-bit integers do (see integer()).
+    bool holdsId() const { return m_wide; }
     // An integer with a range of its own (made by range()).
     bool hasRange() const { return m_ranged; }
     bool has(Flag flag) const { return (m_flags & flag) != 0; }

@@ -44,20 +44,30 @@ void ThreadXmlImport::run()
     // On a failure the file's transaction is left open: closing the thread's
     // connection rolls it back.
     runGuarded([this] { importAll(); });
+    if (!isSuccessful() && m_files.size() > 1)
+        reportStop();
     resetFileState();
     DBConnection::releaseThreadConnection();
 }
 
 void ThreadXmlImport::importAll()
 {
-    bool ok = true;
-    for (const QString& path : qAsConst(m_files)) {
-        if (!importFile(path)) {
-            ok = false;
-            break;
-        }
+    for (m_current = 0; m_current < m_files.size(); ++m_current) {
+        if (!importFile(m_files.at(m_current)))
+            return;
     }
-    setSuccessful(ok);
+    setSuccessful(true);
+}
+
+// The files after a failed one are not tried: the log and the user are told
+// which were imported, which failed and which were not tried.
+void ThreadXmlImport::reportStop()
+{
+    const int failed = qMin(m_current, m_files.size() - 1);
+    const QStringList imported = m_files.mid(0, failed);
+    const QStringList notTried = m_files.mid(failed + 1);
+    Logger::warning(LocaleThread::importStopped(imported, m_files.at(failed), notTried));
+    setFailureCause(LocaleThread::importStoppedCause(failureCause(), imported, m_files.at(failed), notTried));
 }
 
 bool ThreadXmlImport::importFile(const QString& path)
@@ -196,10 +206,12 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
         return false;
     }
     if (!m_xml->read(item)) {
-        if (m_xml->refusedKey().isEmpty())
+        if (m_xml->refusedKey().isEmpty()) {
             setErrorText(LocaleThread::parseNodeFailed(path, node));
-        else
+        } else {
             setErrorText(LocaleThread::keyRefused(path, node, m_xml->refusedKey(), m_xml->refusedKeyText()));
+            setFailureCause(LocaleThread::keyRefusedCause(path, node, m_xml->refusedKey(), m_xml->refusedKeyText()));
+        }
         return false;
     }
     logMalformed(m_xml.get(), path, node);

@@ -21,7 +21,8 @@ class XmlSource;
 // the ID), existing rows are overwritten only when OverrideOnImport is on,
 // items marked "XDelete" remove their rows. Each file is stored in one
 // transaction: a file that fails part-way leaves the database as it was, and
-// the files after it are not read. Files before it stay imported.
+// the files after it are not read. Files before it stay imported; the log
+// and the failure's cause name them, the failed file and those not read.
 class ThreadXmlImport : public Thread
 {
     Q_OBJECT
@@ -52,6 +53,7 @@ private:
     enum class Outcome { Done, Failed, Legacy };
     Outcome importStream(XmlReader& reader, XmlSource& source, const QString& path);
     void importAll();
+    void reportStop();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
     bool exists(XmlBase* xml, bool* found, QString* error);
@@ -80,6 +82,8 @@ private:
     std::unique_ptr<XmlBase> m_xml;
 
     QStringList m_files;
+    // The file being imported: the one that failed when the import did.
+    int m_current = 0;
     bool m_override = false;
     int m_pieceSize = 0;
     qint64 m_activeProject = -1;

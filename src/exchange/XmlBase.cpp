@@ -207,9 +207,15 @@ XmlBase::Outcome XmlBase::readField(std::size_t i, const DBField& field)
     bool ok = false;
     switch (field.type()) {
     case FieldType::Int: {
-        if (field.has(DBField::Key)) {
-            // As childText gives it: the first valued child of the name.
+        if (field.holdsId()) {
+            // As childText gives it: the first valued child of the name. A
+            // reference that is not a key may be left out or empty (a new
+            // record then keeps its default, an overwritten row its stored
+            // one); one that is given must be an ID, or the item would lose
+            // the row it names.
             const QString keyText = m_valued[i] ? *m_valued[i] : QString();
+            if (keyText.isEmpty() && !field.has(DBField::Key))
+                return Outcome::Kept;
             const qint64 key = keyFrom(keyText, name, &ok);
             if (!ok) {
                 m_refusedKey = name;

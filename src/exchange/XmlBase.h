@@ -32,9 +32,11 @@ class SqlStatement;
 // malformedElements()), leaves the record's value. Only a text takes an empty
 // element, as the empty text; Name and Comments do not take one either. On a
 // new record "the record's value" is the kind's default; on an overwritten row
-// it is the stored value. Only the keys (ID, ProjectID) must hold a number a
-// table's key can hold (SQLite's: signed 64-bit): without one the item is
-// refused, and refusedKey() names the element.
+// it is the stored value. IDs are the exception: the keys (ID, ProjectID) must
+// hold a number a table's key can hold (SQLite's: signed 64-bit), and every
+// other field that holds an ID (a reference to a row: WebsiteID, CategoryID,
+// ...) may be missing or empty but, when given, must hold one too. Otherwise
+// the item is refused, and refusedKey() names the element and its text.
 class XmlBase : public QObject
 {
     Q_OBJECT
@@ -116,8 +118,8 @@ protected:
 private:
     void writeField(XmlItem& item, const DBField& field);
     enum class Outcome { Given, Kept, Refused };
-    // Field i from its element (see locate); refused only for a key without
-    // a number.
+    // Field i from its element (see locate); refused only for an ID that is
+    // not a number a key holds.
     Outcome readField(std::size_t i, const DBField& field);
     void locate(const XmlItem& item);
     const QString* elementText(std::size_t i) const;

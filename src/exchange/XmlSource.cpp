@@ -57,8 +57,12 @@ void XmlSource::setBytes(const QByteArray& bytes, bool legacy)
     m_legacy = legacy;
 }
 
+// A piece never reaches past the end of a piece of the usual size: smaller
+// pieces read the bytes the usual ones would, and no byte beyond, wherever
+// reading stops (see settle()).
 bool XmlSource::readBytes(QByteArray& bytes, int count)
 {
+    count = int(qMin<qint64>(count, defaultPieceSize - m_offset % defaultPieceSize));
     if (m_inMemory) {
         bytes = m_bytes.mid(int(m_offset), count);
     } else {

@@ -113,6 +113,42 @@ QString LocaleMessage::keyRefused(const QString& file, int node, const QString& 
              number(std::numeric_limits<qint64>::max()));
 }
 
+QString LocaleMessage::keyRefusedCause(const QString& file, int node, const QString& element, const QString& text)
+{
+    const QString name = QFileInfo(file).fileName();
+    if (text.isEmpty())
+        return QStringLiteral("the item in %1 (node no. %2) gives no %3").arg(name, number(node), element);
+    return QStringLiteral("the %1 \"%2\" of the item in %3 (node no. %4) is not an ID a table can hold (a whole "
+                          "number from %5 to %6)")
+        .arg(element, text, name, number(node), number(std::numeric_limits<qint64>::min()),
+             number(std::numeric_limits<qint64>::max()));
+}
+
+// The files named, or "none".
+static QString fileList(const QStringList& files, bool names)
+{
+    if (files.isEmpty())
+        return QStringLiteral("none");
+    QStringList shown;
+    for (const QString& file : files)
+        shown << (names ? QFileInfo(file).fileName() : file);
+    return shown.join(QLatin1String(", "));
+}
+
+QString LocaleMessage::importStopped(const QStringList& imported, const QString& failed, const QStringList& notTried)
+{
+    return QStringLiteral("The import stopped at a file that failed. Files imported: %1. Failed: %2. Not tried: %3.")
+        .arg(fileList(imported, false), failed, fileList(notTried, false));
+}
+
+QString LocaleMessage::importStoppedCause(const QString& cause, const QStringList& imported, const QString& failed,
+                                          const QStringList& notTried)
+{
+    const QString files = QStringLiteral("files imported: %1; failed: %2; not tried: %3")
+                              .arg(fileList(imported, true), QFileInfo(failed).fileName(), fileList(notTried, true));
+    return cause.isEmpty() ? files : QStringLiteral("%1; %2").arg(cause, files);
+}
+
 QString LocaleMessage::foreignSessionItem(const QString& file, int node, qint64 id)
 {
     return QStringLiteral("Can't import an item from another session. File: %1, node no. %2, ID: %3")

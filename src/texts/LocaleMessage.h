@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #define TESVAR_LOCALE_MESSAGE_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
     TEXT(deleteQueryEmpty, "Delete SQL query is empty") \
@@ -121,8 +122,17 @@ QString overrideOption();
 // path), and as the cause the user is shown (the file's name).
 QString cannotOverrideItem(const QString& file, int node, qint64 id);
 QString cannotOverrideItemCause(const QString& file, int node, qint64 id);
-// An item refused for a key element without an ID a table can hold.
+// An item refused for a key or reference element without an ID a table can
+// hold: for the log (the path), and as the cause the user is shown.
 QString keyRefused(const QString& file, int node, const QString& element, const QString& text);
+QString keyRefusedCause(const QString& file, int node, const QString& element, const QString& text);
+// An import of several files that stopped at the one that failed: the files
+// imported before it and those not tried after it, for the log (paths), and
+// after the failed file's own cause ("" for none) as the cause the user is
+// shown (file names).
+QString importStopped(const QStringList& imported, const QString& failed, const QStringList& notTried);
+QString importStoppedCause(const QString& cause, const QStringList& imported, const QString& failed,
+                           const QStringList& notTried);
 QString foreignSessionItem(const QString& file, int node, qint64 id);
 QString saveItemFailed(const QString& file, int node, qint64 id, const QString& error);
 QString parseFileFailed(const QString& file, const QString& error, int line, int column);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #define TESVAR_LOCALE_THREAD_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
     TEXT(spin, "Spin") \
@@ -14,6 +15,9 @@
     FORWARD_ARGS(cannotOverrideItem, LocaleMessage, cannotOverrideItem, (const QString& file, int node, qint64 id), (file, node, id)) \
     FORWARD_ARGS(cannotOverrideItemCause, LocaleMessage, cannotOverrideItemCause, (const QString& file, int node, qint64 id), (file, node, id)) \
     FORWARD_ARGS(keyRefused, LocaleMessage, keyRefused, (const QString& file, int node, const QString& element, const QString& text), (file, node, element, text)) \
+    FORWARD_ARGS(keyRefusedCause, LocaleMessage, keyRefusedCause, (const QString& file, int node, const QString& element, const QString& text), (file, node, element, text)) \
+    FORWARD_ARGS(importStopped, LocaleMessage, importStopped, (const QStringList& imported, const QString& failed, const QStringList& notTried), (imported, failed, notTried)) \
+    FORWARD_ARGS(importStoppedCause, LocaleMessage, importStoppedCause, (const QString& cause, const QStringList& imported, const QString& failed, const QStringList& notTried), (cause, imported, failed, notTried)) \
     FORWARD_ARGS(foreignSessionItem, LocaleMessage, foreignSessionItem, (const QString& file, int node, qint64 id), (file, node, id)) \
     FORWARD_ARGS(saveItemFailed, LocaleMessage, saveItemFailed, (const QString& file, int node, qint64 id, const QString& error), (file, node, id, error)) \
     FORWARD_ARGS(parseNodeFailed, LocaleMessage, parseNodeFailed, (const QString& file, int node), (file, node)) \

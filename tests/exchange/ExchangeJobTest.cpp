@@ -2,6 +2,7 @@
 #include "FreshStateTest.h"
 #include "ProgressDialogProbe.h"
 #include "TestDatabase.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Logger.h"
@@ -210,6 +211,16 @@ private slots:
         QTest::newRow("ProjectID past 64 bits")
             << QByteArray(accounts).replace("%1", "<ProjectID>99999999999999999999</ProjectID>")
             << refused(0, "ProjectID", "99999999999999999999") << 0 << QList<qint64>();
+        // Every other reference is read as a key too; only an empty one
+        // stays "none".
+        QTest::newRow("WebsiteID not a number")
+            << QByteArray(accounts).replace("%1", "<ProjectID>1</ProjectID><WebsiteID>12abc</WebsiteID>")
+            << refused(0, "WebsiteID", "12abc") << 0 << QList<qint64>();
+        const QByteArray directories = "<items Table=\"Directory\"><item><ID>1</ID><ProjectID>5</ProjectID>"
+                                       "<CategoryID>-3</CategoryID></item><item><ID>2</ID><ProjectID>5</ProjectID>"
+                                       "<CategoryID>x</CategoryID></item></items>";
+        QTest::newRow("CategoryID after a good item")
+            << directories << refused(1, "CategoryID", "x") << 0 << QList<qint64>();
         QTest::newRow("no ProjectID")
             << QByteArray(accounts).replace("%1", "")
             << "Failed to parse the xml node. File: %1, node no. 0, element: ProjectID: no ID is given." << 0
@@ -336,6 +347,68 @@ private slots:
                      .arg(db.file(QStringLiteral("4.xml"))));
     }
 
+    // An import that fails tells the user why (its cause) and, of several
+    // files, which were imported, which failed and which were not tried: in
+    // the dialog's result and in the log.
+    void failureNamesItsCauseAndFiles_data()
+    {
+        // Files by name: p.xml a good projects file, s.xml an account that
+        // cannot be saved, w.xml an account with a bad WebsiteID after a good
+        // one, c.xml a project stored already; gone.xml is missing.
+        addColumns<QStringList, QString, QString>("files", "cause", "stop");
+        const QString website =
+            QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
+                           "table can hold (a whole number from -9223372036854775808 to "
+                           "9223372036854775807)");
+        QTest::newRow("one file, a bad reference") << QStringList{"w.xml"} << website << "";
+        QTest::newRow("the second of three fails")
+            << QStringList{"p.xml", "s.xml", "c.xml"} << "files imported: p.xml; failed: s.xml; not tried: c.xml"
+            << "Files imported: %1/p.xml. Failed: %1/s.xml. Not tried: %1/c.xml.";
+        QTest::newRow("the first of three is missing")
+            << QStringList{"gone.xml", "p.xml", "w.xml"}
+            << "files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
+            << "Files imported: none. Failed: %1/gone.xml. Not tried: %1/p.xml, %1/w.xml.";
+        QTest::newRow("the last of two, a bad reference")
+            << QStringList{"p.xml", "w.xml"} << website + "; files imported: p.xml; failed: w.xml; not tried: none"
+            << "Files imported: %1/p.xml. Failed: %1/w.xml. Not tried: none.";
+    }
+    void failureNamesItsCauseAndFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, cause);
+        QFETCH(QString, stop);
+        TestDatabase db;
+        QCOMPARE(addProject(QStringLiteral("Stored"), QString()), 1);
+        QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile("<item><ID>7</ID></item>")));
+        QVERIFY(writeBytes(QStringLiteral("s.xml"),
+                           "<items Table=\"Account\"><item><ID>2</ID><ProjectID>-1</ProjectID></item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("w.xml"),
+                           "<items Table=\"Account\"><item><ID>3</ID><ProjectID>1</ProjectID></item>"
+                           "<item><ID>4</ID><ProjectID>1</ProjectID><WebsiteID>12abc</WebsiteID>"
+                           "</item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("c.xml"), projectsFile("<item><ID>1</ID></item>")));
+        QStringList paths;
+        for (const QString& file : files)
+            paths << db.file(file);
+        Logger::resetForTests();
+        ProgressDialogProbe dialog;
+        dialog.build(new ThreadXmlImport(paths, &dialog));
+        dialog.show();
+        QTest::mouseClick(dialog.ok(), Qt::LeftButton);
+        QTRY_COMPARE(dialog.ok()->text(), LocaleDialog::close());
+        QCOMPARE(dialog.status()->text(), LocaleDialog::operationFailedHtml(cause));
+        const QStringList stops =
+            Logger::warnings().filter(QStringLiteral("The import stopped at a file that failed."));
+        QCOMPARE(stops.size(), stop.isEmpty() ? 0 : 1);
+        if (!stop.isEmpty())
+            QVERIFY2(stops.first().contains(stop.arg(db.folder()).toHtmlEscaped()), qPrintable(stops.first()));
+        dialog.close();
+        // Only the files before the failed one are stored.
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()),
+                 stop.startsWith(QLatin1String("Files imported: %1")) ? 2 : 1);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
+    }
+
     void deleteMarksAndNewIds()
     {
         TestDatabase db;
@@ -383,26 +456,42 @@ private slots:
     }
 
     // Where the pieces of a file end changes nothing of an import: not how it
-    // ends, not its rows, not what it logs.
+    // ends, not its rows, not what it logs. A file is read as Windows-1252
+    // when the piece of the usual size that holds its first fault, or one
+    // before it, is not UTF-8.
     void importEndsTheSameInAnyPieces_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("windows1252");
         const QByteArray later = "<item><ID>9</ID><Comments>" + QByteArray("long enough to lie beyond a look-ahead ", 39).repeated(12)
                                  + "caf\xe9</Comments></item>";
         QTest::newRow("a clash before a Windows-1252 byte")
-            << projectsFile("<item><ID>1</ID><Name>caf\xc3\xa9</Name></item>" + later);
+            << projectsFile("<item><ID>1</ID><Name>caf\xc3\xa9</Name></item>" + later) << true;
         QTest::newRow("a malformed node before a Windows-1252 byte")
-            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item><item/>" + later);
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item><item/>" + later) << true;
         QTest::newRow("another root before a Windows-1252 byte")
-            << "<records Table=\"Project\">" + later + "</records>";
+            << "<records Table=\"Project\">" + later + "</records>" << true;
         QTest::newRow("Windows-1252 throughout")
-            << projectsFile("<item><ID>5</ID><Name>caf\xe9</Name></item>" + later);
+            << projectsFile("<item><ID>5</ID><Name>caf\xe9</Name></item>" + later) << true;
+        // A malformed node ending at the given distance from the end of the
+        // first piece of the usual size; a Windows-1252 byte follows it.
+        auto faultEnding = [](int distance) -> QByteArray {
+            const QByteArray head = projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name><Comments>").chopped(9);
+            const QByteArray fault = "</Comments></item><item/>";
+            const QByteArray padding(XmlSource::defaultPieceSize + distance - head.size() - fault.size(), 'x');
+            return head + padding + fault + "<item><ID>9</ID><Comments>caf\xe9</Comments></item></items>\n";
+        };
+        QTest::newRow("a fault ending a piece, a Windows-1252 byte in the next") << faultEnding(0) << false;
+        QTest::newRow("a fault ending a byte before a piece's end") << faultEnding(-1) << false;
+        QTest::newRow("a fault ending a byte into the next piece") << faultEnding(1) << true;
         QTest::newRow("UTF-8 throughout, one fault")
-            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item>" + QByteArray(later).replace("\xe9", "&nbsp;"));
+            << projectsFile("<item><ID>5</ID><Name>caf\xc3\xa9</Name></item>" + QByteArray(later).replace("\xe9", "&nbsp;"))
+            << false;
     }
     void importEndsTheSameInAnyPieces()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, windows1252);
         QString first;
         for (const int pieceSize : {0, 1, 3, 16, 333}) {
             TestDatabase db;
@@ -415,10 +504,13 @@ private slots:
             QStringList outcome = Logger::warnings();
             outcome << job.errorText() << projectValue(5, DBSql::colName()) << projectValue(9, DBSql::colComments());
             const QString got = outcome.join(QLatin1Char('\n'));
-            if (pieceSize == 0)
+            if (pieceSize == 0) {
                 first = got;
-            else
+                QCOMPARE(got.contains(LocaleThread::readAsWindows1252(QStringLiteral("in.xml")).toHtmlEscaped()),
+                         windows1252);
+            } else {
                 QVERIFY2(got == first, qPrintable(QStringLiteral("piece size %1:\n%2\none piece:\n%3").arg(pieceSize).arg(got, first)));
+            }
         }
     }
 

@@ -15,6 +15,7 @@
 #include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"
 #include "exchange/XmlWriter.h"
+#include "texts/LocaleThread.h"
 
 #include <QImage>
 #include <QSqlQuery>
@@ -294,6 +295,47 @@ QStringList compareReads(const RecordKindEntry& kind, const QString& literal)
     return {};
 }
 
+// The columns of a table that name another row by its ID, as the schema
+// declares them: integers named "...ID" (ProjectID, WebsiteID, ...).
+QStringList referenceColumns(const QString& table)
+{
+    QStringList columns;
+    QSqlQuery info(QStringLiteral("PRAGMA table_info(%1);").arg(table));
+    while (info.next()) {
+        const QString column = info.value(1).toString();
+        if (column != DBSql::colID() && column.endsWith(QLatin1String("ID"))
+            && info.value(2).toString() == QLatin1String("INTEGER"))
+            columns << column;
+    }
+    return columns;
+}
+
+// Imports, for each reference of the kind in turn, an item whose reference
+// holds `text` and whose other references a valid ID; lists each import
+// that does not refuse the item naming the element and the text, or that
+// stores anything.
+QStringList refusedReferences(const RecordKindEntry& kind, const QString& text)
+{
+    const QString table = kind.table();
+    const QStringList references = referenceColumns(table);
+    if (references.isEmpty())
+        return {};
+    const QString path = table + QStringLiteral(".xml");
+    QStringList wrong;
+    for (const QString& bad : references) {
+        QString item = QStringLiteral("<ID>%1</ID>").arg(itemId);
+        for (const QString& column : references)
+            item += QStringLiteral("<%1>%2</%1>").arg(column, column == bad ? text : QString::number(ownerId));
+        ThreadXmlImport job({path});
+        if (!writeBytes(path, QStringLiteral("<items Table=\"%1\"><item>%2</item></items>").arg(table, item).toUtf8())
+            || !runJob(job))
+            return {QStringLiteral("%1: not run").arg(table)};
+        if (job.errorText() != LocaleThread::keyRefused(path, 0, bad, text) || TestDatabase::rowCount(table) != 0)
+            wrong << QStringLiteral("%1.%2 \"%3\": %4").arg(table, bad, text, job.errorText());
+    }
+    return wrong;
+}
+
 // What `check` finds wrong with each kind of the registry, with overwriting
 // on or off, on a fresh database.
 template <class Check>
@@ -341,6 +383,23 @@ private slots:
             }
             return importAndCompare(kind.table(), emptyItem(kind.table(), kept->fields()), *kept);
         });
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
+    // A reference that is given must be an ID, as the key is: a text that is
+    // not a whole number, or one beyond what a table's key holds, refuses the
+    // item (it would lose the row it names), in every kind.
+    void referencesAreReadAsKeys_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"12abc", "9223372036854775808", "-9223372036854775809", "1e3", "0x10", "4.0"})
+            QTest::newRow(text) << QString::fromLatin1(text);
+    }
+    void referencesAreReadAsKeys()
+    {
+        QFETCH(QString, text);
+        const QStringList wrong =
+            everyKind(false, [&text](const RecordKindEntry& kind) { return refusedReferences(kind, text); });
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 

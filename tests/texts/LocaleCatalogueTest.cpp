@@ -62,6 +62,14 @@ qint64 sample<qint64>(int index)
     return 5000000000LL + index;
 }
 
+// Lists of files: two names each.
+template <>
+QStringList sample<QStringList>(int index)
+{
+    return {QStringLiteral("l%1-\u00e9a%2").arg(index).arg(QStringLiteral("%1")),
+            QStringLiteral("l%1-\u00e9b").arg(index)};
+}
+
 template <typename... Ts, std::size_t... I>
 QString callWith(QString (*getter)(Ts...), std::index_sequence<I...>)
 {
@@ -91,6 +99,12 @@ template <>
 QString shown<qint64>(int index)
 {
     return QString::number(sample<qint64>(index));
+}
+
+template <>
+QString shown<QStringList>(int index)
+{
+    return QStringLiteral("l%1-\u00e9a").arg(index);
 }
 
 template <typename... Ts, std::size_t... I>
