@@ -53,6 +53,7 @@ private:
     Outcome importStream(XmlReader& reader, XmlSource& source, const QString& path);
     void importAll();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
+    bool statementFailed(XmlBase* xml, const QString& path, int node, const SqlStatement& statement);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
     bool exists(XmlBase* xml, bool* found, QString* error);
     bool readActiveProjects(QString* error);
