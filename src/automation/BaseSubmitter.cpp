@@ -89,6 +89,7 @@ void BaseSubmitter::createChoosers()
 void BaseSubmitter::addRecordChooser(const QString& label, BaseComboBox* box, bool refreshes)
 {
     UtilGui::addRow(m_grid, new QLabel(label, m_body), box);
+    m_chooserLabels.insert(box, label);
     if (refreshes)
         m_refreshers << box;
 }
@@ -221,11 +222,6 @@ WidWebView* BaseSubmitter::webView() const
     return tab ? tab->webView() : nullptr;
 }
 
-void BaseSubmitter::warnRequiredItemsMissing() const
-{
-    UtilSignalManager::instance()->emitWarning(LocaleSubmitter::requiredItemsMissing());
-}
-
 bool BaseSubmitter::loadChosen(const BaseComboBox* box, DBBase* record)
 {
     if (!box->hasSelection()) {
@@ -246,13 +242,18 @@ bool BaseSubmitter::loadReported(DBBase* record, qint64 id)
 bool BaseSubmitter::startSubmit(std::initializer_list<const BaseComboBox*> required)
 {
     setContext(LocaleSubmitter::submit());
+    QStringList empty;
     for (const BaseComboBox* box : required) {
-        if (!box->hasSelection()) {
-            warnRequiredItemsMissing();
-            return false;
-        }
+        if (!box->hasSelection())
+            empty << m_chooserLabels.value(box);
     }
-    return true;
+    if (empty.isEmpty())
+        return true;
+    empty.removeAll(QString());
+    UtilSignalManager::instance()->emitWarning(empty.isEmpty() ? LocaleSubmitter::requiredItemsMissing()
+                                                               : LocaleSubmitter::requiredItemsMissingIn(
+                                                                     empty.join(QLatin1String(", "))));
+    return false;
 }
 
 void BaseSubmitter::setContext(const QString& action) const

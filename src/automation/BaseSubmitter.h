@@ -2,6 +2,7 @@
 
 #include "shell/BaseWebExtension.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
@@ -108,9 +109,6 @@ protected:
     void setDragValues(const QStringList& values);
     void clearDragValues();
 
-    // A panel whose chosen record is missing: the warning through the hub.
-    void warnRequiredItemsMissing() const;
-
     // A panel for one website type: the type box shows it and cannot be
     // changed. Without one the type is the user's.
     void setFixedType(int type) { m_fixedType = type; }
@@ -123,7 +121,7 @@ protected:
     bool loadChosen(const BaseComboBox* box, DBBase* record);
     bool loadReported(DBBase* record, qint64 id);
     // Starts a Submit: false, after the warning, when a required chooser has
-    // nothing chosen.
+    // nothing chosen. The warning names every such chooser, in the order given.
     bool startSubmit(std::initializer_list<const BaseComboBox*> required);
 
 private:
@@ -141,6 +139,7 @@ private:
     QPushButton* m_dragButton = nullptr;
     WidDNDList* m_dragList = nullptr;
     QList<BaseComboBox*> m_refreshers;
+    QHash<const BaseComboBox*, QString> m_chooserLabels;
     int m_fixedType = -1;
 };
 

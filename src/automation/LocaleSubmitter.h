@@ -7,6 +7,7 @@
 
 #define TESVAR_LOCALE_SUBMITTER_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
     FORWARD(requiredItemsMissing, LocaleMessage, requiredItemsMissing) \
+    TEXT_ARG(requiredItemsMissingIn, choosers, "One or few required items are missing. Nothing is chosen in: %1.") \
     FORWARD(updateItems, LocaleBase, updateItems) \
     FORWARD(submit, LocaleBase, submit) \
     TEXT(socialBookmarkSubmitter, "Social Bookmark Submitter") \

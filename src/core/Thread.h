@@ -24,6 +24,9 @@ public:
     // What the user is told of a failure besides "see the error console":
     // a cause they can act on, or "" when the error text names none.
     QString failureCause() const { return m_failureCause; }
+    // What the user is told of a success when the plain "completed" is not
+    // all (where the result went, say); "" otherwise.
+    QString resultText() const { return m_resultText; }
 
     // Asks the running job to end as soon as it safely can, as the program
     // does when it has to close. Here: its database statements fail from now
@@ -42,6 +45,7 @@ protected:
     void setSuccessful(bool successful) { m_successful = successful; }
     void setErrorText(const QString& text) { m_errorText = text; }
     void setFailureCause(const QString& cause) { m_failureCause = cause; }
+    void setResultText(const QString& text) { m_resultText = text; }
 
 private:
     void runCatching(const std::function<void()>& work);
@@ -49,6 +53,7 @@ private:
     bool m_successful = false;
     QString m_errorText;
     QString m_failureCause;
+    QString m_resultText;
 };
 
 } // namespace Vexal

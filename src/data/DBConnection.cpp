@@ -151,17 +151,26 @@ QString DBConnection::failureCause(QSqlDatabase db, const QSqlError& error)
     if (!reason.isEmpty())
         return reason;
     bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
-    if (!ok)
-        return QString();
-    switch (code) {
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? failureCause(nullptr, code, error.databaseText()) : QString();
+}
+
+QString DBConnection::failureCause(sqlite3* handle, int code, const QString& databaseText)
+{
+    switch (code & 0xff) {
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN: {
+        // SQLite keeps the system's error number only for these failures.
+        const int number = handle ? sqlite3_system_errno(handle) : 0;
+        return number != 0 ? QString::fromLocal8Bit(std::strerror(number)) : QString();
+    }
     case SQLITE_FULL:
         // SQLite keeps no system error for it.
         return QString::fromLocal8Bit(std::strerror(ENOSPC));
     case SQLITE_READONLY:
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return error.databaseText();
+        return databaseText;
     default:
         return QString();
     }

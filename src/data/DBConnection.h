@@ -4,6 +4,8 @@
 #include <QSqlError>
 #include <QString>
 
+struct sqlite3;
+
 namespace Vexal {
 
 // The database connection of the calling thread. On the GUI thread it is Qt's
@@ -80,6 +82,9 @@ public:
     // database file is the system's "No space left on device"), or SQLite's
     // own text for a read-only or a locked database. "" for other faults.
     static QString failureCause(QSqlDatabase db, const QSqlError& error);
+    // The same for a failure that SQLite's own calls met on `handle`: its
+    // (extended) result code and its message.
+    static QString failureCause(sqlite3* handle, int code, const QString& databaseText);
 
     // Switches an open connection's file to write-ahead logging, so that
     // readers never wait for a writer; false (and the file keeps its mode)

@@ -309,8 +309,9 @@ bool DBManager::setupConnection()
     Logger::critical(LocaleSql::databaseConnectionFailure());
     Logger::critical(LocaleSql::databaseError(error));
     Logger::critical(LocaleSql::databaseFile(path));
-    // The message points to the log only where the log took the lines.
-    QString text = LocaleSql::databaseLoadFailed();
+    // The message names the error, and points to the log only where the log
+    // took the lines.
+    QString text = LocaleMessage::databaseLoadFailedSeeLog(error);
     if (cause)
         text = LocaleMessage::databaseLoadFailedBecause(error);
     else if (Logger::lostLines())

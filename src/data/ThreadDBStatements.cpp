@@ -25,10 +25,12 @@ bool ThreadDBStatements::execute(const QString& text)
     // no more.
     if (isCancelled())
         return false;
-    QSqlQuery query(DBConnection::current());
+    QSqlDatabase db = DBConnection::current();
+    QSqlQuery query(db);
     if (query.prepare(text) && query.exec())
         return true;
     setErrorText(LocaleThread::sqlQueryFailed(text, query.lastError().text()));
+    setFailureCause(DBConnection::failureCause(db, query.lastError()));
     return false;
 }
 

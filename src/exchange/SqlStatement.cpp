@@ -1,6 +1,7 @@
 #include "exchange/SqlStatement.h"
 
 #include "data/DBBase.h"
+#include "data/DBConnection.h"
 #include "data/DBField.h"
 
 #include <QSqlDatabase>
@@ -96,6 +97,7 @@ bool SqlStatement::prepare(const QSqlDatabase& db, const QString& text)
     m_statement = nullptr;
     m_text = text;
     m_error.clear();
+    m_cause.clear();
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
         m_db = nullptr;
@@ -256,7 +258,9 @@ qint64 SqlStatement::lastInsertId() const
 
 bool SqlStatement::failed(const char* what)
 {
-    m_error = QString::fromUtf8(sqlite3_errmsg(m_db)) + QLatin1Char(' ') + QLatin1String(what);
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+    m_error = message + QLatin1Char(' ') + QLatin1String(what);
+    m_cause = DBConnection::failureCause(m_db, sqlite3_extended_errcode(m_db), message);
     return false;
 }
 

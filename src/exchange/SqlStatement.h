@@ -77,6 +77,8 @@ public:
     int changes() const;
     // The driver's form of the last failure: the database's text, then what failed.
     QString errorText() const { return m_error; }
+    // What the user can act on in the last failure (DBConnection::failureCause).
+    QString failureCause() const { return m_cause; }
 
 private:
     bool failed(const char* what);
@@ -85,6 +87,7 @@ private:
     sqlite3_stmt* m_statement = nullptr;
     QString m_text;
     QString m_error;
+    QString m_cause;
     // The UTF-8 form of each bound text, and each bound blob, kept until the
     // statement has run.
     std::vector<QByteArray> m_texts;

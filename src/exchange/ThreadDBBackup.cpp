@@ -6,6 +6,7 @@
 #include "texts/LocaleThread.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -43,8 +44,9 @@ QString ThreadDBBackup::temporarySuffix()
 
 namespace {
 
-// Has SQLite write a consistent copy of the database into a new file.
-QString copyDatabase(const QString& to)
+// Has SQLite write a consistent copy of the database into a new file; the
+// error, and in `cause` what the user can act on (a full disk, say).
+QString copyDatabase(const QString& to, QString* cause)
 {
     QSqlDatabase db = DBConnection::current();
     QSqlQuery query(db);
@@ -54,6 +56,7 @@ QString copyDatabase(const QString& to)
         if (query.exec())
             return QString();
     }
+    *cause = DBConnection::failureCause(db, query.lastError());
     const QString reason = DBConnection::systemReason(db, query.lastError());
     return reason.isEmpty() ? LocaleThread::sqlQueryFailed(statement, query.lastError().text()) : reason;
 }
@@ -83,17 +86,20 @@ void ThreadDBBackup::backup()
     TemporaryFiles::removeStale(TemporaryFiles::backupCopy);
     const QString temporary = temporaryPath(target);
 
-    QString error = copyDatabase(temporary);
+    QString cause;
+    QString error = copyDatabase(temporary, &cause);
     // The copy must be on the disk before it replaces the earlier backup:
-    // renamed first, a power loss could leave the day's backup torn.
+    // renamed first, a power loss could leave the day's backup torn. These
+    // steps fail with the system's reason, which is the cause too.
     if (error.isEmpty())
-        error = TemporaryFiles::syncToDisk(temporary, false);
+        cause = error = TemporaryFiles::syncToDisk(temporary, false);
     if (error.isEmpty())
-        error = TemporaryFiles::syncToDisk(folder, true);
+        cause = error = TemporaryFiles::syncToDisk(folder, true);
     if (!error.isEmpty() || isCancelled()) {
         // Cancelled, the day's earlier backup stays as it was.
         removeCopy(temporary);
         setErrorText(error);
+        setFailureCause(cause);
         return;
     }
 
@@ -102,6 +108,7 @@ void ThreadDBBackup::backup()
     if (code) {
         removeCopy(temporary);
         setErrorText(QString::fromStdString(code.message()));
+        setFailureCause(errorText());
         return;
     }
     // The new backup is in place; a failed sync now only means the rename may
@@ -109,8 +116,10 @@ void ThreadDBBackup::backup()
     error = TemporaryFiles::syncToDisk(folder, true);
     if (!error.isEmpty()) {
         setErrorText(error);
+        setFailureCause(error);
         return;
     }
+    setResultText(LocaleThread::backupWritten(QDir::toNativeSeparators(target)));
     setSuccessful(true);
 }
 

@@ -36,6 +36,14 @@ void ThreadXmlExport::run()
     DBConnection::releaseThreadConnection();
 }
 
+// The file's failures come with the system's reason (a full disk, a folder
+// that cannot be written), which the user is told too.
+void ThreadXmlExport::fileFailed(const QString& reason)
+{
+    setErrorText(reason);
+    setFailureCause(reason);
+}
+
 // Rows go to the file as they are read; the file replaces an earlier one only
 // once it is complete, and a failure (a full disk, say) reports the system's
 // reason and leaves the earlier file as it was.
@@ -55,7 +63,7 @@ void ThreadXmlExport::exportRows()
         }
         file.setFileName(QStringLiteral("%1/%2.xml").arg(m_folder, name));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            setErrorText(file.errorString());
+            fileFailed(file.errorString());
             return false;
         }
         writer.reset(new XmlWriter(list.tableName(), &file));
@@ -74,21 +82,25 @@ void ThreadXmlExport::exportRows()
         return written;
     });
     if (!loaded) {
-        if (errorText().isEmpty())
-            setErrorText(written ? list.errorText() : writer->errorText());
+        if (!errorText().isEmpty())
+            return;
+        if (written)
+            setErrorText(list.errorText());
+        else
+            fileFailed(writer->errorText());
         return;
     }
     if (!open())
         return;
     if (!writer->close()) {
-        setErrorText(writer->errorText());
+        fileFailed(writer->errorText());
         return;
     }
     // Cancelled, the earlier file stays as it was.
     if (isCancelled())
         return;
     if (!file.commit()) {
-        setErrorText(file.errorString());
+        fileFailed(file.errorString());
         return;
     }
     if (writer->droppedValues() > 0) {

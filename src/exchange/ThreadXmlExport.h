@@ -22,6 +22,7 @@ protected:
 
 private:
     void exportRows();
+    void fileFailed(const QString& reason);
 
     int m_typeCode;
     QString m_folder;

@@ -142,6 +142,7 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
     }
     if (ok && !db.commit()) {
         setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("COMMIT"), db.lastError().text()));
+        setFailureCause(DBConnection::failureCause(db, db.lastError()));
         ok = false;
     }
     if (!ok) {
@@ -249,6 +250,7 @@ bool ThreadXmlImport::exists(XmlBase* xml, bool* found, QString* error)
     if (lookup.exec(found))
         return true;
     *error = LocaleSql::sqlQueryFailed(lookup.text(), lookup.errorText());
+    setFailureCause(lookup.failureCause());
     return false;
 }
 
@@ -305,7 +307,7 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
     if (insert.isPrepared())
         insert.bindRow(record);
     if (!insert.exec())
-        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(insert.text(), insert.errorText()));
+        return statementFailed(xml, path, node, insert);
     if (m_idsKnown)
         m_ids.insert(xml->id() >= 0 ? xml->id() : insert.lastInsertId());
     return true;
@@ -347,7 +349,7 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
     }
     if (update.exec())
         return update.changes() > 0 || insertItem(xml, path, node);
-    return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(update.text(), update.errorText()));
+    return statementFailed(xml, path, node, update);
 }
 
 // A stored row goes through a statement prepared once per file, as the
@@ -376,7 +378,7 @@ bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bo
     if (remove.isPrepared())
         remove.bindInt(0, id);
     if (!remove.exec())
-        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(remove.text(), remove.errorText()));
+        return statementFailed(xml, path, node, remove);
     // Gone meanwhile: as the record's own delete says, nothing was deleted.
     if (remove.changes() < 1)
         return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(remove.text(), LocaleSql::resultSetEmpty()));
@@ -408,6 +410,13 @@ bool ThreadXmlImport::saveFailed(XmlBase* xml, const QString& path, int node, co
 {
     setErrorText(LocaleThread::saveItemFailed(path, node, xml->id(), error));
     return false;
+}
+
+// A statement's failure also names its cause to the user (a full disk, say).
+bool ThreadXmlImport::statementFailed(XmlBase* xml, const QString& path, int node, const SqlStatement& statement)
+{
+    setFailureCause(statement.failureCause());
+    return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(statement.text(), statement.errorText()));
 }
 
 void ThreadXmlImport::logMalformed(const XmlBase* xml, const QString& path, int node) const

@@ -55,6 +55,7 @@ private:
     void importAll();
     void reportStop();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
+    bool statementFailed(XmlBase* xml, const QString& path, int node, const SqlStatement& statement);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
     bool exists(XmlBase* xml, bool* found, QString* error);
     bool readActiveProjects(QString* error);

@@ -1,12 +1,14 @@
 #include "shell/WidNotificationBar.h"
 
 #include "widgets/UtilGui.h"
-#include "texts/Utils.h"
 #include "texts/ConstIcon.h"
+#include "texts/LocaleDialog.h"
 
-#include <QCommandLinkButton>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QTimerEvent>
+#include <QToolButton>
 
 namespace Vexal {
 
@@ -22,12 +24,27 @@ void WidNotificationBar::init()
 
 void WidNotificationBar::create()
 {
-    m_button = new QCommandLinkButton(QString(), this);
-    m_button->setIconSize(QSize(32, 32));
-    m_button->setIcon(QIcon(ConstIcon::error(32)));
-    connect(m_button, &QCommandLinkButton::clicked, this, &WidNotificationBar::handleClose);
+    m_icon = new QLabel(this);
+    m_icon->setPixmap(ConstIcon::error(32));
+    m_icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Plain text: a page's or a user's '&' or '<' shows as written.
+    m_text = new QLabel(this);
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_close = UtilGui::createToolButton(ConstIcon::deleteIcon(16), LocaleDialog::close(), this);
+    connect(m_close, &QToolButton::clicked, this, &WidNotificationBar::handleClose);
     QHBoxLayout* layout = UtilGui::createHBoxLayout(this);
-    layout->addWidget(m_button);
+    layout->addWidget(m_icon, 0, Qt::AlignTop);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(m_close, 0, Qt::AlignTop);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QString WidNotificationBar::text() const
+{
+    return m_text ? m_text->text() : QString();
 }
 
 void WidNotificationBar::showError(const QString& text, bool untilClosed)
@@ -53,9 +70,9 @@ void WidNotificationBar::showSecurity(const QString& text)
 void WidNotificationBar::showNotice(const QPixmap& icon, const QString& text, bool autoHide)
 {
     stopTimer();
-    if (m_button) {
-        m_button->setIcon(QIcon(icon));
-        m_button->setText(Utils::escapeMnemonic(text));
+    if (m_text) {
+        m_icon->setPixmap(icon);
+        m_text->setText(text);
     }
     m_autoHide = autoHide;
     startAutoHide();
@@ -104,6 +121,24 @@ void WidNotificationBar::leaveEvent(QEvent* event)
 {
     startAutoHide();
     QWidget::leaveEvent(event);
+}
+
+// The labels leave the mouse to the bar: a click on the icon or the text
+// closes it as well.
+void WidNotificationBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void WidNotificationBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->pos()))
+        handleClose();
+    else
+        QWidget::mouseReleaseEvent(event);
 }
 
 } // namespace Vexal

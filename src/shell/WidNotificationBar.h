@@ -2,13 +2,16 @@
 
 #include <QWidget>
 
-class QCommandLinkButton;
+class QLabel;
+class QToolButton;
 
 namespace Vexal {
 
-// One notice at a time on a single command link button: errors, warnings and
-// information hide themselves after a while; a security notice, and an error
-// shown until closed, stay until clicked. A click anywhere closes the bar; the mouse over it holds the timer.
+// One notice at a time: its kind's icon, its text wrapped to the bar's width
+// (a long one reads whole, and never widens the window) and a close mark.
+// Errors, warnings and information hide themselves after a while; a
+// security notice, and an error shown until closed, stay until closed. A
+// click anywhere on the bar closes it; the mouse over it holds the timer.
 // Showing a notice or closing the bar always stops a pending timer, so an
 // older notice's timer never hides a notice shown after it.
 class WidNotificationBar final : public QWidget
@@ -29,7 +32,10 @@ public:
     // Starts the auto-hide timer when the notice on show hides itself.
     void startAutoHide();
 
-    QCommandLinkButton* button() const { return m_button; }
+    // The notice on show, as it was given.
+    QString text() const;
+    QLabel* textLabel() const { return m_text; }
+    QToolButton* closeButton() const { return m_close; }
     bool isAutoHide() const { return m_autoHide; }
     bool isTimerRunning() const { return m_timerId != 0; }
 
@@ -45,12 +51,16 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void showNotice(const QPixmap& icon, const QString& text, bool autoHide);
     void stopTimer();
 
-    QCommandLinkButton* m_button = nullptr;
+    QLabel* m_icon = nullptr;
+    QLabel* m_text = nullptr;
+    QToolButton* m_close = nullptr;
     int m_timerId = 0;
     bool m_autoHide = true;
     int m_hideDelay = defaultHideDelay;

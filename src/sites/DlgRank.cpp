@@ -59,6 +59,9 @@ void DlgRank::showAnswer(RankQuery* query, QLineEdit* field)
     auto show = [this, field](const QString& text) {
         Logger::setContext(className(), LocaleDialog::finished());
         field->setText(text);
+        // A failure says more than a rank: the field shows it whole.
+        UtilGui::fitToText(field);
+        fitToContents();
     };
     connect(query, &RankQuery::finished, this, show);
     if (query->isFinished())

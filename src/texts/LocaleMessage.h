@@ -19,6 +19,7 @@
     TEXT(activeSessionMissing, "An active session is missing.") \
     TEXT(activeSessionLoadFailed, "Failed to load an active session. See log.txt for more details.") \
     TEXT_ARG(databaseLoadFailedBecause, reason, "The application failed to load a database: %1") \
+    TEXT_ARG(databaseLoadFailedSeeLog, reason, "The application failed to load a database: %1\nSee log.txt for more details.") \
     TEXT_ARG(activeProjectLoadFailedBecause, reason, "Failed to load an active project: %1") \
     TEXT_ARG(writesNotStored, count, "%1 change(s) of the window could not be written: the database stayed locked.") \
     TEXT_ARG(changesNotSaved, changes, "These changes could not be saved, because the database stayed locked by another program or a job:\n%1") \

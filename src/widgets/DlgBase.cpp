@@ -129,6 +129,18 @@ void DlgBase::addRow(const QString& label, QWidget* field)
     UtilGui::addRow(m_formLayout, new QLabel(label, m_body), field);
 }
 
+void DlgBase::fitToContents()
+{
+    UtilGui::fitWindow(this);
+}
+
+void DlgBase::showEvent(QShowEvent* event)
+{
+    // Before the window is mapped: it appears at its size.
+    fitToContents();
+    QDialog::showEvent(event);
+}
+
 QString DlgBase::className() const
 {
     return QString::fromLatin1(metaObject()->className());

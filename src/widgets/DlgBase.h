@@ -13,6 +13,8 @@ namespace Vexal {
 // form body, Ok and Cancel at the bottom right. build() stores the dialog's
 // argument, then runs setupWindow() and create(); create() runs the build
 // steps in a fixed order that subclasses rely on. The caller then calls exec().
+// A dialog shows its title whole; one that sets a text while it is shown
+// calls fitToContents() after it, so the user never has to enlarge it.
 class DlgBase : public QDialog
 {
     Q_OBJECT
@@ -49,6 +51,9 @@ protected:
 
     // A labelled row of the form (an empty label for a row without one).
     void addRow(const QString& label, QWidget* field);
+    // Grows the dialog to what its title and texts need now (UtilGui::fitWindow).
+    void fitToContents();
+    void showEvent(QShowEvent* event) override;
 
     QString className() const;
 

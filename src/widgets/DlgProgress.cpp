@@ -67,6 +67,7 @@ void DlgProgress::slotStart()
     m_statusLabel->setText(LocaleDialog::working());
     m_okButton->setText(LocaleDialog::stop());
     prepareRun();
+    fitToContents();
     connect(m_job, &QThread::finished, this, &DlgProgress::slotFinished, Qt::UniqueConnection);
     m_cancelButton->setEnabled(false);
     m_job->start(QThread::InheritPriority);
@@ -87,12 +88,15 @@ void DlgProgress::slotFinished()
         Logger::error(m_job->errorText());
         m_statusLabel->setText(LocaleDialog::operationFailedHtml(m_job->failureCause()));
     } else {
-        m_statusLabel->setText(LocaleDialog::operationCompleted());
+        const QString result = m_job->resultText();
+        m_statusLabel->setText(result.isEmpty() ? LocaleDialog::operationCompleted() : result);
     }
     showRunEnd();
     m_okButton->setEnabled(true);
     m_okButton->setText(LocaleDialog::close());
     rewireOkButton(&DlgProgress::slotClose);
+    // The result, a long cause included, reads whole at the size it takes.
+    fitToContents();
     if (m_closeWhenEnded)
         reject();
 }

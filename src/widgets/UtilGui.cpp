@@ -15,6 +15,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -22,6 +25,8 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextDocument>
+#include <QtMath>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -289,6 +294,106 @@ void UtilGui::centerWindow(QWidget* widget, int width, int height)
     widget->setGeometry(desktop.x() + (desktop.width() - width) / 2, desktop.y() + (desktop.height() - height) / 2,
                         width, height);
     widget->setMinimumSize(width, height);
+}
+
+int UtilGui::titleWidth(const QWidget* window)
+{
+    if (!window)
+        return 0;
+    QFont font = window->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    // The bar's icon, its three buttons and the spaces between them.
+    return metrics.horizontalAdvance(window->windowTitle()) + 6 * metrics.height();
+}
+
+int UtilGui::textWidth(const QLabel* label)
+{
+    if (!label)
+        return 0;
+    const QString text = label->text();
+    int width = 0;
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    if (rich) {
+        QTextDocument document;
+        document.setDefaultFont(label->font());
+        document.setDocumentMargin(0);
+        document.setHtml(text);
+        width = qCeil(document.idealWidth());
+    } else {
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            width = qMax(width, metrics.horizontalAdvance(line));
+    }
+    const QMargins margins = label->contentsMargins();
+    return width + margins.left() + margins.right() + 2 * label->margin() + qMax(label->indent(), 0);
+}
+
+int UtilGui::textWidth(const QLineEdit* edit)
+{
+    if (!edit)
+        return 0;
+    // As QLineEdit measures itself: its text, two pixels of margin each side,
+    // its text margins, then the frame the style draws around them.
+    const QMargins text = edit->textMargins();
+    const QMargins own = edit->contentsMargins();
+    const int inner = edit->fontMetrics().horizontalAdvance(edit->text()) + 4 + text.left() + text.right()
+                      + own.left() + own.right();
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(inner, edit->height()), edit).width();
+}
+
+void UtilGui::fitToText(QLineEdit* edit)
+{
+    if (edit)
+        edit->setMinimumWidth(qMax(edit->minimumSizeHint().width(), textWidth(edit)));
+}
+
+void UtilGui::fitWindow(QWidget* widget)
+{
+    if (!widget)
+        return;
+    QWidget* window = widget->window();
+    QRect screen(0, 0, 1024, 768);
+    if (const QScreen* own = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
+        screen = own->availableGeometry();
+    // A wrapped label asks for the width of its text on one line, up to
+    // about sixty characters; the window grows to give it that.
+    const int widest = screen.width() * 2 / 3;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->wordWrap())
+            continue;
+        const int readable = qMin(label->fontMetrics().averageCharWidth() * 60, widest);
+        label->setMinimumWidth(qMin(textWidth(label), readable));
+    }
+    // The inner layouts first (children come after their parent in the
+    // list): each passes what it needs now to the one around it.
+    const QList<QWidget*> inner = window->findChildren<QWidget*>();
+    for (auto it = inner.crbegin(); it != inner.crend(); ++it) {
+        if (QLayout* own = (*it)->layout())
+            own->activate();
+    }
+    QLayout* layout = window->layout();
+    if (layout)
+        layout->activate();
+    const bool shown = window->isVisible();
+    int width = qMax(window->sizeHint().width(), titleWidth(window));
+    if (layout)
+        width = qMax(width, layout->totalMinimumSize().width());
+    if (shown)
+        width = qMax(width, window->width());
+    width = qMin(width, screen.width());
+    int height = layout && layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                       : window->sizeHint().height();
+    if (layout)
+        height = qMax(height, layout->totalMinimumSize().height());
+    if (shown)
+        height = qMax(height, window->height());
+    height = qMin(height, screen.height());
+    window->resize(width, height);
 }
 
 QTableWidget* UtilGui::createTableWidget(QWidget* parent)

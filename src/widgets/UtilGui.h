@@ -9,6 +9,7 @@ class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QScrollArea;
 class QSpinBox;
@@ -68,6 +69,22 @@ void removeItemByData(QComboBox* box, const QString& data);
 // Gives the widget that size (also its minimum) in the middle of the
 // primary screen.
 void centerWindow(QWidget* widget, int width, int height);
+
+// The width a window takes for its title to show whole in a title bar: the
+// title in a bold face, and room for the bar's icon and buttons.
+int titleWidth(const QWidget* window);
+// The width the label's text takes on one line (the longest of its lines),
+// margins included; rich text is measured as it shows.
+int textWidth(const QLabel* label);
+// The width a line edit takes to show its whole text, frame included.
+int textWidth(const QLineEdit* edit);
+// A field that shows an answer (read-only) takes at least that width.
+void fitToText(QLineEdit* edit);
+// Makes the widget's window as large as its texts need now, never smaller
+// than it is and no larger than its screen: its title whole, a wrapped label
+// on one line up to a readable width (wider texts wrap) and as many lines as
+// that width takes. For a window whose texts change while it is shown.
+void fitWindow(QWidget* widget);
 
 QTableWidget* createTableWidget(QWidget* parent);
 QPlainTextEdit* createPlainTextEdit(QWidget* parent);

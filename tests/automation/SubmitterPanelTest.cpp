@@ -34,7 +34,11 @@ using namespace Vexal;
 
 namespace {
 
-const QString missing = QStringLiteral("One or few required items are missing.");
+// The warning of a Submit with choosers left empty names them, in order.
+QString missing(const QString& choosers)
+{
+    return QStringLiteral("One or few required items are missing. Nothing is chosen in: %1.").arg(choosers);
+}
 
 int saveWebsite(const QString& name, const QString& host, int type, bool email = false,
                 const QString& home = QString())
@@ -238,7 +242,7 @@ private slots:
         auto* bookmarks = f.attach<ExtSocialBookmarkSubmitter>();
         QCOMPARE(bookmarks->dragValues(), blanks(4));
         bookmarks->toolbar()->submitButton()->click();
-        QCOMPARE(lastText(warnings), missing);
+        QCOMPARE(lastText(warnings), missing(QStringLiteral("Social Bookmark")));
 
         QVERIFY(addRow(QStringLiteral("SocialBookmark"),
                        {{"Name", "B"}, {"ProjectID", f.project}, {"Title", "Title"}, {"Tags", "a,,b, c,"},
@@ -281,8 +285,11 @@ private slots:
         QCOMPARE(panel->spunArticleBox()->count(), 0);
         QCOMPARE(panel->dragValues(), blanks(5));
         panel->slotSubmit();
-        QCOMPARE(lastText(warnings), missing);
+        QCOMPARE(lastText(warnings), missing(QStringLiteral("Spun Article")));
         QCOMPARE(Logger::contextAction(), QStringLiteral("Submit"));
+        panel->articleBox()->setCurrentIndex(-1);
+        panel->slotSubmit();
+        QCOMPARE(lastText(warnings), missing(QStringLiteral("Article, Spun Article")));
 
         panel->articleBox()->setCurrentId(first);
         QCOMPARE(panel->dragValues(), filled);

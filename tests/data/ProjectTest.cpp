@@ -381,8 +381,10 @@ private slots:
         QVERIFY(messages.at(1).startsWith(QStringLiteral("Database Error: ")));
         QVERIFY(messages.at(1).size() > QStringLiteral("Database Error: ").size());
         QCOMPARE(messages.at(2), QStringLiteral("Database File: %1").arg(Vexal::ConstApp::databaseFile()));
+        // The box names the error the log holds, and the log for more.
         QCOMPARE(prompt.messages.at(0).text,
-                 QStringLiteral("The application failed to load a database. See log.txt for more details."));
+                 QStringLiteral("The application failed to load a database: %1\nSee log.txt for more details.")
+                     .arg(messages.at(1).mid(QStringLiteral("Database Error: ").size())));
     }
 };
 

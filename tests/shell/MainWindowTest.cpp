@@ -1122,7 +1122,8 @@ private slots:
         QVERIFY(window.open());
         QCoreApplication::processEvents();
         QVERIFY(window.shows(window->notificationBar()));
-        QCOMPARE(window->notificationBar()->button()->text(), LocaleMessage::newUpdates());
+        QCOMPARE(window->notificationBar()->text(), LocaleMessage::newUpdates());
+        QVERIFY(window->notificationBar()->closeButton()->isVisible());
         window->slotExit();
         QVERIFY(window.open());
         QCoreApplication::processEvents();
@@ -1157,13 +1158,18 @@ private slots:
         editor->save();
         QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 0;")));
         QVERIFY(window.shows(bar));
-        QCOMPARE(bar->button()->text(),
+        QCOMPARE(bar->text(),
                  LocaleMessage::operationFailedBecause(QStringLiteral("attempt to write a readonly database")));
         QVERIFY(!bar->isTimerRunning());
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(bar, &leave); // the pointer passing over it
         QVERIFY(!bar->isTimerRunning());
-        bar->button()->click();
+        bar->closeButton()->click();
+        QVERIFY(!window.shows(bar));
+        // A click anywhere on it closes it too.
+        UtilSignalManager::instance()->emitError(QStringLiteral("again"), true);
+        QVERIFY(window.shows(bar));
+        QTest::mouseClick(bar->textLabel(), Qt::LeftButton);
         QVERIFY(!window.shows(bar));
     }
 
@@ -1206,7 +1212,8 @@ private slots:
         QVERIFY(hasEntry(corner->menu(), QStringLiteral("A & B")));
 
         UtilSignalManager::instance()->emitWarning(QStringLiteral("Saved \"Tom & Jerry\""));
-        QCOMPARE(shown(window->notificationBar()->button()->text()), QStringLiteral("Saved \"Tom & Jerry\""));
+        QCOMPARE(window->notificationBar()->textLabel()->text(), QStringLiteral("Saved \"Tom & Jerry\""));
+        QCOMPARE(window->notificationBar()->textLabel()->textFormat(), Qt::PlainText);
     }
 
     void proxiesFromOptions()

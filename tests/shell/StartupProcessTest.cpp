@@ -136,18 +136,27 @@ public:
 
     bool isMounted() const { return m_mounted; }
 
-    bool fill() const
+    // Leaves `left` bytes free (rounded down to whole blocks), none by default.
+    bool fill(qint64 left = 0) const
     {
         QFile filler(QDir(QFile::decodeName(m_folder)).filePath(QStringLiteral("filler")));
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
         const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {}
+        while (free() >= left + block.size() && filler.write(block) == block.size()) {}
+        return left > 0 ? free() >= left - block.size() && free() <= left : free() == 0;
+    }
+
+private:
+    qint64 free() const
+    {
         struct statvfs disk
         {
         };
-        return ::statvfs(m_folder.constData(), &disk) == 0 && disk.f_bfree == 0;
+        return ::statvfs(m_folder.constData(), &disk) == 0 ? qint64(disk.f_bfree) * qint64(disk.f_frsize) : -1;
     }
+
+public:
 
 private:
     QByteArray m_folder;
@@ -479,8 +488,10 @@ private slots:
         QVERIFY(program.waitForFinished(hangMs));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
-        QVERIFY(QString::fromUtf8(program.readAllStandardError())
-                    .contains(QLatin1String("The application failed to load a database.")));
+        // The message names the cause as the log does.
+        const QString message = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(message.contains(QLatin1String("The application failed to load a database: File too large")),
+                 qPrintable(message));
         QVERIFY2(logText(folder.path()).contains(QLatin1String("File too large")), qPrintable(logText(folder.path())));
         QVERIFY(!QFile::exists(folder.file(QLatin1String(databaseName))));
     }
@@ -490,14 +501,17 @@ private slots:
     // cause (log.txt cannot take it there either), and leaves the folder as
     // it was: no database made, no log, and no journal, write-ahead log or
     // shared-memory file beside a database.
+    // A disk with room for the start's first writes but not for a new
+    // database names its cause too, though the log takes the lines.
     void unwritableFolderOrFileIsNamedAndLeftAlone_data()
     {
-        addColumns<bool, bool, bool, QString>("folderWritable", "withDatabase", "full", "cause");
-        QTest::newRow("read-only folder") << false << false << false << "folder";
-        QTest::newRow("read-only folder with a database") << false << true << false << "folder";
-        QTest::newRow("read-only database file") << true << true << false << "file";
-        QTest::newRow("full disk") << true << false << true << "folder";
-        QTest::newRow("full disk with a database") << true << true << true << "folder";
+        addColumns<bool, bool, bool, QString, int>("folderWritable", "withDatabase", "full", "cause", "freeKiB");
+        QTest::newRow("read-only folder") << false << false << false << "folder" << 0;
+        QTest::newRow("read-only folder with a database") << false << true << false << "folder" << 0;
+        QTest::newRow("read-only database file") << true << true << false << "file" << 0;
+        QTest::newRow("full disk") << true << false << true << "folder" << 0;
+        QTest::newRow("full disk with a database") << true << true << true << "folder" << 0;
+        QTest::newRow("100 KiB free") << true << false << true << "" << 100;
     }
 
     void unwritableFolderOrFileIsNamedAndLeftAlone()
@@ -506,6 +520,7 @@ private slots:
         QFETCH(bool, withDatabase);
         QFETCH(bool, full);
         QFETCH(QString, cause);
+        QFETCH(int, freeKiB);
         TestFolder folder;
         const QString place = full ? folder.file(QStringLiteral("disk")) : folder.path();
         std::unique_ptr<SmallDisk> disk;
@@ -535,7 +550,7 @@ private slots:
         if (full) {
             // The user reaches the disk through the test's folder.
             QVERIFY(QFile::setPermissions(folder.path(), readable));
-            QVERIFY(disk->fill());
+            QVERIFY(disk->fill(freeKiB * 1024));
         }
         const QDir dir(place);
         const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
@@ -555,13 +570,14 @@ private slots:
         QVERIFY2(ended, "the program came up on a database it cannot write");
         QCOMPARE(program.exitCode(), 1);
         const QString message = QString::fromUtf8(program.readAllStandardError());
-        const QString named = QStringLiteral("the %1 %2 cannot be written (%3)")
-                                  .arg(cause, cause == QLatin1String("file") ? path : place,
-                                       QString::fromLocal8Bit(std::strerror(full ? ENOSPC : EACCES)));
+        const QString reason = QString::fromLocal8Bit(std::strerror(full ? ENOSPC : EACCES));
+        const QString named = cause.isEmpty() ? QStringLiteral("failed to load a database: %1").arg(reason)
+                                              : QStringLiteral("the %1 %2 cannot be written (%3)")
+                                                    .arg(cause, cause == QLatin1String("file") ? path : place, reason);
         QVERIFY2(message.contains(named), qPrintable(message));
         QStringList after = dir.entryList(all, QDir::Name);
         // Where it can be written, the log names the cause too.
-        if (!full)
+        if (!full || freeKiB > 0)
             after.removeAll(QStringLiteral("log.txt"));
         QCOMPARE(after, before);
     }

@@ -1,0 +1,222 @@
+#include "TestRunner.h"
+
+#include "FileSizeLimit.h"
+#include "FreshStateTest.h"
+#include "LoopbackServer.h"
+#include "ProgressDialogProbe.h"
+#include "TestData.h"
+#include "TestDatabase.h"
+#include "TestRows.h"
+#include "content/DBArticle.h"
+#include "content/DlgSpinner.h"
+#include "core/RecordKind.h"
+#include "exchange/ThreadDBBackup.h"
+#include "exchange/ThreadDBClean.h"
+#include "exchange/ThreadDBReindex.h"
+#include "exchange/ThreadXmlExport.h"
+#include "exchange/ThreadXmlImport.h"
+#include "shell/WidNotificationBar.h"
+#include "sites/DlgRank.h"
+#include "sites/RankAlexa.h"
+#include "sites/RankGoogle.h"
+#include "texts/LocaleDialog.h"
+#include "texts/LocaleMessage.h"
+
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStyleOptionFrame>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+
+using namespace Vexal;
+
+namespace {
+
+QString plain(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
+// What of a window's texts the user cannot read whole at the size it has:
+// its title beside a title bar's icon and buttons, a wrapped label short of
+// the height its lines take, an unwrapped label or a field narrower than its
+// text, a window wider than its screen.
+QStringList cutTexts(const QWidget* window)
+{
+    QStringList cut;
+    QFont bold = window->font();
+    bold.setBold(true);
+    const QFontMetrics title(bold);
+    if (window->width() < title.horizontalAdvance(window->windowTitle()) + 4 * title.height())
+        cut << QStringLiteral("title in %1 px").arg(window->width());
+    if (window->width() > window->screen()->availableGeometry().width())
+        cut << QStringLiteral("window of %1 px").arg(window->width());
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const QString text = plain(label->text());
+        if (label->isVisible() && (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                                     : label->fontMetrics().horizontalAdvance(text)
+                                                           > label->contentsRect().width()))
+            cut << QStringLiteral("\"%1\" in %2 x %3").arg(text).arg(label->width()).arg(label->height());
+    }
+    for (const QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const int room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).width() - 4;
+        if (edit->isVisible() && edit->fontMetrics().horizontalAdvance(edit->text()) > room)
+            cut << QStringLiteral("field \"%1\" in %2 px").arg(edit->text()).arg(edit->width());
+    }
+    return cut;
+}
+
+Thread* makeJob(const QString& job, const QString& folder, QObject* parent)
+{
+    if (job == QLatin1String("import"))
+        return new ThreadXmlImport({folder + QStringLiteral("/projects.xml")}, parent);
+    if (job == QLatin1String("export"))
+        return new ThreadXmlExport(kindCode(RecordKind::Project), folder, parent);
+    if (job == QLatin1String("backup"))
+        return new ThreadDBBackup(parent);
+    if (job == QLatin1String("clean"))
+        return new ThreadDBClean(parent);
+    return new ThreadDBReindex(parent);
+}
+
+} // namespace
+
+// Every dialog and bar whose text changes while it is shown reads whole at
+// the size it takes, without the user resizing it: each job dialog at its
+// ends (success, an import's stored-ID refusal, a failure with a long cause:
+// a disk that takes no more), the spinner, failed rank look-ups, a long
+// notice on the bar.
+class WholeTextTest : public FreshStateTest
+{
+    Q_OBJECT
+
+private slots:
+    void readsWhole_data()
+    {
+        addColumns<QString, QString>("window", "end");
+        for (const char* job : {"import", "export", "backup", "clean", "reindex"}) {
+            for (const char* end : {"success", "full disk"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(job), QLatin1String(end))))
+                    << job << end;
+        }
+        QTest::newRow("import, stored ID") << "import" << "stored ID";
+        QTest::newRow("spinner, success") << "spinner" << "success";
+        QTest::newRow("spinner, failure") << "spinner" << "unbalanced";
+        QTest::newRow("rank, failure") << "rank" << "no service";
+        QTest::newRow("notice") << "bar" << "hides itself";
+        QTest::newRow("notice until closed") << "bar" << "until closed";
+    }
+
+    void readsWhole()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, end);
+        TestDatabase db;
+        // Rows for every job: projects, orphans to clean, a file to import.
+        for (int i = 1; i <= 20; ++i) {
+            QVERIFY(addRow(QStringLiteral("Project"), {{"Name", QStringLiteral("Project %1").arg(i)}}) > 0);
+            QVERIFY(addRow(QStringLiteral("Account"), {{"ProjectID", 900 + i}, {"Login", "orphan"}}) > 0);
+        }
+        QByteArray items = end == QLatin1String("stored ID") ? "<item><ID>1</ID><Name>Stored</Name></item>" : "";
+        for (int i = 100; i < 150; ++i)
+            items += "<item><ID>" + QByteArray::number(i) + "</ID><Name>Imported</Name></item>";
+        QFile file(db.file(QStringLiteral("projects.xml")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<!DOCTYPE doc>\n<items Table=\"Project\">" + items + "</items>\n");
+        file.close();
+        const int article = addRow(QStringLiteral("Article"),
+                                   {{"ProjectID", 1}, {"Name", "A"}, {"Title", end == "unbalanced" ? "{a|b" : "{a|b} c"},
+                                    {"TitleMode", 2}, {"Intro", "i"}, {"IntroMode", 4}, {"Body", "b"}, {"BodyMode", 8}});
+        DBArticle source;
+        QVERIFY(source.load(article));
+        const QString fullText = LocaleMessage::operationFailedBecause(
+            LocaleMessage::cannotOverrideItemCause(QStringLiteral("a-file-with-a-long-name.xml"), 123, 456));
+
+        // Each window brought to its end; `shown` is its result.
+        QObject owner;
+        std::unique_ptr<QWidget> shownWindow;
+        QString shown;
+        QString error; // the job's own, for a failure's message
+        QStringList cut;
+        const auto runJob = [&](QPushButton* start, QLabel* status) {
+            cut << cutTexts(shownWindow.get()); // as it is first shown
+            std::unique_ptr<FileSizeLimit> full; // every file write of the job fails
+            if (end == QLatin1String("full disk"))
+                full = std::make_unique<FileSizeLimit>(1);
+            start->click();
+            QTRY_COMPARE_WITH_TIMEOUT(start->text(), LocaleDialog::close(), 60000);
+            shown = plain(status->text());
+        };
+        if (window == QLatin1String("spinner")) {
+            auto* dialog = new DlgSpinner;
+            shownWindow.reset(dialog);
+            dialog->build(&source);
+            dialog->show();
+            runJob(dialog->startButton(), dialog->statusLabel());
+        } else if (window == QLatin1String("rank")) {
+            LoopbackServer server; // serves no rank
+            QVERIFY(server.start());
+            RankGoogle::setServiceUrl(server.url(QStringLiteral("/none")));
+            RankAlexa::setServiceUrl(server.url(QStringLiteral("/none")));
+            const auto builtIn = qScopeGuard([] {
+                RankGoogle::setServiceUrl(QUrl());
+                RankAlexa::setServiceUrl(QUrl());
+            });
+            auto* google = new RankGoogle(QUrl(QStringLiteral("http://site.test/")), &owner);
+            auto* alexa = new RankAlexa(QUrl(QStringLiteral("http://site.test/")), &owner);
+            auto* dialog = new DlgRank(google, alexa);
+            shownWindow.reset(dialog);
+            dialog->build(nullptr);
+            dialog->show();
+            QTRY_VERIFY_WITH_TIMEOUT(google->isFinished() && alexa->isFinished(), 30000);
+            shown = dialog->googleText();
+        } else if (window == QLatin1String("bar")) {
+            shownWindow = std::make_unique<QWidget>();
+            auto* layout = new QVBoxLayout(shownWindow.get());
+            layout->addStretch();
+            auto* bar = new WidNotificationBar(shownWindow.get());
+            bar->init();
+            layout->addWidget(bar);
+            shownWindow->resize(shownWindow->screen()->availableGeometry().width(), 400);
+            shownWindow->show();
+            bar->showError(fullText, end == QLatin1String("until closed"));
+            QCoreApplication::processEvents();
+            shown = fullText;
+        } else {
+            auto* dialog = new ProgressDialogProbe;
+            shownWindow.reset(dialog);
+            dialog->build(makeJob(window, db.folder(), dialog));
+            dialog->show();
+            runJob(dialog->ok(), dialog->status());
+            error = dialog->job()->errorText();
+        }
+
+        // The result says what the user needs: where a backup went, the
+        // option a refusal names, the cause a job met.
+        const QByteArray why = (shown + QStringLiteral(" / the job's error: ") + error).toUtf8();
+        if (window == QLatin1String("backup") && end == QLatin1String("success"))
+            QVERIFY2(shown.contains(db.file(QStringLiteral("bku/"))), why.constData());
+        else if (end == QLatin1String("stored ID"))
+            QVERIFY2(shown.contains(QLatin1String("Override existing data")), why.constData());
+        else if (end == QLatin1String("full disk"))
+            QVERIFY2(shown.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))
+                         || shown.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
+                     why.constData());
+        else if (end == QLatin1String("success"))
+            QVERIFY2(shown.startsWith(LocaleMessage::operationCompleted()), why.constData());
+        cut << cutTexts(shownWindow.get());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
+    }
+};
+
+TESVAR_TEST(WholeTextTest)
+#include "WholeTextTest.moc"
