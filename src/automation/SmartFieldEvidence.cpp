@@ -29,11 +29,6 @@ bool isBirthPart(int kind)
     return kind == E::KindBirthYear || kind == E::KindBirthMonth || kind == E::KindBirthDay;
 }
 
-QString attributeText(const SmartElement* control)
-{
-    return control->id() + QLatin1Char(' ') + control->name();
-}
-
 } // namespace
 
 int SmartFieldLookup::labelKind(SmartElement* control, const QString& text)
@@ -351,6 +346,21 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
             control->setContinuesPrevious(true);
             continue;
         }
+        // A shorter box after a whole number that does not continue it is
+        // its extension or suffix ("phoneEx", the ZIP+4 suffix).
+        if (control->kind() == previous->kind()
+            && (control->kind() == E::KindPhone || control->kind() == E::KindFax || control->kind() == E::KindZipCode)
+            && Own::suffixOf(labels, labelIndex(previous, labels), labelIndex(control, labels))) {
+            control->setKind(E::KindTrash);
+            continue;
+        }
+        // A box right under the street, with no label of its own, holds the
+        // rest of the address.
+        if (previous->kind() == E::KindAddress
+            && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)) {
+            control->setKind(E::KindAddressDetails);
+            continue;
+        }
         // A name over two boxes under one "Name": the box's own name tells
         // the part ("dnrfirst", "dnrlast").
         if (control->kind() == E::KindUndef
@@ -359,6 +369,17 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
             if ((part == E::KindMiddleName || part == E::KindLastName) && part != previous->kind())
                 control->setKind(part);
         }
+    }
+}
+
+void SmartFieldLookup::markSingleCharacters(QList<SmartElement*>& controls)
+{
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        if (control->type() != E::TypeText || kind == E::KindMiddleName || kind == E::KindPhone
+            || kind == E::KindFax || control->element().attribute(QStringLiteral("maxlength")).trimmed() != QLatin1String("1"))
+            continue;
+        control->setKind(E::KindUndef);
     }
 }
 

@@ -147,7 +147,7 @@ int SmartFieldLookup::termsAfter(SmartElement* control, const QList<SmartLabel*>
 
 int SmartFieldLookup::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    const QString attributes = control->id() + QLatin1Char(' ') + control->name();
+    const QString attributes = attributeText(control);
     const int byAttributes = keywords().rank(K::Terms, hits(attributes), control->type(), scope());
     const int byLabel = keywords().rank(K::Terms, hitsOf(ownTexts(control, labels)), control->type(), scope());
     if (byLabel == 0)
@@ -172,7 +172,6 @@ int SmartFieldLookup::birthKind(SmartElement* control)
 
 bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)
 {
-    const int type = control->type();
     const int index = labelIndex(control, labels);
     if (index < 0)
         return false;
@@ -338,7 +337,7 @@ bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLa
         return false;
     const PageElement& list = chain.at(depth);
     auto aboutCategories = [this](const QString& text) { return holds(K::CategoryList, text); };
-    if (aboutCategories(control->id() + QLatin1Char(' ') + control->name()))
+    if (aboutCategories(attributeText(control)))
         return true;
     // Its container, up to where other controls join: its name, id or
     // class, or the legend of its fieldset.

@@ -85,6 +85,10 @@ public:
     // separators between them, continue that number; a box right after a
     // first name takes the part of a name its own name says.
     void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A box that takes one character holds an initial or a digit of a
+    // number: whatever its name says, no other value fits it ("M.I." in a
+    // box named for the address form).
+    void markSingleCharacters(QList<SmartElement*>& controls);
     // A box is the terms when its own words say so, or, in any wording or
     // language, when the form must have it (required, a star on its own
     // label); never a box that offers news or offers. A link alone tells

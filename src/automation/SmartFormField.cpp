@@ -90,6 +90,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         markCountryLists(controls);
     }
     markSplitBoxes(controls, labels);
+    markSingleCharacters(controls);
     markCardBlock(controls, labels);
     if (form() == SmartFormRegistration)
         markRepeats(controls);

@@ -73,7 +73,8 @@ const std::vector<K::Row>& table()
         // "Home" alone is where one lives as often as a page ("Home phone",
         // "HomeArea"): only a home page is a website.
         {K::Url, E::KindWebsite, Text, All, "~url|website|homepage|home page"},
-        {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing"},
+        // "Address nickname" names an address, not the member.
+        {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing|address"},
         // Article forms also take their title and tags from a text area.
         {K::Title, E::KindTitle, Text | Area, Articles, "title"},
         {K::Title, E::KindTitle, Text, All & ~Articles, "title"},
@@ -95,16 +96,18 @@ const std::vector<K::Row>& table()
         {K::Question, E::KindQuestion, Select, All, "question"},
         {K::Answer, E::KindAnswer, Text, All, "answer"},
         // A part of a date is the birthday's only beside words of birth.
-        {K::BirthPart, E::KindBirthYear, Select, All, "~year", "", "", birth, true},
-        {K::BirthPart, E::KindBirthMonth, Select, All, "month", "", "", birth, true},
-        {K::BirthPart, E::KindBirthDay, Select, All, "~day", "", "", birth, true},
+        // The month before the day: "bday_mm" holds "day" in its birth word.
+        {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true},
+        {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true},
+        {K::BirthPart, E::KindBirthDay, Select, All, "~day|=dd", "", "", birth, true},
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
-        // A phone's extension is no phone number.
-        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|extension"},
+        // A phone's extension is no phone number, nor a code's suffix the
+        // code ("zipExtn", "ZIP+4 suffix").
+        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|=extn|extension"},
         // A file's name may list ".zip" among its kinds.
-        {K::Contact, E::KindZipCode, Text, All, "postal", "address"},
-        {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file"},
+        {K::Contact, E::KindZipCode, Text, All, "postal", "postal address|=ext|=extn|extension|suffix"},
+        {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file|=ext|=extn|extension|suffix"},
         {K::Contact, E::KindState, Text, All, "state|province|county"},
         {K::Contact, E::KindCity, Text, All, "~city|=town"},
         // The address parts of the form-filling vocabulary: "address-level1"

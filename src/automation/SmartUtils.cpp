@@ -137,6 +137,15 @@ bool SmartUtils::isHoneypot(const PageElement& element)
                         ConstSmart::cssHidden());
 }
 
+bool SmartUtils::isDecoration(const PageElement& element)
+{
+    if (!equalsNoCase(element.tagName(), ConstSmart::tagInput()) || element.hasAttribute(ConstSmart::attrName()))
+        return false;
+    const QString role = element.attribute(QStringLiteral("role")).trimmed();
+    return element.hasAttribute(QStringLiteral("readonly")) || element.hasAttribute(QStringLiteral("disabled"))
+        || equalsNoCase(role, QStringLiteral("presentation")) || equalsNoCase(role, QStringLiteral("none"));
+}
+
 bool SmartUtils::isFormOrBody(const PageElement& element)
 {
     return equalsNoCase(element.tagName(), ConstSmart::tagForm()) || equalsNoCase(element.tagName(), ConstSmart::tagBody());

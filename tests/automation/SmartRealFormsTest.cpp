@@ -202,6 +202,50 @@ private slots:
                         "</select><select name='m'><option>Month</option></select><select name='y'><option>Year"
                         "</option></select><select name='g'><option>Year of graduation</option></select></p>")
             << "registration" << "em=14 d=11 m=10 y=9 g=0";
+        // A word inside an id or name is outranked by what the box is: a
+        // nickname of an address, a box of one character, an extension of a
+        // number, the month of a birthday, a second address line.
+        QTest::newRow("an address's nickname is no login")
+            << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
+                        "<p>Address nickname <input id='shipAddressNickname'></p>")
+            << "registration" << "em=14 pw=13 shipAddressNickname=0";
+        QTest::newRow("a box of one character takes an initial only")
+            << form.arg("<p>First name <input id='shipAddressFirstName'></p>"
+                        "<p>M.I. <input id='shipAddressMI' maxlength='1'></p>"
+                        "<p>Street <input id='shipAddressStreet'></p>")
+            << "registration" << "shipAddressFirstName=1 shipAddressMI=0 shipAddressStreet=21";
+        QTest::newRow("extensions of a number")
+            << form.arg("<p>E-mail <input name='em'></p><p>Phone <input name='phone' maxlength='12'> "
+                        "<input name='phoneEx' maxlength='5'></p><p>ZIP <input name='zip' maxlength='5'> - "
+                        "<input name='zipExtn' maxlength='4'></p>")
+            << "registration" << "em=14 phone=24 phoneEx=38 zip=23 zipExtn=0";
+        QTest::newRow("the month of a birthday")
+            << form.arg("<p>E-mail <input name='em'></p><p>Birthday <select name='bday_mm'><option>1</option>"
+                        "</select><select name='bday_dd'><option>1</option></select>"
+                        "<select name='bday_yyyy'><option>1990</option></select></p>")
+            << "registration" << "em=14 bday_mm=10 bday_dd=11 bday_yyyy=9";
+        // A line number is a word of its own ("address2_45381448" holds no
+        // 1); a box that only decorates another sends nothing and parts no
+        // label from its box; a second box right under the street is the
+        // rest of the address.
+        QTest::newRow("second address lines")
+            << form.arg("<p>E-mail <input name='em'></p><p>Street address <input id='address1_4531'></p>"
+                        "<div><div>Apt., suite</div><div><input readonly role='presentation' tabindex='-1' "
+                        "value='x'><input id='address2_4531'></div></div>"
+                        "<p>Street <input name='street'><br><input name='street_more'></p>"
+                        "<div><div>Confirm email address</div><div><input readonly role='presentation' "
+                        "value='x'><input id='logonId_4531'></div></div>")
+            << "registration" << "em=14 address1_4531=21 address2_4531=22 street=21 street_more=22 logonId_4531=14";
+        // A name written as a path names the field by its last part: the
+        // groups before it (a billing address, a card) are no kind of it.
+        QTest::newRow("names written as paths")
+            << form.arg("<p>E-mail <input name='em'></p><p>Card number <input name='pay.creditCard.number'></p>"
+                        "<p>First name <input name='pay.creditCard.billingAddress.firstName'></p>"
+                        "<p><input name='pay.creditCard.billingAddress.postalCode'></p>"
+                        "<p>Street <input name='customer[address][street]'></p>")
+            << "registration"
+            << "em=14 pay.creditCard.number=0 pay.creditCard.billingAddress.firstName=1 "
+               "pay.creditCard.billingAddress.postalCode=23 customer[address][street]=21";
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"
