@@ -120,19 +120,31 @@ void SmartFieldLookup::weighOwnLabels(QList<SmartElement*>& controls, const QLis
     }
 }
 
-bool SmartFieldLookup::isRequired(SmartElement* control, const QList<const SmartLabel*>& own)
+bool SmartFieldLookup::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
     const PageElement& box = control->element();
     if (box.hasAttribute(QStringLiteral("required"))
         || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")), QStringLiteral("true")))
         return true;
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return false;
     // The star that marks a field the form must have, on the box's own
-    // label: a note that says what the stars mean is none.
-    const SmartKeywords& words = SmartKeywords::standard();
-    for (const SmartLabel* text : own) {
-        if (text->text().trimmed().endsWith(QLatin1Char('*'))
-            && !words.holdsAny(K::RequiredNote, words.scan(text->text())))
-            return true;
+    // label: the words nearest the box on either side, or a star right after
+    // them. A star after further words marks the field they label ("Same as
+    // above" then "Street *"); a note that says what the stars mean is none.
+    const QList<const SmartLabel*> own = ownTexts(control, labels);
+    for (int step : {1, -1}) {
+        bool worded = false;
+        for (int i = index + step; i >= 0 && i < labels.size() && own.contains(labels.at(i)); i += step) {
+            const QString text = labels.at(i)->text().trimmed();
+            const bool letters = Own::hasLetter(text);
+            if (letters && worded)
+                break;
+            worded = worded || letters;
+            if (text.endsWith(QLatin1Char('*')) && !holds(K::RequiredNote, text))
+                return true;
+        }
     }
     return false;
 }
@@ -158,7 +170,7 @@ int SmartFieldLookup::termsByEvidence(SmartElement* control, const QList<SmartLa
     // that offers news or offers, or names another thing.
     if (keywords().holdsExclusion(K::Terms, E::KindTerms, words))
         return E::KindUndef;
-    return isRequired(control, own) ? int(E::KindTerms) : int(E::KindUndef);
+    return isRequired(control, labels) ? int(E::KindTerms) : int(E::KindUndef);
 }
 
 bool SmartFieldLookup::namesOtherDate(const QString& text) const
@@ -335,8 +347,18 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
         SmartElement* previous = controls.at(i - 1);
         SmartElement* control = controls.at(i);
         if ((control->kind() != E::KindUndef && control->kind() != previous->kind())
-            || previous->type() != E::TypeText || control->type() != E::TypeText
-            || !nextWithoutLabel(previous, control, labels))
+            || control->type() != E::TypeText || !nextWithoutLabel(previous, control, labels))
+            continue;
+        // A box beside a part of the birthday (a choice list or a box) that
+        // names a part of a date ("dd", "Year") by its name, title or
+        // placeholder is another part.
+        if (isBirthPart(previous->kind()) && control->kind() == E::KindUndef) {
+            const int part = keywords().kind(K::BirthPart, hits(shownName(control)), K::AnyType, scope());
+            if (part != E::KindUndef && part != previous->kind())
+                control->setKind(part);
+            continue;
+        }
+        if (previous->type() != E::TypeText)
             continue;
         // A phone over short boxes in one parent (their names may say so
         // too: "fax_a", "fax_b").
@@ -372,6 +394,13 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
     }
 }
 
+QString SmartFieldLookup::shownName(const SmartElement* control) const
+{
+    const PageElement& box = control->element();
+    return attributeText(control) + QLatin1Char(' ') + box.attribute(ConstSmart::attrTitle()) + QLatin1Char(' ')
+        + box.attribute(QStringLiteral("placeholder"));
+}
+
 void SmartFieldLookup::markSingleCharacters(QList<SmartElement*>& controls)
 {
     for (SmartElement* control : controls) {
@@ -400,6 +429,12 @@ void SmartFieldLookup::markCountryLists(QList<SmartElement*>& controls)
 
 namespace {
 
+bool isAddressPart(int kind)
+{
+    return kind == E::KindAddress || kind == E::KindAddressDetails || kind == E::KindCity || kind == E::KindState
+        || kind == E::KindZipCode || kind == E::KindCountry || kind == E::KindPhone;
+}
+
 // What never goes into a payment card's fields: the person, the account,
 // a picture code.
 bool personOrCode(int kind)
@@ -412,23 +447,49 @@ bool personOrCode(int kind)
 
 void SmartFieldLookup::markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    QVector<bool> card(controls.size(), false);
+    // A card's word that starts the names of the address's fields too
+    // ("cc_city", "cc_postal_code") names the section, not a card's field.
+    const K::Hits cardWords = keywords().wordsOf(K::Card);
+    K::Hits section;
+    for (const SmartElement* control : controls) {
+        if (isAddressPart(control->kind()))
+            section |= hits(attributeText(control)) & cardWords;
+    }
+    // A tick ("Save my card") or a choice of payment is no field of a card.
+    int first = -1;
+    int last = -1;
     for (int i = 0; i < controls.size(); ++i) {
         SmartElement* control = controls.at(i);
-        card[i] = holds(K::Card, attributeText(control));
-        for (const SmartLabel* text : card.at(i) ? QList<const SmartLabel*>() : ownLabel(control, labels))
-            card[i] = card.at(i) || holds(K::Card, text->text());
+        if (control->type() == E::TypeCheckBox || control->type() == E::TypeRadio)
+            continue;
+        bool card = (hits(attributeText(control)) & cardWords & ~section).any();
+        for (const SmartLabel* text : card ? QList<const SmartLabel*>() : ownLabel(control, labels))
+            card = card || holds(K::Card, text->text());
+        if (card) {
+            first = first < 0 ? i : first;
+            last = i;
+        }
     }
-    // A field between two fields of a card is the card's too (its code, its
-    // holder's name).
-    for (int i = 0; i < controls.size(); ++i) {
-        const bool inBlock = card.at(i) || (i > 0 && i + 1 < controls.size() && card.at(i - 1) && card.at(i + 1));
-        if (inBlock && personOrCode(controls.at(i)->kind()))
+    // The fields between are the card's too (its code, its holder's name).
+    for (int i = qMax(first, 0); i <= last; ++i) {
+        if (personOrCode(controls.at(i)->kind()))
             controls.at(i)->setKind(E::KindTrash);
     }
 }
 
-void SmartFieldLookup::markRepeats(QList<SmartElement*>& controls)
+bool SmartFieldLookup::asksOwnAddress(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    if (holds(K::OwnAddress, attributeText(control)))
+        return true;
+    const int index = labelIndex(control, labels);
+    for (const SmartLabel* text : index < 0 ? QList<const SmartLabel*>() : Own::textsBefore(labels, index)) {
+        if (holds(K::OwnAddress, text->text()))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldLookup::markRepeats(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     // A person's name met again starts another person's fields (a second
     // attendee): what they repeat of the kinds before them is left alone.
@@ -443,8 +504,13 @@ void SmartFieldLookup::markRepeats(QList<SmartElement*>& controls)
             continue;
         const bool name = kind == E::KindFirstName || kind == E::KindLastName || kind == E::KindFullName;
         if (!another && name && seen.contains(kind)) {
-            another = true;
-            before = seen;
+            // The member's second address starts a group of its own.
+            if (asksOwnAddress(control, labels)) {
+                seen.clear();
+            } else {
+                another = true;
+                before = seen;
+            }
         }
         if (another && before.contains(kind))
             control->setKind(E::KindTrash);

@@ -230,7 +230,7 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
     for (SmartElement* control : controls) {
         if (control->kind() != E::KindTerms)
             continue;
-        if (isRequired(control, ownTexts(control, labels))) {
+        if (isRequired(control, labels)) {
             required << control;
             continue;
         }

@@ -77,14 +77,22 @@ public:
     // A person's name met again starts the fields of another person (a
     // repeated group: a second attendee): the kinds they repeat are left
     // alone. Other repeats are the member's own (a billing address beside
-    // the delivery address, a second e-mail).
-    void markRepeats(QList<SmartElement*>& controls);
+    // the delivery address, a second e-mail), and so is a name met again
+    // where its name or the texts before it ask for the member's billing,
+    // shipping or mailing address.
+    void markRepeats(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The control's name, or the texts before it, ask for the member's
+    // billing, shipping or mailing address.
+    bool asksOwnAddress(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // A bare "Name" beside a surname, with no first name, is the first name.
     void markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Short boxes right after a phone or fax box, with nothing but
     // separators between them, continue that number; a box right after a
     // first name takes the part of a name its own name says.
     void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The control's id and name with its title and placeholder: what names
+    // a box beside the labels of its row.
+    QString shownName(const SmartElement* control) const;
     // A box that takes one character holds an initial or a digit of a
     // number: whatever its name says, no other value fits it ("M.I." in a
     // box named for the address form).
@@ -94,7 +102,7 @@ public:
     // label); never a box that offers news or offers. A link alone tells
     // nothing: it may lead to the rules as well as to the offers.
     int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
-    static bool isRequired(SmartElement* control, const QList<const SmartLabel*>& own);
+    bool isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const;
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     int genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;

@@ -93,7 +93,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     markSingleCharacters(controls);
     markCardBlock(controls, labels);
     if (form() == SmartFormRegistration)
-        markRepeats(controls);
+        markRepeats(controls, labels);
 }
 
 } // namespace Vexal

@@ -37,8 +37,10 @@ constexpr int BookmarkFields = K::scope(1 << K::Fields, K::BookmarkForm);
 constexpr int DirectoryFields = K::scope(1 << K::Fields, K::DirectoryForm);
 constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryForm);
 
-// What a date part of a birthday needs around it.
+// What a date part of a birthday needs around it; a text box asks for it
+// in its own words (an age in years is no year).
 constexpr const char* birth = "birth|born|=dob|bday|=age";
+constexpr const char* birthItself = "birth|born|=dob|bday";
 
 // Rows of one group stand together; the first that answers decides, so a
 // row for one family or form of lookup stands before the general one.
@@ -97,9 +99,14 @@ const std::vector<K::Row>& table()
         {K::Answer, E::KindAnswer, Text, All, "answer"},
         // A part of a date is the birthday's only beside words of birth.
         // The month before the day: "bday_mm" holds "day" in its birth word.
+        // A text box names the birth itself ("Year of birth", "dobDay"):
+        // "Day phone" and "Year of graduation" are none.
         {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true},
         {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true},
         {K::BirthPart, E::KindBirthDay, Select, All, "~day|=dd", "", "", birth, true},
+        {K::BirthPart, E::KindBirthYear, Text, All, "~year|=yyyy|=yy", "", birthItself},
+        {K::BirthPart, E::KindBirthMonth, Text, All, "month|=mm", "", birthItself},
+        {K::BirthPart, E::KindBirthDay, Text, All, "~day|=dd", "", birthItself},
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
         // A phone's extension is no phone number, nor a code's suffix the
@@ -186,6 +193,9 @@ const std::vector<K::Row>& table()
         // A note about the marks of the fields a form must have, which is no
         // field's own label ("* Required fields").
         {K::RequiredNote, E::KindUndef, 0, All, "required|mandatory"},
+        // The member's own addresses a form asks for beside the first: where
+        // to bill, ship or mail to.
+        {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},
     };
     return rows;
 }
@@ -539,6 +549,14 @@ bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
             return true;
     }
     return false;
+}
+
+SmartKeywords::Hits SmartKeywords::wordsOf(Group group) const
+{
+    Hits all;
+    for (int i : m_groups.at(group))
+        all |= m_compiled[i].words;
+    return all;
 }
 
 QStringList SmartKeywords::words(Group group) const

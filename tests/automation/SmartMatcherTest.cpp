@@ -175,6 +175,11 @@ const Texts corpus[] = {
     {"plain", "BirthPart", Select, "bday_yyyy|dob_yy", "9c"},
     {"plain", "BirthPart", Select, "bday_mm", "10c"},
     {"plain", "BirthPart", Select, "dob_dd", "11c"},
+    {"plain", "BirthPart", Text, "Year of birth|Year born|dob_yyyy|bday_yy", "9c"},
+    {"plain", "BirthPart", Text, "Month of birth|Month born|dob_mm|bday_month", "10c"},
+    {"plain", "BirthPart", Text, "Day of birth|Day born|dob_dd|bday_dd", "11c"},
+    {"plain", "BirthPart", Text, "Day phone|Year of graduation", "0w"},
+    {"plain", "BirthPart", Text, "Age in years", "0wc"},
     {"plain", "Contact", Text, "Fax|faxNumber", "25"},
     {"plain", "Contact", Text, "Phone|Tel|Mobile", "24"},
     {"plain", "Contact", Text, "Phone ext|Phone extension|phoneExtn", "0w"},
@@ -247,6 +252,7 @@ const Texts corpus[] = {
     {"plain", "CommentBox", Area, "Comment|Message", "38"},
     {"plain", "Card", Any, "Card number|CC|CVV|CVC|CSC|Expiry|Exp. month|Holder", "38"},
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},
+    {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
 };
 
 K::Group groupNamed(const char* name)

@@ -85,7 +85,7 @@ private slots:
                "address-level1=20 pw=13 gender=6 vcode=28 tos=26 offers=27";
         QTest::newRow("forum sign-up in fieldsets") << "forum-vb.html" << "registration"
             << "username=12 password=13 passwordconfirm=13 email=14 emailconfirm=14 humanverify[input]=28 "
-               "month=10 day=11 year=0 referrername=0 cb_adminemail=27 cb_showemail=27 cb_rules_agree=26";
+               "month=10 day=11 year=9 referrername=0 cb_adminemail=27 cb_showemail=27 cb_rules_agree=26";
         QTest::newRow("login, code by its picture") << "login-image.html" << "login"
             << "login_name=12 login_pass=13 code=38 Enter=34 =28";
         QTest::newRow("login, code by its label") << "login-captcha.html" << "login"
@@ -145,6 +145,21 @@ private slots:
                         "<p>Card Number* <input id='card_number'></p>"
                         "<p>Security Code* <img src='/cvv.png' width='60' height='20'> <input name='ccSecurity'></p>")
             << "registration" << "em=14 card_firstNameOnCard=38 card_lastName=38 card_number=0 ccSecurity=38";
+        // Its fields run from the first to the last of the card's; a card's
+        // word that also starts the names of the address names the section.
+        QTest::newRow("a card holder's name between a card's fields")
+            << form.arg("<p>E-mail <input name='em'></p><p>Saved card <select id='saved-card'><option>x</option>"
+                        "</select></p><p>First name <input id='pay-first'></p><p>Last name <input id='pay-last'></p>"
+                        "<p>Card type <select id='card-type'><option>Visa</option></select></p>")
+            << "registration" << "em=14 saved-card=0 pay-first=38 pay-last=38 card-type=0";
+        QTest::newRow("a card's billing section")
+            << form.arg("<p>E-mail <input name='em'></p><p>Card number <input id='cc-num'></p>"
+                        "<p>Expiry <select id='cc-exp-month'><option>01</option></select></p>"
+                        "<p>First Name * <input id='cc_first_name'></p><p>Last Name * <input id='cc_last_name'></p>"
+                        "<p>Address <input id='cc_address1'></p><p>City <input id='cc_city'></p>"
+                        "<p><input type='checkbox' id='cc_store'> Store my card</p>")
+            << "registration"
+            << "em=14 cc-num=0 cc-exp-month=0 cc_first_name=1 cc_last_name=3 cc_address1=21 cc_city=19 cc_store=27";
         QTest::newRow("a form of a card alone is no sign-up")
             << form.arg("<p>Name on card <input name='holder'></p><p>Card number <input name='ccnum'></p>"
                         "<p>Security code <input name='cvv'></p>")
@@ -168,15 +183,26 @@ private slots:
                         "<p><input type='checkbox' name='promo'> Show my e-mail to <a href='/members'>members</a></p>"
                         "<p><input type='checkbox' name='news'> <a href='/news'>Weekly mail</a></p>"
                         "<p><input type='checkbox' name='tos'> I have read the <a href='/tos'>Terms of Service</a></p>"
-                        "<p><input type='checkbox' name='gift'> Gift wrap Required fields *</p>")
-            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=27";
+                        "<p><input type='checkbox' name='gift'> Gift wrap Required fields *</p>"
+                        "<p><input type='checkbox' name='same'> Same as above<br>Street <span>*</span><br>"
+                        "<input name='street'></p>")
+            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=27 same=27 street=21";
         // A second person's fields (a second attendee) are left alone; the
         // member's own second address is filled.
         QTest::newRow("repeated groups")
             << form.arg("<p>Name <input name='n1'></p><p>E-mail <input name='e1'></p><p>Street <input name='s1'></p>"
                         "<p>Billing street <input name='s2'></p>"
-                        "<p>Name <input name='n2'></p><p>E-mail <input name='e2'></p><p>Street <input name='s3'></p>")
-            << "registration" << "n1=4 e1=14 s1=21 s2=21 n2=38 e2=38 s3=38";
+                        "<p>Name <input name='n2'></p><p>E-mail <input name='e2'></p><p>Street <input name='s3'></p>"
+                        "<p>Phone <input name='ph'></p>")
+            << "registration" << "n1=4 e1=14 s1=21 s2=21 n2=38 e2=38 s3=38 ph=24";
+        // A name met again where the page asks for the member's billing,
+        // shipping or mailing address is the member's own.
+        QTest::newRow("billing and shipping addresses")
+            << form.arg("<p>First name <input name='billFirstName'></p><p>Last name <input name='billLastName'></p>"
+                        "<p>Street <input name='billStreet'></p><p>E-mail <input name='em'></p>"
+                        "<h4>Deliver to</h4><p>First name <input name='f2'></p><p>Last name <input name='l2'></p>"
+                        "<p>Street <input name='shipStreet'></p>")
+            << "registration" << "billFirstName=1 billLastName=3 billStreet=21 em=14 f2=1 l2=3 shipStreet=21";
         // A note box among an order's fields makes no comment form.
         QTest::newRow("an order that takes a note")
             << form.arg("<p>E-mail <input name='em'></p><p>Postcode <input name='pc'></p>"
@@ -246,6 +272,25 @@ private slots:
             << "registration"
             << "em=14 pay.creditCard.number=0 pay.creditCard.billingAddress.firstName=1 "
                "pay.creditCard.billingAddress.postalCode=23 customer[address][street]=21";
+        // Parts of a birthday asked in text boxes: by birth words of their
+        // own, or beside a part of the birthday under its label; a date part
+        // of another thing, or without birth words, stays empty.
+        QTest::newRow("birth asked in text boxes")
+            << form.arg("<p>E-mail <input name='em'></p><p>Date of Birth <select name='dobMonth'><option>Month"
+                        "</option><option>January</option></select> <input name='dobDay' value='Day (dd)' "
+                        "maxlength='2'> <input name='dobYear' maxlength='4'></p>"
+                        "<p>Day phone <input name='dayPhone'></p><p>Year of graduation <input name='grad'></p>")
+            << "registration" << "em=14 dobMonth=10 dobDay=11 dobYear=9 dayPhone=24 grad=0";
+        QTest::newRow("birth year alone")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Year of Birth:</td><td><input name='year' "
+                        "maxlength='4'></td></tr></table>")
+            << "registration" << "em=14 year=9";
+        QTest::newRow("a birthday by titles")
+            << form.arg("<p>E-mail <input name='em'></p><p>Birthday <select name='mm'><option>Month</option>"
+                        "</select><input title='Day' name='dd'><input title='Year' name='yyyy'></p>"
+                        "<p>Arrival <select name='am'><option>Month</option></select><input title='Day' "
+                        "name='ad'></p>")
+            << "registration" << "em=14 mm=10 dd=11 yyyy=9 am=0 ad=0";
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"
