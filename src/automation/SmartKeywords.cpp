@@ -63,9 +63,10 @@ const std::vector<K::Row>& table()
         // A code said plainly may also be one sent by text message or
         // printed on a card: it is the picture's only beside a picture.
         {K::Captcha, E::KindCaptcha, Text, All,
-         "private_key|captcha|image verification|visual verification|word verification|human verification|"
-         "image code|imagecode|imagestring|imagestamp|humanverify|characters you see|enter the characters|"
-         "characters shown|code shown|code in the image|code from the image|turing"},
+         "private_key|captcha|image verification|visual verification|word verification|word verify|"
+         "human verification|image code|imagecode|imagestring|imagestamp|humanverify|characters you see|"
+         "enter the characters|characters shown|code shown|code in the image|code from the image|what you see|"
+         "turing"},
         {K::Captcha, E::KindCaptcha, Text, All,
          "confirm code|confirmation code|verification code|verify code|security code|securitycode|seccode|"
          "enter the code",
@@ -190,6 +191,9 @@ const std::vector<K::Row>& table()
         // The fields of a payment card: its number, type, expiry, security
         // code and holder.
         {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
+        // A message about a wrong entry ("Invalid image code"), which asks
+        // for nothing.
+        {K::Message, E::KindUndef, 0, All, "invalid|incorrect|=wrong|=error|mismatch|not match|=try again"},
         // A note about the marks of the fields a form must have, which is no
         // field's own label ("* Required fields").
         {K::RequiredNote, E::KindUndef, 0, All, "required|mandatory"},

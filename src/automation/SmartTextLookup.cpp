@@ -85,7 +85,8 @@ bool SmartTextLookup::isCaptcha(const QString& text, int type)
 bool SmartTextLookup::asksPictureCode(SmartElement* control, const QString& text)
 {
     const int type = control->type();
-    if (!isCaptcha(text, type))
+    // A message about a wrong code asks for none.
+    if (!isCaptcha(text, type) || holds(K::Message, text))
         return false;
     const K::Row* row = m_keywords->answering(K::Captcha, hits(text), type, m_scope);
     return !row || !row->picture || SmartUtils::showsPicture(control->element());

@@ -52,7 +52,8 @@ public:
     bool isMessenger(const QString& text, int type);
 
     // Whether the text asks the control for the code of a picture: in words
-    // that say so, or in words of a code with a picture beside the control.
+    // that say so, or in words of a code with a picture beside the control;
+    // a message about a wrong entry ("Invalid image code") asks for none.
     bool asksPictureCode(SmartElement* control, const QString& text);
 
     // First, Middle or Last Name where the control's id or name says which

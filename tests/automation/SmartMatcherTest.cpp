@@ -133,7 +133,7 @@ const Texts corpus[] = {
      "Image verification|Visual verification|Word verification|Human verification|Security code|securitycode|"
      "seccode|Image code|imagecode|imagestring|imagestamp|humanverify|Type the characters you see|"
      "Enter the characters|Characters shown above|Enter the code|Code shown|Code in the image|"
-     "Code from the image|Turing test",
+     "Code from the image|Turing test|wordVerify|Enter what you see above",
      "28"},
     {"plain", "Captcha", Text, "Card security code|CVV security code|CVC security code", "0w"},
     {"plain", "Captcha", Text, "Card captcha|CVV image code", "28"},
@@ -252,6 +252,8 @@ const Texts corpus[] = {
     {"plain", "CommentBox", Area, "Comment|Message", "38"},
     {"plain", "Card", Any, "Card number|CC|CVV|CVC|CSC|Expiry|Exp. month|Holder", "38"},
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},
+    {"plain", "Message", Any, "Invalid image code|Incorrect code|Wrong code|Error|Mismatch|Codes do not match|Try again",
+     "0w"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
 };
 

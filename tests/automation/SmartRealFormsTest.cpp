@@ -139,6 +139,20 @@ private slots:
             << form.arg("<p>E-mail <input name='em'></p><p>Security code <img src='/c.png' width='60' height='20'> "
                         "<input name='sc'></p>")
             << "registration" << "em=14 sc=28";
+        // A message about a wrong picture code asks for none; a plain code
+        // needs a picture between the box and its neighbouring controls,
+        // one level up or more.
+        QTest::newRow("a picture code's message without a picture")
+            << form.arg("<p>E-mail <input name='em'></p><p>Code <input name='pc'> <span>Invalid image code</span></p>")
+            << "registration" << "em=14 pc=0";
+        QTest::newRow("a picture one level up")
+            << form.arg("<p>E-mail <input name='em'></p><p><img src='/c.png' width='60' height='20'></p>"
+                        "<p>Security code <input name='wv'></p>")
+            << "registration" << "em=14 wv=28";
+        QTest::newRow("a picture after a later control")
+            << form.arg("<p>E-mail <input name='em'></p><p>Security code <input name='sc'></p>"
+                        "<p>Phone <input name='ph'></p><p><img src='/c.png' width='60' height='20'></p>")
+            << "registration" << "em=14 sc=0 ph=24";
         QTest::newRow("a card's holder and code are no person or picture")
             << form.arg("<p>E-mail <input name='em'></p>"
                         "<p>First Name* <input id='card_firstNameOnCard'></p><p>Last Name* <input id='card_lastName'></p>"
