@@ -436,6 +436,19 @@ void SmartFieldLookup::lookupKinds(QList<SmartElement*>& controls, const QList<S
         if (control->kind() == E::KindUndef)
             control->setKind(kindFromLabelsAfter(control, labels));
     }
+    // A box with no label of its own reads the title it shows as a tip, else
+    // the text it shows inside until the user types.
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindUndef || control->type() != E::TypeText)
+            continue;
+        const PageElement& box = control->element();
+        for (const QString& text : {box.attribute(ConstSmart::attrTitle()), box.attribute(QStringLiteral("placeholder"))}) {
+            if (text.trimmed().isEmpty() || !Own::labelLike(text))
+                continue;
+            control->setKind(classify(control, text));
+            break;
+        }
+    }
 }
 
 int SmartFieldLookup::kindFromParent(SmartElement* control)

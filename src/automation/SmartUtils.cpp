@@ -230,8 +230,10 @@ PageElement SmartUtils::labelTarget(const PageElement& label)
         const PageElement found = dom->selectFirst(
             dom->documentOf(label),
             QStringLiteral("[id=\"%1\"]").arg(QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
+        // A LABEL for an element that is no control (the row of a date's
+        // boxes) names none of them: it labels the row.
         if (!found.isNull())
-            return found;
+            return isControl(found) ? found : PageElement();
     }
     return dom->selectFirst(label, ConstSmart::controlSelector());
 }

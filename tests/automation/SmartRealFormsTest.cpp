@@ -305,6 +305,14 @@ private slots:
                         "<p>Arrival <select name='am'><option>Month</option></select><input title='Day' "
                         "name='ad'></p>")
             << "registration" << "em=14 mm=10 dd=11 yyyy=9 am=0 ad=0";
+        // A LABEL for a group of boxes labels the row, not one box; a box
+        // with no label of its own reads its title as one.
+        QTest::newRow("a label for a group, and titles")
+            << form.arg("<div><label for='nm'>Name</label><div id='nm'><input title='First Name' name='firstname'>"
+                        "<input title='Last Name' name='secondname'></div></div><div><label for='bd'>Birthday</label>"
+                        "<div id='bd'><select name='mm'><option>- Select Month -</option><option>May</option>"
+                        "</select><input title='Day' name='dd'><input title='Year' name='yyyy'></div></div>")
+            << "registration" << "firstname=1 secondname=3 mm=10 dd=11 yyyy=9";
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"
