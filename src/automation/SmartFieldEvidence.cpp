@@ -166,11 +166,48 @@ int SmartFieldLookup::termsByEvidence(SmartElement* control, const QList<SmartLa
                 return E::KindTerms;
         }
     }
-    // In any wording or language: the form must have the box; never a box
-    // that offers news or offers, or names another thing.
+    // In any wording or language: the form must have the box, or its own
+    // label links to another document; never a box that offers news,
+    // offers or credit, or names another thing (a link to the members'
+    // list beside "Show my e-mail").
     if (keywords().holdsExclusion(K::Terms, E::KindTerms, words))
         return E::KindUndef;
-    return isRequired(control, labels) ? int(E::KindTerms) : int(E::KindUndef);
+    if (isRequired(control, labels))
+        return E::KindTerms;
+    if (keywords().holdsAny(K::News, words) || keywords().holdsAny(K::Mail, words))
+        return E::KindUndef;
+    return linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
+}
+
+bool SmartFieldLookup::linksAway(const QList<const SmartLabel*>& own)
+{
+    for (const SmartLabel* text : own) {
+        for (PageElement e = text->source(); !e.isNull(); e = e.parent()) {
+            if (SmartUtils::isControlTag(e.tagName()) || SmartUtils::isFormOrBody(e))
+                break;
+            if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
+                continue;
+            // A link within the page, or a script, shows no document of its own.
+            const QString href = e.attribute(QStringLiteral("href")).trimmed();
+            if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
+                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+bool SmartFieldLookup::speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const QList<const SmartLabel*> own = ownTexts(control, labels);
+    if (!own.isEmpty())
+        return true;
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    const K::Hits near = hitsOf(Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index));
+    return keywords().kind(K::Terms, near, control->type(), scope()) != E::KindUndef;
 }
 
 bool SmartFieldLookup::namesOtherDate(const QString& text) const
@@ -391,6 +428,34 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
             if ((part == E::KindMiddleName || part == E::KindLastName) && part != previous->kind())
                 control->setKind(part);
         }
+    }
+}
+
+bool SmartFieldLookup::showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const PageElement& box = control->element();
+    for (const char* attribute : {"placeholder", "title", "aria-label"}) {
+        if (!box.attribute(QLatin1String(attribute)).trimmed().isEmpty())
+            return false;
+    }
+    const int index = labelIndex(control, labels);
+    return index >= 0 && ownTexts(control, labels).isEmpty() && Own::textsBefore(labels, index).isEmpty()
+        && Own::ownTextsAfter(labels, index).isEmpty();
+}
+
+void SmartFieldLookup::markPasswordBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        if (control->type() != E::TypePassword)
+            continue;
+        SmartElement* previous = i > 0 ? controls.at(i - 1) : nullptr;
+        const bool retypes = previous && previous->type() == E::TypePassword && previous->kind() == E::KindPassword
+            && nextWithoutLabel(previous, control, labels);
+        if (control->kind() == E::KindUndef && retypes)
+            control->setKind(E::KindPassword);
+        else if (control->kind() == E::KindPassword && !retypes && showsNoWords(control, labels))
+            control->setKind(E::KindTrash);
     }
 }
 

@@ -213,10 +213,12 @@ void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<S
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     // A box its name calls the terms whose own label offers news or names
-    // another thing is what the label says.
+    // another thing is what the label says; one that shows the user no
+    // words about the terms is not ticked for them.
     for (SmartElement* control : controls) {
         if (control->kind() == E::KindTerms && control->type() == E::TypeCheckBox
-            && keywords().holdsExclusion(K::Terms, E::KindTerms, hitsOf(ownTexts(control, labels))))
+            && (keywords().holdsExclusion(K::Terms, E::KindTerms, hitsOf(ownTexts(control, labels)))
+                || !speaksOfTerms(control, labels)))
             control->setKind(E::KindUndef);
     }
     markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsByEvidence(control, labels); });
@@ -336,38 +338,41 @@ bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLa
     if (depth < 0)
         return false;
     const PageElement& list = chain.at(depth);
-    auto aboutCategories = [this](const QString& text) { return holds(K::CategoryList, text); };
-    if (aboutCategories(attributeText(control)))
-        return true;
-    // Its container, up to where other controls join: its name, id or
-    // class, or the legend of its fieldset.
+    // What the list as a whole is called: its container, up to where other
+    // controls join (its name, id or class, or the legend of its
+    // fieldset), and its heading (the texts before its first box that are
+    // not the previous control's).
+    QStringList names;
     for (int up = depth; up >= 0; --up) {
         const PageElement& e = chain.at(up);
         if (SmartUtils::isFormOrBody(e) || !m_boxLists->onlyBoxes(e))
             break;
-        if (aboutCategories(e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
-                            + QLatin1Char(' ') + e.attribute(QStringLiteral("class"))))
-            return true;
-        if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET"))
-            && aboutCategories(e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText()))
-            return true;
+        names << e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
+                + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
+        if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET")))
+            names << e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
     }
-    // Its heading: the texts before its first box that are not the
-    // previous control's.
     const int first = m_boxLists->of(list).first;
-    if (first < 0)
-        return false;
     int previous = first - 1;
     while (previous >= 0 && labels.at(previous)->isText())
         --previous;
-    for (int i = first - 1; i > previous; --i) {
+    for (int i = first - 1; first >= 0 && i > previous; --i) {
         const SmartLabel* text = labels.at(i);
         if (text->labelTarget().isNull()
-            && !Own::namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr)
-            && aboutCategories(text->text()))
-            return true;
+            && !Own::namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr))
+            names << text->text();
     }
-    return false;
+    // A list of the newsletters' topics offers news, whatever its boxes say.
+    K::Hits words;
+    for (const QString& name : names)
+        words |= hits(name);
+    if (keywords().holdsExclusion(K::CategoryList, E::KindCategory, words))
+        return false;
+    // The box's own name ("topic_sport"), else the list's.
+    auto aboutCategories = [this](const K::Hits& found) {
+        return keywords().kind(K::CategoryList, found, E::TypeCheckBox, scope()) != E::KindUndef;
+    };
+    return aboutCategories(hits(attributeText(control))) || aboutCategories(words);
 }
 
 void SmartFieldLookup::markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)

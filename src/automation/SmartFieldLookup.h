@@ -90,6 +90,12 @@ public:
     // separators between them, continue that number; a box right after a
     // first name takes the part of a name its own name says.
     void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A password box the page gives no words at all (no text between it and
+    // its neighbouring controls, no placeholder, no title, no name for
+    // readers) is a trap for a browser's filling: it is left alone. One
+    // right after a password box, with nothing between, retypes it.
+    void markPasswordBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    bool showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // The control's id and name with its title and placeholder: what names
     // a box beside the labels of its row.
     QString shownName(const SmartElement* control) const;
@@ -99,9 +105,17 @@ public:
     void markSingleCharacters(QList<SmartElement*>& controls);
     // A box is the terms when its own words say so, or, in any wording or
     // language, when the form must have it (required, a star on its own
-    // label); never a box that offers news or offers. A link alone tells
-    // nothing: it may lead to the rules as well as to the offers.
+    // label) or its own label links to another document with no word
+    // against it (news, mail, an offer, another thing); never a box that
+    // offers news, offers or credit. A link elsewhere on the page tells
+    // nothing of the box.
     int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // A text of the box's own label is or lies in a link to another
+    // document (not within the page, not a script).
+    static bool linksAway(const QList<const SmartLabel*>& own);
+    // The user reads words for the box: its own label (in any language), or
+    // words about the terms between it and its neighbouring controls.
+    bool speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const;
     bool isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const;
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;

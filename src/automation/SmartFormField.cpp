@@ -91,6 +91,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     }
     markSplitBoxes(controls, labels);
     markSingleCharacters(controls);
+    markPasswordBoxes(controls, labels);
     markCardBlock(controls, labels);
     if (form() == SmartFormRegistration)
         markRepeats(controls, labels);

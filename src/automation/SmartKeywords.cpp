@@ -49,11 +49,12 @@ const std::vector<K::Row>& table()
     static const std::vector<K::Row> rows{
         {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
         {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
-        // A box that offers news or offers is a preference, whatever else
-        // its label says ("I agree to receive the newsletter"). The first
-        // row speaks of the rules, the second only agrees to something.
-        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot"},
-        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot"},
+        // A box that offers news, offers or credit is a preference, whatever
+        // else its label says ("I agree to receive the newsletter", "Accept
+        // the terms of the credit plan"). The first row speaks of the rules,
+        // the second only agrees to something.
+        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot|credit|financ"},
+        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot|credit|financ"},
         {K::News, E::KindSpam, Check, All, "news"},
         {K::Password, E::KindPassword, Pass | Text, FieldsOnly, "password"},
         {K::Password, E::KindPassword, Pass, AttributesOnly, "pass|pswd"},
@@ -171,7 +172,8 @@ const std::vector<K::Row>& table()
         {K::DescriptionLimit, E::KindDescription, Text | Area, All, "~desc"},
         {K::LinkType, E::KindFreeUrl, Radio, All, "type"},
         {K::Free, E::KindFreeUrl, 0, All, "free"},
-        {K::CategoryList, E::KindCategory, Check, All, "categor|topic"},
+        // A list of the newsletters' topics is an offer of news.
+        {K::CategoryList, E::KindCategory, Check, All, "categor|topic", "news|subscri|mailing"},
         // The words of a date's parts, and the words a placeholder asks with.
         {K::DateWord, E::KindUndef, 0, All, "=year|=month|=day|=date"},
         {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},

@@ -143,6 +143,12 @@ private slots:
         QTest::newRow("topics in a fieldset")
             << "bookmark-topics.html"
             << "social" << QVariantMap() << smart << "topic_general?=true|topic_news?=false|digest?=false";
+        QTest::newRow("a category named by its value")
+            << "<body><form><p>Title <input name='a_title'></p><p>Categories</p><div><input type='checkbox' "
+               "name='cat[]' value='Sport' id='c1'> <label for='c1'>Sports and games</label><br><input "
+               "type='checkbox' name='cat[]' value='News' id='c2'> <label for='c2'>News and society</label></div>"
+               "<p>Article <textarea name='a_body'></textarea></p></form></body>"
+            << "article" << QVariantMap{{"Category", "sport"}} << smart << "c1?=true|c2?=false";
         QTest::newRow("categories in a list")
             << "directory-cats.html"
             << "directory" << QVariantMap{{"Category", "Computers"}} << smart << "c12?=true|c11?=false|agree?=true";

@@ -112,9 +112,10 @@ private slots:
             << "bf=1 bl=3 bc=38 b1=21 b2=22 bt=19 ph_a=24 ph_b=24 ph_c=24 be=14 dd=11 dob_m=10 dob_y=9 pw=13 cn=0 "
                "em=0 exp_year=0 cv=0 agb=26 news=27";
         // The service's own account name is its login, whatever service; a
-        // box whose label only links to a page is no terms, in any language.
+        // box whose own label links to another document is the terms, in
+        // any language.
         QTest::newRow("chat service sign-up") << "chat-signup.html" << "registration"
-            << "fn=1 ln=3 jid=12 p1=13 p2=13 rmail=14 paddr=21 pz=23 ok=27";
+            << "fn=1 ln=3 jid=12 p1=13 p2=13 rmail=14 paddr=21 pz=23 ok=26";
         // A comment form is no sign-up, however many fields it has.
         QTest::newRow("comment form beside a newsletter") << "blog-post.html" << "registration"
             << "nl_name=4 nl_mail=14";
@@ -126,6 +127,16 @@ private slots:
             << "social"
             << "link=0 headline=29 about=31 topic_general=32 topic_news=32 topic_tech=32 topic_sport=32 labels=30 "
                "digest=27";
+
+        // A list of the newsletters' topics offers news: no box of it is a
+        // category, whatever its topic.
+        QTest::newRow("newsletter topics")
+            << "<body><form><p><label for='u'>URL</label><input id='u' name='u'></p>"
+               "<p><label for='t'>Title</label><input id='t' name='t'></p>"
+               "<fieldset><legend>Newsletter topics</legend><label><input type='checkbox' name='nl_sport' "
+               "value='sport'> Sport</label><label><input type='checkbox' name='nl_tech' value='tech'> Tech</label>"
+               "</fieldset><p><label for='g'>Tags</label><input id='g' name='g'></p></form></body>"
+            << "social" << "u=15 t=29 nl_sport=27 nl_tech=27 g=30";
 
         // Forms as shops and services write them, one class of field a row:
         // a costly value goes only where the field's own text agrees.
@@ -199,8 +210,54 @@ private slots:
                         "<p><input type='checkbox' name='tos'> I have read the <a href='/tos'>Terms of Service</a></p>"
                         "<p><input type='checkbox' name='gift'> Gift wrap Required fields *</p>"
                         "<p><input type='checkbox' name='same'> Same as above<br>Street <span>*</span><br>"
-                        "<input name='street'></p>")
-            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=27 same=27 street=21";
+                        "<input name='street'></p>"
+                        "<p><input type='checkbox' name='nl' required> Send me the newsletter</p>")
+            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=27 same=27 street=21 nl=27";
+        // A link in the box's own label, with no word against it, is
+        // evidence in any language; a link elsewhere on the page is not.
+        QTest::newRow("a link in the box's own label")
+            << form.arg("<p>E-mail <input name='em'></p><p><label><input type='checkbox' name='ok'> Ik ga akkoord "
+                        "met de <a href='/voorwaarden'>voorwaarden</a></label></p>")
+            << "registration" << "em=14 ok=26";
+        QTest::newRow("a link elsewhere on the page")
+            << form.arg("<p>E-mail <input name='em'></p><p><input type='checkbox' name='ja'> Ja</p>"
+                        "<p>Lees de <a href='/voorwaarden'>voorwaarden</a></p>")
+            << "registration" << "em=14 ja=27";
+        // A box its name calls the terms needs words about them where the
+        // user reads it: with none of its own, or with words of an offer of
+        // credit, it is left alone.
+        QTest::newRow("a tick with no words of its own")
+            << form.arg("<p>E-mail <input name='em'></p><div><h3>Special financing</h3><p>Pay over 12 months "
+                        "with no interest.</p></div><div><input type='checkbox' name='planAcceptTerms'></div>")
+            << "registration" << "em=14 planAcceptTerms=27";
+        QTest::newRow("a tick offering credit, and terms in the cell before")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<p><input type='checkbox' name='planTerms'> Yes, open my store credit account</p>"
+                        "<table><tr><td>I agree to the terms of use</td><td><input type='checkbox' "
+                        "name='acceptTerms'></td></tr></table>")
+            << "registration" << "em=14 planTerms=27 acceptTerms=26";
+        // A password box the page gives no words at all (no text beside it,
+        // no placeholder, a blank title) is a trap for a browser's filling;
+        // one right after a password box repeats it. A placeholder naming
+        // another thing leaves a password box alone.
+        QTest::newRow("password boxes without words")
+            << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'><br>"
+                        "<input type='password' name='p2'></p><p>Card number <input name='cardnum'></p>"
+                        "<div><input type='password' name='password' title=' '></div>")
+            << "registration" << "em=14 pw=13 p2=13 cardnum=0 password=38";
+        QTest::newRow("a placeholder naming another thing")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<div><input type='password' name='pass2' placeholder='One time code from the app'></div>")
+            << "registration" << "em=14 pass2=38";
+        // A comment form asks no more than a commenter gives: four boxes
+        // at most beside its text area.
+        QTest::newRow("a comment form of four boxes")
+            << QStringLiteral("<body><form><p>Name <input name='cn'></p><p>E-mail <input name='ce'></p>"
+                              "<p>Website <input name='cw'></p><p>Subject <input name='cs'></p>"
+                              "<p>Comment <textarea name='comment'></textarea></p></form>"
+                              "<form><p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'>"
+                              "</p></form></body>")
+            << "registration" << "em=14 pw=13";
         // A second person's fields (a second attendee) are left alone; the
         // member's own second address is filled.
         QTest::newRow("repeated groups")
