@@ -130,21 +130,17 @@ bool SmartFieldLookup::isRequired(SmartElement* control, const QList<SmartLabel*
     if (index < 0)
         return false;
     // The star that marks a field the form must have, on the box's own
-    // label: the words nearest the box on either side, or a star right after
-    // them. A star after further words marks the field they label ("Same as
-    // above" then "Street *"); a note that says what the stars mean is none.
-    const QList<const SmartLabel*> own = ownTexts(control, labels);
-    for (int step : {1, -1}) {
-        bool worded = false;
-        for (int i = index + step; i >= 0 && i < labels.size() && own.contains(labels.at(i)); i += step) {
-            const QString text = labels.at(i)->text().trimmed();
-            const bool letters = Own::hasLetter(text);
-            if (letters && worded)
-                break;
-            worded = worded || letters;
-            if (text.endsWith(QLatin1Char('*')) && !holds(K::RequiredNote, text))
-                return true;
-        }
+    // label. A star right before a text box that runs on in the box's
+    // parent marks that box ("Same as above", then "Street *" and its box);
+    // a note that says what the stars mean is none.
+    const int next = Own::afterEnd(labels, index);
+    const bool nextTakesText = next < labels.size() && labels.at(next)->element().parent() == box.parent()
+        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeCheckBox
+        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeRadio;
+    for (const SmartLabel* text : ownTexts(control, labels)) {
+        if (text->text().trimmed().endsWith(QLatin1Char('*')) && !holds(K::RequiredNote, text->text())
+            && !(nextTakesText && text == labels.at(next - 1)))
+            return true;
     }
     return false;
 }
@@ -434,7 +430,7 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
 bool SmartFieldLookup::showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
     const PageElement& box = control->element();
-    for (const char* attribute : {"placeholder", "title", "aria-label"}) {
+    for (const char* attribute : {"placeholder", "title", "aria-label", "aria-labelledby"}) {
         if (!box.attribute(QLatin1String(attribute)).trimmed().isEmpty())
             return false;
     }
@@ -521,8 +517,10 @@ void SmartFieldLookup::markCardBlock(QList<SmartElement*>& controls, const QList
             section |= hits(attributeText(control)) & cardWords;
     }
     // A tick ("Save my card") or a choice of payment is no field of a card.
-    int first = -1;
-    int last = -1;
+    // The fields between two of a card's, a few in a row (its holder's
+    // names, its code), are the card's too; more are a section of their own
+    // (the member's contact details between a gift card and the payment).
+    int previous = -1;
     for (int i = 0; i < controls.size(); ++i) {
         SmartElement* control = controls.at(i);
         if (control->type() == E::TypeCheckBox || control->type() == E::TypeRadio)
@@ -530,15 +528,14 @@ void SmartFieldLookup::markCardBlock(QList<SmartElement*>& controls, const QList
         bool card = (hits(attributeText(control)) & cardWords & ~section).any();
         for (const SmartLabel* text : card ? QList<const SmartLabel*>() : ownLabel(control, labels))
             card = card || holds(K::Card, text->text());
-        if (card) {
-            first = first < 0 ? i : first;
-            last = i;
+        if (!card)
+            continue;
+        const int from = previous >= 0 && i - previous - 1 <= CardGap ? previous + 1 : i;
+        for (int j = from; j <= i; ++j) {
+            if (personOrCode(controls.at(j)->kind()))
+                controls.at(j)->setKind(E::KindTrash);
         }
-    }
-    // The fields between are the card's too (its code, its holder's name).
-    for (int i = qMax(first, 0); i <= last; ++i) {
-        if (personOrCode(controls.at(i)->kind()))
-            controls.at(i)->setKind(E::KindTrash);
+        previous = i;
     }
 }
 

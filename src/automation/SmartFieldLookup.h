@@ -71,9 +71,13 @@ public:
     // A choice list whose options name three countries or more is the
     // country, whatever its label ("Location").
     void markCountryLists(QList<SmartElement*>& controls);
-    // The fields of a payment card, from its first to its last, take
-    // nothing of the person or the account, nor a picture code.
+    // The fields of a payment card, and the few between two of them, take
+    // nothing of the person or the account, nor a picture code. A card's
+    // word that also starts the names of the address's fields names the
+    // section ("cc_city"), not a field of the card.
     void markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The most fields between two of a card's that are the card's too.
+    static constexpr int CardGap = 2;
     // A person's name met again starts the fields of another person (a
     // repeated group: a second attendee): the kinds they repeat are left
     // alone. Other repeats are the member's own (a billing address beside

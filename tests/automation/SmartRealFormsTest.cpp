@@ -177,6 +177,11 @@ private slots:
                         "</select></p><p>First name <input id='pay-first'></p><p>Last name <input id='pay-last'></p>"
                         "<p>Card type <select id='card-type'><option>Visa</option></select></p>")
             << "registration" << "em=14 saved-card=0 pay-first=38 pay-last=38 card-type=0";
+        QTest::newRow("contact details between a gift card and the payment")
+            << form.arg("<p>Gift card <input name='giftcard'></p><p>First name <input name='fn'></p>"
+                        "<p>Last name <input name='ln'></p><p>E-mail <input name='em'></p>"
+                        "<p>Card number <input name='cardnum'></p>")
+            << "registration" << "giftcard=0 fn=1 ln=3 em=14 cardnum=0";
         QTest::newRow("a card's billing section")
             << form.arg("<p>E-mail <input name='em'></p><p>Card number <input id='cc-num'></p>"
                         "<p>Expiry <select id='cc-exp-month'><option>01</option></select></p>"
@@ -213,6 +218,13 @@ private slots:
                         "<input name='street'></p>"
                         "<p><input type='checkbox' name='nl' required> Send me the newsletter</p>")
             << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=27 same=27 street=21 nl=27";
+        // Every box the form requires is ticked, also where a link parts its
+        // label from its star.
+        QTest::newRow("required boxes with links")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<p><input type='checkbox' name='t1'> I agree to the <a href='/terms'>Terms</a> *</p>"
+                        "<p><input type='checkbox' name='t2'> I agree to the <a href='/privacy'>Privacy policy</a> *</p>")
+            << "registration" << "em=14 t1=26 t2=26";
         // A link in the box's own label, with no word against it, is
         // evidence in any language; a link elsewhere on the page is not.
         QTest::newRow("a link in the box's own label")
