@@ -138,6 +138,8 @@ const std::vector<K::Row>& table()
         {K::NamePart, E::KindFullName, 0, All, "full|real", "", "name"},
         {K::NamePart, E::KindScreenName, 0, All, "screen|display", "", "name"},
         {K::NamePart, E::KindUser, 0, All, "your", "", "name"},
+        // A middle initial needs no "name" ("M.I.", "shipAddressMI").
+        {K::Initial, E::KindMiddleName, 0, All, "middle initial|m i|=mi"},
         // Parts of a name said alone, as sub-labels of a split name say them.
         {K::NameWord, E::KindFirstName, 0, All, "=first|=given|=forename"},
         {K::NameWord, E::KindMiddleName, 0, All, "=middle|=initial"},

@@ -258,6 +258,9 @@ int SmartTextLookup::userKind(const QString& text, const QString& second, bool f
 
 int SmartTextLookup::nameKind(const QString& text)
 {
+    const int initial = kindOf(K::Initial, text);
+    if (initial != E::KindUndef)
+        return initial;
     const bool name = holds(K::Name, text);
     if (name) {
         // A part ("First name"), else some name of the user ("Your name",

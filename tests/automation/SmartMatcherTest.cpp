@@ -206,6 +206,8 @@ const Texts corpus[] = {
     {"plain", "NamePart", Any, "Business name", "0"},
     {"plain", "NamePart", Any, "Your name", "39"},
     {"plain", "NamePart", Any, "First|Middle|Last|Given|Family|Full|Screen|Your", "0w"},
+    {"plain", "Initial", Any, "Middle initial|M.I.|MI|shipAddressMI", "2"},
+    {"plain", "Initial", Any, "Mile|Miami", "0"},
     {"plain", "NameWord", Any, "first|given|forename", "1"},
     {"plain", "NameWord", Any, "middle|initial", "2"},
     {"plain", "NameWord", Any, "last|family|surname", "3"},

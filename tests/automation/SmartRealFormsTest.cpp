@@ -320,9 +320,14 @@ private slots:
             << "registration" << "em=14 pw=13 shipAddressNickname=0";
         QTest::newRow("a box of one character takes an initial only")
             << form.arg("<p>First name <input id='shipAddressFirstName'></p>"
-                        "<p>M.I. <input id='shipAddressMI' maxlength='1'></p>"
+                        "<p>Type <input id='shipAddressType' maxlength='1'></p>"
                         "<p>Street <input id='shipAddressStreet'></p>")
-            << "registration" << "shipAddressFirstName=1 shipAddressMI=0 shipAddressStreet=21";
+            << "registration" << "shipAddressFirstName=1 shipAddressType=0 shipAddressStreet=21";
+        QTest::newRow("a middle initial in an address form")
+            << form.arg("<p>First name <input id='shipAddressFirstName'></p>"
+                        "<p>M.I. <input id='shipAddressMI'></p><p>Last name <input id='shipAddressLast'></p>"
+                        "<p>Street <input id='shipAddressStreet'></p>")
+            << "registration" << "shipAddressFirstName=1 shipAddressMI=2 shipAddressLast=3 shipAddressStreet=21";
         QTest::newRow("extensions of a number")
             << form.arg("<p>E-mail <input name='em'></p><p>Phone <input name='phone' maxlength='12'> "
                         "<input name='phoneEx' maxlength='5'></p><p>ZIP <input name='zip' maxlength='5'> - "
