@@ -316,8 +316,8 @@ private slots:
         // number, the month of a birthday, a second address line.
         QTest::newRow("an address's nickname is no login")
             << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
-                        "<p>Address nickname <input id='shipAddressNickname'></p>")
-            << "registration" << "em=14 pw=13 shipAddressNickname=0";
+                        "<p>Address nickname <input id='nickName'></p>")
+            << "registration" << "em=14 pw=13 nickName=38";
         QTest::newRow("a box of one character takes an initial only")
             << form.arg("<p>First name <input id='shipAddressFirstName'></p>"
                         "<p>Type <input id='shipAddressType' maxlength='1'></p>"
