@@ -467,9 +467,10 @@ void SmartFieldLookup::markSingleCharacters(QList<SmartElement*>& controls)
     for (SmartElement* control : controls) {
         const int kind = control->kind();
         if (control->type() != E::TypeText || kind == E::KindMiddleName || kind == E::KindPhone
-            || kind == E::KindFax || control->element().attribute(QStringLiteral("maxlength")).trimmed() != QLatin1String("1"))
+            || kind == E::KindFax)
             continue;
-        control->setKind(E::KindUndef);
+        if (control->element().attribute(QStringLiteral("maxlength")).trimmed() == QLatin1String("1"))
+            control->setKind(E::KindUndef);
     }
 }
 

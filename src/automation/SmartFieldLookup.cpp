@@ -447,7 +447,8 @@ void SmartFieldLookup::lookupKinds(QList<SmartElement*>& controls, const QList<S
         if (control->kind() != E::KindUndef || control->type() != E::TypeText)
             continue;
         const PageElement& box = control->element();
-        for (const QString& text : {box.attribute(ConstSmart::attrTitle()), box.attribute(QStringLiteral("placeholder"))}) {
+        const QString title = box.attribute(ConstSmart::attrTitle());
+        for (const QString& text : {title, box.attribute(QStringLiteral("placeholder"))}) {
             if (text.trimmed().isEmpty() || !Own::labelLike(text))
                 continue;
             control->setKind(classify(control, text));

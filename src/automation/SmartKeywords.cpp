@@ -111,10 +111,10 @@ const std::vector<K::Row>& table()
         {K::BirthPart, E::KindBirthDay, Text, All, "~day|=dd", "", birthItself},
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
-        // A phone's extension is no phone number, nor a code's suffix the
-        // code ("zipExtn", "ZIP+4 suffix").
+        // A phone's extension is no phone number.
         {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|=extn|extension"},
-        // A file's name may list ".zip" among its kinds.
+        // A file's name may list ".zip" among its kinds; the suffix of a
+        // ZIP code ("zipExtn", "ZIP+4 suffix") is no code of its own.
         {K::Contact, E::KindZipCode, Text, All, "postal", "postal address|=ext|=extn|extension|suffix"},
         {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file|=ext|=extn|extension|suffix"},
         {K::Contact, E::KindState, Text, All, "state|province|county"},

@@ -139,7 +139,7 @@ bool SmartUtils::isHoneypot(const PageElement& element)
 
 bool SmartUtils::isDecoration(const PageElement& element)
 {
-    if (!equalsNoCase(element.tagName(), ConstSmart::tagInput()) || element.hasAttribute(ConstSmart::attrName()))
+    if (element.hasAttribute(ConstSmart::attrName()) || SmartElement::typeOf(element) != SmartElement::TypeText)
         return false;
     const QString role = element.attribute(QStringLiteral("role")).trimmed();
     return element.hasAttribute(QStringLiteral("readonly")) || element.hasAttribute(QStringLiteral("disabled"))

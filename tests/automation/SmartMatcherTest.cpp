@@ -257,8 +257,8 @@ const Texts corpus[] = {
     {"plain", "CommentBox", Area, "Comment|Message", "38"},
     {"plain", "Card", Any, "Card number|CC|CVV|CVC|CSC|Expiry|Exp. month|Holder", "38"},
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},
-    {"plain", "Message", Any, "Invalid image code|Incorrect code|Wrong code|Error|Mismatch|Codes do not match|Try again",
-     "0w"},
+    {"plain", "Message", Any,
+     "Invalid image code|Incorrect code|Wrong code|Error|Mismatch|Codes do not match|Try again", "0w"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
 };
 

@@ -223,7 +223,8 @@ private slots:
         QTest::newRow("required boxes with links")
             << form.arg("<p>E-mail <input name='em'></p>"
                         "<p><input type='checkbox' name='t1'> I agree to the <a href='/terms'>Terms</a> *</p>"
-                        "<p><input type='checkbox' name='t2'> I agree to the <a href='/privacy'>Privacy policy</a> *</p>")
+                        "<p><input type='checkbox' name='t2'> I agree to the <a href='/privacy'>Privacy policy</a> *"
+                        "</p>")
             << "registration" << "em=14 t1=26 t2=26";
         // A link in the box's own label, with no word against it, is
         // evidence in any language; a link elsewhere on the page is not.
