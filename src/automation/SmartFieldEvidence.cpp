@@ -542,7 +542,8 @@ void SmartFieldLookup::markCardBlock(QList<SmartElement*>& controls, const QList
 
 bool SmartFieldLookup::asksOwnAddress(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    if (holds(K::OwnAddress, attributeText(control)))
+    // The whole name: the groups of a path ("billing[first]") say it too.
+    if (holds(K::OwnAddress, control->id() + QLatin1Char(' ') + control->name()))
         return true;
     const int index = labelIndex(control, labels);
     for (const SmartLabel* text : index < 0 ? QList<const SmartLabel*>() : Own::textsBefore(labels, index)) {

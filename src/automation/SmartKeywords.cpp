@@ -55,7 +55,10 @@ const std::vector<K::Row>& table()
         // the second only agrees to something.
         {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot|credit|financ"},
         {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot|credit|financ"},
-        {K::News, E::KindSpam, Check, All, "news"},
+        // News, and the other things a box may ask to have sent or kept
+        // ("Text me updates", "Keep me signed in"): a preference, never the
+        // rules it may link to.
+        {K::News, E::KindSpam, Check, All, "news|=update|=alert|remember|signed in|logged in"},
         {K::Password, E::KindPassword, Pass | Text, FieldsOnly, "password"},
         {K::Password, E::KindPassword, Pass, AttributesOnly, "pass|pswd"},
         {K::Password, E::KindPassword, Pass, PlainOnly, "password"},

@@ -126,6 +126,7 @@ const Texts corpus[] = {
     {"plain", "Terms", Check, "I accept the store credit|I agree to financing", "0w"},
     {"plain", "Terms", Check, "Determine", "0"},
     {"plain", "News", Check, "Send me news|newsletter", "27"},
+    {"plain", "News", Check, "Text me updates|Price alert|Remember me|Keep me signed in|Stay logged in", "27"},
     {"field", "Password", Text, "Password|Retype password", "13"},
     {"attribute", "Password", Pass, "pass|user_pswd", "13"},
     {"attribute", "Password", Text, "pass", "0w"},

@@ -232,10 +232,12 @@ private slots:
             << form.arg("<p>E-mail <input name='em'></p><p><label><input type='checkbox' name='ok'> Ik ga akkoord "
                         "met de <a href='/voorwaarden'>voorwaarden</a></label></p>")
             << "registration" << "em=14 ok=26";
-        QTest::newRow("a link elsewhere on the page")
+        QTest::newRow("a link elsewhere on the page, or beside a preference")
             << form.arg("<p>E-mail <input name='em'></p><p><input type='checkbox' name='ja'> Ja</p>"
-                        "<p>Lees de <a href='/voorwaarden'>voorwaarden</a></p>")
-            << "registration" << "em=14 ja=27";
+                        "<p>Lees de <a href='/voorwaarden'>voorwaarden</a></p>"
+                        "<p><input type='checkbox' name='rm'> Keep me signed in (<a href='/help'>what's this?</a>)</p>"
+                        "<p><input type='checkbox' name='up'> Text me <a href='/sms'>updates</a></p>")
+            << "registration" << "em=14 ja=27 rm=27 up=27";
         // A box its name calls the terms needs words about them where the
         // user reads it: with none of its own, or with words of an offer of
         // credit, it is left alone.
@@ -285,8 +287,9 @@ private slots:
             << form.arg("<p>First name <input name='billFirstName'></p><p>Last name <input name='billLastName'></p>"
                         "<p>Street <input name='billStreet'></p><p>E-mail <input name='em'></p>"
                         "<h4>Deliver to</h4><p>First name <input name='f2'></p><p>Last name <input name='l2'></p>"
-                        "<p>Street <input name='shipStreet'></p>")
-            << "registration" << "billFirstName=1 billLastName=3 billStreet=21 em=14 f2=1 l2=3 shipStreet=21";
+                        "<p>Street <input name='shipStreet'></p><p>First name <input name='billing[first]'></p>")
+            << "registration"
+            << "billFirstName=1 billLastName=3 billStreet=21 em=14 f2=1 l2=3 shipStreet=21 billing[first]=1";
         // A note box among an order's fields makes no comment form.
         QTest::newRow("an order that takes a note")
             << form.arg("<p>E-mail <input name='em'></p><p>Postcode <input name='pc'></p>"
