@@ -46,11 +46,6 @@ int SmartAttributeLookup::descriptionKind(const QString& text, int type)
     return kindOf(SmartKeywords::DescriptionLimit, text, type);
 }
 
-QString SmartAttributeLookup::attributeText(const SmartElement* control)
-{
-    return QStringLiteral("%1 %2").arg(control->id(), control->name());
-}
-
 void SmartAttributeLookup::writeLog(SmartLog* report)
 {
     report->writeKindSection(m_elements, QStringLiteral("Elements"));

@@ -20,9 +20,6 @@ public:
     // Takes the controls and sets the kind of each.
     void classifyElements(QList<SmartElement*>& controls);
 
-    // "%1 %2" of the control's id and name.
-    static QString attributeText(const SmartElement* control);
-
 protected:
     void writeLog(SmartLog* report) override;
 

@@ -29,11 +29,6 @@ bool isBirthPart(int kind)
     return kind == E::KindBirthYear || kind == E::KindBirthMonth || kind == E::KindBirthDay;
 }
 
-QString attributeText(const SmartElement* control)
-{
-    return control->id() + QLatin1Char(' ') + control->name();
-}
-
 } // namespace
 
 int SmartFieldLookup::labelKind(SmartElement* control, const QString& text)
@@ -125,18 +120,26 @@ void SmartFieldLookup::weighOwnLabels(QList<SmartElement*>& controls, const QLis
     }
 }
 
-bool SmartFieldLookup::isRequired(SmartElement* control, const QList<const SmartLabel*>& own)
+bool SmartFieldLookup::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
     const PageElement& box = control->element();
     if (box.hasAttribute(QStringLiteral("required"))
         || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")), QStringLiteral("true")))
         return true;
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return false;
     // The star that marks a field the form must have, on the box's own
-    // label: a note that says what the stars mean is none.
-    const SmartKeywords& words = SmartKeywords::standard();
-    for (const SmartLabel* text : own) {
-        if (text->text().trimmed().endsWith(QLatin1Char('*'))
-            && !words.holdsAny(K::RequiredNote, words.scan(text->text())))
+    // label. A star right before a text box that runs on in the box's
+    // parent marks that box ("Same as above", then "Street *" and its box);
+    // a note that says what the stars mean is none.
+    const int next = Own::afterEnd(labels, index);
+    const bool nextTakesText = next < labels.size() && labels.at(next)->element().parent() == box.parent()
+        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeCheckBox
+        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeRadio;
+    for (const SmartLabel* text : ownTexts(control, labels)) {
+        if (text->text().trimmed().endsWith(QLatin1Char('*')) && !holds(K::RequiredNote, text->text())
+            && !(nextTakesText && text == labels.at(next - 1)))
             return true;
     }
     return false;
@@ -159,11 +162,48 @@ int SmartFieldLookup::termsByEvidence(SmartElement* control, const QList<SmartLa
                 return E::KindTerms;
         }
     }
-    // In any wording or language: the form must have the box; never a box
-    // that offers news or offers, or names another thing.
+    // In any wording or language: the form must have the box, or its own
+    // label links to another document; never a box that offers news,
+    // offers or credit, or names another thing (a link to the members'
+    // list beside "Show my e-mail").
     if (keywords().holdsExclusion(K::Terms, E::KindTerms, words))
         return E::KindUndef;
-    return isRequired(control, own) ? int(E::KindTerms) : int(E::KindUndef);
+    if (isRequired(control, labels))
+        return E::KindTerms;
+    if (keywords().holdsAny(K::News, words) || keywords().holdsAny(K::Mail, words))
+        return E::KindUndef;
+    return linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
+}
+
+bool SmartFieldLookup::linksAway(const QList<const SmartLabel*>& own)
+{
+    for (const SmartLabel* text : own) {
+        for (PageElement e = text->source(); !e.isNull(); e = e.parent()) {
+            if (SmartUtils::isControlTag(e.tagName()) || SmartUtils::isFormOrBody(e))
+                break;
+            if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
+                continue;
+            // A link within the page, or a script, shows no document of its own.
+            const QString href = e.attribute(QStringLiteral("href")).trimmed();
+            if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
+                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+bool SmartFieldLookup::speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const QList<const SmartLabel*> own = ownTexts(control, labels);
+    if (!own.isEmpty())
+        return true;
+    const int index = labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    const K::Hits near = hitsOf(Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index));
+    return keywords().kind(K::Terms, near, control->type(), scope()) != E::KindUndef;
 }
 
 bool SmartFieldLookup::namesOtherDate(const QString& text) const
@@ -340,8 +380,18 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
         SmartElement* previous = controls.at(i - 1);
         SmartElement* control = controls.at(i);
         if ((control->kind() != E::KindUndef && control->kind() != previous->kind())
-            || previous->type() != E::TypeText || control->type() != E::TypeText
-            || !nextWithoutLabel(previous, control, labels))
+            || control->type() != E::TypeText || !nextWithoutLabel(previous, control, labels))
+            continue;
+        // A box beside a part of the birthday (a choice list or a box) that
+        // names a part of a date ("dd", "Year") by its name, title or
+        // placeholder is another part.
+        if (isBirthPart(previous->kind()) && control->kind() == E::KindUndef) {
+            const int part = keywords().kind(K::BirthPart, hits(shownName(control)), K::AnyType, scope());
+            if (part != E::KindUndef && part != previous->kind())
+                control->setKind(part);
+            continue;
+        }
+        if (previous->type() != E::TypeText)
             continue;
         // A phone over short boxes in one parent (their names may say so
         // too: "fax_a", "fax_b").
@@ -349,6 +399,21 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
             && Own::continuesNumber(labels, labelIndex(previous, labels), labelIndex(control, labels))) {
             control->setKind(previous->kind());
             control->setContinuesPrevious(true);
+            continue;
+        }
+        // A shorter box after a whole number that does not continue it is
+        // its extension or suffix ("phoneEx", the ZIP+4 suffix).
+        if (control->kind() == previous->kind()
+            && (control->kind() == E::KindPhone || control->kind() == E::KindFax || control->kind() == E::KindZipCode)
+            && Own::suffixOf(labels, labelIndex(previous, labels), labelIndex(control, labels))) {
+            control->setKind(E::KindTrash);
+            continue;
+        }
+        // A box right under the street, with no label of its own, holds the
+        // rest of the address.
+        if (previous->kind() == E::KindAddress
+            && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)) {
+            control->setKind(E::KindAddressDetails);
             continue;
         }
         // A name over two boxes under one "Name": the box's own name tells
@@ -359,6 +424,53 @@ void SmartFieldLookup::markSplitBoxes(QList<SmartElement*>& controls, const QLis
             if ((part == E::KindMiddleName || part == E::KindLastName) && part != previous->kind())
                 control->setKind(part);
         }
+    }
+}
+
+bool SmartFieldLookup::showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const PageElement& box = control->element();
+    for (const char* attribute : {"placeholder", "title", "aria-label", "aria-labelledby"}) {
+        if (!box.attribute(QLatin1String(attribute)).trimmed().isEmpty())
+            return false;
+    }
+    const int index = labelIndex(control, labels);
+    return index >= 0 && ownTexts(control, labels).isEmpty() && Own::textsBefore(labels, index).isEmpty()
+        && Own::ownTextsAfter(labels, index).isEmpty();
+}
+
+void SmartFieldLookup::markPasswordBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        if (control->type() != E::TypePassword)
+            continue;
+        SmartElement* previous = i > 0 ? controls.at(i - 1) : nullptr;
+        const bool retypes = previous && previous->type() == E::TypePassword && previous->kind() == E::KindPassword
+            && nextWithoutLabel(previous, control, labels);
+        if (control->kind() == E::KindUndef && retypes)
+            control->setKind(E::KindPassword);
+        else if (control->kind() == E::KindPassword && !retypes && showsNoWords(control, labels))
+            control->setKind(E::KindTrash);
+    }
+}
+
+QString SmartFieldLookup::shownName(const SmartElement* control) const
+{
+    const PageElement& box = control->element();
+    return attributeText(control) + QLatin1Char(' ') + box.attribute(ConstSmart::attrTitle()) + QLatin1Char(' ')
+        + box.attribute(QStringLiteral("placeholder"));
+}
+
+void SmartFieldLookup::markSingleCharacters(QList<SmartElement*>& controls)
+{
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        if (control->type() != E::TypeText || kind == E::KindMiddleName || kind == E::KindPhone
+            || kind == E::KindFax)
+            continue;
+        if (control->element().attribute(QStringLiteral("maxlength")).trimmed() == QLatin1String("1"))
+            control->setKind(E::KindUndef);
     }
 }
 
@@ -379,6 +491,12 @@ void SmartFieldLookup::markCountryLists(QList<SmartElement*>& controls)
 
 namespace {
 
+bool isAddressPart(int kind)
+{
+    return kind == E::KindAddress || kind == E::KindAddressDetails || kind == E::KindCity || kind == E::KindState
+        || kind == E::KindZipCode || kind == E::KindCountry || kind == E::KindPhone;
+}
+
 // What never goes into a payment card's fields: the person, the account,
 // a picture code.
 bool personOrCode(int kind)
@@ -391,23 +509,51 @@ bool personOrCode(int kind)
 
 void SmartFieldLookup::markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    QVector<bool> card(controls.size(), false);
+    // A card's word that starts the names of the address's fields too
+    // ("cc_city", "cc_postal_code") names the section, not a card's field.
+    const K::Hits cardWords = keywords().wordsOf(K::Card);
+    K::Hits section;
+    for (const SmartElement* control : controls) {
+        if (isAddressPart(control->kind()))
+            section |= hits(attributeText(control)) & cardWords;
+    }
+    // A tick ("Save my card") or a choice of payment is no field of a card.
+    // The fields between two of a card's, a few in a row (its holder's
+    // names, its code), are the card's too; more are a section of their own
+    // (the member's contact details between a gift card and the payment).
+    int previous = -1;
     for (int i = 0; i < controls.size(); ++i) {
         SmartElement* control = controls.at(i);
-        card[i] = holds(K::Card, attributeText(control));
-        for (const SmartLabel* text : card.at(i) ? QList<const SmartLabel*>() : ownLabel(control, labels))
-            card[i] = card.at(i) || holds(K::Card, text->text());
-    }
-    // A field between two fields of a card is the card's too (its code, its
-    // holder's name).
-    for (int i = 0; i < controls.size(); ++i) {
-        const bool inBlock = card.at(i) || (i > 0 && i + 1 < controls.size() && card.at(i - 1) && card.at(i + 1));
-        if (inBlock && personOrCode(controls.at(i)->kind()))
-            controls.at(i)->setKind(E::KindTrash);
+        if (control->type() == E::TypeCheckBox || control->type() == E::TypeRadio)
+            continue;
+        bool card = (hits(attributeText(control)) & cardWords & ~section).any();
+        for (const SmartLabel* text : card ? QList<const SmartLabel*>() : ownLabel(control, labels))
+            card = card || holds(K::Card, text->text());
+        if (!card)
+            continue;
+        const int from = previous >= 0 && i - previous - 1 <= CardGap ? previous + 1 : i;
+        for (int j = from; j <= i; ++j) {
+            if (personOrCode(controls.at(j)->kind()))
+                controls.at(j)->setKind(E::KindTrash);
+        }
+        previous = i;
     }
 }
 
-void SmartFieldLookup::markRepeats(QList<SmartElement*>& controls)
+bool SmartFieldLookup::asksOwnAddress(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    // The whole name: the groups of a path ("billing[first]") say it too.
+    if (holds(K::OwnAddress, control->id() + QLatin1Char(' ') + control->name()))
+        return true;
+    const int index = labelIndex(control, labels);
+    for (const SmartLabel* text : index < 0 ? QList<const SmartLabel*>() : Own::textsBefore(labels, index)) {
+        if (holds(K::OwnAddress, text->text()))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldLookup::markRepeats(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     // A person's name met again starts another person's fields (a second
     // attendee): what they repeat of the kinds before them is left alone.
@@ -422,8 +568,13 @@ void SmartFieldLookup::markRepeats(QList<SmartElement*>& controls)
             continue;
         const bool name = kind == E::KindFirstName || kind == E::KindLastName || kind == E::KindFullName;
         if (!another && name && seen.contains(kind)) {
-            another = true;
-            before = seen;
+            // The member's second address starts a group of its own.
+            if (asksOwnAddress(control, labels)) {
+                seen.clear();
+            } else {
+                another = true;
+                before = seen;
+            }
         }
         if (another && before.contains(kind))
             control->setKind(E::KindTrash);

@@ -147,7 +147,7 @@ int SmartFieldLookup::termsAfter(SmartElement* control, const QList<SmartLabel*>
 
 int SmartFieldLookup::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    const QString attributes = control->id() + QLatin1Char(' ') + control->name();
+    const QString attributes = attributeText(control);
     const int byAttributes = keywords().rank(K::Terms, hits(attributes), control->type(), scope());
     const int byLabel = keywords().rank(K::Terms, hitsOf(ownTexts(control, labels)), control->type(), scope());
     if (byLabel == 0)
@@ -172,7 +172,6 @@ int SmartFieldLookup::birthKind(SmartElement* control)
 
 bool SmartFieldLookup::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels)
 {
-    const int type = control->type();
     const int index = labelIndex(control, labels);
     if (index < 0)
         return false;
@@ -214,10 +213,12 @@ void SmartFieldLookup::markCaptcha(QList<SmartElement*>& controls, const QList<S
 void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     // A box its name calls the terms whose own label offers news or names
-    // another thing is what the label says.
+    // another thing is what the label says; one that shows the user no
+    // words about the terms is not ticked for them.
     for (SmartElement* control : controls) {
         if (control->kind() == E::KindTerms && control->type() == E::TypeCheckBox
-            && keywords().holdsExclusion(K::Terms, E::KindTerms, hitsOf(ownTexts(control, labels))))
+            && (keywords().holdsExclusion(K::Terms, E::KindTerms, hitsOf(ownTexts(control, labels)))
+                || !speaksOfTerms(control, labels)))
             control->setKind(E::KindUndef);
     }
     markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) { return termsByEvidence(control, labels); });
@@ -231,7 +232,7 @@ void SmartFieldLookup::markTerms(QList<SmartElement*>& controls, const QList<Sma
     for (SmartElement* control : controls) {
         if (control->kind() != E::KindTerms)
             continue;
-        if (isRequired(control, ownTexts(control, labels))) {
+        if (isRequired(control, labels)) {
             required << control;
             continue;
         }
@@ -337,38 +338,41 @@ bool SmartFieldLookup::inCategoryList(SmartElement* control, const QList<SmartLa
     if (depth < 0)
         return false;
     const PageElement& list = chain.at(depth);
-    auto aboutCategories = [this](const QString& text) { return holds(K::CategoryList, text); };
-    if (aboutCategories(control->id() + QLatin1Char(' ') + control->name()))
-        return true;
-    // Its container, up to where other controls join: its name, id or
-    // class, or the legend of its fieldset.
+    // What the list as a whole is called: its container, up to where other
+    // controls join (its name, id or class, or the legend of its
+    // fieldset), and its heading (the texts before its first box that are
+    // not the previous control's).
+    QStringList names;
     for (int up = depth; up >= 0; --up) {
         const PageElement& e = chain.at(up);
         if (SmartUtils::isFormOrBody(e) || !m_boxLists->onlyBoxes(e))
             break;
-        if (aboutCategories(e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
-                            + QLatin1Char(' ') + e.attribute(QStringLiteral("class"))))
-            return true;
-        if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET"))
-            && aboutCategories(e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText()))
-            return true;
+        names << e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
+                + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
+        if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET")))
+            names << e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
     }
-    // Its heading: the texts before its first box that are not the
-    // previous control's.
     const int first = m_boxLists->of(list).first;
-    if (first < 0)
-        return false;
     int previous = first - 1;
     while (previous >= 0 && labels.at(previous)->isText())
         --previous;
-    for (int i = first - 1; i > previous; --i) {
+    for (int i = first - 1; first >= 0 && i > previous; --i) {
         const SmartLabel* text = labels.at(i);
         if (text->labelTarget().isNull()
-            && !Own::namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr)
-            && aboutCategories(text->text()))
-            return true;
+            && !Own::namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr))
+            names << text->text();
     }
-    return false;
+    // A list of the newsletters' topics offers news, whatever its boxes say.
+    K::Hits words;
+    for (const QString& name : names)
+        words |= hits(name);
+    if (keywords().holdsExclusion(K::CategoryList, E::KindCategory, words))
+        return false;
+    // The box's own name ("topic_sport"), else the list's.
+    auto aboutCategories = [this](const K::Hits& found) {
+        return keywords().kind(K::CategoryList, found, E::TypeCheckBox, scope()) != E::KindUndef;
+    };
+    return aboutCategories(hits(attributeText(control))) || aboutCategories(words);
 }
 
 void SmartFieldLookup::markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -436,6 +440,20 @@ void SmartFieldLookup::lookupKinds(QList<SmartElement*>& controls, const QList<S
     for (SmartElement* control : controls) {
         if (control->kind() == E::KindUndef)
             control->setKind(kindFromLabelsAfter(control, labels));
+    }
+    // A box with no label of its own reads the title it shows as a tip, else
+    // the text it shows inside until the user types.
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindUndef || control->type() != E::TypeText)
+            continue;
+        const PageElement& box = control->element();
+        const QString title = box.attribute(ConstSmart::attrTitle());
+        for (const QString& text : {title, box.attribute(QStringLiteral("placeholder"))}) {
+            if (text.trimmed().isEmpty() || !Own::labelLike(text))
+                continue;
+            control->setKind(classify(control, text));
+            break;
+        }
     }
 }
 

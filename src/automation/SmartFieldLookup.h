@@ -71,26 +71,56 @@ public:
     // A choice list whose options name three countries or more is the
     // country, whatever its label ("Location").
     void markCountryLists(QList<SmartElement*>& controls);
-    // The fields of a payment card, from its first to its last, take
-    // nothing of the person or the account, nor a picture code.
+    // The fields of a payment card, and the few between two of them, take
+    // nothing of the person or the account, nor a picture code. A card's
+    // word that also starts the names of the address's fields names the
+    // section ("cc_city"), not a field of the card.
     void markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The most fields between two of a card's that are the card's too.
+    static constexpr int CardGap = 2;
     // A person's name met again starts the fields of another person (a
     // repeated group: a second attendee): the kinds they repeat are left
     // alone. Other repeats are the member's own (a billing address beside
-    // the delivery address, a second e-mail).
-    void markRepeats(QList<SmartElement*>& controls);
+    // the delivery address, a second e-mail), and so is a name met again
+    // where its name or the texts before it ask for the member's billing,
+    // shipping or mailing address.
+    void markRepeats(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The control's name, or the texts before it, ask for the member's
+    // billing, shipping or mailing address.
+    bool asksOwnAddress(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // A bare "Name" beside a surname, with no first name, is the first name.
     void markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Short boxes right after a phone or fax box, with nothing but
     // separators between them, continue that number; a box right after a
     // first name takes the part of a name its own name says.
     void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A password box the page gives no words at all (no text between it and
+    // its neighbouring controls, no placeholder, no title, no name for
+    // readers) is a trap for a browser's filling: it is left alone. One
+    // right after a password box, with nothing between, retypes it.
+    void markPasswordBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    bool showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The control's id and name with its title and placeholder: what names
+    // a box beside the labels of its row.
+    QString shownName(const SmartElement* control) const;
+    // A box that takes one character holds an initial or a digit of a
+    // number: whatever its name says, no other value fits it ("M.I." in a
+    // box named for the address form).
+    void markSingleCharacters(QList<SmartElement*>& controls);
     // A box is the terms when its own words say so, or, in any wording or
     // language, when the form must have it (required, a star on its own
-    // label); never a box that offers news or offers. A link alone tells
-    // nothing: it may lead to the rules as well as to the offers.
+    // label) or its own label links to another document with no word
+    // against it (news, mail, an offer, another thing); never a box that
+    // offers news, offers or credit. A link elsewhere on the page tells
+    // nothing of the box.
     int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
-    static bool isRequired(SmartElement* control, const QList<const SmartLabel*>& own);
+    // A text of the box's own label is or lies in a link to another
+    // document (not within the page, not a script).
+    static bool linksAway(const QList<const SmartLabel*>& own);
+    // The user reads words for the box: its own label (in any language), or
+    // words about the terms between it and its neighbouring controls.
+    bool speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    bool isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const;
 
     int termsAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;
     int genderAfter(SmartElement* control, const QList<SmartLabel*>& labels) const;

@@ -326,6 +326,18 @@ bool SmartFill::boxNamed(const PageElement& box, const QStringList& wanted)
 
 void SmartFill::choose(const PageElement& element, const QStringList& wanted)
 {
+    if (isNumberBox(element)) {
+        static const QRegularExpression digitsOnly(QStringLiteral("^\\d+$"));
+        const int limit = maxLength(element);
+        QString digits;
+        for (const QString& text : wanted) {
+            if (digitsOnly.match(text).hasMatch() && text.size() > digits.size() && (limit < 0 || text.size() <= limit))
+                digits = text;
+        }
+        if (!digits.isEmpty())
+            m_writer->setValue(element, digits);
+        return;
+    }
     if (SelectorManager::elementType(element) != SelectorManager::TypeCheckbox) {
         chooseOption(element, wanted);
         return;

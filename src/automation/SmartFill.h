@@ -41,7 +41,8 @@ public:
                const QStringList& otherTexts = QStringList(), bool digits = false);
     // A choice list takes the option of one of the texts; a check box of a
     // list is ticked when its label or value is one of them, and else left
-    // as it is.
+    // as it is; a text box (a part of a date) takes the longest of the
+    // texts made of digits alone that fits it ("07" for the seventh).
     void choose(const PageElement& element, const QStringList& wanted);
 
     // Selects the first option, in document order, whose text or value is

@@ -90,9 +90,11 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         markCountryLists(controls);
     }
     markSplitBoxes(controls, labels);
+    markSingleCharacters(controls);
+    markPasswordBoxes(controls, labels);
     markCardBlock(controls, labels);
     if (form() == SmartFormRegistration)
-        markRepeats(controls);
+        markRepeats(controls, labels);
 }
 
 } // namespace Vexal

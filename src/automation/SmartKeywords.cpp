@@ -37,8 +37,10 @@ constexpr int BookmarkFields = K::scope(1 << K::Fields, K::BookmarkForm);
 constexpr int DirectoryFields = K::scope(1 << K::Fields, K::DirectoryForm);
 constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryForm);
 
-// What a date part of a birthday needs around it.
+// What a date part of a birthday needs around it; a text box asks for it
+// in its own words (an age in years is no year).
 constexpr const char* birth = "birth|born|=dob|bday|=age";
+constexpr const char* birthItself = "birth|born|=dob|bday";
 
 // Rows of one group stand together; the first that answers decides, so a
 // row for one family or form of lookup stands before the general one.
@@ -47,12 +49,16 @@ const std::vector<K::Row>& table()
     static const std::vector<K::Row> rows{
         {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
         {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
-        // A box that offers news or offers is a preference, whatever else
-        // its label says ("I agree to receive the newsletter"). The first
-        // row speaks of the rules, the second only agrees to something.
-        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot"},
-        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot"},
-        {K::News, E::KindSpam, Check, All, "news"},
+        // A box that offers news, offers or credit is a preference, whatever
+        // else its label says ("I agree to receive the newsletter", "Accept
+        // the terms of the credit plan"). The first row speaks of the rules,
+        // the second only agrees to something.
+        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot|credit|financ"},
+        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot|credit|financ"},
+        // News, and the other things a box may ask to have sent or kept
+        // ("Text me updates", "Keep me signed in"): a preference, never the
+        // rules it may link to.
+        {K::News, E::KindSpam, Check, All, "news|=update|=alert|remember|signed in|logged in"},
         {K::Password, E::KindPassword, Pass | Text, FieldsOnly, "password"},
         {K::Password, E::KindPassword, Pass, AttributesOnly, "pass|pswd"},
         {K::Password, E::KindPassword, Pass, PlainOnly, "password"},
@@ -61,9 +67,10 @@ const std::vector<K::Row>& table()
         // A code said plainly may also be one sent by text message or
         // printed on a card: it is the picture's only beside a picture.
         {K::Captcha, E::KindCaptcha, Text, All,
-         "private_key|captcha|image verification|visual verification|word verification|human verification|"
-         "image code|imagecode|imagestring|imagestamp|humanverify|characters you see|enter the characters|"
-         "characters shown|code shown|code in the image|code from the image|turing"},
+         "private_key|captcha|image verification|visual verification|word verification|word verify|"
+         "human verification|image code|imagecode|imagestring|imagestamp|humanverify|characters you see|"
+         "enter the characters|characters shown|code shown|code in the image|code from the image|what you see|"
+         "turing"},
         {K::Captcha, E::KindCaptcha, Text, All,
          "confirm code|confirmation code|verification code|verify code|security code|securitycode|seccode|"
          "enter the code",
@@ -73,7 +80,8 @@ const std::vector<K::Row>& table()
         // "Home" alone is where one lives as often as a page ("Home phone",
         // "HomeArea"): only a home page is a website.
         {K::Url, E::KindWebsite, Text, All, "~url|website|homepage|home page"},
-        {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing"},
+        // "Address nickname" names an address, not the member.
+        {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing|address"},
         // Article forms also take their title and tags from a text area.
         {K::Title, E::KindTitle, Text | Area, Articles, "title"},
         {K::Title, E::KindTitle, Text, All & ~Articles, "title"},
@@ -95,16 +103,23 @@ const std::vector<K::Row>& table()
         {K::Question, E::KindQuestion, Select, All, "question"},
         {K::Answer, E::KindAnswer, Text, All, "answer"},
         // A part of a date is the birthday's only beside words of birth.
-        {K::BirthPart, E::KindBirthYear, Select, All, "~year", "", "", birth, true},
-        {K::BirthPart, E::KindBirthMonth, Select, All, "month", "", "", birth, true},
-        {K::BirthPart, E::KindBirthDay, Select, All, "~day", "", "", birth, true},
+        // The month before the day: "bday_mm" holds "day" in its birth word.
+        // A text box names the birth itself ("Year of birth", "dobDay"):
+        // "Day phone" and "Year of graduation" are none.
+        {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true},
+        {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true},
+        {K::BirthPart, E::KindBirthDay, Select, All, "~day|=dd", "", "", birth, true},
+        {K::BirthPart, E::KindBirthYear, Text, All, "~year|=yyyy|=yy", "", birthItself},
+        {K::BirthPart, E::KindBirthMonth, Text, All, "month|=mm", "", birthItself},
+        {K::BirthPart, E::KindBirthDay, Text, All, "~day|=dd", "", birthItself},
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
         // A phone's extension is no phone number.
-        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|extension"},
-        // A file's name may list ".zip" among its kinds.
-        {K::Contact, E::KindZipCode, Text, All, "postal", "address"},
-        {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file"},
+        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|=extn|extension"},
+        // A file's name may list ".zip" among its kinds; the suffix of a
+        // ZIP code ("zipExtn", "ZIP+4 suffix") is no code of its own.
+        {K::Contact, E::KindZipCode, Text, All, "postal", "postal address|=ext|=extn|extension|suffix"},
+        {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file|=ext|=extn|extension|suffix"},
         {K::Contact, E::KindState, Text, All, "state|province|county"},
         {K::Contact, E::KindCity, Text, All, "~city|=town"},
         // The address parts of the form-filling vocabulary: "address-level1"
@@ -126,6 +141,8 @@ const std::vector<K::Row>& table()
         {K::NamePart, E::KindFullName, 0, All, "full|real", "", "name"},
         {K::NamePart, E::KindScreenName, 0, All, "screen|display", "", "name"},
         {K::NamePart, E::KindUser, 0, All, "your", "", "name"},
+        // A middle initial needs no "name" ("M.I.", "shipAddressMI").
+        {K::Initial, E::KindMiddleName, 0, All, "middle initial|m i|=mi"},
         // Parts of a name said alone, as sub-labels of a split name say them.
         {K::NameWord, E::KindFirstName, 0, All, "=first|=given|=forename"},
         {K::NameWord, E::KindMiddleName, 0, All, "=middle|=initial"},
@@ -160,7 +177,8 @@ const std::vector<K::Row>& table()
         {K::DescriptionLimit, E::KindDescription, Text | Area, All, "~desc"},
         {K::LinkType, E::KindFreeUrl, Radio, All, "type"},
         {K::Free, E::KindFreeUrl, 0, All, "free"},
-        {K::CategoryList, E::KindCategory, Check, All, "categor|topic"},
+        // A list of the newsletters' topics is an offer of news.
+        {K::CategoryList, E::KindCategory, Check, All, "categor|topic", "news|subscri|mailing"},
         // The words of a date's parts, and the words a placeholder asks with.
         {K::DateWord, E::KindUndef, 0, All, "=year|=month|=day|=date"},
         {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},
@@ -180,9 +198,15 @@ const std::vector<K::Row>& table()
         // The fields of a payment card: its number, type, expiry, security
         // code and holder.
         {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
+        // A message about a wrong entry ("Invalid image code"), which asks
+        // for nothing.
+        {K::Message, E::KindUndef, 0, All, "invalid|incorrect|=wrong|=error|mismatch|not match|=try again"},
         // A note about the marks of the fields a form must have, which is no
         // field's own label ("* Required fields").
         {K::RequiredNote, E::KindUndef, 0, All, "required|mandatory"},
+        // The member's own addresses a form asks for beside the first: where
+        // to bill, ship or mail to.
+        {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},
     };
     return rows;
 }
@@ -536,6 +560,14 @@ bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
             return true;
     }
     return false;
+}
+
+SmartKeywords::Hits SmartKeywords::wordsOf(Group group) const
+{
+    Hits all;
+    for (int i : m_groups.at(group))
+        all |= m_compiled[i].words;
+    return all;
 }
 
 QStringList SmartKeywords::words(Group group) const

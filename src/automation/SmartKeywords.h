@@ -33,7 +33,7 @@ public:
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
-        RequiredNote, GroupCount
+        RequiredNote, OwnAddress, Message, Initial, GroupCount
     };
     Q_ENUM(Group)
 
@@ -119,6 +119,8 @@ public:
     // Whether they hold a word that excludes some row (of any group, serving
     // the scope) giving that kind: a text that contradicts the kind.
     bool excludes(int kind, const Hits& hits, int scope) const;
+    // The words of the rows of a group (their own words), as hits.
+    Hits wordsOf(Group group) const;
     // The words of the rows of a group, in table order (without marks).
     QStringList words(Group group) const;
 

@@ -70,6 +70,9 @@ void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
         if (SmartUtils::isDisplayNone(element, false) || SmartUtils::isHidden(element))
             continue;
         if (SmartUtils::isControlTag(tag)) {
+            // A box that only decorates another parts no label from it.
+            if (SmartUtils::isDecoration(element))
+                continue;
             auto* label = new SmartLabel(parent);
             label->setElement(element);
             label->setAncestors(path);

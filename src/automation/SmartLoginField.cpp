@@ -22,7 +22,7 @@ void SmartLoginField::markCaptcha(QList<SmartElement*>& controls, const QList<Sm
     for (SmartElement* control : controls) {
         if (control->type() != E::TypeText)
             continue;
-        if (asksPictureCode(control, SmartAttributeLookup::attributeText(control)) || asksForCode(control, labels))
+        if (asksPictureCode(control, attributeText(control)) || asksForCode(control, labels))
             control->setKind(E::KindCaptcha);
     }
 }

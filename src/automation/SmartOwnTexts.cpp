@@ -308,14 +308,20 @@ bool isTag(const PageElement& element, const QString& tag)
 // at most five.
 bool isShortBox(const PageElement& box)
 {
+    const int length = boxLength(box);
+    return length > 0 && length <= 5;
+}
+
+} // namespace
+
+int boxLength(const PageElement& box)
+{
     bool ok = false;
     int length = box.attribute(QStringLiteral("maxlength")).toInt(&ok);
     if (!ok || length <= 0)
         length = box.attribute(QStringLiteral("size")).toInt(&ok);
-    return ok && length > 0 && length <= 5;
+    return ok && length > 0 ? length : -1;
 }
-
-} // namespace
 
 bool followedByDomain(const QList<SmartLabel*>& labels, int index)
 {
@@ -352,6 +358,18 @@ bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to)
     const PageElement& first = labels.at(from)->element();
     const PageElement& second = labels.at(to)->element();
     return isShortBox(first) && isShortBox(second) && first.parent() == second.parent()
+        && onlySeparatorsBetween(labels, from, to);
+}
+
+bool suffixOf(const QList<SmartLabel*>& labels, int from, int to)
+{
+    if (from < 0 || to <= from)
+        return false;
+    const PageElement& first = labels.at(from)->element();
+    const PageElement& second = labels.at(to)->element();
+    const int whole = boxLength(first);
+    const int part = boxLength(second);
+    return part > 0 && (whole < 0 || part < whole) && first.parent() == second.parent()
         && onlySeparatorsBetween(labels, from, to);
 }
 

@@ -82,6 +82,13 @@ bool followedByDomain(const QList<SmartLabel*>& labels, int index);
 // (one number over boxes: "(555) 123-4567"): both short boxes (at most five
 // characters) in one parent, with nothing but separators between.
 bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to);
+// The box at entry "to" is the suffix of the number in the box at entry
+// "from" (an extension, the four digits after a ZIP code): a shorter box in
+// the same parent, with nothing but separators between.
+bool suffixOf(const QList<SmartLabel*>& labels, int from, int to);
+// The number of characters a box takes: its "maxlength", else its "size";
+// -1 when it sets neither.
+int boxLength(const PageElement& box);
 // Nothing but separators ("(", "-", "/") stands between the controls at the
 // two entries: no text with a letter, no other control.
 bool onlySeparatorsBetween(const QList<SmartLabel*>& labels, int from, int to);

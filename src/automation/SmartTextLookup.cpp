@@ -4,6 +4,9 @@
 #include "automation/SmartElement.h"
 #include "automation/SmartUtils.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
 namespace Vexal {
 
 using E = SmartElement;
@@ -82,7 +85,8 @@ bool SmartTextLookup::isCaptcha(const QString& text, int type)
 bool SmartTextLookup::asksPictureCode(SmartElement* control, const QString& text)
 {
     const int type = control->type();
-    if (!isCaptcha(text, type))
+    // A message about a wrong code asks for none.
+    if (!isCaptcha(text, type) || holds(K::Message, text))
         return false;
     const K::Row* row = m_keywords->answering(K::Captcha, hits(text), type, m_scope);
     return !row || !row->picture || SmartUtils::showsPicture(control->element());
@@ -169,6 +173,23 @@ bool SmartTextLookup::isDay(const QString& text, int type)
     return is(K::BirthPart, E::KindBirthDay, text, type);
 }
 
+QString SmartTextLookup::attributeText(const SmartElement* control) const
+{
+    return QStringLiteral("%1 %2").arg(control->id(), ownName(control->name()));
+}
+
+QString SmartTextLookup::ownName(const QString& name) const
+{
+    // The parts of a path are joined by anything but letters, digits, "_"
+    // and "-" (which join the words of one part).
+    static const QRegularExpression joints(QStringLiteral("[^\\p{L}\\p{N}_\\-]+"));
+    const QStringList parts = name.split(joints, Qt::SkipEmptyParts);
+    if (parts.size() < 2)
+        return name;
+    const QString& last = parts.last();
+    return hits(last).any() ? last : name;
+}
+
 bool SmartTextLookup::loneId(const QString& text)
 {
     for (int at = text.indexOf(QLatin1String("ID")); at >= 0; at = text.indexOf(QLatin1String("ID"), at + 1)) {
@@ -205,9 +226,15 @@ int SmartTextLookup::addressKind(const QString& text, int type)
     // The flat or unit of a building ("Apt", "Suite", "Unit #").
     if (kind == E::KindAddressDetails)
         return kind;
-    if (text.contains(QLatin1Char('1')))
+    // The number of a line stands as a number of its own ("Address 2",
+    // "address_line2"), not as a digit of a longer one ("address_45381448").
+    static const QRegularExpression numbers(QStringLiteral("\\d+"));
+    QSet<QString> lines;
+    for (QRegularExpressionMatchIterator it = numbers.globalMatch(text); it.hasNext();)
+        lines.insert(it.next().captured());
+    if (lines.contains(QStringLiteral("1")))
         return E::KindAddress;
-    if (text.contains(QLatin1Char('2')))
+    if (lines.contains(QStringLiteral("2")))
         return E::KindAddressDetails;
     return E::KindAddress;
 }
@@ -231,6 +258,9 @@ int SmartTextLookup::userKind(const QString& text, const QString& second, bool f
 
 int SmartTextLookup::nameKind(const QString& text)
 {
+    const int initial = kindOf(K::Initial, text);
+    if (initial != E::KindUndef)
+        return initial;
     const bool name = holds(K::Name, text);
     if (name) {
         // A part ("First name"), else some name of the user ("Your name",
@@ -276,7 +306,7 @@ int SmartTextLookup::registrationKind(SmartElement* control, const QString& text
 
 int SmartTextLookup::namePartByNames(const SmartElement* control) const
 {
-    const int part = kindOf(K::NamePart, control->id() + QLatin1Char(' ') + control->name() + QStringLiteral(" name"));
+    const int part = kindOf(K::NamePart, attributeText(control) + QStringLiteral(" name"));
     return part == E::KindFirstName || part == E::KindMiddleName || part == E::KindLastName ? part
                                                                                          : int(E::KindUndef);
 }

@@ -52,12 +52,24 @@ public:
     bool isMessenger(const QString& text, int type);
 
     // Whether the text asks the control for the code of a picture: in words
-    // that say so, or in words of a code with a picture beside the control.
+    // that say so, or in words of a code with a picture beside the control;
+    // a message about a wrong entry ("Invalid image code") asks for none.
     bool asksPictureCode(SmartElement* control, const QString& text);
 
     // First, Middle or Last Name where the control's id or name says which
     // part of a name it takes ("dnrfirst", "dnrlast"); 0 otherwise.
     int namePartByNames(const SmartElement* control) const;
+
+    // The text of a control's id and name: "%1 %2" of the id and the name's
+    // own part (ownName).
+    QString attributeText(const SmartElement* control) const;
+    // A name written as a path ("pay.card.billingAddress.firstName",
+    // "customer[address][street]", "ADDRESS<>postal") names its field by its
+    // last part that holds a word of the table: the parts before it name the
+    // groups the field stands in (a card, a billing address) and are no
+    // word of its own. A path whose last parts hold none ("email[0][value]")
+    // is read whole, as is any other name.
+    QString ownName(const QString& name) const;
 
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);

@@ -137,6 +137,15 @@ bool SmartUtils::isHoneypot(const PageElement& element)
                         ConstSmart::cssHidden());
 }
 
+bool SmartUtils::isDecoration(const PageElement& element)
+{
+    if (element.hasAttribute(ConstSmart::attrName()) || SmartElement::typeOf(element) != SmartElement::TypeText)
+        return false;
+    const QString role = element.attribute(QStringLiteral("role")).trimmed();
+    return element.hasAttribute(QStringLiteral("readonly")) || element.hasAttribute(QStringLiteral("disabled"))
+        || equalsNoCase(role, QStringLiteral("presentation")) || equalsNoCase(role, QStringLiteral("none"));
+}
+
 bool SmartUtils::isFormOrBody(const PageElement& element)
 {
     return equalsNoCase(element.tagName(), ConstSmart::tagForm()) || equalsNoCase(element.tagName(), ConstSmart::tagBody());
@@ -221,8 +230,10 @@ PageElement SmartUtils::labelTarget(const PageElement& label)
         const PageElement found = dom->selectFirst(
             dom->documentOf(label),
             QStringLiteral("[id=\"%1\"]").arg(QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
+        // A LABEL for an element that is no control (the row of a date's
+        // boxes) names none of them: it labels the row.
         if (!found.isNull())
-            return found;
+            return isControl(found) ? found : PageElement();
     }
     return dom->selectFirst(label, ConstSmart::controlSelector());
 }

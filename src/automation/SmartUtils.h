@@ -34,6 +34,11 @@ int indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element);
 // as traps and refuse the sign-up when they come back filled.
 bool isHoneypot(const PageElement& element);
 
+// A box that only decorates another (a clear button drawn as a box): it
+// has no name, so it sends nothing, and it takes no typing (read-only,
+// disabled, or shown as a mere picture to readers).
+bool isDecoration(const PageElement& element);
+
 // A FORM or the BODY: where the walks up from a control stop.
 bool isFormOrBody(const PageElement& element);
 // A picture stands beside the control: in the stretch of the page between
@@ -44,7 +49,8 @@ bool showsPicture(const PageElement& control);
 // of ancestors (each from the root down) share, -1 when none.
 int commonDepth(const PageElements& a, const PageElements& b);
 // The control that a LABEL names (its "for" target, else the control
-// inside it); null when none.
+// inside it); null when none, or when its "for" names an element that is no
+// control.
 PageElement labelTarget(const PageElement& label);
 
 } // namespace SmartUtils
