@@ -14,7 +14,10 @@
 #include "content/WidArticleJournal.h"
 #include "content/WidCategoryComboBox.h"
 #include "content/WidSpinnedArticleComboBox.h"
+#include "content/DBWord.h"
 #include "content/WidSpinnedArticleJournal.h"
+#include "content/WidSynonymJournal.h"
+#include "content/WidWordTree.h"
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
@@ -38,6 +41,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
 #include <QWebPage>
 
 #include <functional>
@@ -61,6 +65,7 @@ struct Desk
     int spun = -1;
     int master = -1;
     int chosenCategory = -1;
+    int word = -1;
 
     Desk()
     {
@@ -83,6 +88,7 @@ struct Desk
               "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('Adam', 1, 1), ('Clara', 1, 0)",
               "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 1)"})
             TestDatabase::exec(QString::fromLatin1(statement));
+        word = addRow(QStringLiteral("Word"), {{"Name", "bee"}, {"LanguageID", 1}});
     }
 };
 
@@ -185,6 +191,29 @@ const std::map<QString, Opener>& lists()
                               return QStringList{query.next() ? query.value(0).toString() : QString()};
                           },
                           [count] { return QStringList{TestDatabase::value(count).toString()}; }};
+         }},
+        // The words beside the synonyms, by language; a word chosen.
+        {"synonyms journal",
+         [](Desk& desk) {
+             auto* journal = openJournal<WidSynonymJournal>(desk.tabs);
+             WidWordTree* tree = journal->wordTree();
+             tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+             auto chosen = [tree] { return QStringLiteral("chosen %1").arg(tree->currentWordId()); };
+             const int word = desk.word;
+             return Shown{[tree, chosen] {
+                              QStringList paths;
+                              for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                                  const QTreeWidgetItem* parent = (*it)->parent();
+                                  paths << (parent ? QString(parent->text(0) + '/' + (*it)->text(0))
+                                                   : (*it)->text(0));
+                              }
+                              return sorted(paths) << chosen();
+                          },
+                          [word] {
+                              return column("SELECT Name FROM Language UNION ALL SELECT l.Name || '/' || w.Name "
+                                            "FROM Word w JOIN Language l ON l.ID = w.LanguageID")
+                                     << QStringLiteral("chosen %1").arg(word);
+                          }};
          }},
         {"master account chooser",
          [](Desk& desk) {
@@ -309,6 +338,13 @@ const std::map<QString, Change>& changes()
              QVERIFY(spun.load(desk.spun));
              QVERIFY(spun.remove());
          }},
+        {"word saved",
+         [](Desk&) {
+             DBWord word;
+             word.setName(QStringLiteral("aardvark"));
+             word.setLanguageId(1);
+             QVERIFY2(word.save(), qPrintable(word.errorText()));
+         }},
         {"category saved",
          [](Desk&) {
              DBCategory category;
@@ -347,6 +383,7 @@ private slots:
             {"article submitter", "spun article deleted"},
             {"article submitter", "article saved"},
             {"article editor being edited", "category saved"},
+            {"synonyms journal", "word saved"},
         };
         for (const auto& row : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(row[0], row[1]))) << row[0] << row[1];
