@@ -19,11 +19,17 @@ namespace Vexal {
 
 namespace {
 
+// Set once the thread's Pending is gone: a connection closed at the very end
+// of the program may still roll back.
+thread_local bool pendingGone = false;
+
 // The tables changed on the calling thread's connections: by the open
 // transaction of each connection, and (on a job's thread) by committed ones
 // not yet told.
 struct Pending
 {
+    ~Pending() { pendingGone = true; }
+
     std::unordered_map<void*, QStringList> open;
     QStringList committed;
     // The row last heard, to pass over the next rows of the same table at
@@ -48,6 +54,8 @@ void addOnce(QStringList& tables, const QString& table)
 
 extern "C" void recordNewsRowChanged(void* connection, int, const char* database, const char* table, sqlite3_int64)
 {
+    if (pendingGone)
+        return;
     Pending& news = pending;
     if (connection == news.lastConnection && news.lastTable == table)
         return;
@@ -61,6 +69,8 @@ extern "C" void recordNewsRowChanged(void* connection, int, const char* database
 
 extern "C" int recordNewsCommitted(void* connection)
 {
+    if (pendingGone)
+        return 0;
     Pending& news = pending;
     const auto it = news.open.find(connection);
     if (it == news.open.end()) {
@@ -80,7 +90,8 @@ extern "C" int recordNewsCommitted(void* connection)
 
 extern "C" void recordNewsRolledBack(void* connection)
 {
-    pending.forget(connection);
+    if (!pendingGone)
+        pending.forget(connection);
 }
 
 } // namespace
@@ -105,6 +116,8 @@ void DBRecordNews::watch(QSqlDatabase db)
 
 void DBRecordNews::tell()
 {
+    if (pendingGone)
+        return;
     Pending& news = pending;
     if (news.committed.isEmpty())
         return;

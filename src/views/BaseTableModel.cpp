@@ -58,7 +58,8 @@ BaseTableModel::~BaseTableModel()
     // Closing ends the model's statement too; the base still holds the
     // connection until its own end.
     database().close();
-    QTimer::singleShot(0, QCoreApplication::instance(), [name] { QSqlDatabase::removeDatabase(name); });
+    if (QCoreApplication::instance())
+        QTimer::singleShot(0, QCoreApplication::instance(), [name] { QSqlDatabase::removeDatabase(name); });
 }
 
 bool BaseTableModel::select()
