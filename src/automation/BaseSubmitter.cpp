@@ -89,6 +89,7 @@ void BaseSubmitter::createChoosers()
 void BaseSubmitter::addRecordChooser(const QString& label, BaseComboBox* box, bool refreshes)
 {
     UtilGui::addRow(m_grid, new QLabel(label, m_body), box);
+    m_choosers << box;
     if (refreshes)
         m_refreshers << box;
 }
@@ -119,6 +120,8 @@ void BaseSubmitter::connectWidgets()
     connect(m_navigator, &WidWebsiteNavigator::onNext, this, &BaseSubmitter::slotNext, Qt::UniqueConnection);
     for (BaseComboBox* box : qAsConst(m_refreshers))
         connect(box, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
+    for (BaseComboBox* box : qAsConst(m_choosers))
+        connect(box, &BaseComboBox::onRefreshed, this, &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
 }
 
 void BaseSubmitter::disconnectWidgets()
@@ -134,6 +137,8 @@ void BaseSubmitter::disconnectWidgets()
     disconnect(m_navigator, &WidWebsiteNavigator::onNext, this, &BaseSubmitter::slotNext);
     for (BaseComboBox* box : qAsConst(m_refreshers))
         disconnect(box, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop);
+    for (BaseComboBox* box : qAsConst(m_choosers))
+        disconnect(box, &BaseComboBox::onRefreshed, this, &BaseSubmitter::slotRefreshDragDrop);
 }
 
 void BaseSubmitter::refresh()

@@ -116,6 +116,7 @@ protected:
     void setFixedType(int type) { m_fixedType = type; }
     // A row below the website for a chooser of the records the drag items
     // show; with refreshes, choosing another record refreshes the values.
+    // The chosen record stored anew elsewhere refreshes them in any case.
     void addRecordChooser(const QString& label, BaseComboBox* box, bool refreshes = true);
     void addDragItems(const QStringList& labels);
     // Loads the record chosen in the box. False when none is chosen (the drag
@@ -140,6 +141,7 @@ private:
     WidWebsiteNavigator* m_navigator = nullptr;
     QPushButton* m_dragButton = nullptr;
     WidDNDList* m_dragList = nullptr;
+    QList<BaseComboBox*> m_choosers;
     QList<BaseComboBox*> m_refreshers;
     int m_fixedType = -1;
 };

@@ -44,10 +44,12 @@ void BaseComboBox::refresh()
         if (id != -1)
             setCurrentId(id);
     }
-    if (currentId() != id) {
-        emit currentIndexChanged(currentIndex());
-        emit currentTextChanged(currentText());
+    if (currentId() == id) {
+        emit onRefreshed();
+        return;
     }
+    emit currentIndexChanged(currentIndex());
+    emit currentTextChanged(currentText());
 }
 
 void BaseComboBox::handleRecordsChanged(const QStringList& tables)

@@ -30,9 +30,9 @@ public:
     // Fills the box by running `refill` (which calls fill), now and whenever
     // rows of the table of the list it filled from are stored.
     void follow(const std::function<void()>& refill);
-    // Runs the refill again. The current record stays current, without a
-    // signal; when it is gone, the box selects as fill does and signals the
-    // change.
+    // Runs the refill again. The current record stays current, without an
+    // index signal but with onRefreshed (it may have been stored anew); when
+    // it is gone, the box selects as fill does and signals the change.
     void refresh();
 
     bool hasSelection() const;
@@ -46,6 +46,10 @@ public:
     // What to tell a user who must choose from the box while it is empty
     // (where the records come from); "" when there is nothing particular.
     virtual QString emptyMessage() const;
+
+signals:
+    // A refresh kept the current record.
+    void onRefreshed();
 
 private slots:
     void handleRecordsChanged(const QStringList& tables);

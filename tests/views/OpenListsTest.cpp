@@ -234,18 +234,24 @@ const std::map<QString, Opener>& lists()
              auto* panel = new ExtArticleSubmitter;
              desk.webTab.setExtension(panel);
              const int article = desk.article;
+             const int spun = desk.spun;
              return Shown{[panel] {
                               return items(panel->articleBox()) + items(panel->spunArticleBox())
-                                     + QStringList{panel->dragValues().value(0)};
+                                     + QStringList{panel->dragValues().value(0), panel->dragValues().value(2)};
                           },
-                          [article] {
+                          [article, spun] {
+                              // The spun article chosen stays; when it is gone
+                              // the first by name is chosen.
                               const QString title = TestDatabase::value(
                                   QStringLiteral("SELECT TitleFinal FROM SpunArticle WHERE ArticleID = %1 "
-                                                 "ORDER BY Name = 'S1' DESC, Name LIMIT 1").arg(article)).toString();
+                                                 "ORDER BY ID = %2 DESC, Name LIMIT 1").arg(article).arg(spun))
+                                                        .toString();
+                              const QString author = TestDatabase::value(
+                                  QStringLiteral("SELECT Author FROM Article WHERE ID = %1").arg(article)).toString();
                               return column("SELECT Name FROM Article")
                                      + column(QStringLiteral("SELECT Name FROM SpunArticle WHERE ArticleID = %1")
                                                   .arg(article))
-                                     + QStringList{title};
+                                     + QStringList{title, author};
                           }};
          }},
         // An editor tab of the stored article whose name the user is editing:
@@ -332,6 +338,19 @@ const std::map<QString, Change>& changes()
              QVERIFY(runJob(job));
              QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
          }},
+        // The chosen spun article's final title and the chosen article's
+        // author, edited and saved in their editors.
+        {"chosen records edited",
+         [](Desk& desk) {
+             DBSpinnedArticle spun;
+             QVERIFY(spun.load(desk.spun));
+             spun.setTitleFinal(QStringLiteral("T2"));
+             QVERIFY(spun.save());
+             DBArticle article;
+             QVERIFY(article.load(desk.article));
+             article.setAuthor(QStringLiteral("Me"));
+             QVERIFY(article.save());
+         }},
         {"spun article deleted",
          [](Desk& desk) {
              DBSpinnedArticle spun;
@@ -382,6 +401,7 @@ private slots:
             {"article submitter", "article spun"},
             {"article submitter", "spun article deleted"},
             {"article submitter", "article saved"},
+            {"article submitter", "chosen records edited"},
             {"article editor being edited", "category saved"},
             {"synonyms journal", "word saved"},
         };
