@@ -90,6 +90,7 @@ void BaseSubmitter::addRecordChooser(const QString& label, BaseComboBox* box, bo
 {
     UtilGui::addRow(m_grid, new QLabel(label, m_body), box);
     m_chooserLabels.insert(box, label);
+    m_choosers << box;
     if (refreshes)
         m_refreshers << box;
 }
@@ -120,6 +121,8 @@ void BaseSubmitter::connectWidgets()
     connect(m_navigator, &WidWebsiteNavigator::onNext, this, &BaseSubmitter::slotNext, Qt::UniqueConnection);
     for (BaseComboBox* box : qAsConst(m_refreshers))
         connect(box, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
+    for (BaseComboBox* box : qAsConst(m_choosers))
+        connect(box, &BaseComboBox::onRefreshed, this, &BaseSubmitter::slotRefreshDragDrop, Qt::UniqueConnection);
 }
 
 void BaseSubmitter::disconnectWidgets()
@@ -135,6 +138,8 @@ void BaseSubmitter::disconnectWidgets()
     disconnect(m_navigator, &WidWebsiteNavigator::onNext, this, &BaseSubmitter::slotNext);
     for (BaseComboBox* box : qAsConst(m_refreshers))
         disconnect(box, indexChanged, this, &BaseSubmitter::slotRefreshDragDrop);
+    for (BaseComboBox* box : qAsConst(m_choosers))
+        disconnect(box, &BaseComboBox::onRefreshed, this, &BaseSubmitter::slotRefreshDragDrop);
 }
 
 void BaseSubmitter::refresh()

@@ -114,6 +114,7 @@ protected:
     void setFixedType(int type) { m_fixedType = type; }
     // A row below the website for a chooser of the records the drag items
     // show; with refreshes, choosing another record refreshes the values.
+    // The chosen record stored anew elsewhere refreshes them in any case.
     void addRecordChooser(const QString& label, BaseComboBox* box, bool refreshes = true);
     void addDragItems(const QStringList& labels);
     // Loads the record chosen in the box. False when none is chosen (the drag
@@ -138,6 +139,7 @@ private:
     WidWebsiteNavigator* m_navigator = nullptr;
     QPushButton* m_dragButton = nullptr;
     WidDNDList* m_dragList = nullptr;
+    QList<BaseComboBox*> m_choosers;
     QList<BaseComboBox*> m_refreshers;
     QHash<const BaseComboBox*, QString> m_chooserLabels;
     int m_fixedType = -1;

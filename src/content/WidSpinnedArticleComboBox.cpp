@@ -13,11 +13,15 @@ WidSpinnedArticleComboBox::WidSpinnedArticleComboBox(QWidget* parent)
 void WidSpinnedArticleComboBox::reload(qint64 articleId)
 {
     if (articleId == -1) {
+        follow(nullptr);
         clear();
         return;
     }
-    DBSpinnedArticleLightList articles(DBCache::projectId(), articleId);
-    fill(&articles, true);
+    const qint64 project = DBCache::projectId();
+    follow([this, project, articleId] {
+        DBSpinnedArticleLightList articles(project, articleId);
+        fill(&articles, true);
+    });
 }
 
 } // namespace Vexal

@@ -4,6 +4,7 @@
 #include "content/DBLanguageList.h"
 #include "content/DBWord.h"
 #include "content/DBWordList.h"
+#include "core/DBSql.h"
 
 #include <QSignalBlocker>
 #include <QTreeWidgetItemIterator>
@@ -58,6 +59,11 @@ void WidWordTree::refresh(qint64 wordId)
         }
     }
     emit onSelectionChanged();
+}
+
+QStringList WidWordTree::sourceTables() const
+{
+    return {DBSql::tableLanguage(), DBSql::tableWord()};
 }
 
 qint64 WidWordTree::currentWordId() const

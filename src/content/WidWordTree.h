@@ -24,6 +24,8 @@ public:
 
 protected:
     void reload() override;
+    // Languages and words.
+    QStringList sourceTables() const override;
 };
 
 } // namespace Vexal

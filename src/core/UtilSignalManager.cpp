@@ -1,6 +1,29 @@
 #include "core/UtilSignalManager.h"
 
+#include <QCoreApplication>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QThread>
+
 namespace Vexal {
+
+namespace {
+
+// The record news not yet delivered, from any thread.
+struct RecordNews
+{
+    QMutex mutex;
+    QStringList tables;
+    bool posted = false;
+};
+
+RecordNews& recordNews()
+{
+    static RecordNews* const news = new RecordNews;
+    return *news;
+}
+
+} // namespace
 
 UtilSignalManager::UtilSignalManager()
     : QObject(nullptr)
@@ -9,7 +32,15 @@ UtilSignalManager::UtilSignalManager()
 
 UtilSignalManager* UtilSignalManager::instance()
 {
-    static UtilSignalManager* const hub = new UtilSignalManager;
+    static UtilSignalManager* const hub = [] {
+        auto* made = new UtilSignalManager;
+        // Its listeners are windows: it lives on their thread even when a
+        // job's thread asks for it first.
+        const QCoreApplication* app = QCoreApplication::instance();
+        if (app && app->thread() != made->thread())
+            made->moveToThread(app->thread());
+        return made;
+    }();
     return hub;
 }
 
@@ -96,6 +127,37 @@ void UtilSignalManager::emitOpenSpinnedArticles(const QString& articleID)
 void UtilSignalManager::emitPageSource(const QString& title, const QString& source)
 {
     emit onPageSource(title, source);
+}
+
+void UtilSignalManager::emitRecordsChanged(const QStringList& tables)
+{
+    if (tables.isEmpty())
+        return;
+    RecordNews& news = recordNews();
+    {
+        QMutexLocker lock(&news.mutex);
+        for (const QString& table : tables) {
+            if (!news.tables.contains(table, Qt::CaseInsensitive))
+                news.tables.append(table);
+        }
+        if (news.posted)
+            return;
+        news.posted = true;
+    }
+    QMetaObject::invokeMethod(this, &UtilSignalManager::deliverRecordsChanged, Qt::QueuedConnection);
+}
+
+void UtilSignalManager::deliverRecordsChanged()
+{
+    QStringList tables;
+    {
+        RecordNews& news = recordNews();
+        QMutexLocker lock(&news.mutex);
+        tables.swap(news.tables);
+        news.posted = false;
+    }
+    if (!tables.isEmpty())
+        emit onRecordsChanged(tables);
 }
 
 } // namespace Vexal

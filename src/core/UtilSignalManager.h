@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace Vexal {
@@ -11,6 +12,11 @@ namespace Vexal {
 // program to the main window. Senders call an emit operation on instance();
 // the main window connects its slots once. The overloaded onBookmarkTab needs
 // QOverload<>::of / QOverload<const QUrl&, const QString&, const QPixmap&>::of.
+//
+// Rows stored, changed or deleted anywhere in the program are news for every
+// list that shows them (journals, choosers): the data layer tells the hub the
+// tables whose rows a committed transaction changed (emitRecordsChanged), and
+// the lists listen to onRecordsChanged.
 class UtilSignalManager final : public QObject
 {
     Q_OBJECT
@@ -38,6 +44,13 @@ public:
     void emitBookmarkAllTabs();
     void emitOpenSpinnedArticles(const QString& articleID);
     void emitPageSource(const QString& title, const QString& source);
+    // News that rows of the tables were stored (inserted, changed, deleted)
+    // and committed. Callable from any thread. Nothing is emitted at once:
+    // the news that come in until the hub's thread (the GUI thread) next
+    // runs its events arrive there together, as one onRecordsChanged naming
+    // each table once, so that a job or a loop storing a thousand rows makes
+    // an open list select once.
+    void emitRecordsChanged(const QStringList& tables);
 
 signals:
     void onError(const QString& message, bool untilClosed);
@@ -57,9 +70,14 @@ signals:
     void onBookmarkAllTabs();
     void onOpenSpinnedArticles(const QString& articleID);
     void onPageSource(const QString& title, const QString& source);
+    // The tables (their names as the schema declares them) whose rows
+    // changed since the last onRecordsChanged; never empty.
+    void onRecordsChanged(const QStringList& tables);
 
 private:
     UtilSignalManager();
+    // Emits onRecordsChanged with the news kept so far.
+    void deliverRecordsChanged();
 };
 
 } // namespace Vexal

@@ -1,5 +1,6 @@
 #include "data/DBConnection.h"
 
+#include "data/DBRecordNews.h"
 #include "data/DBWriteQueue.h"
 
 #include <QAtomicInt>
@@ -43,6 +44,8 @@ struct ThreadConnection {
         QSqlDatabase::removeDatabase(name);
         name.clear();
         openJobConnections.fetchAndSubOrdered(1);
+        // Its transactions are over: the lists may read what they stored.
+        DBRecordNews::tell();
         // The job's hold on the database is gone: the window's writes that
         // met it can go in now.
         DBWriteQueue::flushSoon();
@@ -66,6 +69,7 @@ void openJobConnection(QSqlDatabase& db)
 {
     if (!db.open())
         return;
+    DBRecordNews::watch(db);
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
         sqlite3_progress_handler(*static_cast<sqlite3* const*>(handle.constData()), 500, stopWhenAsked,
@@ -192,9 +196,14 @@ bool DBConnection::isGuiThread()
 
 QSqlDatabase DBConnection::current()
 {
-    if (isGuiThread())
-        return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    if (isGuiThread()) {
+        QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+        DBRecordNews::watch(db);
+        return db;
+    }
 
+    // A transaction the job committed before this statement has ended.
+    DBRecordNews::tell();
     ThreadConnection& own = threadConnection();
     const int generation = defaultGeneration.loadAcquire();
     if (!own.name.isEmpty() && own.generation != generation)

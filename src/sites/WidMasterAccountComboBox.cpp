@@ -11,8 +11,10 @@ WidMasterAccountComboBox::WidMasterAccountComboBox(QWidget* parent)
 
 void WidMasterAccountComboBox::reload()
 {
-    DBMasterAccountList masterAccounts(false);
-    fill(&masterAccounts, true);
+    follow([this] {
+        DBMasterAccountList masterAccounts(false);
+        fill(&masterAccounts, true);
+    });
 }
 
 } // namespace Vexal

@@ -31,6 +31,8 @@ BaseJournal::BaseJournal(QWidget* parent)
     : QWidget(parent)
     , m_syncManager(new SyncManager(this))
 {
+    connect(UtilSignalManager::instance(), &UtilSignalManager::onRecordsChanged, this,
+            &BaseJournal::handleRecordsChanged);
 }
 
 void BaseJournal::setInit(QObject* value)
@@ -332,6 +334,18 @@ void BaseJournal::handleModelReset()
 {
     const QString className = Logger::contextClassName();
     const QString action = Logger::contextAction();
+    slotSelectionChanged();
+    Logger::setContext(className, action);
+}
+
+void BaseJournal::handleRecordsChanged(const QStringList& tables)
+{
+    if (!m_table || !m_table->listsRowsOf(tables))
+        return;
+    // News come between the user's commands: the log keeps their context.
+    const QString className = Logger::contextClassName();
+    const QString action = Logger::contextAction();
+    m_table->refresh();
     slotSelectionChanged();
     Logger::setContext(className, action);
 }

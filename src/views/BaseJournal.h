@@ -124,6 +124,9 @@ private slots:
     // selectionChanged signal: the commands follow it, under the context of
     // the command that selected.
     void handleModelReset();
+    // Rows were stored elsewhere: a table that lists some of them selects
+    // again, keeping the user's selection and place (BaseTable::refresh).
+    void handleRecordsChanged(const QStringList& tables);
 
 protected:
 

@@ -7,6 +7,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBColumn.h"
 #include "data/DBColumnList.h"
+#include "data/DBRecordNews.h"
 #include "core/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
@@ -23,7 +24,10 @@
 #include <QCursor>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QScrollBar>
+#include <QSet>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace Vexal {
@@ -71,6 +75,18 @@ bool BaseTable::load()
     return applyFilters();
 }
 
+bool BaseTable::listsRowsOf(const QStringList& tables)
+{
+    const QString source = m_sqlModel ? m_sqlModel->tableName() : QString();
+    if (source.isEmpty())
+        return false;
+    if (source != m_newsSource) {
+        m_newsSource = source;
+        m_newsTables = DBRecordNews::sourceTables(source);
+    }
+    return DBRecordNews::concerns(m_newsTables, tables);
+}
+
 bool BaseTable::reload()
 {
     if (!m_sqlModel) {
@@ -82,6 +98,59 @@ bool BaseTable::reload()
         return true;
     m_sqlModel->reportSelectError();
     return false;
+}
+
+// The rows, the current row and the place are found again by ID after the
+// select.
+bool BaseTable::refresh()
+{
+    if (!m_sqlModel || !m_sqlModel->query().isActive())
+        return false;
+    const int idColumn = m_sqlModel->fieldIndex(DBSql::colID());
+    const bool all = allRowsSelected();
+    QSet<qint64> selected;
+    if (!all && idColumn >= 0 && selectionModel()) {
+        for (const QModelIndex& row : selectionModel()->selectedRows(idColumn))
+            selected.insert(row.data(Qt::EditRole).toLongLong());
+    }
+    const QModelIndex current = currentIndex();
+    const bool hadCurrent = current.isValid() && idColumn >= 0;
+    const qint64 currentId = hadCurrent ? current.sibling(current.row(), idColumn).data(Qt::EditRole).toLongLong() : -1;
+    const int fetched = m_sqlModel->rowCount();
+    const int vertical = verticalScrollBar()->value();
+    const int horizontal = horizontalScrollBar()->value();
+
+    if (!m_sqlModel->select()) {
+        m_sqlModel->reportSelectError();
+        return false;
+    }
+    // The rows the user had scrolled through, so that the place and the
+    // selection are there again.
+    while (m_sqlModel->rowCount() < fetched && m_sqlModel->canFetchMore())
+        m_sqlModel->fetchMore();
+
+    if (all) {
+        selectAll();
+    } else if (idColumn >= 0 && selectionModel() && (!selected.isEmpty() || hadCurrent)) {
+        const int lastColumn = m_sqlModel->columnCount() - 1;
+        QItemSelection rows;
+        QModelIndex newCurrent;
+        for (int row = 0; row < m_sqlModel->rowCount(); ++row) {
+            const qint64 id = m_sqlModel->index(row, idColumn).data(Qt::EditRole).toLongLong();
+            if (selected.contains(id))
+                rows.select(m_sqlModel->index(row, 0), m_sqlModel->index(row, lastColumn));
+            if (hadCurrent && id == currentId)
+                newCurrent = m_sqlModel->index(row, current.column());
+        }
+        if (newCurrent.isValid())
+            selectionModel()->setCurrentIndex(newCurrent, QItemSelectionModel::NoUpdate);
+        if (!rows.isEmpty())
+            selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    }
+    updateGeometries();
+    verticalScrollBar()->setValue(vertical);
+    horizontalScrollBar()->setValue(horizontal);
+    return true;
 }
 
 void BaseTable::filter()

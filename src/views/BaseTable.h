@@ -90,6 +90,14 @@ public:
     // then empty and recovers on the next successful load.
     bool load();
     bool reload();
+    // Whether news that rows of the tables were stored concern the rows it
+    // lists (its table, or a table its view reads).
+    bool listsRowsOf(const QStringList& tables);
+    // Selects again after rows were stored elsewhere, keeping what the user
+    // sees: the selected rows (by ID; after Select All, every row), the
+    // current row and the scroll position. Nothing before the first load or
+    // after a failed one; false (reported) when the select fails.
+    bool refresh();
     // Runs the Filter dialog; accepted: applies the new WHERE text.
     void filter();
     // Every user filter off (fixed filters stay), then applies the WHERE text.
@@ -186,6 +194,9 @@ private:
 
     const DBDefaultColumns::ColumnSet* m_columnSet = nullptr;
     TextGetter m_table = nullptr;
+    // The source listsRowsOf last asked about, and the tables it reads.
+    QString m_newsSource;
+    QStringList m_newsTables;
     bool m_allSelected = false;
     bool m_selectingAll = false;
 };

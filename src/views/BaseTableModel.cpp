@@ -6,9 +6,11 @@
 #include "texts/LocaleMessage.h"
 #include "views/UtilReport.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 
 namespace Vexal {
 
@@ -16,12 +18,57 @@ namespace {
 
 const QString displayDate = QStringLiteral("yyyy-MM-dd");
 const QString displayDateTime = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+const QString ownConnectionPrefix = QStringLiteral("tesvar-list-");
+
+// The connection a model reads on: a clone of the window's connection when
+// that one's file keeps a write-ahead log, else the window's own.
+QSqlDatabase readingConnection()
+{
+    const QSqlDatabase window = DBConnection::current();
+    if (!window.isOpen() || !DBConnection::isGuiThread())
+        return window;
+    {
+        QSqlQuery mode(window);
+        if (!mode.exec(QStringLiteral("PRAGMA journal_mode;")) || !mode.next()
+            || mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+            return window;
+    }
+    static int made = 0;
+    const QString name = ownConnectionPrefix + QString::number(++made);
+    QSqlDatabase own = QSqlDatabase::cloneDatabase(window, name);
+    if (own.open())
+        return own;
+    own = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+    return window;
+}
 
 } // namespace
 
 BaseTableModel::BaseTableModel(QObject* parent)
-    : QSqlTableModel(parent, DBConnection::current())
+    : QSqlTableModel(parent, readingConnection())
 {
+}
+
+BaseTableModel::~BaseTableModel()
+{
+    const QString name = database().connectionName();
+    if (!name.startsWith(ownConnectionPrefix))
+        return;
+    // Closing ends the model's statement too; the base still holds the
+    // connection until its own end.
+    database().close();
+    if (QCoreApplication::instance())
+        QTimer::singleShot(0, QCoreApplication::instance(), [name] { QSqlDatabase::removeDatabase(name); });
+}
+
+bool BaseTableModel::select()
+{
+    // A statement with rows left to fetch would keep the next one reading
+    // what was stored when it began.
+    QSqlQuery last = query();
+    last.finish();
+    return QSqlTableModel::select();
 }
 
 void BaseTableModel::addBoolColumn(int column) { addKind(column, Bool); }

@@ -9,12 +9,24 @@ namespace Vexal {
 // bool columns show a check mark and no text, date and date-time columns a
 // fixed, locale-free form, and an icon column draws the picture bytes held
 // in the column to its left. Rows are fetched in chunks as the view scrolls.
+//
+// While rows are left to fetch, the model's statement stays open, and in a
+// file with a write-ahead log an open statement holds its connection to what
+// was stored when it began. So in such a file the model reads on a
+// connection of its own, and every select ends the last statement first:
+// the window's connection, and the model's next select, read what jobs have
+// stored since. (In a file without the log, readers and writers take turns
+// and the model shares the window's connection.)
 class BaseTableModel final : public QSqlTableModel
 {
     Q_OBJECT
 public:
-    // On the calling thread's connection (the default one on the GUI thread).
+    // On the calling thread's connection (the default one on the GUI thread),
+    // or on a connection of its own to that file (see above).
     explicit BaseTableModel(QObject* parent = nullptr);
+    ~BaseTableModel() override;
+
+    bool select() override;
 
     void addBoolColumn(int column);
     void addIconColumn(int column);

@@ -1,13 +1,75 @@
 #include "views/BaseTree.h"
 
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBRecordNews.h"
 #include "views/UtilReport.h"
 
+#include <QSignalBlocker>
+
 namespace Vexal {
+
+namespace {
+
+// The texts of an item and its parents, from the top.
+QStringList pathOf(const QTreeWidgetItem* item)
+{
+    QStringList path;
+    for (; item; item = item->parent())
+        path.prepend(item->text(0));
+    return path;
+}
+
+} // namespace
 
 BaseTree::BaseTree(SyncManager* syncManager, QWidget* parent)
     : QTreeWidget(parent)
     , m_syncManager(syncManager)
 {
+    connect(UtilSignalManager::instance(), &UtilSignalManager::onRecordsChanged, this,
+            &BaseTree::handleRecordsChanged);
+}
+
+QStringList BaseTree::sourceTables() const
+{
+    return {};
+}
+
+void BaseTree::handleRecordsChanged(const QStringList& tables)
+{
+    if (!DBRecordNews::concerns(sourceTables(), tables))
+        return;
+    const QList<QTreeWidgetItem*> chosen = selectedItems();
+    const QStringList path = chosen.isEmpty() ? QStringList() : pathOf(chosen.first());
+    {
+        const QSignalBlocker quiet(this);
+        reload();
+        QTreeWidgetItem* again = nullptr;
+        for (int level = 0; level < path.size(); ++level) {
+            const int count = again ? again->childCount() : topLevelItemCount();
+            QTreeWidgetItem* next = nullptr;
+            for (int i = 0; i < count && !next; ++i) {
+                QTreeWidgetItem* item = again ? again->child(i) : topLevelItem(i);
+                if (item->text(0) == path.at(level))
+                    next = item;
+            }
+            if (!next) {
+                again = nullptr;
+                break;
+            }
+            again = next;
+        }
+        if (again)
+            setCurrentItem(again);
+    }
+    const QList<QTreeWidgetItem*> now = selectedItems();
+    if ((now.isEmpty() ? QStringList() : pathOf(now.first())) == path)
+        return;
+    // News come between the user's commands: the log keeps their context.
+    const QString className = Logger::contextClassName();
+    const QString action = Logger::contextAction();
+    emit onSelectionChanged();
+    Logger::setContext(className, action);
 }
 
 void BaseTree::build()

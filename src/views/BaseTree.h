@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTreeWidget>
 
 namespace Vexal {
@@ -9,7 +10,9 @@ class DBListBase;
 class SyncManager;
 
 // The tree beside the table of a tree journal; its selection drives the
-// table (BaseJournalTree::handleTreeSelectionChanged).
+// table (BaseJournalTree::handleTreeSelectionChanged). A tree of records
+// names their tables (sourceTables) and is filled again when rows of them
+// are stored anywhere, keeping the chosen item.
 class BaseTree : public QTreeWidget
 {
     Q_OBJECT
@@ -33,7 +36,15 @@ protected:
     // Fills the items; empty in the base.
     virtual void reload();
     virtual void connectSignals();
+    // The tables whose rows the items show; none in the base.
+    virtual QStringList sourceTables() const;
 
+private slots:
+    // Fills the tree again and chooses the item of the same texts, from the
+    // top; onSelectionChanged only when the choice changed.
+    void handleRecordsChanged(const QStringList& tables);
+
+protected:
     SyncManager* m_syncManager = nullptr;
 };
 

@@ -1,0 +1,457 @@
+#include "FreshStateTest.h"
+#include "JournalDriver.h"
+#include "TestData.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "automation/ExtArticleSubmitter.h"
+#include "content/DBArticle.h"
+#include "content/DBSpinnedArticle.h"
+#include "content/DBWord.h"
+#include "content/ThreadSpinner.h"
+#include "content/WidArticleComboBox.h"
+#include "content/WidArticleEditor.h"
+#include "content/WidArticleJournal.h"
+#include "content/WidCategoryComboBox.h"
+#include "content/WidSpinnedArticleComboBox.h"
+#include "content/WidSpinnedArticleJournal.h"
+#include "content/WidSynonymJournal.h"
+#include "content/WidWordTree.h"
+#include "core/Logger.h"
+#include "core/SyncManager.h"
+#include "data/DBCategory.h"
+#include "data/DBConnection.h"
+#include "data/DBMasterAccount.h"
+#include "exchange/ThreadXmlImport.h"
+#include "shell/WidWebTab.h"
+#include "shell/WidWebView.h"
+#include "sites/DlgCreateMasterAccount.h"
+#include "sites/WidMasterAccountComboBox.h"
+#include "sites/WidMasterAccountEditor.h"
+#include "sites/WidMasterAccountJournal.h"
+#include "views/BaseTableModel.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTreeWidgetItemIterator>
+#include <QWebPage>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+using namespace Vexal;
+using namespace JournalDriver;
+
+namespace {
+
+// A user's desk in a new database file: the current project with an article
+// written in spintax and a spun article of it, two categories, a word, a
+// master account, and the identity tables the master-account generator
+// draws from.
+struct Desk
+{
+    TestDatabase db;
+    WidTabManager tabs;
+    WidWebTab webTab;
+    int project = -1, article = -1, spun = -1, master = -1, category = -1, word = -1;
+
+    Desk()
+    {
+        DBConnection::useWriteAheadLog(db.database());
+        project = useProject(QStringLiteral("P"));
+        category = addRow(QStringLiteral("Category"), {{"Name", "News"}});
+        addRow(QStringLiteral("Category"), {{"Name", "Sport"}});
+        article = addRow(QStringLiteral("Article"),
+                         {{"Name", "A1"}, {"ProjectID", project}, {"Spun", 0}, {"Title", "{Good|Nice} day"},
+                          {"TitleMode", 8}, {"Intro", "{a|b}"}, {"IntroMode", 8}, {"Body", "x"}, {"BodyMode", 8}});
+        spun = addRow(QStringLiteral("SpunArticle"), {{"Name", "S1"}, {"ProjectID", project}, {"ArticleID", article},
+                                                      {"TitleFinal", "T1"}});
+        master = addRow(QStringLiteral("MasterAccount"), {{"Name", "main"}, {"Active", 1}});
+        for (const char* statement :
+             {"INSERT INTO Language (ID, Name) VALUES (1, 'English')",
+              "INSERT INTO Country (ID, Name, Code) VALUES (1, 'Utopia', 'UT')",
+              "INSERT INTO City (Name, CountryID, Province) VALUES ('Alpha', 1, 'North')",
+              "INSERT INTO Address (Name, CountryID) VALUES ('1 Main St', 1)",
+              "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('Adam', 1, 1), ('Clara', 1, 0)",
+              "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 1)"})
+            TestDatabase::exec(QString::fromLatin1(statement));
+        word = addRow(QStringLiteral("Word"), {{"Name", "bee"}, {"LanguageID", 1}});
+    }
+};
+
+// More master accounts than a journal fetches at once.
+bool addMasterAccounts(int count)
+{
+    return TestDatabase::exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                             "WHERE i < %1) INSERT INTO MasterAccount (Name, Active) "
+                                             "SELECT 'm' || i, 0 FROM n").arg(count));
+}
+
+// The texts in order, so that lists compare whatever order they show.
+QStringList sorted(QStringList texts)
+{
+    texts.sort();
+    return texts;
+}
+
+QStringList column(const QString& statement)
+{
+    return sorted(columnValues(statement));
+}
+
+QString text(const QString& statement)
+{
+    return TestDatabase::value(statement).toString();
+}
+
+QStringList items(const QComboBox* box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return sorted(texts);
+}
+
+// An open list: what it shows, what it should show from what is stored, and
+// (for a journal) how often it selected.
+struct Shown
+{
+    std::function<QStringList()> rows;
+    std::function<QStringList()> stored;
+    std::shared_ptr<QSignalSpy> selects;
+};
+
+// A journal of that class: the rows it lists (all fetched), each as the
+// columns' values joined by '|', against a statement giving them so.
+template <class Journal>
+Shown journal(Desk& desk, const QStringList& columns, const QString& statement, Init* init = nullptr)
+{
+    auto* page = openJournal<Journal>(desk.tabs, init);
+    auto* model = page->tableWidget()->tableModel();
+    return Shown{[model, columns] {
+                     while (model->canFetchMore())
+                         model->fetchMore();
+                     QStringList rows;
+                     for (int row = 0; row < model->rowCount(); ++row) {
+                         QStringList values;
+                         for (const QString& name : columns)
+                             values << model->record(row).value(name).toString();
+                         rows << values.join(QLatin1Char('|'));
+                     }
+                     return sorted(rows);
+                 },
+                 [statement] { return column(statement); },
+                 std::make_shared<QSignalSpy>(model, &QAbstractItemModel::modelReset)};
+}
+
+const QString articleRows = QStringLiteral("SELECT Name || '|' || Spun || '|' || SpunCount FROM ArticleView");
+
+const std::map<QString, std::function<Shown(Desk&)>>& lists()
+{
+    static const std::map<QString, std::function<Shown(Desk&)>> all = {
+        {"master accounts journal",
+         [](Desk& desk) { return journal<WidMasterAccountJournal>(desk, {"Name"}, "SELECT Name FROM MasterAccount"); }},
+        {"articles journal",
+         [](Desk& desk) { return journal<WidArticleJournal>(desk, {"Name", "Spun", "SpunCount"}, articleRows); }},
+        {"spun articles journal",
+         [](Desk& desk) {
+             return journal<WidSpinnedArticleJournal>(desk, {"Name", "ArticleName"},
+                                                      "SELECT Name || '|' || ArticleName FROM SpunArticleView",
+                                                      new Init(-1, nullptr));
+         }},
+        // Beside a journal of more rows than one fetch brings, whose reading
+        // stays open.
+        {"articles journal beside a long journal",
+         [](Desk& desk) {
+             addMasterAccounts(600);
+             openJournal<WidMasterAccountJournal>(desk.tabs);
+             return journal<WidArticleJournal>(desk, {"Name", "Spun", "SpunCount"}, articleRows);
+         }},
+        // Counted where the journal reads, without fetching its rows.
+        {"long master accounts journal",
+         [](Desk& desk) {
+             addMasterAccounts(600);
+             auto* page = openJournal<WidMasterAccountJournal>(desk.tabs);
+             const QString count = QStringLiteral("SELECT COUNT(*) FROM MasterAccount");
+             return Shown{[page, count] {
+                              QSqlQuery query(page->tableWidget()->tableModel()->database());
+                              return QStringList{query.exec(count) && query.next() ? query.value(0).toString()
+                                                                                    : QString()};
+                          },
+                          [count] { return QStringList{text(count)}; }};
+         }},
+        // The words beside the synonyms, by language; a word chosen.
+        {"synonyms journal",
+         [](Desk& desk) {
+             WidWordTree* tree = openJournal<WidSynonymJournal>(desk.tabs)->wordTree();
+             tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+             const int word = desk.word;
+             return Shown{[tree] {
+                              QStringList paths;
+                              for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+                                  const QTreeWidgetItem* up = (*it)->parent();
+                                  paths << (up ? QString(up->text(0) + '/' + (*it)->text(0)) : (*it)->text(0));
+                              }
+                              return sorted(paths) << QString::number(tree->currentWordId());
+                          },
+                          [word] {
+                              return column("SELECT Name FROM Language UNION ALL SELECT l.Name || '/' || w.Name "
+                                            "FROM Word w JOIN Language l ON l.ID = w.LanguageID")
+                                     << QString::number(word);
+                          }};
+         }},
+        {"master account chooser",
+         [](Desk& desk) {
+             auto* box = new WidMasterAccountComboBox(&desk.tabs);
+             box->reload();
+             return Shown{[box] { return items(box); }, [] { return column("SELECT Name FROM MasterAccount"); }};
+         }},
+        // The article submitter of a page: its choosers, and the title and
+        // author it offers to drag. The spun article chosen stays; when it
+        // is gone, the first by name is chosen.
+        {"article submitter",
+         [](Desk& desk) {
+             desk.webTab.setInit(nullptr);
+             QSignalSpy loaded(desk.webTab.webView()->page(), &QWebPage::loadFinished);
+             desk.webTab.webView()->setHtml(QStringLiteral("<html></html>"), QUrl(QStringLiteral("http://site.test/")));
+             if (loaded.isEmpty())
+                 loaded.wait(10000);
+             auto* panel = new ExtArticleSubmitter;
+             desk.webTab.setExtension(panel);
+             const QString spunOnes = QStringLiteral(" FROM SpunArticle WHERE ArticleID = %1").arg(desk.article);
+             const QString chosen = QStringLiteral(" ORDER BY ID = %1 DESC, Name LIMIT 1").arg(desk.spun);
+             const QString author = QStringLiteral("SELECT Author FROM Article WHERE ID = %1").arg(desk.article);
+             return Shown{[panel] {
+                              return items(panel->articleBox()) + items(panel->spunArticleBox())
+                                     + QStringList{panel->dragValues().value(0), panel->dragValues().value(2)};
+                          },
+                          [=] {
+                              return column("SELECT Name FROM Article") + column("SELECT Name" + spunOnes)
+                                     + QStringList{text("SELECT TitleFinal" + spunOnes + chosen), text(author)};
+                          }};
+         }},
+        // An editor tab of the stored article whose name the user is editing:
+        // the category chooser lists every category, the user's choice and
+        // typing stay, and the page stays modified.
+        {"article editor being edited",
+         [](Desk& desk) {
+             auto* editor = new WidArticleEditor;
+             desk.tabs.addUniqueTab(editor, new Init(desk.article, nullptr));
+             editor->categoryBox->setCurrentId(desk.category);
+             editor->nameEdit->setText(QStringLiteral("typed"));
+             return Shown{[editor] {
+                              return items(editor->categoryBox)
+                                     << editor->categoryBox->currentText() << editor->nameEdit->text()
+                                     << QString::number(editor->isModified());
+                          },
+                          [] { return column("SELECT Name FROM Category") << "News" << "typed" << "1"; }};
+         }},
+    };
+    return all;
+}
+
+bool runJob(Thread& job)
+{
+    job.start();
+    return job.wait(60000) && job.isSuccessful();
+}
+
+// Master accounts of the IDs from `first` on, imported from a file by the
+// import job.
+bool importMasterAccounts(int first, int count)
+{
+    QByteArray items;
+    for (int id = first; id < first + count; ++id)
+        items += QStringLiteral("<item><ID>%1</ID><Name>in %1</Name></item>").arg(id).toUtf8();
+    QFile file(QStringLiteral("masters.xml"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("<!DOCTYPE doc>\n<items Table=\"MasterAccount\">" + items + "</items>\n");
+    file.close();
+    ThreadXmlImport job({file.fileName()});
+    return runJob(job);
+}
+
+// Saves a new record (id -1) or a stored one, changed; a null change deletes.
+template <class Record>
+bool store(qint64 id, const std::function<void(Record&)>& change)
+{
+    Record record;
+    if (id >= 0 && !record.load(id))
+        return false;
+    if (!change)
+        return record.remove();
+    change(record);
+    return record.save();
+}
+
+const std::map<QString, std::function<void(Desk&)>>& changes()
+{
+    static const std::map<QString, std::function<void(Desk&)>> all = {
+        // The master-account editor's Create Account: the generator fills a
+        // new account and the dialog saves it.
+        {"master account generated",
+         [](Desk& desk) {
+             auto* editor = new WidMasterAccountEditor;
+             desk.tabs.addFocusedTab(editor, new Init(-1, nullptr));
+             answerDialogs<DlgCreateMasterAccount>([](DlgCreateMasterAccount* dialog) {
+                 dialog->findChild<QCheckBox*>()->setChecked(true);
+                 dialog->slotAccept();
+             });
+             editor->slotCreateAccount();
+             UtilDialog::setRunner({});
+             QVERIFY(editor->init()->id() > desk.master);
+         }},
+        {"1000 master accounts saved one by one",
+         [](Desk&) {
+             for (int i = 0; i < 1000; ++i)
+                 QVERIFY(store<DBMasterAccount>(-1, [i](DBMasterAccount& a) { a.setName(QString::number(i)); }));
+         }},
+        {"master account deleted",
+         [](Desk& desk) { QVERIFY(store<DBMasterAccount>(desk.master, nullptr)); }},
+        {"master accounts imported", [](Desk&) { QVERIFY(importMasterAccounts(7000, 2)); }},
+        {"1000 master accounts imported", [](Desk&) { QVERIFY(importMasterAccounts(7000, 1000)); }},
+        {"article saved",
+         [](Desk& desk) {
+             QVERIFY(store<DBArticle>(-1, [&](DBArticle& a) {
+                 a.setName(QStringLiteral("A2"));
+                 a.setProjectId(desk.project);
+             }));
+         }},
+        // The spin job of the article, on its own thread.
+        {"article spun",
+         [](Desk& desk) {
+             ThreadSpinner job(desk.article, 3, false);
+             QVERIFY2(runJob(job), qPrintable(job.errorText()));
+         }},
+        // The chosen spun article's final title and the chosen article's
+        // author, edited and saved in their editors.
+        {"chosen records edited",
+         [](Desk& desk) {
+             QVERIFY(store<DBSpinnedArticle>(desk.spun, [](DBSpinnedArticle& s) { s.setTitleFinal(QStringLiteral("T2")); }));
+             QVERIFY(store<DBArticle>(desk.article, [](DBArticle& a) { a.setAuthor(QStringLiteral("Me")); }));
+         }},
+        {"spun article deleted",
+         [](Desk& desk) { QVERIFY(store<DBSpinnedArticle>(desk.spun, nullptr)); }},
+        {"word saved",
+         [](Desk&) {
+             QVERIFY(store<DBWord>(-1, [](DBWord& w) {
+                 w.setName(QStringLiteral("aardvark"));
+                 w.setLanguageId(1);
+             }));
+         }},
+        {"category saved",
+         [](Desk&) { QVERIFY(store<DBCategory>(-1, [](DBCategory& c) { c.setName(QStringLiteral("Arts")); })); }},
+    };
+    return all;
+}
+
+} // namespace
+
+class OpenListsTest : public FreshStateTest
+{
+    Q_OBJECT
+
+private slots:
+    // A record stored elsewhere in the program (an editor, a generator, a job
+    // on its own thread, an import) appears in, or leaves, every open list
+    // that shows its kind once the window runs its events, and not before.
+    // A journal selects once for what a loop or a job stored.
+    void listsShowWhatWasStored_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("change");
+        const char* const rows[][2] = {
+            {"master accounts journal", "master account generated"},
+            {"master accounts journal", "1000 master accounts saved one by one"},
+            {"master accounts journal", "master account deleted"},
+            {"master accounts journal", "1000 master accounts imported"},
+            {"long master accounts journal", "master accounts imported"},
+            {"master account chooser", "master account generated"},
+            {"articles journal", "article spun"},
+            {"articles journal", "spun article deleted"},
+            {"articles journal beside a long journal", "article spun"},
+            {"spun articles journal", "article spun"},
+            {"article submitter", "article spun"},
+            {"article submitter", "spun article deleted"},
+            {"article submitter", "article saved"},
+            {"article submitter", "chosen records edited"},
+            {"article editor being edited", "category saved"},
+            {"synonyms journal", "word saved"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(row[0], row[1]))) << row[0] << row[1];
+    }
+
+    void listsShowWhatWasStored()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, change);
+        Desk desk;
+        const Shown shown = lists().at(list)(desk);
+        QCoreApplication::processEvents();
+        const QStringList before = shown.rows();
+        QCOMPARE(before, shown.stored());
+        if (shown.selects)
+            shown.selects->clear();
+
+        changes().at(change)(desk);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(shown.stored() != before, "the change stores nothing the list shows");
+        QCOMPARE(shown.rows(), before);
+        QCoreApplication::processEvents();
+        QCOMPARE(shown.rows(), shown.stored());
+        if (shown.selects)
+            QCOMPARE(shown.selects->count(), 1);
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // A journal that selects again for news keeps the user's rows and place;
+    // after Select All the new rows are selected with the rest.
+    void journalKeepsTheSelectionAndThePlace()
+    {
+        Desk desk;
+        QVERIFY(addMasterAccounts(600));
+        auto* journal = openJournal<WidMasterAccountJournal>(desk.tabs);
+        BaseTable* table = journal->tableWidget();
+        desk.tabs.resize(600, 400);
+        desk.tabs.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&desk.tabs));
+        auto storeOne = [] {
+            QVERIFY(store<DBMasterAccount>(-1, [](DBMasterAccount& a) { a.setName(QStringLiteral("new")); }));
+            QCoreApplication::processEvents();
+        };
+
+        // Far down the list, beyond the first fetch.
+        while (table->tableModel()->rowCount() < 500)
+            table->tableModel()->fetchMore();
+        const int chosen = table->tableModel()->record(480).value("ID").toInt();
+        QVERIFY(selectId(journal, chosen));
+        table->scrollTo(table->currentIndex());
+        const int place = table->verticalScrollBar()->value();
+        QVERIFY(place > 0);
+        Logger::setContext(QStringLiteral("Elsewhere"), QStringLiteral("Save"));
+
+        storeOne();
+        QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
+        QCOMPARE(table->currentIndex().row(), 480);
+        QCOMPARE(table->verticalScrollBar()->value(), place);
+        QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandEdit));
+        QCOMPARE(Logger::contextAction(), QStringLiteral("Save"));
+
+        journal->selectAll();
+        storeOne();
+        QVERIFY(table->allRowsSelected());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM MasterAccount WHERE ")
+                                     + table->selectedRowsCondition()).toInt(), 603);
+    }
+};
+
+TESVAR_TEST(OpenListsTest)
+#include "OpenListsTest.moc"
