@@ -4,6 +4,7 @@
 #include "data/DBConnection.h"
 #include "data/DBField.h"
 #include "data/RecentConversions.h"
+#include "data/SqlStatement.h"
 #include "core/DBSql.h"
 #include "texts/LocaleSql.h"
 
@@ -140,11 +141,23 @@ void DBBase::resetTo(const DBBase& fresh)
     setErrorText(QString());
 }
 
-void DBBase::readValues(const QSqlQuery& query)
+// Every field from its column, the row's values in the order of fields().
+template <class Row>
+void DBBase::readRow(const Row& row)
 {
     const DBFields& table = fields();
     for (std::size_t i = 0; i < table.size(); ++i)
-        table[i].load(this, query.value(int(i)));
+        table[i].load(this, row(int(i)));
+}
+
+void DBBase::readValues(const QSqlQuery& query)
+{
+    readRow([&](int column) { return query.value(column); });
+}
+
+void DBBase::readValues(const SqlStatement& row)
+{
+    readRow([&](int column) { return row.columnValue(column); });
 }
 
 // Copies the fields the two kinds share (all of them for the same kind) as

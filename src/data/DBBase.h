@@ -17,6 +17,7 @@ namespace Vexal {
 class DBField;
 class DBFields;
 class DBStateProbe;
+class SqlStatement;
 
 // The member of an integer field with a range (DBField::range). It holds the
 // value as it was read or set, and only its field reads it: a record hands it
@@ -74,6 +75,9 @@ public:
     virtual const DBFields& fields() const;
     virtual void bindValues(QSqlQuery& query);
     virtual void readValues(const QSqlQuery& query);
+    // The row a statement on SQLite's own handle stands on, read as
+    // readValues(QSqlQuery) reads it (the import's look-ups and overwrites).
+    void readValues(const SqlStatement& row);
     virtual void assign(const DBBase* source);
     // Becomes what `fresh` (a new record of the same kind) is: its values,
     // state, no delete mark and no error. Cheaper than a new record per row.
@@ -176,6 +180,9 @@ protected:
 
 private:
     friend class DBStateProbe;
+
+    template <class Row>
+    void readRow(const Row& row);
 
     int m_state = StateNew;
     bool m_deleteMark = false;

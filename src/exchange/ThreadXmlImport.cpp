@@ -7,7 +7,7 @@
 #include "core/DBSql.h"
 #include "data/DBField.h"
 #include "exchange/RecordKinds.h"
-#include "exchange/SqlStatement.h"
+#include "data/SqlStatement.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlReader.h"

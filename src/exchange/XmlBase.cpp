@@ -5,7 +5,7 @@
 #include "data/DBField.h"
 #include "core/DBSql.h"
 #include "data/RecentConversions.h"
-#include "exchange/SqlStatement.h"
+#include "data/SqlStatement.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -50,9 +50,7 @@ void XmlBase::readValues(const QSqlQuery& query)
 
 void XmlBase::readValues(const SqlStatement& row)
 {
-    const DBFields& fields = m_record->fields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i].load(m_record, row.columnValue(int(i)));
+    m_record->readValues(row);
 }
 
 QString XmlBase::tableName() const

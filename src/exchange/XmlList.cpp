@@ -4,7 +4,7 @@
 #include "core/DBSql.h"
 #include "data/DBUrlShortcutList.h"
 #include "exchange/RecordKinds.h"
-#include "exchange/SqlStatement.h"
+#include "data/SqlStatement.h"
 #include "exchange/XmlRecord.h"
 #include "texts/LocaleMessage.h"
 

@@ -1,4 +1,4 @@
-#include "exchange/SqlStatement.h"
+#include "data/SqlStatement.h"
 
 #include "data/DBBase.h"
 #include "data/DBConnection.h"
