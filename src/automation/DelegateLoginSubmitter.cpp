@@ -56,7 +56,7 @@ void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& pass
     fillKind(elements, E::KindLogin, LocaleAccount::login(), login);
     fillKind(elements, E::KindPassword, LocaleAccount::password(), password);
     // A captcha needs the user: nothing is clicked.
-    if (submitForm && !SmartUtils::containsKind(elements, E::KindCaptcha))
+    if (submitForm && !SmartElement::containsKind(elements, E::KindCaptcha))
         clickSubmit(elements);
 }
 

@@ -110,30 +110,30 @@ void DelegateSubmitter::clickSelector(const SelectorList* list)
 void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
                                  const QString& value, const QStringList& otherTexts, bool digits)
 {
-    if (!SmartUtils::containsKind(elements, kind)) {
+    if (!SmartElement::containsKind(elements, kind)) {
         Logger::info(LocaleMessage::fieldNotFound(caption));
         return;
     }
-    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
+    for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
         m_fill->write(element, elements, value, otherTexts, digits);
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
                                    const QStringList& values)
 {
-    if (!SmartUtils::containsKind(elements, kind)) {
+    if (!SmartElement::containsKind(elements, kind)) {
         Logger::info(LocaleMessage::fieldNotFound(caption));
         return;
     }
     if (values.isEmpty())
         return;
-    for (const SmartElement* element : SmartUtils::elementsOfKind(elements, kind))
+    for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
         m_fill->choose(element->element(), values);
 }
 
 void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
 {
-    const QList<SmartElement*> submits = SmartUtils::elementsOfKind(elements, SmartElement::KindSubmit);
+    const QList<SmartElement*> submits = SmartElement::elementsOfKind(elements, SmartElement::KindSubmit);
     if (submits.isEmpty()) {
         Logger::info(LocaleMessage::fieldNotFound(LocaleDelegate::submit()));
         return;
@@ -188,7 +188,7 @@ bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
 void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields)
 {
     for (const SmartField& field : fields) {
-        if (field.quiet && !SmartUtils::containsKind(elements, field.where))
+        if (field.quiet && !SmartElement::containsKind(elements, field.where))
             continue;
         if (field.useValues)
             selectKind(elements, field.where, field.caption, field.values);

@@ -79,4 +79,33 @@ QString SmartElement::toString() const
     return elementText();
 }
 
+bool SmartElement::isDecoration(const PageElement& element)
+{
+    if (element.hasAttribute(ConstSmart::attrName()) || typeOf(element) != TypeText)
+        return false;
+    const QString role = element.attribute(QStringLiteral("role")).trimmed();
+    return element.hasAttribute(QStringLiteral("readonly")) || element.hasAttribute(QStringLiteral("disabled"))
+        || SmartUtils::equalsNoCase(role, QStringLiteral("presentation"))
+        || SmartUtils::equalsNoCase(role, QStringLiteral("none"));
+}
+
+bool SmartElement::containsKind(const QList<SmartElement*>& list, int kind)
+{
+    for (const SmartElement* element : list) {
+        if (element->kind() == kind)
+            return true;
+    }
+    return false;
+}
+
+QList<SmartElement*> SmartElement::elementsOfKind(const QList<SmartElement*>& list, int kind)
+{
+    QList<SmartElement*> result;
+    for (SmartElement* element : list) {
+        if (element->kind() == kind)
+            result.append(element);
+    }
+    return result;
+}
+
 } // namespace Vexal

@@ -59,6 +59,13 @@ public:
 
     // The HTML type code of a page element.
     static int typeOf(const PageElement& element);
+    // A box that only decorates another (a clear button drawn as a box): it
+    // has no name, so it sends nothing, and it takes no typing (read-only,
+    // disabled, or shown as a mere picture to readers).
+    static bool isDecoration(const PageElement& element);
+
+    static bool containsKind(const QList<SmartElement*>& list, int kind);
+    static QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
 
 private:
     PageElement m_form;

@@ -346,7 +346,7 @@ void SmartFieldLookup::markServiceLogin(QList<SmartElement*>& controls, const QL
 
 void SmartFieldLookup::markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    if (SmartUtils::containsKind(controls, E::KindFirstName) || !SmartUtils::containsKind(controls, E::KindLastName))
+    if (SmartElement::containsKind(controls, E::KindFirstName) || !SmartElement::containsKind(controls, E::KindLastName))
         return;
     for (SmartElement* control : controls) {
         if (control->kind() != E::KindFullName || control->type() != E::TypeText)

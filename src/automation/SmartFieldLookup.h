@@ -168,7 +168,7 @@ protected:
     // Labels after inputs: the control's own short texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
 
-    // The control's entry in the label list, as SmartUtils::indexOfLabel.
+    // The control's entry in the label list, as SmartLabel::indexOf.
     // The passes go through the controls in document order, so the search
     // starts at the entry found last and wraps around.
     int labelIndex(SmartElement* control, const QList<SmartLabel*>& labels) const;

@@ -212,7 +212,7 @@ void SmartFill::readFacts(const PageElement& element, bool* localPart, PageEleme
         m_labels->lookup(root, &m_owner);
     }
     const QList<SmartLabel*>& labels = m_labels->labels();
-    const int index = SmartUtils::indexOfLabel(labels, element);
+    const int index = SmartLabel::indexOf(labels, element);
     if (index < 0)
         return;
     *localPart = SmartOwnTexts::followedByDomain(labels, index);

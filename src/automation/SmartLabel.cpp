@@ -90,4 +90,13 @@ QString SmartLabel::toString() const
     return elementText();
 }
 
+int SmartLabel::indexOf(const QList<SmartLabel*>& labels, const PageElement& element)
+{
+    for (int i = 0; i < labels.size(); ++i) {
+        if (!labels.at(i)->isText() && labels.at(i)->element() == element)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace Vexal

@@ -36,6 +36,8 @@ public:
     // The words of a text: the parts between blanks that hold a letter or
     // a digit.
     static int countWords(const QString& text);
+    // The control's entry in the list, -1 when it has none.
+    static int indexOf(const QList<SmartLabel*>& labels, const PageElement& element);
 
     QString toString() const;
 

@@ -1,6 +1,7 @@
 #include "automation/SmartLabelLookup.h"
 
 #include "automation/ConstSmart.h"
+#include "automation/SmartElement.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartLog.h"
 #include "automation/SmartUtils.h"
@@ -71,7 +72,7 @@ void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
             continue;
         if (SmartUtils::isControlTag(tag)) {
             // A box that only decorates another parts no label from it.
-            if (SmartUtils::isDecoration(element))
+            if (SmartElement::isDecoration(element))
                 continue;
             auto* label = new SmartLabel(parent);
             label->setElement(element);

@@ -38,7 +38,7 @@ SmartMaster::Pipeline SmartLogin::pipeline()
         collectLabels(list, labels);
         fields.markLocalParts(list, labels.labels());
         fields.markCaptcha(list, labels.labels());
-        if (!SmartUtils::containsKind(list, E::KindCaptcha))
+        if (!SmartElement::containsKind(list, E::KindCaptcha))
             addCaptchaWidget(list);
     };
     return pipeline;

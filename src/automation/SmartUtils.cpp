@@ -1,8 +1,6 @@
 #include "automation/SmartUtils.h"
 
 #include "automation/ConstSmart.h"
-#include "automation/SmartElement.h"
-#include "automation/SmartLabel.h"
 
 #include <QRect>
 
@@ -63,34 +61,6 @@ int SmartUtils::latinLetterCount(const QString& text)
     return count;
 }
 
-bool SmartUtils::containsKind(const QList<SmartElement*>& list, int kind)
-{
-    for (const SmartElement* element : list) {
-        if (element->kind() == kind)
-            return true;
-    }
-    return false;
-}
-
-QList<SmartElement*> SmartUtils::elementsOfKind(const QList<SmartElement*>& list, int kind)
-{
-    QList<SmartElement*> result;
-    for (SmartElement* element : list) {
-        if (element->kind() == kind)
-            result.append(element);
-    }
-    return result;
-}
-
-int SmartUtils::indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element)
-{
-    for (int i = 0; i < labels.size(); ++i) {
-        if (!labels.at(i)->isText() && labels.at(i)->element() == element)
-            return i;
-    }
-    return -1;
-}
-
 namespace {
 
 bool clips(const PageElement& element)
@@ -135,15 +105,6 @@ bool SmartUtils::isHoneypot(const PageElement& element)
     // style says, unless a child asks to be seen again.
     return equalsNoCase(dom->style(element, ConstSmart::cssVisibility(), PageDom::ComputedStyle),
                         ConstSmart::cssHidden());
-}
-
-bool SmartUtils::isDecoration(const PageElement& element)
-{
-    if (element.hasAttribute(ConstSmart::attrName()) || SmartElement::typeOf(element) != SmartElement::TypeText)
-        return false;
-    const QString role = element.attribute(QStringLiteral("role")).trimmed();
-    return element.hasAttribute(QStringLiteral("readonly")) || element.hasAttribute(QStringLiteral("disabled"))
-        || equalsNoCase(role, QStringLiteral("presentation")) || equalsNoCase(role, QStringLiteral("none"));
 }
 
 bool SmartUtils::isFormOrBody(const PageElement& element)

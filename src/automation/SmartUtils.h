@@ -8,9 +8,6 @@
 
 namespace Vexal {
 
-class SmartElement;
-class SmartLabel;
-
 // Element tests and list searches shared by the recognition lookups.
 namespace SmartUtils {
 
@@ -24,20 +21,12 @@ int letterCount(const QString& text);
 // The letters of the Latin script: a label that gives its English word
 // beside its own script's ("姓名 Name") counts as that word.
 int latinLetterCount(const QString& text);
-bool containsKind(const QList<SmartElement*>& list, int kind);
-QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
-int indexOfLabel(const QList<SmartLabel*>& labels, const PageElement& element);
 
 // A text field that is laid out but never seen: placed far outside the
 // page, drawn with no width or height (or inside such a clipped box), or
 // kept from screen readers and the keyboard alike. Sites set such fields
 // as traps and refuse the sign-up when they come back filled.
 bool isHoneypot(const PageElement& element);
-
-// A box that only decorates another (a clear button drawn as a box): it
-// has no name, so it sends nothing, and it takes no typing (read-only,
-// disabled, or shown as a mere picture to readers).
-bool isDecoration(const PageElement& element);
 
 // A FORM or the BODY: where the walks up from a control stop.
 bool isFormOrBody(const PageElement& element);
