@@ -1,6 +1,10 @@
 #include "automation/SmartFormField.h"
 
 #include "automation/SmartElement.h"
+#include "automation/SmartFieldBoxes.h"
+#include "automation/SmartFieldEvidence.h"
+#include "automation/SmartFieldPeople.h"
+#include "automation/SmartFieldTicks.h"
 #include "automation/SmartUtils.h"
 
 namespace Vexal {
@@ -69,32 +73,38 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
 {
     clear();
     addElements(controls);
-    markLocalParts(controls, labels);
-    markCaptcha(controls, labels);
-    weighOwnLabels(controls, labels);
-    markCategoryLists(controls, labels);
-    markTerms(controls, labels);
-    markSpam(controls);
+    // The passes, by theme, in the order they run.
+    SmartFieldEvidence evidence(*this);
+    SmartFieldTicks ticks(*this);
+    SmartFieldPeople people(*this);
+    SmartFieldBoxes boxes(*this);
+    const bool registration = form() == SmartFormRegistration;
+    boxes.markLocalParts(controls, labels);
+    boxes.markCaptcha(controls, labels);
+    evidence.weighOwnLabels(controls, labels);
+    ticks.markCategoryLists(controls, labels);
+    ticks.markTerms(controls, labels);
+    ticks.markSpam(controls);
     if (form() == SmartFormDirectory)
         classifyLinkRadios(controls, labels);
-    if (form() == SmartFormRegistration) {
-        markGender(controls, labels);
-        markBirth(controls);
-        markNameParts(controls, labels);
+    if (registration) {
+        ticks.markGender(controls, labels);
+        people.markBirth(controls);
+        people.markNameParts(controls, labels);
     }
-    lookupKinds(controls, labels);
-    if (form() == SmartFormRegistration) {
-        confirmBirth(controls, labels);
-        markServiceLogin(controls, labels);
-        markNameBesideSurname(controls, labels);
-        markCountryLists(controls);
+    evidence.lookupKinds(controls, labels);
+    if (registration) {
+        people.confirmBirth(controls, labels);
+        boxes.markServiceLogin(controls, labels);
+        people.markNameBesideSurname(controls, labels);
+        boxes.markCountryLists(controls);
     }
-    markSplitBoxes(controls, labels);
-    markSingleCharacters(controls);
-    markPasswordBoxes(controls, labels);
-    markCardBlock(controls, labels);
-    if (form() == SmartFormRegistration)
-        markRepeats(controls, labels);
+    boxes.markSplitBoxes(controls, labels);
+    boxes.markSingleCharacters(controls);
+    boxes.markPasswordBoxes(controls, labels);
+    boxes.markCardBlock(controls, labels);
+    if (registration)
+        people.markRepeats(controls, labels);
 }
 
 } // namespace Vexal

@@ -1,6 +1,7 @@
 #include "automation/SmartLogin.h"
 
 #include "automation/SmartElement.h"
+#include "automation/SmartFieldBoxes.h"
 #include "automation/SmartFormLookup.h"
 #include "automation/SmartLabelLookup.h"
 #include "automation/SmartLoginField.h"
@@ -36,7 +37,7 @@ SmartMaster::Pipeline SmartLogin::pipeline()
         fields.classifyLogin(list);
         SmartLabelLookup labels(nullptr);
         collectLabels(list, labels);
-        fields.markLocalParts(list, labels.labels());
+        SmartFieldBoxes(fields).markLocalParts(list, labels.labels());
         fields.markCaptcha(list, labels.labels());
         if (!SmartElement::containsKind(list, E::KindCaptcha))
             addCaptchaWidget(list);

@@ -2,6 +2,7 @@
 
 #include "automation/SmartAttributeLookup.h"
 #include "automation/SmartElement.h"
+#include "automation/SmartFieldBoxes.h"
 
 namespace Vexal {
 
@@ -19,10 +20,11 @@ int SmartLoginField::classify(SmartElement* control, const QString& text)
 
 void SmartLoginField::markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
+    const SmartFieldBoxes boxes(*this);
     for (SmartElement* control : controls) {
         if (control->type() != E::TypeText)
             continue;
-        if (asksPictureCode(control, attributeText(control)) || asksForCode(control, labels))
+        if (asksPictureCode(control, attributeText(control)) || boxes.asksForCode(control, labels))
             control->setKind(E::KindCaptcha);
     }
 }

@@ -311,6 +311,20 @@ int SmartTextLookup::namePartByNames(const SmartElement* control) const
                                                                                          : int(E::KindUndef);
 }
 
+int SmartTextLookup::namePart(const QString& text, bool* bare) const
+{
+    static const QRegularExpression gaps(QStringLiteral("[^\\p{L}\\p{N}]+"));
+    QStringList words = text.toCaseFolded().split(gaps, Qt::SkipEmptyParts);
+    words.removeAll(QStringLiteral("name"));
+    words.removeAll(QStringLiteral("names"));
+    if (words.size() != 1)
+        return E::KindUndef;
+    const int kind = kindOf(K::NameWord, words.first());
+    if (kind != E::KindUndef)
+        *bare = !text.contains(QLatin1String("name"), Qt::CaseInsensitive);
+    return kind;
+}
+
 int SmartTextLookup::firstKind(std::initializer_list<int> steps, SmartElement* control, const QString& text)
 {
     for (int step : steps) {

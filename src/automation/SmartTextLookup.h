@@ -59,6 +59,10 @@ public:
     // First, Middle or Last Name where the control's id or name says which
     // part of a name it takes ("dnrfirst", "dnrlast"); 0 otherwise.
     int namePartByNames(const SmartElement* control) const;
+    // First, Middle or Last Name for a text that is a part of a name alone
+    // or with "name" ("Given", "Last name", "Surname"); bare tells whether
+    // it lacks "name". 0 for any other text.
+    int namePart(const QString& text, bool* bare) const;
 
     // The text of a control's id and name: "%1 %2" of the id and the name's
     // own part (ownName).

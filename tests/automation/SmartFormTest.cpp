@@ -4,6 +4,7 @@
 
 #include "automation/SmartArticleField.h"
 #include "automation/SmartElementLookup.h"
+#include "automation/SmartFieldEvidence.h"
 #include "automation/SmartFormLookup.h"
 #include "automation/SmartLabel.h"
 #include "automation/SmartLabelLookup.h"
@@ -200,12 +201,12 @@ private slots:
     void boldMode()
     {
         QObject owner;
-        QVERIFY(SmartFieldLookup::isBoldMode({}));
-        QVERIFY(!SmartFieldLookup::isBoldMode(labelList(&owner, 5, 2, 4)));
-        QVERIFY(SmartFieldLookup::isBoldMode(labelList(&owner, 5, 3, 0)));
-        QVERIFY(SmartFieldLookup::isBoldMode(labelList(&owner, 2, 2, 9)));
-        QVERIFY(!SmartFieldLookup::isBoldMode(labelList(&owner, 2, 3, 0)));
-        QVERIFY(SmartFieldLookup::isBoldMode(labelList(&owner, 0, 0, 1)));
+        QVERIFY(SmartFieldEvidence::isBoldMode({}));
+        QVERIFY(!SmartFieldEvidence::isBoldMode(labelList(&owner, 5, 2, 4)));
+        QVERIFY(SmartFieldEvidence::isBoldMode(labelList(&owner, 5, 3, 0)));
+        QVERIFY(SmartFieldEvidence::isBoldMode(labelList(&owner, 2, 2, 9)));
+        QVERIFY(!SmartFieldEvidence::isBoldMode(labelList(&owner, 2, 3, 0)));
+        QVERIFY(SmartFieldEvidence::isBoldMode(labelList(&owner, 0, 0, 1)));
     }
 
     void boldPassSkipsLongBoldTexts()
