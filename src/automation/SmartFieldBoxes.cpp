@@ -32,11 +32,6 @@ bool personOrCode(int kind)
 
 } // namespace
 
-SmartFieldBoxes::SmartFieldBoxes(SmartFieldLookup& lookup)
-    : m_lookup(lookup)
-{
-}
-
 void SmartFieldBoxes::markLocalParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     for (SmartElement* control : controls) {

@@ -1,22 +1,19 @@
 #pragma once
 
-#include <QList>
+#include "automation/SmartFieldPass.h"
+
 #include <QString>
 
 namespace Vexal {
-
-class SmartElement;
-class SmartFieldLookup;
-class SmartLabel;
 
 // The passes of a field lookup over the boxes a user types into and the
 // lists he chooses from, read by their shape and their neighbours: a code
 // of a picture, an address's part before "@", a number over several boxes,
 // one character, a password, a list of countries, a payment card.
-class SmartFieldBoxes
+class SmartFieldBoxes : public SmartFieldPass
 {
 public:
-    explicit SmartFieldBoxes(SmartFieldLookup& lookup);
+    using SmartFieldPass::SmartFieldPass;
 
     // Text boxes the page follows with "@" and a domain ask for the part of
     // an address before it (SmartElement::asksLocalPart).
@@ -63,8 +60,6 @@ private:
     // a box beside the labels of its row.
     QString shownName(const SmartElement* control) const;
     bool showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const;
-
-    SmartFieldLookup& m_lookup;
 };
 
 } // namespace Vexal

@@ -25,11 +25,6 @@ QStringList textsOf(const QList<const SmartLabel*>& labels)
 
 } // namespace
 
-SmartFieldEvidence::SmartFieldEvidence(SmartFieldLookup& lookup)
-    : m_lookup(lookup)
-{
-}
-
 void SmartFieldEvidence::weighOwnLabels(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     for (SmartElement* control : controls) {

@@ -1,22 +1,18 @@
 #pragma once
 
-#include <QList>
+#include "automation/SmartFieldPass.h"
 
 namespace Vexal {
-
-class SmartElement;
-class SmartFieldLookup;
-class SmartLabel;
 
 // The passes of a field lookup that read the kinds from the texts around a
 // control and weigh them against the name the site's software gave it: a
 // field is filled only on clear evidence; where the evidence is weak or
 // contradicts itself, the field is left alone (an empty field costs the user
 // one value to type, a wrong one may cost the account).
-class SmartFieldEvidence
+class SmartFieldEvidence : public SmartFieldPass
 {
 public:
-    explicit SmartFieldEvidence(SmartFieldLookup& lookup);
+    using SmartFieldPass::SmartFieldPass;
 
     // Controls whose id or name gave a kind that their own label names
     // otherwise take the label's kind; those whose own label holds a word
@@ -38,8 +34,6 @@ private:
     int kindFromLabels(SmartElement* control, const QList<SmartLabel*>& labels, int mode);
     // Labels after inputs: the control's own short texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
-
-    SmartFieldLookup& m_lookup;
 };
 
 } // namespace Vexal

@@ -17,11 +17,6 @@ using E = SmartElement;
 using K = SmartKeywords;
 namespace Own = SmartOwnTexts;
 
-SmartFieldPeople::SmartFieldPeople(SmartFieldLookup& lookup)
-    : m_lookup(lookup)
-{
-}
-
 void SmartFieldPeople::markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     // The part each open text field's own texts name, and whether they name

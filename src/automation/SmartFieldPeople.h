@@ -1,21 +1,18 @@
 #pragma once
 
-#include <QList>
+#include "automation/SmartFieldPass.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace Vexal {
 
-class SmartElement;
-class SmartFieldLookup;
-class SmartLabel;
-
 // The passes of a field lookup over the person a form asks for: the parts
 // of a name, the parts of a birthday, and the fields of another person.
-class SmartFieldPeople
+class SmartFieldPeople : public SmartFieldPass
 {
 public:
-    explicit SmartFieldPeople(SmartFieldLookup& lookup);
+    using SmartFieldPass::SmartFieldPass;
 
     // Text fields whose own texts (a label of their own, a sub-label under
     // them) name a part of a name get that part, before the label of their
@@ -54,8 +51,6 @@ private:
     // The control's name, or the texts before it, ask for the member's
     // billing, shipping or mailing address.
     bool asksOwnAddress(SmartElement* control, const QList<SmartLabel*>& labels) const;
-
-    SmartFieldLookup& m_lookup;
 };
 
 } // namespace Vexal

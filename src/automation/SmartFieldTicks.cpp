@@ -99,11 +99,6 @@ struct SmartFieldTicks::BoxLists {
     }
 };
 
-SmartFieldTicks::SmartFieldTicks(SmartFieldLookup& lookup)
-    : m_lookup(lookup)
-{
-}
-
 bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels,
                                      const BoxLists& lists) const
 {

@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QList>
+#include "automation/SmartFieldPass.h"
 
 namespace Vexal {
 
-class SmartElement;
-class SmartFieldLookup;
-class SmartLabel;
-
 // The passes of a field lookup over the boxes a user ticks and the radios
 // he picks: lists of categories, the terms, the offers of mail, the gender.
-class SmartFieldTicks
+class SmartFieldTicks : public SmartFieldPass
 {
 public:
-    explicit SmartFieldTicks(SmartFieldLookup& lookup);
+    using SmartFieldPass::SmartFieldPass;
 
     // Check boxes in a list of categories or topics (by the boxes' names,
     // the list's container or fieldset, or its heading) become a Category,
@@ -49,8 +45,6 @@ private:
     // How surely a terms box is one: 4 its id or name says terms, 3 its own
     // label does, 2 its id or name agrees or accepts, 1 its label does.
     int termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const;
-
-    SmartFieldLookup& m_lookup;
 };
 
 } // namespace Vexal
