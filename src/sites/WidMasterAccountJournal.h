@@ -1,28 +1,25 @@
 #pragma once
 
+#include "sites/BaseActiveJournal.h"
 #include "sites/WidMasterAccountEditor.h"
 #include "sites/WidMasterAccountTable.h"
 #include "texts/LocaleAccount.h"
-#include "views/BaseJournal.h"
-#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
+// Makes the master account the only active one; false with the error text
+// when it cannot.
+bool makeMasterAccountActive(qint64 id, QString* error);
+
 // The master accounts journal. Select makes the selected master account the
 // only active one.
-class WidMasterAccountJournal final : public BaseRecordJournal<BaseJournal, WidMasterAccountTable,
-                                                               WidMasterAccountEditor, &LocaleAccount::masterAccounts>
+class WidMasterAccountJournal final
+    : public BaseActiveJournal<WidMasterAccountTable, WidMasterAccountEditor, &LocaleAccount::masterAccounts,
+                               &LocaleAccount::select, &makeMasterAccountActive>
 {
     Q_OBJECT
 public:
-    using BaseRecordJournal::BaseRecordJournal;
-
-public slots:
-    void slotSelect();
-
-protected:
-    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
-    void runCommand(int id) override;
+    using BaseActiveJournal::BaseActiveJournal;
 };
 
 } // namespace Vexal

@@ -58,16 +58,6 @@ const OwnedKind ownedKinds[] = {
 
 } // namespace
 
-QList<BaseJournalToolbar::Command> WidProjectJournal::toolbarCommands() const
-{
-    return {{ConstIcon::check(32), LocaleProject::select(), BaseTable::CommandSelect}};
-}
-
-void WidProjectJournal::runCommand(int)
-{
-    slotSelect();
-}
-
 bool WidProjectJournal::mayDelete(const QString& condition)
 {
     // The flag, and the cached current project in case its flag was lost.
@@ -110,22 +100,6 @@ bool WidProjectJournal::deleteRows(const QString& condition, DBListBase* list)
                           .arg(kind->table(), ownedCondition(kind->table(), condition));
     statements << QStringLiteral("DELETE FROM %1 WHERE %2;").arg(DBSql::tableProject(), condition);
     return execAll(statements, list);
-}
-
-void WidProjectJournal::slotSelect()
-{
-    if (!startCommand(LocaleProject::select(), BaseTable::CommandSelect))
-        return;
-    const qint64 id = m_table->selectedId();
-    if (id == -1)
-        return;
-    QString error;
-    if (!DlgSelectProject::switchToProject(id, &error)) {
-        Logger::error(error);
-        UtilSignalManager::instance()->emitError(LocaleProject::unexpectedError());
-        return;
-    }
-    m_table->reload();
 }
 
 } // namespace Vexal

@@ -1,27 +1,23 @@
 #pragma once
 
+#include "sites/BaseActiveJournal.h"
+#include "sites/DlgSelectProject.h"
 #include "sites/WidProjectEditor.h"
 #include "sites/WidProjectTable.h"
 #include "texts/LocaleProject.h"
-#include "views/BaseJournal.h"
-#include "views/BaseRecordJournal.h"
 
 namespace Vexal {
 
 // The projects journal. Select makes the selected project the current one.
 class WidProjectJournal final
-    : public BaseRecordJournal<BaseJournal, WidProjectTable, WidProjectEditor, &LocaleProject::projects>
+    : public BaseActiveJournal<WidProjectTable, WidProjectEditor, &LocaleProject::projects, &LocaleProject::select,
+                               &DlgSelectProject::switchToProject>
 {
     Q_OBJECT
 public:
-    using BaseRecordJournal::BaseRecordJournal;
-
-public slots:
-    void slotSelect();
+    using BaseActiveJournal::BaseActiveJournal;
 
 protected:
-    QList<BaseJournalToolbar::Command> toolbarCommands() const override;
-    void runCommand(int id) override;
     // The current project is never deleted: the program files new records
     // under it and names it in the status bar.
     bool mayDelete(const QString& condition) override;

@@ -6,15 +6,6 @@
 #include <QString>
 
 #define TESVAR_LOCALE_WEB_TAB_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
-    TEXT(saveImageAs, "Save Image As") \
-    TEXT(copyImageLocation, "Copy Image Location") \
-    TEXT(copyImage, "Copy Image") \
-    TEXT(viewImage, "View Image") \
-    TEXT(saveLinkAs, "Save Link As") \
-    TEXT(copyLinkLocation, "Copy Link Location") \
-    TEXT(bookmarkThisLink, "Bookmark this Link") \
-    TEXT(quickBookmarkThisLink, "Quick Bookmark this Link") \
-    TEXT(openLinkInNewTab, "Open Link in New Tab") \
     TEXT(google, "Google") \
     TEXT(failed, "Failed") \
     TEXT(closedBeforeTheAnswer, "The connection was closed before the server answered. The form was not sent again: the server may have acted on it already") \
@@ -22,6 +13,15 @@
     FORWARD(copy, LocaleBase, copy) \
     FORWARD(save, LocaleBase, save) \
     FORWARD(untitled, LocaleBase, untitled) \
+    FORWARD(saveImageAs, LocaleMenu, saveImageAs) \
+    FORWARD(copyImageLocation, LocaleMenu, copyImageLocation) \
+    FORWARD(copyImage, LocaleMenu, copyImage) \
+    FORWARD(viewImage, LocaleMenu, viewImage) \
+    FORWARD(saveLinkAs, LocaleMenu, saveLinkAs) \
+    FORWARD(copyLinkLocation, LocaleMenu, copyLinkLocation) \
+    FORWARD(bookmarkThisLink, LocaleMenu, bookmarkThisLink) \
+    FORWARD(quickBookmarkThisLink, LocaleMenu, quickBookmarkThisLink) \
+    FORWARD(openLinkInNewTab, LocaleMenu, openLinkInNewTab) \
     FORWARD(load, LocaleMenu, load) \
     FORWARD(webSearch, LocaleMenu, webSearch) \
     FORWARD(pageSource, LocaleMenu, pageSource) \
