@@ -6,19 +6,19 @@
 #include <QString>
 
 #define TESVAR_LOCALE_BROWSER_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
-    TEXT(closeOtherTabs, "Close other Tabs") \
-    TEXT(ninjaTab, "Ninja Tab") \
-    TEXT(lockedTab, "Locked Tab") \
-    TEXT(reloadAllTabs, "Reload all Tabs") \
-    TEXT(reloadTab, "Reload Tab") \
-    TEXT(cloneTab, "Clone Tab") \
-    TEXT(closeTab, "Close Tab") \
-    TEXT(newTab, "New Tab") \
     TEXT(wikipedia, "Wikipedia") \
     TEXT(answers, "Answers") \
     TEXT(amazon, "Amazon") \
     TEXT(yahoo, "Yahoo") \
     TEXT(google, "Google") \
+    FORWARD(closeOtherTabs, LocaleMenu, closeOtherTabs) \
+    FORWARD(ninjaTab, LocaleMenu, ninjaTab) \
+    FORWARD(lockedTab, LocaleMenu, lockedTab) \
+    FORWARD(reloadAllTabs, LocaleMenu, reloadAllTabs) \
+    FORWARD(reloadTab, LocaleMenu, reloadTab) \
+    FORWARD(cloneTab, LocaleMenu, cloneTab) \
+    FORWARD(closeTab, LocaleMenu, closeTab) \
+    FORWARD(newTab, LocaleMenu, newTab) \
     FORWARD(updateItems, LocaleBase, updateItems) \
     FORWARD(urlPrefix, LocaleBase, urlPrefix) \
     FORWARD(comments, LocaleBase, comments) \
