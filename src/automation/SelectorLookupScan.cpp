@@ -35,6 +35,7 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
         const size_t parent = size_t(parents[j]);
         around[j] = around[parent] + (candidate[parent] >= 0 ? 1 : 0);
     }
+    std::vector<signed char> flows(order.size(), -1);
     for (size_t j = order.size(); j-- > 0;) {
         quint32 outer = 0;
         const int at = candidate[j];
@@ -47,7 +48,8 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
                 probe.at = j;
             }
             matched[j] = probeStep(probe, step, at, count) ? 1 : 0;
-            outer = probe.outer;
+            if (probe.outer && flowsWhole(j, flows))
+                outer = probe.outer;
             if (probe.read) {
                 shapes.noteRead(j, probe.text);
                 // Unless texts decide those around them, those around it are read too.
@@ -60,8 +62,27 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
     return matched;
 }
 
+bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
+{
+    if (known[j] < 0) {
+        // Inner elements come first: their subtrees may be known.
+        bool flows = standsInFlow(order[j]);
+        for (size_t k = j + 1, end = j + size_t(sizes[j]); flows && k < end;) {
+            if (known[k] >= 0) {
+                flows = known[k] == 1;
+                k += size_t(sizes[k]);
+            } else {
+                flows = standsInFlow(order[k++]);
+            }
+        }
+        known[j] = flows ? 1 : 0;
+    }
+    return known[j] == 1;
+}
+
 AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every)
     : m_element(element)
+    , m_start(element)
     , m_step(step)
     , m_shapes(m_ancestors, step)
     , m_every(every)
@@ -91,13 +112,32 @@ bool AncestorTests::matches(int i, int pos, int count)
         probe.at = size_t(i);
     }
     const bool result = probeStep(probe, m_step, pos, count);
-    m_inner |= probe.outer;
+    if (probe.outer && passesOn(i))
+        m_inner |= probe.outer;
     if (probe.read) {
         m_shapes.noteRead(size_t(i), probe.text);
         const int ahead = m_every && !hasEvidence(m_step) ? int(m_ancestors.size()) - i - 1 : 0;
         m_whole = m_whole || m_budget.spentOn(m_ancestors.back(), ahead);
     }
     return result;
+}
+
+bool AncestorTests::passesOn(int i)
+{
+    while (m_flowing <= i && !m_broken) {
+        // The elements inside the ancestor: the one before it, known to flow,
+        // and the subtrees of its other children.
+        const PageElement& up = m_ancestors[size_t(m_flowing)];
+        const PageElement& known = m_flowing > 0 ? m_ancestors[size_t(m_flowing) - 1] : m_start;
+        bool flows = standsInFlow(up) && (m_flowing > 0 || flowsWhole(m_start));
+        for (PageElement child = up.firstChild(); flows && !child.isNull(); child = child.nextSibling())
+            flows = child == known || flowsWhole(child);
+        if (flows)
+            ++m_flowing;
+        else
+            m_broken = true;
+    }
+    return i < m_flowing;
 }
 
 void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget, PageElements& out)

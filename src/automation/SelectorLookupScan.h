@@ -32,6 +32,12 @@ struct Subtree {
     // the start when "whole" is set.
     std::vector<char> match(const std::vector<int>& candidate, const Selector* step, int count,
                             bool whole = false) const;
+
+private:
+    // Whether the text of an element stands whole in the texts around it
+    // (lookup::flowsWhole), "known" for each element whose subtree was
+    // looked at (-1 for not yet): subtrees known to flow are skipped.
+    bool flowsWhole(size_t j, std::vector<signed char>& known) const;
 };
 
 // Tests the ancestors of an element in turn, nearest first. Each holds the
@@ -51,7 +57,12 @@ public:
     bool matches(int i, int pos, int count);
 
 private:
+    // Whether what the text of the i-th ancestor tells may pass on to those
+    // around it: its text stands whole in theirs (lookup::flowsWhole).
+    bool passesOn(int i);
+
     PageElement m_element;
+    const PageElement m_start;
     const Selector* m_step;
     std::vector<PageElement> m_ancestors;
     ShapeWalk m_shapes;
@@ -60,6 +71,10 @@ private:
     // The shapes of the texts are worked out instead of read.
     bool m_whole = false;
     quint32 m_inner = 0;
+    // The nearest ancestors whose texts stand whole in those around them;
+    // once one does not, none further out does.
+    int m_flowing = 0;
+    bool m_broken = false;
 };
 
 // What the next-element searches of one step share. Each search reads texts

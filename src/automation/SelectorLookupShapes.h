@@ -19,9 +19,10 @@ namespace lookup {
 // What is known of an element's plain text without reading it: a prefix of
 // the text, a suffix of the trimmed text and whether the text ends with white
 // space. The page writes the text of an element on its layout as one stream,
-// the texts of the elements inside it included: an inner element's text
-// stands in it whole, but for the white space before the inner text's first
-// visible character and the white space that closing the inner element adds.
+// the texts of the elements inside it included: the text of an inner element
+// that flows with it (flowsWhole) stands in it whole, but for the white space
+// before the inner text's first visible character and the white space that
+// closing the inner element adds.
 // So the text of an element opens with the text of an element that opens it,
 // and its trimmed text closes with the trimmed text of an element that closes
 // it.
@@ -182,6 +183,9 @@ private:
     std::vector<int> m_next;
     // Elements on the layout whose text the page writes as usual.
     std::vector<char> m_plain;
+    // Elements whose texts stand whole in the texts around them
+    // (flowsWhole): only their shapes tell those of the elements around.
+    std::vector<char> m_flows;
     QStringList m_described;
     // The bare folded value of each condition, where own texts can rule it out.
     QStringList m_needles;
