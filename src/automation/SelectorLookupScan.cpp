@@ -51,9 +51,11 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
             if (probe.outer && flowsWhole(j, flows))
                 outer = probe.outer;
             if (probe.read) {
-                shapes.noteRead(j, probe.text);
                 // Unless texts decide those around them, those around it are read too.
                 whole = whole || budget.spentOn(order.front(), around[j]);
+                // Only the shapes of the texts around it need what it holds.
+                if (whole)
+                    shapes.noteRead(j, probe.text);
             }
         }
         if (parents[j] >= 0)
@@ -80,9 +82,28 @@ bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
     return known[j] == 1;
 }
 
-AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every)
+bool KnownFlows::around(const std::vector<PageElement>& ancestors, size_t from) const
+{
+    for (size_t k = from; k < ancestors.size() && !m_known.empty(); ++k) {
+        for (const PageElement& known : m_known) {
+            if (ancestors[k] == known)
+                return true;
+        }
+    }
+    return false;
+}
+
+void KnownFlows::add(const PageElement& element)
+{
+    if (m_known.size() == 4)
+        m_known.erase(m_known.begin());
+    m_known.push_back(element);
+}
+
+AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every, KnownFlows* known)
     : m_element(element)
     , m_start(element)
+    , m_known(known)
     , m_step(step)
     , m_shapes(m_ancestors, step)
     , m_every(every)
@@ -115,15 +136,20 @@ bool AncestorTests::matches(int i, int pos, int count)
     if (probe.outer && passesOn(i))
         m_inner |= probe.outer;
     if (probe.read) {
-        m_shapes.noteRead(size_t(i), probe.text);
         const int ahead = m_every && !hasEvidence(m_step) ? int(m_ancestors.size()) - i - 1 : 0;
         m_whole = m_whole || m_budget.spentOn(m_ancestors.back(), ahead);
+        // Only the shapes of the ancestors further out need what it holds.
+        if (m_whole && i + 1 < int(m_ancestors.size()))
+            m_shapes.noteRead(size_t(i), probe.text);
     }
     return result;
 }
 
 bool AncestorTests::passesOn(int i)
 {
+    if (m_flowing <= i && !m_broken && m_known && m_known->around(m_ancestors, size_t(i)))
+        m_flowing = i + 1;
+    const int flowing = m_flowing;
     while (m_flowing <= i && !m_broken) {
         // The elements inside the ancestor: the one before it, known to flow,
         // and the subtrees of its other children.
@@ -137,6 +163,8 @@ bool AncestorTests::passesOn(int i)
         else
             m_broken = true;
     }
+    if (m_known && m_flowing > flowing)
+        m_known->add(m_ancestors[size_t(m_flowing) - 1]);
     return i < m_flowing;
 }
 

@@ -40,6 +40,20 @@ private:
     bool flowsWhole(size_t j, std::vector<signed char>& known) const;
 };
 
+// The elements found to flow whole (flowsWhole) by the ancestor tests of one
+// step, whose elements share ancestors: the last few found. Everything inside
+// them flows whole too.
+class KnownFlows
+{
+public:
+    // Whether one of the ancestors from "from" on is known to flow whole.
+    bool around(const std::vector<PageElement>& ancestors, size_t from) const;
+    void add(const PageElement& element);
+
+private:
+    std::vector<PageElement> m_known;
+};
+
 // Tests the ancestors of an element in turn, nearest first. Each holds the
 // ones before it: their texts may decide its own. Far ones hold long texts:
 // once reading them costs more, their shapes are worked out instead.
@@ -47,7 +61,8 @@ class AncestorTests
 {
 public:
     // "every": each ancestor is tested, not only those up to the first match.
-    AncestorTests(const PageElement& element, const Selector* step, bool every);
+    // "known": shared with the tests of other elements, if any.
+    AncestorTests(const PageElement& element, const Selector* step, bool every, KnownFlows* known = nullptr);
 
     int count();
 
@@ -63,6 +78,7 @@ private:
 
     PageElement m_element;
     const PageElement m_start;
+    KnownFlows* m_known;
     const Selector* m_step;
     std::vector<PageElement> m_ancestors;
     ShapeWalk m_shapes;

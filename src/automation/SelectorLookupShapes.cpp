@@ -121,15 +121,22 @@ bool decideFromShape(const TextShape& shape, const SelectorAttribute* attribute,
     }
 }
 
-// A text without its white space, in folded case.
+// A text without its white space, in folded case. Texts of whole pages come
+// here: ASCII, white space and letters alike, takes no call per character.
 static QString bareFolded(const QString& text)
 {
-    QString out;
-    out.reserve(text.size());
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* to = out.data();
     for (const QChar c : text) {
-        if (!c.isSpace())
-            out += c.toCaseFolded();
+        const ushort u = c.unicode();
+        if (u < 128) {
+            if (u != ' ' && (u < '\t' || u > '\r'))
+                *to++ = QChar(ushort(u >= 'A' && u <= 'Z' ? u + 32 : u));
+        } else if (!c.isSpace()) {
+            *to++ = c.toCaseFolded();
+        }
     }
+    out.truncate(int(to - out.constData()));
     return out;
 }
 
