@@ -12,15 +12,16 @@
 // writes its text in the texts around it as it writes it alone (such an
 // element but a preformatted one, or the body or root, in a block, inline or
 // list item box of the flow: not positioned, floated or hidden, its white
-// space collapsed; automation's standsInFlow() tells the same). Then what opens its
-// content: "E" an element, "T" and the start of a text up to the limit, where
-// it stands as the page writes it (printable ASCII, one space between words),
-// "U" and such a text whole with an element after it; a separator (U+0002) and
-// what closes it: "E" an element (white space after it aside), "F" a block
-// (not a paragraph or heading) with nothing after it, "T" and the end of such
-// a text; when "pieces" is set, a separator and its child nodes (joined by
-// U+0003): "E" an element, "B" a line break, "T" and a text without white
-// space in lower case, "?" anything else (white space and comments left out).
+// space collapsed; automation's standsInFlow() tells the same). Then what
+// opens its content: "E" an element, "T" and the start of a text up to the
+// limit, where it stands as the page writes it (printable ASCII, one space
+// between words), "U" and such a text whole with an element after it; a
+// separator (U+0002) and what closes it: "E" an element (white space after it
+// aside), "F" a block (not a paragraph or heading) with nothing after it, "T"
+// and the end of such a text; when "pieces" is set, a separator and its child
+// nodes (joined by U+0003): "E" an element, "B" a line break, "T" and a text
+// without white space in lower case, "?" anything else (white space and
+// comments left out).
 // "rootShown": whether the root itself is on the layout.
 ({
   describe: function (root, limit, pieces, rootShown) {
