@@ -10,9 +10,10 @@
 // "1" when it holds a single element and no other text but white space, "1"
 // when its own text is shown (neither hidden nor masked), "1" when the page
 // writes its text in the texts around it as it writes it alone (such an
-// element but a preformatted one, or the body or root, in a block, inline or
-// list item box of the flow: not positioned, floated or hidden, its white
-// space collapsed; automation's standsInFlow() tells the same). Then what
+// element but a preformatted one, an image or field, or the body or root, in
+// a block, inline or list item box of the flow, an image or field in an inline
+// block too: not positioned, floated or hidden, its white space collapsed;
+// automation's standsInFlow() tells the same). Then what
 // opens its content: "E" an element, "T" and the start of a text up to the
 // limit, where it stands as the page writes it (printable ASCII, one space
 // between words), "U" and such a text whole with an element after it; a
@@ -90,12 +91,14 @@
         style = style || getComputedStyle(e);
         own = style.visibility == 'visible' && style.getPropertyValue('-webkit-text-security') == 'none';
       }
+      var replaced = e.localName == 'input' || e.localName == 'img';
       var still = laid && e.namespaceURI == html
-          && ((ok && e.localName != 'pre') || e.localName == 'body' || e.localName == 'html');
+          && ((ok && e.localName != 'pre') || replaced || e.localName == 'body' || e.localName == 'html');
       if (still) {
         style = style || getComputedStyle(e);
-        still = /^(block|inline|list-item)$/.test(style.display) && style.position == 'static'
-            && style.cssFloat == 'none' && style.visibility == 'visible' && /^(normal|nowrap)$/.test(style.whiteSpace);
+        still = (/^(block|inline|list-item)$/.test(style.display) || (replaced && style.display == 'inline-block'))
+            && style.position == 'static' && style.cssFloat == 'none' && style.visibility == 'visible'
+            && /^(normal|nowrap)$/.test(style.whiteSpace);
       }
       var out = (ok ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + (still ? '1' : '0') + open + '\u0002'
           + close;

@@ -208,14 +208,20 @@ bool standsInFlow(const PageElement& element)
         return names;
     }();
     PageDom* dom = element.dom();
-    if (!dom || !ordinary.contains(dom->localName(element)) || !isHtml(element))
+    if (!dom)
+        return false;
+    // Images and fields write nothing of their own in the texts around them,
+    // in an inline block as much as inline.
+    const QString name = dom->localName(element);
+    const bool replaced = name == QLatin1String("input") || name == QLatin1String("img");
+    if ((!replaced && !ordinary.contains(name)) || !isHtml(element))
         return false;
     const auto style = [&](const char* property) {
         return dom->style(element, QLatin1String(property), PageDom::ComputedStyle);
     };
     const QString display = style("display");
     if (display != QLatin1String("block") && display != QLatin1String("inline")
-        && display != QLatin1String("list-item"))
+        && display != QLatin1String("list-item") && !(replaced && display == QLatin1String("inline-block")))
         return false;
     const QString space = style("white-space");
     return style("position") == QLatin1String("static") && style("float") == QLatin1String("none")

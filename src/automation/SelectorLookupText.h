@@ -55,8 +55,9 @@ bool isHtml(const PageElement& element);
 // Whether the page writes an element's text, in the text of each element
 // around it, as it writes it alone: the element lays out in the flow of the
 // text beside it (a block, inline or list item box, not positioned, floated or
-// hidden, its white space collapsed), and it is an ordinary element (not a
-// table part, form control, line break, medium or preformatted block). Beside
+// hidden, its white space collapsed), and it is an ordinary element, an image
+// or a field (not a table part, other form control, line break, frame, medium
+// or preformatted block); an image or field may be an inline block. Beside
 // a child laid out apart, the page may write the white space between the
 // child and the text before it seen from within the parent, and not from
 // outside. The page's script ("describe") tells the same of each element.

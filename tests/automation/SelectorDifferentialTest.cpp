@@ -163,7 +163,9 @@ private slots:
                                                   QStringLiteral("INPUT:XNEXT[XNAME=\"INPUT\"]"),
                                                   QStringLiteral("DIV[class=\"a\"]:XNEXT[XNAME=\"DIV\"]"),
                                                   QStringLiteral("LABEL[class=\"a\"]:XNEXT[class=\"a\"]"),
-                                                  QStringLiteral("LABEL:XNEXT")};
+                                                  QStringLiteral("LABEL:XNEXT"),
+                                                  QStringLiteral("INPUT:XPARENT[XTEXT%%\"b\"]"),
+                                                  QStringLiteral("INPUT:XPARENT[XTRIMMED!=\"d\"]")};
         // Texts of elements that hold none, many of them, as forms have: what
         // their markup shows against what the page shows of them.
         QTest::newRow("texts of elements holding none")
