@@ -408,7 +408,7 @@ PageElement SelectorLookup::findNext(const PageElement& element, const Selector*
     PageElement found;
     for (PageElement start = element; !start.isNull(); previous = start, start = start.parent(), ++depth) {
         if (texts && start != element && !ancestors)
-            ancestors.emplace(element, step, false);
+            ancestors.emplace(element, step, false, scan ? &scan->known() : nullptr);
         if (start != element && (texts ? ancestors->matches(depth - 1, 0, -1) : matchesStep(start, step, 0, -1)))
             return start;
         if (previous.isNull()) {

@@ -48,8 +48,12 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
                 probe.at = j;
             }
             matched[j] = probeStep(probe, step, at, count) ? 1 : 0;
-            if (probe.outer && flowsWhole(j, flows))
-                outer = probe.outer;
+            if (probe.outer) {
+                // Where the shapes are worked out, the page's script has told.
+                const int told = whole ? shapes.flowsWhole(j) : -1;
+                if (told >= 0 ? told == 1 : flowsWhole(j, flows))
+                    outer = probe.outer;
+            }
             if (probe.read) {
                 // Unless texts decide those around them, those around it are read too.
                 whole = whole || budget.spentOn(order.front(), around[j]);
@@ -125,6 +129,10 @@ bool AncestorTests::matches(int i, int pos, int count)
 {
     if (i >= this->count())
         return false;
+    // What the ancestors before told passes on once one further out needs it.
+    if (m_pending && passesOn(m_pendingFrom))
+        m_inner |= m_pending;
+    m_pending = 0;
     TextProbe probe(m_ancestors[size_t(i)], m_inner);
     probe.budget = &m_budget;
     probe.passesOn = true;
@@ -133,8 +141,16 @@ bool AncestorTests::matches(int i, int pos, int count)
         probe.at = size_t(i);
     }
     const bool result = probeStep(probe, m_step, pos, count);
-    if (probe.outer && passesOn(i))
-        m_inner |= probe.outer;
+    if (probe.outer) {
+        // Where the shapes are worked out, the page's script has told.
+        const int told = m_whole ? m_shapes.flowsWhole(size_t(i)) : -1;
+        if (told == 1) {
+            m_inner |= probe.outer;
+        } else if (told < 0) {
+            m_pending = probe.outer;
+            m_pendingFrom = i;
+        }
+    }
     if (probe.read) {
         const int ahead = m_every && !hasEvidence(m_step) ? int(m_ancestors.size()) - i - 1 : 0;
         m_whole = m_whole || m_budget.spentOn(m_ancestors.back(), ahead);

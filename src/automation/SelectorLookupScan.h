@@ -87,6 +87,10 @@ private:
     // The shapes of the texts are worked out instead of read.
     bool m_whole = false;
     quint32 m_inner = 0;
+    // What the last ancestor tested told, to pass on if its text stands
+    // whole in the next one's: asked only when that one is tested.
+    quint32 m_pending = 0;
+    int m_pendingFrom = 0;
     // The nearest ancestors whose texts stand whole in those around them;
     // once one does not, none further out does.
     int m_flowing = 0;
@@ -111,6 +115,8 @@ public:
     // none). False when the element is not in the document.
     bool next(const PageElement& element, PageElement& found);
     TextBudget& budget() { return m_budget; }
+    // For the ancestor tests of the searches.
+    KnownFlows& known() { return m_known; }
 
 private:
     // The first matching element in [from, to) of the document order, or -1.
@@ -119,6 +125,7 @@ private:
     PageElement m_document;
     const Selector* m_step;
     TextBudget m_budget;
+    KnownFlows m_known;
     std::unique_ptr<Subtree> m_tree;
     // For each place in document order, the first match from there on.
     std::vector<int> m_nextMatch;

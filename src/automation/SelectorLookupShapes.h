@@ -148,6 +148,17 @@ public:
     // as the step's conditions look at it.
     void noteRead(size_t j, const QString& text);
 
+    // Whether the element's text stands whole in the texts around it
+    // (flowsWhole), as the page's script tells it, the shapes worked out up
+    // to the element's meanwhile: -1 where the script cannot tell.
+    int flowsWhole(size_t j)
+    {
+        if (!shapeOf(j))
+            return -1;
+        j = indexOf(j);
+        return j < m_flows.size() ? m_flows[j] : -1;
+    }
+
 private:
     size_t indexOf(size_t j) const { return m_ancestors ? (j < m_map.size() ? m_map[j] : m_order.size()) : j; }
 
