@@ -293,95 +293,133 @@ void runAgainstLiteral(benchmark::State& state, QWebView* view, const char* sele
 }
 
 // Pages for every step and condition kind, each with a frame holding a page
-// of the same shape. A deep chain: DIVs nested "depth" levels, each with the
+// of the same shape. A deep chain: DIVs nested "size" levels, each with the
 // text "level i" and a SPAN before the next level. A flat form: rows of a DIV
-// holding a LABEL ("Field i"), a SPAN and an INPUT, four elements a row.
-QWebView* stepPage(bool deep, int size)
+// holding a LABEL ("Field i"), a SPAN and an INPUT, four elements a row, "size"
+// elements (a quarter as many in the frame). Blocks of text: "size"
+// DIVs each holding a P of 100 letters, then four times a B of 300 letters
+// and 50 letters after it (the same letters on every run).
+enum class Shape { Deep, Flat, Blocks };
+
+QWebView* stepPage(Shape shape, int size)
 {
-    static QMap<QPair<bool, int>, QWebView*> views;
-    if (QWebView* view = views.value(qMakePair(deep, size)))
+    static QMap<QPair<int, int>, QWebView*> views;
+    if (QWebView* view = views.value(qMakePair(int(shape), size)))
         return view;
     loadOtherPages();
     auto* view = new QWebView;
-    const QString build = deep ? QStringLiteral(
-                                     "function fill(doc, n) {"
-                                     "  var p = doc.body;"
-                                     "  for (var i = 0; i < n; ++i) {"
-                                     "    var d = doc.createElement('div'); d.className = 'c';"
-                                     "    d.appendChild(doc.createTextNode('level ' + i));"
-                                     "    var s = doc.createElement('span'); s.appendChild(doc.createTextNode('s'));"
-                                     "    d.appendChild(s); p.appendChild(d); p = d; } }")
-                               : QStringLiteral(
-                                     "function fill(doc, n) {"
-                                     "  var f = doc.createElement('form'), h = '';"
-                                     "  for (var i = 0; i < n; ++i)"
-                                     "    h += '<div class=\"c\"><label class=\"l\">Field ' + i + '</label><span>*</span>'"
-                                     "      + '<input type=\"text\" name=\"f' + i + '\"></div>';"
-                                     "  f.innerHTML = h; doc.body.appendChild(f); }");
+    QString build;
+    switch (shape) {
+    case Shape::Deep:
+        build = QStringLiteral("function fill(doc, n) {"
+                               "  var p = doc.body;"
+                               "  for (var i = 0; i < n; ++i) {"
+                               "    var d = doc.createElement('div'); d.className = 'c';"
+                               "    d.appendChild(doc.createTextNode('level ' + i));"
+                               "    var s = doc.createElement('span'); s.appendChild(doc.createTextNode('s'));"
+                               "    d.appendChild(s); p.appendChild(d); p = d; } }"
+                               "var inFrame = %1;");
+        break;
+    case Shape::Flat:
+        build = QStringLiteral("function fill(doc, n) {"
+                               "  var f = doc.createElement('form'), h = '';"
+                               "  for (var i = 0; i < n; ++i)"
+                               "    h += '<div class=\"c\"><label class=\"l\">Field ' + i + '</label><span>*</span>'"
+                               "      + '<input type=\"text\" name=\"f' + i + '\"></div>';"
+                               "  f.innerHTML = h; doc.body.appendChild(f); }"
+                               "var inFrame = %1 / 4;");
+        break;
+    case Shape::Blocks:
+        build = QStringLiteral("var seed = 1;"
+                               "function letters(n) {"
+                               "  var s = '';"
+                               "  for (var i = 0; i < n; ++i) {"
+                               "    seed = seed * 48271 % 2147483647; s += String.fromCharCode(97 + seed % 26); }"
+                               "  return s; }"
+                               "function fill(doc, n) {"
+                               "  var h = '';"
+                               "  for (var i = 0; i < n; ++i) {"
+                               "    h += '<div class=\"c\"><p class=\"c\">' + letters(100);"
+                               "    for (var k = 0; k < 4; ++k) h += '<b class=\"c\">' + letters(300) + '</b>' + letters(50);"
+                               "    h += '</p></div>'; }"
+                               "  doc.body.insertAdjacentHTML('beforeend', h); }"
+                               "var inFrame = %1;");
+        break;
+    }
+    build = build.arg(shape == Shape::Flat ? size / 4 : size);
     load(view, QStringLiteral("<html><body><iframe id=\"frame\"></iframe><script>%1"
                               "var doc = document.getElementById('frame').contentDocument;"
                               "doc.open(); doc.write('<html><body></body></html>'); doc.close();"
-                              "fill(doc, %2); fill(document, %3);</script></body></html>")
+                              "fill(doc, inFrame); fill(document, %2);</script></body></html>")
                    .arg(build)
-                   .arg(deep ? size : size / 4)
-                   .arg(size));
+                   .arg(shape == Shape::Flat ? size / 4 : size));
     view->page()->mainFrame()->documentElement().toPlainText();
-    views.insert(qMakePair(deep, size), view);
+    views.insert(qMakePair(int(shape), size), view);
     return view;
 }
 
 // Every step kind with every condition kind, on a deep chain of 50 and 150
-// levels and on a flat form of 80,000 elements, each against the literal
-// reading: the step's candidates are DIVs on the chain, LABELs on the form.
+// levels, on a flat form of 80,000 elements and on 10 blocks of text (40 B
+// elements), each against the literal reading: the step's candidates are DIVs
+// on the chain, LABELs on the form, Bs, Ps or DIVs in the blocks.
 void registerStepMatrix()
 {
-    // A piece of the selector as it reads on the deep chain and on the form.
+    // A piece of the selector as it reads on the deep chain, on the form and
+    // in the blocks.
     struct Piece {
         const char* name;
         const char* deep;
         const char* flat;
+        const char* blocks;
     };
     using Kind = Piece;
     using Condition = Piece;
     static const Kind kinds[] = {
-        {"down", "DIV:DIV", "DIV:LABEL"},
-        {"down3", "DIV:DIV:DIV", "FORM:DIV:LABEL"},
-        {"child", "DIV:XCHILD", "DIV:XCHILD"},
-        {"parent", "SPAN:XPARENT", "INPUT[name%=\"999\"]:XPARENT"},
-        {"sibling", "SPAN:XSIBLING", "INPUT:XSIBLING"},
-        {"next", "SPAN:XNEXT", "SPAN:XNEXT"},
-        {"frame", "IFRAME:DIV", "IFRAME:LABEL"},
+        {"down", "DIV:DIV", "DIV:LABEL", "DIV:P"},
+        {"down3", "DIV:DIV:DIV", "FORM:DIV:LABEL", "BODY:DIV:B"},
+        {"child", "DIV:XCHILD", "DIV:XCHILD", "P:XCHILD"},
+        {"parent", "SPAN:XPARENT", "INPUT[name%=\"999\"]:XPARENT", "B:XPARENT"},
+        {"sibling", "SPAN:XSIBLING", "INPUT:XSIBLING", "B:XSIBLING"},
+        {"next", "SPAN:XNEXT", "SPAN:XNEXT", "B:XNEXT"},
+        {"frame", "IFRAME:DIV", "IFRAME:LABEL", "IFRAME:B"},
     };
     static const Condition conditions[] = {
-        {"attribute", "class=\"c\"", "class=\"l\""},
-        {"name", "XNAME=\"DIV\"", "XNAME=\"LABEL\""},
-        {"first", "XFIRST=\"1\"", "XFIRST=\"0\""},
-        {"last", "XLAST=\"0\"", "XLAST!=\"2\""},
-        {"text", "XTEXT%%\"level 1\"", "XTEXT%=\"9\""},
-        {"trimmed", "XTRIMMED=\"s\"", "XTRIMMED%=\"7\""},
+        {"attribute", "class=\"c\"", "class=\"l\"", "class=\"c\""},
+        {"name", "XNAME=\"DIV\"", "XNAME=\"LABEL\"", "XNAME=\"P\""},
+        {"first", "XFIRST=\"1\"", "XFIRST=\"0\"", "XFIRST=\"0\""},
+        {"last", "XLAST=\"0\"", "XLAST!=\"2\"", "XLAST=\"0\""},
+        {"text", "XTEXT%%\"level 1\"", "XTEXT%=\"9\"", "XTEXT=%\"zz\""},
+        {"trimmed", "XTRIMMED=\"s\"", "XTRIMMED%=\"7\"", "XTRIMMED=\"zz\""},
+        {"ends", "XTEXT%=\"s\"", "XTEXT%=\"5\"", "XTEXT%=\"zz\""},
+        {"contains", "XTRIMMED%%\"level 12\"", "XTEXT%%\"7\"", "XTEXT%%\"zzq\""},
         // A condition that no element passes, on an attribute without a name
         // (read as empty), before a text: the text need not be read. Not on
         // the form, where a next-element step whose candidates are nowhere
         // scans the rest of the form from every element, by the rule itself.
-        {"nameless+text", "=\"x\"&&XTEXT%%\"level 1\"", nullptr},
+        {"nameless+text", "=\"x\"&&XTEXT%%\"level 1\"", nullptr, "=\"x\"&&XTEXT%%\"zzq\""},
     };
-    struct Shape {
+    struct Page {
         const char* name;
-        bool deep;
+        Shape shape;
         int size;
     };
-    static const Shape shapes[] = {{"deep50", true, 50}, {"deep150", true, 150}, {"flat80k", false, 20000}};
-    for (const Shape& shape : shapes) {
+    static const Page pages[] = {{"deep50", Shape::Deep, 50},
+                                 {"deep150", Shape::Deep, 150},
+                                 {"flat80k", Shape::Flat, 80000},
+                                 {"blocks10", Shape::Blocks, 10}};
+    const auto column = [](const Piece& piece, Shape shape) {
+        return shape == Shape::Deep ? piece.deep : shape == Shape::Flat ? piece.flat : piece.blocks;
+    };
+    for (const Page& page : pages) {
         for (const Kind& kind : kinds) {
             for (const Condition& condition : conditions) {
-                if (!(shape.deep ? condition.deep : condition.flat))
+                if (!column(condition, page.shape))
                     continue;
-                const QString selector = QStringLiteral("%1[%2]").arg(
-                    QLatin1String(shape.deep ? kind.deep : kind.flat),
-                    QLatin1String(shape.deep ? condition.deep : condition.flat));
-                const std::string name = std::string("BM_Step/") + shape.name + "/" + kind.name + "/" + condition.name;
-                benchmark::RegisterBenchmark(name.c_str(), [shape, selector](benchmark::State& state) {
-                    runAgainstLiteral(state, stepPage(shape.deep, shape.size), selector);
+                const QString selector = QStringLiteral("%1[%2]").arg(QLatin1String(column(kind, page.shape)),
+                                                                       QLatin1String(column(condition, page.shape)));
+                const std::string name = std::string("BM_Step/") + page.name + "/" + kind.name + "/" + condition.name;
+                benchmark::RegisterBenchmark(name.c_str(), [page, selector](benchmark::State& state) {
+                    runAgainstLiteral(state, stepPage(page.shape, page.size), selector);
                 })->Unit(benchmark::kMillisecond)->MinTime(0.2);
             }
         }

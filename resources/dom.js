@@ -4,19 +4,25 @@
 //
 // describe(root, limit, pieces, rootShown): how the texts of the root's
 // subtree are written, one line per element (joined by U+0001) in the order of
-// a walk through the element children. Three flags: "1" for an element on the
+// a walk through the element children. Four flags: "1" for an element on the
 // layout whose text the page writes as usual (an ordinary HTML element, not a
 // form control, frame, media or table part, inside such elements or the body),
 // "1" when it holds a single element and no other text but white space, "1"
-// when its own text is shown (neither hidden nor masked). Then what opens its
-// content: "E" an element, "T" and the start of a text up to the limit, where
-// it stands as the page writes it (printable ASCII, one space between words),
-// "U" and such a text whole with an element after it; a separator (U+0002) and
-// what closes it: "E" an element (white space after it aside), "F" a block
-// (not a paragraph or heading) with nothing after it, "T" and the end of such
-// a text; when "pieces" is set, a separator and its child nodes (joined by
-// U+0003): "E" an element, "B" a line break, "T" and a text without white
-// space in lower case, "?" anything else (white space and comments left out).
+// when its own text is shown (neither hidden nor masked), "1" when the page
+// writes its text in the texts around it as it writes it alone (such an
+// element but a preformatted one, an image or field, or the body or root, in
+// a block, inline or list item box of the flow, an image or field in an inline
+// block too: not positioned, floated or hidden, its white space collapsed;
+// automation's standsInFlow() tells the same). Then what
+// opens its content: "E" an element, "T" and the start of a text up to the
+// limit, where it stands as the page writes it (printable ASCII, one space
+// between words), "U" and such a text whole with an element after it; a
+// separator (U+0002) and what closes it: "E" an element (white space after it
+// aside), "F" a block (not a paragraph or heading) with nothing after it, "T"
+// and the end of such a text; when "pieces" is set, a separator and its child
+// nodes (joined by U+0003): "E" an element, "B" a line break, "T" and a text
+// without white space in lower case, "?" anything else (white space and
+// comments left out).
 // "rootShown": whether the root itself is on the layout.
 ({
   describe: function (root, limit, pieces, rootShown) {
@@ -85,7 +91,17 @@
         style = style || getComputedStyle(e);
         own = style.visibility == 'visible' && style.getPropertyValue('-webkit-text-security') == 'none';
       }
-      var out = (ok ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + open + '\u0002' + close;
+      var replaced = e.localName == 'input' || e.localName == 'img';
+      var still = laid && e.namespaceURI == html
+          && ((ok && e.localName != 'pre') || replaced || e.localName == 'body' || e.localName == 'html');
+      if (still) {
+        style = style || getComputedStyle(e);
+        still = (/^(block|inline|list-item)$/.test(style.display) || (replaced && style.display == 'inline-block'))
+            && style.position == 'static' && style.cssFloat == 'none' && style.visibility == 'visible'
+            && /^(normal|nowrap)$/.test(style.whiteSpace);
+      }
+      var out = (ok ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + (still ? '1' : '0') + open + '\u0002'
+          + close;
       if (ok && pieces) {
         var parts = [];
         for (var node = e.firstChild; node; node = node.nextSibling) {

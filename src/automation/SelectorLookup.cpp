@@ -165,9 +165,11 @@ void SelectorLookup::stepEach(const Elements& current, const Selector* step, boo
             top = up;
         scan.emplace(top, step);
     }
+    // The elements' ancestors are tested each in turn; many share them.
+    KnownFlows known;
     for (const PageElement& element : current) {
         switch (kind) {
-        case Selector::KindParent: stepParent(element, step, out); break;
+        case Selector::KindParent: stepParent(element, step, known, out); break;
         case Selector::KindChild: stepChild(element, step, plan, out); break;
         case Selector::KindSibling: stepSibling(element, step, plan, out); break;
         case Selector::KindNext: stepNext(element, step, scan ? &*scan : nullptr, out); break;
@@ -314,11 +316,12 @@ void SelectorLookup::stepDown(const PageElement& element, const Selector* step, 
     plan.collectFrom(m_dom.get(), element, step, out);
 }
 
-void SelectorLookup::stepParent(const PageElement& element, const Selector* step, Elements& out) const
+void SelectorLookup::stepParent(const PageElement& element, const Selector* step, KnownFlows& known,
+                                Elements& out) const
 {
     if (element.isNull())
         return;
-    AncestorTests ancestors(element, step, true);
+    AncestorTests ancestors(element, step, true, &known);
     const int count = ancestors.count();
     for (int i = 0; i < count; ++i) {
         if (ancestors.matches(i, i, count))
@@ -405,7 +408,7 @@ PageElement SelectorLookup::findNext(const PageElement& element, const Selector*
     PageElement found;
     for (PageElement start = element; !start.isNull(); previous = start, start = start.parent(), ++depth) {
         if (texts && start != element && !ancestors)
-            ancestors.emplace(element, step, false);
+            ancestors.emplace(element, step, false, scan ? &scan->known() : nullptr);
         if (start != element && (texts ? ancestors->matches(depth - 1, 0, -1) : matchesStep(start, step, 0, -1)))
             return start;
         if (previous.isNull()) {

@@ -35,6 +35,7 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
         const size_t parent = size_t(parents[j]);
         around[j] = around[parent] + (candidate[parent] >= 0 ? 1 : 0);
     }
+    std::vector<signed char> flows(order.size(), -1);
     for (size_t j = order.size(); j-- > 0;) {
         quint32 outer = 0;
         const int at = candidate[j];
@@ -47,11 +48,18 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
                 probe.at = j;
             }
             matched[j] = probeStep(probe, step, at, count) ? 1 : 0;
-            outer = probe.outer;
+            if (probe.outer) {
+                // Where the shapes are worked out, the page's script has told.
+                const int told = whole ? shapes.flowsWhole(j) : -1;
+                if (told >= 0 ? told == 1 : flowsWhole(j, flows))
+                    outer = probe.outer;
+            }
             if (probe.read) {
-                shapes.noteRead(j, probe.text);
                 // Unless texts decide those around them, those around it are read too.
                 whole = whole || budget.spentOn(order.front(), around[j]);
+                // Only the shapes of the texts around it need what it holds.
+                if (whole)
+                    shapes.noteRead(j, probe.text);
             }
         }
         if (parents[j] >= 0)
@@ -60,8 +68,46 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
     return matched;
 }
 
-AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every)
+bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
+{
+    if (known[j] < 0) {
+        // Inner elements come first: their subtrees may be known.
+        bool flows = standsInFlow(order[j]);
+        for (size_t k = j + 1, end = j + size_t(sizes[j]); flows && k < end;) {
+            if (known[k] >= 0) {
+                flows = known[k] == 1;
+                k += size_t(sizes[k]);
+            } else {
+                flows = standsInFlow(order[k++]);
+            }
+        }
+        known[j] = flows ? 1 : 0;
+    }
+    return known[j] == 1;
+}
+
+bool KnownFlows::around(const std::vector<PageElement>& ancestors, size_t from) const
+{
+    for (size_t k = from; k < ancestors.size() && !m_known.empty(); ++k) {
+        for (const PageElement& known : m_known) {
+            if (ancestors[k] == known)
+                return true;
+        }
+    }
+    return false;
+}
+
+void KnownFlows::add(const PageElement& element)
+{
+    if (m_known.size() == 4)
+        m_known.erase(m_known.begin());
+    m_known.push_back(element);
+}
+
+AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every, KnownFlows* known)
     : m_element(element)
+    , m_start(element)
+    , m_known(known)
     , m_step(step)
     , m_shapes(m_ancestors, step)
     , m_every(every)
@@ -83,6 +129,10 @@ bool AncestorTests::matches(int i, int pos, int count)
 {
     if (i >= this->count())
         return false;
+    // What the ancestors before told passes on once one further out needs it.
+    if (m_pending && passesOn(m_pendingFrom))
+        m_inner |= m_pending;
+    m_pending = 0;
     TextProbe probe(m_ancestors[size_t(i)], m_inner);
     probe.budget = &m_budget;
     probe.passesOn = true;
@@ -91,13 +141,47 @@ bool AncestorTests::matches(int i, int pos, int count)
         probe.at = size_t(i);
     }
     const bool result = probeStep(probe, m_step, pos, count);
-    m_inner |= probe.outer;
+    if (probe.outer) {
+        // Where the shapes are worked out, the page's script has told.
+        const int told = m_whole ? m_shapes.flowsWhole(size_t(i)) : -1;
+        if (told == 1) {
+            m_inner |= probe.outer;
+        } else if (told < 0) {
+            m_pending = probe.outer;
+            m_pendingFrom = i;
+        }
+    }
     if (probe.read) {
-        m_shapes.noteRead(size_t(i), probe.text);
         const int ahead = m_every && !hasEvidence(m_step) ? int(m_ancestors.size()) - i - 1 : 0;
         m_whole = m_whole || m_budget.spentOn(m_ancestors.back(), ahead);
+        // Only the shapes of the ancestors further out need what it holds.
+        if (m_whole && i + 1 < int(m_ancestors.size()))
+            m_shapes.noteRead(size_t(i), probe.text);
     }
     return result;
+}
+
+bool AncestorTests::passesOn(int i)
+{
+    if (m_flowing <= i && !m_broken && m_known && m_known->around(m_ancestors, size_t(i)))
+        m_flowing = i + 1;
+    const int flowing = m_flowing;
+    while (m_flowing <= i && !m_broken) {
+        // The elements inside the ancestor: the one before it, known to flow,
+        // and the subtrees of its other children.
+        const PageElement& up = m_ancestors[size_t(m_flowing)];
+        const PageElement& known = m_flowing > 0 ? m_ancestors[size_t(m_flowing) - 1] : m_start;
+        bool flows = standsInFlow(up) && (m_flowing > 0 || flowsWhole(m_start));
+        for (PageElement child = up.firstChild(); flows && !child.isNull(); child = child.nextSibling())
+            flows = child == known || flowsWhole(child);
+        if (flows)
+            ++m_flowing;
+        else
+            m_broken = true;
+    }
+    if (m_known && m_flowing > flowing)
+        m_known->add(m_ancestors[size_t(m_flowing) - 1]);
+    return i < m_flowing;
 }
 
 void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget, PageElements& out)

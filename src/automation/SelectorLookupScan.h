@@ -32,6 +32,26 @@ struct Subtree {
     // the start when "whole" is set.
     std::vector<char> match(const std::vector<int>& candidate, const Selector* step, int count,
                             bool whole = false) const;
+
+private:
+    // Whether the text of an element stands whole in the texts around it
+    // (lookup::flowsWhole), "known" for each element whose subtree was
+    // looked at (-1 for not yet): subtrees known to flow are skipped.
+    bool flowsWhole(size_t j, std::vector<signed char>& known) const;
+};
+
+// The elements found to flow whole (flowsWhole) by the ancestor tests of one
+// step, whose elements share ancestors: the last few found. Everything inside
+// them flows whole too.
+class KnownFlows
+{
+public:
+    // Whether one of the ancestors from "from" on is known to flow whole.
+    bool around(const std::vector<PageElement>& ancestors, size_t from) const;
+    void add(const PageElement& element);
+
+private:
+    std::vector<PageElement> m_known;
 };
 
 // Tests the ancestors of an element in turn, nearest first. Each holds the
@@ -41,7 +61,8 @@ class AncestorTests
 {
 public:
     // "every": each ancestor is tested, not only those up to the first match.
-    AncestorTests(const PageElement& element, const Selector* step, bool every);
+    // "known": shared with the tests of other elements, if any.
+    AncestorTests(const PageElement& element, const Selector* step, bool every, KnownFlows* known = nullptr);
 
     int count();
 
@@ -51,7 +72,13 @@ public:
     bool matches(int i, int pos, int count);
 
 private:
+    // Whether what the text of the i-th ancestor tells may pass on to those
+    // around it: its text stands whole in theirs (lookup::flowsWhole).
+    bool passesOn(int i);
+
     PageElement m_element;
+    const PageElement m_start;
+    KnownFlows* m_known;
     const Selector* m_step;
     std::vector<PageElement> m_ancestors;
     ShapeWalk m_shapes;
@@ -60,6 +87,14 @@ private:
     // The shapes of the texts are worked out instead of read.
     bool m_whole = false;
     quint32 m_inner = 0;
+    // What the last ancestor tested told, to pass on if its text stands
+    // whole in the next one's: asked only when that one is tested.
+    quint32 m_pending = 0;
+    int m_pendingFrom = 0;
+    // The nearest ancestors whose texts stand whole in those around them;
+    // once one does not, none further out does.
+    int m_flowing = 0;
+    bool m_broken = false;
 };
 
 // What the next-element searches of one step share. Each search reads texts
@@ -80,6 +115,8 @@ public:
     // none). False when the element is not in the document.
     bool next(const PageElement& element, PageElement& found);
     TextBudget& budget() { return m_budget; }
+    // For the ancestor tests of the searches.
+    KnownFlows& known() { return m_known; }
 
 private:
     // The first matching element in [from, to) of the document order, or -1.
@@ -88,6 +125,7 @@ private:
     PageElement m_document;
     const Selector* m_step;
     TextBudget m_budget;
+    KnownFlows m_known;
     std::unique_ptr<Subtree> m_tree;
     // For each place in document order, the first match from there on.
     std::vector<int> m_nextMatch;

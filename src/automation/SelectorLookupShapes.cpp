@@ -121,15 +121,22 @@ bool decideFromShape(const TextShape& shape, const SelectorAttribute* attribute,
     }
 }
 
-// A text without its white space, in folded case.
+// A text without its white space, in folded case. Texts of whole pages come
+// here: ASCII, white space and letters alike, takes no call per character.
 static QString bareFolded(const QString& text)
 {
-    QString out;
-    out.reserve(text.size());
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* to = out.data();
     for (const QChar c : text) {
-        if (!c.isSpace())
-            out += c.toCaseFolded();
+        const ushort u = c.unicode();
+        if (u < 128) {
+            if (u != ' ' && (u < '\t' || u > '\r'))
+                *to++ = QChar(ushort(u >= 'A' && u <= 'Z' ? u + 32 : u));
+        } else if (!c.isSpace()) {
+            *to++ = c.toCaseFolded();
+        }
     }
+    out.truncate(int(to - out.constData()));
     return out;
 }
 
@@ -246,6 +253,7 @@ void ShapeWalk::start()
     m_last.assign(size, -1);
     m_next.assign(size, -1);
     m_plain.assign(size, 0);
+    m_flows.assign(size, 0);
     bool pieces = false;
     for (const QString& needle : qAsConst(m_needles))
         pieces = pieces || !needle.isEmpty();
@@ -269,10 +277,17 @@ void ShapeWalk::start()
 void ShapeWalk::derive(size_t j)
 {
     const QString& d = m_described.at(int(j));
-    if (d.size() < 3 || d.at(0) != QLatin1Char('1'))
+    if (d.size() < 4)
+        return;
+    // Inner elements come first.
+    bool flows = d.at(3) == QLatin1Char('1');
+    for (int child = m_first[j]; flows && child >= 0; child = m_next[size_t(child)])
+        flows = m_flows[size_t(child)] != 0;
+    m_flows[j] = flows ? 1 : 0;
+    if (d.at(0) != QLatin1Char('1'))
         return;
     m_plain[j] = 1;
-    const QVector<QStringRef> fields = d.midRef(3).split(QChar(2));
+    const QVector<QStringRef> fields = d.midRef(4).split(QChar(2));
     const QStringRef opening = fields.value(0);
     const QStringRef closing = fields.value(1);
     TextShape& shape = m_shapes[j];
@@ -282,7 +297,7 @@ void ShapeWalk::derive(size_t j)
     const int first = m_first[j];
     const int last = m_last[j];
     if (opening == QLatin1String("E")) {
-        if (first >= 0 && m_plain[size_t(first)]) {
+        if (first >= 0 && m_flows[size_t(first)]) {
             shape.head = m_shapes[size_t(first)].head;
             shape.follow = m_shapes[size_t(first)].follow;
         }
@@ -290,20 +305,20 @@ void ShapeWalk::derive(size_t j)
                && ownTextShown) {
         shape.head = opening.mid(1).toString();
         // The whole text, then an element: its first visible character follows.
-        if (opening.at(0) == QLatin1Char('U') && first >= 0 && m_plain[size_t(first)]) {
+        if (opening.at(0) == QLatin1Char('U') && first >= 0 && m_flows[size_t(first)]) {
             const QString inner = m_shapes[size_t(first)].trimmedHead();
             if (!inner.isEmpty())
                 shape.follow = inner.at(0);
         }
     }
     // A block whose text ends with a line break adds nothing when it closes.
-    if (closing == QLatin1String("F") && last >= 0 && m_plain[size_t(last)]) {
+    if (closing == QLatin1String("F") && last >= 0 && m_flows[size_t(last)]) {
         const QString& tail = m_shapes[size_t(last)].tail;
         if (tail.endsWith(QLatin1Char('\n')) && !tail.trimmed().isEmpty())
             shape.tail = tail;
     }
     if (closing == QLatin1String("E") || closing == QLatin1String("F")) {
-        if (last >= 0 && m_plain[size_t(last)] && !m_shapes[size_t(last)].core.isEmpty()) {
+        if (last >= 0 && m_flows[size_t(last)] && !m_shapes[size_t(last)].core.isEmpty()) {
             const TextShape& inner = m_shapes[size_t(last)];
             shape.core = inner.core;
             if (inner.trail == TextShape::TrailSpace)
@@ -365,7 +380,7 @@ bool ShapeWalk::lacks(size_t j, const QVector<QStringRef>& pieces, int index) co
         if (kind == QLatin1Char('B'))
             continue;
         const TextShape& inner = m_shapes[k];
-        if (!m_plain[k] || !(inner.lacks & bit))
+        if (!m_flows[k] || !(inner.lacks & bit))
             return false;
         // Only its ends can take part in a seam, unless it is short.
         QString part;

@@ -19,9 +19,10 @@ namespace lookup {
 // What is known of an element's plain text without reading it: a prefix of
 // the text, a suffix of the trimmed text and whether the text ends with white
 // space. The page writes the text of an element on its layout as one stream,
-// the texts of the elements inside it included: an inner element's text
-// stands in it whole, but for the white space before the inner text's first
-// visible character and the white space that closing the inner element adds.
+// the texts of the elements inside it included: the text of an inner element
+// that flows with it (flowsWhole) stands in it whole, but for the white space
+// before the inner text's first visible character and the white space that
+// closing the inner element adds.
 // So the text of an element opens with the text of an element that opens it,
 // and its trimmed text closes with the trimmed text of an element that closes
 // it.
@@ -147,6 +148,17 @@ public:
     // as the step's conditions look at it.
     void noteRead(size_t j, const QString& text);
 
+    // Whether the element's text stands whole in the texts around it
+    // (flowsWhole), as the page's script tells it, the shapes worked out up
+    // to the element's meanwhile: -1 where the script cannot tell.
+    int flowsWhole(size_t j)
+    {
+        if (!shapeOf(j))
+            return -1;
+        j = indexOf(j);
+        return j < m_flows.size() ? m_flows[j] : -1;
+    }
+
 private:
     size_t indexOf(size_t j) const { return m_ancestors ? (j < m_map.size() ? m_map[j] : m_order.size()) : j; }
 
@@ -182,6 +194,9 @@ private:
     std::vector<int> m_next;
     // Elements on the layout whose text the page writes as usual.
     std::vector<char> m_plain;
+    // Elements whose texts stand whole in the texts around them
+    // (flowsWhole): only their shapes tell those of the elements around.
+    std::vector<char> m_flows;
     QStringList m_described;
     // The bare folded value of each condition, where own texts can rule it out.
     QStringList m_needles;

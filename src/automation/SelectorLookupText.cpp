@@ -4,6 +4,7 @@
 #include "automation/SelectorAttribute.h"
 #include "automation/SelectorLookupShapes.h"
 
+#include <QSet>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -188,6 +189,57 @@ bool laidOut(const PageElement& element)
 bool isHtml(const PageElement& element)
 {
     return element.dom()->namespaceUri(element) == QLatin1String("http://www.w3.org/1999/xhtml");
+}
+
+bool standsInFlow(const PageElement& element)
+{
+    // The ordinary elements of the page's script, but the preformatted one,
+    // and the document's own.
+    static const QSet<QString> ordinary = [] {
+        QSet<QString> names;
+        for (const char* name :
+             {"div",  "span",    "p",       "li",     "ul",     "ol",     "dl",     "dt",         "dd",   "td",
+              "th",   "label",   "a",       "b",      "i",      "u",      "s",      "em",         "strong", "small",
+              "big",  "font",    "code",    "tt",     "kbd",    "samp",   "var",    "cite",       "abbr", "mark",
+              "sub",  "sup",     "ins",     "del",    "h1",     "h2",     "h3",     "h4",         "h5",   "h6",
+              "section", "article", "aside", "header", "footer", "nav",   "main",   "address",    "blockquote",
+              "center", "figure", "figcaption", "form", "nobr",  "body",   "html"})
+            names.insert(QLatin1String(name));
+        return names;
+    }();
+    PageDom* dom = element.dom();
+    if (!dom)
+        return false;
+    // Images and fields write nothing of their own in the texts around them,
+    // in an inline block as much as inline.
+    const QString name = dom->localName(element);
+    const bool replaced = name == QLatin1String("input") || name == QLatin1String("img");
+    if ((!replaced && !ordinary.contains(name)) || !isHtml(element))
+        return false;
+    const auto style = [&](const char* property) {
+        return dom->style(element, QLatin1String(property), PageDom::ComputedStyle);
+    };
+    const QString display = style("display");
+    if (display != QLatin1String("block") && display != QLatin1String("inline")
+        && display != QLatin1String("list-item") && !(replaced && display == QLatin1String("inline-block")))
+        return false;
+    const QString space = style("white-space");
+    return style("position") == QLatin1String("static") && style("float") == QLatin1String("none")
+        && style("visibility") == QLatin1String("visible")
+        && (space == QLatin1String("normal") || space == QLatin1String("nowrap"));
+}
+
+bool flowsWhole(const PageElement& root)
+{
+    for (PageElement e = root; !e.isNull();) {
+        if (!standsInFlow(e))
+            return false;
+        PageElement next = e.firstChild();
+        for (PageElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())
+            next = up.nextSibling();
+        e = next;
+    }
+    return true;
 }
 
 // How much of the start and end of texts the text conditions of a step look

@@ -42,6 +42,8 @@ int lengthFromFirstVisible(const QString& text);
 //   holds it in any case.
 // Only texts of elements on the page's layout tell this: an element outside it
 // (hidden by "display: none", an option of a list) gives all its markup's text.
+// And only where the inner text stands whole in the outer one (flowsWhole):
+// the callers pass it on no further.
 enum class Evidence { None, TooLong, Holds };
 
 Evidence evidenceKind(const SelectorAttribute* attribute);
@@ -50,6 +52,20 @@ Evidence evidenceKind(const SelectorAttribute* attribute);
 bool hasEvidence(const Selector* step);
 bool laidOut(const PageElement& element);
 bool isHtml(const PageElement& element);
+// Whether the page writes an element's text, in the text of each element
+// around it, as it writes it alone: the element lays out in the flow of the
+// text beside it (a block, inline or list item box, not positioned, floated or
+// hidden, its white space collapsed), and it is an ordinary element, an image
+// or a field (not a table part, other form control, line break, frame, medium
+// or preformatted block); an image or field may be an inline block. Beside
+// a child laid out apart, the page may write the white space between the
+// child and the text before it seen from within the parent, and not from
+// outside. The page's script ("describe") tells the same of each element.
+bool standsInFlow(const PageElement& element);
+// Whether every element of a subtree stands in flow, the root too: only then
+// does the root's text stand whole and in order in the texts around it, and
+// may what it tells pass on to them.
+bool flowsWhole(const PageElement& root);
 // How much of the start and end of texts the text conditions of a step look
 // at: one character more than the longest value, so that a longer text shows.
 int shapeLimit(const Selector* step);

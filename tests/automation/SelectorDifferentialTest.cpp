@@ -59,6 +59,27 @@ QString nestedDivs(int depth)
         .arg(depth);
 }
 
+
+// Text beside a child that the page may lay out apart from it (between
+// "open" and "close"), white space before it, within it or after it: DIVs
+// three deep, the innermost holding the child; a SPAN and a list item holding
+// one, each with a B after it; DIVs nested 300 deep, the innermost holding
+// one; after them a DIV holding one that closes the DIV around it.
+QString apartFromFlow(const char* open, const char* close)
+{
+    return QStringLiteral("<html><body><p>s</p><div> level 1 <div> level 2 <div> level 3 %1 level 4 %2</div></div></div>"
+                          "<div> level 5 <span> level 6%1 level 7 %2level <b>8</b> </span> level 9 </div>"
+                          "<ul><li>level 10%1 level 11 %2level <b>12</b></li></ul><div id=\"top\"></div>"
+                          "<div><div>more <div>start%1 tail %2x</div></div></div>"
+                          "<script>"
+                          "var p = document.getElementById('top');"
+                          "for (var i = 0; i < 300; ++i) {"
+                          "  var d = document.createElement('div');"
+                          "  d.innerHTML = i + 1 < 300 ? 'level ' + i + ' ' : 'end%1 tail %2x';"
+                          "  p.appendChild(d); p = d; }</script></body></html>")
+        .arg(QLatin1String(open), QLatin1String(close));
+}
+
 } // namespace
 
 // The engine against the selector rules read literally (LiteralSelectorEngine):
@@ -142,7 +163,9 @@ private slots:
                                                   QStringLiteral("INPUT:XNEXT[XNAME=\"INPUT\"]"),
                                                   QStringLiteral("DIV[class=\"a\"]:XNEXT[XNAME=\"DIV\"]"),
                                                   QStringLiteral("LABEL[class=\"a\"]:XNEXT[class=\"a\"]"),
-                                                  QStringLiteral("LABEL:XNEXT")};
+                                                  QStringLiteral("LABEL:XNEXT"),
+                                                  QStringLiteral("INPUT:XPARENT[XTEXT%%\"b\"]"),
+                                                  QStringLiteral("INPUT:XPARENT[XTRIMMED!=\"d\"]")};
         // Texts of elements that hold none, many of them, as forms have: what
         // their markup shows against what the page shows of them.
         QTest::newRow("texts of elements holding none")
@@ -181,6 +204,41 @@ private slots:
                            QStringLiteral("OPTION[XTRIMMED=\"SS\"]"), QStringLiteral("INPUT[XTEXT=\"Field 9\"]"),
                            QStringLiteral("TEMPLATE[XTEXT%%\"zz\"]"), QStringLiteral("TEMPLATE[XTEXT=\"Field 9\"]"),
                            QStringLiteral("FORM:XCHILD[XTEXT%%\"zz\"]"), QStringLiteral("FORM:XCHILD[XTRIMMED!=\"zz 9\"]")};
+        // The text of an element stands whole in the texts around it only
+        // where it flows with them: a child the page lays out apart from the
+        // text beside it changes the white space there, seen from within or
+        // from without.
+        const QStringList apart = {QStringLiteral("DIV[XTRIMMED%%\"level 3level 4\"]"),
+                                   QStringLiteral("DIV[XTEXT%%\"3level\"]"),
+                                   QStringLiteral("DIV[XTRIMMED%%\"level 3 level 4\"]"),
+                                   QStringLiteral("DIV[XTRIMMED=\"level 3level 4\"]"),
+                                   QStringLiteral("DIV[XTEXT!=\"level 3 level 4\"]"),
+                                   QStringLiteral("SPAN:XPARENT[XTEXT%%\"3level\"]"),
+                                   QStringLiteral("B:XPARENT[XTEXT%%\"6level\"]"),
+                                   QStringLiteral("B:XPARENT[XTRIMMED%%\"10level 11\"]"),
+                                   QStringLiteral("B:XPARENT[XTRIMMED%%\"level 6 level 7\"]"),
+                                   QStringLiteral("P:XNEXT[XTEXT%%\"6level\"]"),
+                                   QStringLiteral("DIV:XCHILD[XTEXT%%\"endtail\"]"),
+                                   QStringLiteral("DIV:XCHILD[XTRIMMED%=\"ttail x\"]"),
+                                   QStringLiteral("DIV[XTEXT%%\"endtail\"]"),
+                                   QStringLiteral("DIV[XTRIMMED%%\"end tail\"]"),
+                                   QStringLiteral("DIV[XTRIMMED%=\"tail x\"]"),
+                                   QStringLiteral("DIV[XTEXT=%\"level 298 endtail\"]")};
+        QTest::newRow("positioned child") << apartFromFlow("<span style=\"position:absolute\">", "</span>") << apart;
+        QTest::newRow("fixed child") << apartFromFlow("<span style=\"position:fixed\">", "</span>") << apart;
+        QTest::newRow("floated child") << apartFromFlow("<span style=\"float:left\">", "</span>") << apart;
+        QTest::newRow("inline block child") << apartFromFlow("<span style=\"display:inline-block\">", "</span>")
+                                           << apart;
+        QTest::newRow("table cell child") << apartFromFlow("<span style=\"display:table-cell\">", "</span>") << apart;
+        QTest::newRow("table child") << apartFromFlow("<table><tr><td>", "</td></tr></table>") << apart;
+        QTest::newRow("inline flex child") << apartFromFlow("<span style=\"display:inline-flex\">", "</span>")
+                                          << apart;
+        QTest::newRow("flex child") << apartFromFlow("<div style=\"display:flex\">", "</div>") << apart;
+        QTest::newRow("grid child") << apartFromFlow("<span style=\"display:inline-grid\">", "</span>") << apart;
+        QTest::newRow("line break") << apartFromFlow("<br>", "") << apart;
+        QTest::newRow("preformatted child") << apartFromFlow("<pre>", "</pre>") << apart;
+        QTest::newRow("hidden child") << apartFromFlow("<span style=\"display:none\">", "</span>") << apart;
+        QTest::newRow("invisible child") << apartFromFlow("<span style=\"visibility:hidden\">", "</span>") << apart;
     }
 
     // Pages that once broke the rule.

@@ -4,6 +4,7 @@
 #include "automation/SelectorError.h"
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookup.h"
+#include "automation/SelectorLookupShapes.h"
 #include "automation/SelectorManager.h"
 #include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
@@ -116,6 +117,24 @@ const char* const textsPage = R"(<html><body>
 <div id="h1" style="-webkit-text-security:disc">x</div>
 <p id="p1">x<br>y</p><p id="p2" style="white-space:pre">  x  </p>
 <div id="i1"><div id="i2"><span style="display:inline-table"><img src="none.png"></span>tail</div></div>
+</body></html>)";
+
+// Texts beside children that the page lays out apart from them: positioned,
+// floated, inline blocks and boxes, table cells, preformatted, hidden, line
+// breaks; the page writes the white space before such a child in the texts
+// around it, not in the text of its parent alone.
+const char* const flowPage = R"(<html><body>
+<div id="a1"> level 1 <div id="a2"> level 2 <div id="a3"> level 3 <span style="position:absolute"> level 4 </span></div></div></div>
+<div id="b1">x <div id="b2">x<span style="float:left"> y </span>x</div> x</div>
+<div id="c1">x <div id="c2">x<span style="display:inline-block"> y </span>x</div> x</div>
+<div id="d1">x <div id="d2">x<span style="display:inline-flex"> y </span>x</div> x</div>
+<div id="e1">x <div id="e2">x<span style="position:fixed"> y </span>x</div> x</div>
+<div id="f1">x <ul><li><div id="f2">x<span style="display:table-cell"> y </span>x</div></li></ul> x</div>
+<div id="g1">x <div id="g2">x<br> y x</div> x</div>
+<div id="h1">x <div id="h2">x<pre> y </pre>x</div> x</div>
+<div id="i1">x <div id="i2">x<span style="display:none"> y </span>x</div> x</div>
+<div id="j1">x <div id="j2" style="display:flex">x<span> y </span>x</div> x</div>
+<div id="k1">x <div id="k2">x<input> y <img alt="z"><input style="float:left"><input type="hidden">x</div> x</div>
 </body></html>)";
 
 // Chains of nested DIVs built by script, as the parser flattens deep nesting:
@@ -518,8 +537,9 @@ private slots:
             "XTEXT=%\"X\n\"", "XTEXT%=\"x\n\"", "XTEXT%=\"x \"", "XTRIMMED=%\"x\"", "XTRIMMED%=\"X\"",
             "XTRIMMED!=\"x\"", "XTEXT=%\"level 1\"", "XTRIMMED%=\"level 39\"", "XTEXT%=\" 9\"",
             "XTEXT=%\" x\"", "XTRIMMED=%\"x 1\"", "XTEXT%=\"closing 9\"",
-            "XTEXT=%\"x  x\"", "XTEXT=%\"x x\"", "XTRIMMED=\"x1\"", "XTEXT%%\"ü1\"", "XTEXT%%\"•\""};
-        const QList<const char*> pages = {textsPage, chainsPage, formsPage, nextPage};
+            "XTEXT=%\"x  x\"", "XTEXT=%\"x x\"", "XTRIMMED=\"x1\"", "XTEXT%%\"ü1\"", "XTEXT%%\"•\"",
+            "XTEXT%%\"xy\"", "XTRIMMED%%\"level 3level 4\""};
+        const QList<const char*> pages = {textsPage, flowPage, chainsPage, formsPage, nextPage};
         for (const char* page : pages) {
             QVERIFY(load(*m_view, page));
             for (const char* tag : {"DIV", "SPAN", "LABEL", "P"}) {
@@ -580,6 +600,35 @@ private slots:
                 }
             }
         }
+    }
+
+    // Whether an element's text stands whole in the texts around it is told
+    // element by element in the engine and for a whole subtree at once by
+    // the page's script: the two agree on every element the script sees on
+    // the layout.
+    void flowToldAlike()
+    {
+        QVERIFY(load(*m_view, flowPage));
+        WebKitPageDom dom(m_view.get());
+        const PageElement body = dom.selectFirst(dom.documentElement(), QStringLiteral("body"));
+        std::vector<PageElement> order;
+        std::vector<int> parents;
+        lookup::subtreeInOrder(body, order, parents);
+        const QStringList lines = dom.describeTexts(body, 3, false, true);
+        QCOMPARE(lines.size(), int(order.size()));
+        int apart = 0;
+        for (size_t j = 0; j < order.size(); ++j) {
+            const QString& line = lines.at(int(j));
+            const QString name = dom.localName(order[j]);
+            const bool replaced = name == QLatin1String("input") || name == QLatin1String("img");
+            if (!line.startsWith(QLatin1Char('1')) && !(replaced && lookup::laidOut(order[j])))
+                continue;
+            apart += line.at(3) == QLatin1Char('0') ? 1 : 0;
+            QVERIFY2(lookup::standsInFlow(order[j]) == (line.at(3) == QLatin1Char('1')),
+                     qPrintable(dom.outerMarkup(order[j])));
+        }
+        // Positioned (2), floated (2), inline block and box, table cell, preformatted, flex box.
+        QCOMPARE(apart, 9);
     }
 
     void xhtmlNames()

@@ -154,7 +154,8 @@ private:
         return {QStringLiteral("display:none"), QStringLiteral("visibility:hidden"),
                 QStringLiteral("text-transform:uppercase"), QStringLiteral("white-space:pre"),
                 QStringLiteral("-webkit-text-security:disc"), QStringLiteral("display:block"),
-                QStringLiteral("display:inline-block")};
+                QStringLiteral("display:inline-block"), QStringLiteral("position:absolute"),
+                QStringLiteral("float:left")};
     }
 
     static QStringList textPool()

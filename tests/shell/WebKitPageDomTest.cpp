@@ -66,7 +66,7 @@ private slots:
         const PageElement div = dom.wrap(view.page()->mainFrame()->findFirstElement(QStringLiteral("#d")));
         const QStringList lines = dom.describeTexts(div, 3, true, true);
         QCOMPARE(lines.size(), 4);
-        QVERIFY2(lines.at(0).startsWith(QLatin1String("101Ux")), qPrintable(lines.join(QLatin1Char('|'))));
+        QVERIFY2(lines.at(0).startsWith(QLatin1String("1011Ux")), qPrintable(lines.join(QLatin1Char('|'))));
     }
 
     void elementsAndFrames()
