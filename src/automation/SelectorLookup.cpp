@@ -5,6 +5,7 @@
 #include "automation/SelectorAttribute.h"
 #include "automation/SelectorList.h"
 #include "automation/SelectorLookupCss.h"
+#include "automation/SelectorLookupProbe.h"
 #include "automation/SelectorLookupScan.h"
 #include "automation/SelectorLookupText.h"
 #include "texts/LocaleMessage.h"

@@ -2,6 +2,7 @@
 
 #include "automation/Selector.h"
 #include "automation/SelectorAttribute.h"
+#include "automation/SelectorLookupProbe.h"
 #include "automation/SelectorLookupScan.h"
 #include "automation/SelectorLookupText.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/SelectorLookupProbe.h"
 #include "automation/SelectorLookupShapes.h"
 #include "automation/SelectorLookupText.h"
 

@@ -17,11 +17,9 @@ class SelectorAttribute;
 // language, and what spares reading an element's plain text, which needs the
 // page's layout and walks the element's whole subtree: its markup, the texts
 // of the elements inside it, the shapes of the texts of a subtree worked out
-// at once (SelectorLookupShapes.h).
+// at once (SelectorLookupShapes.h), brought together by a probe per element
+// (SelectorLookupProbe.h).
 namespace lookup {
-
-class ShapeWalk;
-struct TextShape;
 
 bool compareText(const QString& subject, const QString& value, int comparison);
 bool compareNumber(int subject, int value, int comparison);
@@ -51,6 +49,10 @@ Evidence evidenceKind(const SelectorAttribute* attribute);
 // condition of a step for the outer one.
 bool hasEvidence(const Selector* step);
 bool laidOut(const PageElement& element);
+// Decides the condition from the markup of an element that holds no child
+// element, where that markup shows its text as the page does: true with the
+// answer in result, false where only its plain text can tell.
+bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result);
 bool isHtml(const PageElement& element);
 // Whether the page writes an element's text, in the text of each element
 // around it, as it writes it alone: the element lays out in the flow of the
@@ -141,55 +143,6 @@ private:
 };
 
 
-// Reads the text of one element at most once for all the text conditions of a
-// step, and answers from what is known of the elements inside it when it can.
-struct TextProbe {
-    const PageElement& element;
-    // Conditions (by index) that an element inside this one decided.
-    quint32 inner = 0;
-    // Conditions whose answer this element passes on to those around it.
-    quint32 outer = 0;
-    // The element holds no child element, so its markup is its text.
-    int leaf = -1;
-    QString markup;
-    bool markupRead = false;
-    // Not a TEMPLATE element, whose markup is its template's content, not
-    // the texts it holds: asked when the markup would decide.
-    int markupShowsText = -1;
-    bool read = false;
-    QString text;
-    int laid = -1;
-    int html = -1;
-    // What is known of the text from the elements inside, asked for before a
-    // text that holds elements is read.
-    ShapeWalk* walk = nullptr;
-    size_t at = 0;
-    const TextShape* shape = nullptr;
-    // Told of every text read.
-    TextBudget* budget = nullptr;
-    // Works out what its text tells the elements around it (which needs
-    // their layout) and takes what the elements inside it told.
-    bool passesOn = false;
-
-    explicit TextProbe(const PageElement& e, quint32 known = 0)
-        : element(e)
-        , inner(known)
-    {
-    }
-
-    bool isLaidOut()
-    {
-        if (laid < 0)
-            laid = laidOut(element) ? 1 : 0;
-        return laid == 1;
-    }
-
-    // Whether the element passes the condition (the "index"th of its step).
-    bool test(const SelectorAttribute* attribute, int index);
-
-private:
-    bool showsText();
-};
 
 
 // Whether the markup of a step's elements shows their texts: a TEMPLATE
@@ -223,11 +176,6 @@ private:
 // text, or that its text conditions decide.
 enum class Verdict { Fails, Passes, Texts };
 Verdict withoutTexts(const PageElement& element, const Selector* step, int pos, int count);
-// The text conditions of a step, where those that need no text left the
-// answer to them.
-bool textsPass(TextProbe& probe, const Selector* step);
-// A step's conditions with the text ones answered through the probe.
-bool probeStep(TextProbe& probe, const Selector* step, int pos, int count);
 // The position conditions of a join-all step: cheap to test before the
 // element itself is looked at.
 bool positionsHold(const Selector* step, int pos, int count);
