@@ -265,7 +265,7 @@ void runAgainstLiteral(benchmark::State& state, QWebView* view, const QString& s
     Vexal::SelectorBuilder builder;
     builder.build(selector, QString(), QString());
     Vexal::WebKitPageDom dom(view);
-    Vexal::SelectorLookup lookup(dom);
+    Vexal::SelectorLookup lookup{Vexal::PageDomHandle(dom)};
     LiteralSelectorEngine literal(&dom);
     qint64 ours = 0;
     qint64 peer = 0;

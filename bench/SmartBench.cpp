@@ -147,7 +147,7 @@ void runRecognition(benchmark::State& state, bool blocks = false)
     for (auto _ : state) {
         timer.start();
         Recogniser recogniser(nullptr);
-        recogniser.analyse(&view);
+        recogniser.analyse(Vexal::PageDomHandle(&view));
         total += timer.nsecsElapsed();
         if (recogniser.elements().size() < 450)
             state.SkipWithError("controls missing");
@@ -172,7 +172,7 @@ qint64 recognitionCpuNs(QWebView& view, int runs)
         timespec end{};
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
         Vexal::SmartRegistration recogniser(nullptr);
-        recogniser.analyse(&view);
+        recogniser.analyse(Vexal::PageDomHandle(&view));
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
         best = std::min(best, qint64(end.tv_sec - start.tv_sec) * 1000000000 + (end.tv_nsec - start.tv_nsec));
     }

@@ -215,7 +215,7 @@ void DelegateWeb::fillLogin(WidWebTab* webTab, const LoginFill& fill)
         reportInvalidObject(QStringLiteral("webView"));
         return;
     }
-    DelegateLoginSubmitter submitter(webTab->webView(), this);
+    DelegateLoginSubmitter submitter(PageDomHandle(webTab->webView()), this);
     submitter.login(fill.login, fill.password, fill.submit, fill.websiteId);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/BaseSubmitter.h"
+#include "shell/PageDom.h"
 #include "shell/WidWebView.h"
 #include "sites/WidWebsiteComboBox.h"
 
@@ -23,7 +24,7 @@ public:
         if (!startSubmit({m_box}))
             return;
         beforeSubmit();
-        Delegate delegate(webView(), this);
+        Delegate delegate(PageDomHandle(webView()), this);
         delegate.submit(m_box->currentId(), websiteBox()->currentId());
     }
 

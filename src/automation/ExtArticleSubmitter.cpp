@@ -90,7 +90,7 @@ void ExtArticleSubmitter::slotSubmit()
 {
     if (!startSubmit({m_articleBox, m_spunArticleBox}))
         return;
-    DelegateArticleSubmitter delegate(webView(), this);
+    DelegateArticleSubmitter delegate(PageDomHandle(webView()), this);
     delegate.submit(m_articleBox->currentId(), m_spunArticleBox->currentId(), websiteBox()->currentId());
 }
 

@@ -273,10 +273,10 @@ public:
     explicit PageDomHandle(PageDom* made);
     // The access of a web view, shared while it lives (PageDomFactory::forView;
     // a null view's reads no page). The one place a view becomes an access.
-    PageDomHandle(QWebView* view);
+    explicit PageDomHandle(QWebView* view);
     // Names an access whose maker keeps it (one made on the stack, in tests),
     // which must outlive the handle: handles never delete it.
-    PageDomHandle(PageDom& kept);
+    explicit PageDomHandle(PageDom& kept);
     PageDomHandle(const PageDomHandle& other)
         : PageDomHandle()
     {

@@ -95,7 +95,7 @@ struct Site
     {
         if (submitForm) {
             WebKitPageDom dom(view());
-            SelectorManager manager(dom);
+            SelectorManager manager{PageDomHandle(dom)};
             manager.click(dom.wrap(frame()->findFirstElement(QStringLiteral("form[method=\"post\"]"))));
         }
         QMap<QString, QString> fields;
@@ -181,14 +181,14 @@ private slots:
 
         // Without the click: written, not sent.
         QVERIFY(site.open(QStringLiteral("login")));
-        DelegateLoginSubmitter(site.view(), nullptr).submit(QStringLiteral("anna"), QStringLiteral("s3 cr&t"), false,
-                                                           site.websiteId);
+        DelegateLoginSubmitter(PageDomHandle(site.view()), nullptr)
+            .submit(QStringLiteral("anna"), QStringLiteral("s3 cr&t"), false, site.websiteId);
         QCOMPARE(site.live(QStringLiteral("user")), QStringLiteral("anna"));
         QCOMPARE(site.live(QStringLiteral("pwd")), QStringLiteral("s3 cr&t"));
 
         // By template, the form named by the Submit selector is sent.
-        DelegateLoginSubmitter(site.view(), nullptr).submit(QStringLiteral("bob"), QStringLiteral("s3 cr&t"), true,
-                                                           site.websiteId);
+        DelegateLoginSubmitter(PageDomHandle(site.view()), nullptr)
+            .submit(QStringLiteral("bob"), QStringLiteral("s3 cr&t"), true, site.websiteId);
         QMap<QString, QString> sent = site.post(QStringLiteral("/session"), false);
         QCOMPARE(sent.value(QStringLiteral("user")), QStringLiteral("bob"));
         QCOMPARE(sent.value(QStringLiteral("pwd")), QStringLiteral("s3 cr&t"));
@@ -198,7 +198,8 @@ private slots:
         // the search form above is left alone.
         site.server.clearRequests();
         QVERIFY(site.open(QStringLiteral("login")));
-        DelegateLoginSubmitter(site.view(), nullptr).login(QStringLiteral("carl"), QStringLiteral("pw"), true, -1);
+        DelegateLoginSubmitter(PageDomHandle(site.view()), nullptr)
+            .login(QStringLiteral("carl"), QStringLiteral("pw"), true, -1);
         sent = site.post(QStringLiteral("/session"), false);
         QString fields = QStringLiteral("user=carl|pwd=pw|go=Log in");
         QCOMPARE(fieldsLike(sent, fields), fields);
@@ -221,7 +222,7 @@ private slots:
 
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         QVERIFY(site.open(QStringLiteral("register")));
-        DelegateRegistrationSubmitter(site.view(), nullptr).submit(master, site.websiteId);
+        DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr).submit(master, site.websiteId);
         // Nothing is sent until the user (here the test) submits.
         QCOMPARE(site.view()->url(), site.server.url(QStringLiteral("/register.html")));
         QMap<QString, QString> sent = site.post(QStringLiteral("/join"));
@@ -233,7 +234,7 @@ private slots:
         // into year, month and day.
         site.server.clearRequests();
         QVERIFY(site.open(QStringLiteral("register")));
-        DelegateRegistrationSubmitter(site.view(), nullptr).submit(master, -1);
+        DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr).submit(master, -1);
         sent = site.post(QStringLiteral("/join"));
         fields = QStringLiteral("fname=Anna|lname=Berg|pass1=pä ss&1|pass2=pä ss&1|"
                                 "email=anna@example.com|sx=2|b1=1980|b2=May|b3=17|tos=yes");
@@ -244,7 +245,7 @@ private slots:
         const int undated = saveMaster(QString());
         site.server.clearRequests();
         QVERIFY(site.open(QStringLiteral("register")));
-        DelegateRegistrationSubmitter(site.view(), nullptr).submit(undated, -1);
+        DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr).submit(undated, -1);
         sent = site.post(QStringLiteral("/join"));
         fields = QStringLiteral("fname=Anna|b1=Year|b2=Month|b3=Select day");
         QCOMPARE(fieldsLike(sent, fields), fields);
@@ -268,7 +269,8 @@ private slots:
                         {"Body", "TEXTAREA[name=\"a_txt\"]"}}) > 0);
 
         QVERIFY(site.open(QStringLiteral("article")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, site.websiteId);
+        DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr)
+            .submit(article.first, article.second, site.websiteId);
         QMap<QString, QString> sent = site.post(QStringLiteral("/article-post"));
         // The options' order decides between the child category names.
         QString fields = QStringLiteral("cat=Biz|t1=Final title|kw=a,b, c|about=Me|s=Hello|a_txt=Body text");
@@ -279,7 +281,7 @@ private slots:
         QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Article SET CategoryID = -1")));
         site.server.clearRequests();
         QVERIFY(site.open(QStringLiteral("article")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, -1);
+        DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr).submit(article.first, article.second, -1);
         sent = site.post(QStringLiteral("/article-post"));
         fields = QStringLiteral("cat=Choose|t1=Final title|kw=a,b, c|about=Me|s=Hello|a_txt=Body text|"
                                 "agree_box=yes");
@@ -303,7 +305,7 @@ private slots:
                         {"UserEmail", "INPUT[name=\"x2\"]"}, {"AcceptTerms", "INPUT[name=\"c1\"]"}}) > 0);
 
         QVERIFY(site.open(QStringLiteral("directory")));
-        DelegateDirectorySubmitter(site.view(), nullptr).submit(entry, site.websiteId);
+        DelegateDirectorySubmitter(PageDomHandle(site.view()), nullptr).submit(entry, site.websiteId);
         QMap<QString, QString> sent = site.post(QStringLiteral("/listing"));
         QString fields = QStringLiteral("category_id=Top|t=Тесвар сайт|kw=|u1=http://example.com/|d=|x1=Dag|"
                                         "x2=dag@example.com|c1=yes");
@@ -319,7 +321,7 @@ private slots:
                                      {"Tags", "web,,seo"}, {"URL", "http://example.com/"}, {"Description", "Notes"}});
         // The website has no social bookmark template: recognition.
         QVERIFY(site.open(QStringLiteral("social")));
-        DelegateSocialBookmarkSubmitter(site.view(), nullptr).submit(bookmark, site.websiteId);
+        DelegateSocialBookmarkSubmitter(PageDomHandle(site.view()), nullptr).submit(bookmark, site.websiteId);
         sent = site.post(QStringLiteral("/bookmark"));
         fields = QStringLiteral("url=http://example.com/|title=Tesvar|tags=web,seo|n=Notes");
         QCOMPARE(fieldsLike(sent, fields), fields);
@@ -385,7 +387,8 @@ private slots:
         // A selector that does not parse: nothing is written, not even the
         // field parsed before it.
         QVERIFY(site.open(QStringLiteral("article")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, site.websiteId);
+        DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr)
+            .submit(article.first, article.second, site.websiteId);
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.last().first().toString(), LocaleMessage::invalidSelectors());
         QCOMPARE(Logger::errors().size(), 1);
@@ -395,7 +398,7 @@ private slots:
                      QStringLiteral("this.selectedIndex")).toInt(), 0);
 
         // A record that cannot be loaded: the general message, nothing written.
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, 9999, -1);
+        DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr).submit(article.first, 9999, -1);
         QCOMPARE(errors.count(), 2);
         QCOMPARE(errors.last().first().toString(), LocaleMessage::unexpectedError());
         QCOMPARE(site.live(QStringLiteral("t1")), QString());
@@ -403,7 +406,7 @@ private slots:
         // A template list that cannot be loaded stops the fill: no recognition.
         QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE RegistrationTemplate")));
         QVERIFY(site.open(QStringLiteral("register")));
-        DelegateRegistrationSubmitter(site.view(), nullptr).submit(master, site.websiteId);
+        DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr).submit(master, site.websiteId);
         QCOMPARE(errors.count(), 3);
         QCOMPARE(errors.last().first().toString(), LocaleMessage::unexpectedError());
         QCOMPARE(site.live(QStringLiteral("fname")), QString());
@@ -413,14 +416,16 @@ private slots:
         Logger::resetForTests();
         QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE ArticleTemplate SET Title = 'INPUT[name=\"t1\"]'")));
         QVERIFY(site.open(QStringLiteral("social")));
-        DelegateArticleSubmitter(site.view(), nullptr).submit(article.first, article.second, site.websiteId);
+        DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr)
+            .submit(article.first, article.second, site.websiteId);
         QCOMPARE(notFound(QStringLiteral("Category")), 1);
         QCOMPARE(notFound(QStringLiteral("Title")), 1);
         QCOMPARE(notFound(QStringLiteral("Tags")), 1);
         QCOMPARE(site.live(QStringLiteral("title")), QString());
 
         // Smart recognition that finds no form: its message, nothing written.
-        DelegateLoginSubmitter(site.view(), nullptr).submit(QStringLiteral("a"), QStringLiteral("b"), true, -1);
+        DelegateLoginSubmitter(PageDomHandle(site.view()), nullptr)
+            .submit(QStringLiteral("a"), QStringLiteral("b"), true, -1);
         QCOMPARE(errors.count(), 4);
         QCOMPARE(site.live(QStringLiteral("title")), QString());
 
@@ -428,7 +433,7 @@ private slots:
         const int before = errors.count();
         {
             auto* view = new QWebView;
-            DelegateDirectorySubmitter delegate(view, nullptr);
+            DelegateDirectorySubmitter delegate(PageDomHandle(view), nullptr);
             delete view;
             QVERIFY(!PageDomFactory::viewOf(delegate.dom()));
             delegate.submit(addRow(QStringLiteral("Directory"),

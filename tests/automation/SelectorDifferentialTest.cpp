@@ -95,7 +95,8 @@ class SelectorDifferentialTest : public QObject
         builder.build(text, QString(), QString());
         QVERIFY2(!builder.error(), qPrintable(text));
         WebKitPageDom dom(&view);
-        QVERIFY2(SelectorLookup(dom).find(builder.result()) == LiteralSelectorEngine(&dom).find(builder.result()),
+        QVERIFY2(SelectorLookup(PageDomHandle(dom)).find(builder.result())
+                     == LiteralSelectorEngine(&dom).find(builder.result()),
                  qPrintable(text));
     }
 

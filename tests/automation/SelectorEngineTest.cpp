@@ -660,14 +660,14 @@ private slots:
         SelectorBuilder builder;
         builder.build(QStringLiteral("IFRAME[id=\"editor\"]:INPUT"), QString(), QString());
         WebKitPageDom dom(m_view.get());
-        SelectorLookup lookup(dom);
+        SelectorLookup lookup{PageDomHandle(dom)};
         const PageElements inputs = lookup.find(builder.result());
         QCOMPARE(inputs.size(), 1);
         QCOMPARE(inputs.at(0).attribute(QStringLiteral("name")), QStringLiteral("in"));
 
         // The frame added by script comes first in the document but last
         // among the child frames: the text must still go to the editor.
-        SelectorManager manager(dom);
+        SelectorManager manager{PageDomHandle(dom)};
         const PageElement editor = dom.wrap(byId(*m_view, QStringLiteral("editor")));
         QCOMPARE(SelectorManager::elementType(editor), int(SelectorManager::TypeIframe));
         manager.setValue(editor, QStringLiteral("a<b>c</b>"));
@@ -683,7 +683,7 @@ private slots:
         m_view->setPage(page);
         QVERIFY(load(*m_view, controlsPage));
         WebKitPageDom dom(m_view.get());
-        SelectorManager manager(dom);
+        SelectorManager manager{PageDomHandle(dom)};
         const auto raw = [this](const char* id) { return byId(*m_view, QString::fromLatin1(id)); };
         const auto e = [&](const char* id) { return dom.wrap(raw(id)); };
 
@@ -766,12 +766,12 @@ private slots:
         for (int n = 1; n <= steps.size(); ++n) {
             SelectorBuilder builder;
             builder.build(QStringList(steps.mid(0, n)).join(QLatin1Char(':')), QString(), QString());
-            kept = std::max(kept, SelectorLookup(dom).find(builder.result()).size());
+            kept = std::max(kept, SelectorLookup(PageDomHandle(dom)).find(builder.result()).size());
         }
         SelectorBuilder builder;
         builder.build(selector, QString(), QString());
         dom.resetPeak();
-        SelectorLookup(dom).find(builder.result());
+        SelectorLookup(PageDomHandle(dom)).find(builder.result());
         const int page = m_view->page()->mainFrame()->findAllElements(QStringLiteral("*")).count() + 1;
         QVERIFY2(dom.peakHeldElements() <= page + 2 * kept,
                  qPrintable(QStringLiteral("%1 held, %2 kept").arg(dom.peakHeldElements()).arg(kept)));
@@ -821,7 +821,7 @@ private slots:
         HeapWatchingPageDom dom(m_view.get());
         SelectorBuilder builder;
         builder.build(selector, QString(), QString());
-        SelectorLookup lookup(dom);
+        SelectorLookup lookup{PageDomHandle(dom)};
         dom.heap.start();
         QCOMPARE(lookup.find(builder.result()).size(), expected);
         QVERIFY2(dom.heap.megabytes() < 4, qPrintable(QStringLiteral("%1 MB held").arg(dom.heap.megabytes())));

@@ -28,7 +28,7 @@ class SelectorMemoryPageTest : public QObject
         builder.build(text, QString(), QString());
         if (literally)
             return LiteralSelectorEngine(&dom).find(builder.result());
-        return SelectorLookup(dom).find(builder.result());
+        return SelectorLookup(PageDomHandle(dom)).find(builder.result());
     }
 
     // A form of so many rows, each a DIV holding a LABEL, a SPAN and an INPUT.
@@ -119,7 +119,7 @@ private slots:
         int parent = dom.add(dom.root(), QStringLiteral("body"));
         for (int i = 0; i < 60; ++i)
             parent = dom.add(parent, QStringLiteral("span"));
-        SelectorLookup lookup(dom);
+        SelectorLookup lookup{PageDomHandle(dom)};
         lookup.setLimit(5000);
         SelectorBuilder builder;
         builder.build(QStringLiteral("SPAN:XPARENT:SPAN:XPARENT"), QString(), QString());
@@ -205,7 +205,7 @@ private slots:
         const int element = tag == QLatin1String("iframe") ? -1 : dom.add(body, tag, {{"type", type}});
         if (element < 0)
             dom.add(dom.addFrame(body), QStringLiteral("body"));
-        SelectorManager manager(dom);
+        SelectorManager manager{PageDomHandle(dom)};
         manager.setValue(dom.at(element < 0 ? 2 : element), value);
         QCOMPARE(dom.actions, actions);
     }
@@ -221,7 +221,7 @@ private slots:
         dom.addText(dom.add(select, QStringLiteral("option")), QStringLiteral("B"));
         const int form = dom.add(body, QStringLiteral("form"));
         const int button = dom.add(form, QStringLiteral("input"), {{"type", "submit"}});
-        SelectorManager manager(dom);
+        SelectorManager manager{PageDomHandle(dom)};
         manager.selectOption(dom.at(select), {QStringLiteral("b"), QStringLiteral("A")});
         manager.selectOption(dom.at(select), {QStringLiteral(" b")});
         manager.selectOption(dom.at(form), {QStringLiteral("a")});

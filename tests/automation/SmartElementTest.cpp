@@ -59,14 +59,14 @@ private slots:
             "</form></body>")));
         QObject owner;
         SmartElementLookup lookup(nullptr);
-        lookup.lookup(&view, &owner);
+        lookup.lookup(PageDomHandle(&view), &owner);
         QCOMPARE(typesOf(lookup.elements()),
                  (QList<int>{1, 8, 10, 1, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 11, 11, 9, 12, 13}));
         // Every control is a child of the given owner; options are not collected.
         QCOMPARE(owner.findChildren<SmartElement*>().size(), 19);
 
         // A second walk empties the lists but keeps the earlier objects alive.
-        lookup.lookup(&view, &owner);
+        lookup.lookup(PageDomHandle(&view), &owner);
         QCOMPARE(lookup.elements().size(), 19);
         QCOMPARE(owner.findChildren<SmartElement*>().size(), 38);
     }
@@ -90,7 +90,7 @@ private slots:
         lookup.setText(true);
         lookup.setHidden(true);
         lookup.setTextArea(true);
-        lookup.lookup(&view, &owner);
+        lookup.lookup(PageDomHandle(&view), &owner);
         QCOMPARE(lookup.elements().size(), 8);
         // A text field under a hidden parent is out of sight like one hidden
         // itself: a trap that only robots fill.
@@ -99,7 +99,7 @@ private slots:
 
         lookup.setUnnamed(true);
         lookup.setCheckBox(true);
-        lookup.lookup(&view, &owner);
+        lookup.lookup(PageDomHandle(&view), &owner);
         QCOMPARE(namesOf(lookup.filteredElements()), (QStringList{"", "g", "h"}));
     }
 
@@ -111,7 +111,7 @@ private slots:
             "<input type='submit' name='s'></body>")));
         QObject owner;
         SmartElementLookup walk(nullptr);
-        walk.lookup(&view, &owner);
+        walk.lookup(PageDomHandle(&view), &owner);
         SmartLookup lookup(nullptr);
         lookup.classifyLogin(walk.elements());
         QList<int> kinds;
@@ -149,8 +149,8 @@ private slots:
         // While off nothing is written, whatever the writer.
         report->setEnabled(false);
         const QString before = report->text();
-        lookup.lookup(nullptr, &owner);
-        lookup.lookup(&view, &owner);
+        lookup.lookup(PageDomHandle(static_cast<QWebView*>(nullptr)), &owner);
+        lookup.lookup(PageDomHandle(&view), &owner);
         lookup.log(QStringLiteral("ELEMENTS"));
         report->writeLine(QStringLiteral("x"));
         report->error(QStringLiteral("x"));

@@ -42,7 +42,8 @@ void fill(QWebView& view, const QString& form, const QVariantMap& record, const 
                merged(templ, {{"WebsiteID", websiteId}}));
     }
     if (form == QLatin1String("login")) {
-        DelegateLoginSubmitter(&view, nullptr).submit(QStringLiteral("anna"), QStringLiteral("pw"), true, websiteId);
+        DelegateLoginSubmitter(PageDomHandle(&view), nullptr)
+            .submit(QStringLiteral("anna"), QStringLiteral("pw"), true, websiteId);
         return;
     }
     if (form == QLatin1String("registration")) {
@@ -52,16 +53,16 @@ void fill(QWebView& view, const QString& form, const QVariantMap& record, const 
              {"Email", "anna@example.com"}, {"Address", "Storgata 1"}, {"City", "Oslo"}, {"ZipCode", "0155"},
              {"Country", "Norway"}, {"Gender", 1}, {"Birthday", "1985-01-01"}},
             record);
-        DelegateRegistrationSubmitter(&view, nullptr).submit(addRow(QStringLiteral("MasterAccount"), master),
-                                                             websiteId);
+        DelegateRegistrationSubmitter(PageDomHandle(&view), nullptr)
+            .submit(addRow(QStringLiteral("MasterAccount"), master), websiteId);
         return;
     }
     QVariantMap row = merged({{"Name", "c"}, {"ProjectID", DBCache::projectId()}, {"Title", "Nordic bikes"},
                               {"URL", "http://bikes.example/"}, {"Description", "Bikes for the north"}},
                              record);
     if (form == QLatin1String("social")) {
-        DelegateSocialBookmarkSubmitter(&view, nullptr).submit(addRow(QStringLiteral("SocialBookmark"), row),
-                                                               websiteId);
+        DelegateSocialBookmarkSubmitter(PageDomHandle(&view), nullptr)
+            .submit(addRow(QStringLiteral("SocialBookmark"), row), websiteId);
         return;
     }
     const int top = addRow(QStringLiteral("Category"), {{"Name", "Top"}, {"MasterID", -1}});
@@ -69,7 +70,8 @@ void fill(QWebView& view, const QString& form, const QVariantMap& record, const 
     row.insert(QStringLiteral("CategoryID"), top);
     if (form == QLatin1String("directory")) {
         row.remove(QStringLiteral("Description"));
-        DelegateDirectorySubmitter(&view, nullptr).submit(addRow(QStringLiteral("Directory"), row), websiteId);
+        DelegateDirectorySubmitter(PageDomHandle(&view), nullptr)
+            .submit(addRow(QStringLiteral("Directory"), row), websiteId);
         return;
     }
     row.remove(QStringLiteral("URL"));
@@ -78,7 +80,7 @@ void fill(QWebView& view, const QString& form, const QVariantMap& record, const 
     const int spun = addRow(QStringLiteral("SpunArticle"),
                             {{"Name", "s"}, {"ProjectID", DBCache::projectId()}, {"ArticleID", article},
                              {"TitleFinal", "Nordic bikes"}, {"IntroFinal", "Intro"}, {"BodyFinal", "Body"}});
-    DelegateArticleSubmitter(&view, nullptr).submit(article, spun, websiteId);
+    DelegateArticleSubmitter(PageDomHandle(&view), nullptr).submit(article, spun, websiteId);
 }
 
 } // namespace
@@ -251,7 +253,7 @@ private slots:
         QFETCH(QString, expected);
         QWebView view;
         QVERIFY(setHtml(view, QStringLiteral("<body><form><select name='s'>%1</select></form></body>").arg(options)));
-        DelegateSubmitter fill(&view, nullptr);
+        DelegateSubmitter fill(PageDomHandle(&view), nullptr);
         SelectorList* list = nullptr;
         QVERIFY(fill.buildSelector(QStringLiteral("SELECT[name=\"s\"]"), QStringLiteral("S"), wanted, &list));
         fill.fillSelector(list);

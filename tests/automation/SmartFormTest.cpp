@@ -30,7 +30,7 @@ QList<SmartElement*> controlsOf(QWebView& view, QObject* owner)
     walk.setSubmit(true);
     walk.setText(true);
     walk.setTextArea(true);
-    walk.lookup(&view, owner);
+    walk.lookup(PageDomHandle(&view), owner);
     return walk.filteredElements();
 }
 

@@ -23,7 +23,7 @@ QStringList classifyArticle(QWebView& view, QObject* owner)
     walk.setCheckBox(true);
     walk.setText(true);
     walk.setTextArea(true);
-    walk.lookup(&view, owner);
+    walk.lookup(PageDomHandle(&view), owner);
     QList<SmartElement*> controls = walk.filteredElements();
     SmartLabelLookup labels(nullptr);
     labels.lookup(elementOf(controls, QStringLiteral("#f")), owner);

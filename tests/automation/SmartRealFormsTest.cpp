@@ -451,7 +451,8 @@ private slots:
             QWebView view;
             QVERIFY(load(view, QLatin1String(page)));
             watchSubmit(view);
-            DelegateLoginSubmitter(&view, nullptr).submit(QStringLiteral("anna"), QStringLiteral("pw"), true, -1);
+            DelegateLoginSubmitter(PageDomHandle(&view), nullptr)
+                .submit(QStringLiteral("anna"), QStringLiteral("pw"), true, -1);
             const bool asksCode = QLatin1String(page) != QLatin1String("login.html");
             QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(),
                      asksCode ? 0 : 1);
@@ -478,7 +479,7 @@ private slots:
 
         QWebView view;
         QVERIFY(load(view, QStringLiteral("webmail-signup.html")));
-        DelegateRegistrationSubmitter(&view, nullptr).submit(master, -1);
+        DelegateRegistrationSubmitter(PageDomHandle(&view), nullptr).submit(master, -1);
         QString fields = QStringLiteral("nm=Eva Lund|given=Eva|family=Lund|loc=NO|bm=|acct=evalund|"
                                         "address-level2=Bergen|address-level1=Vestland|post_addr=Strandkaien 1|"
                                         "line2=|pcode=5013|gender=f|vcode=");
@@ -491,7 +492,7 @@ private slots:
             "<body><form><p>Login <input name='l'></p><p>Password <input type='password' name='p'></p>"
             "<p><input type='radio' name='sex' value='1'> Male <input type='radio' name='sex' value='2'> Female</p>"
             "</form></body>")));
-        DelegateRegistrationSubmitter(&view, nullptr).submit(master, -1);
+        DelegateRegistrationSubmitter(PageDomHandle(&view), nullptr).submit(master, -1);
         QCOMPARE(view.page()->mainFrame()->findFirstElement(QStringLiteral("[value='2']"))
                      .evaluateJavaScript(QStringLiteral("this.checked")).toBool(),
                  true);
@@ -503,7 +504,7 @@ private slots:
                                  {{"Name", "d"}, {"ProjectID", DBCache::projectId()}, {"CategoryID", top},
                                   {"Title", "Shop"}, {"URL", "http://shop.example/"}});
         QVERIFY(load(view, QStringLiteral("directory-submit.html")));
-        DelegateDirectorySubmitter(&view, nullptr).submit(entry, -1);
+        DelegateDirectorySubmitter(PageDomHandle(&view), nullptr).submit(entry, -1);
         fields = QStringLiteral("CATEGORY_ID=8|URL=http://shop.example/|RECPR_URL=|homepage=|spamcheck=");
         QCOMPARE(valuesLike(view, fields), fields);
         QCOMPARE(valueOf(view, QStringLiteral("AGREERULES"), "checked"), QStringLiteral("true"));
@@ -519,7 +520,7 @@ private slots:
                                 {{"Name", "s"}, {"ProjectID", DBCache::projectId()}, {"ArticleID", article},
                                  {"TitleFinal", "Title"}, {"IntroFinal", "Intro"}, {"BodyFinal", "Body"}});
         QVERIFY(load(view, QStringLiteral("article-cms.html")));
-        DelegateArticleSubmitter(&view, nullptr).submit(article, spun, -1);
+        DelegateArticleSubmitter(PageDomHandle(&view), nullptr).submit(article, spun, -1);
         fields = QStringLiteral("post_category=4|excerpt=Intro|press_release=|author_bio=Eva writes");
         QCOMPARE(valuesLike(view, fields), fields);
         QCOMPARE(view.page()->mainFrame()->childFrames().value(0)->findFirstElement(QStringLiteral("body"))
