@@ -2,9 +2,9 @@
 #include "SelectorPageGenerator.h"
 #include "ThreadClock.h"
 
-#include "automation/SelectorBuilder.h"
-#include "automation/SelectorList.h"
-#include "automation/SelectorLookup.h"
+#include "automation/selector/SelectorBuilder.h"
+#include "automation/selector/SelectorList.h"
+#include "automation/selector/SelectorLookup.h"
 #include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
 

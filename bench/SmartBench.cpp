@@ -1,6 +1,6 @@
-#include "automation/SmartArticle.h"
-#include "automation/SmartElement.h"
-#include "automation/SmartRegistration.h"
+#include "automation/smart/SmartArticle.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartRegistration.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

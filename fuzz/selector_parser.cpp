@@ -3,12 +3,12 @@
 // a list whose printed form parses again to the same objects and prints the
 // same. The parser is compiled into this target so that it carries the
 // fuzzer's coverage and sanitizer instrumentation.
-#include "automation/ConstSelector.cpp"
-#include "automation/Selector.cpp"
-#include "automation/SelectorAttribute.cpp"
-#include "automation/SelectorBuilder.cpp"
-#include "automation/SelectorError.cpp"
-#include "automation/SelectorList.cpp"
+#include "automation/selector/ConstSelector.cpp"
+#include "automation/selector/Selector.cpp"
+#include "automation/selector/SelectorAttribute.cpp"
+#include "automation/selector/SelectorBuilder.cpp"
+#include "automation/selector/SelectorError.cpp"
+#include "automation/selector/SelectorList.cpp"
 
 #include <QByteArray>
 #include <QRegularExpression>

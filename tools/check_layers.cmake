@@ -1,11 +1,17 @@
 # Fails when a file in src/ includes a folder of a higher layer, or lives in or
 # includes a folder that has no layer. One-way layers keep the folders free of
 # include cycles, so each can be read, tested and changed from the bottom up.
+# A layer may hold rooms (sub-folders) that stack the same way inside it; the
+# files at the top of such a layer are what its rooms share, below them all.
 #
 #   cmake -DSRC_DIR=<repo>/src -P tools/check_layers.cmake
 
 # Bottom to top: a folder may include its own and the folders before it.
 set(LAYERS core texts data widgets shell views content sites automation exchange app)
+
+# Rooms of a layer, bottom to top: a room may include its own, the rooms
+# before it and the layer's top files.
+set(ROOMS_automation selector smart templates submit)
 
 # Upward includes still allowed, as "folder/File.cpp:folder/Header.h".
 set(ALLOWED_UPWARD)
@@ -32,6 +38,28 @@ function(line_number_of file line out)
   set(${out} ${count} PARENT_SCOPE)
 endfunction()
 
+# The room of a path below a layer folder ("smart/SmartUtils.h" in
+# automation): its place among the layer's rooms, -1 for the layer's top files
+# (or a layer without rooms), -2 for a folder that is no room; and its name.
+function(room_of folder rest out_level out_name)
+  set(${out_level} -1 PARENT_SCOPE)
+  set(${out_name} "" PARENT_SCOPE)
+  if(NOT DEFINED ROOMS_${folder})
+    return()
+  endif()
+  string(FIND "${rest}" "/" slash)
+  if(slash LESS 0)
+    return()
+  endif()
+  string(SUBSTRING "${rest}" 0 ${slash} name)
+  list(FIND ROOMS_${folder} "${name}" level)
+  if(level LESS 0)
+    set(level -2)
+  endif()
+  set(${out_level} ${level} PARENT_SCOPE)
+  set(${out_name} "${name}" PARENT_SCOPE)
+endfunction()
+
 file(GLOB_RECURSE sources RELATIVE "${SRC_DIR}" "${SRC_DIR}/*.h" "${SRC_DIR}/*.cpp")
 list(SORT sources)
 set(faults 0)
@@ -45,9 +73,18 @@ foreach(source ${sources})
     continue()
   endif()
   string(SUBSTRING "${source}" 0 ${slash} folder)
+  math(EXPR after "${slash} + 1")
+  string(SUBSTRING "${source}" ${after} -1 rest)
   list(FIND LAYERS "${folder}" level)
   if(level LESS 0)
     message(NOTICE "src/${source}: folder '${folder}' has no layer; add it to LAYERS in tools/check_layers.cmake")
+    math(EXPR faults "${faults} + 1")
+    continue()
+  endif()
+  room_of("${folder}" "${rest}" room room_name)
+  if(room EQUAL -2)
+    string(REPLACE ";" " < " rooms "${ROOMS_${folder}}")
+    message(NOTICE "src/${source}: '${folder}/${room_name}' is no room of ${folder} (${rooms}); add it to ROOMS_${folder}")
     math(EXPR faults "${faults} + 1")
     continue()
   endif()
@@ -61,11 +98,28 @@ foreach(source ${sources})
       line_number_of("${SRC_DIR}/${source}" "${include}" line)
       message(NOTICE "src/${source}:${line}: includes \"${header}\" from folder '${target}', which has no layer")
       math(EXPR faults "${faults} + 1")
-    elseif(target_level GREATER level)
+      continue()
+    endif()
+    set(upward "")
+    if(target_level GREATER level)
+      set(upward "${folder} includes \"${header}\" of the higher layer ${target}")
+    elseif(target_level EQUAL level)
+      room_of("${target}" "${CMAKE_MATCH_2}" target_room target_room_name)
+      if(target_room EQUAL -2)
+        set(upward "includes \"${header}\" from '${target}/${target_room_name}', which is no room of ${target}")
+      elseif(target_room GREATER room)
+        if(room LESS 0)
+          set(upward "a top file of ${folder} includes \"${header}\" of its room ${target_room_name}")
+        else()
+          set(upward "${folder}/${room_name} includes \"${header}\" of the higher room ${target_room_name}")
+        endif()
+      endif()
+    endif()
+    if(upward)
       list(FIND ALLOWED_UPWARD "${source}:${header}" allowed)
       if(allowed LESS 0)
         line_number_of("${SRC_DIR}/${source}" "${include}" line)
-        message(NOTICE "src/${source}:${line}: ${folder} includes \"${header}\" of the higher layer ${target}")
+        message(NOTICE "src/${source}:${line}: ${upward}")
         math(EXPR faults "${faults} + 1")
       endif()
     endif()
@@ -75,4 +129,4 @@ endforeach()
 if(faults GREATER 0)
   message(FATAL_ERROR "check_layers: ${faults} fault(s) in ${checked} files; layers from the bottom: ${order}")
 endif()
-message(STATUS "check_layers: ${checked} files, every include stays in its layer or goes down")
+message(STATUS "check_layers: ${checked} files, every include stays in its layer or room or goes down")

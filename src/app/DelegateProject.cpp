@@ -1,9 +1,9 @@
 #include "app/DelegateProject.h"
 
 #include "app/DelegateSteps.h"
-#include "automation/ExtArticleSubmitter.h"
-#include "automation/ExtDirectorySubmitter.h"
-#include "automation/ExtSocialBookmarkSubmitter.h"
+#include "automation/submit/ExtArticleSubmitter.h"
+#include "automation/submit/ExtDirectorySubmitter.h"
+#include "automation/submit/ExtSocialBookmarkSubmitter.h"
 #include "content/WidArticleJournal.h"
 #include "content/WidCategoryJournal.h"
 #include "content/WidDirectoryJournal.h"

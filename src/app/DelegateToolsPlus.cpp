@@ -1,7 +1,7 @@
 #include "app/DelegateToolsPlus.h"
 
 #include "app/DelegateSteps.h"
-#include "automation/ExtFormFiller.h"
+#include "automation/submit/ExtFormFiller.h"
 #include "core/Convert.h"
 #include "sites/DBRank.h"
 #include "sites/DBRankList.h"

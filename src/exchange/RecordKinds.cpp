@@ -1,6 +1,6 @@
 #include "exchange/RecordKinds.h"
 
-#include "automation/DBTemplateList.h"
+#include "automation/templates/DBTemplateList.h"
 #include "content/DBLanguageList.h"
 #include "content/DBSpinnedArticleList.h"
 #include "content/DBSynonymList.h"

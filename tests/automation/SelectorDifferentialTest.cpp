@@ -3,9 +3,9 @@
 #include "ThreadClock.h"
 #include "SelectorPageGenerator.h"
 
-#include "automation/SelectorBuilder.h"
-#include "automation/SelectorList.h"
-#include "automation/SelectorLookup.h"
+#include "automation/selector/SelectorBuilder.h"
+#include "automation/selector/SelectorList.h"
+#include "automation/selector/SelectorLookup.h"
 #include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
 

@@ -1,11 +1,11 @@
 #include "TestRunner.h"
 
-#include "automation/SelectorBuilder.h"
-#include "automation/SelectorError.h"
-#include "automation/SelectorList.h"
-#include "automation/SelectorLookup.h"
-#include "automation/SelectorLookupShapes.h"
-#include "automation/SelectorManager.h"
+#include "automation/selector/SelectorBuilder.h"
+#include "automation/selector/SelectorError.h"
+#include "automation/selector/SelectorList.h"
+#include "automation/selector/SelectorLookup.h"
+#include "automation/selector/SelectorLookupShapes.h"
+#include "automation/selector/SelectorManager.h"
 #include "shell/PageDomFactory.h"
 #include "shell/WebKitPageDom.h"
 

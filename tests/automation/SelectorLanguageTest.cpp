@@ -1,10 +1,10 @@
 #include "TestRunner.h"
 
-#include "automation/Selector.h"
-#include "automation/SelectorAttribute.h"
-#include "automation/SelectorBuilder.h"
-#include "automation/SelectorError.h"
-#include "automation/SelectorList.h"
+#include "automation/selector/Selector.h"
+#include "automation/selector/SelectorAttribute.h"
+#include "automation/selector/SelectorBuilder.h"
+#include "automation/selector/SelectorError.h"
+#include "automation/selector/SelectorList.h"
 
 #include <QTest>
 

@@ -4,10 +4,10 @@
 #include "MemoryPageDom.h"
 #include "SelectorPageGenerator.h"
 
-#include "automation/SelectorBuilder.h"
-#include "automation/SelectorList.h"
-#include "automation/SelectorLookup.h"
-#include "automation/SelectorManager.h"
+#include "automation/selector/SelectorBuilder.h"
+#include "automation/selector/SelectorList.h"
+#include "automation/selector/SelectorLookup.h"
+#include "automation/selector/SelectorManager.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "automation/ExtSelector.h"
-#include "automation/ExtSelectorToolbar.h"
-#include "automation/WidSelectorComboBox.h"
+#include "automation/submit/ExtSelector.h"
+#include "automation/submit/ExtSelectorToolbar.h"
+#include "automation/submit/WidSelectorComboBox.h"
 #include "widgets/WidTextEdit.h"
 #include "shell/WidWebTab.h"
 #include "shell/WidWebView.h"

@@ -1,10 +1,10 @@
 #include "TestRunner.h"
 #include "SmartTestPage.h"
 
-#include "automation/SmartElement.h"
-#include "automation/SmartElementLookup.h"
-#include "automation/SmartLabel.h"
-#include "automation/SmartLog.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartElementLookup.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLog.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QtTest>

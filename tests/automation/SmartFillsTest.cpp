@@ -4,14 +4,14 @@
 #include "TestRows.h"
 #include "TestRunner.h"
 
-#include "automation/DelegateArticleSubmitter.h"
-#include "automation/DelegateDirectorySubmitter.h"
-#include "automation/DelegateLoginSubmitter.h"
-#include "automation/DelegateRegistrationSubmitter.h"
-#include "automation/DelegateSocialBookmarkSubmitter.h"
-#include "automation/SelectorList.h"
-#include "automation/SmartCountry.h"
-#include "automation/SmartFieldLookup.h"
+#include "automation/submit/DelegateArticleSubmitter.h"
+#include "automation/submit/DelegateDirectorySubmitter.h"
+#include "automation/submit/DelegateLoginSubmitter.h"
+#include "automation/submit/DelegateRegistrationSubmitter.h"
+#include "automation/submit/DelegateSocialBookmarkSubmitter.h"
+#include "automation/selector/SelectorList.h"
+#include "automation/smart/SmartCountry.h"
+#include "automation/smart/SmartFieldLookup.h"
 #include "data/DBCache.h"
 
 #include <QWebFrame>

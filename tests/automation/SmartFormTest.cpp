@@ -2,14 +2,14 @@
 #include "TestRunner.h"
 #include "SmartTestPage.h"
 
-#include "automation/SmartArticleField.h"
-#include "automation/SmartElementLookup.h"
-#include "automation/SmartFieldEvidence.h"
-#include "automation/SmartFormLookup.h"
-#include "automation/SmartLabel.h"
-#include "automation/SmartLabelLookup.h"
-#include "automation/SmartLog.h"
-#include "automation/SmartRegistrationField.h"
+#include "automation/smart/SmartArticleField.h"
+#include "automation/smart/SmartElementLookup.h"
+#include "automation/smart/SmartFieldEvidence.h"
+#include "automation/smart/SmartFormLookup.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelLookup.h"
+#include "automation/smart/SmartLog.h"
+#include "automation/smart/SmartRegistrationField.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QtTest>

@@ -2,10 +2,10 @@
 #include "TestRunner.h"
 #include "SmartTestPage.h"
 
-#include "automation/SmartArticleField.h"
-#include "automation/SmartElementLookup.h"
-#include "automation/SmartLabel.h"
-#include "automation/SmartLabelLookup.h"
+#include "automation/smart/SmartArticleField.h"
+#include "automation/smart/SmartElementLookup.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelLookup.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QtTest>

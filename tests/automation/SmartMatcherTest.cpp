@@ -1,14 +1,14 @@
 #include "TestRows.h"
 #include "TestRunner.h"
 
-#include "automation/SmartAttributeLookup.h"
-#include "automation/SmartArticleField.h"
-#include "automation/SmartDirectoryAttribute.h"
-#include "automation/SmartDirectoryField.h"
-#include "automation/SmartFieldLookup.h"
-#include "automation/SmartSocialBookmarkField.h"
-#include "automation/SmartKeywords.h"
-#include "automation/SmartTextLookup.h"
+#include "automation/smart/SmartAttributeLookup.h"
+#include "automation/smart/SmartArticleField.h"
+#include "automation/smart/SmartDirectoryAttribute.h"
+#include "automation/smart/SmartDirectoryField.h"
+#include "automation/smart/SmartFieldLookup.h"
+#include "automation/smart/SmartSocialBookmarkField.h"
+#include "automation/smart/SmartKeywords.h"
+#include "automation/smart/SmartTextLookup.h"
 
 #include <QMetaEnum>
 #include <QtTest>

@@ -3,12 +3,12 @@
 #include "TestRows.h"
 #include "TestRunner.h"
 
-#include "automation/SmartArticle.h"
-#include "automation/SmartElementLookup.h"
-#include "automation/SmartLabel.h"
-#include "automation/SmartLabelLookup.h"
-#include "automation/SmartLogin.h"
-#include "automation/SmartRegistration.h"
+#include "automation/smart/SmartArticle.h"
+#include "automation/smart/SmartElementLookup.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelLookup.h"
+#include "automation/smart/SmartLogin.h"
+#include "automation/smart/SmartRegistration.h"
 #include "texts/LocaleSmart.h"
 
 #include <QXmlStreamReader>

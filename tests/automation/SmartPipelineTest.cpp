@@ -1,12 +1,12 @@
 #include "TestRunner.h"
 #include "SmartTestPage.h"
 
-#include "automation/SmartArticle.h"
-#include "automation/SmartDirectory.h"
-#include "automation/SmartLog.h"
-#include "automation/SmartLogin.h"
-#include "automation/SmartRegistration.h"
-#include "automation/SmartSocialBookmark.h"
+#include "automation/smart/SmartArticle.h"
+#include "automation/smart/SmartDirectory.h"
+#include "automation/smart/SmartLog.h"
+#include "automation/smart/SmartLogin.h"
+#include "automation/smart/SmartRegistration.h"
+#include "automation/smart/SmartSocialBookmark.h"
 #include "shell/PageDomFactory.h"
 #include "texts/LocaleSmart.h"
 

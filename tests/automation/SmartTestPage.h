@@ -1,7 +1,7 @@
 #pragma once
 
-#include "automation/SmartElement.h"
-#include "automation/SmartError.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartError.h"
 
 #include <QFile>
 #include <QList>

@@ -2,7 +2,7 @@
 
 #include "FreshStateTest.h"
 #include "TestDatabase.h"
-#include "automation/SmartLog.h"
+#include "automation/smart/SmartLog.h"
 #include "core/ConstCore.h"
 #include "core/UtilPrompt.h"
 #include "data/DBWriteQueue.h"

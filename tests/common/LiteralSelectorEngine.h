@@ -1,8 +1,8 @@
 #pragma once
 
-#include "automation/Selector.h"
-#include "automation/SelectorAttribute.h"
-#include "automation/SelectorList.h"
+#include "automation/selector/Selector.h"
+#include "automation/selector/SelectorAttribute.h"
+#include "automation/selector/SelectorList.h"
 #include "shell/PageDom.h"
 
 // The selector rules read word for word, on any page access: every step

@@ -5,7 +5,7 @@
 #include "DateForms.h"
 #include "TestRunner.h"
 
-#include "automation/DBLoginTemplate.h"
+#include "automation/templates/DBLoginTemplate.h"
 #include "content/DBArticle.h"
 #include "data/DBMasterAccount.h"
 #include "data/DBOptions.h"

@@ -4,7 +4,7 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
-#include "automation/ExtArticleSubmitter.h"
+#include "automation/submit/ExtArticleSubmitter.h"
 #include "content/DBArticle.h"
 #include "content/DBSpinnedArticle.h"
 #include "content/DBWord.h"

@@ -1,3 +1,0 @@
-#pragma once
-
-#include "automation/SmartFormRecogniser.h"

@@ -1,0 +1,10 @@
+#include "automation/selector/SelectorError.h"
+
+namespace Vexal {
+
+SelectorError::SelectorError(QObject* parent)
+    : QObject(parent)
+{
+}
+
+} // namespace Vexal

@@ -1,0 +1,111 @@
+#include "automation/smart/SmartElement.h"
+
+#include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartUtils.h"
+
+#include <initializer_list>
+
+namespace Vexal {
+
+SmartElement::SmartElement(QObject* parent)
+    : SmartNode(parent)
+{
+}
+
+namespace {
+
+struct TypeName {
+    const QString& (*name)();
+    int type;
+};
+
+// The type of the first name the value equals, ignoring case.
+int typeNamed(const QString& value, std::initializer_list<TypeName> names, int otherwise)
+{
+    for (const TypeName& entry : names) {
+        if (SmartUtils::equalsNoCase(value, entry.name()))
+            return entry.type;
+    }
+    return otherwise;
+}
+
+} // namespace
+
+int SmartElement::typeOf(const PageElement& element)
+{
+    const QString tag = element.tagName();
+    const QString t = element.attribute(ConstSmart::attrType());
+    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagButton())) {
+        return typeNamed(t,
+                         {{&ConstSmart::typeButton, TypeButton},
+                          {&ConstSmart::typeReset, TypeReset},
+                          {&ConstSmart::typeSubmit, TypeSubmit}},
+                         TypeButton);
+    }
+    if (SmartUtils::equalsNoCase(tag, ConstSmart::tagInput())) {
+        return typeNamed(t,
+                         {{&ConstSmart::typeButton, TypeButton},     {&ConstSmart::typeCheckBox, TypeCheckBox},
+                          {&ConstSmart::typeFile, TypeFile},         {&ConstSmart::typeHidden, TypeHidden},
+                          {&ConstSmart::typeImage, TypeImage},       {&ConstSmart::typePassword, TypePassword},
+                          {&ConstSmart::typeRadio, TypeRadio},       {&ConstSmart::typeReset, TypeReset},
+                          {&ConstSmart::typeSubmit, TypeSubmit}},
+                         TypeText);
+    }
+    return typeNamed(tag,
+                     {{&ConstSmart::tagSelect, TypeSelect},
+                      {&ConstSmart::tagTextArea, TypeTextArea},
+                      {&ConstSmart::tagIFrame, TypeIFrame}},
+                     TypeUndef);
+}
+
+void SmartElement::setElement(const PageElement& element)
+{
+    m_element = element;
+    m_type = typeOf(element);
+}
+
+QString SmartElement::value() const
+{
+    return m_element.attribute(ConstSmart::attrValue());
+}
+
+bool SmartElement::hasIdOrName() const
+{
+    return !id().isEmpty() || !name().isEmpty();
+}
+
+QString SmartElement::toString() const
+{
+    return elementText();
+}
+
+bool SmartElement::isDecoration(const PageElement& element)
+{
+    if (element.hasAttribute(ConstSmart::attrName()) || typeOf(element) != TypeText)
+        return false;
+    const QString role = element.attribute(QStringLiteral("role")).trimmed();
+    return element.hasAttribute(QStringLiteral("readonly")) || element.hasAttribute(QStringLiteral("disabled"))
+        || SmartUtils::equalsNoCase(role, QStringLiteral("presentation"))
+        || SmartUtils::equalsNoCase(role, QStringLiteral("none"));
+}
+
+bool SmartElement::containsKind(const QList<SmartElement*>& list, int kind)
+{
+    for (const SmartElement* element : list) {
+        if (element->kind() == kind)
+            return true;
+    }
+    return false;
+}
+
+QList<SmartElement*> SmartElement::elementsOfKind(const QList<SmartElement*>& list, int kind)
+{
+    QList<SmartElement*> result;
+    for (SmartElement* element : list) {
+        if (element->kind() == kind)
+            result.append(element);
+    }
+    return result;
+}
+
+} // namespace Vexal

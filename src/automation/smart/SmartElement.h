@@ -1,0 +1,80 @@
+#pragma once
+
+#include "automation/smart/SmartNode.h"
+
+namespace Vexal {
+
+// One form control found by smart recognition: its page element, the
+// container it was assigned to, its HTML type code and its field kind.
+class SmartElement final : public SmartNode
+{
+    Q_OBJECT
+public:
+    // HTML type codes.
+    enum Type {
+        TypeUndef = 0, TypeButton, TypeCheckBox, TypeFile, TypeHidden, TypeImage,
+        TypePassword, TypeRadio, TypeReset, TypeSelect, TypeSubmit, TypeText,
+        TypeTextArea, TypeIFrame
+    };
+    // Field kinds.
+    enum Kind {
+        KindUndef = 0, KindFirstName, KindMiddleName, KindLastName, KindFullName,
+        KindScreenName, KindGenderCombo, KindGenderMale, KindGenderFemale, KindBirthYear,
+        KindBirthMonth, KindBirthDay, KindLogin, KindPassword, KindEmail, KindWebsite,
+        KindQuestion, KindAnswer, KindCountry, KindCity, KindState, KindAddress,
+        KindAddressDetails, KindZipCode, KindPhone, KindFax, KindTerms, KindSpam,
+        KindCaptcha, KindTitle, KindTags, KindDescription, KindCategory, KindFreeUrl,
+        KindSubmit, KindBio, KindIntro, KindBody, KindTrash, KindUser
+    };
+
+    explicit SmartElement(QObject* parent);
+
+    void setElement(const PageElement& element);
+    const PageElement& form() const { return m_form; }
+    int type() const { return m_type; }
+    int kind() const { return m_kind; }
+    int formNumber() const { return m_formNumber; }
+    bool isVisible() const { return m_visible; }
+
+    void setForm(const PageElement& form) { m_form = form; }
+    void setKind(int kind) { m_kind = kind; }
+    void setFormNumber(int number) { m_formNumber = number; }
+    void setVisible(bool visible) { m_visible = visible; }
+
+    bool formIsNull() const { return m_form.isNull(); }
+
+    // A further box of the field before it (a number split over boxes): it
+    // shares that field's kind and is no repetition of it.
+    bool continuesPrevious() const { return m_continuesPrevious; }
+    void setContinuesPrevious(bool continues) { m_continuesPrevious = continues; }
+    // A text box the page follows with "@" and a domain: it takes the part
+    // of an address before its "@" (SmartOwnTexts::followedByDomain).
+    bool asksLocalPart() const { return m_asksLocalPart; }
+    void setAsksLocalPart(bool asks) { m_asksLocalPart = asks; }
+
+    QString value() const;
+    bool hasIdOrName() const;
+
+    QString toString() const;
+
+    // The HTML type code of a page element.
+    static int typeOf(const PageElement& element);
+    // A box that only decorates another (a clear button drawn as a box): it
+    // has no name, so it sends nothing, and it takes no typing (read-only,
+    // disabled, or shown as a mere picture to readers).
+    static bool isDecoration(const PageElement& element);
+
+    static bool containsKind(const QList<SmartElement*>& list, int kind);
+    static QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
+
+private:
+    PageElement m_form;
+    int m_type = TypeUndef;
+    int m_kind = KindUndef;
+    int m_formNumber = 0;
+    bool m_visible = true;
+    bool m_continuesPrevious = false;
+    bool m_asksLocalPart = false;
+};
+
+} // namespace Vexal

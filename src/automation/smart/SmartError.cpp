@@ -1,0 +1,10 @@
+#include "automation/smart/SmartError.h"
+
+namespace Vexal {
+
+SmartError::SmartError(QObject* parent)
+    : QObject(parent)
+{
+}
+
+} // namespace Vexal

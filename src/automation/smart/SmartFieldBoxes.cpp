@@ -1,0 +1,286 @@
+#include "automation/smart/SmartFieldBoxes.h"
+
+#include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartCountry.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartFieldLookup.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartOwnTexts.h"
+
+namespace Vexal {
+
+using E = SmartElement;
+using K = SmartKeywords;
+namespace Own = SmartOwnTexts;
+
+namespace {
+
+bool isAddressPart(int kind)
+{
+    return kind == E::KindAddress || kind == E::KindAddressDetails || kind == E::KindCity || kind == E::KindState
+        || kind == E::KindZipCode || kind == E::KindCountry || kind == E::KindPhone;
+}
+
+// What never goes into a payment card's fields: the person, the account,
+// a picture code.
+bool personOrCode(int kind)
+{
+    return SmartKeywords::costly(kind) || kind == E::KindCaptcha || kind == E::KindAnswer
+        || SmartFieldLookup::isBirthPart(kind) || kind == E::KindGenderCombo || kind == E::KindGenderMale
+        || kind == E::KindGenderFemale;
+}
+
+} // namespace
+
+void SmartFieldBoxes::markLocalParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        if (control->type() == E::TypeText)
+            control->setAsksLocalPart(Own::followedByDomain(labels, m_lookup.labelIndex(control, labels)));
+    }
+}
+
+bool SmartFieldBoxes::asksForCode(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const int index = m_lookup.labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    const SmartLabel* previous = nullptr;
+    for (int i = index - 1; i >= 0; --i) {
+        if (!labels.at(i)->isText()) {
+            previous = labels.at(i);
+            break;
+        }
+    }
+    if (!previous) {
+        for (const SmartLabel* label : Own::leadingLabel(labels, index)) {
+            if (m_lookup.asksPictureCode(control, label->text()))
+                return true;
+        }
+    }
+    for (int i = index - 1; previous && i >= 0 && labels.at(i)->isText(); --i) {
+        if (!Own::namesOther(labels.at(i), labels.at(index), previous)
+            && m_lookup.asksPictureCode(control, labels.at(i)->text()))
+            return true;
+    }
+    for (const SmartLabel* label : Own::ownTextsAfter(labels, index)) {
+        if (m_lookup.asksPictureCode(control, label->text()))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldBoxes::markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        if (control->type() != E::TypeText
+            || (control->kind() != E::KindUndef && control->kind() != E::KindAnswer))
+            continue;
+        if (asksForCode(control, labels))
+            control->setKind(E::KindCaptcha);
+    }
+}
+
+void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    bool password = false;
+    bool login = false;
+    for (const SmartElement* control : controls) {
+        login = login || control->kind() == E::KindLogin;
+        password = password || control->type() == E::TypePassword;
+    }
+    SmartElement* account = nullptr;
+    int accounts = 0;
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        const int kind = control->kind();
+        // A handle the page follows with "@" and a domain takes its part before
+        // the "@" when it is filled.
+        if (control->type() != E::TypeText || kind == E::KindEmail || kind == E::KindLogin
+            || kind == E::KindScreenName)
+            continue;
+        // A box followed by "@" and a domain takes an address of the service:
+        // never a street or a name.
+        if (control->asksLocalPart()) {
+            control->setKind(E::KindTrash);
+            account = control;
+            ++accounts;
+            continue;
+        }
+        // The service's own account name, "... ID", even where a messenger
+        // would be named so.
+        const int index = m_lookup.labelIndex(control, labels);
+        if ((kind != E::KindUndef && kind != E::KindTrash) || index < 0)
+            continue;
+        for (const SmartLabel* text : Own::textsBefore(labels, index)) {
+            if (Own::labelLike(text) && SmartFieldLookup::loneId(text->text())) {
+                account = control;
+                ++accounts;
+                break;
+            }
+        }
+    }
+    // On a service's own sign-up (a password and no login field) the one
+    // account box is the login; two of them are no clear evidence.
+    if (password && !login && accounts == 1)
+        account->setKind(E::KindLogin);
+}
+
+void SmartFieldBoxes::markCountryLists(QList<SmartElement*>& controls)
+{
+    SmartFieldLookup::markOpen(controls, E::TypeSelect, [](SmartElement* control) {
+        const PageElement& select = control->element();
+        // The table holds the larger countries only, which every list of
+        // the world's countries names.
+        int countries = 0;
+        for (const PageElement& option : select.dom()->select(select, ConstSmart::tagOption())) {
+            if (SmartCountry::isCountryName(option.toPlainText().trimmed()) && ++countries == 3)
+                return int(E::KindCountry);
+        }
+        return int(E::KindUndef);
+    });
+}
+
+bool SmartFieldBoxes::nextWithoutLabel(SmartElement* previous, SmartElement* control,
+                                       const QList<SmartLabel*>& labels) const
+{
+    return Own::onlySeparatorsBetween(labels, m_lookup.labelIndex(previous, labels),
+                                      m_lookup.labelIndex(control, labels));
+}
+
+QString SmartFieldBoxes::shownName(const SmartElement* control) const
+{
+    const PageElement& box = control->element();
+    return m_lookup.attributeText(control) + QLatin1Char(' ') + box.attribute(ConstSmart::attrTitle())
+        + QLatin1Char(' ') + box.attribute(QStringLiteral("placeholder"));
+}
+
+void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (int i = 1; i < controls.size(); ++i) {
+        SmartElement* previous = controls.at(i - 1);
+        SmartElement* control = controls.at(i);
+        if ((control->kind() != E::KindUndef && control->kind() != previous->kind())
+            || control->type() != E::TypeText || !nextWithoutLabel(previous, control, labels))
+            continue;
+        // A box beside a part of the birthday (a choice list or a box) that
+        // names a part of a date ("dd", "Year") by its name, title or
+        // placeholder is another part.
+        if (SmartFieldLookup::isBirthPart(previous->kind()) && control->kind() == E::KindUndef) {
+            const int part =
+                m_lookup.keywords().kind(K::BirthPart, m_lookup.hits(shownName(control)), K::AnyType, m_lookup.scope());
+            if (part != E::KindUndef && part != previous->kind())
+                control->setKind(part);
+            continue;
+        }
+        if (previous->type() != E::TypeText)
+            continue;
+        // A phone over short boxes in one parent (their names may say so
+        // too: "fax_a", "fax_b").
+        if ((previous->kind() == E::KindPhone || previous->kind() == E::KindFax)
+            && Own::continuesNumber(labels, m_lookup.labelIndex(previous, labels),
+                                    m_lookup.labelIndex(control, labels))) {
+            control->setKind(previous->kind());
+            control->setContinuesPrevious(true);
+            continue;
+        }
+        // A shorter box after a whole number that does not continue it is
+        // its extension or suffix ("phoneEx", the ZIP+4 suffix).
+        if (control->kind() == previous->kind()
+            && (control->kind() == E::KindPhone || control->kind() == E::KindFax || control->kind() == E::KindZipCode)
+            && Own::suffixOf(labels, m_lookup.labelIndex(previous, labels), m_lookup.labelIndex(control, labels))) {
+            control->setKind(E::KindTrash);
+            continue;
+        }
+        // A box right under the street, with no label of its own, holds the
+        // rest of the address.
+        if (previous->kind() == E::KindAddress
+            && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)) {
+            control->setKind(E::KindAddressDetails);
+            continue;
+        }
+        // A name over two boxes under one "Name": the box's own name tells
+        // the part ("dnrfirst", "dnrlast").
+        if (control->kind() == E::KindUndef
+            && (previous->kind() == E::KindFirstName || previous->kind() == E::KindMiddleName)) {
+            const int part = m_lookup.namePartByNames(control);
+            if ((part == E::KindMiddleName || part == E::KindLastName) && part != previous->kind())
+                control->setKind(part);
+        }
+    }
+}
+
+void SmartFieldBoxes::markSingleCharacters(QList<SmartElement*>& controls)
+{
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        if (control->type() != E::TypeText || kind == E::KindMiddleName || kind == E::KindPhone
+            || kind == E::KindFax)
+            continue;
+        if (control->element().attribute(QStringLiteral("maxlength")).trimmed() == QLatin1String("1"))
+            control->setKind(E::KindUndef);
+    }
+}
+
+bool SmartFieldBoxes::showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const PageElement& box = control->element();
+    for (const char* attribute : {"placeholder", "title", "aria-label", "aria-labelledby"}) {
+        if (!box.attribute(QLatin1String(attribute)).trimmed().isEmpty())
+            return false;
+    }
+    const int index = m_lookup.labelIndex(control, labels);
+    return index >= 0 && m_lookup.ownTexts(control, labels).isEmpty() && Own::textsBefore(labels, index).isEmpty()
+        && Own::ownTextsAfter(labels, index).isEmpty();
+}
+
+void SmartFieldBoxes::markPasswordBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        if (control->type() != E::TypePassword)
+            continue;
+        SmartElement* previous = i > 0 ? controls.at(i - 1) : nullptr;
+        const bool retypes = previous && previous->type() == E::TypePassword && previous->kind() == E::KindPassword
+            && nextWithoutLabel(previous, control, labels);
+        if (control->kind() == E::KindUndef && retypes)
+            control->setKind(E::KindPassword);
+        else if (control->kind() == E::KindPassword && !retypes && showsNoWords(control, labels))
+            control->setKind(E::KindTrash);
+    }
+}
+
+void SmartFieldBoxes::markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // A card's word that starts the names of the address's fields too
+    // ("cc_city", "cc_postal_code") names the section, not a card's field.
+    const K::Hits cardWords = m_lookup.keywords().wordsOf(K::Card);
+    K::Hits section;
+    for (const SmartElement* control : controls) {
+        if (isAddressPart(control->kind()))
+            section |= m_lookup.hits(m_lookup.attributeText(control)) & cardWords;
+    }
+    // A tick ("Save my card") or a choice of payment is no field of a card.
+    // The fields between two of a card's, a few in a row (its holder's
+    // names, its code), are the card's too; more are a section of their own
+    // (the member's contact details between a gift card and the payment).
+    int previous = -1;
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        if (control->type() == E::TypeCheckBox || control->type() == E::TypeRadio)
+            continue;
+        bool card = (m_lookup.hits(m_lookup.attributeText(control)) & cardWords & ~section).any();
+        for (const SmartLabel* text : card ? QList<const SmartLabel*>() : m_lookup.ownLabel(control, labels))
+            card = card || m_lookup.holds(K::Card, text->text());
+        if (!card)
+            continue;
+        const int from = previous >= 0 && i - previous - 1 <= CardGap ? previous + 1 : i;
+        for (int j = from; j <= i; ++j) {
+            if (personOrCode(controls.at(j)->kind()))
+                controls.at(j)->setKind(E::KindTrash);
+        }
+        previous = i;
+    }
+}
+
+} // namespace Vexal

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "automation/smart/SmartFieldPass.h"
+
+#include <QString>
+
+namespace Vexal {
+
+// The passes of a field lookup over the boxes a user types into and the
+// lists he chooses from, read by their shape and their neighbours: a code
+// of a picture, an address's part before "@", a number over several boxes,
+// one character, a password, a list of countries, a payment card.
+class SmartFieldBoxes : public SmartFieldPass
+{
+public:
+    using SmartFieldPass::SmartFieldPass;
+
+    // Text boxes the page follows with "@" and a domain ask for the part of
+    // an address before it (SmartElement::asksLocalPart).
+    void markLocalParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Text fields whose texts ask for the code of a picture become a
+    // Captcha, also when their id or name made them a security answer.
+    void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Whether the texts before the control (but not another control's
+    // sub-labels) or its own texts after it ask for the code of a picture.
+    bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // On a service's own sign-up (a password and no login field) the one
+    // account name ("... ID", a box followed by "@" and a domain) is the
+    // login, also where the name is a messenger's; a box followed by "@"
+    // and a domain is never a street or a name.
+    void markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A choice list whose options name three countries or more is the
+    // country, whatever its label ("Location").
+    static void markCountryLists(QList<SmartElement*>& controls);
+    // Short boxes right after a phone or fax box, with nothing but
+    // separators between them, continue that number; a box right after a
+    // first name takes the part of a name its own name says.
+    void markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A box that takes one character holds an initial or a digit of a
+    // number: whatever its name says, no other value fits it ("M.I." in a
+    // box named for the address form).
+    static void markSingleCharacters(QList<SmartElement*>& controls);
+    // A password box the page gives no words at all (no text between it and
+    // its neighbouring controls, no placeholder, no title, no name for
+    // readers) is a trap for a browser's filling: it is left alone. One
+    // right after a password box, with nothing between, retypes it.
+    void markPasswordBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The fields of a payment card, and the few between two of them, take
+    // nothing of the person or the account, nor a picture code. A card's
+    // word that also starts the names of the address's fields names the
+    // section ("cc_city"), not a field of the card.
+    void markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The most fields between two of a card's that are the card's too.
+    static constexpr int CardGap = 2;
+
+private:
+    // Nothing but separators stand between the two controls.
+    bool nextWithoutLabel(SmartElement* previous, SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The control's id and name with its title and placeholder: what names
+    // a box beside the labels of its row.
+    QString shownName(const SmartElement* control) const;
+    bool showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const;
+};
+
+} // namespace Vexal

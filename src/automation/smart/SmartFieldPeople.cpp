@@ -1,0 +1,221 @@
+#include "automation/smart/SmartFieldPeople.h"
+
+#include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartFieldLookup.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartOwnTexts.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QSet>
+#include <QVector>
+
+namespace Vexal {
+
+using E = SmartElement;
+using K = SmartKeywords;
+namespace Own = SmartOwnTexts;
+
+void SmartFieldPeople::markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // The part each open text field's own texts name, and whether they name
+    // it bare ("First", "Family") or as a name ("First name", "Surname").
+    QVector<int> kinds(controls.size(), E::KindUndef);
+    QVector<bool> bare(controls.size(), false);
+    for (int i = 0; i < controls.size(); ++i) {
+        SmartElement* control = controls.at(i);
+        const int index = control->kind() == E::KindUndef && control->type() == E::TypeText
+            ? m_lookup.labelIndex(control, labels)
+            : -1;
+        if (index < 0)
+            continue;
+        bool isBare = false;
+        for (const SmartLabel* text : Own::ownTextsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
+            const int kind = m_lookup.namePart(text->text(), &isBare);
+            if (kind != E::KindUndef) {
+                kinds[i] = kind;
+                bare[i] = isBare;
+                break;
+            }
+        }
+    }
+    // A bare part is one of a name split into fields: a neighbour names
+    // another part.
+    for (int i = 0; i < controls.size(); ++i) {
+        if (kinds.at(i) == E::KindUndef)
+            continue;
+        const bool split = (i > 0 && kinds.at(i - 1) != E::KindUndef && kinds.at(i - 1) != kinds.at(i))
+            || (i + 1 < controls.size() && kinds.at(i + 1) != E::KindUndef && kinds.at(i + 1) != kinds.at(i));
+        if (!bare.at(i) || split)
+            controls.at(i)->setKind(kinds.at(i));
+    }
+}
+
+int SmartFieldPeople::birthKind(SmartElement* control) const
+{
+    const PageElement first = control->element().firstChild();
+    if (first.isNull())
+        return E::KindUndef;
+    return m_lookup.kindOf(K::BirthPart, first.toPlainText(), control->type());
+}
+
+void SmartFieldPeople::markBirth(QList<SmartElement*>& controls)
+{
+    SmartFieldLookup::markOpen(controls, E::TypeSelect, [this](SmartElement* control) { return birthKind(control); });
+}
+
+bool SmartFieldPeople::namesOtherDate(const QString& text) const
+{
+    if (!m_lookup.holds(K::DateWord, text)
+        || m_lookup.keywords().holdsContext(K::BirthPart, E::KindBirthYear, m_lookup.hits(text)))
+        return false;
+    static const QRegularExpression gaps(QStringLiteral("[^\\p{L}]+"));
+    for (const QString& word : text.split(gaps, Qt::SkipEmptyParts)) {
+        if (word.size() >= 4 && !m_lookup.holds(K::DateWord, word) && !m_lookup.holds(K::Filler, word))
+            return true;
+    }
+    return false;
+}
+
+QStringList SmartFieldPeople::dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    QStringList texts{m_lookup.attributeText(control)};
+    const PageElement first = control->element().firstChild();
+    if (!first.isNull())
+        texts << first.toPlainText();
+    const int index = m_lookup.labelIndex(control, labels);
+    if (index >= 0) {
+        for (const SmartLabel* text : Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index))
+            texts << text->text();
+    }
+    return texts;
+}
+
+bool SmartFieldPeople::wholePastDate(const QList<SmartElement*>& group)
+{
+    int parts = 0;
+    const SmartElement* year = nullptr;
+    for (const SmartElement* control : group) {
+        parts |= 1 << (control->kind() - E::KindBirthYear);
+        if (control->kind() == E::KindBirthYear)
+            year = control;
+    }
+    if (parts != 7 || !year)
+        return false;
+    // Years gone by: a card's expiry lists the years to come.
+    const int now = QDate::currentDate().year();
+    int years = 0;
+    const PageElement& select = year->element();
+    for (const PageElement& option : select.dom()->select(select, ConstSmart::tagOption())) {
+        bool number = false;
+        const int value = option.toPlainText().trimmed().toInt(&number);
+        if (!number || value < 1000 || value > 9999)
+            continue;
+        if (value > now)
+            return false;
+        ++years;
+    }
+    return years >= 2;
+}
+
+void SmartFieldPeople::confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // The parts of one date stand next to each other.
+    for (int start = 0; start < controls.size();) {
+        if (!SmartFieldLookup::isBirthPart(controls.at(start)->kind())
+            || controls.at(start)->type() != E::TypeSelect) {
+            ++start;
+            continue;
+        }
+        int end = start;
+        while (end < controls.size() && SmartFieldLookup::isBirthPart(controls.at(end)->kind())
+               && controls.at(end)->type() == E::TypeSelect)
+            ++end;
+        const QList<SmartElement*> group = controls.mid(start, end - start);
+        bool birth = false;
+        QVector<bool> other(group.size(), false);
+        for (int i = 0; i < group.size(); ++i) {
+            for (const QString& text : dateTexts(group.at(i), labels)) {
+                if (m_lookup.keywords().holdsContext(K::BirthPart, group.at(i)->kind(), m_lookup.hits(text)))
+                    birth = true;
+                else if (namesOtherDate(text))
+                    other[i] = true;
+            }
+        }
+        birth = birth || wholePastDate(group);
+        for (int i = 0; i < group.size(); ++i) {
+            if (!birth || other.at(i))
+                group.at(i)->setKind(E::KindUndef);
+        }
+        start = end;
+    }
+}
+
+void SmartFieldPeople::markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    if (SmartElement::containsKind(controls, E::KindFirstName) || !SmartElement::containsKind(controls, E::KindLastName))
+        return;
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindFullName || control->type() != E::TypeText)
+            continue;
+        // Only a bare name ("Name", "Your name"); a full name says so.
+        if (m_lookup.nameKind(m_lookup.attributeText(control)) == E::KindFullName)
+            return;
+        const int index = m_lookup.labelIndex(control, labels);
+        if (index < 0)
+            return;
+        for (const SmartLabel* text : Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
+            const int kind = m_lookup.nameKind(text->text());
+            if (kind == E::KindUser)
+                control->setKind(E::KindFirstName);
+            if (kind != E::KindUndef)
+                return;
+        }
+        return;
+    }
+}
+
+bool SmartFieldPeople::asksOwnAddress(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    // The whole name: the groups of a path ("billing[first]") say it too.
+    if (m_lookup.holds(K::OwnAddress, control->id() + QLatin1Char(' ') + control->name()))
+        return true;
+    const int index = m_lookup.labelIndex(control, labels);
+    for (const SmartLabel* text : index < 0 ? QList<const SmartLabel*>() : Own::textsBefore(labels, index)) {
+        if (m_lookup.holds(K::OwnAddress, text->text()))
+            return true;
+    }
+    return false;
+}
+
+void SmartFieldPeople::markRepeats(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // A person's name met again starts another person's fields (a second
+    // attendee): what they repeat of the kinds before them is left alone.
+    // Without one, a second address is the member's own (billing beside
+    // delivery).
+    QSet<int> seen;
+    QSet<int> before;
+    bool another = false;
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        if (kind == E::KindUndef || kind == E::KindTrash || control->continuesPrevious())
+            continue;
+        const bool name = kind == E::KindFirstName || kind == E::KindLastName || kind == E::KindFullName;
+        if (!another && name && seen.contains(kind)) {
+            // The member's second address starts a group of its own.
+            if (asksOwnAddress(control, labels)) {
+                seen.clear();
+            } else {
+                another = true;
+                before = seen;
+            }
+        }
+        if (another && before.contains(kind))
+            control->setKind(E::KindTrash);
+        seen.insert(kind);
+    }
+}
+
+} // namespace Vexal

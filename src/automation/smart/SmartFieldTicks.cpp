@@ -1,0 +1,317 @@
+#include "automation/smart/SmartFieldTicks.h"
+
+#include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartFieldLookup.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartUtils.h"
+
+#include <unordered_map>
+
+namespace Vexal {
+
+using E = SmartElement;
+using K = SmartKeywords;
+namespace Own = SmartOwnTexts;
+
+namespace {
+
+bool isBox(const PageElement& element)
+{
+    return SmartUtils::equalsNoCase(element.tagName(), ConstSmart::tagInput())
+        && SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeCheckBox());
+}
+
+} // namespace
+
+// What the form's controls tell of each element above them, read once from
+// the label sequence, whose entries share the elements of the ancestors
+// they have in common: how many check boxes it holds, whether it holds any
+// other control, and the entry of its first box.
+struct SmartFieldTicks::BoxLists {
+    struct Holding {
+        int boxes = 0;
+        bool other = false;
+        int first = -1;
+    };
+    std::unordered_map<int, Holding> held;
+
+    explicit BoxLists(const QList<SmartLabel*>& labels)
+    {
+        // The elements above the boxes first, then which of them hold
+        // another control too.
+        std::vector<int> others;
+        for (int i = 0; i < labels.size(); ++i) {
+            const SmartLabel* entry = labels.at(i);
+            if (entry->isText())
+                continue;
+            if (!isBox(entry->element())) {
+                others.push_back(i);
+                continue;
+            }
+            const PageElements& chain = entry->ancestors();
+            for (int depth = 0; depth + 1 < chain.size(); ++depth) {
+                Holding& holding = held[chain.at(depth).id()];
+                if (holding.boxes++ == 0)
+                    holding.first = i;
+            }
+        }
+        for (int i = 0; i < int(others.size()) && !held.empty(); ++i) {
+            const PageElements& chain = labels.at(others[size_t(i)])->ancestors();
+            for (int depth = chain.size() - 2; depth >= 0; --depth) {
+                const auto it = held.find(chain.at(depth).id());
+                if (it == held.end())
+                    continue;
+                // What holds this one holds the control too, and was marked
+                // by an earlier control or is marked now on the way up.
+                if (it->second.other)
+                    break;
+                it->second.other = true;
+            }
+        }
+    }
+
+    const Holding& of(const PageElement& element) const
+    {
+        static const Holding none;
+        const auto it = held.find(element.id());
+        return it == held.end() ? none : it->second;
+    }
+    // Holds check boxes and no other control (hidden fields aside).
+    bool onlyBoxes(const PageElement& element) const { return !of(element).other; }
+
+    // The list of check boxes a box is one of, by the box's chain of
+    // ancestors (its label entry's): the depth of the smallest element
+    // around it that holds another check box and no other control; -1 when
+    // there is none.
+    int listOf(const PageElements& chain) const
+    {
+        // The chain of the box itself: its parent first.
+        for (int depth = chain.size() - 2; depth >= 0; --depth) {
+            const PageElement& e = chain.at(depth);
+            if (SmartUtils::isFormOrBody(e) || !onlyBoxes(e))
+                break;
+            if (of(e).boxes >= 2)
+                return depth;
+        }
+        return -1;
+    }
+};
+
+bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels,
+                                     const BoxLists& lists) const
+{
+    const int index = m_lookup.labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    const PageElements& chain = labels.at(index)->ancestors();
+    const int depth = lists.listOf(chain);
+    if (depth < 0)
+        return false;
+    const PageElement& list = chain.at(depth);
+    // What the list as a whole is called: its container, up to where other
+    // controls join (its name, id or class, or the legend of its
+    // fieldset), and its heading (the texts before its first box that are
+    // not the previous control's).
+    QStringList names;
+    for (int up = depth; up >= 0; --up) {
+        const PageElement& e = chain.at(up);
+        if (SmartUtils::isFormOrBody(e) || !lists.onlyBoxes(e))
+            break;
+        names << e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
+                + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
+        if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET")))
+            names << e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
+    }
+    const int first = lists.of(list).first;
+    int previous = first - 1;
+    while (previous >= 0 && labels.at(previous)->isText())
+        --previous;
+    for (int i = first - 1; first >= 0 && i > previous; --i) {
+        const SmartLabel* text = labels.at(i);
+        if (text->labelTarget().isNull()
+            && !Own::namesOther(text, labels.at(first), previous >= 0 ? labels.at(previous) : nullptr))
+            names << text->text();
+    }
+    // A list of the newsletters' topics offers news, whatever its boxes say.
+    K::Hits words;
+    for (const QString& name : names)
+        words |= m_lookup.hits(name);
+    if (m_lookup.keywords().holdsExclusion(K::CategoryList, E::KindCategory, words))
+        return false;
+    // The box's own name ("topic_sport"), else the list's.
+    auto aboutCategories = [this](const K::Hits& found) {
+        return m_lookup.keywords().kind(K::CategoryList, found, E::TypeCheckBox, m_lookup.scope()) != E::KindUndef;
+    };
+    return aboutCategories(m_lookup.hits(m_lookup.attributeText(control))) || aboutCategories(words);
+}
+
+void SmartFieldTicks::markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    const BoxLists lists(labels);
+    for (SmartElement* control : controls) {
+        if (control->type() == E::TypeCheckBox && (control->kind() == E::KindUndef || control->kind() == E::KindSpam)
+            && inCategoryList(control, labels, lists))
+            control->setKind(E::KindCategory);
+    }
+}
+
+void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // A box its name calls the terms whose own label offers news or names
+    // another thing is what the label says; one that shows the user no
+    // words about the terms is not ticked for them.
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindTerms && control->type() == E::TypeCheckBox
+            && (m_lookup.keywords().holdsExclusion(K::Terms, E::KindTerms,
+                                                   m_lookup.hitsOf(m_lookup.ownTexts(control, labels)))
+                || !speaksOfTerms(control, labels)))
+            control->setKind(E::KindUndef);
+    }
+    SmartFieldLookup::markOpen(controls, E::TypeCheckBox,
+                               [&](SmartElement* control) { return termsByEvidence(control, labels); });
+    // Every box the form must have is ticked. Of the others one is: the one
+    // whose own label, else id or name, speaks of terms outranks one that
+    // only agrees to something; the first wins a tie. The rest are left
+    // alone.
+    SmartElement* best = nullptr;
+    int bestRank = 0;
+    QList<SmartElement*> required;
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindTerms)
+            continue;
+        if (isRequired(control, labels)) {
+            required << control;
+            continue;
+        }
+        const int rank = termsRank(control, labels);
+        if (rank > bestRank) {
+            best = control;
+            bestRank = rank;
+        }
+    }
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindTerms && control != best && !required.contains(control))
+            control->setKind(E::KindTrash);
+    }
+}
+
+int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const SmartKeywords& keywords = m_lookup.keywords();
+    const int byAttributes =
+        keywords.rank(K::Terms, m_lookup.hits(m_lookup.attributeText(control)), control->type(), m_lookup.scope());
+    const int byLabel =
+        keywords.rank(K::Terms, m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type(), m_lookup.scope());
+    if (byLabel == 0)
+        return 4;
+    if (byAttributes == 0)
+        return 3;
+    return byLabel == 1 ? 2 : 1;
+}
+
+bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const PageElement& box = control->element();
+    if (box.hasAttribute(QStringLiteral("required"))
+        || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")), QStringLiteral("true")))
+        return true;
+    const int index = m_lookup.labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    // The star that marks a field the form must have, on the box's own
+    // label. A star right before a text box that runs on in the box's
+    // parent marks that box ("Same as above", then "Street *" and its box);
+    // a note that says what the stars mean is none.
+    const int next = Own::afterEnd(labels, index);
+    const bool nextTakesText = next < labels.size() && labels.at(next)->element().parent() == box.parent()
+        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeCheckBox
+        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeRadio;
+    for (const SmartLabel* text : m_lookup.ownTexts(control, labels)) {
+        if (text->text().trimmed().endsWith(QLatin1Char('*')) && !m_lookup.holds(K::RequiredNote, text->text())
+            && !(nextTakesText && text == labels.at(next - 1)))
+            return true;
+    }
+    return false;
+}
+
+int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const SmartKeywords& keywords = m_lookup.keywords();
+    const int scope = m_lookup.scope();
+    const QList<const SmartLabel*> own = m_lookup.ownTexts(control, labels);
+    const K::Hits words = m_lookup.hitsOf(own);
+    const int type = control->type();
+    // Words of the rules, or a label that only agrees ("I agree", "Yes, I
+    // accept"); a sentence that agrees to something else ("I accept
+    // liability for ...") is no terms.
+    const int rank = keywords.rank(K::Terms, words, type, scope);
+    if (rank == 0)
+        return E::KindTerms;
+    if (rank == 1) {
+        for (const SmartLabel* text : own) {
+            if (text->wordCount() <= Own::LabelWords
+                && keywords.rank(K::Terms, m_lookup.hits(text->text()), type, scope) == 1)
+                return E::KindTerms;
+        }
+    }
+    // In any wording or language: the form must have the box, or its own
+    // label links to another document; never a box that offers news,
+    // offers or credit, or names another thing (a link to the members'
+    // list beside "Show my e-mail").
+    if (keywords.holdsExclusion(K::Terms, E::KindTerms, words))
+        return E::KindUndef;
+    if (isRequired(control, labels))
+        return E::KindTerms;
+    if (keywords.holdsAny(K::News, words) || keywords.holdsAny(K::Mail, words))
+        return E::KindUndef;
+    return linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
+}
+
+bool SmartFieldTicks::linksAway(const QList<const SmartLabel*>& own)
+{
+    for (const SmartLabel* text : own) {
+        for (PageElement e = text->source(); !e.isNull(); e = e.parent()) {
+            if (SmartUtils::isControlTag(e.tagName()) || SmartUtils::isFormOrBody(e))
+                break;
+            if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
+                continue;
+            // A link within the page, or a script, shows no document of its own.
+            const QString href = e.attribute(QStringLiteral("href")).trimmed();
+            if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
+                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+bool SmartFieldTicks::speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const QList<const SmartLabel*> own = m_lookup.ownTexts(control, labels);
+    if (!own.isEmpty())
+        return true;
+    const int index = m_lookup.labelIndex(control, labels);
+    if (index < 0)
+        return false;
+    const K::Hits near = m_lookup.hitsOf(Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index));
+    return m_lookup.keywords().kind(K::Terms, near, control->type(), m_lookup.scope()) != E::KindUndef;
+}
+
+void SmartFieldTicks::markSpam(QList<SmartElement*>& controls)
+{
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindUndef && control->type() == E::TypeCheckBox)
+            control->setKind(E::KindSpam);
+    }
+}
+
+void SmartFieldTicks::markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    SmartFieldLookup::markOpen(controls, E::TypeRadio,
+                               [&](SmartElement* control) { return m_lookup.kindAfter(control, labels, K::Gender); });
+}
+
+} // namespace Vexal

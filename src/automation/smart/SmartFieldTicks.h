@@ -1,0 +1,50 @@
+#pragma once
+
+#include "automation/smart/SmartFieldPass.h"
+
+namespace Vexal {
+
+// The passes of a field lookup over the boxes a user ticks and the radios
+// he picks: lists of categories, the terms, the offers of mail, the gender.
+class SmartFieldTicks : public SmartFieldPass
+{
+public:
+    using SmartFieldPass::SmartFieldPass;
+
+    // Check boxes in a list of categories or topics (by the boxes' names,
+    // the list's container or fieldset, or its heading) become a Category,
+    // also those the attribute pass took for news: they are no offers to
+    // decline.
+    void markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // The boxes that agree to the terms: every one the form must have, and
+    // of the others the one that speaks of them most surely; the rest are
+    // left alone.
+    void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Any other check box offers something (news, mail) the user declines.
+    static void markSpam(QList<SmartElement*>& controls);
+    // Radios whose own texts name a gender.
+    void markGender(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+
+private:
+    struct BoxLists;
+    bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels, const BoxLists& lists) const;
+    // A box is the terms when its own words say so, or, in any wording or
+    // language, when the form must have it (required, a star on its own
+    // label) or its own label links to another document with no word
+    // against it (news, mail, an offer, another thing); never a box that
+    // offers news, offers or credit. A link elsewhere on the page tells
+    // nothing of the box.
+    int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // A text of the box's own label is or lies in a link to another
+    // document (not within the page, not a script).
+    static bool linksAway(const QList<const SmartLabel*>& own);
+    // The user reads words for the box: its own label (in any language), or
+    // words about the terms between it and its neighbouring controls.
+    bool speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    bool isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // How surely a terms box is one: 4 its id or name says terms, 3 its own
+    // label does, 2 its id or name agrees or accepts, 1 its label does.
+    int termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const;
+};
+
+} // namespace Vexal

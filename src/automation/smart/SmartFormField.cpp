@@ -1,0 +1,110 @@
+#include "automation/smart/SmartFormField.h"
+
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartFieldBoxes.h"
+#include "automation/smart/SmartFieldEvidence.h"
+#include "automation/smart/SmartFieldPeople.h"
+#include "automation/smart/SmartFieldTicks.h"
+#include "automation/smart/SmartUtils.h"
+
+namespace Vexal {
+
+using E = SmartElement;
+
+SmartFormField::SmartFormField(SmartForm form, QObject* parent)
+    : SmartFieldLookup(parent, form)
+{
+}
+
+int SmartFormField::websiteKind(const QString& text, int type)
+{
+    if (!isUrl(text, type))
+        return E::KindUndef;
+    return holds(SmartKeywords::Reciprocal, text) ? int(E::KindTrash) : int(E::KindWebsite);
+}
+
+int SmartFormField::linkKindAfter(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    return kindAfter(control, labels, SmartKeywords::LinkAfter);
+}
+
+void SmartFormField::classifyLinkRadios(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    markOpen(controls, E::TypeRadio, [&](SmartElement* control) { return linkKindAfter(control, labels); });
+}
+
+int SmartFormField::stepKind(int step, SmartElement* control, const QString& text)
+{
+    switch (step) {
+    // An article's author chooser is not to be filled.
+    case StepAuthorSelect: return kindOf(SmartKeywords::AuthorSelect, text, control->type());
+    case StepWebsite: return websiteKind(text, control->type());
+    case StepOwner: {
+        // A directory entry is submitted by a person, not an account.
+        const int kind = SmartFieldLookup::stepKind(StepUserOrLogin, control, text);
+        return kind == E::KindLogin ? int(E::KindFullName) : kind;
+    }
+    default: return SmartFieldLookup::stepKind(step, control, text);
+    }
+}
+
+int SmartFormField::classify(SmartElement* control, const QString& text)
+{
+    switch (form()) {
+    case SmartFormArticle:
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
+                          StepAuthorSelect},
+                         control, text);
+    case SmartFormDirectory:
+        return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepWebsite, StepDescription,
+                          StepOwner, StepMail, StepPassword},
+                         control, text);
+    case SmartFormRegistration:
+        return registrationKind(control, text, true);
+    case SmartFormSocialBookmark:
+        return firstKind({StepCaptcha, StepMessenger, StepTitle, StepTags, StepUrl, StepDescription, StepPassword},
+                         control, text);
+    default:
+        return E::KindUndef;
+    }
+}
+
+void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<SmartLabel*>& labels)
+{
+    clear();
+    addElements(controls);
+    // The passes, by theme, in the order they run.
+    SmartFieldEvidence evidence(*this);
+    SmartFieldTicks ticks(*this);
+    SmartFieldPeople people(*this);
+    SmartFieldBoxes boxes(*this);
+    const bool registration = form() == SmartFormRegistration;
+    boxes.markLocalParts(controls, labels);
+    boxes.markCaptcha(controls, labels);
+    evidence.weighOwnLabels(controls, labels);
+    ticks.markCategoryLists(controls, labels);
+    ticks.markTerms(controls, labels);
+    ticks.markSpam(controls);
+    if (form() == SmartFormDirectory)
+        classifyLinkRadios(controls, labels);
+    if (registration) {
+        ticks.markGender(controls, labels);
+        people.markBirth(controls);
+        people.markNameParts(controls, labels);
+    }
+    evidence.lookupKinds(controls, labels);
+    if (registration) {
+        people.confirmBirth(controls, labels);
+        boxes.markServiceLogin(controls, labels);
+        people.markNameBesideSurname(controls, labels);
+        boxes.markCountryLists(controls);
+    }
+    boxes.markSplitBoxes(controls, labels);
+    boxes.markSingleCharacters(controls);
+    boxes.markPasswordBoxes(controls, labels);
+    boxes.markCardBlock(controls, labels);
+    if (registration)
+        people.markRepeats(controls, labels);
+}
+
+} // namespace Vexal

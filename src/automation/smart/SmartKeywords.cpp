@@ -1,0 +1,583 @@
+#include "automation/smart/SmartKeywords.h"
+
+#include "automation/smart/SmartElement.h"
+
+#include <QHash>
+
+#include <array>
+#include <deque>
+
+namespace Vexal {
+
+using E = SmartElement;
+
+namespace {
+
+constexpr int bit(int type)
+{
+    return 1 << type;
+}
+
+constexpr int Check = bit(E::TypeCheckBox);
+constexpr int Pass = bit(E::TypePassword);
+constexpr int Radio = bit(E::TypeRadio);
+constexpr int Select = bit(E::TypeSelect);
+constexpr int Text = bit(E::TypeText);
+constexpr int Area = bit(E::TypeTextArea);
+constexpr int Frame = bit(E::TypeIFrame);
+
+using K = SmartKeywords;
+constexpr int All = K::Everywhere;
+constexpr int PlainOnly = K::scope(1 << K::Plain, K::AllForms);
+constexpr int FieldsOnly = K::scope(1 << K::Fields, K::AllForms);
+constexpr int AttributesOnly = K::scope(1 << K::Attributes, K::AllForms);
+constexpr int Articles = K::scope(K::AllFamilies, K::ArticleForm);
+constexpr int ArticleFields = K::scope(1 << K::Fields, K::ArticleForm);
+constexpr int BookmarkFields = K::scope(1 << K::Fields, K::BookmarkForm);
+constexpr int DirectoryFields = K::scope(1 << K::Fields, K::DirectoryForm);
+constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryForm);
+
+// What a date part of a birthday needs around it; a text box asks for it
+// in its own words (an age in years is no year).
+constexpr const char* birth = "birth|born|=dob|bday|=age";
+constexpr const char* birthItself = "birth|born|=dob|bday";
+
+// Rows of one group stand together; the first that answers decides, so a
+// row for one family or form of lookup stands before the general one.
+const std::vector<K::Row>& table()
+{
+    static const std::vector<K::Row> rows{
+        {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
+        {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
+        // A box that offers news, offers or credit is a preference, whatever
+        // else its label says ("I agree to receive the newsletter", "Accept
+        // the terms of the credit plan"). The first row speaks of the rules,
+        // the second only agrees to something.
+        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot|credit|financ"},
+        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot|credit|financ"},
+        // News, and the other things a box may ask to have sent or kept
+        // ("Text me updates", "Keep me signed in"): a preference, never the
+        // rules it may link to.
+        {K::News, E::KindSpam, Check, All, "news|=update|=alert|remember|signed in|logged in"},
+        {K::Password, E::KindPassword, Pass | Text, FieldsOnly, "password"},
+        {K::Password, E::KindPassword, Pass, AttributesOnly, "pass|pswd"},
+        {K::Password, E::KindPassword, Pass, PlainOnly, "password"},
+        // The words sites put next to the code of a picture, and the names
+        // their software gives the field; a payment card's code is none.
+        // A code said plainly may also be one sent by text message or
+        // printed on a card: it is the picture's only beside a picture.
+        {K::Captcha, E::KindCaptcha, Text, All,
+         "private_key|captcha|image verification|visual verification|word verification|word verify|"
+         "human verification|image code|imagecode|imagestring|imagestamp|humanverify|characters you see|"
+         "enter the characters|characters shown|code shown|code in the image|code from the image|what you see|"
+         "turing"},
+        {K::Captcha, E::KindCaptcha, Text, All,
+         "confirm code|confirmation code|verification code|verify code|security code|securitycode|seccode|"
+         "enter the code",
+         "card|cvv|cvc", "", "", false, true},
+        // "Mailing address" is no e-mail, though "emailaddress" is one.
+        {K::Mail, E::KindEmail, Text, All, "mail!mailing"},
+        // "Home" alone is where one lives as often as a page ("Home phone",
+        // "HomeArea"): only a home page is a website.
+        {K::Url, E::KindWebsite, Text, All, "~url|website|homepage|home page"},
+        // "Address nickname" names an address, not the member.
+        {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing|address"},
+        // Article forms also take their title and tags from a text area.
+        {K::Title, E::KindTitle, Text | Area, Articles, "title"},
+        {K::Title, E::KindTitle, Text, All & ~Articles, "title"},
+        {K::Tags, E::KindTags, Text | Area, Articles, "~tag|keyword"},
+        {K::Tags, E::KindTags, Text, All & ~Articles, "~tag|keyword"},
+        // Bookmarks are described in notes and comments too.
+        {K::Description, E::KindDescription, Text | Area, BookmarkFields, "~desc|comment|notes"},
+        {K::Description, E::KindDescription, Text | Area, All & ~BookmarkFields, "~desc"},
+        {K::Category, E::KindCategory, Select, All, "categor"},
+        // Article forms name their texts in more ways than the others.
+        {K::Intro, E::KindIntro, Area | Frame, ArticleFields, "summary|intro|descr|excerpt"},
+        {K::Intro, E::KindIntro, Area | Frame, All & ~ArticleFields, "summary|intro|excerpt"},
+        {K::Bio, E::KindBio, Area | Frame, ArticleFields, "resource|bio|author"},
+        {K::Bio, E::KindBio, Area | Frame, All & ~ArticleFields, "^res|bio"},
+        {K::Body, E::KindBody, Area | Frame, ArticleFields, "~body|^text|content"},
+        {K::Body, E::KindBody, Area | Frame, All & ~ArticleFields, "~body"},
+        // "Article" alone names the body (the letters counted by the caller).
+        {K::ArticleWord, E::KindBody, Area | Frame, ArticleFields, "article"},
+        {K::Question, E::KindQuestion, Select, All, "question"},
+        {K::Answer, E::KindAnswer, Text, All, "answer"},
+        // A part of a date is the birthday's only beside words of birth.
+        // The month before the day: "bday_mm" holds "day" in its birth word.
+        // A text box names the birth itself ("Year of birth", "dobDay"):
+        // "Day phone" and "Year of graduation" are none.
+        {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true},
+        {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true},
+        {K::BirthPart, E::KindBirthDay, Select, All, "~day|=dd", "", "", birth, true},
+        {K::BirthPart, E::KindBirthYear, Text, All, "~year|=yyyy|=yy", "", birthItself},
+        {K::BirthPart, E::KindBirthMonth, Text, All, "month|=mm", "", birthItself},
+        {K::BirthPart, E::KindBirthDay, Text, All, "~day|=dd", "", birthItself},
+        // "Postal address" is the street, not the code.
+        {K::Contact, E::KindFax, Text, All, "~fax"},
+        // A phone's extension is no phone number.
+        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|=extn|extension"},
+        // A file's name may list ".zip" among its kinds; the suffix of a
+        // ZIP code ("zipExtn", "ZIP+4 suffix") is no code of its own.
+        {K::Contact, E::KindZipCode, Text, All, "postal", "postal address|=ext|=extn|extension|suffix"},
+        {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file|=ext|=extn|extension|suffix"},
+        {K::Contact, E::KindState, Text, All, "state|province|county"},
+        {K::Contact, E::KindCity, Text, All, "~city|=town"},
+        // The address parts of the form-filling vocabulary: "address-level1"
+        // is the state or province, "address-level2" the city; neither is a
+        // street line, nor a deeper level.
+        {K::AddressLevel, E::KindState, 0, All, "address level 1"},
+        {K::AddressLevel, E::KindCity, 0, All, "address level 2"},
+        {K::AddressLevel, E::KindUndef, 0, All, "address level"},
+        // A name, or a company, in an address ("Company name", "address_company",
+        // "Company/care of") is no street.
+        {K::Address, E::KindAddressDetails, Text, All, "=unit|=apt|apartment|suite"},
+        {K::Address, E::KindAddress, Text, All, "address|street", "name|company|care of"},
+        // Parts of a name, said with "name".
+        {K::NamePart, E::KindFirstName, 0, All, "first", "", "name"},
+        {K::NamePart, E::KindMiddleName, 0, All, "middle", "", "name"},
+        {K::NamePart, E::KindLastName, 0, All, "last", "", "name"},
+        {K::NamePart, E::KindFirstName, 0, All, "given|forename", "", "name"},
+        {K::NamePart, E::KindLastName, 0, All, "family|surname", "", "name"},
+        {K::NamePart, E::KindFullName, 0, All, "full|real", "", "name"},
+        {K::NamePart, E::KindScreenName, 0, All, "screen|display", "", "name"},
+        {K::NamePart, E::KindUser, 0, All, "your", "", "name"},
+        // A middle initial needs no "name" ("M.I.", "shipAddressMI").
+        {K::Initial, E::KindMiddleName, 0, All, "middle initial|m i|=mi"},
+        // Parts of a name said alone, as sub-labels of a split name say them.
+        {K::NameWord, E::KindFirstName, 0, All, "=first|=given|=forename"},
+        {K::NameWord, E::KindMiddleName, 0, All, "=middle|=initial"},
+        {K::NameWord, E::KindLastName, 0, All, "=last|=family|=surname"},
+        {K::Name, E::KindUser, 0, All, "name"},
+        {K::User, E::KindUser, 0, All, "user"},
+        // "female" first, since it holds "male".
+        {K::Gender, E::KindGenderCombo, Select, AttributesOnly, "gender|~sex"},
+        {K::Gender, E::KindGenderFemale, Radio, All, "female"},
+        {K::Gender, E::KindGenderMale, Radio, All, "male"},
+        {K::GenderName, E::KindGenderCombo, 0, All, "gender"},
+        // Messenger and profile handles are never filled. "Yahoo! Mail
+        // address" is an e-mail; "Yahoo ID" and "Yahoo Messenger" are not.
+        {K::Messenger, E::KindTrash, Text, All, "yahoo|yim", "mail!mailing"},
+        {K::Messenger, E::KindTrash, Text, All,
+         "messenger|instant messaging|=aim|icq|skype|jabber|xmpp|msn|gtalk|google talk|hangouts|windows live|"
+         "im handle|im name|im id|=irc|=qq|=kik|whatsapp|telegram|wechat|viber|discord|snapchat|twitter|"
+         "facebook|instagram|linkedin|youtube|tiktok|pinterest"},
+        // An article's author and pen name choosers are not to be filled.
+        {K::AuthorSelect, E::KindTrash, Select, All, "author"},
+        {K::PenName, E::KindTrash, Select, All, "penname"},
+        // A directory entry is submitted by a person, not an account.
+        {K::Owner, E::KindFullName, 0, DirectoryFields, "submitter|owner|contact", "", "name"},
+        {K::Owner, E::KindUser, 0, DirectoryAttributes, "owner", "", "name"},
+        // A directory's reciprocal link is not to be filled, nor a paid one.
+        {K::Reciprocal, E::KindTrash, 0, All, "reciprocal"},
+        {K::LinkAfter, E::KindTrash, 0, All, "$"},
+        {K::LinkAfter, E::KindTrash, 0, All, "reciprocal"},
+        {K::LinkAfter, E::KindFreeUrl, 0, All, "free"},
+        // A description field that mentions a limit is not to be filled.
+        {K::DescriptionLimit, E::KindTrash, Text | Area, All, "~desc", "", "limit"},
+        {K::DescriptionLimit, E::KindDescription, Text | Area, All, "~desc"},
+        {K::LinkType, E::KindFreeUrl, Radio, All, "type"},
+        {K::Free, E::KindFreeUrl, 0, All, "free"},
+        // A list of the newsletters' topics is an offer of news.
+        {K::CategoryList, E::KindCategory, Check, All, "categor|topic", "news|subscri|mailing"},
+        // The words of a date's parts, and the words a placeholder asks with.
+        {K::DateWord, E::KindUndef, 0, All, "=year|=month|=day|=date"},
+        {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},
+        // The words of an option that only names its list ("Month", "Year of
+        // birth", "Your country"): a text of these alone is no choice.
+        {K::Prompt, E::KindUndef, 0, All,
+         "=month|=day|=year|=mm|=dd|=yy|=yyyy|=date|=birth|=dob|=gender|=sex|=title|=country|=state|=province|"
+         "=region|=category|=your|=of|=the|=a|=an"},
+        // The text area of a comment form, which is no sign-up.
+        {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
+        // Words that name another thing than the member's account or person:
+        // a hint or reminder, a code sent or printed, a payment card, a
+        // company, a file, a price. A text that holds one gives none of the
+        // kinds that cost most when they go astray (costlyKinds).
+        {K::Other, E::KindTrash, 0, All,
+         "hint|reminder|one time|=otp|verification|=code|card|=cc|company|business|care of|attach|=file|price"},
+        // The fields of a payment card: its number, type, expiry, security
+        // code and holder.
+        {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
+        // A message about a wrong entry ("Invalid image code"), which asks
+        // for nothing.
+        {K::Message, E::KindUndef, 0, All, "invalid|incorrect|=wrong|=error|mismatch|not match|=try again"},
+        // A note about the marks of the fields a form must have, which is no
+        // field's own label ("* Required fields").
+        {K::RequiredNote, E::KindUndef, 0, All, "required|mandatory"},
+        // The member's own addresses a form asks for beside the first: where
+        // to bill, ship or mail to.
+        {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},
+    };
+    return rows;
+}
+
+enum Mode { Raw, Phrase, Inside, AtStart, Either, Whole };
+
+struct Keyword {
+    QString pattern; // lower case; a phrase framed by blanks
+    Mode mode;
+    QString exception;
+};
+
+// A word boundary lies between text[i - 1] and text[i].
+bool isBoundary(const QString& text, int i)
+{
+    if (i <= 0 || i >= text.size())
+        return true;
+    const QChar a = text.at(i - 1);
+    const QChar b = text.at(i);
+    if (!a.isLetterOrNumber() || !b.isLetterOrNumber())
+        return true;
+    if (a.isDigit() != b.isDigit())
+        return true;
+    if (a.isLower() && b.isUpper())
+        return true;
+    // "IDNumber": the last capital of a run starts the next word.
+    return a.isUpper() && b.isUpper() && i + 1 < text.size() && text.at(i + 1).isLower();
+}
+
+// The words of the text, lower case, joined by single blanks and framed by
+// blanks: " security code ".
+QString wordLine(const QString& text)
+{
+    QString line;
+    line.reserve(text.size() + 2);
+    line += QLatin1Char(' ');
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (i > 0 && isBoundary(text, i) && line.at(line.size() - 1) != QLatin1Char(' '))
+            line += QLatin1Char(' ');
+        if (c.isLetterOrNumber())
+            line += c.toLower();
+    }
+    if (line.at(line.size() - 1) != QLatin1Char(' '))
+        line += QLatin1Char(' ');
+    return line;
+}
+
+Keyword parse(const QString& word)
+{
+    Keyword keyword{word.toLower(), Raw, QString()};
+    const QChar mark = keyword.pattern.isEmpty() ? QChar() : keyword.pattern.at(0);
+    if (mark == QLatin1Char('^') || mark == QLatin1Char('~') || mark == QLatin1Char('=')) {
+        keyword.mode = mark == QLatin1Char('^') ? AtStart : mark == QLatin1Char('~') ? Either : Whole;
+        keyword.pattern.remove(0, 1);
+    }
+    const int bang = keyword.pattern.indexOf(QLatin1Char('!'));
+    if (bang > 0) {
+        keyword.exception = keyword.pattern.mid(bang + 1);
+        keyword.pattern.truncate(bang);
+        keyword.mode = Inside;
+    }
+    if (keyword.pattern.contains(QLatin1Char(' '))) {
+        keyword.pattern = QLatin1Char(' ') + keyword.pattern + QLatin1Char(' ');
+        keyword.mode = Phrase;
+    }
+    return keyword;
+}
+
+} // namespace
+
+const std::vector<SmartKeywords::Row>& SmartKeywords::standardRows()
+{
+    return table();
+}
+
+const SmartKeywords& SmartKeywords::standard()
+{
+    static const SmartKeywords keywords(table());
+    return keywords;
+}
+
+// One automaton over every word of the table: a text is read once, raw (for
+// words found anywhere) and as its line of words (for the others).
+struct SmartKeywords::Automaton {
+    std::vector<Keyword> keywords;
+    std::array<int, 128> classOf{};
+    int classes = 1; // class 0: any character no word holds
+    std::vector<int> next;
+    std::vector<std::vector<int>> output;
+
+    int add(const Keyword& keyword)
+    {
+        for (int i = 0; i < int(keywords.size()); ++i) {
+            const Keyword& known = keywords.at(i);
+            if (known.pattern == keyword.pattern && known.mode == keyword.mode
+                && known.exception == keyword.exception)
+                return i;
+        }
+        keywords.push_back(keyword);
+        return int(keywords.size()) - 1;
+    }
+
+    int charClass(QChar c) const { return c.unicode() < 128 ? classOf[c.unicode()] : 0; }
+
+    void build()
+    {
+        for (const Keyword& keyword : keywords) {
+            for (const QChar c : keyword.pattern) {
+                if (c.unicode() < 128 && classOf[c.unicode()] == 0)
+                    classOf[c.unicode()] = classes++;
+            }
+        }
+        // The trie, then the failure links folded into a full table.
+        std::vector<int> fail(1, 0);
+        next.assign(classes, -1);
+        output.assign(1, {});
+        for (int id = 0; id < int(keywords.size()); ++id) {
+            int node = 0;
+            for (const QChar c : keywords.at(id).pattern) {
+                const int cls = charClass(c);
+                if (next[node * classes + cls] < 0) {
+                    next[node * classes + cls] = int(output.size());
+                    next.resize(next.size() + classes, -1);
+                    output.emplace_back();
+                    fail.push_back(0);
+                }
+                node = next[node * classes + cls];
+            }
+            output[node].push_back(id);
+        }
+        std::deque<int> queue;
+        for (int cls = 0; cls < classes; ++cls) {
+            int& target = next[cls];
+            if (target < 0) {
+                target = 0;
+            } else {
+                fail[target] = 0;
+                queue.push_back(target);
+            }
+        }
+        while (!queue.empty()) {
+            const int node = queue.front();
+            queue.pop_front();
+            const std::vector<int>& inherited = output[fail[node]];
+            output[node].insert(output[node].end(), inherited.begin(), inherited.end());
+            for (int cls = 0; cls < classes; ++cls) {
+                int& target = next[node * classes + cls];
+                if (target < 0) {
+                    target = next[fail[node] * classes + cls];
+                } else {
+                    fail[target] = next[fail[node] * classes + cls];
+                    queue.push_back(target);
+                }
+            }
+        }
+    }
+
+    // Runs over the text; each hit of a word read in this form of the text
+    // is checked where it stands.
+    template <class Accept>
+    void run(const QString& text, Hits& hits, const Accept& accept) const
+    {
+        int node = 0;
+        for (int i = 0; i < text.size(); ++i) {
+            node = next[node * classes + charClass(text.at(i).toLower())];
+            for (int id : output[node]) {
+                if (!hits.test(id) && accept(keywords[id], i))
+                    hits.set(id);
+            }
+        }
+    }
+};
+
+struct SmartKeywords::Compiled {
+    Hits words;
+    Hits excluded;
+    Hits also;
+    Hits context;
+};
+
+SmartKeywords::SmartKeywords(std::vector<Row> rows)
+    : m_rows(std::move(rows))
+    , m_automaton(new Automaton)
+    , m_groups(GroupCount)
+{
+    auto mask = [this](const char* words) {
+        Hits hits;
+        const QString list = QString::fromLatin1(words);
+        for (const QString& word : list.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            const int id = m_automaton->add(parse(word));
+            if (id >= MaxWords)
+                qFatal("SmartKeywords: more than %d words", MaxWords);
+            hits.set(id);
+        }
+        return hits;
+    };
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        const Row& row = m_rows.at(i);
+        m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context)});
+        m_groups[row.group].push_back(i);
+        if (row.group == Other)
+            m_other |= m_compiled.back().words;
+    }
+    m_automaton->build();
+}
+
+SmartKeywords::~SmartKeywords() = default;
+
+SmartKeywords::Hits SmartKeywords::scan(const QString& text) const
+{
+    Hits hits;
+    if (text.isEmpty())
+        return hits;
+    const Automaton& a = *m_automaton;
+    a.run(text, hits, [](const Keyword& keyword, int) { return keyword.mode == Raw; });
+    const QString line = wordLine(text);
+    a.run(line, hits, [&line](const Keyword& keyword, int end) {
+        if (keyword.mode == Raw)
+            return false;
+        if (keyword.mode == Phrase)
+            return true;
+        const int start = end - keyword.pattern.size() + 1;
+        const bool starts = line.at(start - 1) == QLatin1Char(' ');
+        const QChar after = line.at(end + 1);
+        const bool ends = after == QLatin1Char(' ')
+            || (after == QLatin1Char('s') && end + 2 < line.size() && line.at(end + 2) == QLatin1Char(' '));
+        switch (keyword.mode) {
+        case Inside: {
+            if (keyword.exception.isEmpty())
+                return true;
+            const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
+            const int to = line.indexOf(QLatin1Char(' '), end);
+            return QStringRef(&line, from, to - from) != keyword.exception;
+        }
+        case AtStart: return starts;
+        case Either: return starts || ends;
+        case Whole: return starts && ends;
+        default: return false;
+        }
+    });
+    return hits;
+}
+
+bool SmartKeywords::answers(const Compiled& row, const Hits& hits)
+{
+    return (row.words & hits).any() && !(row.excluded & hits).any() && (row.also.none() || (row.also & hits).any());
+}
+
+bool SmartKeywords::serves(const Row& row, int type, int scope)
+{
+    return (row.scope & scope) && (type == AnyType || row.types == 0 || (type >= 0 && (row.types & bit(type))));
+}
+
+bool SmartKeywords::costly(int kind)
+{
+    switch (kind) {
+    case E::KindPassword:
+    case E::KindEmail:
+    case E::KindTerms:
+    case E::KindLogin:
+    case E::KindFirstName:
+    case E::KindMiddleName:
+    case E::KindLastName:
+    case E::KindFullName:
+    case E::KindScreenName:
+    case E::KindUser:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SmartKeywords::answersRow(int row, const Hits& hits) const
+{
+    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && (m_other & hits).any());
+}
+
+const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits, int type, int scope) const
+{
+    for (int i : m_groups.at(group)) {
+        if (serves(m_rows[i], type, scope) && answersRow(i, hits))
+            return &m_rows[i];
+    }
+    return nullptr;
+}
+
+int SmartKeywords::kind(Group group, const Hits& hits, int type, int scope) const
+{
+    const Row* row = answering(group, hits, type, scope);
+    return row ? row->kind : int(E::KindUndef);
+}
+
+int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) const
+{
+    int place = 0;
+    for (int i : m_groups.at(group)) {
+        if (!serves(m_rows[i], type, scope))
+            continue;
+        if (answersRow(i, hits))
+            return place;
+        ++place;
+    }
+    return -1;
+}
+
+bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, int scope) const
+{
+    for (int i : m_groups.at(group)) {
+        if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answersRow(i, hits))
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::holdsAny(Group group, const Hits& hits) const
+{
+    for (int i : m_groups.at(group)) {
+        if ((m_compiled[i].words & hits).any())
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
+{
+    for (int i : m_groups.at(group)) {
+        if ((kind < 0 || m_rows[i].kind == kind) && (m_compiled[i].context & hits).any())
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) const
+{
+    if (costly(kind) && (m_other & hits).any())
+        return true;
+    for (int i : m_groups.at(group)) {
+        if (m_rows[i].kind == kind && (m_compiled[i].excluded & hits).any())
+            return true;
+    }
+    return false;
+}
+
+bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
+{
+    if (costly(kind) && (m_other & hits).any())
+        return true;
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        if (m_rows[i].kind == kind && (m_rows[i].scope & scope) && (m_compiled[i].excluded & hits).any())
+            return true;
+    }
+    return false;
+}
+
+SmartKeywords::Hits SmartKeywords::wordsOf(Group group) const
+{
+    Hits all;
+    for (int i : m_groups.at(group))
+        all |= m_compiled[i].words;
+    return all;
+}
+
+QStringList SmartKeywords::words(Group group) const
+{
+    QStringList list;
+    for (int i : m_groups.at(group)) {
+        for (const QString& word : QString::fromLatin1(m_rows[i].words).split(QLatin1Char('|'), Qt::SkipEmptyParts))
+            list << parse(word).pattern.trimmed();
+    }
+    return list;
+}
+
+} // namespace Vexal

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "automation/smart/SmartMaster.h"
+
+namespace Vexal {
+
+// Recognises a login form by its single password field; kinds follow the
+// HTML types.
+class SmartLogin final : public SmartMaster
+{
+    Q_OBJECT
+public:
+    explicit SmartLogin(QObject* parent);
+
+    // The page of a page access (a web view's, as the shell hands it out),
+    // or of any access held elsewhere.
+    void analyse(const PageDomHandle& page);
+    void analyse(PageDom& page);
+    // The page a web view shows: its page access is made here.
+    void analyse(QWebView* view) { analyse(PageDomHandle(view)); }
+
+    bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;
+    void fillDemo(QList<SmartElement*>& list) override;
+
+private:
+    Pipeline pipeline();
+    void addCaptchaWidget(QList<SmartElement*>& list);
+};
+
+} // namespace Vexal

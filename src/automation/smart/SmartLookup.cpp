@@ -1,0 +1,63 @@
+#include "automation/smart/SmartLookup.h"
+
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartLog.h"
+
+namespace Vexal {
+
+SmartLookup::SmartLookup(QObject* parent)
+    : QObject(parent)
+{
+}
+
+void SmartLookup::clear()
+{
+    m_elements.clear();
+    m_visible.clear();
+    m_filtered.clear();
+    m_labels.clear();
+}
+
+void SmartLookup::addElements(const QList<SmartElement*>& list)
+{
+    m_elements.append(list);
+}
+
+void SmartLookup::classifyLogin(const QList<SmartElement*>& list)
+{
+    clear();
+    m_elements = list;
+    for (SmartElement* element : m_elements) {
+        switch (element->type()) {
+        case SmartElement::TypeText:
+            element->setKind(SmartElement::KindLogin);
+            break;
+        case SmartElement::TypePassword:
+            element->setKind(SmartElement::KindPassword);
+            break;
+        case SmartElement::TypeSubmit:
+            element->setKind(SmartElement::KindSubmit);
+            break;
+        default:
+            element->setKind(SmartElement::KindTrash);
+            break;
+        }
+    }
+}
+
+void SmartLookup::log(const QString& title)
+{
+    SmartLog* report = SmartLog::instance();
+    if (!report->isEnabled())
+        return;
+    report->newLine();
+    report->writeLine(title);
+    writeLog(report);
+}
+
+void SmartLookup::writeLog(SmartLog* report)
+{
+    report->writeFormSection(m_elements, QStringLiteral("Elements"));
+}
+
+} // namespace Vexal

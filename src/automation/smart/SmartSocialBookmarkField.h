@@ -1,0 +1,3 @@
+#pragma once
+
+#include "automation/smart/SmartFormField.h"

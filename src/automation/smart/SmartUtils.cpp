@@ -1,0 +1,202 @@
+#include "automation/smart/SmartUtils.h"
+
+#include "automation/smart/ConstSmart.h"
+
+#include <QRect>
+
+namespace Vexal {
+
+bool SmartUtils::isControl(const PageElement& element)
+{
+    return isControlTag(element.tagName());
+}
+
+bool SmartUtils::isControlTag(const QString& tag)
+{
+    return equalsNoCase(tag, ConstSmart::tagInput()) || equalsNoCase(tag, ConstSmart::tagTextArea())
+        || equalsNoCase(tag, ConstSmart::tagSelect()) || equalsNoCase(tag, ConstSmart::tagButton())
+        || equalsNoCase(tag, ConstSmart::tagIFrame());
+}
+
+bool SmartUtils::isHidden(const PageElement& element)
+{
+    if (equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+        return true;
+    return !element.isNull()
+        && equalsNoCase(element.dom()->style(element, ConstSmart::cssVisibility(), PageDom::CascadedStyle),
+                        ConstSmart::cssHidden());
+}
+
+bool SmartUtils::isDisplayNone(const PageElement& element, bool inherited)
+{
+    if (inherited)
+        return true;
+    return !element.isNull()
+        && equalsNoCase(element.dom()->style(element, ConstSmart::cssDisplay(), PageDom::CascadedStyle),
+                        ConstSmart::cssNone());
+}
+
+bool SmartUtils::equalsNoCase(const QString& a, const QString& b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+}
+
+int SmartUtils::letterCount(const QString& text)
+{
+    int count = 0;
+    for (const QChar c : text) {
+        if (c.isLetter())
+            ++count;
+    }
+    return count;
+}
+
+int SmartUtils::latinLetterCount(const QString& text)
+{
+    int count = 0;
+    for (const QChar c : text) {
+        if (c.isLetter() && c.script() == QChar::Script_Latin)
+            ++count;
+    }
+    return count;
+}
+
+namespace {
+
+bool clips(const PageElement& element)
+{
+    const QString overflow = element.dom()->style(element, QStringLiteral("overflow"), PageDom::ComputedStyle);
+    return !overflow.isEmpty() && overflow.compare(QLatin1String("visible"), Qt::CaseInsensitive) != 0;
+}
+
+} // namespace
+
+bool SmartUtils::isHoneypot(const PageElement& element)
+{
+    if (element.isNull())
+        return false;
+    PageDom* dom = element.dom();
+    // Out of sight and out of reach: no reader announces it, no Tab reaches it.
+    if (element.attribute(QStringLiteral("tabindex")).trimmed() == QLatin1String("-1")) {
+        for (PageElement e = element; !e.isNull(); e = e.parent()) {
+            if (equalsNoCase(e.attribute(QStringLiteral("aria-hidden")), QStringLiteral("true")))
+                return true;
+        }
+    }
+    const QRect box = dom->geometry(element);
+    if (box.width() <= 5 || box.height() <= 5)
+        return true;
+    // Far to the left or above the page (negative offsets), or pushed far
+    // beyond its right edge.
+    if (box.right() < 0 || box.bottom() < 0 || box.left() >= 4000)
+        return true;
+    // A box of no size that clips what it holds.
+    // A box of no size that clips what it holds: the wrapper of a trap sits
+    // right around it.
+    int level = 0;
+    for (PageElement e = element.parent(); !e.isNull() && level < 4; e = e.parent(), ++level) {
+        if (equalsNoCase(e.tagName(), ConstSmart::tagForm()) || equalsNoCase(e.tagName(), ConstSmart::tagBody()))
+            break;
+        const QRect outer = dom->geometry(e);
+        if (!outer.isNull() && (outer.width() <= 5 || outer.height() <= 5) && clips(e))
+            return true;
+    }
+    // A parent that hides its children keeps them hidden, whatever their own
+    // style says, unless a child asks to be seen again.
+    return equalsNoCase(dom->style(element, ConstSmart::cssVisibility(), PageDom::ComputedStyle),
+                        ConstSmart::cssHidden());
+}
+
+bool SmartUtils::isFormOrBody(const PageElement& element)
+{
+    return equalsNoCase(element.tagName(), ConstSmart::tagForm()) || equalsNoCase(element.tagName(), ConstSmart::tagBody());
+}
+
+namespace {
+
+bool isPictureTag(const QString& tag)
+{
+    return SmartUtils::equalsNoCase(tag, QStringLiteral("IMG")) || SmartUtils::equalsNoCase(tag, QStringLiteral("CANVAS"))
+        || SmartUtils::equalsNoCase(tag, QStringLiteral("OBJECT")) || SmartUtils::equalsNoCase(tag, QStringLiteral("EMBED"));
+}
+
+// The element is or holds a control a user fills (no hidden field).
+bool holdsControl(const PageElement& element)
+{
+    if (SmartUtils::isControl(element))
+        return !SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden());
+    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
+        if (!SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+            return true;
+    }
+    return false;
+}
+
+bool holdsPicture(const PageElement& element)
+{
+    if (isPictureTag(element.tagName()))
+        return true;
+    PageDom* dom = element.dom();
+    for (const char* tag : {"img", "canvas", "object", "embed"}) {
+        if (!dom->selectFirst(element, QLatin1String(tag)).isNull())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool SmartUtils::showsPicture(const PageElement& control)
+{
+    // Out from the control a level at a time, its siblings nearest first on
+    // either side, until a side meets another control.
+    bool before = true;
+    bool after = true;
+    int level = 0;
+    for (PageElement e = control; !e.isNull() && (before || after) && level < 8; e = e.parent(), ++level) {
+        if (isFormOrBody(e))
+            break;
+        for (PageElement s = e.previousSibling(); before && !s.isNull(); s = s.previousSibling()) {
+            if (holdsControl(s))
+                before = false;
+            else if (holdsPicture(s))
+                return true;
+        }
+        for (PageElement s = e.nextSibling(); after && !s.isNull(); s = s.nextSibling()) {
+            if (holdsControl(s))
+                after = false;
+            else if (holdsPicture(s))
+                return true;
+        }
+    }
+    return false;
+}
+
+int SmartUtils::commonDepth(const PageElements& a, const PageElements& b)
+{
+    const int n = qMin(a.size(), b.size());
+    int depth = -1;
+    while (depth + 1 < n && a.at(depth + 1) == b.at(depth + 1))
+        ++depth;
+    return depth;
+}
+
+PageElement SmartUtils::labelTarget(const PageElement& label)
+{
+    if (label.isNull())
+        return PageElement();
+    PageDom* dom = label.dom();
+    const QString target = label.attribute(QStringLiteral("for"));
+    if (!target.isEmpty()) {
+        const PageElement found = dom->selectFirst(
+            dom->documentOf(label),
+            QStringLiteral("[id=\"%1\"]").arg(QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
+        // A LABEL for an element that is no control (the row of a date's
+        // boxes) names none of them: it labels the row.
+        if (!found.isNull())
+            return isControl(found) ? found : PageElement();
+    }
+    return dom->selectFirst(label, ConstSmart::controlSelector());
+}
+
+} // namespace Vexal

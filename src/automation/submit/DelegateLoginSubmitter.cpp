@@ -1,0 +1,63 @@
+#include "automation/submit/DelegateLoginSubmitter.h"
+
+#include "automation/templates/DBLoginTemplate.h"
+#include "automation/templates/DBTemplateList.h"
+#include "automation/selector/SelectorList.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartLogin.h"
+#include "automation/smart/SmartUtils.h"
+#include "texts/LocaleAccount.h"
+#include "texts/LocaleDelegate.h"
+
+namespace Vexal {
+
+DelegateLoginSubmitter::DelegateLoginSubmitter(const PageDomHandle& page, QObject* parent)
+    : DelegateSubmitter(page, parent)
+{
+}
+
+void DelegateLoginSubmitter::submit(const QString& login, const QString& password, bool clickSubmit, qint64 websiteId)
+{
+    DBTemplateList templates(DBTemplateList::KindLogin, websiteId);
+    if (!templates.load()) {
+        reportListError(&templates);
+        return;
+    }
+    if (const DBLoginTemplate* templ = templates.count() > 0 ? templates.loginTemplateAt(0) : nullptr)
+        fillByTemplate(login, password, clickSubmit, templ);
+    else
+        fillSmart(login, password, clickSubmit);
+}
+
+void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString& password, bool clickSubmit,
+                                            const DBLoginTemplate* templ)
+{
+    // The Submit selector is parsed even when no click is asked.
+    QList<SelectorList*> lists;
+    if (!parseFields({{templ->login(), LocaleAccount::login(), login},
+                      {templ->password(), LocaleAccount::password(), password},
+                      {templ->submit(), LocaleDelegate::submit(), LocaleDelegate::submit()}},
+                     lists))
+        return;
+    fillSelector(lists.at(0));
+    fillSelector(lists.at(1));
+    if (clickSubmit)
+        clickSelector(lists.at(2));
+}
+
+void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& password, bool submitForm)
+{
+    SmartLogin smart(nullptr);
+    if (!recognise(smart))
+        return;
+
+    using E = SmartElement;
+    const QList<SmartElement*> elements = smart.elements();
+    fillKind(elements, E::KindLogin, LocaleAccount::login(), login);
+    fillKind(elements, E::KindPassword, LocaleAccount::password(), password);
+    // A captcha needs the user: nothing is clicked.
+    if (submitForm && !SmartElement::containsKind(elements, E::KindCaptcha))
+        clickSubmit(elements);
+}
+
+} // namespace Vexal

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "automation/submit/DelegateSubmitter.h"
+
+namespace Vexal {
+
+class DBLoginTemplate;
+
+// Fills a login form with a login name and a password in clear, and presses
+// its submit button when asked. The only fill that clicks.
+class DelegateLoginSubmitter final : public DelegateSubmitter
+{
+    Q_OBJECT
+public:
+    DelegateLoginSubmitter(const PageDomHandle& page, QObject* parent);
+
+    // The website's login templates are always queried; -1 finds none and
+    // leads to smart recognition.
+    void submit(const QString& login, const QString& password, bool clickSubmit, qint64 websiteId);
+    // The same operation under the name the browser's login commands use.
+    void login(const QString& login, const QString& password, bool clickSubmit, qint64 websiteId)
+    {
+        submit(login, password, clickSubmit, websiteId);
+    }
+
+    void fillByTemplate(const QString& login, const QString& password, bool clickSubmit,
+                        const DBLoginTemplate* templ);
+    void fillSmart(const QString& login, const QString& password, bool clickSubmit);
+};
+
+} // namespace Vexal

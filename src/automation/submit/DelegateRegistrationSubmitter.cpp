@@ -1,0 +1,51 @@
+#include "automation/submit/DelegateRegistrationSubmitter.h"
+
+#include "automation/submit/MasterAccountFields.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartRegistration.h"
+#include "data/DBMasterAccount.h"
+
+namespace Vexal {
+
+void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master,
+                                                   const DBRegistrationTemplate* templ)
+{
+    QList<TemplateField> fields;
+    for (const MasterAccountField& field : MasterAccountFields::all()) {
+        if (!field.selector)
+            continue;
+        TemplateField templateField((templ->*field.selector)(), field.caption(), field.value(*master));
+        if (field.offered)
+            templateField.orAs(field.offered(*master));
+        templateField.digits = field.has(MasterAccountField::Digits);
+        fields << templateField;
+    }
+    fillFields(fields);
+}
+
+void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
+{
+    SmartRegistration smart(nullptr);
+    if (!recognise(smart))
+        return;
+
+    QList<SmartField> fields;
+    for (const MasterAccountField& field : MasterAccountFields::all()) {
+        if (field.kind == SmartElement::KindUndef)
+            continue;
+        const QStringList offered = field.offered ? field.offered(*master) : QStringList();
+        // A field only chosen among options, with nothing to choose.
+        if (!field.value && offered.isEmpty())
+            continue;
+        SmartField smartField = field.value ? SmartField(field.kind, field.caption(), field.value(*master))
+                                            : SmartField(field.kind, field.caption(), offered);
+        if (field.value)
+            smartField.orAs(offered);
+        smartField.quiet = field.has(MasterAccountField::Quiet);
+        smartField.digits = field.has(MasterAccountField::Digits);
+        fields << smartField;
+    }
+    fillSmartFields(smart.elements(), fields);
+}
+
+} // namespace Vexal

@@ -1,0 +1,41 @@
+#include "automation/submit/DelegateSocialBookmarkSubmitter.h"
+
+#include "automation/templates/DBSocialBookmarkTemplate.h"
+#include "automation/templates/DBTemplateList.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartSocialBookmark.h"
+#include "data/DBSocialBookmark.h"
+#include "texts/Utils.h"
+#include "texts/LocaleSocialBookmark.h"
+
+namespace Vexal {
+
+void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* bookmark,
+                                                     const DBSocialBookmarkTemplate* templ)
+{
+    fillFields({
+        {templ->title(), LocaleSocialBookmark::title(), bookmark->title()},
+        {templ->tags(), LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
+        {templ->url(), LocaleSocialBookmark::url(), bookmark->url()},
+        {templ->description(), LocaleSocialBookmark::description(), bookmark->description()},
+    });
+}
+
+void DelegateSocialBookmarkSubmitter::fillSmart(const DBSocialBookmark* bookmark)
+{
+    SmartSocialBookmark smart(nullptr);
+    if (!recognise(smart))
+        return;
+
+    using E = SmartElement;
+    fillSmartFields(smart.elements(), {
+        {E::KindTitle, LocaleSocialBookmark::title(), bookmark->title()},
+        {E::KindTags, LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
+        {E::KindWebsite, LocaleSocialBookmark::url(), bookmark->url()},
+        {E::KindDescription, LocaleSocialBookmark::description(), bookmark->description()},
+        {E::KindTerms, LocaleSocialBookmark::acceptTerms(), textTrue()},
+        {E::KindSpam, LocaleSocialBookmark::spam(), textFalse()},
+    });
+}
+
+} // namespace Vexal

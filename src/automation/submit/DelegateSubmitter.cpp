@@ -1,0 +1,220 @@
+#include "automation/submit/DelegateSubmitter.h"
+
+#include "automation/selector/ConstSelector.h"
+#include "automation/selector/SelectorBuilder.h"
+#include "automation/selector/SelectorError.h"
+#include "automation/selector/SelectorList.h"
+#include "automation/selector/SelectorLookup.h"
+#include "automation/selector/SelectorManager.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartError.h"
+#include "automation/smart/SmartFill.h"
+#include "automation/smart/SmartMaster.h"
+#include "automation/smart/SmartUtils.h"
+#include "core/Logger.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBCategory.h"
+#include "data/DBCategoryList.h"
+#include "texts/LocaleDelegate.h"
+#include "texts/LocaleMessage.h"
+
+namespace Vexal {
+
+DelegateSubmitter::DelegateSubmitter(const PageDomHandle& page, QObject* parent)
+    : DelegateBase(nullptr, parent)
+    , m_dom(page)
+{
+    m_builder = new SelectorBuilder(this);
+    m_manager = new SelectorManager(m_dom, this);
+    m_lookup = new SelectorLookup(m_dom, this);
+    m_fill = std::make_unique<SmartFill>(m_manager);
+}
+
+DelegateSubmitter::~DelegateSubmitter() = default;
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values)
+{
+    return buildSelector(selector, caption, values, nullptr);
+}
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QString& value)
+{
+    return buildSelector(selector, caption, value, nullptr);
+}
+
+namespace {
+
+bool builtOrReport(SelectorBuilder* builder, SelectorList** list)
+{
+    if (SelectorError* error = builder->error()) {
+        Logger::error(error->text());
+        UtilSignalManager::instance()->emitError(error->title().isEmpty() ? LocaleMessage::invalidSelectors()
+                                                                          : error->title());
+        if (list)
+            *list = nullptr;
+        return false;
+    }
+    if (list)
+        *list = builder->result();
+    return true;
+}
+
+} // namespace
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QStringList& values,
+                                      SelectorList** list)
+{
+    m_builder->build(selector, caption, values);
+    return builtOrReport(m_builder, list);
+}
+
+bool DelegateSubmitter::buildSelector(const QString& selector, const QString& caption, const QString& value,
+                                      SelectorList** list)
+{
+    m_builder->build(selector, caption, value);
+    return builtOrReport(m_builder, list);
+}
+
+PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
+{
+    if (!list)
+        return PageElement();
+    const PageElements found = m_lookup->find(list);
+    if (!m_lookup->error().isEmpty())
+        Logger::error(m_lookup->error());
+    if (found.isEmpty()) {
+        Logger::info(LocaleMessage::fieldNotFound(list->caption()));
+        return PageElement();
+    }
+    return found.first();
+}
+
+void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts, bool digits)
+{
+    const PageElement element = firstFound(list);
+    if (element.isNull())
+        return;
+    if (!list->values().isEmpty())
+        SmartFill::chooseOption(element, list->values());
+    else
+        m_fill->write(element, list->value(), otherTexts, digits);
+}
+
+void DelegateSubmitter::clickSelector(const SelectorList* list)
+{
+    const PageElement element = firstFound(list);
+    if (!element.isNull())
+        m_manager->click(element);
+}
+
+void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
+                                 const QString& value, const QStringList& otherTexts, bool digits)
+{
+    if (!SmartElement::containsKind(elements, kind)) {
+        Logger::info(LocaleMessage::fieldNotFound(caption));
+        return;
+    }
+    for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
+        m_fill->write(element, elements, value, otherTexts, digits);
+}
+
+void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
+                                   const QStringList& values)
+{
+    if (!SmartElement::containsKind(elements, kind)) {
+        Logger::info(LocaleMessage::fieldNotFound(caption));
+        return;
+    }
+    if (values.isEmpty())
+        return;
+    for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
+        m_fill->choose(element->element(), values);
+}
+
+void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
+{
+    const QList<SmartElement*> submits = SmartElement::elementsOfKind(elements, SmartElement::KindSubmit);
+    if (submits.isEmpty()) {
+        Logger::info(LocaleMessage::fieldNotFound(LocaleDelegate::submit()));
+        return;
+    }
+    m_manager->click(submits.first()->element());
+}
+
+QStringList DelegateSubmitter::categoryNames(qint64 categoryId)
+{
+    QStringList names;
+    // No category: nothing to choose (every top-level name would match some option).
+    if (categoryId < 0)
+        return names;
+    DBCategoryList list(categoryId);
+    if (!list.load()) {
+        Logger::error(list.errorText());
+        UtilSignalManager::instance()->emitError(LocaleDelegate::unexpectedError());
+    }
+    for (int i = 0; i < list.count(); ++i) {
+        if (const DBCategory* category = list.at(i))
+            names << category->name();
+    }
+    return names;
+}
+
+bool DelegateSubmitter::parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists)
+{
+    lists.clear();
+    for (const TemplateField& field : fields) {
+        SelectorList* list = nullptr;
+        const bool ok = field.useValues ? buildSelector(field.where, field.caption, field.values, &list)
+                                        : buildSelector(field.where, field.caption, field.value, &list);
+        if (!ok) {
+            lists.clear();
+            return false;
+        }
+        lists << list;
+    }
+    return true;
+}
+
+bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
+{
+    QList<SelectorList*> lists;
+    if (!parseFields(fields, lists))
+        return false;
+    for (int i = 0; i < lists.size(); ++i)
+        fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);
+    return true;
+}
+
+void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields)
+{
+    for (const SmartField& field : fields) {
+        if (field.quiet && !SmartElement::containsKind(elements, field.where))
+            continue;
+        if (field.useValues)
+            selectKind(elements, field.where, field.caption, field.values);
+        else
+            fillKind(elements, field.where, field.caption, field.value, field.otherTexts, field.digits);
+    }
+}
+
+bool DelegateSubmitter::checkSmartError(const SmartMaster* smart)
+{
+    if (const SmartError* error = smart->error()) {
+        Logger::error(error->reason());
+        UtilSignalManager::instance()->emitError(error->message());
+        return false;
+    }
+    return true;
+}
+
+QString DelegateSubmitter::textTrue()
+{
+    return ConstSelector::valueTrue();
+}
+
+QString DelegateSubmitter::textFalse()
+{
+    return ConstSelector::valueFalse();
+}
+
+} // namespace Vexal

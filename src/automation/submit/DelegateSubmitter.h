@@ -1,0 +1,188 @@
+#pragma once
+
+#include "automation/templates/DBTemplateList.h"
+#include "shell/DelegateBase.h"
+#include "shell/PageDom.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace Vexal {
+
+class SelectorBuilder;
+class SelectorList;
+class SelectorLookup;
+class SelectorManager;
+class SmartElement;
+class SmartFill;
+
+// Base of the form-filling command objects: one fill of one record into a
+// page, by the website's template when there is one, otherwise by smart
+// recognition. Built on the caller's stack with the page access of the tab's
+// view; the caller sets the logger context. Every selector list made during the fill
+// belongs to the builder and dies with the delegate.
+class DelegateSubmitter : public DelegateBase
+{
+    Q_OBJECT
+public:
+    DelegateSubmitter(const PageDomHandle& page, QObject* parent);
+    ~DelegateSubmitter() override;
+
+    // The page access of the fill: every element it writes into comes from it.
+    PageDom* dom() const { return m_dom.get(); }
+
+    // Parse one template field; on a fault the detail goes to the log, the
+    // general title to the user, and the result is false. An empty selector
+    // parses to no list. The list is then builder()->result().
+    bool buildSelector(const QString& selector, const QString& caption, const QStringList& values);
+    bool buildSelector(const QString& selector, const QString& caption, const QString& value);
+    // Parse and hand back the list (null for an empty selector).
+    bool buildSelector(const QString& selector, const QString& caption, const QStringList& values,
+                       SelectorList** list);
+    bool buildSelector(const QString& selector, const QString& caption, const QString& value,
+                       SelectorList** list);
+
+    // Write one parsed field into the first element it finds; a field that
+    // finds nothing is an information line "Can't find "<caption>" field".
+    // A choice list may take one of the other texts of the value instead; a
+    // number (digits) may be split over the boxes that follow.
+    void fillSelector(const SelectorList* list, const QStringList& otherTexts = QStringList(), bool digits = false);
+    // Click (or, for a FORM, submit) the first element the field finds.
+    void clickSelector(const SelectorList* list);
+
+    // Smart route: write into every recognised control of the kind (see
+    // SmartFill): a choice list may take one of the other texts of the
+    // value instead; a number (digits) may be split over the boxes that
+    // continue it.
+    void fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption, const QString& value,
+                  const QStringList& otherTexts = QStringList(), bool digits = false);
+    // Choose option texts in every control of the kind (tick the check
+    // boxes of a list that they name); no texts, no choice.
+    void selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
+                    const QStringList& values);
+    // Click the first recognised Submit control.
+    void clickSubmit(const QList<SmartElement*>& elements);
+
+    // The names of the categories filed under categoryId, in load order. An
+    // entry without a category (an id below 0) has none.
+    QStringList categoryNames(qint64 categoryId);
+
+    SelectorBuilder* builder() const { return m_builder; }
+    SelectorManager* manager() const { return m_manager; }
+    SelectorLookup* lookup() const { return m_lookup; }
+
+protected:
+    // One field to fill: where it is (a template's selector text, or the
+    // kind of the recognised controls), its caption and value(s).
+    template <class Where>
+    struct FieldAt {
+        FieldAt(const Where& fieldWhere, const QString& fieldCaption, const QString& fieldValue)
+            : where(fieldWhere), caption(fieldCaption), value(fieldValue) {}
+        // A field chosen by option texts.
+        FieldAt(const Where& fieldWhere, const QString& fieldCaption, const QStringList& fieldValues)
+            : where(fieldWhere), caption(fieldCaption), values(fieldValues), useValues(true) {}
+        // The same value as a choice list may show it (a country's codes).
+        FieldAt& orAs(const QStringList& texts)
+        {
+            otherTexts = texts;
+            return *this;
+        }
+        Where where;
+        QString caption;
+        QString value;
+        QStringList values;
+        QStringList otherTexts;
+        bool useValues = false;
+        bool digits = false;
+        // No message when the form has no control of the kind: the form
+        // asks for the fact another way.
+        bool quiet = false;
+    };
+    using TemplateField = FieldAt<QString>;
+    using SmartField = FieldAt<int>;
+
+    // Phase one parses every field in order and stops at the first fault
+    // (nothing written); phase two writes the parsed fields in the same
+    // order. The parsed lists are handed back in field order.
+    bool parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists);
+    bool fillFields(const QList<TemplateField>& fields);
+    void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
+    // Reports the recogniser's error; true when the run can be used.
+    bool checkSmartError(const class SmartMaster* smart);
+    // Runs the recogniser on the page, without its log; false when it failed
+    // (reported).
+    template <class Smart>
+    bool recognise(Smart& smart)
+    {
+        smart.setLogEnabled(false);
+        smart.analyse(m_dom);
+        return checkSmartError(&smart);
+    }
+    // Fills by the website's first template of the kind (templateAt reads
+    // it from the list), by smart recognition when it has none or websiteId
+    // is below 0. A list that fails to load is reported and fills nothing.
+    template <class Template, class ByTemplate, class BySmart>
+    void fillByFirstTemplate(int kind, qint64 websiteId, Template* (DBTemplateList::*templateAt)(int) const,
+                             ByTemplate byTemplate, BySmart bySmart)
+    {
+        if (websiteId < 0) {
+            bySmart();
+            return;
+        }
+        DBTemplateList templates(kind, websiteId);
+        if (!templates.load()) {
+            reportListError(&templates);
+            return;
+        }
+        if (const Template* templ = templates.count() > 0 ? (templates.*templateAt)(0) : nullptr)
+            byTemplate(templ);
+        else
+            bySmart();
+    }
+
+    static QString textTrue();
+    static QString textFalse();
+
+private:
+    // The first element the field finds; a null element when there is no
+    // field or it finds nothing (told as an information line).
+    PageElement firstFound(const SelectorList* list) const;
+
+protected:
+    PageDomHandle m_dom;
+
+private:
+    SelectorBuilder* m_builder = nullptr;
+    SelectorManager* m_manager = nullptr;
+    SelectorLookup* m_lookup = nullptr;
+    std::unique_ptr<SmartFill> m_fill;
+};
+
+// The fill of one stored record: submit loads it and takes the route of
+// fillByFirstTemplate to the leaf's two fills.
+template <class Record, class Template, int kind, Template* (DBTemplateList::*templateAt)(int) const>
+class DelegateRecordSubmitter : public DelegateSubmitter
+{
+public:
+    using DelegateSubmitter::DelegateSubmitter;
+
+    // A websiteId below 0 goes straight to smart recognition.
+    void submit(qint64 recordId, qint64 websiteId)
+    {
+        Record record;
+        if (!record.load(recordId)) {
+            reportRecordError(&record);
+            return;
+        }
+        fillByFirstTemplate(
+            kind, websiteId, templateAt, [&](const Template* templ) { fillByTemplate(&record, templ); },
+            [&] { fillSmart(&record); });
+    }
+    virtual void fillByTemplate(const Record* record, const Template* templ) = 0;
+    virtual void fillSmart(const Record* record) = 0;
+};
+
+} // namespace Vexal
