@@ -47,6 +47,14 @@ void BaseWebExtension::beforeAttach()
 void BaseWebExtension::setWebTab(QWidget* tab)
 {
     m_webTab = tab;
+    if (!m_created) {
+        m_created = true;
+        create();
+    }
+}
+
+void BaseWebExtension::create()
+{
 }
 
 void BaseWebExtension::afterAttach()

@@ -34,14 +34,20 @@ public:
     virtual QWidget* widget() const;
     virtual BaseTabObject* tabObject() const;
     virtual void beforeAttach();
-    // Stores the host tab; panels override it to bind to the tab's view and
-    // call this base version first.
+    // Stores the host tab, and builds the panel (create) at its first
+    // attach: a second attach must not stack a second layout. Panels that
+    // bind to the tab's view override it and call this base version first.
     virtual void setWebTab(QWidget* tab);
     virtual void afterAttach();
+
+protected:
+    // Builds the panel's widgets, once.
+    virtual void create();
 
 private:
     QPointer<BaseTabObject> m_tabObject;
     QPointer<QWidget> m_webTab;
+    bool m_created = false;
 };
 
 } // namespace Vexal

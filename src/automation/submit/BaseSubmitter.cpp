@@ -35,14 +35,6 @@ BaseSubmitter::BaseSubmitter(QWidget* parent)
 
 BaseSubmitter::~BaseSubmitter() = default;
 
-void BaseSubmitter::setWebTab(QWidget* tab)
-{
-    BaseWebExtension::setWebTab(tab);
-    // Built once: a second attach must not stack a second layout.
-    if (!m_toolbar)
-        create();
-}
-
 void BaseSubmitter::create()
 {
     QVBoxLayout* layout = UtilGui::createVBoxLayout(this);

@@ -39,7 +39,6 @@ public:
     explicit BaseSubmitter(QWidget* parent = nullptr);
     ~BaseSubmitter() override;
 
-    void setWebTab(QWidget* tab) override;
 
     // A new website owned by the parent whose Host holds the host of the
     // tab's page; null when there is none, the page has no host, or the list
@@ -76,7 +75,7 @@ public slots:
     virtual void slotNext();
 
 protected:
-    virtual void create();
+    void create() override;
     virtual void createToolbar();
     virtual void createBody();
     virtual void createChoosers();

@@ -50,13 +50,6 @@ QString ExtFormFiller::caption() const
     return LocaleExtension::formFiller();
 }
 
-void ExtFormFiller::setWebTab(QWidget* tab)
-{
-    BaseWebExtension::setWebTab(tab);
-    if (!m_toolbar)
-        create();
-}
-
 void ExtFormFiller::create()
 {
     m_toolbar = new ExtFormFillerToolbar(LocaleExtension::formFiller(), this);

@@ -18,7 +18,6 @@ class ExtFormFiller final : public QWidget, public BaseWebExtension
 public:
     explicit ExtFormFiller(QWidget* parent = nullptr);
 
-    void setWebTab(QWidget* tab) override;
     QString caption() const override;
 
     // Appends one item: the caption as text, the value as Qt::UserRole data.
@@ -44,7 +43,7 @@ public slots:
     void slotClose();
 
 protected:
-    virtual void create();
+    void create() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -36,13 +36,6 @@ QString ExtSelector::borderStyle()
     return QStringLiteral("#45A2FF 2px solid");
 }
 
-void ExtSelector::setWebTab(QWidget* tab)
-{
-    BaseWebExtension::setWebTab(tab);
-    if (!m_toolbar)
-        create();
-}
-
 void ExtSelector::create()
 {
     m_toolbar = new ExtSelectorToolbar(LocaleExtension::testSelectors(), this);

@@ -24,7 +24,6 @@ class ExtSelector final : public QWidget, public BaseWebExtension
 public:
     explicit ExtSelector(QWidget* parent = nullptr);
 
-    void setWebTab(QWidget* tab) override;
 
     ExtSelectorToolbar* toolbar() const { return m_toolbar; }
     WidSelectorComboBox* selectorBox() const { return m_selectorBox; }
@@ -42,7 +41,7 @@ public slots:
     void slotClose();
 
 protected:
-    void create();
+    void create() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
