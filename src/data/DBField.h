@@ -122,11 +122,9 @@ public:
     // member unless set).
     qint64 minimum() const { return m_minimum; }
     qint64 maximum() const { return m_maximum; }
-    // Whether an integer's member is 64-bit (IDs): a 32-bit one holds only
-    // the values of an int.
-    bool isWide() const { return m_wide; }
-    // Whether the field holds an ID: its row's own or a reference to another
-    // row's. Exactly the 64-bit integers do (see integer()).
+    // Whether the field holds an ID, its row's own or a reference to another
+    // row's: exactly the integers whose member is 64-bit (see integer()); a
+    // 32-bit one holds only the values of an int.
     bool holdsId() const { return m_wide; }
     // An integer with a range of its own (made by range()).
     bool hasRange() const { return m_ranged; }

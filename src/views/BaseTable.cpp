@@ -78,13 +78,7 @@ bool BaseTable::load()
 bool BaseTable::listsRowsOf(const QStringList& tables)
 {
     const QString source = m_sqlModel ? m_sqlModel->tableName() : QString();
-    if (source.isEmpty())
-        return false;
-    if (source != m_newsSource) {
-        m_newsSource = source;
-        m_newsTables = DBRecordNews::sourceTables(source);
-    }
-    return DBRecordNews::concerns(m_newsTables, tables);
+    return !source.isEmpty() && DBRecordNews::concerns(DBRecordNews::sourceTables(source), tables);
 }
 
 bool BaseTable::reload()

@@ -194,9 +194,6 @@ private:
 
     const DBDefaultColumns::ColumnSet* m_columnSet = nullptr;
     TextGetter m_table = nullptr;
-    // The source listsRowsOf last asked about, and the tables it reads.
-    QString m_newsSource;
-    QStringList m_newsTables;
     bool m_allSelected = false;
     bool m_selectingAll = false;
 };
