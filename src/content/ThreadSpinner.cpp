@@ -64,6 +64,7 @@ bool ThreadSpinner::spin()
         setErrorText(article.errorText().isEmpty()
                          ? LocaleThread::invalidObjectState(QString::fromLatin1(article.metaObject()->className()))
                          : article.errorText());
+        setFailureCause(article.failureCause());
         return false;
     }
 
@@ -83,8 +84,10 @@ bool ThreadSpinner::spin()
 
     QSqlDatabase db = DBConnection::current();
     QString beginError;
-    if (!DBConnection::beginWrite(db, &beginError)) {
+    QString beginCause;
+    if (!DBConnection::beginWrite(db, &beginError, &beginCause)) {
         setErrorText(LocaleThread::sqlQueryFailed(DBConnection::beginWriteText(), beginError));
+        setFailureCause(beginCause);
         return false;
     }
 
@@ -110,6 +113,7 @@ bool ThreadSpinner::spin()
         spun.setName(name.isEmpty() ? article.name() : name);
         if (!spun.save()) {
             setErrorText(spun.errorText());
+            setFailureCause(spun.failureCause());
             ok = false;
             break;
         }
@@ -124,11 +128,13 @@ bool ThreadSpinner::spin()
         query.bindValue(DBSql::colID(true), article.id());
         if (!query.exec()) {
             setErrorText(LocaleThread::sqlQueryFailed(query.lastQuery(), query.lastError().text()));
+            setFailureCause(DBConnection::failureCause(db, query.lastError()));
             ok = false;
         }
     }
     if (ok && !db.commit()) {
         setErrorText(LocaleThread::sqlQueryFailed(QStringLiteral("COMMIT"), db.lastError().text()));
+        setFailureCause(DBConnection::failureCause(db, db.lastError()));
         ok = false;
     }
     if (!ok) {

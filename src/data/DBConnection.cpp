@@ -64,16 +64,55 @@ extern "C" int stopWhenAsked(void* thread)
     return static_cast<QThread*>(thread)->isInterruptionRequested() ? 1 : 0;
 }
 
+// SQLite's own handle of an open connection; null for another driver.
+sqlite3* handleOf(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+// SQLite's (extended) result code of a failure the driver reported, and its
+// message. A failed transaction (BEGIN, COMMIT or ROLLBACK through
+// QSqlDatabase) comes without the code: the driver drops it along with the
+// statement, but the connection keeps it until its next call, which is what
+// the caller asks right after the failure. 0 when there is none.
+int resultCode(const QSqlDatabase& db, const QSqlError& error, QString* message)
+{
+    *message = error.databaseText();
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    if (ok)
+        return code;
+    sqlite3* handle = handleOf(db);
+    if (error.type() != QSqlError::TransactionError || !handle)
+        return 0;
+    const int own = sqlite3_extended_errcode(handle);
+    if ((own & 0xff) == SQLITE_OK || (own & 0xff) == SQLITE_ROW || (own & 0xff) == SQLITE_DONE)
+        return 0;
+    *message = QString::fromUtf8(sqlite3_errmsg(handle));
+    return own;
+}
+
+// The system's reason SQLite kept for a failure of the system (an I/O error,
+// a file it could not open); "" for other failures or when it kept none.
+QString systemErrorOf(sqlite3* handle, int code)
+{
+    if ((code & 0xff) != SQLITE_IOERR && (code & 0xff) != SQLITE_CANTOPEN)
+        return QString();
+    const int number = handle ? sqlite3_system_errno(handle) : 0;
+    return number != 0 ? QString::fromLocal8Bit(std::strerror(number)) : QString();
+}
+
 // Opens a job's connection with the stop check.
 void openJobConnection(QSqlDatabase& db)
 {
     if (!db.open())
         return;
     DBRecordNews::watch(db);
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        sqlite3_progress_handler(*static_cast<sqlite3* const*>(handle.constData()), 500, stopWhenAsked,
-                                 QThread::currentThread());
+    if (sqlite3* handle = handleOf(db))
+        sqlite3_progress_handler(handle, 500, stopWhenAsked, QThread::currentThread());
 }
 
 ThreadConnection& threadConnection()
@@ -108,13 +147,15 @@ QString DBConnection::beginWriteText()
     return QStringLiteral("BEGIN IMMEDIATE;");
 }
 
-bool DBConnection::beginWrite(QSqlDatabase db, QString* errorText)
+bool DBConnection::beginWrite(QSqlDatabase db, QString* errorText, QString* cause)
 {
     QSqlQuery query(db);
     if (query.exec(beginWriteText()))
         return true;
     if (errorText)
         *errorText = query.lastError().text();
+    if (cause)
+        *cause = failureCause(db, query.lastError());
     return false;
 }
 
@@ -132,15 +173,8 @@ bool DBConnection::isBusy(const QSqlError& error)
 
 QString DBConnection::systemReason(QSqlDatabase db, const QSqlError& error)
 {
-    // SQLite keeps the system's error number only for these failures.
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    if (code != SQLITE_IOERR && code != SQLITE_CANTOPEN)
-        return QString();
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return QString();
-    const int number = sqlite3_system_errno(*static_cast<sqlite3* const*>(handle.constData()));
-    return number != 0 ? QString::fromLocal8Bit(std::strerror(number)) : QString();
+    QString message;
+    return systemErrorOf(handleOf(db), resultCode(db, error, &message));
 }
 
 QString DBConnection::errorText(QSqlDatabase db, const QSqlError& error)
@@ -151,23 +185,17 @@ QString DBConnection::errorText(QSqlDatabase db, const QSqlError& error)
 
 QString DBConnection::failureCause(QSqlDatabase db, const QSqlError& error)
 {
-    const QString reason = systemReason(db, error);
-    if (!reason.isEmpty())
-        return reason;
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? failureCause(nullptr, code, error.databaseText()) : QString();
+    QString message;
+    const int code = resultCode(db, error, &message);
+    return code != 0 ? failureCause(handleOf(db), code, message) : QString();
 }
 
 QString DBConnection::failureCause(sqlite3* handle, int code, const QString& databaseText)
 {
     switch (code & 0xff) {
     case SQLITE_IOERR:
-    case SQLITE_CANTOPEN: {
-        // SQLite keeps the system's error number only for these failures.
-        const int number = handle ? sqlite3_system_errno(handle) : 0;
-        return number != 0 ? QString::fromLocal8Bit(std::strerror(number)) : QString();
-    }
+    case SQLITE_CANTOPEN:
+        return systemErrorOf(handle, code);
     case SQLITE_FULL:
         // SQLite keeps no system error for it.
         return QString::fromLocal8Bit(std::strerror(ENOSPC));

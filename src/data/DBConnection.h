@@ -62,8 +62,10 @@ public:
     // Begins a transaction that writes: it takes the write lock at once
     // (waiting as the connection's busy timeout allows), so that no other
     // connection's commit can make its later writes fail on a stale snapshot.
-    // Ends with QSqlDatabase::commit or rollback as usual.
-    static bool beginWrite(QSqlDatabase db, QString* errorText = nullptr);
+    // Ends with QSqlDatabase::commit or rollback as usual. A failure gives
+    // its text and its cause (failureCause: a lock another program holds,
+    // say).
+    static bool beginWrite(QSqlDatabase db, QString* errorText = nullptr, QString* cause = nullptr);
     static QString beginWriteText();
 
     // True when an error means that another connection held the lock (the
@@ -81,6 +83,8 @@ public:
     // causes a user can act on: the system's reason ("File too large"; a full
     // database file is the system's "No space left on device"), or SQLite's
     // own text for a read-only or a locked database. "" for other faults.
+    // A transaction's failure (QSqlDatabase::commit) carries no code of
+    // SQLite's: it is read from the connection, so ask right after it.
     static QString failureCause(QSqlDatabase db, const QSqlError& error);
     // The same for a failure that SQLite's own calls met on `handle`: its
     // (extended) result code and its message.

@@ -11,6 +11,7 @@
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleThread.h"
 
+#include <QDir>
 #include <QSaveFile>
 
 #include <memory>
@@ -84,10 +85,12 @@ void ThreadXmlExport::exportRows()
     if (!loaded) {
         if (!errorText().isEmpty())
             return;
-        if (written)
+        if (written) {
             setErrorText(list.errorText());
-        else
+            setFailureCause(list.failureCause());
+        } else {
             fileFailed(writer->errorText());
+        }
         return;
     }
     if (!open())
@@ -108,6 +111,7 @@ void ThreadXmlExport::exportRows()
                                                                 writer->firstDroppedItem(),
                                                                 writer->firstDroppedElement(), file.fileName()));
     }
+    setResultText(LocaleThread::exportWritten(QDir::toNativeSeparators(file.fileName())));
     setSuccessful(true);
 }
 

@@ -125,8 +125,10 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
 
     QSqlDatabase db = DBConnection::current();
     QString beginError;
-    if (!DBConnection::beginWrite(db, &beginError)) {
+    QString beginCause;
+    if (!DBConnection::beginWrite(db, &beginError, &beginCause)) {
         setErrorText(LocaleThread::sqlQueryFailed(DBConnection::beginWriteText(), beginError));
+        setFailureCause(beginCause);
         return Outcome::Failed;
     }
     resetFileState();
@@ -400,6 +402,7 @@ bool ThreadXmlImport::readActiveProjects(QString* error)
         m_activeProjects.insert(query.columnInt(0), query.columnText(1));
     if (!query.errorText().isEmpty()) {
         *error = LocaleSql::sqlQueryFailed(query.text(), query.errorText());
+        setFailureCause(query.failureCause());
         return false;
     }
     m_activeRead = true;

@@ -108,8 +108,10 @@ bool XmlList::scan(const std::function<bool(XmlBase*)>& visit)
     clear();
     const QString text = selectText();
     SqlStatement select;
+    m_failureCause.clear();
     if (!select.prepare(DBConnection::current(), text)) {
         m_errorText = LocaleMessage::sqlQueryFailed(text, select.errorText());
+        m_failureCause = select.failureCause();
         return false;
     }
     // Every record reads all of its columns in readValues(), so one object
@@ -127,6 +129,7 @@ bool XmlList::scan(const std::function<bool(XmlBase*)>& visit)
     row.reset();
     if (!select.errorText().isEmpty()) {
         m_errorText = LocaleMessage::sqlQueryFailed(text, select.errorText());
+        m_failureCause = select.failureCause();
         return false;
     }
 

@@ -26,6 +26,9 @@ public:
     QString fileName() const;
     QString tableName() const;
     QString errorText() const { return m_errorText; }
+    // What the user can act on in scan()'s failure (a locked database, say);
+    // "" otherwise.
+    QString failureCause() const { return m_failureCause; }
 
     XmlBase* createItem();
     void clear();
@@ -47,6 +50,7 @@ private:
     QList<XmlBase*> m_items;
     XmlBase* m_prototype = nullptr;
     QString m_errorText;
+    QString m_failureCause;
 };
 
 } // namespace Vexal

@@ -23,11 +23,63 @@ QString WidErrorConsole::title() const
     return LocaleConsole::errorConsole();
 }
 
+namespace {
+
+// The list a line of the logger belongs to. Its level is the first text in
+// it, ahead of the context and the message, which the logger escapes.
+int kindOf(const QString& line)
+{
+    const QStringRef head = line.leftRef(line.indexOf(QLatin1String("</span>")));
+    if (head.endsWith(QLatin1String(". Error")))
+        return WidErrorConsole::FilterErrors;
+    if (head.endsWith(QLatin1String(". Warning")))
+        return WidErrorConsole::FilterWarnings;
+    return WidErrorConsole::FilterInfo;
+}
+
+} // namespace
+
 void WidErrorConsole::setInit(QObject* init)
 {
     BaseTab::setInit(init);
     if (!m_textEdit)
         createWidgets();
+    m_linesShown = 0;
+    m_lastLineShown.clear();
+    showNewest();
+}
+
+void WidErrorConsole::showEvent(QShowEvent* event)
+{
+    WidTextTab::showEvent(event);
+    if (!m_textEdit)
+        return;
+    const QStringList lines = Logger::allLines();
+    if (lines.size() != m_linesShown || (!lines.isEmpty() && lines.last() != m_lastLineShown))
+        showNewest();
+}
+
+// A message that sends the user here refers to the newest error or warning.
+// A filter that hides it gives way: to the errors for an error, to all lines
+// for a warning (the errors before it stay in view).
+void WidErrorConsole::showNewest()
+{
+    const QStringList lines = Logger::allLines();
+    const bool cleared = lines.size() < m_linesShown
+                         || (m_linesShown > 0 && lines.at(m_linesShown - 1) != m_lastLineShown);
+    int newest = -1;
+    for (int i = lines.size() - 1; i >= (cleared ? 0 : m_linesShown) && newest < 0; --i) {
+        const int kind = kindOf(lines.at(i));
+        if (kind == FilterErrors || kind == FilterWarnings)
+            newest = kind;
+    }
+    if (newest >= 0 && m_filter != newest && m_filter != FilterAll) {
+        if (newest == FilterErrors)
+            m_toolbar->slotShowErrors();
+        else
+            m_toolbar->slotShowAll();
+        return;
+    }
     slotReload();
 }
 
@@ -67,9 +119,11 @@ void WidErrorConsole::slotClear()
 
 void WidErrorConsole::showList(int filter)
 {
+    // Read first: a line logged meanwhile counts as not shown yet.
+    const QStringList all = Logger::allLines();
     QStringList lines;
     switch (filter) {
-    case FilterAll: lines = Logger::allLines(); break;
+    case FilterAll: lines = all; break;
     case FilterErrors: lines = Logger::errors(); break;
     case FilterWarnings: lines = Logger::warnings(); break;
     case FilterInfo: lines = Logger::infos(); break;
@@ -78,6 +132,8 @@ void WidErrorConsole::showList(int filter)
     m_filter = filter;
     if (!m_textEdit)
         return;
+    m_linesShown = all.size();
+    m_lastLineShown = all.isEmpty() ? QString() : all.last();
     // The logger escapes the texts inside its lines; they are joined as they are.
     const QString page = QStringLiteral("<html><body>") + lines.join(QString()) + QStringLiteral("</body></html>");
     m_textEdit->setHtml(page);

@@ -31,6 +31,7 @@
     TEXT(undef, "Undef") \
     TEXT_ARG(importRolledBack, file, "The import of the file was rolled back: none of its items were stored. File: %1.") \
     TEXT_ARG(backupWritten, file, "Operation completed successfully. The backup file is %1") \
+    TEXT_ARG(exportWritten, file, "Operation completed successfully. The exported file is %1") \
     TEXT_ARG(jobCancelled, job, "The job was cancelled before it finished. Job: %1.") \
     TEXT(malformedElement, "Malformed value ignored, the stored value is kept. File: %1, node no. %2, element: %3.") \
     TEXT_ARG(readAsWindows1252, file, "The file is not valid UTF-8 and was read as Windows-1252. File: %1.") \

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "core/Logger.h"
@@ -9,11 +10,13 @@
 #include "shell/WidErrorConsoleToolbar.h"
 #include "shell/WidNotificationConsole.h"
 #include "shell/WidNotificationConsoleToolbar.h"
+#include "texts/ConstIcon.h"
 #include "widgets/WidTextEdit.h"
 
 #include <QCommandLinkButton>
 #include <QEvent>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -71,9 +74,10 @@ private slots:
     void errorConsoleShowsAndFiltersTheLists()
     {
         TestFolder folder;
+        // The newest failure is an error: the console opens on the errors.
+        Logger::warning(QStringLiteral("careful"));
         Logger::error(QStringLiteral("first <b>bold</b> & \u65e5\u672c"));
         Logger::error(QStringLiteral("second"));
-        Logger::warning(QStringLiteral("careful"));
         Logger::info(QStringLiteral("noted"));
 
         WidErrorConsole console;
@@ -109,6 +113,71 @@ private slots:
         QVERIFY(text(console).isEmpty());
         bar->slotShowAll();
         QVERIFY(text(console).isEmpty());
+    }
+
+    // Opened, or brought to the front again, the console shows the newest
+    // error or warning, which a message may have sent the user to: a list
+    // that hides it gives way to the errors (an error) or to all lines (a
+    // warning, so the errors before it stay in view). The Current button
+    // follows.
+    void showsTheNewestFailure_data()
+    {
+        addColumns<int, QString, int>("filterBefore", "logged", "filterAfter");
+        // -1: the console opens after the lines; otherwise it was open on
+        // that list and comes to the front after them.
+        QTest::newRow("opened after a warning") << -1 << "error warning info" << int(WidErrorConsole::FilterAll);
+        QTest::newRow("opened after an error") << -1 << "warning error" << int(WidErrorConsole::FilterErrors);
+        QTest::newRow("opened, nothing failed") << -1 << "info" << int(WidErrorConsole::FilterErrors);
+        QTest::newRow("errors, then a warning")
+            << int(WidErrorConsole::FilterErrors) << "warning" << int(WidErrorConsole::FilterAll);
+        QTest::newRow("warnings, then an error")
+            << int(WidErrorConsole::FilterWarnings) << "error" << int(WidErrorConsole::FilterErrors);
+        QTest::newRow("information, then a warning")
+            << int(WidErrorConsole::FilterInfo) << "warning" << int(WidErrorConsole::FilterAll);
+        QTest::newRow("warnings, then a warning")
+            << int(WidErrorConsole::FilterWarnings) << "warning" << int(WidErrorConsole::FilterWarnings);
+        QTest::newRow("all, then an error") << int(WidErrorConsole::FilterAll) << "error" << int(WidErrorConsole::FilterAll);
+        QTest::newRow("errors, then information")
+            << int(WidErrorConsole::FilterErrors) << "info" << int(WidErrorConsole::FilterErrors);
+    }
+
+    void showsTheNewestFailure()
+    {
+        QFETCH(int, filterBefore);
+        QFETCH(QString, logged);
+        QFETCH(int, filterAfter);
+        TestFolder folder;
+        WidErrorConsole console;
+        const auto log = [&] {
+            for (const QString& kind : logged.split(QLatin1Char(' '))) {
+                if (kind == QLatin1String("error"))
+                    Logger::error(QStringLiteral("the error"));
+                else if (kind == QLatin1String("warning"))
+                    Logger::warning(QStringLiteral("the warning"));
+                else
+                    Logger::info(QStringLiteral("the information"));
+            }
+        };
+        if (filterBefore < 0) {
+            log();
+            console.setInit(nullptr);
+        } else {
+            console.setInit(nullptr);
+            console.show();
+            const QList<void (WidErrorConsoleToolbar::*)()> choose{
+                &WidErrorConsoleToolbar::slotShowAll, &WidErrorConsoleToolbar::slotShowErrors,
+                &WidErrorConsoleToolbar::slotShowWarnings, &WidErrorConsoleToolbar::slotShowInfo};
+            (console.toolbar()->*choose.at(filterBefore))();
+            console.hide(); // another tab in front
+            log();
+            console.show();
+        }
+        QCOMPARE(console.filter(), filterAfter);
+        const QString newest = logged.section(QLatin1Char(' '), -1);
+        if (newest != QLatin1String("info"))
+            QVERIFY2(text(console).contains(QStringLiteral("the ") + newest), qPrintable(text(console)));
+        const QPixmap icons[] = {ConstIcon::all(32), ConstIcon::error(32), ConstIcon::warning(32), ConstIcon::info(32)};
+        QCOMPARE(console.toolbar()->currentButton()->icon().pixmap(32).toImage(), icons[filterAfter].toImage());
     }
 
     void zoomStopsAtFourStepsAndWheelDoesNothing()

@@ -1,7 +1,7 @@
 #include "TestRunner.h"
 
-#include "FileSizeLimit.h"
 #include "FreshStateTest.h"
+#include "JobFault.h"
 #include "LoopbackServer.h"
 #include "ProgressDialogProbe.h"
 #include "TestData.h"
@@ -9,18 +9,23 @@
 #include "TestRows.h"
 #include "content/DBArticle.h"
 #include "content/DlgSpinner.h"
+#include "content/ThreadSpinner.h"
 #include "core/RecordKind.h"
+#include "data/DBConnection.h"
 #include "exchange/ThreadDBBackup.h"
 #include "exchange/ThreadDBClean.h"
 #include "exchange/ThreadDBReindex.h"
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
+#include "shell/WidErrorConsole.h"
 #include "shell/WidNotificationBar.h"
 #include "sites/DlgRank.h"
 #include "sites/RankAlexa.h"
 #include "sites/RankGoogle.h"
 #include "texts/LocaleDialog.h"
 #include "texts/LocaleMessage.h"
+#include "widgets/UtilGui.h"
+#include "widgets/WidTextEdit.h"
 
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -45,8 +50,9 @@ QString plain(const QString& text)
 
 // What of a window's texts the user cannot read whole at the size it has:
 // its title beside a title bar's icon and buttons, a wrapped label short of
-// the height its lines take, an unwrapped label or a field narrower than its
-// text, a window wider than its screen.
+// the height its lines take or narrower than forty characters of a text
+// longer than that (a column of a few words a line), an unwrapped label or a
+// field narrower than its text, a window wider than its screen.
 QStringList cutTexts(const QWidget* window)
 {
     QStringList cut;
@@ -59,9 +65,10 @@ QStringList cutTexts(const QWidget* window)
         cut << QStringLiteral("window of %1 px").arg(window->width());
     for (const QLabel* label : window->findChildren<QLabel*>()) {
         const QString text = plain(label->text());
-        if (label->isVisible() && (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
-                                                     : label->fontMetrics().horizontalAdvance(text)
-                                                           > label->contentsRect().width()))
+        const int readable = qMin(UtilGui::textWidth(label), 40 * label->fontMetrics().averageCharWidth());
+        if (label->isVisible()
+            && (label->wordWrap() ? label->heightForWidth(label->width()) > label->height() || label->width() < readable
+                                  : label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width()))
             cut << QStringLiteral("\"%1\" in %2 x %3").arg(text).arg(label->width()).arg(label->height());
     }
     for (const QLineEdit* edit : window->findChildren<QLineEdit*>()) {
@@ -88,13 +95,45 @@ Thread* makeJob(const QString& job, const QString& folder, QObject* parent)
     return new ThreadDBReindex(parent);
 }
 
+// The statement of a job from which on a fault is in place: its first that
+// writes (the export's read, which is followed by its file's first write),
+// or its commit.
+QByteArray faultyStatement(const QString& job, const QString& step)
+{
+    if (job == QLatin1String("import") || job == QLatin1String("spinner"))
+        return step == QLatin1String("commit") ? "COMMIT" : "INSERT";
+    if (job == QLatin1String("export"))
+        return "SELECT";
+    if (job == QLatin1String("backup"))
+        return "VACUUM";
+    return job == QLatin1String("clean") ? "DELETE" : "REINDEX";
+}
+
+JobFault::Cause faultOf(const QString& end)
+{
+    if (end == QLatin1String("full disk"))
+        return JobFault::FullDisk;
+    return end == QLatin1String("file too large") ? JobFault::FileTooLarge : JobFault::Locked;
+}
+
+// The words the user reads for a cause.
+QString causeText(const QString& end)
+{
+    if (end == QLatin1String("full disk"))
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    if (end == QLatin1String("file too large"))
+        return QString::fromLocal8Bit(std::strerror(EFBIG));
+    return QStringLiteral("database is locked");
+}
+
 } // namespace
 
 // Every dialog and bar whose text changes while it is shown reads whole at
 // the size it takes, without the user resizing it: each job dialog at its
-// ends (success, an import's stored-ID refusal, a failure with a long cause:
-// a disk that takes no more), the spinner, failed rank look-ups, a long
-// notice on the bar.
+// ends (success; a failure at a row or at the commit, for each cause a user
+// can act on, which the result names; an import's stored-ID refusal), the
+// spinner, failed rank look-ups, a long notice on the bar. Where a result
+// sends the user to the Error Console, the console shows what it refers to.
 class WholeTextTest : public FreshStateTest
 {
     Q_OBJECT
@@ -102,25 +141,50 @@ class WholeTextTest : public FreshStateTest
 private slots:
     void readsWhole_data()
     {
-        addColumns<QString, QString>("window", "end");
-        for (const char* job : {"import", "export", "backup", "clean", "reindex"}) {
-            for (const char* end : {"success", "full disk"})
-                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(job), QLatin1String(end))))
-                    << job << end;
+        addColumns<QString, QString, QString>("window", "step", "end");
+        const char* const jobs[] = {"import", "export", "backup", "clean", "reindex", "spinner"};
+        for (const char* job : jobs)
+            QTest::newRow(qPrintable(QStringLiteral("%1, success").arg(QLatin1String(job))))
+                << job << "" << "success";
+        // The export and the backup commit no transaction (they write a file
+        // of their own, row by row, or a copy); clean and re-index commit
+        // each statement as it ends, so that only the statement can meet a
+        // reader's lock. The full disk is made through SQLite, which writes
+        // no file of the export's.
+        for (const QString job : jobs) {
+            for (const QString step : {"insert", "commit"}) {
+                if (step == QLatin1String("commit")
+                    && (job == QLatin1String("export") || job == QLatin1String("backup")))
+                    continue;
+                for (const QString end : {"full disk", "file too large", "locked"}) {
+                    if ((end == QLatin1String("full disk") && job == QLatin1String("export"))
+                        || (end == QLatin1String("locked") && step == QLatin1String("commit")
+                            && (job == QLatin1String("clean") || job == QLatin1String("reindex"))))
+                        continue;
+                    QTest::newRow(qPrintable(QStringLiteral("%1, %2, %3").arg(job, step, end))) << job << step << end;
+                }
+            }
         }
-        QTest::newRow("import, stored ID") << "import" << "stored ID";
-        QTest::newRow("spinner, success") << "spinner" << "success";
-        QTest::newRow("spinner, failure") << "spinner" << "unbalanced";
-        QTest::newRow("rank, failure") << "rank" << "no service";
-        QTest::newRow("notice") << "bar" << "hides itself";
-        QTest::newRow("notice until closed") << "bar" << "until closed";
+        QTest::newRow("import, stored ID") << "import" << "insert" << "stored ID";
+        QTest::newRow("spinner, failure") << "spinner" << "" << "unbalanced";
+        QTest::newRow("rank, failure") << "rank" << "" << "no service";
+        QTest::newRow("notice") << "bar" << "" << "hides itself";
+        QTest::newRow("notice until closed") << "bar" << "" << "until closed";
     }
 
     void readsWhole()
     {
         QFETCH(QString, window);
+        QFETCH(QString, step);
         QFETCH(QString, end);
+        const bool fault = end == QLatin1String("full disk") || end == QLatin1String("file too large")
+                           || end == QLatin1String("locked");
         TestDatabase db;
+        // A row's change reaches the disk at once in a rollback journal; in
+        // a write-ahead log (the program's own files) nothing before the
+        // commit. Only a rollback journal waits for readers to commit.
+        if (fault && step == QLatin1String("commit") && end != QLatin1String("locked"))
+            QVERIFY(DBConnection::useWriteAheadLog(db.database()));
         // Rows for every job: projects, orphans to clean, a file to import.
         for (int i = 1; i <= 20; ++i) {
             QVERIFY(addRow(QStringLiteral("Project"), {{"Name", QStringLiteral("Project %1").arg(i)}}) > 0);
@@ -147,13 +211,17 @@ private slots:
         QString shown;
         QString error; // the job's own, for a failure's message
         QStringList cut;
+        bool faultMet = false;
         const auto runJob = [&](QPushButton* start, QLabel* status) {
             cut << cutTexts(shownWindow.get()); // as it is first shown
-            std::unique_ptr<FileSizeLimit> full; // every file write of the job fails
-            if (end == QLatin1String("full disk"))
-                full = std::make_unique<FileSizeLimit>(1);
+            std::unique_ptr<JobFault> met;
+            if (fault) {
+                met = std::make_unique<JobFault>(faultOf(end), faultyStatement(window, step), db.databaseFile());
+                QVERIFY(met->isReady());
+            }
             start->click();
             QTRY_COMPARE_WITH_TIMEOUT(start->text(), LocaleDialog::close(), 60000);
+            faultMet = met && met->isArmed();
             shown = plain(status->text());
         };
         if (window == QLatin1String("spinner")) {
@@ -162,6 +230,7 @@ private slots:
             dialog->build(&source);
             dialog->show();
             runJob(dialog->startButton(), dialog->statusLabel());
+            error = dialog->job()->errorText();
         } else if (window == QLatin1String("rank")) {
             LoopbackServer server; // serves no rank
             QVERIFY(server.start());
@@ -200,21 +269,37 @@ private slots:
             error = dialog->job()->errorText();
         }
 
-        // The result says what the user needs: where a backup went, the
-        // option a refusal names, the cause a job met.
+        // The result says what the user needs: where a backup or an export
+        // went, the option a refusal names, the cause a job met, at the step
+        // it met it.
         const QByteArray why = (shown + QStringLiteral(" / the job's error: ") + error).toUtf8();
         if (window == QLatin1String("backup") && end == QLatin1String("success"))
             QVERIFY2(shown.contains(db.file(QStringLiteral("bku/"))), why.constData());
+        else if (window == QLatin1String("export") && end == QLatin1String("success"))
+            QVERIFY2(shown.contains(db.file(QStringLiteral("Projects.xml"))), why.constData());
         else if (end == QLatin1String("stored ID"))
             QVERIFY2(shown.contains(QLatin1String("Override existing data")), why.constData());
-        else if (end == QLatin1String("full disk"))
-            QVERIFY2(shown.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))
-                         || shown.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
-                     why.constData());
-        else if (end == QLatin1String("success"))
+        else if (fault) {
+            QVERIFY2(faultMet, why.constData());
+            QVERIFY2(shown.contains(causeText(end)), why.constData());
+            if (window == QLatin1String("import") || window == QLatin1String("spinner"))
+                QVERIFY2(error.contains(QLatin1String("COMMIT")) == (step == QLatin1String("commit")), why.constData());
+        }
+        if (end == QLatin1String("success"))
             QVERIFY2(shown.startsWith(LocaleMessage::operationCompleted()), why.constData());
         cut << cutTexts(shownWindow.get());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
+
+        // The console the result sends the user to shows what it refers to:
+        // the job's error, the failed look-up.
+        if (window != QLatin1String("bar") && shown.contains(QLatin1String("See Error Console"))) {
+            WidErrorConsole console;
+            console.setInit(nullptr);
+            const QString lines = console.textEdit()->toPlainText();
+            const QString referred = window == QLatin1String("rank") ? QStringLiteral("Vexal::RankGoogle.Rank") : error;
+            QVERIFY2(!referred.isEmpty() && lines.contains(referred),
+                     qPrintable(lines + QStringLiteral(" / ") + referred));
+        }
     }
 };
 
