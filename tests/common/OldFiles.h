@@ -27,13 +27,6 @@ inline QStringList builds()
     return {QStringLiteral("05be2ea"), QStringLiteral("2434833")};
 }
 
-// A script of tests/data/old-files: a build's schema, or "rows".
-inline QString script(const QString& name)
-{
-    QFile file(QStringLiteral(TESVAR_SOURCE_DIR "/tests/data/old-files/%1.sql").arg(name));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 // The bytes of a file; empty when it cannot be read.
 inline QByteArray bytes(const QString& path)
 {
@@ -41,12 +34,19 @@ inline QByteArray bytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A script of tests/data/old-files: the schema of the first build, what a
+// later build added to the one before, or "rows".
+inline QString script(const QString& name)
+{
+    return QString::fromUtf8(bytes(QStringLiteral(TESVAR_SOURCE_DIR "/tests/data/old-files/%1.sql").arg(name)));
+}
+
 // A connection of its own to a file, removed at scope end.
 class Connection
 {
 public:
     explicit Connection(const QString& path, const QString& options = QString())
-        : m_name(QStringLiteral("old-files-%1").arg(++count()))
+        : m_name(QStringLiteral("old-files-%1").arg(++s_count))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
@@ -115,12 +115,7 @@ public:
     }
 
 private:
-    static int& count()
-    {
-        static int value = 0;
-        return value;
-    }
-
+    static inline int s_count = 0;
     QString m_name;
 };
 
@@ -129,9 +124,12 @@ private:
 // those builds kept their files. "" or what failed.
 inline QString make(const QString& path, const QString& build, bool rows = true)
 {
-    const QStringList schema = Vexal::SchemaScript::statements(script(build));
-    if (schema.isEmpty())
+    const QStringList all = builds();
+    if (!all.contains(build))
         return QStringLiteral("no schema script for %1").arg(build);
+    QStringList schema;
+    for (const QString& each : all.mid(0, all.indexOf(build) + 1))
+        schema += Vexal::SchemaScript::statements(script(each));
     Connection file(path);
     if (!file.db().isOpen())
         return file.db().lastError().text();

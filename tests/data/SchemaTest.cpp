@@ -19,7 +19,6 @@
 #include "data/DBSchema.h"
 #include "data/DBSettings.h"
 #include "data/DBUserTable.h"
-#include "data/SchemaScript.h"
 #include "exchange/RecordKinds.h"
 
 #include <QSqlQuery>
@@ -286,25 +285,6 @@ private slots:
             if (open == 2 || schema == OldFiles::newFileSchema())
                 QCOMPARE(OldFiles::bytes(path), before);
         }
-    }
-
-    // Every step adds an object of the script; new files, whether copied
-    // from the build's file or made by the script, carry the mark of the
-    // last step.
-    void everyStepAddsAnObjectOfTheScript()
-    {
-        QStringList names;
-        for (const Vexal::SchemaScript::Step& step : Vexal::SchemaScript::steps()) {
-            const QString name = QLatin1String(step.name);
-            QVERIFY2(!Vexal::SchemaScript::createStatement(Vexal::DBSchema::statements(), name).isEmpty(),
-                     step.name);
-            QVERIFY2(!names.contains(name), step.name);
-            names << name;
-        }
-        QCOMPARE(Vexal::DBSchema::version(), names.size());
-        TestDatabase db;
-        QCOMPARE(TestDatabase::value(QStringLiteral("PRAGMA user_version")).toInt(), names.size());
-        QCOMPARE(OldFiles::newFileSchema().last(), QString::number(names.size()));
     }
 
     // Only whole comment lines are dropped; one after a statement would stay in it.
