@@ -1,3 +1,4 @@
+#include "OldFiles.h"
 #include "data/DBBase.h"
 #include "data/DBManager.h"
 #include "data/DBSchema.h"
@@ -654,15 +655,15 @@ void BM_BareWebViewWindowShown(benchmark::State& state)
 BENCHMARK(BM_BareWebViewWindowShown)->Unit(benchmark::kMillisecond);
 
 // A database of a user who has kept every project for years: a million
-// projects (imported, then one chosen three quarters of the way in), a
-// hundred thousand each of history rows, ranks and master accounts. It is
-// made in a few seconds by statements through the schema of a database that
-// the program made at its first start in `folder`.
+// projects (imported, then one chosen: three quarters of the way in, or the
+// newest), a hundred thousand each of history rows, ranks and master
+// accounts. It is made in a few seconds by statements through the schema of
+// the file at `path`.
 constexpr int largeProjects = 1000000;
 constexpr int largeRows = 100000;
 constexpr int largeActiveProject = largeProjects * 3 / 4;
 
-bool fillLargeDatabase(const QString& path)
+bool fillLargeDatabase(const QString& path, int activeProject)
 {
     const QString name = QStringLiteral("startup-bench-large");
     bool ok = true;
@@ -683,7 +684,7 @@ bool fillLargeDatabase(const QString& path)
             + QStringLiteral("INSERT INTO Project (Name, Comments, Active, URL) SELECT 'Project ' || i || ' of a client', "
                              "'Keywords, links, directories and articles kept for client ' || i || ' since the start', "
                              "i = %1, 'http://www.client' || i || '.example/landing/page' FROM n;")
-                  .arg(largeActiveProject));
+                  .arg(activeProject));
         // History of the last six days (the expiry after the first paint
         // deletes none), with the page icons of the lived-in database.
         run(QStringLiteral("CREATE TEMP TABLE BenchIcon (N INTEGER PRIMARY KEY, Icon BLOB);"));
@@ -750,12 +751,32 @@ double instructionsToFirstPaint(const QString& program, const QString& folder)
     return -1;
 }
 
+// Gives the file at `path` the rows of the program's own records (options,
+// window, layouts) that the file at `from` has, as a start makes them.
+bool copySettingsRows(const QString& path, const QString& from)
+{
+    QStringList statements{QStringLiteral("ATTACH DATABASE '%1' AS made").arg(from), QStringLiteral("BEGIN")};
+    for (const QString& table : settingsTables()) {
+        if (table != Vexal::DBSql::tableUserTable())
+            statements << QStringLiteral("DELETE FROM main.%1").arg(table)
+                       << QStringLiteral("INSERT INTO main.%1 SELECT * FROM made.%1").arg(table);
+    }
+    const QString failed = OldFiles::Connection(path).exec(statements << QStringLiteral("COMMIT"));
+    if (!failed.isEmpty())
+        std::fprintf(stderr, "old database: %s\n", qPrintable(failed));
+    return failed.isEmpty();
+}
+
 // A start on the large database against a start on a new one, and both
 // against the bare web-view window, in instructions to the first paint (in
 // millions). Each database has had one start before (its options and window
-// rows are made). "unindexed" is the large database as a file made before
-// the schema indexed the active projects: it keeps its schema and is read up
-// to its active project.
+// rows are made). "old" is the large database in a file that 05be2ea made
+// (no index of the active projects, no version mark; its schema script kept
+// in tests/data/old-files), with the newest project the active one: its
+// first start brings it up to date (old_update), once; the later starts
+// (old) are those of every day after. "old_unstepped" is that file without
+// the step's index (its mark kept, so that no start adds it): the start that
+// the old file cost on every day before.
 void BM_StartInstructionsLargeAgainstNew(benchmark::State& state)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("valgrind")).isEmpty()) {
@@ -772,30 +793,25 @@ void BM_StartInstructionsLargeAgainstNew(benchmark::State& state)
     }
     const QString fresh = folders.filePath(QStringLiteral("new"));
     const QString large = folders.filePath(QStringLiteral("large"));
-    const QString unindexed = folders.filePath(QStringLiteral("unindexed"));
+    const QString old = folders.filePath(QStringLiteral("old"));
+    const QString unsteppedOld = folders.filePath(QStringLiteral("old-unstepped"));
     const QString database = QStringLiteral("TesvarBrowser.db");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
     QElapsedTimer making;
     making.start();
-    bool ok = QDir().mkpath(fresh) && QDir().mkpath(large) && QDir().mkpath(unindexed);
+    bool ok = QDir().mkpath(fresh) && QDir().mkpath(large) && QDir().mkpath(old) && QDir().mkpath(unsteppedOld);
     for (const QString& folder : {fresh, large})
         ok = ok && startProgram(startupBrowser(), environment, folder).seconds > 0;
-    ok = ok && fillLargeDatabase(QDir(large).filePath(database));
+    ok = ok && fillLargeDatabase(QDir(large).filePath(database), largeActiveProject);
     ok = ok && startProgram(startupBrowser(), environment, large).seconds > 0;
-    ok = ok && QFile::copy(QDir(large).filePath(database), QDir(unindexed).filePath(database));
-    {
-        const QString name = QStringLiteral("startup-bench-unindexed");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(QDir(unindexed).filePath(database));
-            QSqlQuery drop(db);
-            ok = ok && db.open() && drop.exec(QStringLiteral("DROP INDEX IdxProjectActive;"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
+    const QString oldFile = QDir(old).filePath(database);
+    const QString made = OldFiles::make(oldFile, QStringLiteral("05be2ea"), false);
+    if (!made.isEmpty())
+        std::fprintf(stderr, "old database: %s\n", qPrintable(made));
+    ok = ok && made.isEmpty() && fillLargeDatabase(oldFile, largeProjects)
+        && copySettingsRows(oldFile, QDir(fresh).filePath(database));
     if (!ok) {
         state.SkipWithError("the databases could not be made");
         return;
@@ -806,13 +822,21 @@ void BM_StartInstructionsLargeAgainstNew(benchmark::State& state)
     double bare = 0;
     double onNew = 0;
     double onLarge = 0;
-    double onUnindexed = 0;
+    double oldUpdate = 0;
+    double onOld = 0;
+    double onUnstepped = -1;
     for (auto _ : state) {
         bare = instructionsToFirstPaint(startupBare(), fresh);
         onNew = instructionsToFirstPaint(startupBrowser(), fresh);
         onLarge = instructionsToFirstPaint(startupBrowser(), large);
-        onUnindexed = instructionsToFirstPaint(startupBrowser(), unindexed);
-        if (bare < 0 || onNew < 0 || onLarge < 0 || onUnindexed < 0) {
+        oldUpdate = instructionsToFirstPaint(startupBrowser(), old);
+        onOld = instructionsToFirstPaint(startupBrowser(), old);
+        const QString unstepped = QDir(unsteppedOld).filePath(database);
+        QFile::remove(unstepped);
+        if (QFile::copy(oldFile, unstepped)
+            && OldFiles::Connection(unstepped).exec({QStringLiteral("DROP INDEX IdxProjectActive")}).isEmpty())
+            onUnstepped = instructionsToFirstPaint(startupBrowser(), unsteppedOld);
+        if (bare < 0 || onNew < 0 || onLarge < 0 || oldUpdate < 0 || onOld < 0 || onUnstepped < 0) {
             state.SkipWithError("a program did not paint its window and exit under callgrind");
             return;
         }
@@ -820,11 +844,15 @@ void BM_StartInstructionsLargeAgainstNew(benchmark::State& state)
     state.counters["bare_Mi"] = bare / 1e6;
     state.counters["new_Mi"] = onNew / 1e6;
     state.counters["large_Mi"] = onLarge / 1e6;
-    state.counters["unindexed_Mi"] = onUnindexed / 1e6;
+    state.counters["old_update_Mi"] = oldUpdate / 1e6;
+    state.counters["old_Mi"] = onOld / 1e6;
     state.counters["large_per_new"] = onLarge / onNew;
-    state.counters["unindexed_per_new"] = onUnindexed / onNew;
+    state.counters["old_per_new"] = onOld / onNew;
+    state.counters["old_update_per_new"] = oldUpdate / onNew;
+    state.counters["old_unstepped_Mi"] = onUnstepped / 1e6;
+    state.counters["old_unstepped_per_new"] = onUnstepped / onNew;
     state.counters["new_per_bare"] = onNew / bare;
-    state.counters["large_per_bare"] = onLarge / bare;
+    state.counters["old_per_bare"] = onOld / bare;
 }
 BENCHMARK(BM_StartInstructionsLargeAgainstNew)->Iterations(1)->Unit(benchmark::kSecond);
 

@@ -2,6 +2,10 @@
 -- no literal or comment below may hold a semicolon.
 -- Kinds: booleans INTEGER 0/1, dates TEXT "yyyy-MM-dd", date-times TEXT
 -- "yyyy-MM-ddThh:mm:ss", pictures BLOB (PNG bytes).
+-- A new file is marked with the version of this schema (SQLite's
+-- user_version, set after these statements): the number of steps listed in
+-- src/data/SchemaScript.cpp. A change here that files made before must get
+-- as well is a new step there, which adds the object it names as written here.
 
 CREATE TABLE Account (
     ID INTEGER PRIMARY KEY, Name TEXT, Comments TEXT,

@@ -333,9 +333,21 @@ bool DBManager::openDatabase(QSqlDatabase& db, const QString& path, QString* err
         return false;
     }
     StartupWait wait;
+    // A file of this version is known by its mark at once. A file that
+    // another program holds locked is certainly not one to make anew or to
+    // bring up to date now: the project look-up that follows waits for it
+    // once more.
+    QSqlError readError;
+    const int version = DBSchema::fileVersion(db, &readError);
+    if (version == DBSchema::version() || (version < 0 && DBConnection::isBusy(readError)))
+        return true;
+    if (version < 0) {
+        *error = DBConnection::errorText(db, readError);
+        return false;
+    }
     const int objects = schemaObjects(db, error);
     if (objects != 0)
-        return objects > 0;
+        return objects > 0 && DBSchema::bringUpToDate(db, error);
 
     // A file without a single table holds nothing of the user's: it is what
     // a start cut short left behind. The schema goes into it in one write

@@ -26,8 +26,11 @@ public:
     // and put in place only while no file stands there, so that a start cut
     // short never leaves a file without the schema and two starts never
     // replace each other's file. A file without a single table gets the
-    // schema in one write transaction. A file with any table, and one that
-    // is not a database, is never altered. A folder or a file that the
+    // schema in one write transaction. A file of the program's that an
+    // earlier version made is brought up to date once
+    // (DBSchema::bringUpToDate); one of a newer version fails the start,
+    // left unchanged. Another program's file, and one that is not a
+    // database, is never altered. A folder or a file that the
     // program cannot write, and a disk without the room that opening the
     // file takes, fail the start before SQLite opens anything, so that
     // nothing is left beside the file; the message then names the

@@ -2,10 +2,12 @@
 
 #include "data/DBConnection.h"
 #include "data/SchemaScript.h"
+#include "core/Logger.h"
 #include "texts/LocaleMessage.h"
 #include "texts/LocaleSql.h"
 
 #include <QFile>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -71,7 +73,7 @@ bool runInTransaction(QSqlDatabase db, const QString& begin, bool onlyWhenEmpty,
             return true;
         }
     }
-    for (const QString& statement : all) {
+    for (const QString& statement : all + QStringList{SchemaScript::versionStatement()}) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
             const QString error = LocaleSql::sqlQueryFailed(statement, DBConnection::errorText(db, query.lastError()));
@@ -98,6 +100,30 @@ bool runInTransaction(QSqlDatabase db, const QString& begin, bool onlyWhenEmpty,
 
 } // namespace
 
+int DBSchema::version()
+{
+    return SchemaScript::version();
+}
+
+namespace {
+
+QString versionQuery()
+{
+    return QStringLiteral("PRAGMA user_version;");
+}
+
+} // namespace
+
+int DBSchema::fileVersion(QSqlDatabase db, QSqlError* error)
+{
+    QSqlQuery query(db);
+    if (query.exec(versionQuery()) && query.next())
+        return query.value(0).toInt();
+    if (error)
+        *error = query.lastError();
+    return -1;
+}
+
 bool DBSchema::create(QSqlDatabase db, QString* errorText)
 {
     return runInTransaction(db, QStringLiteral("BEGIN"), false, errorText, nullptr);
@@ -106,6 +132,116 @@ bool DBSchema::create(QSqlDatabase db, QString* errorText)
 bool DBSchema::createWhenEmpty(QSqlDatabase db, QString* errorText, bool* made)
 {
     return runInTransaction(db, QStringLiteral("BEGIN IMMEDIATE"), true, errorText, made);
+}
+
+namespace {
+
+// What a user can act on in a failure of the update, else its whole text.
+QString causeOf(QSqlDatabase db, const QSqlError& error)
+{
+    const QString cause = DBConnection::failureCause(db, error);
+    return cause.isEmpty() ? DBConnection::errorText(db, error) : cause;
+}
+
+// Names (in lower case, as SQLite compares them) of the file's schema
+// objects; false when they cannot be read.
+bool objectNames(QSqlDatabase db, QSet<QString>* names, QSqlError* error)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master;"))) {
+        *error = query.lastError();
+        return false;
+    }
+    while (query.next())
+        names->insert(query.value(0).toString().toLower());
+    return true;
+}
+
+// True when the file holds every table of the script: one that lacks any
+// is not a file of this program, and no step is taken in it.
+bool holdsEveryTable(const QStringList& script, const QSet<QString>& names)
+{
+    for (const QString& statement : script) {
+        QString type;
+        const QString name = SchemaScript::createdObject(statement, &type);
+        if (type == QLatin1String("TABLE") && !names.contains(name.toLower()))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool DBSchema::bringUpToDate(QSqlDatabase db, QString* errorText, QStringList* taken)
+{
+    if (taken)
+        taken->clear();
+    const QString file = db.databaseName();
+    QSqlError error;
+    int found = fileVersion(db, &error);
+    if (found < 0) {
+        // Locked by another program: its own start may be taking the steps.
+        return DBConnection::isBusy(error)
+            || fail(errorText, LocaleSql::sqlQueryFailed(versionQuery(), DBConnection::errorText(db, error)));
+    }
+    if (found == version())
+        return true;
+    if (found > version())
+        return fail(errorText, LocaleMessage::schemaNewer(file, found, version()));
+
+    const QList<SchemaScript::Step>& steps = SchemaScript::steps();
+    const QString firstStep = QLatin1String(steps.at(found).name);
+    {
+        QSqlQuery begin(db);
+        if (!begin.exec(DBConnection::beginWriteText())) {
+            return DBConnection::isBusy(begin.lastError())
+                || fail(errorText, LocaleMessage::schemaStepFailed(file, firstStep, causeOf(db, begin.lastError())));
+        }
+    }
+    // Another start may have taken the steps before this one got the lock.
+    const auto refuse = [&](const QString& text) {
+        db.rollback();
+        return fail(errorText, text);
+    };
+    found = fileVersion(db, &error);
+    QSet<QString> names;
+    if (found < 0 || !objectNames(db, &names, &error))
+        return refuse(LocaleMessage::schemaStepFailed(file, firstStep, causeOf(db, error)));
+    if (found > version())
+        return refuse(LocaleMessage::schemaNewer(file, found, version()));
+    const QStringList script = statements();
+    if (found == version() || (found == 0 && !holdsEveryTable(script, names))) {
+        db.rollback();
+        return true;
+    }
+
+    QStringList added;
+    for (int i = found; i < steps.size(); ++i) {
+        const QString name = QLatin1String(steps.at(i).name);
+        // A file of an earlier build may have the object already.
+        if (names.contains(name.toLower()))
+            continue;
+        const QString statement = SchemaScript::createStatement(script, name);
+        if (statement.isEmpty())
+            return refuse(LocaleMessage::schemaStepFailed(file, name, LocaleMessage::fileMissing()));
+        QSqlQuery query(db);
+        if (!query.exec(statement))
+            return refuse(LocaleMessage::schemaStepFailed(file, name, causeOf(db, query.lastError())));
+        added << name;
+    }
+    // The mark and the commit end the last step.
+    for (const QString& statement : {SchemaScript::versionStatement(), QStringLiteral("COMMIT")}) {
+        // Through a query, whose error keeps SQLite's code.
+        QSqlQuery query(db);
+        if (!query.exec(statement)) {
+            return refuse(LocaleMessage::schemaStepFailed(file, QLatin1String(steps.last().name),
+                                                          causeOf(db, query.lastError())));
+        }
+    }
+    Logger::info(LocaleMessage::schemaUpdated(file, version(), added));
+    if (taken)
+        *taken = added;
+    return true;
 }
 
 } // namespace Vexal

@@ -1,5 +1,7 @@
 #include "data/SchemaScript.h"
 
+#include <QRegularExpression>
+
 namespace Vexal {
 namespace SchemaScript {
 
@@ -21,6 +23,45 @@ QStringList statements(const QString& script)
             result << statement;
     }
     return result;
+}
+
+const QList<Step>& steps()
+{
+    static const QList<Step> all{
+        // The start-up finds the active project without reading the others.
+        {"IdxProjectActive"},
+    };
+    return all;
+}
+
+int version()
+{
+    return steps().size();
+}
+
+QString versionStatement()
+{
+    return QStringLiteral("PRAGMA user_version = %1").arg(version());
+}
+
+QString createdObject(const QString& statement, QString* type)
+{
+    static const QRegularExpression created(
+        QStringLiteral("^CREATE\\s+(?:UNIQUE\\s+)?(TABLE|VIEW|INDEX|TRIGGER)\\s+(?:IF\\s+NOT\\s+EXISTS\\s+)?(\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = created.match(statement);
+    if (type)
+        *type = match.captured(1).toUpper();
+    return match.captured(2);
+}
+
+QString createStatement(const QStringList& statements, const QString& name)
+{
+    for (const QString& statement : statements) {
+        if (!name.isEmpty() && createdObject(statement).compare(name, Qt::CaseInsensitive) == 0)
+            return statement;
+    }
+    return QString();
 }
 
 } // namespace SchemaScript

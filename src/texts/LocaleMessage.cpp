@@ -187,6 +187,27 @@ QString LocaleMessage::fileNotWritable(const QString& file, const QString& reaso
     return QStringLiteral("the file %1 cannot be written (%2).").arg(file, reason);
 }
 
+QString LocaleMessage::schemaNewer(const QString& file, int version, int known)
+{
+    return QStringLiteral("the file %1 was made by a newer version of the program (its schema is %2, this version "
+                          "knows schemas up to %3); it was left as it is.")
+        .arg(file, number(version), number(known));
+}
+
+QString LocaleMessage::schemaStepFailed(const QString& file, const QString& step, const QString& reason)
+{
+    return QStringLiteral("the file %1 could not be brought up to date (step %2: %3); it was left as it is.")
+        .arg(file, step, reason);
+}
+
+QString LocaleMessage::schemaUpdated(const QString& file, int version, const QStringList& steps)
+{
+    return QStringLiteral("The file %1 was brought up to date to schema %2 (%3).")
+        .arg(file, number(version),
+             steps.isEmpty() ? QStringLiteral("it had every step's object already")
+                             : QStringLiteral("steps: ") + steps.join(QLatin1String(", ")));
+}
+
 QString LocaleMessage::invalidAttributeValue(const QString& selector, int pos)
 {
     return QStringLiteral("Invalid attribute value at pos. %1. Selector: %2").arg(number(pos + 1), selector);

@@ -143,6 +143,14 @@ QString openFileFailed(const QString& file, const QString& error);
 // system's reason.
 QString folderNotWritable(const QString& folder, const QString& reason);
 QString fileNotWritable(const QString& file, const QString& reason);
+// A database file of a newer schema than this version knows, and one whose
+// schema could not be brought up to date at a step; both were left as they
+// were.
+QString schemaNewer(const QString& file, int version, int known);
+QString schemaStepFailed(const QString& file, const QString& step, const QString& reason);
+// A database file brought up to date: its new version and the steps that
+// added their object (none where the file had them already).
+QString schemaUpdated(const QString& file, int version, const QStringList& steps);
 // The selector texts take the zero-based position and show it counted from 1.
 QString invalidAttributeValue(const QString& selector, int pos);
 QString invalidTagName(const QString& selector, int pos);

@@ -1,6 +1,9 @@
+#include "OldFiles.h"
 #include "RecordCheck.h"
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestFolder.h"
+#include "TestRows.h"
 #include "TestRunner.h"
 
 #include "content/DBArticleLight.h"
@@ -184,6 +187,104 @@ private slots:
             kinds << entry.table() + QStringLiteral(" / ") + entry.title();
         kinds.sort();
         QCOMPARE(columnValues(QStringLiteral("SELECT Name || ' / ' || FriendlyName FROM UserTable ORDER BY 1")), kinds);
+    }
+
+    // A file of each schema the program has written is brought up to date
+    // once, step by named step, and then has exactly the schema of a new
+    // file (objects, statements, version mark) and every row it had; a
+    // second open takes no step and leaves the file's bytes as they were. A
+    // file of a newer version, and one that needs a step but cannot be
+    // written, is refused with the cause and left unchanged; a file of
+    // another program is left alone.
+    void fileOfAnEarlierVersionIsBroughtUpToDateOnce_data()
+    {
+        addColumns<QString, int, bool, QStringList, QString>("build", "mark", "readOnly", "steps", "refusal");
+        const QStringList index{QStringLiteral("IdxProjectActive")};
+        const int newer = Vexal::DBSchema::version() + 1;
+        QTest::newRow("05be2ea: no index") << "05be2ea" << -1 << false << index << "";
+        QTest::newRow("2434833: index, no mark") << "2434833" << -1 << false << QStringList() << "";
+        QTest::newRow("05be2ea marked 0") << "05be2ea" << 0 << false << index << "";
+        QTest::newRow("new file") << "new" << -1 << false << QStringList() << "";
+        QTest::newRow("new file, read-only") << "new" << -1 << true << QStringList() << "";
+        QTest::newRow("another program's file") << "other" << -1 << false << QStringList() << "";
+        QTest::newRow("newer version") << "new" << newer << false << QStringList()
+                                       << "was made by a newer version of the program (its schema is "
+                                              + QString::number(newer);
+        QTest::newRow("newer version, read-only") << "new" << newer << true << QStringList()
+                                                  << "was made by a newer version";
+        QTest::newRow("05be2ea, read-only") << "05be2ea" << -1 << true << QStringList()
+                                            << "could not be brought up to date (step IdxProjectActive: "
+                                               "attempt to write a readonly database)";
+        QTest::newRow("2434833, read-only") << "2434833" << -1 << true << QStringList()
+                                            << "could not be brought up to date (step IdxProjectActive: "
+                                               "attempt to write a readonly database)";
+    }
+
+    void fileOfAnEarlierVersionIsBroughtUpToDateOnce()
+    {
+        QFETCH(QString, build);
+        QFETCH(int, mark);
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, refusal);
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("TesvarBrowser.db"));
+        if (build == QLatin1String("new")) {
+            OldFiles::Connection file(path);
+            QVERIFY(Vexal::DBSchema::create(file.db()));
+            QCOMPARE(file.exec({QStringLiteral("PRAGMA journal_mode = WAL")}), QString());
+        } else if (build == QLatin1String("other")) {
+            QCOMPARE(OldFiles::Connection(path).exec({QStringLiteral("CREATE TABLE Project (ID INTEGER, Active "
+                                                                     "INTEGER)")}),
+                     QString());
+        } else {
+            QCOMPARE(OldFiles::make(path, build), QString());
+        }
+        if (mark >= 0)
+            QCOMPARE(OldFiles::Connection(path).exec({QStringLiteral("PRAGMA user_version = %1").arg(mark)}),
+                     QString());
+        const QByteArray bytes = OldFiles::bytes(path);
+        QStringList contents;
+        QStringList schema;
+        {
+            OldFiles::Connection file(path);
+            contents = file.contents();
+            schema = file.schema();
+        }
+        QVERIFY(!contents.isEmpty() || build == QLatin1String("other"));
+
+        const QString options = readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString();
+        for (int open = 1; open <= 2; ++open) {
+            const QByteArray before = OldFiles::bytes(path);
+            QString error;
+            QStringList taken{QStringLiteral("not set")};
+            bool done = false;
+            {
+                OldFiles::Connection file(path, options);
+                QVERIFY(file.db().isOpen());
+                done = Vexal::DBSchema::bringUpToDate(file.db(), &error, &taken);
+            }
+            if (!refusal.isEmpty()) {
+                QVERIFY(!done);
+                QVERIFY2(error.startsWith(QStringLiteral("the file %1 ").arg(path)) && error.contains(refusal)
+                             && error.endsWith(QLatin1String("; it was left as it is.")),
+                         qPrintable(error));
+                QCOMPARE(OldFiles::bytes(path), bytes);
+                return;
+            }
+            QVERIFY2(done, qPrintable(error));
+            QCOMPARE(taken, open == 1 ? steps : QStringList());
+            const OldFiles::Connection file(path);
+            QCOMPARE(file.contents(), contents);
+            if (build == QLatin1String("other") || readOnly) {
+                QCOMPARE(OldFiles::bytes(path), bytes);
+                continue;
+            }
+            QCOMPARE(file.schema(), OldFiles::newFileSchema());
+            QCOMPARE(file.lines(QStringLiteral("PRAGMA integrity_check")), QStringList{"ok"});
+            if (open == 2 || schema == OldFiles::newFileSchema())
+                QCOMPARE(OldFiles::bytes(path), before);
+        }
     }
 
     // Only whole comment lines are dropped; one after a statement would stay in it.

@@ -2,6 +2,7 @@
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
+#include "OldFiles.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
 #include "data/DBSchema.h"
@@ -426,22 +427,31 @@ private slots:
     // Several programs started at once in one folder, as a user who clicks
     // twice, or a session that restores two: whichever makes the database,
     // all of them come up on the one file, which ends with exactly one
-    // active "Default" project. Run a few rounds: the starts must meet.
+    // active "Default" project and the schema of a new file. A file of an
+    // earlier version is brought up to date by one of them, and keeps its
+    // projects. Run a few rounds: the starts must meet.
     void simultaneousStartsMakeOneDefaultProject_data()
     {
-        addBoolRows("emptyFile", "no database yet", "a file without tables");
+        addColumns<QString, QString>("found", "projects");
+        QTest::newRow("no database yet") << "" << "Default/1";
+        QTest::newRow("a file without tables") << "empty" << "Default/1";
+        QTest::newRow("a file of 05be2ea") << "05be2ea" << "Default/0, Client A/0, Client B/1";
     }
 
     void simultaneousStartsMakeOneDefaultProject()
     {
-        QFETCH(bool, emptyFile);
+        QFETCH(QString, found);
+        QFETCH(QString, projects);
         constexpr int rounds = 6;
         constexpr int programs = 3;
+        const QStringList schema = OldFiles::newFileSchema();
         for (int round = 0; round < rounds; ++round) {
             TestFolder folder;
             const QString path = folder.file(QLatin1String(databaseName));
-            if (emptyFile)
+            if (found == QLatin1String("empty"))
                 QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+            else if (!found.isEmpty())
+                QCOMPARE(OldFiles::make(path, found), QString());
             std::vector<std::unique_ptr<LoopbackServer>> servers;
             std::vector<std::unique_ptr<QProcess>> started;
             for (int i = 0; i < programs; ++i) {
@@ -470,7 +480,8 @@ private slots:
             QCOMPARE(file.db().tables(QSql::Tables).size(), TestDatabase::schemaCount(QStringLiteral("TABLE")));
             QCOMPARE(
                 file.value(QStringLiteral("SELECT group_concat(Name || '/' || Active, ', ') FROM Project;")).toString(),
-                QStringLiteral("Default/1"));
+                projects);
+            QCOMPARE(OldFiles::Connection(path).schema(), schema);
         }
     }
 
@@ -503,15 +514,22 @@ private slots:
     // shared-memory file beside a database.
     // A disk with room for the start's first writes but not for a new
     // database names its cause too, though the log takes the lines.
+    // A database of an earlier version (`build`), which the start would
+    // bring up to date, is left as it is too.
     void unwritableFolderOrFileIsNamedAndLeftAlone_data()
     {
-        addColumns<bool, bool, bool, QString, int>("folderWritable", "withDatabase", "full", "cause", "freeKiB");
-        QTest::newRow("read-only folder") << false << false << false << "folder" << 0;
-        QTest::newRow("read-only folder with a database") << false << true << false << "folder" << 0;
-        QTest::newRow("read-only database file") << true << true << false << "file" << 0;
-        QTest::newRow("full disk") << true << false << true << "folder" << 0;
-        QTest::newRow("full disk with a database") << true << true << true << "folder" << 0;
-        QTest::newRow("100 KiB free") << true << false << true << "" << 100;
+        addColumns<bool, bool, bool, QString, int, QString>("folderWritable", "withDatabase", "full", "cause",
+                                                            "freeKiB", "build");
+        QTest::newRow("read-only folder") << false << false << false << "folder" << 0 << "";
+        QTest::newRow("read-only folder with a database") << false << true << false << "folder" << 0 << "";
+        QTest::newRow("read-only database file") << true << true << false << "file" << 0 << "";
+        QTest::newRow("read-only database file of 05be2ea") << true << true << false << "file" << 0 << "05be2ea";
+        QTest::newRow("read-only folder with a database of 2434833")
+            << false << true << false << "folder" << 0 << "2434833";
+        QTest::newRow("full disk") << true << false << true << "folder" << 0 << "";
+        QTest::newRow("full disk with a database") << true << true << true << "folder" << 0 << "";
+        QTest::newRow("full disk with a database of 05be2ea") << true << true << true << "folder" << 0 << "05be2ea";
+        QTest::newRow("100 KiB free") << true << false << true << "" << 100 << "";
     }
 
     void unwritableFolderOrFileIsNamedAndLeftAlone()
@@ -521,6 +539,7 @@ private slots:
         QFETCH(bool, full);
         QFETCH(QString, cause);
         QFETCH(int, freeKiB);
+        QFETCH(QString, build);
         TestFolder folder;
         const QString place = full ? folder.file(QStringLiteral("disk")) : folder.path();
         std::unique_ptr<SmallDisk> disk;
@@ -532,8 +551,11 @@ private slots:
         }
         const QString path = QDir(place).filePath(QLatin1String(databaseName));
         if (withDatabase) {
-            QVERIFY(makeUserDatabase(path));
-            if (full) {
+            if (build.isEmpty())
+                QVERIFY(makeUserDatabase(path));
+            else
+                QCOMPARE(OldFiles::make(path, build), QString());
+            if (full && build.isEmpty()) {
                 // As the program keeps the ones it makes: the log beside it
                 // holds the pages that are written until they are played into it.
                 FileConnection file(path);
@@ -555,6 +577,7 @@ private slots:
         const QDir dir(place);
         const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
         const QStringList before = dir.entryList(all, QDir::Name);
+        const QByteArray database = OldFiles::bytes(path);
 
         m_server = std::make_unique<LoopbackServer>();
         QVERIFY(m_server->start());
@@ -580,6 +603,7 @@ private slots:
         if (!full || freeKiB > 0)
             after.removeAll(QStringLiteral("log.txt"));
         QCOMPARE(after, before);
+        QVERIFY(OldFiles::bytes(path) == database);
     }
 
     // With the HTTP proxy option on, the program's own start-up requests

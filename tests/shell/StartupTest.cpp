@@ -1,11 +1,14 @@
 #include "TestRunner.h"
 
+#include "OldFiles.h"
 #include "ProgramServer.h"
 #include "ScriptedPrompt.h"
 #include "TestFolder.h"
 #include "TestRows.h"
 #include "data/DBCache.h"
+#include "core/ConstApp.h"
 #include "data/DBManager.h"
+#include "data/DBSchema.h"
 #include "app/WndMain.h"
 #include "texts/LocaleMessage.h"
 
@@ -94,44 +97,81 @@ private slots:
         DBCache::reset();
     }
 
+    // A start that fails ends with exit code 1 and one message that names
+    // the cause, with the log for more; the file it found stays as it was.
+    void failedStartUpExitsWithOne_data()
+    {
+        addColumns<QString, QString>("found", "cause");
+        QTest::newRow("a folder in its place") << "folder" << "unable to open";
+        QTest::newRow("a file of a newer version")
+            << "newer"
+            << QStringLiteral(" was made by a newer version of the program (its schema is %1, this version knows "
+                              "schemas up to %2); it was left as it is.")
+                   .arg(DBSchema::version() + 1)
+                   .arg(DBSchema::version());
+    }
+
     void failedStartUpExitsWithOne()
     {
+        QFETCH(QString, found);
+        QFETCH(QString, cause);
         TestFolder folder;
-        QVERIFY(QDir().mkdir(QStringLiteral("TesvarBrowser.db")));
+        const QString path = ConstApp::databaseFile();
+        QByteArray bytes;
+        if (found == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            {
+                DBManager maker;
+                QVERIFY(maker.setupConnection());
+                QVERIFY(QSqlQuery().exec(QStringLiteral("PRAGMA user_version = %1").arg(DBSchema::version() + 1)));
+                QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).close();
+            }
+            bytes = OldFiles::bytes(path);
+            cause = QStringLiteral("the file ") + path + cause;
+        }
         ScriptedPrompt prompt;
         QCOMPARE(WndMain::run(), 1);
         QCOMPARE(prompt.messages.size(), 1);
         QCOMPARE(prompt.messages.first().icon, QMessageBox::Critical);
         // The error is named, and the log for more.
         const QString text = prompt.messages.first().text;
-        QVERIFY2(text.startsWith(QLatin1String("The application failed to load a database: unable to open"))
+        QVERIFY2(text.startsWith(QLatin1String("The application failed to load a database: ") + cause)
                      && text.endsWith(QLatin1String("\nSee log.txt for more details.")),
                  qPrintable(text));
         for (QWidget* widget : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<WndMain*>(widget));
         QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).close();
+        if (!bytes.isEmpty())
+            QVERIFY(OldFiles::bytes(path) == bytes);
     }
 
     // The start finds the current project (the active one of the lowest ID)
     // once, for the check and the window together, however many projects
-    // there are. With the schema's index it reads no project but that one;
-    // a file made without the index is read up to that row, no further.
+    // there are, and reads no project but that one: a file of 05be2ea
+    // (without the index of the active projects, nor a version mark) gets
+    // the index first, once. A file whose mark says it has the index, though
+    // it was dropped by hand, is read up to that row, no further.
     void activeProjectIsFoundOnce_data()
     {
-        addColumns<QList<int>, bool, int, int, QString>("active", "indexed", "reads", "current", "name");
-        QTest::newRow("late in the table") << QList<int>{19990} << true << 1 << 19990 << "P19990";
-        QTest::newRow("two active") << QList<int>{7000, 15000} << true << 1 << 7000 << "P7000";
-        QTest::newRow("file without the index, late") << QList<int>{19990} << false << 1 << 19990 << "P19990";
-        QTest::newRow("file without the index, first") << QList<int>{1} << false << 1 << 1 << "P1";
+        addColumns<QList<int>, QString, int, int, QString>("active", "file", "reads", "current", "name");
+        QTest::newRow("late in the table") << QList<int>{19990} << "new" << 1 << 19990 << "P19990";
+        QTest::newRow("two active") << QList<int>{7000, 15000} << "new" << 1 << 7000 << "P7000";
+        QTest::newRow("file of 05be2ea, late") << QList<int>{19990} << "05be2ea" << 1 << 19990 << "P19990";
+        QTest::newRow("file of 05be2ea, newest") << QList<int>{projects} << "05be2ea" << 1 << projects
+                                                 << QStringLiteral("P%1").arg(projects);
+        QTest::newRow("index dropped, late") << QList<int>{19990} << "dropped" << 1 << 19990 << "P19990";
+        QTest::newRow("index dropped, first") << QList<int>{1} << "dropped" << 1 << 1 << "P1";
         // Looked for again in the write transaction of the insert.
-        QTest::newRow("none active") << QList<int>{} << true << 2 << projects + 1 << "Default";
-        QTest::newRow("file without the index, none active") << QList<int>{} << false << 2 << projects + 1 << "Default";
+        QTest::newRow("none active") << QList<int>{} << "new" << 2 << projects + 1 << "Default";
+        QTest::newRow("file of 05be2ea, none active") << QList<int>{} << "05be2ea" << 2 << projects + 1 << "Default";
+        QTest::newRow("index dropped, none active") << QList<int>{} << "dropped" << 2 << projects + 1 << "Default";
     }
 
     void activeProjectIsFoundOnce()
     {
         QFETCH(QList<int>, active);
-        QFETCH(bool, indexed);
+        QFETCH(QString, file);
         QFETCH(int, reads);
         QFETCH(int, current);
         QFETCH(QString, name);
@@ -148,8 +188,12 @@ private slots:
                                   .arg(projects)));
             for (int id : active)
                 QVERIFY(fill.exec(QStringLiteral("UPDATE Project SET Active = 1 WHERE ID = %1;").arg(id)));
-            if (!indexed)
+            if (file != QLatin1String("new"))
                 QVERIFY(fill.exec(QStringLiteral("DROP INDEX IdxProjectActive;")));
+            // The schema of 05be2ea: the script of today without the index
+            // and the mark.
+            if (file == QLatin1String("05be2ea"))
+                QVERIFY(fill.exec(QStringLiteral("PRAGMA user_version = 0;")));
         }
         std::unique_ptr<WndMain> window;
         {
@@ -162,11 +206,16 @@ private slots:
             // A scan steps over each row before the one it stops at, and
             // over every row after the first when it finds none.
             const int before = active.isEmpty() ? reads * (projects - 1) : current - 1;
-            QCOMPARE(seen.scanned, qint64(indexed ? 0 : before));
+            QCOMPARE(seen.scanned, qint64(file == QLatin1String("dropped") ? before : 0));
         }
         QVERIFY(prompt.messages.isEmpty());
         QCOMPARE(DBCache::projectId(), qint64(current));
         QCOMPARE(DBCache::projectName(), name);
+        QSqlQuery schema;
+        QVERIFY(schema.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'IdxProjectActive';"))
+                && schema.next());
+        QCOMPARE(schema.value(0).toInt(), file == QLatin1String("dropped") ? 0 : 1);
+        QCOMPARE(DBSchema::fileVersion(QSqlDatabase::database()), DBSchema::version());
         window.reset();
         QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).close();
     }

@@ -1,7 +1,7 @@
 // Builds the new database of a first start when the program is built: runs
 // the statements of the schema script into an empty file, in one transaction,
-// as DBSchema::create runs them, and writes the file's bytes out as the C++
-// source of DBSchema::newDatabase.
+// as DBSchema::create runs them (its version mark last), and writes the
+// file's bytes out as the C++ source of DBSchema::newDatabase.
 //
 //   dbtemplate <schema.sql> <NewDatabase.cpp>
 
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     ok = ok && run(db, QStringLiteral("PRAGMA journal_mode = MEMORY;")) && run(db, QStringLiteral("BEGIN"));
     for (const QString& statement : statements)
         ok = ok && run(db, statement);
-    ok = ok && run(db, QStringLiteral("COMMIT"));
+    ok = ok && run(db, Vexal::SchemaScript::versionStatement()) && run(db, QStringLiteral("COMMIT"));
     sqlite3_close(db);
     QFile built(file);
     if (!ok || !built.open(QIODevice::ReadOnly))
