@@ -16,8 +16,6 @@ public:
     // or of any access held elsewhere.
     void analyse(const PageDomHandle& page);
     void analyse(PageDom& page);
-    // The page a web view shows: its page access is made here.
-    void analyse(QWebView* view) { analyse(PageDomHandle(view)); }
 
     bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;
     void fillDemo(QList<SmartElement*>& list) override;
