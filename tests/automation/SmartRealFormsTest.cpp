@@ -135,8 +135,9 @@ private slots:
                "<p><label for='t'>Title</label><input id='t' name='t'></p>"
                "<fieldset><legend>Newsletter topics</legend><label><input type='checkbox' name='nl_sport' "
                "value='sport'> Sport</label><label><input type='checkbox' name='nl_tech' value='tech'> Tech</label>"
+               "<label><input type='checkbox' name='topic_music' value='music'> Music</label>"
                "</fieldset><p><label for='g'>Tags</label><input id='g' name='g'></p></form></body>"
-            << "social" << "u=15 t=29 nl_sport=27 nl_tech=27 g=30";
+            << "social" << "u=15 t=29 nl_sport=27 nl_tech=27 topic_music=27 g=30";
 
         // Forms as shops and services write them, one class of field a row:
         // a costly value goes only where the field's own text agrees.
@@ -260,6 +261,10 @@ private slots:
                         "<input type='password' name='p2'></p><p>Card number <input name='cardnum'></p>"
                         "<div><input type='password' name='password' title=' '></div>")
             << "registration" << "em=14 pw=13 p2=13 cardnum=0 password=38";
+        QTest::newRow("a password retyped in a box named for it")
+            << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='password'><br>"
+                        "<input type='password' name='password2'></p>")
+            << "registration" << "em=14 password=13 password2=13";
         QTest::newRow("a placeholder naming another thing")
             << form.arg("<p>E-mail <input name='em'></p>"
                         "<div><input type='password' name='pass2' placeholder='One time code from the app'></div>")
@@ -332,6 +337,10 @@ private slots:
                         "<p>M.I. <input id='shipAddressMI'></p><p>Last name <input id='shipAddressLast'></p>"
                         "<p>Street <input id='shipAddressStreet'></p>")
             << "registration" << "shipAddressFirstName=1 shipAddressMI=2 shipAddressLast=3 shipAddressStreet=21";
+        QTest::newRow("a middle initial in a box of one character")
+            << form.arg("<p>First name <input name='fn'></p><p>M.I. <input name='mi' maxlength='1'></p>"
+                        "<p>Last name <input name='ln'></p>")
+            << "registration" << "fn=1 mi=2 ln=3";
         QTest::newRow("extensions of a number")
             << form.arg("<p>E-mail <input name='em'></p><p>Phone <input name='phone' maxlength='12'> "
                         "<input name='phoneEx' maxlength='5'></p><p>ZIP <input name='zip' maxlength='5'> - "
@@ -364,6 +373,10 @@ private slots:
             << "registration"
             << "em=14 pay.creditCard.number=0 pay.creditCard.billingAddress.firstName=1 "
                "pay.creditCard.billingAddress.postalCode=23 customer[address][street]=21";
+        // A path whose last parts name nothing is read whole.
+        QTest::newRow("a path whose last parts name nothing")
+            << form.arg("<p><input name='email[0][value]'></p><p>Password <input type='password' name='pw'></p>")
+            << "registration" << "email[0][value]=14 pw=13";
         // Parts of a birthday asked in text boxes: by birth words of their
         // own, or beside a part of the birthday under its label; a date part
         // of another thing, or without birth words, stays empty.
