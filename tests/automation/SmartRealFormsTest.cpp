@@ -94,6 +94,27 @@ private slots:
             << "mid=12 mpw=13 captcha_answer=28 Login=34";
         QTest::newRow("login, picture widget") << "login-widget.html" << "login"
             << "login_field=12 password=13 commit=34 =28";
+        // A picture test is a box to type into beside a picture, or a test's
+        // frame that is shown: an empty slot kept for later attempts, one of
+        // no height, or a message about the code asks nothing now.
+        const QString login = QStringLiteral(
+            "<body><form action='/s'><p>Login <input name='user'></p><p>Password <input type='password' name='pw'>"
+            "</p>%1<p><input type='submit' name='go' value='Go'></p></form></body>");
+        QTest::newRow("login, an empty slot for a picture test")
+            << login.arg("<div class='captchaBlock' style='padding:4px'></div>") << "login" << "user=12 pw=13 go=34";
+        QTest::newRow("login, a picture test's slot of no height")
+            << login.arg("<div class='captcha' style='height:0;overflow:hidden'><img src='/captcha.php' width='120' "
+                         "height='40'> <input name='captcha_code'></div>")
+            << "login" << "user=12 pw=13 go=34";
+        QTest::newRow("login, a message about the picture test")
+            << login.arg("<div id='DivInvalidCaptcha' class='error'>The code was wrong, try again</div>") << "login"
+            << "user=12 pw=13 go=34";
+        QTest::newRow("login, a picture test's frame")
+            << login.arg("<div class='g-recaptcha'><iframe src='about:blank' width='304' height='78'></iframe></div>")
+            << "login" << "user=12 pw=13 go=34 =28";
+        QTest::newRow("login, a picture test beside its box")
+            << login.arg("<p><img src='/captcha.php?id=3' width='120' height='40'> <input name='answer'></p>")
+            << "login" << "user=12 pw=13 answer=38 go=34 =28";
         // An editor frame without a name takes the body; the excerpt's help
         // text and a press release are neither body nor biography.
         QTest::newRow("cms article") << "article-cms.html" << "article"
@@ -455,25 +476,42 @@ private slots:
         QCOMPARE(recognise(QStringLiteral("registration"), view), split("news_mail=14 consent=27"));
     }
 
-    void loginWithCodeIsNotSent()
+    // A login that asks for a picture code is filled and not sent; one
+    // without is sent.
+    void loginClick_data()
     {
+        addColumns<QString, bool>("page", "sent");
+        for (const char* page : {"login-captcha.html", "login-widget.html", "login-security.html", "login-image.html"})
+            QTest::newRow(page) << page << false;
+        QTest::newRow("login.html") << "login.html" << true;
+        const QString login = QStringLiteral(
+            "<body><form action='/s'><p>Login <input name='user'></p><p>Password <input type='password' name='pw'>"
+            "</p>%1<p><input type='submit' name='go' value='Go'></p></form></body>");
+        QTest::newRow("an empty slot for a picture test")
+            << login.arg("<div class='captchaBlock' style='padding:4px'></div>") << true;
+        QTest::newRow("a message about the picture test")
+            << login.arg("<div id='DivInvalidCaptcha'>The code was wrong, try again</div>") << true;
+        QTest::newRow("a picture test's frame")
+            << login.arg("<div class='g-recaptcha'><iframe src='about:blank' width='304' height='78'></iframe></div>")
+            << false;
+    }
+
+    void loginClick()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, sent);
         TestDatabase db;
         Logger::resetForTests();
-        for (const char* page : {"login-captcha.html", "login-widget.html", "login-security.html", "login-image.html",
-                                 "login.html"}) {
-            QWebView view;
-            QVERIFY(load(view, QLatin1String(page)));
-            watchSubmit(view);
-            DelegateLoginSubmitter(PageDomHandle(&view), nullptr)
-                .submit(QStringLiteral("anna"), QStringLiteral("pw"), true, -1);
-            const bool asksCode = QLatin1String(page) != QLatin1String("login.html");
-            QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(),
-                     asksCode ? 0 : 1);
-            // Filled all the same, for the user to type the code and send.
-            QCOMPARE(view.page()->mainFrame()->findFirstElement(QStringLiteral("input[type=password]"))
-                         .evaluateJavaScript(QStringLiteral("this.value")).toString(),
-                     QStringLiteral("pw"));
-        }
+        QWebView view;
+        QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
+        watchSubmit(view);
+        DelegateLoginSubmitter(PageDomHandle(&view), nullptr)
+            .submit(QStringLiteral("anna"), QStringLiteral("pw"), true, -1);
+        QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(), sent ? 1 : 0);
+        // Filled all the same, for the user to type the code and send.
+        QCOMPARE(view.page()->mainFrame()->findFirstElement(QStringLiteral("input[type=password]"))
+                     .evaluateJavaScript(QStringLiteral("this.value")).toString(),
+                 QStringLiteral("pw"));
         QVERIFY(Logger::errors().isEmpty());
     }
 

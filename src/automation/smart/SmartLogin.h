@@ -4,6 +4,8 @@
 
 namespace Vexal {
 
+class SmartFieldLookup;
+
 // Recognises a login form by its single password field; kinds follow the
 // HTML types.
 class SmartLogin final : public SmartMaster
@@ -22,7 +24,7 @@ public:
 
 private:
     Pipeline pipeline();
-    void addCaptchaWidget(QList<SmartElement*>& list);
+    void addCaptchaWidget(QList<SmartElement*>& list, SmartFieldLookup& fields);
 };
 
 } // namespace Vexal
