@@ -425,6 +425,15 @@ private slots:
                         "<div id='bd'><select name='mm'><option>- Select Month -</option><option>May</option>"
                         "</select><input title='Day' name='dd'><input title='Year' name='yyyy'></div></div>")
             << "registration" << "firstname=1 secondname=3 mm=10 dd=11 yyyy=9";
+        // A cell of punctuation only between a label and its box is no label:
+        // the label is the cell before it, also for the form's first box.
+        QTest::newRow("labels across a colon cell")
+            << form.arg("<table><tr><td>Full Name</td><td><b>:</b></td><td><input name='f1'></td></tr>"
+                        "<tr><td>E-mail</td><td><b>:</b></td><td><input name='f2'></td></tr>"
+                        "<tr><td>Password</td><td>:</td><td><input type='password' name='f3'></td></tr>"
+                        "<tr><td>Security Code</td><td><b>:</b></td><td><input name='f4'> "
+                        "<img src='/c.png' width='60' height='20'></td></tr></table>")
+            << "registration" << "f1=4 f2=14 f3=13 f4=28";
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"
