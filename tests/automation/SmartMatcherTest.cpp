@@ -136,7 +136,8 @@ const Texts corpus[] = {
      "Image verification|Visual verification|Word verification|Human verification|Security code|securitycode|"
      "seccode|Image code|imagecode|imagestring|imagestamp|humanverify|Type the characters you see|"
      "Enter the characters|Characters shown above|Enter the code|Code shown|Code in the image|"
-     "Code from the image|Turing test|wordVerify|Enter what you see above",
+     "Code from the image|Turing test|wordVerify|Enter what you see above|Enter the text shown above|"
+     "Type the text you see|Text in the image|Letters shown|Letters you see",
      "28"},
     {"plain", "Captcha", Text, "Card security code|CVV security code|CVC security code", "0w"},
     {"plain", "Captcha", Text, "Card captcha|CVV image code", "28"},

@@ -112,6 +112,9 @@ private slots:
         QTest::newRow("login, a picture test's frame")
             << login.arg("<div class='g-recaptcha'><iframe src='about:blank' width='304' height='78'></iframe></div>")
             << "login" << "user=12 pw=13 go=34 =28";
+        QTest::newRow("login, a picture code named by its class")
+            << login.arg("<p>Letters you see <input class='captcha' name='k2'></p>") << "login"
+            << "user=12 pw=13 k2=28 go=34";
         QTest::newRow("login, a picture test beside its box")
             << login.arg("<p><img src='/captcha.php?id=3' width='120' height='40'> <input name='answer'></p>")
             << "login" << "user=12 pw=13 answer=38 go=34 =28";
@@ -175,6 +178,16 @@ private slots:
         // A message about a wrong picture code asks for none; a plain code
         // needs a picture between the box and its neighbouring controls,
         // one level up or more.
+        // The usual phrasings of a picture code, and a box its class names for
+        // one, read with the care of its id and name ("g-recaptcha-box").
+        QTest::newRow("a picture code in other words")
+            << form.arg("<p>E-mail <input name='em'></p><p>Enter the text shown above <input name='x7f3'></p>"
+                        "<p>Comments <input class='text-box' name='k3'></p>")
+            << "registration" << "em=14 x7f3=28 k3=0";
+        QTest::newRow("a picture code by its class")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<p>Type it here <input class='form-field g-recaptcha-box' name='k2'></p>")
+            << "registration" << "em=14 k2=28";
         QTest::newRow("a picture code's message without a picture")
             << form.arg("<p>E-mail <input name='em'></p><p>Code <input name='pc'> <span>Invalid image code</span></p>")
             << "registration" << "em=14 pc=0";

@@ -70,7 +70,7 @@ const std::vector<K::Row>& table()
          "private_key|captcha|image verification|visual verification|word verification|word verify|"
          "human verification|image code|imagecode|imagestring|imagestamp|humanverify|characters you see|"
          "enter the characters|characters shown|code shown|code in the image|code from the image|what you see|"
-         "turing"},
+         "text shown|text you see|text in the image|letters shown|letters you see|turing"},
         {K::Captcha, E::KindCaptcha, Text, All,
          "confirm code|confirmation code|verification code|verify code|security code|securitycode|seccode|"
          "enter the code",

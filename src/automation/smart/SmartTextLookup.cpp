@@ -92,6 +92,12 @@ bool SmartTextLookup::asksPictureCode(SmartElement* control, const QString& text
     return !row || !row->picture || SmartUtils::showsPicture(control->element());
 }
 
+bool SmartTextLookup::classAsksPictureCode(SmartElement* control)
+{
+    const QString names = control->element().attribute(QStringLiteral("class"));
+    return !names.isEmpty() && asksPictureCode(control, names);
+}
+
 bool SmartTextLookup::isMail(const QString& text, int type)
 {
     return is(K::Mail, E::KindEmail, text, type);

@@ -55,6 +55,9 @@ public:
     // that say so, or in words of a code with a picture beside the control;
     // a message about a wrong entry ("Invalid image code") asks for none.
     bool asksPictureCode(SmartElement* control, const QString& text);
+    // Whether the control's class names it for the code of a picture, read
+    // as its id and name are ("g-recaptcha-box").
+    bool classAsksPictureCode(SmartElement* control);
 
     // First, Middle or Last Name where the control's id or name says which
     // part of a name it takes ("dnrfirst", "dnrlast"); 0 otherwise.
