@@ -174,7 +174,10 @@ const Texts corpus[] = {
     {"plain", "BirthPart", Select, "Day|Today", "11"},
     {"plain", "BirthPart", Select, "Year of birth|Year born|dob_year|bday_year|Age in years", "9c"},
     {"plain", "BirthPart", Select, "Month of birth|Month born|dob_month|bday_month|Age in months", "10c"},
-    {"plain", "BirthPart", Select, "Birthday|Day born|dob_day|bday_day|Age in days", "11c"},
+    {"plain", "BirthPart", Select, "Day born|dob_day|bday_day|Age in days", "11c"},
+    // The whole date is no part of it.
+    {"plain", "BirthPart", Select, "Birthday|Birthdays|bday", "0c"},
+    {"plain", "BirthPart", Text, "Date of birth (mm/dd/yyyy)|Birth date: day month year", "0wc"},
     {"plain", "BirthPart", Select, "Page|Message", "0"},
     {"plain", "BirthPart", Select, "bday_yyyy|dob_yy", "9c"},
     {"plain", "BirthPart", Select, "bday_mm", "10c"},
@@ -317,7 +320,8 @@ private slots:
         row("res not inside press", "base", "isBio", "press_release", "", Area, 0);
         row("res starts resbox", "base", "isBio", "resBox", "", Area, 1);
         row("bio ends a compound", "base", "isBio", "authorbio", "", Area, 1);
-        row("day ends birthday", "base", "isDay", "Birthday", "", Select, 1);
+        row("birthday is the whole date", "base", "isDay", "Birthday", "", Select, 0);
+        row("day ends a word", "base", "isDay", "Workday", "", Select, 1);
         row("tag not inside stage", "base", "isTags", "Stage", "", Text, 0);
         row("tags", "base", "isTags", "post_tags", "", Text, 1);
         row("url ends siteurl", "base", "isUrl", "siteurl", "", Text, 1);

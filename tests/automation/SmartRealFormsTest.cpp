@@ -420,6 +420,18 @@ private slots:
                         "maxlength='2'> <input name='dobYear' maxlength='4'></p>"
                         "<p>Day phone <input name='dayPhone'></p><p>Year of graduation <input name='grad'></p>")
             << "registration" << "em=14 dobMonth=10 dobDay=11 dobYear=9 dayPhone=24 grad=0";
+        // Two-letter names say which part of a date a list takes; a label or
+        // box that names the whole date ("Birthday", "mm/dd/yyyy") is no part.
+        QTest::newRow("a birthday's parts by two-letter names")
+            << form.arg("<p>E-mail <input name='em'></p><p><label for='mm'>Birthday</label><select id='mm' name='mm'>"
+                        "<option>--</option><option>1</option></select><select name='dd'><option>--</option>"
+                        "<option>1</option></select><select name='yyyy'><option>--</option><option>1990</option>"
+                        "</select></p>")
+            << "registration" << "em=14 mm=10 dd=11 yyyy=9";
+        QTest::newRow("a whole birth date in one box")
+            << form.arg("<p>E-mail <input name='em'></p><p>Birthday <input name='bday'></p>"
+                        "<p>Date of birth (mm/dd/yyyy) <input name='dob'></p>")
+            << "registration" << "em=14 bday=0 dob=0";
         QTest::newRow("birth year alone")
             << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Year of Birth:</td><td><input name='year' "
                         "maxlength='4'></td></tr></table>")

@@ -103,15 +103,16 @@ const std::vector<K::Row>& table()
         {K::Question, E::KindQuestion, Select, All, "question"},
         {K::Answer, E::KindAnswer, Text, All, "answer"},
         // A part of a date is the birthday's only beside words of birth.
-        // The month before the day: "bday_mm" holds "day" in its birth word.
         // A text box names the birth itself ("Year of birth", "dobDay"):
-        // "Day phone" and "Year of graduation" are none.
-        {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true},
-        {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true},
-        {K::BirthPart, E::KindBirthDay, Select, All, "~day|=dd", "", "", birth, true},
-        {K::BirthPart, E::KindBirthYear, Text, All, "~year|=yyyy|=yy", "", birthItself},
-        {K::BirthPart, E::KindBirthMonth, Text, All, "month|=mm", "", birthItself},
-        {K::BirthPart, E::KindBirthDay, Text, All, "~day|=dd", "", birthItself},
+        // "Day phone" and "Year of graduation" are none. "Birthday" and
+        // "bday" name the whole date, as a text that names several parts
+        // does ("mm/dd/yyyy"): no part of it.
+        {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true, false, true},
+        {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true, false, true},
+        {K::BirthPart, E::KindBirthDay, Select, All, "~day!birthday!bday|=dd", "", "", birth, true, false, true},
+        {K::BirthPart, E::KindBirthYear, Text, All, "~year|=yyyy|=yy", "", birthItself, "", false, false, true},
+        {K::BirthPart, E::KindBirthMonth, Text, All, "month|=mm", "", birthItself, "", false, false, true},
+        {K::BirthPart, E::KindBirthDay, Text, All, "~day!birthday!bday|=dd", "", birthItself, "", false, false, true},
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
         // A phone's extension is no phone number.
@@ -216,7 +217,7 @@ enum Mode { Raw, Phrase, Inside, AtStart, Either, Whole };
 struct Keyword {
     QString pattern; // lower case; a phrase framed by blanks
     Mode mode;
-    QString exception;
+    QStringList exceptions; // words of the text it is not found in
 };
 
 // A word boundary lies between text[i - 1] and text[i].
@@ -257,7 +258,7 @@ QString wordLine(const QString& text)
 
 Keyword parse(const QString& word)
 {
-    Keyword keyword{word.toLower(), Raw, QString()};
+    Keyword keyword{word.toLower(), Raw, QStringList()};
     const QChar mark = keyword.pattern.isEmpty() ? QChar() : keyword.pattern.at(0);
     if (mark == QLatin1Char('^') || mark == QLatin1Char('~') || mark == QLatin1Char('=')) {
         keyword.mode = mark == QLatin1Char('^') ? AtStart : mark == QLatin1Char('~') ? Either : Whole;
@@ -265,9 +266,10 @@ Keyword parse(const QString& word)
     }
     const int bang = keyword.pattern.indexOf(QLatin1Char('!'));
     if (bang > 0) {
-        keyword.exception = keyword.pattern.mid(bang + 1);
+        keyword.exceptions = keyword.pattern.mid(bang + 1).split(QLatin1Char('!'), Qt::SkipEmptyParts);
         keyword.pattern.truncate(bang);
-        keyword.mode = Inside;
+        if (keyword.mode == Raw)
+            keyword.mode = Inside;
     }
     if (keyword.pattern.contains(QLatin1Char(' '))) {
         keyword.pattern = QLatin1Char(' ') + keyword.pattern + QLatin1Char(' ');
@@ -303,7 +305,7 @@ struct SmartKeywords::Automaton {
         for (int i = 0; i < int(keywords.size()); ++i) {
             const Keyword& known = keywords.at(i);
             if (known.pattern == keyword.pattern && known.mode == keyword.mode
-                && known.exception == keyword.exception)
+                && known.exceptions == keyword.exceptions)
                 return i;
         }
         keywords.push_back(keyword);
@@ -386,6 +388,7 @@ struct SmartKeywords::Compiled {
     Hits excluded;
     Hits also;
     Hits context;
+    Hits others; // the words of the group's rows giving other kinds
 };
 
 SmartKeywords::SmartKeywords(std::vector<Row> rows)
@@ -406,10 +409,16 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
     };
     for (int i = 0; i < int(m_rows.size()); ++i) {
         const Row& row = m_rows.at(i);
-        m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context)});
+        m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context), Hits()});
         m_groups[row.group].push_back(i);
         if (row.group == Other)
             m_other |= m_compiled.back().words;
+    }
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        for (int j : m_groups[m_rows[i].group]) {
+            if (m_rows[j].kind != m_rows[i].kind)
+                m_compiled[i].others |= m_compiled[j].words;
+        }
     }
     m_automaton->build();
 }
@@ -430,18 +439,23 @@ SmartKeywords::Hits SmartKeywords::scan(const QString& text) const
         if (keyword.mode == Phrase)
             return true;
         const int start = end - keyword.pattern.size() + 1;
+        // The word of the text the hit stands in may be one it is not found
+        // in ("mailing", "birthday"), also as a plural.
+        if (!keyword.exceptions.isEmpty()) {
+            const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
+            const QStringRef word(&line, from, line.indexOf(QLatin1Char(' '), end) - from);
+            for (const QString& exception : keyword.exceptions) {
+                if (word == exception
+                    || (word.size() == exception.size() + 1 && word.startsWith(exception) && word.endsWith(QLatin1Char('s'))))
+                    return false;
+            }
+        }
         const bool starts = line.at(start - 1) == QLatin1Char(' ');
         const QChar after = line.at(end + 1);
         const bool ends = after == QLatin1Char(' ')
             || (after == QLatin1Char('s') && end + 2 < line.size() && line.at(end + 2) == QLatin1Char(' '));
         switch (keyword.mode) {
-        case Inside: {
-            if (keyword.exception.isEmpty())
-                return true;
-            const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
-            const int to = line.indexOf(QLatin1Char(' '), end);
-            return QStringRef(&line, from, to - from) != keyword.exception;
-        }
+        case Inside: return true;
         case AtStart: return starts;
         case Either: return starts || ends;
         case Whole: return starts && ends;
@@ -482,7 +496,8 @@ bool SmartKeywords::costly(int kind)
 
 bool SmartKeywords::answersRow(int row, const Hits& hits) const
 {
-    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && (m_other & hits).any());
+    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && (m_other & hits).any())
+        && !(m_rows[row].single && (m_compiled[row].others & hits).any());
 }
 
 const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits, int type, int scope) const
