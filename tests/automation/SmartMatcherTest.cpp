@@ -88,13 +88,16 @@ std::unique_ptr<SmartTextLookup> lookupFor(const QString& spec)
     return std::make_unique<SmartTextLookup>(nullptr, f);
 }
 
-// What a group of rows reads in a text: the kind it gives, "w" when the
+// What a group of rows reads in a text: the kind it gives (for a "ranked"
+// lookup, a plain one, with "#" and the place of the row that gave it), "w" when the
 // text holds a word of the group that gives no kind there (excluded, or
 // another type or lookup), "c" when it holds a context word.
-QString answer(const SmartTextLookup& lookup, K::Group group, const QString& text, int type)
+QString answer(const SmartTextLookup& lookup, K::Group group, const QString& text, int type, bool ranked = false)
 {
     const int kind = lookup.kindOf(group, text, type);
     QString found = QString::number(kind);
+    if (ranked)
+        found += QStringLiteral("#%1").arg(lookup.keywords().rank(group, lookup.hits(text), type, lookup.scope()));
     if (kind == 0 && lookup.holds(group, text))
         found += QLatin1Char('w');
     if (lookup.keywords().holdsContext(group, kind ? kind : -1, lookup.hits(text)))
@@ -125,6 +128,25 @@ const Texts corpus[] = {
     {"plain", "Terms", Check, "I agree to the newsletter|I accept offers|I agree to subscribe", "0w"},
     {"plain", "Terms", Check, "I accept the store credit|I agree to financing", "0w"},
     {"plain", "Terms", Check, "Determine", "0"},
+    // Agreeing to guidelines, a policy or a guide one has read speaks of the
+    // rules (the second row), a notice that names a policy does not; a
+    // consent to be billed later on credit is no terms.
+    {"ranked", "Terms", Check,
+     "I have read the posting guidelines|I agree to the privacy policy of this site|I accept the policy|"
+     "Follow the guide",
+     "26#1"},
+    {"ranked", "Terms", Check, "I agree|I consent", "26#2"},
+    {"plain", "Terms", Check, "Guide to our shop|Our privacy policy says how we keep your data", "0w"},
+    {"plain", "Terms", Check,
+     "Electronic consent|I agree to pay later|I accept paylater|I consent, bill me|Terms of electronic delivery|"
+     "Terms to pay later|Paylater terms|Terms to bill me",
+     "0w"},
+    {"plain", "Terms", Check,
+     "I have read the newsletter guide|I have read the offers guide|I have read the subscriber guide|"
+     "I have read the promotions guide|I have read the credit guide|I have read the financing guide|"
+     "I have read the electronic guide|I have read the pay later guide|I have read the paylater guide|"
+     "I have read the bill me guide",
+     "0w"},
     {"plain", "News", Check, "Send me news|newsletter", "27"},
     {"plain", "News", Check, "Text me updates|Price alert|Remember me|Keep me signed in|Stay logged in", "27"},
     {"field", "Password", Text, "Password|Retype password", "13"},
@@ -267,6 +289,11 @@ const Texts corpus[] = {
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
 };
 
+bool ranked(const char* lookup)
+{
+    return qstrcmp(lookup, "ranked") == 0;
+}
+
 K::Group groupNamed(const char* name)
 {
     bool ok = false;
@@ -285,7 +312,8 @@ QStringList corpusAnswers(const SmartKeywords& keywords)
         lookup->setKeywords(&keywords);
         for (const QString& text : QString::fromUtf8(entry.texts).split(QLatin1Char('|')))
             answers << QStringLiteral("%1 %2: %3").arg(QLatin1String(entry.group), text,
-                                                     answer(*lookup, groupNamed(entry.group), text, entry.type));
+                                                     answer(*lookup, groupNamed(entry.group), text, entry.type,
+                                                            ranked(entry.lookup)));
     }
     return answers;
 }
@@ -434,7 +462,8 @@ private slots:
         QFETCH(int, type);
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(answer(*lookupFor(lookup), groupNamed(qPrintable(group)), text, type), expected);
+        QCOMPARE(answer(*lookupFor(lookup), groupNamed(qPrintable(group)), text, type, ranked(qPrintable(lookup))),
+                 expected);
     }
 
     // Each word of each row of the table (its words, the words that exclude

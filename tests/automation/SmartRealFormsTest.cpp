@@ -273,6 +273,30 @@ private slots:
                         "<p><input type='checkbox' name='rm'> Keep me signed in (<a href='/help'>what's this?</a>)</p>"
                         "<p><input type='checkbox' name='up'> Text me <a href='/sms'>updates</a></p>")
             << "registration" << "em=14 ja=27 rm=27 up=27";
+        // Agreeing to guidelines, a policy or a guide before posting is the
+        // terms, also where the box's name speaks of news; a consent to be
+        // billed later on credit is not.
+        QTest::newRow("agreeing to guidelines")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<p><input type='checkbox' name='r1'> I have read and agree to the posting guidelines</p>")
+            << "registration" << "em=14 r1=26";
+        QTest::newRow("agreeing to a policy")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<p><input type='checkbox' name='r2'> I agree to the privacy policy of this site</p>")
+            << "registration" << "em=14 r2=26";
+        QTest::newRow("a guide read before posting")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<p><input type='checkbox' name='r3'> I have read the guide before posting</p>")
+            << "registration" << "em=14 r3=26";
+        QTest::newRow("the rules in a box named for news")
+            << form.arg("<p>E-mail <input name='em'></p>"
+                        "<p><input type='checkbox' name='newsletter_rules'> I agree to the rules</p>")
+            << "registration" << "em=14 newsletter_rules=26";
+        QTest::newRow("a consent to be billed later on credit")
+            << form.arg("<p>E-mail <input name='em'></p><p><input type='checkbox' id='electronicConsent' "
+                        "name='electronicConsent'> <label for='electronicConsent'>I agree to the <a href='/ec'>"
+                        "Electronic Consent</a> for Pay Later</label></p>")
+            << "registration" << "em=14 electronicConsent=27";
         // A box its name calls the terms needs words about them where the
         // user reads it: with none of its own, or with words of an offer of
         // credit, it is left alone.

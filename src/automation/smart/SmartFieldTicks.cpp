@@ -169,6 +169,13 @@ void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<Smar
                 || !speaksOfTerms(control, labels)))
             control->setKind(E::KindUndef);
     }
+    // A box its name offers news whose own label speaks of the rules ("I
+    // agree to the rules" on "newsletter_rules") is what the label says.
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindSpam && control->type() == E::TypeCheckBox
+            && termsWords(m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type()) == Rules)
+            control->setKind(E::KindTerms);
+    }
     SmartFieldLookup::markOpen(controls, E::TypeCheckBox,
                                [&](SmartElement* control) { return termsByEvidence(control, labels); });
     // Every box the form must have is ticked. Of the others one is: the one
@@ -197,18 +204,23 @@ void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<Smar
     }
 }
 
-int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
+SmartFieldTicks::TermsWords SmartFieldTicks::termsWords(const K::Hits& hits, int type) const
 {
     const SmartKeywords& keywords = m_lookup.keywords();
-    const int byAttributes =
-        keywords.rank(K::Terms, m_lookup.hits(m_lookup.attributeText(control)), control->type(), m_lookup.scope());
-    const int byLabel =
-        keywords.rank(K::Terms, m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type(), m_lookup.scope());
-    if (byLabel == 0)
+    const int rank = keywords.rank(K::Terms, hits, type, m_lookup.scope());
+    if (rank < 0)
+        return NoTerms;
+    return rank + 1 < keywords.rowCount(K::Terms, type, m_lookup.scope()) ? Rules : Agrees;
+}
+
+int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const TermsWords byLabel = termsWords(m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type());
+    if (byLabel == Rules)
         return 4;
-    if (byAttributes == 0)
+    if (termsWords(m_lookup.hits(m_lookup.attributeText(control)), control->type()) == Rules)
         return 3;
-    return byLabel == 1 ? 2 : 1;
+    return byLabel == Agrees ? 2 : 1;
 }
 
 bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -246,13 +258,12 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
     // Words of the rules, or a label that only agrees ("I agree", "Yes, I
     // accept"); a sentence that agrees to something else ("I accept
     // liability for ...") is no terms.
-    const int rank = keywords.rank(K::Terms, words, type, scope);
-    if (rank == 0)
+    const TermsWords said = termsWords(words, type);
+    if (said == Rules)
         return E::KindTerms;
-    if (rank == 1) {
+    if (said == Agrees) {
         for (const SmartLabel* text : own) {
-            if (text->wordCount() <= Own::LabelWords
-                && keywords.rank(K::Terms, m_lookup.hits(text->text()), type, scope) == 1)
+            if (text->wordCount() <= Own::LabelWords && termsWords(m_lookup.hits(text->text()), type) == Agrees)
                 return E::KindTerms;
         }
     }

@@ -41,6 +41,10 @@ constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryFor
 // in its own words (an age in years is no year).
 constexpr const char* birth = "birth|born|=dob|bday|=age";
 constexpr const char* birthItself = "birth|born|=dob|bday";
+// What a box that agrees to something offers instead of the rules: news,
+// offers, credit, paying later.
+constexpr const char* notTerms =
+    "news|offer|subscri|promot|credit|financ|electronic|pay later|paylater|bill me";
 
 // Rows of one group stand together; the first that answers decides, so a
 // row for one family or form of lookup stands before the general one.
@@ -49,12 +53,16 @@ const std::vector<K::Row>& table()
     static const std::vector<K::Row> rows{
         {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
         {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
-        // A box that offers news, offers or credit is a preference, whatever
-        // else its label says ("I agree to receive the newsletter", "Accept
-        // the terms of the credit plan"). The first row speaks of the rules,
-        // the second only agrees to something.
-        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot|credit|financ"},
-        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot|credit|financ"},
+        // A box that offers news, offers or credit, or a consent to be
+        // billed later, is a preference, whatever else its label says ("I
+        // agree to receive the newsletter", "Accept the terms of the credit
+        // plan", "Electronic consent" for paying later). The rows before the
+        // last speak of the rules (the second: agreeing to guidelines, a
+        // policy, a guide one has read, not a notice that names the privacy
+        // policy); the last only agrees to something.
+        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", notTerms},
+        {K::Terms, E::KindTerms, Check, All, "~guide|polic", notTerms, "agree|accept|=read|follow"},
+        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", notTerms},
         // News, and the other things a box may ask to have sent or kept
         // ("Text me updates", "Keep me signed in"): a preference, never the
         // rules it may link to.
@@ -513,6 +521,14 @@ int SmartKeywords::kind(Group group, const Hits& hits, int type, int scope) cons
 {
     const Row* row = answering(group, hits, type, scope);
     return row ? row->kind : int(E::KindUndef);
+}
+
+int SmartKeywords::rowCount(Group group, int type, int scope) const
+{
+    int count = 0;
+    for (int i : m_groups.at(group))
+        count += serves(m_rows[i], type, scope) ? 1 : 0;
+    return count;
 }
 
 int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) const

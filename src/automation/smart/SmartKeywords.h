@@ -107,6 +107,8 @@ public:
     // The place of that row among the rows of its group serving the scope;
     // -1 when none answers.
     int rank(Group group, const Hits& hits, int type, int scope) const;
+    // The number of rows of the group serving the scope that take the type.
+    int rowCount(Group group, int type, int scope) const;
     // Whether a row of the group giving that kind answers.
     bool matches(Group group, int kind, const Hits& hits, int type, int scope) const;
     // Whether the hits hold any word of a row of the group (its own words,
