@@ -163,6 +163,14 @@ private slots:
                "</fieldset><p><label for='g'>Tags</label><input id='g' name='g'></p></form></body>"
             << "social" << "u=15 t=29 nl_sport=27 nl_tech=27 topic_music=27 g=30";
 
+        // Topic boxes with opaque names in a block about newsletters, which
+        // holds its own e-mail box, are no categories either.
+        QTest::newRow("newsletter topics in a newsletter block")
+            << "<body><form><p>E-mail <input name='em'></p><div class='newsletter'><p>Your e-mail <input "
+               "name='nlmail'></p><p>Topics</p><ul><li><input type='checkbox' name='nl_t1'> Sport</li>"
+               "<li><input type='checkbox' name='nl_t2'> Music</li></ul></div></form></body>"
+            << "registration" << "em=14 nlmail=14 nl_t1=27 nl_t2=27";
+
         // Forms as shops and services write them, one class of field a row:
         // a costly value goes only where the field's own text agrees.
         const QString form = QStringLiteral("<body><form>%1</form></body>");

@@ -113,16 +113,25 @@ bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLab
     // What the list as a whole is called: its container, up to where other
     // controls join (its name, id or class, or the legend of its
     // fieldset), and its heading (the texts before its first box that are
-    // not the previous control's).
+    // not the previous control's). The blocks further out, up to the form,
+    // tell only what the list is not: one about newsletters holds their
+    // topics, whatever else it holds (its own e-mail box).
     QStringList names;
+    K::Hits around;
+    bool own = true;
     for (int up = depth; up >= 0; --up) {
         const PageElement& e = chain.at(up);
-        if (SmartUtils::isFormOrBody(e) || !lists.onlyBoxes(e))
+        if (SmartUtils::isFormOrBody(e))
             break;
-        names << e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
-                + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
+        own = own && lists.onlyBoxes(e);
+        QString name = e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
+            + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
         if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET")))
-            names << e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
+            name += QLatin1Char(' ') + e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
+        if (own)
+            names << name;
+        else
+            around |= m_lookup.hits(name);
     }
     const int first = lists.of(list).first;
     int previous = first - 1;
@@ -138,7 +147,7 @@ bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLab
     K::Hits words;
     for (const QString& name : names)
         words |= m_lookup.hits(name);
-    if (m_lookup.keywords().holdsExclusion(K::CategoryList, E::KindCategory, words))
+    if (m_lookup.keywords().holdsExclusion(K::CategoryList, E::KindCategory, words | around))
         return false;
     // The box's own name ("topic_sport"), else the list's.
     auto aboutCategories = [this](const K::Hits& found) {
