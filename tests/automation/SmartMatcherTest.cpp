@@ -224,6 +224,9 @@ const Texts corpus[] = {
     {"plain", "AddressLevel", Any, "address-level3", "0w"},
     {"plain", "Address", Text, "Street address|Address line 1|Street", "21"},
     {"plain", "Address", Text, "Unit #|Apt|Apartment|Suite", "22"},
+    {"plain", "Address", Text, "addressLineTwo|Second street line|addrTwo", "22"},
+    {"plain", "Address", Text, "Second company address|Address two, care of|Second address name", "0w"},
+    {"plain", "Address", Text, "Second|Line two", "0w"},
     {"plain", "Address", Text, "Name and address|address_company|Address, care of", "0w"},
     {"plain", "NamePart", Any, "First name|Given name|Forename", "1"},
     {"plain", "NamePart", Any, "Middle name", "2"},
@@ -242,8 +245,11 @@ const Texts corpus[] = {
     {"plain", "Name", Any, "Name", "39"},
     // A name of another thing than the member.
     {"plain", "Name", Any,
-     "Name on card|CC name|Company name|Business name|Name (care of)|Attachment name|File name|Name your price", "0w"},
+     "Name on card|CC name|Company name|Business name|Name (care of)|Attachment name|File name|Name your price|"
+     "Address nickname",
+     "0w"},
     {"field", "Password", Text, "Password hint|Password reminder|One time password", "0w"},
+    {"plain", "Login", Text, "Address nickname|addrNickname|Nickname of the address", "0w"},
     {"plain", "Mail", Text, "Email OTP|E-mail verification|Email code", "0w"},
     {"plain", "User", Any, "User", "39"},
     {"attribute", "Gender", Select, "sex|gender|user_sex", "6"},

@@ -393,6 +393,18 @@ private slots:
             << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
                         "<p>Address nickname <input id='nickName'></p>")
             << "registration" << "em=14 pw=13 nickName=38";
+        // A name that names an address's nickname keeps the person's names
+        // and the login away, whatever its label says.
+        QTest::newRow("an address's nickname is no name")
+            << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
+                        "<p>Name <input name='addressNickname'></p><p>Nickname (e.g. Home) <input name='addrNickname'>"
+                        "</p>")
+            << "registration" << "em=14 pw=13 addressNickname=38 addrNickname=38";
+        // A second line named in words is the rest of the address.
+        QTest::newRow("a second address line named in words")
+            << form.arg("<p>E-mail <input name='em'></p><p>Address <input name='addressLineOne'></p>"
+                        "<p>(optional) <input name='addressLineTwo'></p>")
+            << "registration" << "em=14 addressLineOne=21 addressLineTwo=22";
         QTest::newRow("a box of one character takes an initial only")
             << form.arg("<p>First name <input id='shipAddressFirstName'></p>"
                         "<p>Type <input id='shipAddressType' maxlength='1'></p>"

@@ -140,6 +140,8 @@ const std::vector<K::Row>& table()
         // A name, or a company, in an address ("Company name", "address_company",
         // "Company/care of") is no street.
         {K::Address, E::KindAddressDetails, Text, All, "=unit|=apt|apartment|suite"},
+        // The second line said in words ("addressLineTwo").
+        {K::Address, E::KindAddressDetails, Text, All, "=two|second", "name|company|care of", "address|street|=addr"},
         {K::Address, E::KindAddress, Text, All, "address|street", "name|company|care of"},
         // Parts of a name, said with "name".
         {K::NamePart, E::KindFirstName, 0, All, "first", "", "name"},
@@ -200,10 +202,11 @@ const std::vector<K::Row>& table()
         {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
         // Words that name another thing than the member's account or person:
         // a hint or reminder, a code sent or printed, a payment card, a
-        // company, a file, a price. A text that holds one gives none of the
+        // company, a file, a price, the nickname of an address. A text that holds one gives none of the
         // kinds that cost most when they go astray (costlyKinds).
         {K::Other, E::KindTrash, 0, All,
-         "hint|reminder|one time|=otp|verification|=code|card|=cc|company|business|care of|attach|=file|price"},
+         "hint|reminder|one time|=otp|verification|=code|card|=cc|company|business|care of|attach|=file|price|"
+         "address nickname|addr nickname"},
         // The fields of a payment card: its number, type, expiry, security
         // code and holder.
         {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
