@@ -292,6 +292,13 @@ const Texts corpus[] = {
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},
     {"plain", "Message", Any,
      "Invalid image code|Incorrect code|Wrong code|Error|Mismatch|Codes do not match|Try again", "0w"},
+    {"plain", "KeepAsIs", Check, "Save this address|Save my shipping details|Save for billing|Add to my address book|"
+     "Gift wrap|Add a gift message|This order is a gift",
+     "38"},
+    {"plain", "KeepAsIs", Check,
+     "Save this address for news|Save my address for offers|Save my address to subscribe|Save the address for "
+     "promotions|Gift news|Gift offers|Gift subscription|Gift promotions|Save my card",
+     "0w"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
 };
 

@@ -260,7 +260,7 @@ private slots:
                         "<p><input type='checkbox' name='same'> Same as above<br>Street <span>*</span><br>"
                         "<input name='street'></p>"
                         "<p><input type='checkbox' name='nl' required> Send me the newsletter</p>")
-            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=27 same=27 street=21 nl=27";
+            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=38 same=27 street=21 nl=27";
         // Every box the form requires is ticked, also where a link parts its
         // label from its star.
         QTest::newRow("required boxes with links")
@@ -281,6 +281,14 @@ private slots:
                         "<p><input type='checkbox' name='rm'> Keep me signed in (<a href='/help'>what's this?</a>)</p>"
                         "<p><input type='checkbox' name='up'> Text me <a href='/sms'>updates</a></p>")
             << "registration" << "em=14 ja=27 rm=27 up=27";
+        // A box to save the address or add a gift is left as it stands; one
+        // that offers something is unticked.
+        QTest::newRow("boxes to save an address or add a gift")
+            << form.arg("<p>E-mail <input name='em'></p><p><input type='checkbox' name='saveAddr'> Save this address"
+                        "</p><p><input type='checkbox' name='giftOpt'> Add a gift message</p>"
+                        "<p><input type='checkbox' name='ab'> Add to my address book</p>"
+                        "<p><input type='checkbox' name='go'> Gift offers by e-mail</p>")
+            << "registration" << "em=14 saveAddr=38 giftOpt=38 ab=38 go=27";
         // Agreeing to guidelines, a policy or a guide before posting is the
         // terms, also where the box's name speaks of news; a consent to be
         // billed later on credit is not.

@@ -320,6 +320,15 @@ bool SmartFieldTicks::speaksOfTerms(SmartElement* control, const QList<SmartLabe
     return m_lookup.keywords().kind(K::Terms, near, control->type(), m_lookup.scope()) != E::KindUndef;
 }
 
+void SmartFieldTicks::markKeptAsIs(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    SmartFieldLookup::markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) {
+        const K::Hits words =
+            m_lookup.hitsOf(m_lookup.ownTexts(control, labels)) | m_lookup.hits(m_lookup.attributeText(control));
+        return m_lookup.keywords().kind(K::KeepAsIs, words, control->type(), m_lookup.scope());
+    });
+}
+
 void SmartFieldTicks::markSpam(QList<SmartElement*>& controls)
 {
     for (SmartElement* control : controls) {

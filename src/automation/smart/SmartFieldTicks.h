@@ -21,6 +21,8 @@ public:
     // of the others the one that speaks of them most surely; the rest are
     // left alone.
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Boxes to save the address or add a gift are left as they stand.
+    void markKeptAsIs(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Any other check box offers something (news, mail) the user declines.
     static void markSpam(QList<SmartElement*>& controls);
     // Radios whose own texts name a gender.

@@ -95,6 +95,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     evidence.weighOwnLabels(controls, labels);
     ticks.markCategoryLists(controls, labels);
     ticks.markTerms(controls, labels);
+    ticks.markKeptAsIs(controls, labels);
     ticks.markSpam(controls);
     if (form() == SmartFormDirectory)
         classifyLinkRadios(controls, labels);

@@ -216,6 +216,10 @@ const std::vector<K::Row>& table()
         // A note about the marks of the fields a form must have, which is no
         // field's own label ("* Required fields").
         {K::RequiredNote, E::KindUndef, 0, All, "required|mandatory"},
+        // Boxes a user leaves as they stand: to save the address, to add a
+        // gift (wrap, message); not one that offers something with them.
+        {K::KeepAsIs, E::KindTrash, Check, All, "~save|address book", "news|offer|subscri|promot", "address|^ship|^bill"},
+        {K::KeepAsIs, E::KindTrash, Check, All, "~gift", "news|offer|subscri|promot"},
         // The member's own addresses a form asks for beside the first: where
         // to bill, ship or mail to.
         {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},
