@@ -68,8 +68,8 @@ public:
     int namePart(const QString& text, bool* bare) const;
 
     // The text of a control's id and name: "%1 %2" of the id and the name's
-    // own part (ownName).
-    QString attributeText(const SmartElement* control) const;
+    // own part (ownName); read once per control.
+    const QString& attributeText(const SmartElement* control) const;
     // A name written as a path ("pay.card.billingAddress.firstName",
     // "customer[address][street]", "ADDRESS<>postal") names its field by its
     // last part that holds a word of the table: the parts before it name the
@@ -125,6 +125,9 @@ private:
     const int m_scope;
     const SmartKeywords* m_keywords;
     mutable QHash<QString, SmartKeywords::Hits> m_hits;
+    mutable QHash<const SmartElement*, QString> m_attributeTexts;
+    mutable QString m_lastText;
+    mutable SmartKeywords::Hits m_lastHits;
 };
 
 } // namespace Vexal

@@ -13,6 +13,12 @@ bool SmartUtils::isControl(const PageElement& element)
 
 bool SmartUtils::isControlTag(const QString& tag)
 {
+    // Most tags of a page are none: their first letter or length tells.
+    if (tag.size() < 5 || tag.size() > 8)
+        return false;
+    const char16_t first = tag.at(0).toUpper().unicode();
+    if (first != u'I' && first != u'T' && first != u'S' && first != u'B')
+        return false;
     return equalsNoCase(tag, ConstSmart::tagInput()) || equalsNoCase(tag, ConstSmart::tagTextArea())
         || equalsNoCase(tag, ConstSmart::tagSelect()) || equalsNoCase(tag, ConstSmart::tagButton())
         || equalsNoCase(tag, ConstSmart::tagIFrame());
