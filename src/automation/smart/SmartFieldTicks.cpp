@@ -260,7 +260,6 @@ bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>
 int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
     const SmartKeywords& keywords = m_lookup.keywords();
-    const int scope = m_lookup.scope();
     const QList<const SmartLabel*> own = m_lookup.ownTexts(control, labels);
     const K::Hits words = m_lookup.hitsOf(own);
     const int type = control->type();
