@@ -1,9 +1,14 @@
 #include "automation/smart/SmartArticle.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartRegistration.h"
+#include "smart/SmartBenchPages.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWebElement>
 #include <QWebFrame>
@@ -18,62 +23,9 @@
 
 namespace {
 
-// A registration-like page with that many fields (500 unless said): table
-// rows of a label and a control, with a search form before the main one; or
-// the same rows as DIVs outside any FORM or table, which takes the block
-// climb.
-QString page500(bool blocks = false, int fields = 500)
-{
-    static const char* const labels[] = {"First name", "Last name", "E-mail", "Password", "Phone number",
-                                         "City", "Street address", "Zip code", "Website", "Nickname"};
-    QString html = QStringLiteral(
-        "<html><head><style>.row td { padding: 2px; } .hint { color: gray; }</style></head><body>"
-        "<form id='search'><input name='q'><input type='submit' value='Go'></form>"
-        "<h1>Join</h1><form id='main'><table>");
-    for (int i = 0; i < fields; ++i) {
-        const QString label = QString::fromLatin1(labels[i % 10]);
-        QString control;
-        switch (i % 25) {
-        case 5:
-            control = QStringLiteral("<select name='s%1'><option>Year</option><option>1990</option></select>").arg(i);
-            break;
-        case 11:
-            control = QStringLiteral("<input type='checkbox' name='c%1'> <span class='hint'>I agree</span>").arg(i);
-            break;
-        case 17:
-            control = QStringLiteral("<input type='radio' name='r%1' value='m'> Male").arg(i);
-            break;
-        default:
-            control = QStringLiteral("<input type='text' name='f%1'>").arg(i);
-            break;
-        }
-        html += QStringLiteral("<tr class='row'><td><b>%1</b></td><td>%2</td></tr>").arg(label, control);
-    }
-    html += QStringLiteral("</table><input type='submit' value='Join'></form></body></html>");
-    if (blocks) {
-        html.replace(QLatin1String("<form id='main'><table>"), QLatin1String("<div id='main'>"));
-        html.replace(QLatin1String("</table><input type='submit' value='Join'></form>"), QLatin1String("</div>"));
-        html.replace(QLatin1String("<tr class='row'><td>"), QLatin1String("<div class='row'><div>"));
-        html.replace(QLatin1String("</td><td>"), QLatin1String("</div><div>"));
-        html.replace(QLatin1String("</td></tr>"), QLatin1String("</div></div>"));
-    }
-    return html;
-}
-
-bool load(QWebView& view, const QString& html)
-{
-    QEventLoop loop;
-    bool loaded = false;
-    QObject::connect(view.page(), &QWebPage::loadFinished, &loop, [&] {
-        loaded = true;
-        loop.quit();
-    });
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    view.setHtml(html, QUrl(QStringLiteral("http://127.0.0.1/")));
-    if (!loaded)
-        loop.exec();
-    return loaded;
-}
+using SmartBenchPages::load;
+using SmartBenchPages::page500;
+using SmartBenchPages::walkPage;
 
 // Median load time of the page in a fresh view, in nanoseconds.
 double loadTimeNs()
@@ -115,13 +67,7 @@ double walkTimeNs(QWebView& view)
     for (int i = 0; i < 7; ++i) {
         QElapsedTimer timer;
         timer.start();
-        int read = 0;
-        for (const QWebElement& e : view.page()->mainFrame()->findAllElements(QStringLiteral("*"))) {
-            read += e.tagName().size() + e.attribute(QStringLiteral("id")).size()
-                + e.attribute(QStringLiteral("name")).size()
-                + e.styleProperty(QStringLiteral("display"), QWebElement::CascadedStyle).size();
-        }
-        benchmark::DoNotOptimize(read);
+        benchmark::DoNotOptimize(walkPage(view));
         times.push_back(timer.nsecsElapsed());
     }
     std::sort(times.begin(), times.end());
@@ -197,6 +143,65 @@ void BM_SmartRegistration2000(benchmark::State& state)
     state.counters["x500"] = double(largeNs) / double(smallNs);
 }
 BENCHMARK(BM_SmartRegistration2000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The instructions callgrind counted in one of its dumps; negative when the
+// dump cannot be read.
+double instructionsIn(const QString& dump)
+{
+    QFile file(dump);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith("totals: "))
+            return line.mid(8).toDouble();
+    }
+    return -1;
+}
+
+// Instructions of one registration recognition of the page of 2,000 fields,
+// counted by callgrind (counts repeat from run to run, unlike times), in
+// millions, and as a multiple of one walk over the page's elements through
+// the engine counted in the same run ("xWalk").
+void BM_SmartRegistrationInstructions(benchmark::State& state)
+{
+    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+    if (valgrind.isEmpty()) {
+        state.SkipWithError("valgrind is not installed: no instructions to count");
+        return;
+    }
+    double recognition = -1;
+    double walk = -1;
+    for (auto _ : state) {
+        QTemporaryDir out;
+        QProcess process;
+        process.setProgram(valgrind);
+        process.setArguments({QStringLiteral("--tool=callgrind"), QStringLiteral("--instr-atstart=no"),
+                              QStringLiteral("--callgrind-out-file=%1").arg(out.filePath(QStringLiteral("counts"))),
+                              QStringLiteral(TESVAR_SMART_COUNT), QStringLiteral("2000")});
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start();
+        if (!process.waitForFinished(30 * 60 * 1000) || process.exitStatus() != QProcess::NormalExit
+            || process.exitCode() != 0) {
+            state.SkipWithError("the recognition did not run under callgrind");
+            return;
+        }
+        recognition = instructionsIn(out.filePath(QStringLiteral("counts.1")));
+        walk = instructionsIn(out.filePath(QStringLiteral("counts.2")));
+    }
+    if (recognition <= 0 || walk <= 0) {
+        state.SkipWithError("callgrind wrote no counts");
+        return;
+    }
+    state.counters["recognition_Mi"] = recognition / 1e6;
+    state.counters["walk_Mi"] = walk / 1e6;
+    state.counters["xWalk"] = recognition / walk;
+}
+BENCHMARK(BM_SmartRegistrationInstructions)->Iterations(1)->Unit(benchmark::kSecond);
 
 void BM_SmartArticle500(benchmark::State& state)
 {

@@ -88,13 +88,16 @@ std::unique_ptr<SmartTextLookup> lookupFor(const QString& spec)
     return std::make_unique<SmartTextLookup>(nullptr, f);
 }
 
-// What a group of rows reads in a text: the kind it gives, "w" when the
+// What a group of rows reads in a text: the kind it gives (for a "ranked"
+// lookup, a plain one, with "#" and the place of the row that gave it), "w" when the
 // text holds a word of the group that gives no kind there (excluded, or
 // another type or lookup), "c" when it holds a context word.
-QString answer(const SmartTextLookup& lookup, K::Group group, const QString& text, int type)
+QString answer(const SmartTextLookup& lookup, K::Group group, const QString& text, int type, bool ranked = false)
 {
     const int kind = lookup.kindOf(group, text, type);
     QString found = QString::number(kind);
+    if (ranked)
+        found += QStringLiteral("#%1").arg(lookup.keywords().rank(group, lookup.hits(text), type, lookup.scope()));
     if (kind == 0 && lookup.holds(group, text))
         found += QLatin1Char('w');
     if (lookup.keywords().holdsContext(group, kind ? kind : -1, lookup.hits(text)))
@@ -125,6 +128,25 @@ const Texts corpus[] = {
     {"plain", "Terms", Check, "I agree to the newsletter|I accept offers|I agree to subscribe", "0w"},
     {"plain", "Terms", Check, "I accept the store credit|I agree to financing", "0w"},
     {"plain", "Terms", Check, "Determine", "0"},
+    // Agreeing to guidelines, a policy or a guide one has read speaks of the
+    // rules (the second row), a notice that names a policy does not; a
+    // consent to be billed later on credit is no terms.
+    {"ranked", "Terms", Check,
+     "I have read the posting guidelines|I agree to the privacy policy of this site|I accept the policy|"
+     "Follow the guide",
+     "26#1"},
+    {"ranked", "Terms", Check, "I agree|I consent", "26#2"},
+    {"plain", "Terms", Check, "Guide to our shop|Our privacy policy says how we keep your data", "0w"},
+    {"plain", "Terms", Check,
+     "Electronic consent|I agree to pay later|I accept paylater|I consent, bill me|Terms of electronic delivery|"
+     "Terms to pay later|Paylater terms|Terms to bill me",
+     "0w"},
+    {"plain", "Terms", Check,
+     "I have read the newsletter guide|I have read the offers guide|I have read the subscriber guide|"
+     "I have read the promotions guide|I have read the credit guide|I have read the financing guide|"
+     "I have read the electronic guide|I have read the pay later guide|I have read the paylater guide|"
+     "I have read the bill me guide",
+     "0w"},
     {"plain", "News", Check, "Send me news|newsletter", "27"},
     {"plain", "News", Check, "Text me updates|Price alert|Remember me|Keep me signed in|Stay logged in", "27"},
     {"field", "Password", Text, "Password|Retype password", "13"},
@@ -136,7 +158,8 @@ const Texts corpus[] = {
      "Image verification|Visual verification|Word verification|Human verification|Security code|securitycode|"
      "seccode|Image code|imagecode|imagestring|imagestamp|humanverify|Type the characters you see|"
      "Enter the characters|Characters shown above|Enter the code|Code shown|Code in the image|"
-     "Code from the image|Turing test|wordVerify|Enter what you see above",
+     "Code from the image|Turing test|wordVerify|Enter what you see above|Enter the text shown above|"
+     "Type the text you see|Text in the image|Letters shown|Letters you see",
      "28"},
     {"plain", "Captcha", Text, "Card security code|CVV security code|CVC security code", "0w"},
     {"plain", "Captcha", Text, "Card captcha|CVV image code", "28"},
@@ -173,7 +196,10 @@ const Texts corpus[] = {
     {"plain", "BirthPart", Select, "Day|Today", "11"},
     {"plain", "BirthPart", Select, "Year of birth|Year born|dob_year|bday_year|Age in years", "9c"},
     {"plain", "BirthPart", Select, "Month of birth|Month born|dob_month|bday_month|Age in months", "10c"},
-    {"plain", "BirthPart", Select, "Birthday|Day born|dob_day|bday_day|Age in days", "11c"},
+    {"plain", "BirthPart", Select, "Day born|dob_day|bday_day|Age in days", "11c"},
+    // The whole date is no part of it.
+    {"plain", "BirthPart", Select, "Birthday|Birthdays|bday", "0c"},
+    {"plain", "BirthPart", Text, "Date of birth (mm/dd/yyyy)|Birth date: day month year", "0wc"},
     {"plain", "BirthPart", Select, "Page|Message", "0"},
     {"plain", "BirthPart", Select, "bday_yyyy|dob_yy", "9c"},
     {"plain", "BirthPart", Select, "bday_mm", "10c"},
@@ -198,6 +224,9 @@ const Texts corpus[] = {
     {"plain", "AddressLevel", Any, "address-level3", "0w"},
     {"plain", "Address", Text, "Street address|Address line 1|Street", "21"},
     {"plain", "Address", Text, "Unit #|Apt|Apartment|Suite", "22"},
+    {"plain", "Address", Text, "addressLineTwo|Second street line|addrTwo", "22"},
+    {"plain", "Address", Text, "Second company address|Address two, care of|Second address name", "0w"},
+    {"plain", "Address", Text, "Second|Line two", "0w"},
     {"plain", "Address", Text, "Name and address|address_company|Address, care of", "0w"},
     {"plain", "NamePart", Any, "First name|Given name|Forename", "1"},
     {"plain", "NamePart", Any, "Middle name", "2"},
@@ -216,8 +245,11 @@ const Texts corpus[] = {
     {"plain", "Name", Any, "Name", "39"},
     // A name of another thing than the member.
     {"plain", "Name", Any,
-     "Name on card|CC name|Company name|Business name|Name (care of)|Attachment name|File name|Name your price", "0w"},
+     "Name on card|CC name|Company name|Business name|Name (care of)|Attachment name|File name|Name your price|"
+     "Address nickname",
+     "0w"},
     {"field", "Password", Text, "Password hint|Password reminder|One time password", "0w"},
+    {"plain", "Login", Text, "Address nickname|addrNickname|Nickname of the address", "0w"},
     {"plain", "Mail", Text, "Email OTP|E-mail verification|Email code", "0w"},
     {"plain", "User", Any, "User", "39"},
     {"attribute", "Gender", Select, "sex|gender|user_sex", "6"},
@@ -260,8 +292,20 @@ const Texts corpus[] = {
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},
     {"plain", "Message", Any,
      "Invalid image code|Incorrect code|Wrong code|Error|Mismatch|Codes do not match|Try again", "0w"},
+    {"plain", "KeepAsIs", Check, "Save this address|Save my shipping details|Save for billing|Add to my address book|"
+     "Gift wrap|Add a gift message|This order is a gift",
+     "38"},
+    {"plain", "KeepAsIs", Check,
+     "Save this address for news|Save my address for offers|Save my address to subscribe|Save the address for "
+     "promotions|Gift news|Gift offers|Gift subscription|Gift promotions|Save my card",
+     "0w"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
 };
+
+bool ranked(const char* lookup)
+{
+    return qstrcmp(lookup, "ranked") == 0;
+}
 
 K::Group groupNamed(const char* name)
 {
@@ -281,7 +325,8 @@ QStringList corpusAnswers(const SmartKeywords& keywords)
         lookup->setKeywords(&keywords);
         for (const QString& text : QString::fromUtf8(entry.texts).split(QLatin1Char('|')))
             answers << QStringLiteral("%1 %2: %3").arg(QLatin1String(entry.group), text,
-                                                     answer(*lookup, groupNamed(entry.group), text, entry.type));
+                                                     answer(*lookup, groupNamed(entry.group), text, entry.type,
+                                                            ranked(entry.lookup)));
     }
     return answers;
 }
@@ -316,7 +361,8 @@ private slots:
         row("res not inside press", "base", "isBio", "press_release", "", Area, 0);
         row("res starts resbox", "base", "isBio", "resBox", "", Area, 1);
         row("bio ends a compound", "base", "isBio", "authorbio", "", Area, 1);
-        row("day ends birthday", "base", "isDay", "Birthday", "", Select, 1);
+        row("birthday is the whole date", "base", "isDay", "Birthday", "", Select, 0);
+        row("day ends a word", "base", "isDay", "Workday", "", Select, 1);
         row("tag not inside stage", "base", "isTags", "Stage", "", Text, 0);
         row("tags", "base", "isTags", "post_tags", "", Text, 1);
         row("url ends siteurl", "base", "isUrl", "siteurl", "", Text, 1);
@@ -429,7 +475,8 @@ private slots:
         QFETCH(int, type);
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(answer(*lookupFor(lookup), groupNamed(qPrintable(group)), text, type), expected);
+        QCOMPARE(answer(*lookupFor(lookup), groupNamed(qPrintable(group)), text, type, ranked(qPrintable(lookup))),
+                 expected);
     }
 
     // Each word of each row of the table (its words, the words that exclude

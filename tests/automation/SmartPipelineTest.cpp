@@ -107,7 +107,7 @@ private slots:
         QVERIFY(reason.isEmpty());
         // A missing view is a failure, not an empty success.
         SmartDirectory recogniser(nullptr);
-        recogniser.analyse(nullptr);
+        recogniser.analyse(PageDomHandle(static_cast<QWebView*>(nullptr)));
         QVERIFY(recogniser.error());
         QCOMPARE(recogniser.error()->reason(), QStringLiteral("View"));
         QVERIFY(recogniser.elements().isEmpty());
@@ -135,7 +135,7 @@ private slots:
             const int start = report->text().size();
             SmartDirectory recogniser(nullptr);
             recogniser.setLogEnabled(on);
-            recogniser.analyse(&view);
+            recogniser.analyse(PageDomHandle(&view));
             recogniser.setLogEnabled(false);
             QVERIFY(!recogniser.error());
             QWebFrame* frame = view.page()->mainFrame();
@@ -161,7 +161,7 @@ private slots:
         QVERIFY(load(view, QStringLiteral("login.html")));
         SmartLogin login(nullptr);
         login.setLogEnabled(true);
-        login.analyse(&view);
+        login.analyse(PageDomHandle(&view));
         login.setLogEnabled(false);
         QWebFrame* frame = view.page()->mainFrame();
         QCOMPARE(frame->findFirstElement(QStringLiteral("[name=user]")).attribute(QStringLiteral("value")),
@@ -195,7 +195,7 @@ private slots:
             "<body><form><p>Title <input name='t'></p>"
             "<iframe name='body' srcdoc='<form><input name=x><input name=y></form>'></iframe></form></body>")));
         SmartArticle article(nullptr);
-        article.analyse(&view);
+        article.analyse(PageDomHandle(&view));
         QVERIFY(!article.error());
         QCOMPARE(kinds(article.elements()), (QStringList{"t=29", "body=37"}));
 
@@ -218,7 +218,7 @@ private slots:
         QWebView view;
         QVERIFY(setHtml(view, html));
         SmartArticle article(nullptr);
-        article.analyse(&view);
+        article.analyse(PageDomHandle(&view));
         QVERIFY(!article.error());
         QCOMPARE(article.elements().size(), 3001);
         QCOMPARE(article.elements().last()->kind(), 29);
@@ -278,7 +278,7 @@ private slots:
             "</script></body>")));
         QCOMPARE(view.page()->mainFrame()->findAllElements(QStringLiteral("input")).count(), 2);
         SmartSocialBookmark social(nullptr);
-        social.analyse(&view);
+        social.analyse(PageDomHandle(&view));
         QVERIFY(!social.error());
         QCOMPARE(kinds(social.elements()), (QStringList{"k1=0", "title=29"}));
         QCOMPARE(analyseAll(view).size(), 5);

@@ -74,7 +74,7 @@ QStringList recognised(QWebView& view, QString* reason = nullptr, bool logOn = f
 {
     Recogniser recogniser(nullptr);
     recogniser.setLogEnabled(logOn);
-    recogniser.analyse(&view);
+    recogniser.analyse(Vexal::PageDomHandle(&view));
     recogniser.setLogEnabled(false);
     if (reason)
         *reason = recogniser.error() ? recogniser.error()->reason() : QString();

@@ -60,7 +60,7 @@ int SmartElement::typeOf(const PageElement& element)
 
 void SmartElement::setElement(const PageElement& element)
 {
-    m_element = element;
+    setNodeElement(element);
     m_type = typeOf(element);
 }
 

@@ -76,7 +76,7 @@ void SmartFieldBoxes::markCaptcha(QList<SmartElement*>& controls, const QList<Sm
         if (control->type() != E::TypeText
             || (control->kind() != E::KindUndef && control->kind() != E::KindAnswer))
             continue;
-        if (asksForCode(control, labels))
+        if (asksForCode(control, labels) || m_lookup.classAsksPictureCode(control))
             control->setKind(E::KindCaptcha);
     }
 }

@@ -18,7 +18,7 @@ public:
     // Text boxes the page follows with "@" and a domain ask for the part of
     // an address before it (SmartElement::asksLocalPart).
     void markLocalParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
-    // Text fields whose texts ask for the code of a picture become a
+    // Text fields whose texts or class ask for the code of a picture become a
     // Captcha, also when their id or name made them a security answer.
     void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Whether the texts before the control (but not another control's

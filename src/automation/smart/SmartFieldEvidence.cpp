@@ -191,7 +191,7 @@ bool SmartFieldEvidence::isBoldMode(const QList<SmartLabel*>& labels)
     for (const SmartLabel* label : labels) {
         if (!label->isText())
             ++controls;
-        else if (label->isBold())
+        else if (label->isBold() && label->wordCount() > 0)
             ++bold;
     }
     if (controls < 4)

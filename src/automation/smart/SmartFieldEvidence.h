@@ -25,7 +25,8 @@ public:
     void lookupKinds(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
     // Whether the form sets its labels in bold: as many bold texts as
-    // controls on a small form, else bold texts for half the controls.
+    // controls on a small form, else bold texts for half the controls (marks
+    // of punctuation in bold are no labels).
     static bool isBoldMode(const QList<SmartLabel*>& labels);
 
 private:

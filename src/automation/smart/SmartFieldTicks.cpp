@@ -113,16 +113,25 @@ bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLab
     // What the list as a whole is called: its container, up to where other
     // controls join (its name, id or class, or the legend of its
     // fieldset), and its heading (the texts before its first box that are
-    // not the previous control's).
+    // not the previous control's). The blocks further out, up to the form,
+    // tell only what the list is not: one about newsletters holds their
+    // topics, whatever else it holds (its own e-mail box).
     QStringList names;
+    K::Hits around;
+    bool own = true;
     for (int up = depth; up >= 0; --up) {
         const PageElement& e = chain.at(up);
-        if (SmartUtils::isFormOrBody(e) || !lists.onlyBoxes(e))
+        if (SmartUtils::isFormOrBody(e))
             break;
-        names << e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
-                + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
+        own = own && lists.onlyBoxes(e);
+        QString name = e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
+            + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
         if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET")))
-            names << e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
+            name += QLatin1Char(' ') + e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
+        if (own)
+            names << name;
+        else
+            around |= m_lookup.hits(name);
     }
     const int first = lists.of(list).first;
     int previous = first - 1;
@@ -138,7 +147,7 @@ bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLab
     K::Hits words;
     for (const QString& name : names)
         words |= m_lookup.hits(name);
-    if (m_lookup.keywords().holdsExclusion(K::CategoryList, E::KindCategory, words))
+    if (m_lookup.keywords().holdsExclusion(K::CategoryList, E::KindCategory, words | around))
         return false;
     // The box's own name ("topic_sport"), else the list's.
     auto aboutCategories = [this](const K::Hits& found) {
@@ -169,6 +178,13 @@ void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<Smar
                 || !speaksOfTerms(control, labels)))
             control->setKind(E::KindUndef);
     }
+    // A box its name offers news whose own label speaks of the rules ("I
+    // agree to the rules" on "newsletter_rules") is what the label says.
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindSpam && control->type() == E::TypeCheckBox
+            && termsWords(m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type()) == Rules)
+            control->setKind(E::KindTerms);
+    }
     SmartFieldLookup::markOpen(controls, E::TypeCheckBox,
                                [&](SmartElement* control) { return termsByEvidence(control, labels); });
     // Every box the form must have is ticked. Of the others one is: the one
@@ -197,18 +213,23 @@ void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<Smar
     }
 }
 
-int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
+SmartFieldTicks::TermsWords SmartFieldTicks::termsWords(const K::Hits& hits, int type) const
 {
     const SmartKeywords& keywords = m_lookup.keywords();
-    const int byAttributes =
-        keywords.rank(K::Terms, m_lookup.hits(m_lookup.attributeText(control)), control->type(), m_lookup.scope());
-    const int byLabel =
-        keywords.rank(K::Terms, m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type(), m_lookup.scope());
-    if (byLabel == 0)
+    const int rank = keywords.rank(K::Terms, hits, type, m_lookup.scope());
+    if (rank < 0)
+        return NoTerms;
+    return rank + 1 < keywords.rowCount(K::Terms, type, m_lookup.scope()) ? Rules : Agrees;
+}
+
+int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    const TermsWords byLabel = termsWords(m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type());
+    if (byLabel == Rules)
         return 4;
-    if (byAttributes == 0)
+    if (termsWords(m_lookup.hits(m_lookup.attributeText(control)), control->type()) == Rules)
         return 3;
-    return byLabel == 1 ? 2 : 1;
+    return byLabel == Agrees ? 2 : 1;
 }
 
 bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -239,20 +260,18 @@ bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>
 int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
     const SmartKeywords& keywords = m_lookup.keywords();
-    const int scope = m_lookup.scope();
     const QList<const SmartLabel*> own = m_lookup.ownTexts(control, labels);
     const K::Hits words = m_lookup.hitsOf(own);
     const int type = control->type();
     // Words of the rules, or a label that only agrees ("I agree", "Yes, I
     // accept"); a sentence that agrees to something else ("I accept
     // liability for ...") is no terms.
-    const int rank = keywords.rank(K::Terms, words, type, scope);
-    if (rank == 0)
+    const TermsWords said = termsWords(words, type);
+    if (said == Rules)
         return E::KindTerms;
-    if (rank == 1) {
+    if (said == Agrees) {
         for (const SmartLabel* text : own) {
-            if (text->wordCount() <= Own::LabelWords
-                && keywords.rank(K::Terms, m_lookup.hits(text->text()), type, scope) == 1)
+            if (text->wordCount() <= Own::LabelWords && termsWords(m_lookup.hits(text->text()), type) == Agrees)
                 return E::KindTerms;
         }
     }
@@ -298,6 +317,15 @@ bool SmartFieldTicks::speaksOfTerms(SmartElement* control, const QList<SmartLabe
         return false;
     const K::Hits near = m_lookup.hitsOf(Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index));
     return m_lookup.keywords().kind(K::Terms, near, control->type(), m_lookup.scope()) != E::KindUndef;
+}
+
+void SmartFieldTicks::markKeptAsIs(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    SmartFieldLookup::markOpen(controls, E::TypeCheckBox, [&](SmartElement* control) {
+        const K::Hits words =
+            m_lookup.hitsOf(m_lookup.ownTexts(control, labels)) | m_lookup.hits(m_lookup.attributeText(control));
+        return m_lookup.keywords().kind(K::KeepAsIs, words, control->type(), m_lookup.scope());
+    });
 }
 
 void SmartFieldTicks::markSpam(QList<SmartElement*>& controls)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/smart/SmartFieldPass.h"
+#include "automation/smart/SmartKeywords.h"
 
 namespace Vexal {
 
@@ -20,6 +21,8 @@ public:
     // of the others the one that speaks of them most surely; the rest are
     // left alone.
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Boxes to save the address or add a gift are left as they stand.
+    void markKeptAsIs(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Any other check box offers something (news, mail) the user declines.
     static void markSpam(QList<SmartElement*>& controls);
     // Radios whose own texts name a gender.
@@ -42,8 +45,12 @@ private:
     // words about the terms between it and its neighbouring controls.
     bool speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const;
     bool isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const;
-    // How surely a terms box is one: 4 its id or name says terms, 3 its own
-    // label does, 2 its id or name agrees or accepts, 1 its label does.
+    // How words speak of the terms: of the rules (a row of the terms before
+    // the last), or they only agree to something (the last).
+    enum TermsWords { NoTerms, Agrees, Rules };
+    TermsWords termsWords(const SmartKeywords::Hits& hits, int type) const;
+    // How surely a terms box is one: 4 its own label speaks of the rules,
+    // 3 its id or name does, 2 its own label agrees or accepts, 1 else.
     int termsRank(SmartElement* control, const QList<SmartLabel*>& labels) const;
 };
 

@@ -50,6 +50,17 @@ int SmartFormField::stepKind(int step, SmartElement* control, const QString& tex
 
 int SmartFormField::classify(SmartElement* control, const QString& text)
 {
+    // A word of another thing in the control's id or name ("passwordHint",
+    // "addressNickname") keeps the kinds that cost most away, whatever its
+    // label says.
+    const int kind = kindByForm(control, text);
+    if (SmartKeywords::costly(kind) && holds(SmartKeywords::Other, attributeText(control)))
+        return E::KindTrash;
+    return kind;
+}
+
+int SmartFormField::kindByForm(SmartElement* control, const QString& text)
+{
     switch (form()) {
     case SmartFormArticle:
         return firstKind({StepCaptcha, StepMessenger, StepCategory, StepTitle, StepTags, StepBio, StepIntro, StepBody,
@@ -84,6 +95,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     evidence.weighOwnLabels(controls, labels);
     ticks.markCategoryLists(controls, labels);
     ticks.markTerms(controls, labels);
+    ticks.markKeptAsIs(controls, labels);
     ticks.markSpam(controls);
     if (form() == SmartFormDirectory)
         classifyLinkRadios(controls, labels);

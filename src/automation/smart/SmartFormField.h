@@ -23,6 +23,10 @@ public:
 protected:
     enum OwnStep { StepAuthorSelect = StepOwn, StepWebsite, StepOwner };
     int stepKind(int step, SmartElement* control, const QString& text) override;
+
+private:
+    // The kind the form's chain of matchers reads in the text.
+    int kindByForm(SmartElement* control, const QString& text);
 };
 
 using SmartArticleField = SmartFormOf<SmartFormField, SmartFormArticle>;

@@ -18,8 +18,6 @@ public:
     // or of any access held elsewhere.
     void analyse(const PageDomHandle& page);
     void analyse(PageDom& page);
-    // The page a web view shows: its page access is made here.
-    void analyse(QWebView* view) { analyse(PageDomHandle(view)); }
 
 private:
     Pipeline pipeline();

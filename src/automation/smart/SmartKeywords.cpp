@@ -41,6 +41,10 @@ constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryFor
 // in its own words (an age in years is no year).
 constexpr const char* birth = "birth|born|=dob|bday|=age";
 constexpr const char* birthItself = "birth|born|=dob|bday";
+// What a box that agrees to something offers instead of the rules: news,
+// offers, credit, paying later.
+constexpr const char* notTerms =
+    "news|offer|subscri|promot|credit|financ|electronic|pay later|paylater|bill me";
 
 // Rows of one group stand together; the first that answers decides, so a
 // row for one family or form of lookup stands before the general one.
@@ -49,12 +53,16 @@ const std::vector<K::Row>& table()
     static const std::vector<K::Row> rows{
         {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
         {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
-        // A box that offers news, offers or credit is a preference, whatever
-        // else its label says ("I agree to receive the newsletter", "Accept
-        // the terms of the credit plan"). The first row speaks of the rules,
-        // the second only agrees to something.
-        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", "news|offer|subscri|promot|credit|financ"},
-        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", "news|offer|subscri|promot|credit|financ"},
+        // A box that offers news, offers or credit, or a consent to be
+        // billed later, is a preference, whatever else its label says ("I
+        // agree to receive the newsletter", "Accept the terms of the credit
+        // plan", "Electronic consent" for paying later). The rows before the
+        // last speak of the rules (the second: agreeing to guidelines, a
+        // policy, a guide one has read, not a notice that names the privacy
+        // policy); the last only agrees to something.
+        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", notTerms},
+        {K::Terms, E::KindTerms, Check, All, "~guide|polic", notTerms, "agree|accept|=read|follow"},
+        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", notTerms},
         // News, and the other things a box may ask to have sent or kept
         // ("Text me updates", "Keep me signed in"): a preference, never the
         // rules it may link to.
@@ -70,7 +78,7 @@ const std::vector<K::Row>& table()
          "private_key|captcha|image verification|visual verification|word verification|word verify|"
          "human verification|image code|imagecode|imagestring|imagestamp|humanverify|characters you see|"
          "enter the characters|characters shown|code shown|code in the image|code from the image|what you see|"
-         "turing"},
+         "text shown|text you see|text in the image|letters shown|letters you see|turing"},
         {K::Captcha, E::KindCaptcha, Text, All,
          "confirm code|confirmation code|verification code|verify code|security code|securitycode|seccode|"
          "enter the code",
@@ -103,15 +111,16 @@ const std::vector<K::Row>& table()
         {K::Question, E::KindQuestion, Select, All, "question"},
         {K::Answer, E::KindAnswer, Text, All, "answer"},
         // A part of a date is the birthday's only beside words of birth.
-        // The month before the day: "bday_mm" holds "day" in its birth word.
         // A text box names the birth itself ("Year of birth", "dobDay"):
-        // "Day phone" and "Year of graduation" are none.
-        {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true},
-        {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true},
-        {K::BirthPart, E::KindBirthDay, Select, All, "~day|=dd", "", "", birth, true},
-        {K::BirthPart, E::KindBirthYear, Text, All, "~year|=yyyy|=yy", "", birthItself},
-        {K::BirthPart, E::KindBirthMonth, Text, All, "month|=mm", "", birthItself},
-        {K::BirthPart, E::KindBirthDay, Text, All, "~day|=dd", "", birthItself},
+        // "Day phone" and "Year of graduation" are none. "Birthday" and
+        // "bday" name the whole date, as a text that names several parts
+        // does ("mm/dd/yyyy"): no part of it.
+        {K::BirthPart, E::KindBirthYear, Select, All, "~year|=yyyy|=yy", "", "", birth, true, false, true},
+        {K::BirthPart, E::KindBirthMonth, Select, All, "month|=mm", "", "", birth, true, false, true},
+        {K::BirthPart, E::KindBirthDay, Select, All, "~day!birthday!bday|=dd", "", "", birth, true, false, true},
+        {K::BirthPart, E::KindBirthYear, Text, All, "~year|=yyyy|=yy", "", birthItself, "", false, false, true},
+        {K::BirthPart, E::KindBirthMonth, Text, All, "month|=mm", "", birthItself, "", false, false, true},
+        {K::BirthPart, E::KindBirthDay, Text, All, "~day!birthday!bday|=dd", "", birthItself, "", false, false, true},
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
         // A phone's extension is no phone number.
@@ -131,6 +140,8 @@ const std::vector<K::Row>& table()
         // A name, or a company, in an address ("Company name", "address_company",
         // "Company/care of") is no street.
         {K::Address, E::KindAddressDetails, Text, All, "=unit|=apt|apartment|suite"},
+        // The second line said in words ("addressLineTwo").
+        {K::Address, E::KindAddressDetails, Text, All, "=two|second", "name|company|care of", "address|street|=addr"},
         {K::Address, E::KindAddress, Text, All, "address|street", "name|company|care of"},
         // Parts of a name, said with "name".
         {K::NamePart, E::KindFirstName, 0, All, "first", "", "name"},
@@ -191,10 +202,11 @@ const std::vector<K::Row>& table()
         {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
         // Words that name another thing than the member's account or person:
         // a hint or reminder, a code sent or printed, a payment card, a
-        // company, a file, a price. A text that holds one gives none of the
+        // company, a file, a price, the nickname of an address. A text that holds one gives none of the
         // kinds that cost most when they go astray (costlyKinds).
         {K::Other, E::KindTrash, 0, All,
-         "hint|reminder|one time|=otp|verification|=code|card|=cc|company|business|care of|attach|=file|price"},
+         "hint|reminder|one time|=otp|verification|=code|card|=cc|company|business|care of|attach|=file|price|"
+         "address nickname|addr nickname"},
         // The fields of a payment card: its number, type, expiry, security
         // code and holder.
         {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
@@ -204,6 +216,10 @@ const std::vector<K::Row>& table()
         // A note about the marks of the fields a form must have, which is no
         // field's own label ("* Required fields").
         {K::RequiredNote, E::KindUndef, 0, All, "required|mandatory"},
+        // Boxes a user leaves as they stand: to save the address, to add a
+        // gift (wrap, message); not one that offers something with them.
+        {K::KeepAsIs, E::KindTrash, Check, All, "~save|address book", "news|offer|subscri|promot", "address|^ship|^bill"},
+        {K::KeepAsIs, E::KindTrash, Check, All, "~gift", "news|offer|subscri|promot"},
         // The member's own addresses a form asks for beside the first: where
         // to bill, ship or mail to.
         {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},
@@ -216,7 +232,7 @@ enum Mode { Raw, Phrase, Inside, AtStart, Either, Whole };
 struct Keyword {
     QString pattern; // lower case; a phrase framed by blanks
     Mode mode;
-    QString exception;
+    QStringList exceptions; // words of the text it is not found in
 };
 
 // A word boundary lies between text[i - 1] and text[i].
@@ -257,7 +273,7 @@ QString wordLine(const QString& text)
 
 Keyword parse(const QString& word)
 {
-    Keyword keyword{word.toLower(), Raw, QString()};
+    Keyword keyword{word.toLower(), Raw, QStringList()};
     const QChar mark = keyword.pattern.isEmpty() ? QChar() : keyword.pattern.at(0);
     if (mark == QLatin1Char('^') || mark == QLatin1Char('~') || mark == QLatin1Char('=')) {
         keyword.mode = mark == QLatin1Char('^') ? AtStart : mark == QLatin1Char('~') ? Either : Whole;
@@ -265,9 +281,10 @@ Keyword parse(const QString& word)
     }
     const int bang = keyword.pattern.indexOf(QLatin1Char('!'));
     if (bang > 0) {
-        keyword.exception = keyword.pattern.mid(bang + 1);
+        keyword.exceptions = keyword.pattern.mid(bang + 1).split(QLatin1Char('!'), Qt::SkipEmptyParts);
         keyword.pattern.truncate(bang);
-        keyword.mode = Inside;
+        if (keyword.mode == Raw)
+            keyword.mode = Inside;
     }
     if (keyword.pattern.contains(QLatin1Char(' '))) {
         keyword.pattern = QLatin1Char(' ') + keyword.pattern + QLatin1Char(' ');
@@ -303,7 +320,7 @@ struct SmartKeywords::Automaton {
         for (int i = 0; i < int(keywords.size()); ++i) {
             const Keyword& known = keywords.at(i);
             if (known.pattern == keyword.pattern && known.mode == keyword.mode
-                && known.exception == keyword.exception)
+                && known.exceptions == keyword.exceptions)
                 return i;
         }
         keywords.push_back(keyword);
@@ -386,6 +403,7 @@ struct SmartKeywords::Compiled {
     Hits excluded;
     Hits also;
     Hits context;
+    Hits others; // the words of the group's rows giving other kinds
 };
 
 SmartKeywords::SmartKeywords(std::vector<Row> rows)
@@ -406,10 +424,16 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
     };
     for (int i = 0; i < int(m_rows.size()); ++i) {
         const Row& row = m_rows.at(i);
-        m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context)});
+        m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context), Hits()});
         m_groups[row.group].push_back(i);
         if (row.group == Other)
             m_other |= m_compiled.back().words;
+    }
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        for (int j : m_groups[m_rows[i].group]) {
+            if (m_rows[j].kind != m_rows[i].kind)
+                m_compiled[i].others |= m_compiled[j].words;
+        }
     }
     m_automaton->build();
 }
@@ -430,18 +454,23 @@ SmartKeywords::Hits SmartKeywords::scan(const QString& text) const
         if (keyword.mode == Phrase)
             return true;
         const int start = end - keyword.pattern.size() + 1;
+        // The word of the text the hit stands in may be one it is not found
+        // in ("mailing", "birthday"), also as a plural.
+        if (!keyword.exceptions.isEmpty()) {
+            const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
+            const QStringRef word(&line, from, line.indexOf(QLatin1Char(' '), end) - from);
+            for (const QString& exception : keyword.exceptions) {
+                if (word == exception
+                    || (word.size() == exception.size() + 1 && word.startsWith(exception) && word.endsWith(QLatin1Char('s'))))
+                    return false;
+            }
+        }
         const bool starts = line.at(start - 1) == QLatin1Char(' ');
         const QChar after = line.at(end + 1);
         const bool ends = after == QLatin1Char(' ')
             || (after == QLatin1Char('s') && end + 2 < line.size() && line.at(end + 2) == QLatin1Char(' '));
         switch (keyword.mode) {
-        case Inside: {
-            if (keyword.exception.isEmpty())
-                return true;
-            const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
-            const int to = line.indexOf(QLatin1Char(' '), end);
-            return QStringRef(&line, from, to - from) != keyword.exception;
-        }
+        case Inside: return true;
         case AtStart: return starts;
         case Either: return starts || ends;
         case Whole: return starts && ends;
@@ -482,7 +511,8 @@ bool SmartKeywords::costly(int kind)
 
 bool SmartKeywords::answersRow(int row, const Hits& hits) const
 {
-    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && (m_other & hits).any());
+    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && (m_other & hits).any())
+        && !(m_rows[row].single && (m_compiled[row].others & hits).any());
 }
 
 const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits, int type, int scope) const
@@ -498,6 +528,14 @@ int SmartKeywords::kind(Group group, const Hits& hits, int type, int scope) cons
 {
     const Row* row = answering(group, hits, type, scope);
     return row ? row->kind : int(E::KindUndef);
+}
+
+int SmartKeywords::rowCount(Group group, int type, int scope) const
+{
+    int count = 0;
+    for (int i : m_groups.at(group))
+        count += serves(m_rows[i], type, scope) ? 1 : 0;
+    return count;
 }
 
 int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) const

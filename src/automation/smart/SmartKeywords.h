@@ -33,7 +33,7 @@ public:
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
-        RequiredNote, OwnAddress, Message, Initial, GroupCount
+        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, GroupCount
     };
     Q_ENUM(Group)
 
@@ -67,13 +67,15 @@ public:
         const char* context = "";  // one of these in the control's other texts
         bool options = false;      // a choice list's option texts count
         bool picture = false;      // the kind needs a picture beside the control
+        bool single = false;       // not where the text names another kind of the group too
     };
     // Words are found ignoring case. A word with a blank is a phrase of whole
     // words ("security code" also in "securityCode" and "security_code");
     // any other word is found anywhere in the text, unless marked: "^res"
     // only where it starts a word of the text, "~tag" where it starts or ends
     // one, "=aim" only as a word of its own, "mail!mailing" anywhere but in
-    // the word "mailing". Words are split at blanks, punctuation, "-", "_",
+    // the word "mailing" ("~day!birthday!bday": at a word's start or end, but
+    // not in those words). Words are split at blanks, punctuation, "-", "_",
     // case changes and digits; a hit at a word's end may carry a plural "s".
 
     static const std::vector<Row>& standardRows();
@@ -105,6 +107,8 @@ public:
     // The place of that row among the rows of its group serving the scope;
     // -1 when none answers.
     int rank(Group group, const Hits& hits, int type, int scope) const;
+    // The number of rows of the group serving the scope that take the type.
+    int rowCount(Group group, int type, int scope) const;
     // Whether a row of the group giving that kind answers.
     bool matches(Group group, int kind, const Hits& hits, int type, int scope) const;
     // Whether the hits hold any word of a row of the group (its own words,

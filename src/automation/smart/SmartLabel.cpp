@@ -14,7 +14,7 @@ SmartLabel::SmartLabel(QObject* parent)
 
 void SmartLabel::setElement(const PageElement& element)
 {
-    m_element = element;
+    setNodeElement(element);
     m_isText = false;
 }
 

@@ -1,5 +1,6 @@
 #include "automation/smart/SmartLogin.h"
 
+#include "automation/smart/ConstSmart.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldBoxes.h"
 #include "automation/smart/SmartFormLookup.h"
@@ -40,39 +41,54 @@ SmartMaster::Pipeline SmartLogin::pipeline()
         SmartFieldBoxes(fields).markLocalParts(list, labels.labels());
         fields.markCaptcha(list, labels.labels());
         if (!SmartElement::containsKind(list, E::KindCaptcha))
-            addCaptchaWidget(list);
+            addCaptchaWidget(list, fields);
     };
     return pipeline;
 }
 
-// A picture test drawn by a script (a widget in a frame of its own, with
-// its answer in a hidden field) has no text field to recognise: the form is
-// then known to ask for one by the names the widget gives its parts.
-void SmartLogin::addCaptchaWidget(QList<SmartElement*>& list)
+// A picture test is a box a user types into beside a picture of the test,
+// or a test's frame drawn by a script (its answer then goes into a hidden
+// field), shown on the form: with no box recognised for it, the form is known
+// to ask for one by the names the test gives its picture or frame, or their
+// holder. A slot kept empty for later attempts, one clipped to nothing, or a
+// message about a wrong code asks nothing of the user now.
+void SmartLogin::addCaptchaWidget(QList<SmartElement*>& list, SmartFieldLookup& fields)
 {
     if (list.isEmpty() || list.first()->formIsNull())
         return;
+    const auto namesTest = [&fields](const PageElement& element) {
+        if (SmartUtils::isHoneypot(element))
+            return false;
+        QStringList names;
+        for (const char* attribute : {"id", "name", "class", "src", "title", "alt"})
+            names << element.attribute(QLatin1String(attribute));
+        const PageElement holder = element.parent();
+        names << holder.attribute(ConstSmart::attrId()) << holder.attribute(QStringLiteral("class"));
+        return fields.isCaptcha(names.join(QLatin1Char(' ')), E::TypeText);
+    };
     const PageElement& form = list.first()->form();
-    PageDom* dom = form.dom();
-    for (const PageElement& element : dom->select(form, QStringLiteral("iframe, textarea, input, div, img"))) {
-        QString names = element.attribute(QStringLiteral("id")) + QLatin1Char(' ')
-            + element.attribute(QStringLiteral("name")) + QLatin1Char(' ')
-            + element.attribute(QStringLiteral("class"));
-        if (SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IFRAME"))
-            || SmartUtils::equalsNoCase(element.tagName(), QStringLiteral("IMG")))
-            names += QLatin1Char(' ') + element.attribute(QStringLiteral("src"));
-        // A test that is not shown (a row kept for later attempts, a token
-        // filled by a script) asks nothing of the user now.
-        if (!names.contains(QLatin1String("captcha"), Qt::CaseInsensitive) || dom->geometry(element).isEmpty())
-            continue;
-        auto* widget = new SmartElement(this);
-        widget->setElement(element);
-        widget->setForm(list.first()->form());
-        widget->setFormNumber(list.first()->formNumber());
-        widget->setKind(E::KindCaptcha);
-        list.append(widget);
-        return;
+    PageElement test;
+    for (const PageElement& frame : form.dom()->select(form, ConstSmart::tagIFrame())) {
+        if (namesTest(frame)) {
+            test = frame;
+            break;
+        }
     }
+    for (int i = 0; test.isNull() && i < list.size(); ++i) {
+        if (list.at(i)->type() != E::TypeText)
+            continue;
+        const PageElement picture = SmartUtils::pictureBeside(list.at(i)->element());
+        if (!picture.isNull() && namesTest(picture))
+            test = picture;
+    }
+    if (test.isNull())
+        return;
+    auto* widget = new SmartElement(this);
+    widget->setElement(test);
+    widget->setForm(form);
+    widget->setFormNumber(list.first()->formNumber());
+    widget->setKind(E::KindCaptcha);
+    list.append(widget);
 }
 
 bool SmartLogin::selectForm(SmartFormLookup* forms, const QList<int>&)

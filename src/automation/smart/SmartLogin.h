@@ -4,6 +4,8 @@
 
 namespace Vexal {
 
+class SmartFieldLookup;
+
 // Recognises a login form by its single password field; kinds follow the
 // HTML types.
 class SmartLogin final : public SmartMaster
@@ -16,15 +18,13 @@ public:
     // or of any access held elsewhere.
     void analyse(const PageDomHandle& page);
     void analyse(PageDom& page);
-    // The page a web view shows: its page access is made here.
-    void analyse(QWebView* view) { analyse(PageDomHandle(view)); }
 
     bool selectForm(SmartFormLookup* forms, const QList<int>& scoreTypes) override;
     void fillDemo(QList<SmartElement*>& list) override;
 
 private:
     Pipeline pipeline();
-    void addCaptchaWidget(QList<SmartElement*>& list);
+    void addCaptchaWidget(QList<SmartElement*>& list, SmartFieldLookup& fields);
 };
 
 } // namespace Vexal

@@ -24,7 +24,8 @@ void SmartLoginField::markCaptcha(QList<SmartElement*>& controls, const QList<Sm
     for (SmartElement* control : controls) {
         if (control->type() != E::TypeText)
             continue;
-        if (asksPictureCode(control, attributeText(control)) || boxes.asksForCode(control, labels))
+        if (asksPictureCode(control, attributeText(control)) || classAsksPictureCode(control)
+            || boxes.asksForCode(control, labels))
             control->setKind(E::KindCaptcha);
     }
 }

@@ -14,7 +14,7 @@ public:
 
     int classify(SmartElement* control, const QString& text) override;
 
-    // A text field whose id, name or label asks for the code of a picture
+    // A text field whose id, name, class or label asks for the code of a picture
     // becomes a Captcha.
     void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 };

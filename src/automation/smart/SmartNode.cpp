@@ -14,14 +14,31 @@ QString SmartNode::typeAttribute() const
     return m_element.attribute(ConstSmart::attrType());
 }
 
-QString SmartNode::name() const
+void SmartNode::setNodeElement(const PageElement& element)
 {
-    return m_element.attribute(ConstSmart::attrName());
+    m_element = element;
+    m_namesRead = false;
 }
 
-QString SmartNode::id() const
+void SmartNode::readNames() const
 {
-    return m_element.attribute(ConstSmart::attrId());
+    if (m_namesRead)
+        return;
+    m_namesRead = true;
+    m_name = m_element.attribute(ConstSmart::attrName());
+    m_id = m_element.attribute(ConstSmart::attrId());
+}
+
+const QString& SmartNode::name() const
+{
+    readNames();
+    return m_name;
+}
+
+const QString& SmartNode::id() const
+{
+    readNames();
+    return m_id;
 }
 
 QString SmartNode::elementText() const

@@ -18,14 +18,23 @@ public:
     const PageElement& element() const { return m_element; }
 
     QString typeAttribute() const;
-    QString name() const;
-    QString id() const;
+    // The element's name and id, read from the page once.
+    const QString& name() const;
+    const QString& id() const;
 
 protected:
     // "<TAG type='...' id='...' name='...'>".
     QString elementText() const;
+    void setNodeElement(const PageElement& element);
 
     PageElement m_element;
+
+private:
+    void readNames() const;
+
+    mutable QString m_name;
+    mutable QString m_id;
+    mutable bool m_namesRead = false;
 };
 
 } // namespace Vexal

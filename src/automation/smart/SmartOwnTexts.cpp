@@ -45,15 +45,16 @@ bool runsIn(const PageElements& chain, const PageElement& parent)
 
 bool labelLike(const SmartLabel* text)
 {
-    return (text->wordCount() <= LabelWords && text->text().size() <= LabelLength)
-        || text->text().endsWith(QLatin1Char(':'));
+    return text->wordCount() > 0
+        && ((text->wordCount() <= LabelWords && text->text().size() <= LabelLength)
+            || text->text().endsWith(QLatin1Char(':')));
 }
 
 bool labelLike(const QString& text)
 {
     const QString trimmed = text.trimmed();
-    return (SmartLabel::countWords(trimmed) <= LabelWords && trimmed.size() <= LabelLength)
-        || trimmed.endsWith(QLatin1Char(':'));
+    const int words = SmartLabel::countWords(trimmed);
+    return words > 0 && ((words <= LabelWords && trimmed.size() <= LabelLength) || trimmed.endsWith(QLatin1Char(':')));
 }
 
 bool within(const SmartLabel* text, const PageElement& element)
@@ -149,10 +150,15 @@ bool subLabelOfPrevious(const QList<SmartLabel*>& labels, int index, int text, i
 QList<const SmartLabel*> leadingLabel(const QList<SmartLabel*>& labels, int index)
 {
     QList<const SmartLabel*> own = ownTextsBefore(labels, index);
-    if (own.isEmpty() && index > 0) {
-        const SmartLabel* nearest = labels.at(index - 1);
-        if (nearest->isText() && nearest->labelTarget().isNull() && labelLike(nearest))
-            own << nearest;
+    // A mark of punctuation alone (the ":" cell between a label and its box)
+    // is passed over.
+    int nearest = index - 1;
+    while (own.isEmpty() && nearest >= 0 && labels.at(nearest)->isText() && labels.at(nearest)->wordCount() == 0)
+        --nearest;
+    if (own.isEmpty() && nearest >= 0) {
+        const SmartLabel* text = labels.at(nearest);
+        if (text->isText() && text->labelTarget().isNull() && labelLike(text))
+            own << text;
     }
     return own;
 }

@@ -15,7 +15,8 @@ namespace SmartOwnTexts {
 
 // A label is a few words, or a text that ends like one ("Please enter your
 // e-mail:"); a longer text is a notice or a hint about the field. Where
-// words are not set apart by blanks, its length tells.
+// words are not set apart by blanks, its length tells. Punctuation alone
+// (a ":" cell between a label and its box) is none.
 constexpr int LabelWords = 4;
 constexpr int LabelLength = 48;
 bool labelLike(const SmartLabel* text);

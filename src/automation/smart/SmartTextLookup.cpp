@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace Vexal {
 
 using E = SmartElement;
@@ -30,16 +32,22 @@ void SmartTextLookup::setKeywords(const SmartKeywords* keywords)
 {
     m_keywords = keywords ? keywords : &K::standard();
     m_hits.clear();
+    m_attributeTexts.clear();
+    m_lastText.clear();
 }
 
 K::Hits SmartTextLookup::hits(const QString& text) const
 {
+    // A chain of matchers asks about one text again and again: the same
+    // string, which needs no hashing to be known.
+    if (text.isSharedWith(m_lastText))
+        return m_lastHits;
     auto it = m_hits.constFind(text);
-    if (it != m_hits.constEnd())
-        return it.value();
-    const K::Hits found = m_keywords->scan(text);
-    m_hits.insert(text, found);
-    return found;
+    if (it == m_hits.constEnd())
+        it = m_hits.insert(text, m_keywords->scan(text));
+    m_lastText = text;
+    m_lastHits = it.value();
+    return m_lastHits;
 }
 
 int SmartTextLookup::kindOf(K::Group group, const QString& text, int type) const
@@ -90,6 +98,12 @@ bool SmartTextLookup::asksPictureCode(SmartElement* control, const QString& text
         return false;
     const K::Row* row = m_keywords->answering(K::Captcha, hits(text), type, m_scope);
     return !row || !row->picture || SmartUtils::showsPicture(control->element());
+}
+
+bool SmartTextLookup::classAsksPictureCode(SmartElement* control)
+{
+    const QString names = control->element().attribute(QStringLiteral("class"));
+    return !names.isEmpty() && asksPictureCode(control, names);
 }
 
 bool SmartTextLookup::isMail(const QString& text, int type)
@@ -173,15 +187,21 @@ bool SmartTextLookup::isDay(const QString& text, int type)
     return is(K::BirthPart, E::KindBirthDay, text, type);
 }
 
-QString SmartTextLookup::attributeText(const SmartElement* control) const
+const QString& SmartTextLookup::attributeText(const SmartElement* control) const
 {
-    return QStringLiteral("%1 %2").arg(control->id(), ownName(control->name()));
+    auto it = m_attributeTexts.constFind(control);
+    if (it == m_attributeTexts.constEnd())
+        it = m_attributeTexts.insert(control, QStringLiteral("%1 %2").arg(control->id(), ownName(control->name())));
+    return it.value();
 }
 
 QString SmartTextLookup::ownName(const QString& name) const
 {
     // The parts of a path are joined by anything but letters, digits, "_"
     // and "-" (which join the words of one part).
+    const auto joins = [](QChar c) { return !c.isLetterOrNumber() && c != QLatin1Char('_') && c != QLatin1Char('-'); };
+    if (std::none_of(name.begin(), name.end(), joins))
+        return name;
     static const QRegularExpression joints(QStringLiteral("[^\\p{L}\\p{N}_\\-]+"));
     const QStringList parts = name.split(joints, Qt::SkipEmptyParts);
     if (parts.size() < 2)

@@ -55,6 +55,9 @@ public:
     // that say so, or in words of a code with a picture beside the control;
     // a message about a wrong entry ("Invalid image code") asks for none.
     bool asksPictureCode(SmartElement* control, const QString& text);
+    // Whether the control's class names it for the code of a picture, read
+    // as its id and name are ("g-recaptcha-box").
+    bool classAsksPictureCode(SmartElement* control);
 
     // First, Middle or Last Name where the control's id or name says which
     // part of a name it takes ("dnrfirst", "dnrlast"); 0 otherwise.
@@ -65,8 +68,8 @@ public:
     int namePart(const QString& text, bool* bare) const;
 
     // The text of a control's id and name: "%1 %2" of the id and the name's
-    // own part (ownName).
-    QString attributeText(const SmartElement* control) const;
+    // own part (ownName); read once per control.
+    const QString& attributeText(const SmartElement* control) const;
     // A name written as a path ("pay.card.billingAddress.firstName",
     // "customer[address][street]", "ADDRESS<>postal") names its field by its
     // last part that holds a word of the table: the parts before it name the
@@ -122,6 +125,9 @@ private:
     const int m_scope;
     const SmartKeywords* m_keywords;
     mutable QHash<QString, SmartKeywords::Hits> m_hits;
+    mutable QHash<const SmartElement*, QString> m_attributeTexts;
+    mutable QString m_lastText;
+    mutable SmartKeywords::Hits m_lastHits;
 };
 
 } // namespace Vexal

@@ -13,6 +13,12 @@ bool SmartUtils::isControl(const PageElement& element)
 
 bool SmartUtils::isControlTag(const QString& tag)
 {
+    // Most tags of a page are none: their first letter or length tells.
+    if (tag.size() < 5 || tag.size() > 8)
+        return false;
+    const char16_t first = tag.at(0).toUpper().unicode();
+    if (first != u'I' && first != u'T' && first != u'S' && first != u'B')
+        return false;
     return equalsNoCase(tag, ConstSmart::tagInput()) || equalsNoCase(tag, ConstSmart::tagTextArea())
         || equalsNoCase(tag, ConstSmart::tagSelect()) || equalsNoCase(tag, ConstSmart::tagButton())
         || equalsNoCase(tag, ConstSmart::tagIFrame());
@@ -132,21 +138,24 @@ bool holdsControl(const PageElement& element)
     return false;
 }
 
-bool holdsPicture(const PageElement& element)
+// The element if it is a picture, else the first picture inside it; null
+// when it holds none.
+PageElement pictureIn(const PageElement& element)
 {
     if (isPictureTag(element.tagName()))
-        return true;
+        return element;
     PageDom* dom = element.dom();
     for (const char* tag : {"img", "canvas", "object", "embed"}) {
-        if (!dom->selectFirst(element, QLatin1String(tag)).isNull())
-            return true;
+        const PageElement picture = dom->selectFirst(element, QLatin1String(tag));
+        if (!picture.isNull())
+            return picture;
     }
-    return false;
+    return PageElement();
 }
 
 } // namespace
 
-bool SmartUtils::showsPicture(const PageElement& control)
+PageElement SmartUtils::pictureBeside(const PageElement& control)
 {
     // Out from the control a level at a time, its siblings nearest first on
     // either side, until a side meets another control.
@@ -157,19 +166,24 @@ bool SmartUtils::showsPicture(const PageElement& control)
         if (isFormOrBody(e))
             break;
         for (PageElement s = e.previousSibling(); before && !s.isNull(); s = s.previousSibling()) {
-            if (holdsControl(s))
-                before = false;
-            else if (holdsPicture(s))
-                return true;
+            before = !holdsControl(s);
+            const PageElement picture = before ? pictureIn(s) : PageElement();
+            if (!picture.isNull())
+                return picture;
         }
         for (PageElement s = e.nextSibling(); after && !s.isNull(); s = s.nextSibling()) {
-            if (holdsControl(s))
-                after = false;
-            else if (holdsPicture(s))
-                return true;
+            after = !holdsControl(s);
+            const PageElement picture = after ? pictureIn(s) : PageElement();
+            if (!picture.isNull())
+                return picture;
         }
     }
-    return false;
+    return PageElement();
+}
+
+bool SmartUtils::showsPicture(const PageElement& control)
+{
+    return !pictureBeside(control).isNull();
 }
 
 int SmartUtils::commonDepth(const PageElements& a, const PageElements& b)

@@ -30,8 +30,10 @@ bool isHoneypot(const PageElement& element);
 
 // A FORM or the BODY: where the walks up from a control stop.
 bool isFormOrBody(const PageElement& element);
-// A picture stands beside the control: in the stretch of the page between
-// it and its neighbouring controls (hidden fields aside), within its form.
+// The picture that stands beside the control: in the stretch of the page
+// between it and its neighbouring controls (hidden fields aside), within its
+// form, nearest first; null when none does.
+PageElement pictureBeside(const PageElement& control);
 bool showsPicture(const PageElement& control);
 
 // Depth (from the document root) of the lowest element that two chains
