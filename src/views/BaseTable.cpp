@@ -174,6 +174,17 @@ void BaseTable::resizeEvent(QResizeEvent* event)
     readShownRowsSoon();
 }
 
+void BaseTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles)
+{
+    if (isVisible() && topLeft.isValid() && bottomRight.isValid()) {
+        const int first = rowAt(0);
+        const int last = rowAt(viewport()->height() - 1);
+        if (first >= 0 && (bottomRight.row() < first || (last >= 0 && topLeft.row() > last)))
+            return;
+    }
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void BaseTable::readShownRowsSoon()
 {
     if (m_readShownPosted)

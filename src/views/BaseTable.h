@@ -191,6 +191,10 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Rows changed off screen need no painting (the view would paint all it
+    // shows for a row of several cells).
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QVector<int>& roles = QVector<int>()) override;
 
 private slots:
     void handleRowsFetched(const QModelIndex& parent, int first, int last);
