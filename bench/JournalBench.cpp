@@ -83,8 +83,6 @@ bool buildJournalDatabase(const QString& path, int rows)
 class JournalBenchDatabase
 {
 public:
-    static bool ensure() { return use(journalRows); }
-
     static bool use(int rows)
     {
         static QTemporaryDir dir;
@@ -172,11 +170,12 @@ void finishOpen(QWidget* widget, bool shown)
     QApplication::processEvents();
 }
 
-#define TESVAR_NEED_DATABASE(state)                                                                                    \
-    if (!JournalBenchDatabase::ensure()) {                                                                             \
+#define TESVAR_NEED_ROWS(state, rows)                                                                                  \
+    if (!JournalBenchDatabase::use(rows)) {                                                                            \
         (state).SkipWithError("the journal database could not be made");                                             \
         return;                                                                                                        \
     }
+#define TESVAR_NEED_DATABASE(state) TESVAR_NEED_ROWS(state, journalRows)
 
 // Opening the journal: build (tool bar, layout, menus, filters), load, enable.
 void openJournal(benchmark::State& state, bool shown)
@@ -424,10 +423,7 @@ bool saveProject(int turn)
 // the journal had fetched, and each median over the shown first page's.
 void BM_JournalSaveOneOf100k(benchmark::State& state)
 {
-    if (!JournalBenchDatabase::use(savedRows)) {
-        state.SkipWithError("the journal database could not be made");
-        return;
-    }
+    TESVAR_NEED_ROWS(state, savedRows)
     const struct
     {
         const char* name;
@@ -512,10 +508,7 @@ private:
 // the first chunk of the new rows, which come into view there).
 void BM_JournalBesideJobOf100k(benchmark::State& state)
 {
-    if (!JournalBenchDatabase::use(savedRows)) {
-        state.SkipWithError("the journal database could not be made");
-        return;
-    }
+    TESVAR_NEED_ROWS(state, savedRows)
     const struct
     {
         const char* name;

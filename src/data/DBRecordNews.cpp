@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVariant>
@@ -113,44 +112,42 @@ Answer remembered(QHash<QString, Answer>& known, const QString& source, Work wor
     return answer;
 }
 
-// The declared tables a view's statement names, each as often as it does.
-QStringList tablesNamedBy(QSqlDatabase db, const QString& statement)
+// The tables a query of the source reads, one entry per cursor SQLite opens
+// on a table (an index counts for its table once); empty when SQLite cannot
+// run such a query. The query plan names them, so a column that shares its
+// name with a table is no table.
+QStringList tablesReadBy(QSqlDatabase db, const QString& source)
 {
-    QHash<QString, QString> declared;
-    QSqlQuery names(db);
-    names.setForwardOnly(true);
-    names.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table';"));
-    while (names.next())
-        declared.insert(names.value(0).toString().toLower(), names.value(0).toString());
+    QHash<qint64, QPair<QString, bool>> pages;
+    QSqlQuery schema(db);
+    schema.setForwardOnly(true);
+    schema.exec(QStringLiteral("SELECT rootpage, tbl_name, type FROM sqlite_master WHERE type IN ('table', 'index');"));
+    while (schema.next())
+        pages.insert(schema.value(0).toLongLong(),
+                     {schema.value(1).toString(), schema.value(2).toString() == QLatin1String("table")});
+    QSqlQuery plan(db);
+    plan.setForwardOnly(true);
     QStringList tables;
-    static const QRegularExpression word(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*"));
-    auto words = word.globalMatch(statement);
-    while (words.hasNext()) {
-        const QString table = declared.value(words.next().captured(0).toLower());
-        if (!table.isEmpty())
+    QStringList indexed;
+    if (!plan.exec(QStringLiteral("EXPLAIN SELECT * FROM \"%1\";").arg(QString(source).replace('"', "\"\""))))
+        return tables;
+    while (plan.next()) {
+        // addr, opcode, p1 (cursor), p2 (root page), p3 (database), ...
+        if (plan.value(1).toString() != QLatin1String("OpenRead") || plan.value(4).toInt() != 0)
+            continue;
+        const auto page = pages.constFind(plan.value(3).toLongLong());
+        if (page == pages.constEnd())
+            continue;
+        if (page->second)
+            tables << page->first;
+        else
+            indexed << page->first;
+    }
+    for (const QString& table : qAsConst(indexed)) {
+        if (!tables.contains(table))
             tables << table;
     }
     return tables;
-}
-
-// A name of the schema: its kind ("table", "view"; empty when the schema has
-// no such name), its name as declared and its statement.
-struct SchemaEntry
-{
-    QString kind;
-    QString name;
-    QString statement;
-};
-
-SchemaEntry schemaEntry(QSqlDatabase db, const QString& name)
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT type, name, sql FROM sqlite_master WHERE lower(name) = :name;"));
-    query.bindValue(QStringLiteral(":name"), name.toLower());
-    if (!query.exec() || !query.next())
-        return {};
-    return {query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
 }
 
 // Whether ID is the table's rowid (its one INTEGER PRIMARY KEY column).
@@ -221,15 +218,9 @@ QStringList DBRecordNews::tablesListedBy(const QString& source)
 {
     static QHash<QString, QStringList> known;
     return remembered(known, source, [&source] {
-        QSqlDatabase db = DBConnection::current();
-        const SchemaEntry entry = schemaEntry(db, source);
-        if (entry.kind.isEmpty())
-            return QStringList{source};
-        if (entry.kind != QLatin1String("view"))
-            return QStringList{entry.name};
-        QStringList tables = tablesNamedBy(db, entry.statement);
+        QStringList tables = tablesReadBy(DBConnection::current(), source);
         tables.removeDuplicates();
-        return tables;
+        return tables.isEmpty() ? QStringList{source} : tables;
     });
 }
 
@@ -242,13 +233,10 @@ QString DBRecordNews::idTableOf(const QString& source)
         if (origin.first.isEmpty() || origin.second.compare(QLatin1String("ID"), Qt::CaseInsensitive) != 0
             || !idIsRowid(db, origin.first))
             return QString();
-        const SchemaEntry entry = schemaEntry(db, source);
-        if (entry.kind == QLatin1String("view")) {
-            // A view that reads its table twice (a record beside its master)
-            // shows a row's values in other rows too.
-            if (tablesNamedBy(db, entry.statement).count(origin.first) != 1)
-                return QString();
-        }
+        // A view that reads its table twice (a record beside its master)
+        // shows a row's values in other rows too.
+        if (tablesReadBy(db, source).count(origin.first) != 1)
+            return QString();
         return origin.first;
     });
 }

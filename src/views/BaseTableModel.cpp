@@ -134,14 +134,20 @@ void BaseTableModel::setSort(int column, Qt::SortOrder order)
     QSqlTableModel::setSort(column, order);
 }
 
-void BaseTableModel::clear()
+void BaseTableModel::dropRows()
 {
-    beginResetModel();
     m_rows.clear();
     m_keyOf.clear();
     m_hasCursor = false;
     m_atEnd = true;
     m_listing = false;
+    ++m_generation;
+}
+
+void BaseTableModel::clear()
+{
+    beginResetModel();
+    dropRows();
     m_sortColumn = -1;
     m_sortOrder = Qt::AscendingOrder;
     QSqlTableModel::clear();
@@ -151,11 +157,7 @@ void BaseTableModel::clear()
 bool BaseTableModel::select()
 {
     beginResetModel();
-    m_rows.clear();
-    m_keyOf.clear();
-    m_hasCursor = false;
-    m_atEnd = false;
-    ++m_generation;
+    dropRows();
     m_idColumn = fieldIndex(DBSql::colID());
     const bool byKey = m_sortColumn >= 0 && m_sortColumn < columnCount() && m_sortColumn != m_idColumn;
     m_keyColumn = byKey ? m_sortColumn : -1;

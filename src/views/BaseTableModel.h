@@ -113,6 +113,8 @@ private:
     };
     using Rows = std::vector<Row>;
 
+    // Every row held goes (within a reset).
+    void dropRows();
     void addKind(int column, Kind kind);
     bool hasKind(int column, Kind kind) const
     {

@@ -1,5 +1,6 @@
 #include "FreshStateTest.h"
 #include "JournalDriver.h"
+#include "SpinnerDriver.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -8,7 +9,6 @@
 #include "content/DBArticle.h"
 #include "content/DBSpinnedArticle.h"
 #include "content/DBWord.h"
-#include "content/DlgSpinner.h"
 #include "content/ThreadSpinner.h"
 #include "content/WidArticleComboBox.h"
 #include "content/WidArticleEditor.h"
@@ -23,6 +23,7 @@
 #include "data/DBCategory.h"
 #include "data/DBConnection.h"
 #include "data/DBMasterAccount.h"
+#include "data/DBMasterAccountList.h"
 #include "data/DBProject.h"
 #include "exchange/ThreadXmlImport.h"
 #include "shell/WidWebTab.h"
@@ -33,6 +34,7 @@
 #include "sites/WidAccountJournal.h"
 #include "sites/WidMasterAccountJournal.h"
 #include "sites/WidProjectJournal.h"
+#include "views/BaseComboBox.h"
 #include "views/BaseTableModel.h"
 
 #include <QCheckBox>
@@ -240,6 +242,13 @@ const std::map<QString, std::function<Shown(Desk&)>>& lists()
              box->reload();
              return Shown{[box] { return items(box); }, [] { return column("SELECT Name FROM MasterAccount"); }};
          }},
+        // Any chooser filled from a list follows it.
+        {"chooser filled from a list",
+         [](Desk& desk) {
+             auto* box = new BaseComboBox(&desk.tabs);
+             box->fill(std::make_unique<DBMasterAccountList>(false));
+             return Shown{[box] { return items(box); }, [] { return column("SELECT Name FROM MasterAccount"); }};
+         }},
         // The article submitter of a page: its choosers, and the title and
         // author it offers to drag. The spun article chosen stays; when it
         // is gone, the first by name is chosen.
@@ -425,6 +434,8 @@ private slots:
             {"master accounts journal", "1000 master accounts imported"},
             {"long master accounts journal", "master accounts imported"},
             {"master account chooser", "master account generated"},
+            {"chooser filled from a list", "master account generated"},
+            {"chooser filled from a list", "master account deleted"},
             {"articles journal", "article spun"},
             {"articles journal", "spun article deleted"},
             {"articles journal beside a long journal", "article spun"},
@@ -547,17 +558,7 @@ private slots:
             journal = articles;
             chosen = desk.article;
             run = [articles] {
-                UtilDialog::setRunner([](QDialog* dialog) {
-                    auto* spinner = qobject_cast<DlgSpinner*>(dialog);
-                    if (!spinner || !spinner->job())
-                        return int(QDialog::Rejected);
-                    spinner->countBox()->setValue(3);
-                    spinner->startButton()->click();
-                    spinner->job()->wait();
-                    QCoreApplication::processEvents();
-                    spinner->startButton()->click(); // Close
-                    return spinner->result();
-                });
+                SpinnerDriver::answerSpinner(3);
                 articles->slotSpin();
                 UtilDialog::setRunner({});
             };
