@@ -94,7 +94,8 @@ sqlite3* handleOf(const QSqlDatabase& db)
 }
 
 // What a name lists never changes while the program runs (the schema is the
-// program's own): each answer is worked out once.
+// program's own): each answer is worked out once, when the database could
+// give it (work gives the answer and whether it could).
 template <class Answer, class Work>
 Answer remembered(QHash<QString, Answer>& known, const QString& source, Work work)
 {
@@ -106,10 +107,12 @@ Answer remembered(QHash<QString, Answer>& known, const QString& source, Work wor
         if (it != known.constEnd())
             return it.value();
     }
-    const Answer answer = work();
-    QMutexLocker lock(&mutex);
-    known.insert(key, answer);
-    return answer;
+    const std::pair<Answer, bool> answer = work();
+    if (answer.second) {
+        QMutexLocker lock(&mutex);
+        known.insert(key, answer.first);
+    }
+    return answer.first;
 }
 
 // The tables a query of the source reads, one entry per cursor SQLite opens
@@ -220,7 +223,7 @@ QStringList DBRecordNews::tablesListedBy(const QString& source)
     return remembered(known, source, [&source] {
         QStringList tables = tablesReadBy(DBConnection::current(), source);
         tables.removeDuplicates();
-        return tables.isEmpty() ? QStringList{source} : tables;
+        return tables.isEmpty() ? std::make_pair(QStringList{source}, false) : std::make_pair(tables, true);
     });
 }
 
@@ -232,12 +235,12 @@ QString DBRecordNews::idTableOf(const QString& source)
         const QPair<QString, QString> origin = idOrigin(db, source);
         if (origin.first.isEmpty() || origin.second.compare(QLatin1String("ID"), Qt::CaseInsensitive) != 0
             || !idIsRowid(db, origin.first))
-            return QString();
+            return std::make_pair(QString(), db.isOpen());
         // A view that reads its table twice (a record beside its master)
         // shows a row's values in other rows too.
         if (tablesReadBy(db, source).count(origin.first) != 1)
-            return QString();
-        return origin.first;
+            return std::make_pair(QString(), true);
+        return std::make_pair(origin.first, true);
     });
 }
 

@@ -526,20 +526,17 @@ void BaseTableModel::removeRowRange(int first, int last)
     endRemoveRows();
 }
 
-int BaseTableModel::removeRowsAt(QVector<int> rows)
+void BaseTableModel::removeRowsAt(QVector<int> rows)
 {
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    int runs = 0;
     for (int i = 0; i < rows.size();) {
         int j = i + 1;
         while (j < rows.size() && rows.at(j) == rows.at(j - 1) - 1)
             ++j;
         removeRowRange(rows.at(j - 1), rows.at(i));
-        ++runs;
         i = j;
     }
-    return runs;
 }
 
 void BaseTableModel::moveRow(int from, int to)
@@ -685,7 +682,15 @@ bool BaseTableModel::rereadIds(const RowIdSet& ids)
     for (qint64 id : qAsConst(held))
         going << rowOfId(id);
     going.removeAll(-1);
-    int placesChanged = removeRowsAt(going);
+    std::sort(going.begin(), going.end());
+    int placesChanged = 0;
+    for (int i = 0; i < going.size(); ++i) {
+        if (i == 0 || going.at(i) != going.at(i - 1) + 1)
+            ++placesChanged;
+    }
+    if (placesChanged > mostPlacesChanged)
+        return false;
+    removeRowsAt(going);
 
     for (Row& row : staying) {
         const int at = rowOfId(row.id);

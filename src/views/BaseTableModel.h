@@ -150,9 +150,8 @@ private:
     void insertRowAt(int at, Row row);
     void removeRowRange(int first, int last);
     void removeRowAt(int at) { removeRowRange(at, at); }
-    // Removes the rows (any order), a run of neighbours at a time; returns
-    // the runs.
-    int removeRowsAt(QVector<int> rows);
+    // Removes the rows (any order), a run of neighbours at a time.
+    void removeRowsAt(QVector<int> rows);
     void moveRow(int from, int to);
     // New values for the row at `at` (told by the caller); false when they
     // are the same.

@@ -81,7 +81,8 @@ private slots:
         QTest::addColumn<bool>("descending");
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("fetched");
-        const char* const changes[] = {"values changed", "rows deleted", "rows inserted", "a range read again"};
+        const char* const changes[] = {"values changed", "many values changed", "rows deleted", "rows inserted",
+                                       "a range read again"};
         const struct
         {
             const char* column;
@@ -127,6 +128,10 @@ private slots:
             run(QStringLiteral("UPDATE Project SET Name = 'p' || (ID % 5), Active = CASE WHEN ID % 2 = 0 THEN NULL "
                                "ELSE 'z' END WHERE ID % 29 = 3"),
                 QStringLiteral("ID % 29 = 3"), changes);
+        } else if (change == "many values changed") {
+            // More rows change places than are moved one by one.
+            run(QStringLiteral("UPDATE Project SET Name = 'q' || (ID % 7), Active = ID % 4 WHERE ID % 3 = 0"),
+                QStringLiteral("ID % 3 = 0"), changes);
         } else if (change == "rows deleted") {
             run(QStringLiteral("DELETE FROM Project WHERE ID % 13 = 5 OR ID BETWEEN 100 AND 140"),
                 QStringLiteral("0"), changes);
