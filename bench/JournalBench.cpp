@@ -1,7 +1,10 @@
+#include "data/DBConnection.h"
+#include "data/DBProject.h"
 #include "data/DBSchema.h"
 #include "core/DBSql.h"
 #include "views/BaseJournal.h"
 #include "views/BaseTable.h"
+#include "views/BaseTableModel.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
 
@@ -15,16 +18,22 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlTableModel>
+#include <QTabWidget>
+#include <QThread>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 namespace {
 
 constexpr int journalRows = 1000000;
+// The projects of the benchmarks of what stored rows cost an open journal.
+constexpr int savedRows = 100000;
 // Names of the filter: "Project 4242" and its 111 longer relatives.
 const char* const filterPrefix = "Project 4242";
 
@@ -33,9 +42,9 @@ QString projectRowCountText()
     return QStringLiteral("SELECT COUNT(*) FROM %1").arg(Vexal::DBSql::tableProject());
 }
 
-// Builds the table of a million projects into a new database file in one
+// Builds the table of `rows` projects into a new database file in one
 // transaction with one prepared statement.
-bool buildJournalDatabase(const QString& path)
+bool buildJournalDatabase(const QString& path, int rows)
 {
     const QString name = QStringLiteral("journal-bench-build");
     bool ok = false;
@@ -49,9 +58,9 @@ bool buildJournalDatabase(const QString& path)
                                   .arg(Vexal::DBSql::tableProject(), Vexal::DBSql::colName(),
                                        Vexal::DBSql::colComments(), Vexal::DBSql::colActive(),
                                        Vexal::DBSql::colURL()));
-        for (int i = 0; ok && i < journalRows; ++i) {
+        for (int i = 0; ok && i < rows; ++i) {
             // Rows stored out of name order, so that sorting has work to do.
-            const int number = int((qint64(i) * 7919) % journalRows);
+            const int number = int((qint64(i) * 7919) % rows);
             query.addBindValue(QStringLiteral("Project %1").arg(number));
             query.addBindValue(QStringLiteral("Comments of project %1").arg(number));
             query.addBindValue(i % 2);
@@ -67,50 +76,54 @@ bool buildJournalDatabase(const QString& path)
     return ok;
 }
 
-// One database of a million projects, opened as the default connection until
-// the benchmarks end. It is built once into the temporary folder and kept
-// there for later runs; a file that does not hold the full table is rebuilt.
+// A database of `rows` projects, opened as the default connection while the
+// benchmarks that need it run. It is built once into the temporary folder and
+// kept there for later runs; a file that does not hold the full table is
+// rebuilt.
 class JournalBenchDatabase
 {
 public:
-    static bool ensure()
+    static bool use(int rows)
     {
-        static std::unique_ptr<JournalBenchDatabase> instance;
-        if (!instance)
-            instance.reset(new JournalBenchDatabase);
-        return instance->m_ready;
-    }
-
-private:
-    JournalBenchDatabase()
-    {
-        const QString path = QDir::temp().filePath(QStringLiteral("tesvar-journal-bench-%1.db").arg(journalRows));
+        static QTemporaryDir dir;
+        static QString opened;
+        const QString path = QDir::temp().filePath(QStringLiteral("tesvar-journal-bench-%1.db").arg(rows));
+        if (opened == path)
+            return true;
         QElapsedTimer timer;
         timer.start();
         bool built = false;
-        if (!holdsFullTable(path)) {
+        if (!holdsFullTable(path, rows)) {
             const QString building = path + QStringLiteral(".building");
             QFile::remove(building);
-            if (!buildJournalDatabase(building) || (QFile::exists(path) && !QFile::remove(path))
+            if (!buildJournalDatabase(building, rows) || (QFile::exists(path) && !QFile::remove(path))
                 || !QFile::rename(building, path)) {
                 QFile::remove(building);
                 std::fprintf(stderr, "journal database: could not build %s\n", qPrintable(path));
-                return;
+                return false;
             }
             built = true;
         }
-        QDir::setCurrent(m_dir.path());
+        QDir::setCurrent(dir.path());
         const QString connection = QLatin1String(QSqlDatabase::defaultConnection);
-        if (QSqlDatabase::contains(connection))
+        if (QSqlDatabase::contains(connection)) {
+            QSqlDatabase::database(connection, false).close();
             QSqlDatabase::removeDatabase(connection);
+        }
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
         db.setDatabaseName(path);
-        m_ready = db.open();
+        db.setConnectOptions(Vexal::DBConnection::busyTimeoutOption());
+        if (!db.open())
+            return false;
+        Vexal::DBConnection::defaultConnectionChanged();
+        opened = path;
         std::fprintf(stderr, "journal database: %s %s in %.1f s\n", built ? "built" : "reused", qPrintable(path),
                      timer.nsecsElapsed() / 1e9);
+        return true;
     }
 
-    static bool holdsFullTable(const QString& path)
+private:
+    static bool holdsFullTable(const QString& path, int rows)
     {
         if (!QFile::exists(path))
             return false;
@@ -121,16 +134,13 @@ private:
             db.setDatabaseName(path);
             if (db.open()) {
                 QSqlQuery query(db);
-                full = query.exec(projectRowCountText()) && query.next() && query.value(0).toInt() == journalRows;
+                full = query.exec(projectRowCountText()) && query.next() && query.value(0).toInt() == rows;
             }
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
         return full;
     }
-
-    QTemporaryDir m_dir;
-    bool m_ready = false;
 };
 
 // The projects area as every data area is written: a table naming its column
@@ -160,11 +170,12 @@ void finishOpen(QWidget* widget, bool shown)
     QApplication::processEvents();
 }
 
-#define TESVAR_NEED_DATABASE(state)                                                                                    \
-    if (!JournalBenchDatabase::ensure()) {                                                                             \
+#define TESVAR_NEED_ROWS(state, rows)                                                                                  \
+    if (!JournalBenchDatabase::use(rows)) {                                                                            \
         (state).SkipWithError("the journal database could not be made");                                             \
         return;                                                                                                        \
     }
+#define TESVAR_NEED_DATABASE(state) TESVAR_NEED_ROWS(state, journalRows)
 
 // Opening the journal: build (tool bar, layout, menus, filters), load, enable.
 void openJournal(benchmark::State& state, bool shown)
@@ -347,5 +358,203 @@ void BM_JournalScroll10Pages1M(benchmark::State& state) { scroll<OpenedJournal>(
 void BM_BareTableScroll10Pages1M(benchmark::State& state) { scroll<OpenedBareTable>(state); }
 BENCHMARK(BM_JournalScroll10Pages1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareTableScroll10Pages1M)->Unit(benchmark::kMillisecond);
+
+// ---- what stored rows cost an open journal ----
+
+double processCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double median(QVector<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const int middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
+}
+
+// A projects journal in a tab, its rows fetched as a user who scrolled through
+// them does (and scrolled to the end of those), shown or behind another tab.
+struct JournalInTab
+{
+    QTabWidget tabs;
+    BenchProjectJournal* journal = new BenchProjectJournal;
+
+    JournalInTab(int fetched, bool shown)
+    {
+        journal->setInit(nullptr);
+        journal->open();
+        tabs.addTab(journal, QStringLiteral("Projects"));
+        tabs.addTab(new QWidget, QStringLiteral("Other"));
+        tabs.resize(800, 500);
+        tabs.show();
+        QApplication::processEvents();
+        QTableView* table = journal->tableWidget();
+        while (table->model()->rowCount() < fetched && table->model()->canFetchMore(QModelIndex()))
+            table->model()->fetchMore(QModelIndex());
+        if (fetched > 256)
+            table->scrollToBottom();
+        QApplication::processEvents();
+        if (!shown)
+            tabs.setCurrentIndex(1);
+        QApplication::processEvents();
+    }
+    int fetched() const { return journal->tableWidget()->model()->rowCount(); }
+};
+
+bool saveProject(int turn)
+{
+    Vexal::DBProject project;
+    if (!project.load(1 + (qint64(turn) * 7919) % savedRows))
+        return false;
+    project.setName(QStringLiteral("Saved %1").arg(turn));
+    return project.save();
+}
+
+// Processor time per save of one project (one save per turn of the event
+// loop) with 100,000 projects, beside no journal (the floor), a projects
+// journal at its first page, and one scrolled through 10,000 and 100,000
+// rows; each shown and behind another tab. The settings take turns, five
+// rounds of 20 saves each; counters: the median in milliseconds, the rows
+// the journal had fetched, and each median over the shown first page's.
+void BM_JournalSaveOneOf100k(benchmark::State& state)
+{
+    TESVAR_NEED_ROWS(state, savedRows)
+    const struct
+    {
+        const char* name;
+        int fetched;
+        bool shown;
+    } settings[] = {{"no_journal", -1, false}, {"first_page", 256, true},    {"first_page_hidden", 256, false},
+                    {"10k", 10000, true},      {"10k_hidden", 10000, false}, {"100k", 100000, true},
+                    {"100k_hidden", 100000, false}};
+    constexpr int count = int(sizeof(settings) / sizeof(settings[0]));
+    QVector<QVector<double>> samples(count);
+    QVector<int> fetched(count);
+    int turn = 0;
+    for (auto _ : state) {
+        for (int round = 0; round < 5; ++round) {
+            for (int i = 0; i < count; ++i) {
+                std::unique_ptr<JournalInTab> open;
+                if (settings[i].fetched >= 0)
+                    open = std::make_unique<JournalInTab>(settings[i].fetched, settings[i].shown);
+                fetched[i] = open ? open->fetched() : 0;
+                for (int save = 0; save < 20; ++save) {
+                    const double start = processCpuMs();
+                    if (!saveProject(turn++)) {
+                        state.SkipWithError("the save failed");
+                        return;
+                    }
+                    QApplication::processEvents();
+                    samples[i] << processCpuMs() - start;
+                }
+            }
+        }
+    }
+    const double firstPage = median(samples[1]);
+    for (int i = 0; i < count; ++i) {
+        const std::string name = settings[i].name;
+        state.counters[name + "_ms"] = median(samples[i]);
+        if (settings[i].fetched >= 0) {
+            state.counters[name + "_rows"] = fetched[i];
+            state.counters[name + "_x"] = firstPage > 0 ? median(samples[i]) / firstPage : 0;
+        }
+    }
+}
+BENCHMARK(BM_JournalSaveOneOf100k)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A job on its own thread and connection that stores new projects in one
+// transaction.
+class StoreProjectsJob final : public QThread
+{
+public:
+    explicit StoreProjectsJob(int count)
+        : m_count(count)
+    {
+    }
+    bool isOk() const { return m_ok; }
+
+protected:
+    void run() override
+    {
+        QSqlDatabase db = Vexal::DBConnection::current();
+        m_ok = Vexal::DBConnection::beginWrite(db);
+        {
+            QSqlQuery query(db);
+            m_ok = m_ok && query.prepare(QStringLiteral("INSERT INTO Project (Name, Active, URL) VALUES (?, 0, ?)"));
+            for (int i = 0; m_ok && i < m_count; ++i) {
+                query.addBindValue(QStringLiteral("Job project %1").arg(i));
+                query.addBindValue(QStringLiteral("http://job%1.example/").arg(i));
+                m_ok = query.exec();
+            }
+        }
+        m_ok = m_ok && db.commit();
+    }
+
+private:
+    int m_count = 0;
+    bool m_ok = false;
+};
+
+// How long the window stalls when a job's 100,000 committed projects come
+// beside a shown projects journal at its first page and beside one scrolled
+// to the end of 100,000 rows: the turn of the event loop that takes the
+// news after the job ended (wall time and processor time, medians of three
+// rounds taken in turns), and the rows the journal read in it (at the end,
+// the first chunk of the new rows, which come into view there).
+void BM_JournalBesideJobOf100k(benchmark::State& state)
+{
+    TESVAR_NEED_ROWS(state, savedRows)
+    const struct
+    {
+        const char* name;
+        int fetched;
+    } settings[] = {{"first_page", 256}, {"end", savedRows}};
+    QVector<double> wall[2];
+    QVector<double> cpu[2];
+    qint64 rowsRead[2] = {0, 0};
+    for (auto _ : state) {
+        for (int round = 0; round < 3; ++round) {
+            for (int i = 0; i < 2; ++i) {
+                auto open = std::make_unique<JournalInTab>(settings[i].fetched, true);
+                StoreProjectsJob job(100000);
+                job.start();
+                job.wait();
+                if (!job.isOk()) {
+                    state.SkipWithError("the job failed");
+                    return;
+                }
+                const Vexal::BaseTableModel* model = open->journal->tableWidget()->tableModel();
+                const qint64 readBefore = model->reads().rows;
+                QElapsedTimer timer;
+                timer.start();
+                const double start = processCpuMs();
+                QApplication::processEvents();
+                cpu[i] << processCpuMs() - start;
+                wall[i] << timer.nsecsElapsed() / 1e6;
+                rowsRead[i] = model->reads().rows - readBefore;
+                open.reset();
+                QSqlQuery cleanup;
+                if (!cleanup.exec(QStringLiteral("DELETE FROM Project WHERE ID > %1").arg(savedRows))) {
+                    state.SkipWithError("the cleanup failed");
+                    return;
+                }
+                QApplication::processEvents();
+            }
+        }
+    }
+    for (int i = 0; i < 2; ++i) {
+        const std::string name = settings[i].name;
+        state.counters[name + "_stall_ms"] = median(wall[i]);
+        state.counters[name + "_cpu_ms"] = median(cpu[i]);
+        state.counters[name + "_rows_read"] = double(rowsRead[i]);
+    }
+    state.counters["end_vs_first_page_x"] = median(wall[0]) > 0 ? median(wall[1]) / median(wall[0]) : 0;
+}
+BENCHMARK(BM_JournalBesideJobOf100k)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -48,7 +48,7 @@ void WidArticleJournal::slotCopy()
             break;
         }
     }
-    m_table->reload();
+    m_table->refresh();
 }
 
 void WidArticleJournal::slotSpin()
@@ -66,7 +66,7 @@ void WidArticleJournal::slotSpin()
     DlgSpinner dialog(this);
     dialog.build(&article);
     UtilDialog::exec(&dialog);
-    m_table->reload();
+    m_table->refresh();
 }
 
 } // namespace Vexal

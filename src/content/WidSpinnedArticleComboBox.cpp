@@ -13,15 +13,10 @@ WidSpinnedArticleComboBox::WidSpinnedArticleComboBox(QWidget* parent)
 void WidSpinnedArticleComboBox::reload(qint64 articleId)
 {
     if (articleId == -1) {
-        follow(nullptr);
-        clear();
+        fill(nullptr);
         return;
     }
-    const qint64 project = DBCache::projectId();
-    follow([this, project, articleId] {
-        DBSpinnedArticleLightList articles(project, articleId);
-        fill(&articles, true);
-    });
+    fill(std::make_unique<DBSpinnedArticleLightList>(DBCache::projectId(), articleId));
 }
 
 } // namespace Vexal

@@ -12,7 +12,7 @@
 namespace Vexal {
 
 WidWordTree::WidWordTree(SyncManager* syncManager, QWidget* parent)
-    : BaseTree(syncManager, parent)
+    : BaseTree(syncManager, {DBSql::tableLanguage(), DBSql::tableWord()}, parent)
 {
     setHeaderHidden(true);
 }
@@ -59,11 +59,6 @@ void WidWordTree::refresh(qint64 wordId)
         }
     }
     emit onSelectionChanged();
-}
-
-QStringList WidWordTree::sourceTables() const
-{
-    return {DBSql::tableLanguage(), DBSql::tableWord()};
 }
 
 qint64 WidWordTree::currentWordId() const

@@ -24,8 +24,6 @@ public:
 
 protected:
     void reload() override;
-    // Languages and words.
-    QStringList sourceTables() const override;
 };
 
 } // namespace Vexal

@@ -5,6 +5,8 @@
 #include <QMutexLocker>
 #include <QThread>
 
+#include <utility>
+
 namespace Vexal {
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 struct RecordNews
 {
     QMutex mutex;
-    QStringList tables;
+    RecordChanges changes;
     bool posted = false;
 };
 
@@ -129,17 +131,14 @@ void UtilSignalManager::emitPageSource(const QString& title, const QString& sour
     emit onPageSource(title, source);
 }
 
-void UtilSignalManager::emitRecordsChanged(const QStringList& tables)
+void UtilSignalManager::emitRecordsChanged(const RecordChanges& changes)
 {
-    if (tables.isEmpty())
+    if (changes.isEmpty())
         return;
     RecordNews& news = recordNews();
     {
         QMutexLocker lock(&news.mutex);
-        for (const QString& table : tables) {
-            if (!news.tables.contains(table, Qt::CaseInsensitive))
-                news.tables.append(table);
-        }
+        news.changes.unite(changes);
         if (news.posted)
             return;
         news.posted = true;
@@ -149,15 +148,15 @@ void UtilSignalManager::emitRecordsChanged(const QStringList& tables)
 
 void UtilSignalManager::deliverRecordsChanged()
 {
-    QStringList tables;
+    RecordChanges changes;
     {
         RecordNews& news = recordNews();
         QMutexLocker lock(&news.mutex);
-        tables.swap(news.tables);
+        std::swap(changes, news.changes);
         news.posted = false;
     }
-    if (!tables.isEmpty())
-        emit onRecordsChanged(tables);
+    if (!changes.isEmpty())
+        emit onRecordsChanged(changes);
 }
 
 } // namespace Vexal

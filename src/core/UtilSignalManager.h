@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RecordChanges.h"
+
 #include <QObject>
 #include <QPixmap>
 #include <QString>
@@ -15,8 +17,8 @@ namespace Vexal {
 //
 // Rows stored, changed or deleted anywhere in the program are news for every
 // list that shows them (journals, choosers): the data layer tells the hub the
-// tables whose rows a committed transaction changed (emitRecordsChanged), and
-// the lists listen to onRecordsChanged.
+// rows, by table, that a committed transaction changed (emitRecordsChanged),
+// and the lists listen to onRecordsChanged.
 class UtilSignalManager final : public QObject
 {
     Q_OBJECT
@@ -44,13 +46,12 @@ public:
     void emitBookmarkAllTabs();
     void emitOpenSpinnedArticles(const QString& articleID);
     void emitPageSource(const QString& title, const QString& source);
-    // News that rows of the tables were stored (inserted, changed, deleted)
-    // and committed. Callable from any thread. Nothing is emitted at once:
-    // the news that come in until the hub's thread (the GUI thread) next
-    // runs its events arrive there together, as one onRecordsChanged naming
-    // each table once, so that a job or a loop storing a thousand rows makes
-    // an open list select once.
-    void emitRecordsChanged(const QStringList& tables);
+    // News that rows were stored (inserted, changed, deleted) and committed.
+    // Callable from any thread. Nothing is emitted at once: the news that
+    // come in until the hub's thread (the GUI thread) next runs its events
+    // arrive there together, as one onRecordsChanged, so that a job or a loop
+    // storing a thousand rows makes an open list look once.
+    void emitRecordsChanged(const RecordChanges& changes);
 
 signals:
     void onError(const QString& message, bool untilClosed);
@@ -70,9 +71,9 @@ signals:
     void onBookmarkAllTabs();
     void onOpenSpinnedArticles(const QString& articleID);
     void onPageSource(const QString& title, const QString& source);
-    // The tables (their names as the schema declares them) whose rows
-    // changed since the last onRecordsChanged; never empty.
-    void onRecordsChanged(const QStringList& tables);
+    // The rows, by table (named as the schema declares it), that changed
+    // since the last onRecordsChanged; never empty.
+    void onRecordsChanged(const RecordChanges& changes);
 
 private:
     UtilSignalManager();

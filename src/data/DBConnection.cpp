@@ -45,7 +45,7 @@ struct ThreadConnection {
         name.clear();
         openJobConnections.fetchAndSubOrdered(1);
         // Its transactions are over: the lists may read what they stored.
-        DBRecordNews::tell();
+        DBRecordNews::sendCommittedChanges();
         // The job's hold on the database is gone: the window's writes that
         // met it can go in now.
         DBWriteQueue::flushSoon();
@@ -110,7 +110,7 @@ void openJobConnection(QSqlDatabase& db)
 {
     if (!db.open())
         return;
-    DBRecordNews::watch(db);
+    DBRecordNews::reportChanges(db);
     if (sqlite3* handle = handleOf(db))
         sqlite3_progress_handler(handle, 500, stopWhenAsked, QThread::currentThread());
 }
@@ -226,12 +226,12 @@ QSqlDatabase DBConnection::current()
 {
     if (isGuiThread()) {
         QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-        DBRecordNews::watch(db);
+        DBRecordNews::reportChanges(db);
         return db;
     }
 
     // A transaction the job committed before this statement has ended.
-    DBRecordNews::tell();
+    DBRecordNews::sendCommittedChanges();
     ThreadConnection& own = threadConnection();
     const int generation = defaultGeneration.loadAcquire();
     if (!own.name.isEmpty() && own.generation != generation)

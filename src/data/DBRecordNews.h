@@ -6,13 +6,13 @@
 
 namespace Vexal {
 
-// Tells the lists which tables' rows were stored. Every connection that
-// DBConnection hands out is watched: SQLite names the table of each row that
-// a statement inserts, updates or deletes, and the tables of a transaction
-// become news for the signal hub (UtilSignalManager::emitRecordsChanged) once
-// the transaction is committed; a rolled back one is no news. So records,
-// lists, canned statements, the import's own statements and the jobs are
-// heard alike, wherever they store.
+// Tells the lists which rows were stored. Every connection that DBConnection
+// hands out reports its changes: SQLite names the table and rowid of each row
+// that a statement inserts, updates or deletes, and the rows of a
+// transaction become news for the signal hub (UtilSignalManager::
+// emitRecordsChanged, as RecordChanges) once the transaction is committed; a
+// rolled back one is no news. So records, lists, canned statements, the
+// import's own statements and the jobs are heard alike, wherever they store.
 //
 // The window's connection hands its news on at the commit: the hub delivers
 // them when the GUI thread next runs its events, after the commit has ended.
@@ -24,18 +24,22 @@ class DBRecordNews final
 public:
     DBRecordNews() = delete;
 
-    // Watches the rows the connection changes; cheap once it is watched.
-    static void watch(QSqlDatabase db);
-    // Hands the news of the calling thread's committed transactions to the
-    // hub.
-    static void tell();
+    // Makes the connection report the rows it changes; cheap once it does.
+    static void reportChanges(QSqlDatabase db);
+    // Hands the changes of the calling thread's committed transactions to
+    // the hub.
+    static void sendCommittedChanges();
 
     // The tables whose rows a table or a view lists: the table itself, or
     // every table the view's statement names. Asked of the calling thread's
     // connection; an unknown source is taken for a table.
-    static QStringList sourceTables(const QString& source);
-    // Whether news of the tables concern a list of the sources' rows.
-    static bool concerns(const QStringList& sources, const QStringList& tables);
+    static QStringList tablesListedBy(const QString& source);
+    // The table whose rowids are the IDs (column "ID") of the rows that a
+    // table or a view lists: the table itself when ID is its rowid, or the
+    // table a view takes ID from when the view reads that table only once.
+    // Empty when there is none: news of such a list's rows do not say which
+    // of its rows changed.
+    static QString idTableOf(const QString& source);
 };
 
 } // namespace Vexal

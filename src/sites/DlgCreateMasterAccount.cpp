@@ -20,15 +20,18 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
+#include <utility>
+
 namespace Vexal {
 
 namespace {
 
 // Fills the chooser from the list and selects the entry named preferred; an
 // empty table leaves that one entry without an id.
-void fillChooser(BaseComboBox* combo, DBListBase* list, const QString& preferred)
+void fillChooser(BaseComboBox* combo, std::unique_ptr<DBListBase> list, const QString& preferred)
 {
-    combo->fill(list, true);
+    combo->fill(std::move(list));
     if (combo->count() == 0) {
         combo->addItem(preferred, -1);
         combo->setCurrentIndex(0);
@@ -98,11 +101,9 @@ void DlgCreateMasterAccount::createWidgets()
     m_genderCombo->addItem(LocaleDialog::male(), 1);
     m_genderCombo->addItem(LocaleDialog::female(), 0);
     m_countryCombo = new BaseComboBox(m_body);
-    DBCountryList countries;
-    fillChooser(m_countryCombo, &countries, LocaleDialog::usa());
+    fillChooser(m_countryCombo, std::make_unique<DBCountryList>(), LocaleDialog::usa());
     m_languageCombo = new BaseComboBox(m_body);
-    DBLanguageList languages;
-    fillChooser(m_languageCombo, &languages, LocaleDialog::english());
+    fillChooser(m_languageCombo, std::make_unique<DBLanguageList>(), LocaleDialog::english());
     m_agreeBox = new QCheckBox(LocaleDialog::agreeWithTerms(), m_body);
     m_termsButton = new QPushButton(LocaleDialog::terms(), m_body);
 

@@ -11,10 +11,7 @@ WidMasterAccountComboBox::WidMasterAccountComboBox(QWidget* parent)
 
 void WidMasterAccountComboBox::reload()
 {
-    follow([this] {
-        DBMasterAccountList masterAccounts(false);
-        fill(&masterAccounts, true);
-    });
+    fill(std::make_unique<DBMasterAccountList>(false));
 }
 
 } // namespace Vexal

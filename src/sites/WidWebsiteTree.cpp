@@ -11,7 +11,7 @@ constexpr int startType = WebsiteType::Email;
 }
 
 WidWebsiteTree::WidWebsiteTree(SyncManager* syncManager, QWidget* parent)
-    : BaseTree(syncManager, parent)
+    : BaseTree(syncManager, {}, parent)
 {
 }
 

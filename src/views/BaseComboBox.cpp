@@ -1,6 +1,7 @@
 #include "views/BaseComboBox.h"
 
 #include "core/Logger.h"
+#include "core/RecordChanges.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBBase.h"
 #include "data/DBListBase.h"
@@ -18,21 +19,36 @@ BaseComboBox::BaseComboBox(QWidget* parent)
             &BaseComboBox::handleRecordsChanged);
 }
 
-void BaseComboBox::follow(const std::function<void()>& refill)
+BaseComboBox::~BaseComboBox() = default;
+
+void BaseComboBox::fill(std::unique_ptr<DBListBase> list, bool sortByName)
 {
-    m_refill = refill;
-    runRefill();
+    m_list = std::move(list);
+    m_sortByName = sortByName;
+    m_sources.clear();
+    if (m_list && m_list->prototype())
+        m_sources = DBRecordNews::tablesListedBy(m_list->prototype()->tableName());
+    fillItems();
 }
 
-void BaseComboBox::runRefill()
+void BaseComboBox::fillItems()
 {
-    if (!m_refill)
+    clear();
+    if (!m_list)
         return;
-    // The refill may be replaced while it runs.
-    const std::function<void()> refill = m_refill;
-    m_refilling = true;
-    refill();
-    m_refilling = false;
+    if (!m_list->load()) {
+        Logger::error(m_list->errorText());
+        UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
+        return;
+    }
+    if (m_sortByName)
+        m_list->sortByName();
+    for (int i = 0; i < m_list->count(); ++i) {
+        const DBBase* record = m_list->at(i);
+        addItem(record->name(), record->id());
+    }
+    if (count() > 0)
+        setCurrentIndex(0);
 }
 
 void BaseComboBox::refresh()
@@ -40,7 +56,7 @@ void BaseComboBox::refresh()
     const qint64 id = currentId();
     {
         const QSignalBlocker quiet(this);
-        runRefill();
+        fillItems();
         if (id != -1)
             setCurrentId(id);
     }
@@ -52,35 +68,10 @@ void BaseComboBox::refresh()
     emit currentTextChanged(currentText());
 }
 
-void BaseComboBox::handleRecordsChanged(const QStringList& tables)
+void BaseComboBox::handleRecordsChanged(const RecordChanges& changes)
 {
-    if (m_refill && DBRecordNews::concerns(m_sources, tables))
+    if (m_list && changes.touchesAny(m_sources))
         refresh();
-}
-
-void BaseComboBox::fill(DBListBase* list, bool sortByName)
-{
-    if (!m_refilling)
-        m_refill = nullptr;
-    clear();
-    m_sources.clear();
-    if (!list)
-        return;
-    if (list->prototype())
-        m_sources = DBRecordNews::sourceTables(list->prototype()->tableName());
-    if (!list->load()) {
-        Logger::error(list->errorText());
-        UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
-        return;
-    }
-    if (sortByName)
-        list->sortByName();
-    for (int i = 0; i < list->count(); ++i) {
-        const DBBase* record = list->at(i);
-        addItem(record->name(), record->id());
-    }
-    if (count() > 0)
-        setCurrentIndex(0);
 }
 
 bool BaseComboBox::hasSelection() const

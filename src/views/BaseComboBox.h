@@ -5,32 +5,33 @@
 #include <QComboBox>
 #include <QStringList>
 
-#include <functional>
+#include <memory>
 
 namespace Vexal {
 
 class DBListBase;
+class RecordChanges;
 
 // A chooser of stored records: item text the record's name, item data
 // (Qt::UserRole) its ID. Callers select and read records by ID.
 //
-// A box filled by follow() shows the records stored anywhere in the program:
-// when rows of its list's table are stored, it fills itself again the same
-// way and keeps the current record (an editor's choice stays, unmodified).
+// A box shows the records of the list it was filled from as they are stored
+// anywhere in the program: it keeps the list, and when rows of the list's
+// table are stored it loads the list again and keeps the current record (an
+// editor's choice stays, unmodified).
 class BaseComboBox : public QComboBox
 {
     Q_OBJECT
 public:
     explicit BaseComboBox(QWidget* parent = nullptr);
+    ~BaseComboBox() override;
 
     // Clears the box and fills it from the list after loading it; a load
-    // failure is logged and reported and leaves the box empty. The list stays
-    // the caller's. Outside follow() the box follows nothing from then on.
-    void fill(DBListBase* list, bool sortByName);
-    // Fills the box by running `refill` (which calls fill), now and whenever
-    // rows of the table of the list it filled from are stored.
-    void follow(const std::function<void()>& refill);
-    // Runs the refill again. The current record stays current, without an
+    // failure is logged and reported and leaves the box empty. The box keeps
+    // the list and fills itself from it again whenever rows of its table are
+    // stored; a null list empties the box, which then follows nothing.
+    void fill(std::unique_ptr<DBListBase> list, bool sortByName = true);
+    // Loads the list again. The current record stays current, without an
     // index signal but with onRefreshed (it may have been stored anew); when
     // it is gone, the box selects as fill does and signals the change.
     void refresh();
@@ -52,15 +53,16 @@ signals:
     void onRefreshed();
 
 private slots:
-    void handleRecordsChanged(const QStringList& tables);
+    void handleRecordsChanged(const RecordChanges& changes);
 
 private:
-    void runRefill();
+    // Clears the items and fills them from the list kept.
+    void fillItems();
 
-    std::function<void()> m_refill;
-    // The tables whose rows the last fill listed.
+    std::unique_ptr<DBListBase> m_list;
+    bool m_sortByName = true;
+    // The tables whose rows the list lists.
     QStringList m_sources;
-    bool m_refilling = false;
 };
 
 // The chooser of one list kind, sorted by name: reload() takes what the
@@ -71,13 +73,7 @@ class BaseListComboBox : public BaseComboBox
 public:
     using BaseComboBox::BaseComboBox;
 
-    void reload(Args... args)
-    {
-        follow([this, args...] {
-            List list(args...);
-            fill(&list, true);
-        });
-    }
+    void reload(Args... args) { fill(std::make_unique<List>(args...)); }
 };
 
 // The chooser of one list kind of the current project, sorted by name.
@@ -87,14 +83,7 @@ class BaseProjectComboBox : public BaseComboBox
 public:
     using BaseComboBox::BaseComboBox;
 
-    void reload()
-    {
-        const qint64 project = DBCache::projectId();
-        follow([this, project] {
-            List list(project);
-            fill(&list, true);
-        });
-    }
+    void reload() { fill(std::make_unique<List>(DBCache::projectId())); }
 };
 
 } // namespace Vexal

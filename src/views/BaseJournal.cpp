@@ -338,15 +338,15 @@ void BaseJournal::handleModelReset()
     Logger::setContext(className, action);
 }
 
-void BaseJournal::handleRecordsChanged(const QStringList& tables)
+void BaseJournal::handleRecordsChanged(const RecordChanges& changes)
 {
-    if (!m_table || !m_table->listsRowsOf(tables))
+    if (!m_table)
         return;
     // News come between the user's commands: the log keeps their context.
     const QString className = Logger::contextClassName();
     const QString action = Logger::contextAction();
-    m_table->refresh();
-    slotSelectionChanged();
+    if (m_table->showChanges(changes))
+        slotSelectionChanged();
     Logger::setContext(className, action);
 }
 

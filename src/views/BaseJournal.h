@@ -11,6 +11,7 @@ class QVBoxLayout;
 namespace Vexal {
 
 class BaseTable;
+class RecordChanges;
 class DBBase;
 class DBListBase;
 class DBPageRecord;
@@ -124,9 +125,9 @@ private slots:
     // selectionChanged signal: the commands follow it, under the context of
     // the command that selected.
     void handleModelReset();
-    // Rows were stored elsewhere: a table that lists some of them selects
-    // again, keeping the user's selection and place (BaseTable::refresh).
-    void handleRecordsChanged(const QStringList& tables);
+    // Rows were stored: the table brings in those it lists, keeping the
+    // user's selection and place (BaseTable::showChanges).
+    void handleRecordsChanged(const RecordChanges& changes);
 
 protected:
 

@@ -50,7 +50,7 @@ void BaseJournalTree::createSplitter()
 
 void BaseJournalTree::createTree()
 {
-    installTree(new BaseTree(m_syncManager, this));
+    installTree(new BaseTree(m_syncManager, {}, this));
 }
 
 void BaseJournalTree::installTree(BaseTree* value)

@@ -7,7 +7,6 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBColumn.h"
 #include "data/DBColumnList.h"
-#include "data/DBRecordNews.h"
 #include "core/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
@@ -25,10 +24,12 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QScrollBar>
-#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <algorithm>
+#include <utility>
 
 namespace Vexal {
 
@@ -75,12 +76,6 @@ bool BaseTable::load()
     return applyFilters();
 }
 
-bool BaseTable::listsRowsOf(const QStringList& tables)
-{
-    const QString source = m_sqlModel ? m_sqlModel->tableName() : QString();
-    return !source.isEmpty() && DBRecordNews::concerns(DBRecordNews::sourceTables(source), tables);
-}
-
 bool BaseTable::reload()
 {
     if (!m_sqlModel) {
@@ -94,57 +89,119 @@ bool BaseTable::reload()
     return false;
 }
 
-// The rows, the current row and the place are found again by ID after the
-// select.
+template <class Change>
+bool BaseTable::followModel(Change change)
+{
+    // Rows that go take their selection along; Select All stays in force
+    // and takes in the rows that come (handleRowsFetched).
+    const bool selectingAll = m_selectingAll;
+    m_selectingAll = true;
+    const bool done = change();
+    if (isVisible() && m_sqlModel->canFetchMore() && lastRowShown())
+        m_sqlModel->fetchMore();
+    m_selectingAll = selectingAll;
+    return done;
+}
+
+bool BaseTable::showChanges(const RecordChanges& changes)
+{
+    if (!m_sqlModel || !m_sqlModel->isListing() || !changes.touchesAny(m_sqlModel->listedTables()))
+        return false;
+    if (!isVisible()) {
+        m_unseen.unite(changes.of(m_sqlModel->listedTables()));
+        return false;
+    }
+    const QPair<int, int> shown = shownRows();
+    followModel([&] { return m_sqlModel->applyChanges(changes, shown.first, shown.second); });
+    return true;
+}
+
 bool BaseTable::refresh()
 {
-    if (!m_sqlModel || !m_sqlModel->query().isActive())
+    if (!m_sqlModel || !m_sqlModel->isListing())
         return false;
-    const int idColumn = m_sqlModel->fieldIndex(DBSql::colID());
-    const bool all = allRowsSelected();
-    QSet<qint64> selected;
-    if (!all && idColumn >= 0 && selectionModel()) {
-        for (const QModelIndex& row : selectionModel()->selectedRows(idColumn))
-            selected.insert(row.data(Qt::EditRole).toLongLong());
-    }
-    const QModelIndex current = currentIndex();
-    const bool hadCurrent = current.isValid() && idColumn >= 0;
-    const qint64 currentId = hadCurrent ? current.sibling(current.row(), idColumn).data(Qt::EditRole).toLongLong() : -1;
-    const int fetched = m_sqlModel->rowCount();
-    const int vertical = verticalScrollBar()->value();
-    const int horizontal = horizontalScrollBar()->value();
+    const QPair<int, int> shown = shownRows();
+    return followModel([&] {
+        m_sqlModel->forgetRead();
+        return m_sqlModel->rereadRange(shown.first, shown.second);
+    });
+}
 
-    if (!m_sqlModel->select()) {
-        m_sqlModel->reportSelectError();
-        return false;
+QPair<int, int> BaseTable::shownRows() const
+{
+    const int count = m_sqlModel ? m_sqlModel->rowCount() : 0;
+    if (count == 0)
+        return {0, -1};
+    // Not shown: the rows from the top of its place, a fetch's worth.
+    int first = verticalScrollBar()->value();
+    int last = first + 255;
+    if (isVisible()) {
+        first = rowAt(0);
+        last = rowAt(viewport()->height() - 1);
+        if (first < 0)
+            first = 0;
+        if (last < 0)
+            last = count - 1;
     }
-    // The rows the user had scrolled through, so that the place and the
-    // selection are there again.
-    while (m_sqlModel->rowCount() < fetched && m_sqlModel->canFetchMore())
-        m_sqlModel->fetchMore();
+    const int margin = 16;
+    return {std::max(0, first - margin), std::min(count - 1, last + margin)};
+}
 
-    if (all) {
-        selectAll();
-    } else if (idColumn >= 0 && selectionModel() && (!selected.isEmpty() || hadCurrent)) {
-        const int lastColumn = m_sqlModel->columnCount() - 1;
-        QItemSelection rows;
-        QModelIndex newCurrent;
-        for (int row = 0; row < m_sqlModel->rowCount(); ++row) {
-            const qint64 id = m_sqlModel->index(row, idColumn).data(Qt::EditRole).toLongLong();
-            if (selected.contains(id))
-                rows.select(m_sqlModel->index(row, 0), m_sqlModel->index(row, lastColumn));
-            if (hadCurrent && id == currentId)
-                newCurrent = m_sqlModel->index(row, current.column());
-        }
-        if (newCurrent.isValid())
-            selectionModel()->setCurrentIndex(newCurrent, QItemSelectionModel::NoUpdate);
-        if (!rows.isEmpty())
-            selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+bool BaseTable::lastRowShown() const
+{
+    const int count = m_sqlModel ? m_sqlModel->rowCount() : 0;
+    if (count == 0)
+        return true;
+    const int top = rowViewportPosition(count - 1);
+    return top < viewport()->height() && top + rowHeight(count - 1) > 0;
+}
+
+void BaseTable::showEvent(QShowEvent* event)
+{
+    QTableView::showEvent(event);
+    if (!m_unseen.isEmpty() && m_sqlModel && m_sqlModel->isListing()) {
+        RecordChanges unseen;
+        std::swap(unseen, m_unseen);
+        const QPair<int, int> shown = shownRows();
+        followModel([&] { return m_sqlModel->applyChanges(unseen, shown.first, shown.second); });
     }
-    updateGeometries();
-    verticalScrollBar()->setValue(vertical);
-    horizontalScrollBar()->setValue(horizontal);
-    return true;
+    readShownRowsSoon();
+}
+
+void BaseTable::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    readShownRowsSoon();
+}
+
+void BaseTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles)
+{
+    if (isVisible() && topLeft.isValid() && bottomRight.isValid()) {
+        const int first = rowAt(0);
+        const int last = rowAt(viewport()->height() - 1);
+        if (first >= 0 && (bottomRight.row() < first || (last >= 0 && topLeft.row() > last)))
+            return;
+    }
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+}
+
+void BaseTable::readShownRowsSoon()
+{
+    if (m_readShownPosted)
+        return;
+    m_readShownPosted = true;
+    QMetaObject::invokeMethod(this, &BaseTable::readShownRows, Qt::QueuedConnection);
+}
+
+void BaseTable::readShownRows()
+{
+    m_readShownPosted = false;
+    if (!isVisible() || !m_sqlModel || !m_sqlModel->isListing())
+        return;
+    const QPair<int, int> shown = shownRows();
+    if (shown.second < shown.first || m_sqlModel->isCurrent(shown.first, shown.second))
+        return;
+    followModel([&] { return m_sqlModel->rereadRange(shown.first, shown.second); });
 }
 
 void BaseTable::filter()
@@ -238,24 +295,28 @@ bool BaseTable::allRowsSelected() const
     return m_allSelected && selectionModel() && selectionModel()->hasSelection();
 }
 
-void BaseTable::endSelectAll()
+void BaseTable::handleModelReset()
 {
+    // Every row is read anew: what came while not shown too.
     m_allSelected = false;
+    m_unseen = RecordChanges();
 }
 
 void BaseTable::handleRowsFetched(const QModelIndex& parent, int first, int last)
 {
-    // Rows fetched while scrolling after Select All belong to it: the user
-    // sees them selected and Delete removes them with the rest.
+    // Rows fetched while scrolling after Select All belong to it, and so do
+    // rows stored since: the user sees them selected and Delete removes
+    // them with the rest.
     if (!m_allSelected || parent.isValid() || !m_sqlModel || !selectionModel())
         return;
     const int lastColumn = m_sqlModel->columnCount() - 1;
     if (lastColumn < 0)
         return;
+    const bool selectingAll = m_selectingAll;
     m_selectingAll = true;
     selectionModel()->select(QItemSelection(m_sqlModel->index(first, 0), m_sqlModel->index(last, lastColumn)),
                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    m_selectingAll = false;
+    m_selectingAll = selectingAll;
 }
 
 QString BaseTable::selectedRowsCondition() const
@@ -482,9 +543,10 @@ void BaseTable::connectSignals()
     if (QItemSelectionModel* selection = selectionModel())
         connect(selection, &QItemSelectionModel::selectionChanged, this, &BaseTable::handleSelectionChanged);
     if (m_sqlModel) {
-        connect(m_sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::endSelectAll);
+        connect(m_sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::handleModelReset);
         connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, &BaseTable::handleRowsFetched);
     }
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { readShownRowsSoon(); });
     connect(this, &QAbstractItemView::doubleClicked, this, &BaseTable::handleDoubleClick);
     connect(this, &QWidget::customContextMenuRequested, this, &BaseTable::handleTableMenu);
     connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, &BaseTable::handleColumnsMenu);

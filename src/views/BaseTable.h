@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecordChanges.h"
 #include "data/DBDefaultColumns.h"
 
 #include <QList>
@@ -90,13 +91,17 @@ public:
     // then empty and recovers on the next successful load.
     bool load();
     bool reload();
-    // Whether news that rows of the tables were stored concern the rows it
-    // lists (its table, or a table its view reads).
-    bool listsRowsOf(const QStringList& tables);
-    // Selects again after rows were stored elsewhere, keeping what the user
-    // sees: the selected rows (by ID; after Select All, every row), the
-    // current row and the scroll position. Nothing before the first load or
-    // after a failed one; false (reported) when the select fails.
+    // Brings stored changes into the rows it lists, keeping what the user
+    // sees: the selected rows (after Select All, every row, also those that
+    // come), the current row and the scroll position. It costs what changed
+    // and what is on screen (BaseTableModel::applyChanges). A table not shown
+    // keeps the changes until it is. False when they do not concern its rows
+    // (or wait), or before the first load or after a failed one.
+    bool showChanges(const RecordChanges& changes);
+    // Reads the rows on screen again now (after a command of its journal
+    // stored rows), keeping what the user sees as showChanges does; the
+    // other rows are read again when they are shown. False before the first
+    // load or after a failed one.
     bool refresh();
     // Runs the Filter dialog; accepted: applies the new WHERE text.
     void filter();
@@ -184,18 +189,38 @@ protected:
     QMenu* m_columnsMenu = nullptr;
     QMenu* m_tableMenu = nullptr;
 
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Rows changed off screen need no painting (the view would paint all it
+    // shows for a row of several cells).
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QVector<int>& roles = QVector<int>()) override;
+
 private slots:
     void handleRowsFetched(const QModelIndex& parent, int first, int last);
-    void endSelectAll();
+    void handleModelReset();
+    // The rows now on screen that were not read since the last changes
+    // that named none of them are read again.
+    void readShownRows();
 
 private:
     QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
     void addHeaderSeparator();
+    // The rows on screen and a few around them: first and last.
+    QPair<int, int> shownRows() const;
+    bool lastRowShown() const;
+    void readShownRowsSoon();
+    // Runs a change of the model's rows that keeps Select All.
+    template <class Change>
+    bool followModel(Change change);
 
     const DBDefaultColumns::ColumnSet* m_columnSet = nullptr;
     TextGetter m_table = nullptr;
     bool m_allSelected = false;
     bool m_selectingAll = false;
+    // Changes that came while the table was not shown.
+    RecordChanges m_unseen;
+    bool m_readShownPosted = false;
 };
 
 // The table of one record kind: Base (BaseTable or a table built on it)

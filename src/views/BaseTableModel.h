@@ -1,32 +1,64 @@
 #pragma once
 
+#include <QHash>
+#include <QSqlRecord>
 #include <QSqlTableModel>
+#include <QStringList>
 #include <QVector>
 
+#include <vector>
+
 namespace Vexal {
+
+class RecordChanges;
+class RowIdSet;
 
 // The SQL model of a record table. Columns can be marked with a display kind:
 // bool columns show a check mark and no text, date and date-time columns a
 // fixed, locale-free form, and an icon column draws the picture bytes held
-// in the column to its left. Rows are fetched in chunks as the view scrolls.
+// in the column to its left.
 //
-// While rows are left to fetch, the model's statement stays open, and in a
-// file with a write-ahead log an open statement holds its connection to what
-// was stored when it began. So in such a file the model reads on a
-// connection of its own, and every select ends the last statement first:
-// the window's connection, and the model's next select, read what jobs have
-// stored since. (In a file without the log, readers and writers take turns
-// and the model shares the window's connection.)
+// It holds the first rows of its list, in the list's order (the sort column,
+// then ID), and reads more in chunks as the view scrolls. Every read is one
+// statement that ends at once: a chunk goes on after the last row read, by
+// its sort value and ID. So a list never holds a read open between turns of
+// the event loop, and a job's commit never waits for one, whatever the
+// journal mode of the file.
+//
+// Stored changes are brought in for what they changed (applyChanges): the
+// rows of the IDs they name are read again and updated, inserted, moved or
+// removed in place, so that the view keeps its selection, current row and
+// place; changes that do not name the list's rows read the rows on screen
+// again, and the other rows are read again when they are shown
+// (isCurrent, rereadRange).
 class BaseTableModel final : public QSqlTableModel
 {
     Q_OBJECT
 public:
-    // On the calling thread's connection (the default one on the GUI thread),
-    // or on a connection of its own to that file (see above).
+    // On the calling thread's connection (the default one on the GUI thread).
     explicit BaseTableModel(QObject* parent = nullptr);
     ~BaseTableModel() override;
 
+    void setTable(const QString& tableName) override;
+    void setSort(int column, Qt::SortOrder order) override;
+    void clear() override;
+    // Reads the list's first chunk anew (every row read before goes).
     bool select() override;
+    // Re-selects in the new order; a rejected statement is reported.
+    void sort(int column, Qt::SortOrder order) override;
+    // Makes the text the model's filter and selects. False when the database
+    // rejects the statement; the model is then empty.
+    bool selectWhere(const QString& where);
+    // Whether the last select succeeded (the model lists rows).
+    bool isListing() const { return m_listing; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    bool canFetchMore(const QModelIndex& parent = QModelIndex()) const override;
+    void fetchMore(const QModelIndex& parent = QModelIndex()) override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QSqlRecord record() const { return QSqlTableModel::record(); }
+    QSqlRecord record(int row) const;
 
     void addBoolColumn(int column);
     void addIconColumn(int column);
@@ -38,31 +70,123 @@ public:
     bool isDateColumn(int column) const { return hasKind(column, Date); }
     bool isDateTimeColumn(int column) const { return hasKind(column, DateTime); }
 
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Re-selects in the new order; a rejected statement is reported.
-    void sort(int column, Qt::SortOrder order) override;
-
-    // Makes the text the model's filter and selects once. False when the
-    // database rejects the statement; the model is then empty and the next
-    // call selects again (QSqlTableModel::setFilter alone would not).
-    bool selectWhere(const QString& where);
-    // The SELECT the model runs (for error reports).
-    QString statementText() const { return selectStatement(); }
+    // The last SELECT the model ran (for error reports).
+    QString statementText() const { return m_statement; }
     // Logs the failed statement with the database's message and shows the
     // unexpected-error notice.
     void reportSelectError() const;
 
+    // The tables whose stored changes concern the list.
+    QStringList listedTables() const { return m_listedTables; }
+    // Brings the changes into the rows held: the rows of the IDs named are
+    // read again; changes that name no IDs of the list (a table it joins, or
+    // too many rows) read the rows first..last again (those on screen) and
+    // leave the others to be read when shown. Rows that now come after the
+    // last one held come with the next fetch. False when nothing was read.
+    bool applyChanges(const RecordChanges& changes, int first, int last);
+    // Reads the rows first..last again, and whatever now stands among them
+    // in the list's order.
+    bool rereadRange(int first, int last);
+    // Every row held is to be read again before it counts as current.
+    void forgetRead();
+    // Whether the rows first..last were read since the last forgetRead.
+    bool isCurrent(int first, int last) const;
+
+    // The work the model has done: statements run and rows read.
+    struct Reads
+    {
+        int statements = 0;
+        qint64 rows = 0;
+    };
+    Reads reads() const { return m_reads; }
+
 private:
     enum Kind : quint8 { Bool = 1, Icon = 2, Date = 4, DateTime = 8 };
+    enum class Side { After, AtOrAfter, AtOrBefore };
 
+    struct Row
+    {
+        qint64 id = 0;
+        // The reading the values are of (see forgetRead).
+        int seen = 0;
+        QVector<QVariant> values;
+    };
+    using Rows = std::vector<Row>;
+
+    // Every row held goes (within a reset).
+    void dropRows();
     void addKind(int column, Kind kind);
     bool hasKind(int column, Kind kind) const
     {
         return column >= 0 && column < m_kinds.size() && (m_kinds.at(column) & kind);
     }
+    QVariant value(int row, int column) const;
+
+    // Statements.
+    int chunkSize() const;
+    QString columnText(int column) const;
+    QString orderText() const;
+    // The condition that a row stands on that side of the row (key, id) in
+    // the list's order; its values are appended to binds.
+    QString sideText(Side side, const QVariant& key, qint64 id, QVariantList& binds) const;
+    // Runs SELECT over the filter and the conditions, in the list's order
+    // when ordered, at most `limit` rows (none: -1) after `offset`; the rows
+    // go to `rows`. False (the error kept) when the database fails.
+    bool readRows(const QStringList& conditions, const QVariantList& binds, int limit, int offset, bool ordered,
+                  Rows* rows);
+
+    // Order.
+    QVariant keyOf(const Row& row) const { return m_keyColumn >= 0 ? row.values.at(m_keyColumn) : QVariant(); }
+    // <0, 0, >0 as row a stands before, at or after row b in the list.
+    int compare(const QVariant& keyA, qint64 idA, const QVariant& keyB, qint64 idB) const;
+    int compare(const Row& a, const Row& b) const { return compare(keyOf(a), a.id, keyOf(b), b.id); }
+    // Where the row goes among the rows held, leaving out the row at `skip`.
+    int placeOf(const Row& row, int skip) const;
+    // The row held of that ID, found by its place in the order; -1 if none.
+    int rowOfId(qint64 id) const;
+
+    // Changes of the rows held, told to the views.
+    void appendRows(Rows rows);
+    void insertRowAt(int at, Row row);
+    void removeRowRange(int first, int last);
+    void removeRowAt(int at) { removeRowRange(at, at); }
+    // Removes the rows (any order), a run of neighbours at a time.
+    void removeRowsAt(QVector<int> rows);
+    void moveRow(int from, int to);
+    // New values for the row at `at` (told by the caller); false when they
+    // are the same.
+    bool setValues(int at, Row row);
+    // New values for the row at `at`, which then moves to its place.
+    void replaceRow(int at, Row row);
+    void setCursor(const Row& row);
+    void keepKey(const Row& row);
+
+    bool rereadIds(const RowIdSet& ids);
+    void mergeRows(int first, int last, Rows fresh);
 
     QVector<quint8> m_kinds;
+    Rows m_rows;
+    // Where the rows read so far end in the list's order.
+    QVariant m_cursorKey;
+    qint64 m_cursorId = 0;
+    bool m_hasCursor = false;
+    bool m_atEnd = true;
+    bool m_listing = false;
+    int m_generation = 0;
+    // The sort asked for, the key column it orders by besides ID (-1: ID
+    // only) and the ID column.
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    int m_keyColumn = -1;
+    bool m_descending = false;
+    int m_idColumn = -1;
+    // The sort value of each ID held, when the list is ordered by a column
+    // besides ID: a row is found by its place in the order.
+    QHash<qint64, QVariant> m_keyOf;
+    QStringList m_listedTables;
+    QString m_idTable;
+    QString m_statement;
+    Reads m_reads;
 };
 
 } // namespace Vexal

@@ -2,7 +2,7 @@
 
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
-#include "data/DBRecordNews.h"
+#include "core/RecordChanges.h"
 #include "views/UtilReport.h"
 
 #include <QSignalBlocker>
@@ -22,22 +22,19 @@ QStringList pathOf(const QTreeWidgetItem* item)
 
 } // namespace
 
-BaseTree::BaseTree(SyncManager* syncManager, QWidget* parent)
+BaseTree::BaseTree(SyncManager* syncManager, const QStringList& listedTables, QWidget* parent)
     : QTreeWidget(parent)
     , m_syncManager(syncManager)
+    , m_listedTables(listedTables)
 {
-    connect(UtilSignalManager::instance(), &UtilSignalManager::onRecordsChanged, this,
-            &BaseTree::handleRecordsChanged);
+    if (!m_listedTables.isEmpty())
+        connect(UtilSignalManager::instance(), &UtilSignalManager::onRecordsChanged, this,
+                &BaseTree::handleRecordsChanged);
 }
 
-QStringList BaseTree::sourceTables() const
+void BaseTree::handleRecordsChanged(const RecordChanges& changes)
 {
-    return {};
-}
-
-void BaseTree::handleRecordsChanged(const QStringList& tables)
-{
-    if (!DBRecordNews::concerns(sourceTables(), tables))
+    if (!changes.touchesAny(m_listedTables))
         return;
     const QList<QTreeWidgetItem*> chosen = selectedItems();
     const QStringList path = chosen.isEmpty() ? QStringList() : pathOf(chosen.first());

@@ -7,17 +7,19 @@ namespace Vexal {
 
 class DBBase;
 class DBListBase;
+class RecordChanges;
 class SyncManager;
 
 // The tree beside the table of a tree journal; its selection drives the
-// table (BaseJournalTree::handleTreeSelectionChanged). A tree of records
-// names their tables (sourceTables) and is filled again when rows of them
-// are stored anywhere, keeping the chosen item.
+// table (BaseJournalTree::handleTreeSelectionChanged). Every tree names the
+// tables whose records its items show (none when its items are fixed); it
+// is filled again when rows of them are stored anywhere, keeping the chosen
+// item.
 class BaseTree : public QTreeWidget
 {
     Q_OBJECT
 public:
-    BaseTree(SyncManager* syncManager, QWidget* parent = nullptr);
+    BaseTree(SyncManager* syncManager, const QStringList& listedTables, QWidget* parent = nullptr);
 
     // reload, then connectSignals.
     void build();
@@ -36,16 +38,17 @@ protected:
     // Fills the items; empty in the base.
     virtual void reload();
     virtual void connectSignals();
-    // The tables whose rows the items show; none in the base.
-    virtual QStringList sourceTables() const;
 
 private slots:
     // Fills the tree again and chooses the item of the same texts, from the
     // top; onSelectionChanged only when the choice changed.
-    void handleRecordsChanged(const QStringList& tables);
+    void handleRecordsChanged(const RecordChanges& changes);
 
 protected:
     SyncManager* m_syncManager = nullptr;
+
+private:
+    QStringList m_listedTables;
 };
 
 } // namespace Vexal

@@ -82,7 +82,7 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
         Logger::error(query.errorText());
         UtilSignalManager::instance()->emitError(LocaleBookmark::unexpectedError());
     }
-    m_table->reload();
+    m_table->refresh();
     UtilSignalManager::instance()->emitRestoreBookmarksMenu();
 }
 

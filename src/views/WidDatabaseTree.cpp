@@ -8,7 +8,7 @@
 namespace Vexal {
 
 WidDatabaseTree::WidDatabaseTree(SyncManager* syncManager, QWidget* parent)
-    : BaseTree(syncManager, parent)
+    : BaseTree(syncManager, {DBSql::tableUserTable()}, parent)
 {
 }
 

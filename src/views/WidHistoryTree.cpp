@@ -6,7 +6,7 @@
 namespace Vexal {
 
 WidHistoryTree::WidHistoryTree(SyncManager* syncManager, QWidget* parent)
-    : BaseTree(syncManager, parent)
+    : BaseTree(syncManager, {}, parent)
 {
 }
 

@@ -39,7 +39,7 @@ bool WidUrlShortcutJournal::runDialog(DBUrlShortcut* record, bool fill)
         return false;
     }
     if (m_table)
-        m_table->reload();
+        m_table->refresh();
     DBCache::reloadShortcuts();
     return true;
 }

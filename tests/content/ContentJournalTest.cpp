@@ -3,6 +3,7 @@
 #include "FreshStateTest.h"
 #include "JournalDriver.h"
 #include "ScriptedPrompt.h"
+#include "SpinnerDriver.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -342,18 +343,7 @@ private slots:
 
         // Spin drives the spinner dialog: three spun articles of the article.
         int runs = 0;
-        UtilDialog::setRunner([&runs](QDialog* dialog) {
-            auto* spinner = qobject_cast<DlgSpinner*>(dialog);
-            if (!spinner || !spinner->job())
-                return int(QDialog::Rejected);
-            ++runs;
-            spinner->countBox()->setValue(3);
-            spinner->startButton()->click();
-            spinner->job()->wait();
-            QCoreApplication::processEvents();
-            spinner->startButton()->click(); // Close
-            return spinner->result();
-        });
+        SpinnerDriver::answerSpinner(3, &runs);
         journal->slotSpin();
         QCOMPARE(runs, 1);
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM SpunArticle WHERE ArticleID = 4 AND ProjectID = %1")

@@ -15,6 +15,8 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QSignalSpy>
+
+#include <memory>
 #include <QTest>
 #include <QToolButton>
 
@@ -146,8 +148,7 @@ private slots:
         QCOMPARE(box.currentIndex(), 0);
 
         // Unsorted fill keeps the list's order; a reload replaces the items.
-        Vexal::DBProjectList list;
-        box.fill(&list, false);
+        box.fill(std::make_unique<Vexal::DBProjectList>(), false);
         QCOMPARE(box.count(), 4);
         QCOMPARE(box.currentIndex(), 0);
     }

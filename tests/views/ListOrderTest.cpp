@@ -1,0 +1,200 @@
+#include "FreshDatabaseTest.h"
+#include "TestDatabase.h"
+#include "TestRunner.h"
+
+#include "core/RecordChanges.h"
+#include "views/BaseTableModel.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+#include <functional>
+#include <limits>
+
+using namespace Vexal;
+
+namespace {
+
+// The projects' IDs in the order a fresh SELECT gives them.
+QList<qint64> storedOrder(const QString& column, bool descending)
+{
+    const QString direction = descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+    QList<qint64> ids;
+    const QString order = column.isEmpty() ? QString() : column + direction + QStringLiteral(", ");
+    QSqlQuery query(QStringLiteral("SELECT ID FROM Project ORDER BY %1ID%2").arg(order, direction));
+    while (query.next())
+        ids << query.value(0).toLongLong();
+    return ids;
+}
+
+QList<qint64> heldOrder(const BaseTableModel& model)
+{
+    QList<qint64> ids;
+    for (int row = 0; row < model.rowCount(); ++row)
+        ids << model.record(row).value(QStringLiteral("ID")).toLongLong();
+    return ids;
+}
+
+void fetchAll(BaseTableModel& model)
+{
+    while (model.canFetchMore())
+        model.fetchMore();
+}
+
+// 700 projects whose Name repeats and is sometimes NULL, and whose Active
+// holds every kind of value SQLite orders: NULL, whole and real numbers,
+// texts and blobs.
+bool addProjects()
+{
+    return TestDatabase::exec(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 700) "
+        "INSERT INTO Project (Name, Active, URL) SELECT CASE WHEN i % 11 = 0 THEN NULL ELSE 'p' || (i % 37) END, "
+        "CASE i % 6 WHEN 0 THEN NULL WHEN 1 THEN i % 5 WHEN 2 THEN (i % 7) + 0.5 WHEN 3 THEN 'a' || (i % 9) "
+        "WHEN 4 THEN CAST('b' || (i % 4) AS BLOB) ELSE -(i % 3) END, 'u' FROM n"));
+}
+
+// What is stored beside the open list, and the rows it names.
+using Change = std::function<void(RecordChanges&)>;
+
+void run(const QString& statement, const QString& rows, RecordChanges& changes)
+{
+    QVERIFY2(TestDatabase::exec(statement), qPrintable(statement));
+    QSqlQuery query(QStringLiteral("SELECT ID FROM Project WHERE %1").arg(rows));
+    while (query.next())
+        changes.add(QStringLiteral("Project"), query.value(0).toLongLong());
+}
+
+} // namespace
+
+// A list's model keeps its rows in the order a fresh SELECT gives them: read
+// in chunks after the last row, and after changes brought in by the IDs
+// they name or by reading a range again. SQLite's order of NULLs, numbers,
+// texts and blobs, ties broken by ID, in both directions.
+class ListOrderTest : public FreshDatabaseTest
+{
+    Q_OBJECT
+
+private slots:
+    void rowsFollowTheStoredOrder_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("fetched");
+        const char* const changes[] = {"values changed", "many values changed", "rows deleted", "rows inserted",
+                                       "a range read again"};
+        const struct
+        {
+            const char* column;
+            bool descending;
+        } orders[] = {{"", false}, {"", true}, {"Name", false}, {"Name", true}, {"Active", false}, {"Active", true}};
+        for (const auto& order : orders) {
+            for (const char* change : changes) {
+                for (int fetched : {300, 700}) {
+                    QTest::newRow(qPrintable(QStringLiteral("%1 %2, %3, %4 fetched")
+                                                 .arg(QLatin1String(*order.column ? order.column : "ID"),
+                                                      order.descending ? QStringLiteral("down") : QStringLiteral("up"),
+                                                      QLatin1String(change))
+                                                 .arg(fetched)))
+                        << order.column << order.descending << change << fetched;
+                }
+            }
+        }
+    }
+
+    void rowsFollowTheStoredOrder()
+    {
+        QFETCH(QString, column);
+        QFETCH(bool, descending);
+        QFETCH(QString, change);
+        QFETCH(int, fetched);
+        QVERIFY(addProjects());
+        BaseTableModel model;
+        model.setTable(QStringLiteral("Project"));
+        model.setSort(column.isEmpty() ? 0 : model.fieldIndex(column),
+                      descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QVERIFY(model.select());
+        while (model.rowCount() < fetched && model.canFetchMore())
+            model.fetchMore();
+        QVERIFY(model.rowCount() >= fetched);
+        {
+            const QList<qint64> stored = storedOrder(column, descending);
+            QCOMPARE(heldOrder(model), stored.mid(0, model.rowCount()));
+        }
+
+        RecordChanges changes;
+        if (change == "values changed") {
+            // Rows move to other places, some of them past the rows held.
+            run(QStringLiteral("UPDATE Project SET Name = 'p' || (ID % 5), Active = CASE WHEN ID % 2 = 0 THEN NULL "
+                               "ELSE 'z' END WHERE ID % 29 = 3"),
+                QStringLiteral("ID % 29 = 3"), changes);
+        } else if (change == "many values changed") {
+            // More rows change places than are moved one by one.
+            run(QStringLiteral("UPDATE Project SET Name = 'q' || (ID % 7), Active = ID % 4 WHERE ID % 3 = 0"),
+                QStringLiteral("ID % 3 = 0"), changes);
+        } else if (change == "rows deleted") {
+            run(QStringLiteral("DELETE FROM Project WHERE ID % 13 = 5 OR ID BETWEEN 100 AND 140"),
+                QStringLiteral("0"), changes);
+            for (qint64 id = 1; id <= 720; ++id) {
+                if (id % 13 == 5 || (id >= 100 && id <= 140))
+                    changes.add(QStringLiteral("Project"), id);
+            }
+        } else if (change == "rows inserted") {
+            run(QStringLiteral("INSERT INTO Project (ID, Name, Active, URL) VALUES (2001, 'p3', 2, 'u'), "
+                               "(2002, NULL, NULL, 'u'), (2003, 'a', 'a3', 'u'), (2004, 'p9', 0.25, 'u')"),
+                QStringLiteral("ID > 2000"), changes);
+        } else {
+            run(QStringLiteral("UPDATE Project SET Name = 'p1' WHERE ID % 17 = 0"), QStringLiteral("0"), changes);
+            changes.addTable(QStringLiteral("Project"));
+        }
+        QVERIFY(!changes.isEmpty());
+        const int held = model.rowCount();
+        model.applyChanges(changes, 0, held - 1);
+        // Whatever a range read left to read comes with the next fetches.
+        fetchAll(model);
+        QCOMPARE(heldOrder(model), storedOrder(column, descending));
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const qint64 id = model.record(row).value(QStringLiteral("ID")).toLongLong();
+            QSqlQuery query(QStringLiteral("SELECT Name FROM Project WHERE ID = %1").arg(id));
+            QVERIFY(query.next());
+            QCOMPARE(model.record(row).value(QStringLiteral("Name")), query.value(0));
+        }
+    }
+
+    // Row IDs stored one after another are one range; others merge with the
+    // ranges they touch.
+    void rowIdsMergeIntoRanges_data()
+    {
+        QTest::addColumn<QList<qint64>>("added");
+        QTest::addColumn<QString>("ranges");
+        QTest::newRow("one after another") << QList<qint64>{5, 6, 7, 8} << "5-8";
+        QTest::newRow("again") << QList<qint64>{5, 5, 6, 5} << "5-6";
+        QTest::newRow("gaps") << QList<qint64>{9, 1, 5} << "1-1 5-5 9-9";
+        QTest::newRow("filling a gap") << QList<qint64>{1, 3, 5, 2, 4} << "1-5";
+        QTest::newRow("backwards") << QList<qint64>{10, 9, 8, 20} << "8-10 20-20";
+        QTest::newRow("ends of the range")
+            << QList<qint64>{std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min(), 0}
+            << QStringLiteral("%1-%1 0-0 %2-%2")
+                   .arg(std::numeric_limits<qint64>::min())
+                   .arg(std::numeric_limits<qint64>::max());
+    }
+
+    void rowIdsMergeIntoRanges()
+    {
+        QFETCH(QList<qint64>, added);
+        QFETCH(QString, ranges);
+        RowIdSet ids;
+        for (qint64 id : added)
+            ids.add(id);
+        QStringList shown;
+        for (const RowIdSet::Range& range : ids.ranges())
+            shown << QStringLiteral("%1-%2").arg(range.first).arg(range.second);
+        QCOMPARE(shown.join(QLatin1Char(' ')), ranges);
+        for (qint64 id : added)
+            QVERIFY(ids.contains(id));
+        QVERIFY(!ids.contains(-7));
+    }
+};
+
+TESVAR_TEST(ListOrderTest)
+#include "ListOrderTest.moc"
