@@ -31,12 +31,20 @@ namespace {
 // empty table leaves that one entry without an id.
 void fillChooser(BaseComboBox* combo, std::unique_ptr<DBListBase> list, const QString& preferred)
 {
-    combo->fill(std::move(list));
-    if (combo->count() == 0) {
+    const auto offerPreferred = [combo, preferred] {
+        if (combo->count() > 0)
+            return false;
         combo->addItem(preferred, -1);
         combo->setCurrentIndex(0);
+        return true;
+    };
+    // The box fills itself again when its table changes while the dialog is
+    // open; still empty, it offers the entry again.
+    QObject::connect(combo, &BaseComboBox::onRefreshed, combo, offerPreferred);
+    QObject::connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), combo, offerPreferred);
+    combo->fill(std::move(list));
+    if (offerPreferred())
         return;
-    }
     const int index = combo->findText(preferred);
     if (index >= 0)
         combo->setCurrentIndex(index);

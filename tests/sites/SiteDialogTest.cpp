@@ -287,6 +287,36 @@ private slots:
         }
     }
 
+    // Over an empty Country table the chooser offers the preferred entry,
+    // also after the table changed while the dialog was open.
+    void createMasterAccountKeepsItsEmptyEntry()
+    {
+        TestDatabase db;
+        DlgCreateMasterAccount dialog;
+        dialog.build(nullptr);
+        QComboBox* countries = nullptr;
+        for (QComboBox* combo : dialog.findChildren<QComboBox*>())
+            if (combo->findText(LocaleDialog::usa()) >= 0)
+                countries = combo;
+        QVERIFY(countries);
+        const auto shown = [countries] {
+            QStringList texts;
+            for (int i = 0; i < countries->count(); ++i)
+                texts << countries->itemText(i);
+            return texts;
+        };
+        const auto stored = [](const char* statement) {
+            QVERIFY(exec(QLatin1String(statement)));
+            for (int turn = 0; turn < 3; ++turn)
+                QCoreApplication::processEvents();
+        };
+        stored("INSERT INTO Country (ID, Name, Code) VALUES (7, 'Canada', 'CA')");
+        QCOMPARE(shown(), QStringList{QStringLiteral("Canada")});
+        stored("DELETE FROM Country WHERE ID = 7");
+        QCOMPARE(shown(), QStringList{LocaleDialog::usa()});
+        QCOMPARE(countries->currentText(), LocaleDialog::usa());
+    }
+
     // The names drawn for the gender chosen are the ones the login, the
     // screen name and the full name are made of.
     void createdMasterAccountLogsInByItsName()
