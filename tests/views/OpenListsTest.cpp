@@ -300,12 +300,17 @@ bool runJob(Thread& job)
 }
 
 // Records of a table with the IDs from `first` on, imported from a file by
-// the import job; its error text when it fails.
-QString importRows(const QString& table, int first, int count)
+// the import job; its error text when it fails. Their names are "in ID",
+// or what `name` gives for the ID.
+QString importRows(const QString& table, int first, int count, const std::function<QString(int)>& name = nullptr)
 {
     QByteArray items;
-    for (int id = first; id < first + count; ++id)
-        items += QStringLiteral("<item><ID>%1</ID><Name>in %1</Name></item>").arg(id).toUtf8();
+    for (int id = first; id < first + count; ++id) {
+        items += QStringLiteral("<item><ID>%1</ID><Name>%2</Name></item>")
+                     .arg(id)
+                     .arg(name ? name(id) : QStringLiteral("in %1").arg(id))
+                     .toUtf8();
+    }
     QFile file(table + QStringLiteral(".xml"));
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write the file");
@@ -335,6 +340,35 @@ void scrollToEnd(BaseTable* table)
         table->tableModel()->fetchMore();
     table->scrollToBottom();
     QCoreApplication::processEvents();
+}
+
+// The IDs a statement gives, in its order.
+QList<qint64> ids(const QString& statement)
+{
+    QList<qint64> found;
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(statement);
+    while (query.next())
+        found << query.value(0).toLongLong();
+    return found;
+}
+
+// The IDs a journal lists, in its order, once the user has scrolled through
+// every row a screen at a time, the window running its events.
+QList<qint64> listedIds(BaseTable* table)
+{
+    QScrollBar* bar = table->verticalScrollBar();
+    for (int top = 0; top <= bar->maximum() || table->tableModel()->canFetchMore();) {
+        bar->setValue(top);
+        QCoreApplication::processEvents();
+        if (top > bar->maximum() && table->tableModel()->canFetchMore())
+            table->tableModel()->fetchMore();
+        top += std::max(1, table->rowAt(table->viewport()->height() - 1) - table->rowAt(0));
+    }
+    QList<qint64> listed;
+    for (int row = 0; row < table->tableModel()->rowCount(); ++row)
+        listed << table->tableModel()->record(row).value(QStringLiteral("ID")).toLongLong();
+    return listed;
 }
 
 // Saves a new record (id -1) or a stored one, changed; a null change deletes.
@@ -583,6 +617,118 @@ private slots:
             QCOMPARE(table->tableModel()->record(table->currentIndex().row()).value("SpunCount").toInt(), 4);
         else
             QCOMPARE(table->tableModel()->record(table->currentIndex().row()).value("Active").toInt(), 1);
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // A journal sorted by a column shows, after what is stored beside it,
+    // the rows a fresh SELECT gives in that order (scrolled through as a user
+    // does), and keeps the selected project selected wherever it now stands
+    // among the rows read, also when it moves past them by a few rows. Names
+    // tie, are NULL, of mixed case, not ASCII or long; the journal is at its
+    // first page, scrolled to its end or behind another tab.
+    void journalKeepsTheStoredOrder_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("change");
+        const struct
+        {
+            const char* column;
+            bool descending;
+            const char* change;
+        } rows[] = {
+            {"Active", false, "selected project activated"},
+            {"Active", true, "selected project activated"},
+            {"Name", false, "selected project activated"},
+            {"Name", false, "selected project renamed to come last"},
+            {"Name", true, "selected project renamed to come last"},
+            {"Name", false, "selected project renamed to come first"},
+            {"URL", false, "selected project renamed to come last"},
+            {"Name", false, "projects renamed elsewhere"},
+            {"Name", true, "projects renamed elsewhere"},
+            {"Active", false, "projects renamed elsewhere"},
+            {"Name", false, "1000 projects imported"},
+            {"Name", false, "1000 projects imported among them"},
+            {"Name", true, "1000 projects imported among them"},
+            {"ID", true, "1000 projects imported"},
+            {"Name", true, "projects deleted"},
+        };
+        for (const auto& row : rows) {
+            for (const char* place : {"first page", "at the end", "hidden"}) {
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2, %3, %4")
+                                             .arg(QLatin1String(row.column),
+                                                  row.descending ? QStringLiteral("down") : QStringLiteral("up"),
+                                                  QLatin1String(place), QLatin1String(row.change))))
+                    << row.column << row.descending << place << row.change;
+            }
+        }
+    }
+
+    void journalKeepsTheStoredOrder()
+    {
+        QFETCH(QString, column);
+        QFETCH(bool, descending);
+        QFETCH(QString, place);
+        QFETCH(QString, change);
+        Desk desk;
+        // 400 projects: a first page and fewer than a fetch's worth after it.
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
+            "INSERT INTO Project (Name, Active, URL) SELECT CASE i % 6 WHEN 0 THEN NULL WHEN 1 THEN 'same' "
+            "WHEN 2 THEN 'Äpfel ' || i WHEN 3 THEN 'b' || (i % 40) WHEN 4 THEN 'B' || (i % 40) "
+            "ELSE 'ж' || printf('%.*c', 300, 'x') || i END, 0, 'u' || (i % 3) FROM n")));
+        auto* journal = openJournal<WidProjectJournal>(desk.tabs);
+        BaseTable* table = journal->tableWidget();
+        QCoreApplication::processEvents();
+        const Qt::SortOrder order = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+        table->sortByColumn(table->tableModel()->fieldIndex(column), order);
+        const QString direction = descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+        const QString stored = QStringLiteral("SELECT ID FROM Project ORDER BY %1%2, ID%2").arg(column, direction);
+        if (place != "first page")
+            scrollToEnd(table);
+        // A row of the first page, away from its ends, among the names "Bn".
+        table->selectRow(100);
+        table->scrollTo(table->currentIndex());
+        const qint64 chosen = table->selectedId();
+        if (place == "hidden")
+            openJournal<WidMasterAccountJournal>(desk.tabs);
+
+        if (change == "selected project activated") {
+            desk.tabs.setCurrentWidget(journal);
+            journal->slotSelect();
+        } else if (change.startsWith("selected project renamed")) {
+            const QString text = change.endsWith("last") ? QString(100, QChar(0x044F)) : QStringLiteral("  ");
+            QVERIFY(store<DBProject>(chosen, [&](DBProject& p) {
+                p.setName(text);
+                p.setUrl(text);
+            }));
+        } else if (change == "projects renamed elsewhere") {
+            QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'c' || ID, Active = 1 - Active "
+                                                      "WHERE ID % 37 = 3")));
+        } else if (change.startsWith("1000 projects imported")) {
+            // Among them: a name after each of those around the selected
+            // row and of the names "Äpfel n": more places than are filled
+            // one by one.
+            std::function<QString(int)> among;
+            if (change.endsWith("them")) {
+                among = [](int id) {
+                    return id % 2 ? QStringLiteral("B%1 %2").arg(id % 40).arg(id)
+                                  : QStringLiteral("Äpfel %1 %2").arg(id % 400).arg(id);
+                };
+            }
+            const QString failure = importRows(QStringLiteral("Project"), 5000, 1000, among);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        } else {
+            QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project WHERE ID % 41 = 7")));
+        }
+        QCoreApplication::processEvents();
+        desk.tabs.setCurrentWidget(journal);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
+        QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandEdit));
+        QCOMPARE(listedIds(table), ids(stored));
+        QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
     }
 
