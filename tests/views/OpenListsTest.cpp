@@ -439,6 +439,9 @@ const std::map<QString, std::function<void(Desk&)>>& changes()
                  w.setLanguageId(1);
              }));
          }},
+        // The word chosen in the synonyms journal, renamed in its editor.
+        {"word renamed",
+         [](Desk& desk) { QVERIFY(store<DBWord>(desk.word, [](DBWord& w) { w.setName(QStringLiteral("bees")); })); }},
         {"category saved",
          [](Desk&) { QVERIFY(store<DBCategory>(-1, [](DBCategory& c) { c.setName(QStringLiteral("Arts")); })); }},
     };
@@ -480,6 +483,7 @@ private slots:
             {"article submitter", "chosen records edited"},
             {"article editor being edited", "category saved"},
             {"synonyms journal", "word saved"},
+            {"synonyms journal", "word renamed"},
         };
         for (const auto& row : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(row[0], row[1]))) << row[0] << row[1];
