@@ -6,6 +6,7 @@
 #include "core/UtilPrompt.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBColumn.h"
+#include "data/DBConnection.h"
 #include "data/DBColumnList.h"
 #include "core/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
@@ -339,6 +340,27 @@ QString BaseTable::selectedRowsCondition() const
     for (qint64 id : ids)
         numbers << QString::number(id);
     return QStringLiteral("%1 IN (%2)").arg(idColumn, numbers.join(QLatin1Char(',')));
+}
+
+QList<qint64> BaseTable::selectedRowIds() const
+{
+    if (!allRowsSelected()) {
+        QList<qint64> ids = selectedIds();
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+    const QString text = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1;")
+                             .arg(DBSql::colID(), tableName(), selectedRowsCondition());
+    QSqlQuery query(DBConnection::current());
+    query.setForwardOnly(true);
+    QList<qint64> ids;
+    if (!query.exec(text)) {
+        UtilReport::error(LocaleMessage::sqlQueryFailed(text, query.lastError().text()));
+        return ids;
+    }
+    while (query.next())
+        ids << query.value(0).toLongLong();
+    return ids;
 }
 
 QString BaseTable::viewName() const

@@ -121,6 +121,10 @@ public:
     // model's table and filter give, fetched or not. Empty when nothing is
     // selected.
     QString selectedRowsCondition() const;
+    // The IDs of the rows a row command acts on (those of
+    // selectedRowsCondition), in the order of ID; empty when nothing is
+    // selected or the database fails (reported).
+    QList<qint64> selectedRowIds() const;
     virtual QString viewName() const;
     virtual QString tableName() const;
 

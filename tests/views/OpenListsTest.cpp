@@ -1,5 +1,6 @@
 #include "FreshStateTest.h"
 #include "JournalDriver.h"
+#include "ScriptedPrompt.h"
 #include "SpinnerDriver.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -36,6 +37,7 @@
 #include "sites/WidProjectJournal.h"
 #include "views/BaseComboBox.h"
 #include "views/BaseTableModel.h"
+#include "views/WidBookmarkJournal.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -733,6 +735,58 @@ private slots:
         QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandEdit));
         QCOMPARE(listedIds(table), ids(stored));
         QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // After Select All a journal's own row commands act on every row it
+    // lists, also the rows not fetched yet, as Delete does; and on no row it
+    // does not list.
+    void selectAllCommandsActOnEveryListedRow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("done");
+        QTest::newRow("bookmarks hidden") << "hidden" << "SELECT COUNT(*) = 600 FROM Bookmark WHERE Visible = 0 AND Title = 't'";
+        QTest::newRow("bookmarks shown") << "visible" << "SELECT COUNT(*) = 600 FROM Bookmark WHERE Visible = 1";
+        QTest::newRow("articles copied") << "copy" << "SELECT COUNT(*) = 2 * 600 + 1 FROM Article";
+    }
+
+    void selectAllCommandsActOnEveryListedRow()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, done);
+        Desk desk;
+        // 600 of each, and one the journal does not list: a bookmark of
+        // another title, an article of another project.
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+            "INSERT INTO Bookmark (Name, Title, URL, Visible) SELECT 'b' || i, 't', 'u', i % 2 FROM n")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) "
+                                                  "VALUES ('other', 'x', 'u', 0)")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 599) "
+            "INSERT INTO Article (Name, ProjectID, Spun) SELECT 'a' || i, %1, 0 FROM n").arg(desk.project)));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Article (Name, ProjectID, Spun) VALUES ('o', 0, 0)")));
+        ScriptedPrompt prompt;
+        prompt.defaultAnswer = QMessageBox::Yes;
+        if (command == "copy") {
+            auto* articles = openJournal<WidArticleJournal>(desk.tabs);
+            QCoreApplication::processEvents();
+            filterBy(articles, QStringLiteral("ProjectID"), SqlFilter::Equal, desk.project);
+            articles->selectAll();
+            articles->slotCopy();
+        } else {
+            auto* bookmarks = openJournal<WidBookmarkJournal>(desk.tabs);
+            QCoreApplication::processEvents();
+            filterBy(bookmarks, QStringLiteral("Title"), SqlFilter::Equal, QStringLiteral("t"));
+            bookmarks->selectAll();
+            if (command == "hidden")
+                bookmarks->slotHidden();
+            else
+                bookmarks->slotVisible();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY2(TestDatabase::value(done).toBool(), qPrintable(done));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Visible FROM Bookmark WHERE Name = 'other'")).toInt(), 0);
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
     }
 
