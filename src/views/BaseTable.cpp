@@ -578,7 +578,8 @@ void BaseTable::connectSignals()
 
 void BaseTable::handleSelectionChanged(const QItemSelection&, const QItemSelection&)
 {
-    if (!m_selectingAll)
+    // Rows the model reads anew (as the view fetches) leave Select All on.
+    if (!m_selectingAll && !(m_sqlModel && m_sqlModel->isRemovingRows()))
         m_allSelected = false;
     emit onSelectionChanged();
 }

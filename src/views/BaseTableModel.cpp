@@ -11,6 +11,7 @@
 #include "views/UtilReport.h"
 
 #include <QIcon>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -528,6 +529,8 @@ void BaseTableModel::insertRowsAt(int at, Rows rows)
 
 void BaseTableModel::removeRowRange(int first, int last)
 {
+    // The views drop the selection of the rows as they are told.
+    const QScopedValueRollback<bool> removing(m_removingRows, true);
     beginRemoveRows(QModelIndex(), first, last);
     if (m_keyColumn >= 0) {
         for (int row = first; row <= last; ++row)

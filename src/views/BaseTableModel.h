@@ -92,6 +92,9 @@ public:
     // Whether the rows first..last were read since the last forgetRead.
     bool isCurrent(int first, int last) const;
 
+    // Whether rows are being removed now (not by the user's choice).
+    bool isRemovingRows() const { return m_removingRows; }
+
     // The work the model has done: statements run and rows read.
     struct Reads
     {
@@ -191,6 +194,7 @@ private:
     bool m_hasCursor = false;
     bool m_atEnd = true;
     bool m_listing = false;
+    bool m_removingRows = false;
     int m_generation = 0;
     // The sort asked for, the key column it orders by besides ID (-1: ID
     // only) and the ID column.

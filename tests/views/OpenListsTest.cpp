@@ -344,6 +344,14 @@ void scrollToEnd(BaseTable* table)
     QCoreApplication::processEvents();
 }
 
+// Whether the journal's last row is on screen.
+bool lastRowShown(BaseTable* table)
+{
+    const int last = table->tableModel()->rowCount() - 1;
+    return last < 0 || table->rowAt(table->viewport()->height() - 1) < 0
+           || table->rowAt(table->viewport()->height() - 1) == last;
+}
+
 // The IDs a statement gives, in its order.
 QList<qint64> ids(const QString& statement)
 {
@@ -736,6 +744,35 @@ private slots:
         QCOMPARE(listedIds(table), ids(stored));
         QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // Select All stays in force while the user scrolls on after news that
+    // named no rows (a project renamed beside accounts sorted by project):
+    // rows read again as they are fetched are selected with the rest.
+    void selectAllStaysAsRowsAreReadAgain()
+    {
+        Desk desk;
+        QVERIFY(addProjects(40));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+            "INSERT INTO Account (Name, ProjectID) SELECT 'a' || i, %1 + 1 + i % 40 FROM n").arg(desk.project)));
+        auto* journal = openJournal<WidAccountJournal>(desk.tabs);
+        BaseTable* table = journal->tableWidget();
+        QCoreApplication::processEvents();
+        table->sortByColumn(table->tableModel()->fieldIndex(QStringLiteral("ProjectName")), Qt::AscendingOrder);
+        table->tableModel()->fetchMore();
+        journal->selectAll();
+        // The accounts of the first projects by name move to the end.
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'z' || Name WHERE Name IN ('p1', 'p10')")));
+        QCoreApplication::processEvents();
+        while (table->tableModel()->canFetchMore() || !lastRowShown(table)) {
+            table->scrollToBottom();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(table->allRowsSelected());
+        QCOMPARE(table->selectionModel()->selectedRows().size(), table->tableModel()->rowCount());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Account WHERE ")
+                                     + table->selectedRowsCondition()).toInt(), 2000);
     }
 
     // After Select All a journal's own row commands act on every row it
