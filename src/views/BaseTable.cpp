@@ -303,6 +303,16 @@ void BaseTable::handleModelReset()
     m_unseen = RecordChanges();
 }
 
+void BaseTable::keepTopRow(int top)
+{
+    QScrollBar* bar = verticalScrollBar();
+    if (top == bar->value() || verticalScrollMode() != QAbstractItemView::ScrollPerItem)
+        return;
+    // The bar's range follows the rows only at the next layout.
+    updateGeometries();
+    bar->setValue(top);
+}
+
 void BaseTable::handleRowsFetched(const QModelIndex& parent, int first, int last)
 {
     // Rows fetched while scrolling after Select All belong to it, and so do
@@ -567,6 +577,30 @@ void BaseTable::connectSignals()
     if (m_sqlModel) {
         connect(m_sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::handleModelReset);
         connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, &BaseTable::handleRowsFetched);
+        connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+            // At the very top new rows show; below it the first row shown stays.
+            const int top = verticalScrollBar()->value();
+            if (top > 0 && first <= top)
+                keepTopRow(top + last - first + 1);
+        });
+        connect(m_sqlModel, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+            const int top = verticalScrollBar()->value();
+            if (first < top)
+                keepTopRow(first + std::max(0, top - 1 - last));
+        });
+        connect(m_sqlModel, &QAbstractItemModel::rowsMoved, this,
+                [this](const QModelIndex&, int start, int end, const QModelIndex&, int row) {
+                    // As if the rows went, then came at their new place.
+                    const int count = end - start + 1;
+                    int top = verticalScrollBar()->value();
+                    const int before = top;
+                    if (start < top)
+                        top = start + std::max(0, top - 1 - end);
+                    const int at = row > start ? row - count : row;
+                    if (before > 0 && at <= top)
+                        top += count;
+                    keepTopRow(top);
+                });
     }
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { readShownRowsSoon(); });
     connect(this, &QAbstractItemView::doubleClicked, this, &BaseTable::handleDoubleClick);

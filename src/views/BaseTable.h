@@ -214,6 +214,9 @@ private:
     QPair<int, int> shownRows() const;
     bool lastRowShown() const;
     void readShownRowsSoon();
+    // Scrolls so that row `top` is the first shown: the row that was first
+    // stays first when rows come, go or move above it.
+    void keepTopRow(int top);
     // Runs a change of the model's rows that keeps Select All.
     template <class Change>
     bool followModel(Change change);

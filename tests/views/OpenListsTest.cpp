@@ -746,6 +746,66 @@ private slots:
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
     }
 
+    // A journal scrolled down keeps the rows the user sees where they are
+    // when rows are stored, deleted or moved above them; at the very top the
+    // rows stored before the first show there.
+    void journalKeepsTheRowsShown_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("atTop");
+        for (bool atTop : {false, true}) {
+            for (const char* change : {"1000 projects imported above", "projects deleted above", "project moved from above",
+                                       "project moved to above", "project saved above"}) {
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(change),
+                                                                      atTop ? QStringLiteral("at the top")
+                                                                            : QStringLiteral("scrolled down"))))
+                    << change << atTop;
+            }
+        }
+    }
+
+    void journalKeepsTheRowsShown()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, atTop);
+        Desk desk;
+        QVERIFY(addProjects(800));
+        auto* journal = openJournal<WidProjectJournal>(desk.tabs);
+        BaseTable* table = journal->tableWidget();
+        QCoreApplication::processEvents();
+        // The newest first, or by name.
+        const bool byName = change.contains("moved");
+        table->sortByColumn(byName ? 1 : 0, Qt::DescendingOrder);
+        scrollToEnd(table);
+        table->verticalScrollBar()->setValue(atTop ? 0 : 300);
+        QCoreApplication::processEvents();
+        const auto idAt = [table](int row) { return table->tableModel()->record(row).value("ID").toLongLong(); };
+        const qint64 top = idAt(table->rowAt(0));
+        table->selectRow(table->rowAt(0) + 3);
+        const qint64 chosen = table->selectedId();
+
+        if (change == "1000 projects imported above") {
+            const QString failure = importRows(QStringLiteral("Project"), 5000, 1000);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        } else if (change == "projects deleted above") {
+            QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project WHERE ID > %1 AND ID % 2 = 0").arg(top)));
+        } else if (change == "project moved from above") {
+            // The first by name renamed to come last.
+            QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = '' WHERE ID = %1").arg(idAt(0))));
+        } else if (change == "project moved to above") {
+            QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'zz' WHERE ID = %1").arg(idAt(700))));
+        } else {
+            QVERIFY(store<DBProject>(-1, [](DBProject& p) { p.setName(QStringLiteral("zz")); }));
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
+        if (atTop)
+            QCOMPARE(table->verticalScrollBar()->value(), 0);
+        else
+            QCOMPARE(idAt(table->rowAt(0)), top);
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
     // Select All stays in force while the user scrolls on after news that
     // named no rows (a project renamed beside accounts sorted by project):
     // rows read again as they are fetched are selected with the rest.
