@@ -203,13 +203,20 @@ int BaseTableModel::rowCount(const QModelIndex& parent) const
 
 bool BaseTableModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && m_listing && !m_atEnd;
+    // A view that scrolls while told of a change waits for its end.
+    return !parent.isValid() && m_listing && !m_atEnd && !m_changing;
 }
 
 void BaseTableModel::fetchMore(const QModelIndex& parent)
 {
     if (!canFetchMore(parent))
         return;
+    const QScopedValueRollback<bool> changing(m_changing, true);
+    readNextChunk();
+}
+
+void BaseTableModel::readNextChunk()
+{
     QStringList conditions;
     QVariantList binds;
     if (m_hasCursor && m_idColumn >= 0)
@@ -593,6 +600,7 @@ bool BaseTableModel::applyChanges(const RecordChanges& all, int first, int last)
 {
     if (!m_listing)
         return false;
+    const QScopedValueRollback<bool> changing(m_changing, true);
     const RecordChanges changes = all.of(m_listedTables);
     if (changes.isEmpty())
         return false;
@@ -764,6 +772,7 @@ bool BaseTableModel::rereadRange(int first, int last)
 {
     if (!m_listing)
         return false;
+    const QScopedValueRollback<bool> changing(m_changing, true);
     if (m_rows.empty() || m_idColumn < 0) {
         if (m_idColumn < 0) {
             // Without IDs the place cannot be found again: select anew.
@@ -771,7 +780,8 @@ bool BaseTableModel::rereadRange(int first, int last)
         }
         // Nothing held: read from the start.
         m_hasCursor = false;
-        fetchMore();
+        if (!m_atEnd)
+            readNextChunk();
         return true;
     }
     // With a row more on each side: rows stored between the range and a

@@ -118,6 +118,8 @@ private:
 
     // Every row held goes (within a reset).
     void dropRows();
+    // Reads the rows after the last one held, a chunk of them.
+    void readNextChunk();
     void addKind(int column, Kind kind);
     bool hasKind(int column, Kind kind) const
     {
@@ -195,6 +197,8 @@ private:
     bool m_atEnd = true;
     bool m_listing = false;
     bool m_removingRows = false;
+    // Within a change of the rows held: no fetch starts.
+    bool m_changing = false;
     int m_generation = 0;
     // The sort asked for, the key column it orders by besides ID (-1: ID
     // only) and the ID column.
