@@ -757,7 +757,7 @@ bool BaseTableModel::rereadIds(const RowIdSet& ids)
         insertRowsAt(place, Rows(std::make_move_iterator(added.begin() + i), std::make_move_iterator(added.begin() + end)));
         i = end;
     }
-    if (furthest && !readOnTo(*furthest)) {
+    if (furthest && !readOnTo(*furthest, pastHeld)) {
         // Too far past the rows held: a later fetch brings them.
         QVector<int> past;
         for (qint64 id : qAsConst(pastHeld))
@@ -814,11 +814,11 @@ bool BaseTableModel::rereadRange(int first, int last)
     const bool cut = int(fresh.size()) == limit;
     const Row lastRead = cut ? fresh.back() : Row();
     Row furthest;
-    const int waiting = cut ? 0 : moveLeavers(first, last, fresh, &furthest);
+    const QVector<qint64> waiting = cut ? QVector<qint64>() : moveLeavers(first, last, fresh, &furthest);
     mergeRows(first, last, std::move(fresh));
-    if (waiting > 0 && !readOnTo(furthest)) {
+    if (!waiting.isEmpty() && !readOnTo(furthest, waiting)) {
         // Too far past the last row held: a later fetch brings them.
-        removeRowRange(rowCount() - waiting, rowCount() - 1);
+        removeRowRange(rowCount() - waiting.size(), rowCount() - 1);
         m_atEnd = false;
     }
     if (cut) {
@@ -839,7 +839,7 @@ bool BaseTableModel::rereadRange(int first, int last)
     return true;
 }
 
-int BaseTableModel::moveLeavers(int& first, int& last, const Rows& fresh, Row* furthest)
+QVector<qint64> BaseTableModel::moveLeavers(int& first, int& last, const Rows& fresh, Row* furthest)
 {
     QSet<qint64> read;
     for (const Row& row : fresh)
@@ -850,10 +850,10 @@ int BaseTableModel::moveLeavers(int& first, int& last, const Rows& fresh, Row* f
             leaving.add(m_rows[size_t(row)].id);
     }
     if (leaving.isEmpty() || leaving.count() > mostPlacesChanged)
-        return 0;
+        return {};
     Rows moved;
     if (!readIds(leaving, &moved))
-        return 0;
+        return {};
     // The range as read: a row that left stands before or after it.
     const Row low = m_rows[size_t(first)];
     const Row high = m_rows[size_t(last)];
@@ -885,10 +885,10 @@ int BaseTableModel::moveLeavers(int& first, int& last, const Rows& fresh, Row* f
         moveRow(rowOfId(id), rowCount() - 1);
         --last;
     }
-    return pastHeld.size();
+    return pastHeld;
 }
 
-bool BaseTableModel::readOnTo(const Row& target)
+bool BaseTableModel::readOnTo(const Row& target, const QVector<qint64>& held)
 {
     QStringList conditions;
     QVariantList binds;
@@ -898,6 +898,15 @@ bool BaseTableModel::readOnTo(const Row& target)
     if (!readRows(conditions, binds, chunkRows + 1, 0, true, &rows) || rows.empty()
         || int(rows.size()) > chunkRows) {
         return false;
+    }
+    // Every row held past the last one must be among them (a job may have
+    // stored since they were read).
+    QSet<qint64> read;
+    for (const Row& row : rows)
+        read.insert(row.id);
+    for (qint64 id : held) {
+        if (!read.contains(id))
+            return false;
     }
     int moves = 0;
     for (const Row& row : rows) {

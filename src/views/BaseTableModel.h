@@ -176,12 +176,13 @@ private:
     // stand elsewhere now, or are gone: a few are read by their IDs and move
     // to their places (keeping their selection), out of the range, which
     // first and last then name. Those now past the last row held wait at the
-    // end of the rows held for readOnTo(furthest of them): their count.
-    int moveLeavers(int& first, int& last, const Rows& fresh, Row* furthest);
+    // end of the rows held for readOnTo(furthest of them): their IDs.
+    QVector<qint64> moveLeavers(int& first, int& last, const Rows& fresh, Row* furthest);
     // Reads on from the last row held to the row `target` (past it) when
-    // few rows stand there, rows held among them moving to their places at
-    // the end. False, and nothing changed, when more stand there.
-    bool readOnTo(const Row& target);
+    // few rows stand there, rows held among them (at least those of `held`)
+    // moving to their places at the end. False, and nothing changed, when
+    // more stand there.
+    bool readOnTo(const Row& target, const QVector<qint64>& held);
     bool isPastHeld(const Row& row) const
     {
         return m_hasCursor && compare(keyOf(row), row.id, m_cursorKey, m_cursorId) > 0;
