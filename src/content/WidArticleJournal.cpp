@@ -27,7 +27,8 @@ void WidArticleJournal::slotCopy()
 {
     if (!startCommand(LocaleArticle::copy(), BaseTable::CommandCopy))
         return;
-    const QList<qint64> ids = m_table->selectedIds();
+    // After Select All: every article the journal lists, fetched or not.
+    const QList<qint64> ids = m_table->selectedRowIds();
     if (ids.isEmpty())
         return;
     if (!UtilGui::question(this, LocaleArticle::confirmDuplicateArticles()))

@@ -6,6 +6,7 @@
 #include "core/UtilPrompt.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBColumn.h"
+#include "data/DBConnection.h"
 #include "data/DBColumnList.h"
 #include "core/DBSql.h"
 #include "texts/LocaleBaseWidget.h"
@@ -302,6 +303,16 @@ void BaseTable::handleModelReset()
     m_unseen = RecordChanges();
 }
 
+void BaseTable::keepTopRow(int top)
+{
+    QScrollBar* bar = verticalScrollBar();
+    if (top == bar->value() || verticalScrollMode() != QAbstractItemView::ScrollPerItem)
+        return;
+    // The bar's range follows the rows only at the next layout.
+    updateGeometries();
+    bar->setValue(top);
+}
+
 void BaseTable::handleRowsFetched(const QModelIndex& parent, int first, int last)
 {
     // Rows fetched while scrolling after Select All belong to it, and so do
@@ -339,6 +350,27 @@ QString BaseTable::selectedRowsCondition() const
     for (qint64 id : ids)
         numbers << QString::number(id);
     return QStringLiteral("%1 IN (%2)").arg(idColumn, numbers.join(QLatin1Char(',')));
+}
+
+QList<qint64> BaseTable::selectedRowIds() const
+{
+    if (!allRowsSelected()) {
+        QList<qint64> ids = selectedIds();
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+    const QString text = QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1;")
+                             .arg(DBSql::colID(), tableName(), selectedRowsCondition());
+    QSqlQuery query(DBConnection::current());
+    query.setForwardOnly(true);
+    QList<qint64> ids;
+    if (!query.exec(text)) {
+        UtilReport::error(LocaleMessage::sqlQueryFailed(text, query.lastError().text()));
+        return ids;
+    }
+    while (query.next())
+        ids << query.value(0).toLongLong();
+    return ids;
 }
 
 QString BaseTable::viewName() const
@@ -545,6 +577,30 @@ void BaseTable::connectSignals()
     if (m_sqlModel) {
         connect(m_sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::handleModelReset);
         connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, &BaseTable::handleRowsFetched);
+        connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+            // At the very top new rows show; below it the first row shown stays.
+            const int top = verticalScrollBar()->value();
+            if (top > 0 && first <= top)
+                keepTopRow(top + last - first + 1);
+        });
+        connect(m_sqlModel, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+            const int top = verticalScrollBar()->value();
+            if (first < top)
+                keepTopRow(first + std::max(0, top - 1 - last));
+        });
+        connect(m_sqlModel, &QAbstractItemModel::rowsMoved, this,
+                [this](const QModelIndex&, int start, int end, const QModelIndex&, int row) {
+                    // As if the rows went, then came at their new place.
+                    const int count = end - start + 1;
+                    int top = verticalScrollBar()->value();
+                    const int before = top;
+                    if (start < top)
+                        top = start + std::max(0, top - 1 - end);
+                    const int at = row > start ? row - count : row;
+                    if (before > 0 && at <= top)
+                        top += count;
+                    keepTopRow(top);
+                });
     }
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { readShownRowsSoon(); });
     connect(this, &QAbstractItemView::doubleClicked, this, &BaseTable::handleDoubleClick);
@@ -556,7 +612,8 @@ void BaseTable::connectSignals()
 
 void BaseTable::handleSelectionChanged(const QItemSelection&, const QItemSelection&)
 {
-    if (!m_selectingAll)
+    // Rows the model reads anew (as the view fetches) leave Select All on.
+    if (!m_selectingAll && !(m_sqlModel && m_sqlModel->isRemovingRows()))
         m_allSelected = false;
     emit onSelectionChanged();
 }

@@ -121,6 +121,10 @@ public:
     // model's table and filter give, fetched or not. Empty when nothing is
     // selected.
     QString selectedRowsCondition() const;
+    // The IDs of the rows a row command acts on (those of
+    // selectedRowsCondition), in the order of ID; empty when nothing is
+    // selected or the database fails (reported).
+    QList<qint64> selectedRowIds() const;
     virtual QString viewName() const;
     virtual QString tableName() const;
 
@@ -210,6 +214,9 @@ private:
     QPair<int, int> shownRows() const;
     bool lastRowShown() const;
     void readShownRowsSoon();
+    // Scrolls so that row `top` is the first shown: the row that was first
+    // stays first when rows come, go or move above it.
+    void keepTopRow(int top);
     // Runs a change of the model's rows that keeps Select All.
     template <class Change>
     bool followModel(Change change);

@@ -11,6 +11,7 @@
 #include "views/UtilReport.h"
 
 #include <QIcon>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -22,6 +23,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <optional>
 
 namespace Vexal {
 
@@ -201,13 +203,20 @@ int BaseTableModel::rowCount(const QModelIndex& parent) const
 
 bool BaseTableModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && m_listing && !m_atEnd;
+    // A view that scrolls while told of a change waits for its end.
+    return !parent.isValid() && m_listing && !m_atEnd && !m_changing;
 }
 
 void BaseTableModel::fetchMore(const QModelIndex& parent)
 {
     if (!canFetchMore(parent))
         return;
+    const QScopedValueRollback<bool> changing(m_changing, true);
+    readNextChunk();
+}
+
+void BaseTableModel::readNextChunk()
+{
     QStringList conditions;
     QVariantList binds;
     if (m_hasCursor && m_idColumn >= 0)
@@ -509,14 +518,26 @@ void BaseTableModel::appendRows(Rows rows)
 
 void BaseTableModel::insertRowAt(int at, Row row)
 {
-    beginInsertRows(QModelIndex(), at, at);
-    keepKey(row);
-    m_rows.insert(m_rows.begin() + at, std::move(row));
+    Rows rows;
+    rows.push_back(std::move(row));
+    insertRowsAt(at, std::move(rows));
+}
+
+void BaseTableModel::insertRowsAt(int at, Rows rows)
+{
+    if (rows.empty())
+        return;
+    beginInsertRows(QModelIndex(), at, at + int(rows.size()) - 1);
+    for (const Row& row : rows)
+        keepKey(row);
+    m_rows.insert(m_rows.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
     endInsertRows();
 }
 
 void BaseTableModel::removeRowRange(int first, int last)
 {
+    // The views drop the selection of the rows as they are told.
+    const QScopedValueRollback<bool> removing(m_removingRows, true);
     beginRemoveRows(QModelIndex(), first, last);
     if (m_keyColumn >= 0) {
         for (int row = first; row <= last; ++row)
@@ -562,14 +583,15 @@ bool BaseTableModel::setValues(int at, Row row)
     return true;
 }
 
-void BaseTableModel::replaceRow(int at, Row row)
+int BaseTableModel::replaceRow(int at, Row row)
 {
     if (!setValues(at, std::move(row)))
-        return;
+        return at;
     // A new sort value may place it elsewhere.
     const int place = placeOf(m_rows[size_t(at)], at);
     moveRow(at, place);
     emit dataChanged(index(place, 0), index(place, columnCount() - 1));
+    return place;
 }
 
 // ---- following what is stored ----
@@ -578,6 +600,7 @@ bool BaseTableModel::applyChanges(const RecordChanges& all, int first, int last)
 {
     if (!m_listing)
         return false;
+    const QScopedValueRollback<bool> changing(m_changing, true);
     const RecordChanges changes = all.of(m_listedTables);
     if (changes.isEmpty())
         return false;
@@ -622,6 +645,31 @@ bool BaseTableModel::isCurrent(int first, int last) const
     return true;
 }
 
+bool BaseTableModel::readIds(const RowIdSet& ids, Rows* rows)
+{
+    const QString idColumn = columnText(m_idColumn);
+    const QVector<RowIdSet::Range>& ranges = ids.ranges();
+    for (int start = 0; start < ranges.size(); start += idTermsPerStatement) {
+        QStringList singles;
+        QStringList terms;
+        for (int i = start; i < std::min(int(ranges.size()), start + idTermsPerStatement); ++i) {
+            const RowIdSet::Range& range = ranges.at(i);
+            if (range.first == range.second)
+                singles << QString::number(range.first);
+            else
+                terms << QStringLiteral("%1 BETWEEN %2 AND %3").arg(idColumn).arg(range.first).arg(range.second);
+        }
+        if (!singles.isEmpty())
+            terms << QStringLiteral("%1 IN (%2)").arg(idColumn, singles.join(QLatin1Char(',')));
+        if (!readRows({QLatin1Char('(') + terms.join(QStringLiteral(" OR ")) + QLatin1Char(')')}, {}, -1, 0, false,
+                      rows)) {
+            Logger::warning(lastError().text());
+            return false;
+        }
+    }
+    return true;
+}
+
 // False when too many rows change places: the caller reads the rows on
 // screen instead.
 bool BaseTableModel::rereadIds(const RowIdSet& ids)
@@ -645,74 +693,86 @@ bool BaseTableModel::rereadIds(const RowIdSet& ids)
     }
 
     Rows fresh;
-    const QString idColumn = columnText(m_idColumn);
-    const QVector<RowIdSet::Range>& ranges = ids.ranges();
-    for (int start = 0; start < ranges.size(); start += idTermsPerStatement) {
-        QStringList singles;
-        QStringList terms;
-        for (int i = start; i < std::min(int(ranges.size()), start + idTermsPerStatement); ++i) {
-            const RowIdSet::Range& range = ranges.at(i);
-            if (range.first == range.second)
-                singles << QString::number(range.first);
-            else
-                terms << QStringLiteral("%1 BETWEEN %2 AND %3").arg(idColumn).arg(range.first).arg(range.second);
-        }
-        if (!singles.isEmpty())
-            terms << QStringLiteral("%1 IN (%2)").arg(idColumn, singles.join(QLatin1Char(',')));
-        if (!readRows({QLatin1Char('(') + terms.join(QStringLiteral(" OR ")) + QLatin1Char(')')}, {}, -1, 0, false,
-                      &fresh)) {
-            Logger::warning(lastError().text());
-            return false;
-        }
-    }
+    if (!readIds(ids, &fresh))
+        return false;
 
-    // Rows that go: no longer listed, or now after the rows held (a later
-    // fetch reads them).
-    Rows staying;
+    // What the rows read do, counted in places of the list before any
+    // changes: too many and the caller reads the rows on screen instead.
+    // Rows held past the last one held now are read on to (readOnTo); new
+    // ones there come with a later fetch.
+    Rows changed;
+    Rows added;
+    std::optional<Row> furthest;
+    QVector<qint64> pastHeld;
+    int placesChanged = 0;
     for (Row& row : fresh) {
-        const bool after = compare(keyOf(row), row.id, m_cursorKey, m_cursorId) > 0;
-        if (after)
+        const bool isHeld = held.remove(row.id);
+        if (isPastHeld(row)) {
             m_atEnd = false;
-        else {
-            held.remove(row.id);
-            staying.push_back(std::move(row));
+            if (isHeld) {
+                pastHeld << row.id;
+                if (!furthest || compare(row, *furthest) > 0)
+                    furthest = row;
+            }
+        } else if (isHeld) {
+            if (m_keyColumn >= 0 && compareValues(m_keyOf.value(row.id), keyOf(row)) != 0)
+                ++placesChanged;
+            changed.push_back(std::move(row));
+        } else {
+            added.push_back(std::move(row));
         }
     }
+    // The held rows not read are gone.
     QVector<int> going;
     for (qint64 id : qAsConst(held))
         going << rowOfId(id);
     going.removeAll(-1);
     std::sort(going.begin(), going.end());
-    int placesChanged = 0;
     for (int i = 0; i < going.size(); ++i) {
         if (i == 0 || going.at(i) != going.at(i - 1) + 1)
             ++placesChanged;
     }
+    // New rows that stand together go in together.
+    std::sort(added.begin(), added.end(), [this](const Row& a, const Row& b) { return compare(a, b) < 0; });
+    for (size_t i = 0; i < added.size(); ++i) {
+        if (i == 0 || placeOf(added[i], -1) != placeOf(added[i - 1], -1))
+            ++placesChanged;
+    }
+    if (furthest)
+        ++placesChanged;
     if (placesChanged > mostPlacesChanged)
         return false;
-    removeRowsAt(going);
 
-    for (Row& row : staying) {
+    removeRowsAt(going);
+    for (Row& row : changed) {
         const int at = rowOfId(row.id);
-        if (at >= 0) {
-            const QVariant key = keyOf(m_rows[size_t(at)]);
-            if (m_keyColumn >= 0 && compareValues(key, keyOf(row)) != 0 && ++placesChanged > mostPlacesChanged)
-                return false;
+        if (at >= 0)
             replaceRow(at, std::move(row));
-        } else {
-            if (++placesChanged > mostPlacesChanged)
-                return false;
-            const int place = placeOf(row, -1);
-            insertRowAt(place, std::move(row));
-        }
     }
-    return placesChanged <= mostPlacesChanged;
+    for (size_t i = 0; i < added.size();) {
+        const int place = placeOf(added[i], -1);
+        size_t end = i + 1;
+        while (end < added.size() && (place == rowCount() || compare(added[end], m_rows[size_t(place)]) < 0))
+            ++end;
+        insertRowsAt(place, Rows(std::make_move_iterator(added.begin() + i), std::make_move_iterator(added.begin() + end)));
+        i = end;
+    }
+    if (furthest && !readOnTo(*furthest, pastHeld)) {
+        // Too far past the rows held: a later fetch brings them.
+        QVector<int> past;
+        for (qint64 id : qAsConst(pastHeld))
+            past << rowOfId(id);
+        past.removeAll(-1);
+        removeRowsAt(past);
+    }
+    return true;
 }
 
 bool BaseTableModel::rereadRange(int first, int last)
 {
     if (!m_listing)
         return false;
+    const QScopedValueRollback<bool> changing(m_changing, true);
     if (m_rows.empty() || m_idColumn < 0) {
         if (m_idColumn < 0) {
             // Without IDs the place cannot be found again: select anew.
@@ -720,11 +780,14 @@ bool BaseTableModel::rereadRange(int first, int last)
         }
         // Nothing held: read from the start.
         m_hasCursor = false;
-        fetchMore();
+        if (!m_atEnd)
+            readNextChunk();
         return true;
     }
-    first = std::max(0, std::min(first, rowCount() - 1));
-    last = std::max(first, std::min(last, rowCount() - 1));
+    // With a row more on each side: rows stored between the range and a
+    // neighbour read at another time come too.
+    first = std::max(0, std::min(first, rowCount() - 1) - 1);
+    last = std::max(first, std::min(last + 1, rowCount() - 1));
     // A range that reaches the last row held reads on past it: rows stored
     // after it come too.
     const bool toEnd = last == rowCount() - 1;
@@ -734,15 +797,30 @@ bool BaseTableModel::rereadRange(int first, int last)
         conditions << sideText(Side::AtOrAfter, keyOf(m_rows[size_t(first)]), m_rows[size_t(first)].id, binds);
     if (!toEnd)
         conditions << sideText(Side::AtOrBefore, keyOf(m_rows[size_t(last)]), m_rows[size_t(last)].id, binds);
-    const int limit = last - first + 1 + rangeMargin;
+    int limit = last - first + 1 + rangeMargin;
     Rows fresh;
-    if (!readRows(conditions, binds, limit, 0, true, &fresh)) {
+    bool read = readRows(conditions, binds, limit, 0, true, &fresh);
+    if (read && int(fresh.size()) == limit && !toEnd && limit < largestChunk) {
+        // Many rows came into the range: the rows held after it (and what
+        // the user selected there) stay only when every row of it is read.
+        fresh.clear();
+        limit = largestChunk;
+        read = readRows(conditions, binds, limit, 0, true, &fresh);
+    }
+    if (!read) {
         Logger::warning(lastError().text());
         return false;
     }
     const bool cut = int(fresh.size()) == limit;
     const Row lastRead = cut ? fresh.back() : Row();
+    Row furthest;
+    const QVector<qint64> waiting = cut ? QVector<qint64>() : moveLeavers(first, last, fresh, &furthest);
     mergeRows(first, last, std::move(fresh));
+    if (!waiting.isEmpty() && !readOnTo(furthest, waiting)) {
+        // Too far past the last row held: a later fetch brings them.
+        removeRowRange(rowCount() - waiting.size(), rowCount() - 1);
+        m_atEnd = false;
+    }
     if (cut) {
         // More rows than read stand in the range now: the rows held end with
         // the last one read, and the next fetch goes on from there.
@@ -761,12 +839,103 @@ bool BaseTableModel::rereadRange(int first, int last)
     return true;
 }
 
+QVector<qint64> BaseTableModel::moveLeavers(int& first, int& last, const Rows& fresh, Row* furthest)
+{
+    QSet<qint64> read;
+    for (const Row& row : fresh)
+        read.insert(row.id);
+    RowIdSet leaving;
+    for (int row = first; row <= last; ++row) {
+        if (!read.contains(m_rows[size_t(row)].id))
+            leaving.add(m_rows[size_t(row)].id);
+    }
+    if (leaving.isEmpty() || leaving.count() > mostPlacesChanged)
+        return {};
+    Rows moved;
+    if (!readIds(leaving, &moved))
+        return {};
+    // The range as read: a row that left stands before or after it.
+    const Row low = m_rows[size_t(first)];
+    const Row high = m_rows[size_t(last)];
+    QVector<qint64> pastHeld;
+    for (Row& row : moved) {
+        const int at = rowOfId(row.id);
+        if (at < first || at > last)
+            continue;
+        if (isPastHeld(row)) {
+            if (pastHeld.isEmpty() || compare(row, *furthest) > 0)
+                *furthest = row;
+            pastHeld << row.id;
+            continue;
+        }
+        const bool before = first > 0 && compare(row, low) < 0;
+        if (!before && compare(row, high) <= 0)
+            continue;
+        const int place = replaceRow(at, std::move(row));
+        // Where it went was not read: the rows around it are read again when
+        // they are shown, as if it had not moved.
+        m_rows[size_t(place)].seen = m_generation - 1;
+        if (before)
+            ++first;
+        else
+            --last;
+    }
+    // Rows now past the last one held wait at the end, out of the range.
+    for (qint64 id : qAsConst(pastHeld)) {
+        moveRow(rowOfId(id), rowCount() - 1);
+        --last;
+    }
+    return pastHeld;
+}
+
+bool BaseTableModel::readOnTo(const Row& target, const QVector<qint64>& held)
+{
+    QStringList conditions;
+    QVariantList binds;
+    conditions << sideText(Side::After, m_cursorKey, m_cursorId, binds)
+               << sideText(Side::AtOrBefore, keyOf(target), target.id, binds);
+    Rows rows;
+    if (!readRows(conditions, binds, chunkRows + 1, 0, true, &rows) || rows.empty()
+        || int(rows.size()) > chunkRows) {
+        return false;
+    }
+    // Every row held past the last one must be among them (a job may have
+    // stored since they were read).
+    QSet<qint64> read;
+    for (const Row& row : rows)
+        read.insert(row.id);
+    for (qint64 id : held) {
+        if (!read.contains(id))
+            return false;
+    }
+    int moves = 0;
+    for (const Row& row : rows) {
+        if (rowOfId(row.id) >= 0 && ++moves > mostPlacesChanged)
+            return false;
+    }
+    // In the list's order, each to the end: held ones move there.
+    for (Row& row : rows) {
+        const int at = rowOfId(row.id);
+        if (at < 0) {
+            insertRowAt(rowCount(), std::move(row));
+            continue;
+        }
+        const int end = rowCount() - 1;
+        moveRow(at, end);
+        if (setValues(end, std::move(row)))
+            emit dataChanged(index(end, 0), index(end, columnCount() - 1));
+    }
+    setCursor(m_rows.back());
+    return true;
+}
+
 void BaseTableModel::mergeRows(int first, int last, Rows fresh)
 {
     QSet<qint64> wanted;
     for (const Row& row : fresh)
         wanted.insert(row.id);
-    // Rows read here that were held elsewhere moved into the range.
+    // Rows read here that were held elsewhere moved into the range: a few
+    // move along (with their selection), more are read anew.
     QVector<int> elsewhere;
     for (const Row& row : fresh) {
         const int at = rowOfId(row.id);
@@ -774,36 +943,64 @@ void BaseTableModel::mergeRows(int first, int last, Rows fresh)
             elsewhere << at;
     }
     std::sort(elsewhere.begin(), elsewhere.end(), std::greater<int>());
-    for (int at : qAsConst(elsewhere)) {
-        if (at < first) {
-            --first;
-            --last;
+    if (elsewhere.size() <= mostPlacesChanged) {
+        // Each from the range outwards, so that the places of the others hold.
+        for (int at : qAsConst(elsewhere)) {
+            if (at < first) {
+                moveRow(at, first - 1);
+                --first;
+            }
         }
+        for (auto it = elsewhere.crbegin(); it != elsewhere.crend(); ++it) {
+            if (*it > last) {
+                moveRow(*it, last + 1);
+                ++last;
+            }
+        }
+    } else {
+        for (int at : qAsConst(elsewhere)) {
+            if (at < first) {
+                --first;
+                --last;
+            }
+        }
+        removeRowsAt(elsewhere);
     }
-    removeRowsAt(elsewhere);
     // Rows that left the range.
+    QSet<qint64> held;
     QVector<int> left;
     for (int row = last; row >= first; --row) {
         if (!wanted.contains(m_rows[size_t(row)].id))
             left << row;
+        else
+            held.insert(m_rows[size_t(row)].id);
     }
     last -= left.size();
     removeRowsAt(left);
     int end = last + 1;
     int at = first;
-    for (Row& row : fresh) {
-        int from = at;
-        while (from < end && m_rows[size_t(from)].id != row.id)
-            ++from;
-        if (from == end) {
-            insertRowAt(at, std::move(row));
-            ++end;
-        } else {
-            moveRow(from, at);
-            if (setValues(at, std::move(row)))
-                emit dataChanged(index(at, 0), index(at, columnCount() - 1));
+    for (size_t i = 0; i < fresh.size();) {
+        if (!held.contains(fresh[i].id)) {
+            // New rows that stand together go in together.
+            size_t next = i + 1;
+            while (next < fresh.size() && !held.contains(fresh[next].id))
+                ++next;
+            const int count = int(next - i);
+            insertRowsAt(at, Rows(std::make_move_iterator(fresh.begin() + long(i)),
+                                  std::make_move_iterator(fresh.begin() + long(next))));
+            at += count;
+            end += count;
+            i = next;
+            continue;
         }
+        int from = at;
+        while (from < end && m_rows[size_t(from)].id != fresh[i].id)
+            ++from;
+        moveRow(from, at);
+        if (setValues(at, std::move(fresh[i])))
+            emit dataChanged(index(at, 0), index(at, columnCount() - 1));
         ++at;
+        ++i;
     }
 }
 

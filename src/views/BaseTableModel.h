@@ -92,6 +92,9 @@ public:
     // Whether the rows first..last were read since the last forgetRead.
     bool isCurrent(int first, int last) const;
 
+    // Whether rows are being removed now (not by the user's choice).
+    bool isRemovingRows() const { return m_removingRows; }
+
     // The work the model has done: statements run and rows read.
     struct Reads
     {
@@ -115,6 +118,8 @@ private:
 
     // Every row held goes (within a reset).
     void dropRows();
+    // Reads the rows after the last one held, a chunk of them.
+    void readNextChunk();
     void addKind(int column, Kind kind);
     bool hasKind(int column, Kind kind) const
     {
@@ -148,6 +153,8 @@ private:
     // Changes of the rows held, told to the views.
     void appendRows(Rows rows);
     void insertRowAt(int at, Row row);
+    // Rows that stand together, in the list's order, inserted at `at`.
+    void insertRowsAt(int at, Rows rows);
     void removeRowRange(int first, int last);
     void removeRowAt(int at) { removeRowRange(at, at); }
     // Removes the rows (any order), a run of neighbours at a time.
@@ -156,12 +163,30 @@ private:
     // New values for the row at `at` (told by the caller); false when they
     // are the same.
     bool setValues(int at, Row row);
-    // New values for the row at `at`, which then moves to its place.
-    void replaceRow(int at, Row row);
+    // New values for the row at `at`, which then moves to its place; where
+    // it now stands.
+    int replaceRow(int at, Row row);
     void setCursor(const Row& row);
     void keepKey(const Row& row);
 
+    // Reads the rows of the IDs (those the filter lists), in no order.
+    bool readIds(const RowIdSet& ids, Rows* rows);
     bool rereadIds(const RowIdSet& ids);
+    // The rows held in first..last that a reading of the range did not give
+    // stand elsewhere now, or are gone: a few are read by their IDs and move
+    // to their places (keeping their selection), out of the range, which
+    // first and last then name. Those now past the last row held wait at the
+    // end of the rows held for readOnTo(furthest of them): their IDs.
+    QVector<qint64> moveLeavers(int& first, int& last, const Rows& fresh, Row* furthest);
+    // Reads on from the last row held to the row `target` (past it) when
+    // few rows stand there, rows held among them (at least those of `held`)
+    // moving to their places at the end. False, and nothing changed, when
+    // more stand there.
+    bool readOnTo(const Row& target, const QVector<qint64>& held);
+    bool isPastHeld(const Row& row) const
+    {
+        return m_hasCursor && compare(keyOf(row), row.id, m_cursorKey, m_cursorId) > 0;
+    }
     void mergeRows(int first, int last, Rows fresh);
 
     QVector<quint8> m_kinds;
@@ -172,6 +197,9 @@ private:
     bool m_hasCursor = false;
     bool m_atEnd = true;
     bool m_listing = false;
+    bool m_removingRows = false;
+    // Within a change of the rows held: no fetch starts.
+    bool m_changing = false;
     int m_generation = 0;
     // The sort asked for, the key column it orders by besides ID (-1: ID
     // only) and the ID column.

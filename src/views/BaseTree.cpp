@@ -6,6 +6,7 @@
 #include "views/UtilReport.h"
 
 #include <QSignalBlocker>
+#include <QTreeWidgetItemIterator>
 
 namespace Vexal {
 
@@ -38,11 +39,18 @@ void BaseTree::handleRecordsChanged(const RecordChanges& changes)
         return;
     const QList<QTreeWidgetItem*> chosen = selectedItems();
     const QStringList path = chosen.isEmpty() ? QStringList() : pathOf(chosen.first());
+    // An item that names its record (its data) is that record's, whatever
+    // its text now; another is found by its texts.
+    const QVariant record = chosen.isEmpty() ? QVariant() : chosen.first()->data(0, Qt::UserRole);
     {
         const QSignalBlocker quiet(this);
         reload();
         QTreeWidgetItem* again = nullptr;
-        for (int level = 0; level < path.size(); ++level) {
+        for (QTreeWidgetItemIterator it(this); record.isValid() && *it && !again; ++it) {
+            if ((*it)->data(0, Qt::UserRole) == record)
+                again = *it;
+        }
+        for (int level = 0; !record.isValid() && level < path.size(); ++level) {
             const int count = again ? again->childCount() : topLevelItemCount();
             QTreeWidgetItem* next = nullptr;
             for (int i = 0; i < count && !next; ++i) {
@@ -60,7 +68,8 @@ void BaseTree::handleRecordsChanged(const RecordChanges& changes)
             setCurrentItem(again);
     }
     const QList<QTreeWidgetItem*> now = selectedItems();
-    if ((now.isEmpty() ? QStringList() : pathOf(now.first())) == path)
+    if (record.isValid() ? !now.isEmpty() && now.first()->data(0, Qt::UserRole) == record
+                         : (now.isEmpty() ? QStringList() : pathOf(now.first())) == path)
         return;
     // News come between the user's commands: the log keeps their context.
     const QString className = Logger::contextClassName();

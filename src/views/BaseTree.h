@@ -40,8 +40,10 @@ protected:
     virtual void connectSignals();
 
 private slots:
-    // Fills the tree again and chooses the item of the same texts, from the
-    // top; onSelectionChanged only when the choice changed.
+    // Fills the tree again and chooses the item of the same record (the
+    // Qt::UserRole data of column 0), or for an item without one the item
+    // of the same texts, from the top; onSelectionChanged only when the
+    // choice changed.
     void handleRecordsChanged(const RecordChanges& changes);
 
 protected:

@@ -74,7 +74,8 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
     Logger::setContext(QLatin1String(metaObject()->className()), action);
     if (!m_table)
         return;
-    const QList<qint64> ids = m_table->selectedIds();
+    // After Select All: every bookmark the journal lists, fetched or not.
+    const QList<qint64> ids = m_table->selectedRowIds();
     if (ids.isEmpty())
         return;
     DBQueryManager query;

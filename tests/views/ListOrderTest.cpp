@@ -161,6 +161,47 @@ private slots:
         }
     }
 
+    // Ranges read at different times that meet leave no gap: rows stored
+    // between the last row of one and the first of the other come with the
+    // second reading, on either side.
+    void rangesReadApartLeaveNoGap_data()
+    {
+        QTest::addColumn<bool>("laterRangeFirst");
+        QTest::newRow("the range before read last") << true;
+        QTest::newRow("the range after read last") << false;
+    }
+
+    void rangesReadApartLeaveNoGap()
+    {
+        QFETCH(bool, laterRangeFirst);
+        QVERIFY(addProjects());
+        BaseTableModel model;
+        model.setTable(QStringLiteral("Project"));
+        model.setSort(model.fieldIndex(QStringLiteral("Name")), Qt::AscendingOrder);
+        QVERIFY(model.select());
+        fetchAll(model);
+        // Rows that stand between two neighbours of other names, stored
+        // without news.
+        const auto name = [&model](int row) { return model.record(row).value(QStringLiteral("Name")).toString(); };
+        int edge = 80;
+        while (name(edge) == name(edge + 1))
+            ++edge;
+        const QString between = name(edge) + QStringLiteral("+");
+        QVERIFY(name(edge) < between && between < name(edge + 1));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, URL) VALUES (3001, '%1', 'u'), "
+                                                  "(3002, '%1', 'u')").arg(between)));
+        model.forgetRead();
+        if (laterRangeFirst) {
+            model.rereadRange(edge + 1, edge + 30);
+            model.rereadRange(0, edge);
+        } else {
+            model.rereadRange(0, edge);
+            model.rereadRange(edge + 1, edge + 30);
+        }
+        QVERIFY(model.isCurrent(0, edge + 30));
+        QCOMPARE(heldOrder(model).mid(0, edge + 30), storedOrder(QStringLiteral("Name"), false).mid(0, edge + 30));
+    }
+
     // Row IDs stored one after another are one range; others merge with the
     // ranges they touch.
     void rowIdsMergeIntoRanges_data()

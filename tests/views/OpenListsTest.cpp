@@ -1,5 +1,6 @@
 #include "FreshStateTest.h"
 #include "JournalDriver.h"
+#include "ScriptedPrompt.h"
 #include "SpinnerDriver.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -36,6 +37,7 @@
 #include "sites/WidProjectJournal.h"
 #include "views/BaseComboBox.h"
 #include "views/BaseTableModel.h"
+#include "views/WidBookmarkJournal.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -300,12 +302,17 @@ bool runJob(Thread& job)
 }
 
 // Records of a table with the IDs from `first` on, imported from a file by
-// the import job; its error text when it fails.
-QString importRows(const QString& table, int first, int count)
+// the import job; its error text when it fails. Their names are "in ID",
+// or what `name` gives for the ID.
+QString importRows(const QString& table, int first, int count, const std::function<QString(int)>& name = nullptr)
 {
     QByteArray items;
-    for (int id = first; id < first + count; ++id)
-        items += QStringLiteral("<item><ID>%1</ID><Name>in %1</Name></item>").arg(id).toUtf8();
+    for (int id = first; id < first + count; ++id) {
+        items += QStringLiteral("<item><ID>%1</ID><Name>%2</Name></item>")
+                     .arg(id)
+                     .arg(name ? name(id) : QStringLiteral("in %1").arg(id))
+                     .toUtf8();
+    }
     QFile file(table + QStringLiteral(".xml"));
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write the file");
@@ -335,6 +342,43 @@ void scrollToEnd(BaseTable* table)
         table->tableModel()->fetchMore();
     table->scrollToBottom();
     QCoreApplication::processEvents();
+}
+
+// Whether the journal's last row is on screen.
+bool lastRowShown(BaseTable* table)
+{
+    const int last = table->tableModel()->rowCount() - 1;
+    return last < 0 || table->rowAt(table->viewport()->height() - 1) < 0
+           || table->rowAt(table->viewport()->height() - 1) == last;
+}
+
+// The IDs a statement gives, in its order.
+QList<qint64> ids(const QString& statement)
+{
+    QList<qint64> found;
+    QSqlQuery query(QSqlDatabase::database());
+    query.exec(statement);
+    while (query.next())
+        found << query.value(0).toLongLong();
+    return found;
+}
+
+// The IDs a journal lists, in its order, once the user has scrolled through
+// every row a screen at a time, the window running its events.
+QList<qint64> listedIds(BaseTable* table)
+{
+    QScrollBar* bar = table->verticalScrollBar();
+    for (int top = 0; top <= bar->maximum() || table->tableModel()->canFetchMore();) {
+        bar->setValue(top);
+        QCoreApplication::processEvents();
+        if (top > bar->maximum() && table->tableModel()->canFetchMore())
+            table->tableModel()->fetchMore();
+        top += std::max(1, table->rowAt(table->viewport()->height() - 1) - table->rowAt(0));
+    }
+    QList<qint64> listed;
+    for (int row = 0; row < table->tableModel()->rowCount(); ++row)
+        listed << table->tableModel()->record(row).value(QStringLiteral("ID")).toLongLong();
+    return listed;
 }
 
 // Saves a new record (id -1) or a stored one, changed; a null change deletes.
@@ -405,6 +449,9 @@ const std::map<QString, std::function<void(Desk&)>>& changes()
                  w.setLanguageId(1);
              }));
          }},
+        // The word chosen in the synonyms journal, renamed in its editor.
+        {"word renamed",
+         [](Desk& desk) { QVERIFY(store<DBWord>(desk.word, [](DBWord& w) { w.setName(QStringLiteral("bees")); })); }},
         {"category saved",
          [](Desk&) { QVERIFY(store<DBCategory>(-1, [](DBCategory& c) { c.setName(QStringLiteral("Arts")); })); }},
     };
@@ -446,6 +493,7 @@ private slots:
             {"article submitter", "chosen records edited"},
             {"article editor being edited", "category saved"},
             {"synonyms journal", "word saved"},
+            {"synonyms journal", "word renamed"},
         };
         for (const auto& row : rows)
             QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(row[0], row[1]))) << row[0] << row[1];
@@ -583,6 +631,281 @@ private slots:
             QCOMPARE(table->tableModel()->record(table->currentIndex().row()).value("SpunCount").toInt(), 4);
         else
             QCOMPARE(table->tableModel()->record(table->currentIndex().row()).value("Active").toInt(), 1);
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // A journal sorted by a column shows, after what is stored beside it,
+    // the rows a fresh SELECT gives in that order (scrolled through as a user
+    // does), and keeps the selected project selected wherever it now stands
+    // among the rows read, also when it moves past them by a few rows. Names
+    // tie, are NULL, of mixed case, not ASCII or long; the journal is at its
+    // first page, scrolled to its end or behind another tab.
+    void journalKeepsTheStoredOrder_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("change");
+        const struct
+        {
+            const char* column;
+            bool descending;
+            const char* change;
+        } rows[] = {
+            {"Active", false, "selected project activated"},
+            {"Active", true, "selected project activated"},
+            {"Name", false, "selected project activated"},
+            {"Name", false, "selected project renamed to come last"},
+            {"Name", true, "selected project renamed to come last"},
+            {"Name", false, "selected project renamed to come first"},
+            {"URL", false, "selected project renamed to come last"},
+            {"Name", false, "projects renamed elsewhere"},
+            {"Name", true, "projects renamed elsewhere"},
+            {"Active", false, "projects renamed elsewhere"},
+            {"Name", false, "1000 projects imported"},
+            {"Name", false, "1000 projects imported among them"},
+            {"Name", true, "1000 projects imported among them"},
+            {"ID", true, "1000 projects imported"},
+            {"Name", true, "projects deleted"},
+            {"URL", false, "every project renamed"},
+            {"URL", true, "every project renamed"},
+        };
+        for (const auto& row : rows) {
+            for (const char* place : {"first page", "at the end", "hidden", "far down 3000"}) {
+                if (QLatin1String(place) == QLatin1String("far down 3000")
+                    && QLatin1String(row.change) != QLatin1String("every project renamed"))
+                    continue;
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2, %3, %4")
+                                             .arg(QLatin1String(row.column),
+                                                  row.descending ? QStringLiteral("down") : QStringLiteral("up"),
+                                                  QLatin1String(place), QLatin1String(row.change))))
+                    << row.column << row.descending << place << row.change;
+            }
+        }
+    }
+
+    void journalKeepsTheStoredOrder()
+    {
+        QFETCH(QString, column);
+        QFETCH(bool, descending);
+        QFETCH(QString, place);
+        QFETCH(QString, change);
+        Desk desk;
+        // 400 projects: a first page and fewer than a fetch's worth after it.
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
+            "INSERT INTO Project (Name, Active, URL) SELECT CASE i % 6 WHEN 0 THEN NULL WHEN 1 THEN 'same' "
+            "WHEN 2 THEN 'Äpfel ' || i WHEN 3 THEN 'b' || (i % 40) WHEN 4 THEN 'B' || (i % 40) "
+            "ELSE 'ж' || printf('%.*c', 300, 'x') || i END, 0, 'u' || (i % 3) FROM n")));
+        auto* journal = openJournal<WidProjectJournal>(desk.tabs);
+        BaseTable* table = journal->tableWidget();
+        QCoreApplication::processEvents();
+        const Qt::SortOrder order = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+        table->sortByColumn(table->tableModel()->fieldIndex(column), order);
+        const QString direction = descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+        const QString stored = QStringLiteral("SELECT ID FROM Project ORDER BY %1%2, ID%2").arg(column, direction);
+        if (place == "far down 3000") {
+            // 2,048 of 3,000 rows fetched, the view at the 1,500th.
+            QVERIFY(addProjects(2600));
+            table->reload();
+            while (table->tableModel()->rowCount() < 2000)
+                table->tableModel()->fetchMore();
+            QVERIFY(table->tableModel()->canFetchMore());
+            table->selectRow(1500);
+        } else {
+            if (place != "first page")
+                scrollToEnd(table);
+            // A row of the first page, away from its ends, among the names "Bn".
+            table->selectRow(100);
+        }
+        table->scrollTo(table->currentIndex());
+        const qint64 chosen = table->selectedId();
+        if (place == "hidden")
+            openJournal<WidMasterAccountJournal>(desk.tabs);
+
+        if (change == "selected project activated") {
+            desk.tabs.setCurrentWidget(journal);
+            journal->slotSelect();
+        } else if (change.startsWith("selected project renamed")) {
+            const QString text = change.endsWith("last") ? QString(100, QChar(0x044F)) : QStringLiteral("  ");
+            QVERIFY(store<DBProject>(chosen, [&](DBProject& p) {
+                p.setName(text);
+                p.setUrl(text);
+            }));
+        } else if (change == "projects renamed elsewhere") {
+            QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'c' || ID, Active = 1 - Active "
+                                                      "WHERE ID % 37 = 3")));
+        } else if (change == "every project renamed") {
+            QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'k', URL = 'v' || ID")));
+        } else if (change.startsWith("1000 projects imported")) {
+            // Among them: a name after each of those around the selected
+            // row and of the names "Äpfel n": more places than are filled
+            // one by one.
+            std::function<QString(int)> among;
+            if (change.endsWith("them")) {
+                among = [](int id) {
+                    return id % 2 ? QStringLiteral("B%1 %2").arg(id % 40).arg(id)
+                                  : QStringLiteral("Äpfel %1 %2").arg(id % 400).arg(id);
+                };
+            }
+            const QString failure = importRows(QStringLiteral("Project"), 5000, 1000, among);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        } else {
+            QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project WHERE ID % 41 = 7")));
+        }
+        QCoreApplication::processEvents();
+        desk.tabs.setCurrentWidget(journal);
+        QCoreApplication::processEvents();
+        // Every row moves: the selected one may go past the rows read.
+        const bool kept = change != "every project renamed";
+        if (kept) {
+            QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
+            QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandEdit));
+        }
+        QCOMPARE(listedIds(table), ids(stored));
+        if (kept)
+            QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // A journal scrolled down keeps the rows the user sees where they are
+    // when rows are stored, deleted or moved above them; at the very top the
+    // rows stored before the first show there.
+    void journalKeepsTheRowsShown_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("atTop");
+        for (bool atTop : {false, true}) {
+            for (const char* change : {"1000 projects imported above", "projects deleted above", "project moved from above",
+                                       "project moved to above", "project saved above"}) {
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(change),
+                                                                      atTop ? QStringLiteral("at the top")
+                                                                            : QStringLiteral("scrolled down"))))
+                    << change << atTop;
+            }
+        }
+    }
+
+    void journalKeepsTheRowsShown()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, atTop);
+        Desk desk;
+        QVERIFY(addProjects(800));
+        auto* journal = openJournal<WidProjectJournal>(desk.tabs);
+        BaseTable* table = journal->tableWidget();
+        QCoreApplication::processEvents();
+        // The newest first, or by name.
+        const bool byName = change.contains("moved");
+        table->sortByColumn(byName ? 1 : 0, Qt::DescendingOrder);
+        scrollToEnd(table);
+        table->verticalScrollBar()->setValue(atTop ? 0 : 300);
+        QCoreApplication::processEvents();
+        const auto idAt = [table](int row) { return table->tableModel()->record(row).value("ID").toLongLong(); };
+        const qint64 top = idAt(table->rowAt(0));
+        table->selectRow(table->rowAt(0) + 3);
+        const qint64 chosen = table->selectedId();
+
+        if (change == "1000 projects imported above") {
+            const QString failure = importRows(QStringLiteral("Project"), 5000, 1000);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        } else if (change == "projects deleted above") {
+            QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM Project WHERE ID > %1 AND ID % 2 = 0").arg(top)));
+        } else if (change == "project moved from above") {
+            // The first by name renamed to come last.
+            QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = '' WHERE ID = %1").arg(idAt(0))));
+        } else if (change == "project moved to above") {
+            QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'zz' WHERE ID = %1").arg(idAt(700))));
+        } else {
+            QVERIFY(store<DBProject>(-1, [](DBProject& p) { p.setName(QStringLiteral("zz")); }));
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
+        if (atTop)
+            QCOMPARE(table->verticalScrollBar()->value(), 0);
+        else
+            QCOMPARE(idAt(table->rowAt(0)), top);
+        QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // Select All stays in force while the user scrolls on after news that
+    // named no rows (a project renamed beside accounts sorted by project):
+    // rows read again as they are fetched are selected with the rest.
+    void selectAllStaysAsRowsAreReadAgain()
+    {
+        Desk desk;
+        QVERIFY(addProjects(40));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+            "INSERT INTO Account (Name, ProjectID) SELECT 'a' || i, %1 + 1 + i % 40 FROM n").arg(desk.project)));
+        auto* journal = openJournal<WidAccountJournal>(desk.tabs);
+        BaseTable* table = journal->tableWidget();
+        QCoreApplication::processEvents();
+        table->sortByColumn(table->tableModel()->fieldIndex(QStringLiteral("ProjectName")), Qt::AscendingOrder);
+        table->tableModel()->fetchMore();
+        journal->selectAll();
+        // The accounts of the first projects by name move to the end.
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'z' || Name WHERE Name IN ('p1', 'p10')")));
+        QCoreApplication::processEvents();
+        while (table->tableModel()->canFetchMore() || !lastRowShown(table)) {
+            table->scrollToBottom();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(table->allRowsSelected());
+        QCOMPARE(table->selectionModel()->selectedRows().size(), table->tableModel()->rowCount());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Account WHERE ")
+                                     + table->selectedRowsCondition()).toInt(), 2000);
+    }
+
+    // After Select All a journal's own row commands act on every row it
+    // lists, also the rows not fetched yet, as Delete does; and on no row it
+    // does not list.
+    void selectAllCommandsActOnEveryListedRow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("done");
+        QTest::newRow("bookmarks hidden") << "hidden" << "SELECT COUNT(*) = 600 FROM Bookmark WHERE Visible = 0 AND Title = 't'";
+        QTest::newRow("bookmarks shown") << "visible" << "SELECT COUNT(*) = 600 FROM Bookmark WHERE Visible = 1";
+        QTest::newRow("articles copied") << "copy" << "SELECT COUNT(*) = 2 * 600 + 1 FROM Article";
+    }
+
+    void selectAllCommandsActOnEveryListedRow()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, done);
+        Desk desk;
+        // 600 of each, and one the journal does not list: a bookmark of
+        // another title, an article of another project.
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+            "INSERT INTO Bookmark (Name, Title, URL, Visible) SELECT 'b' || i, 't', 'u', i % 2 FROM n")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) "
+                                                  "VALUES ('other', 'x', 'u', 0)")));
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 599) "
+            "INSERT INTO Article (Name, ProjectID, Spun) SELECT 'a' || i, %1, 0 FROM n").arg(desk.project)));
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Article (Name, ProjectID, Spun) VALUES ('o', 0, 0)")));
+        ScriptedPrompt prompt;
+        prompt.defaultAnswer = QMessageBox::Yes;
+        if (command == "copy") {
+            auto* articles = openJournal<WidArticleJournal>(desk.tabs);
+            QCoreApplication::processEvents();
+            filterBy(articles, QStringLiteral("ProjectID"), SqlFilter::Equal, desk.project);
+            articles->selectAll();
+            articles->slotCopy();
+        } else {
+            auto* bookmarks = openJournal<WidBookmarkJournal>(desk.tabs);
+            QCoreApplication::processEvents();
+            filterBy(bookmarks, QStringLiteral("Title"), SqlFilter::Equal, QStringLiteral("t"));
+            bookmarks->selectAll();
+            if (command == "hidden")
+                bookmarks->slotHidden();
+            else
+                bookmarks->slotVisible();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY2(TestDatabase::value(done).toBool(), qPrintable(done));
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Visible FROM Bookmark WHERE Name = 'other'")).toInt(), 0);
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
     }
 
