@@ -116,6 +116,11 @@ struct WebKitPageDom::Data {
     // a free id.
     std::vector<QWebElement> elements;
 
+    // The documents whose first letters a style may hide, and those whose
+    // first letters none does, since forgetStyles().
+    std::vector<QWebElement> hiding;
+    std::vector<QWebElement> notHiding;
+
     // The place of a new id's element, holding a null element: the caller
     // makes the element there (a null element leaves nothing to end), or
     // remakes it (remake()).
@@ -349,6 +354,33 @@ QStringList WebKitPageDom::describeTexts(const PageElement& root, int limit, boo
                                                           .arg(limit)
                                                           .arg(flag(pieces), flag(rootShown)));
     return described.toString().split(QChar(1));
+}
+
+bool WebKitPageDom::mayHideFirstLetters(const PageElement& element)
+{
+    QWebElement document = ENGINE(element).document();
+    if (document.isNull())
+        return false;
+    for (const QWebElement& known : d->hiding) {
+        if (known == document)
+            return true;
+    }
+    for (const QWebElement& known : d->notHiding) {
+        if (known == document)
+            return false;
+    }
+    const bool hiding = domScript().isEmpty()
+        || document.evaluateJavaScript(QStringLiteral("(") + domScript() + QStringLiteral(").letters(this.ownerDocument)"))
+                .toInt()
+            > 1;
+    (hiding ? d->hiding : d->notHiding).push_back(document);
+    return hiding;
+}
+
+void WebKitPageDom::forgetStyles()
+{
+    d->hiding.clear();
+    d->notHiding.clear();
 }
 
 QString WebKitPageDom::outerMarkup(const PageElement& element)

@@ -182,6 +182,8 @@ public:
     QRect geometry(const Vexal::PageElement& e) override { return own(e) ? QRect(0, 0, 100, 20) : QRect(); }
     QString style(const Vexal::PageElement&, const QString&, StyleKind) override { return QString(); }
     QStringList describeTexts(const Vexal::PageElement&, int, bool, bool) override { return {}; }
+    // Texts here have no styles.
+    bool mayHideFirstLetters(const Vexal::PageElement&) override { return false; }
 
     void setAttribute(const Vexal::PageElement& e, const QString& name, const QString& value) override
     {

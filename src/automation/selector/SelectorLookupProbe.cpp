@@ -29,8 +29,10 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
         }
         bool result = false;
         // A void element writes none of its content into its markup: a
-        // text that a script put into it shows only in its plain text.
-        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result) && showsText())
+        // text that a script put into it shows only in its plain text. A
+        // style may hide the first letter the markup shows.
+        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result) && showsText()
+            && !(looksAtStart(attribute) && element.dom()->mayHideFirstLetters(element)))
             return result;
         if (leaf == 0 && walk && !shape) {
             shape = walk->shapeOf(at);

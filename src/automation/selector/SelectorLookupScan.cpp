@@ -71,14 +71,18 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
 bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
 {
     if (known[j] < 0) {
-        // Inner elements come first: their subtrees may be known.
-        bool flows = standsInFlow(order[j]);
-        for (size_t k = j + 1, end = j + size_t(sizes[j]); flows && k < end;) {
+        // Inner elements come first: their subtrees may be known. Nothing
+        // inside an element out of the layout is written.
+        const Flow own = flowOf(order[j]);
+        bool flows = own != Flow::Apart;
+        for (size_t k = j + 1, end = own == Flow::Unwritten ? j + 1 : j + size_t(sizes[j]); flows && k < end;) {
             if (known[k] >= 0) {
                 flows = known[k] == 1;
                 k += size_t(sizes[k]);
             } else {
-                flows = standsInFlow(order[k++]);
+                const Flow flow = flowOf(order[k]);
+                flows = flow != Flow::Apart;
+                k += flow == Flow::Unwritten ? size_t(sizes[k]) : 1;
             }
         }
         known[j] = flows ? 1 : 0;

@@ -53,20 +53,35 @@ bool laidOut(const PageElement& element);
 // element, where that markup shows its text as the page does: true with the
 // answer in result, false where only its plain text can tell.
 bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result);
+// Whether the condition looks at the start of a text: a style that hides a
+// first letter ("::first-letter") changes that start and nothing else of
+// what the markup tells (the rest of the text stays as it was, in order).
+bool looksAtStart(const SelectorAttribute* attribute);
+// Whether some text condition of the step looks at the start of a text, and
+// the element's document may hide first letters.
+bool startsMayHide(const PageElement& element, const Selector* step);
 bool isHtml(const PageElement& element);
 // Whether the page writes an element's text, in the text of each element
 // around it, as it writes it alone: the element lays out in the flow of the
-// text beside it (a block, inline or list item box, not positioned, floated or
-// hidden, its white space collapsed), and it is an ordinary element, an image
-// or a field (not a table part, other form control, line break, frame, medium
-// or preformatted block); an image or field may be an inline block. Beside
-// a child laid out apart, the page may write the white space between the
-// child and the text before it seen from within the parent, and not from
-// outside. The page's script ("describe") tells the same of each element.
+// text beside it (a block, inline or list item box, in its place even where a
+// relative or sticky position draws its box elsewhere, not floated or hidden,
+// its white space collapsed), and it is an ordinary element (phrasing and
+// sections, ruby and its parts, custom elements), an image or a field (not a
+// table part, other form control, line break, frame, medium or preformatted
+// block); an image or field may be an inline block. Beside a child laid out
+// apart, the page may write the white space between the child and the text
+// before it seen from within the parent, and not from outside. An element out
+// of the layout ("display: none": the document's head, scripts, styles,
+// hidden parts) writes nothing, nor does anything inside it, so it changes no
+// text around it. The page's script ("describe") tells the same of each
+// element.
+enum class Flow { Apart, InFlow, Unwritten };
+Flow flowOf(const PageElement& element);
 bool standsInFlow(const PageElement& element);
 // Whether every element of a subtree stands in flow, the root too: only then
 // does the root's text stand whole and in order in the texts around it, and
-// may what it tells pass on to them.
+// may what it tells pass on to them. What lies inside an element out of the
+// layout is not looked at.
 bool flowsWhole(const PageElement& root);
 // How much of the start and end of texts the text conditions of a step look
 // at: one character more than the longest value, so that a longer text shows.
@@ -112,18 +127,20 @@ public:
     {
         m_previousRead = m_lastRead;
         m_lastRead = m_timer.nsecsElapsed() - m_readStart;
+        m_spent += m_lastRead;
     }
 
     // After a read: whether working out the region at once now costs less
     // than the reads have cost so far together with those known to come:
     // "ahead" more reads of texts that hold the last one read. Each of those
     // costs at least what the last two reads did (the first read of a page
-    // may cost more than its text).
+    // may cost more than its text). Only the reads count: what else is done
+    // between them (markup tested, other reads) is done either way.
     bool spentOn(const PageElement& region, int ahead = 0)
     {
         if (!m_timer.isValid())
             return false;
-        const qint64 spent = m_timer.nsecsElapsed() + qint64(ahead) * std::min(m_lastRead, m_previousRead);
+        const qint64 spent = m_spent + qint64(ahead) * std::min(m_lastRead, m_previousRead);
         if (spent < m_nextCheck)
             return false;
         const qint64 affordable = std::min<qint64>((spent - wholeRun) / s_perElement, 1 << 30);
@@ -138,6 +155,7 @@ private:
     qint64 m_readStart = 0;
     qint64 m_lastRead = 0;
     qint64 m_previousRead = 0;
+    qint64 m_spent = 0;
     qint64 m_nextCheck = 2 * wholeRun;
     static qint64 s_perElement;
 };
@@ -155,7 +173,9 @@ bool stepMarkupShowsText(const Selector* step);
 class StepTextTest final : public PageDom::TextTest
 {
 public:
-    explicit StepTextTest(const Selector* step);
+    // "startsHidden": the elements' document may hide first letters, so the
+    // markup does not tell the start of their texts.
+    StepTextTest(const Selector* step, bool startsHidden);
     Answer fromMarkup(const QString& markup) const override;
     bool passes(const QString& plainText) const override;
 
@@ -168,6 +188,7 @@ private:
     std::vector<Condition> m_conditions;
     bool m_any = false;
     bool m_markupShowsText = true;
+    bool m_startsHidden = false;
 };
 
 
