@@ -164,6 +164,22 @@ private slots:
                            QStringLiteral("OPTION[XTRIMMED=\"SS\"]"), QStringLiteral("INPUT[XTEXT=\"Field 9\"]"),
                            QStringLiteral("TEMPLATE[XTEXT%%\"zz\"]"), QStringLiteral("TEMPLATE[XTEXT=\"Field 9\"]"),
                            QStringLiteral("FORM:XCHILD[XTEXT%%\"zz\"]"), QStringLiteral("FORM:XCHILD[XTRIMMED!=\"zz 9\"]")};
+        // Upper-case letters, the first of the alphabet too, in texts read
+        // while the shapes of the texts around them are worked out: a chain
+        // of DIVs 300 deep, each with the text " x Alpha i", under texts of
+        // other cases.
+        QTest::newRow("upper case") << QStringLiteral(
+            "<html><body><p>s</p><div>ALPHA <b>Alpha</b> alpha</div><div id=\"top\"></div><script>"
+            "var p = document.getElementById('top');"
+            "for (var i = 0; i < 300; ++i) {"
+            "  var d = document.createElement('div');"
+            "  d.appendChild(document.createTextNode(' x Alpha ' + i + ' '));"
+            "  p.appendChild(d); p = d; }</script></body></html>")
+                                    << QStringList{QStringLiteral("DIV[XTEXT%%\" alpha\"]"),
+                                                   QStringLiteral("DIV[XTEXT%%\" ALPHA 29\"]"),
+                                                   QStringLiteral("DIV[XTRIMMED%%\"a 299\"]"),
+                                                   QStringLiteral("DIV:XCHILD[XTEXT%%\" alpha\"]"),
+                                                   QStringLiteral("B:XPARENT[XTEXT%%\"a alpha\"]")};
         // The text of an element stands whole in the texts around it only
         // where it flows with them: a child the page lays out apart from the
         // text beside it changes the white space there, seen from within or
@@ -184,6 +200,14 @@ private slots:
         QTest::newRow("preformatted child") << apartFromFlow("<pre>", "</pre>") << apart;
         QTest::newRow("hidden child") << apartFromFlow("<span style=\"display:none\">", "</span>") << apart;
         QTest::newRow("invisible child") << apartFromFlow("<span style=\"visibility:hidden\">", "</span>") << apart;
+        // Such a child first in its parent: the text opens otherwise than the
+        // child's own.
+        const QStringList first = apartFirstSelectors();
+        QTest::newRow("positioned first child") << apartFirst("<span style=\"position:absolute\">", "</span>") << first;
+        QTest::newRow("floated first child") << apartFirst("<span style=\"float:left\">", "</span>") << first;
+        QTest::newRow("table cell first") << apartFirst("<span style=\"display:table-cell\">", "</span>") << first;
+        QTest::newRow("hidden first child") << apartFirst("<span style=\"display:none\">", "</span>") << first;
+        QTest::newRow("list first") << apartFirst("<select><option>", "</option></select>") << first;
     }
 
     // Pages that once broke the rule.

@@ -99,6 +99,31 @@ inline QString firstLetters(const char* style)
         .arg(QLatin1String(style));
 }
 
+// A child the page may lay out apart from the text (between "open" and
+// "close") first in its parent, before the text "rest i": at every level of
+// a chain of DIVs 300 deep, and in a DIV and a list item beside it.
+inline QString apartFirst(const char* open, const char* close)
+{
+    return QStringLiteral("<html><body><p>s</p><div>%1le<b>ad</b>%2rest</div><ul><li>%1le<b>ad</b>%2 rest</li></ul>"
+                          "<div id=\"top\"></div><script>"
+                          "var p = document.getElementById('top');"
+                          "for (var i = 0; i < 300; ++i) {"
+                          "  var d = document.createElement('div');"
+                          "  d.innerHTML = '%1le<b>ad</b>%2rest ' + i + ' ';"
+                          "  p.appendChild(d); p = d; }</script></body></html>")
+        .arg(QLatin1String(open), QLatin1String(close));
+}
+
+// Selectors whose answers turn on the start of a text that opens with such a
+// child (apartFirst).
+inline QStringList apartFirstSelectors()
+{
+    return {QStringLiteral("DIV[XTEXT=%\"lea\"]"), QStringLiteral("DIV[XTRIMMED=%\"rest\"]"),
+            QStringLiteral("DIV:XCHILD[XTEXT=%\"lea\"]"), QStringLiteral("DIV:XCHILD[XTRIMMED=%\"res\"]"),
+            QStringLiteral("B[XLAST=\"0\"]:XPARENT[XTEXT=%\"lead rest\"]"), QStringLiteral("LI[XTEXT=%\"lead\"]"),
+            QStringLiteral("DIV[XTEXT=\"leadrest 299 \"]"), QStringLiteral("P:XNEXT[XTEXT=%\"rest\"]")};
+}
+
 // Selectors whose answers turn on whether what the text of an element tells
 // passes on to the texts around it (apartFromFlow).
 inline QStringList apartSelectors()

@@ -50,7 +50,8 @@ public:
                                   QStringLiteral("label")};
         const QStringList texts = {QStringLiteral("i + 1 == %1 ? 'x' : null"), QStringLiteral("'x'"),
                                    QStringLiteral("i % 3 ? 'x' : 'split'"), QStringLiteral("null"),
-                                   QStringLiteral("i % 4 ? null : ' x y '"), QStringLiteral("i % 2 ? 'a' : 'X'")};
+                                   QStringLiteral("i % 4 ? null : ' x y '"), QStringLiteral("i % 2 ? 'a' : 'X'"),
+                                   QStringLiteral("i % 3 ? ' Na A' : 'AX'")};
         const int chains = 1 + int(m_random.bounded(2));
         for (int c = 0; c < chains; ++c) {
             const int depth = chainDepth / chains;

@@ -201,6 +201,68 @@ private slots:
         QCOMPARE(test.markups, QStringList({"a 9", "b", "c 9", "<b>d</b> 9"}));
         QCOMPARE(test.texts, markupTells ? QStringList({"f 9"}) : QStringList({"a 9", "b", "f 9", "c 9"}));
     }
+
+    void firstLetterStyles_data()
+    {
+        addColumns<QString, bool>("style", "hides");
+        QTest::newRow("none") << "p { color: red }" << false;
+        QTest::newRow("hidden") << "p::first-letter { visibility: hidden }" << true;
+        QTest::newRow("older syntax, in a media rule")
+            << "@media screen { div p:first-letter { visibility: collapse } }" << true;
+        QTest::newRow("shown alone") << "p { visibility: hidden } p::first-letter { visibility: visible }" << true;
+        QTest::newRow("masked") << "p::first-letter { -webkit-text-security: disc }" << false;
+        QTest::newRow("drop capital") << "p::first-letter { float: left; font-size: 3em; text-transform: uppercase }"
+                                      << false;
+        QTest::newRow("first line hidden") << "p::first-line { visibility: hidden }" << false;
+    }
+
+    // Whether a style of a document may hide the first letter of a block (the
+    // text then starts otherwise than its markup), kept per document until
+    // the styles are forgotten: the page's script may add one meanwhile.
+    void firstLetterStyles()
+    {
+        QFETCH(QString, style);
+        QFETCH(bool, hides);
+        QWebView view;
+        QVERIFY(load(view, qPrintable(QStringLiteral("<html><head><style>%1</style></head><body><div><p>delta</p>"
+                                                     "</div></body></html>")
+                                          .arg(style))));
+        WebKitPageDom dom(&view);
+        const PageElement p = dom.selectFirst(dom.documentElement(), QStringLiteral("p"));
+        QCOMPARE(dom.mayHideFirstLetters(p), hides);
+        view.page()->mainFrame()->evaluateJavaScript(
+            QStringLiteral("var s = document.createElement('style');"
+                           "s.textContent = 'p::first-letter { visibility: hidden }'; document.head.appendChild(s);"));
+        QCOMPARE(dom.mayHideFirstLetters(p), hides);
+        dom.forgetStyles();
+        QVERIFY(dom.mayHideFirstLetters(p));
+    }
+
+    // A style sheet of another site is closed to the page's script: it may
+    // hide first letters. One of the page's own site is read.
+    void firstLetterStylesOfAnotherSite()
+    {
+        LoopbackServer site;
+        LoopbackServer other;
+        QVERIFY(site.start() && other.start());
+        site.setPage(QStringLiteral("/own.css"), "text/css", "p { color: red }");
+        other.setPage(QStringLiteral("/other.css"), "text/css", "p { color: blue }");
+        const QString page = QStringLiteral("<html><head><link rel=\"stylesheet\" href=\"%1\"></head>"
+                                            "<body><p>delta</p></body></html>");
+        site.setHtml(QStringLiteral("/own.html"), page.arg(QStringLiteral("/own.css")));
+        site.setHtml(QStringLiteral("/other.html"), page.arg(other.url(QStringLiteral("/other.css")).toString()));
+        for (const QString& path : {QStringLiteral("/own.html"), QStringLiteral("/other.html")}) {
+            QWebView view;
+            QSignalSpy loaded(&view, &QWebView::loadFinished);
+            view.load(site.url(path));
+            QVERIFY(loaded.wait(10000) || !loaded.isEmpty());
+            WebKitPageDom dom(&view);
+            QTRY_COMPARE(view.page()->mainFrame()->evaluateJavaScript(
+                             QStringLiteral("document.styleSheets.length")).toInt(), 1);
+            const PageElement p = dom.selectFirst(dom.documentElement(), QStringLiteral("p"));
+            QCOMPARE(dom.mayHideFirstLetters(p), path == QLatin1String("/other.html"));
+        }
+    }
 };
 
 TESVAR_TEST(WebKitPageDomTest)
