@@ -1,4 +1,5 @@
 #include "LiteralSelectorEngine.h"
+#include "MemoryPageDom.h"
 #include "SelectorPageGenerator.h"
 #include "ThreadClock.h"
 
@@ -724,5 +725,111 @@ void BM_LongTextPagesParents(benchmark::State& state) { runLongTextPages(state, 
 void BM_LongTextPagesGenerated(benchmark::State& state) { runLongTextPages(state, true); }
 BENCHMARK(BM_LongTextPagesParents)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LongTextPagesGenerated)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+namespace {
+
+// How the cost of steps grows with the page, both sizes timed in the same run
+// by the processor time of this thread (best of three runs each): "growth" is
+// the larger page's time over the smaller's, for a page four times larger.
+// Goal: well under 8 (16 where a cost grows with the square of the page).
+void reportGrowth(benchmark::State& state, const std::function<void()>& small, const std::function<void()>& large)
+{
+    qint64 smallNs = 0;
+    qint64 largeNs = 0;
+    for (auto _ : state) {
+        smallNs += bestThreadCpuNs(small);
+        largeNs += bestThreadCpuNs(large);
+    }
+    state.counters["small_ms"] = benchmark::Counter(double(smallNs) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["large_ms"] = benchmark::Counter(double(largeNs) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["growth"] = smallNs > 0 ? double(largeNs) / double(smallNs) : 0;
+}
+
+// Steps over many current elements on a form held in memory, of 5,000 and of
+// 20,000 rows (a DIV holding a LABEL "Field i", a SPAN and an INPUT): their
+// cost once grew with the square of what they found.
+void fillForm(MemoryPageDom& dom, int rows)
+{
+    const int form = dom.add(dom.add(dom.root(), QStringLiteral("body")), QStringLiteral("form"));
+    for (int i = 0; i < rows; ++i) {
+        const int row = dom.add(form, QStringLiteral("div"));
+        dom.addText(dom.add(row, QStringLiteral("label")), QStringLiteral("Field %1").arg(i));
+        dom.add(row, QStringLiteral("span"));
+        dom.add(row, QStringLiteral("input"), {{QStringLiteral("name"), QStringLiteral("f%1").arg(i)}});
+    }
+}
+
+void runMemoryFormGrowth(benchmark::State& state, const char* selector)
+{
+    static MemoryPageDom* forms[2] = {nullptr, nullptr};
+    if (!forms[0]) {
+        forms[0] = new MemoryPageDom;
+        forms[1] = new MemoryPageDom;
+        fillForm(*forms[0], 5000);
+        fillForm(*forms[1], 20000);
+    }
+    Vexal::SelectorBuilder builder;
+    builder.build(QString::fromLatin1(selector), QString(), QString());
+    Vexal::SelectorLookup small{Vexal::PageDomHandle(*forms[0])};
+    Vexal::SelectorLookup large{Vexal::PageDomHandle(*forms[1])};
+    reportGrowth(state, [&] { small.find(builder.result()); }, [&] { large.find(builder.result()); });
+}
+void BM_GrowthFormDownName(benchmark::State& state) { runMemoryFormGrowth(state, "DIV:INPUT[XNAME=\"INPUT\"]"); }
+void BM_GrowthFormDownPosition(benchmark::State& state) { runMemoryFormGrowth(state, "DIV:LABEL[XFIRST=\"0\"]"); }
+void BM_GrowthFormDownText(benchmark::State& state) { runMemoryFormGrowth(state, "DIV:LABEL[XTEXT=%\"field\"]"); }
+void BM_GrowthFormDownAfterDown(benchmark::State& state)
+{
+    runMemoryFormGrowth(state, "FORM:DIV:INPUT[XLAST=\"0\"]");
+}
+BENCHMARK(BM_GrowthFormDownName)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthFormDownPosition)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthFormDownText)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthFormDownAfterDown)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Text steps on chains of nested DIVs 500 and 2,000 deep, a text at every
+// level ("x" the innermost): read one by one, each text holds all the inner
+// ones, and the cost once grew with the square or the cube of the depth.
+QWebView* chainOfDivs(int depth)
+{
+    static QMap<int, QWebView*> views;
+    if (QWebView* view = views.value(depth))
+        return view;
+    loadOtherPages();
+    auto* view = new QWebView;
+    load(view, QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                              "var p = document.getElementById('top');"
+                              "for (var i = 0; i < %1; ++i) {"
+                              "  var d = document.createElement('div');"
+                              "  d.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
+                              "  p.appendChild(d); p = d; }</script></body></html>")
+                   .arg(depth));
+    view->page()->mainFrame()->documentElement().toPlainText();
+    views.insert(depth, view);
+    return view;
+}
+
+void runChainGrowth(benchmark::State& state, const char* selector)
+{
+    Vexal::SelectorBuilder builder;
+    builder.build(QString::fromLatin1(selector), QString(), QString());
+    Vexal::SelectorLookup shallow(Vexal::PageDomFactory::forView(chainOfDivs(500)));
+    Vexal::SelectorLookup deep(Vexal::PageDomFactory::forView(chainOfDivs(2000)));
+    reportGrowth(state, [&] { shallow.find(builder.result()); }, [&] { deep.find(builder.result()); });
+}
+void BM_GrowthChainEveryLevel(benchmark::State& state) { runChainGrowth(state, "DIV[XTEXT=\"x\"]"); }
+void BM_GrowthChainStarts(benchmark::State& state) { runChainGrowth(state, "DIV[XTRIMMED=%\"level 1\"]"); }
+void BM_GrowthChainNext(benchmark::State& state) { runChainGrowth(state, "P[XFIRST=\"0\"]:XNEXT[XTEXT=%\"x\"]"); }
+void BM_GrowthChainSiblings(benchmark::State& state) { runChainGrowth(state, "DIV:XSIBLING[XTEXT=%\"x\"]"); }
+void BM_GrowthChainParents(benchmark::State& state)
+{
+    runChainGrowth(state, "DIV[XLAST=\"0\"]:XPARENT[XTEXT%%\"level 3\"]");
+}
+BENCHMARK(BM_GrowthChainEveryLevel)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainStarts)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainNext)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainSiblings)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainParents)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
