@@ -78,12 +78,12 @@ inline QString apartFromFlow(const char* open, const char* close)
 
 // Texts whose first letter or first line a style changes: hidden, masked,
 // given other content or case, in blocks, in the elements that open them and
-// in the elements around them; then a chain of DIVs 300 deep, each opening
-// with the text "level i", whose first letters are hidden.
+// in the elements around them, a long one first; then a chain of DIVs 300
+// deep, each opening with the text "level i", whose first letters are hidden.
 inline QString firstLetters(const char* style)
 {
     return QStringLiteral(
-               "<html><head><style>%1</style></head><body><p>s</p>"
+               "<html><head><style>%1</style></head><body><p>s</p><p class=\"h\">%2</p>"
                "<p class=\"h\">delta four</p><p>elta four</p><p class=\"h\">elta</p><p class=\"h\">\"(delta\" four</p>"
                "<p class=\"h\"><b>delta</b> four</p><div class=\"h\"><p>delta four</p> five</div>"
                "<div class=\"h\">  <span> delta</span> four</div><p class=\"h\">d</p><p class=\"h\">12 three</p>"
@@ -96,7 +96,7 @@ inline QString firstLetters(const char* style)
                "  d.className = 'h';"
                "  d.appendChild(document.createTextNode('level ' + i));"
                "  p.appendChild(d); p = d; }</script></body></html>")
-        .arg(QLatin1String(style));
+        .arg(QLatin1String(style), QStringLiteral("delta four ").repeated(500));
 }
 
 // A child the page may lay out apart from the text (between "open" and

@@ -160,16 +160,6 @@ bool looksAtStart(const SelectorAttribute* attribute)
         || comparison == SelectorAttribute::StartsWith;
 }
 
-bool startsMayHide(const PageElement& element, const Selector* step)
-{
-    for (int i = 0; i < step->attributeCount(); ++i) {
-        const SelectorAttribute* attribute = step->attributeAt(i);
-        if (isTextual(attribute) && looksAtStart(attribute))
-            return element.dom()->mayHideFirstLetters(element);
-    }
-    return false;
-}
-
 Evidence evidenceKind(const SelectorAttribute* attribute)
 {
     if (!isTextual(attribute) || attribute->value().isEmpty())
@@ -311,10 +301,10 @@ int countUpTo(const PageElement& root, int cap)
 qint64 TextBudget::s_perElement = 6000;
 
 
-StepTextTest::StepTextTest(const Selector* step, bool startsHidden)
+StepTextTest::StepTextTest(const Selector* step, const PageElement& root)
     : m_any(step->join() == Selector::JoinAny)
     , m_markupShowsText(stepMarkupShowsText(step))
-    , m_startsHidden(startsHidden)
+    , m_root(root)
 {
     for (int i = 0; i < step->attributeCount(); ++i) {
         const SelectorAttribute* attribute = step->attributeAt(i);
@@ -330,9 +320,9 @@ PageDom::TextTest::Answer StepTextTest::fromMarkup(const QString& markup) const
     bool unknown = false;
     for (const Condition& condition : m_conditions) {
         bool result = false;
-        if ((m_startsHidden && looksAtStart(condition.attribute))
-            || !markupRules(markup, condition.markupValue.constData(), condition.markupValue.size(),
-                            condition.attribute->comparison(), result))
+        if (!markupRules(markup, condition.markupValue.constData(), condition.markupValue.size(),
+                         condition.attribute->comparison(), result)
+            || (looksAtStart(condition.attribute) && m_root.dom()->mayHideFirstLetters(m_root, markup.size())))
             unknown = true;
         else if (result == m_any)
             return m_any ? Passes : Fails;

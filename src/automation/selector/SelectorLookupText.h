@@ -57,9 +57,7 @@ bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool
 // first letter ("::first-letter") changes that start and nothing else of
 // what the markup tells (the rest of the text stays as it was, in order).
 bool looksAtStart(const SelectorAttribute* attribute);
-// Whether some text condition of the step looks at the start of a text, and
-// the element's document may hide first letters.
-bool startsMayHide(const PageElement& element, const Selector* step);
+
 bool isHtml(const PageElement& element);
 // Whether the page writes an element's text, in the text of each element
 // around it, as it writes it alone: the element lays out in the flow of the
@@ -173,9 +171,9 @@ bool stepMarkupShowsText(const Selector* step);
 class StepTextTest final : public PageDom::TextTest
 {
 public:
-    // "startsHidden": the elements' document may hide first letters, so the
-    // markup does not tell the start of their texts.
-    StepTextTest(const Selector* step, bool startsHidden);
+    // "root": that of the query, whose document may hide first letters: then
+    // the markup does not tell the start of the texts.
+    StepTextTest(const Selector* step, const PageElement& root);
     Answer fromMarkup(const QString& markup) const override;
     bool passes(const QString& plainText) const override;
 
@@ -188,7 +186,7 @@ private:
     std::vector<Condition> m_conditions;
     bool m_any = false;
     bool m_markupShowsText = true;
-    bool m_startsHidden = false;
+    const PageElement& m_root;
 };
 
 
