@@ -216,6 +216,19 @@ private slots:
                                                    QStringLiteral("DIV[XTRIMMED%%\"a 299\"]"),
                                                    QStringLiteral("DIV:XCHILD[XTEXT%%\" alpha\"]"),
                                                    QStringLiteral("B:XPARENT[XTEXT%%\"a alpha\"]")};
+        // Parent steps after parent steps: each element stands in the list
+        // many times over, and its ancestors are tested again for each,
+        // beside children laid out apart, hidden and in flow.
+        QTest::newRow("ancestors met again")
+            << QStringLiteral("<html><body><div>a1 <div>b2 <p>c3</p><span style=\"position:absolute\">d4 <p>e5</p>"
+                              "</span><div style=\"display:none\">f6 <p>g7</p></div><div>h8 <p>i9</p> <b>j1</b>"
+                              "</div></div> k2</div><p>l3</p></body></html>")
+            << QStringList{QStringLiteral("P:XPARENT:XPARENT[XTEXT%%\"c3\"]"),
+                           QStringLiteral("P:XPARENT:XPARENT[XTRIMMED=%\"a1\"||XTEXT%%\"i9\"]"),
+                           QStringLiteral("P:XPARENT:XPARENT[XTEXT!=\"x\"&&XTRIMMED%=\"k2\"]"),
+                           QStringLiteral("P:XPARENT:XPARENT:XPARENT[XTEXT%%\"d4\"&&XTEXT%%\"e5\"]"),
+                           QStringLiteral("B:XPARENT:XPARENT[XFIRST=\"0\"||XTEXT%%\"g7\"]"),
+                           QStringLiteral("P:XPARENT:XNEXT[XTEXT%%\"j1\"]")};
         // The text of an element stands whole in the texts around it only
         // where it flows with them: a child the page lays out apart from the
         // text beside it changes the white space there, seen from within or

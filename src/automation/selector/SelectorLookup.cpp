@@ -169,7 +169,7 @@ void SelectorLookup::stepEach(const Elements& current, const Selector* step, boo
         scan.emplace(top, step);
     }
     // The elements' ancestors are tested each in turn; many share them.
-    KnownFlows known;
+    KnownAncestors known;
     for (const PageElement& element : current) {
         switch (kind) {
         case Selector::KindParent: stepParent(element, step, known, out); break;
@@ -319,7 +319,7 @@ void SelectorLookup::stepDown(const PageElement& element, const Selector* step, 
     plan.collectFrom(m_dom.get(), element, step, out);
 }
 
-void SelectorLookup::stepParent(const PageElement& element, const Selector* step, KnownFlows& known,
+void SelectorLookup::stepParent(const PageElement& element, const Selector* step, KnownAncestors& known,
                                 Elements& out) const
 {
     if (element.isNull())

@@ -48,6 +48,13 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
                 outer |= bit;
             return result;
         }
+        // Tested before by the step, for another element that has it as an
+        // ancestor too.
+        quint32 told = 0;
+        if (recent && recent->find(element, index, result, told)) {
+            outer |= told & bit;
+            return result;
+        }
         if (budget)
             budget->aboutToRead();
         text = element.toPlainText();
@@ -61,6 +68,8 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
         outer |= bit;
     if (kind == Evidence::Holds && result && isLaidOut())
         outer |= bit;
+    if (recent)
+        recent->add(element, index, result, outer & bit);
     return result;
 }
 

@@ -90,7 +90,7 @@ bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
     return known[j] == 1;
 }
 
-bool KnownFlows::around(const std::vector<PageElement>& ancestors, size_t from) const
+bool KnownAncestors::around(const std::vector<PageElement>& ancestors, size_t from) const
 {
     for (size_t k = from; k < ancestors.size() && !m_known.empty(); ++k) {
         for (const PageElement& known : m_known) {
@@ -101,14 +101,30 @@ bool KnownFlows::around(const std::vector<PageElement>& ancestors, size_t from) 
     return false;
 }
 
-void KnownFlows::add(const PageElement& element)
+void KnownAncestors::add(const PageElement& element)
 {
     if (m_known.size() == 4)
         m_known.erase(m_known.begin());
     m_known.push_back(element);
 }
 
-AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every, KnownFlows* known)
+bool KnownAncestors::apart(const PageElement& element) const
+{
+    for (const PageElement& known : m_apart) {
+        if (known == element)
+            return true;
+    }
+    return false;
+}
+
+void KnownAncestors::addApart(const PageElement& element)
+{
+    if (m_apart.size() == 4)
+        m_apart.erase(m_apart.begin());
+    m_apart.push_back(element);
+}
+
+AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every, KnownAncestors* known)
     : m_element(element)
     , m_start(element)
     , m_known(known)
@@ -140,6 +156,8 @@ bool AncestorTests::matches(int i, int pos, int count)
     TextProbe probe(m_ancestors[size_t(i)], m_inner);
     probe.budget = &m_budget;
     probe.passesOn = true;
+    if (m_known)
+        probe.recent = &m_known->verdicts();
     if (m_whole) {
         probe.walk = &m_shapes;
         probe.at = size_t(i);
@@ -175,13 +193,16 @@ bool AncestorTests::passesOn(int i)
         // and the subtrees of its other children.
         const PageElement& up = m_ancestors[size_t(m_flowing)];
         const PageElement& known = m_flowing > 0 ? m_ancestors[size_t(m_flowing) - 1] : m_start;
-        bool flows = standsInFlow(up) && (m_flowing > 0 || flowsWhole(m_start));
+        bool flows = !(m_known && m_known->apart(up)) && standsInFlow(up) && (m_flowing > 0 || flowsWhole(m_start));
         for (PageElement child = up.firstChild(); flows && !child.isNull(); child = child.nextSibling())
             flows = child == known || flowsWhole(child);
-        if (flows)
+        if (flows) {
             ++m_flowing;
-        else
+        } else {
             m_broken = true;
+            if (m_known)
+                m_known->addApart(up);
+        }
     }
     if (m_known && m_flowing > flowing)
         m_known->add(m_ancestors[size_t(m_flowing) - 1]);

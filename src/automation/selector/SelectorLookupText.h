@@ -161,6 +161,58 @@ private:
 
 
 
+// What the texts of the last few elements read told the text conditions of
+// a step (by their index, up to 32): the tests of one step's elements meet
+// the same ancestors many times, and each would read their texts again.
+class RecentVerdicts
+{
+public:
+    // The condition's answer for the element, and the evidence it passed on
+    // (its bit, Evidence), where the element's text was read for it.
+    bool find(const PageElement& element, int index, bool& result, quint32& told) const
+    {
+        const quint32 bit = index < 32 ? quint32(1) << index : 0;
+        for (const Verdicts& known : m_verdicts) {
+            if ((known.tested & bit) && known.element == element) {
+                result = (known.passed & bit) != 0;
+                told = known.told & bit;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void add(const PageElement& element, int index, bool result, quint32 told)
+    {
+        if (index >= 32)
+            return;
+        const quint32 bit = quint32(1) << index;
+        Verdicts* entry = nullptr;
+        for (Verdicts& known : m_verdicts) {
+            if (known.element == element)
+                entry = &known;
+        }
+        if (!entry) {
+            if (m_verdicts.size() == 256)
+                m_verdicts.erase(m_verdicts.begin());
+            m_verdicts.push_back(Verdicts{element, 0, 0, 0});
+            entry = &m_verdicts.back();
+        }
+        entry->tested |= bit;
+        entry->passed = result ? entry->passed | bit : entry->passed & ~bit;
+        entry->told = (entry->told & ~bit) | (told & bit);
+    }
+
+private:
+    struct Verdicts {
+        PageElement element;
+        quint32 tested;
+        quint32 passed;
+        quint32 told;
+    };
+    std::vector<Verdicts> m_verdicts;
+};
+
 // Whether the markup of a step's elements shows their texts: a TEMPLATE
 // element's markup is its template's content, not the texts it holds.
 bool stepMarkupShowsText(const Selector* step);
