@@ -6,7 +6,8 @@
 // subtree are written, one line per element (joined by U+0001) in the order of
 // a walk through the element children. Four flags: "1" for an element on the
 // layout whose text the page writes as usual (an ordinary HTML element, not a
-// form control, frame, media or table part, inside such elements or the body),
+// form control, frame, media or table part, inside such elements or the body;
+// no first letter in it, or in an element around it, restyled),
 // "1" when it holds a single element and no other text but white space, "1"
 // when its own text is shown (neither hidden nor masked), "1" when the page
 // writes its text in the texts around it as it writes it alone (such an

@@ -391,11 +391,14 @@ bool WebKitPageDom::mayHideFirstLetters(const PageElement& element, int spared)
     d->spared += 200 + qint64(spared);
     if (d->spared < 4000)
         return true;
-    // Run in the document's frame: a script run on an element costs more.
+    // Run on an element: the frame runs no script where the page's own are
+    // turned off. A look that tells nothing counts as a yes.
     QWebElement document = e.document();
     const QString& letters = lettersScript(document);
-    const bool hiding = letters.isEmpty()
-        || frame->evaluateJavaScript(QStringLiteral("(") + letters + QStringLiteral(")(document)")).toInt() > 1;
+    const QVariant found = letters.isEmpty()
+        ? QVariant()
+        : document.evaluateJavaScript(QStringLiteral("(") + letters + QStringLiteral(")(this.ownerDocument)"));
+    const bool hiding = !found.isValid() || found.toInt() > 1;
     (hiding ? d->hiding : d->notHiding).push_back(frame);
     return hiding;
 }

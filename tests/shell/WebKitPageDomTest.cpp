@@ -10,6 +10,7 @@
 #include <QWebElement>
 #include <QWebFrame>
 #include <QWebPage>
+#include <QWebSettings>
 #include <QWebView>
 
 using namespace Vexal;
@@ -204,16 +205,19 @@ private slots:
 
     void firstLetterStyles_data()
     {
-        addColumns<QString, bool>("style", "hides");
-        QTest::newRow("none") << "p { color: red }" << false;
-        QTest::newRow("hidden") << "p::first-letter { visibility: hidden }" << true;
+        addColumns<QString, bool, bool>("style", "hides", "scripts");
+        QTest::newRow("none") << "p { color: red }" << false << true;
+        QTest::newRow("hidden") << "p::first-letter { visibility: hidden }" << true << true;
+        QTest::newRow("none, the page's scripts off") << "p { color: red }" << false << false;
+        QTest::newRow("hidden, the page's scripts off") << "p::first-letter { visibility: hidden }" << true << false;
         QTest::newRow("older syntax, in a media rule")
-            << "@media screen { div p:first-letter { visibility: collapse } }" << true;
-        QTest::newRow("shown alone") << "p { visibility: hidden } p::first-letter { visibility: visible }" << true;
-        QTest::newRow("masked") << "p::first-letter { -webkit-text-security: disc }" << false;
+            << "@media screen { div p:first-letter { visibility: collapse } }" << true << true;
+        QTest::newRow("shown alone") << "p { visibility: hidden } p::first-letter { visibility: visible }" << true
+                                     << true;
+        QTest::newRow("masked") << "p::first-letter { -webkit-text-security: disc }" << false << true;
         QTest::newRow("drop capital") << "p::first-letter { float: left; font-size: 3em; text-transform: uppercase }"
-                                      << false;
-        QTest::newRow("first line hidden") << "p::first-line { visibility: hidden }" << false;
+                                      << false << true;
+        QTest::newRow("first line hidden") << "p::first-line { visibility: hidden }" << false << true;
     }
 
     // Whether a style of a document may hide the first letter of a block (the
@@ -225,7 +229,9 @@ private slots:
     {
         QFETCH(QString, style);
         QFETCH(bool, hides);
+        QFETCH(bool, scripts);
         QWebView view;
+        view.page()->settings()->setAttribute(QWebSettings::JavascriptEnabled, scripts);
         QVERIFY(load(view, qPrintable(QStringLiteral("<html><head><style>%1</style></head><body><div><p>delta</p>"
                                                      "</div></body></html>")
                                           .arg(style))));
@@ -233,6 +239,8 @@ private slots:
         const PageElement p = dom.selectFirst(dom.documentElement(), QStringLiteral("p"));
         QVERIFY(dom.mayHideFirstLetters(p, 5));
         QCOMPARE(dom.mayHideFirstLetters(p, 5000), hides);
+        if (!scripts)
+            return;
         view.page()->mainFrame()->evaluateJavaScript(
             QStringLiteral("var s = document.createElement('style');"
                            "s.textContent = 'p::first-letter { visibility: hidden }'; document.head.appendChild(s);"));
