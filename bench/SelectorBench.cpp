@@ -63,6 +63,21 @@ void loadOtherPages()
     }
 }
 
+// A page loaded once for its markup and kept open, laid out: pages a script
+// builds (chains deeper than the parser nests) and pages of one shape.
+QWebView* builtPage(const QString& html)
+{
+    static QMap<QString, QWebView*> views;
+    if (QWebView* view = views.value(html))
+        return view;
+    loadOtherPages();
+    auto* view = new QWebView;
+    load(view, html);
+    view->page()->mainFrame()->documentElement().toPlainText();
+    views.insert(html, view);
+    return view;
+}
+
 QWebView* page10k()
 {
     static QWebView* view = nullptr;
@@ -456,12 +471,6 @@ const Sibling siblings[] = {
 
 QWebView* siblingPage(const Sibling& sibling)
 {
-    static QMap<QString, QWebView*> views;
-    const QString key = QString::fromLatin1(sibling.name);
-    if (QWebView* view = views.value(key))
-        return view;
-    loadOtherPages();
-    auto* view = new QWebView;
     const QString build = QStringLiteral(
         "var seed = 7;"
         "function words(n) {"
@@ -476,14 +485,12 @@ QWebView* siblingPage(const Sibling& sibling)
         "function fill(doc) {"
         "  doc.body.insertAdjacentHTML('beforeend', '<div class=\"c\"><section class=\"c\"><p class=\"c\">'"
         "    + words(49152) + '</p>%1<b class=\"c\">bold</b></section></div>'); }");
-    load(view, QStringLiteral("<html><body><iframe id=\"frame\"></iframe><script>%1"
-                              "var doc = document.getElementById('frame').contentDocument;"
-                              "doc.open(); doc.write('<html><body></body></html>'); doc.close();"
-                              "fill(doc); fill(document);</script></body></html>")
-                   .arg(build.arg(QString::fromLatin1(sibling.markup).replace(QLatin1Char('\''), QLatin1String("\\'")))));
-    view->page()->mainFrame()->documentElement().toPlainText();
-    views.insert(key, view);
-    return view;
+    return builtPage(
+        QStringLiteral("<html><body><iframe id=\"frame\"></iframe><script>%1"
+                       "var doc = document.getElementById('frame').contentDocument;"
+                       "doc.open(); doc.write('<html><body></body></html>'); doc.close();"
+                       "fill(doc); fill(document);</script></body></html>")
+            .arg(build.arg(QString::fromLatin1(sibling.markup).replace(QLatin1Char('\''), QLatin1String("\\'")))));
 }
 
 // Every step kind with every condition kind on that page, beside each
@@ -524,21 +531,13 @@ const bool siblingMatrix = (registerSiblingMatrix(), true);
 // text "x" is the SPAN inside it.
 QWebView* nestedSpans(int depth)
 {
-    static QMap<int, QWebView*> views;
-    if (QWebView* view = views.value(depth))
-        return view;
-    loadOtherPages();
-    auto* view = new QWebView;
-    load(view, QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
-                              "var p = document.getElementById('top');"
-                              "for (var i = 0; i < %1; ++i) {"
-                              "  var s = document.createElement('span');"
-                              "  if (i + 1 == %1) s.appendChild(document.createTextNode('x'));"
-                              "  p.appendChild(s); p = s; }</script></body></html>")
-                   .arg(depth));
-    view->page()->mainFrame()->documentElement().toPlainText();
-    views.insert(depth, view);
-    return view;
+    return builtPage(QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                                    "var p = document.getElementById('top');"
+                                    "for (var i = 0; i < %1; ++i) {"
+                                    "  var s = document.createElement('span');"
+                                    "  if (i + 1 == %1) s.appendChild(document.createTextNode('x'));"
+                                    "  p.appendChild(s); p = s; }</script></body></html>")
+                         .arg(depth));
 }
 void BM_NestedSpanNext(benchmark::State& state)
 {
@@ -750,16 +749,6 @@ void reportGrowth(benchmark::State& state, const std::function<void()>& small, c
 // Steps over many current elements on a form held in memory, of 5,000 and of
 // 20,000 rows (a DIV holding a LABEL "Field i", a SPAN and an INPUT): their
 // cost once grew with the square of what they found.
-void fillForm(MemoryPageDom& dom, int rows)
-{
-    const int form = dom.add(dom.add(dom.root(), QStringLiteral("body")), QStringLiteral("form"));
-    for (int i = 0; i < rows; ++i) {
-        const int row = dom.add(form, QStringLiteral("div"));
-        dom.addText(dom.add(row, QStringLiteral("label")), QStringLiteral("Field %1").arg(i));
-        dom.add(row, QStringLiteral("span"));
-        dom.add(row, QStringLiteral("input"), {{QStringLiteral("name"), QStringLiteral("f%1").arg(i)}});
-    }
-}
 
 void runMemoryFormGrowth(benchmark::State& state, const char* selector)
 {
@@ -767,8 +756,8 @@ void runMemoryFormGrowth(benchmark::State& state, const char* selector)
     if (!forms[0]) {
         forms[0] = new MemoryPageDom;
         forms[1] = new MemoryPageDom;
-        fillForm(*forms[0], 5000);
-        fillForm(*forms[1], 20000);
+        forms[0]->addForm(5000);
+        forms[1]->addForm(20000);
     }
     Vexal::SelectorBuilder builder;
     builder.build(QString::fromLatin1(selector), QString(), QString());
@@ -793,21 +782,13 @@ BENCHMARK(BM_GrowthFormDownAfterDown)->Unit(benchmark::kMillisecond)->Iterations
 // ones, and the cost once grew with the square or the cube of the depth.
 QWebView* chainOfDivs(int depth)
 {
-    static QMap<int, QWebView*> views;
-    if (QWebView* view = views.value(depth))
-        return view;
-    loadOtherPages();
-    auto* view = new QWebView;
-    load(view, QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
-                              "var p = document.getElementById('top');"
-                              "for (var i = 0; i < %1; ++i) {"
-                              "  var d = document.createElement('div');"
-                              "  d.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
-                              "  p.appendChild(d); p = d; }</script></body></html>")
-                   .arg(depth));
-    view->page()->mainFrame()->documentElement().toPlainText();
-    views.insert(depth, view);
-    return view;
+    return builtPage(QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                                    "var p = document.getElementById('top');"
+                                    "for (var i = 0; i < %1; ++i) {"
+                                    "  var d = document.createElement('div');"
+                                    "  d.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
+                                    "  p.appendChild(d); p = d; }</script></body></html>")
+                         .arg(depth));
 }
 
 void runChainGrowth(benchmark::State& state, const char* selector)

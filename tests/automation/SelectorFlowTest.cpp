@@ -25,14 +25,15 @@ class SelectorFlowTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Children that stay in the text's flow, whose texts pass what they tell
-    // on to the texts around them: boxes drawn elsewhere in their place, ruby
-    // and its parts, breaking points, phrasing elements beyond the usual few,
-    // custom elements, and elements out of the layout, which write nothing.
-    void inFlow_data()
+    void knownPages_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QStringList>("selectors");
+        // Children that stay in the text's flow, whose texts pass what they
+        // tell on to the texts around them: boxes drawn elsewhere in their
+        // place, ruby and its parts, breaking points, phrasing elements beyond
+        // the usual few, custom elements, and elements out of the layout,
+        // which write nothing.
         const QStringList apart = apartSelectors();
         QTest::newRow("relative child") << apartFromFlow("<span style=\"position:relative\">", "</span>") << apart;
         QTest::newRow("sticky child") << apartFromFlow("<span style=\"position:-webkit-sticky\">", "</span>") << apart;
@@ -49,21 +50,8 @@ private slots:
         QTest::newRow("custom element") << apartFromFlow("<x-tag>", "</x-tag>") << apart;
         QTest::newRow("script") << apartFromFlow("<script type=\"text/plain\">", "</script>") << apart;
         QTest::newRow("template") << apartFromFlow("<template>", "</template>") << apart;
-    }
-
-    void inFlow()
-    {
-        QFETCH(QString, page);
-        QFETCH(QStringList, selectors);
-        compareAll(page, selectors);
-    }
-
-    // Styles of first letters and lines that change what the page shows of
-    // a text, or only how.
-    void firstLettersAndLines_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QStringList>("selectors");
+        // Styles of first letters and lines that change what the page shows
+        // of a text, or only how.
         const QStringList letters = letterSelectors();
         QTest::newRow("first letter hidden") << firstLetters(".h::first-letter { visibility: hidden }") << letters;
         QTest::newRow("first letter collapsed") << firstLetters(".h:first-letter { visibility: collapse }") << letters;
@@ -80,7 +68,7 @@ private slots:
                                     << letters;
     }
 
-    void firstLettersAndLines()
+    void knownPages()
     {
         QFETCH(QString, page);
         QFETCH(QStringList, selectors);

@@ -30,18 +30,6 @@ class SelectorMemoryPageTest : public QObject
         return SelectorLookup(PageDomHandle(dom)).find(builder.result());
     }
 
-    // A form of so many rows, each a DIV holding a LABEL, a SPAN and an INPUT.
-    static void fillForm(MemoryPageDom& dom, int rows)
-    {
-        const int form = dom.add(dom.add(dom.root(), QStringLiteral("body")), QStringLiteral("form"));
-        for (int i = 0; i < rows; ++i) {
-            const int row = dom.add(form, QStringLiteral("div"));
-            dom.addText(dom.add(row, QStringLiteral("label")), QStringLiteral("Field %1").arg(i));
-            dom.add(row, QStringLiteral("span"));
-            dom.add(row, QStringLiteral("input"), {{QStringLiteral("name"), QStringLiteral("f%1").arg(i)}});
-        }
-    }
-
     // The ids of what the selector finds, by the engine.
     static QStringList ids(MemoryPageDom& dom, const QString& text)
     {
@@ -102,8 +90,8 @@ private slots:
         QFETCH(QString, selector);
         MemoryPageDom small;
         MemoryPageDom large;
-        fillForm(small, 5000);
-        fillForm(large, 20000);
+        small.addForm(5000);
+        large.addForm(20000);
         QCOMPARE(found(large, selector, false).size(), found(large, selector, true).size());
         small.work = 0;
         large.work = 0;

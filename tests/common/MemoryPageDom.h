@@ -49,6 +49,18 @@ public:
         m_frames.push_back(frame);
         return document;
     }
+    // A form in a body, of so many rows, each a DIV holding a LABEL ("Field
+    // i"), a SPAN and an INPUT (named "fi").
+    void addForm(int rows)
+    {
+        const int form = add(add(root(), QStringLiteral("body")), QStringLiteral("form"));
+        for (int i = 0; i < rows; ++i) {
+            const int row = add(form, QStringLiteral("div"));
+            addText(add(row, QStringLiteral("label")), QStringLiteral("Field %1").arg(i));
+            add(row, QStringLiteral("span"));
+            add(row, QStringLiteral("input"), {{QStringLiteral("name"), QStringLiteral("f%1").arg(i)}});
+        }
+    }
     int count() const { return int(m_nodes.size()); }
     Vexal::PageElement at(int id) { return element(id); }
 

@@ -90,38 +90,29 @@ bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
     return known[j] == 1;
 }
 
-bool KnownAncestors::around(const std::vector<PageElement>& ancestors, size_t from) const
+bool RecentElements::contains(const PageElement& element) const
 {
-    for (size_t k = from; k < ancestors.size() && !m_known.empty(); ++k) {
-        for (const PageElement& known : m_known) {
-            if (ancestors[k] == known)
-                return true;
-        }
-    }
-    return false;
-}
-
-void KnownAncestors::add(const PageElement& element)
-{
-    if (m_known.size() == 4)
-        m_known.erase(m_known.begin());
-    m_known.push_back(element);
-}
-
-bool KnownAncestors::apart(const PageElement& element) const
-{
-    for (const PageElement& known : m_apart) {
+    for (const PageElement& known : m_elements) {
         if (known == element)
             return true;
     }
     return false;
 }
 
-void KnownAncestors::addApart(const PageElement& element)
+void RecentElements::add(const PageElement& element)
 {
-    if (m_apart.size() == 4)
-        m_apart.erase(m_apart.begin());
-    m_apart.push_back(element);
+    if (m_elements.size() == 4)
+        m_elements.erase(m_elements.begin());
+    m_elements.push_back(element);
+}
+
+bool KnownAncestors::around(const std::vector<PageElement>& ancestors, size_t from) const
+{
+    for (size_t k = from; k < ancestors.size() && !m_flowing.empty(); ++k) {
+        if (m_flowing.contains(ancestors[k]))
+            return true;
+    }
+    return false;
 }
 
 AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every, KnownAncestors* known)
@@ -193,7 +184,8 @@ bool AncestorTests::passesOn(int i)
         // and the subtrees of its other children.
         const PageElement& up = m_ancestors[size_t(m_flowing)];
         const PageElement& known = m_flowing > 0 ? m_ancestors[size_t(m_flowing) - 1] : m_start;
-        bool flows = !(m_known && m_known->apart(up)) && standsInFlow(up) && (m_flowing > 0 || flowsWhole(m_start));
+        bool flows = !(m_known && m_known->apart().contains(up)) && standsInFlow(up)
+            && (m_flowing > 0 || flowsWhole(m_start));
         for (PageElement child = up.firstChild(); flows && !child.isNull(); child = child.nextSibling())
             flows = child == known || flowsWhole(child);
         if (flows) {
@@ -201,11 +193,11 @@ bool AncestorTests::passesOn(int i)
         } else {
             m_broken = true;
             if (m_known)
-                m_known->addApart(up);
+                m_known->apart().add(up);
         }
     }
     if (m_known && m_flowing > flowing)
-        m_known->add(m_ancestors[size_t(m_flowing) - 1]);
+        m_known->flowing().add(m_ancestors[size_t(m_flowing) - 1]);
     return i < m_flowing;
 }
 

@@ -41,6 +41,18 @@ private:
     bool flowsWhole(size_t j, std::vector<signed char>& known) const;
 };
 
+// The last few elements put in, to ask whether one is among them.
+class RecentElements
+{
+public:
+    bool contains(const PageElement& element) const;
+    void add(const PageElement& element);
+    bool empty() const { return m_elements.empty(); }
+
+private:
+    std::vector<PageElement> m_elements;
+};
+
 // What the ancestor tests of one step found, shared by the tests of its
 // elements, which share ancestors (and stand in a step's list many times
 // over: each parent of each element found, and so on): the last few elements
@@ -51,15 +63,14 @@ class KnownAncestors
 public:
     // Whether one of the ancestors from "from" on is known to flow whole.
     bool around(const std::vector<PageElement>& ancestors, size_t from) const;
-    void add(const PageElement& element);
-    // Whether the element is known not to flow whole.
-    bool apart(const PageElement& element) const;
-    void addApart(const PageElement& element);
+    RecentElements& flowing() { return m_flowing; }
+    const RecentElements& apart() const { return m_apart; }
+    RecentElements& apart() { return m_apart; }
     RecentVerdicts& verdicts() { return m_verdicts; }
 
 private:
-    std::vector<PageElement> m_known;
-    std::vector<PageElement> m_apart;
+    RecentElements m_flowing;
+    RecentElements m_apart;
     RecentVerdicts m_verdicts;
 };
 
