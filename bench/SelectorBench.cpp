@@ -652,11 +652,11 @@ BENCHMARK(BM_SelectorParse)->Unit(benchmark::kMicrosecond);
 
 namespace {
 
-// Random pages of few elements with long texts, about 30 to 50 KB each (the
-// generator's pages, every other text written in the markup some 2,500
-// characters of words): a parent step four levels up with an equal text
-// condition, then the generator's own selectors, each against the literal
-// reading in the same run, over all the pages.
+// Random pages of few elements with long texts, 13 to 40 KB of markup each
+// (28 KB on average: the generator's pages, every other text written in the
+// markup some 2,500 characters of words): a parent step four levels up with
+// an equal text condition, then the generator's own selectors, each against
+// the literal reading in the same run, over all the pages.
 struct LongTextPage {
     QWebView* view;
     QStringList selectors;
