@@ -1,4 +1,5 @@
 #include "LiteralSelectorEngine.h"
+#include "MemoryPageDom.h"
 #include "SelectorPageGenerator.h"
 #include "ThreadClock.h"
 
@@ -60,6 +61,21 @@ void loadOtherPages()
             lookup.find(builder.result());
         }
     }
+}
+
+// A page loaded once for its markup and kept open, laid out: pages a script
+// builds (chains deeper than the parser nests) and pages of one shape.
+QWebView* builtPage(const QString& html)
+{
+    static QMap<QString, QWebView*> views;
+    if (QWebView* view = views.value(html))
+        return view;
+    loadOtherPages();
+    auto* view = new QWebView;
+    load(view, html);
+    view->page()->mainFrame()->documentElement().toPlainText();
+    views.insert(html, view);
+    return view;
 }
 
 QWebView* page10k()
@@ -427,25 +443,101 @@ void registerStepMatrix()
 }
 const bool stepMatrix = (registerStepMatrix(), true);
 
+// A DIV holding a SECTION with a P of 48 KB of words, one sibling, then a B
+// (and a frame holding a page of the same shape): the texts of the elements
+// around the B hold the paragraph's. Whether what the text of one of them
+// tells passes on to those around it turns on whether the sibling stands in
+// the flow of the text. Siblings that do: a plain SPAN, one positioned
+// relatively or sticky, RUBY, WBR, "display:contents", and phrasing elements
+// outside the usual few; siblings that do not: positioned, floated, an
+// inline block.
+struct Sibling {
+    const char* name;
+    const char* markup;
+};
+const Sibling siblings[] = {
+    {"span", "<span>x y</span>"},
+    {"relative", "<span style=\"position:relative\">x y</span>"},
+    {"sticky", "<span style=\"position:-webkit-sticky;position:sticky\">x y</span>"},
+    {"ruby", "<ruby>k<rt>a</rt></ruby>"},
+    {"wbr", "<wbr>"},
+    {"contents", "<span style=\"display:contents\">x y</span>"},
+    {"q", "<q>x y</q>"},
+    {"custom", "<x-tag>x y</x-tag>"},
+    {"absolute", "<span style=\"position:absolute\">x y</span>"},
+    {"float", "<span style=\"float:left\">x y</span>"},
+    {"inlineblock", "<span style=\"display:inline-block\">x y</span>"},
+};
+
+QWebView* siblingPage(const Sibling& sibling)
+{
+    const QString build = QStringLiteral(
+        "var seed = 7;"
+        "function words(n) {"
+        "  var s = '';"
+        "  while (s.length < n) {"
+        "    seed = seed * 48271 % 2147483647;"
+        "    var length = 2 + seed % 8;"
+        "    for (var i = 0; i < length; ++i) {"
+        "      seed = seed * 48271 % 2147483647; s += String.fromCharCode(97 + seed % 26); }"
+        "    s += ' '; }"
+        "  return s; }"
+        "function fill(doc) {"
+        "  doc.body.insertAdjacentHTML('beforeend', '<div class=\"c\"><section class=\"c\"><p class=\"c\">'"
+        "    + words(49152) + '</p>%1<b class=\"c\">bold</b></section></div>'); }");
+    return builtPage(
+        QStringLiteral("<html><body><iframe id=\"frame\"></iframe><script>%1"
+                       "var doc = document.getElementById('frame').contentDocument;"
+                       "doc.open(); doc.write('<html><body></body></html>'); doc.close();"
+                       "fill(doc); fill(document);</script></body></html>")
+            .arg(build.arg(QString::fromLatin1(sibling.markup).replace(QLatin1Char('\''), QLatin1String("\\'")))));
+}
+
+// Every step kind with every condition kind on that page, beside each
+// sibling, against the literal reading. Goals: at most 1.5 times the
+// literal reading; beside a sibling that stands in the flow, at most 1.2
+// times the same selector beside the plain SPAN.
+void registerSiblingMatrix()
+{
+    struct Piece {
+        const char* name;
+        const char* text;
+    };
+    static const Piece kinds[] = {
+        {"down", "SECTION:P"},      {"down3", "DIV:SECTION:B"}, {"child", "SECTION:XCHILD"}, {"parent", "B:XPARENT"},
+        {"sibling", "B:XSIBLING"}, {"next", "P:XNEXT"},       {"frame", "IFRAME:B"},
+    };
+    static const Piece conditions[] = {
+        {"attribute", "class=\"c\""}, {"name", "XNAME=\"SECTION\""}, {"first", "XFIRST=\"1\""},
+        {"last", "XLAST=\"0\""},      {"text", "XTEXT=\"zz\""},      {"trimmed", "XTRIMMED%%\"e\""},
+        {"ends", "XTEXT%=\"zz\""},    {"starts", "XTRIMMED=%\"zz\""}, {"contains", "XTEXT%%\"zzq\""},
+    };
+    for (const Sibling& sibling : siblings) {
+        for (const Piece& kind : kinds) {
+            for (const Piece& condition : conditions) {
+                const QString selector =
+                    QStringLiteral("%1[%2]").arg(QLatin1String(kind.text), QLatin1String(condition.text));
+                const std::string name = std::string("BM_Beside/") + sibling.name + "/" + kind.name + "/" + condition.name;
+                benchmark::RegisterBenchmark(name.c_str(), [&sibling, selector](benchmark::State& state) {
+                    runAgainstLiteral(state, siblingPage(sibling), selector);
+                })->Unit(benchmark::kMillisecond)->MinTime(0.2);
+            }
+        }
+    }
+}
+const bool siblingMatrix = (registerSiblingMatrix(), true);
+
 // Nested SPANs, the innermost showing "x": each SPAN's next element with the
 // text "x" is the SPAN inside it.
 QWebView* nestedSpans(int depth)
 {
-    static QMap<int, QWebView*> views;
-    if (QWebView* view = views.value(depth))
-        return view;
-    loadOtherPages();
-    auto* view = new QWebView;
-    load(view, QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
-                              "var p = document.getElementById('top');"
-                              "for (var i = 0; i < %1; ++i) {"
-                              "  var s = document.createElement('span');"
-                              "  if (i + 1 == %1) s.appendChild(document.createTextNode('x'));"
-                              "  p.appendChild(s); p = s; }</script></body></html>")
-                   .arg(depth));
-    view->page()->mainFrame()->documentElement().toPlainText();
-    views.insert(depth, view);
-    return view;
+    return builtPage(QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                                    "var p = document.getElementById('top');"
+                                    "for (var i = 0; i < %1; ++i) {"
+                                    "  var s = document.createElement('span');"
+                                    "  if (i + 1 == %1) s.appendChild(document.createTextNode('x'));"
+                                    "  p.appendChild(s); p = s; }</script></body></html>")
+                         .arg(depth));
 }
 void BM_NestedSpanNext(benchmark::State& state)
 {
@@ -557,3 +649,168 @@ BENCHMARK(BM_CssNext)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectorText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectorNextOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectorParse)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// Random pages of few elements with long texts, 13 to 40 KB of markup each
+// (28 KB on average: the generator's pages, every other text written in the
+// markup some 2,500 characters of words): a parent step four levels up with
+// an equal text condition, then the generator's own selectors, each against
+// the literal reading in the same run, over all the pages.
+struct LongTextPage {
+    QWebView* view;
+    QStringList selectors;
+};
+
+const std::vector<LongTextPage>& longTextPages()
+{
+    static std::vector<LongTextPage> pages;
+    if (!pages.empty())
+        return pages;
+    loadOtherPages();
+    for (quint32 seed = 1; seed <= 40; ++seed) {
+        SelectorPageGenerator generator(seed);
+        generator.setLongTexts(2500);
+        auto* view = new QWebView;
+        load(view, generator.page(60, 12));
+        LongTextPage page{view, {QStringLiteral("P:XPARENT:XPARENT:XPARENT:XPARENT[XTEXT=\"x\"]")}};
+        for (int i = 0; i < 200; ++i)
+            page.selectors << generator.selector();
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+void runLongTextPages(benchmark::State& state, bool generated)
+{
+    std::vector<std::pair<Vexal::PageDomHandle, std::vector<std::shared_ptr<Vexal::SelectorBuilder>>>> work;
+    for (const LongTextPage& page : longTextPages()) {
+        std::vector<std::shared_ptr<Vexal::SelectorBuilder>> builders;
+        for (int i = generated ? 1 : 0, n = generated ? page.selectors.size() : 1; i < n; ++i) {
+            auto builder = std::make_shared<Vexal::SelectorBuilder>();
+            builder->build(page.selectors.at(i), QString(), QString());
+            if (builder->result())
+                builders.push_back(builder);
+        }
+        work.emplace_back(Vexal::PageDomFactory::forView(page.view), builders);
+    }
+    qint64 ours = 0;
+    qint64 peer = 0;
+    int selectors = 0;
+    for (auto _ : state) {
+        for (auto& page : work) {
+            Vexal::SelectorLookup lookup(page.first);
+            LiteralSelectorEngine literal(page.first.get());
+            for (const auto& builder : page.second) {
+                qint64 start = threadCpuNs();
+                const int found = lookup.find(builder->result()).size();
+                ours += threadCpuNs() - start;
+                start = threadCpuNs();
+                const int literalFound = literal.find(builder->result()).size();
+                peer += threadCpuNs() - start;
+                if (found != literalFound)
+                    state.SkipWithError("not the literal answer");
+                ++selectors;
+            }
+        }
+    }
+    state.counters["selectors"] = benchmark::Counter(selectors, benchmark::Counter::kAvgIterations);
+    state.counters["ours_ms"] = benchmark::Counter(double(ours) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["literal_ms"] = benchmark::Counter(double(peer) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = peer > 0 ? double(ours) / double(peer) : 0;
+}
+
+void BM_LongTextPagesParents(benchmark::State& state) { runLongTextPages(state, false); }
+void BM_LongTextPagesGenerated(benchmark::State& state) { runLongTextPages(state, true); }
+BENCHMARK(BM_LongTextPagesParents)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LongTextPagesGenerated)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+namespace {
+
+// How the cost of steps grows with the page, both sizes timed in the same run
+// by the processor time of this thread (best of three runs each): "growth" is
+// the larger page's time over the smaller's, for a page four times larger.
+// Goal: well under 8 (16 where a cost grows with the square of the page).
+void reportGrowth(benchmark::State& state, const std::function<void()>& small, const std::function<void()>& large)
+{
+    qint64 smallNs = 0;
+    qint64 largeNs = 0;
+    for (auto _ : state) {
+        smallNs += bestThreadCpuNs(small);
+        largeNs += bestThreadCpuNs(large);
+    }
+    state.counters["small_ms"] = benchmark::Counter(double(smallNs) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["large_ms"] = benchmark::Counter(double(largeNs) / 1e6, benchmark::Counter::kAvgIterations);
+    state.counters["growth"] = smallNs > 0 ? double(largeNs) / double(smallNs) : 0;
+}
+
+// Steps over many current elements on a form held in memory, of 5,000 and of
+// 20,000 rows (a DIV holding a LABEL "Field i", a SPAN and an INPUT): their
+// cost once grew with the square of what they found.
+
+void runMemoryFormGrowth(benchmark::State& state, const char* selector)
+{
+    static MemoryPageDom* forms[2] = {nullptr, nullptr};
+    if (!forms[0]) {
+        forms[0] = new MemoryPageDom;
+        forms[1] = new MemoryPageDom;
+        forms[0]->addForm(5000);
+        forms[1]->addForm(20000);
+    }
+    Vexal::SelectorBuilder builder;
+    builder.build(QString::fromLatin1(selector), QString(), QString());
+    Vexal::SelectorLookup small{Vexal::PageDomHandle(*forms[0])};
+    Vexal::SelectorLookup large{Vexal::PageDomHandle(*forms[1])};
+    reportGrowth(state, [&] { small.find(builder.result()); }, [&] { large.find(builder.result()); });
+}
+void BM_GrowthFormDownName(benchmark::State& state) { runMemoryFormGrowth(state, "DIV:INPUT[XNAME=\"INPUT\"]"); }
+void BM_GrowthFormDownPosition(benchmark::State& state) { runMemoryFormGrowth(state, "DIV:LABEL[XFIRST=\"0\"]"); }
+void BM_GrowthFormDownText(benchmark::State& state) { runMemoryFormGrowth(state, "DIV:LABEL[XTEXT=%\"field\"]"); }
+void BM_GrowthFormDownAfterDown(benchmark::State& state)
+{
+    runMemoryFormGrowth(state, "FORM:DIV:INPUT[XLAST=\"0\"]");
+}
+BENCHMARK(BM_GrowthFormDownName)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthFormDownPosition)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthFormDownText)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthFormDownAfterDown)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Text steps on chains of nested DIVs 500 and 2,000 deep, a text at every
+// level ("x" the innermost): read one by one, each text holds all the inner
+// ones, and the cost once grew with the square or the cube of the depth.
+QWebView* chainOfDivs(int depth)
+{
+    return builtPage(QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                                    "var p = document.getElementById('top');"
+                                    "for (var i = 0; i < %1; ++i) {"
+                                    "  var d = document.createElement('div');"
+                                    "  d.appendChild(document.createTextNode(i + 1 == %1 ? 'x' : 'level ' + i));"
+                                    "  p.appendChild(d); p = d; }</script></body></html>")
+                         .arg(depth));
+}
+
+void runChainGrowth(benchmark::State& state, const char* selector)
+{
+    Vexal::SelectorBuilder builder;
+    builder.build(QString::fromLatin1(selector), QString(), QString());
+    Vexal::SelectorLookup shallow(Vexal::PageDomFactory::forView(chainOfDivs(500)));
+    Vexal::SelectorLookup deep(Vexal::PageDomFactory::forView(chainOfDivs(2000)));
+    reportGrowth(state, [&] { shallow.find(builder.result()); }, [&] { deep.find(builder.result()); });
+}
+void BM_GrowthChainEveryLevel(benchmark::State& state) { runChainGrowth(state, "DIV[XTEXT=\"x\"]"); }
+void BM_GrowthChainStarts(benchmark::State& state) { runChainGrowth(state, "DIV[XTRIMMED=%\"level 1\"]"); }
+void BM_GrowthChainNext(benchmark::State& state) { runChainGrowth(state, "P[XFIRST=\"0\"]:XNEXT[XTEXT=%\"x\"]"); }
+void BM_GrowthChainSiblings(benchmark::State& state) { runChainGrowth(state, "DIV:XSIBLING[XTEXT=%\"x\"]"); }
+void BM_GrowthChainParents(benchmark::State& state)
+{
+    runChainGrowth(state, "DIV[XLAST=\"0\"]:XPARENT[XTEXT%%\"level 3\"]");
+}
+BENCHMARK(BM_GrowthChainEveryLevel)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainStarts)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainNext)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainSiblings)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GrowthChainParents)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

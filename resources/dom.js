@@ -6,14 +6,17 @@
 // subtree are written, one line per element (joined by U+0001) in the order of
 // a walk through the element children. Four flags: "1" for an element on the
 // layout whose text the page writes as usual (an ordinary HTML element, not a
-// form control, frame, media or table part, inside such elements or the body),
+// form control, frame, media or table part, inside such elements or the body;
+// no first letter in it, or in an element around it, restyled),
 // "1" when it holds a single element and no other text but white space, "1"
 // when its own text is shown (neither hidden nor masked), "1" when the page
 // writes its text in the texts around it as it writes it alone (such an
 // element but a preformatted one, an image or field, or the body or root, in
 // a block, inline or list item box of the flow, an image or field in an inline
-// block too: not positioned, floated or hidden, its white space collapsed;
-// automation's standsInFlow() tells the same). Then what
+// block too: in its place, even where a relative or sticky position draws its
+// box elsewhere, not floated or hidden, its white space collapsed), "2" for
+// an element out of the layout, which writes nothing, nor does anything
+// inside it (automation's flowOf() tells the same). Then what
 // opens its content: "E" an element, "T" and the start of a text up to the
 // limit, where it stands as the page writes it (printable ASCII, one space
 // between words), "U" and such a text whole with an element after it; a
@@ -31,7 +34,8 @@
     ['div', 'span', 'p', 'li', 'ul', 'ol', 'dl', 'dt', 'dd', 'td', 'th', 'label', 'a', 'b', 'i', 'u', 's', 'em',
      'strong', 'small', 'big', 'font', 'code', 'tt', 'kbd', 'samp', 'var', 'cite', 'abbr', 'mark', 'sub', 'sup',
      'ins', 'del', 'h1', 'h2', 'h3', 'h4', 'h5', 'h6', 'section', 'article', 'aside', 'header', 'footer', 'nav',
-     'main', 'address', 'blockquote', 'center', 'figure', 'figcaption', 'form', 'pre', 'nobr']
+     'main', 'address', 'blockquote', 'center', 'figure', 'figcaption', 'form', 'pre', 'nobr', 'q', 'dfn', 'bdi',
+     'bdo', 'time', 'data', 'acronym', 'strike', 'wbr', 'ruby', 'rb', 'rt', 'rtc', 'rp', 'hgroup', 'menu', 'dir']
         .forEach(function (name) { plain[name] = 1; });
     function shown(c) { return c > 32 && c < 127; }
     function space(d) { return /^[ \t\n\r\f]*$/.test(d); }
@@ -56,8 +60,11 @@
       return d.substring(Math.max(start, n - limit));
     }
     function silent(node) { return node.nodeType == 8 || node.nodeType == 7; }
-    function isPlain(e) { return e.namespaceURI == html && plain[e.localName] === 1; }
-    function describe(e, laid, style) {
+    // Custom elements (a "-" in the name) are laid out as their style says.
+    function isPlain(e) {
+      return e.namespaceURI == html && (plain[e.localName] === 1 || e.localName.indexOf('-') >= 0);
+    }
+    function describe(e, laid, style, unwritten, lettered) {
       var ok = laid && isPlain(e);
       var single = ok && e.childElementCount == 1;
       for (var node = e.firstChild; single && node; node = node.nextSibling) {
@@ -96,12 +103,17 @@
           && ((ok && e.localName != 'pre') || replaced || e.localName == 'body' || e.localName == 'html');
       if (still) {
         style = style || getComputedStyle(e);
-        still = (/^(block|inline|list-item)$/.test(style.display) || (replaced && style.display == 'inline-block'))
-            && style.position == 'static' && style.cssFloat == 'none' && style.visibility == 'visible'
-            && /^(normal|nowrap)$/.test(style.whiteSpace);
+        still = (/^(block|inline|list-item|contents)$/.test(style.display)
+                 || (replaced && style.display == 'inline-block'))
+            && /^(static|relative|sticky|-webkit-sticky)$/.test(style.position) && style.cssFloat == 'none'
+            && style.visibility == 'visible' && /^(normal|nowrap)$/.test(style.whiteSpace);
       }
-      var out = (ok ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + (still ? '1' : '0') + open + '\u0002'
-          + close;
+      // Nothing of an element out of the layout is written: "2".
+      var flow = unwritten ? '2' : still ? '1' : '0';
+      // A first letter that a style hides, masks or spaces otherwise: the
+      // text no longer starts as its nodes do (see "letters" below).
+      var out = (ok && !lettered ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + flow + open
+          + '\u0002' + close;
       if (ok && pieces) {
         var parts = [];
         for (var node = e.firstChild; node; node = node.nextSibling) {
@@ -118,28 +130,107 @@
       }
       return out;
     }
+    // Whether an element or one around it is out of the layout ("display:
+    // none"): then it writes nothing.
+    function outOfLayout(e) {
+      for (; e && e.nodeType == 1; e = e.parentNode) {
+        if (getComputedStyle(e).display == 'none') return true;
+      }
+      return false;
+    }
+    // Where a style may restyle first letters, each element on the layout
+    // is asked. An element whose first letter is restyled, everything inside
+    // it and everything around it write their texts otherwise than their
+    // nodes tell: their texts are read instead.
+    var restyled = this.letters(root.ownerDocument) > 0;
+    function restylesLetter(e, style) {
+      var letter = getComputedStyle(e, '::first-letter');
+      return letter.visibility != style.visibility || letter.whiteSpace != style.whiteSpace
+          || letter.getPropertyValue('-webkit-text-security') != style.getPropertyValue('-webkit-text-security');
+    }
+    var within = false;
+    for (var up = root.parentNode; restyled && !within && up && up.nodeType == 1; up = up.parentNode)
+      within = restylesLetter(up, getComputedStyle(up));
     // Whether the children of each element on the path may be on the layout:
-    // those of ordinary elements and of the body, when not hidden by "display".
+    // those of ordinary elements and of the body, when not hidden by "display";
+    // and whether the element is out of the layout.
     var out = [];
     var path = [];
+    var gone = [];
+    // For each element on the path: its line, whether its text holds a
+    // restyled first letter, whether everything inside it does.
+    var lines = [];
+    var marked = [];
+    var under = [];
     var laid = rootShown;
+    var unwritten = !rootShown && outOfLayout(root);
     var style = null;
+    var parentUnder = within;
     for (var e = root; e;) {
-      out.push(describe(e, laid, style));
+      var lettered = parentUnder || (restyled && laid && restylesLetter(e, style || getComputedStyle(e)));
+      for (var k = lines.length - 1; lettered && k >= 0 && !marked[k]; --k) {
+        marked[k] = true;
+        out[lines[k]] = '0' + out[lines[k]].substring(1);
+      }
+      out.push(describe(e, laid, style, unwritten, lettered));
       if (e.firstElementChild) {
         path.push(laid && (isPlain(e) || (e.namespaceURI == html && (e.localName == 'body' || e.localName == 'html'))));
+        gone.push(unwritten);
+        lines.push(out.length - 1);
+        marked.push(lettered);
+        under.push(lettered);
         e = e.firstElementChild;
       } else {
         while (e !== root && !e.nextElementSibling) {
           e = e.parentNode;
           path.pop();
+          gone.pop();
+          lines.pop();
+          marked.pop();
+          under.pop();
         }
         e = e === root ? null : e.nextElementSibling;
       }
+      parentUnder = under.length > 0 ? under[under.length - 1] : within;
       style = e && path[path.length - 1] ? getComputedStyle(e) : null;
-      laid = !!style && style.display != 'none' && style.display != 'contents';
+      laid = !!style && style.display != 'none';
+      unwritten = !!e && (gone[gone.length - 1] || (!!style && style.display == 'none'));
     }
     return out.join('\u0001');
+  },
+
+  // letters(document): whether a style of the document may change what the
+  // page shows of the first letter of a block ("::first-letter"): 2 where one
+  // may hide it or show it alone (a "visibility"), 1 where one may only mask
+  // it or keep white space around it, 0 where none does. A style sheet the
+  // page may not read (from another site) may do anything.
+  letters: function (document) {
+    var found = 0;
+    function rulesOf(sheet) {
+      try {
+        return sheet ? sheet.cssRules : null;
+      } catch (e) {
+        return null;
+      }
+    }
+    function scan(rules) {
+      if (!rules) {
+        found = 2;
+        return;
+      }
+      for (var i = 0; i < rules.length && found < 2; ++i) {
+        var rule = rules[i];
+        if (rule.cssRules) scan(rule.cssRules);
+        if (rule.type == 3 /* import */) scan(rulesOf(rule.styleSheet));
+        if (!rule.selectorText || !/first-letter/i.test(rule.selectorText) || !rule.style) continue;
+        var style = rule.style;
+        if (style.visibility || /var\(|(^|[;\s])all\s*:/i.test(style.cssText)) found = 2;
+        else if (style.whiteSpace || style.getPropertyValue('-webkit-text-security')) found = 1;
+      }
+    }
+    for (var i = 0; i < document.styleSheets.length && found < 2; ++i)
+      scan(rulesOf(document.styleSheets[i]));
+    return found;
   },
 
   // labelText(control): the texts of the control's LABEL elements, else the

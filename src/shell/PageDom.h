@@ -133,6 +133,18 @@ public:
     // in the order of a walk through the element children (the page script's
     // "describe" of ":/res/res/dom.js"); empty when the page cannot tell.
     virtual QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) = 0;
+    // Whether a style of the element's document may hide the first letter of
+    // a block, or show it alone ("::first-letter"): then the text of an
+    // element may start otherwise than its markup does. True too where the
+    // page cannot tell (a style sheet of another site). "spared": the
+    // characters of text the caller would read unless the answer is no. A
+    // look at the styles costs about what reading a few thousand characters
+    // does: until the reads the callers would spare since forgetStyles() come
+    // to that, the access answers that they may, without looking. An answer
+    // looked up is kept for each document until forgetStyles(): the page's
+    // scripts may change its styles between two tasks, none runs during one.
+    virtual bool mayHideFirstLetters(const PageElement& element, int spared) = 0;
+    virtual void forgetStyles() {}
 
     // Markup and documents as a whole.
 

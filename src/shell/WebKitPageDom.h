@@ -50,6 +50,8 @@ public:
     QRect geometry(const PageElement& element) override;
     QString style(const PageElement& element, const QString& property, StyleKind kind) override;
     QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) override;
+    bool mayHideFirstLetters(const PageElement& element, int spared) override;
+    void forgetStyles() override;
 
     QString outerMarkup(const PageElement& element) override;
     PageElement documentOf(const PageElement& element) override;

@@ -49,11 +49,26 @@ public:
         m_frames.push_back(frame);
         return document;
     }
+    // A form in a body, of so many rows, each a DIV holding a LABEL ("Field
+    // i"), a SPAN and an INPUT (named "fi").
+    void addForm(int rows)
+    {
+        const int form = add(add(root(), QStringLiteral("body")), QStringLiteral("form"));
+        for (int i = 0; i < rows; ++i) {
+            const int row = add(form, QStringLiteral("div"));
+            addText(add(row, QStringLiteral("label")), QStringLiteral("Field %1").arg(i));
+            add(row, QStringLiteral("span"));
+            add(row, QStringLiteral("input"), {{QStringLiteral("name"), QStringLiteral("f%1").arg(i)}});
+        }
+    }
     int count() const { return int(m_nodes.size()); }
     Vexal::PageElement at(int id) { return element(id); }
 
     // What the writes did.
     QStringList actions;
+    // How many nodes and texts its reads went through: the work a task asked
+    // of the page, counted so that no clock decides a test.
+    qint64 work = 0;
 
     Vexal::PageElement documentElement() override { return element(0); }
 
@@ -96,6 +111,7 @@ public:
             return Vexal::PageElement();
         const std::vector<Piece>& content = m_nodes[size_t(node(e).parent)].content;
         for (int i = placeOf(e.id()) - 1; i >= 0; --i) {
+            ++work;
             if (content[size_t(i)].child >= 0)
                 return element(content[size_t(i)].child);
         }
@@ -182,6 +198,8 @@ public:
     QRect geometry(const Vexal::PageElement& e) override { return own(e) ? QRect(0, 0, 100, 20) : QRect(); }
     QString style(const Vexal::PageElement&, const QString&, StyleKind) override { return QString(); }
     QStringList describeTexts(const Vexal::PageElement&, int, bool, bool) override { return {}; }
+    // Texts here have no styles.
+    bool mayHideFirstLetters(const Vexal::PageElement&, int) override { return false; }
 
     void setAttribute(const Vexal::PageElement& e, const QString& name, const QString& value) override
     {
@@ -309,13 +327,14 @@ private:
 
     // Where the child stands in its parent's content (each sibling step
     // starts there, so that a walk over many siblings stays linear).
-    int placeOf(int child) const
+    int placeOf(int child)
     {
         const Node& n = m_nodes[size_t(child)];
         const std::vector<Piece>& content = m_nodes[size_t(n.parent)].content;
         if (n.place >= 0 && n.place < int(content.size()) && content[size_t(n.place)].child == child)
             return n.place;
         for (int i = 0; i < int(content.size()); ++i) {
+            ++work;
             if (content[size_t(i)].child == child)
                 return i;
         }
@@ -326,6 +345,7 @@ private:
     {
         const std::vector<Piece>& content = m_nodes[size_t(parent)].content;
         for (int i = after < 0 ? 0 : placeOf(after) + 1; i < int(content.size()); ++i) {
+            ++work;
             if (content[size_t(i)].child >= 0)
                 return element(content[size_t(i)].child);
         }
@@ -334,6 +354,7 @@ private:
 
     void collect(int id, const QVector<Query>& list, bool self, Vexal::PageElements& out, bool first)
     {
+        ++work;
         if (self && matches(id, list))
             out << element(id);
         for (const Piece& piece : m_nodes[size_t(id)].content) {
@@ -344,25 +365,29 @@ private:
         }
     }
 
-    QString text(int id) const
+    QString text(int id)
     {
         QString out;
-        for (const Piece& piece : m_nodes[size_t(id)].content)
+        for (const Piece& piece : m_nodes[size_t(id)].content) {
+            ++work;
             out += piece.child >= 0 ? text(piece.child) : piece.text;
+        }
         return out;
     }
 
-    QString inner(int id) const
+    QString inner(int id)
     {
         if (isVoid(m_nodes[size_t(id)].tag))
             return QString();
         QString out;
-        for (const Piece& piece : m_nodes[size_t(id)].content)
+        for (const Piece& piece : m_nodes[size_t(id)].content) {
+            ++work;
             out += piece.child < 0 ? piece.text.toHtmlEscaped() : outer(piece.child);
+        }
         return out;
     }
 
-    QString outer(int id) const
+    QString outer(int id)
     {
         const Node& n = m_nodes[size_t(id)];
         QString out = QLatin1Char('<') + n.tag;

@@ -20,10 +20,15 @@ public:
     {
     }
 
+    // Texts of elements written in the markup are, every other one, words
+    // of about so many characters (long texts on pages of few elements).
+    void setLongTexts(int characters) { m_longTexts = characters; }
+
     // A page of about so many elements, one chain of about so many levels.
     QString page(int elements, int chainDepth)
     {
         m_left = elements;
+        m_webPage = true;
         QString body;
         while (m_left > 0)
             body += element(0);
@@ -40,12 +45,13 @@ public:
             "    parent.appendChild(e); parent = e; }"
             "  return parent; }"
             "var all = document.body.getElementsByTagName('*');");
-        script = script.arg(pick(styles()));
+        script = script.arg(pick(pageStyles()));
         const QStringList tags = {QStringLiteral("span"), QStringLiteral("div"), QStringLiteral("b"),
                                   QStringLiteral("label")};
         const QStringList texts = {QStringLiteral("i + 1 == %1 ? 'x' : null"), QStringLiteral("'x'"),
                                    QStringLiteral("i % 3 ? 'x' : 'split'"), QStringLiteral("null"),
-                                   QStringLiteral("i % 4 ? null : ' x y '"), QStringLiteral("i % 2 ? 'a' : 'X'")};
+                                   QStringLiteral("i % 4 ? null : ' x y '"), QStringLiteral("i % 2 ? 'a' : 'X'"),
+                                   QStringLiteral("i % 3 ? ' Na A' : 'AX'")};
         const int chains = 1 + int(m_random.bounded(2));
         for (int c = 0; c < chains; ++c) {
             const int depth = chainDepth / chains;
@@ -126,7 +132,9 @@ public:
                 out += QLatin1Char(':');
             bool keyword = false;
             if (s == 0) {
-                out += pick(firstWords());
+                out += pick(m_webPage ? firstWords() + QStringList{QStringLiteral("RUBY"), QStringLiteral("RT"),
+                                                                   QStringLiteral("Q")}
+                                      : firstWords());
                 keyword = out.startsWith(QLatin1Char('X'));
             } else {
                 const QString word = pick(laterWords());
@@ -156,6 +164,15 @@ private:
                 QStringLiteral("-webkit-text-security:disc"), QStringLiteral("display:block"),
                 QStringLiteral("display:inline-block"), QStringLiteral("position:absolute"),
                 QStringLiteral("float:left")};
+    }
+
+    // Web pages also have shapes that stay in the flow of the text: boxes
+    // drawn elsewhere in their place, ruby, breaking points, phrasing and
+    // custom elements (pages in memory have no layout).
+    static QStringList pageStyles()
+    {
+        return styles() + QStringList{QStringLiteral("position:relative"), QStringLiteral("position:-webkit-sticky"),
+                                      QStringLiteral("display:contents")};
     }
 
     static QStringList textPool()
@@ -238,7 +255,7 @@ private:
     QString attributes(const QString& tag)
     {
         QString out;
-        const QMap<QString, QString> map = attributeMap(tag);
+        const QMap<QString, QString> map = attributeMap(tag, pageStyles());
         for (auto a = map.cbegin(); a != map.cend(); ++a)
             out += QStringLiteral(" %1=\"%2\"").arg(a.key(), a.value());
         return out;
@@ -246,6 +263,8 @@ private:
 
     QString text()
     {
+        if (m_longTexts > 0 && m_random.bounded(2) == 0)
+            return words(m_longTexts);
         QString t = pick(textPool()).toHtmlEscaped();
         // Now and then a text split over inline elements.
         if (m_random.bounded(6) == 0)
@@ -253,7 +272,7 @@ private:
         return t;
     }
 
-    QMap<QString, QString> attributeMap(const QString& tag)
+    QMap<QString, QString> attributeMap(const QString& tag, const QStringList& styleList = styles())
     {
         QMap<QString, QString> out;
         if (m_random.bounded(3) == 0)
@@ -265,7 +284,7 @@ private:
         if (tag == QLatin1String("input") && m_random.bounded(4) != 0)
             out.insert(QStringLiteral("type"), pick(inputTypes()));
         if (m_random.bounded(7) == 0)
-            out.insert(QStringLiteral("style"), pick(styles()));
+            out.insert(QStringLiteral("style"), pick(styleList));
         return out;
     }
 
@@ -320,7 +339,9 @@ private:
     {
         --m_left;
         const bool isVoid = m_random.bounded(4) == 0;
-        QString tag = isVoid ? pick(voidTags()) : pick(containerTags());
+        QString tag = isVoid ? pick(voidTags() << QStringLiteral("wbr"))
+                             : pick(containerTags() << QStringLiteral("ruby") << QStringLiteral("q")
+                                                    << QStringLiteral("x-tag"));
         if (tag == QLatin1String("td"))
             tag = QStringLiteral("table");
         QString out = QLatin1Char('<') + tag + attributes(tag) + QLatin1Char('>');
@@ -335,6 +356,10 @@ private:
             out += QStringLiteral("<tr><td>") + text() + QStringLiteral("</td><td>") + element(depth + 1)
                 + QStringLiteral("</td></tr>");
             m_left -= 3;
+        } else if (tag == QLatin1String("ruby")) {
+            out += text() + (m_random.bounded(2) ? QStringLiteral("<rp>(</rp><rt>") : QStringLiteral("<rt>")) + text()
+                + QStringLiteral("</rt>");
+            --m_left;
         } else if (tag == QLatin1String("ul")) {
             for (int i = 0, n = 1 + int(m_random.bounded(3)); i < n; ++i, --m_left)
                 out += QStringLiteral("<li>") + (m_random.bounded(2) ? text() : element(depth + 1))
@@ -347,6 +372,22 @@ private:
         return out + QStringLiteral("</") + tag + QLatin1Char('>');
     }
 
+    // Lower-case words of two to nine letters, now and then an upper-case one.
+    QString words(int characters)
+    {
+        QString out;
+        out.reserve(characters + 10);
+        while (out.size() < characters) {
+            const bool upper = m_random.bounded(12) == 0;
+            for (int i = 0, n = 2 + int(m_random.bounded(8)); i < n; ++i)
+                out += QChar(ushort((upper ? 'A' : 'a') + m_random.bounded(26)));
+            out += QLatin1Char(' ');
+        }
+        return out;
+    }
+
     QRandomGenerator m_random;
     int m_left = 0;
+    int m_longTexts = 0;
+    bool m_webPage = false;
 };

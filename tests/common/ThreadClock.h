@@ -15,8 +15,9 @@ inline qint64 threadCpuNs()
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-// The least processor time of a few runs of a call: growth checks compare
-// these, as a busy machine stretches a run but never shortens one.
+// The least processor time of a few runs of a call: the benchmarks that show
+// how a cost grows compare these, as a busy machine stretches a run but never
+// shortens one. (Tests count work instead: no clock decides a test.)
 template <class Run>
 qint64 bestThreadCpuNs(Run run, int runs = 3)
 {

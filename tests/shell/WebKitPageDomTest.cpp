@@ -10,6 +10,7 @@
 #include <QWebElement>
 #include <QWebFrame>
 #include <QWebPage>
+#include <QWebSettings>
 #include <QWebView>
 
 using namespace Vexal;
@@ -200,6 +201,78 @@ private slots:
         QCOMPARE(tested.untested.at(1).tagName(), QStringLiteral("B"));
         QCOMPARE(test.markups, QStringList({"a 9", "b", "c 9", "<b>d</b> 9"}));
         QCOMPARE(test.texts, markupTells ? QStringList({"f 9"}) : QStringList({"a 9", "b", "f 9", "c 9"}));
+    }
+
+    void firstLetterStyles_data()
+    {
+        addColumns<QString, bool, bool>("style", "hides", "scripts");
+        QTest::newRow("none") << "p { color: red }" << false << true;
+        QTest::newRow("hidden") << "p::first-letter { visibility: hidden }" << true << true;
+        QTest::newRow("none, the page's scripts off") << "p { color: red }" << false << false;
+        QTest::newRow("hidden, the page's scripts off") << "p::first-letter { visibility: hidden }" << true << false;
+        QTest::newRow("older syntax, in a media rule")
+            << "@media screen { div p:first-letter { visibility: collapse } }" << true << true;
+        QTest::newRow("shown alone") << "p { visibility: hidden } p::first-letter { visibility: visible }" << true
+                                     << true;
+        QTest::newRow("masked") << "p::first-letter { -webkit-text-security: disc }" << false << true;
+        QTest::newRow("drop capital") << "p::first-letter { float: left; font-size: 3em; text-transform: uppercase }"
+                                      << false << true;
+        QTest::newRow("first line hidden") << "p::first-line { visibility: hidden }" << false << true;
+    }
+
+    // Whether a style of a document may hide the first letter of a block (the
+    // text then starts otherwise than its markup), kept per document until
+    // the styles are forgotten: the page's script may add one meanwhile.
+    // Where the caller would spare reading a short text only, it may: the
+    // text costs less than a look at the styles.
+    void firstLetterStyles()
+    {
+        QFETCH(QString, style);
+        QFETCH(bool, hides);
+        QFETCH(bool, scripts);
+        QWebView view;
+        view.page()->settings()->setAttribute(QWebSettings::JavascriptEnabled, scripts);
+        QVERIFY(load(view, qPrintable(QStringLiteral("<html><head><style>%1</style></head><body><div><p>delta</p>"
+                                                     "</div></body></html>")
+                                          .arg(style))));
+        WebKitPageDom dom(&view);
+        const PageElement p = dom.selectFirst(dom.documentElement(), QStringLiteral("p"));
+        QVERIFY(dom.mayHideFirstLetters(p, 5));
+        QCOMPARE(dom.mayHideFirstLetters(p, 5000), hides);
+        if (!scripts)
+            return;
+        view.page()->mainFrame()->evaluateJavaScript(
+            QStringLiteral("var s = document.createElement('style');"
+                           "s.textContent = 'p::first-letter { visibility: hidden }'; document.head.appendChild(s);"));
+        QCOMPARE(dom.mayHideFirstLetters(p, 5), hides);
+        dom.forgetStyles();
+        QVERIFY(dom.mayHideFirstLetters(p, 5000));
+    }
+
+    // A style sheet of another site is closed to the page's script: it may
+    // hide first letters. One of the page's own site is read.
+    void firstLetterStylesOfAnotherSite()
+    {
+        LoopbackServer site;
+        LoopbackServer other;
+        QVERIFY(site.start() && other.start());
+        site.setPage(QStringLiteral("/own.css"), "text/css", "p { color: red }");
+        other.setPage(QStringLiteral("/other.css"), "text/css", "p { color: blue }");
+        const QString page = QStringLiteral("<html><head><link rel=\"stylesheet\" href=\"%1\"></head>"
+                                            "<body><p>delta</p></body></html>");
+        site.setHtml(QStringLiteral("/own.html"), page.arg(QStringLiteral("/own.css")));
+        site.setHtml(QStringLiteral("/other.html"), page.arg(other.url(QStringLiteral("/other.css")).toString()));
+        for (const QString& path : {QStringLiteral("/own.html"), QStringLiteral("/other.html")}) {
+            QWebView view;
+            QSignalSpy loaded(&view, &QWebView::loadFinished);
+            view.load(site.url(path));
+            QVERIFY(loaded.wait(10000) || !loaded.isEmpty());
+            WebKitPageDom dom(&view);
+            QTRY_COMPARE(view.page()->mainFrame()->evaluateJavaScript(
+                             QStringLiteral("document.styleSheets.length")).toInt(), 1);
+            const PageElement p = dom.selectFirst(dom.documentElement(), QStringLiteral("p"));
+            QCOMPARE(dom.mayHideFirstLetters(p, 5000), path == QLatin1String("/other.html"));
+        }
     }
 };
 

@@ -30,6 +30,8 @@ PageElements SelectorLookup::find(const SelectorList* list) const
     m_error.clear();
     if (!m_dom || !list || list->count() == 0)
         return {};
+    // The page's scripts may have changed its styles since the last lookup.
+    m_dom->forgetStyles();
     try {
         const PageElement document = m_dom->documentElement();
         if (document.isNull())
@@ -167,7 +169,7 @@ void SelectorLookup::stepEach(const Elements& current, const Selector* step, boo
         scan.emplace(top, step);
     }
     // The elements' ancestors are tested each in turn; many share them.
-    KnownFlows known;
+    KnownAncestors known;
     for (const PageElement& element : current) {
         switch (kind) {
         case Selector::KindParent: stepParent(element, step, known, out); break;
@@ -317,7 +319,7 @@ void SelectorLookup::stepDown(const PageElement& element, const Selector* step, 
     plan.collectFrom(m_dom.get(), element, step, out);
 }
 
-void SelectorLookup::stepParent(const PageElement& element, const Selector* step, KnownFlows& known,
+void SelectorLookup::stepParent(const PageElement& element, const Selector* step, KnownAncestors& known,
                                 Elements& out) const
 {
     if (element.isNull())

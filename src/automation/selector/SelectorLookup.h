@@ -15,7 +15,7 @@ class SelectorAttribute;
 class SelectorList;
 
 namespace lookup {
-class KnownFlows;
+class KnownAncestors;
 class NextScan;
 struct StepPlan;
 }
@@ -78,7 +78,7 @@ private:
     static bool childrenInStepOrder(const PageElements& children, const Elements& parents, Elements& out);
     void stepFamilies(const Elements& current, const Selector* step, Elements& out) const;
     void stepDown(const PageElement& element, const Selector* step, const Plan& plan, Elements& out) const;
-    void stepParent(const PageElement& element, const Selector* step, lookup::KnownFlows& known,
+    void stepParent(const PageElement& element, const Selector* step, lookup::KnownAncestors& known,
                     Elements& out) const;
     void stepChild(const PageElement& element, const Selector* step, const Plan& plan, Elements& out) const;
     void stepSibling(const PageElement& element, const Selector* step, const Plan& plan, Elements& out) const;

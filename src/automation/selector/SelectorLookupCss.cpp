@@ -247,7 +247,7 @@ void StepPlan::collectFrom(PageDom* dom, const PageElement& root, const Selector
         collect(dom->select(root, query), step, root, out);
         return;
     }
-    const StepTextTest test(step);
+    const StepTextTest test(step, root);
     const PageDom::TestedElements tested = dom->selectByText(root, query, test);
     // The rest, from the first that holds elements on, are tested here,
     // inner texts first where they nest; all go out in document order.

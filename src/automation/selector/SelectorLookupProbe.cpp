@@ -29,8 +29,10 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
         }
         bool result = false;
         // A void element writes none of its content into its markup: a
-        // text that a script put into it shows only in its plain text.
-        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result) && showsText())
+        // text that a script put into it shows only in its plain text. A
+        // style may hide the first letter the markup shows.
+        if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result) && showsText()
+            && !(looksAtStart(attribute) && element.dom()->mayHideFirstLetters(element, markup.size())))
             return result;
         if (leaf == 0 && walk && !shape) {
             shape = walk->shapeOf(at);
@@ -46,6 +48,13 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
                 outer |= bit;
             return result;
         }
+        // Tested before by the step, for another element that has it as an
+        // ancestor too.
+        quint32 told = 0;
+        if (recent && recent->find(element, index, result, told)) {
+            outer |= told & bit;
+            return result;
+        }
         if (budget)
             budget->aboutToRead();
         text = element.toPlainText();
@@ -59,6 +68,8 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
         outer |= bit;
     if (kind == Evidence::Holds && result && isLaidOut())
         outer |= bit;
+    if (recent)
+        recent->add(element, index, result, outer & bit);
     return result;
 }
 

@@ -34,6 +34,9 @@ struct TextProbe {
     const TextShape* shape = nullptr;
     // Told of every text read.
     TextBudget* budget = nullptr;
+    // What texts read before told the tests of the same step; told of
+    // those read here.
+    RecentVerdicts* recent = nullptr;
     // Works out what its text tells the elements around it (which needs
     // their layout) and takes what the elements inside it told.
     bool passesOn = false;

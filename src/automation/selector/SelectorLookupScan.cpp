@@ -71,14 +71,18 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
 bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
 {
     if (known[j] < 0) {
-        // Inner elements come first: their subtrees may be known.
-        bool flows = standsInFlow(order[j]);
-        for (size_t k = j + 1, end = j + size_t(sizes[j]); flows && k < end;) {
+        // Inner elements come first: their subtrees may be known. Nothing
+        // inside an element out of the layout is written.
+        const Flow own = flowOf(order[j]);
+        bool flows = own != Flow::Apart;
+        for (size_t k = j + 1, end = own == Flow::Unwritten ? j + 1 : j + size_t(sizes[j]); flows && k < end;) {
             if (known[k] >= 0) {
                 flows = known[k] == 1;
                 k += size_t(sizes[k]);
             } else {
-                flows = standsInFlow(order[k++]);
+                const Flow flow = flowOf(order[k]);
+                flows = flow != Flow::Apart;
+                k += flow == Flow::Unwritten ? size_t(sizes[k]) : 1;
             }
         }
         known[j] = flows ? 1 : 0;
@@ -86,25 +90,32 @@ bool Subtree::flowsWhole(size_t j, std::vector<signed char>& known) const
     return known[j] == 1;
 }
 
-bool KnownFlows::around(const std::vector<PageElement>& ancestors, size_t from) const
+bool RecentElements::contains(const PageElement& element) const
 {
-    for (size_t k = from; k < ancestors.size() && !m_known.empty(); ++k) {
-        for (const PageElement& known : m_known) {
-            if (ancestors[k] == known)
-                return true;
-        }
+    for (const PageElement& known : m_elements) {
+        if (known == element)
+            return true;
     }
     return false;
 }
 
-void KnownFlows::add(const PageElement& element)
+void RecentElements::add(const PageElement& element)
 {
-    if (m_known.size() == 4)
-        m_known.erase(m_known.begin());
-    m_known.push_back(element);
+    if (m_elements.size() == 4)
+        m_elements.erase(m_elements.begin());
+    m_elements.push_back(element);
 }
 
-AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every, KnownFlows* known)
+bool KnownAncestors::around(const std::vector<PageElement>& ancestors, size_t from) const
+{
+    for (size_t k = from; k < ancestors.size() && !m_flowing.empty(); ++k) {
+        if (m_flowing.contains(ancestors[k]))
+            return true;
+    }
+    return false;
+}
+
+AncestorTests::AncestorTests(const PageElement& element, const Selector* step, bool every, KnownAncestors* known)
     : m_element(element)
     , m_start(element)
     , m_known(known)
@@ -136,6 +147,8 @@ bool AncestorTests::matches(int i, int pos, int count)
     TextProbe probe(m_ancestors[size_t(i)], m_inner);
     probe.budget = &m_budget;
     probe.passesOn = true;
+    if (m_known)
+        probe.recent = &m_known->verdicts();
     if (m_whole) {
         probe.walk = &m_shapes;
         probe.at = size_t(i);
@@ -171,16 +184,20 @@ bool AncestorTests::passesOn(int i)
         // and the subtrees of its other children.
         const PageElement& up = m_ancestors[size_t(m_flowing)];
         const PageElement& known = m_flowing > 0 ? m_ancestors[size_t(m_flowing) - 1] : m_start;
-        bool flows = standsInFlow(up) && (m_flowing > 0 || flowsWhole(m_start));
+        bool flows = !(m_known && m_known->apart().contains(up)) && standsInFlow(up)
+            && (m_flowing > 0 || flowsWhole(m_start));
         for (PageElement child = up.firstChild(); flows && !child.isNull(); child = child.nextSibling())
             flows = child == known || flowsWhole(child);
-        if (flows)
+        if (flows) {
             ++m_flowing;
-        else
+        } else {
             m_broken = true;
+            if (m_known)
+                m_known->apart().add(up);
+        }
     }
     if (m_known && m_flowing > flowing)
-        m_known->add(m_ancestors[size_t(m_flowing) - 1]);
+        m_known->flowing().add(m_ancestors[size_t(m_flowing) - 1]);
     return i < m_flowing;
 }
 

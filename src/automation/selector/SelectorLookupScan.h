@@ -41,18 +41,37 @@ private:
     bool flowsWhole(size_t j, std::vector<signed char>& known) const;
 };
 
-// The elements found to flow whole (flowsWhole) by the ancestor tests of one
-// step, whose elements share ancestors: the last few found. Everything inside
-// them flows whole too.
-class KnownFlows
+// The last few elements put in, to ask whether one is among them.
+class RecentElements
+{
+public:
+    bool contains(const PageElement& element) const;
+    void add(const PageElement& element);
+    bool empty() const { return m_elements.empty(); }
+
+private:
+    std::vector<PageElement> m_elements;
+};
+
+// What the ancestor tests of one step found, shared by the tests of its
+// elements, which share ancestors (and stand in a step's list many times
+// over: each parent of each element found, and so on): the last few elements
+// found to flow whole (flowsWhole; everything inside them flows whole too) or
+// not, and what the texts of the last ancestors read told.
+class KnownAncestors
 {
 public:
     // Whether one of the ancestors from "from" on is known to flow whole.
     bool around(const std::vector<PageElement>& ancestors, size_t from) const;
-    void add(const PageElement& element);
+    RecentElements& flowing() { return m_flowing; }
+    const RecentElements& apart() const { return m_apart; }
+    RecentElements& apart() { return m_apart; }
+    RecentVerdicts& verdicts() { return m_verdicts; }
 
 private:
-    std::vector<PageElement> m_known;
+    RecentElements m_flowing;
+    RecentElements m_apart;
+    RecentVerdicts m_verdicts;
 };
 
 // Tests the ancestors of an element in turn, nearest first. Each holds the
@@ -63,7 +82,7 @@ class AncestorTests
 public:
     // "every": each ancestor is tested, not only those up to the first match.
     // "known": shared with the tests of other elements, if any.
-    AncestorTests(const PageElement& element, const Selector* step, bool every, KnownFlows* known = nullptr);
+    AncestorTests(const PageElement& element, const Selector* step, bool every, KnownAncestors* known = nullptr);
 
     int count();
 
@@ -79,7 +98,7 @@ private:
 
     PageElement m_element;
     const PageElement m_start;
-    KnownFlows* m_known;
+    KnownAncestors* m_known;
     const Selector* m_step;
     std::vector<PageElement> m_ancestors;
     ShapeWalk m_shapes;
@@ -117,7 +136,7 @@ public:
     bool next(const PageElement& element, PageElement& found);
     TextBudget& budget() { return m_budget; }
     // For the ancestor tests of the searches.
-    KnownFlows& known() { return m_known; }
+    KnownAncestors& known() { return m_known; }
 
 private:
     // The first matching element in [from, to) of the document order, or -1.
@@ -126,7 +145,7 @@ private:
     PageElement m_document;
     const Selector* m_step;
     TextBudget m_budget;
-    KnownFlows m_known;
+    KnownAncestors m_known;
     std::unique_ptr<Subtree> m_tree;
     // For each place in document order, the first match from there on.
     std::vector<int> m_nextMatch;

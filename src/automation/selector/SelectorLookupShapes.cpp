@@ -253,7 +253,7 @@ void ShapeWalk::start()
     m_last.assign(size, -1);
     m_next.assign(size, -1);
     m_plain.assign(size, 0);
-    m_flows.assign(size, 0);
+    m_flows.assign(size, Apart);
     bool pieces = false;
     for (const QString& needle : qAsConst(m_needles))
         pieces = pieces || !needle.isEmpty();
@@ -279,11 +279,13 @@ void ShapeWalk::derive(size_t j)
     const QString& d = m_described.at(int(j));
     if (d.size() < 4)
         return;
-    // Inner elements come first.
-    bool flows = d.at(3) == QLatin1Char('1');
+    // Inner elements come first. An element out of the layout writes
+    // nothing: its text, where one was read, tells nothing of the texts
+    // around it.
+    bool flows = d.at(3) != QLatin1Char('0');
     for (int child = m_first[j]; flows && child >= 0; child = m_next[size_t(child)])
-        flows = m_flows[size_t(child)] != 0;
-    m_flows[j] = flows ? 1 : 0;
+        flows = m_flows[size_t(child)] != Apart;
+    m_flows[j] = !flows ? Apart : d.at(3) == QLatin1Char('2') ? Unwritten : Written;
     if (d.at(0) != QLatin1Char('1'))
         return;
     m_plain[j] = 1;
@@ -297,7 +299,7 @@ void ShapeWalk::derive(size_t j)
     const int first = m_first[j];
     const int last = m_last[j];
     if (opening == QLatin1String("E")) {
-        if (first >= 0 && m_flows[size_t(first)]) {
+        if (first >= 0 && m_flows[size_t(first)] == Written) {
             shape.head = m_shapes[size_t(first)].head;
             shape.follow = m_shapes[size_t(first)].follow;
         }
@@ -305,20 +307,20 @@ void ShapeWalk::derive(size_t j)
                && ownTextShown) {
         shape.head = opening.mid(1).toString();
         // The whole text, then an element: its first visible character follows.
-        if (opening.at(0) == QLatin1Char('U') && first >= 0 && m_flows[size_t(first)]) {
+        if (opening.at(0) == QLatin1Char('U') && first >= 0 && m_flows[size_t(first)] == Written) {
             const QString inner = m_shapes[size_t(first)].trimmedHead();
             if (!inner.isEmpty())
                 shape.follow = inner.at(0);
         }
     }
     // A block whose text ends with a line break adds nothing when it closes.
-    if (closing == QLatin1String("F") && last >= 0 && m_flows[size_t(last)]) {
+    if (closing == QLatin1String("F") && last >= 0 && m_flows[size_t(last)] == Written) {
         const QString& tail = m_shapes[size_t(last)].tail;
         if (tail.endsWith(QLatin1Char('\n')) && !tail.trimmed().isEmpty())
             shape.tail = tail;
     }
     if (closing == QLatin1String("E") || closing == QLatin1String("F")) {
-        if (last >= 0 && m_flows[size_t(last)] && !m_shapes[size_t(last)].core.isEmpty()) {
+        if (last >= 0 && m_flows[size_t(last)] == Written && !m_shapes[size_t(last)].core.isEmpty()) {
             const TextShape& inner = m_shapes[size_t(last)];
             shape.core = inner.core;
             if (inner.trail == TextShape::TrailSpace)
@@ -380,7 +382,7 @@ bool ShapeWalk::lacks(size_t j, const QVector<QStringRef>& pieces, int index) co
         if (kind == QLatin1Char('B'))
             continue;
         const TextShape& inner = m_shapes[k];
-        if (!m_flows[k] || !(inner.lacks & bit))
+        if (m_flows[k] != Written || !(inner.lacks & bit))
             return false;
         // Only its ends can take part in a seam, unless it is short.
         QString part;

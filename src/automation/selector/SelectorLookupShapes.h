@@ -156,7 +156,7 @@ public:
         if (!shapeOf(j))
             return -1;
         j = indexOf(j);
-        return j < m_flows.size() ? m_flows[j] : -1;
+        return j < m_flows.size() ? (m_flows[j] != Apart ? 1 : 0) : -1;
     }
 
 private:
@@ -195,7 +195,9 @@ private:
     // Elements on the layout whose text the page writes as usual.
     std::vector<char> m_plain;
     // Elements whose texts stand whole in the texts around them
-    // (flowsWhole): only their shapes tell those of the elements around.
+    // (flowsWhole): only the shapes of those that write them tell those of
+    // the elements around; those out of the layout write nothing.
+    enum : char { Apart, Written, Unwritten };
     std::vector<char> m_flows;
     QStringList m_described;
     // The bare folded value of each condition, where own texts can rule it out.

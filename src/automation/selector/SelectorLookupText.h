@@ -53,20 +53,33 @@ bool laidOut(const PageElement& element);
 // element, where that markup shows its text as the page does: true with the
 // answer in result, false where only its plain text can tell.
 bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result);
+// Whether the condition looks at the start of a text: a style that hides a
+// first letter ("::first-letter") changes that start and nothing else of
+// what the markup tells (the rest of the text stays as it was, in order).
+bool looksAtStart(const SelectorAttribute* attribute);
+
 bool isHtml(const PageElement& element);
 // Whether the page writes an element's text, in the text of each element
 // around it, as it writes it alone: the element lays out in the flow of the
-// text beside it (a block, inline or list item box, not positioned, floated or
-// hidden, its white space collapsed), and it is an ordinary element, an image
-// or a field (not a table part, other form control, line break, frame, medium
-// or preformatted block); an image or field may be an inline block. Beside
-// a child laid out apart, the page may write the white space between the
-// child and the text before it seen from within the parent, and not from
-// outside. The page's script ("describe") tells the same of each element.
+// text beside it (a block, inline or list item box, in its place even where a
+// relative or sticky position draws its box elsewhere, not floated or hidden,
+// its white space collapsed), and it is an ordinary element (phrasing and
+// sections, ruby and its parts, custom elements), an image or a field (not a
+// table part, other form control, line break, frame, medium or preformatted
+// block); an image or field may be an inline block. Beside a child laid out
+// apart, the page may write the white space between the child and the text
+// before it seen from within the parent, and not from outside. An element out
+// of the layout ("display: none": the document's head, scripts, styles,
+// hidden parts) writes nothing, nor does anything inside it, so it changes no
+// text around it. The page's script ("describe") tells the same of each
+// element.
+enum class Flow { Apart, InFlow, Unwritten };
+Flow flowOf(const PageElement& element);
 bool standsInFlow(const PageElement& element);
 // Whether every element of a subtree stands in flow, the root too: only then
 // does the root's text stand whole and in order in the texts around it, and
-// may what it tells pass on to them.
+// may what it tells pass on to them. What lies inside an element out of the
+// layout is not looked at.
 bool flowsWhole(const PageElement& root);
 // How much of the start and end of texts the text conditions of a step look
 // at: one character more than the longest value, so that a longer text shows.
@@ -112,18 +125,20 @@ public:
     {
         m_previousRead = m_lastRead;
         m_lastRead = m_timer.nsecsElapsed() - m_readStart;
+        m_spent += m_lastRead;
     }
 
     // After a read: whether working out the region at once now costs less
     // than the reads have cost so far together with those known to come:
     // "ahead" more reads of texts that hold the last one read. Each of those
     // costs at least what the last two reads did (the first read of a page
-    // may cost more than its text).
+    // may cost more than its text). Only the reads count: what else is done
+    // between them (markup tested, other reads) is done either way.
     bool spentOn(const PageElement& region, int ahead = 0)
     {
         if (!m_timer.isValid())
             return false;
-        const qint64 spent = m_timer.nsecsElapsed() + qint64(ahead) * std::min(m_lastRead, m_previousRead);
+        const qint64 spent = m_spent + qint64(ahead) * std::min(m_lastRead, m_previousRead);
         if (spent < m_nextCheck)
             return false;
         const qint64 affordable = std::min<qint64>((spent - wholeRun) / s_perElement, 1 << 30);
@@ -138,12 +153,65 @@ private:
     qint64 m_readStart = 0;
     qint64 m_lastRead = 0;
     qint64 m_previousRead = 0;
+    qint64 m_spent = 0;
     qint64 m_nextCheck = 2 * wholeRun;
     static qint64 s_perElement;
 };
 
 
 
+
+// What the texts of the last few elements read told the text conditions of
+// a step (by their index, up to 32): the tests of one step's elements meet
+// the same ancestors many times, and each would read their texts again.
+class RecentVerdicts
+{
+public:
+    // The condition's answer for the element, and the evidence it passed on
+    // (its bit, Evidence), where the element's text was read for it.
+    bool find(const PageElement& element, int index, bool& result, quint32& told) const
+    {
+        const quint32 bit = index < 32 ? quint32(1) << index : 0;
+        for (const Verdicts& known : m_verdicts) {
+            if ((known.tested & bit) && known.element == element) {
+                result = (known.passed & bit) != 0;
+                told = known.told & bit;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void add(const PageElement& element, int index, bool result, quint32 told)
+    {
+        if (index >= 32)
+            return;
+        const quint32 bit = quint32(1) << index;
+        Verdicts* entry = nullptr;
+        for (Verdicts& known : m_verdicts) {
+            if (known.element == element)
+                entry = &known;
+        }
+        if (!entry) {
+            if (m_verdicts.size() == 256)
+                m_verdicts.erase(m_verdicts.begin());
+            m_verdicts.push_back(Verdicts{element, 0, 0, 0});
+            entry = &m_verdicts.back();
+        }
+        entry->tested |= bit;
+        entry->passed = result ? entry->passed | bit : entry->passed & ~bit;
+        entry->told = (entry->told & ~bit) | (told & bit);
+    }
+
+private:
+    struct Verdicts {
+        PageElement element;
+        quint32 tested;
+        quint32 passed;
+        quint32 told;
+    };
+    std::vector<Verdicts> m_verdicts;
+};
 
 // Whether the markup of a step's elements shows their texts: a TEMPLATE
 // element's markup is its template's content, not the texts it holds.
@@ -155,7 +223,9 @@ bool stepMarkupShowsText(const Selector* step);
 class StepTextTest final : public PageDom::TextTest
 {
 public:
-    explicit StepTextTest(const Selector* step);
+    // "root": that of the query, whose document may hide first letters: then
+    // the markup does not tell the start of the texts.
+    StepTextTest(const Selector* step, const PageElement& root);
     Answer fromMarkup(const QString& markup) const override;
     bool passes(const QString& plainText) const override;
 
@@ -168,6 +238,7 @@ private:
     std::vector<Condition> m_conditions;
     bool m_any = false;
     bool m_markupShowsText = true;
+    const PageElement& m_root;
 };
 
 
