@@ -598,6 +598,20 @@ private slots:
             << login.arg("<div class='g-recaptcha' style='display:none'><iframe src='about:blank' width='304' "
                          "height='78'></iframe></div>")
             << byGo << false;
+
+        const QString buttons = QStringLiteral(
+            "<body><form action='/s' method='post'><p>Login <input name='user'></p><p>Password "
+            "<input type='password' name='pw'></p><p>%1</p></form></body>");
+        const QString picture = QStringLiteral("<input type='image' src='/go.png' width='60' height='20' alt='Log in'");
+        QTest::newRow("a picture button")
+            << buttons.arg(picture + " name='go'>") << "POST /s user=anna&pw=pw&go.x=0&go.y=0" << false;
+        QTest::newRow("a picture button without a name")
+            << buttons.arg(picture + ">") << "POST /s user=anna&pw=pw&x=0&y=0" << false;
+        QTest::newRow("a picture button before a submit")
+            << buttons.arg(picture + " name='pic'> <input type='submit' name='go' value='Go'>")
+            << "POST /s user=anna&pw=pw&go=Go" << false;
+        QTest::newRow("no button") << buttons.arg(QString()) << QString() << true;
+        QTest::newRow("a bare button is no submit") << buttons.arg("<button>Log in</button>") << QString() << true;
     }
 
     void loginClick()
