@@ -12,6 +12,7 @@
     FORWARD(sessions, LocaleInstance, sessions) \
     FORWARD(session, LocaleInstance, session) \
     FORWARD_ARGS(fieldNotFound, LocaleMessage, fieldNotFound, (const QString& field), (field)) \
+    FORWARD(formNotSent, LocaleMessage, formNotSent) \
     FORWARD(accountNotFound, LocaleMessage, accountNotFound) \
     FORWARD(hostNotFound, LocaleMessage, hostNotFound) \
     FORWARD(requiredItemsMissing, LocaleMessage, requiredItemsMissing) \

@@ -78,6 +78,7 @@
     TEXT(newUpdates, "New updates are available. Please, visit our website and download them.") \
     TEXT(unreadNotifications, "You have unread notifications. See Notification Console for more details.") \
     TEXT_ARG(fieldNotFound, field, "Can't find \"%1\" field") \
+    TEXT(formNotSent, "The form was filled but not sent: I can't find a button that sends it.") \
     TEXT_ARG(unsavedEditsDropped, tab, "The unsaved edits of \"%1\" were dropped as the program closed.") \
     TEXT_ARG(invalidTableName, file, "Invalid database table name. File: %1.") \
     TEXT_ARG(invalidXmlStructure, file, "Invalid xml structure. File: %1.") \

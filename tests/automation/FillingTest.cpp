@@ -194,6 +194,18 @@ private slots:
         QCOMPARE(sent.value(QStringLiteral("pwd")), QStringLiteral("s3 cr&t"));
         QCOMPARE(site.server.requestsFor(QStringLiteral("/session")).size(), 1);
 
+        // A Submit selector that finds nothing on the page: filled, not sent,
+        // and the user told so.
+        QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE LoginTemplate SET Submit = 'FORM[id=\"gone\"]'")));
+        QVERIFY(site.open(QStringLiteral("login")));
+        QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        DelegateLoginSubmitter(PageDomHandle(site.view()), nullptr)
+            .submit(QStringLiteral("dan"), QStringLiteral("pw"), true, site.websiteId);
+        QCOMPARE(site.live(QStringLiteral("user")), QStringLiteral("dan"));
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices.first().first().toString(), LocaleMessage::formNotSent());
+        QCOMPARE(notFound(QStringLiteral("Submit")), 1);
+
         // No template (website -1): recognised and the submit button clicked;
         // the search form above is left alone.
         site.server.clearRequests();

@@ -15,7 +15,9 @@
 #include "automation/smart/SmartRegistration.h"
 #include "automation/smart/SmartSocialBookmark.h"
 #include "core/Logger.h"
+#include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
+#include "texts/LocaleMessage.h"
 
 #include <QWebElement>
 #include <QWebFrame>
@@ -563,42 +565,94 @@ private slots:
     }
 
     // A login that asks for a picture code is filled and not sent; one
-    // without is sent.
+    // without is sent by its button, a picture too (with the point clicked on
+    // it, as WebKit sends it). A form with no button to press is filled, not
+    // sent, and the user is told. "sent" is the request the site gets.
     void loginClick_data()
     {
-        addColumns<QString, bool>("page", "sent");
+        addColumns<QString, QString, bool>("page", "sent", "told");
         for (const char* page : {"login-captcha.html", "login-widget.html", "login-security.html", "login-image.html"})
-            QTest::newRow(page) << page << false;
-        QTest::newRow("login.html") << "login.html" << true;
+            QTest::newRow(page) << page << QString() << false;
+        QTest::newRow("login.html") << "login.html" << "POST /login user=anna&pwd=pw&captcha=" << false;
         const QString login = QStringLiteral(
             "<body><form action='/s'><p>Login <input name='user'></p><p>Password <input type='password' name='pw'>"
             "</p>%1<p><input type='submit' name='go' value='Go'></p></form></body>");
+        const QString byGo = QStringLiteral("GET /s?user=anna&pw=pw&go=Go");
         QTest::newRow("an empty slot for a picture test")
-            << login.arg("<div class='captchaBlock' style='padding:4px'></div>") << true;
+            << login.arg("<div class='captchaBlock' style='padding:4px'></div>") << byGo << false;
         QTest::newRow("a message about the picture test")
-            << login.arg("<div id='DivInvalidCaptcha'>The code was wrong, try again</div>") << true;
+            << login.arg("<div id='DivInvalidCaptcha'>The code was wrong, try again</div>") << byGo << false;
+        const QString frame = QStringLiteral("<div class='g-recaptcha'><iframe src='about:blank' %1></iframe></div>");
         QTest::newRow("a picture test's frame")
-            << login.arg("<div class='g-recaptcha'><iframe src='about:blank' width='304' height='78'></iframe></div>")
-            << false;
+            << login.arg(frame.arg("width='304' height='78'")) << QString() << false;
+        // A test's frame that is not shown asks nothing now.
+        QTest::newRow("a picture test's frame not displayed")
+            << login.arg(frame.arg("width='304' height='78' style='display:none'")) << byGo << false;
+        QTest::newRow("a picture test's frame made invisible")
+            << login.arg(frame.arg("width='304' height='78' style='visibility:hidden'")) << byGo << false;
+        QTest::newRow("a picture test's frame of no size")
+            << login.arg(frame.arg("width='0' height='0' frameborder='0'")) << byGo << false;
+        QTest::newRow("a picture test's frame of no height")
+            << login.arg(frame.arg("width='304' height='0' frameborder='0'")) << byGo << false;
+        QTest::newRow("a picture test's holder not displayed")
+            << login.arg("<div class='g-recaptcha' style='display:none'><iframe src='about:blank' width='304' "
+                         "height='78'></iframe></div>")
+            << byGo << false;
+
+        const QString buttons = QStringLiteral(
+            "<body><form action='/s' method='post'><p>Login <input name='user'></p><p>Password "
+            "<input type='password' name='pw'></p><p>%1</p></form></body>");
+        const QString picture = QStringLiteral("<input type='image' src='/go.png' width='60' height='20' alt='Log in'");
+        QTest::newRow("a picture button")
+            << buttons.arg(picture + " name='go'>") << "POST /s user=anna&pw=pw&go.x=0&go.y=0" << false;
+        QTest::newRow("a picture button without a name")
+            << buttons.arg(picture + ">") << "POST /s user=anna&pw=pw&x=0&y=0" << false;
+        QTest::newRow("a picture button before a submit")
+            << buttons.arg(picture + " name='pic'> <input type='submit' name='go' value='Go'>")
+            << "POST /s user=anna&pw=pw&go=Go" << false;
+        QTest::newRow("no button") << buttons.arg(QString()) << QString() << true;
+        QTest::newRow("a bare button is no submit") << buttons.arg("<button>Log in</button>") << QString() << true;
     }
 
     void loginClick()
     {
         QFETCH(QString, page);
-        QFETCH(bool, sent);
+        QFETCH(QString, sent);
+        QFETCH(bool, told);
         TestDatabase db;
         Logger::resetForTests();
+        LoopbackServer site;
+        QVERIFY(site.start());
+        site.setHtml(QStringLiteral("/form.html"), page.endsWith(QLatin1String(".html")) ? resource(page) : page);
         QWebView view;
-        QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
-        watchSubmit(view);
+        QSignalSpy loaded(&view, &QWebView::loadFinished);
+        view.load(site.url(QStringLiteral("/form.html")));
+        QVERIFY(QTest::qWaitFor([&] { return !loaded.isEmpty(); }, 10000));
+        watchSubmit(view, true);
+        QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
+
         DelegateLoginSubmitter(PageDomHandle(&view), nullptr)
             .submit(QStringLiteral("anna"), QStringLiteral("pw"), true, -1);
-        QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(), sent ? 1 : 0);
+        QCOMPARE(view.page()->mainFrame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(),
+                 sent.isEmpty() ? 0 : 1);
         // Filled all the same, for the user to type the code and send.
         QCOMPARE(view.page()->mainFrame()->findFirstElement(QStringLiteral("input[type=password]"))
                      .evaluateJavaScript(QStringLiteral("this.value")).toString(),
                  QStringLiteral("pw"));
+        QCOMPARE(notices.size(), told ? 1 : 0);
+        if (told)
+            QCOMPARE(notices.first().first().toString(), LocaleMessage::formNotSent());
         QVERIFY(Logger::errors().isEmpty());
+        if (sent.isEmpty())
+            return;
+
+        const QString path = sent.section(QLatin1Char(' '), 1, 1).section(QLatin1Char('?'), 0, 0);
+        QVERIFY(QTest::qWaitFor([&] { return !site.requestsFor(path).isEmpty(); }, 10000));
+        const LoopbackServer::Request request = site.requestsFor(path).first();
+        QString got = QString::fromLatin1(request.method + ' ' + request.target);
+        if (!request.body.isEmpty())
+            got += QLatin1Char(' ') + QString::fromLatin1(request.body);
+        QCOMPARE(got, sent);
     }
 
     void choiceListsAndGender()

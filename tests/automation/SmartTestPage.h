@@ -106,13 +106,14 @@ inline QString valuesLike(QWebView& view, const QString& wanted)
     return pairs.join(QLatin1Char('|'));
 }
 
-// Notes a click on a submit button instead of sending the form.
-inline void watchSubmit(QWebView& view)
+// Counts the forms a button sends (window.sent), whatever button: a submit
+// or a picture. The form is kept from going unless it may go.
+inline void watchSubmit(QWebView& view, bool mayGo = false)
 {
-    view.page()->mainFrame()->evaluateJavaScript(QStringLiteral(
-        "window.sent = 0; var b = document.querySelectorAll('input[type=submit]');"
-        "for (var i = 0; i < b.length; ++i) b[i].addEventListener('click', function (e) {"
-        " window.sent++; e.preventDefault(); });"));
+    view.page()->mainFrame()->evaluateJavaScript(
+        QStringLiteral("window.sent = 0; document.addEventListener('submit', function (e) {"
+                       " window.sent++; if (!%1) e.preventDefault(); }, true);")
+            .arg(mayGo ? QLatin1String("true") : QLatin1String("false")));
 }
 
 inline QStringList split(const char* text)

@@ -54,6 +54,8 @@ public:
 
     QString value() const;
     bool hasIdOrName() const;
+    // A button that sends its form when clicked: a submit or a picture button.
+    bool sendsForm() const { return m_type == TypeSubmit || m_type == TypeImage; }
 
     QString toString() const;
 

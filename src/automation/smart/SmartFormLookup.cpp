@@ -202,6 +202,7 @@ bool SmartFormLookup::isLoginForm(int number, int maxText) const
             ++texts;
             break;
         case SmartElement::TypeSubmit:
+        case SmartElement::TypeImage:
         case SmartElement::TypeCheckBox:
             break;
         default:

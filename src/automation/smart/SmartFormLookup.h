@@ -23,6 +23,8 @@ public:
     void keepForm(int number);
     int formScore(int number, const QList<int>& types) const;
     int bestForm(const QList<int>& types) const;
+    // One password box, at most maxText text boxes, and besides them only
+    // buttons that send the form and check boxes.
     bool isLoginForm(int number, int maxText) const;
     int findLoginForm(int maxText) const;
 

@@ -31,7 +31,8 @@ void SmartLogin::analyse(PageDom& page)
 SmartMaster::Pipeline SmartLogin::pipeline()
 {
     Pipeline pipeline;
-    pipeline.types = {E::TypePassword, E::TypeSubmit, E::TypeText};
+    // A picture button sends a login form as a submit button does.
+    pipeline.types = {E::TypePassword, E::TypeSubmit, E::TypeImage, E::TypeText};
     pipeline.unnamed = true;
     pipeline.classify = [this](QList<SmartElement*>& list) {
         SmartLoginField fields(nullptr);

@@ -27,6 +27,10 @@ void SmartLookup::classifyLogin(const QList<SmartElement*>& list)
 {
     clear();
     m_elements = list;
+    // A picture button is the form's button where it has no submit button.
+    bool submit = false;
+    for (const SmartElement* element : m_elements)
+        submit = submit || element->type() == SmartElement::TypeSubmit;
     for (SmartElement* element : m_elements) {
         switch (element->type()) {
         case SmartElement::TypeText:
@@ -37,6 +41,9 @@ void SmartLookup::classifyLogin(const QList<SmartElement*>& list)
             break;
         case SmartElement::TypeSubmit:
             element->setKind(SmartElement::KindSubmit);
+            break;
+        case SmartElement::TypeImage:
+            element->setKind(submit ? SmartElement::KindTrash : SmartElement::KindSubmit);
             break;
         default:
             element->setKind(SmartElement::KindTrash);

@@ -26,6 +26,9 @@ public:
 
     void clear();
     void addElements(const QList<SmartElement*>& list);
+    // Kinds of a login form's controls by their HTML types: text boxes are
+    // the login, the password box the password, the submit button (else a
+    // picture button) the Submit, the rest left alone.
     void classifyLogin(const QList<SmartElement*>& list);
 
     // A section of the report under the title, while the report is on.

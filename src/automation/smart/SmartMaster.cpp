@@ -74,8 +74,9 @@ void SmartMaster::run(PageDom& page, const Pipeline& pipeline)
 
     QList<SmartElement*> found = walk.filteredElements();
     if (pipeline.unnamed) {
+        // A button without a name still sends its form.
         for (int i = found.size() - 1; i >= 0; --i) {
-            if (!found.at(i)->hasIdOrName() && found.at(i)->type() != E::TypeSubmit)
+            if (!found.at(i)->hasIdOrName() && !found.at(i)->sendsForm())
                 found.removeAt(i);
         }
     }

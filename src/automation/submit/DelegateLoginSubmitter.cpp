@@ -6,6 +6,7 @@
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartLogin.h"
 #include "automation/smart/SmartUtils.h"
+#include "core/UtilSignalManager.h"
 #include "texts/LocaleAccount.h"
 #include "texts/LocaleDelegate.h"
 
@@ -41,8 +42,8 @@ void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString&
         return;
     fillSelector(lists.at(0));
     fillSelector(lists.at(1));
-    if (clickSubmit)
-        clickSelector(lists.at(2));
+    if (clickSubmit && !clickSelector(lists.at(2)))
+        tellNotSent();
 }
 
 void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& password, bool submitForm)
@@ -56,8 +57,13 @@ void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& pass
     fillKind(elements, E::KindLogin, LocaleAccount::login(), login);
     fillKind(elements, E::KindPassword, LocaleAccount::password(), password);
     // A captcha needs the user: nothing is clicked.
-    if (submitForm && !SmartElement::containsKind(elements, E::KindCaptcha))
-        clickSubmit(elements);
+    if (submitForm && !SmartElement::containsKind(elements, E::KindCaptcha) && !clickSubmit(elements))
+        tellNotSent();
+}
+
+void DelegateLoginSubmitter::tellNotSent()
+{
+    UtilSignalManager::instance()->emitError(LocaleDelegate::formNotSent());
 }
 
 } // namespace Vexal

@@ -7,7 +7,9 @@ namespace Vexal {
 class DBLoginTemplate;
 
 // Fills a login form with a login name and a password in clear, and presses
-// its submit button when asked. The only fill that clicks.
+// its submit button (or picture button) when asked. The only fill that
+// clicks; a login asked to be sent that has nothing to press is filled, and
+// the user is told it was not sent.
 class DelegateLoginSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     void fillByTemplate(const QString& login, const QString& password, bool clickSubmit,
                         const DBLoginTemplate* templ);
     void fillSmart(const QString& login, const QString& password, bool clickSubmit);
+
+private:
+    void tellNotSent();
 };
 
 } // namespace Vexal

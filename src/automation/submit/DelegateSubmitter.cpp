@@ -100,11 +100,13 @@ void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList
         m_fill->write(element, list->value(), otherTexts, digits);
 }
 
-void DelegateSubmitter::clickSelector(const SelectorList* list)
+bool DelegateSubmitter::clickSelector(const SelectorList* list)
 {
     const PageElement element = firstFound(list);
-    if (!element.isNull())
-        m_manager->click(element);
+    if (element.isNull())
+        return false;
+    m_manager->click(element);
+    return true;
 }
 
 void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -131,14 +133,15 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
         m_fill->choose(element->element(), values);
 }
 
-void DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
+bool DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
 {
     const QList<SmartElement*> submits = SmartElement::elementsOfKind(elements, SmartElement::KindSubmit);
     if (submits.isEmpty()) {
         Logger::info(LocaleMessage::fieldNotFound(LocaleDelegate::submit()));
-        return;
+        return false;
     }
     m_manager->click(submits.first()->element());
+    return true;
 }
 
 QStringList DelegateSubmitter::categoryNames(qint64 categoryId)

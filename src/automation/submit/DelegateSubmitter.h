@@ -50,8 +50,9 @@ public:
     // A choice list may take one of the other texts of the value instead; a
     // number (digits) may be split over the boxes that follow.
     void fillSelector(const SelectorList* list, const QStringList& otherTexts = QStringList(), bool digits = false);
-    // Click (or, for a FORM, submit) the first element the field finds.
-    void clickSelector(const SelectorList* list);
+    // Click (or, for a FORM, submit) the first element the field finds;
+    // false when it finds none (or there is no field).
+    bool clickSelector(const SelectorList* list);
 
     // Smart route: write into every recognised control of the kind (see
     // SmartFill): a choice list may take one of the other texts of the
@@ -63,8 +64,8 @@ public:
     // boxes of a list that they name); no texts, no choice.
     void selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
                     const QStringList& values);
-    // Click the first recognised Submit control.
-    void clickSubmit(const QList<SmartElement*>& elements);
+    // Click the first recognised Submit control; false when there is none.
+    bool clickSubmit(const QList<SmartElement*>& elements);
 
     // The names of the categories filed under categoryId, in load order. An
     // entry without a category (an id below 0) has none.
