@@ -25,6 +25,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <utility>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -37,9 +38,12 @@
 // starts from have none), with a 1-pixel icon, and with the default icon
 // written out as the export writes it; an import without icons also times
 // the 1-pixel file ("x_small_icons", ours over ours). Every dated column holds
-// real dates, row after row another.
+// real dates, row after row another. Imports of 1,000 to 100,000 projects
+// beside a file of 1,000,000 are timed against the same imports into a new
+// file, ours and the floor's ("x_stored").
 //
 //   ./build/bench/tesvar_bench --benchmark_filter=Exchange/Import/Bookmark
+//   ./build/bench/tesvar_bench --benchmark_filter=Exchange/ImportBeside
 //
 // The 5,000,000-row import is registered only when a filter names it:
 //   ./build/bench/tesvar_bench --benchmark_filter=rows:5000000
@@ -149,12 +153,13 @@ QString defaultIconFile()
     return path;
 }
 
-// The text of one value of row i, in its file form.
-QString valueOf(const DBField& field, int i, Icons icons)
+// The text of one value of row i, in its file form; the rows' IDs count up
+// from firstId.
+QString valueOf(const DBField& field, int i, Icons icons, qint64 firstId = 1)
 {
     const QString column = field.column();
     if (field.has(DBField::Key))
-        return column == Vexal::DBSql::colID() ? QString::number(i + 1) : QStringLiteral("1");
+        return column == Vexal::DBSql::colID() ? QString::number(firstId + i) : QStringLiteral("1");
     switch (field.type()) {
     case FieldType::Int:
         return QString::number(field.has(DBField::XmlAsFlag) ? i % 2 : 2);
@@ -210,16 +215,19 @@ QString writeFile(const QString& name, const QString& table, int rows, const std
     return path;
 }
 
-// An exchange file of `rows` items of the kind.
-QString exchangeFile(int code, Icons icons, int rows)
+// An exchange file of `rows` items of the kind, their IDs counting up from
+// firstId.
+QString exchangeFile(int code, Icons icons, int rows, qint64 firstId = 1)
 {
     const auto xml = kindOf(code);
     const std::vector<const DBField*> fields = exchangedFields(xml->record());
-    return writeFile(QStringLiteral("%1-%2-%3.xml").arg(xml->tableName(), iconsName(icons)).arg(rows), xml->tableName(),
-                     rows, [&](int i) -> QString {
+    QString name = QStringLiteral("%1-%2-%3").arg(xml->tableName(), iconsName(icons)).arg(rows);
+    if (firstId != 1)
+        name += QStringLiteral("-from-%1").arg(firstId);
+    return writeFile(name + QStringLiteral(".xml"), xml->tableName(), rows, [&](int i) -> QString {
                          QString text = QStringLiteral(" <item>\n");
                          for (const DBField* field : fields) {
-                             const QString value = valueOf(*field, i, icons);
+                             const QString value = valueOf(*field, i, icons, firstId);
                              if (value.isEmpty())
                                  text += QStringLiteral("  <%1/>\n").arg(field->column());
                              else
@@ -246,18 +254,22 @@ QString deleteFile(int code, int rows)
                      });
 }
 
-// A temporary folder as the current directory with a fresh database there,
-// opened as the default connection.
+// A temporary folder as the current directory with a fresh database there
+// (or a copy of the database file `copyOf`), opened as the default
+// connection.
 class ExchangeDatabase
 {
 public:
-    ExchangeDatabase()
+    explicit ExchangeDatabase(const QString& copyOf = QString())
     {
         QDir::setCurrent(m_dir.path());
+        if (!copyOf.isEmpty())
+            QFile::copy(copyOf, database());
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
         db.setDatabaseName(database());
         db.open();
-        Vexal::DBSchema::create(db);
+        if (copyOf.isEmpty())
+            Vexal::DBSchema::create(db);
     }
     ~ExchangeDatabase()
     {
@@ -515,6 +527,105 @@ void registerShape(const Shape& shape, int iterations)
         ->UseManualTime();
 }
 
+// The database file of `rows` projects as the floor stores the exchange file
+// of them (IDs 1 to rows); made once per run of the bench.
+QString storedProjects(int rows)
+{
+    const int project = Vexal::kindCode(Vexal::RecordKind::Project);
+    const QString path = files().filePath(QStringLiteral("stored-projects-%1.db").arg(rows));
+    if (QFile::exists(path))
+        return path;
+    const QString made = path + QStringLiteral(".part");
+    const QString connection = QStringLiteral("stored-projects");
+    bool created = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(made);
+        created = db.open() && Vexal::DBSchema::create(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (!created || !floor(Job::Import, made, exchangeFile(project, Icons::None, rows), project)
+        || !QFile::rename(made, path))
+        return QString();
+    return path;
+}
+
+// An import of `rows` projects whose IDs follow those of `stored` projects,
+// into a new file and into a copy of the file of the stored ones; ours and
+// the floor's take turns. "x_stored" is our best time beside the stored rows
+// over our best into the new file, "floor_x_stored" the same of the floor:
+// what the rows already stored add to an import. "ratio" is ours over the
+// floor's beside the stored rows; the time shown is ours there.
+void runBeside(benchmark::State& state, int rows, int stored)
+{
+    const int project = Vexal::kindCode(Vexal::RecordKind::Project);
+    const QString large = storedProjects(stored);
+    if (large.isEmpty()) {
+        state.SkipWithError("the floor could not store the rows");
+        return;
+    }
+    const QString file = exchangeFile(project, Icons::None, rows, qint64(stored) + 1);
+    Vexal::DBOptions options;
+    options.setOverrideOnImport(false);
+    Vexal::DBCache::setOptions(&options);
+
+    Timing oursNew;
+    Timing oursBeside;
+    Timing floorNew;
+    Timing floorBeside;
+    double peak = 0;
+    QString error;
+    auto run = [&](bool beside, bool byFloor) {
+        ExchangeDatabase target(beside ? large : QString());
+        ::sync();
+        if (byFloor) {
+            const qint64 cpu = cpuTime(RUSAGE_CHILDREN);
+            QElapsedTimer timer;
+            timer.start();
+            if (!floor(Job::Import, target.database(), file, project))
+                error = QStringLiteral("the floor failed");
+            (beside ? floorBeside : floorNew).add(timer.nsecsElapsed(), cpuTime(RUSAGE_CHILDREN) - cpu);
+        } else {
+            resetPeakMemory();
+            qint64 wall = 0;
+            error = ours(Job::Import, project, file, QString(), beside ? &oursBeside : &oursNew, &wall);
+            if (beside)
+                state.SetIterationTime(double(wall) / 1e9);
+            peak = qMax(peak, peakMemoryMb());
+        }
+        if (error.isEmpty() && rowCount(project) != (beside ? stored : 0) + rows)
+            error = QStringLiteral("the import left another number of rows");
+    };
+    bool oursFirst = true;
+    for (auto _ : state) {
+        for (const bool beside : {false, true}) {
+            if (error.isEmpty())
+                run(beside, !oursFirst);
+            if (error.isEmpty())
+                run(beside, oursFirst);
+        }
+        oursFirst = !oursFirst;
+        if (!error.isEmpty()) {
+            state.SkipWithError(qPrintable(error));
+            break;
+        }
+    }
+    Vexal::DBCache::reset();
+    if (!error.isEmpty())
+        return;
+    state.counters["new_ms"] = oursNew.ms();
+    state.counters["stored_ms"] = oursBeside.ms();
+    state.counters["x_stored"] = ratio(oursBeside.wall, oursNew.wall);
+    state.counters["cpu_x_stored"] = ratio(oursBeside.cpu, oursNew.cpu);
+    state.counters["floor_new_ms"] = floorNew.ms();
+    state.counters["floor_stored_ms"] = floorBeside.ms();
+    state.counters["floor_x_stored"] = ratio(floorBeside.wall, floorNew.wall);
+    state.counters["ratio"] = ratio(oursBeside.wall, floorBeside.wall);
+    state.counters["peak_MB"] = peak;
+    state.SetItemsProcessed(state.iterations() * rows);
+}
+
 // Whether the command line's filter names the text.
 bool filterNames(const char* text)
 {
@@ -546,6 +657,17 @@ const bool registered = [] {
     // for the active one first.
     registerShape({Job::Delete, project, Icons::None, 100000}, 3);
     registerShape({Job::Delete, Vexal::kindCode(Vexal::RecordKind::Bookmark), Icons::None, 100000}, 3);
+    // Small imports beside a large file: the best of more runs for the
+    // shorter ones.
+    for (const auto& [rows, iterations] : {std::pair<int, int>{1000, 20}, {10000, 10}, {100000, 3}}) {
+        const int stored = 1000000;
+        const QString name = QStringLiteral("Exchange/ImportBeside/Project/stored:%1/rows:%2").arg(stored).arg(rows);
+        benchmark::RegisterBenchmark(name.toUtf8().constData(),
+                                     [rows = rows, stored](benchmark::State& state) { runBeside(state, rows, stored); })
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(iterations)
+            ->UseManualTime();
+    }
     if (filterNames("5000000"))
         registerShape({Job::Import, project, Icons::None, 5000000}, 2);
     return true;

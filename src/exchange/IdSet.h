@@ -8,10 +8,10 @@
 
 namespace Vexal {
 
-// The IDs stored in one table while a file is imported: every one of them,
-// however many, so that no item ever has to ask the database. IDs are 64-bit,
-// as a table's keys are. They mostly run densely, so they are kept by blocks of
-// 65,536 consecutive IDs (found by the upper 48 bits): a block holds
+// Stored IDs of one table while a file is imported: those the import read
+// and those the file stored, however many (ThreadXmlImport::exists). IDs are
+// 64-bit, as a table's keys are. They mostly run densely, so they are kept by
+// blocks of 65,536 consecutive IDs (found by the upper 48 bits): a block holds
 // the low 16 bits of its IDs as a sorted array while it has few (2 bytes an
 // ID), and as a bitmap of 8 KiB once it has more (a bit an ID). A table of
 // millions of rows takes well under a megabyte; scattered IDs take at most

@@ -20,6 +20,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
+#include <limits>
 #include <memory>
 
 namespace Vexal {
@@ -156,8 +157,11 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
 
 void ThreadXmlImport::resetFileState()
 {
-    m_idsRead = false;
-    m_idsKnown = false;
+    m_boundsRead = false;
+    m_allTried = false;
+    m_probes = 0;
+    m_probeLimit = 0;
+    m_known = RowIdSet();
     m_ids.clear();
     m_insert.reset();
     m_update.reset();
@@ -223,43 +227,124 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
     return ok;
 }
 
-// Whether a row with the item's ID is stored. The kind's IDs are read once per
-// file, all of them, and kept up to date by the file's own inserts and
-// deletes. When they cannot be read, each item asks on its own, through one
-// statement prepared for the file, and fails with the error.
+namespace {
+
+constexpr qint64 firstId = std::numeric_limits<qint64>::min();
+constexpr qint64 lastId = std::numeric_limits<qint64>::max();
+// The stretches of known IDs kept at most: a file whose IDs jump about asks
+// for each of them.
+constexpr int maxKnownRanges = 4096;
+// Reading an ID among all costs a fourth to a twenty-fifth of asking for it
+// alone: a file stops asking one by one before its lookups cost more than
+// reading every ID would.
+constexpr double idsPerLookup = 32;
+
+} // namespace
+
+// Whether a row with the item's ID is stored. The table is read only as far
+// as the file's items need it, so that a small file costs little beside a
+// large table: on the file's first lookup its lowest and highest IDs (every
+// ID outside them is free), then, for an ID that nothing read so far covers,
+// the first stored ID from it on (the IDs before that one are free too).
+// Files mostly bring runs of new IDs, which one answer covers. A file that
+// has asked one by one about a thirty-second as many IDs as lie between the
+// table's lowest and highest has its IDs read whole, which costs less by
+// then. A failed statement fails the item with its cause.
 bool ThreadXmlImport::exists(XmlBase* xml, bool* found, QString* error)
 {
-    if (!m_idsRead) {
-        m_idsRead = true;
-        SqlStatement query;
-        const QString text = QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), xml->tableName());
-        if (query.prepare(DBConnection::current(), text)) {
-            while (query.next())
-                m_ids.insert(query.columnInt(0));
-            m_idsKnown = query.errorText().isEmpty();
-        }
-        if (!m_idsKnown)
-            m_ids.clear();
+    const qint64 id = xml->id();
+    if (!m_boundsRead && !readBounds(xml->tableName(), error))
+        return false;
+    if (!m_known.contains(id)) {
+        if (m_probes >= m_probeLimit && !m_allTried)
+            readAllIds(xml->tableName());
+        if (!m_known.contains(id))
+            return probe(xml->tableName(), id, found, error);
     }
-    if (m_idsKnown) {
-        *found = m_ids.contains(xml->id());
+    *found = m_ids.contains(id);
+    return true;
+}
+
+bool ThreadXmlImport::readBounds(const QString& table, QString* error)
+{
+    SqlStatement bounds;
+    bounds.prepare(DBConnection::current(),
+                   QStringLiteral("SELECT (SELECT min(%1) FROM %2), (SELECT max(%1) FROM %2);").arg(DBSql::colID(), table));
+    QVariant first;
+    QVariant last;
+    while (bounds.next()) {
+        first = bounds.columnValue(0);
+        last = bounds.columnValue(1);
+    }
+    if (!bounds.errorText().isEmpty()) {
+        lookupFailed(bounds, error);
+        return false;
+    }
+    m_boundsRead = true;
+    if (first.isNull() || last.isNull()) { // no row: every ID is free
+        m_known.add(firstId, lastId);
+        m_allTried = true;
         return true;
     }
-    prepareOnce(m_lookup, QStringLiteral("SELECT %1 FROM %2 WHERE %1 = ?;").arg(DBSql::colID(), xml->tableName()));
+    const qint64 low = first.toLongLong();
+    const qint64 high = last.toLongLong();
+    if (low > firstId)
+        m_known.add(firstId, low - 1);
+    if (high < lastId)
+        m_known.add(high + 1, lastId);
+    m_probeLimit = qint64(qMin((double(high) - double(low) + 1) / idsPerLookup, 1e18));
+    return true;
+}
+
+// Asks for the first stored ID from `id` on and keeps what that tells.
+bool ThreadXmlImport::probe(const QString& table, qint64 id, bool* found, QString* error)
+{
+    prepareOnce(m_lookup, QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ? ORDER BY %1 LIMIT 1;").arg(DBSql::colID(), table));
     SqlStatement& lookup = *m_lookup;
     if (lookup.isPrepared())
-        lookup.bindInt(0, xml->id());
-    if (lookup.exec(found))
-        return true;
-    *error = LocaleSql::sqlQueryFailed(lookup.text(), lookup.errorText());
-    setFailureCause(lookup.failureCause());
-    return false;
+        lookup.bindInt(0, id);
+    bool gaveRow = false;
+    qint64 next = 0;
+    while (lookup.next()) {
+        gaveRow = true;
+        next = lookup.columnInt(0);
+    }
+    if (!lookup.errorText().isEmpty()) {
+        lookupFailed(lookup, error);
+        return false;
+    }
+    ++m_probes;
+    *found = gaveRow && next == id;
+    if (*found)
+        m_ids.insert(id);
+    if (m_known.ranges().size() < maxKnownRanges)
+        m_known.add(id, *found ? id : gaveRow ? next - 1 : lastId);
+    return true;
+}
+
+// Every stored ID of the table, into m_ids: then every ID is known. Tried
+// once a file; when it fails, the items go on asking one by one.
+void ThreadXmlImport::readAllIds(const QString& table)
+{
+    m_allTried = true;
+    SqlStatement query;
+    query.prepare(DBConnection::current(), QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), table));
+    while (query.next())
+        m_ids.insert(query.columnInt(0));
+    if (query.errorText().isEmpty())
+        m_known.add(firstId, lastId);
+}
+
+void ThreadXmlImport::lookupFailed(const SqlStatement& statement, QString* error)
+{
+    *error = LocaleSql::sqlQueryFailed(statement.text(), statement.errorText());
+    setFailureCause(statement.failureCause());
 }
 
 bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
 {
     // An overwrite tells by itself whether the row is stored (it changes
-    // none otherwise), so the table's IDs are never read for it.
+    // none otherwise), so the table is never asked about it.
     if (m_override && !xml->deleteMark())
         return updateItem(xml, path, node);
     bool found = false;
@@ -301,8 +386,12 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
         return saveFailed(xml, path, node, xml->errorText());
     if (!m_insert) {
         const QString text = record->insertText();
-        if (text.isEmpty())
-            return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
+        if (text.isEmpty()) {
+            if (!xml->insertRecord())
+                return saveFailed(xml, path, node, xml->errorText());
+            m_ids.insert(record->id());
+            return true;
+        }
         prepareOnce(m_insert, text);
     }
     SqlStatement& insert = *m_insert;
@@ -310,8 +399,7 @@ bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
         insert.bindRow(record);
     if (!insert.exec())
         return statementFailed(xml, path, node, insert);
-    if (m_idsKnown)
-        m_ids.insert(xml->id() >= 0 ? xml->id() : insert.lastInsertId());
+    m_ids.insert(xml->id() >= 0 ? xml->id() : insert.lastInsertId());
     return true;
 }
 

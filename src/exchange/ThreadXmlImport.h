@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecordChanges.h"
 #include "core/Thread.h"
 #include "exchange/IdSet.h"
 
@@ -58,6 +59,10 @@ private:
     bool statementFailed(XmlBase* xml, const QString& path, int node, const SqlStatement& statement);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
     bool exists(XmlBase* xml, bool* found, QString* error);
+    bool readBounds(const QString& table, QString* error);
+    bool probe(const QString& table, qint64 id, bool* found, QString* error);
+    void readAllIds(const QString& table);
+    void lookupFailed(const SqlStatement& statement, QString* error);
     bool readActiveProjects(QString* error);
     void resetFileState();
 
@@ -65,10 +70,15 @@ private:
     // failure shows when it runs.
     void prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text);
 
-    // Per file: the IDs stored in the kind's table (read once, then kept up
-    // to date by the file's own inserts and deletes) and the statements.
-    bool m_idsRead = false;
-    bool m_idsKnown = false;
+    // Per file, what the lookup knows of the kind's table: stretches of IDs
+    // (m_known) inside which exactly the IDs in m_ids are stored. m_ids holds
+    // stored IDs only: those the lookup read and those the file inserted
+    // (its deletes take theirs out), so no read can make a stretch wrong.
+    bool m_boundsRead = false;
+    bool m_allTried = false;
+    qint64 m_probes = 0;
+    qint64 m_probeLimit = 0;
+    RowIdSet m_known;
     IdSet m_ids;
     // Prepared once per file and bound again for every item.
     std::unique_ptr<SqlStatement> m_insert;
@@ -77,7 +87,7 @@ private:
     // The projects no file deletes (read on the first project deleted).
     bool m_activeRead = false;
     QHash<qint64, QString> m_activeProjects;
-    // Asks for one ID, only when the table's IDs could not be read.
+    // Asks for the first stored ID from an item's ID on.
     std::unique_ptr<SqlStatement> m_lookup;
     // The file's kind, made new for each item read.
     std::unique_ptr<XmlBase> m_xml;

@@ -23,11 +23,15 @@
 #include <QDomDocument>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
+#include <QSqlQuery>
 #include <QTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <limits>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -194,6 +198,32 @@ private slots:
             << projectsFile("<item><ID>1001</ID></item>") << "" << 2 << QList<qint64>{4294968297};
         QTest::newRow("2^32 + 1001 beside a stored 1001")
             << projectsFile("<item><ID>4294968297</ID></item>") << "" << 2 << QList<qint64>{1001};
+        // Stored IDs are refused however far apart the table's rows lie, and
+        // the file's own inserts and deletes are seen by its later items.
+        auto clash = [](int node, qint64 id) { return LocaleThread::cannotOverrideItem(QStringLiteral("%1"), node, id); };
+        const QList<qint64> farApart{1, 500000, 1000000};
+        QTest::newRow("a stored ID beside a large table")
+            << projectsFile("<item><ID>2000000</ID></item><item><ID>700000</ID></item><item><ID>700001</ID></item>"
+                            "<item><ID>500000</ID></item>")
+            << clash(3, 500000) << 3 << farApart;
+        QTest::newRow("an ID the file stored, in a gap of a large table")
+            << projectsFile("<item><ID>600</ID></item><item><ID>601</ID></item><item><ID>600</ID></item>")
+            << clash(2, 600) << 3 << farApart;
+        QTest::newRow("IDs stored and deleted by the file, stored again")
+            << projectsFile("<item><ID>600</ID></item><item><ID>600</ID><XDelete>1</XDelete></item>"
+                            "<item><ID>600</ID></item><item><ID>500000</ID><XDelete>1</XDelete></item>"
+                            "<item><ID>500000</ID></item><item><ID>500001</ID></item>")
+            << "" << 5 << farApart;
+        QTest::newRow("IDs below the table's lowest")
+            << projectsFile("<item><ID>5</ID></item><item><ID>6</ID></item><item><ID>5</ID></item>") << clash(2, 5) << 2
+            << QList<qint64>{1000, 2000};
+        const QList<qint64> evens{10, 12, 14, 16};
+        QTest::newRow("a stored ID in a small table")
+            << projectsFile("<item><ID>11</ID></item><item><ID>13</ID></item><item><ID>14</ID></item>") << clash(2, 14)
+            << 4 << evens;
+        QTest::newRow("an ID the file stored, in a small table")
+            << projectsFile("<item><ID>11</ID></item><item><ID>13</ID></item><item><ID>11</ID></item>") << clash(2, 11)
+            << 4 << evens;
         // A key that no table can hold refuses its item, naming the node and the element.
         auto refused = [](int node, const char* element, const char* text) {
             return QStringLiteral("Failed to parse the xml node. File: %1, node no. %2, element: %3: \"%4\" is not an ID "
@@ -435,6 +465,69 @@ private slots:
         QVERIFY(error.contains(QStringLiteral("The active project \"Current\" can't be deleted")));
         QCOMPARE(projectValue(2, DBSql::colName()), QStringLiteral("Stays"));
         QCOMPARE(projectValue(42, DBSql::colName()), QStringLiteral("Current"));
+    }
+
+    // However the stored rows lie around a file's IDs, the import tells
+    // stored IDs from free ones as a plain set does: a file of inserts and
+    // deletes, each allowed by what the items before it left, is stored whole
+    // and leaves the set's rows.
+    void storedIdsAgreeWithASet_data()
+    {
+        QTest::addColumn<QList<qint64>>("stored");
+        QTest::addColumn<QList<qint64>>("near"); // the file's IDs lie around these
+        const qint64 lowest = std::numeric_limits<qint64>::min();
+        const qint64 highest = std::numeric_limits<qint64>::max();
+        QTest::newRow("a new file") << QList<qint64>() << QList<qint64>{30, 1000};
+        QTest::newRow("rows far apart") << QList<qint64>{3, 500, 501, 900000000}
+                                        << QList<qint64>{3, 500, 900000000, 450000000};
+        QList<qint64> evens;
+        for (qint64 id = 2; id <= 200; id += 2)
+            evens << id;
+        QTest::newRow("a small table, read whole") << evens << QList<qint64>{20, 100, 200};
+        QTest::newRow("the ends of the range") << QList<qint64>{lowest, -7, 0, highest}
+                                               << QList<qint64>{lowest, -7, 0, highest};
+    }
+    void storedIdsAgreeWithASet()
+    {
+        QFETCH(QList<qint64>, stored);
+        QFETCH(QList<qint64>, near);
+        TestDatabase db;
+        for (const qint64 id : stored)
+            QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name) VALUES (%1, 's');").arg(id)));
+        QSet<qint64> rows(stored.begin(), stored.end());
+        quint64 seed = 2024;
+        auto random = [&seed](int n) {
+            seed = seed * 6364136223846793005u + 1442695040888963407u;
+            return int((seed >> 33) % quint64(n));
+        };
+        QByteArray items;
+        for (int i = 0; i < 600; ++i) {
+            const qint64 base = near.at(random(near.size()));
+            const qint64 offset = random(41) - 20;
+            const bool past = offset > 0 ? base > std::numeric_limits<qint64>::max() - offset
+                                         : base < std::numeric_limits<qint64>::min() - offset;
+            const qint64 id = past ? base - offset : base + offset;
+            // A stored ID is deleted, never inserted again; a negative ID
+            // would ask for a new one.
+            const bool remove = id < 0 || rows.contains(id) || random(4) == 0;
+            items += QStringLiteral("<item><ID>%1</ID>%2</item>")
+                         .arg(id)
+                         .arg(remove ? QStringLiteral("<XDelete>1</XDelete>") : QString())
+                         .toUtf8();
+            if (remove)
+                rows.remove(id);
+            else
+                rows.insert(id);
+        }
+        QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile(items)));
+        QCOMPARE(importFiles({QStringLiteral("p.xml")}), QString());
+        QList<qint64> expected = rows.values();
+        std::sort(expected.begin(), expected.end());
+        QList<qint64> got;
+        QSqlQuery query(QStringLiteral("SELECT ID FROM Project ORDER BY ID;"));
+        while (query.next())
+            got << query.value(0).toLongLong();
+        QCOMPARE(got, expected);
     }
 
     void encodings()
