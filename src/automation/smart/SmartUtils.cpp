@@ -44,7 +44,9 @@ bool SmartUtils::isDisplayNone(const PageElement& element, bool inherited)
 
 bool SmartUtils::equalsNoCase(const QString& a, const QString& b)
 {
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+    // Case folds one character to one of the same length: texts of other
+    // lengths differ, which most tag and type names asked about do.
+    return a.size() == b.size() && QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
 int SmartUtils::letterCount(const QString& text)
