@@ -289,6 +289,11 @@ private slots:
                         "<p><input type='checkbox' name='ab'> Add to my address book</p>"
                         "<p><input type='checkbox' name='go'> Gift offers by e-mail</p>")
             << "registration" << "em=14 saveAddr=38 giftOpt=38 ab=38 go=27";
+        QTest::newRow("boxes only their names call a saved address or a gift")
+            << form.arg("<p>E-mail <input name='em'></p><p><input type='checkbox' name='saveShippingAddress'> Use it "
+                        "for my next order</p><p><input type='checkbox' id='isGift'> <label for='isGift'>This is a "
+                        "present</label></p>")
+            << "registration" << "em=14 saveShippingAddress=38 isGift=38";
         // Agreeing to guidelines, a policy or a guide before posting is the
         // terms, also where the box's name speaks of news; a consent to be
         // billed later on credit is not.
@@ -511,6 +516,11 @@ private slots:
                         "<tr><td>Security Code</td><td><b>:</b></td><td><input name='f4'> "
                         "<img src='/c.png' width='60' height='20'></td></tr></table>")
             << "registration" << "f1=4 f2=14 f3=13 f4=28";
+        QTest::newRow("a colon cell before a first box that shares its cell")
+            << form.arg("<table><tr><td>User name</td><td>:</td><td><input name='u'> <input type='button' "
+                        "name='chk' value='Check'></td></tr><tr><td>E-mail</td><td>:</td><td><input name='m'></td>"
+                        "</tr></table>")
+            << "registration" << "u=12 m=14";
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"
