@@ -136,6 +136,12 @@ const Texts corpus[] = {
      "Follow the guide",
      "26#1"},
     {"ranked", "Terms", Check, "I agree|I consent", "26#2"},
+    // A code of conduct or of ethics, or a user agreement, is the rules (and
+    // no code to type).
+    {"ranked", "Terms", Check,
+     "I have read the Code of Conduct|I accept the code of ethics|I have read the User Agreement|"
+     "I agree to the user agreement|I have read the rulebook",
+     "26#0"},
     {"plain", "Terms", Check, "Guide to our shop|Our privacy policy says how we keep your data", "0w"},
     {"plain", "Terms", Check,
      "Electronic consent|I agree to pay later|I accept paylater|I consent, bill me|Terms of electronic delivery|"

@@ -331,6 +331,48 @@ private slots:
                         "<table><tr><td>I agree to the terms of use</td><td><input type='checkbox' "
                         "name='acceptTerms'></td></tr></table>")
             << "registration" << "em=14 planTerms=27 acceptTerms=26";
+        // Having read, or accepting, rules, a code of conduct, terms of use
+        // or a user agreement is the terms, however it is worded and without
+        // a word of agreeing; a box about news stays news. A label that only
+        // agrees ("Yes, I agree") is the terms on a box named for them, never
+        // on one its id or name offers news, offers or a subscription by.
+        const QString tick = form.arg("<p>E-mail <input name='em'></p>%1");
+        const struct {
+            const char* tag;
+            const char* box;
+            const char* expected;
+        } ticks[] = {
+            {"having read rules and a code of conduct",
+             "<p><label><input type='checkbox' name='ok'> I have read the game's rules and its Code of Conduct"
+             "</label></p>", "ok=26"},
+            {"having read a code of conduct, its label after it",
+             "<div><input type='checkbox' id='ok'><label for='ok'>I&#39;ve read and understood the "
+             "<a href='/coc'>Code of Conduct</a>.</label></div>", "ok=26"},
+            {"accepting a code of conduct",
+             "<p><input type='checkbox' name='ok'> I accept the community code of conduct</p>", "ok=26"},
+            {"having read the terms of use in the next cell",
+             "<table><tr><td><input type='checkbox' name='ok'></td><td>I have read the Terms of Use</td></tr></table>",
+             "ok=26"},
+            {"having read a user agreement", "<p><input type='checkbox' name='ok'> I have read the User Agreement</p>",
+             "ok=26"},
+            {"having read the rulebook", "<p><input type='checkbox' name='ok'> Yes, I have read the rulebook</p>",
+             "ok=26"},
+            {"news about the rules", "<p><input type='checkbox' name='ok'> Send me news when the rules change</p>",
+             "ok=27"},
+            {"a newsletter with the code of conduct",
+             "<p><input type='checkbox' name='ok'> Mail me the newsletter and the code of conduct</p>", "ok=27"},
+            {"only agreeing, on a box named for the terms",
+             "<p><input type='checkbox' name='agree_terms'> Yes, I agree</p>", "agree_terms=26"},
+            {"only agreeing, on a box named for news", "<p><input type='checkbox' name='newsletter'> Yes, I agree</p>",
+             "newsletter=27"},
+            {"only agreeing, on a box named for a subscription",
+             "<p><input type='checkbox' id='subscribe'> <label for='subscribe'>I agree</label></p>", "subscribe=27"},
+            {"only accepting, on a box named for offers",
+             "<p><label><input type='checkbox' name='partner_offers'> I accept</label></p>", "partner_offers=27"},
+        };
+        for (const auto& row : ticks)
+            QTest::newRow(row.tag) << tick.arg(QLatin1String(row.box)) << "registration"
+                                   << QStringLiteral("em=14 ") + QLatin1String(row.expected);
         // A password box the page gives no words at all (no text beside it,
         // no placeholder, a blank title) is a trap for a browser's filling;
         // one right after a password box repeats it. A placeholder naming

@@ -269,6 +269,11 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
     const TermsWords said = termsWords(words, type);
     if (said == Rules)
         return E::KindTerms;
+    // A box its id or name offers news, offers or credit by ("subscribe",
+    // "partner_offers") is that offer, whether its label only agrees or the
+    // form requires it.
+    if (keywords.holdsRowExclusion(K::Terms, E::KindTerms, m_lookup.hits(m_lookup.attributeText(control))))
+        return E::KindUndef;
     if (said == Agrees) {
         for (const SmartLabel* text : own) {
             if (text->wordCount() <= Own::LabelWords && termsWords(m_lookup.hits(text->text()), type) == Agrees)
