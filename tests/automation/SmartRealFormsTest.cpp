@@ -170,6 +170,57 @@ private slots:
                "name='nlmail'></p><p>Topics</p><ul><li><input type='checkbox' name='nl_t1'> Sport</li>"
                "<li><input type='checkbox' name='nl_t2'> Music</li></ul></div></form></body>"
             << "registration" << "em=14 nlmail=14 nl_t1=27 nl_t2=27";
+        // The form's own surroundings tell what it is for: the heading of the
+        // block around it, the block's or the form's own id or class. A
+        // newsletter form's topics are no categories; a sign-up's are, beside
+        // a newsletter form of its own elsewhere on the page.
+        QTest::newRow("newsletter topics under a heading outside the form")
+            << "<body><div class='block'><h3>Our newsletters</h3><form action='/nl'><p>E-mail <input name='em'></p>"
+               "<p>Topics</p><div><p><input type='checkbox' name='topic_travel'> Travel</p><p><input "
+               "type='checkbox' name='topic_food'> Food</p></div></form></div></body>"
+            << "registration" << "em=14 topic_travel=27 topic_food=27";
+        QTest::newRow("newsletter topics in a block its id names")
+            << "<body><section id='newsletter-signup'><form><p><label for='e'>Your e-mail</label> <input id='e' "
+               "name='e'></p><fieldset><legend>Choose your categories</legend><label><input type='checkbox' "
+               "name='c1'> Music</label><label><input type='checkbox' name='c2'> Film</label></fieldset></form>"
+               "</section></body>"
+            << "registration" << "e=14 c1=27 c2=27";
+        QTest::newRow("newsletter topics under a heading in the row above")
+            << "<body><table><tr><td><b>Free e-mail newsletters</b></td></tr><tr><td><form>E-mail: <input "
+               "name='m'><br>Categories:<div><input type='checkbox' name='cat_a'> Gardening<br><input "
+               "type='checkbox' name='cat_b'> Cooking</div></form></td></tr></table></body>"
+            << "registration" << "m=14 cat_a=27 cat_b=27";
+        QTest::newRow("newsletter topics under a heading and its note")
+            << "<body><div class='widget'><h2>Join our mailing list</h2><p>Pick the topics you care about, and we "
+               "write once a week.</p><form class='signup'><p>E-mail <input name='addr'></p><ul><li><input "
+               "type='checkbox' name='topic1'> Sport</li><li><input type='checkbox' name='topic2'> Science</li>"
+               "</ul></form></div></body>"
+            << "registration" << "addr=14 topic1=27 topic2=27";
+        QTest::newRow("newsletter topics under a line of text in the block")
+            << "<body><table><tr><td>Sign up for our newsletter:<br><form><p>E-mail <input name='m'></p><div><input "
+               "type='checkbox' name='topic_a'> Local <input type='checkbox' name='topic_b'> World</div></form></td>"
+               "</tr></table></body>"
+            << "registration" << "m=14 topic_a=27 topic_b=27";
+        QTest::newRow("newsletter topics under a title of a few words")
+            << "<body><div class='box'><div class='box-title'>Sign up to our free newsletter</div><div><form><p>"
+               "E-mail <input name='m'></p><p>Choose categories:</p><div><label><input type='checkbox' name='k1'> "
+               "Deals</label> <label><input type='checkbox' name='k2'> Events</label></div></form></div></div></body>"
+            << "registration" << "m=14 k1=27 k2=27";
+        QTest::newRow("newsletter topics in a form its address names")
+            << "<body><div><form action='https://lists.example/subscribe/post?u=3'><p>E-mail <input name='EMAIL'>"
+               "</p><p>Interests</p><ul><li><input type='checkbox' name='topic_1'> Books</li><li><input "
+               "type='checkbox' name='topic_2'> Films</li></ul></form></div></body>"
+            << "registration" << "EMAIL=14 topic_1=27 topic_2=27";
+        QTest::newRow("newsletter topics in a form its id names")
+            << "<body><form id='newsletterForm'><p>E-mail <input name='m'></p><p>Pick your topics</p><div><input "
+               "type='checkbox' name='t1'> Sport <input type='checkbox' name='t2'> Music</div></form></body>"
+            << "registration" << "m=14 t1=27 t2=27";
+        QTest::newRow("a sign-up's topics beside a newsletter form")
+            << "<body><div class='newsletter'><h3>Newsletter</h3><form><p>E-mail <input name='nm'></p></form></div>"
+               "<div><h2>Create your account</h2><form><p>E-mail <input name='em'></p><p>Password <input "
+               "type='password' name='pw'></p><p>Topics you like</p><div><input type='checkbox' name='topic_a'> "
+               "Sport <input type='checkbox' name='topic_b'> Music</div></form></div></body>"
+            << "registration" << "em=14 pw=13 topic_a=32 topic_b=32";
 
         // Forms as shops and services write them, one class of field a row:
         // a costly value goes only where the field's own text agrees.

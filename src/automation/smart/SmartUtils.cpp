@@ -128,18 +128,6 @@ bool isPictureTag(const QString& tag)
         || SmartUtils::equalsNoCase(tag, QStringLiteral("OBJECT")) || SmartUtils::equalsNoCase(tag, QStringLiteral("EMBED"));
 }
 
-// The element is or holds a control a user fills (no hidden field).
-bool holdsControl(const PageElement& element)
-{
-    if (SmartUtils::isControl(element))
-        return !SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden());
-    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
-        if (!SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
-            return true;
-    }
-    return false;
-}
-
 // The element if it is a picture, else the first picture inside it; null
 // when it holds none.
 PageElement pictureIn(const PageElement& element)
@@ -156,6 +144,17 @@ PageElement pictureIn(const PageElement& element)
 }
 
 } // namespace
+
+bool SmartUtils::holdsControl(const PageElement& element)
+{
+    if (isControl(element))
+        return !equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden());
+    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
+        if (!equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+            return true;
+    }
+    return false;
+}
 
 PageElement SmartUtils::pictureBeside(const PageElement& control)
 {
