@@ -288,6 +288,10 @@ const Texts corpus[] = {
     {"plain", "CategoryList", Check, "Categories|Topics", "32"},
     {"plain", "CategoryList", Check, "Newsletter topics|Topics to subscribe to|Mailing list categories", "0w"},
     {"plain", "DateWord", Any, "Year|Months|Day|Date", "0w"},
+    {"plain", "AgeRule", Any,
+     "18 years old|13 years or older|younger than 13 years|aged 16 years|at least eighteen years|over sixteen years|"
+     "under thirteen years",
+     "0w"},
     {"plain", "Filler", Any, "Select|Choose|Please|Your|Enter|Pick", "0w"},
     {"plain", "Prompt", Any,
      "Month|Day|Year|MM|DD|YY|YYYY|Date|Birth|DOB|Gender|Sex|Title|Country|State|Province|Region|Category|Your|of|"

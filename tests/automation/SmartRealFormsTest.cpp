@@ -492,6 +492,39 @@ private slots:
                         "</select><select name='m'><option>Month</option></select><select name='y'><option>Year"
                         "</option></select><select name='g'><option>Year of graduation</option></select></p>")
             << "registration" << "em=14 d=11 m=10 y=9 g=0";
+        // An age rule after a birth row names no other date; beside another
+        // date it makes no birthday either.
+        QTest::newRow("a birth year and an age rule")
+            << form.arg("<p>E-mail <input name='em'></p><div class='field'><label for='by'>Year of birth</label>"
+                        "<select id='by'><option>Year</option><option>1990</option></select><p class='hint'>You "
+                        "must be at least 18 years old to use this site</p></div><p>Password <input "
+                        "type='password' name='pw'></p>")
+            << "registration" << "em=14 by=9 pw=13";
+        QTest::newRow("a birth row and an age rule in brackets")
+            << form.arg("<p>E-mail <input name='em'></p><p>Date of birth <select name='d'><option>Day</option>"
+                        "</select><select name='m'><option>Month</option></select><select name='y'><option>Year"
+                        "</option></select> <small>(you must be 13 years or older to register)</small></p>"
+                        "<p>Password <input type='password' name='pw'></p>")
+            << "registration" << "em=14 d=11 m=10 y=9 pw=13";
+        QTest::newRow("a birth year and an age rule in the row below")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Birth year:</td><td><select name='yob'>"
+                        "<option>----</option><option>1990</option></select></td></tr><tr><td colspan='2'>Members "
+                        "must be over 16 years.</td></tr></table>")
+            << "registration" << "em=14 yob=9";
+        QTest::newRow("a year born and an age rule in words")
+            << form.arg("<p>E-mail <input name='em'></p><p><label for='yb'>Year born</label> <select id='yb'>"
+                        "<option>Year</option></select> <span>Only for people eighteen years and older</span></p>")
+            << "registration" << "em=14 yb=9";
+        QTest::newRow("a birth year and an age rule without a number")
+            << form.arg("<p>E-mail <input name='em'></p><div><span>Year of birth</span> <select name='yy'><option>"
+                        "Year</option></select><div class='note'>You must be at least eighteen years to join</div>"
+                        "</div><p>Password <input type='password' name='pw'></p>")
+            << "registration" << "em=14 yy=9 pw=13";
+        QTest::newRow("an arrival date and an age rule")
+            << form.arg("<p>E-mail <input name='em'></p><p>Arrival <select name='ad'><option>Day</option></select>"
+                        "<select name='am'><option>Month</option></select><select name='ay'><option>Year</option>"
+                        "<option>2040</option></select></p><p>Guests must be at least 21 years old</p>")
+            << "registration" << "em=14 ad=0 am=0 ay=0";
         // A word inside an id or name is outranked by what the box is: a
         // nickname of an address, a box of one character, an extension of a
         // number, the month of a birthday, a second address line.

@@ -195,6 +195,9 @@ const std::vector<K::Row>& table()
         {K::CategoryList, E::KindCategory, Check, All, "categor|topic", "news|subscri|mailing"},
         // The words of a date's parts, and the words a placeholder asks with.
         {K::DateWord, E::KindUndef, 0, All, "=year|=month|=day|=date"},
+        // The words of an age ("18 years old", "13 years or older", "at least
+        // eighteen years"), which names no date.
+        {K::AgeRule, E::KindUndef, 0, All, "=old|=older|=younger|=aged|at least|=over|=under"},
         {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},
         // The words of an option that only names its list ("Month", "Year of
         // birth", "Your country"): a text of these alone is no choice.
