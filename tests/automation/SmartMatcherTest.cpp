@@ -136,6 +136,12 @@ const Texts corpus[] = {
      "Follow the guide",
      "26#1"},
     {"ranked", "Terms", Check, "I agree|I consent", "26#2"},
+    // A code of conduct or of ethics, or a user agreement, is the rules (and
+    // no code to type).
+    {"ranked", "Terms", Check,
+     "I have read the Code of Conduct|I accept the code of ethics|I have read the User Agreement|"
+     "I agree to the user agreement|I have read the rulebook",
+     "26#0"},
     {"plain", "Terms", Check, "Guide to our shop|Our privacy policy says how we keep your data", "0w"},
     {"plain", "Terms", Check,
      "Electronic consent|I agree to pay later|I accept paylater|I consent, bill me|Terms of electronic delivery|"
@@ -282,6 +288,10 @@ const Texts corpus[] = {
     {"plain", "CategoryList", Check, "Categories|Topics", "32"},
     {"plain", "CategoryList", Check, "Newsletter topics|Topics to subscribe to|Mailing list categories", "0w"},
     {"plain", "DateWord", Any, "Year|Months|Day|Date", "0w"},
+    {"plain", "AgeRule", Any,
+     "18 years old|13 years or older|younger than 13 years|aged 16 years|at least eighteen years|over sixteen years|"
+     "under thirteen years",
+     "0w"},
     {"plain", "Filler", Any, "Select|Choose|Please|Your|Enter|Pick", "0w"},
     {"plain", "Prompt", Any,
      "Month|Day|Year|MM|DD|YY|YYYY|Date|Birth|DOB|Gender|Sex|Title|Country|State|Province|Region|Category|Your|of|"

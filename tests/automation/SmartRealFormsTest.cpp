@@ -172,6 +172,57 @@ private slots:
                "name='nlmail'></p><p>Topics</p><ul><li><input type='checkbox' name='nl_t1'> Sport</li>"
                "<li><input type='checkbox' name='nl_t2'> Music</li></ul></div></form></body>"
             << "registration" << "em=14 nlmail=14 nl_t1=27 nl_t2=27";
+        // The form's own surroundings tell what it is for: the heading of the
+        // block around it, the block's or the form's own id or class. A
+        // newsletter form's topics are no categories; a sign-up's are, beside
+        // a newsletter form of its own elsewhere on the page.
+        QTest::newRow("newsletter topics under a heading outside the form")
+            << "<body><div class='block'><h3>Our newsletters</h3><form action='/nl'><p>E-mail <input name='em'></p>"
+               "<p>Topics</p><div><p><input type='checkbox' name='topic_travel'> Travel</p><p><input "
+               "type='checkbox' name='topic_food'> Food</p></div></form></div></body>"
+            << "registration" << "em=14 topic_travel=27 topic_food=27";
+        QTest::newRow("newsletter topics in a block its id names")
+            << "<body><section id='newsletter-signup'><form><p><label for='e'>Your e-mail</label> <input id='e' "
+               "name='e'></p><fieldset><legend>Choose your categories</legend><label><input type='checkbox' "
+               "name='c1'> Music</label><label><input type='checkbox' name='c2'> Film</label></fieldset></form>"
+               "</section></body>"
+            << "registration" << "e=14 c1=27 c2=27";
+        QTest::newRow("newsletter topics under a heading in the row above")
+            << "<body><table><tr><td><b>Free e-mail newsletters</b></td></tr><tr><td><form>E-mail: <input "
+               "name='m'><br>Categories:<div><input type='checkbox' name='cat_a'> Gardening<br><input "
+               "type='checkbox' name='cat_b'> Cooking</div></form></td></tr></table></body>"
+            << "registration" << "m=14 cat_a=27 cat_b=27";
+        QTest::newRow("newsletter topics under a heading and its note")
+            << "<body><div class='widget'><h2>Join our mailing list</h2><p>Pick the topics you care about, and we "
+               "write once a week.</p><form class='signup'><p>E-mail <input name='addr'></p><ul><li><input "
+               "type='checkbox' name='topic1'> Sport</li><li><input type='checkbox' name='topic2'> Science</li>"
+               "</ul></form></div></body>"
+            << "registration" << "addr=14 topic1=27 topic2=27";
+        QTest::newRow("newsletter topics under a line of text in the block")
+            << "<body><table><tr><td>Sign up for our newsletter:<br><form><p>E-mail <input name='m'></p><div><input "
+               "type='checkbox' name='topic_a'> Local <input type='checkbox' name='topic_b'> World</div></form></td>"
+               "</tr></table></body>"
+            << "registration" << "m=14 topic_a=27 topic_b=27";
+        QTest::newRow("newsletter topics under a title of a few words")
+            << "<body><div class='box'><div class='box-title'>Sign up to our free newsletter</div><div><form><p>"
+               "E-mail <input name='m'></p><p>Choose categories:</p><div><label><input type='checkbox' name='k1'> "
+               "Deals</label> <label><input type='checkbox' name='k2'> Events</label></div></form></div></div></body>"
+            << "registration" << "m=14 k1=27 k2=27";
+        QTest::newRow("newsletter topics in a form its address names")
+            << "<body><div><form action='https://lists.example/subscribe/post?u=3'><p>E-mail <input name='EMAIL'>"
+               "</p><p>Interests</p><ul><li><input type='checkbox' name='topic_1'> Books</li><li><input "
+               "type='checkbox' name='topic_2'> Films</li></ul></form></div></body>"
+            << "registration" << "EMAIL=14 topic_1=27 topic_2=27";
+        QTest::newRow("newsletter topics in a form its id names")
+            << "<body><form id='newsletterForm'><p>E-mail <input name='m'></p><p>Pick your topics</p><div><input "
+               "type='checkbox' name='t1'> Sport <input type='checkbox' name='t2'> Music</div></form></body>"
+            << "registration" << "m=14 t1=27 t2=27";
+        QTest::newRow("a sign-up's topics beside a newsletter form")
+            << "<body><div class='newsletter'><h3>Newsletter</h3><form><p>E-mail <input name='nm'></p></form></div>"
+               "<div><h2>Create your account</h2><form><p>E-mail <input name='em'></p><p>Password <input "
+               "type='password' name='pw'></p><p>Topics you like</p><div><input type='checkbox' name='topic_a'> "
+               "Sport <input type='checkbox' name='topic_b'> Music</div></form></div></body>"
+            << "registration" << "em=14 pw=13 topic_a=32 topic_b=32";
 
         // Forms as shops and services write them, one class of field a row:
         // a costly value goes only where the field's own text agrees.
@@ -291,6 +342,11 @@ private slots:
                         "<p><input type='checkbox' name='ab'> Add to my address book</p>"
                         "<p><input type='checkbox' name='go'> Gift offers by e-mail</p>")
             << "registration" << "em=14 saveAddr=38 giftOpt=38 ab=38 go=27";
+        QTest::newRow("boxes only their names call a saved address or a gift")
+            << form.arg("<p>E-mail <input name='em'></p><p><input type='checkbox' name='saveShippingAddress'> Use it "
+                        "for my next order</p><p><input type='checkbox' id='isGift'> <label for='isGift'>This is a "
+                        "present</label></p>")
+            << "registration" << "em=14 saveShippingAddress=38 isGift=38";
         // Agreeing to guidelines, a policy or a guide before posting is the
         // terms, also where the box's name speaks of news; a consent to be
         // billed later on credit is not.
@@ -328,6 +384,48 @@ private slots:
                         "<table><tr><td>I agree to the terms of use</td><td><input type='checkbox' "
                         "name='acceptTerms'></td></tr></table>")
             << "registration" << "em=14 planTerms=27 acceptTerms=26";
+        // Having read, or accepting, rules, a code of conduct, terms of use
+        // or a user agreement is the terms, however it is worded and without
+        // a word of agreeing; a box about news stays news. A label that only
+        // agrees ("Yes, I agree") is the terms on a box named for them, never
+        // on one its id or name offers news, offers or a subscription by.
+        const QString tick = form.arg("<p>E-mail <input name='em'></p>%1");
+        const struct {
+            const char* tag;
+            const char* box;
+            const char* expected;
+        } ticks[] = {
+            {"having read rules and a code of conduct",
+             "<p><label><input type='checkbox' name='ok'> I have read the game's rules and its Code of Conduct"
+             "</label></p>", "ok=26"},
+            {"having read a code of conduct, its label after it",
+             "<div><input type='checkbox' id='ok'><label for='ok'>I&#39;ve read and understood the "
+             "<a href='/coc'>Code of Conduct</a>.</label></div>", "ok=26"},
+            {"accepting a code of conduct",
+             "<p><input type='checkbox' name='ok'> I accept the community code of conduct</p>", "ok=26"},
+            {"having read the terms of use in the next cell",
+             "<table><tr><td><input type='checkbox' name='ok'></td><td>I have read the Terms of Use</td></tr></table>",
+             "ok=26"},
+            {"having read a user agreement", "<p><input type='checkbox' name='ok'> I have read the User Agreement</p>",
+             "ok=26"},
+            {"having read the rulebook", "<p><input type='checkbox' name='ok'> Yes, I have read the rulebook</p>",
+             "ok=26"},
+            {"news about the rules", "<p><input type='checkbox' name='ok'> Send me news when the rules change</p>",
+             "ok=27"},
+            {"a newsletter with the code of conduct",
+             "<p><input type='checkbox' name='ok'> Mail me the newsletter and the code of conduct</p>", "ok=27"},
+            {"only agreeing, on a box named for the terms",
+             "<p><input type='checkbox' name='agree_terms'> Yes, I agree</p>", "agree_terms=26"},
+            {"only agreeing, on a box named for news", "<p><input type='checkbox' name='newsletter'> Yes, I agree</p>",
+             "newsletter=27"},
+            {"only agreeing, on a box named for a subscription",
+             "<p><input type='checkbox' id='subscribe'> <label for='subscribe'>I agree</label></p>", "subscribe=27"},
+            {"only accepting, on a box named for offers",
+             "<p><label><input type='checkbox' name='partner_offers'> I accept</label></p>", "partner_offers=27"},
+        };
+        for (const auto& row : ticks)
+            QTest::newRow(row.tag) << tick.arg(QLatin1String(row.box)) << "registration"
+                                   << QStringLiteral("em=14 ") + QLatin1String(row.expected);
         // A password box the page gives no words at all (no text beside it,
         // no placeholder, a blank title) is a trap for a browser's filling;
         // one right after a password box repeats it. A placeholder naming
@@ -396,6 +494,39 @@ private slots:
                         "</select><select name='m'><option>Month</option></select><select name='y'><option>Year"
                         "</option></select><select name='g'><option>Year of graduation</option></select></p>")
             << "registration" << "em=14 d=11 m=10 y=9 g=0";
+        // An age rule after a birth row names no other date; beside another
+        // date it makes no birthday either.
+        QTest::newRow("a birth year and an age rule")
+            << form.arg("<p>E-mail <input name='em'></p><div class='field'><label for='by'>Year of birth</label>"
+                        "<select id='by'><option>Year</option><option>1990</option></select><p class='hint'>You "
+                        "must be at least 18 years old to use this site</p></div><p>Password <input "
+                        "type='password' name='pw'></p>")
+            << "registration" << "em=14 by=9 pw=13";
+        QTest::newRow("a birth row and an age rule in brackets")
+            << form.arg("<p>E-mail <input name='em'></p><p>Date of birth <select name='d'><option>Day</option>"
+                        "</select><select name='m'><option>Month</option></select><select name='y'><option>Year"
+                        "</option></select> <small>(you must be 13 years or older to register)</small></p>"
+                        "<p>Password <input type='password' name='pw'></p>")
+            << "registration" << "em=14 d=11 m=10 y=9 pw=13";
+        QTest::newRow("a birth year and an age rule in the row below")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Birth year:</td><td><select name='yob'>"
+                        "<option>----</option><option>1990</option></select></td></tr><tr><td colspan='2'>Members "
+                        "must be over 16 years.</td></tr></table>")
+            << "registration" << "em=14 yob=9";
+        QTest::newRow("a year born and an age rule in words")
+            << form.arg("<p>E-mail <input name='em'></p><p><label for='yb'>Year born</label> <select id='yb'>"
+                        "<option>Year</option></select> <span>Only for people eighteen years and older</span></p>")
+            << "registration" << "em=14 yb=9";
+        QTest::newRow("a birth year and an age rule without a number")
+            << form.arg("<p>E-mail <input name='em'></p><div><span>Year of birth</span> <select name='yy'><option>"
+                        "Year</option></select><div class='note'>You must be at least eighteen years to join</div>"
+                        "</div><p>Password <input type='password' name='pw'></p>")
+            << "registration" << "em=14 yy=9 pw=13";
+        QTest::newRow("an arrival date and an age rule")
+            << form.arg("<p>E-mail <input name='em'></p><p>Arrival <select name='ad'><option>Day</option></select>"
+                        "<select name='am'><option>Month</option></select><select name='ay'><option>Year</option>"
+                        "<option>2040</option></select></p><p>Guests must be at least 21 years old</p>")
+            << "registration" << "em=14 ad=0 am=0 ay=0";
         // A word inside an id or name is outranked by what the box is: a
         // nickname of an address, a box of one character, an extension of a
         // number, the month of a birthday, a second address line.
@@ -513,6 +644,11 @@ private slots:
                         "<tr><td>Security Code</td><td><b>:</b></td><td><input name='f4'> "
                         "<img src='/c.png' width='60' height='20'></td></tr></table>")
             << "registration" << "f1=4 f2=14 f3=13 f4=28";
+        QTest::newRow("a colon cell before a first box that shares its cell")
+            << form.arg("<table><tr><td>User name</td><td>:</td><td><input name='u'> <input type='button' "
+                        "name='chk' value='Check'></td></tr><tr><td>E-mail</td><td>:</td><td><input name='m'></td>"
+                        "</tr></table>")
+            << "registration" << "u=12 m=14";
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"

@@ -67,15 +67,24 @@ void SmartFieldPeople::markBirth(QList<SmartElement*>& controls)
 
 bool SmartFieldPeople::namesOtherDate(const QString& text) const
 {
-    if (!m_lookup.holds(K::DateWord, text)
-        || m_lookup.keywords().holdsContext(K::BirthPart, E::KindBirthYear, m_lookup.hits(text)))
+    const K::Hits hits = m_lookup.hits(text);
+    const SmartKeywords& keywords = m_lookup.keywords();
+    if (!keywords.holdsAny(K::DateWord, hits) || keywords.holdsContext(K::BirthPart, E::KindBirthYear, hits))
         return false;
     static const QRegularExpression gaps(QStringLiteral("[^\\p{L}]+"));
+    bool other = false;
     for (const QString& word : text.split(gaps, Qt::SkipEmptyParts)) {
-        if (word.size() >= 4 && !m_lookup.holds(K::DateWord, word) && !m_lookup.holds(K::Filler, word))
-            return true;
+        if (word.size() >= 4 && !m_lookup.holds(K::DateWord, word) && !m_lookup.holds(K::Filler, word)) {
+            other = true;
+            break;
+        }
     }
-    return false;
+    // An age rule names an age, no date: in words of age ("18 years old",
+    // "13 years or older"), or as a number of years ("over 16 years", "18+
+    // years").
+    static const QRegularExpression amount(QStringLiteral("\\d\\s*\\+?\\s*-?\\s*(year|month|day)s?\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return other && !keywords.holdsAny(K::AgeRule, hits) && !amount.match(text).hasMatch();
 }
 
 QStringList SmartFieldPeople::dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const

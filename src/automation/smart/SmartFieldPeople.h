@@ -41,7 +41,8 @@ public:
 private:
     int birthKind(SmartElement* control) const;
     // A date text that names another event than a birth: a date word with
-    // a word of its own ("graduation", "every", "expiry").
+    // a word of its own ("graduation", "every", "expiry"); an age rule
+    // ("You must be at least 18 years old") names none.
     bool namesOtherDate(const QString& text) const;
     // The texts a choice list's date is read from: its id and name, its
     // first option, the texts before it and its own after it.

@@ -23,6 +23,15 @@ bool isBox(const PageElement& element)
         && SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeCheckBox());
 }
 
+// A heading of a block: an H1 to H6 element, or a line of a few words.
+bool headingLike(const QString& tag, const QString& text)
+{
+    constexpr int headingWords = 8;
+    if (tag.size() == 2 && tag.at(0).toUpper() == QLatin1Char('H') && tag.at(1).isDigit())
+        return true;
+    return !text.contains(QLatin1Char('\n')) && SmartLabel::countWords(text) <= headingWords;
+}
+
 } // namespace
 
 // What the form's controls tell of each element above them, read once from
@@ -114,15 +123,20 @@ bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLab
     // controls join (its name, id or class, or the legend of its
     // fieldset), and its heading (the texts before its first box that are
     // not the previous control's). The blocks further out, up to the form,
-    // tell only what the list is not: one about newsletters holds their
-    // topics, whatever else it holds (its own e-mail box).
+    // and the form's own surroundings tell only what the list is not: one
+    // about newsletters holds their topics, whatever else it holds (its own
+    // e-mail box).
     QStringList names;
     K::Hits around;
     bool own = true;
+    PageElement form;
     for (int up = depth; up >= 0; --up) {
         const PageElement& e = chain.at(up);
-        if (SmartUtils::isFormOrBody(e))
+        if (SmartUtils::isFormOrBody(e)) {
+            if (SmartUtils::equalsNoCase(e.tagName(), ConstSmart::tagForm()))
+                form = e;
             break;
+        }
         own = own && lists.onlyBoxes(e);
         QString name = e.attribute(ConstSmart::attrId()) + QLatin1Char(' ') + e.attribute(ConstSmart::attrName())
             + QLatin1Char(' ') + e.attribute(QStringLiteral("class"));
@@ -147,13 +161,69 @@ bool SmartFieldTicks::inCategoryList(SmartElement* control, const QList<SmartLab
     K::Hits words;
     for (const QString& name : names)
         words |= m_lookup.hits(name);
-    if (m_lookup.keywords().holdsExclusion(K::CategoryList, E::KindCategory, words | around))
+    const SmartKeywords& keywords = m_lookup.keywords();
+    if (keywords.holdsExclusion(K::CategoryList, E::KindCategory, words | around))
         return false;
     // The box's own name ("topic_sport"), else the list's.
-    auto aboutCategories = [this](const K::Hits& found) {
-        return m_lookup.keywords().kind(K::CategoryList, found, E::TypeCheckBox, m_lookup.scope()) != E::KindUndef;
+    auto aboutCategories = [&](const K::Hits& found) {
+        return keywords.kind(K::CategoryList, found, E::TypeCheckBox, m_lookup.scope()) != E::KindUndef;
     };
-    return aboutCategories(m_lookup.hits(m_lookup.attributeText(control))) || aboutCategories(words);
+    return (aboutCategories(m_lookup.hits(m_lookup.attributeText(control))) || aboutCategories(words))
+        && (form.isNull() || !keywords.holdsExclusion(K::CategoryList, E::KindCategory, surroundings(form)));
+}
+
+const K::Hits& SmartFieldTicks::surroundings(const PageElement& form) const
+{
+    const auto known = m_surroundings.find(form.id());
+    if (known != m_surroundings.end())
+        return known->second;
+    QStringList texts{form.attribute(ConstSmart::attrId()), form.attribute(ConstSmart::attrName()),
+                      form.attribute(QStringLiteral("class")), form.attribute(QStringLiteral("action"))};
+    PageElement inner = form;
+    for (int level = 0; level < SurroundingLevels; ++level) {
+        const PageElement block = inner.parent();
+        if (block.isNull() || SmartUtils::isFormOrBody(block))
+            break;
+        // A block that holds another control is a page of more than the
+        // form: its words are not the form's.
+        bool alone = true;
+        for (PageElement s = block.firstChild(); alone && !s.isNull(); s = s.nextSibling())
+            alone = s == inner || !SmartUtils::holdsControl(s);
+        if (!alone)
+            break;
+        texts << block.attribute(ConstSmart::attrId()) << block.attribute(QStringLiteral("class"));
+        // Its heading: the nearest heading before the form, with the notes
+        // between them; else a line of text that runs in the block itself
+        // right before it ("Sign up for our newsletter:<br><form>").
+        QStringList before;
+        bool heading = false;
+        for (PageElement s = inner.previousSibling(); !heading && !s.isNull(); s = s.previousSibling()) {
+            const QString tag = s.tagName();
+            if (SmartUtils::equalsNoCase(tag, QStringLiteral("SCRIPT"))
+                || SmartUtils::equalsNoCase(tag, QStringLiteral("STYLE")))
+                continue;
+            const QString text = s.toPlainText().trimmed();
+            if (text.isEmpty())
+                continue;
+            before << text;
+            heading = headingLike(tag, text);
+        }
+        if (!heading) {
+            const QString all = block.toPlainText();
+            const QString inside = inner.toPlainText().trimmed();
+            const int at = inside.isEmpty() ? -1 : all.indexOf(inside);
+            const QString line = at > 0 ? all.left(at).trimmed().section(QLatin1Char('\n'), -1).trimmed() : QString();
+            heading = !line.isEmpty() && headingLike(QString(), line);
+            if (heading)
+                before << line;
+        }
+        if (heading) {
+            texts << before;
+            break;
+        }
+        inner = block;
+    }
+    return m_surroundings.emplace(form.id(), m_lookup.hits(texts.join(QLatin1Char(' ')))).first->second;
 }
 
 void SmartFieldTicks::markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -269,6 +339,11 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
     const TermsWords said = termsWords(words, type);
     if (said == Rules)
         return E::KindTerms;
+    // A box its id or name offers news, offers or credit by ("subscribe",
+    // "partner_offers") is that offer, whether its label only agrees or the
+    // form requires it.
+    if (keywords.holdsRowExclusion(K::Terms, E::KindTerms, m_lookup.hits(m_lookup.attributeText(control))))
+        return E::KindUndef;
     if (said == Agrees) {
         for (const SmartLabel* text : own) {
             if (text->wordCount() <= Own::LabelWords && termsWords(m_lookup.hits(text->text()), type) == Agrees)

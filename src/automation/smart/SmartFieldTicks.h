@@ -2,6 +2,9 @@
 
 #include "automation/smart/SmartFieldPass.h"
 #include "automation/smart/SmartKeywords.h"
+#include "shell/PageDom.h"
+
+#include <unordered_map>
 
 namespace Vexal {
 
@@ -31,6 +34,15 @@ public:
 private:
     struct BoxLists;
     bool inCategoryList(SmartElement* control, const QList<SmartLabel*>& labels, const BoxLists& lists) const;
+    // What the form's surroundings say it is for (read once a form): its
+    // own id, name, class and address, and out from it, through the blocks
+    // that hold no control outside it (at most SurroundingLevels), each
+    // block's id and class, up to the first block with a heading before the
+    // form (an H1 to H6, or a line of a few words); that heading and the
+    // notes between it and the form.
+    static constexpr int SurroundingLevels = 4;
+    const SmartKeywords::Hits& surroundings(const PageElement& form) const;
+    mutable std::unordered_map<int, SmartKeywords::Hits> m_surroundings;
     // A box is the terms when its own words say so, or, in any wording or
     // language, when the form must have it (required, a star on its own
     // label) or its own label links to another document with no word

@@ -54,7 +54,7 @@ int SmartFormField::classify(SmartElement* control, const QString& text)
     // "addressNickname") keeps the kinds that cost most away, whatever its
     // label says.
     const int kind = kindByForm(control, text);
-    if (SmartKeywords::costly(kind) && holds(SmartKeywords::Other, attributeText(control)))
+    if (SmartKeywords::costly(kind) && keywords().namesOther(hits(attributeText(control))))
         return E::KindTrash;
     return kind;
 }

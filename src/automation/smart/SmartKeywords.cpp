@@ -57,10 +57,13 @@ const std::vector<K::Row>& table()
         // billed later, is a preference, whatever else its label says ("I
         // agree to receive the newsletter", "Accept the terms of the credit
         // plan", "Electronic consent" for paying later). The rows before the
-        // last speak of the rules (the second: agreeing to guidelines, a
-        // policy, a guide one has read, not a notice that names the privacy
-        // policy); the last only agrees to something.
-        {K::Terms, E::KindTerms, Check, All, "~term|condition|=rules", notTerms},
+        // last speak of the rules (the first: rules, terms, a code of conduct
+        // or a user agreement, however the box is worded, "I have read the
+        // game's rules"; the second: agreeing to guidelines, a policy, a guide
+        // one has read, not a notice that names the privacy policy); the last
+        // only agrees to something.
+        {K::Terms, E::KindTerms, Check, All, "~term|condition|^rule|code of conduct|code of ethics|=agreement",
+         notTerms},
         {K::Terms, E::KindTerms, Check, All, "~guide|polic", notTerms, "agree|accept|=read|follow"},
         {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", notTerms},
         // News, and the other things a box may ask to have sent or kept
@@ -192,6 +195,9 @@ const std::vector<K::Row>& table()
         {K::CategoryList, E::KindCategory, Check, All, "categor|topic", "news|subscri|mailing"},
         // The words of a date's parts, and the words a placeholder asks with.
         {K::DateWord, E::KindUndef, 0, All, "=year|=month|=day|=date"},
+        // The words of an age ("18 years old", "13 years or older", "at least
+        // eighteen years"), which names no date.
+        {K::AgeRule, E::KindUndef, 0, All, "=old|=older|=younger|=aged|at least|=over|=under"},
         {K::Filler, E::KindUndef, 0, All, "=select|=choose|=please|=your|=enter|=pick"},
         // The words of an option that only names its list ("Month", "Year of
         // birth", "Your country"): a text of these alone is no choice.
@@ -203,10 +209,12 @@ const std::vector<K::Row>& table()
         // Words that name another thing than the member's account or person:
         // a hint or reminder, a code sent or printed, a payment card, a
         // company, a file, a price, the nickname of an address. A text that holds one gives none of the
-        // kinds that cost most when they go astray (costlyKinds).
+        // kinds that cost most when they go astray (costlyKinds). A code of
+        // conduct is the rules, no code to type.
         {K::Other, E::KindTrash, 0, All,
-         "hint|reminder|one time|=otp|verification|=code|card|=cc|company|business|care of|attach|=file|price|"
+         "hint|reminder|one time|=otp|verification|card|=cc|company|business|care of|attach|=file|price|"
          "address nickname|addr nickname"},
+        {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
         // The fields of a payment card: its number, type, expiry, security
         // code and holder.
         {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
@@ -426,8 +434,12 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
         const Row& row = m_rows.at(i);
         m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context), Hits()});
         m_groups[row.group].push_back(i);
-        if (row.group == Other)
+        if (row.group == Other) {
             m_other |= m_compiled.back().words;
+            m_otherExcluded |= m_compiled.back().excluded;
+            if (*row.also)
+                qFatal("SmartKeywords: a row of the Other group takes no further words");
+        }
     }
     for (int i = 0; i < int(m_rows.size()); ++i) {
         for (int j : m_groups[m_rows[i].group]) {
@@ -509,9 +521,18 @@ bool SmartKeywords::costly(int kind)
     }
 }
 
+bool SmartKeywords::otherRowAnswers(const Hits& hits) const
+{
+    for (int i : m_groups.at(Other)) {
+        if (answers(m_compiled[i], hits))
+            return true;
+    }
+    return false;
+}
+
 bool SmartKeywords::answersRow(int row, const Hits& hits) const
 {
-    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && (m_other & hits).any())
+    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && namesOther(hits))
         && !(m_rows[row].single && (m_compiled[row].others & hits).any());
 }
 
@@ -580,8 +601,11 @@ bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
 
 bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) const
 {
-    if (costly(kind) && (m_other & hits).any())
-        return true;
+    return (costly(kind) && namesOther(hits)) || holdsRowExclusion(group, kind, hits);
+}
+
+bool SmartKeywords::holdsRowExclusion(Group group, int kind, const Hits& hits) const
+{
     for (int i : m_groups.at(group)) {
         if (m_rows[i].kind == kind && (m_compiled[i].excluded & hits).any())
             return true;
@@ -591,7 +615,7 @@ bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) cons
 
 bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
 {
-    if (costly(kind) && (m_other & hits).any())
+    if (costly(kind) && namesOther(hits))
         return true;
     for (int i = 0; i < int(m_rows.size()); ++i) {
         if (m_rows[i].kind == kind && (m_rows[i].scope & scope) && (m_compiled[i].excluded & hits).any())

@@ -33,7 +33,7 @@ public:
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
-        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, GroupCount
+        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, GroupCount
     };
     Q_ENUM(Group)
 
@@ -101,9 +101,18 @@ public:
     const Row* answering(Group group, const Hits& hits, int type, int scope) const;
     // The kinds that cost most when they go astray (the account's password,
     // e-mail and login, a tick on the terms, the person's names): no row
-    // gives one to a text that holds a word of the Other group, and such a
-    // text contradicts them (excludes, holdsExclusion).
+    // gives one to a text that names another thing (a row of the Other
+    // group answers it), and such a text contradicts them (excludes,
+    // holdsExclusion).
     static bool costly(int kind);
+    bool namesOther(const Hits& hits) const
+    {
+        // Most texts hold no word of the group, and most that do none of the
+        // words its rows exclude.
+        if (!(m_other & hits).any())
+            return false;
+        return !(m_otherExcluded & hits).any() || otherRowAnswers(hits);
+    }
     // The place of that row among the rows of its group serving the scope;
     // -1 when none answers.
     int rank(Group group, const Hits& hits, int type, int scope) const;
@@ -118,8 +127,10 @@ public:
     // that kind (any kind: -1).
     bool holdsContext(Group group, int kind, const Hits& hits) const;
     // Whether the hits hold a word that excludes a row of the group giving
-    // that kind.
+    // that kind, or, for a costly kind, name another thing.
     bool holdsExclusion(Group group, int kind, const Hits& hits) const;
+    // Only the words the rows of the group giving that kind exclude.
+    bool holdsRowExclusion(Group group, int kind, const Hits& hits) const;
     // Whether they hold a word that excludes some row (of any group, serving
     // the scope) giving that kind: a text that contradicts the kind.
     bool excludes(int kind, const Hits& hits, int scope) const;
@@ -132,6 +143,7 @@ private:
     struct Compiled;
     static bool answers(const Compiled& row, const Hits& hits);
     bool answersRow(int row, const Hits& hits) const;
+    bool otherRowAnswers(const Hits& hits) const;
     static bool serves(const Row& row, int type, int scope);
 
     std::vector<Row> m_rows;
@@ -139,7 +151,8 @@ private:
     std::unique_ptr<Automaton> m_automaton;
     std::vector<Compiled> m_compiled;
     std::vector<std::vector<int>> m_groups;
-    Hits m_other;
+    Hits m_other;         // the words of the Other group's rows
+    Hits m_otherExcluded; // and the words they exclude
 };
 
 static_assert(SmartKeywords::scope(SmartKeywords::AllFamilies, SmartKeywords::AllForms) == SmartKeywords::Everywhere,

@@ -44,7 +44,9 @@ bool SmartUtils::isDisplayNone(const PageElement& element, bool inherited)
 
 bool SmartUtils::equalsNoCase(const QString& a, const QString& b)
 {
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+    // Case folds one character to one of the same length: texts of other
+    // lengths differ, which most tag and type names asked about do.
+    return a.size() == b.size() && QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
 int SmartUtils::letterCount(const QString& text)
@@ -126,18 +128,6 @@ bool isPictureTag(const QString& tag)
         || SmartUtils::equalsNoCase(tag, QStringLiteral("OBJECT")) || SmartUtils::equalsNoCase(tag, QStringLiteral("EMBED"));
 }
 
-// The element is or holds a control a user fills (no hidden field).
-bool holdsControl(const PageElement& element)
-{
-    if (SmartUtils::isControl(element))
-        return !SmartUtils::equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden());
-    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
-        if (!SmartUtils::equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
-            return true;
-    }
-    return false;
-}
-
 // The element if it is a picture, else the first picture inside it; null
 // when it holds none.
 PageElement pictureIn(const PageElement& element)
@@ -154,6 +144,17 @@ PageElement pictureIn(const PageElement& element)
 }
 
 } // namespace
+
+bool SmartUtils::holdsControl(const PageElement& element)
+{
+    if (isControl(element))
+        return !equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden());
+    for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
+        if (!equalsNoCase(control.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+            return true;
+    }
+    return false;
+}
 
 PageElement SmartUtils::pictureBeside(const PageElement& control)
 {

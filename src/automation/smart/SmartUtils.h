@@ -30,6 +30,8 @@ bool isHoneypot(const PageElement& element);
 
 // A FORM or the BODY: where the walks up from a control stop.
 bool isFormOrBody(const PageElement& element);
+// The element is or holds a control a user fills (no hidden field).
+bool holdsControl(const PageElement& element);
 // The picture that stands beside the control: in the stretch of the page
 // between it and its neighbouring controls (hidden fields aside), within its
 // form, nearest first; null when none does.
