@@ -157,7 +157,7 @@ QString LocaleMessage::foreignSessionItem(const QString& file, int node, qint64 
 
 QString LocaleMessage::saveItemFailed(const QString& file, int node, qint64 id, const QString& error)
 {
-    return QStringLiteral("Failed to save an item. File: %1, node no. %2., ID: %3, error: %4")
+    return QStringLiteral("Failed to save an item. File: %1, node no. %2, ID: %3, error: %4")
         .arg(file, number(node), number(id), error);
 }
 

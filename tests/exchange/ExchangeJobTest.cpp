@@ -336,7 +336,7 @@ private slots:
                                    "<item><ID>2</ID><ProjectID>-1</ProjectID></item></items>"));
         QVERIFY(writeBytes(third, projectsFile("<item><ID>8</ID></item>")));
         const QString error = importFiles({first, second, third});
-        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1., ID: 2, error: ").arg(second)),
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1, ID: 2, error: ").arg(second)),
                  qPrintable(error));
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 1);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
@@ -430,7 +430,7 @@ private slots:
         QVERIFY(writeBytes(path, projectsFile("<item><ID>2</ID><XDelete>1</XDelete></item>"
                                               "<item><ID>42</ID><XDelete>1</XDelete></item>")));
         const QString error = importFiles({path});
-        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1., ID: 42").arg(path)),
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1, ID: 42").arg(path)),
                  qPrintable(error));
         QVERIFY(error.contains(QStringLiteral("The active project \"Current\" can't be deleted")));
         QCOMPARE(projectValue(2, DBSql::colName()), QStringLiteral("Stays"));
@@ -549,7 +549,7 @@ private slots:
         const QString path = db.file(QStringLiteral("c.xml"));
         QVERIFY(writeBytes(path, "<items Table=\"Category\"><item><ID>4</ID><XDelete>1</XDelete></item></items>"));
         const QString error = importFiles({path});
-        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 0., ID: 4, error: ").arg(path)),
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 0, ID: 4, error: ").arg(path)),
                  qPrintable(error));
     }
 
