@@ -8,9 +8,11 @@
 namespace Vexal {
 
 // The process-wide log: a small UTF-8 file (log.txt in the current folder)
-// for errors, warnings and critical start-up failures, and four lists of
-// numbered HTML lines for the error console. Messages carry the context
+// for errors, warnings, notes and critical start-up failures, and four lists
+// of numbered HTML lines for the error console. Messages carry the context
 // (class name and action) last set with setContext, unless given explicitly.
+// A line reaches the file as it is logged (the file is opened for each
+// line), so lines logged early in the start are kept as later ones are.
 class Logger final : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,11 @@ public:
     static void info(const QString& className, const QString& action, const QString& message);
     static void critical(const QString& message);
     static void critical(const QString& className, const QString& action, const QString& message);
+    // Information that the file keeps too (its word there is "INFO"): what
+    // the program changed on its own, such as a database file brought up to
+    // date. Plain information stays out of the file.
+    static void note(const QString& message);
+    static void note(const QString& className, const QString& action, const QString& message);
 
     static QStringList errors();
     static QStringList warnings();
@@ -64,6 +71,7 @@ private:
 
     Logger();
     void log(Level level, const QString& className, const QString& action, const QString& message);
+    void log(Level level, const QString& className, const QString& action, const QString& message, bool toFile);
     void trimListsLocked(bool force);
 
     QStringList m_errors;

@@ -7,6 +7,7 @@
 #include "TestRows.h"
 #include "data/DBCache.h"
 #include "core/ConstApp.h"
+#include "core/Logger.h"
 #include "data/DBManager.h"
 #include "data/DBSchema.h"
 #include "app/WndMain.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMutex>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -209,6 +211,12 @@ private slots:
             QCOMPARE(seen.scanned, qint64(file == QLatin1String("dropped") ? before : 0));
         }
         QVERIFY(prompt.messages.isEmpty());
+        // The file brought up to date says so in the log, as in the console.
+        QFile log(ConstApp::logFile());
+        const QString logged = log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+        const QString updated = QStringLiteral("was brought up to date to schema %1").arg(DBSchema::version());
+        QCOMPARE(logged.count(updated), file == QLatin1String("05be2ea") ? 1 : 0);
+        QVERIFY(!Logger::infos().filter(updated).isEmpty() || file != QLatin1String("05be2ea"));
         QCOMPARE(DBCache::projectId(), qint64(current));
         QCOMPARE(DBCache::projectName(), name);
         QSqlQuery schema;
