@@ -133,6 +133,7 @@ void Logger::log(Level level, const QString& className, const QString& action, c
     trimListsLocked(false);
     own->append(html.arg(own->size()).arg(escapedClass, escapedAction, escapedMessage));
     m_all.append(html.arg(m_all.size()).arg(escapedClass, escapedAction, escapedMessage));
+    m_allLevels.append(level);
 }
 
 QStringList Logger::errors()
@@ -163,6 +164,15 @@ QStringList Logger::allLines()
     return self->m_all;
 }
 
+QStringList Logger::allLines(QVector<Level>* levels)
+{
+    Logger* self = instance();
+    QMutexLocker locker(&self->m_listMutex);
+    if (levels)
+        *levels = self->m_allLevels;
+    return self->m_all;
+}
+
 void Logger::trimLists(bool force)
 {
     Logger* self = instance();
@@ -178,6 +188,7 @@ void Logger::trimListsLocked(bool force)
     m_warnings.clear();
     m_infos.clear();
     m_all.clear();
+    m_allLevels.clear();
 }
 
 void Logger::write(const QString& line)

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace Vexal {
 
@@ -22,6 +23,9 @@ public:
     static constexpr qint64 restartSize = 300 * 1024;
     // The lists are cleared together once the all list holds this many lines.
     static constexpr int listLimit = 300;
+
+    // The level a line was logged at.
+    enum Level { LevelError, LevelWarning, LevelInfo, LevelCritical };
 
     static Logger* instance();
 
@@ -47,6 +51,9 @@ public:
     static QStringList warnings();
     static QStringList infos();
     static QStringList allLines();
+    // The lines of allLines and, index for index, the level each was logged
+    // at (a note's is LevelInfo), read together.
+    static QStringList allLines(QVector<Level>* levels);
 
     // Clears all four lists; unless forced, only once the all list holds
     // listLimit lines or more.
@@ -67,8 +74,6 @@ public:
     static void resetForTests();
 
 private:
-    enum Level { LevelError, LevelWarning, LevelInfo, LevelCritical };
-
     Logger();
     void log(Level level, const QString& className, const QString& action, const QString& message);
     void log(Level level, const QString& className, const QString& action, const QString& message, bool toFile);
@@ -78,6 +83,7 @@ private:
     QStringList m_warnings;
     QStringList m_infos;
     QStringList m_all;
+    QVector<Level> m_allLevels;
     QString m_className;
     QString m_action;
     QMutex m_fileMutex;  // guards the file and the two flags

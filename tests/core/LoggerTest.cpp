@@ -60,6 +60,14 @@ private slots:
         QCOMPARE(heads(Logger::allLines()), (QStringList{"0. Error", "1. Information", "2. Error", "3. Warning"}));
         QCOMPARE(heads(Logger::errors()), (QStringList{"0. Error", "1. Error"}));
         QCOMPARE(heads(Logger::infos() + Logger::warnings()), (QStringList{"0. Information", "0. Warning"}));
+        // The level of each line of all, told with the lines.
+        QVector<Logger::Level> levels;
+        QCOMPARE(Logger::allLines(&levels), Logger::allLines());
+        QCOMPARE(levels, (QVector<Logger::Level>{Logger::LevelError, Logger::LevelInfo, Logger::LevelError,
+                                                 Logger::LevelWarning}));
+        Logger::trimLists(true);
+        QCOMPARE(Logger::allLines(&levels), QStringList());
+        QVERIFY(levels.isEmpty());
     }
 
     void escapesHtmlAndKeepsMarkers()
