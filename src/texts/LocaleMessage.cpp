@@ -149,6 +149,12 @@ QString LocaleMessage::importStoppedCause(const QString& cause, const QStringLis
     return cause.isEmpty() ? files : QStringLiteral("%1; %2").arg(cause, files);
 }
 
+QString LocaleMessage::importStoredNothingCause(const QString& cause)
+{
+    const QString nothing = QStringLiteral("nothing was stored");
+    return cause.isEmpty() ? nothing : QStringLiteral("%1; %2").arg(cause, nothing);
+}
+
 QString LocaleMessage::foreignSessionItem(const QString& file, int node, qint64 id)
 {
     return QStringLiteral("Can't import an item from another session. File: %1, node no. %2, ID: %3")

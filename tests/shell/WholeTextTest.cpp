@@ -285,6 +285,11 @@ private slots:
             if (window == QLatin1String("import") || window == QLatin1String("spinner"))
                 QVERIFY2(error.contains(QLatin1String("COMMIT")) == (step == QLatin1String("commit")), why.constData());
         }
+        // A failed import stored nothing of its file, and says so.
+        if (window == QLatin1String("import") && end != QLatin1String("success")) {
+            QVERIFY2(shown.contains(QLatin1String("nothing was stored")), why.constData());
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("Project")), 20);
+        }
         if (end == QLatin1String("success"))
             QVERIFY2(shown.startsWith(LocaleMessage::operationCompleted()), why.constData());
         cut << cutTexts(shownWindow.get());
