@@ -144,8 +144,10 @@ QString causeText(const QString& end)
 // the size it takes, without the user resizing it: each job dialog at its
 // ends (success; a failure at a row or at the commit, for each cause a user
 // can act on, which the result names; an import's stored-ID refusal), the
-// spinner, failed rank look-ups, a long notice on the bar. Where a result
-// sends the user to the Error Console, the console shows what it refers to.
+// spinner, the dialogs that store a record (a failed read or save, whose
+// cause the bar names), failed rank look-ups, a long notice on the bar.
+// Where a result sends the user to the Error Console, the console shows what
+// it refers to.
 class WholeTextTest : public FreshStateTest
 {
     Q_OBJECT
