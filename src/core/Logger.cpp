@@ -67,10 +67,36 @@ TESVAR_LOGGER_LEVEL(info, LevelInfo)
 TESVAR_LOGGER_LEVEL(critical, LevelCritical)
 #undef TESVAR_LOGGER_LEVEL
 
+void Logger::note(const QString& message)
+{
+    Logger* self = instance();
+    QString className;
+    QString action;
+    {
+        QMutexLocker locker(&self->m_listMutex);
+        className = self->m_className;
+        action = self->m_action;
+    }
+    self->log(LevelInfo, className, action, message, true);
+}
+
+void Logger::note(const QString& className, const QString& action, const QString& message)
+{
+    instance()->log(LevelInfo, className, action, message, true);
+}
+
 void Logger::log(Level level, const QString& className, const QString& action, const QString& message)
 {
-    if (level != LevelInfo) {
-        const char* word = level == LevelError ? "ERROR" : level == LevelWarning ? "WARNING" : "CRITICAL";
+    log(level, className, action, message, level != LevelInfo);
+}
+
+void Logger::log(Level level, const QString& className, const QString& action, const QString& message, bool toFile)
+{
+    if (toFile) {
+        const char* word = level == LevelError     ? "ERROR"
+                           : level == LevelWarning ? "WARNING"
+                           : level == LevelInfo    ? "INFO"
+                                                   : "CRITICAL";
         const QString time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         write(QString::fromLatin1(word)
               + QStringLiteral(" %1 %2.%3 - %4\r\n").arg(time, className, action, message));
@@ -107,6 +133,7 @@ void Logger::log(Level level, const QString& className, const QString& action, c
     trimListsLocked(false);
     own->append(html.arg(own->size()).arg(escapedClass, escapedAction, escapedMessage));
     m_all.append(html.arg(m_all.size()).arg(escapedClass, escapedAction, escapedMessage));
+    m_allLevels.append(level);
 }
 
 QStringList Logger::errors()
@@ -137,6 +164,15 @@ QStringList Logger::allLines()
     return self->m_all;
 }
 
+QStringList Logger::allLines(QVector<Level>* levels)
+{
+    Logger* self = instance();
+    QMutexLocker locker(&self->m_listMutex);
+    if (levels)
+        *levels = self->m_allLevels;
+    return self->m_all;
+}
+
 void Logger::trimLists(bool force)
 {
     Logger* self = instance();
@@ -152,6 +188,7 @@ void Logger::trimListsLocked(bool force)
     m_warnings.clear();
     m_infos.clear();
     m_all.clear();
+    m_allLevels.clear();
 }
 
 void Logger::write(const QString& line)

@@ -4,13 +4,16 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace Vexal {
 
 // The process-wide log: a small UTF-8 file (log.txt in the current folder)
-// for errors, warnings and critical start-up failures, and four lists of
-// numbered HTML lines for the error console. Messages carry the context
+// for errors, warnings, notes and critical start-up failures, and four lists
+// of numbered HTML lines for the error console. Messages carry the context
 // (class name and action) last set with setContext, unless given explicitly.
+// A line reaches the file as it is logged (the file is opened for each
+// line), so lines logged early in the start are kept as later ones are.
 class Logger final : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,9 @@ public:
     static constexpr qint64 restartSize = 300 * 1024;
     // The lists are cleared together once the all list holds this many lines.
     static constexpr int listLimit = 300;
+
+    // The level a line was logged at.
+    enum Level { LevelError, LevelWarning, LevelInfo, LevelCritical };
 
     static Logger* instance();
 
@@ -35,11 +41,19 @@ public:
     static void info(const QString& className, const QString& action, const QString& message);
     static void critical(const QString& message);
     static void critical(const QString& className, const QString& action, const QString& message);
+    // Information that the file keeps too (its word there is "INFO"): what
+    // the program changed on its own, such as a database file brought up to
+    // date. Plain information stays out of the file.
+    static void note(const QString& message);
+    static void note(const QString& className, const QString& action, const QString& message);
 
     static QStringList errors();
     static QStringList warnings();
     static QStringList infos();
     static QStringList allLines();
+    // The lines of allLines and, index for index, the level each was logged
+    // at (a note's is LevelInfo), read together.
+    static QStringList allLines(QVector<Level>* levels);
 
     // Clears all four lists; unless forced, only once the all list holds
     // listLimit lines or more.
@@ -60,16 +74,16 @@ public:
     static void resetForTests();
 
 private:
-    enum Level { LevelError, LevelWarning, LevelInfo, LevelCritical };
-
     Logger();
     void log(Level level, const QString& className, const QString& action, const QString& message);
+    void log(Level level, const QString& className, const QString& action, const QString& message, bool toFile);
     void trimListsLocked(bool force);
 
     QStringList m_errors;
     QStringList m_warnings;
     QStringList m_infos;
     QStringList m_all;
+    QVector<Level> m_allLevels;
     QString m_className;
     QString m_action;
     QMutex m_fileMutex;  // guards the file and the two flags

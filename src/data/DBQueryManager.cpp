@@ -45,15 +45,17 @@ DBQueryManager::DBQueryManager(QObject* parent)
 {
 }
 
-void DBQueryManager::fail(const QString& text)
+void DBQueryManager::fail(const QString& text, const QString& cause)
 {
     m_errorText = text;
+    m_failureCause = cause;
     m_lastFailed = true;
 }
 
 bool DBQueryManager::run(const QString& text, const QVariantMap& values, int* rowsAffected)
 {
-    QSqlQuery query(DBConnection::current());
+    QSqlDatabase db = DBConnection::current();
+    QSqlQuery query(db);
     if (query.prepare(text)) {
         for (auto it = values.constBegin(); it != values.constEnd(); ++it)
             query.bindValue(it.key(), it.value());
@@ -63,14 +65,15 @@ bool DBQueryManager::run(const QString& text, const QVariantMap& values, int* ro
             return true;
         }
     }
-    fail(LocaleSql::sqlQueryFailed(text, query.lastError().text()));
+    fail(LocaleSql::sqlQueryFailed(text, query.lastError().text()), DBConnection::failureCause(db, query.lastError()));
     return false;
 }
 
 bool DBQueryManager::lookup(const QString& text, const QVariantMap& values)
 {
     m_lastFailed = false;
-    QSqlQuery query(DBConnection::current());
+    QSqlDatabase db = DBConnection::current();
+    QSqlQuery query(db);
     query.setForwardOnly(true);
     if (query.prepare(text)) {
         for (auto it = values.constBegin(); it != values.constEnd(); ++it)
@@ -79,7 +82,8 @@ bool DBQueryManager::lookup(const QString& text, const QVariantMap& values)
     }
     const bool found = query.next();
     if (query.lastError().isValid()) {
-        fail(LocaleSql::sqlQueryFailed(text, query.lastError().text()));
+        fail(LocaleSql::sqlQueryFailed(text, query.lastError().text()),
+             DBConnection::failureCause(db, query.lastError()));
         return false;
     }
     return found;

@@ -32,6 +32,9 @@ public:
 
     // The text of the last failure; a later success does not clear it.
     QString errorText() const { return m_errorText; }
+    // Why the last failure failed, when it is a cause a user can act on
+    // (DBConnection::failureCause); "" otherwise.
+    QString failureCause() const { return m_failureCause; }
     // Whether the last call failed. A lookup that returns false either found
     // no row or failed; this tells the two apart.
     bool lastFailed() const { return m_lastFailed; }
@@ -78,9 +81,10 @@ private:
     // True when the statement yields a row; a failure sets the error text.
     bool lookup(const QString& text, const QVariantMap& values = QVariantMap());
     bool setOnlyActive(const QString& table, qint64 id);
-    void fail(const QString& text);
+    void fail(const QString& text, const QString& cause = QString());
 
     QString m_errorText;
+    QString m_failureCause;
     bool m_lastFailed = false;
 };
 

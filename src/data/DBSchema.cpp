@@ -238,7 +238,7 @@ bool DBSchema::bringUpToDate(QSqlDatabase db, QString* errorText, QStringList* t
                                                           causeOf(db, query.lastError())));
         }
     }
-    Logger::info(LocaleMessage::schemaUpdated(file, version(), added));
+    Logger::note(LocaleMessage::schemaUpdated(file, version(), added));
     if (taken)
         *taken = added;
     return true;

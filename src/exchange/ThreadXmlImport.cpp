@@ -45,6 +45,10 @@ void ThreadXmlImport::run()
     // On a failure the file's transaction is left open: closing the thread's
     // connection rolls it back.
     runGuarded([this] { importAll(); });
+    // Each file is stored in one transaction, which its failure rolls back:
+    // failing at the first file, the import stored nothing.
+    if (!isSuccessful() && m_current <= 0)
+        setFailureCause(LocaleThread::importStoredNothingCause(failureCause()));
     if (!isSuccessful() && m_files.size() > 1)
         reportStop();
     resetFileState();

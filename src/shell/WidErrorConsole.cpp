@@ -23,22 +23,6 @@ QString WidErrorConsole::title() const
     return LocaleConsole::errorConsole();
 }
 
-namespace {
-
-// The list a line of the logger belongs to. Its level is the first text in
-// it, ahead of the context and the message, which the logger escapes.
-int kindOf(const QString& line)
-{
-    const QStringRef head = line.leftRef(line.indexOf(QLatin1String("</span>")));
-    if (head.endsWith(QLatin1String(". Error")))
-        return WidErrorConsole::FilterErrors;
-    if (head.endsWith(QLatin1String(". Warning")))
-        return WidErrorConsole::FilterWarnings;
-    return WidErrorConsole::FilterInfo;
-}
-
-} // namespace
-
 void WidErrorConsole::setInit(QObject* init)
 {
     BaseTab::setInit(init);
@@ -64,14 +48,16 @@ void WidErrorConsole::showEvent(QShowEvent* event)
 // for a warning (the errors before it stay in view).
 void WidErrorConsole::showNewest()
 {
-    const QStringList lines = Logger::allLines();
+    QVector<Logger::Level> levels;
+    const QStringList lines = Logger::allLines(&levels);
     const bool cleared = lines.size() < m_linesShown
                          || (m_linesShown > 0 && lines.at(m_linesShown - 1) != m_lastLineShown);
     int newest = -1;
-    for (int i = lines.size() - 1; i >= (cleared ? 0 : m_linesShown) && newest < 0; --i) {
-        const int kind = kindOf(lines.at(i));
-        if (kind == FilterErrors || kind == FilterWarnings)
-            newest = kind;
+    for (int i = levels.size() - 1; i >= (cleared ? 0 : m_linesShown) && newest < 0; --i) {
+        if (levels.at(i) == Logger::LevelError)
+            newest = FilterErrors;
+        else if (levels.at(i) == Logger::LevelWarning)
+            newest = FilterWarnings;
     }
     if (newest >= 0 && m_filter != newest && m_filter != FilterAll) {
         if (newest == FilterErrors)

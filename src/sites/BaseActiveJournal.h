@@ -1,21 +1,20 @@
 #pragma once
 
-#include "core/Logger.h"
-#include "core/UtilSignalManager.h"
 #include "texts/ConstIcon.h"
-#include "texts/LocaleMessage.h"
 #include "views/BaseJournal.h"
 #include "views/BaseRecordJournal.h"
 #include "views/BaseTable.h"
+#include "views/UtilReport.h"
 
 namespace Vexal {
 
 // The journal of a kind of which one row is the active one (the current
 // project, the master account in use): Select, on the tool bar and in the
 // row menu, makes the selected row the only active one. makeActive does so,
-// or gives its error text, which is logged; the user reads that it failed.
+// or gives its error text, which is logged, and the cause, which the user
+// reads with the failure.
 template <class Table, class Editor, QString (*kindTitle)(), QString (*selectText)(),
-          bool (*makeActive)(qint64 id, QString* error)>
+          bool (*makeActive)(qint64 id, QString* error, QString* cause)>
 class BaseActiveJournal : public BaseRecordJournal<BaseJournal, Table, Editor, kindTitle>
 {
 public:
@@ -29,9 +28,9 @@ public:
         if (id == -1)
             return;
         QString error;
-        if (!makeActive(id, &error)) {
-            Logger::error(error);
-            UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
+        QString cause;
+        if (!makeActive(id, &error, &cause)) {
+            UtilReport::error(error, cause);
             return;
         }
         this->m_table->refresh();

@@ -33,8 +33,8 @@ bool DelegateRandom::fillIdentity(DBMasterAccount* account, qint64 languageId, q
     }
     if (m_identity->fill(account, languageId, countryId))
         return true;
-    Logger::error(m_identity->errorText());
-    UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
+    // Logged by the identity.
+    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(m_identity->failureCause()));
     return false;
 }
 

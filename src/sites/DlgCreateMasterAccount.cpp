@@ -12,6 +12,7 @@
 #include "texts/LocaleDialog.h"
 #include "texts/LocaleMessage.h"
 #include "views/BaseComboBox.h"
+#include "views/UtilReport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,12 +28,21 @@ namespace Vexal {
 
 namespace {
 
+// The chooser's entry named preferred becomes the current one, where it has one.
+void selectPreferred(BaseComboBox* combo, const QString& preferred)
+{
+    const int index = combo->findText(preferred);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
 // Fills the chooser from the list and selects the entry named preferred; an
-// empty table leaves that one entry without an id.
+// empty table leaves that one entry without an id. A read that failed leaves
+// the chooser empty: the table may hold rows.
 void fillChooser(BaseComboBox* combo, std::unique_ptr<DBListBase> list, const QString& preferred)
 {
     const auto offerPreferred = [combo, preferred] {
-        if (combo->count() > 0)
+        if (combo->count() > 0 || combo->loadFailed())
             return false;
         combo->addItem(preferred, -1);
         combo->setCurrentIndex(0);
@@ -45,9 +55,7 @@ void fillChooser(BaseComboBox* combo, std::unique_ptr<DBListBase> list, const QS
     combo->fill(std::move(list));
     if (offerPreferred())
         return;
-    const int index = combo->findText(preferred);
-    if (index >= 0)
-        combo->setCurrentIndex(index);
+    selectPreferred(combo, preferred);
 }
 
 } // namespace
@@ -82,14 +90,8 @@ void DlgCreateMasterAccount::slotAccept()
     Logger::setContext(className(), LocaleDialog::accept());
     if (!validate())
         return;
-    if (!identityTablesFilled())
+    if (!choosersRead() || !identityTablesFilled() || !createAccount())
         return;
-    QString error;
-    if (!createAccount(&error)) {
-        Logger::error(error);
-        UtilSignalManager::instance()->emitError(LocaleDialog::unexpectedError());
-        return;
-    }
     accept();
 }
 
@@ -140,7 +142,8 @@ bool DlgCreateMasterAccount::identityTablesFilled()
     RandomIdentity identity;
     const QString table = identity.emptyTable(languageId(), countryId(), gender() != 0);
     if (!identity.errorText().isEmpty()) {
-        UtilSignalManager::instance()->emitError(LocaleDialog::unexpectedError());
+        // Logged by the identity.
+        UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(identity.failureCause()));
         return false;
     }
     if (table.isEmpty())
@@ -164,16 +167,32 @@ bool DlgCreateMasterAccount::identityTablesFilled()
     return false;
 }
 
-bool DlgCreateMasterAccount::createAccount(QString* errorText)
+bool DlgCreateMasterAccount::choosersRead()
+{
+    bool read = true;
+    const std::pair<BaseComboBox*, QString> choosers[] = {{m_countryCombo, LocaleDialog::usa()},
+                                                          {m_languageCombo, LocaleDialog::english()}};
+    for (const auto& chooser : choosers) {
+        if (!chooser.first->loadFailed())
+            continue;
+        read = false;
+        chooser.first->refresh();
+        selectPreferred(chooser.first, chooser.second);
+    }
+    return read;
+}
+
+bool DlgCreateMasterAccount::createAccount()
 {
     DBMasterAccount* account = m_account.data();
     RandomIdentity identity;
     if (!identity.fill(account, languageId(), countryId(), gender())) {
-        *errorText = identity.errorText();
+        // Logged by the identity.
+        UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(identity.failureCause()));
         return false;
     }
     if (!account->save()) {
-        *errorText = account->errorText();
+        UtilReport::recordError(account);
         return false;
     }
     return true;

@@ -16,8 +16,9 @@ class DBMasterAccount;
 // Creates a master account with a random identity of the chosen gender,
 // language and country, once the user agrees with the terms. The argument is
 // the DBMasterAccount to fill; without one the dialog makes its own. On
-// accept the record is filled and saved; a failure is reported and the dialog
-// stays open.
+// accept the record is filled and saved; a failure is reported with the
+// cause a user can act on and the dialog stays open. A chooser that could not
+// be read is read again at OK, never taken for an empty table.
 class DlgCreateMasterAccount final : public DlgBase
 {
     Q_OBJECT
@@ -53,7 +54,11 @@ private:
     // table gives nothing for the choice: the account would be saved without
     // names, country or city.
     bool identityTablesFilled();
-    bool createAccount(QString* errorText);
+    // False when a chooser's last read failed: it is read again, which
+    // reports the cause once more or shows the user the choice to make.
+    bool choosersRead();
+    // Fills and saves the account; false once a failure is reported.
+    bool createAccount();
 
     QPointer<DBMasterAccount> m_account;
 };

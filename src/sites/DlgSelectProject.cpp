@@ -7,6 +7,7 @@
 #include "data/DBQueryManager.h"
 #include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
+#include "views/UtilReport.h"
 #include "views/WidProjectComboBox.h"
 
 #include <QGridLayout>
@@ -25,19 +26,23 @@ void DlgSelectProject::setProjectId(qint64 id)
         m_projectCombo->setCurrentId(id);
 }
 
-bool DlgSelectProject::switchToProject(qint64 id, QString* errorText)
+bool DlgSelectProject::switchToProject(qint64 id, QString* errorText, QString* cause)
 {
     // Loading first keeps an unknown id from touching the Active flags.
     DBProject project;
     if (!project.load(id)) {
         if (errorText)
             *errorText = project.errorText();
+        if (cause)
+            *cause = project.failureCause();
         return false;
     }
     DBQueryManager queries;
     if (!queries.setActiveProject(id)) {
         if (errorText)
             *errorText = queries.errorText();
+        if (cause)
+            *cause = queries.failureCause();
         return false;
     }
     // The label and the quick login read the cache: it is filled before the
@@ -52,10 +57,17 @@ void DlgSelectProject::slotAccept()
     Logger::setContext(className(), LocaleDialog::accept());
     if (!validate())
         return;
+    // The chooser offers nothing after a failed read: it is read again,
+    // which names the cause once more or shows the choice to make.
+    if (m_projectCombo->loadFailed()) {
+        m_projectCombo->refresh();
+        m_projectCombo->setCurrentId(DBCache::projectId());
+        return;
+    }
     QString error;
-    if (!switchToProject(projectId(), &error)) {
-        Logger::error(error);
-        UtilSignalManager::instance()->emitError(LocaleDialog::unexpectedError());
+    QString cause;
+    if (!switchToProject(projectId(), &error, &cause)) {
+        UtilReport::error(error, cause);
         return;
     }
     accept();

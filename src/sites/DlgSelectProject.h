@@ -9,7 +9,8 @@ namespace Vexal {
 class WidProjectComboBox;
 
 // Chooses the current project. Accepting makes the chosen project the only
-// active one; a failed switch is reported and the dialog stays open.
+// active one; a failed switch is reported with its cause and the dialog stays
+// open. A chooser that could not be read is read again at OK.
 class DlgSelectProject final : public DlgBase
 {
     Q_OBJECT
@@ -22,8 +23,9 @@ public:
 
     // Makes the project the only active one in one transaction, copies it
     // into the cache, then emits the hub's onUpdateProject. An id that names
-    // no project changes nothing and returns false (errorText tells why).
-    static bool switchToProject(qint64 id, QString* errorText = nullptr);
+    // no project changes nothing and returns false (errorText tells why, and
+    // cause what a user can act on, when there is such a cause).
+    static bool switchToProject(qint64 id, QString* errorText = nullptr, QString* cause = nullptr);
 
 public slots:
     void slotAccept() override;

@@ -54,10 +54,11 @@ QString RandomIdentity::randomDigits(int count)
     return text;
 }
 
-void RandomIdentity::fail(const QString& text)
+void RandomIdentity::fail(const QString& text, const QString& cause)
 {
     m_failed = true;
     m_errorText = text;
+    m_failureCause = cause;
     Logger::error(text);
 }
 
@@ -65,7 +66,7 @@ qint64 RandomIdentity::randomId(const QString& table, const QString& where)
 {
     DBIDList list(table, where);
     if (!list.load()) {
-        fail(list.errorText());
+        fail(list.errorText(), list.failureCause());
         return -1;
     }
     if (list.count() == 0)
@@ -85,15 +86,17 @@ qint64 RandomIdentity::randomAddressId(qint64 countryId)
 
 namespace {
 
-// The name of the record with that id; "" when there is none or the load fails.
+// The name of the record with that id; "" when there is none or the load
+// fails (the error and its cause tell).
 template <typename Record>
-QString loadName(qint64 id, QString* error)
+QString loadName(qint64 id, QString* error, QString* cause)
 {
     if (id < 0)
         return QString();
     Record record;
     if (!record.load(id)) {
         *error = record.errorText();
+        *cause = record.failureCause();
         return QString();
     }
     return record.name();
@@ -109,9 +112,10 @@ QString RandomIdentity::randomFirstName(qint64 languageId, bool male)
                                                          .arg(DBSql::colGender())
                                                          .arg(male ? 1 : 0));
     QString error;
-    const QString name = loadName<DBFirstName>(id, &error);
+    QString cause;
+    const QString name = loadName<DBFirstName>(id, &error, &cause);
     if (!error.isEmpty())
-        fail(error);
+        fail(error, cause);
     return name;
 }
 
@@ -120,9 +124,10 @@ QString RandomIdentity::randomLastName(qint64 languageId)
     const qint64 id = randomId(DBSql::tableLastName(),
                             QStringLiteral("%1 = %2").arg(DBSql::colLanguageID()).arg(languageId));
     QString error;
-    const QString name = loadName<DBLastName>(id, &error);
+    QString cause;
+    const QString name = loadName<DBLastName>(id, &error, &cause);
     if (!error.isEmpty())
-        fail(error);
+        fail(error, cause);
     return name;
 }
 
@@ -152,7 +157,7 @@ QString RandomIdentity::emptyTable(qint64 languageId, qint64 countryId, bool mal
         DBIDList list(check.table, check.where);
         const bool found = list.hasRows();
         if (!list.errorText().isEmpty()) {
-            fail(list.errorText());
+            fail(list.errorText(), list.failureCause());
             return QString();
         }
         if (!found)
@@ -331,7 +336,7 @@ bool RandomIdentity::fill(DBMasterAccount* account, qint64 languageId, qint64 co
             return false;
         if (record.load(id))
             return true;
-        fail(record.errorText());
+        fail(record.errorText(), record.failureCause());
         return false;
     };
     DBCountry country;

@@ -72,12 +72,17 @@ public:
     static QString tableTitle(const QString& table);
 
     QString errorText() const { return m_errorText; }
+    // Why the last failed read failed, when it is a cause a user can act on
+    // (DBConnection::failureCause); "" otherwise.
+    QString failureCause() const { return m_failureCause; }
 
 private:
-    void fail(const QString& text);
+    // Logs the text; the cause is kept for the user.
+    void fail(const QString& text, const QString& cause);
 
     Random* m_random = nullptr;
     QString m_errorText;
+    QString m_failureCause;
     bool m_failed = false;
 };
 

@@ -4,12 +4,13 @@
 
 namespace Vexal {
 
-bool makeMasterAccountActive(qint64 id, QString* error)
+bool makeMasterAccountActive(qint64 id, QString* error, QString* cause)
 {
     DBQueryManager queries;
     if (queries.setActiveMasterAccount(id))
         return true;
     *error = queries.errorText();
+    *cause = queries.failureCause();
     return false;
 }
 

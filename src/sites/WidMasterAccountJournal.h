@@ -8,8 +8,8 @@
 namespace Vexal {
 
 // Makes the master account the only active one; false with the error text
-// when it cannot.
-bool makeMasterAccountActive(qint64 id, QString* error);
+// and the cause a user can act on ("" for none) when it cannot.
+bool makeMasterAccountActive(qint64 id, QString* error, QString* cause);
 
 // The master accounts journal. Select makes the selected master account the
 // only active one.

@@ -149,6 +149,12 @@ QString LocaleMessage::importStoppedCause(const QString& cause, const QStringLis
     return cause.isEmpty() ? files : QStringLiteral("%1; %2").arg(cause, files);
 }
 
+QString LocaleMessage::importStoredNothingCause(const QString& cause)
+{
+    const QString nothing = QStringLiteral("nothing was stored");
+    return cause.isEmpty() ? nothing : QStringLiteral("%1; %2").arg(cause, nothing);
+}
+
 QString LocaleMessage::foreignSessionItem(const QString& file, int node, qint64 id)
 {
     return QStringLiteral("Can't import an item from another session. File: %1, node no. %2, ID: %3")
@@ -157,7 +163,7 @@ QString LocaleMessage::foreignSessionItem(const QString& file, int node, qint64 
 
 QString LocaleMessage::saveItemFailed(const QString& file, int node, qint64 id, const QString& error)
 {
-    return QStringLiteral("Failed to save an item. File: %1, node no. %2., ID: %3, error: %4")
+    return QStringLiteral("Failed to save an item. File: %1, node no. %2, ID: %3, error: %4")
         .arg(file, number(node), number(id), error);
 }
 

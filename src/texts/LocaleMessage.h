@@ -135,6 +135,9 @@ QString keyRefusedCause(const QString& file, int node, const QString& element, c
 QString importStopped(const QStringList& imported, const QString& failed, const QStringList& notTried);
 QString importStoppedCause(const QString& cause, const QStringList& imported, const QString& failed,
                            const QStringList& notTried);
+// A failed import that stored nothing, after its cause ("" for none), as the
+// cause the user is shown.
+QString importStoredNothingCause(const QString& cause);
 QString foreignSessionItem(const QString& file, int node, qint64 id);
 QString saveItemFailed(const QString& file, int node, qint64 id, const QString& error);
 QString parseFileFailed(const QString& file, const QString& error, int line, int column);

@@ -18,6 +18,7 @@
     FORWARD_ARGS(keyRefusedCause, LocaleMessage, keyRefusedCause, (const QString& file, int node, const QString& element, const QString& text), (file, node, element, text)) \
     FORWARD_ARGS(importStopped, LocaleMessage, importStopped, (const QStringList& imported, const QString& failed, const QStringList& notTried), (imported, failed, notTried)) \
     FORWARD_ARGS(importStoppedCause, LocaleMessage, importStoppedCause, (const QString& cause, const QStringList& imported, const QString& failed, const QStringList& notTried), (cause, imported, failed, notTried)) \
+    FORWARD_ARGS(importStoredNothingCause, LocaleMessage, importStoredNothingCause, (const QString& cause), (cause)) \
     FORWARD_ARGS(foreignSessionItem, LocaleMessage, foreignSessionItem, (const QString& file, int node, qint64 id), (file, node, id)) \
     FORWARD_ARGS(saveItemFailed, LocaleMessage, saveItemFailed, (const QString& file, int node, qint64 id, const QString& error), (file, node, id, error)) \
     FORWARD_ARGS(parseNodeFailed, LocaleMessage, parseNodeFailed, (const QString& file, int node), (file, node)) \

@@ -1,12 +1,11 @@
 #include "views/BaseComboBox.h"
 
-#include "core/Logger.h"
 #include "core/RecordChanges.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBBase.h"
 #include "data/DBListBase.h"
 #include "data/DBRecordNews.h"
-#include "texts/LocaleMessage.h"
+#include "views/UtilReport.h"
 
 #include <QSignalBlocker>
 
@@ -34,11 +33,12 @@ void BaseComboBox::fill(std::unique_ptr<DBListBase> list, bool sortByName)
 void BaseComboBox::fillItems()
 {
     clear();
+    m_loadFailed = false;
     if (!m_list)
         return;
     if (!m_list->load()) {
-        Logger::error(m_list->errorText());
-        UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
+        m_loadFailed = true;
+        UtilReport::listError(m_list.get());
         return;
     }
     if (m_sortByName)

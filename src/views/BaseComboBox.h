@@ -27,7 +27,8 @@ public:
     ~BaseComboBox() override;
 
     // Clears the box and fills it from the list after loading it; a load
-    // failure is logged and reported and leaves the box empty. The box keeps
+    // failure is logged and reported with its cause and leaves the box empty
+    // (loadFailed). The box keeps
     // the list and fills itself from it again whenever rows of its table are
     // stored; a null list empties the box, which then follows nothing.
     void fill(std::unique_ptr<DBListBase> list, bool sortByName = true);
@@ -35,6 +36,11 @@ public:
     // index signal but with onRefreshed (it may have been stored anew); when
     // it is gone, the box selects as fill does and signals the change.
     void refresh();
+
+    // True when the last load failed: the box offers nothing, though the
+    // table may hold rows. A caller that acts on the choice loads again
+    // (refresh) instead of taking the box for an empty table.
+    bool loadFailed() const { return m_loadFailed; }
 
     bool hasSelection() const;
     // The current record's ID; -1 when nothing is current.
@@ -61,6 +67,7 @@ private:
 
     std::unique_ptr<DBListBase> m_list;
     bool m_sortByName = true;
+    bool m_loadFailed = false;
     // The tables whose rows the list lists.
     QStringList m_sources;
 };

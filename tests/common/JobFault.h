@@ -62,6 +62,31 @@ public:
     JobFault& operator=(const JobFault&) = delete;
 
     bool isReady() const { return m_ready; }
+    // Puts the fault in place now, as the statement would: for a read that
+    // meets it as it is prepared (a connection's first read, which reads the
+    // schema), where a statement's start comes too late.
+    void putInPlace()
+    {
+        if (m_met.exchange(true))
+            return;
+        const bool atCommit = m_word == "COMMIT";
+        switch (m_cause) {
+        case FullDisk:
+            s_full = true;
+            m_inPlace = true;
+            break;
+        case FileTooLarge:
+            m_limit = std::make_unique<FileSizeLimit>(1);
+            m_inPlace = m_limit->ok();
+            break;
+        case Locked:
+            m_inPlace =
+                sqlite3_exec(m_other, atCommit ? "BEGIN; SELECT COUNT(*) FROM sqlite_master;" : "BEGIN EXCLUSIVE;",
+                             nullptr, nullptr, nullptr)
+                == SQLITE_OK;
+            break;
+        }
+    }
     // True once the job met the statement and the fault was put in place.
     bool isArmed() const { return m_inPlace.load(); }
 
@@ -87,24 +112,7 @@ private:
         if ((self->m_cause != Locked || atCommit)
             && !QByteArray(sqlite3_sql(stmt)).trimmed().toUpper().startsWith(self->m_word))
             return 0;
-        if (self->m_met.exchange(true))
-            return 0;
-        switch (self->m_cause) {
-        case FullDisk:
-            s_full = true;
-            self->m_inPlace = true;
-            break;
-        case FileTooLarge:
-            self->m_limit = std::make_unique<FileSizeLimit>(1);
-            self->m_inPlace = self->m_limit->ok();
-            break;
-        case Locked:
-            self->m_inPlace = sqlite3_exec(self->m_other,
-                                           atCommit ? "BEGIN; SELECT COUNT(*) FROM sqlite_master;" : "BEGIN EXCLUSIVE;",
-                                           nullptr, nullptr, nullptr)
-                == SQLITE_OK;
-            break;
-        }
+        self->putInPlace();
         return 0;
     }
 

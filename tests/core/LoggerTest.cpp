@@ -60,6 +60,14 @@ private slots:
         QCOMPARE(heads(Logger::allLines()), (QStringList{"0. Error", "1. Information", "2. Error", "3. Warning"}));
         QCOMPARE(heads(Logger::errors()), (QStringList{"0. Error", "1. Error"}));
         QCOMPARE(heads(Logger::infos() + Logger::warnings()), (QStringList{"0. Information", "0. Warning"}));
+        // The level of each line of all, told with the lines.
+        QVector<Logger::Level> levels;
+        QCOMPARE(Logger::allLines(&levels), Logger::allLines());
+        QCOMPARE(levels, (QVector<Logger::Level>{Logger::LevelError, Logger::LevelInfo, Logger::LevelError,
+                                                 Logger::LevelWarning}));
+        Logger::trimLists(true);
+        QCOMPARE(Logger::allLines(&levels), QStringList());
+        QVERIFY(levels.isEmpty());
     }
 
     void escapesHtmlAndKeepsMarkers()
@@ -93,14 +101,19 @@ private slots:
         Logger::info(QStringLiteral("never in file"));
         Logger::warning(QStringLiteral("Grüße €"));
         Logger::critical(QStringLiteral("stop"));
+        // A note is information that the file keeps too.
+        Logger::note(QStringLiteral("kept"));
         // A critical message reaches no list.
-        QCOMPARE(Logger::allLines().size(), 3);
+        QCOMPARE(Logger::allLines().size(), 4);
+        QCOMPARE(Logger::infos().size(), 2);
+        QVERIFY(Logger::infos().value(1).contains(QStringLiteral("1. Information</span>")));
 
         const QString text = QString::fromUtf8(readLog());
         const QStringList lines = text.split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.size(), 4);
-        QVERIFY(lines.at(3).isEmpty());
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines.at(4).isEmpty());
         const QString time = QStringLiteral("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d");
+        QVERIFY(QRegularExpression(QStringLiteral("^INFO %1 Cls\\.Act - kept$").arg(time)).match(lines.at(3)).hasMatch());
         QVERIFY(QRegularExpression(QStringLiteral("^ERROR %1 Cls\\.Act - bad$").arg(time)).match(lines.at(0)).hasMatch());
         QVERIFY(QRegularExpression(QStringLiteral("^WARNING %1 Cls\\.Act - Grüße €$").arg(time)).match(lines.at(1)).hasMatch());
         QVERIFY(QRegularExpression(QStringLiteral("^CRITICAL %1 Cls\\.Act - stop$").arg(time)).match(lines.at(2)).hasMatch());

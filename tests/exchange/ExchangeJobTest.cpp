@@ -301,8 +301,8 @@ private slots:
         QTRY_COMPARE(dialog.ok()->text(), LocaleDialog::close());
         QCOMPARE(dialog.status()->text(),
                  QStringLiteral("<span style='color:red;'>Operation failed: the item with ID 1 in p.xml (node no. 1) is "
-                                "stored already, and an import replaces stored items only with %1 on. See Error "
-                                "Console for more details.</span>")
+                                "stored already, and an import replaces stored items only with %1 on; nothing was "
+                                "stored. See Error Console for more details.</span>")
                      .arg(option.toHtmlEscaped()));
         dialog.close();
         setOverride(true);
@@ -366,7 +366,7 @@ private slots:
                                    "<item><ID>2</ID><ProjectID>-1</ProjectID></item></items>"));
         QVERIFY(writeBytes(third, projectsFile("<item><ID>8</ID></item>")));
         const QString error = importFiles({first, second, third});
-        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1., ID: 2, error: ").arg(second)),
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1, ID: 2, error: ").arg(second)),
                  qPrintable(error));
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 1);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
@@ -390,13 +390,15 @@ private slots:
             QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
                            "table can hold (a whole number from -9223372036854775808 to "
                            "9223372036854775807)");
-        QTest::newRow("one file, a bad reference") << QStringList{"w.xml"} << website << "";
+        // Where no file got in, the user reads that nothing was stored.
+        QTest::newRow("one file, a bad reference") << QStringList{"w.xml"} << website + "; nothing was stored" << "";
+        QTest::newRow("one file, missing") << QStringList{"gone.xml"} << "nothing was stored" << "";
         QTest::newRow("the second of three fails")
             << QStringList{"p.xml", "s.xml", "c.xml"} << "files imported: p.xml; failed: s.xml; not tried: c.xml"
             << "Files imported: %1/p.xml. Failed: %1/s.xml. Not tried: %1/c.xml.";
         QTest::newRow("the first of three is missing")
             << QStringList{"gone.xml", "p.xml", "w.xml"}
-            << "files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
+            << "nothing was stored; files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
             << "Files imported: none. Failed: %1/gone.xml. Not tried: %1/p.xml, %1/w.xml.";
         QTest::newRow("the last of two, a bad reference")
             << QStringList{"p.xml", "w.xml"} << website + "; files imported: p.xml; failed: w.xml; not tried: none"
@@ -460,7 +462,7 @@ private slots:
         QVERIFY(writeBytes(path, projectsFile("<item><ID>2</ID><XDelete>1</XDelete></item>"
                                               "<item><ID>42</ID><XDelete>1</XDelete></item>")));
         const QString error = importFiles({path});
-        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1., ID: 42").arg(path)),
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 1, ID: 42").arg(path)),
                  qPrintable(error));
         QVERIFY(error.contains(QStringLiteral("The active project \"Current\" can't be deleted")));
         QCOMPARE(projectValue(2, DBSql::colName()), QStringLiteral("Stays"));
@@ -642,7 +644,7 @@ private slots:
         const QString path = db.file(QStringLiteral("c.xml"));
         QVERIFY(writeBytes(path, "<items Table=\"Category\"><item><ID>4</ID><XDelete>1</XDelete></item></items>"));
         const QString error = importFiles({path});
-        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 0., ID: 4, error: ").arg(path)),
+        QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 0, ID: 4, error: ").arg(path)),
                  qPrintable(error));
     }
 

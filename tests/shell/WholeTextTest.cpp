@@ -3,6 +3,7 @@
 #include "FreshStateTest.h"
 #include "JobFault.h"
 #include "LoopbackServer.h"
+#include "ScriptedPrompt.h"
 #include "ProgressDialogProbe.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -11,6 +12,7 @@
 #include "content/DlgSpinner.h"
 #include "content/ThreadSpinner.h"
 #include "core/RecordKind.h"
+#include "core/UtilSignalManager.h"
 #include "data/DBConnection.h"
 #include "exchange/ThreadDBBackup.h"
 #include "exchange/ThreadDBClean.h"
@@ -19,7 +21,9 @@
 #include "exchange/ThreadXmlImport.h"
 #include "shell/WidErrorConsole.h"
 #include "shell/WidNotificationBar.h"
+#include "sites/DlgCreateMasterAccount.h"
 #include "sites/DlgRank.h"
+#include "sites/DlgSelectProject.h"
 #include "sites/RankAlexa.h"
 #include "sites/RankGoogle.h"
 #include "texts/LocaleDialog.h"
@@ -27,6 +31,7 @@
 #include "widgets/UtilGui.h"
 #include "widgets/WidTextEdit.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QScreen>
@@ -100,6 +105,13 @@ Thread* makeJob(const QString& job, const QString& folder, QObject* parent)
 // or its commit.
 QByteArray faultyStatement(const QString& job, const QString& step)
 {
+    // A dialog's read meets the fault put in place before it.
+    if (step == QLatin1String("read"))
+        return "";
+    if (job == QLatin1String("generator"))
+        return "INSERT";
+    if (job == QLatin1String("project"))
+        return "UPDATE";
     if (job == QLatin1String("import") || job == QLatin1String("spinner"))
         return step == QLatin1String("commit") ? "COMMIT" : "INSERT";
     if (job == QLatin1String("export"))
@@ -132,8 +144,10 @@ QString causeText(const QString& end)
 // the size it takes, without the user resizing it: each job dialog at its
 // ends (success; a failure at a row or at the commit, for each cause a user
 // can act on, which the result names; an import's stored-ID refusal), the
-// spinner, failed rank look-ups, a long notice on the bar. Where a result
-// sends the user to the Error Console, the console shows what it refers to.
+// spinner, the dialogs that store a record (a failed read or save, whose
+// cause the bar names), failed rank look-ups, a long notice on the bar.
+// Where a result sends the user to the Error Console, the console shows what
+// it refers to.
 class WholeTextTest : public FreshStateTest
 {
     Q_OBJECT
@@ -165,6 +179,17 @@ private slots:
                 }
             }
         }
+        // The dialogs that store a record when the user accepts them: the
+        // master-account generator and the project chooser. A chooser's
+        // read fails as the dialog opens (and again at OK), or the save
+        // fails; the dialog stays open.
+        for (const QString dialog : {"generator", "project"}) {
+            for (const QString step : {"read", "save"}) {
+                for (const QString end : {"full disk", "file too large", "locked"})
+                    QTest::newRow(qPrintable(QStringLiteral("%1, %2, %3").arg(dialog, step, end)))
+                        << dialog << step << end;
+            }
+        }
         QTest::newRow("import, stored ID") << "import" << "insert" << "stored ID";
         QTest::newRow("spinner, failure") << "spinner" << "" << "unbalanced";
         QTest::newRow("rank, failure") << "rank" << "" << "no service";
@@ -179,11 +204,16 @@ private slots:
         QFETCH(QString, end);
         const bool fault = end == QLatin1String("full disk") || end == QLatin1String("file too large")
                            || end == QLatin1String("locked");
+        const bool dialogWindow = window == QLatin1String("generator") || window == QLatin1String("project");
         TestDatabase db;
         // A row's change reaches the disk at once in a rollback journal; in
         // a write-ahead log (the program's own files) nothing before the
-        // commit. Only a rollback journal waits for readers to commit.
+        // commit. Only a rollback journal waits for readers to commit, and
+        // keeps readers out while another connection writes; a connection's
+        // first read of a write-ahead log writes its shared-memory file.
         if (fault && step == QLatin1String("commit") && end != QLatin1String("locked"))
+            QVERIFY(DBConnection::useWriteAheadLog(db.database()));
+        if (fault && dialogWindow && (step == QLatin1String("read")) != (end == QLatin1String("locked")))
             QVERIFY(DBConnection::useWriteAheadLog(db.database()));
         // Rows for every job: projects, orphans to clean, a file to import.
         for (int i = 1; i <= 20; ++i) {
@@ -202,6 +232,15 @@ private slots:
                                     {"TitleMode", 2}, {"Intro", "i"}, {"IntroMode", 4}, {"Body", "b"}, {"BodyMode", 8}});
         DBArticle source;
         QVERIFY(source.load(article));
+        // What the generator draws from.
+        for (const char* statement :
+             {"INSERT INTO Language (ID, Name) VALUES (2, 'English')",
+              "INSERT INTO Country (ID, Name, Code) VALUES (2, 'USA', 'US')",
+              "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('John', 2, 1), ('Mary', 2, 0)",
+              "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 2)",
+              "INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 2, 'MA')",
+              "INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 2)"})
+            QVERIFY(TestDatabase::exec(QLatin1String(statement)));
         const QString fullText = LocaleMessage::operationFailedBecause(
             LocaleMessage::cannotOverrideItemCause(QStringLiteral("a-file-with-a-long-name.xml"), 123, 456));
 
@@ -224,7 +263,51 @@ private slots:
             faultMet = met && met->isArmed();
             shown = plain(status->text());
         };
-        if (window == QLatin1String("spinner")) {
+        if (dialogWindow) {
+            ScriptedPrompt prompt;
+            QStringList notices;
+            const QMetaObject::Connection heard =
+                connect(UtilSignalManager::instance(), &UtilSignalManager::onError, this,
+                        [&notices](const QString& text, bool) { notices << text; });
+            const auto unheard = qScopeGuard([&heard] { disconnect(heard); });
+            // The window's connection opens again to meet the fault; a read
+            // meets it from the first, which reads the schema, on, as after
+            // a start on a full disk.
+            db.database().close();
+            const auto met = std::make_unique<JobFault>(faultOf(end), faultyStatement(window, step), db.databaseFile());
+            QVERIFY(met->isReady());
+            QVERIFY(db.database().open());
+            if (step == QLatin1String("read"))
+                met->putInPlace();
+            if (window == QLatin1String("generator")) {
+                auto* dialog = new DlgCreateMasterAccount;
+                shownWindow.reset(dialog);
+                dialog->build(nullptr);
+                dialog->show();
+                dialog->findChild<QCheckBox*>()->setChecked(true);
+                dialog->slotAccept();
+                QVERIFY(dialog->result() != QDialog::Accepted);
+                error = step == QLatin1String("read") ? QStringLiteral("FROM Country")
+                                                      : QStringLiteral("INSERT INTO MasterAccount");
+            } else {
+                auto* dialog = new DlgSelectProject;
+                shownWindow.reset(dialog);
+                dialog->build(nullptr);
+                dialog->show();
+                dialog->setProjectId(2);
+                dialog->slotAccept();
+                QVERIFY(dialog->result() != QDialog::Accepted);
+                error =
+                    step == QLatin1String("read") ? QStringLiteral("FROM Project") : QStringLiteral("UPDATE Project");
+            }
+            faultMet = met->isArmed();
+            shown = notices.isEmpty() ? QString() : notices.last();
+            // Nothing was stored, and no refusal stood for the failure.
+            QStringList asked;
+            for (const ScriptedPrompt::Message& message : prompt.messages)
+                asked << message.text;
+            QVERIFY2(asked.isEmpty(), qPrintable(asked.join(QLatin1String(" | "))));
+        } else if (window == QLatin1String("spinner")) {
             auto* dialog = new DlgSpinner;
             shownWindow.reset(dialog);
             dialog->build(&source);
@@ -284,6 +367,15 @@ private slots:
             QVERIFY2(shown.contains(causeText(end)), why.constData());
             if (window == QLatin1String("import") || window == QLatin1String("spinner"))
                 QVERIFY2(error.contains(QLatin1String("COMMIT")) == (step == QLatin1String("commit")), why.constData());
+        }
+        if (dialogWindow) {
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("MasterAccount")), 0);
+            QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Project WHERE Active = 1")).toInt(), 0);
+        }
+        // A failed import stored nothing of its file, and says so.
+        if (window == QLatin1String("import") && end != QLatin1String("success")) {
+            QVERIFY2(shown.contains(QLatin1String("nothing was stored")), why.constData());
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("Project")), 20);
         }
         if (end == QLatin1String("success"))
             QVERIFY2(shown.startsWith(LocaleMessage::operationCompleted()), why.constData());

@@ -1,5 +1,6 @@
 #include "FieldView.h"
 #include "FreshStateTest.h"
+#include "JobFault.h"
 #include "ScriptedPrompt.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -20,6 +21,7 @@
 #include "sites/DlgUrlInfo.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleDialog.h"
+#include "texts/LocaleMessage.h"
 #include "widgets/WidPasswordEdit.h"
 
 #include <QCheckBox>
@@ -315,6 +317,77 @@ private slots:
         stored("DELETE FROM Country WHERE ID = 7");
         QCOMPARE(shown(), QStringList{LocaleDialog::usa()});
         QCOMPARE(countries->currentText(), LocaleDialog::usa());
+    }
+
+    // A chooser that could not be read while the dialog opened (another
+    // program held the database) offers nothing: OK names the cause while
+    // the read still fails, never an empty table. Once it can be read, OK
+    // reads it again and shows the choice, the preferred entry first, and
+    // the next OK acts on it.
+    void chooserUnreadAtOpeningIsReadAgain_data()
+    {
+        addBoolRows("generator", "project chooser", "master-account generator");
+    }
+
+    void chooserUnreadAtOpeningIsReadAgain()
+    {
+        QFETCH(bool, generator);
+        TestDatabase db;
+        for (const char* statement :
+             {"INSERT INTO Language (ID, Name) VALUES (1, 'Deutsch'), (2, 'English')",
+              "INSERT INTO Country (ID, Name, Code) VALUES (1, 'Canada', 'CA'), (2, 'USA', 'US')",
+              "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('John', 2, 1), ('Mary', 2, 0)",
+              "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 2)",
+              "INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 2, 'MA')",
+              "INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 2)",
+              "INSERT INTO Project (ID, Name, Active) VALUES (1, 'Alpha', 1), (2, 'Beta', 0)"})
+            QVERIFY(exec(QLatin1String(statement)));
+        setCachedProject(1);
+        ScriptedPrompt prompt;
+        QStringList notices;
+        const QMetaObject::Connection heard = connect(UtilSignalManager::instance(), &UtilSignalManager::onError, this,
+                                                      [&notices](const QString& text, bool) { notices << text; });
+        auto lock = std::make_unique<JobFault>(JobFault::Locked, QByteArray(), db.databaseFile());
+        lock->putInPlace();
+        QVERIFY(lock->isArmed());
+        std::unique_ptr<DlgBase> dialog;
+        if (generator) {
+            dialog = std::make_unique<DlgCreateMasterAccount>();
+            dialog->build(nullptr);
+            dialog->findChild<QCheckBox*>()->setChecked(true);
+        } else {
+            dialog = std::make_unique<DlgSelectProject>();
+            dialog->build(nullptr);
+        }
+        const auto choice = [&dialog] {
+            QStringList shown;
+            for (const QComboBox* combo : dialog->findChildren<QComboBox*>())
+                shown << combo->currentText();
+            return shown.join(QLatin1Char('/'));
+        };
+        const QString nothing = generator ? QStringLiteral("Male//") : QString();
+        QCOMPARE(choice(), nothing);
+        const QString locked = LocaleMessage::operationFailedBecause(QStringLiteral("database is locked"));
+        QCOMPARE(notices.value(notices.size() - 1), locked);
+        notices.clear();
+        dialog->slotAccept();
+        QCOMPARE(notices.value(notices.size() - 1), locked);
+        QCOMPARE(choice(), nothing);
+
+        lock.reset();
+        notices.clear();
+        dialog->slotAccept();
+        QVERIFY(dialog->result() != QDialog::Accepted);
+        QCOMPARE(choice(), generator ? QStringLiteral("Male/USA/English") : QStringLiteral("Alpha"));
+        if (!generator)
+            static_cast<DlgSelectProject*>(dialog.get())->setProjectId(2);
+        dialog->slotAccept();
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(notices, QStringList());
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("MasterAccount")), generator ? 1 : 0);
+        QCOMPARE(activeProject(), generator ? 1 : 2);
+        disconnect(heard);
     }
 
     // The names drawn for the gender chosen are the ones the login, the

@@ -197,14 +197,18 @@ class LocaleCatalogueTest : public QObject
     Q_OBJECT
 private slots:
     // A text that loses an argument, or whose markers skip a number (so
-    // that arg() fills the wrong one), says something else than meant.
+    // that arg() fills the wrong one), says something else than meant. A
+    // full stop ends a sentence, never a number or an abbreviation inside
+    // one ("node no. 17., ID").
     void everyTextShowsAllItsArguments()
     {
         const QList<Entry> entries = allEntries();
         QVERIFY(entries.size() > 1000);
+        static const QRegularExpression strayStop(QStringLiteral("\\.\\s*[,;:]"));
         for (const Entry& e : entries) {
             QVERIFY2(!e.text.isEmpty(), qPrintable(e.name));
             QVERIFY2(!e.text.contains(QChar(0)), qPrintable(e.name));
+            QVERIFY2(!strayStop.match(e.text).hasMatch(), qPrintable(e.name + QLatin1String(": ") + e.text));
             for (const QString& argument : e.arguments)
                 QVERIFY2(argument.isEmpty() || e.text.contains(argument), qPrintable(e.name + QLatin1String(": ") + e.text));
             if (e.arguments.isEmpty()) {
