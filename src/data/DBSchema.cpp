@@ -174,6 +174,13 @@ bool holdsEveryTable(const QStringList& script, const QSet<QString>& names)
 
 bool DBSchema::bringUpToDate(QSqlDatabase db, QString* errorText, QStringList* taken)
 {
+    return bringUpToDate(db, SchemaScript::steps(), errorText, taken);
+}
+
+bool DBSchema::bringUpToDate(QSqlDatabase db, const QList<SchemaScript::Step>& steps, QString* errorText,
+                             QStringList* taken)
+{
+    const int latest = steps.size();
     if (taken)
         taken->clear();
     const QString file = db.databaseName();
@@ -184,12 +191,11 @@ bool DBSchema::bringUpToDate(QSqlDatabase db, QString* errorText, QStringList* t
         return DBConnection::isBusy(error)
             || fail(errorText, LocaleSql::sqlQueryFailed(versionQuery(), DBConnection::errorText(db, error)));
     }
-    if (found == version())
+    if (found == latest)
         return true;
-    if (found > version())
-        return fail(errorText, LocaleMessage::schemaNewer(file, found, version()));
+    if (found > latest)
+        return fail(errorText, LocaleMessage::schemaNewer(file, found, latest));
 
-    const QList<SchemaScript::Step>& steps = SchemaScript::steps();
     const QString firstStep = QLatin1String(steps.at(found).name);
     {
         QSqlQuery begin(db);
@@ -207,21 +213,23 @@ bool DBSchema::bringUpToDate(QSqlDatabase db, QString* errorText, QStringList* t
     QSet<QString> names;
     if (found < 0 || !objectNames(db, &names, &error))
         return refuse(LocaleMessage::schemaStepFailed(file, firstStep, causeOf(db, error)));
-    if (found > version())
-        return refuse(LocaleMessage::schemaNewer(file, found, version()));
+    if (found > latest)
+        return refuse(LocaleMessage::schemaNewer(file, found, latest));
     const QStringList script = statements();
-    if (found == version() || (found == 0 && !holdsEveryTable(script, names))) {
+    if (found == latest || (found == 0 && !holdsEveryTable(script, names))) {
         db.rollback();
         return true;
     }
 
     QStringList added;
     for (int i = found; i < steps.size(); ++i) {
-        const QString name = QLatin1String(steps.at(i).name);
+        const SchemaScript::Step& step = steps.at(i);
+        const QString name = QLatin1String(step.name);
         // A file of an earlier build may have the object already.
-        if (names.contains(name.toLower()))
+        if (!step.statement && names.contains(name.toLower()))
             continue;
-        const QString statement = SchemaScript::createStatement(script, name);
+        const QString statement = step.statement ? QString::fromUtf8(step.statement)
+                                                 : SchemaScript::createStatement(script, name);
         if (statement.isEmpty())
             return refuse(LocaleMessage::schemaStepFailed(file, name, LocaleMessage::fileMissing()));
         QSqlQuery query(db);
@@ -230,7 +238,7 @@ bool DBSchema::bringUpToDate(QSqlDatabase db, QString* errorText, QStringList* t
         added << name;
     }
     // The mark and the commit end the last step.
-    for (const QString& statement : {SchemaScript::versionStatement(), QStringLiteral("COMMIT")}) {
+    for (const QString& statement : {SchemaScript::versionStatement(latest), QStringLiteral("COMMIT")}) {
         // Through a query, whose error keeps SQLite's code.
         QSqlQuery query(db);
         if (!query.exec(statement)) {
@@ -238,7 +246,7 @@ bool DBSchema::bringUpToDate(QSqlDatabase db, QString* errorText, QStringList* t
                                                           causeOf(db, query.lastError())));
         }
     }
-    Logger::note(LocaleMessage::schemaUpdated(file, version(), added));
+    Logger::note(LocaleMessage::schemaUpdated(file, latest, added));
     if (taken)
         *taken = added;
     return true;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "data/SchemaScript.h"
+
 namespace Vexal {
 
 // The schema of a new database: one SQL script kept as a resource, used by
@@ -53,6 +55,10 @@ public:
     // message in errorText. `taken` (when given) gets the names of the steps
     // that added their object.
     static bool bringUpToDate(QSqlDatabase db, QString* errorText = nullptr, QStringList* taken = nullptr);
+    // The same with the steps given (their number is the version): the
+    // tests' way to take a step that the program has not yet.
+    static bool bringUpToDate(QSqlDatabase db, const QList<SchemaScript::Step>& steps, QString* errorText,
+                              QStringList* taken);
 };
 
 } // namespace Vexal

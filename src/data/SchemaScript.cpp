@@ -39,9 +39,9 @@ int version()
     return steps().size();
 }
 
-QString versionStatement()
+QString versionStatement(int version)
 {
-    return QStringLiteral("PRAGMA user_version = %1").arg(version());
+    return QStringLiteral("PRAGMA user_version = %1").arg(version < 0 ? SchemaScript::version() : version);
 }
 
 QString createdObject(const QString& statement, QString* type)

@@ -287,6 +287,62 @@ private slots:
         }
     }
 
+    // A step that gives its own statement (a column added to a table) runs
+    // it once in a file of the version before, keeping the rows; one that
+    // fails leaves the file as it was.
+    void stepWithItsOwnStatement_data()
+    {
+        addColumns<QString, QString>("statement", "refusal");
+        QTest::newRow("a column") << "ALTER TABLE Project ADD COLUMN Note TEXT" << "";
+        QTest::newRow("a column of no table") << "ALTER TABLE Nowhere ADD COLUMN Note TEXT"
+                                              << "could not be brought up to date (step ProjectNote: no such table";
+    }
+
+    void stepWithItsOwnStatement()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, refusal);
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("TesvarBrowser.db"));
+        QStringList contents;
+        {
+            OldFiles::Connection file(path);
+            QVERIFY(Vexal::DBSchema::create(file.db()));
+            contents = file.contents();
+        }
+        const QByteArray text = statement.toUtf8();
+        QList<Vexal::SchemaScript::Step> steps = Vexal::SchemaScript::steps();
+        steps.append(Vexal::SchemaScript::Step{"ProjectNote", text.constData()});
+        const QByteArray bytes = OldFiles::bytes(path);
+        for (int open = 1; open <= 2; ++open) {
+            QString error;
+            QStringList taken;
+            bool done = false;
+            {
+                OldFiles::Connection file(path);
+                done = Vexal::DBSchema::bringUpToDate(file.db(), steps, &error, &taken);
+            }
+            if (!refusal.isEmpty()) {
+                QVERIFY2(!done && error.contains(refusal), qPrintable(error));
+                QCOMPARE(OldFiles::bytes(path), bytes);
+                return;
+            }
+            QVERIFY2(done, qPrintable(error));
+            QCOMPARE(taken, open == 1 ? QStringList{"ProjectNote"} : QStringList());
+            const OldFiles::Connection file(path);
+            // The rows, each project with an empty note last.
+            QStringList rows = file.contents();
+            for (QString& row : rows) {
+                if (row.startsWith(QLatin1String("Project:")) && row.endsWith(QLatin1String("|NULL")))
+                    row.chop(5);
+            }
+            QCOMPARE(rows, contents);
+            QCOMPARE(file.lines(QStringLiteral("PRAGMA user_version")), QStringList{QString::number(steps.size())});
+            QVERIFY(file.lines(QStringLiteral("SELECT name FROM pragma_table_info('Project')"))
+                        .contains(QStringLiteral("Note")));
+        }
+    }
+
     // Only whole comment lines are dropped; one after a statement would stay in it.
     void scriptIsWhole()
     {
