@@ -1,17 +1,17 @@
 # Fails when a file in src/ includes a folder of a higher layer, or lives in or
 # includes a folder that has no layer. One-way layers keep the folders free of
 # include cycles, so each can be read, tested and changed from the bottom up.
-# A layer may hold rooms (sub-folders) that stack the same way inside it; the
-# files at the top of such a layer are what its rooms share, below them all.
+# A layer may hold sub-layers (sub-folders) that stack the same way inside it; the
+# files at the top of such a layer are what its sub-layers share, below them all.
 #
 #   cmake -DSRC_DIR=<repo>/src -P tools/check_layers.cmake
 
 # Bottom to top: a folder may include its own and the folders before it.
 set(LAYERS core texts data widgets shell views content sites automation exchange app)
 
-# Rooms of a layer, bottom to top: a room may include its own, the rooms
+# Sub-layers of a layer, bottom to top: a sub-layer may include its own, the sub-layers
 # before it and the layer's top files.
-set(ROOMS_automation selector smart templates submit)
+set(SUBLAYERS_automation selector smart templates submit)
 
 # Upward includes still allowed, as "folder/File.cpp:folder/Header.h".
 set(ALLOWED_UPWARD)
@@ -38,13 +38,13 @@ function(line_number_of file line out)
   set(${out} ${count} PARENT_SCOPE)
 endfunction()
 
-# The room of a path below a layer folder ("smart/SmartUtils.h" in
-# automation): its place among the layer's rooms, -1 for the layer's top files
-# (or a layer without rooms), -2 for a folder that is no room; and its name.
-function(room_of folder rest out_level out_name)
+# The sub-layer of a path below a layer folder ("smart/SmartUtils.h" in
+# automation): its place among the layer's sub-layers, -1 for the layer's top files
+# (or a layer without sub-layers), -2 for a folder that is no sub-layer; and its name.
+function(sublayer_of folder rest out_level out_name)
   set(${out_level} -1 PARENT_SCOPE)
   set(${out_name} "" PARENT_SCOPE)
-  if(NOT DEFINED ROOMS_${folder})
+  if(NOT DEFINED SUBLAYERS_${folder})
     return()
   endif()
   string(FIND "${rest}" "/" slash)
@@ -52,7 +52,7 @@ function(room_of folder rest out_level out_name)
     return()
   endif()
   string(SUBSTRING "${rest}" 0 ${slash} name)
-  list(FIND ROOMS_${folder} "${name}" level)
+  list(FIND SUBLAYERS_${folder} "${name}" level)
   if(level LESS 0)
     set(level -2)
   endif()
@@ -81,10 +81,10 @@ foreach(source ${sources})
     math(EXPR faults "${faults} + 1")
     continue()
   endif()
-  room_of("${folder}" "${rest}" room room_name)
-  if(room EQUAL -2)
-    string(REPLACE ";" " < " rooms "${ROOMS_${folder}}")
-    message(NOTICE "src/${source}: '${folder}/${room_name}' is no room of ${folder} (${rooms}); add it to ROOMS_${folder}")
+  sublayer_of("${folder}" "${rest}" sublayer sublayer_name)
+  if(sublayer EQUAL -2)
+    string(REPLACE ";" " < " sublayers "${SUBLAYERS_${folder}}")
+    message(NOTICE "src/${source}: '${folder}/${sublayer_name}' is no sub-layer of ${folder} (${sublayers}); add it to SUBLAYERS_${folder}")
     math(EXPR faults "${faults} + 1")
     continue()
   endif()
@@ -104,14 +104,14 @@ foreach(source ${sources})
     if(target_level GREATER level)
       set(upward "${folder} includes \"${header}\" of the higher layer ${target}")
     elseif(target_level EQUAL level)
-      room_of("${target}" "${CMAKE_MATCH_2}" target_room target_room_name)
-      if(target_room EQUAL -2)
-        set(upward "includes \"${header}\" from '${target}/${target_room_name}', which is no room of ${target}")
-      elseif(target_room GREATER room)
-        if(room LESS 0)
-          set(upward "a top file of ${folder} includes \"${header}\" of its room ${target_room_name}")
+      sublayer_of("${target}" "${CMAKE_MATCH_2}" target_sublayer target_sublayer_name)
+      if(target_sublayer EQUAL -2)
+        set(upward "includes \"${header}\" from '${target}/${target_sublayer_name}', which is no sub-layer of ${target}")
+      elseif(target_sublayer GREATER sublayer)
+        if(sublayer LESS 0)
+          set(upward "a top file of ${folder} includes \"${header}\" of its sub-layer ${target_sublayer_name}")
         else()
-          set(upward "${folder}/${room_name} includes \"${header}\" of the higher room ${target_room_name}")
+          set(upward "${folder}/${sublayer_name} includes \"${header}\" of the higher sub-layer ${target_sublayer_name}")
         endif()
       endif()
     endif()
@@ -129,4 +129,4 @@ endforeach()
 if(faults GREATER 0)
   message(FATAL_ERROR "check_layers: ${faults} fault(s) in ${checked} files; layers from the bottom: ${order}")
 endif()
-message(STATUS "check_layers: ${checked} files, every include stays in its layer or room or goes down")
+message(STATUS "check_layers: ${checked} files, every include stays in its layer or sub-layer or goes down")
