@@ -413,6 +413,12 @@ void BaseTable::setup()
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The row numbers are drawn anew whenever they scroll, never copied:
+    // rows that come below the last one at the end of the list move them by
+    // part of a row as the view lays itself out, and on X11 a copy made
+    // then (after the journal was shown again) leaves them half a row off
+    // their rows. Drawn on the header's own background, they look the same.
+    verticalHeader()->viewport()->setAutoFillBackground(false);
     // After the header is in place, so that the sort connects to it.
     setSortingEnabled(true);
 }
