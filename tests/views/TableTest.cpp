@@ -97,6 +97,11 @@ private slots:
         QCOMPARE(model->index(1, colActive).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         QVERIFY(model->flags(active) & Qt::ItemIsUserCheckable);
         QVERIFY(!model->setData(active, Qt::Unchecked, Qt::CheckStateRole));
+        // No cell is edited in place.
+        for (const QModelIndex& cell : {active, model->index(0, colName)}) {
+            QVERIFY(!(model->flags(cell) & Qt::ItemIsEditable));
+            QVERIFY(!model->setData(cell, QStringLiteral("typed")));
+        }
         // Header entries are enabled from the start; row entries are not.
         QVERIFY(f.table.syncManagerObject()->isEnabled(BaseTable::CommandSetupColumns));
         QVERIFY(!f.table.syncManagerObject()->isEnabled(BaseTable::CommandAdd));
