@@ -34,7 +34,7 @@ public:
             UtilSignalManager::instance()->emitError(LocaleMessage::unexpectedError());
             return;
         }
-        this->m_table->refresh();
+        this->showOwnWrites();
     }
 
 protected:

@@ -91,14 +91,9 @@ bool BaseTable::reload()
     return false;
 }
 
-bool BaseTable::showChanges(const RecordChanges& changes)
+bool BaseTable::showChanges(const RecordChanges& changes, bool now)
 {
-    return m_follower && m_follower->showChanges(changes);
-}
-
-bool BaseTable::refresh()
-{
-    return m_follower && m_follower->refresh();
+    return m_follower && m_follower->showChanges(changes, now);
 }
 
 void BaseTable::showEvent(QShowEvent* event)
@@ -182,7 +177,7 @@ qint64 BaseTable::selectedId() const
     return id;
 }
 
-QList<qint64> BaseTable::selectedIds() const
+QList<qint64> BaseTable::heldSelectedIds() const
 {
     QList<qint64> ids;
     const QItemSelectionModel* selection = selectionModel();
@@ -193,14 +188,13 @@ QList<qint64> BaseTable::selectedIds() const
     const QModelIndexList rows = selection->selectedRows();
     if (rows.isEmpty())
         return ids;
-    const BaseTableModel* sql = m_sqlModel;
-    if (!sql) {
+    if (!m_sqlModel) {
         reportInvalidObject(QStringLiteral("model"));
         return ids;
     }
     const QString idColumn = DBSql::colID();
     for (const QModelIndex& row : rows)
-        ids << sql->record(row.row()).value(idColumn).toLongLong();
+        ids << m_sqlModel->record(row.row()).value(idColumn).toLongLong();
     return ids;
 }
 
@@ -239,7 +233,7 @@ QString BaseTable::selectedRowsCondition() const
             listed += QStringLiteral(" WHERE ") + where;
         return QStringLiteral("%1 IN (%2)").arg(idColumn, listed);
     }
-    const QList<qint64> ids = selectedIds();
+    const QList<qint64> ids = heldSelectedIds();
     if (ids.isEmpty())
         return QString();
     QStringList numbers;
@@ -249,10 +243,10 @@ QString BaseTable::selectedRowsCondition() const
     return QStringLiteral("%1 IN (%2)").arg(idColumn, numbers.join(QLatin1Char(',')));
 }
 
-QList<qint64> BaseTable::selectedRowIds() const
+QList<qint64> BaseTable::selectedIds() const
 {
     if (!allRowsSelected()) {
-        QList<qint64> ids = selectedIds();
+        QList<qint64> ids = heldSelectedIds();
         std::sort(ids.begin(), ids.end());
         return ids;
     }

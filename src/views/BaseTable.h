@@ -99,36 +99,34 @@ public:
     // sees: the selected rows (after Select All, every row, also those that
     // come), the current row and the scroll position. It costs what changed
     // and what is on screen (ListFollower, BaseTableModel::applyChanges). A
-    // table not shown keeps the changes until it is. False when they do not concern its rows
-    // (or wait), or before the first load or after a failed one.
-    bool showChanges(const RecordChanges& changes);
-    // Reads the rows on screen again now (after a command of its journal
-    // stored rows), keeping what the user sees as showChanges does; the
-    // other rows are read again when they are shown. False before the first
-    // load or after a failed one.
-    bool refresh();
+    // table not shown keeps the changes until it is, or takes them `now`
+    // (its journal's own writes, BaseJournal::showOwnWrites). False when they
+    // do not concern its rows (or wait), or before the first load or after a
+    // failed one.
+    bool showChanges(const RecordChanges& changes, bool now = false);
     // Runs the Filter dialog; accepted: applies the new WHERE text.
     void filter();
     // Every user filter off (fixed filters stay), then applies the WHERE text.
     bool removeFilter();
 
+    // The ID of the first selected row, for a command on one record; -1
+    // when nothing is selected.
     virtual qint64 selectedId() const;
-    virtual QList<qint64> selectedIds() const;
+    // Which records a row command acts on: those of the selected rows, or
+    // after Select All every row the table lists, fetched or not; in the
+    // order of ID. Empty when nothing is selected or the database fails
+    // (reported).
+    QList<qint64> selectedIds() const;
+    // The same records as a condition on the ID column of the table's SQL
+    // table, for one statement over them all (Delete); empty when nothing is
+    // selected.
+    QString selectedRowsCondition() const;
     // Select All: every row the table lists, also the rows the view has not
     // fetched yet (they are selected as they arrive). Any other change of the
     // selection, and every select of the model, ends it.
     void selectAll() override;
     // True while Select All is in force and every fetched row is selected.
     bool allRowsSelected() const;
-    // The rows a row command acts on, as a condition on the ID column of the
-    // table's SQL table: the selected IDs, or after Select All every row the
-    // model's table and filter give, fetched or not. Empty when nothing is
-    // selected.
-    QString selectedRowsCondition() const;
-    // The IDs of the rows a row command acts on (those of
-    // selectedRowsCondition), in the order of ID; empty when nothing is
-    // selected or the database fails (reported).
-    QList<qint64> selectedRowIds() const;
     virtual QString viewName() const;
     virtual QString tableName() const;
 
@@ -210,6 +208,8 @@ private:
 
     QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
     void addHeaderSeparator();
+    // The IDs of the selected rows the model holds, in the rows' order.
+    QList<qint64> heldSelectedIds() const;
     // Scrolls so that row `top` is the first shown: the row that was first
     // stays first when rows come, go or move above it.
     void keepTopRow(int top);

@@ -39,28 +39,18 @@ bool ListFollower::follow(Change change)
     return done;
 }
 
-bool ListFollower::showChanges(const RecordChanges& changes)
+bool ListFollower::showChanges(const RecordChanges& changes, bool now)
 {
     if (!m_model->isListing() || !changes.touchesAny(m_model->listedTables()))
         return false;
-    if (!m_table->isVisible()) {
-        m_unseen.unite(changes.of(m_model->listedTables()));
+    m_unseen.unite(changes.of(m_model->listedTables()));
+    if (!m_table->isVisible() && !now)
         return false;
-    }
+    RecordChanges all;
+    std::swap(all, m_unseen);
     const QPair<int, int> shown = shownRows();
-    follow([&] { return m_model->applyChanges(changes, shown.first, shown.second); });
+    follow([&] { return m_model->applyChanges(all, shown.first, shown.second); });
     return true;
-}
-
-bool ListFollower::refresh()
-{
-    if (!m_model->isListing())
-        return false;
-    const QPair<int, int> shown = shownRows();
-    return follow([&] {
-        m_model->forgetRead();
-        return m_model->rereadRange(shown.first, shown.second);
-    });
 }
 
 void ListFollower::shown()

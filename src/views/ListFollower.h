@@ -26,12 +26,10 @@ class ListFollower final : public QObject
 public:
     ListFollower(BaseTable* table, BaseTableModel* model);
 
-    // News for the table; false when they do not concern its rows (or wait
-    // until it is shown).
-    bool showChanges(const RecordChanges& changes);
-    // Reads the rows on screen again now; false before the first load or
-    // after a failed one.
-    bool refresh();
+    // News for the table, brought in now when it is shown or `now` (a
+    // command of its journal stored them), otherwise kept until it is
+    // shown; false when they do not concern its rows (or wait).
+    bool showChanges(const RecordChanges& changes, bool now);
     // The table was shown: the changes kept are brought in.
     void shown();
     // The rows on screen are read again, soon, where they are not current.

@@ -52,9 +52,9 @@ bool ListMerge::applyChanges(const RecordChanges& all, int first, int last)
         if (wanted.count() <= mostIdsReadAgain && rereadIds(wanted))
             return true;
     } else if (onlyIds) {
-        // Nothing held: the next fetch reads from the start.
+        // Nothing held: read from the start.
         m_model.m_atEnd = false;
-        return false;
+        return rereadRange(first, last);
     }
     m_model.forgetRead();
     return rereadRange(first, last);

@@ -296,7 +296,7 @@ private slots:
         QVERIFY(!f.table.isColumnHidden(colComments));
     }
 
-    // The selected ids in row order, the first of them for single-row commands.
+    // The selected ids in the order of ID, the first selected row's for single-row commands.
     // IDs past 32 bits are handed out whole.
     void selectedIds()
     {
