@@ -31,7 +31,6 @@
 #include <QSqlRecord>
 
 #include <algorithm>
-#include <utility>
 
 namespace Vexal {
 
