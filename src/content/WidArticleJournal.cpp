@@ -28,7 +28,7 @@ void WidArticleJournal::slotCopy()
     if (!startCommand(LocaleArticle::copy(), BaseTable::CommandCopy))
         return;
     // After Select All: every article the journal lists, fetched or not.
-    const QList<qint64> ids = m_table->selectedRowIds();
+    const QList<qint64> ids = m_table->selectedIds();
     if (ids.isEmpty())
         return;
     if (!UtilGui::question(this, LocaleArticle::confirmDuplicateArticles()))
@@ -49,7 +49,7 @@ void WidArticleJournal::slotCopy()
             break;
         }
     }
-    m_table->refresh();
+    showOwnWrites();
 }
 
 void WidArticleJournal::slotSpin()
@@ -67,7 +67,7 @@ void WidArticleJournal::slotSpin()
     DlgSpinner dialog(this);
     dialog.build(&article);
     UtilDialog::exec(&dialog);
-    m_table->refresh();
+    showOwnWrites();
 }
 
 } // namespace Vexal

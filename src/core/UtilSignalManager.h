@@ -52,6 +52,10 @@ public:
     // arrive there together, as one onRecordsChanged, so that a job or a loop
     // storing a thousand rows makes an open list look once.
     void emitRecordsChanged(const RecordChanges& changes);
+    // Emits onRecordsChanged now, on the hub's thread, with the news kept
+    // so far (nothing when there are none), rather than at the next turn:
+    // a window command that stored rows shows them before it returns.
+    void deliverRecordsChanged();
 
 signals:
     void onError(const QString& message, bool untilClosed);
@@ -77,8 +81,6 @@ signals:
 
 private:
     UtilSignalManager();
-    // Emits onRecordsChanged with the news kept so far.
-    void deliverRecordsChanged();
 };
 
 } // namespace Vexal

@@ -115,42 +115,105 @@ Answer remembered(QHash<QString, Answer>& known, const QString& source, Work wor
     return answer.first;
 }
 
-// The tables a query of the source reads, one entry per cursor SQLite opens
-// on a table (an index counts for its table once); empty when SQLite cannot
-// run such a query. The query plan names them, so a column that shares its
-// name with a table is no table.
+// The authorizers the program set on its connections, by connection:
+// SQLite cannot tell which one a connection has.
+struct Authorizers
+{
+    QMutex mutex;
+    QHash<sqlite3*, QPair<DBRecordNews::Authorizer, void*>> set;
+};
+
+Authorizers& authorizers()
+{
+    static Authorizers* const known = new Authorizers;
+    return *known;
+}
+
+// The tables of the main database that a statement being prepared reads.
+extern "C" int recordNewsNoteRead(void* context, int action, const char* table, const char*, const char* database,
+                                  const char*)
+{
+    if (action == SQLITE_READ && table && database && qstrcmp(database, "main") == 0) {
+        auto* tables = static_cast<QStringList*>(context);
+        const QString name = QString::fromUtf8(table);
+        if (!tables->contains(name, Qt::CaseInsensitive))
+            *tables << name;
+    }
+    return SQLITE_OK;
+}
+
+// A statement over the source, prepared on the connection (null when SQLite
+// cannot prepare one); finalized by the caller.
+sqlite3_stmt* prepareOver(sqlite3* handle, const QString& columns, const QString& source)
+{
+    const QByteArray text =
+        QStringLiteral("SELECT %1 FROM \"%2\"").arg(columns, QString(source).replace('"', "\"\"")).toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle, text.constData(), text.size(), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    return statement;
+}
+
+// The tables a query of the source reads, as SQLite's authorizer names them
+// while it prepares one: those of a view's statement, of the views it reads
+// and of their subqueries, whether it reads a table or only an index of it;
+// a column that shares its name with a table is no table. The authorizer
+// names the views read too (their columns are read): the schema tells them
+// from tables. Empty when SQLite cannot prepare such a query. The
+// authorizer the program set before is in force again after.
 QStringList tablesReadBy(QSqlDatabase db, const QString& source)
 {
-    QHash<qint64, QPair<QString, bool>> pages;
+    sqlite3* handle = handleOf(db);
+    if (!handle)
+        return {};
+    QPair<DBRecordNews::Authorizer, void*> before;
+    {
+        QMutexLocker lock(&authorizers().mutex);
+        before = authorizers().set.value(handle);
+    }
+    QStringList read;
+    sqlite3_set_authorizer(handle, recordNewsNoteRead, &read);
+    sqlite3_stmt* statement = prepareOver(handle, QStringLiteral("*"), source);
+    sqlite3_set_authorizer(handle, before.first, before.second);
+    if (!statement)
+        return {};
+    sqlite3_finalize(statement);
     QSqlQuery schema(db);
     schema.setForwardOnly(true);
-    schema.exec(QStringLiteral("SELECT rootpage, tbl_name, type FROM sqlite_master WHERE type IN ('table', 'index');"));
-    while (schema.next())
-        pages.insert(schema.value(0).toLongLong(),
-                     {schema.value(1).toString(), schema.value(2).toString() == QLatin1String("table")});
-    QSqlQuery plan(db);
-    plan.setForwardOnly(true);
+    if (!schema.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return {};
     QStringList tables;
-    QStringList indexed;
-    if (!plan.exec(QStringLiteral("EXPLAIN SELECT * FROM \"%1\";").arg(QString(source).replace('"', "\"\""))))
-        return tables;
-    while (plan.next()) {
-        // addr, opcode, p1 (cursor), p2 (root page), p3 (database), ...
-        if (plan.value(1).toString() != QLatin1String("OpenRead") || plan.value(4).toInt() != 0)
-            continue;
-        const auto page = pages.constFind(plan.value(3).toLongLong());
-        if (page == pages.constEnd())
-            continue;
-        if (page->second)
-            tables << page->first;
-        else
-            indexed << page->first;
-    }
-    for (const QString& table : qAsConst(indexed)) {
-        if (!tables.contains(table))
+    while (schema.next()) {
+        const QString table = schema.value(0).toString();
+        if (read.contains(table, Qt::CaseInsensitive))
             tables << table;
     }
     return tables;
+}
+
+// Whether two columns of the source show the same column of the table: a
+// view that joins the table to itself (a record beside its master) shows
+// values of a row of it in other rows too.
+bool showsColumnTwice(QSqlDatabase db, const QString& source, const QString& table)
+{
+    sqlite3* handle = handleOf(db);
+    sqlite3_stmt* statement = handle ? prepareOver(handle, QStringLiteral("*"), source) : nullptr;
+    if (!statement)
+        return false;
+    QStringList shown;
+    bool twice = false;
+    for (int column = 0; column < sqlite3_column_count(statement) && !twice; ++column) {
+        const char* origin = sqlite3_column_table_name(statement, column);
+        if (!origin || QString::fromUtf8(origin).compare(table, Qt::CaseInsensitive) != 0)
+            continue;
+        const QString name = QString::fromUtf8(sqlite3_column_origin_name(statement, column)).toLower();
+        twice = shown.contains(name);
+        shown << name;
+    }
+    sqlite3_finalize(statement);
+    return twice;
 }
 
 // Whether ID is the table's rowid (its one INTEGER PRIMARY KEY column).
@@ -176,14 +239,9 @@ bool idIsRowid(QSqlDatabase db, const QString& table)
 QPair<QString, QString> idOrigin(QSqlDatabase db, const QString& source)
 {
     sqlite3* handle = handleOf(db);
-    if (!handle)
+    sqlite3_stmt* statement = handle ? prepareOver(handle, QStringLiteral("ID"), source) : nullptr;
+    if (!statement)
         return {};
-    const QByteArray text = QStringLiteral("SELECT ID FROM \"%1\"").arg(QString(source).replace('"', "\"\"")).toUtf8();
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(handle, text.constData(), text.size(), &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
-        return {};
-    }
     const char* table = sqlite3_column_table_name(statement, 0);
     const char* column = sqlite3_column_origin_name(statement, 0);
     const QPair<QString, QString> origin{QString::fromUtf8(table), QString::fromUtf8(column)};
@@ -203,6 +261,10 @@ void DBRecordNews::reportChanges(QSqlDatabase db)
         return;
     sqlite3_update_hook(connection, recordNewsRowChanged, connection);
     sqlite3_rollback_hook(connection, recordNewsRolledBack, connection);
+    // A new connection: an authorizer known of a closed one that had its
+    // address is none of its own.
+    QMutexLocker lock(&authorizers().mutex);
+    authorizers().set.remove(connection);
 }
 
 void DBRecordNews::sendCommittedChanges()
@@ -217,12 +279,26 @@ void DBRecordNews::sendCommittedChanges()
     UtilSignalManager::instance()->emitRecordsChanged(changes);
 }
 
+void DBRecordNews::setAuthorizer(QSqlDatabase db, Authorizer authorizer, void* context)
+{
+    sqlite3* handle = handleOf(db);
+    if (!handle)
+        return;
+    {
+        QMutexLocker lock(&authorizers().mutex);
+        if (authorizer)
+            authorizers().set.insert(handle, {authorizer, context});
+        else
+            authorizers().set.remove(handle);
+    }
+    sqlite3_set_authorizer(handle, authorizer, context);
+}
+
 QStringList DBRecordNews::tablesListedBy(const QString& source)
 {
     static QHash<QString, QStringList> known;
     return remembered(known, source, [&source] {
-        QStringList tables = tablesReadBy(DBConnection::current(), source);
-        tables.removeDuplicates();
+        const QStringList tables = tablesReadBy(DBConnection::current(), source);
         return tables.isEmpty() ? std::make_pair(QStringList{source}, false) : std::make_pair(tables, true);
     });
 }
@@ -236,9 +312,7 @@ QString DBRecordNews::idTableOf(const QString& source)
         if (origin.first.isEmpty() || origin.second.compare(QLatin1String("ID"), Qt::CaseInsensitive) != 0
             || !idIsRowid(db, origin.first))
             return std::make_pair(QString(), db.isOpen());
-        // A view that reads its table twice (a record beside its master)
-        // shows a row's values in other rows too.
-        if (tablesReadBy(db, source).count(origin.first) != 1)
+        if (showsColumnTwice(db, source, origin.first))
             return std::make_pair(QString(), true);
         return std::make_pair(origin.first, true);
     });

@@ -31,15 +31,26 @@ public:
     static void sendCommittedChanges();
 
     // The tables whose rows a table or a view lists: the table itself, or
-    // every table the view's statement names. Asked of the calling thread's
-    // connection; an unknown source is taken for a table.
+    // every table the view's statement reads (those of the views it reads
+    // too), as SQLite's authorizer names them while it prepares a query of
+    // the source. Asked of the calling thread's connection; an unknown
+    // source is taken for a table.
     static QStringList tablesListedBy(const QString& source);
     // The table whose rowids are the IDs (column "ID") of the rows that a
     // table or a view lists: the table itself when ID is its rowid, or the
     // table a view takes ID from when the view reads that table only once.
-    // Empty when there is none: news of such a list's rows do not say which
-    // of its rows changed.
+    // Empty when there is none, or when two of the view's columns show one
+    // column of that table (the table joined to itself): news of such a
+    // list's rows do not say which of its rows changed.
     static QString idTableOf(const QString& source);
+
+    // An authorizer of SQLite (sqlite3_set_authorizer), set on a connection
+    // through here or not at all: SQLite cannot tell which one a connection
+    // has, and the record news, which put one of their own in place while
+    // they prepare a query of a source, set this one back after. Null
+    // removes it.
+    using Authorizer = int (*)(void*, int, const char*, const char*, const char*, const char*);
+    static void setAuthorizer(QSqlDatabase db, Authorizer authorizer, void* context);
 };
 
 } // namespace Vexal

@@ -33,7 +33,7 @@ public:
             UtilReport::error(error, cause);
             return;
         }
-        this->m_table->refresh();
+        this->showOwnWrites();
     }
 
 protected:

@@ -20,6 +20,7 @@
 #include "shell/WidTabManager.h"
 
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -217,7 +218,15 @@ void BaseJournal::slotDelete()
         reportListError(&list);
         return;
     }
-    m_table->reload();
+    // What was chosen is gone, Select All with it.
+    m_table->clearSelection();
+    showOwnWrites();
+}
+
+void BaseJournal::showOwnWrites()
+{
+    const QScopedValueRollback<bool> own(m_showingOwnWrites, true);
+    UtilSignalManager::instance()->deliverRecordsChanged();
 }
 
 bool BaseJournal::mayDelete(const QString&)
@@ -345,7 +354,7 @@ void BaseJournal::handleRecordsChanged(const RecordChanges& changes)
     // News come between the user's commands: the log keeps their context.
     const QString className = Logger::contextClassName();
     const QString action = Logger::contextAction();
-    if (m_table->showChanges(changes))
+    if (m_table->showChanges(changes, m_showingOwnWrites))
         slotSelectionChanged();
     Logger::setContext(className, action);
 }

@@ -33,7 +33,9 @@ class SyncManager;
 // Commands of its own: on the tool bar and the table's menu
 // (toolbarCommands/runCommand, or a bar of its own in
 // createToolbar/connectToolbar and the table's signals in connectTable) and
-// slotSelectionChanged.
+// slotSelectionChanged. A command that stores rows ends with
+// showOwnWrites(): the journal shows them as it shows what is stored
+// elsewhere (the record news), before the command returns.
 class BaseJournal : public QWidget, public BaseTab
 {
     Q_OBJECT
@@ -112,6 +114,14 @@ protected:
     // leaves the error in the list and the database as it was.
     virtual bool deleteRows(const QString& condition, DBListBase* list);
 
+    // Shows what a command of the journal stored, the one way a journal
+    // shows its own writes: the record news of the commit are delivered now
+    // rather than at the window's next turn, to every open list, and the
+    // table takes them in even when it is not shown, keeping the selection
+    // and place. Written rows that wait for a job's lock come with their
+    // news later. (The user's Reload reads the list anew instead.)
+    void showOwnWrites();
+
     // One number from a query (COUNT and the like); -1 when the database
     // fails, which is reported.
     static int queryNumber(const QString& text);
@@ -137,6 +147,10 @@ protected:
     BaseTable* m_table = nullptr;
     // The ids of toolbarCommands.
     QList<int> m_rowCommands;
+
+private:
+    // Within showOwnWrites.
+    bool m_showingOwnWrites = false;
 };
 
 } // namespace Vexal

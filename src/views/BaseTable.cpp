@@ -15,6 +15,7 @@
 #include "views/BaseTableModel.h"
 #include "views/DlgSetupColumns.h"
 #include "views/DqlFilter.h"
+#include "views/ListFollower.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
 #include "views/UtilDialog.h"
@@ -30,7 +31,6 @@
 #include <QSqlRecord>
 
 #include <algorithm>
-#include <utility>
 
 namespace Vexal {
 
@@ -90,89 +90,23 @@ bool BaseTable::reload()
     return false;
 }
 
-template <class Change>
-bool BaseTable::followModel(Change change)
+bool BaseTable::showChanges(const RecordChanges& changes, bool now)
 {
-    // Rows that go take their selection along; Select All stays in force
-    // and takes in the rows that come (handleRowsFetched).
-    const bool selectingAll = m_selectingAll;
-    m_selectingAll = true;
-    const bool done = change();
-    if (isVisible() && m_sqlModel->canFetchMore() && lastRowShown())
-        m_sqlModel->fetchMore();
-    m_selectingAll = selectingAll;
-    return done;
-}
-
-bool BaseTable::showChanges(const RecordChanges& changes)
-{
-    if (!m_sqlModel || !m_sqlModel->isListing() || !changes.touchesAny(m_sqlModel->listedTables()))
-        return false;
-    if (!isVisible()) {
-        m_unseen.unite(changes.of(m_sqlModel->listedTables()));
-        return false;
-    }
-    const QPair<int, int> shown = shownRows();
-    followModel([&] { return m_sqlModel->applyChanges(changes, shown.first, shown.second); });
-    return true;
-}
-
-bool BaseTable::refresh()
-{
-    if (!m_sqlModel || !m_sqlModel->isListing())
-        return false;
-    const QPair<int, int> shown = shownRows();
-    return followModel([&] {
-        m_sqlModel->forgetRead();
-        return m_sqlModel->rereadRange(shown.first, shown.second);
-    });
-}
-
-QPair<int, int> BaseTable::shownRows() const
-{
-    const int count = m_sqlModel ? m_sqlModel->rowCount() : 0;
-    if (count == 0)
-        return {0, -1};
-    // Not shown: the rows from the top of its place, a fetch's worth.
-    int first = verticalScrollBar()->value();
-    int last = first + 255;
-    if (isVisible()) {
-        first = rowAt(0);
-        last = rowAt(viewport()->height() - 1);
-        if (first < 0)
-            first = 0;
-        if (last < 0)
-            last = count - 1;
-    }
-    const int margin = 16;
-    return {std::max(0, first - margin), std::min(count - 1, last + margin)};
-}
-
-bool BaseTable::lastRowShown() const
-{
-    const int count = m_sqlModel ? m_sqlModel->rowCount() : 0;
-    if (count == 0)
-        return true;
-    const int top = rowViewportPosition(count - 1);
-    return top < viewport()->height() && top + rowHeight(count - 1) > 0;
+    return m_follower && m_follower->showChanges(changes, now);
 }
 
 void BaseTable::showEvent(QShowEvent* event)
 {
     QTableView::showEvent(event);
-    if (!m_unseen.isEmpty() && m_sqlModel && m_sqlModel->isListing()) {
-        RecordChanges unseen;
-        std::swap(unseen, m_unseen);
-        const QPair<int, int> shown = shownRows();
-        followModel([&] { return m_sqlModel->applyChanges(unseen, shown.first, shown.second); });
-    }
-    readShownRowsSoon();
+    if (m_follower)
+        m_follower->shown();
 }
 
 void BaseTable::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
-    readShownRowsSoon();
+    if (m_follower)
+        m_follower->readShownRowsSoon();
 }
 
 void BaseTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles)
@@ -184,25 +118,6 @@ void BaseTable::dataChanged(const QModelIndex& topLeft, const QModelIndex& botto
             return;
     }
     QTableView::dataChanged(topLeft, bottomRight, roles);
-}
-
-void BaseTable::readShownRowsSoon()
-{
-    if (m_readShownPosted)
-        return;
-    m_readShownPosted = true;
-    QMetaObject::invokeMethod(this, &BaseTable::readShownRows, Qt::QueuedConnection);
-}
-
-void BaseTable::readShownRows()
-{
-    m_readShownPosted = false;
-    if (!isVisible() || !m_sqlModel || !m_sqlModel->isListing())
-        return;
-    const QPair<int, int> shown = shownRows();
-    if (shown.second < shown.first || m_sqlModel->isCurrent(shown.first, shown.second))
-        return;
-    followModel([&] { return m_sqlModel->rereadRange(shown.first, shown.second); });
 }
 
 void BaseTable::filter()
@@ -247,9 +162,9 @@ qint64 BaseTable::selectedId() const
     const QModelIndexList rows = selection->selectedRows();
     if (rows.isEmpty())
         return -1;
-    const auto* sql = qobject_cast<const QSqlTableModel*>(model());
+    const BaseTableModel* sql = m_sqlModel;
     if (!sql) {
-        reportInvalidObject(QStringLiteral("QSqlTableModel"));
+        reportInvalidObject(QStringLiteral("model"));
         return -1;
     }
     bool ok = false;
@@ -261,7 +176,7 @@ qint64 BaseTable::selectedId() const
     return id;
 }
 
-QList<qint64> BaseTable::selectedIds() const
+QList<qint64> BaseTable::heldSelectedIds() const
 {
     QList<qint64> ids;
     const QItemSelectionModel* selection = selectionModel();
@@ -272,35 +187,27 @@ QList<qint64> BaseTable::selectedIds() const
     const QModelIndexList rows = selection->selectedRows();
     if (rows.isEmpty())
         return ids;
-    const auto* sql = qobject_cast<const QSqlTableModel*>(model());
-    if (!sql) {
-        reportInvalidObject(QStringLiteral("QSqlTableModel"));
+    if (!m_sqlModel) {
+        reportInvalidObject(QStringLiteral("model"));
         return ids;
     }
     const QString idColumn = DBSql::colID();
     for (const QModelIndex& row : rows)
-        ids << sql->record(row.row()).value(idColumn).toLongLong();
+        ids << m_sqlModel->record(row.row()).value(idColumn).toLongLong();
     return ids;
 }
 
 void BaseTable::selectAll()
 {
-    m_selectingAll = true;
-    QTableView::selectAll();
-    m_selectingAll = false;
-    m_allSelected = m_sqlModel && m_sqlModel->rowCount() > 0;
+    if (m_follower)
+        m_follower->selectAll();
+    else
+        QTableView::selectAll();
 }
 
 bool BaseTable::allRowsSelected() const
 {
-    return m_allSelected && selectionModel() && selectionModel()->hasSelection();
-}
-
-void BaseTable::handleModelReset()
-{
-    // Every row is read anew: what came while not shown too.
-    m_allSelected = false;
-    m_unseen = RecordChanges();
+    return m_follower && m_follower->allRowsSelected();
 }
 
 void BaseTable::keepTopRow(int top)
@@ -311,23 +218,6 @@ void BaseTable::keepTopRow(int top)
     // The bar's range follows the rows only at the next layout.
     updateGeometries();
     bar->setValue(top);
-}
-
-void BaseTable::handleRowsFetched(const QModelIndex& parent, int first, int last)
-{
-    // Rows fetched while scrolling after Select All belong to it, and so do
-    // rows stored since: the user sees them selected and Delete removes
-    // them with the rest.
-    if (!m_allSelected || parent.isValid() || !m_sqlModel || !selectionModel())
-        return;
-    const int lastColumn = m_sqlModel->columnCount() - 1;
-    if (lastColumn < 0)
-        return;
-    const bool selectingAll = m_selectingAll;
-    m_selectingAll = true;
-    selectionModel()->select(QItemSelection(m_sqlModel->index(first, 0), m_sqlModel->index(last, lastColumn)),
-                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    m_selectingAll = selectingAll;
 }
 
 QString BaseTable::selectedRowsCondition() const
@@ -342,7 +232,7 @@ QString BaseTable::selectedRowsCondition() const
             listed += QStringLiteral(" WHERE ") + where;
         return QStringLiteral("%1 IN (%2)").arg(idColumn, listed);
     }
-    const QList<qint64> ids = selectedIds();
+    const QList<qint64> ids = heldSelectedIds();
     if (ids.isEmpty())
         return QString();
     QStringList numbers;
@@ -352,10 +242,10 @@ QString BaseTable::selectedRowsCondition() const
     return QStringLiteral("%1 IN (%2)").arg(idColumn, numbers.join(QLatin1Char(',')));
 }
 
-QList<qint64> BaseTable::selectedRowIds() const
+QList<qint64> BaseTable::selectedIds() const
 {
     if (!allRowsSelected()) {
-        QList<qint64> ids = selectedIds();
+        QList<qint64> ids = heldSelectedIds();
         std::sort(ids.begin(), ids.end());
         return ids;
     }
@@ -413,6 +303,12 @@ void BaseTable::setup()
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The row numbers are drawn anew whenever they scroll, never copied:
+    // rows that come below the last one at the end of the list move them by
+    // part of a row as the view lays itself out, and on X11 a copy made
+    // then (after the journal was shown again) leaves them half a row off
+    // their rows. Drawn on the header's own background, they look the same.
+    verticalHeader()->viewport()->setAutoFillBackground(false);
     // After the header is in place, so that the sort connects to it.
     setSortingEnabled(true);
 }
@@ -454,9 +350,9 @@ void BaseTable::createModel()
         }
     }
     m_sqlModel->setTable(viewName());
-    m_sqlModel->setEditStrategy(QSqlTableModel::OnManualSubmit);
     m_sqlModel->setFilter(noRows);
     setModel(m_sqlModel);
+    m_follower = new ListFollower(this, m_sqlModel);
 }
 
 void BaseTable::applyColumns()
@@ -574,35 +470,6 @@ void BaseTable::connectSignals()
 {
     if (QItemSelectionModel* selection = selectionModel())
         connect(selection, &QItemSelectionModel::selectionChanged, this, &BaseTable::handleSelectionChanged);
-    if (m_sqlModel) {
-        connect(m_sqlModel, &QAbstractItemModel::modelReset, this, &BaseTable::handleModelReset);
-        connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, &BaseTable::handleRowsFetched);
-        connect(m_sqlModel, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
-            // At the very top new rows show; below it the first row shown stays.
-            const int top = verticalScrollBar()->value();
-            if (top > 0 && first <= top)
-                keepTopRow(top + last - first + 1);
-        });
-        connect(m_sqlModel, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
-            const int top = verticalScrollBar()->value();
-            if (first < top)
-                keepTopRow(first + std::max(0, top - 1 - last));
-        });
-        connect(m_sqlModel, &QAbstractItemModel::rowsMoved, this,
-                [this](const QModelIndex&, int start, int end, const QModelIndex&, int row) {
-                    // As if the rows went, then came at their new place.
-                    const int count = end - start + 1;
-                    int top = verticalScrollBar()->value();
-                    const int before = top;
-                    if (start < top)
-                        top = start + std::max(0, top - 1 - end);
-                    const int at = row > start ? row - count : row;
-                    if (before > 0 && at <= top)
-                        top += count;
-                    keepTopRow(top);
-                });
-    }
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { readShownRowsSoon(); });
     connect(this, &QAbstractItemView::doubleClicked, this, &BaseTable::handleDoubleClick);
     connect(this, &QWidget::customContextMenuRequested, this, &BaseTable::handleTableMenu);
     connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, &BaseTable::handleColumnsMenu);
@@ -612,9 +479,8 @@ void BaseTable::connectSignals()
 
 void BaseTable::handleSelectionChanged(const QItemSelection&, const QItemSelection&)
 {
-    // Rows the model reads anew (as the view fetches) leave Select All on.
-    if (!m_selectingAll && !(m_sqlModel && m_sqlModel->isRemovingRows()))
-        m_allSelected = false;
+    if (m_follower)
+        m_follower->selectionChanged();
     emit onSelectionChanged();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/RecordChanges.h"
 #include "data/DBDefaultColumns.h"
 
 #include <QList>
@@ -8,6 +7,7 @@
 #include <QVariant>
 
 class QAction;
+class QResizeEvent;
 class QItemSelection;
 class QMenu;
 
@@ -15,9 +15,11 @@ namespace Vexal {
 
 class BaseTableHeader;
 class BaseTableModel;
+class ListFollower;
 class DBBase;
 class DBColumnList;
 class DBListBase;
+class RecordChanges;
 class SqlFilter;
 class SqlFilterCollection;
 class SyncManager;
@@ -26,6 +28,8 @@ class SyncManager;
 // BaseTableModel, in columns laid out by a saved column layout (or the
 // area's default set), filtered by the table's SqlFilterCollection, with a
 // row menu and a column header menu. Its command signals go to the journal.
+// While the model follows what is stored, its ListFollower keeps what the
+// user sees: the selection, Select All and the first row shown.
 //
 // A data area's table is usually just its default column set (layout key,
 // default columns and the view read) and the SQL table that holds its
@@ -94,37 +98,35 @@ public:
     // Brings stored changes into the rows it lists, keeping what the user
     // sees: the selected rows (after Select All, every row, also those that
     // come), the current row and the scroll position. It costs what changed
-    // and what is on screen (BaseTableModel::applyChanges). A table not shown
-    // keeps the changes until it is. False when they do not concern its rows
-    // (or wait), or before the first load or after a failed one.
-    bool showChanges(const RecordChanges& changes);
-    // Reads the rows on screen again now (after a command of its journal
-    // stored rows), keeping what the user sees as showChanges does; the
-    // other rows are read again when they are shown. False before the first
-    // load or after a failed one.
-    bool refresh();
+    // and what is on screen (ListFollower, BaseTableModel::applyChanges). A
+    // table not shown keeps the changes until it is, or takes them `now`
+    // (its journal's own writes, BaseJournal::showOwnWrites). False when they
+    // do not concern its rows (or wait), or before the first load or after a
+    // failed one.
+    bool showChanges(const RecordChanges& changes, bool now = false);
     // Runs the Filter dialog; accepted: applies the new WHERE text.
     void filter();
     // Every user filter off (fixed filters stay), then applies the WHERE text.
     bool removeFilter();
 
+    // The ID of the first selected row, for a command on one record; -1
+    // when nothing is selected.
     virtual qint64 selectedId() const;
-    virtual QList<qint64> selectedIds() const;
+    // Which records a row command acts on: those of the selected rows, or
+    // after Select All every row the table lists, fetched or not; in the
+    // order of ID. Empty when nothing is selected or the database fails
+    // (reported).
+    QList<qint64> selectedIds() const;
+    // The same records as a condition on the ID column of the table's SQL
+    // table, for one statement over them all (Delete); empty when nothing is
+    // selected.
+    QString selectedRowsCondition() const;
     // Select All: every row the table lists, also the rows the view has not
     // fetched yet (they are selected as they arrive). Any other change of the
     // selection, and every select of the model, ends it.
     void selectAll() override;
     // True while Select All is in force and every fetched row is selected.
     bool allRowsSelected() const;
-    // The rows a row command acts on, as a condition on the ID column of the
-    // table's SQL table: the selected IDs, or after Select All every row the
-    // model's table and filter give, fetched or not. Empty when nothing is
-    // selected.
-    QString selectedRowsCondition() const;
-    // The IDs of the rows a row command acts on (those of
-    // selectedRowsCondition), in the order of ID; empty when nothing is
-    // selected or the database fails (reported).
-    QList<qint64> selectedRowIds() const;
     virtual QString viewName() const;
     virtual QString tableName() const;
 
@@ -200,34 +202,21 @@ protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QVector<int>& roles = QVector<int>()) override;
 
-private slots:
-    void handleRowsFetched(const QModelIndex& parent, int first, int last);
-    void handleModelReset();
-    // The rows now on screen that were not read since the last changes
-    // that named none of them are read again.
-    void readShownRows();
-
 private:
+    // ListFollower keeps the first row shown in place (keepTopRow).
+    friend class ListFollower;
+
     QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
     void addHeaderSeparator();
-    // The rows on screen and a few around them: first and last.
-    QPair<int, int> shownRows() const;
-    bool lastRowShown() const;
-    void readShownRowsSoon();
+    // The IDs of the selected rows the model holds, in the rows' order.
+    QList<qint64> heldSelectedIds() const;
     // Scrolls so that row `top` is the first shown: the row that was first
     // stays first when rows come, go or move above it.
     void keepTopRow(int top);
-    // Runs a change of the model's rows that keeps Select All.
-    template <class Change>
-    bool followModel(Change change);
 
     const DBDefaultColumns::ColumnSet* m_columnSet = nullptr;
     TextGetter m_table = nullptr;
-    bool m_allSelected = false;
-    bool m_selectingAll = false;
-    // Changes that came while the table was not shown.
-    RecordChanges m_unseen;
-    bool m_readShownPosted = false;
+    ListFollower* m_follower = nullptr;
 };
 
 // The table of one record kind: Base (BaseTable or a table built on it)

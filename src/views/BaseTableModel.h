@@ -1,80 +1,100 @@
 #pragma once
 
+#include "views/ListReader.h"
+
+#include <QAbstractTableModel>
 #include <QHash>
+#include <QMap>
+#include <QSqlError>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QStringList>
 #include <QVector>
 
-#include <vector>
+#include <memory>
 
 namespace Vexal {
 
+class ListMerge;
 class RecordChanges;
-class RowIdSet;
 
-// The SQL model of a record table. Columns can be marked with a display kind:
-// bool columns show a check mark and no text, date and date-time columns a
-// fixed, locale-free form, and an icon column draws the picture bytes held
-// in the column to its left.
+// The model of a record table: the rows of a table or view that a filter (a
+// WHERE text) lets through, in the list's order (the sort column, then ID),
+// as a read-only table. Columns can be marked with a display kind: bool
+// columns show a check mark and no text, date and date-time columns a fixed,
+// locale-free form, and an icon column draws the picture bytes held in the
+// column to its left.
 //
-// It holds the first rows of its list, in the list's order (the sort column,
-// then ID), and reads more in chunks as the view scrolls. Every read is one
-// statement that ends at once: a chunk goes on after the last row read, by
-// its sort value and ID. So a list never holds a read open between turns of
-// the event loop, and a job's commit never waits for one, whatever the
-// journal mode of the file.
-//
-// Stored changes are brought in for what they changed (applyChanges): the
-// rows of the IDs they name are read again and updated, inserted, moved or
-// removed in place, so that the view keeps its selection, current row and
-// place; changes that do not name the list's rows read the rows on screen
-// again, and the other rows are read again when they are shown
-// (isCurrent, rereadRange).
-class BaseTableModel final : public QSqlTableModel
+// It holds the rows read so far, in order, and reads more a chunk at a time
+// as the view scrolls (ListReader: each chunk goes on after the last row
+// read, by its sort value and ID). Stored changes are brought into the rows
+// held by ListMerge (applyChanges): the rows of the IDs named are read again
+// and updated, inserted, moved or removed in place, each change told to the
+// views, so that a view keeps its selection, current row and place.
+class BaseTableModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
+    // The rows a fetch reads (the first, and each next one in the order of
+    // ID); a view not shown takes as many for its screen.
+    static constexpr int chunkRows = 256;
+
     // On the calling thread's connection (the default one on the GUI thread).
     explicit BaseTableModel(QObject* parent = nullptr);
     ~BaseTableModel() override;
 
-    void setTable(const QString& tableName) override;
-    void setSort(int column, Qt::SortOrder order) override;
-    void clear() override;
-    // Reads the list's first chunk anew (every row read before goes).
-    bool select() override;
-    // Re-selects in the new order; a rejected statement is reported.
-    void sort(int column, Qt::SortOrder order) override;
-    // Makes the text the model's filter and selects. False when the database
-    // rejects the statement; the model is then empty.
+    // The table or view listed. Every row, the filter, the sort and the
+    // headers go; nothing is read before select.
+    void setTable(const QString& tableName);
+    QString tableName() const { return m_reader.source(); }
+    // The WHERE text of the rows listed, from the next select on.
+    void setFilter(const QString& where) { m_reader.setFilter(where); }
+    QString filter() const { return m_reader.filter(); }
+    // The sort column (-1: the order of ID), from the next select on.
+    void setSort(int column, Qt::SortOrder order);
+    // Reads the list's first chunk anew (every row read before goes). False
+    // when the database rejects the statement; the model is then empty.
+    bool select();
+    // Makes the text the filter and selects.
     bool selectWhere(const QString& where);
+    // Selects in the new order; a rejected statement is reported.
+    void sort(int column, Qt::SortOrder order) override;
     // Whether the last select succeeded (the model lists rows).
     bool isListing() const { return m_listing; }
 
+    // The columns (no values), their number by name (-1: none), and a row.
+    QSqlRecord record() const { return m_reader.fields(); }
+    QSqlRecord record(int row) const;
+    int fieldIndex(const QString& name) const { return m_reader.fields().indexOf(name); }
+
+    // The last SELECT the model ran and its error (for error reports).
+    QString statementText() const { return m_reader.statementText(); }
+    QSqlError lastError() const { return m_reader.lastError(); }
+    // Logs the failed statement with the database's message and shows the
+    // unexpected-error notice.
+    void reportSelectError() const;
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     bool canFetchMore(const QModelIndex& parent = QModelIndex()) const override;
     void fetchMore(const QModelIndex& parent = QModelIndex()) override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Selectable and enabled; a bool column's check mark is the user's to
+    // see, and no cell is edited in place.
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    QSqlRecord record() const { return QSqlTableModel::record(); }
-    QSqlRecord record(int row) const;
+    // Column headers: the text set (the display text falls back on the edit
+    // text, then on the column's name); rows are numbered from 1.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
 
     void addBoolColumn(int column);
     void addIconColumn(int column);
     void addDateColumn(int column);
     void addDateTimeColumn(int column);
-
     bool isBoolColumn(int column) const { return hasKind(column, Bool); }
     bool isIconColumn(int column) const { return hasKind(column, Icon); }
     bool isDateColumn(int column) const { return hasKind(column, Date); }
     bool isDateTimeColumn(int column) const { return hasKind(column, DateTime); }
-
-    // The last SELECT the model ran (for error reports).
-    QString statementText() const { return m_statement; }
-    // Logs the failed statement with the database's message and shows the
-    // unexpected-error notice.
-    void reportSelectError() const;
 
     // The tables whose stored changes concern the list.
     QStringList listedTables() const { return m_listedTables; }
@@ -96,125 +116,91 @@ public:
     bool isRemovingRows() const { return m_removingRows; }
 
     // The work the model has done: statements run and rows read.
-    struct Reads
-    {
-        int statements = 0;
-        qint64 rows = 0;
-    };
-    Reads reads() const { return m_reads; }
+    using Reads = ListReader::Reads;
+    Reads reads() const { return m_reader.reads(); }
 
 private:
+    // ListMerge brings changes in through the edits below.
+    friend class ListMerge;
+
     enum Kind : quint8 { Bool = 1, Icon = 2, Date = 4, DateTime = 8 };
-    enum class Side { After, AtOrAfter, AtOrBefore };
 
-    struct Row
-    {
-        qint64 id = 0;
-        // The reading the values are of (see forgetRead).
-        int seen = 0;
-        QVector<QVariant> values;
-    };
-    using Rows = std::vector<Row>;
+    // The most rows one statement reads: a list ordered by a column besides
+    // ID fetches as many rows as it holds up to this (such a read may pass
+    // over the whole table to find its rows), and a range read again with
+    // many new rows in it reads this many.
+    static constexpr int largestRead = 16384;
 
-    // Every row held goes (within a reset).
-    void dropRows();
-    // Reads the rows after the last one held, a chunk of them.
-    void readNextChunk();
     void addKind(int column, Kind kind);
     bool hasKind(int column, Kind kind) const
     {
         return column >= 0 && column < m_kinds.size() && (m_kinds.at(column) & kind);
     }
     QVariant value(int row, int column) const;
-
-    // Statements.
+    // Every row held goes (within a reset).
+    void dropRows();
+    // Reads the rows after the last one held, a chunk of them.
+    void readNextChunk();
     int chunkSize() const;
-    QString columnText(int column) const;
-    QString orderText() const;
-    // The condition that a row stands on that side of the row (key, id) in
-    // the list's order; its values are appended to binds.
-    QString sideText(Side side, const QVariant& key, qint64 id, QVariantList& binds) const;
-    // Runs SELECT over the filter and the conditions, in the list's order
-    // when ordered, at most `limit` rows (none: -1) after `offset`; the rows
-    // go to `rows`. False (the error kept) when the database fails.
-    bool readRows(const QStringList& conditions, const QVariantList& binds, int limit, int offset, bool ordered,
-                  Rows* rows);
 
-    // Order.
-    QVariant keyOf(const Row& row) const { return m_keyColumn >= 0 ? row.values.at(m_keyColumn) : QVariant(); }
-    // <0, 0, >0 as row a stands before, at or after row b in the list.
-    int compare(const QVariant& keyA, qint64 idA, const QVariant& keyB, qint64 idB) const;
-    int compare(const Row& a, const Row& b) const { return compare(keyOf(a), a.id, keyOf(b), b.id); }
+    // ---- the rows held, in the list's order ----
+    const ListRow& rowAt(int row) const { return m_rows[size_t(row)]; }
     // Where the row goes among the rows held, leaving out the row at `skip`.
-    int placeOf(const Row& row, int skip) const;
+    int placeOf(const ListRow& row, int skip) const;
     // The row held of that ID, found by its place in the order; -1 if none.
     int rowOfId(qint64 id) const;
+    // Whether the row of that ID is held (cheaper than rowOfId).
+    bool holds(qint64 id) const;
+    // The sort value the row of that ID was read with.
+    QVariant heldKeyOf(qint64 id) const { return m_keyOf.value(id); }
+    bool isPastHeld(const ListRow& row) const
+    {
+        return m_hasCursor && m_reader.compare(m_reader.placeOf(row), m_cursor) > 0;
+    }
+    // Where the rows read so far end: the next fetch goes on after it.
+    void setCursor(const ListRow& row);
 
-    // Changes of the rows held, told to the views.
-    void appendRows(Rows rows);
-    void insertRowAt(int at, Row row);
+    // ---- edits of the rows held, each told to the views ----
+    void appendRows(ListRows rows);
     // Rows that stand together, in the list's order, inserted at `at`.
-    void insertRowsAt(int at, Rows rows);
+    void insertRowsAt(int at, ListRows rows);
+    void insertRowAt(int at, ListRow row);
     void removeRowRange(int first, int last);
-    void removeRowAt(int at) { removeRowRange(at, at); }
     // Removes the rows (any order), a run of neighbours at a time.
     void removeRowsAt(QVector<int> rows);
     void moveRow(int from, int to);
     // New values for the row at `at` (told by the caller); false when they
     // are the same.
-    bool setValues(int at, Row row);
-    // New values for the row at `at`, which then moves to its place; where
-    // it now stands.
-    int replaceRow(int at, Row row);
-    void setCursor(const Row& row);
-    void keepKey(const Row& row);
+    bool setValues(int at, ListRow row);
+    // New values for the row at `at`, told to the views, which then moves to
+    // its place; where it now stands.
+    int replaceRow(int at, ListRow row);
+    void rowChanged(int row);
+    void keepKey(const ListRow& row);
 
-    // Reads the rows of the IDs (those the filter lists), in no order.
-    bool readIds(const RowIdSet& ids, Rows* rows);
-    bool rereadIds(const RowIdSet& ids);
-    // The rows held in first..last that a reading of the range did not give
-    // stand elsewhere now, or are gone: a few are read by their IDs and move
-    // to their places (keeping their selection), out of the range, which
-    // first and last then name. Those now past the last row held wait at the
-    // end of the rows held for readOnTo(furthest of them): their IDs.
-    QVector<qint64> moveLeavers(int& first, int& last, const Rows& fresh, Row* furthest);
-    // Reads on from the last row held to the row `target` (past it) when
-    // few rows stand there, rows held among them (at least those of `held`)
-    // moving to their places at the end. False, and nothing changed, when
-    // more stand there.
-    bool readOnTo(const Row& target, const QVector<qint64>& held);
-    bool isPastHeld(const Row& row) const
-    {
-        return m_hasCursor && compare(keyOf(row), row.id, m_cursorKey, m_cursorId) > 0;
-    }
-    void mergeRows(int first, int last, Rows fresh);
-
+    ListReader m_reader;
+    std::unique_ptr<ListMerge> m_merge;
     QVector<quint8> m_kinds;
-    Rows m_rows;
-    // Where the rows read so far end in the list's order.
-    QVariant m_cursorKey;
-    qint64 m_cursorId = 0;
+    // The column headers set, by section and role.
+    QHash<int, QMap<int, QVariant>> m_headers;
+    std::vector<ListRow> m_rows;
+    // The sort value of each ID held, when the list is ordered by a column
+    // besides ID: a row is found by its place in the order.
+    QHash<qint64, QVariant> m_keyOf;
+    ListPlace m_cursor;
     bool m_hasCursor = false;
     bool m_atEnd = true;
     bool m_listing = false;
     bool m_removingRows = false;
     // Within a change of the rows held: no fetch starts.
     bool m_changing = false;
+    // The reading the rows held are of (see forgetRead).
     int m_generation = 0;
-    // The sort asked for, the key column it orders by besides ID (-1: ID
-    // only) and the ID column.
+    // The sort asked for.
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    int m_keyColumn = -1;
-    bool m_descending = false;
-    int m_idColumn = -1;
-    // The sort value of each ID held, when the list is ordered by a column
-    // besides ID: a row is found by its place in the order.
-    QHash<qint64, QVariant> m_keyOf;
     QStringList m_listedTables;
     QString m_idTable;
-    QString m_statement;
-    Reads m_reads;
 };
 
 } // namespace Vexal

@@ -75,7 +75,7 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
     if (!m_table)
         return;
     // After Select All: every bookmark the journal lists, fetched or not.
-    const QList<qint64> ids = m_table->selectedRowIds();
+    const QList<qint64> ids = m_table->selectedIds();
     if (ids.isEmpty())
         return;
     DBQueryManager query;
@@ -83,7 +83,7 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
         Logger::error(query.errorText());
         UtilSignalManager::instance()->emitError(LocaleBookmark::unexpectedError());
     }
-    m_table->refresh();
+    showOwnWrites();
     UtilSignalManager::instance()->emitRestoreBookmarksMenu();
 }
 

@@ -38,8 +38,7 @@ bool WidUrlShortcutJournal::runDialog(DBUrlShortcut* record, bool fill)
         reportRecordError(record);
         return false;
     }
-    if (m_table)
-        m_table->refresh();
+    showOwnWrites();
     DBCache::reloadShortcuts();
     return true;
 }

@@ -9,6 +9,7 @@
 #include "shell/WidTabManager.h"
 #include "views/BaseJournal.h"
 #include "views/BaseTable.h"
+#include "views/BaseTableModel.h"
 #include "views/DqlFilter.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
@@ -17,7 +18,6 @@
 
 #include <QItemSelectionModel>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTest>
 #include <QToolButton>
 
@@ -67,7 +67,7 @@ inline bool saveEnabled(QWidget* editor)
 inline bool selectId(Vexal::BaseJournal* journal, int id)
 {
     Vexal::BaseTable* table = journal->tableWidget();
-    auto* model = qobject_cast<QSqlTableModel*>(table->model());
+    auto* model = table->tableModel();
     table->clearSelection();
     for (int row = 0; model && row < model->rowCount(); ++row) {
         if (model->record(row).value(Vexal::DBSql::colID()).toInt() == id) {

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 
@@ -82,7 +83,7 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("fetched");
         const char* const changes[] = {"values changed", "many values changed", "rows deleted", "rows inserted",
-                                       "a range read again"};
+                                       "more rows inserted among them than a statement reads", "a range read again"};
         const struct
         {
             const char* column;
@@ -143,13 +144,33 @@ private slots:
             run(QStringLiteral("INSERT INTO Project (ID, Name, Active, URL) VALUES (2001, 'p3', 2, 'u'), "
                                "(2002, NULL, NULL, 'u'), (2003, 'a', 'a3', 'u'), (2004, 'p9', 0.25, 'u')"),
                 QStringLiteral("ID > 2000"), changes);
+        } else if (change.startsWith("more rows inserted")) {
+            // In one statement, where the rows held stand: after the names
+            // "p1" and the values "a4" (before those that follow them).
+            run(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 16500) "
+                               "INSERT INTO Project (Name, Active, URL) SELECT 'p1!' || i, 'a4!' || i, 'u' FROM n"),
+                QStringLiteral("URL = 'u' AND Name LIKE 'p1!%'"), changes);
         } else {
             run(QStringLiteral("UPDATE Project SET Name = 'p1' WHERE ID % 17 = 0"), QStringLiteral("0"), changes);
             changes.addTable(QStringLiteral("Project"));
         }
         QVERIFY(!changes.isEmpty());
         const int held = model.rowCount();
-        model.applyChanges(changes, 0, held - 1);
+        // On screen: every row held, or the rows held around the place the
+        // new rows go.
+        int first = 0;
+        int last = held - 1;
+        if (change.startsWith("more rows inserted")) {
+            const QList<qint64> stored = storedOrder(column, descending);
+            const RowIdSet* added = changes.rowsOf(QStringLiteral("Project"));
+            QVERIFY(added);
+            int place = 0;
+            while (place < stored.size() && !added->contains(stored.at(place)))
+                ++place;
+            first = std::max(0, std::min(place, held) - 8);
+            last = std::min(held - 1, first + 16);
+        }
+        model.applyChanges(changes, first, last);
         // Whatever a range read left to read comes with the next fetches.
         fetchAll(model);
         QCOMPARE(heldOrder(model), storedOrder(column, descending));

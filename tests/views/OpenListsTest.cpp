@@ -38,13 +38,21 @@
 #include "views/BaseComboBox.h"
 #include "views/BaseTableModel.h"
 #include "views/WidBookmarkJournal.h"
+#include "views/WidHistoryJournal.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
 #include <QTreeWidgetItemIterator>
 #include <QWebPage>
 
@@ -352,6 +360,15 @@ bool lastRowShown(BaseTable* table)
            || table->rowAt(table->viewport()->height() - 1) == last;
 }
 
+// The window runs its events until none is left: a layout that moves rows
+// asks for a paint of its own.
+void settleWindow()
+{
+    QAbstractEventDispatcher* events = QAbstractEventDispatcher::instance();
+    for (int turn = 0; turn < 100 && (turn == 0 || events->hasPendingEvents()); ++turn)
+        QCoreApplication::processEvents();
+}
+
 // The IDs a statement gives, in its order.
 QList<qint64> ids(const QString& statement)
 {
@@ -573,7 +590,8 @@ private slots:
 
     // A journal's own command that stores rows (Select in the projects and
     // the master accounts journals, Spin in the articles journal) keeps the
-    // selection, as news from elsewhere do: its row commands stay on.
+    // selection, as news from elsewhere do: its row commands stay on. It
+    // shows its rows once, by the news of its commit.
     void ownCommandsKeepTheSelection_data()
     {
         QTest::addColumn<QString>("command");
@@ -620,13 +638,16 @@ private slots:
 
         run();
         QVERIFY2(totalChanges() > total || command == "article spun", "the command stored nothing");
+        const int statements = table->tableModel()->reads().statements;
         for (int turn = 0; turn < 2; ++turn) {
             QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
             QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandEdit));
             QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandDelete));
-            // ... and after the news of what the command stored.
+            // ... and at the window's next turn, which has nothing more to
+            // read: the command showed what it stored by its news.
             QCoreApplication::processEvents();
         }
+        QCOMPARE(table->tableModel()->reads().statements, statements);
         if (command == "article spun")
             QCOMPARE(table->tableModel()->record(table->currentIndex().row()).value("SpunCount").toInt(), 4);
         else
@@ -826,6 +847,99 @@ private slots:
         else
             QCOMPARE(idAt(table->rowAt(0)), top);
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // Visits that arrive below the last row of a history journal scrolled to
+    // its end, whose first row shows in part, move the rows and their
+    // numbers by part of a row: the window then shows the journal as it
+    // draws itself afresh, the numbers beside their rows, shown or behind
+    // another tab while pages load.
+    void rowNumbersStayBesideTheirRows_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("arriving");
+        QTest::newRow("shown, one visit") << true << 1;
+        QTest::newRow("shown, visits") << true << 3;
+        QTest::newRow("behind another tab, visits one by one") << false << 3;
+    }
+
+    void rowNumbersStayBesideTheirRows()
+    {
+        QFETCH(bool, shown);
+        QFETCH(int, arriving);
+        Desk desk;
+        const auto visit = [](int number) {
+            return TestDatabase::exec(QStringLiteral("INSERT INTO History (Name, Comments, Title, URL, CreateDate) "
+                                                     "VALUES ('v%1', '', 't', 'http://site.test/%1', '%2')")
+                                          .arg(number)
+                                          .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"))));
+        };
+        for (int number = 0; number < 30; ++number)
+            QVERIFY(visit(number));
+        auto* history = openJournal<WidHistoryJournal>(desk.tabs);
+        BaseTable* table = history->tableWidget();
+        settleWindow();
+        // Half of the first row shown is hidden at the end.
+        const int rowHeight = table->rowHeight(0);
+        const int spare = table->viewport()->height() % rowHeight;
+        desk.tabs.resize(desk.tabs.width(), desk.tabs.height() + (rowHeight / 2 - spare + rowHeight) % rowHeight);
+        settleWindow();
+        table->scrollToBottom();
+        settleWindow();
+        QVERIFY(table->rowViewportPosition(table->rowAt(0)) < 0);
+        if (!shown)
+            openJournal<WidMasterAccountJournal>(desk.tabs);
+        for (int number = 30; number < 30 + arriving; ++number) {
+            QVERIFY(visit(number));
+            if (!shown)
+                QCoreApplication::processEvents();
+        }
+        QCoreApplication::processEvents();
+        desk.tabs.setCurrentWidget(history);
+        settleWindow();
+        QCOMPARE(table->model()->rowCount(), 30 + arriving);
+
+        const QImage window = QGuiApplication::primaryScreen()->grabWindow(desk.tabs.winId()).toImage();
+        const QImage painted = window.copy(QRect(table->mapTo(&desk.tabs, QPoint(0, 0)), table->size()));
+        QCOMPARE(painted.convertToFormat(QImage::Format_RGB32), table->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // The window system copies what a widget drew when it scrolls: the row
+    // numbers are looked at again on a virtual X server, as a user's
+    // desktop shows them.
+    void rowNumbersUnderX11()
+    {
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            QSKIP("Running under X11 already.");
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty())
+            QSKIP("Xvfb is missing (tools/deps.sh installs it).");
+        // The server picks a free display itself and names it on its output.
+        QProcess server;
+        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
+                            QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("1280x1024x24")});
+        QVERIFY(server.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine() || server.state() == QProcess::NotRunning, 30000);
+        const QString display = QString::fromLatin1(server.readLine().trimmed());
+        QVERIFY2(!display.isEmpty(), server.readAllStandardError().constData());
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + display);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("-class"), QStringLiteral("OpenListsTest"),
+                     QStringLiteral("rowNumbersStayBesideTheirRows")});
+        const bool finished = child.waitForFinished(120000);
+        const QByteArray output = child.readAll();
+        server.terminate();
+        server.waitForFinished(10000);
+        QVERIFY(finished);
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        QVERIFY2(output.contains("Totals: 5 passed, 0 failed"), output.constData());
     }
 
     // Select All stays in force while the user scrolls on after news that

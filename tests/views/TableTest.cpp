@@ -97,6 +97,11 @@ private slots:
         QCOMPARE(model->index(1, colActive).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         QVERIFY(model->flags(active) & Qt::ItemIsUserCheckable);
         QVERIFY(!model->setData(active, Qt::Unchecked, Qt::CheckStateRole));
+        // No cell is edited in place.
+        for (const QModelIndex& cell : {active, model->index(0, colName)}) {
+            QVERIFY(!(model->flags(cell) & Qt::ItemIsEditable));
+            QVERIFY(!model->setData(cell, QStringLiteral("typed")));
+        }
         // Header entries are enabled from the start; row entries are not.
         QVERIFY(f.table.syncManagerObject()->isEnabled(BaseTable::CommandSetupColumns));
         QVERIFY(!f.table.syncManagerObject()->isEnabled(BaseTable::CommandAdd));
@@ -291,7 +296,7 @@ private slots:
         QVERIFY(!f.table.isColumnHidden(colComments));
     }
 
-    // The selected ids in row order, the first of them for single-row commands.
+    // The selected ids in the order of ID, the first selected row's for single-row commands.
     // IDs past 32 bits are handed out whole.
     void selectedIds()
     {

@@ -10,6 +10,7 @@
 #include "data/DBUrlShortcutList.h"
 #include "data/DBUrlShortcut.h"
 #include "views/BaseTable.h"
+#include "views/BaseTableModel.h"
 #include "views/DlgUrlShortcut.h"
 #include "views/UtilDialog.h"
 #include "views/WidUrlShortcutJournal.h"
@@ -18,7 +19,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QTest>
 
 using namespace Vexal;
@@ -73,7 +73,7 @@ QString storedValue(const QString& column, int id)
 
 int rowId(BaseTable* table, int row)
 {
-    const auto* model = qobject_cast<const QSqlTableModel*>(table->model());
+    const auto* model = table->tableModel();
     return model ? model->record(row).value(QStringLiteral("ID")).toInt() : -1;
 }
 
