@@ -1,5 +1,6 @@
 #include "TestRows.h"
 #include "TestRunner.h"
+#include "UnderX11.h"
 
 #include "ApplicationLoop.h"
 #include "EndlessJob.h"
@@ -574,36 +575,12 @@ private slots:
     // of their own on a virtual X server, as a user's desktop runs them.
     void keysUnderX11()
     {
-        if (QGuiApplication::platformName() == QLatin1String("xcb"))
-            QSKIP("Running under X11 already.");
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty())
-            QSKIP("Xvfb is missing (tools/deps.sh installs it).");
-        // The server picks a free display itself and names it on its output.
-        QProcess server;
-        server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
-                            QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                            QStringLiteral("1280x1024x24")});
-        QVERIFY(server.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine() || server.state() == QProcess::NotRunning, 30000);
-        const QString display = QString::fromLatin1(server.readLine().trimmed());
-        QVERIFY2(!display.isEmpty(), server.readAllStandardError().constData());
-
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + display);
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("-class"), QStringLiteral("MainWindowTest"),
-                     QStringLiteral("editingKeysStayInEveryBarField"), QStringLiteral("newTabTakesTheTypedAddress")});
-        const bool finished = child.waitForFinished(120000);
-        const QByteArray output = child.readAll();
-        server.terminate();
-        server.waitForFinished(10000);
-        QVERIFY(finished);
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        const QString unavailable = UnderX11::unavailable();
+        if (!unavailable.isEmpty())
+            QSKIP(qPrintable(unavailable));
+        QByteArray output;
+        QVERIFY2(UnderX11::run(QStringLiteral("MainWindowTest"), {QStringLiteral("editingKeysStayInEveryBarField"),
+                                QStringLiteral("newTabTakesTheTypedAddress")}, &output), output.constData());
         QVERIFY2(output.contains("Totals: 9 passed, 0 failed"), output.constData());
     }
 
