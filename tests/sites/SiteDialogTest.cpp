@@ -44,6 +44,20 @@ int activeProject()
     return TestDatabase::value(QStringLiteral("SELECT ID FROM Project WHERE Active = 1")).toInt();
 }
 
+// One row or two of every table the master-account generator draws from;
+// the names, city and address belong to the preferred language and country.
+void storeIdentityTables()
+{
+    for (const char* statement :
+         {"INSERT INTO Language (ID, Name) VALUES (1, 'Deutsch'), (2, 'English')",
+          "INSERT INTO Country (ID, Name, Code) VALUES (1, 'Canada', 'CA'), (2, 'USA', 'US')",
+          "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('John', 2, 1), ('Mary', 2, 0)",
+          "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 2)",
+          "INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 2, 'MA')",
+          "INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 2)"})
+        QVERIFY(exec(QLatin1String(statement)));
+}
+
 void setCachedProject(int id)
 {
     DBProject project;
@@ -233,15 +247,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, missing);
         TestDatabase db;
-        // The names, city and address belong to the preferred language and country.
-        for (const char* statement :
-             {"INSERT INTO Language (ID, Name) VALUES (1, 'Deutsch'), (2, 'English')",
-              "INSERT INTO Country (ID, Name, Code) VALUES (1, 'Canada', 'CA'), (2, 'USA', 'US')",
-              "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('John', 2, 1), ('Mary', 2, 0)",
-              "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 2)",
-              "INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 2, 'MA')",
-              "INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 2)"})
-            QVERIFY(exec(QLatin1String(statement)));
+        storeIdentityTables();
         if (!emptied.isEmpty())
             QVERIFY(exec(emptied));
         ScriptedPrompt prompt;
@@ -333,15 +339,8 @@ private slots:
     {
         QFETCH(bool, generator);
         TestDatabase db;
-        for (const char* statement :
-             {"INSERT INTO Language (ID, Name) VALUES (1, 'Deutsch'), (2, 'English')",
-              "INSERT INTO Country (ID, Name, Code) VALUES (1, 'Canada', 'CA'), (2, 'USA', 'US')",
-              "INSERT INTO FirstName (Name, LanguageID, Gender) VALUES ('John', 2, 1), ('Mary', 2, 0)",
-              "INSERT INTO LastName (Name, LanguageID) VALUES ('Smith', 2)",
-              "INSERT INTO City (Name, CountryID, Province) VALUES ('Boston', 2, 'MA')",
-              "INSERT INTO Address (Name, CountryID) VALUES ('1 Elm Street', 2)",
-              "INSERT INTO Project (ID, Name, Active) VALUES (1, 'Alpha', 1), (2, 'Beta', 0)"})
-            QVERIFY(exec(QLatin1String(statement)));
+        storeIdentityTables();
+        QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (1, 'Alpha', 1), (2, 'Beta', 0)")));
         setCachedProject(1);
         ScriptedPrompt prompt;
         QStringList notices;
