@@ -3,6 +3,7 @@
 #include "automation/selector/Selector.h"
 #include "automation/selector/SelectorAttribute.h"
 
+#include <QElapsedTimer>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -269,7 +270,24 @@ int countUpTo(const PageElement& root, int cap)
     return count;
 }
 
-qint64 TextBudget::s_perElement = 6000;
+qint64 TextBudget::s_perElement = TextBudget::firstPerElement;
+std::function<qint64()> TextBudget::s_clock;
+
+qint64 TextBudget::monotonicNow()
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.nsecsElapsed();
+}
+
+void TextBudget::setClock(std::function<qint64()> clock)
+{
+    s_clock = std::move(clock);
+    s_perElement = firstPerElement;
+}
 
 const PageDom* LetterBudget::s_dom = nullptr;
 qint64 LetterBudget::s_spared = 0;
