@@ -50,11 +50,21 @@ QString nestedDivs(int depth)
 }
 
 // Pages for the growth checks, of a size: a chain of nested DIVs
-// (nestedDivs); a form of rows (a quarter as many), each a DIV holding a
-// LABEL ("Field i"), a SPAN and an INPUT, and for "form ending apart" a line
-// break after the rows.
+// (nestedDivs); such a chain whose levels each hold, before the next level, a
+// SPAN out of the layout with a text and an element of its own; a form of
+// rows (a quarter as many), each a DIV holding a LABEL ("Field i"), a SPAN
+// and an INPUT, and for "form ending apart" a line break after the rows.
 QString growthPage(const QString& kind, int size)
 {
+    if (kind == QLatin1String("hidden beside"))
+        return QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
+                              "var p = document.getElementById('top');"
+                              "for (var i = 0; i < %1; ++i) {"
+                              "  var d = document.createElement('div');"
+                              "  d.innerHTML = i + 1 == %1 ? 'x'"
+                              "    : 'level ' + i + '<span style=\"display:none\">h<b>i</b> d</span>';"
+                              "  p.appendChild(d); p = d; }</script></body></html>")
+            .arg(size);
     if (kind.startsWith(QLatin1String("form")))
         return QStringLiteral("<html><body><form id=\"f\"></form><script>"
                               "var h = '';"
@@ -314,12 +324,14 @@ private slots:
 
     // Text steps on a chain of nested DIVs, a text at every level ("x" the
     // innermost), whose cost once grew with the square or the cube of the
-    // depth: read one by one, each text holds all the inner ones; and parent
-    // steps after parent steps over a form, whose rows share the ancestors
-    // that hold them all. Four times as large must not ask sixteen times the
-    // work of the page. (A value found only at the top of the chain: one
-    // found at a level of its own would spare the larger chain the same few
-    // levels as the smaller, and leave it more.)
+    // depth: read one by one, each text holds all the inner ones; on such a
+    // chain whose levels hold parts out of the layout, which write nothing
+    // and so leave the texts around them whole; and parent steps after
+    // parent steps over a form, whose rows share the ancestors that hold them
+    // all. Four times as large must not ask sixteen times the work of the
+    // page. (A value found only at the top of the chain: one found at a level
+    // of its own would spare the larger chain the same few levels as the
+    // smaller, and leave it more.)
     void growth_data()
     {
         QTest::addColumn<QString>("page");
@@ -329,6 +341,10 @@ private slots:
         QTest::newRow("next") << "chain" << "P[XFIRST=\"0\"]:XNEXT[XTEXT=%\"x\"]";
         QTest::newRow("siblings") << "chain" << "DIV:XSIBLING[XTEXT=%\"x\"]";
         QTest::newRow("parents") << "chain" << "DIV[XLAST=\"0\"]:XPARENT[XTEXT%%\"level 0\"]";
+        QTest::newRow("hidden beside, ends") << "hidden beside" << "DIV[XTRIMMED%=\"x\"]";
+        QTest::newRow("hidden beside, contains") << "hidden beside" << "DIV[XTRIMMED%%\"level 0\"]";
+        QTest::newRow("hidden beside, children") << "hidden beside" << "DIV:XCHILD[XTEXT%%\"level 0\"]";
+        QTest::newRow("hidden beside, parents") << "hidden beside" << "DIV[XLAST=\"0\"]:XPARENT[XTRIMMED%=\"x\"]";
         QTest::newRow("parents after parents") << "form" << "INPUT:XPARENT:XPARENT[XTEXT%%\"Field 1\"]";
         QTest::newRow("parents after parents, starts") << "form" << "LABEL:XPARENT:XPARENT[XTRIMMED=%\"Field 1\"]";
         QTest::newRow("parents after parents, form ending apart")

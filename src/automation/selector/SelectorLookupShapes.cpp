@@ -376,7 +376,9 @@ bool ShapeWalk::lacks(size_t j, const QVector<QStringRef>& pieces, int index) co
             return false;
         const size_t k = size_t(child);
         child = m_next[k];
-        if (kind == QLatin1Char('B'))
+        // A child out of the layout writes nothing: the texts on either
+        // side of it meet.
+        if (kind == QLatin1Char('B') || m_flows[k] == Unwritten)
             continue;
         const TextShape& inner = m_shapes[k];
         if (m_flows[k] != Written || !(inner.lacks & bit))
