@@ -1,22 +1,22 @@
 // Page-side helpers of automation, run in the page by the web engine's page
 // access: the file is one object whose functions the access calls on an
-// element, as ("(" + file + ").describe(this, 3, false, true)").
+// element, as ("(" + file + ").describe(this, 3, false, true)"). The access
+// writes the rule of the text's flow into "flow" below, as the one table the
+// engine reads too gives it (TextFlow::script() of the page access).
 //
 // describe(root, limit, pieces, rootShown): how the texts of the root's
 // subtree are written, one line per element (joined by U+0001) in the order of
 // a walk through the element children. Four flags: "1" for an element on the
-// layout whose text the page writes as usual (an ordinary HTML element, not a
-// form control, frame, media or table part, inside such elements or the body;
-// no first letter in it, or in an element around it, restyled),
+// layout whose text the page writes as usual (an ordinary HTML element or a
+// preformatted one, not a form control, frame, media or table part, inside
+// such elements or the body; no first letter in it, or in an element around
+// it, restyled),
 // "1" when it holds a single element and no other text but white space, "1"
 // when its own text is shown (neither hidden nor masked), "1" when the page
-// writes its text in the texts around it as it writes it alone (such an
-// element but a preformatted one, an image or field, or the body or root, in
-// a block, inline or list item box of the flow, an image or field in an inline
-// block too: in its place, even where a relative or sticky position draws its
-// box elsewhere, not floated or hidden, its white space collapsed), "2" for
-// an element out of the layout, which writes nothing, nor does anything
-// inside it (automation's flowOf() tells the same). Then what
+// writes its text in the texts around it as it writes it alone (it stands in
+// the text's flow by the rule of "flow"), "2" for an element out of the
+// layout, which writes nothing, nor does anything inside it (automation's
+// flowOf() tells the same). Then what
 // opens its content: "E" an element, "T" and the start of a text up to the
 // limit, where it stands as the page writes it (printable ASCII, one space
 // between words), "U" and such a text whole with an element after it; a
@@ -30,13 +30,7 @@
 ({
   describe: function (root, limit, pieces, rootShown) {
     var html = 'http://www.w3.org/1999/xhtml';
-    var plain = {};
-    ['div', 'span', 'p', 'li', 'ul', 'ol', 'dl', 'dt', 'dd', 'td', 'th', 'label', 'a', 'b', 'i', 'u', 's', 'em',
-     'strong', 'small', 'big', 'font', 'code', 'tt', 'kbd', 'samp', 'var', 'cite', 'abbr', 'mark', 'sub', 'sup',
-     'ins', 'del', 'h1', 'h2', 'h3', 'h4', 'h5', 'h6', 'section', 'article', 'aside', 'header', 'footer', 'nav',
-     'main', 'address', 'blockquote', 'center', 'figure', 'figcaption', 'form', 'pre', 'nobr', 'q', 'dfn', 'bdi',
-     'bdo', 'time', 'data', 'acronym', 'strike', 'wbr', 'ruby', 'rb', 'rt', 'rtc', 'rp', 'hgroup', 'menu', 'dir']
-        .forEach(function (name) { plain[name] = 1; });
+    var flow = TEXT_FLOW;
     function shown(c) { return c > 32 && c < 127; }
     function space(d) { return /^[ \t\n\r\f]*$/.test(d); }
     function opening(d) {
@@ -60,12 +54,24 @@
       return d.substring(Math.max(start, n - limit));
     }
     function silent(node) { return node.nodeType == 8 || node.nodeType == 7; }
-    // Custom elements (a "-" in the name) are laid out as their style says.
-    function isPlain(e) {
-      return e.namespaceURI == html && (plain[e.localName] === 1 || e.localName.indexOf('-') >= 0);
+    // The kind of an HTML element in the text's flow ("" for one apart).
+    function kindOf(e) {
+      if (e.namespaceURI != html) return '';
+      var name = e.localName;
+      return flow.kinds[name] || (name.indexOf(flow.custom) >= 0 ? 'ordinary' : '');
     }
-    function describe(e, laid, style, unwritten, lettered) {
-      var ok = laid && isPlain(e);
+    function isPlain(kind) { return kind == 'ordinary' || kind == 'preformatted'; }
+    // Whether an element of the kind stands in the flow with these styles.
+    function flows(kind, style) {
+      if (!(flow.display[style.display] === 1 || (kind == 'replaced' && flow.replacedDisplay[style.display] === 1)))
+        return false;
+      for (var i = 0; i < flow.styles.length; ++i) {
+        if (flow.styles[i][1][style.getPropertyValue(flow.styles[i][0])] !== 1) return false;
+      }
+      return true;
+    }
+    function describe(e, kind, laid, style, unwritten, lettered) {
+      var ok = laid && isPlain(kind);
       var single = ok && e.childElementCount == 1;
       for (var node = e.firstChild; single && node; node = node.nextSibling) {
         if (node.nodeType != 1 && !silent(node) && !(node.nodeType == 3 && space(node.data))) single = false;
@@ -98,21 +104,16 @@
         style = style || getComputedStyle(e);
         own = style.visibility == 'visible' && style.getPropertyValue('-webkit-text-security') == 'none';
       }
-      var replaced = e.localName == 'input' || e.localName == 'img';
-      var still = laid && e.namespaceURI == html
-          && ((ok && e.localName != 'pre') || replaced || e.localName == 'body' || e.localName == 'html');
+      var still = laid && (kind == 'ordinary' || kind == 'document' || kind == 'replaced');
       if (still) {
         style = style || getComputedStyle(e);
-        still = (/^(block|inline|list-item|contents)$/.test(style.display)
-                 || (replaced && style.display == 'inline-block'))
-            && /^(static|relative|sticky|-webkit-sticky)$/.test(style.position) && style.cssFloat == 'none'
-            && style.visibility == 'visible' && /^(normal|nowrap)$/.test(style.whiteSpace);
+        still = flows(kind, style);
       }
       // Nothing of an element out of the layout is written: "2".
-      var flow = unwritten ? '2' : still ? '1' : '0';
+      var place = unwritten ? '2' : still ? '1' : '0';
       // A first letter that a style hides, masks or spaces otherwise: the
       // text no longer starts as its nodes do (see "letters" below).
-      var out = (ok && !lettered ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + flow + open
+      var out = (ok && !lettered ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + place + open
           + '\u0002' + close;
       if (ok && pieces) {
         var parts = [];
@@ -152,7 +153,8 @@
     for (var up = root.parentNode; restyled && !within && up && up.nodeType == 1; up = up.parentNode)
       within = restylesLetter(up, getComputedStyle(up));
     // Whether the children of each element on the path may be on the layout:
-    // those of ordinary elements and of the body, when not hidden by "display";
+    // those of elements written as usual, of the body and of the root, when
+    // not hidden by "display";
     // and whether the element is out of the layout.
     var out = [];
     var path = [];
@@ -172,9 +174,10 @@
         marked[k] = true;
         out[lines[k]] = '0' + out[lines[k]].substring(1);
       }
-      out.push(describe(e, laid, style, unwritten, lettered));
+      var kind = kindOf(e);
+      out.push(describe(e, kind, laid, style, unwritten, lettered));
       if (e.firstElementChild) {
-        path.push(laid && (isPlain(e) || (e.namespaceURI == html && (e.localName == 'body' || e.localName == 'html'))));
+        path.push(laid && (isPlain(kind) || kind == 'document'));
         gone.push(unwritten);
         lines.push(out.length - 1);
         marked.push(lettered);

@@ -1,8 +1,109 @@
 #include "shell/PageDom.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace Vexal {
+
+namespace {
+
+const char* const customMark = "-";
+
+const QHash<QString, TextFlow::Kind>& kinds()
+{
+    static const QHash<QString, TextFlow::Kind> table = [] {
+        QHash<QString, TextFlow::Kind> names;
+        for (const char* name :
+             {"div",    "span",    "p",      "li",     "ul",     "ol",         "dl",      "dt",      "dd",
+              "td",     "th",      "label",  "a",      "b",      "i",          "u",       "s",       "em",
+              "strong", "small",   "big",    "font",   "code",   "tt",         "kbd",     "samp",    "var",
+              "cite",   "abbr",    "mark",   "sub",    "sup",    "ins",        "del",     "h1",      "h2",
+              "h3",     "h4",      "h5",     "h6",     "section", "article",   "aside",   "header",  "footer",
+              "nav",    "main",    "address", "blockquote", "center", "figure", "figcaption", "form", "nobr",
+              "q",      "dfn",     "bdi",    "bdo",    "time",   "data",       "acronym", "strike",  "wbr",
+              "ruby",   "rb",      "rt",     "rtc",    "rp",     "hgroup",     "menu",    "dir"})
+            names.insert(QLatin1String(name), TextFlow::Ordinary);
+        names.insert(QStringLiteral("pre"), TextFlow::Preformatted);
+        names.insert(QStringLiteral("body"), TextFlow::Document);
+        names.insert(QStringLiteral("html"), TextFlow::Document);
+        names.insert(QStringLiteral("input"), TextFlow::Replaced);
+        names.insert(QStringLiteral("img"), TextFlow::Replaced);
+        return names;
+    }();
+    return table;
+}
+
+const QStringList& flowingDisplays()
+{
+    static const QStringList values = {QStringLiteral("block"), QStringLiteral("inline"), QStringLiteral("list-item"),
+                                       QStringLiteral("contents")};
+    return values;
+}
+
+// Images and fields write nothing of their own in the texts around them, in
+// an inline block as much as inline.
+const QStringList& replacedDisplays()
+{
+    static const QStringList values = {QStringLiteral("inline-block")};
+    return values;
+}
+
+// Values as the keys of a script's object: {"a":1,"b":1}.
+QString scriptKeys(const QStringList& values)
+{
+    QStringList keys;
+    for (const QString& value : values)
+        keys << QLatin1Char('"') + value + QStringLiteral("\":1");
+    return QLatin1Char('{') + keys.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
+} // namespace
+
+TextFlow::Kind TextFlow::kindOf(const QString& localName)
+{
+    const Kind kind = kinds().value(localName, Apart);
+    return kind == Apart && localName.contains(QLatin1String(customMark)) ? Ordinary : kind;
+}
+
+bool TextFlow::displayFlows(Kind kind, const QString& display)
+{
+    return mayFlow(kind)
+        && (flowingDisplays().contains(display) || (kind == Replaced && replacedDisplays().contains(display)));
+}
+
+const std::vector<TextFlow::Style>& TextFlow::styles()
+{
+    // A relatively positioned or sticky element keeps its place in the text;
+    // only its box is drawn elsewhere.
+    static const std::vector<Style> table = {
+        {QStringLiteral("position"),
+         {QStringLiteral("static"), QStringLiteral("relative"), QStringLiteral("sticky"),
+          QStringLiteral("-webkit-sticky")}},
+        {QStringLiteral("float"), {QStringLiteral("none")}},
+        {QStringLiteral("visibility"), {QStringLiteral("visible")}},
+        {QStringLiteral("white-space"), {QStringLiteral("normal"), QStringLiteral("nowrap")}},
+    };
+    return table;
+}
+
+const QString& TextFlow::script()
+{
+    static const QString text = [] {
+        static const char* const names[] = {"", "ordinary", "preformatted", "document", "replaced"};
+        QStringList entries;
+        for (auto kind = kinds().cbegin(); kind != kinds().cend(); ++kind)
+            entries << QStringLiteral("\"%1\":\"%2\"").arg(kind.key(), QLatin1String(names[int(kind.value())]));
+        entries.sort();
+        QStringList pairs;
+        for (const Style& style : styles())
+            pairs << QStringLiteral("[\"%1\",%2]").arg(style.property, scriptKeys(style.values));
+        return QStringLiteral("{\"kinds\":{%1},\"custom\":\"%2\",\"display\":%3,\"replacedDisplay\":%4,\"styles\":[%5]}")
+            .arg(entries.join(QLatin1Char(',')), QLatin1String(customMark), scriptKeys(flowingDisplays()),
+                 scriptKeys(replacedDisplays()), pairs.join(QLatin1Char(',')));
+    }();
+    return text;
+}
 
 PageDom::~PageDom() = default;
 

@@ -68,6 +68,58 @@ Q_DECLARE_TYPEINFO(Vexal::PageElement, Q_MOVABLE_TYPE);
 
 namespace Vexal {
 
+// Whether the page writes the text of an element, in the text of each element
+// around it, as it writes it alone: whether the element stands in the text's
+// flow. The one rule of it, read by automation element by element from the
+// element's computed styles and by the page's script (describeTexts) for a
+// whole subtree at once: the page access writes this table into the script.
+// An HTML element stands in the flow where its kind may and its styles keep
+// it there: a block, inline or list item box (an image or field also an
+// inline block), in its place even where a relative or sticky position draws
+// its box elsewhere, not floated or hidden, its white space collapsed. An
+// element out of the layout ("display: none") writes nothing, nor does
+// anything inside it.
+class TextFlow
+{
+public:
+    enum Kind : char {
+        // Tables and their rows, form controls but fields, line breaks,
+        // frames, media, and any other name: laid out apart from the text
+        // around them.
+        Apart,
+        // Phrasing elements, sections, lists and table cells, ruby and its
+        // parts, breaking points, and custom elements (a "-" in the name),
+        // which are laid out as their style says: texts written as usual.
+        Ordinary,
+        // Written as usual but laid out apart, its white space kept.
+        Preformatted,
+        // The body and the root.
+        Document,
+        // Images and fields, which write nothing of their own in the texts
+        // around them.
+        Replaced,
+    };
+    // The kind of an HTML element by its local name.
+    static Kind kindOf(const QString& localName);
+    static bool mayFlow(Kind kind) { return kind == Ordinary || kind == Document || kind == Replaced; }
+    // Whether the computed "display" keeps an element of a kind that may
+    // flow in the flow.
+    static bool displayFlows(Kind kind, const QString& display);
+    // The other computed styles that keep such an element in the flow: each
+    // property with the values that do, in the order they are best asked.
+    struct Style {
+        QString property;
+        QStringList values;
+    };
+    static const std::vector<Style>& styles();
+    // The table as a script's object: "kinds" (name to "ordinary",
+    // "preformatted", "document" or "replaced"), "custom" (what a custom
+    // element's name holds), "display" and "replacedDisplay" (the values of
+    // each kind that flow, as keys), "styles" (pairs of a property and its
+    // values, as keys).
+    static const QString& script();
+};
+
 // What automation asks of a page: its elements (by CSS or by tag), their
 // names, attributes, texts, markup, style and place, their parents, children
 // and siblings, the frames that IFRAME elements show; and what it writes into
@@ -131,19 +183,19 @@ public:
     virtual QString style(const PageElement& element, const QString& property, StyleKind kind) = 0;
     // How the texts of the root's subtree are written, one line per element
     // in the order of a walk through the element children (the page script's
-    // "describe" of ":/res/res/dom.js"); empty when the page cannot tell.
+    // "describe" of ":/res/res/dom.js", which stands in the text's flow by
+    // TextFlow); empty when the page cannot tell.
     virtual QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) = 0;
     // Whether a style of the element's document may hide the first letter of
     // a block, or show it alone ("::first-letter"): then the text of an
     // element may start otherwise than its markup does. True too where the
-    // page cannot tell (a style sheet of another site). "spared": the
-    // characters of text the caller would read unless the answer is no. A
-    // look at the styles costs about what reading a few thousand characters
-    // does: until the reads the callers would spare since forgetStyles() come
-    // to that, the access answers that they may, without looking. An answer
+    // page cannot tell (a style sheet of another site). A look at the styles
+    // costs about what reading a few thousand characters of text does (the
+    // caller weighs it): the access looks only where "look" is set, and
+    // otherwise answers yes for a document it has not looked at. An answer
     // looked up is kept for each document until forgetStyles(): the page's
     // scripts may change its styles between two tasks, none runs during one.
-    virtual bool mayHideFirstLetters(const PageElement& element, int spared) = 0;
+    virtual bool mayHideFirstLetters(const PageElement& element, bool look) = 0;
     virtual void forgetStyles() {}
 
     // Markup and documents as a whole.

@@ -23,13 +23,16 @@ namespace Vexal {
 
 namespace {
 
-// The page-side helpers, read once.
+// The page-side helpers, read once, with the rule of the text's flow
+// written in.
 const QString& domScript()
 {
     static const QString script = [] {
         initScripts();
         QFile file(QStringLiteral(":/res/res/dom.js"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        return file.open(QIODevice::ReadOnly)
+            ? QString::fromUtf8(file.readAll()).replace(QLatin1String("TEXT_FLOW"), TextFlow::script())
+            : QString();
     }();
     return script;
 }
@@ -128,11 +131,9 @@ struct WebKitPageDom::Data {
     std::vector<QWebElement> elements;
 
     // The frames whose documents' first letters a style may hide, and those
-    // whose first letters none does, and the reads callers would have spared
-    // (mayHideFirstLetters()), since forgetStyles().
+    // whose first letters none does, since forgetStyles().
     std::vector<const QWebFrame*> hiding;
     std::vector<const QWebFrame*> notHiding;
-    qint64 spared = 0;
 
     // The place of a new id's element, holding a null element: the caller
     // makes the element there (a null element leaves nothing to end), or
@@ -369,7 +370,7 @@ QStringList WebKitPageDom::describeTexts(const PageElement& root, int limit, boo
     return described.toString().split(QChar(1));
 }
 
-bool WebKitPageDom::mayHideFirstLetters(const PageElement& element, int spared)
+bool WebKitPageDom::mayHideFirstLetters(const PageElement& element, bool look)
 {
     // Each frame shows one document while a task runs: the frame names it at
     // less cost than the document's own element.
@@ -385,11 +386,7 @@ bool WebKitPageDom::mayHideFirstLetters(const PageElement& element, int spared)
         if (known == frame)
             return false;
     }
-    // A look runs a script over the style sheets, some 10 us: as much as
-    // reading 4,000 characters of text (about 2 ns each, a read 200 more).
-    // Up to that, the reads cost less; from then on, at most as much again.
-    d->spared += 200 + qint64(spared);
-    if (d->spared < 4000)
+    if (!look)
         return true;
     // Run on an element: the frame runs no script where the page's own are
     // turned off. A look that tells nothing counts as a yes.
@@ -407,7 +404,6 @@ void WebKitPageDom::forgetStyles()
 {
     d->hiding.clear();
     d->notHiding.clear();
-    d->spared = 0;
 }
 
 QString WebKitPageDom::outerMarkup(const PageElement& element)

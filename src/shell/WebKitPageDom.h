@@ -50,7 +50,7 @@ public:
     QRect geometry(const PageElement& element) override;
     QString style(const PageElement& element, const QString& property, StyleKind kind) override;
     QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) override;
-    bool mayHideFirstLetters(const PageElement& element, int spared) override;
+    bool mayHideFirstLetters(const PageElement& element, bool look) override;
     void forgetStyles() override;
 
     QString outerMarkup(const PageElement& element) override;

@@ -122,7 +122,10 @@ const char* const textsPage = R"(<html><body>
 // Texts beside children that the page lays out apart from them: positioned,
 // floated, inline blocks and boxes, table cells, preformatted, hidden, line
 // breaks; the page writes the white space before such a child in the texts
-// around it, not in the text of its parent alone.
+// around it, not in the text of its parent alone. And children that stay in
+// the flow: positioned relatively or sticky, ruby, breaking points, phrasing
+// and custom elements, "display: contents" (as its own value to the page's
+// script, which this engine does not give it: see ContentsPageDom).
 const char* const flowPage = R"(<html><body>
 <div id="a1"> level 1 <div id="a2"> level 2 <div id="a3"> level 3 <span style="position:absolute"> level 4 </span></div></div></div>
 <div id="b1">x <div id="b2">x<span style="float:left"> y </span>x</div> x</div>
@@ -135,7 +138,18 @@ const char* const flowPage = R"(<html><body>
 <div id="i1">x <div id="i2">x<span style="display:none"> y </span>x</div> x</div>
 <div id="j1">x <div id="j2" style="display:flex">x<span> y </span>x</div> x</div>
 <div id="k1">x <div id="k2">x<input> y <img alt="z"><input style="float:left"><input type="hidden">x</div> x</div>
-<div id="l1">x <div id="l2">x<span style="position:relative"> y </span><ruby>k<rp>(</rp><rt>a</rt><rp>)</rp></ruby><wbr><q>q</q><x-tag>t</x-tag><span style="position:-webkit-sticky">s</span><span style="display:none">n<b>b</b></span><script>1</script>x</div> x</div>
+<div id="l1">x <div id="l2">x<span style="position:relative"> y </span><ruby>k<rp>(</rp><rt>a</rt><rp>)</rp></ruby><wbr><q>q</q><x-tag>t</x-tag><span style="position:-webkit-sticky">s</span><span style="display:none">n<b>b</b></span><script>1</script><span class="contents" style="display:contents">c<b>d</b></span>x</div> x</div>
+<script>
+// This engine computes "display: contents" as another value: where an engine
+// gives it its own, the page's script meets it as here.
+var computed = window.getComputedStyle;
+window.getComputedStyle = function (e, pseudo) {
+  var style = computed.call(window, e, pseudo);
+  if (pseudo || e.className != 'contents') return style;
+  return {display: 'contents', visibility: style.visibility, whiteSpace: style.whiteSpace,
+          getPropertyValue: function (name) { return name == 'display' ? 'contents' : style.getPropertyValue(name); }};
+};
+</script>
 </body></html>)";
 
 // Chains of nested DIVs built by script, as the parser flattens deep nesting:
@@ -235,6 +249,23 @@ private:
     bool m_watching = false;
     size_t m_start = 0;
     size_t m_peak = 0;
+};
+
+// The page access of a view whose engine computes "display: contents" as its
+// own value, as flowPage's script gives it to the page's script, for the
+// elements of the class "contents".
+class ContentsPageDom final : public WebKitPageDom
+{
+public:
+    using WebKitPageDom::WebKitPageDom;
+
+    QString style(const PageElement& element, const QString& property, StyleKind kind) override
+    {
+        if (kind == ComputedStyle && property == QLatin1String("display")
+            && attribute(element, QStringLiteral("class")) == QLatin1String("contents"))
+            return QStringLiteral("contents");
+        return WebKitPageDom::style(element, property, kind);
+    }
 };
 
 // The page access of a view that samples the heap at each read of texts.
@@ -606,11 +637,11 @@ private slots:
     // Whether an element's text stands whole in the texts around it is told
     // element by element in the engine and for a whole subtree at once by
     // the page's script: the two agree on every element the script sees on
-    // the layout.
+    // the layout, "display: contents" too.
     void flowToldAlike()
     {
         QVERIFY(load(*m_view, flowPage));
-        WebKitPageDom dom(m_view.get());
+        ContentsPageDom dom(m_view.get());
         const PageElement body = dom.selectFirst(dom.documentElement(), QStringLiteral("body"));
         std::vector<PageElement> order;
         std::vector<int> parents;
@@ -619,6 +650,7 @@ private slots:
         QCOMPARE(lines.size(), int(order.size()));
         int apart = 0;
         int unwritten = 0;
+        int contents = 0;
         for (size_t j = 0; j < order.size(); ++j) {
             const QString& line = lines.at(int(j));
             // Out of the layout: it writes nothing, nor does anything inside it.
@@ -636,12 +668,17 @@ private slots:
             apart += line.at(3) == QLatin1Char('0') ? 1 : 0;
             QVERIFY2(lookup::standsInFlow(order[j]) == (line.at(3) != QLatin1Char('0')),
                      qPrintable(dom.outerMarkup(order[j])));
+            if (dom.attribute(order[j], QStringLiteral("class")) == QLatin1String("contents")) {
+                ++contents;
+                QVERIFY2(lookup::flowOf(order[j]) == lookup::Flow::InFlow, qPrintable(dom.outerMarkup(order[j])));
+            }
         }
+        QCOMPARE(contents, 1);
         // Positioned (2), floated (2), inline block and box, table cell, preformatted, flex box.
         QCOMPARE(apart, 9);
         // A hidden field, two ruby parentheses, two hidden SPANs and what is
-        // in one, a script.
-        QCOMPARE(unwritten, 7);
+        // in one, two scripts.
+        QCOMPARE(unwritten, 8);
     }
 
     void xhtmlNames()

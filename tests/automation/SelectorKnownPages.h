@@ -141,6 +141,7 @@ inline QStringList apartSelectors()
             QStringLiteral("DIV:XCHILD[XTEXT%%\"endtail\"]"),
             QStringLiteral("DIV:XCHILD[XTRIMMED%=\"ttail x\"]"),
             QStringLiteral("DIV[XTEXT%%\"endtail\"]"),
+            QStringLiteral("DIV:XCHILD[XTEXT%%\"endx\"]"),
             QStringLiteral("DIV[XTRIMMED%%\"end tail\"]"),
             QStringLiteral("DIV[XTRIMMED%=\"tail x\"]"),
             QStringLiteral("DIV[XTEXT=%\"level 298 endtail\"]")};

@@ -199,7 +199,7 @@ public:
     QString style(const Vexal::PageElement&, const QString&, StyleKind) override { return QString(); }
     QStringList describeTexts(const Vexal::PageElement&, int, bool, bool) override { return {}; }
     // Texts here have no styles.
-    bool mayHideFirstLetters(const Vexal::PageElement&, int) override { return false; }
+    bool mayHideFirstLetters(const Vexal::PageElement&, bool) override { return false; }
 
     void setAttribute(const Vexal::PageElement& e, const QString& name, const QString& value) override
     {

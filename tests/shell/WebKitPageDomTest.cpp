@@ -3,6 +3,7 @@
 #include "MemoryPageDom.h"
 #include "TestRows.h"
 
+#include "automation/selector/SelectorLookupText.h"
 #include "shell/WebKitPageDom.h"
 
 #include <QSignalSpy>
@@ -223,8 +224,8 @@ private slots:
     // Whether a style of a document may hide the first letter of a block (the
     // text then starts otherwise than its markup), kept per document until
     // the styles are forgotten: the page's script may add one meanwhile.
-    // Where the caller would spare reading a short text only, it may: the
-    // text costs less than a look at the styles.
+    // Where a lookup would spare reading a short text only, it may, unlooked
+    // at: the text costs less than a look at the styles.
     void firstLetterStyles()
     {
         QFETCH(QString, style);
@@ -237,16 +238,21 @@ private slots:
                                           .arg(style))));
         WebKitPageDom dom(&view);
         const PageElement p = dom.selectFirst(dom.documentElement(), QStringLiteral("p"));
-        QVERIFY(dom.mayHideFirstLetters(p, 5));
-        QCOMPARE(dom.mayHideFirstLetters(p, 5000), hides);
+        QVERIFY(dom.mayHideFirstLetters(p, false));
+        lookup::LetterBudget::startTask(dom);
+        QVERIFY(lookup::LetterBudget::mayHide(p, 5));
+        QCOMPARE(lookup::LetterBudget::mayHide(p, 5000), hides);
         if (!scripts)
             return;
         view.page()->mainFrame()->evaluateJavaScript(
             QStringLiteral("var s = document.createElement('style');"
                            "s.textContent = 'p::first-letter { visibility: hidden }'; document.head.appendChild(s);"));
-        QCOMPARE(dom.mayHideFirstLetters(p, 5), hides);
+        QCOMPARE(dom.mayHideFirstLetters(p, false), hides);
+        QCOMPARE(lookup::LetterBudget::mayHide(p, 5), hides);
         dom.forgetStyles();
-        QVERIFY(dom.mayHideFirstLetters(p, 5000));
+        QVERIFY(dom.mayHideFirstLetters(p, true));
+        lookup::LetterBudget::startTask(dom);
+        QVERIFY(lookup::LetterBudget::mayHide(p, 5000));
     }
 
     // A style sheet of another site is closed to the page's script: it may
@@ -271,7 +277,7 @@ private slots:
             QTRY_COMPARE(view.page()->mainFrame()->evaluateJavaScript(
                              QStringLiteral("document.styleSheets.length")).toInt(), 1);
             const PageElement p = dom.selectFirst(dom.documentElement(), QStringLiteral("p"));
-            QCOMPARE(dom.mayHideFirstLetters(p, 5000), path == QLatin1String("/other.html"));
+            QCOMPARE(dom.mayHideFirstLetters(p, true), path == QLatin1String("/other.html"));
         }
     }
 };

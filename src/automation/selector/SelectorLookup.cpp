@@ -30,8 +30,7 @@ PageElements SelectorLookup::find(const SelectorList* list) const
     m_error.clear();
     if (!m_dom || !list || list->count() == 0)
         return {};
-    // The page's scripts may have changed its styles since the last lookup.
-    m_dom->forgetStyles();
+    LetterBudget::startTask(*m_dom);
     try {
         const PageElement document = m_dom->documentElement();
         if (document.isNull())

@@ -32,7 +32,7 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
         // text that a script put into it shows only in its plain text. A
         // style may hide the first letter the markup shows.
         if (leaf == 1 && !markup.isEmpty() && markupRules(markup, attribute, result) && showsText()
-            && !(looksAtStart(attribute) && element.dom()->mayHideFirstLetters(element, markup.size())))
+            && !startMayDiffer(attribute, element, markup))
             return result;
         if (leaf == 0 && walk && !shape) {
             shape = walk->shapeOf(at);

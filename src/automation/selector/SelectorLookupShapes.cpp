@@ -4,8 +4,6 @@
 #include "automation/selector/SelectorAttribute.h"
 #include "automation/selector/SelectorLookupText.h"
 
-#include <QElapsedTimer>
-
 #include <algorithm>
 
 namespace Vexal {
@@ -266,10 +264,9 @@ void ShapeWalk::start()
         m_last[parent] = int(j);
     }
     const PageElement& root = m_order.front();
-    QElapsedTimer timer;
-    timer.start();
+    const qint64 started = TextBudget::now();
     m_described = root.dom()->describeTexts(root, limit, pieces, laidOut(root));
-    TextBudget::workedOut(timer.nsecsElapsed(), size);
+    TextBudget::workedOut(TextBudget::now() - started, size);
     if (m_described.size() != int(size))
         m_described.clear();
 }
@@ -379,7 +376,9 @@ bool ShapeWalk::lacks(size_t j, const QVector<QStringRef>& pieces, int index) co
             return false;
         const size_t k = size_t(child);
         child = m_next[k];
-        if (kind == QLatin1Char('B'))
+        // A child out of the layout writes nothing: the texts on either
+        // side of it meet.
+        if (kind == QLatin1Char('B') || m_flows[k] == Unwritten)
             continue;
         const TextShape& inner = m_shapes[k];
         if (m_flows[k] != Written || !(inner.lacks & bit))

@@ -3,7 +3,7 @@
 #include "automation/selector/Selector.h"
 #include "automation/selector/SelectorAttribute.h"
 
-#include <QSet>
+#include <QElapsedTimer>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -160,6 +160,11 @@ bool looksAtStart(const SelectorAttribute* attribute)
         || comparison == SelectorAttribute::StartsWith;
 }
 
+bool startMayDiffer(const SelectorAttribute* attribute, const PageElement& element, const QString& markup)
+{
+    return looksAtStart(attribute) && LetterBudget::mayHide(element, markup.size());
+}
+
 Evidence evidenceKind(const SelectorAttribute* attribute)
 {
     if (!isTextual(attribute) || attribute->value().isEmpty())
@@ -198,55 +203,22 @@ bool isHtml(const PageElement& element)
 
 Flow flowOf(const PageElement& element)
 {
-    // The ordinary elements of the page's script, but the preformatted one,
-    // and the document's own.
-    static const QSet<QString> ordinary = [] {
-        QSet<QString> names;
-        for (const char* name :
-             {"div",     "span",   "p",       "li",     "ul",     "ol",      "dl",         "dt",     "dd",   "td",
-              "th",      "label",  "a",       "b",      "i",      "u",       "s",          "em",     "strong", "small",
-              "big",     "font",   "code",    "tt",     "kbd",    "samp",    "var",        "cite",   "abbr", "mark",
-              "sub",     "sup",    "ins",     "del",    "h1",     "h2",      "h3",         "h4",     "h5",   "h6",
-              "section", "article", "aside",  "header", "footer", "nav",     "main",       "address", "blockquote",
-              "center",  "figure", "figcaption", "form", "nobr",  "q",       "dfn",        "bdi",    "bdo",  "time",
-              "data",    "acronym", "strike", "wbr",    "ruby",   "rb",      "rt",         "rtc",    "rp",   "hgroup",
-              "menu",    "dir",    "body",    "html"})
-            names.insert(QLatin1String(name));
-        return names;
-    }();
     PageDom* dom = element.dom();
     if (!dom)
         return Flow::Apart;
-    const auto style = [&](const char* property) {
-        return dom->style(element, QLatin1String(property), PageDom::ComputedStyle);
-    };
-    // Images and fields write nothing of their own in the texts around them,
-    // in an inline block as much as inline. Custom elements (their names hold
-    // a "-") are laid out as their style says, as ordinary ones are.
-    const QString name = dom->localName(element);
-    const bool replaced = name == QLatin1String("input") || name == QLatin1String("img");
-    const bool known = replaced || ordinary.contains(name) || name.contains(QLatin1Char('-'));
-    const QString display = style("display");
+    const TextFlow::Kind kind = TextFlow::kindOf(dom->localName(element));
+    const QString display = dom->style(element, QStringLiteral("display"), PageDom::ComputedStyle);
     // Nothing of an element out of the layout is written: neither its text
     // nor anything inside it changes the texts around it.
     if (display == QLatin1String("none"))
         return Flow::Unwritten;
-    if (!known || !isHtml(element))
+    if (!TextFlow::mayFlow(kind) || !isHtml(element) || !TextFlow::displayFlows(kind, display))
         return Flow::Apart;
-    if (display != QLatin1String("block") && display != QLatin1String("inline")
-        && display != QLatin1String("list-item") && display != QLatin1String("contents")
-        && !(replaced && display == QLatin1String("inline-block")))
-        return Flow::Apart;
-    // A relatively positioned or sticky element keeps its place in the text;
-    // only its box is drawn elsewhere.
-    const QString position = style("position");
-    if (position != QLatin1String("static") && position != QLatin1String("relative")
-        && position != QLatin1String("sticky") && position != QLatin1String("-webkit-sticky"))
-        return Flow::Apart;
-    if (style("float") != QLatin1String("none") || style("visibility") != QLatin1String("visible"))
-        return Flow::Apart;
-    const QString space = style("white-space");
-    return space == QLatin1String("normal") || space == QLatin1String("nowrap") ? Flow::InFlow : Flow::Apart;
+    for (const TextFlow::Style& style : TextFlow::styles()) {
+        if (!style.values.contains(dom->style(element, style.property, PageDom::ComputedStyle)))
+            return Flow::Apart;
+    }
+    return Flow::InFlow;
 }
 
 bool standsInFlow(const PageElement& element)
@@ -298,7 +270,45 @@ int countUpTo(const PageElement& root, int cap)
     return count;
 }
 
-qint64 TextBudget::s_perElement = 6000;
+qint64 TextBudget::s_perElement = TextBudget::firstPerElement;
+std::function<qint64()> TextBudget::s_clock;
+
+qint64 TextBudget::monotonicNow()
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.nsecsElapsed();
+}
+
+void TextBudget::setClock(std::function<qint64()> clock)
+{
+    s_clock = std::move(clock);
+    s_perElement = firstPerElement;
+}
+
+const PageDom* LetterBudget::s_dom = nullptr;
+qint64 LetterBudget::s_spared = 0;
+
+void LetterBudget::startTask(PageDom& dom)
+{
+    dom.forgetStyles();
+    s_dom = &dom;
+    s_spared = 0;
+}
+
+bool LetterBudget::mayHide(const PageElement& element, int spared)
+{
+    PageDom* dom = element.dom();
+    if (dom != s_dom) {
+        s_dom = dom;
+        s_spared = 0;
+    }
+    s_spared += perRead + spared;
+    return dom->mayHideFirstLetters(element, s_spared >= look);
+}
 
 
 StepTextTest::StepTextTest(const Selector* step, const PageElement& root)
@@ -322,7 +332,7 @@ PageDom::TextTest::Answer StepTextTest::fromMarkup(const QString& markup) const
         bool result = false;
         if (!markupRules(markup, condition.markupValue.constData(), condition.markupValue.size(),
                          condition.attribute->comparison(), result)
-            || (looksAtStart(condition.attribute) && m_root.dom()->mayHideFirstLetters(m_root, markup.size())))
+            || startMayDiffer(condition.attribute, m_root, markup))
             unknown = true;
         else if (result == m_any)
             return m_any ? Passes : Fails;

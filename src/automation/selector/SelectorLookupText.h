@@ -3,9 +3,9 @@
 #include "shell/PageDom.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace Vexal {
@@ -51,28 +51,29 @@ bool hasEvidence(const Selector* step);
 bool laidOut(const PageElement& element);
 // Decides the condition from the markup of an element that holds no child
 // element, where that markup shows its text as the page does: true with the
-// answer in result, false where only its plain text can tell.
+// answer in result, false where only its plain text can tell. What it
+// decides of the start of the text holds only where startMayDiffer() does not.
 bool markupRules(const QString& markup, const SelectorAttribute* attribute, bool& result);
 // Whether the condition looks at the start of a text: a style that hides a
 // first letter ("::first-letter") changes that start and nothing else of
 // what the markup tells (the rest of the text stays as it was, in order).
 bool looksAtStart(const SelectorAttribute* attribute);
+// Whether the start of a text the condition looks at may show otherwise than
+// the markup of an element of the same document as "element" tells: where a
+// style of the document may hide first letters (the look weighed by
+// LetterBudget against reading the text instead, "markup" long).
+bool startMayDiffer(const SelectorAttribute* attribute, const PageElement& element, const QString& markup);
 
 bool isHtml(const PageElement& element);
 // Whether the page writes an element's text, in the text of each element
-// around it, as it writes it alone: the element lays out in the flow of the
-// text beside it (a block, inline or list item box, in its place even where a
-// relative or sticky position draws its box elsewhere, not floated or hidden,
-// its white space collapsed), and it is an ordinary element (phrasing and
-// sections, ruby and its parts, custom elements), an image or a field (not a
-// table part, other form control, line break, frame, medium or preformatted
-// block); an image or field may be an inline block. Beside a child laid out
-// apart, the page may write the white space between the child and the text
-// before it seen from within the parent, and not from outside. An element out
-// of the layout ("display: none": the document's head, scripts, styles,
-// hidden parts) writes nothing, nor does anything inside it, so it changes no
-// text around it. The page's script ("describe") tells the same of each
-// element.
+// around it, as it writes it alone: whether the element stands in the text's
+// flow, by the rule of TextFlow (shell/PageDom.h) read from its computed
+// styles. Beside a child laid out apart, the page may write the white space
+// between the child and the text before it seen from within the parent, and
+// not from outside. An element out of the layout ("display: none": the
+// document's head, scripts, styles, hidden parts) writes nothing, nor does
+// anything inside it, so it changes no text around it. The page's script
+// ("describe") tells the same of each element, from the same table.
 enum class Flow { Apart, InFlow, Unwritten };
 Flow flowOf(const PageElement& element);
 bool standsInFlow(const PageElement& element);
@@ -108,23 +109,32 @@ public:
     // styles its elements much. Each run that works out a subtree tells what
     // its elements cost, and the next budget counts with that.
     static constexpr qint64 wholeRun = 60000;
+    static constexpr qint64 firstPerElement = 6000;
     static void workedOut(qint64 ns, size_t elements)
     {
         if (elements >= 64)
             s_perElement = std::clamp<qint64>((s_perElement + (ns - wholeRun) / qint64(elements)) / 2, 2000, 50000);
     }
 
+    // The clock reads and runs of the page's script are timed by, in
+    // nanoseconds: the process's monotonic clock. A test that counts the work
+    // a lookup asks of the page may set one that counts that work instead
+    // (an empty one sets the monotonic clock again), so that the budgets weigh
+    // it alike on every run; what runs timed by the clock before told is
+    // forgotten.
+    static qint64 now() { return s_clock ? s_clock() : monotonicNow(); }
+    static void setClock(std::function<qint64()> clock);
+
     void aboutToRead()
     {
-        if (!m_timer.isValid())
-            m_timer.start();
-        m_readStart = m_timer.nsecsElapsed();
+        m_reading = true;
+        m_readStart = now();
     }
 
     void doneReading()
     {
         m_previousRead = m_lastRead;
-        m_lastRead = m_timer.nsecsElapsed() - m_readStart;
+        m_lastRead = now() - m_readStart;
         m_spent += m_lastRead;
     }
 
@@ -136,7 +146,7 @@ public:
     // between them (markup tested, other reads) is done either way.
     bool spentOn(const PageElement& region, int ahead = 0)
     {
-        if (!m_timer.isValid())
+        if (!m_reading)
             return false;
         const qint64 spent = m_spent + qint64(ahead) * std::min(m_lastRead, m_previousRead);
         if (spent < m_nextCheck)
@@ -149,13 +159,43 @@ public:
     }
 
 private:
-    QElapsedTimer m_timer;
+    static qint64 monotonicNow();
+
+    bool m_reading = false;
     qint64 m_readStart = 0;
     qint64 m_lastRead = 0;
     qint64 m_previousRead = 0;
     qint64 m_spent = 0;
     qint64 m_nextCheck = 2 * wholeRun;
     static qint64 s_perElement;
+    static std::function<qint64()> s_clock;
+};
+
+// Weighs a look at the styles of a document, whether one may hide first
+// letters (PageDom::mayHideFirstLetters), against reading the texts whose
+// start the markup would otherwise tell. A look runs a script over the style
+// sheets, some 10 us: as much as reading 4,000 characters of text (about 2 ns
+// each, a read 200 more). Until the reads the answer would spare in a task
+// come to that, they cost less and the texts are read; from then on the
+// document is looked at, once a task, which costs at most as much again.
+class LetterBudget
+{
+public:
+    static constexpr qint64 look = 4000;
+    static constexpr qint64 perRead = 200;
+
+    // A task on the page begins (a lookup): the page's scripts may have
+    // changed its styles since the last one, none runs during one.
+    static void startTask(PageDom& dom);
+    // Whether a style of the element's document may hide first letters,
+    // where the answer would spare reading so many characters of text.
+    static bool mayHide(const PageElement& element, int spared);
+
+private:
+    // The page access of the task and the characters spared in it so far;
+    // tasks run one at a time.
+    static const PageDom* s_dom;
+    static qint64 s_spared;
 };
 
 
