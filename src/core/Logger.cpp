@@ -43,63 +43,41 @@ QString Logger::contextAction()
     return self->m_action;
 }
 
-#define TESVAR_LOGGER_LEVEL(name, level)                                                       \
-    void Logger::name(const QString& message)                                                   \
-    {                                                                                           \
-        Logger* self = instance();                                                              \
-        QString className;                                                                      \
-        QString action;                                                                         \
-        {                                                                                       \
-            QMutexLocker locker(&self->m_listMutex);                                            \
-            className = self->m_className;                                                      \
-            action = self->m_action;                                                            \
-        }                                                                                       \
-        self->log(level, className, action, message);                                           \
-    }                                                                                           \
+#define TESVAR_LOGGER_LEVEL(name, level, toFile) \
+    void Logger::name(const QString& message) \
+    { \
+        Logger* self = instance(); \
+        QString className; \
+        QString action; \
+        { \
+            QMutexLocker locker(&self->m_listMutex); \
+            className = self->m_className; \
+            action = self->m_action; \
+        } \
+        self->log(level, className, action, message, toFile); \
+    } \
     void Logger::name(const QString& className, const QString& action, const QString& message) \
-    {                                                                                           \
-        instance()->log(level, className, action, message);                                     \
+    { \
+        instance()->log(level, className, action, message, toFile); \
     }
 
-TESVAR_LOGGER_LEVEL(error, LevelError)
-TESVAR_LOGGER_LEVEL(warning, LevelWarning)
-TESVAR_LOGGER_LEVEL(info, LevelInfo)
-TESVAR_LOGGER_LEVEL(critical, LevelCritical)
+// Plain information stays out of the file; a note is information it keeps.
+TESVAR_LOGGER_LEVEL(error, LevelError, true)
+TESVAR_LOGGER_LEVEL(warning, LevelWarning, true)
+TESVAR_LOGGER_LEVEL(info, LevelInfo, false)
+TESVAR_LOGGER_LEVEL(note, LevelInfo, true)
+TESVAR_LOGGER_LEVEL(critical, LevelCritical, true)
 #undef TESVAR_LOGGER_LEVEL
-
-void Logger::note(const QString& message)
-{
-    Logger* self = instance();
-    QString className;
-    QString action;
-    {
-        QMutexLocker locker(&self->m_listMutex);
-        className = self->m_className;
-        action = self->m_action;
-    }
-    self->log(LevelInfo, className, action, message, true);
-}
-
-void Logger::note(const QString& className, const QString& action, const QString& message)
-{
-    instance()->log(LevelInfo, className, action, message, true);
-}
-
-void Logger::log(Level level, const QString& className, const QString& action, const QString& message)
-{
-    log(level, className, action, message, level != LevelInfo);
-}
 
 void Logger::log(Level level, const QString& className, const QString& action, const QString& message, bool toFile)
 {
     if (toFile) {
-        const char* word = level == LevelError     ? "ERROR"
-                           : level == LevelWarning ? "WARNING"
-                           : level == LevelInfo    ? "INFO"
-                                                   : "CRITICAL";
+        const char* word = level == LevelError ? "ERROR"
+            : level == LevelWarning            ? "WARNING"
+            : level == LevelInfo               ? "INFO"
+                                               : "CRITICAL";
         const QString time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        write(QString::fromLatin1(word)
-              + QStringLiteral(" %1 %2.%3 - %4\r\n").arg(time, className, action, message));
+        write(QString::fromLatin1(word) + QStringLiteral(" %1 %2.%3 - %4\r\n").arg(time, className, action, message));
     }
     if (level == LevelCritical)
         return;
@@ -155,13 +133,6 @@ QStringList Logger::infos()
     Logger* self = instance();
     QMutexLocker locker(&self->m_listMutex);
     return self->m_infos;
-}
-
-QStringList Logger::allLines()
-{
-    Logger* self = instance();
-    QMutexLocker locker(&self->m_listMutex);
-    return self->m_all;
 }
 
 QStringList Logger::allLines(QVector<Level>* levels)

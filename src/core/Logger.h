@@ -50,10 +50,9 @@ public:
     static QStringList errors();
     static QStringList warnings();
     static QStringList infos();
-    static QStringList allLines();
-    // The lines of allLines and, index for index, the level each was logged
-    // at (a note's is LevelInfo), read together.
-    static QStringList allLines(QVector<Level>* levels);
+    // Every line in order; `levels` (when given) gets, index for index, the
+    // level each was logged at (a note's is LevelInfo), read together.
+    static QStringList allLines(QVector<Level>* levels = nullptr);
 
     // Clears all four lists; unless forced, only once the all list holds
     // listLimit lines or more.
@@ -75,7 +74,6 @@ public:
 
 private:
     Logger();
-    void log(Level level, const QString& className, const QString& action, const QString& message);
     void log(Level level, const QString& className, const QString& action, const QString& message, bool toFile);
     void trimListsLocked(bool force);
 
@@ -86,8 +84,8 @@ private:
     QVector<Level> m_allLevels;
     QString m_className;
     QString m_action;
-    QMutex m_fileMutex;  // guards the file and the two flags
-    QMutex m_listMutex;  // guards the lists and the context
+    QMutex m_fileMutex; // guards the file and the two flags
+    QMutex m_listMutex; // guards the lists and the context
     bool m_disabled = false;
     bool m_lostLines = false;
 };
