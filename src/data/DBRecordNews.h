@@ -38,7 +38,7 @@ public:
     static QStringList tablesListedBy(const QString& source);
     // The table whose rowids are the IDs (column "ID") of the rows that a
     // table or a view lists: the table itself when ID is its rowid, or the
-    // table a view takes ID from when the view reads that table only once.
+    // table a view takes ID from (where ID is that table's rowid).
     // Empty when there is none, or when two of the view's columns show one
     // column of that table (the table joined to itself): news of such a
     // list's rows do not say which of its rows changed.
