@@ -24,6 +24,13 @@ QString LocaleMessage::sqlQueryFailed(const QString& query, const QString& error
     return QStringLiteral("SQL Query failed. Error: \"%1\". Query: \"%2\"").arg(error, query);
 }
 
+QString LocaleMessage::valueDoesNotFit(const QString& field, int limit, int size)
+{
+    const QString pattern = limit == 1 ? QStringLiteral("%1: the box takes %2 character, the value has %3")
+                                       : QStringLiteral("%1: the box takes %2 characters, the value has %3");
+    return pattern.arg(field, number(limit), number(size));
+}
+
 QString LocaleMessage::confirmDeleteRecordCount(int count)
 {
     return QStringLiteral("I am going to delete %1 selected record(s). Should I continue?").arg(number(count));

@@ -79,6 +79,7 @@
     TEXT(unreadNotifications, "You have unread notifications. See Notification Console for more details.") \
     TEXT_ARG(fieldNotFound, field, "Can't find \"%1\" field") \
     TEXT(formNotSent, "The form was filled but not sent: I can't find a button that sends it.") \
+    TEXT_ARG(valuesDoNotFit, fields, "These fields were left empty, as their values do not fit:\n%1") \
     TEXT_ARG(unsavedEditsDropped, tab, "The unsaved edits of \"%1\" were dropped as the program closed.") \
     TEXT_ARG(invalidTableName, file, "Invalid database table name. File: %1.") \
     TEXT_ARG(invalidXmlStructure, file, "Invalid xml structure. File: %1.") \
@@ -99,6 +100,9 @@ namespace LocaleMessage {
 
 TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
 
+// A field a fill left empty because its box takes fewer characters than
+// the value has, one line of valuesDoNotFit.
+QString valueDoesNotFit(const QString& field, int limit, int size);
 // Error at %1, query at %2, filled in one pass.
 QString sqlQueryFailed(const QString& query, const QString& error);
 QString confirmDeleteRecordCount(int count);

@@ -263,6 +263,85 @@ private slots:
         QCOMPARE(fieldsLike(sent, fields), fields);
     }
 
+    // A value longer than its box is never typed cut: the box stays empty and
+    // the fill says which field on its error notice, one line a field, by
+    // recognition and by template, for a sign-up and a login (beside the
+    // notice that the form was not sent). Values that fit say nothing.
+    void valuesThatDoNotFit_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("limits");
+        QTest::addColumn<QStringList>("told");
+        const QString intro = LocaleMessage::valuesDoNotFit(QStringLiteral("%1"));
+        const QString password = LocaleMessage::valueDoesNotFit(QStringLiteral("Password"), 5, 7);
+        const QString email = LocaleMessage::valueDoesNotFit(QStringLiteral("Email"), 10, 16);
+        const QString repeat = LocaleMessage::valueDoesNotFit(QStringLiteral("Repeat Password"), 5, 7);
+        QTest::newRow("sign-up by recognition") << "smart" << "5,10"
+            << QStringList{intro.arg(password + QLatin1Char('\n') + email)};
+        QTest::newRow("sign-up by template") << "template" << "5,10"
+            << QStringList{intro.arg(QStringList{password, repeat, email}.join(QLatin1Char('\n')))};
+        QTest::newRow("sign-up whose values fit") << "smart" << "8,16" << QStringList();
+        QTest::newRow("login by recognition") << "login" << "5," << QStringList{intro.arg(password)};
+        QTest::newRow("login without a button") << "login, no button" << "5,"
+            << QStringList{LocaleMessage::formNotSent() + QLatin1Char('\n') + intro.arg(password)};
+        QTest::newRow("login whose values fit") << "login" << "7," << QStringList();
+        QTest::newRow("a box of one character") << "login" << "1,"
+            << QStringList{intro.arg(LocaleMessage::valueDoesNotFit(QStringLiteral("Password"), 1, 7))};
+    }
+
+    void valuesThatDoNotFit()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, limits);
+        QFETCH(QStringList, told);
+        Site site;
+        QVERIFY(site.start());
+        const QString passwordLimit = limits.section(QLatin1Char(','), 0, 0);
+        const QString emailLimit = limits.section(QLatin1Char(','), 1, 1);
+        const bool login = route.startsWith(QLatin1String("login"));
+        const QString fields = login
+            ? QStringLiteral("<p>User <input name='user'></p><p>Password <input type='password' name='p1' "
+                             "maxlength='%1'></p>%2").arg(passwordLimit, route.endsWith(QLatin1String("button"))
+                                 ? QString() : QStringLiteral("<input type='submit' name='go' value='Go'>"))
+            : QStringLiteral("<p>Username <input name='user'></p><p>Password <input type='password' name='p1' "
+                             "maxlength='%1'></p><p>Repeat password <input type='password' name='p2' maxlength='%1'>"
+                             "</p><p>E-mail <input name='em' maxlength='%2'></p>").arg(passwordLimit, emailLimit);
+        site.server.setHtml(QStringLiteral("/fit.html"),
+                            QStringLiteral("<html><body><form action='/join' method='post'>%1</form></body></html>")
+                                .arg(fields));
+        const QUrl target = site.server.url(QStringLiteral("/fit.html"));
+        QSignalSpy loaded(site.view(), &QWebView::loadFinished);
+        site.view()->load(target);
+        QVERIFY(QTest::qWaitFor([&] { return !loaded.isEmpty() && site.view()->url() == target; }, 10000));
+
+        QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        if (login) {
+            DelegateLoginSubmitter(PageDomHandle(site.view()), nullptr)
+                .submit(QStringLiteral("anna"), QStringLiteral("s3 cr&t"), true, -1);
+        } else {
+            const int master = saveMaster(QStringLiteral("1980-05-17"));
+            if (route == QLatin1String("template")) {
+                QVERIFY(addRow(QStringLiteral("RegistrationTemplate"),
+                               {{"WebsiteID", site.websiteId}, {"Login", "INPUT[name=\"user\"]"},
+                                {"Password", "INPUT[name=\"p1\"]"}, {"RPassword", "INPUT[name=\"p2\"]"},
+                                {"Email", "INPUT[name=\"em\"]"}}) > 0);
+            }
+            DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr)
+                .submit(master, route == QLatin1String("template") ? site.websiteId : -1);
+        }
+        QStringList got;
+        for (const QList<QVariant>& notice : notices)
+            got << notice.first().toString();
+        QCOMPARE(got, told);
+        // What fits is written; what does not, left out whole.
+        if (!login) {
+            QCOMPARE(site.live(QStringLiteral("user")), QStringLiteral("annab"));
+            QCOMPARE(site.live(QStringLiteral("em")), emailLimit == QLatin1String("16")
+                                                         ? QStringLiteral("anna@example.com") : QString());
+        }
+        QCOMPARE(site.live(QStringLiteral("p1")).isEmpty(), !told.isEmpty());
+    }
+
     void articleByTemplateAndSmart()
     {
         Site site;

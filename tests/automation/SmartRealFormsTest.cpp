@@ -582,6 +582,26 @@ private slots:
                         "<div><div>Confirm email address</div><div><input readonly role='presentation' "
                         "value='x'><input id='logonId_4531'></div></div>")
             << "registration" << "em=14 address1_4531=21 address2_4531=22 street=21 street_more=22 logonId_4531=14";
+        // Numbered address lines: the street once, in the first; the second
+        // the rest of it; a later line the town, the region or the country
+        // where the form has no box of that of its own, else nothing.
+        QTest::newRow("numbered address lines without a town")
+            << form.arg("<p>E-mail <input name='em'></p><p>Address line 1 <input name='a1'></p><p>Address line 2 "
+                        "<input name='a2'></p><p>Address line 3 <input name='a3'></p><p>Address line 4 <input "
+                        "name='a4'></p><p>Address line 5 <input name='a5'></p><p>Postcode <input name='pc'></p>"
+                        "<p>Country <select name='co'><option>Norway</option></select></p>")
+            << "registration" << "em=14 a1=21 a2=22 a3=19 a4=20 a5=38 pc=23 co=18";
+        QTest::newRow("address lines numbered by their names beside a town")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Address</td><td><input name='address_line1'>"
+                        "</td></tr><tr><td></td><td><input name='address_line2'></td></tr><tr><td></td><td><input "
+                        "name='address_line3'></td></tr><tr><td>Town</td><td><input name='tw'></td></tr></table>")
+            << "registration" << "em=14 address_line1=21 address_line2=22 address_line3=38 tw=19";
+        QTest::newRow("address lines in cells, a later line beside a county")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Street (line 1)</td><td><input name='s1'>"
+                        "</td></tr><tr><td>Street (line 2)</td><td><input name='s2'></td></tr><tr><td>Street (line 3)"
+                        "</td><td><input name='s3'></td></tr><tr><td>Street (line 4)</td><td><input name='s4'></td>"
+                        "</tr><tr><td>County</td><td><input name='ct'></td></tr></table>")
+            << "registration" << "em=14 s1=21 s2=22 s3=19 s4=38 ct=20";
         // A name written as a path names the field by its last part: the
         // groups before it (a billing address, a card) are no kind of it.
         QTest::newRow("names written as paths")
@@ -649,6 +669,56 @@ private slots:
                         "name='chk' value='Check'></td></tr><tr><td>E-mail</td><td>:</td><td><input name='m'></td>"
                         "</tr></table>")
             << "registration" << "u=12 m=14";
+        // Captions in a row over a row of boxes: each box takes the caption
+        // in its own column, in table cells, blocks set side by side, LABELs
+        // or a grid of floats; the heading above the row still reads for the
+        // first box. What a box itself says (its LABEL, title or
+        // placeholder) comes first, and a caption over one box alone labels it.
+        const QString cell = QStringLiteral("<div style='display:inline-block;width:%1px'>%2</div>");
+        const QString floated = QStringLiteral("<div style='float:left;width:%1px'>%2</div>");
+        const struct {
+            const char* tag;
+            QString boxes;
+            const char* expected;
+        } captions[] = {
+            {"captions in table cells over a row of boxes",
+             "<table><tr><td>First name</td><td>Last name</td></tr><tr><td><input name='n1'></td><td><input "
+             "name='n2'></td></tr></table>",
+             "n1=1 n2=3"},
+            {"captions in blocks side by side over a row of boxes",
+             "<div>" + cell.arg(170).arg("Postcode") + cell.arg(170).arg("Extension") + "</div><div>"
+                 + cell.arg(170).arg("<input name='z1' size='10'>") + cell.arg(170).arg("<input name='z2' size='4'>")
+                 + "</div>",
+             "z1=23 z2=0"},
+            {"captions in a grid of floats over a row of boxes",
+             "<div style='overflow:hidden'>" + floated.arg(220).arg("Street") + floated.arg(90).arg("No.")
+                 + "</div><div style='overflow:hidden'>" + floated.arg(220).arg("<input name='st' style='width:200px'>")
+                 + floated.arg(90).arg("<input name='hn' style='width:60px'>") + "</div>",
+             "st=21 hn=0"},
+            {"captions in LABELs over a row of lists under a heading",
+             "<p>Date of birth</p><table><tr><td><label>Day</label></td><td><label>Month</label></td><td><label>Year"
+             "</label></td></tr><tr><td><select name='s1'><option>-</option><option>1</option></select></td><td>"
+             "<select name='s2'><option>-</option><option>May</option></select></td><td><select name='s3'><option>-"
+             "</option><option>1990</option></select></td></tr></table>",
+             "s1=11 s2=10 s3=9"},
+            {"captions in LABELs for the boxes",
+             "<table><tr><td><label for='c1'>City</label></td><td><label for='c2'>Postcode</label></td></tr><tr><td>"
+             "<input id='c1' name='c1'></td><td><input id='c2' name='c2'></td></tr></table>",
+             "c1=19 c2=23"},
+            {"captions over boxes that say what they are",
+             "<table><tr><td>Town</td><td>Postcode</td></tr><tr><td><input name='b1' placeholder='Postcode'></td>"
+             "<td><input name='b2' title='Town'></td></tr></table>",
+             "b1=23 b2=19"},
+            {"a caption over one box alone after a row under captions",
+             "<div>" + cell.arg(170).arg("Postcode") + cell.arg(170).arg("Extension") + "</div><div>"
+                 + cell.arg(170).arg("<input name='z1' size='10'>") + cell.arg(170).arg("<input name='z2' size='4'>")
+                 + "</div><div>" + cell.arg(170).arg("Town") + "</div><div>" + cell.arg(170).arg("<input name='t1'>")
+                 + "</div>",
+             "z1=23 z2=0 t1=19"},
+        };
+        for (const auto& row : captions)
+            QTest::newRow(row.tag) << form.arg("<p>E-mail <input name='em'></p>" + row.boxes) << "registration"
+                                   << QStringLiteral("em=14 ") + QLatin1String(row.expected);
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"

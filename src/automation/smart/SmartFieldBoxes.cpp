@@ -7,6 +7,8 @@
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartOwnTexts.h"
 
+#include <algorithm>
+
 namespace Vexal {
 
 using E = SmartElement;
@@ -193,9 +195,11 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
             continue;
         }
         // A box right under the street, with no label of its own, holds the
-        // rest of the address.
+        // rest of the address (one beside it under a caption of its own,
+        // "Street | No.", does not).
         if (previous->kind() == E::KindAddress
-            && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)) {
+            && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)
+            && !Own::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindAddressDetails);
             continue;
         }
@@ -280,6 +284,73 @@ void SmartFieldBoxes::markCardBlock(QList<SmartElement*>& controls, const QList<
                 controls.at(j)->setKind(E::KindTrash);
         }
         previous = i;
+    }
+}
+
+int SmartFieldBoxes::addressLine(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    // A number beside words of an address: "s3" numbers no line.
+    const auto lineOf = [&](const QString& text) {
+        return m_lookup.holds(K::Address, text) ? SmartTextLookup::addressLine(text) : 0;
+    };
+    // The label lies between the neighbouring controls: without a digit
+    // there, it numbers nothing.
+    const int index = m_lookup.labelIndex(control, labels);
+    const int end = index < 0 ? 0 : Own::afterEnd(labels, index);
+    bool digits = false;
+    for (int i = index < 0 ? 0 : Own::previousControl(labels, index) + 1; i < end && !digits; ++i) {
+        const QString& text = labels.at(i)->text();
+        digits = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    }
+    for (const SmartLabel* text : digits ? m_lookup.visibleLabel(control, labels) : QList<const SmartLabel*>()) {
+        if (const int line = lineOf(text->text()))
+            return line;
+    }
+    return lineOf(m_lookup.attributeText(control));
+}
+
+bool SmartFieldBoxes::asksFor(const QList<SmartElement*>& controls, int part, const QList<SmartLabel*>& labels) const
+{
+    // A list of states asks for one as a box does, though it stays empty.
+    const auto names = [&](const QString& text) {
+        return m_lookup.kindOf(K::Contact, text, E::TypeText) == part
+            || (part == E::KindCountry && m_lookup.isCountry(text, E::TypeText));
+    };
+    for (SmartElement* control : controls) {
+        if (control->kind() == part)
+            return true;
+        if (control->kind() != E::KindUndef && control->kind() != E::KindTrash)
+            continue;
+        if (names(m_lookup.attributeText(control)))
+            return true;
+        for (const SmartLabel* text : m_lookup.visibleLabel(control, labels)) {
+            if (names(text->text()))
+                return true;
+        }
+    }
+    return false;
+}
+
+void SmartFieldBoxes::markAddressLines(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    // The parts of an address the third to fifth lines stand for.
+    static const int parts[] = {E::KindCity, E::KindState, E::KindCountry};
+    // The street comes first: a form's first line is its street, whatever
+    // its number.
+    bool street = false;
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindAddress || control->type() != E::TypeText)
+            continue;
+        const int line = addressLine(control, labels);
+        if (line < 3 || !street) {
+            street = true;
+            continue;
+        }
+        const int part = line - 3 < 3 ? parts[line - 3] : int(E::KindUndef);
+        const K::Hits words =
+            m_lookup.hitsOf(m_lookup.visibleLabel(control, labels)) | m_lookup.hits(m_lookup.attributeText(control));
+        const bool free = part != E::KindUndef && !m_lookup.keywords().namesOther(words);
+        control->setKind(free && !asksFor(controls, part, labels) ? part : int(E::KindTrash));
     }
 }
 

@@ -52,6 +52,12 @@ public:
     void markCardBlock(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // The most fields between two of a card's that are the card's too.
     static constexpr int CardGap = 2;
+    // Numbered lines of an address ("Address line 1" to "Address line 5")
+    // write the street once: a line after the second takes, by its number,
+    // the town (3), the region (4) or the country (5) where the form has no
+    // box of that of its own and the line's words name nothing else; any
+    // other later line is left alone.
+    void markAddressLines(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
 private:
     // Nothing but separators stand between the two controls.
@@ -60,6 +66,13 @@ private:
     // a box beside the labels of its row.
     QString shownName(const SmartElement* control) const;
     bool showsNoWords(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // The number of the address line the control is: by the label the user
+    // reads, else by its id or name, where it speaks of an address; 0 for
+    // none.
+    int addressLine(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // Whether a control of the form other than the lines asks for that part
+    // of an address: it has that kind, or its label, id or name names it.
+    bool asksFor(const QList<SmartElement*>& controls, int part, const QList<SmartLabel*>& labels) const;
 };
 
 } // namespace Vexal

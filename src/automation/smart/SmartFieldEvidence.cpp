@@ -69,6 +69,12 @@ void SmartFieldEvidence::lookupKinds(QList<SmartElement*>& controls, const QList
         if (control->kind() == E::KindUndef)
             control->setKind(kindFromParent(control));
     }
+    // A box under a row of captions reads what it says itself before the
+    // caption over it.
+    for (SmartElement* control : controls) {
+        if (control->kind() == E::KindUndef && Own::underCaptions(labels, m_lookup.labelIndex(control, labels)))
+            control->setKind(kindFromOwnWords(control));
+    }
     SmartLog* report = SmartLog::instance();
     if (isBoldMode(labels)) {
         report->writeLine(QStringLiteral("LOOKUP BOLD"));
@@ -90,17 +96,22 @@ void SmartFieldEvidence::lookupKinds(QList<SmartElement*>& controls, const QList
     // A box with no label of its own reads the title it shows as a tip, else
     // the text it shows inside until the user types.
     for (SmartElement* control : controls) {
-        if (control->kind() != E::KindUndef || control->type() != E::TypeText)
-            continue;
-        const PageElement& box = control->element();
-        const QString title = box.attribute(ConstSmart::attrTitle());
-        for (const QString& text : {title, box.attribute(QStringLiteral("placeholder"))}) {
-            if (text.trimmed().isEmpty() || !Own::labelLike(text))
-                continue;
-            control->setKind(m_lookup.classify(control, text));
-            break;
-        }
+        if (control->kind() == E::KindUndef)
+            control->setKind(kindFromOwnWords(control));
     }
+}
+
+int SmartFieldEvidence::kindFromOwnWords(SmartElement* control)
+{
+    if (control->type() != E::TypeText)
+        return E::KindUndef;
+    const PageElement& box = control->element();
+    const QString title = box.attribute(ConstSmart::attrTitle());
+    for (const QString& text : {title, box.attribute(QStringLiteral("placeholder"))}) {
+        if (!text.trimmed().isEmpty() && Own::labelLike(text))
+            return m_lookup.classify(control, text);
+    }
+    return E::KindUndef;
 }
 
 int SmartFieldEvidence::kindFromParent(SmartElement* control)

@@ -35,6 +35,9 @@ private:
     int kindFromLabels(SmartElement* control, const QList<SmartLabel*>& labels, int mode);
     // Labels after inputs: the control's own short texts after it.
     int kindFromLabelsAfter(SmartElement* control, const QList<SmartLabel*>& labels);
+    // A text box's own words: the title it shows as a tip, else the text it
+    // shows inside until the user types.
+    int kindFromOwnWords(SmartElement* control);
 };
 
 } // namespace Vexal

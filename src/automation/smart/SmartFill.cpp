@@ -286,8 +286,10 @@ void SmartFill::writeText(const PageElement& box, const QString& value, bool dig
         m_writer->setValue(box, text);
         return;
     }
-    if (!digits)
+    if (!digits) {
+        m_misfits.append({limit, int(text.size())});
         return;
+    }
     // The boxes of the row from this one on, while each is a number box
     // that takes a set number of characters.
     QVector<int> limits;
@@ -296,7 +298,7 @@ void SmartFill::writeText(const PageElement& box, const QString& value, bool dig
     for (const PageElement& next : row) {
         const int nextLimit = maxLength(next);
         if (nextLimit <= 0 || !isNumberBox(next))
-            return;
+            break;
         limits << nextLimit;
         sums << (sums.isEmpty() ? 0 : sums.last()) + nextLimit;
         for (const Digits& way : ways) {
@@ -310,6 +312,14 @@ void SmartFill::writeText(const PageElement& box, const QString& value, bool dig
             return;
         }
     }
+    m_misfits.append({limit, int(text.size())});
+}
+
+QList<SmartFill::Misfit> SmartFill::takeMisfits()
+{
+    QList<Misfit> misfits;
+    misfits.swap(m_misfits);
+    return misfits;
 }
 
 bool SmartFill::boxNamed(const PageElement& box, const QStringList& wanted)

@@ -63,9 +63,18 @@ public:
     // The maxlength of a text box; -1 when it sets none.
     static int maxLength(const PageElement& box);
 
+    // A value a text box was left without because it does not fit: the
+    // characters the box takes and those the value has.
+    struct Misfit {
+        int limit;
+        int size;
+    };
+    // The values the writes left out since the last call, in order.
+    QList<Misfit> takeMisfits();
+
 private:
     // A text box takes the value only when it fits: a value longer than the
-    // box's maxlength is never typed cut. A number (digits) that does not
+    // box's maxlength is never typed cut, and is kept as a misfit. A number (digits) that does not
     // fit goes, digits only, into the row of boxes (this one and those that
     // continue its number) whose maxlengths add up to its digits (the number
     // without its country code where it is written "+<code> ..."). A box
@@ -85,6 +94,7 @@ private:
     QObject m_owner;
     PageElement m_root;
     std::unique_ptr<SmartLabelLookup> m_labels;
+    QList<Misfit> m_misfits;
 };
 
 } // namespace Vexal

@@ -115,8 +115,10 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     boxes.markSingleCharacters(controls);
     boxes.markPasswordBoxes(controls, labels);
     boxes.markCardBlock(controls, labels);
-    if (registration)
+    if (registration) {
+        boxes.markAddressLines(controls, labels);
         people.markRepeats(controls, labels);
+    }
 }
 
 } // namespace Vexal

@@ -81,6 +81,17 @@ const PageElement& SmartLabel::labelTarget() const
     return m_labelTarget;
 }
 
+const QRect& SmartLabel::rect() const
+{
+    if (!m_readRect) {
+        m_readRect = true;
+        const PageElement& element = m_isText ? m_source : m_element;
+        if (!element.isNull())
+            m_rect = element.dom()->geometry(element);
+    }
+    return m_rect;
+}
+
 QString SmartLabel::toString() const
 {
     if (m_isText) {

@@ -2,6 +2,8 @@
 
 #include "automation/smart/SmartNode.h"
 
+#include <QRect>
+
 namespace Vexal {
 
 // One entry of a form's label sequence: a text run or a control.
@@ -28,6 +30,19 @@ public:
     // For a text in a LABEL: the control that LABEL names; null otherwise.
     // Read once.
     const PageElement& labelTarget() const;
+    // Where the page draws the entry: the box of a text's source, or of the
+    // control. Read once.
+    const QRect& rect() const;
+    // For a control under a line of captions: the caption over it, as
+    // SmartOwnTexts reads it, kept with the entry once read.
+    enum CaptionState { CaptionUnread, CaptionNone, CaptionOver };
+    CaptionState captionState() const { return m_captionState; }
+    const QList<const SmartLabel*>& caption() const { return m_caption; }
+    void keepCaption(CaptionState state, const QList<const SmartLabel*>& caption) const
+    {
+        m_captionState = state;
+        m_caption = caption;
+    }
 
     const QString& text() const { return m_text; }
     bool isText() const { return m_isText; }
@@ -45,6 +60,10 @@ private:
     PageElement m_source;
     mutable PageElements m_ancestors;
     mutable PageElement m_labelTarget;
+    mutable QRect m_rect;
+    mutable bool m_readRect = false;
+    mutable QList<const SmartLabel*> m_caption;
+    mutable CaptionState m_captionState = CaptionUnread;
     mutable bool m_readAncestors = false;
     mutable bool m_readLabel = false;
     QString m_text;

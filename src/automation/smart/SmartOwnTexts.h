@@ -49,8 +49,14 @@ QList<const SmartLabel*> ownTextsBefore(const QList<SmartLabel*>& labels, int in
 QList<const SmartLabel*> ownTextsAfter(const QList<SmartLabel*>& labels, int index);
 // The texts that may label the control from before it: back to the previous
 // control, without those that name another control or are sub-labels of
-// the previous one; for the form's first control its leading label.
+// the previous one; for the form's first control its leading label. A box
+// in a row of boxes under a line of captions set side by side (table cells,
+// blocks, floats: "Postcode | Extension") takes the caption in its own
+// column instead, and the row's first box the texts before the captions
+// after it.
 QList<const SmartLabel*> textsBefore(const QList<SmartLabel*>& labels, int index);
+// Whether the box at the entry stands in such a row under captions.
+bool underCaptions(const QList<SmartLabel*>& labels, int index);
 
 // The text names another control than this one: a LABEL for it, or a text
 // that sits closer to the other control in the page than to this.

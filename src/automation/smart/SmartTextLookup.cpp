@@ -5,7 +5,6 @@
 #include "automation/smart/SmartUtils.h"
 
 #include <QRegularExpression>
-#include <QSet>
 
 #include <algorithm>
 
@@ -246,17 +245,28 @@ int SmartTextLookup::addressKind(const QString& text, int type)
     // The flat or unit of a building ("Apt", "Suite", "Unit #").
     if (kind == E::KindAddressDetails)
         return kind;
+    // The second line holds the rest of the address; any other line takes
+    // the street (later lines are weighed by the form's other boxes).
+    return addressLine(text) == 2 ? int(E::KindAddressDetails) : int(E::KindAddress);
+}
+
+int SmartTextLookup::addressLine(const QString& text)
+{
     // The number of a line stands as a number of its own ("Address 2",
     // "address_line2"), not as a digit of a longer one ("address_45381448").
     static const QRegularExpression numbers(QStringLiteral("\\d+"));
-    QSet<QString> lines;
-    for (QRegularExpressionMatchIterator it = numbers.globalMatch(text); it.hasNext();)
-        lines.insert(it.next().captured());
-    if (lines.contains(QStringLiteral("1")))
-        return E::KindAddress;
-    if (lines.contains(QStringLiteral("2")))
-        return E::KindAddressDetails;
-    return E::KindAddress;
+    bool first = false;
+    bool second = false;
+    int later = 0;
+    for (QRegularExpressionMatchIterator it = numbers.globalMatch(text); it.hasNext();) {
+        const QStringRef number = it.next().capturedRef();
+        const int value = number.size() == 1 ? number.at(0).digitValue() : 0;
+        first = first || value == 1;
+        second = second || value == 2;
+        if (value >= 3 && (later == 0 || value < later))
+            later = value;
+    }
+    return first ? 1 : second ? 2 : later;
 }
 
 int SmartTextLookup::userKind(const QString& text, const QString& second, bool fallback, int type)

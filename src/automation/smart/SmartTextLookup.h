@@ -80,6 +80,11 @@ public:
 
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);
+    // The line of an address a text numbers, by a number standing as one of
+    // its own ("Address line 3", "address3"), not a digit of a longer one
+    // ("address_45381448"): 1 or 2 where it holds those, else the least
+    // of 3 to 9; 0 for none.
+    static int addressLine(const QString& text);
     // City or State for the address levels of the form-filling
     // vocabulary, 0 for a deeper level, -1 for a text that names none.
     int addressLevel(const QString& text);

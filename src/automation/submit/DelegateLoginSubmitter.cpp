@@ -6,7 +6,6 @@
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartLogin.h"
 #include "automation/smart/SmartUtils.h"
-#include "core/UtilSignalManager.h"
 #include "texts/LocaleAccount.h"
 #include "texts/LocaleDelegate.h"
 
@@ -42,8 +41,7 @@ void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString&
         return;
     fillSelector(lists.at(0));
     fillSelector(lists.at(1));
-    if (clickSubmit && !clickSelector(lists.at(2)))
-        tellNotSent();
+    tellUndone(clickSubmit && !clickSelector(lists.at(2)) ? LocaleDelegate::formNotSent() : QString());
 }
 
 void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& password, bool submitForm)
@@ -57,13 +55,9 @@ void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& pass
     fillKind(elements, E::KindLogin, LocaleAccount::login(), login);
     fillKind(elements, E::KindPassword, LocaleAccount::password(), password);
     // A captcha needs the user: nothing is clicked.
-    if (submitForm && !SmartElement::containsKind(elements, E::KindCaptcha) && !clickSubmit(elements))
-        tellNotSent();
-}
-
-void DelegateLoginSubmitter::tellNotSent()
-{
-    UtilSignalManager::instance()->emitError(LocaleDelegate::formNotSent());
+    const bool notSent =
+        submitForm && !SmartElement::containsKind(elements, E::KindCaptcha) && !clickSubmit(elements);
+    tellUndone(notSent ? LocaleDelegate::formNotSent() : QString());
 }
 
 } // namespace Vexal

@@ -28,9 +28,6 @@ public:
     void fillByTemplate(const QString& login, const QString& password, bool clickSubmit,
                         const DBLoginTemplate* templ);
     void fillSmart(const QString& login, const QString& password, bool clickSubmit);
-
-private:
-    void tellNotSent();
 };
 
 } // namespace Vexal

@@ -94,10 +94,33 @@ void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList
     const PageElement element = firstFound(list);
     if (element.isNull())
         return;
-    if (!list->values().isEmpty())
+    if (!list->values().isEmpty()) {
         SmartFill::chooseOption(element, list->values());
-    else
-        m_fill->write(element, list->value(), otherTexts, digits);
+        return;
+    }
+    m_fill->write(element, list->value(), otherTexts, digits);
+    noteMisfits(list->caption());
+}
+
+void DelegateSubmitter::noteMisfits(const QString& caption)
+{
+    for (const SmartFill::Misfit& misfit : m_fill->takeMisfits()) {
+        const QString line = LocaleMessage::valueDoesNotFit(caption, misfit.limit, misfit.size);
+        if (!m_misfits.contains(line))
+            m_misfits << line;
+    }
+}
+
+void DelegateSubmitter::tellUndone(const QString& notice)
+{
+    QStringList parts;
+    if (!notice.isEmpty())
+        parts << notice;
+    if (!m_misfits.isEmpty())
+        parts << LocaleMessage::valuesDoNotFit(m_misfits.join(QLatin1Char('\n')));
+    m_misfits.clear();
+    if (!parts.isEmpty())
+        UtilSignalManager::instance()->emitError(parts.join(QLatin1Char('\n')));
 }
 
 bool DelegateSubmitter::clickSelector(const SelectorList* list)
@@ -118,6 +141,7 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
     }
     for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
         m_fill->write(element, elements, value, otherTexts, digits);
+    noteMisfits(caption);
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -185,6 +209,7 @@ bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
         return false;
     for (int i = 0; i < lists.size(); ++i)
         fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);
+    tellUndone();
     return true;
 }
 
@@ -198,6 +223,7 @@ void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, co
         else
             fillKind(elements, field.where, field.caption, field.value, field.otherTexts, field.digits);
     }
+    tellUndone();
 }
 
 bool DelegateSubmitter::checkSmartError(const SmartMaster* smart)

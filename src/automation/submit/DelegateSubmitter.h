@@ -111,6 +111,10 @@ protected:
     bool parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists);
     bool fillFields(const QList<TemplateField>& fields);
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
+    // Tells the user, on the fills' error notice, what the fill left undone:
+    // the notice given (a form not sent) and the fields left empty because
+    // their values do not fit their boxes; nothing left undone, no notice.
+    void tellUndone(const QString& notice = QString());
     // Reports the recogniser's error; true when the run can be used.
     bool checkSmartError(const class SmartMaster* smart);
     // Runs the recogniser on the page, without its log; false when it failed
@@ -151,6 +155,8 @@ private:
     // The first element the field finds; a null element when there is no
     // field or it finds nothing (told as an information line).
     PageElement firstFound(const SelectorList* list) const;
+    // Notes the values the last writes of the field left out.
+    void noteMisfits(const QString& caption);
 
 protected:
     PageDomHandle m_dom;
@@ -160,6 +166,8 @@ private:
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;
     std::unique_ptr<SmartFill> m_fill;
+    // The fields left empty so far, one line each (LocaleMessage::valueDoesNotFit).
+    QStringList m_misfits;
 };
 
 // The fill of one stored record: submit loads it and takes the route of
