@@ -418,6 +418,7 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
     : m_rows(std::move(rows))
     , m_automaton(new Automaton)
     , m_groups(GroupCount)
+    , m_groupWords(GroupCount)
 {
     auto mask = [this](const char* words) {
         Hits hits;
@@ -434,6 +435,7 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
         const Row& row = m_rows.at(i);
         m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context), Hits()});
         m_groups[row.group].push_back(i);
+        m_groupWords[row.group] |= m_compiled.back().words;
         if (row.group == Other) {
             m_other |= m_compiled.back().words;
             m_otherExcluded |= m_compiled.back().excluded;
@@ -538,6 +540,9 @@ bool SmartKeywords::answersRow(int row, const Hits& hits) const
 
 const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits, int type, int scope) const
 {
+    // No row answers a text that holds none of the group's words.
+    if (!(m_groupWords[group] & hits).any())
+        return nullptr;
     for (int i : m_groups.at(group)) {
         if (serves(m_rows[i], type, scope) && answersRow(i, hits))
             return &m_rows[i];
@@ -561,6 +566,8 @@ int SmartKeywords::rowCount(Group group, int type, int scope) const
 
 int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) const
 {
+    if (!(m_groupWords[group] & hits).any())
+        return -1;
     int place = 0;
     for (int i : m_groups.at(group)) {
         if (!serves(m_rows[i], type, scope))
@@ -574,6 +581,8 @@ int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) cons
 
 bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, int scope) const
 {
+    if (!(m_groupWords[group] & hits).any())
+        return false;
     for (int i : m_groups.at(group)) {
         if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answersRow(i, hits))
             return true;
@@ -583,11 +592,7 @@ bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, i
 
 bool SmartKeywords::holdsAny(Group group, const Hits& hits) const
 {
-    for (int i : m_groups.at(group)) {
-        if ((m_compiled[i].words & hits).any())
-            return true;
-    }
-    return false;
+    return (m_groupWords[group] & hits).any();
 }
 
 bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
@@ -626,10 +631,7 @@ bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
 
 SmartKeywords::Hits SmartKeywords::wordsOf(Group group) const
 {
-    Hits all;
-    for (int i : m_groups.at(group))
-        all |= m_compiled[i].words;
-    return all;
+    return m_groupWords[group];
 }
 
 QStringList SmartKeywords::words(Group group) const

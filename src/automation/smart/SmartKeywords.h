@@ -151,6 +151,7 @@ private:
     std::unique_ptr<Automaton> m_automaton;
     std::vector<Compiled> m_compiled;
     std::vector<std::vector<int>> m_groups;
+    std::vector<Hits> m_groupWords; // the words of each group's rows
     Hits m_other;         // the words of the Other group's rows
     Hits m_otherExcluded; // and the words they exclude
 };
