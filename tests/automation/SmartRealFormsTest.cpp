@@ -597,6 +597,22 @@ private slots:
                         "Year</option></select><div class='note'>You must be at least eighteen years to join</div>"
                         "</div><p>Password <input type='password' name='pw'></p>")
             << "registration" << "em=14 yy=9 pw=13";
+        // An age rule in years alone ("Minimum age: 16 years", "18+ years")
+        // names no date either.
+        QTest::newRow("a birth year and a minimum age in years")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Year of birth:</td><td><select name='yob'>"
+                        "<option>----</option><option>1990</option></select></td></tr><tr><td colspan='2'>Minimum "
+                        "age: 16 years</td></tr></table>")
+            << "registration" << "em=14 yob=9";
+        QTest::newRow("a birth year and years with a plus in the row below")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Year of birth:</td><td><select name='yob'>"
+                        "<option>----</option><option>1990</option></select></td></tr><tr><td colspan='2'>Members "
+                        "must be 18+ years.</td></tr></table>")
+            << "registration" << "em=14 yob=9";
+        QTest::newRow("a birth year and a minimum in years after its label for it")
+            << form.arg("<p>E-mail <input name='em'></p><p><label for='yb'>Year of birth</label> <select id='yb'>"
+                        "<option>Year</option></select> <span>Minimum 16 years</span></p>")
+            << "registration" << "em=14 yb=9";
         QTest::newRow("an arrival date and an age rule")
             << form.arg("<p>E-mail <input name='em'></p><p>Arrival <select name='ad'><option>Day</option></select>"
                         "<select name='am'><option>Month</option></select><select name='ay'><option>Year</option>"
