@@ -153,6 +153,20 @@ const Texts corpus[] = {
      "I have read the electronic guide|I have read the pay later guide|I have read the paylater guide|"
      "I have read the bill me guide",
      "0w"},
+    // A programme to enrol in (rewards, points, a loyalty club, a trial) or
+    // a partner's offer is no terms, whatever rules of its own it accepts.
+    {"plain", "Terms", Check,
+     "Stay Rewards rules|Loyalty club terms|Points conditions|Enrol me, see conditions|Trial conditions|"
+     "Partner terms",
+     "0w"},
+    {"plain", "Terms", Check,
+     "I have read the rewards guide|I have read the loyalty guide|I have read the points guide|"
+     "I have read the enrolment guide|I have read the trial guide|I have read the partner guide",
+     "0w"},
+    {"plain", "Terms", Check,
+     "I agree to earn rewards|I accept the loyalty club|I agree to collect points|I agree to enrol|"
+     "I accept the trial|I consent to share with partners",
+     "0w"},
     {"plain", "News", Check, "Send me news|newsletter", "27"},
     {"plain", "News", Check, "Text me updates|Price alert|Remember me|Keep me signed in|Stay logged in", "27"},
     {"field", "Password", Text, "Password|Retype password", "13"},
@@ -196,6 +210,8 @@ const Texts corpus[] = {
     {"plain", "Body", Area, "Body", "37"},
     {"field:article", "ArticleWord", Area, "Article", "37"},
     {"plain", "Question", Select, "Security question", "16"},
+    {"plain", "Question", Text, "Security question|Your question", "16"},
+    {"plain", "Question", Text, "Answer to the security question|SecretQuestionAnswer", "0w"},
     {"plain", "Answer", Text, "Your answer", "17"},
     {"plain", "BirthPart", Select, "Year", "9"},
     {"plain", "BirthPart", Select, "Month", "10"},
@@ -238,6 +254,7 @@ const Texts corpus[] = {
     {"plain", "NamePart", Any, "Middle name", "2"},
     {"plain", "NamePart", Any, "Last name|Family name|Surname", "3"},
     {"plain", "NamePart", Any, "Full name|Real name", "4"},
+    {"plain", "NamePart", Any, "First and last name|Given and family name|Forename and surname", "4"},
     {"plain", "NamePart", Any, "Screen name|Display name", "5"},
     {"plain", "NamePart", Any, "Business name", "0"},
     {"plain", "NamePart", Any, "Your name", "39"},
@@ -299,6 +316,7 @@ const Texts corpus[] = {
      "0w"},
     {"plain", "CommentBox", Area, "Comment|Message", "38"},
     {"plain", "Card", Any, "Card number|CC|CVV|CVC|CSC|Expiry|Exp. month|Holder", "38"},
+    {"plain", "Card", Any, "ContentPlaceHolder1", "0w"},
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},
     {"plain", "Message", Any,
      "Invalid image code|Incorrect code|Wrong code|Error|Mismatch|Codes do not match|Try again", "0w"},
@@ -309,6 +327,21 @@ const Texts corpus[] = {
      "Save this address for news|Save my address for offers|Save my address to subscribe|Save the address for "
      "promotions|Gift news|Gift offers|Gift subscription|Gift promotions|Save my card",
      "0w"},
+    {"plain", "KeepAsIs", Check, "Join Stay Rewards|Loyalty club|Pay with points|Enrol me|Start my free trial", "38"},
+    {"plain", "KeepAsIs", Check, "Rewards news|Loyalty offers|Subscribe to rewards|Rewards promotions", "0w"},
+    // The words of a link to help, unless they name rules.
+    {"plain", "MoreInfo", Any,
+     "Learn more|Details|More information|More info|See how it works|Find out more|Read more|What is this?|"
+     "What's this?|Info",
+     "38"},
+    {"plain", "MoreInfo", Any, "Terms details|Conditions: read more|Rules, details|Policy details|Agreement details",
+     "0w"},
+    // A number held in a programme; the ID a user picks is none.
+    {"plain", "HeldNumber", Text,
+     "Member ID|Loyalty ID|Rewards ID|Customer ID|Policy ID|Frequent flyer ID|Club ID|Skywards ID No.|ID number|"
+     "Skywards ID #",
+     "38"},
+    {"plain", "HeldNumber", Text, "Choose a member ID|Create a member ID|Pick a member ID|Desired member ID", "0w"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
 };
 

@@ -300,6 +300,22 @@ private slots:
                         "<tr><td>Attachment<br>.doc, .zip, .pdf</td><td><input name='attach1'></td></tr>"
                         "<tr><td>Street address</td><td><input name='street'></td></tr></table>")
             << "registration" << "business=0 address3=38 HomeArea=24 HomePrefix=24 HomeSuffix=24 attach1=38 street=21";
+        // A box its label calls the security question is the question,
+        // whatever its name says of the answer; the answer's own box keeps it.
+        const QString question = form.arg("<p>E-mail <input name='em'></p>%1");
+        QTest::newRow("a question whose name speaks of the answer")
+            << question.arg("<p>Security question <input name='SecretQuestionAnswer'></p><p>Answer <input "
+                            "name='SecretAnswer'></p>")
+            << "registration" << "em=14 SecretQuestionAnswer=16 SecretAnswer=17";
+        QTest::newRow("a question and answer box in table cells")
+            << question.arg("<table><tr><td>Secret question:</td><td><input name='qAndA'></td></tr><tr><td>Answer "
+                            "to the secret question:</td><td><input name='qAnswer'></td></tr></table>")
+            << "registration" << "em=14 qAndA=16 qAnswer=17";
+        QTest::newRow("a question named for the answer in a label for the box")
+            << question.arg("<div><label for='sq'>Your security question</label> <input id='sq' "
+                            "name='securityAnswer1'></div><div><label for='sa'>Your answer</label> <input id='sa' "
+                            "name='securityAnswer2'></div>")
+            << "registration" << "em=14 sq=16 sa=17";
         // A box is the terms by its own words or its own required mark: not
         // for a link alone, nor for a note on what the stars mean; the box
         // about the rules wins over one that offers something.
@@ -426,6 +442,65 @@ private slots:
         for (const auto& row : ticks)
             QTest::newRow(row.tag) << tick.arg(QLatin1String(row.box)) << "registration"
                                    << QStringLiteral("em=14 ") + QLatin1String(row.expected);
+        // A box that enrols the user in something optional (rewards,
+        // points, a trial, a loyalty club) is an offer left as the page has
+        // it, also where it accepts the programme's own rules; the site's own
+        // terms box beside it is the one ticked. A link in a box's own label
+        // whose words name no terms ("Learn more", "Details") does not make it
+        // the terms; a link that names them, or a word the table does not
+        // know, still does.
+        const QString signup = form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' "
+                                        "name='pw'></p>%1");
+        const struct {
+            const char* tag;
+            const char* boxes;
+            const char* expected;
+        } offers[] = {
+            {"a rewards programme's rules before the site's terms",
+             "<p><input type='checkbox' name='rw'> Join Stay Rewards and earn a free night. I accept the programme "
+             "rules.</p><p><input type='checkbox' name='tos'> I agree to the <a href='/terms'>Terms of Use</a></p>",
+             "rw=38 tos=26"},
+            {"points with conditions in table cells",
+             "<table><tr><td><input type='checkbox' id='pp'></td><td><label for='pp'>Enrol me in Points Plus (see "
+             "conditions)</label></td></tr><tr><td><input type='checkbox' id='agb'></td><td><label for='agb'>I "
+             "accept the <a href='/tos'>Terms of Service</a></label></td></tr></table>",
+             "pp=38 agb=26"},
+            {"a loyalty club's terms alone",
+             "<div class='opt'><label><input type='checkbox' name='lc'> Yes, sign me up for the loyalty club and I "
+             "accept its terms</label></div>",
+             "lc=38"},
+            {"a trial's conditions in floats beside the required terms",
+             "<div style='overflow:hidden'><div style='float:left;width:30px'><input type='checkbox' name='tr'>"
+             "</div><div style='float:left'>Start my free 30-day trial. I agree to the trial conditions.</div></div>"
+             "<div style='overflow:hidden'><div style='float:left;width:30px'><input type='checkbox' name='ok' "
+             "required></div><div style='float:left'>I accept the site rules</div></div>",
+             "tr=38 ok=26"},
+            {"a link that says learn more",
+             "<p><input type='checkbox' name='xc'> Express checkout <a href='/express'>Learn more</a></p>", "xc=27"},
+            {"a link that says how it works in the next cell",
+             "<table><tr><td><input type='checkbox' id='sv'></td><td><label for='sv'>One-click orders</label> "
+             "(<a href='/how'>See how it works</a>)</td></tr></table>",
+             "sv=27"},
+            {"a link that says more information in a label for the box",
+             "<div><input type='checkbox' id='pl'> <label for='pl'>Paperless statements <a href='/paper'>More "
+             "information</a></label></div>",
+             "pl=27"},
+            {"a link that says details in floats",
+             "<div style='overflow:hidden'><div style='float:left'><input type='checkbox' name='co2'></div><div "
+             "style='float:left'>Carbon-neutral delivery <a href='/co2'>Details</a></div></div>",
+             "co2=27"},
+            {"a link that names the terms in an unknown language",
+             "<p><label><input type='checkbox' name='cgu'> J'accepte les <a href='/cgu'>Terms of Service</a>"
+             "</label></p>",
+             "cgu=26"},
+            {"a link of an unknown word beside a details link",
+             "<p><label><input type='checkbox' name='av'> Ich akzeptiere die <a href='/agb'>AGB</a> "
+             "(<a href='/agb-info'>Details</a>)</label></p>",
+             "av=26"},
+        };
+        for (const auto& row : offers)
+            QTest::newRow(row.tag) << signup.arg(QLatin1String(row.boxes)) << "registration"
+                                   << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
         // A password box the page gives no words at all (no text beside it,
         // no placeholder, a blank title) is a trap for a browser's filling;
         // one right after a password box repeats it. A placeholder naming
@@ -522,6 +597,22 @@ private slots:
                         "Year</option></select><div class='note'>You must be at least eighteen years to join</div>"
                         "</div><p>Password <input type='password' name='pw'></p>")
             << "registration" << "em=14 yy=9 pw=13";
+        // An age rule in years alone ("Minimum age: 16 years", "18+ years")
+        // names no date either.
+        QTest::newRow("a birth year and a minimum age in years")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Year of birth:</td><td><select name='yob'>"
+                        "<option>----</option><option>1990</option></select></td></tr><tr><td colspan='2'>Minimum "
+                        "age: 16 years</td></tr></table>")
+            << "registration" << "em=14 yob=9";
+        QTest::newRow("a birth year and years with a plus in the row below")
+            << form.arg("<p>E-mail <input name='em'></p><table><tr><td>Year of birth:</td><td><select name='yob'>"
+                        "<option>----</option><option>1990</option></select></td></tr><tr><td colspan='2'>Members "
+                        "must be 18+ years.</td></tr></table>")
+            << "registration" << "em=14 yob=9";
+        QTest::newRow("a birth year and a minimum in years after its label for it")
+            << form.arg("<p>E-mail <input name='em'></p><p><label for='yb'>Year of birth</label> <select id='yb'>"
+                        "<option>Year</option></select> <span>Minimum 16 years</span></p>")
+            << "registration" << "em=14 yb=9";
         QTest::newRow("an arrival date and an age rule")
             << form.arg("<p>E-mail <input name='em'></p><p>Arrival <select name='ad'><option>Day</option></select>"
                         "<select name='am'><option>Month</option></select><select name='ay'><option>Year</option>"
@@ -560,6 +651,39 @@ private slots:
             << form.arg("<p>First name <input name='fn'></p><p>M.I. <input name='mi' maxlength='1'></p>"
                         "<p>Last name <input name='ln'></p>")
             << "registration" << "fn=1 mi=2 ln=3";
+        // One box for both parts of a name takes the whole name; two boxes
+        // under such a label take the first and the last; a box that asks
+        // for the first name alone takes it.
+        const struct {
+            const char* tag;
+            const char* box;
+            const char* expected;
+        } wholeNames[] = {
+            {"a first and last name in one box", "<p>First and last name <input name='nm'></p>", "nm=4"},
+            {"a first and last name in a label around the box",
+             "<p><label>Your first and last name <input name='nm'></label></p>", "nm=4"},
+            {"first and last name in table cells",
+             "<table><tr><td>First &amp; last name</td><td><input name='nm'></td></tr></table>", "nm=4"},
+            {"a name of first and last in a label for the box",
+             "<div><label for='nm'>Name (first, last)</label> <input id='nm'></div>", "nm=4"},
+            {"a first name and surname in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:150px'>First name and surname</div><div "
+             "style='float:left'><input name='nm'></div></div>",
+             "nm=4"},
+            {"a given and family name", "<div><span>Given and family name</span><input name='nm'></div>", "nm=4"},
+            {"a label of the whole name over two boxes",
+             "<p>Name (first, last) <input name='fn'> <input name='ln'></p>", "fn=1 ln=3"},
+            {"a label of the whole name over two cells",
+             "<table><tr><td>First &amp; last name</td><td><input name='a'></td><td><input name='b'></td></tr>"
+             "</table>",
+             "a=1 b=3"},
+            {"a label of the whole name over boxes named for their parts",
+             "<p>First / last name <input name='firstname'> <input name='lastname'></p>", "firstname=1 lastname=3"},
+            {"a first name alone", "<table><tr><td>First name</td><td><input name='nm'></td></tr></table>", "nm=1"},
+        };
+        for (const auto& row : wholeNames)
+            QTest::newRow(row.tag) << signup.arg(QLatin1String(row.box)) << "registration"
+                                   << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
         QTest::newRow("extensions of a number")
             << form.arg("<p>E-mail <input name='em'></p><p>Phone <input name='phone' maxlength='12'> "
                         "<input name='phoneEx' maxlength='5'></p><p>ZIP <input name='zip' maxlength='5'> - "
@@ -616,6 +740,44 @@ private slots:
         QTest::newRow("a path whose last parts name nothing")
             << form.arg("<p><input name='email[0][value]'></p><p>Password <input type='password' name='pw'></p>")
             << "registration" << "email[0][value]=14 pw=13";
+        // Page frameworks name a control after the containers it stands in;
+        // a word of a container (a content "PlaceHolder", a promotion code's
+        // form, a member card's record) is no word of the control, whose own
+        // part its label agrees with. A card holder's own box stays the card's.
+        const QString aspNet =
+            QStringLiteral("<%1 id='ctl00_ContentPlaceHolder1_%2' name='ctl00$ContentPlaceHolder1$%2'%3>");
+        QTest::newRow("a framework's containers in table cells")
+            << form.arg("<table><tr><td>First name</td><td>" + aspNet.arg("input", "txtFirstName", "")
+                        + "</td></tr><tr><td>Last name</td><td>" + aspNet.arg("input", "txtLastName", "")
+                        + "</td></tr><tr><td>E-mail</td><td>" + aspNet.arg("input", "txtEmail", "")
+                        + "</td></tr><tr><td>Password</td><td>" + aspNet.arg("input", "txtPassword", " type='password'")
+                        + "</td></tr></table>")
+            << "registration"
+            << "ctl00_ContentPlaceHolder1_txtFirstName=1 ctl00_ContentPlaceHolder1_txtLastName=3 "
+               "ctl00_ContentPlaceHolder1_txtEmail=14 ctl00_ContentPlaceHolder1_txtPassword=13";
+        QTest::newRow("a framework's containers in labels for the boxes")
+            << form.arg("<div><label for='promoCodeForm:email'>E-mail</label> <input id='promoCodeForm:email' "
+                        "name='promoCodeForm:email'></div><div><label for='promoCodeForm:pass'>Password</label> "
+                        "<input type='password' id='promoCodeForm:pass' name='promoCodeForm:pass'></div>")
+            << "registration" << "promoCodeForm:email=14 promoCodeForm:pass=13";
+        QTest::newRow("a framework's record of a member card in floats")
+            << form.arg("<div style='overflow:hidden'><div style='float:left;width:100px'>First name</div><div "
+                        "style='float:left'><input id='member_card_first_name' name='member_card[first_name]'>"
+                        "</div></div><div style='overflow:hidden'><div style='float:left;width:100px'>E-mail</div>"
+                        "<div style='float:left'><input id='member_card_email' name='member_card[email]'></div></div>"
+                        "<p>Password <input type='password' name='pw'></p>")
+            << "registration" << "member_card_first_name=1 member_card_email=14 pw=13";
+        QTest::newRow("a content placeholder's word in an id alone")
+            << form.arg("<p>E-mail <input id='ContentPlaceHolder1_txtMail' name='txtMail'></p><p>Password <input "
+                        "type='password' id='ContentPlaceHolder1_txtPass' name='txtPass'></p>")
+            << "registration" << "ContentPlaceHolder1_txtMail=14 ContentPlaceHolder1_txtPass=13";
+        QTest::newRow("a card holder's box in a framework's containers")
+            << form.arg("<p>E-mail <input name='em'></p><p>Name " + aspNet.arg("input", "txtCardHolder", "")
+                        + "</p><p>Card number " + aspNet.arg("input", "txtCardNumber", "")
+                        + "</p><p>Name on the card <input name='card_holder_name'></p>")
+            << "registration"
+            << "em=14 ctl00_ContentPlaceHolder1_txtCardHolder=38 ctl00_ContentPlaceHolder1_txtCardNumber=0 "
+               "card_holder_name=0";
         // Parts of a birthday asked in text boxes: by birth words of their
         // own, or beside a part of the birthday under its label; a date part
         // of another thing, or without birth words, stays empty.
@@ -719,6 +881,36 @@ private slots:
         for (const auto& row : captions)
             QTest::newRow(row.tag) << form.arg("<p>E-mail <input name='em'></p>" + row.boxes) << "registration"
                                    << QStringLiteral("em=14 ") + QLatin1String(row.expected);
+        // On a sign-up without a login box a number the user already holds
+        // (a programme's "ID No.", "Member ID #", a frequent flyer's ID) is
+        // checked against the site's records: it is no login. The name the
+        // user picks ("User ID", "Username", "Choose a user ID") still is.
+        const struct {
+            const char* tag;
+            const char* box;
+            const char* expected;
+        } held[] = {
+            {"a programme's ID number", "<p>Stay Rewards ID No. <input name='srid'></p>", "srid=0"},
+            {"a member ID with a hash in table cells",
+             "<table><tr><td>Member ID #</td><td><input name='mem'></td></tr></table>", "mem=0"},
+            {"a frequent flyer's ID in a label for the box",
+             "<div><label for='ff'>Frequent flyer ID</label> <input id='ff'></div>", "ff=0"},
+            {"a customer's ID number in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:120px'>Customer ID number</div><div "
+             "style='float:left'><input name='cust'></div></div>",
+             "cust=0"},
+            {"a user ID in table cells",
+             "<table><tr><td>User ID</td><td><input name='uid'></td></tr></table>", "uid=12"},
+            {"a username in a label for the box",
+             "<div><label for='un'>Username</label> <input id='un'></div>", "un=12"},
+            {"a user ID to choose in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:120px'>Choose a user ID</div><div "
+             "style='float:left'><input name='pick'></div></div>",
+             "pick=12"},
+        };
+        for (const auto& row : held)
+            QTest::newRow(row.tag) << signup.arg(QLatin1String(row.box)) << "registration"
+                                   << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << form.arg("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"

@@ -91,6 +91,7 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
         login = login || control->kind() == E::KindLogin;
         password = password || control->type() == E::TypePassword;
     }
+    const SmartKeywords& keywords = m_lookup.keywords();
     SmartElement* account = nullptr;
     int accounts = 0;
     for (int i = 0; i < controls.size(); ++i) {
@@ -110,21 +111,24 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
             continue;
         }
         // The service's own account name, "... ID", even where a messenger
-        // would be named so.
+        // would be named so. A number the user already holds in a programme
+        // ("Member ID #", "<Programme> ID No.") is such a box too, but never
+        // the login: the site checks it against its records.
         const int index = m_lookup.labelIndex(control, labels);
         if ((kind != E::KindUndef && kind != E::KindTrash) || index < 0)
             continue;
         for (const SmartLabel* text : Own::textsBefore(labels, index)) {
-            if (Own::labelLike(text) && SmartFieldLookup::loneId(text->text())) {
+            if (!Own::labelLike(text) || !SmartFieldLookup::loneId(text->text()))
+                continue;
+            if (!keywords.answering(K::HeldNumber, m_lookup.hits(text->text()), control->type(), m_lookup.scope()))
                 account = control;
-                ++accounts;
-                break;
-            }
+            ++accounts;
+            break;
         }
     }
     // On a service's own sign-up (a password and no login field) the one
     // account box is the login; two of them are no clear evidence.
-    if (password && !login && accounts == 1)
+    if (password && !login && accounts == 1 && account)
         account->setKind(E::KindLogin);
 }
 
@@ -204,7 +208,15 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
             continue;
         }
         // A name over two boxes under one "Name": the box's own name tells
-        // the part ("dnrfirst", "dnrlast").
+        // the part ("dnrfirst", "dnrlast"). Under a label of the whole name
+        // ("Name (first, last)", "First & last name") the first box takes the
+        // first name and the next the last, unless its name says the middle.
+        if (control->kind() == E::KindUndef && previous->kind() == E::KindFullName) {
+            const int part = m_lookup.namePartByNames(control);
+            previous->setKind(E::KindFirstName);
+            control->setKind(part == E::KindMiddleName ? part : int(E::KindLastName));
+            continue;
+        }
         if (control->kind() == E::KindUndef
             && (previous->kind() == E::KindFirstName || previous->kind() == E::KindMiddleName)) {
             const int part = m_lookup.namePartByNames(control);
@@ -258,12 +270,17 @@ void SmartFieldBoxes::markCardBlock(QList<SmartElement*>& controls, const QList<
 {
     // A card's word that starts the names of the address's fields too
     // ("cc_city", "cc_postal_code") names the section, not a card's field.
-    const K::Hits cardWords = m_lookup.keywords().wordsOf(K::Card);
+    const SmartKeywords& keywords = m_lookup.keywords();
+    const K::Hits cardWords = keywords.wordsOf(K::Card);
     K::Hits section;
     for (const SmartElement* control : controls) {
         if (isAddressPart(control->kind()))
             section |= m_lookup.hits(m_lookup.attributeText(control)) & cardWords;
     }
+    // A word of a card inside another word is none ("ContentPlaceHolder").
+    const auto namesCard = [&](const K::Hits& hits) {
+        return keywords.answering(K::Card, hits, K::AnyType, m_lookup.scope()) != nullptr;
+    };
     // A tick ("Save my card") or a choice of payment is no field of a card.
     // The fields between two of a card's, a few in a row (its holder's
     // names, its code), are the card's too; more are a section of their own
@@ -273,9 +290,10 @@ void SmartFieldBoxes::markCardBlock(QList<SmartElement*>& controls, const QList<
         SmartElement* control = controls.at(i);
         if (control->type() == E::TypeCheckBox || control->type() == E::TypeRadio)
             continue;
-        bool card = (m_lookup.hits(m_lookup.attributeText(control)) & cardWords & ~section).any();
+        const K::Hits named = m_lookup.hits(m_lookup.attributeText(control));
+        bool card = (named & cardWords & ~section).any() && namesCard(named);
         for (const SmartLabel* text : card ? QList<const SmartLabel*>() : m_lookup.ownLabel(control, labels))
-            card = card || m_lookup.holds(K::Card, text->text());
+            card = card || namesCard(m_lookup.hits(text->text()));
         if (!card)
             continue;
         const int from = previous >= 0 && i - previous - 1 <= CardGap ? previous + 1 : i;

@@ -363,7 +363,7 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
     return linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
 }
 
-bool SmartFieldTicks::linksAway(const QList<const SmartLabel*>& own)
+bool SmartFieldTicks::linksAway(const QList<const SmartLabel*>& own) const
 {
     for (const SmartLabel* text : own) {
         for (PageElement e = text->source(); !e.isNull(); e = e.parent()) {
@@ -371,10 +371,13 @@ bool SmartFieldTicks::linksAway(const QList<const SmartLabel*>& own)
                 break;
             if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
                 continue;
-            // A link within the page, or a script, shows no document of its own.
+            // A link within the page, or a script, shows no document of its
+            // own; one whose words lead to help ("Learn more") shows no rules.
             const QString href = e.attribute(QStringLiteral("href")).trimmed();
             if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
-                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive)
+                && !m_lookup.keywords().answering(K::MoreInfo, m_lookup.hits(e.toPlainText()), K::AnyType,
+                                                  m_lookup.scope()))
                 return true;
             break;
         }

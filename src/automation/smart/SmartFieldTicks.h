@@ -51,8 +51,9 @@ private:
     // nothing of the box.
     int termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // A text of the box's own label is or lies in a link to another
-    // document (not within the page, not a script).
-    static bool linksAway(const QList<const SmartLabel*>& own);
+    // document (not within the page, not a script) whose words are not
+    // known to lead elsewhere than to rules ("Learn more", "Details").
+    bool linksAway(const QList<const SmartLabel*>& own) const;
     // The user reads words for the box: its own label (in any language), or
     // words about the terms between it and its neighbouring controls.
     bool speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const;

@@ -264,7 +264,10 @@ void SmartFill::writeWith(const PageElement& element, const QString& value, cons
         return;
     }
     if (type == SelectorManager::TypeInput || type == SelectorManager::TypeTextarea) {
-        writeText(element, value, digits, localPart, row);
+        // The place of a choice in a list ("XINDEX:2", the question) is no
+        // text to type.
+        if (!Convert::isIndex(value))
+            writeText(element, value, digits, localPart, row);
         return;
     }
     m_writer->setValue(element, value);

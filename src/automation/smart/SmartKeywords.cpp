@@ -41,10 +41,12 @@ constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryFor
 // in its own words (an age in years is no year).
 constexpr const char* birth = "birth|born|=dob|bday|=age";
 constexpr const char* birthItself = "birth|born|=dob|bday";
-// What a box that agrees to something offers instead of the rules: news,
-// offers, credit, paying later.
-constexpr const char* notTerms =
-    "news|offer|subscri|promot|credit|financ|electronic|pay later|paylater|bill me";
+// What a box that agrees to something offers instead of the site's rules:
+// news, offers, credit, paying later, a programme to enrol in (rewards,
+// points, a loyalty club, a trial) or a partner's offer, whatever terms of
+// their own it accepts with them.
+constexpr const char* notTerms = "news|offer|subscri|promot|credit|financ|electronic|pay later|paylater|bill me|"
+                                 "reward|loyalty|=points|^enrol|=trial|partner";
 
 // Rows of one group stand together; the first that answers decides, so a
 // row for one family or form of lookup stands before the general one.
@@ -112,6 +114,8 @@ const std::vector<K::Row>& table()
         // "Article" alone names the body (the letters counted by the caller).
         {K::ArticleWord, E::KindBody, Area | Frame, ArticleFields, "article"},
         {K::Question, E::KindQuestion, Select, All, "question"},
+        // A box to type the question into; its answer is another box.
+        {K::Question, E::KindQuestion, Text, All, "question", "answer"},
         {K::Answer, E::KindAnswer, Text, All, "answer"},
         // A part of a date is the birthday's only beside words of birth.
         // A text box names the birth itself ("Year of birth", "dobDay"):
@@ -146,7 +150,9 @@ const std::vector<K::Row>& table()
         // The second line said in words ("addressLineTwo").
         {K::Address, E::KindAddressDetails, Text, All, "=two|second", "name|company|care of", "address|street|=addr"},
         {K::Address, E::KindAddress, Text, All, "address|street", "name|company|care of"},
-        // Parts of a name, said with "name".
+        // Parts of a name, said with "name"; both parts in one ("First and
+        // last name", "Given and family name") are the whole name.
+        {K::NamePart, E::KindFullName, 0, All, "first|given|forename", "", "last|family|surname"},
         {K::NamePart, E::KindFirstName, 0, All, "first", "", "name"},
         {K::NamePart, E::KindMiddleName, 0, All, "middle", "", "name"},
         {K::NamePart, E::KindLastName, 0, All, "last", "", "name"},
@@ -216,8 +222,9 @@ const std::vector<K::Row>& table()
          "address nickname|addr nickname"},
         {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
         // The fields of a payment card: its number, type, expiry, security
-        // code and holder.
-        {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|holder"},
+        // code and holder (not a holder inside another word, as a page
+        // framework's "ContentPlaceHolder").
+        {K::Card, E::KindTrash, 0, All, "card|=cc|cvv|cvc|=csc|expir|=exp|^holder", "place holder"},
         // A message about a wrong entry ("Invalid image code"), which asks
         // for nothing.
         {K::Message, E::KindUndef, 0, All, "invalid|incorrect|=wrong|=error|mismatch|not match|=try again"},
@@ -228,6 +235,19 @@ const std::vector<K::Row>& table()
         // gift (wrap, message); not one that offers something with them.
         {K::KeepAsIs, E::KindTrash, Check, All, "~save|address book", "news|offer|subscri|promot", "address|^ship|^bill"},
         {K::KeepAsIs, E::KindTrash, Check, All, "~gift", "news|offer|subscri|promot"},
+        // Nor one that enrols the user in a programme (rewards, points, a
+        // loyalty club, a trial): an offer, left as the page has it.
+        {K::KeepAsIs, E::KindTrash, Check, All, "reward|loyalty|=points|^enrol|=trial", "news|offer|subscri|promot"},
+        // The words of a link that leads to help, not to a document of
+        // rules ("Learn more", "Details", "See how it works").
+        {K::MoreInfo, E::KindTrash, 0, All,
+         "learn more|=details|more information|how it works|find out more|read more|what is this|"
+         "what s this|=info",
+         "~term|condition|^rule|polic|=agreement"},
+        // A number the user already holds in a programme ("Stay Rewards ID
+        // No.", "Member ID #", "Frequent flyer ID"), not a name he picks.
+        {K::HeldNumber, E::KindTrash, Text, All, "member|loyalty|reward|customer|policy|frequent|=club|id no|=number|#",
+         "=choose|=create|=pick|desired"},
         // The member's own addresses a form asks for beside the first: where
         // to bill, ship or mail to.
         {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},
@@ -418,6 +438,7 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
     : m_rows(std::move(rows))
     , m_automaton(new Automaton)
     , m_groups(GroupCount)
+    , m_groupWords(GroupCount)
 {
     auto mask = [this](const char* words) {
         Hits hits;
@@ -434,6 +455,7 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
         const Row& row = m_rows.at(i);
         m_compiled.push_back(Compiled{mask(row.words), mask(row.excluded), mask(row.also), mask(row.context), Hits()});
         m_groups[row.group].push_back(i);
+        m_groupWords[row.group] |= m_compiled.back().words;
         if (row.group == Other) {
             m_other |= m_compiled.back().words;
             m_otherExcluded |= m_compiled.back().excluded;
@@ -538,6 +560,9 @@ bool SmartKeywords::answersRow(int row, const Hits& hits) const
 
 const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits, int type, int scope) const
 {
+    // No row answers a text that holds none of the group's words.
+    if (!(m_groupWords[group] & hits).any())
+        return nullptr;
     for (int i : m_groups.at(group)) {
         if (serves(m_rows[i], type, scope) && answersRow(i, hits))
             return &m_rows[i];
@@ -561,6 +586,8 @@ int SmartKeywords::rowCount(Group group, int type, int scope) const
 
 int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) const
 {
+    if (!(m_groupWords[group] & hits).any())
+        return -1;
     int place = 0;
     for (int i : m_groups.at(group)) {
         if (!serves(m_rows[i], type, scope))
@@ -574,6 +601,8 @@ int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) cons
 
 bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, int scope) const
 {
+    if (!(m_groupWords[group] & hits).any())
+        return false;
     for (int i : m_groups.at(group)) {
         if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answersRow(i, hits))
             return true;
@@ -583,11 +612,7 @@ bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, i
 
 bool SmartKeywords::holdsAny(Group group, const Hits& hits) const
 {
-    for (int i : m_groups.at(group)) {
-        if ((m_compiled[i].words & hits).any())
-            return true;
-    }
-    return false;
+    return (m_groupWords[group] & hits).any();
 }
 
 bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
@@ -626,10 +651,7 @@ bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
 
 SmartKeywords::Hits SmartKeywords::wordsOf(Group group) const
 {
-    Hits all;
-    for (int i : m_groups.at(group))
-        all |= m_compiled[i].words;
-    return all;
+    return m_groupWords[group];
 }
 
 QStringList SmartKeywords::words(Group group) const

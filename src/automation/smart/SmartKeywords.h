@@ -33,7 +33,7 @@ public:
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
-        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, GroupCount
+        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, GroupCount
     };
     Q_ENUM(Group)
 
@@ -151,6 +151,7 @@ private:
     std::unique_ptr<Automaton> m_automaton;
     std::vector<Compiled> m_compiled;
     std::vector<std::vector<int>> m_groups;
+    std::vector<Hits> m_groupWords; // the words of each group's rows
     Hits m_other;         // the words of the Other group's rows
     Hits m_otherExcluded; // and the words they exclude
 };

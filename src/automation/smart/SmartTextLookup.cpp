@@ -190,8 +190,27 @@ const QString& SmartTextLookup::attributeText(const SmartElement* control) const
 {
     auto it = m_attributeTexts.constFind(control);
     if (it == m_attributeTexts.constEnd())
-        it = m_attributeTexts.insert(control, QStringLiteral("%1 %2").arg(control->id(), ownName(control->name())));
+        it = m_attributeTexts.insert(
+            control, QStringLiteral("%1 %2").arg(ownId(control->id(), control->name()), ownName(control->name())));
     return it.value();
+}
+
+QString SmartTextLookup::ownId(const QString& id, const QString& name) const
+{
+    if (id.isEmpty())
+        return id;
+    const QString own = ownName(id);
+    if (own.size() != id.size())
+        return own;
+    // An id the framework built from a name written as a path, the joins
+    // turned into "_" ("ctl00_Main_txtEmail" of "ctl00$Main$txtEmail",
+    // "member_card_email" of "member_card[email]"), ends in that name's own
+    // part.
+    const QString part = ownName(name);
+    if (part.size() == name.size() || id.size() <= part.size() || !id.endsWith(part, Qt::CaseInsensitive)
+        || id.at(id.size() - part.size() - 1) != QLatin1Char('_'))
+        return id;
+    return id.right(part.size());
 }
 
 QString SmartTextLookup::ownName(const QString& name) const

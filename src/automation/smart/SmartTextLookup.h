@@ -67,8 +67,8 @@ public:
     // it lacks "name". 0 for any other text.
     int namePart(const QString& text, bool* bare) const;
 
-    // The text of a control's id and name: "%1 %2" of the id and the name's
-    // own part (ownName); read once per control.
+    // The text of a control's id and name: "%1 %2" of their own parts
+    // (ownId, ownName); read once per control.
     const QString& attributeText(const SmartElement* control) const;
     // A name written as a path ("pay.card.billingAddress.firstName",
     // "customer[address][street]", "ADDRESS<>postal") names its field by its
@@ -77,6 +77,11 @@ public:
     // word of its own. A path whose last parts hold none ("email[0][value]")
     // is read whole, as is any other name.
     QString ownName(const QString& name) const;
+    // An id read the same way: as a path, or, where a framework built it
+    // from a name written as a path ("ctl00_Body_txtEmail" beside
+    // "ctl00$Body$txtEmail", "signup_email" beside "signup[email]"), by that
+    // name's own part. Any other id is read whole.
+    QString ownId(const QString& id, const QString& name) const;
 
     // "ID" standing as a word of its own, in capitals.
     static bool loneId(const QString& text);
