@@ -9,6 +9,7 @@
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "exchange/XmlBase.h"
+#include "ProcessMemory.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -308,26 +309,6 @@ bool floor(Job job, const QString& database, const QString& file, int code, bool
     return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// The process's peak resident memory in MB since the last reset.
-void resetPeakMemory()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 int rowCount(int code)
 {
     QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM %1;").arg(Vexal::RecordKinds::tableOf(code)));
@@ -450,11 +431,11 @@ void runShape(benchmark::State& state, const Shape& shape)
             return;
         const QString folder = QDir(stored ? stored->path(QString()) : target->path(QString())).path();
         ::sync();
-        resetPeakMemory();
+        ProcessMemory::resetPeak();
         qint64 wall = 0;
         error = ours(shape.job, shape.code, file, folder, &our, &wall);
         state.SetIterationTime(double(wall) / 1e9);
-        peak = qMax(peak, peakMemoryMb());
+        peak = qMax(peak, ProcessMemory::peakMb());
         if (error.isEmpty() && counted && rowCount(shape.code) != rowsAfter)
             error = QStringLiteral("the job left another number of rows");
         // The same rows with 1-pixel icons.
@@ -587,12 +568,12 @@ void runBeside(benchmark::State& state, int rows, int stored)
                 error = QStringLiteral("the floor failed");
             (beside ? floorBeside : floorNew).add(timer.nsecsElapsed(), cpuTime(RUSAGE_CHILDREN) - cpu);
         } else {
-            resetPeakMemory();
+            ProcessMemory::resetPeak();
             qint64 wall = 0;
             error = ours(Job::Import, project, file, QString(), beside ? &oursBeside : &oursNew, &wall);
             if (beside)
                 state.SetIterationTime(double(wall) / 1e9);
-            peak = qMax(peak, peakMemoryMb());
+            peak = qMax(peak, ProcessMemory::peakMb());
         }
         if (error.isEmpty() && rowCount(project) != (beside ? stored : 0) + rows)
             error = QStringLiteral("the import left another number of rows");

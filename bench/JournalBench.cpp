@@ -7,6 +7,8 @@
 #include "views/BaseTableModel.h"
 #include "views/SqlFilter.h"
 #include "views/SqlFilterCollection.h"
+#include "views/WidBookmarkJournal.h"
+#include "ProcessMemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,14 +39,18 @@ constexpr int savedRows = 100000;
 // Names of the filter: "Project 4242" and its 111 longer relatives.
 const char* const filterPrefix = "Project 4242";
 
-QString projectRowCountText()
+// What a journal database holds: projects, or bookmarks (all of them shown in
+// the Bookmarks menu).
+enum class Stored { Projects, Bookmarks };
+
+QString storedTable(Stored stored)
 {
-    return QStringLiteral("SELECT COUNT(*) FROM %1").arg(Vexal::DBSql::tableProject());
+    return stored == Stored::Projects ? Vexal::DBSql::tableProject() : Vexal::DBSql::tableBookmark();
 }
 
-// Builds the table of `rows` projects into a new database file in one
-// transaction with one prepared statement.
-bool buildJournalDatabase(const QString& path, int rows)
+// Builds the table of `rows` projects or bookmarks into a new database file
+// in one transaction with one prepared statement.
+bool buildJournalDatabase(const QString& path, int rows, Stored stored)
 {
     const QString name = QStringLiteral("journal-bench-build");
     bool ok = false;
@@ -53,17 +59,29 @@ bool buildJournalDatabase(const QString& path, int rows)
         db.setDatabaseName(path);
         ok = db.open() && Vexal::DBSchema::create(db) && db.transaction();
         QSqlQuery query(db);
-        ok = ok
-             && query.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5) VALUES (?, ?, ?, ?)")
-                                  .arg(Vexal::DBSql::tableProject(), Vexal::DBSql::colName(),
-                                       Vexal::DBSql::colComments(), Vexal::DBSql::colActive(),
-                                       Vexal::DBSql::colURL()));
+        if (stored == Stored::Projects)
+            ok = ok
+                 && query.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5) VALUES (?, ?, ?, ?)")
+                                      .arg(Vexal::DBSql::tableProject(), Vexal::DBSql::colName(),
+                                           Vexal::DBSql::colComments(), Vexal::DBSql::colActive(),
+                                           Vexal::DBSql::colURL()));
+        else
+            ok = ok
+                 && query.prepare(QStringLiteral("INSERT INTO %1 (%2, %3, %4, %5) VALUES (?, ?, ?, 1)")
+                                      .arg(Vexal::DBSql::tableBookmark(), Vexal::DBSql::colName(),
+                                           Vexal::DBSql::colTitle(), Vexal::DBSql::colURL(),
+                                           Vexal::DBSql::colVisible()));
         for (int i = 0; ok && i < rows; ++i) {
             // Rows stored out of name order, so that sorting has work to do.
             const int number = int((qint64(i) * 7919) % rows);
-            query.addBindValue(QStringLiteral("Project %1").arg(number));
-            query.addBindValue(QStringLiteral("Comments of project %1").arg(number));
-            query.addBindValue(i % 2);
+            if (stored == Stored::Projects) {
+                query.addBindValue(QStringLiteral("Project %1").arg(number));
+                query.addBindValue(QStringLiteral("Comments of project %1").arg(number));
+                query.addBindValue(i % 2);
+            } else {
+                query.addBindValue(QStringLiteral("Bookmark %1").arg(number));
+                query.addBindValue(QStringLiteral("Page %1").arg(number));
+            }
             query.addBindValue(QStringLiteral("http://www.site%1.example/").arg(number));
             ok = query.exec();
             if (!ok)
@@ -76,27 +94,29 @@ bool buildJournalDatabase(const QString& path, int rows)
     return ok;
 }
 
-// A database of `rows` projects, opened as the default connection while the
-// benchmarks that need it run. It is built once into the temporary folder and
+// A database of `rows` projects (or bookmarks), opened as the default
+// connection while the benchmarks that need it run. It is built once into the temporary folder and
 // kept there for later runs; a file that does not hold the full table is
 // rebuilt.
 class JournalBenchDatabase
 {
 public:
-    static bool use(int rows)
+    static bool use(int rows, Stored stored = Stored::Projects)
     {
         static QTemporaryDir dir;
         static QString opened;
-        const QString path = QDir::temp().filePath(QStringLiteral("tesvar-journal-bench-%1.db").arg(rows));
+        const QString path = QDir::temp().filePath(stored == Stored::Projects
+                                                       ? QStringLiteral("tesvar-journal-bench-%1.db").arg(rows)
+                                                       : QStringLiteral("tesvar-journal-bench-bookmarks-%1.db").arg(rows));
         if (opened == path)
             return true;
         QElapsedTimer timer;
         timer.start();
         bool built = false;
-        if (!holdsFullTable(path, rows)) {
+        if (!holdsFullTable(path, rows, stored)) {
             const QString building = path + QStringLiteral(".building");
             QFile::remove(building);
-            if (!buildJournalDatabase(building, rows) || (QFile::exists(path) && !QFile::remove(path))
+            if (!buildJournalDatabase(building, rows, stored) || (QFile::exists(path) && !QFile::remove(path))
                 || !QFile::rename(building, path)) {
                 QFile::remove(building);
                 std::fprintf(stderr, "journal database: could not build %s\n", qPrintable(path));
@@ -123,7 +143,7 @@ public:
     }
 
 private:
-    static bool holdsFullTable(const QString& path, int rows)
+    static bool holdsFullTable(const QString& path, int rows, Stored stored)
     {
         if (!QFile::exists(path))
             return false;
@@ -134,7 +154,8 @@ private:
             db.setDatabaseName(path);
             if (db.open()) {
                 QSqlQuery query(db);
-                full = query.exec(projectRowCountText()) && query.next() && query.value(0).toInt() == rows;
+                full = query.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(storedTable(stored))) && query.next()
+                       && query.value(0).toInt() == rows;
             }
             db.close();
         }
@@ -170,11 +191,12 @@ void finishOpen(QWidget* widget, bool shown)
     QApplication::processEvents();
 }
 
-#define TESVAR_NEED_ROWS(state, rows)                                                                                  \
-    if (!JournalBenchDatabase::use(rows)) {                                                                            \
+#define TESVAR_NEED_STORED(state, rows, stored)                                                                        \
+    if (!JournalBenchDatabase::use(rows, stored)) {                                                                    \
         (state).SkipWithError("the journal database could not be made");                                             \
         return;                                                                                                        \
     }
+#define TESVAR_NEED_ROWS(state, rows) TESVAR_NEED_STORED(state, rows, Stored::Projects)
 #define TESVAR_NEED_DATABASE(state) TESVAR_NEED_ROWS(state, journalRows)
 
 // Opening the journal: build (tool bar, layout, menus, filters), load, enable.
@@ -556,5 +578,120 @@ void BM_JournalBesideJobOf100k(benchmark::State& state)
     state.counters["end_vs_first_page_x"] = median(wall[0]) > 0 ? median(wall[1]) / median(wall[0]) : 0;
 }
 BENCHMARK(BM_JournalBesideJobOf100k)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// ---- a command on every listed row ----
+
+// What one step cost: wall time, and the memory it took above where the
+// process stood before it: resident at its peak and right after it, and
+// resident and heap in use once the heap has given back what it holds free.
+struct StepCost
+{
+    double ms = 0;
+    double peakMb = 0;
+    double afterMb = 0;
+    double heldMb = 0;
+    double heapHeldMb = 0;
+};
+
+template <class Step>
+StepCost measureStep(Step step)
+{
+    QApplication::processEvents();
+    ProcessMemory::trimHeap();
+    ProcessMemory::resetPeak();
+    const double resident = ProcessMemory::residentMb();
+    const double heap = ProcessMemory::heapInUseMb();
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    // The news of the commit reach the journal.
+    QApplication::processEvents();
+    StepCost cost;
+    cost.ms = timer.nsecsElapsed() / 1e6;
+    cost.peakMb = ProcessMemory::peakMb() - resident;
+    cost.afterMb = ProcessMemory::residentMb() - resident;
+    ProcessMemory::trimHeap();
+    cost.heldMb = ProcessMemory::residentMb() - resident;
+    cost.heapHeldMb = ProcessMemory::heapInUseMb() - heap;
+    return cost;
+}
+
+// Hidden and Visible after Select All in a shown journal of a million
+// bookmarks, against the plain update of the same rows in one statement
+// (`UPDATE Bookmark SET Visible = ...`, the open journal taking its news
+// alike), timed in turns: three rounds of the command hiding, the plain
+// update showing, the plain update hiding and the command showing, so that
+// every step turns every row. Counters: the medians in milliseconds and
+// their ratio (`command_x`), and the most memory a step took above where the
+// process stood: resident at its peak (`_peak_mb`) and right after it
+// (`_after_mb`), and what it still held once the heap gave back its free
+// memory (`_held_mb`, resident; `_heap_held_mb`, heap in use).
+void BM_JournalHiddenAll1M(benchmark::State& state)
+{
+    TESVAR_NEED_STORED(state, journalRows, Stored::Bookmarks)
+    Vexal::WidBookmarkJournal journal;
+    journal.setInit(nullptr);
+    journal.open();
+    finishOpen(&journal, true);
+    journal.selectAll();
+    auto plain = [](bool visible) {
+        QSqlQuery update;
+        if (!update.exec(QStringLiteral("UPDATE %1 SET %2 = %3")
+                             .arg(Vexal::DBSql::tableBookmark(), Vexal::DBSql::colVisible())
+                             .arg(visible ? 1 : 0)))
+            std::fprintf(stderr, "plain update: %s\n", qPrintable(update.lastError().text()));
+    };
+    auto shownCount = [] {
+        QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = 1")
+                            .arg(Vexal::DBSql::tableBookmark(), Vexal::DBSql::colVisible()));
+        return count.next() ? count.value(0).toInt() : -1;
+    };
+    QVector<double> commandMs;
+    QVector<double> plainMs;
+    StepCost commandMost;
+    StepCost plainMost;
+    auto keep = [](StepCost& most, const StepCost& cost) {
+        most.peakMb = qMax(most.peakMb, cost.peakMb);
+        most.afterMb = qMax(most.afterMb, cost.afterMb);
+        most.heldMb = qMax(most.heldMb, cost.heldMb);
+        most.heapHeldMb = qMax(most.heapHeldMb, cost.heapHeldMb);
+    };
+    bool turned = true;
+    for (auto _ : state) {
+        for (int round = 0; round < 3; ++round) {
+            StepCost cost = measureStep([&] { journal.slotHidden(); });
+            turned = turned && shownCount() == 0;
+            commandMs << cost.ms;
+            keep(commandMost, cost);
+            cost = measureStep([&] { plain(true); });
+            turned = turned && shownCount() == journalRows;
+            plainMs << cost.ms;
+            keep(plainMost, cost);
+            cost = measureStep([&] { plain(false); });
+            turned = turned && shownCount() == 0;
+            plainMs << cost.ms;
+            keep(plainMost, cost);
+            cost = measureStep([&] { journal.slotVisible(); });
+            turned = turned && shownCount() == journalRows;
+            commandMs << cost.ms;
+            keep(commandMost, cost);
+        }
+    }
+    if (!turned || !journal.tableWidget()->allRowsSelected()) {
+        state.SkipWithError("a step did not turn every row, or Select All ended");
+        return;
+    }
+    state.counters["command_ms"] = median(commandMs);
+    state.counters["plain_ms"] = median(plainMs);
+    state.counters["command_x"] = median(plainMs) > 0 ? median(commandMs) / median(plainMs) : 0;
+    state.counters["command_peak_mb"] = commandMost.peakMb;
+    state.counters["command_after_mb"] = commandMost.afterMb;
+    state.counters["command_held_mb"] = commandMost.heldMb;
+    state.counters["command_heap_held_mb"] = commandMost.heapHeldMb;
+    state.counters["plain_peak_mb"] = plainMost.peakMb;
+    state.counters["plain_after_mb"] = plainMost.afterMb;
+    state.counters["plain_held_mb"] = plainMost.heldMb;
+}
+BENCHMARK(BM_JournalHiddenAll1M)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

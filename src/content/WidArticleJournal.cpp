@@ -2,6 +2,7 @@
 
 #include "content/DBArticle.h"
 #include "content/DlgSpinner.h"
+#include "core/DBSql.h"
 #include "widgets/UtilGui.h"
 #include "texts/ConstIcon.h"
 #include "texts/LocaleArticle.h"
@@ -28,27 +29,16 @@ void WidArticleJournal::slotCopy()
     if (!startCommand(LocaleArticle::copy(), BaseTable::CommandCopy))
         return;
     // After Select All: every article the journal lists, fetched or not.
-    const QList<qint64> ids = m_table->selectedIds();
-    if (ids.isEmpty())
+    const QString condition = m_table->selectedRowsCondition();
+    if (condition.isEmpty())
         return;
     if (!UtilGui::question(this, LocaleArticle::confirmDuplicateArticles()))
         return;
-    for (qint64 id : ids) {
-        DBArticle source;
-        if (!source.load(id)) {
-            reportRecordError(&source);
-            break;
-        }
-        DBArticle copy;
-        copy.assign(&source);
-        copy.setId(-1);
-        copy.markNew();
-        copy.setSpun(false); // the copy has no spun articles yet
-        if (!copy.save()) {
-            reportRecordError(&copy);
-            break;
-        }
-    }
+    // What every copy takes anew: it has no spun articles yet.
+    DBArticle copy;
+    copy.setSpun(false);
+    if (!copy.copyRows(condition, {DBSql::colSpun()}))
+        reportRecordError(&copy);
     showOwnWrites();
 }
 

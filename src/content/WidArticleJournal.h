@@ -8,8 +8,10 @@
 
 namespace Vexal {
 
-// The articles journal. Copy duplicates the selected articles (after asking);
-// Spin runs the spinner dialog on the selected article.
+// The articles journal. Copy duplicates the selected articles (after asking;
+// after Select All every article it lists) in one statement, each copy a new
+// row with the stored values and no spun articles; Spin runs the spinner
+// dialog on the selected article.
 class WidArticleJournal final
     : public BaseRecordJournal<BaseJournal, WidArticleTable, WidArticleEditor, &LocaleArticle::articles>
 {

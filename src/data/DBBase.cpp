@@ -334,6 +334,37 @@ QString DBBase::deleteText() const
     return QStringLiteral("DELETE FROM %1 WHERE %2=%3;").arg(tableName(), DBSql::colID(), QString::number(m_id));
 }
 
+QString DBBase::copyRowsText(const QString& condition, const QStringList& own) const
+{
+    QStringList columns;
+    QStringList values;
+    const DBFields& table = fields();
+    for (std::size_t i = 1; i < table.size(); ++i) {
+        const QString column = table[i].column();
+        columns << column;
+        values << (own.contains(column) ? table[i].column(true) : column);
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 WHERE %4 ORDER BY %5;")
+        .arg(tableName(), columns.join(QLatin1String(", ")), values.join(QLatin1String(", ")), condition,
+             DBSql::colID());
+}
+
+bool DBBase::copyRows(const QString& condition, const QStringList& own)
+{
+    const QString text = copyRowsText(condition, own);
+    QSqlQuery query(DBConnection::current());
+    if (query.prepare(text)) {
+        for (const DBField& field : fields()) {
+            if (own.contains(field.column()))
+                query.bindValue(field.column(true), field.stored(this));
+        }
+        if (query.exec())
+            return true;
+    }
+    failed(text, query);
+    return false;
+}
+
 void DBBase::change(QString& field, const QString& value, int limit)
 {
     markModified();

@@ -96,6 +96,14 @@ public:
     virtual QString insertText() const;
     virtual QString updateText() const;
     virtual QString deleteText() const;
+    // Stores a copy of every row of the kind's table that satisfies the
+    // condition (on the table's columns), in one statement whatever their
+    // number, in the order of ID: each a new row whose ID the table gives,
+    // with its row's values as stored, but in the columns named in `own`,
+    // which take this record's values. False (with the error text) leaves
+    // the table as it was.
+    bool copyRows(const QString& condition, const QStringList& own);
+    QString copyRowsText(const QString& condition, const QStringList& own) const;
 
     // IDs are 64-bit, as SQLite's keys are: a table holds IDs past 2^31.
     qint64 id() const { return m_id; }

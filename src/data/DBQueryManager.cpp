@@ -104,14 +104,24 @@ QString DBQueryManager::bookmarksVisibleText(const QList<qint64>& ids, bool visi
         else
             joined += QString(QLatin1String(", ") + QString::number(ids.at(i)));
     }
-    return QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4 in (%5);")
+    return bookmarksVisibleWhereText(QStringLiteral("%1 in (%2)").arg(DBSql::colID(), joined), visible);
+}
+
+QString DBQueryManager::bookmarksVisibleWhereText(const QString& condition, bool visible)
+{
+    return QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4;")
         .arg(DBSql::tableBookmark(), DBSql::colVisible(), visible ? QStringLiteral("1") : QStringLiteral("0"),
-             DBSql::colID(), joined);
+             condition);
 }
 
 bool DBQueryManager::setBookmarksVisible(const QList<qint64>& ids, bool visible)
 {
     return exec(bookmarksVisibleText(ids, visible));
+}
+
+bool DBQueryManager::setBookmarksVisibleWhere(const QString& condition, bool visible)
+{
+    return exec(bookmarksVisibleWhereText(condition, visible));
 }
 
 QString DBQueryManager::deleteHistoryBeforeText(int days, const QDate& today)

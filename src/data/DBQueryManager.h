@@ -43,6 +43,9 @@ public:
     bool exec(const QString& statement);
 
     bool setBookmarksVisible(const QList<qint64>& ids, bool visible);
+    // Shows or hides every bookmark that satisfies the condition (on the
+    // columns of "Bookmark"), in one statement whatever their number.
+    bool setBookmarksVisibleWhere(const QString& condition, bool visible);
     // Deletes the history rows created before the day that lies the given
     // number of days before today; that day's rows stay.
     bool deleteHistoryBefore(int days);
@@ -63,6 +66,7 @@ public:
 
     // The statement texts.
     static QString bookmarksVisibleText(const QList<qint64>& ids, bool visible);
+    static QString bookmarksVisibleWhereText(const QString& condition, bool visible);
     static QString deleteHistoryBeforeText(int days, const QDate& today);
     // With the placeholders :CreateDate and, when the url is not empty, :URL.
     static QString clearHistoryText(const QString& url);

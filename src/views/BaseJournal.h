@@ -33,9 +33,11 @@ class SyncManager;
 // Commands of its own: on the tool bar and the table's menu
 // (toolbarCommands/runCommand, or a bar of its own in
 // createToolbar/connectToolbar and the table's signals in connectTable) and
-// slotSelectionChanged. A command that stores rows ends with
-// showOwnWrites(): the journal shows them as it shows what is stored
-// elsewhere (the record news), before the command returns.
+// slotSelectionChanged. A command on the chosen rows acts through the
+// table's selectedRowsCondition, in one statement whatever their number
+// (never a text of every ID, nor every record held). A command that stores
+// rows ends with showOwnWrites(): the journal shows them as it shows what is
+// stored elsewhere (the record news), before the command returns.
 class BaseJournal : public QWidget, public BaseTab
 {
     Q_OBJECT

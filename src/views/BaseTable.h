@@ -115,11 +115,14 @@ public:
     // Which records a row command acts on: those of the selected rows, or
     // after Select All every row the table lists, fetched or not; in the
     // order of ID. Empty when nothing is selected or the database fails
-    // (reported).
+    // (reported). After Select All it reads every listed ID: a command on
+    // the rows acts through selectedRowsCondition instead.
     QList<qint64> selectedIds() const;
     // The same records as a condition on the ID column of the table's SQL
-    // table, for one statement over them all (Delete); empty when nothing is
-    // selected.
+    // table, for one statement over them all (Delete, Visible, Hidden,
+    // Copy); empty when nothing is selected. After Select All it is the
+    // list's own source and filter, the same text whatever the rows'
+    // number; otherwise it names the IDs of the selected rows held.
     QString selectedRowsCondition() const;
     // Select All: every row the table lists, also the rows the view has not
     // fetched yet (they are selected as they arrive). Any other change of the

@@ -75,11 +75,11 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
     if (!m_table)
         return;
     // After Select All: every bookmark the journal lists, fetched or not.
-    const QList<qint64> ids = m_table->selectedIds();
-    if (ids.isEmpty())
+    const QString condition = m_table->selectedRowsCondition();
+    if (condition.isEmpty())
         return;
     DBQueryManager query;
-    if (!query.setBookmarksVisible(ids, visible)) {
+    if (!query.setBookmarksVisibleWhere(condition, visible)) {
         Logger::error(query.errorText());
         UtilSignalManager::instance()->emitError(LocaleBookmark::unexpectedError());
     }

@@ -9,8 +9,9 @@
 namespace Vexal {
 
 // The bookmarks tab. Load opens the selected bookmark in a new focused tab;
-// Visible and Hidden switch the selected rows in or out of the Bookmarks
-// menu. Every change ends with a rebuild of that menu.
+// Visible and Hidden switch the selected rows (after Select All, every row
+// it lists) in or out of the Bookmarks menu, in one statement. Every change
+// ends with a rebuild of that menu.
 class WidBookmarkJournal final
     : public BaseRecordJournal<BaseJournal, WidBookmarkTable, WidBookmarkEditor, &LocaleBookmark::bookmarks>
 {

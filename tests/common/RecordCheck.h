@@ -90,7 +90,8 @@ inline QVariantList storedRow(const QString& table, const QStringList& columns, 
 // goes through the setters) binds the same, or only Name and Comments for the
 // kinds whose copy takes no own field; that assigning a record of another kind
 // (the stranger) takes its Name and Comments and nothing else; and that the
-// copy saved as a new row writes the same row. Flags (stored non-zero, written
+// copy saved as a new row, and a copy through the field table (copyRows),
+// write the same row. Flags (stored non-zero, written
 // back as 1) are told apart by the rows: each has its own pattern of set and
 // clear across them.
 inline void storedRowsRoundTrip(const Vexal::DBBase& prototype, bool ownFieldsAssigned = true,
@@ -196,6 +197,23 @@ inline void storedRowsRoundTrip(const Vexal::DBBase& prototype, bool ownFieldsAs
         for (int i = 0; i < columns.size(); ++i)
             QVERIFY2(Detail::sameValue(writtenRow.at(i), values.at(i), types.at(i)),
                      qPrintable(QStringLiteral("save: %1.%2 row %3").arg(table, columns.at(i)).arg(row)));
+
+        // A copy through the field table (copyRows, the journals' Copy)
+        // stores the row's values in a new row, of the table's next ID.
+        QSqlQuery last(QSqlDatabase::database());
+        const QString lastId = QStringLiteral("SELECT MAX(ID) FROM %1").arg(table);
+        QVERIFY(last.exec(lastId) && last.next());
+        const int copiedId = last.value(0).toInt() + 1;
+        QScopedPointer<Vexal::DBBase> copier(prototype.create(nullptr));
+        QVERIFY2(copier->copyRows(QStringLiteral("ID = %1").arg(id), {}), qPrintable(copier->errorText()));
+        QVERIFY(last.exec(lastId) && last.next());
+        QCOMPARE(last.value(0).toInt(), copiedId);
+        const QVariantList copiedRow = Detail::storedRow(table, columns, copiedId);
+        QVERIFY(last.exec(QStringLiteral("DELETE FROM %1 WHERE ID = %2").arg(table).arg(copiedId)));
+        QCOMPARE(copiedRow.size(), columns.size());
+        for (int i = 0; i < columns.size(); ++i)
+            QVERIFY2(Detail::sameValue(copiedRow.at(i), values.at(i), types.at(i)),
+                     qPrintable(QStringLiteral("copyRows: %1.%2 row %3").arg(table, columns.at(i)).arg(row)));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "JournalDriver.h"
 #include "ScriptedPrompt.h"
 #include "SpinnerDriver.h"
+#include "StatementTrace.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -411,6 +412,106 @@ bool store(qint64 id, const std::function<void(Record&)>& change)
     change(record);
     return record.save();
 }
+
+// What is left of `texts` once each of `taken` is taken out of it once.
+QStringList without(QStringList texts, const QStringList& taken)
+{
+    for (const QString& text : taken)
+        texts.removeOne(text);
+    return sorted(texts);
+}
+
+// A journal to run a row command in, over `count` rows its filter keeps and
+// one it leaves out: bookmarks of the title "t" (for Hidden all shown, for
+// Visible all hidden) and one of another title for Hidden, Visible and
+// Delete; for Copy the articles of the desk's project (its own article
+// among them) and one of no project, spun but the desk's own. Every question
+// is answered Yes.
+struct CommandDesk
+{
+    Desk desk;
+    ScriptedPrompt prompt;
+    const QString command;
+    const QString table;
+    BaseJournal* journal = nullptr;
+
+    CommandDesk(const QString& name, int count)
+        : command(name)
+        , table(name == "copy" ? QStringLiteral("Article") : QStringLiteral("Bookmark"))
+    {
+        prompt.defaultAnswer = QMessageBox::Yes;
+        QVERIFY(addRows(QStringLiteral("r"), table == "Article" ? count - 1 : count, true));
+        QVERIFY(addRows(QStringLiteral("other"), 1, false));
+        if (table == "Article")
+            journal = openJournal<WidArticleJournal>(desk.tabs);
+        else
+            journal = openJournal<WidBookmarkJournal>(desk.tabs);
+        QCoreApplication::processEvents();
+    }
+
+    // Rows named prefix || 1, 2, ..., kept by the filter or left out.
+    bool addRows(const QString& prefix, int count, bool kept)
+    {
+        const QString numbers = QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                               "WHERE i < %1) ").arg(count);
+        if (table == "Article")
+            return TestDatabase::exec(numbers + QStringLiteral("INSERT INTO Article (Name, ProjectID, Spun) "
+                                                               "SELECT '%1' || i, %2, 1 FROM n")
+                                                    .arg(prefix)
+                                                    .arg(kept ? desk.project : 0));
+        return TestDatabase::exec(numbers + QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) "
+                                                           "SELECT '%1' || i, '%2', 'u', %3 FROM n")
+                                                .arg(prefix, kept ? "t" : "x")
+                                                .arg(command == "visible" ? 0 : 1));
+    }
+
+    // The filter's condition on the table.
+    QString kept() const
+    {
+        return table == "Article" ? QStringLiteral("ProjectID = %1").arg(desk.project) : QStringLiteral("Title = 't'");
+    }
+
+    void filter()
+    {
+        if (table == "Article")
+            filterBy(journal, QStringLiteral("ProjectID"), SqlFilter::Equal, desk.project);
+        else
+            filterBy(journal, QStringLiteral("Title"), SqlFilter::Equal, QStringLiteral("t"));
+        QCoreApplication::processEvents();
+    }
+
+    void run()
+    {
+        if (command == "hidden")
+            static_cast<WidBookmarkJournal*>(journal)->slotHidden();
+        else if (command == "visible")
+            static_cast<WidBookmarkJournal*>(journal)->slotVisible();
+        else if (command == "delete")
+            journal->slotDelete();
+        else
+            static_cast<WidArticleJournal*>(journal)->slotCopy();
+        QCoreApplication::processEvents();
+    }
+
+    QStringList names(const QString& where) const
+    {
+        return column(QStringLiteral("SELECT Name FROM %1 WHERE %2").arg(table, where));
+    }
+
+    // The rows the command acted on, by name: those it hid or showed, those
+    // it deleted (of the rows `before` it), those it copied.
+    QStringList actedOn(const QStringList& before) const
+    {
+        const QStringList now = names(QStringLiteral("1 = 1"));
+        if (command == "hidden")
+            return names(QStringLiteral("Visible = 0"));
+        if (command == "visible")
+            return names(QStringLiteral("Visible = 1"));
+        if (command == "delete")
+            return without(before, now);
+        return without(now, before);
+    }
+};
 
 const std::map<QString, std::function<void(Desk&)>>& changes()
 {
@@ -947,56 +1048,103 @@ private slots:
                                      + table->selectedRowsCondition()).toInt(), 2000);
     }
 
-    // After Select All a journal's own row commands act on every row it
-    // lists, also the rows not fetched yet, as Delete does; and on no row it
-    // does not list.
-    void selectAllCommandsActOnEveryListedRow_data()
+    // A journal's row commands (Hidden, Visible, Delete, Copy) act on the
+    // rows chosen: after Select All on every row the journal lists, also the
+    // rows not fetched yet and those stored after Select All, and on no row
+    // its filter leaves out; else on the selected rows. Each command is the
+    // same whatever the rows' number (rowCommandsHoldNoRowsNorGrowingText).
+    void rowCommandsActOnTheChosenRows_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("done");
-        QTest::newRow("bookmarks hidden") << "hidden" << "SELECT COUNT(*) = 600 FROM Bookmark WHERE Visible = 0 AND Title = 't'";
-        QTest::newRow("bookmarks shown") << "visible" << "SELECT COUNT(*) = 600 FROM Bookmark WHERE Visible = 1";
-        QTest::newRow("articles copied") << "copy" << "SELECT COUNT(*) = 2 * 600 + 1 FROM Article";
+        QTest::addColumn<QString>("chosen");
+        for (const char* command : {"hidden", "visible", "delete", "copy"}) {
+            for (const char* chosen :
+                 {"every row", "every row of a filter", "every row of a filter, some stored after", "three rows"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(command, chosen))) << command << chosen;
+        }
     }
 
-    void selectAllCommandsActOnEveryListedRow()
+    void rowCommandsActOnTheChosenRows()
     {
         QFETCH(QString, command);
-        QFETCH(QString, done);
-        Desk desk;
-        // 600 of each, and one the journal does not list: a bookmark of
-        // another title, an article of another project.
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
-            "INSERT INTO Bookmark (Name, Title, URL, Visible) SELECT 'b' || i, 't', 'u', i % 2 FROM n")));
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Bookmark (Name, Title, URL, Visible) "
-                                                  "VALUES ('other', 'x', 'u', 0)")));
-        QVERIFY(TestDatabase::exec(QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 599) "
-            "INSERT INTO Article (Name, ProjectID, Spun) SELECT 'a' || i, %1, 0 FROM n").arg(desk.project)));
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Article (Name, ProjectID, Spun) VALUES ('o', 0, 0)")));
-        ScriptedPrompt prompt;
-        prompt.defaultAnswer = QMessageBox::Yes;
-        if (command == "copy") {
-            auto* articles = openJournal<WidArticleJournal>(desk.tabs);
-            QCoreApplication::processEvents();
-            filterBy(articles, QStringLiteral("ProjectID"), SqlFilter::Equal, desk.project);
-            articles->selectAll();
-            articles->slotCopy();
+        QFETCH(QString, chosen);
+        CommandDesk desk(command, 600);
+        if (chosen != "every row")
+            desk.filter();
+        BaseTable* table = desk.journal->tableWidget();
+        QVERIFY(table->tableModel()->canFetchMore());
+        QStringList expected;
+        if (chosen == "three rows") {
+            selectRows(table, {0, 2, 5});
+            QCOMPARE(table->selectedIds().size(), 3);
+            QStringList ids;
+            for (qint64 id : table->selectedIds())
+                ids << QString::number(id);
+            expected = desk.names(QStringLiteral("ID IN (%1)").arg(ids.join(',')));
         } else {
-            auto* bookmarks = openJournal<WidBookmarkJournal>(desk.tabs);
-            QCoreApplication::processEvents();
-            filterBy(bookmarks, QStringLiteral("Title"), SqlFilter::Equal, QStringLiteral("t"));
-            bookmarks->selectAll();
-            if (command == "hidden")
-                bookmarks->slotHidden();
-            else
-                bookmarks->slotVisible();
+            desk.journal->selectAll();
+            if (chosen.endsWith("stored after")) {
+                QVERIFY(desk.addRows(QStringLiteral("n"), 5, true));
+                QVERIFY(desk.addRows(QStringLiteral("m"), 1, false));
+                QCoreApplication::processEvents();
+                QVERIFY(table->allRowsSelected());
+            }
+            expected = desk.names(chosen == "every row" ? QStringLiteral("1 = 1") : desk.kept());
         }
-        QCoreApplication::processEvents();
-        QVERIFY2(TestDatabase::value(done).toBool(), qPrintable(done));
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Visible FROM Bookmark WHERE Name = 'other'")).toInt(), 0);
+        QVERIFY(expected.size() >= 3);
+        const QStringList before = desk.names(QStringLiteral("1 = 1"));
+        const int last = TestDatabase::value(QStringLiteral("SELECT MAX(ID) FROM %1").arg(desk.table)).toInt();
+        desk.run();
+        QCOMPARE(desk.actedOn(before), expected);
+        // A copy has no spun articles yet.
+        if (command == "copy")
+            QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Article WHERE ID > %1 AND Spun <> 0")
+                                             .arg(last)).toInt(), 0);
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // A row command after Select All acts through the list's condition: at
+    // four times the rows it runs no more statements than chunks of rows
+    // would, no statement of it hands out more rows than a chunk and none of
+    // its texts is longer. Holding every row it acts on, or writing their
+    // IDs into its text, fails here.
+    void rowCommandsHoldNoRowsNorGrowingText_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"hidden", "visible", "delete", "copy"})
+            QTest::newRow(command) << command;
+    }
+
+    void rowCommandsHoldNoRowsNorGrowingText()
+    {
+        QFETCH(QString, command);
+        const int counts[2] = {300, 1200};
+        StatementTrace::Counts costs[2];
+        for (int i = 0; i < 2; ++i) {
+            CommandDesk desk(command, counts[i]);
+            desk.filter();
+            desk.journal->selectAll();
+            const QStringList before = desk.names(QStringLiteral("1 = 1"));
+            {
+                StatementTrace trace;
+                QVERIFY(trace.isOn());
+                desk.run();
+                costs[i] = trace.counts();
+            }
+            QCOMPARE(desk.actedOn(before).size(), counts[i]);
+            QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+        }
+        const QString seen = QStringLiteral("statements %1 -> %2, longest text %3 -> %4, most rows %5 -> %6")
+                                 .arg(costs[0].statements)
+                                 .arg(costs[1].statements)
+                                 .arg(costs[0].longestText)
+                                 .arg(costs[1].longestText)
+                                 .arg(costs[0].mostRows)
+                                 .arg(costs[1].mostRows);
+        QVERIFY2(costs[1].statements - costs[0].statements <= (counts[1] - counts[0]) / BaseTableModel::chunkRows + 1,
+                 qPrintable(seen));
+        QVERIFY2(costs[1].longestText == costs[0].longestText, qPrintable(seen));
+        QVERIFY2(costs[1].mostRows <= BaseTableModel::chunkRows, qPrintable(seen));
     }
 
     // An import beside an open journal whose first page is shown (more rows
