@@ -70,7 +70,7 @@ inline bool selectId(Vexal::BaseJournal* journal, int id)
     auto* model = table->tableModel();
     table->clearSelection();
     for (int row = 0; model && row < model->rowCount(); ++row) {
-        if (model->record(row).value(Vexal::DBSql::colID()).toInt() == id) {
+        if (model->value(row, Vexal::DBSql::colID()).toInt() == id) {
             table->selectRow(row);
             return true;
         }

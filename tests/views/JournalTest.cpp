@@ -297,7 +297,8 @@ private slots:
         WidTabManager tabs;
         TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
         BaseTable* table = journal->tableWidget();
-        QVERIFY(table->tableModel()->selectWhere(QStringLiteral("Name LIKE 'drop%'")));
+        table->tableModel()->setFilter(QStringLiteral("Name LIKE 'drop%'"));
+        QVERIFY(table->tableModel()->select());
         const int fetched = table->model()->rowCount();
         QVERIFY(fetched < listed);
         ScriptedPrompt prompt;
@@ -330,7 +331,8 @@ private slots:
         QVERIFY(!table->allRowsSelected());
 
         // A reload ends Select All: the next Delete has nothing selected.
-        QVERIFY(table->tableModel()->selectWhere(QString()));
+        table->tableModel()->setFilter(QString());
+        QVERIFY(table->tableModel()->select());
         journal->selectAll();
         journal->reload();
         QVERIFY(!table->allRowsSelected());

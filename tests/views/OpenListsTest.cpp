@@ -185,7 +185,7 @@ Shown journal(Desk& desk, const QStringList& columns, const QString& statement, 
                      for (int row = 0; row < model->rowCount(); ++row) {
                          QStringList values;
                          for (const QString& name : columns)
-                             values << model->record(row).value(name).toString();
+                             values << model->value(row, name).toString();
                          rows << values.join(QLatin1Char('|'));
                      }
                      return sorted(rows);
@@ -195,7 +195,7 @@ Shown journal(Desk& desk, const QStringList& columns, const QString& statement, 
                      tabs->setCurrentWidget(page);
                      QCoreApplication::processEvents();
                  },
-                 [model] { return model->reads().statements; }};
+                 [model] { return model->workForTests().statements; }};
 }
 
 const QString articleRows = QStringLiteral("SELECT Name || '|' || Spun || '|' || SpunCount FROM ArticleView");
@@ -395,7 +395,7 @@ QList<qint64> listedIds(BaseTable* table)
     }
     QList<qint64> listed;
     for (int row = 0; row < table->tableModel()->rowCount(); ++row)
-        listed << table->tableModel()->record(row).value(QStringLiteral("ID")).toLongLong();
+        listed << table->tableModel()->value(row, QStringLiteral("ID")).toLongLong();
     return listed;
 }
 
@@ -559,7 +559,7 @@ private slots:
 
         while (table->tableModel()->rowCount() < 800)
             table->tableModel()->fetchMore();
-        const int chosen = table->tableModel()->record(700).value("ID").toInt();
+        const int chosen = table->tableModel()->value(700, "ID").toInt();
         QVERIFY(selectId(journal, chosen));
         table->scrollTo(table->currentIndex());
         const int place = table->verticalScrollBar()->value();
@@ -573,8 +573,8 @@ private slots:
         QCOMPARE(table->verticalScrollBar()->value(), place);
         store(chosen, [](DBMasterAccount& a) { a.setName(QStringLiteral("renamed")); });
         QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
-        QCOMPARE(table->tableModel()->record(700).value("Name").toString(), QStringLiteral("renamed"));
-        store(table->tableModel()->record(10).value("ID").toInt(), nullptr);
+        QCOMPARE(table->tableModel()->value(700, "Name").toString(), QStringLiteral("renamed"));
+        store(table->tableModel()->value(10, "ID").toInt(), nullptr);
         QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
         QCOMPARE(table->currentIndex().row(), 699);
         QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandEdit));
@@ -639,7 +639,7 @@ private slots:
 
         run();
         QVERIFY2(totalChanges() > total || command == "article spun", "the command stored nothing");
-        const int statements = table->tableModel()->reads().statements;
+        const int statements = table->tableModel()->workForTests().statements;
         for (int turn = 0; turn < 2; ++turn) {
             QCOMPARE(table->selectedIds(), QList<qint64>{chosen});
             QVERIFY(journal->syncManagerObject()->isEnabled(BaseTable::CommandEdit));
@@ -648,11 +648,11 @@ private slots:
             // read: the command showed what it stored by its news.
             QCoreApplication::processEvents();
         }
-        QCOMPARE(table->tableModel()->reads().statements, statements);
+        QCOMPARE(table->tableModel()->workForTests().statements, statements);
         if (command == "article spun")
-            QCOMPARE(table->tableModel()->record(table->currentIndex().row()).value("SpunCount").toInt(), 4);
+            QCOMPARE(table->tableModel()->value(table->currentIndex().row(), "SpunCount").toInt(), 4);
         else
-            QCOMPARE(table->tableModel()->record(table->currentIndex().row()).value("Active").toInt(), 1);
+            QCOMPARE(table->tableModel()->value(table->currentIndex().row(), "Active").toInt(), 1);
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
     }
 
@@ -823,7 +823,7 @@ private slots:
         scrollToEnd(table);
         table->verticalScrollBar()->setValue(atTop ? 0 : 300);
         QCoreApplication::processEvents();
-        const auto idAt = [table](int row) { return table->tableModel()->record(row).value("ID").toLongLong(); };
+        const auto idAt = [table](int row) { return table->tableModel()->value(row, "ID").toLongLong(); };
         const qint64 top = idAt(table->rowAt(0));
         table->selectRow(table->rowAt(0) + 3);
         const qint64 chosen = table->selectedId();
@@ -1085,7 +1085,7 @@ private slots:
         if (!shown)
             openJournal<WidMasterAccountJournal>(desk.tabs);
         QCOMPARE(table->isVisible(), shown);
-        const BaseTableModel::Reads before = table->tableModel()->reads();
+        const ListWork before = table->tableModel()->workForTests();
 
         if (change == "project saved") {
             QVERIFY(store<DBProject>(1500, [](DBProject& p) { p.setName(QStringLiteral("saved")); }));
@@ -1097,12 +1097,12 @@ private slots:
         }
         QCoreApplication::processEvents();
         if (!shown) {
-            QCOMPARE(table->tableModel()->reads().statements, before.statements);
+            QCOMPARE(table->tableModel()->workForTests().statements, before.statements);
             list.look();
         }
-        const BaseTableModel::Reads after = table->tableModel()->reads();
+        const ListWork after = table->tableModel()->workForTests();
         QVERIFY2(after.statements - before.statements <= 1, qPrintable(QString::number(after.statements - before.statements)));
-        QVERIFY2(after.rows - before.rows <= mostRows, qPrintable(QString::number(after.rows - before.rows)));
+        QVERIFY2(after.rowsRead - before.rowsRead <= mostRows, qPrintable(QString::number(after.rowsRead - before.rowsRead)));
         QCOMPARE(list.rows(), list.stored());
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
     }
