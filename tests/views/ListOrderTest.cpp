@@ -1,4 +1,5 @@
 #include "FreshDatabaseTest.h"
+#include "JournalDriver.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
@@ -53,12 +54,6 @@ QVariantList storedNames(const QList<qint64>& ids)
         names << (query.next() ? query.value(0) : QVariant(QStringLiteral("(gone)")));
     }
     return names;
-}
-
-void fetchAll(BaseTableModel& model)
-{
-    while (model.canFetchMore())
-        model.fetchMore();
 }
 
 // Projects (700) whose Name repeats and is sometimes NULL, and whose Active
@@ -143,8 +138,7 @@ private slots:
         model.setSort(column.isEmpty() ? 0 : model.fieldIndex(column),
                       descending ? Qt::DescendingOrder : Qt::AscendingOrder);
         QVERIFY(model.select());
-        while (model.rowCount() < fetched && model.canFetchMore())
-            model.fetchMore();
+        QVERIFY2(JournalDriver::fetchRows(&model, fetched), "the list does not settle");
         QVERIFY(model.rowCount() >= fetched);
         QVERIFY(!farPast || TestDatabase::rowCount(QStringLiteral("Project")) - model.rowCount() > BaseTableModel::chunkRows);
         {
@@ -227,7 +221,7 @@ private slots:
             QCOMPARE(heldNames(model), storedNames(heldOrder(model)));
         }
         // Whatever a range read left to read comes with the next fetches.
-        fetchAll(model);
+        QVERIFY2(JournalDriver::fetchRows(&model), "the list does not settle");
         QCOMPARE(heldOrder(model), storedOrder(column, descending));
         QCOMPARE(heldNames(model), storedNames(heldOrder(model)));
         // A row is found by the sort value it was last read with, never by
@@ -253,7 +247,7 @@ private slots:
         model.setTable(QStringLiteral("Project"));
         model.setSort(model.fieldIndex(QStringLiteral("Name")), Qt::AscendingOrder);
         QVERIFY(model.select());
-        fetchAll(model);
+        QVERIFY2(JournalDriver::fetchRows(&model), "the list does not settle");
         // Rows that stand between two neighbours of other names, stored
         // without news.
         const auto name = [&model](int row) { return model.value(row, QStringLiteral("Name")).toString(); };

@@ -169,8 +169,10 @@ Shown journal(Desk& desk, const QStringList& columns, const QString& statement, 
     auto* model = table->tableModel();
     WidTabManager* tabs = &desk.tabs;
     return Shown{[table, model, columns] {
-                     while (model->canFetchMore())
-                         model->fetchMore();
+                     if (!fetchRows(model)) {
+                         QTest::qFail("the list does not settle", __FILE__, __LINE__);
+                         return QStringList();
+                     }
                      if (table->isVisible()) {
                          QScrollBar* bar = table->verticalScrollBar();
                          const int screen = std::max(1, table->rowAt(table->viewport()->height() - 1) - table->rowAt(0));
@@ -344,13 +346,15 @@ bool addProjects(int count)
                                              "SELECT 'p' || i, 0, 'u' FROM n").arg(count));
 }
 
-// Fetches every row, as a user who scrolls to the end does.
-void scrollToEnd(BaseTable* table)
+// Fetches every row, as a user who scrolls to the end does; false when the
+// list does not settle.
+bool scrollToEnd(BaseTable* table)
 {
-    while (table->tableModel()->canFetchMore())
-        table->tableModel()->fetchMore();
+    if (!fetchRows(table->tableModel()))
+        return false;
     table->scrollToBottom();
     QCoreApplication::processEvents();
+    return true;
 }
 
 // Whether the journal's last row is on screen.
@@ -382,11 +386,16 @@ QList<qint64> ids(const QString& statement)
 }
 
 // The IDs a journal lists, in its order, once the user has scrolled through
-// every row a screen at a time, the window running its events.
+// every row a screen at a time, the window running its events; none when the
+// list does not settle.
 QList<qint64> listedIds(BaseTable* table)
 {
     QScrollBar* bar = table->verticalScrollBar();
-    for (int top = 0; top <= bar->maximum() || table->tableModel()->canFetchMore();) {
+    for (int top = 0, turn = 0; top <= bar->maximum() || table->tableModel()->canFetchMore(); ++turn) {
+        if (turn == mostFetches) {
+            QTest::qFail("the list does not settle", __FILE__, __LINE__);
+            return {};
+        }
         bar->setValue(top);
         QCoreApplication::processEvents();
         if (top > bar->maximum() && table->tableModel()->canFetchMore())
@@ -557,8 +566,7 @@ private slots:
             QCoreApplication::processEvents();
         };
 
-        while (table->tableModel()->rowCount() < 800)
-            table->tableModel()->fetchMore();
+        QVERIFY2(fetchRows(table->tableModel(), 800), "the list does not settle");
         const int chosen = table->tableModel()->value(700, "ID").toInt();
         QVERIFY(selectId(journal, chosen));
         table->scrollTo(table->currentIndex());
@@ -582,7 +590,7 @@ private slots:
 
         journal->selectAll();
         store(-1, [](DBMasterAccount& a) { a.setName(QStringLiteral("newer")); });
-        scrollToEnd(table);
+        QVERIFY2(scrollToEnd(table), "the list does not settle");
         QVERIFY(table->allRowsSelected());
         QCOMPARE(table->selectionModel()->selectedRows().size(), table->tableModel()->rowCount());
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM MasterAccount WHERE ")
@@ -632,8 +640,7 @@ private slots:
         }
         QCoreApplication::processEvents();
         BaseTable* table = journal->tableWidget();
-        while (table->tableModel()->rowCount() < 300 && table->tableModel()->canFetchMore())
-            table->tableModel()->fetchMore();
+        QVERIFY2(fetchRows(table->tableModel(), 300), "the list does not settle");
         QVERIFY(selectId(journal, chosen));
         const int total = totalChanges();
 
@@ -730,13 +737,12 @@ private slots:
             // 2,048 of 3,000 rows fetched, the view at the 1,500th.
             QVERIFY(addProjects(2600));
             table->reload();
-            while (table->tableModel()->rowCount() < 2000)
-                table->tableModel()->fetchMore();
+            QVERIFY2(fetchRows(table->tableModel(), 2000), "the list does not settle");
             QVERIFY(table->tableModel()->canFetchMore());
             table->selectRow(1500);
         } else {
             if (place != "first page")
-                scrollToEnd(table);
+                QVERIFY2(scrollToEnd(table), "the list does not settle");
             // A row of the first page, away from its ends, among the names "Bn".
             table->selectRow(100);
         }
@@ -820,7 +826,7 @@ private slots:
         // The newest first, or by name.
         const bool byName = change.contains("moved");
         table->sortByColumn(byName ? 1 : 0, Qt::DescendingOrder);
-        scrollToEnd(table);
+        QVERIFY2(scrollToEnd(table), "the list does not settle");
         table->verticalScrollBar()->setValue(atTop ? 0 : 300);
         QCoreApplication::processEvents();
         const auto idAt = [table](int row) { return table->tableModel()->value(row, "ID").toLongLong(); };
@@ -937,7 +943,8 @@ private slots:
         // The accounts of the first projects by name move to the end.
         QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE Project SET Name = 'z' || Name WHERE Name IN ('p1', 'p10')")));
         QCoreApplication::processEvents();
-        while (table->tableModel()->canFetchMore() || !lastRowShown(table)) {
+        for (int turn = 0; table->tableModel()->canFetchMore() || !lastRowShown(table); ++turn) {
+            QVERIFY2(turn < mostFetches, "the list does not settle");
             table->scrollToBottom();
             QCoreApplication::processEvents();
         }
@@ -1080,7 +1087,7 @@ private slots:
         QVERIFY(page);
         BaseTable* table = page->tableWidget();
         if (atEnd)
-            scrollToEnd(table);
+            QVERIFY2(scrollToEnd(table), "the list does not settle");
         QVERIFY(table->tableModel()->rowCount() >= (atEnd ? 3000 : 256));
         if (!shown)
             openJournal<WidMasterAccountJournal>(desk.tabs);
