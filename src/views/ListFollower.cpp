@@ -28,11 +28,16 @@ template <class Change>
 bool ListFollower::follow(Change change)
 {
     // Rows that go take their selection along; Select All stays in force
-    // and takes in the rows that come (handleRowsInserted).
+    // and takes in the rows that come (handleRowsInserted). The current row
+    // that goes hands on to a neighbour, which the view would scroll to: the
+    // place stays.
     bool done = false;
     {
         const QScopedValueRollback<bool> selectingAll(m_selectingAll, true);
+        const bool autoScroll = m_table->hasAutoScroll();
+        m_table->setAutoScroll(false);
         done = change();
+        m_table->setAutoScroll(autoScroll);
         if (m_table->isVisible() && m_model->canFetchMore() && lastRowShown())
             m_model->fetchMore();
     }
