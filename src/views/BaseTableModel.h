@@ -153,7 +153,7 @@ private:
     void keepKey(const ListRow& row);
 
     // ---- the rows held, as ListMerge asks about them and changes them ----
-    int heldCount() const override { return rowCount(); }
+    int heldCount() const override { return int(m_rows.size()); }
     const ListRow& heldRow(int row) const override { return rowAt(row); }
     int rowOfId(qint64 id) const override;
     bool holds(qint64 id) const override;

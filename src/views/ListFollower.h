@@ -14,13 +14,13 @@ class BaseTableModel;
 
 // What the user of a table of a BaseTableModel sees while the model follows
 // what is stored: the table's side of the news, through the table's public
-// face. Changes are brought into the model
-// (BaseTableModel::applyChanges) for the rows on screen; a table not shown
-// keeps them until it is. Through every change of the model's rows the
-// selection stays with its rows, Select All stays in force (rows that come
-// are selected with the rest), and the first row shown stays first; rows
-// on screen that were not read since the last changes are read again as
-// they are shown, and the next chunk is fetched once the last row shows.
+// face. Changes are brought into the model (BaseTableModel::applyChanges)
+// for the rows on screen; a table not shown keeps them until it is. Through
+// every change of the model's rows the selection stays with its rows,
+// Select All stays in force (rows that come are selected with the rest),
+// and the first row shown stays first; rows on screen that were not read
+// since the last changes are read again as they are shown, and the next
+// chunk is fetched once the last row shows.
 class ListFollower final : public QObject
 {
     Q_OBJECT
