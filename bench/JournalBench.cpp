@@ -551,14 +551,14 @@ void BM_JournalBesideJobOf100k(benchmark::State& state)
                     return;
                 }
                 const Vexal::BaseTableModel* model = open->journal->tableWidget()->tableModel();
-                const qint64 readBefore = model->reads().rows;
+                const qint64 readBefore = model->workForTests().rowsRead;
                 QElapsedTimer timer;
                 timer.start();
                 const double start = processCpuMs();
                 QApplication::processEvents();
                 cpu[i] << processCpuMs() - start;
                 wall[i] << timer.nsecsElapsed() / 1e6;
-                rowsRead[i] = model->reads().rows - readBefore;
+                rowsRead[i] = model->workForTests().rowsRead - readBefore;
                 open.reset();
                 QSqlQuery cleanup;
                 if (!cleanup.exec(QStringLiteral("DELETE FROM Project WHERE ID > %1").arg(savedRows))) {

@@ -25,10 +25,8 @@
 #include <QCursor>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QScrollBar>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 
@@ -79,14 +77,14 @@ bool BaseTable::load()
 
 bool BaseTable::reload()
 {
-    if (!m_sqlModel) {
+    if (!m_model) {
         reportInvalidObject(QStringLiteral("model"));
         return false;
     }
     // select() runs whether or not the last statement succeeded.
-    if (m_sqlModel->select())
+    if (m_model->select())
         return true;
-    m_sqlModel->reportSelectError();
+    m_model->reportSelectError();
     return false;
 }
 
@@ -141,14 +139,15 @@ bool BaseTable::removeFilter()
 
 bool BaseTable::applyFilters()
 {
-    if (!m_sqlModel) {
+    if (!m_model) {
         reportInvalidObject(QStringLiteral("model"));
         return false;
     }
     const QString where = m_filters ? m_filters->whereText() : QString();
-    if (m_sqlModel->selectWhere(where))
+    m_model->setFilter(where);
+    if (m_model->select())
         return true;
-    m_sqlModel->reportSelectError();
+    m_model->reportSelectError();
     return false;
 }
 
@@ -162,13 +161,12 @@ qint64 BaseTable::selectedId() const
     const QModelIndexList rows = selection->selectedRows();
     if (rows.isEmpty())
         return -1;
-    const BaseTableModel* sql = m_sqlModel;
-    if (!sql) {
+    if (!m_model) {
         reportInvalidObject(QStringLiteral("model"));
         return -1;
     }
     bool ok = false;
-    const qint64 id = sql->record(rows.first().row()).value(DBSql::colID()).toLongLong(&ok);
+    const qint64 id = m_model->value(rows.first().row(), DBSql::colID()).toLongLong(&ok);
     if (!ok) {
         reportInvalidObject(DBSql::colID());
         return -1;
@@ -187,13 +185,13 @@ QList<qint64> BaseTable::heldSelectedIds() const
     const QModelIndexList rows = selection->selectedRows();
     if (rows.isEmpty())
         return ids;
-    if (!m_sqlModel) {
+    if (!m_model) {
         reportInvalidObject(QStringLiteral("model"));
         return ids;
     }
-    const QString idColumn = DBSql::colID();
+    const int idColumn = m_model->fieldIndex(DBSql::colID());
     for (const QModelIndex& row : rows)
-        ids << m_sqlModel->record(row.row()).value(idColumn).toLongLong();
+        ids << m_model->value(row.row(), idColumn).toLongLong();
     return ids;
 }
 
@@ -210,24 +208,14 @@ bool BaseTable::allRowsSelected() const
     return m_follower && m_follower->allRowsSelected();
 }
 
-void BaseTable::keepTopRow(int top)
-{
-    QScrollBar* bar = verticalScrollBar();
-    if (top == bar->value() || verticalScrollMode() != QAbstractItemView::ScrollPerItem)
-        return;
-    // The bar's range follows the rows only at the next layout.
-    updateGeometries();
-    bar->setValue(top);
-}
-
 QString BaseTable::selectedRowsCondition() const
 {
     const QString idColumn = DBSql::colID();
     if (allRowsSelected()) {
         // The model's own source and WHERE text: exactly the rows it lists,
         // without fetching them into the view.
-        QString listed = QStringLiteral("SELECT %1 FROM %2").arg(idColumn, m_sqlModel->tableName());
-        const QString where = m_sqlModel->filter();
+        QString listed = QStringLiteral("SELECT %1 FROM %2").arg(idColumn, m_model->tableName());
+        const QString where = m_model->filter();
         if (!where.trimmed().isEmpty())
             listed += QStringLiteral(" WHERE ") + where;
         return QStringLiteral("%1 IN (%2)").arg(idColumn, listed);
@@ -329,30 +317,30 @@ void BaseTable::initColumns()
 
 void BaseTable::createModel()
 {
-    m_sqlModel = new BaseTableModel(this);
+    m_model = new BaseTableModel(this);
     const int count = m_columns ? m_columns->count() : 0;
     for (int i = 0; i < count; ++i) {
         switch (m_columns->at(i)->type()) {
         case DBColumn::KindIcon:
-            m_sqlModel->addIconColumn(i + 1);
+            m_model->addIconColumn(i + 1);
             break;
         case DBColumn::KindDate:
-            m_sqlModel->addDateColumn(i);
+            m_model->addDateColumn(i);
             break;
         case DBColumn::KindDateTime:
-            m_sqlModel->addDateTimeColumn(i);
+            m_model->addDateTimeColumn(i);
             break;
         case DBColumn::KindBoolean:
-            m_sqlModel->addBoolColumn(i);
+            m_model->addBoolColumn(i);
             break;
         default:
             break;
         }
     }
-    m_sqlModel->setTable(viewName());
-    m_sqlModel->setFilter(noRows);
-    setModel(m_sqlModel);
-    m_follower = new ListFollower(this, m_sqlModel);
+    m_model->setTable(viewName());
+    m_model->setFilter(noRows);
+    setModel(m_model);
+    m_follower = new ListFollower(this, m_model);
 }
 
 void BaseTable::applyColumns()
@@ -364,8 +352,8 @@ void BaseTable::applyColumns()
         DBColumn* column = m_columns->at(i);
         column->setLogicalIndex(i);
         setColumnHidden(i, !column->visibleInView() || !column->visible());
-        if (m_sqlModel)
-            m_sqlModel->setHeaderData(i, Qt::Horizontal, column->header(), Qt::EditRole);
+        if (m_model)
+            m_model->setHeaderData(i, Qt::Horizontal, column->header(), Qt::EditRole);
         setColumnWidth(i, column->width());
     }
     QHeaderView* header = horizontalHeader();

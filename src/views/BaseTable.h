@@ -135,7 +135,7 @@ public:
 
     SyncManager* syncManagerObject() const { return m_syncManager; }
     DBColumnList* columnList() const { return m_columns; }
-    BaseTableModel* tableModel() const { return m_sqlModel; }
+    BaseTableModel* tableModel() const { return m_model; }
     SqlFilterCollection* filterCollection() const { return m_filters; }
     QMenu* rowMenu() const { return m_tableMenu; }
     QMenu* headerMenu() const { return m_columnsMenu; }
@@ -193,7 +193,7 @@ protected:
 
     SyncManager* m_syncManager = nullptr;
     DBColumnList* m_columns = nullptr;
-    BaseTableModel* m_sqlModel = nullptr;
+    BaseTableModel* m_model = nullptr;
     SqlFilterCollection* m_filters = nullptr;
     QMenu* m_columnsMenu = nullptr;
     QMenu* m_tableMenu = nullptr;
@@ -206,16 +206,10 @@ protected:
                      const QVector<int>& roles = QVector<int>()) override;
 
 private:
-    // ListFollower keeps the first row shown in place (keepTopRow).
-    friend class ListFollower;
-
     QAction* addHeaderItem(const QString& text, int commandId, void (BaseTable::*slot)());
     void addHeaderSeparator();
     // The IDs of the selected rows the model holds, in the rows' order.
     QList<qint64> heldSelectedIds() const;
-    // Scrolls so that row `top` is the first shown: the row that was first
-    // stays first when rows come, go or move above it.
-    void keepTopRow(int top);
 
     const DBDefaultColumns::ColumnSet* m_columnSet = nullptr;
     TextGetter m_table = nullptr;

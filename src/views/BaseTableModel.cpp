@@ -7,12 +7,10 @@
 #include "data/DBConnection.h"
 #include "data/DBRecordNews.h"
 #include "texts/LocaleMessage.h"
-#include "views/ListMerge.h"
 #include "views/UtilReport.h"
 
 #include <QIcon>
 #include <QScopedValueRollback>
-#include <QSqlField>
 
 #include <algorithm>
 #include <functional>
@@ -29,7 +27,6 @@ const QString displayDateTime = QStringLiteral("yyyy-MM-dd hh:mm:ss");
 BaseTableModel::BaseTableModel(QObject* parent)
     : QAbstractTableModel(parent)
     , m_reader(DBConnection::current())
-    , m_merge(std::make_unique<ListMerge>(*this))
 {
 }
 
@@ -80,16 +77,10 @@ bool BaseTableModel::select()
         keepKey(row);
     }
     if (!rows.empty())
-        setCursor(rows.back());
+        readOnFrom(rows.back());
     m_rows = std::move(rows);
     endResetModel();
     return m_listing;
-}
-
-bool BaseTableModel::selectWhere(const QString& where)
-{
-    setFilter(where);
-    return select();
 }
 
 void BaseTableModel::sort(int column, Qt::SortOrder order)
@@ -102,16 +93,6 @@ void BaseTableModel::sort(int column, Qt::SortOrder order)
 void BaseTableModel::reportSelectError() const
 {
     UtilReport::error(LocaleMessage::sqlQueryFailed(statementText(), lastError().text()));
-}
-
-QSqlRecord BaseTableModel::record(int row) const
-{
-    QSqlRecord values = m_reader.fields();
-    if (row < 0 || row >= rowCount())
-        return values;
-    for (int column = 0; column < values.count(); ++column)
-        values.setValue(column, value(row, column));
-    return values;
 }
 
 // ---- the Qt model ----
@@ -171,7 +152,8 @@ void BaseTableModel::readNextChunk()
 
 int BaseTableModel::chunkSize() const
 {
-    return m_reader.keyColumn() < 0 ? chunkRows : std::max(chunkRows, std::min(largestRead, rowCount()));
+    return m_reader.keyColumn() < 0 ? chunkRows
+                                    : std::max(chunkRows, std::min(ListReader::largestRead, rowCount()));
 }
 
 QVariant BaseTableModel::value(int row, int column) const
@@ -268,20 +250,44 @@ void BaseTableModel::addKind(int column, Kind kind)
 
 // ---- following what is stored ----
 
-bool BaseTableModel::applyChanges(const RecordChanges& changes, int first, int last)
+bool BaseTableModel::applyChanges(const RecordChanges& all, int first, int last)
 {
     if (!m_listing)
         return false;
+    const RecordChanges changes = all.of(m_listedTables);
+    if (changes.isEmpty())
+        return false;
+    if (m_rows.empty() || m_reader.idColumn() < 0)
+        return readFromStart();
     const QScopedValueRollback<bool> changing(m_changing, true);
-    return m_merge->applyChanges(changes, first, last);
+    if (m_merge.rereadIds(changes, m_idTable))
+        return true;
+    forgetRead();
+    return m_merge.rereadRange(first, last);
 }
 
 bool BaseTableModel::rereadRange(int first, int last)
 {
     if (!m_listing)
         return false;
+    if (m_rows.empty() || m_reader.idColumn() < 0)
+        return readFromStart();
     const QScopedValueRollback<bool> changing(m_changing, true);
-    return m_merge->rereadRange(first, last);
+    return m_merge.rereadRange(first, last);
+}
+
+bool BaseTableModel::readFromStart()
+{
+    // Without IDs the place cannot be found again: the list is selected
+    // anew.
+    if (m_reader.idColumn() < 0)
+        return select();
+    const QScopedValueRollback<bool> changing(m_changing, true);
+    m_hasCursor = false;
+    m_atEnd = false;
+    ++m_generation;
+    readNextChunk();
+    return true;
 }
 
 void BaseTableModel::forgetRead()
@@ -337,6 +343,7 @@ int BaseTableModel::rowOfId(qint64 id) const
         return int(at - m_rows.begin());
     // Values SQLite orders otherwise than compare does: look at every row.
     for (size_t row = 0; m_reader.keyColumn() >= 0 && row < m_rows.size(); ++row) {
+        ++m_rowsWalked;
         if (m_rows[row].id == id)
             return int(row);
     }
@@ -348,10 +355,24 @@ bool BaseTableModel::holds(qint64 id) const
     return m_reader.keyColumn() >= 0 ? m_keyOf.contains(id) : rowOfId(id) >= 0;
 }
 
-void BaseTableModel::setCursor(const ListRow& row)
+void BaseTableModel::readOnFrom(const ListRow& row)
 {
     m_cursor = m_reader.placeOf(row);
     m_hasCursor = true;
+}
+
+void BaseTableModel::heldToEnd()
+{
+    m_atEnd = true;
+    m_hasCursor = false;
+    if (!m_rows.empty())
+        readOnFrom(m_rows.back());
+}
+
+ListWork BaseTableModel::workForTests() const
+{
+    const ListReader::Reads reads = m_reader.reads();
+    return ListWork{reads.statements, reads.rows, m_rowsWalked};
 }
 
 void BaseTableModel::keepKey(const ListRow& row)
@@ -368,7 +389,7 @@ void BaseTableModel::appendRows(ListRows rows)
         return;
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
-    setCursor(rows.back());
+    readOnFrom(rows.back());
     for (ListRow& row : rows) {
         row.seen = m_generation;
         keepKey(row);
@@ -388,13 +409,6 @@ void BaseTableModel::insertRowsAt(int at, ListRows rows)
     }
     m_rows.insert(m_rows.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
     endInsertRows();
-}
-
-void BaseTableModel::insertRowAt(int at, ListRow row)
-{
-    ListRows rows;
-    rows.push_back(std::move(row));
-    insertRowsAt(at, std::move(rows));
 }
 
 void BaseTableModel::removeRowRange(int first, int last)
@@ -446,7 +460,13 @@ bool BaseTableModel::setValues(int at, ListRow row)
     return true;
 }
 
-int BaseTableModel::replaceRow(int at, ListRow row)
+void BaseTableModel::setRow(int at, ListRow row)
+{
+    if (setValues(at, std::move(row)))
+        rowChanged(at);
+}
+
+int BaseTableModel::placeRow(int at, ListRow row)
 {
     if (!setValues(at, std::move(row)))
         return at;
@@ -455,6 +475,11 @@ int BaseTableModel::replaceRow(int at, ListRow row)
     moveRow(at, place);
     rowChanged(place);
     return place;
+}
+
+void BaseTableModel::markUnread(int row)
+{
+    m_rows[size_t(row)].seen = m_generation - 1;
 }
 
 void BaseTableModel::rowChanged(int row)

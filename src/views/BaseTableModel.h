@@ -1,12 +1,12 @@
 #pragma once
 
+#include "views/ListMerge.h"
 #include "views/ListReader.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QMap>
 #include <QSqlError>
-#include <QSqlRecord>
 #include <QStringList>
 #include <QVector>
 
@@ -14,8 +14,18 @@
 
 namespace Vexal {
 
-class ListMerge;
 class RecordChanges;
+
+// The work a list's model has done, counted for the tests and benchmarks
+// that hold its costs: statements run, rows read, and rows walked one by one
+// to find a row by its ID (when the sort value it was read with does not
+// find it).
+struct ListWork
+{
+    int statements = 0;
+    qint64 rowsRead = 0;
+    qint64 rowsWalked = 0;
+};
 
 // The model of a record table: the rows of a table or view that a filter (a
 // WHERE text) lets through, in the list's order (the sort column, then ID),
@@ -24,19 +34,20 @@ class RecordChanges;
 // locale-free form, and an icon column draws the picture bytes held in the
 // column to its left.
 //
-// It holds the rows read so far, in order, and reads more a chunk at a time
-// as the view scrolls (ListReader: each chunk goes on after the last row
-// read, by its sort value and ID). Stored changes are brought into the rows
-// held by ListMerge (applyChanges): the rows of the IDs named are read again
-// and updated, inserted, moved or removed in place, each change told to the
-// views, so that a view keeps its selection, current row and place.
-class BaseTableModel final : public QAbstractTableModel
+// It holds the rows read so far, in order, and whether more rows follow the
+// last one, and reads more a chunk at a time as the view scrolls
+// (ListReader: each chunk goes on after the last row read, by its sort value
+// and ID). Stored changes are brought into the rows held by ListMerge
+// (applyChanges), through the rows' verbs (ListHeldRows): the rows of the IDs
+// named are read again and updated, inserted, moved or removed in place, each
+// change told to the views, so that a view keeps its selection, current row
+// and place.
+class BaseTableModel final : public QAbstractTableModel, private ListHeldRows
 {
     Q_OBJECT
 public:
-    // The rows a fetch reads (the first, and each next one in the order of
-    // ID); a view not shown takes as many for its screen.
-    static constexpr int chunkRows = 256;
+    // The rows a fetch reads.
+    static constexpr int chunkRows = ListReader::chunkRows;
 
     // On the calling thread's connection (the default one on the GUI thread).
     explicit BaseTableModel(QObject* parent = nullptr);
@@ -54,17 +65,17 @@ public:
     // Reads the list's first chunk anew (every row read before goes). False
     // when the database rejects the statement; the model is then empty.
     bool select();
-    // Makes the text the filter and selects.
-    bool selectWhere(const QString& where);
     // Selects in the new order; a rejected statement is reported.
     void sort(int column, Qt::SortOrder order) override;
     // Whether the last select succeeded (the model lists rows).
     bool isListing() const { return m_listing; }
 
-    // The columns (no values), their number by name (-1: none), and a row.
-    QSqlRecord record() const { return m_reader.fields(); }
-    QSqlRecord record(int row) const;
+    // The columns: their number by name (-1: none) and their names.
     int fieldIndex(const QString& name) const { return m_reader.fields().indexOf(name); }
+    QString columnName(int column) const { return m_reader.fields().fieldName(column); }
+    // A value of a row held as read (invalid outside the rows held).
+    QVariant value(int row, int column) const;
+    QVariant value(int row, const QString& column) const { return value(row, fieldIndex(column)); }
 
     // The last SELECT the model ran and its error (for error reports).
     QString statementText() const { return m_reader.statementText(); }
@@ -115,71 +126,53 @@ public:
     // Whether rows are being removed now (not by the user's choice).
     bool isRemovingRows() const { return m_removingRows; }
 
-    // The work the model has done: statements run and rows read.
-    using Reads = ListReader::Reads;
-    Reads reads() const { return m_reader.reads(); }
+    // The work the model has done so far (kept for tests and benchmarks).
+    ListWork workForTests() const;
 
 private:
-    // ListMerge brings changes in through the edits below.
-    friend class ListMerge;
-
     enum Kind : quint8 { Bool = 1, Icon = 2, Date = 4, DateTime = 8 };
-
-    // The most rows one statement reads: a list ordered by a column besides
-    // ID fetches as many rows as it holds up to this (such a read may pass
-    // over the whole table to find its rows), and a range read again with
-    // many new rows in it reads this many.
-    static constexpr int largestRead = 16384;
 
     void addKind(int column, Kind kind);
     bool hasKind(int column, Kind kind) const
     {
         return column >= 0 && column < m_kinds.size() && (m_kinds.at(column) & kind);
     }
-    QVariant value(int row, int column) const;
     // Every row held goes (within a reset).
     void dropRows();
     // Reads the rows after the last one held, a chunk of them.
     void readNextChunk();
+    // Nothing held: the rows are read from the start.
+    bool readFromStart();
     int chunkSize() const;
-
-    // ---- the rows held, in the list's order ----
     const ListRow& rowAt(int row) const { return m_rows[size_t(row)]; }
-    // Where the row goes among the rows held, leaving out the row at `skip`.
-    int placeOf(const ListRow& row, int skip) const;
-    // The row held of that ID, found by its place in the order; -1 if none.
-    int rowOfId(qint64 id) const;
-    // Whether the row of that ID is held (cheaper than rowOfId).
-    bool holds(qint64 id) const;
-    // The sort value the row of that ID was read with.
-    QVariant heldKeyOf(qint64 id) const { return m_keyOf.value(id); }
-    bool isPastHeld(const ListRow& row) const
-    {
-        return m_hasCursor && m_reader.compare(m_reader.placeOf(row), m_cursor) > 0;
-    }
-    // Where the rows read so far end: the next fetch goes on after it.
-    void setCursor(const ListRow& row);
-
-    // ---- edits of the rows held, each told to the views ----
     void appendRows(ListRows rows);
-    // Rows that stand together, in the list's order, inserted at `at`.
-    void insertRowsAt(int at, ListRows rows);
-    void insertRowAt(int at, ListRow row);
-    void removeRowRange(int first, int last);
-    // Removes the rows (any order), a run of neighbours at a time.
-    void removeRowsAt(QVector<int> rows);
-    void moveRow(int from, int to);
     // New values for the row at `at` (told by the caller); false when they
     // are the same.
     bool setValues(int at, ListRow row);
-    // New values for the row at `at`, told to the views, which then moves to
-    // its place; where it now stands.
-    int replaceRow(int at, ListRow row);
     void rowChanged(int row);
     void keepKey(const ListRow& row);
 
+    // ---- the rows held, as ListMerge asks about them and changes them ----
+    int heldCount() const override { return int(m_rows.size()); }
+    const ListRow& heldRow(int row) const override { return rowAt(row); }
+    int rowOfId(qint64 id) const override;
+    bool holds(qint64 id) const override;
+    QVariant heldKeyOf(qint64 id) const override { return m_keyOf.value(id); }
+    int placeOf(const ListRow& row, int skip) const override;
+    const ListPlace* readEnd() const override { return m_hasCursor ? &m_cursor : nullptr; }
+    void insertRowsAt(int at, ListRows rows) override;
+    void removeRowRange(int first, int last) override;
+    void removeRowsAt(QVector<int> rows) override;
+    void moveRow(int from, int to) override;
+    void setRow(int at, ListRow row) override;
+    int placeRow(int at, ListRow row) override;
+    void markUnread(int row) override;
+    void moreAfterEnd() override { m_atEnd = false; }
+    void readOnFrom(const ListRow& row) override;
+    void heldToEnd() override;
+
     ListReader m_reader;
-    std::unique_ptr<ListMerge> m_merge;
+    ListMerge m_merge{*this, m_reader};
     QVector<quint8> m_kinds;
     // The column headers set, by section and role.
     QHash<int, QMap<int, QVariant>> m_headers;
@@ -187,8 +180,10 @@ private:
     // The sort value of each ID held, when the list is ordered by a column
     // besides ID: a row is found by its place in the order.
     QHash<qint64, QVariant> m_keyOf;
+    // The last row read: the next fetch goes on after it.
     ListPlace m_cursor;
     bool m_hasCursor = false;
+    // Whether every row after the last one held was read (no fetch needed).
     bool m_atEnd = true;
     bool m_listing = false;
     bool m_removingRows = false;
@@ -196,6 +191,8 @@ private:
     bool m_changing = false;
     // The reading the rows held are of (see forgetRead).
     int m_generation = 0;
+    // Rows walked one by one to find a row by its ID.
+    mutable qint64 m_rowsWalked = 0;
     // The sort asked for.
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -1,18 +1,18 @@
 #include "views/ListFollower.h"
 
-#include "views/BaseTable.h"
 #include "views/BaseTableModel.h"
 
 #include <QItemSelectionModel>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QTableView>
 
 #include <algorithm>
 #include <utility>
 
 namespace Vexal {
 
-ListFollower::ListFollower(BaseTable* table, BaseTableModel* model)
+ListFollower::ListFollower(QTableView* table, BaseTableModel* model)
     : QObject(table)
     , m_table(table)
     , m_model(model)
@@ -28,11 +28,16 @@ template <class Change>
 bool ListFollower::follow(Change change)
 {
     // Rows that go take their selection along; Select All stays in force
-    // and takes in the rows that come (handleRowsInserted).
+    // and takes in the rows that come (handleRowsInserted). The current row
+    // that goes hands on to a neighbour, which the view would scroll to: the
+    // place stays.
     bool done = false;
     {
         const QScopedValueRollback<bool> selectingAll(m_selectingAll, true);
+        const bool autoScroll = m_table->hasAutoScroll();
+        m_table->setAutoScroll(false);
         done = change();
+        m_table->setAutoScroll(autoScroll);
         if (m_table->isVisible() && m_model->canFetchMore() && lastRowShown())
             m_model->fetchMore();
     }
@@ -117,7 +122,8 @@ void ListFollower::selectAll()
 {
     {
         const QScopedValueRollback<bool> selectingAll(m_selectingAll, true);
-        m_table->QTableView::selectAll();
+        // The view's own Select All (the table's leads here).
+        m_table->QAbstractItemView::selectAll();
     }
     m_allSelected = m_model->rowCount() > 0;
 }
@@ -157,14 +163,14 @@ void ListFollower::handleRowsInserted(const QModelIndex& parent, int first, int 
     // At the very top new rows show; below it the first row shown stays.
     const int top = m_table->verticalScrollBar()->value();
     if (top > 0 && first <= top)
-        m_table->keepTopRow(top + last - first + 1);
+        keepTopRow(top + last - first + 1);
 }
 
 void ListFollower::handleRowsRemoved(const QModelIndex&, int first, int last)
 {
     const int top = m_table->verticalScrollBar()->value();
     if (first < top)
-        m_table->keepTopRow(first + std::max(0, top - 1 - last));
+        keepTopRow(first + std::max(0, top - 1 - last));
 }
 
 void ListFollower::handleRowsMoved(const QModelIndex&, int start, int end, const QModelIndex&, int row)
@@ -178,7 +184,18 @@ void ListFollower::handleRowsMoved(const QModelIndex&, int start, int end, const
     const int at = row > start ? row - count : row;
     if (before > 0 && at <= top)
         top += count;
-    m_table->keepTopRow(top);
+    keepTopRow(top);
+}
+
+void ListFollower::keepTopRow(int top)
+{
+    QScrollBar* bar = m_table->verticalScrollBar();
+    if (top == bar->value() || m_table->verticalScrollMode() != QAbstractItemView::ScrollPerItem)
+        return;
+    // The bar's range follows the rows only at the next layout: it is laid
+    // out now, as it would be at the next turn.
+    m_table->doItemsLayout();
+    bar->setValue(top);
 }
 
 } // namespace Vexal

@@ -6,25 +6,27 @@
 #include <QPair>
 
 class QModelIndex;
+class QTableView;
 
 namespace Vexal {
 
-class BaseTable;
 class BaseTableModel;
 
-// What the user of a BaseTable sees while its model follows what is stored:
-// the table's side of the news. Changes are brought into the model
-// (BaseTableModel::applyChanges) for the rows on screen; a table not shown
-// keeps them until it is. Through every change of the model's rows the
-// selection stays with its rows, Select All stays in force (rows that come
-// are selected with the rest), and the first row shown stays first; rows
-// on screen that were not read since the last changes are read again as
-// they are shown, and the next chunk is fetched once the last row shows.
+// What the user of a table of a BaseTableModel sees while the model follows
+// what is stored: the table's side of the news, through the table's public
+// face. Changes are brought into the model (BaseTableModel::applyChanges)
+// for the rows on screen; a table not shown keeps them until it is. Through
+// every change of the model's rows the selection stays with its rows,
+// Select All stays in force (rows that come are selected with the rest),
+// and the first row shown stays first; rows on screen that were not read
+// since the last changes are read again as they are shown, and the next
+// chunk is fetched once the last row shows.
 class ListFollower final : public QObject
 {
     Q_OBJECT
 public:
-    ListFollower(BaseTable* table, BaseTableModel* model);
+    // Follows for the table, the view of the model; a child of the table.
+    ListFollower(QTableView* table, BaseTableModel* model);
 
     // News for the table, brought in now when it is shown or `now` (a
     // command of its journal stored them), otherwise kept until it is
@@ -54,8 +56,11 @@ private:
     void handleRowsInserted(const QModelIndex& parent, int first, int last);
     void handleRowsRemoved(const QModelIndex& parent, int first, int last);
     void handleRowsMoved(const QModelIndex& parent, int start, int end, const QModelIndex& destination, int row);
+    // Scrolls so that row `top` is the first shown: the row that was first
+    // stays first when rows come, go or move above it.
+    void keepTopRow(int top);
 
-    BaseTable* m_table = nullptr;
+    QTableView* m_table = nullptr;
     BaseTableModel* m_model = nullptr;
     bool m_allSelected = false;
     bool m_selectingAll = false;

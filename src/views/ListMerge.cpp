@@ -2,11 +2,11 @@
 
 #include "core/Logger.h"
 #include "core/RecordChanges.h"
-#include "views/BaseTableModel.h"
 
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
 
@@ -25,39 +25,34 @@ constexpr int rangeMargin = 64;
 
 } // namespace
 
-ListMerge::ListMerge(BaseTableModel& model)
-    : m_model(model)
-    , m_reader(model.m_reader)
+ListMerge::ListMerge(ListHeldRows& rows, ListReader& reader)
+    : m_rows(rows)
+    , m_reader(reader)
 {
 }
 
-bool ListMerge::applyChanges(const RecordChanges& all, int first, int last)
+bool ListMerge::rereadIds(const RecordChanges& changes, const QString& idTable)
 {
-    const RecordChanges changes = all.of(m_model.m_listedTables);
-    if (changes.isEmpty())
+    const RowIdSet* ids = idTable.isEmpty() ? nullptr : changes.rowsOf(idTable);
+    if (!ids || changes.tables().size() != 1 || m_reader.idColumn() < 0)
         return false;
-    const RowIdSet* ids = m_model.m_idTable.isEmpty() ? nullptr : changes.rowsOf(m_model.m_idTable);
-    const bool onlyIds = ids && changes.tables().size() == 1 && m_reader.idColumn() >= 0;
-    if (onlyIds && m_model.m_hasCursor) {
-        RowIdSet wanted = *ids;
-        if (m_reader.keyColumn() < 0) {
-            // In the order of ID, the IDs after the last row held are rows
-            // the next fetch reads.
-            const qint64 cursor = m_model.m_cursor.id;
-            wanted = m_reader.isDescending() ? wanted.within(cursor, std::numeric_limits<qint64>::max())
-                                             : wanted.within(std::numeric_limits<qint64>::min(), cursor);
-            if (wanted.count() < ids->count())
-                m_model.m_atEnd = false;
-        }
-        if (wanted.count() <= mostIdsReadAgain && rereadIds(wanted))
-            return true;
-    } else if (onlyIds) {
-        // Nothing held: read from the start.
-        m_model.m_atEnd = false;
-        return rereadRange(first, last);
+    RowIdSet wanted = *ids;
+    const ListPlace* end = m_rows.readEnd();
+    if (m_reader.keyColumn() < 0 && end) {
+        // In the order of ID, the IDs after the last row held are rows the
+        // next fetch reads.
+        wanted = m_reader.isDescending() ? wanted.within(end->id, std::numeric_limits<qint64>::max())
+                                         : wanted.within(std::numeric_limits<qint64>::min(), end->id);
+        if (wanted.count() < ids->count())
+            m_rows.moreAfterEnd();
     }
-    m_model.forgetRead();
-    return rereadRange(first, last);
+    return wanted.count() <= mostIdsReadAgain && rereadIdSet(wanted);
+}
+
+bool ListMerge::isPastHeld(const ListRow& row) const
+{
+    const ListPlace* end = m_rows.readEnd();
+    return end && m_reader.compare(m_reader.placeOf(row), *end) > 0;
 }
 
 bool ListMerge::readIds(const RowIdSet& ids, ListRows* rows)
@@ -68,24 +63,23 @@ bool ListMerge::readIds(const RowIdSet& ids, ListRows* rows)
     return false;
 }
 
-bool ListMerge::rereadIds(const RowIdSet& ids)
+bool ListMerge::rereadIdSet(const RowIdSet& ids)
 {
     if (ids.isEmpty())
         return true;
-    BaseTableModel& model = m_model;
     // The rows held among the IDs: by the IDs when they are fewer.
     QSet<qint64> held;
-    if (ids.count() <= qint64(model.rowCount())) {
+    if (ids.count() <= qint64(m_rows.heldCount())) {
         for (const RowIdSet::Range& range : ids.ranges()) {
             for (qint64 id = range.first; id <= range.second; ++id) {
-                if (model.holds(id))
+                if (m_rows.holds(id))
                     held.insert(id);
             }
         }
     } else {
-        for (const ListRow& row : model.m_rows) {
-            if (ids.contains(row.id))
-                held.insert(row.id);
+        for (int row = 0; row < m_rows.heldCount(); ++row) {
+            if (ids.contains(m_rows.heldRow(row).id))
+                held.insert(m_rows.heldRow(row).id);
         }
     }
 
@@ -104,8 +98,8 @@ bool ListMerge::rereadIds(const RowIdSet& ids)
     int placesChanged = 0;
     for (ListRow& row : fresh) {
         const bool isHeld = held.remove(row.id);
-        if (model.isPastHeld(row)) {
-            model.m_atEnd = false;
+        if (isPastHeld(row)) {
+            m_rows.moreAfterEnd();
             if (isHeld) {
                 pastHeld << row.id;
                 if (!furthest || m_reader.compare(row, *furthest) > 0)
@@ -113,7 +107,7 @@ bool ListMerge::rereadIds(const RowIdSet& ids)
             }
         } else if (isHeld) {
             if (m_reader.keyColumn() >= 0
-                && ListReader::compareValues(model.heldKeyOf(row.id), m_reader.keyOf(row)) != 0)
+                && ListReader::compareValues(m_rows.heldKeyOf(row.id), m_reader.keyOf(row)) != 0)
                 ++placesChanged;
             changed.push_back(std::move(row));
         } else {
@@ -123,7 +117,7 @@ bool ListMerge::rereadIds(const RowIdSet& ids)
     // The held rows not read are gone.
     QVector<int> going;
     for (qint64 id : qAsConst(held))
-        going << model.rowOfId(id);
+        going << m_rows.rowOfId(id);
     going.removeAll(-1);
     std::sort(going.begin(), going.end());
     for (int i = 0; i < going.size(); ++i) {
@@ -134,7 +128,7 @@ bool ListMerge::rereadIds(const RowIdSet& ids)
     std::sort(added.begin(), added.end(),
               [this](const ListRow& a, const ListRow& b) { return m_reader.compare(a, b) < 0; });
     for (size_t i = 0; i < added.size(); ++i) {
-        if (i == 0 || model.placeOf(added[i], -1) != model.placeOf(added[i - 1], -1))
+        if (i == 0 || m_rows.placeOf(added[i], -1) != m_rows.placeOf(added[i - 1], -1))
             ++placesChanged;
     }
     if (furthest)
@@ -142,48 +136,36 @@ bool ListMerge::rereadIds(const RowIdSet& ids)
     if (placesChanged > mostPlacesChanged)
         return false;
 
-    model.removeRowsAt(going);
+    m_rows.removeRowsAt(going);
     for (ListRow& row : changed) {
-        const int at = model.rowOfId(row.id);
+        const int at = m_rows.rowOfId(row.id);
         if (at >= 0)
-            model.replaceRow(at, std::move(row));
+            m_rows.placeRow(at, std::move(row));
     }
     for (size_t i = 0; i < added.size();) {
-        const int place = model.placeOf(added[i], -1);
+        const int place = m_rows.placeOf(added[i], -1);
         size_t end = i + 1;
         while (end < added.size()
-               && (place == model.rowCount() || m_reader.compare(added[end], model.rowAt(place)) < 0))
+               && (place == m_rows.heldCount() || m_reader.compare(added[end], m_rows.heldRow(place)) < 0))
             ++end;
-        model.insertRowsAt(place, ListRows(std::make_move_iterator(added.begin() + long(i)),
+        m_rows.insertRowsAt(place, ListRows(std::make_move_iterator(added.begin() + long(i)),
                                            std::make_move_iterator(added.begin() + long(end))));
         i = end;
     }
-    if (furthest && !readOnTo(*furthest, pastHeld)) {
+    if (furthest && !readOnTo(*furthest, pastHeld, 0)) {
         // Too far past the rows held: a later fetch brings them.
         QVector<int> past;
         for (qint64 id : qAsConst(pastHeld))
-            past << model.rowOfId(id);
+            past << m_rows.rowOfId(id);
         past.removeAll(-1);
-        model.removeRowsAt(past);
+        m_rows.removeRowsAt(past);
     }
     return true;
 }
 
 bool ListMerge::rereadRange(int first, int last)
 {
-    BaseTableModel& model = m_model;
-    if (model.m_rows.empty() || m_reader.idColumn() < 0) {
-        if (m_reader.idColumn() < 0) {
-            // Without IDs the place cannot be found again: select anew.
-            return model.select();
-        }
-        // Nothing held: read from the start.
-        model.m_hasCursor = false;
-        if (!model.m_atEnd)
-            model.readNextChunk();
-        return true;
-    }
-    const int count = model.rowCount();
+    const int count = m_rows.heldCount();
     // With a row more on each side: rows stored between the range and a
     // neighbour read at another time come too.
     first = std::max(0, std::min(first, count - 1) - 1);
@@ -191,18 +173,18 @@ bool ListMerge::rereadRange(int first, int last)
     // A range that reaches the last row held reads on past it: rows stored
     // after it come too.
     const bool toEnd = last == count - 1;
-    const ListPlace from = m_reader.placeOf(model.rowAt(first));
-    const ListPlace to = m_reader.placeOf(model.rowAt(last));
+    const ListPlace from = m_reader.placeOf(m_rows.heldRow(first));
+    const ListPlace to = m_reader.placeOf(m_rows.heldRow(last));
     const ListPlace* start = first > 0 ? &from : nullptr;
     const ListPlace* end = toEnd ? nullptr : &to;
     int limit = last - first + 1 + rangeMargin;
     ListRows fresh;
     bool read = m_reader.readRange(start, end, limit, &fresh);
-    if (read && int(fresh.size()) == limit && !toEnd && limit < BaseTableModel::largestRead) {
+    if (read && int(fresh.size()) == limit && !toEnd && limit < ListReader::largestRead) {
         // Many rows came into the range: the rows held after it (and what
         // the user selected there) stay only when every row of it is read.
         fresh.clear();
-        limit = BaseTableModel::largestRead;
+        limit = ListReader::largestRead;
         read = m_reader.readRange(start, end, limit, &fresh);
     }
     if (!read) {
@@ -214,39 +196,35 @@ bool ListMerge::rereadRange(int first, int last)
     ListRow furthest;
     const QVector<qint64> waiting = cut ? QVector<qint64>() : moveLeavers(first, last, fresh, &furthest);
     mergeRows(first, last, std::move(fresh));
-    if (!waiting.isEmpty() && !readOnTo(furthest, waiting)) {
+    if (!waiting.isEmpty() && !readOnTo(furthest, waiting, waiting.size())) {
         // Too far past the last row held: a later fetch brings them.
-        model.removeRowRange(model.rowCount() - waiting.size(), model.rowCount() - 1);
-        model.m_atEnd = false;
+        m_rows.removeRowRange(m_rows.heldCount() - waiting.size(), m_rows.heldCount() - 1);
+        m_rows.moreAfterEnd();
     }
     if (cut) {
         // More rows than read stand in the range now: the rows held end with
         // the last one read, and the next fetch goes on from there.
-        const int keep = model.rowOfId(lastRead.id) + 1;
-        if (keep > 0 && keep < model.rowCount())
-            model.removeRowRange(keep, model.rowCount() - 1);
-        model.setCursor(lastRead);
-        model.m_atEnd = false;
+        const int keep = m_rows.rowOfId(lastRead.id) + 1;
+        if (keep > 0 && keep < m_rows.heldCount())
+            m_rows.removeRowRange(keep, m_rows.heldCount() - 1);
+        m_rows.readOnFrom(lastRead);
+        m_rows.moreAfterEnd();
     } else if (toEnd) {
         // Every row from `first` on was read.
-        model.m_atEnd = true;
-        model.m_hasCursor = false;
-        if (!model.m_rows.empty())
-            model.setCursor(model.m_rows.back());
+        m_rows.heldToEnd();
     }
     return true;
 }
 
 QVector<qint64> ListMerge::moveLeavers(int& first, int& last, const ListRows& fresh, ListRow* furthest)
 {
-    BaseTableModel& model = m_model;
     QSet<qint64> read;
     for (const ListRow& row : fresh)
         read.insert(row.id);
     RowIdSet leaving;
     for (int row = first; row <= last; ++row) {
-        if (!read.contains(model.rowAt(row).id))
-            leaving.add(model.rowAt(row).id);
+        if (!read.contains(m_rows.heldRow(row).id))
+            leaving.add(m_rows.heldRow(row).id);
     }
     if (leaving.isEmpty() || leaving.count() > mostPlacesChanged)
         return {};
@@ -254,45 +232,52 @@ QVector<qint64> ListMerge::moveLeavers(int& first, int& last, const ListRows& fr
     if (!readIds(leaving, &moved))
         return {};
     // The range as read: a row that left stands before or after it.
-    const ListRow low = model.rowAt(first);
-    const ListRow high = model.rowAt(last);
-    QVector<qint64> pastHeld;
+    const ListRow low = m_rows.heldRow(first);
+    const ListRow high = m_rows.heldRow(last);
+    ListRows pastHeld;
     for (ListRow& row : moved) {
-        const int at = model.rowOfId(row.id);
+        const int at = m_rows.rowOfId(row.id);
         if (at < first || at > last)
             continue;
-        if (model.isPastHeld(row)) {
-            if (pastHeld.isEmpty() || m_reader.compare(row, *furthest) > 0)
-                *furthest = row;
-            pastHeld << row.id;
+        if (isPastHeld(row)) {
+            pastHeld.push_back(std::move(row));
             continue;
         }
         const bool before = first > 0 && m_reader.compare(row, low) < 0;
         if (!before && m_reader.compare(row, high) <= 0)
             continue;
-        const int place = model.replaceRow(at, std::move(row));
+        const int place = m_rows.placeRow(at, std::move(row));
         // Where it went was not read: the rows around it are read again when
         // they are shown, as if it had not moved.
-        model.m_rows[size_t(place)].seen = model.m_generation - 1;
+        m_rows.markUnread(place);
         if (before)
             ++first;
         else
             --last;
     }
-    // Rows now past the last one held wait at the end, out of the range.
-    for (qint64 id : qAsConst(pastHeld)) {
-        model.moveRow(model.rowOfId(id), model.rowCount() - 1);
+    // Rows now past the last one held wait at the end, out of the range, in
+    // the list's order with the values read: each is found where it stands.
+    std::sort(pastHeld.begin(), pastHeld.end(),
+              [this](const ListRow& a, const ListRow& b) { return m_reader.compare(a, b) < 0; });
+    QVector<qint64> waiting;
+    for (ListRow& row : pastHeld) {
+        const int end = m_rows.heldCount() - 1;
+        waiting << row.id;
+        m_rows.moveRow(m_rows.rowOfId(row.id), end);
+        m_rows.setRow(end, std::move(row));
         --last;
     }
-    return pastHeld;
+    if (!pastHeld.empty())
+        *furthest = m_rows.heldRow(m_rows.heldCount() - 1);
+    return waiting;
 }
 
-bool ListMerge::readOnTo(const ListRow& target, const QVector<qint64>& held)
+bool ListMerge::readOnTo(const ListRow& target, const QVector<qint64>& held, int waiting)
 {
-    BaseTableModel& model = m_model;
+    const ListPlace* end = m_rows.readEnd();
     ListRows rows;
-    if (!m_reader.readOnTo(model.m_cursor, m_reader.placeOf(target), BaseTableModel::chunkRows + 1, &rows)
-        || rows.empty() || int(rows.size()) > BaseTableModel::chunkRows) {
+    if (!end || !m_reader.readOnTo(*end, m_reader.placeOf(target), ListReader::chunkRows + 1, &rows)
+        || rows.empty() || int(rows.size()) > ListReader::chunkRows) {
         return false;
     }
     // Every row held past the last one must be among them (a job may have
@@ -306,28 +291,31 @@ bool ListMerge::readOnTo(const ListRow& target, const QVector<qint64>& held)
     }
     int moves = 0;
     for (const ListRow& row : rows) {
-        if (model.rowOfId(row.id) >= 0 && ++moves > mostPlacesChanged)
+        if (m_rows.rowOfId(row.id) >= 0 && ++moves > mostPlacesChanged)
             return false;
     }
-    // In the list's order, each to the end: held ones move there.
+    // In the list's order, each after the rows held and those read on
+    // before it, held ones moving there; the rows waiting at the end stay
+    // after it until they come, so that every row held stands in order.
+    int next = m_rows.heldCount() - waiting;
     for (ListRow& row : rows) {
-        const int at = model.rowOfId(row.id);
+        const int at = m_rows.rowOfId(row.id);
         if (at < 0) {
-            model.insertRowAt(model.rowCount(), std::move(row));
+            ListRows one;
+            one.push_back(std::move(row));
+            m_rows.insertRowsAt(next++, std::move(one));
             continue;
         }
-        const int end = model.rowCount() - 1;
-        model.moveRow(at, end);
-        if (model.setValues(end, std::move(row)))
-            model.rowChanged(end);
+        const int to = at < next ? next - 1 : next++;
+        m_rows.moveRow(at, to);
+        m_rows.setRow(to, std::move(row));
     }
-    model.setCursor(model.m_rows.back());
+    m_rows.readOnFrom(m_rows.heldRow(m_rows.heldCount() - 1));
     return true;
 }
 
 void ListMerge::mergeRows(int first, int last, ListRows fresh)
 {
-    BaseTableModel& model = m_model;
     QSet<qint64> wanted;
     for (const ListRow& row : fresh)
         wanted.insert(row.id);
@@ -335,7 +323,7 @@ void ListMerge::mergeRows(int first, int last, ListRows fresh)
     // move along (with their selection), more are read anew.
     QVector<int> elsewhere;
     for (const ListRow& row : fresh) {
-        const int at = model.rowOfId(row.id);
+        const int at = m_rows.rowOfId(row.id);
         if (at >= 0 && (at < first || at > last))
             elsewhere << at;
     }
@@ -344,13 +332,13 @@ void ListMerge::mergeRows(int first, int last, ListRows fresh)
         // Each from the range outwards, so that the places of the others hold.
         for (int at : qAsConst(elsewhere)) {
             if (at < first) {
-                model.moveRow(at, first - 1);
+                m_rows.moveRow(at, first - 1);
                 --first;
             }
         }
         for (auto it = elsewhere.crbegin(); it != elsewhere.crend(); ++it) {
             if (*it > last) {
-                model.moveRow(*it, last + 1);
+                m_rows.moveRow(*it, last + 1);
                 ++last;
             }
         }
@@ -361,19 +349,19 @@ void ListMerge::mergeRows(int first, int last, ListRows fresh)
                 --last;
             }
         }
-        model.removeRowsAt(elsewhere);
+        m_rows.removeRowsAt(elsewhere);
     }
     // Rows that left the range.
     QSet<qint64> held;
     QVector<int> left;
     for (int row = last; row >= first; --row) {
-        if (!wanted.contains(model.rowAt(row).id))
+        if (!wanted.contains(m_rows.heldRow(row).id))
             left << row;
         else
-            held.insert(model.rowAt(row).id);
+            held.insert(m_rows.heldRow(row).id);
     }
     last -= left.size();
-    model.removeRowsAt(left);
+    m_rows.removeRowsAt(left);
     int end = last + 1;
     int at = first;
     for (size_t i = 0; i < fresh.size();) {
@@ -383,7 +371,7 @@ void ListMerge::mergeRows(int first, int last, ListRows fresh)
             while (next < fresh.size() && !held.contains(fresh[next].id))
                 ++next;
             const int count = int(next - i);
-            model.insertRowsAt(at, ListRows(std::make_move_iterator(fresh.begin() + long(i)),
+            m_rows.insertRowsAt(at, ListRows(std::make_move_iterator(fresh.begin() + long(i)),
                                             std::make_move_iterator(fresh.begin() + long(next))));
             at += count;
             end += count;
@@ -391,11 +379,10 @@ void ListMerge::mergeRows(int first, int last, ListRows fresh)
             continue;
         }
         int from = at;
-        while (from < end && model.rowAt(from).id != fresh[i].id)
+        while (from < end && m_rows.heldRow(from).id != fresh[i].id)
             ++from;
-        model.moveRow(from, at);
-        if (model.setValues(at, std::move(fresh[i])))
-            model.rowChanged(at);
+        m_rows.moveRow(from, at);
+        m_rows.setRow(at, std::move(fresh[i]));
         ++at;
         ++i;
     }

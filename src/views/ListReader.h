@@ -15,7 +15,7 @@ namespace Vexal {
 class RowIdSet;
 
 // A row of a list as read: its ID, its columns' values, and the reading of
-// the list its values are of (BaseTableModel::forgetRead).
+// the list its values are of (see BaseTableModel::forgetRead).
 struct ListRow
 {
     qint64 id = 0;
@@ -41,6 +41,15 @@ struct ListPlace
 class ListReader
 {
 public:
+    // The rows a fetch reads (the first, and each next one in the order of
+    // ID); a view not shown takes as many for its screen.
+    static constexpr int chunkRows = 256;
+    // The most rows one statement reads: a list ordered by a column besides
+    // ID fetches as many rows as it holds up to this (such a read may pass
+    // over the whole table to find its rows), and a range read again with
+    // many new rows in it reads this many.
+    static constexpr int largestRead = 16384;
+
     // The work the reads have done: statements run and rows read.
     struct Reads
     {

@@ -45,12 +45,12 @@ void WidDatabaseTable::createColumnsMenu()
 
 void WidDatabaseTable::showTable(const QString& text)
 {
-    if (!m_sqlModel) {
+    if (!m_model) {
         reportInvalidObject(QStringLiteral("model"));
         return;
     }
-    m_sqlModel->setTable(text.split(QLatin1Char(':')).first());
-    m_sqlModel->select();
+    m_model->setTable(text.split(QLatin1Char(':')).first());
+    m_model->select();
 }
 
 } // namespace Vexal

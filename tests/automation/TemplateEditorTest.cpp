@@ -279,7 +279,7 @@ private slots:
         // A template whose website is gone stays listed, without a website name.
         BaseTableModel* model = articles->tableWidget()->tableModel();
         QCOMPARE(model->rowCount(), 2);
-        const int websiteName = model->record().indexOf(QStringLiteral("WebsiteName"));
+        const int websiteName = model->fieldIndex(QStringLiteral("WebsiteName"));
         QVERIFY(websiteName >= 0);
         QCOMPARE(model->index(0, websiteName).data().toString(), QStringLiteral("Alpha"));
         QVERIFY(model->index(1, websiteName).data().toString().isEmpty());

@@ -22,12 +22,29 @@
 #include <QToolButton>
 
 #include <initializer_list>
+#include <limits>
 
 namespace JournalDriver {
 
 inline int rows(Vexal::BaseJournal* journal)
 {
     return journal->tableWidget()->model()->rowCount();
+}
+
+// The most fetches or turns of the window a list of the tests takes to
+// settle: a list that never does fails at once, not at the test's time limit.
+constexpr int mostFetches = 1000;
+
+// Fetches, as a user who scrolls down does, until the model holds `rows`
+// rows or no more follow; false when that takes more than mostFetches.
+inline bool fetchRows(Vexal::BaseTableModel* model, int rows = std::numeric_limits<int>::max())
+{
+    for (int fetch = 0; model->rowCount() < rows && model->canFetchMore(); ++fetch) {
+        if (fetch == mostFetches)
+            return false;
+        model->fetchMore();
+    }
+    return true;
 }
 
 // A journal opened the way a command object opens it.
@@ -70,7 +87,7 @@ inline bool selectId(Vexal::BaseJournal* journal, int id)
     auto* model = table->tableModel();
     table->clearSelection();
     for (int row = 0; model && row < model->rowCount(); ++row) {
-        if (model->record(row).value(Vexal::DBSql::colID()).toInt() == id) {
+        if (model->value(row, Vexal::DBSql::colID()).toInt() == id) {
             table->selectRow(row);
             return true;
         }

@@ -67,7 +67,7 @@ QStringList shownUrls(WidHistoryJournal* journal)
     QStringList urls;
     BaseTableModel* model = journal->tableWidget()->tableModel();
     for (int row = 0; row < model->rowCount(); ++row)
-        urls << model->record(row).value(DBSql::colURL()).toString();
+        urls << model->value(row, DBSql::colURL()).toString();
     urls.sort();
     return urls;
 }

@@ -297,7 +297,8 @@ private slots:
         WidTabManager tabs;
         TestProjectJournal* journal = openJournal<TestProjectJournal>(tabs);
         BaseTable* table = journal->tableWidget();
-        QVERIFY(table->tableModel()->selectWhere(QStringLiteral("Name LIKE 'drop%'")));
+        table->tableModel()->setFilter(QStringLiteral("Name LIKE 'drop%'"));
+        QVERIFY(table->tableModel()->select());
         const int fetched = table->model()->rowCount();
         QVERIFY(fetched < listed);
         ScriptedPrompt prompt;
@@ -328,16 +329,31 @@ private slots:
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 2);
         QCOMPARE(table->model()->rowCount(), 0);
         QVERIFY(!table->allRowsSelected());
+        QVERIFY(!table->selectionModel()->hasSelection());
+
+        // Select All went with the rows: rows the list gains later come
+        // unselected, and the next Delete has nothing to act on.
+        tabs.show();
+        addProjects({QStringLiteral("drop later one"), QStringLiteral("drop later two")});
+        QCoreApplication::processEvents();
+        QCOMPARE(table->model()->rowCount(), 2);
+        QVERIFY(!table->selectionModel()->hasSelection());
+        QVERIFY(!table->allRowsSelected());
+        int asked = prompt.messages.size();
+        journal->remove();
+        QCOMPARE(prompt.messages.size(), asked);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 4);
 
         // A reload ends Select All: the next Delete has nothing selected.
-        QVERIFY(table->tableModel()->selectWhere(QString()));
+        table->tableModel()->setFilter(QString());
+        QVERIFY(table->tableModel()->select());
         journal->selectAll();
         journal->reload();
         QVERIFY(!table->allRowsSelected());
-        const int asked = prompt.messages.size();
+        asked = prompt.messages.size();
         journal->remove();
         QCOMPARE(prompt.messages.size(), asked);
-        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 2);
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 4);
     }
 
     void filterCommandRunsTheDialogOnTheTableFilters()

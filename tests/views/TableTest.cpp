@@ -139,7 +139,7 @@ private slots:
             // Column i of the layout is column i of the view.
             QCOMPARE(table.model()->columnCount(), table.columnList()->count());
             for (int c = 0; c < table.columnList()->count(); ++c)
-                QVERIFY2(table.tableModel()->record().fieldName(c) == table.columnList()->at(c)->name(),
+                QVERIFY2(table.tableModel()->columnName(c) == table.columnList()->at(c)->name(),
                          which.constData());
         }
     }

@@ -74,7 +74,7 @@ QString storedValue(const QString& column, int id)
 int rowId(BaseTable* table, int row)
 {
     const auto* model = table->tableModel();
-    return model ? model->record(row).value(QStringLiteral("ID")).toInt() : -1;
+    return model ? model->value(row, QStringLiteral("ID")).toInt() : -1;
 }
 
 // Answers the shortcut dialog as a user does: types each shortcut text in
