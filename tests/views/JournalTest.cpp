@@ -57,6 +57,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QScopeGuard>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -382,6 +383,19 @@ private slots:
         tree->setCurrentItem(tree->topLevelItem(2));
         QCOMPARE(table->model()->rowCount(), 0);
         QVERIFY(Logger::errors().isEmpty());
+
+        // Every column is as wide as its name, also a long one.
+        table->showTable(QStringLiteral("Website"));
+        QHeaderView* header = table->horizontalHeader();
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        QStringList cut;
+        for (int i = 0; i < header->count(); ++i) {
+            const QString name = table->model()->headerData(i, Qt::Horizontal).toString();
+            if (header->sectionSize(i) < header->fontMetrics().horizontalAdvance(name) + margins)
+                cut << QStringLiteral("%1 in %2 px").arg(name).arg(header->sectionSize(i));
+        }
+        QVERIFY(header->count() > 10);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
     }
 
     void recordCommandsAreOffAndDeleteDoesNothing()
