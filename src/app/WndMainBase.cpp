@@ -399,7 +399,11 @@ void WndMainBase::closeEvent(QCloseEvent* event)
         }
     }
     logDroppedEdits();
+    // What the closing writes, and what waited behind a lock, is written
+    // now; what cannot be is named while the window still shows.
+    DBWriteQueue::beginExit();
     saveGuiState();
+    DBWriteQueue::finish(this);
     event->accept();
 }
 

@@ -208,6 +208,17 @@ QString DBConnection::failureCause(sqlite3* handle, int code, const QString& dat
     }
 }
 
+QString DBConnection::lastFailureCause(QSqlDatabase db)
+{
+    sqlite3* handle = handleOf(db);
+    if (!handle)
+        return QString();
+    const int code = sqlite3_extended_errcode(handle);
+    if ((code & 0xff) == SQLITE_OK || (code & 0xff) == SQLITE_ROW || (code & 0xff) == SQLITE_DONE)
+        return QString();
+    return failureCause(handle, code, QString::fromUtf8(sqlite3_errmsg(handle)));
+}
+
 bool DBConnection::useWriteAheadLog(QSqlDatabase db)
 {
     QSqlQuery query(db);

@@ -89,6 +89,9 @@ public:
     // The same for a failure that SQLite's own calls met on `handle`: its
     // (extended) result code and its message.
     static QString failureCause(sqlite3* handle, int code, const QString& databaseText);
+    // The same for the last failure the connection met, asked right after
+    // it (before the connection's next statement).
+    static QString lastFailureCause(QSqlDatabase db);
 
     // Switches an open connection's file to write-ahead logging, so that
     // readers never wait for a writer; false (and the file keeps its mode)

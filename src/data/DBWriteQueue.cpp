@@ -50,31 +50,69 @@ DBWriteQueue::DBWriteQueue()
     m_retry.setInterval(retryIntervalMs);
     connect(&m_retry, &QTimer::timeout, this, [this] { flushKept(0); });
     if (QCoreApplication* app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, this, &DBWriteQueue::finish);
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] { finishWrites(nullptr); });
 }
 
-void DBWriteQueue::finish()
+void DBWriteQueue::beginExit()
 {
-    if (m_kept.isEmpty())
+    instance()->m_exiting = true;
+}
+
+void DBWriteQueue::finish(QWidget* parent)
+{
+    // Writes kept behind a lock (a job that is being cancelled, another
+    // program) get their longer wait when the application quits, after the
+    // window's own event loops ended; all is named then, in one warning.
+    DBWriteQueue* queue = instance();
+    if (!queue->m_kept.isEmpty() || DBConnection::jobConnections() > 0)
         return;
-    flushKept(DBConnection::jobBusyTimeoutMs);
-    if (m_kept.isEmpty())
+    queue->finishWrites(parent);
+}
+
+void DBWriteQueue::noteFailure(const QString& what)
+{
+    if (m_exiting)
+        m_failed.append({what.isEmpty() ? LocaleMessage::changeOfTheWindow() : what, m_cause});
+}
+
+void DBWriteQueue::finishWrites(QWidget* parent)
+{
+    m_exiting = true;
+    if (!m_kept.isEmpty())
+        flushKept(DBConnection::jobBusyTimeoutMs);
+    const QList<FailedWrite> failed = m_failed;
+    m_failed.clear();
+    m_exiting = false;
+    if (m_kept.isEmpty() && failed.isEmpty())
         return;
-    Logger::error(LocaleMessage::writesNotStored(QString::number(m_kept.size())));
-    // Each kind once, in the order first kept, with its number when more.
-    QStringList kinds;
+    if (!m_kept.isEmpty())
+        Logger::error(LocaleMessage::writesNotStored(QString::number(m_kept.size())));
+    // Each kind once, in the order first met, with its number when more:
+    // the failed with their causes, then what the lock kept.
+    QList<FailedWrite> kinds;
     QHash<QString, int> counts;
-    for (const Kept& kept : qAsConst(m_kept)) {
-        const QString what = kept.what.isEmpty() ? LocaleMessage::changeOfTheWindow() : kept.what;
-        if (counts[what]++ == 0)
-            kinds << what;
-    }
+    const auto count = [&kinds, &counts](const QString& what, const QString& cause) {
+        if (counts[what + QLatin1Char('\n') + cause]++ == 0)
+            kinds.append({what, cause});
+    };
+    for (const FailedWrite& each : failed)
+        count(each.what, each.cause.isEmpty() ? LocaleMessage::unexpectedErrorSeeLog() : each.cause);
+    for (const Kept& kept : qAsConst(m_kept))
+        count(kept.what.isEmpty() ? LocaleMessage::changeOfTheWindow() : kept.what,
+              failed.isEmpty() ? QString() : LocaleMessage::stayedLocked());
     QStringList lines;
-    for (const QString& what : qAsConst(kinds))
-        lines << (counts.value(what) > 1 ? QStringLiteral("%1 (%2)").arg(what).arg(counts.value(what)) : what);
+    for (const FailedWrite& kind : qAsConst(kinds)) {
+        const int times = counts.value(kind.what + QLatin1Char('\n') + kind.cause);
+        QString line = times > 1 ? QStringLiteral("%1 (%2)").arg(kind.what).arg(times) : kind.what;
+        if (!kind.cause.isEmpty())
+            line += QStringLiteral(": ") + kind.cause;
+        lines << line;
+    }
     m_kept.clear();
     m_retry.stop();
-    UtilPrompt::warning(nullptr, ConstApp::title(), LocaleMessage::changesNotSaved(lines.join(QLatin1Char('\n'))));
+    const QString text = lines.join(QLatin1Char('\n'));
+    UtilPrompt::warning(parent, ConstApp::title(),
+                        failed.isEmpty() ? LocaleMessage::changesNotSaved(text) : LocaleMessage::changesFailedAtExit(text));
 }
 
 DBWriteQueue* DBWriteQueue::instance()
@@ -108,6 +146,7 @@ bool DBWriteQueue::submit(const QString& what, const Write& write)
     case Written:
         return true;
     case Failed:
+        queue->noteFailure(what);
         return false;
     case Busy:
         break;
@@ -153,19 +192,27 @@ DBWriteQueue::Outcome DBWriteQueue::attempt(const Write& write)
     // window's writes wait for it, whether or not it holds the lock now.
     if (DBConnection::jobConnections() > 0)
         return Busy;
+    m_cause.clear();
     QSqlDatabase db = DBConnection::current();
+    // A write that failed left its cause on the connection.
+    const auto run = [this, &db, &write] {
+        if (write())
+            return true;
+        m_cause = DBConnection::lastFailureCause(db);
+        return false;
+    };
     if (!db.isOpen())
-        return write() ? Written : Failed;
+        return run() ? Written : Failed;
     {
         QSqlQuery begin(db);
         if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE;"))) {
             if (DBConnection::isBusy(begin.lastError()))
                 return Busy;
             // Already inside a transaction of the window's: the write joins it.
-            return write() ? Written : Failed;
+            return run() ? Written : Failed;
         }
     }
-    if (!write()) {
+    if (!run()) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK;"));
         return Failed;
     }
@@ -173,6 +220,7 @@ DBWriteQueue::Outcome DBWriteQueue::attempt(const Write& write)
     if (commit.exec(QStringLiteral("COMMIT;")))
         return Written;
     const QSqlError error = commit.lastError();
+    m_cause = DBConnection::failureCause(db, error);
     QSqlQuery(db).exec(QStringLiteral("ROLLBACK;"));
     if (DBConnection::isBusy(error))
         return Busy;
@@ -188,8 +236,11 @@ bool DBWriteQueue::flushKept(int waitMs)
     {
         LongerWait wait(DBConnection::current(), waitMs);
         while (!m_kept.isEmpty()) {
-            if (attempt(m_kept.first().write) == Busy)
+            const Outcome outcome = attempt(m_kept.first().write);
+            if (outcome == Busy)
                 break;
+            if (outcome == Failed)
+                noteFailure(m_kept.first().what);
             m_kept.removeFirst();
         }
     }

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace Vexal {
 
 // The window's own background writes: a history row for a page that finished
@@ -21,7 +23,9 @@ namespace Vexal {
 // timeout; otherwise the write is kept and runs later, in the order
 // submitted, when a job's connection closes or on a timer. A kept write may run more than once (when
 // its commit meets the lock it is rolled back and kept), so it builds its
-// records afresh on every run.
+// records afresh on every run. What is not written when the program closes,
+// kept behind a lock or failed (a full disk, a file-size limit), is named to
+// the user before the window goes.
 class DBWriteQueue final : public QObject
 {
     Q_OBJECT
@@ -51,6 +55,17 @@ public:
     // Drops every kept write (for tests).
     static void clear();
 
+    // The program is closing: a write that fails from now on is kept in
+    // mind, with its cause, for finish().
+    static void beginExit();
+    // At the end of the program: one warning in front of `parent` (the
+    // window, still shown) names every change that failed since
+    // beginExit(), each with its cause. While writes are kept behind a lock
+    // or a job still holds its connection (it is being cancelled), all this
+    // waits for the application's quit, which gives what is kept one longer
+    // wait and names in the one warning what even then is not written.
+    static void finish(QWidget* parent);
+
 private:
     enum Outcome { Written, Failed, Busy };
     struct Kept
@@ -58,17 +73,26 @@ private:
         Write write;
         QString what;
     };
+    struct FailedWrite
+    {
+        QString what;
+        QString cause;
+    };
 
     DBWriteQueue();
+    // A failure's cause goes to m_cause.
     Outcome attempt(const Write& write);
     bool flushKept(int waitMs);
-    // At the end of the program: one longer wait for what is still kept;
-    // what even then cannot be written is logged and named to the user.
-    void finish();
+    // Keeps a failed write in mind while the program closes.
+    void noteFailure(const QString& what);
+    void finishWrites(QWidget* parent);
 
     QList<Kept> m_kept;
+    QList<FailedWrite> m_failed;
+    QString m_cause;
     QTimer m_retry;
     bool m_flushing = false;
+    bool m_exiting = false;
 };
 
 } // namespace Vexal

@@ -143,7 +143,7 @@ bool DlgCreateMasterAccount::identityTablesFilled()
     const QString table = identity.emptyTable(languageId(), countryId(), gender() != 0);
     if (!identity.errorText().isEmpty()) {
         // Logged by the identity.
-        UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(identity.failureCause()));
+        UtilReport::errorBox(this, QString(), identity.failureCause());
         return false;
     }
     if (table.isEmpty())
@@ -172,13 +172,22 @@ bool DlgCreateMasterAccount::choosersRead()
     bool read = true;
     const std::pair<BaseComboBox*, QString> choosers[] = {{m_countryCombo, LocaleDialog::usa()},
                                                           {m_languageCombo, LocaleDialog::english()}};
+    QString cause;
+    bool stillUnread = false;
     for (const auto& chooser : choosers) {
         if (!chooser.first->loadFailed())
             continue;
         read = false;
         chooser.first->refresh();
         selectPreferred(chooser.first, chooser.second);
+        if (chooser.first->loadFailed() && !stillUnread) {
+            stillUnread = true;
+            cause = chooser.first->failureCause();
+        }
     }
+    // Logged by the chooser.
+    if (stillUnread)
+        UtilReport::errorBox(this, QString(), cause);
     return read;
 }
 
@@ -188,11 +197,11 @@ bool DlgCreateMasterAccount::createAccount()
     RandomIdentity identity;
     if (!identity.fill(account, languageId(), countryId(), gender())) {
         // Logged by the identity.
-        UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(identity.failureCause()));
+        UtilReport::errorBox(this, QString(), identity.failureCause());
         return false;
     }
     if (!account->save()) {
-        UtilReport::recordError(account);
+        UtilReport::recordErrorBox(this, account);
         return false;
     }
     return true;

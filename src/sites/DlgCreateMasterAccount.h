@@ -16,8 +16,9 @@ class DBMasterAccount;
 // Creates a master account with a random identity of the chosen gender,
 // language and country, once the user agrees with the terms. The argument is
 // the DBMasterAccount to fill; without one the dialog makes its own. On
-// accept the record is filled and saved; a failure is reported with the
-// cause a user can act on and the dialog stays open. A chooser that could not
+// accept the record is filled and saved; a failed read or save at OK is
+// named, with the cause a user can act on, in a message box in front of the
+// dialog, which stays open with the user's choices. A chooser that could not
 // be read is read again at OK, never taken for an empty table.
 class DlgCreateMasterAccount final : public DlgBase
 {
@@ -55,7 +56,7 @@ private:
     // names, country or city.
     bool identityTablesFilled();
     // False when a chooser's last read failed: it is read again, which
-    // reports the cause once more or shows the user the choice to make.
+    // shows the user the choice to make, or names the cause in a box.
     bool choosersRead();
     // Fills and saves the account; false once a failure is reported.
     bool createAccount();

@@ -58,16 +58,19 @@ void DlgSelectProject::slotAccept()
     if (!validate())
         return;
     // The chooser offers nothing after a failed read: it is read again,
-    // which names the cause once more or shows the choice to make.
+    // which shows the choice to make, or the cause in a box (logged by the
+    // chooser).
     if (m_projectCombo->loadFailed()) {
         m_projectCombo->refresh();
         m_projectCombo->setCurrentId(DBCache::projectId());
+        if (m_projectCombo->loadFailed())
+            UtilReport::errorBox(this, QString(), m_projectCombo->failureCause());
         return;
     }
     QString error;
     QString cause;
     if (!switchToProject(projectId(), &error, &cause)) {
-        UtilReport::error(error, cause);
+        UtilReport::errorBox(this, error, cause);
         return;
     }
     accept();

@@ -9,8 +9,9 @@ namespace Vexal {
 class WidProjectComboBox;
 
 // Chooses the current project. Accepting makes the chosen project the only
-// active one; a failed switch is reported with its cause and the dialog stays
-// open. A chooser that could not be read is read again at OK.
+// active one; a failed switch is named with its cause in a message box in
+// front of the dialog, which stays open on the choice. A chooser that could
+// not be read is read again at OK.
 class DlgSelectProject final : public DlgBase
 {
     Q_OBJECT

@@ -23,6 +23,9 @@
     TEXT_ARG(activeProjectLoadFailedBecause, reason, "Failed to load an active project: %1") \
     TEXT_ARG(writesNotStored, count, "%1 change(s) of the window could not be written: the database stayed locked.") \
     TEXT_ARG(changesNotSaved, changes, "These changes could not be saved, because the database stayed locked by another program or a job:\n%1") \
+    TEXT_ARG(changesFailedAtExit, changes, "These changes could not be saved as the program closed:\n%1") \
+    TEXT(stayedLocked, "the database stayed locked by another program or a job") \
+    TEXT(unexpectedErrorSeeLog, "an unexpected error, see log.txt") \
     TEXT(changeOfTheWindow, "A change of the window") \
     TEXT(changeHistory, "Visited pages, for the history") \
     TEXT(changeWindowLayout, "The window's layout") \

@@ -51,6 +51,11 @@ void BaseComboBox::fillItems()
         setCurrentIndex(0);
 }
 
+QString BaseComboBox::failureCause() const
+{
+    return m_loadFailed && m_list ? m_list->failureCause() : QString();
+}
+
 void BaseComboBox::refresh()
 {
     const qint64 id = currentId();

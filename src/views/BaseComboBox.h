@@ -41,6 +41,9 @@ public:
     // table may hold rows. A caller that acts on the choice loads again
     // (refresh) instead of taking the box for an empty table.
     bool loadFailed() const { return m_loadFailed; }
+    // What a user can act on in the last failed load (DBListBase::failureCause);
+    // "" when it did not fail or named no such cause.
+    QString failureCause() const;
 
     bool hasSelection() const;
     // The current record's ID; -1 when nothing is current.

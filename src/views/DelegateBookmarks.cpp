@@ -58,9 +58,14 @@ bool DelegateBookmarks::bookmarkWithDialog(const QUrl& url, const QString& title
     DlgBookmark dialog;
     dialog.build(nullptr);
     dialog.setTitle(title);
-    if (UtilDialog::exec(&dialog) != QDialog::Accepted)
+    return UtilDialog::execUntilStored(&dialog, [&](QString& error, QString& cause) {
+        DBBookmark bookmark(nullptr);
+        if (insertBookmark(&bookmark, url, dialog.title(), icon))
+            return true;
+        error = bookmark.errorText();
+        cause = bookmark.failureCause();
         return false;
-    return storeBookmark(url, dialog.title(), icon);
+    });
 }
 
 bool DelegateBookmarks::bookmarkAllTabs()
@@ -81,15 +86,21 @@ bool DelegateBookmarks::bookmarkAllTabs()
 bool DelegateBookmarks::storeBookmark(const QUrl& url, const QString& title, const QPixmap& icon)
 {
     DBBookmark bookmark(nullptr);
-    bookmark.setName(title);
-    bookmark.setTitle(title);
-    bookmark.setIcon(icon);
-    bookmark.setUrl(url.toString());
-    if (!bookmark.save()) {
+    if (!insertBookmark(&bookmark, url, title, icon)) {
         reportRecordError(&bookmark);
         return false;
     }
     return true;
+}
+
+bool DelegateBookmarks::insertBookmark(DBBookmark* bookmark, const QUrl& url, const QString& title,
+                                       const QPixmap& icon)
+{
+    bookmark->setName(title);
+    bookmark->setTitle(title);
+    bookmark->setIcon(icon);
+    bookmark->setUrl(url.toString());
+    return bookmark->save();
 }
 
 } // namespace Vexal

@@ -7,6 +7,8 @@
 
 namespace Vexal {
 
+class DBBookmark;
+
 // The bookmark commands of the Bookmarks menu, the tab menu and the web
 // pages. A stored bookmark starts hidden from the Bookmarks menu; the calling
 // slot reports success and rebuilds the menu.
@@ -25,7 +27,9 @@ public:
     bool quickBookmark(const QUrl& url, const QString& title, const QPixmap& icon);
     // Asks for the title of the current web tab's bookmark, then stores it.
     bool bookmarkCurrentTab();
-    // Asks for the title, then stores; Cancel or an empty address stores nothing.
+    // Asks for the title, then stores; Cancel or an empty address stores
+    // nothing. A failed store is named in a box and the dialog asks again
+    // with the title typed.
     bool bookmarkWithDialog(const QUrl& url, const QString& title, const QPixmap& icon);
     // Stores every web tab that shows an address, in tab order; the first
     // failure ends the command with false (earlier bookmarks stay).
@@ -34,6 +38,9 @@ public:
     bool storeBookmark(const QUrl& url, const QString& title, const QPixmap& icon);
 
 private:
+    // Fills the bookmark and inserts it; false (the record says why) when
+    // it is not stored.
+    static bool insertBookmark(DBBookmark* bookmark, const QUrl& url, const QString& title, const QPixmap& icon);
     // The current tab when it is a web page; otherwise reported, null.
     BaseTab* currentWebPage() const;
 };

@@ -1,13 +1,12 @@
 #include "views/DlgUrlShortcut.h"
 
 #include "core/ConstApp.h"
-#include "core/Logger.h"
 #include "data/DBUrlShortcut.h"
 #include "data/DBUrlShortcutList.h"
 #include "widgets/UtilGui.h"
 #include "texts/LocaleDialog.h"
-#include "texts/LocaleMessage.h"
 #include "texts/LocaleUrlShortcut.h"
+#include "views/UtilReport.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -52,8 +51,7 @@ bool DlgUrlShortcut::validate()
     const QString text = shortcut();
     DBUrlShortcutList stored;
     if (!stored.load()) {
-        Logger::error(stored.errorText());
-        UtilGui::critical(this, LocaleMessage::unexpectedError());
+        UtilReport::errorBox(this, stored.errorText(), stored.failureCause());
         return false;
     }
     for (int i = 0; i < stored.count(); ++i) {

@@ -56,12 +56,18 @@ void DqlFilter::createBody()
 void DqlFilter::createWidgets()
 {
     if (auto* filters = qobject_cast<SqlFilterCollection*>(m_argument)) {
+        // A column of numbers or dates has two rows, for a range: its name
+        // shows once.
+        const SqlFilter* above = nullptr;
         for (int i = 0; i < filters->count(); ++i) {
             SqlFilter* filter = filters->filterAt(i);
             WidFilterBase* row = createRow(filter->type());
             if (!row)
                 continue;
             row->setFilter(filter);
+            if (above && above->column() == filter->column())
+                row->followRowAbove();
+            above = filter;
             m_bodyLayout->addWidget(row);
         }
     }

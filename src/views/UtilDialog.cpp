@@ -1,8 +1,10 @@
 #include "views/UtilDialog.h"
 
 #include "core/UtilPrompt.h"
+#include "views/UtilReport.h"
 
 #include <QDialog>
+#include <QString>
 
 namespace Vexal {
 
@@ -24,6 +26,18 @@ int UtilDialog::exec(QDialog* dialog)
     if (runner())
         return runner()(dialog);
     return dialog->exec();
+}
+
+bool UtilDialog::execUntilStored(QDialog* dialog, const Store& store)
+{
+    while (exec(dialog) == QDialog::Accepted) {
+        QString error;
+        QString cause;
+        if (store(error, cause))
+            return true;
+        UtilReport::errorBox(dialog->parentWidget(), error, cause);
+    }
+    return false;
 }
 
 void UtilDialog::setRunner(Runner value)

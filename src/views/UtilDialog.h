@@ -3,6 +3,7 @@
 #include <functional>
 
 class QDialog;
+class QString;
 
 namespace Vexal {
 
@@ -19,6 +20,13 @@ public:
 
     // The dialog's result (QDialog::Accepted or Rejected).
     static int exec(QDialog* dialog);
+    // What OK of a dialog asks stored: true when stored, false (with the
+    // failure's text for the log and its cause) when not.
+    using Store = std::function<bool(QString& error, QString& cause)>;
+    // Runs a dialog whose OK stores what the user typed. A failed store is
+    // named in a box (UtilReport::errorBox) and the dialog opens again on what
+    // was typed, until it is stored (true) or cancelled (false).
+    static bool execUntilStored(QDialog* dialog, const Store& store);
     // An empty runner restores the default one.
     static void setRunner(Runner runner);
 };

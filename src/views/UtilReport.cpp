@@ -6,6 +6,7 @@
 #include "data/DBListBase.h"
 #include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
+#include "widgets/UtilGui.h"
 
 namespace Vexal {
 
@@ -30,6 +31,19 @@ void UtilReport::error(const QString& text, const QString& cause, bool untilClos
 {
     Logger::error(text);
     UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(cause), untilClosed);
+}
+
+void UtilReport::errorBox(QWidget* parent, const QString& text, const QString& cause)
+{
+    if (!text.isEmpty())
+        Logger::error(text);
+    UtilGui::warning(parent, LocaleMessage::failureFor(cause));
+}
+
+void UtilReport::recordErrorBox(QWidget* parent, const DBBase* record)
+{
+    if (record)
+        errorBox(parent, record->errorText(), record->failureCause());
 }
 
 } // namespace Vexal

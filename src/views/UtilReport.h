@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace Vexal {
 
 class DBBase;
@@ -26,6 +28,14 @@ public:
     static void recordError(const DBBase* record, bool untilClosed = false);
     // Any other error text, with its cause when one is known.
     static void error(const QString& text, const QString& cause = QString(), bool untilClosed = false);
+
+    // A failure met by a modal dialog that stays open with what the user
+    // chose and typed: the text goes to the log (none when it was logged
+    // already), the cause in the same words to a message box in front of
+    // the dialog, which the user closes before going on. The bar behind a
+    // modal dialog is not where the user looks.
+    static void errorBox(QWidget* parent, const QString& text, const QString& cause);
+    static void recordErrorBox(QWidget* parent, const DBBase* record);
 };
 
 } // namespace Vexal

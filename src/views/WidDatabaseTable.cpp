@@ -5,6 +5,8 @@
 #include "core/DBSql.h"
 #include "views/BaseTableModel.h"
 
+#include <QHeaderView>
+
 namespace Vexal {
 
 namespace {
@@ -51,6 +53,11 @@ void WidDatabaseTable::showTable(const QString& text)
     }
     m_model->setTable(text.split(QLatin1Char(':')).first());
     m_model->select();
+    // The headers are the SQL column names, some of them long
+    // ("RegistrationPage"): each column is as wide as its name at least.
+    QHeaderView* header = horizontalHeader();
+    for (int i = 0; i < header->count(); ++i)
+        header->resizeSection(i, qMax(header->sectionSize(i), header->sectionSizeHint(i)));
 }
 
 } // namespace Vexal

@@ -45,6 +45,16 @@ QVariant WidFilterBase::value() const
     return m_valueWidget->metaObject()->userProperty().read(m_valueWidget);
 }
 
+void WidFilterBase::followRowAbove()
+{
+    if (!m_headerEdit)
+        return;
+    QSizePolicy policy = m_headerEdit->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_headerEdit->setSizePolicy(policy);
+    m_headerEdit->hide();
+}
+
 void WidFilterBase::create()
 {
     m_enabledBox = new QCheckBox(this);

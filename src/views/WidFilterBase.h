@@ -42,6 +42,10 @@ public:
 
     QCheckBox* enabledBox() const { return m_enabledBox; }
     QLineEdit* headerEdit() const { return m_headerEdit; }
+    // The row is a second condition on the column of the row above (a
+    // range's other end): the column's name is not repeated, its place
+    // stays, so that the operators stand in one column.
+    void followRowAbove();
     QComboBox* operatorBox() const { return m_operatorBox; }
 
 protected:

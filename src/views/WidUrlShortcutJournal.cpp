@@ -29,15 +29,18 @@ bool WidUrlShortcutJournal::runDialog(DBUrlShortcut* record, bool fill)
         dialog.setUrl(record->url());
         dialog.setShortcut(record->shortcut());
     }
-    if (UtilDialog::exec(&dialog) != QDialog::Accepted)
+    const bool stored = UtilDialog::execUntilStored(&dialog, [&dialog, record](QString& error, QString& cause) {
+        record->setName(dialog.name());
+        record->setUrl(dialog.url());
+        record->setShortcut(dialog.shortcut());
+        if (record->save())
+            return true;
+        error = record->errorText();
+        cause = record->failureCause();
         return false;
-    record->setName(dialog.name());
-    record->setUrl(dialog.url());
-    record->setShortcut(dialog.shortcut());
-    if (!record->save()) {
-        reportRecordError(record);
+    });
+    if (!stored)
         return false;
-    }
     showOwnWrites();
     DBCache::reloadShortcuts();
     return true;

@@ -224,13 +224,21 @@ private slots:
         QCOMPARE(f.tab.url(), home);
         QCOMPARE(panel->websiteBox()->count(), 1); // a page load does not refresh the panel
 
-        // No site of the type: the buttons do nothing and say nothing.
+        // No site of the type: a page button loads nothing and says that
+        // no website is chosen; Next has nothing to move to.
         panel->typeBox()->setCurrentType(64);
         QCOMPARE(panel->websiteBox()->count(), 0);
+        for (auto button : {WidWebsiteNavigator::HomePage, WidWebsiteNavigator::LoginPage,
+                            WidWebsiteNavigator::RegistrationPage, WidWebsiteNavigator::UserPage}) {
+            const int before = warnings.count();
+            navigatorButton(panel, button)->click();
+            QCOMPARE(warnings.count(), before + 1);
+            QCOMPARE(lastText(warnings), missing(QStringLiteral("Website")));
+        }
         const int before = warnings.count();
-        navigatorButton(panel, WidWebsiteNavigator::HomePage)->click();
         navigatorButton(panel, WidWebsiteNavigator::Next)->click();
         QCOMPARE(warnings.count(), before);
+        QCOMPARE(f.tab.url(), home);
     }
 
     void projectPanelDragValues()

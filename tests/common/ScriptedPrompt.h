@@ -6,6 +6,7 @@
 #include <QList>
 #include <QQueue>
 #include <QTest>
+#include <QWidget>
 
 #include <memory>
 
@@ -18,6 +19,8 @@ public:
         QMessageBox::Icon icon;
         QString title;
         QString text;
+        // The box had a parent on screen: it stood in front of that window.
+        bool parentShown = false;
     };
 
     ScriptedPrompt() { Vexal::UtilPrompt::setHook(this); }
@@ -38,7 +41,7 @@ public:
                                         const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override
     {
-        messages.append({icon, title, text});
+        messages.append({icon, title, text, parent && parent->isVisible()});
         if (!answers.isEmpty())
             return answers.dequeue();
         if (pressEnter)

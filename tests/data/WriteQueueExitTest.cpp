@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "TestRows.h"
@@ -17,6 +18,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using namespace Vexal;
@@ -57,8 +60,9 @@ private:
 } // namespace
 
 // The window's writes still kept when the program ends get one more try; what
-// even then cannot be written is named to the user, each kind once, instead
-// of going with a line in the log only.
+// even then cannot be written, kept behind the lock or failed for a cause of
+// its own (a file-size limit), is named to the user, each kind once with its
+// cause, instead of going with a line in the log only.
 class WriteQueueExitTest : public QObject
 {
     Q_OBJECT
@@ -72,12 +76,17 @@ private slots:
 
     void unwrittenChangesAreNamedAtExit_data()
     {
-        addBoolRows("heldToTheEnd", "database free at the end", "database held to the end");
+        QTest::addColumn<QString>("atTheEnd");
+        QTest::newRow("database free at the end") << "free";
+        QTest::newRow("database held to the end") << "held";
+        QTest::newRow("file-size limit at the end") << "file-size limit";
     }
 
     void unwrittenChangesAreNamedAtExit()
     {
-        QFETCH(bool, heldToTheEnd);
+        QFETCH(QString, atTheEnd);
+        const bool heldToTheEnd = atTheEnd == QLatin1String("held");
+        const bool limited = atTheEnd == QLatin1String("file-size limit");
         TestDatabase db;
         QVERIFY(db.isOpen());
         DBOptions options;
@@ -98,10 +107,23 @@ private slots:
             job.release();
 
         // As QCoreApplication::exec() says it when the program ends.
+        auto limit = limited ? std::make_unique<FileSizeLimit>(4096) : nullptr;
+        QVERIFY(!limit || limit->ok());
         QVERIFY(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection));
+        limit.reset();
         job.release();
         QCOMPARE(DBWriteQueue::pendingCount(), 0);
-        if (heldToTheEnd) {
+        if (limited) {
+            const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+            QCOMPARE(prompt.messages.size(), 1);
+            QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
+            QCOMPARE(prompt.messages.at(0).text,
+                     LocaleMessage::changesFailedAtExit(QStringLiteral("The last folder used (2): %1\n"
+                                                                       "A change of the window: %1")
+                                                            .arg(tooLarge)));
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("Settings")), 0);
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 0);
+        } else if (heldToTheEnd) {
             QCOMPARE(prompt.messages.size(), 1);
             QCOMPARE(prompt.messages.at(0).icon, QMessageBox::Warning);
             QCOMPARE(prompt.messages.at(0).title, ConstApp::title());

@@ -6,6 +6,7 @@
 #include "EndlessJob.h"
 #include "FakePage.h"
 #include "ProgramServer.h"
+#include "FileSizeLimit.h"
 #include "ScriptedPrompt.h"
 #include "TestDatabase.h"
 #include "core/ConstApp.h"
@@ -75,6 +76,8 @@
 
 #include <csignal>
 #include <functional>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using namespace Vexal;
@@ -436,6 +439,30 @@ private slots:
         // F10 held by the window brings the menu bar back.
         window->windowMenuBarAction()->trigger();
         QVERIFY(window.shows(window->menuBar()));
+    }
+
+    // The window's layout that cannot be written as it closes (a file-size
+    // limit) is named with its cause in a box in front of the window, before
+    // it goes, not only in log.txt; the program ends all the same.
+    void closingSaysWhatWasNotSaved()
+    {
+        Session window;
+        QVERIFY(window.open());
+        window->showNormal();
+        auto limit = std::make_unique<FileSizeLimit>(4096);
+        QVERIFY(limit->ok());
+        window->viewStatusBarAction()->trigger(); // a layout that differs from the stored one
+        window.prompt.messages.clear();
+        window->slotExit();
+        limit.reset();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window.prompt.messages.size(), 1);
+        const ScriptedPrompt::Message told = window.prompt.messages.first();
+        QCOMPARE(told.icon, QMessageBox::Warning);
+        QCOMPARE(told.text, LocaleMessage::changesFailedAtExit(QStringLiteral("The window's layout: %1")
+                                                                   .arg(QString::fromLocal8Bit(std::strerror(EFBIG)))));
+        QVERIFY(told.parentShown);
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI WHERE StatusBar = 0")).toInt(), 0);
     }
 
     // Every menu key works whether the menu bar shows or not.

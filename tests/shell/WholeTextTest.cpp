@@ -32,6 +32,7 @@
 #include "widgets/WidTextEdit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QScreen>
@@ -43,6 +44,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 using namespace Vexal;
 
@@ -106,7 +108,7 @@ Thread* makeJob(const QString& job, const QString& folder, QObject* parent)
 QByteArray faultyStatement(const QString& job, const QString& step)
 {
     // A dialog's read meets the fault put in place before it.
-    if (step == QLatin1String("read"))
+    if (step.startsWith(QLatin1String("read")))
         return "";
     if (job == QLatin1String("generator"))
         return "INSERT";
@@ -145,7 +147,8 @@ QString causeText(const QString& end)
 // ends (success; a failure at a row or at the commit, for each cause a user
 // can act on, which the result names; an import's stored-ID refusal), the
 // spinner, the dialogs that store a record (a failed read or save, whose
-// cause the bar names), failed rank look-ups, a long notice on the bar.
+// cause a box in front of them names), failed rank look-ups, a long notice
+// on the bar.
 // Where a result sends the user to the Error Console, the console shows what
 // it refers to.
 class WholeTextTest : public FreshStateTest
@@ -181,10 +184,12 @@ private slots:
         }
         // The dialogs that store a record when the user accepts them: the
         // master-account generator and the project chooser. A chooser's
-        // read fails as the dialog opens (and again at OK), or the save
-        // fails; the dialog stays open.
+        // read fails as the dialog opens (and again at OK), the reads at OK
+        // fail after the dialog opened well (the identity tables, the chosen
+        // project), or the save fails; a box in front of the dialog names
+        // the cause, and the dialog stays open on what the user chose.
         for (const QString dialog : {"generator", "project"}) {
-            for (const QString step : {"read", "save"}) {
+            for (const QString step : {"read", "read after opening", "save"}) {
                 for (const QString end : {"full disk", "file too large", "locked"})
                     QTest::newRow(qPrintable(QStringLiteral("%1, %2, %3").arg(dialog, step, end)))
                         << dialog << step << end;
@@ -213,7 +218,7 @@ private slots:
         // first read of a write-ahead log writes its shared-memory file.
         if (fault && step == QLatin1String("commit") && end != QLatin1String("locked"))
             QVERIFY(DBConnection::useWriteAheadLog(db.database()));
-        if (fault && dialogWindow && (step == QLatin1String("read")) != (end == QLatin1String("locked")))
+        if (fault && dialogWindow && step.startsWith(QLatin1String("read")) != (end == QLatin1String("locked")))
             QVERIFY(DBConnection::useWriteAheadLog(db.database()));
         // Rows for every job: projects, orphans to clean, a file to import.
         for (int i = 1; i <= 20; ++i) {
@@ -265,48 +270,70 @@ private slots:
         };
         if (dialogWindow) {
             ScriptedPrompt prompt;
-            QStringList notices;
-            const QMetaObject::Connection heard =
-                connect(UtilSignalManager::instance(), &UtilSignalManager::onError, this,
-                        [&notices](const QString& text, bool) { notices << text; });
-            const auto unheard = qScopeGuard([&heard] { disconnect(heard); });
+            const bool afterOpening = step == QLatin1String("read after opening");
             // The window's connection opens again to meet the fault; a read
             // meets it from the first, which reads the schema, on, as after
             // a start on a full disk.
-            db.database().close();
-            const auto met = std::make_unique<JobFault>(faultOf(end), faultyStatement(window, step), db.databaseFile());
-            QVERIFY(met->isReady());
-            QVERIFY(db.database().open());
-            if (step == QLatin1String("read"))
-                met->putInPlace();
+            std::unique_ptr<JobFault> met;
+            const auto meetFault = [&] {
+                db.database().close();
+                met = std::make_unique<JobFault>(faultOf(end), faultyStatement(window, step), db.databaseFile());
+                QVERIFY(met->isReady());
+                QVERIFY(db.database().open());
+                if (step.startsWith(QLatin1String("read")))
+                    met->putInPlace();
+            };
+            if (!afterOpening)
+                meetFault();
+            // What the user chose before OK, and what the dialog shows after it.
+            QString chosen;
+            std::function<QString()> choice;
             if (window == QLatin1String("generator")) {
                 auto* dialog = new DlgCreateMasterAccount;
                 shownWindow.reset(dialog);
                 dialog->build(nullptr);
                 dialog->show();
                 dialog->findChild<QCheckBox*>()->setChecked(true);
+                QComboBox* gender = dialog->findChildren<QComboBox*>().first();
+                gender->setCurrentIndex(gender->findData(0));
+                choice = [dialog]() -> QString {
+                    QStringList texts;
+                    for (const QComboBox* combo : dialog->findChildren<QComboBox*>())
+                        texts << combo->currentText();
+                    return texts.join(QLatin1Char('/')) + (dialog->isAgreed() ? "/agreed" : "");
+                };
+                chosen = choice();
+                if (afterOpening)
+                    meetFault();
                 dialog->slotAccept();
                 QVERIFY(dialog->result() != QDialog::Accepted);
-                error = step == QLatin1String("read") ? QStringLiteral("FROM Country")
-                                                      : QStringLiteral("INSERT INTO MasterAccount");
+                error = step == QLatin1String("read")  ? QStringLiteral("FROM Country")
+                        : afterOpening                 ? QStringLiteral("FROM FirstName")
+                                                       : QStringLiteral("INSERT INTO MasterAccount");
             } else {
                 auto* dialog = new DlgSelectProject;
                 shownWindow.reset(dialog);
                 dialog->build(nullptr);
                 dialog->show();
                 dialog->setProjectId(2);
+                choice = [dialog] { return QString::number(dialog->projectId()); };
+                chosen = choice();
+                if (afterOpening)
+                    meetFault();
                 dialog->slotAccept();
                 QVERIFY(dialog->result() != QDialog::Accepted);
-                error =
-                    step == QLatin1String("read") ? QStringLiteral("FROM Project") : QStringLiteral("UPDATE Project");
+                error = step == QLatin1String("save") ? QStringLiteral("UPDATE Project") : QStringLiteral("FROM Project");
             }
             faultMet = met->isArmed();
-            shown = notices.isEmpty() ? QString() : notices.last();
-            // Nothing was stored, and no refusal stood for the failure.
+            // Nothing was stored; one box in front of the dialog named the
+            // failure, and the dialog shows what the user chose.
             QStringList asked;
             for (const ScriptedPrompt::Message& message : prompt.messages)
                 asked << message.text;
-            QVERIFY2(asked.isEmpty(), qPrintable(asked.join(QLatin1String(" | "))));
+            QVERIFY2(prompt.messages.size() == 1 && prompt.messages.first().icon == QMessageBox::Warning,
+                     qPrintable(asked.join(QLatin1String(" | "))));
+            shown = asked.first();
+            QCOMPARE(choice(), chosen);
         } else if (window == QLatin1String("spinner")) {
             auto* dialog = new DlgSpinner;
             shownWindow.reset(dialog);

@@ -29,7 +29,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QToolButton>
 #include <QTest>
 
@@ -154,8 +153,9 @@ private slots:
         QCOMPARE(DBCache::projectUrl(), QStringLiteral("b"));
         QCOMPARE(cachedAtSignal, QList<int>({2})); // cache first, then the signal
 
-        // The chosen project vanished meanwhile: nothing changes, the dialog stays.
-        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        // The chosen project vanished meanwhile: nothing changes, a box in
+        // front of the dialog says so, the dialog stays.
+        ScriptedPrompt prompt;
         DlgSelectProject stale;
         stale.build(nullptr);
         QCOMPARE(stale.projectId(), 2);
@@ -163,7 +163,8 @@ private slots:
         QVERIFY(exec(QStringLiteral("DELETE FROM Project WHERE ID = 3")));
         stale.slotAccept();
         QVERIFY(stale.result() != QDialog::Accepted);
-        QCOMPARE(errors.count(), 1);
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.first().icon, QMessageBox::Warning);
         QCOMPARE(activeProject(), 2);
         QCOMPARE(DBCache::projectId(), 2);
         QCOMPARE(cachedAtSignal.size(), 1);
@@ -326,8 +327,8 @@ private slots:
     }
 
     // A chooser that could not be read while the dialog opened (another
-    // program held the database) offers nothing: OK names the cause while
-    // the read still fails, never an empty table. Once it can be read, OK
+    // program held the database) offers nothing: OK names the cause in a box
+    // while the read still fails, never an empty table. Once it can be read, OK
     // reads it again and shows the choice, the preferred entry first, and
     // the next OK acts on it.
     void chooserUnreadAtOpeningIsReadAgain_data()
@@ -371,10 +372,14 @@ private slots:
         notices.clear();
         dialog->slotAccept();
         QCOMPARE(notices.value(notices.size() - 1), locked);
+        // In front of the modal dialog, where the user looks.
+        QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.first().text, locked);
         QCOMPARE(choice(), nothing);
 
         lock.reset();
         notices.clear();
+        prompt.messages.clear();
         dialog->slotAccept();
         QVERIFY(dialog->result() != QDialog::Accepted);
         QCOMPARE(choice(), generator ? QStringLiteral("Male/USA/English") : QStringLiteral("Alpha"));

@@ -122,6 +122,12 @@ private slots:
         QCOMPARE(number->valueWidget()->value(), 99);
 
         auto* upper = qobject_cast<WidIntFilter*>(dlg.rowAt(2));
+        // The range's second row names no column again; its operators stand
+        // under the first row's.
+        QVERIFY(!number->headerEdit()->isHidden());
+        QVERIFY(upper->headerEdit()->isHidden());
+        QVERIFY(upper->headerEdit()->sizePolicy().retainSizeWhenHidden());
+        QVERIFY(!text->headerEdit()->isHidden() && !dlg.rowAt(3)->headerEdit()->isHidden());
         QVERIFY(upper->enabledBox()->isChecked());
         QCOMPARE(upper->operatorBox()->currentText(), QStringLiteral("<="));
         QCOMPARE(upper->valueWidget()->value(), 7);

@@ -2,6 +2,7 @@
 #include "FreshDatabaseTest.h"
 #include "ProjectArea.h"
 #include "ScriptedPrompt.h"
+#include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRows.h"
 #include "TestRunner.h"
@@ -17,6 +18,10 @@
 #include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
 #include "views/BaseTableModel.h"
+#include "views/DelegateBookmarks.h"
+#include "views/DlgUrlShortcut.h"
+#include "views/UtilDialog.h"
+#include "views/WidUrlShortcutJournal.h"
 #include "views/WidDatabaseJournal.h"
 #include "views/WidDatabaseTable.h"
 #include "views/WidDatabaseTree.h"
@@ -51,6 +56,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QScopeGuard>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -391,6 +399,19 @@ private slots:
         tree->setCurrentItem(tree->topLevelItem(2));
         QCOMPARE(table->model()->rowCount(), 0);
         QVERIFY(Logger::errors().isEmpty());
+
+        // Every column is as wide as its name, also a long one.
+        table->showTable(QStringLiteral("Website"));
+        QHeaderView* header = table->horizontalHeader();
+        const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        QStringList cut;
+        for (int i = 0; i < header->count(); ++i) {
+            const QString name = table->model()->headerData(i, Qt::Horizontal).toString();
+            if (header->sectionSize(i) < header->fontMetrics().horizontalAdvance(name) + margins)
+                cut << QStringLiteral("%1 in %2 px").arg(name).arg(header->sectionSize(i));
+        }
+        QVERIFY(header->count() > 10);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
     }
 
     void recordCommandsAreOffAndDeleteDoesNothing()
@@ -617,59 +638,150 @@ private slots:
     }
 
     // A save that fails for a cause the user can act on names it, in the
-    // words the jobs use; the edits stay.
+    // words the jobs use, and what the user typed stays. An editor tab
+    // names it on the bar until the user closes it (a stored project is
+    // saved again; the editors of sites, accounts, master accounts, the
+    // identity tables and the options store a new record). A modal dialog
+    // that stores at OK (a URL shortcut of the options, a bookmark) names it
+    // in a box and opens again on what was typed.
     void failedSaveNamesItsCause_data()
     {
-        addColumns<QString, QString>("cause", "named");
-        QTest::newRow("full disk") << "full" << QString::fromLocal8Bit(std::strerror(ENOSPC));
-        QTest::newRow("file-size limit") << "limit" << QString::fromLocal8Bit(std::strerror(EFBIG));
-        QTest::newRow("read-only database") << "readonly" << QStringLiteral("attempt to write a readonly database");
-        QTest::newRow("locked database") << "locked" << QStringLiteral("database is locked");
+        addColumns<QString, QString, QString, QString>("kind", "table", "cause", "named");
+        const struct {
+            const char* kind;
+            const char* table;
+        } editors[] = {{"project", "Project"},         {"website", "Website"},
+                       {"account", "Account"},         {"master account", "MasterAccount"},
+                       {"first name", "FirstName"},    {"options", "Options"},
+                       {"url shortcut dialog", "UrlShortcut"}, {"bookmark dialog", "Bookmark"}};
+        for (const auto& editor : editors) {
+            const auto row = [&editor](const char* cause) {
+                return &(QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(editor.kind),
+                                                                              QLatin1String(cause))))
+                         << editor.kind << editor.table);
+            };
+            *row("full disk") << "full" << QString::fromLocal8Bit(std::strerror(ENOSPC));
+            *row("file-size limit") << "limit" << QString::fromLocal8Bit(std::strerror(EFBIG));
+            *row("read-only database") << "readonly" << QStringLiteral("attempt to write a readonly database");
+            *row("locked database") << "locked" << QStringLiteral("database is locked");
+        }
     }
 
     void failedSaveNamesItsCause()
     {
+        QFETCH(QString, kind);
+        QFETCH(QString, table);
         QFETCH(QString, cause);
         QFETCH(QString, named);
-        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Shop', 0)")));
-        TestProjectEditor editor;
-        editor.setInit(new Init(8, nullptr));
+        // A name's language, the current project and a website for an
+        // account to belong to.
+        ScriptedPrompt prompt;
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (2, 'English')")));
+        QVERIFY(useProject(QStringLiteral("Home")) > 0);
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Website (ID, Name, Type) VALUES (3, 'Mail', 4)")));
         const QString longName(DBBase::nameLimit, QLatin1Char('n'));
-        editor.nameEdit->setText(longName);
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        // The fault, in place until the save ran.
         const QString holder = QStringLiteral("holder");
         std::unique_ptr<FileSizeLimit> limit;
-        if (cause == QLatin1String("full")) {
-            // The file may not grow, and its pages are filled up.
-            QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA max_page_count = %1;")
-                                           .arg(TestDatabase::value(QStringLiteral("PRAGMA page_count;")).toInt())));
-            const QString filler = QStringLiteral("INSERT INTO Project (Name, Active) VALUES ('%1', 0)").arg(longName);
-            int rows = 0;
-            while (rows < 100000 && TestDatabase::exec(filler))
-                ++rows;
-            QVERIFY(rows < 100000);
-        } else if (cause == QLatin1String("limit")) {
-            limit = std::make_unique<FileSizeLimit>(4096);
-            QVERIFY(limit->ok());
-        } else if (cause == QLatin1String("readonly")) {
-            QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 1;")));
+        const auto putInPlace = [&] {
+            if (cause == QLatin1String("full")) {
+                // The file may not grow, and the pages of the table are filled up.
+                QVERIFY(TestDatabase::exec(
+                    QStringLiteral("PRAGMA max_page_count = %1;")
+                        .arg(TestDatabase::value(QStringLiteral("PRAGMA page_count;")).toInt())));
+                const QString filler = QStringLiteral("INSERT INTO %1 (Name) VALUES ('%2')").arg(table, longName);
+                int rows = 0;
+                while (rows < 100000 && TestDatabase::exec(filler))
+                    ++rows;
+                QVERIFY(rows < 100000);
+            } else if (cause == QLatin1String("limit")) {
+                limit = std::make_unique<FileSizeLimit>(4096);
+                QVERIFY(limit->ok());
+            } else if (cause == QLatin1String("readonly")) {
+                QVERIFY(TestDatabase::exec(QStringLiteral("PRAGMA query_only = 1;")));
+            } else {
+                QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+                other.setDatabaseName(database().databaseFile());
+                QVERIFY(other.open());
+                QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE;")));
+            }
+        };
+        const auto takeAway = [&] {
+            limit.reset();
+            TestDatabase::exec(QStringLiteral("PRAGMA query_only = 0;"));
+            if (QSqlDatabase::contains(holder)) {
+                QSqlDatabase::database(holder).close();
+                QSqlDatabase::removeDatabase(holder);
+            }
+        };
+
+        if (kind.endsWith(QLatin1String(" dialog"))) {
+            // The user types into the dialog and presses OK; shown again
+            // after the failure, the dialog is cancelled.
+            QStringList shown;
+            int runs = 0;
+            UtilDialog::setRunner([&](QDialog* dialog) {
+                QLineEdit* field = dialog->findChild<QLineEdit*>();
+                if (auto* shortcut = qobject_cast<DlgUrlShortcut*>(dialog))
+                    field = shortcut->nameEdit();
+                if (++runs > 1) {
+                    shown << field->text();
+                    return int(QDialog::Rejected);
+                }
+                field->setText(longName);
+                putInPlace();
+                return int(QDialog::Accepted);
+            });
+            const auto restore = qScopeGuard([] { UtilDialog::setRunner({}); });
+            WidTabManager tabs;
+            WidUrlShortcutJournal journal;
+            DelegateBookmarks bookmarks(&tabs, nullptr);
+            if (kind == QLatin1String("url shortcut dialog")) {
+                journal.setInit(nullptr);
+                journal.open();
+                journal.add();
+            } else {
+                QVERIFY(!bookmarks.bookmarkWithDialog(QUrl(QStringLiteral("http://b.test/")), QStringLiteral("B"),
+                                                      QPixmap()));
+            }
+            takeAway();
+            QCOMPARE(runs, 2);
+            QCOMPARE(shown, QStringList{longName});
+            QCOMPARE(spyTexts(errors), QStringList());
+            QCOMPARE(prompt.messages.size(), 1);
+            QCOMPARE(prompt.messages.first().icon, QMessageBox::Warning);
+            QCOMPARE(prompt.messages.first().text, LocaleMessage::operationFailedBecause(named));
+            return;
+        }
+
+        std::unique_ptr<BaseEditor> editor;
+        if (kind == QLatin1String("project")) {
+            QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (8, 'Shop', 0)")));
+            editor = std::make_unique<TestProjectEditor>();
+            editor->setInit(new Init(8, nullptr));
         } else {
-            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
-            other.setDatabaseName(database().databaseFile());
-            QVERIFY(other.open());
-            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE;")));
+            editor.reset(everyEditor().at(kind)());
+            editor->setInit(new Init(-1, nullptr));
         }
-        editor.save();
-        limit.reset();
-        TestDatabase::exec(QStringLiteral("PRAGMA query_only = 0;"));
-        if (QSqlDatabase::contains(holder)) {
-            QSqlDatabase::database(holder).close();
-            QSqlDatabase::removeDatabase(holder);
+        // What the user typed: the name, or the first text field of a form
+        // without one.
+        QLineEdit* typed = editor->nameEdit;
+        for (QLineEdit* edit : editor->findChildren<QLineEdit*>()) {
+            if (!typed && !edit->isReadOnly() && !qobject_cast<QAbstractSpinBox*>(edit->parentWidget())
+                && !qobject_cast<QComboBox*>(edit->parentWidget()))
+                typed = edit;
         }
+        QVERIFY(typed);
+        typed->setText(longName);
+        putInPlace();
+        editor->save();
+        takeAway();
         QCOMPARE(spyTexts(errors), QStringList{LocaleMessage::operationFailedBecause(named)});
         QVERIFY(errors.first().at(1).toBool()); // shown until closed
-        QVERIFY(editor.isModified());
-        QCOMPARE(editor.nameEdit->text(), longName);
+        QVERIFY(editor->isModified());
+        QCOMPARE(typed->text(), longName);
+        QCOMPARE(prompt.messages.size(), 0);
     }
 
     // A row that cannot be read is no proof that it is gone.

@@ -74,6 +74,7 @@ void BaseSubmitter::createChoosers()
     m_typeBox->fill();
     m_websiteLabel = new QLabel(LocaleBaseWidget::website(), m_body);
     m_websiteBox = new WidWebsiteComboBox(m_body);
+    m_chooserLabels.insert(m_websiteBox, LocaleBaseWidget::website());
     UtilGui::addRow(m_grid, m_typeLabel, m_typeBox);
     UtilGui::addRow(m_grid, m_websiteLabel, m_websiteBox);
 }
@@ -239,6 +240,11 @@ bool BaseSubmitter::loadReported(DBBase* record, qint64 id)
 bool BaseSubmitter::startSubmit(std::initializer_list<const BaseComboBox*> required)
 {
     setContext(LocaleSubmitter::submit());
+    return chosen(required);
+}
+
+bool BaseSubmitter::chosen(std::initializer_list<const BaseComboBox*> required) const
+{
     QStringList empty;
     for (const BaseComboBox* box : required) {
         if (!box->hasSelection())
@@ -374,7 +380,7 @@ void BaseSubmitter::openPage(Page page)
         {&LocaleBaseWidget::userPage, &DBWebsite::userPage, &LocaleBaseWidget::userPageMissing},
     };
     setContext(pages[page].action());
-    if (!m_websiteBox || !m_websiteBox->hasSelection())
+    if (!m_websiteBox || !chosen({m_websiteBox}))
         return;
     DBWebsite website;
     if (!website.load(m_websiteBox->currentId())) {

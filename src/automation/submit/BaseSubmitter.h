@@ -123,6 +123,9 @@ protected:
     // Starts a Submit: false, after the warning, when a required chooser has
     // nothing chosen. The warning names every such chooser, in the order given.
     bool startSubmit(std::initializer_list<const BaseComboBox*> required);
+    // False, after the same warning, when a chooser has nothing chosen (a
+    // page button without a website says so, as Submit does).
+    bool chosen(std::initializer_list<const BaseComboBox*> required) const;
 
 private:
     enum Page { HomePage, LoginPage, RegistrationPage, UserPage };
