@@ -684,6 +684,57 @@ private slots:
         for (const auto& row : wholeNames)
             QTest::newRow(row.tag) << signup.arg(QLatin1String(row.box)) << "registration"
                                    << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
+        // A caption of a few words more than a label's, in its own cell or
+        // block beside the box, is the box's label as a short one is; a
+        // sentence there, or a caption above the box, is a notice.
+        const char* const longNames[] = {"Your first and last name", "Enter your first &amp; last name",
+                                         "Please type your name (first, last)", "Your first name and surname",
+                                         "Your given and family name"};
+        const struct {
+            const char* tag;
+            const char* row;
+        } beside[] = {
+            {"table cells", "<table><tr><td>%1</td><td><input name='nm'></td></tr></table>"},
+            {"a block", "<div><span>%1</span> <input name='nm'></div>"},
+            {"blocks side by side", "<div><div style='display:inline-block'>%1</div><div "
+                                    "style='display:inline-block'><input name='nm'></div></div>"},
+            {"floats", "<div style='overflow:hidden'><div style='float:left;width:160px'>%1</div><div "
+                       "style='float:left'><input name='nm'></div></div>"},
+        };
+        for (const char* name : longNames) {
+            for (const auto& markup : beside)
+                QTest::newRow(qPrintable(QStringLiteral("\"%1\" in %2").arg(name, markup.tag)))
+                    << signup.arg(QString::fromLatin1(markup.row).arg(QLatin1String(name))) << "registration"
+                    << "em=14 pw=13 nm=4";
+        }
+        const struct {
+            const char* tag;
+            const char* box;
+            const char* expected;
+        } besideBoxes[] = {
+            {"a long caption of the whole name over two cells",
+             "<table><tr><td>Your first and last name</td><td><input name='a'></td><td><input name='b'></td></tr>"
+             "</table>",
+             "a=1 b=3"},
+            {"a sentence in a cell beside a box",
+             "<table><tr><td>Shown instead of your first name.</td><td><input name='nick'></td></tr></table>",
+             "nick=0"},
+            {"a hint in a float beside a box",
+             "<div style='overflow:hidden'><div style='float:left;width:160px'>We never show your last name!</div>"
+             "<div style='float:left'><input name='x'></div></div>",
+             "x=0"},
+            {"a sentence of legal text in a cell beside a box",
+             "<table><tr><td>By signing up you agree to give your first name</td><td><input name='x'></td></tr>"
+             "</table>",
+             "x=0"},
+            {"a first name alone in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:160px'>First name</div><div "
+             "style='float:left'><input name='nm'></div></div>",
+             "nm=1"},
+        };
+        for (const auto& row : besideBoxes)
+            QTest::newRow(row.tag) << signup.arg(QLatin1String(row.box)) << "registration"
+                                   << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
         QTest::newRow("extensions of a number")
             << form.arg("<p>E-mail <input name='em'></p><p>Phone <input name='phone' maxlength='12'> "
                         "<input name='phoneEx' maxlength='5'></p><p>ZIP <input name='zip' maxlength='5'> - "
