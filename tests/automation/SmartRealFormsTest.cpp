@@ -613,6 +613,50 @@ private slots:
             << form.arg("<p>E-mail <input name='em'></p><p><label for='yb'>Year of birth</label> <select id='yb'>"
                         "<option>Year</option></select> <span>Minimum 16 years</span></p>")
             << "registration" << "em=14 yb=9";
+        // An inline note after a row of birth lists that states an age (in
+        // years, with a "+", or as a number of two digits beside the day it
+        // speaks of: "18 on the day you register") names no other date: the
+        // whole row is the birthday, in any markup.
+        const QString birthLists = QStringLiteral(
+            "<select name='d'><option>Day</option><option>1</option></select><select name='m'><option>Month"
+            "</option><option>May</option></select><select name='y'><option>Year</option><option>1990</option>"
+            "</select> <small>%1</small>");
+        const QString password = QStringLiteral("<input type='password' name='pw'>");
+        const struct {
+            const char* tag;
+            QString row;
+            const char* expected;
+        } birthRows[] = {
+            {"a paragraph", "<p>Date of birth " + birthLists + "</p><p>Password " + password + "</p>",
+             "d=11 m=10 y=9 pw=13"},
+            {"table cells",
+             "<table><tr><td>Date of birth:</td><td>" + birthLists + "</td></tr><tr><td>Password</td><td>" + password
+                 + "</td></tr></table>",
+             "d=11 m=10 y=9 pw=13"},
+            {"blocks", "<div><div>Birthday</div><div>" + birthLists + "</div></div><div><div>Password</div><div>"
+                           + password + "</div></div>",
+             "d=11 m=10 y=9 pw=13"},
+            {"a row without a label before a tick",
+             "<p>" + QString(birthLists).replace("</option></select> <small>",
+                                                 "</option><option>1991</option></select> <small>")
+                 + "</p><p><input type='checkbox' name='tos'> I agree to the terms</p>",
+             "d=11 m=10 y=9 tos=26"},
+            {"the last row of the form", "<p>Date of birth " + birthLists + "</p>", "d=11 m=10 y=9"},
+        };
+        for (const char* note : {"(members 18+ years only)", "(you must be 18 on the day you register)",
+                                 "(members must be 16 by the date of joining)", "(18+ on the day you join)"}) {
+            for (const auto& row : birthRows)
+                QTest::newRow(qPrintable(QStringLiteral("age rule \"%1\" after birth lists in %2").arg(note, row.tag)))
+                    << form.arg("<p>E-mail <input name='em'></p>" + row.row.arg(QLatin1String(note))) << "registration"
+                    << QStringLiteral("em=14 ") + QLatin1String(row.expected);
+        }
+        // A time in digits is no age: the day it names beside a birth row
+        // is another date.
+        QTest::newRow("another date with a time beside a birth row")
+            << form.arg("<p>E-mail <input name='em'></p><p>Date of birth " + birthLists.arg(QString())
+                        + "</p><p>Arrival day (check-in from 14:00) <select name='ad'><option>Day</option><option>1"
+                          "</option></select></p>")
+            << "registration" << "em=14 d=11 m=10 y=9 ad=0";
         QTest::newRow("an arrival date and an age rule")
             << form.arg("<p>E-mail <input name='em'></p><p>Arrival <select name='ad'><option>Day</option></select>"
                         "<select name='am'><option>Month</option></select><select name='ay'><option>Year</option>"
