@@ -141,6 +141,36 @@ private slots:
         QCOMPARE(classifyArticle(view, &owner), kinds);
     }
 
+    // In its own cell beside a box, a caption may run to seven words where
+    // no mark ends a sentence in it; a longer text or a sentence is a notice.
+    void captionBesideAField_data()
+    {
+        addColumns<QString, QString, QStringList>("before", "text", "kinds");
+        const QString later = QStringLiteral("<tr><td>Title</td><td><input name='t'></td></tr>");
+        for (const QString& before : {QString(), later}) {
+            const QStringList title = before.isEmpty() ? QStringList() : QStringList{"t=29"};
+            const QString where = before.isEmpty() ? QStringLiteral("first") : QStringLiteral("later");
+            QTest::newRow(qPrintable(where + QStringLiteral(", seven words: the label")))
+                << before << "Please give the keywords of your article" << title + QStringList{"x=30"};
+            QTest::newRow(qPrintable(where + QStringLiteral(", eight words: a notice")))
+                << before << "Please give the keywords of your article here" << title + QStringList{"x=0"};
+            QTest::newRow(qPrintable(where + QStringLiteral(", a sentence of five words: a notice")))
+                << before << "Keywords of your article here." << title + QStringList{"x=0"};
+        }
+    }
+
+    void captionBesideAField()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, text);
+        QFETCH(QStringList, kinds);
+        QWebView view;
+        QObject owner;
+        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'><table>%1<tr><td>%2</td><td><input name='x'></td>"
+                                             "</tr></table></form></body>").arg(before, text)));
+        QCOMPARE(classifyArticle(view, &owner), kinds);
+    }
+
     // A text run after the last child element is read only when it is longer
     // than one character; before a child one character is enough.
     void textRunsAroundChildren_data()

@@ -613,6 +613,50 @@ private slots:
             << form.arg("<p>E-mail <input name='em'></p><p><label for='yb'>Year of birth</label> <select id='yb'>"
                         "<option>Year</option></select> <span>Minimum 16 years</span></p>")
             << "registration" << "em=14 yb=9";
+        // An inline note after a row of birth lists that states an age (in
+        // years, with a "+", or as a number of two digits beside the day it
+        // speaks of: "18 on the day you register") names no other date: the
+        // whole row is the birthday, in any markup.
+        const QString birthLists = QStringLiteral(
+            "<select name='d'><option>Day</option><option>1</option></select><select name='m'><option>Month"
+            "</option><option>May</option></select><select name='y'><option>Year</option><option>1990</option>"
+            "</select> <small>%1</small>");
+        const QString password = QStringLiteral("<input type='password' name='pw'>");
+        const struct {
+            const char* tag;
+            QString row;
+            const char* expected;
+        } birthRows[] = {
+            {"a paragraph", "<p>Date of birth " + birthLists + "</p><p>Password " + password + "</p>",
+             "d=11 m=10 y=9 pw=13"},
+            {"table cells",
+             "<table><tr><td>Date of birth:</td><td>" + birthLists + "</td></tr><tr><td>Password</td><td>" + password
+                 + "</td></tr></table>",
+             "d=11 m=10 y=9 pw=13"},
+            {"blocks", "<div><div>Birthday</div><div>" + birthLists + "</div></div><div><div>Password</div><div>"
+                           + password + "</div></div>",
+             "d=11 m=10 y=9 pw=13"},
+            {"a row without a label before a tick",
+             "<p>" + QString(birthLists).replace("</option></select> <small>",
+                                                 "</option><option>1991</option></select> <small>")
+                 + "</p><p><input type='checkbox' name='tos'> I agree to the terms</p>",
+             "d=11 m=10 y=9 tos=26"},
+            {"the last row of the form", "<p>Date of birth " + birthLists + "</p>", "d=11 m=10 y=9"},
+        };
+        for (const char* note : {"(members 18+ years only)", "(you must be 18 on the day you register)",
+                                 "(members must be 16 by the date of joining)", "(18+ on the day you join)"}) {
+            for (const auto& row : birthRows)
+                QTest::newRow(qPrintable(QStringLiteral("age rule \"%1\" after birth lists in %2").arg(note, row.tag)))
+                    << form.arg("<p>E-mail <input name='em'></p>" + row.row.arg(QLatin1String(note))) << "registration"
+                    << QStringLiteral("em=14 ") + QLatin1String(row.expected);
+        }
+        // A time in digits is no age: the day it names beside a birth row
+        // is another date.
+        QTest::newRow("another date with a time beside a birth row")
+            << form.arg("<p>E-mail <input name='em'></p><p>Date of birth " + birthLists.arg(QString())
+                        + "</p><p>Arrival day (check-in from 14:00) <select name='ad'><option>Day</option><option>1"
+                          "</option></select></p>")
+            << "registration" << "em=14 d=11 m=10 y=9 ad=0";
         QTest::newRow("an arrival date and an age rule")
             << form.arg("<p>E-mail <input name='em'></p><p>Arrival <select name='ad'><option>Day</option></select>"
                         "<select name='am'><option>Month</option></select><select name='ay'><option>Year</option>"
@@ -682,6 +726,57 @@ private slots:
             {"a first name alone", "<table><tr><td>First name</td><td><input name='nm'></td></tr></table>", "nm=1"},
         };
         for (const auto& row : wholeNames)
+            QTest::newRow(row.tag) << signup.arg(QLatin1String(row.box)) << "registration"
+                                   << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
+        // A caption of a few words more than a label's, in its own cell or
+        // block beside the box, is the box's label as a short one is; a
+        // sentence there, or a caption above the box, is a notice.
+        const char* const longNames[] = {"Your first and last name", "Enter your first &amp; last name",
+                                         "Please type your name (first, last)", "Your first name and surname",
+                                         "Your given and family name"};
+        const struct {
+            const char* tag;
+            const char* row;
+        } beside[] = {
+            {"table cells", "<table><tr><td>%1</td><td><input name='nm'></td></tr></table>"},
+            {"a block", "<div><span>%1</span> <input name='nm'></div>"},
+            {"blocks side by side", "<div><div style='display:inline-block'>%1</div><div "
+                                    "style='display:inline-block'><input name='nm'></div></div>"},
+            {"floats", "<div style='overflow:hidden'><div style='float:left;width:160px'>%1</div><div "
+                       "style='float:left'><input name='nm'></div></div>"},
+        };
+        for (const char* name : longNames) {
+            for (const auto& markup : beside)
+                QTest::newRow(qPrintable(QStringLiteral("\"%1\" in %2").arg(name, markup.tag)))
+                    << signup.arg(QString::fromLatin1(markup.row).arg(QLatin1String(name))) << "registration"
+                    << "em=14 pw=13 nm=4";
+        }
+        const struct {
+            const char* tag;
+            const char* box;
+            const char* expected;
+        } besideBoxes[] = {
+            {"a long caption of the whole name over two cells",
+             "<table><tr><td>Your first and last name</td><td><input name='a'></td><td><input name='b'></td></tr>"
+             "</table>",
+             "a=1 b=3"},
+            {"a sentence in a cell beside a box",
+             "<table><tr><td>Shown instead of your first name.</td><td><input name='nick'></td></tr></table>",
+             "nick=0"},
+            {"a hint in a float beside a box",
+             "<div style='overflow:hidden'><div style='float:left;width:160px'>We never show your last name!</div>"
+             "<div style='float:left'><input name='x'></div></div>",
+             "x=0"},
+            {"a sentence of legal text in a cell beside a box",
+             "<table><tr><td>By signing up you agree to give your first name</td><td><input name='x'></td></tr>"
+             "</table>",
+             "x=0"},
+            {"a first name alone in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:160px'>First name</div><div "
+             "style='float:left'><input name='nm'></div></div>",
+             "nm=1"},
+        };
+        for (const auto& row : besideBoxes)
             QTest::newRow(row.tag) << signup.arg(QLatin1String(row.box)) << "registration"
                                    << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
         QTest::newRow("extensions of a number")

@@ -152,8 +152,9 @@ int SmartFieldEvidence::kindFromLabels(SmartElement* control, const QList<SmartL
         if (mode == 1 && (!label->isBold() || label->wordCount() > Own::LabelWords))
             continue;
         // A notice or hint is no label ("Shown to others instead of your
-        // first name"), unless a LABEL names the control with it.
-        if (!Own::labelLike(label) && label->labelTarget().isNull())
+        // first name"), unless a LABEL names the control with it or it is the
+        // caption beside the control.
+        if (!Own::labelOf(labels, index, label) && label->labelTarget().isNull())
             continue;
         const int kind = m_lookup.classify(control, label->text());
         // A text that ends like a label ("Closest Major Intersection:") is
@@ -167,7 +168,7 @@ int SmartFieldEvidence::kindFromLabels(SmartElement* control, const QList<SmartL
         // the field alone.
         K::Hits stretch;
         for (const SmartLabel* text : before) {
-            if (Own::labelLike(text))
+            if (Own::labelOf(labels, index, text))
                 stretch |= m_lookup.hits(text->text());
         }
         return m_lookup.keywords().excludes(kind, stretch, m_lookup.scope()) ? int(E::KindTrash) : kind;

@@ -59,7 +59,8 @@ QList<const SmartLabel*> SmartFieldLookup::ownLabel(SmartElement* control, const
     const PageElement container = Own::ownContainer(labels, index);
     for (const SmartLabel* text : Own::ownTextsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
         const PageElement& target = text->labelTarget();
-        if (target.isNull() ? Own::labelLike(text) && Own::within(text, container) : target == control->element())
+        if (target.isNull() ? Own::labelOf(labels, index, text) && Own::within(text, container)
+                            : target == control->element())
             own << text;
     }
     return own;
@@ -75,7 +76,7 @@ QList<const SmartLabel*> SmartFieldLookup::visibleLabel(SmartElement* control, c
     if (index < 0)
         return own;
     for (const SmartLabel* text : Own::textsBefore(labels, index)) {
-        if (Own::labelLike(text) || !text->labelTarget().isNull()) {
+        if (Own::labelOf(labels, index, text) || !text->labelTarget().isNull()) {
             own << text;
             break;
         }

@@ -80,10 +80,14 @@ bool SmartFieldPeople::namesOtherDate(const QString& text) const
         }
     }
     // An age rule names an age, no date: in words of age ("18 years old",
-    // "13 years or older"), or as a number of years ("over 16 years", "18+
-    // years").
-    static const QRegularExpression amount(QStringLiteral("\\d\\s*\\+?\\s*-?\\s*(year|month|day)s?\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    // "13 years or older"), as a number of years ("over 16 years", "18+
+    // years"), with a "+" ("18+ on the day you join"), or as a number of two
+    // digits standing alone ("must be 16 by the date of joining"). Another
+    // date is named in words ("Year of graduation"); a time or a date in
+    // digits ("14:00", "12/25") holds no age.
+    static const QRegularExpression amount(
+        QStringLiteral("\\d\\s*\\+?\\s*-?\\s*(year|month|day)s?\\b|\\d\\s*\\+|(?<![\\d:/.])\\d\\d(?!\\d|[:/.]\\d)"),
+        QRegularExpression::CaseInsensitiveOption);
     return other && !keywords.holdsAny(K::AgeRule, hits) && !amount.match(text).hasMatch();
 }
 

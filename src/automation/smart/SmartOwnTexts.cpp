@@ -60,6 +60,56 @@ bool labelLike(const QString& text)
     return words > 0 && ((words <= LabelWords && trimmed.size() <= LabelLength) || trimmed.endsWith(QLatin1Char(':')));
 }
 
+namespace {
+
+// A control that takes a typed or chosen value: a box or a choice list, not
+// a tick, a button or a frame.
+bool takesValue(const SmartLabel* entry)
+{
+    if (entry->isText())
+        return false;
+    const int type = SmartElement::typeOf(entry->element());
+    return type == SmartElement::TypeText || type == SmartElement::TypePassword || type == SmartElement::TypeSelect
+        || type == SmartElement::TypeTextArea;
+}
+
+// The text holds a mark that ends a sentence, outside character references
+// (the ";" of "First &amp; last name" ends none).
+bool holdsSentenceEnd(const QString& text)
+{
+    bool reference = false;
+    for (const QChar c : text) {
+        if (reference && (c.isLetterOrNumber() || c == QLatin1Char('#')))
+            continue;
+        if (reference && c == QLatin1Char(';')) {
+            reference = false;
+            continue;
+        }
+        reference = c == QLatin1Char('&');
+        if (c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?') || c == QLatin1Char(';'))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool captionBeside(const QList<SmartLabel*>& labels, int index, const SmartLabel* text)
+{
+    if (text->wordCount() == 0 || text->wordCount() > CaptionWords || text->text().size() > CaptionLength
+        || index < 0 || !text->labelTarget().isNull() || !takesValue(labels.at(index)))
+        return false;
+    int nearest = index - 1;
+    while (nearest >= 0 && labels.at(nearest)->isText() && labels.at(nearest)->wordCount() == 0)
+        --nearest;
+    if (nearest < 0 || labels.at(nearest) != text || holdsSentenceEnd(text->text()))
+        return false;
+    // On the box's line: the text's box shares rows with the control's.
+    const QRect& box = labels.at(index)->rect();
+    const QRect& rect = text->rect();
+    return !box.isEmpty() && !rect.isEmpty() && rect.top() <= box.bottom() && box.top() <= rect.bottom();
+}
+
 bool within(const SmartLabel* text, const PageElement& element)
 {
     return !element.isNull() && chainHolds(text->ancestors(), element);
@@ -160,7 +210,7 @@ QList<const SmartLabel*> leadingLabel(const QList<SmartLabel*>& labels, int inde
         --nearest;
     if (own.isEmpty() && nearest >= 0) {
         const SmartLabel* text = labels.at(nearest);
-        if (text->isText() && text->labelTarget().isNull() && labelLike(text))
+        if (text->isText() && text->labelTarget().isNull() && labelOf(labels, index, text))
             own << text;
     }
     return own;
@@ -273,17 +323,6 @@ namespace {
 
 // The most boxes a row under captions holds.
 constexpr int MaxRow = 8;
-
-// A control that takes a typed or chosen value: a box or a choice list, not
-// a tick, a button or a frame.
-bool takesValue(const SmartLabel* entry)
-{
-    if (entry->isText())
-        return false;
-    const int type = SmartElement::typeOf(entry->element());
-    return type == SmartElement::TypeText || type == SmartElement::TypePassword || type == SmartElement::TypeSelect
-        || type == SmartElement::TypeTextArea;
-}
 
 // The texts between the previous control and the control at index, nearest
 // first, that may label it: without those that name another control, and

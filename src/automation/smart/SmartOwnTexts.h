@@ -21,6 +21,20 @@ constexpr int LabelWords = 4;
 constexpr int LabelLength = 48;
 bool labelLike(const SmartLabel* text);
 bool labelLike(const QString& text);
+// A caption may run to a few words more where it clearly is the box's own:
+// the nearest text with words before a box that takes a value, whose element
+// shares the box's rows (its own table cell, a block or float beside the
+// box, or the box's parent it runs in), with no mark that ends a sentence
+// ("Your first and last name" in the cell before the box). A longer text, a
+// sentence, or a text in a block above the box stays a notice.
+constexpr int CaptionWords = 7;
+constexpr int CaptionLength = 64;
+bool captionBeside(const QList<SmartLabel*>& labels, int index, const SmartLabel* text);
+// A label of the box at the entry: label-like, or its caption beside it.
+inline bool labelOf(const QList<SmartLabel*>& labels, int index, const SmartLabel* text)
+{
+    return labelLike(text) || captionBeside(labels, index, text);
+}
 
 // The index of the control entry before the entry at index; -1 for none.
 int previousControl(const QList<SmartLabel*>& labels, int index);
