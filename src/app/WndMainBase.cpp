@@ -26,6 +26,7 @@
 #include "texts/LocaleMessage.h"
 #include "texts/UtilKeySequence.h"
 #include "views/UtilRecordMenu.h"
+#include "views/UtilReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -194,9 +195,12 @@ void WndMainBase::updatePrivateBrowsingAction()
 
 void WndMainBase::deleteExpiredHistory()
 {
+    // A cleanup that fails leaves the history as it was; the notice stays on
+    // the bar until the user closes it, so a start that shows nothing wrong
+    // does not hide a disk that refuses writes.
     DBQueryManager manager;
     if (!manager.deleteHistoryBefore(DBCache::historyPeriod()))
-        Logger::error(manager.errorText());
+        UtilReport::error(manager.errorText(), manager.failureCause(), true);
 }
 
 void WndMainBase::showHomeOnStart()

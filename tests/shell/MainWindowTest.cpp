@@ -396,6 +396,32 @@ private slots:
         window.slotExit();
     }
 
+    // The expired history that cannot be removed (a file-size limit) stays,
+    // and the bar says why until the user closes the notice.
+    void failedHistoryCleanupIsShown()
+    {
+        TestDatabase db;
+        ScriptedPrompt prompt;
+        DBOptions options;
+        QVERIFY(options.save());
+        QVERIFY(TestDatabase::exec(QStringLiteral(
+            "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Old', 'Old', 'http://127.0.0.1/old', "
+            "'2000-01-01T10:00:00')")));
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        WndMain window;
+        QVERIFY(window.initialize());
+        {
+            FileSizeLimit limit(4096);
+            QVERIFY(limit.ok());
+            QTRY_VERIFY(!errors.isEmpty());
+        }
+        QCOMPARE(errors.first().at(0).toString(),
+                 LocaleMessage::failureFor(QString::fromLocal8Bit(std::strerror(EFBIG))));
+        QVERIFY(errors.first().at(1).toBool());
+        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 1);
+        window.slotExit();
+    }
+
     // The home page is asked for once the window has been painted, not before.
     void homePageAfterFirstPaint()
     {
