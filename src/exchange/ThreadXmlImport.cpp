@@ -44,6 +44,14 @@ void ThreadXmlImport::run()
     // On a failure the file's transaction is left open: closing the thread's
     // connection rolls it back.
     runGuarded([this] { importAll(); });
+    // A failure is named to the user whatever failed: one with no cause of
+    // its own to give (a fault of the database, say) by what the log says.
+    if (!isSuccessful() && failureCause().isEmpty()) {
+        QString said = errorText();
+        if (said.endsWith(QLatin1Char('.')))
+            said.chop(1);
+        setFailureCause(said);
+    }
     // Each file is stored in one transaction, which its failure rolls back:
     // failing at the first file, the import stored nothing.
     if (!isSuccessful() && m_current <= 0)
@@ -76,20 +84,16 @@ void ThreadXmlImport::reportStop()
 
 bool ThreadXmlImport::importFile(const QString& path)
 {
-    if (!QFile::exists(path)) {
-        setErrorText(LocaleThread::openFileFailed(path, LocaleMessage::fileMissing()));
-        return false;
-    }
+    if (!QFile::exists(path))
+        return openFailed(path, LocaleMessage::fileMissing());
     // A file is read as UTF-8 unless it says otherwise; one that turns out
     // not to be UTF-8 part-way is read again from the start as Windows-1252.
     for (const bool legacy : {false, true}) {
         XmlSource source;
         if (m_pieceSize > 0)
             source.setPieceSize(m_pieceSize);
-        if (!source.open(path, legacy)) {
-            setErrorText(LocaleThread::openFileFailed(path, source.errorText()));
-            return false;
-        }
+        if (!source.open(path, legacy))
+            return openFailed(path, source.errorText());
         XmlReader reader(&source);
         const Outcome outcome = importStream(reader, source, path);
         if (outcome == Outcome::Legacy && !legacy) {
@@ -107,12 +111,12 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
         if (source.needsLegacy())
             return Outcome::Legacy;
         if (source.failed()) {
-            setErrorText(LocaleThread::openFileFailed(path, source.errorText()));
+            openFailed(path, source.errorText());
             return Outcome::Failed;
         }
         if (source.isEmpty()) // an empty file holds nothing to import
             return Outcome::Done;
-        setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
+        parseFailed(reader, path);
         return Outcome::Failed;
     }
     if (QString::compare(reader.rootName(), ConstXML::itemsTag(), Qt::CaseInsensitive) != 0 || !reader.hasTable()
@@ -124,6 +128,7 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
         if (source.needsLegacy())
             return Outcome::Legacy;
         setErrorText(LocaleThread::invalidXmlStructure(path));
+        setFailureCause(LocaleThread::invalidXmlStructureCause(path));
         return Outcome::Failed;
     }
 
@@ -194,7 +199,7 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
             return true;
         case XmlReader::Error:
             if (!reader.sourceFailed() || !reader.errorText().isEmpty())
-                setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
+                parseFailed(reader, path);
             return false;
         }
     }
@@ -207,11 +212,13 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
 {
     if (!m_xml) {
         setErrorText(LocaleThread::invalidTableName(path));
+        setFailureCause(LocaleThread::invalidTableNameCause(path));
         return false;
     }
     if (!m_xml->read(item)) {
         if (m_xml->refusedKey().isEmpty()) {
             setErrorText(LocaleThread::parseNodeFailed(path, node));
+            setFailureCause(LocaleThread::parseNodeFailedCause(path, node));
         } else {
             setErrorText(LocaleThread::keyRefused(path, node, m_xml->refusedKey(), m_xml->refusedKeyText()));
             setFailureCause(LocaleThread::keyRefusedCause(path, node, m_xml->refusedKey(), m_xml->refusedKeyText()));
@@ -406,10 +413,27 @@ bool ThreadXmlImport::readActiveProjects(QString* error)
     return true;
 }
 
+// The item's failure is named to the user too: its cause of the disk, where
+// it has one, else what failed.
 bool ThreadXmlImport::saveFailed(XmlBase* xml, const QString& path, int node, const QString& error)
 {
     setErrorText(LocaleThread::saveItemFailed(path, node, xml->id(), error));
+    if (failureCause().isEmpty())
+        setFailureCause(LocaleThread::saveItemFailedCause(path, node, xml->id(), error));
     return false;
+}
+
+bool ThreadXmlImport::openFailed(const QString& path, const QString& error)
+{
+    setErrorText(LocaleThread::openFileFailed(path, error));
+    setFailureCause(LocaleThread::openFileFailedCause(path, error));
+    return false;
+}
+
+void ThreadXmlImport::parseFailed(const XmlReader& reader, const QString& path)
+{
+    setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
+    setFailureCause(LocaleThread::parseFileFailedCause(path, reader.errorText(), reader.line(), reader.column()));
 }
 
 // A statement's failure also names its cause to the user (a full disk, say).

@@ -55,6 +55,8 @@ private:
     void importAll();
     void reportStop();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
+    bool openFailed(const QString& path, const QString& error);
+    void parseFailed(const XmlReader& reader, const QString& path);
     bool statementFailed(XmlBase* xml, const QString& path, int node, const SqlStatement& statement);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
     bool isStored(XmlBase* xml, bool* found);

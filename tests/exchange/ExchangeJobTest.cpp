@@ -422,21 +422,45 @@ private slots:
     {
         // Files by name: p.xml a good projects file, s.xml an account that
         // cannot be saved, w.xml an account with a bad WebsiteID after a good
-        // one, c.xml a project stored already; gone.xml is missing.
+        // one, c.xml a project stored already, m.xml a file that is not
+        // well-formed, a.xml one that deletes the active project; gone.xml is
+        // missing.
         addColumns<QStringList, QString, QString>("files", "cause", "stop");
         const QString website =
             QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
                            "table can hold (a whole number from -9223372036854775808 to "
                            "9223372036854775807)");
-        // Where no file got in, the user reads that nothing was stored.
+        const QString missing = QStringLiteral("gone.xml could not be opened (Specified file is missing)");
+        const QString account =
+            QStringLiteral("the item with ID 2 in s.xml (node no. 0) could not be imported: Project ID is empty. "
+                           "Object: Vexal::DBAccount");
+        // Where no file got in, the user reads why and that nothing was
+        // stored, whatever the cause.
         QTest::newRow("one file, a bad reference") << QStringList{"w.xml"} << website + "; nothing was stored" << "";
-        QTest::newRow("one file, missing") << QStringList{"gone.xml"} << "nothing was stored" << "";
+        QTest::newRow("one file, missing") << QStringList{"gone.xml"} << missing + "; nothing was stored"
+                                           << "";
+        QTest::newRow("one file, not well-formed")
+            << QStringList{"m.xml"}
+            << "m.xml is not well-formed XML: opening and ending tag mismatch (line 1, column 46); nothing was stored"
+            << "";
+        QTest::newRow("one file, the active project refused")
+            << QStringList{"a.xml"}
+            << "the item with ID 1 in a.xml (node no. 0) could not be imported: The active project \"Stored\" can't "
+               "be deleted. Make another project active first (select it and press \"Select\"), then delete this "
+               "one; nothing was stored"
+            << "";
+        QTest::newRow("one file, no exchange file")
+            << QStringList{"r.xml"}
+            << "r.xml is no exchange file: its root is not an \"items\" element that names a table; nothing was "
+               "stored"
+            << "";
         QTest::newRow("the second of three fails")
-            << QStringList{"p.xml", "s.xml", "c.xml"} << "files imported: p.xml; failed: s.xml; not tried: c.xml"
+            << QStringList{"p.xml", "s.xml", "c.xml"}
+            << account + "; files imported: p.xml; failed: s.xml; not tried: c.xml"
             << "Files imported: %1/p.xml. Failed: %1/s.xml. Not tried: %1/c.xml.";
         QTest::newRow("the first of three is missing")
             << QStringList{"gone.xml", "p.xml", "w.xml"}
-            << "nothing was stored; files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
+            << missing + "; nothing was stored; files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
             << "Files imported: none. Failed: %1/gone.xml. Not tried: %1/p.xml, %1/w.xml.";
         QTest::newRow("the last of two, a bad reference")
             << QStringList{"p.xml", "w.xml"} << website + "; files imported: p.xml; failed: w.xml; not tried: none"
@@ -448,7 +472,7 @@ private slots:
         QFETCH(QString, cause);
         QFETCH(QString, stop);
         TestDatabase db;
-        QCOMPARE(addProject(QStringLiteral("Stored"), QString()), 1);
+        QCOMPARE(addProject(QStringLiteral("Stored"), QString(), true), 1);
         QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile("<item><ID>7</ID></item>")));
         QVERIFY(writeBytes(QStringLiteral("s.xml"),
                            "<items Table=\"Account\"><item><ID>2</ID><ProjectID>-1</ProjectID></item></items>"));
@@ -457,6 +481,9 @@ private slots:
                            "<item><ID>4</ID><ProjectID>1</ProjectID><WebsiteID>12abc</WebsiteID>"
                            "</item></items>"));
         QVERIFY(writeBytes(QStringLiteral("c.xml"), projectsFile("<item><ID>1</ID></item>")));
+        QVERIFY(writeBytes(QStringLiteral("m.xml"), "<items Table=\"Project\"><item><ID>8</ID></itme></items>"));
+        QVERIFY(writeBytes(QStringLiteral("a.xml"), projectsFile("<item><ID>1</ID><XDelete>1</XDelete></item>")));
+        QVERIFY(writeBytes(QStringLiteral("r.xml"), "<records Table=\"Project\"/>"));
         QStringList paths;
         for (const QString& file : files)
             paths << db.file(file);
