@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -40,11 +41,17 @@
 // written out as the export writes it; an import without icons also times
 // the 1-pixel file ("x_small_icons", ours over ours). Every dated column holds
 // real dates, row after row another. Imports of 1,000 to 100,000 projects
-// beside a file of 1,000,000 are timed against the same imports into a new
-// file, ours and the floor's ("x_stored").
+// beside a file of 1,000,000 (ImportBeside), and into the free places of a
+// table of 1,000,000 IDs of which every 16th is free (ImportFree), are timed
+// against the same imports into a new file, ours and the floor's
+// ("x_stored"), and counted in instructions under callgrind the same way
+// (Exchange/Instructions/...): what the stored rows add to an import,
+// without the system's writing of the pages it changes, which grows as much
+// for the floor.
 //
 //   ./build/bench/tesvar_bench --benchmark_filter=Exchange/Import/Bookmark
 //   ./build/bench/tesvar_bench --benchmark_filter=Exchange/ImportBeside
+//   ./build/bench/tesvar_bench --benchmark_filter=Exchange/Instructions/ImportFree
 //
 // The 5,000,000-row import is registered only when a filter names it:
 //   ./build/bench/tesvar_bench --benchmark_filter=rows:5000000
@@ -154,13 +161,27 @@ QString defaultIconFile()
     return path;
 }
 
-// The text of one value of row i, in its file form; the rows' IDs count up
-// from firstId.
-QString valueOf(const DBField& field, int i, Icons icons, qint64 firstId = 1)
+// The IDs of a file's items: item i's ID, and what the file's name says of
+// them ("" for 1, 2, 3, ...).
+struct Ids
+{
+    QString name;
+    std::function<qint64(int)> of;
+};
+
+Ids countingFrom(qint64 firstId)
+{
+    if (firstId == 1)
+        return {QString(), [](int i) { return qint64(i) + 1; }};
+    return {QStringLiteral("from-%1").arg(firstId), [firstId](int i) { return firstId + i; }};
+}
+
+// The text of one value of row i, whose ID is `id`, in its file form.
+QString valueOf(const DBField& field, int i, Icons icons, qint64 id)
 {
     const QString column = field.column();
     if (field.has(DBField::Key))
-        return column == Vexal::DBSql::colID() ? QString::number(firstId + i) : QStringLiteral("1");
+        return column == Vexal::DBSql::colID() ? QString::number(id) : QStringLiteral("1");
     switch (field.type()) {
     case FieldType::Int:
         return QString::number(field.has(DBField::XmlAsFlag) ? i % 2 : 2);
@@ -216,19 +237,19 @@ QString writeFile(const QString& name, const QString& table, int rows, const std
     return path;
 }
 
-// An exchange file of `rows` items of the kind, their IDs counting up from
-// firstId.
-QString exchangeFile(int code, Icons icons, int rows, qint64 firstId = 1)
+// An exchange file of `rows` items of the kind, with the given IDs (by
+// default 1, 2, 3, ...).
+QString exchangeFile(int code, Icons icons, int rows, const Ids& ids = countingFrom(1))
 {
     const auto xml = kindOf(code);
     const std::vector<const DBField*> fields = exchangedFields(xml->record());
     QString name = QStringLiteral("%1-%2-%3").arg(xml->tableName(), iconsName(icons)).arg(rows);
-    if (firstId != 1)
-        name += QStringLiteral("-from-%1").arg(firstId);
+    if (!ids.name.isEmpty())
+        name += QLatin1Char('-') + ids.name;
     return writeFile(name + QStringLiteral(".xml"), xml->tableName(), rows, [&](int i) -> QString {
                          QString text = QStringLiteral(" <item>\n");
                          for (const DBField* field : fields) {
-                             const QString value = valueOf(*field, i, icons, firstId);
+                             const QString value = valueOf(*field, i, icons, ids.of(i));
                              if (value.isEmpty())
                                  text += QStringLiteral("  <%1/>\n").arg(field->column());
                              else
@@ -249,7 +270,8 @@ QString deleteFile(int code, int rows)
                          QString text = QStringLiteral(" <item>");
                          for (const DBField* field : fields) {
                              if (field->has(DBField::Key))
-                                 text += QStringLiteral("<%1>%2</%1>").arg(field->column(), valueOf(*field, i, Icons::None));
+                                 text += QStringLiteral("<%1>%2</%1>")
+                                             .arg(field->column(), valueOf(*field, i, Icons::None, i + 1));
                          }
                          return text + QStringLiteral("<%1>1</%1></item>\n").arg(Vexal::DBSql::colXDelete());
                      });
@@ -292,7 +314,7 @@ qint64 cpuTime(int who)
     rusage usage{};
     getrusage(who, &usage);
     return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000000
-           + (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000;
+        + (qint64(usage.ru_utime.tv_usec) + usage.ru_stime.tv_usec) * 1000;
 }
 
 // The floor's run of the job; false when it failed. Without the default icon
@@ -509,11 +531,14 @@ void registerShape(const Shape& shape, int iterations)
 }
 
 // The database file of `rows` projects as the floor stores the exchange file
-// of them (IDs 1 to rows); made once per run of the bench.
-QString storedProjects(int rows)
+// of them (by default IDs 1 to rows); made once per run of the bench.
+QString storedProjects(int rows, const Ids& ids = countingFrom(1))
 {
     const int project = Vexal::kindCode(Vexal::RecordKind::Project);
-    const QString path = files().filePath(QStringLiteral("stored-projects-%1.db").arg(rows));
+    QString name = QStringLiteral("stored-projects-%1").arg(rows);
+    if (!ids.name.isEmpty())
+        name += QLatin1Char('-') + ids.name;
+    const QString path = files().filePath(name + QStringLiteral(".db"));
     if (QFile::exists(path))
         return path;
     const QString made = path + QStringLiteral(".part");
@@ -526,27 +551,40 @@ QString storedProjects(int rows)
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
-    if (!created || !floor(Job::Import, made, exchangeFile(project, Icons::None, rows), project)
+    if (!created || !floor(Job::Import, made, exchangeFile(project, Icons::None, rows, ids), project)
         || !QFile::rename(made, path))
         return QString();
     return path;
 }
 
-// An import of `rows` projects whose IDs follow those of `stored` projects,
-// into a new file and into a copy of the file of the stored ones; ours and
-// the floor's take turns. "x_stored" is our best time beside the stored rows
-// over our best into the new file, "floor_x_stored" the same of the floor:
-// what the rows already stored add to an import. "ratio" is ours over the
-// floor's beside the stored rows; the time shown is ours there.
-void runBeside(benchmark::State& state, int rows, int stored)
+// What an import beside stored projects brings and finds: `stored` projects
+// with the IDs storedIds gives, and a file of `rows` projects with the IDs
+// fileIds gives, none of them stored.
+struct Beside
+{
+    int stored;
+    Ids storedIds;
+    int rows;
+    Ids fileIds;
+};
+
+// An import of a file of projects into a new file and into a copy of the
+// file of the stored ones; ours and the floor's take turns. "x_stored" is our
+// best time beside the stored rows over our best into the new file,
+// "floor_x_stored" the same of the floor: what the rows already stored add
+// to an import. "ratio" is ours over the floor's beside the stored rows; the
+// time shown is ours there.
+void runBeside(benchmark::State& state, const Beside& shape)
 {
     const int project = Vexal::kindCode(Vexal::RecordKind::Project);
-    const QString large = storedProjects(stored);
+    const int rows = shape.rows;
+    const int stored = shape.stored;
+    const QString large = storedProjects(stored, shape.storedIds);
     if (large.isEmpty()) {
         state.SkipWithError("the floor could not store the rows");
         return;
     }
-    const QString file = exchangeFile(project, Icons::None, rows, qint64(stored) + 1);
+    const QString file = exchangeFile(project, Icons::None, rows, shape.fileIds);
     Vexal::DBOptions options;
     options.setOverrideOnImport(false);
     Vexal::DBCache::setOptions(&options);
@@ -607,6 +645,93 @@ void runBeside(benchmark::State& state, int rows, int stored)
     state.SetItemsProcessed(state.iterations() * rows);
 }
 
+// The instructions callgrind counted in the first dump of a run; negative
+// when the dump cannot be read.
+double instructionsIn(const QString& dump)
+{
+    QFile file(dump);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith("totals: "))
+            return line.mid(8).toDouble();
+    }
+    return -1;
+}
+
+// The instructions of one import of `file` into a copy of the database file
+// `database`, ours (bench/exchange/count_import.cpp) or the floor's, counted
+// by callgrind over the job alone; negative when it failed.
+double importInstructions(const QString& valgrind, bool byFloor, const QString& database, const QString& file)
+{
+    QTemporaryDir out;
+    const QString target = out.filePath(QStringLiteral("TesvarBrowser.db"));
+    if (!QFile::copy(database, target))
+        return -1;
+    const int project = Vexal::kindCode(Vexal::RecordKind::Project);
+    QStringList arguments{QStringLiteral("--tool=callgrind"), QStringLiteral("--instr-atstart=no"),
+                          QStringLiteral("--callgrind-out-file=%1").arg(out.filePath(QStringLiteral("counts")))};
+    if (byFloor)
+        arguments << QStringLiteral(TESVAR_XML_FLOOR) << QStringLiteral("import") << target << file
+                  << Vexal::RecordKinds::tableOf(project) << floorColumns(project);
+    else
+        arguments << QStringLiteral(TESVAR_EXCHANGE_COUNT) << target << file;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(valgrind, arguments);
+    if (!process.waitForFinished(60 * 60 * 1000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return -1;
+    return instructionsIn(out.filePath(QStringLiteral("counts.1")));
+}
+
+// The shape of runBeside counted in instructions instead of timed (counts
+// repeat from run to run, and leave out the system's writing of the file's
+// pages, which grows with the pages an import changes, for ours and the
+// floor's alike): "x_stored" is ours beside the stored rows over ours into a
+// new file, "floor_x_stored" the same of the floor; "stored_per_item" the
+// instructions an item costs more beside the stored rows.
+void countBeside(benchmark::State& state, const Beside& shape)
+{
+    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+    if (valgrind.isEmpty()) {
+        state.SkipWithError("valgrind is not installed: no instructions to count");
+        return;
+    }
+    const int project = Vexal::kindCode(Vexal::RecordKind::Project);
+    const QString large = storedProjects(shape.stored, shape.storedIds);
+    const QString empty = storedProjects(0);
+    if (large.isEmpty() || empty.isEmpty()) {
+        state.SkipWithError("the floor could not store the rows");
+        return;
+    }
+    const QString file = exchangeFile(project, Icons::None, shape.rows, shape.fileIds);
+    double counts[2][2] = {}; // [floor][beside]
+    for (auto _ : state) {
+        for (const bool byFloor : {false, true}) {
+            for (const bool beside : {false, true}) {
+                counts[byFloor][beside] = importInstructions(valgrind, byFloor, beside ? large : empty, file);
+                if (counts[byFloor][beside] <= 0) {
+                    state.SkipWithError("an import did not run under callgrind");
+                    return;
+                }
+            }
+        }
+    }
+    state.counters["new_Mi"] = counts[0][0] / 1e6;
+    state.counters["stored_Mi"] = counts[0][1] / 1e6;
+    state.counters["x_stored"] = counts[0][1] / counts[0][0];
+    state.counters["stored_per_item"] = (counts[0][1] - counts[0][0]) / shape.rows;
+    state.counters["floor_new_Mi"] = counts[1][0] / 1e6;
+    state.counters["floor_stored_Mi"] = counts[1][1] / 1e6;
+    state.counters["floor_x_stored"] = counts[1][1] / counts[1][0];
+}
+
 // Whether the command line's filter names the text.
 bool filterNames(const char* text)
 {
@@ -639,15 +764,46 @@ const bool registered = [] {
     registerShape({Job::Delete, project, Icons::None, 100000}, 3);
     registerShape({Job::Delete, Vexal::kindCode(Vexal::RecordKind::Bookmark), Icons::None, 100000}, 3);
     // Small imports beside a large file: the best of more runs for the
-    // shorter ones.
-    for (const auto& [rows, iterations] : {std::pair<int, int>{1000, 20}, {10000, 10}, {100000, 3}}) {
-        const int stored = 1000000;
-        const QString name = QStringLiteral("Exchange/ImportBeside/Project/stored:%1/rows:%2").arg(stored).arg(rows);
+    // shorter ones; each shape is also counted in instructions.
+    auto registerBeside = [](const QString& name, const Beside& shape, int iterations) {
         benchmark::RegisterBenchmark(name.toUtf8().constData(),
-                                     [rows = rows, stored](benchmark::State& state) { runBeside(state, rows, stored); })
+                                     [shape](benchmark::State& state) { runBeside(state, shape); })
             ->Unit(benchmark::kMillisecond)
             ->Iterations(iterations)
             ->UseManualTime();
+        QString counted = name;
+        counted.replace(QStringLiteral("Exchange/"), QStringLiteral("Exchange/Instructions/"));
+        benchmark::RegisterBenchmark(counted.toUtf8().constData(),
+                                     [shape](benchmark::State& state) { countBeside(state, shape); })
+            ->Unit(benchmark::kSecond)
+            ->Iterations(1);
+    };
+    for (const auto& [rows, iterations] : {std::pair<int, int>{1000, 20}, {10000, 10}, {100000, 3}}) {
+        const int stored = 1000000;
+        registerBeside(QStringLiteral("Exchange/ImportBeside/Project/stored:%1/rows:%2").arg(stored).arg(rows),
+                       {stored, countingFrom(1), rows, countingFrom(qint64(stored) + 1)}, iterations);
+    }
+    // Imports into the free places of a large table: IDs 1 to 1,000,000 of
+    // which every 16th is free; the file's IDs are the free ones in order,
+    // then (past the last of them) those after the table's highest. 31,000
+    // and 32,000 lay either side of where an earlier build began to read
+    // every stored ID.
+    {
+        const qint64 span = 1000000;
+        const int every = 16;
+        const int stored = int(span - span / every);
+        const Ids storedIds{QStringLiteral("every-%1-free").arg(every),
+                            [every](int i) { return qint64(i) + i / (every - 1) + 1; }};
+        const Ids freeIds{QStringLiteral("free-of-every-%1").arg(every), [span, every](int i) {
+                              const qint64 free = span / every;
+                              return i < free ? qint64(every) * (i + 1) : span + (i - free) + 1;
+                          }};
+        for (const auto& [rows, iterations] :
+             {std::pair<int, int>{1000, 20}, {10000, 10}, {31000, 5}, {32000, 5}, {62500, 3}, {100000, 3}}) {
+            registerBeside(
+                QStringLiteral("Exchange/ImportFree/Project/span:%1/every:%2/rows:%3").arg(span).arg(every).arg(rows),
+                {stored, storedIds, rows, freeIds}, iterations);
+        }
     }
     if (filterNames("5000000"))
         registerShape({Job::Import, project, Icons::None, 5000000}, 2);

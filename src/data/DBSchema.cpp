@@ -157,14 +157,20 @@ bool objectNames(QSqlDatabase db, QSet<QString>* names, QSqlError* error)
     return true;
 }
 
-// True when the file holds every table of the script: one that lacks any
-// is not a file of this program, and no step is taken in it.
-bool holdsEveryTable(const QStringList& script, const QSet<QString>& names)
+// True when the file holds every table of the script that no step adds:
+// one that lacks any is not a file of this program, and no step is taken in
+// it. A table a step adds (a kind of record newer than the file) it may lack.
+bool holdsEveryTable(const QStringList& script, const QList<SchemaScript::Step>& steps, const QSet<QString>& names)
 {
+    QSet<QString> added;
+    for (const SchemaScript::Step& step : steps) {
+        if (!step.statement)
+            added.insert(QString::fromLatin1(step.name).toLower());
+    }
     for (const QString& statement : script) {
         QString type;
-        const QString name = SchemaScript::createdObject(statement, &type);
-        if (type == QLatin1String("TABLE") && !names.contains(name.toLower()))
+        const QString name = SchemaScript::createdObject(statement, &type).toLower();
+        if (type == QLatin1String("TABLE") && !names.contains(name) && !added.contains(name))
             return false;
     }
     return true;
@@ -216,7 +222,7 @@ bool DBSchema::bringUpToDate(QSqlDatabase db, const QList<SchemaScript::Step>& s
     if (found > latest)
         return refuse(LocaleMessage::schemaNewer(file, found, latest));
     const QStringList script = statements();
-    if (found == latest || (found == 0 && !holdsEveryTable(script, names))) {
+    if (found == latest || (found == 0 && !holdsEveryTable(script, steps, names))) {
         db.rollback();
         return true;
     }
@@ -236,6 +242,16 @@ bool DBSchema::bringUpToDate(QSqlDatabase db, const QList<SchemaScript::Step>& s
         if (!query.exec(statement))
             return refuse(LocaleMessage::schemaStepFailed(file, name, causeOf(db, query.lastError())));
         added << name;
+        if (!step.statement) {
+            names.insert(name.toLower());
+            continue;
+        }
+        // A statement of its own may drop an object (a view that changes is
+        // dropped, then made again by a step of its name): the file's objects
+        // are read again.
+        names.clear();
+        if (!objectNames(db, &names, &error))
+            return refuse(LocaleMessage::schemaStepFailed(file, name, causeOf(db, error)));
     }
     // The mark and the commit end the last step.
     for (const QString& statement : {SchemaScript::versionStatement(latest), QStringLiteral("COMMIT")}) {

@@ -20,7 +20,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-#include <limits>
 #include <memory>
 
 namespace Vexal {
@@ -45,6 +44,14 @@ void ThreadXmlImport::run()
     // On a failure the file's transaction is left open: closing the thread's
     // connection rolls it back.
     runGuarded([this] { importAll(); });
+    // A failure is named to the user whatever failed: one with no cause of
+    // its own to give (a fault of the database, say) by what the log says.
+    if (!isSuccessful() && failureCause().isEmpty()) {
+        QString said = errorText();
+        if (said.endsWith(QLatin1Char('.')))
+            said.chop(1);
+        setFailureCause(said);
+    }
     // Each file is stored in one transaction, which its failure rolls back:
     // failing at the first file, the import stored nothing.
     if (!isSuccessful() && m_current <= 0)
@@ -77,20 +84,16 @@ void ThreadXmlImport::reportStop()
 
 bool ThreadXmlImport::importFile(const QString& path)
 {
-    if (!QFile::exists(path)) {
-        setErrorText(LocaleThread::openFileFailed(path, LocaleMessage::fileMissing()));
-        return false;
-    }
+    if (!QFile::exists(path))
+        return openFailed(path, LocaleMessage::fileMissing());
     // A file is read as UTF-8 unless it says otherwise; one that turns out
     // not to be UTF-8 part-way is read again from the start as Windows-1252.
     for (const bool legacy : {false, true}) {
         XmlSource source;
         if (m_pieceSize > 0)
             source.setPieceSize(m_pieceSize);
-        if (!source.open(path, legacy)) {
-            setErrorText(LocaleThread::openFileFailed(path, source.errorText()));
-            return false;
-        }
+        if (!source.open(path, legacy))
+            return openFailed(path, source.errorText());
         XmlReader reader(&source);
         const Outcome outcome = importStream(reader, source, path);
         if (outcome == Outcome::Legacy && !legacy) {
@@ -108,12 +111,12 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
         if (source.needsLegacy())
             return Outcome::Legacy;
         if (source.failed()) {
-            setErrorText(LocaleThread::openFileFailed(path, source.errorText()));
+            openFailed(path, source.errorText());
             return Outcome::Failed;
         }
         if (source.isEmpty()) // an empty file holds nothing to import
             return Outcome::Done;
-        setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
+        parseFailed(reader, path);
         return Outcome::Failed;
     }
     if (QString::compare(reader.rootName(), ConstXML::itemsTag(), Qt::CaseInsensitive) != 0 || !reader.hasTable()
@@ -125,6 +128,7 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
         if (source.needsLegacy())
             return Outcome::Legacy;
         setErrorText(LocaleThread::invalidXmlStructure(path));
+        setFailureCause(LocaleThread::invalidXmlStructureCause(path));
         return Outcome::Failed;
     }
 
@@ -161,12 +165,6 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
 
 void ThreadXmlImport::resetFileState()
 {
-    m_boundsRead = false;
-    m_allTried = false;
-    m_probes = 0;
-    m_probeLimit = 0;
-    m_known = RowIdSet();
-    m_ids.clear();
     m_insert.reset();
     m_update.reset();
     m_lookup.reset();
@@ -201,7 +199,7 @@ bool ThreadXmlImport::importItems(XmlReader& reader, const QString& table, const
             return true;
         case XmlReader::Error:
             if (!reader.sourceFailed() || !reader.errorText().isEmpty())
-                setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
+                parseFailed(reader, path);
             return false;
         }
     }
@@ -214,11 +212,13 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
 {
     if (!m_xml) {
         setErrorText(LocaleThread::invalidTableName(path));
+        setFailureCause(LocaleThread::invalidTableNameCause(path));
         return false;
     }
     if (!m_xml->read(item)) {
         if (m_xml->refusedKey().isEmpty()) {
             setErrorText(LocaleThread::parseNodeFailed(path, node));
+            setFailureCause(LocaleThread::parseNodeFailedCause(path, node));
         } else {
             setErrorText(LocaleThread::keyRefused(path, node, m_xml->refusedKey(), m_xml->refusedKeyText()));
             setFailureCause(LocaleThread::keyRefusedCause(path, node, m_xml->refusedKey(), m_xml->refusedKeyText()));
@@ -231,143 +231,54 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
     return ok;
 }
 
-namespace {
-
-constexpr qint64 firstId = std::numeric_limits<qint64>::min();
-constexpr qint64 lastId = std::numeric_limits<qint64>::max();
-// The stretches of known IDs kept at most: a file whose IDs jump about asks
-// for each of them.
-constexpr int maxKnownRanges = 4096;
-// Reading an ID among all costs a fourth to a twenty-fifth of asking for it
-// alone: a file stops asking one by one before its lookups cost more than
-// reading every ID would.
-constexpr double idsPerLookup = 32;
-
-} // namespace
-
-// Whether a row with the item's ID is stored. The table is read only as far
-// as the file's items need it, so that a small file costs little beside a
-// large table: on the file's first lookup its lowest and highest IDs (every
-// ID outside them is free), then, for an ID that nothing read so far covers,
-// the first stored ID from it on (the IDs before that one are free too).
-// Files mostly bring runs of new IDs, which one answer covers. A file that
-// has asked one by one about a thirty-second as many IDs as lie between the
-// table's lowest and highest has its IDs read whole, which costs less by
-// then. A failed statement fails the item with its cause.
-bool ThreadXmlImport::exists(XmlBase* xml, bool* found, QString* error)
+// Whether a row with the item's ID is stored, put to the table; false when
+// the lookup failed (m_lookup tells why). An import asks it only where the
+// statements that store cannot tell: an insert fails on a stored ID by
+// itself, and a delete or overwrite changes the row of its ID only where
+// there is one. So the table is asked about an item before it is stored only
+// by a kind saved through its own insert, and otherwise only once the item
+// has failed, to name the clash as its cause: the work of an import grows
+// with its items, never with the rows stored beside them.
+bool ThreadXmlImport::isStored(XmlBase* xml, bool* found)
 {
-    const qint64 id = xml->id();
-    if (!m_boundsRead && !readBounds(xml->tableName(), error))
-        return false;
-    if (!m_known.contains(id)) {
-        if (m_probes >= m_probeLimit && !m_allTried)
-            readAllIds(xml->tableName());
-        if (!m_known.contains(id))
-            return probe(xml->tableName(), id, found, error);
-    }
-    *found = m_ids.contains(id);
-    return true;
-}
-
-bool ThreadXmlImport::readBounds(const QString& table, QString* error)
-{
-    SqlStatement bounds;
-    bounds.prepare(DBConnection::current(),
-                   QStringLiteral("SELECT (SELECT min(%1) FROM %2), (SELECT max(%1) FROM %2);").arg(DBSql::colID(), table));
-    QVariant first;
-    QVariant last;
-    while (bounds.next()) {
-        first = bounds.columnValue(0);
-        last = bounds.columnValue(1);
-    }
-    if (!bounds.errorText().isEmpty()) {
-        lookupFailed(bounds, error);
-        return false;
-    }
-    m_boundsRead = true;
-    if (first.isNull() || last.isNull()) { // no row: every ID is free
-        m_known.add(firstId, lastId);
-        m_allTried = true;
-        return true;
-    }
-    const qint64 low = first.toLongLong();
-    const qint64 high = last.toLongLong();
-    if (low > firstId)
-        m_known.add(firstId, low - 1);
-    if (high < lastId)
-        m_known.add(high + 1, lastId);
-    m_probeLimit = qint64(qMin((double(high) - double(low) + 1) / idsPerLookup, 1e18));
-    return true;
-}
-
-// Asks for the first stored ID from `id` on and keeps what that tells.
-bool ThreadXmlImport::probe(const QString& table, qint64 id, bool* found, QString* error)
-{
-    prepareOnce(m_lookup, QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ? ORDER BY %1 LIMIT 1;").arg(DBSql::colID(), table));
+    prepareOnce(m_lookup, QStringLiteral("SELECT 1 FROM %2 WHERE %1 = ?;").arg(DBSql::colID(), xml->tableName()));
     SqlStatement& lookup = *m_lookup;
     if (lookup.isPrepared())
-        lookup.bindInt(0, id);
-    bool gaveRow = false;
-    qint64 next = 0;
-    while (lookup.next()) {
-        gaveRow = true;
-        next = lookup.columnInt(0);
-    }
-    if (!lookup.errorText().isEmpty()) {
-        lookupFailed(lookup, error);
+        lookup.bindInt(0, xml->id());
+    *found = false;
+    while (lookup.next())
+        *found = true;
+    return lookup.errorText().isEmpty();
+}
+
+// The item's ID is stored: the user is told which option would let it
+// through, not only in the log.
+bool ThreadXmlImport::refuseStored(XmlBase* xml, const QString& path, int node)
+{
+    setErrorText(LocaleThread::cannotOverrideItem(path, node, xml->id()));
+    setFailureCause(LocaleThread::cannotOverrideItemCause(path, node, xml->id()));
+    return false;
+}
+
+// Whether an item that failed to be stored has a stored ID, which is then
+// its failure, whatever else failed; false leaves the item's own failure to
+// tell (also when the lookup fails).
+bool ThreadXmlImport::failedForStoredId(XmlBase* xml, const QString& path, int node)
+{
+    bool found = false;
+    if (!isStored(xml, &found) || !found)
         return false;
-    }
-    ++m_probes;
-    *found = gaveRow && next == id;
-    if (*found)
-        m_ids.insert(id);
-    if (m_known.ranges().size() < maxKnownRanges)
-        m_known.add(id, *found ? id : gaveRow ? next - 1 : lastId);
+    refuseStored(xml, path, node);
     return true;
-}
-
-// Every stored ID of the table, into m_ids: then every ID is known. Tried
-// once a file; when it fails, the items go on asking one by one.
-void ThreadXmlImport::readAllIds(const QString& table)
-{
-    m_allTried = true;
-    SqlStatement query;
-    query.prepare(DBConnection::current(), QStringLiteral("SELECT %1 FROM %2;").arg(DBSql::colID(), table));
-    while (query.next())
-        m_ids.insert(query.columnInt(0));
-    if (query.errorText().isEmpty())
-        m_known.add(firstId, lastId);
-}
-
-void ThreadXmlImport::lookupFailed(const SqlStatement& statement, QString* error)
-{
-    *error = LocaleSql::sqlQueryFailed(statement.text(), statement.errorText());
-    setFailureCause(statement.failureCause());
 }
 
 bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
 {
-    // An overwrite tells by itself whether the row is stored (it changes
-    // none otherwise), so the table is never asked about it.
-    if (m_override && !xml->deleteMark())
-        return updateItem(xml, path, node);
-    bool found = false;
-    QString error;
-    if (!exists(xml, &found, &error))
-        return saveFailed(xml, path, node, error);
     if (xml->deleteMark())
-        return deleteItem(xml, path, node, found);
-    if (found) {
-        if (!m_override) {
-            // The option that would let it through is named to the user, not
-            // only in the log.
-            setErrorText(LocaleThread::cannotOverrideItem(path, node, xml->id()));
-            setFailureCause(LocaleThread::cannotOverrideItemCause(path, node, xml->id()));
-            return false;
-        }
-        return updateItem(xml, path, node);
-    }
-    return insertItem(xml, path, node);
+        return deleteItem(xml, path, node);
+    // An overwrite tells by itself whether the row is stored (it changes
+    // none otherwise), and an insert fails on a stored ID.
+    return m_override ? updateItem(xml, path, node) : insertItem(xml, path, node);
 }
 
 void ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text)
@@ -382,29 +293,31 @@ void ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, cons
 // record base's save binds it), through a statement prepared once per file
 // rather than a QtSql statement per item: every record of a kind inserts with
 // the same text. Every field is bound (so no value of the item before stays);
-// a new record's ID is NULL, for the table to give.
+// a new record's ID is NULL, for the table to give. An item whose ID is
+// stored (by the table or by the file's items before it) is refused: the
+// insert fails on it, and the failure is then named as the clash. A kind
+// saved through its own insert, which may store over a row, is asked first.
 bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 {
     DBBase* record = xml->record();
     if (!record->isValid())
-        return saveFailed(xml, path, node, xml->errorText());
+        return !failedForStoredId(xml, path, node) && saveFailed(xml, path, node, xml->errorText());
     if (!m_insert) {
         const QString text = record->insertText();
         if (text.isEmpty()) {
-            if (!xml->insertRecord())
-                return saveFailed(xml, path, node, xml->errorText());
-            m_ids.insert(record->id());
-            return true;
+            bool found = false;
+            if (!isStored(xml, &found))
+                return statementFailed(xml, path, node, *m_lookup);
+            if (found)
+                return refuseStored(xml, path, node);
+            return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
         }
         prepareOnce(m_insert, text);
     }
     SqlStatement& insert = *m_insert;
     if (insert.isPrepared())
         insert.bindRow(record);
-    if (!insert.exec())
-        return statementFailed(xml, path, node, insert);
-    m_ids.insert(xml->id() >= 0 ? xml->id() : insert.lastInsertId());
-    return true;
+    return insert.exec() || (!failedForStoredId(xml, path, node) && statementFailed(xml, path, node, insert));
 }
 
 // An overwrite changes only the columns whose elements gave a value: the
@@ -447,15 +360,20 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
 }
 
 // A stored row goes through a statement prepared once per file, as the
-// record's own delete would take it.
-bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bool exists)
+// record's own delete would take it; an ID that is not stored deletes
+// nothing, and the item is done.
+bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node)
 {
-    if (!exists)
-        return true;
     DBBase* record = xml->record();
-    if (!record->isValid())
-        return saveFailed(xml, path, node, xml->errorText());
     const qint64 id = xml->id();
+    // An item that could not be saved fails only where it would delete a
+    // stored row.
+    if (!record->isValid()) {
+        bool found = false;
+        if (!isStored(xml, &found))
+            return statementFailed(xml, path, node, *m_lookup);
+        return !found || saveFailed(xml, path, node, xml->errorText());
+    }
     // The active project is never deleted, by a file no more than by its
     // journal: the window and every new record go on naming it. No import
     // makes a project active, so the active ones are looked up once a file.
@@ -471,13 +389,7 @@ bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node, bo
     SqlStatement& remove = *m_delete;
     if (remove.isPrepared())
         remove.bindInt(0, id);
-    if (!remove.exec())
-        return statementFailed(xml, path, node, remove);
-    // Gone meanwhile: as the record's own delete says, nothing was deleted.
-    if (remove.changes() < 1)
-        return saveFailed(xml, path, node, LocaleSql::sqlQueryFailed(remove.text(), LocaleSql::resultSetEmpty()));
-    m_ids.remove(id);
-    return true;
+    return remove.exec() || statementFailed(xml, path, node, remove);
 }
 
 // The projects marked active, and the one the window names, by ID with their
@@ -501,10 +413,27 @@ bool ThreadXmlImport::readActiveProjects(QString* error)
     return true;
 }
 
+// The item's failure is named to the user too: its cause of the disk, where
+// it has one, else what failed.
 bool ThreadXmlImport::saveFailed(XmlBase* xml, const QString& path, int node, const QString& error)
 {
     setErrorText(LocaleThread::saveItemFailed(path, node, xml->id(), error));
+    if (failureCause().isEmpty())
+        setFailureCause(LocaleThread::saveItemFailedCause(path, node, xml->id(), error));
     return false;
+}
+
+bool ThreadXmlImport::openFailed(const QString& path, const QString& error)
+{
+    setErrorText(LocaleThread::openFileFailed(path, error));
+    setFailureCause(LocaleThread::openFileFailedCause(path, error));
+    return false;
+}
+
+void ThreadXmlImport::parseFailed(const XmlReader& reader, const QString& path)
+{
+    setErrorText(LocaleThread::parseFileFailed(path, reader.errorText(), reader.line(), reader.column()));
+    setFailureCause(LocaleThread::parseFileFailedCause(path, reader.errorText(), reader.line(), reader.column()));
 }
 
 // A statement's failure also names its cause to the user (a full disk, say).

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/RecordChanges.h"
 #include "core/Thread.h"
-#include "exchange/IdSet.h"
 
 #include <QHash>
 #include <QStringList>
@@ -34,7 +32,8 @@ public:
     QString title() const override;
     QStringList files() const { return m_files; }
 
-    XmlBase* createXml(const QString& table, QObject* parent) const;
+    // A new object of the kind whose table a file names; null for none.
+    virtual XmlBase* createXml(const QString& table, QObject* parent) const;
     // The bytes read from a file at a time (XmlSource::setPieceSize); 0, the
     // default, keeps the source's own.
     void setPieceSize(int bytes) { m_pieceSize = bytes; }
@@ -48,7 +47,7 @@ protected:
     bool importItem(XmlBase* xml, const QString& path, int node);
     bool insertItem(XmlBase* xml, const QString& path, int node);
     bool updateItem(XmlBase* xml, const QString& path, int node);
-    bool deleteItem(XmlBase* xml, const QString& path, int node, bool exists);
+    bool deleteItem(XmlBase* xml, const QString& path, int node);
 
 private:
     enum class Outcome { Done, Failed, Legacy };
@@ -56,13 +55,13 @@ private:
     void importAll();
     void reportStop();
     bool saveFailed(XmlBase* xml, const QString& path, int node, const QString& error);
+    bool openFailed(const QString& path, const QString& error);
+    void parseFailed(const XmlReader& reader, const QString& path);
     bool statementFailed(XmlBase* xml, const QString& path, int node, const SqlStatement& statement);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
-    bool exists(XmlBase* xml, bool* found, QString* error);
-    bool readBounds(const QString& table, QString* error);
-    bool probe(const QString& table, qint64 id, bool* found, QString* error);
-    void readAllIds(const QString& table);
-    void lookupFailed(const SqlStatement& statement, QString* error);
+    bool isStored(XmlBase* xml, bool* found);
+    bool refuseStored(XmlBase* xml, const QString& path, int node);
+    bool failedForStoredId(XmlBase* xml, const QString& path, int node);
     bool readActiveProjects(QString* error);
     void resetFileState();
 
@@ -70,16 +69,6 @@ private:
     // failure shows when it runs.
     void prepareOnce(std::unique_ptr<SqlStatement>& statement, const QString& text);
 
-    // Per file, what the lookup knows of the kind's table: stretches of IDs
-    // (m_known) inside which exactly the IDs in m_ids are stored. m_ids holds
-    // stored IDs only: those the lookup read and those the file inserted
-    // (its deletes take theirs out), so no read can make a stretch wrong.
-    bool m_boundsRead = false;
-    bool m_allTried = false;
-    qint64 m_probes = 0;
-    qint64 m_probeLimit = 0;
-    RowIdSet m_known;
-    IdSet m_ids;
     // Prepared once per file and bound again for every item.
     std::unique_ptr<SqlStatement> m_insert;
     std::unique_ptr<SqlStatement> m_update;
@@ -87,7 +76,7 @@ private:
     // The projects no file deletes (read on the first project deleted).
     bool m_activeRead = false;
     QHash<qint64, QString> m_activeProjects;
-    // Asks for the first stored ID from an item's ID on.
+    // Asks whether an item's ID is stored (isStored).
     std::unique_ptr<SqlStatement> m_lookup;
     // The file's kind, made new for each item read.
     std::unique_ptr<XmlBase> m_xml;

@@ -190,6 +190,46 @@ QString LocaleMessage::openFileFailed(const QString& file, const QString& error)
     return QStringLiteral("Failed to open a file. File: %1, error: %2.").arg(file, error);
 }
 
+// A message of the log as the part of a cause: without its full stop.
+static QString clause(const QString& message)
+{
+    return message.endsWith(QLatin1Char('.')) ? message.chopped(1) : message;
+}
+
+QString LocaleMessage::saveItemFailedCause(const QString& file, int node, qint64 id, const QString& error)
+{
+    return QStringLiteral("the item with ID %1 in %2 (node no. %3) could not be imported: %4")
+        .arg(number(id), QFileInfo(file).fileName(), number(node), clause(error));
+}
+
+QString LocaleMessage::parseFileFailedCause(const QString& file, const QString& error, int line, int column)
+{
+    return QStringLiteral("%1 is not well-formed XML: %2 (line %3, column %4)")
+        .arg(QFileInfo(file).fileName(), clause(error), number(line), number(column));
+}
+
+QString LocaleMessage::parseNodeFailedCause(const QString& file, int node)
+{
+    return QStringLiteral("node no. %1 of %2 is no item an import can read")
+        .arg(number(node), QFileInfo(file).fileName());
+}
+
+QString LocaleMessage::openFileFailedCause(const QString& file, const QString& error)
+{
+    return QStringLiteral("%1 could not be opened (%2)").arg(QFileInfo(file).fileName(), clause(error));
+}
+
+QString LocaleMessage::invalidXmlStructureCause(const QString& file)
+{
+    return QStringLiteral("%1 is no exchange file: its root is not an \"items\" element that names a table")
+        .arg(QFileInfo(file).fileName());
+}
+
+QString LocaleMessage::invalidTableNameCause(const QString& file)
+{
+    return QStringLiteral("%1 names a table that keeps no kind of record").arg(QFileInfo(file).fileName());
+}
+
 QString LocaleMessage::folderNotWritable(const QString& folder, const QString& reason)
 {
     return QStringLiteral("the folder %1 cannot be written (%2).").arg(folder, reason);

@@ -146,10 +146,18 @@ QString importStoppedCause(const QString& cause, const QStringList& imported, co
 // cause the user is shown.
 QString importStoredNothingCause(const QString& cause);
 QString foreignSessionItem(const QString& file, int node, qint64 id);
+// Why an import failed at a file, for the log (the path) and, each as its
+// ...Cause, as the cause the user is shown (the file's name).
 QString saveItemFailed(const QString& file, int node, qint64 id, const QString& error);
+QString saveItemFailedCause(const QString& file, int node, qint64 id, const QString& error);
 QString parseFileFailed(const QString& file, const QString& error, int line, int column);
+QString parseFileFailedCause(const QString& file, const QString& error, int line, int column);
 QString parseNodeFailed(const QString& file, int node);
+QString parseNodeFailedCause(const QString& file, int node);
 QString openFileFailed(const QString& file, const QString& error);
+QString openFileFailedCause(const QString& file, const QString& error);
+QString invalidXmlStructureCause(const QString& file);
+QString invalidTableNameCause(const QString& file);
 // Why the program cannot write in its folder or its database file; %2 is the
 // system's reason.
 QString folderNotWritable(const QString& folder, const QString& reason);

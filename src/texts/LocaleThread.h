@@ -21,11 +21,17 @@
     FORWARD_ARGS(importStoredNothingCause, LocaleMessage, importStoredNothingCause, (const QString& cause), (cause)) \
     FORWARD_ARGS(foreignSessionItem, LocaleMessage, foreignSessionItem, (const QString& file, int node, qint64 id), (file, node, id)) \
     FORWARD_ARGS(saveItemFailed, LocaleMessage, saveItemFailed, (const QString& file, int node, qint64 id, const QString& error), (file, node, id, error)) \
+    FORWARD_ARGS(saveItemFailedCause, LocaleMessage, saveItemFailedCause, (const QString& file, int node, qint64 id, const QString& error), (file, node, id, error)) \
     FORWARD_ARGS(parseNodeFailed, LocaleMessage, parseNodeFailed, (const QString& file, int node), (file, node)) \
+    FORWARD_ARGS(parseNodeFailedCause, LocaleMessage, parseNodeFailedCause, (const QString& file, int node), (file, node)) \
     FORWARD_ARGS(invalidTableName, LocaleMessage, invalidTableName, (const QString& file), (file)) \
+    FORWARD_ARGS(invalidTableNameCause, LocaleMessage, invalidTableNameCause, (const QString& file), (file)) \
     FORWARD_ARGS(invalidXmlStructure, LocaleMessage, invalidXmlStructure, (const QString& file), (file)) \
+    FORWARD_ARGS(invalidXmlStructureCause, LocaleMessage, invalidXmlStructureCause, (const QString& file), (file)) \
     FORWARD_ARGS(parseFileFailed, LocaleMessage, parseFileFailed, (const QString& file, const QString& error, int line, int column), (file, error, line, column)) \
+    FORWARD_ARGS(parseFileFailedCause, LocaleMessage, parseFileFailedCause, (const QString& file, const QString& error, int line, int column), (file, error, line, column)) \
     FORWARD_ARGS(openFileFailed, LocaleMessage, openFileFailed, (const QString& file, const QString& error), (file, error)) \
+    FORWARD_ARGS(openFileFailedCause, LocaleMessage, openFileFailedCause, (const QString& file, const QString& error), (file, error)) \
     FORWARD_ARGS(sqlQueryFailed, LocaleMessage, sqlQueryFailed, (const QString& query, const QString& error), (query, error)) \
     FORWARD_ARGS(invalidObjectState, LocaleMessage, invalidObjectState, (const QString& object), (object)) \
     FORWARD(invalidFileName, LocaleMessage, invalidFileName) \

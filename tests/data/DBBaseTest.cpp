@@ -268,8 +268,9 @@ private slots:
         QCOMPARE(project.id(), 42);
         QCOMPARE(stateOf(project), int(DBBase::StateNew));
         QCOMPARE(project.errorText(),
-                 QStringLiteral("SQL Query failed. Error: \"The result set is empty.\". Query: \"SELECT ID, Name, "
-                                "Comments, Active, URL FROM Project WHERE ID=42;\""));
+                 QStringLiteral("SQL Query failed. Error: \"The result set is empty.\". Query: "
+                                "\"SELECT %1 FROM Project WHERE ID=42;\"")
+                     .arg(project.columnsText()));
 
         // The error text survives a later success.
         const QString earlier = project.errorText();

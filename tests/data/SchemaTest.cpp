@@ -64,6 +64,24 @@ const QList<QPair<QByteArray, RecordFactory>>& recordClasses()
     return all;
 }
 
+// The steps of SchemaScript::steps() a file lacks, as bringing it up to date
+// takes them: those after its version, but for a step that names an object
+// the file has.
+QStringList lackedSteps(const OldFiles::Connection& file)
+{
+    QStringList objects;
+    for (const QString& name : file.lines(QStringLiteral("SELECT name FROM sqlite_master")))
+        objects << name.toLower();
+    const QList<Vexal::SchemaScript::Step>& steps = Vexal::SchemaScript::steps();
+    QStringList lacked;
+    for (int i = file.lines(QStringLiteral("PRAGMA user_version")).value(0).toInt(); i < steps.size(); ++i) {
+        const QString name = QLatin1String(steps.at(i).name);
+        if (steps.at(i).statement || !objects.contains(name.toLower()))
+            lacked << name;
+    }
+    return lacked;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(RecordFactory)
@@ -190,33 +208,37 @@ private slots:
     }
 
     // A file of each schema the program has written is brought up to date
-    // once, step by named step, and then has exactly the schema of a new
-    // file (objects, statements, version mark) and every row it had; a
+    // once, taking the steps of SchemaScript::steps() it lacks: those after
+    // its version, but for a step that names an object the file has. It
+    // then has the schema of a new file as SQLite describes it (objects,
+    // tables' columns, version mark) and every value it had, a column a step
+    // added at its default and a row a step added as a new file has it; a
     // second open takes no step and leaves the file's bytes as they were. A
     // file of a newer version, and one that needs a step but cannot be
     // written, is refused with the cause and left unchanged; a file of
-    // another program is left alone.
+    // another program is left alone. So a step added to the script is
+    // checked here with no test of its own.
     void fileOfAnEarlierVersionIsBroughtUpToDateOnce_data()
     {
-        addColumns<QString, int, bool, QStringList, QString>("build", "mark", "readOnly", "steps", "refusal");
-        const QStringList index{QStringLiteral("IdxProjectActive")};
+        addColumns<QString, int, bool, QString>("build", "mark", "readOnly", "refusal");
         const int newer = Vexal::DBSchema::version() + 1;
-        QTest::newRow("05be2ea: no index") << "05be2ea" << -1 << false << index << "";
-        QTest::newRow("2434833: index, no mark") << "2434833" << -1 << false << QStringList() << "";
-        QTest::newRow("05be2ea marked 0") << "05be2ea" << 0 << false << index << "";
-        QTest::newRow("new file") << "new" << -1 << false << QStringList() << "";
-        QTest::newRow("new file, read-only") << "new" << -1 << true << QStringList() << "";
-        QTest::newRow("another program's file") << "other" << -1 << false << QStringList() << "";
-        QTest::newRow("newer version") << "new" << newer << false << QStringList()
+        QTest::newRow("05be2ea: no index") << "05be2ea" << -1 << false << "";
+        QTest::newRow("2434833: index, no mark") << "2434833" << -1 << false << "";
+        QTest::newRow("05be2ea marked 0") << "05be2ea" << 0 << false << "";
+        QTest::newRow("new file") << "new" << -1 << false << "";
+        QTest::newRow("new file, read-only") << "new" << -1 << true << "";
+        QTest::newRow("another program's file") << "other" << -1 << false << "";
+        QTest::newRow("newer version") << "new" << newer << false
                                        << "was made by a newer version of the program (its schema is "
-                                              + QString::number(newer);
-        QTest::newRow("newer version, read-only") << "new" << newer << true << QStringList()
-                                                  << "was made by a newer version";
-        QTest::newRow("05be2ea, read-only") << "05be2ea" << -1 << true << QStringList()
-                                            << "could not be brought up to date (step IdxProjectActive: "
+                + QString::number(newer);
+        QTest::newRow("newer version, read-only") << "new" << newer << true << "was made by a newer version";
+        // %1: the first step the file lacks, or the last when it lacks
+        // none but the mark.
+        QTest::newRow("05be2ea, read-only") << "05be2ea" << -1 << true
+                                            << "could not be brought up to date (step %1: "
                                                "attempt to write a readonly database)";
-        QTest::newRow("2434833, read-only") << "2434833" << -1 << true << QStringList()
-                                            << "could not be brought up to date (step IdxProjectActive: "
+        QTest::newRow("2434833, read-only") << "2434833" << -1 << true
+                                            << "could not be brought up to date (step %1: "
                                                "attempt to write a readonly database)";
     }
 
@@ -225,7 +247,6 @@ private slots:
         QFETCH(QString, build);
         QFETCH(int, mark);
         QFETCH(bool, readOnly);
-        QFETCH(QStringList, steps);
         QFETCH(QString, refusal);
         TestFolder folder;
         const QString path = folder.file(QStringLiteral("TesvarBrowser.db"));
@@ -244,14 +265,21 @@ private slots:
             QCOMPARE(OldFiles::Connection(path).exec({QStringLiteral("PRAGMA user_version = %1").arg(mark)}),
                      QString());
         const QByteArray bytes = OldFiles::bytes(path);
-        QStringList contents;
+        OldFiles::Connection::Values values;
         QStringList schema;
+        QStringList steps;
         {
             OldFiles::Connection file(path);
-            contents = file.contents();
+            values = file.values();
             schema = file.schema();
+            // Another program's file takes none.
+            if (build != QLatin1String("other"))
+                steps = lackedSteps(file);
         }
-        QVERIFY(!contents.isEmpty() || build == QLatin1String("other"));
+        QVERIFY(!values.isEmpty() || build == QLatin1String("other"));
+        if (refusal.contains(QLatin1String("%1")))
+            refusal = refusal.arg(steps.isEmpty() ? QString::fromLatin1(Vexal::SchemaScript::steps().last().name)
+                                                  : steps.first());
 
         const QString options = readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY") : QString();
         for (int open = 1; open <= 2; ++open) {
@@ -275,11 +303,12 @@ private slots:
             QVERIFY2(done, qPrintable(error));
             QCOMPARE(taken, open == 1 ? steps : QStringList());
             const OldFiles::Connection file(path);
-            QCOMPARE(file.contents(), contents);
             if (build == QLatin1String("other") || readOnly) {
+                QCOMPARE(file.values(), values);
                 QCOMPARE(OldFiles::bytes(path), bytes);
                 continue;
             }
+            QCOMPARE(file.differsFrom(values, OldFiles::newFileValues()), QString());
             QCOMPARE(file.schema(), OldFiles::newFileSchema());
             QCOMPARE(file.lines(QStringLiteral("PRAGMA integrity_check")), QStringList{"ok"});
             if (open == 2 || schema == OldFiles::newFileSchema())
@@ -288,14 +317,17 @@ private slots:
     }
 
     // A step that gives its own statement (a column added to a table) runs
-    // it once in a file of the version before, keeping the rows; one that
-    // fails leaves the file as it was.
+    // it once in a file of the version before, keeping the rows, each with
+    // the column's default; one that fails leaves the file as it was.
     void stepWithItsOwnStatement_data()
     {
         addColumns<QString, QString>("statement", "refusal");
-        QTest::newRow("a column") << "ALTER TABLE Project ADD COLUMN Note TEXT" << "";
-        QTest::newRow("a column of no table") << "ALTER TABLE Nowhere ADD COLUMN Note TEXT"
-                                              << "could not be brought up to date (step ProjectNote: no such table";
+        QTest::newRow("a column") << "ALTER TABLE Project ADD COLUMN StepNote TEXT"
+                                  << "";
+        QTest::newRow("a column with a default") << "ALTER TABLE Project ADD COLUMN StepNote TEXT DEFAULT 'none'"
+                                                 << "";
+        QTest::newRow("a column of no table") << "ALTER TABLE Nowhere ADD COLUMN StepNote TEXT"
+                                              << "could not be brought up to date (step StepNote: no such table";
     }
 
     void stepWithItsOwnStatement()
@@ -304,15 +336,16 @@ private slots:
         QFETCH(QString, refusal);
         TestFolder folder;
         const QString path = folder.file(QStringLiteral("TesvarBrowser.db"));
-        QStringList contents;
+        OldFiles::Connection::Values values;
         {
             OldFiles::Connection file(path);
             QVERIFY(Vexal::DBSchema::create(file.db()));
-            contents = file.contents();
+            QCOMPARE(file.exec(Vexal::SchemaScript::statements(OldFiles::script(QStringLiteral("rows")))), QString());
+            values = file.values();
         }
         const QByteArray text = statement.toUtf8();
         QList<Vexal::SchemaScript::Step> steps = Vexal::SchemaScript::steps();
-        steps.append(Vexal::SchemaScript::Step{"ProjectNote", text.constData()});
+        steps.append(Vexal::SchemaScript::Step{"StepNote", text.constData()});
         const QByteArray bytes = OldFiles::bytes(path);
         for (int open = 1; open <= 2; ++open) {
             QString error;
@@ -328,19 +361,75 @@ private slots:
                 return;
             }
             QVERIFY2(done, qPrintable(error));
-            QCOMPARE(taken, open == 1 ? QStringList{"ProjectNote"} : QStringList());
+            QCOMPARE(taken, open == 1 ? QStringList{"StepNote"} : QStringList());
             const OldFiles::Connection file(path);
-            // The rows, each project with an empty note last.
-            QStringList rows = file.contents();
-            for (QString& row : rows) {
-                if (row.startsWith(QLatin1String("Project:")) && row.endsWith(QLatin1String("|NULL")))
-                    row.chop(5);
-            }
-            QCOMPARE(rows, contents);
+            QCOMPARE(file.differsFrom(values, {}), QString());
             QCOMPARE(file.lines(QStringLiteral("PRAGMA user_version")), QStringList{QString::number(steps.size())});
-            QVERIFY(file.lines(QStringLiteral("SELECT name FROM pragma_table_info('Project')"))
-                        .contains(QStringLiteral("Note")));
+            const QString added = file.columns(QStringLiteral("Project")).last();
+            QVERIFY2(added.startsWith(QLatin1String("StepNote|TEXT|")), qPrintable(added));
+            // The projects' values, one of them in the added column.
+            const auto projects = file.values().value(QStringLiteral("Project"));
+            QVERIFY(!projects.isEmpty());
+            for (const auto& project : projects)
+                QCOMPARE(project.value(QStringLiteral("StepNote")),
+                         statement.contains(QLatin1String("DEFAULT")) ? QStringLiteral("none")
+                                                                      : QStringLiteral("NULL"));
         }
+    }
+
+    // Steps that name an object make it as the script does where the file
+    // lacks it: a table of a kind newer than an unmarked file (which is no
+    // other program's file for lacking it), a view that a step of its own
+    // statement dropped before (as a view that changes is made again).
+    void stepsThatNameObjects_data()
+    {
+        addColumns<QString, QStringList, QStringList, QStringList>("build", "setup", "names", "statements");
+        QTest::newRow("a table of a newer kind, a file of 05be2ea")
+            << "05be2ea" << QStringList{"DROP TABLE Word"} << QStringList{"Word", "IdxWordLanguageID"}
+            << QStringList{"", ""};
+        QTest::newRow("a view dropped, then made by its name")
+            << "new" << QStringList() << QStringList{"DropCategoryView", "CategoryView"}
+            << QStringList{"DROP VIEW CategoryView", ""};
+    }
+
+    void stepsThatNameObjects()
+    {
+        QFETCH(QString, build);
+        QFETCH(QStringList, setup);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, statements);
+        TestFolder folder;
+        const QString path = folder.file(QStringLiteral("TesvarBrowser.db"));
+        if (build != QLatin1String("new"))
+            QCOMPARE(OldFiles::make(path, build), QString());
+        QStringList expected;
+        {
+            OldFiles::Connection file(path);
+            if (build == QLatin1String("new"))
+                QVERIFY(Vexal::DBSchema::create(file.db()));
+            QCOMPARE(file.exec(setup), QString());
+            expected = lackedSteps(file);
+        }
+        QList<QByteArray> texts;
+        QList<Vexal::SchemaScript::Step> steps = Vexal::SchemaScript::steps();
+        for (int i = 0; i < names.size(); ++i) {
+            texts << names.at(i).toUtf8() << statements.at(i).toUtf8();
+            steps.append(Vexal::SchemaScript::Step{
+                texts.at(2 * i).constData(), statements.at(i).isEmpty() ? nullptr : texts.at(2 * i + 1).constData()});
+        }
+        QString error;
+        QStringList taken;
+        {
+            OldFiles::Connection file(path);
+            QVERIFY2(Vexal::DBSchema::bringUpToDate(file.db(), steps, &error, &taken), qPrintable(error));
+        }
+        QCOMPARE(taken, expected + names);
+        // The schema of a new file, but for the mark.
+        QStringList schema = OldFiles::Connection(path).schema();
+        QStringList fresh = OldFiles::newFileSchema();
+        QCOMPARE(schema.takeLast(), QString::number(steps.size()));
+        fresh.removeLast();
+        QCOMPARE(schema, fresh);
     }
 
     // Only whole comment lines are dropped; one after a statement would stay in it.

@@ -27,7 +27,10 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -79,6 +82,41 @@ QByteArray projectsFile(const QByteArray& items)
     return "<!DOCTYPE doc>\n<items Table=\"Project\">" + items + "</items>\n";
 }
 
+// The statements run and the rows they read on the connections opened while
+// it lives (a job's own), as SQLite's trace tells them: a statement each
+// time it starts to run, a row each time a step gives one.
+class WorkCount
+{
+public:
+    WorkCount()
+    {
+        s_statements = 0;
+        s_rows = 0;
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&watch));
+    }
+    ~WorkCount() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&watch)); }
+    WorkCount(const WorkCount&) = delete;
+    WorkCount& operator=(const WorkCount&) = delete;
+
+    int statements() const { return s_statements; }
+    int rows() const { return s_rows; }
+
+private:
+    static int watch(sqlite3* db, const char**, const sqlite3_api_routines*)
+    {
+        sqlite3_trace_v2(db, SQLITE_TRACE_STMT | SQLITE_TRACE_ROW, &traced, nullptr);
+        return SQLITE_OK;
+    }
+    static int traced(unsigned what, void*, void*, void*)
+    {
+        ++(what == SQLITE_TRACE_ROW ? s_rows : s_statements);
+        return 0;
+    }
+
+    static inline std::atomic<int> s_statements{0};
+    static inline std::atomic<int> s_rows{0};
+};
+
 } // namespace
 
 class ExchangeJobTest : public FreshStateTest
@@ -100,9 +138,13 @@ private slots:
         QDomDocument document;
         QVERIFY(document.setContent(bytes));
         const QDomElement item = document.documentElement().firstChildElement();
+        // The elements that hold a value, in the file's order (Active
+        // last); the kind's other columns are empty.
         QStringList names;
-        for (QDomElement e = item.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-            names << e.tagName() + QLatin1Char('=') + e.text();
+        for (QDomElement e = item.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            if (!e.text().isEmpty())
+                names << e.tagName() + QLatin1Char('=') + e.text();
+        }
         QCOMPARE(names, QStringList({QStringLiteral("ID=1"), QStringLiteral("Name=Alpha & <b>"),
                                      QStringLiteral("Comments=kept"), QStringLiteral("URL=http://a.example/"),
                                      QStringLiteral("Active=1")}));
@@ -384,21 +426,45 @@ private slots:
     {
         // Files by name: p.xml a good projects file, s.xml an account that
         // cannot be saved, w.xml an account with a bad WebsiteID after a good
-        // one, c.xml a project stored already; gone.xml is missing.
+        // one, c.xml a project stored already, m.xml a file that is not
+        // well-formed, a.xml one that deletes the active project; gone.xml is
+        // missing.
         addColumns<QStringList, QString, QString>("files", "cause", "stop");
         const QString website =
             QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
                            "table can hold (a whole number from -9223372036854775808 to "
                            "9223372036854775807)");
-        // Where no file got in, the user reads that nothing was stored.
+        const QString missing = QStringLiteral("gone.xml could not be opened (Specified file is missing)");
+        const QString account =
+            QStringLiteral("the item with ID 2 in s.xml (node no. 0) could not be imported: Project ID is empty. "
+                           "Object: Vexal::DBAccount");
+        // Where no file got in, the user reads why and that nothing was
+        // stored, whatever the cause.
         QTest::newRow("one file, a bad reference") << QStringList{"w.xml"} << website + "; nothing was stored" << "";
-        QTest::newRow("one file, missing") << QStringList{"gone.xml"} << "nothing was stored" << "";
+        QTest::newRow("one file, missing") << QStringList{"gone.xml"} << missing + "; nothing was stored"
+                                           << "";
+        QTest::newRow("one file, not well-formed")
+            << QStringList{"m.xml"}
+            << "m.xml is not well-formed XML: opening and ending tag mismatch (line 1, column 46); nothing was stored"
+            << "";
+        QTest::newRow("one file, the active project refused")
+            << QStringList{"a.xml"}
+            << "the item with ID 1 in a.xml (node no. 0) could not be imported: The active project \"Stored\" can't "
+               "be deleted. Make another project active first (select it and press \"Select\"), then delete this "
+               "one; nothing was stored"
+            << "";
+        QTest::newRow("one file, no exchange file")
+            << QStringList{"r.xml"}
+            << "r.xml is no exchange file: its root is not an \"items\" element that names a table; nothing was "
+               "stored"
+            << "";
         QTest::newRow("the second of three fails")
-            << QStringList{"p.xml", "s.xml", "c.xml"} << "files imported: p.xml; failed: s.xml; not tried: c.xml"
+            << QStringList{"p.xml", "s.xml", "c.xml"}
+            << account + "; files imported: p.xml; failed: s.xml; not tried: c.xml"
             << "Files imported: %1/p.xml. Failed: %1/s.xml. Not tried: %1/c.xml.";
         QTest::newRow("the first of three is missing")
             << QStringList{"gone.xml", "p.xml", "w.xml"}
-            << "nothing was stored; files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
+            << missing + "; nothing was stored; files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
             << "Files imported: none. Failed: %1/gone.xml. Not tried: %1/p.xml, %1/w.xml.";
         QTest::newRow("the last of two, a bad reference")
             << QStringList{"p.xml", "w.xml"} << website + "; files imported: p.xml; failed: w.xml; not tried: none"
@@ -410,7 +476,7 @@ private slots:
         QFETCH(QString, cause);
         QFETCH(QString, stop);
         TestDatabase db;
-        QCOMPARE(addProject(QStringLiteral("Stored"), QString()), 1);
+        QCOMPARE(addProject(QStringLiteral("Stored"), QString(), true), 1);
         QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile("<item><ID>7</ID></item>")));
         QVERIFY(writeBytes(QStringLiteral("s.xml"),
                            "<items Table=\"Account\"><item><ID>2</ID><ProjectID>-1</ProjectID></item></items>"));
@@ -419,6 +485,9 @@ private slots:
                            "<item><ID>4</ID><ProjectID>1</ProjectID><WebsiteID>12abc</WebsiteID>"
                            "</item></items>"));
         QVERIFY(writeBytes(QStringLiteral("c.xml"), projectsFile("<item><ID>1</ID></item>")));
+        QVERIFY(writeBytes(QStringLiteral("m.xml"), "<items Table=\"Project\"><item><ID>8</ID></itme></items>"));
+        QVERIFY(writeBytes(QStringLiteral("a.xml"), projectsFile("<item><ID>1</ID><XDelete>1</XDelete></item>")));
+        QVERIFY(writeBytes(QStringLiteral("r.xml"), "<records Table=\"Project\"/>"));
         QStringList paths;
         for (const QString& file : files)
             paths << db.file(file);
@@ -530,6 +599,78 @@ private slots:
         while (query.next())
             got << query.value(0).toLongLong();
         QCOMPARE(got, expected);
+    }
+
+    // What an import asks of the database grows with its items, never with
+    // the rows stored beside them: past its first item, each further item
+    // runs as many statements as it stores (an insert, a delete or an
+    // overwrite; an overwrite of a free ID is an update and an insert) and
+    // reads no row, however many rows the table holds around its IDs. So a
+    // file among the rows of a large table costs what it costs in a new file.
+    void importWorkGrowsWithItsItems_data()
+    {
+        addColumns<QString, QString, bool, int>("stored", "items", "overwrite", "statementsPerItem");
+        // 20,000 IDs of which every 16th is free; 1,000 items.
+        const QString gaps = "i % 16 <> 0";
+        const QString all = "1";
+        QTest::newRow("new IDs in the free places of a large table") << gaps << "16 * i" << false << 1;
+        QTest::newRow("new IDs past the end of a large table") << all << "20000 + i" << false << 1;
+        QTest::newRow("deletes of stored IDs") << all << "-i" << false << 1;
+        QTest::newRow("deletes of free IDs among stored ones") << gaps << "-16 * i" << false << 1;
+        QTest::newRow("overwrites of stored IDs") << gaps << "i + (i - 1) / 15" << true << 1;
+        QTest::newRow("overwrites of free IDs") << gaps << "16 * i" << true << 2;
+    }
+    void importWorkGrowsWithItsItems()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, items);
+        QFETCH(bool, overwrite);
+        QFETCH(int, statementsPerItem);
+        constexpr int count = 1000;
+        TestDatabase db;
+        QVERIFY(TestDatabase::exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                                  "WHERE i < 20000) INSERT INTO Project (ID, Name) SELECT i, 's' "
+                                                  "FROM n WHERE %1;")
+                                       .arg(stored)));
+        setOverride(overwrite);
+        // The file's items: ID i of each from 1 on as `items` gives it, a
+        // negative one deleting its row.
+        QSqlQuery ids;
+        QVERIFY(ids.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                        "SELECT %2 FROM n;")
+                             .arg(count)
+                             .arg(items)));
+        QByteArray file;
+        while (ids.next()) {
+            const qint64 id = ids.value(0).toLongLong();
+            file += id < 0 ? QStringLiteral("<item><ID>%1</ID><XDelete>1</XDelete></item>").arg(-id).toUtf8()
+                           : QStringLiteral("<item><ID>%1</ID><Name>n</Name></item>").arg(id).toUtf8();
+        }
+        const int before = TestDatabase::rowCount(DBSql::tableProject());
+        // The work of the first item alone, then of them all, each rolled
+        // back (the file ends with an item that fails) so that both meet the
+        // same table.
+        const QByteArray failing = "<item><ID>x</ID></item>";
+        int statements[2] = {};
+        int rows[2] = {};
+        for (const int whole : {0, 1}) {
+            const QByteArray part = whole ? file : file.left(file.indexOf("</item>") + 7);
+            QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile(part + failing)));
+            WorkCount work;
+            QVERIFY(importFiles({QStringLiteral("p.xml")}).contains(QLatin1String("node no.")));
+            statements[whole] = work.statements();
+            rows[whole] = work.rows();
+        }
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), before);
+        QVERIFY2(statements[1] - statements[0] <= statementsPerItem * (count - 1) && rows[1] == rows[0],
+                 qPrintable(QStringLiteral("statements %1 and %2, rows read %3 and %4")
+                                .arg(statements[0])
+                                .arg(statements[1])
+                                .arg(rows[0])
+                                .arg(rows[1])));
+        // And all of them, stored.
+        QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile(file)));
+        QCOMPARE(importFiles({QStringLiteral("p.xml")}), QString());
     }
 
     void encodings()

@@ -11,11 +11,11 @@
 #include "exchange/ThreadXmlExport.h"
 #include "exchange/ThreadXmlImport.h"
 #include "data/DBProject.h"
-#include "exchange/IdSet.h"
 #include "exchange/XmlBase.h"
 #include "exchange/XmlItem.h"
 #include "exchange/XmlList.h"
 #include "exchange/XmlReader.h"
+#include "exchange/XmlRecord.h"
 #include "exchange/XmlWriter.h"
 #include "texts/LocaleThread.h"
 
@@ -27,6 +27,7 @@
 #include <QTest>
 
 #include <limits>
+#include <memory>
 
 using namespace Vexal;
 
@@ -44,6 +45,43 @@ QString projectName(int id)
 {
     return TestDatabase::value(QStringLiteral("SELECT Name FROM Project WHERE ID=%1;").arg(id)).toString();
 }
+
+// A project saved through its own insert, as a kind without an insert text
+// of its own is; the insert stores over a row of the same ID, as such a
+// kind's could.
+class OwnInsertProject : public DBProject
+{
+public:
+    QString insertText() const override { return QString(); }
+    DBBase* create(QObject* parent) const override
+    {
+        auto* record = new OwnInsertProject;
+        record->setParent(parent);
+        return record;
+    }
+    bool insertRow() override
+    {
+        QVariant newId;
+        if (!execBound(
+                DBProject::insertText().replace(QLatin1String("INSERT INTO"), QLatin1String("INSERT OR REPLACE INTO")),
+                &newId))
+            return false;
+        setId(newId.toLongLong());
+        markClean();
+        return true;
+    }
+};
+
+// An import whose projects are saved through their own insert.
+class OwnInsertImport : public ThreadXmlImport
+{
+public:
+    using ThreadXmlImport::ThreadXmlImport;
+    XmlBase* createXml(const QString&, QObject* parent) const override
+    {
+        return new XmlRecord<OwnInsertProject>(new OwnInsertProject, parent);
+    }
+};
 
 // One row with a value in every column (ID 5) and one with only an ID (6).
 bool seedRows(const QString& table)
@@ -300,45 +338,6 @@ private slots:
         QVERIFY(TestDatabase::value(QStringLiteral("SELECT length(Icon) FROM Bookmark WHERE ID=1;")).toInt() < 4096);
     }
 
-    // The import's set of stored IDs agrees with a plain set through inserts
-    // and removals: IDs anywhere in the 64-bit range, a dense run that
-    // outgrows a block's array, and IDs that differ only above 32 bits.
-    void idSetAgreesWithASet()
-    {
-        IdSet ids;
-        QSet<qint64> oracle;
-        quint64 seed = 12345;
-        for (int step = 0; step < 200000; ++step) {
-            seed = seed * 6364136223846793005u + 1442695040888963407u;
-            const qint64 dense = qint64(seed >> 40) % 20000 - 100;
-            const qint64 id = step % 3 == 0   ? qint64(seed ^ (seed << 13))
-                              : step % 3 == 1 ? dense
-                                              : dense + (qint64(seed >> 62) << 32);
-            if (seed & 1 || step % 3 == 0) {
-                ids.insert(id);
-                oracle.insert(id);
-            } else {
-                ids.remove(id);
-                oracle.remove(id);
-            }
-        }
-        for (const qint64 id : {std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), qint64(INT_MIN),
-                                qint64(INT_MAX), qint64(-1), qint64(0)}) {
-            ids.insert(id);
-            oracle.insert(id);
-        }
-        QCOMPARE(ids.size(), qint64(oracle.size()));
-        for (const qint64 high : {qint64(0), qint64(1) << 32, qint64(3) << 32, qint64(-1) << 32}) {
-            for (qint64 id = -70000; id < 70000; ++id)
-                QCOMPARE(ids.contains(high + id), oracle.contains(high + id));
-        }
-        for (const qint64 id : qAsConst(oracle)) {
-            QVERIFY(ids.contains(id));
-            QCOMPARE(ids.contains(id ^ 0x55550000), oracle.contains(id ^ 0x55550000));
-            QCOMPARE(ids.contains(id ^ (qint64(1) << 40)), oracle.contains(id ^ (qint64(1) << 40)));
-        }
-    }
-
     // Statements are prepared once per file: every overwritten row still gets
     // its own stored values for what its item lacks.
     void overwritesRowByRow()
@@ -369,25 +368,51 @@ private slots:
                                       QStringLiteral("5 five  0 ") + DBProject().url()}));
     }
 
-    // IDs given out or taken earlier in the same file count as stored.
+    // IDs given out or taken earlier in the same file, and IDs the table
+    // holds, count as stored: an item that brings one is refused, also for
+    // a kind saved through its own insert, which may store over a row.
+    void idsOfTheSameFile_data()
+    {
+        addColumns<bool, QByteArray, int, qint64, QString>("ownInsert", "items", "clashNode", "clashId", "names");
+        for (const bool own : {false, true}) {
+            const char* way = own ? ", the kind's own insert" : "";
+            QTest::newRow(qPrintable(QStringLiteral("a new ID given out, then brought%1").arg(way)))
+                << own
+                << QByteArray("<item><ID>-1</ID><Name>fresh</Name></item><item><ID>10</ID><Name>again</Name></item>")
+                << 1 << qint64(10) << "";
+            QTest::newRow(qPrintable(QStringLiteral("one ID twice%1").arg(way)))
+                << own << QByteArray("<item><ID>5</ID><Name>a</Name></item><item><ID>5</ID><Name>b</Name></item>") << 1
+                << qint64(5) << "";
+            QTest::newRow(qPrintable(QStringLiteral("an ID the table holds%1").arg(way)))
+                << own << QByteArray("<item><ID>8</ID><Name>a</Name></item><item><ID>9</ID><Name>b</Name></item>") << 1
+                << qint64(9) << "";
+            QTest::newRow(qPrintable(QStringLiteral("stored, deleted, stored again%1").arg(way)))
+                << own
+                << QByteArray("<item><ID>5</ID><Name>a</Name></item><item><ID>5</ID><XDelete>1</XDelete></item>"
+                              "<item><ID>5</ID><Name>b</Name></item><item><ID>-1</ID><Name>c</Name></item>")
+                << -1 << qint64(0) << "5 b, 9 stored, 10 c";
+        }
+    }
     void idsOfTheSameFile()
     {
+        QFETCH(bool, ownInsert);
+        QFETCH(QByteArray, items);
+        QFETCH(int, clashNode);
+        QFETCH(qint64, clashId);
+        QFETCH(QString, names);
         TestDatabase db;
+        QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO Project (ID, Name) VALUES (9, 'stored');")));
         const QString path = db.file(QStringLiteral("p.xml"));
-        QVERIFY(writeBytes(path, "<items Table=\"Project\"><item><ID>-1</ID><Name>fresh</Name></item>"
-                                 "<item><ID>1</ID><Name>again</Name></item></items>"));
-        QCOMPARE(importError(path), LocaleThread::cannotOverrideItem(path, 1, 1));
-        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), 0);
-
-        QVERIFY(writeBytes(path, "<items Table=\"Project\"><item><ID>5</ID></item><item><ID>5</ID></item></items>"));
-        QCOMPARE(importError(path), LocaleThread::cannotOverrideItem(path, 1, 5));
-
-        QVERIFY(writeBytes(path, "<items Table=\"Project\"><item><ID>5</ID><Name>a</Name></item>"
-                                 "<item><ID>5</ID><XDelete>1</XDelete></item>"
-                                 "<item><ID>5</ID><Name>b</Name></item><item><ID>-1</ID><Name>c</Name></item></items>"));
-        QCOMPARE(importError(path), QString());
-        QCOMPARE(projectName(5), QStringLiteral("b"));
-        QCOMPARE(projectName(6), QStringLiteral("c"));
+        QVERIFY(writeBytes(path, "<items Table=\"Project\">" + items + "</items>"));
+        std::unique_ptr<ThreadXmlImport> job(ownInsert ? new OwnInsertImport({path}) : new ThreadXmlImport({path}));
+        QVERIFY(runJob(*job));
+        QCOMPARE(job->errorText(),
+                 clashNode < 0 ? QString() : LocaleThread::cannotOverrideItem(path, clashNode, clashId));
+        QStringList stored;
+        QSqlQuery rows(QStringLiteral("SELECT ID, Name FROM Project ORDER BY ID;"));
+        while (rows.next())
+            stored << rows.value(0).toString() + QLatin1Char(' ') + rows.value(1).toString();
+        QCOMPARE(stored.join(QStringLiteral(", ")), clashNode < 0 ? names : QStringLiteral("9 stored"));
     }
 };
 

@@ -26,6 +26,8 @@
 
 #include <sqlite3.h>
 
+#include <memory>
+
 using namespace Vexal;
 
 namespace {
@@ -216,9 +218,19 @@ private slots:
         WindowFolder folder;
         ScriptedPrompt prompt;
         {
-            DBManager maker;
-            QVERIFY(maker.setupConnection());
-            QSqlQuery fill;
+            // A file of 05be2ea is made from that build's schema script
+            // (no index of the active projects, no version mark), the others
+            // new.
+            std::unique_ptr<DBManager> maker;
+            std::unique_ptr<OldFiles::Connection> old;
+            if (file == QLatin1String("05be2ea")) {
+                QCOMPARE(OldFiles::make(ConstApp::databaseFile(), file, false), QString());
+                old = std::make_unique<OldFiles::Connection>(ConstApp::databaseFile());
+            } else {
+                maker = std::make_unique<DBManager>();
+                QVERIFY(maker->setupConnection());
+            }
+            QSqlQuery fill(old ? old->db() : QSqlDatabase::database());
             QVERIFY(fill.exec(QStringLiteral("DELETE FROM Project;")));
             QVERIFY(fill.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                                              "INSERT INTO Project (ID, Name, Active, URL) "
@@ -226,12 +238,8 @@ private slots:
                                   .arg(projects)));
             for (int id : active)
                 QVERIFY(fill.exec(QStringLiteral("UPDATE Project SET Active = 1 WHERE ID = %1;").arg(id)));
-            if (file != QLatin1String("new"))
+            if (file == QLatin1String("dropped"))
                 QVERIFY(fill.exec(QStringLiteral("DROP INDEX IdxProjectActive;")));
-            // The schema of 05be2ea: the script of today without the index
-            // and the mark.
-            if (file == QLatin1String("05be2ea"))
-                QVERIFY(fill.exec(QStringLiteral("PRAGMA user_version = 0;")));
         }
         std::unique_ptr<WndMain> window;
         {

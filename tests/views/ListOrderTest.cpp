@@ -3,6 +3,7 @@
 #include "TestDatabase.h"
 #include "TestRunner.h"
 
+#include "core/Logger.h"
 #include "core/RecordChanges.h"
 #include "views/BaseTableModel.h"
 
@@ -104,7 +105,8 @@ private slots:
                                        "rows deleted",
                                        "rows inserted",
                                        "more rows inserted among them than a statement reads",
-                                       "a range read again"};
+                                       "a range read again",
+                                       "more scattered rows changed than a statement reads"};
         const struct
         {
             const char* column;
@@ -184,6 +186,11 @@ private slots:
             run(QStringLiteral("INSERT INTO Project (ID, Name, Active, URL) VALUES (2001, 'p3', 2, 'u'), "
                                "(2002, NULL, NULL, 'u'), (2003, 'a', 'a3', 'u'), (2004, 'p9', 0.25, 'u')"),
                 QStringLiteral("ID > 2000"), changes);
+        } else if (change.startsWith("more scattered rows")) {
+            // 350 rows apart from each other, by one commit: their IDs are
+            // read again by more than one statement.
+            run(QStringLiteral("UPDATE Project SET Name = 'n' || ID WHERE ID % 2 = 0"), QStringLiteral("ID % 2 = 0"),
+                changes);
         } else if (change.startsWith("more rows inserted")) {
             // In one statement, where the rows held stand: after the names
             // "p1" and the values "a4" (before those that follow them).
@@ -212,7 +219,10 @@ private slots:
         } else if (change.endsWith("not told")) {
             last = 40;
         }
+        Logger::resetForTests();
         model.applyChanges(changes, first, last);
+        // Each statement read what it was built to: none failed.
+        QVERIFY2(Logger::warnings().isEmpty(), qPrintable(Logger::warnings().join(QLatin1Char('\n'))));
         // The rows held are those a fresh SELECT gives first, as stored
         // (but where a range was read, which leaves the others to be read
         // when shown): none waits for the last fetch under its old values.

@@ -282,7 +282,12 @@ private slots:
             return setup->result();
         });
         f.table.slotSetupColumns();
-        QCOMPARE(listed, 5);
+        // Every column the view may show, once.
+        int shown = 0;
+        for (int c = 0; c < f.table.columnList()->count(); ++c)
+            shown += f.table.columnList()->at(c)->visibleInView() ? 1 : 0;
+        QVERIFY(shown > 0);
+        QCOMPARE(listed, shown);
         QVERIFY(!okWhenNoneChecked);
         QVERIFY(!f.table.isColumnHidden(colComments));
         QVERIFY(f.table.isColumnHidden(colName));
