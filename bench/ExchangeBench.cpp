@@ -1,3 +1,4 @@
+#include "Callgrind.h"
 #include "core/Convert.h"
 #include "data/DBBase.h"
 #include "data/DBCache.h"
@@ -645,49 +646,21 @@ void runBeside(benchmark::State& state, const Beside& shape)
     state.SetItemsProcessed(state.iterations() * rows);
 }
 
-// The instructions callgrind counted in the first dump of a run; negative
-// when the dump cannot be read.
-double instructionsIn(const QString& dump)
-{
-    QFile file(dump);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        if (line.startsWith("totals: "))
-            return line.mid(8).toDouble();
-    }
-    return -1;
-}
-
 // The instructions of one import of `file` into a copy of the database file
 // `database`, ours (bench/exchange/count_import.cpp) or the floor's, counted
 // by callgrind over the job alone; negative when it failed.
-double importInstructions(const QString& valgrind, bool byFloor, const QString& database, const QString& file)
+double importInstructions(bool byFloor, const QString& database, const QString& file)
 {
     QTemporaryDir out;
     const QString target = out.filePath(QStringLiteral("TesvarBrowser.db"));
     if (!QFile::copy(database, target))
         return -1;
     const int project = Vexal::kindCode(Vexal::RecordKind::Project);
-    QStringList arguments{QStringLiteral("--tool=callgrind"), QStringLiteral("--instr-atstart=no"),
-                          QStringLiteral("--callgrind-out-file=%1").arg(out.filePath(QStringLiteral("counts")))};
-    if (byFloor)
-        arguments << QStringLiteral(TESVAR_XML_FLOOR) << QStringLiteral("import") << target << file
-                  << Vexal::RecordKinds::tableOf(project) << floorColumns(project);
-    else
-        arguments << QStringLiteral(TESVAR_EXCHANGE_COUNT) << target << file;
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(valgrind, arguments);
-    if (!process.waitForFinished(60 * 60 * 1000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        return -1;
-    return instructionsIn(out.filePath(QStringLiteral("counts.1")));
+    const QStringList program = byFloor ? QStringList{QStringLiteral(TESVAR_XML_FLOOR), QStringLiteral("import"), target,
+                                                      file, Vexal::RecordKinds::tableOf(project), floorColumns(project)}
+                                        : QStringList{QStringLiteral(TESVAR_EXCHANGE_COUNT), target, file};
+    const QString counts = out.filePath(QStringLiteral("counts"));
+    return Callgrind::run(counts, program) ? Callgrind::instructionsIn(counts + QStringLiteral(".1")) : -1;
 }
 
 // The shape of runBeside counted in instructions instead of timed (counts
@@ -698,8 +671,7 @@ double importInstructions(const QString& valgrind, bool byFloor, const QString& 
 // instructions an item costs more beside the stored rows.
 void countBeside(benchmark::State& state, const Beside& shape)
 {
-    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
-    if (valgrind.isEmpty()) {
+    if (Callgrind::valgrind().isEmpty()) {
         state.SkipWithError("valgrind is not installed: no instructions to count");
         return;
     }
@@ -715,7 +687,7 @@ void countBeside(benchmark::State& state, const Beside& shape)
     for (auto _ : state) {
         for (const bool byFloor : {false, true}) {
             for (const bool beside : {false, true}) {
-                counts[byFloor][beside] = importInstructions(valgrind, byFloor, beside ? large : empty, file);
+                counts[byFloor][beside] = importInstructions(byFloor, beside ? large : empty, file);
                 if (counts[byFloor][beside] <= 0) {
                     state.SkipWithError("an import did not run under callgrind");
                     return;

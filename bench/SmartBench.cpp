@@ -1,3 +1,4 @@
+#include "Callgrind.h"
 #include "automation/smart/SmartArticle.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartRegistration.h"
@@ -144,29 +145,13 @@ void BM_SmartRegistration2000(benchmark::State& state)
 }
 BENCHMARK(BM_SmartRegistration2000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// The instructions callgrind counted in one of its dumps; negative when the
-// dump cannot be read.
-double instructionsIn(const QString& dump)
-{
-    QFile file(dump);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        if (line.startsWith("totals: "))
-            return line.mid(8).toDouble();
-    }
-    return -1;
-}
-
 // Instructions of one registration recognition of the page of 2,000 fields,
 // counted by callgrind (counts repeat from run to run, unlike times), in
 // millions, and as a multiple of one walk over the page's elements through
 // the engine counted in the same run ("xWalk").
 void BM_SmartRegistrationInstructions(benchmark::State& state)
 {
-    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
-    if (valgrind.isEmpty()) {
+    if (Callgrind::valgrind().isEmpty()) {
         state.SkipWithError("valgrind is not installed: no instructions to count");
         return;
     }
@@ -174,24 +159,13 @@ void BM_SmartRegistrationInstructions(benchmark::State& state)
     double walk = -1;
     for (auto _ : state) {
         QTemporaryDir out;
-        QProcess process;
-        process.setProgram(valgrind);
-        process.setArguments({QStringLiteral("--tool=callgrind"), QStringLiteral("--instr-atstart=no"),
-                              QStringLiteral("--callgrind-out-file=%1").arg(out.filePath(QStringLiteral("counts"))),
-                              QStringLiteral(TESVAR_SMART_COUNT), QStringLiteral("2000")});
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(QProcess::nullDevice());
-        process.start();
-        if (!process.waitForFinished(30 * 60 * 1000) || process.exitStatus() != QProcess::NormalExit
-            || process.exitCode() != 0) {
+        const QString counts = out.filePath(QStringLiteral("counts"));
+        if (!Callgrind::run(counts, {QStringLiteral(TESVAR_SMART_COUNT), QStringLiteral("2000")})) {
             state.SkipWithError("the recognition did not run under callgrind");
             return;
         }
-        recognition = instructionsIn(out.filePath(QStringLiteral("counts.1")));
-        walk = instructionsIn(out.filePath(QStringLiteral("counts.2")));
+        recognition = Callgrind::instructionsIn(counts + QStringLiteral(".1"));
+        walk = Callgrind::instructionsIn(counts + QStringLiteral(".2"));
     }
     if (recognition <= 0 || walk <= 0) {
         state.SkipWithError("callgrind wrote no counts");

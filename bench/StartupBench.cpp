@@ -1,3 +1,4 @@
+#include "Callgrind.h"
 #include "OldFiles.h"
 #include "data/DBBase.h"
 #include "data/DBManager.h"
@@ -724,31 +725,12 @@ bool fillLargeDatabase(const QString& path, int activeProject)
 double instructionsToFirstPaint(const QString& program, const QString& folder)
 {
     QTemporaryDir out;
-    QProcess process;
-    process.setProgram(QStandardPaths::findExecutable(QStringLiteral("valgrind")));
-    process.setArguments({QStringLiteral("--tool=callgrind"),
-                          QStringLiteral("--callgrind-out-file=%1").arg(out.filePath(QStringLiteral("counts"))),
-                          program});
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(folder);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start();
-    if (!process.waitForFinished(30 * 60 * 1000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        return -1;
-    QFile dump(out.filePath(QStringLiteral("counts.1")));
-    if (!dump.open(QIODevice::ReadOnly))
-        return -1;
-    while (!dump.atEnd()) {
-        const QByteArray line = dump.readLine().trimmed();
-        if (line.startsWith("summary: "))
-            return line.mid(9).toDouble();
-    }
-    return -1;
+    const QString counts = out.filePath(QStringLiteral("counts"));
+    QProcessEnvironment server;
+    server.insert(QStringLiteral("TESVAR_SERVER_URL"), QStringLiteral("http://127.0.0.1:1/"));
+    return Callgrind::run(counts, {program}, true, folder, server)
+        ? Callgrind::instructionsIn(counts + QStringLiteral(".1"), QByteArrayLiteral("summary: "))
+        : -1;
 }
 
 // Gives the file at `path` the rows of the program's own records (options,
@@ -779,7 +761,7 @@ bool copySettingsRows(const QString& path, const QString& from)
 // the old file cost on every day before.
 void BM_StartInstructionsLargeAgainstNew(benchmark::State& state)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("valgrind")).isEmpty()) {
+    if (Callgrind::valgrind().isEmpty()) {
         state.SkipWithError("valgrind is not installed: no instructions to count");
         return;
     }

@@ -7,13 +7,7 @@
 
 #include <cstdio>
 
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_ZERO_STATS
-#define CALLGRIND_DUMP_STATS_AT(name)
-#endif
+#include "../CallgrindMarks.h"
 
 // Under callgrind (started with --instr-atstart=no), counts the instructions
 // of one import of FILE into the database file DATABASE, from the job's start

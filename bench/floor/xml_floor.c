@@ -30,16 +30,7 @@
 
 /* Under callgrind started with --instr-atstart=no, the job alone is counted,
  * into a dump of its own ("job"). */
-#if defined(__has_include)
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#endif
-#endif
-#ifndef CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_ZERO_STATS
-#define CALLGRIND_DUMP_STATS_AT(name)
-#endif
+#include "../CallgrindMarks.h"
 
 enum { MaxFields = 64 };
 

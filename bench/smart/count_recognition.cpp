@@ -9,13 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define CALLGRIND_START_INSTRUMENTATION
-#define CALLGRIND_ZERO_STATS
-#define CALLGRIND_DUMP_STATS_AT(name)
-#endif
+#include "../CallgrindMarks.h"
 
 // Under callgrind (started with --instr-atstart=no), counts the instructions
 // of one registration recognition of the benchmark's page of that many fields

@@ -10,12 +10,9 @@
 #include <ctime>
 #include <functional>
 
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
+#include "../CallgrindMarks.h"
+
 #define TESVAR_FIRST_PAINT_DUMP() CALLGRIND_DUMP_STATS_AT("first paint")
-#else
-#define TESVAR_FIRST_PAINT_DUMP()
-#endif
 
 // Tells the benchmark on standard output when the program's main window has
 // been painted for the first time (the moment its user sees it), with the
