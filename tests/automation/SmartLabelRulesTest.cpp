@@ -112,62 +112,55 @@ private slots:
     }
 
     // Above a field, a label is a few words or ends like one (":"); a longer
-    // text is a notice (the first field's) or a hint (a later field's).
-    void labelAboveAField_data()
+    // text is a notice (the first field's) or a hint (a later field's). In
+    // its own cell beside a box, a caption may run to seven words where no
+    // mark ends a sentence in it; a longer text or a sentence is a notice.
+    void labelNearAField_data()
     {
-        addColumns<QString, QString, QStringList>("before", "text", "kinds");
-        const QString later = QStringLiteral("<div>Title <input name='t'></div>");
-        for (const QString& before : {QString(), later}) {
-            const QStringList title = before.isEmpty() ? QStringList() : QStringList{"t=29"};
-            const QString where = before.isEmpty() ? QStringLiteral("first") : QStringLiteral("later");
-            QTest::newRow(qPrintable(where + QStringLiteral(", four words: the label")))
-                << before << "Keywords of your article" << title + QStringList{"x=30"};
-            QTest::newRow(qPrintable(where + QStringLiteral(", five words: a notice")))
-                << before << "Keywords of your article here" << title + QStringList{"x=0"};
-            QTest::newRow(qPrintable(where + QStringLiteral(", five words and a colon: the label")))
-                << before << "Keywords of your article here:" << title + QStringList{"x=30"};
+        addColumns<QString, QString, QString, QStringList>("page", "before", "text", "kinds");
+        const QString above = QStringLiteral("%1<div>%2</div><div><input name='x'></div>");
+        const QString beside = QStringLiteral("<table>%1<tr><td>%2</td><td><input name='x'></td></tr></table>");
+        const struct {
+            const QString& page;
+            const char* where;
+            QString before;
+            const char* tag;
+            const char* text;
+            const char* kind;
+        } rows[] = {
+            {above, "above", QString(), "four words: the label", "Keywords of your article", "x=30"},
+            {above, "above", QString(), "five words: a notice", "Keywords of your article here", "x=0"},
+            {above, "above", QString(), "five words and a colon: the label", "Keywords of your article here:", "x=30"},
+            {beside, "beside", QString(), "seven words: the label", "Please give the keywords of your article",
+             "x=30"},
+            {beside, "beside", QString(), "eight words: a notice", "Please give the keywords of your article here",
+             "x=0"},
+            {beside, "beside", QString(), "a sentence of five words: a notice", "Keywords of your article here.",
+             "x=0"},
+        };
+        const QString laterAbove = QStringLiteral("<div>Title <input name='t'></div>");
+        const QString laterBeside = QStringLiteral("<tr><td>Title</td><td><input name='t'></td></tr>");
+        for (const bool later : {false, true}) {
+            for (const auto& row : rows) {
+                const QString before = !later ? QString() : &row.page == &above ? laterAbove : laterBeside;
+                const QStringList title = later ? QStringList{"t=29"} : QStringList();
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2, %3")
+                                             .arg(row.where, later ? QStringLiteral("later") : QStringLiteral("first"),
+                                                  QLatin1String(row.tag))))
+                    << row.page << before << row.text << title + QStringList{QLatin1String(row.kind)};
+            }
         }
     }
 
-    void labelAboveAField()
+    void labelNearAField()
     {
+        QFETCH(QString, page);
         QFETCH(QString, before);
         QFETCH(QString, text);
         QFETCH(QStringList, kinds);
         QWebView view;
         QObject owner;
-        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'>%1<div>%2</div><div><input name='x'></div>"
-                                             "</form></body>").arg(before, text)));
-        QCOMPARE(classifyArticle(view, &owner), kinds);
-    }
-
-    // In its own cell beside a box, a caption may run to seven words where
-    // no mark ends a sentence in it; a longer text or a sentence is a notice.
-    void captionBesideAField_data()
-    {
-        addColumns<QString, QString, QStringList>("before", "text", "kinds");
-        const QString later = QStringLiteral("<tr><td>Title</td><td><input name='t'></td></tr>");
-        for (const QString& before : {QString(), later}) {
-            const QStringList title = before.isEmpty() ? QStringList() : QStringList{"t=29"};
-            const QString where = before.isEmpty() ? QStringLiteral("first") : QStringLiteral("later");
-            QTest::newRow(qPrintable(where + QStringLiteral(", seven words: the label")))
-                << before << "Please give the keywords of your article" << title + QStringList{"x=30"};
-            QTest::newRow(qPrintable(where + QStringLiteral(", eight words: a notice")))
-                << before << "Please give the keywords of your article here" << title + QStringList{"x=0"};
-            QTest::newRow(qPrintable(where + QStringLiteral(", a sentence of five words: a notice")))
-                << before << "Keywords of your article here." << title + QStringList{"x=0"};
-        }
-    }
-
-    void captionBesideAField()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, text);
-        QFETCH(QStringList, kinds);
-        QWebView view;
-        QObject owner;
-        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'><table>%1<tr><td>%2</td><td><input name='x'></td>"
-                                             "</tr></table></form></body>").arg(before, text)));
+        QVERIFY(setHtml(view, QStringLiteral("<body><form id='f'>%1</form></body>").arg(page.arg(before, text))));
         QCOMPARE(classifyArticle(view, &owner), kinds);
     }
 
