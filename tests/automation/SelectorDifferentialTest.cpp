@@ -76,6 +76,19 @@ QString growthPage(const QString& kind, int size)
     return nestedDivs(size);
 }
 
+// A page with every seventh element (from one the seed picks) made a box
+// that clips what it holds to no height, width or maximum height.
+QString clipped(QString page, quint32 seed)
+{
+    static const char* const sizes[] = {"height:0", "width:0", "max-height:0"};
+    return page.replace(QLatin1String("</body>"),
+                        QStringLiteral("<script>var all = document.body.getElementsByTagName('*');"
+                                       "for (var i = %1; i < all.length; i += 7)"
+                                       "  all[i].style.cssText += ';overflow:hidden;%2';</script></body>")
+                            .arg(seed % 7)
+                            .arg(QLatin1String(sizes[seed % 3])));
+}
+
 // The time the lookups' budgets (TextBudget) see while work is counted: a
 // read takes 200 ns, 2 ns a character and 100 ns an element it goes through,
 // a run of the page's script what the budgets take runs to cost at first.
@@ -152,13 +165,14 @@ class SelectorDifferentialTest : public QObject
 
 private slots:
     // Random trees with deep chains, texts split over inline elements, hidden,
-    // masked and restyled levels, texts that a script put into void elements.
+    // masked and restyled levels, texts that a script put into void elements;
+    // then such pages with every seventh element a box clipped to no size.
     void generatedPages()
     {
-        for (quint32 seed = 1; seed <= 16; ++seed) {
+        for (quint32 seed = 1; seed <= 32; ++seed) {
             SelectorPageGenerator generator(seed);
             QWebView view;
-            QVERIFY(load(view, generator.page(150, 60)));
+            QVERIFY(load(view, seed <= 16 ? generator.page(150, 60) : clipped(generator.page(150, 60), seed)));
             for (int i = 0; i < 40; ++i) {
                 compare(view, generator.selector());
                 if (QTest::currentTestFailed())
@@ -304,6 +318,30 @@ private slots:
         QTest::newRow("preformatted child") << apartFromFlow("<pre>", "</pre>") << apart;
         QTest::newRow("hidden child") << apartFromFlow("<span style=\"display:none\">", "</span>") << apart;
         QTest::newRow("invisible child") << apartFromFlow("<span style=\"visibility:hidden\">", "</span>") << apart;
+        // A box that clips what overflows it to no height or width: the page
+        // writes nothing of what it holds, but for what is positioned out of
+        // it, neither in its own text nor in the texts around it.
+        QTest::newRow("clipped to no height") << apartFromFlow("<div style=\"overflow:hidden;height:0\">", "</div>")
+                                              << apart;
+        QTest::newRow("clipped to no width") << apartFromFlow("<div style=\"overflow:hidden;width:0\">", "</div>")
+                                             << apart;
+        QTest::newRow("clipped by a maximum") << apartFromFlow("<div style=\"overflow-y:auto;max-height:0\">", "</div>")
+                                              << apart;
+        QTest::newRow("clipped, padded") << apartFromFlow("<div style=\"overflow:hidden;height:0;padding:1px\">",
+                                                          "</div>")
+                                         << apart;
+        QTest::newRow("clipped, positioned inside")
+            << apartFromFlow("<div style=\"overflow:hidden;height:0\">a<b style=\"position:absolute\">p <i>q</i></b>",
+                             "</div>")
+            << apart;
+        QTest::newRow("clipped box holding elements")
+            << QStringLiteral("<html><body><p>s</p><div style=\"overflow:hidden;height:0\"><span><b></b></span>level 4"
+                              "</div><div>level 5 <div style=\"overflow:hidden;width:0\"><b>level</b> 6</div></div>"
+                              "</body></html>")
+            << QStringList{QStringLiteral("B:XPARENT[XTEXT%%\"4\"]"), QStringLiteral("DIV[XTEXT%%\"level\"]"),
+                           QStringLiteral("SPAN:XPARENT[XTRIMMED=\"level 4\"]"),
+                           QStringLiteral("B:XPARENT[XTRIMMED%=\"6\"]"), QStringLiteral("P:XNEXT[XTEXT%%\"4\"]"),
+                           QStringLiteral("BODY:XCHILD[XTEXT=%\"level\"]")};
         // Such a child first in its parent: the text opens otherwise than the
         // child's own.
         const QStringList first = apartFirstSelectors();
@@ -311,6 +349,8 @@ private slots:
         QTest::newRow("floated first child") << apartFirst("<span style=\"float:left\">", "</span>") << first;
         QTest::newRow("table cell first") << apartFirst("<span style=\"display:table-cell\">", "</span>") << first;
         QTest::newRow("hidden first child") << apartFirst("<span style=\"display:none\">", "</span>") << first;
+        QTest::newRow("clipped first child") << apartFirst("<div style=\"overflow:hidden;height:0\">", "</div>")
+                                             << first;
         QTest::newRow("list first") << apartFirst("<select><option>", "</option></select>") << first;
     }
 
