@@ -51,20 +51,27 @@ QString nestedDivs(int depth)
 
 // Pages for the growth checks, of a size: a chain of nested DIVs
 // (nestedDivs); such a chain whose levels each hold, before the next level, a
-// SPAN out of the layout with a text and an element of its own; a form of
-// rows (a quarter as many), each a DIV holding a LABEL ("Field i"), a SPAN
-// and an INPUT, and for "form ending apart" a line break after the rows.
+// SPAN out of the layout with a text and an element of its own, for "hidden
+// holding positioned" and "hidden holding floated" an element that would
+// stand apart from the flow where it was shown; a form of rows (a quarter as
+// many), each a DIV holding a LABEL ("Field i"), a SPAN and an INPUT, and for
+// "form ending apart" a line break after the rows.
 QString growthPage(const QString& kind, int size)
 {
-    if (kind == QLatin1String("hidden beside"))
+    if (kind.startsWith(QLatin1String("hidden"))) {
+        const QString inner = kind.endsWith(QLatin1String("positioned")) ? QStringLiteral(" style=\"position:absolute\"")
+            : kind.endsWith(QLatin1String("floated"))                    ? QStringLiteral(" style=\"float:left\"")
+                                                                         : QString();
         return QStringLiteral("<html><body><p>s</p><div id=\"top\"></div><script>"
                               "var p = document.getElementById('top');"
                               "for (var i = 0; i < %1; ++i) {"
                               "  var d = document.createElement('div');"
                               "  d.innerHTML = i + 1 == %1 ? 'x'"
-                              "    : 'level ' + i + '<span style=\"display:none\">h<b>i</b> d</span>';"
+                              "    : 'level ' + i + '<span style=\"display:none\">h<b%2>i</b> d</span>';"
                               "  p.appendChild(d); p = d; }</script></body></html>")
-            .arg(size);
+            .arg(size)
+            .arg(inner);
+    }
     if (kind.startsWith(QLatin1String("form")))
         return QStringLiteral("<html><body><form id=\"f\"></form><script>"
                               "var h = '';"
@@ -115,6 +122,8 @@ public:
     using WebKitPageDom::WebKitPageDom;
 
     qint64 work() const { return madeElements() + m_described + m_goneThrough + m_characters / 1000; }
+    // The texts read one by one.
+    qint64 reads() const { return m_reads; }
 
     QString plainText(const PageElement& element) override
     {
@@ -125,6 +134,7 @@ public:
              i = inner.indexOf(QLatin1Char('<'), i + 1))
             elements += inner.at(i + 1).isLetter() ? 1 : 0;
         m_goneThrough += elements;
+        ++m_reads;
         countedNs += 100 * elements;
         return counted(WebKitPageDom::plainText(element));
     }
@@ -152,6 +162,7 @@ private:
     qint64 m_described = 0;
     qint64 m_characters = 0;
     qint64 m_goneThrough = 0;
+    qint64 m_reads = 0;
 };
 
 } // namespace
@@ -366,35 +377,57 @@ private slots:
     // innermost), whose cost once grew with the square or the cube of the
     // depth: read one by one, each text holds all the inner ones; on such a
     // chain whose levels hold parts out of the layout, which write nothing
-    // and so leave the texts around them whole; and parent steps after
-    // parent steps over a form, whose rows share the ancestors that hold them
-    // all. Four times as large must not ask sixteen times the work of the
-    // page. (A value found only at the top of the chain: one found at a level
-    // of its own would spare the larger chain the same few levels as the
-    // smaller, and leave it more.)
+    // and so leave the texts around them whole, whatever they hold; and
+    // parent steps after parent steps over a form, whose rows share the
+    // ancestors that hold them all. Four times as large must not ask sixteen
+    // times the work of the page. (A value found only at the top of the
+    // chain: one found at a level of its own would spare the larger chain the
+    // same few levels as the smaller, and leave it more.) The engine weighs
+    // reading the texts against working them out, which bounds what reading
+    // costs: where what inner texts tell decides the outer ones, reading
+    // alone, forced, must grow with the page too, and so must working out.
     void growth_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("selector");
-        QTest::newRow("every level") << "chain" << "DIV[XTEXT=\"x\"]";
-        QTest::newRow("starts") << "chain" << "DIV[XTRIMMED=%\"level 1\"]";
-        QTest::newRow("next") << "chain" << "P[XFIRST=\"0\"]:XNEXT[XTEXT=%\"x\"]";
-        QTest::newRow("siblings") << "chain" << "DIV:XSIBLING[XTEXT=%\"x\"]";
-        QTest::newRow("parents") << "chain" << "DIV[XLAST=\"0\"]:XPARENT[XTEXT%%\"level 0\"]";
-        QTest::newRow("hidden beside, ends") << "hidden beside" << "DIV[XTRIMMED%=\"x\"]";
-        QTest::newRow("hidden beside, contains") << "hidden beside" << "DIV[XTRIMMED%%\"level 0\"]";
-        QTest::newRow("hidden beside, children") << "hidden beside" << "DIV:XCHILD[XTEXT%%\"level 0\"]";
-        QTest::newRow("hidden beside, parents") << "hidden beside" << "DIV[XLAST=\"0\"]:XPARENT[XTRIMMED%=\"x\"]";
-        QTest::newRow("parents after parents") << "form" << "INPUT:XPARENT:XPARENT[XTEXT%%\"Field 1\"]";
-        QTest::newRow("parents after parents, starts") << "form" << "LABEL:XPARENT:XPARENT[XTRIMMED=%\"Field 1\"]";
-        QTest::newRow("parents after parents, form ending apart")
-            << "form ending apart" << "INPUT:XPARENT:XPARENT[XTEXT=\"Field 1\"]";
+        QTest::addColumn<int>("way");
+        const auto row = [](const QByteArray& name, const char* page, const char* selector,
+                            selectorWays::Way way = selectorWays::Way::Weighed) {
+            QTest::newRow(name.constData()) << QString::fromLatin1(page) << QString::fromLatin1(selector) << int(way);
+        };
+        const selectorWays::Way reading = selectorWays::Way::Reading;
+        const selectorWays::Way together = selectorWays::Way::Together;
+        row("every level", "chain", "DIV[XTEXT=\"x\"]");
+        row("starts", "chain", "DIV[XTRIMMED=%\"level 1\"]");
+        row("next", "chain", "P[XFIRST=\"0\"]:XNEXT[XTEXT=%\"x\"]");
+        row("siblings", "chain", "DIV:XSIBLING[XTEXT=%\"x\"]");
+        row("parents", "chain", "DIV[XLAST=\"0\"]:XPARENT[XTEXT%%\"level 0\"]");
+        row("hidden beside, ends", "hidden beside", "DIV[XTRIMMED%=\"x\"]");
+        row("hidden beside, contains", "hidden beside", "DIV[XTRIMMED%%\"level 0\"]");
+        row("hidden beside, children", "hidden beside", "DIV:XCHILD[XTEXT%%\"level 0\"]");
+        row("hidden beside, parents", "hidden beside", "DIV[XLAST=\"0\"]:XPARENT[XTRIMMED%=\"x\"]");
+        // What lies inside a part out of the layout is never looked at, were
+        // it apart from the flow where shown.
+        for (const char* page : {"hidden holding positioned", "hidden holding floated"}) {
+            const QByteArray name(page);
+            row(name + ", ends", page, "DIV[XTRIMMED%=\"x\"]");
+            row(name + ", contains", page, "DIV[XTRIMMED%%\"level 0\"]");
+            row(name + ", parents", page, "DIV[XLAST=\"0\"]:XPARENT[XTRIMMED%=\"x\"]");
+            row(name + ", every level, read one at a time", page, "DIV[XTEXT=\"x\"]", reading);
+            row(name + ", every level, worked out together", page, "DIV[XTEXT=\"x\"]", together);
+            row(name + ", parents, read one at a time", page, "DIV[XLAST=\"0\"]:XPARENT[XTEXT=\"x\"]", reading);
+            row(name + ", parents, worked out together", page, "DIV[XLAST=\"0\"]:XPARENT[XTEXT=\"x\"]", together);
+        }
+        row("parents after parents", "form", "INPUT:XPARENT:XPARENT[XTEXT%%\"Field 1\"]");
+        row("parents after parents, starts", "form", "LABEL:XPARENT:XPARENT[XTRIMMED=%\"Field 1\"]");
+        row("parents after parents, form ending apart", "form ending apart", "INPUT:XPARENT:XPARENT[XTEXT=\"Field 1\"]");
     }
 
     void growth()
     {
         QFETCH(QString, page);
         QFETCH(QString, selector);
+        QFETCH(int, way);
         QWebView shallow;
         QWebView deep;
         QVERIFY(load(shallow, growthPage(page, 500)));
@@ -403,12 +436,47 @@ private slots:
         SelectorBuilder builder;
         builder.build(selector, QString(), QString());
         const CountedClock clock;
+        const selectorWays::Forced forced{selectorWays::Way(way)};
         WorkCountingPageDom inShallow(&shallow);
         WorkCountingPageDom inDeep(&deep);
         SelectorLookup(PageDomHandle(inShallow)).find(builder.result());
         SelectorLookup(PageDomHandle(inDeep)).find(builder.result());
         QVERIFY2(inDeep.work() <= 8 * inShallow.work(),
                  qPrintable(QStringLiteral("%1, four times as large %2").arg(inShallow.work()).arg(inDeep.work())));
+    }
+
+    // Where a style of the page may hide first letters, the markup of a text
+    // does not tell how it starts: whether one may is looked at once reading
+    // the texts the answer spares costs more than the look. Conditions on the
+    // start of the texts of a form's labels, whose markup tells the answer
+    // for all of them but one at most, then read a few texts and take the
+    // markup for the rest: a form four times larger reads no more of them.
+    void firstLetters_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::newRow("starts") << "LABEL[XTEXT=%\"name\"]";
+        QTest::newRow("trimmed equal") << "LABEL[XTRIMMED=\"Name\"]";
+        QTest::newRow("differs") << "LABEL[XTEXT!=\"Field 1\"]";
+        QTest::newRow("children start") << "DIV:XCHILD[XNAME=\"LABEL\"&&XTRIMMED=%\"name\"]";
+    }
+
+    void firstLetters()
+    {
+        QFETCH(QString, selector);
+        QWebView small;
+        QWebView large;
+        QVERIFY(load(small, growthPage(QStringLiteral("form"), 500)));
+        QVERIFY(load(large, growthPage(QStringLiteral("form"), 2000)));
+        compare(small, selector);
+        SelectorBuilder builder;
+        builder.build(selector, QString(), QString());
+        WorkCountingPageDom inSmall(&small);
+        WorkCountingPageDom inLarge(&large);
+        SelectorLookup(PageDomHandle(inSmall)).find(builder.result());
+        SelectorLookup(PageDomHandle(inLarge)).find(builder.result());
+        QVERIFY2(inLarge.reads() <= inSmall.reads(), qPrintable(QStringLiteral("%1 texts read, four times the form %2")
+                                                                    .arg(inSmall.reads())
+                                                                    .arg(inLarge.reads())));
     }
 };
 
