@@ -113,7 +113,8 @@ public:
     };
     static const std::vector<Style>& styles();
     // A box that clips what overflows it ("property" other than the values
-    // that clip nothing) and leaves no room for what it holds (an extent of
+    // that clip nothing: the computed "overflow" is "visible" only where
+    // neither way clips) and leaves no room for what it holds (an extent of
     // 0px, or less where a scroll bar takes room): the page writes nothing of
     // what it holds, but for what is positioned out of it, neither in the
     // box's own text nor in the texts around it. Such an element stands
