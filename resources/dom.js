@@ -10,7 +10,8 @@
 // layout whose text the page writes as usual (an ordinary HTML element or a
 // preformatted one, not a form control, frame, media or table part, inside
 // such elements or the body; no first letter in it, or in an element around
-// it, restyled),
+// it, restyled; neither it nor an element around it a box that clips all it
+// holds away, by the rule's "clip"),
 // "1" when it holds a single element and no other text but white space, "1"
 // when its own text is shown (neither hidden nor masked), "1" when the page
 // writes its text in the texts around it as it writes it alone (it stands in
@@ -61,6 +62,16 @@
       return flow.kinds[name] || (name.indexOf(flow.custom) >= 0 ? 'ordinary' : '');
     }
     function isPlain(kind) { return kind == 'ordinary' || kind == 'preformatted'; }
+    // Whether a box with these styles clips all it holds away: the page
+    // writes nothing of what it holds (what is positioned out of it aside).
+    function clipsAll(style) {
+      if (flow.clip.unclipped[style.getPropertyValue(flow.clip.property)] === 1) return false;
+      for (var i = 0; i < flow.clip.extents.length; ++i) {
+        var length = style.getPropertyValue(flow.clip.extents[i]);
+        if (/px$/.test(length) && parseFloat(length) <= 0) return true;
+      }
+      return false;
+    }
     // Whether an element of the kind stands in the flow with these styles.
     function flows(kind, style) {
       if (!(flow.display[style.display] === 1 || (kind == 'replaced' && flow.replacedDisplay[style.display] === 1)))
@@ -68,10 +79,11 @@
       for (var i = 0; i < flow.styles.length; ++i) {
         if (flow.styles[i][1][style.getPropertyValue(flow.styles[i][0])] !== 1) return false;
       }
-      return true;
+      return !clipsAll(style);
     }
-    function describe(e, kind, laid, style, unwritten, lettered) {
-      var ok = laid && isPlain(kind);
+    // "clips": the element is a box that clips all it holds away.
+    function describe(e, kind, laid, style, unwritten, lettered, clips) {
+      var ok = laid && isPlain(kind) && !clips;
       var single = ok && e.childElementCount == 1;
       for (var node = e.firstChild; single && node; node = node.nextSibling) {
         if (node.nodeType != 1 && !silent(node) && !(node.nodeType == 3 && space(node.data))) single = false;
@@ -164,7 +176,14 @@
     var lines = [];
     var marked = [];
     var under = [];
-    var laid = rootShown;
+    // Nothing inside a box that clips all it holds away is written as usual.
+    function clippedAround(e) {
+      for (e = e.parentNode; e && e.nodeType == 1; e = e.parentNode) {
+        if (clipsAll(getComputedStyle(e))) return true;
+      }
+      return false;
+    }
+    var laid = rootShown && !clippedAround(root);
     var unwritten = !rootShown && outOfLayout(root);
     var style = null;
     var parentUnder = within;
@@ -175,9 +194,12 @@
         out[lines[k]] = '0' + out[lines[k]].substring(1);
       }
       var kind = kindOf(e);
-      out.push(describe(e, kind, laid, style, unwritten, lettered));
+      var holds = laid && (isPlain(kind) || kind == 'document');
+      if (holds) style = style || getComputedStyle(e);
+      var clips = holds && clipsAll(style);
+      out.push(describe(e, kind, laid, style, unwritten, lettered, clips));
       if (e.firstElementChild) {
-        path.push(laid && (isPlain(kind) || kind == 'document'));
+        path.push(holds && !clips);
         gone.push(unwritten);
         lines.push(out.length - 1);
         marked.push(lettered);

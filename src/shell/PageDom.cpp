@@ -87,6 +87,22 @@ const std::vector<TextFlow::Style>& TextFlow::styles()
     return table;
 }
 
+const TextFlow::Clip& TextFlow::clip()
+{
+    static const Clip rule = {QStringLiteral("overflow"), {QStringLiteral("visible")},
+                              {QStringLiteral("height"), QStringLiteral("width")}};
+    return rule;
+}
+
+bool TextFlow::leavesNoRoom(const QString& length)
+{
+    if (!length.endsWith(QLatin1String("px")))
+        return false;
+    bool number = false;
+    const double pixels = length.leftRef(length.size() - 2).toDouble(&number);
+    return number && pixels <= 0;
+}
+
 const QString& TextFlow::script()
 {
     static const QString text = [] {
@@ -98,9 +114,15 @@ const QString& TextFlow::script()
         QStringList pairs;
         for (const Style& style : styles())
             pairs << QStringLiteral("[\"%1\",%2]").arg(style.property, scriptKeys(style.values));
-        return QStringLiteral("{\"kinds\":{%1},\"custom\":\"%2\",\"display\":%3,\"replacedDisplay\":%4,\"styles\":[%5]}")
+        QStringList extents;
+        for (const QString& extent : clip().extents)
+            extents << QLatin1Char('"') + extent + QLatin1Char('"');
+        const QString clipRule = QStringLiteral("{\"property\":\"%1\",\"unclipped\":%2,\"extents\":[%3]}")
+                                     .arg(clip().property, scriptKeys(clip().unclipped), extents.join(QLatin1Char(',')));
+        return QStringLiteral("{\"kinds\":{%1},\"custom\":\"%2\",\"display\":%3,\"replacedDisplay\":%4,"
+                              "\"styles\":[%5],\"clip\":%6}")
             .arg(entries.join(QLatin1Char(',')), QLatin1String(customMark), scriptKeys(flowingDisplays()),
-                 scriptKeys(replacedDisplays()), pairs.join(QLatin1Char(',')));
+                 scriptKeys(replacedDisplays()), pairs.join(QLatin1Char(',')), clipRule);
     }();
     return text;
 }

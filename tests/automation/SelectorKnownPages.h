@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LiteralSelectorEngine.h"
+#include "SelectorWays.h"
 
 #include "automation/selector/SelectorBuilder.h"
 #include "automation/selector/SelectorList.h"
@@ -32,16 +33,18 @@ inline bool load(QWebView& view, const QString& html)
     return true;
 }
 
-// The engine's answer and the literal one through the same page access.
+// The engine's answer and the literal one through the same page access,
+// with each way of testing texts forced and as the engine weighs them.
 inline void compare(QWebView& view, const QString& text)
 {
     Vexal::SelectorBuilder builder;
     builder.build(text, QString(), QString());
     QVERIFY2(!builder.error(), qPrintable(text));
     Vexal::WebKitPageDom dom(&view);
-    QVERIFY2(Vexal::SelectorLookup(Vexal::PageDomHandle(dom)).find(builder.result())
-                 == LiteralSelectorEngine(&dom).find(builder.result()),
-             qPrintable(text));
+    const Vexal::PageElements literal = LiteralSelectorEngine(&dom).find(builder.result());
+    QString differs;
+    QVERIFY2(selectorWays::find(Vexal::PageDomHandle(dom), builder.result(), differs) == literal, qPrintable(text));
+    QVERIFY2(differs.isEmpty(), qPrintable(QStringLiteral("%1 (%2)").arg(text, differs)));
 }
 
 // Every selector on the page, to the first that answers otherwise.

@@ -288,7 +288,7 @@ void SelectorLookup::stepFamilies(const Elements& current, const Selector* step,
         top = up;
     TextBudget budget;
     int done = 0;
-    while (done < current.size()) {
+    while (!TextBudget::together() && done < current.size()) {
         familyOf(current[done++], step, siblings, budget, out);
         checkHeld(out);
         if (budget.spentOn(top))
@@ -391,6 +391,8 @@ void SelectorLookup::stepNext(const PageElement& element, const Selector* step, 
 PageElement SelectorLookup::findNext(const PageElement& element, const Selector* step, NextScan* scan) const
 {
     PageElement answer;
+    if (scan && TextBudget::together())
+        scan->workOut();
     if (scan && scan->whole() && scan->next(element, answer))
         return answer;
     // Ancestors are tested as the parent step tests them where texts count.
@@ -440,6 +442,17 @@ PageElement SelectorLookup::scanForward(const PageElement& root, const PageEleme
                                         NextScan* scan) const
 {
     const bool texts = shapeLimit(step) > 0;
+    const auto together = [&] {
+        const Subtree tree(root);
+        const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1, true);
+        for (size_t j = 0; j < tree.order.size(); ++j) {
+            if (matched[j] && tree.order[j] != skip)
+                return tree.order[j];
+        }
+        return PageElement();
+    };
+    if (texts && !scan && TextBudget::together())
+        return together();
     TextBudget own;
     TextBudget& budget = scan ? scan->budget() : own;
     for (PageElement e = root; !e.isNull();) {
@@ -454,15 +467,8 @@ PageElement SelectorLookup::scanForward(const PageElement& root, const PageEleme
                 return e;
             if (whole)
                 return PageElement();
-            if (probe.read && !scan && budget.spentOn(root)) {
-                const Subtree tree(root);
-                const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1, true);
-                for (size_t j = 0; j < tree.order.size(); ++j) {
-                    if (matched[j] && tree.order[j] != skip)
-                        return tree.order[j];
-                }
-                return PageElement();
-            }
+            if (probe.read && !scan && budget.spentOn(root))
+                return together();
         }
         PageElement next = e.firstChild();
         for (PageElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())

@@ -27,6 +27,7 @@ std::vector<char> Subtree::match(const std::vector<int>& candidate, const Select
     std::vector<quint32> below(order.size(), 0);
     ShapeWalk shapes(order, parents, step);
     TextBudget budget;
+    whole = whole || TextBudget::together();
     // The candidates around each element: every one of them is still to
     // be tested when the element is, and its text holds the element's.
     std::vector<int> around(order.size(), 0);
@@ -122,6 +123,7 @@ AncestorTests::AncestorTests(const PageElement& element, const Selector* step, b
     , m_step(step)
     , m_shapes(m_ancestors, step)
     , m_every(every)
+    , m_whole(TextBudget::together())
 {
 }
 
@@ -265,13 +267,20 @@ bool NextScan::afterRead()
 {
     if (m_tree || m_document.isNull() || !m_budget.spentOn(m_document))
         return m_tree != nullptr;
+    workOut();
+    return true;
+}
+
+void NextScan::workOut()
+{
+    if (m_tree || m_document.isNull())
+        return;
     m_tree.reset(new Subtree(m_document));
     const size_t size = m_tree->order.size();
     const std::vector<char> matched = m_tree->match(std::vector<int>(size, 0), m_step, -1, true);
     m_nextMatch.assign(size + 1, -1);
     for (size_t j = size; j-- > 0;)
         m_nextMatch[j] = matched[j] ? int(j) : m_nextMatch[j + 1];
-    return true;
 }
 
 int NextScan::firstMatch(int from, int to) const

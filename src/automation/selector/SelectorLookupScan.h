@@ -105,7 +105,7 @@ private:
     TextBudget m_budget;
     bool m_every;
     // The shapes of the texts are worked out instead of read.
-    bool m_whole = false;
+    bool m_whole;
     quint32 m_inner = 0;
     // What the last ancestor tested told, to pass on if its text stands
     // whole in the next one's: asked only when that one is tested.
@@ -129,6 +129,8 @@ public:
     // Called after a search read a text: true once the whole document is
     // worked out.
     bool afterRead();
+    // Works out the texts of the whole document now.
+    void workOut();
     bool whole() const { return m_tree != nullptr; }
     // The answer of a search from the whole document: the first element
     // after the element in the order of the scan that matches (null for
