@@ -51,6 +51,11 @@ public:
     // of an address before its "@" (SmartOwnTexts::followedByDomain).
     bool asksLocalPart() const { return m_asksLocalPart; }
     void setAsksLocalPart(bool asks) { m_asksLocalPart = asks; }
+    // A box left for the user to answer: a question that tests whether a
+    // person fills the form ("What is 3 + 4?"). It is never filled; where
+    // the page requires it, the fill names it as a question the user answers.
+    bool asksUser() const { return m_asksUser; }
+    void setAsksUser(bool asks) { m_asksUser = asks; }
 
     QString value() const;
     bool hasIdOrName() const;
@@ -77,6 +82,7 @@ private:
     bool m_visible = true;
     bool m_continuesPrevious = false;
     bool m_asksLocalPart = false;
+    bool m_asksUser = false;
 };
 
 } // namespace Vexal
