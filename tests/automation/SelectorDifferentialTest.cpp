@@ -204,9 +204,9 @@ private slots:
                                   QStringLiteral("SPAN:XNEXT[XTEXT%%\"x\"]"),
                                   QStringLiteral("SPAN[XFIRST=\"0\"]:XCHILD:XNEXT[XTEXT=\"x\"]"),
                                   QStringLiteral("SPAN[XFIRST=\"0\"]:XCHILD:XNEXT[XTEXT=%\"x\"]")};
-        QTest::newRow("x innermost") << nestedSpans(250, "i + 1 == 250 ? 'x' : ''") << next;
-        QTest::newRow("x everywhere") << nestedSpans(250, "'x'") << next;
-        QTest::newRow("x and y") << nestedSpans(250, "i % 2 ? 'x' : 'y'") << next;
+        QTest::newRow("x innermost") << nestedSpans(100, "i + 1 == 100 ? 'x' : ''") << next;
+        QTest::newRow("x everywhere") << nestedSpans(100, "'x'") << next;
+        QTest::newRow("x and y") << nestedSpans(100, "i % 2 ? 'x' : 'y'") << next;
         QTest::newRow("texts in void elements")
             << QStringLiteral("<html><body><form><input id=\"a\"><hr id=\"b\"><input type=\"hidden\" id=\"c\">"
                               "<span>x</span><br id=\"d\"><img id=\"e\"></form><script>"
@@ -440,8 +440,8 @@ private slots:
         QFETCH(int, way);
         QWebView shallow;
         QWebView deep;
-        QVERIFY(load(shallow, growthPage(page, 500)));
-        QVERIFY(load(deep, growthPage(page, 2000)));
+        QVERIFY(load(shallow, growthPage(page, 200)));
+        QVERIFY(load(deep, growthPage(page, 800)));
         compare(shallow, selector);
         SelectorBuilder builder;
         builder.build(selector, QString(), QString());

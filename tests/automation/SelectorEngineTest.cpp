@@ -552,6 +552,12 @@ private slots:
         row("inner levels", "DIV[id=\"a1\"]:DIV[XTEXT=\"x\"]", {"a3"});
         row("next label", "INPUT[id=\"f3\"]:XNEXT[XTRIMMED%=\"9\"]", {"f4"});
         row("next with text", "LABEL:XNEXT[XTRIMMED=%\"name\"]", {"f4", "f1"});
+        // The next element is never the one the search starts from, though
+        // it passes too; a search from an element holding others reads
+        // their texts only as the way forced lets it.
+        row("next inside, holding", "DIV[id=\"a2\"]:XNEXT[XTEXT%%\"x\"]", {"a3"});
+        row("next inside, starting", "DIV[id=\"a2\"]:XNEXT[XTEXT=%\"x\"]", {"a3"});
+        row("next after levels", "DIV[id=\"a1\"]:XNEXT[XTEXT%%\"y\"]", {"b1"});
         row("label then next", "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", {"f5"});
         row("sibling", "LABEL[id=\"f2\"]:XSIBLING[XTEXT%%\"9\"]", {"f4"});
     }
