@@ -556,7 +556,7 @@ private slots:
         // it passes too; a search from an element holding others reads
         // their texts only as the way forced lets it.
         row("next inside, holding", "DIV[id=\"a2\"]:XNEXT[XTEXT%%\"x\"]", {"a3"});
-        row("next inside, starting", "DIV[id=\"a2\"]:XNEXT[XTEXT=%\"x\"]", {"a3"});
+        row("next inside, starting", "DIV[id=\"a2\"&&XTEXT%%\"x\"]:XNEXT[XTEXT=%\"x\"]", {"a3"});
         row("next after levels", "DIV[id=\"a1\"]:XNEXT[XTEXT%%\"y\"]", {"b1"});
         row("label then next", "LABEL[XTRIMMED%=\"9\"]:XNEXT[XNAME=\"INPUT\"]", {"f5"});
         row("sibling", "LABEL[id=\"f2\"]:XSIBLING[XTEXT%%\"9\"]", {"f4"});
