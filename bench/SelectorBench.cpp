@@ -314,8 +314,10 @@ void runAgainstLiteral(benchmark::State& state, QWebView* view, const char* sele
 // holding a LABEL ("Field i"), a SPAN and an INPUT, four elements a row, "size"
 // elements (a quarter as many in the frame). Blocks of text: "size"
 // DIVs each holding a P of 100 letters, then four times a B of 300 letters
-// and 50 letters after it (the same letters on every run).
-enum class Shape { Deep, Flat, Blocks };
+// and 50 letters after it (the same letters on every run). A clipped deep
+// chain: the deep chain with, at each level before the SPAN, a box that clips
+// what it holds ("hidden") to no height.
+enum class Shape { Deep, Flat, Blocks, DeepClipped };
 
 QWebView* stepPage(Shape shape, int size)
 {
@@ -327,14 +329,20 @@ QWebView* stepPage(Shape shape, int size)
     QString build;
     switch (shape) {
     case Shape::Deep:
+    case Shape::DeepClipped:
         build = QStringLiteral("function fill(doc, n) {"
                                "  var p = doc.body;"
                                "  for (var i = 0; i < n; ++i) {"
                                "    var d = doc.createElement('div'); d.className = 'c';"
                                "    d.appendChild(doc.createTextNode('level ' + i));"
+                               "    if (%2) {"
+                               "      var h = doc.createElement('div'); h.style.cssText = 'overflow:hidden;height:0';"
+                               "      h.appendChild(doc.createTextNode('hidden')); d.appendChild(h); }"
                                "    var s = doc.createElement('span'); s.appendChild(doc.createTextNode('s'));"
                                "    d.appendChild(s); p.appendChild(d); p = d; } }"
                                "var inFrame = %1;");
+        build = build.arg(QStringLiteral("%1"), shape == Shape::DeepClipped ? QStringLiteral("true")
+                                                                            : QStringLiteral("false"));
         break;
     case Shape::Flat:
         build = QStringLiteral("function fill(doc, n) {"
@@ -420,11 +428,12 @@ void registerStepMatrix()
         int size;
     };
     static const Page pages[] = {{"deep50", Shape::Deep, 50},
+                                 {"deep50clipped", Shape::DeepClipped, 50},
                                  {"deep150", Shape::Deep, 150},
                                  {"flat80k", Shape::Flat, 80000},
                                  {"blocks10", Shape::Blocks, 10}};
     const auto column = [](const Piece& piece, Shape shape) {
-        return shape == Shape::Deep ? piece.deep : shape == Shape::Flat ? piece.flat : piece.blocks;
+        return shape == Shape::Flat ? piece.flat : shape == Shape::Blocks ? piece.blocks : piece.deep;
     };
     for (const Page& page : pages) {
         for (const Kind& kind : kinds) {
@@ -450,7 +459,9 @@ const bool stepMatrix = (registerStepMatrix(), true);
 // the flow of the text. Siblings that do: a plain SPAN, one positioned
 // relatively or sticky, RUBY, WBR, "display:contents", and phrasing elements
 // outside the usual few; siblings that do not: positioned, floated, an
-// inline block.
+// inline block. A box that clips what it holds to no height writes nothing
+// of it, in its own text or the texts around it: it costs those no more than
+// no sibling at all ("none").
 struct Sibling {
     const char* name;
     const char* markup;
@@ -467,6 +478,8 @@ const Sibling siblings[] = {
     {"absolute", "<span style=\"position:absolute\">x y</span>"},
     {"float", "<span style=\"float:left\">x y</span>"},
     {"inlineblock", "<span style=\"display:inline-block\">x y</span>"},
+    {"clipped", "<div style=\"overflow:hidden;height:0\">x y</div>"},
+    {"none", ""},
 };
 
 QWebView* siblingPage(const Sibling& sibling)

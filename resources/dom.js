@@ -11,13 +11,17 @@
 // preformatted one, not a form control, frame, media or table part, inside
 // such elements or the body; no first letter in it, or in an element around
 // it, restyled; neither it nor an element around it a box that clips all it
-// holds away, by the rule's "clip"),
+// holds away, by the rule's "clip": what such a box holds is read, never
+// worked out),
 // "1" when it holds a single element and no other text but white space, "1"
 // when its own text is shown (neither hidden nor masked), "1" when the page
 // writes its text in the texts around it as it writes it alone (it stands in
 // the text's flow by the rule of "flow"), "2" for an element out of the
 // layout, which writes nothing, nor does anything inside it (automation's
-// flowOf() tells the same). Then what
+// flowOf() tells the same), "3" for a box that clips all it holds away and
+// stands in the flow: it writes nothing of what it holds, in its own text or
+// in the texts around it, but for what is positioned out of it (what it holds
+// is told by its own styles). Then what
 // opens its content: "E" an element, "T" and the start of a text up to the
 // limit, where it stands as the page writes it (printable ASCII, one space
 // between words), "U" and such a text whole with an element after it; a
@@ -65,10 +69,15 @@
     // Whether a box with these styles clips all it holds away: the page
     // writes nothing of what it holds (what is positioned out of it aside).
     function clipsAll(style) {
-      if (flow.clip.unclipped[style.getPropertyValue(flow.clip.property)] === 1) return false;
+      if (flow.clip.unclipped[style.getPropertyValue(flow.clip.property)] === 1 || style.display == 'inline')
+        return false;
       for (var i = 0; i < flow.clip.extents.length; ++i) {
-        var length = style.getPropertyValue(flow.clip.extents[i]);
-        if (/px$/.test(length) && parseFloat(length) <= 0) return true;
+        var lengths = flow.clip.extents[i], room = 0;
+        for (var k = 0; k < lengths.length && room <= 0; ++k) {
+          var length = style.getPropertyValue(lengths[k]);
+          room = /px$/.test(length) ? room + parseFloat(length) : 1;
+        }
+        if (room <= 0) return true;
       }
       return false;
     }
@@ -79,10 +88,11 @@
       for (var i = 0; i < flow.styles.length; ++i) {
         if (flow.styles[i][1][style.getPropertyValue(flow.styles[i][0])] !== 1) return false;
       }
-      return !clipsAll(style);
+      return true;
     }
-    // "clips": the element is a box that clips all it holds away.
-    function describe(e, kind, laid, style, unwritten, lettered, clips) {
+    // "clips": the element is a box that clips all it holds away, or one
+    // around it is ("inClip").
+    function describe(e, kind, laid, style, unwritten, lettered, clips, inClip) {
       var ok = laid && isPlain(kind) && !clips;
       var single = ok && e.childElementCount == 1;
       for (var node = e.firstChild; single && node; node = node.nextSibling) {
@@ -122,7 +132,7 @@
         still = flows(kind, style);
       }
       // Nothing of an element out of the layout is written: "2".
-      var place = unwritten ? '2' : still ? '1' : '0';
+      var place = unwritten ? '2' : !still ? '0' : clips && !inClip ? '3' : '1';
       // A first letter that a style hides, masks or spaces otherwise: the
       // text no longer starts as its nodes do (see "letters" below).
       var out = (ok && !lettered ? '1' : '0') + (single ? '1' : '0') + (own ? '1' : '0') + place + open
@@ -166,10 +176,11 @@
       within = restylesLetter(up, getComputedStyle(up));
     // Whether the children of each element on the path may be on the layout:
     // those of elements written as usual, of the body and of the root, when
-    // not hidden by "display";
-    // and whether the element is out of the layout.
+    // not hidden by "display"; whether they are inside a box that clips all
+    // it holds away; and whether the element is out of the layout.
     var out = [];
     var path = [];
+    var clipping = [];
     var gone = [];
     // For each element on the path: its line, whether its text holds a
     // restyled first letter, whether everything inside it does.
@@ -183,7 +194,8 @@
       }
       return false;
     }
-    var laid = rootShown && !clippedAround(root);
+    var laid = rootShown;
+    var clippedIn = clippedAround(root);
     var unwritten = !rootShown && outOfLayout(root);
     var style = null;
     var parentUnder = within;
@@ -196,10 +208,11 @@
       var kind = kindOf(e);
       var holds = laid && (isPlain(kind) || kind == 'document');
       if (holds) style = style || getComputedStyle(e);
-      var clips = holds && clipsAll(style);
-      out.push(describe(e, kind, laid, style, unwritten, lettered, clips));
+      var clips = clippedIn || (holds && clipsAll(style));
+      out.push(describe(e, kind, laid, style, unwritten, lettered, clips, clippedIn));
       if (e.firstElementChild) {
-        path.push(holds && !clips);
+        path.push(holds);
+        clipping.push(clips);
         gone.push(unwritten);
         lines.push(out.length - 1);
         marked.push(lettered);
@@ -209,6 +222,7 @@
         while (e !== root && !e.nextElementSibling) {
           e = e.parentNode;
           path.pop();
+          clipping.pop();
           gone.pop();
           lines.pop();
           marked.pop();
@@ -218,6 +232,7 @@
       }
       parentUnder = under.length > 0 ? under[under.length - 1] : within;
       style = e && path[path.length - 1] ? getComputedStyle(e) : null;
+      clippedIn = clipping.length > 0 ? clipping[clipping.length - 1] : clippedIn;
       laid = !!style && style.display != 'none';
       unwritten = !!e && (gone[gone.length - 1] || (!!style && style.display == 'none'));
     }

@@ -89,18 +89,13 @@ const std::vector<TextFlow::Style>& TextFlow::styles()
 
 const TextFlow::Clip& TextFlow::clip()
 {
-    static const Clip rule = {QStringLiteral("overflow"), {QStringLiteral("visible")},
-                              {QStringLiteral("height"), QStringLiteral("width")}};
+    static const Clip rule = {QStringLiteral("overflow"),
+                              {QStringLiteral("visible")},
+                              {{QStringLiteral("height"), QStringLiteral("padding-top"), QStringLiteral("padding-bottom"),
+                                QStringLiteral("border-top-width"), QStringLiteral("border-bottom-width")},
+                               {QStringLiteral("width"), QStringLiteral("padding-left"), QStringLiteral("padding-right"),
+                                QStringLiteral("border-left-width"), QStringLiteral("border-right-width")}}};
     return rule;
-}
-
-bool TextFlow::leavesNoRoom(const QString& length)
-{
-    if (!length.endsWith(QLatin1String("px")))
-        return false;
-    bool number = false;
-    const double pixels = length.leftRef(length.size() - 2).toDouble(&number);
-    return number && pixels <= 0;
 }
 
 const QString& TextFlow::script()
@@ -115,8 +110,8 @@ const QString& TextFlow::script()
         for (const Style& style : styles())
             pairs << QStringLiteral("[\"%1\",%2]").arg(style.property, scriptKeys(style.values));
         QStringList extents;
-        for (const QString& extent : clip().extents)
-            extents << QLatin1Char('"') + extent + QLatin1Char('"');
+        for (const QStringList& extent : clip().extents)
+            extents << QStringLiteral("[\"%1\"]").arg(extent.join(QLatin1String("\",\"")));
         const QString clipRule = QStringLiteral("{\"property\":\"%1\",\"unclipped\":%2,\"extents\":[%3]}")
                                      .arg(clip().property, scriptKeys(clip().unclipped), extents.join(QLatin1Char(',')));
         return QStringLiteral("{\"kinds\":{%1},\"custom\":\"%2\",\"display\":%3,\"replacedDisplay\":%4,"

@@ -78,7 +78,8 @@ namespace Vexal {
 // inline block), in its place even where a relative or sticky position draws
 // its box elsewhere, not floated or hidden, its white space collapsed. An
 // element out of the layout ("display: none") writes nothing, nor does
-// anything inside it. A box that clips away all it holds stands apart (Clip).
+// anything inside it. A box that clips away all it holds writes none of it
+// (Clip), and stands in the flow as an empty box does.
 class TextFlow
 {
 public:
@@ -114,34 +115,21 @@ public:
     static const std::vector<Style>& styles();
     // A box that clips what overflows it ("property" other than the values
     // that clip nothing: the computed "overflow" is "visible" only where
-    // neither way clips) and leaves no room for what it holds (an extent of
-    // 0px, or less where a scroll bar takes room): the page writes nothing of
-    // what it holds, but for what is positioned out of it, neither in the
-    // box's own text nor in the texts around it. Such an element stands
-    // apart, and nothing inside it is written as usual: the texts in it are
-    // read, never worked out from what it holds.
+    // neither way clips; an inline box clips nothing) and leaves no room for
+    // what it holds (one of the "extents" whose computed lengths, the content,
+    // padding and borders across, add up to 0px, or less where a scroll bar
+    // takes room) writes nothing of what it holds, but for what is positioned
+    // out of it, neither in the box's own text nor in the texts around it:
+    // the same either way, so it stands in the flow by its other styles, as
+    // an empty box does, and what it holds by their own. Nothing inside it is
+    // written as usual: the texts in it are read, never worked out from what
+    // it holds. Only the page's script needs the rule.
     struct Clip {
         QString property;
         QStringList unclipped;
-        QStringList extents;
+        QList<QStringList> extents;
     };
     static const Clip& clip();
-    // Whether a box clips all it holds away, by its computed styles
-    // ("computed" gives the value of a property).
-    template <typename Computed>
-    static bool clipsAll(Computed computed)
-    {
-        const Clip& rule = clip();
-        if (rule.unclipped.contains(computed(rule.property)))
-            return false;
-        for (const QString& extent : rule.extents) {
-            if (leavesNoRoom(computed(extent)))
-                return true;
-        }
-        return false;
-    }
-    // Whether a computed length is no more than 0px.
-    static bool leavesNoRoom(const QString& length);
     // The table as a script's object: "kinds" (name to "ordinary",
     // "preformatted", "document" or "replaced"), "custom" (what a custom
     // element's name holds), "display" and "replacedDisplay" (the values of

@@ -50,6 +50,14 @@ private slots:
         QTest::newRow("custom element") << apartFromFlow("<x-tag>", "</x-tag>") << apart;
         QTest::newRow("script") << apartFromFlow("<script type=\"text/plain\">", "</script>") << apart;
         QTest::newRow("template") << apartFromFlow("<template>", "</template>") << apart;
+        // A box of no height or width that clips nothing, or whose padding
+        // leaves room: the page writes what it holds.
+        const QStringList held = {QStringLiteral("DIV[XTEXT%%\"level 4\"]"), QStringLiteral("DIV[XTRIMMED%%\"tail\"]"),
+                                  QStringLiteral("B:XPARENT[XTEXT%%\"level 7\"]")};
+        QTest::newRow("no height, shown") << apartFromFlow("<div style=\"height:0\">", "</div>") << held;
+        QTest::newRow("no width, padded") << apartFromFlow("<div style=\"overflow:hidden;width:0;padding-left:1px\">",
+                                                           "</div>")
+                                          << held;
         // Styles of first letters and lines that change what the page shows
         // of a text, or only how.
         const QStringList letters = letterSelectors();

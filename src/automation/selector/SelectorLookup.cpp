@@ -296,9 +296,14 @@ void SelectorLookup::stepFamilies(const Elements& current, const Selector* step,
     }
     const Elements rest = current.mid(done);
     if (!rest.empty() && !familyTogether(rest, step, siblings, size_t(m_limit), out)) {
+        // Out of document order: each family by itself, worked out where
+        // that way is forced.
         TextBudget unused;
         for (const PageElement& element : rest) {
-            familyOf(element, step, siblings, unused, out);
+            if (TextBudget::together())
+                familyWorkedOut(element, step, siblings, out);
+            else
+                familyOf(element, step, siblings, unused, out);
             checkHeld(out);
         }
     }

@@ -55,8 +55,11 @@ bool TextProbe::test(const SelectorAttribute* attribute, int index)
             outer |= told & bit;
             return result;
         }
-        if (budget)
+        if (budget) {
             budget->aboutToRead();
+            if (leaf == 0 && !walk)
+                TextBudget::readAlone();
+        }
         text = element.toPlainText();
         if (budget)
             budget->doneReading();

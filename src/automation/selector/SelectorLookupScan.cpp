@@ -218,6 +218,24 @@ void familyOf(const PageElement& element, const Selector* step, bool siblings, T
     }
 }
 
+void familyWorkedOut(const PageElement& element, const Selector* step, bool siblings, PageElements& out)
+{
+    const PageElement parent = element.parent();
+    // A root's siblings: the root alone.
+    const bool alone = siblings && parent.isNull();
+    const Subtree tree(siblings && !alone ? parent : element);
+    std::vector<int> candidate(tree.order.size(), -1);
+    if (alone)
+        candidate[0] = 0;
+    for (int c = tree.firstChild[0]; c >= 0 && !alone; c = tree.nextSibling[size_t(c)])
+        candidate[size_t(c)] = 0;
+    const std::vector<char> matched = tree.match(candidate, step, 0, true);
+    for (size_t j = 0; j < tree.order.size(); ++j) {
+        if (candidate[j] >= 0 && matched[j])
+            out.push_back(tree.order[j]);
+    }
+}
+
 bool familyTogether(const PageElements& current, const Selector* step, bool siblings, size_t limit, PageElements& out)
 {
     if (current.empty())

@@ -162,6 +162,9 @@ struct TooManyElements {
 // The children (or siblings) of one element, for a text step without
 // positions, their texts read one by one.
 void familyOf(const PageElement& element, const Selector* step, bool siblings, TextBudget& budget, PageElements& out);
+// The same with the subtree that holds them (the element's, or its parent's
+// for siblings) worked out before any of their texts is read.
+void familyWorkedOut(const PageElement& element, const Selector* step, bool siblings, PageElements& out);
 // The children (or siblings) of many elements at once, for a text step without
 // positions. Where they hold one another, as the levels of a chain of elements
 // one inside the next do, each text read would hold all the inner ones: tested

@@ -278,11 +278,12 @@ void ShapeWalk::derive(size_t j)
         return;
     // Inner elements come first. An element out of the layout writes
     // nothing: its text, where one was read, tells nothing of the texts
-    // around it.
+    // around it. Nor does a box that clips all it holds away, where nothing
+    // inside it stands apart (is positioned out of it).
     bool flows = d.at(3) != QLatin1Char('0');
     for (int child = m_first[j]; flows && child >= 0; child = m_next[size_t(child)])
         flows = m_flows[size_t(child)] != Apart;
-    m_flows[j] = !flows ? Apart : d.at(3) == QLatin1Char('2') ? Unwritten : Written;
+    m_flows[j] = !flows ? Apart : d.at(3) == QLatin1Char('2') || d.at(3) == QLatin1Char('3') ? Unwritten : Written;
     if (d.at(0) != QLatin1Char('1'))
         return;
     m_plain[j] = 1;

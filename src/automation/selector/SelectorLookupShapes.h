@@ -196,7 +196,8 @@ private:
     std::vector<char> m_plain;
     // Elements whose texts stand whole in the texts around them
     // (flowsWhole): only the shapes of those that write them tell those of
-    // the elements around; those out of the layout write nothing.
+    // the elements around; those out of the layout, or whose box clips all
+    // they hold away, write nothing.
     enum : char { Apart, Written, Unwritten };
     std::vector<char> m_flows;
     QStringList m_described;

@@ -214,14 +214,11 @@ Flow flowOf(const PageElement& element)
         return Flow::Unwritten;
     if (!TextFlow::mayFlow(kind) || !isHtml(element) || !TextFlow::displayFlows(kind, display))
         return Flow::Apart;
-    const auto computed = [&](const QString& property) {
-        return dom->style(element, property, PageDom::ComputedStyle);
-    };
     for (const TextFlow::Style& style : TextFlow::styles()) {
-        if (!style.values.contains(computed(style.property)))
+        if (!style.values.contains(dom->style(element, style.property, PageDom::ComputedStyle)))
             return Flow::Apart;
     }
-    return TextFlow::clipsAll(computed) ? Flow::Apart : Flow::InFlow;
+    return Flow::InFlow;
 }
 
 bool standsInFlow(const PageElement& element)
@@ -276,6 +273,7 @@ int countUpTo(const PageElement& root, int cap)
 qint64 TextBudget::s_perElement = TextBudget::firstPerElement;
 std::function<qint64()> TextBudget::s_clock;
 TextBudget::Way TextBudget::s_way = TextBudget::Way::Weighed;
+TextBudget::Tally TextBudget::s_tally;
 
 qint64 TextBudget::monotonicNow()
 {

@@ -117,6 +117,7 @@ public:
     static constexpr qint64 firstPerElement = 6000;
     static void workedOut(qint64 ns, size_t elements)
     {
+        ++s_tally.workedOut;
         if (elements >= 64)
             s_perElement = std::clamp<qint64>((s_perElement + (ns - wholeRun) / qint64(elements)) / 2, 2000, 50000);
     }
@@ -138,6 +139,19 @@ public:
     static Way way() { return s_way; }
     // Whether subtrees are worked out before any text is read.
     static bool together() { return s_way == Way::Together; }
+    // What the weighed tests of texts did, for a test to see that the way it
+    // forced is the way that ran: texts of elements that hold others read
+    // one at a time, subtrees worked out at once. Forced to read, a lookup
+    // works out nothing; forced to work out, it reads no such text before
+    // its subtree is worked out (a text without elements inside is read
+    // either way, its markup aside).
+    struct Tally {
+        int readAlone = 0;
+        int workedOut = 0;
+    };
+    static Tally tally() { return s_tally; }
+    static void resetTally() { s_tally = Tally(); }
+    static void readAlone() { ++s_tally.readAlone; }
 
     void aboutToRead()
     {
@@ -186,6 +200,7 @@ private:
     static qint64 s_perElement;
     static std::function<qint64()> s_clock;
     static Way s_way;
+    static Tally s_tally;
 };
 
 // Weighs a look at the styles of a document, whether one may hide first
