@@ -427,8 +427,10 @@ private slots:
         // Files by name: p.xml a good projects file, s.xml an account that
         // cannot be saved, w.xml an account with a bad WebsiteID after a good
         // one, c.xml a project stored already, m.xml a file that is not
-        // well-formed, a.xml one that deletes the active project; gone.xml is
-        // missing.
+        // well-formed, a.xml one that deletes the active project, d.xml an
+        // account that cannot be saved marked deleted and not stored, i.xml
+        // an account stored and then one of its ID that cannot be saved;
+        // gone.xml is missing.
         addColumns<QStringList, QString, QString>("files", "cause", "stop");
         const QString website =
             QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
@@ -466,6 +468,15 @@ private slots:
             << QStringList{"gone.xml", "p.xml", "w.xml"}
             << missing + "; nothing was stored; files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
             << "Files imported: none. Failed: %1/gone.xml. Not tried: %1/p.xml, %1/w.xml.";
+        const QString clash = QStringLiteral("the item with ID %1 in %2 (node no. %3) is stored already, and an import "
+                                             "replaces stored items only with \"Override existing data\" (Tools > "
+                                             "Options > Content > Import and Export) on");
+        QTest::newRow("an item that cannot be saved, of a stored ID")
+            << QStringList{"i.xml"} << clash.arg("3", "i.xml", "1") + "; nothing was stored" << "";
+        QTest::newRow("a stored ID after a file of another table")
+            << QStringList{"d.xml", "c.xml"}
+            << clash.arg("1", "c.xml", "0") + "; files imported: d.xml; failed: c.xml; not tried: none"
+            << "Files imported: %1/d.xml. Failed: %1/c.xml. Not tried: none.";
         QTest::newRow("the last of two, a bad reference")
             << QStringList{"p.xml", "w.xml"} << website + "; files imported: p.xml; failed: w.xml; not tried: none"
             << "Files imported: %1/p.xml. Failed: %1/w.xml. Not tried: none.";
@@ -488,6 +499,10 @@ private slots:
         QVERIFY(writeBytes(QStringLiteral("m.xml"), "<items Table=\"Project\"><item><ID>8</ID></itme></items>"));
         QVERIFY(writeBytes(QStringLiteral("a.xml"), projectsFile("<item><ID>1</ID><XDelete>1</XDelete></item>")));
         QVERIFY(writeBytes(QStringLiteral("r.xml"), "<records Table=\"Project\"/>"));
+        QVERIFY(writeBytes(QStringLiteral("d.xml"), "<items Table=\"Account\"><item><ID>9</ID><ProjectID>-1</ProjectID>"
+                                                    "<XDelete>1</XDelete></item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("i.xml"), "<items Table=\"Account\"><item><ID>3</ID><ProjectID>1</ProjectID>"
+                                                    "</item><item><ID>3</ID><ProjectID>-1</ProjectID></item></items>"));
         QStringList paths;
         for (const QString& file : files)
             paths << db.file(file);
@@ -506,7 +521,7 @@ private slots:
         dialog.close();
         // Only the files before the failed one are stored.
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()),
-                 stop.startsWith(QLatin1String("Files imported: %1")) ? 2 : 1);
+                 stop.startsWith(QLatin1String("Files imported: %1/p.xml")) ? 2 : 1);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
     }
 
