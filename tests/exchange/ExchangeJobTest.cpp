@@ -1,6 +1,7 @@
 #include "ExchangeTestUtil.h"
 #include "FreshStateTest.h"
 #include "ProgressDialogProbe.h"
+#include "StatementTrace.h"
 #include "TestDatabase.h"
 #include "TestRows.h"
 #include "TestRunner.h"
@@ -27,10 +28,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include <sqlite3.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -81,41 +79,6 @@ QByteArray projectsFile(const QByteArray& items)
 {
     return "<!DOCTYPE doc>\n<items Table=\"Project\">" + items + "</items>\n";
 }
-
-// The statements run and the rows they read on the connections opened while
-// it lives (a job's own), as SQLite's trace tells them: a statement each
-// time it starts to run, a row each time a step gives one.
-class WorkCount
-{
-public:
-    WorkCount()
-    {
-        s_statements = 0;
-        s_rows = 0;
-        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&watch));
-    }
-    ~WorkCount() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&watch)); }
-    WorkCount(const WorkCount&) = delete;
-    WorkCount& operator=(const WorkCount&) = delete;
-
-    int statements() const { return s_statements; }
-    int rows() const { return s_rows; }
-
-private:
-    static int watch(sqlite3* db, const char**, const sqlite3_api_routines*)
-    {
-        sqlite3_trace_v2(db, SQLITE_TRACE_STMT | SQLITE_TRACE_ROW, &traced, nullptr);
-        return SQLITE_OK;
-    }
-    static int traced(unsigned what, void*, void*, void*)
-    {
-        ++(what == SQLITE_TRACE_ROW ? s_rows : s_statements);
-        return 0;
-    }
-
-    static inline std::atomic<int> s_statements{0};
-    static inline std::atomic<int> s_rows{0};
-};
 
 } // namespace
 
@@ -671,10 +634,10 @@ private slots:
         for (const int whole : {0, 1}) {
             const QByteArray part = whole ? file : file.left(file.indexOf("</item>") + 7);
             QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile(part + failing)));
-            WorkCount work;
+            StatementTrace work(StatementTrace::OpenedMeanwhile);
             QVERIFY(importFiles({QStringLiteral("p.xml")}).contains(QLatin1String("node no.")));
-            statements[whole] = work.statements();
-            rows[whole] = work.rows();
+            statements[whole] = work.counts().statements;
+            rows[whole] = int(work.counts().rows);
         }
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), before);
         QVERIFY2(statements[1] - statements[0] <= statementsPerItem * (count - 1) && rows[1] == rows[0],
