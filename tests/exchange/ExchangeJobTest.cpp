@@ -392,8 +392,8 @@ private slots:
         // one, c.xml a project stored already, m.xml a file that is not
         // well-formed, a.xml one that deletes the active project, d.xml an
         // account that cannot be saved marked deleted and not stored, i.xml
-        // an account stored and then one of its ID that cannot be saved;
-        // gone.xml is missing.
+        // an account stored and then one of its ID that cannot be saved, k.xml
+        // the same marked deleted; gone.xml is missing.
         addColumns<QStringList, QString, QString>("files", "cause", "stop");
         const QString website =
             QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
@@ -436,6 +436,11 @@ private slots:
                                              "Options > Content > Import and Export) on");
         QTest::newRow("an item that cannot be saved, of a stored ID")
             << QStringList{"i.xml"} << clash.arg("3", "i.xml", "1") + "; nothing was stored" << "";
+        QTest::newRow("an item that cannot be saved deleting a stored ID")
+            << QStringList{"k.xml"}
+            << "the item with ID 3 in k.xml (node no. 1) could not be imported: Project ID is empty. Object: "
+               "Vexal::DBAccount; nothing was stored"
+            << "";
         QTest::newRow("a stored ID after a file of another table")
             << QStringList{"d.xml", "c.xml"}
             << clash.arg("1", "c.xml", "0") + "; files imported: d.xml; failed: c.xml; not tried: none"
@@ -466,6 +471,9 @@ private slots:
                                                     "<XDelete>1</XDelete></item></items>"));
         QVERIFY(writeBytes(QStringLiteral("i.xml"), "<items Table=\"Account\"><item><ID>3</ID><ProjectID>1</ProjectID>"
                                                     "</item><item><ID>3</ID><ProjectID>-1</ProjectID></item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("k.xml"), "<items Table=\"Account\"><item><ID>3</ID><ProjectID>1</ProjectID>"
+                                                    "</item><item><ID>3</ID><ProjectID>-1</ProjectID><XDelete>1</XDelete>"
+                                                    "</item></items>"));
         QStringList paths;
         for (const QString& file : files)
             paths << db.file(file);
