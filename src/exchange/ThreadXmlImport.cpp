@@ -231,24 +231,25 @@ bool ThreadXmlImport::importNode(const XmlItem& item, const QString& path, int n
     return ok;
 }
 
-// Whether a row with the item's ID is stored, put to the table; false when
-// the lookup failed (m_lookup tells why). An import asks it only where the
-// statements that store cannot tell: an insert fails on a stored ID by
-// itself, and a delete or overwrite changes the row of its ID only where
-// there is one. So the table is asked about an item before it is stored only
-// by a kind saved through its own insert, and otherwise only once the item
-// has failed, to name the clash as its cause: the work of an import grows
-// with its items, never with the rows stored beside them.
-bool ThreadXmlImport::isStored(XmlBase* xml, bool* found)
+// Whether a row with the item's ID is stored, put to the table. An import
+// asks it only where the statements that store cannot tell: an insert fails
+// on a stored ID by itself, and a delete or overwrite changes the row of its
+// ID only where there is one. So the table is asked about an item before it
+// is stored only by a kind saved through its own insert, and otherwise only
+// once the item has failed, to name the clash as its cause: the work of an
+// import grows with its items, never with the rows stored beside them.
+ThreadXmlImport::Lookup ThreadXmlImport::lookUp(XmlBase* xml)
 {
     prepareOnce(m_lookup, QStringLiteral("SELECT 1 FROM %2 WHERE %1 = ?;").arg(DBSql::colID(), xml->tableName()));
     SqlStatement& lookup = *m_lookup;
     if (lookup.isPrepared())
         lookup.bindInt(0, xml->id());
-    *found = false;
+    bool found = false;
     while (lookup.next())
-        *found = true;
-    return lookup.errorText().isEmpty();
+        found = true;
+    if (!lookup.errorText().isEmpty())
+        return Lookup::Failed;
+    return found ? Lookup::Stored : Lookup::NotStored;
 }
 
 // The item's ID is stored: the user is told which option would let it
@@ -258,18 +259,6 @@ bool ThreadXmlImport::refuseStored(XmlBase* xml, const QString& path, int node)
     setErrorText(LocaleThread::cannotOverrideItem(path, node, xml->id()));
     setFailureCause(LocaleThread::cannotOverrideItemCause(path, node, xml->id()));
     return false;
-}
-
-// Whether an item that failed to be stored has a stored ID, which is then
-// its failure, whatever else failed; false leaves the item's own failure to
-// tell (also when the lookup fails).
-bool ThreadXmlImport::failedForStoredId(XmlBase* xml, const QString& path, int node)
-{
-    bool found = false;
-    if (!isStored(xml, &found) || !found)
-        return false;
-    refuseStored(xml, path, node);
-    return true;
 }
 
 bool ThreadXmlImport::importItem(XmlBase* xml, const QString& path, int node)
@@ -300,24 +289,35 @@ void ThreadXmlImport::prepareOnce(std::unique_ptr<SqlStatement>& statement, cons
 bool ThreadXmlImport::insertItem(XmlBase* xml, const QString& path, int node)
 {
     DBBase* record = xml->record();
-    if (!record->isValid())
-        return !failedForStoredId(xml, path, node) && saveFailed(xml, path, node, xml->errorText());
+    // An item that failed is told by its stored ID, whatever else failed;
+    // where the ID is free, or the lookup fails, by its own failure.
+    if (!record->isValid()) {
+        if (lookUp(xml) == Lookup::Stored)
+            return refuseStored(xml, path, node);
+        return saveFailed(xml, path, node, xml->errorText());
+    }
     if (!m_insert) {
         const QString text = record->insertText();
         if (text.isEmpty()) {
-            bool found = false;
-            if (!isStored(xml, &found))
+            const Lookup stored = lookUp(xml);
+            if (stored == Lookup::Failed)
                 return statementFailed(xml, path, node, *m_lookup);
-            if (found)
+            if (stored == Lookup::Stored)
                 return refuseStored(xml, path, node);
-            return xml->insertRecord() || saveFailed(xml, path, node, xml->errorText());
+            if (xml->insertRecord())
+                return true;
+            return saveFailed(xml, path, node, xml->errorText());
         }
         prepareOnce(m_insert, text);
     }
     SqlStatement& insert = *m_insert;
     if (insert.isPrepared())
         insert.bindRow(record);
-    return insert.exec() || (!failedForStoredId(xml, path, node) && statementFailed(xml, path, node, insert));
+    if (insert.exec())
+        return true;
+    if (lookUp(xml) == Lookup::Stored)
+        return refuseStored(xml, path, node);
+    return statementFailed(xml, path, node, insert);
 }
 
 // An overwrite changes only the columns whose elements gave a value: the
@@ -354,9 +354,11 @@ bool ThreadXmlImport::updateItem(XmlBase* xml, const QString& path, int node)
         }
         update.bindInt(position, record->id());
     }
-    if (update.exec())
-        return update.changes() > 0 || insertItem(xml, path, node);
-    return statementFailed(xml, path, node, update);
+    if (!update.exec())
+        return statementFailed(xml, path, node, update);
+    if (update.changes() > 0)
+        return true;
+    return insertItem(xml, path, node);
 }
 
 // A stored row goes through a statement prepared once per file, as the
@@ -369,10 +371,12 @@ bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node)
     // An item that could not be saved fails only where it would delete a
     // stored row.
     if (!record->isValid()) {
-        bool found = false;
-        if (!isStored(xml, &found))
+        const Lookup stored = lookUp(xml);
+        if (stored == Lookup::Failed)
             return statementFailed(xml, path, node, *m_lookup);
-        return !found || saveFailed(xml, path, node, xml->errorText());
+        if (stored == Lookup::Stored)
+            return saveFailed(xml, path, node, xml->errorText());
+        return true;
     }
     // The active project is never deleted, by a file no more than by its
     // journal: the window and every new record go on naming it. No import
@@ -389,7 +393,9 @@ bool ThreadXmlImport::deleteItem(XmlBase* xml, const QString& path, int node)
     SqlStatement& remove = *m_delete;
     if (remove.isPrepared())
         remove.bindInt(0, id);
-    return remove.exec() || statementFailed(xml, path, node, remove);
+    if (remove.exec())
+        return true;
+    return statementFailed(xml, path, node, remove);
 }
 
 // The projects marked active, and the one the window names, by ID with their

@@ -59,9 +59,11 @@ private:
     void parseFailed(const XmlReader& reader, const QString& path);
     bool statementFailed(XmlBase* xml, const QString& path, int node, const SqlStatement& statement);
     void logMalformed(const XmlBase* xml, const QString& path, int node) const;
-    bool isStored(XmlBase* xml, bool* found);
+    // What the table says of an item's ID: a row of it is stored, none is,
+    // or the lookup failed (m_lookup tells why).
+    enum class Lookup { Stored, NotStored, Failed };
+    Lookup lookUp(XmlBase* xml);
     bool refuseStored(XmlBase* xml, const QString& path, int node);
-    bool failedForStoredId(XmlBase* xml, const QString& path, int node);
     bool readActiveProjects(QString* error);
     void resetFileState();
 
@@ -76,7 +78,7 @@ private:
     // The projects no file deletes (read on the first project deleted).
     bool m_activeRead = false;
     QHash<qint64, QString> m_activeProjects;
-    // Asks whether an item's ID is stored (isStored).
+    // Asks whether an item's ID is stored (lookUp).
     std::unique_ptr<SqlStatement> m_lookup;
     // The file's kind, made new for each item read.
     std::unique_ptr<XmlBase> m_xml;

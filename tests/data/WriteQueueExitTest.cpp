@@ -80,6 +80,8 @@ private slots:
         QTest::newRow("database free at the end") << "free";
         QTest::newRow("database held to the end") << "held";
         QTest::newRow("file-size limit at the end") << "file-size limit";
+        // Its statement ran to its end: the cause is none of SQLite's.
+        QTest::newRow("a write failing after its statement at the end") << "failing after its statement";
     }
 
     void unwrittenChangesAreNamedAtExit()
@@ -87,6 +89,7 @@ private slots:
         QFETCH(QString, atTheEnd);
         const bool heldToTheEnd = atTheEnd == QLatin1String("held");
         const bool limited = atTheEnd == QLatin1String("file-size limit");
+        const bool failing = atTheEnd == QLatin1String("failing after its statement");
         TestDatabase db;
         QVERIFY(db.isOpen());
         DBOptions options;
@@ -98,8 +101,9 @@ private slots:
         JobAtWork job;
         QCOMPARE(DBConnection::jobConnections(), 1);
         DBCache::setLastFolder(QStringLiteral("/home/user/first"));
-        QVERIFY(DBWriteQueue::submit([] {
-            return QSqlQuery().exec(QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut) VALUES ('x', 'x');"));
+        QVERIFY(DBWriteQueue::submit([failing] {
+            return QSqlQuery().exec(QStringLiteral("INSERT INTO UrlShortcut (Name, Shortcut) VALUES ('x', 'x');"))
+                && !failing;
         }));
         DBCache::setLastFolder(QStringLiteral("/home/user/second"));
         QCOMPARE(DBWriteQueue::pendingCount(), 3);
@@ -122,6 +126,14 @@ private slots:
                                                                        "A change of the window: %1")
                                                             .arg(tooLarge)));
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("Settings")), 0);
+            QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 0);
+        } else if (failing) {
+            QCOMPARE(prompt.messages.size(), 1);
+            QCOMPARE(prompt.messages.at(0).text,
+                     LocaleMessage::changesFailedAtExit(QStringLiteral("A change of the window: ")
+                                                        + LocaleMessage::unexpectedErrorSeeLog()));
+            QCOMPARE(TestDatabase::value(QStringLiteral("SELECT LastFolder FROM Settings;")).toString(),
+                     QStringLiteral("/home/user/second"));
             QCOMPARE(TestDatabase::rowCount(QStringLiteral("UrlShortcut")), 0);
         } else if (heldToTheEnd) {
             QCOMPARE(prompt.messages.size(), 1);

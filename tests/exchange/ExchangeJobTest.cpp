@@ -1,6 +1,7 @@
 #include "ExchangeTestUtil.h"
 #include "FreshStateTest.h"
 #include "ProgressDialogProbe.h"
+#include "StatementTrace.h"
 #include "TestDatabase.h"
 #include "TestRows.h"
 #include "TestRunner.h"
@@ -27,10 +28,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include <sqlite3.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -81,41 +79,6 @@ QByteArray projectsFile(const QByteArray& items)
 {
     return "<!DOCTYPE doc>\n<items Table=\"Project\">" + items + "</items>\n";
 }
-
-// The statements run and the rows they read on the connections opened while
-// it lives (a job's own), as SQLite's trace tells them: a statement each
-// time it starts to run, a row each time a step gives one.
-class WorkCount
-{
-public:
-    WorkCount()
-    {
-        s_statements = 0;
-        s_rows = 0;
-        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&watch));
-    }
-    ~WorkCount() { sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&watch)); }
-    WorkCount(const WorkCount&) = delete;
-    WorkCount& operator=(const WorkCount&) = delete;
-
-    int statements() const { return s_statements; }
-    int rows() const { return s_rows; }
-
-private:
-    static int watch(sqlite3* db, const char**, const sqlite3_api_routines*)
-    {
-        sqlite3_trace_v2(db, SQLITE_TRACE_STMT | SQLITE_TRACE_ROW, &traced, nullptr);
-        return SQLITE_OK;
-    }
-    static int traced(unsigned what, void*, void*, void*)
-    {
-        ++(what == SQLITE_TRACE_ROW ? s_rows : s_statements);
-        return 0;
-    }
-
-    static inline std::atomic<int> s_statements{0};
-    static inline std::atomic<int> s_rows{0};
-};
 
 } // namespace
 
@@ -427,8 +390,10 @@ private slots:
         // Files by name: p.xml a good projects file, s.xml an account that
         // cannot be saved, w.xml an account with a bad WebsiteID after a good
         // one, c.xml a project stored already, m.xml a file that is not
-        // well-formed, a.xml one that deletes the active project; gone.xml is
-        // missing.
+        // well-formed, a.xml one that deletes the active project, d.xml an
+        // account that cannot be saved marked deleted and not stored, i.xml
+        // an account stored and then one of its ID that cannot be saved, k.xml
+        // the same marked deleted; gone.xml is missing.
         addColumns<QStringList, QString, QString>("files", "cause", "stop");
         const QString website =
             QStringLiteral("the WebsiteID \"12abc\" of the item in w.xml (node no. 1) is not an ID a "
@@ -466,6 +431,20 @@ private slots:
             << QStringList{"gone.xml", "p.xml", "w.xml"}
             << missing + "; nothing was stored; files imported: none; failed: gone.xml; not tried: p.xml, w.xml"
             << "Files imported: none. Failed: %1/gone.xml. Not tried: %1/p.xml, %1/w.xml.";
+        const QString clash = QStringLiteral("the item with ID %1 in %2 (node no. %3) is stored already, and an import "
+                                             "replaces stored items only with \"Override existing data\" (Tools > "
+                                             "Options > Content > Import and Export) on");
+        QTest::newRow("an item that cannot be saved, of a stored ID")
+            << QStringList{"i.xml"} << clash.arg("3", "i.xml", "1") + "; nothing was stored" << "";
+        QTest::newRow("an item that cannot be saved deleting a stored ID")
+            << QStringList{"k.xml"}
+            << "the item with ID 3 in k.xml (node no. 1) could not be imported: Project ID is empty. Object: "
+               "Vexal::DBAccount; nothing was stored"
+            << "";
+        QTest::newRow("a stored ID after a file of another table")
+            << QStringList{"d.xml", "c.xml"}
+            << clash.arg("1", "c.xml", "0") + "; files imported: d.xml; failed: c.xml; not tried: none"
+            << "Files imported: %1/d.xml. Failed: %1/c.xml. Not tried: none.";
         QTest::newRow("the last of two, a bad reference")
             << QStringList{"p.xml", "w.xml"} << website + "; files imported: p.xml; failed: w.xml; not tried: none"
             << "Files imported: %1/p.xml. Failed: %1/w.xml. Not tried: none.";
@@ -488,6 +467,13 @@ private slots:
         QVERIFY(writeBytes(QStringLiteral("m.xml"), "<items Table=\"Project\"><item><ID>8</ID></itme></items>"));
         QVERIFY(writeBytes(QStringLiteral("a.xml"), projectsFile("<item><ID>1</ID><XDelete>1</XDelete></item>")));
         QVERIFY(writeBytes(QStringLiteral("r.xml"), "<records Table=\"Project\"/>"));
+        QVERIFY(writeBytes(QStringLiteral("d.xml"), "<items Table=\"Account\"><item><ID>9</ID><ProjectID>-1</ProjectID>"
+                                                    "<XDelete>1</XDelete></item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("i.xml"), "<items Table=\"Account\"><item><ID>3</ID><ProjectID>1</ProjectID>"
+                                                    "</item><item><ID>3</ID><ProjectID>-1</ProjectID></item></items>"));
+        QVERIFY(writeBytes(QStringLiteral("k.xml"), "<items Table=\"Account\"><item><ID>3</ID><ProjectID>1</ProjectID>"
+                                                    "</item><item><ID>3</ID><ProjectID>-1</ProjectID><XDelete>1</XDelete>"
+                                                    "</item></items>"));
         QStringList paths;
         for (const QString& file : files)
             paths << db.file(file);
@@ -506,7 +492,7 @@ private slots:
         dialog.close();
         // Only the files before the failed one are stored.
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()),
-                 stop.startsWith(QLatin1String("Files imported: %1")) ? 2 : 1);
+                 stop.startsWith(QLatin1String("Files imported: %1/p.xml")) ? 2 : 1);
         QCOMPARE(TestDatabase::rowCount(DBSql::tableAccount()), 0);
     }
 
@@ -656,10 +642,10 @@ private slots:
         for (const int whole : {0, 1}) {
             const QByteArray part = whole ? file : file.left(file.indexOf("</item>") + 7);
             QVERIFY(writeBytes(QStringLiteral("p.xml"), projectsFile(part + failing)));
-            WorkCount work;
+            StatementTrace work(StatementTrace::OpenedMeanwhile);
             QVERIFY(importFiles({QStringLiteral("p.xml")}).contains(QLatin1String("node no.")));
-            statements[whole] = work.statements();
-            rows[whole] = work.rows();
+            statements[whole] = work.counts().statements;
+            rows[whole] = int(work.counts().rows);
         }
         QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), before);
         QVERIFY2(statements[1] - statements[0] <= statementsPerItem * (count - 1) && rows[1] == rows[0],

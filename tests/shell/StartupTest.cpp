@@ -3,6 +3,7 @@
 #include "OldFiles.h"
 #include "ProgramServer.h"
 #include "ScriptedPrompt.h"
+#include "StatementTrace.h"
 #include "TestFolder.h"
 #include "TestRows.h"
 #include "data/DBCache.h"
@@ -16,74 +17,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMutex>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTimer>
 #include <QWebSettings>
 #include <QtTest>
 
-#include <sqlite3.h>
-
 #include <memory>
 
 using namespace Vexal;
 
 namespace {
-
-// What the statements that read the Project table did on every connection
-// opened while it lives: how many ran, the rows they gave, and the rows a
-// scan of the whole table stepped over.
-class ProjectReads
-{
-public:
-    ProjectReads()
-    {
-        s_current = this;
-        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&watch));
-    }
-    ~ProjectReads()
-    {
-        sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&watch));
-        s_current = nullptr;
-    }
-
-    int statements = 0;
-    int rows = 0;
-    qint64 scanned = 0;
-
-private:
-    static int watch(sqlite3* db, const char**, const sqlite3_api_routines*)
-    {
-        sqlite3_trace_v2(db, SQLITE_TRACE_STMT | SQLITE_TRACE_ROW | SQLITE_TRACE_PROFILE, &traced, nullptr);
-        return SQLITE_OK;
-    }
-
-    static int traced(unsigned event, void*, void* statement, void*)
-    {
-        auto* stmt = static_cast<sqlite3_stmt*>(statement);
-        static const QRegularExpression readsProjects(QStringLiteral("^SELECT .* FROM Project\\b"));
-        if (!readsProjects.match(QString::fromUtf8(sqlite3_sql(stmt))).hasMatch())
-            return 0;
-        QMutexLocker lock(&s_mutex);
-        if (!s_current)
-            return 0;
-        if (event == SQLITE_TRACE_STMT)
-            ++s_current->statements;
-        else if (event == SQLITE_TRACE_ROW)
-            ++s_current->rows;
-        else if (event == SQLITE_TRACE_PROFILE)
-            s_current->scanned += sqlite3_stmt_status(stmt, SQLITE_STMTSTATUS_FULLSCAN_STEP, 0);
-        return 0;
-    }
-
-    static ProjectReads* s_current;
-    static QMutex s_mutex;
-};
-
-ProjectReads* ProjectReads::s_current = nullptr;
-QMutex ProjectReads::s_mutex;
 
 // A row's folder with what a window set up in it: the web engine's icon
 // database, which works there on a thread of its own, is closed (its thread
@@ -243,12 +187,14 @@ private slots:
         }
         std::unique_ptr<WndMain> window;
         {
-            ProjectReads seen;
+            // The reads of the Project table on the connections the start opens.
+            StatementTrace trace(StatementTrace::OpenedMeanwhile, QStringLiteral("^SELECT .* FROM Project\\b"));
             DBManager manager;
             window = WndMain::create(manager);
             QVERIFY(window);
+            const StatementTrace::Counts seen = trace.counts();
             QCOMPARE(seen.statements, reads);
-            QCOMPARE(seen.rows, active.isEmpty() ? 0 : 1);
+            QCOMPARE(seen.rows, qint64(active.isEmpty() ? 0 : 1));
             // A scan steps over each row before the one it stops at, and
             // over every row after the first when it finds none.
             const int before = active.isEmpty() ? reads * (projects - 1) : current - 1;

@@ -326,19 +326,23 @@ private slots:
         QCOMPARE(countries->currentText(), LocaleDialog::usa());
     }
 
-    // A chooser that could not be read while the dialog opened (another
-    // program held the database) offers nothing: OK names the cause in a box
-    // while the read still fails, never an empty table. Once it can be read, OK
-    // reads it again and shows the choice, the preferred entry first, and
-    // the next OK acts on it.
-    void chooserUnreadAtOpeningIsReadAgain_data()
+    // A read that fails while the dialog opens (another program held the
+    // database), or at OK for the generator's identity tables, leaves no
+    // empty choice: OK names the cause in a box while the read still fails.
+    // Once it can be read, OK reads again a chooser it could not read and
+    // shows the choice, the preferred entry first, and the next OK acts on it.
+    void readFailedAtOpeningOrOkIsNamed_data()
     {
-        addBoolRows("generator", "project chooser", "master-account generator");
+        addColumns<bool, bool>("generator", "atOpening");
+        QTest::newRow("project chooser") << false << true;
+        QTest::newRow("master-account generator") << true << true;
+        QTest::newRow("master-account generator, identity tables at OK") << true << false;
     }
 
-    void chooserUnreadAtOpeningIsReadAgain()
+    void readFailedAtOpeningOrOkIsNamed()
     {
         QFETCH(bool, generator);
+        QFETCH(bool, atOpening);
         TestDatabase db;
         storeIdentityTables();
         QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (1, 'Alpha', 1), (2, 'Beta', 0)")));
@@ -348,8 +352,8 @@ private slots:
         const QMetaObject::Connection heard = connect(UtilSignalManager::instance(), &UtilSignalManager::onError, this,
                                                       [&notices](const QString& text, bool) { notices << text; });
         auto lock = std::make_unique<JobFault>(JobFault::Locked, QByteArray(), db.databaseFile());
-        lock->putInPlace();
-        QVERIFY(lock->isArmed());
+        if (atOpening)
+            lock->putInPlace();
         std::unique_ptr<DlgBase> dialog;
         if (generator) {
             dialog = std::make_unique<DlgCreateMasterAccount>();
@@ -359,30 +363,38 @@ private slots:
             dialog = std::make_unique<DlgSelectProject>();
             dialog->build(nullptr);
         }
+        lock->putInPlace();
+        QVERIFY(lock->isArmed());
         const auto choice = [&dialog] {
             QStringList shown;
             for (const QComboBox* combo : dialog->findChildren<QComboBox*>())
                 shown << combo->currentText();
             return shown.join(QLatin1Char('/'));
         };
-        const QString nothing = generator ? QStringLiteral("Male//") : QString();
-        QCOMPARE(choice(), nothing);
+        const QString chosen = generator ? QStringLiteral("Male/USA/English") : QStringLiteral("Alpha");
+        const QString shownFirst = !atOpening ? chosen : generator ? QStringLiteral("Male//") : QString();
+        QCOMPARE(choice(), shownFirst);
         const QString locked = LocaleMessage::operationFailedBecause(QStringLiteral("database is locked"));
-        QCOMPARE(notices.value(notices.size() - 1), locked);
+        QCOMPARE(notices.value(notices.size() - 1), atOpening ? locked : QString());
         notices.clear();
         dialog->slotAccept();
-        QCOMPARE(notices.value(notices.size() - 1), locked);
+        QVERIFY(dialog->result() != QDialog::Accepted);
+        QCOMPARE(notices.value(notices.size() - 1), atOpening ? locked : QString());
         // In front of the modal dialog, where the user looks.
         QCOMPARE(prompt.messages.size(), 1);
+        QCOMPARE(prompt.messages.first().icon, QMessageBox::Warning);
         QCOMPARE(prompt.messages.first().text, locked);
-        QCOMPARE(choice(), nothing);
+        QCOMPARE(choice(), shownFirst);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("MasterAccount")), 0);
 
         lock.reset();
         notices.clear();
         prompt.messages.clear();
-        dialog->slotAccept();
-        QVERIFY(dialog->result() != QDialog::Accepted);
-        QCOMPARE(choice(), generator ? QStringLiteral("Male/USA/English") : QStringLiteral("Alpha"));
+        if (atOpening) {
+            dialog->slotAccept();
+            QVERIFY(dialog->result() != QDialog::Accepted);
+            QCOMPARE(choice(), chosen);
+        }
         if (!generator)
             static_cast<DlgSelectProject*>(dialog.get())->setProjectId(2);
         dialog->slotAccept();

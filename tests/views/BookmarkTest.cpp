@@ -242,6 +242,8 @@ private slots:
         answerTitle(QString(), true);
         QVERIFY(delegate.bookmarkWithDialog(QUrl(QStringLiteral("http://e.org/")), QStringLiteral("E"), QPixmap()));
         QCOMPARE(storedNames(), (QStringList{QStringLiteral("Quick"), QStringLiteral("Typed"), QStringLiteral("Object")}));
+        // A tab's title, or the one typed, is the bookmark's title as well as its name.
+        QCOMPARE(storedNames(QStringLiteral("Title = Name")), (QStringList{QStringLiteral("Quick"), QStringLiteral("Typed")}));
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Title FROM Bookmark WHERE URL = 'http://e.org/'")).toString(),
                  QString());
 
