@@ -8,6 +8,7 @@
 #include "ProgramServer.h"
 #include "FileSizeLimit.h"
 #include "ScriptedPrompt.h"
+#include "SpyTexts.h"
 #include "TestDatabase.h"
 #include "core/ConstApp.h"
 #include "core/Init.h"
@@ -184,7 +185,8 @@ protected:
             db.setDatabaseName(m_file);
             if (db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE;"))) {
                 holding.storeRelease(1);
-                while (!m_job->isCancelled() && !isInterruptionRequested())
+                // A job that ended says no more that it was cancelled.
+                while (!m_job->isCancelled() && !m_job->isFinished() && !isInterruptionRequested())
                     msleep(2);
                 QSqlQuery(db).exec(QStringLiteral("ROLLBACK;"));
             }
@@ -452,6 +454,7 @@ private slots:
         QVERIFY(!window->tabStatusBarAction()->isChecked());
         window->slotExit();
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT MenuBar FROM GUI")).toInt(), 0);
+        QCOMPARE(WndMain::exitCode(0), 0); // all saved
 
         QSignalSpy engine(UtilSignalManager::instance(), &UtilSignalManager::onUpdateSearchEngine);
         QVERIFY(window.open());
@@ -468,26 +471,53 @@ private slots:
     }
 
     // The window's layout that cannot be written as it closes (a file-size
-    // limit) is named with its cause in a box in front of the window, before
-    // it goes, not only in log.txt; the program ends all the same.
+    // limit, or the database held by another program past the longer wait)
+    // is named, with its cause when it failed, in a box in front of the
+    // window, still shown, before it goes, not only in log.txt; the program
+    // ends all the same, with the status that says something was not saved.
+    void closingSaysWhatWasNotSaved_data()
+    {
+        addBoolRows("held", "file-size limit", "database held by another program");
+    }
+
     void closingSaysWhatWasNotSaved()
     {
+        QFETCH(bool, held);
         Session window;
         QVERIFY(window.open());
         window->showNormal();
-        auto limit = std::make_unique<FileSizeLimit>(4096);
-        QVERIFY(limit->ok());
-        window->viewStatusBarAction()->trigger(); // a layout that differs from the stored one
+        const QString holder = QStringLiteral("holder");
+        const auto release = qScopeGuard([&holder] {
+            QSqlDatabase::database(holder, false).close();
+            QSqlDatabase::removeDatabase(holder);
+        });
+        std::unique_ptr<FileSizeLimit> limit;
+        if (held) {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+            other.setDatabaseName(window.db.databaseFile());
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE;")));
+        } else {
+            limit = std::make_unique<FileSizeLimit>(4096);
+            QVERIFY(limit->ok());
+        }
+        // A layout that differs from the stored one: written at once, or
+        // kept behind the lock as the one the window closes with is.
+        window->viewStatusBarAction()->trigger();
         window.prompt.messages.clear();
         window->slotExit();
         limit.reset();
+        QSqlDatabase::database(holder, false).close();
         QVERIFY(!window->isVisible());
         QCOMPARE(window.prompt.messages.size(), 1);
         const ScriptedPrompt::Message told = window.prompt.messages.first();
         QCOMPARE(told.icon, QMessageBox::Warning);
-        QCOMPARE(told.text, LocaleMessage::changesFailedAtExit(QStringLiteral("The window's layout: %1")
-                                                                   .arg(QString::fromLocal8Bit(std::strerror(EFBIG)))));
+        QCOMPARE(told.text, held ? LocaleMessage::changesNotSaved(QStringLiteral("The window's layout (2)"))
+                                 : LocaleMessage::changesFailedAtExit(
+                                       QStringLiteral("The window's layout: %1")
+                                           .arg(QString::fromLocal8Bit(std::strerror(EFBIG)))));
         QVERIFY(told.parentShown);
+        QCOMPARE(WndMain::exitCode(0), WndMain::unsavedExitCode);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI WHERE StatusBar = 0")).toInt(), 0);
     }
 
