@@ -17,6 +17,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
+#include "data/HistoryCleanup.h"
 #include "exchange/RecordKinds.h"
 #include "exchange/ThreadDBBackup.h"
 #include "exchange/ThreadDBClean.h"
@@ -398,29 +399,56 @@ private slots:
         window.slotExit();
     }
 
-    // The expired history that cannot be removed (a file-size limit) stays,
-    // and the bar says why until the user closes the notice.
-    void failedHistoryCleanupIsShown()
+    // Once the window is up, the expired history goes on a job of its own,
+    // a batch at a time, however many rows expired; the rows of the period
+    // stay. The expired history that cannot be removed (a
+    // file-size limit) stays, and the bar says why until the user closes
+    // the notice.
+    void historyCleanupAtStart_data()
     {
+        addColumns<int, bool>("expired", "limited");
+        QTest::newRow("file-size limit") << 1 << true;
+        QTest::newRow("rows of three batches") << 2 * HistoryCleanup::batchRows + 17 << false;
+    }
+
+    void historyCleanupAtStart()
+    {
+        QFETCH(int, expired);
+        QFETCH(bool, limited);
         TestDatabase db;
         ScriptedPrompt prompt;
         DBOptions options;
         QVERIFY(options.save());
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO History (Name, Title, URL, CreateDate) SELECT 'Old', 'Old', "
+                           "'http://127.0.0.1/old/' || i, '2000-01-01T10:00:00' FROM n")
+                .arg(expired)));
         QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Old', 'Old', 'http://127.0.0.1/old', "
-            "'2000-01-01T10:00:00')")));
+            "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('New', 'New', 'http://127.0.0.1/new', "
+            "strftime('%Y-%m-%dT%H:%M:%S', 'now', 'localtime'))")));
+        const auto count = [](const char* name) {
+            return TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = '%1'")
+                                           .arg(QLatin1String(name)))
+                .toInt();
+        };
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         WndMain window;
         QVERIFY(window.initialize());
-        {
+        if (limited) {
             FileSizeLimit limit(4096);
             QVERIFY(limit.ok());
             QTRY_VERIFY(!errors.isEmpty());
+        } else {
+            QTRY_VERIFY(window.historyCleanup()->batches() > 0 && !window.historyCleanup()->isRunning());
+            QCOMPARE(window.historyCleanup()->batches(), 3);
         }
-        QCOMPARE(errors.first().at(0).toString(),
-                 LocaleMessage::failureFor(QString::fromLocal8Bit(std::strerror(EFBIG))));
-        QVERIFY(errors.first().at(1).toBool());
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 1);
+        QCOMPARE(spyTexts(errors), limited ? QStringList{LocaleMessage::failureFor(
+                                                 QString::fromLocal8Bit(std::strerror(EFBIG)))}
+                                           : QStringList());
+        QVERIFY(!limited || errors.first().at(1).toBool());
+        QCOMPARE(count("Old"), limited ? expired : 0);
+        QCOMPARE(count("New"), 1);
         window.slotExit();
     }
 
