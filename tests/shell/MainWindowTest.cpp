@@ -401,9 +401,8 @@ private slots:
 
     // Once the window is up, the expired history goes on a job of its own,
     // a batch at a time, however many rows expired; the rows of the period
-    // stay. The expired history that cannot be removed (a
-    // file-size limit) stays, and the bar says why until the user closes
-    // the notice.
+    // stay. The expired history that cannot be removed (a file-size limit)
+    // stays, and the bar says why until the user closes the notice.
     void historyCleanupAtStart_data()
     {
         addColumns<int, bool>("expired", "limited");
