@@ -2,6 +2,8 @@
 #include "OldFiles.h"
 #include "data/DBBase.h"
 #include "data/DBManager.h"
+#include "data/DBQueryManager.h"
+#include "data/HistoryCleanup.h"
 #include "data/DBSchema.h"
 #include "core/DBSql.h"
 #include "app/WndMain.h"
@@ -11,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -24,6 +27,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QVector>
 #include <QWebView>
@@ -654,6 +658,171 @@ void BM_BareWebViewWindowShown(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BareWebViewWindowShown)->Unit(benchmark::kMillisecond);
+
+// The start-up removes the expired history once the window is up. A history
+// of years kept whole (the period of seven days set after): the lived-in
+// database with 850,000 rows more, dated long before the period, beside the
+// same start with nothing expired. The figure is the longest the window's
+// event loop does not answer (the longest gap between two turns of a timer
+// that fires on every turn), from the window's showing until the cleanup
+// has ended; its peer in the same run is the longest gap of the start with
+// nothing expired. one_statement_ms times, on another copy of the file, the
+// single statement that removed them all before, for the window it held.
+constexpr int expiredHistoryRows = 850000;
+
+// The lived-in database with the expired rows, made once in a folder of its
+// own beside it; empty on failure.
+QString expiredHistoryDatabase()
+{
+    static QTemporaryDir folder;
+    static const QString path = [] {
+        const QString made = folder.filePath(QStringLiteral("TesvarBrowser.db"));
+        if (!StartupBenchFolder::ensure() || !QFile::copy(QStringLiteral("TesvarBrowser.db"), made))
+            return QString();
+        // With the page icons of the lived-in database.
+        OldFiles::Connection file(made);
+        QString failed = file.exec({QStringLiteral("CREATE TEMP TABLE BenchIcon (N INTEGER PRIMARY KEY, Icon BLOB)")});
+        const QList<QVariant> icons = pageIcons();
+        for (int i = 0; failed.isEmpty() && i < icons.size(); ++i) {
+            QSqlQuery icon(file.db());
+            icon.prepare(QStringLiteral("INSERT INTO BenchIcon (N, Icon) VALUES (?, ?)"));
+            icon.addBindValue(i);
+            icon.addBindValue(icons.at(i));
+            if (!icon.exec())
+                failed = icon.lastError().text();
+        }
+        if (failed.isEmpty())
+            failed = file.exec(
+                {QStringLiteral("BEGIN"),
+                 QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                "INSERT INTO History (Name, Icon, Title, URL, CreateDate) SELECT 'Page ' || i || "
+                                "' of site ' || (i % 2000) || ' - a kept history', (SELECT Icon FROM BenchIcon "
+                                "WHERE N = i % %2), 'Page ' || i || ' of site ' || (i % 2000) || ' - a kept "
+                                "history', 'http://www.site' || (i % 2000) || '.example/page/' || i, "
+                                "strftime('%Y-%m-%dT%H:%M:%S', '2015-01-01', '+' || (i * 97) || ' seconds') FROM n")
+                     .arg(expiredHistoryRows)
+                     .arg(icons.size()),
+                 QStringLiteral("COMMIT")});
+        if (!failed.isEmpty()) {
+            std::fprintf(stderr, "expired history: %s\n", qPrintable(failed));
+            return QString();
+        }
+        return made;
+    }();
+    return path;
+}
+
+void timeStartWithCleanup(benchmark::State& state, bool expired)
+{
+    if (!StartupBenchFolder::ensure()) {
+        state.SkipWithError("the lived-in database could not be made");
+        return;
+    }
+    const QString source = expired ? expiredHistoryDatabase() : QDir::current().filePath("TesvarBrowser.db");
+    if (source.isEmpty()) {
+        state.SkipWithError("the database with expired history could not be made");
+        return;
+    }
+    QTemporaryDir work;
+    const QString database = work.filePath(QStringLiteral("TesvarBrowser.db"));
+    const QString home = QDir::currentPath();
+    QVector<double> gaps;
+    QVector<double> cleaningGaps;
+    QVector<double> cleanups;
+    double oneStatementMs = 0;
+    int batches = 0;
+    for (auto _ : state) {
+        QFile::remove(database);
+        if (!QFile::copy(source, database)) {
+            state.SkipWithError("the database could not be copied");
+            break;
+        }
+        QDir::setCurrent(work.path());
+        double longest = 0;
+        double longestCleaning = 0;
+        double cleanupMs = -1;
+        {
+            Vexal::DBManager manager;
+            std::unique_ptr<Vexal::WndMain> window = Vexal::WndMain::create(manager);
+            if (!window) {
+                state.SkipWithError("start-up failed");
+                break;
+            }
+            Vexal::HistoryCleanup* cleanup = window->historyCleanup();
+            PaintCounter painted(window.get());
+            qApp->installEventFilter(&painted);
+            QElapsedTimer clock;
+            clock.start();
+            qint64 last = 0;
+            int turnsAfterPaint = 0;
+            QEventLoop loop;
+            QTimer turn;
+            turn.setInterval(0);
+            QObject::connect(&turn, &QTimer::timeout, [&] {
+                const qint64 now = clock.nsecsElapsed();
+                longest = std::max(longest, (now - last) / 1e6);
+                if (cleanup->isRunning())
+                    longestCleaning = std::max(longestCleaning, (now - last) / 1e6);
+                last = now;
+                // The start-up's last steps follow the first paint at once.
+                if (painted.count > 0 && ++turnsAfterPaint > 50 && !cleanup->isRunning()) {
+                    cleanupMs = now / 1e6;
+                    loop.quit();
+                }
+                if (now > qint64(600) * 1000000000)
+                    loop.quit();
+            });
+            turn.start();
+            window->setVisible(true);
+            loop.exec();
+            turn.stop();
+            qApp->removeEventFilter(&painted);
+            batches = cleanup->batches();
+            window->slotExit();
+            window.reset();
+            QCoreApplication::processEvents();
+        }
+        QDir::setCurrent(home);
+        if (cleanupMs < 0) {
+            state.SkipWithError("the cleanup did not end");
+            break;
+        }
+        state.SetIterationTime(longest / 1e3);
+        gaps << longest;
+        cleaningGaps << longestCleaning;
+        cleanups << cleanupMs;
+
+        // What one statement on the window's thread held it for.
+        state.PauseTiming();
+        QFile::remove(database);
+        QFile::copy(source, database);
+        {
+            OldFiles::Connection file(database);
+            QElapsedTimer one;
+            one.start();
+            const QString failed = file.exec({Vexal::DBQueryManager::deleteHistoryBeforeText(7, QDate::currentDate())});
+            oneStatementMs = failed.isEmpty() ? one.nsecsElapsed() / 1e6 : -1;
+        }
+        state.ResumeTiming();
+    }
+    state.counters["longest_gap_ms"] = median(gaps);
+    state.counters["cleaning_gap_ms"] = median(cleaningGaps);
+    state.counters["start_to_cleaned_ms"] = median(cleanups);
+    state.counters["batches"] = batches;
+    state.counters["one_statement_ms"] = oneStatementMs;
+}
+
+void BM_StartWithExpiredHistory(benchmark::State& state)
+{
+    timeStartWithCleanup(state, true);
+}
+BENCHMARK(BM_StartWithExpiredHistory)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_StartWithNothingExpired(benchmark::State& state)
+{
+    timeStartWithCleanup(state, false);
+}
+BENCHMARK(BM_StartWithNothingExpired)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // A database of a user who has kept every project for years: a million
 // projects (imported, then one chosen: three quarters of the way in, or the

@@ -4,6 +4,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBManager.h"
 #include "data/DBProject.h"
+#include "data/DBWriteQueue.h"
 #include "shell/BaseTab.h"
 #include "app/DelegateBrowser.h"
 #include "app/DelegateFind.h"
@@ -63,7 +64,12 @@ int WndMain::run()
         return 1;
     exitSignals.setWindow(window.get());
     window->setVisible(true);
-    return QApplication::exec();
+    return exitCode(QApplication::exec());
+}
+
+int WndMain::exitCode(int loopCode)
+{
+    return loopCode == 0 && DBWriteQueue::changesLost() ? unsavedExitCode : loopCode;
 }
 
 void WndMain::setContext(const QString& action) const

@@ -27,10 +27,15 @@ public:
     ~WndMain() override;
 
     // The program after the application object exists: the database steps,
-    // the window's set-up, the window shown and the event loop. Returns the
-    // event loop's result, or 1 when a start-up step failed (its critical
-    // message has been shown and the window was never shown).
+    // the window's set-up, the window shown and the event loop. Returns
+    // exitCode() of the event loop's result, or 1 when a start-up step failed
+    // (its critical message has been shown and the window was never shown).
     static int run();
+    // The process's status after its event loop ended with `loopCode`: that
+    // code, or unsavedExitCode when it ended well but a change could not be
+    // saved as the program closed (its last warning named it).
+    static int exitCode(int loopCode);
+    static constexpr int unsavedExitCode = 2;
     // The steps of run() before the window is shown: the database steps and
     // the window's set-up. Null when one failed (its message has been shown).
     static std::unique_ptr<WndMain> create(DBManager& manager);

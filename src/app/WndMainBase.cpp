@@ -12,7 +12,7 @@
 #include "data/DBWriteQueue.h"
 #include "data/DBProject.h"
 #include "data/DBProjectList.h"
-#include "data/DBQueryManager.h"
+#include "data/HistoryCleanup.h"
 #include "shell/BaseTab.h"
 #include "shell/NetworkAccessManager.h"
 #include "widgets/UtilGui.h"
@@ -26,7 +26,6 @@
 #include "texts/LocaleMessage.h"
 #include "texts/UtilKeySequence.h"
 #include "views/UtilRecordMenu.h"
-#include "views/UtilReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,6 +39,7 @@ namespace Vexal {
 
 WndMainBase::WndMainBase(QWidget* parent)
     : WndMainDesigner(parent)
+    , m_historyCleanup(new HistoryCleanup(this))
 {
 }
 
@@ -195,12 +195,7 @@ void WndMainBase::updatePrivateBrowsingAction()
 
 void WndMainBase::deleteExpiredHistory()
 {
-    // A cleanup that fails leaves the history as it was; the notice stays on
-    // the bar until the user closes it, so a start that shows nothing wrong
-    // does not hide a disk that refuses writes.
-    DBQueryManager manager;
-    if (!manager.deleteHistoryBefore(DBCache::historyPeriod()))
-        UtilReport::error(manager.errorText(), manager.failureCause(), true);
+    m_historyCleanup->start(DBCache::historyPeriod());
 }
 
 void WndMainBase::showHomeOnStart()
@@ -403,6 +398,7 @@ void WndMainBase::closeEvent(QCloseEvent* event)
         }
     }
     logDroppedEdits();
+    m_historyCleanup->stop();
     // What the closing writes, and what waited behind a lock, is written
     // now; what cannot be is named while the window still shows.
     DBWriteQueue::beginExit();

@@ -14,6 +14,7 @@ namespace Vexal {
 class BaseTab;
 class DBOptions;
 class DBProject;
+class HistoryCleanup;
 
 // The state layer of the main window: the data start-up, the options applied
 // to the web settings and the proxies, the saved window state, the bookmarks
@@ -46,7 +47,10 @@ public:
     // for it).
     void applyProxies(const DBOptions* options);
     void updatePrivateBrowsingAction();
+    // Starts removing the history rows older than the options' period, on a
+    // job of its own (HistoryCleanup).
     void deleteExpiredHistory();
+    HistoryCleanup* historyCleanup() const { return m_historyCleanup; }
     void showHomeOnStart();
     // The Online Tools menu (every tool, however many) is filled, the expired
     // history deleted and the home page loaded once the window has been
@@ -87,6 +91,7 @@ private:
     void logDroppedEdits() const;
 
     QPointer<DBProject> m_checkedProject;
+    HistoryCleanup* m_historyCleanup = nullptr;
     bool m_finishAfterPaint = false;
     // The saved window state asks for a maximized window, shown at the end
     // of the data start-up.

@@ -5,7 +5,6 @@
 #include "content/WidWordTree.h"
 #include "core/Init.h"
 #include "core/SyncManager.h"
-#include "data/DBConnection.h"
 #include "data/DBListBase.h"
 #include "core/DBSql.h"
 #include "widgets/UtilGui.h"
@@ -14,7 +13,6 @@
 #include "texts/LocaleArticle.h"
 #include "texts/LocaleBaseWidget.h"
 
-#include <QSqlDatabase>
 
 namespace Vexal {
 
@@ -122,21 +120,12 @@ void WidSynonymJournal::slotDeleteWord()
         return;
     if (!UtilGui::question(this, LocaleArticle::confirmDeleteRecords()))
         return;
-    // The word goes with its synonyms, or nothing goes.
-    QSqlDatabase database = DBConnection::current();
-    const bool transaction = database.transaction();
+    // The word goes with its synonyms, or nothing goes; a failed commit
+    // names its cause as a failed statement does.
     DBListBase list;
-    const bool deleted =
-        list.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = %3").arg(DBSql::tableSynonym(), DBSql::colWordID()).arg(id))
-        && list.deleteRows(DBSql::tableWord(), {id});
-    if (!deleted) {
-        if (transaction)
-            database.rollback();
-        reportListError(&list);
-        return;
-    }
-    if (transaction && !database.commit()) {
-        database.rollback();
+    if (!execAll({QStringLiteral("DELETE FROM %1 WHERE %2 = %3;").arg(DBSql::tableSynonym(), DBSql::colWordID()).arg(id),
+                  list.deleteText(DBSql::tableWord(), {id})},
+                 &list)) {
         reportListError(&list);
         return;
     }

@@ -124,10 +124,24 @@ bool DBQueryManager::setBookmarksVisibleWhere(const QString& condition, bool vis
     return exec(bookmarksVisibleWhereText(condition, visible));
 }
 
-QString DBQueryManager::deleteHistoryBeforeText(int days, const QDate& today)
+namespace {
+
+QString expiredHistory(int days, const QDate& today)
 {
-    return QStringLiteral("DELETE FROM %1 WHERE %2 < '%3';")
-        .arg(DBSql::tableHistory(), DBSql::colCreateDate(), DBBase::dateValue(today.addDays(-days)).toString());
+    return QStringLiteral("%1 < '%2'").arg(DBSql::colCreateDate(), DBBase::dateValue(today.addDays(-days)).toString());
+}
+
+} // namespace
+
+QString DBQueryManager::deleteHistoryBeforeText(int days, const QDate& today, int most)
+{
+    const QString expired = expiredHistory(days, today);
+    if (most <= 0)
+        return QStringLiteral("DELETE FROM %1 WHERE %2;").arg(DBSql::tableHistory(), expired);
+    // The index of the creation dates hands out the oldest rows directly.
+    return QStringLiteral("DELETE FROM %1 WHERE %2 IN (SELECT %2 FROM %1 WHERE %3 ORDER BY %4 LIMIT %5);")
+        .arg(DBSql::tableHistory(), DBSql::colID(), expired, DBSql::colCreateDate())
+        .arg(most);
 }
 
 bool DBQueryManager::deleteHistoryBefore(int days)
@@ -138,6 +152,12 @@ bool DBQueryManager::deleteHistoryBefore(int days)
 bool DBQueryManager::deleteHistoryBefore(int days, const QDate& today)
 {
     return exec(deleteHistoryBeforeText(days, today));
+}
+
+bool DBQueryManager::findExpiredHistory(int days, const QDate& today)
+{
+    return lookup(QStringLiteral("SELECT 1 FROM %1 WHERE %2 LIMIT 1;")
+                      .arg(DBSql::tableHistory(), expiredHistory(days, today)));
 }
 
 QString DBQueryManager::clearHistoryCutoff(int period, int hours, const QDateTime& now)

@@ -59,6 +59,9 @@ public:
     bool setActiveProject(qint64 id);
     bool setActiveMasterAccount(qint64 id);
 
+    // Whether a history row was created before the day that lies the given
+    // number of days before today.
+    bool findExpiredHistory(int days, const QDate& today);
     bool findAccountId(qint64 websiteId);
     bool findWordId(const QString& name, qint64 languageId);
     bool findSynonymId(const QString& name, qint64 wordId);
@@ -67,7 +70,8 @@ public:
     // The statement texts.
     static QString bookmarksVisibleText(const QList<qint64>& ids, bool visible);
     static QString bookmarksVisibleWhereText(const QString& condition, bool visible);
-    static QString deleteHistoryBeforeText(int days, const QDate& today);
+    // Every such row, or as many as `most` when it is above 0.
+    static QString deleteHistoryBeforeText(int days, const QDate& today, int most = 0);
     // With the placeholders :CreateDate and, when the url is not empty, :URL.
     static QString clearHistoryText(const QString& url);
     // The CreateDate cutoff of a period code as stored text; empty for an

@@ -9,10 +9,12 @@
 
 #include <QAtomicPointer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 namespace Vexal {
 
@@ -50,23 +52,38 @@ DBWriteQueue::DBWriteQueue()
     m_retry.setInterval(retryIntervalMs);
     connect(&m_retry, &QTimer::timeout, this, [this] { flushKept(0); });
     if (QCoreApplication* app = QCoreApplication::instance())
-        connect(app, &QCoreApplication::aboutToQuit, this, [this] { finishWrites(nullptr); });
+        connect(app, &QCoreApplication::aboutToQuit, this,
+                [this] { finishWrites(nullptr, DBConnection::jobBusyTimeoutMs); });
 }
 
 void DBWriteQueue::beginExit()
 {
-    instance()->m_exiting = true;
+    DBWriteQueue* queue = instance();
+    queue->m_exiting = true;
+    queue->m_lost = false;
 }
 
 void DBWriteQueue::finish(QWidget* parent)
 {
-    // Writes kept behind a lock (a job that is being cancelled, another
-    // program) get their longer wait when the application quits, after the
-    // window's own event loops ended; all is named then, in one warning.
+    // Kept writes are tried until they are written or the longer wait is
+    // over. A job being cancelled ends by itself on its own thread, letting
+    // go of its connection as it does: meanwhile they wait for it, as ever.
     DBWriteQueue* queue = instance();
-    if (!queue->m_kept.isEmpty() || DBConnection::jobConnections() > 0)
-        return;
-    queue->finishWrites(parent);
+    QElapsedTimer waited;
+    waited.start();
+    for (qint64 left = DBConnection::jobBusyTimeoutMs; !queue->m_kept.isEmpty() && left > 0;
+         left = DBConnection::jobBusyTimeoutMs - waited.elapsed()) {
+        if (DBConnection::jobConnections() == 0 && queue->flushKept(int(left)))
+            break;
+        QThread::msleep(5);
+    }
+    queue->finishWrites(parent, 0);
+}
+
+bool DBWriteQueue::changesLost()
+{
+    DBWriteQueue* queue = created.loadAcquire();
+    return queue && queue->m_lost;
 }
 
 void DBWriteQueue::noteFailure(const QString& what)
@@ -75,11 +92,11 @@ void DBWriteQueue::noteFailure(const QString& what)
         m_failed.append({what.isEmpty() ? LocaleMessage::changeOfTheWindow() : what, m_cause});
 }
 
-void DBWriteQueue::finishWrites(QWidget* parent)
+void DBWriteQueue::finishWrites(QWidget* parent, int waitMs)
 {
     m_exiting = true;
-    if (!m_kept.isEmpty())
-        flushKept(DBConnection::jobBusyTimeoutMs);
+    if (!m_kept.isEmpty() && waitMs > 0)
+        flushKept(waitMs);
     const QList<FailedWrite> failed = m_failed;
     m_failed.clear();
     m_exiting = false;
@@ -110,6 +127,7 @@ void DBWriteQueue::finishWrites(QWidget* parent)
     }
     m_kept.clear();
     m_retry.stop();
+    m_lost = true;
     const QString text = lines.join(QLatin1Char('\n'));
     UtilPrompt::warning(parent, ConstApp::title(),
                         failed.isEmpty() ? LocaleMessage::changesNotSaved(text) : LocaleMessage::changesFailedAtExit(text));

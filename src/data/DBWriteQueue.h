@@ -58,13 +58,18 @@ public:
     // The program is closing: a write that fails from now on is kept in
     // mind, with its cause, for finish().
     static void beginExit();
-    // At the end of the program: one warning in front of `parent` (the
-    // window, still shown) names every change that failed since
-    // beginExit(), each with its cause. While writes are kept behind a lock
-    // or a job still holds its connection (it is being cancelled), all this
-    // waits for the application's quit, which gives what is kept one longer
-    // wait and names in the one warning what even then is not written.
+    // At the end of the program, while `parent` (the window) still shows: a
+    // job that still holds its connection (it is being cancelled) is waited
+    // for, writes kept behind a lock get one longer wait, and one warning in
+    // front of the window names every change that failed since beginExit(),
+    // each with its cause, and what even then is not written. The window
+    // goes only once the user has answered it. What is kept after this is
+    // named the same way when the application quits.
     static void finish(QWidget* parent);
+    // True when a warning at the end named a change that was not saved
+    // (since the last beginExit()): the program ends with a status that
+    // says so.
+    static bool changesLost();
 
 private:
     enum Outcome { Written, Failed, Busy };
@@ -85,7 +90,9 @@ private:
     bool flushKept(int waitMs);
     // Keeps a failed write in mind while the program closes.
     void noteFailure(const QString& what);
-    void finishWrites(QWidget* parent);
+    // Names in one warning what failed since beginExit() and what is still
+    // kept, after one more try of the kept writes (waiting up to waitMs).
+    void finishWrites(QWidget* parent, int waitMs);
 
     QList<Kept> m_kept;
     QList<FailedWrite> m_failed;
@@ -93,6 +100,7 @@ private:
     QTimer m_retry;
     bool m_flushing = false;
     bool m_exiting = false;
+    bool m_lost = false;
 };
 
 } // namespace Vexal

@@ -19,7 +19,7 @@ void ThreadDBStatements::run()
     DBConnection::releaseThreadConnection();
 }
 
-bool ThreadDBStatements::execute(const QString& text)
+bool ThreadDBStatements::execute(const QString& text, int* changed)
 {
     // A statement too short to be interrupted runs whole; the next one waits
     // no more.
@@ -27,8 +27,11 @@ bool ThreadDBStatements::execute(const QString& text)
         return false;
     QSqlDatabase db = DBConnection::current();
     QSqlQuery query(db);
-    if (query.prepare(text) && query.exec())
+    if (query.prepare(text) && query.exec()) {
+        if (changed)
+            *changed = query.numRowsAffected();
         return true;
+    }
     setErrorText(LocaleThread::sqlQueryFailed(text, query.lastError().text()));
     setFailureCause(DBConnection::failureCause(db, query.lastError()));
     return false;

@@ -18,8 +18,9 @@ protected:
     void run() override;
     // The job's statements; false at the first failure.
     virtual bool runStatements() = 0;
-    // One statement; a failure sets the job's error text.
-    bool execute(const QString& text);
+    // One statement; a failure sets the job's error text. `changed` gets the
+    // number of rows it changed.
+    bool execute(const QString& text, int* changed = nullptr);
 };
 
 } // namespace Vexal

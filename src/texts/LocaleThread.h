@@ -8,6 +8,7 @@
 
 #define TESVAR_LOCALE_THREAD_TABLE(TEXT, TEXT_ARG, FORWARD, FORWARD_ARGS) \
     TEXT(spin, "Spin") \
+    TEXT(removeExpiredHistory, "Remove Expired History") \
     FORWARD(importData, LocaleMenu, importData) \
     FORWARD(rebuildIndexes, LocaleMenu, rebuildIndexes) \
     FORWARD(cleanDatabase, LocaleMenu, cleanDatabase) \

@@ -1,14 +1,12 @@
 #include "views/DelegateHistory.h"
 
 #include "core/Init.h"
-#include "core/Logger.h"
-#include "core/UtilSignalManager.h"
 #include "data/DBQueryManager.h"
 #include "shell/BaseTab.h"
 #include "shell/WidTabManager.h"
-#include "texts/LocaleHistory.h"
 #include "views/DlgCleanHistory.h"
 #include "views/UtilDialog.h"
+#include "views/UtilReport.h"
 #include "views/WidHistoryJournal.h"
 
 namespace Vexal {
@@ -37,8 +35,7 @@ bool DelegateHistory::clearRecentHistory()
         return false;
     DBQueryManager query;
     if (!query.clearHistory(dialog.period(), dialog.hours(), dialog.host())) {
-        Logger::error(query.errorText());
-        UtilSignalManager::instance()->emitError(LocaleHistory::unexpectedError());
+        UtilReport::error(query.errorText(), query.failureCause());
         return false;
     }
     return true;

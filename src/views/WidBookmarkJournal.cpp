@@ -6,6 +6,7 @@
 #include "data/DBQueryManager.h"
 #include "texts/LocaleBookmark.h"
 #include "data/DBBookmark.h"
+#include "views/UtilReport.h"
 #include "views/WidBookmarkJournalToolbar.h"
 
 #include <QVBoxLayout>
@@ -79,10 +80,9 @@ void WidBookmarkJournal::switchVisible(const QString& action, bool visible)
     if (condition.isEmpty())
         return;
     DBQueryManager query;
-    if (!query.setBookmarksVisibleWhere(condition, visible)) {
-        Logger::error(query.errorText());
-        UtilSignalManager::instance()->emitError(LocaleBookmark::unexpectedError());
-    }
+    // A failure names its cause as the journal's other row commands do.
+    if (!query.setBookmarksVisibleWhere(condition, visible))
+        UtilReport::error(query.errorText(), query.failureCause());
     showOwnWrites();
     UtilSignalManager::instance()->emitRestoreBookmarksMenu();
 }

@@ -1,9 +1,11 @@
 #include "ComboTexts.h"
 #include "EditorDriver.h"
+#include "FileSizeLimit.h"
 #include "FreshStateTest.h"
 #include "JournalDriver.h"
 #include "ScriptedPrompt.h"
 #include "SpinnerDriver.h"
+#include "SpyTexts.h"
 #include "TestData.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
@@ -33,6 +35,8 @@
 #include "core/Init.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
+#include "data/DBConnection.h"
 #include "shell/WidTabManager.h"
 #include "texts/LocaleArticle.h"
 #include "texts/LocaleMessage.h"
@@ -42,7 +46,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace Vexal;
 
@@ -293,6 +301,7 @@ private slots:
     void synonymJournalFollowsTheWordTree()
     {
         Desk desk;
+        QVERIFY(DBConnection::useWriteAheadLog(desk.db.database()));
         QVERIFY(insert(QStringLiteral("INSERT INTO Language (ID, Name) VALUES (1, 'English')")));
         QVERIFY(insert(QStringLiteral("INSERT INTO Word (ID, Name, LanguageID) VALUES (10, 'fast', 1), "
                                       "(11, 'big', 1)")));
@@ -319,6 +328,21 @@ private slots:
         QVERIFY(wordEditor);
         QCOMPARE(wordEditor->languageBox->currentId(), 1);
         QCOMPARE(desk.tabs.count(), before + 2);
+
+        // Under a file-size limit the word and its synonyms stay, and the
+        // bar names the cause that the commit met.
+        desk.prompt.answers.enqueue(QMessageBox::Yes);
+        {
+            QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+            FileSizeLimit limit(1);
+            QVERIFY(limit.ok());
+            journal->slotDeleteWord();
+            QCOMPARE(spyTexts(errors), QStringList{LocaleMessage::operationFailedBecause(
+                                           QString::fromLocal8Bit(std::strerror(EFBIG)))});
+        }
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Word")), 2);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("Synonym")), 3);
+        Logger::resetForTests();
 
         desk.prompt.answers.enqueue(QMessageBox::Yes);
         journal->slotDeleteWord();

@@ -8,6 +8,7 @@
 #include "ProgramServer.h"
 #include "FileSizeLimit.h"
 #include "ScriptedPrompt.h"
+#include "SpyTexts.h"
 #include "TestDatabase.h"
 #include "core/ConstApp.h"
 #include "core/Init.h"
@@ -16,6 +17,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCache.h"
 #include "data/DBOptions.h"
+#include "data/HistoryCleanup.h"
 #include "exchange/RecordKinds.h"
 #include "exchange/ThreadDBBackup.h"
 #include "exchange/ThreadDBClean.h"
@@ -184,7 +186,8 @@ protected:
             db.setDatabaseName(m_file);
             if (db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE;"))) {
                 holding.storeRelease(1);
-                while (!m_job->isCancelled() && !isInterruptionRequested())
+                // A job that ended says no more that it was cancelled.
+                while (!m_job->isCancelled() && !m_job->isFinished() && !isInterruptionRequested())
                     msleep(2);
                 QSqlQuery(db).exec(QStringLiteral("ROLLBACK;"));
             }
@@ -396,29 +399,55 @@ private slots:
         window.slotExit();
     }
 
-    // The expired history that cannot be removed (a file-size limit) stays,
-    // and the bar says why until the user closes the notice.
-    void failedHistoryCleanupIsShown()
+    // Once the window is up, the expired history goes on a job of its own,
+    // a batch at a time, however many rows expired; the rows of the period
+    // stay. The expired history that cannot be removed (a file-size limit)
+    // stays, and the bar says why until the user closes the notice.
+    void historyCleanupAtStart_data()
     {
+        addColumns<int, bool>("expired", "limited");
+        QTest::newRow("file-size limit") << 1 << true;
+        QTest::newRow("rows of three batches") << 2 * HistoryCleanup::batchRows + 17 << false;
+    }
+
+    void historyCleanupAtStart()
+    {
+        QFETCH(int, expired);
+        QFETCH(bool, limited);
         TestDatabase db;
         ScriptedPrompt prompt;
         DBOptions options;
         QVERIFY(options.save());
+        QVERIFY(TestDatabase::exec(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO History (Name, Title, URL, CreateDate) SELECT 'Old', 'Old', "
+                           "'http://127.0.0.1/old/' || i, '2000-01-01T10:00:00' FROM n")
+                .arg(expired)));
         QVERIFY(TestDatabase::exec(QStringLiteral(
-            "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('Old', 'Old', 'http://127.0.0.1/old', "
-            "'2000-01-01T10:00:00')")));
+            "INSERT INTO History (Name, Title, URL, CreateDate) VALUES ('New', 'New', 'http://127.0.0.1/new', "
+            "strftime('%Y-%m-%dT%H:%M:%S', 'now', 'localtime'))")));
+        const auto count = [](const char* name) {
+            return TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = '%1'")
+                                           .arg(QLatin1String(name)))
+                .toInt();
+        };
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         WndMain window;
         QVERIFY(window.initialize());
-        {
+        if (limited) {
             FileSizeLimit limit(4096);
             QVERIFY(limit.ok());
             QTRY_VERIFY(!errors.isEmpty());
+        } else {
+            QTRY_VERIFY(window.historyCleanup()->batches() > 0 && !window.historyCleanup()->isRunning());
+            QCOMPARE(window.historyCleanup()->batches(), 3);
         }
-        QCOMPARE(errors.first().at(0).toString(),
-                 LocaleMessage::failureFor(QString::fromLocal8Bit(std::strerror(EFBIG))));
-        QVERIFY(errors.first().at(1).toBool());
-        QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = 'Old'")).toInt(), 1);
+        QCOMPARE(spyTexts(errors), limited ? QStringList{LocaleMessage::failureFor(
+                                                 QString::fromLocal8Bit(std::strerror(EFBIG)))}
+                                           : QStringList());
+        QVERIFY(!limited || errors.first().at(1).toBool());
+        QCOMPARE(count("Old"), limited ? expired : 0);
+        QCOMPARE(count("New"), 1);
         window.slotExit();
     }
 
@@ -452,6 +481,7 @@ private slots:
         QVERIFY(!window->tabStatusBarAction()->isChecked());
         window->slotExit();
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT MenuBar FROM GUI")).toInt(), 0);
+        QCOMPARE(WndMain::exitCode(0), 0); // all saved
 
         QSignalSpy engine(UtilSignalManager::instance(), &UtilSignalManager::onUpdateSearchEngine);
         QVERIFY(window.open());
@@ -468,26 +498,53 @@ private slots:
     }
 
     // The window's layout that cannot be written as it closes (a file-size
-    // limit) is named with its cause in a box in front of the window, before
-    // it goes, not only in log.txt; the program ends all the same.
+    // limit, or the database held by another program past the longer wait)
+    // is named, with its cause when it failed, in a box in front of the
+    // window, still shown, before it goes, not only in log.txt; the program
+    // ends all the same, with the status that says something was not saved.
+    void closingSaysWhatWasNotSaved_data()
+    {
+        addBoolRows("held", "file-size limit", "database held by another program");
+    }
+
     void closingSaysWhatWasNotSaved()
     {
+        QFETCH(bool, held);
         Session window;
         QVERIFY(window.open());
         window->showNormal();
-        auto limit = std::make_unique<FileSizeLimit>(4096);
-        QVERIFY(limit->ok());
-        window->viewStatusBarAction()->trigger(); // a layout that differs from the stored one
+        const QString holder = QStringLiteral("holder");
+        const auto release = qScopeGuard([&holder] {
+            QSqlDatabase::database(holder, false).close();
+            QSqlDatabase::removeDatabase(holder);
+        });
+        std::unique_ptr<FileSizeLimit> limit;
+        if (held) {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+            other.setDatabaseName(window.db.databaseFile());
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE;")));
+        } else {
+            limit = std::make_unique<FileSizeLimit>(4096);
+            QVERIFY(limit->ok());
+        }
+        // A layout that differs from the stored one: written at once, or
+        // kept behind the lock as the one the window closes with is.
+        window->viewStatusBarAction()->trigger();
         window.prompt.messages.clear();
         window->slotExit();
         limit.reset();
+        QSqlDatabase::database(holder, false).close();
         QVERIFY(!window->isVisible());
         QCOMPARE(window.prompt.messages.size(), 1);
         const ScriptedPrompt::Message told = window.prompt.messages.first();
         QCOMPARE(told.icon, QMessageBox::Warning);
-        QCOMPARE(told.text, LocaleMessage::changesFailedAtExit(QStringLiteral("The window's layout: %1")
-                                                                   .arg(QString::fromLocal8Bit(std::strerror(EFBIG)))));
+        QCOMPARE(told.text, held ? LocaleMessage::changesNotSaved(QStringLiteral("The window's layout (2)"))
+                                 : LocaleMessage::changesFailedAtExit(
+                                       QStringLiteral("The window's layout: %1")
+                                           .arg(QString::fromLocal8Bit(std::strerror(EFBIG)))));
         QVERIFY(told.parentShown);
+        QCOMPARE(WndMain::exitCode(0), WndMain::unsavedExitCode);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM GUI WHERE StatusBar = 0")).toInt(), 0);
     }
 

@@ -5,6 +5,7 @@
 #include "OldFiles.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
+#include "app/WndMain.h"
 #include "data/DBSchema.h"
 
 #include <QDir>
@@ -680,19 +681,23 @@ private slots:
     // A desktop's logout or shutdown sends SIGTERM, a terminal's Ctrl+C
     // SIGINT: the program closes as File > Exit does. It exits 0, its window
     // state is stored and the database is closed (no write-ahead log left).
+    // While another program holds the database past the closing's wait, the
+    // window state is not stored and the exit status says so.
     void terminationSignalClosesAsExitDoes_data()
     {
-        addColumns<int, bool>("signal", "whileStarting");
-        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
-        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        addColumns<int, bool, bool>("signal", "whileStarting", "held");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false << false;
         // Once the database file is there: the window closes when it is up.
-        QTest::newRow("SIGTERM while starting") << int(SIGTERM) << true;
+        QTest::newRow("SIGTERM while starting") << int(SIGTERM) << true << false;
+        QTest::newRow("SIGTERM, database held by another program") << int(SIGTERM) << false << true;
     }
 
     void terminationSignalClosesAsExitDoes()
     {
         QFETCH(int, signal);
         QFETCH(bool, whileStarting);
+        QFETCH(bool, held);
         TestFolder folder;
         const QString path = folder.file(QLatin1String(databaseName));
         QProcess program;
@@ -706,14 +711,17 @@ private slots:
             QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM GUI;")).toInt(), 0);
             QVERIFY(QFileInfo::exists(path + QStringLiteral("-wal")));
         }
+        auto holder = held ? std::make_unique<FileConnection>(path) : nullptr;
+        QVERIFY(!holder || QSqlQuery(holder->db()).exec(QStringLiteral("BEGIN EXCLUSIVE;")));
 
         QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
         QVERIFY(program.waitForFinished(hangMs));
+        holder.reset();
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.exitCode(), held ? Vexal::WndMain::unsavedExitCode : 0);
         QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
         FileConnection file(path);
-        QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM GUI WHERE Maximized = 1;")).toInt(), 1);
+        QCOMPARE(file.value(QStringLiteral("SELECT COUNT(*) FROM GUI WHERE Maximized = 1;")).toInt(), held ? 0 : 1);
     }
 };
 

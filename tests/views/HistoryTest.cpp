@@ -1,4 +1,6 @@
+#include "FileSizeLimit.h"
 #include "FreshDatabaseTest.h"
+#include "SpyTexts.h"
 #include "TestDatabase.h"
 #include "TestRunner.h"
 #include "JournalDriver.h"
@@ -12,6 +14,7 @@
 #include "core/DBSql.h"
 #include "shell/WidTabManager.h"
 #include "texts/LocaleBase.h"
+#include "texts/LocaleMessage.h"
 #include "views/BaseTableModel.h"
 #include "data/DBHistory.h"
 #include "views/DelegateHistory.h"
@@ -34,6 +37,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
 
 using namespace Vexal;
 
@@ -228,21 +235,29 @@ private slots:
         DelegateHistory delegate(&tabs, nullptr);
 
         // Last Hour, Last Four Hours, Everything (older than ten years is
-        // kept), Custom (two days), and Cancel.
-        const struct { int period; int hours; bool accept; QStringList kept; } cases[] = {
+        // kept), Custom (two days), and Cancel; Everything under a file-size
+        // limit fails, keeps every row and names its cause on the bar.
+        const struct { int period; int hours; bool accept; QStringList kept; bool limited = false; } cases[] = {
             {0, 1, true, {"b-3-hours", "c-yesterday", "d-11-years"}},
             {2, 1, true, {"c-yesterday", "d-11-years"}},
             {4, 1, true, {"d-11-years"}},
             {5, 48, true, {"d-11-years"}},
             {4, 1, false, {"a-30-minutes", "b-3-hours", "c-yesterday", "d-11-years"}},
+            {4, 1, true, {"a-30-minutes", "b-3-hours", "c-yesterday", "d-11-years"}, true},
         };
         for (const auto& c : cases) {
             fill();
             answerCleanHistory(c.period, c.hours, false, QString(), c.accept);
-            QCOMPARE(delegate.clearRecentHistory(), c.accept);
+            QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+            auto limit = c.limited ? std::make_unique<FileSizeLimit>(1) : nullptr;
+            QCOMPARE(delegate.clearRecentHistory(), c.accept && !c.limited);
+            limit.reset();
             QCOMPARE(remainingUrls(), c.kept);
+            QCOMPARE(spyTexts(errors), c.limited ? QStringList{LocaleMessage::operationFailedBecause(
+                                                       QString::fromLocal8Bit(std::strerror(EFBIG)))}
+                                                 : QStringList());
+            QCOMPARE(Logger::errors().isEmpty(), !c.limited);
         }
-        QVERIFY(Logger::errors().isEmpty());
     }
 
     void clearByHostDeletesOnlyThatHost()

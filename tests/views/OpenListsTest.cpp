@@ -1,7 +1,9 @@
 #include "FreshStateTest.h"
+#include "JobFault.h"
 #include "JournalDriver.h"
 #include "ScriptedPrompt.h"
 #include "SpinnerDriver.h"
+#include "SpyTexts.h"
 #include "StatementTrace.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -23,6 +25,7 @@
 #include "content/WidWordTree.h"
 #include "core/Logger.h"
 #include "core/SyncManager.h"
+#include "core/UtilSignalManager.h"
 #include "data/DBCategory.h"
 #include "data/DBConnection.h"
 #include "data/DBMasterAccount.h"
@@ -37,6 +40,7 @@
 #include "sites/WidAccountJournal.h"
 #include "sites/WidMasterAccountJournal.h"
 #include "sites/WidProjectJournal.h"
+#include "texts/LocaleMessage.h"
 #include "views/BaseComboBox.h"
 #include "views/BaseTableModel.h"
 #include "views/WidBookmarkJournal.h"
@@ -59,6 +63,8 @@
 #include <QWebPage>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -1094,14 +1100,22 @@ private slots:
     // rows not fetched yet and those stored after Select All, and on no row
     // its filter leaves out; else on the selected rows. Each command is the
     // same whatever the rows' number (rowCommandsHoldNoRowsNorGrowingText).
+    // One that fails (a full disk, a file-size limit) changes nothing and
+    // names its cause on the bar, in the same words for every command.
     void rowCommandsActOnTheChosenRows_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("fault");
         for (const char* command : {"hidden", "visible", "delete", "copy"}) {
             for (const char* chosen :
                  {"every row", "every row of a filter", "every row of a filter, some stored after", "three rows"})
-                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(command, chosen))) << command << chosen;
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(command, chosen))) << command << chosen
+                                                                                         << QString();
+            QTest::newRow(qPrintable(QStringLiteral("%1, every row, full disk").arg(command)))
+                << command << "every row" << "full disk";
+            QTest::newRow(qPrintable(QStringLiteral("%1, three rows, file-size limit").arg(command)))
+                << command << "three rows" << "file-size limit";
         }
     }
 
@@ -1109,6 +1123,7 @@ private slots:
     {
         QFETCH(QString, command);
         QFETCH(QString, chosen);
+        QFETCH(QString, fault);
         CommandDesk desk(command, 600);
         if (chosen != "every row")
             desk.filter();
@@ -1135,6 +1150,21 @@ private slots:
         QVERIFY(expected.size() >= 3);
         const QStringList before = desk.names(QStringLiteral("1 = 1"));
         const int last = TestDatabase::value(QStringLiteral("SELECT MAX(ID) FROM %1").arg(desk.table)).toInt();
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        if (!fault.isEmpty()) {
+            const bool full = fault == "full disk";
+            {
+                JobFault met(full ? JobFault::FullDisk : JobFault::FileTooLarge, QByteArray(), QString());
+                met.putInPlace();
+                QVERIFY(met.isArmed());
+                desk.run();
+            }
+            QCOMPARE(desk.actedOn(before), QStringList());
+            QCOMPARE(spyTexts(errors), QStringList{LocaleMessage::operationFailedBecause(
+                                           QString::fromLocal8Bit(std::strerror(full ? ENOSPC : EFBIG)))});
+            QVERIFY(!Logger::errors().isEmpty());
+            return;
+        }
         desk.run();
         QCOMPARE(desk.actedOn(before), expected);
         // A copy has no spun articles yet.
