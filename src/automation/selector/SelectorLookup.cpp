@@ -10,6 +10,7 @@
 #include "automation/selector/SelectorLookupText.h"
 #include "texts/LocaleMessage.h"
 
+#include <deque>
 #include <new>
 #include <optional>
 
@@ -160,13 +161,19 @@ void SelectorLookup::stepEach(const Elements& current, const Selector* step, boo
         checkHeld(out);
         return;
     }
-    std::optional<NextScan> scan;
-    if (kind == Selector::KindNext && plan.evidence) {
-        PageElement top = current.front();
-        for (PageElement up = top.parent(); !up.isNull(); up = up.parent())
-            top = up;
-        scan.emplace(top, step);
-    }
+    // The searches of a step that tests texts share a scan of their
+    // document; after an IFRAME step the elements stand in several.
+    std::deque<NextScan> scans;
+    const auto scanOf = [&](const PageElement& element) -> NextScan* {
+        if (!plan.evidence)
+            return nullptr;
+        const PageElement document = m_dom->documentOf(element);
+        for (NextScan& scan : scans) {
+            if (scan.document() == document)
+                return &scan;
+        }
+        return &scans.emplace_back(document, step);
+    };
     // The elements' ancestors are tested each in turn; many share them.
     KnownAncestors known;
     for (const PageElement& element : current) {
@@ -174,7 +181,7 @@ void SelectorLookup::stepEach(const Elements& current, const Selector* step, boo
         case Selector::KindParent: stepParent(element, step, known, out); break;
         case Selector::KindChild: stepChild(element, step, plan, out); break;
         case Selector::KindSibling: stepSibling(element, step, plan, out); break;
-        case Selector::KindNext: stepNext(element, step, scan ? &*scan : nullptr, out); break;
+        case Selector::KindNext: stepNext(element, step, scanOf(element), out); break;
         default: stepDown(element, step, plan, out); break;
         }
         checkHeld(out);
