@@ -446,32 +446,18 @@ PageElement SelectorLookup::findNext(const PageElement& element, const Selector*
 }
 
 // The first element of the root's subtree in document order that matches, the
-// skipped element aside. Read one by one, the texts of elements inside one
-// another would each hold all the inner ones: once reading them costs more
-// than working out the texts of the subtree at once, the rest of it is tested
-// that way; or, for the searches of a step, the whole document (then null).
+// skipped element aside. Only a step that tests texts reads any, and its
+// searches share a scan (stepEach): their reads are weighed against working
+// out the texts of the whole document, and once it is, the search ends here
+// (null) and reads its answer from the document (NextScan::next).
 PageElement SelectorLookup::scanForward(const PageElement& root, const PageElement& skip, const Selector* step,
                                         NextScan* scan) const
 {
-    const bool texts = shapeLimit(step) > 0;
-    const auto together = [&] {
-        const Subtree tree(root);
-        const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1, true);
-        for (size_t j = 0; j < tree.order.size(); ++j) {
-            if (matched[j] && tree.order[j] != skip)
-                return tree.order[j];
-        }
-        return PageElement();
-    };
-    if (texts && !scan && TextBudget::together())
-        return together();
-    TextBudget own;
-    TextBudget& budget = scan ? scan->budget() : own;
     for (PageElement e = root; !e.isNull();) {
         if (e != skip) {
             TextProbe probe(e);
-            if (texts)
-                probe.budget = &budget;
+            if (scan)
+                probe.budget = &scan->budget();
             const bool passes = probeStep(probe, step, 0, -1);
             // Every read counts, those that end a search too.
             const bool whole = probe.read && scan && scan->afterRead();
@@ -479,8 +465,6 @@ PageElement SelectorLookup::scanForward(const PageElement& root, const PageEleme
                 return e;
             if (whole)
                 return PageElement();
-            if (probe.read && !scan && budget.spentOn(root))
-                return together();
         }
         PageElement next = e.firstChild();
         for (PageElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())
