@@ -456,8 +456,13 @@ private slots:
         const selectorWays::Forced forced{selectorWays::Way(way)};
         WorkCountingPageDom inShallow(&shallow);
         WorkCountingPageDom inDeep(&deep);
+        lookup::TextBudget::resetTally();
         SelectorLookup(PageDomHandle(inShallow)).find(builder.result());
         SelectorLookup(PageDomHandle(inDeep)).find(builder.result());
+        // The way forced is the way that ran: read one at a time, the texts
+        // of levels that hold others are read alone.
+        QVERIFY(selectorWays::ranAsForced(selectorWays::Way(way))
+                && (way != int(selectorWays::Way::Reading) || lookup::TextBudget::tally().readAlone > 0));
         QVERIFY2(inDeep.work() <= 8 * inShallow.work(),
                  qPrintable(QStringLiteral("%1, four times as large %2").arg(inShallow.work()).arg(inDeep.work())));
     }
