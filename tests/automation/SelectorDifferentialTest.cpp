@@ -312,6 +312,13 @@ private slots:
                            QStringLiteral("P:XPARENT:XPARENT:XPARENT[XTEXT%%\"d4\"&&XTEXT%%\"e5\"]"),
                            QStringLiteral("B:XPARENT:XPARENT[XFIRST=\"0\"||XTEXT%%\"g7\"]"),
                            QStringLiteral("P:XPARENT:XNEXT[XTEXT%%\"j1\"]")};
+        // Elements in the documents of two frames: the search from each
+        // works out or reads its own document, not the first one's.
+        const QString framed = QStringLiteral("<p>a</p><div><span>y</span><span>x</span></div>");
+        QTest::newRow("next in two frames")
+            << QStringLiteral("<html><body><iframe srcdoc=\"%1\"></iframe><iframe srcdoc=\"%1\"></iframe></body></html>")
+                   .arg(framed)
+            << QStringList{QStringLiteral("IFRAME:P:XNEXT[XTEXT=\"x\"]")};
         // The text of an element stands whole in the texts around it only
         // where it flows with them: a child the page lays out apart from the
         // text beside it changes the white space there, seen from within or
@@ -449,8 +456,13 @@ private slots:
         const selectorWays::Forced forced{selectorWays::Way(way)};
         WorkCountingPageDom inShallow(&shallow);
         WorkCountingPageDom inDeep(&deep);
+        lookup::TextBudget::resetTally();
         SelectorLookup(PageDomHandle(inShallow)).find(builder.result());
         SelectorLookup(PageDomHandle(inDeep)).find(builder.result());
+        // The way forced is the way that ran: read one at a time, the texts
+        // of levels that hold others are read alone.
+        QVERIFY(selectorWays::ranAsForced(selectorWays::Way(way))
+                && (way != int(selectorWays::Way::Reading) || lookup::TextBudget::tally().readAlone > 0));
         QVERIFY2(inDeep.work() <= 8 * inShallow.work(),
                  qPrintable(QStringLiteral("%1, four times as large %2").arg(inShallow.work()).arg(inDeep.work())));
     }

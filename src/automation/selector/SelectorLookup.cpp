@@ -10,6 +10,7 @@
 #include "automation/selector/SelectorLookupText.h"
 #include "texts/LocaleMessage.h"
 
+#include <deque>
 #include <new>
 #include <optional>
 
@@ -160,13 +161,19 @@ void SelectorLookup::stepEach(const Elements& current, const Selector* step, boo
         checkHeld(out);
         return;
     }
-    std::optional<NextScan> scan;
-    if (kind == Selector::KindNext && plan.evidence) {
-        PageElement top = current.front();
-        for (PageElement up = top.parent(); !up.isNull(); up = up.parent())
-            top = up;
-        scan.emplace(top, step);
-    }
+    // The searches of a step that tests texts share a scan of their
+    // document; after an IFRAME step the elements stand in several.
+    std::deque<NextScan> scans;
+    const auto scanOf = [&](const PageElement& element) -> NextScan* {
+        if (!plan.evidence)
+            return nullptr;
+        const PageElement document = m_dom->documentOf(element);
+        for (NextScan& scan : scans) {
+            if (scan.document() == document)
+                return &scan;
+        }
+        return &scans.emplace_back(document, step);
+    };
     // The elements' ancestors are tested each in turn; many share them.
     KnownAncestors known;
     for (const PageElement& element : current) {
@@ -174,7 +181,7 @@ void SelectorLookup::stepEach(const Elements& current, const Selector* step, boo
         case Selector::KindParent: stepParent(element, step, known, out); break;
         case Selector::KindChild: stepChild(element, step, plan, out); break;
         case Selector::KindSibling: stepSibling(element, step, plan, out); break;
-        case Selector::KindNext: stepNext(element, step, scan ? &*scan : nullptr, out); break;
+        case Selector::KindNext: stepNext(element, step, scanOf(element), out); break;
         default: stepDown(element, step, plan, out); break;
         }
         checkHeld(out);
@@ -439,32 +446,18 @@ PageElement SelectorLookup::findNext(const PageElement& element, const Selector*
 }
 
 // The first element of the root's subtree in document order that matches, the
-// skipped element aside. Read one by one, the texts of elements inside one
-// another would each hold all the inner ones: once reading them costs more
-// than working out the texts of the subtree at once, the rest of it is tested
-// that way; or, for the searches of a step, the whole document (then null).
+// skipped element aside. Only a step that tests texts reads any, and its
+// searches share a scan (stepEach): their reads are weighed against working
+// out the texts of the whole document, and once it is, the search ends here
+// (null) and reads its answer from the document (NextScan::next).
 PageElement SelectorLookup::scanForward(const PageElement& root, const PageElement& skip, const Selector* step,
                                         NextScan* scan) const
 {
-    const bool texts = shapeLimit(step) > 0;
-    const auto together = [&] {
-        const Subtree tree(root);
-        const std::vector<char> matched = tree.match(std::vector<int>(tree.order.size(), 0), step, -1, true);
-        for (size_t j = 0; j < tree.order.size(); ++j) {
-            if (matched[j] && tree.order[j] != skip)
-                return tree.order[j];
-        }
-        return PageElement();
-    };
-    if (texts && !scan && TextBudget::together())
-        return together();
-    TextBudget own;
-    TextBudget& budget = scan ? scan->budget() : own;
     for (PageElement e = root; !e.isNull();) {
         if (e != skip) {
             TextProbe probe(e);
-            if (texts)
-                probe.budget = &budget;
+            if (scan)
+                probe.budget = &scan->budget();
             const bool passes = probeStep(probe, step, 0, -1);
             // Every read counts, those that end a search too.
             const bool whole = probe.read && scan && scan->afterRead();
@@ -472,8 +465,6 @@ PageElement SelectorLookup::scanForward(const PageElement& root, const PageEleme
                 return e;
             if (whole)
                 return PageElement();
-            if (probe.read && !scan && budget.spentOn(root))
-                return together();
         }
         PageElement next = e.firstChild();
         for (PageElement up = e; next.isNull() && up != root && !up.isNull(); up = up.parent())

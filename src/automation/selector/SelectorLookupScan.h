@@ -126,6 +126,8 @@ class NextScan
 public:
     NextScan(const PageElement& document, const Selector* step);
 
+    const PageElement& document() const { return m_document; }
+
     // Called after a search read a text: true once the whole document is
     // worked out.
     bool afterRead();
