@@ -13,26 +13,20 @@ using K = SmartKeywords;
 
 namespace {
 
-constexpr int bit(int type)
-{
-    return 1 << type;
-}
-
-constexpr int Text = bit(E::TypeText);
-constexpr int Select = bit(E::TypeSelect);
-constexpr int Pass = bit(E::TypePassword);
+// The controls a field name takes, as bits of their HTML types.
+constexpr int Text = 1 << E::TypeText;
+constexpr int Select = 1 << E::TypeSelect;
+constexpr int Pass = 1 << E::TypePassword;
 
 // The field names of the standard autocomplete list the program has a kind
-// for, each with the controls that take that kind (0: any). A field the
-// profile holds no value for (a company, a title, a card, a one-time code,
-// a whole date, a deeper address level, a third street line) leaves the box
-// alone. A password declared on a box that shows what is typed leaves it
-// alone too: the password goes only into a password box.
+// for, each with the controls that take that kind. A password declared on a
+// box that shows what is typed leaves it alone: the password goes only into
+// a password box.
 struct Field {
     const char* name;
     int kind;
     int types;
-    int elsewhere = E::KindUndef; // the kind of another control
+    int elsewhere = E::KindUndef; // the kind of a control of another type
 };
 
 const Field fields[] = {
@@ -64,22 +58,6 @@ const Field fields[] = {
     {"bday-year", E::KindBirthYear, Text | Select},
     {"sex", E::KindGenderCombo, Select},
     {"url", E::KindWebsite, Text},
-    {"organization", E::KindTrash, 0},
-    {"organization-title", E::KindTrash, 0},
-    {"honorific-prefix", E::KindTrash, 0},
-    {"honorific-suffix", E::KindTrash, 0},
-    {"address-line3", E::KindTrash, 0},
-    {"address-level3", E::KindTrash, 0},
-    {"address-level4", E::KindTrash, 0},
-    {"tel-country-code", E::KindTrash, 0},
-    {"tel-extension", E::KindTrash, 0},
-    {"bday", E::KindTrash, 0},
-    {"impp", E::KindTrash, 0},
-    {"photo", E::KindTrash, 0},
-    {"language", E::KindTrash, 0},
-    {"transaction-currency", E::KindTrash, 0},
-    {"transaction-amount", E::KindTrash, 0},
-    {"one-time-code", E::KindTrash, 0},
 };
 
 bool oneOf(const QString& word, std::initializer_list<const char*> words)
@@ -127,12 +105,19 @@ int SmartFieldDeclared::tokenKind(const QString& autocomplete, int type)
     // Anything more, or nothing, is no token of the list.
     if (name.isEmpty() || at < tokens.size())
         return E::KindUndef;
-    if (name.startsWith(QLatin1String("cc-")))
+    // A field the profile holds no value for (a card, a company, a title, a
+    // one-time code, a whole date, a deeper address level, a third street
+    // line) leaves the box alone.
+    if (name.startsWith(QLatin1String("cc-"))
+        || oneOf(name, {"organization", "organization-title", "honorific-prefix", "honorific-suffix",
+                        "address-line3", "address-level3", "address-level4", "tel-country-code", "tel-extension",
+                        "bday", "impp", "photo", "language", "transaction-currency", "transaction-amount",
+                        "one-time-code"}))
         return E::KindTrash;
     for (const Field& field : fields) {
         if (name != QLatin1String(field.name))
             continue;
-        if (field.types != 0 && !(field.types & bit(type)))
+        if (!((field.types >> type) & 1))
             return field.elsewhere;
         // A fax number is declared as a number of the fax; a pager's the
         // profile does not hold.
