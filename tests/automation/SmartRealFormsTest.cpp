@@ -1081,6 +1081,16 @@ private slots:
                         "<p>Anti-spam question <input name='h1'></p><p>What is 3 + 4?</p><p>Answer <input "
                         "name='h2'></p><p><label for='h3'>Question: what colour is snow?</label> <input id='h3'></p>")
             << "registration" << "em=14 pw=13 sq=16 sa=17 h1=38? h2=38? h3=38?";
+        QTest::newRow("a human check asked inside the first box")
+            << form.arg("<p><input name='h0' placeholder='What is 3 + 4?'></p><p>E-mail <input name='em'></p>")
+            << "registration" << "h0=38? em=14";
+        // A bare name's box tells the part by its own tip; a gender's radio
+        // by its value where its words are in another language.
+        QTest::newRow("a box's own tip and a radio's value")
+            << form.arg(QString::fromUtf8("<p>Name <input name='nm' title='Last name'></p><p>性別 <input "
+                                          "type='radio' name='gender' value='m'> 男 <input type='radio' "
+                                          "name='gender' value='f'> 女</p>"))
+            << "registration" << "nm=3 gender/m=7 gender/f=8";
     }
 
     void declared()
