@@ -1046,10 +1046,11 @@ private slots:
                    "<option>1990</option></select></p><p>会社 <input name='q13' autocomplete='organization'></p>"
                    "<p>カード <input name='q14' autocomplete='cc-number'></p><p>コード <input name='q15' "
                    "autocomplete='one-time-code'></p><p>他 <input name='q16' autocomplete='on'></p><p>パスワード "
-                   "<input type='password' name='q17' autocomplete='new-password'></p>"))
+                   "<input type='password' name='q17' autocomplete='new-password'></p><p>名 <input name='q18' "
+                   "autocomplete='email family-name'></p>"))
             << "registration"
             << "q1=3 q2=1 q3=14 q4=12 q5=21 q6=22 q7=19 q8=23 q9=18 q10=24 q11=25 q12=9 q13=38 q14=38 q15=38 "
-               "q16=0 q17=13";
+               "q16=0 q17=13 q18=0";
         // A caption that says less than the token loses to it; one that says
         // more (the part of a name a site splits, a login that is the
         // e-mail) tells what the token does not.
@@ -1066,8 +1067,9 @@ private slots:
             << form.arg("<p>E-mail <input name='em'></p><p>Phone <input name='ph'></p><p>PIN <input "
                         "type='password' name='pin'></p><p>Secret answer <input type='password' name='sa'></p>"
                         "<p>Card number <input type='tel' name='cn'></p><p>Code <input type='tel' name='cv'></p>"
-                        "<p>Other <input type='tel' name='t2'></p>")
-            << "registration" << "em=14 ph=24 pin=0 sa=0 cn=0 cv=0 t2=0";
+                        "<p>Other <input type='tel' name='t2'></p><p>Website <input name='ws'></p><p>Feed <input "
+                        "type='url' name='u2'></p>")
+            << "registration" << "em=14 ph=24 pin=0 sa=0 cn=0 cv=0 t2=0 ws=15 u2=0";
         QTest::newRow("the password only in a password box")
             << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
                         "<p>Password recovery phrase <input name='ph'></p><p>Password question <input name='pq'>"
