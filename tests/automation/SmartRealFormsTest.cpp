@@ -1059,8 +1059,9 @@ private slots:
                         "autocomplete='address-line2'></p><p>First name <input name='n2' autocomplete='name'></p>"
                         "<p>E-mail <input name='u1' autocomplete='username'></p><p>Login <input type='email' "
                         "name='e1'></p><p>Name <input name='o1' autocomplete='organization'></p><p>Password <input "
-                        "type='text' name='p1' autocomplete='new-password'></p>")
-            << "registration" << "n1=3 a2=22 n2=1 u1=14 e1=14 o1=38 p1=38";
+                        "type='text' name='p1' autocomplete='new-password'></p><p>E-mail <input name='m2' "
+                        "autocomplete='email' placeholder='you@company.com'></p>")
+            << "registration" << "n1=3 a2=22 n2=1 u1=14 e1=14 o1=38 p1=38 m2=14";
         // A type names less than a token: a card's number, a code or a PIN
         // in such a box, or a phone the form names elsewhere, stay apart.
         QTest::newRow("types where the words name another thing")
