@@ -169,7 +169,9 @@ const Texts corpus[] = {
      "0w"},
     {"plain", "News", Check, "Send me news|newsletter", "27"},
     {"plain", "News", Check, "Text me updates|Price alert|Remember me|Keep me signed in|Stay logged in", "27"},
-    {"field", "Password", Text, "Password|Retype password", "13"},
+    {"field", "Password", Pass, "Password|Retype password", "13"},
+    {"field", "Password", Text, "Password|Password recovery phrase|Password hint", "38"},
+    {"field", "Password", Text, "Password question|Password recovery question", "0w"},
     {"attribute", "Password", Pass, "pass|user_pswd", "13"},
     {"attribute", "Password", Text, "pass", "0w"},
     {"plain", "Password", Pass, "Password", "13"},
@@ -271,9 +273,9 @@ const Texts corpus[] = {
      "Name on card|CC name|Company name|Business name|Name (care of)|Attachment name|File name|Name your price|"
      "Address nickname",
      "0w"},
-    {"field", "Password", Text, "Password hint|Password reminder|One time password", "0w"},
+    {"field", "Password", Pass, "Password hint|Password reminder|One time password", "0w"},
     {"plain", "Login", Text, "Address nickname|addrNickname|Nickname of the address", "0w"},
-    {"plain", "Mail", Text, "Email OTP|E-mail verification|Email code", "0w"},
+    {"plain", "Mail", Text, "Email OTP|E-mail verification|Email code|E-mail PIN", "0w"},
     {"plain", "User", Any, "User", "39"},
     {"attribute", "Gender", Select, "sex|gender|user_sex", "6"},
     {"attribute", "Gender", Select, "Unisexual", "0"},
@@ -317,6 +319,12 @@ const Texts corpus[] = {
     {"plain", "CommentBox", Area, "Comment|Message", "38"},
     {"plain", "Card", Any, "Card number|CC|CVV|CVC|CSC|Expiry|Exp. month|Holder", "38"},
     {"plain", "Card", Any, "ContentPlaceHolder1", "0w"},
+    {"plain", "HumanCheck", Text,
+     "Anti-spam question|Are you human?|Robot check|Bot test|Math question|Maths|Arithmetic|Sum of 2 and 3|"
+     "Two plus three|Five minus two|Three times two|What colour is the sky?|What color is grass?|"
+     "Which colour is snow?|Which color is a lemon?",
+     "38"},
+    {"plain", "HumanCheck", Text, "Favourite colour|Bottom|Summary|Pluses", "0"},
     {"plain", "RequiredNote", Any, "Required fields|Mandatory", "0w"},
     {"plain", "Message", Any,
      "Invalid image code|Incorrect code|Wrong code|Error|Mismatch|Codes do not match|Try again", "0w"},
@@ -468,7 +476,7 @@ private slots:
         row("direct kind", "base", "userKind", "Middle name", "", Text, 2);
         row("user on select", "base", "userKind", "Username", "", Select, 0);
         // Field and attribute families replace single matchers.
-        row("field password on text", "field", "isPassword", "Password", "", Text, 1);
+        row("field password on text", "field", "isPassword", "Password", "", Text, 0);
         row("field country on text", "field", "isCountry", "Country", "", Text, 1);
         row("field countr", "field", "isCountry", "Countries", "", Select, 0);
         row("attribute pswd", "attribute", "isPassword", "user_pswd", "", Pass, 1);

@@ -231,7 +231,7 @@ private slots:
             << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
                         "<p>Password hint <input name='passwordHint'></p><p>One Time Password: <input id='sms'></p>"
                         "<p>Verification Code: <input name='verification_code'></p>")
-            << "registration" << "em=14 pw=13 passwordHint=0 sms=0 verification_code=0";
+            << "registration" << "em=14 pw=13 passwordHint=38 sms=38 verification_code=0";
         QTest::newRow("a code beside a picture is the picture's")
             << form.arg("<p>E-mail <input name='em'></p><p>Security code <img src='/c.png' width='60' height='20'> "
                         "<input name='sc'></p>")
@@ -1015,12 +1015,90 @@ private slots:
 
     void recognition()
     {
-        QFETCH(QString, page);
-        QFETCH(QString, kind);
-        QFETCH(QString, expected);
-        QWebView view;
-        QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
-        QCOMPARE(recognise(kind, view).join(QLatin1Char(' ')), expected);
+        checkRecognition();
+    }
+
+    // What a page declares of a box (a standard autocomplete token, the
+    // input's own type) holds in any language and outranks a caption that
+    // says less; a box that shows what is typed never takes the password;
+    // a question that tests the user is left for him ("?" after the kind).
+    void declared_data()
+    {
+        addColumns<QString, QString, QString>("page", "kind", "expected");
+        const QString form = QStringLiteral("<body><form>%1</form></body>");
+        QTest::newRow("types only, in a language the table does not read")
+            << form.arg(QString::fromUtf8(
+                   "<p>名前 <input name='f1'></p><p>メールアドレス <input type='email' name='f2'></p>"
+                   "<p>パスワード <input type='password' name='f3'></p><p>パスワード（確認） <input type='password' "
+                   "name='f4'></p><p>電話番号 <input type='tel' name='f5'></p><p>ホームページ <input type='url' "
+                   "name='f6'></p>"))
+            << "registration" << "f1=0 f2=14 f3=13 f4=13 f5=24 f6=15";
+        QTest::newRow("tokens only, with opaque names")
+            << form.arg(QString::fromUtf8(
+                   "<p>姓 <input name='q1' autocomplete='family-name'></p><p>名 <input name='q2' "
+                   "autocomplete='section-a given-name'></p><p>メール <input name='q3' autocomplete='email'></p>"
+                   "<p>ユーザー <input name='q4' autocomplete='username'></p><p>住所 <input name='q5' "
+                   "autocomplete='shipping address-line1'></p><p>建物 <input name='q6' autocomplete='address-line2'>"
+                   "</p><p>市 <input name='q7' autocomplete='address-level2'></p><p>郵便 <input name='q8' "
+                   "autocomplete='billing postal-code'></p><p>国 <select name='q9' autocomplete='country'><option>"
+                   "日本</option></select></p><p>電話 <input name='q10' autocomplete='home tel'></p><p>ファクス "
+                   "<input name='q11' autocomplete='fax tel'></p><p>年 <select name='q12' autocomplete='bday-year'>"
+                   "<option>1990</option></select></p><p>会社 <input name='q13' autocomplete='organization'></p>"
+                   "<p>カード <input name='q14' autocomplete='cc-number'></p><p>コード <input name='q15' "
+                   "autocomplete='one-time-code'></p><p>他 <input name='q16' autocomplete='on'></p><p>パスワード "
+                   "<input type='password' name='q17' autocomplete='new-password'></p><p>名 <input name='q18' "
+                   "autocomplete='email family-name'></p>"))
+            << "registration"
+            << "q1=3 q2=1 q3=14 q4=12 q5=21 q6=22 q7=19 q8=23 q9=18 q10=24 q11=25 q12=9 q13=38 q14=38 q15=38 "
+               "q16=0 q17=13 q18=0";
+        // A caption that says less than the token loses to it; one that says
+        // more (the part of a name a site splits, a login that is the
+        // e-mail) tells what the token does not.
+        QTest::newRow("tokens against captions")
+            << form.arg("<p>Your name <input name='n1' autocomplete='family-name'></p><p>Street <input name='a2' "
+                        "autocomplete='address-line2'></p><p>First name <input name='n2' autocomplete='name'></p>"
+                        "<p>E-mail <input name='u1' autocomplete='username'></p><p>Login <input type='email' "
+                        "name='e1'></p><p>Name <input name='o1' autocomplete='organization'></p><p>Password <input "
+                        "type='text' name='p1' autocomplete='new-password'></p><p>E-mail <input name='m2' "
+                        "autocomplete='email' placeholder='you@company.com'></p>")
+            << "registration" << "n1=3 a2=22 n2=1 u1=14 e1=14 o1=38 p1=38 m2=14";
+        // A type names less than a token: a card's number, a code or a PIN
+        // in such a box, or a phone the form names elsewhere, stay apart.
+        QTest::newRow("types where the words name another thing")
+            << form.arg("<p>E-mail <input name='em'></p><p>Phone <input name='ph'></p><p>PIN <input "
+                        "type='password' name='pin'></p><p>Secret answer <input type='password' name='sa'></p>"
+                        "<p>Card number <input type='tel' name='cn'></p><p>Code <input type='tel' name='cv'></p>"
+                        "<p>Other <input type='tel' name='t2'></p><p>Website <input name='ws'></p><p>Feed <input "
+                        "type='url' name='u2'></p>")
+            << "registration" << "em=14 ph=24 pin=0 sa=0 cn=0 cv=0 t2=0 ws=15 u2=0";
+        QTest::newRow("the password only in a password box")
+            << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
+                        "<p>Password recovery phrase <input name='ph'></p><p>Password question <input name='pq'>"
+                        "</p><p>Password <input name='pt'></p>")
+            << "registration" << "em=14 pw=13 ph=38 pq=16 pt=38";
+        // The security question a user writes keeps its kind; a question
+        // that tests him is none, nor is its answer his security answer.
+        QTest::newRow("a human check is no security question")
+            << form.arg("<p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
+                        "<p>Security question <input name='sq'></p><p>Security answer <input name='sa'></p>"
+                        "<p>Anti-spam question <input name='h1'></p><p>What is 3 + 4?</p><p>Answer <input "
+                        "name='h2'></p><p><label for='h3'>Question: what colour is snow?</label> <input id='h3'></p>")
+            << "registration" << "em=14 pw=13 sq=16 sa=17 h1=38? h2=38? h3=38?";
+        QTest::newRow("a human check asked inside the first box")
+            << form.arg("<p><input name='h0' placeholder='What is 3 + 4?'></p><p>E-mail <input name='em'></p>")
+            << "registration" << "h0=38? em=14";
+        // A bare name's box tells the part by its own tip; a gender's radio
+        // by its value where its words are in another language.
+        QTest::newRow("a box's own tip and a radio's value")
+            << form.arg(QString::fromUtf8("<p>Name <input name='nm' title='Last name'></p><p>性別 <input "
+                                          "type='radio' name='gender' value='m'> 男 <input type='radio' "
+                                          "name='gender' value='f'> 女</p>"))
+            << "registration" << "nm=3 gender/m=7 gender/f=8";
+    }
+
+    void declared()
+    {
+        checkRecognition();
     }
 
     void sameSiteFramesAreWalked()
@@ -1210,6 +1288,19 @@ private slots:
         QCOMPARE(view.page()->mainFrame()->childFrames().value(0)->findFirstElement(QStringLiteral("body"))
                      .toPlainText().trimmed(),
                  QStringLiteral("Body"));
+    }
+
+private:
+    // The recogniser of the row's form kind over its page (a file of the
+    // test pages or inline HTML) gives each control the row's kind.
+    void checkRecognition()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, kind);
+        QFETCH(QString, expected);
+        QWebView view;
+        QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
+        QCOMPARE(recognise(kind, view).join(QLatin1Char(' ')), expected);
     }
 };
 

@@ -50,7 +50,8 @@ inline Vexal::PageElement elementOf(const QList<Vexal::SmartElement*>& controls,
     return dom ? dom->selectFirst(dom->documentElement(), selector) : Vexal::PageElement();
 }
 
-// "key=kind" per control, key being the id, else the name, else the value.
+// "key=kind" per control, key being the id, else the name, else the value;
+// "?" after the kind of a box left for the user to answer.
 inline QStringList kinds(const QList<Vexal::SmartElement*>& list)
 {
     QStringList result;
@@ -62,7 +63,8 @@ inline QStringList kinds(const QList<Vexal::SmartElement*>& list)
             key = e->value();
         if (e->type() == Vexal::SmartElement::TypeRadio)
             key += QLatin1Char('/') + e->value();
-        result << QStringLiteral("%1=%2").arg(key, QString::number(e->kind()));
+        result << QStringLiteral("%1=%2").arg(key, QString::number(e->kind()))
+                + (e->asksUser() ? QStringLiteral("?") : QString());
     }
     return result;
 }

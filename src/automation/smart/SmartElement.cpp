@@ -33,8 +33,11 @@ int typeNamed(const QString& value, std::initializer_list<TypeName> names, int o
 
 int SmartElement::typeOf(const PageElement& element)
 {
-    const QString tag = element.tagName();
-    const QString t = element.attribute(ConstSmart::attrType());
+    return typeOf(element.tagName(), element.attribute(ConstSmart::attrType()));
+}
+
+int SmartElement::typeOf(const QString& tag, const QString& t)
+{
     if (SmartUtils::equalsNoCase(tag, ConstSmart::tagButton())) {
         return typeNamed(t,
                          {{&ConstSmart::typeButton, TypeButton},
@@ -61,7 +64,20 @@ int SmartElement::typeOf(const PageElement& element)
 void SmartElement::setElement(const PageElement& element)
 {
     setNodeElement(element);
-    m_type = typeOf(element);
+    m_typeDeclared = element.attribute(ConstSmart::attrType());
+    m_type = typeOf(element.tagName(), m_typeDeclared);
+    m_read = 0;
+}
+
+const QString& SmartElement::once(Attribute attribute) const
+{
+    if (!(m_read & (1u << attribute))) {
+        static const QString names[AttributeCount] = {QStringLiteral("autocomplete"), ConstSmart::attrTitle(),
+                                                      QStringLiteral("placeholder")};
+        m_read |= 1u << attribute;
+        m_attributes[attribute] = m_element.attribute(names[attribute]);
+    }
+    return m_attributes[attribute];
 }
 
 QString SmartElement::value() const

@@ -57,6 +57,16 @@ public:
     bool asksUser() const { return m_asksUser; }
     void setAsksUser(bool asks) { m_asksUser = asks; }
 
+    // What the page declares of the control, read from the page once: its
+    // type attribute as written ("email", "tel" on an INPUT), and its
+    // autocomplete attribute.
+    const QString& typeDeclared() const { return m_typeDeclared; }
+    const QString& autocomplete() const { return once(Autocomplete); }
+    // The words a box shows itself, read from the page once: the title it
+    // shows as a tip, and the text it shows inside until the user types.
+    const QString& title() const { return once(Title); }
+    const QString& placeholder() const { return once(Placeholder); }
+
     QString value() const;
     bool hasIdOrName() const;
     // A button that sends its form when clicked: a submit or a picture button.
@@ -75,6 +85,10 @@ public:
     static QList<SmartElement*> elementsOfKind(const QList<SmartElement*>& list, int kind);
 
 private:
+    static int typeOf(const QString& tag, const QString& type);
+    enum Attribute { Autocomplete, Title, Placeholder, AttributeCount };
+    const QString& once(Attribute attribute) const;
+
     PageElement m_form;
     int m_type = TypeUndef;
     int m_kind = KindUndef;
@@ -83,6 +97,9 @@ private:
     bool m_continuesPrevious = false;
     bool m_asksLocalPart = false;
     bool m_asksUser = false;
+    QString m_typeDeclared;
+    mutable QString m_attributes[AttributeCount];
+    mutable unsigned m_read = 0;
 };
 
 } // namespace Vexal

@@ -91,10 +91,10 @@ void SmartElementLookup::walk(const PageElement& root, QObject* parent)
         bool seen = !displayNone;
         const QString tag = element.tagName();
         if (SmartUtils::isControlTag(tag)) {
-            const bool hidden = SmartUtils::isHidden(element);
             auto* control = new SmartElement(parent);
             m_elements.append(control);
             control->setElement(element);
+            const bool hidden = SmartUtils::isHidden(element, control->typeDeclared());
             seen = !displayNone && !hidden;
             // Trap fields are filled by robots only: they count as hidden.
             const int type = control->type();

@@ -32,6 +32,31 @@ bool personOrCode(int kind)
         || kind == E::KindGenderFemale;
 }
 
+// Two numbers with the sign of a sum between them: "3 + 4", "2*5"; a dash
+// or an "x" only set apart by blanks ("7 - 2", not "1-2" or "10x20").
+bool asksSum(const QString& text)
+{
+    static const QString signs = QStringLiteral("+*\u00d7\u00f7");
+    static const QString apart = QStringLiteral("-x\u2212\u2013");
+    const int size = text.size();
+    for (int i = 0; i + 2 < size; ++i) {
+        if (!text.at(i).isDigit())
+            continue;
+        int sign = i + 1;
+        while (sign < size && text.at(sign).isSpace())
+            ++sign;
+        int next = sign + 1;
+        while (next < size && text.at(next).isSpace())
+            ++next;
+        if (next >= size || !text.at(next).isDigit())
+            continue;
+        const bool blanks = sign > i + 1 && next > sign + 1;
+        if (signs.contains(text.at(sign)) || (blanks && apart.contains(text.at(sign))))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void SmartFieldBoxes::markLocalParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -80,6 +105,35 @@ void SmartFieldBoxes::markCaptcha(QList<SmartElement*>& controls, const QList<Sm
             continue;
         if (asksForCode(control, labels) || m_lookup.classAsksPictureCode(control))
             control->setKind(E::KindCaptcha);
+    }
+}
+
+void SmartFieldBoxes::markHumanChecks(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        if (control->type() != E::TypeText
+            || (kind != E::KindUndef && kind != E::KindQuestion && kind != E::KindAnswer))
+            continue;
+        const int index = m_lookup.labelIndex(control, labels);
+        if (index < 0)
+            continue;
+        QStringList texts{control->placeholder()};
+        for (const SmartLabel* text : Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index))
+            texts << text->text();
+        const bool test = std::any_of(texts.begin(), texts.end(), [&](const QString& text) {
+            if (m_lookup.holds(K::HumanCheck, text) || asksSum(text))
+                return true;
+            // A question the page asks itself, not the name of a box for one.
+            QStringRef asked = QStringRef(&text).trimmed();
+            while (asked.endsWith(QLatin1Char('*')) || asked.endsWith(QLatin1Char(':')))
+                asked.chop(1);
+            return kind != E::KindUndef && asked.trimmed().endsWith(QLatin1Char('?'));
+        });
+        if (test) {
+            control->setKind(E::KindTrash);
+            control->setAsksUser(true);
+        }
     }
 }
 
@@ -156,9 +210,8 @@ bool SmartFieldBoxes::nextWithoutLabel(SmartElement* previous, SmartElement* con
 
 QString SmartFieldBoxes::shownName(const SmartElement* control) const
 {
-    const PageElement& box = control->element();
-    return m_lookup.attributeText(control) + QLatin1Char(' ') + box.attribute(ConstSmart::attrTitle())
-        + QLatin1Char(' ') + box.attribute(QStringLiteral("placeholder"));
+    return m_lookup.attributeText(control) + QLatin1Char(' ') + control->title() + QLatin1Char(' ')
+        + control->placeholder();
 }
 
 void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)

@@ -21,6 +21,13 @@ public:
     // Text fields whose texts or class ask for the code of a picture become a
     // Captcha, also when their id or name made them a security answer.
     void markCaptcha(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A text box that asks a question to tell a person from a program (an
+    // anti-spam or human check, a sum: "What is 3 + 4?") is no security
+    // question nor its answer: it is left for the user to answer
+    // (SmartElement::asksUser). So is a box the security question or its
+    // answer took whose own texts pose a question of their own ("Answer:
+    // what colour is snow?"): the profile's question answers another.
+    void markHumanChecks(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Whether the texts before the control (but not another control's
     // sub-labels) or its own texts after it ask for the code of a picture.
     bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels) const;

@@ -37,7 +37,7 @@ void SmartFieldEvidence::weighOwnLabels(QList<SmartElement*>& controls, const QL
         // The text a box shows inside itself until the user types counts
         // where it has no label of its own.
         QStringList own = textsOf(m_lookup.ownLabel(control, labels));
-        const QString placeholder = control->element().attribute(QStringLiteral("placeholder")).trimmed();
+        const QString placeholder = control->placeholder().trimmed();
         if (own.isEmpty() && !placeholder.isEmpty())
             own << placeholder;
         int said = E::KindUndef;
@@ -105,9 +105,7 @@ int SmartFieldEvidence::kindFromOwnWords(SmartElement* control)
 {
     if (control->type() != E::TypeText)
         return E::KindUndef;
-    const PageElement& box = control->element();
-    const QString title = box.attribute(ConstSmart::attrTitle());
-    for (const QString& text : {title, box.attribute(QStringLiteral("placeholder"))}) {
+    for (const QString& text : {control->title(), control->placeholder()}) {
         if (!text.trimmed().isEmpty() && Own::labelLike(text))
             return m_lookup.classify(control, text);
     }

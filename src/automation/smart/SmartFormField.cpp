@@ -2,6 +2,7 @@
 
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldBoxes.h"
+#include "automation/smart/SmartFieldDeclared.h"
 #include "automation/smart/SmartFieldEvidence.h"
 #include "automation/smart/SmartFieldPeople.h"
 #include "automation/smart/SmartFieldTicks.h"
@@ -107,10 +108,12 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     evidence.lookupKinds(controls, labels);
     if (registration) {
         people.confirmBirth(controls, labels);
+        SmartFieldDeclared(*this).markDeclared(controls, labels);
         boxes.markServiceLogin(controls, labels);
         people.markNameBesideSurname(controls, labels);
         boxes.markCountryLists(controls);
     }
+    boxes.markHumanChecks(controls, labels);
     boxes.markSplitBoxes(controls, labels);
     boxes.markSingleCharacters(controls);
     boxes.markPasswordBoxes(controls, labels);

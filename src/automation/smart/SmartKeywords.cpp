@@ -72,7 +72,12 @@ const std::vector<K::Row>& table()
         // ("Text me updates", "Keep me signed in"): a preference, never the
         // rules it may link to.
         {K::News, E::KindSpam, Check, All, "news|=update|=alert|remember|signed in|logged in"},
-        {K::Password, E::KindPassword, Pass | Text, FieldsOnly, "password"},
+        // The password goes only into a password box: a box that shows what
+        // is typed and asks something of the password (a hint, a phrase to
+        // recover it) is left alone; a question to recover it is the
+        // security question.
+        {K::Password, E::KindPassword, Pass, FieldsOnly, "password"},
+        {K::Password, E::KindTrash, Text, FieldsOnly, "password", "question"},
         {K::Password, E::KindPassword, Pass, AttributesOnly, "pass|pswd"},
         {K::Password, E::KindPassword, Pass, PlainOnly, "password"},
         // The words sites put next to the code of a picture, and the names
@@ -213,13 +218,13 @@ const std::vector<K::Row>& table()
         // The text area of a comment form, which is no sign-up.
         {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
         // Words that name another thing than the member's account or person:
-        // a hint or reminder, a code sent or printed, a payment card, a
-        // company, a file, a price, the nickname of an address. A text that holds one gives none of the
+        // a hint or reminder, a code sent or printed, a PIN, a payment card,
+        // a company, a file, a price, the nickname of an address. A text that holds one gives none of the
         // kinds that cost most when they go astray (costlyKinds). A code of
         // conduct is the rules, no code to type.
         {K::Other, E::KindTrash, 0, All,
          "hint|reminder|one time|=otp|verification|card|=cc|company|business|care of|attach|=file|price|"
-         "address nickname|addr nickname"},
+         "address nickname|addr nickname|=pin"},
         {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
         // The fields of a payment card: its number, type, expiry, security
         // code and holder (not a holder inside another word, as a page
@@ -248,6 +253,11 @@ const std::vector<K::Row>& table()
         // No.", "Member ID #", "Frequent flyer ID"), not a name he picks.
         {K::HeldNumber, E::KindTrash, Text, All, "member|loyalty|reward|customer|policy|frequent|=club|id no|=number|#",
          "=choose|=create|=pick|desired"},
+        // A question that tells a person from a program: anti-spam, a human
+        // or robot check, a sum, a colour to name. The user answers it.
+        {K::HumanCheck, E::KindTrash, Text, All,
+         "spam|human|robot|=bot|=math|arithmetic|=sum|=plus|=minus|=times|what colour|what color|"
+         "which colour|which color"},
         // The member's own addresses a form asks for beside the first: where
         // to bill, ship or mail to.
         {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},

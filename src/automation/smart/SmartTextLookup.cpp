@@ -399,7 +399,7 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     case StepUrl: return kindIf(isUrl(text, type), E::KindWebsite);
     case StepDescription: return kindIf(isDescription(text, type), E::KindDescription);
     case StepMail: return kindIf(isMail(text, type), E::KindEmail);
-    case StepPassword: return kindIf(isPassword(text, type), E::KindPassword);
+    case StepPassword: return isPassword(text, type) ? int(E::KindPassword) : kindOf(K::Password, text, type);
     case StepTerms: return kindIf(isTerms(text, type), E::KindTerms);
     case StepNews: return kindIf(isNews(text, type), E::KindSpam);
     case StepLogin: return kindIf(isLogin(text, type), E::KindLogin);
@@ -411,7 +411,8 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
     case StepCountry: return kindIf(isCountry(text, type), E::KindCountry);
     case StepUser:
     case StepUserOrLogin: {
-        const int kind = userKind(text, control->element().attribute(ConstSmart::attrTitle()),
+        // Only a text box's name reads its title.
+        const int kind = userKind(text, type == E::TypeText ? control->title() : QString(),
                                   step == StepUserOrLogin && !m_strict, type);
         // A bare "Name" over boxes whose names say which part each takes
         // ("dnrfirst", "dnrlast").
@@ -422,7 +423,8 @@ int SmartTextLookup::stepKind(int step, SmartElement* control, const QString& te
         }
         return kind;
     }
-    case StepGender: return genderKind(text, control->value(), type);
+    // Only a radio's value tells the gender.
+    case StepGender: return genderKind(text, type == E::TypeRadio ? control->value() : QString(), type);
     case StepContact: return contactKind(text, type);
     case StepAddress: return addressKind(text, type);
     case StepMessenger: return kindIf(isMessenger(text, type), E::KindTrash);

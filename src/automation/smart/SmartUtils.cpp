@@ -26,7 +26,12 @@ bool SmartUtils::isControlTag(const QString& tag)
 
 bool SmartUtils::isHidden(const PageElement& element)
 {
-    if (equalsNoCase(element.attribute(ConstSmart::attrType()), ConstSmart::typeHidden()))
+    return isHidden(element, element.attribute(ConstSmart::attrType()));
+}
+
+bool SmartUtils::isHidden(const PageElement& element, const QString& type)
+{
+    if (equalsNoCase(type, ConstSmart::typeHidden()))
         return true;
     return !element.isNull()
         && equalsNoCase(element.dom()->style(element, ConstSmart::cssVisibility(), PageDom::CascadedStyle),

@@ -15,6 +15,8 @@ bool isControl(const PageElement& element);
 // The same by a tag name already read.
 bool isControlTag(const QString& tag);
 bool isHidden(const PageElement& element);
+// The same by the element's type attribute already read.
+bool isHidden(const PageElement& element, const QString& type);
 bool isDisplayNone(const PageElement& element, bool inherited);
 bool equalsNoCase(const QString& a, const QString& b);
 int letterCount(const QString& text);
