@@ -1,6 +1,7 @@
 #include "automation/smart/SmartFieldBoxes.h"
 
 #include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartCountry.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
@@ -203,7 +204,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // "Street | No.", does not).
         if (previous->kind() == E::KindAddress
             && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)
-            && !Own::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
+            && !SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindAddressDetails);
             continue;
         }
