@@ -80,6 +80,21 @@ QString inSignup(const QString& fields)
                   + fields);
 }
 
+// Rows of a class: each row's fields on the page (whose "%1" they fill),
+// recognised as a sign-up, the page's own fields first in what it expects.
+struct FormRow {
+    const char* tag;
+    const char* fields;
+    const char* expected;
+};
+
+void addRows(const QString& page, const char* first, std::initializer_list<FormRow> rows)
+{
+    for (const FormRow& row : rows)
+        QTest::newRow(row.tag) << page.arg(QLatin1String(row.fields)) << QStringLiteral("registration")
+                               << QLatin1String(first) + QLatin1String(row.expected);
+}
+
 int categoryUnder(const QString& name, int masterId)
 {
     return addRow(QStringLiteral("Category"), {{"Name", name}, {"MasterID", masterId}});
@@ -545,6 +560,27 @@ private slots:
              "<p><label><input type='checkbox' name='av'> Ich akzeptiere die <a href='/agb'>AGB</a> "
              "(<a href='/agb-info'>Details</a>)</label></p>",
              "av=26"},
+            // An offer with a rules link of its own is no terms beside the
+            // site's terms box; two boxes that are the terms only by a link
+            // are none, in any language.
+            {"a bonus scheme's rules link beside the required terms",
+             "<p><input type='checkbox' name='bonus'> Collect Bonus Stars (<a href='/bonus'>rules</a>)</p><p><input "
+             "type='checkbox' name='tos' required> I accept the terms</p>",
+             "bonus=27 tos=26"},
+            {"a draw's conditions link beside the site's terms in table cells",
+             "<table><tr><td><input type='checkbox' id='dr'></td><td><label for='dr'>Enter the summer draw (<a "
+             "href='/draw'>conditions</a>)</label></td></tr><tr><td><input type='checkbox' id='ok'></td><td><label "
+             "for='ok'>I accept the Terms of Use</label></td></tr></table>",
+             "dr=27 ok=26"},
+            {"two boxes that are the terms only by a link",
+             "<p><input type='checkbox' name='a'> <a href='/stern'>Stern</a> abonnieren</p><p><input "
+             "type='checkbox' name='b'> Ich akzeptiere die <a href='/agb'>AGB</a></p>",
+             "a=27 b=27"},
+            {"a card to store with its terms link in floats beside the site's rules",
+             "<div style='overflow:hidden'><div style='float:left;width:30px'><input type='checkbox' name='sc'></div>"
+             "<div style='float:left'>Store this card (<a href='/card-terms'>terms</a>)</div></div><p><input "
+             "type='checkbox' name='ok'> I agree to the site rules</p>",
+             "sc=27 ok=26"},
         };
         for (const auto& row : offers)
             QTest::newRow(row.tag) << inSignup(QLatin1String(row.boxes)) << "registration"
@@ -738,6 +774,33 @@ private slots:
                       "<p>Arrival <select name='am'><option>Month</option></select><input title='Day' "
                       "name='ad'></p>")
             << "registration" << "em=14 mm=10 dd=11 yyyy=9 am=0 ad=0";
+        // A date part whose own caption is bare takes the birth from its
+        // group: the caption of its row, or the container a framework named
+        // it after.
+        addRows(inForm("<p>E-mail <input name='em'></p>%1"), "em=14 ", {
+            {"a bare year in a framework's birth date container in table cells",
+             "<table><tr><td>Year</td><td><input id='ctl00_Main_DateOfBirth_Yr' name='ctl00$Main$DateOfBirth$Yr' "
+             "required></td></tr></table>",
+             "ctl00_Main_DateOfBirth_Yr=9"},
+            {"a bare year in a path's birth group in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:80px'>Year</div><div style='float:left'>"
+             "<input name='dob[year]'></div></div>",
+             "dob[year]=9"},
+            {"a year placeholder in a dotted birth date path",
+             "<div><input name='person.birthdate.y' placeholder='Year'></div>", "person.birthdate.y=9"},
+            {"a bare month in a label for the box of a birth group",
+             "<fieldset><legend>Date of birth</legend><label for='bm'>Month</label> <input id='bm' "
+             "name='dob_group[m]'></fieldset>",
+             "bm=10"},
+            {"captions of a date's parts over a row of boxes",
+             "<p>Date of birth</p><table><tr><td>DD</td><td>MM</td><td>YYYY</td></tr><tr><td><input name='b1' "
+             "size='2'></td><td><input name='b2' size='2'></td><td><input name='b3' size='4'></td></tr></table>",
+             "b1=11 b2=10 b3=9"},
+            {"a bare year list in a path's birth group",
+             "<p>Year <select name='dob[yy]'><option>Year</option><option>1990</option></select></p>", "dob[yy]=9"},
+            {"a bare year in a framework's graduation container",
+             "<p>Year <input name='ctl00$Main$Graduation$Yr'></p>", "ctl00$Main$Graduation$Yr=0"},
+        });
     }
     void birthDates() { recognitionCase(); }
 
@@ -810,6 +873,27 @@ private slots:
             << "registration"
             << "em=14 ctl00_ContentPlaceHolder1_txtCardHolder=38 ctl00_ContentPlaceHolder1_txtCardNumber=0 "
                "card_holder_name=0";
+        // A control's own part names it, however short; a container's word
+        // is neither its kind nor a reason to leave it alone.
+        addRows(inForm("<p>E-mail <input name='em'></p>%1"), "em=14 ", {
+            {"short own parts in a framework's card container in table cells",
+             "<table><tr><td>Password</td><td><input type='password' id='ctl00_Card_txtPwd' "
+             "name='ctl00$Card$txtPwd'></td></tr></table>",
+             "ctl00_Card_txtPwd=13"},
+            {"a retyped password's short part in a label for the box",
+             "<div><label for='p1'>Password</label> <input type='password' id='p1' name='account.card.pwd'></div>"
+             "<div><label for='p2'>Retype password</label> <input type='password' id='p2' "
+             "name='account.card.pwd2'></div>",
+             "p1=13 p2=13"},
+            {"names' short parts in a member card's container in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:100px'>First name</div><div "
+             "style='float:left'><input name='MemberCard$fn'></div></div><div style='overflow:hidden'><div "
+             "style='float:left;width:100px'>Surname</div><div style='float:left'><input name='MemberCard$sn'>"
+             "</div></div>",
+             "MemberCard$fn=1 MemberCard$sn=3"},
+            {"an address container's word on a short part without a label",
+             "<div><input name='ctl00$Address$fn'></div>", "ctl00$Address$fn=0"},
+        });
     }
     void idsAndNames() { recognitionCase(); }
 
@@ -859,6 +943,40 @@ private slots:
                       "</td><td><input name='s3'></td></tr><tr><td>Street (line 4)</td><td><input name='s4'></td>"
                       "</tr><tr><td>County</td><td><input name='ct'></td></tr></table>")
             << "registration" << "em=14 s1=21 s2=22 s3=19 s4=38 ct=20";
+        // A box that continues the address is its details however it is
+        // worded; under one caption the details go into one box; another
+        // country's name of the postal code is the postal code inside an
+        // address, never a PIN.
+        addRows(inForm("<p>E-mail <input name='em'></p>%1"), "em=14 ", {
+            {"an address continued in table cells",
+             "<table><tr><td>Street address</td><td><input name='a1'></td></tr><tr><td>Address (cont.)</td><td>"
+             "<input name='a2'></td></tr></table>",
+             "a1=21 a2=22"},
+            {"a street address, more, in labels for the boxes",
+             "<div><label for='s1'>Street address</label> <input id='s1'></div><div><label for='s2'>Street address, "
+             "more</label> <input id='s2'></div>",
+             "s1=21 s2=22"},
+            {"a further address in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:140px'>Address</div><div style='float:left'>"
+             "<input name='f1'></div></div><div style='overflow:hidden'><div style='float:left;width:140px'>Further "
+             "address</div><div style='float:left'><input name='f2'></div></div>",
+             "f1=21 f2=22"},
+            {"a billing address continued in blocks",
+             "<div><div>Billing address</div><div><input name='b1'></div></div><div><div>Billing address, "
+             "continued</div><div><input name='b2'></div></div>",
+             "b1=21 b2=22"},
+            {"details written once under one caption",
+             "<p>Address <input name='ad'><br><input name='ad_x'><br><input name='address2'></p>",
+             "ad=21 ad_x=22 address2=38"},
+            {"a PIN code inside an address",
+             "<table><tr><td>Street</td><td><input name='st'></td></tr><tr><td>City</td><td><input name='ci'></td>"
+             "</tr><tr><td>PIN code</td><td><input name='pin'></td></tr></table>",
+             "st=21 ci=19 pin=23"},
+            {"a PIN code on a form without an address", "<p>PIN code <input name='pin'></p>", "pin=0"},
+            {"a card's and a phone's PIN",
+             "<p>Street <input name='st'></p><p>Card PIN <input name='cp'></p><p>Phone PIN <input name='pp'></p>",
+             "st=21 cp=0 pp=0"},
+        });
     }
     void addresses() { recognitionCase(); }
 
@@ -909,6 +1027,27 @@ private slots:
             {"a label of the whole name over boxes named for their parts",
              "<p>First / last name <input name='firstname'> <input name='lastname'></p>", "firstname=1 lastname=3"},
             {"a first name alone", "<table><tr><td>First name</td><td><input name='nm'></td></tr></table>", "nm=1"},
+            // Words in brackets or after "e.g." describe the answer: they
+            // count only where the caption gives nothing; other, previous or
+            // alias names take nothing of the profile.
+            {"previous surnames with an example in table cells",
+             "<table><tr><td>Previous surnames (e.g. a maiden name or your screen name)</td><td><input name='ps'>"
+             "</td></tr></table>",
+             "ps=0"},
+            {"other names with an example in a label for the box",
+             "<div><label for='on'>Other names (such as a nickname)</label> <input id='on'></div>", "on=0"},
+            {"an alias with an example in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:200px'>Alias (for example your display "
+             "name)</div><div style='float:left'><input name='al'></div></div>",
+             "al=0"},
+            {"a nickname with an example of a first name in blocks",
+             "<div><div>Nickname (e.g. your first name)</div><div><input name='nn'></div></div>", "nn=12"},
+            {"a contact with an example of a full name", "<p>Contact (e.g. your full name) <input name='ct'></p>",
+             "ct=4"},
+            {"captions of a name's parts over a row of boxes",
+             "<table><tr><td>First</td><td>Mid.</td><td>Last</td></tr><tr><td><input name='p1'></td><td><input "
+             "name='p2'></td><td><input name='p3'></td></tr></table>",
+             "p1=1 p2=2 p3=3"},
         };
         for (const auto& row : wholeNames)
             QTest::newRow(row.tag) << inSignup(QLatin1String(row.box)) << "registration"
@@ -1054,6 +1193,26 @@ private slots:
              "<div style='overflow:hidden'><div style='float:left;width:120px'>Choose a user ID</div><div "
              "style='float:left'><input name='pick'></div></div>",
              "pick=12"},
+            // Whose ID or number it is, in any words: never the login; the
+            // sign-in name the user picks is.
+            {"a pupil's ID beside a sign-in name to choose in table cells",
+             "<table><tr><td>Pupil ID</td><td><input name='pup'></td></tr><tr><td>Choose a sign-in name</td><td>"
+             "<input name='sn'></td></tr></table>",
+             "pup=0 sn=12"},
+            {"a staff ID beside a member name to pick in labels for the boxes",
+             "<div><label for='st'>Staff ID</label> <input id='st'></div><div><label for='mn'>Pick a member name"
+             "</label> <input id='mn'></div>",
+             "st=0 mn=12"},
+            {"a service's own ID named in the page's title",
+             "<title>Join Tesvar</title><p>Tesvar ID <input name='tid'></p>", "tid=12"},
+            {"an employee's ID in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:120px'>Employee ID</div><div "
+             "style='float:left'><input name='emp'></div></div>",
+             "emp=0"},
+            {"a licence ID beside an account name in blocks",
+             "<div><div>Licence ID</div><div><input name='lic'></div></div><div><div>Account name</div><div>"
+             "<input name='an'></div></div>",
+             "lic=0 an=12"},
         };
         for (const auto& row : held)
             QTest::newRow(row.tag) << inSignup(QLatin1String(row.box)) << "registration"

@@ -33,7 +33,7 @@ public:
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
-        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, GroupCount
+        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, PathKey, BirthWord, Hint, GroupCount
     };
     Q_ENUM(Group)
 

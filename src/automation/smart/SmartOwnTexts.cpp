@@ -45,33 +45,6 @@ bool runsIn(const PageElements& chain, const PageElement& parent)
             || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
 }
 
-} // namespace
-
-bool labelLike(const SmartLabel* text)
-{
-    return text->wordCount() > 0
-        && ((text->wordCount() <= LabelWords && text->text().size() <= LabelLength)
-            || text->text().endsWith(QLatin1Char(':')));
-}
-
-bool labelLike(const QString& text)
-{
-    const QString trimmed = text.trimmed();
-    const int words = SmartLabel::countWords(trimmed);
-    return words > 0 && ((words <= LabelWords && trimmed.size() <= LabelLength) || trimmed.endsWith(QLatin1Char(':')));
-}
-
-bool takesValue(const SmartLabel* entry)
-{
-    if (entry->isText())
-        return false;
-    const int type = SmartElement::typeOf(entry->element());
-    return type == SmartElement::TypeText || type == SmartElement::TypePassword || type == SmartElement::TypeSelect
-        || type == SmartElement::TypeTextArea;
-}
-
-namespace {
-
 // The text holds a mark that ends a sentence, outside character references
 // (the ";" of "First &amp; last name" ends none).
 bool holdsSentenceEnd(const QString& text)
@@ -93,15 +66,76 @@ bool holdsSentenceEnd(const QString& text)
 
 } // namespace
 
+QString captionPart(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("\\b(e\\.\\s?g\\.?|for example|such as|like)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    int cut = -1;
+    const int open = text.indexOf(QLatin1Char('('));
+    if (open > 0) {
+        const int close = text.indexOf(QLatin1Char(')'), open);
+        const QString inside = text.mid(open + 1, close < 0 ? -1 : close - open - 1);
+        if (SmartLabel::countWords(inside) >= 3 || marker.match(inside).hasMatch())
+            cut = open;
+    }
+    if (cut < 0) {
+        const QRegularExpressionMatch found = marker.match(text);
+        cut = found.hasMatch() ? found.capturedStart() : -1;
+    }
+    // A sentence keeps its hint ("Enter words you'd like in your ID, such as
+    // your first name."): it is a notice, not a caption.
+    const QString caption = cut > 0 && !holdsSentenceEnd(text.right(1)) ? text.left(cut).trimmed() : QString();
+    return hasLetter(caption) ? caption : text;
+}
+
+namespace {
+
+// The words of a text that gives a hint are those of its caption.
+bool labelLikeWords(const QString& text, int words)
+{
+    return words > 0 && ((words <= LabelWords && text.size() <= LabelLength) || text.endsWith(QLatin1Char(':')));
+}
+
+} // namespace
+
+bool labelLike(const SmartLabel* text)
+{
+    if (labelLikeWords(text->text(), text->wordCount()))
+        return true;
+    const QString caption = text->wordCount() > LabelWords ? captionPart(text->text()) : text->text();
+    return caption.size() < text->text().size() && labelLikeWords(caption, SmartLabel::countWords(caption));
+}
+
+bool labelLike(const QString& text)
+{
+    const QString trimmed = captionPart(text.trimmed());
+    return labelLikeWords(trimmed, SmartLabel::countWords(trimmed));
+}
+
+bool takesValue(const SmartLabel* entry)
+{
+    if (entry->isText())
+        return false;
+    const int type = SmartElement::typeOf(entry->element());
+    return type == SmartElement::TypeText || type == SmartElement::TypePassword || type == SmartElement::TypeSelect
+        || type == SmartElement::TypeTextArea;
+}
+
 bool captionBeside(const QList<SmartLabel*>& labels, int index, const SmartLabel* text)
 {
-    if (text->wordCount() == 0 || text->wordCount() > CaptionWords || text->text().size() > CaptionLength
-        || index < 0 || !text->labelTarget().isNull() || !takesValue(labels.at(index)))
+    if (text->wordCount() == 0 || index < 0 || !text->labelTarget().isNull() || !takesValue(labels.at(index)))
+        return false;
+    // A caption that gives a hint is read without it.
+    const QString caption = text->wordCount() > CaptionWords || text->text().size() > CaptionLength
+            || holdsSentenceEnd(text->text())
+        ? captionPart(text->text())
+        : text->text();
+    if (SmartLabel::countWords(caption) > CaptionWords || caption.size() > CaptionLength || holdsSentenceEnd(caption))
         return false;
     int nearest = index - 1;
     while (nearest >= 0 && labels.at(nearest)->isText() && labels.at(nearest)->wordCount() == 0)
         --nearest;
-    if (nearest < 0 || labels.at(nearest) != text || holdsSentenceEnd(text->text()))
+    if (nearest < 0 || labels.at(nearest) != text)
         return false;
     // On the box's line: the text's box shares rows with the control's.
     const QRect& box = labels.at(index)->rect();

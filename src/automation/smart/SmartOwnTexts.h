@@ -30,6 +30,13 @@ bool labelLike(const QString& text);
 constexpr int CaptionWords = 7;
 constexpr int CaptionLength = 64;
 bool captionBeside(const QList<SmartLabel*>& labels, int index, const SmartLabel* text);
+// The caption of a label without the hint it gives about the answer: the
+// words after "e.g.", "for example", "such as" or "like", and words in
+// brackets that give an example or run to a few words ("Other names (such
+// as a nickname)", "Contact (your full name)"); brackets of a word or two
+// ("(cont.)", "(line 2)") are the caption's own. The whole text where it
+// gives no hint, or nothing before it.
+QString captionPart(const QString& text);
 // A label of the box at the entry: label-like, or its caption beside it.
 inline bool labelOf(const QList<SmartLabel*>& labels, int index, const SmartLabel* text)
 {
