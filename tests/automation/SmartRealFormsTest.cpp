@@ -10,6 +10,9 @@
 #include "automation/submit/DelegateLoginSubmitter.h"
 #include "automation/submit/DelegateRegistrationSubmitter.h"
 #include "automation/smart/SmartArticle.h"
+#include "automation/smart/SmartCaptions.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelLookup.h"
 #include "automation/smart/SmartDirectory.h"
 #include "automation/smart/SmartLogin.h"
 #include "automation/smart/SmartRegistration.h"
@@ -62,7 +65,17 @@ void recognitionCase()
     QFETCH(QString, expected);
     QWebView view;
     QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
+    const qint64 asks = SmartLabel::rectAsksForTests();
+    const int reads = SmartCaptions::readsForTests();
     QCOMPARE(recognise(kind, view).join(QLatin1Char(' ')), expected);
+    // Each entry of the page's label sequence asks the page where it is
+    // drawn once at most, and its caption is worked out once at most.
+    const PageDomHandle dom(&view);
+    QObject owner;
+    SmartLabelLookup entries(nullptr);
+    entries.lookup(dom->documentElement(), &owner);
+    QVERIFY(SmartLabel::rectAsksForTests() - asks <= entries.labels().size());
+    QVERIFY(SmartCaptions::readsForTests() - reads <= entries.labels().size());
 }
 
 // Forms as shops and services write them, one class of field a row: a
@@ -972,6 +985,12 @@ private slots:
              "<table><tr><td>Street</td><td><input name='st'></td></tr><tr><td>City</td><td><input name='ci'></td>"
              "</tr><tr><td>PIN code</td><td><input name='pin'></td></tr></table>",
              "st=21 ci=19 pin=23"},
+            {"an address line 3 before any street line",
+             "<p>Address line 3 <input name='x3'></p><p>Postcode <input name='pc'></p>", "x3=21 pc=23"},
+            {"a later address line whose words name another thing",
+             "<p>Address line 1 <input name='l1'></p><p>Address line 2 <input name='l2'></p><p>Address line 3 for "
+             "business <input name='l3'></p>",
+             "l1=21 l2=22 l3=38"},
             {"a PIN code on a form without an address", "<p>PIN code <input name='pin'></p>", "pin=0"},
             {"a card's and a phone's PIN",
              "<p>Street <input name='st'></p><p>Card PIN <input name='cp'></p><p>Phone PIN <input name='pp'></p>",

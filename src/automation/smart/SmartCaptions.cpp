@@ -141,8 +141,11 @@ const CaptionColumn* ownColumn(const SmartLabel* self, const QList<CaptionColumn
 // side by side: its texts before are the caption in its own column and, for
 // the row's first box, the texts before the captions. Otherwise the texts
 // stay as they are.
+int reads = 0;
+
 bool readCaption(const QList<SmartLabel*>& labels, int index, int previous, QList<const SmartLabel*>* texts)
 {
+    ++reads;
     BoxRow row;
     if (!rowAround(labels, index, previous, &row))
         return false;
@@ -176,6 +179,11 @@ bool captionOver(const QList<SmartLabel*>& labels, int index, int previous, QLis
         return false;
     *texts = box->caption();
     return true;
+}
+
+int readsForTests()
+{
+    return reads;
 }
 
 bool underCaptions(const QList<SmartLabel*>& labels, int index)

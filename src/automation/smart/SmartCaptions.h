@@ -24,6 +24,8 @@ constexpr int MaxRow = 8;
 bool captionOver(const QList<SmartLabel*>& labels, int index, int previous, QList<const SmartLabel*>* texts);
 // Whether the box at the entry stands in a row under captions.
 bool underCaptions(const QList<SmartLabel*>& labels, int index);
+// How many times a caption was worked out, for tests: once an entry at most.
+int readsForTests();
 
 } // namespace SmartCaptions
 

@@ -584,6 +584,7 @@ const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits
     // No row answers a text that holds none of the group's words.
     if (!(m_groupWords[group] & hits).any())
         return nullptr;
+    ++m_walks;
     for (int i : m_groups.at(group)) {
         if (serves(m_rows[i], type, scope) && answersRow(i, hits))
             return &m_rows[i];
@@ -609,6 +610,7 @@ int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) cons
 {
     if (!(m_groupWords[group] & hits).any())
         return -1;
+    ++m_walks;
     int place = 0;
     for (int i : m_groups.at(group)) {
         if (!serves(m_rows[i], type, scope))
@@ -624,6 +626,7 @@ bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, i
 {
     if (!(m_groupWords[group] & hits).any())
         return false;
+    ++m_walks;
     for (int i : m_groups.at(group)) {
         if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answersRow(i, hits))
             return true;
