@@ -589,11 +589,6 @@ private slots:
              "<p><input type='checkbox' name='a'> <a href='/stern'>Stern</a> abonnieren</p><p><input "
              "type='checkbox' name='b'> Ich akzeptiere die <a href='/agb'>AGB</a></p>",
              "a=27 b=27"},
-            {"a card to store with its terms link in floats beside the site's rules",
-             "<div style='overflow:hidden'><div style='float:left;width:30px'><input type='checkbox' name='sc'></div>"
-             "<div style='float:left'>Store this card (<a href='/card-terms'>terms</a>)</div></div><p><input "
-             "type='checkbox' name='ok'> I agree to the site rules</p>",
-             "sc=27 ok=26"},
         };
         for (const auto& row : offers)
             QTest::newRow(row.tag) << inSignup(QLatin1String(row.boxes)) << "registration"
@@ -1049,10 +1044,6 @@ private slots:
             // Words in brackets or after "e.g." describe the answer: they
             // count only where the caption gives nothing; other, previous or
             // alias names take nothing of the profile.
-            {"previous surnames with an example in table cells",
-             "<table><tr><td>Previous surnames (e.g. a maiden name or your screen name)</td><td><input name='ps'>"
-             "</td></tr></table>",
-             "ps=0"},
             {"other names with an example in a label for the box",
              "<div><label for='on'>Other names (such as a nickname)</label> <input id='on'></div>", "on=0"},
             {"an alias with an example in floats",

@@ -108,8 +108,12 @@ bool labelLike(const SmartLabel* text)
 
 bool labelLike(const QString& text)
 {
-    const QString trimmed = captionPart(text.trimmed());
-    return labelLikeWords(trimmed, SmartLabel::countWords(trimmed));
+    const QString trimmed = text.trimmed();
+    const int words = SmartLabel::countWords(trimmed);
+    if (labelLikeWords(trimmed, words))
+        return true;
+    const QString caption = words > LabelWords ? captionPart(trimmed) : trimmed;
+    return caption.size() < trimmed.size() && labelLikeWords(caption, SmartLabel::countWords(caption));
 }
 
 bool takesValue(const SmartLabel* entry)
@@ -125,18 +129,18 @@ bool captionBeside(const QList<SmartLabel*>& labels, int index, const SmartLabel
 {
     if (text->wordCount() == 0 || index < 0 || !text->labelTarget().isNull() || !takesValue(labels.at(index)))
         return false;
-    // A caption that gives a hint is read without it.
-    const QString caption = text->wordCount() > CaptionWords || text->text().size() > CaptionLength
-            || holdsSentenceEnd(text->text())
-        ? captionPart(text->text())
-        : text->text();
-    if (SmartLabel::countWords(caption) > CaptionWords || caption.size() > CaptionLength || holdsSentenceEnd(caption))
-        return false;
     int nearest = index - 1;
     while (nearest >= 0 && labels.at(nearest)->isText() && labels.at(nearest)->wordCount() == 0)
         --nearest;
     if (nearest < 0 || labels.at(nearest) != text)
         return false;
+    // A caption that gives a hint is read without it.
+    if (text->wordCount() > CaptionWords || text->text().size() > CaptionLength || holdsSentenceEnd(text->text())) {
+        const QString caption = captionPart(text->text());
+        if (caption.size() == text->text().size() || SmartLabel::countWords(caption) > CaptionWords
+            || caption.size() > CaptionLength || holdsSentenceEnd(caption))
+            return false;
+    }
     // On the box's line: the text's box shares rows with the control's.
     const QRect& box = labels.at(index)->rect();
     const QRect& rect = text->rect();
