@@ -631,7 +631,7 @@ private slots:
             << inForm("<p>E-mail <input name='em'></p><p>Postcode <input name='pc'></p>"
                       "<p>Country <select name='c'><option>Norway</option></select></p>"
                       "<p>Your message <textarea name='note'></textarea></p>")
-            << "registration" << "em=14 pc=23 c=18";
+            << "registration" << "em=14 pc=23 c=18 note=0";
     }
     void formShapes() { recognitionCase(); }
 
@@ -952,9 +952,9 @@ private slots:
                       "</tr><tr><td>County</td><td><input name='ct'></td></tr></table>")
             << "registration" << "em=14 s1=21 s2=22 s3=19 s4=38 ct=20";
         // A box that continues the address is its details however it is
-        // worded; under one caption the details go into one box; another
-        // country's name of the postal code is the postal code inside an
-        // address, never a PIN.
+        // worded; under one caption the details go into one box; a
+        // multi-line box asks for the address; another country's name of the
+        // postal code is the postal code inside an address, never a PIN.
         addRows(inForm("<p>E-mail <input name='em'></p>%1"), "em=14 ", {
             {"an address continued in table cells",
              "<table><tr><td>Street address</td><td><input name='a1'></td></tr><tr><td>Address (cont.)</td><td>"
@@ -976,6 +976,7 @@ private slots:
             {"details written once under one caption",
              "<p>Address <input name='ad'><br><input name='ad_x'><br><input name='address2'></p>",
              "ad=21 ad_x=22 address2=38"},
+            {"an address in a multi-line box", "<p>Full address <textarea name='fa'></textarea></p>", "fa=21"},
             {"a PIN code inside an address",
              "<table><tr><td>Street</td><td><input name='st'></td></tr><tr><td>City</td><td><input name='ci'></td>"
              "</tr><tr><td>PIN code</td><td><input name='pin'></td></tr></table>",

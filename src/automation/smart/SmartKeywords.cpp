@@ -158,7 +158,8 @@ const std::vector<K::Row>& table()
         // continues the address ("Address (cont.)", "Further address").
         {K::Address, E::KindAddressDetails, Text, All, "=two|second|=cont|continued|=more|further|additional",
          "name|company|care of", "address|street|=addr"},
-        {K::Address, E::KindAddress, Text, All, "address|street", "name|company|care of"},
+        // A multi-line box asks for the whole address ("Full address").
+        {K::Address, E::KindAddress, Text | Area, All, "address|street", "name|company|care of"},
         // Parts of a name, said with "name"; both parts in one ("First and
         // last name", "Given and family name") are the whole name.
         {K::NamePart, E::KindFullName, 0, All, "first|given|forename", "", "last|family|surname"},
