@@ -1055,6 +1055,8 @@ private slots:
              "<div><div>Nickname (e.g. your first name)</div><div><input name='nn'></div></div>", "nn=12"},
             {"a contact with an example of a full name", "<p>Contact (e.g. your full name) <input name='ct'></p>",
              "ct=4"},
+            {"bare name parts behind a required mark",
+             "<p>First <b>*</b> <input name='a'></p><p>Last <b>*</b> <input name='b'></p>", "a=1 b=3"},
             {"captions of a name's parts over a row of boxes",
              "<table><tr><td>First</td><td>Mid.</td><td>Last</td></tr><tr><td><input name='p1'></td><td><input "
              "name='p2'></td><td><input name='p3'></td></tr></table>",
