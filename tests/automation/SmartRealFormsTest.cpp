@@ -1053,6 +1053,8 @@ private slots:
              "al=0"},
             {"a nickname with an example of a first name in blocks",
              "<div><div>Nickname (e.g. your first name)</div><div><input name='nn'></div></div>", "nn=12"},
+            {"a nickname with its answer in brackets in a label for the box",
+             "<div><label for='nk'>Nickname (your first name)</label> <input id='nk'></div>", "nk=12"},
             {"a contact with an example of a full name", "<p>Contact (e.g. your full name) <input name='ct'></p>",
              "ct=4"},
             {"bare name parts behind a required mark",
