@@ -1,11 +1,14 @@
 #include "automation/smart/SmartFieldBoxes.h"
 
 #include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartCountry.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartOwnTexts.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -145,7 +148,6 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
         login = login || control->kind() == E::KindLogin;
         password = password || control->type() == E::TypePassword;
     }
-    const SmartKeywords& keywords = m_lookup.keywords();
     SmartElement* account = nullptr;
     int accounts = 0;
     for (int i = 0; i < controls.size(); ++i) {
@@ -174,7 +176,7 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
         for (const SmartLabel* text : Own::textsBefore(labels, index)) {
             if (!Own::labelLike(text) || !SmartFieldLookup::loneId(text->text()))
                 continue;
-            if (!keywords.answering(K::HeldNumber, m_lookup.hits(text->text()), control->type(), m_lookup.scope()))
+            if (!asksHeldNumber(control, text->text()))
                 account = control;
             ++accounts;
             break;
@@ -184,6 +186,32 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
     // account box is the login; two of them are no clear evidence.
     if (password && !login && accounts == 1 && account)
         account->setKind(E::KindLogin);
+}
+
+bool SmartFieldBoxes::asksHeldNumber(SmartElement* control, const QString& text) const
+{
+    const SmartKeywords& keywords = m_lookup.keywords();
+    const K::Hits hits = m_lookup.hits(text);
+    if (keywords.holdsRowExclusion(K::HeldNumber, E::KindTrash, hits))
+        return false;
+    if (keywords.answering(K::HeldNumber, hits, control->type(), m_lookup.scope()))
+        return true;
+    // Whose ID it is, in any words: the word right before the ID, unless it
+    // asks for it ("Your", "Enter a") or names a name to sign in by
+    // ("User ID"), or the page's title names the service by it ("Tesvar
+    // ID" on its own sign-up).
+    static const QRegularExpression whose(QStringLiteral("(\\p{L}+)[^\\p{L}\\p{N}]+ID\\b"));
+    const QRegularExpressionMatch found = whose.match(text);
+    if (!found.hasMatch())
+        return false;
+    const QString word = found.captured(1);
+    const K::Hits own = m_lookup.hits(word);
+    if (keywords.holdsAny(K::Filler, own) || keywords.holdsAny(K::Prompt, own) || keywords.holdsAny(K::User, own)
+        || keywords.holdsAny(K::Login, own))
+        return false;
+    PageDom* dom = control->element().dom();
+    return !dom->selectFirst(dom->documentElement(), QStringLiteral("title")).toPlainText().contains(
+        word, Qt::CaseInsensitive);
 }
 
 void SmartFieldBoxes::markCountryLists(QList<SmartElement*>& controls)
@@ -251,12 +279,20 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
             control->setKind(E::KindTrash);
             continue;
         }
+        // The details are written once: a box right under them, with no
+        // label of its own, adds nothing ("Address" over the street, the
+        // details and "address2").
+        if (previous->kind() == E::KindAddressDetails && control->kind() == E::KindAddressDetails
+            && !SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
+            control->setKind(E::KindTrash);
+            continue;
+        }
         // A box right under the street, with no label of its own, holds the
         // rest of the address (one beside it under a caption of its own,
         // "Street | No.", does not).
         if (previous->kind() == E::KindAddress
             && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)
-            && !Own::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
+            && !SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindAddressDetails);
             continue;
         }
@@ -404,6 +440,21 @@ bool SmartFieldBoxes::asksFor(const QList<SmartElement*>& controls, int part, co
 
 void SmartFieldBoxes::markAddressLines(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
+    // A postal code named by words that need an address around it ("PIN
+    // code") stands inside one: where the form asks no street, town or
+    // region, it is left alone.
+    const bool inside = !SmartElement::containsKind(controls, E::KindZipCode)
+        || asksFor(controls, E::KindAddress, labels) || asksFor(controls, E::KindCity, labels)
+        || asksFor(controls, E::KindState, labels);
+    for (SmartElement* control : inside ? QList<SmartElement*>() : controls) {
+        if (control->kind() != E::KindZipCode)
+            continue;
+        const K::Row* row =
+            m_lookup.keywords().answering(K::Contact, m_lookup.hitsOf(m_lookup.visibleLabel(control, labels)),
+                                          control->type(), m_lookup.scope());
+        if (row && *row->context)
+            control->setKind(E::KindUndef);
+    }
     // The parts of an address the third to fifth lines stand for.
     static const int parts[] = {E::KindCity, E::KindState, E::KindCountry};
     // The street comes first: a form's first line is its street, whatever

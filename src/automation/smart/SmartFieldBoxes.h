@@ -32,9 +32,9 @@ public:
     // sub-labels) or its own texts after it ask for the code of a picture.
     bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // On a service's own sign-up (a password and no login field) the one
-    // account name ("... ID", a box followed by "@" and a domain) is the
-    // login, also where the name is a messenger's; a box followed by "@"
-    // and a domain is never a street or a name.
+    // account name ("... ID" of no one else, a box followed by "@" and a
+    // domain) is the login, also where the name is a messenger's; a box
+    // followed by "@" and a domain is never a street or a name.
     void markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A choice list whose options name three countries or more is the
     // country, whatever its label ("Location").
@@ -63,10 +63,16 @@ public:
     // write the street once: a line after the second takes, by its number,
     // the town (3), the region (4) or the country (5) where the form has no
     // box of that of its own and the line's words name nothing else; any
-    // other later line is left alone.
+    // other later line is left alone. A postal code named by words that need
+    // an address around it ("PIN code") is one only where the form asks for
+    // a street, a town or a region.
     void markAddressLines(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
 private:
+    // The label of an account box asks for an ID or number the user already
+    // holds (a pupil's, a library card's, "No.", "#"): never the login. One
+    // the user picks ("Choose a member ID") is not.
+    bool asksHeldNumber(SmartElement* control, const QString& text) const;
     // Nothing but separators stand between the two controls.
     bool nextWithoutLabel(SmartElement* previous, SmartElement* control, const QList<SmartLabel*>& labels) const;
     // The control's id and name with its title and placeholder: what names

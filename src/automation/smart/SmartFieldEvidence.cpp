@@ -1,6 +1,7 @@
 #include "automation/smart/SmartFieldEvidence.h"
 
 #include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
@@ -72,7 +73,7 @@ void SmartFieldEvidence::lookupKinds(QList<SmartElement*>& controls, const QList
     // A box under a row of captions reads what it says itself before the
     // caption over it.
     for (SmartElement* control : controls) {
-        if (control->kind() == E::KindUndef && Own::underCaptions(labels, m_lookup.labelIndex(control, labels)))
+        if (control->kind() == E::KindUndef && SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels)))
             control->setKind(kindFromOwnWords(control));
     }
     SmartLog* report = SmartLog::instance();

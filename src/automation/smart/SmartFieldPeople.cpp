@@ -1,10 +1,12 @@
 #include "automation/smart/SmartFieldPeople.h"
 
 #include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartUtils.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -30,15 +32,22 @@ void SmartFieldPeople::markNameParts(QList<SmartElement*>& controls, const QList
             : -1;
         if (index < 0)
             continue;
+        // Else, under a row of captions ("First | Mid. | Last"), the caption
+        // over it.
         bool isBare = false;
         for (const SmartLabel* text : Own::ownTextsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
-            const int kind = m_lookup.namePart(text->text(), &isBare);
-            if (kind != E::KindUndef) {
-                kinds[i] = kind;
-                bare[i] = isBare;
+            kinds[i] = m_lookup.namePart(text->text(), &isBare);
+            if (kinds.at(i) != E::KindUndef)
                 break;
+        }
+        if (kinds.at(i) == E::KindUndef && SmartCaptions::underCaptions(labels, index)) {
+            for (const SmartLabel* text : Own::textsBefore(labels, index)) {
+                kinds[i] = m_lookup.namePart(text->text(), &isBare);
+                if (kinds.at(i) != E::KindUndef)
+                    break;
             }
         }
+        bare[i] = isBare;
     }
     // A bare part is one of a name split into fields: a neighbour names
     // another part.
@@ -93,7 +102,9 @@ bool SmartFieldPeople::namesOtherDate(const QString& text) const
 
 QStringList SmartFieldPeople::dateTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    QStringList texts{m_lookup.attributeText(control)};
+    // The whole id and name: the containers a framework named the list
+    // after tell the date it stands in ("dob[year]").
+    QStringList texts{control->id() + QLatin1Char(' ') + control->name()};
     const PageElement first = control->element().firstChild();
     if (!first.isNull())
         texts << first.toPlainText();
@@ -162,6 +173,48 @@ void SmartFieldPeople::confirmBirth(QList<SmartElement*>& controls, const QList<
                 group.at(i)->setKind(E::KindUndef);
         }
         start = end;
+    }
+}
+
+void SmartFieldPeople::markBirthByGroup(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    const SmartKeywords& keywords = m_lookup.keywords();
+    int previous = -1; // the entry of the date part found last
+    for (SmartElement* control : controls) {
+        const int index = m_lookup.labelIndex(control, labels);
+        if (SmartFieldLookup::isBirthPart(control->kind()))
+            previous = index;
+        if (control->kind() != E::KindUndef || control->type() != E::TypeText || index < 0)
+            continue;
+        // The part its own words name, bare ("Year", "DD"): its label, the
+        // caption over it, its title or placeholder, its own part.
+        const PageElement& box = control->element();
+        QStringList own{box.attribute(ConstSmart::attrTitle()), box.attribute(QStringLiteral("placeholder")),
+                        m_lookup.attributeText(control)};
+        for (const SmartLabel* text : m_lookup.visibleLabel(control, labels))
+            own.prepend(text->text());
+        int part = E::KindUndef;
+        for (int i = 0; i < own.size() && part == E::KindUndef; ++i)
+            part = keywords.kind(K::BirthPart, m_lookup.hits(own.at(i)), K::AnyType, m_lookup.scope());
+        if (part == E::KindUndef)
+            continue;
+        // The birth from its group: the date part beside it, the containers
+        // of its id and name, the legend of its fieldset, the texts before
+        // it (the heading over a row of captions).
+        bool birth = previous >= 0 && Own::onlySeparatorsBetween(labels, previous, index);
+        QString group = control->id() + QLatin1Char(' ') + control->name();
+        for (PageElement e = box.parent(); !birth && !e.isNull() && !SmartUtils::isFormOrBody(e); e = e.parent()) {
+            if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET"))) {
+                group += QLatin1Char(' ') + e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
+                break;
+            }
+        }
+        for (const SmartLabel* text : birth ? QList<const SmartLabel*>() : Own::textsBefore(labels, index))
+            group += QLatin1Char(' ') + text->text();
+        if (birth || m_lookup.holds(K::BirthWord, group)) {
+            control->setKind(part);
+            previous = index;
+        }
     }
 }
 

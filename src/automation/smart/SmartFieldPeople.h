@@ -28,6 +28,13 @@ public:
     // stand together with years gone by; a text that names another date
     // ("Year of graduation", "every day") leaves its list alone.
     void confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // Text boxes whose own words name a part of a date bare ("Year", "DD")
+    // take that part of the birthday where their group speaks of birth: the
+    // containers of their id or name ("ctl00$Main$DateOfBirth$Yr",
+    // "dob[year]"), the legend of their fieldset, the texts before them (the
+    // heading over a row of captions), or a part of the birthday right
+    // before them.
+    void markBirthByGroup(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A bare "Name" beside a surname, with no first name, is the first name.
     void markNameBesideSurname(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A person's name met again starts the fields of another person (a

@@ -257,6 +257,24 @@ void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<Smar
     }
     SmartFieldLookup::markOpen(controls, E::TypeCheckBox,
                                [&](SmartElement* control) { return termsByEvidence(control, labels); });
+    // A box that is the terms only by a link in its label is none beside a
+    // box that is the terms by its own words or its required mark (an offer
+    // with rules of its own beside the site's terms), nor beside another
+    // such box: in any language, two links tell no terms apart.
+    QList<SmartElement*> byLink;
+    bool sure = false;
+    for (SmartElement* control : controls) {
+        if (control->kind() != E::KindTerms)
+            continue;
+        if (termsOnlyByLink(control, labels))
+            byLink << control;
+        else
+            sure = true;
+    }
+    if (sure || byLink.size() > 1) {
+        for (SmartElement* control : byLink)
+            control->setKind(E::KindUndef);
+    }
     // Every box the form must have is ticked. Of the others one is: the one
     // whose own label, else id or name, speaks of terms outranks one that
     // only agrees to something; the first wins a tie. The rest are left
@@ -363,26 +381,53 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
     return linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
 }
 
+PageElement SmartFieldTicks::documentLink(const SmartLabel* text)
+{
+    // A link holds its words itself or a few inline levels up.
+    const PageElements& chain = text->ancestors();
+    for (int i = chain.size() - 1; i >= 0 && i >= chain.size() - LinkLevels; --i) {
+        const PageElement& e = chain.at(i);
+        if (SmartUtils::isControlTag(e.tagName()) || SmartUtils::isFormOrBody(e))
+            break;
+        if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
+            continue;
+        // A link within the page, or a script, shows no document of its own.
+        const QString href = e.attribute(QStringLiteral("href")).trimmed();
+        if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
+            && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive))
+            return e;
+        break;
+    }
+    return PageElement();
+}
+
 bool SmartFieldTicks::linksAway(const QList<const SmartLabel*>& own) const
 {
+    // A link whose words lead to help ("Learn more") shows no rules.
     for (const SmartLabel* text : own) {
-        for (PageElement e = text->source(); !e.isNull(); e = e.parent()) {
-            if (SmartUtils::isControlTag(e.tagName()) || SmartUtils::isFormOrBody(e))
-                break;
-            if (!SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("A")))
-                continue;
-            // A link within the page, or a script, shows no document of its
-            // own; one whose words lead to help ("Learn more") shows no rules.
-            const QString href = e.attribute(QStringLiteral("href")).trimmed();
-            if (!href.isEmpty() && !href.startsWith(QLatin1Char('#'))
-                && !href.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive)
-                && !m_lookup.keywords().answering(K::MoreInfo, m_lookup.hits(e.toPlainText()), K::AnyType,
-                                                  m_lookup.scope()))
-                return true;
-            break;
-        }
+        const PageElement link = documentLink(text);
+        if (!link.isNull()
+            && !m_lookup.keywords().answering(K::MoreInfo, m_lookup.hits(link.toPlainText()), K::AnyType,
+                                              m_lookup.scope()))
+            return true;
     }
     return false;
+}
+
+bool SmartFieldTicks::termsOnlyByLink(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    // The words the box's own label says besides its links (a text with no
+    // word of the terms says nothing of them wherever it stands).
+    const SmartKeywords& keywords = m_lookup.keywords();
+    K::Hits said;
+    for (const SmartLabel* text : m_lookup.ownTexts(control, labels)) {
+        const K::Hits words = m_lookup.hits(text->text());
+        if (!keywords.holdsAny(K::Terms, words) || documentLink(text).isNull())
+            said |= words;
+    }
+    return termsWords(said, control->type()) == NoTerms
+        && termsWords(m_lookup.hits(m_lookup.attributeText(control)), control->type()) != Rules
+        && !isRequired(control, labels);
 }
 
 bool SmartFieldTicks::speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const

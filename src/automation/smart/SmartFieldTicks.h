@@ -22,7 +22,7 @@ public:
     void markCategoryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // The boxes that agree to the terms: every one the form must have, and
     // of the others the one that speaks of them most surely; the rest are
-    // left alone.
+    // left alone. A box that is the terms only by a link is one only alone.
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Boxes to save the address or add a gift are left as they stand.
     void markKeptAsIs(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
@@ -54,6 +54,13 @@ private:
     // document (not within the page, not a script) whose words are not
     // known to lead elsewhere than to rules ("Learn more", "Details").
     bool linksAway(const QList<const SmartLabel*>& own) const;
+    // The link to another document (not within the page, not a script) a
+    // text of a label is or lies in, at most LinkLevels up; null for none.
+    static constexpr int LinkLevels = 4;
+    static PageElement documentLink(const SmartLabel* text);
+    // The box is the terms only by a link: not required, and neither its id
+    // or name nor its own label's words outside its links speak of terms.
+    bool termsOnlyByLink(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // The user reads words for the box: its own label (in any language), or
     // words about the terms between it and its neighbouring controls.
     bool speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const;

@@ -6,6 +6,7 @@
 #include "automation/smart/SmartFieldEvidence.h"
 #include "automation/smart/SmartFieldPeople.h"
 #include "automation/smart/SmartFieldTicks.h"
+#include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
 
 namespace Vexal {
@@ -50,6 +51,23 @@ int SmartFormField::stepKind(int step, SmartElement* control, const QString& tex
 }
 
 int SmartFormField::classify(SmartElement* control, const QString& text)
+{
+    // A hint in a label describes the answer ("Nickname (e.g. your first
+    // name)"): it is read only where the caption gives nothing and names no
+    // other thing ("Other names (such as a nickname)").
+    if (text.contains(QLatin1Char('(')) || holds(SmartKeywords::Hint, text)) {
+        const QString caption = SmartOwnTexts::captionPart(text);
+        if (caption.size() < text.size()) {
+            const int kind = classifyCaption(control, caption);
+            return kind != E::KindUndef || keywords().namesOther(hits(caption))
+                ? kind
+                : classifyCaption(control, text.mid(caption.size()));
+        }
+    }
+    return classifyCaption(control, text);
+}
+
+int SmartFormField::classifyCaption(SmartElement* control, const QString& text)
 {
     // A word of another thing in the control's id or name ("passwordHint",
     // "addressNickname") keeps the kinds that cost most away, whatever its
@@ -108,6 +126,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     evidence.lookupKinds(controls, labels);
     if (registration) {
         people.confirmBirth(controls, labels);
+        people.markBirthByGroup(controls, labels);
         SmartFieldDeclared(*this).markDeclared(controls, labels);
         boxes.markServiceLogin(controls, labels);
         people.markNameBesideSurname(controls, labels);

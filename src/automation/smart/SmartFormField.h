@@ -25,6 +25,8 @@ protected:
     int stepKind(int step, SmartElement* control, const QString& text) override;
 
 private:
+    // The kind a caption without its hint gives.
+    int classifyCaption(SmartElement* control, const QString& text);
     // The kind the form's chain of matchers reads in the text.
     int kindByForm(SmartElement* control, const QString& text);
 };

@@ -42,7 +42,7 @@ SmartMaster::Pipeline SmartFormRecogniser::pipeline()
          {E::TypeText, E::TypePassword, E::TypeTextArea},
          {E::KindPassword, E::KindEmail, E::KindSpam, E::KindDescription},
          false},
-        {{E::TypeCheckBox, E::TypePassword, E::TypeRadio, E::TypeSelect, E::TypeText},
+        {{E::TypeCheckBox, E::TypePassword, E::TypeRadio, E::TypeSelect, E::TypeText, E::TypeTextArea},
          {E::TypeText, E::TypePassword},
          {E::KindPassword, E::KindEmail, E::KindSpam, E::KindQuestion, E::KindAnswer, E::KindCountry, E::KindAddress,
           E::KindAddressDetails, E::KindCity, E::KindZipCode, E::KindPhone, E::KindFirstName, E::KindLastName,

@@ -99,7 +99,9 @@ const std::vector<K::Row>& table()
         // "HomeArea"): only a home page is a website.
         {K::Url, E::KindWebsite, Text, All, "~url|website|homepage|home page"},
         // "Address nickname" names an address, not the member.
-        {K::Login, E::KindLogin, Text, All, "login|nickname", "mail!mailing|address"},
+        // The name a user picks to sign in by, in its usual wordings.
+        {K::Login, E::KindLogin, Text, All, "login|nickname|sign in name|signin name|member name|account name",
+         "mail!mailing|address"},
         // Article forms also take their title and tags from a text area.
         {K::Title, E::KindTitle, Text | Area, Articles, "title"},
         {K::Title, E::KindTitle, Text, All & ~Articles, "title"},
@@ -136,11 +138,16 @@ const std::vector<K::Row>& table()
         // "Postal address" is the street, not the code.
         {K::Contact, E::KindFax, Text, All, "~fax"},
         // A phone's extension is no phone number.
-        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|=extn|extension"},
+        {K::Contact, E::KindPhone, Text, All, "phone|=tel|mobile", "=ext|=extn|extension|=pin"},
         // A file's name may list ".zip" among its kinds; the suffix of a
         // ZIP code ("zipExtn", "ZIP+4 suffix") is no code of its own.
         {K::Contact, E::KindZipCode, Text, All, "postal", "postal address|=ext|=extn|extension|suffix"},
         {K::Contact, E::KindZipCode, Text, All, "~zip|postcode|post code", "attach|=file|=ext|=extn|extension|suffix"},
+        // The postal code under another country's name ("PIN code") is one
+        // only inside an address (the context a form's other boxes give),
+        // never a card's or a phone's PIN.
+        {K::Contact, E::KindZipCode, Text, All, "pin code|pincode", "card|phone|mobile|=sim|bank", "",
+         "address|street|city|town"},
         {K::Contact, E::KindState, Text, All, "state|province|county"},
         {K::Contact, E::KindCity, Text, All, "~city|=town"},
         // The address parts of the form-filling vocabulary: "address-level1"
@@ -152,9 +159,12 @@ const std::vector<K::Row>& table()
         // A name, or a company, in an address ("Company name", "address_company",
         // "Company/care of") is no street.
         {K::Address, E::KindAddressDetails, Text, All, "=unit|=apt|apartment|suite"},
-        // The second line said in words ("addressLineTwo").
-        {K::Address, E::KindAddressDetails, Text, All, "=two|second", "name|company|care of", "address|street|=addr"},
-        {K::Address, E::KindAddress, Text, All, "address|street", "name|company|care of"},
+        // The second line said in words ("addressLineTwo"), or a line that
+        // continues the address ("Address (cont.)", "Further address").
+        {K::Address, E::KindAddressDetails, Text, All, "=two|second|=cont|continued|=more|further|additional",
+         "name|company|care of", "address|street|=addr"},
+        // A multi-line box asks for the whole address ("Full address").
+        {K::Address, E::KindAddress, Text | Area, All, "address|street", "name|company|care of"},
         // Parts of a name, said with "name"; both parts in one ("First and
         // last name", "Given and family name") are the whole name.
         {K::NamePart, E::KindFullName, 0, All, "first|given|forename", "", "last|family|surname"},
@@ -170,7 +180,7 @@ const std::vector<K::Row>& table()
         {K::Initial, E::KindMiddleName, 0, All, "middle initial|m i|=mi"},
         // Parts of a name said alone, as sub-labels of a split name say them.
         {K::NameWord, E::KindFirstName, 0, All, "=first|=given|=forename"},
-        {K::NameWord, E::KindMiddleName, 0, All, "=middle|=initial"},
+        {K::NameWord, E::KindMiddleName, 0, All, "=middle|=mid|=initial"},
         {K::NameWord, E::KindLastName, 0, All, "=last|=family|=surname"},
         {K::Name, E::KindUser, 0, All, "name"},
         {K::User, E::KindUser, 0, All, "user"},
@@ -226,6 +236,9 @@ const std::vector<K::Row>& table()
          "hint|reminder|one time|=otp|verification|card|=cc|company|business|care of|attach|=file|price|"
          "address nickname|addr nickname|=pin"},
         {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
+        // Names other than the member's own: other, previous, maiden names,
+        // an alias.
+        {K::Other, E::KindTrash, 0, All, "other name|other names|previous|maiden|=alias|former"},
         // The fields of a payment card: its number, type, expiry, security
         // code and holder (not a holder inside another word, as a page
         // framework's "ContentPlaceHolder").
@@ -258,6 +271,15 @@ const std::vector<K::Row>& table()
         {K::HumanCheck, E::KindTrash, Text, All,
          "spam|human|robot|=bot|=math|arithmetic|=sum|=plus|=minus|=times|what colour|what color|"
          "which colour|which color"},
+        // The words that start a hint about the answer, an example of it
+        // ("Alias (e.g. your display name)").
+        {K::Hint, E::KindUndef, 0, All, "e g|for example|such as|=like"},
+        // The words of a birth itself, which a group of a date's parts (its
+        // heading, a container of their names) speaks of.
+        {K::BirthWord, E::KindUndef, 0, All, birthItself},
+        // The keys of a path after a field's own part that name a property
+        // of it, not a field ("email[0][value]").
+        {K::PathKey, E::KindUndef, 0, All, "=value|=val"},
         // The member's own addresses a form asks for beside the first: where
         // to bill, ship or mail to.
         {K::OwnAddress, E::KindUndef, 0, All, "^bill|^ship|^deliv|mailing"},
@@ -573,6 +595,7 @@ const SmartKeywords::Row* SmartKeywords::answering(Group group, const Hits& hits
     // No row answers a text that holds none of the group's words.
     if (!(m_groupWords[group] & hits).any())
         return nullptr;
+    ++m_walks;
     for (int i : m_groups.at(group)) {
         if (serves(m_rows[i], type, scope) && answersRow(i, hits))
             return &m_rows[i];
@@ -598,6 +621,7 @@ int SmartKeywords::rank(Group group, const Hits& hits, int type, int scope) cons
 {
     if (!(m_groupWords[group] & hits).any())
         return -1;
+    ++m_walks;
     int place = 0;
     for (int i : m_groups.at(group)) {
         if (!serves(m_rows[i], type, scope))
@@ -613,6 +637,7 @@ bool SmartKeywords::matches(Group group, int kind, const Hits& hits, int type, i
 {
     if (!(m_groupWords[group] & hits).any())
         return false;
+    ++m_walks;
     for (int i : m_groups.at(group)) {
         if (m_rows[i].kind == kind && serves(m_rows[i], type, scope) && answersRow(i, hits))
             return true;

@@ -33,7 +33,8 @@ public:
         Intro, Bio, Body, ArticleWord, Question, Answer, BirthPart, Contact, AddressLevel, Address, NamePart, NameWord,
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
-        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, HumanCheck, GroupCount
+        RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, HumanCheck, PathKey,
+        BirthWord, Hint, GroupCount
     };
     Q_ENUM(Group)
 
@@ -138,6 +139,9 @@ public:
     Hits wordsOf(Group group) const;
     // The words of the rows of a group, in table order (without marks).
     QStringList words(Group group) const;
+    // How many times a question walked the rows of a group, for tests: a
+    // text that holds no word of the group walks none.
+    qint64 walksForTests() const { return m_walks; }
 
 private:
     struct Compiled;
@@ -154,6 +158,7 @@ private:
     std::vector<Hits> m_groupWords; // the words of each group's rows
     Hits m_other;         // the words of the Other group's rows
     Hits m_otherExcluded; // and the words they exclude
+    mutable qint64 m_walks = 0;
 };
 
 static_assert(SmartKeywords::scope(SmartKeywords::AllFamilies, SmartKeywords::AllForms) == SmartKeywords::Everywhere,

@@ -81,10 +81,22 @@ const PageElement& SmartLabel::labelTarget() const
     return m_labelTarget;
 }
 
+namespace {
+
+qint64 rectAsks = 0;
+
+} // namespace
+
+qint64 SmartLabel::rectAsksForTests()
+{
+    return rectAsks;
+}
+
 const QRect& SmartLabel::rect() const
 {
     if (!m_readRect) {
         m_readRect = true;
+        ++rectAsks;
         const PageElement& element = m_isText ? m_source : m_element;
         if (!element.isNull())
             m_rect = element.dom()->geometry(element);

@@ -33,6 +33,8 @@ public:
     // Where the page draws the entry: the box of a text's source, or of the
     // control. Read once.
     const QRect& rect() const;
+    // How many times an entry asked the page where it is drawn, for tests.
+    static qint64 rectAsksForTests();
     // For a control under a line of captions: the caption over it, as
     // SmartOwnTexts reads it, kept with the entry once read.
     enum CaptionState { CaptionUnread, CaptionNone, CaptionOver };

@@ -1,6 +1,7 @@
 #include "automation/smart/SmartOwnTexts.h"
 
 #include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartUtils.h"
@@ -44,35 +45,6 @@ bool runsIn(const PageElements& chain, const PageElement& parent)
             || (chain.size() > 1 && chain.at(chain.size() - 2) == parent && isInlineTag(chain.last().tagName())));
 }
 
-} // namespace
-
-bool labelLike(const SmartLabel* text)
-{
-    return text->wordCount() > 0
-        && ((text->wordCount() <= LabelWords && text->text().size() <= LabelLength)
-            || text->text().endsWith(QLatin1Char(':')));
-}
-
-bool labelLike(const QString& text)
-{
-    const QString trimmed = text.trimmed();
-    const int words = SmartLabel::countWords(trimmed);
-    return words > 0 && ((words <= LabelWords && trimmed.size() <= LabelLength) || trimmed.endsWith(QLatin1Char(':')));
-}
-
-namespace {
-
-// A control that takes a typed or chosen value: a box or a choice list, not
-// a tick, a button or a frame.
-bool takesValue(const SmartLabel* entry)
-{
-    if (entry->isText())
-        return false;
-    const int type = SmartElement::typeOf(entry->element());
-    return type == SmartElement::TypeText || type == SmartElement::TypePassword || type == SmartElement::TypeSelect
-        || type == SmartElement::TypeTextArea;
-}
-
 // The text holds a mark that ends a sentence, outside character references
 // (the ";" of "First &amp; last name" ends none).
 bool holdsSentenceEnd(const QString& text)
@@ -94,16 +66,81 @@ bool holdsSentenceEnd(const QString& text)
 
 } // namespace
 
+QString captionPart(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("\\b(e\\.\\s?g\\.?|for example|such as|like)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    int cut = -1;
+    const int open = text.indexOf(QLatin1Char('('));
+    if (open > 0) {
+        const int close = text.indexOf(QLatin1Char(')'), open);
+        const QString inside = text.mid(open + 1, close < 0 ? -1 : close - open - 1);
+        if (SmartLabel::countWords(inside) >= 3 || marker.match(inside).hasMatch())
+            cut = open;
+    }
+    if (cut < 0) {
+        const QRegularExpressionMatch found = marker.match(text);
+        cut = found.hasMatch() ? found.capturedStart() : -1;
+    }
+    // A sentence keeps its hint ("Enter words you'd like in your ID, such as
+    // your first name."): it is a notice, not a caption.
+    const QString caption = cut > 0 && !holdsSentenceEnd(text.right(1)) ? text.left(cut).trimmed() : QString();
+    return hasLetter(caption) ? caption : text;
+}
+
+namespace {
+
+// The words of a text that gives a hint are those of its caption.
+bool labelLikeWords(const QString& text, int words)
+{
+    return words > 0 && ((words <= LabelWords && text.size() <= LabelLength) || text.endsWith(QLatin1Char(':')));
+}
+
+} // namespace
+
+bool labelLike(const SmartLabel* text)
+{
+    if (labelLikeWords(text->text(), text->wordCount()))
+        return true;
+    const QString caption = text->wordCount() > LabelWords ? captionPart(text->text()) : text->text();
+    return caption.size() < text->text().size() && labelLikeWords(caption, SmartLabel::countWords(caption));
+}
+
+bool labelLike(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    const int words = SmartLabel::countWords(trimmed);
+    if (labelLikeWords(trimmed, words))
+        return true;
+    const QString caption = words > LabelWords ? captionPart(trimmed) : trimmed;
+    return caption.size() < trimmed.size() && labelLikeWords(caption, SmartLabel::countWords(caption));
+}
+
+bool takesValue(const SmartLabel* entry)
+{
+    if (entry->isText())
+        return false;
+    const int type = SmartElement::typeOf(entry->element());
+    return type == SmartElement::TypeText || type == SmartElement::TypePassword || type == SmartElement::TypeSelect
+        || type == SmartElement::TypeTextArea;
+}
+
 bool captionBeside(const QList<SmartLabel*>& labels, int index, const SmartLabel* text)
 {
-    if (text->wordCount() == 0 || text->wordCount() > CaptionWords || text->text().size() > CaptionLength
-        || index < 0 || !text->labelTarget().isNull() || !takesValue(labels.at(index)))
+    if (text->wordCount() == 0 || index < 0 || !text->labelTarget().isNull() || !takesValue(labels.at(index)))
         return false;
     int nearest = index - 1;
     while (nearest >= 0 && labels.at(nearest)->isText() && labels.at(nearest)->wordCount() == 0)
         --nearest;
-    if (nearest < 0 || labels.at(nearest) != text || holdsSentenceEnd(text->text()))
+    if (nearest < 0 || labels.at(nearest) != text)
         return false;
+    // A caption that gives a hint is read without it.
+    if (text->wordCount() > CaptionWords || text->text().size() > CaptionLength || holdsSentenceEnd(text->text())) {
+        const QString caption = captionPart(text->text());
+        if (caption.size() == text->text().size() || SmartLabel::countWords(caption) > CaptionWords
+            || caption.size() > CaptionLength || holdsSentenceEnd(caption))
+            return false;
+    }
     // On the box's line: the text's box shares rows with the control's.
     const QRect& box = labels.at(index)->rect();
     const QRect& rect = text->rect();
@@ -318,18 +355,7 @@ QList<const SmartLabel*> ownTexts(const QList<SmartLabel*>& labels, int index)
     return own;
 }
 
-
-namespace {
-
-// The most boxes a row under captions holds.
-constexpr int MaxRow = 8;
-
-// The texts between the previous control and the control at index, nearest
-// first, that may label it: without those that name another control, and
-// those that are sub-labels of the previous one. A LABEL naming one of the
-// controls from "from" to "to" is kept.
-QList<const SmartLabel*> textsBetween(const QList<SmartLabel*>& labels, int index, int previous, int from = -1,
-                                      int to = -1)
+QList<const SmartLabel*> textsBetween(const QList<SmartLabel*>& labels, int index, int previous, int from, int to)
 {
     QList<const SmartLabel*> texts;
     for (int i = index - 1; i > previous; --i) {
@@ -347,151 +373,13 @@ QList<const SmartLabel*> textsBetween(const QList<SmartLabel*>& labels, int inde
     return texts;
 }
 
-bool overlapsAcross(const QRect& a, const QRect& b)
-{
-    return a.left() <= b.right() && b.left() <= a.right();
-}
-
-int overlapAcross(const QRect& a, const QRect& b)
-{
-    return qMin(a.right(), b.right()) - qMax(a.left(), b.left()) + 1;
-}
-
-// The captions of a row of boxes: texts side by side on one line over it,
-// each column the texts over one stretch of the line. A LABEL's column
-// belongs to the control it names.
-struct CaptionColumn {
-    QRect span;
-    PageElement target;
-    QList<const SmartLabel*> texts;
-};
-
-// The box at index stands in a row of boxes (controls that take a value,
-// with nothing but separators between) under a line of captions set side by
-// side, in table cells, blocks or floats ("Postcode | Extension" over two
-// boxes): its texts before are the caption in its own column and, for the
-// row's first box, the texts before the captions. Otherwise the texts stay
-// as they are. One box alone under captions is no row.
-bool readCaption(const QList<SmartLabel*>& labels, int index, int previous, QList<const SmartLabel*>* texts)
-{
-    // Most boxes have a label of their own between them and their
-    // neighbours; a row is a few boxes.
-    int first = index;
-    int boxes = 1;
-    while (previous >= 0 && onlySeparatorsBetween(labels, previous, first)) {
-        if (++boxes > MaxRow)
-            return false;
-        first = previous;
-        previous = previousControl(labels, first);
-    }
-    int last = index;
-    for (int next = afterEnd(labels, last); next < labels.size() && onlySeparatorsBetween(labels, last, next);
-         next = afterEnd(labels, last)) {
-        if (++boxes > MaxRow)
-            return false;
-        last = next;
-    }
-    if (first == last)
-        return false;
-    for (int i = first; i <= last; i = afterEnd(labels, i)) {
-        if (!takesValue(labels.at(i)))
-            return false;
-    }
-    const QList<const SmartLabel*> above = textsBetween(labels, first, previous, first, last);
-    if (above.size() < 2)
-        return false;
-    // The line of captions, nearest first: texts that share its height,
-    // down to the first that does not.
-    QList<CaptionColumn> columns;
-    QRect line;
-    int used = 0;
-    for (const SmartLabel* text : above) {
-        const QRect& rect = text->rect();
-        if (text->wordCount() == 0) {
-            ++used;
-            continue;
-        }
-        if (rect.isEmpty() || (!line.isNull() && (rect.top() > line.bottom() || line.top() > rect.bottom())))
-            break;
-        line = line.isNull() ? rect : line;
-        auto column = std::find_if(columns.begin(), columns.end(), [&](const CaptionColumn& c) {
-            return overlapsAcross(c.span, rect);
-        });
-        if (column == columns.end())
-            column = columns.insert(columns.end(), CaptionColumn{rect, text->labelTarget(), {}});
-        column->span |= rect;
-        column->texts << text;
-        ++used;
-    }
-    if (columns.size() < 2)
-        return false;
-    // The captions stand over the row, each over a box of it.
-    int bottom = line.bottom();
-    for (const CaptionColumn& column : columns)
-        bottom = qMax(bottom, column.span.bottom());
-    for (const CaptionColumn& column : columns) {
-        bool over = false;
-        for (int i = first; i <= last && !over; i = afterEnd(labels, i)) {
-            const QRect& box = labels.at(i)->rect();
-            over = box.top() >= bottom - 1 && overlapsAcross(column.span, box);
-        }
-        if (!over)
-            return false;
-    }
-    const SmartLabel* self = labels.at(index);
-    const QRect& box = self->rect();
-    const CaptionColumn* own = nullptr;
-    int most = 0;
-    for (const CaptionColumn& column : columns) {
-        if (!column.target.isNull()) {
-            if (column.target == self->element()) {
-                own = &column;
-                break;
-            }
-        } else if (overlapAcross(column.span, box) > most) {
-            most = overlapAcross(column.span, box);
-            own = &column;
-        }
-    }
-    if (!own)
-        return false;
-    *texts = own->texts;
-    if (index == first && previous >= 0)
-        *texts += above.mid(used);
-    return true;
-}
-
-// The caption over the box, read once (readCaption); false where it stands
-// under none.
-bool captionInColumn(const QList<SmartLabel*>& labels, int index, int previous, QList<const SmartLabel*>* texts)
-{
-    const SmartLabel* box = labels.at(index);
-    if (box->captionState() == SmartLabel::CaptionUnread) {
-        QList<const SmartLabel*> caption;
-        const bool over = readCaption(labels, index, previous, &caption);
-        box->keepCaption(over ? SmartLabel::CaptionOver : SmartLabel::CaptionNone, caption);
-    }
-    if (box->captionState() != SmartLabel::CaptionOver)
-        return false;
-    *texts = box->caption();
-    return true;
-}
-
-} // namespace
-
 QList<const SmartLabel*> textsBefore(const QList<SmartLabel*>& labels, int index)
 {
     const int previous = previousControl(labels, index);
     QList<const SmartLabel*> texts =
         previous < 0 ? leadingLabel(labels, index) : textsBetween(labels, index, previous);
-    captionInColumn(labels, index, previous, &texts);
+    SmartCaptions::captionOver(labels, index, previous, &texts);
     return texts;
-}
-
-bool underCaptions(const QList<SmartLabel*>& labels, int index)
-{
-    QList<const SmartLabel*> texts;
-    return index >= 0 && captionInColumn(labels, index, previousControl(labels, index), &texts);
 }
 
 bool hasLetter(const QString& text)

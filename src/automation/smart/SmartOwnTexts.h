@@ -30,6 +30,13 @@ bool labelLike(const QString& text);
 constexpr int CaptionWords = 7;
 constexpr int CaptionLength = 64;
 bool captionBeside(const QList<SmartLabel*>& labels, int index, const SmartLabel* text);
+// The caption of a label without the hint it gives about the answer: the
+// words after "e.g.", "for example", "such as" or "like", and words in
+// brackets that give an example or run to a few words ("Other names (such
+// as a nickname)", "Contact (your full name)"); brackets of a word or two
+// ("(cont.)", "(line 2)") are the caption's own. The whole text where it
+// gives no hint, or nothing before it.
+QString captionPart(const QString& text);
 // A label of the box at the entry: label-like, or its caption beside it.
 inline bool labelOf(const QList<SmartLabel*>& labels, int index, const SmartLabel* text)
 {
@@ -67,10 +74,17 @@ QList<const SmartLabel*> ownTextsAfter(const QList<SmartLabel*>& labels, int ind
 // in a row of boxes under a line of captions set side by side (table cells,
 // blocks, floats: "Postcode | Extension") takes the caption in its own
 // column instead, and the row's first box the texts before the captions
-// after it.
+// after it (SmartCaptions).
 QList<const SmartLabel*> textsBefore(const QList<SmartLabel*>& labels, int index);
-// Whether the box at the entry stands in such a row under captions.
-bool underCaptions(const QList<SmartLabel*>& labels, int index);
+// The texts between the previous control and the control at index, nearest
+// first, that may label it: without those that name another control, and
+// those that are sub-labels of the previous one. A LABEL naming one of the
+// controls from "from" to "to" is kept.
+QList<const SmartLabel*> textsBetween(const QList<SmartLabel*>& labels, int index, int previous, int from = -1,
+                                      int to = -1);
+// A control that takes a typed or chosen value: a box or a choice list, not
+// a tick, a button or a frame.
+bool takesValue(const SmartLabel* entry);
 
 // The text names another control than this one: a LABEL for it, or a text
 // that sits closer to the other control in the page than to this.

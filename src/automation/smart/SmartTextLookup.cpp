@@ -224,8 +224,15 @@ QString SmartTextLookup::ownName(const QString& name) const
     const QStringList parts = name.split(joints, Qt::SkipEmptyParts);
     if (parts.size() < 2)
         return name;
-    const QString& last = parts.last();
-    return hits(last).any() ? last : name;
+    // The keys after the control's own part that name no field (an index,
+    // "value") are passed over: "email[0][value]" is the e-mail's box.
+    for (int i = parts.size() - 1; i > 0; --i) {
+        const QString& part = parts.at(i);
+        if (!(std::all_of(part.begin(), part.end(), [](QChar c) { return c.isDigit(); })
+              || holds(SmartKeywords::PathKey, part)))
+            return part;
+    }
+    return parts.first();
 }
 
 bool SmartTextLookup::loneId(const QString& text)
@@ -362,6 +369,9 @@ int SmartTextLookup::namePartByNames(const SmartElement* control) const
 
 int SmartTextLookup::namePart(const QString& text, bool* bare) const
 {
+    // Most texts name no part of a name at all.
+    if (!holds(K::NameWord, text))
+        return E::KindUndef;
     static const QRegularExpression gaps(QStringLiteral("[^\\p{L}\\p{N}]+"));
     QStringList words = text.toCaseFolded().split(gaps, Qt::SkipEmptyParts);
     words.removeAll(QStringLiteral("name"));

@@ -71,11 +71,12 @@ public:
     // (ownId, ownName); read once per control.
     const QString& attributeText(const SmartElement* control) const;
     // A name written as a path ("pay.card.billingAddress.firstName",
-    // "customer[address][street]", "ADDRESS<>postal") names its field by its
-    // last part that holds a word of the table: the parts before it name the
-    // groups the field stands in (a card, a billing address) and are no
-    // word of its own. A path whose last parts hold none ("email[0][value]")
-    // is read whole, as is any other name.
+    // "customer[address][street]", "ctl00$Card$txtPwd") names its field by
+    // its own part, the last, however short: the parts before it name the
+    // groups the field stands in (a card, a billing address), which are no
+    // kind of its own and never leave it alone. Keys after the own part that
+    // name no field (an index, "value": "email[0][value]") are passed over.
+    // Any other name is read whole.
     QString ownName(const QString& name) const;
     // An id read the same way: as a path, or, where a framework built it
     // from a name written as a path ("ctl00_Body_txtEmail" beside
