@@ -90,6 +90,7 @@
     TEXT(emptyNoOption, "none of its options is the value") \
     TEXT(emptyAsksUser, "a question for you to answer") \
     TEXT(emptyNotKept, "the page did not keep the value") \
+    TEXT(emptyUnticked, "the fill leaves it unticked") \
     TEXT(emptyNoBox, "no box of the page was found for it") \
     TEXT(loginNotSent, "The form was filled but not sent: a box it needs stayed empty.") \
     TEXT_ARG(accountNotStored, website, "No account was stored for \"%1\": the page took neither the login nor the password.") \

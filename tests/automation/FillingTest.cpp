@@ -317,11 +317,13 @@ private slots:
         // Required by its attribute, by a word in brackets and by a star.
         QTest::newRow("required boxes the profile cannot fill")
             << "smart"
-            << signUp("8", "16", "<p>Full address <textarea name='addr' required></textarea></p><p>Postal code "
+            << signUp("8", "16", "<p>Full&nbsp;address <textarea name='addr' required></textarea></p><p>Postal code "
                                  "(required) <input name='zip'></p><p>Country * <select name='ctry'><option value=''>"
-                                 "Choose</option><option>Sweden</option></select></p><p>Phone <input name='ph'></p>")
+                                 "Choose</option><option>Sweden</option></select></p><p>Phone <input name='ph'></p>"
+                                 "<p><input type='checkbox' name='news' required> Send me news</p>")
             << QStringList{"These boxes the form needs were left empty:\nFull address: I can't tell what it asks for\n"
-                           "Postal code: no value is stored for it\nCountry: none of its options is the value"};
+                           "Postal code: no value is stored for it\nCountry: none of its options is the value\n"
+                           "Send me news: the fill leaves it unticked"};
         QTest::newRow("a required box the template does not name")
             << "template" << signUp("8", "16", "<p>Nickname: * <input name='nick'></p>")
             << QStringList{"These boxes the form needs were left empty:\n"

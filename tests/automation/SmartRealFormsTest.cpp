@@ -328,8 +328,10 @@ private slots:
                         "<p><input type='checkbox' name='gift'> Gift wrap Required fields *</p>"
                         "<p><input type='checkbox' name='same'> Same as above<br>Street <span>*</span><br>"
                         "<input name='street'></p>"
-                        "<p><input type='checkbox' name='nl' required> Send me the newsletter</p>")
-            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=38 same=27 street=21 nl=27";
+                        "<p><input type='checkbox' name='nl' required> Send me the newsletter</p>"
+                        "<div><input type='checkbox' name='pub'> Show my profile<div>Required field <span>*</span>"
+                        "</div></div>")
+            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=38 same=27 street=21 nl=27 pub=27";
         // Every box the form requires is ticked, also where a link parts its
         // label from its star.
         QTest::newRow("required boxes with links")

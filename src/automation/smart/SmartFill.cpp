@@ -11,6 +11,7 @@
 #include "core/Convert.h"
 
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QVector>
 
 #include <algorithm>
@@ -313,6 +314,8 @@ SmartFill::Outcome SmartFill::writeWith(const PageElement& element, const QStrin
         return otherTexts.value(0).isEmpty() ? NoValue : writeText(element, otherTexts.first(), false, false, row);
     }
     m_writer->setValue(element, value);
+    if ((type == SelectorManager::TypeCheckbox || type == SelectorManager::TypeRadio) && !Convert::toBool(value))
+        return Unticked;
     return value.isEmpty() ? NoValue : Written;
 }
 
@@ -479,14 +482,20 @@ PageElements SmartFill::leftEmpty(const PageElement& root, const PageElements& n
 
 namespace {
 
-// A label's words without the marks around them: "* E-mail address:" gives
-// "E-mail address".
+// A label's words without the marks around them: "* E-mail address:"
+// gives "E-mail address".
 QString labelWords(const QString& text)
 {
     static const QRegularExpression marks(QStringLiteral("^[\\s*:]+|[\\s*:]+$"));
     QString words = text.simplified();
     words.remove(marks);
     return words;
+}
+
+// A text of the page's markup as the page shows it ("&nbsp;" a blank).
+QString shown(const QString& markup)
+{
+    return markup.contains(QLatin1Char('&')) ? QTextDocumentFragment::fromHtml(markup).toPlainText() : markup;
 }
 
 } // namespace
@@ -497,28 +506,44 @@ QString SmartFill::labelOf(const PageElement& box, const PageElement& root)
     constexpr int longest = 60;
     const QList<SmartLabel*>& labels = labelsOf(root);
     const int index = SmartLabel::indexOf(labels, box);
+    const SmartKeywords& keywords = SmartKeywords::standard();
+    // A text's words, empty for one that says nothing of what the box is
+    // for: marks alone, a link to help, a note that it is required.
+    const auto wordsOf = [&](const SmartLabel* text) {
+        const QString part = labelWords(shown(SmartOwnTexts::withoutRequiredWords(text->text(), keywords)));
+        const SmartKeywords::Hits hits = keywords.scan(part);
+        return keywords.holdsAny(SmartKeywords::MoreInfo, hits) || keywords.holdsAny(SmartKeywords::RequiredNote, hits)
+            ? QString() : part;
+    };
+    // A radio's own text names its choice; the group's label stands before
+    // the group.
     QList<const SmartLabel*> texts;
-    if (index >= 0 && SmartElement::typeOf(box) == SmartElement::TypeRadio) {
-        // A radio's own text names its choice; the group's label stands
-        // before the group.
-        for (const SmartLabel* text : SmartOwnTexts::textsBefore(labels, index)) {
-            if (SmartOwnTexts::labelOf(labels, index, text)) {
-                texts << text;
-                break;
-            }
-        }
-    }
-    if (texts.isEmpty() && index >= 0)
+    if (index >= 0 && SmartElement::typeOf(box) != SmartElement::TypeRadio)
         texts = SmartOwnTexts::visibleLabel(labels, index);
-    // In the order the page shows them.
+    // In the order the page shows them, up to a text that is no label (a
+    // hint under it).
     std::sort(texts.begin(), texts.end(), [&](const SmartLabel* a, const SmartLabel* b) {
         return labels.indexOf(const_cast<SmartLabel*>(a)) < labels.indexOf(const_cast<SmartLabel*>(b));
     });
     QStringList words;
-    for (const SmartLabel* text : texts)
-        words << text->text();
-    QString label =
-        labelWords(SmartOwnTexts::withoutRequiredWords(words.join(QLatin1Char(' ')), SmartKeywords::standard()));
+    for (const SmartLabel* text : texts) {
+        const QString part = wordsOf(text);
+        if (!words.isEmpty() && !SmartOwnTexts::labelLike(part))
+            break;
+        if (!part.isEmpty())
+            words << part;
+    }
+    // Else the nearest label before it.
+    const QList<const SmartLabel*> before =
+        words.isEmpty() && index >= 0 ? SmartOwnTexts::textsBefore(labels, index) : QList<const SmartLabel*>();
+    for (const SmartLabel* text : before) {
+        const QString part = wordsOf(text);
+        if (SmartOwnTexts::labelLike(part)) {
+            words << part;
+            break;
+        }
+    }
+    QString label = words.join(QLatin1Char(' '));
     for (const char* attribute : {"placeholder", "aria-label", "title", "name", "id"}) {
         if (!label.isEmpty())
             break;

@@ -69,10 +69,11 @@ public:
 
     // What a write did to a box: wrote the value, had none to write (an
     // empty value, a question's place with no text to type), found no
-    // option of the value in a choice list, or left the box empty because
-    // the value does not fit it (limit: the characters the box takes, size:
-    // those the value has).
-    enum Outcome { Written, NoValue, NoOption, DoesNotFit };
+    // option of the value in a choice list, left a check box or radio
+    // unticked as the value says, or left the box empty because the value
+    // does not fit it (limit: the characters the box takes, size: those the
+    // value has).
+    enum Outcome { Written, NoValue, NoOption, Unticked, DoesNotFit };
     struct Result {
         PageElement box;
         Outcome outcome;

@@ -642,7 +642,11 @@ bool required(const PageElement& box, const QList<SmartLabel*>& labels, int inde
     for (const SmartLabel* text : ownTexts(labels, index)) {
         const QString trimmed = text->text().trimmed();
         if (trimmed.endsWith(QLatin1Char('*'))) {
-            if (!keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(trimmed))
+            // A star alone may end the note before it ("Required field <span>*</span>").
+            const int at = labels.indexOf(const_cast<SmartLabel*>(text));
+            const QString note = !hasLetter(trimmed) && at > 0 && labels.at(at - 1)->isText()
+                ? labels.at(at - 1)->text() + trimmed : trimmed;
+            if (!keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(note))
                 && !(nextTakesText && text == labels.at(next - 1)))
                 return true;
             continue;

@@ -150,6 +150,8 @@ QString DelegateSubmitter::whyEmpty(const PageElement& box) const
             return LocaleMessage::emptyNoValue();
         case SmartFill::NoOption:
             return LocaleMessage::emptyNoOption();
+        case SmartFill::Unticked:
+            return LocaleMessage::emptyUnticked();
         default:
             return LocaleMessage::emptyNotKept();
         }
