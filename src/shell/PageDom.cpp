@@ -210,26 +210,6 @@ bool PageDom::withinParentOf(const PageElement& element, const PageElement& othe
     return false;
 }
 
-QString PageDom::heldValue(const PageElement& control)
-{
-    const QString tag = tagName(control);
-    if (tag.compare(QLatin1String("SELECT"), Qt::CaseInsensitive) == 0) {
-        const PageElements options = select(control, QStringLiteral("option"));
-        for (int i = 0; i < options.size(); ++i) {
-            if (hasAttribute(options.at(i), QStringLiteral("selected")))
-                return QString::number(i);
-        }
-        return QString::number(options.isEmpty() ? -1 : 0);
-    }
-    if (tag.compare(QLatin1String("TEXTAREA"), Qt::CaseInsensitive) == 0)
-        return plainText(control);
-    const QString type = attribute(control, QStringLiteral("type")).trimmed();
-    if (type.compare(QLatin1String("checkbox"), Qt::CaseInsensitive) == 0
-        || type.compare(QLatin1String("radio"), Qt::CaseInsensitive) == 0)
-        return hasAttribute(control, QStringLiteral("checked")) ? QStringLiteral("1") : QString();
-    return attribute(control, QStringLiteral("value"));
-}
-
 PageElement PageDom::documentOf(const PageElement& element)
 {
     PageElement root = element;

@@ -211,9 +211,7 @@ public:
     // What a control holds now, whoever put it there (the user, a script):
     // a box's or text area's value, "1" for a ticked check box or radio and
     // "" for one not ticked, a choice list's chosen index (-1 for none).
-    // Here read from the attributes, which a page that runs no scripts
-    // keeps; the web engine's access reads the live state.
-    virtual QString heldValue(const PageElement& control);
+    virtual QString heldValue(const PageElement& control) = 0;
     // The box the element takes on the page; empty when it takes none.
     virtual QRect geometry(const PageElement& element) = 0;
     enum StyleKind { InlineStyle, CascadedStyle, ComputedStyle };

@@ -23,6 +23,9 @@ class SmartLabelLookup;
 // the page follows with "@" and a domain, the options that only name their
 // list. A recognised control carries these facts; for an element a template
 // found, the fill reads the label sequence of its form as recognition does.
+// Each write notes what it did to each box (takeResults), and the fill tells
+// which boxes of a form the form needs and that are still empty, and by what
+// label the page shows them.
 class SmartFill
 {
 public:
