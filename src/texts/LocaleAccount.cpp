@@ -5,6 +5,8 @@
 #include "texts/LocaleInstance.h"
 #include "texts/LocaleMessage.h"
 
+#include <QStringList>
+
 namespace Vexal {
 
 #define TESVAR_LOCALE_CLASS LocaleAccount
@@ -13,21 +15,19 @@ TESVAR_LOCALE_DEFINE(TESVAR_LOCALE_ACCOUNT_TABLE)
 
 QString LocaleAccount::securityQuestion(int number)
 {
-    static const char* const questions[] = {
-        "What was the name of your first pet?",
-        "What was the name of your first school?",
-        "In what town were you born?",
-        "What is your mother's maiden name?",
-        "What was the make of your first car?",
-        "What street did you grow up on?",
-        "What is the name of your oldest friend?",
-        "What was your first job?",
-        "What is your father's middle name?",
-        "What is the title of your favourite book?",
+    static const QStringList questions{
+        QStringLiteral("What was the name of your first pet?"),
+        QStringLiteral("What was the name of your first school?"),
+        QStringLiteral("In what town were you born?"),
+        QStringLiteral("What is your mother's maiden name?"),
+        QStringLiteral("What was the make of your first car?"),
+        QStringLiteral("What street did you grow up on?"),
+        QStringLiteral("What is the name of your oldest friend?"),
+        QStringLiteral("What was your first job?"),
+        QStringLiteral("What is your father's middle name?"),
+        QStringLiteral("What is the title of your favourite book?"),
     };
-    if (number < 0 || number >= int(sizeof(questions) / sizeof(questions[0])))
-        return QString();
-    return QString::fromLatin1(questions[number]);
+    return questions.value(number);
 }
 
 } // namespace Vexal

@@ -340,6 +340,9 @@ private slots:
                         "<p><input type='checkbox' name='t2'> I agree to the <a href='/privacy'>Privacy policy</a> *"
                         "</p>")
             << "registration" << "em=14 t1=26 t2=26";
+        QTest::newRow("a required box first in its form")
+            << form.arg("<p><input type='checkbox' name='pub'> Show my profile *</p><p>E-mail <input name='em'></p>")
+            << "registration" << "pub=26 em=14";
         // A link in the box's own label, with no word against it, is
         // evidence in any language; a link elsewhere on the page is not.
         QTest::newRow("a link in the box's own label")
