@@ -343,6 +343,10 @@ private slots:
         QTest::newRow("a required box first in its form")
             << form.arg("<p><input type='checkbox' name='pub'> Show my profile *</p><p>E-mail <input name='em'></p>")
             << "registration" << "pub=26 em=14";
+        QTest::newRow("a star first in its form")
+            << form.arg("<p><span>*</span> <input type='checkbox' name='pub'> Show my profile</p><p>E-mail <input "
+                        "name='em'></p>")
+            << "registration" << "pub=26 em=14";
         // A link in the box's own label, with no word against it, is
         // evidence in any language; a link elsewhere on the page is not.
         QTest::newRow("a link in the box's own label")
