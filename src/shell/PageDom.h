@@ -196,6 +196,10 @@ public:
     // The text that names a control: the texts of its LABEL elements, else
     // the text that runs on from it up to the next control or line break.
     virtual QString labelText(const PageElement& control) = 0;
+    // What a control holds now, whoever put it there (the user, a script):
+    // a box's or text area's value, "1" for a ticked check box or radio and
+    // "" for one not ticked, a choice list's chosen index (-1 for none).
+    virtual QString heldValue(const PageElement& control) = 0;
     // The box the element takes on the page; empty when it takes none.
     virtual QRect geometry(const PageElement& element) = 0;
     enum StyleKind { InlineStyle, CascadedStyle, ComputedStyle };

@@ -344,6 +344,17 @@ QString WebKitPageDom::labelText(const PageElement& control)
     return e.evaluateJavaScript(QStringLiteral("(") + domScript() + QStringLiteral(").labelText(this)")).toString();
 }
 
+QString WebKitPageDom::heldValue(const PageElement& control)
+{
+    QWebElement e = ENGINE(control);
+    if (e.isNull())
+        return QString();
+    return e.evaluateJavaScript(QStringLiteral(
+        "this.tagName == 'SELECT' ? String(this.selectedIndex)"
+        " : this.type == 'checkbox' || this.type == 'radio' ? (this.checked ? '1' : '') : String(this.value || '')"))
+        .toString();
+}
+
 QRect WebKitPageDom::geometry(const PageElement& element)
 {
     return ENGINE(element).geometry();

@@ -47,6 +47,7 @@ public:
     QString plainText(const PageElement& element) override;
     QString markup(const PageElement& element) override;
     QString labelText(const PageElement& control) override;
+    QString heldValue(const PageElement& control) override;
     QRect geometry(const PageElement& element) override;
     QString style(const PageElement& element, const QString& property, StyleKind kind) override;
     QStringList describeTexts(const PageElement& root, int limit, bool pieces, bool rootShown) override;

@@ -65,6 +65,12 @@ namespace LocaleAccount {
 
 TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_ACCOUNT_TABLE)
 
+// The security question of a master account's question number, for a form
+// that asks the user to write the question; empty for a number the list
+// does not hold. A form that lists its own questions takes the number as
+// the place of one in its list.
+QString securityQuestion(int number);
+
 } // namespace LocaleAccount
 
 } // namespace Vexal

@@ -31,6 +31,11 @@ QString LocaleMessage::valueDoesNotFit(const QString& field, int limit, int size
     return pattern.arg(field, number(limit), number(size));
 }
 
+QString LocaleMessage::boxLeftEmpty(const QString& box, const QString& reason)
+{
+    return QStringLiteral("%1: %2").arg(box, reason);
+}
+
 QString LocaleMessage::confirmDeleteRecordCount(int count)
 {
     return QStringLiteral("I am going to delete %1 selected record(s). Should I continue?").arg(number(count));

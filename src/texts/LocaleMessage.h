@@ -83,6 +83,19 @@
     TEXT_ARG(fieldNotFound, field, "Can't find \"%1\" field") \
     TEXT(formNotSent, "The form was filled but not sent: I can't find a button that sends it.") \
     TEXT_ARG(valuesDoNotFit, fields, "These fields were left empty, as their values do not fit:\n%1") \
+    TEXT_ARG(boxesLeftEmpty, boxes, "These boxes the form needs were left empty:\n%1") \
+    TEXT(emptyNoValue, "no value is stored for it") \
+    TEXT(emptyNotRecognised, "I can't tell what it asks for") \
+    TEXT(emptyNotInTemplate, "the website's template does not find it") \
+    TEXT(emptyNoOption, "none of its options is the value") \
+    TEXT(emptyAsksUser, "a question for you to answer") \
+    TEXT(emptyNotKept, "the page did not keep the value") \
+    TEXT(emptyUnticked, "the fill leaves it unticked") \
+    TEXT(emptyNoBox, "no box of the page was found for it") \
+    TEXT(loginNotSent, "The form was filled but not sent: a box it needs stayed empty.") \
+    TEXT_ARG(accountNotStored, website, "No account was stored for \"%1\": the page took neither the login nor the password.") \
+    TEXT_ARG(accountWithoutLogin, website, "The account stored for \"%1\" holds no login, as the page did not take it: enter the one you sign in with in the account.") \
+    TEXT_ARG(accountWithoutPassword, website, "The account stored for \"%1\" holds no password, as the page did not take it: enter the one you give the site in the account.") \
     TEXT_ARG(unsavedEditsDropped, tab, "The unsaved edits of \"%1\" were dropped as the program closed.") \
     TEXT_ARG(invalidTableName, file, "Invalid database table name. File: %1.") \
     TEXT_ARG(invalidXmlStructure, file, "Invalid xml structure. File: %1.") \
@@ -106,6 +119,9 @@ TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
 // A field a fill left empty because its box takes fewer characters than
 // the value has, one line of valuesDoNotFit.
 QString valueDoesNotFit(const QString& field, int limit, int size);
+// A box a fill left empty and why (one of the empty... texts), one line of
+// boxesLeftEmpty.
+QString boxLeftEmpty(const QString& box, const QString& reason);
 // Error at %1, query at %2, filled in one pass.
 QString sqlQueryFailed(const QString& query, const QString& error);
 QString confirmDeleteRecordCount(int count);

@@ -146,7 +146,9 @@ int saveMaster(const QString& birthday)
     return addRow(QStringLiteral("MasterAccount"),
                   {{"Name", "anna"}, {"FirstName", "Anna"}, {"LastName", "Berg"}, {"Login", "annab"},
                    {"Password", scrambled(QStringLiteral("pä ss&1"))},
-                   {"Email", "anna@example.com"}, {"City", "Oslo"}, {"Gender", 1}, {"Question", 2},
+                   {"Email", "anna@example.com"}, {"City", "Oslo"}, {"Country", "Norway"}, {"Phone", "555 123 4567"},
+                   {"Gender", 1},
+                   {"Question", 2},
                    {"Birthday", birthday}});
 }
 
@@ -252,6 +254,8 @@ private slots:
                                 "email=anna@example.com|sx=2|b1=1980|b2=May|b3=17|tos=yes");
         QCOMPARE(fieldsLike(sent, fields), fields);
         QCOMPARE(errors.count(), 0);
+        // A field the form has no box for is an information line.
+        QCOMPARE(notFound(QStringLiteral("Zip Code")), 1);
 
         // A birthday that is no date fills no year, month or day.
         const int undated = saveMaster(QString());
@@ -264,70 +268,137 @@ private slots:
     }
 
     // A value longer than its box is never typed cut: the box stays empty and
-    // the fill says which field on its error notice, one line a field, by
-    // recognition and by template, for a sign-up and a login (beside the
-    // notice that the form was not sent). Values that fit say nothing.
+    // the fill names each box on its error notice, by its label, one line a
+    // box, by recognition and by template, for a sign-up and a login. A box
+    // the form needs (required, marked so on its label, a password box) that
+    // the fill leaves empty is named with the reason. A login with a box
+    // left empty is not sent. Values that fit say nothing.
     void valuesThatDoNotFit_data()
     {
         QTest::addColumn<QString>("route");
-        QTest::addColumn<QString>("limits");
+        QTest::addColumn<QString>("form");
         QTest::addColumn<QStringList>("told");
-        const QString intro = LocaleMessage::valuesDoNotFit(QStringLiteral("%1"));
-        const QString password = LocaleMessage::valueDoesNotFit(QStringLiteral("Password"), 5, 7);
-        const QString email = LocaleMessage::valueDoesNotFit(QStringLiteral("Email"), 10, 16);
-        const QString repeat = LocaleMessage::valueDoesNotFit(QStringLiteral("Repeat Password"), 5, 7);
-        QTest::newRow("sign-up by recognition") << "smart" << "5,10"
-            << QStringList{intro.arg(password + QLatin1Char('\n') + email)};
-        QTest::newRow("sign-up by template") << "template" << "5,10"
-            << QStringList{intro.arg(QStringList{password, repeat, email}.join(QLatin1Char('\n')))};
-        QTest::newRow("sign-up whose values fit") << "smart" << "8,16" << QStringList();
-        QTest::newRow("login by recognition") << "login" << "5," << QStringList{intro.arg(password)};
-        QTest::newRow("login without a button") << "login, no button" << "5,"
-            << QStringList{LocaleMessage::formNotSent() + QLatin1Char('\n') + intro.arg(password)};
-        QTest::newRow("login whose values fit") << "login" << "7," << QStringList();
-        QTest::newRow("a box of one character") << "login" << "1,"
-            << QStringList{intro.arg(LocaleMessage::valueDoesNotFit(QStringLiteral("Password"), 1, 7))};
+        const auto signUp = [](const char* password, const char* email, const QString& more = QString()) {
+            return QStringLiteral("<p>Username <input name='user'></p><p>Password <input type='password' name='p1' "
+                                  "maxlength='%1'></p><p>Repeat password <input type='password' name='p2' "
+                                  "maxlength='%1'></p><p>E-mail <input name='em' maxlength='%2'></p>%3")
+                .arg(QLatin1String(password), QLatin1String(email), more);
+        };
+        const auto login = [](const char* password, bool button = true) {
+            return QStringLiteral("<p>User <input name='user'></p><p>Password <input type='password' name='p1' "
+                                  "maxlength='%1'></p>%2")
+                .arg(QLatin1String(password),
+                     button ? QStringLiteral("<input type='submit' name='go' value='Go'>") : QString());
+        };
+        const QString misfits = QStringLiteral(
+            "These fields were left empty, as their values do not fit:\n"
+            "Password: the box takes 5 characters, the value has 7\n"
+            "Repeat password: the box takes 5 characters, the value has 7\n"
+            "E-mail: the box takes 10 characters, the value has 16");
+        const QString notSent = QStringLiteral("The form was filled but not sent: a box it needs stayed empty.\n");
+        const QString loginMisfit =
+            QStringLiteral("These fields were left empty, as their values do not fit:\nPassword: the box takes 5 "
+                           "characters, the value has 7");
+        QTest::newRow("sign-up by recognition") << "smart" << signUp("5", "10") << QStringList{misfits};
+        QTest::newRow("sign-up by template") << "template" << signUp("5", "10") << QStringList{misfits};
+        QTest::newRow("sign-up whose values fit") << "smart" << signUp("8", "16") << QStringList();
+        QTest::newRow("login by recognition") << "login" << login("5") << QStringList{notSent + loginMisfit};
+        QTest::newRow("login without a button") << "login" << login("5", false)
+                                                << QStringList{notSent + loginMisfit};
+        QTest::newRow("login whose values fit") << "login" << login("7") << QStringList();
+        QTest::newRow("a box of one character")
+            << "login" << login("1")
+            << QStringList{notSent + QStringLiteral("These fields were left empty, as their values do not fit:\n"
+                                                    "Password: the box takes 1 character, the value has 7")};
+        QTest::newRow("a login without its password")
+            << "login, no password" << login("7")
+            << QStringList{notSent + "These boxes the form needs were left empty:\nPassword: no value is stored for it"};
+        QTest::newRow("a login without its login")
+            << "login, no login" << login("7")
+            << QStringList{notSent + "These boxes the form needs were left empty:\nUser: no value is stored for it"};
+        QTest::newRow("a login template that finds no password box")
+            << "login by template" << login("7")
+            << QStringList{notSent + "These boxes the form needs were left empty:\n"
+                                     "Password: the website's template does not find it"};
+        QTest::newRow("a login template that finds no login box")
+            << "login by template, no login box" << login("7")
+            << QStringList{notSent + "These boxes the form needs were left empty:\n"
+                                     "Login: no box of the page was found for it"};
+        // Required by its attribute, by a word in brackets and by a star.
+        QTest::newRow("required boxes the profile cannot fill")
+            << "smart"
+            << signUp("8", "16", "<p>Full&nbsp;address <textarea name='addr' required></textarea></p><p>Postal code "
+                                 "(required) <input name='zip'></p><p>Country * <select name='ctry'><option value=''>"
+                                 "Choose</option><option>Sweden</option></select></p><p>Phone <input name='ph'></p>"
+                                 "<p><input type='checkbox' name='news' required> Send me news</p>")
+            << QStringList{"These boxes the form needs were left empty:\nFull address: no value is stored for it\n"
+                           "Postal code: no value is stored for it\nCountry: none of its options is the value\n"
+                           "Send me news: the fill leaves it unticked"};
+        // A box first in its form, labelled after it; a number no boxes
+        // take; a box the page does not let the user type into.
+        QTest::newRow("a first box, a number, a closed box")
+            << "smart"
+            << "<p><input name='code' required> Invite code</p>"
+                   + signUp("8", "16", "<p>Phone <input name='ph' maxlength='3'></p><p>Company <input name='co' "
+                                       "required disabled></p>")
+            << QStringList{"These fields were left empty, as their values do not fit:\nPhone: the box takes 3 "
+                           "characters, the value has 12\nThese boxes the form needs were left empty:\nInvite code: "
+                           "I can't tell what it asks for"};
+        QTest::newRow("a birthday the profile does not hold")
+            << "smart, no birthday"
+            << signUp("8", "16", "<p>Year of birth * <select name='by'><option value=''>Year</option><option>1980"
+                                 "</option></select></p>")
+            << QStringList{"These boxes the form needs were left empty:\nYear of birth: no value is stored for it"};
+        QTest::newRow("a required box the template does not name")
+            << "template" << signUp("8", "16", "<p>Nickname: * <input name='nick'></p>")
+            << QStringList{"These boxes the form needs were left empty:\n"
+                           "Nickname: the website's template does not find it"};
     }
 
     void valuesThatDoNotFit()
     {
         QFETCH(QString, route);
-        QFETCH(QString, limits);
+        QFETCH(QString, form);
         QFETCH(QStringList, told);
         Site site;
         QVERIFY(site.start());
-        const QString passwordLimit = limits.section(QLatin1Char(','), 0, 0);
-        const QString emailLimit = limits.section(QLatin1Char(','), 1, 1);
         const bool login = route.startsWith(QLatin1String("login"));
-        const QString fields = login
-            ? QStringLiteral("<p>User <input name='user'></p><p>Password <input type='password' name='p1' "
-                             "maxlength='%1'></p>%2").arg(passwordLimit, route.endsWith(QLatin1String("button"))
-                                 ? QString() : QStringLiteral("<input type='submit' name='go' value='Go'>"))
-            : QStringLiteral("<p>Username <input name='user'></p><p>Password <input type='password' name='p1' "
-                             "maxlength='%1'></p><p>Repeat password <input type='password' name='p2' maxlength='%1'>"
-                             "</p><p>E-mail <input name='em' maxlength='%2'></p>").arg(passwordLimit, emailLimit);
         site.server.setHtml(QStringLiteral("/fit.html"),
                             QStringLiteral("<html><body><form action='/join' method='post'>%1</form></body></html>")
-                                .arg(fields));
+                                .arg(form));
         const QUrl target = site.server.url(QStringLiteral("/fit.html"));
         QSignalSpy loaded(site.view(), &QWebView::loadFinished);
         site.view()->load(target);
         QVERIFY(QTest::qWaitFor([&] { return !loaded.isEmpty() && site.view()->url() == target; }, 10000));
 
+        site.frame()->evaluateJavaScript(QStringLiteral(
+            "window.sent = 0; document.addEventListener('submit', function () { window.sent++; }, true);"));
         QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        const bool byTemplate = route.contains(QLatin1String("template"));
         if (login) {
+            if (byTemplate) {
+                const bool loginBox = !route.endsWith(QLatin1String("no login box"));
+                QVERIFY(addRow(QStringLiteral("LoginTemplate"),
+                               {{"WebsiteID", site.websiteId},
+                                {"Login", loginBox ? "INPUT[name=\"user\"]" : "INPUT[name=\"who\"]"},
+                                {"Password", loginBox ? "INPUT[name=\"pass\"]" : "INPUT[name=\"p1\"]"},
+                                {"Submit", "INPUT[name=\"go\"]"}}) > 0);
+            }
             DelegateLoginSubmitter(PageDomHandle(site.view()), nullptr)
-                .submit(QStringLiteral("anna"), QStringLiteral("s3 cr&t"), true, -1);
+                .submit(route.endsWith(QLatin1String("no login")) ? QString() : QStringLiteral("anna"),
+                        route.endsWith(QLatin1String("no password")) ? QString() : QStringLiteral("s3 cr&t"), true,
+                        byTemplate ? site.websiteId : -1);
         } else {
-            const int master = saveMaster(QStringLiteral("1980-05-17"));
-            if (route == QLatin1String("template")) {
+            const int master = saveMaster(route.endsWith(QLatin1String("no birthday")) ? QString()
+                                                                                   : QStringLiteral("1980-05-17"));
+            if (byTemplate) {
                 QVERIFY(addRow(QStringLiteral("RegistrationTemplate"),
                                {{"WebsiteID", site.websiteId}, {"Login", "INPUT[name=\"user\"]"},
                                 {"Password", "INPUT[name=\"p1\"]"}, {"RPassword", "INPUT[name=\"p2\"]"},
                                 {"Email", "INPUT[name=\"em\"]"}}) > 0);
             }
             DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr)
-                .submit(master, route == QLatin1String("template") ? site.websiteId : -1);
+                .submit(master, byTemplate ? site.websiteId : -1);
         }
         QStringList got;
         for (const QList<QVariant>& notice : notices)
@@ -336,10 +407,15 @@ private slots:
         // What fits is written; what does not, left out whole.
         if (!login) {
             QCOMPARE(site.live(QStringLiteral("user")), QStringLiteral("annab"));
-            QCOMPARE(site.live(QStringLiteral("em")), emailLimit == QLatin1String("16")
+            QCOMPARE(site.live(QStringLiteral("em")), form.contains(QLatin1String("maxlength='16'"))
                                                          ? QStringLiteral("anna@example.com") : QString());
+            QCOMPARE(site.live(QStringLiteral("p1")).isEmpty(), told.join(QString()).contains("Password: the box"));
+            return;
         }
-        QCOMPARE(site.live(QStringLiteral("p1")).isEmpty(), !told.isEmpty());
+        QCOMPARE(site.live(QStringLiteral("p1")).isEmpty(), told.join(QString()).contains("Password:"));
+        // A login is sent only with every box it needs filled.
+        QCOMPARE(site.frame()->evaluateJavaScript(QStringLiteral("window.sent")).toInt(),
+                 told.isEmpty() && form.contains(QLatin1String("submit")) ? 1 : 0);
     }
 
     void articleByTemplateAndSmart()

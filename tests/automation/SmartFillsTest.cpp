@@ -191,14 +191,22 @@ private slots:
             << "registration" << QVariantMap{{"Birthday", "1985-01-07"}} << smart
             << "em=anna@example.com|dobMonth=1|dobDay=07|dobYear=1985";
         // A box to type the security question into is the question's,
-        // whatever its name says of the answer: the place of a question in
-        // a list is no text to type, and the answer goes to its own box.
+        // whatever its name says of the answer: it takes the text of the
+        // account's question, never its place in a list, and the answer goes
+        // to its own box.
+        const QString question =
+            QStringLiteral("<body><form><p>E-mail <input name='em'></p><p>Password <input type='password' "
+                           "name='pw'></p><p>Security question <input name='SecretQuestionAnswer'></p><p>Answer "
+                           "<input name='SecretAnswer'></p></form></body>");
         QTest::newRow("a question to type beside its answer")
-            << "<body><form><p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'></p>"
-               "<p>Security question <input name='SecretQuestionAnswer'></p><p>Answer <input name='SecretAnswer'>"
-               "</p></form></body>"
-            << "registration" << QVariantMap{{"Question", 2}, {"Answer", "Rex"}} << smart
-            << "em=anna@example.com|SecretQuestionAnswer=|SecretAnswer=Rex";
+            << question << "registration" << QVariantMap{{"Question", 2}, {"Answer", "Rex"}} << smart
+            << "em=anna@example.com|SecretQuestionAnswer=In what town were you born?|SecretAnswer=Rex";
+        QTest::newRow("a question to type by template")
+            << question << "registration" << QVariantMap{{"Question", 0}}
+            << QVariantMap{{"Question", "INPUT[name=\"SecretQuestionAnswer\"]"}}
+            << "SecretQuestionAnswer=What was the name of your first pet?";
+        QTest::newRow("a question the list does not hold")
+            << question << "registration" << QVariantMap{{"Question", 10}} << smart << "SecretQuestionAnswer=";
         // Options written as paths take a value that names their last part;
         // one that several end in is no choice.
         QTest::newRow("category path") << "directory-paths.html" << "directory"

@@ -406,8 +406,10 @@ private slots:
                       "<p><input type='checkbox' name='gift'> Gift wrap Required fields *</p>"
                       "<p><input type='checkbox' name='same'> Same as above<br>Street <span>*</span><br>"
                       "<input name='street'></p>"
-                      "<p><input type='checkbox' name='nl' required> Send me the newsletter</p>")
-            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=38 same=27 street=21 nl=27";
+                      "<p><input type='checkbox' name='nl' required> Send me the newsletter</p>"
+                      "<div><input type='checkbox' name='pub'> Show my profile<div>Required field <span>*</span>"
+                      "</div></div>")
+            << "registration" << "em=14 liab=27 promo=27 news=27 tos=26 gift=38 same=27 street=21 nl=27 pub=27";
         // Every box the form requires is ticked, also where a link parts its
         // label from its star.
         QTest::newRow("required boxes with links")
@@ -416,6 +418,13 @@ private slots:
                       "<p><input type='checkbox' name='t2'> I agree to the <a href='/privacy'>Privacy policy</a> *"
                       "</p>")
             << "registration" << "em=14 t1=26 t2=26";
+        QTest::newRow("a required box first in its form")
+            << inForm("<p><input type='checkbox' name='pub'> Show my profile *</p><p>E-mail <input name='em'></p>")
+            << "registration" << "pub=26 em=14";
+        QTest::newRow("a star first in its form")
+            << inForm("<p><span>*</span> <input type='checkbox' name='pub'> Show my profile</p><p>E-mail <input "
+                      "name='em'></p>")
+            << "registration" << "pub=26 em=14";
         // A link in the box's own label, with no word against it, is
         // evidence in any language; a link elsewhere on the page is not.
         QTest::newRow("a link in the box's own label")

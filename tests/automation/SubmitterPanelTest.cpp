@@ -315,7 +315,11 @@ private slots:
         // Another project's account for B.
         QVERIFY(addRow(QStringLiteral("Account"),
                        {{"Name", "E"}, {"ProjectID", f.project + 1}, {"WebsiteID", taken}}) > 0);
-        QVERIFY(f.show(QStringLiteral("http://a.test/")));
+        const QString signUp = QStringLiteral("<html><body><form>%1</form></body></html>");
+        const QString username = QStringLiteral("<p>Username <input name='u'></p>");
+        const QString email = QStringLiteral("<p>E-mail <input name='m'></p>");
+        const QString passwordBox = QStringLiteral("<p>Password <input type='password' name='p' maxlength='%1'></p>");
+        QVERIFY(f.show(QStringLiteral("http://a.test/"), signUp.arg(username + email + passwordBox.arg(8))));
 
         auto* panel = f.attach<ExtRegistrationSubmitter>();
         QCOMPARE(panel->websiteBox()->currentId(), byEmail);
@@ -341,13 +345,44 @@ private slots:
         panel->slotSubmit();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 3);
 
-        // A failed look-up is reported and adds nothing.
+        // The account holds only what the page took, and the fill's notice
+        // says what it lacks; a page that took neither stores none.
+        const struct {
+            const char* name;
+            QString page;
+            QString stored;
+            QString told;
+        } cases[] = {
+            {"D", username + email + passwordBox.arg(1), QStringLiteral("mlogin/"),
+             QStringLiteral("The account stored for \"D\" holds no password, as the page did not take it: enter the "
+                            "one you give the site in the account.")},
+            {"E", email + passwordBox.arg(8), QStringLiteral("/") + password,
+             QStringLiteral("The account stored for \"E\" holds no login, as the page did not take it: enter the "
+                            "one you sign in with in the account.")},
+            {"F", email, QStringLiteral("none"),
+             QStringLiteral("No account was stored for \"F\": the page took neither the login nor the password.")},
+        };
+        QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->typeBox()->setCurrentType(4);
+        for (const auto& item : cases) {
+            const int site = saveWebsite(QLatin1String(item.name), QStringLiteral("{%1.test}").arg(item.name), 4);
+            panel->slotReload();
+            panel->websiteBox()->setCurrentId(site);
+            QVERIFY(f.show(QStringLiteral("http://a.test/"), signUp.arg(item.page)));
+            panel->slotSubmit();
+            QCOMPARE(TestDatabase::value(QStringLiteral("SELECT IFNULL((SELECT IFNULL(Login, '') || '/' || IFNULL(Password, '') "
+                                                        "FROM Account "
+                                                        "WHERE WebsiteID=%1), 'none')").arg(site)).toString(),
+                     item.stored);
+            QCOMPARE(lastText(notices).section(QLatin1Char('\n'), -1), item.told);
+        }
+
+        // A failed look-up is reported and adds nothing.
         QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE Account RENAME TO AccountGone")));
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->slotSaveAccount();
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 3);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 5);
     }
 
     void submitHandsTheRecordToTheDelegate()

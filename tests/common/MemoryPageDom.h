@@ -164,6 +164,9 @@ public:
 
     QString markup(const Vexal::PageElement& e) override { return own(e) ? inner(e.id()) : QString(); }
 
+    // No script runs here: a control holds what its value attribute says.
+    QString heldValue(const Vexal::PageElement& e) override { return attribute(e, QStringLiteral("value")); }
+
     // Only LABEL elements name a control here.
     QString labelText(const Vexal::PageElement& e) override
     {

@@ -50,38 +50,12 @@ QList<const SmartLabel*> SmartFieldLookup::ownTexts(SmartElement* control, const
 
 QList<const SmartLabel*> SmartFieldLookup::ownLabel(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    QList<const SmartLabel*> own;
-    const int index = labelIndex(control, labels);
-    if (index < 0)
-        return own;
-    // A text its parent shares with other controls ("Birthday" before the
-    // day, month and year) labels the row, not the control.
-    const PageElement container = Own::ownContainer(labels, index);
-    for (const SmartLabel* text : Own::ownTextsBefore(labels, index) + Own::ownTextsAfter(labels, index)) {
-        const PageElement& target = text->labelTarget();
-        if (target.isNull() ? Own::labelOf(labels, index, text) && Own::within(text, container)
-                            : target == control->element())
-            own << text;
-    }
-    return own;
+    return Own::ownLabel(labels, labelIndex(control, labels));
 }
 
 QList<const SmartLabel*> SmartFieldLookup::visibleLabel(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    QList<const SmartLabel*> own = ownLabel(control, labels);
-    if (!own.isEmpty())
-        return own;
-    // Else the label the user reads above or before it, when there is one.
-    const int index = labelIndex(control, labels);
-    if (index < 0)
-        return own;
-    for (const SmartLabel* text : Own::textsBefore(labels, index)) {
-        if (Own::labelOf(labels, index, text) || !text->labelTarget().isNull()) {
-            own << text;
-            break;
-        }
-    }
-    return own;
+    return Own::visibleLabel(labels, labelIndex(control, labels));
 }
 
 K::Hits SmartFieldLookup::hitsOf(const QList<const SmartLabel*>& texts) const

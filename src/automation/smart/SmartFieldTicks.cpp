@@ -322,27 +322,7 @@ int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& 
 
 bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    const PageElement& box = control->element();
-    if (box.hasAttribute(QStringLiteral("required"))
-        || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")), QStringLiteral("true")))
-        return true;
-    const int index = m_lookup.labelIndex(control, labels);
-    if (index < 0)
-        return false;
-    // The star that marks a field the form must have, on the box's own
-    // label. A star right before a text box that runs on in the box's
-    // parent marks that box ("Same as above", then "Street *" and its box);
-    // a note that says what the stars mean is none.
-    const int next = Own::afterEnd(labels, index);
-    const bool nextTakesText = next < labels.size() && labels.at(next)->element().parent() == box.parent()
-        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeCheckBox
-        && SmartElement::typeOf(labels.at(next)->element()) != E::TypeRadio;
-    for (const SmartLabel* text : m_lookup.ownTexts(control, labels)) {
-        if (text->text().trimmed().endsWith(QLatin1Char('*')) && !m_lookup.holds(K::RequiredNote, text->text())
-            && !(nextTakesText && text == labels.at(next - 1)))
-            return true;
-    }
-    return false;
+    return Own::required(control->element(), labels, m_lookup.labelIndex(control, labels), m_lookup.keywords());
 }
 
 int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,7 @@ namespace Vexal {
 
 class SelectorManager;
 class SmartElement;
+class SmartLabel;
 class SmartLabelLookup;
 
 // Writes values into the controls of a page, through its page access (the
@@ -21,6 +23,9 @@ class SmartLabelLookup;
 // the page follows with "@" and a domain, the options that only name their
 // list. A recognised control carries these facts; for an element a template
 // found, the fill reads the label sequence of its form as recognition does.
+// Each write notes what it did to each box (takeResults), and the fill tells
+// which boxes of a form the form needs and that are still empty, and by what
+// label the page shows them.
 class SmartFill
 {
 public:
@@ -52,6 +57,8 @@ public:
     // ("Computers > Internet") ending in a wanted one; none where several
     // do. False when no option is chosen.
     static bool chooseOption(const PageElement& select, const QStringList& wanted);
+    // Chooses as chooseOption does, and notes what it did.
+    void pick(const PageElement& select, const QStringList& wanted);
     // A text as options are compared: a sign before a number stays; the
     // parts of a path are joined by one separator.
     static QString optionKey(const QString& text);
@@ -63,14 +70,41 @@ public:
     // The maxlength of a text box; -1 when it sets none.
     static int maxLength(const PageElement& box);
 
-    // A value a text box was left without because it does not fit: the
-    // characters the box takes and those the value has.
-    struct Misfit {
+    // What a write did to a box: wrote the value, had none to write (an
+    // empty value, a question's place with no text to type), found no
+    // option of the value in a choice list, left a check box or radio
+    // unticked as the value says, or left the box empty because the value
+    // does not fit it (limit: the characters the box takes, size: those the
+    // value has).
+    enum Outcome { Written, NoValue, NoOption, Unticked, DoesNotFit };
+    struct Result {
+        PageElement box;
+        Outcome outcome;
         int limit;
         int size;
     };
-    // The values the writes left out since the last call, in order.
-    QList<Misfit> takeMisfits();
+    // What the writes did since the last call, box by box, in order.
+    QList<Result> takeResults();
+
+    // The form an element belongs to: its FORM, else the page's BODY.
+    static PageElement formOf(const PageElement& element);
+    // Takes the label sequence recognition read of the form at root, kept
+    // while owner (which holds the labels) lives, so that the fill reads no
+    // label of that form from the page again.
+    void useLabels(const PageElement& root, const QList<SmartLabel*>& labels, QObject* owner);
+    // The boxes of the form at root, shown to the user and open to typing,
+    // that the form needs and that hold nothing now (whoever filled the
+    // others): every box the form must have (SmartOwnTexts::required) and
+    // every password box. A check box counts when unticked, a group of
+    // radios (named by its first) when none is picked, a choice list when
+    // its chosen option is a placeholder or has an empty value. In document
+    // order. The boxes of needed count as boxes the form must have.
+    PageElements leftEmpty(const PageElement& root, const PageElements& needed = PageElements());
+    // The words of the box's label as the page shows them (SmartOwnTexts::
+    // visibleLabel; for a radio the group's label before it), without the
+    // star or colon after them; failing that its placeholder, its title for
+    // readers or its name.
+    QString labelOf(const PageElement& box, const PageElement& root);
 
 private:
     // A text box takes the value only when it fits: a value longer than the
@@ -79,10 +113,19 @@ private:
     // continue its number) whose maxlengths add up to its digits (the number
     // without its country code where it is written "+<code> ..."). A box
     // that asks for the part of an address before its "@" takes that part.
-    void writeText(const PageElement& box, const QString& value, bool digits, bool localPart,
-                   const PageElements& row);
-    void writeWith(const PageElement& element, const QString& value, const QStringList& otherTexts, bool digits,
-                   bool localPart, const PageElements& row);
+    Outcome writeText(const PageElement& box, const QString& value, bool digits, bool localPart,
+                      const PageElements& row);
+    // Writes as write() does; a box that takes a choice's place in a list
+    // ("XINDEX:2", the security question) takes the first of the other
+    // texts, the choice's own text, instead.
+    Outcome writeWith(const PageElement& element, const QString& value, const QStringList& otherTexts, bool digits,
+                      bool localPart, const PageElements& row);
+    void noteRow(const PageElements& row, Outcome outcome);
+    // The label sequence of the form at root: the one taken from
+    // recognition, else read once.
+    const QList<SmartLabel*>& labelsOf(const PageElement& root);
+    // Whether the box holds nothing now, as leftEmpty counts it.
+    static bool holdsNothing(const PageElement& box, int type);
     // What recognition reads of an element a template found: whether it
     // asks for the part of an address before its "@", and the boxes that
     // continue its number.
@@ -90,11 +133,15 @@ private:
     static bool boxNamed(const PageElement& box, const QStringList& wanted);
 
     SelectorManager* m_writer;
-    // The label sequence of the form last read for a template's element.
+    // The label sequence of the form last read: read for a template's
+    // element (its entries children of m_owner), or taken from recognition
+    // (m_borrowed holds them).
     QObject m_owner;
     PageElement m_root;
     std::unique_ptr<SmartLabelLookup> m_labels;
-    QList<Misfit> m_misfits;
+    QList<SmartLabel*> m_labelList;
+    QPointer<QObject> m_borrowed;
+    QList<Result> m_results;
 };
 
 } // namespace Vexal

@@ -131,6 +131,8 @@ void SmartMaster::collectLabels(QList<SmartElement*>& list, SmartLabelLookup& la
     const PageElement root = list.isEmpty() ? PageElement() : list.first()->form();
     labels.lookup(root, this);
     labels.log(QStringLiteral("LABELS"));
+    m_labels = labels.labels();
+    m_labelRoot = root;
 }
 
 bool SmartMaster::removeUnplaced(SmartFormLookup* forms, const QString& emptyReason)

@@ -31,6 +31,11 @@ public:
     ~SmartMaster() override;
 
     QList<SmartElement*>& elements() { return m_elements; }
+    // The label sequence the run read of the chosen form, and the form (or
+    // the container of its controls) it was read under; the fill reads the
+    // form's labels from here rather than from the page again.
+    const QList<SmartLabel*>& labels() const { return m_labels; }
+    const PageElement& labelRoot() const { return m_labelRoot; }
     SmartError* error() const { return m_error; }
 
     void setLogEnabled(bool enabled);
@@ -77,6 +82,8 @@ protected:
 
 private:
     QList<SmartElement*> m_elements;
+    QList<SmartLabel*> m_labels;
+    PageElement m_labelRoot;
     SmartError* m_error = nullptr;
     bool m_logEnabled = false;
 };

@@ -3,6 +3,7 @@
 #include "automation/smart/ConstSmart.h"
 #include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartUtils.h"
 
@@ -382,6 +383,38 @@ QList<const SmartLabel*> textsBefore(const QList<SmartLabel*>& labels, int index
     return texts;
 }
 
+QList<const SmartLabel*> ownLabel(const QList<SmartLabel*>& labels, int index)
+{
+    QList<const SmartLabel*> own;
+    if (index < 0)
+        return own;
+    // A text its parent shares with other controls ("Birthday" before the
+    // day, month and year) labels the row, not the control.
+    const PageElement container = ownContainer(labels, index);
+    const PageElement& control = labels.at(index)->element();
+    for (const SmartLabel* text : ownTextsBefore(labels, index) + ownTextsAfter(labels, index)) {
+        const PageElement& target = text->labelTarget();
+        if (target.isNull() ? labelOf(labels, index, text) && within(text, container) : target == control)
+            own << text;
+    }
+    return own;
+}
+
+QList<const SmartLabel*> visibleLabel(const QList<SmartLabel*>& labels, int index)
+{
+    QList<const SmartLabel*> own = ownLabel(labels, index);
+    if (!own.isEmpty() || index < 0)
+        return own;
+    // Else the label the user reads above or before it, when there is one.
+    for (const SmartLabel* text : textsBefore(labels, index)) {
+        if (labelOf(labels, index, text) || !text->labelTarget().isNull()) {
+            own << text;
+            break;
+        }
+    }
+    return own;
+}
+
 bool hasLetter(const QString& text)
 {
     // Without a character reference the letters are the text's own.
@@ -463,6 +496,50 @@ bool followedByDomain(const QList<SmartLabel*>& labels, int index)
         return false;
     for (const PageElement& option : list.dom()->select(list, ConstSmart::tagOption())) {
         if (wholeDomain.match(option.toPlainText().trimmed()).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+QString withoutRequiredWords(const QString& text, const SmartKeywords& keywords)
+{
+    static const QRegularExpression bracketed(QStringLiteral("\\s*[(\\[]([^()\\[\\]]*)[)\\]]"));
+    QString out = text;
+    if (!text.contains(QLatin1Char('(')) && !text.contains(QLatin1Char('[')))
+        return out;
+    for (auto it = bracketed.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString inside = match.captured(1);
+        if (SmartLabel::countWords(inside) <= 2 && keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(inside)))
+            out.replace(match.captured(0), QString());
+    }
+    return out;
+}
+
+bool required(const PageElement& box, const QList<SmartLabel*>& labels, int index, const SmartKeywords& keywords)
+{
+    if (box.hasAttribute(QStringLiteral("required"))
+        || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")).trimmed(), QStringLiteral("true")))
+        return true;
+    if (index < 0)
+        return false;
+    const int next = afterEnd(labels, index);
+    const bool nextTakesText = next < labels.size() && labels.at(next)->element().parent() == box.parent()
+        && SmartElement::typeOf(labels.at(next)->element()) != SmartElement::TypeCheckBox
+        && SmartElement::typeOf(labels.at(next)->element()) != SmartElement::TypeRadio;
+    for (const SmartLabel* text : ownTexts(labels, index)) {
+        const QString trimmed = text->text().trimmed();
+        if (trimmed.endsWith(QLatin1Char('*'))) {
+            // A star alone may end the note before it ("Required field <span>*</span>").
+            const int at = labels.indexOf(const_cast<SmartLabel*>(text));
+            const QString note = !hasLetter(trimmed) && at > 0 && labels.at(at - 1)->isText()
+                ? labels.at(at - 1)->text() + trimmed : trimmed;
+            if (!keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(note))
+                && !(nextTakesText && text == labels.at(next - 1)))
+                return true;
+            continue;
+        }
+        if (withoutRequiredWords(trimmed, keywords) != trimmed)
             return true;
     }
     return false;

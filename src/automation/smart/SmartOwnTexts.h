@@ -6,6 +6,7 @@
 
 namespace Vexal {
 
+class SmartKeywords;
 class SmartLabel;
 
 // Which texts of a form's label sequence (SmartLabelLookup) belong to which
@@ -85,6 +86,12 @@ QList<const SmartLabel*> textsBetween(const QList<SmartLabel*>& labels, int inde
 // A control that takes a typed or chosen value: a box or a choice list, not
 // a tick, a button or a frame.
 bool takesValue(const SmartLabel* entry);
+// The texts the page shows as the control's own label: LABEL elements
+// naming it and its own label-like texts before and after it.
+QList<const SmartLabel*> ownLabel(const QList<SmartLabel*>& labels, int index);
+// What a user reads as the control's label: its own label, else the
+// nearest label-like text before it (a label in the row above).
+QList<const SmartLabel*> visibleLabel(const QList<SmartLabel*>& labels, int index);
 
 // The text names another control than this one: a LABEL for it, or a text
 // that sits closer to the other control in the page than to this.
@@ -121,6 +128,16 @@ bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to);
 // "from" (an extension, the four digits after a ZIP code): a shorter box in
 // the same parent, with nothing but separators between.
 bool suffixOf(const QList<SmartLabel*>& labels, int from, int to);
+// The form must have the box (at the entry, -1 for none): the page says so
+// ("required", aria-required="true"), or its own label bears the mark: a
+// text of its own that ends with a star, or a word that says so in brackets
+// ("(required)"); a note that says what the stars mean ("* Required
+// fields", a row of the table's RequiredNote) is none. A star right before
+// a text box that runs on in the box's parent marks that box ("Same as
+// above", then "Street *" and its box).
+bool required(const PageElement& box, const QList<SmartLabel*>& labels, int index, const SmartKeywords& keywords);
+// The text without the words in brackets that say its box is required.
+QString withoutRequiredWords(const QString& text, const SmartKeywords& keywords);
 // The number of characters a box takes: its "maxlength", else its "size";
 // -1 when it sets neither.
 int boxLength(const PageElement& box);

@@ -23,8 +23,8 @@ public:
     {
         if (!startSubmit({m_box}))
             return;
-        beforeSubmit();
         Delegate delegate(PageDomHandle(webView()), this);
+        beforeSubmit(delegate);
         delegate.submit(m_box->currentId(), websiteBox()->currentId());
     }
 
@@ -47,7 +47,7 @@ protected:
     }
 
     // Runs after the checks of Submit, before the delegate fills the form.
-    virtual void beforeSubmit() {}
+    virtual void beforeSubmit(Delegate&) {}
 
     void createChoosers() override
     {

@@ -8,6 +8,7 @@
 #include "automation/smart/SmartUtils.h"
 #include "texts/LocaleAccount.h"
 #include "texts/LocaleDelegate.h"
+#include "texts/LocaleMessage.h"
 
 namespace Vexal {
 
@@ -39,9 +40,12 @@ void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString&
                       {templ->submit(), LocaleDelegate::submit(), LocaleDelegate::submit()}},
                      lists))
         return;
+    needEveryBox();
     fillSelector(lists.at(0));
     fillSelector(lists.at(1));
-    tellUndone(clickSubmit && !clickSelector(lists.at(2)) ? LocaleDelegate::formNotSent() : QString());
+    tellUndone(!clickSubmit ? QString()
+                   : leftUndone() ? LocaleMessage::loginNotSent()
+                   : !clickSelector(lists.at(2)) ? LocaleDelegate::formNotSent() : QString());
 }
 
 void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& password, bool submitForm)
@@ -52,12 +56,19 @@ void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& pass
 
     using E = SmartElement;
     const QList<SmartElement*> elements = smart.elements();
+    needEveryBox();
     fillKind(elements, E::KindLogin, LocaleAccount::login(), login);
     fillKind(elements, E::KindPassword, LocaleAccount::password(), password);
-    // A captcha needs the user: nothing is clicked.
-    const bool notSent =
-        submitForm && !SmartElement::containsKind(elements, E::KindCaptcha) && !clickSubmit(elements);
-    tellUndone(notSent ? LocaleDelegate::formNotSent() : QString());
+    // A captcha needs the user: nothing is clicked. Nor is a form with a
+    // box it needs left empty, which the site would refuse.
+    QString notice;
+    if (submitForm && !SmartElement::containsKind(elements, E::KindCaptcha)) {
+        if (leftUndone())
+            notice = LocaleMessage::loginNotSent();
+        else if (!clickSubmit(elements))
+            notice = LocaleDelegate::formNotSent();
+    }
+    tellUndone(notice);
 }
 
 } // namespace Vexal

@@ -9,7 +9,9 @@ class DBLoginTemplate;
 // Fills a login form with a login name and a password in clear, and presses
 // its submit button (or picture button) when asked. The only fill that
 // clicks; a login asked to be sent that has nothing to press is filled, and
-// the user is told it was not sent.
+// the user is told it was not sent. Nothing is pressed while the login or a
+// password box stays empty (no box found for it, a value that does not fit):
+// the user is told which.
 class DelegateLoginSubmitter final : public DelegateSubmitter
 {
     Q_OBJECT

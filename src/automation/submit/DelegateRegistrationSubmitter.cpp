@@ -34,14 +34,13 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
         if (field.kind == SmartElement::KindUndef)
             continue;
         const QStringList offered = field.offered ? field.offered(*master) : QStringList();
-        // A field only chosen among options, with nothing to choose.
-        if (!field.value && offered.isEmpty())
-            continue;
         SmartField smartField = field.value ? SmartField(field.kind, field.caption(), field.value(*master))
                                             : SmartField(field.kind, field.caption(), offered);
         if (field.value)
             smartField.orAs(offered);
-        smartField.quiet = field.has(MasterAccountField::Quiet);
+        // A field only chosen among options, with nothing to choose, chooses
+        // nothing and asks for no control.
+        smartField.quiet = field.has(MasterAccountField::Quiet) || (!field.value && offered.isEmpty());
         smartField.digits = field.has(MasterAccountField::Digits);
         fields << smartField;
     }

@@ -18,6 +18,8 @@
 #include "texts/LocaleDelegate.h"
 #include "texts/LocaleMessage.h"
 
+#include <algorithm>
+
 namespace Vexal {
 
 DelegateSubmitter::DelegateSubmitter(const PageDomHandle& page, QObject* parent)
@@ -92,33 +94,136 @@ PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
 void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts, bool digits)
 {
     const PageElement element = firstFound(list);
-    if (element.isNull())
-        return;
-    if (!list->values().isEmpty()) {
-        SmartFill::chooseOption(element, list->values());
+    if (element.isNull()) {
+        if (list && m_everyBoxNeeded)
+            m_unfound << list->caption();
         return;
     }
-    m_fill->write(element, list->value(), otherTexts, digits);
-    noteMisfits(list->caption());
+    useForm(element);
+    if (!list->values().isEmpty())
+        m_fill->pick(element, list->values());
+    else
+        m_fill->write(element, list->value(), otherTexts, digits);
+    noteResults(list->caption());
 }
 
-void DelegateSubmitter::noteMisfits(const QString& caption)
+void DelegateSubmitter::noteResults(const QString& caption)
 {
-    for (const SmartFill::Misfit& misfit : m_fill->takeMisfits()) {
-        const QString line = LocaleMessage::valueDoesNotFit(caption, misfit.limit, misfit.size);
-        if (!m_misfits.contains(line))
-            m_misfits << line;
+    for (const SmartFill::Result& result : m_fill->takeResults())
+        m_done.append({result.box, result.outcome, result.limit, result.size, caption});
+    m_checked = false;
+}
+
+void DelegateSubmitter::useRecognised(SmartMaster& smart)
+{
+    m_controls = smart.elements();
+    m_root = smart.labelRoot();
+    m_fill->useLabels(smart.labelRoot(), smart.labels(), &smart);
+}
+
+void DelegateSubmitter::useForm(const PageElement& box)
+{
+    if (m_root.isNull())
+        m_root = SmartFill::formOf(box);
+}
+
+bool DelegateSubmitter::took(const QString& caption) const
+{
+    bool found = false;
+    for (const Done& done : m_done) {
+        if (done.caption != caption)
+            continue;
+        if (done.outcome != SmartFill::Written)
+            return false;
+        found = true;
     }
+    return found;
+}
+
+QString DelegateSubmitter::whyEmpty(const PageElement& box) const
+{
+    for (int i = m_done.size() - 1; i >= 0; --i) {
+        if (!(m_done.at(i).box == box))
+            continue;
+        switch (m_done.at(i).outcome) {
+        case SmartFill::NoValue:
+            return LocaleMessage::emptyNoValue();
+        case SmartFill::NoOption:
+            return LocaleMessage::emptyNoOption();
+        case SmartFill::Unticked:
+            return LocaleMessage::emptyUnticked();
+        default:
+            return LocaleMessage::emptyNotKept();
+        }
+    }
+    if (m_controls.isEmpty())
+        return LocaleMessage::emptyNotInTemplate();
+    for (const SmartElement* control : m_controls) {
+        if (!(control->element() == box))
+            continue;
+        if (control->kind() == SmartElement::KindCaptcha)
+            return QString();
+        if (control->asksUser())
+            return LocaleMessage::emptyAsksUser();
+    }
+    return LocaleMessage::emptyNotRecognised();
+}
+
+bool DelegateSubmitter::leftUndone()
+{
+    if (m_checked)
+        return !m_misfits.isEmpty() || !m_empty.isEmpty();
+    m_checked = true;
+    m_misfits.clear();
+    m_empty.clear();
+    PageElements misfits;
+    PageElements needed;
+    for (const Done& done : m_done) {
+        if (done.outcome == SmartFill::DoesNotFit) {
+            if (misfits.contains(done.box))
+                continue;
+            misfits << done.box;
+            m_misfits << LocaleMessage::valueDoesNotFit(m_fill->labelOf(done.box, m_root), done.limit, done.size);
+        } else if (m_everyBoxNeeded) {
+            needed << done.box;
+        }
+    }
+    for (const PageElement& box : m_fill->leftEmpty(m_root, needed)) {
+        const QString reason = misfits.contains(box) ? QString() : whyEmpty(box);
+        if (!reason.isEmpty())
+            m_empty << LocaleMessage::boxLeftEmpty(m_fill->labelOf(box, m_root), reason);
+    }
+    // A field found nowhere, unless a box of its name is named already.
+    for (const QString& caption : qAsConst(m_unfound)) {
+        const QString named = LocaleMessage::boxLeftEmpty(caption, QString());
+        if (std::none_of(m_empty.cbegin(), m_empty.cend(),
+                         [&](const QString& line) { return line.startsWith(named, Qt::CaseInsensitive); }))
+            m_empty << LocaleMessage::boxLeftEmpty(caption, LocaleMessage::emptyNoBox());
+    }
+    return !m_misfits.isEmpty() || !m_empty.isEmpty();
 }
 
 void DelegateSubmitter::tellUndone(const QString& notice)
 {
+    leftUndone();
     QStringList parts;
     if (!notice.isEmpty())
         parts << notice;
     if (!m_misfits.isEmpty())
         parts << LocaleMessage::valuesDoNotFit(m_misfits.join(QLatin1Char('\n')));
+    if (!m_empty.isEmpty())
+        parts << LocaleMessage::boxesLeftEmpty(m_empty.join(QLatin1Char('\n')));
+    if (m_whenFilled) {
+        const QString said = m_whenFilled(*this);
+        if (!said.isEmpty())
+            parts << said;
+        m_whenFilled = nullptr;
+    }
+    m_done.clear();
+    m_unfound.clear();
     m_misfits.clear();
+    m_empty.clear();
+    m_checked = false;
     if (!parts.isEmpty())
         UtilSignalManager::instance()->emitError(parts.join(QLatin1Char('\n')));
 }
@@ -137,11 +242,16 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
 {
     if (!SmartElement::containsKind(elements, kind)) {
         Logger::info(LocaleMessage::fieldNotFound(caption));
+        if (m_everyBoxNeeded)
+            m_unfound << caption;
         return;
     }
-    for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
-        m_fill->write(element, elements, value, otherTexts, digits);
-    noteMisfits(caption);
+    for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind)) {
+        // A question that tests the user is his to answer.
+        if (!element->asksUser())
+            m_fill->write(element, elements, value, otherTexts, digits);
+    }
+    noteResults(caption);
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -151,10 +261,10 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
         Logger::info(LocaleMessage::fieldNotFound(caption));
         return;
     }
-    if (values.isEmpty())
-        return;
+    // No texts choose nothing, and the boxes are told to have no value.
     for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
         m_fill->choose(element->element(), values);
+    noteResults(caption);
 }
 
 bool DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace Vexal {
@@ -18,6 +19,7 @@ class SelectorLookup;
 class SelectorManager;
 class SmartElement;
 class SmartFill;
+class SmartMaster;
 
 // Base of the form-filling command objects: one fill of one record into a
 // page, by the website's template when there is one, otherwise by smart
@@ -67,6 +69,13 @@ public:
     // Click the first recognised Submit control; false when there is none.
     bool clickSubmit(const QList<SmartElement*>& elements);
 
+    // Whether the field's value (by its caption) reached the page: the fill
+    // found a box for it, and each box it found took the value whole.
+    bool took(const QString& caption) const;
+    // A step to run once when the fill has written the page, before the
+    // user is told what it left undone: a text it gives is told with that.
+    void whenFilled(const std::function<QString(const DelegateSubmitter&)>& step) { m_whenFilled = step; }
+
     // The names of the categories filed under categoryId, in load order. An
     // entry without a category (an id below 0) has none.
     QStringList categoryNames(qint64 categoryId);
@@ -112,19 +121,33 @@ protected:
     bool fillFields(const QList<TemplateField>& fields);
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
     // Tells the user, on the fills' error notice, what the fill left undone:
-    // the notice given (a form not sent) and the fields left empty because
-    // their values do not fit their boxes; nothing left undone, no notice.
+    // the notice given (a form not sent), each box left empty because its
+    // value does not fit, and each box of the form written into that the
+    // form needs and that holds nothing (SmartFill::leftEmpty), by its
+    // label, with the reason; then what the step given to whenFilled says.
+    // Nothing left undone, no notice.
     void tellUndone(const QString& notice = QString());
+    // Whether the notice would name a box: a value that does not fit, or a
+    // box the form needs left empty. Read once a fill.
+    bool leftUndone();
+    // Every box the fill writes is one the form cannot go without (a
+    // login's): left empty, it is named as a box the page requires, and so
+    // is a field the fill finds no box for.
+    void needEveryBox() { m_everyBoxNeeded = true; }
     // Reports the recogniser's error; true when the run can be used.
-    bool checkSmartError(const class SmartMaster* smart);
+    bool checkSmartError(const SmartMaster* smart);
     // Runs the recogniser on the page, without its log; false when it failed
-    // (reported).
+    // (reported). The fill then reads the chosen form through what the
+    // recogniser read of it.
     template <class Smart>
     bool recognise(Smart& smart)
     {
         smart.setLogEnabled(false);
         smart.analyse(m_dom);
-        return checkSmartError(&smart);
+        if (!checkSmartError(&smart))
+            return false;
+        useRecognised(smart);
+        return true;
     }
     // Fills by the website's first template of the kind (templateAt reads
     // it from the list), by smart recognition when it has none or websiteId
@@ -155,8 +178,16 @@ private:
     // The first element the field finds; a null element when there is no
     // field or it finds nothing (told as an information line).
     PageElement firstFound(const SelectorList* list) const;
-    // Notes the values the last writes of the field left out.
-    void noteMisfits(const QString& caption);
+    // Notes what the last writes did, for the field of that caption.
+    void noteResults(const QString& caption);
+    void useRecognised(SmartMaster& smart);
+    // The form written into: the recognised one, or that of the first box a
+    // template found.
+    void useForm(const PageElement& box);
+    // Why a box the form needs holds nothing: what the fill did to it, else
+    // what recognition made of it or that the template names it not. Empty
+    // for a picture code, which the user types and is not told of.
+    QString whyEmpty(const PageElement& box) const;
 
 protected:
     PageDomHandle m_dom;
@@ -166,8 +197,26 @@ private:
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;
     std::unique_ptr<SmartFill> m_fill;
-    // The fields left empty so far, one line each (LocaleMessage::valueDoesNotFit).
+    // What the writes did so far, box by box, with the field's caption.
+    struct Done {
+        PageElement box;
+        int outcome;
+        int limit;
+        int size;
+        QString caption;
+    };
+    QList<Done> m_done;
+    // The fields no box was found for, while every box is needed.
+    QStringList m_unfound;
+    bool m_everyBoxNeeded = false;
+    PageElement m_root;
+    // The recognised controls of the form; none on a template's route.
+    QList<SmartElement*> m_controls;
+    // The notice's lines, read once by leftUndone.
+    bool m_checked = false;
     QStringList m_misfits;
+    QStringList m_empty;
+    std::function<QString(const DelegateSubmitter&)> m_whenFilled;
 };
 
 // The fill of one stored record: submit loads it and takes the route of

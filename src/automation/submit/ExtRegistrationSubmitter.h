@@ -8,9 +8,12 @@
 namespace Vexal {
 
 // Registers on a website with one of the master accounts. The website type
-// is free. Submit first stores an account for the chosen website in the
-// current project (unless one exists for that website already), then fills
-// the registration form.
+// is free. Submit fills the registration form, then stores an account for
+// the chosen website in the current project (unless one exists for that
+// website already) that holds what the page took: the login (the e-mail
+// where the site signs in by it) and the password each only where its box
+// took it whole. A page that took neither gets no account; an account
+// without one of them is named on the fill's notice, with what to do.
 class ExtRegistrationSubmitter final
     : public BaseRecordSubmitter<WidMasterAccountComboBox, DBMasterAccount, DelegateRegistrationSubmitter>
 {
@@ -21,10 +24,17 @@ public:
     WidMasterAccountComboBox* masterAccountBox() const { return recordBox(); }
 
 public slots:
+    // Stores the account with the master account's login and password.
     void slotSaveAccount();
 
 protected:
-    void beforeSubmit() override;
+    void beforeSubmit(DelegateRegistrationSubmitter& delegate) override;
+
+private:
+    // Stores the account for the chosen website, with the login and the
+    // password where the fill's page took them (all without a fill); what
+    // the user is told of it.
+    QString saveAccount(const DelegateSubmitter* fill);
 };
 
 } // namespace Vexal

@@ -74,10 +74,17 @@ QStringList dayTexts(const DBMasterAccount& account)
     return birthday.isValid() ? twoWays(birthday.day()) : QStringList();
 }
 
-// "XINDEX:<n>": a choice list takes the option at index n.
+// "XINDEX:<n>": a choice list takes the option at index n; a box to write
+// the question into takes the text of the account's question.
 QString question(const DBMasterAccount& account)
 {
     return QStringLiteral("%1:%2").arg(ConstSelector::xIndex(), QString::number(account.question()));
+}
+
+QStringList questionText(const DBMasterAccount& account)
+{
+    const QString text = LocaleAccount::securityQuestion(account.question());
+    return text.isEmpty() ? QStringList() : QStringList{text};
 }
 
 QStringList countryNames(const DBMasterAccount& account)
@@ -125,7 +132,7 @@ const std::vector<MasterAccountField>& MasterAccountFields::all()
         {&L::email, &read<&A::email>, &T::email, E::KindEmail, nullptr, F::Listed},
         {&L::repeatEmail, &read<&A::email>, &T::rEmail, E::KindUndef, nullptr, 0},
         {&L::url, &read<&A::url>, &T::url, E::KindWebsite, nullptr, F::Listed},
-        {&L::question, &question, &T::question, E::KindQuestion, nullptr, 0},
+        {&L::question, &question, &T::question, E::KindQuestion, &questionText, 0},
         {&L::answer, &read<&A::answer>, &T::answer, E::KindAnswer, nullptr, F::Listed},
         {&L::country, &read<&A::country>, &T::country, E::KindCountry, &countryNames, F::Listed},
         {&L::city, &read<&A::city>, &T::city, E::KindCity, nullptr, F::Listed},
