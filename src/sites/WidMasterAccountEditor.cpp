@@ -7,6 +7,7 @@
 #include "texts/LocaleAccount.h"
 #include "views/UtilDialog.h"
 
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace Vexal {
@@ -45,7 +46,15 @@ void WidMasterAccountEditor::createWidgets()
     passwordEdit = addPasswordField(LocaleAccount::password(), &R::password, &R::setPassword);
     emailEdit = addTextField(LocaleAccount::email(), &R::email, &R::setEmail);
     addTextField(LocaleAccount::url(), &R::url, &R::setUrl, LocaleAccount::urlPrefix());
-    addIntField(LocaleAccount::question(), &R::question, &R::setQuestion, 0, 99);
+    // The number shows its question's text: the one a box to write the
+    // question into takes, which the answer below answers.
+    QSpinBox* question = addIntField(LocaleAccount::question(), &R::question, &R::setQuestion, 0, 99);
+    const auto showQuestion = [question](int number) {
+        const QString text = LocaleAccount::securityQuestion(number);
+        question->setSuffix(text.isEmpty() ? QString() : QStringLiteral(" - ") + text);
+    };
+    connect(question, QOverload<int>::of(&QSpinBox::valueChanged), question, showQuestion);
+    showQuestion(question->value());
     addTextField(LocaleAccount::answer(), &R::answer, &R::setAnswer);
     addTextField(LocaleAccount::country(), &R::country, &R::setCountry);
     addTextField(LocaleAccount::city(), &R::city, &R::setCity);

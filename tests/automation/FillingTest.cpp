@@ -349,6 +349,13 @@ private slots:
             << signUp("8", "16", "<p>Year of birth * <select name='by'><option value=''>Year</option><option>1980"
                                  "</option></select></p>")
             << QStringList{"These boxes the form needs were left empty:\nYear of birth: no value is stored for it"};
+        // A multi-line address takes the street and the details below it; a
+        // question that tests the user is his to answer.
+        QTest::newRow("a multi-line address, a human check")
+            << "smart, addressed"
+            << signUp("8", "16", "<p>Full address <textarea name='addr' required></textarea></p><p>What is 3 + 4? * "
+                                 "<input name='hc'></p>")
+            << QStringList{"These boxes the form needs were left empty:\nWhat is 3 + 4?: a question for you to answer"};
         QTest::newRow("a required box the template does not name")
             << "template" << signUp("8", "16", "<p>Nickname: * <input name='nick'></p>")
             << QStringList{"These boxes the form needs were left empty:\n"
@@ -397,8 +404,14 @@ private slots:
                                 {"Password", "INPUT[name=\"p1\"]"}, {"RPassword", "INPUT[name=\"p2\"]"},
                                 {"Email", "INPUT[name=\"em\"]"}}) > 0);
             }
+            if (route.endsWith(QLatin1String("addressed"))) {
+                QVERIFY(TestDatabase::exec(QStringLiteral("UPDATE MasterAccount SET Address = 'Storgatan 1', "
+                                                          "Details = 'Flat 2' WHERE ID = %1").arg(master)));
+            }
             DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr)
                 .submit(master, byTemplate ? site.websiteId : -1);
+            if (route.endsWith(QLatin1String("addressed")))
+                QCOMPARE(site.live(QStringLiteral("addr")), QStringLiteral("Storgatan 1\nFlat 2"));
         }
         QStringList got;
         for (const QList<QVariant>& notice : notices)

@@ -39,6 +39,7 @@
 #include <QDateEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 #include <functional>
@@ -382,6 +383,10 @@ private slots:
         QVERIFY(drawn.load(second));
         QCOMPARE(drawn.lastName(), QStringLiteral("Smith"));
         QCOMPARE(created->nameEdit->text(), drawn.name());
+        // A question's number shows the text a fill writes for it.
+        auto* question = created->findChild<QSpinBox*>();
+        question->setValue(2);
+        QCOMPARE(question->text(), QStringLiteral("2 - In what town were you born?"));
 
         // Select makes one account the only active one.
         journal->reload();

@@ -5,6 +5,8 @@
 #include "automation/smart/SmartRegistration.h"
 #include "data/DBMasterAccount.h"
 
+#include <algorithm>
+
 namespace Vexal {
 
 void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master,
@@ -44,7 +46,20 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
         smartField.digits = field.has(MasterAccountField::Digits);
         fields << smartField;
     }
-    fillSmartFields(smart.elements(), fields);
+    // A multi-line box that asks for the address takes the street and, on
+    // the line below, the details, where the form has no box of their own.
+    const QList<SmartElement*>& found = smart.elements();
+    const QList<SmartElement*> streets = SmartElement::elementsOfKind(found, SmartElement::KindAddress);
+    const bool multiLine = !streets.isEmpty() && !SmartElement::containsKind(found, SmartElement::KindAddressDetails)
+        && std::all_of(streets.begin(), streets.end(),
+                       [](const SmartElement* box) { return box->type() == SmartElement::TypeTextArea; });
+    if (multiLine && !master->details().isEmpty()) {
+        for (SmartField& field : fields) {
+            if (field.where == SmartElement::KindAddress)
+                field.value = QStringList{field.value, master->details()}.join(QLatin1Char('\n')).trimmed();
+        }
+    }
+    fillSmartFields(found, fields);
 }
 
 } // namespace Vexal
