@@ -385,6 +385,7 @@ private slots:
         QCOMPARE(created->nameEdit->text(), drawn.name());
         // A question's number shows the text a fill writes for it.
         auto* question = created->findChild<QSpinBox*>();
+        QCOMPARE(question->text(), QStringLiteral("0 - What was the name of your first pet?"));
         question->setValue(2);
         QCOMPARE(question->text(), QStringLiteral("2 - In what town were you born?"));
 
