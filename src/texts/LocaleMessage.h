@@ -92,6 +92,10 @@
     TEXT(emptyNotKept, "the page did not keep the value") \
     TEXT(emptyUnticked, "the fill leaves it unticked") \
     TEXT(emptyNoBox, "no box of the page was found for it") \
+    TEXT_ARG(unlabelledBox, place, "the form's box %1, which shows no label") \
+    TEXT(boxWithoutLabel, "a box that shows no label") \
+    TEXT_ARG(andMore, count, "and %1 more") \
+    TEXT(registrationFilled, "The form is filled: send it with the page's own button.") \
     TEXT(loginNotSent, "The form was filled but not sent: a box it needs stayed empty.") \
     TEXT_ARG(accountNotStored, website, "No account was stored for \"%1\": the page took neither the login nor the password.") \
     TEXT_ARG(accountWithoutLogin, website, "The account stored for \"%1\" holds no login, as the page did not take it: enter the one you sign in with in the account.") \
@@ -122,6 +126,9 @@ QString valueDoesNotFit(const QString& field, int limit, int size);
 // A box a fill left empty and why (one of the empty... texts), one line of
 // boxesLeftEmpty.
 QString boxLeftEmpty(const QString& box, const QString& reason);
+// The account a registration stores for a website failed to save; failure
+// names the cause (failureFor).
+QString accountNotSaved(const QString& website, const QString& failure);
 // Error at %1, query at %2, filled in one pass.
 QString sqlQueryFailed(const QString& query, const QString& error);
 QString confirmDeleteRecordCount(int count);

@@ -421,6 +421,10 @@ private slots:
         QTest::newRow("a required box first in its form")
             << inForm("<p><input type='checkbox' name='pub'> Show my profile *</p><p>E-mail <input name='em'></p>")
             << "registration" << "pub=26 em=14";
+        QTest::newRow("a star before the box's label")
+            << inForm("<p>E-mail <input name='em'></p><p><input type='checkbox' name='lft'> * Ik ben 18 jaar of "
+                      "ouder</p>")
+            << "registration" << "em=14 lft=26";
         QTest::newRow("a star first in its form")
             << inForm("<p><span>*</span> <input type='checkbox' name='pub'> Show my profile</p><p>E-mail <input "
                       "name='em'></p>")

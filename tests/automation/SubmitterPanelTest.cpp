@@ -1,4 +1,5 @@
 #include "ComboTexts.h"
+#include "FileSizeLimit.h"
 #include "LoopbackServer.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -21,6 +22,7 @@
 #include "shell/WidWebTab.h"
 #include "app/DelegateProject.h"
 #include "sites/WidWebsiteTypeComboBox.h"
+#include "texts/LocaleMessage.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -29,6 +31,10 @@
 #include <QWebFrame>
 #include <QWebPage>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
 
 using namespace Vexal;
 
@@ -345,13 +351,17 @@ private slots:
         panel->slotSubmit();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 3);
 
-        // The account holds only what the page took, and the fill's notice
-        // says what it lacks; a page that took neither stores none.
+        // The account holds only what the page took (the e-mail as the login
+        // where the site signs in by it); what it lacks, or why it could not
+        // be stored, comes first on the fill's notice, a failure until
+        // closed.
         const struct {
             const char* name;
             QString page;
             QString stored;
             QString told;
+            bool byEmail = false;
+            bool full = false;
         } cases[] = {
             {"D", username + email + passwordBox.arg(1), QStringLiteral("mlogin/"),
              QStringLiteral("The account stored for \"D\" holds no password, as the page did not take it: enter the "
@@ -361,20 +371,39 @@ private slots:
                             "one you sign in with in the account.")},
             {"F", email, QStringLiteral("none"),
              QStringLiteral("No account was stored for \"F\": the page took neither the login nor the password.")},
+            {"G", email + passwordBox.arg(8), QStringLiteral("m@x.test/") + password, QString(), true},
+            {"H", username + passwordBox.arg(1), QStringLiteral("none"),
+             LocaleMessage::accountNotSaved(QStringLiteral("H"), LocaleMessage::operationFailedBecause(
+                                                                     QString::fromLocal8Bit(std::strerror(EFBIG)))),
+             false, true},
         };
         QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->typeBox()->setCurrentType(4);
         for (const auto& item : cases) {
-            const int site = saveWebsite(QLatin1String(item.name), QStringLiteral("{%1.test}").arg(item.name), 4);
+            const int site = saveWebsite(QLatin1String(item.name), QStringLiteral("{%1.test}").arg(item.name), 4,
+                                         item.byEmail);
             panel->slotReload();
             panel->websiteBox()->setCurrentId(site);
             QVERIFY(f.show(QStringLiteral("http://a.test/"), signUp.arg(item.page)));
-            panel->slotSubmit();
+            notices.clear();
+            {
+                auto limit = item.full ? std::make_unique<FileSizeLimit>(1) : nullptr;
+                panel->slotSubmit();
+            }
             QCOMPARE(TestDatabase::value(QStringLiteral("SELECT IFNULL((SELECT IFNULL(Login, '') || '/' || IFNULL(Password, '') "
                                                         "FROM Account "
                                                         "WHERE WebsiteID=%1), 'none')").arg(site)).toString(),
                      item.stored);
-            QCOMPARE(lastText(notices).section(QLatin1Char('\n'), -1), item.told);
+            QCOMPARE(notices.size(), item.told.isEmpty() ? 0 : 1);
+            if (item.told.isEmpty())
+                continue;
+            const QStringList lines = notices.first().at(0).toString().split(QLatin1Char('\n'));
+            QCOMPARE(lines.first(), item.told);
+            QCOMPARE(notices.first().at(1).toBool(), item.full);
+            // The fill's own notice follows.
+            if (item.full)
+                QCOMPARE(lines.mid(1), QStringList({QStringLiteral("These fields were left empty, as their values do not fit:"),
+                                                    QStringLiteral("Password: the box takes 1 character, the value has 2")}));
         }
 
         // A failed look-up is reported and adds nothing.
@@ -382,7 +411,7 @@ private slots:
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->slotSaveAccount();
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 5);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 6);
     }
 
     void submitHandsTheRecordToTheDelegate()

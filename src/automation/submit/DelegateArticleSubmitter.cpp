@@ -33,6 +33,7 @@ void DelegateArticleSubmitter::submit(qint64 articleId, qint64 spunArticleId, qi
         DBTemplateList::KindArticle, websiteId, &DBTemplateList::articleTemplateAt,
         [&](const DBArticleTemplate* templ) { fillByTemplate(&article, &spunArticle, templ); },
         [&] { fillSmart(&article, &spunArticle); });
+    tell();
 }
 
 void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DBSpinnedArticle* spunArticle,
@@ -55,8 +56,8 @@ void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DB
 
 void DelegateArticleSubmitter::fillSmart(const DBArticle* article, const DBSpinnedArticle* spunArticle)
 {
-    SmartArticle smart(nullptr);
-    if (!recognise(smart))
+    SmartArticle* smart = recognise<SmartArticle>();
+    if (!smart)
         return;
 
     SPNFinalParser parser;
@@ -65,7 +66,7 @@ void DelegateArticleSubmitter::fillSmart(const DBArticle* article, const DBSpinn
 
     using E = SmartElement;
     SmartField category{E::KindCategory, LocaleArticle::categoryField(), categories};
-    fillSmartFields(smart.elements(), {
+    fillSmartFields(smart->elements(), {
         category,
         {E::KindTitle, LocaleArticle::title(), parser.title()},
         {E::KindTags, LocaleArticle::tags(), Utils::normalizeTags(article->tags())},

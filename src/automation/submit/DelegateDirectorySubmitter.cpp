@@ -29,14 +29,14 @@ void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, co
 
 void DelegateDirectorySubmitter::fillSmart(const DBDirectory* directory)
 {
-    SmartDirectory smart(nullptr);
-    if (!recognise(smart))
+    SmartDirectory* smart = recognise<SmartDirectory>();
+    if (!smart)
         return;
 
     const QStringList categories = categoryNames(directory->categoryId());
     using E = SmartElement;
     SmartField category{E::KindCategory, LocaleDirectory::category(), categories};
-    fillSmartFields(smart.elements(), {
+    fillSmartFields(smart->elements(), {
         category,
         {E::KindTitle, LocaleDirectory::title(), directory->title()},
         {E::KindTags, LocaleDirectory::tags(), Utils::normalizeTags(directory->tags())},

@@ -4,6 +4,7 @@
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartRegistration.h"
 #include "data/DBMasterAccount.h"
+#include "texts/LocaleMessage.h"
 
 #include <algorithm>
 
@@ -20,15 +21,15 @@ void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master
         if (field.offered)
             templateField.orAs(field.offered(*master));
         templateField.digits = field.has(MasterAccountField::Digits);
-        fields << templateField;
+        fields << templateField.as(field.kind);
     }
     fillFields(fields);
 }
 
 void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
 {
-    SmartRegistration smart(nullptr);
-    if (!recognise(smart))
+    SmartRegistration* smart = recognise<SmartRegistration>();
+    if (!smart)
         return;
 
     QList<SmartField> fields;
@@ -48,7 +49,7 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
     }
     // A multi-line box that asks for the address takes the street and, on
     // the line below, the details, where the form has no box of their own.
-    const QList<SmartElement*>& found = smart.elements();
+    const QList<SmartElement*>& found = smart->elements();
     const QList<SmartElement*> streets = SmartElement::elementsOfKind(found, SmartElement::KindAddress);
     const bool multiLine = !streets.isEmpty() && !SmartElement::containsKind(found, SmartElement::KindAddressDetails)
         && std::all_of(streets.begin(), streets.end(),
@@ -60,6 +61,11 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
         }
     }
     fillSmartFields(found, fields);
+}
+
+QString DelegateRegistrationSubmitter::filledNotice() const
+{
+    return LocaleMessage::registrationFilled();
 }
 
 } // namespace Vexal

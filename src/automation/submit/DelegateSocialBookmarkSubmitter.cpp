@@ -23,12 +23,12 @@ void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* boo
 
 void DelegateSocialBookmarkSubmitter::fillSmart(const DBSocialBookmark* bookmark)
 {
-    SmartSocialBookmark smart(nullptr);
-    if (!recognise(smart))
+    SmartSocialBookmark* smart = recognise<SmartSocialBookmark>();
+    if (!smart)
         return;
 
     using E = SmartElement;
-    fillSmartFields(smart.elements(), {
+    fillSmartFields(smart->elements(), {
         {E::KindTitle, LocaleSocialBookmark::title(), bookmark->title()},
         {E::KindTags, LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
         {E::KindWebsite, LocaleSocialBookmark::url(), bookmark->url()},
