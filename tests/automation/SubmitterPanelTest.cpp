@@ -362,6 +362,8 @@ private slots:
             QString told;
             bool byEmail = false;
             bool full = false;
+            // The selector of the password box in the site's template.
+            const char* byTemplate = nullptr;
         } cases[] = {
             {"D", username + email + passwordBox.arg(1), QStringLiteral("mlogin/"),
              QStringLiteral("The account stored for \"D\" holds no password, as the page did not take it: enter the "
@@ -376,12 +378,22 @@ private slots:
              LocaleMessage::accountNotSaved(QStringLiteral("H"), LocaleMessage::operationFailedBecause(
                                                                      QString::fromLocal8Bit(std::strerror(EFBIG)))),
              false, true},
+            {"I", username + email + passwordBox.arg(1), QStringLiteral("mlogin/"),
+             QStringLiteral("The account stored for \"I\" holds no password, as the page did not take it: enter the "
+                            "one you give the site in the account."),
+             false, false, "INPUT[name=\"p\"]"},
+            // A fill that stops takes nothing.
+            {"J", username + passwordBox.arg(8), QStringLiteral("none"), LocaleMessage::invalidSelectors(), false,
+             false, "INPUT[name="},
         };
         QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->typeBox()->setCurrentType(4);
         for (const auto& item : cases) {
             const int site = saveWebsite(QLatin1String(item.name), QStringLiteral("{%1.test}").arg(item.name), 4,
                                          item.byEmail);
+            if (item.byTemplate)
+                QVERIFY(addRow(QStringLiteral("RegistrationTemplate"),
+                               {{"WebsiteID", site}, {"Login", "INPUT[name=\"u\"]"}, {"Password", item.byTemplate}}) > 0);
             panel->slotReload();
             panel->websiteBox()->setCurrentId(site);
             QVERIFY(f.show(QStringLiteral("http://a.test/"), signUp.arg(item.page)));
@@ -411,7 +423,7 @@ private slots:
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->slotSaveAccount();
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 6);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 7);
     }
 
     void submitHandsTheRecordToTheDelegate()
