@@ -562,6 +562,16 @@ private slots:
                                 "agree_box=yes");
         QCOMPARE(fieldsLike(sent, fields), fields);
         QCOMPARE(notFound(QStringLiteral("Category")), 0);
+
+        // A title longer than its box is told.
+        QVERIFY(site.open(QStringLiteral("article")));
+        site.frame()->evaluateJavaScript(QStringLiteral("document.getElementsByName('t1')[0].maxLength = 5"));
+        QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr).submit(article.first, article.second, -1);
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices.first().first().toString(),
+                 QStringLiteral("These fields were left empty, as their values do not fit:\n"
+                                "Article title: the box takes 5 characters, the value has 11"));
     }
 
     void directoryAndSocialBookmark()
