@@ -202,6 +202,13 @@ private slots:
         panel = f.attach<ExtRegistrationSubmitter>();
         QCOMPARE(panel->typeBox()->currentType(), 4);
         QCOMPARE(errors.count(), 0);
+
+        // The websites cannot be read: the look-up of the page's site and the
+        // chooser each say so.
+        QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE Website RENAME TO WebsiteGone")));
+        QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
+        panel = f.attach<ExtRegistrationSubmitter>();
+        QCOMPARE(errors.count(), 2);
     }
 
     void pageButtonsLoadTheSitePages()
