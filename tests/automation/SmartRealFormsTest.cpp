@@ -1321,6 +1321,17 @@ private slots:
             << "pr_headline=29 pr_subheadline=0 pr_section=32 =36 =37 pr_keywords=30 pr_terms=26";
         QTest::newRow("magazine in another language") << "magazine-de.html" << "article"
             << "ueberschrift=0 rubrik=0 editor1_ifr=37 schlagworte=0";
+        const QString editors = QStringLiteral(
+            "<body><form><p>Title <input name='t'></p>%1</form><script>var f = document.getElementsByTagName("
+            "'iframe'); for (var i = 0; i < f.length; ++i) { var d = f[i].contentDocument; d.open(); d.write("
+            "'<body contenteditable=\"true\"></body>'); d.close(); }</script></body>");
+        const QString editor = QStringLiteral(
+            "<div class='rte'><div class='bar'><button type='button'>B</button></div><iframe id='%1_ifr'></iframe>"
+            "</div><textarea id='%1' name='%1' style='display:none'></textarea>");
+        QTest::newRow("two editors of no words")
+            << editors.arg(editor.arg("e1") + editor.arg("e2")) << "article" << "t=29 e1_ifr=0 e2_ifr=0";
+        QTest::newRow("one editor that names a summary")
+            << editors.arg("<label for='s'>Summary</label>" + editor.arg("s")) << "article" << "t=29 s_ifr=36";
         // A site's address and its keywords in a text area on a link
         // directory; an address, a headline and a topic on a bookmark form,
         // never the sender's e-mail address.

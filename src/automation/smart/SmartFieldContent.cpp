@@ -18,15 +18,10 @@ void SmartFieldContent::markEditorFrames(QList<SmartElement*>& controls, const Q
         const PageElement& area = control->editedArea();
         if (area.isNull())
             continue;
-        QStringList texts;
         for (const SmartLabel* label : labels) {
-            if (label->isText() && label->labelTarget() == area)
-                texts << label->text();
-        }
-        for (const char* attribute : {"placeholder", "aria-label", "title"})
-            texts << area.attribute(QLatin1String(attribute)).trimmed();
-        for (const QString& text : qAsConst(texts)) {
-            const int kind = text.isEmpty() ? int(E::KindUndef) : m_lookup.labelKind(control, text);
+            if (!label->isText() || !(label->labelTarget() == area))
+                continue;
+            const int kind = m_lookup.labelKind(control, label->text());
             if (kind != E::KindUndef) {
                 control->setKind(kind);
                 break;

@@ -12,10 +12,9 @@ class SmartFieldContent : public SmartFieldPass
 public:
     using SmartFieldPass::SmartFieldPass;
 
-    // A rich editor's frame takes the kind its text area's label gives (a
-    // LABEL for the area, the area's placeholder or name for readers), as
-    // a box's own label outranks its name; without one it keeps what the
-    // area's id and name gave it.
+    // A rich editor's frame takes the kind that a LABEL for its text area
+    // gives, as a box's own label outranks its name; without one it keeps
+    // what the area's id and name gave it.
     void markEditorFrames(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // On an article form whose words name no body, its one rich editor
     // still without a kind is the body; of two or more, none is.
