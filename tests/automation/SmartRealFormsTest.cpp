@@ -1330,6 +1330,9 @@ private slots:
             "</div><textarea id='%1' name='%1' style='display:none'></textarea>");
         QTest::newRow("two editors of no words")
             << editors.arg(editor.arg("e1") + editor.arg("e2")) << "article" << "t=29 e1_ifr=0 e2_ifr=0";
+        QTest::newRow("an editor's id that extends another area's")
+            << editors.arg(editor.arg("post") + editor.arg("post_excerpt")) << "article"
+            << "t=29 post_ifr=0 post_excerpt_ifr=36";
         QTest::newRow("one editor that names a summary")
             << editors.arg("<label for='s'>Summary</label>" + editor.arg("s")) << "article" << "t=29 s_ifr=36";
         // A site's address and its keywords in a text area on a link
