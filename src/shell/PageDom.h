@@ -129,7 +129,8 @@ public:
     // they may add up to 0px or less where it shows: then by the element's
     // "laidOut" size (the whole box, in whole pixels), and where that is 0
     // and a scroll bar took room, by its client rectangle's "drawn" size
-    // (the box under a pixel, drawn as laid out unless a transform turns it).
+    // (the box under a pixel, drawn as laid out unless a transform turns or
+    // shrinks it).
     struct Extent {
         QStringList lengths;
         QString laidOut;
