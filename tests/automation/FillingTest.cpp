@@ -365,6 +365,14 @@ private slots:
             << "template" << signUp("8", "16", "<p>Nickname: * <input name='nick'></p>")
             << QStringList{"These boxes the form needs were left empty:\n"
                            "Nickname: the website's template does not find it"};
+        // The article template writes its body into "IFRAME[id=editor]:BODY",
+        // its tags into "IMG[id=kw]".
+        const QString editor = QStringLiteral("<p>Title <input name='t1'></p><iframe id='editor' src='/editor.html'>"
+                                              "</iframe>");
+        QTest::newRow("a template field that names a frame's body") << "article template" << editor << QStringList();
+        QTest::newRow("a template field whose element takes no text")
+            << "article template" << editor + "<img id='kw' alt='Tags'>"
+            << QStringList{"These fields were not written:\nTags: the element its selector finds takes no text"};
     }
 
     void valuesThatDoNotFit()
@@ -375,6 +383,7 @@ private slots:
         Site site;
         QVERIFY(site.start());
         const bool login = route.startsWith(QLatin1String("login"));
+        site.server.setHtml(QStringLiteral("/editor.html"), QStringLiteral("<html><body></body></html>"));
         site.server.setHtml(QStringLiteral("/fit.html"),
                             QStringLiteral("<html><body><form action='/join' method='post'>%1</form></body></html>")
                                 .arg(form));
@@ -387,7 +396,14 @@ private slots:
             "window.sent = 0; document.addEventListener('submit', function () { window.sent++; }, true);"));
         QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
         const bool byTemplate = route.contains(QLatin1String("template"));
-        if (login) {
+        const bool article = route.startsWith(QLatin1String("article"));
+        if (article) {
+            QVERIFY(addRow(QStringLiteral("ArticleTemplate"),
+                           {{"WebsiteID", site.websiteId}, {"Title", "INPUT[name=\"t1\"]"}, {"Tags", "IMG[id=\"kw\"]"},
+                            {"Body", "IFRAME[id=\"editor\"]:BODY"}}) > 0);
+            const auto ids = saveArticle({{"Tags", "a,b"}}, {{"TitleFinal", "T"}, {"BodyFinal", "Body <b>text</b>"}});
+            DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr).submit(ids.first, ids.second, site.websiteId);
+        } else if (login) {
             if (byTemplate) {
                 const bool loginBox = !route.endsWith(QLatin1String("no login box"));
                 QVERIFY(addRow(QStringLiteral("LoginTemplate"),
@@ -424,6 +440,15 @@ private slots:
         for (const QList<QVariant>& notice : notices)
             got << notice.first().toString();
         QCOMPARE(got, told);
+        if (article) {
+            // The frame's body takes the text as its IFRAME would.
+            QCOMPARE(site.live(QStringLiteral("t1")), QStringLiteral("T"));
+            const QWebFrame* frame = site.frame()->childFrames().value(0);
+            QVERIFY(frame);
+            QCOMPARE(frame->findFirstElement(QStringLiteral("body")).toInnerXml(),
+                     QStringLiteral("<p>Body <b>text</b></p>"));
+            return;
+        }
         // What fits is written; what does not, left out whole.
         if (!login) {
             QCOMPARE(site.live(QStringLiteral("user")), QStringLiteral("annab"));

@@ -172,14 +172,17 @@ QString DelegateSubmitter::whyEmpty(const PageElement& box) const
 bool DelegateSubmitter::leftUndone()
 {
     if (m_checked)
-        return !m_misfits.isEmpty() || !m_empty.isEmpty();
+        return !m_misfits.isEmpty() || !m_empty.isEmpty() || !m_unwritten.isEmpty();
     m_checked = true;
     m_misfits.clear();
     m_empty.clear();
+    m_unwritten.clear();
     PageElements misfits;
     PageElements needed;
     for (const Done& done : m_done) {
-        if (done.outcome == SmartFill::DoesNotFit) {
+        if (done.outcome == SmartFill::TakesNoText) {
+            m_unwritten << LocaleMessage::boxLeftEmpty(done.caption, LocaleMessage::takesNoText());
+        } else if (done.outcome == SmartFill::DoesNotFit) {
             if (misfits.contains(done.box))
                 continue;
             misfits << done.box;
@@ -200,7 +203,7 @@ bool DelegateSubmitter::leftUndone()
                          [&](const QString& line) { return line.startsWith(named, Qt::CaseInsensitive); }))
             m_empty << LocaleMessage::boxLeftEmpty(caption, LocaleMessage::emptyNoBox());
     }
-    return !m_misfits.isEmpty() || !m_empty.isEmpty();
+    return !m_misfits.isEmpty() || !m_empty.isEmpty() || !m_unwritten.isEmpty();
 }
 
 void DelegateSubmitter::tellUndone(const QString& notice)
@@ -213,6 +216,8 @@ void DelegateSubmitter::tellUndone(const QString& notice)
         parts << LocaleMessage::valuesDoNotFit(m_misfits.join(QLatin1Char('\n')));
     if (!m_empty.isEmpty())
         parts << LocaleMessage::boxesLeftEmpty(m_empty.join(QLatin1Char('\n')));
+    if (!m_unwritten.isEmpty())
+        parts << LocaleMessage::fieldsNotWritten(m_unwritten.join(QLatin1Char('\n')));
     if (m_whenFilled) {
         const QString said = m_whenFilled(*this);
         if (!said.isEmpty())
@@ -223,6 +228,7 @@ void DelegateSubmitter::tellUndone(const QString& notice)
     m_unfound.clear();
     m_misfits.clear();
     m_empty.clear();
+    m_unwritten.clear();
     m_checked = false;
     if (!parts.isEmpty())
         UtilSignalManager::instance()->emitError(parts.join(QLatin1Char('\n')));

@@ -124,11 +124,13 @@ protected:
     // the notice given (a form not sent), each box left empty because its
     // value does not fit, and each box of the form written into that the
     // form needs and that holds nothing (SmartFill::leftEmpty), by its
-    // label, with the reason; then what the step given to whenFilled says.
+    // label, with the reason; each field whose element takes no text, by
+    // its caption; then what the step given to whenFilled says.
     // Nothing left undone, no notice.
     void tellUndone(const QString& notice = QString());
-    // Whether the notice would name a box: a value that does not fit, or a
-    // box the form needs left empty. Read once a fill.
+    // Whether the notice would name a box: a value that does not fit, a box
+    // the form needs left empty, or a field that found no box to write.
+    // Read once a fill.
     bool leftUndone();
     // Every box the fill writes is one the form cannot go without (a
     // login's): left empty, it is named as a box the page requires, and so
@@ -216,6 +218,7 @@ private:
     bool m_checked = false;
     QStringList m_misfits;
     QStringList m_empty;
+    QStringList m_unwritten;
     std::function<QString(const DelegateSubmitter&)> m_whenFilled;
 };
 
