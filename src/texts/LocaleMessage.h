@@ -125,6 +125,9 @@ QString valueDoesNotFit(const QString& field, int limit, int size);
 // boxesLeftEmpty; also a field written nowhere and why, one line of
 // fieldsNotWritten.
 QString boxLeftEmpty(const QString& box, const QString& reason);
+// A template that a fill cannot use: its name, the field whose selector
+// does not parse and the parser's message.
+QString templateSelectorInvalid(const QString& templ, const QString& field, const QString& error);
 // Error at %1, query at %2, filled in one pass.
 QString sqlQueryFailed(const QString& query, const QString& error);
 QString confirmDeleteRecordCount(int count);

@@ -593,16 +593,19 @@ private slots:
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         const auto article = saveArticle({}, {{"TitleFinal", "T"}});
         QVERIFY(addRow(QStringLiteral("ArticleTemplate"),
-                       {{"WebsiteID", site.websiteId}, {"Category", "SELECT[name=\"cat\"]"}, {"Title", "INPUT[name="},
-                        {"Tags", "INPUT[name=\"kw\"]"}}) > 0);
+                       {{"Name", "Posts"}, {"WebsiteID", site.websiteId}, {"Category", "SELECT[name=\"cat\"]"},
+                        {"Title", "INPUT[name="}, {"Tags", "INPUT[name=\"kw\"]"}}) > 0);
 
-        // A selector that does not parse: nothing is written, not even the
-        // field parsed before it.
+        // A selector stored before it was checked, that does not parse:
+        // the template and the field are named, and nothing is written,
+        // not even the field parsed before it.
         QVERIFY(site.open(QStringLiteral("article")));
         DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr)
             .submit(article.first, article.second, site.websiteId);
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.last().first().toString(), LocaleMessage::invalidSelectors());
+        QCOMPARE(errors.last().first().toString(),
+                 QStringLiteral("Website template \"Posts\" contains an invalid selector in its field \"Title\". I "
+                                "can't parse it: Incomplete selector. Selector: INPUT[name="));
         QCOMPARE(Logger::errors().size(), 1);
         QCOMPARE(site.live(QStringLiteral("t1")), QString());
         QCOMPARE(site.live(QStringLiteral("kw")), QString());

@@ -302,26 +302,31 @@ QStringList DelegateSubmitter::categoryNames(qint64 categoryId)
     return names;
 }
 
-bool DelegateSubmitter::parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists)
+bool DelegateSubmitter::parseFields(const DBBase* templ, const QList<TemplateField>& fields,
+                                    QList<SelectorList*>& lists)
 {
     lists.clear();
     for (const TemplateField& field : fields) {
-        SelectorList* list = nullptr;
-        const bool ok = field.useValues ? buildSelector(field.where, field.caption, field.values, &list)
-                                        : buildSelector(field.where, field.caption, field.value, &list);
-        if (!ok) {
+        if (field.useValues)
+            m_builder->build(field.where, field.caption, field.values);
+        else
+            m_builder->build(field.where, field.caption, field.value);
+        if (const SelectorError* error = m_builder->error()) {
+            const QString text = LocaleMessage::templateSelectorInvalid(templ->name(), field.caption, error->text());
+            Logger::error(text);
+            UtilSignalManager::instance()->emitError(text);
             lists.clear();
             return false;
         }
-        lists << list;
+        lists << m_builder->result();
     }
     return true;
 }
 
-bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
+bool DelegateSubmitter::fillFields(const DBBase* templ, const QList<TemplateField>& fields)
 {
     QList<SelectorList*> lists;
-    if (!parseFields(fields, lists))
+    if (!parseFields(templ, fields, lists))
         return false;
     for (int i = 0; i < lists.size(); ++i)
         fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);
