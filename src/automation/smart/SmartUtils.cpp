@@ -3,6 +3,9 @@
 #include "automation/smart/ConstSmart.h"
 
 #include <QRect>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace Vexal {
 
@@ -72,6 +75,20 @@ int SmartUtils::latinLetterCount(const QString& text)
             ++count;
     }
     return count;
+}
+
+bool SmartUtils::hasLetter(const QString& text)
+{
+    // Without a character reference the letters are the text's own.
+    if (!text.contains(QLatin1Char('&')))
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    static const QRegularExpression reference(QStringLiteral("&#?\\w+;"));
+    const QString bare = QString(text).remove(reference);
+    for (const QChar c : bare) {
+        if (c.isLetter())
+            return true;
+    }
+    return false;
 }
 
 namespace {
