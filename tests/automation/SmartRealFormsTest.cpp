@@ -12,6 +12,7 @@
 #include "automation/smart/SmartArticle.h"
 #include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelIds.h"
 #include "automation/smart/SmartLabelLookup.h"
 #include "automation/smart/SmartDirectory.h"
 #include "automation/smart/SmartLogin.h"
@@ -67,15 +68,18 @@ void recognitionCase()
     QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
     const qint64 asks = SmartLabel::rectAsksForTests();
     const int reads = SmartCaptions::readsForTests();
+    const qint64 ids = SmartLabelIds::readsForTests();
     QCOMPARE(recognise(kind, view).join(QLatin1Char(' ')), expected);
     // Each entry of the page's label sequence asks the page where it is
-    // drawn once at most, and its caption is worked out once at most.
+    // drawn once at most, and its caption is worked out once at most; the
+    // page's ids are read once at most.
     const PageDomHandle dom(&view);
     QObject owner;
     SmartLabelLookup entries(nullptr);
     entries.lookup(dom->documentElement(), &owner);
     QVERIFY(SmartLabel::rectAsksForTests() - asks <= entries.labels().size());
     QVERIFY(SmartCaptions::readsForTests() - reads <= entries.labels().size());
+    QVERIFY(SmartLabelIds::readsForTests() - ids <= dom->select(dom->documentElement(), QStringLiteral("[id]")).size());
 }
 
 // Forms as shops and services write them, one class of field a row: a
@@ -617,6 +621,13 @@ private slots:
                               "<p>Comment <textarea name='comment'></textarea></p></form>"
                               "<form><p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'>"
                               "</p></form></body>")
+            << "registration" << "em=14 pw=13";
+        // Both forms name their boxes by id: the page's ids are read once.
+        QTest::newRow("a comment form and a sign-up labelled by id")
+            << QStringLiteral("<body><form><label for='cn'>Name</label> <input id='cn'>"
+                              "<label for='cc'>Comment</label> <textarea id='cc'></textarea></form>"
+                              "<form><label for='em'>E-mail</label> <input id='em'>"
+                              "<label for='pw'>Password</label> <input type='password' id='pw'></form></body>")
             << "registration" << "em=14 pw=13";
         // A second person's fields (a second attendee) are left alone; the
         // member's own second address is filled.

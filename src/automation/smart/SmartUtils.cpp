@@ -218,22 +218,4 @@ int SmartUtils::commonDepth(const PageElements& a, const PageElements& b)
     return depth;
 }
 
-PageElement SmartUtils::labelTarget(const PageElement& label)
-{
-    if (label.isNull())
-        return PageElement();
-    PageDom* dom = label.dom();
-    const QString target = label.attribute(QStringLiteral("for"));
-    if (!target.isEmpty()) {
-        const PageElement found = dom->selectFirst(
-            dom->documentOf(label),
-            QStringLiteral("[id=\"%1\"]").arg(QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
-        // A LABEL for an element that is no control (the row of a date's
-        // boxes) names none of them: it labels the row.
-        if (!found.isNull())
-            return isControl(found) ? found : PageElement();
-    }
-    return dom->selectFirst(label, ConstSmart::controlSelector());
-}
-
 } // namespace Vexal

@@ -45,10 +45,6 @@ bool showsPicture(const PageElement& control);
 // Depth (from the document root) of the lowest element that two chains
 // of ancestors (each from the root down) share, -1 when none.
 int commonDepth(const PageElements& a, const PageElements& b);
-// The control that a LABEL names (its "for" target, else the control
-// inside it); null when none, or when its "for" names an element that is no
-// control.
-PageElement labelTarget(const PageElement& label);
 
 } // namespace SmartUtils
 
