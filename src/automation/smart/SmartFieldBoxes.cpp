@@ -10,8 +10,6 @@
 #include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartOwnTexts.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace Vexal {
@@ -205,11 +203,9 @@ bool SmartFieldBoxes::asksHeldNumber(SmartElement* control, const QString& text)
     // asks for it ("Your", "Enter a") or names a name to sign in by
     // ("User ID"), or the page's title names the service by it ("Tesvar
     // ID" on its own sign-up).
-    static const QRegularExpression whose(QStringLiteral("(\\p{L}+)[^\\p{L}\\p{N}]+ID\\b"));
-    const QRegularExpressionMatch found = whose.match(text);
-    if (!found.hasMatch())
+    const QString word = keywords.wordBefore(K::WhoseId, text);
+    if (word.isEmpty())
         return false;
-    const QString word = found.captured(1);
     const K::Hits own = m_lookup.hits(word);
     if (keywords.holdsAny(K::Filler, own) || keywords.holdsAny(K::Prompt, own) || keywords.holdsAny(K::User, own)
         || keywords.holdsAny(K::Login, own))
