@@ -346,6 +346,11 @@ private slots:
             << inForm("<p>State / Province / Region <input name='st'></p>"
                       "<p><input name='x2' id='x2'> <label for='x2'>Your e-mail address for the receipt</label></p>")
             << "registration" << "st=20 x2=14";
+        // Words written with a character reference between two short boxes
+        // part them: the second is no more of the first one's number.
+        QTest::newRow("words with a character reference between short boxes")
+            << inForm("<p>Phone <input name='ph' maxlength='3'> Best&nbsp;time <input name='bt' maxlength='3'></p>")
+            << "registration" << "ph=24 bt=0";
         // A LABEL for a group of boxes labels the row, not one box; a box
         // with no label of its own reads its title as one.
         QTest::newRow("a label for a group, and titles")
