@@ -346,6 +346,10 @@ private slots:
             << inForm("<p>State / Province / Region <input name='st'></p>"
                       "<p><input name='x2' id='x2'> <label for='x2'>Your e-mail address for the receipt</label></p>")
             << "registration" << "st=20 x2=14";
+        // An id is matched as written, a backslash too.
+        QTest::newRow("a label after its box for an id with a backslash")
+            << inForm("<p><input id='x\\y'> <label for='x\\y'>Your e-mail address for the receipt</label></p>")
+            << "registration" << "x\\y=14";
         // Words written with a character reference between two short boxes
         // part them: the second is no more of the first one's number.
         QTest::newRow("words with a character reference between short boxes")
