@@ -1146,6 +1146,10 @@ private slots:
              "<table><tr><td>By signing up you agree to give your first name</td><td><input name='x'></td></tr>"
              "</table>",
              "x=0"},
+            {"a caption a character longer than a caption may be, in a cell beside a box",
+             "<table><tr><td>Telephone number of your organisation's administrative department</td><td>"
+             "<input name='x'></td></tr></table>",
+             "x=0"},
             {"a first name alone in floats",
              "<div style='overflow:hidden'><div style='float:left;width:160px'>First name</div><div "
              "style='float:left'><input name='nm'></div></div>",
