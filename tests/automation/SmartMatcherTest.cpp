@@ -369,6 +369,7 @@ const Texts corpus[] = {
      "Skywards ID #",
      "38"},
     {"plain", "HeldNumber", Text, "Choose a member ID|Create a member ID|Pick a member ID|Desired member ID", "0w"},
+    {"plain", "WhoseId", Text, "Pupil ID|Staff ID", "38"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
     {"plain", "PathKey", Any, "value|val", "0w"},
     {"plain", "Hint", Any, "Alias (e.g. a nickname)|For example|Such as|Like your card", "0w"},

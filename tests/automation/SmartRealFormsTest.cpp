@@ -12,6 +12,7 @@
 #include "automation/smart/SmartArticle.h"
 #include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelIds.h"
 #include "automation/smart/SmartLabelLookup.h"
 #include "automation/smart/SmartDirectory.h"
 #include "automation/smart/SmartLogin.h"
@@ -67,15 +68,18 @@ void recognitionCase()
     QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
     const qint64 asks = SmartLabel::rectAsksForTests();
     const int reads = SmartCaptions::readsForTests();
+    const qint64 ids = SmartLabelIds::readsForTests();
     QCOMPARE(recognise(kind, view).join(QLatin1Char(' ')), expected);
     // Each entry of the page's label sequence asks the page where it is
-    // drawn once at most, and its caption is worked out once at most.
+    // drawn once at most, and its caption is worked out once at most; the
+    // page's ids are read once at most.
     const PageDomHandle dom(&view);
     QObject owner;
     SmartLabelLookup entries(nullptr);
     entries.lookup(dom->documentElement(), &owner);
     QVERIFY(SmartLabel::rectAsksForTests() - asks <= entries.labels().size());
     QVERIFY(SmartCaptions::readsForTests() - reads <= entries.labels().size());
+    QVERIFY(SmartLabelIds::readsForTests() - ids <= dom->select(dom->documentElement(), QStringLiteral("[id]")).size());
 }
 
 // Forms as shops and services write them, one class of field a row: a
@@ -342,6 +346,15 @@ private slots:
             << inForm("<p>State / Province / Region <input name='st'></p>"
                       "<p><input name='x2' id='x2'> <label for='x2'>Your e-mail address for the receipt</label></p>")
             << "registration" << "st=20 x2=14";
+        // An id is matched as written, a backslash too.
+        QTest::newRow("a label after its box for an id with a backslash")
+            << inForm("<p><input id='x\\y'> <label for='x\\y'>Your e-mail address for the receipt</label></p>")
+            << "registration" << "x\\y=14";
+        // Words written with a character reference between two short boxes
+        // part them: the second is no more of the first one's number.
+        QTest::newRow("words with a character reference between short boxes")
+            << inForm("<p>Phone <input name='ph' maxlength='3'> Best&nbsp;time <input name='bt' maxlength='3'></p>")
+            << "registration" << "ph=24 bt=0";
         // A LABEL for a group of boxes labels the row, not one box; a box
         // with no label of its own reads its title as one.
         QTest::newRow("a label for a group, and titles")
@@ -617,6 +630,13 @@ private slots:
                               "<p>Comment <textarea name='comment'></textarea></p></form>"
                               "<form><p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'>"
                               "</p></form></body>")
+            << "registration" << "em=14 pw=13";
+        // Both forms name their boxes by id: the page's ids are read once.
+        QTest::newRow("a comment form and a sign-up labelled by id")
+            << QStringLiteral("<body><form><label for='cn'>Name</label> <input id='cn'>"
+                              "<label for='cc'>Comment</label> <textarea id='cc'></textarea></form>"
+                              "<form><label for='em'>E-mail</label> <input id='em'>"
+                              "<label for='pw'>Password</label> <input type='password' id='pw'></form></body>")
             << "registration" << "em=14 pw=13";
         // A second person's fields (a second attendee) are left alone; the
         // member's own second address is filled.
@@ -1125,6 +1145,10 @@ private slots:
             {"a sentence of legal text in a cell beside a box",
              "<table><tr><td>By signing up you agree to give your first name</td><td><input name='x'></td></tr>"
              "</table>",
+             "x=0"},
+            {"a caption a character longer than a caption may be, in a cell beside a box",
+             "<table><tr><td>Telephone number of your organisation's administrative department</td><td>"
+             "<input name='x'></td></tr></table>",
              "x=0"},
             {"a first name alone in floats",
              "<div style='overflow:hidden'><div style='float:left;width:160px'>First name</div><div "

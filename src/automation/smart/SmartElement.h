@@ -48,7 +48,7 @@ public:
     bool continuesPrevious() const { return m_continuesPrevious; }
     void setContinuesPrevious(bool continues) { m_continuesPrevious = continues; }
     // A text box the page follows with "@" and a domain: it takes the part
-    // of an address before its "@" (SmartOwnTexts::followedByDomain).
+    // of an address before its "@" (SmartBoxFacts::followedByDomain).
     bool asksLocalPart() const { return m_asksLocalPart; }
     void setAsksLocalPart(bool asks) { m_asksLocalPart = asks; }
     // A box left for the user to answer: a question that tests whether a

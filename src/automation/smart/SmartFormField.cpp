@@ -7,7 +7,7 @@
 #include "automation/smart/SmartFieldEvidence.h"
 #include "automation/smart/SmartFieldPeople.h"
 #include "automation/smart/SmartFieldTicks.h"
-#include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartLabelShape.h"
 #include "automation/smart/SmartUtils.h"
 
 namespace Vexal {
@@ -57,7 +57,7 @@ int SmartFormField::classify(SmartElement* control, const QString& text)
     // name)"): it is read only where the caption gives nothing and names no
     // other thing ("Other names (such as a nickname)").
     if (text.contains(QLatin1Char('(')) || holds(SmartKeywords::Hint, text)) {
-        const QString caption = SmartOwnTexts::captionPart(text);
+        const QString caption = SmartLabelShape::captionPart(text);
         if (caption.size() < text.size()) {
             const int kind = classifyCaption(control, caption);
             return kind != E::KindUndef || keywords().namesOther(hits(caption))

@@ -276,6 +276,10 @@ const std::vector<K::Row>& table()
         // No.", "Member ID #", "Frequent flyer ID"), not a name he picks.
         {K::HeldNumber, E::KindTrash, Text, All, "member|loyalty|reward|customer|policy|frequent|=club|id no|=number|#",
          "=choose|=create|=pick|desired"},
+        // Whose ID it is, in any words: the word right before "ID" ("Pupil
+        // ID", "Acme ID"; wordBefore), where it names the holder of a
+        // number the user already holds.
+        {K::WhoseId, E::KindTrash, Text, All, "=id"},
         // A question that tells a person from a program: anti-spam, a human
         // or robot check, a sum, a colour to name. The user answers it.
         {K::HumanCheck, E::KindTrash, Text, All,
@@ -721,6 +725,44 @@ QStringList SmartKeywords::words(Group group) const
             list << parse(word).pattern.trimmed();
     }
     return list;
+}
+
+namespace {
+
+// The letters right before the place in the text, set apart from it by marks
+// or blanks alone; empty where none stand so.
+QString lettersBefore(const QString& text, int at)
+{
+    int end = at;
+    while (end > 0 && !text.at(end - 1).isLetterOrNumber())
+        --end;
+    int start = end;
+    while (start > 0 && text.at(start - 1).isLetter())
+        --start;
+    return end < at ? text.mid(start, end - start) : QString();
+}
+
+} // namespace
+
+QString SmartKeywords::wordBefore(Group group, const QString& text) const
+{
+    int first = text.size();
+    QString before;
+    for (const QString& word : words(group)) {
+        for (int at = text.indexOf(word, 1, Qt::CaseInsensitive); at > 0 && at < first;
+             at = text.indexOf(word, at + 1, Qt::CaseInsensitive)) {
+            const int end = at + word.size();
+            if (text.at(at - 1).isLetterOrNumber() || (end < text.size() && text.at(end).isLetterOrNumber()))
+                continue;
+            const QString letters = lettersBefore(text, at);
+            if (!letters.isEmpty()) {
+                first = at;
+                before = letters;
+                break;
+            }
+        }
+    }
+    return before;
 }
 
 } // namespace Vexal

@@ -34,7 +34,7 @@ public:
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
         RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, HumanCheck, PathKey,
-        BirthWord, Hint, SpaceSeparated, GroupCount
+        BirthWord, Hint, WhoseId, SpaceSeparated, GroupCount
     };
     Q_ENUM(Group)
 
@@ -139,6 +139,10 @@ public:
     Hits wordsOf(Group group) const;
     // The words of the rows of a group, in table order (without marks).
     QStringList words(Group group) const;
+    // The word right before the first word of the group's rows that the text
+    // holds as a word of its own, set apart from it by marks or blanks alone:
+    // its letters ("Acme" in "Your Acme ID"); empty where no word stands so.
+    QString wordBefore(Group group, const QString& text) const;
     // How many times a question walked the rows of a group, for tests: a
     // text that holds no word of the group walks none.
     qint64 walksForTests() const { return m_walks; }
