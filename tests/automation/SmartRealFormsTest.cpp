@@ -1336,6 +1336,38 @@ private slots:
             << "social"
             << "link=0 headline=29 about=31 topic_general=32 topic_news=32 topic_tech=32 topic_sport=32 labels=30 "
                "digest=27";
+        // A rich editor's frame stands for the hidden text area it edits:
+        // it takes that area's kind, by the area's name or its label; the
+        // one editor of a form whose words name no body is the body.
+        QTest::newRow("classic post editor") << "post-editor.html" << "article"
+            << "title=29 content_ifr=37 new-tag-post_tag=30 post_category=32";
+        QTest::newRow("press release, two editors") << "press-release.html" << "article"
+            << "pr_headline=29 pr_subheadline=0 pr_section=32 =36 =37 pr_keywords=30 pr_terms=26";
+        QTest::newRow("magazine in another language") << "magazine-de.html" << "article"
+            << "ueberschrift=0 rubrik=0 editor1_ifr=37 schlagworte=0";
+        const QString editors = QStringLiteral(
+            "<body><form><p>Title <input name='t'></p>%1</form><script>var f = document.getElementsByTagName("
+            "'iframe'); for (var i = 0; i < f.length; ++i) { var d = f[i].contentDocument; d.open(); d.write("
+            "'<body contenteditable=\"true\"></body>'); d.close(); }</script></body>");
+        const QString editor = QStringLiteral(
+            "<div class='rte'><div class='bar'><button type='button'>B</button></div><iframe id='%1_ifr'></iframe>"
+            "</div><textarea id='%1' name='%1' style='display:none'></textarea>");
+        QTest::newRow("two editors of no words")
+            << editors.arg(editor.arg("e1") + editor.arg("e2")) << "article" << "t=29 e1_ifr=0 e2_ifr=0";
+        QTest::newRow("an editor's id that extends another area's")
+            << editors.arg(editor.arg("post") + editor.arg("post_excerpt")) << "article"
+            << "t=29 post_ifr=0 post_excerpt_ifr=36";
+        QTest::newRow("one editor that names a summary")
+            << editors.arg("<label for='s'>Summary</label>" + editor.arg("s")) << "article" << "t=29 s_ifr=36";
+        // A site's address and its keywords in a text area on a link
+        // directory; an address, a headline and a topic on a bookmark form,
+        // never the sender's e-mail address.
+        QTest::newRow("link directory") << "link-directory.html" << "directory"
+            << "site_title=29 site_addr=15 topic_id=32 site_desc=31 site_kw=30 backlink=0 site_mail=14";
+        QTest::newRow("bookmarking app") << "bookmark-app.html" << "social"
+            << "lf_address=15 lf_title=29 lf_notes=31 lf_tags=30 private=27";
+        QTest::newRow("social news, first step") << "story-submit.html" << "social"
+            << "story_url=15 story_headline=29 story_contact=0 story_tags=30 story_text=31";
 
     }
 

@@ -34,7 +34,7 @@ public:
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
         RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, HumanCheck, PathKey,
-        BirthWord, Hint, WhoseId, GroupCount
+        BirthWord, Hint, WhoseId, SpaceSeparated, GroupCount
     };
     Q_ENUM(Group)
 
@@ -160,6 +160,7 @@ private:
     std::vector<Compiled> m_compiled;
     std::vector<std::vector<int>> m_groups;
     std::vector<Hits> m_groupWords; // the words of each group's rows
+    std::vector<std::vector<int>> m_excluding; // by kind, the rows that exclude words
     Hits m_other;         // the words of the Other group's rows
     Hits m_otherExcluded; // and the words they exclude
     mutable qint64 m_walks = 0;
