@@ -92,6 +92,8 @@
     TEXT(emptyNotKept, "the page did not keep the value") \
     TEXT(emptyUnticked, "the fill leaves it unticked") \
     TEXT(emptyNoBox, "no box of the page was found for it") \
+    TEXT_ARG(fieldsNotWritten, fields, "These fields were not written:\n%1") \
+    TEXT(takesNoText, "the element its selector finds takes no text") \
     TEXT_ARG(unlabelledBox, place, "the form's box %1, which shows no label") \
     TEXT(boxWithoutLabel, "a box that shows no label") \
     TEXT_ARG(andMore, count, "and %1 more") \
@@ -124,11 +126,15 @@ TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
 // the value has, one line of valuesDoNotFit.
 QString valueDoesNotFit(const QString& field, int limit, int size);
 // A box a fill left empty and why (one of the empty... texts), one line of
-// boxesLeftEmpty.
+// boxesLeftEmpty; also a field written nowhere and why, one line of
+// fieldsNotWritten.
 QString boxLeftEmpty(const QString& box, const QString& reason);
 // The account a registration stores for a website failed to save; failure
 // names the cause (failureFor).
 QString accountNotSaved(const QString& website, const QString& failure);
+// A template that a fill cannot use: its name, the field whose selector
+// does not parse and the parser's message.
+QString templateSelectorInvalid(const QString& templ, const QString& field, const QString& error);
 // Error at %1, query at %2, filled in one pass.
 QString sqlQueryFailed(const QString& query, const QString& error);
 QString confirmDeleteRecordCount(int count);

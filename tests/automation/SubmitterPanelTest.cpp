@@ -390,8 +390,10 @@ private slots:
                             "one you give the site in the account."),
              false, false, "INPUT[name=\"p\"]"},
             // A fill that stops takes nothing.
-            {"J", username + passwordBox.arg(8), QStringLiteral("none"), LocaleMessage::invalidSelectors(), false,
-             false, "INPUT[name="},
+            {"J", username + passwordBox.arg(8), QStringLiteral("none"),
+             LocaleMessage::templateSelectorInvalid(QString(), QStringLiteral("Password"),
+                                                    QStringLiteral("Incomplete selector. Selector: INPUT[name=")),
+             false, false, "INPUT[name="},
         };
         QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->typeBox()->setCurrentType(4);

@@ -2,11 +2,12 @@
 
 #include "automation/selector/ConstSelector.h"
 #include "automation/selector/SelectorManager.h"
+#include "automation/smart/SmartBoxFacts.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartLabelLookup.h"
-#include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartUtils.h"
 #include "core/Convert.h"
 
@@ -255,11 +256,11 @@ void SmartFill::readFacts(const PageElement& element, bool* localPart, PageEleme
     const int index = SmartLabel::indexOf(labels, element);
     if (index < 0)
         return;
-    *localPart = SmartOwnTexts::followedByDomain(labels, index);
+    *localPart = SmartBoxFacts::followedByDomain(labels, index);
     row->append(element);
-    for (int from = index, to = SmartOwnTexts::afterEnd(labels, index);
-         to < labels.size() && SmartOwnTexts::continuesNumber(labels, from, to);
-         from = to, to = SmartOwnTexts::afterEnd(labels, to))
+    for (int from = index, to = SmartLabelSteps::afterEnd(labels, index);
+         to < labels.size() && SmartBoxFacts::continuesNumber(labels, from, to);
+         from = to, to = SmartLabelSteps::afterEnd(labels, to))
         row->append(labels.at(to)->element());
 }
 
@@ -312,13 +313,14 @@ SmartFill::Outcome SmartFill::writeWith(const PageElement& element, const QStrin
             return R::NoValue;
         return chooseOption(element, QStringList{value} + otherTexts) ? R::Written : R::NoOption;
     }
-    // An editor inside a frame of a frame is out of the manager's reach.
-    if (type == SelectorManager::TypeIframe && m_writer->frameOf(element).isNull()) {
-        const PageElement frame = element.dom()->frameDocument(element, true);
-        const PageElement body =
-            frame.isNull() ? PageElement() : frame.dom()->selectFirst(frame, QStringLiteral("body"));
-        if (!body.isNull())
-            body.dom()->setMarkup(body, QStringLiteral("<p>") + value + QStringLiteral("</p>"));
+    // An element that holds no value of its own (a DIV, an image, a frame
+    // that shows nothing) takes the value nowhere; an editor frame and its
+    // body take it alike.
+    if (type == SelectorManager::TypeOther || type == SelectorManager::TypeIframe
+        || type == SelectorManager::TypeBody) {
+        if (SelectorManager::editorBody(element).isNull())
+            return value.isEmpty() ? R::NoValue : R::TakesNoText;
+        m_writer->setValue(element, value);
         return value.isEmpty() ? R::NoValue : R::Written;
     }
     if (type == SelectorManager::TypeInput || type == SelectorManager::TypeTextarea) {

@@ -36,8 +36,9 @@ public:
 
     // Writes a value into an element a template found. A choice list takes
     // the option whose text or value is the value or one of its other
-    // texts; an editor frame anywhere in the page takes the text; a text
-    // box, see writeText.
+    // texts; an editor frame anywhere in the page, or the body of its
+    // document, takes the text (SelectorManager::editorBody); a text box,
+    // see writeText.
     void write(const PageElement& element, const QString& value, const QStringList& otherTexts = QStringList(),
                bool digits = false);
     // Writes a value into a recognised control of the controls; a box that

@@ -1,9 +1,11 @@
 #include "automation/smart/SmartFillReport.h"
 
+#include "automation/smart/SmartBoxFacts.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFill.h"
 #include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelShape.h"
 #include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
 #include "texts/LocaleMessage.h"
@@ -187,7 +189,7 @@ void SmartFillReport::setRecognised(const QList<SmartElement*>& controls)
 
 void SmartFillReport::note(const PageElement& box, Outcome outcome, int limit, int size)
 {
-    m_entries.append({box, outcome, m_field, limit, size});
+    m_entries.append({box, outcome, m_field, m_caption, limit, size});
     m_read = false;
 }
 
@@ -254,7 +256,12 @@ const QStringList& SmartFillReport::undone(const QList<SmartLabel*>& labels)
     PageElements misfits;
     PageElements needed;
     QStringList misfitLines;
+    QStringList unwrittenLines;
     for (const Entry& entry : qAsConst(m_entries)) {
+        if (entry.outcome == TakesNoText) {
+            unwrittenLines << LocaleMessage::boxLeftEmpty(entry.caption, LocaleMessage::takesNoText());
+            continue;
+        }
         if (entry.outcome != DoesNotFit) {
             if (m_everyBoxNeeded)
                 needed << entry.box;
@@ -286,6 +293,8 @@ const QStringList& SmartFillReport::undone(const QList<SmartLabel*>& labels)
         m_undone << LocaleMessage::valuesDoNotFit(capped(misfitLines).join(QLatin1Char('\n')));
     if (!emptyLines.isEmpty())
         m_undone << LocaleMessage::boxesLeftEmpty(capped(emptyLines).join(QLatin1Char('\n')));
+    if (!unwrittenLines.isEmpty())
+        m_undone << LocaleMessage::fieldsNotWritten(capped(unwrittenLines).join(QLatin1Char('\n')));
     return m_undone;
 }
 
@@ -342,14 +351,14 @@ PageElements SmartFillReport::leftEmpty(const QList<SmartLabel*>& labels, const 
                 if (labels.at(j)->isText() || E::typeOf(other) != E::TypeRadio
                     || (j > i && (name.isEmpty() || other.attribute(QStringLiteral("name")) != name)))
                     continue;
-                must = must || needed.contains(other) || SmartOwnTexts::required(other, E::TypeRadio, labels, j, keywords);
+                must = must || needed.contains(other) || SmartBoxFacts::required(other, E::TypeRadio, labels, j, keywords);
                 picked = !holdsNothing(other, type);
             }
             if (must && !picked)
                 empty << box;
             continue;
         }
-        if (type != E::TypePassword && !needed.contains(box) && !SmartOwnTexts::required(box, type, labels, i, keywords))
+        if (type != E::TypePassword && !needed.contains(box) && !SmartBoxFacts::required(box, type, labels, i, keywords))
             continue;
         if (!holdsNothing(box, type))
             continue;
@@ -372,7 +381,7 @@ QString SmartFillReport::boxName(const PageElement& box, const QList<SmartLabel*
     // A text's words, empty for one that says nothing of what the box is
     // for: marks alone, a link to help, a note that it is required.
     const auto wordsOf = [&](const SmartLabel* text) {
-        const QString part = labelWords(SmartOwnTexts::withoutRequiredWords(shownText(text), keywords));
+        const QString part = labelWords(SmartBoxFacts::withoutRequiredWords(shownText(text), keywords));
         const SmartKeywords::Hits hits = keywords.scan(part);
         return keywords.holdsAny(SmartKeywords::MoreInfo, hits) || keywords.holdsAny(SmartKeywords::RequiredNote, hits)
             ? QString() : part;
@@ -390,7 +399,7 @@ QString SmartFillReport::boxName(const PageElement& box, const QList<SmartLabel*
     QStringList words;
     for (const SmartLabel* text : texts) {
         const QString part = wordsOf(text);
-        if (!words.isEmpty() && !SmartOwnTexts::labelLike(part))
+        if (!words.isEmpty() && !SmartLabelShape::labelLike(part))
             break;
         if (!part.isEmpty())
             words << part;
@@ -400,7 +409,7 @@ QString SmartFillReport::boxName(const PageElement& box, const QList<SmartLabel*
         words.isEmpty() && index >= 0 ? SmartOwnTexts::textsBefore(labels, index) : QList<const SmartLabel*>();
     for (const SmartLabel* text : before) {
         const QString part = wordsOf(text);
-        if (SmartOwnTexts::labelLike(part)) {
+        if (SmartLabelShape::labelLike(part)) {
             words << part;
             break;
         }

@@ -24,9 +24,10 @@ public:
     // What a write did to a box: wrote the value, had none to write (an
     // empty value, a question's place with no text to type), found no
     // option of the value in a choice list, left a check box or radio
-    // unticked as the value says, or left the box empty because the value
-    // does not fit it.
-    enum Outcome { Written, NoValue, NoOption, Unticked, DoesNotFit };
+    // unticked as the value says, left the box empty because the value
+    // does not fit it, or wrote nothing because the element takes no text
+    // (a DIV, an image; an editor frame and its body take it).
+    enum Outcome { Written, NoValue, NoOption, Unticked, DoesNotFit, TakesNoText };
 
     // A new fill: nothing noted, no form.
     void clear();
@@ -37,8 +38,13 @@ public:
     // route.
     void setRecognised(const QList<SmartElement*>& controls);
     // The field whose value the writes from now on carry: the kind of
-    // SmartElement its value belongs to (0: none a caller asks after).
-    void startField(int field) { m_field = field; }
+    // SmartElement its value belongs to (0: none a caller asks after), and
+    // its caption, which names it where no box does.
+    void startField(int field, const QString& caption)
+    {
+        m_field = field;
+        m_caption = caption;
+    }
     // A write into a box; limit and size for a value that does not fit: the
     // characters the box takes and those the value has.
     void note(const PageElement& box, Outcome outcome, int limit = 0, int size = 0);
@@ -58,16 +64,17 @@ public:
     bool took(int field) const;
 
     // What the notice says of the fill, one part a list: the values that do
-    // not fit ("<box>: the box takes N characters, the value has M"), then
-    // the boxes the form needs that hold nothing ("<box>: <reason>"), at most
-    // ten boxes a list and then how many more. Empty when the fill left
-    // nothing undone. Read with the form's label sequence; worked out once
-    // until a note changes it.
+    // not fit ("<box>: the box takes N characters, the value has M"), the
+    // boxes the form needs that hold nothing ("<box>: <reason>"), then the
+    // fields whose element takes no text ("<field>: <reason>"), at most ten
+    // a list and then how many more. Empty when the fill left nothing
+    // undone. Read with the form's label sequence; worked out once until a
+    // note changes it.
     const QStringList& undone(const QList<SmartLabel*>& labels);
 
     // The boxes of the form, shown to the user and open to typing, that the
     // form needs and that hold nothing now (whoever filled the others): every
-    // box the form must have (SmartOwnTexts::required), every password box
+    // box the form must have (SmartBoxFacts::required), every password box
     // and the boxes of needed. A check box counts when unticked, a group of
     // radios (named by its first) when none is picked, a choice list left at
     // its prompt. A trap for robots, a box the page makes transparent and a
@@ -85,6 +92,7 @@ private:
         PageElement box;
         Outcome outcome;
         int field;
+        QString caption;
         int limit;
         int size;
     };
@@ -100,6 +108,7 @@ private:
     QList<Entry> m_entries;
     QStringList m_noBox;
     int m_field = 0;
+    QString m_caption;
     bool m_everyBoxNeeded = false;
     bool m_finished = false;
     bool m_read = false;

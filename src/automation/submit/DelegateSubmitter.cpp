@@ -161,7 +161,7 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
         m_fill->report().noteNoBox(caption);
         return;
     }
-    m_fill->report().startField(kind);
+    m_fill->report().startField(kind, caption);
     for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind)) {
         // A question that tests the user is his to answer.
         if (!element->asksUser())
@@ -177,7 +177,7 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
         return;
     }
     // No texts choose nothing, and the boxes are told to have no value.
-    m_fill->report().startField(kind);
+    m_fill->report().startField(kind, caption);
     for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
         m_fill->choose(element->element(), values);
 }
@@ -211,29 +211,34 @@ QStringList DelegateSubmitter::categoryNames(qint64 categoryId)
     return names;
 }
 
-bool DelegateSubmitter::parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists)
+bool DelegateSubmitter::parseFields(const DBBase* templ, const QList<TemplateField>& fields,
+                                    QList<SelectorList*>& lists)
 {
     lists.clear();
     for (const TemplateField& field : fields) {
-        SelectorList* list = nullptr;
-        const bool ok = field.useValues ? buildSelector(field.where, field.caption, field.values, &list)
-                                        : buildSelector(field.where, field.caption, field.value, &list);
-        if (!ok) {
+        if (field.useValues)
+            m_builder->build(field.where, field.caption, field.values);
+        else
+            m_builder->build(field.where, field.caption, field.value);
+        if (const SelectorError* error = m_builder->error()) {
+            const QString text = LocaleMessage::templateSelectorInvalid(templ->name(), field.caption, error->text());
+            Logger::error(text);
+            UtilSignalManager::instance()->emitError(text);
             lists.clear();
             return false;
         }
-        lists << list;
+        lists << m_builder->result();
     }
     return true;
 }
 
-bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
+bool DelegateSubmitter::fillFields(const DBBase* templ, const QList<TemplateField>& fields)
 {
     QList<SelectorList*> lists;
-    if (!parseFields(fields, lists))
+    if (!parseFields(templ, fields, lists))
         return false;
     for (int i = 0; i < lists.size(); ++i) {
-        m_fill->report().startField(fields.at(i).field);
+        m_fill->report().startField(fields.at(i).field, fields.at(i).caption);
         fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);
     }
     m_fill->report().finish();

@@ -129,14 +129,16 @@ protected:
     using TemplateField = FieldAt<QString>;
     using SmartField = FieldAt<int>;
 
-    // Phase one parses every field in order and stops at the first fault
-    // (nothing written); phase two writes the parsed fields in the same
-    // order. The parsed lists are handed back in field order.
-    bool parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists);
-    bool fillFields(const QList<TemplateField>& fields);
+    // Phase one parses every field of the template in order and stops at
+    // the first fault (nothing written), which the user is told of with the
+    // template's name, the field and the parser's message; phase two writes
+    // the parsed fields in the same order. The parsed lists are handed back
+    // in field order.
+    bool parseFields(const DBBase* templ, const QList<TemplateField>& fields, QList<SelectorList*>& lists);
+    bool fillFields(const DBBase* templ, const QList<TemplateField>& fields);
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
-    // Whether the notice would name a box: a value that does not fit, or a
-    // box the form needs left empty.
+    // Whether the notice would name a box: a value that does not fit, a box
+    // the form needs left empty, or a field whose element takes no text.
     bool leftUndone();
     // Every box the fill writes is one the form cannot go without (a
     // login's): SmartFillReport::needEveryBox.
