@@ -433,6 +433,11 @@ private slots:
         panel->slotSaveAccount();
         QCOMPARE(errors.count(), 1);
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 7);
+
+        // The master account gone meanwhile: its values cannot be shown.
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM MasterAccount")));
+        panel->slotRefreshDragDrop();
+        QCOMPARE(errors.count(), 2);
     }
 
     void submitHandsTheRecordToTheDelegate()
