@@ -56,6 +56,17 @@ public:
     // the page requires it, the fill names it as a question the user answers.
     bool asksUser() const { return m_asksUser; }
     void setAsksUser(bool asks) { m_asksUser = asks; }
+    // The question a box left for the user asks in its own words (a
+    // recovery question: "What was your first pet's name?"); empty for
+    // none. The box takes the answer to it where the account's question is
+    // that question (asks).
+    const QString& question() const { return m_question; }
+    void setQuestion(const QString& question) { m_question = question; }
+    // Whether the box's question is that question: the same words, case and
+    // marks aside.
+    bool asks(const QString& question) const;
+    // A box of several lines: a text area shown with more than one row.
+    bool takesLines() const;
 
     // What the page declares of the control, read from the page once: its
     // type attribute as written ("email", "tel" on an INPUT), and its
@@ -97,6 +108,7 @@ private:
     bool m_continuesPrevious = false;
     bool m_asksLocalPart = false;
     bool m_asksUser = false;
+    QString m_question;
     QString m_typeDeclared;
     mutable QString m_attributes[AttributeCount];
     mutable unsigned m_read = 0;
