@@ -652,8 +652,8 @@ private slots:
              "p1=26 p2=27"},
             {"an age confirmation required beside linked terms in German",
              "<p><input type='checkbox' name='age' required> Ich bin mindestens 18 Jahre alt</p><p><input "
-             "type='checkbox' name='agb'> Ich akzeptiere die <a href='/agb'>AGB</a></p>",
-             "age=26 agb=26"},
+             "type='checkbox' name='c2'> Ich habe die <a href='/agb'>AGB</a> gelesen</p>",
+             "age=26 c2=26"},
             {"rules in Dutch beside an offer, both by links",
              "<p><input type='checkbox' name='a'> Ik ga akkoord met de <a href='/x1'>regels</a></p><p><input "
              "type='checkbox' name='b'> Stuur mij de <a href='/x2'>aanbiedingen</a></p>",
