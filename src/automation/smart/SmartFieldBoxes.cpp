@@ -190,17 +190,19 @@ void SmartFieldBoxes::markOwnQuestions(QList<SmartElement*>& controls, const QLi
     const auto mayAsk = [&](const QString& text) {
         return questionSentence(text) || keywords.holdsAny(K::Recovery, m_lookup.hits(text));
     };
+    // The kinds a question's words may give a box: the person's names and
+    // the login, a town or a street, a part of a birthday, an answer, none.
+    const auto askable = [](int kind) {
+        return kind == E::KindUndef || kind == E::KindAnswer || kind == E::KindQuestion || kind == E::KindCity
+            || kind == E::KindAddress || SmartFieldLookup::isBirthPart(kind)
+            || (SmartKeywords::costly(kind) && kind != E::KindEmail && kind != E::KindPassword
+                && kind != E::KindTerms);
+    };
     const SmartElement* answer = nullptr; // the answer box met last
     for (SmartElement* control : controls) {
         const int kind = control->kind();
         const int index = m_lookup.labelIndex(control, labels);
-        // The kinds a question's words may give a box: the account's and the
-        // person's, a town or a street, a part of a birthday, none.
-        if (control->type() != E::TypeText || index < 0 || control->asksUser()
-            || !(kind == E::KindUndef || kind == E::KindAnswer || kind == E::KindQuestion || kind == E::KindLogin
-                 || kind == E::KindCity || kind == E::KindAddress || SmartKeywords::costly(kind)
-                 || SmartFieldLookup::isBirthPart(kind))
-            || kind == E::KindEmail || kind == E::KindPassword)
+        if (control->type() != E::TypeText || index < 0 || control->asksUser() || !askable(kind))
             continue;
         const int from = Own::previousControl(labels, index) + 1;
         const int end = Own::afterEnd(labels, index);
@@ -210,9 +212,9 @@ void SmartFieldBoxes::markOwnQuestions(QList<SmartElement*>& controls, const QLi
         if (!asking)
             continue;
         const QStringList texts = askingTexts(control, labels);
+        const auto repeats = [&](const QString& text) { return m_lookup.holds(K::Repeat, text); };
         // A box that repeats the answer goes with the answer box before it.
-        if (kind == E::KindAnswer && answer && answer->asksUser()
-            && std::any_of(texts.begin(), texts.end(), [&](const QString& text) { return m_lookup.holds(K::Repeat, text); })) {
+        if (kind == E::KindAnswer && answer && answer->asksUser() && std::any_of(texts.begin(), texts.end(), repeats)) {
             control->setAsksUser(true);
             control->setQuestion(answer->question());
             continue;
@@ -220,8 +222,8 @@ void SmartFieldBoxes::markOwnQuestions(QList<SmartElement*>& controls, const QLi
         for (const QString& text : texts) {
             const bool sentence = questionSentence(text);
             const K::Hits hits = m_lookup.hits(text);
-            if (keywords.holdsAny(K::Recovery, hits)
-                || (sentence && (keywords.holdsAny(K::Asked, hits) || kind == E::KindAnswer || kind == E::KindQuestion))) {
+            const bool answers = kind == E::KindAnswer || kind == E::KindQuestion;
+            if (keywords.holdsAny(K::Recovery, hits) || (sentence && (keywords.holdsAny(K::Asked, hits) || answers))) {
                 control->setKind(E::KindAnswer);
                 control->setAsksUser(true);
                 control->setQuestion(text.trimmed());
@@ -520,8 +522,10 @@ void SmartFieldBoxes::markCardBlock(QList<SmartElement*>& controls, const QList<
         for (int j = index < 0 ? 0 : Own::previousControl(labels, index) + 1, end = Own::afterEnd(labels, index);
              !card && !cardWord && index >= 0 && j < end; ++j)
             cardWord = labels.at(j)->isText() && (m_lookup.hits(labels.at(j)->text()) & cardWords).any();
-        for (const SmartLabel* text : card || !cardWord ? QList<const SmartLabel*>() : m_lookup.ownLabel(control, labels))
-            card = card || namesCard(m_lookup.hits(text->text()));
+        if (!card && cardWord) {
+            for (const SmartLabel* text : m_lookup.ownLabel(control, labels))
+                card = card || namesCard(m_lookup.hits(text->text()));
+        }
         if (!card)
             continue;
         const int from = previous >= 0 && i - previous - 1 <= CardGap ? previous + 1 : i;

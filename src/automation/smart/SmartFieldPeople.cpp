@@ -190,9 +190,8 @@ int SmartFieldPeople::partByOptions(const SmartElement* control) const
         const int value = text.toInt(&number);
         // An option that only asks for a choice ("--", "Month", "Select
         // day") is none of the parts.
-        const K::Hits hits = m_lookup.hits(text);
-        if (!number
-            && (!Own::hasLetter(text) || keywords.holdsAny(K::Filler, hits) || keywords.holdsAny(K::Prompt, hits)))
+        if (!number && (!Own::hasLetter(text) || keywords.holdsAny(K::Filler, m_lookup.hits(text))
+                        || keywords.holdsAny(K::Prompt, m_lookup.hits(text))))
             continue;
         ++count;
         if (!number)

@@ -362,10 +362,9 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
     }
     // In any wording or language: the form must have the box, or its own
     // label links to another document; never a box that offers news,
-    // offers or credit, or names another thing (a link to the members'
-    // list beside "Show my e-mail").
-    // A box to remember the user or to send news is never the terms, also
-    // where the form requires it.
+    // offers or credit, remembers the user, or names another thing (a link
+    // to the members' list beside "Show my e-mail"), also where the form
+    // requires it.
     if (keywords.holdsExclusion(K::Terms, E::KindTerms, words) || keywords.holdsAny(K::News, words))
         return E::KindUndef;
     if (isRequired(control, labels))
