@@ -1194,6 +1194,10 @@ private slots:
              "mn=0"},
             {"a nickname with an example after for instance",
              "<p>Nickname, for instance your first name <input name='nn'></p>", "nn=12"},
+            {"a nickname with a long example in brackets in a label for the box",
+             "<div><label for='nn'>Nickname (the name others see, e.g. your first name)</label> <input id='nn'>"
+             "</div>",
+             "nn=12"},
             {"a sentence with such as in a cell beside a box",
              "<table><tr><td>We show it to other members such as your first name</td><td><input name='x'></td>"
              "</tr></table>",
