@@ -2,6 +2,7 @@
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
+#include "SlowDisk.h"
 #include "TestDatabase.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
@@ -31,28 +32,6 @@ constexpr int projectCount = 100000;
 // time allows: on a busy machine that was thousands of pages, whose kept
 // writes (a commit each) then held the window for longer than a page may take.
 constexpr int pagesAtMost = 8;
-
-// True while another connection holds the database's write lock: a
-// connection that waits not at all cannot take it.
-bool writeLockTaken(const QString& path)
-{
-    const QString name = QStringLiteral("lock-probe");
-    bool taken = false;
-    {
-        QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        probe.setDatabaseName(path);
-        probe.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        if (probe.open()) {
-            QSqlQuery query(probe);
-            taken = !query.exec(QStringLiteral("BEGIN IMMEDIATE;")) && DBConnection::isBusy(query.lastError());
-            if (!taken)
-                query.exec(QStringLiteral("ROLLBACK;"));
-            probe.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    return taken;
-}
 
 bool fillProjects(int count)
 {
@@ -133,7 +112,7 @@ private slots:
             job.wait();
         });
         job.start();
-        QTRY_VERIFY_WITH_TIMEOUT(writeLockTaken(db.databaseFile()) || job.isFinished(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(SlowDisk::writeLockTaken(db.databaseFile()) || job.isFinished(), 30000);
         QVERIFY2(!job.isFinished(), "the import ended before the window could meet its lock");
 
         QStringList visited;
