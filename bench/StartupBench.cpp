@@ -715,6 +715,31 @@ QString expiredHistoryDatabase()
     return path;
 }
 
+// The program's database in a folder of its own, copied afresh from
+// `source` for each iteration.
+class WorkingCopy
+{
+public:
+    explicit WorkingCopy(const QString& source)
+        : m_source(source)
+        , m_file(m_dir.filePath(QStringLiteral("TesvarBrowser.db")))
+    {
+    }
+
+    QString folder() const { return m_dir.path(); }
+    QString file() const { return m_file; }
+    bool fresh() const
+    {
+        QFile::remove(m_file);
+        return QFile::copy(m_source, m_file);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_source;
+    QString m_file;
+};
+
 void timeStartWithCleanup(benchmark::State& state, bool expired)
 {
     if (!StartupBenchFolder::ensure()) {
@@ -726,8 +751,7 @@ void timeStartWithCleanup(benchmark::State& state, bool expired)
         state.SkipWithError("the database with expired history could not be made");
         return;
     }
-    QTemporaryDir work;
-    const QString database = work.filePath(QStringLiteral("TesvarBrowser.db"));
+    const WorkingCopy work(source);
     const QString home = QDir::currentPath();
     QVector<double> gaps;
     QVector<double> cleaningGaps;
@@ -735,12 +759,11 @@ void timeStartWithCleanup(benchmark::State& state, bool expired)
     double oneStatementMs = 0;
     int batches = 0;
     for (auto _ : state) {
-        QFile::remove(database);
-        if (!QFile::copy(source, database)) {
+        if (!work.fresh()) {
             state.SkipWithError("the database could not be copied");
             break;
         }
-        QDir::setCurrent(work.path());
+        QDir::setCurrent(work.folder());
         double longest = 0;
         double longestCleaning = 0;
         double cleanupMs = -1;
@@ -797,10 +820,9 @@ void timeStartWithCleanup(benchmark::State& state, bool expired)
 
         // What one statement on the window's thread held it for.
         state.PauseTiming();
-        QFile::remove(database);
-        QFile::copy(source, database);
+        work.fresh();
         {
-            OldFiles::Connection file(database);
+            OldFiles::Connection file(work.file());
             QElapsedTimer one;
             one.start();
             const QString failed = file.exec({Vexal::DBQueryManager::deleteHistoryBeforeText(7, QDate::currentDate())});
@@ -843,8 +865,7 @@ void BM_SaveDuringCleanup(benchmark::State& state)
         state.SkipWithError("the database with expired history could not be made");
         return;
     }
-    QTemporaryDir work;
-    const QString database = work.filePath(QStringLiteral("TesvarBrowser.db"));
+    const WorkingCopy work(source);
     const QString home = QDir::currentPath();
     QVector<double> during;
     QVector<double> alone;
@@ -868,12 +889,11 @@ void BM_SaveDuringCleanup(benchmark::State& state)
     };
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(database);
-        if (!QFile::copy(source, database)) {
+        if (!work.fresh()) {
             state.SkipWithError("the database could not be copied");
             break;
         }
-        QDir::setCurrent(work.path());
+        QDir::setCurrent(work.folder());
         QVector<double> times;
         QVector<double> timesAlone;
         {
