@@ -4,22 +4,18 @@
 #include "TestDatabase.h"
 #include "data/HistoryCleanup.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <memory>
 
 // The start-up history cleanup at work, as after some weeks away: `expired`
-// history rows ("Old") dated long before the period and one of today
-// ("New"), removed a batch at a time on a disk that writes slowly for the
-// job. start() returns once the job holds the database's write lock;
-// finish() waits for its end and tells whether every expired row went and
-// the row of today stayed.
+// history rows ("Old") long before the period and one of today ("New"),
+// removed a batch at a time on a disk that writes slowly for the job.
+// start() returns once the job holds the write lock; finish() waits for its
+// end and tells whether every expired row went and the row of today stayed.
 class CleanupAtWork
 {
 public:
-    static constexpr int days = 7;
-
     static bool storeHistory(int expired)
     {
         return TestDatabase::exec(
@@ -34,44 +30,33 @@ public:
 
     static int count(const char* name)
     {
-        return TestDatabase::value(
-                   QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = '%1'").arg(QLatin1String(name)))
-            .toInt();
+        return TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM History WHERE Name = '%1'").arg(name)).toInt();
     }
 
     // Until the job (started, or about to start) holds the lock; false once
     // it has ended.
     static bool waitForLock(const QString& file, const Vexal::HistoryCleanup& cleanup)
     {
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 30000 && (cleanup.isRunning() || cleanup.batches() == 0)) {
-            if (cleanup.isRunning() && SlowDisk::writeLockTaken(file))
-                return true;
-            QTest::qWait(1);
-        }
-        return false;
+        QTest::qWaitFor([&] { return cleanup.isRunning() ? SlowDisk::writeLockTaken(file) : cleanup.batches() > 0; },
+                        30000);
+        return cleanup.isRunning();
     }
 
-    bool start(const QString& file, int expired = 24 * Vexal::HistoryCleanup::batchRows)
+    bool start(const QString& file)
     {
-        m_disk = std::make_unique<SlowDisk>(1);
-        if (!m_disk->isReady() || !storeHistory(expired))
+        if (!m_disk.isReady() || !storeHistory(24 * Vexal::HistoryCleanup::batchRows))
             return false;
-        m_cleanup.start(days);
+        m_cleanup.start(7);
         return waitForLock(file, m_cleanup);
     }
 
     bool finish()
     {
-        QElapsedTimer waited;
-        waited.start();
-        while (m_cleanup.isRunning() && waited.elapsed() < 60000)
-            QTest::qWait(5);
+        QTest::qWaitFor([this] { return !m_cleanup.isRunning(); }, 60000);
         return !m_cleanup.isRunning() && count("Old") == 0 && count("New") == 1;
     }
 
 private:
-    std::unique_ptr<SlowDisk> m_disk;
+    SlowDisk m_disk{1};
     Vexal::HistoryCleanup m_cleanup;
 };
