@@ -48,8 +48,6 @@ namespace {
 // error, and in `cause` what the user can act on (a full disk, say).
 QString copyDatabase(const QString& to, QString* cause)
 {
-    // A save of the user's that waits goes in before the copy holds the file.
-    DBConnection::letWaitingWritesIn();
     QSqlDatabase db = DBConnection::current();
     QSqlQuery query(db);
     const QString statement = QStringLiteral("VACUUM INTO ?;");

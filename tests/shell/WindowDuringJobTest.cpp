@@ -186,6 +186,40 @@ private slots:
         QSqlDatabase::removeDatabase(name);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name FROM Settings;")).toString(), QStringLiteral("kept"));
     }
+
+    // A save of the user's made while an import stores a file waits for the
+    // file's transaction and goes in before the next file begins.
+    void saveDuringImportGoesInBetweenFiles()
+    {
+        TestDatabase db;
+        QTemporaryDir exchange;
+        QStringList files;
+        for (int file = 0; file < 2; ++file) {
+            QByteArray items;
+            for (int i = 1; i <= 20000; ++i)
+                items += "<item><ID>" + QByteArray::number(file * 20000 + i) + "</ID></item>";
+            files << exchange.filePath(QStringLiteral("p%1.xml").arg(file));
+            QFile out(files.last());
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write("<items Table=\"Project\">" + items + "</items>");
+        }
+        const int before = TestDatabase::rowCount(DBSql::tableProject());
+        SlowDisk slow(1);
+        QVERIFY(slow.isReady());
+        ThreadXmlImport job(files);
+        const auto stopJob = qScopeGuard([&job] {
+            job.cancel();
+            job.wait();
+        });
+        job.start();
+        QVERIFY(QTest::qWaitFor([&] { return SlowDisk::writeLockTaken(db.databaseFile()) || job.isFinished(); }));
+        QVERIFY(QSqlQuery(DBConnection::current())
+                    .exec(QStringLiteral("INSERT INTO Bookmark (Name, URL) VALUES ('Saved', 'http://a/')")));
+        QVERIFY2(job.isRunning(), "the save waited for the whole import");
+        QVERIFY(job.wait(60000));
+        QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), before + 40000);
+    }
 };
 
 TESVAR_TEST(WindowDuringJobTest)
