@@ -3,6 +3,7 @@
 #include "core/Convert.h"
 #include "data/DBConnection.h"
 #include "data/DBField.h"
+#include "data/DBReferences.h"
 #include "data/RecentConversions.h"
 #include "data/SqlStatement.h"
 #include "core/DBSql.h"
@@ -125,7 +126,7 @@ struct QueryBinder
 
 } // namespace
 
-// A new record's ID is NULL: the table gives it the next one.
+// A new record's ID is NULL: its insert gives it the next one (insertText).
 void DBBase::bindValues(QSqlQuery& query)
 {
     const DBFields& table = fields();
@@ -311,7 +312,12 @@ QString DBBase::selectText() const
 
 QString DBBase::insertText() const
 {
-    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);").arg(tableName(), columnsText(), bindNamesText());
+    // A new record's ID (NULL) is chosen past every ID that rows point at.
+    const QString newId = DBReferences::newIdExpression(tableName());
+    QString values = bindNamesText();
+    if (!newId.isEmpty() && values.startsWith(DBSql::colID(true) + QLatin1Char(',')))
+        values.replace(0, DBSql::colID(true).size(), QStringLiteral("coalesce(%1, %2)").arg(DBSql::colID(true), newId));
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);").arg(tableName(), columnsText(), values);
 }
 
 QString DBBase::updateText() const
@@ -338,6 +344,13 @@ QString DBBase::copyRowsText(const QString& condition, const QStringList& own) c
 {
     QStringList columns;
     QStringList values;
+    // The copies' IDs follow one another past every ID that rows point at.
+    const QString newIds = DBReferences::newIdExpression(
+        tableName(), QStringLiteral("row_number() OVER (ORDER BY %1)").arg(DBSql::colID()));
+    if (!newIds.isEmpty()) {
+        columns << DBSql::colID();
+        values << newIds;
+    }
     const DBFields& table = fields();
     for (std::size_t i = 1; i < table.size(); ++i) {
         const QString column = table[i].column();

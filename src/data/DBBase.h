@@ -98,10 +98,11 @@ public:
     virtual QString deleteText() const;
     // Stores a copy of every row of the kind's table that satisfies the
     // condition (on the table's columns), in one statement whatever their
-    // number, in the order of ID: each a new row whose ID the table gives,
-    // with its row's values as stored, but in the columns named in `own`,
-    // which take this record's values. False (with the error text) leaves
-    // the table as it was.
+    // number, in the order of ID: each a new row whose ID the table gives
+    // (past every ID that rows point at, DBReferences), with its row's
+    // values as stored, but in the columns named in `own`, which take this
+    // record's values. False (with the error text) leaves the table as it
+    // was.
     bool copyRows(const QString& condition, const QStringList& own);
     QString copyRowsText(const QString& condition, const QStringList& own) const;
 

@@ -31,6 +31,13 @@ QString LocaleMessage::valueDoesNotFit(const QString& field, int limit, int size
     return pattern.arg(field, number(limit), number(size));
 }
 
+QString LocaleMessage::templateSelectorInvalid(const QString& templ, const QString& field, const QString& error)
+{
+    return QStringLiteral("Website template \"%1\" contains an invalid selector in its field \"%2\". I can't parse "
+                          "it: %3")
+        .arg(templ, field, error);
+}
+
 QString LocaleMessage::boxLeftEmpty(const QString& box, const QString& reason)
 {
     return QStringLiteral("%1: %2").arg(box, reason);

@@ -92,6 +92,8 @@
     TEXT(emptyNotKept, "the page did not keep the value") \
     TEXT(emptyUnticked, "the fill leaves it unticked") \
     TEXT(emptyNoBox, "no box of the page was found for it") \
+    TEXT_ARG(fieldsNotWritten, fields, "These fields were not written:\n%1") \
+    TEXT(takesNoText, "the element its selector finds takes no text") \
     TEXT(loginNotSent, "The form was filled but not sent: a box it needs stayed empty.") \
     TEXT_ARG(accountNotStored, website, "No account was stored for \"%1\": the page took neither the login nor the password.") \
     TEXT_ARG(accountWithoutLogin, website, "The account stored for \"%1\" holds no login, as the page did not take it: enter the one you sign in with in the account.") \
@@ -120,8 +122,12 @@ TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_MESSAGE_TABLE)
 // the value has, one line of valuesDoNotFit.
 QString valueDoesNotFit(const QString& field, int limit, int size);
 // A box a fill left empty and why (one of the empty... texts), one line of
-// boxesLeftEmpty.
+// boxesLeftEmpty; also a field written nowhere and why, one line of
+// fieldsNotWritten.
 QString boxLeftEmpty(const QString& box, const QString& reason);
+// A template that a fill cannot use: its name, the field whose selector
+// does not parse and the parser's message.
+QString templateSelectorInvalid(const QString& templ, const QString& field, const QString& error);
 // Error at %1, query at %2, filled in one pass.
 QString sqlQueryFailed(const QString& query, const QString& error);
 QString confirmDeleteRecordCount(int count);

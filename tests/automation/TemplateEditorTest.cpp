@@ -171,7 +171,7 @@ private slots:
     void changesAndLimits()
     {
         TestDatabase db;
-        addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H1')"});
+        addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H')"});
         WidArticleTemplateEditor editor;
         editor.setInit(new Init(10, nullptr));
         QVERIFY(!editor.isModified()); // filling marks nothing
@@ -180,13 +180,53 @@ private slots:
         editor.websiteField()->setCurrentIndex(editor.websiteField()->findData(6));
         QVERIFY(editor.isModified()); // the website alone
         editor.nameField()->clear();
-        editor.selectorFields().at(1)->setText(QString(200, QLatin1Char('x')));
         editor.save();
         QVERIFY(Logger::errors().isEmpty());
         QCOMPARE(stored(QStringLiteral("ArticleTemplate"), QStringLiteral("Name"), 10), QStringLiteral("Object"));
-        QCOMPARE(stored(QStringLiteral("ArticleTemplate"), QStringLiteral("Title"), 10).size(), 128);
         QCOMPARE(stored(QStringLiteral("ArticleTemplate"), QStringLiteral("WebsiteID"), 10).toInt(), 6);
-        QCOMPARE(editor.selectorFields().at(1)->text().size(), 128); // shown as stored
+    }
+
+    // A selector is checked where it is written: one that does not parse,
+    // or that is longer than its column, is not stored. The bar names the
+    // field and what is wrong (a parse error with its place, as the
+    // selector tool shows it) until closed, and the editor keeps the text.
+    void selectorsAreCheckedWhereTheyAreWritten_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QString>("refusal");
+        const QString notSaved = QStringLiteral("The template was not saved: the selector of \"Title\" ");
+        const QString longValue = QStringLiteral("INPUT[title=\"%1\"]");
+        QTest::newRow("an unclosed bracket")
+            << "INPUT[name=\"t1\"" << notSaved + "does not parse. Incomplete selector. Selector: INPUT[name=\"t1\"";
+        QTest::newRow("a wrong character, at its place")
+            << "INPUT[name==\"t1\"]"
+            << notSaved + "does not parse. Invalid character at pos. 12. Selector: INPUT[name==\"t1\"]";
+        QTest::newRow("longer than its column") << longValue.arg(QString(123, QLatin1Char('x')))
+                                                << notSaved + "has 138 characters; a selector takes at most 128.";
+        QTest::newRow("as long as its column") << longValue.arg(QString(113, QLatin1Char('x'))) << QString();
+    }
+
+    void selectorsAreCheckedWhereTheyAreWritten()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QString, refusal);
+        TestDatabase db;
+        addWebsites({"INSERT INTO ArticleTemplate (ID, Name, WebsiteID, Title) VALUES (10, 'T', 2, 'H')"});
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        WidArticleTemplateEditor editor;
+        editor.setInit(new Init(10, nullptr));
+        editor.selectorFields().at(1)->setText(selector);
+        editor.save();
+        QCOMPARE(stored(QStringLiteral("ArticleTemplate"), QStringLiteral("Title"), 10),
+                 refusal.isEmpty() ? selector : QStringLiteral("H"));
+        QCOMPARE(editor.selectorFields().at(1)->text(), selector);
+        QCOMPARE(editor.isModified(), !refusal.isEmpty());
+        QCOMPARE(editor.tabWidget()->currentIndex(), refusal.isEmpty() ? 0 : 1); // the field is shown
+        QCOMPARE(errors.count(), refusal.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(errors.last().at(0).toString(), refusal);
+            QVERIFY(errors.last().at(1).toBool());
+        }
     }
 
     void aSaveNeedsAWebsiteOfTheEditorsType()

@@ -82,6 +82,21 @@ QStringList lackedSteps(const OldFiles::Connection& file)
     return lacked;
 }
 
+// Every column of the schema that holds IDs of the table's rows: one named
+// after it ("WebsiteID"), and a category's master category.
+QList<QPair<QString, QString>> columnsPointingAt(const QString& table)
+{
+    QList<QPair<QString, QString>> found;
+    for (const QString& other : columnValues(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        for (const QString& column :
+             columnValues(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(other))) {
+            if (column == table + QLatin1String("ID") || (column == QLatin1String("MasterID") && other == table))
+                found.append({other, column});
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(RecordFactory)
@@ -164,6 +179,33 @@ private slots:
         const bool isLanguage = qobject_cast<Vexal::DBLanguage*>(record.data());
         RecordCheck::storedRowsRoundTrip(*record, !baseOnly,
                                          isLanguage ? static_cast<Vexal::DBBase*>(&otherStranger) : &stranger);
+
+        // The rows that point at a deleted record keep pointing at its ID:
+        // no record stored after it, nor a copy, takes that ID, nor one a
+        // row points at past it.
+        const auto saved = [&] {
+            QScopedPointer<DBBase> fresh(record->create(nullptr));
+            if (auto* owned = qobject_cast<Vexal::DBProjectBase*>(fresh.data()))
+                owned->setProjectId(1);
+            return fresh->save() ? fresh->id() : qint64(-1);
+        };
+        const qint64 deleted = saved();
+        QVERIFY(deleted > 0);
+        QList<qint64> pointed;
+        for (const auto& pointer : columnsPointingAt(record->tableName())) {
+            pointed << deleted + pointed.size();
+            QVERIFY(TestDatabase::exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3);")
+                                           .arg(pointer.first, pointer.second).arg(pointed.last())));
+        }
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM %1 WHERE ID = %2;").arg(record->tableName()).arg(deleted)));
+        const qint64 added = saved();
+        QVERIFY(added > 0);
+        QVERIFY2(!pointed.contains(added), qPrintable(QString::number(added)));
+        QVERIFY(record->copyRows(QStringLiteral("ID = %1").arg(added), {}));
+        const qint64 copied =
+            TestDatabase::value(QStringLiteral("SELECT max(ID) FROM %1;").arg(record->tableName())).toLongLong();
+        QVERIFY(copied != added);
+        QVERIFY2(!pointed.contains(copied), qPrintable(QString::number(copied)));
     }
 
     void viewsKeepOrphansAndCount()

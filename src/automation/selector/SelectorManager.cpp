@@ -45,6 +45,8 @@ int SelectorManager::elementType(const PageElement& element)
         return TypeSelect;
     if (sameName(tag, ConstSelector::tagIframe()))
         return TypeIframe;
+    if (sameName(tag, ConstSelector::tagBody()))
+        return TypeBody;
     return TypeOther;
 }
 
@@ -63,7 +65,8 @@ void SelectorManager::setValue(const PageElement& element, const QString& value)
     case TypeRadio: setChecked(element, value); break;
     case TypeTextarea: setText(element, value); break;
     case TypeSelect: selectIndex(element, value); break;
-    case TypeIframe: setRichText(element, value); break;
+    case TypeIframe:
+    case TypeBody: setRichText(element, value); break;
     default: break;
     }
 }
@@ -90,12 +93,24 @@ void SelectorManager::selectIndex(const PageElement& element, const QString& val
     element.dom()->selectIndex(element, Convert::toIndex(value));
 }
 
+PageElement SelectorManager::editorBody(const PageElement& element)
+{
+    PageDom* dom = element.dom();
+    if (!dom)
+        return PageElement();
+    switch (elementType(element)) {
+    case TypeIframe: {
+        const PageElement frame = dom->frameDocument(element, true);
+        return frame.isNull() ? PageElement() : dom->selectFirst(frame, ConstSelector::tagBody().toLower());
+    }
+    case TypeBody: return dom->frameElement(dom->documentOf(element)).isNull() ? PageElement() : element;
+    default: return PageElement();
+    }
+}
+
 void SelectorManager::setRichText(const PageElement& element, const QString& value)
 {
-    const PageElement frame = frameOf(element);
-    if (frame.isNull())
-        return;
-    const PageElement body = frame.dom()->selectFirst(frame, ConstSelector::tagBody().toLower());
+    const PageElement body = editorBody(element);
     if (body.isNull())
         return;
     // The value may hold HTML on purpose (an article body), so it is not escaped.

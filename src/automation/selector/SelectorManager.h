@@ -24,7 +24,8 @@ public:
         TypeRadio = 3,
         TypeTextarea = 4,
         TypeSelect = 5,
-        TypeIframe = 6
+        TypeIframe = 6,
+        TypeBody = 7
     };
 
     // The page access held by its handle (or one its maker keeps); a null
@@ -43,6 +44,12 @@ public:
     static int elementType(const PageElement& element);
     // The document that an IFRAME element of the main frame's document shows.
     PageElement frameOf(const PageElement& element) const;
+    // Where rich text written into the element goes (setValue): the BODY of
+    // the document an IFRAME shows (a frame of the page or of one of its
+    // frames), or the element itself where it is the BODY of a frame's
+    // document. Null for any other element (the page's own BODY among them)
+    // and for a frame that shows no document.
+    static PageElement editorBody(const PageElement& element);
 
 private:
     bool canWrite(const PageElement& element) const;
@@ -50,6 +57,7 @@ private:
     void setChecked(const PageElement& element, const QString& value);
     void setText(const PageElement& element, const QString& value);
     void selectIndex(const PageElement& element, const QString& value);
+    // An editor frame or its body: the body's content becomes the value.
     void setRichText(const PageElement& element, const QString& value);
     void selectOptionByTexts(const PageElement& element, const QStringList& texts);
 

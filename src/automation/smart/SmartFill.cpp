@@ -297,13 +297,14 @@ SmartFill::Outcome SmartFill::writeWith(const PageElement& element, const QStrin
             return NoValue;
         return chooseOption(element, QStringList{value} + otherTexts) ? Written : NoOption;
     }
-    // An editor inside a frame of a frame is out of the manager's reach.
-    if (type == SelectorManager::TypeIframe && m_writer->frameOf(element).isNull()) {
-        const PageElement frame = element.dom()->frameDocument(element, true);
-        const PageElement body =
-            frame.isNull() ? PageElement() : frame.dom()->selectFirst(frame, QStringLiteral("body"));
-        if (!body.isNull())
-            body.dom()->setMarkup(body, QStringLiteral("<p>") + value + QStringLiteral("</p>"));
+    // An element that holds no value of its own (a DIV, an image, a frame
+    // that shows nothing) takes the value nowhere; an editor frame and its
+    // body take it alike.
+    if (type == SelectorManager::TypeOther || type == SelectorManager::TypeIframe
+        || type == SelectorManager::TypeBody) {
+        if (SelectorManager::editorBody(element).isNull())
+            return value.isEmpty() ? NoValue : TakesNoText;
+        m_writer->setValue(element, value);
         return value.isEmpty() ? NoValue : Written;
     }
     if (type == SelectorManager::TypeInput || type == SelectorManager::TypeTextarea) {

@@ -36,8 +36,9 @@ public:
 
     // Writes a value into an element a template found. A choice list takes
     // the option whose text or value is the value or one of its other
-    // texts; an editor frame anywhere in the page takes the text; a text
-    // box, see writeText.
+    // texts; an editor frame anywhere in the page, or the body of its
+    // document, takes the text (SelectorManager::editorBody); a text box,
+    // see writeText.
     void write(const PageElement& element, const QString& value, const QStringList& otherTexts = QStringList(),
                bool digits = false);
     // Writes a value into a recognised control of the controls; a box that
@@ -73,10 +74,11 @@ public:
     // What a write did to a box: wrote the value, had none to write (an
     // empty value, a question's place with no text to type), found no
     // option of the value in a choice list, left a check box or radio
-    // unticked as the value says, or left the box empty because the value
+    // unticked as the value says, left the box empty because the value
     // does not fit it (limit: the characters the box takes, size: those the
-    // value has).
-    enum Outcome { Written, NoValue, NoOption, Unticked, DoesNotFit };
+    // value has), or wrote nothing because the element takes no text (a
+    // DIV, an image; an editor frame and its body take it).
+    enum Outcome { Written, NoValue, NoOption, Unticked, DoesNotFit, TakesNoText };
     struct Result {
         PageElement box;
         Outcome outcome;

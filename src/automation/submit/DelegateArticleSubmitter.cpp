@@ -43,7 +43,7 @@ void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DB
     parser.parse(spunArticle);
 
     TemplateField category{templ->category(), LocaleArticle::categoryField(), categories};
-    fillFields({
+    fillFields(templ, {
         category,
         {templ->title(), LocaleArticle::title(), parser.title()},
         {templ->tags(), LocaleArticle::tags(), Utils::normalizeTags(article->tags())},

@@ -14,7 +14,7 @@ void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, co
 {
     const QStringList categories = categoryNames(directory->categoryId());
     TemplateField category{templ->category(), LocaleDirectory::category(), categories};
-    fillFields({
+    fillFields(templ, {
         category,
         {templ->title(), LocaleDirectory::title(), directory->title()},
         {templ->tags(), LocaleDirectory::tags(), Utils::normalizeTags(directory->tags())},

@@ -35,7 +35,8 @@ void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString&
 {
     // The Submit selector is parsed even when no click is asked.
     QList<SelectorList*> lists;
-    if (!parseFields({{templ->login(), LocaleAccount::login(), login},
+    if (!parseFields(templ,
+                     {{templ->login(), LocaleAccount::login(), login},
                       {templ->password(), LocaleAccount::password(), password},
                       {templ->submit(), LocaleDelegate::submit(), LocaleDelegate::submit()}},
                      lists))

@@ -22,7 +22,7 @@ void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master
         templateField.digits = field.has(MasterAccountField::Digits);
         fields << templateField;
     }
-    fillFields(fields);
+    fillFields(templ, fields);
 }
 
 void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)

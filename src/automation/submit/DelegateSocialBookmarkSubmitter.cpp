@@ -13,7 +13,7 @@ namespace Vexal {
 void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* bookmark,
                                                      const DBSocialBookmarkTemplate* templ)
 {
-    fillFields({
+    fillFields(templ, {
         {templ->title(), LocaleSocialBookmark::title(), bookmark->title()},
         {templ->tags(), LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
         {templ->url(), LocaleSocialBookmark::url(), bookmark->url()},

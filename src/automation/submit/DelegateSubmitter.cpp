@@ -172,14 +172,17 @@ QString DelegateSubmitter::whyEmpty(const PageElement& box) const
 bool DelegateSubmitter::leftUndone()
 {
     if (m_checked)
-        return !m_misfits.isEmpty() || !m_empty.isEmpty();
+        return !m_misfits.isEmpty() || !m_empty.isEmpty() || !m_unwritten.isEmpty();
     m_checked = true;
     m_misfits.clear();
     m_empty.clear();
+    m_unwritten.clear();
     PageElements misfits;
     PageElements needed;
     for (const Done& done : m_done) {
-        if (done.outcome == SmartFill::DoesNotFit) {
+        if (done.outcome == SmartFill::TakesNoText) {
+            m_unwritten << LocaleMessage::boxLeftEmpty(done.caption, LocaleMessage::takesNoText());
+        } else if (done.outcome == SmartFill::DoesNotFit) {
             if (misfits.contains(done.box))
                 continue;
             misfits << done.box;
@@ -200,7 +203,7 @@ bool DelegateSubmitter::leftUndone()
                          [&](const QString& line) { return line.startsWith(named, Qt::CaseInsensitive); }))
             m_empty << LocaleMessage::boxLeftEmpty(caption, LocaleMessage::emptyNoBox());
     }
-    return !m_misfits.isEmpty() || !m_empty.isEmpty();
+    return !m_misfits.isEmpty() || !m_empty.isEmpty() || !m_unwritten.isEmpty();
 }
 
 void DelegateSubmitter::tellUndone(const QString& notice)
@@ -213,6 +216,8 @@ void DelegateSubmitter::tellUndone(const QString& notice)
         parts << LocaleMessage::valuesDoNotFit(m_misfits.join(QLatin1Char('\n')));
     if (!m_empty.isEmpty())
         parts << LocaleMessage::boxesLeftEmpty(m_empty.join(QLatin1Char('\n')));
+    if (!m_unwritten.isEmpty())
+        parts << LocaleMessage::fieldsNotWritten(m_unwritten.join(QLatin1Char('\n')));
     if (m_whenFilled) {
         const QString said = m_whenFilled(*this);
         if (!said.isEmpty())
@@ -223,6 +228,7 @@ void DelegateSubmitter::tellUndone(const QString& notice)
     m_unfound.clear();
     m_misfits.clear();
     m_empty.clear();
+    m_unwritten.clear();
     m_checked = false;
     if (!parts.isEmpty())
         UtilSignalManager::instance()->emitError(parts.join(QLatin1Char('\n')));
@@ -296,26 +302,31 @@ QStringList DelegateSubmitter::categoryNames(qint64 categoryId)
     return names;
 }
 
-bool DelegateSubmitter::parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists)
+bool DelegateSubmitter::parseFields(const DBBase* templ, const QList<TemplateField>& fields,
+                                    QList<SelectorList*>& lists)
 {
     lists.clear();
     for (const TemplateField& field : fields) {
-        SelectorList* list = nullptr;
-        const bool ok = field.useValues ? buildSelector(field.where, field.caption, field.values, &list)
-                                        : buildSelector(field.where, field.caption, field.value, &list);
-        if (!ok) {
+        if (field.useValues)
+            m_builder->build(field.where, field.caption, field.values);
+        else
+            m_builder->build(field.where, field.caption, field.value);
+        if (const SelectorError* error = m_builder->error()) {
+            const QString text = LocaleMessage::templateSelectorInvalid(templ->name(), field.caption, error->text());
+            Logger::error(text);
+            UtilSignalManager::instance()->emitError(text);
             lists.clear();
             return false;
         }
-        lists << list;
+        lists << m_builder->result();
     }
     return true;
 }
 
-bool DelegateSubmitter::fillFields(const QList<TemplateField>& fields)
+bool DelegateSubmitter::fillFields(const DBBase* templ, const QList<TemplateField>& fields)
 {
     QList<SelectorList*> lists;
-    if (!parseFields(fields, lists))
+    if (!parseFields(templ, fields, lists))
         return false;
     for (int i = 0; i < lists.size(); ++i)
         fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);

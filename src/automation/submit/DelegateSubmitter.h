@@ -114,21 +114,25 @@ protected:
     using TemplateField = FieldAt<QString>;
     using SmartField = FieldAt<int>;
 
-    // Phase one parses every field in order and stops at the first fault
-    // (nothing written); phase two writes the parsed fields in the same
-    // order. The parsed lists are handed back in field order.
-    bool parseFields(const QList<TemplateField>& fields, QList<SelectorList*>& lists);
-    bool fillFields(const QList<TemplateField>& fields);
+    // Phase one parses every field of the template in order and stops at
+    // the first fault (nothing written), which the user is told of with the
+    // template's name, the field and the parser's message; phase two writes
+    // the parsed fields in the same order. The parsed lists are handed back
+    // in field order.
+    bool parseFields(const DBBase* templ, const QList<TemplateField>& fields, QList<SelectorList*>& lists);
+    bool fillFields(const DBBase* templ, const QList<TemplateField>& fields);
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
     // Tells the user, on the fills' error notice, what the fill left undone:
     // the notice given (a form not sent), each box left empty because its
     // value does not fit, and each box of the form written into that the
     // form needs and that holds nothing (SmartFill::leftEmpty), by its
-    // label, with the reason; then what the step given to whenFilled says.
+    // label, with the reason; each field whose element takes no text, by
+    // its caption; then what the step given to whenFilled says.
     // Nothing left undone, no notice.
     void tellUndone(const QString& notice = QString());
-    // Whether the notice would name a box: a value that does not fit, or a
-    // box the form needs left empty. Read once a fill.
+    // Whether the notice would name a box: a value that does not fit, a box
+    // the form needs left empty, or a field that found no box to write.
+    // Read once a fill.
     bool leftUndone();
     // Every box the fill writes is one the form cannot go without (a
     // login's): left empty, it is named as a box the page requires, and so
@@ -216,6 +220,7 @@ private:
     bool m_checked = false;
     QStringList m_misfits;
     QStringList m_empty;
+    QStringList m_unwritten;
     std::function<QString(const DelegateSubmitter&)> m_whenFilled;
 };
 

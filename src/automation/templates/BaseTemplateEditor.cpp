@@ -1,6 +1,10 @@
 #include "automation/templates/BaseTemplateEditor.h"
 
+#include "automation/selector/SelectorBuilder.h"
+#include "automation/selector/SelectorError.h"
+#include "automation/templates/DBTemplateBase.h"
 #include "core/Init.h"
+#include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBBase.h"
 #include "data/DBWebsite.h"
@@ -140,12 +144,45 @@ void BaseTemplateEditor::storeWidgets(DBBase* record)
     BaseEditor::storeWidgets(record);
 }
 
+QString BaseTemplateEditor::selectorRefusal(int row) const
+{
+    const QString text = m_selectors.at(row)->text();
+    const QString name = m_selectorNames.value(row);
+    if (text.size() > DBTemplateBase::selectorLimit)
+        return LocaleTemplate::selectorTooLong(name, text.size(), DBTemplateBase::selectorLimit);
+    SelectorBuilder builder;
+    builder.build(text, name, QString());
+    return builder.error() ? LocaleTemplate::selectorNotParsed(name, builder.error()->text()) : QString();
+}
+
+void BaseTemplateEditor::showField(QLineEdit* field)
+{
+    for (QWidget* widget = field; m_tabs && widget; widget = widget->parentWidget()) {
+        const int page = m_tabs->indexOf(widget);
+        if (page >= 0) {
+            m_tabs->setCurrentIndex(page);
+            break;
+        }
+    }
+    field->setFocus();
+}
+
 bool BaseTemplateEditor::validate()
 {
-    if (m_websiteBox && m_websiteBox->hasSelection())
-        return true;
-    UtilSignalManager::instance()->emitWarning(LocaleBaseWidget::selectProperWebsite());
-    return false;
+    if (!m_websiteBox || !m_websiteBox->hasSelection()) {
+        UtilSignalManager::instance()->emitWarning(LocaleBaseWidget::selectProperWebsite());
+        return false;
+    }
+    for (int row = 0; row < m_selectors.size(); ++row) {
+        const QString refusal = selectorRefusal(row);
+        if (refusal.isEmpty())
+            continue;
+        Logger::error(refusal);
+        UtilSignalManager::instance()->emitError(refusal, true);
+        showField(m_selectors.at(row));
+        return false;
+    }
+    return true;
 }
 
 } // namespace Vexal

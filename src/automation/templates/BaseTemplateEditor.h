@@ -76,6 +76,7 @@ protected:
         QLineEdit* edit = addTextField(label, get, set);
         edit->setMinimumWidth(UtilFieldWidth::forLength(edit, ordinarySelectorLength));
         m_selectors.append(edit);
+        m_selectorNames.append(label);
         return edit;
     }
 
@@ -91,6 +92,10 @@ protected:
     // Both refuse a record of another kind.
     void fillWidgets(DBBase* record) override;
     void storeWidgets(DBBase* record) override;
+    // A save needs a chosen website, and a selector in every field that
+    // parses and fits its column (DBTemplateBase::selectorLimit): else the
+    // bar names the first field that does not, with the cause, until
+    // closed, the field is shown, and nothing is stored.
     bool validate() override;
 
     // Characters of a selector of ordinary length, such as
@@ -109,10 +114,16 @@ protected:
     QPlainTextEdit* m_commentsEdit = nullptr;
     QTabWidget* m_tabs = nullptr;
     QList<QLineEdit*> m_selectors;
+    // The names of the selector rows, in the same order.
+    QStringList m_selectorNames;
 
 private:
     bool isKind(DBBase* record) const;
     void showType();
+    // Why the selector of a row cannot be stored; "" when it can.
+    QString selectorRefusal(int row) const;
+    // Brings the row's field into view, with the focus.
+    void showField(QLineEdit* field);
 
     std::function<bool(DBBase*)> m_isKind;
     std::function<int(DBBase*)> m_websiteOf;

@@ -37,6 +37,12 @@ namespace LocaleTemplate {
 
 TESVAR_LOCALE_DECLARE(TESVAR_LOCALE_TEMPLATE_TABLE)
 
+// A save refused for the selector of a field: one that does not parse
+// (with the parser's message, its place in the selector), and one longer
+// than a selector may be.
+QString selectorNotParsed(const QString& field, const QString& error);
+QString selectorTooLong(const QString& field, int length, int limit);
+
 } // namespace LocaleTemplate
 
 } // namespace Vexal
