@@ -356,13 +356,11 @@ void DBConnection::letWaitingWritesIn()
 {
     if (isGuiThread())
         return;
+    // The window's own wait is bounded: it gives up (-1) or is seen no more.
     const QThread* thread = QThread::currentThread();
-    QElapsedTimer waited;
-    waited.start();
     for (;;) {
         const qint64 seen = windowWaitSeen.load();
-        if (seen < 0 || steadyMs() - seen > windowGoneMs || thread->isInterruptionRequested()
-            || waited.elapsed() >= windowWaitsForJobMs)
+        if (seen < 0 || steadyMs() - seen > windowGoneMs || thread->isInterruptionRequested())
             return;
         QThread::usleep(500);
     }
