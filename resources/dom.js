@@ -68,16 +68,19 @@
     function isPlain(kind) { return kind == 'ordinary' || kind == 'preformatted'; }
     // Whether a box with these styles clips all it holds away: the page
     // writes nothing of what it holds (what is positioned out of it aside).
-    function clipsAll(style) {
+    // The computed lengths leave out the room a scroll bar takes: where they
+    // leave none, the box as laid out tells.
+    function clipsAll(e, style) {
       if (flow.clip.unclipped[style.getPropertyValue(flow.clip.property)] === 1 || style.display == 'inline')
         return false;
       for (var i = 0; i < flow.clip.extents.length; ++i) {
-        var lengths = flow.clip.extents[i], room = 0;
-        for (var k = 0; k < lengths.length && room <= 0; ++k) {
-          var length = style.getPropertyValue(lengths[k]);
+        var extent = flow.clip.extents[i], room = 0;
+        for (var k = 0; k < extent.lengths.length && room <= 0; ++k) {
+          var length = style.getPropertyValue(extent.lengths[k]);
           room = /px$/.test(length) ? room + parseFloat(length) : 1;
         }
-        if (room <= 0) return true;
+        if (room <= 0 && !(e[extent.laidOut] > 0) && !(room < 0 && e.getBoundingClientRect()[extent.drawn] > 0))
+          return true;
       }
       return false;
     }
@@ -190,7 +193,7 @@
     // Nothing inside a box that clips all it holds away is written as usual.
     function clippedAround(e) {
       for (e = e.parentNode; e && e.nodeType == 1; e = e.parentNode) {
-        if (clipsAll(getComputedStyle(e))) return true;
+        if (clipsAll(e, getComputedStyle(e))) return true;
       }
       return false;
     }
@@ -208,7 +211,7 @@
       var kind = kindOf(e);
       var holds = laid && (isPlain(kind) || kind == 'document');
       if (holds) style = style || getComputedStyle(e);
-      var clips = clippedIn || (holds && clipsAll(style));
+      var clips = clippedIn || (holds && clipsAll(e, style));
       out.push(describe(e, kind, laid, style, unwritten, lettered, clips, clippedIn));
       if (e.firstElementChild) {
         path.push(holds);

@@ -91,10 +91,14 @@ const TextFlow::Clip& TextFlow::clip()
 {
     static const Clip rule = {QStringLiteral("overflow"),
                               {QStringLiteral("visible")},
-                              {{QStringLiteral("height"), QStringLiteral("padding-top"), QStringLiteral("padding-bottom"),
-                                QStringLiteral("border-top-width"), QStringLiteral("border-bottom-width")},
-                               {QStringLiteral("width"), QStringLiteral("padding-left"), QStringLiteral("padding-right"),
-                                QStringLiteral("border-left-width"), QStringLiteral("border-right-width")}}};
+                              {{{QStringLiteral("height"), QStringLiteral("padding-top"), QStringLiteral("padding-bottom"),
+                                 QStringLiteral("border-top-width"), QStringLiteral("border-bottom-width")},
+                                QStringLiteral("offsetHeight"),
+                                QStringLiteral("height")},
+                               {{QStringLiteral("width"), QStringLiteral("padding-left"), QStringLiteral("padding-right"),
+                                 QStringLiteral("border-left-width"), QStringLiteral("border-right-width")},
+                                QStringLiteral("offsetWidth"),
+                                QStringLiteral("width")}}};
     return rule;
 }
 
@@ -110,8 +114,9 @@ const QString& TextFlow::script()
         for (const Style& style : styles())
             pairs << QStringLiteral("[\"%1\",%2]").arg(style.property, scriptKeys(style.values));
         QStringList extents;
-        for (const QStringList& extent : clip().extents)
-            extents << QStringLiteral("[\"%1\"]").arg(extent.join(QLatin1String("\",\"")));
+        for (const Extent& extent : clip().extents)
+            extents << QStringLiteral("{\"lengths\":[\"%1\"],\"laidOut\":\"%2\",\"drawn\":\"%3\"}")
+                           .arg(extent.lengths.join(QLatin1String("\",\"")), extent.laidOut, extent.drawn);
         const QString clipRule = QStringLiteral("{\"property\":\"%1\",\"unclipped\":%2,\"extents\":[%3]}")
                                      .arg(clip().property, scriptKeys(clip().unclipped), extents.join(QLatin1Char(',')));
         return QStringLiteral("{\"kinds\":{%1},\"custom\":\"%2\",\"display\":%3,\"replacedDisplay\":%4,"

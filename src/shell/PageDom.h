@@ -116,18 +116,30 @@ public:
     // A box that clips what overflows it ("property" other than the values
     // that clip nothing: the computed "overflow" is "visible" only where
     // neither way clips; an inline box clips nothing) and leaves no room for
-    // what it holds (one of the "extents" whose computed lengths, the content,
-    // padding and borders across, add up to 0px, or less where a scroll bar
-    // takes room) writes nothing of what it holds, but for what is positioned
-    // out of it, neither in the box's own text nor in the texts around it:
-    // the same either way, so it stands in the flow by its other styles, as
-    // an empty box does, and what it holds by their own. Nothing inside it is
-    // written as usual: the texts in it are read, never worked out from what
-    // it holds. Only the page's script needs the rule.
+    // what it holds (its box as laid out, scroll bars included, is 0px across
+    // one of the "extents") writes nothing of what it holds, but for what is
+    // positioned out of it, neither in the box's own text nor in the texts
+    // around it: the same either way, so it stands in the flow by its other
+    // styles, as an empty box does, and what it holds by their own. Nothing
+    // inside it is written as usual: the texts in it are read, never worked
+    // out from what it holds. Only the page's script needs the rule.
+    // An extent is measured by its computed "lengths" (the content, padding
+    // and borders across, to a fraction of a pixel) where they add up to more
+    // than 0px. A scroll bar takes its room out of the content's, so that
+    // they may add up to 0px or less where it shows: then by the element's
+    // "laidOut" size (the whole box, in whole pixels), and where that is 0
+    // and a scroll bar took room, by its client rectangle's "drawn" size
+    // (the box under a pixel, drawn as laid out unless a transform turns or
+    // shrinks it).
+    struct Extent {
+        QStringList lengths;
+        QString laidOut;
+        QString drawn;
+    };
     struct Clip {
         QString property;
         QStringList unclipped;
-        QList<QStringList> extents;
+        std::vector<Extent> extents;
     };
     static const Clip& clip();
     // The table as a script's object: "kinds" (name to "ordinary",
@@ -135,7 +147,8 @@ public:
     // element's name holds), "display" and "replacedDisplay" (the values of
     // each kind that flow, as keys), "styles" (pairs of a property and its
     // values, as keys), "clip" (its "property", its "unclipped" values as
-    // keys, its "extents").
+    // keys, its "extents", each an object of "lengths", "laidOut" and
+    // "drawn").
     static const QString& script();
 };
 

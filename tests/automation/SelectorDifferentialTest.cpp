@@ -348,9 +348,19 @@ private slots:
                                              << apart;
         QTest::newRow("clipped by a maximum") << apartFromFlow("<div style=\"overflow-y:auto;max-height:0\">", "</div>")
                                               << apart;
-        QTest::newRow("clipped, padded") << apartFromFlow("<div style=\"overflow:hidden;height:0;padding:1px\">",
-                                                          "</div>")
-                                         << apart;
+        // A clipped paragraph or heading keeps the line breaks of its kind,
+        // as one with a text does; a clipped DIV writes what an empty one does.
+        QTest::newRow("clipped paragraph and heading")
+            << QStringLiteral("<html><body><div>a<p style=\"overflow:hidden;height:0\">b</p>c</div>"
+                              "<div>a<h2 style=\"overflow:hidden;height:0\">b</h2>c</div>"
+                              "<div>a<div style=\"overflow:hidden;height:0\">b</div>c</div></body></html>")
+            << QStringList{QStringLiteral("DIV[XTEXT=\"a\n\nc\"]"), QStringLiteral("DIV[XTEXT=\"a\nc\"]"),
+                           QStringLiteral("DIV[XTEXT%%\"a\n\n\"]")};
+        // Turned, a box of no height is drawn across more than none.
+        QTest::newRow("clipped in a turned box")
+            << QStringLiteral("<html><body><p>s</p><div>level 3<div style=\"transform:rotate(30deg)\">"
+                              "<div style=\"overflow:hidden;height:0\">level <b>4</b></div></div></div></body></html>")
+            << QStringList{QStringLiteral("DIV[XTEXT=%\"level\"]"), QStringLiteral("DIV[XTRIMMED%=\"4\"]")};
         QTest::newRow("clipped, positioned inside")
             << apartFromFlow("<div style=\"overflow:hidden;height:0\">a<b style=\"position:absolute\">p <i>q</i></b>",
                              "</div>")

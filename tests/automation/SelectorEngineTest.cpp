@@ -124,7 +124,7 @@ const char* const textsPage = R"(<html><body>
 // floated, inline blocks and boxes, table cells, preformatted, hidden, line
 // breaks; the page writes the white space before such a child in the texts
 // around it, not in the text of its parent alone. Boxes that clip all they
-// hold away (to no height, or to less where a scroll bar takes room), of
+// hold away (laid out to no height, with a scroll bar in it or not), of
 // which the page writes nothing inside. And children that stay in
 // the flow: positioned relatively or sticky, ruby, breaking points, phrasing
 // and custom elements, "display: contents" (as its own value to the page's

@@ -15,6 +15,24 @@
 using namespace Vexal;
 using namespace knownPages;
 
+namespace {
+
+// Boxes with a style, "%1" pixels across: 0.3, then 1 to 14. Each stands in a
+// DIV after the text "size n" and holds words enough to overflow it, ending
+// with "n box".
+QString sizedBoxes(const char* style)
+{
+    QString boxes;
+    for (int n = 0; n <= 14; ++n) {
+        const QString size = n ? QString::number(n) : QStringLiteral("0.3");
+        boxes += QStringLiteral("<div>size %1<div style=\"%2\">%3%1 box</div></div>")
+                     .arg(size, QString::fromLatin1(style).arg(size), QStringLiteral("word ").repeated(30));
+    }
+    return QStringLiteral("<html><body><p>s</p><div>%1</div></body></html>").arg(boxes);
+}
+
+} // namespace
+
 // The engine against the selector rules read literally where the layout of
 // a page decides the texts: what the text of an element tells passes on to
 // the texts around it only where it stands whole in them, and a text is what
@@ -51,13 +69,26 @@ private slots:
         QTest::newRow("script") << apartFromFlow("<script type=\"text/plain\">", "</script>") << apart;
         QTest::newRow("template") << apartFromFlow("<template>", "</template>") << apart;
         // A box of no height or width that clips nothing, or whose padding
-        // leaves room: the page writes what it holds.
+        // leaves room, under a pixel too: the page writes what it holds. (A
+        // text around it ends with what it holds only where it does.)
         const QStringList held = {QStringLiteral("DIV[XTEXT%%\"level 4\"]"), QStringLiteral("DIV[XTRIMMED%%\"tail\"]"),
-                                  QStringLiteral("B:XPARENT[XTEXT%%\"level 7\"]")};
+                                  QStringLiteral("B:XPARENT[XTEXT%%\"level 7\"]"),
+                                  QStringLiteral("DIV[XTRIMMED%=\"level 4\"]")};
         QTest::newRow("no height, shown") << apartFromFlow("<div style=\"height:0\">", "</div>") << held;
         QTest::newRow("no width, padded") << apartFromFlow("<div style=\"overflow:hidden;width:0;padding-left:1px\">",
                                                            "</div>")
                                           << held;
+        QTest::newRow("no height, padded") << apartFromFlow("<div style=\"overflow:hidden;height:0;padding:0.2px\">",
+                                                            "</div>")
+                                           << held;
+        // Boxes that scroll, 1 to 14 pixels and under one across, narrower
+        // than their scroll bar: the box as laid out holds the scroll bar, and
+        // the page writes what it holds.
+        const QStringList scrolled = {QStringLiteral("DIV[XTRIMMED%=\"box\"]")};
+        QTest::newRow("scroll boxes high") << sizedBoxes("overflow:scroll;height:%1px;white-space:nowrap") << scrolled;
+        QTest::newRow("scroll boxes wide") << sizedBoxes("overflow:scroll;width:%1px") << scrolled;
+        QTest::newRow("auto boxes high") << sizedBoxes("overflow:auto;height:%1px;white-space:nowrap") << scrolled;
+        QTest::newRow("auto boxes wide") << sizedBoxes("overflow:auto;width:%1px;height:30px") << scrolled;
         // Styles of first letters and lines that change what the page shows
         // of a text, or only how.
         const QStringList letters = letterSelectors();

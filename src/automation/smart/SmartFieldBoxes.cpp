@@ -1,14 +1,14 @@
 #include "automation/smart/SmartFieldBoxes.h"
 
 #include "automation/smart/ConstSmart.h"
-#include "automation/smart/SmartCaptions.h"
+#include "automation/smart/SmartBoxFacts.h"
 #include "automation/smart/SmartCountry.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelShape.h"
+#include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartOwnTexts.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -17,6 +17,9 @@ namespace Vexal {
 using E = SmartElement;
 using K = SmartKeywords;
 namespace Own = SmartOwnTexts;
+namespace Facts = SmartBoxFacts;
+namespace Shape = SmartLabelShape;
+namespace Steps = SmartLabelSteps;
 
 namespace {
 
@@ -66,7 +69,7 @@ void SmartFieldBoxes::markLocalParts(QList<SmartElement*>& controls, const QList
 {
     for (SmartElement* control : controls) {
         if (control->type() == E::TypeText)
-            control->setAsksLocalPart(Own::followedByDomain(labels, m_lookup.labelIndex(control, labels)));
+            control->setAsksLocalPart(Facts::followedByDomain(labels, m_lookup.labelIndex(control, labels)));
     }
 }
 
@@ -174,7 +177,7 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
         if ((kind != E::KindUndef && kind != E::KindTrash) || index < 0)
             continue;
         for (const SmartLabel* text : Own::textsBefore(labels, index)) {
-            if (!Own::labelLike(text) || !SmartFieldLookup::loneId(text->text()))
+            if (!Shape::labelLike(text) || !SmartFieldLookup::loneId(text->text()))
                 continue;
             if (!asksHeldNumber(control, text->text()))
                 account = control;
@@ -200,11 +203,9 @@ bool SmartFieldBoxes::asksHeldNumber(SmartElement* control, const QString& text)
     // asks for it ("Your", "Enter a") or names a name to sign in by
     // ("User ID"), or the page's title names the service by it ("Tesvar
     // ID" on its own sign-up).
-    static const QRegularExpression whose(QStringLiteral("(\\p{L}+)[^\\p{L}\\p{N}]+ID\\b"));
-    const QRegularExpressionMatch found = whose.match(text);
-    if (!found.hasMatch())
+    const QString word = keywords.wordBefore(K::WhoseId, text);
+    if (word.isEmpty())
         return false;
-    const QString word = found.captured(1);
     const K::Hits own = m_lookup.hits(word);
     if (keywords.holdsAny(K::Filler, own) || keywords.holdsAny(K::Prompt, own) || keywords.holdsAny(K::User, own)
         || keywords.holdsAny(K::Login, own))
@@ -232,7 +233,7 @@ void SmartFieldBoxes::markCountryLists(QList<SmartElement*>& controls)
 bool SmartFieldBoxes::nextWithoutLabel(SmartElement* previous, SmartElement* control,
                                        const QList<SmartLabel*>& labels) const
 {
-    return Own::onlySeparatorsBetween(labels, m_lookup.labelIndex(previous, labels),
+    return Steps::onlySeparatorsBetween(labels, m_lookup.labelIndex(previous, labels),
                                       m_lookup.labelIndex(control, labels));
 }
 
@@ -265,7 +266,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // A phone over short boxes in one parent (their names may say so
         // too: "fax_a", "fax_b").
         if ((previous->kind() == E::KindPhone || previous->kind() == E::KindFax)
-            && Own::continuesNumber(labels, m_lookup.labelIndex(previous, labels),
+            && Facts::continuesNumber(labels, m_lookup.labelIndex(previous, labels),
                                     m_lookup.labelIndex(control, labels))) {
             control->setKind(previous->kind());
             control->setContinuesPrevious(true);
@@ -275,7 +276,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // its extension or suffix ("phoneEx", the ZIP+4 suffix).
         if (control->kind() == previous->kind()
             && (control->kind() == E::KindPhone || control->kind() == E::KindFax || control->kind() == E::KindZipCode)
-            && Own::suffixOf(labels, m_lookup.labelIndex(previous, labels), m_lookup.labelIndex(control, labels))) {
+            && Facts::suffixOf(labels, m_lookup.labelIndex(previous, labels), m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindTrash);
             continue;
         }
@@ -283,7 +284,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // label of its own, adds nothing ("Address" over the street, the
         // details and "address2").
         if (previous->kind() == E::KindAddressDetails && control->kind() == E::KindAddressDetails
-            && !SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
+            && !Own::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindTrash);
             continue;
         }
@@ -292,7 +293,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // "Street | No.", does not).
         if (previous->kind() == E::KindAddress
             && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)
-            && !SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
+            && !Own::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindAddressDetails);
             continue;
         }
@@ -403,9 +404,9 @@ int SmartFieldBoxes::addressLine(SmartElement* control, const QList<SmartLabel*>
     // The label lies between the neighbouring controls: without a digit
     // there, it numbers nothing.
     const int index = m_lookup.labelIndex(control, labels);
-    const int end = index < 0 ? 0 : Own::afterEnd(labels, index);
+    const int end = index < 0 ? 0 : Steps::afterEnd(labels, index);
     bool digits = false;
-    for (int i = index < 0 ? 0 : Own::previousControl(labels, index) + 1; i < end && !digits; ++i) {
+    for (int i = index < 0 ? 0 : Steps::previousControl(labels, index) + 1; i < end && !digits; ++i) {
         const QString& text = labels.at(i)->text();
         digits = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
     }
