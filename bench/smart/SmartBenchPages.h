@@ -15,8 +15,8 @@ namespace SmartBenchPages {
 // A registration-like page with that many fields (500 unless said): table
 // rows of a label and a control, with a search form before the main one; or
 // the same rows as DIVs outside any FORM or table, which takes the block
-// climb.
-inline QString page500(bool blocks = false, int fields = 500)
+// climb. Labelled, each label is a LABEL that names its control by its id.
+inline QString page500(bool blocks = false, int fields = 500, bool labelled = false)
 {
     static const char* const labels[] = {"First name", "Last name", "E-mail", "Password", "Phone number",
                                          "City", "Street address", "Zip code", "Website", "Nickname"};
@@ -41,7 +41,13 @@ inline QString page500(bool blocks = false, int fields = 500)
             control = QStringLiteral("<input type='text' name='f%1'>").arg(i);
             break;
         }
-        html += QStringLiteral("<tr class='row'><td><b>%1</b></td><td>%2</td></tr>").arg(label, control);
+        if (labelled) {
+            control.replace(QLatin1String(" name="), QStringLiteral(" id='b%1' name=").arg(i));
+            html += QStringLiteral("<tr class='row'><td><label for='b%1'><b>%2</b></label></td><td>%3</td></tr>")
+                        .arg(QString::number(i), label, control);
+        } else {
+            html += QStringLiteral("<tr class='row'><td><b>%1</b></td><td>%2</td></tr>").arg(label, control);
+        }
     }
     html += QStringLiteral("</table><input type='submit' value='Join'></form></body></html>");
     if (blocks) {

@@ -154,6 +154,23 @@ private slots:
         QTest::newRow("categories in a list")
             << "directory-cats.html"
             << "directory" << QVariantMap{{"Category", "Computers"}} << smart << "c12?=true|c11?=false|agree?=true";
+        // A rich editor takes the body through its frame and leaves the text
+        // area it hides to the editor. Tags go as the page asks for them;
+        // a site's address after a written "http://" goes without its scheme.
+        QTest::newRow("post editor's frame")
+            << "post-editor.html" << "article" << QVariantMap{{"Tags", "bikes,north"}} << smart
+            << "content_ifr/body=Body|content=|new-tag-post_tag=bikes,north";
+        QTest::newRow("keywords separated by spaces")
+            << "press-release.html" << "article" << QVariantMap{{"Tags", "bikes, north ,cycling"}} << smart
+            << "pr_keywords=bikes north cycling|pr_summary=|pr_text=";
+        QTest::newRow("directory address without its scheme")
+            << "link-directory.html" << "directory" << QVariantMap{{"Tags", "bikes,north"}, {"Category", "Cycling"}}
+            << smart << "site_addr=bikes.example/|site_kw=bikes north|topic_id=6";
+        QTest::newRow("bookmark address, tags by spaces")
+            << "bookmark-app.html" << "social" << QVariantMap{{"Tags", "bikes,north"}} << smart
+            << "lf_address=http://bikes.example/|lf_tags=bikes north";
+        QTest::newRow("story address without its scheme")
+            << "story-submit.html" << "social" << QVariantMap() << smart << "story_url=bikes.example/|story_contact=";
         // A box the page follows with "@" and a domain takes the part of
         // the value before its "@", whichever value goes there.
         QTest::newRow("new address before its domain") << "mailbox-signup.html" << "registration" << QVariantMap()

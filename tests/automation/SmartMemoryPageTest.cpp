@@ -6,6 +6,7 @@
 #include "automation/smart/SmartArticle.h"
 #include "automation/smart/SmartElementLookup.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelIds.h"
 #include "automation/smart/SmartLabelLookup.h"
 #include "automation/smart/SmartLogin.h"
 #include "automation/smart/SmartRegistration.h"
@@ -165,6 +166,26 @@ private slots:
         QCOMPARE(lookup.labels().at(6)->labelTarget(), lookup.labels().at(7)->element());
         QCOMPARE(lookup.labels().at(8)->labelTarget(), lookup.labels().at(9)->element());
         QVERIFY(lookup.labels().at(1)->labelTarget().isNull());
+    }
+
+    // A LABEL finds the box it names by id among the page's ids, read once a
+    // recognition: a form four times larger, every box labelled so, asks
+    // four times the work of the page, not sixteen.
+    void labelledFormGrowsWithItsBoxes()
+    {
+        MemoryPageDom small;
+        MemoryPageDom large;
+        small.addForm(100, true);
+        large.addForm(400, true);
+        const qint64 reads = SmartLabelIds::readsForTests();
+        for (MemoryPageDom* page : {&small, &large}) {
+            page->work = 0;
+            SmartRegistration recogniser(nullptr);
+            recogniser.analyse(*page);
+        }
+        QVERIFY2(large.work <= 8 * small.work,
+                 qPrintable(QStringLiteral("%1, four times the form %2").arg(small.work).arg(large.work)));
+        QCOMPARE(SmartLabelIds::readsForTests() - reads, 100 + 400);
     }
 
     // Frames of the page's own site, and frames a script wrote, are walked

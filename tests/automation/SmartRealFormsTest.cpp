@@ -12,6 +12,7 @@
 #include "automation/smart/SmartArticle.h"
 #include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelIds.h"
 #include "automation/smart/SmartLabelLookup.h"
 #include "automation/smart/SmartDirectory.h"
 #include "automation/smart/SmartLogin.h"
@@ -67,15 +68,18 @@ void recognitionCase()
     QVERIFY(page.endsWith(QLatin1String(".html")) ? load(view, page) : setHtml(view, page));
     const qint64 asks = SmartLabel::rectAsksForTests();
     const int reads = SmartCaptions::readsForTests();
+    const qint64 ids = SmartLabelIds::readsForTests();
     QCOMPARE(recognise(kind, view).join(QLatin1Char(' ')), expected);
     // Each entry of the page's label sequence asks the page where it is
-    // drawn once at most, and its caption is worked out once at most.
+    // drawn once at most, and its caption is worked out once at most; the
+    // page's ids are read once at most.
     const PageDomHandle dom(&view);
     QObject owner;
     SmartLabelLookup entries(nullptr);
     entries.lookup(dom->documentElement(), &owner);
     QVERIFY(SmartLabel::rectAsksForTests() - asks <= entries.labels().size());
     QVERIFY(SmartCaptions::readsForTests() - reads <= entries.labels().size());
+    QVERIFY(SmartLabelIds::readsForTests() - ids <= dom->select(dom->documentElement(), QStringLiteral("[id]")).size());
 }
 
 // Forms as shops and services write them, one class of field a row: a
@@ -342,6 +346,15 @@ private slots:
             << inForm("<p>State / Province / Region <input name='st'></p>"
                       "<p><input name='x2' id='x2'> <label for='x2'>Your e-mail address for the receipt</label></p>")
             << "registration" << "st=20 x2=14";
+        // An id is matched as written, a backslash too.
+        QTest::newRow("a label after its box for an id with a backslash")
+            << inForm("<p><input id='x\\y'> <label for='x\\y'>Your e-mail address for the receipt</label></p>")
+            << "registration" << "x\\y=14";
+        // Words written with a character reference between two short boxes
+        // part them: the second is no more of the first one's number.
+        QTest::newRow("words with a character reference between short boxes")
+            << inForm("<p>Phone <input name='ph' maxlength='3'> Best&nbsp;time <input name='bt' maxlength='3'></p>")
+            << "registration" << "ph=24 bt=0";
         // A LABEL for a group of boxes labels the row, not one box; a box
         // with no label of its own reads its title as one.
         QTest::newRow("a label for a group, and titles")
@@ -683,6 +696,13 @@ private slots:
                               "<p>Comment <textarea name='comment'></textarea></p></form>"
                               "<form><p>E-mail <input name='em'></p><p>Password <input type='password' name='pw'>"
                               "</p></form></body>")
+            << "registration" << "em=14 pw=13";
+        // Both forms name their boxes by id: the page's ids are read once.
+        QTest::newRow("a comment form and a sign-up labelled by id")
+            << QStringLiteral("<body><form><label for='cn'>Name</label> <input id='cn'>"
+                              "<label for='cc'>Comment</label> <textarea id='cc'></textarea></form>"
+                              "<form><label for='em'>E-mail</label> <input id='em'>"
+                              "<label for='pw'>Password</label> <input type='password' id='pw'></form></body>")
             << "registration" << "em=14 pw=13";
         // A second person's fields (a second attendee) are left alone; the
         // member's own second address is filled.
@@ -1256,6 +1276,10 @@ private slots:
              "<table><tr><td>By signing up you agree to give your first name</td><td><input name='x'></td></tr>"
              "</table>",
              "x=0"},
+            {"a caption a character longer than a caption may be, in a cell beside a box",
+             "<table><tr><td>Telephone number of your organisation's administrative department</td><td>"
+             "<input name='x'></td></tr></table>",
+             "x=0"},
             {"a first name alone in floats",
              "<div style='overflow:hidden'><div style='float:left;width:160px'>First name</div><div "
              "style='float:left'><input name='nm'></div></div>",
@@ -1459,6 +1483,38 @@ private slots:
             << "social"
             << "link=0 headline=29 about=31 topic_general=32 topic_news=32 topic_tech=32 topic_sport=32 labels=30 "
                "digest=27";
+        // A rich editor's frame stands for the hidden text area it edits:
+        // it takes that area's kind, by the area's name or its label; the
+        // one editor of a form whose words name no body is the body.
+        QTest::newRow("classic post editor") << "post-editor.html" << "article"
+            << "title=29 content_ifr=37 new-tag-post_tag=30 post_category=32";
+        QTest::newRow("press release, two editors") << "press-release.html" << "article"
+            << "pr_headline=29 pr_subheadline=0 pr_section=32 =36 =37 pr_keywords=30 pr_terms=26";
+        QTest::newRow("magazine in another language") << "magazine-de.html" << "article"
+            << "ueberschrift=0 rubrik=0 editor1_ifr=37 schlagworte=0";
+        const QString editors = QStringLiteral(
+            "<body><form><p>Title <input name='t'></p>%1</form><script>var f = document.getElementsByTagName("
+            "'iframe'); for (var i = 0; i < f.length; ++i) { var d = f[i].contentDocument; d.open(); d.write("
+            "'<body contenteditable=\"true\"></body>'); d.close(); }</script></body>");
+        const QString editor = QStringLiteral(
+            "<div class='rte'><div class='bar'><button type='button'>B</button></div><iframe id='%1_ifr'></iframe>"
+            "</div><textarea id='%1' name='%1' style='display:none'></textarea>");
+        QTest::newRow("two editors of no words")
+            << editors.arg(editor.arg("e1") + editor.arg("e2")) << "article" << "t=29 e1_ifr=0 e2_ifr=0";
+        QTest::newRow("an editor's id that extends another area's")
+            << editors.arg(editor.arg("post") + editor.arg("post_excerpt")) << "article"
+            << "t=29 post_ifr=0 post_excerpt_ifr=36";
+        QTest::newRow("one editor that names a summary")
+            << editors.arg("<label for='s'>Summary</label>" + editor.arg("s")) << "article" << "t=29 s_ifr=36";
+        // A site's address and its keywords in a text area on a link
+        // directory; an address, a headline and a topic on a bookmark form,
+        // never the sender's e-mail address.
+        QTest::newRow("link directory") << "link-directory.html" << "directory"
+            << "site_title=29 site_addr=15 topic_id=32 site_desc=31 site_kw=30 backlink=0 site_mail=14";
+        QTest::newRow("bookmarking app") << "bookmark-app.html" << "social"
+            << "lf_address=15 lf_title=29 lf_notes=31 lf_tags=30 private=27";
+        QTest::newRow("social news, first step") << "story-submit.html" << "social"
+            << "story_url=15 story_headline=29 story_contact=0 story_tags=30 story_text=31";
 
     }
 

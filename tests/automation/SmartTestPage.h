@@ -95,15 +95,20 @@ inline QString valueOf(QWebView& view, const QString& name, const char* property
 }
 
 // The named controls' values written like `wanted` ("name=value|..."), so
-// that a whole form compares at once; "name?" reads the checked state.
+// that a whole form compares at once; "name?" reads the checked state,
+// "name/body" the text of a frame's body.
 inline QString valuesLike(QWebView& view, const QString& wanted)
 {
+    const QString body = QStringLiteral("/body");
     QStringList pairs;
     for (const QString& pair : wanted.split(QLatin1Char('|'))) {
         const QString name = pair.section(QLatin1Char('='), 0, 0);
         const bool checked = name.endsWith(QLatin1Char('?'));
+        const bool frame = name.endsWith(body);
         pairs << name + QLatin1Char('=')
-                + (checked ? valueOf(view, name.chopped(1), "checked") : valueOf(view, name));
+                + (checked ? valueOf(view, name.chopped(1), "checked")
+                   : frame ? valueOf(view, name.chopped(body.size()), "contentDocument.body.textContent")
+                           : valueOf(view, name));
     }
     return pairs.join(QLatin1Char('|'));
 }

@@ -11,8 +11,8 @@
 // A page held in memory, without the web engine: elements with attributes and
 // texts, frames of their own. Its plain text is the text content (every text
 // inside, in order); a void element writes no markup. Queries take tag names,
-// "*", a tag (or none) with one [name="value"] and lists of these, not CSS at
-// large. Writes are kept where tests can look at them.
+// "*", a tag (or none) with one [name="value"] or [name] and lists of these,
+// not CSS at large. Writes are kept where tests can look at them.
 class MemoryPageDom final : public Vexal::PageDom
 {
 public:
@@ -50,15 +50,23 @@ public:
         return document;
     }
     // A form in a body, of so many rows, each a DIV holding a LABEL ("Field
-    // i"), a SPAN and an INPUT (named "fi").
-    void addForm(int rows)
+    // i"), a SPAN and an INPUT (named "fi"); labelled, the LABEL names the
+    // INPUT by its id ("fi").
+    void addForm(int rows, bool labelled = false)
     {
         const int form = add(add(root(), QStringLiteral("body")), QStringLiteral("form"));
         for (int i = 0; i < rows; ++i) {
+            const QString name = QStringLiteral("f%1").arg(i);
+            QMap<QString, QString> label;
+            QMap<QString, QString> input{{QStringLiteral("name"), name}};
+            if (labelled) {
+                label.insert(QStringLiteral("for"), name);
+                input.insert(QStringLiteral("id"), name);
+            }
             const int row = add(form, QStringLiteral("div"));
-            addText(add(row, QStringLiteral("label")), QStringLiteral("Field %1").arg(i));
+            addText(add(row, QStringLiteral("label"), label), QStringLiteral("Field %1").arg(i));
             add(row, QStringLiteral("span"));
-            add(row, QStringLiteral("input"), {{QStringLiteral("name"), QStringLiteral("f%1").arg(i)}});
+            add(row, QStringLiteral("input"), input);
         }
     }
     int count() const { return int(m_nodes.size()); }
@@ -271,12 +279,13 @@ private:
         int place = -1; // in the parent's content
     };
     // One selector of a list: a tag name (empty for any) and an attribute
-    // that must hold a value.
+    // that must hold a value (or only be set: anyValue).
     struct Query
     {
         QString tag;
         QString attribute;
         QString value;
+        bool anyValue = false;
     };
 
     static QVector<Query> queries(const QString& selector)
@@ -293,10 +302,14 @@ private:
                 const QString condition = part.mid(open + 1, part.lastIndexOf(QLatin1Char(']')) - open - 1);
                 const int equals = condition.indexOf(QLatin1Char('='));
                 query.attribute = condition.left(equals).toLower();
-                query.value = condition.mid(equals + 1);
-                if (query.value.startsWith(QLatin1Char('"')))
-                    query.value = query.value.mid(1, query.value.size() - 2);
-                query.value.replace(QStringLiteral("\\\""), QStringLiteral("\""));
+                // Without a value, the attribute set at all.
+                query.anyValue = equals < 0;
+                if (equals >= 0) {
+                    query.value = condition.mid(equals + 1);
+                    if (query.value.startsWith(QLatin1Char('"')))
+                        query.value = query.value.mid(1, query.value.size() - 2);
+                    query.value.replace(QStringLiteral("\\\""), QStringLiteral("\""));
+                }
             }
             out << query;
         }
@@ -309,7 +322,8 @@ private:
         for (const Query& query : list) {
             if ((query.tag.isEmpty() || n.tag == query.tag)
                 && (query.attribute.isEmpty()
-                    || (n.attributes.contains(query.attribute) && n.attributes.value(query.attribute) == query.value)))
+                    || (n.attributes.contains(query.attribute)
+                        && (query.anyValue || n.attributes.value(query.attribute) == query.value))))
                 return true;
         }
         return false;

@@ -1,7 +1,7 @@
 #include "automation/smart/SmartCaptions.h"
 
 #include "automation/smart/SmartLabel.h"
-#include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartLabelSteps.h"
 
 #include <QRect>
 
@@ -11,7 +11,7 @@ namespace Vexal {
 
 namespace SmartCaptions {
 
-namespace Own = SmartOwnTexts;
+namespace Steps = SmartLabelSteps;
 
 namespace {
 
@@ -50,23 +50,23 @@ bool rowAround(const QList<SmartLabel*>& labels, int index, int previous, BoxRow
 {
     int first = index;
     int boxes = 1;
-    while (previous >= 0 && Own::onlySeparatorsBetween(labels, previous, first)) {
+    while (previous >= 0 && Steps::onlySeparatorsBetween(labels, previous, first)) {
         if (++boxes > MaxRow)
             return false;
         first = previous;
-        previous = Own::previousControl(labels, first);
+        previous = Steps::previousControl(labels, first);
     }
     int last = index;
-    for (int next = Own::afterEnd(labels, last); next < labels.size() && Own::onlySeparatorsBetween(labels, last, next);
-         next = Own::afterEnd(labels, last)) {
+    for (int next = Steps::afterEnd(labels, last); next < labels.size() && Steps::onlySeparatorsBetween(labels, last, next);
+         next = Steps::afterEnd(labels, last)) {
         if (++boxes > MaxRow)
             return false;
         last = next;
     }
     if (first == last)
         return false;
-    for (int i = first; i <= last; i = Own::afterEnd(labels, i)) {
-        if (!Own::takesValue(labels.at(i)))
+    for (int i = first; i <= last; i = Steps::afterEnd(labels, i)) {
+        if (!Steps::takesValue(labels.at(i)))
             return false;
     }
     *row = BoxRow{first, last, previous};
@@ -108,7 +108,7 @@ bool standsOver(const QList<SmartLabel*>& labels, const BoxRow& row, const QList
         bottom = qMax(bottom, column.span.bottom());
     for (const CaptionColumn& column : columns) {
         bool over = false;
-        for (int i = row.first; i <= row.last && !over; i = Own::afterEnd(labels, i)) {
+        for (int i = row.first; i <= row.last && !over; i = Steps::afterEnd(labels, i)) {
             const QRect& box = labels.at(i)->rect();
             over = box.top() >= bottom - 1 && overlapsAcross(column.span, box);
         }
@@ -143,13 +143,14 @@ const CaptionColumn* ownColumn(const SmartLabel* self, const QList<CaptionColumn
 // stay as they are.
 int reads = 0;
 
-bool readCaption(const QList<SmartLabel*>& labels, int index, int previous, QList<const SmartLabel*>* texts)
+bool readCaption(const QList<SmartLabel*>& labels, int index, int previous, TextsAbove textsAbove,
+                 QList<const SmartLabel*>* texts)
 {
     ++reads;
     BoxRow row;
     if (!rowAround(labels, index, previous, &row))
         return false;
-    const QList<const SmartLabel*> above = Own::textsBetween(labels, row.first, row.before, row.first, row.last);
+    const QList<const SmartLabel*> above = textsAbove(labels, row.first, row.before, row.last);
     if (above.size() < 2)
         return false;
     QList<CaptionColumn> columns;
@@ -167,12 +168,13 @@ bool readCaption(const QList<SmartLabel*>& labels, int index, int previous, QLis
 
 } // namespace
 
-bool captionOver(const QList<SmartLabel*>& labels, int index, int previous, QList<const SmartLabel*>* texts)
+bool captionOver(const QList<SmartLabel*>& labels, int index, int previous, TextsAbove above,
+                 QList<const SmartLabel*>* texts)
 {
     const SmartLabel* box = labels.at(index);
     if (box->captionState() == SmartLabel::CaptionUnread) {
         QList<const SmartLabel*> caption;
-        const bool over = readCaption(labels, index, previous, &caption);
+        const bool over = readCaption(labels, index, previous, above, &caption);
         box->keepCaption(over ? SmartLabel::CaptionOver : SmartLabel::CaptionNone, caption);
     }
     if (box->captionState() != SmartLabel::CaptionOver)
@@ -184,12 +186,6 @@ bool captionOver(const QList<SmartLabel*>& labels, int index, int previous, QLis
 int readsForTests()
 {
     return reads;
-}
-
-bool underCaptions(const QList<SmartLabel*>& labels, int index)
-{
-    QList<const SmartLabel*> texts;
-    return index >= 0 && captionOver(labels, index, Own::previousControl(labels, index), &texts);
 }
 
 } // namespace SmartCaptions

@@ -48,7 +48,7 @@ public:
     bool continuesPrevious() const { return m_continuesPrevious; }
     void setContinuesPrevious(bool continues) { m_continuesPrevious = continues; }
     // A text box the page follows with "@" and a domain: it takes the part
-    // of an address before its "@" (SmartOwnTexts::followedByDomain).
+    // of an address before its "@" (SmartBoxFacts::followedByDomain).
     bool asksLocalPart() const { return m_asksLocalPart; }
     void setAsksLocalPart(bool asks) { m_asksLocalPart = asks; }
     // A box left for the user to answer: a question that tests whether a
@@ -67,6 +67,21 @@ public:
     bool asks(const QString& question) const;
     // A box of several lines: a text area shown with more than one row.
     bool takesLines() const;
+    // A frame whose document the user types into: a rich editor. Such a
+    // frame mostly stands over a hidden text area that carries the field's
+    // name and label (SmartElementLookup pairs them): its words name the
+    // frame, and the frame takes its text.
+    bool isEditor() const { return m_editor; }
+    void setEditor(bool editor) { m_editor = editor; }
+    const PageElement& editedArea() const { return m_editedArea; }
+    void setEditedArea(const PageElement& area) { m_editedArea = area; }
+    // A tags box whose page asks for the tags separated by spaces.
+    bool separatesBySpaces() const { return m_separatesBySpaces; }
+    void setSeparatesBySpaces(bool spaces) { m_separatesBySpaces = spaces; }
+    // A box the page writes a scheme right before ("http:// [    ]"): it
+    // takes an address without its scheme.
+    bool followsScheme() const { return m_followsScheme; }
+    void setFollowsScheme(bool follows) { m_followsScheme = follows; }
 
     // What the page declares of the control, read from the page once: its
     // type attribute as written ("email", "tel" on an INPUT), and its
@@ -109,6 +124,10 @@ private:
     bool m_asksLocalPart = false;
     bool m_asksUser = false;
     QString m_question;
+    bool m_editor = false;
+    bool m_separatesBySpaces = false;
+    bool m_followsScheme = false;
+    PageElement m_editedArea;
     QString m_typeDeclared;
     mutable QString m_attributes[AttributeCount];
     mutable unsigned m_read = 0;

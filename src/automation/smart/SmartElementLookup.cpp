@@ -129,13 +129,72 @@ void SmartElementLookup::filter()
         // A rich-text editor's IFRAME often has neither id nor name; it is
         // still the place an article body goes.
         bool named = element->hasIdOrName() || m_unnamed;
-        if (!named && type == SmartElement::TypeIFrame) {
+        if (type == SmartElement::TypeIFrame && m_accept[type]) {
             const Frame* frame = frameOwnedBy(element->element());
-            named = frame && frame->editor;
+            if (frame && frame->editor) {
+                element->setEditor(true);
+                element->setEditedArea(editedArea(element));
+                named = true;
+            }
         }
         if (named && type >= 1 && type <= 13 && m_accept[type])
             m_filtered.append(element);
     }
+}
+
+namespace {
+
+// The part of a frame's id after the id of the text area it edits: "_ifr"
+// of "content_ifr", "-iframe", "_frame".
+bool editorSuffix(const QString& id, int from)
+{
+    if (from >= id.size() || (id.at(from) != QLatin1Char('_') && id.at(from) != QLatin1Char('-')))
+        return false;
+    const QStringRef rest = id.midRef(from + 1);
+    for (const char* suffix : {"ifr", "iframe", "frame"}) {
+        if (rest.compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+PageElement SmartElementLookup::editedArea(const SmartElement* frame) const
+{
+    QList<const SmartElement*> areas;
+    for (const SmartElement* control : m_elements) {
+        if (!control->isVisible() && control->type() == SmartElement::TypeTextArea)
+            areas.append(control);
+    }
+    if (areas.isEmpty())
+        return PageElement();
+    // The frame's id is the area's with the editor's suffix.
+    const QString& id = frame->id();
+    for (const SmartElement* area : areas) {
+        const QString& own = area->id();
+        if (!own.isEmpty() && id.startsWith(own) && editorSuffix(id, own.size()))
+            return area->element();
+    }
+    // Else the one text area in the nearest block around the frame that
+    // holds one, where that block holds no other frame: the editor's
+    // container, or the block that holds it beside the area.
+    PageElement block = frame->element().parent();
+    for (int level = 0; level < EditorDepth && !block.isNull() && !SmartUtils::isFormOrBody(block);
+         ++level, block = block.parent()) {
+        PageDom* dom = block.dom();
+        const PageElements found = dom->select(block, ConstSmart::tagTextArea());
+        if (found.isEmpty())
+            continue;
+        if (found.size() > 1 || dom->select(block, ConstSmart::tagIFrame()).size() > 1)
+            return PageElement();
+        for (const SmartElement* area : areas) {
+            if (area->element() == found.first())
+                return area->element();
+        }
+        return PageElement();
+    }
+    return PageElement();
 }
 
 void SmartElementLookup::writeLog(SmartLog* report)

@@ -54,6 +54,11 @@ private:
     void walk(const PageElement& root, QObject* parent);
     void filter();
     void collectFrames(PageDom& page, const PageElement& document, const QString& origin);
+    // The hidden text area a rich editor's frame stands over; null for none.
+    PageElement editedArea(const SmartElement* frame) const;
+    // How far above its frame an editor's container and the area beside it
+    // are looked for.
+    static constexpr int EditorDepth = 5;
     const Frame* frameOwnedBy(const PageElement& element) const;
 
     QList<Frame> m_frames;

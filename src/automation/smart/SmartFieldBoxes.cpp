@@ -1,14 +1,15 @@
 #include "automation/smart/SmartFieldBoxes.h"
 
 #include "automation/smart/ConstSmart.h"
-#include "automation/smart/SmartCaptions.h"
+#include "automation/smart/SmartBoxFacts.h"
 #include "automation/smart/SmartCountry.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelShape.h"
+#include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartOwnTexts.h"
-
-#include <QRegularExpression>
+#include "automation/smart/SmartUtils.h"
 
 #include <algorithm>
 
@@ -17,6 +18,9 @@ namespace Vexal {
 using E = SmartElement;
 using K = SmartKeywords;
 namespace Own = SmartOwnTexts;
+namespace Facts = SmartBoxFacts;
+namespace Shape = SmartLabelShape;
+namespace Steps = SmartLabelSteps;
 
 namespace {
 
@@ -66,7 +70,7 @@ void SmartFieldBoxes::markLocalParts(QList<SmartElement*>& controls, const QList
 {
     for (SmartElement* control : controls) {
         if (control->type() == E::TypeText)
-            control->setAsksLocalPart(Own::followedByDomain(labels, m_lookup.labelIndex(control, labels)));
+            control->setAsksLocalPart(Facts::followedByDomain(labels, m_lookup.labelIndex(control, labels)));
     }
 }
 
@@ -114,7 +118,7 @@ void SmartFieldBoxes::markCaptcha(QList<SmartElement*>& controls, const QList<Sm
 bool SmartFieldBoxes::examples(const QString& text) const
 {
     const int at = m_lookup.holds(K::Hint, text) ? m_lookup.keywords().firstAt(K::Hint, text) : -1;
-    return at >= 0 && !Own::hasLetter(text.left(at));
+    return at >= 0 && !SmartUtils::hasLetter(text.left(at));
 }
 
 void SmartFieldBoxes::markHumanChecks(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
@@ -204,8 +208,8 @@ void SmartFieldBoxes::markOwnQuestions(QList<SmartElement*>& controls, const QLi
         const int index = m_lookup.labelIndex(control, labels);
         if (control->type() != E::TypeText || index < 0 || control->asksUser() || !askable(kind))
             continue;
-        const int from = Own::previousControl(labels, index) + 1;
-        const int end = Own::afterEnd(labels, index);
+        const int from = Steps::previousControl(labels, index) + 1;
+        const int end = Steps::afterEnd(labels, index);
         bool asking = kind == E::KindAnswer || (from == index && end == index + 1 && mayAsk(control->placeholder()));
         for (int i = from; i < end && !asking; ++i)
             asking = labels.at(i)->isText() && mayAsk(labels.at(i)->text());
@@ -278,7 +282,7 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
         if ((kind != E::KindUndef && kind != E::KindTrash) || index < 0)
             continue;
         for (const SmartLabel* text : Own::textsBefore(labels, index)) {
-            if (!Own::labelLike(text) || !SmartFieldLookup::loneId(text->text()))
+            if (!Shape::labelLike(text) || !SmartFieldLookup::loneId(text->text()))
                 continue;
             if (!asksHeldNumber(control, text->text()))
                 account = control;
@@ -334,11 +338,9 @@ bool SmartFieldBoxes::asksHeldNumber(SmartElement* control, const QString& text)
     // asks for it ("Your", "Enter a") or names a name to sign in by
     // ("User ID"), or the page's title names the service by it ("Tesvar
     // ID" on its own sign-up).
-    static const QRegularExpression whose(QStringLiteral("(\\p{L}+)[^\\p{L}\\p{N}]+ID\\b"));
-    const QRegularExpressionMatch found = whose.match(text);
-    if (!found.hasMatch())
+    const QString word = keywords.wordBefore(K::WhoseId, text);
+    if (word.isEmpty())
         return false;
-    const QString word = found.captured(1);
     const K::Hits own = m_lookup.hits(word);
     if (keywords.holdsAny(K::Filler, own) || keywords.holdsAny(K::Prompt, own) || keywords.holdsAny(K::User, own)
         || keywords.holdsAny(K::Login, own))
@@ -366,7 +368,7 @@ void SmartFieldBoxes::markCountryLists(QList<SmartElement*>& controls)
 bool SmartFieldBoxes::nextWithoutLabel(SmartElement* previous, SmartElement* control,
                                        const QList<SmartLabel*>& labels) const
 {
-    return Own::onlySeparatorsBetween(labels, m_lookup.labelIndex(previous, labels),
+    return Steps::onlySeparatorsBetween(labels, m_lookup.labelIndex(previous, labels),
                                       m_lookup.labelIndex(control, labels));
 }
 
@@ -399,7 +401,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // A phone over short boxes in one parent (their names may say so
         // too: "fax_a", "fax_b").
         if ((previous->kind() == E::KindPhone || previous->kind() == E::KindFax)
-            && Own::continuesNumber(labels, m_lookup.labelIndex(previous, labels),
+            && Facts::continuesNumber(labels, m_lookup.labelIndex(previous, labels),
                                     m_lookup.labelIndex(control, labels))) {
             control->setKind(previous->kind());
             control->setContinuesPrevious(true);
@@ -409,7 +411,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // its extension or suffix ("phoneEx", the ZIP+4 suffix).
         if (control->kind() == previous->kind()
             && (control->kind() == E::KindPhone || control->kind() == E::KindFax || control->kind() == E::KindZipCode)
-            && Own::suffixOf(labels, m_lookup.labelIndex(previous, labels), m_lookup.labelIndex(control, labels))) {
+            && Facts::suffixOf(labels, m_lookup.labelIndex(previous, labels), m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindTrash);
             continue;
         }
@@ -417,7 +419,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // label of its own, adds nothing ("Address" over the street, the
         // details and "address2").
         if (previous->kind() == E::KindAddressDetails && control->kind() == E::KindAddressDetails
-            && !SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
+            && !Own::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindTrash);
             continue;
         }
@@ -426,7 +428,7 @@ void SmartFieldBoxes::markSplitBoxes(QList<SmartElement*>& controls, const QList
         // "Street | No.", does not).
         if (previous->kind() == E::KindAddress
             && (control->kind() == E::KindUndef || control->kind() == E::KindAddress)
-            && !SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
+            && !Own::underCaptions(labels, m_lookup.labelIndex(control, labels))) {
             control->setKind(E::KindAddressDetails);
             continue;
         }
@@ -519,7 +521,7 @@ void SmartFieldBoxes::markCardBlock(QList<SmartElement*>& controls, const QList<
         // card's word there, it names none.
         const int index = m_lookup.labelIndex(control, labels);
         bool cardWord = false;
-        for (int j = index < 0 ? 0 : Own::previousControl(labels, index) + 1, end = Own::afterEnd(labels, index);
+        for (int j = index < 0 ? 0 : Steps::previousControl(labels, index) + 1, end = Steps::afterEnd(labels, index);
              !card && !cardWord && index >= 0 && j < end; ++j)
             cardWord = labels.at(j)->isText() && (m_lookup.hits(labels.at(j)->text()) & cardWords).any();
         if (!card && cardWord) {
@@ -546,9 +548,9 @@ int SmartFieldBoxes::addressLine(SmartElement* control, const QList<SmartLabel*>
     // The label lies between the neighbouring controls: without a digit
     // there, it numbers nothing.
     const int index = m_lookup.labelIndex(control, labels);
-    const int end = index < 0 ? 0 : Own::afterEnd(labels, index);
+    const int end = index < 0 ? 0 : Steps::afterEnd(labels, index);
     bool digits = false;
-    for (int i = index < 0 ? 0 : Own::previousControl(labels, index) + 1; i < end && !digits; ++i) {
+    for (int i = index < 0 ? 0 : Steps::previousControl(labels, index) + 1; i < end && !digits; ++i) {
         const QString& text = labels.at(i)->text();
         digits = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
     }

@@ -1,10 +1,10 @@
 #include "automation/smart/SmartFieldEvidence.h"
 
 #include "automation/smart/ConstSmart.h"
-#include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelShape.h"
 #include "automation/smart/SmartLog.h"
 #include "automation/smart/SmartOwnTexts.h"
 
@@ -13,6 +13,7 @@ namespace Vexal {
 using E = SmartElement;
 using K = SmartKeywords;
 namespace Own = SmartOwnTexts;
+namespace Shape = SmartLabelShape;
 
 namespace {
 
@@ -73,7 +74,7 @@ void SmartFieldEvidence::lookupKinds(QList<SmartElement*>& controls, const QList
     // A box under a row of captions reads what it says itself before the
     // caption over it.
     for (SmartElement* control : controls) {
-        if (control->kind() == E::KindUndef && SmartCaptions::underCaptions(labels, m_lookup.labelIndex(control, labels)))
+        if (control->kind() == E::KindUndef && Own::underCaptions(labels, m_lookup.labelIndex(control, labels)))
             control->setKind(kindFromOwnWords(control));
     }
     SmartLog* report = SmartLog::instance();
@@ -107,7 +108,7 @@ int SmartFieldEvidence::kindFromOwnWords(SmartElement* control)
     if (control->type() != E::TypeText)
         return E::KindUndef;
     for (const QString& text : {control->title(), control->placeholder()}) {
-        if (!text.trimmed().isEmpty() && Own::labelLike(text))
+        if (!text.trimmed().isEmpty() && Shape::labelLike(text))
             return m_lookup.classify(control, text);
     }
     return E::KindUndef;
@@ -132,7 +133,7 @@ int SmartFieldEvidence::kindFromParent(SmartElement* control)
         if (element == self)
             continue;
         const QString text = element.toPlainText();
-        if (!Own::labelLike(text))
+        if (!Shape::labelLike(text))
             continue;
         const int kind = m_lookup.classify(control, text);
         if (kind != E::KindUndef)
@@ -148,17 +149,17 @@ int SmartFieldEvidence::kindFromLabels(SmartElement* control, const QList<SmartL
         return E::KindUndef;
     const QList<const SmartLabel*> before = Own::textsBefore(labels, index);
     for (const SmartLabel* label : before) {
-        if (mode == 1 && (!label->isBold() || label->wordCount() > Own::LabelWords))
+        if (mode == 1 && (!label->isBold() || label->wordCount() > Shape::LabelWords))
             continue;
         // A notice or hint is no label ("Shown to others instead of your
         // first name"), unless a LABEL names the control with it or it is the
         // caption beside the control.
-        if (!Own::labelOf(labels, index, label) && label->labelTarget().isNull())
+        if (!Shape::isLabelOf(labels, index, label) && label->labelTarget().isNull())
             continue;
         const int kind = m_lookup.classify(control, label->text());
         // A text that ends like a label ("Closest Major Intersection:") is
         // the field's own: what stands before it is a heading of the section.
-        if (kind == E::KindUndef && label->text().endsWith(QLatin1Char(':')) && Own::labelLike(label))
+        if (kind == E::KindUndef && label->text().endsWith(QLatin1Char(':')) && Shape::labelLike(label))
             break;
         if (kind == E::KindUndef)
             continue;
@@ -167,7 +168,7 @@ int SmartFieldEvidence::kindFromLabels(SmartElement* control, const QList<SmartL
         // the field alone.
         K::Hits stretch;
         for (const SmartLabel* text : before) {
-            if (Own::labelOf(labels, index, text))
+            if (Shape::isLabelOf(labels, index, text))
                 stretch |= m_lookup.hits(text->text());
         }
         return m_lookup.keywords().excludes(kind, stretch, m_lookup.scope()) ? int(E::KindTrash) : kind;
@@ -184,7 +185,7 @@ int SmartFieldEvidence::kindFromLabelsAfter(SmartElement* control, const QList<S
         // A sentence after a field is help about it ("Shown instead of your
         // e-mail address") and names no kind, unless a LABEL names the field
         // with it.
-        if (!Own::labelLike(label) && label->labelTarget().isNull())
+        if (!Shape::labelLike(label) && label->labelTarget().isNull())
             continue;
         const int kind = m_lookup.classify(control, label->text());
         if (kind != E::KindUndef)

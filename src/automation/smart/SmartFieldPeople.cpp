@@ -1,10 +1,10 @@
 #include "automation/smart/SmartFieldPeople.h"
 
 #include "automation/smart/ConstSmart.h"
-#include "automation/smart/SmartCaptions.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
 
@@ -18,6 +18,7 @@ namespace Vexal {
 using E = SmartElement;
 using K = SmartKeywords;
 namespace Own = SmartOwnTexts;
+namespace Steps = SmartLabelSteps;
 
 void SmartFieldPeople::markNameParts(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
@@ -40,7 +41,7 @@ void SmartFieldPeople::markNameParts(QList<SmartElement*>& controls, const QList
             if (kinds.at(i) != E::KindUndef)
                 break;
         }
-        if (kinds.at(i) == E::KindUndef && SmartCaptions::underCaptions(labels, index)) {
+        if (kinds.at(i) == E::KindUndef && Own::underCaptions(labels, index)) {
             for (const SmartLabel* text : Own::textsBefore(labels, index)) {
                 kinds[i] = m_lookup.namePart(text->text(), &isBare);
                 if (kinds.at(i) != E::KindUndef)
@@ -190,7 +191,7 @@ int SmartFieldPeople::partByOptions(const SmartElement* control) const
         const int value = text.toInt(&number);
         // An option that only asks for a choice ("--", "Month", "Select
         // day") is none of the parts.
-        if (!number && (!Own::hasLetter(text) || keywords.holdsAny(K::Filler, m_lookup.hits(text))
+        if (!number && (!SmartUtils::hasLetter(text) || keywords.holdsAny(K::Filler, m_lookup.hits(text))
                         || keywords.holdsAny(K::Prompt, m_lookup.hits(text))))
             continue;
         ++count;
@@ -246,7 +247,7 @@ void SmartFieldPeople::markBirthByGroup(QList<SmartElement*>& controls, const QL
         // The birth from its group: the date part beside it, the containers
         // of its id and name, the legend of its fieldset, the texts before
         // it (the heading over a row of captions).
-        bool birth = (previous >= 0 && Own::onlySeparatorsBetween(labels, previous, index))
+        bool birth = (previous >= 0 && Steps::onlySeparatorsBetween(labels, previous, index))
             || m_lookup.holds(K::BirthWord, control->id() + QLatin1Char(' ') + control->name());
         for (const SmartLabel* text : birth ? QList<const SmartLabel*>() : Own::textsBefore(labels, index))
             birth = birth || m_lookup.holds(K::BirthWord, text->text());

@@ -1,9 +1,11 @@
 #include "automation/smart/SmartFieldTicks.h"
 
 #include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartBoxFacts.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldLookup.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelShape.h"
 #include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
 
@@ -16,6 +18,8 @@ namespace Vexal {
 using E = SmartElement;
 using K = SmartKeywords;
 namespace Own = SmartOwnTexts;
+namespace Facts = SmartBoxFacts;
+namespace Shape = SmartLabelShape;
 
 namespace {
 
@@ -334,7 +338,7 @@ int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& 
 
 bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    return Own::required(control->element(), labels, m_lookup.labelIndex(control, labels), m_lookup.keywords());
+    return Facts::required(control->element(), labels, m_lookup.labelIndex(control, labels), m_lookup.keywords());
 }
 
 int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const
@@ -356,7 +360,7 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
         return E::KindUndef;
     if (said == Agrees) {
         for (const SmartLabel* text : own) {
-            if (text->wordCount() <= Own::LabelWords && termsWords(m_lookup.hits(text->text()), type) == Agrees)
+            if (text->wordCount() <= Shape::LabelWords && termsWords(m_lookup.hits(text->text()), type) == Agrees)
                 return E::KindTerms;
         }
     }

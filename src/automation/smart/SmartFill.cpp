@@ -2,10 +2,13 @@
 
 #include "automation/selector/ConstSelector.h"
 #include "automation/selector/SelectorManager.h"
+#include "automation/smart/SmartBoxFacts.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartLabelLookup.h"
+#include "automation/smart/SmartLabelShape.h"
+#include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
 #include "core/Convert.h"
@@ -240,11 +243,11 @@ void SmartFill::readFacts(const PageElement& element, bool* localPart, PageEleme
     const int index = SmartLabel::indexOf(labels, element);
     if (index < 0)
         return;
-    *localPart = SmartOwnTexts::followedByDomain(labels, index);
+    *localPart = SmartBoxFacts::followedByDomain(labels, index);
     row->append(element);
-    for (int from = index, to = SmartOwnTexts::afterEnd(labels, index);
-         to < labels.size() && SmartOwnTexts::continuesNumber(labels, from, to);
-         from = to, to = SmartOwnTexts::afterEnd(labels, to))
+    for (int from = index, to = SmartLabelSteps::afterEnd(labels, index);
+         to < labels.size() && SmartBoxFacts::continuesNumber(labels, from, to);
+         from = to, to = SmartLabelSteps::afterEnd(labels, to))
         row->append(labels.at(to)->element());
 }
 
@@ -463,14 +466,14 @@ PageElements SmartFill::leftEmpty(const PageElement& root, const PageElements& n
                 if (labels.at(j)->isText() || E::typeOf(other) != E::TypeRadio
                     || (j > i && (name.isEmpty() || other.attribute(QStringLiteral("name")) != name)))
                     continue;
-                must = must || needed.contains(other) || SmartOwnTexts::required(other, labels, j, keywords);
+                must = must || needed.contains(other) || SmartBoxFacts::required(other, labels, j, keywords);
                 picked = !holdsNothing(other, type);
             }
             if (must && !picked)
                 empty << box;
             continue;
         }
-        if (type != E::TypePassword && !needed.contains(box) && !SmartOwnTexts::required(box, labels, i, keywords))
+        if (type != E::TypePassword && !needed.contains(box) && !SmartBoxFacts::required(box, labels, i, keywords))
             continue;
         // A trap for robots is no box of the user's.
         if ((type == E::TypeText || type == E::TypeTextArea) && SmartUtils::isHoneypot(box))
@@ -511,7 +514,7 @@ QString SmartFill::labelOf(const PageElement& box, const PageElement& root)
     // A text's words, empty for one that says nothing of what the box is
     // for: marks alone, a link to help, a note that it is required.
     const auto wordsOf = [&](const SmartLabel* text) {
-        const QString part = labelWords(shown(SmartOwnTexts::withoutRequiredWords(text->text(), keywords)));
+        const QString part = labelWords(shown(SmartBoxFacts::withoutRequiredWords(text->text(), keywords)));
         const SmartKeywords::Hits hits = keywords.scan(part);
         return keywords.holdsAny(SmartKeywords::MoreInfo, hits) || keywords.holdsAny(SmartKeywords::RequiredNote, hits)
             ? QString() : part;
@@ -529,7 +532,7 @@ QString SmartFill::labelOf(const PageElement& box, const PageElement& root)
     QStringList words;
     for (const SmartLabel* text : texts) {
         const QString part = wordsOf(text);
-        if (!words.isEmpty() && !SmartOwnTexts::labelLike(part))
+        if (!words.isEmpty() && !SmartLabelShape::labelLike(part))
             break;
         if (!part.isEmpty())
             words << part;
@@ -539,7 +542,7 @@ QString SmartFill::labelOf(const PageElement& box, const PageElement& root)
         words.isEmpty() && index >= 0 ? SmartOwnTexts::textsBefore(labels, index) : QList<const SmartLabel*>();
     for (const SmartLabel* text : before) {
         const QString part = wordsOf(text);
-        if (SmartOwnTexts::labelLike(part)) {
+        if (SmartLabelShape::labelLike(part)) {
             words << part;
             break;
         }

@@ -96,7 +96,7 @@ public:
     void useLabels(const PageElement& root, const QList<SmartLabel*>& labels, QObject* owner);
     // The boxes of the form at root, shown to the user and open to typing,
     // that the form needs and that hold nothing now (whoever filled the
-    // others): every box the form must have (SmartOwnTexts::required) and
+    // others): every box the form must have (SmartBoxFacts::required) and
     // every password box. A check box counts when unticked, a group of
     // radios (named by its first) when none is picked, a choice list when
     // its chosen option is a placeholder or has an empty value. In document

@@ -2,11 +2,12 @@
 
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartFieldBoxes.h"
+#include "automation/smart/SmartFieldContent.h"
 #include "automation/smart/SmartFieldDeclared.h"
 #include "automation/smart/SmartFieldEvidence.h"
 #include "automation/smart/SmartFieldPeople.h"
 #include "automation/smart/SmartFieldTicks.h"
-#include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartLabelShape.h"
 #include "automation/smart/SmartUtils.h"
 
 namespace Vexal {
@@ -56,7 +57,7 @@ int SmartFormField::classify(SmartElement* control, const QString& text)
     // name)"): it is read only where the caption gives nothing and names no
     // other thing ("Other names (such as a nickname)").
     if (text.contains(QLatin1Char('(')) || holds(SmartKeywords::Hint, text)) {
-        const QString caption = SmartOwnTexts::captionPart(text);
+        const QString caption = SmartLabelShape::captionPart(text);
         if (caption.size() < text.size()) {
             const int kind = classifyCaption(control, caption);
             return kind != E::KindUndef || keywords().namesOther(hits(caption))
@@ -108,10 +109,13 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     SmartFieldTicks ticks(*this);
     SmartFieldPeople people(*this);
     SmartFieldBoxes boxes(*this);
+    SmartFieldContent content(*this);
     const bool registration = form() == SmartFormRegistration;
     boxes.markLocalParts(controls, labels);
     boxes.markCaptcha(controls, labels);
     evidence.weighOwnLabels(controls, labels);
+    if (!registration)
+        content.markEditorFrames(controls, labels);
     ticks.markCategoryLists(controls, labels);
     ticks.markTerms(controls, labels);
     ticks.markKeptAsIs(controls, labels);
@@ -124,6 +128,8 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         people.markNameParts(controls, labels);
     }
     evidence.lookupKinds(controls, labels);
+    if (form() == SmartFormArticle)
+        SmartFieldContent::markOneEditorBody(controls);
     if (registration) {
         people.confirmBirth(controls, labels);
         people.markBirthByGroup(controls, labels);
@@ -143,6 +149,9 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     if (registration) {
         boxes.markAddressLines(controls, labels);
         people.markRepeats(controls, labels);
+    } else {
+        content.markTagSeparators(controls, labels);
+        content.markSchemes(controls, labels);
     }
 }
 

@@ -37,6 +37,8 @@ constexpr int ArticleFields = K::scope(1 << K::Fields, K::ArticleForm);
 constexpr int BookmarkFields = K::scope(1 << K::Fields, K::BookmarkForm);
 constexpr int DirectoryFields = K::scope(1 << K::Fields, K::DirectoryForm);
 constexpr int DirectoryAttributes = K::scope(1 << K::Attributes, K::DirectoryForm);
+constexpr int Entries = K::scope(K::AllFamilies, K::ArticleForm | K::DirectoryForm);
+constexpr int Bookmarks = K::scope(K::AllFamilies, K::BookmarkForm);
 
 // What a date part of a birthday needs around it; a text box asks for it
 // in its own words (an age in years is no year).
@@ -118,27 +120,35 @@ const std::vector<K::Row>& table()
         {K::Mail, E::KindEmail, Text, All, "mail!mailing"},
         // "Home" alone is where one lives as often as a page ("Home phone",
         // "HomeArea"): only a home page is a website.
-        {K::Url, E::KindWebsite, Text, All, "~url|website|homepage|home page"},
+        {K::Url, E::KindWebsite, Text, All, "~url|website|homepage|home page|site address|web address"},
+        // A bookmark's address is its page's; an e-mail or a street address
+        // is none.
+        {K::Url, E::KindWebsite, Text, Bookmarks, "address", "mail|street|postal"},
         // "Address nickname" names an address, not the member.
         // The name a user picks to sign in by, in its usual wordings.
         {K::Login, E::KindLogin, Text, All, "login|nickname|sign in name|signin name|member name|account name",
          "mail!mailing|address"},
-        // Article forms also take their title and tags from a text area.
-        {K::Title, E::KindTitle, Text | Area, Articles, "title"},
-        {K::Title, E::KindTitle, Text, All & ~Articles, "title"},
-        {K::Tags, E::KindTags, Text | Area, Articles, "~tag|keyword"},
-        {K::Tags, E::KindTags, Text, All & ~Articles, "~tag|keyword"},
+        // Article forms also take their title and tags from a text area, a
+        // directory its keywords. A heading is the title; a subtitle or a
+        // subheading is none.
+        {K::Title, E::KindTitle, Text | Area, Articles, "title|heading|headline", "=sub|subtitle|subhead"},
+        {K::Title, E::KindTitle, Text, All & ~Articles, "title|heading|headline", "=sub|subtitle|subhead"},
+        {K::Tags, E::KindTags, Text | Area, Entries, "~tag|keyword"},
+        {K::Tags, E::KindTags, Text, All & ~Entries, "~tag|keyword"},
         // Bookmarks are described in notes and comments too.
         {K::Description, E::KindDescription, Text | Area, BookmarkFields, "~desc|comment|notes"},
         {K::Description, E::KindDescription, Text | Area, All & ~BookmarkFields, "~desc"},
-        {K::Category, E::KindCategory, Select, All, "categor"},
+        // The topic or section an entry is filed under too.
+        {K::Category, E::KindCategory, Select, All, "categor|=topic|=section"},
         // Article forms name their texts in more ways than the others.
         {K::Intro, E::KindIntro, Area | Frame, ArticleFields, "summary|intro|descr|excerpt"},
         {K::Intro, E::KindIntro, Area | Frame, All & ~ArticleFields, "summary|intro|excerpt"},
         {K::Bio, E::KindBio, Area | Frame, ArticleFields, "resource|bio|author"},
         {K::Bio, E::KindBio, Area | Frame, All & ~ArticleFields, "^res|bio"},
-        {K::Body, E::KindBody, Area | Frame, ArticleFields, "~body|^text|content"},
-        {K::Body, E::KindBody, Area | Frame, All & ~ArticleFields, "~body"},
+        // A name says "content" too; the words of a text, only a label.
+        {K::Body, E::KindBody, Area | Frame, Articles, "~body|content"},
+        {K::Body, E::KindBody, Area | Frame, ArticleFields, "^text"},
+        {K::Body, E::KindBody, Area | Frame, All & ~Articles, "~body"},
         // "Article" alone names the body (the letters counted by the caller).
         {K::ArticleWord, E::KindBody, Area | Frame, ArticleFields, "article"},
         {K::Question, E::KindQuestion, Select, All, "question"},
@@ -289,6 +299,10 @@ const std::vector<K::Row>& table()
         // No.", "Member ID #", "Frequent flyer ID"), not a name he picks.
         {K::HeldNumber, E::KindTrash, Text, All, "member|loyalty|reward|customer|policy|frequent|=club|id no|=number|#",
          "=choose|=create|=pick|desired"},
+        // Whose ID it is, in any words: the word right before "ID" ("Pupil
+        // ID", "Acme ID"; wordBefore), where it names the holder of a
+        // number the user already holds.
+        {K::WhoseId, E::KindTrash, Text, All, "=id"},
         // A question that tells a person from a program: anti-spam, a human
         // or robot check, a sum, a colour to name. The user answers it.
         {K::HumanCheck, E::KindTrash, Text, All,
@@ -314,6 +328,10 @@ const std::vector<K::Row>& table()
         // The words of a birth itself, which a group of a date's parts (its
         // heading, a container of their names) speaks of.
         {K::BirthWord, E::KindUndef, 0, All, birthItself},
+        // Tags the page asks for separated by spaces ("space-separated",
+        // "Separate tags with spaces", "no commas"), not where commas do too.
+        {K::SpaceSeparated, E::KindUndef, 0, All, "=space", "comma", "separat|delimit|between"},
+        {K::SpaceSeparated, E::KindUndef, 0, All, "no comma|without commas|not commas"},
         // The keys of a path after a field's own part that name a property
         // of it, not a field ("email[0][value]").
         {K::PathKey, E::KindUndef, 0, All, "=value|=val"},
@@ -580,6 +598,14 @@ SmartKeywords::SmartKeywords(std::vector<Row> rows)
         }
     }
     for (int i = 0; i < int(m_rows.size()); ++i) {
+        if (m_compiled[i].excluded.none())
+            continue;
+        const int kind = m_rows[i].kind;
+        if (kind >= int(m_excluding.size()))
+            m_excluding.resize(kind + 1);
+        m_excluding[kind].push_back(i);
+    }
+    for (int i = 0; i < int(m_rows.size()); ++i) {
         for (int j : m_groups[m_rows[i].group]) {
             if (m_rows[j].kind != m_rows[i].kind)
                 m_compiled[i].others |= m_compiled[j].words;
@@ -756,8 +782,10 @@ bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
 {
     if (costly(kind) && namesOther(hits))
         return true;
-    for (int i = 0; i < int(m_rows.size()); ++i) {
-        if (m_rows[i].kind == kind && (m_rows[i].scope & scope) && (m_compiled[i].excluded & hits).any())
+    if (kind < 0 || kind >= int(m_excluding.size()))
+        return false;
+    for (int i : m_excluding[kind]) {
+        if ((m_rows[i].scope & scope) && (m_compiled[i].excluded & hits).any())
             return true;
     }
     return false;
@@ -776,6 +804,44 @@ QStringList SmartKeywords::words(Group group) const
             list << parse(word).pattern.trimmed();
     }
     return list;
+}
+
+namespace {
+
+// The letters right before the place in the text, set apart from it by marks
+// or blanks alone; empty where none stand so.
+QString lettersBefore(const QString& text, int at)
+{
+    int end = at;
+    while (end > 0 && !text.at(end - 1).isLetterOrNumber())
+        --end;
+    int start = end;
+    while (start > 0 && text.at(start - 1).isLetter())
+        --start;
+    return end < at ? text.mid(start, end - start) : QString();
+}
+
+} // namespace
+
+QString SmartKeywords::wordBefore(Group group, const QString& text) const
+{
+    int first = text.size();
+    QString before;
+    for (const QString& word : words(group)) {
+        for (int at = text.indexOf(word, 1, Qt::CaseInsensitive); at > 0 && at < first;
+             at = text.indexOf(word, at + 1, Qt::CaseInsensitive)) {
+            const int end = at + word.size();
+            if (text.at(at - 1).isLetterOrNumber() || (end < text.size() && text.at(end).isLetterOrNumber()))
+                continue;
+            const QString letters = lettersBefore(text, at);
+            if (!letters.isEmpty()) {
+                first = at;
+                before = letters;
+                break;
+            }
+        }
+    }
+    return before;
 }
 
 } // namespace Vexal

@@ -34,7 +34,7 @@ public:
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
         RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, HumanCheck, PathKey,
-        BirthWord, Hint, Recovery, Asked, Repeat, Agreement, LoginName, GroupCount
+        BirthWord, Hint, WhoseId, SpaceSeparated, Recovery, Asked, Repeat, Agreement, LoginName, GroupCount
     };
     Q_ENUM(Group)
 
@@ -143,6 +143,10 @@ public:
     Hits wordsOf(Group group) const;
     // The words of the rows of a group, in table order (without marks).
     QStringList words(Group group) const;
+    // The word right before the first word of the group's rows that the text
+    // holds as a word of its own, set apart from it by marks or blanks alone:
+    // its letters ("Acme" in "Your Acme ID"); empty where no word stands so.
+    QString wordBefore(Group group, const QString& text) const;
     // How many times a question walked the rows of a group, for tests: a
     // text that holds no word of the group walks none.
     qint64 walksForTests() const { return m_walks; }
@@ -160,6 +164,7 @@ private:
     std::vector<Compiled> m_compiled;
     std::vector<std::vector<int>> m_groups;
     std::vector<Hits> m_groupWords; // the words of each group's rows
+    std::vector<std::vector<int>> m_excluding; // by kind, the rows that exclude words
     Hits m_other;         // the words of the Other group's rows
     Hits m_otherExcluded; // and the words they exclude
     mutable qint64 m_walks = 0;

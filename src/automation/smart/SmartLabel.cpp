@@ -1,5 +1,6 @@
 #include "automation/smart/SmartLabel.h"
 
+#include "automation/smart/SmartLabelIds.h"
 #include "automation/smart/SmartUtils.h"
 #include "core/Convert.h"
 
@@ -73,7 +74,9 @@ const PageElement& SmartLabel::labelTarget() const
         const PageElements& chain = ancestors();
         for (int i = chain.size() - 1, level = 0; i >= 0 && level < 4; --i, ++level) {
             if (SmartUtils::equalsNoCase(chain.at(i).tagName(), QStringLiteral("LABEL"))) {
-                m_labelTarget = SmartUtils::labelTarget(chain.at(i));
+                if (!m_ids)
+                    m_ids = std::make_shared<SmartLabelIds>();
+                m_labelTarget = m_ids->targetOf(chain.at(i), chain.first());
                 break;
             }
         }

@@ -4,7 +4,11 @@
 
 #include <QRect>
 
+#include <memory>
+
 namespace Vexal {
+
+class SmartLabelIds;
 
 // One entry of a form's label sequence: a text run or a control.
 class SmartLabel final : public SmartNode
@@ -28,8 +32,10 @@ public:
     // Gives the chain that ancestors() reads, for a caller that knows it.
     void setAncestors(const PageElements& chain);
     // For a text in a LABEL: the control that LABEL names; null otherwise.
-    // Read once.
+    // Read once, by id among those the entries of a recognition share
+    // (an entry alone reads its own).
     const PageElement& labelTarget() const;
+    void shareIds(const std::shared_ptr<SmartLabelIds>& ids) { m_ids = ids; }
     // Where the page draws the entry: the box of a text's source, or of the
     // control. Read once.
     const QRect& rect() const;
@@ -62,6 +68,7 @@ private:
     PageElement m_source;
     mutable PageElements m_ancestors;
     mutable PageElement m_labelTarget;
+    mutable std::shared_ptr<SmartLabelIds> m_ids;
     mutable QRect m_rect;
     mutable bool m_readRect = false;
     mutable QList<const SmartLabel*> m_caption;

@@ -3,6 +3,7 @@
 #include "automation/smart/ConstSmart.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelIds.h"
 #include "automation/smart/SmartLog.h"
 #include "automation/smart/SmartUtils.h"
 
@@ -23,13 +24,21 @@ void SmartLabelLookup::lookup(const PageElement& root, QObject* parent)
         SmartLog::instance()->error(QStringLiteral("Root"));
         return;
     }
+    m_ids = m_sharedIds ? m_sharedIds : std::make_shared<SmartLabelIds>();
     collect(root, parent);
+}
+
+SmartLabel* SmartLabelLookup::newEntry(QObject* parent)
+{
+    auto* label = new SmartLabel(parent);
+    label->shareIds(m_ids);
+    return label;
 }
 
 void SmartLabelLookup::appendText(const QString& text, bool bold, const PageElement& source,
                                   const PageElements& ancestors, QObject* parent)
 {
-    auto* label = new SmartLabel(parent);
+    SmartLabel* label = newEntry(parent);
     label->setText(text);
     label->setBold(bold);
     label->setSource(source);
@@ -74,7 +83,7 @@ void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
             // A box that only decorates another parts no label from it.
             if (SmartElement::isDecoration(element))
                 continue;
-            auto* label = new SmartLabel(parent);
+            SmartLabel* label = newEntry(parent);
             label->setElement(element);
             label->setAncestors(path);
             m_labels.append(label);
@@ -82,7 +91,7 @@ void SmartLabelLookup::collect(const PageElement& root, QObject* parent)
         }
         if (part.depth > maxDepth) {
             for (const PageElement& control : element.dom()->select(element, ConstSmart::controlSelector())) {
-                auto* label = new SmartLabel(parent);
+                SmartLabel* label = newEntry(parent);
                 label->setElement(control);
                 m_labels.append(label);
             }

@@ -3,9 +3,12 @@
 #include "automation/smart/SmartLookup.h"
 #include "shell/PageDom.h"
 
+#include <memory>
 #include <vector>
 
 namespace Vexal {
+
+class SmartLabelIds;
 
 // Reads a form as a sequence of label entries in document order: text runs
 // (bold or not) and controls.
@@ -16,6 +19,9 @@ public:
     explicit SmartLabelLookup(QObject* parent);
 
     void lookup(const PageElement& root, QObject* parent);
+    // The ids its LABELs find their controls among, shared with the other
+    // lookups of a recognition; without them each lookup reads its own.
+    void shareIds(const std::shared_ptr<SmartLabelIds>& ids) { m_sharedIds = ids; }
 
 private:
     void writeLog(SmartLog* report) override;
@@ -38,7 +44,11 @@ private:
     // level copies its whole subtree's markup): only the controls count.
     static constexpr int maxDepth = 256;
 
+    std::shared_ptr<SmartLabelIds> m_sharedIds;
+    std::shared_ptr<SmartLabelIds> m_ids;
+
     void collect(const PageElement& root, QObject* parent);
+    SmartLabel* newEntry(QObject* parent);
     void splitChildren(const PageElement& element, const PageElement& first, int depth, const QStringRef& outer,
                        std::vector<Part>& parts) const;
     void appendText(const QString& text, bool bold, const PageElement& source, const PageElements& ancestors,

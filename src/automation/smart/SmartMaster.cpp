@@ -9,6 +9,7 @@
 #include "automation/smart/SmartFormLookup.h"
 #include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelIds.h"
 #include "automation/smart/SmartLog.h"
 #include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
@@ -65,6 +66,7 @@ void SmartMaster::run(const PageDomHandle& page, const Pipeline& pipeline)
 
 void SmartMaster::run(PageDom& page, const Pipeline& pipeline)
 {
+    m_ids = std::make_shared<SmartLabelIds>();
     SmartElementLookup walk(nullptr);
     for (int type : pipeline.types)
         walk.setAccepted(type, true);
@@ -129,6 +131,7 @@ void SmartMaster::classifyWith(SmartForm form, QList<SmartElement*>& list)
 void SmartMaster::collectLabels(QList<SmartElement*>& list, SmartLabelLookup& labels)
 {
     const PageElement root = list.isEmpty() ? PageElement() : list.first()->form();
+    labels.shareIds(m_ids);
     labels.lookup(root, this);
     labels.log(QStringLiteral("LABELS"));
     m_labels = labels.labels();
@@ -149,7 +152,7 @@ bool SmartMaster::removeUnplaced(SmartFormLookup* forms, const QString& emptyRea
     return true;
 }
 
-bool SmartMaster::isCommentForm(const SmartFormLookup& forms, int number)
+bool SmartMaster::isCommentForm(const SmartFormLookup& forms, int number) const
 {
     // A form that asks more than a commenter gives (a name, an e-mail, a
     // website, a subject) is an order, a donation or a sign-up that takes a
@@ -171,6 +174,7 @@ bool SmartMaster::isCommentForm(const SmartFormLookup& forms, int number)
     const SmartKeywords& keywords = SmartKeywords::standard();
     QObject owner;
     SmartLabelLookup labels(nullptr);
+    labels.shareIds(m_ids);
     labels.lookup(container, &owner);
     const QList<SmartLabel*>& entries = labels.labels();
     for (int i = 0; i < entries.size(); ++i) {

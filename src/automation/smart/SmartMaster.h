@@ -76,7 +76,7 @@ protected:
     // share with a sign-up, they post what they get. False, with the error
     // set, when no form is left.
     bool dropCommentForms(SmartFormLookup& forms);
-    static bool isCommentForm(const SmartFormLookup& forms, int number);
+    bool isCommentForm(const SmartFormLookup& forms, int number) const;
     // The text boxes a comment form holds at most beside its text area.
     static constexpr int CommenterBoxes = 4;
 
@@ -84,6 +84,8 @@ private:
     QList<SmartElement*> m_elements;
     QList<SmartLabel*> m_labels;
     PageElement m_labelRoot;
+    // The ids the LABELs of the run's label sequences name, read once a run.
+    std::shared_ptr<SmartLabelIds> m_ids;
     SmartError* m_error = nullptr;
     bool m_logEnabled = false;
 };

@@ -189,10 +189,21 @@ bool SmartTextLookup::isDay(const QString& text, int type)
 const QString& SmartTextLookup::attributeText(const SmartElement* control) const
 {
     auto it = m_attributeTexts.constFind(control);
-    if (it == m_attributeTexts.constEnd())
-        it = m_attributeTexts.insert(
-            control, QStringLiteral("%1 %2").arg(ownId(control->id(), control->name()), ownName(control->name())));
+    if (it == m_attributeTexts.constEnd()) {
+        if (control->editedArea().isNull())
+            it = m_attributeTexts.insert(
+                control, QStringLiteral("%1 %2").arg(ownId(control->id(), control->name()), ownName(control->name())));
+        else
+            it = m_attributeTexts.insert(control, editedAreaText(control->editedArea()));
+    }
     return it.value();
+}
+
+QString SmartTextLookup::editedAreaText(const PageElement& area) const
+{
+    const QString id = area.attribute(ConstSmart::attrId());
+    const QString name = area.attribute(ConstSmart::attrName());
+    return QStringLiteral("%1 %2").arg(ownId(id, name), ownName(name));
 }
 
 QString SmartTextLookup::ownId(const QString& id, const QString& name) const

@@ -3,6 +3,7 @@
 #include "automation/smart/SmartForm.h"
 #include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLookup.h"
+#include "shell/PageDom.h"
 
 #include <QHash>
 
@@ -69,6 +70,7 @@ public:
 
     // The text of a control's id and name: "%1 %2" of their own parts
     // (ownId, ownName); read once per control.
+    // A rich editor's frame is named by the text area it edits.
     const QString& attributeText(const SmartElement* control) const;
     // A name written as a path ("pay.card.billingAddress.firstName",
     // "customer[address][street]", "ctl00$Card$txtPwd") names its field by
@@ -132,6 +134,8 @@ protected:
     bool m_strict = false;
 
 private:
+    QString editedAreaText(const PageElement& area) const;
+
     const SmartForm m_form;
     const int m_scope;
     const SmartKeywords* m_keywords;

@@ -3,6 +3,9 @@
 #include "automation/smart/ConstSmart.h"
 
 #include <QRect>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace Vexal {
 
@@ -72,6 +75,20 @@ int SmartUtils::latinLetterCount(const QString& text)
             ++count;
     }
     return count;
+}
+
+bool SmartUtils::hasLetter(const QString& text)
+{
+    // Without a character reference the letters are the text's own.
+    if (!text.contains(QLatin1Char('&')))
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    static const QRegularExpression reference(QStringLiteral("&#?\\w+;"));
+    const QString bare = QString(text).remove(reference);
+    for (const QChar c : bare) {
+        if (c.isLetter())
+            return true;
+    }
+    return false;
 }
 
 namespace {
@@ -199,24 +216,6 @@ int SmartUtils::commonDepth(const PageElements& a, const PageElements& b)
     while (depth + 1 < n && a.at(depth + 1) == b.at(depth + 1))
         ++depth;
     return depth;
-}
-
-PageElement SmartUtils::labelTarget(const PageElement& label)
-{
-    if (label.isNull())
-        return PageElement();
-    PageDom* dom = label.dom();
-    const QString target = label.attribute(QStringLiteral("for"));
-    if (!target.isEmpty()) {
-        const PageElement found = dom->selectFirst(
-            dom->documentOf(label),
-            QStringLiteral("[id=\"%1\"]").arg(QString(target).replace(QLatin1Char('"'), QStringLiteral("\\\""))));
-        // A LABEL for an element that is no control (the row of a date's
-        // boxes) names none of them: it labels the row.
-        if (!found.isNull())
-            return isControl(found) ? found : PageElement();
-    }
-    return dom->selectFirst(label, ConstSmart::controlSelector());
 }
 
 } // namespace Vexal

@@ -23,6 +23,8 @@ int letterCount(const QString& text);
 // The letters of the Latin script: a label that gives its English word
 // beside its own script's ("姓名 Name") counts as that word.
 int latinLetterCount(const QString& text);
+// A letter outside character references: "&nbsp;" and "&#8211;" are marks.
+bool hasLetter(const QString& text);
 
 // A text field that is laid out but never seen: placed far outside the
 // page, drawn with no width or height (or inside such a clipped box), or
@@ -43,10 +45,6 @@ bool showsPicture(const PageElement& control);
 // Depth (from the document root) of the lowest element that two chains
 // of ancestors (each from the root down) share, -1 when none.
 int commonDepth(const PageElements& a, const PageElements& b);
-// The control that a LABEL names (its "for" target, else the control
-// inside it); null when none, or when its "for" names an element that is no
-// control.
-PageElement labelTarget(const PageElement& label);
 
 } // namespace SmartUtils
 

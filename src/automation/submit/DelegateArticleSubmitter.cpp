@@ -4,6 +4,7 @@
 #include "automation/templates/DBTemplateList.h"
 #include "automation/smart/SmartArticle.h"
 #include "automation/smart/SmartElement.h"
+#include "automation/submit/SmartContentValues.h"
 #include "content/DBArticle.h"
 #include "content/DBSpinnedArticle.h"
 #include "content/SPNFinalParser.h"
@@ -68,7 +69,7 @@ void DelegateArticleSubmitter::fillSmart(const DBArticle* article, const DBSpinn
     fillSmartFields(smart.elements(), {
         category,
         {E::KindTitle, LocaleArticle::title(), parser.title()},
-        {E::KindTags, LocaleArticle::tags(), Utils::normalizeTags(article->tags())},
+        {E::KindTags, LocaleArticle::tags(), SmartContentValues::tags(smart.elements(), article->tags())},
         {E::KindBio, LocaleArticle::authorsBio(), article->author()},
         {E::KindIntro, LocaleArticle::intro(), parser.intro()},
         {E::KindBody, LocaleArticle::body(), parser.body()},

@@ -4,6 +4,7 @@
 #include "automation/templates/DBTemplateList.h"
 #include "automation/smart/SmartDirectory.h"
 #include "automation/smart/SmartElement.h"
+#include "automation/submit/SmartContentValues.h"
 #include "data/DBDirectory.h"
 #include "texts/Utils.h"
 #include "texts/LocaleDirectory.h"
@@ -39,8 +40,8 @@ void DelegateDirectorySubmitter::fillSmart(const DBDirectory* directory)
     fillSmartFields(smart.elements(), {
         category,
         {E::KindTitle, LocaleDirectory::title(), directory->title()},
-        {E::KindTags, LocaleDirectory::tags(), Utils::normalizeTags(directory->tags())},
-        {E::KindWebsite, LocaleDirectory::url(), directory->url()},
+        {E::KindTags, LocaleDirectory::tags(), SmartContentValues::tags(smart.elements(), directory->tags())},
+        {E::KindWebsite, LocaleDirectory::url(), SmartContentValues::url(smart.elements(), directory->url())},
         {E::KindDescription, LocaleDirectory::description(), directory->description()},
         {E::KindFullName, LocaleDirectory::userName(), directory->userName()},
         {E::KindEmail, LocaleDirectory::userEmail(), directory->userEmail()},

@@ -4,6 +4,7 @@
 #include "automation/templates/DBTemplateList.h"
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartSocialBookmark.h"
+#include "automation/submit/SmartContentValues.h"
 #include "data/DBSocialBookmark.h"
 #include "texts/Utils.h"
 #include "texts/LocaleSocialBookmark.h"
@@ -30,8 +31,8 @@ void DelegateSocialBookmarkSubmitter::fillSmart(const DBSocialBookmark* bookmark
     using E = SmartElement;
     fillSmartFields(smart.elements(), {
         {E::KindTitle, LocaleSocialBookmark::title(), bookmark->title()},
-        {E::KindTags, LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
-        {E::KindWebsite, LocaleSocialBookmark::url(), bookmark->url()},
+        {E::KindTags, LocaleSocialBookmark::tags(), SmartContentValues::tags(smart.elements(), bookmark->tags())},
+        {E::KindWebsite, LocaleSocialBookmark::url(), SmartContentValues::url(smart.elements(), bookmark->url())},
         {E::KindDescription, LocaleSocialBookmark::description(), bookmark->description()},
         {E::KindTerms, LocaleSocialBookmark::acceptTerms(), textTrue()},
         {E::KindSpam, LocaleSocialBookmark::spam(), textFalse()},

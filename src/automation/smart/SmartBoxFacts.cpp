@@ -1,0 +1,164 @@
+#include "automation/smart/SmartBoxFacts.h"
+
+#include "automation/smart/ConstSmart.h"
+#include "automation/smart/SmartElement.h"
+#include "automation/smart/SmartKeywords.h"
+#include "automation/smart/SmartLabel.h"
+#include "automation/smart/SmartLabelSteps.h"
+#include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartUtils.h"
+
+#include <QRegularExpression>
+
+namespace Vexal {
+
+namespace SmartBoxFacts {
+
+using SmartLabelSteps::afterEnd;
+using SmartLabelSteps::onlySeparatorsBetween;
+using SmartOwnTexts::ownTexts;
+using SmartOwnTexts::ownTextsAfter;
+using SmartOwnTexts::within;
+using SmartUtils::hasLetter;
+
+namespace {
+
+// The text as the page shows it, for the few character references that
+// stand around an "@" (texts are read from the markup).
+QString shownText(QString raw)
+{
+    raw.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+    raw.replace(QLatin1String("&#64;"), QLatin1String("@"));
+    raw.replace(QLatin1String("&#x40;"), QLatin1String("@"));
+    raw.replace(QLatin1String("&commat;"), QLatin1String("@"));
+    return raw.trimmed();
+}
+
+bool isTag(const PageElement& element, const QString& tag)
+{
+    return SmartUtils::equalsNoCase(element.tagName(), tag);
+}
+
+// A box the user fills with a few characters: "maxlength" or else "size" of
+// at most five.
+bool isShortBox(const PageElement& box)
+{
+    const int length = boxLength(box);
+    return length > 0 && length <= 5;
+}
+
+} // namespace
+
+int boxLength(const PageElement& box)
+{
+    bool ok = false;
+    int length = box.attribute(QStringLiteral("maxlength")).toInt(&ok);
+    if (!ok || length <= 0)
+        length = box.attribute(QStringLiteral("size")).toInt(&ok);
+    return ok && length > 0 ? length : -1;
+}
+
+bool followedByDomain(const QList<SmartLabel*>& labels, int index)
+{
+    static const QRegularExpression domain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+"));
+    static const QRegularExpression wholeDomain(QStringLiteral("^@\\s*[\\w-]+(\\.[\\w-]+)+$"));
+    if (index < 0)
+        return false;
+    const int next = afterEnd(labels, index);
+    const PageElement list = next < labels.size() && isTag(labels.at(next)->element(), ConstSmart::tagSelect())
+        ? labels.at(next)->element() : PageElement();
+    // Without a choice list after it, only an "@" among the texts up to the
+    // next control (or a character reference, which may write one) tells.
+    bool at = false;
+    for (int i = index + 1; i < next && !at; ++i)
+        at = labels.at(i)->text().contains(QLatin1Char('@')) || labels.at(i)->text().contains(QLatin1Char('&'));
+    if (!at && list.isNull())
+        return false;
+    // The text that runs on from the box in its parent, else its own text
+    // after it (the next cell of its row).
+    QList<const SmartLabel*> after = ownTextsAfter(labels, index);
+    if (index + 1 < next && within(labels.at(index + 1), labels.at(index)->element().parent()))
+        after.prepend(labels.at(index + 1));
+    if (!after.isEmpty()) {
+        const QString text = shownText(after.first()->text());
+        if (domain.match(text).hasMatch() || (text == QLatin1String("@") && !list.isNull()))
+            return true;
+    }
+    if (list.isNull())
+        return false;
+    for (const PageElement& option : list.dom()->select(list, ConstSmart::tagOption())) {
+        if (wholeDomain.match(option.toPlainText().trimmed()).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+QString withoutRequiredWords(const QString& text, const SmartKeywords& keywords)
+{
+    static const QRegularExpression bracketed(QStringLiteral("\\s*[(\\[]([^()\\[\\]]*)[)\\]]"));
+    QString out = text;
+    if (!text.contains(QLatin1Char('(')) && !text.contains(QLatin1Char('[')))
+        return out;
+    for (auto it = bracketed.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString inside = match.captured(1);
+        if (SmartLabel::countWords(inside) <= 2 && keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(inside)))
+            out.replace(match.captured(0), QString());
+    }
+    return out;
+}
+
+bool required(const PageElement& box, const QList<SmartLabel*>& labels, int index, const SmartKeywords& keywords)
+{
+    if (box.hasAttribute(QStringLiteral("required"))
+        || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")).trimmed(), QStringLiteral("true")))
+        return true;
+    if (index < 0)
+        return false;
+    const int next = afterEnd(labels, index);
+    const bool nextTakesText = next < labels.size() && labels.at(next)->element().parent() == box.parent()
+        && SmartElement::typeOf(labels.at(next)->element()) != SmartElement::TypeCheckBox
+        && SmartElement::typeOf(labels.at(next)->element()) != SmartElement::TypeRadio;
+    for (const SmartLabel* text : ownTexts(labels, index)) {
+        const QString trimmed = text->text().trimmed();
+        if (trimmed.endsWith(QLatin1Char('*'))) {
+            // A star alone may end the note before it ("Required field <span>*</span>").
+            const int at = labels.indexOf(const_cast<SmartLabel*>(text));
+            const QString note = !hasLetter(trimmed) && at > 0 && labels.at(at - 1)->isText()
+                ? labels.at(at - 1)->text() + trimmed : trimmed;
+            if (!keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(note))
+                && !(nextTakesText && text == labels.at(next - 1)))
+                return true;
+            continue;
+        }
+        if (withoutRequiredWords(trimmed, keywords) != trimmed)
+            return true;
+    }
+    return false;
+}
+
+bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to)
+{
+    if (from < 0 || to <= from)
+        return false;
+    const PageElement& first = labels.at(from)->element();
+    const PageElement& second = labels.at(to)->element();
+    return isShortBox(first) && isShortBox(second) && first.parent() == second.parent()
+        && onlySeparatorsBetween(labels, from, to);
+}
+
+bool suffixOf(const QList<SmartLabel*>& labels, int from, int to)
+{
+    if (from < 0 || to <= from)
+        return false;
+    const PageElement& first = labels.at(from)->element();
+    const PageElement& second = labels.at(to)->element();
+    const int whole = boxLength(first);
+    const int part = boxLength(second);
+    return part > 0 && (whole < 0 || part < whole) && first.parent() == second.parent()
+        && onlySeparatorsBetween(labels, from, to);
+}
+
+} // namespace SmartBoxFacts
+
+} // namespace Vexal

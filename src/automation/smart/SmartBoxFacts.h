@@ -1,0 +1,47 @@
+#pragma once
+
+#include "shell/PageDom.h"
+
+#include <QList>
+
+namespace Vexal {
+
+class SmartKeywords;
+class SmartLabel;
+
+// What a form's label sequence (SmartLabelLookup) says of a box that the
+// fill needs to know: the part of an address it takes, the number it
+// continues, whether the form must have it, how many characters it takes.
+// Each function takes the sequence and the index of a box's entry in it.
+namespace SmartBoxFacts {
+
+// The box at the entry asks for the part of an address before its "@": its
+// own text right after it begins with "@" and a domain ("@post.example"), or
+// is a lone "@" before a choice list, or the choice list right after it
+// offers "@" and domains.
+bool followedByDomain(const QList<SmartLabel*>& labels, int index);
+// The box at entry "to" continues the number of the box at entry "from"
+// (one number over boxes: "(555) 123-4567"): both short boxes (at most five
+// characters) in one parent, with nothing but separators between.
+bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to);
+// The box at entry "to" is the suffix of the number in the box at entry
+// "from" (an extension, the four digits after a ZIP code): a shorter box in
+// the same parent, with nothing but separators between.
+bool suffixOf(const QList<SmartLabel*>& labels, int from, int to);
+// The form must have the box (at the entry, -1 for none): the page says so
+// ("required", aria-required="true"), or its own label bears the mark: a
+// text of its own that ends with a star, or a word that says so in brackets
+// ("(required)"); a note that says what the stars mean ("* Required
+// fields", a row of the table's RequiredNote) is none. A star right before
+// a text box that runs on in the box's parent marks that box ("Same as
+// above", then "Street *" and its box).
+bool required(const PageElement& box, const QList<SmartLabel*>& labels, int index, const SmartKeywords& keywords);
+// The text without the words in brackets that say its box is required.
+QString withoutRequiredWords(const QString& text, const SmartKeywords& keywords);
+// The number of characters a box takes: its "maxlength", else its "size";
+// -1 when it sets neither.
+int boxLength(const PageElement& box);
+
+} // namespace SmartBoxFacts
+
+} // namespace Vexal
