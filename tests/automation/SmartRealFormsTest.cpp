@@ -653,11 +653,6 @@ private slots:
         // tells the agreement among boxes, none is ticked and each is left
         // for the user ("?"); "remember me" and news are never ticked.
         addRows(inSignup("%1"), "em=14 pw=13 ", {
-            {"conditions in Italian beside an offer",
-             "<p><input type='checkbox' name='c1'> Ho letto e accetto le <a href='/condizioni'>condizioni "
-             "generali</a></p><p><input type='checkbox' name='c2'> Voglio ricevere le <a href='/promo'>offerte</a>"
-             "</p>",
-             "c1=26 c2=27"},
             {"a privacy notice's path in Spanish beside a link of another thing",
              "<p><label><input type='checkbox' name='p1'> He le&iacute;do la <a href='/legal/privacy-policy'>"
              "pol&iacute;tica</a></label></p><p><label><input type='checkbox' name='p2'> Quiero el <a "
@@ -1201,17 +1196,9 @@ private slots:
             // however it is written.
             {"other forenames in a label for the box",
              "<div><label for='of'>Other forenames</label> <input id='of'></div>", "of=0"},
-            {"a previous surname in table cells",
-             "<table><tr><td>Previous surname</td><td><input name='ps'></td></tr></table>", "ps=0"},
-            {"an alias with a nickname hint after the box",
-             "<p>Alias <input name='al'> <small>(e.g. a nickname you use)</small></p>", "al=0"},
             {"an alias named for a nickname with a hint under it",
              "<div><label for='nick'>Alias</label><br><input id='nick' name='nickname'><br><span>(e.g. a nickname "
              "you use)</span></div>", "nick=38"},
-            {"a maiden name if different in floats",
-             "<div style='overflow:hidden'><div style='float:left;width:200px'>Maiden name (if different)</div>"
-             "<div style='float:left'><input name='mn'></div></div>",
-             "mn=0"},
             {"a nickname with an example after for instance",
              "<p>Nickname, for instance your first name <input name='nn'></p>", "nn=12"},
             {"a nickname with a long example in brackets in a label for the box",
@@ -1409,7 +1396,6 @@ private slots:
             {"a screen name under a Portuguese caption in blocks",
              "<div><div>Nome de exibi&ccedil;&atilde;o</div><div><input name='screenname'></div></div>",
              "screenname=12"},
-            {"a login under a Dutch caption", "<p>Gebruikersnaam <input name='login'></p>", "login=12"},
             {"a username under a caption of another kind", "<p>Phone <input name='username'></p>", "username=24"},
         });
         // Two account names are no clear evidence of the service's own.
