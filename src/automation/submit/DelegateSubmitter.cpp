@@ -164,7 +164,8 @@ QString DelegateSubmitter::whyEmpty(const PageElement& box) const
         if (control->kind() == SmartElement::KindCaptcha)
             return QString();
         if (control->asksUser())
-            return LocaleMessage::emptyAsksUser();
+            return control->type() == SmartElement::TypeCheckBox ? LocaleMessage::emptyTickIfYouAgree()
+                                                                 : LocaleMessage::emptyAsksUser();
     }
     return LocaleMessage::emptyNotRecognised();
 }
@@ -190,6 +191,12 @@ bool DelegateSubmitter::leftUndone()
         } else if (m_everyBoxNeeded) {
             needed << done.box;
         }
+    }
+    // A box recognition left for the user to tick if he agrees is named
+    // whether or not the page requires it.
+    for (const SmartElement* control : m_controls) {
+        if (control->asksUser() && control->type() == SmartElement::TypeCheckBox)
+            needed << control->element();
     }
     for (const PageElement& box : m_fill->leftEmpty(m_root, needed)) {
         const QString reason = misfits.contains(box) ? QString() : whyEmpty(box);
