@@ -1,6 +1,8 @@
 #include "Callgrind.h"
 #include "OldFiles.h"
 #include "data/DBBase.h"
+#include "data/DBBookmark.h"
+#include "data/DBConnection.h"
 #include "data/DBManager.h"
 #include "data/DBQueryManager.h"
 #include "data/HistoryCleanup.h"
@@ -29,6 +31,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QVector>
 #include <QWebView>
 #include <benchmark/benchmark.h>
@@ -712,6 +715,31 @@ QString expiredHistoryDatabase()
     return path;
 }
 
+// The program's database in a folder of its own, copied afresh from
+// `source` for each iteration.
+class WorkingCopy
+{
+public:
+    explicit WorkingCopy(const QString& source)
+        : m_source(source)
+        , m_file(m_dir.filePath(QStringLiteral("TesvarBrowser.db")))
+    {
+    }
+
+    QString folder() const { return m_dir.path(); }
+    QString file() const { return m_file; }
+    bool fresh() const
+    {
+        QFile::remove(m_file);
+        return QFile::copy(m_source, m_file);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_source;
+    QString m_file;
+};
+
 void timeStartWithCleanup(benchmark::State& state, bool expired)
 {
     if (!StartupBenchFolder::ensure()) {
@@ -723,8 +751,7 @@ void timeStartWithCleanup(benchmark::State& state, bool expired)
         state.SkipWithError("the database with expired history could not be made");
         return;
     }
-    QTemporaryDir work;
-    const QString database = work.filePath(QStringLiteral("TesvarBrowser.db"));
+    const WorkingCopy work(source);
     const QString home = QDir::currentPath();
     QVector<double> gaps;
     QVector<double> cleaningGaps;
@@ -732,12 +759,11 @@ void timeStartWithCleanup(benchmark::State& state, bool expired)
     double oneStatementMs = 0;
     int batches = 0;
     for (auto _ : state) {
-        QFile::remove(database);
-        if (!QFile::copy(source, database)) {
+        if (!work.fresh()) {
             state.SkipWithError("the database could not be copied");
             break;
         }
-        QDir::setCurrent(work.path());
+        QDir::setCurrent(work.folder());
         double longest = 0;
         double longestCleaning = 0;
         double cleanupMs = -1;
@@ -794,10 +820,9 @@ void timeStartWithCleanup(benchmark::State& state, bool expired)
 
         // What one statement on the window's thread held it for.
         state.PauseTiming();
-        QFile::remove(database);
-        QFile::copy(source, database);
+        work.fresh();
         {
-            OldFiles::Connection file(database);
+            OldFiles::Connection file(work.file());
             QElapsedTimer one;
             one.start();
             const QString failed = file.exec({Vexal::DBQueryManager::deleteHistoryBeforeText(7, QDate::currentDate())});
@@ -823,6 +848,98 @@ void BM_StartWithNothingExpired(benchmark::State& state)
     timeStartWithCleanup(state, false);
 }
 BENCHMARK(BM_StartWithNothingExpired)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// A user's saves while the start-up cleanup removes the 850,000 expired
+// history rows of BM_StartWithExpiredHistory's file, beside saves with no
+// job at work on the same file, in the same run: a bookmark stored every
+// 5 ms, noJobSaves of them before the cleanup starts, then until it has
+// ended. longest_save_ms is the longest that one save took during the
+// cleanup (its wait for the job's batch included), no_job_longest_save_ms
+// the peer; failed_saves counts the saves that did not land (none may).
+constexpr int noJobSaves = 300;
+
+void BM_SaveDuringCleanup(benchmark::State& state)
+{
+    const QString source = expiredHistoryDatabase();
+    if (source.isEmpty()) {
+        state.SkipWithError("the database with expired history could not be made");
+        return;
+    }
+    const WorkingCopy work(source);
+    const QString home = QDir::currentPath();
+    QVector<double> during;
+    QVector<double> alone;
+    QVector<double> middles;
+    QVector<double> middlesAlone;
+    int failed = 0;
+    int saves = 0;
+    int batches = 0;
+    int number = 0;
+    // One save's time in ms; a failure is counted.
+    const auto save = [&failed, &number] {
+        Vexal::DBBookmark bookmark;
+        bookmark.setName(QStringLiteral("Saved %1").arg(++number));
+        bookmark.setTitle(bookmark.name());
+        bookmark.setUrl(QStringLiteral("http://www.site%1.example/saved").arg(number));
+        QElapsedTimer clock;
+        clock.start();
+        if (!bookmark.save())
+            ++failed;
+        return clock.nsecsElapsed() / 1e6;
+    };
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!work.fresh()) {
+            state.SkipWithError("the database could not be copied");
+            break;
+        }
+        QDir::setCurrent(work.folder());
+        QVector<double> times;
+        QVector<double> timesAlone;
+        {
+            Vexal::DBManager manager;
+            if (!manager.setupConnection()) {
+                QDir::setCurrent(home);
+                state.SkipWithError("the database could not be opened");
+                break;
+            }
+            for (int i = 0; i < noJobSaves; ++i) {
+                timesAlone << save();
+                QThread::msleep(5);
+            }
+            Vexal::HistoryCleanup cleanup;
+            state.ResumeTiming();
+            cleanup.start(7);
+            while (cleanup.isRunning()) {
+                times << save();
+                QThread::msleep(5);
+                QCoreApplication::processEvents();
+            }
+            state.PauseTiming();
+            batches = cleanup.batches();
+        }
+        QSqlDatabase::database().close();
+        QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+        Vexal::DBConnection::defaultConnectionChanged();
+        QDir::setCurrent(home);
+        const double longest = times.isEmpty() ? 0 : *std::max_element(times.begin(), times.end());
+        during << longest;
+        alone << (timesAlone.isEmpty() ? 0 : *std::max_element(timesAlone.begin(), timesAlone.end()));
+        middles << median(times);
+        middlesAlone << median(timesAlone);
+        saves = times.size();
+        state.SetIterationTime(longest / 1e3);
+        state.ResumeTiming();
+    }
+    state.counters["longest_save_ms"] = median(during);
+    state.counters["no_job_longest_save_ms"] = median(alone);
+    state.counters["median_save_ms"] = median(middles);
+    state.counters["no_job_median_save_ms"] = median(middlesAlone);
+    state.counters["saves"] = saves;
+    state.counters["failed_saves"] = failed;
+    state.counters["batches"] = batches;
+}
+BENCHMARK(BM_SaveDuringCleanup)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // A database of a user who has kept every project for years: a million
 // projects (imported, then one chosen: three quarters of the way in, or the

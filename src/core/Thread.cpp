@@ -29,7 +29,10 @@ void Thread::runGuarded(const std::function<void()>& work, const QString& cancel
         return;
     if (m_errorText.isEmpty())
         m_errorText = cancelledLine;
-    Logger::warning(cancelledLine);
+    if (m_logClass.isEmpty())
+        Logger::warning(cancelledLine);
+    else
+        Logger::warning(m_logClass, m_logAction, cancelledLine);
 }
 
 void Thread::runCatching(const std::function<void()>& work)

@@ -46,6 +46,13 @@ protected:
     void setErrorText(const QString& text) { m_errorText = text; }
     void setFailureCause(const QString& cause) { m_failureCause = cause; }
     void setResultText(const QString& text) { m_resultText = text; }
+    // The context (class name and action) of the lines the job logs itself;
+    // without one, the context the window set last.
+    void setLogContext(const QString& className, const QString& action)
+    {
+        m_logClass = className;
+        m_logAction = action;
+    }
 
 private:
     void runCatching(const std::function<void()>& work);
@@ -54,6 +61,8 @@ private:
     QString m_errorText;
     QString m_failureCause;
     QString m_resultText;
+    QString m_logClass;
+    QString m_logAction;
 };
 
 } // namespace Vexal

@@ -5,6 +5,7 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -14,7 +15,10 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 namespace Vexal {
@@ -64,6 +68,59 @@ extern "C" int stopWhenAsked(void* thread)
     return static_cast<QThread*>(thread)->isInterruptionRequested() ? 1 : 0;
 }
 
+qint64 steadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// When the window's connection last found the database held while a job was
+// at work (steadyMs); -1 once it gave up. It polls every half millisecond
+// while it waits: seen no more for windowGoneMs, it went in.
+std::atomic<qint64> windowWaitSeen{-1};
+constexpr qint64 windowGoneMs = 20;
+
+// The wait of the window's connection (GUI thread only).
+struct WindowWait
+{
+    int limitMs = DBConnection::windowBusyTimeoutMs;
+    QElapsedTimer waited;
+};
+WindowWait windowWait;
+
+// SQLite's busy handler of the window's connection: `count` is 0 at the
+// first call of each wait. Waits briefly for another program, and as long
+// as a batch may take while a job of the program's own is at work, telling
+// the job that it waits.
+extern "C" int windowBusy(void*, int count)
+{
+    if (count == 0)
+        windowWait.waited.start();
+    const bool jobAtWork = openJobConnections.loadAcquire() > 0;
+    const int limit = jobAtWork ? std::max(windowWait.limitMs, DBConnection::windowWaitsForJobMs) : windowWait.limitMs;
+    if (windowWait.waited.elapsed() >= limit) {
+        windowWaitSeen.store(-1);
+        return 0;
+    }
+    if (jobAtWork)
+        windowWaitSeen.store(steadyMs());
+    QThread::usleep(500);
+    return 1;
+}
+
+// SQLite's busy handler of a job's connection: waits jobBusyTimeoutMs, and
+// not at all once the job is asked to stop.
+extern "C" int jobBusy(void* thread, int count)
+{
+    thread_local QElapsedTimer waited;
+    if (count == 0)
+        waited.start();
+    if (static_cast<QThread*>(thread)->isInterruptionRequested() || waited.elapsed() >= DBConnection::jobBusyTimeoutMs)
+        return 0;
+    QThread::usleep(1000);
+    return 1;
+}
+
 // SQLite's own handle of an open connection; null for another driver.
 sqlite3* handleOf(const QSqlDatabase& db)
 {
@@ -111,8 +168,17 @@ void openJobConnection(QSqlDatabase& db)
     if (!db.open())
         return;
     DBRecordNews::reportChanges(db);
-    if (sqlite3* handle = handleOf(db))
+    if (sqlite3* handle = handleOf(db)) {
         sqlite3_progress_handler(handle, 500, stopWhenAsked, QThread::currentThread());
+        sqlite3_busy_handler(handle, jobBusy, QThread::currentThread());
+    }
+}
+
+// Gives the window's connection its own wait.
+void waitAsTheWindow(sqlite3* handle, int limitMs)
+{
+    windowWait.limitMs = limitMs;
+    sqlite3_busy_handler(handle, windowBusy, nullptr);
 }
 
 ThreadConnection& threadConnection()
@@ -138,6 +204,11 @@ bool DBConnection::setBusyTimeout(QSqlDatabase db, int milliseconds)
 {
     if (!db.isOpen())
         return false;
+    sqlite3* handle = handleOf(db);
+    if (handle && isGuiThread() && db.connectionName() == QLatin1String(QSqlDatabase::defaultConnection)) {
+        waitAsTheWindow(handle, milliseconds);
+        return true;
+    }
     QSqlQuery query(db);
     return query.exec(QStringLiteral("PRAGMA busy_timeout = %1;").arg(milliseconds));
 }
@@ -237,7 +308,8 @@ QSqlDatabase DBConnection::current()
 {
     if (isGuiThread()) {
         QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-        DBRecordNews::reportChanges(db);
+        if (DBRecordNews::reportChanges(db))
+            waitAsTheWindow(handleOf(db), windowBusyTimeoutMs);
         return db;
     }
 
@@ -278,6 +350,20 @@ QSqlDatabase DBConnection::current()
     if (!db.isOpen())
         openJobConnection(db);
     return db;
+}
+
+void DBConnection::letWaitingWritesIn()
+{
+    if (isGuiThread())
+        return;
+    // The window's own wait is bounded: it gives up (-1) or is seen no more.
+    const QThread* thread = QThread::currentThread();
+    for (;;) {
+        const qint64 seen = windowWaitSeen.load();
+        if (seen < 0 || steadyMs() - seen > windowGoneMs || thread->isInterruptionRequested())
+            return;
+        QThread::usleep(500);
+    }
 }
 
 int DBConnection::jobConnections()

@@ -15,9 +15,14 @@ namespace Vexal {
 // short writes. It is closed and removed when the thread ends, or earlier by
 // releaseThreadConnection() at the end of a job. Once a job's thread is asked
 // to stop (QThread::requestInterruption, Thread::cancel) the statements of its
-// connection fail as interrupted. The GUI thread's connection
-// waits only briefly for a lock, so that the window never freezes behind a
-// job; its own writes go through DBWriteQueue.
+// connection fail as interrupted, also while they wait for a lock.
+// The GUI thread's connection waits only briefly for a lock another program
+// holds, so that the window never freezes behind it. While a job of the
+// program's own is at work, a statement of the window waits for the job's
+// transaction as long as one batch of a job may take, and the job lets it in
+// before its next batch (letWaitingWritesIn): a save of the user's lands
+// between two batches. The window's background writes go through
+// DBWriteQueue.
 class DBConnection final
 {
 public:
@@ -26,9 +31,18 @@ public:
     // How long a job's connection, and the start-up checks, wait for a lock
     // held by another connection.
     static constexpr int jobBusyTimeoutMs = 5000;
-    // How long the GUI thread's connection waits: well below what a user
-    // notices as a freeze.
+    // How long the GUI thread's connection waits for another program: well
+    // below what a user notices as a freeze.
     static constexpr int windowBusyTimeoutMs = 50;
+    // How long it waits while a job of the program's own is at work: what
+    // one batch of a job may take, on a slow disk too.
+    static constexpr int windowWaitsForJobMs = 5000;
+
+    // Called by a job on its own thread before each batch (a transaction or
+    // a statement that commits by itself): while a statement of the window
+    // waits for the database, the job waits until it went in, gave up, or
+    // the job is asked to stop. Returns at once when no statement waits.
+    static void letWaitingWritesIn();
 
     // Every record, list and statement builds its QSqlQuery on this.
     static QSqlDatabase current();
@@ -56,7 +70,9 @@ public:
     static QString busyTimeoutOption();
     // The same for a job thread's connection.
     static QString jobBusyTimeoutOption();
-    // Changes the busy timeout of an open connection; false when it is not open.
+    // Changes the busy timeout of an open connection; false when it is not
+    // open. On the window's connection it is the wait for another program
+    // (a job's is waited for as long as windowWaitsForJobMs at least).
     static bool setBusyTimeout(QSqlDatabase db, int milliseconds);
 
     // Begins a transaction that writes: it takes the write lock at once

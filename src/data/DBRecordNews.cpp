@@ -251,20 +251,21 @@ QPair<QString, QString> idOrigin(QSqlDatabase db, const QString& source)
 
 } // namespace
 
-void DBRecordNews::reportChanges(QSqlDatabase db)
+bool DBRecordNews::reportChanges(QSqlDatabase db)
 {
     sqlite3* connection = handleOf(db);
     if (!connection)
-        return;
+        return false;
     // The three are set together: a connection whose commit is heard reports.
     if (sqlite3_commit_hook(connection, recordNewsCommitted, connection) == connection)
-        return;
+        return false;
     sqlite3_update_hook(connection, recordNewsRowChanged, connection);
     sqlite3_rollback_hook(connection, recordNewsRolledBack, connection);
     // A new connection: an authorizer known of a closed one that had its
     // address is none of its own.
     QMutexLocker lock(&authorizers().mutex);
     authorizers().set.remove(connection);
+    return true;
 }
 
 void DBRecordNews::sendCommittedChanges()

@@ -25,7 +25,9 @@ public:
     DBRecordNews() = delete;
 
     // Makes the connection report the rows it changes; cheap once it does.
-    static void reportChanges(QSqlDatabase db);
+    // True when the connection did not report them before (a connection
+    // new since the last call).
+    static bool reportChanges(QSqlDatabase db);
     // Hands the changes of the calling thread's committed transactions to
     // the hub.
     static void sendCommittedChanges();

@@ -18,7 +18,11 @@ public:
     explicit Job(int days)
         : m_days(days)
     {
+        setLogContext(className(), title());
     }
+
+    // What the cleanup logs is its own, whatever the window did last.
+    static QString className() { return QString::fromLatin1(HistoryCleanup::staticMetaObject.className()); }
 
     QString title() const override { return LocaleThread::removeExpiredHistory(); }
     int batches() const { return m_batches.loadAcquire(); }
@@ -93,7 +97,7 @@ void HistoryCleanup::handleFinished()
         return;
     // A start that shows nothing wrong must not hide a disk that refuses
     // writes: the notice stays on the bar until the user closes it.
-    Logger::error(m_job->errorText());
+    Logger::error(Job::className(), m_job->title(), m_job->errorText());
     UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(m_job->failureCause()), true);
 }
 

@@ -25,6 +25,8 @@ bool ThreadDBStatements::execute(const QString& text, int* changed)
     // no more.
     if (isCancelled())
         return false;
+    // A save of the user's that waits goes in first.
+    DBConnection::letWaitingWritesIn();
     QSqlDatabase db = DBConnection::current();
     QSqlQuery query(db);
     if (query.prepare(text) && query.exec()) {

@@ -6,8 +6,10 @@ namespace Vexal {
 
 // A maintenance job that runs SQL statements one after another on the job
 // thread's own connection (released when the job ends) and stops at the
-// first that fails, whose error becomes the job's. Cancelled, it runs no
-// further statement and logs that it was cancelled.
+// first that fails, whose error becomes the job's. Each statement commits by
+// itself, and a write of the window's that waits goes in before the next one
+// (DBConnection::letWaitingWritesIn). Cancelled, it runs no further statement
+// and logs that it was cancelled.
 class ThreadDBStatements : public Thread
 {
     Q_OBJECT

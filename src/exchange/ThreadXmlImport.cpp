@@ -132,6 +132,8 @@ ThreadXmlImport::Outcome ThreadXmlImport::importStream(XmlReader& reader, XmlSou
         return Outcome::Failed;
     }
 
+    // A save of the user's that waits goes in between two files.
+    DBConnection::letWaitingWritesIn();
     QSqlDatabase db = DBConnection::current();
     QString beginError;
     QString beginCause;

@@ -89,6 +89,7 @@
     TEXT(emptyNotInTemplate, "the website's template does not find it") \
     TEXT(emptyNoOption, "none of its options is the value") \
     TEXT(emptyAsksUser, "a question for you to answer") \
+    TEXT(emptyTickIfYouAgree, "a box for you to tick if you agree") \
     TEXT(emptyNotKept, "the page did not keep the value") \
     TEXT(emptyUnticked, "the fill leaves it unticked") \
     TEXT(emptyNoBox, "no box of the page was found for it") \

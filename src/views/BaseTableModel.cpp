@@ -92,7 +92,7 @@ void BaseTableModel::sort(int column, Qt::SortOrder order)
 
 void BaseTableModel::reportSelectError() const
 {
-    UtilReport::error(LocaleMessage::sqlQueryFailed(statementText(), lastError().text()));
+    UtilReport::error(LocaleMessage::sqlQueryFailed(statementText(), lastError().text()), m_reader.failureCause());
 }
 
 // ---- the Qt model ----

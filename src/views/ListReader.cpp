@@ -2,6 +2,7 @@
 
 #include "core/DBSql.h"
 #include "core/RecordChanges.h"
+#include "data/DBConnection.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -71,6 +72,16 @@ void ListReader::setSource(const QString& source)
 {
     m_source = source;
     m_fields = source.isEmpty() ? QSqlRecord() : m_db.record(source);
+    m_sourceError = QSqlError();
+    // The driver keeps no error of its own read of the columns: none may
+    // mean that the database could not be read (no room for its side files,
+    // another program's lock), which is asked again to be named.
+    if (!source.isEmpty() && m_fields.isEmpty()) {
+        QSqlQuery columns(m_db);
+        if (!columns.exec(QStringLiteral("PRAGMA table_info(%1);")
+                              .arg(m_db.driver()->escapeIdentifier(source, QSqlDriver::TableName))))
+            m_sourceError = columns.lastError();
+    }
     m_idColumn = m_fields.indexOf(DBSql::colID());
     m_keyColumn = -1;
     m_descending = false;
@@ -159,6 +170,11 @@ bool ListReader::readIds(const RowIdSet& ids, ListRows* rows)
             return false;
     }
     return true;
+}
+
+QString ListReader::failureCause() const
+{
+    return DBConnection::failureCause(m_db, m_error);
 }
 
 QString ListReader::columnText(int column) const
@@ -255,9 +271,12 @@ bool ListReader::readRows(const QStringList& conditions, const QVariantList& bin
         ++m_reads.rows;
     }
     // Every row was read: the statement has ended and holds nothing.
-    m_error = columns.isEmpty() ? QSqlError(QStringLiteral("no such table: %1").arg(m_source), QString(),
-                                            QSqlError::StatementError)
-                                : query.lastError();
+    if (!columns.isEmpty())
+        m_error = query.lastError();
+    else if (m_sourceError.isValid())
+        m_error = m_sourceError;
+    else
+        m_error = QSqlError(QStringLiteral("no such table: %1").arg(m_source), QString(), QSqlError::StatementError);
     return ok && !m_error.isValid();
 }
 

@@ -59,7 +59,8 @@ public:
 
     explicit ListReader(QSqlDatabase db);
 
-    // The table or view read; its columns (none when it is neither).
+    // The table or view read; its columns (none when it is neither, or when
+    // they could not be read: every read then fails with that error).
     void setSource(const QString& source);
     QString source() const { return m_source; }
     const QSqlRecord& fields() const { return m_fields; }
@@ -96,6 +97,9 @@ public:
     // The last statement run (for error reports) and its error.
     QString statementText() const { return m_statement; }
     QSqlError lastError() const { return m_error; }
+    // What the user can act on in it (DBConnection::failureCause), asked
+    // right after the failure.
+    QString failureCause() const;
     Reads reads() const { return m_reads; }
 
 private:
@@ -120,6 +124,8 @@ private:
     bool m_descending = false;
     QString m_statement;
     QSqlError m_error;
+    // Why the source's columns could not be read, when they could not.
+    QSqlError m_sourceError;
     Reads m_reads;
 };
 

@@ -148,7 +148,7 @@ int saveMaster(const QString& birthday)
                    {"Password", scrambled(QStringLiteral("pä ss&1"))},
                    {"Email", "anna@example.com"}, {"City", "Oslo"}, {"Country", "Norway"}, {"Phone", "555 123 4567"},
                    {"Gender", 1},
-                   {"Question", 2},
+                   {"Question", 2}, {"Answer", "Bergen"},
                    {"Birthday", birthday}});
 }
 
@@ -361,6 +361,27 @@ private slots:
             << signUp("8", "16", "<p>Full address <textarea name='addr'></textarea></p><p>Address line 2 <input "
                                  "name='a2'></p>")
             << QStringList();
+        QTest::newRow("an address in a box of one line")
+            << "smart, addressed" << signUp("8", "16", "<p>Full address <textarea name='addr' rows='1'></textarea></p>")
+            << QStringList();
+        // A question of its own takes the answer where it is the account's
+        // question, and so does the box that repeats it; any other is named.
+        QTest::newRow("questions of their own")
+            << "smart"
+            << signUp("8", "16", "<p><label for='q1'>In what town were you born? *</label> <input id='q1' "
+                                 "name='q1'></p><p>Re-type answer * <input name='q2'></p><p><label for='q3'>What was "
+                                 "your favourite teacher's name? *</label> <input id='q3' name='q3'></p>")
+            << QStringList{"These boxes the form needs were left empty:\nWhat was your favourite teacher's name?: a "
+                           "question for you to answer"};
+        // Boxes whose agreement the fill cannot tell apart are named, ticked
+        // or not as the page has them.
+        QTest::newRow("agreements it cannot tell apart")
+            << "smart"
+            << signUp("8", "16", "<p><input type='checkbox' name='a'> Souhlas&iacute;m s <a href='/x1'>podm&iacute;nkami"
+                                 "</a></p><p><input type='checkbox' name='b' checked> Chci <a href='/x2'>novinky</a>"
+                                 "</p>")
+            << QStringList{QString::fromUtf8("These boxes the form needs were left empty:\nSouhlasím s podmínkami: a "
+                                             "box for you to tick if you agree")};
         QTest::newRow("a required box the template does not name")
             << "template" << signUp("8", "16", "<p>Nickname: * <input name='nick'></p>")
             << QStringList{"These boxes the form needs were left empty:\n"
@@ -522,9 +543,12 @@ private slots:
             DelegateRegistrationSubmitter(PageDomHandle(site.view()), nullptr)
                 .submit(master, byTemplate ? site.websiteId : -1);
             if (route.endsWith(QLatin1String("addressed")))
-                QCOMPARE(site.live(QStringLiteral("addr")), form.contains(QLatin1String("name='a2'"))
-                                                               ? QStringLiteral("Storgatan 1")
-                                                               : QStringLiteral("Storgatan 1\nFlat 2"));
+                QCOMPARE(site.live(QStringLiteral("addr")),
+                         form.contains(QLatin1String("name='a2'")) || form.contains(QLatin1String("rows='1'"))
+                             ? QStringLiteral("Storgatan 1")
+                             : QStringLiteral("Storgatan 1\nFlat 2"));
+            if (form.contains(QLatin1String("name='q1'")))
+                QCOMPARE(site.live(QStringLiteral("q1")) + site.live(QStringLiteral("q2")), QStringLiteral("BergenBergen"));
         }
         QStringList got;
         for (const QList<QVariant>& notice : notices)

@@ -128,6 +128,39 @@ const Texts corpus[] = {
     {"plain", "Terms", Check, "I agree to the newsletter|I accept offers|I agree to subscribe", "0w"},
     {"plain", "Terms", Check, "I accept the store credit|I agree to financing", "0w"},
     {"plain", "Terms", Check, "Determine", "0"},
+    // The rules, conditions and legal notices of the languages whose forms
+    // the program reads; the offers and news of those languages are none.
+    {"ranked", "Terms", Check,
+     "Termini e condizioni|T\xc3\xa9rminos de uso|Die AGB|Nutzungsbedingungen|Datenschutzerkl\xc3\xa4rung|"
+     "Algemene voorwaarden|Informativa|Huishoudelijk reglement|Regeln|Regole|Reglas|Regras|"
+     "Legal notice|Aviso legal|Note legali",
+     "26#0"},
+    {"plain", "Terms", Check,
+     "Termen van de nieuwsbrief|Angebote und Bedingungen|Ofertas y condiciones|Aanbiedingen en voorwaarden|"
+     "Werbung und AGB|Pubblicit\xc3\xa0 e condizioni|Publicidad y condiciones|Marketing terms",
+     "0w"},
+    {"ranked", "Terms", Check,
+     "I have read the privacy notice|Privacy: ich akzeptiere|Privacy: einverstanden|Accetto la policy|"
+     "Privacy: akkoord|Acepto la policy|Aceito a policy|Concordo com a policy|Policy gelesen|Ho letto la policy|"
+     "Policy gelezen|He le\xc3\xad" "do la policy|Policy lido|Guide: I consent",
+     "26#1"},
+    {"plain", "Terms", Check,
+     "I have read the nieuws guide|I have read the Angebot guide|I have read the ofertas guide|"
+     "I have read the aanbiedingen guide|I have read the Werbung guide|I have read the pubblicit\xc3\xa0 guide|"
+     "I have read the publicidad guide|I have read the marketing guide",
+     "0w"},
+    {"ranked", "Terms", Check, "Ich akzeptiere|Einverstanden|Accetto|Akkoord|Acepto|Aceito|Concordo",
+     "26#2"},
+    {"plain", "Terms", Check,
+     "I agree to the nieuws|I agree to Angebote|I agree to ofertas|I agree to aanbiedingen|I agree to Werbung|"
+     "I agree to pubblicit\xc3\xa0|I agree to publicidad|I agree to marketing",
+     "0w"},
+    // The documents of an agreement as a link's words or address name them.
+    {"plain", "Agreement", Any,
+     "Terms|Condiciones|Rules|Code of conduct|Code of ethics|User agreement|T\xc3\xa9rminos|AGB|Nutzungsbedingungen|"
+     "Datenschutz|Voorwaarden|Informativa|Reglement|Reglamento|Regeln|Regole|Reglas|Regras|Legal notice|"
+     "Aviso legal|Note legali|/policies|/guide|/privacy|/tos|/eula",
+     "26"},
     // Agreeing to guidelines, a policy or a guide one has read speaks of the
     // rules (the second row), a notice that names a policy does not; a
     // consent to be billed later on credit is no terms.
@@ -169,6 +202,10 @@ const Texts corpus[] = {
      "0w"},
     {"plain", "News", Check, "Send me news|newsletter", "27"},
     {"plain", "News", Check, "Text me updates|Price alert|Remember me|Keep me signed in|Stay logged in", "27"},
+    {"plain", "News", Check,
+     "Nieuwsbrief|Angemeldet bleiben|Eingeloggt bleiben|Ricordami|Onthoud mij|Ingelogd blijven|Recordarme|"
+     "Recu\xc3\xa9rdame|Lembrar-me|Mantenha-me conectado|Mantener la sesi\xc3\xb3n",
+     "27"},
     {"field", "Password", Pass, "Password|Retype password", "13"},
     {"field", "Password", Text, "Password|Password recovery phrase|Password hint", "38"},
     {"field", "Password", Text, "Password question|Password recovery question", "0w"},
@@ -372,8 +409,24 @@ const Texts corpus[] = {
     {"plain", "WhoseId", Text, "Pupil ID|Staff ID", "38"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
     {"plain", "PathKey", Any, "value|val", "0w"},
-    {"plain", "Hint", Any, "Alias (e.g. a nickname)|For example|Such as|Like your card", "0w"},
-    {"plain", "Name", Any, "Other name|Other names|Previous name|Maiden name|Alias name|Former name", "0w"},
+    {"plain", "Hint", Any, "Alias (e.g. a nickname)|For example|For instance|Such as|Like your card", "0w"},
+    {"plain", "Name", Any,
+     "Other name|Other names|Other forenames|Other given names|Other first names|Other surnames|Other last names|"
+     "Previous name|Maiden name|Alias name|Former name",
+     "0w"},
+    // A recovery question's words, and those that ask of the past only in
+    // a question; a box that repeats another; a login word of a box's name.
+    {"plain", "Recovery", Any,
+     "Street you grew up on|Town you grow up in|Childhood hero|Favourite book|Favorite color|Grandmother|"
+     "Grandfather|Grandparents|Mother's maiden name|Father's middle name|Sister's name|Brother's name|Best friend|"
+     "Oldest friend|First pet|Pet's name|Honeymoon|First car|First school|First job",
+     "17"},
+    {"plain", "Asked", Any, "Born in|It was|They were|You did|We met|Teacher|Pet|Spouse|Street|School", "17"},
+    {"plain", "Repeat", Any,
+     "Confirm answer|Retype answer|Re-type answer|Repeat answer|Answer again|Re-enter answer|Reenter answer|"
+     "Verify answer",
+     "0w"},
+    {"plain", "LoginName", Text, "nick|screenname|screen_name", "12"},
     {"plain", "BirthWord", Any, "Date of birth|Born|DateOfBirth|dob[year]|bday", "0w"},
     // Tags separated by spaces, in the words pages ask for them (the row
     // that answers after "#"), not where commas do too.

@@ -400,6 +400,38 @@ private slots:
                             "name='securityAnswer1'></div><div><label for='sa'>Your answer</label> <input id='sa' "
                             "name='securityAnswer2'></div>")
             << "registration" << "em=14 sq=16 sa=17";
+        // A box whose label asks the user a question of his own (a recovery
+        // question, a question in words the table does not read) is an
+        // answer only where its question is the account's ("?" after the
+        // kind); a box that repeats the answer goes with the box above it.
+        // Example questions printed after a box make no human check, and a
+        // question that asks for the user's own data keeps its kind.
+        addRows(question, "em=14 ", {
+            {"a street grown up on in a label for the box",
+             "<div><label for='q1'>Name of the street you grew up on?</label> <input id='q1'></div>", "q1=17?"},
+            {"a favourite teacher's name in a label around the box",
+             "<p><label>What was your favourite teacher's name? <input name='q2'></label></p>", "q2=17?"},
+            {"a grandmother's maiden name in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:220px'>Your grandmother's maiden name</div>"
+             "<div style='float:left'><input name='q3'></div></div>",
+             "q3=17?"},
+            {"a town of birth asked in blocks",
+             "<div><div>In which town were you born?</div><div><input name='q4'></div></div>", "q4=17?"},
+            {"a question in German", "<p>Wie hie&szlig; Ihr erstes Haustier? <input name='q5'></p>", "q5=38?"},
+            {"an answer retyped after a question of its own",
+             "<p><label for='a1'>What was your first pet's name?</label> <input id='a1'></p><p>Re-type answer "
+             "<input id='a2'></p>",
+             "a1=17? a2=17?"},
+            {"an answer confirmed after the account's question",
+             "<p>Security question <select name='sq'><option>Pet</option></select></p><p>Answer <input "
+             "name='a1'></p><p>Confirm your answer <input name='a2'></p>",
+             "sq=16 a1=17 a2=17"},
+            {"example questions after a question box",
+             "<p>Security question <input name='sq'></p><p><small>For example: What was your first pet's name? "
+             "Which colour was your first car?</small></p><p>Answer <input name='sa'></p>",
+             "sq=16 sa=17"},
+            {"a question for the user's own name", "<p>What's your name? <input name='nm'></p>", "nm=4"},
+        });
     }
     void questions() { recognitionCase(); }
 
@@ -615,14 +647,43 @@ private slots:
              "href='/draw'>conditions</a>)</label></td></tr><tr><td><input type='checkbox' id='ok'></td><td><label "
              "for='ok'>I accept the Terms of Use</label></td></tr></table>",
              "dr=27 ok=26"},
-            {"two boxes that are the terms only by a link",
+            {"a subscription beside the terms in German, both with links",
              "<p><input type='checkbox' name='a'> <a href='/stern'>Stern</a> abonnieren</p><p><input "
              "type='checkbox' name='b'> Ich akzeptiere die <a href='/agb'>AGB</a></p>",
-             "a=27 b=27"},
+             "a=27 b=26"},
         };
         for (const auto& row : offers)
             QTest::newRow(row.tag) << inSignup(QLatin1String(row.boxes)) << "registration"
                                    << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
+        // In any language, a box is the agreement where its words, its
+        // link's text or its link's path name one; a box required by its
+        // mark alone does not push a linked agreement out. Where nothing
+        // tells the agreement among boxes, none is ticked and each is left
+        // for the user ("?"); "remember me" and news are never ticked.
+        addRows(inSignup("%1"), "em=14 pw=13 ", {
+            {"a privacy notice's path in Spanish beside a link of another thing",
+             "<p><label><input type='checkbox' name='p1'> He le&iacute;do la <a href='/legal/privacy-policy'>"
+             "pol&iacute;tica</a></label></p><p><label><input type='checkbox' name='p2'> Quiero el <a "
+             "href='/club'>club</a></label></p>",
+             "p1=26 p2=27"},
+            {"an age confirmation required beside linked terms in German",
+             "<p><input type='checkbox' name='age' required> Ich bin mindestens 18 Jahre alt</p><p><input "
+             "type='checkbox' name='c2'> Ich habe die <a href='/agb'>AGB</a> gelesen</p>",
+             "age=26 c2=26"},
+            {"rules in Dutch beside an offer, both by links",
+             "<p><input type='checkbox' name='a'> Ik ga akkoord met de <a href='/x1'>regels</a></p><p><input "
+             "type='checkbox' name='b'> Stuur mij de <a href='/x2'>aanbiedingen</a></p>",
+             "a=26 b=27"},
+            {"two linked boxes in a language the table does not read",
+             "<p><input type='checkbox' name='a'> Souhlas&iacute;m s <a href='/x1'>podm&iacute;nkami</a></p><p>"
+             "<input type='checkbox' name='b'> Chci dost&aacute;vat <a href='/x2'>novinky</a></p>",
+             "a=27? b=27?"},
+            {"remember me in German, required",
+             "<p><input type='checkbox' name='rm' required> Angemeldet bleiben</p>", "rm=27"},
+            {"remember me in Portuguese with a help link",
+             "<p><input type='checkbox' name='rm'> Lembrar-me (<a href='/ajuda'>o que &eacute; isto?</a>)</p>",
+             "rm=27"},
+        });
     }
     void terms() { recognitionCase(); }
 
@@ -846,6 +907,32 @@ private slots:
             {"a bare year in a framework's graduation container",
              "<p>Year <input name='ctl00$Main$Graduation$Yr'></p>", "ctl00$Main$Graduation$Yr=0"},
         });
+        // Lists of a date's parts whose own names and options say nothing
+        // of it are the birth's parts where their group names the birth:
+        // the caption beside them, a fieldset's legend alone, the heading
+        // over their row; their options tell which part each is.
+        const QString dateLists = QStringLiteral(
+            "<select name='p1'><option value=''>--</option><option>1</option><option>2</option><option>31</option>"
+            "</select><select name='p2'><option value=''>--</option><option>1</option><option>11</option><option>12"
+            "</option></select><select name='p3'><option value=''>--</option><option>1990</option><option>1991"
+            "</option></select>");
+        const struct {
+            const char* tag;
+            QString lists;
+            const char* expected;
+        } dateGroups[] = {
+            {"a date's lists under a legend alone",
+             "<fieldset><legend>Date of birth</legend>" + dateLists + "</fieldset>", "p1=11 p2=10 p3=9"},
+            {"a date's lists beside Birthday in table cells",
+             "<table><tr><td>Birthday</td><td>" + dateLists + "</td></tr></table>", "p1=11 p2=10 p3=9"},
+            {"a date's lists under a heading", "<h4>Date of birth</h4><div>" + dateLists + "</div>",
+             "p1=11 p2=10 p3=9"},
+            {"a date's lists under another date's legend",
+             "<fieldset><legend>Arrival</legend>" + dateLists + "</fieldset>", "p1=0 p2=0 p3=0"},
+        };
+        for (const auto& row : dateGroups)
+            QTest::newRow(row.tag) << inForm("<p>E-mail <input name='em'></p>" + row.lists) << "registration"
+                                   << QStringLiteral("em=14 ") + QLatin1String(row.expected);
     }
     void birthDates() { recognitionCase(); }
 
@@ -1028,6 +1115,18 @@ private slots:
             {"a card's and a phone's PIN",
              "<p>Street <input name='st'></p><p>Card PIN <input name='cp'></p><p>Phone PIN <input name='pp'></p>",
              "st=21 cp=0 pp=0"},
+            // Under one caption over several lines, the details go into the
+            // line after the street only; a line after a town or postal box
+            // takes the region where the form has no box for it, or nothing.
+            {"a line after the town under one caption",
+             "<p>Address <input name='ad'><br><input name='ad_x'><br>Town <input name='tw'><br><input "
+             "name='address2'></p>",
+             "ad=21 ad_x=22 tw=19 address2=20"},
+            {"a line after the postcode beside a county in table cells",
+             "<table><tr><td>Address</td><td><input name='l1'></td></tr><tr><td></td><td><input name='l2'></td></tr>"
+             "<tr><td>Postcode</td><td><input name='pc'></td></tr><tr><td></td><td><input name='address_2'></td>"
+             "</tr><tr><td>County</td><td><input name='cy'></td></tr></table>",
+             "l1=21 l2=22 pc=23 address_2=38 cy=20"},
         });
     }
     void addresses() { recognitionCase(); }
@@ -1100,6 +1199,24 @@ private slots:
              "<table><tr><td>First</td><td>Mid.</td><td>Last</td></tr><tr><td><input name='p1'></td><td><input "
              "name='p2'></td><td><input name='p3'></td></tr></table>",
              "p1=1 p2=2 p3=3"},
+            // Names the user does not have take nothing, whatever a hint
+            // beside them suggests; a hint word of the table cuts a caption
+            // however it is written.
+            {"other forenames in a label for the box",
+             "<div><label for='of'>Other forenames</label> <input id='of'></div>", "of=0"},
+            {"an alias named for a nickname with a hint under it",
+             "<div><label for='nick'>Alias</label><br><input id='nick' name='nickname'><br><span>(e.g. a nickname "
+             "you use)</span></div>", "nick=38"},
+            {"a nickname with an example after for instance",
+             "<p>Nickname, for instance your first name <input name='nn'></p>", "nn=12"},
+            {"a nickname with a long example in brackets in a label for the box",
+             "<div><label for='nn'>Nickname (the name others see, e.g. your first name)</label> <input id='nn'>"
+             "</div>",
+             "nn=12"},
+            {"a sentence with such as in a cell beside a box",
+             "<table><tr><td>We show it to other members such as your first name</td><td><input name='x'></td>"
+             "</tr></table>",
+             "x=0"},
         };
         for (const auto& row : wholeNames)
             QTest::newRow(row.tag) << inSignup(QLatin1String(row.box)) << "registration"
@@ -1273,6 +1390,22 @@ private slots:
         for (const auto& row : held)
             QTest::newRow(row.tag) << inSignup(QLatin1String(row.box)) << "registration"
                                    << QStringLiteral("em=14 pw=13 ") + QLatin1String(row.expected);
+        // A box whose own name is a login word is the login where its
+        // caption, in whatever language, names no other kind.
+        addRows(inSignup("%1"), "em=14 pw=13 ", {
+            {"a username under a German caption in table cells",
+             "<table><tr><td>Benutzername</td><td><input name='username'></td></tr></table>", "username=12"},
+            {"a user name under an Italian caption in a label for the box",
+             "<div><label for='un'>Nome utente</label> <input id='un' name='user_name'></div>", "un=12"},
+            {"a nick under a Spanish caption in floats",
+             "<div style='overflow:hidden'><div style='float:left;width:120px'>Apodo</div><div style='float:left'>"
+             "<input name='nick'></div></div>",
+             "nick=12"},
+            {"a screen name under a Portuguese caption in blocks",
+             "<div><div>Nome de exibi&ccedil;&atilde;o</div><div><input name='screenname'></div></div>",
+             "screenname=12"},
+            {"a username under a caption of another kind", "<p>Phone <input name='username'></p>", "username=24"},
+        });
         // Two account names are no clear evidence of the service's own.
         QTest::newRow("two IDs are no login")
             << inForm("<p>Member ID <input name='mid'></p><p>Referrer ID <input name='rid'></p>"
@@ -1456,6 +1589,15 @@ private slots:
                                           "type='radio' name='gender' value='m'> 男 <input type='radio' "
                                           "name='gender' value='f'> 女</p>"))
             << "registration" << "nm=3 gender/m=7 gender/f=8";
+        // A box of another control takes what its token declares; a token
+        // beside words of another thing (a PIN, a hint) leaves it alone.
+        addRows(inForm("<p>E-mail <input name='em'></p>%1"), "em=14 ", {
+            {"a street declared on a multi-line box",
+             "<p>Adresse <textarea name='ad' autocomplete='street-address'></textarea></p><p>Ort <input name='ort' "
+             "autocomplete='address-level2'></p>",
+             "ad=21 ort=19"},
+            {"a phone's token beside a PIN", "<p>Phone PIN <input name='pp' autocomplete='tel'></p>", "pp=38"},
+        });
     }
 
     void declared() { recognitionCase(); }

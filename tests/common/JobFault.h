@@ -4,7 +4,11 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QString>
+#include <QVariant>
 
 #include <sqlite3.h>
 
@@ -55,6 +59,8 @@ public:
             sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
             vfs->xSetSystemCall(vfs, "pwrite64", nullptr);
         }
+        if (m_watched)
+            sqlite3_trace_v2(m_watched, 0, nullptr, nullptr);
         sqlite3_close_v2(m_other);
     }
 
@@ -87,6 +93,18 @@ public:
             break;
         }
     }
+    // Puts the fault in place as a statement whose text matches `pattern`
+    // starts on `db`, a connection open already (the window's): for a read
+    // that fails only after others of the same work went through.
+    void putInPlaceAt(const QSqlDatabase& db, const QString& pattern)
+    {
+        const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return;
+        m_pattern.setPattern(pattern);
+        m_watched = *static_cast<sqlite3* const*>(handle.constData());
+        sqlite3_trace_v2(m_watched, SQLITE_TRACE_STMT, &tracedAt, this);
+    }
     // True once the job met the statement and the fault was put in place.
     bool isArmed() const { return m_inPlace.load(); }
 
@@ -116,6 +134,14 @@ private:
         return 0;
     }
 
+    static int tracedAt(unsigned, void* self, void* statement, void*)
+    {
+        auto* fault = static_cast<JobFault*>(self);
+        if (fault->m_pattern.match(QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)))).hasMatch())
+            fault->putInPlace();
+        return 0;
+    }
+
     static ssize_t noRoom(int fd, const void* data, size_t size, off64_t offset)
     {
         if (!s_full)
@@ -128,6 +154,8 @@ private:
     const QByteArray m_word;
     bool m_ready = true;
     sqlite3* m_other = nullptr;
+    sqlite3* m_watched = nullptr;
+    QRegularExpression m_pattern;
     std::unique_ptr<FileSizeLimit> m_limit;
     std::atomic<bool> m_met{false};
     std::atomic<bool> m_inPlace{false};

@@ -764,15 +764,29 @@ private slots:
         QCOMPARE(job.errorText(), LocaleThread::openFileFailed(path, LocaleMessage::notRegularFile()));
     }
 
+    // A table that cannot be read fails the item and stops the import,
+    // naming the failed statement: also where the item could not be saved
+    // and is to be deleted, which only the lookup of its ID decides.
+    void failedExistenceCheckFailsTheItem_data()
+    {
+        addColumns<QString, QByteArray>("table", "item");
+        QTest::newRow("a delete") << "Category" << QByteArray("<ID>4</ID><XDelete>1</XDelete>");
+        QTest::newRow("an item that cannot be saved, to delete")
+            << "Account" << QByteArray("<ID>4</ID><ProjectID>-1</ProjectID><XDelete>1</XDelete>");
+    }
+
     void failedExistenceCheckFailsTheItem()
     {
+        QFETCH(QString, table);
+        QFETCH(QByteArray, item);
         TestDatabase db;
-        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE Category;")));
+        QVERIFY(TestDatabase::exec(QStringLiteral("DROP TABLE %1;").arg(table)));
         const QString path = db.file(QStringLiteral("c.xml"));
-        QVERIFY(writeBytes(path, "<items Table=\"Category\"><item><ID>4</ID><XDelete>1</XDelete></item></items>"));
+        QVERIFY(writeBytes(path, "<items Table=\"" + table.toUtf8() + "\"><item>" + item + "</item></items>"));
         const QString error = importFiles({path});
         QVERIFY2(error.startsWith(QStringLiteral("Failed to save an item. File: %1, node no. 0, ID: 4, error: ").arg(path)),
                  qPrintable(error));
+        QVERIFY2(error.contains(QStringLiteral("no such table: %1").arg(table)), qPrintable(error));
     }
 
     void runsBehindTheProgressDialog()

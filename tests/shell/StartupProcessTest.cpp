@@ -3,6 +3,7 @@
 
 #include "LoopbackServer.h"
 #include "OldFiles.h"
+#include "SmallDisk.h"
 #include "TestDatabase.h"
 #include "TestFolder.h"
 #include "app/WndMain.h"
@@ -117,54 +118,6 @@ protected:
         if (isRoot() && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0))
             ::_exit(127);
     }
-};
-
-// A small memory file system mounted on a folder while the object lives
-// (mounting takes root, as the tests have it in CI); fill() leaves it
-// without a free byte.
-class SmallDisk
-{
-public:
-    explicit SmallDisk(const QString& folder)
-        : m_folder(QFile::encodeName(folder))
-    {
-        m_mounted = ::mount("tesvar-test", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=512k") == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    bool isMounted() const { return m_mounted; }
-
-    // Leaves `left` bytes free (rounded down to whole blocks), none by default.
-    bool fill(qint64 left = 0) const
-    {
-        QFile filler(QDir(QFile::decodeName(m_folder)).filePath(QStringLiteral("filler")));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray block(4096, 'x');
-        while (free() >= left + block.size() && filler.write(block) == block.size()) {}
-        return left > 0 ? free() >= left - block.size() && free() <= left : free() == 0;
-    }
-
-private:
-    qint64 free() const
-    {
-        struct statvfs disk
-        {
-        };
-        return ::statvfs(m_folder.constData(), &disk) == 0 ? qint64(disk.f_bfree) * qint64(disk.f_frsize) : -1;
-    }
-
-public:
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
 };
 
 } // namespace

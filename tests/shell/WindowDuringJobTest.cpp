@@ -2,6 +2,7 @@
 #include "TestRunner.h"
 
 #include "LoopbackServer.h"
+#include "SlowDisk.h"
 #include "TestDatabase.h"
 #include "core/Logger.h"
 #include "data/DBCache.h"
@@ -31,28 +32,6 @@ constexpr int projectCount = 100000;
 // time allows: on a busy machine that was thousands of pages, whose kept
 // writes (a commit each) then held the window for longer than a page may take.
 constexpr int pagesAtMost = 8;
-
-// True while another connection holds the database's write lock: a
-// connection that waits not at all cannot take it.
-bool writeLockTaken(const QString& path)
-{
-    const QString name = QStringLiteral("lock-probe");
-    bool taken = false;
-    {
-        QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        probe.setDatabaseName(path);
-        probe.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
-        if (probe.open()) {
-            QSqlQuery query(probe);
-            taken = !query.exec(QStringLiteral("BEGIN IMMEDIATE;")) && DBConnection::isBusy(query.lastError());
-            if (!taken)
-                query.exec(QStringLiteral("ROLLBACK;"));
-            probe.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    return taken;
-}
 
 bool fillProjects(int count)
 {
@@ -133,7 +112,7 @@ private slots:
             job.wait();
         });
         job.start();
-        QTRY_VERIFY_WITH_TIMEOUT(writeLockTaken(db.databaseFile()) || job.isFinished(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(SlowDisk::writeLockTaken(db.databaseFile()) || job.isFinished(), 30000);
         QVERIFY2(!job.isFinished(), "the import ended before the window could meet its lock");
 
         QStringList visited;
@@ -206,6 +185,40 @@ private slots:
         }
         QSqlDatabase::removeDatabase(name);
         QCOMPARE(TestDatabase::value(QStringLiteral("SELECT Name FROM Settings;")).toString(), QStringLiteral("kept"));
+    }
+
+    // A save of the user's made while an import stores a file waits for the
+    // file's transaction and goes in before the next file begins.
+    void saveDuringImportGoesInBetweenFiles()
+    {
+        TestDatabase db;
+        QTemporaryDir exchange;
+        QStringList files;
+        for (int file = 0; file < 2; ++file) {
+            QByteArray items;
+            for (int i = 1; i <= 20000; ++i)
+                items += "<item><ID>" + QByteArray::number(file * 20000 + i) + "</ID></item>";
+            files << exchange.filePath(QStringLiteral("p%1.xml").arg(file));
+            QFile out(files.last());
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write("<items Table=\"Project\">" + items + "</items>");
+        }
+        const int before = TestDatabase::rowCount(DBSql::tableProject());
+        SlowDisk slow(1);
+        QVERIFY(slow.isReady());
+        ThreadXmlImport job(files);
+        const auto stopJob = qScopeGuard([&job] {
+            job.cancel();
+            job.wait();
+        });
+        job.start();
+        QVERIFY(QTest::qWaitFor([&] { return SlowDisk::writeLockTaken(db.databaseFile()) || job.isFinished(); }));
+        QVERIFY(QSqlQuery(DBConnection::current())
+                    .exec(QStringLiteral("INSERT INTO Bookmark (Name, URL) VALUES ('Saved', 'http://a/')")));
+        QVERIFY2(job.isRunning(), "the save waited for the whole import");
+        QVERIFY(job.wait(60000));
+        QVERIFY2(job.isSuccessful(), qPrintable(job.errorText()));
+        QCOMPARE(TestDatabase::rowCount(DBSql::tableProject()), before + 40000);
     }
 };
 

@@ -327,22 +327,26 @@ private slots:
     }
 
     // A read that fails while the dialog opens (another program held the
-    // database), or at OK for the generator's identity tables, leaves no
-    // empty choice: OK names the cause in a box while the read still fails.
+    // database), or at OK for the generator's identity tables or the
+    // identity it draws from them, leaves no empty choice: OK names the
+    // cause in one box while the read still fails, and stores nothing.
     // Once it can be read, OK reads again a chooser it could not read and
     // shows the choice, the preferred entry first, and the next OK acts on it.
     void readFailedAtOpeningOrOkIsNamed_data()
     {
-        addColumns<bool, bool>("generator", "atOpening");
-        QTest::newRow("project chooser") << false << true;
-        QTest::newRow("master-account generator") << true << true;
-        QTest::newRow("master-account generator, identity tables at OK") << true << false;
+        addColumns<bool, bool, QString>("generator", "atOpening", "failingRead");
+        QTest::newRow("project chooser") << false << true << "";
+        QTest::newRow("master-account generator") << true << true << "";
+        QTest::newRow("master-account generator, identity tables at OK") << true << false << "";
+        QTest::newRow("master-account generator, the identity's names at OK")
+            << true << false << "FROM FirstName WHERE ID\\s*=";
     }
 
     void readFailedAtOpeningOrOkIsNamed()
     {
         QFETCH(bool, generator);
         QFETCH(bool, atOpening);
+        QFETCH(QString, failingRead);
         TestDatabase db;
         storeIdentityTables();
         QVERIFY(exec(QStringLiteral("INSERT INTO Project (ID, Name, Active) VALUES (1, 'Alpha', 1), (2, 'Beta', 0)")));
@@ -363,8 +367,12 @@ private slots:
             dialog = std::make_unique<DlgSelectProject>();
             dialog->build(nullptr);
         }
-        lock->putInPlace();
-        QVERIFY(lock->isArmed());
+        if (failingRead.isEmpty()) {
+            lock->putInPlace();
+            QVERIFY(lock->isArmed());
+        } else {
+            lock->putInPlaceAt(db.database(), failingRead);
+        }
         const auto choice = [&dialog] {
             QStringList shown;
             for (const QComboBox* combo : dialog->findChildren<QComboBox*>())
@@ -378,6 +386,7 @@ private slots:
         QCOMPARE(notices.value(notices.size() - 1), atOpening ? locked : QString());
         notices.clear();
         dialog->slotAccept();
+        QVERIFY(lock->isArmed());
         QVERIFY(dialog->result() != QDialog::Accepted);
         QCOMPARE(notices.value(notices.size() - 1), atOpening ? locked : QString());
         // In front of the modal dialog, where the user looks.

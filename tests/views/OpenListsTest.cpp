@@ -2,11 +2,13 @@
 #include "JobFault.h"
 #include "JournalDriver.h"
 #include "ScriptedPrompt.h"
+#include "SmallDisk.h"
 #include "SpinnerDriver.h"
 #include "SpyTexts.h"
 #include "StatementTrace.h"
 #include "TestData.h"
 #include "TestDatabase.h"
+#include "TestFolder.h"
 #include "TestRunner.h"
 #include "UnderX11.h"
 
@@ -28,6 +30,7 @@
 #include "core/UtilSignalManager.h"
 #include "data/DBCategory.h"
 #include "data/DBConnection.h"
+#include "data/DBManager.h"
 #include "data/DBMasterAccount.h"
 #include "data/DBMasterAccountList.h"
 #include "data/DBProject.h"
@@ -53,6 +56,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -1172,6 +1176,44 @@ private slots:
             QCOMPARE(TestDatabase::value(QStringLiteral("SELECT COUNT(*) FROM Article WHERE ID > %1 AND Spun <> 0")
                                              .arg(last)).toInt(), 0);
         QVERIFY2(Logger::errors().isEmpty(), qPrintable(Logger::errors().join('\n')));
+    }
+
+    // A list opened on a disk without a free byte names the cause the user
+    // can act on, as a job or a save does, also where the connection was
+    // opened anew on it and not even the list's columns can be read (its
+    // table is there all the same).
+    void listOnAFullDiskNamesTheCause()
+    {
+        TestFolder folder;
+        const QString place = folder.file(QStringLiteral("disk"));
+        QVERIFY(QDir().mkdir(place));
+        SmallDisk disk(place, "2m");
+        if (!disk.isMounted())
+            QSKIP("no small memory file system could be mounted (that takes root)");
+        const QString home = QDir::currentPath();
+        QDir::setCurrent(place);
+        const auto back = qScopeGuard([&home] {
+            QSqlDatabase::database().close();
+            QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+            DBConnection::defaultConnectionChanged();
+            QDir::setCurrent(home);
+        });
+        {
+            DBManager manager;
+            QVERIFY(manager.setupConnection());
+        }
+        QSqlDatabase::database().close();
+        QVERIFY(disk.fill());
+        QVERIFY(QSqlDatabase::database().open());
+        QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        WidTabManager tabs;
+        tabs.addUniqueTab(new WidBookmarkJournal, nullptr);
+        QCoreApplication::processEvents();
+        const QString named = LocaleMessage::operationFailedBecause(QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        const QStringList told = spyTexts(errors);
+        QVERIFY(!told.isEmpty());
+        for (const QString& notice : told)
+            QCOMPARE(notice, named);
     }
 
     // A row command after Select All acts through the list's condition: at

@@ -105,6 +105,35 @@ bool SmartElement::isDecoration(const PageElement& element)
         || SmartUtils::equalsNoCase(role, QStringLiteral("none"));
 }
 
+namespace {
+
+// The words of a text, case folded: "What is it?*" gives "what is it".
+QString wordsOf(const QString& text)
+{
+    QString words;
+    for (const QChar c : text) {
+        if (c.isLetterOrNumber())
+            words += c.toCaseFolded();
+        else if (!words.isEmpty() && !words.endsWith(QLatin1Char(' ')))
+            words += QLatin1Char(' ');
+    }
+    return words.trimmed();
+}
+
+} // namespace
+
+bool SmartElement::asks(const QString& question) const
+{
+    const QString own = wordsOf(m_question);
+    return !own.isEmpty() && own == wordsOf(question);
+}
+
+bool SmartElement::takesLines() const
+{
+    // A text area shows two rows unless it says otherwise.
+    return m_type == TypeTextArea && m_element.attribute(QStringLiteral("rows")).trimmed() != QLatin1String("1");
+}
+
 bool SmartElement::containsKind(const QList<SmartElement*>& list, int kind)
 {
     for (const SmartElement* element : list) {

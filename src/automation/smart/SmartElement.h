@@ -56,6 +56,17 @@ public:
     // the page requires it, the fill names it as a question the user answers.
     bool asksUser() const { return m_asksUser; }
     void setAsksUser(bool asks) { m_asksUser = asks; }
+    // The question a box left for the user asks in its own words (a
+    // recovery question: "What was your first pet's name?"); empty for
+    // none. The box takes the answer to it where the account's question is
+    // that question (asks).
+    const QString& question() const { return m_question; }
+    void setQuestion(const QString& question) { m_question = question; }
+    // Whether the box's question is that question: the same words, case and
+    // marks aside.
+    bool asks(const QString& question) const;
+    // A box of several lines: a text area shown with more than one row.
+    bool takesLines() const;
     // A frame whose document the user types into: a rich editor. Such a
     // frame mostly stands over a hidden text area that carries the field's
     // name and label (SmartElementLookup pairs them): its words name the
@@ -112,6 +123,7 @@ private:
     bool m_continuesPrevious = false;
     bool m_asksLocalPart = false;
     bool m_asksUser = false;
+    QString m_question;
     bool m_editor = false;
     bool m_separatesBySpaces = false;
     bool m_followsScheme = false;

@@ -9,6 +9,7 @@
 #include "automation/smart/SmartLabelShape.h"
 #include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartOwnTexts.h"
+#include "automation/smart/SmartUtils.h"
 
 #include <algorithm>
 
@@ -114,6 +115,12 @@ void SmartFieldBoxes::markCaptcha(QList<SmartElement*>& controls, const QList<Sm
     }
 }
 
+bool SmartFieldBoxes::examples(const QString& text) const
+{
+    const int at = m_lookup.holds(K::Hint, text) ? m_lookup.keywords().firstAt(K::Hint, text) : -1;
+    return at >= 0 && !SmartUtils::hasLetter(text.left(at));
+}
+
 void SmartFieldBoxes::markHumanChecks(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     for (SmartElement* control : controls) {
@@ -127,19 +134,117 @@ void SmartFieldBoxes::markHumanChecks(QList<SmartElement*>& controls, const QLis
         QStringList texts{control->placeholder()};
         for (const SmartLabel* text : Own::textsBefore(labels, index) + Own::ownTextsAfter(labels, index))
             texts << text->text();
+        // Examples of questions printed beside a box ask nothing.
         const bool test = std::any_of(texts.begin(), texts.end(), [&](const QString& text) {
-            if (m_lookup.holds(K::HumanCheck, text) || asksSum(text))
-                return true;
-            // A question the page asks itself, not the name of a box for one.
-            QStringRef asked = QStringRef(&text).trimmed();
-            while (asked.endsWith(QLatin1Char('*')) || asked.endsWith(QLatin1Char(':')))
-                asked.chop(1);
-            return kind != E::KindUndef && asked.trimmed().endsWith(QLatin1Char('?'));
+            return (m_lookup.holds(K::HumanCheck, text) || asksSum(text)) && !examples(text);
         });
         if (test) {
             control->setKind(E::KindTrash);
             control->setAsksUser(true);
         }
+    }
+}
+
+namespace {
+
+// A text that ends as a question does, past a mark of a required box or a
+// colon.
+bool questionSentence(const QString& text)
+{
+    for (int i = text.size() - 1; i >= 0; --i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('?') || c == QChar(0xFF1F))
+            return true;
+        if (!c.isSpace() && c != QLatin1Char('*') && c != QLatin1Char(':'))
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+QStringList SmartFieldBoxes::askingTexts(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    QStringList texts;
+    const int index = m_lookup.labelIndex(control, labels);
+    if (index < 0)
+        return texts;
+    for (const SmartLabel* text : Own::ownLabel(labels, index))
+        texts << text->text();
+    const QList<const SmartLabel*> before = Own::textsBefore(labels, index);
+    if (!before.isEmpty())
+        texts << before.first()->text();
+    texts << control->placeholder();
+    // A link to help ("What's this?") and examples ask nothing of the user.
+    const SmartKeywords& keywords = m_lookup.keywords();
+    for (int i = texts.size() - 1; i >= 0; --i) {
+        if (examples(texts.at(i))
+            || keywords.answering(K::MoreInfo, m_lookup.hits(texts.at(i)), K::AnyType, m_lookup.scope()))
+            texts.removeAt(i);
+    }
+    return texts;
+}
+
+void SmartFieldBoxes::markOwnQuestions(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    const SmartKeywords& keywords = m_lookup.keywords();
+    // Most boxes have no text between their neighbouring controls (else
+    // their placeholder) that asks a question or holds a recovery question's
+    // words.
+    const auto mayAsk = [&](const QString& text) {
+        return questionSentence(text) || keywords.holdsAny(K::Recovery, m_lookup.hits(text));
+    };
+    // The kinds a question's words may give a box: the person's names and
+    // the login, a town or a street, a part of a birthday, an answer, none.
+    const auto askable = [](int kind) {
+        return kind == E::KindUndef || kind == E::KindAnswer || kind == E::KindQuestion || kind == E::KindCity
+            || kind == E::KindAddress || SmartFieldLookup::isBirthPart(kind)
+            || (SmartKeywords::costly(kind) && kind != E::KindEmail && kind != E::KindPassword
+                && kind != E::KindTerms);
+    };
+    const SmartElement* answer = nullptr; // the answer box met last
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        const int index = m_lookup.labelIndex(control, labels);
+        if (control->type() != E::TypeText || index < 0 || control->asksUser() || !askable(kind))
+            continue;
+        const int from = Steps::previousControl(labels, index) + 1;
+        const int end = Steps::afterEnd(labels, index);
+        bool asking = kind == E::KindAnswer || (from == index && end == index + 1 && mayAsk(control->placeholder()));
+        for (int i = from; i < end && !asking; ++i)
+            asking = labels.at(i)->isText() && mayAsk(labels.at(i)->text());
+        if (!asking)
+            continue;
+        const QStringList texts = askingTexts(control, labels);
+        const auto repeats = [&](const QString& text) { return m_lookup.holds(K::Repeat, text); };
+        // A box that repeats the answer goes with the answer box before it.
+        if (kind == E::KindAnswer && answer && answer->asksUser() && std::any_of(texts.begin(), texts.end(), repeats)) {
+            control->setAsksUser(true);
+            control->setQuestion(answer->question());
+            continue;
+        }
+        for (const QString& text : texts) {
+            const bool sentence = questionSentence(text);
+            const K::Hits hits = m_lookup.hits(text);
+            const bool answers = kind == E::KindAnswer || kind == E::KindQuestion;
+            if (keywords.holdsAny(K::Recovery, hits) || (sentence && (keywords.holdsAny(K::Asked, hits) || answers))) {
+                control->setKind(E::KindAnswer);
+                control->setAsksUser(true);
+                control->setQuestion(text.trimmed());
+                break;
+            }
+            // A question the table reads nothing in; one for the user's own
+            // data keeps the kind it gave.
+            if (sentence) {
+                if (kind == E::KindUndef) {
+                    control->setKind(E::KindTrash);
+                    control->setAsksUser(true);
+                }
+                break;
+            }
+        }
+        if (control->kind() == E::KindAnswer)
+            answer = control;
     }
 }
 
@@ -189,6 +294,36 @@ void SmartFieldBoxes::markServiceLogin(QList<SmartElement*>& controls, const QLi
     // account box is the login; two of them are no clear evidence.
     if (password && !login && accounts == 1 && account)
         account->setKind(E::KindLogin);
+}
+
+void SmartFieldBoxes::markLoginByName(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    if (SmartElement::containsKind(controls, E::KindLogin))
+        return;
+    SmartElement* login = nullptr;
+    for (SmartElement* control : controls) {
+        const int index = m_lookup.labelIndex(control, labels);
+        if (control->type() != E::TypeText || index < 0
+            || (control->kind() != E::KindUndef && control->kind() != E::KindScreenName))
+            continue;
+        const QString& name = m_lookup.attributeText(control);
+        if (m_lookup.userKind(name, QString(), true, E::TypeText) != E::KindLogin
+            && !m_lookup.holds(K::LoginName, name))
+            continue;
+        QStringList texts{control->title(), control->placeholder()};
+        for (const SmartLabel* text : Own::ownLabel(labels, index) + Own::textsBefore(labels, index)
+                 + Own::ownTextsAfter(labels, index))
+            texts << text->text();
+        if (std::any_of(texts.begin(), texts.end(),
+                        [&](const QString& text) { return m_lookup.classify(control, text) != E::KindUndef; }))
+            continue;
+        // Two such boxes are no clear evidence.
+        if (login)
+            return;
+        login = control;
+    }
+    if (login)
+        login->setKind(E::KindLogin);
 }
 
 bool SmartFieldBoxes::asksHeldNumber(SmartElement* control, const QString& text) const
@@ -382,8 +517,17 @@ void SmartFieldBoxes::markCardBlock(QList<SmartElement*>& controls, const QList<
             continue;
         const K::Hits named = m_lookup.hits(m_lookup.attributeText(control));
         bool card = (named & cardWords & ~section).any() && namesCard(named);
-        for (const SmartLabel* text : card ? QList<const SmartLabel*>() : m_lookup.ownLabel(control, labels))
-            card = card || namesCard(m_lookup.hits(text->text()));
+        // Its own label lies between its neighbouring controls: without a
+        // card's word there, it names none.
+        const int index = m_lookup.labelIndex(control, labels);
+        bool cardWord = false;
+        for (int j = index < 0 ? 0 : Steps::previousControl(labels, index) + 1, end = Steps::afterEnd(labels, index);
+             !card && !cardWord && index >= 0 && j < end; ++j)
+            cardWord = labels.at(j)->isText() && (m_lookup.hits(labels.at(j)->text()) & cardWords).any();
+        if (!card && cardWord) {
+            for (const SmartLabel* text : m_lookup.ownLabel(control, labels))
+                card = card || namesCard(m_lookup.hits(text->text()));
+        }
         if (!card)
             continue;
         const int from = previous >= 0 && i - previous - 1 <= CardGap ? previous + 1 : i;
@@ -474,6 +618,34 @@ void SmartFieldBoxes::markAddressLines(QList<SmartElement*>& controls, const QLi
             m_lookup.hitsOf(m_lookup.visibleLabel(control, labels)) | m_lookup.hits(m_lookup.attributeText(control));
         const bool free = part != E::KindUndef && !m_lookup.keywords().namesOther(words);
         control->setKind(free && !asksFor(controls, part, labels) ? part : int(E::KindTrash));
+    }
+    // The details go once, into the line after the street: a further line
+    // after a town, postal, region or country box takes the region where
+    // the form has no box of its own for it, else nothing; one its words
+    // call the flat or unit ("Apt", "Suite") keeps them. A new street starts
+    // another address (billing beside delivery).
+    bool details = false;
+    bool between = false;
+    for (SmartElement* control : controls) {
+        const int kind = control->kind();
+        if (kind == E::KindAddress) {
+            details = between = false;
+            continue;
+        }
+        between = between || (details && isAddressPart(kind) && kind != E::KindAddressDetails);
+        if (kind != E::KindAddressDetails || control->type() != E::TypeText)
+            continue;
+        if (!between) {
+            details = true;
+            continue;
+        }
+        const K::Hits words =
+            m_lookup.hitsOf(m_lookup.visibleLabel(control, labels)) | m_lookup.hits(m_lookup.attributeText(control));
+        const SmartKeywords& keywords = m_lookup.keywords();
+        if (keywords.rank(K::Address, words, control->type(), m_lookup.scope()) == 0)
+            continue;
+        const bool free = !keywords.namesOther(words) && !asksFor(controls, E::KindState, labels);
+        control->setKind(free ? int(E::KindState) : int(E::KindTrash));
     }
 }
 

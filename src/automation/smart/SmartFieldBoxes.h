@@ -3,6 +3,7 @@
 #include "automation/smart/SmartFieldPass.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace Vexal {
 
@@ -28,6 +29,17 @@ public:
     // answer took whose own texts pose a question of their own ("Answer:
     // what colour is snow?"): the profile's question answers another.
     void markHumanChecks(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A text box whose label asks the user a question of his own is left for
+    // him (SmartElement::asksUser): a recovery question, by its words ("Name
+    // of the street you grew up on", "Your grandmother's maiden name") or as
+    // a question of his past ("In which town were you born?"), is the answer
+    // to that question (SmartElement::question), which the account answers
+    // only where it is the account's question; any other question in which
+    // the table reads no kind (in another language) takes nothing. A box
+    // that repeats the answer ("Re-type answer") goes with the answer box
+    // before it. A question for the user's own data ("What's your name?")
+    // keeps its kind.
+    void markOwnQuestions(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Whether the texts before the control (but not another control's
     // sub-labels) or its own texts after it ask for the code of a picture.
     bool asksForCode(SmartElement* control, const QList<SmartLabel*>& labels) const;
@@ -36,6 +48,11 @@ public:
     // domain) is the login, also where the name is a messenger's; a box
     // followed by "@" and a domain is never a street or a name.
     void markServiceLogin(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // On a sign-up with no login box, the one text box whose own name is a
+    // login word ("username", "user_name", "nick", "screenname": a user's
+    // name read with the fallback the captions have) is the login, where
+    // none of its texts, in whatever language, names another kind.
+    void markLoginByName(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A choice list whose options name three countries or more is the
     // country, whatever its label ("Location").
     static void markCountryLists(QList<SmartElement*>& controls);
@@ -69,6 +86,13 @@ public:
     void markAddressLines(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
 private:
+    // The texts a box's label may ask the user with, in turn: its own label,
+    // the nearest text before it, its placeholder; not a link to help nor
+    // examples.
+    QStringList askingTexts(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // A text of examples after a box ("For example: What was ...?", "(e.g.
+    // ...)"): it asks nothing itself.
+    bool examples(const QString& text) const;
     // The label of an account box asks for an ID or number the user already
     // holds (a pupil's, a library card's, "No.", "#"): never the login. One
     // the user picks ("Choose a member ID") is not.

@@ -17,6 +17,8 @@ namespace {
 constexpr int Text = 1 << E::TypeText;
 constexpr int Select = 1 << E::TypeSelect;
 constexpr int Pass = 1 << E::TypePassword;
+// The parts of an address go into a box of several lines as into one.
+constexpr int Lines = Text | 1 << E::TypeTextArea;
 
 // The field names of the standard autocomplete list the program has a kind
 // for, each with the controls that take that kind. A password declared on a
@@ -39,14 +41,14 @@ const Field fields[] = {
     {"email", E::KindEmail, Text},
     {"new-password", E::KindPassword, Pass, E::KindTrash},
     {"current-password", E::KindPassword, Pass, E::KindTrash},
-    {"street-address", E::KindAddress, Text},
-    {"address-line1", E::KindAddress, Text},
-    {"address-line2", E::KindAddressDetails, Text},
-    {"address-level1", E::KindState, Text},
-    {"address-level2", E::KindCity, Text},
-    {"postal-code", E::KindZipCode, Text},
-    {"country", E::KindCountry, Text | Select},
-    {"country-name", E::KindCountry, Text | Select},
+    {"street-address", E::KindAddress, Lines},
+    {"address-line1", E::KindAddress, Lines},
+    {"address-line2", E::KindAddressDetails, Lines},
+    {"address-level1", E::KindState, Lines},
+    {"address-level2", E::KindCity, Lines},
+    {"postal-code", E::KindZipCode, Lines},
+    {"country", E::KindCountry, Lines | Select},
+    {"country-name", E::KindCountry, Lines | Select},
     {"tel", E::KindPhone, Text},
     {"tel-national", E::KindPhone, Text},
     {"tel-area-code", E::KindPhone, Text},
@@ -181,13 +183,14 @@ void SmartFieldDeclared::markDeclared(QList<SmartElement*>& controls, const QLis
             continue;
         // What the user reads beside the box, and the names the site gave
         // it, may still name another thing: words of the table's other
-        // things leave a box of the account or the person alone.
+        // things leave a box of the account or the person alone, and words
+        // a kind's rows exclude any box of that kind ("Phone PIN").
         const auto words = [&] {
             return m_lookup.hitsOf(m_lookup.visibleLabel(control, labels))
                 | m_lookup.hits(m_lookup.attributeText(control)) | m_lookup.hits(control->placeholder());
         };
         if (declared.token) {
-            const bool other = SmartKeywords::costly(declared.kind) && keywords.namesOther(words());
+            const bool other = keywords.excludes(declared.kind, words(), m_lookup.scope());
             control->setKind(other ? int(E::KindTrash) : declared.kind);
             continue;
         }

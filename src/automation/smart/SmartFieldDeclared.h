@@ -37,7 +37,9 @@ public:
     // e-mail also where its words name the login or a name; a password,
     // phone or website box by its type only where its words give nothing.
     // Words of the table that name another thing (a hint, a code, a card)
-    // still leave the box alone.
+    // still leave the box alone, as do words the declared kind's rows
+    // exclude (a PIN beside a phone's token). A box of several lines takes
+    // an address's parts as a box of one does.
     void markDeclared(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
 
 private:

@@ -177,42 +177,94 @@ void SmartFieldPeople::confirmBirth(QList<SmartElement*>& controls, const QList<
     }
 }
 
+int SmartFieldPeople::partByOptions(const SmartElement* control) const
+{
+    const SmartKeywords& keywords = m_lookup.keywords();
+    const PageElement& select = control->element();
+    int count = 0;
+    int numbers = 0;
+    int least = 0;
+    int most = 0;
+    for (const PageElement& option : select.dom()->select(select, ConstSmart::tagOption())) {
+        const QString text = option.toPlainText().trimmed();
+        bool number = false;
+        const int value = text.toInt(&number);
+        // An option that only asks for a choice ("--", "Month", "Select
+        // day") is none of the parts.
+        if (!number && (!SmartUtils::hasLetter(text) || keywords.holdsAny(K::Filler, m_lookup.hits(text))
+                        || keywords.holdsAny(K::Prompt, m_lookup.hits(text))))
+            continue;
+        ++count;
+        if (!number)
+            continue;
+        least = numbers == 0 ? value : qMin(least, value);
+        most = numbers == 0 ? value : qMax(most, value);
+        ++numbers;
+    }
+    if (count == 0)
+        return E::KindUndef;
+    // Twelve names are the months, in any language.
+    if (numbers == 0)
+        return count == 12 ? int(E::KindBirthMonth) : int(E::KindUndef);
+    if (numbers < count || least < 1)
+        return E::KindUndef;
+    if (least >= 1900 && most <= QDate::currentDate().year())
+        return E::KindBirthYear;
+    if (most == 12)
+        return E::KindBirthMonth;
+    return most >= 28 && most <= 31 ? int(E::KindBirthDay) : int(E::KindUndef);
+}
+
 void SmartFieldPeople::markBirthByGroup(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
     const SmartKeywords& keywords = m_lookup.keywords();
     int previous = -1; // the entry of the date part found last
+    // Whether the form holds a fieldset to look for around a control (read
+    // once: -1 not yet).
+    int fieldsets = -1;
     for (SmartElement* control : controls) {
         const int index = m_lookup.labelIndex(control, labels);
         if (SmartFieldLookup::isBirthPart(control->kind()))
             previous = index;
-        if (control->kind() != E::KindUndef || control->type() != E::TypeText || index < 0)
+        const bool list = control->type() == E::TypeSelect;
+        if (control->kind() != E::KindUndef || (control->type() != E::TypeText && !list) || index < 0)
             continue;
         // The part its own words name, bare ("Year", "DD"): its label, the
-        // caption over it, its title or placeholder, its own part.
+        // caption over it, its title or placeholder, its own part. A list's
+        // options tell it once its group speaks of the birth.
         const PageElement& box = control->element();
-        QStringList own{box.attribute(ConstSmart::attrTitle()), box.attribute(QStringLiteral("placeholder")),
-                        m_lookup.attributeText(control)};
-        for (const SmartLabel* text : m_lookup.visibleLabel(control, labels))
-            own.prepend(text->text());
         int part = E::KindUndef;
-        for (int i = 0; i < own.size() && part == E::KindUndef; ++i)
-            part = keywords.kind(K::BirthPart, m_lookup.hits(own.at(i)), K::AnyType, m_lookup.scope());
-        if (part == E::KindUndef)
-            continue;
+        if (!list) {
+            QStringList own{box.attribute(ConstSmart::attrTitle()), box.attribute(QStringLiteral("placeholder")),
+                            m_lookup.attributeText(control)};
+            for (const SmartLabel* text : m_lookup.visibleLabel(control, labels))
+                own.prepend(text->text());
+            for (int i = 0; i < own.size() && part == E::KindUndef; ++i)
+                part = keywords.kind(K::BirthPart, m_lookup.hits(own.at(i)), K::AnyType, m_lookup.scope());
+            if (part == E::KindUndef)
+                continue;
+        }
         // The birth from its group: the date part beside it, the containers
         // of its id and name, the legend of its fieldset, the texts before
         // it (the heading over a row of captions).
-        bool birth = previous >= 0 && Steps::onlySeparatorsBetween(labels, previous, index);
-        QString group = control->id() + QLatin1Char(' ') + control->name();
-        for (PageElement e = box.parent(); !birth && !e.isNull() && !SmartUtils::isFormOrBody(e); e = e.parent()) {
+        bool birth = (previous >= 0 && Steps::onlySeparatorsBetween(labels, previous, index))
+            || m_lookup.holds(K::BirthWord, control->id() + QLatin1Char(' ') + control->name());
+        for (const SmartLabel* text : birth ? QList<const SmartLabel*>() : Own::textsBefore(labels, index))
+            birth = birth || m_lookup.holds(K::BirthWord, text->text());
+        if (!birth && fieldsets < 0) {
+            const PageElement& form = control->form();
+            fieldsets = form.isNull() || !form.dom()->selectFirst(form, QStringLiteral("fieldset")).isNull();
+        }
+        for (PageElement e = box.parent(); !birth && fieldsets && !e.isNull() && !SmartUtils::isFormOrBody(e);
+             e = e.parent()) {
             if (SmartUtils::equalsNoCase(e.tagName(), QStringLiteral("FIELDSET"))) {
-                group += QLatin1Char(' ') + e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText();
+                birth = m_lookup.holds(K::BirthWord, e.dom()->selectFirst(e, QStringLiteral("legend")).toPlainText());
                 break;
             }
         }
-        for (const SmartLabel* text : birth ? QList<const SmartLabel*>() : Own::textsBefore(labels, index))
-            group += QLatin1Char(' ') + text->text();
-        if (birth || m_lookup.holds(K::BirthWord, group)) {
+        if (list && birth)
+            part = partByOptions(control);
+        if (part != E::KindUndef && birth) {
             control->setKind(part);
             previous = index;
         }

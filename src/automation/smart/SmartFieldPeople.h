@@ -28,11 +28,12 @@ public:
     // stand together with years gone by; a text that names another date
     // ("Year of graduation", "every day") leaves its list alone.
     void confirmBirth(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
-    // Text boxes whose own words name a part of a date bare ("Year", "DD")
-    // take that part of the birthday where their group speaks of birth: the
-    // containers of their id or name ("ctl00$Main$DateOfBirth$Yr",
-    // "dob[year]"), the legend of their fieldset, the texts before them (the
-    // heading over a row of captions), or a part of the birthday right
+    // Text boxes whose own words name a part of a date bare ("Year", "DD"),
+    // and choice lists whose options are a date's part, take that part of
+    // the birthday where their group speaks of birth: the containers of
+    // their id or name ("ctl00$Main$DateOfBirth$Yr", "dob[year]"), the
+    // legend of their fieldset, the texts before them (the caption beside
+    // them, the heading over their row), or a part of the birthday right
     // before them.
     void markBirthByGroup(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A bare "Name" beside a surname, with no first name, is the first name.
@@ -47,6 +48,9 @@ public:
 
 private:
     int birthKind(SmartElement* control) const;
+    // The part of a date a choice list's options are: years gone by, the
+    // twelve months (by number or name), the days; 0 for none.
+    int partByOptions(const SmartElement* control) const;
     // A date text that names another event than a birth: a date word with
     // a word of its own ("graduation", "every", "expiry"); an age rule
     // ("You must be at least 18 years old") names none.

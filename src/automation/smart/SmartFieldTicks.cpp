@@ -9,6 +9,8 @@
 #include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
 
+#include <QUrl>
+
 #include <unordered_map>
 
 namespace Vexal {
@@ -262,22 +264,32 @@ void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<Smar
     SmartFieldLookup::markOpen(controls, E::TypeCheckBox,
                                [&](SmartElement* control) { return termsByEvidence(control, labels); });
     // A box that is the terms only by a link in its label is none beside a
-    // box that is the terms by its own words or its required mark (an offer
-    // with rules of its own beside the site's terms), nor beside another
-    // such box: in any language, two links tell no terms apart.
+    // box that is the terms by its own words (an offer with rules of its own
+    // beside the site's terms); a box the form requires by its mark alone
+    // (an age confirmation) pushes none out. Of such boxes, those whose link
+    // names an agreement by its words or its address outrank the others; two
+    // of the others tell no terms apart, in any language: none is ticked,
+    // each is left for the user to tick if he agrees.
     QList<SmartElement*> byLink;
+    QList<SmartElement*> named;
     bool sure = false;
     for (SmartElement* control : controls) {
         if (control->kind() != E::KindTerms)
             continue;
         if (termsOnlyByLink(control, labels))
-            byLink << control;
+            (linkNamesAgreement(m_lookup.ownTexts(control, labels)) ? named : byLink) << control;
         else
-            sure = true;
+            sure = sure || !requiredOnly(control, labels);
     }
-    if (sure || byLink.size() > 1) {
-        for (SmartElement* control : byLink)
-            control->setKind(E::KindUndef);
+    const bool undecided = !sure && named.isEmpty() && byLink.size() > 1;
+    QList<SmartElement*> dropped;
+    if (sure)
+        dropped = byLink + named;
+    else if (!named.isEmpty() || undecided)
+        dropped = byLink;
+    for (SmartElement* control : dropped) {
+        control->setKind(E::KindUndef);
+        control->setAsksUser(undecided);
     }
     // Every box the form must have is ticked. Of the others one is: the one
     // whose own label, else id or name, speaks of terms outranks one that
@@ -355,15 +367,39 @@ int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLab
     }
     // In any wording or language: the form must have the box, or its own
     // label links to another document; never a box that offers news,
-    // offers or credit, or names another thing (a link to the members'
-    // list beside "Show my e-mail").
-    if (keywords.holdsExclusion(K::Terms, E::KindTerms, words))
+    // offers or credit, remembers the user, or names another thing (a link
+    // to the members' list beside "Show my e-mail"), also where the form
+    // requires it.
+    if (keywords.holdsExclusion(K::Terms, E::KindTerms, words) || keywords.holdsAny(K::News, words))
         return E::KindUndef;
     if (isRequired(control, labels))
         return E::KindTerms;
-    if (keywords.holdsAny(K::News, words) || keywords.holdsAny(K::Mail, words))
+    if (keywords.holdsAny(K::Mail, words))
         return E::KindUndef;
     return linksAway(own) ? int(E::KindTerms) : int(E::KindUndef);
+}
+
+bool SmartFieldTicks::linkNamesAgreement(const QList<const SmartLabel*>& own) const
+{
+    const SmartKeywords& keywords = m_lookup.keywords();
+    for (const SmartLabel* text : own) {
+        const PageElement link = documentLink(text);
+        if (link.isNull())
+            continue;
+        const K::Hits words =
+            m_lookup.hits(link.toPlainText()) | m_lookup.hits(QUrl(link.attribute(QStringLiteral("href"))).path());
+        if (keywords.answering(K::Agreement, words, K::AnyType, m_lookup.scope())
+            && !keywords.holdsRowExclusion(K::Terms, E::KindTerms, words))
+            return true;
+    }
+    return false;
+}
+
+bool SmartFieldTicks::requiredOnly(SmartElement* control, const QList<SmartLabel*>& labels) const
+{
+    return termsWords(m_lookup.hitsOf(m_lookup.ownTexts(control, labels)), control->type()) == NoTerms
+        && termsWords(m_lookup.hits(m_lookup.attributeText(control)), control->type()) == NoTerms
+        && isRequired(control, labels);
 }
 
 PageElement SmartFieldTicks::documentLink(const SmartLabel* text)

@@ -61,6 +61,12 @@ private:
     // The box is the terms only by a link: not required, and neither its id
     // or name nor its own label's words outside its links speak of terms.
     bool termsOnlyByLink(SmartElement* control, const QList<SmartLabel*>& labels) const;
+    // A link in the box's own label names an agreement (the rules, a
+    // policy, privacy, a legal page) by its words or its address's path.
+    bool linkNamesAgreement(const QList<const SmartLabel*>& own) const;
+    // The box is the terms by the form's required mark alone: neither its
+    // own label nor its id or name speaks of terms.
+    bool requiredOnly(SmartElement* control, const QList<SmartLabel*>& labels) const;
     // The user reads words for the box: its own label (in any language), or
     // words about the terms between it and its neighbouring controls.
     bool speaksOfTerms(SmartElement* control, const QList<SmartLabel*>& labels) const;

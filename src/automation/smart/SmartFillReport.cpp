@@ -44,7 +44,12 @@ const struct {
     bool (*holds)(const SmartElement& control, const SmartKeywords& keywords, const SmartKeywords::Hits& named);
     QString (*reason)();
 } byRecognition[] = {
-    // A question that tests the user is his to answer.
+    // A box whose agreement recognition cannot tell is the user's to tick.
+    {[](const SmartElement& control, const SmartKeywords&, const SmartKeywords::Hits&) {
+         return control.asksUser() && control.type() == E::TypeCheckBox;
+     },
+     &LocaleMessage::emptyTickIfYouAgree},
+    // A question that tests the user, or one of his own, is his to answer.
     {[](const SmartElement& control, const SmartKeywords&, const SmartKeywords::Hits&) { return control.asksUser(); },
      &LocaleMessage::emptyAsksUser},
     // Words that name what the profile holds nothing for (a company, a tax
@@ -272,6 +277,12 @@ const QStringList& SmartFillReport::undone(const QList<SmartLabel*>& labels)
         misfits << entry.box;
         misfitLines << LocaleMessage::valueDoesNotFit(named(entry.box, boxName(entry.box, labels), labels),
                                                       entry.limit, entry.size);
+    }
+    // A box recognition left for the user to tick if he agrees is named
+    // whether or not the page requires it.
+    for (const SmartElement* control : qAsConst(m_controls)) {
+        if (control->asksUser() && control->type() == E::TypeCheckBox)
+            needed << control->element();
     }
     QStringList emptyLines;
     for (const PageElement& box : leftEmpty(labels, needed)) {

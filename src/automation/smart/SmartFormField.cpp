@@ -135,9 +135,12 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         people.markBirthByGroup(controls, labels);
         SmartFieldDeclared(*this).markDeclared(controls, labels);
         boxes.markServiceLogin(controls, labels);
+        boxes.markLoginByName(controls, labels);
         people.markNameBesideSurname(controls, labels);
         boxes.markCountryLists(controls);
     }
+    if (registration)
+        boxes.markOwnQuestions(controls, labels);
     boxes.markHumanChecks(controls, labels);
     boxes.markSplitBoxes(controls, labels);
     boxes.markSingleCharacters(controls);

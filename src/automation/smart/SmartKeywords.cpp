@@ -4,6 +4,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <deque>
 
@@ -47,8 +48,22 @@ constexpr const char* birthItself = "birth|born|=dob|bday";
 // news, offers, credit, paying later, a programme to enrol in (rewards,
 // points, a loyalty club, a trial) or a partner's offer, whatever terms of
 // their own it accepts with them.
-constexpr const char* notTerms = "news|offer|subscri|promot|credit|financ|electronic|pay later|paylater|bill me|"
-                                 "reward|loyalty|=points|^enrol|=trial|partner";
+constexpr const char* notTerms = "news|offer|subscri|promo|credit|financ|electronic|pay later|paylater|bill me|"
+                                 "reward|loyalty|=points|^enrol|=trial|partner|nieuws|angebot|ofert|aanbied|"
+                                 "werbung|pubblicit|publicid|marketing";
+// The names of a site's rules, in the languages whose forms the program
+// reads: terms, conditions, rules, a code of conduct, a user agreement, a
+// legal notice ("AGB", "condizioni", "voorwaarden", "reglas", "regras").
+constexpr const char* rulesNames =
+    "~term|^condi|^rule|code of conduct|code of ethics|=agreement|t\xe9rmino|=agb|bedingung|datenschutz|"
+    "voorwaarden|informativa|reglement|^regel|^regol|^regla|^regra|legal notice|aviso legal|note legali";
+// The words that agree to something; with those that say one has read or
+// follows it.
+constexpr const char* agrees =
+    "agree|accept|consent|akzeptier|einverstanden|accett|akkoord|^acept|^aceit|concordo";
+constexpr const char* agreesOrRead =
+    "agree|accept|consent|akzeptier|einverstanden|accett|akkoord|^acept|^aceit|concordo|"
+    "=read|follow|gelesen|letto|gelezen|le\xed" "do|=lido";
 
 // Rows of one group stand together; the first that answers decides, so a
 // row for one family or form of lookup stands before the general one.
@@ -66,14 +81,20 @@ const std::vector<K::Row>& table()
         // game's rules"; the second: agreeing to guidelines, a policy, a guide
         // one has read, not a notice that names the privacy policy); the last
         // only agrees to something.
-        {K::Terms, E::KindTerms, Check, All, "~term|condition|^rule|code of conduct|code of ethics|=agreement",
-         notTerms},
-        {K::Terms, E::KindTerms, Check, All, "~guide|polic", notTerms, "agree|accept|=read|follow"},
-        {K::Terms, E::KindTerms, Check, All, "agree|accept|consent", notTerms},
+        {K::Terms, E::KindTerms, Check, All, rulesNames, notTerms},
+        {K::Terms, E::KindTerms, Check, All, "~guide|polic|privac", notTerms, agreesOrRead},
+        {K::Terms, E::KindTerms, Check, All, agrees, notTerms},
+        // The documents an agreement is in, as a link's words or its
+        // address name them: the rules, a policy, privacy, a legal page.
+        {K::Agreement, E::KindTerms, 0, All, rulesNames},
+        {K::Agreement, E::KindTerms, 0, All, "polic|~guide|privac|=tos|=eula"},
         // News, and the other things a box may ask to have sent or kept
-        // ("Text me updates", "Keep me signed in"): a preference, never the
-        // rules it may link to.
-        {K::News, E::KindSpam, Check, All, "news|=update|=alert|remember|signed in|logged in"},
+        // ("Text me updates", "Keep me signed in", "Angemeldet bleiben",
+        // "Ricordami", "Lembrar-me"): a preference, never the rules it may
+        // link to.
+        {K::News, E::KindSpam, Check, All,
+         "news|nieuws|=update|=alert|remember|signed in|logged in|angemeldet|eingeloggt|ricordami|onthoud|ingelogd|"
+         "recordar|recu\xe9rda|lembrar|mantenha|mantener"},
         // The password goes only into a password box: a box that shows what
         // is typed and asks something of the password (a hint, a phrase to
         // recover it) is left alone; a question to recover it is the
@@ -247,8 +268,10 @@ const std::vector<K::Row>& table()
          "address nickname|addr nickname|=pin"},
         {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
         // Names other than the member's own: other, previous, maiden names,
-        // an alias.
-        {K::Other, E::KindTrash, 0, All, "other name|other names|previous|maiden|=alias|former"},
+        // an alias ("Other forenames", "Previous surname").
+        {K::Other, E::KindTrash, 0, All,
+         "other name|other forename|other given name|other first name|other surname|other last name|previous|"
+         "maiden|=alias|former"},
         // The fields of a payment card: its number, type, expiry, security
         // code and holder (not a holder inside another word, as a page
         // framework's "ContentPlaceHolder").
@@ -287,14 +310,28 @@ const std::vector<K::Row>& table()
          "which colour|which color"},
         // The words that start a hint about the answer, an example of it
         // ("Alias (e.g. your display name)").
-        {K::Hint, E::KindUndef, 0, All, "e g|for example|such as|=like"},
+        {K::Hint, E::KindUndef, 0, All, "e g|for example|for instance|such as|=like"},
+        // The words of a question that recovers an account, which the user
+        // answers himself ("Name of the street you grew up on", "Your
+        // grandmother's maiden name"), and those that ask of his past only
+        // in a question ("In which town were you born?").
+        {K::Recovery, E::KindAnswer, 0, All,
+         "grew up|grow up|childhood|favourite|favorite|grandmother|grandfather|grandparent|mother s|father s|"
+         "sister s|brother s|best friend|oldest friend|first pet|pet s name|honeymoon|first car|first school|"
+         "first job"},
+        {K::Asked, E::KindAnswer, 0, All, "born|=was|=were|=did|=met|teacher|=pet|spouse|street|school"},
+        // The words of a box's own name that name the account's login beside
+        // a user's name ("username", "user_name"): a nick, a screen name.
+        {K::LoginName, E::KindLogin, Text, All, "=nick|screenname|screen name"},
+        // The words of a box that repeats what the box before it took.
+        {K::Repeat, E::KindUndef, 0, All, "confirm|^retype|re type|repeat|again|re enter|reenter|^verify"},
         // The words of a birth itself, which a group of a date's parts (its
         // heading, a container of their names) speaks of.
         {K::BirthWord, E::KindUndef, 0, All, birthItself},
         // Tags the page asks for separated by spaces ("space-separated",
         // "Separate tags with spaces", "no commas"), not where commas do too.
         {K::SpaceSeparated, E::KindUndef, 0, All, "=space", "comma", "separat|delimit|between"},
-        {K::SpaceSeparated, E::KindUndef, 0, All, "no comma|no commas|without commas|not commas"},
+        {K::SpaceSeparated, E::KindUndef, 0, All, "no comma|without commas|not commas"},
         // The keys of a path after a field's own part that name a property
         // of it, not a field ("email[0][value]").
         {K::PathKey, E::KindUndef, 0, All, "=value|=val"},
@@ -331,21 +368,27 @@ bool isBoundary(const QString& text, int i)
 }
 
 // The words of the text, lower case, joined by single blanks and framed by
-// blanks: " security code ".
-QString wordLine(const QString& text)
+// blanks: " security code ". With origins, the place in the text each
+// character of the line stands for (a blank: the character after it).
+QString wordLine(const QString& text, std::vector<int>* origins = nullptr)
 {
     QString line;
     line.reserve(text.size() + 2);
-    line += QLatin1Char(' ');
+    const auto add = [&](QChar c, int at) {
+        line += c;
+        if (origins)
+            origins->push_back(at);
+    };
+    add(QLatin1Char(' '), 0);
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (i > 0 && isBoundary(text, i) && line.at(line.size() - 1) != QLatin1Char(' '))
-            line += QLatin1Char(' ');
+            add(QLatin1Char(' '), i);
         if (c.isLetterOrNumber())
-            line += c.toLower();
+            add(c.toLower(), i);
     }
     if (line.at(line.size() - 1) != QLatin1Char(' '))
-        line += QLatin1Char(' ');
+        add(QLatin1Char(' '), text.size());
     return line;
 }
 
@@ -364,11 +407,44 @@ Keyword parse(const QString& word)
         if (keyword.mode == Raw)
             keyword.mode = Inside;
     }
+    // A phrase starts a word; where it ends is checked as a word's end is.
     if (keyword.pattern.contains(QLatin1Char(' '))) {
-        keyword.pattern = QLatin1Char(' ') + keyword.pattern + QLatin1Char(' ');
+        keyword.pattern.prepend(QLatin1Char(' '));
         keyword.mode = Phrase;
     }
     return keyword;
+}
+
+// Whether a hit of a word read in the line of words, ending at end, stands
+// where its mark asks.
+bool standsInLine(const Keyword& keyword, const QString& line, int end)
+{
+    if (keyword.mode == Raw)
+        return false;
+    const int start = end - keyword.pattern.size() + 1;
+    // The word of the text the hit stands in may be one it is not found
+    // in ("mailing", "birthday"), also as a plural.
+    if (!keyword.exceptions.isEmpty()) {
+        const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
+        const QStringRef word(&line, from, line.indexOf(QLatin1Char(' '), end) - from);
+        for (const QString& exception : keyword.exceptions) {
+            if (word == exception
+                || (word.size() == exception.size() + 1 && word.startsWith(exception) && word.endsWith(QLatin1Char('s'))))
+                return false;
+        }
+    }
+    const bool starts = keyword.mode == Phrase || line.at(start - 1) == QLatin1Char(' ');
+    const QChar after = line.at(end + 1);
+    const bool ends = after == QLatin1Char(' ')
+        || (after == QLatin1Char('s') && end + 2 < line.size() && line.at(end + 2) == QLatin1Char(' '));
+    switch (keyword.mode) {
+    case Inside: return true;
+    case AtStart: return starts;
+    case Either: return starts || ends;
+    case Whole:
+    case Phrase: return starts && ends;
+    default: return false;
+    }
 }
 
 } // namespace
@@ -460,19 +536,27 @@ struct SmartKeywords::Automaton {
         }
     }
 
-    // Runs over the text; each hit of a word read in this form of the text
-    // is checked where it stands.
-    template <class Accept>
-    void run(const QString& text, Hits& hits, const Accept& accept) const
+    // Runs over the text, handing each hit on with the word's id and the
+    // place of its last character.
+    template <class Hit>
+    void each(const QString& text, const Hit& hit) const
     {
         int node = 0;
         for (int i = 0; i < text.size(); ++i) {
             node = next[node * classes + charClass(text.at(i).toLower())];
-            for (int id : output[node]) {
-                if (!hits.test(id) && accept(keywords[id], i))
-                    hits.set(id);
-            }
+            for (int id : output[node])
+                hit(id, i);
         }
+    }
+    // Each hit of a word read in this form of the text is checked where it
+    // stands.
+    template <class Accept>
+    void run(const QString& text, Hits& hits, const Accept& accept) const
+    {
+        each(text, [&](int id, int end) {
+            if (!hits.test(id) && accept(keywords[id], end))
+                hits.set(id);
+        });
     }
 };
 
@@ -540,36 +624,31 @@ SmartKeywords::Hits SmartKeywords::scan(const QString& text) const
     const Automaton& a = *m_automaton;
     a.run(text, hits, [](const Keyword& keyword, int) { return keyword.mode == Raw; });
     const QString line = wordLine(text);
-    a.run(line, hits, [&line](const Keyword& keyword, int end) {
-        if (keyword.mode == Raw)
-            return false;
-        if (keyword.mode == Phrase)
-            return true;
-        const int start = end - keyword.pattern.size() + 1;
-        // The word of the text the hit stands in may be one it is not found
-        // in ("mailing", "birthday"), also as a plural.
-        if (!keyword.exceptions.isEmpty()) {
-            const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
-            const QStringRef word(&line, from, line.indexOf(QLatin1Char(' '), end) - from);
-            for (const QString& exception : keyword.exceptions) {
-                if (word == exception
-                    || (word.size() == exception.size() + 1 && word.startsWith(exception) && word.endsWith(QLatin1Char('s'))))
-                    return false;
-            }
-        }
-        const bool starts = line.at(start - 1) == QLatin1Char(' ');
-        const QChar after = line.at(end + 1);
-        const bool ends = after == QLatin1Char(' ')
-            || (after == QLatin1Char('s') && end + 2 < line.size() && line.at(end + 2) == QLatin1Char(' '));
-        switch (keyword.mode) {
-        case Inside: return true;
-        case AtStart: return starts;
-        case Either: return starts || ends;
-        case Whole: return starts && ends;
-        default: return false;
+    a.run(line, hits, [&line](const Keyword& keyword, int end) { return standsInLine(keyword, line, end); });
+    return hits;
+}
+
+int SmartKeywords::firstAt(Group group, const QString& text) const
+{
+    const Hits& words = m_groupWords[group];
+    const Automaton& a = *m_automaton;
+    int first = -1;
+    const auto take = [&first](int at) { first = first < 0 ? at : std::min(first, at); };
+    a.each(text, [&](int id, int end) {
+        if (words.test(id) && a.keywords[id].mode == Raw)
+            take(end - a.keywords[id].pattern.size() + 1);
+    });
+    std::vector<int> origins;
+    const QString line = wordLine(text, &origins);
+    a.each(line, [&](int id, int end) {
+        const Keyword& keyword = a.keywords[id];
+        if (words.test(id) && standsInLine(keyword, line, end)) {
+            // A phrase's pattern starts with the blank before its first word.
+            const int start = end - keyword.pattern.size() + (keyword.mode == Phrase ? 2 : 1);
+            take(origins[size_t(start)]);
         }
     });
-    return hits;
+    return first;
 }
 
 bool SmartKeywords::answers(const Compiled& row, const Hits& hits)

@@ -34,7 +34,7 @@ public:
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
         RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, HumanCheck, PathKey,
-        BirthWord, Hint, WhoseId, SpaceSeparated, GroupCount
+        BirthWord, Hint, WhoseId, SpaceSeparated, Recovery, Asked, Repeat, Agreement, LoginName, GroupCount
     };
     Q_ENUM(Group)
 
@@ -77,7 +77,8 @@ public:
     // one, "=aim" only as a word of its own, "mail!mailing" anywhere but in
     // the word "mailing" ("~day!birthday!bday": at a word's start or end, but
     // not in those words). Words are split at blanks, punctuation, "-", "_",
-    // case changes and digits; a hit at a word's end may carry a plural "s".
+    // case changes and digits; a hit at a word's end (a phrase's last word
+    // too) may carry a plural "s".
 
     static const std::vector<Row>& standardRows();
     static const SmartKeywords& standard();
@@ -91,6 +92,9 @@ public:
     // The words of the table a text holds.
     using Hits = std::bitset<MaxWords>;
     Hits scan(const QString& text) const;
+    // Where in the text the first word of a group that the text holds
+    // starts (as scan finds it); -1 for none.
+    int firstAt(Group group, const QString& text) const;
 
     const std::vector<Row>& rows() const { return m_rows; }
     // The kind of the first row of the group serving the scope that takes

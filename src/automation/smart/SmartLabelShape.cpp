@@ -1,11 +1,11 @@
 #include "automation/smart/SmartLabelShape.h"
 
+#include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartLabelSteps.h"
 #include "automation/smart/SmartUtils.h"
 
 #include <QRect>
-#include <QRegularExpression>
 
 namespace Vexal {
 
@@ -36,23 +36,33 @@ bool holdsSentenceEnd(const QString& text)
 
 QString captionPart(const QString& text)
 {
-    static const QRegularExpression marker(QStringLiteral("\\b(e\\.\\s?g\\.?|for example|such as|like)\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    int cut = -1;
+    // The hint words are the word table's (its Hint rows).
+    const SmartKeywords& keywords = SmartKeywords::standard();
+    const SmartKeywords::Hits hits = keywords.scan(text);
+    const bool hint = keywords.holdsAny(SmartKeywords::Hint, hits);
     const int open = text.indexOf(QLatin1Char('('));
+    if (!hint && open <= 0)
+        return text;
+    int cut = -1;
     if (open > 0) {
         const int close = text.indexOf(QLatin1Char(')'), open);
         const QString inside = text.mid(open + 1, close < 0 ? -1 : close - open - 1);
-        if (SmartLabel::countWords(inside) >= 3 || marker.match(inside).hasMatch())
+        if (SmartLabel::countWords(inside) >= 3 || (hint && keywords.firstAt(SmartKeywords::Hint, inside) >= 0))
             cut = open;
     }
-    if (cut < 0) {
-        const QRegularExpressionMatch found = marker.match(text);
-        cut = found.hasMatch() ? found.capturedStart() : -1;
+    // A hint outside brackets follows a caption of a label's few words
+    // ("Nickname, e.g. your first name"); after more it is part of a
+    // sentence.
+    if (cut < 0 && hint) {
+        cut = keywords.firstAt(SmartKeywords::Hint, text);
+        if (SmartLabel::countWords(text.left(cut)) > LabelWords)
+            cut = -1;
     }
     // A sentence keeps its hint ("Enter words you'd like in your ID, such as
-    // your first name."): it is a notice, not a caption.
-    const QString caption = cut > 0 && !holdsSentenceEnd(text.right(1)) ? text.left(cut).trimmed() : QString();
+    // your first name.", "Shown to others. Use a name such as ..."): it is a
+    // notice, not a caption.
+    const QString caption = cut > 0 && !holdsSentenceEnd(text.left(cut)) && !holdsSentenceEnd(text.right(1))
+        ? text.left(cut).trimmed() : QString();
     return SmartUtils::hasLetter(caption) ? caption : text;
 }
 

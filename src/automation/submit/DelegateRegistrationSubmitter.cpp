@@ -4,6 +4,7 @@
 #include "automation/smart/SmartElement.h"
 #include "automation/smart/SmartRegistration.h"
 #include "data/DBMasterAccount.h"
+#include "texts/LocaleAccount.h"
 #include "texts/LocaleMessage.h"
 
 #include <algorithm>
@@ -47,13 +48,20 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
         smartField.digits = field.has(MasterAccountField::Digits);
         fields << smartField;
     }
-    // A multi-line box that asks for the address takes the street and, on
-    // the line below, the details, where the form has no box of their own.
+    // A box that asks a question of its own takes the answer where its
+    // question is the master account's, as the editor shows its text.
     const QList<SmartElement*>& found = smart->elements();
+    const QString question = LocaleAccount::securityQuestion(master->question());
+    for (SmartElement* box : found) {
+        if (box->asksUser() && box->kind() == SmartElement::KindAnswer && box->asks(question))
+            box->setAsksUser(false);
+    }
+    // A multi-line box that asks for the address takes the street and, on
+    // the line below, the details, where the form has no box of their own;
+    // a box of one line the street alone.
     const QList<SmartElement*> streets = SmartElement::elementsOfKind(found, SmartElement::KindAddress);
     const bool multiLine = !streets.isEmpty() && !SmartElement::containsKind(found, SmartElement::KindAddressDetails)
-        && std::all_of(streets.begin(), streets.end(),
-                       [](const SmartElement* box) { return box->type() == SmartElement::TypeTextArea; });
+        && std::all_of(streets.begin(), streets.end(), [](const SmartElement* box) { return box->takesLines(); });
     if (multiLine && !master->details().isEmpty()) {
         for (SmartField& field : fields) {
             if (field.where == SmartElement::KindAddress)
