@@ -417,12 +417,14 @@ private slots:
         QTest::newRow("a required list at a prompt without a value")
             << "smart"
             << signUp("8", "16", "<p>Sector * <select name='se'><option>-- Seleccione --</option><option>Comercio"
-                                 "</option></select></p>")
+                                 "</option></select></p><p>Región * <select name='re'><option>-- Seleccione --"
+                                 "</option><option selected>Norte</option></select></p>")
             << leftEmpty({"Sector" + unsure});
         QTest::newRow("a radio group required around it")
             << "smart"
-            << signUp("8", "16", "<div role='radiogroup' aria-required='true'>Tipo de cliente <input type='radio' "
-                                 "name='tc' value='p'> Particular <input type='radio' name='tc' value='e'> Empresa</div>")
+            << signUp("8", "16", "<div role='radiogroup' aria-required='true'>Tipo de cliente <label><input "
+                                 "type='radio' name='tc' value='p'> Particular</label> <label><input type='radio' "
+                                 "name='tc' value='e'> Empresa</label></div>")
             << leftEmpty({"Tipo de cliente" + unsure});
         QTest::newRow("a radio group with a choice made")
             << "smart"
