@@ -43,6 +43,11 @@ QString LocaleMessage::boxLeftEmpty(const QString& box, const QString& reason)
     return QStringLiteral("%1: %2").arg(box, reason);
 }
 
+QString LocaleMessage::accountNotSaved(const QString& website, const QString& failure)
+{
+    return QStringLiteral("No account was stored for \"%1\". %2").arg(website, failure);
+}
+
 QString LocaleMessage::confirmDeleteRecordCount(int count)
 {
     return QStringLiteral("I am going to delete %1 selected record(s). Should I continue?").arg(number(count));

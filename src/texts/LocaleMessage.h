@@ -95,6 +95,10 @@
     TEXT(emptyNoBox, "no box of the page was found for it") \
     TEXT_ARG(fieldsNotWritten, fields, "These fields were not written:\n%1") \
     TEXT(takesNoText, "the element its selector finds takes no text") \
+    TEXT_ARG(unlabelledBox, place, "the form's box %1, which shows no label") \
+    TEXT(boxWithoutLabel, "a box that shows no label") \
+    TEXT_ARG(andMore, count, "and %1 more") \
+    TEXT(registrationFilled, "The form is filled: send it with the page's own button.") \
     TEXT(loginNotSent, "The form was filled but not sent: a box it needs stayed empty.") \
     TEXT_ARG(accountNotStored, website, "No account was stored for \"%1\": the page took neither the login nor the password.") \
     TEXT_ARG(accountWithoutLogin, website, "The account stored for \"%1\" holds no login, as the page did not take it: enter the one you sign in with in the account.") \
@@ -126,6 +130,9 @@ QString valueDoesNotFit(const QString& field, int limit, int size);
 // boxesLeftEmpty; also a field written nowhere and why, one line of
 // fieldsNotWritten.
 QString boxLeftEmpty(const QString& box, const QString& reason);
+// The account a registration stores for a website failed to save; failure
+// names the cause (failureFor).
+QString accountNotSaved(const QString& website, const QString& failure);
 // A template that a fill cannot use: its name, the field whose selector
 // does not parse and the parser's message.
 QString templateSelectorInvalid(const QString& templ, const QString& field, const QString& error);

@@ -343,7 +343,7 @@ private slots:
                                        "required disabled></p>")
             << QStringList{"These fields were left empty, as their values do not fit:\nPhone: the box takes 3 "
                            "characters, the value has 12\nThese boxes the form needs were left empty:\nInvite code: "
-                           "I can't tell what it asks for"};
+                           "no value is stored for it"};
         QTest::newRow("a birthday the profile does not hold")
             << "smart, no birthday"
             << signUp("8", "16", "<p>Year of birth * <select name='by'><option value=''>Year</option><option>1980"
@@ -386,6 +386,91 @@ private slots:
             << "template" << signUp("8", "16", "<p>Nickname: * <input name='nick'></p>")
             << QStringList{"These boxes the form needs were left empty:\n"
                            "Nickname: the website's template does not find it"};
+        // Where pages put the marks of what a form must have, in any
+        // language, and the boxes no user types into.
+        const auto leftEmpty = [](const QStringList& boxes) {
+            return QStringList{QStringLiteral("These boxes the form needs were left empty:\n") + boxes.join('\n')};
+        };
+        const QString unsure = QStringLiteral(": I can't tell what it asks for");
+        QTest::newRow("stars before the captions")
+            << "smart" << signUp("8", "16", "<p>* Provincia: <input name='pv'></p><p>*NIF <input name='nif'></p>")
+            << leftEmpty({"Provincia" + unsure, "NIF" + unsure});
+        QTest::newRow("a star alone beside the label")
+            << "smart"
+            << signUp("8", "16", "<p><label for='pr'>Provincie</label> <span class='verplicht'>*</span> <input "
+                                 "id='pr' name='pr'></p>")
+            << leftEmpty({"Provincie" + unsure});
+        QTest::newRow("aria-required") << "smart"
+                                       << signUp("8", "16", "<p>Steuernummer <input name='st' aria-required='true'></p>")
+                                       << leftEmpty({"Steuernummer" + unsure});
+        QTest::newRow("a framework's marks on the boxes")
+            << "smart"
+            << signUp("8", "16", "<p>CPF <input name='cpf' class='form-control required'></p><p>Celular <input "
+                                 "name='cel' data-parsley-required='true'></p><p>Apelido <input name='ap' "
+                                 "data-parsley-required='false'></p>")
+            << leftEmpty({"CPF" + unsure, "Celular" + unsure});
+        QTest::newRow("a required list at its prompt")
+            << "smart"
+            << signUp("8", "16", "<p>Branche * <select name='br'><option value='0'>-- Bitte w\u00e4hlen --</option>"
+                                 "<option value='1'>Handel</option></select></p>")
+            << leftEmpty({"Branche" + unsure});
+        QTest::newRow("a required list at a prompt without a value")
+            << "smart"
+            << signUp("8", "16", "<p>Sector * <select name='se'><option>-- Seleccione --</option><option>Comercio"
+                                 "</option></select></p><p>Región * <select name='re'><option>-- Seleccione --"
+                                 "</option><option selected>Norte</option></select></p>")
+            << leftEmpty({"Sector" + unsure});
+        QTest::newRow("a radio group required around it")
+            << "smart"
+            << signUp("8", "16", "<div role='radiogroup' aria-required='true'>Tipo de cliente <label><input "
+                                 "type='radio' name='tc' value='p'> Particular</label> <label><input type='radio' "
+                                 "name='tc' value='e'> Empresa</label></div>")
+            << leftEmpty({"Tipo de cliente" + unsure});
+        QTest::newRow("a radio group with a choice made")
+            << "smart"
+            << signUp("8", "16", "<p>Tipo de cliente * <input type='radio' name='tc' value='p' checked> Particular "
+                                 "<input type='radio' name='tc' value='e'> Empresa</p>")
+            << QStringList();
+        QTest::newRow("boxes no user types into")
+            << "smart"
+            << signUp("8", "16", "<p>Data di nascita * <input name='dn' readonly></p><div style='position:absolute;"
+                                 "left:-5000px'>Lascia vuoto <input name='hp' required></div><p style='opacity:0'>"
+                                 "Non compilare <input name='hp2' required></p><p><img src='/captcha.php' width='120' "
+                                 "height='40'> Codice * <input name='captcha_code'></p>")
+            << QStringList();
+        QTest::newRow("a picture code the template does not name")
+            << "template"
+            << signUp("8", "16", "<p><img src='/c.png' width='120' height='40'> Security code * <input name='cc'></p>")
+            << QStringList();
+        // A box is named as the page shows it, by words it shows, set apart
+        // from the program's words; the reason fits it.
+        QTest::newRow("company and tax boxes")
+            << "smart" << signUp("8", "16", "<p>Company name * <input name='co'></p><p>Tax ID * <input name='tx'></p>")
+            << leftEmpty({"Company name: no value is stored for it", "Tax ID: no value is stored for it"});
+        QTest::newRow("marks of the page's markup read as text")
+            << "smart"
+            << signUp("8", "16", "<p><label for='qa'>Q&amp;A &lt;extra&gt;</label> <input id='qa' name='qa' "
+                                 "required></p>")
+            << leftEmpty({"Q&A <extra>" + unsure});
+        QTest::newRow("boxes without a label")
+            << "smart"
+            << signUp("8", "16", "<p><input name='f1' placeholder='Stra\u00dfe' required> <input name='f2' "
+                                 "title='Hausnummer' required> <input name='field_17' required></p>")
+            << leftEmpty({"Stra\u00dfe" + unsure, "Hausnummer" + unsure,
+                          "the form's box 7, which shows no label" + unsure});
+        QTest::newRow("a right-to-left label")
+            << "smart"
+            << signUp("8", "16", "<p><label for='rt'>\u202b\u05e9\u05dd\u202c</label> <input id='rt' name='rt' "
+                                 "required></p>")
+            << leftEmpty({"\u2068\u202b\u05e9\u05dd\u202c\u2069" + unsure});
+        QString eleven;
+        QStringList ten;
+        for (int i = 1; i <= 11; ++i) {
+            eleven += QStringLiteral("<p>Campo %1 * <input name='c%1'></p>").arg(i);
+            ten << QStringLiteral("Campo %1").arg(i) + unsure;
+        }
+        ten.last() = QStringLiteral("and 1 more");
+        QTest::newRow("more than ten boxes") << "smart" << signUp("8", "16", eleven) << leftEmpty(ten);
         // The article template writes its body into "IFRAME[id=editor]:BODY"
         // (or the IFRAME inside the frame "outer"), its tags into "IMG[id=kw]".
         const QString editor = QStringLiteral("<p>Title <input name='t1'></p><iframe id='editor' src='/editor.html'>"
@@ -421,6 +506,7 @@ private slots:
         site.frame()->evaluateJavaScript(QStringLiteral(
             "window.sent = 0; document.addEventListener('submit', function () { window.sent++; }, true);"));
         QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        QSignalSpy infos(UtilSignalManager::instance(), &UtilSignalManager::onInfo);
         const bool byTemplate = route.contains(QLatin1String("template"));
         const bool article = route.startsWith(QLatin1String("article"));
         if (article) {
@@ -480,8 +566,12 @@ private slots:
                      QStringLiteral("<p>Body <b>text</b></p>"));
             return;
         }
-        // What fits is written; what does not, left out whole.
+        // What fits is written; what does not, left out whole. A sign-up
+        // with nothing left undone is the user's to send.
         if (!login) {
+            QCOMPARE(infos.size(), told.isEmpty() ? 1 : 0);
+            if (told.isEmpty())
+                QCOMPARE(infos.first().first().toString(), LocaleMessage::registrationFilled());
             QCOMPARE(site.live(QStringLiteral("user")), QStringLiteral("annab"));
             QCOMPARE(site.live(QStringLiteral("em")), form.contains(QLatin1String("maxlength='16'"))
                                                          ? QStringLiteral("anna@example.com") : QString());
@@ -530,6 +620,16 @@ private slots:
                                 "agree_box=yes");
         QCOMPARE(fieldsLike(sent, fields), fields);
         QCOMPARE(notFound(QStringLiteral("Category")), 0);
+
+        // A title longer than its box is told.
+        QVERIFY(site.open(QStringLiteral("article")));
+        site.frame()->evaluateJavaScript(QStringLiteral("document.getElementsByName('t1')[0].maxLength = 5"));
+        QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
+        DelegateArticleSubmitter(PageDomHandle(site.view()), nullptr).submit(article.first, article.second, -1);
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices.first().first().toString(),
+                 QStringLiteral("These fields were left empty, as their values do not fit:\n"
+                                "Article title: the box takes 5 characters, the value has 11"));
     }
 
     void directoryAndSocialBookmark()

@@ -466,6 +466,14 @@ private slots:
         QTest::newRow("a required box first in its form")
             << inForm("<p><input type='checkbox' name='pub'> Show my profile *</p><p>E-mail <input name='em'></p>")
             << "registration" << "pub=26 em=14";
+        QTest::newRow("a star before the box's label")
+            << inForm("<p>E-mail <input name='em'></p><p><input type='checkbox' name='lft'> * Ik ben 18 jaar of "
+                      "ouder</p>")
+            << "registration" << "em=14 lft=26";
+        QTest::newRow("a star ending the label before a box without a caption")
+            << inForm("<p>E-mail <input name='em'></p><p><input type='checkbox' name='ok'> Ik ga akkoord *</p>"
+                      "<p><input name='promo' placeholder='Promotiecode'></p>")
+            << "registration" << "em=14 ok=26 promo=0";
         QTest::newRow("a star first in its form")
             << inForm("<p><span>*</span> <input type='checkbox' name='pub'> Show my profile</p><p>E-mail <input "
                       "name='em'></p>")

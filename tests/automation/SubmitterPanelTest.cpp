@@ -1,5 +1,6 @@
 #include "ComboTexts.h"
 #include "CleanupAtWork.h"
+#include "FileSizeLimit.h"
 #include "LoopbackServer.h"
 #include "TestData.h"
 #include "TestDatabase.h"
@@ -22,6 +23,7 @@
 #include "shell/WidWebTab.h"
 #include "app/DelegateProject.h"
 #include "sites/WidWebsiteTypeComboBox.h"
+#include "texts/LocaleMessage.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -30,6 +32,10 @@
 #include <QWebFrame>
 #include <QWebPage>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
 
 using namespace Vexal;
 
@@ -197,6 +203,13 @@ private slots:
         panel = f.attach<ExtRegistrationSubmitter>();
         QCOMPARE(panel->typeBox()->currentType(), 4);
         QCOMPARE(errors.count(), 0);
+
+        // The websites cannot be read: the look-up of the page's site and the
+        // chooser each say so.
+        QVERIFY(TestDatabase::exec(QStringLiteral("ALTER TABLE Website RENAME TO WebsiteGone")));
+        QVERIFY(f.show(QStringLiteral("http://site-a.test/")));
+        panel = f.attach<ExtRegistrationSubmitter>();
+        QCOMPARE(errors.count(), 2);
     }
 
     void pageButtonsLoadTheSitePages()
@@ -346,8 +359,10 @@ private slots:
         panel->slotSubmit();
         QCOMPARE(TestDatabase::rowCount(QStringLiteral("Account")), 3);
 
-        // The account holds only what the page took, and the fill's notice
-        // says what it lacks; a page that took neither stores none.
+        // The account holds only what the page took (the e-mail as the login
+        // where the site signs in by it); what it lacks, or why it could not
+        // be stored, comes first on the fill's notice, a failure until
+        // closed.
         const struct {
             const char* name;
             QString page;
@@ -355,6 +370,10 @@ private slots:
             QString told;
             // Stored while the start-up history cleanup works on a slow disk.
             bool cleaning = false;
+            bool byEmail = false;
+            bool full = false;
+            // The selector of the password box in the site's template.
+            const char* byTemplate = nullptr;
         } cases[] = {
             {"D", username + email + passwordBox.arg(1), QStringLiteral("mlogin/"),
              QStringLiteral("The account stored for \"D\" holds no password, as the page did not take it: enter the "
@@ -368,24 +387,55 @@ private slots:
              QStringLiteral("The account stored for \"G\" holds no login, as the page did not take it: enter the "
                             "one you sign in with in the account."),
              true},
+            {"H", email + passwordBox.arg(8), QStringLiteral("m@x.test/") + password, QString(), false, true},
+            {"I", username + passwordBox.arg(1), QStringLiteral("none"),
+             LocaleMessage::accountNotSaved(QStringLiteral("I"), LocaleMessage::operationFailedBecause(
+                                                                     QString::fromLocal8Bit(std::strerror(EFBIG)))),
+             false, false, true},
+            {"J", username + email + passwordBox.arg(1), QStringLiteral("mlogin/"),
+             QStringLiteral("The account stored for \"J\" holds no password, as the page did not take it: enter the "
+                            "one you give the site in the account."),
+             false, false, false, "INPUT[name=\"p\"]"},
+            // A fill that stops takes nothing.
+            {"K", username + passwordBox.arg(8), QStringLiteral("none"),
+             LocaleMessage::templateSelectorInvalid(QString(), QStringLiteral("Password"),
+                                                    QStringLiteral("Incomplete selector. Selector: INPUT[name=")),
+             false, false, false, "INPUT[name="},
         };
         QSignalSpy notices(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->typeBox()->setCurrentType(4);
         for (const auto& item : cases) {
-            const int site = saveWebsite(QLatin1String(item.name), QStringLiteral("{%1.test}").arg(item.name), 4);
+            const int site = saveWebsite(QLatin1String(item.name), QStringLiteral("{%1.test}").arg(item.name), 4,
+                                         item.byEmail);
+            if (item.byTemplate)
+                QVERIFY(addRow(QStringLiteral("RegistrationTemplate"),
+                               {{"WebsiteID", site}, {"Login", "INPUT[name=\"u\"]"}, {"Password", item.byTemplate}}) > 0);
             panel->slotReload();
             panel->websiteBox()->setCurrentId(site);
             QVERIFY(f.show(QStringLiteral("http://a.test/"), signUp.arg(item.page)));
+            notices.clear();
             CleanupAtWork cleaning;
             if (item.cleaning)
                 QVERIFY(cleaning.start(f.db.databaseFile()));
-            panel->slotSubmit();
+            {
+                auto limit = item.full ? std::make_unique<FileSizeLimit>(1) : nullptr;
+                panel->slotSubmit();
+            }
             QVERIFY(!item.cleaning || cleaning.finish());
             QCOMPARE(TestDatabase::value(QStringLiteral("SELECT IFNULL((SELECT IFNULL(Login, '') || '/' || IFNULL(Password, '') "
                                                         "FROM Account "
                                                         "WHERE WebsiteID=%1), 'none')").arg(site)).toString(),
                      item.stored);
-            QCOMPARE(lastText(notices).section(QLatin1Char('\n'), -1), item.told);
+            QCOMPARE(notices.size(), item.told.isEmpty() ? 0 : 1);
+            if (item.told.isEmpty())
+                continue;
+            const QStringList lines = notices.first().at(0).toString().split(QLatin1Char('\n'));
+            QCOMPARE(lines.first(), item.told);
+            QCOMPARE(notices.first().at(1).toBool(), item.full);
+            // The fill's own notice follows.
+            if (item.full)
+                QCOMPARE(lines.mid(1), QStringList({QStringLiteral("These fields were left empty, as their values do not fit:"),
+                                                    QStringLiteral("Password: the box takes 1 character, the value has 2")}));
         }
 
         // A failed look-up is reported and adds nothing.
@@ -393,7 +443,12 @@ private slots:
         QSignalSpy errors(UtilSignalManager::instance(), &UtilSignalManager::onError);
         panel->slotSaveAccount();
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 6);
+        QCOMPARE(TestDatabase::rowCount(QStringLiteral("AccountGone")), 8);
+
+        // The master account gone meanwhile: its values cannot be shown.
+        QVERIFY(TestDatabase::exec(QStringLiteral("DELETE FROM MasterAccount")));
+        panel->slotRefreshDragDrop();
+        QCOMPARE(errors.count(), 2);
     }
 
     void submitHandsTheRecordToTheDelegate()

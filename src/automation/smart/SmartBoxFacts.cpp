@@ -108,33 +108,91 @@ QString withoutRequiredWords(const QString& text, const SmartKeywords& keywords)
     return out;
 }
 
-bool required(const PageElement& box, const QList<SmartLabel*>& labels, int index, const SmartKeywords& keywords)
+namespace {
+
+// The marks pages put beside what a form must have.
+bool isStar(QChar c)
+{
+    return c == QLatin1Char('*') || c == QChar(0x2217) || c == QChar(0xFF0A) || c == QChar(0x2731);
+}
+
+// The attributes page frameworks mark a box they require by, unless the
+// value says no ("false", "0").
+const char* const frameworkMarks[] = {"data-val-required", "data-required", "data-parsley-required",
+                                      "data-rule-required", "ng-required"};
+
+// A framework's own mark on the box: a word of the table's RequiredNote rows
+// in its class ("required", "validate[required]", "required-entry",
+// "mandatory") or one of its attributes; for a radio, a required group
+// around it (role="radiogroup" aria-required="true"). A check box is left
+// out: frameworks mark every yes-or-no field so (each bool field of a
+// model), though ticking it is the user's choice.
+bool markedByFramework(const PageElement& box, int type, const SmartKeywords& keywords)
+{
+    if (type == SmartElement::TypeCheckBox)
+        return false;
+    if (keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(box.attribute(QStringLiteral("class")))))
+        return true;
+    for (const char* mark : frameworkMarks) {
+        const QString name = QLatin1String(mark);
+        if (!box.hasAttribute(name))
+            continue;
+        const QString value = box.attribute(name).trimmed();
+        if (value != QLatin1String("0") && value.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0)
+            return true;
+    }
+    if (type != SmartElement::TypeRadio)
+        return false;
+    for (PageElement e = box.parent(); !e.isNull() && !SmartUtils::isFormOrBody(e); e = e.parent()) {
+        if (SmartUtils::equalsNoCase(e.attribute(QStringLiteral("role")), QStringLiteral("radiogroup")))
+            return SmartUtils::equalsNoCase(e.attribute(QStringLiteral("aria-required")).trimmed(),
+                                            QStringLiteral("true"));
+    }
+    return false;
+}
+
+} // namespace
+
+bool required(const PageElement& box, int type, const QList<SmartLabel*>& labels, int index,
+              const SmartKeywords& keywords)
 {
     if (box.hasAttribute(QStringLiteral("required"))
         || SmartUtils::equalsNoCase(box.attribute(QStringLiteral("aria-required")).trimmed(), QStringLiteral("true")))
         return true;
     if (index < 0)
-        return false;
+        return markedByFramework(box, type, keywords);
     const int next = afterEnd(labels, index);
-    const bool nextTakesText = next < labels.size() && labels.at(next)->element().parent() == box.parent()
-        && SmartElement::typeOf(labels.at(next)->element()) != SmartElement::TypeCheckBox
-        && SmartElement::typeOf(labels.at(next)->element()) != SmartElement::TypeRadio;
+    // The next control takes text, beside this box or anywhere.
+    const auto nextTakesText = [&](bool beside) {
+        if (next >= labels.size())
+            return false;
+        const PageElement& other = labels.at(next)->element();
+        const int nextType = SmartElement::typeOf(other);
+        return nextType != SmartElement::TypeCheckBox && nextType != SmartElement::TypeRadio
+            && (!beside || other.parent() == box.parent());
+    };
     for (const SmartLabel* text : ownTexts(labels, index)) {
         const QString trimmed = text->text().trimmed();
-        if (trimmed.endsWith(QLatin1Char('*'))) {
+        const bool after = !trimmed.isEmpty() && isStar(trimmed.back());
+        const bool before = !trimmed.isEmpty() && isStar(trimmed.front());
+        if (after || before) {
             // A star alone may end the note before it ("Required field <span>*</span>").
             const int at = labels.indexOf(const_cast<SmartLabel*>(text));
             const QString note = !hasLetter(trimmed) && at > 0 && labels.at(at - 1)->isText()
                 ? labels.at(at - 1)->text() + trimmed : trimmed;
-            if (!keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(note))
-                && !(nextTakesText && text == labels.at(next - 1)))
-                return true;
-            continue;
+            if (keywords.holdsAny(SmartKeywords::RequiredNote, keywords.scan(note)))
+                continue;
+            // A star right before the next box that takes text marks that
+            // box: after a caption in the box's parent ("Street *"), or
+            // before a caption anywhere ("* State:").
+            if (at == next - 1 && nextTakesText(after))
+                continue;
+            return true;
         }
         if (withoutRequiredWords(trimmed, keywords) != trimmed)
             return true;
     }
-    return false;
+    return markedByFramework(box, type, keywords);
 }
 
 bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to)

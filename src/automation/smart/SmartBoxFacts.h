@@ -28,14 +28,19 @@ bool continuesNumber(const QList<SmartLabel*>& labels, int from, int to);
 // "from" (an extension, the four digits after a ZIP code): a shorter box in
 // the same parent, with nothing but separators between.
 bool suffixOf(const QList<SmartLabel*>& labels, int from, int to);
-// The form must have the box (at the entry, -1 for none): the page says so
-// ("required", aria-required="true"), or its own label bears the mark: a
-// text of its own that ends with a star, or a word that says so in brackets
+// The form must have the box of that type (at the entry, -1 for none): the
+// page says so ("required", aria-required="true"), or its own label bears
+// the mark: a text of its own that begins or ends with a star ("* State:",
+// "Country *", a star alone), or a word that says so in brackets
 // ("(required)"); a note that says what the stars mean ("* Required
 // fields", a row of the table's RequiredNote) is none. A star right before
-// a text box that runs on in the box's parent marks that box ("Same as
-// above", then "Street *" and its box).
-bool required(const PageElement& box, const QList<SmartLabel*>& labels, int index, const SmartKeywords& keywords);
+// the next box that takes text marks that box, not this one: one that ends
+// a caption in the box's parent ("Same as above", then "Street *" and its
+// box), or one that begins a caption. Else a page framework's own mark on
+// a box that is no check box: its class, its attributes, a required group
+// of radios around it.
+bool required(const PageElement& box, int type, const QList<SmartLabel*>& labels, int index,
+              const SmartKeywords& keywords);
 // The text without the words in brackets that say its box is required.
 QString withoutRequiredWords(const QString& text, const SmartKeywords& keywords);
 // The number of characters a box takes: its "maxlength", else its "size";

@@ -338,7 +338,8 @@ int SmartFieldTicks::termsRank(SmartElement* control, const QList<SmartLabel*>& 
 
 bool SmartFieldTicks::isRequired(SmartElement* control, const QList<SmartLabel*>& labels) const
 {
-    return Facts::required(control->element(), labels, m_lookup.labelIndex(control, labels), m_lookup.keywords());
+    return Facts::required(control->element(), control->type(), labels, m_lookup.labelIndex(control, labels),
+                           m_lookup.keywords());
 }
 
 int SmartFieldTicks::termsByEvidence(SmartElement* control, const QList<SmartLabel*>& labels) const

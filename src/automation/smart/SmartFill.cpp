@@ -7,14 +7,11 @@
 #include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartLabelLookup.h"
-#include "automation/smart/SmartLabelShape.h"
 #include "automation/smart/SmartLabelSteps.h"
-#include "automation/smart/SmartOwnTexts.h"
 #include "automation/smart/SmartUtils.h"
 #include "core/Convert.h"
 
 #include <QRegularExpression>
-#include <QTextDocumentFragment>
 #include <QVector>
 
 #include <algorithm>
@@ -22,6 +19,8 @@
 namespace Vexal {
 
 namespace {
+
+using R = SmartFillReport;
 
 bool isIndentMark(QChar c)
 {
@@ -116,6 +115,13 @@ bool SmartFill::isPlaceholder(const PageElement& option)
     const bool noValue = value.isEmpty() || value == QLatin1String("-1") || value == QLatin1String("0")
         || wordsOf(value).isEmpty();
     return noValue && isPromptText(option.toPlainText());
+}
+
+bool SmartFill::isPrompt(const QString& text)
+{
+    static const QRegularExpression marked(QStringLiteral(
+        "^\\s*(?:[-=*_.\u2013\u2014]+\\s*\\S.*\\S\\s*[-=*_.\u2013\u2014]+|\\[.*\\]|<.*>|\\S.*(?:\\.\\.\\.|\u2026))\\s*$"));
+    return isPromptText(text) || marked.match(text).hasMatch();
 }
 
 bool SmartFill::chooseOption(const PageElement& select, const QStringList& wanted)
@@ -234,6 +240,13 @@ const QList<SmartLabel*>& SmartFill::labelsOf(const PageElement& root)
     return m_labelList;
 }
 
+const QStringList& SmartFill::undone()
+{
+    static const QList<SmartLabel*> none;
+    const PageElement& root = m_report.form();
+    return m_report.undone(root.isNull() ? none : labelsOf(root));
+}
+
 void SmartFill::readFacts(const PageElement& element, bool* localPart, PageElements* row)
 {
     const PageElement root = formOf(element);
@@ -277,17 +290,17 @@ void SmartFill::write(const SmartElement* control, const QList<SmartElement*>& c
 
 void SmartFill::pick(const PageElement& select, const QStringList& wanted)
 {
-    noteRow({select}, chooseOption(select, wanted) ? Written : NoOption);
+    noteRow({select}, chooseOption(select, wanted) ? R::Written : R::NoOption);
 }
 
 void SmartFill::noteRow(const PageElements& row, Outcome outcome)
 {
     // What the head's value did, it did to each box of its row; a misfit
     // is noted where it is found, with its sizes.
-    if (outcome == DoesNotFit)
+    if (outcome == R::DoesNotFit)
         return;
     for (const PageElement& box : row)
-        m_results.append({box, outcome, 0, 0});
+        m_report.note(box, outcome);
 }
 
 SmartFill::Outcome SmartFill::writeWith(const PageElement& element, const QString& value,
@@ -297,8 +310,8 @@ SmartFill::Outcome SmartFill::writeWith(const PageElement& element, const QStrin
     const int type = SelectorManager::elementType(element);
     if (type == SelectorManager::TypeSelect && !Convert::isIndex(value)) {
         if (value.isEmpty() && otherTexts.isEmpty())
-            return NoValue;
-        return chooseOption(element, QStringList{value} + otherTexts) ? Written : NoOption;
+            return R::NoValue;
+        return chooseOption(element, QStringList{value} + otherTexts) ? R::Written : R::NoOption;
     }
     // An element that holds no value of its own (a DIV, an image, a frame
     // that shows nothing) takes the value nowhere; an editor frame and its
@@ -306,21 +319,21 @@ SmartFill::Outcome SmartFill::writeWith(const PageElement& element, const QStrin
     if (type == SelectorManager::TypeOther || type == SelectorManager::TypeIframe
         || type == SelectorManager::TypeBody) {
         if (SelectorManager::editorBody(element).isNull())
-            return value.isEmpty() ? NoValue : TakesNoText;
+            return value.isEmpty() ? R::NoValue : R::TakesNoText;
         m_writer->setValue(element, value);
-        return value.isEmpty() ? NoValue : Written;
+        return value.isEmpty() ? R::NoValue : R::Written;
     }
     if (type == SelectorManager::TypeInput || type == SelectorManager::TypeTextarea) {
         // The place of a choice in a list ("XINDEX:2", the question) is no
         // text to type: the choice's own text is.
         if (!Convert::isIndex(value))
             return writeText(element, value, digits, localPart, row);
-        return otherTexts.value(0).isEmpty() ? NoValue : writeText(element, otherTexts.first(), false, false, row);
+        return otherTexts.value(0).isEmpty() ? R::NoValue : writeText(element, otherTexts.first(), false, false, row);
     }
     m_writer->setValue(element, value);
     if ((type == SelectorManager::TypeCheckbox || type == SelectorManager::TypeRadio) && !Convert::toBool(value))
-        return Unticked;
-    return value.isEmpty() ? NoValue : Written;
+        return R::Unticked;
+    return value.isEmpty() ? R::NoValue : R::Written;
 }
 
 SmartFill::Outcome SmartFill::writeText(const PageElement& box, const QString& value, bool digits, bool localPart,
@@ -331,17 +344,17 @@ SmartFill::Outcome SmartFill::writeText(const PageElement& box, const QString& v
     if (at >= 0 && localPart) {
         // The page gives the "@" and the domain.
         if (at == 0)
-            return NoValue;
+            return R::NoValue;
         text.truncate(at);
     }
     const int limit = maxLength(box);
     if (limit < 0 || text.size() <= limit) {
         m_writer->setValue(box, text);
-        return text.isEmpty() ? NoValue : Written;
+        return text.isEmpty() ? R::NoValue : R::Written;
     }
     if (!digits) {
-        m_results.append({box, DoesNotFit, limit, int(text.size())});
-        return DoesNotFit;
+        m_report.note(box, R::DoesNotFit, limit, int(text.size()));
+        return R::DoesNotFit;
     }
     // The boxes of the row from this one on, while each is a number box
     // that takes a set number of characters.
@@ -362,18 +375,11 @@ SmartFill::Outcome SmartFill::writeText(const PageElement& box, const QString& v
                 m_writer->setValue(row.at(j), way.digits.mid(from, limits.at(j)));
                 from += limits.at(j);
             }
-            return Written;
+            return R::Written;
         }
     }
-    m_results.append({box, DoesNotFit, limit, int(text.size())});
-    return DoesNotFit;
-}
-
-QList<SmartFill::Result> SmartFill::takeResults()
-{
-    QList<Result> results;
-    results.swap(m_results);
-    return results;
+    m_report.note(box, R::DoesNotFit, limit, int(text.size()));
+    return R::DoesNotFit;
 }
 
 bool SmartFill::boxNamed(const PageElement& box, const QStringList& wanted)
@@ -391,7 +397,7 @@ bool SmartFill::boxNamed(const PageElement& box, const QStringList& wanted)
 void SmartFill::choose(const PageElement& element, const QStringList& wanted)
 {
     if (wanted.isEmpty()) {
-        noteRow({element}, NoValue);
+        noteRow({element}, R::NoValue);
         return;
     }
     if (isNumberBox(element)) {
@@ -404,160 +410,19 @@ void SmartFill::choose(const PageElement& element, const QStringList& wanted)
         }
         if (!digits.isEmpty())
             m_writer->setValue(element, digits);
-        noteRow({element}, digits.isEmpty() ? NoOption : Written);
+        noteRow({element}, digits.isEmpty() ? R::NoOption : R::Written);
         return;
     }
     if (SelectorManager::elementType(element) != SelectorManager::TypeCheckbox) {
-        noteRow({element}, chooseOption(element, wanted) ? Written : NoOption);
+        noteRow({element}, chooseOption(element, wanted) ? R::Written : R::NoOption);
         return;
     }
     if (boxNamed(element, wanted)) {
         m_writer->setValue(element, ConstSelector::valueTrue());
-        noteRow({element}, Written);
+        noteRow({element}, R::Written);
         return;
     }
-    noteRow({element}, NoOption);
-}
-
-bool SmartFill::holdsNothing(const PageElement& box, int type)
-{
-    const QString held = box.dom()->heldValue(box);
-    if (type != SmartElement::TypeSelect)
-        return held.trimmed().isEmpty();
-    bool ok = false;
-    const int index = held.toInt(&ok);
-    const PageElements options = box.dom()->select(box, QStringLiteral("option"));
-    if (!ok || index < 0 || index >= options.size())
-        return true;
-    const PageElement& option = options.at(index);
-    return isPlaceholder(option)
-        || (option.hasAttribute(QStringLiteral("value")) && option.attribute(QStringLiteral("value")).trimmed().isEmpty());
-}
-
-PageElements SmartFill::leftEmpty(const PageElement& root, const PageElements& needed)
-{
-    using E = SmartElement;
-    PageElements empty;
-    if (root.isNull())
-        return empty;
-    const QList<SmartLabel*>& labels = labelsOf(root);
-    const SmartKeywords& keywords = SmartKeywords::standard();
-    QStringList groups;
-    for (int i = 0; i < labels.size(); ++i) {
-        if (labels.at(i)->isText())
-            continue;
-        const PageElement& box = labels.at(i)->element();
-        const int type = E::typeOf(box);
-        if ((type != E::TypeText && type != E::TypePassword && type != E::TypeTextArea && type != E::TypeSelect
-             && type != E::TypeCheckBox && type != E::TypeRadio && type != E::TypeFile)
-            || box.hasAttribute(QStringLiteral("disabled")) || box.hasAttribute(QStringLiteral("readonly")))
-            continue;
-        if (type == E::TypeRadio) {
-            // A group of radios, by its name, once: the form needs it when
-            // it needs one of them, and it holds nothing while none is picked.
-            const QString name = box.attribute(QStringLiteral("name"));
-            if (!name.isEmpty() && groups.contains(name))
-                continue;
-            groups << name;
-            bool must = false;
-            bool picked = false;
-            for (int j = i; j < labels.size() && !picked; ++j) {
-                const PageElement& other = labels.at(j)->element();
-                if (labels.at(j)->isText() || E::typeOf(other) != E::TypeRadio
-                    || (j > i && (name.isEmpty() || other.attribute(QStringLiteral("name")) != name)))
-                    continue;
-                must = must || needed.contains(other) || SmartBoxFacts::required(other, labels, j, keywords);
-                picked = !holdsNothing(other, type);
-            }
-            if (must && !picked)
-                empty << box;
-            continue;
-        }
-        if (type != E::TypePassword && !needed.contains(box) && !SmartBoxFacts::required(box, labels, i, keywords))
-            continue;
-        // A trap for robots is no box of the user's.
-        if ((type == E::TypeText || type == E::TypeTextArea) && SmartUtils::isHoneypot(box))
-            continue;
-        if (holdsNothing(box, type))
-            empty << box;
-    }
-    return empty;
-}
-
-namespace {
-
-// A label's words without the marks around them: "* E-mail address:"
-// gives "E-mail address".
-QString labelWords(const QString& text)
-{
-    static const QRegularExpression marks(QStringLiteral("^[\\s*:]+|[\\s*:]+$"));
-    QString words = text.simplified();
-    words.remove(marks);
-    return words;
-}
-
-// A text of the page's markup as the page shows it ("&nbsp;" a blank).
-QString shown(const QString& markup)
-{
-    return markup.contains(QLatin1Char('&')) ? QTextDocumentFragment::fromHtml(markup).toPlainText() : markup;
-}
-
-} // namespace
-
-QString SmartFill::labelOf(const PageElement& box, const PageElement& root)
-{
-    // A text longer than a label's is cut after this many characters.
-    constexpr int longest = 60;
-    const QList<SmartLabel*>& labels = labelsOf(root);
-    const int index = SmartLabel::indexOf(labels, box);
-    const SmartKeywords& keywords = SmartKeywords::standard();
-    // A text's words, empty for one that says nothing of what the box is
-    // for: marks alone, a link to help, a note that it is required.
-    const auto wordsOf = [&](const SmartLabel* text) {
-        const QString part = labelWords(shown(SmartBoxFacts::withoutRequiredWords(text->text(), keywords)));
-        const SmartKeywords::Hits hits = keywords.scan(part);
-        return keywords.holdsAny(SmartKeywords::MoreInfo, hits) || keywords.holdsAny(SmartKeywords::RequiredNote, hits)
-            ? QString() : part;
-    };
-    // A radio's own text names its choice; the group's label stands before
-    // the group.
-    QList<const SmartLabel*> texts;
-    if (index >= 0 && SmartElement::typeOf(box) != SmartElement::TypeRadio)
-        texts = SmartOwnTexts::visibleLabel(labels, index);
-    // In the order the page shows them, up to a text that is no label (a
-    // hint under it).
-    std::sort(texts.begin(), texts.end(), [&](const SmartLabel* a, const SmartLabel* b) {
-        return labels.indexOf(const_cast<SmartLabel*>(a)) < labels.indexOf(const_cast<SmartLabel*>(b));
-    });
-    QStringList words;
-    for (const SmartLabel* text : texts) {
-        const QString part = wordsOf(text);
-        if (!words.isEmpty() && !SmartLabelShape::labelLike(part))
-            break;
-        if (!part.isEmpty())
-            words << part;
-    }
-    // Else the nearest label before it.
-    const QList<const SmartLabel*> before =
-        words.isEmpty() && index >= 0 ? SmartOwnTexts::textsBefore(labels, index) : QList<const SmartLabel*>();
-    for (const SmartLabel* text : before) {
-        const QString part = wordsOf(text);
-        if (SmartLabelShape::labelLike(part)) {
-            words << part;
-            break;
-        }
-    }
-    QString label = words.join(QLatin1Char(' '));
-    for (const char* attribute : {"placeholder", "aria-label", "title", "name", "id"}) {
-        if (!label.isEmpty())
-            break;
-        label = labelWords(box.attribute(QLatin1String(attribute)));
-    }
-    if (label.size() > longest) {
-        const QString cut = label.left(longest).section(QLatin1Char(' '), 0, -2);
-        label = (cut.isEmpty() ? label.left(longest) : cut) + QChar(0x2026);
-    }
-    return label;
+    noteRow({element}, R::NoOption);
 }
 
 } // namespace Vexal

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/smart/SmartFillReport.h"
 #include "shell/PageDom.h"
 
 #include <QList>
@@ -23,9 +24,8 @@ class SmartLabelLookup;
 // the page follows with "@" and a domain, the options that only name their
 // list. A recognised control carries these facts; for an element a template
 // found, the fill reads the label sequence of its form as recognition does.
-// Each write notes what it did to each box (takeResults), and the fill tells
-// which boxes of a form the form needs and that are still empty, and by what
-// label the page shows them.
+// Each write notes what it did to each box in the fill's report, which tells
+// the user what the fill left undone.
 class SmartFill
 {
 public:
@@ -68,25 +68,18 @@ public:
     // "Choose one") or the bare name of its list ("Month", "Year of birth"),
     // in the words of the recognition table.
     static bool isPlaceholder(const PageElement& option);
+    // A text that asks for a choice instead of being one: nothing but marks,
+    // a request or the bare name of its list in the words of the
+    // recognition table, or, in any language, words set between marks
+    // ("-- Bitte wählen --", "[ Seleccione ]") or ending in an ellipsis
+    // ("Kies...").
+    static bool isPrompt(const QString& text);
     // The maxlength of a text box; -1 when it sets none.
     static int maxLength(const PageElement& box);
 
-    // What a write did to a box: wrote the value, had none to write (an
-    // empty value, a question's place with no text to type), found no
-    // option of the value in a choice list, left a check box or radio
-    // unticked as the value says, left the box empty because the value
-    // does not fit it (limit: the characters the box takes, size: those the
-    // value has), or wrote nothing because the element takes no text (a
-    // DIV, an image; an editor frame and its body take it).
-    enum Outcome { Written, NoValue, NoOption, Unticked, DoesNotFit, TakesNoText };
-    struct Result {
-        PageElement box;
-        Outcome outcome;
-        int limit;
-        int size;
-    };
-    // What the writes did since the last call, box by box, in order.
-    QList<Result> takeResults();
+    using Outcome = SmartFillReport::Outcome;
+    // What the writes did, box by box, since the report was last cleared.
+    SmartFillReport& report() { return m_report; }
 
     // The form an element belongs to: its FORM, else the page's BODY.
     static PageElement formOf(const PageElement& element);
@@ -94,19 +87,12 @@ public:
     // while owner (which holds the labels) lives, so that the fill reads no
     // label of that form from the page again.
     void useLabels(const PageElement& root, const QList<SmartLabel*>& labels, QObject* owner);
-    // The boxes of the form at root, shown to the user and open to typing,
-    // that the form needs and that hold nothing now (whoever filled the
-    // others): every box the form must have (SmartBoxFacts::required) and
-    // every password box. A check box counts when unticked, a group of
-    // radios (named by its first) when none is picked, a choice list when
-    // its chosen option is a placeholder or has an empty value. In document
-    // order. The boxes of needed count as boxes the form must have.
-    PageElements leftEmpty(const PageElement& root, const PageElements& needed = PageElements());
-    // The words of the box's label as the page shows them (SmartOwnTexts::
-    // visibleLabel; for a radio the group's label before it), without the
-    // star or colon after them; failing that its placeholder, its title for
-    // readers or its name.
-    QString labelOf(const PageElement& box, const PageElement& root);
+    // The label sequence of the form at root: the one taken from
+    // recognition, else read once.
+    const QList<SmartLabel*>& labelsOf(const PageElement& root);
+    // What the report tells of the fill, read with the label sequence of the
+    // form written into (SmartFillReport::undone).
+    const QStringList& undone();
 
 private:
     // A text box takes the value only when it fits: a value longer than the
@@ -123,11 +109,6 @@ private:
     Outcome writeWith(const PageElement& element, const QString& value, const QStringList& otherTexts, bool digits,
                       bool localPart, const PageElements& row);
     void noteRow(const PageElements& row, Outcome outcome);
-    // The label sequence of the form at root: the one taken from
-    // recognition, else read once.
-    const QList<SmartLabel*>& labelsOf(const PageElement& root);
-    // Whether the box holds nothing now, as leftEmpty counts it.
-    static bool holdsNothing(const PageElement& box, int type);
     // What recognition reads of an element a template found: whether it
     // asks for the part of an address before its "@", and the boxes that
     // continue its number.
@@ -143,7 +124,7 @@ private:
     std::unique_ptr<SmartLabelLookup> m_labels;
     QList<SmartLabel*> m_labelList;
     QPointer<QObject> m_borrowed;
-    QList<Result> m_results;
+    SmartFillReport m_report;
 };
 
 } // namespace Vexal

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "automation/smart/SmartFillReport.h"
 #include "automation/submit/BaseSubmitter.h"
 #include "shell/PageDom.h"
 #include "shell/WidWebView.h"
 #include "sites/WidWebsiteComboBox.h"
 
+#include <QStringList>
+
 namespace Vexal {
 
 // A panel whose drag values are the fields of one record of Record, chosen in
 // a box of Box below the website; Submit hands the chosen record and website
-// to a Delegate. What differs between the record kinds is data (Setup).
+// to a Delegate, which fills the page and returns; the panel then does what
+// it does after a fill (afterFill) and tells the user once, its own lines
+// first. What differs between the record kinds is data (Setup).
 // A panel's header includes the three, as its callers instantiate Submit.
 template <class Box, class Record, class Delegate>
 class BaseRecordSubmitter : public BaseSubmitter
@@ -24,8 +29,9 @@ public:
         if (!startSubmit({m_box}))
             return;
         Delegate delegate(PageDomHandle(webView()), this);
-        beforeSubmit(delegate);
-        delegate.submit(m_box->currentId(), websiteBox()->currentId());
+        delegate.fill(m_box->currentId(), websiteBox()->currentId());
+        const Told told = afterFill(delegate.report());
+        delegate.tell(told.lines, told.untilClosed);
     }
 
 protected:
@@ -46,8 +52,15 @@ protected:
             setFixedType(setup.websiteType);
     }
 
-    // Runs after the checks of Submit, before the delegate fills the form.
-    virtual void beforeSubmit(Delegate&) {}
+    // What the panel tells the user before the fill's own notice; a failure
+    // stays on the bar until closed.
+    struct Told {
+        QStringList lines;
+        bool untilClosed = false;
+    };
+    // Runs after the delegate filled the form (report: what it did), before
+    // the user is told.
+    virtual Told afterFill(const SmartFillReport&) { return Told(); }
 
     void createChoosers() override
     {

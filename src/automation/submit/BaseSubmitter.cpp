@@ -18,6 +18,7 @@
 #include "sites/WidWebsiteComboBox.h"
 #include "sites/WidWebsiteTypeComboBox.h"
 #include "texts/LocaleBaseWidget.h"
+#include "texts/LocaleMessage.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -199,13 +200,13 @@ DBWebsite* BaseSubmitter::findPageWebsite(QObject* parent)
 void BaseSubmitter::reportRecordError(const DBBase* record) const
 {
     Logger::error(record ? record->errorText() : QString());
-    UtilSignalManager::instance()->emitError(LocaleBaseWidget::unexpectedError());
+    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(record ? record->failureCause() : QString()));
 }
 
 void BaseSubmitter::reportListError(const DBListBase* list) const
 {
     Logger::error(list ? list->errorText() : QString());
-    UtilSignalManager::instance()->emitError(LocaleBaseWidget::unexpectedError());
+    UtilSignalManager::instance()->emitError(LocaleMessage::failureFor(list ? list->failureCause() : QString()));
 }
 
 void BaseSubmitter::reportInvalidObject(const QString& name) const

@@ -45,6 +45,8 @@ public:
     // fails (that is reported).
     DBWebsite* findPageWebsite(QObject* parent);
 
+    // A failed load or save: the error text to the log, its cause (or the
+    // unexpected error) to the bar.
     void reportRecordError(const DBBase* record) const;
     void reportListError(const DBListBase* list) const;
     void reportInvalidObject(const QString& name) const;

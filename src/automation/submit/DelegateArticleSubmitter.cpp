@@ -34,6 +34,7 @@ void DelegateArticleSubmitter::submit(qint64 articleId, qint64 spunArticleId, qi
         DBTemplateList::KindArticle, websiteId, &DBTemplateList::articleTemplateAt,
         [&](const DBArticleTemplate* templ) { fillByTemplate(&article, &spunArticle, templ); },
         [&] { fillSmart(&article, &spunArticle); });
+    tell();
 }
 
 void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DBSpinnedArticle* spunArticle,
@@ -56,8 +57,8 @@ void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DB
 
 void DelegateArticleSubmitter::fillSmart(const DBArticle* article, const DBSpinnedArticle* spunArticle)
 {
-    SmartArticle smart(nullptr);
-    if (!recognise(smart))
+    SmartArticle* smart = recognise<SmartArticle>();
+    if (!smart)
         return;
 
     SPNFinalParser parser;
@@ -66,10 +67,10 @@ void DelegateArticleSubmitter::fillSmart(const DBArticle* article, const DBSpinn
 
     using E = SmartElement;
     SmartField category{E::KindCategory, LocaleArticle::categoryField(), categories};
-    fillSmartFields(smart.elements(), {
+    fillSmartFields(smart->elements(), {
         category,
         {E::KindTitle, LocaleArticle::title(), parser.title()},
-        {E::KindTags, LocaleArticle::tags(), SmartContentValues::tags(smart.elements(), article->tags())},
+        {E::KindTags, LocaleArticle::tags(), SmartContentValues::tags(smart->elements(), article->tags())},
         {E::KindBio, LocaleArticle::authorsBio(), article->author()},
         {E::KindIntro, LocaleArticle::intro(), parser.intro()},
         {E::KindBody, LocaleArticle::body(), parser.body()},

@@ -30,18 +30,18 @@ void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, co
 
 void DelegateDirectorySubmitter::fillSmart(const DBDirectory* directory)
 {
-    SmartDirectory smart(nullptr);
-    if (!recognise(smart))
+    SmartDirectory* smart = recognise<SmartDirectory>();
+    if (!smart)
         return;
 
     const QStringList categories = categoryNames(directory->categoryId());
     using E = SmartElement;
     SmartField category{E::KindCategory, LocaleDirectory::category(), categories};
-    fillSmartFields(smart.elements(), {
+    fillSmartFields(smart->elements(), {
         category,
         {E::KindTitle, LocaleDirectory::title(), directory->title()},
-        {E::KindTags, LocaleDirectory::tags(), SmartContentValues::tags(smart.elements(), directory->tags())},
-        {E::KindWebsite, LocaleDirectory::url(), SmartContentValues::url(smart.elements(), directory->url())},
+        {E::KindTags, LocaleDirectory::tags(), SmartContentValues::tags(smart->elements(), directory->tags())},
+        {E::KindWebsite, LocaleDirectory::url(), SmartContentValues::url(smart->elements(), directory->url())},
         {E::KindDescription, LocaleDirectory::description(), directory->description()},
         {E::KindFullName, LocaleDirectory::userName(), directory->userName()},
         {E::KindEmail, LocaleDirectory::userEmail(), directory->userEmail()},

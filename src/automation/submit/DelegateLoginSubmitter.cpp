@@ -44,19 +44,18 @@ void DelegateLoginSubmitter::fillByTemplate(const QString& login, const QString&
     needEveryBox();
     fillSelector(lists.at(0));
     fillSelector(lists.at(1));
-    tellUndone(!clickSubmit ? QString()
-                   : leftUndone() ? LocaleMessage::loginNotSent()
-                   : !clickSelector(lists.at(2)) ? LocaleDelegate::formNotSent() : QString());
+    tellSent(clickSubmit && leftUndone() ? LocaleMessage::loginNotSent()
+             : clickSubmit && !clickSelector(lists.at(2)) ? LocaleDelegate::formNotSent() : QString());
 }
 
 void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& password, bool submitForm)
 {
-    SmartLogin smart(nullptr);
-    if (!recognise(smart))
+    SmartLogin* smart = recognise<SmartLogin>();
+    if (!smart)
         return;
 
     using E = SmartElement;
-    const QList<SmartElement*> elements = smart.elements();
+    const QList<SmartElement*> elements = smart->elements();
     needEveryBox();
     fillKind(elements, E::KindLogin, LocaleAccount::login(), login);
     fillKind(elements, E::KindPassword, LocaleAccount::password(), password);
@@ -69,7 +68,12 @@ void DelegateLoginSubmitter::fillSmart(const QString& login, const QString& pass
         else if (!clickSubmit(elements))
             notice = LocaleDelegate::formNotSent();
     }
-    tellUndone(notice);
+    tellSent(notice);
+}
+
+void DelegateLoginSubmitter::tellSent(const QString& notice)
+{
+    tell(notice.isEmpty() ? QStringList() : QStringList{notice});
 }
 
 } // namespace Vexal

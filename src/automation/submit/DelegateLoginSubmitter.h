@@ -30,6 +30,10 @@ public:
     void fillByTemplate(const QString& login, const QString& password, bool clickSubmit,
                         const DBLoginTemplate* templ);
     void fillSmart(const QString& login, const QString& password, bool clickSubmit);
+
+private:
+    // Tells what the fill left undone after the notice (a form not sent).
+    void tellSent(const QString& notice);
 };
 
 } // namespace Vexal

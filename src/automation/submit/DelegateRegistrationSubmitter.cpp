@@ -5,6 +5,7 @@
 #include "automation/smart/SmartRegistration.h"
 #include "data/DBMasterAccount.h"
 #include "texts/LocaleAccount.h"
+#include "texts/LocaleMessage.h"
 
 #include <algorithm>
 
@@ -21,15 +22,15 @@ void DelegateRegistrationSubmitter::fillByTemplate(const DBMasterAccount* master
         if (field.offered)
             templateField.orAs(field.offered(*master));
         templateField.digits = field.has(MasterAccountField::Digits);
-        fields << templateField;
+        fields << templateField.as(field.kind);
     }
     fillFields(templ, fields);
 }
 
 void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
 {
-    SmartRegistration smart(nullptr);
-    if (!recognise(smart))
+    SmartRegistration* smart = recognise<SmartRegistration>();
+    if (!smart)
         return;
 
     QList<SmartField> fields;
@@ -49,7 +50,7 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
     }
     // A box that asks a question of its own takes the answer where its
     // question is the master account's, as the editor shows its text.
-    const QList<SmartElement*>& found = smart.elements();
+    const QList<SmartElement*>& found = smart->elements();
     const QString question = LocaleAccount::securityQuestion(master->question());
     for (SmartElement* box : found) {
         if (box->asksUser() && box->kind() == SmartElement::KindAnswer && box->asks(question))
@@ -68,6 +69,11 @@ void DelegateRegistrationSubmitter::fillSmart(const DBMasterAccount* master)
         }
     }
     fillSmartFields(found, fields);
+}
+
+QString DelegateRegistrationSubmitter::filledNotice() const
+{
+    return LocaleMessage::registrationFilled();
 }
 
 } // namespace Vexal

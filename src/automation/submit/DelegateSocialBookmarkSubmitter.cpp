@@ -24,15 +24,15 @@ void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* boo
 
 void DelegateSocialBookmarkSubmitter::fillSmart(const DBSocialBookmark* bookmark)
 {
-    SmartSocialBookmark smart(nullptr);
-    if (!recognise(smart))
+    SmartSocialBookmark* smart = recognise<SmartSocialBookmark>();
+    if (!smart)
         return;
 
     using E = SmartElement;
-    fillSmartFields(smart.elements(), {
+    fillSmartFields(smart->elements(), {
         {E::KindTitle, LocaleSocialBookmark::title(), bookmark->title()},
-        {E::KindTags, LocaleSocialBookmark::tags(), SmartContentValues::tags(smart.elements(), bookmark->tags())},
-        {E::KindWebsite, LocaleSocialBookmark::url(), SmartContentValues::url(smart.elements(), bookmark->url())},
+        {E::KindTags, LocaleSocialBookmark::tags(), SmartContentValues::tags(smart->elements(), bookmark->tags())},
+        {E::KindWebsite, LocaleSocialBookmark::url(), SmartContentValues::url(smart->elements(), bookmark->url())},
         {E::KindDescription, LocaleSocialBookmark::description(), bookmark->description()},
         {E::KindTerms, LocaleSocialBookmark::acceptTerms(), textTrue()},
         {E::KindSpam, LocaleSocialBookmark::spam(), textFalse()},

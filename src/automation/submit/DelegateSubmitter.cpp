@@ -18,8 +18,6 @@
 #include "texts/LocaleDelegate.h"
 #include "texts/LocaleMessage.h"
 
-#include <algorithm>
-
 namespace Vexal {
 
 DelegateSubmitter::DelegateSubmitter(const PageDomHandle& page, QObject* parent)
@@ -93,152 +91,57 @@ PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
 
 void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts, bool digits)
 {
+    SmartFillReport& report = m_fill->report();
     const PageElement element = firstFound(list);
     if (element.isNull()) {
-        if (list && m_everyBoxNeeded)
-            m_unfound << list->caption();
+        if (list)
+            report.noteNoBox(list->caption());
         return;
     }
-    useForm(element);
+    report.setForm(SmartFill::formOf(element));
     if (!list->values().isEmpty())
         m_fill->pick(element, list->values());
     else
         m_fill->write(element, list->value(), otherTexts, digits);
-    noteResults(list->caption());
-}
-
-void DelegateSubmitter::noteResults(const QString& caption)
-{
-    for (const SmartFill::Result& result : m_fill->takeResults())
-        m_done.append({result.box, result.outcome, result.limit, result.size, caption});
-    m_checked = false;
 }
 
 void DelegateSubmitter::useRecognised(SmartMaster& smart)
 {
-    m_controls = smart.elements();
-    m_root = smart.labelRoot();
     m_fill->useLabels(smart.labelRoot(), smart.labels(), &smart);
+    m_fill->report().setForm(smart.labelRoot());
+    m_fill->report().setRecognised(smart.elements());
 }
 
-void DelegateSubmitter::useForm(const PageElement& box)
+const SmartFillReport& DelegateSubmitter::report() const
 {
-    if (m_root.isNull())
-        m_root = SmartFill::formOf(box);
+    return m_fill->report();
 }
 
-bool DelegateSubmitter::took(const QString& caption) const
+void DelegateSubmitter::needEveryBox()
 {
-    bool found = false;
-    for (const Done& done : m_done) {
-        if (done.caption != caption)
-            continue;
-        if (done.outcome != SmartFill::Written)
-            return false;
-        found = true;
-    }
-    return found;
-}
-
-QString DelegateSubmitter::whyEmpty(const PageElement& box) const
-{
-    for (int i = m_done.size() - 1; i >= 0; --i) {
-        if (!(m_done.at(i).box == box))
-            continue;
-        switch (m_done.at(i).outcome) {
-        case SmartFill::NoValue:
-            return LocaleMessage::emptyNoValue();
-        case SmartFill::NoOption:
-            return LocaleMessage::emptyNoOption();
-        case SmartFill::Unticked:
-            return LocaleMessage::emptyUnticked();
-        default:
-            return LocaleMessage::emptyNotKept();
-        }
-    }
-    if (m_controls.isEmpty())
-        return LocaleMessage::emptyNotInTemplate();
-    for (const SmartElement* control : m_controls) {
-        if (!(control->element() == box))
-            continue;
-        if (control->kind() == SmartElement::KindCaptcha)
-            return QString();
-        if (control->asksUser())
-            return control->type() == SmartElement::TypeCheckBox ? LocaleMessage::emptyTickIfYouAgree()
-                                                                 : LocaleMessage::emptyAsksUser();
-    }
-    return LocaleMessage::emptyNotRecognised();
+    m_fill->report().needEveryBox();
 }
 
 bool DelegateSubmitter::leftUndone()
 {
-    if (m_checked)
-        return !m_misfits.isEmpty() || !m_empty.isEmpty() || !m_unwritten.isEmpty();
-    m_checked = true;
-    m_misfits.clear();
-    m_empty.clear();
-    m_unwritten.clear();
-    PageElements misfits;
-    PageElements needed;
-    for (const Done& done : m_done) {
-        if (done.outcome == SmartFill::TakesNoText) {
-            m_unwritten << LocaleMessage::boxLeftEmpty(done.caption, LocaleMessage::takesNoText());
-        } else if (done.outcome == SmartFill::DoesNotFit) {
-            if (misfits.contains(done.box))
-                continue;
-            misfits << done.box;
-            m_misfits << LocaleMessage::valueDoesNotFit(m_fill->labelOf(done.box, m_root), done.limit, done.size);
-        } else if (m_everyBoxNeeded) {
-            needed << done.box;
-        }
-    }
-    // A box recognition left for the user to tick if he agrees is named
-    // whether or not the page requires it.
-    for (const SmartElement* control : m_controls) {
-        if (control->asksUser() && control->type() == SmartElement::TypeCheckBox)
-            needed << control->element();
-    }
-    for (const PageElement& box : m_fill->leftEmpty(m_root, needed)) {
-        const QString reason = misfits.contains(box) ? QString() : whyEmpty(box);
-        if (!reason.isEmpty())
-            m_empty << LocaleMessage::boxLeftEmpty(m_fill->labelOf(box, m_root), reason);
-    }
-    // A field found nowhere, unless a box of its name is named already.
-    for (const QString& caption : qAsConst(m_unfound)) {
-        const QString named = LocaleMessage::boxLeftEmpty(caption, QString());
-        if (std::none_of(m_empty.cbegin(), m_empty.cend(),
-                         [&](const QString& line) { return line.startsWith(named, Qt::CaseInsensitive); }))
-            m_empty << LocaleMessage::boxLeftEmpty(caption, LocaleMessage::emptyNoBox());
-    }
-    return !m_misfits.isEmpty() || !m_empty.isEmpty() || !m_unwritten.isEmpty();
+    return !m_fill->undone().isEmpty();
 }
 
-void DelegateSubmitter::tellUndone(const QString& notice)
+void DelegateSubmitter::tell(const QStringList& first, bool untilClosed)
 {
-    leftUndone();
-    QStringList parts;
-    if (!notice.isEmpty())
-        parts << notice;
-    if (!m_misfits.isEmpty())
-        parts << LocaleMessage::valuesDoNotFit(m_misfits.join(QLatin1Char('\n')));
-    if (!m_empty.isEmpty())
-        parts << LocaleMessage::boxesLeftEmpty(m_empty.join(QLatin1Char('\n')));
-    if (!m_unwritten.isEmpty())
-        parts << LocaleMessage::fieldsNotWritten(m_unwritten.join(QLatin1Char('\n')));
-    if (m_whenFilled) {
-        const QString said = m_whenFilled(*this);
-        if (!said.isEmpty())
-            parts << said;
-        m_whenFilled = nullptr;
+    QStringList parts = first;
+    const QStringList& undone = m_fill->undone();
+    parts << undone;
+    const QString filled = undone.isEmpty() && m_fill->report().finished() ? filledNotice() : QString();
+    m_fill->report().clear();
+    if (parts.isEmpty()) {
+        if (!filled.isEmpty())
+            UtilSignalManager::instance()->emitInfo(filled);
+        return;
     }
-    m_done.clear();
-    m_unfound.clear();
-    m_misfits.clear();
-    m_empty.clear();
-    m_unwritten.clear();
-    m_checked = false;
-    if (!parts.isEmpty())
-        UtilSignalManager::instance()->emitError(parts.join(QLatin1Char('\n')));
+    if (!filled.isEmpty())
+        parts << filled;
+    UtilSignalManager::instance()->emitError(parts.join(QLatin1Char('\n')), untilClosed);
 }
 
 bool DelegateSubmitter::clickSelector(const SelectorList* list)
@@ -255,16 +158,15 @@ void DelegateSubmitter::fillKind(const QList<SmartElement*>& elements, int kind,
 {
     if (!SmartElement::containsKind(elements, kind)) {
         Logger::info(LocaleMessage::fieldNotFound(caption));
-        if (m_everyBoxNeeded)
-            m_unfound << caption;
+        m_fill->report().noteNoBox(caption);
         return;
     }
+    m_fill->report().startField(kind, caption);
     for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind)) {
         // A question that tests the user is his to answer.
         if (!element->asksUser())
             m_fill->write(element, elements, value, otherTexts, digits);
     }
-    noteResults(caption);
 }
 
 void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kind, const QString& caption,
@@ -275,9 +177,9 @@ void DelegateSubmitter::selectKind(const QList<SmartElement*>& elements, int kin
         return;
     }
     // No texts choose nothing, and the boxes are told to have no value.
+    m_fill->report().startField(kind, caption);
     for (const SmartElement* element : SmartElement::elementsOfKind(elements, kind))
         m_fill->choose(element->element(), values);
-    noteResults(caption);
 }
 
 bool DelegateSubmitter::clickSubmit(const QList<SmartElement*>& elements)
@@ -335,9 +237,11 @@ bool DelegateSubmitter::fillFields(const DBBase* templ, const QList<TemplateFiel
     QList<SelectorList*> lists;
     if (!parseFields(templ, fields, lists))
         return false;
-    for (int i = 0; i < lists.size(); ++i)
+    for (int i = 0; i < lists.size(); ++i) {
+        m_fill->report().startField(fields.at(i).field, fields.at(i).caption);
         fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);
-    tellUndone();
+    }
+    m_fill->report().finish();
     return true;
 }
 
@@ -351,7 +255,7 @@ void DelegateSubmitter::fillSmartFields(const QList<SmartElement*>& elements, co
         else
             fillKind(elements, field.where, field.caption, field.value, field.otherTexts, field.digits);
     }
-    tellUndone();
+    m_fill->report().finish();
 }
 
 bool DelegateSubmitter::checkSmartError(const SmartMaster* smart)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "automation/smart/SmartFillReport.h"
 #include "automation/templates/DBTemplateList.h"
 #include "shell/DelegateBase.h"
 #include "shell/PageDom.h"
@@ -8,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 namespace Vexal {
@@ -24,8 +24,10 @@ class SmartMaster;
 // Base of the form-filling command objects: one fill of one record into a
 // page, by the website's template when there is one, otherwise by smart
 // recognition. Built on the caller's stack with the page access of the tab's
-// view; the caller sets the logger context. Every selector list made during the fill
-// belongs to the builder and dies with the delegate.
+// view; the caller sets the logger context. Every selector list made during
+// the fill belongs to the builder, and the recogniser with what it read of
+// the page stays; both die with the delegate. What the fill did is kept in
+// its report (SmartFillReport) until the user is told (tell).
 class DelegateSubmitter : public DelegateBase
 {
     Q_OBJECT
@@ -69,12 +71,17 @@ public:
     // Click the first recognised Submit control; false when there is none.
     bool clickSubmit(const QList<SmartElement*>& elements);
 
-    // Whether the field's value (by its caption) reached the page: the fill
-    // found a box for it, and each box it found took the value whole.
-    bool took(const QString& caption) const;
-    // A step to run once when the fill has written the page, before the
-    // user is told what it left undone: a text it gives is told with that.
-    void whenFilled(const std::function<QString(const DelegateSubmitter&)>& step) { m_whenFilled = step; }
+    // What the fill did, box by box; whole once the fill wrote all it had
+    // to write (SmartFillReport::finished).
+    const SmartFillReport& report() const;
+    // Tells the user once, on the fills' error notice, the lines given first
+    // (a caller's own: the account stored, a form not sent), then what the
+    // fill left undone (SmartFillReport::undone); untilClosed keeps the
+    // notice on the bar until the user closes it. A fill that wrote all it
+    // had and left nothing undone says what filledNotice says, beside the
+    // lines given or, alone, as information. Nothing to tell, no notice. The
+    // report starts afresh.
+    void tell(const QStringList& first = QStringList(), bool untilClosed = false);
 
     // The names of the categories filed under categoryId, in load order. An
     // entry without a category (an id below 0) has none.
@@ -100,6 +107,13 @@ protected:
             otherTexts = texts;
             return *this;
         }
+        // The field of the value, as the report knows it (a kind of
+        // SmartElement; 0: one no caller asks after).
+        FieldAt& as(int fieldKind)
+        {
+            field = fieldKind;
+            return *this;
+        }
         Where where;
         QString caption;
         QString value;
@@ -110,6 +124,7 @@ protected:
         // No message when the form has no control of the kind: the form
         // asks for the fact another way.
         bool quiet = false;
+        int field = 0;
     };
     using TemplateField = FieldAt<QString>;
     using SmartField = FieldAt<int>;
@@ -122,36 +137,30 @@ protected:
     bool parseFields(const DBBase* templ, const QList<TemplateField>& fields, QList<SelectorList*>& lists);
     bool fillFields(const DBBase* templ, const QList<TemplateField>& fields);
     void fillSmartFields(const QList<SmartElement*>& elements, const QList<SmartField>& fields);
-    // Tells the user, on the fills' error notice, what the fill left undone:
-    // the notice given (a form not sent), each box left empty because its
-    // value does not fit, and each box of the form written into that the
-    // form needs and that holds nothing (SmartFill::leftEmpty), by its
-    // label, with the reason; each field whose element takes no text, by
-    // its caption; then what the step given to whenFilled says.
-    // Nothing left undone, no notice.
-    void tellUndone(const QString& notice = QString());
     // Whether the notice would name a box: a value that does not fit, a box
-    // the form needs left empty, or a field that found no box to write.
-    // Read once a fill.
+    // the form needs left empty, or a field whose element takes no text.
     bool leftUndone();
     // Every box the fill writes is one the form cannot go without (a
-    // login's): left empty, it is named as a box the page requires, and so
-    // is a field the fill finds no box for.
-    void needEveryBox() { m_everyBoxNeeded = true; }
+    // login's): SmartFillReport::needEveryBox.
+    void needEveryBox();
+    // What the user is told of a fill that left nothing undone; nothing
+    // here.
+    virtual QString filledNotice() const { return QString(); }
     // Reports the recogniser's error; true when the run can be used.
     bool checkSmartError(const SmartMaster* smart);
-    // Runs the recogniser on the page, without its log; false when it failed
-    // (reported). The fill then reads the chosen form through what the
-    // recogniser read of it.
+    // Runs a recogniser of the kind on the page, without its log; null when
+    // it failed (reported). The fill then reads the chosen form through what
+    // the recogniser read of it, which the delegate keeps.
     template <class Smart>
-    bool recognise(Smart& smart)
+    Smart* recognise()
     {
-        smart.setLogEnabled(false);
-        smart.analyse(m_dom);
-        if (!checkSmartError(&smart))
-            return false;
-        useRecognised(smart);
-        return true;
+        auto* smart = new Smart(this);
+        smart->setLogEnabled(false);
+        smart->analyse(m_dom);
+        if (!checkSmartError(smart))
+            return nullptr;
+        useRecognised(*smart);
+        return smart;
     }
     // Fills by the website's first template of the kind (templateAt reads
     // it from the list), by smart recognition when it has none or websiteId
@@ -182,16 +191,7 @@ private:
     // The first element the field finds; a null element when there is no
     // field or it finds nothing (told as an information line).
     PageElement firstFound(const SelectorList* list) const;
-    // Notes what the last writes did, for the field of that caption.
-    void noteResults(const QString& caption);
     void useRecognised(SmartMaster& smart);
-    // The form written into: the recognised one, or that of the first box a
-    // template found.
-    void useForm(const PageElement& box);
-    // Why a box the form needs holds nothing: what the fill did to it, else
-    // what recognition made of it or that the template names it not. Empty
-    // for a picture code, which the user types and is not told of.
-    QString whyEmpty(const PageElement& box) const;
 
 protected:
     PageDomHandle m_dom;
@@ -201,39 +201,25 @@ private:
     SelectorManager* m_manager = nullptr;
     SelectorLookup* m_lookup = nullptr;
     std::unique_ptr<SmartFill> m_fill;
-    // What the writes did so far, box by box, with the field's caption.
-    struct Done {
-        PageElement box;
-        int outcome;
-        int limit;
-        int size;
-        QString caption;
-    };
-    QList<Done> m_done;
-    // The fields no box was found for, while every box is needed.
-    QStringList m_unfound;
-    bool m_everyBoxNeeded = false;
-    PageElement m_root;
-    // The recognised controls of the form; none on a template's route.
-    QList<SmartElement*> m_controls;
-    // The notice's lines, read once by leftUndone.
-    bool m_checked = false;
-    QStringList m_misfits;
-    QStringList m_empty;
-    QStringList m_unwritten;
-    std::function<QString(const DelegateSubmitter&)> m_whenFilled;
 };
 
-// The fill of one stored record: submit loads it and takes the route of
-// fillByFirstTemplate to the leaf's two fills.
+// The fill of one stored record: fill loads it and takes the route of
+// fillByFirstTemplate to the leaf's two fills; submit fills and tells.
 template <class Record, class Template, int kind, Template* (DBTemplateList::*templateAt)(int) const>
 class DelegateRecordSubmitter : public DelegateSubmitter
 {
 public:
     using DelegateSubmitter::DelegateSubmitter;
 
-    // A websiteId below 0 goes straight to smart recognition.
+    // Fills and tells the user what the fill left undone.
     void submit(qint64 recordId, qint64 websiteId)
+    {
+        fill(recordId, websiteId);
+        tell();
+    }
+    // Fills the page; the report then holds what the fill did. A websiteId
+    // below 0 goes straight to smart recognition.
+    void fill(qint64 recordId, qint64 websiteId)
     {
         Record record;
         if (!record.load(recordId)) {

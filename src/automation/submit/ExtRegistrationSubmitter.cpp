@@ -2,6 +2,7 @@
 
 #include "automation/submit/LocaleSubmitter.h"
 #include "automation/submit/MasterAccountFields.h"
+#include "automation/smart/SmartElement.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBAccount.h"
@@ -9,7 +10,6 @@
 #include "data/DBQueryManager.h"
 #include "data/DBWebsite.h"
 #include "texts/LocaleAccount.h"
-#include "texts/LocaleBaseWidget.h"
 #include "texts/LocaleMessage.h"
 
 namespace Vexal {
@@ -21,39 +21,51 @@ ExtRegistrationSubmitter::ExtRegistrationSubmitter(QWidget* parent)
 {
 }
 
-void ExtRegistrationSubmitter::beforeSubmit(DelegateRegistrationSubmitter& delegate)
-{
-    if (!websiteBox()->hasSelection())
-        return;
-    delegate.whenFilled([this](const DelegateSubmitter& fill) { return saveAccount(&fill); });
-}
-
 void ExtRegistrationSubmitter::slotSaveAccount()
 {
-    saveAccount(nullptr);
+    const Told told = saveAccount(nullptr);
+    if (!told.lines.isEmpty())
+        UtilSignalManager::instance()->emitError(told.lines.join(QLatin1Char('\n')), told.untilClosed);
 }
 
-QString ExtRegistrationSubmitter::saveAccount(const DelegateSubmitter* fill)
+ExtRegistrationSubmitter::Told ExtRegistrationSubmitter::afterFill(const SmartFillReport& report)
 {
+    // A fill that stopped (a template that does not parse, a page not
+    // recognised) took nothing.
+    if (!websiteBox()->hasSelection() || !report.finished())
+        return Told();
+    return saveAccount(&report);
+}
+
+ExtRegistrationSubmitter::Told ExtRegistrationSubmitter::failed(const QString& website, const QString& error,
+                                                                const QString& cause)
+{
+    Logger::error(error);
+    return {{LocaleMessage::accountNotSaved(website, LocaleMessage::failureFor(cause))}, true};
+}
+
+ExtRegistrationSubmitter::Told ExtRegistrationSubmitter::saveAccount(const SmartFillReport* fill)
+{
+    const QString chosen = websiteBox()->currentText();
     DBMasterAccount master;
+    if (!master.load(masterAccountBox()->currentId()))
+        return failed(chosen, master.errorText(), master.failureCause());
     DBWebsite website;
-    if (!loadReported(&master, masterAccountBox()->currentId()) || !loadReported(&website, websiteBox()->currentId()))
-        return QString();
-    // An account for the website in any project means none is added.
+    if (!website.load(websiteBox()->currentId()))
+        return failed(chosen, website.errorText(), website.failureCause());
+    // An account for the website in any project means none is added. Not
+    // knowing whether one exists is no reason to add a second one.
     DBQueryManager query;
     if (query.findAccountId(website.id()))
-        return QString();
-    if (query.lastFailed()) {
-        // Not knowing whether one exists is no reason to add a second one.
-        Logger::error(query.errorText());
-        UtilSignalManager::instance()->emitError(LocaleBaseWidget::unexpectedError());
-        return QString();
-    }
+        return Told();
+    if (query.lastFailed())
+        return failed(website.name(), query.errorText(), query.failureCause());
     // No account claims a login or a password the page never received.
-    const bool loginTaken = !fill || fill->took(website.email() ? LocaleAccount::email() : LocaleAccount::login());
-    const bool passwordTaken = !fill || fill->took(LocaleAccount::password());
+    using E = SmartElement;
+    const bool loginTaken = !fill || fill->took(website.email() ? E::KindEmail : E::KindLogin);
+    const bool passwordTaken = !fill || fill->took(E::KindPassword);
     if (!loginTaken && !passwordTaken)
-        return LocaleMessage::accountNotStored(website.name());
+        return {{LocaleMessage::accountNotStored(website.name())}};
     DBAccount account;
     account.setName(master.name());
     account.setProjectId(DBCache::projectId());
@@ -62,13 +74,13 @@ QString ExtRegistrationSubmitter::saveAccount(const DelegateSubmitter* fill)
         account.setPassword(master.password());
     if (loginTaken)
         account.setLogin(website.email() ? master.email() : master.login());
-    if (!account.save()) {
-        reportRecordError(&account);
-        return QString();
-    }
+    if (!account.save())
+        return failed(website.name(), account.errorText(), account.failureCause());
     if (!loginTaken)
-        return LocaleMessage::accountWithoutLogin(website.name());
-    return passwordTaken ? QString() : LocaleMessage::accountWithoutPassword(website.name());
+        return {{LocaleMessage::accountWithoutLogin(website.name())}};
+    if (!passwordTaken)
+        return {{LocaleMessage::accountWithoutPassword(website.name())}};
+    return Told();
 }
 
 } // namespace Vexal
