@@ -23,6 +23,38 @@ using SmartUtils::hasLetter;
 
 namespace {
 
+// The words of a text, lower case, split at everything but letters and digits.
+QStringList wordsOf(const QString& text)
+{
+    QStringList words;
+    QString word;
+    const QString folded = text.toCaseFolded() + QLatin1Char(' ');
+    for (const QChar c : folded) {
+        if (c.isLetterOrNumber()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// A text that asks for a choice instead of being one: nothing but marks,
+// a request ("Select...", "Choose one") or the bare name of the field
+// ("Month", "Year of birth", "Your country").
+bool isPromptText(const QString& text)
+{
+    const SmartKeywords& table = SmartKeywords::standard();
+    if (table.holdsAny(SmartKeywords::Filler, table.scan(text)))
+        return true;
+    for (const QString& word : wordsOf(text)) {
+        if (!table.holdsAny(SmartKeywords::Prompt, table.scan(word)))
+            return false;
+    }
+    return true;
+}
+
 // The text as the page shows it, for the few character references that
 // stand around an "@" (texts are read from the markup).
 QString shownText(QString raw)
@@ -215,6 +247,23 @@ bool suffixOf(const QList<SmartLabel*>& labels, int from, int to)
     const int part = boxLength(second);
     return part > 0 && (whole < 0 || part < whole) && first.parent() == second.parent()
         && onlySeparatorsBetween(labels, from, to);
+}
+
+bool isPlaceholder(const PageElement& option)
+{
+    if (!option.hasAttribute(QStringLiteral("value")))
+        return false;
+    const QString value = option.attribute(QStringLiteral("value")).trimmed();
+    const bool noValue = value.isEmpty() || value == QLatin1String("-1") || value == QLatin1String("0")
+        || wordsOf(value).isEmpty();
+    return noValue && isPromptText(option.toPlainText());
+}
+
+bool isPrompt(const QString& text)
+{
+    static const QRegularExpression marked(QStringLiteral(
+        "^\\s*(?:[-=*_.\u2013\u2014]+\\s*\\S.*\\S\\s*[-=*_.\u2013\u2014]+|\\[.*\\]|<.*>|\\S.*(?:\\.\\.\\.|\u2026))\\s*$"));
+    return isPromptText(text) || marked.match(text).hasMatch();
 }
 
 } // namespace SmartBoxFacts

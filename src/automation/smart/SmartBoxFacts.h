@@ -12,7 +12,10 @@ class SmartLabel;
 // What a form's label sequence (SmartLabelLookup) says of a box that the
 // fill needs to know: the part of an address it takes, the number it
 // continues, whether the form must have it, how many characters it takes.
-// Each function takes the sequence and the index of a box's entry in it.
+// Each function takes the sequence and the index of a box's entry in it,
+// but the last two, which tell an option of a choice list that only asks
+// for a choice (the fill never picks it, the report counts a list left at
+// it as left).
 namespace SmartBoxFacts {
 
 // The box at the entry asks for the part of an address before its "@": its
@@ -46,6 +49,18 @@ QString withoutRequiredWords(const QString& text, const SmartKeywords& keywords)
 // The number of characters a box takes: its "maxlength", else its "size";
 // -1 when it sets neither.
 int boxLength(const PageElement& box);
+
+// An option that only asks for a choice: its value is empty, "-1", "0"
+// or mere marks ("--"), and its text too, or a request ("Select...",
+// "Choose one") or the bare name of its list ("Month", "Year of birth"),
+// in the words of the recognition table.
+bool isPlaceholder(const PageElement& option);
+// A text that asks for a choice instead of being one: nothing but marks,
+// a request or the bare name of its list in the words of the
+// recognition table, or, in any language, words set between marks
+// ("-- Bitte wählen --", "[ Seleccione ]") or ending in an ellipsis
+// ("Kies...").
+bool isPrompt(const QString& text);
 
 } // namespace SmartBoxFacts
 

@@ -40,38 +40,6 @@ QString valueKey(const QString& value)
     return value.simplified().toCaseFolded();
 }
 
-// The words of a text, lower case, split at everything but letters and digits.
-QStringList wordsOf(const QString& text)
-{
-    QStringList words;
-    QString word;
-    const QString folded = text.toCaseFolded() + QLatin1Char(' ');
-    for (const QChar c : folded) {
-        if (c.isLetterOrNumber()) {
-            word += c;
-        } else if (!word.isEmpty()) {
-            words << word;
-            word.clear();
-        }
-    }
-    return words;
-}
-
-// A text that asks for a choice instead of being one: nothing but marks,
-// a request ("Select...", "Choose one") or the bare name of the field
-// ("Month", "Year of birth", "Your country").
-bool isPromptText(const QString& text)
-{
-    const SmartKeywords& table = SmartKeywords::standard();
-    if (table.holdsAny(SmartKeywords::Filler, table.scan(text)))
-        return true;
-    for (const QString& word : wordsOf(text)) {
-        if (!table.holdsAny(SmartKeywords::Prompt, table.scan(word)))
-            return false;
-    }
-    return true;
-}
-
 // The parts of a text written as a path: "Computers > Internet",
 // "Computers/Internet", "Computers » Internet", "Computers::Internet"; a text
 // that is no path is its one part.
@@ -107,23 +75,6 @@ QString SmartFill::optionKey(const QString& text)
     return pathParts(key.mid(start).toCaseFolded()).join(QLatin1Char('>'));
 }
 
-bool SmartFill::isPlaceholder(const PageElement& option)
-{
-    if (!option.hasAttribute(QStringLiteral("value")))
-        return false;
-    const QString value = option.attribute(QStringLiteral("value")).trimmed();
-    const bool noValue = value.isEmpty() || value == QLatin1String("-1") || value == QLatin1String("0")
-        || wordsOf(value).isEmpty();
-    return noValue && isPromptText(option.toPlainText());
-}
-
-bool SmartFill::isPrompt(const QString& text)
-{
-    static const QRegularExpression marked(QStringLiteral(
-        "^\\s*(?:[-=*_.\u2013\u2014]+\\s*\\S.*\\S\\s*[-=*_.\u2013\u2014]+|\\[.*\\]|<.*>|\\S.*(?:\\.\\.\\.|\u2026))\\s*$"));
-    return isPromptText(text) || marked.match(text).hasMatch();
-}
-
 bool SmartFill::chooseOption(const PageElement& select, const QStringList& wanted)
 {
     if (select.isNull() || SelectorManager::elementType(select) != SelectorManager::TypeSelect)
@@ -143,7 +94,7 @@ bool SmartFill::chooseOption(const PageElement& select, const QStringList& wante
     for (int i = 0; i < options.count(); ++i) {
         const PageElement& option = options.at(i);
         // A placeholder is never the choice, whatever its value.
-        if (isPlaceholder(option))
+        if (SmartBoxFacts::isPlaceholder(option))
             continue;
         const QString text = optionKey(option.toPlainText());
         const QString value = option.hasAttribute(QStringLiteral("value"))

@@ -63,17 +63,6 @@ public:
     // A text as options are compared: a sign before a number stays; the
     // parts of a path are joined by one separator.
     static QString optionKey(const QString& text);
-    // An option that only asks for a choice: its value is empty, "-1", "0"
-    // or mere marks ("--"), and its text too, or a request ("Select...",
-    // "Choose one") or the bare name of its list ("Month", "Year of birth"),
-    // in the words of the recognition table.
-    static bool isPlaceholder(const PageElement& option);
-    // A text that asks for a choice instead of being one: nothing but marks,
-    // a request or the bare name of its list in the words of the
-    // recognition table, or, in any language, words set between marks
-    // ("-- Bitte wählen --", "[ Seleccione ]") or ending in an ellipsis
-    // ("Kies...").
-    static bool isPrompt(const QString& text);
     // The maxlength of a text box; -1 when it sets none.
     static int maxLength(const PageElement& box);
 

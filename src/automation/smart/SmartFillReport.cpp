@@ -2,7 +2,6 @@
 
 #include "automation/smart/SmartBoxFacts.h"
 #include "automation/smart/SmartElement.h"
-#include "automation/smart/SmartFill.h"
 #include "automation/smart/SmartKeywords.h"
 #include "automation/smart/SmartLabel.h"
 #include "automation/smart/SmartLabelShape.h"
@@ -132,7 +131,7 @@ QStringList capped(QStringList lines)
 
 // A choice list left at its prompt: no option chosen, or the chosen one
 // asks for a choice: its value is empty, or it is a placeholder
-// (SmartFill::isPlaceholder), or it is the list's first and its value is
+// (SmartBoxFacts::isPlaceholder), or it is the list's first and its value is
 // "0" or "-1" ("-- Bitte wählen --" in any language), or, without a value,
 // only marks ("---") or a request ("Select...") stand in it.
 bool atPrompt(const PageElement& list)
@@ -143,10 +142,10 @@ bool atPrompt(const PageElement& list)
     if (!ok || index < 0 || index >= options.size())
         return true;
     const PageElement& option = options.at(index);
-    if (SmartFill::isPlaceholder(option))
+    if (SmartBoxFacts::isPlaceholder(option))
         return true;
     if (!option.hasAttribute(QStringLiteral("value")))
-        return index == 0 && SmartFill::isPrompt(option.toPlainText());
+        return index == 0 && SmartBoxFacts::isPrompt(option.toPlainText());
     const QString value = option.attribute(QStringLiteral("value")).trimmed();
     return value.isEmpty() || (index == 0 && (value == QLatin1String("0") || value == QLatin1String("-1")));
 }
