@@ -436,8 +436,14 @@ private slots:
             << signUp("8", "16", "<p>Data di nascita * <input name='dn' readonly></p><div style='position:absolute;"
                                  "left:-5000px'>Lascia vuoto <input name='hp' required></div><p style='opacity:0'>"
                                  "Non compilare <input name='hp2' required></p><p><img src='/captcha.php' width='120' "
-                                 "height='40'> Codice * <input name='captcha_code'></p>")
+                                 "height='40'> Codice * <input name='captcha_code'></p><p>Riferimento * <input "
+                                 "name='rf' aria-readonly='true'></p>")
             << QStringList();
+        const QString pictureAlone = signUp("8", "16", "<p><img src='/lib/captcha/show.php?sid=7' width='120' "
+                                                       "height='40'> Codice di sicurezza * <input name='cs'></p>");
+        QTest::newRow("a picture code named by its picture alone") << "smart" << pictureAlone << QStringList();
+        QTest::newRow("a picture code named by its picture alone, by template")
+            << "template" << pictureAlone << QStringList();
         QTest::newRow("a picture code the template does not name")
             << "template"
             << signUp("8", "16", "<p><img src='/c.png' width='120' height='40'> Security code * <input name='cc'></p>")
@@ -445,8 +451,10 @@ private slots:
         // A box is named as the page shows it, by words it shows, set apart
         // from the program's words; the reason fits it.
         QTest::newRow("company and tax boxes")
-            << "smart" << signUp("8", "16", "<p>Company name * <input name='co'></p><p>Tax ID * <input name='tx'></p>")
-            << leftEmpty({"Company name: no value is stored for it", "Tax ID: no value is stored for it"});
+            << "smart" << signUp("8", "16", "<p>Company name * <input name='co'></p><p>Tax ID * <input name='tx'></p>"
+                                 "<p>VAT number * <input name='vat'></p>")
+            << leftEmpty({"Company name: no value is stored for it", "Tax ID: no value is stored for it",
+                          "VAT number: no value is stored for it"});
         QTest::newRow("marks of the page's markup read as text")
             << "smart"
             << signUp("8", "16", "<p><label for='qa'>Q&amp;A &lt;extra&gt;</label> <input id='qa' name='qa' "

@@ -325,7 +325,7 @@ const Texts corpus[] = {
     {"plain", "Name", Any, "Name", "39"},
     // A name of another thing than the member.
     {"plain", "Name", Any,
-     "Name on card|CC name|Company name|Business name|Taxpayer name|Name (care of)|Attachment name|"
+     "Name on card|CC name|Company name|Business name|Taxpayer name|Name for VAT|Name (care of)|Attachment name|"
      "File name|Name your price|Address nickname",
      "0w"},
     {"field", "Password", Pass, "Password hint|Password reminder|One time password", "0w"},

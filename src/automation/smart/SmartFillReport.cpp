@@ -59,6 +59,13 @@ const struct {
      &LocaleMessage::emptyNoValue},
 };
 
+// True where the box declares the state to assistive technology
+// (aria-readonly="true"): the page shows it as one no user types into.
+bool declaredTrue(const PageElement& box, const char* attribute)
+{
+    return SmartUtils::equalsNoCase(box.attribute(QLatin1String(attribute)).trimmed(), QStringLiteral("true"));
+}
+
 // A label's words without the marks around them: "* E-mail address:"
 // gives "E-mail address".
 QString labelWords(const QString& text)
@@ -310,17 +317,22 @@ const QStringList& SmartFillReport::undone(const QList<SmartLabel*>& labels)
 
 bool SmartFillReport::asksPictureCode(const PageElement& box, const QList<SmartLabel*>& labels, int index) const
 {
-    if (const SmartElement* control = recognised(box))
-        return control->kind() == E::KindCaptcha;
     const int type = E::typeOf(box);
     if (type != E::TypeText)
         return false;
+    // The picture's own names say what it is, whatever language the page's
+    // words are in: a box recognition could not tell beside it is its code.
+    const SmartElement* control = recognised(box);
+    if (control && control->kind() != E::KindUndef && control->kind() != E::KindTrash)
+        return control->kind() == E::KindCaptcha;
+    QStringList texts{SmartUtils::pictureNames(box)};
+    if (!control) {
+        for (const SmartLabel* text : SmartOwnTexts::visibleLabel(labels, index))
+            texts << text->text();
+        for (const char* attribute : {"name", "id", "class", "placeholder", "title"})
+            texts << box.attribute(QLatin1String(attribute));
+    }
     const SmartKeywords& keywords = SmartKeywords::standard();
-    QStringList texts;
-    for (const SmartLabel* text : SmartOwnTexts::visibleLabel(labels, index))
-        texts << text->text();
-    for (const char* attribute : {"name", "id", "class", "placeholder", "title"})
-        texts << box.attribute(QLatin1String(attribute));
     for (const QString& text : qAsConst(texts)) {
         const SmartKeywords::Hits hits = keywords.scan(text);
         const SmartKeywords::Row* row =
@@ -345,7 +357,8 @@ PageElements SmartFillReport::leftEmpty(const QList<SmartLabel*>& labels, const 
         const int type = E::typeOf(box);
         if ((type != E::TypeText && type != E::TypePassword && type != E::TypeTextArea && type != E::TypeSelect
              && type != E::TypeCheckBox && type != E::TypeRadio && type != E::TypeFile)
-            || box.hasAttribute(QStringLiteral("disabled")) || box.hasAttribute(QStringLiteral("readonly")))
+            || box.hasAttribute(QStringLiteral("disabled")) || box.hasAttribute(QStringLiteral("readonly"))
+            || declaredTrue(box, "aria-readonly") || declaredTrue(box, "aria-disabled"))
             continue;
         if (type == E::TypeRadio) {
             // A group of radios, by its name, once: the form needs it when

@@ -260,11 +260,12 @@ const std::vector<K::Row>& table()
         {K::CommentBox, E::KindTrash, Area, All, "comment|message"},
         // Words that name another thing than the member's account or person:
         // a hint or reminder, a code sent or printed, a PIN, a payment card,
-        // a company, a tax number, a file, a price, the nickname of an address. A text that holds one gives none of the
-        // kinds that cost most when they go astray (costlyKinds). A code of
-        // conduct is the rules, no code to type.
+        // a company, a tax or VAT number, a file, a price, the nickname of an
+        // address. A text that holds one gives none of the kinds that cost
+        // most when they go astray (costlyKinds). A code of conduct is the
+        // rules, no code to type.
         {K::Other, E::KindTrash, 0, All,
-         "hint|reminder|one time|=otp|verification|card|=cc|company|business|^tax|care of|attach|=file|price|"
+         "hint|reminder|one time|=otp|verification|card|=cc|company|business|^tax|=vat|care of|attach|=file|price|"
          "address nickname|addr nickname|=pin"},
         {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
         // Names other than the member's own: other, previous, maiden names,

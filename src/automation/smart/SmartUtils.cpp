@@ -209,6 +209,17 @@ bool SmartUtils::showsPicture(const PageElement& control)
     return !pictureBeside(control).isNull();
 }
 
+QString SmartUtils::pictureNames(const PageElement& control)
+{
+    const PageElement picture = pictureBeside(control);
+    QString names;
+    if (!picture.isNull()) {
+        for (const char* attribute : {"src", "id", "class", "alt"})
+            names += picture.attribute(QLatin1String(attribute)) + QLatin1Char(' ');
+    }
+    return names;
+}
+
 int SmartUtils::commonDepth(const PageElements& a, const PageElements& b)
 {
     const int n = qMin(a.size(), b.size());

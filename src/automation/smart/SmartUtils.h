@@ -41,6 +41,11 @@ bool holdsControl(const PageElement& element);
 // form, nearest first; null when none does.
 PageElement pictureBeside(const PageElement& control);
 bool showsPicture(const PageElement& control);
+// The names the picture beside the control gives itself (its source, id,
+// class and alternative text: "/captcha/show.php"), which say what it is
+// whatever language the page's words are in; "" when no picture stands
+// beside it.
+QString pictureNames(const PageElement& control);
 
 // Depth (from the document root) of the lowest element that two chains
 // of ancestors (each from the root down) share, -1 when none.
