@@ -444,6 +444,8 @@ private slots:
         QTest::newRow("a picture code named by its picture alone") << "smart" << pictureAlone << QStringList();
         QTest::newRow("a picture code named by its picture alone, by template")
             << "template" << pictureAlone << QStringList();
+        QTest::newRow("a picture code told by its words, its picture drawn elsewhere")
+            << "smart" << signUp("8", "16", "<p>Type the characters you see * <input name='v'></p>") << QStringList();
         QTest::newRow("a picture code the template does not name")
             << "template"
             << signUp("8", "16", "<p><img src='/c.png' width='120' height='40'> Security code * <input name='cc'></p>")
