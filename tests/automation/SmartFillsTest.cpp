@@ -171,6 +171,10 @@ private slots:
             << "lf_address=http://bikes.example/|lf_tags=bikes north";
         QTest::newRow("story address without its scheme")
             << "story-submit.html" << "social" << QVariantMap() << smart << "story_url=bikes.example/|story_contact=";
+        QTest::newRow("address and keywords as the page asks, by template")
+            << "link-directory.html" << "directory" << QVariantMap{{"Tags", "bikes,north"}, {"Category", "Cycling"}}
+            << QVariantMap{{"URL", "INPUT[name=\"site_addr\"]"}, {"Tags", "TEXTAREA[name=\"site_kw\"]"}}
+            << "site_addr=bikes.example/|site_kw=bikes north";
         // A box the page follows with "@" and a domain takes the part of
         // the value before its "@", whichever value goes there.
         QTest::newRow("new address before its domain") << "mailbox-signup.html" << "registration" << QVariantMap()

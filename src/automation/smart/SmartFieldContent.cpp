@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace Vexal {
 
 using E = SmartElement;
@@ -48,36 +50,41 @@ void SmartFieldContent::markOneEditorBody(QList<SmartElement*>& controls)
 
 void SmartFieldContent::markTagSeparators(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    const SmartKeywords& keywords = m_lookup.keywords();
     for (SmartElement* control : controls) {
-        if (control->kind() != E::KindTags)
-            continue;
-        QStringList texts{control->placeholder(), control->title()};
-        for (const SmartLabel* text : m_lookup.ownTexts(control, labels))
-            texts << text->text();
-        for (const QString& text : qAsConst(texts)) {
-            if (keywords.answering(K::SpaceSeparated, m_lookup.hits(text), K::AnyType, m_lookup.scope())) {
-                control->setSeparatesBySpaces(true);
-                break;
-            }
-        }
+        if (control->kind() == E::KindTags
+            && asksSpaces(control->element(), labels, m_lookup.labelIndex(control, labels), m_lookup.scope()))
+            control->setSeparatesBySpaces(true);
     }
 }
 
 void SmartFieldContent::markSchemes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    static const QRegularExpression scheme(QStringLiteral("(?:^|\\s)[a-z][a-z0-9+.-]*://(?:\\s|&nbsp;|&#160;)*$"),
-                                           QRegularExpression::CaseInsensitiveOption);
     for (SmartElement* control : controls) {
-        if (control->kind() != E::KindWebsite || control->type() != E::TypeText)
-            continue;
-        const int index = m_lookup.labelIndex(control, labels);
-        const SmartLabel* before = index > 0 ? labels.at(index - 1) : nullptr;
-        // The text right before the box, in the box's own row.
-        if (before && before->isText() && scheme.match(before->text()).hasMatch()
-            && SmartOwnTexts::within(before, control->element().parent()))
+        if (control->kind() == E::KindWebsite && control->type() == E::TypeText
+            && followsScheme(control->element(), labels, m_lookup.labelIndex(control, labels)))
             control->setFollowsScheme(true);
     }
+}
+
+bool SmartFieldContent::asksSpaces(const PageElement& box, const QList<SmartLabel*>& labels, int index, int scope)
+{
+    const SmartKeywords& keywords = SmartKeywords::standard();
+    QStringList texts{box.attribute(QStringLiteral("placeholder")), box.attribute(QStringLiteral("title"))};
+    for (const SmartLabel* text : SmartOwnTexts::ownTexts(labels, index))
+        texts << text->text();
+    return std::any_of(texts.cbegin(), texts.cend(), [&](const QString& text) {
+        return keywords.answering(K::SpaceSeparated, keywords.scan(text), K::AnyType, scope) != nullptr;
+    });
+}
+
+bool SmartFieldContent::followsScheme(const PageElement& box, const QList<SmartLabel*>& labels, int index)
+{
+    static const QRegularExpression scheme(QStringLiteral("(?:^|\\s)[a-z][a-z0-9+.-]*://(?:\\s|&nbsp;|&#160;)*$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const SmartLabel* before = index > 0 ? labels.at(index - 1) : nullptr;
+    // The text right before the box, in the box's own row.
+    return before && before->isText() && scheme.match(before->text()).hasMatch()
+        && SmartOwnTexts::within(before, box.parent());
 }
 
 } // namespace Vexal

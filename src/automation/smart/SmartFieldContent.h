@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/smart/SmartFieldPass.h"
+#include "shell/PageDom.h"
 
 namespace Vexal {
 
@@ -25,6 +26,12 @@ public:
     // An address box right after a scheme the page writes in its own row
     // ("http://") takes the address without it (SmartElement::followsScheme).
     void markSchemes(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+
+    // The same facts of one box of the label sequence (at index; -1 for a
+    // box the sequence does not hold), for a fill that found the box by a
+    // template's selector.
+    static bool asksSpaces(const PageElement& box, const QList<SmartLabel*>& labels, int index, int scope);
+    static bool followsScheme(const PageElement& box, const QList<SmartLabel*>& labels, int index);
 };
 
 } // namespace Vexal

@@ -48,7 +48,7 @@ void DelegateArticleSubmitter::fillByTemplate(const DBArticle* article, const DB
     fillFields(templ, {
         category,
         {templ->title(), LocaleArticle::title(), parser.title()},
-        {templ->tags(), LocaleArticle::tags(), Utils::normalizeTags(article->tags())},
+        TemplateField(templ->tags(), LocaleArticle::tags(), Utils::normalizeTags(article->tags())).shapedAs(SmartElement::KindTags),
         {templ->author(), LocaleArticle::authorsBio(), article->author()},
         {templ->intro(), LocaleArticle::intro(), parser.intro()},
         {templ->body(), LocaleArticle::body(), parser.body()},

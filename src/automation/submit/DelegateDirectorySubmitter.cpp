@@ -18,8 +18,8 @@ void DelegateDirectorySubmitter::fillByTemplate(const DBDirectory* directory, co
     fillFields(templ, {
         category,
         {templ->title(), LocaleDirectory::title(), directory->title()},
-        {templ->tags(), LocaleDirectory::tags(), Utils::normalizeTags(directory->tags())},
-        {templ->url(), LocaleDirectory::url(), directory->url()},
+        TemplateField(templ->tags(), LocaleDirectory::tags(), Utils::normalizeTags(directory->tags())).shapedAs(SmartElement::KindTags),
+        TemplateField(templ->url(), LocaleDirectory::url(), directory->url()).shapedAs(SmartElement::KindWebsite),
         {templ->description(), LocaleDirectory::description(), directory->description()},
         {templ->userName(), LocaleDirectory::userName(), directory->userName()},
         {templ->userEmail(), LocaleDirectory::userEmail(), directory->userEmail()},

@@ -16,8 +16,8 @@ void DelegateSocialBookmarkSubmitter::fillByTemplate(const DBSocialBookmark* boo
 {
     fillFields(templ, {
         {templ->title(), LocaleSocialBookmark::title(), bookmark->title()},
-        {templ->tags(), LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())},
-        {templ->url(), LocaleSocialBookmark::url(), bookmark->url()},
+        TemplateField(templ->tags(), LocaleSocialBookmark::tags(), Utils::normalizeTags(bookmark->tags())).shapedAs(SmartElement::KindTags),
+        TemplateField(templ->url(), LocaleSocialBookmark::url(), bookmark->url()).shapedAs(SmartElement::KindWebsite),
         {templ->description(), LocaleSocialBookmark::description(), bookmark->description()},
     });
 }

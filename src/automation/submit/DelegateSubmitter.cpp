@@ -11,6 +11,7 @@
 #include "automation/smart/SmartFill.h"
 #include "automation/smart/SmartMaster.h"
 #include "automation/smart/SmartUtils.h"
+#include "automation/submit/SmartContentValues.h"
 #include "core/Logger.h"
 #include "core/UtilSignalManager.h"
 #include "data/DBCategory.h"
@@ -89,7 +90,7 @@ PageElement DelegateSubmitter::firstFound(const SelectorList* list) const
     return found.first();
 }
 
-void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts, bool digits)
+void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList& otherTexts, bool digits, int shape)
 {
     SmartFillReport& report = m_fill->report();
     const PageElement element = firstFound(list);
@@ -98,11 +99,15 @@ void DelegateSubmitter::fillSelector(const SelectorList* list, const QStringList
             report.noteNoBox(list->caption());
         return;
     }
-    report.setForm(SmartFill::formOf(element));
+    const PageElement form = SmartFill::formOf(element);
+    report.setForm(form);
     if (!list->values().isEmpty())
         m_fill->pick(element, list->values());
-    else
+    else if (shape == 0 || form.isNull())
         m_fill->write(element, list->value(), otherTexts, digits);
+    else
+        m_fill->write(element, SmartContentValues::forBox(shape, element, m_fill->labelsOf(form), list->value()),
+                      otherTexts, digits);
 }
 
 void DelegateSubmitter::useRecognised(SmartMaster& smart)
@@ -239,7 +244,7 @@ bool DelegateSubmitter::fillFields(const DBBase* templ, const QList<TemplateFiel
         return false;
     for (int i = 0; i < lists.size(); ++i) {
         m_fill->report().startField(fields.at(i).field, fields.at(i).caption);
-        fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits);
+        fillSelector(lists.at(i), fields.at(i).otherTexts, fields.at(i).digits, fields.at(i).shape);
     }
     m_fill->report().finish();
     return true;

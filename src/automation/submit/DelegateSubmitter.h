@@ -53,7 +53,11 @@ public:
     // finds nothing is an information line "Can't find "<caption>" field".
     // A choice list may take one of the other texts of the value instead; a
     // number (digits) may be split over the boxes that follow.
-    void fillSelector(const SelectorList* list, const QStringList& otherTexts = QStringList(), bool digits = false);
+    // A field of the content (shape: its kind of SmartElement, 0 for none)
+    // takes its value as the page asks for it beside the box
+    // (SmartContentValues::forBox).
+    void fillSelector(const SelectorList* list, const QStringList& otherTexts = QStringList(), bool digits = false,
+                      int shape = 0);
     // Click (or, for a FORM, submit) the first element the field finds;
     // false when it finds none (or there is no field).
     bool clickSelector(const SelectorList* list);
@@ -114,6 +118,14 @@ protected:
             field = fieldKind;
             return *this;
         }
+        // A template's field of the content (tags, an address: a kind of
+        // SmartElement) whose value takes the shape the page asks for beside
+        // the box, as the recognised form's would.
+        FieldAt& shapedAs(int fieldKind)
+        {
+            shape = fieldKind;
+            return *this;
+        }
         Where where;
         QString caption;
         QString value;
@@ -125,6 +137,7 @@ protected:
         // asks for the fact another way.
         bool quiet = false;
         int field = 0;
+        int shape = 0;
     };
     using TemplateField = FieldAt<QString>;
     using SmartField = FieldAt<int>;

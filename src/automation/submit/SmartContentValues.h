@@ -1,11 +1,14 @@
 #pragma once
 
+#include "shell/PageDom.h"
+
 #include <QList>
 #include <QString>
 
 namespace Vexal {
 
 class SmartElement;
+class SmartLabel;
 
 // The values of an entry (an article, a directory listing, a bookmark) as
 // the recognised form asks for them.
@@ -19,6 +22,11 @@ QString tags(const QList<SmartElement*>& controls, const QString& stored);
 // "http://bikes.example/") where the page writes one before the form's
 // address box; else as stored.
 QString url(const QList<SmartElement*>& controls, const QString& stored);
+// The value of a template's field as the page asks for it beside the box
+// the field's selector found (labels: the label sequence of the box's
+// form): tags (field SmartElement::KindTags) and an address (KindWebsite)
+// as above; any other field's value as stored.
+QString forBox(int field, const PageElement& box, const QList<SmartLabel*>& labels, const QString& stored);
 
 } // namespace SmartContentValues
 
