@@ -929,6 +929,15 @@ private slots:
              "p1=11 p2=10 p3=9"},
             {"a date's lists under another date's legend",
              "<fieldset><legend>Arrival</legend>" + dateLists + "</fieldset>", "p1=0 p2=0 p3=0"},
+            // Prompts in words the table does not read, and a month's names.
+            {"a date's lists in a path's birth group, their prompts in German",
+             "<p>Geburtsdatum <select name='dob[d]'><option value=''>TT</option><option>1</option><option>31</option>"
+             "</select><select name='dob[m]'><option value=''>Monat</option><option>Januar</option><option>Februar"
+             "</option><option>M\u00e4rz</option><option>April</option><option>Mai</option><option>Juni</option>"
+             "<option>Juli</option><option>August</option><option>September</option><option>Oktober</option><option>"
+             "November</option><option>Dezember</option></select><select name='dob[y]'><option>JJJJ</option>"
+             "<option>1990</option></select></p>",
+             "dob[d]=11 dob[m]=10 dob[y]=9"},
         };
         for (const auto& row : dateGroups)
             QTest::newRow(row.tag) << inForm("<p>E-mail <input name='em'></p>" + row.lists) << "registration"

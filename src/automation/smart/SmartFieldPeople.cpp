@@ -185,6 +185,11 @@ int SmartFieldPeople::partByOptions(const SmartElement* control) const
     int numbers = 0;
     int least = 0;
     int most = 0;
+    // The first choice when it is a word with no value ("TT", "Giorno"):
+    // a prompt in words the table does not read, where the others are the
+    // part's numbers or a month's names.
+    bool wordFirst = false;
+    bool noValueFirst = false;
     for (const PageElement& option : select.dom()->select(select, ConstSmart::tagOption())) {
         const QString text = option.toPlainText().trimmed();
         bool number = false;
@@ -194,7 +199,12 @@ int SmartFieldPeople::partByOptions(const SmartElement* control) const
         if (!number && (!SmartUtils::hasLetter(text) || keywords.holdsAny(K::Filler, m_lookup.hits(text))
                         || keywords.holdsAny(K::Prompt, m_lookup.hits(text))))
             continue;
-        ++count;
+        if (++count == 1 && !number) {
+            wordFirst = true;
+            const QString given = option.attribute(QStringLiteral("value")).trimmed();
+            noValueFirst = option.hasAttribute(QStringLiteral("value"))
+                && (given.isEmpty() || given == QLatin1String("0") || given == QLatin1String("-1"));
+        }
         if (!number)
             continue;
         least = numbers == 0 ? value : qMin(least, value);
@@ -205,7 +215,9 @@ int SmartFieldPeople::partByOptions(const SmartElement* control) const
         return E::KindUndef;
     // Twelve names are the months, in any language.
     if (numbers == 0)
-        return count == 12 ? int(E::KindBirthMonth) : int(E::KindUndef);
+        return count == 12 || (count == 13 && noValueFirst) ? int(E::KindBirthMonth) : int(E::KindUndef);
+    if (wordFirst && numbers == count - 1)
+        --count;
     if (numbers < count || least < 1)
         return E::KindUndef;
     if (least >= 1900 && most <= QDate::currentDate().year())
