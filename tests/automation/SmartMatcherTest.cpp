@@ -406,6 +406,12 @@ const Texts corpus[] = {
      "Skywards ID #",
      "38"},
     {"plain", "HeldNumber", Text, "Choose a member ID|Create a member ID|Pick a member ID|Desired member ID", "0w"},
+    // Another person's details: none of the member's own.
+    {"plain", "Mail", Text,
+     "Referrer's e-mail|Email of the member who invited you|Invited by (email)|Inviter email|Sponsor email|"
+     "Parent's email|Guardian email|Emergency contact email|Next of kin email|Friend's email|Friends' emails|"
+     "Recipient email|Beneficiary email",
+     "0w"},
     {"plain", "WhoseId", Text, "Pupil ID|Staff ID", "38"},
     {"plain", "OwnAddress", Any, "billFirstName|Shipping address|Deliver to|Mailing address", "0w"},
     {"plain", "PathKey", Any, "value|val", "0w"},

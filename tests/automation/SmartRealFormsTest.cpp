@@ -1606,6 +1606,11 @@ private slots:
              "autocomplete='address-level2'></p>",
              "ad=21 ort=19"},
             {"a phone's token beside a PIN", "<p>Phone PIN <input name='pp' autocomplete='tel'></p>", "pp=38"},
+            // Another person's details take none of the member's own.
+            {"another person's details by words, type and token",
+             "<p>Parent's e-mail (if under 16) <input name='pe' type='email'></p><p>Emergency contact phone <input "
+             "name='ep' autocomplete='tel'></p><p>Invited by (username) <input name='iv'></p>",
+             "pe=0 ep=38 iv=38"},
         });
     }
 

@@ -74,7 +74,7 @@ int SmartFormField::classifyCaption(SmartElement* control, const QString& text)
     // "addressNickname") keeps the kinds that cost most away, whatever its
     // label says.
     const int kind = kindByForm(control, text);
-    if (SmartKeywords::costly(kind) && keywords().namesOther(hits(attributeText(control))))
+    if (keywords().namesOtherFor(kind, hits(attributeText(control))))
         return E::KindTrash;
     return kind;
 }

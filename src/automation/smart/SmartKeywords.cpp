@@ -268,6 +268,12 @@ const std::vector<K::Row>& table()
          "hint|reminder|one time|=otp|verification|card|=cc|company|business|^tax|=vat|care of|attach|=file|price|"
          "address nickname|addr nickname|=pin"},
         {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
+        // Another person than the member, whose details a box asks for: one
+        // who referred, invited or sponsors him, a parent or guardian, an
+        // emergency contact, a friend he invites, a recipient.
+        {K::OtherPerson, E::KindTrash, 0, All,
+         "referr|=invited|inviter|sponsor|^parent|guardian|emergency|next of kin|=friend|recipient|"
+         "beneficiar"},
         // Names other than the member's own: other, previous, maiden names,
         // an alias ("Other forenames", "Previous surname").
         {K::Other, E::KindTrash, 0, All,
@@ -681,6 +687,14 @@ bool SmartKeywords::costly(int kind)
     }
 }
 
+bool SmartKeywords::ownDetail(int kind)
+{
+    // A question and its answer are the member's own, whoever they name
+    // ("Your best friend's name?").
+    return costly(kind)
+        || (kind >= E::KindGenderCombo && kind <= E::KindFax && kind != E::KindQuestion && kind != E::KindAnswer);
+}
+
 bool SmartKeywords::otherRowAnswers(const Hits& hits) const
 {
     for (int i : m_groups.at(Other)) {
@@ -692,7 +706,7 @@ bool SmartKeywords::otherRowAnswers(const Hits& hits) const
 
 bool SmartKeywords::answersRow(int row, const Hits& hits) const
 {
-    return answers(m_compiled[row], hits) && !(costly(m_rows[row].kind) && namesOther(hits))
+    return answers(m_compiled[row], hits) && !namesOtherFor(m_rows[row].kind, hits)
         && !(m_rows[row].single && (m_compiled[row].others & hits).any());
 }
 
@@ -767,7 +781,7 @@ bool SmartKeywords::holdsContext(Group group, int kind, const Hits& hits) const
 
 bool SmartKeywords::holdsExclusion(Group group, int kind, const Hits& hits) const
 {
-    return (costly(kind) && namesOther(hits)) || holdsRowExclusion(group, kind, hits);
+    return namesOtherFor(kind, hits) || holdsRowExclusion(group, kind, hits);
 }
 
 bool SmartKeywords::holdsRowExclusion(Group group, int kind, const Hits& hits) const
@@ -781,7 +795,7 @@ bool SmartKeywords::holdsRowExclusion(Group group, int kind, const Hits& hits) c
 
 bool SmartKeywords::excludes(int kind, const Hits& hits, int scope) const
 {
-    if (costly(kind) && namesOther(hits))
+    if (namesOtherFor(kind, hits))
         return true;
     if (kind < 0 || kind >= int(m_excluding.size()))
         return false;

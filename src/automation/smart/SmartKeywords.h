@@ -34,7 +34,8 @@ public:
         User, Name, Gender, GenderName, Messenger, AuthorSelect, PenName, Owner, Reciprocal, LinkAfter,
         DescriptionLimit, LinkType, Free, CategoryList, DateWord, Filler, Prompt, CommentBox, Other, Card,
         RequiredNote, OwnAddress, Message, Initial, KeepAsIs, AgeRule, MoreInfo, HeldNumber, HumanCheck, PathKey,
-        BirthWord, Hint, WhoseId, SpaceSeparated, Recovery, Asked, Repeat, Agreement, LoginName, GroupCount
+        BirthWord, Hint, WhoseId, SpaceSeparated, Recovery, Asked, Repeat, Agreement, LoginName, OtherPerson,
+        GroupCount
     };
     Q_ENUM(Group)
 
@@ -110,6 +111,17 @@ public:
     // group answers it), and such a text contradicts them (excludes,
     // holdsExclusion).
     static bool costly(int kind);
+    // The kinds of the member's own details: his account, names, contacts,
+    // address and birth (OtherPerson's words leave a box of them alone).
+    static bool ownDetail(int kind);
+    // Whether the hits name what a box of the kind cannot take: another
+    // thing for a costly kind (namesOther), another person than the member
+    // for any of his own details ("Parent's e-mail", "Emergency contact
+    // phone").
+    bool namesOtherFor(int kind, const Hits& hits) const
+    {
+        return (costly(kind) && namesOther(hits)) || (ownDetail(kind) && holdsAny(OtherPerson, hits));
+    }
     bool namesOther(const Hits& hits) const
     {
         // Most texts hold no word of the group, and most that do none of the
