@@ -119,6 +119,10 @@ struct Texts {
 const Texts corpus[] = {
     {"field", "Country", Select, "Country|Your country", "18"},
     {"field", "Country", Select, "Countries", "0w"},
+    {"field", "Country", Select,
+     "Country of birth|Country of nationality|Country of citizenship|Country of issue|Passport country", "0w"},
+    {"plain", "Country", Select, "Countries of birth|Nationality country|Citizenship country|Issuing country|"
+     "Passport countries", "0w"},
     {"plain", "Country", Select, "Countries|countryCode", "18"},
     {"plain", "Terms", Check, "Terms of use|I agree|I accept the rules|agreeterms|Conditions of sale|Forum rules|I consent",
      "26"},

@@ -1042,6 +1042,15 @@ private slots:
     void addresses_data()
     {
         addColumns<QString, QString, QString>("page", "kind", "expected");
+        // Lists of countries are the member's country, unless their label
+        // asks for another one than where he lives.
+        const QString countries = QStringLiteral(
+            "<option value=''>Select</option><option>Norway</option><option>Germany</option><option>France</option>");
+        QTest::newRow("lists of countries that ask another question")
+            << inForm("<p>E-mail <input name='em'></p><p>Nationality <select name='n'>" + countries
+                      + "</select></p><p>Country of birth <select name='b'>" + countries
+                      + "</select></p><p>Where you live <select name='l'>" + countries + "</select></p>")
+            << "registration" << "em=14 n=0 b=0 l=18";
         // A second line named in words is the rest of the address.
         QTest::newRow("a second address line named in words")
             << inForm("<p>E-mail <input name='em'></p><p>Address <input name='addressLineOne'></p>"

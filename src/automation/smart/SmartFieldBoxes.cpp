@@ -350,9 +350,12 @@ bool SmartFieldBoxes::asksHeldNumber(SmartElement* control, const QString& text)
         word, Qt::CaseInsensitive);
 }
 
-void SmartFieldBoxes::markCountryLists(QList<SmartElement*>& controls)
+void SmartFieldBoxes::markCountryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
 {
-    SmartFieldLookup::markOpen(controls, E::TypeSelect, [](SmartElement* control) {
+    SmartFieldLookup::markOpen(controls, E::TypeSelect, [&](SmartElement* control) {
+        if (m_lookup.keywords().excludes(E::KindCountry, m_lookup.hitsOf(m_lookup.visibleLabel(control, labels)),
+                                         m_lookup.scope()))
+            return int(E::KindUndef);
         const PageElement& select = control->element();
         // The table holds the larger countries only, which every list of
         // the world's countries names.

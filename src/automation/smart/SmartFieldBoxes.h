@@ -54,8 +54,9 @@ public:
     // none of its texts, in whatever language, names another kind.
     void markLoginByName(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // A choice list whose options name three countries or more is the
-    // country, whatever its label ("Location").
-    static void markCountryLists(QList<SmartElement*>& controls);
+    // country, whatever its label ("Location"), unless its label asks for
+    // another country than the member's own ("Nationality").
+    void markCountryLists(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Short boxes right after a phone or fax box, with nothing but
     // separators between them, continue that number; a box right after a
     // first name takes the part of a name its own name says.

@@ -137,7 +137,7 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
         boxes.markServiceLogin(controls, labels);
         boxes.markLoginByName(controls, labels);
         people.markNameBesideSurname(controls, labels);
-        boxes.markCountryLists(controls);
+        boxes.markCountryLists(controls, labels);
     }
     if (registration)
         boxes.markOwnQuestions(controls, labels);

@@ -70,8 +70,10 @@ constexpr const char* agreesOrRead =
 const std::vector<K::Row>& table()
 {
     static const std::vector<K::Row> rows{
-        {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country"},
-        {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr"},
+        // The country the member lives in; one of his birth, nationality or
+        // papers is another question.
+        {K::Country, E::KindCountry, Select | Text, FieldsOnly, "country", "birth|nationalit|citizen|issu|passport"},
+        {K::Country, E::KindCountry, Select, All & ~FieldsOnly, "countr", "birth|nationalit|citizen|issu|passport"},
         // A box that offers news, offers or credit, or a consent to be
         // billed later, is a preference, whatever else its label says ("I
         // agree to receive the newsletter", "Accept the terms of the credit
