@@ -302,7 +302,7 @@ const Texts corpus[] = {
     {"plain", "AddressLevel", Any, "address-level1", "20"},
     {"plain", "AddressLevel", Any, "address-level2", "19"},
     {"plain", "AddressLevel", Any, "address-level3", "0w"},
-    {"plain", "Address", Text, "Street address|Address line 1|Street", "21"},
+    {"plain", "Address", Text, "Street address|Address line 1|Street|Street name|Street name and number", "21"},
     {"plain", "Address", Text, "Unit #|Apt|Apartment|Suite", "22"},
     {"plain", "Address", Text,
      "addressLineTwo|Second street line|addrTwo|Address (cont.)|Street address, continued|Street address, more|"
@@ -330,6 +330,7 @@ const Texts corpus[] = {
     // A name of another thing than the member.
     {"plain", "Name", Any,
      "Name on card|CC name|Company name|Business name|Taxpayer name|Name for VAT|Name (care of)|Attachment name|"
+     "Your street name|"
      "File name|Name your price|Address nickname",
      "0w"},
     {"field", "Password", Pass, "Password hint|Password reminder|One time password", "0w"},

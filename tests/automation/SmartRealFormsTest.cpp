@@ -1051,6 +1051,10 @@ private slots:
                       + "</select></p><p>Country of birth <select name='b'>" + countries
                       + "</select></p><p>Where you live <select name='l'>" + countries + "</select></p>")
             << "registration" << "em=14 n=0 b=0 l=18";
+        QTest::newRow("a street by its name, boxes named for assistive technology alone")
+            << inForm("<p>E-mail <input name='em'></p><p>Street name and number <input name='sn'></p><p><input "
+                      "name='f1' aria-label='First name'> <input name='f2' aria-label='Last name'></p>")
+            << "registration" << "em=14 sn=21 f1=1 f2=3";
         // A second line named in words is the rest of the address.
         QTest::newRow("a second address line named in words")
             << inForm("<p>E-mail <input name='em'></p><p>Address <input name='addressLineOne'></p>"

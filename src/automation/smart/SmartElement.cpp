@@ -73,7 +73,7 @@ const QString& SmartElement::once(Attribute attribute) const
 {
     if (!(m_read & (1u << attribute))) {
         static const QString names[AttributeCount] = {QStringLiteral("autocomplete"), ConstSmart::attrTitle(),
-                                                      QStringLiteral("placeholder")};
+                                                      QStringLiteral("placeholder"), QStringLiteral("aria-label")};
         m_read |= 1u << attribute;
         m_attributes[attribute] = m_element.attribute(names[attribute]);
     }

@@ -89,9 +89,12 @@ public:
     const QString& typeDeclared() const { return m_typeDeclared; }
     const QString& autocomplete() const { return once(Autocomplete); }
     // The words a box shows itself, read from the page once: the title it
-    // shows as a tip, and the text it shows inside until the user types.
+    // shows as a tip, and the text it shows inside until the user types;
+    // and the name the page gives it for assistive technology
+    // (aria-label), its label where no text of the page is.
     const QString& title() const { return once(Title); }
     const QString& placeholder() const { return once(Placeholder); }
+    const QString& ariaLabel() const { return once(AriaLabel); }
 
     QString value() const;
     bool hasIdOrName() const;
@@ -112,7 +115,7 @@ public:
 
 private:
     static int typeOf(const QString& tag, const QString& type);
-    enum Attribute { Autocomplete, Title, Placeholder, AttributeCount };
+    enum Attribute { Autocomplete, Title, Placeholder, AriaLabel, AttributeCount };
     const QString& once(Attribute attribute) const;
 
     PageElement m_form;

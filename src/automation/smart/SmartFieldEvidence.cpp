@@ -36,12 +36,16 @@ void SmartFieldEvidence::weighOwnLabels(QList<SmartElement*>& controls, const QL
         if (kind == E::KindUndef || kind == E::KindCaptcha || kind == E::KindTrash
             || !(type == E::TypeText || type == E::TypePassword || type == E::TypeSelect || type == E::TypeTextArea))
             continue;
-        // The text a box shows inside itself until the user types counts
-        // where it has no label of its own.
+        // The name the page gives the box for assistive technology, or the
+        // text it shows inside until the user types, counts where it has no
+        // label of its own.
         QStringList own = textsOf(m_lookup.ownLabel(control, labels));
+        const QString named = control->ariaLabel().trimmed();
         const QString placeholder = control->placeholder().trimmed();
-        if (own.isEmpty() && !placeholder.isEmpty())
-            own << placeholder;
+        for (const QString& itself : {named, placeholder}) {
+            if (own.isEmpty() && !itself.isEmpty())
+                own << itself;
+        }
         int said = E::KindUndef;
         for (const QString& text : own) {
             said = m_lookup.labelKind(control, text);
@@ -58,8 +62,10 @@ void SmartFieldEvidence::weighOwnLabels(QList<SmartElement*>& controls, const QL
         // name holds "address", "Password hint" on one named for the
         // password) contradicts the name.
         K::Hits shown = m_lookup.hitsOf(m_lookup.visibleLabel(control, labels));
-        if (!placeholder.isEmpty())
-            shown |= m_lookup.hits(placeholder);
+        for (const QString& itself : {named, placeholder}) {
+            if (!itself.isEmpty())
+                shown |= m_lookup.hits(itself);
+        }
         if (m_lookup.keywords().excludes(kind, shown, m_lookup.scope()))
             control->setKind(E::KindTrash);
     }
@@ -107,7 +113,7 @@ int SmartFieldEvidence::kindFromOwnWords(SmartElement* control)
 {
     if (control->type() != E::TypeText)
         return E::KindUndef;
-    for (const QString& text : {control->title(), control->placeholder()}) {
+    for (const QString& text : {control->ariaLabel(), control->title(), control->placeholder()}) {
         if (!text.trimmed().isEmpty() && Shape::labelLike(text))
             return m_lookup.classify(control, text);
     }

@@ -439,7 +439,7 @@ QString SmartFillReport::boxName(const PageElement& box, const QList<SmartLabel*
     }
     QString label = words.join(QLatin1Char(' '));
     // The words the box itself shows, never the name the page keeps it by.
-    for (const char* attribute : {"placeholder", "title", "aria-label"}) {
+    for (const char* attribute : {"aria-label", "placeholder", "title"}) {
         if (!label.isEmpty())
             break;
         label = labelWords(box.attribute(QLatin1String(attribute)));

@@ -196,8 +196,9 @@ const std::vector<K::Row>& table()
         // continues the address ("Address (cont.)", "Further address").
         {K::Address, E::KindAddressDetails, Text, All, "=two|second|=cont|continued|=more|further|additional",
          "name|company|care of", "address|street|=addr"},
-        // A multi-line box asks for the whole address ("Full address").
-        {K::Address, E::KindAddress, Text | Area, All, "address|street", "name|company|care of"},
+        // A multi-line box asks for the whole address ("Full address"). The
+        // street's name is the street, though a name in an address is none.
+        {K::Address, E::KindAddress, Text | Area, All, "address|street", "name!street name|company|care of"},
         // Parts of a name, said with "name"; both parts in one ("First and
         // last name", "Given and family name") are the whole name.
         {K::NamePart, E::KindFullName, 0, All, "first|given|forename", "", "last|family|surname"},
@@ -263,12 +264,12 @@ const std::vector<K::Row>& table()
         // Words that name another thing than the member's account or person:
         // a hint or reminder, a code sent or printed, a PIN, a payment card,
         // a company, a tax or VAT number, a file, a price, the nickname of an
-        // address. A text that holds one gives none of the kinds that cost
-        // most when they go astray (costlyKinds). A code of conduct is the
-        // rules, no code to type.
+        // address, a street's name. A text that holds one gives none of the
+        // kinds that cost most when they go astray (costlyKinds). A code of
+        // conduct is the rules, no code to type.
         {K::Other, E::KindTrash, 0, All,
          "hint|reminder|one time|=otp|verification|card|=cc|company|business|^tax|=vat|care of|attach|=file|price|"
-         "address nickname|addr nickname|=pin"},
+         "address nickname|addr nickname|=pin|street name"},
         {K::Other, E::KindTrash, 0, All, "=code", "code of conduct|code of ethics"},
         // Another person than the member, whose details a box asks for: one
         // who referred, invited or sponsors him, a parent or guardian, an
@@ -437,6 +438,19 @@ bool standsInLine(const Keyword& keyword, const QString& line, int end)
         const int from = line.lastIndexOf(QLatin1Char(' '), start) + 1;
         const QStringRef word(&line, from, line.indexOf(QLatin1Char(' '), end) - from);
         for (const QString& exception : keyword.exceptions) {
+            // A phrase the hit stands in ("name!street name"), also as a
+            // plural.
+            if (exception.contains(QLatin1Char(' '))) {
+                const QString framed = QLatin1Char(' ') + exception;
+                for (int at = line.indexOf(framed); at >= 0 && at < start; at = line.indexOf(framed, at + 1)) {
+                    const int after = at + framed.size();
+                    if (end < after
+                        && (line.at(after) == QLatin1Char(' ')
+                            || (line.at(after) == QLatin1Char('s') && line.at(after + 1) == QLatin1Char(' '))))
+                        return false;
+                }
+                continue;
+            }
             if (word == exception
                 || (word.size() == exception.size() + 1 && word.startsWith(exception) && word.endsWith(QLatin1Char('s'))))
                 return false;

@@ -77,9 +77,9 @@ public:
     // only where it starts a word of the text, "~tag" where it starts or ends
     // one, "=aim" only as a word of its own, "mail!mailing" anywhere but in
     // the word "mailing" ("~day!birthday!bday": at a word's start or end, but
-    // not in those words). Words are split at blanks, punctuation, "-", "_",
-    // case changes and digits; a hit at a word's end (a phrase's last word
-    // too) may carry a plural "s".
+    // not in those words; "name!street name": not in that phrase). Words are
+    // split at blanks, punctuation, "-", "_", case changes and digits; a hit
+    // at a word's end (a phrase's last word too) may carry a plural "s".
 
     static const std::vector<Row>& standardRows();
     static const SmartKeywords& standard();
