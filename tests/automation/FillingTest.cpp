@@ -409,6 +409,11 @@ private slots:
                                  "name='cel' data-parsley-required='true'></p><p>Apelido <input name='ap' "
                                  "data-parsley-required='false'></p>")
             << leftEmpty({"CPF" + unsure, "Celular" + unsure});
+        QTest::newRow("a required list that asks a question")
+            << "smart"
+            << signUp("8", "16", "<p>How old are you? * <select name='ag'><option value=''>--</option><option>18-24"
+                                 "</option><option>25+</option></select></p>")
+            << leftEmpty({"How old are you?: a question for you to answer"});
         QTest::newRow("a required list at its prompt")
             << "smart"
             << signUp("8", "16", "<p>Branche * <select name='br'><option value='0'>-- Bitte w\u00e4hlen --</option>"

@@ -1479,7 +1479,7 @@ private slots:
         // its name, a hint names no field, a date needs a birth, a card's
         // code is no picture code; a box the form requires is the terms.
         QTest::newRow("club sign-up") << "club-join.html" << "registration"
-            << "n1=1 n2=3 dn=5 acc=14 pw=13 grad=0 often=0 confirm1=26 confirm2=27 confirm3=27";
+            << "n1=1 n2=3 dn=5 acc=14 pw=13 grad=0 often=38? confirm1=26 confirm2=27 confirm3=27";
         QTest::newRow("shop checkout") << "shop-checkout.html" << "registration"
             << "bf=1 bl=3 bc=38 b1=21 b2=22 bt=19 ph_a=24 ph_b=24 ph_c=24 be=14 dd=11 dob_m=10 dob_y=9 pw=13 cn=0 "
                "em=0 exp_year=0 cv=0 agb=26 news=27";

@@ -206,6 +206,16 @@ void SmartFieldBoxes::markOwnQuestions(QList<SmartElement*>& controls, const QLi
     for (SmartElement* control : controls) {
         const int kind = control->kind();
         const int index = m_lookup.labelIndex(control, labels);
+        // A list nothing else named whose label is a question is one for
+        // the user ("How old are you?").
+        if (control->type() == E::TypeSelect && kind == E::KindUndef && index >= 0) {
+            const QStringList texts = askingTexts(control, labels);
+            if (std::any_of(texts.begin(), texts.end(), questionSentence)) {
+                control->setKind(E::KindTrash);
+                control->setAsksUser(true);
+            }
+            continue;
+        }
         if (control->type() != E::TypeText || index < 0 || control->asksUser() || !askable(kind))
             continue;
         const int from = Steps::previousControl(labels, index) + 1;

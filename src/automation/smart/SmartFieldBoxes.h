@@ -38,7 +38,8 @@ public:
     // the table reads no kind (in another language) takes nothing. A box
     // that repeats the answer ("Re-type answer") goes with the answer box
     // before it. A question for the user's own data ("What's your name?")
-    // keeps its kind.
+    // keeps its kind. A list nothing else named under a question is the
+    // user's to answer too ("How old are you?").
     void markOwnQuestions(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Whether the texts before the control (but not another control's
     // sub-labels) or its own texts after it ask for the code of a picture.
