@@ -1522,6 +1522,12 @@ private slots:
             << "t=29 post_ifr=0 post_excerpt_ifr=36";
         QTest::newRow("one editor that names a summary")
             << editors.arg("<label for='s'>Summary</label>" + editor.arg("s")) << "article" << "t=29 s_ifr=36";
+        // A forum's new topic: its subject and message are the title and
+        // the body; a message to the moderators is none.
+        QTest::newRow("forum topic")
+            << inForm("<p>Subject <input name='subject'></p><p><textarea name='message' rows='9'></textarea></p>"
+                      "<p>Message to the moderators <textarea name='note'></textarea></p>")
+            << "article" << "subject=29 message=37 note=0";
         // A site's address and its keywords in a text area on a link
         // directory; an address, a headline and a topic on a bookmark form,
         // never the sender's e-mail address.

@@ -131,9 +131,9 @@ const std::vector<K::Row>& table()
         {K::Login, E::KindLogin, Text, All, "login|nickname|sign in name|signin name|member name|account name",
          "mail!mailing|address"},
         // Article forms also take their title and tags from a text area, a
-        // directory its keywords. A heading is the title; a subtitle or a
-        // subheading is none.
-        {K::Title, E::KindTitle, Text | Area, Articles, "title|heading|headline", "=sub|subtitle|subhead"},
+        // directory its keywords. A heading is the title, and a forum post's
+        // subject; a subtitle or a subheading is none.
+        {K::Title, E::KindTitle, Text | Area, Articles, "title|heading|headline|subject", "=sub|subtitle|subhead"},
         {K::Title, E::KindTitle, Text, All & ~Articles, "title|heading|headline", "=sub|subtitle|subhead"},
         {K::Tags, E::KindTags, Text | Area, Entries, "~tag|keyword"},
         {K::Tags, E::KindTags, Text, All & ~Entries, "~tag|keyword"},
@@ -151,6 +151,9 @@ const std::vector<K::Row>& table()
         {K::Body, E::KindBody, Area | Frame, Articles, "~body|content"},
         {K::Body, E::KindBody, Area | Frame, ArticleFields, "^text"},
         {K::Body, E::KindBody, Area | Frame, All & ~Articles, "~body"},
+        // A forum post's message is its body; a message to the site's staff
+        // is none.
+        {K::Body, E::KindBody, Area | Frame, Articles, "message", "editor|moderator|admin|staff|review"},
         // "Article" alone names the body (the letters counted by the caller).
         {K::ArticleWord, E::KindBody, Area | Frame, ArticleFields, "article"},
         {K::Question, E::KindQuestion, Select, All, "question"},
