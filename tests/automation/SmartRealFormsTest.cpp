@@ -1053,8 +1053,9 @@ private slots:
             << "registration" << "em=14 n=0 b=0 l=18";
         QTest::newRow("a street by its name, boxes named for assistive technology alone")
             << inForm("<p>E-mail <input name='em'></p><p>Street name and number <input name='sn'></p><p><input "
-                      "name='f1' aria-label='First name'> <input name='f2' aria-label='Last name'></p>")
-            << "registration" << "em=14 sn=21 f1=1 f2=3";
+                      "name='f1' aria-label='First name'> <input name='f2' aria-label='Last name'></p><p><input "
+                      "name='contact_email' aria-label='Phone'></p>")
+            << "registration" << "em=14 sn=21 f1=1 f2=3 contact_email=24";
         // A second line named in words is the rest of the address.
         QTest::newRow("a second address line named in words")
             << inForm("<p>E-mail <input name='em'></p><p>Address <input name='addressLineOne'></p>"
