@@ -317,6 +317,23 @@ void SmartFieldTicks::markTerms(QList<SmartElement*>& controls, const QList<Smar
     }
 }
 
+void SmartFieldTicks::markUnreadAgreements(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels)
+{
+    if (SmartElement::containsKind(controls, E::KindTerms))
+        return;
+    const BoxLists lists(labels);
+    for (SmartElement* control : controls) {
+        if (control->type() != E::TypeCheckBox || control->kind() != E::KindSpam || control->asksUser())
+            continue;
+        const int index = m_lookup.labelIndex(control, labels);
+        const QList<const SmartLabel*> own = m_lookup.ownTexts(control, labels);
+        if (index >= 0 && !own.isEmpty() && m_lookup.hitsOf(own).none()
+            && m_lookup.hits(m_lookup.attributeText(control)).none()
+            && lists.listOf(labels.at(index)->ancestors()) < 0)
+            control->setAsksUser(true);
+    }
+}
+
 SmartFieldTicks::TermsWords SmartFieldTicks::termsWords(const K::Hits& hits, int type) const
 {
     const SmartKeywords& keywords = m_lookup.keywords();

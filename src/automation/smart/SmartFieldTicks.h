@@ -24,6 +24,12 @@ public:
     // of the others the one that speaks of them most surely; the rest are
     // left alone. A box that is the terms only by a link is one only alone.
     void markTerms(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
+    // A sign-up with no box it knows for the terms: a box that stands alone
+    // (in no list of boxes), whose own words and names the table reads
+    // nothing in, may be the agreement in a language it does not read. It
+    // stays unticked and is left for the user to tick if he agrees, never
+    // learnt of from the site's refusal (run after markSpam).
+    void markUnreadAgreements(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Boxes to save the address or add a gift are left as they stand.
     void markKeptAsIs(QList<SmartElement*>& controls, const QList<SmartLabel*>& labels);
     // Any other check box offers something (news, mail) the user declines.

@@ -120,6 +120,8 @@ void SmartFormField::classifyElements(QList<SmartElement*>& controls, QList<Smar
     ticks.markTerms(controls, labels);
     ticks.markKeptAsIs(controls, labels);
     ticks.markSpam(controls);
+    if (registration)
+        ticks.markUnreadAgreements(controls, labels);
     if (form() == SmartFormDirectory)
         classifyLinkRadios(controls, labels);
     if (registration) {
