@@ -320,7 +320,7 @@ const Texts corpus[] = {
     {"plain", "NamePart", Any, "Last name|Family name|Surname", "3"},
     {"plain", "NamePart", Any, "Full name|Real name", "4"},
     {"plain", "NamePart", Any, "First and last name|Given and family name|Forename and surname", "4"},
-    {"plain", "NamePart", Any, "Screen name|Display name", "5"},
+    {"plain", "NamePart", Any, "Screen name|Display name|Public name", "5"},
     {"plain", "NamePart", Any, "Business name", "0"},
     {"plain", "NamePart", Any, "Your name", "39"},
     {"plain", "NamePart", Any, "First|Middle|Last|Given|Family|Full|Screen|Your", "0w"},

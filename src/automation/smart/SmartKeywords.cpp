@@ -211,7 +211,7 @@ const std::vector<K::Row>& table()
         {K::NamePart, E::KindFirstName, 0, All, "given|forename", "", "name"},
         {K::NamePart, E::KindLastName, 0, All, "family|surname", "", "name"},
         {K::NamePart, E::KindFullName, 0, All, "full|real", "", "name"},
-        {K::NamePart, E::KindScreenName, 0, All, "screen|display", "", "name"},
+        {K::NamePart, E::KindScreenName, 0, All, "screen|display|public", "", "name"},
         {K::NamePart, E::KindUser, 0, All, "your", "", "name"},
         // A middle initial needs no "name" ("M.I.", "shipAddressMI").
         {K::Initial, E::KindMiddleName, 0, All, "middle initial|m i|=mi"},
